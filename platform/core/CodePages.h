@@ -1,0 +1,31 @@
+#pragma once
+// Conversion between UTF-8 (the program's inner text) and the 8-bit code pages
+// of stored data: 1250 (Central European, the database's "STANDARD" encoding),
+// 1251 (Cyrillic) and 852 (DOS Latin-2).
+#include "platform/core/Types.h"
+
+#include <string>
+#include <string_view>
+
+// Code pages the tables cover.
+constexpr int CP_WINDOWS_1250 = 1250;
+constexpr int CP_WINDOWS_1251 = 1251;
+constexpr int CP_DOS_852 = 852;
+// UTF-8 itself: both routines pass text through (invalid sequences become "?").
+constexpr int CP_UTF8_PAGE = 65001;
+
+// True for 1250, 1251, 852 and 65001.
+bool IsSupportedCodePage(int codePage);
+
+// 8-bit bytes to UTF-8. Bytes the code page leaves undefined become "?".
+// Raises EConvertError("Unsupported code page %d") for an unknown code page.
+String CodePageToUtf8(std::string_view bytes, int codePage);
+
+// UTF-8 to 8-bit bytes. A character with no place in the code page, and every
+// invalid UTF-8 sequence, becomes "?". Raises EConvertError as above.
+std::string Utf8ToCodePage(std::string_view utf8, int codePage);
+
+// Single characters: the code point of one byte (0 when undefined), and the byte
+// of one code point (-1 when the code page has no place for it).
+char32_t CodePageByteToChar(unsigned char byte, int codePage);
+int CharToCodePageByte(char32_t ch, int codePage);

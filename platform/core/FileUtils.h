@@ -1,0 +1,49 @@
+#pragma once
+// File-name routines of the runtime. Both "\" and "/" are path delimiters, so
+// stored Windows paths (".\data\dornek.s3db") keep working; every routine that
+// reaches the file system first turns backslashes into slashes (NormalizePath).
+// File names are UTF-8.
+#include "platform/core/Types.h"
+
+#include <string_view>
+
+constexpr char PathDelim = '/';
+
+// Backslashes become slashes; nothing else changes.
+String NormalizePath(std::string_view path);
+
+bool IsPathDelimiter(std::string_view s, Integer index);
+
+// Everything up to and including the last delimiter (or drive ":"); "" when none.
+String ExtractFilePath(std::string_view fileName);
+// As ExtractFilePath without the trailing delimiter (a root "/" stays).
+String ExtractFileDir(std::string_view fileName);
+// The part after the last delimiter or drive ":".
+String ExtractFileName(std::string_view fileName);
+// From the last "." after the last delimiter or ":", including the "."; "" when none.
+String ExtractFileExt(std::string_view fileName);
+// Replaces (or adds, or with "" removes) the extension.
+String ChangeFileExt(std::string_view fileName, std::string_view extension);
+
+String IncludeTrailingPathDelimiter(std::string_view s);
+String ExcludeTrailingPathDelimiter(std::string_view s);
+
+// Absolute, normalized form: relative to the current directory, "." and ".."
+// resolved lexically, slashes only.
+String ExpandFileName(std::string_view fileName);
+
+bool FileExists(std::string_view fileName);
+bool DirectoryExists(std::string_view dir);
+// Creates dir and its missing parents; true when the folder exists afterwards.
+// Raises EInOutError("Unable to create directory") for an empty name.
+bool ForceDirectories(std::string_view dir);
+bool CreateDir(std::string_view dir);
+bool RemoveDir(std::string_view dir);
+// False (and nothing happens) when the file is missing or cannot be removed.
+bool DeleteFile(std::string_view fileName);
+// False when oldName is missing or newName already exists.
+bool RenameFile(std::string_view oldName, std::string_view newName);
+String GetCurrentDir();
+bool SetCurrentDir(std::string_view dir);
+// Size in bytes; -1 when the file is missing.
+Int64 FileSize(std::string_view fileName);

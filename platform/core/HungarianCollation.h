@@ -1,0 +1,24 @@
+#pragma once
+// Hungarian alphabetical order, deterministic and independent of installed
+// locale data, so stored sort orders and the database collations never change
+// with the machine.
+//
+// Levels, as a dictionary orders: first the letters of the Hungarian alphabet
+// (a á b c cs d dz dzs e é f g gy h i í j k l ly m n ny o ó ö ő p q r s sz t ty
+// u ú ü ű v w x y z zs, with a=á, e=é, i=í, o=ó, ö=ő, u=ú, ü=ű equal at this level);
+// then accents (unaccented first); then, in case-observing mode, case (lower first).
+// Digraphs and the trigraph dzs count as single letters. Other characters order
+// by their code point after folding other Latin accents to their base letters.
+#include "platform/core/Types.h"
+
+#include <string_view>
+
+namespace core {
+
+enum class TCollationCase { Observe, Ignore };
+
+// <0 when a sorts before b, 0 when equal, >0 after. Inputs are UTF-8; invalid
+// bytes compare as U+FFFD.
+int HungarianCompare(std::string_view a, std::string_view b, TCollationCase mode);
+
+} // namespace core
