@@ -3,6 +3,7 @@
 #include "platform/core/Types.h"
 
 #include <exception>
+#include <utility>
 
 class Exception : public std::exception {
 public:

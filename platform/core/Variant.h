@@ -1,0 +1,86 @@
+#pragma once
+// Variant: a value of one of a few kinds, converted on demand with the runtime's rules.
+// Conversions that cannot be made raise EVariantError "Invalid variant type conversion";
+// text that does not parse as the requested number or date raises the same.
+#include "platform/core/Types.h"
+
+#include <cstdint>
+#include <utility>
+
+struct TFormatSettings;
+
+// The runtime's type codes.
+enum TVarType : Word {
+    varEmpty = 0x0000,
+    varNull = 0x0001,
+    varSmallint = 0x0002,
+    varInteger = 0x0003,
+    varDouble = 0x0005,
+    varCurrency = 0x0006,
+    varDate = 0x0007,
+    varBoolean = 0x000B,
+    varInt64 = 0x0014,
+    varString = 0x0100,
+};
+
+class Variant {
+public:
+    Variant() = default;  // unassigned
+    Variant(int v) : FType(varInteger), FInt(v) {}
+    Variant(long v) : FType(varInt64), FInt(v) {}
+    Variant(long long v) : FType(varInt64), FInt(v) {}
+    Variant(double v) : FType(varDouble), FFloat(v) {}
+    Variant(bool v) : FType(varBoolean), FInt(v ? 1 : 0) {}
+    Variant(const String& v) : FType(varString), FStr(v) {}
+    Variant(String&& v) : FType(varString), FStr(std::move(v)) {}
+    Variant(const char* v) : FType(varString), FStr(v ? v : "") {}
+
+    static Variant MakeNull();
+    // TDateTime is a double, so a date needs its own maker.
+    static Variant FromDateTime(TDateTime value);
+    static Variant FromCurrency(Currency value);
+
+    TVarType Type() const { return FType; }
+    bool IsEmpty() const { return FType == varEmpty; }
+    bool IsNull() const { return FType == varNull; }
+    bool IsNumeric() const;  // integer, float, currency or boolean kinds
+
+    // Empty gives "" / 0 / false / 0.0; Null raises. Booleans read as "True"/"False" and
+    // -1/0 as numbers (the runtime's convention); dates as text use DateTimeToStr.
+    String AsString() const;
+    String AsString(const TFormatSettings& settings) const;
+    Integer AsInteger() const;  // rounds a float (ties to even)
+    Int64 AsInt64() const;
+    double AsFloat() const;
+    double AsFloat(const TFormatSettings& settings) const;
+    bool AsBoolean() const;  // numbers: non-zero; text: "true"/"false" in any case or a number
+    TDateTime AsDateTime() const;
+    TDateTime AsDateTime(const TFormatSettings& settings) const;
+
+    // Equality: Null equals only Null, Empty only Empty; numbers compare by value, text with
+    // text by bytes, text with a number by converting the text to a number.
+    bool operator==(const Variant& other) const;
+    bool operator!=(const Variant& other) const { return !(*this == other); }
+    // Ordering: Empty < Null < anything else; raises EVariantError when text and a number
+    // cannot be compared.
+    bool operator<(const Variant& other) const;
+    bool operator>(const Variant& other) const { return other < *this; }
+    bool operator<=(const Variant& other) const { return !(other < *this); }
+    bool operator>=(const Variant& other) const { return !(*this < other); }
+
+private:
+    TVarType FType = varEmpty;
+    Int64 FInt = 0;
+    double FFloat = 0;
+    String FStr;
+};
+
+inline const Variant Null = Variant::MakeNull();
+inline const Variant Unassigned = Variant();
+
+inline bool VarIsNull(const Variant& v) { return v.IsNull(); }
+inline bool VarIsEmpty(const Variant& v) { return v.IsEmpty(); }
+inline TVarType VarType(const Variant& v) { return v.Type(); }
+// "" for Null and Empty, else AsString.
+String VarToStr(const Variant& v);
+TDateTime VarToDateTime(const Variant& v);
