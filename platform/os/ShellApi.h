@@ -1,0 +1,68 @@
+#pragma once
+// Opening documents, folders and links with the programs the desktop associates
+// with them (xdg-open), and starting executables, with the result codes callers
+// of the shell expect: a value above 32 means success.
+#include "platform/core/Types.h"
+#include "platform/os/Process.h"
+
+#include <string_view>
+
+// Shell error results (values at or below 32).
+constexpr Integer SE_ERR_FNF = 2;             // file not found
+constexpr Integer SE_ERR_PNF = 3;             // path (folder) not found
+constexpr Integer SE_ERR_ACCESSDENIED = 5;
+constexpr Integer SE_ERR_OOM = 8;
+constexpr Integer SE_ERR_SHARE = 26;
+constexpr Integer SE_ERR_ASSOCINCOMPLETE = 27;
+constexpr Integer SE_ERR_DDETIMEOUT = 28;
+constexpr Integer SE_ERR_DDEFAIL = 29;
+constexpr Integer SE_ERR_DDEBUSY = 30;
+constexpr Integer SE_ERR_NOASSOC = 31;
+constexpr Integer SE_ERR_DLLNOTFOUND = 32;
+// What a successful call answers.
+constexpr Integer SE_OK = 42;
+
+// Window show commands; accepted and passed on as a hint only.
+constexpr Integer SW_HIDE = 0;
+constexpr Integer SW_SHOWNORMAL = 1;
+constexpr Integer SW_SHOWMINIMIZED = 2;
+constexpr Integer SW_MAXIMIZE = 3;
+constexpr Integer SW_SHOWMAXIMIZED = 3;
+constexpr Integer SW_SHOWNOACTIVATE = 4;
+constexpr Integer SW_SHOW = 5;
+constexpr Integer SW_MINIMIZE = 6;
+constexpr Integer SW_SHOWMINNOACTIVE = 7;
+constexpr Integer SW_SHOWNA = 8;
+constexpr Integer SW_RESTORE = 9;
+
+constexpr Cardinal SEE_MASK_NOCLOSEPROCESS = 0x40;
+
+struct TShellExecuteInfo {
+    Cardinal Mask = 0;      // SEE_MASK_NOCLOSEPROCESS: hand the started process back
+    String Verb;            // "open" (or empty), "explore"; other verbs: SE_ERR_NOASSOC
+    String File;            // document, folder, executable or link ("http://", "mailto:")
+    String Parameters;      // command line for an executable, split as Windows does
+    String Directory;       // working directory; relative File names resolve against it
+    Integer Show = SW_SHOWNORMAL;
+    // Results.
+    Integer InstApp = 0;            // > 32 success, else an SE_ERR_ code
+    TProcessHandle Process = 0;     // started process (with the mask), 0 when none runs
+};
+
+// Opens info.File with the given verb. True on success; info.InstApp holds the
+// result code either way. Never throws.
+//   - Links (a scheme of two or more letters and ":") go to xdg-open unchanged.
+//   - An executable file is started with the parameters in the working directory.
+//   - Any other file or folder goes to xdg-open.
+// xdg-open's own failures (file missing, no program for the type) are mapped to
+// SE_ERR_ codes when it ends within a short moment; while it still runs the call
+// succeeds and its process is the one handed back.
+bool ShellExecuteEx(TShellExecuteInfo& info);
+
+// The simple form: the result code only; the started process is not kept.
+Integer ShellExecute(std::string_view verb, std::string_view file, std::string_view parameters,
+                     std::string_view directory, Integer show);
+
+// Where xdg-open is looked up: PATH as usual (tests put a stub first on PATH).
+// How long ShellExecuteEx waits for xdg-open to report a failure (default 1000 ms).
+void SetShellOpenWaitMs(Cardinal ms);
