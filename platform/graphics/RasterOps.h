@@ -1,0 +1,68 @@
+#pragma once
+// Block transfers between canvases through ternary raster operations: each
+// result bit is looked up from the pattern (brush), source and destination bits.
+// A monochrome source drawn on colour turns its white pixels into the
+// destination's background colour and its black pixels into the text colour; a
+// colour source drawn on monochrome becomes white where it equals the source's
+// background colour and black elsewhere.
+#include "platform/core/Types.h"
+#include "platform/graphics/PixelBuffer.h"
+
+class TCanvas;
+
+constexpr Cardinal SRCCOPY = 0x00CC0020, SRCPAINT = 0x00EE0086, SRCAND = 0x008800C6,
+                   SRCINVERT = 0x00660046, SRCERASE = 0x00440328, NOTSRCCOPY = 0x00330008,
+                   NOTSRCERASE = 0x001100A6, MERGECOPY = 0x00C000CA, MERGEPAINT = 0x00BB0226,
+                   PATCOPY = 0x00F00021, PATPAINT = 0x00FB0A09, PATINVERT = 0x005A0049,
+                   DSTINVERT = 0x00550009, BLACKNESS = 0x00000042, WHITENESS = 0x00FF0062;
+// Destination where the pattern is set… : the brush where the source is black.
+constexpr Cardinal DSPDxax = 0x00E20746;
+// Pattern AND destination.
+constexpr Cardinal DPa = 0x00A000C9;
+
+constexpr int BLACKONWHITE = 1, WHITEONBLACK = 2, COLORONCOLOR = 3, HALFTONE = 4;
+
+// Copies W × H pixels from (XSrc, YSrc) of Src to (X, Y) of Dest. Src may be
+// null for operations that do not read the source. False for a null
+// destination, a missing source that is needed, or a source that cannot be read.
+bool BitBlt(TCanvas* Dest, Integer X, Integer Y, Integer W, Integer H, TCanvas* Src, Integer XSrc,
+            Integer YSrc, Cardinal Rop);
+// As BitBlt with scaling (nearest pixel; negative sizes mirror).
+bool StretchBlt(TCanvas* Dest, Integer X, Integer Y, Integer W, Integer H, TCanvas* Src, Integer XSrc,
+                Integer YSrc, Integer WSrc, Integer HSrc, Cardinal Rop);
+// The operation with the canvas brush as pattern and no source.
+bool PatBlt(TCanvas* Dest, Integer X, Integer Y, Integer W, Integer H, Cardinal Rop);
+// Stretch mode is accepted for fidelity; stretching is always nearest pixel.
+int SetStretchBltMode(TCanvas* DC, int Mode);
+
+namespace graphics {
+
+// True when rop reads the source or the pattern.
+bool RopUsesSource(Cardinal rop);
+bool RopUsesPattern(Cardinal rop);
+
+// The result of the ternary operation (its index byte, bits 16..23 of rop) on
+// three 24-bit values.
+inline TColor ApplyRop3(Cardinal rop, TColor pattern, TColor source, TColor dest) {
+    const unsigned code = (rop >> 16) & 0xFF;
+    TColor result = 0;
+    for (unsigned bit = 0; bit < 24; ++bit) {
+        const unsigned index = (((pattern >> bit) & 1u) << 2) | (((source >> bit) & 1u) << 1) |
+                               ((dest >> bit) & 1u);
+        result |= TColor((code >> index) & 1u) << bit;
+    }
+    return result;
+}
+
+// Source pixels as they reach a destination of the given kind (see above).
+PixelBuffer ConvertForDestination(const PixelBuffer& src, bool destMonochrome, TColor textColor,
+                                  TColor bkColor, TColor srcBkColor);
+
+// dest := rop(pattern, src, dest) pixel by pixel; pattern is the brush colour at
+// each destination pixel (a solid brush gives one colour).
+void CombineRop3(PixelBuffer& dest, const PixelBuffer* src, const PixelBuffer& pattern, Cardinal rop);
+
+// Nearest-pixel scaling of src to w × h; a negative size mirrors that axis.
+PixelBuffer Stretch(const PixelBuffer& src, Integer w, Integer h);
+
+} // namespace graphics
