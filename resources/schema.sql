@@ -1,15 +1,16 @@
--- The office database: tables, the numbering and balance triggers, and the starting settings.
+-- The office database - tables, the numbering and balance triggers, the starting settings.
 --
 -- The program creates no table; tools/createdb builds data/dornek.s3db from this file.
 -- Apply it inside one transaction (tools/createdb does) so a failure leaves nothing behind.
 --
--- Declared types are read by the data layer to choose field types: varchar(n) is a text field
--- of n characters, "date" a date field over 'yyyy-mm-dd' text, "boolean" a check-box field,
--- "text" a memo, "integer" an integer field. Keep this file ASCII: text in the file is stored
--- in code page 1250 by the program, and the sqlite3 tool would store UTF-8 bytes instead.
+-- Declared types are read by the data layer to choose field types. varchar(n) is a text field
+-- of n characters, "date" a date field over yyyy-mm-dd text, "boolean" a check-box field,
+-- "text" a memo, "integer" an integer field. Keep this file ASCII, and its comments free of
+-- quotes and colons (the connection scans statements for placeholders). The program stores
+-- text in code page 1250, while the sqlite3 tool would store UTF-8 bytes.
 --
--- Keys use AUTOINCREMENT so a deleted row's key is never handed out again: register persons,
--- partners and cases are referred to by key from rows that outlive them.
+-- Keys use AUTOINCREMENT so the key of a deleted row is never handed out again; register
+-- persons, partners and cases are referred to by key from rows that outlive them.
 
 CREATE TABLE ugy (
   sorszam INTEGER PRIMARY KEY AUTOINCREMENT,
@@ -230,8 +231,8 @@ CREATE INDEX ikt_ki_iktev ON ikt_ki (iktev, iktszam);
 CREATE INDEX jub_ugy ON jub (ugy);
 CREATE INDEX jub_ugyfel ON jub (ugyfel);
 
--- Case number: the year of the case's date (this year when the date is missing or not a
--- 'yyyy-mm-dd' text) and the next free number of that year. Values given on insert stay.
+-- Case number - the year of the case date (this year when the date is missing or not a
+-- yyyy-mm-dd text) and the next free number of that year. Values given on insert stay.
 CREATE TRIGGER ugy_number AFTER INSERT ON ugy
 WHEN NEW.ev IS NULL OR NEW.szam IS NULL
 BEGIN
@@ -244,7 +245,7 @@ BEGIN
     WHERE sorszam = NEW.sorszam AND szam IS NULL;
 END;
 
--- End date: today when the case is closed, none again when it is reopened.
+-- End date - today when the case is closed, none again when it is reopened.
 CREATE TRIGGER ugy_closed AFTER UPDATE OF status ON ugy
 WHEN NEW.status IS NOT OLD.status
 BEGIN
@@ -268,7 +269,7 @@ BEGIN
   UPDATE ugyitem SET bekerulesi_datum = date('now', 'localtime') WHERE sorszam = NEW.sorszam;
 END;
 
--- Registry number: per table, the year of the entry's date and the next free number in it.
+-- Registry number - per table, the year of the entry date and the next free number in it.
 CREATE TRIGGER ikt_be_number AFTER INSERT ON ikt_be
 WHEN NEW.iktev IS NULL OR NEW.iktszam IS NULL
 BEGIN
@@ -293,7 +294,7 @@ BEGIN
     WHERE sorszam = NEW.sorszam AND iktszam IS NULL;
 END;
 
--- Deposit balance: always the sum of the deposit's movements.
+-- Deposit balance - always the sum of the movements of the deposit.
 CREATE TRIGGER letetmozgas_added AFTER INSERT ON letetmozgas
 BEGIN
   UPDATE letet SET egyenleg = (SELECT COALESCE(SUM(m.osszeg), 0) FROM letetmozgas m
@@ -316,7 +317,7 @@ BEGIN
 END;
 
 -- A person counts as identified while one of their identification queries succeeded. A
--- successful query also marks the person's copy in that case, which the case sheet shows.
+-- successful query also marks the copy of the person in that case, which the case sheet shows.
 CREATE TRIGGER jub_added AFTER INSERT ON jub
 WHEN NEW.jubok = 'true'
 BEGIN
@@ -342,8 +343,8 @@ BEGIN
     WHERE sorszam = OLD.ugyfel;
 END;
 
--- The settings grids post check boxes as the texts 'True'/'False'; the lists select
--- statusz=1, so store the flag as 1 or 0 whatever text arrives.
+-- The settings grids post check boxes as the texts True and False; the lists select
+-- statusz=1, so the flag is stored as 1 or 0 whatever text arrives.
 CREATE TRIGGER letetiszamla_flag_added AFTER INSERT ON letetiszamla
 WHEN typeof(NEW.statusz) = 'text'
 BEGIN
@@ -376,7 +377,7 @@ BEGIN
     WHERE sorszam = NEW.sorszam;
 END;
 
--- Starting settings: retention periods in whole years, no address or chamber id yet.
+-- Starting settings - retention periods in whole years, no address or chamber id yet.
 INSERT INTO info (valtozo, ertek) VALUES ('dokumentum_orzesi_ido', '10');
 INSERT INTO info (valtozo, ertek) VALUES ('jub_orzesi_ido', '8');
 INSERT INTO info (valtozo, ertek) VALUES ('cim', '');
