@@ -17,7 +17,9 @@ constexpr int CP_UTF8_PAGE = 65001;
 // True for 1250, 1251, 852 and 65001.
 bool IsSupportedCodePage(int codePage);
 
-// 8-bit bytes to UTF-8. Bytes the code page leaves undefined become "?".
+// 8-bit bytes to UTF-8. Bytes the code page leaves undefined become the C1 control
+// character of the same value (as the original platform did), so every byte survives
+// a round trip.
 // Raises EConvertError("Unsupported code page %d") for an unknown code page.
 String CodePageToUtf8(std::string_view bytes, int codePage);
 
@@ -25,7 +27,7 @@ String CodePageToUtf8(std::string_view bytes, int codePage);
 // invalid UTF-8 sequence, becomes "?". Raises EConvertError as above.
 std::string Utf8ToCodePage(std::string_view utf8, int codePage);
 
-// Single characters: the code point of one byte (0 when undefined), and the byte
-// of one code point (-1 when the code page has no place for it).
+// Single characters: the code point of one byte, and the byte of one code point
+// (-1 when the code page has no place for it). Both raise EConvertError as above.
 char32_t CodePageByteToChar(unsigned char byte, int codePage);
 int CharToCodePageByte(char32_t ch, int codePage);
