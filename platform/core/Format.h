@@ -5,7 +5,8 @@
 //   %n inserts thousand separators, %m formats money with the currency string and layout.
 //   "%%" is a literal percent sign.
 // Raises EConvertError "Format '%s' invalid or incompatible with argument" when a directive
-// is malformed, an argument is missing or its type does not fit the directive.
+// is malformed or an argument's type does not fit it, and "No argument for format '%s'"
+// when an argument is missing. Width and precision of %s count characters, not bytes.
 #include "platform/core/Types.h"
 
 #include <initializer_list>
@@ -19,14 +20,14 @@ class TVarRec {
 public:
     enum class TKind { Int64, Float, String, Char, Boolean, Pointer };
 
-    TVarRec(int v) : FKind(TKind::Int64), FInt(v) {}
-    TVarRec(unsigned v) : FKind(TKind::Int64), FInt(v) {}
+    TVarRec(int v) : FKind(TKind::Int64), FInt(v), FNarrow(true) {}
+    TVarRec(unsigned v) : FKind(TKind::Int64), FInt(v), FNarrow(true) {}
     TVarRec(long v) : FKind(TKind::Int64), FInt(v) {}
     TVarRec(unsigned long v) : FKind(TKind::Int64), FInt(static_cast<Int64>(v)) {}
     TVarRec(long long v) : FKind(TKind::Int64), FInt(v) {}
     TVarRec(unsigned long long v) : FKind(TKind::Int64), FInt(static_cast<Int64>(v)) {}
-    TVarRec(short v) : FKind(TKind::Int64), FInt(v) {}
-    TVarRec(unsigned short v) : FKind(TKind::Int64), FInt(v) {}
+    TVarRec(short v) : FKind(TKind::Int64), FInt(v), FNarrow(true) {}
+    TVarRec(unsigned short v) : FKind(TKind::Int64), FInt(v), FNarrow(true) {}
     TVarRec(double v) : FKind(TKind::Float), FFloat(v) {}
     TVarRec(float v) : FKind(TKind::Float), FFloat(v) {}
     TVarRec(const String& v) : FKind(TKind::String), FStr(v) {}
@@ -41,6 +42,8 @@ public:
     double AsFloat() const { return FFloat; }
     const String& AsString() const { return FStr; }
     const void* AsPointer() const { return FPtr; }
+    // True for 32-bit and smaller integers: %u and %x show negatives in 32 bits.
+    bool IsNarrow() const { return FNarrow; }
 
 private:
     TKind FKind;
@@ -48,6 +51,7 @@ private:
     double FFloat = 0;
     String FStr;
     const void* FPtr = nullptr;
+    bool FNarrow = false;
 };
 
 using TVarRecs = std::vector<TVarRec>;

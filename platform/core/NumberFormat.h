@@ -20,7 +20,7 @@ String IntToStr(Int64 value);
 // Upper-case hexadecimal, at least `digits` digits (negative values as 64-bit two's complement).
 String IntToHex(Int64 value, Integer digits);
 
-// Accepts optional blanks around, a sign, decimal digits or "$"/"0x" hexadecimal.
+// Accepts leading blanks, a sign, decimal digits or "$"/"0x" hexadecimal.
 // Raises EConvertError "'%s' is not a valid integer value" (and for out-of-range values).
 Integer StrToInt(const String& s);
 Int64 StrToInt64(const String& s);

@@ -58,11 +58,13 @@ public:
     TDateTime AsDateTime(const TFormatSettings& settings) const;
 
     // Equality: Null equals only Null, Empty only Empty; numbers compare by value, text with
-    // text by bytes, text with a number by converting the text to a number.
+    // text exactly, text with a number by converting the text to a number (not equal when
+    // the text is no number).
     bool operator==(const Variant& other) const;
     bool operator!=(const Variant& other) const { return !(*this == other); }
-    // Ordering: Empty < Null < anything else; raises EVariantError when text and a number
-    // cannot be compared.
+    // Ordering: Empty < Null < anything else; text with text in Hungarian alphabetical order
+    // (AnsiCompareStr). Raises EVariantError "Invalid variant operation" when text and a
+    // number cannot be compared.
     bool operator<(const Variant& other) const;
     bool operator>(const Variant& other) const { return other < *this; }
     bool operator<=(const Variant& other) const { return !(other < *this); }
