@@ -104,6 +104,9 @@ protected:
     [[noreturn]] static void IndexError(Integer Index);
 
 private:
+    String JoinDelimited(char Delim, char Quote) const;
+    void SplitDelimited(const String& Value, char Delim, char Quote);
+
     Integer FUpdateCount = 0;
     char FDelimiter = ',';
     char FQuoteChar = '"';
