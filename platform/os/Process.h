@@ -42,10 +42,12 @@ Cardinal WaitForSingleObject(TProcessHandle process, Cardinal timeoutMs);
 // A process ended by a signal reports 128 + the signal number, or the code given
 // to TerminateProcess.
 bool GetExitCodeProcess(TProcessHandle process, Cardinal& exitCode);
-// Ends the process (SIGTERM); later exit-code queries report exitCode.
-// False with ERROR_INVALID_HANDLE for an unknown handle or an ended process.
+// Ends the process (SIGTERM); later exit-code queries report exitCode. False with
+// ERROR_INVALID_HANDLE for an unknown or closed handle, ERROR_ACCESS_DENIED for a
+// process that has already ended.
 bool TerminateProcess(TProcessHandle process, Cardinal exitCode);
 // Forgets the handle; a process still running is reaped later, when it ends.
+// False with ERROR_INVALID_HANDLE for an unknown or already closed handle.
 bool CloseHandle(TProcessHandle process);
 // The operating system's process id behind a handle, 0 when unknown.
 Integer ProcessId(TProcessHandle process);

@@ -2,6 +2,7 @@
 // Version blocks: the running program carries one (built in from the CMake
 // settings of platform/os); other files have none, unless registered.
 #include "platform/core/Types.h"
+#include "platform/os/ProgramPaths.h"
 
 #include <string_view>
 #include <utility>
@@ -28,8 +29,8 @@ struct TVersionBlock {
 // The block built into this program.
 const TVersionBlock& ProgramVersionBlock();
 
-// Full path of the running executable.
-String GetModuleFileName();
+// GetLastError after a file without a version block.
+constexpr Cardinal ERROR_RESOURCE_TYPE_NOT_FOUND = 1813;
 
 // Size of the version block of fileName, 0 when it has none. The running program
 // answers its own block under its path (backslashes accepted, symbolic links followed).

@@ -1,0 +1,155 @@
+#include "platform/os/ShellApi.h"
+
+#include "platform/core/FileUtils.h"
+#include "platform/core/StrUtils.h"
+
+#include <fstream>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+Cardinal gOpenWaitMs = 1000;
+
+// "http://x", "mailto:a@b": a scheme of two or more letters, so "C:\x" stays a path.
+bool IsLink(std::string_view file)
+{
+    const std::size_t colon = file.find(':');
+    if (colon == std::string_view::npos || colon < 2)
+        return false;
+    for (std::size_t i = 0; i < colon; ++i) {
+        const char c = file[i];
+        const bool ok = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
+                        (i > 0 && ((c >= '0' && c <= '9') || c == '+' || c == '-' || c == '.'));
+        if (!ok)
+            return false;
+    }
+    return true;
+}
+
+// A program is a file the system can execute: a binary or a script with "#!".
+// Documents on file systems that mark everything executable are still documents.
+bool IsProgram(const String& path)
+{
+    if (::access(path.c_str(), X_OK) != 0)
+        return false;
+    std::ifstream in(path, std::ios::binary);
+    char magic[4] = {};
+    in.read(magic, 4);
+    if (in.gcount() >= 4 && magic[0] == '\x7F' && magic[1] == 'E' && magic[2] == 'L' && magic[3] == 'F')
+        return true;
+    return in.gcount() >= 2 && magic[0] == '#' && magic[1] == '!';
+}
+
+Integer ShellErrorOf(Cardinal error)
+{
+    switch (error) {
+    case ERROR_FILE_NOT_FOUND: return SE_ERR_FNF;
+    case ERROR_PATH_NOT_FOUND: return SE_ERR_PNF;
+    case ERROR_ACCESS_DENIED: return SE_ERR_ACCESSDENIED;
+    case ERROR_NOT_ENOUGH_MEMORY: return SE_ERR_OOM;
+    case ERROR_BAD_FORMAT: return static_cast<Integer>(ERROR_BAD_FORMAT);
+    default: return SE_ERR_NOASSOC;
+    }
+}
+
+// Hands the process back to the caller when asked, else lets it be reaped.
+bool Started(TShellExecuteInfo& info, TProcessHandle process)
+{
+    info.InstApp = SE_OK;
+    if ((info.Mask & SEE_MASK_NOCLOSEPROCESS) != 0)
+        info.Process = process;
+    else if (process != 0)
+        CloseHandle(process);
+    return true;
+}
+
+bool Failed(TShellExecuteInfo& info, Integer code)
+{
+    info.InstApp = code;
+    return false;
+}
+
+bool OpenWithDesktop(TShellExecuteInfo& info, const String& target, const String& directory)
+{
+    const TProcessHandle opener = CreateProcess("xdg-open", {target}, directory);
+    if (opener == 0)
+        // Without an opener nothing is associated with anything.
+        return Failed(info, GetLastError() == ERROR_FILE_NOT_FOUND ? SE_ERR_NOASSOC
+                                                                   : ShellErrorOf(GetLastError()));
+    if (WaitForSingleObject(opener, gOpenWaitMs) == WAIT_TIMEOUT)
+        return Started(info, opener);
+    Cardinal code = 0;
+    GetExitCodeProcess(opener, code);
+    CloseHandle(opener);
+    switch (code) {
+    case 0:
+        // The document went to a program that keeps running on its own.
+        return Started(info, 0);
+    case 2: return Failed(info, SE_ERR_FNF);
+    default: return Failed(info, SE_ERR_NOASSOC);
+    }
+}
+
+} // namespace
+
+void SetShellOpenWaitMs(Cardinal ms) { gOpenWaitMs = ms; }
+
+bool ShellExecuteEx(TShellExecuteInfo& info)
+{
+    info.InstApp = 0;
+    info.Process = 0;
+    const String verb = LowerCase(Trim(info.Verb));
+    if (!verb.empty() && verb != "open" && verb != "explore")
+        return Failed(info, SE_ERR_NOASSOC);
+    if (info.File.empty())
+        return Failed(info, SE_ERR_FNF);
+
+    const String directory = NormalizePath(info.Directory);
+    if (!directory.empty() && !DirectoryExists(directory))
+        return Failed(info, SE_ERR_PNF);
+
+    if (IsLink(info.File)) {
+        if (verb == "explore")
+            return Failed(info, SE_ERR_NOASSOC);
+        return OpenWithDesktop(info, info.File, directory);
+    }
+
+    String path = NormalizePath(info.File);
+    if (path[0] != '/' && !directory.empty())
+        path = IncludeTrailingPathDelimiter(directory) + path;
+    path = ExpandFileName(path);
+
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) {
+        const String parent = ExtractFileDir(ExcludeTrailingPathDelimiter(path));
+        return Failed(info, !parent.empty() && !DirectoryExists(parent) ? SE_ERR_PNF : SE_ERR_FNF);
+    }
+    if (S_ISDIR(st.st_mode))
+        return OpenWithDesktop(info, path, directory);
+    // Only folders can be explored.
+    if (verb == "explore")
+        return Failed(info, SE_ERR_NOASSOC);
+    if (::access(path.c_str(), R_OK) != 0)
+        return Failed(info, SE_ERR_ACCESSDENIED);
+    if (IsProgram(path)) {
+        const TProcessHandle process = CreateProcess(path, SplitCommandLine(info.Parameters), directory);
+        if (process == 0)
+            return Failed(info, ShellErrorOf(GetLastError()));
+        return Started(info, process);
+    }
+    return OpenWithDesktop(info, path, directory);
+}
+
+Integer ShellExecute(std::string_view verb, std::string_view file, std::string_view parameters,
+                     std::string_view directory, Integer show)
+{
+    TShellExecuteInfo info;
+    info.Verb = String(verb);
+    info.File = String(file);
+    info.Parameters = String(parameters);
+    info.Directory = String(directory);
+    info.Show = show;
+    ShellExecuteEx(info);
+    return info.InstApp;
+}
