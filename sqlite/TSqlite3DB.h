@@ -1,0 +1,215 @@
+#pragma once
+// TSqlite3DB: the one object through which the program reaches the SQLite engine.
+// It loads the engine library, opens and closes the database file, registers the
+// collations "systemnocase" and "system", runs transaction, pragma and start-up
+// statements and the statements of its datasets, and raises engine errors as
+// EDatabaseError with the engine's message, two line feeds and the SQL text.
+//
+// Text inside the program is UTF-8. With CharacterEncoding "utf8" (any case) or
+// empty the database holds UTF-8; with anything else ("STANDARD") it holds code
+// page 1250, and SQL text and bound text cross the boundary converted.
+#include "platform/core/TComponent.h"
+#include "sqlite/SqliteApi.h"
+#include "sqlite/TSqlite3Field.h"
+
+#include <functional>
+#include <string_view>
+
+class TFields;
+class TParams;
+class TStrings;
+class TList;
+class TSqlite3Pragma;
+class TSqlite3Log;
+
+namespace sqlite {
+class ResultTarget;
+class RowImage;
+} // namespace sqlite
+
+using TSqlite3NotifyEvent = std::function<void(TObject* Sender)>;
+
+class TSqlite3DB : public TComponent {
+public:
+    explicit TSqlite3DB(TComponent* AOwner);
+    // Disconnects (closing the owner's datasets bound to this connection) and
+    // releases the library. Never throws.
+    ~TSqlite3DB() override;
+    String ClassName() const override { return "TSqlite3DB"; }
+
+    // ---- Properties --------------------------------------------------------------
+    // Busy time-out in milliseconds; applied at once when connected.
+    Integer TimeOut() const { return FTimeOut; }
+    void SetTimeOut(Integer Value);
+    const String& CharacterEncoding() const { return FCharacterEncoding; }
+    void SetCharacterEncoding(const String& Value) { FCharacterEncoding = Value; }
+    // Kind of "begin" for ExecStartTransaction("").
+    const String& TransactionType() const { return FTransactionType; }
+    void SetTransactionType(const String& Value) { FTransactionType = Value; }
+    // File name or ":memory:". The setter trims blanks and control characters and
+    // appends the stored DefaultExt to a name without an extension.
+    const String& Database() const { return FDatabase; }
+    void FSetDatabase(const String& Value);
+    void SetDatabase(const String& Value) { FSetDatabase(Value); }
+    TSqlite3Pragma* SqlitePragma() const { return FSqlitePragma; }
+    void SetSqlitePragma(TSqlite3Pragma* Value);
+    TSqlite3Log* SqliteLog() const { return FSqliteLog; }
+    void SetSqliteLog(TSqlite3Log* Value);
+    // An empty value is first set to ".sqb".
+    String FGetDefaultExt();
+    String DefaultExt() { return FGetDefaultExt(); }
+    void SetDefaultExt(const String& Value) { FDefaultExt = Value; }
+    const String& DefaultDir() const { return FDefaultDir; }
+    void SetDefaultDir(const String& Value) { FDefaultDir = Value; }
+    // Engine version text, set at each connect.
+    const String& Version() const { return FVersion; }
+    void SetVersion(const String& Value) { FVersion = Value; }
+    // An empty value is first set to "SQLite3.dll".
+    String FGetDriverDLL();
+    String DriverDLL() { return FGetDriverDLL(); }
+    void SetDriverDLL(const String& Value) { FDriverDLL = Value; }
+    bool Connected() const { return FConnected; }
+    void SetConnected(bool Value) { DBConnect(Value); }
+    bool MustExist() const { return FMustExist; }
+    void SetMustExist(bool Value) { FMustExist = Value; }
+    // The start-up script component; it must implement sqlite::InlineScript.
+    TComponent* SqliteInlineSQL() const { return FSqliteInlineSQL; }
+    void SetSqliteInlineSQL(TComponent* Value);
+    bool ExecuteInlineSQL() const { return FExecuteInlineSQL; }
+    void SetExecuteInlineSQL(bool Value) { FExecuteInlineSQL = Value; }
+
+    TSqlite3NotifyEvent AfterConnect;
+    TSqlite3NotifyEvent BeforeConnect;
+    TSqlite3NotifyEvent AfterDisconnect;
+    TSqlite3NotifyEvent BeforeDisconnect;
+    // A row read met a busy database and its wait ran out; the read then ends.
+    TSqlite3NotifyEvent OnBusy;
+
+    // ---- Connection --------------------------------------------------------------
+    // Connect: loads the library when needed, opens the database, registers the
+    // collations, runs AfterConnect, the pragmas, the inline script (first connect
+    // only) and sets the busy time-out. A connected connection stays as it is.
+    // Raises SqliteError "Missing database property", "Could not load SQLite
+    // library(<DriverDLL>)", "Cannot open database" (with the engine's reason), the
+    // missing entry point's message, or EDatabaseError "Database <path> does not exist".
+    // Disconnect: closes the owner's datasets bound here, the database and the library.
+    void DBConnect(bool Connect);
+    void Open();
+    void Close();
+    // Loads DriverDLL and binds the entry points; false when it cannot be loaded.
+    bool LoadLibs();
+    // The path the next connect opens (DefaultDir and current-directory rules).
+    String DatabasePath();
+
+    // Raises EDatabaseError: the engine's message (at most 255 characters), two
+    // line feeds and the last SQL text.
+    [[noreturn]] void ShowError();
+
+    // ---- Transactions and maintenance (each connects first when needed) ---------
+    // Kind "", "DEFAULT", "DEFERRED", "IMMEDIATE" or "EXCLUSIVE" (any case); "" takes
+    // TransactionType, anything unknown a plain "begin transaction".
+    void ExecStartTransaction(const String& Kind);
+    void StartTransaction();
+    void StartDeferredTransaction();
+    void StartImmediateTransaction();
+    void StartExclusiveTransaction();
+    void Commit();
+    void RollBack();
+    bool InTransaction() const { return FInTransaction; }
+    void Vacuum();
+    void ExecPragma();
+
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+
+    // ---- Statements ----------------------------------------------------------------
+    // Rows changed by the last statement; -1 when not connected.
+    Integer RowsAffected();
+    // Runs every statement of SQL in turn. Placeholders are bound by name from
+    // Fields (may be null for texts without placeholders). Raises EDatabaseError on
+    // an engine error, and "<name> not found" before anything runs when a
+    // placeholder has no field. Returns 0.
+    Integer SQLite3_ExecSQL(const String& SQL, TFields* Fields);
+    // The same, binding Params by position to every statement of SQL.
+    Integer SQLite3_ExecSQL_Params(const String& SQL, TParams* Params);
+    // Prepares SQL, binds the dataset's Params by position and appends every row
+    // to its result store. Returns 0.
+    Integer SQLite3_Execute(const String& SQL, sqlite::ResultTarget* Dataset);
+    // Prepares a statement that returns rows and describes its columns to the
+    // dataset (its FieldDefs and column plan). The caller closes the statement.
+    sqlite3_stmt* SQLite3_PrepareResult(const String& SQL, sqlite::ResultTarget* Dataset);
+    // Reads the next row into the dataset's RowScratch; null at the end, or after
+    // OnBusy when the database stayed busy. Raises EDatabaseError on an engine error.
+    sqlite::RowImage* SQLite3_GetNextResult(sqlite3_stmt* Statement,
+                                            sqlite::ResultTarget* Dataset);
+    // Finalizes the statement (nothing for null). Raises SqliteError "SQLiteExecute
+    // error: <code>" when finalizing reports an error; the statement is gone anyway.
+    void SQLite3_CloseResult(sqlite3_stmt* Statement);
+    // The engine's last inserted row id; -1 when not connected.
+    Int64 LastInsertRowId();
+
+    // ---- Schema (Part of the connection's public interface; see TSqlite3DBSchema) --
+    bool TableExists(const String& TableName);
+    void GetTableNames(TStrings* List, bool Flag, bool WithTemporary);
+    void GetIndexNames(TStrings* List, bool Flag);
+    void GetFieldNames(const String& TableName, TStrings* List);
+    void GetPrimaryKeys(const String& TableName, TStrings* List);
+    void GetIndexFieldNames(const String& IndexName, TStrings* List);
+    void GetTableIndexNames(const String& TableName, TStrings* List);
+    // Releases the objects already in List, then fills it with TSqlite3Field objects.
+    void GetTableInfo(const String& TableName, TList* List);
+    Integer GetUserVersion(const String& DatabaseName);
+    void SetUserVersion(Integer Value, const String& DatabaseName);
+    Integer GetSchemaVersion(const String& DatabaseName);
+    void SetSchemaVersion(Integer Value, const String& DatabaseName);
+    void ShowDatabases(TStrings* List);
+
+    // ---- For the datasets --------------------------------------------------------
+    // True when text travels in UTF-8 (recomputed at every DBConnect call).
+    bool UTF8() const { return FUTF8; }
+    bool LibraryLoaded() const { return FLibrary.Loaded(); }
+    sqlite3* Handle() const { return FHandle; }
+    const sqlite::EngineApi& Api() const { return FLibrary.Api(); }
+    const String& LastSQL() const { return FLastSQL; }
+    // Program text to the database's encoding and back.
+    std::string ToEngine(std::string_view Text) const;
+    String FromEngine(std::string_view Text) const;
+
+private:
+    void Connect();
+    void Disconnect();
+    void RegisterCollations();
+    void RunTransactionStatement(const char* SQL, bool InTransactionAfter);
+    // Prepares, binds (through Bind), steps and finalizes every statement of SQL.
+    Integer ExecStatements(const String& SQL,
+                           const std::function<void(sqlite3_stmt*)>& Bind);
+    // Steps a statement without result to its end, waiting out a busy database
+    // for TimeOut milliseconds.
+    void StepToEnd(sqlite3_stmt* Statement);
+    // Raises the engine's error for rc (not for 0); finalizes Statement first.
+    void Check(int rc, sqlite3_stmt* Statement = nullptr);
+    // Ensures a connection for the operations that connect on demand.
+    bool EnsureConnected();
+    String TableQueryCell(const String& SQL);
+    void TableQueryColumn(const String& SQL, int Column, TStrings* List, bool AtTop);
+
+    Integer FTimeOut = 0;
+    String FCharacterEncoding;
+    String FTransactionType;
+    String FDatabase;
+    TSqlite3Pragma* FSqlitePragma = nullptr;
+    TSqlite3Log* FSqliteLog = nullptr;
+    String FDefaultExt;
+    String FDefaultDir;
+    String FVersion;
+    String FDriverDLL;
+    bool FConnected = false;
+    bool FMustExist = false;
+    TComponent* FSqliteInlineSQL = nullptr;
+    bool FExecuteInlineSQL = false;
+
+    bool FInTransaction = false;
+    bool FUTF8 = true;
+    String FLastSQL;
+    sqlite3* FHandle = nullptr;
+    sqlite::EngineLibrary FLibrary;
+};

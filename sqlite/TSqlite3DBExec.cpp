@@ -1,0 +1,274 @@
+// Statement execution of TSqlite3DB: statements without result, result sets
+// read row by row, and whole results loaded into a dataset's store.
+#include "sqlite/TSqlite3DB.h"
+
+#include "platform/core/StrUtils.h"
+#include "platform/core/Utf8.h"
+#include "platform/data/TFieldDefs.h"
+#include "platform/data/TParams.h"
+#include "sqlite/ResultTarget.h"
+#include "sqlite/SqliteBinder.h"
+#include "sqlite/SqliteError.h"
+#include "sqlite/SqliteFieldMap.h"
+#include "sqlite/TFResult.h"
+
+#include <chrono>
+#include <thread>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// Pause between two attempts on a busy database.
+constexpr auto BusyPause = std::chrono::milliseconds(5);
+
+// Finalizes a statement on every path out of a scope unless released.
+class StatementGuard {
+public:
+    StatementGuard(const sqlite::EngineApi& api, sqlite3_stmt* statement)
+        : FApi(api), FStatement(statement) {}
+    ~StatementGuard() {
+        if (FStatement) FApi.finalize(FStatement);
+    }
+    StatementGuard(const StatementGuard&) = delete;
+    StatementGuard& operator=(const StatementGuard&) = delete;
+    sqlite3_stmt* Release() {
+        sqlite3_stmt* s = FStatement;
+        FStatement = nullptr;
+        return s;
+    }
+
+private:
+    const sqlite::EngineApi& FApi;
+    sqlite3_stmt* FStatement;
+};
+
+// Cuts UTF-8 text to at most capacity characters (capacity < 0: no cut).
+std::string_view CutToCapacity(std::string_view text, Integer capacity) {
+    if (capacity < 0 || text.size() <= static_cast<std::size_t>(capacity)) return text;
+    return text.substr(0, core::Utf8Offset(text, static_cast<std::size_t>(capacity)));
+}
+
+} // namespace
+
+Integer TSqlite3DB::RowsAffected() {
+    if (!FConnected || !FHandle) return -1;
+    return Api().changes(FHandle);
+}
+
+Int64 TSqlite3DB::LastInsertRowId() {
+    if (!FConnected || !FHandle) return -1;
+    return Api().last_insert_rowid(FHandle);
+}
+
+void TSqlite3DB::Check(int rc, sqlite3_stmt* Statement) {
+    if (rc == SQLITE_OK) return;
+    // The first-generation prepare reports step failures only generically; the
+    // reset brings the engine's own message.
+    if (Statement) Api().reset(Statement);
+    String message = Copy(FromEngine(Api().errmsg(FHandle)), 1, 255);
+    if (Statement) Api().finalize(Statement);
+    throw EDatabaseError(message + "\n\n" + FLastSQL);
+}
+
+void TSqlite3DB::StepToEnd(sqlite3_stmt* Statement) {
+    const auto deadline = Clock::now() + std::chrono::milliseconds(FTimeOut);
+    for (;;) {
+        const int rc = Api().step(Statement);
+        if (rc == SQLITE_DONE) return;
+        if (rc == SQLITE_ROW) continue;
+        if (rc == SQLITE_BUSY && Clock::now() < deadline) {
+            std::this_thread::sleep_for(BusyPause);
+            continue;
+        }
+        Check(rc == SQLITE_OK ? SQLITE_ERROR : rc, Statement);
+    }
+}
+
+Integer TSqlite3DB::ExecStatements(const String& SQL,
+                                   const std::function<void(sqlite3_stmt*)>& Bind) {
+    if (!FConnected || !FHandle) throw SqliteError("Database is not connected");
+    FLastSQL = SQL;
+    const std::string text = ToEngine(SQL);
+    const char* rest = text.c_str();
+    while (*rest) {
+        sqlite3_stmt* statement = nullptr;
+        const char* tail = nullptr;
+        Check(Api().prepare(FHandle, rest, -1, &statement, &tail));
+        rest = tail ? tail : "";
+        if (!statement) continue;  // blanks or a comment only
+        StatementGuard guard(Api(), statement);
+        Bind(statement);
+        guard.Release();
+        StepToEnd(statement);
+        Check(Api().finalize(statement));
+    }
+    return SQLITE_OK;
+}
+
+Integer TSqlite3DB::SQLite3_ExecSQL(const String& SQL, TFields* Fields) {
+    return ExecStatements(SQL, [&](sqlite3_stmt* statement) {
+        const int count = Api().bind_parameter_count(statement);
+        for (int n = 1; n <= count; ++n) {
+            const char* marker = Api().bind_parameter_name(statement, n);
+            const String name = marker && *marker ? FromEngine(marker + 1) : String();
+            if (name.empty()) continue;
+            // Running a statement with a value silently missing would write NULL
+            // where the caller meant a value.
+            if (!sqlite::BindNamedField(*this, statement, n, Fields, name))
+                throw SqliteError(name + " not found");
+        }
+    });
+}
+
+Integer TSqlite3DB::SQLite3_ExecSQL_Params(const String& SQL, TParams* Params) {
+    return ExecStatements(SQL, [&](sqlite3_stmt* statement) {
+        if (!Params) return;
+        const int count = Api().bind_parameter_count(statement);
+        for (Integer k = 0; k < Params->Count() && k < count; ++k)
+            sqlite::BindValue(*this, statement, k + 1, *Params->Items(k));
+    });
+}
+
+sqlite3_stmt* TSqlite3DB::SQLite3_PrepareResult(const String& SQL, sqlite::ResultTarget* Dataset) {
+    if (!Dataset) return nullptr;
+    if (!FConnected || !FHandle) throw SqliteError("Database is not connected");
+    Dataset->RowIdColumn = -1;
+    Dataset->CurrentRowId = -1;
+    FLastSQL = SQL;
+    const std::string text = ToEngine(SQL);
+    sqlite3_stmt* statement = nullptr;
+    const char* tail = nullptr;
+    Check(Api().prepare(FHandle, text.c_str(), -1, &statement, &tail));
+    StatementGuard guard(Api(), statement);
+
+    const int columns = Api().column_count(statement);
+    TFieldDefs& defs = Dataset->ResultFieldDefs();
+    if (columns > 0) defs.Clear();
+    Dataset->Columns.assign(static_cast<std::size_t>(columns), sqlite::ColumnPlan{});
+    std::vector<sqlite::SlotKind> layout;
+    for (int i = 0; i < columns; ++i) {
+        sqlite::ColumnPlan& plan = Dataset->Columns[static_cast<std::size_t>(i)];
+        const char* name = Api().column_name(statement, i);
+        const String columnName = name ? FromEngine(name) : String();
+        sqlite::DescribeColumn(columnName.c_str(), Api().column_decltype(statement, i),
+                               Dataset->ResultTypeLess(), defs, plan);
+        if (plan.Field < 0) {
+            if (Dataset->RowIdColumn < 0) Dataset->RowIdColumn = i;
+            continue;
+        }
+        layout.push_back(plan.Kind);
+    }
+    Dataset->RowScratch.Resize(layout.size());
+    if (TFResult* store = Dataset->ResultStore()) store->SetLayout(std::move(layout));
+    return guard.Release();
+}
+
+sqlite::RowImage* TSqlite3DB::SQLite3_GetNextResult(sqlite3_stmt* Statement,
+                                                    sqlite::ResultTarget* Dataset) {
+    if (!Dataset || !Statement) return nullptr;
+    sqlite::RowImage& row = Dataset->RowScratch;
+    row.Clear();
+    const auto deadline = Clock::now() + std::chrono::milliseconds(FTimeOut);
+    int rc;
+    while ((rc = Api().step(Statement)) == SQLITE_BUSY && Clock::now() < deadline)
+        std::this_thread::sleep_for(BusyPause);
+    if (rc == SQLITE_DONE) return nullptr;
+    if (rc == SQLITE_BUSY && OnBusy) {
+        Api().reset(Statement);
+        OnBusy(this);
+        return nullptr;
+    }
+    if (rc != SQLITE_ROW) {
+        // The statement stays with the dataset; the reset leaves it ready to be
+        // finalized quietly when the dataset closes.
+        Api().reset(Statement);
+        String message = Copy(FromEngine(Api().errmsg(FHandle)), 1, 255);
+        throw EDatabaseError(message + "\n\n" + FLastSQL);
+    }
+
+    const bool typeLess = Dataset->ResultTypeLess();
+    const std::size_t columns = Dataset->Columns.size();
+    for (std::size_t i = 0; i < columns; ++i) {
+        const int column = static_cast<int>(i);
+        const sqlite::ColumnPlan& plan = Dataset->Columns[i];
+        if (plan.Field < 0) {
+            if (column == Dataset->RowIdColumn) Dataset->CurrentRowId = Api().column_int64(Statement, column);
+            continue;
+        }
+        const auto field = static_cast<std::size_t>(plan.Field);
+        const int storage = Api().column_type(Statement, column);
+        if (storage == SQLITE_NULL) continue;  // slots start null
+
+        if (typeLess || plan.Type == ftString || plan.Type == ftFixedChar) {
+            const auto* text = reinterpret_cast<const char*>(Api().column_text(Statement, column));
+            const std::string_view raw(text ? text : "",
+                                       static_cast<std::size_t>(Api().column_bytes(Statement, column)));
+            if (FUTF8) row.SetBytes(field, CutToCapacity(raw, plan.Capacity));
+            else row.SetBytes(field, CutToCapacity(FromEngine(raw), plan.Capacity));
+            continue;
+        }
+        switch (plan.Type) {
+        case ftWideString: {
+            // Wide text is stored as Unicode in either encoding.
+            const auto* text = reinterpret_cast<const char*>(Api().column_text(Statement, column));
+            const std::string_view raw(text ? text : "",
+                                       static_cast<std::size_t>(Api().column_bytes(Statement, column)));
+            row.SetBytes(field, CutToCapacity(raw, plan.Capacity));
+            break;
+        }
+        case ftBlob:
+        case ftGraphic:
+        case ftMemo:
+        case ftFmtMemo: {
+            const auto* bytes = static_cast<const char*>(Api().column_blob(Statement, column));
+            const std::string_view raw(bytes ? bytes : "",
+                                       static_cast<std::size_t>(Api().column_bytes(Statement, column)));
+            if (FUTF8 || plan.Type == ftBlob || plan.Type == ftGraphic) row.SetBytes(field, raw);
+            else row.SetBytes(field, FromEngine(raw));
+            break;
+        }
+        default:
+            // Numbers the engine already holds natively need no text round trip.
+            if (plan.Kind == sqlite::SlotKind::Integer && plan.Type != ftBoolean &&
+                storage == SQLITE_INTEGER) {
+                row.SetInteger(field, Api().column_int64(Statement, column));
+            } else if (plan.Kind == sqlite::SlotKind::Float &&
+                       (plan.Type == ftFloat || plan.Type == ftCurrency || plan.Type == ftBCD) &&
+                       (storage == SQLITE_FLOAT || storage == SQLITE_INTEGER)) {
+                row.SetFloat(field, Api().column_double(Statement, column));
+            } else {
+                const auto* text = reinterpret_cast<const char*>(Api().column_text(Statement, column));
+                if (FUTF8 || !text) {
+                    Dataset->UnpackText(plan.Field, plan.Type, text, row);
+                } else {
+                    const String converted = FromEngine(text);
+                    Dataset->UnpackText(plan.Field, plan.Type, converted.c_str(), row);
+                }
+            }
+        }
+    }
+    return &row;
+}
+
+void TSqlite3DB::SQLite3_CloseResult(sqlite3_stmt* Statement) {
+    if (!Statement || !FLibrary.Loaded()) return;
+    // A failed step was raised when it happened; closing only releases.
+    Api().reset(Statement);
+    Api().finalize(Statement);
+}
+
+Integer TSqlite3DB::SQLite3_Execute(const String& SQL, sqlite::ResultTarget* Dataset) {
+    if (!Dataset) return 0;
+    FLastSQL = SQL;
+    sqlite3_stmt* statement = SQLite3_PrepareResult(SQL, Dataset);
+    StatementGuard guard(Api(), statement);
+    TParams& params = Dataset->ResultParams();
+    const int count = statement ? Api().bind_parameter_count(statement) : 0;
+    for (Integer k = 0; k < params.Count() && k < count; ++k)
+        sqlite::BindValue(*this, statement, k + 1, *params.Items(k));
+    TFResult* store = Dataset->ResultStore();
+    while (sqlite::RowImage* row = SQLite3_GetNextResult(statement, Dataset))
+        if (store) store->Add(*row, Dataset->CurrentRowId);
+    return 0;
+}
