@@ -1,0 +1,183 @@
+#include "OsTestSupport.h"
+
+#include "platform/os/ShellApi.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A stub xdg-open first on PATH: it logs its arguments and working folder, then
+// ends with $STUB_EXIT after sleeping $STUB_SLEEP seconds.
+class ShellOpenTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ostest::WriteFile(FBin / "xdg-open",
+                          "#!/bin/sh\n"
+                          "sleep \"${STUB_SLEEP:-0}\"\n"
+                          "printf '%s\\n' \"$@\" > \"$STUB_LOG\"\n"
+                          "pwd >> \"$STUB_LOG\"\n"
+                          "exit \"${STUB_EXIT:-0}\"\n",
+                          true);
+        ostest::WriteFile(FDocs / "szerződés.doc", "doc");
+        SetShellOpenWaitMs(2000);
+    }
+    void TearDown() override { SetShellOpenWaitMs(1000); }
+
+    // What the stub received, "" when it never ran.
+    std::string Received() { return ostest::ReadFile(FLog); }
+
+    ostest::TempFolder FBin;
+    ostest::TempFolder FDocs;
+    std::string FLog = FBin / "log.txt";
+    std::string FPathValue = FBin.Path() + ":" + (std::getenv("PATH") ? std::getenv("PATH") : "/usr/bin:/bin");
+    ostest::ScopedEnv FPath{"PATH", FPathValue.c_str()};
+    ostest::ScopedEnv FLogEnv{"STUB_LOG", FLog.c_str()};
+    ostest::ScopedEnv FExit{"STUB_EXIT", "0"};
+    ostest::ScopedEnv FSleep{"STUB_SLEEP", "0"};
+};
+
+TEST_F(ShellOpenTest, DocumentGoesToTheOpenerAsAnAbsolutePath)
+{
+    const Integer r = ShellExecute("open", FDocs / "szerződés.doc", "", "", SW_SHOW);
+    EXPECT_GT(r, 32);
+    EXPECT_EQ(Received(), FDocs / "szerződés.doc\n" + std::filesystem::current_path().string() + "\n");
+}
+
+TEST_F(ShellOpenTest, WindowsRelativePathResolvesAgainstTheDirectory)
+{
+    std::filesystem::create_directory(FDocs / "data");
+    ostest::WriteFile(FDocs / "data/a.pdf", "pdf");
+    EXPECT_EQ(ShellExecute("open", ".\\data\\a.pdf", "", FDocs.Path(), SW_SHOWNORMAL), SE_OK);
+    EXPECT_EQ(Received(), FDocs / "data/a.pdf\n" + FDocs.Path() + "\n");
+}
+
+TEST_F(ShellOpenTest, EmptyVerbMeansOpen)
+{
+    EXPECT_EQ(ShellExecute("", FDocs / "szerződés.doc", "", "", SW_SHOW), SE_OK);
+    EXPECT_EQ(ShellExecute("OPEN", FDocs / "szerződés.doc", "", "", SW_SHOW), SE_OK);
+}
+
+TEST_F(ShellOpenTest, LinksPassUnchanged)
+{
+    EXPECT_EQ(ShellExecute("open", "http://www.example.hu", "", "", SW_SHOW), SE_OK);
+    EXPECT_EQ(Received().substr(0, 22), "http://www.example.hu\n");
+    EXPECT_EQ(ShellExecute("open", "mailto:iroda@example.hu", "", "", SW_SHOW), SE_OK);
+    EXPECT_EQ(Received().substr(0, 24), "mailto:iroda@example.hu\n");
+}
+
+TEST_F(ShellOpenTest, MissingFileOrFolderIsReportedWithoutCallingTheOpener)
+{
+    EXPECT_EQ(ShellExecute("open", FDocs / "nincs.doc", "", "", SW_SHOW), SE_ERR_FNF);
+    EXPECT_EQ(ShellExecute("open", FDocs / "nincs/a.doc", "", "", SW_SHOW), SE_ERR_PNF);
+    EXPECT_EQ(ShellExecute("open", "a.doc", "", FDocs / "nincs", SW_SHOW), SE_ERR_PNF);
+    EXPECT_EQ(ShellExecute("open", "", "", "", SW_SHOW), SE_ERR_FNF);
+    EXPECT_EQ(Received(), "");
+}
+
+TEST_F(ShellOpenTest, OpenerFailuresMapToShellCodes)
+{
+    struct Row {
+        const char* Exit;
+        Integer Expected;
+    };
+    const Row rows[] = {
+        {"2", SE_ERR_FNF},       // the opener found no such file
+        {"3", SE_ERR_NOASSOC},   // no program for the type
+        {"4", SE_ERR_NOASSOC},   // the program failed
+        {"1", SE_ERR_NOASSOC},
+    };
+    for (const Row& row : rows) {
+        ostest::ScopedEnv exitCode("STUB_EXIT", row.Exit);
+        TShellExecuteInfo info;
+        info.Mask = SEE_MASK_NOCLOSEPROCESS;
+        info.Verb = "open";
+        info.File = FDocs / "szerződés.doc";
+        EXPECT_FALSE(ShellExecuteEx(info)) << row.Exit;
+        EXPECT_EQ(info.InstApp, row.Expected) << row.Exit;
+        EXPECT_EQ(info.Process, 0) << row.Exit;
+    }
+}
+
+TEST_F(ShellOpenTest, NoOpenerMeansNoAssociation)
+{
+    ostest::TempFolder empty;
+    ostest::ScopedEnv path("PATH", empty.Path().c_str());
+    EXPECT_EQ(ShellExecute("open", FDocs / "szerződés.doc", "", "", SW_SHOW), SE_ERR_NOASSOC);
+}
+
+TEST_F(ShellOpenTest, VerbsWithoutMeaningHereAreNotAssociated)
+{
+    EXPECT_EQ(ShellExecute("print", FDocs / "szerződés.doc", "", "", SW_SHOW), SE_ERR_NOASSOC);
+    EXPECT_EQ(ShellExecute("properties", FDocs / "szerződés.doc", "", "", SW_SHOW), SE_ERR_NOASSOC);
+    EXPECT_EQ(ShellExecute("explore", FDocs / "szerződés.doc", "", "", SW_SHOW), SE_ERR_NOASSOC);
+    EXPECT_EQ(Received(), "");
+}
+
+TEST_F(ShellOpenTest, ExploreOpensAFolder)
+{
+    EXPECT_EQ(ShellExecute("explore", FDocs.Path() + "\\", "", "", SW_SHOW), SE_OK);
+    EXPECT_EQ(Received().substr(0, FDocs.Path().size() + 2), FDocs.Path() + "/\n");
+}
+
+TEST_F(ShellOpenTest, SlowOpenerIsHandedBackWhileItRuns)
+{
+    ostest::ScopedEnv sleep("STUB_SLEEP", "5");
+    SetShellOpenWaitMs(100);
+    TShellExecuteInfo info;
+    info.Mask = SEE_MASK_NOCLOSEPROCESS;
+    info.File = FDocs / "szerződés.doc";
+    EXPECT_TRUE(ShellExecuteEx(info));
+    EXPECT_EQ(info.InstApp, SE_OK);
+    ASSERT_NE(info.Process, 0);
+    Cardinal code = 0;
+    EXPECT_TRUE(GetExitCodeProcess(info.Process, code));
+    EXPECT_EQ(code, STILL_ACTIVE);
+    EXPECT_TRUE(TerminateProcess(info.Process, 1));
+    EXPECT_EQ(WaitForSingleObject(info.Process, INFINITE), WAIT_OBJECT_0);
+    EXPECT_TRUE(CloseHandle(info.Process));
+}
+
+TEST_F(ShellOpenTest, QuickOpenerLeavesNoProcess)
+{
+    TShellExecuteInfo info;
+    info.Mask = SEE_MASK_NOCLOSEPROCESS;
+    info.File = FDocs / "szerződés.doc";
+    EXPECT_TRUE(ShellExecuteEx(info));
+    EXPECT_EQ(info.Process, 0);   // waiting on it returns at once
+}
+
+TEST_F(ShellOpenTest, ProgramStartsWithParametersInItsDirectory)
+{
+    ostest::WriteFile(FDocs / "prog.sh", "#!/bin/sh\npwd > run.txt\nprintf '%s\\n' \"$@\" >> run.txt\n", true);
+    std::filesystem::create_directory(FDocs / "work");
+    TShellExecuteInfo info;
+    info.Mask = SEE_MASK_NOCLOSEPROCESS;
+    info.File = FDocs / "prog.sh";
+    info.Parameters = "-a \"két szó\" $HOME";
+    info.Directory = FDocs / "work";
+    ASSERT_TRUE(ShellExecuteEx(info));
+    ASSERT_NE(info.Process, 0);
+    EXPECT_EQ(WaitForSingleObject(info.Process, INFINITE), WAIT_OBJECT_0);
+    CloseHandle(info.Process);
+    EXPECT_EQ(ostest::ReadFile(FDocs / "work/run.txt"), FDocs / "work\n-a\nkét szó\n$HOME\n");
+    EXPECT_EQ(Received(), "");   // programs do not go through the opener
+}
+
+TEST_F(ShellOpenTest, ExecutableDocumentIsStillADocument)
+{
+    // Removable media often mark every file executable.
+    ostest::WriteFile(FDocs / "level.txt", "Tisztelt Uram!", true);
+    EXPECT_EQ(ShellExecute("open", FDocs / "level.txt", "", "", SW_SHOW), SE_OK);
+    EXPECT_EQ(Received().substr(0, (FDocs / "level.txt").size() + 1), FDocs / "level.txt\n");
+}
+
+TEST_F(ShellOpenTest, UnreadableDocumentIsAccessDenied)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "permissions do not bind the super-user";
+    ::chmod((FDocs / "szerződés.doc").c_str(), 0);
+    EXPECT_EQ(ShellExecute("open", FDocs / "szerződés.doc", "", "", SW_SHOW), SE_ERR_ACCESSDENIED);
+}
+
+} // namespace
