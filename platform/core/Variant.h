@@ -27,13 +27,19 @@ class Variant {
 public:
     Variant() = default;  // unassigned
     Variant(int v) : FType(varInteger), FInt(v) {}
+    Variant(unsigned v) : FType(varInt64), FInt(v) {}
     Variant(long v) : FType(varInt64), FInt(v) {}
+    Variant(unsigned long v) : FType(varInt64), FInt(static_cast<Int64>(v)) {}
     Variant(long long v) : FType(varInt64), FInt(v) {}
+    Variant(unsigned long long v) : FType(varInt64), FInt(static_cast<Int64>(v)) {}
     Variant(double v) : FType(varDouble), FFloat(v) {}
     Variant(bool v) : FType(varBoolean), FInt(v ? 1 : 0) {}
     Variant(const String& v) : FType(varString), FStr(v) {}
     Variant(String&& v) : FType(varString), FStr(std::move(v)) {}
     Variant(const char* v) : FType(varString), FStr(v ? v : "") {}
+    Variant(char v) : FType(varString), FStr(1, v) {}
+    // A pointer would silently become a boolean.
+    Variant(const void*) = delete;
 
     static Variant MakeNull();
     // TDateTime is a double, so a date needs its own maker.

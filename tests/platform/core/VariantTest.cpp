@@ -30,6 +30,9 @@ TEST(VariantKinds, TypesOfTheConstructors) {
     EXPECT_EQ(VarType(Variant("x")), varString);
     EXPECT_EQ(VarType(Variant(true)), varBoolean);
     EXPECT_EQ(VarType(Variant::FromDateTime(1.5)), varDate);
+    EXPECT_EQ(Variant('A').AsString(), "A");  // a character is text, not its code
+    EXPECT_EQ(Variant(std::size_t{7}).AsInteger(), 7);
+    EXPECT_EQ(Variant(Word{7}).AsInteger(), 7);
     EXPECT_TRUE(VarIsNull(Null));
     EXPECT_FALSE(VarIsNull(Unassigned));
     EXPECT_TRUE(VarIsEmpty(Variant()));
