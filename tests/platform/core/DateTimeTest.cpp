@@ -176,6 +176,26 @@ TEST(DateParsing, OtherOrdersFollowTheShortDateFormat) {
     ExpectConvertError([&] { StrToDate("2009-12-14", de); }, "'2009-12-14' is not a valid date");
 }
 
+TEST(DateFormatting, SelfNamingSettingsFormatsDoNotLoop) {
+    TFormatSettings odd = En;
+    odd.ShortDateFormat = "c";  // names itself through "c"
+    odd.LongTimeFormat = "tt";
+    EXPECT_NO_THROW(FormatDateTime("c", At(2009, 3, 5, 1), odd));
+    EXPECT_EQ(FormatDateTime("ddddd", At(2009, 3, 5), odd), "");
+}
+
+TEST(DateParsing, CenturyWindowZeroMeansThisCentury) {
+    TFormatSettings s = Hu;
+    s.TwoDigitYearCenturyWindow = 0;
+    Word thisYear, m, d;
+    DecodeDate(Date(), thisYear, m, d);
+    Word y;
+    DecodeDate(StrToDate("99.1.2", s), y, m, d);
+    EXPECT_EQ(y, thisYear / 100 * 100 + 99);
+    DecodeDate(StrToDate("0099.1.2", s), y, m, d);  // four digits are taken as written
+    EXPECT_EQ(y, 99);
+}
+
 TEST(DateParsing, BadDatesRaiseWithTheRuntimeMessage) {
     // Each row: text the Hungarian settings cannot read as a date.
     for (const char* bad : {"", "2009", "2009.13.01", "2009.02.30", "2009/12/14", "2009.12.14 x",

@@ -74,6 +74,16 @@ TEST(FormatErrors, MismatchedArgumentsRaiseWithTheFormatText) {
     ExpectConvertError("%*d", {"x", 3}, "Format '%*d' invalid or incompatible with argument");
 }
 
+TEST(FormatIndexes, IndexWithWidthAndLiteralPercentInArguments) {
+    EXPECT_EQ(Format("%0:5d|%0:-5d|", {42}, Hu), "   42|42   |");
+    EXPECT_EQ(Format("%s", {"100%d"}, Hu), "100%d");  // arguments are never re-read
+}
+
+TEST(FormatErrors, TrailingPercentRaises) {
+    ExpectConvertError("50%", {1}, "Format '50%' invalid or incompatible with argument");
+    ExpectConvertError("%-", {1}, "Format '%-' invalid or incompatible with argument");
+}
+
 TEST(FormatErrors, MissingArgumentsRaise) {
     ExpectConvertError("%d %d", {1}, "No argument for format '%d %d'");
     ExpectConvertError("%3:d", {1}, "No argument for format '%3:d'");

@@ -33,6 +33,8 @@ TEST(Rounding, RoundTiesGoToTheEvenNeighbour) {
     EXPECT_EQ(Round(2.4999), 2);
     EXPECT_EQ(Round(2.5001), 3);
     EXPECT_EQ(Round(-2.6), -3);
+    EXPECT_EQ(Round(9007199254740993.0), 9007199254740992);  // beyond 2^53 doubles are whole
+    EXPECT_EQ(Round(-2251799813685249.5), -2251799813685250);  // a tie at the precision edge
 }
 
 TEST(Rounding, TruncFracAndIntCutTowardZero) {
@@ -171,6 +173,13 @@ TEST(FormatFloatPictures, SectionsAndLiterals) {
     EXPECT_EQ(FormatFloat("0;;zero", -5.0, En), "-5");  // empty negative section: first one
     EXPECT_EQ(FormatFloat("0", -0.2, En), "0");         // no "-0"
     EXPECT_EQ(FormatFloat("\"#\"0", 5.0, En), "#5");
+}
+
+TEST(FormatFloatPictures, QuotedSemicolonsAndHugeValues) {
+    EXPECT_EQ(FormatFloat("0' ; '0", 12.0, En), "1 ; 2");  // a quoted ";" is no section break
+    EXPECT_EQ(FormatFloat("0.00", 1e25, En), "1E25");       // too wide for digits: general
+    EXPECT_EQ(FormatFloat("0.00", 1e-20, En), "0.00");
+    EXPECT_EQ(FormatFloat("0.00", std::nan(""), En), "NAN");
 }
 
 TEST(FormatFloatPictures, Scientific) {
