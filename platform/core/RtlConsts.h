@@ -8,6 +8,7 @@ inline constexpr const char* SInvalidFloat = "'%s' is not a valid floating point
 inline constexpr const char* SInvalidDate = "'%s' is not a valid date";
 inline constexpr const char* SInvalidTime = "'%s' is not a valid time";
 inline constexpr const char* SInvalidDateTime = "'%s' is not a valid date and time";
+inline constexpr const char* SInvalidTimeStamp = "'%d.%d' is not a valid timestamp";
 inline constexpr const char* SDateEncodeError = "Invalid argument to date encode";
 inline constexpr const char* STimeEncodeError = "Invalid argument to time encode";
 inline constexpr const char* SInvalidFormat = "Format '%s' invalid or incompatible with argument";
