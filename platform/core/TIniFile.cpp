@@ -1,0 +1,226 @@
+#include "platform/core/TIniFile.h"
+
+#include "platform/core/AtomicFile.h"
+#include "platform/core/CodePages.h"
+#include "platform/core/Exceptions.h"
+#include "platform/core/FileUtils.h"
+#include "platform/core/StrUtils.h"
+#include "platform/core/TStringList.h"
+
+namespace {
+
+constexpr int IniCodePage = CP_WINDOWS_1250;
+
+// "[name]" (blanks allowed around it) gives name.
+bool IsSectionLine(const String& line, String& name)
+{
+    const String t = Trim(line);
+    if (t.empty() || t[0] != '[')
+        return false;
+    const auto close = t.find(']');
+    name = Trim(t.substr(1, close == String::npos ? String::npos : close - 1));
+    return true;
+}
+
+// "key=value" outside comments gives the trimmed key and value.
+bool IsKeyLine(const String& line, String& key, String& value)
+{
+    const String t = TrimLeft(line);
+    if (t.empty() || t[0] == ';' || t[0] == '[')
+        return false;
+    const auto eq = t.find('=');
+    if (eq == String::npos)
+        return false;
+    key = Trim(t.substr(0, eq));
+    value = Trim(t.substr(eq + 1));
+    return true;
+}
+
+// The lines of the section's body: [first, last), or first = -1 when absent.
+struct TSectionRange {
+    long header = -1;
+    long first = -1;
+    long last = -1;
+};
+
+TSectionRange FindSection(const std::vector<String>& lines, const String& section, size_t from = 0)
+{
+    TSectionRange r;
+    String name;
+    for (size_t i = from; i < lines.size(); ++i) {
+        if (!IsSectionLine(lines[i], name))
+            continue;
+        if (r.header >= 0) {
+            r.last = static_cast<long>(i);
+            return r;
+        }
+        if (AnsiSameText(name, section)) {
+            r.header = static_cast<long>(i);
+            r.first = static_cast<long>(i) + 1;
+        }
+    }
+    if (r.header >= 0)
+        r.last = static_cast<long>(lines.size());
+    return r;
+}
+
+bool HasLineBreak(const String& s)
+{
+    return s.find_first_of("\r\n") != String::npos;
+}
+
+} // namespace
+
+std::vector<String> TIniFile::Load() const
+{
+    std::vector<String> lines;
+    const auto bytes = core::ReadWholeFile(NormalizePath(FileName()));
+    if (!bytes)
+        return lines;
+    TStringList list;
+    list.SetText(CodePageToUtf8(*bytes, IniCodePage));
+    for (Integer i = 0; i < list.Count(); ++i)
+        lines.push_back(list[i]);
+    return lines;
+}
+
+void TIniFile::Save(const std::vector<String>& Lines) const
+{
+    String text;
+    for (const String& line : Lines) {
+        text += line;
+        text += "\r\n";
+    }
+    if (!core::WriteFileAtomically(NormalizePath(FileName()), Utf8ToCodePage(text, IniCodePage)))
+        throw EIniFileException("Unable to write to " + FileName());
+}
+
+String TIniFile::ReadString(const String& Section, const String& Ident, const String& Default)
+{
+    const auto lines = Load();
+    const TSectionRange r = FindSection(lines, Section);
+    String key;
+    String value;
+    for (long i = r.first; i >= 0 && i < r.last; ++i)
+        if (IsKeyLine(lines[static_cast<size_t>(i)], key, value) && AnsiSameText(key, Ident))
+            return value;
+    return Default;
+}
+
+void TIniFile::WriteString(const String& Section, const String& Ident, const String& Value)
+{
+    // Either would break the line apart and plant a different key on reading.
+    if (HasLineBreak(Section) || HasLineBreak(Ident) || HasLineBreak(Value))
+        throw EIniFileException("Line breaks cannot be stored in " + FileName());
+    if (Ident.find('=') != String::npos)
+        throw EIniFileException("A key name cannot contain \"=\" in " + FileName());
+    auto lines = Load();
+    const String entry = Ident + "=" + Value;
+    const TSectionRange r = FindSection(lines, Section);
+    if (r.header < 0) {
+        if (!lines.empty() && !Trim(lines.back()).empty())
+            lines.emplace_back();
+        lines.push_back("[" + Section + "]");
+        lines.push_back(entry);
+        Save(lines);
+        return;
+    }
+    String key;
+    String value;
+    long insertAt = r.first;
+    for (long i = r.first; i < r.last; ++i) {
+        const String& line = lines[static_cast<size_t>(i)];
+        if (IsKeyLine(line, key, value) && AnsiSameText(key, Ident)) {
+            lines[static_cast<size_t>(i)] = entry;
+            Save(lines);
+            return;
+        }
+        // New keys go after the section's last non-blank line, before the gap.
+        if (!Trim(line).empty())
+            insertAt = i + 1;
+    }
+    lines.insert(lines.begin() + insertAt, entry);
+    Save(lines);
+}
+
+void TIniFile::ReadSection(const String& Section, TStrings* Strings)
+{
+    const auto lines = Load();
+    const TSectionRange r = FindSection(lines, Section);
+    Strings->BeginUpdate();
+    try {
+        Strings->Clear();
+        String key;
+        String value;
+        for (long i = r.first; i >= 0 && i < r.last; ++i)
+            if (IsKeyLine(lines[static_cast<size_t>(i)], key, value))
+                Strings->Add(key);
+    } catch (...) {
+        Strings->EndUpdate();
+        throw;
+    }
+    Strings->EndUpdate();
+}
+
+void TIniFile::ReadSections(TStrings* Strings)
+{
+    const auto lines = Load();
+    Strings->BeginUpdate();
+    try {
+        Strings->Clear();
+        String name;
+        for (const String& line : lines)
+            if (IsSectionLine(line, name))
+                Strings->Add(name);
+    } catch (...) {
+        Strings->EndUpdate();
+        throw;
+    }
+    Strings->EndUpdate();
+}
+
+void TIniFile::ReadSectionValues(const String& Section, TStrings* Strings)
+{
+    const auto lines = Load();
+    const TSectionRange r = FindSection(lines, Section);
+    Strings->BeginUpdate();
+    try {
+        Strings->Clear();
+        String key;
+        String value;
+        for (long i = r.first; i >= 0 && i < r.last; ++i)
+            if (IsKeyLine(lines[static_cast<size_t>(i)], key, value))
+                Strings->Add(key + "=" + value);
+    } catch (...) {
+        Strings->EndUpdate();
+        throw;
+    }
+    Strings->EndUpdate();
+}
+
+void TIniFile::EraseSection(const String& Section)
+{
+    auto lines = Load();
+    bool changed = false;
+    for (TSectionRange r = FindSection(lines, Section); r.header >= 0; r = FindSection(lines, Section)) {
+        lines.erase(lines.begin() + r.header, lines.begin() + r.last);
+        changed = true;
+    }
+    if (changed)
+        Save(lines);
+}
+
+void TIniFile::DeleteKey(const String& Section, const String& Ident)
+{
+    auto lines = Load();
+    const TSectionRange r = FindSection(lines, Section);
+    String key;
+    String value;
+    for (long i = r.first; i >= 0 && i < r.last; ++i) {
+        if (IsKeyLine(lines[static_cast<size_t>(i)], key, value) && AnsiSameText(key, Ident)) {
+            lines.erase(lines.begin() + i);
+            Save(lines);
+            return;
+        }
+    }
+}

@@ -1,0 +1,122 @@
+#include "platform/core/TRegIniFile.h"
+
+#include "platform/core/Exceptions.h"
+#include "platform/core/NumberFormat.h"
+#include "platform/core/TStringList.h"
+
+TRegIniFile::TRegIniFile(const String& AFileName, Cardinal AAccess)
+    : TRegistry(AAccess), FFileName(AFileName)
+{
+    OpenKey(AFileName, true);
+}
+
+template <typename F>
+bool TRegIniFile::WithSection(const String& Section, bool Create, F f)
+{
+    const String oldPath = CurrentPath();
+    const bool readOnly = ReadOnlyKey();
+    if (!HasCurrentKey())
+        return false;
+    if (Section.empty()) {
+        f();
+        return true;
+    }
+    // A read-only file stays read-only in its sections.
+    if (!(readOnly ? OpenKeyReadOnly(Section) : OpenKey(Section, Create)))
+        return false;
+    auto restore = [&] {
+        if (readOnly)
+            OpenKeyReadOnly("\\" + oldPath);
+        else
+            OpenKey("\\" + oldPath, false);
+    };
+    try {
+        f();
+    } catch (...) {
+        restore();
+        throw;
+    }
+    restore();
+    return true;
+}
+
+String TRegIniFile::ReadString(const String& Section, const String& Ident, const String& Default)
+{
+    String result = Default;
+    WithSection(Section, false, [&] {
+        if (ValueExists(Ident))
+            result = TRegistry::ReadString(Ident);
+    });
+    return result;
+}
+
+void TRegIniFile::WriteString(const String& Section, const String& Ident, const String& Value)
+{
+    if (!WithSection(Section, true, [&] { TRegistry::WriteString(Ident, Value); }))
+        throw ERegistryException("Failed to set data for '" + Ident + "'");
+}
+
+Integer TRegIniFile::ReadInteger(const String& Section, const String& Ident, Integer Default)
+{
+    Integer result = Default;
+    WithSection(Section, false, [&] {
+        const TRegDataType type = GetDataType(Ident);
+        if (type == rdInteger)
+            result = TRegistry::ReadInteger(Ident);
+        else if (type == rdString || type == rdExpandString)
+            result = StrToIntDef(TRegistry::ReadString(Ident), Default);
+    });
+    return result;
+}
+
+void TRegIniFile::WriteInteger(const String& Section, const String& Ident, Integer Value)
+{
+    WriteString(Section, Ident, IntToStr(Value));
+}
+
+bool TRegIniFile::ReadBool(const String& Section, const String& Ident, bool Default)
+{
+    return ReadInteger(Section, Ident, Default ? 1 : 0) != 0;
+}
+
+void TRegIniFile::WriteBool(const String& Section, const String& Ident, bool Value)
+{
+    WriteString(Section, Ident, Value ? "1" : "0");
+}
+
+void TRegIniFile::ReadSection(const String& Section, TStrings* Strings)
+{
+    if (!WithSection(Section, false, [&] { GetValueNames(Strings); }))
+        Strings->Clear();
+}
+
+void TRegIniFile::ReadSections(TStrings* Strings)
+{
+    GetKeyNames(Strings);
+}
+
+void TRegIniFile::ReadSectionValues(const String& Section, TStrings* Strings)
+{
+    TStringList names;
+    ReadSection(Section, &names);
+    Strings->BeginUpdate();
+    try {
+        Strings->Clear();
+        for (Integer i = 0; i < names.Count(); ++i)
+            Strings->Add(names[i] + "=" + ReadString(Section, names[i], String()));
+    } catch (...) {
+        Strings->EndUpdate();
+        throw;
+    }
+    Strings->EndUpdate();
+}
+
+void TRegIniFile::EraseSection(const String& Section)
+{
+    TRegistry::DeleteKey(Section);
+}
+
+void TRegIniFile::DeleteKey(const String& Section, const String& Ident)
+{
+    WithSection(Section, false, [&] { DeleteValue(Ident); });
+}

@@ -1,0 +1,246 @@
+#include "platform/core/Exceptions.h"
+#include "platform/core/TRegIniFile.h"
+#include "platform/core/TRegistry.h"
+#include "platform/core/TRegistryIniFile.h"
+#include "platform/core/TStringList.h"
+
+#include "TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::vector<std::string> Lines(const TStrings& s)
+{
+    std::vector<std::string> out;
+    for (Integer i = 0; i < s.Count(); ++i)
+        out.push_back(s[i]);
+    return out;
+}
+
+using V = std::vector<std::string>;
+
+template <typename F>
+std::string RegistryErrorOf(F f)
+{
+    try {
+        f();
+    } catch (const ERegistryException& e) {
+        return e.Message();
+    }
+    return "no error";
+}
+
+// Points the registry at a fresh folder for the test and back afterwards.
+class RegistryTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        const char* old = std::getenv("XDG_CONFIG_HOME");
+        FHadOld = old != nullptr;
+        if (FHadOld)
+            FOld = old;
+        ::setenv("XDG_CONFIG_HOME", FDir.Path().c_str(), 1);
+    }
+    void TearDown() override
+    {
+        if (FHadOld)
+            ::setenv("XDG_CONFIG_HOME", FOld.c_str(), 1);
+        else
+            ::unsetenv("XDG_CONFIG_HOME");
+    }
+
+    TempFolder FDir;
+    bool FHadOld = false;
+    std::string FOld;
+};
+
+} // namespace
+
+TEST_F(RegistryTest, ValuesPersistInTheConfigurationFolder)
+{
+    {
+        TRegistry reg;
+        ASSERT_TRUE(reg.OpenKey("Software\\Velmora\\Preview", true));
+        reg.WriteString("Caption", "Előnézet \"1\"\r\nsor");
+        reg.WriteInteger("Left", -12);
+        reg.WriteBool("Maximized", true);
+        const unsigned char blob[] = {0, 1, 0xFE, 0xFF};
+        reg.WriteBinaryData("Bars", blob, sizeof blob);
+    }
+    EXPECT_TRUE(std::filesystem::exists(FDir.File("velmora/registry/HKEY_CURRENT_USER.reg")));
+    TRegistry reg;
+    ASSERT_TRUE(reg.OpenKey("software\\VELMORA\\preview", false));
+    EXPECT_EQ("software\\VELMORA\\preview", reg.CurrentPath()); // as asked for
+    EXPECT_EQ("Előnézet \"1\"\r\nsor", reg.ReadString("caption"));
+    EXPECT_EQ(-12, reg.ReadInteger("Left"));
+    EXPECT_TRUE(reg.ReadBool("Maximized"));
+    unsigned char buf[8] = {};
+    EXPECT_EQ(4, reg.ReadBinaryData("Bars", buf, sizeof buf));
+    EXPECT_EQ(0xFE, buf[2]);
+    EXPECT_EQ(rdBinary, reg.GetDataType("Bars"));
+    EXPECT_EQ(4, reg.GetDataSize("Bars"));
+    EXPECT_EQ(-1, reg.GetDataSize("none"));
+}
+
+TEST_F(RegistryTest, OpenKeyWithoutCreateFailsForMissingKeys)
+{
+    TRegistry reg;
+    EXPECT_FALSE(reg.OpenKey("Software\\Nincs", false));
+    EXPECT_FALSE(reg.HasCurrentKey());
+    EXPECT_FALSE(reg.KeyExists("Software\\Nincs"));
+    EXPECT_FALSE(std::filesystem::exists(FDir.File("velmora/registry/HKEY_CURRENT_USER.reg")));
+}
+
+TEST_F(RegistryTest, RelativeAndAbsoluteKeys)
+{
+    TRegistry reg;
+    ASSERT_TRUE(reg.OpenKey("Software", true));
+    ASSERT_TRUE(reg.OpenKey("Velmora", true)); // below the open key
+    EXPECT_EQ("Software\\Velmora", reg.CurrentPath());
+    ASSERT_TRUE(reg.OpenKey("\\Other", true)); // from the root
+    EXPECT_EQ("Other", reg.CurrentPath());
+    EXPECT_TRUE(reg.KeyExists("\\Software\\Velmora"));
+    reg.CloseKey();
+    EXPECT_TRUE(reg.KeyExists("Software\\Velmora"));
+}
+
+TEST_F(RegistryTest, RootKeysAreSeparate)
+{
+    TRegistry reg;
+    reg.SetRootKey(HKEY_LOCAL_MACHINE);
+    ASSERT_TRUE(reg.OpenKey("Software\\Shared", true));
+    reg.WriteString("x", "machine");
+    reg.SetRootKey(HKEY_CURRENT_USER);
+    EXPECT_FALSE(reg.HasCurrentKey()); // changing the root closes the key
+    EXPECT_FALSE(reg.KeyExists("Software\\Shared"));
+    reg.SetRootKey(0x12345);
+    EXPECT_FALSE(reg.OpenKey("Software", true));
+}
+
+TEST_F(RegistryTest, KeyAndValueNamesAndDeletion)
+{
+    TRegistry reg;
+    ASSERT_TRUE(reg.OpenKey("App", true));
+    reg.CreateKey("Zeta\\Deep");
+    reg.CreateKey("alfa");
+    reg.WriteString("b", "1");
+    reg.WriteString("a", "2");
+    TStringList names;
+    reg.GetKeyNames(&names);
+    EXPECT_EQ((V{"alfa", "Zeta"}), Lines(names));
+    EXPECT_TRUE(reg.HasSubKeys());
+    reg.GetValueNames(&names);
+    EXPECT_EQ((V{"b", "a"}), Lines(names)); // in the order written
+    EXPECT_TRUE(reg.DeleteValue("B"));
+    EXPECT_FALSE(reg.DeleteValue("B"));
+    EXPECT_FALSE(reg.ValueExists("b"));
+    EXPECT_TRUE(reg.DeleteKey("Zeta")); // with everything below it
+    EXPECT_FALSE(reg.KeyExists("Zeta\\Deep"));
+    EXPECT_FALSE(reg.DeleteKey("Zeta"));
+    reg.GetKeyNames(&names);
+    EXPECT_EQ((V{"alfa"}), Lines(names));
+}
+
+TEST_F(RegistryTest, ReadErrorsNameTheValue)
+{
+    TRegistry reg;
+    ASSERT_TRUE(reg.OpenKey("App", true));
+    reg.WriteString("text", "12");
+    reg.WriteInteger("number", 12);
+    EXPECT_EQ("", reg.ReadString("missing"));
+    EXPECT_EQ("Failed to get data for 'missing'", RegistryErrorOf([&] { reg.ReadInteger("missing"); }));
+    EXPECT_EQ("Invalid data type for 'text'", RegistryErrorOf([&] { reg.ReadInteger("text"); }));
+    EXPECT_EQ("Invalid data type for 'number'", RegistryErrorOf([&] { reg.ReadString("number"); }));
+    char small[1];
+    const char data[] = "abc";
+    reg.WriteBinaryData("blob", data, 3);
+    EXPECT_EQ("Invalid data type for 'blob'", RegistryErrorOf([&] { reg.ReadBinaryData("blob", small, 1); }));
+    EXPECT_EQ(0, reg.ReadBinaryData("missing", small, 1));
+}
+
+TEST_F(RegistryTest, WritesWithoutWritableKeyRaise)
+{
+    TRegistry reg;
+    EXPECT_EQ("Failed to set data for 'x'", RegistryErrorOf([&] { reg.WriteString("x", "1"); }));
+    ASSERT_TRUE(reg.OpenKey("App", true));
+    reg.CloseKey();
+    ASSERT_TRUE(reg.OpenKeyReadOnly("App"));
+    EXPECT_EQ("Failed to set data for 'x'", RegistryErrorOf([&] { reg.WriteInteger("x", 1); }));
+    TRegistry readOnly(KEY_READ);
+    ASSERT_TRUE(readOnly.OpenKey("App", false));
+    EXPECT_EQ("Failed to set data for 'y'", RegistryErrorOf([&] { readOnly.WriteBool("y", true); }));
+    EXPECT_FALSE(readOnly.ValueExists("y"));
+}
+
+TEST_F(RegistryTest, UnwritableFolderRaises)
+{
+    // A file where the folder should be: nothing can be stored.
+    std::ofstream(FDir.File("velmora")) << "x";
+    TRegistry reg;
+    EXPECT_FALSE(reg.OpenKey("App", true));
+    EXPECT_EQ("Failed to create key App", RegistryErrorOf([&] { reg.CreateKey("App"); }));
+}
+
+TEST_F(RegistryTest, RegIniFileUsesSectionsAsSubKeys)
+{
+    TRegIniFile ini("Software\\Velmora");
+    ini.WriteString("Preview", "Caption", "Előnézet");
+    ini.WriteInteger("Preview", "Left", 10);
+    ini.WriteBool("Preview", "Docked", false);
+    ini.WriteString("", "Root", "r");
+    EXPECT_EQ("Software\\Velmora", ini.CurrentPath()); // the open key stays
+    EXPECT_EQ("Előnézet", ini.ReadString("PREVIEW", "caption", "d"));
+    EXPECT_EQ(10, ini.ReadInteger("Preview", "Left", 0));
+    EXPECT_EQ(rdString, [&] {
+        TRegistry reg;
+        reg.OpenKey("Software\\Velmora\\Preview", false);
+        return reg.GetDataType("Left"); // integers are stored as text
+    }());
+    EXPECT_FALSE(ini.ReadBool("Preview", "Docked", true));
+    EXPECT_EQ("r", ini.ReadString("", "Root", ""));
+    EXPECT_EQ("d", ini.ReadString("Nincs", "x", "d"));
+    EXPECT_FALSE(ini.KeyExists("Nincs")); // reading creates nothing
+    TStringList list;
+    ini.ReadSections(&list);
+    EXPECT_EQ((V{"Preview"}), Lines(list));
+    ini.ReadSectionValues("Preview", &list);
+    EXPECT_EQ((V{"Caption=Előnézet", "Left=10", "Docked=0"}), Lines(list));
+    ini.DeleteKey("Preview", "Left");
+    EXPECT_EQ(5, ini.ReadInteger("Preview", "Left", 5));
+    ini.EraseSection("Preview");
+    ini.ReadSection("Preview", &list);
+    EXPECT_EQ(0, list.Count());
+}
+
+TEST_F(RegistryTest, RegIniFileReadsIntegerValues)
+{
+    {
+        TRegistry reg;
+        reg.OpenKey("Software\\Velmora\\S", true);
+        reg.WriteInteger("n", 77);
+        reg.WriteString("bad", "x");
+    }
+    TRegIniFile ini("Software\\Velmora");
+    EXPECT_EQ(77, ini.ReadInteger("S", "n", 0));
+    EXPECT_EQ(3, ini.ReadInteger("S", "bad", 3));
+}
+
+TEST_F(RegistryTest, RegistryIniFileServesTheIniInterface)
+{
+    TRegistryIniFile store("Software\\Velmora");
+    TCustomIniFile& ini = store;
+    ini.WriteFloat("Main", "Zoom", 1.25);
+    ini.WriteBool("Main", "Grid", true);
+    EXPECT_EQ(1.25, ini.ReadFloat("Main", "Zoom", 0));
+    EXPECT_TRUE(ini.ReadBool("Main", "Grid", false));
+    EXPECT_TRUE(ini.SectionExists("Main"));
+    EXPECT_TRUE(ini.ValueExists("Main", "zoom"));
+    EXPECT_FALSE(ini.SectionExists("Other"));
+}
