@@ -99,6 +99,11 @@ struct Folded {
 
 Folded Fold(char32_t ch)
 {
+    if (ch < 0x80) {
+        const bool upper = ch >= 'A' && ch <= 'Z';
+        const char32_t lower = upper ? ch + 32 : ch;
+        return {lower, lower >= 'a' && lower <= 'z', 0, upper};
+    }
     const char32_t lower = CharLower(ch);
     Folded f{lower, false, 0, lower != ch};
     if (lower >= 'a' && lower <= 'z') {
@@ -155,20 +160,27 @@ std::uint32_t MatchLetter(const std::vector<Folded>& f, std::size_t i, std::size
     };
     const Folded& first = f[i];
     length = 1;
-    if (first.Accent == 0) {
-        if (plain(i, 'd') && plain(i + 1, 'z') && plain(i + 2, 's')) {
-            length = 3;
-            return LDZS;
+    if (first.Accent == 0 && i + 1 < f.size()) {
+        // Only these letters start a digraph; the switch keeps plain text cheap.
+        Letter letter = LA;
+        switch (first.Base) {
+        case 'c': letter = plain(i + 1, 's') ? LCS : LA; break;
+        case 'd':
+            if (plain(i + 1, 'z'))
+                letter = plain(i + 2, 's') ? LDZS : LDZ;
+            break;
+        case 'g': letter = plain(i + 1, 'y') ? LGY : LA; break;
+        case 'l': letter = plain(i + 1, 'y') ? LLY : LA; break;
+        case 'n': letter = plain(i + 1, 'y') ? LNY : LA; break;
+        case 's': letter = plain(i + 1, 'z') ? LSZ : LA; break;
+        case 't': letter = plain(i + 1, 'y') ? LTY : LA; break;
+        case 'z': letter = plain(i + 1, 's') ? LZS : LA; break;
+        default: break;
         }
-        struct Digraph { char A, B; Letter L; };
-        static constexpr Digraph digraphs[] = {{'c', 's', LCS}, {'d', 'z', LDZ}, {'g', 'y', LGY},
-                                               {'l', 'y', LLY}, {'n', 'y', LNY}, {'s', 'z', LSZ},
-                                               {'t', 'y', LTY}, {'z', 's', LZS}};
-        for (const Digraph& d : digraphs)
-            if (plain(i, static_cast<char32_t>(d.A)) && plain(i + 1, static_cast<char32_t>(d.B))) {
-                length = 2;
-                return d.L;
-            }
+        if (letter != LA) {
+            length = letter == LDZS ? 3 : 2;
+            return letter;
+        }
     }
     if (first.Base == kOUml)
         return LOE;
@@ -185,16 +197,16 @@ std::uint32_t CaseBits(const std::vector<Folded>& f, std::size_t from, std::size
     return bits;
 }
 
-std::vector<Element> Elements(std::string_view text)
+// Fills out with the collation elements of text; f is scratch space. Both are
+// reused between calls: the collation runs for every comparison of a sort.
+void Elements(std::string_view text, std::vector<Folded>& f, std::vector<Element>& out)
 {
-    std::vector<Folded> f;
-    f.reserve(text.size());
+    f.clear();
     std::size_t pos = 0;
     while (pos < text.size())
         f.push_back(Fold(Utf8Next(text, pos)));
 
-    std::vector<Element> out;
-    out.reserve(f.size());
+    out.clear();
     std::size_t i = 0;
     while (i < f.size()) {
         const Folded& c = f[i];
@@ -232,7 +244,6 @@ std::vector<Element> Elements(std::string_view text)
         out.push_back(e);
         ++i;
     }
-    return out;
 }
 
 template <typename Key>
@@ -256,8 +267,11 @@ int HungarianCompare(std::string_view a, std::string_view b, TCollationCase mode
 {
     if (a == b)
         return 0;
-    const std::vector<Element> ea = Elements(a);
-    const std::vector<Element> eb = Elements(b);
+    thread_local std::vector<Folded> scratch;
+    thread_local std::vector<Element> ea;
+    thread_local std::vector<Element> eb;
+    Elements(a, scratch, ea);
+    Elements(b, scratch, eb);
     if (int r = CompareLevel(ea, eb, [](const Element& e) { return e.Primary; }))
         return r;
     if (int r = CompareLevel(ea, eb, [](const Element& e) { return e.Secondary; }))
