@@ -3,6 +3,8 @@
 #include "platform/core/Exceptions.h"
 
 #include <cerrno>
+#include <cstdlib>
+#include <ctime>
 #include <cstdio>
 #include <fcntl.h>
 #include <filesystem>
@@ -224,4 +226,39 @@ Int64 FileSize(std::string_view fileName)
     if (fileName.empty() || ::stat(NormalizePath(fileName).c_str(), &st) != 0 || !S_ISREG(st.st_mode))
         return -1;
     return static_cast<Int64>(st.st_size);
+}
+
+String GetTempPath()
+{
+    const char* tmp = std::getenv("TMPDIR");
+    if (tmp && tmp[0] == '/' && DirectoryExists(tmp))
+        return IncludeTrailingPathDelimiter(tmp);
+    return "/tmp/";
+}
+
+String GetTempFileName(std::string_view dir, std::string_view prefix, Cardinal unique)
+{
+    const String folder = IncludeTrailingPathDelimiter(NormalizePath(dir));
+    const String head = String(prefix.substr(0, 3));
+    const auto nameOf = [&](Cardinal number) {
+        char hex[16];
+        std::snprintf(hex, sizeof hex, "%X", number & 0xFFFFu);
+        return folder + head + hex + ".tmp";
+    };
+    if (unique != 0)
+        return nameOf(unique);
+    // Start from a varying number so that successive runs do not probe the same names.
+    const Cardinal start = static_cast<Cardinal>(::getpid()) * 7919u + static_cast<Cardinal>(std::time(nullptr));
+    for (Cardinal i = 0; i < 0x10000u; ++i) {
+        const Cardinal number = ((start + i) & 0xFFFFu) == 0 ? 1 : (start + i);
+        const String name = nameOf(number);
+        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        if (fd >= 0) {
+            ::close(fd);
+            return name;
+        }
+        if (errno != EEXIST)
+            return {};
+    }
+    return {};
 }

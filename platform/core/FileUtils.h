@@ -47,3 +47,12 @@ String GetCurrentDir();
 bool SetCurrentDir(std::string_view dir);
 // Size in bytes; -1 when the file is missing.
 Int64 FileSize(std::string_view fileName);
+
+// The folder for temporary files ($TMPDIR when it names a folder, else /tmp), with
+// a trailing delimiter.
+String GetTempPath();
+// A file name in dir made of up to three characters of prefix, a hexadecimal
+// number and ".tmp". With unique 0 the number is chosen so that the file is new,
+// and the file is created empty to reserve the name; "" when that fails. Any other
+// unique is used as the number and nothing is created.
+String GetTempFileName(std::string_view dir, std::string_view prefix, Cardinal unique = 0);

@@ -157,3 +157,42 @@ TEST_F(FileSystemTest, RenameFileNeverOverwrites)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(FileSystemTest, TempFileNameReservesANewFile)
+{
+    const String a = GetTempFileName(FDir, "VGEXPORT");
+    const String b = GetTempFileName(FDir + "\\", "VGE");
+    ASSERT_FALSE(a.empty());
+    ASSERT_NE(a, b);
+    EXPECT_EQ(ExtractFilePath(a), FDir + "/");
+    EXPECT_EQ(ExtractFileName(a).substr(0, 3), "VGE");
+    EXPECT_EQ(ExtractFileExt(a), ".tmp");
+    EXPECT_TRUE(FileExists(a));
+    EXPECT_EQ(FileSize(a), 0);
+    EXPECT_TRUE(FileExists(b));
+}
+
+TEST_F(FileSystemTest, TempFileNameWithNumberCreatesNothing)
+{
+    EXPECT_EQ(GetTempFileName(FDir, "ab", 0x1F), FDir + "/ab1F.tmp");
+    EXPECT_FALSE(FileExists(FDir + "/ab1F.tmp"));
+    EXPECT_EQ(GetTempFileName(FDir + "/missing", "x"), "");
+}
+
+TEST_F(FileSystemTest, TempPathFollowsTmpdir)
+{
+    const char* old = std::getenv("TMPDIR");
+    const String saved = old ? old : "";
+    ::setenv("TMPDIR", FDir.c_str(), 1);
+    EXPECT_EQ(GetTempPath(), FDir + "/");
+    ::setenv("TMPDIR", "/no/such/folder", 1);
+    EXPECT_EQ(GetTempPath(), "/tmp/");
+    if (old)
+        ::setenv("TMPDIR", saved.c_str(), 1);
+    else
+        ::unsetenv("TMPDIR");
+}
+
+} // namespace
