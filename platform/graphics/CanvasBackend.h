@@ -21,6 +21,8 @@ struct PenState {
     TPenStyle Style = psSolid;
     Integer Width = 1;
     TPenMode Mode = pmCopy;
+    TColor BkColor = clWhite;  // gaps of styled lines when opaque
+    bool Opaque = true;
 };
 
 struct BrushState {
@@ -66,7 +68,6 @@ public:
     // Text with its top-left at (x, y); rect is the ETO_CLIPPED / ETO_OPAQUE rectangle.
     virtual void TextOut(Integer x, Integer y, Cardinal options, const TRect* rect, const String& text,
                          const TextState& state) = 0;
-    // Underline stroke for "&" accelerators and the like: a plain 1-pixel fill.
     virtual TColor GetPixel(Integer x, Integer y) = 0;  // clNone outside the surface
     virtual void SetPixel(Integer x, Integer y, TColor color) = 0;
 
@@ -81,6 +82,10 @@ public:
     virtual TSize Size() const = 0;
     // GetDeviceCaps answers.
     virtual Integer DeviceCaps(Integer index) const = 0;
+    // True for a one-bit surface (raster sources are converted for it).
+    virtual bool Monochrome() const { return false; }
+    // The measurer a canvas on this surface starts with; nullptr: real fonts.
+    virtual TextMeasurer* PreferredMeasurer() { return nullptr; }
 };
 
 } // namespace graphics

@@ -29,9 +29,11 @@ bool DrawEdge(TCanvas* DC, TRect& Rect, Cardinal Edge, Cardinal Flags);
 // The dotted focus frame (every other pixel, inverted): drawing it twice removes it.
 bool DrawFocusRect(TCanvas* DC, const TRect& Rect);
 
-// A one-pixel frame with the canvas brush.
-bool FrameRect(TCanvas* DC, const TRect& Rect);
-// Fills with the canvas brush.
-bool FillRect(TCanvas* DC, const TRect& Rect);
+class TBrush;
+
+// A one-pixel frame with Brush (the canvas brush when null).
+bool FrameRect(TCanvas* DC, const TRect& Rect, TBrush* Brush);
+// Fills with Brush (the canvas brush when null).
+bool FillRect(TCanvas* DC, const TRect& Rect, TBrush* Brush);
 // Inverts the pixels of Rect.
 bool InvertRect(TCanvas* DC, const TRect& Rect);

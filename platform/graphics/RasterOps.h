@@ -6,6 +6,7 @@
 // colour source drawn on monochrome becomes white where it equals the source's
 // background colour and black elsewhere.
 #include "platform/core/Types.h"
+#include "platform/graphics/CanvasBackend.h"
 #include "platform/graphics/PixelBuffer.h"
 
 class TCanvas;
@@ -61,6 +62,12 @@ PixelBuffer ConvertForDestination(const PixelBuffer& src, bool destMonochrome, T
 // dest := rop(pattern, src, dest) pixel by pixel; pattern is the brush colour at
 // each destination pixel (a solid brush gives one colour).
 void CombineRop3(PixelBuffer& dest, const PixelBuffer* src, const PixelBuffer& pattern, Cardinal rop);
+
+// The brush as a pattern over the device rectangle r: its colour, hatch
+// (lines in the colour on the background colour), or bitmap tiled from device
+// pixel (0, 0); a monochrome bitmap brush paints its black pixels in
+// textColor and its white ones in bkColor.
+PixelBuffer MakePattern(const BrushState& brush, const TRect& r, TColor textColor, TColor bkColor);
 
 // Nearest-pixel scaling of src to w × h; a negative size mirrors that axis.
 PixelBuffer Stretch(const PixelBuffer& src, Integer w, Integer h);

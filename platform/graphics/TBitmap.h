@@ -35,7 +35,8 @@ public:
     void SetSize(Integer w, Integer h);
 
     TPixelFormat PixelFormat() const { return FPixelFormat; }
-    // Converts the pixels (to one bit: white stays white, everything else black).
+    // Converts the pixels; to one bit black stays black and every other colour
+    // becomes white, as the platform's monochrome conversion does.
     void SetPixelFormat(TPixelFormat v);
     bool Monochrome() const { return FPixelFormat == pf1bit; }
     void SetMonochrome(bool v);

@@ -47,7 +47,9 @@ public:
     // Parses that layout; false (and r unchanged) for malformed data.
     static bool FromData(const Byte* data, std::size_t size, TRegion& r);
 
+    // Platform-internal: the region behind the handle.
     struct Impl;
+    explicit TRegion(std::unique_ptr<Impl> impl);
     const Impl& impl() const { return *FImpl; }
 
 private:

@@ -1,0 +1,18 @@
+#pragma once
+// Platform-internal: turning a font state into a Qt font, and the GUI
+// application object that fonts need.
+#include "platform/graphics/TextMeasurer.h"
+
+#include <QFont>
+
+namespace graphics {
+
+// Creates a QGuiApplication when no application object exists yet. A program
+// that wants a full widget application must create it before drawing text.
+void EnsureGuiApplication();
+
+// The installed face for the font's name, its pixel size from Height,
+// styles, no antialiasing; character extra spacing as letter spacing.
+QFont ToQFont(const FontState& font, Integer charExtra = 0);
+
+} // namespace graphics

@@ -1,0 +1,61 @@
+#include "platform/graphics/TFont.h"
+
+#include "platform/graphics/SystemMetrics.h"
+
+void TFont::Assign(TPersistent* Source) {
+    if (auto* f = dynamic_cast<TFont*>(Source)) {
+        if (f == this) return;
+        FState = f->FState;
+        FPixelsPerInch = f->FPixelsPerInch;
+        Changed();
+        return;
+    }
+    TGraphicsObject::Assign(Source);
+}
+
+void TFont::SetName(const String& v) {
+    // An empty name would leave the backend guessing; the platform ignores it too.
+    if (v.empty() || v == FState.Name) return;
+    FState.Name = v;
+    Changed();
+}
+
+Integer TFont::Size() const { return -MulDiv(FState.Height, 72, FPixelsPerInch); }
+
+void TFont::SetSize(Integer v) { SetHeight(-MulDiv(v, FPixelsPerInch, 72)); }
+
+void TFont::SetHeight(Integer v) {
+    if (v == FState.Height) return;
+    FState.Height = v;
+    Changed();
+}
+
+void TFont::SetStyle(TFontStyles v) {
+    if (v == FState.Style) return;
+    FState.Style = v;
+    Changed();
+}
+
+void TFont::SetColor(TColor v) {
+    if (v == FState.Color) return;
+    FState.Color = v;
+    Changed();
+}
+
+void TFont::SetCharset(TFontCharset v) {
+    if (v == FState.Charset) return;
+    FState.Charset = v;
+    Changed();
+}
+
+void TFont::SetPitch(TFontPitch v) {
+    if (v == FState.Pitch) return;
+    FState.Pitch = v;
+    Changed();
+}
+
+void TFont::SetOrientation(Integer v) {
+    if (v == FState.Orientation) return;
+    FState.Orientation = v;
+    Changed();
+}

@@ -1,0 +1,11 @@
+#pragma once
+// Platform-internal: the Qt region behind TRegion.
+#include "platform/graphics/TRegion.h"
+
+#include <QRegion>
+
+struct TRegion::Impl {
+    QRegion R;
+};
+
+inline QRegion ToQRegion(const TRegion& r) { return r.impl().R; }
