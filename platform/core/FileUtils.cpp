@@ -114,8 +114,10 @@ String ExcludeTrailingPathDelimiter(std::string_view s)
 
 String ExpandFileName(std::string_view fileName)
 {
+    if (fileName.empty())
+        return {};
     String path = NormalizePath(fileName);
-    if (path.empty() || path[0] != '/')
+    if (path[0] != '/')
         path = GetCurrentDir() + "/" + path;
     std::vector<std::string_view> parts;
     std::string_view rest(path);

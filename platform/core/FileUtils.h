@@ -29,7 +29,7 @@ String IncludeTrailingPathDelimiter(std::string_view s);
 String ExcludeTrailingPathDelimiter(std::string_view s);
 
 // Absolute, normalized form: relative to the current directory, "." and ".."
-// resolved lexically, slashes only.
+// resolved lexically, slashes only; "" stays "".
 String ExpandFileName(std::string_view fileName);
 
 bool FileExists(std::string_view fileName);

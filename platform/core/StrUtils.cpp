@@ -12,15 +12,10 @@ namespace {
 
 Integer Sign(int value) { return value < 0 ? -1 : (value > 0 ? 1 : 0); }
 
-// Byte range [begin, end) of count characters from the 1-based index, clamped to s.
+// Byte range [begin, end) of count characters from the 1-based index (index >= 1,
+// count >= 1), clamped to s.
 std::pair<std::size_t, std::size_t> CharRange(std::string_view s, Integer index, Integer count)
 {
-    if (index < 1) {
-        count += index - 1;
-        index = 1;
-    }
-    if (count <= 0)
-        return {s.size(), s.size()};
     const std::size_t begin = Utf8Offset(s, static_cast<std::size_t>(index - 1));
     const std::size_t end = begin + Utf8Offset(s.substr(begin), static_cast<std::size_t>(count));
     return {begin, end};

@@ -110,6 +110,7 @@ TEST_F(FileSystemTest, ExpandFileNameResolvesAgainstCurrentFolder)
     EXPECT_EQ(ExpandFileName("a/../b/./c"), FDir + "/b/c");
     EXPECT_EQ(ExpandFileName("/x//y/"), "/x/y/");
     EXPECT_EQ(ExpandFileName("/.."), "/");
+    EXPECT_EQ(ExpandFileName(""), "");
 }
 
 TEST_F(FileSystemTest, ForceDirectoriesCreatesParents)
