@@ -1,0 +1,307 @@
+#include "tests/app/OfficeDbFixture.h"
+
+#include "app/SqlRoutines.h"
+#include "platform/core/Exceptions.h"
+#include "platform/core/NumberFormat.h"
+#include "sqlite/TSqlite3DB.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+#include <system_error>
+
+namespace apptest {
+
+namespace {
+
+String Quoted(const String& text)
+{
+    return "'" + SqlQuote(text) + "'";
+}
+
+String DateOrNull(const std::optional<String>& date)
+{
+    return date ? Quoted(*date) : String("NULL");
+}
+
+// Finalizes a prepared statement on every way out.
+class Statement {
+public:
+    Statement(TSqlite3DB& db, const String& sql) : FDB(db)
+    {
+        const std::string text = db.ToEngine(sql);
+        const int rc = db.Api().prepare(db.Handle(), text.c_str(), -1, &FStmt, nullptr);
+        if (rc != SQLITE_OK || FStmt == nullptr)
+            throw std::runtime_error("cannot prepare \"" + sql + "\": " +
+                                     db.Api().errmsg(db.Handle()));
+    }
+    ~Statement() { FDB.Api().finalize(FStmt); }
+    Statement(const Statement&) = delete;
+    Statement& operator=(const Statement&) = delete;
+    sqlite3_stmt* Handle() const { return FStmt; }
+
+private:
+    TSqlite3DB& FDB;
+    sqlite3_stmt* FStmt = nullptr;
+};
+
+}  // namespace
+
+TempFolder::TempFolder()
+{
+    std::string pattern = (std::filesystem::temp_directory_path() / "velmora-app-XXXXXX").string();
+    if (mkdtemp(pattern.data()) == nullptr)
+        throw std::runtime_error("cannot create a temporary folder");
+    FPath = pattern;
+}
+
+TempFolder::~TempFolder()
+{
+    std::error_code ignored;
+    std::filesystem::remove_all(FPath, ignored);
+}
+
+String SchemaText()
+{
+    const std::string path = std::string(VELMORA_SOURCE_DIR) + "/resources/schema.sql";
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        throw std::runtime_error("cannot read " + path);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+void ApplySchema(TSqlite3DB& db)
+{
+    db.StartTransaction();
+    try {
+        db.SQLite3_ExecSQL(SchemaText(), nullptr);
+        db.Commit();
+    } catch (...) {
+        try {
+            db.RollBack();
+        } catch (...) {
+            // The engine may already have ended the transaction; the first error matters.
+        }
+        throw;
+    }
+}
+
+std::unique_ptr<TSqlite3DB> MakeConnection(const std::string& folder)
+{
+    auto db = std::make_unique<TSqlite3DB>(nullptr);
+    db->SetDatabase("dornek.s3db");
+    db->SetDefaultDir(folder + "/data/");
+    db->SetDefaultExt(".s3db");
+    db->SetCharacterEncoding("STANDARD");
+    db->SetMustExist(true);
+    return db;
+}
+
+OfficeDbFixture::OfficeDbFixture() = default;
+OfficeDbFixture::~OfficeDbFixture() = default;
+
+void OfficeDbFixture::SetUp()
+{
+    std::filesystem::create_directories(Folder() + "/data");
+    {
+        auto maker = MakeConnection(Folder());
+        maker->SetMustExist(false);
+        maker->SetConnected(true);
+        ApplySchema(*maker);
+    }
+    FDB = MakeConnection(Folder());
+    FDB->SetConnected(true);
+}
+
+void OfficeDbFixture::TearDown()
+{
+    FDB.reset();
+}
+
+void OfficeDbFixture::Exec(const String& sql)
+{
+    DB().SQLite3_ExecSQL(sql, nullptr);
+}
+
+std::vector<Row> OfficeDbFixture::Rows(const String& sql)
+{
+    Statement stmt(DB(), sql);
+    const auto& api = DB().Api();
+    std::vector<Row> rows;
+    for (;;) {
+        const int rc = api.step(stmt.Handle());
+        if (rc == SQLITE_DONE)
+            break;
+        if (rc != SQLITE_ROW)
+            throw std::runtime_error("\"" + sql + "\" failed: " + api.errmsg(DB().Handle()));
+        Row row;
+        const int columns = api.column_count(stmt.Handle());
+        for (int i = 0; i < columns; ++i) {
+            if (api.column_type(stmt.Handle(), i) == SQLITE_NULL) {
+                row.emplace_back(std::nullopt);
+                continue;
+            }
+            const auto* text = reinterpret_cast<const char*>(api.column_text(stmt.Handle(), i));
+            const int bytes = api.column_bytes(stmt.Handle(), i);
+            row.emplace_back(DB().FromEngine(std::string_view(text, bytes)));
+        }
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
+std::optional<String> OfficeDbFixture::Value(const String& sql)
+{
+    const std::vector<Row> rows = Rows(sql);
+    if (rows.empty() || rows.front().empty()) {
+        ADD_FAILURE() << "no row from " << sql;
+        return std::nullopt;
+    }
+    return rows.front().front();
+}
+
+String OfficeDbFixture::Text(const String& sql)
+{
+    return Value(sql).value_or("");
+}
+
+Int64 OfficeDbFixture::Number(const String& sql)
+{
+    const std::optional<String> value = Value(sql);
+    if (!value) {
+        ADD_FAILURE() << "NULL from " << sql;
+        return 0;
+    }
+    return StrToInt64(*value);
+}
+
+Integer OfficeDbFixture::LastKey(const String& table)
+{
+    return static_cast<Integer>(Number("SELECT MAX(sorszam) FROM " + table));
+}
+
+String OfficeDbFixture::Today()
+{
+    return Text("SELECT date('now','localtime')");
+}
+
+Integer OfficeDbFixture::AddCase(const String& name, const String& date, const String& description)
+{
+    Exec("INSERT INTO ugy (status, nev, leiras, datum) VALUES (1," + Quoted(name) + "," +
+         Quoted(description) + "," + Quoted(date) + ")");
+    return LastKey("ugy");
+}
+
+Integer OfficeDbFixture::AddHistoryEntry(Integer caseId, const String& date, const String& file,
+                                         const String& text, bool keep, bool archive)
+{
+    Exec("INSERT INTO ugyitem (ugy, datum, ufile, megjegyzes,orzendo,archivalando,orzesi_hatarido)"
+         " VALUES (" + IntToStr(caseId) + "," + Quoted(date) + "," + Quoted(file) + "," +
+         Quoted(text) + "," + (keep ? "1" : "0") + "," + (archive ? "1" : "0") + ",NULL)");
+    return LastKey("ugyitem");
+}
+
+Integer OfficeDbFixture::AddPerson(const String& name, const std::optional<String>& birthDate)
+{
+    Exec("INSERT INTO ugyfel_termeszetes_szemely(nev, szuletesi_nev, lakcim, szuletesi_ido,"
+         " szuletesi_hely, allampolgarsag, anyja_neve, azonosito_okmany_tipus,"
+         " azonosito_okmany_szama, tartozkodasi_hely) VALUES (" + Quoted(name) + ",'',''," +
+         DateOrNull(birthDate) + ",'','','','','','')");
+    return LastKey("ugyfel_termeszetes_szemely");
+}
+
+Integer OfficeDbFixture::AddOrganisation(const String& name, const String& documentNumber)
+{
+    Exec("INSERT INTO ugyfel_szervezet(nev, roviditett_nev, szekhely_cime, fotevekenyseg,"
+         " azonosito_okirat_szama, kezbesitesi_megbizott_neve, kezbesitesi_megbizott_anyja_neve,"
+         " kezbesitesi_megbizott_cime, kepviselo) VALUES (" + Quoted(name) + ",'',''," +
+         "''," + Quoted(documentNumber) + ",'','','','')");
+    return LastKey("ugyfel_szervezet");
+}
+
+Integer OfficeDbFixture::AddCasePerson(Integer caseId, const String& name, Integer registerId,
+                                       bool identified)
+{
+    Exec("INSERT INTO ugy_ugyfel_tsz (ugy, nev, szuletesi_nev, szuletesi_hely, szuletesi_ido,"
+         " anyja_neve, allampolgarsag, azonosito_okmany_tipus, azonosito_okmany_szama, lakcim,"
+         " tartozkodasi_hely, jubok) VALUES (" + IntToStr(caseId) + "," + Quoted(name) +
+         ",'','',NULL,'','','','','',''," + (identified ? "'true'" : "'false'") + ")");
+    const Integer copyId = LastKey("ugy_ugyfel_tsz");
+    if (registerId > 0)
+        Exec("UPDATE ugy_ugyfel_tsz SET ugyfel_tsz=" + IntToStr(registerId) +
+             " WHERE sorszam=" + IntToStr(copyId));
+    return copyId;
+}
+
+Integer OfficeDbFixture::AddAccount(const String& name)
+{
+    Exec("INSERT INTO letetiszamla (nev, statusz, szamlaszam, megjegyzes) VALUES (" +
+         Quoted(name) + ",1,'','')");
+    return LastKey("letetiszamla");
+}
+
+Integer OfficeDbFixture::AddProject(const String& name)
+{
+    Exec("INSERT INTO project (nev, statusz, megjegyzes) VALUES (" + Quoted(name) + ",1,'')");
+    return LastKey("project");
+}
+
+Integer OfficeDbFixture::AddDeposit(Integer accountId, const String& payer, const String& date,
+                                    Int64 amount)
+{
+    Exec("INSERT INTO letet (egyenleg,letetiszamla,letevo, kedvezmenyezett, status, betet,"
+         " megjegyzes) VALUES (0," + IntToStr(accountId) + "," + Quoted(payer) + ",'',1," +
+         Quoted(date) + ",'')");
+    const Integer depositId =
+        static_cast<Integer>(Number("SELECT max(sorszam) AS reqsorszam FROM letet"));
+    Exec("INSERT INTO letetmozgas (letet, osszeg, megjegyzes, datum) VALUES(" +
+         IntToStr(depositId) + "," + IntToStr(amount) + ",'[Nyitó]'," + Quoted(date) + ")");
+    return depositId;
+}
+
+void OfficeDbFixture::AddMovement(Integer depositId, const String& date, Int64 amount,
+                                  const String& note)
+{
+    Exec("INSERT INTO letetmozgas (datum, osszeg, megjegyzes, letet) VALUES (" + Quoted(date) +
+         "," + IntToStr(amount) + "," + Quoted(note) + "," + IntToStr(depositId) + ")");
+}
+
+Integer OfficeDbFixture::AddRegistryPartner(const String& name, const String& address)
+{
+    Exec("INSERT INTO ikt_partner (nev,cim) VALUES(" + Quoted(name) + "," + Quoted(address) + ")");
+    return LastKey("ikt_partner");
+}
+
+Integer OfficeDbFixture::AddRegistryEntry(const String& table, Integer partnerId,
+                                          const String& date, const String& subject)
+{
+    Exec("INSERT INTO " + table + " (partner,partnercim,targy, datum, iktmod, localmt, ugy,"
+         " megjegyzes, referencia) VALUES (" + IntToStr(partnerId) + ",''," + Quoted(subject) +
+         "," + Quoted(date) + ",NULL,NULL,NULL,'','')");
+    return LastKey(table);
+}
+
+Integer OfficeDbFixture::AddIdentification(Integer personId, Integer caseId, const String& date,
+                                           const String& number)
+{
+    const String serial =
+        IntToStr(Number("SELECT COALESCE(MAX(jubszam)+1,1) AS jssz FROM jub WHERE ugy=" +
+                        IntToStr(caseId)));
+    Exec("INSERT INTO jub( ugyfel, datum, ugy, jubszam, adatigenyles_szama, valaszfile,"
+         " orzesi_hatarido, szigszam, szemszam) VALUES (" + IntToStr(personId) + "," +
+         Quoted(date) + "," + IntToStr(caseId) + "," + serial + "," + Quoted(number) + ",''," +
+         Quoted(date) + ",'123456AB','')");
+    return LastKey("jub");
+}
+
+void OfficeDbFixture::SetSetting(const String& key, const String& value)
+{
+    Exec("DELETE FROM info WHERE valtozo LIKE " + Quoted(key));
+    Exec("INSERT INTO info (valtozo,ertek) VALUES(" + Quoted(key) + "," + Quoted(value) + ")");
+}
+
+}  // namespace apptest
