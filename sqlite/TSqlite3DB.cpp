@@ -151,8 +151,9 @@ void TSqlite3DB::Connect() {
     FHandle = nullptr;
     try {
         if (BeforeConnect) BeforeConnect(this);
-        // File names are UTF-8 on this system, whatever the engine's age.
-        const String fileName = memory ? path : NormalizePath(path);
+        // File names are UTF-8 on this system, whatever the engine's age; the
+        // engine knows the in-memory name only in lower case.
+        const String fileName = memory ? String(":memory:") : NormalizePath(path);
         const int rc = Api().open(fileName.c_str(), &FHandle);
         if (rc != SQLITE_OK || !FHandle) {
             if (FHandle) Api().close(FHandle);

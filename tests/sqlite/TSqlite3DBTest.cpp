@@ -308,3 +308,17 @@ TEST(Log, DisplayWritesOneLineStartingAnewOrAppending) {
     ExpectRaises<EInOutError>([&] { log.Display("x"); },
                               "Cannot create file " + dir.File("no/such/folder/sql.log"));
 }
+
+TEST(Connect, MemoryNameInAnyCaseCreatesNoFile) {
+    TempDir dir;
+    const String before = GetCurrentDir();
+    ASSERT_TRUE(SetCurrentDir(dir.Path()));
+    {
+        TSqlite3DB db(nullptr);
+        db.SetDatabase(":MEMORY:");
+        db.SetConnected(true);
+        db.SQLite3_ExecSQL("create table t(a)", nullptr);
+    }
+    SetCurrentDir(before);
+    EXPECT_FALSE(FileExists(dir.File(":MEMORY:")));
+}

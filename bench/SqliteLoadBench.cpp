@@ -1,0 +1,123 @@
+// sqlite_load_ratio: loading a million rows of (integer, text, date text, real)
+// into the result store, against a plain step-and-read loop over the same query.
+#include "platform/data/TFieldDefs.h"
+#include "platform/data/TParams.h"
+#include "sqlite/ResultTarget.h"
+#include "sqlite/SqliteFieldMap.h"
+#include "sqlite/SqliteRout.h"
+#include "sqlite/TFResult.h"
+#include "sqlite/TSqlite3DB.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+namespace {
+
+constexpr int RowCount = 1'000'000;
+constexpr const char* Query = "select i, s, d, r from t";
+
+// A dataset's part in loading: the store and the date conversion.
+class LoadTarget : public sqlite::ResultTarget {
+public:
+    explicit LoadTarget(TSqlite3DB* db) : FDb(db), FDefs(nullptr) {}
+    TSqlite3DB* ResultConnection() const override { return FDb; }
+    void CloseForDisconnect() override {}
+    TFieldDefs& ResultFieldDefs() override { return FDefs; }
+    TParams& ResultParams() override { return FParams; }
+    bool ResultTypeLess() const override { return false; }
+    TFResult* ResultStore() override { return FStore.get(); }
+    void UnpackText(Integer field, TFieldType type, const char* text, sqlite::RowImage& row) override {
+        if (type == ftDate) row.SetFloat(field, DateTimeToNative(ftDate, YYYYMMDDParser(text)));
+        else if (text) row.SetBytes(field, text);
+    }
+    void Reset() { FStore = std::make_unique<TFResult>(); }
+    std::unique_ptr<TFResult> FStore;
+
+private:
+    TSqlite3DB* FDb;
+    TFieldDefs FDefs;
+    TParams FParams;
+};
+
+// One database file for the whole run, created on first use.
+class BenchDatabase {
+public:
+    BenchDatabase() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "velmora-bench-XXXXXX").string();
+        if (!mkdtemp(pattern.data())) std::abort();
+        FDir = pattern;
+        Db.SetDefaultDir(FDir);
+        Db.SetDatabase("load.db");
+        Db.SetConnected(true);
+        Db.SQLite3_ExecSQL(
+            "create table t(i integer, s varchar(40), d date, r real);"
+            "insert into t with recursive c(n) as (select 1 union all select n + 1 from c limit " +
+                std::to_string(RowCount) +
+                ") select n, 'ügyfél neve ' || n, date('2000-01-01', '+' || (n % 7300) || ' days'),"
+                " n * 0.25 from c",
+            nullptr);
+    }
+    ~BenchDatabase() {
+        Db.SetConnected(false);
+        std::error_code ec;
+        std::filesystem::remove_all(FDir, ec);
+    }
+    TSqlite3DB Db{nullptr};
+
+private:
+    std::string FDir;
+};
+
+BenchDatabase& Database() {
+    static BenchDatabase db;
+    return db;
+}
+
+void BM_SqliteLoadStore(benchmark::State& state) {
+    TSqlite3DB& db = Database().Db;
+    LoadTarget target(&db);
+    for (auto _ : state) {
+        target.Reset();
+        db.SQLite3_Execute(Query, &target);
+        if (target.FStore->Count() != RowCount) state.SkipWithError("row count");
+        benchmark::DoNotOptimize(target.FStore->GetInteger(RowCount - 1, 0));
+    }
+    state.counters["bytes_per_row"] = static_cast<double>(target.FStore->MemoryUsed()) / RowCount;
+}
+
+void BM_SqliteStepLoop(benchmark::State& state) {
+    TSqlite3DB& db = Database().Db;
+    const sqlite::EngineApi& api = db.Api();
+    for (auto _ : state) {
+        sqlite3_stmt* statement = nullptr;
+        api.prepare(db.Handle(), Query, -1, &statement, nullptr);
+        Int64 sum = 0;
+        std::size_t bytes = 0;
+        double real = 0;
+        int rows = 0;
+        while (api.step(statement) == SQLITE_ROW) {
+            sum += api.column_int64(statement, 0);
+            const unsigned char* s = api.column_text(statement, 1);
+            bytes += static_cast<std::size_t>(api.column_bytes(statement, 1));
+            const unsigned char* d = api.column_text(statement, 2);
+            real += api.column_double(statement, 3);
+            benchmark::DoNotOptimize(s);
+            benchmark::DoNotOptimize(d);
+            ++rows;
+        }
+        api.finalize(statement);
+        if (rows != RowCount) state.SkipWithError("row count");
+        benchmark::DoNotOptimize(sum);
+        benchmark::DoNotOptimize(bytes);
+        benchmark::DoNotOptimize(real);
+    }
+}
+
+} // namespace
+
+BENCHMARK(BM_SqliteStepLoop)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_SqliteLoadStore)->Unit(benchmark::kMillisecond)->Iterations(3);

@@ -1,0 +1,161 @@
+// TSqlite3BaseQuery: field values between field objects and typed slots,
+// Locate and Lookup.
+#include "sqlite/TSqlite3BaseQuery.h"
+
+#include "platform/core/DateTime.h"
+#include "platform/core/StrUtils.h"
+#include "platform/data/TDataSource.h"
+#include "platform/data/TField.h"
+#include "platform/data/TFieldDefs.h"
+#include "platform/data/TFields.h"
+#include "sqlite/SqliteFieldMap.h"
+#include "sqlite/SqliteRecord.h"
+#include "sqlite/TSqlite3BlobStream.h"
+
+using sqlite::AsRecord;
+using sqlite::SlotKind;
+
+sqlite::SlotKind TSqlite3BaseQuery::KindOf(const TField* Field) const {
+    return sqlite::SlotKindOf(Field->DataType());
+}
+
+bool TSqlite3BaseQuery::GetFieldData(TField* Field, TFieldData& Data) {
+    Data = TFieldData();
+    if (!Field || Field->FieldNo() < 1) return false;
+
+    String masterField;
+    if (IsLinkColumn(Field->FieldName(), masterField)) {
+        // A detail's link column shows the master's current value.
+        TSqlite3BaseQuery* master = MasterDataset();
+        TField* source = master ? master->FindField(masterField) : nullptr;
+        return source ? source->GetData(Data) : true;
+    }
+
+    TRecordBuffer buffer = ActiveRecordBuffer();
+    if (!buffer) return false;
+    const sqlite::RowImage& row = AsRecord(buffer)->Row;
+    const auto index = static_cast<std::size_t>(Field->FieldNo() - 1);
+    if (index >= row.Count() || row[index].Null) return false;
+    const sqlite::Slot& slot = row[index];
+    switch (KindOf(Field)) {
+    case SlotKind::Integer:
+        if (Field->DataType() == ftBoolean) Data = slot.Int != 0;
+        else Data = slot.Int;
+        break;
+    case SlotKind::Float:
+        Data = slot.Float;
+        break;
+    case SlotKind::Bytes:
+        Data = slot.Bytes;
+        break;
+    }
+    return true;
+}
+
+void TSqlite3BaseQuery::SetFieldData(TField* Field, const TFieldData& Data) {
+    if (!Field || Field->FieldNo() < 1) return;
+    TRecordBuffer buffer = ActiveRecordBuffer();
+    if (!buffer) return;
+    sqlite::RowImage& row = AsRecord(buffer)->Row;
+    const auto index = static_cast<std::size_t>(Field->FieldNo() - 1);
+    if (index >= row.Count()) return;
+    if (FieldDataIsNull(Data)) {
+        row.SetNull(index);
+        return;
+    }
+    switch (KindOf(Field)) {
+    case SlotKind::Integer:
+        if (const bool* flag = std::get_if<bool>(&Data)) row.SetInteger(index, *flag ? 1 : 0);
+        else if (const Int64* value = std::get_if<Int64>(&Data)) row.SetInteger(index, *value);
+        else if (const double* number = std::get_if<double>(&Data))
+            row.SetInteger(index, static_cast<Int64>(*number));
+        break;
+    case SlotKind::Float: {
+        double value = 0;
+        if (const double* number = std::get_if<double>(&Data)) value = *number;
+        else if (const Int64* integer = std::get_if<Int64>(&Data)) value = static_cast<double>(*integer);
+        const TFieldType type = Field->DataType();
+        if (type == ftDate || type == ftTime || type == ftDateTime || type == ftTimeStamp)
+            value = DateTimeToNative(type, value);
+        row.SetFloat(index, value);
+        break;
+    }
+    case SlotKind::Bytes: {
+        const String* text = std::get_if<String>(&Data);
+        const String value = text ? *text : String();
+        const TFieldType type = Field->DataType();
+        // A text longer than the field's size is cut to it, in characters.
+        if ((type == ftString || type == ftFixedChar) && Field->Size() > 0 &&
+            Length(value) > Field->Size())
+            row.SetBytes(index, Copy(value, 1, Field->Size()));
+        else if (type == ftWideString && Field->Size() > 0 && Length(value) > Field->Size() / 2)
+            row.SetBytes(index, Copy(value, 1, Field->Size() / 2));
+        else
+            row.SetBytes(index, value);
+        break;
+    }
+    }
+}
+
+void TSqlite3BaseQuery::InternalInitRecord(TRecordBuffer Buffer) {
+    sqlite::SqliteRecord* record = AsRecord(Buffer);
+    record->Row.Resize(static_cast<std::size_t>(FieldDefs()->Count()));
+    record->Bookmark = -1;
+    // Date and time slots start on the present moment, though still null.
+    const TDateTime now = Now();
+    for (Integer i = 0; i < FieldDefs()->Count(); ++i) {
+        const TFieldType type = FieldDefs()->Items(i)->DataType();
+        if (type == ftDate || type == ftTime || type == ftDateTime || type == ftTimeStamp)
+            record->Row[static_cast<std::size_t>(i)].Float = DateTimeToNative(type, now);
+    }
+}
+
+TSqlite3BlobStream* TSqlite3BaseQuery::CreateBlobStream(TField* Field, TBlobStreamMode Mode) {
+    return new TSqlite3BlobStream(Field, Mode);
+}
+
+bool TSqlite3BaseQuery::Locate(const String& KeyFields, const std::vector<Variant>& KeyValues,
+                               TLocateOptions Options) {
+    CheckBrowseMode();
+    std::vector<TField*> keys;
+    for (std::size_t start = 0; start <= KeyFields.size();) {
+        std::size_t end = KeyFields.find(';', start);
+        if (end == String::npos) end = KeyFields.size();
+        const String name = Trim(KeyFields.substr(start, end - start));
+        if (!name.empty()) keys.push_back(FieldByName(name));
+        start = end + 1;
+    }
+    std::vector<String> keyTexts;
+    for (std::size_t i = 0; i < keys.size(); ++i)
+        keyTexts.push_back(i < KeyValues.size() ? VarToStr(KeyValues[i]) : String());
+
+    DisableControls();
+    bool found = false;
+    try {
+        First();
+        const Integer count = GetRecordCount();
+        for (Integer recNo = 1; recNo <= count && !found; ++recNo) {
+            SetRecNo(recNo);
+            found = true;
+            for (std::size_t i = 0; i < keys.size() && found; ++i) {
+                String text = keys[i]->AsString();
+                const String& key = keyTexts[i];
+                if (Options.Contains(loPartialKey) && Length(text) >= Length(key))
+                    text = Copy(text, 1, Length(key));
+                found = Options.Contains(loCaseInsensitive) ? AnsiCompareText(text, key) == 0
+                                                            : text == key;
+            }
+        }
+    } catch (...) {
+        EnableControls();
+        throw;
+    }
+    EnableControls();
+    return found;
+}
+
+Variant TSqlite3BaseQuery::Lookup(const String& KeyFields, const std::vector<Variant>& KeyValues,
+                                  const String& ResultFields) {
+    if (!Locate(KeyFields, KeyValues, {})) return Variant(String());
+    return FieldByName(ResultFields)->Value();
+}
