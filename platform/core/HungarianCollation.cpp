@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <vector>
 
 namespace core {
 
@@ -151,9 +150,36 @@ bool IsSymbol(char32_t ch)
            (ch >= 0x02B0 && ch <= 0x036F) || (ch >= 0x2010 && ch <= 0x2BFF);
 }
 
-// Letter of the Hungarian alphabet starting at folded[i], with its length in
+// The next few folded characters of a text: digraph matching looks at most four
+// characters ahead ("ddzs"), so comparisons stream without building whole arrays.
+class FoldedWindow {
+public:
+    explicit FoldedWindow(std::string_view text) : FText(text) { Fill(); }
+    std::size_t size() const { return FCount; }
+    const Folded& operator[](std::size_t i) const { return FBuf[i]; }
+    void Consume(std::size_t n)
+    {
+        for (std::size_t k = n; k < FCount; ++k)
+            FBuf[k - n] = FBuf[k];
+        FCount -= n;
+        Fill();
+    }
+
+private:
+    void Fill()
+    {
+        while (FCount < 4 && FPos < FText.size())
+            FBuf[FCount++] = Fold(Utf8Next(FText, FPos));
+    }
+    std::string_view FText;
+    std::size_t FPos = 0;
+    Folded FBuf[4] = {};
+    std::size_t FCount = 0;
+};
+
+// Letter of the Hungarian alphabet starting at f[i], with its length in
 // characters: the trigraph dzs, the digraphs, or a single letter.
-std::uint32_t MatchLetter(const std::vector<Folded>& f, std::size_t i, std::size_t& length)
+std::uint32_t MatchLetter(const FoldedWindow& f, std::size_t i, std::size_t& length)
 {
     const auto plain = [&](std::size_t k, char32_t c) {
         return k < f.size() && f[k].Latin && f[k].Accent == 0 && f[k].Base == c;
@@ -189,7 +215,7 @@ std::uint32_t MatchLetter(const std::vector<Folded>& f, std::size_t i, std::size
     return kSingle[first.Base - 'a'];
 }
 
-std::uint32_t CaseBits(const std::vector<Folded>& f, std::size_t from, std::size_t count)
+std::uint32_t CaseBits(const FoldedWindow& f, std::size_t from, std::size_t count)
 {
     std::uint32_t bits = 0;
     for (std::size_t k = from; k < from + count; ++k)
@@ -197,40 +223,43 @@ std::uint32_t CaseBits(const std::vector<Folded>& f, std::size_t from, std::size
     return bits;
 }
 
-// Fills out with the collation elements of text; f is scratch space. Both are
-// reused between calls: the collation runs for every comparison of a sort.
-void Elements(std::string_view text, std::vector<Folded>& f, std::vector<Element>& out)
-{
-    f.clear();
-    std::size_t pos = 0;
-    while (pos < text.size())
-        f.push_back(Fold(Utf8Next(text, pos)));
+// Collation elements of a text, one at a time.
+class ElementReader {
+public:
+    explicit ElementReader(std::string_view text) : FWindow(text) {}
 
-    out.clear();
-    std::size_t i = 0;
-    while (i < f.size()) {
-        const Folded& c = f[i];
+    bool Next(Element& e)
+    {
+        if (FHasPending) {
+            e = FPending;
+            FHasPending = false;
+            return true;
+        }
+        if (FWindow.size() == 0)
+            return false;
+        const Folded c = FWindow[0];
         if (c.Latin) {
             std::size_t length = 0;
-            const std::uint32_t letter = MatchLetter(f, i, length);
+            const std::uint32_t letter = MatchLetter(FWindow, 0, length);
             // A doubled digraph ("ssz", "ggy", "ddzs") is the long form: the letter twice.
-            if (length == 1 && c.Accent == 0 && i + 1 < f.size() && f[i + 1].Latin &&
-                f[i + 1].Accent == 0 && f[i + 1].Base == c.Base) {
+            if (length == 1 && c.Accent == 0 && FWindow.size() > 1 && FWindow[1].Latin &&
+                FWindow[1].Accent == 0 && FWindow[1].Base == c.Base) {
                 std::size_t nextLength = 0;
-                const std::uint32_t next = MatchLetter(f, i + 1, nextLength);
+                const std::uint32_t next = MatchLetter(FWindow, 1, nextLength);
                 if (nextLength > 1) {
-                    out.push_back({Primary(GLatin, next), 0, CaseBits(f, i, 1)});
-                    out.push_back({Primary(GLatin, next), 0, CaseBits(f, i + 1, nextLength)});
-                    i += 1 + nextLength;
-                    continue;
+                    e = {Primary(GLatin, next), 0, CaseBits(FWindow, 0, 1)};
+                    FPending = {Primary(GLatin, next), 0, CaseBits(FWindow, 1, nextLength)};
+                    FHasPending = true;
+                    FWindow.Consume(1 + nextLength);
+                    return true;
                 }
             }
-            out.push_back({Primary(GLatin, letter), c.Accent, CaseBits(f, i, length)});
-            i += length;
-            continue;
+            e = {Primary(GLatin, letter), c.Accent, CaseBits(FWindow, 0, length)};
+            FWindow.Consume(length);
+            return true;
         }
         const char32_t ch = c.Base;
-        Element e{0, 0, c.Upper ? 1u : 0u};
+        e = {0, 0, c.Upper ? 1u : 0u};
         if (IsSpace(ch))
             e.Primary = Primary(GSpace, ch);
         else if (ch >= '0' && ch <= '9')
@@ -241,25 +270,17 @@ void Elements(std::string_view text, std::vector<Folded>& f, std::vector<Element
             e.Primary = Primary(GPunct, ch);
         else
             e.Primary = Primary(GOther, ch);
-        out.push_back(e);
-        ++i;
+        FWindow.Consume(1);
+        return true;
     }
-}
 
-template <typename Key>
-int CompareLevel(const std::vector<Element>& a, const std::vector<Element>& b, Key key)
-{
-    const std::size_t n = std::min(a.size(), b.size());
-    for (std::size_t i = 0; i < n; ++i) {
-        const std::uint32_t x = key(a[i]);
-        const std::uint32_t y = key(b[i]);
-        if (x != y)
-            return x < y ? -1 : 1;
-    }
-    if (a.size() != b.size())
-        return a.size() < b.size() ? -1 : 1;
-    return 0;
-}
+private:
+    FoldedWindow FWindow;
+    Element FPending{};
+    bool FHasPending = false;
+};
+
+int Order(std::uint32_t x, std::uint32_t y) { return x < y ? -1 : (x > y ? 1 : 0); }
 
 } // namespace
 
@@ -267,19 +288,35 @@ int HungarianCompare(std::string_view a, std::string_view b, TCollationCase mode
 {
     if (a == b)
         return 0;
-    thread_local std::vector<Folded> scratch;
-    thread_local std::vector<Element> ea;
-    thread_local std::vector<Element> eb;
-    Elements(a, scratch, ea);
-    Elements(b, scratch, eb);
-    if (int r = CompareLevel(ea, eb, [](const Element& e) { return e.Primary; }))
-        return r;
-    if (int r = CompareLevel(ea, eb, [](const Element& e) { return e.Secondary; }))
-        return r;
+    // One pass: the first primary difference decides at once; the first accent and
+    // case differences are kept for texts whose letters all agree.
+    ElementReader ra(a);
+    ElementReader rb(b);
+    int secondary = 0;
+    int tertiary = 0;
+    while (true) {
+        Element x{};
+        Element y{};
+        const bool hasX = ra.Next(x);
+        const bool hasY = rb.Next(y);
+        if (!hasX || !hasY) {
+            if (hasX != hasY)
+                return hasX ? 1 : -1;
+            break;
+        }
+        if (x.Primary != y.Primary)
+            return Order(x.Primary, y.Primary);
+        if (secondary == 0)
+            secondary = Order(x.Secondary, y.Secondary);
+        if (tertiary == 0)
+            tertiary = Order(x.Tertiary, y.Tertiary);
+    }
+    if (secondary != 0)
+        return secondary;
     if (mode == TCollationCase::Ignore)
         return 0;
-    if (int r = CompareLevel(ea, eb, [](const Element& e) { return e.Tertiary; }))
-        return r;
+    if (tertiary != 0)
+        return tertiary;
     // Texts equal on every level but different in bytes still need a fixed order.
     const int r = a.compare(b);
     return r < 0 ? -1 : (r > 0 ? 1 : 0);

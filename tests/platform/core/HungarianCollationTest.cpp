@@ -71,6 +71,9 @@ TEST(HungarianCollation, ObserveModeOrdersLowerBeforeUpper)
     EXPECT_LT(HungarianCompare("csaba", "Csaba", TCollationCase::Observe), 0);
     EXPECT_LT(HungarianCompare("Csaba", "CSABA", TCollationCase::Observe), 0);
     EXPECT_LT(HungarianCompare("őr", "Őr", TCollationCase::Observe), 0);
+    // An accent outweighs case, wherever each of them occurs.
+    EXPECT_LT(HungarianCompare("Eva", "éva", TCollationCase::Observe), 0);
+    EXPECT_LT(HungarianCompare("Kasa", "kasá", TCollationCase::Observe), 0);
     // Case never outweighs a letter difference.
     EXPECT_LT(HungarianCompare("Abel", "adam", TCollationCase::Observe), 0);
     EXPECT_EQ(HungarianCompare("Csaba", "Csaba", TCollationCase::Observe), 0);
@@ -81,6 +84,15 @@ TEST(HungarianCollation, ObserveModeGivesDistinctTextsAnOrder)
     const int r = HungarianCompare("a\xC3", "a\xC4", TCollationCase::Observe);
     EXPECT_NE(r, 0);
     EXPECT_EQ(HungarianCompare("a\xC4", "a\xC3", TCollationCase::Observe), -r);
+}
+
+TEST(HungarianCollation, DoubledDigraphCountsTwiceInEveryCase)
+{
+    EXPECT_EQ(HungarianCompare("ASSZONY", "asszony", TCollationCase::Ignore), 0);
+    EXPECT_EQ(HungarianCompare("asszony", "aszszony", TCollationCase::Ignore), 0);
+    EXPECT_LT(HungarianCompare("hosszú", "hosszúság", TCollationCase::Ignore), 0);
+    // meggy is m-e-gy-gy: after megye (m-e-gy-e), though g < y letter by letter.
+    EXPECT_LT(HungarianCompare("megye", "meggy", TCollationCase::Ignore), 0);
 }
 
 TEST(HungarianCollation, SortsANameList)
