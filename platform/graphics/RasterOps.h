@@ -16,7 +16,7 @@ constexpr Cardinal SRCCOPY = 0x00CC0020, SRCPAINT = 0x00EE0086, SRCAND = 0x00880
                    NOTSRCERASE = 0x001100A6, MERGECOPY = 0x00C000CA, MERGEPAINT = 0x00BB0226,
                    PATCOPY = 0x00F00021, PATPAINT = 0x00FB0A09, PATINVERT = 0x005A0049,
                    DSTINVERT = 0x00550009, BLACKNESS = 0x00000042, WHITENESS = 0x00FF0062;
-// Destination where the pattern is set… : the brush where the source is black.
+// The pattern where the source is set, the destination where it is clear.
 constexpr Cardinal DSPDxax = 0x00E20746;
 // Pattern AND destination.
 constexpr Cardinal DPa = 0x00A000C9;
