@@ -137,13 +137,19 @@ bool VerQueryTranslation(const TVersionBlock& block, Word& language, Word& codeP
     return true;
 }
 
-bool VerQueryString(const TVersionBlock& block, std::string_view subBlock, String& value)
+bool VerQueryString(const TVersionBlock& block, std::string_view path, String& value)
 {
+    // Callers have always written doubled backslashes in these paths and the
+    // original lookup accepted them: a run of delimiters counts as one.
+    String subBlock;
+    for (char c : path)
+        if (c != '\\' || subBlock.empty() || subBlock.back() != '\\')
+            subBlock.push_back(c);
     static constexpr std::string_view prefix = "\\StringFileInfo\\";
     if (!block.HasTranslation || subBlock.size() < prefix.size() + 10 ||
-        !SameText(subBlock.substr(0, prefix.size()), prefix))
+        !SameText(std::string_view(subBlock).substr(0, prefix.size()), prefix))
         return false;
-    const std::string_view rest = subBlock.substr(prefix.size());
+    const std::string_view rest = std::string_view(subBlock).substr(prefix.size());
     if (rest[8] != '\\' || !SameText(rest.substr(0, 8), TranslationKey(block.Language, block.CodePage)))
         return false;
     const std::string_view key = rest.substr(9);

@@ -43,7 +43,8 @@ void UnregisterFileVersionInfo(std::string_view fileName);
 
 // Queries by the block's paths: "\" gives the fixed part; "\VarFileInfo\Translation"
 // the first language and code page; "\StringFileInfo\040e04e2\CompanyName" a string
-// (the hexadecimal code in any case; a value only under the block's own translation).
+// (the hexadecimal code in any case; a value only under the block's own translation;
+// doubled backslashes count as one).
 bool VerQueryFixedFileInfo(const TVersionBlock& block, TFixedFileInfo& info);
 bool VerQueryTranslation(const TVersionBlock& block, Word& language, Word& codePage);
 bool VerQueryString(const TVersionBlock& block, std::string_view subBlock, String& value);

@@ -91,6 +91,7 @@ TEST(VersionQueries, StringsOnlyUnderTheBlocksTranslation)
     EXPECT_EQ(Query(block, "\\VarFileInfo\\Translation"), "<none>");
     EXPECT_EQ(Query(block, ""), "<none>");
     EXPECT_EQ(Query(block, "\\stringfileinfo\\040e04e2\\companyname"), "Dornek");
+    EXPECT_EQ(Query(block, "\\\\StringFileInfo\\\\040e04e2\\\\CompanyName"), "Dornek");
 
     block.HasTranslation = false;
     Word language = 1;
