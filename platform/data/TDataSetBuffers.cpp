@@ -69,8 +69,6 @@ void TDataSet::SetBufferCount(Integer Value)
         for (Integer i = 0; i < Value && i + delta < static_cast<Integer>(FBuffers.size()); ++i)
             MoveBuffer(i + delta, i);
         FActiveRecord -= delta;
-        if (FCurrentRecord != -1)
-            FCurrentRecord -= delta;
         FRecordCount = std::min(FRecordCount - delta, Value);
         FActiveRecord = std::min(FActiveRecord, Value - 1);
         if (FCurrentRecord >= Value)
@@ -111,6 +109,15 @@ void TDataSet::MoveBuffer(Integer CurIndex, Integer NewIndex)
         std::rotate(begin + CurIndex, begin + CurIndex + 1, begin + NewIndex + 1);
     else
         std::rotate(begin + NewIndex, begin + CurIndex, begin + CurIndex + 1);
+    // The cursor's record keeps its buffer, wherever that buffer went.
+    if (FCurrentRecord < 0)
+        return;
+    if (FCurrentRecord == CurIndex)
+        FCurrentRecord = NewIndex;
+    else if (CurIndex < NewIndex && FCurrentRecord > CurIndex && FCurrentRecord <= NewIndex)
+        --FCurrentRecord;
+    else if (CurIndex > NewIndex && FCurrentRecord >= NewIndex && FCurrentRecord < CurIndex)
+        ++FCurrentRecord;
 }
 
 void TDataSet::SetCurrentRecord(Integer Index)
@@ -195,6 +202,8 @@ bool TDataSet::GetNextRecord()
         ++FRecordCount;
     else
         MoveBuffer(0, FRecordCount);
+    // The cursor now sits on the record just fetched, the window's last.
+    FCurrentRecord = FRecordCount - 1;
     return true;
 }
 
@@ -217,6 +226,7 @@ bool TDataSet::GetPriorRecord()
             ++FActiveRecord;
         }
     }
+    FCurrentRecord = 0;
     return true;
 }
 
