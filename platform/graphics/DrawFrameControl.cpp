@@ -115,9 +115,9 @@ bool DrawPushButton(TCanvas* dc, TRect& rect, Cardinal state) {
     return true;
 }
 
-// A solid triangle pointing in the given direction, centred in r; odd base width.
-void Arrow(TCanvas* dc, const TRect& r, Cardinal kind, TColor color) {
-    const Integer side = std::min(r.Width(), r.Height());
+// A solid triangle pointing in the given direction, centred in r; its odd
+// base is 7/16 of the whole button's side (7 pixels on a 16-pixel button).
+void Arrow(TCanvas* dc, const TRect& r, Integer side, Cardinal kind, TColor color) {
     Integer base = std::max(3, (side * 7 + 8) / 16);
     if (base % 2 == 0) --base;
     const Integer depth = (base + 1) / 2;
@@ -148,13 +148,14 @@ bool DrawScrollButton(TCanvas* dc, TRect& rect, Cardinal state) {
     }
     TRect glyph = r;
     if (pushed) OffsetRect(glyph, 1, 1);
+    const Integer side = std::min(rect.Width(), rect.Height());
     if (state & DFCS_INACTIVE) {
         TRect shadow = glyph;
         OffsetRect(shadow, 1, 1);
-        Arrow(dc, shadow, kind, clBtnHighlight);
-        Arrow(dc, glyph, kind, clGrayText);
+        Arrow(dc, shadow, side, kind, clBtnHighlight);
+        Arrow(dc, glyph, side, kind, clGrayText);
     } else {
-        Arrow(dc, glyph, kind, clBtnText);
+        Arrow(dc, glyph, side, kind, clBtnText);
     }
     if (state & DFCS_ADJUSTRECT) rect = r;
     return true;
