@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 namespace {
 
 const TFormatSettings Hu = TFormatSettings::Hungarian();
@@ -42,6 +44,11 @@ TEST(FormatFloats, FixedNumberMoneyAndScientific) {
     EXPECT_EQ(Format("%.3e", {1234.5}, En), "1.23E+003");
     EXPECT_EQ(Format("%g", {1234.5}, En), "1234.5");
     EXPECT_EQ(Format("%2.2f", {3.14159}, En), "3.14");
+}
+
+TEST(FormatPointers, PointerIsFixedWidthHex) {
+    const void* p = reinterpret_cast<const void*>(std::uintptr_t{0xBEEF});
+    EXPECT_EQ(Format("%p", {p}, Hu), String(sizeof(void*) * 2 - 4, '0') + "BEEF");
 }
 
 TEST(FormatText, StringsCharsWidthAndPrecisionCountCharacters) {

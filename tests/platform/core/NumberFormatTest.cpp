@@ -124,6 +124,20 @@ TEST(FloatText, FloatToStrIsGeneralWithFifteenDigits) {
     EXPECT_EQ(FloatToStr(100.0, En), "100");
 }
 
+TEST(FloatText, FloatToStrReadsBackUnderBothSettings) {
+    // Fifteen significant digits survive the trip through text.
+    double x = 1.0;
+    for (int i = 0; i < 400; ++i) {
+        x = x * -1.7320508075688772 + (i % 7) * 0.013;
+        for (const TFormatSettings* fs : {&Hu, &En}) {
+            const double back = StrToFloat(FloatToStr(x, *fs), *fs);
+            ASSERT_NEAR(back, x, std::fabs(x) * 1e-14) << FloatToStr(x, *fs);
+        }
+        if (std::fabs(x) > 1e250)
+            x = 1e-250;
+    }
+}
+
 TEST(FloatText, FloatToStrFLayouts) {
     EXPECT_EQ(FloatToStrF(1234.567, ffFixed, 15, 2, Hu), "1234,57");
     EXPECT_EQ(FloatToStrF(1234567.891, ffNumber, 15, 2, Hu), "1 234 567,89");
