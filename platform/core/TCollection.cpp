@@ -1,6 +1,8 @@
 #include "platform/core/TCollection.h"
 
 #include "platform/core/Exceptions.h"
+#include "platform/core/Format.h"
+#include "platform/core/RtlConsts.h"
 
 #include <algorithm>
 
@@ -116,7 +118,7 @@ void TCollection::Assign(TPersistent* Source)
 TCollectionItem* TCollection::Items(Integer Index) const
 {
     if (Index < 0 || Index >= Count())
-        throw EListError("List index out of bounds (" + std::to_string(Index) + ")");
+        throw EListError(Format(SListIndexError, {Index}));
     return FItems[static_cast<size_t>(Index)];
 }
 
@@ -131,7 +133,7 @@ TCollectionItem* TCollection::Add()
 TCollectionItem* TCollection::Insert(Integer Index)
 {
     if (Index < 0 || Index > Count())
-        throw EListError("List index out of bounds (" + std::to_string(Index) + ")");
+        throw EListError(Format(SListIndexError, {Index}));
     TCollectionItem* item = Add();
     item->SetIndex(Index);
     return item;
@@ -203,7 +205,7 @@ void TCollection::RemoveItem(TCollectionItem* Item)
 void TCollection::MoveItem(Integer CurIndex, Integer NewIndex)
 {
     if (NewIndex < 0 || NewIndex >= Count())
-        throw EListError("List index out of bounds (" + std::to_string(NewIndex) + ")");
+        throw EListError(Format(SListIndexError, {NewIndex}));
     TCollectionItem* item = FItems[static_cast<size_t>(CurIndex)];
     FItems.erase(FItems.begin() + CurIndex);
     FItems.insert(FItems.begin() + NewIndex, item);

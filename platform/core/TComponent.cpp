@@ -1,6 +1,8 @@
 #include "platform/core/TComponent.h"
 
 #include "platform/core/Exceptions.h"
+#include "platform/core/Format.h"
+#include "platform/core/RtlConsts.h"
 #include "platform/core/StrUtils.h"
 
 #include <algorithm>
@@ -52,7 +54,7 @@ void TComponent::SetName(const String& NewName)
     if (FName == NewName)
         return;
     if (!NewName.empty() && !IsValidIdent(NewName))
-        throw EComponentError("'" + NewName + "' is not a valid component name");
+        throw EComponentError(Format(SInvalidName, {NewName}));
     if (FOwner != nullptr)
         FOwner->ValidateRename(this, FName, NewName);
     else
@@ -65,13 +67,13 @@ void TComponent::ValidateRename(TComponent* AComponent, const String& CurName,
 {
     if (AComponent != nullptr && !SameText(CurName, NewName) && AComponent->FOwner == this
         && FindComponent(NewName) != nullptr)
-        throw EComponentError("A component named " + NewName + " already exists");
+        throw EComponentError(Format(SDuplicateName, {NewName}));
 }
 
 TComponent* TComponent::Components(Integer Index) const
 {
     if (Index < 0 || Index >= ComponentCount())
-        throw EListError("List index out of bounds (" + std::to_string(Index) + ")");
+        throw EListError(Format(SListIndexError, {Index}));
     return FComponents[static_cast<size_t>(Index)];
 }
 
@@ -103,7 +105,7 @@ void TComponent::InsertComponent(TComponent* AComponent)
     if (AComponent->FOwner == this)
         return;
     if (!AComponent->FName.empty() && FindComponent(AComponent->FName) != nullptr)
-        throw EComponentError("A component named " + AComponent->FName + " already exists");
+        throw EComponentError(Format(SDuplicateName, {AComponent->FName}));
     if (AComponent->FOwner != nullptr)
         AComponent->FOwner->RemoveComponent(AComponent);
     Insert(AComponent);

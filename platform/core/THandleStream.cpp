@@ -1,6 +1,7 @@
 #include "platform/core/THandleStream.h"
 
 #include "platform/core/Exceptions.h"
+#include "platform/core/RtlConsts.h"
 
 #include <cerrno>
 #include <sys/types.h>
@@ -51,7 +52,7 @@ void THandleStream::SetSize(Int64 NewSize)
 {
     const Int64 pos = Position();
     if (NewSize < 0 || ::ftruncate(FHandle, static_cast<off_t>(NewSize)) != 0)
-        throw EWriteError("Stream write error");
+        throw EWriteError(SWriteError);
     if (pos > NewSize)
         Seek(NewSize, soFromBeginning);
 }

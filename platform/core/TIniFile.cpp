@@ -4,6 +4,8 @@
 #include "platform/core/CodePages.h"
 #include "platform/core/Exceptions.h"
 #include "platform/core/FileUtils.h"
+#include "platform/core/Format.h"
+#include "platform/core/RtlConsts.h"
 #include "platform/core/StrUtils.h"
 #include "platform/core/TStringList.h"
 
@@ -92,7 +94,7 @@ void TIniFile::Save(const std::vector<String>& Lines) const
         text += "\r\n";
     }
     if (!core::WriteFileAtomically(NormalizePath(FileName()), Utf8ToCodePage(text, IniCodePage)))
-        throw EIniFileException("Unable to write to " + FileName());
+        throw EIniFileException(Format(SIniFileWriteError, {FileName()}));
 }
 
 String TIniFile::ReadString(const String& Section, const String& Ident, const String& Default)

@@ -1,14 +1,16 @@
 #include "platform/core/TList.h"
 
 #include "platform/core/Exceptions.h"
+#include "platform/core/Format.h"
+#include "platform/core/RtlConsts.h"
 
 #include <algorithm>
 
 namespace {
 
-[[noreturn]] void ListError(const char* prefix, Integer value)
+[[noreturn]] void ListError(const char* message, Integer value)
 {
-    throw EListError(String(prefix) + std::to_string(value) + ")");
+    throw EListError(Format(message, {value}));
 }
 
 } // namespace
@@ -21,13 +23,13 @@ TList::~TList()
 void TList::CheckIndex(Integer Index) const
 {
     if (Index < 0 || Index >= Count())
-        ListError("List index out of bounds (", Index);
+        ListError(SListIndexError, Index);
 }
 
 void TList::SetCount(Integer NewCount)
 {
     if (NewCount < 0)
-        ListError("List count out of bounds (", NewCount);
+        ListError(SListCountError, NewCount);
     if (NewCount > FCapacity)
         SetCapacity(NewCount);
     if (NewCount > Count()) {
@@ -41,7 +43,7 @@ void TList::SetCount(Integer NewCount)
 void TList::SetCapacity(Integer NewCapacity)
 {
     if (NewCapacity < Count())
-        ListError("List capacity out of bounds (", NewCapacity);
+        ListError(SListCapacityError, NewCapacity);
     FList.reserve(static_cast<size_t>(NewCapacity));
     FCapacity = NewCapacity;
 }
@@ -75,7 +77,7 @@ Integer TList::Add(void* Item)
 void TList::Insert(Integer Index, void* Item)
 {
     if (Index < 0 || Index > Count())
-        ListError("List index out of bounds (", Index);
+        ListError(SListIndexError, Index);
     FList.insert(FList.begin() + Index, Item);
     FCapacity = std::max(FCapacity, Count());
     if (Item != nullptr)

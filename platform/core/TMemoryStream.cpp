@@ -1,6 +1,7 @@
 #include "platform/core/TMemoryStream.h"
 
 #include "platform/core/Exceptions.h"
+#include "platform/core/RtlConsts.h"
 #include "platform/core/TFileStream.h"
 
 #include <algorithm>
@@ -12,7 +13,7 @@ namespace {
 
 [[noreturn]] void ExpandError()
 {
-    throw EStreamError("Out of memory while expanding memory stream");
+    throw EStreamError(SMemoryStreamError);
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 #include "platform/core/TPersistent.h"
 
 #include "platform/core/Exceptions.h"
+#include "platform/core/Format.h"
+#include "platform/core/RtlConsts.h"
 
 void TPersistent::Assign(TPersistent* Source)
 {
@@ -18,7 +20,7 @@ void TPersistent::AssignTo(TPersistent* Dest)
 void TPersistent::AssignError(TPersistent* Source)
 {
     const String sourceName = Source != nullptr ? Source->ClassName() : String("nil");
-    throw EConvertError("Cannot assign a " + sourceName + " to a " + ClassName());
+    throw EConvertError(Format(SAssignError, {sourceName, ClassName()}));
 }
 
 String TPersistent::GetNamePath() const

@@ -1,7 +1,9 @@
 #include "platform/core/TRegIniFile.h"
 
 #include "platform/core/Exceptions.h"
+#include "platform/core/Format.h"
 #include "platform/core/NumberFormat.h"
+#include "platform/core/RtlConsts.h"
 #include "platform/core/TStringList.h"
 
 TRegIniFile::TRegIniFile(const String& AFileName, Cardinal AAccess)
@@ -53,7 +55,7 @@ String TRegIniFile::ReadString(const String& Section, const String& Ident, const
 void TRegIniFile::WriteString(const String& Section, const String& Ident, const String& Value)
 {
     if (!WithSection(Section, true, [&] { TRegistry::WriteString(Ident, Value); }))
-        throw ERegistryException("Failed to set data for '" + Ident + "'");
+        throw ERegistryException(Format(SRegSetDataFailed, {Ident}));
 }
 
 Integer TRegIniFile::ReadInteger(const String& Section, const String& Ident, Integer Default)

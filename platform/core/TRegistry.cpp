@@ -1,7 +1,9 @@
 #include "platform/core/TRegistry.h"
 
 #include "platform/core/Exceptions.h"
+#include "platform/core/Format.h"
 #include "platform/core/RegistryHive.h"
+#include "platform/core/RtlConsts.h"
 #include "platform/core/TStrings.h"
 
 #include <cstring>
@@ -14,12 +16,12 @@ namespace {
 
 [[noreturn]] void SetDataFailed(const String& name)
 {
-    throw ERegistryException("Failed to set data for '" + name + "'");
+    throw ERegistryException(Format(SRegSetDataFailed, {name}));
 }
 
 [[noreturn]] void InvalidType(const String& name)
 {
-    throw ERegistryException("Invalid data type for '" + name + "'");
+    throw ERegistryException(Format(SInvalidRegType, {name}));
 }
 
 void FillStrings(TStrings* strings, const std::vector<String>& names)
@@ -107,14 +109,14 @@ void TRegistry::CloseKey()
 bool TRegistry::CreateKey(const String& Key)
 {
     if (RootName().empty() || Key.find_first_of("\r\n") != String::npos)
-        throw ERegistryException("Failed to create key " + Key);
+        throw ERegistryException(Format(SRegCreateFailed, {Key}));
     auto hive = RegistryHive::Load(RootName());
     const String path = ResolvePath(Key);
     if (hive.FindKey(path) != nullptr)
         return true;
     hive.CreateKey(path);
     if (!hive.Save())
-        throw ERegistryException("Failed to create key " + Key);
+        throw ERegistryException(Format(SRegCreateFailed, {Key}));
     return true;
 }
 
@@ -256,12 +258,12 @@ void TRegistry::WriteExpandString(const String& Name, const String& Value)
 Integer TRegistry::ReadInteger(const String& Name)
 {
     if (!FHasKey)
-        throw ERegistryException("Failed to get data for '" + Name + "'");
+        throw ERegistryException(Format(SRegGetDataFailed, {Name}));
     auto hive = RegistryHive::Load(RootName());
     auto* key = hive.FindKey(FCurrentPath);
     const RegValue* v = key != nullptr ? key->FindValue(Name) : nullptr;
     if (v == nullptr)
-        throw ERegistryException("Failed to get data for '" + Name + "'");
+        throw ERegistryException(Format(SRegGetDataFailed, {Name}));
     if (v->Kind != RegValueKind::Integer)
         InvalidType(Name);
     return static_cast<Integer>(v->Number);

@@ -1,6 +1,7 @@
 #include "platform/core/TStream.h"
 
 #include "platform/core/Exceptions.h"
+#include "platform/core/RtlConsts.h"
 
 #include <algorithm>
 #include <cstring>
@@ -42,13 +43,13 @@ Int64 TStream::Size()
 void TStream::ReadBuffer(void* Buffer, Integer Count)
 {
     if (Count != 0 && Read(Buffer, Count) != Count)
-        throw EReadError("Stream read error");
+        throw EReadError(SReadError);
 }
 
 void TStream::WriteBuffer(const void* Buffer, Integer Count)
 {
     if (Count != 0 && Write(Buffer, Count) != Count)
-        throw EWriteError("Stream write error");
+        throw EWriteError(SWriteError);
 }
 
 Int64 TStream::CopyFrom(TStream* Source, Int64 Count)

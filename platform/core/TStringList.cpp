@@ -1,5 +1,7 @@
 #include "platform/core/TStringList.h"
 
+#include "platform/core/Format.h"
+#include "platform/core/RtlConsts.h"
 #include "platform/core/StrUtils.h"
 
 #include <algorithm>
@@ -20,7 +22,7 @@ String TStringList::Get(Integer Index) const
 void TStringList::Put(Integer Index, const String& S)
 {
     if (FSorted)
-        Error("Operation not allowed on sorted list");
+        Error(SSortedListError);
     CheckIndex(Index);
     Changing();
     FList[static_cast<size_t>(Index)].FString = S;
@@ -44,7 +46,7 @@ void TStringList::PutObject(Integer Index, TObject* AObject)
 void TStringList::Insert(Integer Index, const String& S)
 {
     if (FSorted)
-        Error("Operation not allowed on sorted list");
+        Error(SSortedListError);
     if (Index < 0 || Index > Count())
         IndexError(Index);
     InsertItem(Index, S, nullptr);
@@ -77,7 +79,7 @@ void TStringList::Clear()
 void TStringList::SetCapacity(Integer NewCapacity)
 {
     if (NewCapacity < Count())
-        Error("List capacity out of bounds (" + std::to_string(NewCapacity) + ")");
+        Error(Format(SListCapacityError, {NewCapacity}));
     FList.reserve(static_cast<size_t>(NewCapacity));
 }
 
@@ -93,7 +95,7 @@ Integer TStringList::AddObject(const String& S, TObject* AObject)
         if (FDuplicates == dupIgnore)
             return index;
         if (FDuplicates == dupError)
-            Error("String list does not allow duplicates");
+            Error(SDuplicateString);
     }
     InsertItem(index, S, AObject);
     return index;

@@ -2,6 +2,8 @@
 
 #include "platform/core/CodePages.h"
 #include "platform/core/Exceptions.h"
+#include "platform/core/Format.h"
+#include "platform/core/RtlConsts.h"
 #include "platform/core/StrUtils.h"
 #include "platform/core/TFileStream.h"
 
@@ -52,7 +54,7 @@ void TStrings::Error(const String& Msg)
 
 void TStrings::IndexError(Integer Index)
 {
-    Error("List index out of bounds (" + std::to_string(Index) + ")");
+    Error(Format(SListIndexError, {Index}));
 }
 
 void TStrings::Put(Integer Index, const String& S)
