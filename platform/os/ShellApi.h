@@ -63,6 +63,6 @@ bool ShellExecuteEx(TShellExecuteInfo& info);
 Integer ShellExecute(std::string_view verb, std::string_view file, std::string_view parameters,
                      std::string_view directory, Integer show);
 
-// Where xdg-open is looked up: PATH as usual (tests put a stub first on PATH).
-// How long ShellExecuteEx waits for xdg-open to report a failure (default 1000 ms).
+// How long ShellExecuteEx waits for xdg-open (looked up on PATH) to report a
+// failure before it counts the open as started; 1000 ms unless set.
 void SetShellOpenWaitMs(Cardinal ms);
