@@ -1,0 +1,261 @@
+#include "platform/core/DateTime.h"
+#include "platform/core/Exceptions.h"
+#include "platform/data/TBlobField.h"
+#include "platform/data/TBooleanField.h"
+#include "platform/data/TDateTimeField.h"
+#include "platform/data/TFieldDefs.h"
+#include "platform/data/TFields.h"
+#include "platform/data/TFloatField.h"
+#include "platform/data/TIntegerField.h"
+#include "platform/data/TStringField.h"
+#include "support/TMemDataSet.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+// One record of every kind of value, opened with default fields and in edit state.
+class FieldTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ds.SetName("Types");
+        auto* defs = ds.FieldDefs();
+        defs->Add("id", ftInteger);
+        defs->Add("kicsi", ftSmallint);
+        defs->Add("ar", ftFloat);
+        defs->Add("penz", ftCurrency);
+        defs->Add("igaz", ftBoolean);
+        defs->Add("nap", ftDate);
+        defs->Add("ido", ftDateTime);
+        defs->Add("szoveg", ftString, 5);
+        defs->Add("jegyzet", ftMemo);
+        defs->Add("nagy", ftLargeint);
+        ds.AppendRow({});
+        ds.Open();
+        ds.Edit();
+    }
+
+    TField* F(const char* name) { return ds.FieldByName(name); }
+
+    TMemDataSet ds;
+};
+
+void ExpectError(const std::function<void()>& action, const String& message)
+{
+    try {
+        action();
+        FAIL() << "no error, expected: " << message;
+    } catch (const Exception& e) {
+        EXPECT_EQ(e.Message(), message);
+    }
+}
+
+}  // namespace
+
+TEST_F(FieldTest, DefaultFieldsHaveTheClassOfTheirType)
+{
+    EXPECT_EQ(ds.FieldCount(), 10);
+    EXPECT_NE(dynamic_cast<TIntegerField*>(F("id")), nullptr);
+    EXPECT_NE(dynamic_cast<TSmallintField*>(F("kicsi")), nullptr);
+    EXPECT_NE(dynamic_cast<TCurrencyField*>(F("penz")), nullptr);
+    EXPECT_NE(dynamic_cast<TDateField*>(F("nap")), nullptr);
+    EXPECT_NE(dynamic_cast<TMemoField*>(F("jegyzet")), nullptr);
+    EXPECT_NE(dynamic_cast<TLargeintField*>(F("nagy")), nullptr);
+    EXPECT_EQ(F("szoveg")->Size(), 5);
+    EXPECT_EQ(F("szoveg")->DisplayWidth(), 5);
+    EXPECT_EQ(F("id")->Alignment(), taRightJustify);
+    EXPECT_EQ(F("szoveg")->Alignment(), taLeftJustify);
+    EXPECT_EQ(F("nap")->FieldNo(), 6);
+    EXPECT_EQ(F("nap")->Index(), 5);
+    EXPECT_EQ(F("jegyzet")->DataType(), ftMemo);
+    EXPECT_TRUE(F("jegyzet")->IsBlob());
+}
+
+TEST_F(FieldTest, NullReadsAsEmptyValues)
+{
+    for (Integer i = 0; i < ds.FieldCount(); ++i) {
+        TField* field = ds.Fields()->Fields(i);
+        EXPECT_TRUE(field->IsNull()) << field->FieldName();
+        EXPECT_TRUE(field->Value().IsNull()) << field->FieldName();
+    }
+    EXPECT_EQ(F("id")->AsString(), "");
+    EXPECT_EQ(F("id")->AsInteger(), 0);
+    EXPECT_EQ(F("ar")->AsFloat(), 0.0);
+    EXPECT_FALSE(F("igaz")->AsBoolean());
+    EXPECT_EQ(F("nap")->DisplayText(), "");
+    EXPECT_EQ(F("jegyzet")->DisplayText(), "(Memo)");
+}
+
+TEST_F(FieldTest, IntegersKeepSixtyFourBits)
+{
+    F("id")->SetAsInteger(5000000000LL);
+    EXPECT_EQ(F("id")->AsInteger(), 5000000000LL);
+    EXPECT_EQ(F("id")->AsString(), "5000000000");
+    F("id")->SetAsString("-42");
+    EXPECT_EQ(F("id")->AsInteger(), -42);
+    F("id")->SetAsFloat(2.5);  // ties to even
+    EXPECT_EQ(F("id")->AsInteger(), 2);
+    F("id")->SetAsString("");
+    EXPECT_TRUE(F("id")->IsNull());
+    F("id")->SetValue(Variant(7));
+    EXPECT_EQ(F("id")->Value().AsInt64(), 7);
+}
+
+TEST_F(FieldTest, ConversionErrorsNameTheFieldAndTheText)
+{
+    ExpectError([&] { F("id")->SetAsString("12a"); }, "'12a' is not a valid integer value for field 'id'");
+    ExpectError([&] { F("ar")->SetAsString("1.2.3"); },
+                "'1.2.3' is not a valid floating point value for field 'ar'");
+    ExpectError([&] { F("igaz")->SetAsString("talán"); },
+                "'talán' is not a valid boolean value for field 'igaz'");
+    ExpectError([&] { F("kicsi")->SetAsInteger(70000); },
+                "70000 is not a valid value for field 'kicsi'. The allowed range is -32768 to 32767");
+    ExpectError([&] { (void)F("igaz")->AsDateTime(); }, "Cannot access field 'igaz' as type DateTime");
+    ExpectError([&] { F("nap")->SetAsString("tegnap"); }, "'tegnap' is not a valid date");
+    F("szoveg")->SetAsString("abc");
+    ExpectError([&] { (void)F("szoveg")->AsInteger(); }, "'abc' is not a valid integer value");
+    EXPECT_TRUE(F("id")->IsNull());  // a refused value leaves the old one
+}
+
+TEST_F(FieldTest, TextIsCutToTheFieldSizeInCharacters)
+{
+    F("szoveg")->SetAsString("Árvíztűrő");
+    EXPECT_EQ(F("szoveg")->AsString(), "Árvíz");
+    F("szoveg")->SetAsString("");
+    EXPECT_FALSE(F("szoveg")->IsNull());  // an empty text is a value, not null
+    EXPECT_EQ(F("szoveg")->AsString(), "");
+    F("szoveg")->SetAsString("42");
+    EXPECT_EQ(F("szoveg")->AsInteger(), 42);
+}
+
+TEST_F(FieldTest, FloatsAndMoneyFollowTheLocale)
+{
+    F("ar")->SetAsString("3,5");
+    EXPECT_DOUBLE_EQ(F("ar")->AsFloat(), 3.5);
+    EXPECT_EQ(F("ar")->AsString(), "3,5");
+    static_cast<TFloatField*>(F("ar"))->SetDisplayFormat("0.00");
+    EXPECT_EQ(F("ar")->DisplayText(), "3,50");
+    EXPECT_EQ(F("ar")->Text(), "3,50");
+    static_cast<TFloatField*>(F("ar"))->SetEditFormat("0.0");
+    EXPECT_EQ(F("ar")->Text(), "3,5");
+    EXPECT_EQ(F("ar")->AsInteger(), 4);
+    F("penz")->SetAsFloat(1234.5);
+    EXPECT_EQ(F("penz")->Text(), "1234,50");
+}
+
+TEST_F(FieldTest, BooleansUseTheirDisplayValues)
+{
+    auto* flag = static_cast<TBooleanField*>(F("igaz"));
+    flag->SetAsBoolean(true);
+    EXPECT_EQ(flag->AsString(), "True");
+    flag->SetDisplayValues("Igen;Nem");
+    EXPECT_EQ(flag->DisplayText(), "Igen");
+    flag->SetAsString("n");
+    EXPECT_FALSE(flag->AsBoolean());
+    flag->SetAsString("IG");
+    EXPECT_TRUE(flag->AsBoolean());
+    flag->SetAsString("");
+    EXPECT_TRUE(flag->IsNull());
+    flag->SetDisplayValues("Igen;");
+    flag->SetAsString("");
+    EXPECT_FALSE(flag->IsNull());
+    EXPECT_FALSE(flag->AsBoolean());
+}
+
+TEST_F(FieldTest, DatesShowInTheShortDateFormatOrTheirOwn)
+{
+    F("nap")->SetAsDateTime(EncodeDate(2024, 3, 15));
+    EXPECT_EQ(F("nap")->AsString(), "2024.03.15.");
+    static_cast<TDateTimeField*>(F("nap"))->SetDisplayFormat("yyyy-mm-dd");
+    EXPECT_EQ(F("nap")->DisplayText(), "2024-03-15");
+    EXPECT_EQ(F("nap")->Text(), "2024.03.15.");
+    F("nap")->SetAsString("2023.12.01.");
+    EXPECT_DOUBLE_EQ(F("nap")->AsDateTime(), EncodeDate(2023, 12, 1));
+    F("ido")->SetAsDateTime(EncodeDate(2024, 3, 15) + EncodeTime(8, 5, 0, 0));
+    EXPECT_EQ(F("ido")->AsString(), "2024.03.15. 8:05:00");
+}
+
+TEST_F(FieldTest, BlobTextShowsTheTypeInCapitalsWhenFilled)
+{
+    F("jegyzet")->SetAsString("hosszú szöveg");
+    EXPECT_EQ(F("jegyzet")->DisplayText(), "(MEMO)");
+    EXPECT_EQ(F("jegyzet")->AsString(), "hosszú szöveg");
+}
+
+TEST_F(FieldTest, TextEventsReplaceTheDefaultConversion)
+{
+    TField* id = F("id");
+    id->SetAsInteger(5);
+    id->OnGetText = [](TField* f, String& text, bool display) {
+        text = (display ? "#" : "") + f->AsString();
+    };
+    id->OnSetText = [](TField* f, const String& text) { f->SetAsInteger(text.size()); };
+    EXPECT_EQ(id->DisplayText(), "#5");
+    EXPECT_EQ(id->Text(), "5");
+    id->SetText("négy");
+    EXPECT_EQ(id->AsInteger(), 5);  // bytes of the UTF-8 text
+}
+
+TEST_F(FieldTest, LookupErrorsOfTheFieldList)
+{
+    ExpectError([&] { ds.FieldByName("nincs"); }, "Types: Field 'nincs' not found");
+    ExpectError([&] { ds.Fields()->Fields(10); }, "Types: Field index out of range");
+    EXPECT_EQ(ds.FindField("NEV"), nullptr);
+    EXPECT_EQ(ds.FindField("SZOVEG"), F("szoveg"));
+    EXPECT_EQ(ds.Fields()->FieldByNumber(2), F("kicsi"));
+}
+
+TEST_F(FieldTest, FieldsCannotMoveBetweenOpenDatasets)
+{
+    TMemDataSet other;
+    ExpectError([&] { F("id")->SetDataSet(&other); },
+                "Types: Cannot perform this operation on an open dataset");
+    other.SetName("Other");
+    auto* first = new TStringField(&other);
+    first->SetFieldName("nev");
+    first->SetDataSet(&other);
+    auto* second = new TStringField(&other);
+    second->SetFieldName("NEV");
+    ExpectError([&] { second->SetDataSet(&other); }, "Other: Duplicate field name 'NEV'");
+    EXPECT_EQ(other.FieldCount(), 1);
+}
+
+TEST(FieldDefs, AddFindAndErrors)
+{
+    TMemDataSet ds;
+    ds.SetName("Defs");
+    TFieldDefs* defs = ds.FieldDefs();
+    defs->Add("nev", ftString, 40, true);
+    defs->Add("ar", ftFloat)->SetPrecision(2);
+    EXPECT_EQ(defs->Count(), 2);
+    EXPECT_EQ(defs->IndexOf("AR"), 1);
+    EXPECT_EQ(defs->Find("Nev")->Size(), 40);
+    EXPECT_EQ(defs->Items(1)->FieldNo(), 2);
+    ExpectError([&] { defs->Add("NEV", ftInteger); }, "Defs: Duplicate field name 'NEV'");
+    ExpectError([&] { defs->Add("", ftInteger); }, "Defs: Field name missing");
+    ExpectError([&] { defs->Find("kor"); }, "Defs: Field 'kor' not found");
+    ExpectError([&] { defs->Items(2); }, "List index out of bounds (2)");
+    defs->Add("adt", ftADT);
+    ExpectError([&] { ds.Open(); }, "Defs: Field 'adt' is of an unknown type");
+    EXPECT_FALSE(ds.Active());
+    EXPECT_EQ(ds.FieldCount(), 0);  // the half-made default fields went with the failed open
+}
+
+TEST(FieldDefs, DefaultFieldsTakeSizeRequiredAndPrecision)
+{
+    TMemDataSet ds;
+    ds.FieldDefs()->Add("nev", ftString, 40, true);
+    ds.FieldDefs()->Add("ar", ftFloat)->SetPrecision(4);
+    ds.Open();
+    EXPECT_EQ(ds.FieldByName("nev")->Size(), 40);
+    EXPECT_TRUE(ds.FieldByName("nev")->Required());
+    EXPECT_EQ(static_cast<TFloatField*>(ds.FieldByName("ar"))->Precision(), 4);
+    EXPECT_EQ(FieldTypeName(ftTypedBinary), String("TypedBinary"));
+    EXPECT_EQ(int(ftTypedBinary), 21);
+    EXPECT_EQ(int(ftFMTBcd), 37);
+    EXPECT_TRUE(IsBlobType(ftGraphic));
+    EXPECT_FALSE(IsBlobType(ftCursor));
+}
