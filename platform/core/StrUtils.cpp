@@ -234,9 +234,27 @@ String StringReplace(std::string_view s, std::string_view oldPattern, std::strin
 {
     if (oldPattern.empty())
         return String(s);
+    const bool ignoreCase = (flags & rfIgnoreCase) != 0;
+    if (!ignoreCase) {
+        // A byte match of UTF-8 text is a character match: no decoding needed.
+        String out;
+        out.reserve(s.size());
+        std::size_t from = 0;
+        while (true) {
+            const std::size_t found = s.find(oldPattern, from);
+            if (found == std::string_view::npos)
+                break;
+            out.append(s.substr(from, found - from));
+            out.append(newPattern);
+            from = found + oldPattern.size();
+            if ((flags & rfReplaceAll) == 0)
+                break;
+        }
+        out.append(s.substr(from));
+        return out;
+    }
     // Search in an upper-cased copy but copy from the original: both are compared
     // as characters so that a case change of a different byte length cannot shift offsets.
-    const bool ignoreCase = (flags & rfIgnoreCase) != 0;
     const std::u32string text = core::Utf8ToU32(s);
     std::u32string search = text;
     std::u32string pattern = core::Utf8ToU32(oldPattern);
