@@ -70,11 +70,14 @@ bool Failed(TShellExecuteInfo& info, Integer code)
     return false;
 }
 
-bool OpenWithDesktop(TShellExecuteInfo& info, const String& target, const String& directory)
+// Hands target to a helper program (the desktop's opener, or the print command),
+// judging its result by its exit code when it ends within the wait.
+bool RunHelper(TShellExecuteInfo& info, const char* helper, const String& target,
+               const String& directory)
 {
-    const TProcessHandle opener = CreateProcess("xdg-open", {target}, directory);
+    const TProcessHandle opener = CreateProcess(helper, {target}, directory);
     if (opener == 0)
-        // Without an opener nothing is associated with anything.
+        // Without the helper nothing is associated with anything.
         return Failed(info, GetLastError() == ERROR_FILE_NOT_FOUND ? SE_ERR_NOASSOC
                                                                    : ShellErrorOf(GetLastError()));
     if (WaitForSingleObject(opener, gOpenWaitMs) == WAIT_TIMEOUT)
@@ -100,7 +103,7 @@ bool ShellExecuteEx(TShellExecuteInfo& info)
     info.InstApp = 0;
     info.Process = 0;
     const String verb = LowerCase(Trim(info.Verb));
-    if (!verb.empty() && verb != "open" && verb != "explore")
+    if (!verb.empty() && verb != "open" && verb != "explore" && verb != "print")
         return Failed(info, SE_ERR_NOASSOC);
     if (info.File.empty())
         return Failed(info, SE_ERR_FNF);
@@ -110,9 +113,9 @@ bool ShellExecuteEx(TShellExecuteInfo& info)
         return Failed(info, SE_ERR_PNF);
 
     if (IsLink(info.File)) {
-        if (verb == "explore")
+        if (verb == "explore" || verb == "print")
             return Failed(info, SE_ERR_NOASSOC);
-        return OpenWithDesktop(info, info.File, directory);
+        return RunHelper(info, "xdg-open", info.File, directory);
     }
 
     String path = NormalizePath(info.File);
@@ -126,19 +129,21 @@ bool ShellExecuteEx(TShellExecuteInfo& info)
         return Failed(info, !parent.empty() && !DirectoryExists(parent) ? SE_ERR_PNF : SE_ERR_FNF);
     }
     if (S_ISDIR(st.st_mode))
-        return OpenWithDesktop(info, path, directory);
+        return verb == "print" ? Failed(info, SE_ERR_NOASSOC) : RunHelper(info, "xdg-open", path, directory);
     // Only folders can be explored.
     if (verb == "explore")
         return Failed(info, SE_ERR_NOASSOC);
     if (::access(path.c_str(), R_OK) != 0)
         return Failed(info, SE_ERR_ACCESSDENIED);
+    if (verb == "print")
+        return RunHelper(info, "lp", path, directory);
     if (IsProgram(path)) {
         const TProcessHandle process = CreateProcess(path, SplitCommandLine(info.Parameters), directory);
         if (process == 0)
             return Failed(info, ShellErrorOf(GetLastError()));
         return Started(info, process);
     }
-    return OpenWithDesktop(info, path, directory);
+    return RunHelper(info, "xdg-open", path, directory);
 }
 
 Integer ShellExecute(std::string_view verb, std::string_view file, std::string_view parameters,

@@ -39,7 +39,7 @@ constexpr Cardinal SEE_MASK_NOCLOSEPROCESS = 0x40;
 
 struct TShellExecuteInfo {
     Cardinal Mask = 0;      // SEE_MASK_NOCLOSEPROCESS: hand the started process back
-    String Verb;            // "open" (or empty), "explore"; other verbs: SE_ERR_NOASSOC
+    String Verb;            // "open" (or empty), "explore", "print"; others: SE_ERR_NOASSOC
     String File;            // document, folder, executable or link ("http://", "mailto:")
     String Parameters;      // command line for an executable, split as Windows does
     String Directory;       // working directory; relative File names resolve against it
@@ -54,9 +54,11 @@ struct TShellExecuteInfo {
 //   - Links (a scheme of two or more letters and ":") go to xdg-open unchanged.
 //   - An executable file is started with the parameters in the working directory.
 //   - Any other file or folder goes to xdg-open.
-// xdg-open's own failures (file missing, no program for the type) are mapped to
+//   - "explore" takes folders only; "print" takes documents and hands them to the
+//     print command (lp); without it there is no association.
+// The helpers' own failures (file missing, no program for the type) are mapped to
 // SE_ERR_ codes when it ends within a short moment; while it still runs the call
-// succeeds and its process is the one handed back.
+// succeeds and the helper's process is the one handed back.
 bool ShellExecuteEx(TShellExecuteInfo& info);
 
 // The simple form: the result code only; the started process is not kept.

@@ -108,10 +108,26 @@ TEST_F(ShellOpenTest, NoOpenerMeansNoAssociation)
 
 TEST_F(ShellOpenTest, VerbsWithoutMeaningHereAreNotAssociated)
 {
+    // Only the stub folder on PATH: no print command either.
+    ostest::ScopedEnv path("PATH", FBin.Path().c_str());
     EXPECT_EQ(ShellExecute("print", FDocs / "szerződés.doc", "", "", SW_SHOW), SE_ERR_NOASSOC);
+    EXPECT_EQ(ShellExecute("edit", FDocs / "szerződés.doc", "", "", SW_SHOW), SE_ERR_NOASSOC);
     EXPECT_EQ(ShellExecute("properties", FDocs / "szerződés.doc", "", "", SW_SHOW), SE_ERR_NOASSOC);
     EXPECT_EQ(ShellExecute("explore", FDocs / "szerződés.doc", "", "", SW_SHOW), SE_ERR_NOASSOC);
     EXPECT_EQ(Received(), "");
+}
+
+TEST_F(ShellOpenTest, PrintGoesToThePrintCommand)
+{
+    ostest::WriteFile(FBin / "lp", "#!/bin/sh\nprintf 'lp %s\\n' \"$@\" > \"$STUB_LOG\"\nexit \"${STUB_EXIT:-0}\"\n", true);
+    EXPECT_EQ(ShellExecute("print", FDocs / "szerződés.doc", "", "", SW_SHOW), SE_OK);
+    EXPECT_EQ(Received(), "lp " + FDocs / "szerződés.doc\n");
+    {
+        ostest::ScopedEnv exitCode("STUB_EXIT", "1");
+        EXPECT_EQ(ShellExecute("print", FDocs / "szerződés.doc", "", "", SW_SHOW), SE_ERR_NOASSOC);
+    }
+    EXPECT_EQ(ShellExecute("print", FDocs.Path(), "", "", SW_SHOW), SE_ERR_NOASSOC);        // a folder
+    EXPECT_EQ(ShellExecute("print", "http://example.hu", "", "", SW_SHOW), SE_ERR_NOASSOC);
 }
 
 TEST_F(ShellOpenTest, ExploreOpensAFolder)
