@@ -163,8 +163,11 @@ void TList::Clear()
 
 void TList::Sort(const TListSortCompare& Compare)
 {
-    std::stable_sort(FList.begin(), FList.end(),
+    // Sorted on a copy: a comparison that raises leaves the list as it was.
+    std::vector<void*> sorted = FList;
+    std::stable_sort(sorted.begin(), sorted.end(),
                      [&](void* a, void* b) { return Compare(a, b) < 0; });
+    FList.swap(sorted);
 }
 
 TObjectList::~TObjectList()

@@ -110,6 +110,13 @@ void TStringList::Exchange(Integer Index1, Integer Index2)
     Changed();
 }
 
+void TStringList::Move(Integer CurIndex, Integer NewIndex)
+{
+    if (FSorted && CurIndex != NewIndex)
+        Error(SSortedListError);
+    TStrings::Move(CurIndex, NewIndex);
+}
+
 Integer TStringList::IndexOf(const String& S) const
 {
     if (!FSorted)

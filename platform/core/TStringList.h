@@ -38,6 +38,9 @@ public:
     Integer Add(const String& S) override;
     Integer AddObject(const String& S, TObject* AObject) override;
     void Exchange(Integer Index1, Integer Index2) override;
+    // Raises EStringListError "Operation not allowed on sorted list" when Sorted,
+    // leaving the list as it was.
+    void Move(Integer CurIndex, Integer NewIndex) override;
     Integer IndexOf(const String& S) const override;
 
     // On a sorted list a binary search: true when S is present, Index its first

@@ -106,6 +106,9 @@ void TStrings::Move(Integer CurIndex, Integer NewIndex)
 {
     if (CurIndex == NewIndex)
         return;
+    // Checked before the string is taken out, so a bad target loses nothing.
+    if (NewIndex < 0 || NewIndex >= Count())
+        IndexError(NewIndex);
     TUpdateScope scope(*this);
     const String s = Get(CurIndex);
     TObject* object = GetObject(CurIndex);

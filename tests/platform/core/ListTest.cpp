@@ -119,6 +119,27 @@ TEST(List, SortIsStable)
         EXPECT_EQ(expected[i], *static_cast<int*>(list[i])) << i;
 }
 
+TEST(List, RaisingComparisonLeavesTheListIntact)
+{
+    // Fails part-way through, when an in-place sort would hold items in flight.
+    static int many[40];
+    TList list;
+    for (int i = 0; i < 40; ++i) {
+        many[i] = 40 - i;
+        list.Add(&many[i]);
+    }
+    int calls = 0;
+    auto failing = [&](void* a, void* b) -> Integer {
+        if (++calls == 50)
+            throw EListError("stop");
+        return *static_cast<int*>(a) - *static_cast<int*>(b);
+    };
+    EXPECT_THROW(list.Sort(failing), EListError);
+    ASSERT_EQ(40, list.Count());
+    for (int i = 0; i < 40; ++i)
+        EXPECT_EQ(&many[i], list[i]) << i;
+}
+
 TEST(ObjectList, OwnsAndDeletesItsObjects)
 {
     int live = 0;

@@ -202,6 +202,16 @@ TEST(StringListSorted, InsertAndPutAreRefused)
     EXPECT_EQ("Operation not allowed on sorted list", StringListErrorOf([&] { s.SetStrings(0, "b"); }));
 }
 
+TEST(StringListSorted, MoveIsRefusedWithoutLosingTheString)
+{
+    TStringList s;
+    s.SetSorted(true);
+    s.Add("a");
+    s.Add("b");
+    EXPECT_EQ("Operation not allowed on sorted list", StringListErrorOf([&] { s.Move(0, 1); }));
+    EXPECT_EQ((V{"a", "b"}), Lines(s));
+}
+
 TEST(StringListSorted, FindGivesFirstMatchOrInsertPlace)
 {
     TStringList s;
@@ -275,6 +285,15 @@ TEST(StringList, IndexErrorsRaise)
     EXPECT_EQ("List index out of bounds (2)", StringListErrorOf([&] { s.Insert(2, "y"); }));
     EXPECT_EQ("List index out of bounds (1)", StringListErrorOf([&] { s.Objects(1); }));
     EXPECT_EQ("List index out of bounds (3)", StringListErrorOf([&] { s.Exchange(0, 3); }));
+}
+
+TEST(StringList, MoveToABadIndexKeepsTheString)
+{
+    TStringList s;
+    s.Add("a");
+    s.Add("b");
+    EXPECT_EQ("List index out of bounds (2)", StringListErrorOf([&] { s.Move(0, 2); }));
+    EXPECT_EQ((V{"a", "b"}), Lines(s));
 }
 
 TEST(StringList, ObjectsTravelWithTheirStrings)
