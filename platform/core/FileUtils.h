@@ -12,6 +12,7 @@ constexpr char PathDelim = '/';
 // Backslashes become slashes; nothing else changes.
 String NormalizePath(std::string_view path);
 
+// True when the 1-based byte at index is "/" or "\".
 bool IsPathDelimiter(std::string_view s, Integer index);
 
 // Everything up to and including the last delimiter (or drive ":"); "" when none.
@@ -25,7 +26,9 @@ String ExtractFileExt(std::string_view fileName);
 // Replaces (or adds, or with "" removes) the extension.
 String ChangeFileExt(std::string_view fileName, std::string_view extension);
 
+// Adds "/" unless s already ends in "/" or "\" (so "" becomes "/").
 String IncludeTrailingPathDelimiter(std::string_view s);
+// Removes one trailing "/" or "\"; a lone root "/" stays.
 String ExcludeTrailingPathDelimiter(std::string_view s);
 
 // Absolute, normalized form: relative to the current directory, "." and ".."
