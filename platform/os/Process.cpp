@@ -176,11 +176,14 @@ TProcessHandle CreateProcess(std::string_view program, const std::vector<String>
     }
     if (pid == 0) {
         // Its own session, so the started program outlives us as it would have
-        // on the original platform, and signals we block do not stay blocked.
+        // on the original platform; signals we block or ignore are not passed on.
         ::setsid();
         sigset_t none;
         sigemptyset(&none);
         ::sigprocmask(SIG_SETMASK, &none, nullptr);
+        struct sigaction standard {};
+        standard.sa_handler = SIG_DFL;
+        ::sigaction(SIGPIPE, &standard, nullptr);
         int error = 0;
         if (!dir.empty() && ::chdir(dir.c_str()) != 0)
             error = errno;
