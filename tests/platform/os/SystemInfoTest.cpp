@@ -1,0 +1,73 @@
+#include "OsTestSupport.h"
+
+#include "platform/os/SystemInfo.h"
+
+#include <gtest/gtest.h>
+
+#include <pwd.h>
+
+namespace {
+
+TEST(SystemInfoNames, UserAndComputer)
+{
+    const passwd* entry = ::getpwuid(::geteuid());
+    ASSERT_NE(entry, nullptr);
+    EXPECT_EQ(GetUserName(), entry->pw_name);
+    char host[256] = {};
+    ASSERT_EQ(::gethostname(host, sizeof host - 1), 0);
+    EXPECT_EQ(GetComputerName(), host);
+}
+
+TEST(SystemInfoFolders, LiveInTheConfigurationFolderAndExist)
+{
+    ostest::TempFolder config;
+    ostest::ScopedEnv env("XDG_CONFIG_HOME", config.Path().c_str());
+    EXPECT_EQ(GetWindowsDirectory(), config / "velmora");
+    EXPECT_EQ(GetSystemDirectory(), config / "velmora/system");
+    EXPECT_TRUE(std::filesystem::is_directory(config / "velmora/system"));
+}
+
+TEST(SystemInfoFolders, HomeServesWithoutXdgSetting)
+{
+    ostest::TempFolder home;
+    ostest::ScopedEnv env("XDG_CONFIG_HOME", nullptr);
+    ostest::ScopedEnv homeEnv("HOME", home.Path().c_str());
+    EXPECT_EQ(GetWindowsDirectory(), home / ".config/velmora");
+}
+
+TEST(SystemInfoFolders, UnusableFolderGivesEmpty)
+{
+    ostest::TempFolder config;
+    ostest::WriteFile(config / "velmora", "a file where the folder should be");
+    ostest::ScopedEnv env("XDG_CONFIG_HOME", config.Path().c_str());
+    EXPECT_EQ(GetWindowsDirectory(), "");
+    EXPECT_EQ(GetSystemDirectory(), "");
+}
+
+TEST(SystemInfoFigures, MemoryIsConsistent)
+{
+    TMemoryStatus status;
+    ASSERT_TRUE(GlobalMemoryStatus(status));
+    EXPECT_GT(status.TotalPhys, 0);
+    EXPECT_LE(status.AvailPhys, status.TotalPhys);
+    EXPECT_LE(status.MemoryLoad, 100u);
+    EXPECT_EQ(status.TotalVirtual, status.TotalPhys + status.TotalPageFile);
+    EXPECT_LE(status.AvailPageFile, status.TotalPageFile);
+}
+
+TEST(SystemInfoFigures, ProcessorsAndDisk)
+{
+    EXPECT_GE(GetProcessorCount(), 1);
+    ostest::TempFolder dir;
+    Int64 freeToCaller = -1;
+    Int64 total = -1;
+    Int64 totalFree = -1;
+    ASSERT_TRUE(GetDiskFreeSpaceEx(dir.Path() + "\\", freeToCaller, total, totalFree));
+    EXPECT_GT(total, 0);
+    EXPECT_LE(freeToCaller, totalFree);
+    EXPECT_LE(totalFree, total);
+    EXPECT_FALSE(GetDiskFreeSpaceEx(dir / "missing", freeToCaller, total, totalFree));
+    EXPECT_FALSE(GetDiskFreeSpaceEx("", freeToCaller, total, totalFree));
+}
+
+} // namespace
