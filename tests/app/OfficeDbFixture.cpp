@@ -120,6 +120,17 @@ void OfficeDbFixture::SetUp()
 void OfficeDbFixture::TearDown()
 {
     FDB.reset();
+    if (!FPreviousFolder.empty()) {
+        std::error_code ignored;
+        std::filesystem::current_path(FPreviousFolder, ignored);
+    }
+}
+
+void OfficeDbFixture::UseAsWorkingFolder()
+{
+    if (FPreviousFolder.empty())
+        FPreviousFolder = std::filesystem::current_path().string();
+    std::filesystem::current_path(Folder());
 }
 
 void OfficeDbFixture::Exec(const String& sql)

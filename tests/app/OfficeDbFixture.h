@@ -54,6 +54,9 @@ protected:
     // The test's working folder; the database lies in its data/ folder.
     const std::string& Folder() const { return FFolder.Path(); }
     std::string DatabaseFile() const { return Folder() + "/data/dornek.s3db"; }
+    // Makes Folder() the working folder until the test ends, so a connection set up like
+    // the main window's (data/dornek.s3db relative to the working folder) finds the file.
+    void UseAsWorkingFolder();
 
     // Runs statements through the connection.
     void Exec(const String& sql);
@@ -99,6 +102,7 @@ protected:
 private:
     TempFolder FFolder;
     std::unique_ptr<TSqlite3DB> FDB;
+    std::string FPreviousFolder;
 };
 
 }  // namespace apptest

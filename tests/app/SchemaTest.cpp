@@ -183,6 +183,20 @@ TEST_F(Schema, AppliedToADatabaseThatHoldsItFailsAndChangesNothing)
     EXPECT_EQ(Number("SELECT COUNT(*) FROM info"), 5);
 }
 
+TEST_F(Schema, OpensWithTheMainWindowConnectionSettings)
+{
+    UseAsWorkingFolder();
+    TSqlite3DB db(nullptr);
+    db.SetDatabase("dornek.s3db");
+    db.SetDefaultDir(".\\data\\");
+    db.SetDefaultExt(".s3db");
+    db.SetDriverDLL(".\\sqlite3.dll");
+    db.SetCharacterEncoding("STANDARD");
+    db.SetMustExist(true);
+    db.SetConnected(true);
+    EXPECT_TRUE(db.TableExists("ugyitem"));
+}
+
 TEST(SchemaApply, StopsWholeWhenALaterStatementFails)
 {
     TempFolder folder;
