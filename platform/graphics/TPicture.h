@@ -1,0 +1,48 @@
+#pragma once
+// A holder of one graphic of any kind (bitmap, icon, metafile) that it owns.
+#include "platform/core/TPersistent.h"
+#include "platform/graphics/TGraphic.h"
+
+#include <memory>
+
+class TBitmap;
+class TIcon;
+class TMetafile;
+
+class TPicture : public TPersistent {
+public:
+    TPicture();
+    ~TPicture() override;
+    String ClassName() const override { return "TPicture"; }
+
+    // Copies another picture's graphic, or takes a copy of a graphic; null empties.
+    void Assign(TPersistent* Source) override;
+
+    // The graphic held, nullptr when empty.
+    TGraphic* Graphic() const { return FGraphic.get(); }
+    // Holds a copy of Value (nullptr empties).
+    void SetGraphic(TGraphic* Value);
+    // The graphic as a bitmap / icon / metafile; a graphic of another kind is
+    // replaced by an empty one of the asked kind.
+    TBitmap* Bitmap();
+    TIcon* Icon();
+    TMetafile* Metafile();
+
+    Integer Width() const { return FGraphic ? FGraphic->Width() : 0; }
+    Integer Height() const { return FGraphic ? FGraphic->Height() : 0; }
+
+    // By extension: ".bmp", ".ico", ".emf" and ".wmf" (any case). Raises
+    // EInvalidGraphic "Unknown picture file extension (.<ext>)" otherwise.
+    void LoadFromFile(const String& FileName);
+    // Raises EInvalidGraphic "Cannot save an empty picture" when empty.
+    void SaveToFile(const String& FileName);
+
+    TNotifyEvent OnChange;
+
+private:
+    template <typename T>
+    T* Force();
+    void Changed();
+
+    std::unique_ptr<TGraphic> FGraphic;
+};
