@@ -2,6 +2,7 @@
 // A fresh folder under the system temporary folder, removed with everything in it.
 #include <cstdlib>
 #include <filesystem>
+#include <stdexcept>
 #include <string>
 
 class TempFolder {
