@@ -29,7 +29,9 @@ public:
     // owner's Notification(opInsert) runs before a derived constructor has run.
     explicit TComponent(TComponent* AOwner);
     // Tells every component registered through FreeNotification, deletes the
-    // owned components (the last first) and leaves the owner's list.
+    // owned components (the last first) and leaves the owner's list. By then the
+    // derived parts are gone: a class whose owned components call back into it
+    // while they are deleted calls DestroyComponents() first in its own destructor.
     ~TComponent() override;
 
     String ClassName() const override { return "TComponent"; }
