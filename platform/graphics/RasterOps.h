@@ -43,16 +43,29 @@ bool RopUsesSource(Cardinal rop);
 bool RopUsesPattern(Cardinal rop);
 
 // The result of the ternary operation (its index byte, bits 16..23 of rop) on
-// three 24-bit values.
+// three 24-bit values: the OR of the minterms the index byte selects, all bits
+// at once.
 inline TColor ApplyRop3(Cardinal rop, TColor pattern, TColor source, TColor dest) {
     const unsigned code = (rop >> 16) & 0xFF;
-    TColor result = 0;
-    for (unsigned bit = 0; bit < 24; ++bit) {
-        const unsigned index = (((pattern >> bit) & 1u) << 2) | (((source >> bit) & 1u) << 1) |
-                               ((dest >> bit) & 1u);
-        result |= TColor((code >> index) & 1u) << bit;
+    switch (code) {  // the frequent ones directly
+    case 0xCC: return source & 0xFFFFFF;
+    case 0x88: return source & dest & 0xFFFFFF;
+    case 0xEE: return (source | dest) & 0xFFFFFF;
+    case 0x66: return (source ^ dest) & 0xFFFFFF;
+    case 0xF0: return pattern & 0xFFFFFF;
+    case 0x00: return 0;
+    case 0xFF: return 0xFFFFFF;
+    default: break;
     }
-    return result;
+    TColor result = 0;
+    for (unsigned index = 0; index < 8; ++index) {
+        if (!((code >> index) & 1u)) continue;
+        const TColor p = (index & 4u) ? pattern : ~pattern;
+        const TColor s = (index & 2u) ? source : ~source;
+        const TColor d = (index & 1u) ? dest : ~dest;
+        result |= p & s & d;
+    }
+    return result & 0xFFFFFF;
 }
 
 // Source pixels as they reach a destination of the given kind (see above).

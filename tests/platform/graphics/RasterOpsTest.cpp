@@ -59,6 +59,18 @@ TEST(RasterOpsTest, ApplyRop3MatchesTheLogicalFormulas) {
     EXPECT_FALSE(graphics::RopUsesPattern(SRCAND));
 }
 
+TEST(RasterOpsTest, EveryOperationCodeMatchesItsTruthTableBitByBit) {
+    const TColor p = 0x00F0F0F0, s = 0x00CCCCCC, d = 0x00AAAAAA;  // all eight bit combinations
+    for (unsigned code = 0; code < 256; ++code) {
+        TColor expected = 0;
+        for (unsigned bit = 0; bit < 24; ++bit) {
+            const unsigned index = (((p >> bit) & 1u) << 2) | (((s >> bit) & 1u) << 1) | ((d >> bit) & 1u);
+            expected |= TColor((code >> index) & 1u) << bit;
+        }
+        EXPECT_EQ(graphics::ApplyRop3(code << 16, p, s, d), expected) << code;
+    }
+}
+
 TEST(RasterOpsTest, MonochromeSourceTakesTextAndBackgroundColours) {
     auto mono = std::make_unique<TBitmap>(2, 1, pf1bit);
     mono->Canvas()->SetPixels(0, 0, clBlack);
