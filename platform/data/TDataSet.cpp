@@ -1,5 +1,7 @@
 #include "platform/data/TDataSet.h"
 
+#include "platform/core/TStrings.h"
+
 #include "platform/data/DBConsts.h"
 #include "platform/data/DatabaseError.h"
 #include "platform/data/TDataSource.h"
@@ -263,6 +265,21 @@ TField* TDataSet::FieldByName(const String& FieldName) const
 TField* TDataSet::FindField(const String& FieldName) const
 {
     return FFields->FindField(FieldName);
+}
+
+void TDataSet::GetFieldNames(TStrings* List) const
+{
+    List->BeginUpdate();
+    List->Clear();
+    if (FieldCount() > 0) {
+        for (Integer i = 0; i < FFields->Count(); ++i)
+            List->Add(FFields->Fields(i)->FieldName());
+    } else {
+        FFieldDefs->Update();
+        for (Integer i = 0; i < FFieldDefs->Count(); ++i)
+            List->Add(FFieldDefs->Items(i)->Name());
+    }
+    List->EndUpdate();
 }
 
 void TDataSet::CreateFields()

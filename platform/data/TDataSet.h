@@ -29,6 +29,7 @@ class TDataSource;
 class TField;
 class TFieldDefs;
 class TFields;
+class TStrings;
 
 using TDataSetNotifyEvent = std::function<void(TDataSet* DataSet)>;
 using TDataSetErrorEvent = std::function<void(TDataSet* DataSet, EDatabaseError& E, TDataAction& Action)>;
@@ -110,6 +111,9 @@ public:
     // Raises EDatabaseError "<name>: Field '<field>' not found".
     TField* FieldByName(const String& FieldName) const;
     TField* FindField(const String& FieldName) const;
+    // Fills List with the field names, or with the definitions' names while the
+    // dataset has no fields.
+    void GetFieldNames(TStrings* List) const;
     // True while the fields are the ones made from the field definitions at open.
     bool DefaultFields() const { return FDefaultFields; }
     // Fills the field definitions (opening the cursor briefly when closed).
@@ -139,6 +143,10 @@ public:
     bool UniDirectional() const { return FUniDirectional; }
     void SetUniDirectional(bool Value);
     bool IsUniDirectional() const { return FUniDirectional; }
+
+    // Moves the cursor to the active record / forgets where the cursor is.
+    void UpdateCursorPos();
+    void CursorPosChanged() { FCurrentRecord = -1; }
 
     // Raise "Cannot perform this operation on a closed/an open dataset".
     void CheckActive() const;
@@ -226,9 +234,6 @@ protected:
     Integer ActiveRecord() const { return FActiveRecord; }
     Integer CurrentRecord() const { return FCurrentRecord; }
     Integer BufferedRecordCount() const { return FRecordCount; }
-    // Moves the cursor to the active record / forgets where the cursor is.
-    void UpdateCursorPos();
-    void CursorPosChanged() { FCurrentRecord = -1; }
     void SetState(TDataSetState Value);
     TDataSetState SetTempState(TDataSetState Value);
     void RestoreState(TDataSetState Value);

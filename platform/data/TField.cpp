@@ -51,6 +51,12 @@ Integer TField::Index() const
     return FDataSet ? FDataSet->Fields()->IndexOf(this) : -1;
 }
 
+void TField::SetIndex(Integer Value)
+{
+    if (FDataSet)
+        FDataSet->Fields()->SetFieldIndex(this, Value);
+}
+
 bool TField::CanModify() const
 {
     if (FReadOnly || !FDataSet)
@@ -222,9 +228,9 @@ void TField::AccessError(const char* TypeName) const
 
 String TField::GetAsString() const
 {
-    const TFieldData data = ReadData();
-    if (const auto* text = std::get_if<String>(&data))
-        return *text;
+    TFieldData data = ReadData();
+    if (auto* text = std::get_if<String>(&data))
+        return std::move(*text);
     if (const auto* number = std::get_if<Int64>(&data))
         return IntToStr(*number);
     if (const auto* real = std::get_if<double>(&data))

@@ -37,8 +37,10 @@ public:
     TFieldType DataType() const { return FDataType; }
     // 1-based column of the dataset's cursor; 0 while unbound, -1 for calculated fields.
     Integer FieldNo() const { return FFieldNo; }
-    // Position in the dataset's field list; -1 without a dataset.
+    // Position in the dataset's field list; -1 without a dataset. Setting it moves
+    // the field (clamped to the list) and tells the controls the layout changed.
     Integer Index() const;
+    void SetIndex(Integer Value);
     Integer Size() const { return FSize; }
     virtual void SetSize(Integer Value) { FSize = Value; }
     virtual bool IsBlob() const { return false; }

@@ -81,6 +81,21 @@ void TFields::Remove(TField* Field)
         FDataSet->FieldListChanged();
 }
 
+void TFields::SetFieldIndex(TField* Field, Integer Index)
+{
+    const Integer current = IndexOf(Field);
+    if (current < 0)
+        return;
+    Index = std::clamp(Index, 0, Count() - 1);
+    if (Index == current)
+        return;
+    FList.erase(FList.begin() + current);
+    FList.insert(FList.begin() + Index, Field);
+    // Calculated-field slots stay as they are: the buffers hold values by them.
+    if (FDataSet && FDataSet->Active())
+        FDataSet->DataEvent(deLayoutChange, 0);
+}
+
 void TFields::Clear()
 {
     while (!FList.empty()) {

@@ -36,6 +36,8 @@ public:
     void Add(TField* Field);
     // Unlists Field and unbinds it.
     void Remove(TField* Field);
+    // Moves Field to Index (clamped); the controls hear of the new layout.
+    void SetFieldIndex(TField* Field, Integer Index);
     // Unlists every field; the dataset's own fields are deleted.
     void Clear();
 

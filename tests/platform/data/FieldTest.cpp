@@ -1,5 +1,6 @@
 #include "platform/core/DateTime.h"
 #include "platform/core/Exceptions.h"
+#include "platform/core/TStringList.h"
 #include "platform/data/TBlobField.h"
 #include "platform/data/TBooleanField.h"
 #include "platform/data/TDateTimeField.h"
@@ -221,6 +222,32 @@ TEST_F(FieldTest, FieldsCannotMoveBetweenOpenDatasets)
     second->SetFieldName("NEV");
     ExpectError([&] { second->SetDataSet(&other); }, "Other: Duplicate field name 'NEV'");
     EXPECT_EQ(other.FieldCount(), 1);
+}
+
+TEST_F(FieldTest, MovingAFieldChangesTheOrderOnly)
+{
+    F("szoveg")->SetAsString("abc");
+    F("szoveg")->SetIndex(0);
+    EXPECT_EQ(ds.Fields()->Fields(0), F("szoveg"));
+    EXPECT_EQ(F("id")->Index(), 1);
+    EXPECT_EQ(F("szoveg")->FieldNo(), 8);  // still the same column
+    EXPECT_EQ(F("szoveg")->AsString(), "abc");
+    F("szoveg")->SetIndex(99);
+    EXPECT_EQ(F("szoveg")->Index(), 9);
+}
+
+TEST_F(FieldTest, FieldNamesFromFieldsOrDefinitions)
+{
+    TStringList names;
+    ds.GetFieldNames(&names);
+    EXPECT_EQ(names.Count(), 10);
+    EXPECT_EQ(names[0], "id");
+    ds.Cancel();
+    ds.Close();
+    names.Add("régi");
+    ds.GetFieldNames(&names);  // no fields while closed: the definitions answer
+    EXPECT_EQ(names.Count(), 10);
+    EXPECT_EQ(names[9], "nagy");
 }
 
 TEST(FieldDefs, AddFindAndErrors)
