@@ -21,6 +21,11 @@ bool IsDataField(const TField* Field) {
     return Field->FieldKind() == fkData;
 }
 
+bool IsIntegerType(TFieldType Type) {
+    return Type == ftInteger || Type == ftSmallint || Type == ftLargeint || Type == ftAutoInc ||
+           Type == ftWord;
+}
+
 } // namespace
 
 TSqlite3Table::TSqlite3Table(TComponent* AOwner) : TSqlite3BaseQuery(AOwner) {}
@@ -100,12 +105,8 @@ String TSqlite3Table::InsertStatementText() {
         }
     }
 
-    bool skipFirst = false;
-    if (FPrimaryAutoInc && FieldDefs()->Count() > 0) {
-        const TFieldType first = FieldDefs()->Items(0)->DataType();
-        skipFirst = first == ftInteger || first == ftSmallint || first == ftLargeint ||
-                    first == ftAutoInc || first == ftWord;
-    }
+    const bool skipFirst =
+        FPrimaryAutoInc && FieldDefs()->Count() > 0 && IsIntegerType(FieldDefs()->Items(0)->DataType());
     if (skipFirst) sql += "null,";
     for (Integer i = 0; i < Fields()->Count(); ++i) {
         const TField* field = Fields()->Fields(i);
@@ -120,6 +121,28 @@ String TSqlite3Table::InsertStatementText() {
     return SQLList()->Text();
 }
 
+void TSqlite3Table::TakeInsertedKey(TSqlite3DB& db) {
+    if (FieldDefs()->Count() == 0 || !IsIntegerType(FieldDefs()->Items(0)->DataType())) return;
+    TField* first = Fields()->FieldByNumber(1);
+    if (!first) return;
+    const Int64 rowId = db.LastInsertRowId();
+    if (FPrimaryAutoInc) {
+        first->SetAsInteger(rowId);
+        return;
+    }
+    if (!first->IsNull()) return;
+    // A key the engine filled in must be in the stored row too, or a later
+    // update of that row would write NULL into it.
+    sqlite3_stmt* statement = nullptr;
+    const std::string sql = db.ToEngine("select " + first->FieldName() + " from " + FTableName +
+                                        " where rowid=" + IntToStr(rowId));
+    if (db.Api().prepare(db.Handle(), sql.c_str(), -1, &statement, nullptr) == SQLITE_OK &&
+        statement && db.Api().step(statement) == SQLITE_ROW &&
+        db.Api().column_type(statement, 0) == SQLITE_INTEGER)
+        first->SetAsInteger(db.Api().column_int64(statement, 0));
+    if (statement) db.Api().finalize(statement);
+}
+
 void TSqlite3Table::InternalPost() {
     if (ReadOnly()) throw SqliteError("Cannot post into a read-only dataset");
     CheckRequiredFields();
@@ -131,13 +154,7 @@ void TSqlite3Table::InternalPost() {
     WriteInTransaction(
         [&] {
             db.SQLite3_ExecSQL(sql, Fields());
-            if (!update && FPrimaryAutoInc && FieldDefs()->Count() > 0) {
-                TField* first = Fields()->FieldByNumber(1);
-                const TFieldType type = FieldDefs()->Items(0)->DataType();
-                if (first && (type == ftInteger || type == ftSmallint || type == ftLargeint ||
-                              type == ftAutoInc || type == ftWord))
-                    first->SetAsInteger(db.LastInsertRowId());
-            }
+            if (!update) TakeInsertedKey(db);
         },
         false);
     if (!update && ResultStore() && ResultStore()->Count() == 0) SetCurrentRow(0);

@@ -5,6 +5,7 @@
 #include "sqlite/TSqlite3BaseQuery.h"
 
 class TStrings;
+class TSqlite3DB;
 
 class TSqlite3Table : public TSqlite3BaseQuery {
 public:
@@ -39,6 +40,8 @@ private:
     String UpdateStatementText();
     String InsertStatementText();
     void SetSQLLines(const std::vector<String>& Lines);
+    // Puts the key the engine gave a new row into the first field.
+    void TakeInsertedKey(TSqlite3DB& db);
 
     String FTableName;
     bool FPrimaryAutoInc = false;
