@@ -184,8 +184,9 @@ void TDataSet::EnableControls()
         return;
     if (--FDisableCount != 0)
         return;
-    if (FDisableState != FState)
+    if (FDisableState != FState || FLinksReleased)
         DataEvent(deUpdateState, 0);
+    FLinksReleased = false;
     if (FDisableState != dsInactive && FState != dsInactive)
         DataEvent(FEnableEvent, 0);
 }
@@ -206,9 +207,12 @@ void TDataSet::DataEvent(TDataEvent Event, std::intptr_t Info)
             FEnableEvent = deLayoutChange;
         break;
     case deUpdateState:
-        // Links must let go of a closed dataset even while controls are disabled.
-        if (FState == dsInactive)
+        // Links must let go of a closed dataset even while controls are disabled;
+        // EnableControls then brings them back if it was opened again meanwhile.
+        if (FState == dsInactive) {
+            FLinksReleased = FLinksReleased || ControlsDisabled();
             notify = true;
+        }
         break;
     default:
         break;

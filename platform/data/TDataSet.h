@@ -305,4 +305,5 @@ private:
     bool FUniDirectional = false;
     bool FStreamedActive = false;
     bool FInternalOpenComplete = false;
+    bool FLinksReleased = false;  // links were told of a close while controls were disabled
 };

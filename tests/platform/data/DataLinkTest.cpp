@@ -259,6 +259,21 @@ TEST(DisableControls, ClosingWhileDisabledStillReleasesLinks)
     EXPECT_EQ(l.Link.Log, (std::vector<String>{"inactive"}));
 }
 
+TEST(DisableControls, ReopeningWhileDisabledReconnectsLinksAtTheEnd)
+{
+    Linked l(5, 3);
+    l.Data->DisableControls();
+    l.Data->Close();
+    l.Data->Open();
+    l.Data->Next();
+    EXPECT_FALSE(l.Link.Active());
+    l.Data->EnableControls();
+    EXPECT_TRUE(l.Link.Active());
+    EXPECT_EQ(l.Link.Window(), (std::vector<Int64>{1, 2, 3}));
+    EXPECT_EQ(l.Link.ActiveRecord(), 1);
+    EXPECT_EQ(l.Link.Log, (std::vector<String>{"inactive", "active", "changed"}));
+}
+
 TEST(DataSourceEvents, StateAndDataChangesInOrder)
 {
     auto ds = MakePeople(3, false);
