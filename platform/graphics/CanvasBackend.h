@@ -40,7 +40,15 @@ struct TextState {
     TColor BkColor = clWhite;
     bool Opaque = false;
     Integer CharExtra = 0;
+    // Text justification: BreakExtra pixels spread over BreakCount spaces.
+    Integer BreakExtra = 0;
+    Integer BreakCount = 0;
 };
+
+// The x offset of each space-separated piece of text under justification:
+// extra pixels spread over the first breakCount spaces, the first ones taking
+// the remainder.
+Integer JustifyShift(Integer breakExtra, Integer breakCount, Integer spaceIndex);
 
 // ExtTextOut options.
 constexpr Cardinal ETO_OPAQUE = 0x0002;

@@ -352,3 +352,9 @@ Integer SetTextCharacterExtra(TCanvas* DC, Integer Extra) {
     DC->SetTextCharacterExtra(Extra);
     return old;
 }
+
+bool SetTextJustification(TCanvas* DC, Integer BreakExtra, Integer BreakCount) {
+    if (!DC) return false;
+    DC->SetTextJustification(BreakExtra, BreakCount);
+    return true;
+}

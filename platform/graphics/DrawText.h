@@ -44,6 +44,8 @@ TColor SetTextColor(TCanvas* DC, TColor Color);
 TColor SetBkColor(TCanvas* DC, TColor Color);
 int SetBkMode(TCanvas* DC, int Mode);
 Integer SetTextCharacterExtra(TCanvas* DC, Integer Extra);
+// Spreads BreakExtra pixels over the next BreakCount spaces of each text output.
+bool SetTextJustification(TCanvas* DC, Integer BreakExtra, Integer BreakCount);
 
 namespace graphics {
 

@@ -11,6 +11,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPolygon>
+#include <QStringList>
 
 #include <cmath>
 #include <numbers>
@@ -313,8 +314,20 @@ void QtCanvasBackend::TextOut(Integer x, Integer y, Cardinal options, const TRec
             p.drawText(0, m.ascent(), qs);
             return;
         }
-        if (state.Opaque) p.fillRect(QRect(x, y, m.horizontalAdvance(qs), m.height()), ToQColor(state.BkColor));
-        p.drawText(x, y + m.ascent(), qs);
+        const bool justify = state.BreakExtra != 0 && state.BreakCount > 0 && qs.contains(QLatin1Char(' '));
+        const Integer extra = justify ? JustifyShift(state.BreakExtra, state.BreakCount, Integer(qs.count(QLatin1Char(' ')))) : 0;
+        if (state.Opaque) p.fillRect(QRect(x, y, m.horizontalAdvance(qs) + extra, m.height()), ToQColor(state.BkColor));
+        if (!justify) {
+            p.drawText(x, y + m.ascent(), qs);
+            return;
+        }
+        // Each word moves right by the extra pixels of the spaces before it.
+        const QStringList words = qs.split(QLatin1Char(' '));
+        Integer advance = 0;
+        for (qsizetype i = 0; i < words.size(); ++i) {
+            p.drawText(x + advance + JustifyShift(state.BreakExtra, state.BreakCount, Integer(i)), y + m.ascent(), words[i]);
+            advance += m.horizontalAdvance(words[i] + QLatin1Char(' '));
+        }
     });
 }
 

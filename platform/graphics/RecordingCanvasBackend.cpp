@@ -121,6 +121,8 @@ void RecordingCanvasBackend::TextOut(Integer x, Integer y, Cardinal options, con
     String s = "TextOut " + std::to_string(x) + "," + std::to_string(y) + " \"" + text + "\" " +
                ColorToString(state.TextColor);
     if (state.Opaque || (rect && (options & ETO_OPAQUE))) s += " opaque " + ColorToString(state.BkColor);
+    if (state.BreakExtra != 0 && state.BreakCount > 0)
+        s += " justify " + std::to_string(state.BreakExtra) + "/" + std::to_string(state.BreakCount);
     if (rect && (options & ETO_CLIPPED)) s += " clip " + FormatRect(*rect);
     else if (rect && (options & ETO_OPAQUE)) s += " rect " + FormatRect(*rect);
     Log.push_back(s);

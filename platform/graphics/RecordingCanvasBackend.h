@@ -8,7 +8,7 @@
 //   Polyline x,y x,y … pen <colour>[ w<n>][ <style>][ <mode>]
 //   Polygon x,y … pen … brush …      Rectangle / Ellipse l,t,r,b pen … brush …
 //   RoundRect l,t,r,b w,h pen … brush …   Arc l,t,r,b x,y x,y pen …
-//   TextOut x,y "text" <text colour>[ opaque <bk colour>][ clip l,t,r,b][ rect l,t,r,b]
+//   TextOut x,y "text" <text colour>[ opaque <bk colour>][ justify e/n][ clip l,t,r,b][ rect l,t,r,b]
 //   SetPixel x,y <colour>     Blt l,t,r,b rop $XXXXXXXX     Clip l,t,r,b … | Clip none
 // "pen clear" / "brush clear" stand for psClear and bsClear.
 #include "platform/graphics/CanvasBackend.h"

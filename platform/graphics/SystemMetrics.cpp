@@ -1,6 +1,7 @@
 #include "platform/graphics/SystemMetrics.h"
 
 #include "platform/graphics/TCanvas.h"
+#include "platform/graphics/TColor.h"
 
 #include <cstdint>
 #include <limits>
@@ -49,4 +50,9 @@ Integer GetSystemMetrics(Integer index) {
 Integer GetDeviceCaps(TCanvas* dc, Integer index) {
     if (!dc || !dc->Backend()) return 0;
     return dc->Backend()->DeviceCaps(index);
+}
+
+TColorRef GetNearestColor(TCanvas* dc, TColorRef color) {
+    if (!dc) return clNone;
+    return ColorToRGB(color) & 0xFFFFFF;
 }

@@ -3,6 +3,8 @@
 // fixed to the classic look at 96 dots per inch so layout is deterministic.
 #include "platform/core/Types.h"
 
+#include <cstdint>
+
 class TCanvas;
 
 // a × b / c rounded half away from zero, in 64-bit; −1 when c is 0 or the
@@ -32,3 +34,8 @@ constexpr Integer RC_PALETTE = 0x0100;
 
 // Asks the canvas's backend; 0 for a null canvas or an unknown index.
 Integer GetDeviceCaps(TCanvas* dc, Integer index);
+
+// The colour the device shows for color: every canvas here is true-colour,
+// so the colour itself (system colours resolved); clNone for a null canvas.
+using TColorRef = std::uint32_t;
+TColorRef GetNearestColor(TCanvas* dc, TColorRef color);

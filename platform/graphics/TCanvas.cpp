@@ -78,6 +78,8 @@ graphics::TextState TCanvas::TextState() const {
     s.BkColor = FBkColor;
     s.Opaque = FBkMode == OPAQUE;
     s.CharExtra = FCharExtra;
+    s.BreakExtra = FBreakExtra;
+    s.BreakCount = FBreakCount;
     return s;
 }
 
@@ -302,3 +304,14 @@ std::unique_ptr<TRegion> TCanvas::ClipRegion() const {
 }
 
 void TCanvas::SetOrigin(TPoint p) { FOrigin = p; }
+
+namespace graphics {
+
+Integer JustifyShift(Integer breakExtra, Integer breakCount, Integer spaceIndex) {
+    if (breakCount <= 0 || spaceIndex <= 0) return 0;
+    const Integer n = std::min(spaceIndex, breakCount);
+    const Integer each = breakExtra / breakCount, rest = breakExtra % breakCount;
+    return n * each + std::min(n, rest);
+}
+
+} // namespace graphics

@@ -102,6 +102,13 @@ public:
     void SetBkMode(int m) { FBkMode = m; }
     Integer TextCharacterExtra() const { return FCharExtra; }
     void SetTextCharacterExtra(Integer v) { FCharExtra = v; }
+    // Extra pixels spread over the spaces of each following text output; 0, 0 ends it.
+    void SetTextJustification(Integer BreakExtra, Integer BreakCount) {
+        FBreakExtra = BreakExtra;
+        FBreakCount = BreakCount;
+    }
+    // The canvas as the device context of the free device calls.
+    TCanvas* Handle() { return this; }
 
     graphics::CanvasBackend* Backend() const { return FBackend.get(); }
     graphics::TextMeasurer& Measurer() const { return *FMeasurer; }
@@ -142,6 +149,8 @@ private:
     TColor FBkColor = clWhite;
     int FBkMode = OPAQUE;
     Integer FCharExtra = 0;
+    Integer FBreakExtra = 0;
+    Integer FBreakCount = 0;
 };
 
 // Device-context handle of the device calls.

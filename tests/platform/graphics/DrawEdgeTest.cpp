@@ -175,3 +175,19 @@ TEST(DrawFrameControlTest, PushButtonAdjustsWhenAsked) {
     TRect q(0, 0, 5, 5);
     EXPECT_FALSE(DrawFrameControl(b->Canvas(), q, DFC_CAPTION, 0));
 }
+
+TEST(DrawFrameControlTest, RadioIsRoundWithADotWhenChecked) {
+    auto b = Filled(13, 13, clRed);
+    TRect r(0, 0, 13, 13);
+    DrawFrameControl(b->Canvas(), r, DFC_BUTTON, DFCS_BUTTONRADIO | DFCS_CHECKED);
+    auto* c = b->Canvas();
+    EXPECT_EQ(c->Pixels(0, 0), clRed);  // corners stay outside the circle
+    EXPECT_EQ(c->Pixels(12, 12), clRed);
+    EXPECT_EQ(c->Pixels(6, 6), clBlack);
+    EXPECT_EQ(c->Pixels(6, 3), clWhite);
+    EXPECT_EQ(c->Pixels(6, 0), RGB(128, 128, 128));  // top of the outer ring: shadow
+    auto u = Filled(13, 13, clRed);
+    TRect q(0, 0, 13, 13);
+    DrawFrameControl(u->Canvas(), q, DFC_BUTTON, DFCS_BUTTONRADIO);
+    EXPECT_EQ(u->Canvas()->Pixels(6, 6), clWhite);
+}

@@ -1,6 +1,7 @@
 #include "PixelArt.h"
 
 #include "platform/graphics/DrawText.h"
+#include "platform/graphics/SystemMetrics.h"
 
 #include <gtest/gtest.h>
 
@@ -97,4 +98,23 @@ TEST(TextRenderTest, AcceleratorIsUnderlined) {
     const Integer ascent = c->Measurer().Metrics(c->Font()->State()).Ascent;
     const Integer wm = c->TextWidth("M");
     for (int x = 0; x < wm; ++x) EXPECT_EQ(c->Pixels(x, ascent + 1), clRed) << x;
+}
+
+TEST(TextRenderTest, JustificationSpreadsPixelsOverTheSpaces) {
+    EXPECT_EQ(graphics::JustifyShift(10, 3, 1), 4);  // 3 + one of the remainder
+    EXPECT_EQ(graphics::JustifyShift(10, 3, 2), 7);
+    EXPECT_EQ(graphics::JustifyShift(10, 3, 3), 10);
+    EXPECT_EQ(graphics::JustifyShift(10, 3, 9), 10);  // spaces past the count get nothing
+    EXPECT_EQ(graphics::JustifyShift(10, 0, 1), 0);
+    auto plain = Filled(80, 20, clWhite), wide = Filled(80, 20, clWhite);
+    for (TBitmap* b : {plain.get(), wide.get()}) {
+        b->Canvas()->Brush()->SetStyle(bsClear);
+        b->Canvas()->Font()->SetColor(clBlack);
+    }
+    plain->Canvas()->TextOut(0, 0, "i i");
+    ASSERT_TRUE(SetTextJustification(wide->Canvas(), 12, 1));
+    wide->Canvas()->TextOut(0, 0, "i i");
+    EXPECT_EQ(InkBox(*wide, clBlack).Right, InkBox(*plain, clBlack).Right + 12);
+    EXPECT_EQ(InkBox(*wide, clBlack).Left, InkBox(*plain, clBlack).Left);
+    EXPECT_EQ(GetNearestColor(wide->Canvas(), clBtnFace), RGB(212, 208, 200));
 }
