@@ -1,5 +1,6 @@
 #include "platform/core/DateTime.h"
 #include "platform/core/Exceptions.h"
+#include "platform/core/TMemoryStream.h"
 #include "platform/core/TStringList.h"
 #include "platform/data/TBlobField.h"
 #include "platform/data/TBooleanField.h"
@@ -184,6 +185,24 @@ TEST_F(FieldTest, BlobTextShowsTheTypeInCapitalsWhenFilled)
     F("jegyzet")->SetAsString("hosszú szöveg");
     EXPECT_EQ(F("jegyzet")->DisplayText(), "(MEMO)");
     EXPECT_EQ(F("jegyzet")->AsString(), "hosszú szöveg");
+}
+
+TEST_F(FieldTest, BlobBytesTravelThroughStreams)
+{
+    auto* memo = static_cast<TBlobField*>(F("jegyzet"));
+    TMemoryStream in;
+    const String bytes("a\0b\xff", 4);
+    in.WriteBuffer(bytes.data(), 4);  // the position is at the end: loading reads from the start
+    memo->LoadFromStream(&in);
+    EXPECT_EQ(memo->AsString(), bytes);
+    TMemoryStream out;
+    out.WriteByte(7);
+    memo->SaveToStream(&out);
+    EXPECT_EQ(out.Size(), 5);
+    TMemoryStream empty;
+    memo->LoadFromStream(&empty);
+    EXPECT_FALSE(memo->IsNull());
+    EXPECT_EQ(memo->DisplayText(), "(Memo)");
 }
 
 TEST_F(FieldTest, TextEventsReplaceTheDefaultConversion)
