@@ -62,18 +62,19 @@ void TDataSet::SetBufferCount(Integer Value)
                     Visit(link);
     };
     if (FBufferCount > Value && FRecordCount > 0) {
-        // Keep the records around the active one and every link's first record.
+        // Keep the records from the earliest link window on, but never lose the
+        // active record: it must stay inside the smaller window.
         Integer delta = FActiveRecord;
         linksOf([&](TDataLink* link) { delta = std::min(delta, link->FFirstRecord); });
+        delta = std::max(delta, FActiveRecord - Value + 1);
         delta = std::max(0, std::min(delta, FRecordCount - 1));
         for (Integer i = 0; i < Value && i + delta < static_cast<Integer>(FBuffers.size()); ++i)
             MoveBuffer(i + delta, i);
         FActiveRecord -= delta;
         FRecordCount = std::min(FRecordCount - delta, Value);
-        FActiveRecord = std::min(FActiveRecord, Value - 1);
-        if (FCurrentRecord >= Value)
+        if (FCurrentRecord >= FRecordCount)
             FCurrentRecord = -1;
-        linksOf([&](TDataLink* link) { link->FFirstRecord -= delta; });
+        linksOf([&](TDataLink* link) { link->FFirstRecord = std::max(0, link->FFirstRecord - delta); });
     }
     SetBufListSize(Value + 1);
     FBufferCount = Value;

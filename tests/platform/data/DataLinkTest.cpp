@@ -151,6 +151,21 @@ TEST(DataLinkWindow, GrowingTheBufferCountFillsMoreRecords)
     EXPECT_EQ(l.Link.Window(), (std::vector<Int64>{6}));
 }
 
+TEST(DataLinkWindow, ShrinkingAWindowKeepsTheCurrentRecord)
+{
+    Linked l(10, 6);
+    TLogLink edit;  // a one-record control on the same source
+    edit.SetDataSource(l.Source.get());
+    l.Data->MoveBy(5);
+    l.Link.SetBufferCount(3);
+    EXPECT_EQ(l.Data->FieldByName("id")->AsInteger(), 6);
+    EXPECT_EQ(l.Link.RecordCount(), 3);
+    EXPECT_EQ(l.Link.Window().back(), 6);
+    l.Data->Next();
+    EXPECT_EQ(l.Data->FieldByName("id")->AsInteger(), 7);
+    edit.SetDataSource(nullptr);
+}
+
 TEST(DataLinkWindow, UnidirectionalDatasetKeepsOneBuffer)
 {
     auto ds = MakePeople(5, false);
