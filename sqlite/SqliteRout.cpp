@@ -5,7 +5,9 @@
 #include "platform/core/NumberFormat.h"
 #include "platform/core/StrUtils.h"
 
+#include <algorithm>
 #include <cstring>
+#include <string_view>
 
 namespace {
 
@@ -153,10 +155,18 @@ void FindErrorPos(const String& S, Integer ErrorPos, Integer& Line, Integer& Col
 
 TDateTime YYYYMMDDParser(const char* Text) {
     if (!Text) return 0;
-    const String s(Text);
+    const std::string_view s(Text);
     if (s.size() < 10) return 0;
+    // Every row of a date column passes here: plain digits, no allocation.
     auto part = [&](std::size_t from, std::size_t count, Integer& value) {
-        return TryStrToInt(s.substr(from, count), value);
+        value = 0;
+        const std::size_t end = std::min(s.size(), from + count);
+        if (from >= end) return false;
+        for (std::size_t i = from; i < end; ++i) {
+            if (!IsDigit(s[i])) return false;
+            value = value * 10 + (s[i] - '0');
+        }
+        return true;
     };
     Integer year, month, day;
     TDateTime date;
@@ -171,9 +181,8 @@ TDateTime YYYYMMDDParser(const char* Text) {
     if (s.size() > 16 && !part(17, 2, second)) return 0;
     if (s.size() > 19) {
         // ".5" is half a second: the digits are a fraction, not a count of milliseconds.
-        const String digits = s.substr(20, 3);
-        if (!TryStrToInt(digits, msec) || msec < 0) return 0;
-        for (std::size_t n = digits.size(); n < 3; ++n) msec *= 10;
+        if (!part(20, 3, msec)) return 0;
+        for (std::size_t n = std::min<std::size_t>(s.size() - 20, 3); n < 3; ++n) msec *= 10;
     }
     TDateTime time;
     if (hour < 0 || minute < 0 || second < 0 ||

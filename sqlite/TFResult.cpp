@@ -30,20 +30,43 @@ void TFResult::SetLayout(std::vector<SlotKind> kinds) {
     FKinds = std::move(kinds);
 }
 
-std::unique_ptr<unsigned char[]> TFResult::Pack(const RowImage& row, std::size_t& size) const {
+unsigned char* TFResult::Allocate(std::size_t size) {
+    constexpr std::size_t ChunkSize = 256 * 1024;
+    // Every block starts on an 8-byte boundary.
+    size = (size + 7) & ~std::size_t(7);
+    if (size > ChunkSize / 4) {
+        // A large value gets a chunk of its own, kept out of the current one.
+        auto own = std::make_unique_for_overwrite<unsigned char[]>(size);
+        unsigned char* block = own.get();
+        FChunks.insert(FChunks.end() - (FChunks.empty() ? 0 : 1), std::move(own));
+        FChunkBytes += size;
+        return block;
+    }
+    if (FChunks.empty() || FChunkUsed + size > FChunkSize) {
+        FChunks.push_back(std::make_unique_for_overwrite<unsigned char[]>(ChunkSize));
+        FChunkSize = ChunkSize;
+        FChunkUsed = 0;
+        FChunkBytes += ChunkSize;
+    }
+    unsigned char* block = FChunks.back().get() + FChunkUsed;
+    FChunkUsed += size;
+    return block;
+}
+
+unsigned char* TFResult::Pack(const RowImage& row) {
     const std::size_t n = FKinds.size();
-    size = BytesOffset(n);
+    std::size_t size = BytesOffset(n);
     for (std::size_t i = 0; i < n && i < row.Count(); ++i)
         if (FKinds[i] == SlotKind::Bytes && !row[i].Null) size += row[i].Bytes.size();
 
-    auto block = std::make_unique<unsigned char[]>(size);
-    std::memset(block.get(), 0, BytesOffset(n));
+    unsigned char* block = Allocate(size);
+    std::memset(block, 0, BytesOffset(n));
     std::size_t tail = BytesOffset(n);
     for (std::size_t i = 0; i < n && i < row.Count(); ++i) {
         const sqlite::Slot& slot = row[i];
         if (slot.Null) continue;
         block[i / 8] |= static_cast<unsigned char>(1u << (i % 8));
-        unsigned char* cell = block.get() + CellsOffset(n) + i * CellSize;
+        unsigned char* cell = block + CellsOffset(n) + i * CellSize;
         switch (FKinds[i]) {
         case SlotKind::Integer:
             std::memcpy(cell, &slot.Int, CellSize);
@@ -56,7 +79,7 @@ std::unique_ptr<unsigned char[]> TFResult::Pack(const RowImage& row, std::size_t
             const auto length = static_cast<std::uint32_t>(slot.Bytes.size());
             std::memcpy(cell, &offset, 4);
             std::memcpy(cell + 4, &length, 4);
-            std::memcpy(block.get() + tail, slot.Bytes.data(), slot.Bytes.size());
+            std::memcpy(block + tail, slot.Bytes.data(), slot.Bytes.size());
             tail += slot.Bytes.size();
             break;
         }
@@ -67,15 +90,13 @@ std::unique_ptr<unsigned char[]> TFResult::Pack(const RowImage& row, std::size_t
 
 void TFResult::Add(const RowImage& row, Int64 rowId) {
     ++FLastBookmark;
-    std::size_t size = 0;
     if (rowId < 0) rowId = static_cast<Int64>(FRows.size());
-    FRows.push_back(Row{Pack(row, size), FLastBookmark, rowId});
+    FRows.push_back(Row{Pack(row), FLastBookmark, rowId});
 }
 
 void TFResult::Insert(Integer index, const RowImage& row, Int64 rowId) {
     ++FLastBookmark;
-    std::size_t size = 0;
-    Row stored{Pack(row, size), FLastBookmark, rowId};
+    Row stored{Pack(row), FLastBookmark, rowId};
     if (index >= 0 && index < Count()) {
         FRows.insert(FRows.begin() + index, std::move(stored));
         FOrdered = false;
@@ -86,8 +107,7 @@ void TFResult::Insert(Integer index, const RowImage& row, Int64 rowId) {
 
 void TFResult::Replace(Integer index, const RowImage& row) {
     if (!InRange(index)) return;
-    std::size_t size = 0;
-    FRows[static_cast<std::size_t>(index)].Block = Pack(row, size);
+    FRows[static_cast<std::size_t>(index)].Block = Pack(row);
 }
 
 void TFResult::Delete(Integer index) {
@@ -96,12 +116,12 @@ void TFResult::Delete(Integer index) {
 }
 
 const unsigned char* TFResult::Cell(Integer index, std::size_t field) const {
-    return FRows[static_cast<std::size_t>(index)].Block.get() + CellsOffset(FKinds.size()) +
+    return FRows[static_cast<std::size_t>(index)].Block + CellsOffset(FKinds.size()) +
            field * CellSize;
 }
 
 bool TFResult::IsNull(Integer index, std::size_t field) const {
-    const unsigned char* block = FRows[static_cast<std::size_t>(index)].Block.get();
+    const unsigned char* block = FRows[static_cast<std::size_t>(index)].Block;
     return (block[field / 8] & (1u << (field % 8))) == 0;
 }
 
@@ -124,7 +144,7 @@ std::string_view TFResult::GetBytes(Integer index, std::size_t field) const {
     std::memcpy(&offset, cell, 4);
     std::memcpy(&length, cell + 4, 4);
     if (length == 0) return {};
-    const unsigned char* block = FRows[static_cast<std::size_t>(index)].Block.get();
+    const unsigned char* block = FRows[static_cast<std::size_t>(index)].Block;
     return {reinterpret_cast<const char*>(block + offset), length};
 }
 
@@ -174,12 +194,5 @@ Integer TFResult::IndexOf(Integer bookmark) const {
 }
 
 std::size_t TFResult::MemoryUsed() const {
-    const std::size_t n = FKinds.size();
-    std::size_t total = FRows.capacity() * sizeof(Row);
-    for (Integer r = 0; r < Count(); ++r) {
-        total += BytesOffset(n);
-        for (std::size_t i = 0; i < n; ++i)
-            if (FKinds[i] == SlotKind::Bytes && !IsNull(r, i)) total += GetBytes(r, i).size();
-    }
-    return total;
+    return FChunkBytes + FRows.capacity() * sizeof(Row);
 }

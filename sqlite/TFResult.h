@@ -54,20 +54,29 @@ public:
     Integer IndexOf(Integer bookmark) const;
     Integer LastBookmark() const { return FLastBookmark; }
 
-    // Bytes held by the stored rows (blocks and per-row bookkeeping).
+    // Bytes held by the store: its chunks and per-row bookkeeping.
     std::size_t MemoryUsed() const;
 
 private:
     struct Row {
-        std::unique_ptr<unsigned char[]> Block;
+        unsigned char* Block;  // in FChunks
         Integer Bookmark;
         Int64 RowId;
     };
 
-    std::unique_ptr<unsigned char[]> Pack(const sqlite::RowImage& row, std::size_t& size) const;
+    // Packs row into a block taken from the chunks.
+    unsigned char* Pack(const sqlite::RowImage& row);
+    unsigned char* Allocate(std::size_t size);
     const unsigned char* Cell(Integer index, std::size_t field) const;
     bool InRange(Integer index) const { return index >= 0 && index < Count(); }
 
+    // Row blocks are carved from large chunks: loading a million rows costs a
+    // few hundred allocations, not a million. A replaced or deleted row's block
+    // stays in its chunk until the store is released.
+    std::vector<std::unique_ptr<unsigned char[]>> FChunks;
+    std::size_t FChunkUsed = 0;
+    std::size_t FChunkSize = 0;
+    std::size_t FChunkBytes = 0;
     std::vector<sqlite::SlotKind> FKinds;
     std::vector<Row> FRows;
     // Bookmarks stay in increasing position order until an insert lands before

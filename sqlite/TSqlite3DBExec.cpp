@@ -169,10 +169,14 @@ sqlite::RowImage* TSqlite3DB::SQLite3_GetNextResult(sqlite3_stmt* Statement,
     if (!Dataset || !Statement) return nullptr;
     sqlite::RowImage& row = Dataset->RowScratch;
     row.Clear();
-    const auto deadline = Clock::now() + std::chrono::milliseconds(FTimeOut);
-    int rc;
-    while ((rc = Api().step(Statement)) == SQLITE_BUSY && Clock::now() < deadline)
-        std::this_thread::sleep_for(BusyPause);
+    int rc = Api().step(Statement);
+    if (rc == SQLITE_BUSY) {
+        const auto deadline = Clock::now() + std::chrono::milliseconds(FTimeOut);
+        while (rc == SQLITE_BUSY && Clock::now() < deadline) {
+            std::this_thread::sleep_for(BusyPause);
+            rc = Api().step(Statement);
+        }
+    }
     if (rc == SQLITE_DONE) return nullptr;
     if (rc == SQLITE_BUSY && OnBusy) {
         Api().reset(Statement);
@@ -197,17 +201,18 @@ sqlite::RowImage* TSqlite3DB::SQLite3_GetNextResult(sqlite3_stmt* Statement,
             continue;
         }
         const auto field = static_cast<std::size_t>(plan.Field);
-        const int storage = Api().column_type(Statement, column);
-        if (storage == SQLITE_NULL) continue;  // slots start null
-
         if (typeLess || plan.Type == ftString || plan.Type == ftFixedChar) {
+            // A null text pointer is the null value; one engine call per column
+            // keeps loading close to a bare read loop.
             const auto* text = reinterpret_cast<const char*>(Api().column_text(Statement, column));
-            const std::string_view raw(text ? text : "",
-                                       static_cast<std::size_t>(Api().column_bytes(Statement, column)));
+            if (!text) continue;  // slots start null
+            const std::string_view raw(text);
             if (FUTF8) row.SetBytes(field, CutToCapacity(raw, plan.Capacity));
             else row.SetBytes(field, CutToCapacity(FromEngine(raw), plan.Capacity));
             continue;
         }
+        const int storage = Api().column_type(Statement, column);
+        if (storage == SQLITE_NULL) continue;
         switch (plan.Type) {
         case ftWideString: {
             // Wide text is stored as Unicode in either encoding.

@@ -108,9 +108,17 @@ TEST_F(TFResultTest, ReplaceKeepsBookmarkAndRowIdAndOutOfRangeDoesNothing) {
     EXPECT_EQ(store.GetRowId(0), 40);
 }
 
-TEST_F(TFResultTest, MemoryFollowsTheStoredBytes) {
-    store.Add(MakeRow(1, 0, std::string(1000, 'x')), -1);
-    const std::size_t withText = store.MemoryUsed();
-    store.Replace(0, MakeRow(1, 0, ""));
-    EXPECT_EQ(withText - store.MemoryUsed(), 1000u);
+TEST_F(TFResultTest, ManyRowsAndLargeValuesStayIntact) {
+    // Enough rows to fill several chunks, then a value too large for one.
+    for (int i = 0; i < 2000; ++i) store.Add(MakeRow(i, i * 0.5, std::string(500, char('a' + i % 26))), -1);
+    const std::string large(300 * 1024, 'L');
+    store.Add(MakeRow(-1, 0, large), -1);
+    store.Add(MakeRow(-2, 0, "after"), -1);
+    EXPECT_GE(store.MemoryUsed(), 2000u * 500u + large.size());
+    for (int i = 0; i < 2000; ++i) {
+        ASSERT_EQ(store.GetInteger(i, 0), i);
+        ASSERT_EQ(store.GetBytes(i, 2), std::string(500, char('a' + i % 26)));
+    }
+    EXPECT_EQ(store.GetBytes(2000, 2), large);
+    EXPECT_EQ(store.GetBytes(2001, 2), "after");
 }
