@@ -55,14 +55,26 @@ String Join(const std::vector<String>& chars, std::size_t from, std::size_t to) 
     return s;
 }
 
+// Largest n in [0, limit] for which fits(n) holds, given that fits is true
+// up to some point and false after it (widths grow with the text).
+template <typename F>
+std::size_t LongestFitting(std::size_t limit, F&& fits) {
+    std::size_t lo = 0, hi = limit;
+    while (lo < hi) {
+        const std::size_t mid = lo + (hi - lo + 1) / 2;
+        if (fits(mid)) lo = mid;
+        else hi = mid - 1;
+    }
+    return lo;
+}
+
 // Longest start of s that fits with "..." after it.
 String EndEllipsis(const Measure& m, const String& s, Integer width) {
     const auto chars = Chars(s);
-    for (std::size_t n = chars.size(); n-- > 0;) {
-        String candidate = Join(chars, 0, n) + Ellipsis;
-        if (m.Width(candidate) <= width) return candidate;
-    }
-    return Ellipsis;
+    const std::size_t n = LongestFitting(chars.size() - (chars.empty() ? 0 : 1), [&](std::size_t k) {
+        return m.Width(Join(chars, 0, k) + Ellipsis) <= width;
+    });
+    return Join(chars, 0, n) + Ellipsis;
 }
 
 // Keeps the last path component and as much of the start as fits around "...".
@@ -71,11 +83,11 @@ String PathEllipsis(const Measure& m, const String& s, Integer width) {
     if (sep == String::npos) return EndEllipsis(m, s, width);
     const String tail = s.substr(sep);
     const auto head = Chars(s.substr(0, sep));
-    for (std::size_t n = head.size(); n-- > 0;) {
-        String candidate = Join(head, 0, n) + Ellipsis + tail;
-        if (m.Width(candidate) <= width) return candidate;
-    }
-    return EndEllipsis(m, Ellipsis + tail, width);
+    if (m.Width(Ellipsis + tail) > width) return EndEllipsis(m, Ellipsis + tail, width);
+    const std::size_t n = LongestFitting(head.empty() ? 0 : head.size() - 1, [&](std::size_t k) {
+        return m.Width(Join(head, 0, k) + Ellipsis + tail) <= width;
+    });
+    return Join(head, 0, n) + Ellipsis + tail;
 }
 
 // Prefix characters: "&x" underlines x, "&&" is one "&".
@@ -105,16 +117,21 @@ std::vector<String> WrapParagraph(const Measure& m, const String& para, Integer 
     const auto chars = Chars(para);
     std::size_t start = 0;
     while (start < chars.size()) {
-        std::size_t end = start, lastBreak = String::npos;
-        while (end < chars.size()) {
-            if (chars[end] == " ") lastBreak = end;
-            if (m.Width(Join(chars, start, end + 1)) > width && end > start) break;
-            ++end;
-        }
+        // end: one past the last character that still fits (at least one).
+        const std::size_t fit = LongestFitting(chars.size() - start, [&](std::size_t k) {
+            return m.Width(Join(chars, start, start + k)) <= width;
+        });
+        const std::size_t end = start + std::max<std::size_t>(fit, 1);
         if (end >= chars.size()) {
-            lines.push_back(Join(chars, start, end));
+            lines.push_back(Join(chars, start, chars.size()));
             break;
         }
+        std::size_t lastBreak = String::npos;
+        for (std::size_t i = end; i-- > start;)
+            if (chars[i] == " ") {
+                lastBreak = i;
+                break;
+            }
         if (chars[end] == " ") {
             lines.push_back(Join(chars, start, end));
             start = end + 1;

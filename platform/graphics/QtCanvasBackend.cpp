@@ -297,9 +297,9 @@ void QtCanvasBackend::Arc(const TRect& r, TPoint start, TPoint end, const PenSta
 void QtCanvasBackend::TextOut(Integer x, Integer y, Cardinal options, const TRect* rect, const String& text,
                               const TextState& state) {
     Paint([&](QPainter& p) {
-        const QFont f = ToQFont(state.Font, state.CharExtra);
+        const QFont& f = ToQFont(state.Font, state.CharExtra);
         p.setFont(f);
-        const QFontMetrics m(f);
+        const QFontMetrics m = state.CharExtra ? QFontMetrics(f) : FontMetricsOf(state.Font);
         const QString qs = QString::fromStdString(text);
         if (rect && (options & ETO_OPAQUE)) p.fillRect(ToQRect(*rect), ToQColor(state.BkColor));
         if (rect && (options & ETO_CLIPPED)) {

@@ -4,6 +4,7 @@
 #include "platform/graphics/TextMeasurer.h"
 
 #include <QFont>
+#include <QFontMetrics>
 
 namespace graphics {
 
@@ -13,6 +14,9 @@ void EnsureGuiApplication();
 
 // The installed face for the font's name, its pixel size from Height,
 // styles, no antialiasing; character extra spacing as letter spacing.
-QFont ToQFont(const FontState& font, Integer charExtra = 0);
+// Fonts are built once per description and kept: looking faces up is slow.
+const QFont& ToQFont(const FontState& font, Integer charExtra = 0);
+// The metrics of ToQFont(font), kept the same way.
+const QFontMetrics& FontMetricsOf(const FontState& font);
 
 } // namespace graphics

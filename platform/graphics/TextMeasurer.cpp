@@ -9,6 +9,8 @@
 #include <QString>
 
 #include <cmath>
+#include <map>
+#include <tuple>
 
 namespace graphics {
 
@@ -33,8 +35,9 @@ void EnsureGuiApplication() {
     new QGuiApplication(argc, argv);
 }
 
-QFont ToQFont(const FontState& font, Integer charExtra) {
-    EnsureGuiApplication();
+namespace {
+
+QFont BuildQFont(const FontState& font, Integer charExtra) {
     QFont f(QString::fromStdString(ResolveFontFace(font.Name)));
     f.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::NoSubpixelAntialias));
     f.setHintingPreference(QFont::PreferFullHinting);
@@ -58,17 +61,50 @@ QFont ToQFont(const FontState& font, Integer charExtra) {
     return f;
 }
 
+using FontKey = std::tuple<String, Integer, std::uint64_t, Byte, int, Integer>;
+
+FontKey KeyOf(const FontState& font, Integer charExtra) {
+    // Colour and orientation do not change the face; the painter applies them.
+    return {font.Name, font.Height, font.Style.Bits(), font.Charset, int(font.Pitch), charExtra};
+}
+
+} // namespace
+
+const QFont& ToQFont(const FontState& font, Integer charExtra) {
+    EnsureGuiApplication();
+    static std::map<FontKey, QFont> cache;
+    const FontKey key = KeyOf(font, charExtra);
+    auto it = cache.find(key);
+    if (it == cache.end()) it = cache.emplace(key, BuildQFont(font, charExtra)).first;
+    return it->second;
+}
+
+const QFontMetrics& FontMetricsOf(const FontState& font) {
+    static std::map<FontKey, QFontMetrics> cache;
+    const FontKey key = KeyOf(font, 0);
+    auto it = cache.find(key);
+    if (it == cache.end()) it = cache.emplace(key, QFontMetrics(ToQFont(font))).first;
+    return it->second;
+}
+
 namespace {
 
 class QtTextMeasurer : public TextMeasurer {
 public:
     Integer TextWidth(const FontState& font, const String& text) override {
-        QFontMetrics m(ToQFont(font));
-        return m.horizontalAdvance(QString::fromStdString(text));
+        return FontMetricsOf(font).horizontalAdvance(QString::fromStdString(text));
     }
     TextMetrics Metrics(const FontState& font) override {
-        QFont f = ToQFont(font);
-        QFontMetrics m(f);
+        const FontKey key = KeyOf(font, 0);
+        auto it = FCache.find(key);
+        if (it == FCache.end()) it = FCache.emplace(key, Compute(font)).first;
+        return it->second;
+    }
+
+private:
+    static TextMetrics Compute(const FontState& font) {
+        const QFont& f = ToQFont(font);
+        const QFontMetrics& m = FontMetricsOf(font);
         TextMetrics t;
         t.Ascent = m.ascent();
         t.Descent = m.descent();
@@ -78,6 +114,8 @@ public:
         t.AveCharWidth = m.averageCharWidth();
         return t;
     }
+
+    std::map<FontKey, TextMetrics> FCache;
 };
 
 } // namespace
