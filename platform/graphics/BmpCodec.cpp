@@ -15,17 +15,22 @@ std::uint32_t U32(const Byte* p) {
     return std::uint32_t(p[0]) | (std::uint32_t(p[1]) << 8) | (std::uint32_t(p[2]) << 16) |
            (std::uint32_t(p[3]) << 24);
 }
-std::uint16_t U16(const Byte* p) { return std::uint16_t(p[0] | (p[1] << 8)); }
+std::uint16_t U16(const Byte* p) {
+    return std::uint16_t(p[0] | (p[1] << 8));
+}
 
 void Put32(std::vector<Byte>& v, std::uint32_t x) {
-    for (int i = 0; i < 4; ++i) v.push_back(Byte(x >> (8 * i)));
+    for (int i = 0; i < 4; ++i)
+        v.push_back(Byte(x >> (8 * i)));
 }
 void Put16(std::vector<Byte>& v, std::uint16_t x) {
     v.push_back(Byte(x));
     v.push_back(Byte(x >> 8));
 }
 
-Integer RowBytes(Integer width, Integer bits) { return Integer(((std::int64_t(width) * bits + 31) / 32) * 4); }
+Integer RowBytes(Integer width, Integer bits) {
+    return Integer(((std::int64_t(width) * bits + 31) / 32) * 4);
+}
 
 // Decodes RLE8 / RLE4 into one palette index per pixel, bottom-up rows.
 bool DecodeRle(const Byte* p, std::size_t n, Integer w, Integer h, bool four, std::vector<Byte>& idx) {
@@ -40,24 +45,26 @@ bool DecodeRle(const Byte* p, std::size_t n, Integer w, Integer h, bool four, st
         const Byte count = p[i], value = p[i + 1];
         i += 2;
         if (count > 0) {
-            for (int k = 0; k < count; ++k) put(four ? Byte((k % 2 == 0) ? value >> 4 : value & 0xF) : value);
+            for (int k = 0; k < count; ++k)
+                put(four ? Byte((k % 2 == 0) ? value >> 4 : value & 0xF) : value);
             continue;
         }
-        if (value == 0) {  // end of line
+        if (value == 0) { // end of line
             x = 0;
             ++y;
-        } else if (value == 1) {  // end of bitmap
+        } else if (value == 1) { // end of bitmap
             return true;
-        } else if (value == 2) {  // delta
+        } else if (value == 2) { // delta
             if (i + 1 >= n) return false;
             x += p[i];
             y += p[i + 1];
             i += 2;
-        } else {  // absolute run of `value` pixels, padded to a word
+        } else { // absolute run of `value` pixels, padded to a word
             const std::size_t bytes = four ? (std::size_t(value) + 1) / 2 : value;
             if (i + bytes > n) return false;
             for (int k = 0; k < value; ++k)
-                put(four ? Byte((k % 2 == 0) ? p[i + std::size_t(k / 2)] >> 4 : p[i + std::size_t(k / 2)] & 0xF)
+                put(four ? Byte((k % 2 == 0) ? p[i + std::size_t(k / 2)] >> 4
+                                             : p[i + std::size_t(k / 2)] & 0xF)
                          : p[i + std::size_t(k)]);
             i += bytes + (bytes & 1);
         }
@@ -93,8 +100,10 @@ std::vector<TColor> DefaultPalette(Integer bitCount) {
     if (bitCount == 4) return p;
     for (int r = 0; r < 6; ++r)
         for (int g = 0; g < 6; ++g)
-            for (int b = 0; b < 6; ++b) p.push_back(RGB(Byte(r * 51), Byte(g * 51), Byte(b * 51)));
-    for (int i = 0; p.size() < 256; ++i) p.push_back(RGB(Byte(8 + i * 10), Byte(8 + i * 10), Byte(8 + i * 10)));
+            for (int b = 0; b < 6; ++b)
+                p.push_back(RGB(Byte(r * 51), Byte(g * 51), Byte(b * 51)));
+    for (int i = 0; p.size() < 256; ++i)
+        p.push_back(RGB(Byte(8 + i * 10), Byte(8 + i * 10), Byte(8 + i * 10)));
     return p;
 }
 
@@ -125,8 +134,9 @@ bool DecodeBmp(const Byte* data, std::size_t size, BmpImage& out) {
     if (topDown) height = -height;
     if (width <= 0 || height <= 0 || width * height > MaxPixels) return false;
     if (bits != 1 && bits != 4 && bits != 8 && bits != 24 && bits != 32) return false;
-    if (compression == BI_BITFIELDS && bits == 32) compression = BI_RGB;  // standard masks assumed
-    if (compression != BI_RGB && !(compression == BI_RLE8 && bits == 8) && !(compression == BI_RLE4 && bits == 4))
+    if (compression == BI_BITFIELDS && bits == 32) compression = BI_RGB; // standard masks assumed
+    if (compression != BI_RGB && !(compression == BI_RLE8 && bits == 8) &&
+        !(compression == BI_RLE4 && bits == 4))
         return false;
     if (topDown && compression != BI_RGB) return false;
 
@@ -149,14 +159,17 @@ bool DecodeBmp(const Byte* data, std::size_t size, BmpImage& out) {
     const Integer w = Integer(width), h = Integer(height);
     out.Pixels = PixelBuffer(w, h);
     out.Pixels.Monochrome = bits == 1;
-    auto paletteColor = [&](std::size_t index) { return index < out.Palette.size() ? out.Palette[index] : clBlack; };
+    auto paletteColor = [&](std::size_t index) {
+        return index < out.Palette.size() ? out.Palette[index] : clBlack;
+    };
 
     if (compression != BI_RGB) {
         std::vector<Byte> idx;
         if (!DecodeRle(bitsData, avail, w, h, compression == BI_RLE4, idx)) return false;
         for (Integer y = 0; y < h; ++y)
             for (Integer x = 0; x < w; ++x)
-                out.Pixels.At(x, h - 1 - y) = paletteColor(idx[std::size_t(y) * std::size_t(w) + std::size_t(x)]);
+                out.Pixels.At(x, h - 1 - y) =
+                    paletteColor(idx[std::size_t(y) * std::size_t(w) + std::size_t(x)]);
         return true;
     }
     const Integer stride = RowBytes(w, bits);
@@ -167,11 +180,21 @@ bool DecodeBmp(const Byte* data, std::size_t size, BmpImage& out) {
         for (Integer x = 0; x < w; ++x) {
             TColor c;
             switch (bits) {
-            case 1: c = paletteColor((line[x / 8] >> (7 - x % 8)) & 1); break;
-            case 4: c = paletteColor((x % 2 == 0) ? line[x / 2] >> 4 : line[x / 2] & 0xF); break;
-            case 8: c = paletteColor(line[x]); break;
-            case 24: c = RGB(line[3 * x + 2], line[3 * x + 1], line[3 * x]); break;
-            default: c = RGB(line[4 * x + 2], line[4 * x + 1], line[4 * x]); break;
+            case 1:
+                c = paletteColor((line[x / 8] >> (7 - x % 8)) & 1);
+                break;
+            case 4:
+                c = paletteColor((x % 2 == 0) ? line[x / 2] >> 4 : line[x / 2] & 0xF);
+                break;
+            case 8:
+                c = paletteColor(line[x]);
+                break;
+            case 24:
+                c = RGB(line[3 * x + 2], line[3 * x + 1], line[3 * x]);
+                break;
+            default:
+                c = RGB(line[4 * x + 2], line[4 * x + 1], line[4 * x]);
+                break;
             }
             out.Pixels.At(x, y) = c;
         }
@@ -179,7 +202,8 @@ bool DecodeBmp(const Byte* data, std::size_t size, BmpImage& out) {
     if (bits == 1) {
         // A one-bit picture shows its two palette colours; keep it one-bit only
         // when they are black and white.
-        out.Pixels.Monochrome = out.Palette.size() == 2 && out.Palette[0] == clBlack && out.Palette[1] == clWhite;
+        out.Pixels.Monochrome =
+            out.Palette.size() == 2 && out.Palette[0] == clBlack && out.Palette[1] == clWhite;
     }
     return true;
 }
@@ -226,9 +250,15 @@ std::vector<Byte> EncodeBmp(const BmpImage& image) {
         for (Integer x = 0; x < w; ++x) {
             const TColor c = image.Pixels.At(x, row) & 0xFFFFFF;
             switch (bits) {
-            case 1: if (NearestPaletteIndex(palette, c)) line[std::size_t(x / 8)] |= Byte(0x80 >> (x % 8)); break;
-            case 4: line[std::size_t(x / 2)] |= Byte(NearestPaletteIndex(palette, c) << ((x % 2 == 0) ? 4 : 0)); break;
-            case 8: line[std::size_t(x)] = Byte(NearestPaletteIndex(palette, c)); break;
+            case 1:
+                if (NearestPaletteIndex(palette, c)) line[std::size_t(x / 8)] |= Byte(0x80 >> (x % 8));
+                break;
+            case 4:
+                line[std::size_t(x / 2)] |= Byte(NearestPaletteIndex(palette, c) << ((x % 2 == 0) ? 4 : 0));
+                break;
+            case 8:
+                line[std::size_t(x)] = Byte(NearestPaletteIndex(palette, c));
+                break;
             case 24:
                 line[std::size_t(3 * x)] = GetBValue(c);
                 line[std::size_t(3 * x + 1)] = GetGValue(c);

@@ -11,7 +11,7 @@ namespace graphics {
 struct BmpImage {
     Integer BitCount = 24;
     std::vector<TColor> Palette;
-    PixelBuffer Pixels;  // top row first
+    PixelBuffer Pixels; // top row first
 };
 
 // Parses a BMP file image; false for anything malformed, truncated or of an

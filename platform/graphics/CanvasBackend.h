@@ -21,16 +21,16 @@ struct PenState {
     TPenStyle Style = psSolid;
     Integer Width = 1;
     TPenMode Mode = pmCopy;
-    TColor BkColor = clWhite;  // gaps of styled lines when opaque
+    TColor BkColor = clWhite; // gaps of styled lines when opaque
     bool Opaque = true;
 };
 
 struct BrushState {
     TColor Color = clWhite;
     TBrushStyle Style = bsSolid;
-    const TBitmap* Bitmap = nullptr;  // pattern; overrides Style when set
-    TPenMode Mode = pmCopy;           // the canvas pen mode applies to fills too
-    TColor BkColor = clWhite;         // between hatch lines when opaque
+    const TBitmap* Bitmap = nullptr; // pattern; overrides Style when set
+    TPenMode Mode = pmCopy;          // the canvas pen mode applies to fills too
+    TColor BkColor = clWhite;        // between hatch lines when opaque
     bool Opaque = true;
 };
 
@@ -76,7 +76,7 @@ public:
     // Text with its top-left at (x, y); rect is the ETO_CLIPPED / ETO_OPAQUE rectangle.
     virtual void TextOut(Integer x, Integer y, Cardinal options, const TRect* rect, const String& text,
                          const TextState& state) = 0;
-    virtual TColor GetPixel(Integer x, Integer y) = 0;  // clNone outside the surface
+    virtual TColor GetPixel(Integer x, Integer y) = 0; // clNone outside the surface
     virtual void SetPixel(Integer x, Integer y, TColor color) = 0;
 
     // Raster transfer: dst receives src (already sized to dst) combined through

@@ -55,7 +55,7 @@ void Shrink(TRect& r, Cardinal flags) {
 
 bool DrawEdge(TCanvas* DC, TRect& Rect, Cardinal Edge, Cardinal Flags) {
     if (!DC) return false;
-    if (Flags & BF_DIAGONAL) return true;  // no caller draws diagonal edges
+    if (Flags & BF_DIAGONAL) return true; // no caller draws diagonal edges
     TRect r = Rect;
     const bool outer = (Edge & BDR_OUTER) != 0, inner = (Edge & BDR_INNER) != 0;
     // A lone inner edge takes the outermost ring, as the platform draws it.

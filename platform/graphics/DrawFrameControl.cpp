@@ -126,10 +126,18 @@ void Arrow(TCanvas* dc, const TRect& r, Integer side, Cardinal kind, TColor colo
     const Integer cy = r.Top + (r.Height() - (vertical ? depth : base)) / 2;
     for (Integer i = 0; i < depth; ++i) {
         switch (kind) {
-        case DFCS_SCROLLUP: Fill(dc, TRect(cx + depth - 1 - i, cy + i, cx + depth + i, cy + i + 1), color); break;
-        case DFCS_SCROLLLEFT: Fill(dc, TRect(cx + i, cy + depth - 1 - i, cx + i + 1, cy + depth + i), color); break;
-        case DFCS_SCROLLRIGHT: Fill(dc, TRect(cx + i, cy + i, cx + i + 1, cy + base - i), color); break;
-        default: Fill(dc, TRect(cx + i, cy + i, cx + base - i, cy + i + 1), color); break;
+        case DFCS_SCROLLUP:
+            Fill(dc, TRect(cx + depth - 1 - i, cy + i, cx + depth + i, cy + i + 1), color);
+            break;
+        case DFCS_SCROLLLEFT:
+            Fill(dc, TRect(cx + i, cy + depth - 1 - i, cx + i + 1, cy + depth + i), color);
+            break;
+        case DFCS_SCROLLRIGHT:
+            Fill(dc, TRect(cx + i, cy + i, cx + i + 1, cy + base - i), color);
+            break;
+        default:
+            Fill(dc, TRect(cx + i, cy + i, cx + base - i, cy + i + 1), color);
+            break;
         }
     }
 }
@@ -140,7 +148,8 @@ bool DrawScrollButton(TCanvas* dc, TRect& rect, Cardinal state) {
     TRect r = rect;
     const bool pushed = state & DFCS_PUSHED;
     if (state & (DFCS_FLAT | DFCS_MONO)) {
-        DrawEdge(dc, r, BDR_SUNKENOUTER, BF_RECT | BF_ADJUST | BF_MIDDLE | (state & DFCS_MONO ? BF_MONO : BF_FLAT));
+        DrawEdge(dc, r, BDR_SUNKENOUTER,
+                 BF_RECT | BF_ADJUST | BF_MIDDLE | (state & DFCS_MONO ? BF_MONO : BF_FLAT));
     } else if (pushed) {
         DrawEdge(dc, r, BDR_SUNKENOUTER, BF_RECT | BF_ADJUST | BF_MIDDLE | BF_FLAT);
     } else {
@@ -170,7 +179,9 @@ bool DrawFrameControl(TCanvas* DC, TRect& Rect, Cardinal Type, Cardinal State) {
         if (State & DFCS_BUTTONPUSH) return DrawPushButton(DC, Rect, State);
         if (State & (DFCS_BUTTONRADIO | DFCS_BUTTONRADIOIMAGE)) return DrawRadio(DC, Rect, State);
         return DrawCheckBox(DC, Rect, State);
-    case DFC_SCROLL: return DrawScrollButton(DC, Rect, State);
-    default: return false;
+    case DFC_SCROLL:
+        return DrawScrollButton(DC, Rect, State);
+    default:
+        return false;
     }
 }

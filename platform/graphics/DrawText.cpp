@@ -15,7 +15,7 @@ struct Measure {
     TextMeasurer& M;
     const FontState& Font;
     Integer CharExtra;
-    Integer TabWidth;  // 0: tabs are plain characters
+    Integer TabWidth; // 0: tabs are plain characters
     bool Expand;
 
     Integer Plain(const String& s) const {
@@ -51,19 +51,21 @@ std::vector<String> Chars(const String& s) {
 
 String Join(const std::vector<String>& chars, std::size_t from, std::size_t to) {
     String s;
-    for (std::size_t i = from; i < to && i < chars.size(); ++i) s += chars[i];
+    for (std::size_t i = from; i < to && i < chars.size(); ++i)
+        s += chars[i];
     return s;
 }
 
 // Largest n in [0, limit] for which fits(n) holds, given that fits is true
 // up to some point and false after it (widths grow with the text).
-template <typename F>
-std::size_t LongestFitting(std::size_t limit, F&& fits) {
+template <typename F> std::size_t LongestFitting(std::size_t limit, F&& fits) {
     std::size_t lo = 0, hi = limit;
     while (lo < hi) {
         const std::size_t mid = lo + (hi - lo + 1) / 2;
-        if (fits(mid)) lo = mid;
-        else hi = mid - 1;
+        if (fits(mid))
+            lo = mid;
+        else
+            hi = mid - 1;
     }
     return lo;
 }
@@ -102,7 +104,7 @@ String StripPrefix(const String& s, Integer& underline, bool keepMark) {
                 ++i;
                 if (chars[i] != "&" && keepMark) underline = index;
             } else {
-                continue;  // a lone "&" at the end shows nothing
+                continue; // a lone "&" at the end shows nothing
             }
         }
         out += chars[i];
@@ -144,7 +146,8 @@ std::vector<String> WrapParagraph(const Measure& m, const String& para, Integer 
         } else {
             // A word wider than the line stays whole and overflows.
             std::size_t next = end;
-            while (next < chars.size() && chars[next] != " ") ++next;
+            while (next < chars.size() && chars[next] != " ")
+                ++next;
             lines.push_back(Join(chars, start, next));
             start = next < chars.size() ? next + 1 : next;
         }
@@ -158,7 +161,8 @@ std::vector<String> WrapParagraph(const Measure& m, const String& para, Integer 
 TextLayout LayoutText(TextMeasurer& measurer, const FontState& font, Integer charExtra, const String& text,
                       const TRect& rect, Cardinal format, Integer tabLength) {
     const TextMetrics metrics = measurer.Metrics(font);
-    const Measure m{measurer, font, charExtra, tabLength * metrics.AveCharWidth, (format & DT_EXPANDTABS) != 0};
+    const Measure m{measurer, font, charExtra, tabLength * metrics.AveCharWidth,
+                    (format & DT_EXPANDTABS) != 0};
     const Integer lineHeight = metrics.Height + ((format & DT_EXTERNALLEADING) ? metrics.ExternalLeading : 0);
     const Integer width = rect.Width();
     const bool single = (format & DT_SINGLELINE) != 0;
@@ -203,8 +207,10 @@ TextLayout LayoutText(TextMeasurer& measurer, const FontState& font, Integer cha
             if (underline >= consumed && underline < consumed + len) line.Underline = underline - consumed;
             consumed += len + 1;
             if (m.Width(piece) > width) {
-                if (format & DT_PATH_ELLIPSIS) piece = PathEllipsis(m, piece, width);
-                else if (format & (DT_END_ELLIPSIS | DT_WORD_ELLIPSIS)) piece = EndEllipsis(m, piece, width);
+                if (format & DT_PATH_ELLIPSIS)
+                    piece = PathEllipsis(m, piece, width);
+                else if (format & (DT_END_ELLIPSIS | DT_WORD_ELLIPSIS))
+                    piece = EndEllipsis(m, piece, width);
                 if (line.Underline >= Integer(core::Utf8Length(piece)) - 3) line.Underline = -1;
             }
             line.Text = piece;
@@ -216,12 +222,17 @@ TextLayout LayoutText(TextMeasurer& measurer, const FontState& font, Integer cha
 
     const Integer total = lineHeight * Integer(layout.Lines.size());
     Integer y = rect.Top;
-    if (single && (format & DT_VCENTER)) y = rect.Top + (rect.Height() - lineHeight) / 2;
-    else if (single && (format & DT_BOTTOM)) y = rect.Bottom - lineHeight;
+    if (single && (format & DT_VCENTER))
+        y = rect.Top + (rect.Height() - lineHeight) / 2;
+    else if (single && (format & DT_BOTTOM))
+        y = rect.Bottom - lineHeight;
     for (TextLine& line : layout.Lines) {
-        if (format & DT_CENTER) line.X = rect.Left + (width - line.Width) / 2;
-        else if (format & DT_RIGHT) line.X = rect.Right - line.Width;
-        else line.X = rect.Left;
+        if (format & DT_CENTER)
+            line.X = rect.Left + (width - line.Width) / 2;
+        else if (format & DT_RIGHT)
+            line.X = rect.Right - line.Width;
+        else
+            line.X = rect.Left;
         line.Y = y;
         y += lineHeight;
     }
@@ -235,7 +246,8 @@ TextLayout LayoutText(TextMeasurer& measurer, const FontState& font, Integer cha
 namespace {
 
 // Text drawn piece by piece between tab stops.
-void DrawLine(TCanvas* dc, const graphics::TextLine& line, const TRect* clip, Cardinal format, Integer tabWidth) {
+void DrawLine(TCanvas* dc, const graphics::TextLine& line, const TRect* clip, Cardinal format,
+              Integer tabWidth) {
     auto* backend = dc->Backend();
     graphics::TextState state = dc->TextState();
     const Cardinal options = clip ? graphics::ETO_CLIPPED : 0;
@@ -269,7 +281,8 @@ void DrawLine(TCanvas* dc, const graphics::TextLine& line, const TRect* clip, Ca
         const auto metrics = measurer.Metrics(state.Font);
         graphics::BrushState b;
         b.Color = state.TextColor;
-        TRect u(origin.X + before, origin.Y + metrics.Ascent + 1, origin.X + upTo, origin.Y + metrics.Ascent + 2);
+        TRect u(origin.X + before, origin.Y + metrics.Ascent + 1, origin.X + upTo,
+                origin.Y + metrics.Ascent + 2);
         if (clip) IntersectRect(u, u, deviceClip);
         if (!IsRectEmpty(u)) backend->FillRect(u, b);
     }
@@ -292,7 +305,8 @@ Integer DrawTextEx(TCanvas* DC, const String& Text, Integer Count, TRect& Rect, 
     }
     auto& measurer = DC->Measurer();
     const auto font = DC->Font()->State();
-    const auto layout = graphics::LayoutText(measurer, font, DC->TextCharacterExtra(), text, area, Format, tabLength);
+    const auto layout =
+        graphics::LayoutText(measurer, font, DC->TextCharacterExtra(), text, area, Format, tabLength);
     if (Format & DT_CALCRECT) {
         Rect.Right = layout.Extent.Right + (Params ? Params->iRightMargin : 0);
         Rect.Bottom = layout.Extent.Bottom;
@@ -300,7 +314,8 @@ Integer DrawTextEx(TCanvas* DC, const String& Text, Integer Count, TRect& Rect, 
     }
     const Integer tabWidth = tabLength * measurer.Metrics(font).AveCharWidth;
     const TRect* clip = (Format & DT_NOCLIP) ? nullptr : &Rect;
-    for (const auto& line : layout.Lines) DrawLine(DC, line, clip, Format, tabWidth);
+    for (const auto& line : layout.Lines)
+        DrawLine(DC, line, clip, Format, tabWidth);
     return layout.Height;
 }
 

@@ -9,19 +9,18 @@ class TCanvas;
 
 constexpr Cardinal DT_TOP = 0x0, DT_LEFT = 0x0, DT_CENTER = 0x1, DT_RIGHT = 0x2, DT_VCENTER = 0x4,
                    DT_BOTTOM = 0x8, DT_WORDBREAK = 0x10, DT_SINGLELINE = 0x20, DT_EXPANDTABS = 0x40,
-                   DT_TABSTOP = 0x80, DT_NOCLIP = 0x100, DT_EXTERNALLEADING = 0x200,
-                   DT_CALCRECT = 0x400, DT_NOPREFIX = 0x800, DT_INTERNAL = 0x1000,
-                   DT_EDITCONTROL = 0x2000, DT_PATH_ELLIPSIS = 0x4000, DT_END_ELLIPSIS = 0x8000,
-                   DT_MODIFYSTRING = 0x10000, DT_RTLREADING = 0x20000, DT_WORD_ELLIPSIS = 0x40000,
-                   DT_NOFULLWIDTHCHARBREAK = 0x80000, DT_HIDEPREFIX = 0x100000,
-                   DT_PREFIXONLY = 0x200000;
+                   DT_TABSTOP = 0x80, DT_NOCLIP = 0x100, DT_EXTERNALLEADING = 0x200, DT_CALCRECT = 0x400,
+                   DT_NOPREFIX = 0x800, DT_INTERNAL = 0x1000, DT_EDITCONTROL = 0x2000,
+                   DT_PATH_ELLIPSIS = 0x4000, DT_END_ELLIPSIS = 0x8000, DT_MODIFYSTRING = 0x10000,
+                   DT_RTLREADING = 0x20000, DT_WORD_ELLIPSIS = 0x40000, DT_NOFULLWIDTHCHARBREAK = 0x80000,
+                   DT_HIDEPREFIX = 0x100000, DT_PREFIXONLY = 0x200000;
 
 struct DRAWTEXTPARAMS {
     Cardinal cbSize = sizeof(DRAWTEXTPARAMS);
-    Integer iTabLength = 8;  // in average character widths
+    Integer iTabLength = 8; // in average character widths
     Integer iLeftMargin = 0;
     Integer iRightMargin = 0;
-    Cardinal uiLengthDrawn = 0;  // out: characters processed
+    Cardinal uiLengthDrawn = 0; // out: characters processed
 };
 
 // Draws Text (Count characters, −1 for all) in Rect with the canvas font, text
@@ -35,8 +34,8 @@ Integer DrawTextEx(TCanvas* DC, const String& Text, Integer Count, TRect& Rect, 
 
 // Text at (X, Y) with the optional opaque / clip rectangle (ETO_OPAQUE,
 // ETO_CLIPPED) and per-character advances Dx (nullptr: the font's).
-bool ExtTextOut(TCanvas* DC, Integer X, Integer Y, Cardinal Options, const TRect* Rect,
-                const String& Text, Integer Count, const Integer* Dx);
+bool ExtTextOut(TCanvas* DC, Integer X, Integer Y, Cardinal Options, const TRect* Rect, const String& Text,
+                Integer Count, const Integer* Dx);
 bool TextOut(TCanvas* DC, Integer X, Integer Y, const String& Text, Integer Count);
 
 // Device-context state setters; each answers the previous value.
@@ -62,7 +61,7 @@ struct TextLine {
 // The layout DrawText paints, separate from the canvas for tests of its rules.
 struct TextLayout {
     std::vector<TextLine> Lines;
-    TRect Extent;  // what DT_CALCRECT answers
+    TRect Extent; // what DT_CALCRECT answers
     Integer Height = 0;
 };
 

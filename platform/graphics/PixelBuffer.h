@@ -11,7 +11,7 @@ namespace graphics {
 struct PixelBuffer {
     Integer Width = 0;
     Integer Height = 0;
-    bool Monochrome = false;  // pixels are only clBlack or clWhite
+    bool Monochrome = false; // pixels are only clBlack or clWhite
     std::vector<TColor> Pixels;
 
     PixelBuffer() = default;

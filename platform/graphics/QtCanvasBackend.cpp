@@ -30,35 +30,71 @@ QRgb ToQRgb(TColor c) {
     return qRgb(GetRValue(c), GetGValue(c), GetBValue(c));
 }
 
-TColor FromQRgb(QRgb q) { return RGB(Byte(qRed(q)), Byte(qGreen(q)), Byte(qBlue(q))); }
+TColor FromQRgb(QRgb q) {
+    return RGB(Byte(qRed(q)), Byte(qGreen(q)), Byte(qBlue(q)));
+}
 
-QRect ToQRect(const TRect& r) { return QRect(r.Left, r.Top, r.Width(), r.Height()); }
+QRect ToQRect(const TRect& r) {
+    return QRect(r.Left, r.Top, r.Width(), r.Height());
+}
 
 // The shape's bounding box for Qt's outline drawing, which covers one pixel
 // past the given width: the platform's shapes end at right − 1 and bottom − 1.
-QRect ShapeRect(const TRect& r) { return QRect(r.Left, r.Top, r.Width() - 1, r.Height() - 1); }
+QRect ShapeRect(const TRect& r) {
+    return QRect(r.Left, r.Top, r.Width() - 1, r.Height() - 1);
+}
 
 // Pen modes as the raster engine's composition modes; false for pmNop.
 bool ApplyMode(QPainter& p, TPenMode m) {
     using M = QPainter::CompositionMode;
     M mode = QPainter::CompositionMode_SourceOver;
     switch (m) {
-    case pmNop: return false;
-    case pmBlack: mode = M::RasterOp_ClearDestination; break;
-    case pmWhite: mode = M::RasterOp_SetDestination; break;
-    case pmNot: mode = M::RasterOp_NotDestination; break;
-    case pmCopy: break;
-    case pmNotCopy: mode = M::RasterOp_NotSource; break;
-    case pmMergePenNot: mode = M::RasterOp_SourceOrNotDestination; break;
-    case pmMaskPenNot: mode = M::RasterOp_SourceAndNotDestination; break;
-    case pmMergeNotPen: mode = M::RasterOp_NotSourceOrDestination; break;
-    case pmMaskNotPen: mode = M::RasterOp_NotSourceAndDestination; break;
-    case pmMerge: mode = M::RasterOp_SourceOrDestination; break;
-    case pmNotMerge: mode = M::RasterOp_NotSourceAndNotDestination; break;
-    case pmMask: mode = M::RasterOp_SourceAndDestination; break;
-    case pmNotMask: mode = M::RasterOp_NotSourceOrNotDestination; break;
-    case pmXor: mode = M::RasterOp_SourceXorDestination; break;
-    case pmNotXor: mode = M::RasterOp_NotSourceXorDestination; break;
+    case pmNop:
+        return false;
+    case pmBlack:
+        mode = M::RasterOp_ClearDestination;
+        break;
+    case pmWhite:
+        mode = M::RasterOp_SetDestination;
+        break;
+    case pmNot:
+        mode = M::RasterOp_NotDestination;
+        break;
+    case pmCopy:
+        break;
+    case pmNotCopy:
+        mode = M::RasterOp_NotSource;
+        break;
+    case pmMergePenNot:
+        mode = M::RasterOp_SourceOrNotDestination;
+        break;
+    case pmMaskPenNot:
+        mode = M::RasterOp_SourceAndNotDestination;
+        break;
+    case pmMergeNotPen:
+        mode = M::RasterOp_NotSourceOrDestination;
+        break;
+    case pmMaskNotPen:
+        mode = M::RasterOp_NotSourceAndDestination;
+        break;
+    case pmMerge:
+        mode = M::RasterOp_SourceOrDestination;
+        break;
+    case pmNotMerge:
+        mode = M::RasterOp_NotSourceAndNotDestination;
+        break;
+    case pmMask:
+        mode = M::RasterOp_SourceAndDestination;
+        break;
+    case pmNotMask:
+        mode = M::RasterOp_NotSourceOrNotDestination;
+        break;
+    case pmXor:
+        mode = M::RasterOp_SourceXorDestination;
+        break;
+    case pmNotXor:
+        mode = M::RasterOp_NotSourceXorDestination;
+        break;
     }
     p.setCompositionMode(mode);
     return true;
@@ -66,11 +102,16 @@ bool ApplyMode(QPainter& p, TPenMode m) {
 
 QVector<qreal> DashPattern(TPenStyle s) {
     switch (s) {
-    case psDash: return {18, 6};
-    case psDot: return {3, 3};
-    case psDashDot: return {9, 6, 3, 6};
-    case psDashDotDot: return {9, 3, 3, 3, 3, 3};
-    default: return {};
+    case psDash:
+        return {18, 6};
+    case psDot:
+        return {3, 3};
+    case psDashDot:
+        return {9, 6, 3, 6};
+    case psDashDotDot:
+        return {9, 3, 3, 3, 3, 3};
+    default:
+        return {};
     }
 }
 
@@ -94,14 +135,22 @@ QPen ToQPen(const PenState& pen) {
 QBrush ToQBrush(const BrushState& b) {
     if (b.Bitmap && !b.Bitmap->Empty()) return QBrush(b.Bitmap->Image());
     switch (b.Style) {
-    case bsClear: return QBrush(Qt::NoBrush);
-    case bsSolid: return QBrush(ToQColor(b.Color));
-    case bsHorizontal: return QBrush(ToQColor(b.Color), Qt::HorPattern);
-    case bsVertical: return QBrush(ToQColor(b.Color), Qt::VerPattern);
-    case bsFDiagonal: return QBrush(ToQColor(b.Color), Qt::FDiagPattern);
-    case bsBDiagonal: return QBrush(ToQColor(b.Color), Qt::BDiagPattern);
-    case bsCross: return QBrush(ToQColor(b.Color), Qt::CrossPattern);
-    case bsDiagCross: return QBrush(ToQColor(b.Color), Qt::DiagCrossPattern);
+    case bsClear:
+        return QBrush(Qt::NoBrush);
+    case bsSolid:
+        return QBrush(ToQColor(b.Color));
+    case bsHorizontal:
+        return QBrush(ToQColor(b.Color), Qt::HorPattern);
+    case bsVertical:
+        return QBrush(ToQColor(b.Color), Qt::VerPattern);
+    case bsFDiagonal:
+        return QBrush(ToQColor(b.Color), Qt::FDiagPattern);
+    case bsBDiagonal:
+        return QBrush(ToQColor(b.Color), Qt::BDiagPattern);
+    case bsCross:
+        return QBrush(ToQColor(b.Color), Qt::CrossPattern);
+    case bsDiagCross:
+        return QBrush(ToQColor(b.Color), Qt::DiagCrossPattern);
     }
     return QBrush(Qt::NoBrush);
 }
@@ -114,8 +163,7 @@ void SetBrush(QPainter& p, const BrushState& b) {
 }
 
 // Pixels of the segment a → b without b itself (Bresenham).
-template <typename F>
-void LinePixels(TPoint a, TPoint b, F&& plot) {
+template <typename F> void LinePixels(TPoint a, TPoint b, F&& plot) {
     Integer dx = std::abs(b.X - a.X), dy = -std::abs(b.Y - a.Y);
     const Integer sx = a.X < b.X ? 1 : -1, sy = a.Y < b.Y ? 1 : -1;
     Integer err = dx + dy;
@@ -143,8 +191,7 @@ QtCanvasBackend::QtCanvasBackend(QPainter* painter, TSize size, Integer dpi)
 
 QtCanvasBackend::~QtCanvasBackend() = default;
 
-template <typename F>
-void QtCanvasBackend::Paint(F&& draw) {
+template <typename F> void QtCanvasBackend::Paint(F&& draw) {
     if (FBitmap) {
         QImage& img = FBitmap->Image();
         if (img.isNull()) return;
@@ -171,19 +218,26 @@ void QtCanvasBackend::Touched() {
 
 QImage* QtCanvasBackend::ReadableImage() const {
     QImage* img = nullptr;
-    if (FBitmap) img = &FBitmap->Image();
+    if (FBitmap)
+        img = &FBitmap->Image();
     else if (FExternal && FExternal->device() && FExternal->device()->devType() == QInternal::Image)
         img = static_cast<QImage*>(FExternal->device());
     if (!img || img->isNull()) return nullptr;
     switch (img->format()) {
-    case QImage::Format_RGB32: case QImage::Format_ARGB32: case QImage::Format_ARGB32_Premultiplied: return img;
-    default: return nullptr;
+    case QImage::Format_RGB32:
+    case QImage::Format_ARGB32:
+    case QImage::Format_ARGB32_Premultiplied:
+        return img;
+    default:
+        return nullptr;
     }
 }
 
 void QtCanvasBackend::SetClip(const TRegion* clip) {
-    if (clip) FClip = std::make_unique<TRegion>(*clip);
-    else FClip.reset();
+    if (clip)
+        FClip = std::make_unique<TRegion>(*clip);
+    else
+        FClip.reset();
 }
 
 void QtCanvasBackend::FillRect(const TRect& r, const BrushState& brush) {
@@ -202,7 +256,8 @@ void QtCanvasBackend::Polyline(const std::vector<TPoint>& points, const PenState
             if (!ApplyMode(p, pen.Mode)) return;
             p.setPen(ToQPen(pen));
             QPolygon poly;
-            for (const auto& pt : points) poly << QPoint(pt.X, pt.Y);
+            for (const auto& pt : points)
+                poly << QPoint(pt.X, pt.Y);
             p.drawPolyline(poly);
         });
         return;
@@ -214,8 +269,10 @@ void QtCanvasBackend::Polyline(const std::vector<TPoint>& points, const PenState
     int dashIndex = 0, dashLeft = dashes.isEmpty() ? 0 : int(dashes[0]);
     for (std::size_t i = 0; i + 1 < points.size(); ++i) {
         LinePixels(points[i], points[i + 1], [&](Integer x, Integer y) {
-            if (dashes.isEmpty() || dashIndex % 2 == 0) on << QPoint(x, y);
-            else off << QPoint(x, y);
+            if (dashes.isEmpty() || dashIndex % 2 == 0)
+                on << QPoint(x, y);
+            else
+                off << QPoint(x, y);
             if (!dashes.isEmpty() && --dashLeft == 0) {
                 dashIndex = (dashIndex + 1) % int(dashes.size());
                 dashLeft = int(dashes[dashIndex]);
@@ -237,13 +294,15 @@ void QtCanvasBackend::Polyline(const std::vector<TPoint>& points, const PenState
     });
 }
 
-void QtCanvasBackend::Polygon(const std::vector<TPoint>& points, const PenState& pen, const BrushState& brush) {
+void QtCanvasBackend::Polygon(const std::vector<TPoint>& points, const PenState& pen,
+                              const BrushState& brush) {
     Paint([&](QPainter& p) {
         if (!ApplyMode(p, pen.Mode)) return;
         p.setPen(ToQPen(pen));
         SetBrush(p, brush);
         QPolygon poly;
-        for (const auto& pt : points) poly << QPoint(pt.X, pt.Y);
+        for (const auto& pt : points)
+            poly << QPoint(pt.X, pt.Y);
         p.drawPolygon(poly, Qt::OddEvenFill);
     });
 }
@@ -285,7 +344,8 @@ void QtCanvasBackend::Arc(const TRect& r, TPoint start, TPoint end, const PenSta
     const double a1 = std::atan2(-(start.Y - cy), start.X - cx) * 180.0 / std::numbers::pi;
     const double a2 = std::atan2(-(end.Y - cy), end.X - cx) * 180.0 / std::numbers::pi;
     double span = a2 - a1;
-    while (span <= 0) span += 360.0;  // counter-clockwise; equal rays make a full ellipse
+    while (span <= 0)
+        span += 360.0; // counter-clockwise; equal rays make a full ellipse
     Paint([&](QPainter& p) {
         if (!ApplyMode(p, pen.Mode)) return;
         p.setPen(ToQPen(pen));
@@ -303,20 +363,26 @@ void QtCanvasBackend::TextOut(Integer x, Integer y, Cardinal options, const TRec
         const QString qs = QString::fromStdString(text);
         if (rect && (options & ETO_OPAQUE)) p.fillRect(ToQRect(*rect), ToQColor(state.BkColor));
         if (rect && (options & ETO_CLIPPED)) {
-            if (p.hasClipping()) p.setClipRect(ToQRect(*rect), Qt::IntersectClip);
-            else p.setClipRect(ToQRect(*rect));
+            if (p.hasClipping())
+                p.setClipRect(ToQRect(*rect), Qt::IntersectClip);
+            else
+                p.setClipRect(ToQRect(*rect));
         }
         p.setPen(ToQColor(state.TextColor));
         if (state.Font.Orientation != 0) {
             p.translate(x, y);
             p.rotate(-state.Font.Orientation / 10.0);
-            if (state.Opaque) p.fillRect(QRect(0, 0, m.horizontalAdvance(qs), m.height()), ToQColor(state.BkColor));
+            if (state.Opaque)
+                p.fillRect(QRect(0, 0, m.horizontalAdvance(qs), m.height()), ToQColor(state.BkColor));
             p.drawText(0, m.ascent(), qs);
             return;
         }
         const bool justify = state.BreakExtra != 0 && state.BreakCount > 0 && qs.contains(QLatin1Char(' '));
-        const Integer extra = justify ? JustifyShift(state.BreakExtra, state.BreakCount, Integer(qs.count(QLatin1Char(' ')))) : 0;
-        if (state.Opaque) p.fillRect(QRect(x, y, m.horizontalAdvance(qs) + extra, m.height()), ToQColor(state.BkColor));
+        const Integer extra =
+            justify ? JustifyShift(state.BreakExtra, state.BreakCount, Integer(qs.count(QLatin1Char(' '))))
+                    : 0;
+        if (state.Opaque)
+            p.fillRect(QRect(x, y, m.horizontalAdvance(qs) + extra, m.height()), ToQColor(state.BkColor));
         if (!justify) {
             p.drawText(x, y + m.ascent(), qs);
             return;
@@ -325,7 +391,8 @@ void QtCanvasBackend::TextOut(Integer x, Integer y, Cardinal options, const TRec
         const QStringList words = qs.split(QLatin1Char(' '));
         Integer advance = 0;
         for (qsizetype i = 0; i < words.size(); ++i) {
-            p.drawText(x + advance + JustifyShift(state.BreakExtra, state.BreakCount, Integer(i)), y + m.ascent(), words[i]);
+            p.drawText(x + advance + JustifyShift(state.BreakExtra, state.BreakCount, Integer(i)),
+                       y + m.ascent(), words[i]);
             advance += m.horizontalAdvance(words[i] + QLatin1Char(' '));
         }
     });
@@ -358,8 +425,10 @@ void QtCanvasBackend::Blt(const TRect& dst, const PixelBuffer* src, Cardinal rop
         const TRect surface(0, 0, img->width(), img->height());
         TRect visible;
         if (!IntersectRect(visible, dst, surface)) return;
-        if (FClip) areas = FClip->Intersected(TRegion(visible)).Rects();
-        else areas.push_back(visible);
+        if (FClip)
+            areas = FClip->Intersected(TRegion(visible)).Rects();
+        else
+            areas.push_back(visible);
         const bool mono = Monochrome();
         for (const TRect& a : areas) {
             for (Integer y = a.Top; y < a.Bottom; ++y) {
@@ -386,21 +455,36 @@ void QtCanvasBackend::Blt(const TRect& dst, const PixelBuffer* src, Cardinal rop
             image = QImage(src->Width, src->Height, QImage::Format_RGB32);
             for (Integer y = 0; y < src->Height; ++y) {
                 QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-                for (Integer x = 0; x < src->Width; ++x) line[x] = ToQRgb(src->At(x, y));
+                for (Integer x = 0; x < src->Width; ++x)
+                    line[x] = ToQRgb(src->At(x, y));
             }
         }
         switch (rop) {
-        case BLACKNESS: p.fillRect(target, Qt::black); return;
-        case WHITENESS: p.fillRect(target, Qt::white); return;
-        case PATCOPY: SetBrush(p, pattern); p.fillRect(target, p.brush()); return;
+        case BLACKNESS:
+            p.fillRect(target, Qt::black);
+            return;
+        case WHITENESS:
+            p.fillRect(target, Qt::white);
+            return;
+        case PATCOPY:
+            SetBrush(p, pattern);
+            p.fillRect(target, p.brush());
+            return;
         case DSTINVERT:
             p.setCompositionMode(QPainter::RasterOp_NotDestination);
             p.fillRect(target, Qt::white);
             return;
-        case SRCINVERT: p.setCompositionMode(QPainter::RasterOp_SourceXorDestination); break;
-        case SRCAND: p.setCompositionMode(QPainter::RasterOp_SourceAndDestination); break;
-        case SRCPAINT: p.setCompositionMode(QPainter::RasterOp_SourceOrDestination); break;
-        default: break;
+        case SRCINVERT:
+            p.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+            break;
+        case SRCAND:
+            p.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
+            break;
+        case SRCPAINT:
+            p.setCompositionMode(QPainter::RasterOp_SourceOrDestination);
+            break;
+        default:
+            break;
         }
         if (!image.isNull()) p.drawImage(target.topLeft(), image);
     });
@@ -428,20 +512,34 @@ TSize QtCanvasBackend::Size() const {
     return FSize;
 }
 
-bool QtCanvasBackend::Monochrome() const { return FBitmap && FBitmap->Monochrome(); }
+bool QtCanvasBackend::Monochrome() const {
+    return FBitmap && FBitmap->Monochrome();
+}
 
 Integer QtCanvasBackend::DeviceCaps(Integer index) const {
     const TSize s = Size();
     switch (index) {
-    case LOGPIXELSX: case LOGPIXELSY: return FDpi;
-    case BITSPIXEL: return Monochrome() ? 1 : 32;
-    case PLANES: return 1;
-    case HORZRES: case PHYSICALWIDTH: return s.cx;
-    case VERTRES: case PHYSICALHEIGHT: return s.cy;
-    case HORZSIZE: return MulDiv(s.cx, 254, FDpi * 10);
-    case VERTSIZE: return MulDiv(s.cy, 254, FDpi * 10);
-    case NUMCOLORS: return Monochrome() ? 2 : -1;
-    default: return 0;
+    case LOGPIXELSX:
+    case LOGPIXELSY:
+        return FDpi;
+    case BITSPIXEL:
+        return Monochrome() ? 1 : 32;
+    case PLANES:
+        return 1;
+    case HORZRES:
+    case PHYSICALWIDTH:
+        return s.cx;
+    case VERTRES:
+    case PHYSICALHEIGHT:
+        return s.cy;
+    case HORZSIZE:
+        return MulDiv(s.cx, 254, FDpi * 10);
+    case VERTSIZE:
+        return MulDiv(s.cy, 254, FDpi * 10);
+    case NUMCOLORS:
+        return Monochrome() ? 2 : -1;
+    default:
+        return 0;
     }
 }
 

@@ -45,8 +45,7 @@ public:
     QPainter* Painter() const { return FExternal; }
 
 private:
-    template <typename F>
-    void Paint(F&& draw);
+    template <typename F> void Paint(F&& draw);
     QImage* ReadableImage() const;
     void Touched();
 

@@ -17,17 +17,19 @@ bool RopUsesPattern(Cardinal rop) {
     return (((code >> 4) ^ code) & 0x0F) != 0;
 }
 
-PixelBuffer ConvertForDestination(const PixelBuffer& src, bool destMonochrome, TColor textColor, TColor bkColor,
-                                  TColor srcBkColor) {
+PixelBuffer ConvertForDestination(const PixelBuffer& src, bool destMonochrome, TColor textColor,
+                                  TColor bkColor, TColor srcBkColor) {
     PixelBuffer out = src;
     if (src.Monochrome && !destMonochrome) {
         const TColor fg = ColorToRGB(textColor) & 0xFFFFFF;
         const TColor bg = ColorToRGB(bkColor) & 0xFFFFFF;
-        for (auto& p : out.Pixels) p = (p & 0xFFFFFF) == clWhite ? bg : fg;
+        for (auto& p : out.Pixels)
+            p = (p & 0xFFFFFF) == clWhite ? bg : fg;
         out.Monochrome = false;
     } else if (!src.Monochrome && destMonochrome) {
         const TColor key = ColorToRGB(srcBkColor) & 0xFFFFFF;
-        for (auto& p : out.Pixels) p = (p & 0xFFFFFF) == key ? clWhite : clBlack;
+        for (auto& p : out.Pixels)
+            p = (p & 0xFFFFFF) == key ? clWhite : clBlack;
         out.Monochrome = true;
     }
     return out;
@@ -66,13 +68,20 @@ namespace {
 bool HatchSet(TBrushStyle style, Integer x, Integer y) {
     const Integer hx = ((x % 8) + 8) % 8, hy = ((y % 8) + 8) % 8;
     switch (style) {
-    case bsHorizontal: return hy == 0;
-    case bsVertical: return hx == 0;
-    case bsFDiagonal: return hx == hy;
-    case bsBDiagonal: return hx == 7 - hy;
-    case bsCross: return hx == 0 || hy == 0;
-    case bsDiagCross: return hx == hy || hx == 7 - hy;
-    default: return true;
+    case bsHorizontal:
+        return hy == 0;
+    case bsVertical:
+        return hx == 0;
+    case bsFDiagonal:
+        return hx == hy;
+    case bsBDiagonal:
+        return hx == 7 - hy;
+    case bsCross:
+        return hx == 0 || hy == 0;
+    case bsDiagCross:
+        return hx == hy || hx == 7 - hy;
+    default:
+        return true;
     }
 }
 
@@ -118,18 +127,19 @@ bool StretchBlt(TCanvas* Dest, Integer X, Integer Y, Integer W, Integer H, TCanv
         // A negative size on one side only mirrors the picture.
         const Integer sw = ((W < 0) != (WSrc < 0)) ? -std::abs(W) : std::abs(W);
         const Integer sh = ((H < 0) != (HSrc < 0)) ? -std::abs(H) : std::abs(H);
-        source = graphics::ConvertForDestination(graphics::Stretch(grabbed, sw, sh), Dest->Backend()->Monochrome(),
-                                                 Dest->TextColor(), Dest->BkColor(), Src->BkColor());
+        source =
+            graphics::ConvertForDestination(graphics::Stretch(grabbed, sw, sh), Dest->Backend()->Monochrome(),
+                                            Dest->TextColor(), Dest->BkColor(), Src->BkColor());
     }
-    const TRect dr = Dest->ToDevice(TRect(std::min(X, X + W), std::min(Y, Y + H), std::max(X, X + W),
-                                          std::max(Y, Y + H)));
+    const TRect dr =
+        Dest->ToDevice(TRect(std::min(X, X + W), std::min(Y, Y + H), std::max(X, X + W), std::max(Y, Y + H)));
     Dest->Backend()->Blt(dr, needSource ? &source : nullptr, Rop, Dest->BrushState(), Dest->TextColor(),
                          Dest->BkColor());
     return true;
 }
 
-bool BitBlt(TCanvas* Dest, Integer X, Integer Y, Integer W, Integer H, TCanvas* Src, Integer XSrc, Integer YSrc,
-            Cardinal Rop) {
+bool BitBlt(TCanvas* Dest, Integer X, Integer Y, Integer W, Integer H, TCanvas* Src, Integer XSrc,
+            Integer YSrc, Cardinal Rop) {
     return StretchBlt(Dest, X, Y, W, H, Src, XSrc, YSrc, W, H, Rop);
 }
 

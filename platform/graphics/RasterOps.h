@@ -11,11 +11,11 @@
 
 class TCanvas;
 
-constexpr Cardinal SRCCOPY = 0x00CC0020, SRCPAINT = 0x00EE0086, SRCAND = 0x008800C6,
-                   SRCINVERT = 0x00660046, SRCERASE = 0x00440328, NOTSRCCOPY = 0x00330008,
-                   NOTSRCERASE = 0x001100A6, MERGECOPY = 0x00C000CA, MERGEPAINT = 0x00BB0226,
-                   PATCOPY = 0x00F00021, PATPAINT = 0x00FB0A09, PATINVERT = 0x005A0049,
-                   DSTINVERT = 0x00550009, BLACKNESS = 0x00000042, WHITENESS = 0x00FF0062;
+constexpr Cardinal SRCCOPY = 0x00CC0020, SRCPAINT = 0x00EE0086, SRCAND = 0x008800C6, SRCINVERT = 0x00660046,
+                   SRCERASE = 0x00440328, NOTSRCCOPY = 0x00330008, NOTSRCERASE = 0x001100A6,
+                   MERGECOPY = 0x00C000CA, MERGEPAINT = 0x00BB0226, PATCOPY = 0x00F00021,
+                   PATPAINT = 0x00FB0A09, PATINVERT = 0x005A0049, DSTINVERT = 0x00550009,
+                   BLACKNESS = 0x00000042, WHITENESS = 0x00FF0062;
 // The pattern where the source is set, the destination where it is clear.
 constexpr Cardinal DSPDxax = 0x00E20746;
 // Pattern AND destination.
@@ -47,15 +47,23 @@ bool RopUsesPattern(Cardinal rop);
 // at once.
 inline TColor ApplyRop3(Cardinal rop, TColor pattern, TColor source, TColor dest) {
     const unsigned code = (rop >> 16) & 0xFF;
-    switch (code) {  // the frequent ones directly
-    case 0xCC: return source & 0xFFFFFF;
-    case 0x88: return source & dest & 0xFFFFFF;
-    case 0xEE: return (source | dest) & 0xFFFFFF;
-    case 0x66: return (source ^ dest) & 0xFFFFFF;
-    case 0xF0: return pattern & 0xFFFFFF;
-    case 0x00: return 0;
-    case 0xFF: return 0xFFFFFF;
-    default: break;
+    switch (code) { // the frequent ones directly
+    case 0xCC:
+        return source & 0xFFFFFF;
+    case 0x88:
+        return source & dest & 0xFFFFFF;
+    case 0xEE:
+        return (source | dest) & 0xFFFFFF;
+    case 0x66:
+        return (source ^ dest) & 0xFFFFFF;
+    case 0xF0:
+        return pattern & 0xFFFFFF;
+    case 0x00:
+        return 0;
+    case 0xFF:
+        return 0xFFFFFF;
+    default:
+        break;
     }
     TColor result = 0;
     for (unsigned index = 0; index < 8; ++index) {

@@ -11,25 +11,28 @@ namespace graphics {
 namespace {
 
 const char* PenStyleName(TPenStyle s) {
-    static const char* names[] = {"psSolid", "psDash", "psDot", "psDashDot", "psDashDotDot", "psClear",
-                                  "psInsideFrame"};
+    static const char* names[] = {"psSolid",      "psDash",  "psDot",        "psDashDot",
+                                  "psDashDotDot", "psClear", "psInsideFrame"};
     return names[s];
 }
 
 const char* PenModeName(TPenMode m) {
-    static const char* names[] = {"pmBlack", "pmWhite", "pmNop", "pmNot", "pmCopy", "pmNotCopy",
-                                  "pmMergePenNot", "pmMaskPenNot", "pmMergeNotPen", "pmMaskNotPen",
-                                  "pmMerge", "pmNotMerge", "pmMask", "pmNotMask", "pmXor", "pmNotXor"};
+    static const char* names[] = {"pmBlack",       "pmWhite",      "pmNop",         "pmNot",
+                                  "pmCopy",        "pmNotCopy",    "pmMergePenNot", "pmMaskPenNot",
+                                  "pmMergeNotPen", "pmMaskNotPen", "pmMerge",       "pmNotMerge",
+                                  "pmMask",        "pmNotMask",    "pmXor",         "pmNotXor"};
     return names[m];
 }
 
 const char* BrushStyleName(TBrushStyle s) {
-    static const char* names[] = {"bsSolid", "bsClear", "bsHorizontal", "bsVertical", "bsFDiagonal",
-                                  "bsBDiagonal", "bsCross", "bsDiagCross"};
+    static const char* names[] = {"bsSolid",     "bsClear",     "bsHorizontal", "bsVertical",
+                                  "bsFDiagonal", "bsBDiagonal", "bsCross",      "bsDiagCross"};
     return names[s];
 }
 
-String FormatPoint(TPoint p) { return std::to_string(p.X) + "," + std::to_string(p.Y); }
+String FormatPoint(TPoint p) {
+    return std::to_string(p.X) + "," + std::to_string(p.Y);
+}
 
 String FormatPoints(const std::vector<TPoint>& pts) {
     String s;
@@ -80,7 +83,8 @@ void RecordingCanvasBackend::SetClip(const TRegion* clip) {
         return;
     }
     String s = "Clip";
-    for (const auto& r : clip->Rects()) s += " " + FormatRect(r);
+    for (const auto& r : clip->Rects())
+        s += " " + FormatRect(r);
     Log.push_back(s);
 }
 
@@ -107,8 +111,8 @@ void RecordingCanvasBackend::Ellipse(const TRect& r, const PenState& pen, const 
 
 void RecordingCanvasBackend::RoundRect(const TRect& r, Integer cornerW, Integer cornerH, const PenState& pen,
                                        const BrushState& brush) {
-    Log.push_back("RoundRect " + FormatRect(r) + " " + std::to_string(cornerW) + "," + std::to_string(cornerH) +
-                  " " + FormatPen(pen) + " " + FormatBrush(brush));
+    Log.push_back("RoundRect " + FormatRect(r) + " " + std::to_string(cornerW) + "," +
+                  std::to_string(cornerH) + " " + FormatPen(pen) + " " + FormatBrush(brush));
 }
 
 void RecordingCanvasBackend::Arc(const TRect& r, TPoint start, TPoint end, const PenState& pen) {
@@ -123,34 +127,47 @@ void RecordingCanvasBackend::TextOut(Integer x, Integer y, Cardinal options, con
     if (state.Opaque || (rect && (options & ETO_OPAQUE))) s += " opaque " + ColorToString(state.BkColor);
     if (state.BreakExtra != 0 && state.BreakCount > 0)
         s += " justify " + std::to_string(state.BreakExtra) + "/" + std::to_string(state.BreakCount);
-    if (rect && (options & ETO_CLIPPED)) s += " clip " + FormatRect(*rect);
-    else if (rect && (options & ETO_OPAQUE)) s += " rect " + FormatRect(*rect);
+    if (rect && (options & ETO_CLIPPED))
+        s += " clip " + FormatRect(*rect);
+    else if (rect && (options & ETO_OPAQUE))
+        s += " rect " + FormatRect(*rect);
     Log.push_back(s);
 }
 
-TColor RecordingCanvasBackend::GetPixel(Integer, Integer) { return clNone; }
+TColor RecordingCanvasBackend::GetPixel(Integer, Integer) {
+    return clNone;
+}
 
 void RecordingCanvasBackend::SetPixel(Integer x, Integer y, TColor color) {
     Log.push_back("SetPixel " + std::to_string(x) + "," + std::to_string(y) + " " + ColorToString(color));
 }
 
-void RecordingCanvasBackend::Blt(const TRect& dst, const PixelBuffer*, Cardinal rop, const BrushState&, TColor,
-                                 TColor) {
+void RecordingCanvasBackend::Blt(const TRect& dst, const PixelBuffer*, Cardinal rop, const BrushState&,
+                                 TColor, TColor) {
     char buf[16];
     std::snprintf(buf, sizeof buf, "$%08X", unsigned(rop));
     Log.push_back("Blt " + FormatRect(dst) + " rop " + buf);
 }
 
-bool RecordingCanvasBackend::Grab(const TRect&, PixelBuffer&) { return false; }
+bool RecordingCanvasBackend::Grab(const TRect&, PixelBuffer&) {
+    return false;
+}
 
 Integer RecordingCanvasBackend::DeviceCaps(Integer index) const {
     switch (index) {
-    case LOGPIXELSX: case LOGPIXELSY: return 96;
-    case BITSPIXEL: return 32;
-    case PLANES: return 1;
-    case HORZRES: return FSize.cx;
-    case VERTRES: return FSize.cy;
-    default: return 0;
+    case LOGPIXELSX:
+    case LOGPIXELSY:
+        return 96;
+    case BITSPIXEL:
+        return 32;
+    case PLANES:
+        return 1;
+    case HORZRES:
+        return FSize.cx;
+    case VERTRES:
+        return FSize.cy;
+    default:
+        return 0;
     }
 }
 

@@ -23,27 +23,63 @@ Integer MulDiv(Integer a, Integer b, Integer c) {
 Integer GetSystemMetrics(Integer index) {
     // Classic look at 96 dots per inch on a 1024 × 768 screen.
     switch (index) {
-    case SM_CXSCREEN: return 1024;
-    case SM_CYSCREEN: return 768;
-    case SM_CXVSCROLL: case SM_CYHSCROLL: case SM_CYVSCROLL: case SM_CXHSCROLL: return 16;
-    case SM_CYVTHUMB: case SM_CXHTHUMB: return 16;
-    case SM_CYCAPTION: return 19;
-    case SM_CXBORDER: case SM_CYBORDER: return 1;
-    case SM_CXDLGFRAME: case SM_CYDLGFRAME: return 3;
-    case SM_CXFRAME: case SM_CYFRAME: return 4;
-    case SM_CXEDGE: case SM_CYEDGE: return 2;
-    case SM_CXICON: case SM_CYICON: case SM_CXCURSOR: case SM_CYCURSOR: return 32;
-    case SM_CXSMICON: case SM_CYSMICON: return 16;
-    case SM_CYMENU: return 19;
-    case SM_CYSMCAPTION: return 15;
-    case SM_CXFULLSCREEN: return 1024;
-    case SM_CYFULLSCREEN: return 768 - 19 - 28;
-    case SM_CXMIN: return 112;
-    case SM_CYMIN: return 27;
-    case SM_CXSIZE: case SM_CYSIZE: return 18;
-    case SM_CXDOUBLECLK: case SM_CYDOUBLECLK: return 4;
-    case SM_CXMENUCHECK: case SM_CYMENUCHECK: return 13;
-    default: return 0;
+    case SM_CXSCREEN:
+        return 1024;
+    case SM_CYSCREEN:
+        return 768;
+    case SM_CXVSCROLL:
+    case SM_CYHSCROLL:
+    case SM_CYVSCROLL:
+    case SM_CXHSCROLL:
+        return 16;
+    case SM_CYVTHUMB:
+    case SM_CXHTHUMB:
+        return 16;
+    case SM_CYCAPTION:
+        return 19;
+    case SM_CXBORDER:
+    case SM_CYBORDER:
+        return 1;
+    case SM_CXDLGFRAME:
+    case SM_CYDLGFRAME:
+        return 3;
+    case SM_CXFRAME:
+    case SM_CYFRAME:
+        return 4;
+    case SM_CXEDGE:
+    case SM_CYEDGE:
+        return 2;
+    case SM_CXICON:
+    case SM_CYICON:
+    case SM_CXCURSOR:
+    case SM_CYCURSOR:
+        return 32;
+    case SM_CXSMICON:
+    case SM_CYSMICON:
+        return 16;
+    case SM_CYMENU:
+        return 19;
+    case SM_CYSMCAPTION:
+        return 15;
+    case SM_CXFULLSCREEN:
+        return 1024;
+    case SM_CYFULLSCREEN:
+        return 768 - 19 - 28;
+    case SM_CXMIN:
+        return 112;
+    case SM_CYMIN:
+        return 27;
+    case SM_CXSIZE:
+    case SM_CYSIZE:
+        return 18;
+    case SM_CXDOUBLECLK:
+    case SM_CYDOUBLECLK:
+        return 4;
+    case SM_CXMENUCHECK:
+    case SM_CYMENUCHECK:
+        return 13;
+    default:
+        return 0;
     }
 }
 

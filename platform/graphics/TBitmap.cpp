@@ -14,35 +14,56 @@ namespace {
 
 const char* const InvalidBitmap = "Bitmap image is not valid";
 
-QRgb ToQRgb(TColor c) { return qRgb(GetRValue(c), GetGValue(c), GetBValue(c)); }
-TColor FromQRgb(QRgb q) { return RGB(Byte(qRed(q)), Byte(qGreen(q)), Byte(qBlue(q))); }
+QRgb ToQRgb(TColor c) {
+    return qRgb(GetRValue(c), GetGValue(c), GetBValue(c));
+}
+TColor FromQRgb(QRgb q) {
+    return RGB(Byte(qRed(q)), Byte(qGreen(q)), Byte(qBlue(q)));
+}
 
 Integer BitsOf(TPixelFormat f) {
     switch (f) {
-    case pf1bit: return 1;
-    case pf4bit: return 4;
-    case pf8bit: return 8;
-    case pf15bit: case pf16bit: return 16;
-    case pf24bit: return 24;
-    default: return 32;
+    case pf1bit:
+        return 1;
+    case pf4bit:
+        return 4;
+    case pf8bit:
+        return 8;
+    case pf15bit:
+    case pf16bit:
+        return 16;
+    case pf24bit:
+        return 24;
+    default:
+        return 32;
     }
 }
 
 TPixelFormat FormatOf(Integer bits) {
     switch (bits) {
-    case 1: return pf1bit;
-    case 4: return pf4bit;
-    case 8: return pf8bit;
-    case 24: return pf24bit;
-    default: return pf32bit;
+    case 1:
+        return pf1bit;
+    case 4:
+        return pf4bit;
+    case 8:
+        return pf8bit;
+    case 24:
+        return pf24bit;
+    default:
+        return pf32bit;
     }
 }
 
 // The bits written to a BMP for a format: the device format is stored as 24 bits.
 Integer FileBitsOf(TPixelFormat f) {
     switch (f) {
-    case pfDevice: case pf15bit: case pf16bit: case pfCustom: return 24;
-    default: return BitsOf(f);
+    case pfDevice:
+    case pf15bit:
+    case pf16bit:
+    case pfCustom:
+        return 24;
+    default:
+        return BitsOf(f);
     }
 }
 
@@ -52,7 +73,8 @@ TBitmap::TBitmap() : FImage(std::make_unique<QImage>()) {}
 
 TBitmap::TBitmap(Integer width, Integer height, TPixelFormat format) : TBitmap() {
     FPixelFormat = format;
-    if (format == pf1bit || format == pf4bit || format == pf8bit) FPalette = graphics::DefaultPalette(BitsOf(format));
+    if (format == pf1bit || format == pf4bit || format == pf8bit)
+        FPalette = graphics::DefaultPalette(BitsOf(format));
     SetSize(width, height);
 }
 
@@ -71,11 +93,21 @@ QImage& TBitmap::Image() {
                 TColor c;
                 auto entry = [&](std::size_t i) { return i < pal.size() ? pal[i] : clBlack; };
                 switch (bits) {
-                case 1: c = entry((line[x / 8] >> (7 - x % 8)) & 1); break;
-                case 4: c = entry((x % 2 == 0) ? line[x / 2] >> 4 : line[x / 2] & 0xF); break;
-                case 8: c = entry(line[x]); break;
-                case 24: c = RGB(line[3 * x + 2], line[3 * x + 1], line[3 * x]); break;
-                default: c = RGB(line[4 * x + 2], line[4 * x + 1], line[4 * x]); break;
+                case 1:
+                    c = entry((line[x / 8] >> (7 - x % 8)) & 1);
+                    break;
+                case 4:
+                    c = entry((x % 2 == 0) ? line[x / 2] >> 4 : line[x / 2] & 0xF);
+                    break;
+                case 8:
+                    c = entry(line[x]);
+                    break;
+                case 24:
+                    c = RGB(line[3 * x + 2], line[3 * x + 1], line[3 * x]);
+                    break;
+                default:
+                    c = RGB(line[4 * x + 2], line[4 * x + 1], line[4 * x]);
+                    break;
                 }
                 const QRgb q = ToQRgb(c);
                 if ((out[x] & 0xFFFFFF) != (q & 0xFFFFFF)) changed = true;
@@ -88,13 +120,25 @@ QImage& TBitmap::Image() {
     return *FImage;
 }
 
-const QImage& TBitmap::Image() const { return const_cast<TBitmap*>(this)->Image(); }
+const QImage& TBitmap::Image() const {
+    return const_cast<TBitmap*>(this)->Image();
+}
 
-bool TBitmap::Empty() const { return FImage->isNull() || FImage->width() == 0 || FImage->height() == 0; }
-Integer TBitmap::Width() const { return FImage->isNull() ? 0 : FImage->width(); }
-Integer TBitmap::Height() const { return FImage->isNull() ? 0 : FImage->height(); }
-void TBitmap::SetWidth(Integer v) { SetSize(v, Height()); }
-void TBitmap::SetHeight(Integer v) { SetSize(Width(), v); }
+bool TBitmap::Empty() const {
+    return FImage->isNull() || FImage->width() == 0 || FImage->height() == 0;
+}
+Integer TBitmap::Width() const {
+    return FImage->isNull() ? 0 : FImage->width();
+}
+Integer TBitmap::Height() const {
+    return FImage->isNull() ? 0 : FImage->height();
+}
+void TBitmap::SetWidth(Integer v) {
+    SetSize(v, Height());
+}
+void TBitmap::SetHeight(Integer v) {
+    SetSize(Width(), v);
+}
 
 void TBitmap::SetSize(Integer w, Integer h) {
     w = std::max(0, w);
@@ -121,8 +165,10 @@ void TBitmap::SetPixelFormat(TPixelFormat v) {
     if (v == FPixelFormat) return;
     Image();
     FPixelFormat = v;
-    if (v == pf1bit || v == pf4bit || v == pf8bit) FPalette = graphics::DefaultPalette(BitsOf(v));
-    else FPalette.clear();
+    if (v == pf1bit || v == pf4bit || v == pf8bit)
+        FPalette = graphics::DefaultPalette(BitsOf(v));
+    else
+        FPalette.clear();
     FOriginal.clear();
     SyncFormat();
     Changed();
@@ -143,16 +189,19 @@ void TBitmap::SetPalette(const std::vector<TColor>& v) {
 void TBitmap::SyncFormat() {
     if (FImage->isNull()) return;
     const bool mono = FPixelFormat == pf1bit;
-    const bool paletted = FPixelFormat == pf4bit || FPixelFormat == pf8bit ||
-                          (mono && !(FPalette.size() == 2 && FPalette[0] == clBlack && FPalette[1] == clWhite));
+    const bool paletted =
+        FPixelFormat == pf4bit || FPixelFormat == pf8bit ||
+        (mono && !(FPalette.size() == 2 && FPalette[0] == clBlack && FPalette[1] == clWhite));
     // Deeper formats hold any colour: nothing to bring back.
     if (!mono && !paletted) return;
     for (Integer y = 0; y < FImage->height(); ++y) {
         QRgb* line = reinterpret_cast<QRgb*>(FImage->scanLine(y));
         for (Integer x = 0; x < FImage->width(); ++x) {
             const TColor c = FromQRgb(line[x]);
-            if (paletted) line[x] = ToQRgb(FPalette[std::size_t(graphics::NearestPaletteIndex(FPalette, c))]);
-            else line[x] = c == clBlack ? ToQRgb(clBlack) : ToQRgb(clWhite);
+            if (paletted)
+                line[x] = ToQRgb(FPalette[std::size_t(graphics::NearestPaletteIndex(FPalette, c))]);
+            else
+                line[x] = c == clBlack ? ToQRgb(clBlack) : ToQRgb(clWhite);
         }
     }
 }
@@ -163,7 +212,9 @@ void TBitmap::PixelsChanged() {
     Changed();
 }
 
-Integer TBitmap::RowBytes() const { return Integer(((std::int64_t(Width()) * BitsOf(FPixelFormat) + 31) / 32) * 4); }
+Integer TBitmap::RowBytes() const {
+    return Integer(((std::int64_t(Width()) * BitsOf(FPixelFormat) + 31) / 32) * 4);
+}
 
 void* TBitmap::ScanLine(Integer Row) {
     if (Row < 0 || Row >= Height()) throw EInvalidGraphicOperation("Scan line index out of range");
@@ -176,9 +227,15 @@ void* TBitmap::ScanLine(Integer Row) {
             for (Integer x = 0; x < Width(); ++x) {
                 const TColor c = FromQRgb(in[x]);
                 switch (bits) {
-                case 1: if (graphics::NearestPaletteIndex(FPalette, c)) line[x / 8] |= Byte(0x80 >> (x % 8)); break;
-                case 4: line[x / 2] |= Byte(graphics::NearestPaletteIndex(FPalette, c) << ((x % 2 == 0) ? 4 : 0)); break;
-                case 8: line[x] = Byte(graphics::NearestPaletteIndex(FPalette, c)); break;
+                case 1:
+                    if (graphics::NearestPaletteIndex(FPalette, c)) line[x / 8] |= Byte(0x80 >> (x % 8));
+                    break;
+                case 4:
+                    line[x / 2] |= Byte(graphics::NearestPaletteIndex(FPalette, c) << ((x % 2 == 0) ? 4 : 0));
+                    break;
+                case 8:
+                    line[x] = Byte(graphics::NearestPaletteIndex(FPalette, c));
+                    break;
                 case 24:
                     line[3 * x] = GetBValue(c);
                     line[3 * x + 1] = GetGValue(c);
@@ -276,7 +333,8 @@ void TBitmap::LoadFromBytes(const Byte* data, std::size_t size) {
     QImage img(bmp.Pixels.Width, bmp.Pixels.Height, QImage::Format_RGB32);
     for (Integer y = 0; y < bmp.Pixels.Height; ++y) {
         QRgb* line = reinterpret_cast<QRgb*>(img.scanLine(y));
-        for (Integer x = 0; x < bmp.Pixels.Width; ++x) line[x] = ToQRgb(bmp.Pixels.At(x, y));
+        for (Integer x = 0; x < bmp.Pixels.Width; ++x)
+            line[x] = ToQRgb(bmp.Pixels.At(x, y));
     }
     *FImage = std::move(img);
     FPixelFormat = FormatOf(bmp.BitCount);
@@ -294,8 +352,8 @@ void TBitmap::LoadFromStream(TStream* Stream) {
     if (left < 14) throw EInvalidGraphic(InvalidBitmap);
     Byte header[14];
     Stream->ReadBuffer(header, 14);
-    const Int64 fileSize = Int64(header[2]) | (Int64(header[3]) << 8) | (Int64(header[4]) << 16) |
-                           (Int64(header[5]) << 24);
+    const Int64 fileSize =
+        Int64(header[2]) | (Int64(header[3]) << 8) | (Int64(header[4]) << 16) | (Int64(header[5]) << 24);
     if (header[0] != 'B' || header[1] != 'M' || fileSize < 14 || fileSize > left)
         throw EInvalidGraphic(InvalidBitmap);
     std::vector<Byte> data(static_cast<std::size_t>(fileSize));
@@ -339,7 +397,8 @@ void TBitmap::Draw(TCanvas* ACanvas, const TRect& Rect) {
         backend->Blt(dst, &image, SRCPAINT, ACanvas->BrushState(), ACanvas->TextColor(), ACanvas->BkColor());
         return;
     }
-    src = graphics::ConvertForDestination(src, backend->Monochrome(), ACanvas->TextColor(), ACanvas->BkColor(),
-                                          clWhite);
-    backend->Blt(dst, &src, ACanvas->CopyMode(), ACanvas->BrushState(), ACanvas->TextColor(), ACanvas->BkColor());
+    src = graphics::ConvertForDestination(src, backend->Monochrome(), ACanvas->TextColor(),
+                                          ACanvas->BkColor(), clWhite);
+    backend->Blt(dst, &src, ACanvas->CopyMode(), ACanvas->BrushState(), ACanvas->TextColor(),
+                 ACanvas->BkColor());
 }

@@ -85,12 +85,12 @@ public:
 private:
     void SyncFormat();
 
-    std::unique_ptr<QImage> FImage;  // always Format_RGB32
+    std::unique_ptr<QImage> FImage; // always Format_RGB32
     TPixelFormat FPixelFormat = pfDevice;
     std::vector<TColor> FPalette;
-    std::vector<Byte> FRowBuffer;  // scan lines in the platform layout
+    std::vector<Byte> FRowBuffer; // scan lines in the platform layout
     bool FRowsDirty = false;
-    std::vector<Byte> FOriginal;  // the loaded BMP bytes, until the pixels change
+    std::vector<Byte> FOriginal; // the loaded BMP bytes, until the pixels change
     TColor FTransparentColor = clDefault;
     TTransparentMode FTransparentMode = tmAuto;
     std::unique_ptr<TCanvas> FCanvas;

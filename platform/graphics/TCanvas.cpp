@@ -32,14 +32,18 @@ TCanvas::TCanvas(std::unique_ptr<graphics::CanvasBackend> backend)
 
 TCanvas::~TCanvas() = default;
 
-void TCanvas::FontChanged() { FTextColor = FFont->Color(); }
+void TCanvas::FontChanged() {
+    FTextColor = FFont->Color();
+}
 
 void TCanvas::BrushChanged() {
     FBkColor = FBrush->Color();
     FBkMode = FBrush->Style() == bsSolid ? OPAQUE : TRANSPARENT;
 }
 
-void TCanvas::SetMeasurer(graphics::TextMeasurer* m) { FMeasurer = m ? m : &graphics::DefaultTextMeasurer(); }
+void TCanvas::SetMeasurer(graphics::TextMeasurer* m) {
+    FMeasurer = m ? m : &graphics::DefaultTextMeasurer();
+}
 
 void TCanvas::Changing() {
     if (OnChanging) OnChanging(this);
@@ -101,7 +105,8 @@ void TCanvas::SetPixels(Integer X, Integer Y, TColor Color) {
     Changed();
 }
 
-void TCanvas::Arc(Integer X1, Integer Y1, Integer X2, Integer Y2, Integer X3, Integer Y3, Integer X4, Integer Y4) {
+void TCanvas::Arc(Integer X1, Integer Y1, Integer X2, Integer Y2, Integer X3, Integer Y3, Integer X4,
+                  Integer Y4) {
     Changing();
     FBackend->Arc(ToDevice(Normalized(X1, Y1, X2, Y2)), ToDevice(TPoint(X3, Y3)), ToDevice(TPoint(X4, Y4)),
                   PenState());
@@ -186,7 +191,9 @@ void TCanvas::FrameRect(const TRect& Rect) {
     Changed();
 }
 
-void TCanvas::MoveTo(Integer X, Integer Y) { FPenPos = TPoint(X, Y); }
+void TCanvas::MoveTo(Integer X, Integer Y) {
+    FPenPos = TPoint(X, Y);
+}
 
 void TCanvas::LineTo(Integer X, Integer Y) {
     Changing();
@@ -200,7 +207,8 @@ void TCanvas::Polygon(const std::vector<TPoint>& Points) {
     Changing();
     std::vector<TPoint> d;
     d.reserve(Points.size());
-    for (const auto& p : Points) d.push_back(ToDevice(p));
+    for (const auto& p : Points)
+        d.push_back(ToDevice(p));
     FBackend->Polygon(d, PenState(), BrushState());
     Changed();
 }
@@ -210,7 +218,8 @@ void TCanvas::Polyline(const std::vector<TPoint>& Points) {
     Changing();
     std::vector<TPoint> d;
     d.reserve(Points.size());
-    for (const auto& p : Points) d.push_back(ToDevice(p));
+    for (const auto& p : Points)
+        d.push_back(ToDevice(p));
     FBackend->Polyline(d, PenState());
     Changed();
 }
@@ -263,7 +272,9 @@ TRect TCanvas::ClipRect() const {
     return r;
 }
 
-void TCanvas::ApplyClip() { FBackend->SetClip(FClip.get()); }
+void TCanvas::ApplyClip() {
+    FBackend->SetClip(FClip.get());
+}
 
 void TCanvas::SetClipRegion(const TRegion* Region) {
     if (!Region) {
@@ -303,7 +314,9 @@ std::unique_ptr<TRegion> TCanvas::ClipRegion() const {
     return r;
 }
 
-void TCanvas::SetOrigin(TPoint p) { FOrigin = p; }
+void TCanvas::SetOrigin(TPoint p) {
+    FOrigin = p;
+}
 
 namespace graphics {
 

@@ -141,7 +141,7 @@ private:
     std::unique_ptr<TFont> FFont;
     std::unique_ptr<TPen> FPen;
     std::unique_ptr<TBrush> FBrush;
-    std::unique_ptr<TRegion> FClip;  // device coordinates
+    std::unique_ptr<TRegion> FClip; // device coordinates
     TPoint FPenPos;
     TPoint FOrigin;
     TCopyMode FCopyMode = cmSrcCopy;

@@ -8,21 +8,28 @@
 
 using TColor = std::uint32_t;
 
-constexpr TColor RGB(Byte r, Byte g, Byte b) { return TColor(r) | (TColor(g) << 8) | (TColor(b) << 16); }
-constexpr Byte GetRValue(TColor c) { return Byte(c & 0xFF); }
-constexpr Byte GetGValue(TColor c) { return Byte((c >> 8) & 0xFF); }
-constexpr Byte GetBValue(TColor c) { return Byte((c >> 16) & 0xFF); }
+constexpr TColor RGB(Byte r, Byte g, Byte b) {
+    return TColor(r) | (TColor(g) << 8) | (TColor(b) << 16);
+}
+constexpr Byte GetRValue(TColor c) {
+    return Byte(c & 0xFF);
+}
+constexpr Byte GetGValue(TColor c) {
+    return Byte((c >> 8) & 0xFF);
+}
+constexpr Byte GetBValue(TColor c) {
+    return Byte((c >> 16) & 0xFF);
+}
 
 // System colour indexes (COLOR_*).
 constexpr Integer COLOR_SCROLLBAR = 0, COLOR_BACKGROUND = 1, COLOR_ACTIVECAPTION = 2,
                   COLOR_INACTIVECAPTION = 3, COLOR_MENU = 4, COLOR_WINDOW = 5, COLOR_WINDOWFRAME = 6,
-                  COLOR_MENUTEXT = 7, COLOR_WINDOWTEXT = 8, COLOR_CAPTIONTEXT = 9,
-                  COLOR_ACTIVEBORDER = 10, COLOR_INACTIVEBORDER = 11, COLOR_APPWORKSPACE = 12,
-                  COLOR_HIGHLIGHT = 13, COLOR_HIGHLIGHTTEXT = 14, COLOR_BTNFACE = 15,
-                  COLOR_BTNSHADOW = 16, COLOR_GRAYTEXT = 17, COLOR_BTNTEXT = 18,
-                  COLOR_INACTIVECAPTIONTEXT = 19, COLOR_BTNHIGHLIGHT = 20, COLOR_3DDKSHADOW = 21,
-                  COLOR_3DLIGHT = 22, COLOR_INFOTEXT = 23, COLOR_INFOBK = 24, COLOR_HOTLIGHT = 26,
-                  COLOR_GRADIENTACTIVECAPTION = 27, COLOR_GRADIENTINACTIVECAPTION = 28,
+                  COLOR_MENUTEXT = 7, COLOR_WINDOWTEXT = 8, COLOR_CAPTIONTEXT = 9, COLOR_ACTIVEBORDER = 10,
+                  COLOR_INACTIVEBORDER = 11, COLOR_APPWORKSPACE = 12, COLOR_HIGHLIGHT = 13,
+                  COLOR_HIGHLIGHTTEXT = 14, COLOR_BTNFACE = 15, COLOR_BTNSHADOW = 16, COLOR_GRAYTEXT = 17,
+                  COLOR_BTNTEXT = 18, COLOR_INACTIVECAPTIONTEXT = 19, COLOR_BTNHIGHLIGHT = 20,
+                  COLOR_3DDKSHADOW = 21, COLOR_3DLIGHT = 22, COLOR_INFOTEXT = 23, COLOR_INFOBK = 24,
+                  COLOR_HOTLIGHT = 26, COLOR_GRADIENTACTIVECAPTION = 27, COLOR_GRADIENTINACTIVECAPTION = 28,
                   COLOR_MENUHILIGHT = 29, COLOR_MENUBAR = 30;
 constexpr Integer COLOR_3DFACE = COLOR_BTNFACE, COLOR_3DSHADOW = COLOR_BTNSHADOW,
                   COLOR_3DHIGHLIGHT = COLOR_BTNHIGHLIGHT, COLOR_BTNHILIGHT = COLOR_BTNHIGHLIGHT;
@@ -85,7 +92,9 @@ constexpr TColor clMedGray = 0xA4A0A0;
 constexpr TColor clNone = 0x1FFFFFFF;
 constexpr TColor clDefault = 0x20000000;
 
-constexpr bool IsSystemColor(TColor c) { return (c & 0xFF000000) == clSystemColor; }
+constexpr bool IsSystemColor(TColor c) {
+    return (c & 0xFF000000) == clSystemColor;
+}
 
 // The classic-scheme RGB value of a system colour index; 0 for an unknown index.
 TColor GetSysColor(Integer index);

@@ -20,9 +20,13 @@ void TFont::SetName(const String& v) {
     Changed();
 }
 
-Integer TFont::Size() const { return -MulDiv(FState.Height, 72, FPixelsPerInch); }
+Integer TFont::Size() const {
+    return -MulDiv(FState.Height, 72, FPixelsPerInch);
+}
 
-void TFont::SetSize(Integer v) { SetHeight(-MulDiv(v, FPixelsPerInch, 72)); }
+void TFont::SetSize(Integer v) {
+    SetHeight(-MulDiv(v, FPixelsPerInch, 72));
+}
 
 void TFont::SetHeight(Integer v) {
     if (v == FState.Height) return;

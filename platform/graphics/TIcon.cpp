@@ -29,11 +29,19 @@ void TIcon::Assign(TPersistent* Source) {
     TGraphic::Assign(Source);
 }
 
-Integer TIcon::Width() const { return FPixels.Width; }
-Integer TIcon::Height() const { return FPixels.Height; }
+Integer TIcon::Width() const {
+    return FPixels.Width;
+}
+Integer TIcon::Height() const {
+    return FPixels.Height;
+}
 
-void TIcon::SetWidth(Integer) { throw EInvalidGraphicOperation("Cannot change the size of an icon"); }
-void TIcon::SetHeight(Integer) { throw EInvalidGraphicOperation("Cannot change the size of an icon"); }
+void TIcon::SetWidth(Integer) {
+    throw EInvalidGraphicOperation("Cannot change the size of an icon");
+}
+void TIcon::SetHeight(Integer) {
+    throw EInvalidGraphicOperation("Cannot change the size of an icon");
+}
 
 void TIcon::LoadFromBytes(const std::vector<Byte>& data) {
     // ICONDIR: reserved 0, type 1, at least one entry whose data lies inside the file.
@@ -42,8 +50,8 @@ void TIcon::LoadFromBytes(const std::vector<Byte>& data) {
     const std::size_t count = std::size_t(data[4] | (data[5] << 8));
     if (count == 0 || 6 + 16 * count > data.size()) throw EInvalidGraphic(InvalidIcon);
     graphics::EnsureGuiApplication();
-    const QImage img = QImage::fromData(QByteArray(reinterpret_cast<const char*>(data.data()), qsizetype(data.size())),
-                                        "ICO");
+    const QImage img = QImage::fromData(
+        QByteArray(reinterpret_cast<const char*>(data.data()), qsizetype(data.size())), "ICO");
     if (img.isNull()) throw EInvalidGraphic(InvalidIcon);
     const QImage argb = img.convertToFormat(QImage::Format_ARGB32);
     graphics::PixelBuffer px(argb.width(), argb.height());

@@ -60,7 +60,8 @@ Integer TImageList::Add(TBitmap* Image, TBitmap* Mask) {
     if (Mask && !Mask->Empty()) {
         const auto m = Mask->Pixels(TRect(0, 0, Image->Width(), Image->Height()));
         transparent.resize(m.Pixels.size());
-        for (std::size_t i = 0; i < m.Pixels.size(); ++i) transparent[i] = (m.Pixels[i] & 0xFFFFFF) == clWhite;
+        for (std::size_t i = 0; i < m.Pixels.size(); ++i)
+            transparent[i] = (m.Pixels[i] & 0xFFFFFF) == clWhite;
     }
     return AddPieces(Image, transparent);
 }
@@ -70,7 +71,8 @@ Integer TImageList::AddMasked(TBitmap* Image, TColor MaskColor) {
     const TColor key = ColorToRGB(MaskColor == clDefault ? Image->TransparentColor() : MaskColor) & 0xFFFFFF;
     const auto px = Image->Pixels(TRect(0, 0, Image->Width(), Image->Height()));
     std::vector<bool> transparent(px.Pixels.size());
-    for (std::size_t i = 0; i < px.Pixels.size(); ++i) transparent[i] = (px.Pixels[i] & 0xFFFFFF) == key;
+    for (std::size_t i = 0; i < px.Pixels.size(); ++i)
+        transparent[i] = (px.Pixels[i] & 0xFFFFFF) == key;
     return AddPieces(Image, transparent);
 }
 
@@ -99,8 +101,10 @@ void TImageList::Draw(TCanvas* Canvas, Integer X, Integer Y, Integer Index, bool
         auto emboss = [&](Integer dx, TColor colour) {
             graphics::PixelBuffer m = shape, paint(FWidth, FHeight);
             const TColor rgb = ColorToRGB(colour) & 0xFFFFFF;
-            for (std::size_t i = 0; i < m.Pixels.size(); ++i) paint.Pixels[i] = m.Pixels[i] == clBlack ? rgb : clBlack;
-            for (auto& p : m.Pixels) p = p == clBlack ? clBlack : clWhite;
+            for (std::size_t i = 0; i < m.Pixels.size(); ++i)
+                paint.Pixels[i] = m.Pixels[i] == clBlack ? rgb : clBlack;
+            for (auto& p : m.Pixels)
+                p = p == clBlack ? clBlack : clWhite;
             const TRect d = Canvas->ToDevice(Bounds(X + dx, Y + dx, FWidth, FHeight));
             b->Blt(d, &m, SRCAND, brush, text, bk);
             b->Blt(d, &paint, SRCPAINT, brush, text, bk);

@@ -8,12 +8,14 @@
 namespace {
 
 std::int32_t I32(const std::vector<Byte>& d, std::size_t at) {
-    return std::int32_t(std::uint32_t(d[at]) | (std::uint32_t(d[at + 1]) << 8) | (std::uint32_t(d[at + 2]) << 16) |
-                        (std::uint32_t(d[at + 3]) << 24));
+    return std::int32_t(std::uint32_t(d[at]) | (std::uint32_t(d[at + 1]) << 8) |
+                        (std::uint32_t(d[at + 2]) << 16) | (std::uint32_t(d[at + 3]) << 24));
 }
-std::int16_t I16(const std::vector<Byte>& d, std::size_t at) { return std::int16_t(d[at] | (d[at + 1] << 8)); }
+std::int16_t I16(const std::vector<Byte>& d, std::size_t at) {
+    return std::int16_t(d[at] | (d[at + 1] << 8));
+}
 
-constexpr std::uint32_t EmfSignature = 0x464D4520;  // " EMF"
+constexpr std::uint32_t EmfSignature = 0x464D4520; // " EMF"
 constexpr std::uint32_t PlaceableKey = 0x9AC6CDD7;
 
 } // namespace
@@ -57,7 +59,8 @@ void TMetafile::LoadFromBytes(const std::vector<Byte>& data) {
             w = Integer(std::lround((I16(data, 10) - I16(data, 6)) * 96.0 / inch));
             h = Integer(std::lround((I16(data, 12) - I16(data, 8)) * 96.0 / inch));
         }
-    } else if (!(data.size() >= 18 && (data[0] == 1 || data[0] == 2) && data[1] == 0 && data[2] == 9 && data[3] == 0)) {
+    } else if (!(data.size() >= 18 && (data[0] == 1 || data[0] == 2) && data[1] == 0 && data[2] == 9 &&
+                 data[3] == 0)) {
         throw EInvalidGraphic("Metafile is not valid");
     }
     FData = data;

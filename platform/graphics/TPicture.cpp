@@ -22,7 +22,8 @@ String LowerExtension(const String& name) {
     const std::size_t slash = name.find_last_of("/\\");
     if (dot == String::npos || (slash != String::npos && dot < slash)) return "";
     String ext = name.substr(dot + 1);
-    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return char(std::tolower(c)); });
+    std::transform(ext.begin(), ext.end(), ext.begin(),
+                   [](unsigned char c) { return char(std::tolower(c)); });
     return ext;
 }
 
@@ -63,8 +64,7 @@ void TPicture::SetGraphic(TGraphic* Value) {
     Changed();
 }
 
-template <typename T>
-T* TPicture::Force() {
+template <typename T> T* TPicture::Force() {
     if (auto* t = dynamic_cast<T*>(FGraphic.get())) return t;
     FGraphic = std::make_unique<T>();
     FGraphic->OnChange = [this](TObject*) { Changed(); };
@@ -72,17 +72,27 @@ T* TPicture::Force() {
     return static_cast<T*>(FGraphic.get());
 }
 
-TBitmap* TPicture::Bitmap() { return Force<TBitmap>(); }
-TIcon* TPicture::Icon() { return Force<TIcon>(); }
-TMetafile* TPicture::Metafile() { return Force<TMetafile>(); }
+TBitmap* TPicture::Bitmap() {
+    return Force<TBitmap>();
+}
+TIcon* TPicture::Icon() {
+    return Force<TIcon>();
+}
+TMetafile* TPicture::Metafile() {
+    return Force<TMetafile>();
+}
 
 void TPicture::LoadFromFile(const String& FileName) {
     const String ext = LowerExtension(FileName);
     std::unique_ptr<TGraphic> g;
-    if (ext == "bmp") g = std::make_unique<TBitmap>();
-    else if (ext == "ico") g = std::make_unique<TIcon>();
-    else if (ext == "emf" || ext == "wmf") g = std::make_unique<TMetafile>();
-    else throw EInvalidGraphic("Unknown picture file extension (." + ext + ")");
+    if (ext == "bmp")
+        g = std::make_unique<TBitmap>();
+    else if (ext == "ico")
+        g = std::make_unique<TIcon>();
+    else if (ext == "emf" || ext == "wmf")
+        g = std::make_unique<TMetafile>();
+    else
+        throw EInvalidGraphic("Unknown picture file extension (." + ext + ")");
     g->LoadFromFile(FileName);
     FGraphic = std::move(g);
     FGraphic->OnChange = [this](TObject*) { Changed(); };

@@ -40,8 +40,7 @@ public:
     TNotifyEvent OnChange;
 
 private:
-    template <typename T>
-    T* Force();
+    template <typename T> T* Force();
     void Changed();
 
     std::unique_ptr<TGraphic> FGraphic;

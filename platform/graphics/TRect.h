@@ -36,22 +36,38 @@ struct TRect {
     friend constexpr bool operator==(const TRect&, const TRect&) = default;
 };
 
-constexpr TPoint Point(Integer x, Integer y) { return {x, y}; }
-constexpr TRect Rect(Integer l, Integer t, Integer r, Integer b) { return {l, t, r, b}; }
-constexpr TRect Bounds(Integer l, Integer t, Integer w, Integer h) { return {l, t, l + w, t + h}; }
+constexpr TPoint Point(Integer x, Integer y) {
+    return {x, y};
+}
+constexpr TRect Rect(Integer l, Integer t, Integer r, Integer b) {
+    return {l, t, r, b};
+}
+constexpr TRect Bounds(Integer l, Integer t, Integer w, Integer h) {
+    return {l, t, l + w, t + h};
+}
 
 // Empty when it covers no pixel (right <= left or bottom <= top).
-constexpr bool IsRectEmpty(const TRect& r) { return r.Right <= r.Left || r.Bottom <= r.Top; }
+constexpr bool IsRectEmpty(const TRect& r) {
+    return r.Right <= r.Left || r.Bottom <= r.Top;
+}
 constexpr bool PtInRect(const TRect& r, TPoint p) {
     return p.X >= r.Left && p.X < r.Right && p.Y >= r.Top && p.Y < r.Bottom;
 }
 constexpr void OffsetRect(TRect& r, Integer dx, Integer dy) {
-    r.Left += dx; r.Right += dx; r.Top += dy; r.Bottom += dy;
+    r.Left += dx;
+    r.Right += dx;
+    r.Top += dy;
+    r.Bottom += dy;
 }
 constexpr void InflateRect(TRect& r, Integer dx, Integer dy) {
-    r.Left -= dx; r.Right += dx; r.Top -= dy; r.Bottom += dy;
+    r.Left -= dx;
+    r.Right += dx;
+    r.Top -= dy;
+    r.Bottom += dy;
 }
-constexpr bool EqualRect(const TRect& a, const TRect& b) { return a == b; }
+constexpr bool EqualRect(const TRect& a, const TRect& b) {
+    return a == b;
+}
 
 // Intersection; false with an all-zero result when the two do not overlap.
 constexpr bool IntersectRect(TRect& dst, const TRect& a, const TRect& b) {
@@ -67,10 +83,13 @@ constexpr bool IntersectRect(TRect& dst, const TRect& a, const TRect& b) {
 
 // Bounding rectangle of both; an empty operand is ignored.
 constexpr bool UnionRect(TRect& dst, const TRect& a, const TRect& b) {
-    if (IsRectEmpty(a)) dst = b;
-    else if (IsRectEmpty(b)) dst = a;
-    else dst = TRect{std::min(a.Left, b.Left), std::min(a.Top, b.Top), std::max(a.Right, b.Right),
-                     std::max(a.Bottom, b.Bottom)};
+    if (IsRectEmpty(a))
+        dst = b;
+    else if (IsRectEmpty(b))
+        dst = a;
+    else
+        dst = TRect{std::min(a.Left, b.Left), std::min(a.Top, b.Top), std::max(a.Right, b.Right),
+                    std::max(a.Bottom, b.Bottom)};
     if (IsRectEmpty(dst)) {
         dst = TRect{};
         return false;

@@ -9,13 +9,20 @@
 
 namespace {
 
-QRect ToQRect(const TRect& r) { return QRect(r.Left, r.Top, r.Width(), r.Height()); }
-TRect FromQRect(const QRect& r) { return TRect(r.left(), r.top(), r.left() + r.width(), r.top() + r.height()); }
+QRect ToQRect(const TRect& r) {
+    return QRect(r.Left, r.Top, r.Width(), r.Height());
+}
+TRect FromQRect(const QRect& r) {
+    return TRect(r.left(), r.top(), r.left() + r.width(), r.top() + r.height());
+}
 
-TRegion Wrap(QRegion q) { return TRegion(std::make_unique<TRegion::Impl>(TRegion::Impl{std::move(q)})); }
+TRegion Wrap(QRegion q) {
+    return TRegion(std::make_unique<TRegion::Impl>(TRegion::Impl{std::move(q)}));
+}
 
 void PutInt(std::vector<Byte>& out, std::size_t at, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i) out[at + std::size_t(i)] = Byte(v >> (8 * i));
+    for (int i = 0; i < 4; ++i)
+        out[at + std::size_t(i)] = Byte(v >> (8 * i));
 }
 
 std::uint32_t GetInt(const Byte* p) {
@@ -35,7 +42,9 @@ TRegion::TRegion(const TRect& r) : FImpl(std::make_unique<Impl>()) {
     if (!IsRectEmpty(r)) FImpl->R = QRegion(ToQRect(r));
 }
 TRegion::TRegion(const TRegion& other) : FImpl(std::make_unique<Impl>(*other.FImpl)) {}
-TRegion::TRegion(TRegion&& other) noexcept : FImpl(std::make_unique<Impl>()) { std::swap(FImpl, other.FImpl); }
+TRegion::TRegion(TRegion&& other) noexcept : FImpl(std::make_unique<Impl>()) {
+    std::swap(FImpl, other.FImpl);
+}
 TRegion& TRegion::operator=(const TRegion& other) {
     FImpl->R = other.FImpl->R;
     return *this;
@@ -56,7 +65,8 @@ TRegion TRegion::Ellipse(const TRect& r) {
 TRegion TRegion::Polygon(const std::vector<TPoint>& points) {
     if (points.size() < 3) return TRegion();
     QPolygon poly;
-    for (const auto& p : points) poly << QPoint(p.X, p.Y);
+    for (const auto& p : points)
+        poly << QPoint(p.X, p.Y);
     return Wrap(QRegion(poly, Qt::OddEvenFill));
 }
 
@@ -75,7 +85,9 @@ TRegion TRegion::FromRects(const std::vector<TRect>& rects) {
     return Wrap(q);
 }
 
-bool TRegion::IsEmpty() const { return FImpl->R.isEmpty(); }
+bool TRegion::IsEmpty() const {
+    return FImpl->R.isEmpty();
+}
 
 TRect TRegion::Bounds() const {
     if (IsEmpty()) return TRect();
@@ -84,26 +96,43 @@ TRect TRegion::Bounds() const {
 
 std::vector<TRect> TRegion::Rects() const {
     std::vector<TRect> out;
-    for (const QRect& r : FImpl->R) out.push_back(FromQRect(r));
+    for (const QRect& r : FImpl->R)
+        out.push_back(FromQRect(r));
     return out;
 }
 
-bool TRegion::Contains(TPoint p) const { return FImpl->R.contains(QPoint(p.X, p.Y)); }
-bool TRegion::Intersects(const TRect& r) const { return !IsRectEmpty(r) && FImpl->R.intersects(ToQRect(r)); }
-void TRegion::Offset(Integer dx, Integer dy) { FImpl->R.translate(dx, dy); }
+bool TRegion::Contains(TPoint p) const {
+    return FImpl->R.contains(QPoint(p.X, p.Y));
+}
+bool TRegion::Intersects(const TRect& r) const {
+    return !IsRectEmpty(r) && FImpl->R.intersects(ToQRect(r));
+}
+void TRegion::Offset(Integer dx, Integer dy) {
+    FImpl->R.translate(dx, dy);
+}
 
-TRegion TRegion::United(const TRegion& o) const { return Wrap(FImpl->R.united(o.FImpl->R)); }
-TRegion TRegion::Intersected(const TRegion& o) const { return Wrap(FImpl->R.intersected(o.FImpl->R)); }
-TRegion TRegion::Subtracted(const TRegion& o) const { return Wrap(FImpl->R.subtracted(o.FImpl->R)); }
-TRegion TRegion::Xored(const TRegion& o) const { return Wrap(FImpl->R.xored(o.FImpl->R)); }
-bool TRegion::operator==(const TRegion& o) const { return FImpl->R == o.FImpl->R; }
+TRegion TRegion::United(const TRegion& o) const {
+    return Wrap(FImpl->R.united(o.FImpl->R));
+}
+TRegion TRegion::Intersected(const TRegion& o) const {
+    return Wrap(FImpl->R.intersected(o.FImpl->R));
+}
+TRegion TRegion::Subtracted(const TRegion& o) const {
+    return Wrap(FImpl->R.subtracted(o.FImpl->R));
+}
+TRegion TRegion::Xored(const TRegion& o) const {
+    return Wrap(FImpl->R.xored(o.FImpl->R));
+}
+bool TRegion::operator==(const TRegion& o) const {
+    return FImpl->R == o.FImpl->R;
+}
 
 std::vector<Byte> TRegion::Data() const {
     const auto rects = Rects();
     std::vector<Byte> out(32 + 16 * rects.size(), 0);
     const TRect b = Bounds();
     PutInt(out, 0, 32);
-    PutInt(out, 4, 1);  // RDH_RECTANGLES
+    PutInt(out, 4, 1); // RDH_RECTANGLES
     PutInt(out, 8, std::uint32_t(rects.size()));
     PutInt(out, 12, std::uint32_t(16 * rects.size()));
     PutInt(out, 16, std::uint32_t(b.Left));
@@ -140,20 +169,25 @@ bool TRegion::FromData(const Byte* data, std::size_t size, TRegion& r) {
 
 HRGN CreateRectRgn(Integer left, Integer top, Integer right, Integer bottom) {
     // The platform orders the corners of a rectangle region itself.
-    return new TRegion(TRect(std::min(left, right), std::min(top, bottom), std::max(left, right),
-                             std::max(top, bottom)));
+    return new TRegion(
+        TRect(std::min(left, right), std::min(top, bottom), std::max(left, right), std::max(top, bottom)));
 }
-HRGN CreateRectRgnIndirect(const TRect& r) { return CreateRectRgn(r.Left, r.Top, r.Right, r.Bottom); }
+HRGN CreateRectRgnIndirect(const TRect& r) {
+    return CreateRectRgn(r.Left, r.Top, r.Right, r.Bottom);
+}
 HRGN CreateEllipticRgn(Integer left, Integer top, Integer right, Integer bottom) {
     return new TRegion(TRegion::Ellipse(TRect(left, top, right, bottom)));
 }
-HRGN CreateEllipticRgnIndirect(const TRect& r) { return CreateEllipticRgn(r.Left, r.Top, r.Right, r.Bottom); }
+HRGN CreateEllipticRgnIndirect(const TRect& r) {
+    return CreateEllipticRgn(r.Left, r.Top, r.Right, r.Bottom);
+}
 HRGN CreatePolygonRgn(const TPoint* points, Integer count, int fillMode) {
     std::vector<TPoint> pts;
     if (points && count > 0) pts.assign(points, points + count);
     if (fillMode == WINDING && pts.size() >= 3) {
         QPolygon poly;
-        for (const auto& p : pts) poly << QPoint(p.X, p.Y);
+        for (const auto& p : pts)
+            poly << QPoint(p.X, p.Y);
         return new TRegion(Wrap(QRegion(poly, Qt::WindingFill)));
     }
     return new TRegion(TRegion::Polygon(pts));
@@ -165,12 +199,27 @@ HRGN CreateRoundRectRgn(Integer left, Integer top, Integer right, Integer bottom
 int CombineRgn(HRGN dest, HRGN src1, HRGN src2, int mode) {
     if (!dest || !src1) return ERROR;
     switch (mode) {
-    case RGN_COPY: *dest = TRegion(*src1); break;
-    case RGN_AND: if (!src2) return ERROR; *dest = src1->Intersected(*src2); break;
-    case RGN_OR: if (!src2) return ERROR; *dest = src1->United(*src2); break;
-    case RGN_XOR: if (!src2) return ERROR; *dest = src1->Xored(*src2); break;
-    case RGN_DIFF: if (!src2) return ERROR; *dest = src1->Subtracted(*src2); break;
-    default: return ERROR;
+    case RGN_COPY:
+        *dest = TRegion(*src1);
+        break;
+    case RGN_AND:
+        if (!src2) return ERROR;
+        *dest = src1->Intersected(*src2);
+        break;
+    case RGN_OR:
+        if (!src2) return ERROR;
+        *dest = src1->United(*src2);
+        break;
+    case RGN_XOR:
+        if (!src2) return ERROR;
+        *dest = src1->Xored(*src2);
+        break;
+    case RGN_DIFF:
+        if (!src2) return ERROR;
+        *dest = src1->Subtracted(*src2);
+        break;
+    default:
+        return ERROR;
     }
     return Kind(*dest);
 }
@@ -181,9 +230,15 @@ int OffsetRgn(HRGN rgn, Integer dx, Integer dy) {
     return Kind(*rgn);
 }
 
-bool PtInRegion(HRGN rgn, Integer x, Integer y) { return rgn && rgn->Contains(TPoint(x, y)); }
-bool RectInRegion(HRGN rgn, const TRect& r) { return rgn && rgn->Intersects(r); }
-bool EqualRgn(HRGN a, HRGN b) { return a && b && *a == *b; }
+bool PtInRegion(HRGN rgn, Integer x, Integer y) {
+    return rgn && rgn->Contains(TPoint(x, y));
+}
+bool RectInRegion(HRGN rgn, const TRect& r) {
+    return rgn && rgn->Intersects(r);
+}
+bool EqualRgn(HRGN a, HRGN b) {
+    return a && b && *a == *b;
+}
 
 int GetRgnBox(HRGN rgn, TRect* box) {
     if (!rgn || !box) return ERROR;

@@ -8,4 +8,6 @@ struct TRegion::Impl {
     QRegion R;
 };
 
-inline QRegion ToQRegion(const TRegion& r) { return r.impl().R; }
+inline QRegion ToQRegion(const TRegion& r) {
+    return r.impl().R;
+}

@@ -55,7 +55,7 @@ QFont BuildQFont(const FontState& font, Integer charExtra) {
         const int cell = m.ascent() + m.descent();
         if (cell > 0) f.setPixelSize(std::max(1, int(std::lround(double(font.Height) * font.Height / cell))));
     } else {
-        f.setPixelSize(11);  // height 0: the default size
+        f.setPixelSize(11); // height 0: the default size
     }
     if (charExtra != 0) f.setLetterSpacing(QFont::AbsoluteSpacing, charExtra);
     return f;

@@ -2,24 +2,24 @@
 // Text measurement behind a small interface, so that layout code (word wrap,
 // ellipsis, alignment) can be tested with fixed metrics instead of real fonts.
 #include "platform/core/Types.h"
-#include "platform/graphics/TFontStyles.h"
 #include "platform/graphics/TColor.h"
+#include "platform/graphics/TFontStyles.h"
 
 namespace graphics {
 
 // What a canvas knows about its selected font when it draws or measures.
 struct FontState {
     String Name = "MS Sans Serif";
-    Integer Height = -11;  // negative: character height in pixels; positive: cell height
+    Integer Height = -11; // negative: character height in pixels; positive: cell height
     TFontStyles Style;
     TColor Color = clWindowText;
     Byte Charset = 1;
     TFontPitch Pitch = fpDefault;
-    Integer Orientation = 0;  // escapement in tenths of a degree, counter-clockwise
+    Integer Orientation = 0; // escapement in tenths of a degree, counter-clockwise
 };
 
 struct TextMetrics {
-    Integer Height = 0;  // ascent + descent: the line step of DrawText
+    Integer Height = 0; // ascent + descent: the line step of DrawText
     Integer Ascent = 0;
     Integer Descent = 0;
     Integer InternalLeading = 0;

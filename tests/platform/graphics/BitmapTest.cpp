@@ -14,7 +14,8 @@ namespace {
 using Bytes = std::vector<Byte>;
 
 void Put32(Bytes& v, std::uint32_t x) {
-    for (int i = 0; i < 4; ++i) v.push_back(Byte(x >> (8 * i)));
+    for (int i = 0; i < 4; ++i)
+        v.push_back(Byte(x >> (8 * i)));
 }
 
 // A BMP file written by hand, field by field, so that tests do not lean on the
@@ -62,11 +63,12 @@ void Load(TBitmap& b, const Bytes& bytes) {
     b.LoadFromStream(&s);
 }
 
-const std::map<TColor, char> Legend = {{clRed, 'r'}, {clLime, 'g'}, {clBlue, 'b'}, {clWhite, '.'}, {clBlack, '#'}};
+const std::map<TColor, char> Legend = {
+    {clRed, 'r'}, {clLime, 'g'}, {clBlue, 'b'}, {clWhite, '.'}, {clBlack, '#'}};
 
 // 24 bits, 2 × 2: top row red, green; bottom row blue, white.
 const Bytes Golden24 = MakeBmp(2, 2, 24, {},
-                               {0xFF, 0x00, 0x00, 0xFF, 0xFF, 0xFF, 0x00, 0x00,  //
+                               {0xFF, 0x00, 0x00, 0xFF, 0xFF, 0xFF, 0x00, 0x00, //
                                 0x00, 0x00, 0xFF, 0x00, 0xFF, 0x00, 0x00, 0x00});
 
 } // namespace
@@ -92,7 +94,7 @@ TEST(BitmapTest, Reads24BitFilesAndWritesThemBackUnchanged) {
 TEST(BitmapTest, OneBitRowsArePaddedAndKeptByteForByte) {
     // 9 pixels: two bytes of bits and two of padding; odd padding bytes and a
     // resolution survive a load and save.
-    const Bytes rows = {0xAA, 0x80, 0x5A, 0x5A,  // bottom: .#.#.#.#. then odd padding
+    const Bytes rows = {0xAA, 0x80, 0x5A, 0x5A, // bottom: .#.#.#.#. then odd padding
                         0x00, 0x00, 0x00, 0x00};
     const Bytes file = MakeBmp(9, 2, 1, {clBlack, clWhite}, rows, 0, 3780);
     TBitmap b;
@@ -106,12 +108,12 @@ TEST(BitmapTest, OneBitRowsArePaddedAndKeptByteForByte) {
     TBitmap c;
     Load(c, again);
     EXPECT_EQ(graphicstest::Art(c, Legend), ".########\n.#.#.#.#.");
-    EXPECT_EQ(again[62 + 2], 0);  // padding of the bottom row
+    EXPECT_EQ(again[62 + 2], 0); // padding of the bottom row
 }
 
 TEST(BitmapTest, FourAndEightBitPalettesRoundTrip) {
     std::vector<TColor> pal16 = graphics::DefaultPalette(4);
-    std::swap(pal16[1], pal16[9]);  // a non-standard order must survive
+    std::swap(pal16[1], pal16[9]); // a non-standard order must survive
     const Bytes four = MakeBmp(3, 1, 4, pal16, {0x19, 0xF0, 0x00, 0x00});
     TBitmap b4;
     Load(b4, four);
@@ -148,7 +150,8 @@ TEST(BitmapTest, OwnFilesOfEveryDepthReadBackTheSame) {
         Load(c, first);
         EXPECT_EQ(c.PixelFormat(), f);
         for (int y = 0; y < 3; ++y)
-            for (int x = 0; x < 5; ++x) EXPECT_EQ(c.Canvas()->Pixels(x, y), b.Canvas()->Pixels(x, y)) << f;
+            for (int x = 0; x < 5; ++x)
+                EXPECT_EQ(c.Canvas()->Pixels(x, y), b.Canvas()->Pixels(x, y)) << f;
         EXPECT_EQ(SaveBytes(c), first);
     }
 }
@@ -159,8 +162,8 @@ TEST(BitmapTest, DecodesRle8) {
     pal[2] = clLime;
     pal[3] = clBlue;
     pal[4] = clWhite;
-    const Bytes rle = {4, 1, 0, 0,              // bottom row: four of index 1
-                       0, 3, 2, 3, 4, 0, 1, 2,  // top row: absolute 2 3 4, then one 2
+    const Bytes rle = {4, 1, 0, 0,             // bottom row: four of index 1
+                       0, 3, 2, 3, 4, 0, 1, 2, // top row: absolute 2 3 4, then one 2
                        0, 1};
     TBitmap b;
     Load(b, MakeBmp(4, 2, 8, pal, rle, 1));
@@ -171,10 +174,10 @@ TEST(BitmapTest, ScanLinesUseThePlatformLayout) {
     TBitmap b(2, 2, pf24bit);
     b.Canvas()->SetPixels(1, 0, RGB(1, 2, 3));
     auto* row = static_cast<Byte*>(b.ScanLine(0));
-    EXPECT_EQ(row[3], 3);  // blue first
+    EXPECT_EQ(row[3], 3); // blue first
     EXPECT_EQ(row[4], 2);
     EXPECT_EQ(row[5], 1);
-    row[0] = 0xFF;  // writing through the scan line reaches the pixels
+    row[0] = 0xFF; // writing through the scan line reaches the pixels
     row[1] = 0;
     row[2] = 0;
     EXPECT_EQ(b.Canvas()->Pixels(0, 0), clBlue);
@@ -281,8 +284,8 @@ TEST(BitmapTest, AssignCopiesPixelsAndFormat) {
 }
 
 TEST(BitmapTest, FilesInATemporaryFolder) {
-    const auto dir = std::filesystem::temp_directory_path() /
-                     ("velmora-bitmap-" + std::to_string(std::random_device{}()));
+    const auto dir =
+        std::filesystem::temp_directory_path() / ("velmora-bitmap-" + std::to_string(std::random_device{}()));
     std::filesystem::create_directories(dir);
     const String name = (dir / "kep.bmp").string();
     TBitmap a;

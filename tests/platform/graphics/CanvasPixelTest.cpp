@@ -82,11 +82,11 @@ TEST(CanvasPixelTest, DottedPenAlternatesWithBackgroundWhenOpaque) {
     auto b = Filled(12, 1, clRed);
     auto* c = b->Canvas();
     c->Pen()->SetStyle(psDot);
-    c->Brush()->SetColor(clWhite);  // the background colour of the gaps
+    c->Brush()->SetColor(clWhite); // the background colour of the gaps
     c->MoveTo(0, 0);
     c->LineTo(12, 0);
     EXPECT_EQ(Art(*b, BWR), "###...###...");
-    c->Brush()->SetStyle(bsClear);  // transparent gaps
+    c->Brush()->SetStyle(bsClear); // transparent gaps
     c->Pen()->SetColor(clRed);
     c->MoveTo(0, 0);
     c->LineTo(12, 0);
@@ -113,7 +113,7 @@ TEST(CanvasPixelTest, XorPenTwiceRestores) {
     c->Pen()->SetColor(clWhite);
     c->MoveTo(0, 0);
     c->LineTo(4, 0);
-    EXPECT_EQ(c->Pixels(0, 0), 0x00FFFF00u);  // red XOR white
+    EXPECT_EQ(c->Pixels(0, 0), 0x00FFFF00u); // red XOR white
     c->MoveTo(0, 0);
     c->LineTo(4, 0);
     EXPECT_EQ(c->Pixels(3, 0), clRed);
@@ -177,7 +177,7 @@ TEST(CanvasPixelTest, PixelsOutsideTheSurfaceAreNone) {
     auto b = Filled(2, 2, clWhite);
     EXPECT_EQ(b->Canvas()->Pixels(-1, 0), clNone);
     EXPECT_EQ(b->Canvas()->Pixels(2, 0), clNone);
-    b->Canvas()->SetPixels(5, 5, clBlack);  // ignored
+    b->Canvas()->SetPixels(5, 5, clBlack); // ignored
     b->Canvas()->SetPixels(1, 1, clBtnFace);
     EXPECT_EQ(b->Canvas()->Pixels(1, 1), RGB(212, 208, 200));
 }
@@ -192,7 +192,8 @@ TEST(CanvasPixelTest, HatchedBrushDrawsLinesOnTheBackground) {
     c->FillRect(TRect(0, 0, 8, 8));
     int black = 0, red = 0;
     for (int y = 0; y < 8; ++y)
-        for (int x = 0; x < 8; ++x) (c->Pixels(x, y) == clBlack ? black : red) += 1;
-    EXPECT_EQ(black, 8);  // one line in an 8 × 8 cell
+        for (int x = 0; x < 8; ++x)
+            (c->Pixels(x, y) == clBlack ? black : red) += 1;
+    EXPECT_EQ(black, 8); // one line in an 8 × 8 cell
     EXPECT_EQ(red, 56);
 }

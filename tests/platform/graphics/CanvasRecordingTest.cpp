@@ -20,7 +20,7 @@ TEST_F(CanvasRecordingTest, ShapesCarryPenAndBrush) {
     Canvas->Pen()->SetColor(clNavy);
     Canvas->Pen()->SetWidth(2);
     Canvas->Brush()->SetColor(clBtnFace);
-    Canvas->Rectangle(10, 10, 0, 0);  // corners in any order
+    Canvas->Rectangle(10, 10, 0, 0); // corners in any order
     Canvas->Brush()->SetStyle(bsDiagCross);
     Canvas->Pen()->SetStyle(psClear);
     Canvas->Ellipse(TRect(1, 2, 3, 4));
@@ -37,15 +37,16 @@ TEST_F(CanvasRecordingTest, ClearBrushFillsNothing) {
     Canvas->FillRect(TRect(0, 0, 5, 5));
     Canvas->FrameRect(TRect(0, 0, 5, 5));
     Canvas->Brush()->SetStyle(bsSolid);
-    Canvas->FillRect(TRect(5, 5, 5, 9));  // empty
+    Canvas->FillRect(TRect(5, 5, 5, 9)); // empty
     EXPECT_TRUE(Rec->Log.empty());
 }
 
 TEST_F(CanvasRecordingTest, FrameRectIsFourStrips) {
     Canvas->Brush()->SetColor(clRed);
     Canvas->FrameRect(TRect(0, 0, 4, 3));
-    EXPECT_EQ(Rec->Log, (std::vector<String>{"FillRect 0,0,4,1 brush clRed", "FillRect 0,2,4,3 brush clRed",
-                                             "FillRect 0,1,1,2 brush clRed", "FillRect 3,1,4,2 brush clRed"}));
+    EXPECT_EQ(Rec->Log,
+              (std::vector<String>{"FillRect 0,0,4,1 brush clRed", "FillRect 0,2,4,3 brush clRed",
+                                   "FillRect 0,1,1,2 brush clRed", "FillRect 3,1,4,2 brush clRed"}));
 }
 
 TEST_F(CanvasRecordingTest, LinesFollowThePenPosition) {
@@ -54,8 +55,9 @@ TEST_F(CanvasRecordingTest, LinesFollowThePenPosition) {
     Canvas->LineTo(5, 1);
     Canvas->LineTo(5, 9);
     Canvas->Polyline({{0, 0}, {1, 1}, {2, 0}});
-    EXPECT_EQ(Rec->Log, (std::vector<String>{"Polyline 1,1 5,1 pen clBlack pmXor", "Polyline 5,1 5,9 pen clBlack pmXor",
-                                             "Polyline 0,0 1,1 2,0 pen clBlack pmXor"}));
+    EXPECT_EQ(Rec->Log,
+              (std::vector<String>{"Polyline 1,1 5,1 pen clBlack pmXor", "Polyline 5,1 5,9 pen clBlack pmXor",
+                                   "Polyline 0,0 1,1 2,0 pen clBlack pmXor"}));
     EXPECT_EQ(Canvas->PenPos(), TPoint(5, 9));
 }
 
@@ -67,7 +69,7 @@ TEST_F(CanvasRecordingTest, TextOutIsOpaqueOnASolidBrushAndMovesThePen) {
     Canvas->TextRect(TRect(0, 0, 10, 10), 1, 2, "x");
     EXPECT_EQ(Rec->Log, (std::vector<String>{"TextOut 3,4 \"Ügy\" clInfoText opaque clInfoBk",
                                              "TextOut 1,2 \"x\" clInfoText clip 0,0,10,10"}));
-    EXPECT_EQ(Canvas->PenPos(), TPoint(21, 4));  // three characters of 6 pixels
+    EXPECT_EQ(Canvas->PenPos(), TPoint(21, 4)); // three characters of 6 pixels
     EXPECT_EQ(Canvas->TextHeight("x"), 13);
 }
 
@@ -81,7 +83,8 @@ TEST_F(CanvasRecordingTest, OriginAndClipAreInDeviceCoordinates) {
     Canvas->FillRect(TRect(100, 50, 110, 60));
     Canvas->SetClipRect(TRect(100, 50, 120, 60));
     Canvas->IntersectClipRect(TRect(110, 50, 130, 70));
-    EXPECT_EQ(Rec->Log, (std::vector<String>{"FillRect 0,0,10,10 brush clWhite", "Clip 0,0,20,10", "Clip 10,0,20,10"}));
+    EXPECT_EQ(Rec->Log,
+              (std::vector<String>{"FillRect 0,0,10,10 brush clWhite", "Clip 0,0,20,10", "Clip 10,0,20,10"}));
     EXPECT_EQ(Canvas->ClipRect(), TRect(110, 50, 120, 60));
     auto clip = Canvas->ClipRegion();
     ASSERT_NE(clip, nullptr);
@@ -99,5 +102,5 @@ TEST_F(CanvasRecordingTest, ChangeEventsBracketEachDrawing) {
 TEST_F(CanvasRecordingTest, DeviceCapsOfTheRecording) {
     EXPECT_EQ(GetDeviceCaps(Canvas.get(), LOGPIXELSY), 96);
     EXPECT_EQ(GetDeviceCaps(Canvas.get(), HORZRES), 800);
-    EXPECT_EQ(Canvas->Pixels(0, 0), clNone);  // a recording cannot be read
+    EXPECT_EQ(Canvas->Pixels(0, 0), clNone); // a recording cannot be read
 }

@@ -43,7 +43,7 @@ TEST(ColorTest, StringToColorReadsNamesHexAndDecimal) {
     EXPECT_EQ(StringToColor("$00FF8000"), 0x00FF8000u);
     EXPECT_EQ(StringToColor("0x80000005"), clWindow);
     EXPECT_EQ(StringToColor("255"), clRed);
-    EXPECT_EQ(StringToColor("-2147483633"), clBtnFace);  // 0x8000000F as a signed number
+    EXPECT_EQ(StringToColor("-2147483633"), clBtnFace); // 0x8000000F as a signed number
     for (TColor c : {clBlack, clMoneyGreen, clGradientActiveCaption, TColor(0x00ABCDEF)})
         EXPECT_EQ(StringToColor(ColorToString(c)), c);
 }
@@ -86,7 +86,7 @@ TEST(MulDivTest, GradientBandsSplitByRounding) {
 
 TEST(SystemMetricsTest, ClassicMetrics) {
     EXPECT_EQ(GetSystemMetrics(SM_CXVSCROLL), 16);
-    EXPECT_EQ(GetSystemMetrics(SM_CXCURSOR), 32);  // index 13, the grid's button width
+    EXPECT_EQ(GetSystemMetrics(SM_CXCURSOR), 32); // index 13, the grid's button width
     EXPECT_EQ(GetSystemMetrics(SM_CXEDGE), 2);
     EXPECT_EQ(GetSystemMetrics(9999), 0);
     EXPECT_EQ(GetDeviceCaps(nullptr, LOGPIXELSX), 0);

@@ -29,7 +29,7 @@ TEST(DrawEdgeTest, RaisedEdgeHasTwoRingsWithDarkCornersLast) {
                                 "FWrSD\n"
                                 "FSSSD\n"
                                 "DDDDD");
-    EXPECT_EQ(r, TRect(0, 0, 5, 5));  // unchanged without BF_ADJUST
+    EXPECT_EQ(r, TRect(0, 0, 5, 5)); // unchanged without BF_ADJUST
 }
 
 TEST(DrawEdgeTest, SunkenEdgeAndAdjust) {
@@ -98,7 +98,8 @@ TEST(DrawFrameControlTest, UncheckedBoxIsSunkenWithAWindowFace) {
     EXPECT_EQ(c->Pixels(1, 1), RGB(64, 64, 64));
     EXPECT_EQ(c->Pixels(12, 12), clWhite);
     for (int y = 2; y < 11; ++y)
-        for (int x = 2; x < 11; ++x) EXPECT_EQ(c->Pixels(x, y), clWhite) << x << "," << y;
+        for (int x = 2; x < 11; ++x)
+            EXPECT_EQ(c->Pixels(x, y), clWhite) << x << "," << y;
 }
 
 TEST(DrawFrameControlTest, CheckedBoxHasTheMarkInWindowText) {
@@ -149,7 +150,8 @@ TEST(DrawFrameControlTest, ComboArrowPointsDownInButtonText) {
     int top = -1, bottom = -1, widest = 0;
     for (int y = 0; y < 16; ++y) {
         int n = 0;
-        for (int x = 2; x < 14; ++x) n += c->Pixels(x, y) == clBlack;
+        for (int x = 2; x < 14; ++x)
+            n += c->Pixels(x, y) == clBlack;
         if (n) {
             if (top < 0) top = y;
             bottom = y;
@@ -159,9 +161,10 @@ TEST(DrawFrameControlTest, ComboArrowPointsDownInButtonText) {
     EXPECT_EQ(widest, 7);
     EXPECT_EQ(bottom - top + 1, 4);
     int last = 0;
-    for (int x = 2; x < 14; ++x) last += c->Pixels(x, bottom) == clBlack;
-    EXPECT_EQ(last, 1);  // the tip at the bottom
-    EXPECT_EQ(c->Pixels(0, 0), RGB(255, 255, 255));  // soft raised edge
+    for (int x = 2; x < 14; ++x)
+        last += c->Pixels(x, bottom) == clBlack;
+    EXPECT_EQ(last, 1);                             // the tip at the bottom
+    EXPECT_EQ(c->Pixels(0, 0), RGB(255, 255, 255)); // soft raised edge
 }
 
 TEST(DrawFrameControlTest, PushButtonAdjustsWhenAsked) {
@@ -181,11 +184,11 @@ TEST(DrawFrameControlTest, RadioIsRoundWithADotWhenChecked) {
     TRect r(0, 0, 13, 13);
     DrawFrameControl(b->Canvas(), r, DFC_BUTTON, DFCS_BUTTONRADIO | DFCS_CHECKED);
     auto* c = b->Canvas();
-    EXPECT_EQ(c->Pixels(0, 0), clRed);  // corners stay outside the circle
+    EXPECT_EQ(c->Pixels(0, 0), clRed); // corners stay outside the circle
     EXPECT_EQ(c->Pixels(12, 12), clRed);
     EXPECT_EQ(c->Pixels(6, 6), clBlack);
     EXPECT_EQ(c->Pixels(6, 3), clWhite);
-    EXPECT_EQ(c->Pixels(6, 0), RGB(128, 128, 128));  // top of the outer ring: shadow
+    EXPECT_EQ(c->Pixels(6, 0), RGB(128, 128, 128)); // top of the outer ring: shadow
     auto u = Filled(13, 13, clRed);
     TRect q(0, 0, 13, 13);
     DrawFrameControl(u->Canvas(), q, DFC_BUTTON, DFCS_BUTTONRADIO);

@@ -20,7 +20,8 @@ struct DrawTextTest : ::testing::Test {
     }
     static std::vector<String> Texts(const graphics::TextLayout& l) {
         std::vector<String> out;
-        for (const auto& line : l.Lines) out.push_back(line.Text);
+        for (const auto& line : l.Lines)
+            out.push_back(line.Text);
         return out;
     }
 };
@@ -45,20 +46,21 @@ TEST_F(DrawTextTest, LongWordOverflowsUnlessEditControl) {
 TEST_F(DrawTextTest, LineBreaksStartNewLinesUnlessSingleLine) {
     EXPECT_EQ(Texts(Layout("one\r\ntwo\nthree", TRect(0, 0, 100, 100), 0)),
               (std::vector<String>{"one", "two", "three"}));
-    EXPECT_EQ(Texts(Layout("one\r\ntwo", TRect(0, 0, 100, 100), DT_SINGLELINE)), (std::vector<String>{"onetwo"}));
+    EXPECT_EQ(Texts(Layout("one\r\ntwo", TRect(0, 0, 100, 100), DT_SINGLELINE)),
+              (std::vector<String>{"onetwo"}));
 }
 
 TEST_F(DrawTextTest, HorizontalAlignment) {
     const TRect r(10, 0, 70, 20);
     EXPECT_EQ(Layout("abcd", r, DT_LEFT).Lines[0].X, 10);
-    EXPECT_EQ(Layout("abcd", r, DT_CENTER).Lines[0].X, 28);  // 10 + (60 − 24) / 2
+    EXPECT_EQ(Layout("abcd", r, DT_CENTER).Lines[0].X, 28); // 10 + (60 − 24) / 2
     EXPECT_EQ(Layout("abcd", r, DT_RIGHT).Lines[0].X, 46);
-    EXPECT_EQ(Layout("abcde", r, DT_CENTER).Lines[0].X, 25);  // (60 − 30) / 2 = 15
+    EXPECT_EQ(Layout("abcde", r, DT_CENTER).Lines[0].X, 25); // (60 − 30) / 2 = 15
 }
 
 TEST_F(DrawTextTest, VerticalAlignmentOnlyForSingleLines) {
-    const TRect r(0, 10, 100, 40);  // 30 high, line 13
-    EXPECT_EQ(Layout("x", r, DT_SINGLELINE | DT_VCENTER).Lines[0].Y, 18);  // 10 + 17 / 2
+    const TRect r(0, 10, 100, 40);                                        // 30 high, line 13
+    EXPECT_EQ(Layout("x", r, DT_SINGLELINE | DT_VCENTER).Lines[0].Y, 18); // 10 + 17 / 2
     EXPECT_EQ(Layout("x", r, DT_SINGLELINE | DT_BOTTOM).Lines[0].Y, 27);
     EXPECT_EQ(Layout("x", r, DT_VCENTER).Lines[0].Y, 10);
     // The answer for a centred line reaches from the top to the line's bottom.
@@ -67,16 +69,17 @@ TEST_F(DrawTextTest, VerticalAlignmentOnlyForSingleLines) {
 
 TEST_F(DrawTextTest, EndEllipsisKeepsWhatFits) {
     auto l = Layout("abcdefghij", TRect(0, 0, 42, 13), DT_SINGLELINE | DT_END_ELLIPSIS);
-    EXPECT_EQ(l.Lines[0].Text, "abcd...");  // 7 characters = 42 pixels
+    EXPECT_EQ(l.Lines[0].Text, "abcd..."); // 7 characters = 42 pixels
     l = Layout("abcdef", TRect(0, 0, 36, 13), DT_SINGLELINE | DT_END_ELLIPSIS);
-    EXPECT_EQ(l.Lines[0].Text, "abcdef");  // fits: untouched
+    EXPECT_EQ(l.Lines[0].Text, "abcdef"); // fits: untouched
     l = Layout("abcdef", TRect(0, 0, 5, 13), DT_SINGLELINE | DT_END_ELLIPSIS);
     EXPECT_EQ(l.Lines[0].Text, "...");
 }
 
 TEST_F(DrawTextTest, PathEllipsisKeepsTheFileName) {
-    auto l = Layout("C:\\Dokumentumok\\ugyek\\level.doc", TRect(0, 0, 120, 13), DT_SINGLELINE | DT_PATH_ELLIPSIS);
-    EXPECT_EQ(l.Lines[0].Text, "C:\\Doku...\\level.doc");  // 20 characters
+    auto l =
+        Layout("C:\\Dokumentumok\\ugyek\\level.doc", TRect(0, 0, 120, 13), DT_SINGLELINE | DT_PATH_ELLIPSIS);
+    EXPECT_EQ(l.Lines[0].Text, "C:\\Doku...\\level.doc"); // 20 characters
 }
 
 TEST_F(DrawTextTest, EllipsisCountsCharactersNotBytes) {
@@ -112,8 +115,8 @@ TEST_F(DrawTextTest, CalcRectFitsTheText) {
     EXPECT_EQ(r, TRect(5, 5, 29, 18));
     r = TRect(0, 0, 60, 0);
     DrawText(canvas.get(), "the quick brown fox", -1, r, DT_CALCRECT | DT_WORDBREAK);
-    EXPECT_EQ(r, TRect(0, 0, 54, 26));  // "the quick" / "brown fox"
-    EXPECT_TRUE(rec->Log.empty());      // measuring draws nothing
+    EXPECT_EQ(r, TRect(0, 0, 54, 26)); // "the quick" / "brown fox"
+    EXPECT_TRUE(rec->Log.empty());     // measuring draws nothing
     r = TRect(0, 0, 60, 0);
     EXPECT_EQ(DrawText(canvas.get(), "", -1, r, DT_CALCRECT), 0);
     EXPECT_EQ(r, TRect(0, 0, 0, 0));
@@ -166,7 +169,7 @@ TEST_F(DrawTextTest, DeviceStateSettersAnswerThePreviousValue) {
     EXPECT_EQ(SetTextColor(canvas.get(), clRed), clWindowText);
     EXPECT_EQ(SetBkColor(canvas.get(), clBlue), clWhite);
     EXPECT_EQ(SetBkMode(canvas.get(), TRANSPARENT), OPAQUE);
-    EXPECT_EQ(SetBkMode(canvas.get(), 7), 0);  // unknown mode refused
+    EXPECT_EQ(SetBkMode(canvas.get(), 7), 0); // unknown mode refused
     // A new font colour replaces the text colour, as selecting the font does.
     canvas->Font()->SetColor(clGreen);
     EXPECT_EQ(canvas->TextColor(), clGreen);

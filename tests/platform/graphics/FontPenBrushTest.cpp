@@ -34,12 +34,12 @@ TEST(FontTest, DefaultsAreTheClassicDialogFont) {
 TEST(FontTest, SizeAndHeightFollowEachOther) {
     TFont f;
     f.SetSize(10);
-    EXPECT_EQ(f.Height(), -13);  // -round(10 × 96 / 72)
+    EXPECT_EQ(f.Height(), -13); // -round(10 × 96 / 72)
     f.SetHeight(-16);
     EXPECT_EQ(f.Size(), 12);
     f.SetPixelsPerInch(120);
     EXPECT_EQ(f.Height(), -16);
-    EXPECT_EQ(f.Size(), 10);  // -MulDiv(-16, 72, 120) = 9.6 → 10
+    EXPECT_EQ(f.Size(), 10); // -MulDiv(-16, 72, 120) = 9.6 → 10
 }
 
 TEST(FontTest, ChangeFiresOncePerRealChange) {
@@ -48,11 +48,11 @@ TEST(FontTest, ChangeFiresOncePerRealChange) {
     f.OnChange = c.Handler();
     f.SetName("Arial");
     f.SetName("Arial");
-    f.SetSize(8);  // already 8 points
+    f.SetSize(8); // already 8 points
     f.SetStyle({fsBold, fsItalic});
     f.SetStyle({fsItalic, fsBold});
     f.SetColor(clRed);
-    f.SetName("");  // ignored
+    f.SetName(""); // ignored
     EXPECT_EQ(c.Count, 3);
     EXPECT_EQ(c.Sender, &f);
     EXPECT_TRUE(f.Style().Contains(fsBold));
@@ -107,7 +107,7 @@ TEST(PenTest, DefaultsWidthFloorAndChanges) {
     EXPECT_EQ(p.Mode(), pmCopy);
     ChangeCounter c;
     p.OnChange = c.Handler();
-    p.SetWidth(0);  // stays 1: no change
+    p.SetWidth(0); // stays 1: no change
     p.SetWidth(-5);
     p.SetWidth(3);
     p.SetMode(pmXor);
@@ -122,17 +122,17 @@ TEST(BrushTest, ClearAndColourInteract) {
     EXPECT_EQ(b.Style(), bsSolid);
     b.SetColor(clRed);
     b.SetStyle(bsClear);
-    EXPECT_EQ(b.Color(), clWhite);  // a clear brush reads back white
+    EXPECT_EQ(b.Color(), clWhite); // a clear brush reads back white
     b.SetColor(clBlue);
-    EXPECT_EQ(b.Style(), bsSolid);  // a colour makes it solid again
+    EXPECT_EQ(b.Style(), bsSolid); // a colour makes it solid again
     b.SetStyle(bsCross);
     b.SetColor(clGreen);
-    EXPECT_EQ(b.Style(), bsCross);  // hatches keep their style
+    EXPECT_EQ(b.Style(), bsCross); // hatches keep their style
 }
 
 TEST(BrushTest, AssignCopiesTheBitmapReference) {
     TBrush a, b;
-    auto* fake = reinterpret_cast<TBitmap*>(&a);  // only the pointer is copied
+    auto* fake = reinterpret_cast<TBitmap*>(&a); // only the pointer is copied
     a.SetBitmap(fake);
     a.SetColor(clAqua);
     b.Assign(&a);

@@ -10,8 +10,13 @@ using graphicstest::Filled;
 
 namespace {
 
-const std::map<TColor, char> Legend = {{clRed, 'r'},   {clBlue, 'b'},  {clWhite, '.'}, {clFuchsia, 'f'},
-                                       {clBlack, '#'}, {clYellow, 'y'}, {ColorToRGB(clBtnShadow), 's'}};
+const std::map<TColor, char> Legend = {{clRed, 'r'},
+                                       {clBlue, 'b'},
+                                       {clWhite, '.'},
+                                       {clFuchsia, 'f'},
+                                       {clBlack, '#'},
+                                       {clYellow, 'y'},
+                                       {ColorToRGB(clBtnShadow), 's'}};
 
 // Two 2 × 1 images side by side: "rf" and "bb", fuchsia the mask colour.
 std::unique_ptr<TBitmap> Strip() {
@@ -36,7 +41,7 @@ TEST(ImageListTest, AddMaskedCutsAStripAndDrawsTransparently) {
     list.Draw(dest->Canvas(), 0, 0, 0);
     list.Draw(dest->Canvas(), 2, 0, 1);
     EXPECT_EQ(Art(*dest, Legend), "rybb");
-    list.Draw(dest->Canvas(), 0, 0, 7);  // outside the list: nothing
+    list.Draw(dest->Canvas(), 0, 0, 7); // outside the list: nothing
     EXPECT_EQ(Art(*dest, Legend), "rybb");
 }
 
@@ -62,7 +67,7 @@ TEST(ImageListTest, AddWithAMaskBitmap) {
     list.SetHeight(1);
     auto image = Filled(2, 1, clRed, pf24bit);
     auto mask = Filled(2, 1, clBlack, pf24bit);
-    mask->Canvas()->SetPixels(0, 0, clWhite);  // white = transparent
+    mask->Canvas()->SetPixels(0, 0, clWhite); // white = transparent
     EXPECT_EQ(list.Add(image.get(), mask.get()), 0);
     auto dest = Filled(2, 1, clBlue);
     list.Draw(dest->Canvas(), 0, 0, 0);
@@ -78,7 +83,7 @@ TEST(ImageListTest, DisabledDrawIsEmbossed) {
     list.AddMasked(image.get(), clWhite);
     auto dest = Filled(3, 3, clYellow);
     list.Draw(dest->Canvas(), 0, 0, 0, false);
-    EXPECT_EQ(Art(*dest, Legend), "syy\ny.y\nyyy");  // the highlight is white
+    EXPECT_EQ(Art(*dest, Legend), "syy\ny.y\nyyy"); // the highlight is white
 }
 
 TEST(ImageListTest, DeleteClearAndResize) {
@@ -97,7 +102,7 @@ TEST(ImageListTest, DeleteClearAndResize) {
     } catch (const EInvalidOperation& e) {
         EXPECT_EQ(e.Message(), "Invalid image list index");
     }
-    list.SetWidth(16);  // a new size empties the list
+    list.SetWidth(16); // a new size empties the list
     EXPECT_EQ(list.Count(), 0);
     EXPECT_EQ(changes, 2);
     EXPECT_EQ(list.Add(nullptr, nullptr), -1);

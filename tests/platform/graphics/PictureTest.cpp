@@ -17,7 +17,8 @@ namespace {
 using Bytes = std::vector<Byte>;
 
 void Put32(Bytes& v, std::uint32_t x) {
-    for (int i = 0; i < 4; ++i) v.push_back(Byte(x >> (8 * i)));
+    for (int i = 0; i < 4; ++i)
+        v.push_back(Byte(x >> (8 * i)));
 }
 void Put16(Bytes& v, std::uint16_t x) {
     v.push_back(Byte(x));
@@ -41,14 +42,18 @@ Bytes SmallIcon() {
     Put32(v, 22);
     Put32(v, 40);
     Put32(v, 2);
-    Put32(v, 4);  // colour and mask halves
+    Put32(v, 4); // colour and mask halves
     Put16(v, 1);
     Put16(v, 32);
-    for (int i = 0; i < 6; ++i) Put32(v, 0);
+    for (int i = 0; i < 6; ++i)
+        Put32(v, 0);
     // Bottom row first, B G R A.
-    for (Byte b : {Byte(0xFF), Byte(0), Byte(0), Byte(0xFF), Byte(0), Byte(0xFF), Byte(0), Byte(0xFF)}) v.push_back(b);
-    for (Byte b : {Byte(0), Byte(0), Byte(0xFF), Byte(0xFF), Byte(0), Byte(0), Byte(0), Byte(0)}) v.push_back(b);
-    for (int i = 0; i < 8; ++i) v.push_back(0);  // AND mask rows
+    for (Byte b : {Byte(0xFF), Byte(0), Byte(0), Byte(0xFF), Byte(0), Byte(0xFF), Byte(0), Byte(0xFF)})
+        v.push_back(b);
+    for (Byte b : {Byte(0), Byte(0), Byte(0xFF), Byte(0xFF), Byte(0), Byte(0), Byte(0), Byte(0)})
+        v.push_back(b);
+    for (int i = 0; i < 8; ++i)
+        v.push_back(0); // AND mask rows
     return v;
 }
 
@@ -56,15 +61,16 @@ Bytes PlaceableMetafile() {
     Bytes v;
     Put32(v, 0x9AC6CDD7);
     Put16(v, 0);
-    Put16(v, 0);  // left
-    Put16(v, 0);  // top
+    Put16(v, 0); // left
+    Put16(v, 0); // top
     Put16(v, 1440);
     Put16(v, 720);
-    Put16(v, 1440);  // units per inch
+    Put16(v, 1440); // units per inch
     Put32(v, 0);
     Put16(v, 0);
     // Standard header and the end record.
-    for (Byte b : {1, 0, 9, 0, 0, 3, 12, 0, 0, 0, 0, 0, 3, 0, 0, 0, 0, 0, 3, 0, 0, 0, 0, 0}) v.push_back(b);
+    for (Byte b : {1, 0, 9, 0, 0, 3, 12, 0, 0, 0, 0, 0, 3, 0, 0, 0, 0, 0, 3, 0, 0, 0, 0, 0})
+        v.push_back(b);
     return v;
 }
 
@@ -90,7 +96,8 @@ TEST(IconTest, LoadsDrawsTransparentlyAndSavesTheSameBytes) {
     EXPECT_EQ(icon.Height(), 2);
     auto dest = graphicstest::Filled(2, 2, clWhite);
     dest->Canvas()->Draw(0, 0, &icon);
-    EXPECT_EQ(graphicstest::Art(*dest, {{clRed, 'r'}, {clBlue, 'b'}, {clLime, 'g'}, {clWhite, '.'}}), "r.\nbg");
+    EXPECT_EQ(graphicstest::Art(*dest, {{clRed, 'r'}, {clBlue, 'b'}, {clLime, 'g'}, {clWhite, '.'}}),
+              "r.\nbg");
     EXPECT_EQ(Saved(icon), SmallIcon());
 }
 
@@ -117,7 +124,7 @@ TEST(MetafileTest, KeepsBytesReadsTheSizeAndDrawsAPlaceholder) {
     TMetafile m;
     LoadInto(m, PlaceableMetafile());
     EXPECT_FALSE(m.Enhanced());
-    EXPECT_EQ(m.Width(), 96);  // one inch
+    EXPECT_EQ(m.Width(), 96); // one inch
     EXPECT_EQ(m.Height(), 48);
     EXPECT_EQ(Saved(m), PlaceableMetafile());
     graphics::RecordingCanvasBackend* rec;
@@ -129,10 +136,11 @@ TEST(MetafileTest, KeepsBytesReadsTheSizeAndDrawsAPlaceholder) {
 
 TEST(MetafileTest, RecognisesEnhancedFilesAndRefusesOthers) {
     Bytes emf(88, 0);
-    emf[0] = 1;  // EMR_HEADER
-    const std::int32_t frame[4] = {0, 0, 2540, 1270};  // hundredths of a millimetre
+    emf[0] = 1;                                       // EMR_HEADER
+    const std::int32_t frame[4] = {0, 0, 2540, 1270}; // hundredths of a millimetre
     for (int i = 0; i < 4; ++i)
-        for (int b = 0; b < 4; ++b) emf[std::size_t(24 + 4 * i + b)] = Byte(std::uint32_t(frame[i]) >> (8 * b));
+        for (int b = 0; b < 4; ++b)
+            emf[std::size_t(24 + 4 * i + b)] = Byte(std::uint32_t(frame[i]) >> (8 * b));
     emf[40] = 0x20;
     emf[41] = 'E';
     emf[42] = 'M';
@@ -148,7 +156,7 @@ TEST(MetafileTest, RecognisesEnhancedFilesAndRefusesOthers) {
     } catch (const EInvalidGraphic& e) {
         EXPECT_EQ(e.Message(), "Metafile is not valid");
     }
-    EXPECT_TRUE(m.Enhanced());  // the old picture is kept
+    EXPECT_TRUE(m.Enhanced()); // the old picture is kept
 }
 
 TEST(PictureTest, HoldsACopyOfEachKind) {
@@ -160,9 +168,9 @@ TEST(PictureTest, HoldsACopyOfEachKind) {
     ASSERT_NE(dynamic_cast<TBitmap*>(p.Graphic()), nullptr);
     EXPECT_NE(p.Graphic(), &b);
     EXPECT_EQ(p.Width(), 3);
-    p.Bitmap()->SetWidth(5);  // changes of the held graphic reach the picture
+    p.Bitmap()->SetWidth(5); // changes of the held graphic reach the picture
     EXPECT_EQ(changes, 2);
-    TMetafile* m = p.Metafile();  // another kind replaces the bitmap
+    TMetafile* m = p.Metafile(); // another kind replaces the bitmap
     EXPECT_TRUE(m->Empty());
     EXPECT_EQ(p.Width(), 0);
     TPicture q;
@@ -195,6 +203,6 @@ TEST(PictureTest, FilesByExtension) {
     } catch (const EInvalidGraphic& e) {
         EXPECT_EQ(e.Message(), "Unknown picture file extension (.gif)");
     }
-    EXPECT_EQ(q.Width(), 2);  // unchanged after the failure
+    EXPECT_EQ(q.Width(), 2); // unchanged after the failure
     std::filesystem::remove_all(dir);
 }

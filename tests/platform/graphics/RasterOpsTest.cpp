@@ -44,13 +44,15 @@ TEST(RasterOpsTest, EveryNamedOperationOnColourPixels) {
         {SRCERASE, s, d, p, s & ~d & 0xFFFFFF, "SRCERASE"},
         {MERGEPAINT, s, d, p, (~s | d) & 0xFFFFFF, "MERGEPAINT"},
     };
-    for (const auto& c : cases) EXPECT_EQ(BlitOne(c.Rop, c.Src, c.Dest, c.Brush), c.Expected) << c.Name;
+    for (const auto& c : cases)
+        EXPECT_EQ(BlitOne(c.Rop, c.Src, c.Dest, c.Brush), c.Expected) << c.Name;
 }
 
 TEST(RasterOpsTest, ApplyRop3MatchesTheLogicalFormulas) {
     for (TColor v : {0u, 0xFFFFFFu, 0x123456u}) {
         EXPECT_EQ(graphics::ApplyRop3(SRCAND, 0, v, 0xFF00FF), v & 0xFF00FF);
-        EXPECT_EQ(graphics::ApplyRop3(0x00E20746, 0xABCDEF, v, 0x0F0F0F), (v & 0xABCDEF) | (~v & 0x0F0F0F & 0xFFFFFF));
+        EXPECT_EQ(graphics::ApplyRop3(0x00E20746, 0xABCDEF, v, 0x0F0F0F),
+                  (v & 0xABCDEF) | (~v & 0x0F0F0F & 0xFFFFFF));
     }
     EXPECT_TRUE(graphics::RopUsesSource(SRCCOPY));
     EXPECT_FALSE(graphics::RopUsesSource(PATCOPY));
@@ -60,7 +62,7 @@ TEST(RasterOpsTest, ApplyRop3MatchesTheLogicalFormulas) {
 }
 
 TEST(RasterOpsTest, EveryOperationCodeMatchesItsTruthTableBitByBit) {
-    const TColor p = 0x00F0F0F0, s = 0x00CCCCCC, d = 0x00AAAAAA;  // all eight bit combinations
+    const TColor p = 0x00F0F0F0, s = 0x00CCCCCC, d = 0x00AAAAAA; // all eight bit combinations
     for (unsigned code = 0; code < 256; ++code) {
         TColor expected = 0;
         for (unsigned bit = 0; bit < 24; ++bit) {
@@ -79,8 +81,8 @@ TEST(RasterOpsTest, MonochromeSourceTakesTextAndBackgroundColours) {
     dest->Canvas()->SetTextColor(clRed);
     dest->Canvas()->SetBkColor(clBlue);
     BitBlt(dest->Canvas(), 0, 0, 2, 1, mono->Canvas(), 0, 0, SRCCOPY);
-    EXPECT_EQ(dest->Canvas()->Pixels(0, 0), clRed);   // black → text colour
-    EXPECT_EQ(dest->Canvas()->Pixels(1, 0), clBlue);  // white → background colour
+    EXPECT_EQ(dest->Canvas()->Pixels(0, 0), clRed);  // black → text colour
+    EXPECT_EQ(dest->Canvas()->Pixels(1, 0), clBlue); // white → background colour
 }
 
 TEST(RasterOpsTest, ColourSourceOnMonochromeMatchesTheSourceBackground) {
@@ -139,7 +141,7 @@ TEST(RasterOpsTest, PatternBitmapTilesFromTheDeviceOrigin) {
     tile->Canvas()->SetPixels(1, 0, clWhite);
     auto dest = Filled(5, 1, clRed);
     dest->Canvas()->Brush()->SetBitmap(tile.get());
-    PatBlt(dest->Canvas(), 1, 0, 4, 1, DPa);  // pattern AND red
+    PatBlt(dest->Canvas(), 1, 0, 4, 1, DPa); // pattern AND red
     const std::map<TColor, char> legend = {{clBlack, '#'}, {clRed, 'r'}};
     EXPECT_EQ(graphicstest::Art(*dest, legend), "rr#r#");
     dest->Canvas()->Brush()->SetBitmap(nullptr);

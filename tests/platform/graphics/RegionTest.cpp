@@ -98,24 +98,24 @@ TEST(RegionTest, RegionDataHasThePlatformLayout) {
     Rgn a(CreateRectRgn(0, 0, 10, 10)), b(CreateRectRgn(20, 0, 30, 5)), u(CreateRectRgn(0, 0, 0, 0));
     CombineRgn(u.get(), a.get(), b.get(), RGN_OR);
     const Cardinal size = GetRegionData(u.get(), 0, nullptr);
-    ASSERT_EQ(size, 32u + 3 * 16u);  // bands: y 0..5 two rectangles, y 5..10 one
+    ASSERT_EQ(size, 32u + 3 * 16u); // bands: y 0..5 two rectangles, y 5..10 one
     std::vector<Byte> data(size);
-    EXPECT_EQ(GetRegionData(u.get(), size - 1, data.data()), 0u);  // too small
+    EXPECT_EQ(GetRegionData(u.get(), size - 1, data.data()), 0u); // too small
     ASSERT_EQ(GetRegionData(u.get(), size, data.data()), size);
     auto at = [&](std::size_t i) {
         return std::int32_t(data[i] | (data[i + 1] << 8) | (data[i + 2] << 16) | (data[i + 3] << 24));
     };
-    EXPECT_EQ(at(0), 32);   // dwSize
-    EXPECT_EQ(at(4), 1);    // RDH_RECTANGLES
-    EXPECT_EQ(at(8), 3);    // nCount
-    EXPECT_EQ(at(12), 48);  // nRgnSize
-    EXPECT_EQ(at(16), 0);   // rcBound
+    EXPECT_EQ(at(0), 32);  // dwSize
+    EXPECT_EQ(at(4), 1);   // RDH_RECTANGLES
+    EXPECT_EQ(at(8), 3);   // nCount
+    EXPECT_EQ(at(12), 48); // nRgnSize
+    EXPECT_EQ(at(16), 0);  // rcBound
     EXPECT_EQ(at(24), 30);
     EXPECT_EQ(at(28), 10);
-    EXPECT_EQ(at(32), 0);  // first rectangle: 0, 0, 10, 5
+    EXPECT_EQ(at(32), 0); // first rectangle: 0, 0, 10, 5
     EXPECT_EQ(at(40), 10);
     EXPECT_EQ(at(44), 5);
-    EXPECT_EQ(at(48), 20);  // second: 20, 0, 30, 5
+    EXPECT_EQ(at(48), 20); // second: 20, 0, 30, 5
     Rgn back(ExtCreateRegion(nullptr, size, data.data()));
     ASSERT_NE(back, nullptr);
     EXPECT_TRUE(EqualRgn(back.get(), u.get()));
@@ -125,14 +125,14 @@ TEST(RegionTest, RegionDataHasThePlatformLayout) {
 TEST(RegionTest, MalformedRegionDataIsRefused) {
     Rgn r(CreateRectRgn(0, 0, 5, 5));
     std::vector<Byte> data = r->Data();
-    EXPECT_EQ(ExtCreateRegion(nullptr, Cardinal(data.size() - 1), data.data()), nullptr);  // cut short
+    EXPECT_EQ(ExtCreateRegion(nullptr, Cardinal(data.size() - 1), data.data()), nullptr); // cut short
     EXPECT_EQ(ExtCreateRegion(nullptr, 16, data.data()), nullptr);
     EXPECT_EQ(ExtCreateRegion(nullptr, 0, nullptr), nullptr);
     std::vector<Byte> bad = data;
-    bad[8] = 0xFF;  // claims 255 rectangles
+    bad[8] = 0xFF; // claims 255 rectangles
     EXPECT_EQ(ExtCreateRegion(nullptr, Cardinal(bad.size()), bad.data()), nullptr);
     bad = data;
-    bad[4] = 2;  // unknown type
+    bad[4] = 2; // unknown type
     EXPECT_EQ(ExtCreateRegion(nullptr, Cardinal(bad.size()), bad.data()), nullptr);
     int transform = 0;
     EXPECT_EQ(ExtCreateRegion(&transform, Cardinal(data.size()), data.data()), nullptr);

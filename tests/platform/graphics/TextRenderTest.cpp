@@ -36,7 +36,7 @@ TEST(TextRenderTest, ArialTenPointHasTheClassicLineHeight) {
     EXPECT_LE(h, 16);
     EXPECT_GT(c->TextWidth("WWWW"), c->TextWidth("iiii"));
     c->Font()->SetName("Courier New");
-    EXPECT_EQ(c->TextWidth("WWWW"), c->TextWidth("iiii"));  // the monospaced face is used
+    EXPECT_EQ(c->TextWidth("WWWW"), c->TextWidth("iiii")); // the monospaced face is used
 }
 
 TEST(TextRenderTest, TextStaysInsideItsMeasuredBoxWithoutGreys) {
@@ -54,7 +54,7 @@ TEST(TextRenderTest, TextStaysInsideItsMeasuredBoxWithoutGreys) {
     for (int y = 0; y < 40; ++y)
         for (int x = 0; x < 120; ++x) {
             const TColor p = c->Pixels(x, y);
-            ASSERT_TRUE(p == clBlack || p == clWhite) << x << "," << y;  // no antialiasing
+            ASSERT_TRUE(p == clBlack || p == clWhite) << x << "," << y; // no antialiasing
         }
 }
 
@@ -70,7 +70,7 @@ TEST(TextRenderTest, OpaqueTextFillsItsCellAndTextRectClips) {
     d->Canvas()->Font()->SetColor(clBlack);
     d->Canvas()->TextRect(TRect(0, 0, 8, 20), 0, 0, "WWWWWW");
     EXPECT_LE(InkBox(*d, clBlack).Right, 8);
-    EXPECT_EQ(d->Canvas()->Pixels(7, 19), clYellow);  // the whole rectangle is filled
+    EXPECT_EQ(d->Canvas()->Pixels(7, 19), clYellow); // the whole rectangle is filled
     EXPECT_EQ(d->Canvas()->Pixels(8, 0), clWhite);
 }
 
@@ -97,14 +97,15 @@ TEST(TextRenderTest, AcceleratorIsUnderlined) {
     DrawText(c, "&Mentés", -1, r, DT_SINGLELINE);
     const Integer ascent = c->Measurer().Metrics(c->Font()->State()).Ascent;
     const Integer wm = c->TextWidth("M");
-    for (int x = 0; x < wm; ++x) EXPECT_EQ(c->Pixels(x, ascent + 1), clRed) << x;
+    for (int x = 0; x < wm; ++x)
+        EXPECT_EQ(c->Pixels(x, ascent + 1), clRed) << x;
 }
 
 TEST(TextRenderTest, JustificationSpreadsPixelsOverTheSpaces) {
-    EXPECT_EQ(graphics::JustifyShift(10, 3, 1), 4);  // 3 + one of the remainder
+    EXPECT_EQ(graphics::JustifyShift(10, 3, 1), 4); // 3 + one of the remainder
     EXPECT_EQ(graphics::JustifyShift(10, 3, 2), 7);
     EXPECT_EQ(graphics::JustifyShift(10, 3, 3), 10);
-    EXPECT_EQ(graphics::JustifyShift(10, 3, 9), 10);  // spaces past the count get nothing
+    EXPECT_EQ(graphics::JustifyShift(10, 3, 9), 10); // spaces past the count get nothing
     EXPECT_EQ(graphics::JustifyShift(10, 0, 1), 0);
     auto plain = Filled(80, 20, clWhite), wide = Filled(80, 20, clWhite);
     for (TBitmap* b : {plain.get(), wide.get()}) {
