@@ -1,0 +1,14 @@
+#include "controls/TUtlObject.h"
+
+void TUtlObject::EndUpdate(bool Notify)
+{
+    FUpdateLock = 0;
+    if (Notify)
+        Change();
+}
+
+void TUtlObject::Change()
+{
+    if (OnChange && FUpdateLock != 1)
+        OnChange(this);
+}

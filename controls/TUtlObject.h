@@ -1,0 +1,24 @@
+#pragma once
+// A persistent sub-object that tells its owner about changes through OnChange,
+// grouped by BeginUpdate / EndUpdate (locks do not nest).
+#include "platform/core/TPersistent.h"
+
+class TUtlObject : public TPersistent {
+public:
+    String ClassName() const override { return "TUtlObject"; }
+
+    void BeginUpdate() { FUpdateLock = 1; }
+    // Unlocks and, with Notify, reports one change.
+    void EndUpdate(bool Notify);
+    // Calls OnChange unless locked.
+    virtual void Change();
+    // Suited as the OnChange handler of owned sub-objects.
+    void GetChange(TObject* Sender) { Change(); }
+    // One-line summary of the settings; empty here.
+    virtual String GetSetStr() const { return String(); }
+
+    TNotifyEvent OnChange;
+
+private:
+    Byte FUpdateLock = 0;
+};
