@@ -119,7 +119,7 @@ QPen ToQPen(const PenState& pen) {
     if (pen.Style == psClear) return QPen(Qt::NoPen);
     QPen q(ToQColor(pen.Color));
     q.setCosmetic(true);
-    q.setWidth(pen.Width);
+    q.setWidth(std::max(1, pen.Width));
     if (pen.Width > 1) {
         q.setCapStyle(Qt::RoundCap);
         q.setJoinStyle(Qt::RoundJoin);

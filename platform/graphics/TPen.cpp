@@ -26,8 +26,7 @@ void TPen::SetStyle(TPenStyle v) {
 }
 
 void TPen::SetWidth(Integer v) {
-    if (v < 1) v = 1;
-    if (v == FWidth) return;
+    if (v < 0 || v == FWidth) return;
     FWidth = v;
     Changed();
 }

@@ -14,7 +14,8 @@ public:
     TPenStyle Style() const { return FStyle; }
     void SetStyle(TPenStyle v);
     Integer Width() const { return FWidth; }
-    // Widths below 1 draw as 1, as the platform's pens do.
+    // Width 0 is kept and draws one pixel wide, as the platform's pens do;
+    // a negative width is ignored.
     void SetWidth(Integer v);
     TPenMode Mode() const { return FMode; }
     void SetMode(TPenMode v);

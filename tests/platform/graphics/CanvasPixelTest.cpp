@@ -72,6 +72,15 @@ TEST(CanvasPixelTest, LineToLeavesOutTheEndPixel) {
     EXPECT_EQ(c->PenPos(), TPoint(3, 5));
 }
 
+TEST(CanvasPixelTest, ZeroWidthPenDrawsOnePixelWide) {
+    auto b = Filled(4, 2, clWhite);
+    b->Canvas()->Pen()->SetWidth(0);
+    b->Canvas()->MoveTo(0, 0);
+    b->Canvas()->LineTo(4, 0);
+    b->Canvas()->Rectangle(0, 0, 2, 2);
+    EXPECT_EQ(Art(*b, BW), "####\n##..");
+}
+
 TEST(CanvasPixelTest, PolylineJoinsSegmentsWithoutTheLastPoint) {
     auto b = Filled(4, 4, clWhite);
     b->Canvas()->Polyline({{0, 0}, {3, 0}, {3, 3}});

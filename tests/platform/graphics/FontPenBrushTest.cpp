@@ -99,7 +99,7 @@ TEST(FontFacesTest, WindowsFacesMapToInstalledMetricCompatibleFaces) {
     EXPECT_EQ(graphics::ResolveFontFace("DejaVu Sans"), "DejaVu Sans");
 }
 
-TEST(PenTest, DefaultsWidthFloorAndChanges) {
+TEST(PenTest, DefaultsZeroWidthAndChanges) {
     TPen p;
     EXPECT_EQ(p.Color(), clBlack);
     EXPECT_EQ(p.Width(), 1);
@@ -107,13 +107,15 @@ TEST(PenTest, DefaultsWidthFloorAndChanges) {
     EXPECT_EQ(p.Mode(), pmCopy);
     ChangeCounter c;
     p.OnChange = c.Handler();
-    p.SetWidth(0); // stays 1: no change
-    p.SetWidth(-5);
+    p.SetWidth(-5); // ignored
+    EXPECT_EQ(p.Width(), 1);
+    p.SetWidth(0); // kept: callers read it back to count parallel lines
+    EXPECT_EQ(p.Width(), 0);
     p.SetWidth(3);
     p.SetMode(pmXor);
     p.SetMode(pmXor);
     EXPECT_EQ(p.Width(), 3);
-    EXPECT_EQ(c.Count, 2);
+    EXPECT_EQ(c.Count, 3);
 }
 
 TEST(BrushTest, ClearAndColourInteract) {
