@@ -37,8 +37,15 @@ void TCanvas::FontChanged() {
 }
 
 void TCanvas::BrushChanged() {
-    FBkColor = FBrush->Color();
-    FBkMode = FBrush->Style() == bsSolid ? OPAQUE : TRANSPARENT;
+    if (FBrush->Style() == bsSolid) {
+        FBkColor = FBrush->Color();
+        FBkMode = OPAQUE;
+    } else {
+        // Hatches are drawn transparent; the inverse colour keeps a hatch
+        // visible should something turn the background opaque.
+        FBkColor = ~ColorToRGB(FBrush->Color()) & 0xFFFFFF;
+        FBkMode = TRANSPARENT;
+    }
 }
 
 void TCanvas::SetMeasurer(graphics::TextMeasurer* m) {

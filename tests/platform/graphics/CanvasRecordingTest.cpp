@@ -104,3 +104,17 @@ TEST_F(CanvasRecordingTest, DeviceCapsOfTheRecording) {
     EXPECT_EQ(GetDeviceCaps(Canvas.get(), HORZRES), 800);
     EXPECT_EQ(Canvas->Pixels(0, 0), clNone); // a recording cannot be read
 }
+
+TEST_F(CanvasRecordingTest, BrushSetsTheBackgroundModeAndColour) {
+    Canvas->Brush()->SetColor(clNavy);
+    EXPECT_EQ(Canvas->BkMode(), OPAQUE);
+    EXPECT_EQ(Canvas->BkColor(), clNavy);
+    Canvas->Brush()->SetStyle(bsCross);
+    EXPECT_EQ(Canvas->BkMode(), TRANSPARENT);
+    EXPECT_EQ(Canvas->BkColor(), 0x007FFFFFu);  // the inverse of navy
+    Canvas->SetBkColor(clRed);                   // lasts until the brush changes
+    Canvas->TextOut(0, 0, "x");
+    Canvas->Brush()->SetStyle(bsSolid);
+    EXPECT_EQ(Canvas->BkColor(), clNavy);
+    EXPECT_EQ(Rec->Log[0], "TextOut 0,0 \"x\" clWindowText");
+}
