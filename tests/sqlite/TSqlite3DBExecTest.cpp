@@ -389,3 +389,34 @@ TEST(Collation, SystemObservesCase) {
     EXPECT_EQ(value("select count(*) from c where n = 'A' collate system"), "1");
     EXPECT_EQ(value("select count(*) from c where n = 'A' collate systemnocase"), "2");
 }
+
+TEST_F(ExecTest, StepFailureMidResultRaisesInsteadOfEndingTheResult) {
+    db.SQLite3_ExecSQL("create table n(v integer); insert into n values(1), (-9223372036854775807 - 1)",
+                       nullptr);
+    const String sql = "select abs(v) as a from n order by rowid";
+    TestTarget t(&db);
+    ExpectRaises<EDatabaseError>([&] { t.Load(sql); }, "integer overflow\n\n" + sql);
+    EXPECT_EQ(t.Store.Count(), 1);  // the rows read before the failure stay
+}
+
+TEST_F(ExecTest, StatementThatFailedToStepClosesQuietly) {
+    db.SQLite3_ExecSQL("create table n(v integer); insert into n values(-9223372036854775807 - 1)",
+                       nullptr);
+    TestTarget t(&db);
+    sqlite3_stmt* statement = db.SQLite3_PrepareResult("select abs(v) from n", &t);
+    ASSERT_NE(statement, nullptr);
+    EXPECT_THROW(db.SQLite3_GetNextResult(statement, &t), EDatabaseError);
+    EXPECT_NO_THROW(db.SQLite3_CloseResult(statement));
+    db.SQLite3_CloseResult(nullptr);
+}
+
+TEST_F(ExecTest, RowByRowReadingEndsWithNull) {
+    TestTarget t(&db);
+    sqlite3_stmt* statement = db.SQLite3_PrepareResult("select 1 as a union all select 2", &t);
+    ASSERT_NE(db.SQLite3_GetNextResult(statement, &t), nullptr);
+    sqlite::RowImage* row = db.SQLite3_GetNextResult(statement, &t);
+    ASSERT_NE(row, nullptr);
+    EXPECT_EQ((*row)[0].Bytes, "2");
+    EXPECT_EQ(db.SQLite3_GetNextResult(statement, &t), nullptr);
+    db.SQLite3_CloseResult(statement);
+}
