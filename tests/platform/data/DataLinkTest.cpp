@@ -151,6 +151,20 @@ TEST(DataLinkWindow, GrowingTheBufferCountFillsMoreRecords)
     EXPECT_EQ(l.Link.Window(), (std::vector<Int64>{6}));
 }
 
+TEST(DataLinkWindow, DeletingTheLastRecordRefillsTheWindowFromAbove)
+{
+    Linked l(10, 4);
+    l.Data->Last();
+    l.Data->Delete();
+    EXPECT_EQ(l.Link.Window(), (std::vector<Int64>{6, 7, 8, 9}));
+    EXPECT_EQ(l.Link.ActiveRecord(), 3);
+    l.Data->MoveBy(-2);
+    l.Data->Delete();  // in the middle: the next record takes its place, the window stays full
+    EXPECT_EQ(l.Link.Window(), (std::vector<Int64>{5, 6, 8, 9}));
+    EXPECT_EQ(l.Data->FieldByName("id")->AsInteger(), 8);
+    EXPECT_EQ(l.Link.ActiveRecord(), 2);
+}
+
 TEST(DataLinkWindow, ShrinkingAWindowKeepsTheCurrentRecord)
 {
     Linked l(10, 6);
