@@ -1,0 +1,123 @@
+#include "platform/ui/EventBridge.h"
+
+#include "platform/graphics/QtCanvasBackend.h"
+#include "platform/graphics/TCanvas.h"
+#include "platform/ui/KeyRouter.h"
+#include "platform/ui/SafeCall.h"
+#include "platform/ui/TApplication.h"
+#include "platform/ui/TControl.h"
+#include "platform/ui/TPopupMenu.h"
+#include "platform/ui/TWinControl.h"
+
+#include <QContextMenuEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWidget>
+
+namespace ui {
+
+namespace {
+
+TMouseButton ButtonOf(Qt::MouseButton b) {
+    switch (b) {
+    case Qt::RightButton: return mbRight;
+    case Qt::MiddleButton: return mbMiddle;
+    default: return mbLeft;
+    }
+}
+
+TShiftState ShiftOf(const QMouseEvent* e, bool dbl = false) {
+    TShiftState s = KeyRouter::ShiftState(e->modifiers(), e->buttons() | e->button());
+    if (dbl) s.Include(ssDouble);
+    return s;
+}
+
+} // namespace
+
+EventBridge::EventBridge(TControl* Control) : FControl(Control) {}
+
+bool EventBridge::eventFilter(QObject* Watched, QEvent* Event) {
+    if (Watched != FControl->Widget()) return false;
+    bool handled = false;
+    SafeCall(FControl, [&] { handled = FControl->WidgetEvent(Event); });
+    if (handled) return true;
+
+    TControl* c = FControl;
+    switch (Event->type()) {
+    case QEvent::MouseButtonPress: {
+        auto* e = static_cast<QMouseEvent*>(Event);
+        const QPoint p = e->position().toPoint();
+        if (e->button() == Qt::LeftButton) c->FMousePressed = true;
+        SafeCall(c, [&] { c->MouseDown(ButtonOf(e->button()), ShiftOf(e), p.x(), p.y()); });
+        return false;
+    }
+    case QEvent::MouseButtonRelease: {
+        auto* e = static_cast<QMouseEvent*>(Event);
+        const QPoint p = e->position().toPoint();
+        const bool click = c->FClickOnMouseUp && e->button() == Qt::LeftButton && c->FMousePressed &&
+                           PtInRect(c->ClientRect(), TPoint(p.x(), p.y()));
+        if (e->button() == Qt::LeftButton) c->FMousePressed = false;
+        // The original clicks before it reports the release.
+        if (click) SafeCall(c, [&] { c->Click(); });
+        SafeCall(c, [&] { c->MouseUp(ButtonOf(e->button()), ShiftOf(e), p.x(), p.y()); });
+        return false;
+    }
+    case QEvent::MouseButtonDblClick: {
+        auto* e = static_cast<QMouseEvent*>(Event);
+        const QPoint p = e->position().toPoint();
+        if (e->button() == Qt::LeftButton) {
+            c->FMousePressed = true;
+            SafeCall(c, [&] { c->DblClick(); });
+        }
+        SafeCall(c, [&] { c->MouseDown(ButtonOf(e->button()), ShiftOf(e, true), p.x(), p.y()); });
+        return false;
+    }
+    case QEvent::MouseMove: {
+        auto* e = static_cast<QMouseEvent*>(Event);
+        const QPoint p = e->position().toPoint();
+        SafeCall(c, [&] { c->MouseMove(ShiftOf(e), p.x(), p.y()); });
+        return false;
+    }
+    case QEvent::Enter:
+        SafeCall(c, [&] {
+            Application->SetHintFrom(c);
+            c->MouseEnter();
+        });
+        return false;
+    case QEvent::Leave:
+        SafeCall(c, [&] { c->MouseLeave(); });
+        return false;
+    case QEvent::FocusIn:
+    case QEvent::FocusOut: {
+        auto* w = dynamic_cast<TWinControl*>(c);
+        const auto reason = static_cast<QFocusEvent*>(Event)->reason();
+        // Switching windows or opening a menu is no change of the active control.
+        if (!w || reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) return false;
+        if (Event->type() == QEvent::FocusIn) SafeCall(c, [&] { w->DoEnter(); });
+        else SafeCall(c, [&] { w->DoExit(); });
+        return false;
+    }
+    case QEvent::ContextMenu: {
+        TPopupMenu* menu = c->PopupMenu();
+        if (!menu || !menu->AutoPopup()) return false;
+        const QPoint g = static_cast<QContextMenuEvent*>(Event)->globalPos();
+        SafeCall(c, [&] {
+            menu->SetPopupComponent(c);
+            menu->Popup(g.x(), g.y());
+        });
+        return true;
+    }
+    case QEvent::Paint: {
+        if (!c->SelfPainting()) return false;
+        QWidget* w = c->Widget();
+        QPainter painter(w);
+        TCanvas canvas(std::make_unique<graphics::QtCanvasBackend>(&painter, TSize(w->width(), w->height())));
+        SafeCall(c, [&] { c->PaintControl(&canvas); });
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+} // namespace ui

@@ -1,0 +1,111 @@
+#include "platform/ui/InputSimulation.h"
+
+#include "platform/ui/QtSupport.h"
+#include "platform/ui/TWinControl.h"
+#include "platform/ui/VirtualKeys.h"
+
+#include <QApplication>
+#include <QEnterEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QWidget>
+
+namespace ui {
+
+namespace {
+
+Qt::MouseButton QtButton(TMouseButton b) {
+    return b == mbRight ? Qt::RightButton : b == mbMiddle ? Qt::MiddleButton : Qt::LeftButton;
+}
+
+Qt::KeyboardModifiers QtModifiers(TShiftState s) {
+    Qt::KeyboardModifiers m;
+    if (s.Contains(ssShift)) m |= Qt::ShiftModifier;
+    if (s.Contains(ssCtrl)) m |= Qt::ControlModifier;
+    if (s.Contains(ssAlt)) m |= Qt::AltModifier;
+    return m;
+}
+
+int QtKey(Word key, TShiftState shift) {
+    if ((key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9')) return key;
+    if (key >= VK_F1 && key <= VK_F12) return Qt::Key_F1 + (key - VK_F1);
+    switch (key) {
+    case VK_BACK: return Qt::Key_Backspace;
+    case VK_TAB: return shift.Contains(ssShift) ? Qt::Key_Backtab : Qt::Key_Tab;
+    case VK_RETURN: return Qt::Key_Return;
+    case VK_ESCAPE: return Qt::Key_Escape;
+    case VK_SPACE: return Qt::Key_Space;
+    case VK_PRIOR: return Qt::Key_PageUp;
+    case VK_NEXT: return Qt::Key_PageDown;
+    case VK_END: return Qt::Key_End;
+    case VK_HOME: return Qt::Key_Home;
+    case VK_LEFT: return Qt::Key_Left;
+    case VK_UP: return Qt::Key_Up;
+    case VK_RIGHT: return Qt::Key_Right;
+    case VK_DOWN: return Qt::Key_Down;
+    case VK_INSERT: return Qt::Key_Insert;
+    case VK_DELETE: return Qt::Key_Delete;
+    default: return 0;
+    }
+}
+
+void SendMouse(QWidget* w, QEvent::Type type, Integer X, Integer Y, Qt::MouseButton b,
+               Qt::MouseButtons held, Qt::KeyboardModifiers m) {
+    const QPointF local(X, Y);
+    QMouseEvent e(type, local, w->mapToGlobal(local), b, held, m);
+    QApplication::sendEvent(w, &e);
+}
+
+} // namespace
+
+void SimulateClick(TControl* Control, Integer X, Integer Y, TMouseButton Button, TShiftState Shift) {
+    QWidget* w = Control->Widget();
+    const Qt::MouseButton b = QtButton(Button);
+    SendMouse(w, QEvent::MouseButtonPress, X, Y, b, b, QtModifiers(Shift));
+    SendMouse(w, QEvent::MouseButtonRelease, X, Y, b, Qt::NoButton, QtModifiers(Shift));
+}
+
+void SimulateDblClick(TControl* Control, Integer X, Integer Y) {
+    QWidget* w = Control->Widget();
+    SendMouse(w, QEvent::MouseButtonPress, X, Y, Qt::LeftButton, Qt::LeftButton, {});
+    SendMouse(w, QEvent::MouseButtonRelease, X, Y, Qt::LeftButton, Qt::NoButton, {});
+    SendMouse(w, QEvent::MouseButtonDblClick, X, Y, Qt::LeftButton, Qt::LeftButton, {});
+    SendMouse(w, QEvent::MouseButtonRelease, X, Y, Qt::LeftButton, Qt::NoButton, {});
+}
+
+void SimulateMouseMove(TControl* Control, Integer X, Integer Y) {
+    SendMouse(Control->Widget(), QEvent::MouseMove, X, Y, Qt::NoButton, Qt::NoButton, {});
+}
+
+void SimulateMouseEnter(TControl* Control) {
+    QWidget* w = Control->Widget();
+    QEnterEvent e(QPointF(1, 1), QPointF(1, 1), w->mapToGlobal(QPointF(1, 1)));
+    QApplication::sendEvent(w, &e);
+}
+
+void SimulateMouseLeave(TControl* Control) {
+    QEvent e(QEvent::Leave);
+    QApplication::sendEvent(Control->Widget(), &e);
+}
+
+void SimulateKey(TWinControl* Control, Word Key, TShiftState Shift, const String& Text) {
+    QWidget* w = Control->Widget();
+    QWidget* window = w->window();
+    if (QApplication::activeWindow() != window) {
+        window->activateWindow();
+        QApplication::setActiveWindow(window);
+    }
+    if (!w->hasFocus()) w->setFocus(Qt::OtherFocusReason);
+    QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : w;
+    const int key = QtKey(Key, Shift);
+    QKeyEvent press(QEvent::KeyPress, key, QtModifiers(Shift), ToQt(Text));
+    QApplication::sendEvent(target, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, QtModifiers(Shift), ToQt(Text));
+    QApplication::sendEvent(target, &release);
+}
+
+void SimulateCloseBox(TControl* Control) {
+    Control->Widget()->window()->close();
+}
+
+} // namespace ui

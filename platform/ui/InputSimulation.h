@@ -1,0 +1,25 @@
+#pragma once
+// Synthetic mouse and key input for tests: the events take the same road as
+// real ones (widget, event dispatch, key routing).
+#include "platform/ui/UiTypes.h"
+
+class TControl;
+class TWinControl;
+
+namespace ui {
+
+// A press and a release at (X, Y) in the control's client coordinates.
+void SimulateClick(TControl* Control, Integer X, Integer Y, TMouseButton Button = mbLeft,
+                   TShiftState Shift = {});
+// Press, release, double-click, release, as the window system sends them.
+void SimulateDblClick(TControl* Control, Integer X, Integer Y);
+void SimulateMouseMove(TControl* Control, Integer X, Integer Y);
+void SimulateMouseEnter(TControl* Control);
+void SimulateMouseLeave(TControl* Control);
+// Focuses Control's window and control, then sends the key (with Text as the
+// typed character, if any) to the focused widget.
+void SimulateKey(TWinControl* Control, Word Key, TShiftState Shift = {}, const String& Text = {});
+// Asks the window of Control to close as its close box would.
+void SimulateCloseBox(TControl* Control);
+
+} // namespace ui

@@ -1,0 +1,151 @@
+#include "platform/ui/KeyRouter.h"
+
+#include "platform/ui/SafeCall.h"
+#include "platform/ui/TCustomForm.h"
+#include "platform/ui/VirtualKeys.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QWidget>
+
+namespace ui {
+
+namespace {
+
+// Key events this router sent itself after a handler changed the character.
+constexpr int ResentMarker = 0x56454C4D;
+
+TWinControl* FocusedControl(QObject* watched) {
+    auto* w = qobject_cast<QWidget*>(watched);
+    if (!w || w != QApplication::focusWidget()) return nullptr;  // propagation to a parent
+    if (w->window()->windowType() == Qt::Popup) return nullptr;
+    for (TControl* c = TControl::FromWidget(w); c; c = c->Parent())
+        if (auto* wc = dynamic_cast<TWinControl*>(c)) return wc;
+    return nullptr;
+}
+
+bool IsDialogKey(Word key) { return key == VK_TAB || key == VK_RETURN || key == VK_ESCAPE; }
+
+} // namespace
+
+void KeyRouter::Install(QApplication* App) { App->installEventFilter(new KeyRouter); }
+
+TShiftState KeyRouter::ShiftState(Qt::KeyboardModifiers m, Qt::MouseButtons b) {
+    TShiftState s;
+    if (m & Qt::ShiftModifier) s.Include(ssShift);
+    if (m & Qt::ControlModifier) s.Include(ssCtrl);
+    if (m & Qt::AltModifier) s.Include(ssAlt);
+    if (b & Qt::LeftButton) s.Include(ssLeft);
+    if (b & Qt::RightButton) s.Include(ssRight);
+    if (b & Qt::MiddleButton) s.Include(ssMiddle);
+    return s;
+}
+
+Word KeyRouter::VirtualKey(const QKeyEvent* e) {
+    const int k = e->key();
+    if (k >= Qt::Key_A && k <= Qt::Key_Z) return Word('A' + (k - Qt::Key_A));
+    if (k >= Qt::Key_0 && k <= Qt::Key_9) {
+        if (e->modifiers() & Qt::KeypadModifier) return Word(VK_NUMPAD0 + (k - Qt::Key_0));
+        return Word('0' + (k - Qt::Key_0));
+    }
+    if (k >= Qt::Key_F1 && k <= Qt::Key_F12) return Word(VK_F1 + (k - Qt::Key_F1));
+    switch (k) {
+    case Qt::Key_Backspace: return VK_BACK;
+    case Qt::Key_Tab: case Qt::Key_Backtab: return VK_TAB;
+    case Qt::Key_Return: case Qt::Key_Enter: return VK_RETURN;
+    case Qt::Key_Shift: return VK_SHIFT;
+    case Qt::Key_Control: return VK_CONTROL;
+    case Qt::Key_Alt: return VK_MENU;
+    case Qt::Key_Pause: return VK_PAUSE;
+    case Qt::Key_CapsLock: return VK_CAPITAL;
+    case Qt::Key_Escape: return VK_ESCAPE;
+    case Qt::Key_Space: return VK_SPACE;
+    case Qt::Key_PageUp: return VK_PRIOR;
+    case Qt::Key_PageDown: return VK_NEXT;
+    case Qt::Key_End: return VK_END;
+    case Qt::Key_Home: return VK_HOME;
+    case Qt::Key_Left: return VK_LEFT;
+    case Qt::Key_Up: return VK_UP;
+    case Qt::Key_Right: return VK_RIGHT;
+    case Qt::Key_Down: return VK_DOWN;
+    case Qt::Key_Print: return VK_SNAPSHOT;
+    case Qt::Key_Insert: return VK_INSERT;
+    case Qt::Key_Delete: return VK_DELETE;
+    case Qt::Key_Help: return VK_HELP;
+    case Qt::Key_Menu: return VK_APPS;
+    case Qt::Key_Asterisk: return VK_MULTIPLY;
+    case Qt::Key_Plus: return VK_ADD;
+    case Qt::Key_Minus: return VK_SUBTRACT;
+    case Qt::Key_Slash: return VK_DIVIDE;
+    case Qt::Key_NumLock: return VK_NUMLOCK;
+    case Qt::Key_ScrollLock: return VK_SCROLL;
+    default: return 0;
+    }
+}
+
+bool KeyRouter::KeyDown(TWinControl* Control, Word Key, TShiftState Shift) {
+    TCustomForm* form = GetParentForm(Control);
+    if (form && form->IsShortCut(Key, Shift, Control)) return true;
+    if (form && IsDialogKey(Key) && !Control->WantsKey(Key) && form->DialogKey(Key, Shift, Control))
+        return true;
+    if (form && form != Control && form->KeyPreview()) {
+        form->KeyDown(Key, Shift);
+        if (Key == 0) return true;
+    }
+    Control->KeyDown(Key, Shift);
+    return Key == 0;
+}
+
+bool KeyRouter::KeyUp(TWinControl* Control, Word Key, TShiftState Shift) {
+    TCustomForm* form = GetParentForm(Control);
+    if (form && form != Control && form->KeyPreview()) {
+        form->KeyUp(Key, Shift);
+        if (Key == 0) return true;
+    }
+    Control->KeyUp(Key, Shift);
+    return Key == 0;
+}
+
+bool KeyRouter::KeyPress(TWinControl* Control, String& Key) {
+    TCustomForm* form = GetParentForm(Control);
+    if (form && form != Control && form->KeyPreview()) {
+        form->KeyPress(Key);
+        if (Key.empty()) return true;
+    }
+    Control->KeyPress(Key);
+    return Key.empty();
+}
+
+bool KeyRouter::eventFilter(QObject* Watched, QEvent* Event) {
+    const auto type = Event->type();
+    if (type != QEvent::KeyPress && type != QEvent::KeyRelease) return false;
+    auto* e = static_cast<QKeyEvent*>(Event);
+    if (e->nativeScanCode() == quint32(ResentMarker)) return false;
+    TWinControl* control = FocusedControl(Watched);
+    if (!control) return false;
+    const Word key = VirtualKey(e);
+    const TShiftState shift = ShiftState(e->modifiers());
+    bool swallowed = false;
+    if (type == QEvent::KeyRelease) {
+        if (key) SafeCall(control, [&] { swallowed = KeyUp(control, key, shift); });
+        return swallowed;
+    }
+    // An exception in a handler loses the key, as it did in the original.
+    swallowed = true;
+    SafeCall(control, [&] { swallowed = key && KeyDown(control, key, shift); });
+    if (swallowed) return true;
+    const QString text = e->text();
+    if (text.isEmpty()) return false;
+    const String typed = text.toUtf8().toStdString();
+    String changed = typed;
+    swallowed = true;
+    SafeCall(control, [&] { swallowed = KeyPress(control, changed); });
+    if (swallowed) return true;
+    if (changed == typed) return false;
+    QKeyEvent resent(QEvent::KeyPress, 0, e->modifiers(), quint32(ResentMarker), 0, 0,
+                     QString::fromUtf8(changed.data(), qsizetype(changed.size())));
+    QApplication::sendEvent(Watched, &resent);
+    return true;
+}
+
+} // namespace ui

@@ -1,0 +1,98 @@
+#include "platform/ui/QtSupport.h"
+
+#include "platform/core/Exceptions.h"
+#include "platform/graphics/QtFont.h"
+#include "platform/graphics/TFont.h"
+#include "platform/ui/KeyRouter.h"
+
+#include <QApplication>
+#include <QPalette>
+#include <QStyle>
+#include <QStyleFactory>
+
+namespace ui {
+
+namespace {
+
+QColor Sys(Integer index) { return ToQColor(GetSysColor(index)); }
+
+// The classic scheme everywhere, so forms look the same on every desktop.
+QPalette ClassicPalette() {
+    QPalette p;
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        p.setColor(group, QPalette::Window, Sys(COLOR_BTNFACE));
+        p.setColor(group, QPalette::WindowText, Sys(COLOR_WINDOWTEXT));
+        p.setColor(group, QPalette::Base, Sys(COLOR_WINDOW));
+        p.setColor(group, QPalette::AlternateBase, Sys(COLOR_BTNFACE));
+        p.setColor(group, QPalette::Text, Sys(COLOR_WINDOWTEXT));
+        p.setColor(group, QPalette::Button, Sys(COLOR_BTNFACE));
+        p.setColor(group, QPalette::ButtonText, Sys(COLOR_BTNTEXT));
+        p.setColor(group, QPalette::Light, Sys(COLOR_BTNHIGHLIGHT));
+        p.setColor(group, QPalette::Midlight, Sys(COLOR_3DLIGHT));
+        p.setColor(group, QPalette::Mid, Sys(COLOR_BTNSHADOW));
+        p.setColor(group, QPalette::Dark, Sys(COLOR_BTNSHADOW));
+        p.setColor(group, QPalette::Shadow, Sys(COLOR_3DDKSHADOW));
+        p.setColor(group, QPalette::Highlight, Sys(COLOR_HIGHLIGHT));
+        p.setColor(group, QPalette::HighlightedText, Sys(COLOR_HIGHLIGHTTEXT));
+        p.setColor(group, QPalette::ToolTipBase, Sys(COLOR_INFOBK));
+        p.setColor(group, QPalette::ToolTipText, Sys(COLOR_INFOTEXT));
+    }
+    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        p.setColor(QPalette::Disabled, role, Sys(COLOR_GRAYTEXT));
+    p.setColor(QPalette::Disabled, QPalette::Base, Sys(COLOR_BTNFACE));
+    return p;
+}
+
+} // namespace
+
+QApplication* EnsureWidgetApplication() {
+    if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance())) return app;
+    if (QCoreApplication::instance())
+        throw EInvalidOperation("The window layer must start before anything is drawn or measured");
+    static int argc = 1;
+    static char name[] = "velmora";
+    static char* argv[] = {name, nullptr};
+    auto* app = new QApplication(argc, argv);
+    if (QStyle* style = QStyleFactory::create("Windows")) QApplication::setStyle(style);
+    QApplication::setPalette(ClassicPalette());
+    TFont font;
+    QApplication::setFont(ToQFont(&font));
+    QApplication::setQuitOnLastWindowClosed(false);
+    KeyRouter::Install(app);
+    return app;
+}
+
+QString ToQt(const String& s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+
+String FromQt(const QString& s) { return s.toUtf8().toStdString(); }
+
+QColor ToQColor(TColor c) {
+    if (c == clNone || c == clDefault) return QColor(Qt::transparent);
+    const TColor rgb = ColorToRGB(c);
+    return QColor(GetRValue(rgb), GetGValue(rgb), GetBValue(rgb));
+}
+
+QFont ToQFont(const TFont* f) { return graphics::ToQFont(f->State()); }
+
+QCursor ToQCursor(TCursor c) {
+    switch (c) {
+    case crNone: return QCursor(Qt::BlankCursor);
+    case crCross: return QCursor(Qt::CrossCursor);
+    case crIBeam: return QCursor(Qt::IBeamCursor);
+    case crSizeNESW: return QCursor(Qt::SizeBDiagCursor);
+    case crSizeNS: case crVSplit: return QCursor(Qt::SizeVerCursor);
+    case crSizeNWSE: return QCursor(Qt::SizeFDiagCursor);
+    case crSizeWE: case crHSplit: return QCursor(Qt::SizeHorCursor);
+    case crUpArrow: return QCursor(Qt::UpArrowCursor);
+    case crHourGlass: case crSQLWait: return QCursor(Qt::WaitCursor);
+    case crDrag: case crMultiDrag: return QCursor(Qt::DragMoveCursor);
+    case crNoDrop: case crNo: return QCursor(Qt::ForbiddenCursor);
+    case crAppStart: return QCursor(Qt::BusyCursor);
+    case crHelp: return QCursor(Qt::WhatsThisCursor);
+    case crHandPoint: return QCursor(Qt::PointingHandCursor);
+    case crSizeAll: return QCursor(Qt::SizeAllCursor);
+    default: return QCursor(Qt::ArrowCursor);
+    }
+}
+
+} // namespace ui

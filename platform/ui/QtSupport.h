@@ -1,0 +1,37 @@
+#pragma once
+// Platform-internal: the widget application and the conversions between the
+// platform's values and Qt's.
+#include "platform/graphics/TColor.h"
+#include "platform/ui/UiTypes.h"
+
+#include <QColor>
+#include <QCursor>
+#include <QFont>
+#include <QString>
+
+#include <utility>
+
+class QApplication;
+class TFont;
+
+namespace ui {
+
+// Creates the widget application on first use, with the classic style,
+// palette and default font. Raises EInvalidOperation when a non-widget
+// application object already exists.
+QApplication* EnsureWidgetApplication();
+
+QString ToQt(const String& s);
+String FromQt(const QString& s);
+QColor ToQColor(TColor c);
+QFont ToQFont(const TFont* f);
+QCursor ToQCursor(TCursor c);
+
+// Creates a widget for a control's constructor; the application comes first.
+template <class W, class... A>
+W* NewWidget(A&&... args) {
+    EnsureWidgetApplication();
+    return new W(std::forward<A>(args)...);
+}
+
+} // namespace ui

@@ -1,0 +1,217 @@
+#pragma once
+// The base of every visual element: position and size in the parent's client
+// coordinates, alignment and anchors, visibility, text, colour and font (each
+// followed from the parent unless set), hints, cursor, context menu and the
+// mouse events. Each control is backed by a widget of the layer; nothing
+// outside the platform sees it.
+#include "platform/core/TComponent.h"
+#include "platform/graphics/TColor.h"
+#include "platform/graphics/TRect.h"
+#include "platform/ui/TSizeConstraints.h"
+#include "platform/ui/UiTypes.h"
+
+#include <memory>
+
+class QEvent;
+class QWidget;
+class TFont;
+class TCanvas;
+class TWinControl;
+class TCustomForm;
+class TPopupMenu;
+namespace ui {
+class EventBridge;
+class KeyRouter;
+void AlignChildren(TWinControl* Parent);
+}
+
+class TControl : public TComponent {
+public:
+    explicit TControl(TComponent* AOwner) : TControl(AOwner, nullptr) {}
+    // Deletes the widget; a control still parented leaves its parent first.
+    ~TControl() override;
+    String ClassName() const override { return "TControl"; }
+
+    TWinControl* Parent() const { return FParent; }
+    // Moves the control into AParent's child list (null takes it out).
+    // Raises EInvalidOperation "A control cannot have itself as its parent"
+    // when AParent is the control or one of its own children.
+    virtual void SetParent(TWinControl* AParent);
+
+    Integer Left() const { return FLeft; }
+    void SetLeft(Integer v) { SetBounds(v, FTop, FWidth, FHeight); }
+    Integer Top() const { return FTop; }
+    void SetTop(Integer v) { SetBounds(FLeft, v, FWidth, FHeight); }
+    Integer Width() const { return FWidth; }
+    void SetWidth(Integer v) { SetBounds(FLeft, FTop, v, FHeight); }
+    Integer Height() const { return FHeight; }
+    void SetHeight(Integer v) { SetBounds(FLeft, FTop, FWidth, v); }
+    // Sets all four at once within Constraints, realigns the parent and the
+    // children, fires OnResize on a size change.
+    virtual void SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Integer AHeight);
+    TRect BoundsRect() const { return Bounds(FLeft, FTop, FWidth, FHeight); }
+    void SetBoundsRect(const TRect& r) { SetBounds(r.Left, r.Top, r.Width(), r.Height()); }
+    // (0, 0, ClientWidth, ClientHeight).
+    virtual TRect ClientRect() const { return Rect(0, 0, FWidth, FHeight); }
+    Integer ClientWidth() const { return ClientRect().Width(); }
+    Integer ClientHeight() const { return ClientRect().Height(); }
+    virtual void SetClientWidth(Integer v) { SetWidth(FWidth - ClientWidth() + v); }
+    virtual void SetClientHeight(Integer v) { SetHeight(FHeight - ClientHeight() + v); }
+    // Screen position of the client area's top-left corner.
+    virtual TPoint ClientOrigin() const;
+    TPoint ClientToScreen(TPoint p) const;
+    TPoint ScreenToClient(TPoint p) const;
+
+    TAlign Align() const { return FAlign; }
+    void SetAlign(TAlign v);
+    TAnchors Anchors() const { return FAnchors; }
+    void SetAnchors(TAnchors v);
+    TSizeConstraints* Constraints() const { return FConstraints.get(); }
+
+    bool Visible() const { return FVisible; }
+    virtual void SetVisible(bool v);
+    void Show() { SetVisible(true); }
+    void Hide() { SetVisible(false); }
+    // Visible and every parent visible.
+    bool Showing() const;
+    bool Enabled() const { return FEnabled; }
+    virtual void SetEnabled(bool v);
+
+    // Caption and Text are the same text, as in the original.
+    virtual String Text() const { return FText; }
+    virtual void SetText(const String& v);
+    String Caption() const { return Text(); }
+    void SetCaption(const String& v) { SetText(v); }
+
+    TColor Color() const { return FColor; }
+    void SetColor(TColor v);
+    bool ParentColor() const { return FParentColor; }
+    void SetParentColor(bool v);
+    TFont* Font() const { return FFont.get(); }
+    void SetFont(TFont* v);
+    bool ParentFont() const { return FParentFont; }
+    void SetParentFont(bool v);
+
+    const String& Hint() const { return FHint; }
+    void SetHint(const String& v);
+    bool ShowHint() const { return FShowHint; }
+    void SetShowHint(bool v);
+    bool ParentShowHint() const { return FParentShowHint; }
+    void SetParentShowHint(bool v);
+    TCursor Cursor() const { return FCursor; }
+    void SetCursor(TCursor v);
+    TPopupMenu* PopupMenu() const { return FPopupMenu; }
+    void SetPopupMenu(TPopupMenu* v);
+
+    // Last in the parent's child list (painted above its siblings) / first.
+    void BringToFront();
+    void SendToBack();
+    void Invalidate();
+    // Paints at once.
+    void Repaint();
+    void Refresh() { Repaint(); }
+    void Update();
+
+    // The layer calls these; they fire the events.
+    virtual void Click();
+    virtual void DblClick();
+    virtual void MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y);
+    virtual void MouseMove(TShiftState Shift, Integer X, Integer Y);
+    virtual void MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y);
+    virtual void MouseEnter();
+    virtual void MouseLeave();
+    virtual void Resize();
+
+    TNotifyEvent OnClick;
+    TNotifyEvent OnDblClick;
+    TMouseEvent OnMouseDown;
+    TMouseMoveEvent OnMouseMove;
+    TMouseEvent OnMouseUp;
+    TNotifyEvent OnMouseEnter;
+    TNotifyEvent OnMouseLeave;
+    TNotifyEvent OnResize;
+
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+
+    // Platform-internal: the backing widget.
+    QWidget* Widget() const { return FWidget; }
+    // Platform-internal: the control a widget backs, or the nearest one above it.
+    static TControl* FromWidget(const QWidget* w);
+
+protected:
+    // AWidget (may be null: a plain widget) becomes the backing widget, owned.
+    TControl(TComponent* AOwner, QWidget* AWidget);
+
+    // Hooks for derived classes.
+    // A control that paints itself answers true; PaintControl then draws each
+    // paint event on a canvas over the widget.
+    virtual bool SelfPainting() const { return false; }
+    virtual void PaintControl(TCanvas* Canvas) {}
+    // First look at every event of the widget; true swallows it.
+    virtual bool WidgetEvent(QEvent* Event) { return false; }
+    virtual void FontChanged();
+    virtual void ColorChanged();
+    virtual void TextChanged() {}
+    virtual void EnabledChanged() {}
+    // Parent font or colour changed.
+    void ParentFontChanged();
+    void ParentColorChanged();
+    // Whether a left-button press and release over the control fire Click.
+    void SetClickOnMouseUp(bool v) { FClickOnMouseUp = v; }
+    // Whether the widget fills its background with Color.
+    void SetOpaque(bool v);
+    // Sets the bounds without touching the anchor rules (alignment and anchoring).
+    void PlaceBy(const TRect& r);
+    // Moves the widget to the current bounds (and client offset of the parent).
+    virtual void UpdateWidgetGeometry();
+    // Records the anchor origin from the current bounds and the parent's client size.
+    void UpdateAnchorRules();
+    // The real colour behind Color for painting.
+    TColor EffectiveColor() const { return ColorToRGB(FColor); }
+
+private:
+    friend class TWinControl;
+    friend class TCustomForm;
+    friend class ui::EventBridge;
+    friend class ui::KeyRouter;
+    friend void ui::AlignChildren(TWinControl* Parent);
+
+    void OwnFontChanged();
+    void ApplyHint();
+
+    QWidget* FWidget = nullptr;
+    ui::EventBridge* FBridge = nullptr;
+    TWinControl* FParent = nullptr;
+    Integer FLeft = 0;
+    Integer FTop = 0;
+    Integer FWidth = 0;
+    Integer FHeight = 0;
+    TAlign FAlign = alNone;
+    TAnchors FAnchors{akLeft, akTop};
+    TPoint FAnchorRules;
+    TPoint FOriginalParentSize;
+    bool FVisible = true;
+    bool FEnabled = true;
+    String FText;
+    TColor FColor = clWindow;
+    bool FParentColor = true;
+    std::unique_ptr<TFont> FFont;
+    bool FParentFont = true;
+    bool FFontFromParent = false;
+    String FHint;
+    bool FShowHint = false;
+    bool FParentShowHint = true;
+    TCursor FCursor = crDefault;
+    TPopupMenu* FPopupMenu = nullptr;
+    std::unique_ptr<TSizeConstraints> FConstraints;
+    bool FClickOnMouseUp = false;
+    bool FMousePressed = false;
+    bool FOpaque = false;
+};
+
+// The form a control sits on (the control itself when it is a form); null when none.
+TCustomForm* GetParentForm(const TControl* Control);
+// The first part of a hint, before "|".
+String GetShortHint(const String& Hint);
+// The second part of a hint, after "|" (the whole hint when it has none).
+String GetLongHint(const String& Hint);

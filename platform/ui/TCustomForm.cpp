@@ -1,0 +1,376 @@
+#include "platform/ui/TCustomForm.h"
+
+#include "platform/core/Exceptions.h"
+#include "platform/graphics/SystemMetrics.h"
+#include "platform/ui/QtSupport.h"
+#include "platform/ui/TApplication.h"
+#include "platform/ui/TMainMenu.h"
+#include "platform/ui/TMenuItem.h"
+#include "platform/ui/TPopupMenu.h"
+#include "platform/ui/TScreen.h"
+#include "platform/ui/ShortCuts.h"
+#include "platform/ui/VirtualKeys.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QTimer>
+#include <QWidget>
+
+TCustomForm::TCustomForm(TComponent* AOwner) : TWinControl(AOwner, ui::NewWidget<QWidget>(nullptr, Qt::Window)) {
+    FClient = new QWidget(Widget());
+    FClient->setAutoFillBackground(true);
+    FVisible = false;
+    FParentColor = false;
+    FParentFont = false;
+    SetOpaque(true);
+    SetColor(clBtnFace);
+    ApplyWindowFlags();
+    SetBounds(0, 0, 320, 240);
+    Screen->AddForm(this);
+}
+
+TCustomForm::~TCustomForm() {
+    if (OnDestroy) {
+        try {
+            OnDestroy(this);
+        } catch (...) {
+            // A destructor must not throw; the form goes regardless.
+        }
+    }
+    Screen->RemoveForm(this);
+    Application->FormDestroyed(this);
+    if (FMenu) FMenu->OnItemsChanged = nullptr;
+}
+
+void TCustomForm::AfterConstruction() {
+    if (FCreated) return;
+    FCreated = true;
+    if (OnCreate) OnCreate(this);
+}
+
+Integer TCustomForm::FrameWidth() const {
+    switch (FBorderStyle) {
+    case bsNone: return 0;
+    case bsSizeable: case bsSizeToolWin: return GetSystemMetrics(SM_CXFRAME);
+    default: return GetSystemMetrics(SM_CXDLGFRAME);
+    }
+}
+
+namespace {
+
+Integer CaptionHeightOf(TFormBorderStyle s) {
+    switch (s) {
+    case bsNone: return 0;
+    case bsToolWindow: case bsSizeToolWin: return GetSystemMetrics(SM_CYSMCAPTION);
+    default: return GetSystemMetrics(SM_CYCAPTION);
+    }
+}
+
+} // namespace
+
+Integer TCustomForm::CaptionHeight() const { return CaptionHeightOf(FBorderStyle); }
+
+Integer TCustomForm::MenuHeight() const { return FMenuBar && FMenu ? GetSystemMetrics(SM_CYMENU) : 0; }
+
+TRect TCustomForm::ClientRect() const {
+    const Integer f = FrameWidth();
+    return Rect(0, 0, std::max(Width() - 2 * f, 0),
+                std::max(Height() - 2 * f - CaptionHeight() - MenuHeight(), 0));
+}
+
+void TCustomForm::SetClientWidth(Integer v) { SetWidth(v + 2 * FrameWidth()); }
+
+void TCustomForm::SetClientHeight(Integer v) {
+    SetHeight(v + 2 * FrameWidth() + CaptionHeight() + MenuHeight());
+}
+
+TPoint TCustomForm::ClientOrigin() const {
+    const QPoint p = FClient->mapToGlobal(QPoint(0, 0));
+    return {p.x(), p.y()};
+}
+
+void TCustomForm::UpdateWidgetGeometry() {
+    const TRect c = ClientRect();
+    const Integer menu = MenuHeight();
+    FSyncingSize = true;
+    Widget()->move(Left(), Top());
+    Widget()->resize(c.Width(), c.Height() + menu);
+    if (FMenuBar) FMenuBar->setGeometry(0, 0, c.Width(), menu);
+    FClient->setGeometry(0, menu, c.Width(), c.Height());
+    FSyncingSize = false;
+    ApplyConstraints();
+}
+
+void TCustomForm::ApplyConstraints() {
+    // Constraints bound the outer size; the window manager sees the inner one.
+    const Integer dw = Width() - ClientWidth(), dh = Height() - ClientHeight() - MenuHeight();
+    const bool fixed = FBorderStyle != bsSizeable && FBorderStyle != bsSizeToolWin;
+    QWidget* w = Widget();
+    if (fixed) {
+        w->setFixedSize(w->size());
+        return;
+    }
+    const TSizeConstraints* c = Constraints();
+    w->setMinimumSize(std::max(c->MinWidth() - dw, 0), std::max(c->MinHeight() - dh, 0));
+    w->setMaximumSize(c->MaxWidth() > 0 ? c->MaxWidth() - dw : QWIDGETSIZE_MAX,
+                      c->MaxHeight() > 0 ? c->MaxHeight() - dh : QWIDGETSIZE_MAX);
+}
+
+void TCustomForm::ApplyWindowFlags() {
+    Qt::WindowFlags f = Qt::Window;
+    switch (FBorderStyle) {
+    case bsNone: f |= Qt::FramelessWindowHint; break;
+    case bsDialog: f |= Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint; break;
+    case bsToolWindow: case bsSizeToolWin: f |= Qt::Tool; break;
+    default: break;
+    }
+    if (FFormStyle == fsStayOnTop) f |= Qt::WindowStaysOnTopHint;
+    const bool shown = Widget()->isVisible();
+    Widget()->setWindowFlags(f);
+    if (shown) Widget()->show();
+}
+
+void TCustomForm::SetBorderStyle(TFormBorderStyle v) {
+    if (v == FBorderStyle) return;
+    // The outer size stays; the client area follows the new frame.
+    FBorderStyle = v;
+    ApplyWindowFlags();
+    if (v == bsSizeable || v == bsSizeToolWin) {
+        Widget()->setMinimumSize(0, 0);
+        Widget()->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    }
+    UpdateWidgetGeometry();
+    Realign();
+}
+
+void TCustomForm::SetFormStyle(TFormStyle v) {
+    if (v == FFormStyle) return;
+    FFormStyle = v;
+    ApplyWindowFlags();
+}
+
+void TCustomForm::SetWindowState(TWindowState v) {
+    FWindowState = v;
+    if (!Visible()) return;
+    if (v == wsMinimized) Widget()->showMinimized();
+    else if (v == wsMaximized) Widget()->showMaximized();
+    else Widget()->showNormal();
+}
+
+void TCustomForm::TextChanged() { Widget()->setWindowTitle(ui::ToQt(Text())); }
+
+void TCustomForm::SetMenu(TMainMenu* v) {
+    if (v == FMenu) return;
+    if (FMenu) {
+        FMenu->OnItemsChanged = nullptr;
+        FMenu->RemoveFreeNotification(this);
+    }
+    FMenu = v;
+    if (v) {
+        v->FreeNotification(this);
+        v->OnItemsChanged = [this] { RebuildMenuBar(); };
+    }
+    // The client height stays what the forms were laid out in.
+    const Integer clientHeight = ClientHeight();
+    RebuildMenuBar();
+    SetClientHeight(clientHeight);
+    UpdateWidgetGeometry();
+}
+
+void TCustomForm::RebuildMenuBar() {
+    if (!FMenu) {
+        delete FMenuBar;
+        FMenuBar = nullptr;
+        return;
+    }
+    if (!FMenuBar) {
+        FMenuBar = new QMenuBar(Widget());
+        FMenuBar->show();
+    }
+    auto* bar = static_cast<QMenuBar*>(FMenuBar);
+    bar->clear();
+    TMenuItem* root = FMenu->Items();
+    for (Integer i = 0; i < root->Count(); ++i) bar->addAction(root->Items(i)->Action());
+}
+
+void TCustomForm::SetActiveControl(TWinControl* v) {
+    if (v && Visible() && !v->CanFocus())
+        throw EInvalidOperation("Cannot focus a disabled or invisible window");
+    FActiveControl = v;
+    if (v && Visible()) v->SetFocus();
+}
+
+bool TCustomForm::Active() const { return Screen->ActiveForm() == this; }
+
+void TCustomForm::PlaceOnScreen() {
+    Integer left = Left(), top = Top();
+    auto centreOn = [&](TRect area) {
+        left = area.Left + (area.Width() - Width()) / 2;
+        top = area.Top + (area.Height() - Height()) / 2;
+    };
+    switch (FPosition) {
+    case poScreenCenter: case poDesktopCenter:
+        centreOn(Rect(0, 0, Screen->Width(), Screen->Height()));
+        break;
+    case poMainFormCenter: case poOwnerFormCenter: {
+        TCustomForm* other = FPosition == poOwnerFormCenter ? dynamic_cast<TCustomForm*>(Owner()) : nullptr;
+        if (!other) other = Application->MainForm();
+        if (other && other != this) centreOn(other->BoundsRect());
+        else centreOn(Rect(0, 0, Screen->Width(), Screen->Height()));
+        break;
+    }
+    default: return;
+    }
+    SetBounds(std::max(left, 0), std::max(top, 0), Width(), Height());
+}
+
+void TCustomForm::SetVisible(bool v) {
+    if (v == Visible()) return;
+    if (v) {
+        PlaceOnScreen();
+        // The original fires OnShow before the window appears.
+        if (OnShow) OnShow(this);
+        FVisible = true;
+        UpdateWidgetGeometry();
+        Widget()->show();
+        Widget()->raise();
+        Widget()->activateWindow();
+        Screen->SetActiveForm(this);
+        if (FActiveControl && FActiveControl->CanFocus()) FActiveControl->SetFocus();
+        else if (TWinControl* first = FindNextControl(nullptr, true, true, false)) first->SetFocus();
+    } else {
+        FVisible = false;
+        Widget()->hide();
+        if (OnHide) OnHide(this);
+        Screen->FormHidden(this);
+    }
+}
+
+void TCustomForm::Show() {
+    SetVisible(true);
+    Widget()->raise();
+    Screen->SetActiveForm(this);
+}
+
+void TCustomForm::SetModalResult(TModalResult v) {
+    FModalResult = v;
+    // Wake the modal loop if it is waiting for events.
+    if (FModal && v != mrNone) QTimer::singleShot(0, Widget(), [] {});
+}
+
+TModalResult TCustomForm::ShowModal() {
+    if (Visible() || FModal) throw EInvalidOperation("Cannot make a visible window modal");
+    FModal = true;
+    FModalResult = mrNone;
+    Widget()->setWindowModality(Qt::ApplicationModal);
+    try {
+        Show();
+        while (FModalResult == mrNone) {
+            Application->HandleMessage();
+            if (Application->Terminated()) FModalResult = mrCancel;
+            else if (FModalResult != mrNone) CloseModal();
+        }
+    } catch (...) {
+        FModal = false;
+        Widget()->setWindowModality(Qt::NonModal);
+        Hide();
+        throw;
+    }
+    const TModalResult result = FModalResult;
+    Hide();
+    FModal = false;
+    Widget()->setWindowModality(Qt::NonModal);
+    return result;
+}
+
+void TCustomForm::CloseModal() {
+    TCloseAction action = caNone;
+    if (CloseQuery()) {
+        action = caHide;
+        DoClose(action);
+    }
+    if (action == caNone) FModalResult = mrNone;
+    else if (action == caFree) Release();
+}
+
+void TCustomForm::Close() {
+    if (FModal) {
+        SetModalResult(mrCancel);
+        return;
+    }
+    if (!CloseQuery()) return;
+    TCloseAction action = caHide;
+    DoClose(action);
+    if (action == caNone) return;
+    if (Application->MainForm() == this) Application->Terminate();
+    else if (action == caHide) Hide();
+    else if (action == caMinimize) SetWindowState(wsMinimized);
+    else Release();
+}
+
+bool TCustomForm::CloseQuery() {
+    bool canClose = true;
+    if (OnCloseQuery) OnCloseQuery(this, canClose);
+    return canClose;
+}
+
+void TCustomForm::DoClose(TCloseAction& Action) {
+    if (OnClose) OnClose(this, Action);
+}
+
+void TCustomForm::Release() {
+    QTimer::singleShot(0, Widget(), [this] { delete this; });
+}
+
+void TCustomForm::Activate() {
+    if (OnActivate) OnActivate(this);
+}
+
+void TCustomForm::Deactivate() {
+    if (OnDeactivate) OnDeactivate(this);
+}
+
+bool TCustomForm::IsShortCut(Word Key, TShiftState Shift, TControl* Control) {
+    const TShortCut sc = ShortCut(Key, Shift);
+    if (FMenu && FMenu->IsShortCut(sc)) return true;
+    for (TControl* c = Control; c; c = c->Parent())
+        if (c->PopupMenu() && c->PopupMenu()->IsShortCut(sc)) return true;
+    return false;
+}
+
+bool TCustomForm::DialogKey(Word Key, TShiftState Shift, TWinControl* Control) {
+    if (Key == VK_TAB) {
+        if (Shift.Contains(ssCtrl) || Shift.Contains(ssAlt)) return false;
+        SelectNext(Control, !Shift.Contains(ssShift), true);
+        return true;
+    }
+    if (!Shift.Empty()) return false;
+    std::vector<TWinControl*> all;
+    GetTabOrderList(all);
+    for (TWinControl* c : all)
+        if (c->DialogKey(Key)) return true;
+    return false;
+}
+
+bool TCustomForm::WidgetEvent(QEvent* Event) {
+    switch (Event->type()) {
+    case QEvent::Close:
+        // Only the window system closes the window; the form decides what happens.
+        Event->ignore();
+        Close();
+        return true;
+    case QEvent::Resize: {
+        if (FSyncingSize) return false;
+        const QSize s = Widget()->size();
+        const Integer f = FrameWidth();
+        SetBounds(Left(), Top(), s.width() + 2 * f, s.height() + 2 * f + CaptionHeight());
+        return false;
+    }
+    case QEvent::WindowActivate:
+        if (Visible()) Screen->SetActiveForm(this);
+        return false;
+    default:
+        return false;
+    }
+}

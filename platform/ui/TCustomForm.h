@@ -1,0 +1,129 @@
+#pragma once
+// A top-level window. Width and Height include the frame and caption of the
+// border style (the classic metrics), so the client area is what the forms
+// were laid out in; a main menu takes its height from the client area.
+// Forms are shown modelessly (Show) or modally (ShowModal, which runs the
+// event loop until ModalResult is set or the form is closed).
+#include "platform/ui/TWinControl.h"
+
+class TMainMenu;
+
+enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
+enum TPosition { poDesigned, poDefault, poDefaultPosOnly, poDefaultSizeOnly, poScreenCenter,
+                 poDesktopCenter, poMainFormCenter, poOwnerFormCenter };
+enum TFormStyle { fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop };
+enum TWindowState { wsNormal, wsMinimized, wsMaximized };
+enum TCloseAction { caNone, caHide, caFree, caMinimize };
+
+using TCloseEvent = std::function<void(TObject* Sender, TCloseAction& Action)>;
+using TCloseQueryEvent = std::function<void(TObject* Sender, bool& CanClose)>;
+
+class TCustomForm : public TWinControl {
+public:
+    explicit TCustomForm(TComponent* AOwner);
+    ~TCustomForm() override;
+    String ClassName() const override { return "TCustomForm"; }
+
+    // Runs OnCreate once; Application->CreateForm calls it after the constructor.
+    void AfterConstruction();
+
+    TFormBorderStyle BorderStyle() const { return FBorderStyle; }
+    void SetBorderStyle(TFormBorderStyle v);
+    TPosition Position() const { return FPosition; }
+    void SetPosition(TPosition v) { FPosition = v; }
+    TFormStyle FormStyle() const { return FFormStyle; }
+    void SetFormStyle(TFormStyle v);
+    TWindowState WindowState() const { return FWindowState; }
+    void SetWindowState(TWindowState v);
+    bool KeyPreview() const { return FKeyPreview; }
+    void SetKeyPreview(bool v) { FKeyPreview = v; }
+    TMainMenu* Menu() const { return FMenu; }
+    void SetMenu(TMainMenu* v);
+    // The control that has (or gets, when the form is shown) the focus.
+    TWinControl* ActiveControl() const { return FActiveControl; }
+    // Raises EInvalidOperation "Cannot focus a disabled or invisible window"
+    // when the form is shown and the control cannot take the focus.
+    void SetActiveControl(TWinControl* v);
+    bool Active() const;
+
+    TRect ClientRect() const override;
+    void SetClientWidth(Integer v) override;
+    void SetClientHeight(Integer v) override;
+    TPoint ClientOrigin() const override;
+
+    TModalResult ModalResult() const { return FModalResult; }
+    void SetModalResult(TModalResult v);
+    bool Modal() const { return FModal; }
+
+    void SetVisible(bool v) override;
+    // Shows the form and makes it the active one.
+    void Show();
+    void Hide() { SetVisible(false); }
+    // Raises EInvalidOperation "Cannot make a visible window modal" when the
+    // form is already visible or modal.
+    TModalResult ShowModal();
+    // A modal form gets mrCancel; otherwise OnCloseQuery and OnClose decide,
+    // and closing the main form ends the application.
+    void Close();
+    virtual bool CloseQuery();
+    // Deletes the form once the current event is done.
+    void Release();
+
+    // Menu shortcut of the key (the main menu, then the popup menus of the
+    // control and its parents); true when an item took it.
+    bool IsShortCut(Word Key, TShiftState Shift, TControl* Control);
+    // Tab moves the focus; Enter and Escape go to the default and cancel buttons.
+    bool DialogKey(Word Key, TShiftState Shift, TWinControl* Control);
+
+    // Called as the form becomes and stops being the application's active form.
+    virtual void Activate();
+    virtual void Deactivate();
+
+    TNotifyEvent OnCreate;
+    TNotifyEvent OnDestroy;
+    TNotifyEvent OnShow;
+    TNotifyEvent OnHide;
+    TNotifyEvent OnActivate;
+    TNotifyEvent OnDeactivate;
+    TCloseEvent OnClose;
+    TCloseQueryEvent OnCloseQuery;
+
+    QWidget* ContainerWidget() const override { return FClient; }
+
+protected:
+    void UpdateWidgetGeometry() override;
+    bool WidgetEvent(QEvent* Event) override;
+    void TextChanged() override;
+    virtual void DoClose(TCloseAction& Action);
+
+private:
+    friend class TScreen;
+    Integer FrameWidth() const;
+    Integer CaptionHeight() const;
+    Integer MenuHeight() const;
+    void ApplyWindowFlags();
+    void ApplyConstraints();
+    void PlaceOnScreen();
+    void CloseModal();
+    void RebuildMenuBar();
+
+    QWidget* FClient = nullptr;
+    QWidget* FMenuBar = nullptr;
+    TMainMenu* FMenu = nullptr;
+    TWinControl* FActiveControl = nullptr;
+    TFormBorderStyle FBorderStyle = bsSizeable;
+    TPosition FPosition = poDesigned;
+    TFormStyle FFormStyle = fsNormal;
+    TWindowState FWindowState = wsNormal;
+    bool FKeyPreview = false;
+    bool FModal = false;
+    bool FCreated = false;
+    bool FSyncingSize = false;
+    TModalResult FModalResult = mrNone;
+};
+
+class TForm : public TCustomForm {
+public:
+    explicit TForm(TComponent* AOwner) : TCustomForm(AOwner) {}
+    String ClassName() const override { return "TForm"; }
+};

@@ -1,0 +1,169 @@
+#include "platform/ui/TWinControl.h"
+
+#include "platform/core/Exceptions.h"
+#include "platform/core/Format.h"
+#include "platform/ui/QtSupport.h"
+
+#include <QWidget>
+
+#include <algorithm>
+
+TWinControl::TWinControl(TComponent* AOwner, QWidget* AWidget) : TControl(AOwner, AWidget) {}
+
+TWinControl::~TWinControl() {
+    FAlignLevel = 1;  // no layout while the children go
+    while (!FControls.empty()) {
+        TControl* c = FControls.back();
+        RemoveControl(c);
+        delete c;
+    }
+}
+
+TControl* TWinControl::Controls(Integer Index) const {
+    if (Index < 0 || Index >= ControlCount())
+        throw EListError("List index out of bounds (" + std::to_string(Index) + ")");
+    return FControls[std::size_t(Index)];
+}
+
+bool TWinControl::ContainsControl(const TControl* Control) const {
+    for (const TControl* c = Control; c; c = c->Parent())
+        if (c == this) return true;
+    return false;
+}
+
+void TWinControl::InsertControl(TControl* Control) {
+    FControls.push_back(Control);
+    Control->FParent = this;
+    if (auto* w = dynamic_cast<TWinControl*>(Control)) FTabList.push_back(w);
+    QWidget* widget = Control->Widget();
+    widget->setParent(ContainerWidget());
+    Control->UpdateWidgetGeometry();
+    widget->setVisible(Control->Visible());
+    Control->ParentFontChanged();
+    Control->ParentColorChanged();
+    Control->ApplyHint();
+    Control->UpdateAnchorRules();
+    Realign();
+}
+
+void TWinControl::RemoveControl(TControl* Control) {
+    std::erase(FControls, Control);
+    if (auto* w = dynamic_cast<TWinControl*>(Control)) std::erase(FTabList, w);
+    Control->FParent = nullptr;
+    if (QWidget* widget = Control->Widget()) {
+        widget->hide();
+        widget->setParent(nullptr);
+    }
+    Realign();
+}
+
+void TWinControl::SetTabStop(bool v) {
+    FTabStop = v;
+    Widget()->setFocusPolicy(v ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+Integer TWinControl::TabOrder() const {
+    if (!Parent()) return -1;
+    const auto& list = Parent()->FTabList;
+    const auto it = std::find(list.begin(), list.end(), this);
+    return it == list.end() ? -1 : Integer(it - list.begin());
+}
+
+void TWinControl::SetTabOrder(Integer v) {
+    if (!Parent() || v < 0) return;
+    auto& list = Parent()->FTabList;
+    std::erase(list, this);
+    const auto pos = std::min<std::size_t>(std::size_t(v), list.size());
+    list.insert(list.begin() + std::ptrdiff_t(pos), this);
+}
+
+void TWinControl::GetTabOrderList(std::vector<TWinControl*>& List) const {
+    for (TWinControl* c : FTabList) {
+        List.push_back(c);
+        c->GetTabOrderList(List);
+    }
+}
+
+TWinControl* TWinControl::FindNextControl(TWinControl* CurControl, bool GoForward, bool CheckTabStop,
+                                          bool CheckParent) const {
+    std::vector<TWinControl*> list;
+    GetTabOrderList(list);
+    if (list.empty()) return nullptr;
+    const auto n = std::ptrdiff_t(list.size());
+    auto start = std::find(list.begin(), list.end(), CurControl) - list.begin();
+    // Without a current control the search starts at the end that wraps to the first.
+    if (start == n) start = GoForward ? n - 1 : 0;
+    std::ptrdiff_t i = start;
+    do {
+        i = GoForward ? (i + 1) % n : (i + n - 1) % n;
+        TWinControl* c = list[std::size_t(i)];
+        if (c == CurControl) break;
+        if (c->CanFocus() && (!CheckTabStop || c->TabStop()) && (!CheckParent || c->Parent() == this))
+            return c;
+    } while (i != start);
+    return nullptr;
+}
+
+void TWinControl::SelectNext(TWinControl* CurControl, bool GoForward, bool CheckTabStop) {
+    if (TWinControl* c = FindNextControl(CurControl, GoForward, CheckTabStop, false)) c->SetFocus();
+}
+
+bool TWinControl::CanFocus() const {
+    for (const TControl* c = this; c; c = c->Parent())
+        if (!c->Visible() || !c->Enabled()) return false;
+    return true;
+}
+
+void TWinControl::SetFocus() {
+    if (!CanFocus()) throw EInvalidOperation("Cannot focus a disabled or invisible window");
+    Widget()->setFocus(Qt::OtherFocusReason);
+}
+
+bool TWinControl::Focused() const { return Widget()->hasFocus(); }
+
+void TWinControl::Realign() {
+    if (FAlignLevel > 0 || FAligning) return;
+    if (ComponentState().Contains(csDestroying)) return;
+    FAligning = true;
+    try {
+        ui::AlignChildren(this);
+    } catch (...) {
+        FAligning = false;
+        throw;
+    }
+    FAligning = false;
+}
+
+void TWinControl::EnableAlign() {
+    if (FAlignLevel > 0 && --FAlignLevel == 0) Realign();
+}
+
+void TWinControl::KeyDown(Word& Key, TShiftState Shift) {
+    if (OnKeyDown) OnKeyDown(this, Key, Shift);
+}
+
+void TWinControl::KeyUp(Word& Key, TShiftState Shift) {
+    if (OnKeyUp) OnKeyUp(this, Key, Shift);
+}
+
+void TWinControl::KeyPress(String& Key) {
+    if (OnKeyPress) OnKeyPress(this, Key);
+}
+
+void TWinControl::DoEnter() {
+    if (OnEnter) OnEnter(this);
+}
+
+void TWinControl::DoExit() {
+    if (OnExit) OnExit(this);
+}
+
+void TWinControl::FontChanged() {
+    TControl::FontChanged();
+    for (TControl* c : FControls) c->ParentFontChanged();
+}
+
+void TWinControl::ColorChanged() {
+    TControl::ColorChanged();
+    for (TControl* c : FControls) c->ParentColorChanged();
+}

@@ -1,0 +1,92 @@
+#pragma once
+// A control that holds other controls and can take the keyboard focus: its
+// children are laid out by Align (top, bottom, left, right, then client) and
+// Anchors whenever it is resized, and Tab moves the focus in tab order.
+#include "platform/ui/TControl.h"
+
+#include <vector>
+
+class TWinControl : public TControl {
+public:
+    explicit TWinControl(TComponent* AOwner) : TWinControl(AOwner, nullptr) {}
+    // Deletes the child controls first (the last first), as the original did.
+    ~TWinControl() override;
+    String ClassName() const override { return "TWinControl"; }
+
+    Integer ControlCount() const { return Integer(FControls.size()); }
+    // Raises EListError "List index out of bounds (<i>)".
+    TControl* Controls(Integer Index) const;
+    bool ContainsControl(const TControl* Control) const;
+
+    bool TabStop() const { return FTabStop; }
+    void SetTabStop(bool v);
+    // Position among the parent's focusable children; -1 without a parent.
+    Integer TabOrder() const;
+    // Values past the end move the control last; negative values are ignored.
+    void SetTabOrder(Integer v);
+    // The parent's focusable children in tab order, then recursively each one's.
+    void GetTabOrderList(std::vector<TWinControl*>& List) const;
+    // The next control after CurControl in tab order below this one, wrapping
+    // around; null when none can take the focus.
+    TWinControl* FindNextControl(TWinControl* CurControl, bool GoForward, bool CheckTabStop,
+                                 bool CheckParent) const;
+    void SelectNext(TWinControl* CurControl, bool GoForward, bool CheckTabStop);
+
+    // Visible and enabled along the parent chain.
+    virtual bool CanFocus() const;
+    // Raises EInvalidOperation "Cannot focus a disabled or invisible window"
+    // when the control cannot take the focus.
+    virtual void SetFocus();
+    bool Focused() const;
+    // Whether the control handles Tab, Enter or Escape itself (a memo wants
+    // Enter, a grid Tab) instead of letting the form move the focus or press
+    // its default or cancel button.
+    virtual bool WantsKey(Word Key) const { return false; }
+    // Tab, Enter or Escape offered by the form to each of its controls; a
+    // default or cancel button answers true when it took it.
+    virtual bool DialogKey(Word Key) { return false; }
+
+    // Lays out the aligned and anchored children.
+    void Realign();
+    void DisableAlign() { ++FAlignLevel; }
+    void EnableAlign();
+
+    // The layer calls these; they fire the events.
+    virtual void KeyDown(Word& Key, TShiftState Shift);
+    virtual void KeyUp(Word& Key, TShiftState Shift);
+    virtual void KeyPress(String& Key);
+    virtual void DoEnter();
+    virtual void DoExit();
+
+    TKeyEvent OnKeyDown;
+    TKeyEvent OnKeyUp;
+    TKeyPressEvent OnKeyPress;
+    TNotifyEvent OnEnter;
+    TNotifyEvent OnExit;
+
+    // Platform-internal: the widget that holds the children's widgets, and
+    // where the client area starts inside the control's widget.
+    virtual QWidget* ContainerWidget() const { return Widget(); }
+    virtual TPoint ClientOffset() const { return {}; }
+
+protected:
+    TWinControl(TComponent* AOwner, QWidget* AWidget);
+
+    // The rectangle the aligned children share; shrink it for borders.
+    virtual void AdjustClientRect(TRect& Rect) const { Rect = ClientRect(); }
+    void FontChanged() override;
+    void ColorChanged() override;
+
+private:
+    friend class TControl;
+    friend void ui::AlignChildren(TWinControl* Parent);
+
+    void InsertControl(TControl* Control);
+    void RemoveControl(TControl* Control);
+
+    std::vector<TControl*> FControls;
+    std::vector<TWinControl*> FTabList;
+    bool FTabStop = false;
+    Integer FAlignLevel = 0;
+    bool FAligning = false;
+};
