@@ -4,9 +4,9 @@
 -- Apply it inside one transaction (tools/createdb does) so a failure leaves nothing behind.
 --
 -- Declared types are read by the data layer to choose field types. varchar(n) is a text field
--- of n characters, "date" a date field over yyyy-mm-dd text, "boolean" a check-box field,
--- "text" a memo, "integer" an integer field. Keep this file ASCII, and its comments free of
--- quotes and colons (the connection scans statements for placeholders). The program stores
+-- of n characters, date a date field over yyyy-mm-dd text, boolean a check-box field, text a
+-- memo, integer an integer field. Keep this file ASCII, and its comments free of quotes and
+-- colons, so any reader that scans for placeholders passes over them. The program stores
 -- text in code page 1250, while the sqlite3 tool would store UTF-8 bytes.
 --
 -- Keys use AUTOINCREMENT so the key of a deleted row is never handed out again; register
