@@ -48,6 +48,23 @@ const TFormatSettings& LiteralSettings() {
     return settings;
 }
 
+// The day number of a valid date (as EncodeDate gives it) without the
+// runtime's general checks; every row of a date column passes here.
+bool EncodeDay(Integer year, Integer month, Integer day, TDateTime& date) {
+    if (year < 1 || year > 9999 || month < 1 || month > 12 || day < 1 ||
+        day > DaysInMonth(static_cast<Word>(year), static_cast<Word>(month)))
+        return false;
+    // Days from 1970-01-01 by the civil-calendar formula, then to 1899-12-30.
+    const Integer y = year - (month <= 2 ? 1 : 0);
+    const Integer era = y / 400;
+    const Integer yoe = y - era * 400;
+    const Integer doy = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
+    const Integer doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+    constexpr Integer UnixEpochDay = 25569;  // 1970-01-01 as a TDateTime
+    date = static_cast<TDateTime>(era * 146097 + doe - 719468 + UnixEpochDay);
+    return true;
+}
+
 } // namespace
 
 void GetWord(const String& S, Integer& Pos, Integer& Kind, String& Word) {
@@ -171,8 +188,7 @@ TDateTime YYYYMMDDParser(const char* Text) {
     Integer year, month, day;
     TDateTime date;
     if (!part(0, 4, year) || !part(5, 2, month) || !part(8, 2, day) || year < 0 || month < 0 ||
-        day < 0 || !TryEncodeDate(static_cast<Word>(year), static_cast<Word>(month),
-                                  static_cast<Word>(day), date))
+        day < 0 || !EncodeDay(year, month, day, date))
         return 0;
     if (s.size() <= 10) return date;
 

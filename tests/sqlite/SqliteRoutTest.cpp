@@ -221,3 +221,18 @@ TEST(TextRoutines, WStrCopyCopiesTheTerminator) {
     EXPECT_EQ(dest[2], u'\0');
     EXPECT_EQ(dest[3], u'x');
 }
+
+TEST(DateParsing, EngineDatesAgreeWithTheRuntimeAcrossTheCalendar) {
+    // Leap days, century years and the ends of the range.
+    const char* dates[] = {"0001-01-01", "1899-12-30", "1900-02-28", "1900-03-01", "2000-02-29",
+                           "2004-02-29", "2100-03-01", "9999-12-31", "1970-01-01"};
+    for (const char* d : dates) {
+        const String s(d);
+        const TDateTime expected = EncodeDate(static_cast<Word>(std::stoi(s.substr(0, 4))),
+                                              static_cast<Word>(std::stoi(s.substr(5, 2))),
+                                              static_cast<Word>(std::stoi(s.substr(8, 2))));
+        EXPECT_DOUBLE_EQ(YYYYMMDDParser(d), expected) << d;
+    }
+    EXPECT_EQ(YYYYMMDDParser("1900-02-29"), 0);
+    EXPECT_EQ(YYYYMMDDParser("0000-01-01"), 0);
+}
