@@ -4,6 +4,7 @@
 #include "platform/core/FormatSettings.h"
 #include "platform/core/NumberFormat.h"
 #include "platform/core/StrUtils.h"
+#include "sqlite/SqliteError.h"
 
 #include <algorithm>
 #include <cstring>
@@ -258,4 +259,9 @@ char16_t* WStrCopy(char16_t* Dest, const char16_t* Source) {
     while ((*d++ = *Source++) != u'\0') {
     }
     return Dest;
+}
+
+bool SyntaxCheck(const String& Found, const String& Expected) {
+    if (SameText(Found, Expected)) return true;
+    throw SqliteError("SQL macro syntax error on sql, expected " + Expected);
 }

@@ -48,5 +48,8 @@ Int64 StrToIntX(const String& S);
 double StrToFloatX(const String& S);
 // S with its first "." replaced by the locale's decimal separator.
 void FloatParser(const String& S, String& Result);
+// Update-template keyword check: true when Found equals Expected ignoring case;
+// otherwise raises SqliteError "SQL macro syntax error on sql, expected <Expected>".
+bool SyntaxCheck(const String& Found, const String& Expected);
 // Copies 16-bit characters up to and including the terminating zero; returns Dest.
 char16_t* WStrCopy(char16_t* Dest, const char16_t* Source);

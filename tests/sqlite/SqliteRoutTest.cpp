@@ -3,6 +3,7 @@
 #include "platform/core/DateTime.h"
 #include "platform/core/Exceptions.h"
 #include "platform/core/FormatSettings.h"
+#include "sqlite/SqliteError.h"
 
 #include <gtest/gtest.h>
 
@@ -235,4 +236,14 @@ TEST(DateParsing, EngineDatesAgreeWithTheRuntimeAcrossTheCalendar) {
     }
     EXPECT_EQ(YYYYMMDDParser("1900-02-29"), 0);
     EXPECT_EQ(YYYYMMDDParser("0000-01-01"), 0);
+}
+
+TEST(TextRoutines, SyntaxCheckComparesIgnoringCaseOrRaises) {
+    EXPECT_TRUE(SyntaxCheck("WHERE", "where"));
+    try {
+        SyntaxCheck("set", "where");
+        FAIL();
+    } catch (const SqliteError& e) {
+        EXPECT_EQ(e.Message(), "SQL macro syntax error on sql, expected where");
+    }
 }
