@@ -1,0 +1,140 @@
+// dataset_walk_ratio: opening a query dataset on a million rows of (integer,
+// text, date text, real) and walking it with Next, reading every field as text,
+// against a plain step loop reading every column as text, in the same run.
+// dataset_memory_ratio: heap taken per loaded row against the size of the row's
+// values as the engine holds them (8 bytes a number, the text's bytes).
+#include "platform/core/TStringList.h"
+#include "platform/data/TField.h"
+#include "platform/data/TFields.h"
+#include "sqlite/TSqlite3DB.h"
+#include "sqlite/TSqlite3Query.h"
+
+#include <benchmark/benchmark.h>
+
+#include <malloc.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+namespace {
+
+constexpr int WalkRows = 1'000'000;
+constexpr const char* WalkQuery = "select i, s, d, r from t";
+
+class WalkDatabase {
+public:
+    WalkDatabase() {
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "velmora-walk-XXXXXX").string();
+        if (!mkdtemp(pattern.data())) std::abort();
+        FDir = pattern;
+        Db.SetDefaultDir(FDir);
+        Db.SetDatabase("walk.db");
+        Db.SetConnected(true);
+        Db.SQLite3_ExecSQL(
+            "create table t(i integer, s varchar(40), d date, r real);"
+            "insert into t with recursive c(n) as (select 1 union all select n + 1 from c limit " +
+                std::to_string(WalkRows) +
+                ") select n, 'ügyfél neve ' || n, date('2000-01-01', '+' || (n % 7300) || ' days'),"
+                " n * 0.25 from c",
+            nullptr);
+    }
+    ~WalkDatabase() {
+        Db.SetConnected(false);
+        std::error_code ec;
+        std::filesystem::remove_all(FDir, ec);
+    }
+    TSqlite3DB Db{nullptr};
+
+private:
+    std::string FDir;
+};
+
+WalkDatabase& Walk() {
+    static WalkDatabase db;
+    return db;
+}
+
+void BM_DatasetWalk(benchmark::State& state) {
+    TSqlite3DB& db = Walk().Db;
+    for (auto _ : state) {
+        TSqlite3Query query(nullptr);
+        query.SetConnection(&db);
+        query.SQL()->SetText(WalkQuery);
+        query.Open();
+        TFields* fields = query.Fields();
+        const Integer count = fields->Count();
+        std::size_t bytes = 0;
+        int rows = 0;
+        for (; !query.Eof(); query.Next()) {
+            for (Integer i = 0; i < count; ++i) bytes += fields->Fields(i)->AsString().size();
+            ++rows;
+        }
+        if (rows != WalkRows) state.SkipWithError("row count");
+        benchmark::DoNotOptimize(bytes);
+    }
+}
+
+void BM_DatasetWalkStepLoop(benchmark::State& state) {
+    TSqlite3DB& db = Walk().Db;
+    const sqlite::EngineApi& api = db.Api();
+    for (auto _ : state) {
+        sqlite3_stmt* statement = nullptr;
+        api.prepare(db.Handle(), WalkQuery, -1, &statement, nullptr);
+        std::size_t bytes = 0;
+        int rows = 0;
+        while (api.step(statement) == SQLITE_ROW) {
+            for (int i = 0; i < 4; ++i) {
+                benchmark::DoNotOptimize(api.column_text(statement, i));
+                bytes += static_cast<std::size_t>(api.column_bytes(statement, i));
+            }
+            ++rows;
+        }
+        api.finalize(statement);
+        if (rows != WalkRows) state.SkipWithError("row count");
+        benchmark::DoNotOptimize(bytes);
+    }
+}
+
+// Size of the values as the engine holds them, summed over the result.
+double EngineDataBytes(TSqlite3DB& db) {
+    const sqlite::EngineApi& api = db.Api();
+    sqlite3_stmt* statement = nullptr;
+    api.prepare(db.Handle(), WalkQuery, -1, &statement, nullptr);
+    double bytes = 0;
+    while (api.step(statement) == SQLITE_ROW) {
+        for (int i = 0; i < 4; ++i) {
+            const int type = api.column_type(statement, i);
+            if (type == SQLITE_INTEGER || type == SQLITE_FLOAT) bytes += 8;
+            else bytes += api.column_bytes(statement, i);
+        }
+    }
+    api.finalize(statement);
+    return bytes;
+}
+
+void BM_DatasetMemory(benchmark::State& state) {
+    TSqlite3DB& db = Walk().Db;
+    const double dataBytes = EngineDataBytes(db);
+    double heapBytes = 0;
+    for (auto _ : state) {
+        malloc_trim(0);
+        const std::size_t before = mallinfo2().uordblks;
+        TSqlite3Query query(nullptr);
+        query.SetConnection(&db);
+        query.SQL()->SetText(WalkQuery);
+        query.Open();
+        heapBytes = static_cast<double>(mallinfo2().uordblks - before);
+        if (query.RecordCount() != WalkRows) state.SkipWithError("row count");
+    }
+    state.counters["bytes_per_row"] = heapBytes / WalkRows;
+    state.counters["data_bytes_per_row"] = dataBytes / WalkRows;
+    state.counters["memory_ratio"] = heapBytes / dataBytes;
+}
+
+} // namespace
+
+BENCHMARK(BM_DatasetWalkStepLoop)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3);
+BENCHMARK(BM_DatasetWalk)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3);
+BENCHMARK(BM_DatasetMemory)->Unit(benchmark::kMillisecond)->Iterations(1);
