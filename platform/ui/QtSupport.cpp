@@ -4,11 +4,14 @@
 #include "platform/graphics/QtFont.h"
 #include "platform/graphics/TFont.h"
 #include "platform/ui/KeyRouter.h"
+#include "platform/ui/TApplication.h"
 
 #include <QApplication>
 #include <QPalette>
 #include <QStyle>
 #include <QStyleFactory>
+
+#include <cstdlib>
 
 namespace ui {
 
@@ -59,6 +62,8 @@ QApplication* EnsureWidgetApplication() {
     QApplication::setFont(ToQFont(&font));
     QApplication::setQuitOnLastWindowClosed(false);
     KeyRouter::Install(app);
+    // The forms go before the toolkit's own globals are torn down at exit.
+    std::atexit([] { Application->DestroyComponents(); });
     return app;
 }
 

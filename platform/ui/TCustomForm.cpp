@@ -367,9 +367,17 @@ bool TCustomForm::WidgetEvent(QEvent* Event) {
         SetBounds(Left(), Top(), s.width() + 2 * f, s.height() + 2 * f + CaptionHeight());
         return false;
     }
-    case QEvent::WindowActivate:
-        if (Visible()) Screen->SetActiveForm(this);
+    case QEvent::WindowActivate: {
+        // The window system reports activations late; one that a modal form
+        // or a hidden window makes stale is ignored.
+        if (!Visible()) return false;
+        for (Integer i = 0; i < Screen->FormCount(); ++i) {
+            TCustomForm* f = Screen->Forms(i);
+            if (f != this && f->Modal() && f->Visible()) return false;
+        }
+        Screen->SetActiveForm(this);
         return false;
+    }
     default:
         return false;
     }

@@ -1,0 +1,238 @@
+// Showing and closing forms: the modal loop, close protocol, activation
+// order, placement and shut-down order.
+#include "UiTestSupport.h"
+
+#include "platform/core/Exceptions.h"
+#include "platform/ui/InputSimulation.h"
+#include "platform/ui/TCustomForm.h"
+#include "platform/ui/TScreen.h"
+#include "platform/ui/TTimer.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+namespace {
+
+// Runs Action once from the event loop, after the modal loop has started.
+class Later {
+public:
+    explicit Later(std::function<void()> Action) : FTimer(nullptr) {
+        FTimer.SetInterval(5);
+        FTimer.OnTimer = [this, Action](TObject*) {
+            FTimer.SetEnabled(false);
+            Action();
+        };
+        FTimer.Restart();
+    }
+
+private:
+    TTimer FTimer;
+};
+
+TEST(ModalLoop, EndsWithTheModalResultSet) {
+    TForm form(nullptr);
+    Later later([&] { form.SetModalResult(mrOk); });
+    EXPECT_EQ(form.ShowModal(), mrOk);
+    EXPECT_FALSE(form.Visible());
+    EXPECT_FALSE(form.Modal());
+}
+
+TEST(ModalLoop, CloseOfAModalFormAnswersCancel) {
+    TForm form(nullptr);
+    Later later([&] { form.Close(); });
+    EXPECT_EQ(form.ShowModal(), mrCancel);
+}
+
+TEST(ModalLoop, TheCloseBoxOfAModalFormAnswersCancel) {
+    TForm form(nullptr);
+    Later later([&] { ui::SimulateCloseBox(&form); });
+    EXPECT_EQ(form.ShowModal(), mrCancel);
+}
+
+TEST(ModalLoop, CloseQueryRefusalKeepsTheLoopRunning) {
+    TForm form(nullptr);
+    int asked = 0;
+    form.OnCloseQuery = [&](TObject*, bool& canClose) { canClose = ++asked > 1; };
+    TTimer timer(nullptr);
+    timer.SetInterval(5);
+    timer.OnTimer = [&](TObject*) { form.SetModalResult(mrYes); };
+    timer.Restart();
+    EXPECT_EQ(form.ShowModal(), mrYes);
+    EXPECT_EQ(asked, 2);
+}
+
+TEST(ModalLoop, ShowingAVisibleFormModallyRaises) {
+    TForm form(nullptr);
+    form.Show();
+    try {
+        form.ShowModal();
+        FAIL();
+    } catch (const EInvalidOperation& e) {
+        EXPECT_EQ(e.Message(), "Cannot make a visible window modal");
+    }
+    form.Hide();
+}
+
+TEST(ModalLoop, ShowModalCanBeRepeated) {
+    TForm form(nullptr);
+    int shown = 0;
+    form.OnShow = [&](TObject*) { ++shown; };
+    for (TModalResult r : {mrOk, mrNo}) {
+        Later later([&form, r] { form.SetModalResult(r); });
+        EXPECT_EQ(form.ShowModal(), r);
+    }
+    EXPECT_EQ(shown, 2);
+}
+
+TEST(CloseProtocol, CloseHidesAnOrdinaryForm) {
+    TForm form(nullptr);
+    std::string events;
+    form.OnCloseQuery = [&](TObject*, bool&) { events += "query,"; };
+    form.OnClose = [&](TObject*, TCloseAction& a) {
+        events += "close,";
+        EXPECT_EQ(a, caHide);
+    };
+    form.OnHide = [&](TObject*) { events += "hide,"; };
+    form.Show();
+    form.Close();
+    EXPECT_FALSE(form.Visible());
+    EXPECT_EQ(events, "query,close,hide,");
+}
+
+TEST(CloseProtocol, CaNoneKeepsTheFormOpen) {
+    TForm form(nullptr);
+    form.OnClose = [](TObject*, TCloseAction& a) { a = caNone; };
+    form.Show();
+    form.Close();
+    EXPECT_TRUE(form.Visible());
+    form.OnClose = nullptr;
+    form.Hide();
+}
+
+TEST(CloseProtocol, CaFreeDeletesTheFormAfterTheEvent) {
+    auto* form = new TForm(nullptr);
+    bool destroyed = false;
+    form->OnDestroy = [&](TObject*) { destroyed = true; };
+    form->OnClose = [](TObject*, TCloseAction& a) { a = caFree; };
+    form->Show();
+    form->Close();
+    EXPECT_FALSE(destroyed);
+    EXPECT_TRUE(uitest::WaitFor([&] { return destroyed; }));
+}
+
+TEST(CloseProtocol, ClosingTheMainFormEndsTheRun) {
+    // Run in a child process would be cleaner; the main form is restored below.
+    TForm* main = nullptr;
+    Application->CreateForm(main);
+    ASSERT_EQ(Application->MainForm(), main);
+    Later later([&] { ui::SimulateCloseBox(main); });
+    Application->Run();
+    EXPECT_TRUE(Application->Terminated());
+    delete main;
+    EXPECT_EQ(Application->MainForm(), nullptr);
+}
+
+TEST(Activation, ShowingAFormActivatesItAndHidingItReturnsToThePrevious) {
+    TForm first(nullptr), second(nullptr);
+    std::string events;
+    first.OnActivate = [&](TObject*) { events += "A1,"; };
+    first.OnDeactivate = [&](TObject*) { events += "D1,"; };
+    second.OnActivate = [&](TObject*) { events += "A2,"; };
+    second.OnDeactivate = [&](TObject*) { events += "D2,"; };
+    first.Show();
+    second.Show();
+    EXPECT_EQ(Screen->ActiveForm(), &second);
+    second.Hide();
+    EXPECT_EQ(Screen->ActiveForm(), &first);
+    EXPECT_EQ(events, "A1,D1,A2,D2,A1,");
+    first.Hide();
+}
+
+TEST(Activation, ReturningFromAModalDialogReactivatesTheOpener) {
+    TForm sheet(nullptr), dialog(nullptr);
+    int activations = 0;
+    sheet.OnActivate = [&](TObject*) { ++activations; };
+    sheet.Show();
+    Later later([&] { dialog.SetModalResult(mrOk); });
+    dialog.ShowModal();
+    EXPECT_EQ(activations, 2);
+    EXPECT_EQ(Screen->ActiveForm(), &sheet);
+    sheet.Hide();
+}
+
+TEST(Placement, ScreenCentreIsWorkedOutFromTheScreenSize) {
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 300, 200);
+    form.SetPosition(poScreenCenter);
+    form.Show();
+    EXPECT_EQ(form.Left(), (Screen->Width() - 300) / 2);
+    EXPECT_EQ(form.Top(), (Screen->Height() - 200) / 2);
+    form.Hide();
+}
+
+TEST(Placement, OnShowRunsBeforeTheFormIsVisible) {
+    TForm form(nullptr);
+    bool visibleInShow = true;
+    form.OnShow = [&](TObject*) { visibleInShow = form.Visible(); };
+    form.Show();
+    EXPECT_FALSE(visibleInShow);
+    form.Hide();
+}
+
+struct TProbeForm : TForm {
+    static TProbeForm* Instance;
+    int Created = 0;
+    explicit TProbeForm(TComponent* owner) : TForm(owner) {
+        OnCreate = [this](TObject*) {
+            ++Created;
+            EXPECT_EQ(Instance, this);
+        };
+    }
+};
+TProbeForm* TProbeForm::Instance = nullptr;
+
+TEST(Creation, CreateFormRunsOnCreateOnceWithTheReferenceSet) {
+    Application->CreateForm(TProbeForm::Instance);
+    TProbeForm::Instance->AfterConstruction();
+    EXPECT_EQ(TProbeForm::Instance->Created, 1);
+    delete TProbeForm::Instance;
+}
+
+TEST(Shutdown, FormsAreDestroyedLastCreatedFirst) {
+    struct TOrderForm : TForm {
+        std::string* Log;
+        char Id;
+        TOrderForm(TComponent* owner) : TForm(owner), Log(nullptr), Id('?') {}
+        ~TOrderForm() override { *Log += Id; }
+    };
+    std::string log;
+    TComponent app(nullptr);
+    for (char id : {'1', '2', '3'}) {
+        auto* f = new TOrderForm(&app);
+        f->Log = &log;
+        f->Id = id;
+    }
+    EXPECT_EQ(Screen->FormCount() >= 3, true);
+    app.DestroyComponents();
+    EXPECT_EQ(log, "321");
+}
+
+TEST(Shutdown, ScreenForgetsDestroyedForms) {
+    const Integer before = Screen->FormCount();
+    {
+        TForm form(nullptr);
+        EXPECT_EQ(Screen->FormCount(), before + 1);
+        EXPECT_EQ(Screen->Forms(before), &form);
+    }
+    EXPECT_EQ(Screen->FormCount(), before);
+    try {
+        Screen->Forms(before);
+        FAIL();
+    } catch (const EListError& e) {
+        EXPECT_EQ(e.Message(), "List index out of bounds (" + std::to_string(before) + ")");
+    }
+}
+
+} // namespace

@@ -1,0 +1,108 @@
+// Message boxes and dialogs: the style bits map to buttons, icon and default,
+// and the answers come back as the system call's results.
+#include "UiTestSupport.h"
+
+#include "platform/ui/MessageDialogs.h"
+#include "platform/ui/UiTypes.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using ui::DialogIcon;
+
+TEST(MessageBoxStyle, BitsChooseButtonsIconAndDefault) {
+    struct Row {
+        Cardinal Flags;
+        std::vector<Integer> Buttons;
+        DialogIcon Icon;
+        Integer Default;
+    };
+    const Row rows[] = {
+        {0x31, {IDOK, IDCANCEL}, DialogIcon::Exclamation, IDOK},  // the confirmation of the forms
+        {MB_OK, {IDOK}, DialogIcon::None, IDOK},
+        {MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2, {IDYES, IDNO}, DialogIcon::Question, IDNO},
+        {MB_YESNOCANCEL | MB_DEFBUTTON3, {IDYES, IDNO, IDCANCEL}, DialogIcon::None, IDCANCEL},
+        {MB_ABORTRETRYIGNORE | MB_ICONSTOP, {IDABORT, IDRETRY, IDIGNORE}, DialogIcon::Stop, IDABORT},
+        {MB_RETRYCANCEL | MB_ICONINFORMATION, {IDRETRY, IDCANCEL}, DialogIcon::Information, IDRETRY},
+        {MB_OK | MB_DEFBUTTON3, {IDOK}, DialogIcon::None, IDOK},  // no third button: the first
+    };
+    for (const Row& row : rows) {
+        uitest::DialogRecorder boxes(IDOK);
+        MessageBox(nullptr, "Valóban törölni akarja a bejegyzést?", "Figyelmeztetés!", row.Flags);
+        ASSERT_EQ(boxes.Requests.size(), 1u);
+        const ui::DialogRequest& r = boxes.Requests[0];
+        EXPECT_EQ(r.Buttons, row.Buttons) << row.Flags;
+        EXPECT_EQ(r.Icon, row.Icon) << row.Flags;
+        EXPECT_EQ(r.DefaultButton, row.Default) << row.Flags;
+        EXPECT_EQ(r.Caption, "Figyelmeztetés!");
+        EXPECT_EQ(r.Text, "Valóban törölni akarja a bejegyzést?");
+    }
+}
+
+TEST(MessageBoxStyle, TheAnswerIsReturned) {
+    {
+        uitest::DialogRecorder boxes(IDCANCEL);
+        EXPECT_EQ(Application->MessageBox("Biztos?", "Figyelmeztetés!", 0x31), IDCANCEL);
+    }
+    uitest::DialogRecorder boxes(IDOK);
+    EXPECT_EQ(Application->MessageBox("Biztos?", "Figyelmeztetés!", 0x31), IDOK);
+}
+
+TEST(MessageDlgStyle, TypeGivesCaptionAndIcon) {
+    Application->SetTitle("Velmora");
+    struct Row {
+        TMsgDlgType Type;
+        const char* Caption;
+        DialogIcon Icon;
+    };
+    const Row rows[] = {{mtWarning, "Warning", DialogIcon::Exclamation},
+                        {mtError, "Error", DialogIcon::Stop},
+                        {mtInformation, "Information", DialogIcon::Information},
+                        {mtConfirmation, "Confirmation", DialogIcon::Question},
+                        {mtCustom, "Velmora", DialogIcon::None}};
+    for (const Row& row : rows) {
+        uitest::DialogRecorder boxes(mrOk);
+        MessageDlg("Szöveg", row.Type, {mbOK});
+        ASSERT_EQ(boxes.Requests.size(), 1u);
+        EXPECT_EQ(boxes.Requests[0].Kind, ui::DialogKind::MessageDlg);
+        EXPECT_EQ(boxes.Requests[0].Caption, row.Caption);
+        EXPECT_EQ(boxes.Requests[0].Icon, row.Icon);
+    }
+}
+
+TEST(MessageDlgStyle, ButtonsInTheLibrarysOrderWithItsDefault) {
+    uitest::DialogRecorder boxes(mrNo);
+    EXPECT_EQ(MessageDlg("Mentsük?", mtConfirmation, {mbCancel, mbNo, mbYes}), mrNo);
+    EXPECT_EQ(boxes.Requests[0].Buttons, (std::vector<Integer>{mrYes, mrNo, mrCancel}));
+    EXPECT_EQ(boxes.Requests[0].DefaultButton, mrYes);
+}
+
+TEST(ShowMessageBox, UsesTheTitleAndOk) {
+    Application->SetTitle("Velmora 2.0");
+    uitest::DialogRecorder boxes(mrOk);
+    ShowMessage("A fájl nem található");
+    ASSERT_EQ(boxes.Requests.size(), 1u);
+    EXPECT_EQ(boxes.Requests[0].Caption, "Velmora 2.0");
+    EXPECT_EQ(boxes.Requests[0].Text, "A fájl nem található");
+    EXPECT_EQ(boxes.Requests[0].Buttons, std::vector<Integer>{mrOk});
+}
+
+TEST(InputBoxes, ConfirmedTextComesBack) {
+    uitest::DialogRecorder boxes(mrOk, "új érték");
+    EXPECT_EQ(InputBox("Cím", "Név:", "régi"), "új érték");
+    ASSERT_EQ(boxes.Requests.size(), 1u);
+    EXPECT_EQ(boxes.Requests[0].Kind, ui::DialogKind::InputBox);
+    EXPECT_EQ(boxes.Requests[0].Value, "régi");
+    EXPECT_EQ(boxes.Requests[0].Text, "Név:");
+}
+
+TEST(InputBoxes, CancelKeepsTheDefault) {
+    uitest::DialogRecorder boxes(mrCancel, "ignored");
+    EXPECT_EQ(InputBox("Cím", "Név:", "régi"), "régi");
+    String value = "x";
+    EXPECT_FALSE(InputQuery("Cím", "Név:", value));
+    EXPECT_EQ(value, "x");
+}
+
+} // namespace
