@@ -42,7 +42,9 @@ public:
     void SetMonochrome(bool v);
 
     // Start of row Row in the layout above; raises EInvalidGraphicOperation
-    // "Scan line index out of range" outside 0 .. Height - 1.
+    // "Scan line index out of range" outside 0 .. Height - 1. Rows may be read
+    // and written until the bitmap is next drawn on, resized or saved; ask
+    // again after that.
     void* ScanLine(Integer Row);
     // Bytes per row including padding.
     Integer RowBytes() const;
