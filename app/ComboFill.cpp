@@ -1,0 +1,60 @@
+#include "app/ComboFill.h"
+
+#include "platform/core/TStrings.h"
+#include "platform/data/TField.h"
+#include "platform/data/TFields.h"
+#include "sqlite/TSqlite3Query.h"
+
+namespace app {
+
+namespace {
+
+// Closes the query on every way out, so a failed fill leaves no statement open.
+class CloseOnExit {
+public:
+    explicit CloseOnExit(TSqlite3Query& query) : FQuery(query) {}
+    ~CloseOnExit()
+    {
+        try {
+            FQuery.Close();
+        } catch (...) {
+            // Closing a dataset that failed to open has nothing left to report.
+        }
+    }
+    CloseOnExit(const CloseOnExit&) = delete;
+    CloseOnExit& operator=(const CloseOnExit&) = delete;
+
+private:
+    TSqlite3Query& FQuery;
+};
+
+}  // namespace
+
+void LoadKeyedNames(TSqlite3Query& query, const String& sql, std::vector<Integer>& keys,
+                    std::initializer_list<TStrings*> lists)
+{
+    keys.clear();
+    for (TStrings* list : lists)
+        list->Clear();
+
+    CloseOnExit closer(query);
+    query.Close();
+    query.SQL()->Clear();
+    query.SQL()->Add(sql);
+    query.Open();
+
+    std::vector<Integer> loaded;
+    loaded.reserve(static_cast<std::size_t>(query.RecordCount() > 0 ? query.RecordCount() : 0));
+    std::vector<String> names;
+    for (query.First(); !query.Eof(); query.Next()) {
+        loaded.push_back(static_cast<Integer>(query.Fields()->Fields(0)->AsInteger()));
+        names.push_back(query.Fields()->Fields(1)->AsString());
+    }
+    // The lists and keys change together, only once every row has been read.
+    for (TStrings* list : lists)
+        for (const String& name : names)
+            list->Add(name);
+    keys = std::move(loaded);
+}
+
+}  // namespace app

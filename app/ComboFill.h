@@ -1,0 +1,21 @@
+#pragma once
+// Filling the look-up combo boxes: names in the boxes, the keys behind them in a parallel
+// array, so that a box's item index is the index into its key array.
+#include "platform/core/Types.h"
+
+#include <initializer_list>
+#include <vector>
+
+class TSqlite3Query;
+class TStrings;
+
+namespace app {
+
+// Empties keys and every list, then runs sql on query (Close, clear the SQL text, add the
+// statement, Open) and, for each row in order, stores column 0 as an integer in keys and
+// adds column 1 as text to every list. The query is closed afterwards, also on failure;
+// the engine's error (EDatabaseError) passes through with keys and lists left empty.
+void LoadKeyedNames(TSqlite3Query& query, const String& sql, std::vector<Integer>& keys,
+                    std::initializer_list<TStrings*> lists);
+
+}  // namespace app
