@@ -1,6 +1,7 @@
 #include "platform/graphics/TBitmap.h"
 
 #include "platform/core/Exceptions.h"
+#include "platform/graphics/BitmapResources.h"
 #include "platform/graphics/BmpCodec.h"
 #include "platform/graphics/QtCanvasBackend.h"
 #include "platform/graphics/RasterOps.h"
@@ -344,6 +345,12 @@ void TBitmap::LoadFromBytes(const Byte* data, std::size_t size) {
     }
     FOriginal.assign(data, data + fileSize);
     Changed();
+}
+
+void TBitmap::LoadFromResourceName(const String& ResName) {
+    std::vector<Byte> data;
+    if (!FindBitmapResource(ResName, data)) throw EResNotFound("Resource " + ResName + " not found");
+    LoadFromBytes(data.data(), data.size());
 }
 
 void TBitmap::LoadFromStream(TStream* Stream) {

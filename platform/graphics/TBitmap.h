@@ -66,6 +66,9 @@ public:
     void SaveToStream(TStream* Stream) override;
     std::vector<Byte> SaveToBytes();
     void LoadFromBytes(const Byte* data, std::size_t size);
+    // The bitmap resource registered under ResName (BitmapResources.h); raises
+    // EResNotFound "Resource <name> not found" when there is none.
+    void LoadFromResourceName(const String& ResName);
 
     void Draw(TCanvas* ACanvas, const TRect& Rect) override;
 

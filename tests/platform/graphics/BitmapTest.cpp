@@ -2,6 +2,7 @@
 
 #include "platform/core/Exceptions.h"
 #include "platform/core/TMemoryStream.h"
+#include "platform/graphics/BitmapResources.h"
 #include "platform/graphics/BmpCodec.h"
 
 #include <gtest/gtest.h>
@@ -301,4 +302,18 @@ TEST(BitmapTest, FilesInATemporaryFolder) {
         EXPECT_EQ(e.Message(), "Cannot open file \"" + (dir / "nincs.bmp").string() + "\"");
     }
     std::filesystem::remove_all(dir);
+}
+
+TEST(BitmapTest, ResourcesAreFoundByNameInAnyCase) {
+    RegisterBitmapResource("VG_TEST_GOLDEN", Golden24.data(), Golden24.size());
+    TBitmap b;
+    b.LoadFromResourceName("vg_test_golden");
+    EXPECT_EQ(SaveBytes(b), Golden24);
+    try {
+        b.LoadFromResourceName("VG_NO_SUCH");
+        FAIL();
+    } catch (const EResNotFound& e) {
+        EXPECT_EQ(e.Message(), "Resource VG_NO_SUCH not found");
+    }
+    EXPECT_EQ(SaveBytes(b), Golden24); // unchanged
 }
