@@ -44,6 +44,17 @@ bool EventBridge::eventFilter(QObject* Watched, QEvent* Event) {
 
     TControl* c = FControl;
     switch (Event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+        // A disabled control (or one in a disabled container) hears no mouse.
+        if (!c->Widget()->isEnabled()) return true;
+        break;
+    default:
+        break;
+    }
+    switch (Event->type()) {
     case QEvent::MouseButtonPress: {
         auto* e = static_cast<QMouseEvent*>(Event);
         const QPoint p = e->position().toPoint();

@@ -135,6 +135,13 @@ bool KeyRouter::eventFilter(QObject* Watched, QEvent* Event) {
     SafeCall(control, [&] { swallowed = key && KeyDown(control, key, shift); });
     if (swallowed) return true;
     const QString text = e->text();
+    // The window system would move the focus on Tab; here the form decides,
+    // so a Tab the control wanted ends with the control.
+    if (key == VK_TAB) {
+        String tab = "\t";
+        SafeCall(control, [&] { KeyPress(control, tab); });
+        return true;
+    }
     if (text.isEmpty()) return false;
     const String typed = text.toUtf8().toStdString();
     String changed = typed;

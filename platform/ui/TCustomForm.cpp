@@ -13,6 +13,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QMenuBar>
 #include <QTimer>
 #include <QWidget>
@@ -162,6 +163,8 @@ void TCustomForm::TextChanged() { Widget()->setWindowTitle(ui::ToQt(Text())); }
 
 void TCustomForm::SetMenu(TMainMenu* v) {
     if (v == FMenu) return;
+    // The client height stays what the forms were laid out in.
+    const Integer clientHeight = ClientHeight();
     if (FMenu) {
         FMenu->OnItemsChanged = nullptr;
         FMenu->RemoveFreeNotification(this);
@@ -171,8 +174,6 @@ void TCustomForm::SetMenu(TMainMenu* v) {
         v->FreeNotification(this);
         v->OnItemsChanged = [this] { RebuildMenuBar(); };
     }
-    // The client height stays what the forms were laid out in.
-    const Integer clientHeight = ClientHeight();
     RebuildMenuBar();
     SetClientHeight(clientHeight);
     UpdateWidgetGeometry();
@@ -234,7 +235,7 @@ void TCustomForm::SetVisible(bool v) {
         FVisible = true;
         UpdateWidgetGeometry();
         Widget()->show();
-        Widget()->raise();
+        RaiseWindow();
         Widget()->activateWindow();
         Screen->SetActiveForm(this);
         if (FActiveControl && FActiveControl->CanFocus()) FActiveControl->SetFocus();
@@ -247,9 +248,14 @@ void TCustomForm::SetVisible(bool v) {
     }
 }
 
+void TCustomForm::RaiseWindow() {
+    // The off-screen platform used by tests has no stacking of windows.
+    if (QGuiApplication::platformName() != "offscreen") Widget()->raise();
+}
+
 void TCustomForm::Show() {
     SetVisible(true);
-    Widget()->raise();
+    RaiseWindow();
     Screen->SetActiveForm(this);
 }
 

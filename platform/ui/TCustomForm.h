@@ -106,6 +106,7 @@ private:
     void PlaceOnScreen();
     void CloseModal();
     void RebuildMenuBar();
+    void RaiseWindow();
 
     QWidget* FClient = nullptr;
     QWidget* FMenuBar = nullptr;
