@@ -152,7 +152,10 @@ Integer TSqlite3BaseQuery::GetRecNo() const {
 }
 
 void TSqlite3BaseQuery::SetRecNo(Integer Value) {
-    if (Value < 0 || Value >= GetRecordCount() + 2) return;
+    if (!Active() || Value < 0 || Value >= GetRecordCount() + 2) return;
+    // A pending edit is settled first, as every other move does; refilling the
+    // window under it would drop it while the state still says editing.
+    CheckBrowseMode();
     FCurrentRow = Value - 1;
     Resync({});
 }
@@ -169,6 +172,8 @@ sqlite::RowImage& TSqlite3BaseQuery::ActiveRow() {
 }
 
 Int64 TSqlite3BaseQuery::StoredRowId() const {
+    // A one-directional dataset stores nothing; its row is the one last read.
+    if (UniDirectional()) return CurrentRowId;
     return FResultStore ? FResultStore->GetRowId(FCurrentRow) : -1;
 }
 

@@ -91,7 +91,9 @@ void TSqlite3Query::InternalPost() {
     TSqlite3DB& db = RequireConnection();
     if (!FUpdateSQL) throw SqliteError("Missing TSqlite3UpdateSQL component");
 
-    const bool update = State() == dsEdit && ResultStore() && ResultStore()->Count() > 0;
+    // An edit always updates: a one-directional dataset keeps no rows, and
+    // inserting there would duplicate the record being edited.
+    const bool update = State() == dsEdit;
     const String sql =
         update ? sqlite::BuildUpdateStatement(FUpdateSQL->UpdateSQL()->Text(), DataFieldNames())
                : sqlite::BuildInsertStatement(FUpdateSQL->InsertSQL()->Text(), DataFieldNames());

@@ -148,7 +148,9 @@ void TSqlite3Table::InternalPost() {
     CheckRequiredFields();
     TSqlite3DB& db = RequireConnection();
     // Values are bound as typed numbers, so no decimal separator is involved.
-    const bool update = State() == dsEdit && ResultStore() && ResultStore()->Count() > 0;
+    // An edit always updates: a one-directional dataset keeps no rows, and
+    // inserting there would duplicate the record being edited.
+    const bool update = State() == dsEdit;
     const String sql = update ? UpdateStatementText() : InsertStatementText();
     SetPreparedSQL(sql);
     WriteInTransaction(

@@ -11,6 +11,22 @@ using sqlitetest::MessageOf;
 
 namespace {
 
+// Reaches the record-buffer contract the platform calls.
+class ProbeQuery : public TSqlite3Query {
+public:
+    using TSqlite3Query::TSqlite3Query;
+    TGetResult Fetch(TGetMode mode, bool check) {
+        TRecordBuffer buffer = AllocRecordBuffer();
+        struct Release {
+            ProbeQuery* Self;
+            TRecordBuffer& Buffer;
+            ~Release() { Self->FreeRecordBuffer(Buffer); }
+        } release{this, buffer};
+        return GetRecord(buffer, mode, check);
+    }
+    void Rewind() { InternalFirst(); }
+};
+
 class QueryDataset : public DatasetFixture {
 protected:
     void SetUp() override {
@@ -217,6 +233,33 @@ TEST_F(QueryDataset, OneDirectionalReadsForwardOnly) {
     EXPECT_EQ(MessageOf<EDatabaseError>([&] { q->Prior(); }),
               "Operation not allowed on a unidirectional dataset");
     EXPECT_EQ(q->FieldByName("nev")->AsString(), "mod2");
+}
+
+TEST_F(QueryDataset, RecordContractAnswers) {
+    ProbeQuery q(nullptr);
+    q.SetConnection(&DB());
+    q.SQL()->SetText("select nev from ikt_mod order by sorszam");
+    q.Open();
+    q.Rewind();
+    EXPECT_EQ(q.Fetch(gmCurrent, false), grError);
+    EXPECT_EQ(MessageOf<EDatabaseError>([&] { q.Fetch(gmCurrent, true); }), "No Records");
+    EXPECT_EQ(q.Fetch(gmPrior, false), grBOF);
+    EXPECT_EQ(q.Fetch(gmNext, false), grOK);
+
+    ProbeQuery oneWay(nullptr);
+    oneWay.SetConnection(&DB());
+    oneWay.SQL()->SetText("select nev from ikt_mod");
+    oneWay.SetUniDirectional(true);
+    oneWay.Open();
+    EXPECT_EQ(MessageOf<SqliteError>([&] { oneWay.Fetch(gmPrior, false); }),
+              "operation PRIOR not allowed on unidirectional dataset");
+}
+
+TEST_F(QueryDataset, RecNoOfAClosedQuery) {
+    auto q = MakeQuery("select nev from ikt_mod");
+    q->SetRecNo(2);
+    EXPECT_EQ(q->RecNo(), 0);
+    EXPECT_FALSE(q->Active());
 }
 
 TEST_F(QueryDataset, OneDirectionalFirstStartsOver) {

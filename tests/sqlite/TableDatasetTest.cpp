@@ -173,6 +173,19 @@ TEST_F(TableDataset, OrderByAndTableNameSetters) {
     EXPECT_FALSE(FTable->Active());
 }
 
+TEST_F(TableDataset, OneDirectionalEditUpdatesTheRowRead) {
+    AddMods();
+    FTable->SetUniDirectional(true);
+    FTable->Open();
+    FTable->Next();
+    FTable->Edit();
+    FTable->FieldByName("nev")->SetAsString("Ábel Béla");
+    FTable->Post();
+    EXPECT_EQ(FTable->SQL()->Text(),
+              "update ikt_mod set \r\nsorszam=:sorszam,nev=:nev,aktiv=:aktiv \r\n where rowid='2'\r\n");
+    EXPECT_EQ(Scalar("select group_concat(nev, ',') from ikt_mod"), "posta,Ábel Béla,fax,email");
+}
+
 TEST_F(TableDataset, RefusedOperations) {
     TSqlite3Table unnamed(nullptr);
     unnamed.SetConnection(&DB());

@@ -162,6 +162,43 @@ TEST_F(QueryWrites, FailedAutoCommitWriteRollsBack) {
     EXPECT_EQ(Scalar("select nev from ikt_mod where sorszam=1"), "y");
 }
 
+TEST_F(QueryWrites, FailedCommitRollsBack) {
+    // A deferred key check fails only when the transaction commits.
+    Exec("create table hivatkozas (mod integer references ikt_mod(sorszam) deferrable initially deferred,"
+         " nev varchar(10))");
+    Exec("pragma foreign_keys = on");
+    auto q = OpenQuery("select mod, nev from hivatkozas");
+    TSqlite3UpdateSQL update(nullptr);
+    update.InsertSQL()->SetText("insert into hivatkozas (mod, nev) values (:mod, :nev)");
+    q->SetUpdateSQL(&update);
+    q->SetAutoCommit(true);
+    q->Append();
+    q->FieldByName("mod")->SetAsInteger(99);
+    q->FieldByName("nev")->SetAsString("árva");
+    EXPECT_EQ(MessageOf<EDatabaseError>([&] { q->Post(); }),
+              "FOREIGN KEY constraint failed\n\ncommit transaction");
+    EXPECT_FALSE(DB().InTransaction());
+    EXPECT_EQ(Scalar("select count(*) from hivatkozas"), "0");
+    EXPECT_EQ(q->State(), dsInsert);
+    q->Cancel();
+    EXPECT_EQ(q->RecordCount(), 0);
+}
+
+TEST_F(QueryWrites, OneDirectionalPostKeepsItsPlace) {
+    auto q = MakeQuery("select sorszam, nev, aktiv from ikt_mod order by sorszam");
+    Exec("insert into ikt_mod (nev) values ('harmadik')");
+    q->SetUniDirectional(true);
+    q->SetUpdateSQL(FUpdate.get());
+    q->Open();
+    q->Edit();
+    q->FieldByName("nev")->SetAsString("első");
+    q->Post();
+    EXPECT_EQ(q->FieldByName("nev")->AsString(), "első");
+    q->Next();
+    EXPECT_EQ(q->FieldByName("nev")->AsString(), "fax");
+    EXPECT_EQ(Scalar("select nev from ikt_mod where sorszam=1"), "első");
+}
+
 TEST_F(QueryWrites, ExecSQLWithAutoCommitRollsBackOnFailure) {
     auto q = MakeQuery("insert into ikt_mod (nev) values ('a'); insert into nincs values (1)");
     q->SetRawSQL(true);
