@@ -100,6 +100,33 @@ public:
     Variant Lookup(const String& KeyFields, const std::vector<Variant>& KeyValues,
                    const String& ResultFields) override;
 
+    // ---- Provider support (plain methods; no provider machinery calls them) ----------
+    // Commits (true) or rolls back on the connection; nothing without one.
+    void PSEndTransaction(bool Commit);
+    // Makes the dataset one-directional, then ExecSQL.
+    void PSExecute();
+    // Runs ASQL ("?" placeholders bound from AParams in order) on this dataset's
+    // connection and answers the rows it changed. With ResultSet, the statement's
+    // rows are handed back in a new one-directional query, open, owned by the caller.
+    Integer PSExecuteStatement(const String& ASQL, TParams* AParams,
+                               TSqlite3BaseQuery** ResultSet = nullptr);
+    // Names of the fields flagged pfInKey, joined by ";".
+    String PSGetKeyFields() const;
+    TParams* PSGetParams() const { return Params(); }
+    String PSGetQuoteChar() const { return "\""; }
+    bool PSInTransaction() const { return FConnection != nullptr; }
+    bool PSIsSQLBased() const { return true; }
+    bool PSIsSQLSupported() const { return true; }
+    // Closes and reopens an open dataset.
+    void PSReset();
+    // Takes AParams when it has items; closes the dataset in any case.
+    void PSSetParams(TParams* AParams);
+    // A non-empty Text becomes the SQL text and the working statement.
+    void PSSetCommandText(const String& Text);
+    void PSStartTransaction() { StartTransaction(); }
+    // The provider writes changes itself.
+    bool PSUpdateRecord() const { return false; }
+
     // ---- Master/detail -------------------------------------------------------------
     TDataSource* GetDataSource() const override { return FMasterSource; }
     // Registers Detail with this master, once.
