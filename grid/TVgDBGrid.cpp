@@ -1,0 +1,506 @@
+#include "grid/TVgDBGrid.h"
+
+#include "platform/core/StrUtils.h"
+#include "platform/core/TStringList.h"
+#include "platform/data/TBookmarkList.h"
+#include "platform/data/TDataSet.h"
+#include "platform/data/TField.h"
+#include "platform/data/TNumericField.h"
+#include "platform/graphics/TCanvas.h"
+#include "platform/graphics/TFont.h"
+#include "platform/graphics/TImageList.h"
+#include "platform/ui/MessageDialogs.h"
+#include "platform/ui/TGridDataLink.h"
+
+#include <algorithm>
+
+TVgDBGrid::TVgDBGrid(TComponent* AOwner)
+    : TCustomDBGrid(AOwner), FBands(std::make_unique<TStringList>()),
+      FBandsFont(std::make_unique<TFont>()), FGroupings(std::make_unique<TVgGroupings>(this)),
+      FGridStyle(std::make_unique<TVgDBGridStyle>(this)),
+      FTitleHeight(std::make_unique<TVgDBGTitleHeight>(this)),
+      FIndicatorImages(ui::MakeIndicatorImages())
+{
+    FBandsFont->Assign(TitleFont());
+    FGridStyle->SetOddColor(Color());
+    FGridStyle->SetEvenColor(Color());
+    FTitleHeight->SetPixelCount(DefaultRowHeight());
+    SetIndicators(FIndicatorImages.get());
+    FLoading = false;
+    LayoutChanged();
+}
+
+TVgDBGrid::~TVgDBGrid()
+{
+    FreeStartOfSelect();
+    if (FExOptions.Contains(eoShowFilterBar) && DataSet())
+        DataSet()->SetFiltered(false);
+}
+
+TDBGridColumns* TVgDBGrid::CreateColumns()
+{
+    return new TVgDBGridColumns(this);
+}
+
+TVgDBGridColumns* TVgDBGrid::GetColumns() const
+{
+    return static_cast<TVgDBGridColumns*>(Columns());
+}
+
+void TVgDBGrid::SetColumns(TVgDBGridColumns* Value)
+{
+    Columns()->Assign(Value);
+}
+
+TDBGridOptions TVgDBGrid::Options() const
+{
+    TDBGridOptions o = TCustomDBGrid::Options();
+    if (FMultiSelect)
+        o.Include(dgMultiSelect);
+    return o;
+}
+
+void TVgDBGrid::SetOptions(TDBGridOptions Value)
+{
+    bool multi = Value.Contains(dgMultiSelect);
+    Value.Exclude(dgMultiSelect);
+    if (FMultiSelect && !multi)
+        SelectedRows()->Clear();
+    FMultiSelect = multi;
+    TCustomDBGrid::SetOptions(Value);
+}
+
+void TVgDBGrid::SetFlat(bool Value)
+{
+    if (Value == FFlat)
+        return;
+    FFlat = Value;
+    Invalidate();
+}
+
+void TVgDBGrid::SetBands(TStrings* Value)
+{
+    FBands->Assign(Value);
+    if (!FLoading) {
+        SetTitlesHeight();
+        Invalidate();
+    }
+}
+
+void TVgDBGrid::SetBandsFont(TFont* Value)
+{
+    FBandsFont->Assign(Value);
+    if (!FLoading)
+        Invalidate();
+}
+
+void TVgDBGrid::SetGroupings(TVgGroupings* Value)
+{
+    FGroupings->Assign(Value);
+}
+
+void TVgDBGrid::SetGridStyle(TVgDBGridStyle* Value)
+{
+    FGridStyle->Assign(Value);
+}
+
+void TVgDBGrid::SetTitleHeight(TVgDBGTitleHeight* Value)
+{
+    FTitleHeight->Assign(Value);
+}
+
+void TVgDBGrid::SetFooterColor(TColor Value)
+{
+    if (Value == FFooterColor)
+        return;
+    FFooterColor = Value;
+    LayoutChanged();
+}
+
+void TVgDBGrid::SetFooterHeight(Integer Value)
+{
+    Value = std::max(Value, 0);
+    if (Value == FFooterHeight)
+        return;
+    FFooterHeight = Value;
+    LayoutChanged();
+}
+
+void TVgDBGrid::SetDefaultRowHeight(Integer Value)
+{
+    if (Value == DefaultRowHeight())
+        return;
+    if (Value == 0)
+        Value = DefaultRowHeight();
+    Integer title = RowCount() > 0 ? RowHeights(0) : Value;
+    TCustomDBGrid::SetDefaultRowHeight(Value);
+    if (Options().Contains(dgTitles) && RowCount() > 0)
+        SetRowHeights(0, title);
+    LayoutChanged();
+}
+
+// ---- Footer ----------------------------------------------------------------
+
+TRect TVgDBGrid::ClientRect() const
+{
+    TRect r = TCustomDBGrid::ClientRect();
+    if (FExOptions.Contains(eoShowFooter))
+        r.Bottom -= FFooterHeight > 0 ? FFooterHeight : DefaultRowHeight() + 4;
+    // A tiny window keeps an empty client area rather than a negative one.
+    r.Bottom = std::max(r.Bottom, r.Top);
+    return r;
+}
+
+TRect TVgDBGrid::GetFooterRect() const
+{
+    TRect client = ClientRect();
+    Integer top = client.Bottom;
+    Integer bottom = FFooterHeight > 0 ? top + FFooterHeight - 1 : top + DefaultRowHeight() + 3;
+    return Rect(0, top, TCustomDBGrid::ClientRect().Right, bottom);
+}
+
+void TVgDBGrid::InvalidateFooter()
+{
+    if (Showing())
+        Invalidate();
+    DoUpdateFooter();
+}
+
+void TVgDBGrid::DoUpdateFooter()
+{
+    if (OnUpdateFooter)
+        OnUpdateFooter(this);
+}
+
+void TVgDBGrid::CalculateTotals(bool SelectedOnly)
+{
+    TVgDBGridColumns* cols = GetColumns();
+    bool any = false;
+    for (Integer i = 0; i < cols->Count(); ++i) {
+        TVgDBColumn* c = cols->GetColumn(i);
+        switch (c->FooterType()) {
+        case ftSum:
+        case ftCount:
+        case ftAverage:
+            c->SetFooterValue(Variant(0));
+            c->SetRecordCounter(0);
+            any = true;
+            break;
+        case ftMin:
+        case ftMax:
+            // Seeded by the first non-null value, so a minimum over positive
+            // values is not stuck at 0.
+            c->SetFooterValue(Variant());
+            c->SetRecordCounter(0);
+            any = true;
+            break;
+        default: break;
+        }
+    }
+    TDataSet* ds = DataSet();
+    if (!any || !ds || !ds->Active())
+        return;
+    if (!(ds->Bof() && ds->Eof())) {
+        auto visit = [&] {
+            for (Integer i = 0; i < cols->Count(); ++i) {
+                TVgDBColumn* c = cols->GetColumn(i);
+                TField* f = c->Field();
+                if (!f)
+                    continue;
+                switch (c->FooterType()) {
+                case ftSum:
+                case ftAverage:
+                    if (dynamic_cast<TNumericField*>(f) && !f->IsNull())
+                        c->SetFooterValue(Variant(c->FooterValue().AsFloat() + f->AsFloat()));
+                    c->SetRecordCounter(c->RecordCounter() + 1);
+                    break;
+                case ftCount: c->SetFooterValue(Variant(c->FooterValue().AsInteger() + 1)); break;
+                case ftMin:
+                case ftMax: {
+                    if (f->IsNull())
+                        break;
+                    Variant v = f->Value();
+                    const Variant& cur = c->FooterValue();
+                    if (cur.IsEmpty() || (c->FooterType() == ftMin ? cur > v : cur < v))
+                        c->SetFooterValue(v);
+                    break;
+                }
+                default: break;
+                }
+            }
+        };
+        ds->DisableControls();
+        TBookmark mark = ds->GetBookmark();
+        try {
+            if (SelectedOnly) {
+                for (Integer i = 0; i < SelectedRows()->Count(); ++i) {
+                    ds->GotoBookmark(SelectedRows()->Items(i));
+                    visit();
+                }
+            } else
+                for (ds->First(); !ds->Eof(); ds->Next())
+                    visit();
+        } catch (...) {
+            if (!mark.empty() && ds->BookmarkValid(mark))
+                ds->GotoBookmark(mark);
+            ds->EnableControls();
+            throw;
+        }
+        if (!mark.empty() && ds->BookmarkValid(mark))
+            ds->GotoBookmark(mark);
+        ds->EnableControls();
+    }
+    for (Integer i = 0; i < cols->Count(); ++i) {
+        TVgDBColumn* c = cols->GetColumn(i);
+        if (c->FooterType() == ftAverage && c->RecordCounter() > 0)
+            c->SetFooterValue(Variant(c->FooterValue().AsFloat() / c->RecordCounter()));
+    }
+    InvalidateFooter();
+}
+
+// ---- Sort markers -----------------------------------------------------------
+
+void TVgDBGrid::ClearSort()
+{
+    TVgDBGridColumns* cols = GetColumns();
+    for (Integer i = 0; i < cols->Count(); ++i)
+        cols->GetColumn(i)->SetSortType(stNone);
+}
+
+void TVgDBGrid::SetSortField(TField* Field, TVgSortType SortType)
+{
+    if (!Field)
+        return;
+    TVgDBGridColumns* cols = GetColumns();
+    for (Integer i = 0; i < cols->Count(); ++i) {
+        TVgDBColumn* c = cols->GetColumn(i);
+        if (c->Field())
+            c->SetSortType(c->FieldName() == Field->FieldName() ? SortType : stNone);
+    }
+}
+
+void TVgDBGrid::InvalidateTitles()
+{
+    if (Options().Contains(dgTitles))
+        InvalidateRow(0);
+}
+
+// ---- Record actions ---------------------------------------------------------
+
+void TVgDBGrid::DeleteData()
+{
+    TDataSet* ds = DataSet();
+    if (!ds)
+        return;
+    String question = SelectedRows()->Count() < 2 ? "Delete a record?"
+                                                   : "Do you really want to delete a selected records?";
+    if (Options().Contains(dgConfirmDelete) &&
+        MessageDlg(question, mtConfirmation, TMsgDlgButtons{mbYes, mbNo}) != mrYes)
+        return;
+    if (SelectedRows()->Count() > 0)
+        SelectedRows()->Delete();
+    else
+        ds->Delete();
+}
+
+void TVgDBGrid::RefreshData()
+{
+    TDataSet* ds = DataSet();
+    if (!ds)
+        return;
+    if (IsEditMode(ds->State()) && ds->CanModify())
+        ds->Post();
+    TBookmark mark = ds->GetBookmark();
+    ds->Close();
+    ds->Open();
+    // The reopened data may no longer hold the record.
+    if (!mark.empty() && ds->BookmarkValid(mark))
+        ds->GotoBookmark(mark);
+}
+
+Integer TVgDBGrid::GetImageIndex(TField* Field) const
+{
+    if (!Field || !FExOptions.Contains(eoShowGlyphs))
+        return -1;
+    switch (Field->DataType()) {
+    case ftBytes:
+    case ftVarBytes:
+    case ftBlob:
+    case ftTypedBinary: return 0;
+    case ftMemo:
+    case ftFmtMemo: return 1;
+    case ftGraphic: return 2;
+    case ftParadoxOle:
+    case ftDBaseOle: return 3;
+    default: return -1;
+    }
+}
+
+bool TVgDBGrid::ActiveRowSelected() const
+{
+    if (!DataLink()->Active() || !(FMultiSelect || FExOptions.Contains(eoCheckBoxSelect)))
+        return false;
+    return SelectedRows()->CurrentRowSelected();
+}
+
+void TVgDBGrid::FreeStartOfSelect()
+{
+    FStartOfSelect.clear();
+}
+
+Integer TVgDBGrid::GetRecordCount() const
+{
+    Integer n = DataSet() && DataSet()->Active() ? DataSet()->RecordCount() : 0;
+    if (OnGetRecordCount)
+        OnGetRecordCount(const_cast<TVgDBGrid*>(this), n);
+    return n;
+}
+
+bool TVgDBGrid::ModifiableBrowsing() const
+{
+    TDataSet* ds = DataSet();
+    return ds && !ReadOnly() && ds->CanModify() && ds->State() == dsBrowse;
+}
+
+void TVgDBGrid::AppendClick()
+{
+    if (OnAppendRecord)
+        OnAppendRecord(this);
+    else if (DataSet())
+        DataSet()->Append();
+}
+
+void TVgDBGrid::InsertClick()
+{
+    if (OnInsertRecord)
+        OnInsertRecord(this);
+    else if (DataSet())
+        DataSet()->Insert();
+}
+
+void TVgDBGrid::EditClick()
+{
+    if (OnEditRecord)
+        OnEditRecord(this);
+    else if (DataSet())
+        DataSet()->Edit();
+}
+
+void TVgDBGrid::DeleteClick()
+{
+    if (OnDeleteRecord)
+        OnDeleteRecord(this);
+    else
+        DeleteData();
+}
+
+void TVgDBGrid::PostClick()
+{
+    if (OnPostData)
+        OnPostData(this);
+    else if (DataSet())
+        DataSet()->Post();
+}
+
+void TVgDBGrid::CancelClick()
+{
+    if (OnCancelData)
+        OnCancelData(this);
+    else if (DataSet())
+        DataSet()->Cancel();
+}
+
+void TVgDBGrid::RefreshClick()
+{
+    if (OnRefreshData)
+        OnRefreshData(this);
+    else
+        RefreshData();
+}
+
+// ---- Selection --------------------------------------------------------------
+
+void TVgDBGrid::ChangeSelection()
+{
+    Invalidate();
+    if (OnChangeSelection)
+        OnChangeSelection(this);
+}
+
+void TVgDBGrid::SelectOneClick()
+{
+    if (!FMultiSelect || !DataLink()->Active())
+        return;
+    SelectedRows()->SetCurrentRowSelected(true);
+    ChangeSelection();
+}
+
+void TVgDBGrid::UnSelectOneClick()
+{
+    if (!FMultiSelect || !DataLink()->Active())
+        return;
+    SelectedRows()->SetCurrentRowSelected(false);
+    ChangeSelection();
+}
+
+void TVgDBGrid::SelectAllClick()
+{
+    TDataSet* ds = DataSet();
+    if (!FMultiSelect || !DataLink()->Active() || (ds->Bof() && ds->Eof()))
+        return;
+    ds->DisableControls();
+    TBookmark mark = ds->GetBookmark();
+    try {
+        for (ds->First(); !ds->Eof(); ds->Next())
+            SelectedRows()->SetCurrentRowSelected(true);
+    } catch (...) {
+        if (!mark.empty() && ds->BookmarkValid(mark))
+            ds->GotoBookmark(mark);
+        ds->EnableControls();
+        throw;
+    }
+    if (!mark.empty() && ds->BookmarkValid(mark))
+        ds->GotoBookmark(mark);
+    ds->EnableControls();
+    ChangeSelection();
+}
+
+void TVgDBGrid::UnSelectAllClick()
+{
+    if (!FMultiSelect)
+        return;
+    SelectedRows()->Clear();
+    FKeySelecting = false;
+    ChangeSelection();
+}
+
+void TVgDBGrid::ToggleRowSelection()
+{
+    if (!DataLink()->Active() || !(FMultiSelect || FExOptions.Contains(eoCheckBoxSelect)))
+        return;
+    TBookmarkList* rows = SelectedRows();
+    bool selected = rows->CurrentRowSelected();
+    if (!FMultiSelect) {
+        // Without multi-select at most this one row stays selected.
+        rows->Clear();
+    }
+    rows->SetCurrentRowSelected(!selected);
+    ChangeSelection();
+}
+
+void TVgDBGrid::GotoSelection(Integer Index)
+{
+    if (!FMultiSelect || !DataLink()->Active() || Index < 0 || Index >= SelectedRows()->Count())
+        return;
+    DataSet()->GotoBookmark(SelectedRows()->Items(Index));
+}
+
+void TVgDBGrid::LinkActive(bool Value)
+{
+    if (!Value)
+        FreeStartOfSelect();
+    Integer height = DefaultRowHeight();
+    TCustomDBGrid::LinkActive(Value);
+    if (DefaultRowHeight() != height)
+        SetDefaultRowHeight(height);
+}

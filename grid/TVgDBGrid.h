@@ -1,0 +1,245 @@
+#pragma once
+// The data grid of every list: the platform data grid with extended options,
+// column kinds, sort markers, odd/even row colours, bands, grouping rows, a
+// footer with totals, check-box cells and rows, frozen columns, automatic
+// column widths and its own multi-row selection. It never sorts or filters
+// by itself: it marks columns and fires events.
+#include "grid/TVgDBColumn.h"
+#include "grid/TVgDBGTitleHeight.h"
+#include "grid/TVgDBGridStyle.h"
+#include "grid/TVgGroupings.h"
+#include "platform/data/TDataSetState.h"
+#include "platform/ui/TCustomDBGrid.h"
+
+#include <functional>
+#include <memory>
+
+class TBitmap;
+class TImageList;
+class TStrings;
+
+enum TExOption {
+    eoAutoWidth, eoBooleanAsCheckBox, eoCheckBoxSelect, eoCellHint, eoDisableDelete,
+    eoDisableInsert, eoDrawGraphicField, eoENTERlikeTAB, eoFixedLikeColumn, eoKeepSelection,
+    eoLayout, eoRowNumber, eoRowSizing, eoSelectedTitle, eoShowFooter, eoShowGlyphs, eoShowLookup,
+    eoShowRecNo, eoStandardPopup, eoTitleButtons, eoAutoSave, eoAutoLoad, eoDrawBands, eoHotTrack,
+    eoBLOBEditor, eoBandsOverTitles, eoRowHeightAutofit, eoTitleWordWrap, eoShowFilterBar,
+    eoAnyKeyFilter, eoFilterAutoApply
+};
+using TExOptions = TSet<TExOption>;
+
+enum TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };
+
+namespace vg {
+using TGetCellParamsEvent = std::function<void(TObject* Sender, TField* Field, TFont* AFont,
+                                               TColor& Background, bool Highlight)>;
+}
+using TCheckTitleBtnEvent = std::function<void(TObject* Sender, Integer ACol, TField* Field, bool& Enabled)>;
+using TGetParsedExpression =
+    std::function<void(TObject* Sender, const String& Expression, String& Text, bool& Value)>;
+using TDrawGroupingCellEvent = std::function<void(TObject* Sender, TCanvas* ACanvas, const TRect& CellRect,
+                                                  TVgGrouping* Group, const String& Text, bool& DefaultDrawing)>;
+using TGetRecordCountEvent = std::function<void(TObject* Sender, Integer& RecordCount)>;
+using TGetGlyphEvent = std::function<void(TObject* Sender, TBitmap*& Bitmap)>;
+using TDrawFooterCellEvent =
+    std::function<void(TObject* Sender, TCanvas* Canvas, const TRect& FooterCellRect, TField* Field,
+                       String& FooterText, bool& DefaultDrawing)>;
+using TVgSortChangedEvent = std::function<void(TObject* Sender, TColumn* Column)>;
+using TMouseWheelUpDownEvent = std::function<void(TObject* Sender, TShiftState Shift, TPoint MousePos, bool& Handled)>;
+
+class TVgDBGrid : public TCustomDBGrid {
+public:
+    explicit TVgDBGrid(TComponent* AOwner);
+    ~TVgDBGrid() override;
+    String ClassName() const override { return "TVgDBGrid"; }
+
+    TVgDBGridColumns* GetColumns() const;
+    void SetColumns(TVgDBGridColumns* Value);
+
+    TExOptions ExOptions() const { return FExOptions; }
+    void SetExOptions(TExOptions Value);
+    // dgMultiSelect is kept apart from the platform options.
+    TDBGridOptions Options() const override;
+    void SetOptions(TDBGridOptions Value) override;
+    bool Flat() const { return FFlat; }
+    void SetFlat(bool Value);
+    TStrings* Bands() const { return FBands.get(); }
+    void SetBands(TStrings* Value);
+    TFont* BandsFont() const { return FBandsFont.get(); }
+    void SetBandsFont(TFont* Value);
+    TVgGroupings* Groupings() const { return FGroupings.get(); }
+    void SetGroupings(TVgGroupings* Value);
+    TVgDBGridStyle* GridStyle() const { return FGridStyle.get(); }
+    void SetGridStyle(TVgDBGridStyle* Value);
+    TVgDBGTitleHeight* TitleHeight() const { return FTitleHeight.get(); }
+    void SetTitleHeight(TVgDBGTitleHeight* Value);
+    TColor FooterColor() const { return FFooterColor; }
+    void SetFooterColor(TColor Value);
+    Integer FooterHeight() const { return FFooterHeight; }
+    // Negative values are stored as 0 (DefaultRowHeight + 4 is used then).
+    void SetFooterHeight(Integer Value);
+    const String& HintField() const { return FHintField; }
+    void SetHintField(const String& Value) { FHintField = Value; }
+    TImageList* Images() const { return FImages; }
+    void SetImages(TImageList* Value) { FImages = Value; }
+    // Frozen data columns (the indicator not counted).
+    Integer FixedCols() const;
+    void SetFixedCols(Integer Value);
+    const String& RegistryKey() const { return FRegistryKey; }
+    void SetRegistryKey(const String& Value) { FRegistryKey = Value; }
+    const String& RegistrySection() const { return FRegistrySection; }
+    void SetRegistrySection(const String& Value) { FRegistrySection = Value; }
+    Integer WidthOfIndicator() const { return FWidthOfIndicator; }
+    void SetIndicatorWidth(Integer Value);
+    void SetWidthOfIndicator(Integer Value) { SetIndicatorWidth(Value); }
+    // Keeps the title row's own height.
+    void SetDefaultRowHeight(Integer Value) override;
+
+    // Footer.
+    TRect ClientRect() const override;
+    TRect GetFooterRect() const;
+    void InvalidateFooter();
+    // Recomputes the footer values of typed columns over all or the selected records.
+    void CalculateTotals(bool SelectedOnly);
+    // Sort markers.
+    void ClearSort();
+    void SetSortField(TField* Field, TVgSortType SortType);
+    // Repaints the title row.
+    void InvalidateTitles();
+    // Record actions.
+    void DeleteData();
+    void RefreshData();
+    Integer GetImageIndex(TField* Field) const;
+    bool ActiveRowSelected() const;
+    void FreeStartOfSelect();
+    Integer GetRecordCount() const;
+    // Popup actions.
+    void AppendClick();
+    void InsertClick();
+    void EditClick();
+    void DeleteClick();
+    void PostClick();
+    void CancelClick();
+    void RefreshClick();
+    void SelectOneClick();
+    void SelectAllClick();
+    void UnSelectOneClick();
+    void UnSelectAllClick();
+    void ToggleRowSelection();
+    void GotoSelection(Integer Index);
+
+    // Geometry.
+    void SetTitlesHeight();
+    TRect GetBandRect(Integer Index) const;
+    TRect CalcTitleRect1(TColumn* Column, Integer ARow, TColumn*& MasterCol) const;
+    virtual void UpdateColWidths1();
+    virtual void UpdateColWidths();
+    void LayoutChanged() override;
+    Integer TitleOffsetOf() const { return TitleOffset(); }
+
+    // Cell drawing helpers.
+    virtual void DrawCheckBox(const TRect& Rect, TCheckBoxState State, TAlignment Alignment);
+    bool ColumnIsCheckbox(TColumn* Column) const;
+    TRect CellRectForDraw(const TRect& Rect, Integer DataCol) const;
+    Integer GetSortImageWidth() const;
+
+    // Input.
+    void KeyDown(Word& Key, TShiftState Shift) override;
+    void MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
+    void MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
+    void DblClick() override;
+    bool DoMouseWheel(TShiftState Shift, Integer WheelDelta, TPoint MousePos) override;
+    void DisableScroll() { ++FScrollLock; }
+    void EnableScroll();
+    bool ScrollDisabled() const { return FScrollLock > 0; }
+
+    // Data link.
+    void LinkActive(bool Value) override;
+    void Scroll(Integer Distance) override;
+
+    vg::TGetCellParamsEvent OnGetCellParams;
+    vg::TGetCellParamsEvent OnGetBtnParams;
+    TNotifyEvent OnAppendRecord, OnInsertRecord, OnEditRecord, OnDeleteRecord, OnPostData,
+        OnCancelData, OnRefreshData, OnPrintData, OnExportData, OnFilterData, OnSearchData, OnSetupGrid;
+    TCheckTitleBtnEvent OnCheckButton;
+    TGetParsedExpression OnExpression;
+    TDrawGroupingCellEvent OnDrawGroupingCell;
+    TGetRecordCountEvent OnGetRecordCount;
+    TNotifyEvent OnEditChange;
+    TNotifyEvent OnChangeSelection, OnFilterChanged, OnColWidthsChanged, OnDrawBackground, OnUpdateFooter;
+    TDrawColumnCellEvent OnDrawColumnTitle;
+    TGetGlyphEvent OnGetGlyph;
+    TDrawFooterCellEvent OnDrawFooterCell;
+    TVgSortChangedEvent OnSortChanged;
+    TMouseWheelUpDownEvent OnMouseWheelDown, OnMouseWheelUp;
+
+protected:
+    TDBGridColumns* CreateColumns() override;
+    Integer FrozenColumns() const override { return FFixedCols; }
+    void Paint() override;
+    void DrawCell(Integer ACol, Integer ARow, const TRect& ARect, TGridDrawState AState) override;
+    void DrawColumnCell(const TRect& Rect, Integer DataCol, TColumn* Column, TGridDrawState State) override;
+    bool HighlightCell(Integer DataCol, Integer DataRow, const String& Value, TGridDrawState AState) override;
+    void TitleClick(TColumn* Column) override;
+    void CellClick(TColumn* Column) override;
+    bool CanEditShow() const override;
+    void SetColumnAttributes() override;
+    void ColWidthsChanged() override;
+    void Resize() override;
+    void TopLeftChanged() override;
+    virtual void DrawGridBackground();
+    virtual void DoUpdateFooter();
+    virtual TBitmap* GetGlyph();
+    virtual void DrawGraphic(const TRect& Rect, TField* Field);
+    void DefDrawCell(Integer ACol, Integer ARow, TRect Rect, TGridDrawState State);
+    void GetCellProps(Integer DataCol, TField* Field, TFont* AFont, TColor& Background, bool Highlight);
+    bool DrawGroupings(const TRect& Rect, Integer DataCol, TColumn* Column, TGridDrawState State);
+    void DrawComboArrow(const TRect& Rect);
+    void DrawFooter();
+    virtual void CheckTitleButton(Integer ACol, bool& Enabled);
+
+private:
+    void DrawTitleCell(Integer ACol, TRect Rect, TColumn* Column, TGridDrawState State);
+    void DrawIndicatorCell(Integer ARow, const TRect& Rect);
+    // A data cell the plain way: the link on its record, then DrawColumnCell.
+    void DrawDataCell(Integer ACol, Integer ARow, const TRect& ARect, TGridDrawState AState);
+    Integer CheckBoxMinimum() const;
+    bool ModifiableBrowsing() const;
+    void ClearSelectionUnlessKept();
+    void MoveAndExtendSelection(bool Shift, Integer Distance);
+    bool NextRowOrAppend(bool Shift);
+    void PriorRow(bool Shift);
+    bool AtLastRecordNoInsert() const;
+    void TabToNextColumn(bool Forward);
+    void SelectRange(const TBookmark& From, const TBookmark& To);
+    void ChangeSelection();
+    bool ClaimedByGrouping(TColumn* Column) const;
+
+    TExOptions FExOptions{eoENTERlikeTAB, eoKeepSelection, eoStandardPopup, eoBLOBEditor,
+                          eoTitleWordWrap, eoFilterAutoApply};
+    bool FMultiSelect = false;
+    bool FFlat = false;
+    std::unique_ptr<TStrings> FBands;
+    std::unique_ptr<TFont> FBandsFont;
+    std::unique_ptr<TVgGroupings> FGroupings;
+    std::unique_ptr<TVgDBGridStyle> FGridStyle;
+    std::unique_ptr<TVgDBGTitleHeight> FTitleHeight;
+    TColor FFooterColor = clBtnFace;
+    Integer FFooterHeight = 0;
+    String FHintField;
+    TImageList* FImages = nullptr;
+    Integer FFixedCols = 0;
+    String FRegistryKey = "Software\\VgGrid";
+    String FRegistrySection = "VgDBGrid";
+    Integer FWidthOfIndicator = 11;
+    std::unique_ptr<TImageList> FIndicatorImages;
+    bool FLoading = true;
+    bool FUpdatingWidths = false;
+    TBookmark FStartOfSelect;
+    bool FKeySelecting = false;
+    TBookmark FKeySelectBookmark;
+    Integer FScrollLock = 0;
+    Integer FPressedCol = -1;
+    bool FPressed = false;
+    bool FTracking = false;
+};

@@ -1,0 +1,470 @@
+// Keys, mouse, wheel and selection of the data grid.
+#include "grid/TVgDBGrid.h"
+
+#include "grid/TVgDBColumnKinds.h"
+#include "platform/core/StrUtils.h"
+#include "platform/data/TBookmarkList.h"
+#include "platform/data/TDataSet.h"
+#include "platform/data/TField.h"
+#include "platform/ui/TGridDataLink.h"
+#include "platform/ui/VirtualKeys.h"
+
+#include <vector>
+
+namespace {
+
+std::vector<String> SplitList(const String& Text)
+{
+    std::vector<String> parts;
+    std::size_t start = 0;
+    while (true) {
+        std::size_t end = Text.find(';', start);
+        parts.push_back(Text.substr(start, end == String::npos ? String::npos : end - start));
+        if (end == String::npos)
+            return parts;
+        start = end + 1;
+    }
+}
+
+} // namespace
+
+void TVgDBGrid::ClearSelectionUnlessKept()
+{
+    if (!FMultiSelect)
+        return;
+    if (!FExOptions.Contains(eoKeepSelection))
+        SelectedRows()->Clear();
+    FKeySelecting = false;
+}
+
+void TVgDBGrid::MoveAndExtendSelection(bool Shift, Integer Distance)
+{
+    TDataSet* ds = DataSet();
+    Integer step = ds->State() == dsInsert ? 0 : Distance;
+    if (!FMultiSelect || !DataLink()->Active()) {
+        MoveBy(step);
+        return;
+    }
+    BeginUpdate();
+    try {
+        if (!Shift) {
+            ClearSelectionUnlessKept();
+            MoveBy(step);
+        } else if (FKeySelecting) {
+            TBookmark current = ds->GetBookmark();
+            if (ds->CompareBookmarks(current, FKeySelectBookmark) == -Distance) {
+                SelectedRows()->SetCurrentRowSelected(false);
+                MoveBy(step);
+            } else {
+                MoveBy(step);
+                SelectedRows()->SetCurrentRowSelected(true);
+            }
+        } else {
+            FKeySelectBookmark = ds->GetBookmark();
+            SelectedRows()->SetCurrentRowSelected(true);
+            FKeySelecting = true;
+            MoveBy(step);
+            SelectedRows()->SetCurrentRowSelected(true);
+        }
+    } catch (...) {
+        EndUpdate();
+        throw;
+    }
+    EndUpdate();
+}
+
+bool TVgDBGrid::AtLastRecordNoInsert() const
+{
+    return FExOptions.Contains(eoDisableInsert) && DataLink()->ActiveRecord() >= GetRecordCount() - 1;
+}
+
+bool TVgDBGrid::NextRowOrAppend(bool Shift)
+{
+    MoveAndExtendSelection(Shift, 1);
+    TDataSet* ds = DataSet();
+    if (ds->Eof() && ds->CanModify() && !ReadOnly() && Options().Contains(dgEditing)) {
+        if (AtLastRecordNoInsert())
+            return true;
+        AppendClick();
+    }
+    return true;
+}
+
+void TVgDBGrid::PriorRow(bool Shift)
+{
+    MoveAndExtendSelection(Shift, -1);
+}
+
+void TVgDBGrid::TabToNextColumn(bool Forward)
+{
+    if (!DataLink()->Active())
+        return;
+    Integer count = Columns()->Count();
+    if (count == 0)
+        return;
+    Integer start = SelectedIndex(), i = start;
+    // One record and one column per Tab: the row wrap is done here, the
+    // column move afterwards.
+    while (true) {
+        i += Forward ? 1 : -1;
+        if (i >= count) {
+            ClearSelectionUnlessKept();
+            NextRowOrAppend(false);
+            i = FFixedCols;
+        } else if (i < FFixedCols) {
+            ClearSelectionUnlessKept();
+            PriorRow(false);
+            i = count - 1;
+        }
+        if (i == start || Columns()->Items(i)->Visible())
+            break;
+    }
+    SetSelectedIndex(i);
+}
+
+void TVgDBGrid::KeyDown(Word& Key, TShiftState Shift)
+{
+    Integer selectedBefore = FMultiSelect && OnChangeSelection ? SelectedRows()->Count() : -1;
+    if (OnKeyDown)
+        OnKeyDown(this, Key, Shift);
+    if (Key == 0 || !DataLink()->Active())
+        return;
+    TDataSet* ds = DataSet();
+    bool ctrl = Shift.Contains(ssCtrl), shift = Shift.Contains(ssShift);
+    bool rowSelect = Options().Contains(dgRowSelect);
+    switch (Key) {
+    case VK_PRIOR: case VK_NEXT: case VK_END: case VK_HOME: case VK_UP: case VK_DOWN: Invalidate(); break;
+    default: break;
+    }
+    if (ctrl) {
+        switch (Key) {
+        case VK_PRIOR: case VK_NEXT: case VK_END: case VK_HOME: case VK_UP: case VK_DOWN:
+            ClearSelectionUnlessKept();
+            break;
+        case VK_LEFT:
+            if (FFixedCols > 0) {
+                SetSelectedIndex(FFixedCols);
+                Key = 0;
+            }
+            break;
+        case VK_DELETE:
+            Key = 0;
+            if (!FExOptions.Contains(eoDisableDelete) && !ReadOnly() && ds->CanModify())
+                DeleteClick();
+            break;
+        default: break;
+        }
+    } else {
+        TColumn* selected = SelectedIndex() >= 0 && SelectedIndex() < Columns()->Count()
+                                ? Columns()->Items(SelectedIndex()) : nullptr;
+        switch (Key) {
+        case VK_SPACE:
+            if (selected && ColumnIsCheckbox(selected)) {
+                CellClick(selected);
+                Key = 0;
+            }
+            break;
+        case VK_HOME:
+            if (FFixedCols > 0 && Columns()->Count() > 1 && !rowSelect) {
+                SetSelectedIndex(FFixedCols);
+                Key = 0;
+            }
+            break;
+        case VK_LEFT:
+            if (FFixedCols > 0 && !rowSelect && SelectedIndex() <= FFixedCols)
+                Key = 0;
+            break;
+        case VK_DOWN:
+            NextRowOrAppend(shift);
+            // Moving off a new record drops it; a pending edit is kept for
+            // the dataset to post.
+            if (FExOptions.Contains(eoDisableInsert) && ds->Eof() && ds->State() == dsInsert)
+                ds->Cancel();
+            Key = 0;
+            break;
+        case VK_INSERT:
+            if (FExOptions.Contains(eoDisableInsert))
+                Key = 0;
+            break;
+        default: break;
+        }
+        if (Key != 0 && ds->State() == dsBrowse) {
+            if (Key == VK_RETURN && FExOptions.Contains(eoENTERlikeTAB)) {
+                if (SelectedIndex() < Columns()->Count() - 1)
+                    SetSelectedIndex(SelectedIndex() + 1);
+                else {
+                    if (!FExOptions.Contains(eoDisableInsert) && ds->CanModify() && !ReadOnly())
+                        AppendClick();
+                    SetSelectedIndex(FFixedCols);
+                }
+                Key = 0;
+            } else if (Key == VK_UP) {
+                PriorRow(shift);
+                Key = 0;
+            }
+        }
+        if (Key != 0) {
+            bool clears = ((Key == VK_LEFT || Key == VK_RIGHT) && rowSelect) ||
+                          ((Key == VK_END || Key == VK_HOME) && (Columns()->Count() == 1 || rowSelect)) ||
+                          Key == VK_ESCAPE || Key == VK_PRIOR || Key == VK_NEXT ||
+                          (Key == VK_INSERT && ds->CanModify() && !ReadOnly() && Options().Contains(dgEditing));
+            if (clears)
+                ClearSelectionUnlessKept();
+            else if (Key == VK_TAB && !Shift.Contains(ssAlt) && Options().Contains(dgTabs)) {
+                TabToNextColumn(!shift);
+                Key = 0;
+            }
+        }
+    }
+    if (Key != 0) {
+        // The platform's keys, without firing OnKeyDown a second time.
+        TKeyEvent saved = OnKeyDown;
+        OnKeyDown = nullptr;
+        try {
+            TCustomDBGrid::KeyDown(Key, Shift);
+        } catch (...) {
+            OnKeyDown = saved;
+            throw;
+        }
+        OnKeyDown = saved;
+    }
+    if (selectedBefore >= 0 && SelectedRows()->Count() != selectedBefore)
+        OnChangeSelection(this);
+}
+
+void TVgDBGrid::MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y)
+{
+    TDataSet* ds = DataSet();
+    if (!ds || ds->ControlsDisabled())
+        return;
+    if (CanFocus() && !Focused())
+        SetFocus();
+    if (Button == mbLeft && Shift.Contains(ssDouble)) {
+        DblClick();
+        return;
+    }
+    if (FMultiSelect && DataLink()->Active())
+        FStartOfSelect = ds->GetBookmark();
+    if (Button == mbLeft && SizingColumnAt(X, Y) >= 0) {
+        TCustomDBGrid::MouseDown(Button, Shift, X, Y);
+        return;
+    }
+    TGridCoord cell = MouseCoord(X, Y);
+    bool titleRow = cell.Y >= 0 && cell.Y < TitleOffset();
+    Integer dataCol = cell.X - IndicatorOffset();
+    if (FExOptions.Contains(eoTitleButtons) && DataLink()->Active() && titleRow && dataCol >= 0) {
+        if (Button == mbLeft) {
+            bool enabled = true;
+            CheckTitleButton(dataCol, enabled);
+            if (enabled) {
+                FTracking = true;
+                FPressedCol = cell.X;
+                FPressed = true;
+                Invalidate();
+            }
+            return;
+        }
+    }
+    if (FExOptions.Contains(eoShowFilterBar) && titleRow && dataCol >= 0) {
+        TRect r = CellRect(cell.X, cell.Y);
+        if (Y > r.Bottom - 19)
+            return;
+    }
+    bool fixedCol = cell.X >= 0 && cell.X < IndicatorOffset() + FFixedCols;
+    if (fixedCol && DataLink()->Active() && cell.Y >= TitleOffset()) {
+        if (cell.Y != Row())
+            MoveBy(cell.Y - Row());
+        TWinControl::MouseDown(Button, Shift, X, Y);
+    } else
+        TCustomDBGrid::MouseDown(Button, Shift, X, Y);
+    if (Button == mbLeft && FMultiSelect && DataLink()->Active() && !titleRow && cell.Y >= 0) {
+        FKeySelecting = false;
+        if (Shift.Contains(ssCtrl))
+            SelectedRows()->SetCurrentRowSelected(!SelectedRows()->CurrentRowSelected());
+        else if (!FExOptions.Contains(eoKeepSelection)) {
+            SelectedRows()->Clear();
+            SelectedRows()->SetCurrentRowSelected(true);
+        }
+        ChangeSelection();
+    }
+}
+
+void TVgDBGrid::SelectRange(const TBookmark& From, const TBookmark& To)
+{
+    TDataSet* ds = DataSet();
+    bool forward = ds->CompareBookmarks(To, From) > 0;
+    ds->DisableControls();
+    try {
+        ds->GotoBookmark(From);
+        while (true) {
+            SelectedRows()->SetCurrentRowSelected(true);
+            if (ds->CompareBookmarks(ds->GetBookmark(), To) == 0)
+                break;
+            if (forward) {
+                ds->Next();
+                if (ds->Eof())
+                    break;
+            } else {
+                ds->Prior();
+                if (ds->Bof())
+                    break;
+            }
+        }
+        ds->GotoBookmark(To);
+    } catch (...) {
+        ds->EnableControls();
+        throw;
+    }
+    ds->EnableControls();
+}
+
+void TVgDBGrid::MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y)
+{
+    TDataSet* ds = DataSet();
+    if (FMultiSelect && Shift.Contains(ssShift) && !FStartOfSelect.empty() && ds && DataLink()->Active() &&
+        ds->BookmarkValid(FStartOfSelect)) {
+        SelectRange(FStartOfSelect, ds->GetBookmark());
+        ChangeSelection();
+    }
+    TGridCoord cell = MouseCoord(X, Y);
+    if (FTracking && FPressedCol >= 0) {
+        Integer pressed = FPressedCol;
+        bool over = cell.X == pressed && cell.Y == 0;
+        FTracking = false;
+        FPressed = false;
+        FPressedCol = -1;
+        Invalidate();
+        if (over && Button == mbLeft)
+            if (TColumn* c = ColumnAt(pressed))
+                TitleClick(c);
+        return;
+    }
+    if (FExOptions.Contains(eoCheckBoxSelect) && cell.X == 0 && Options().Contains(dgIndicator) &&
+        cell.Y >= TitleOffset() && DataLink()->Active()) {
+        ToggleRowSelection();
+        return;
+    }
+    Integer dataCol = cell.X - IndicatorOffset();
+    if (Button == mbLeft && cell.Y >= TitleOffset() && dataCol >= 0 && dataCol < FFixedCols &&
+        DataLink()->Active()) {
+        if (TColumn* c = ColumnAt(cell.X))
+            CellClick(c);
+        return;
+    }
+    TCustomDBGrid::MouseUp(Button, Shift, X, Y);
+}
+
+void TVgDBGrid::DblClick()
+{
+    // The application's handler replaces the built-in BLOB editor.
+    TCustomDBGrid::DblClick();
+}
+
+bool TVgDBGrid::DoMouseWheel(TShiftState Shift, Integer WheelDelta, TPoint MousePos)
+{
+    bool handled = false;
+    if (WheelDelta < 0 && OnMouseWheelDown)
+        OnMouseWheelDown(this, Shift, MousePos, handled);
+    else if (WheelDelta > 0 && OnMouseWheelUp)
+        OnMouseWheelUp(this, Shift, MousePos, handled);
+    if (handled || !DataLink()->Active() || WheelDelta == 0)
+        return handled;
+    return MoveBy(WheelDelta < 0 ? 1 : -1) != 0;
+}
+
+void TVgDBGrid::EnableScroll()
+{
+    if (FScrollLock == 0)
+        return;
+    if (--FScrollLock == 0)
+        Scroll(0);
+}
+
+void TVgDBGrid::Scroll(Integer Distance)
+{
+    if (FScrollLock > 0)
+        return;
+    TCustomDBGrid::Scroll(Distance);
+}
+
+void TVgDBGrid::TopLeftChanged()
+{
+    TCustomDBGrid::TopLeftChanged();
+    FTracking = false;
+    FPressed = false;
+    if (FExOptions.Contains(eoAutoWidth))
+        UpdateColWidths();
+    if (FExOptions.Contains(eoShowFooter))
+        InvalidateFooter();
+}
+
+void TVgDBGrid::TitleClick(TColumn* Column)
+{
+    if (FExOptions.Contains(eoShowFilterBar)) {
+        auto* c = dynamic_cast<TVgDBColumn*>(Column);
+        if (c && !c->Filterable())
+            return;
+    }
+    TCustomDBGrid::TitleClick(Column);
+}
+
+void TVgDBGrid::CheckTitleButton(Integer ACol, bool& Enabled)
+{
+    if (ACol < 0 || ACol >= Columns()->Count()) {
+        Enabled = false;
+        return;
+    }
+    if (OnCheckButton)
+        OnCheckButton(this, ACol, Columns()->Items(ACol)->Field(), Enabled);
+}
+
+void TVgDBGrid::CellClick(TColumn* Column)
+{
+    TCustomDBGrid::CellClick(Column);
+    TField* field = Column ? Column->Field() : nullptr;
+    if (!DataLink()->Active() || !field || !ColumnIsCheckbox(Column))
+        return;
+    if (ReadOnly() || Column->ReadOnly() || !field->CanModify() || !DataLink()->Edit())
+        return;
+    if (field->DataType() == ftBoolean)
+        field->SetAsBoolean(field->IsNull() ? true : !field->AsBoolean());
+    else if (auto* box = dynamic_cast<TVgDBCheckboxColumn*>(Column)) {
+        bool checked = false;
+        for (const String& entry : SplitList(box->ValueChecked()))
+            if (AnsiCompareText(field->Text(), entry) == 0)
+                checked = true;
+        field->SetText(SplitList(checked ? box->ValueUnChecked() : box->ValueChecked()).front());
+    }
+    Invalidate();
+}
+
+bool TVgDBGrid::ClaimedByGrouping(TColumn* Column) const
+{
+    if (!Column || !Column->Field() || !OnExpression)
+        return false;
+    for (Integer i = 0; i < FGroupings->Count(); ++i) {
+        TVgGrouping* g = FGroupings->Items(i);
+        if (g->Expression().empty())
+            continue;
+        String text = Column->Field()->DisplayText();
+        bool value = false;
+        OnExpression(const_cast<TVgDBGrid*>(this), g->Expression(), text, value);
+        if (value)
+            return true;
+    }
+    return false;
+}
+
+bool TVgDBGrid::CanEditShow() const
+{
+    if (!TCustomDBGrid::CanEditShow() || Columns()->Count() == 0)
+        return false;
+    Integer index = SelectedIndex();
+    if (index < 0 || index >= Columns()->Count())
+        return false;
+    TColumn* c = Columns()->Items(index);
+    if (!c->Field() || c->ReadOnly() || GetImageIndex(c->Field()) >= 0 || ColumnIsCheckbox(c) ||
+        index < FFixedCols)
+        return false;
+    return !ClaimedByGrouping(c);
+}

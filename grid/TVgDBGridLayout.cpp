@@ -1,0 +1,283 @@
+// Geometry of the data grid: title height, bands, frozen columns, the
+// indicator's width, automatic column widths and the option switches.
+#include "grid/TVgDBGrid.h"
+
+#include "platform/core/StrUtils.h"
+#include "platform/core/TStrings.h"
+#include "platform/data/TDataSet.h"
+#include "platform/data/TField.h"
+#include "platform/graphics/DrawText.h"
+#include "platform/graphics/SystemMetrics.h"
+#include "platform/graphics/TCanvas.h"
+#include "platform/graphics/TFont.h"
+#include "platform/graphics/TImageList.h"
+#include "platform/ui/TGridDataLink.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// The classic check box glyph: a quarter of the system bitmap's width, a third of its height.
+constexpr Integer CheckBoxGlyphSize = 13;
+
+} // namespace
+
+Integer TVgDBGrid::FixedCols() const
+{
+    return FFixedCols;
+}
+
+void TVgDBGrid::SetFixedCols(Integer Value)
+{
+    Integer v = std::max(Value, 0) + IndicatorOffset();
+    Integer dataCols = Columns()->Count();
+    if (DataLink()->Active() && !FLoading && dataCols > 1)
+        v = std::min(v, dataCols + IndicatorOffset() - 1);
+    else if (dataCols > 0)
+        v = std::min(v, std::max(dataCols + IndicatorOffset() - 1, IndicatorOffset()));
+    FFixedCols = v - IndicatorOffset();
+    LayoutChanged();
+}
+
+Integer TVgDBGrid::CheckBoxMinimum() const
+{
+    Integer m = Options().Contains(dgColLines) && Options().Contains(dgRowLines) ? 4 : 8;
+    return m + CheckBoxGlyphSize + Indicators()->Width();
+}
+
+void TVgDBGrid::SetIndicatorWidth(Integer Value)
+{
+    if (Value == FWidthOfIndicator)
+        return;
+    if (FExOptions.Contains(eoCheckBoxSelect))
+        Value = std::max(Value, CheckBoxMinimum());
+    FWidthOfIndicator = std::max(Value, 11);
+    SetColumnAttributes();
+}
+
+void TVgDBGrid::SetColumnAttributes()
+{
+    TCustomDBGrid::SetColumnAttributes();
+    if (IndicatorOffset() > 0)
+        SetColWidths(0, FWidthOfIndicator);
+}
+
+void TVgDBGrid::SetExOptions(TExOptions Value)
+{
+    if (Value == FExOptions)
+        return;
+    FExOptions = Value;
+    TGridOptions go = GridOptions();
+    if (Value.Contains(eoRowSizing))
+        go.Include(goRowSizing);
+    else
+        go.Exclude(goRowSizing);
+    SetGridOptions(go);
+    if (!Value.Contains(eoCheckBoxSelect) && FWidthOfIndicator == CheckBoxMinimum())
+        FWidthOfIndicator = 11;
+    else if (Value.Contains(eoCheckBoxSelect) && FWidthOfIndicator == 11)
+        FWidthOfIndicator = CheckBoxMinimum();
+    SetColumnAttributes();
+    if (Value.Contains(eoAutoWidth))
+        UpdateColWidths();
+    SetTitlesHeight();
+    UpdateRowCount();
+    UpdateActive();
+    InvalidateFooter();
+    Invalidate();
+}
+
+void TVgDBGrid::SetTitlesHeight()
+{
+    if (FLoading || !Options().Contains(dgTitles) || RowCount() == 0)
+        return;
+    TCanvas* C = Canvas();
+    Integer h = 0;
+    switch (FTitleHeight->Kind()) {
+    case hkAuto:
+        for (Integer i = 0; i < Columns()->Count(); ++i) {
+            TColumn* col = Columns()->Items(i);
+            TRect r = Rect(0, 0, std::max(col->Width() - 1, 0), 0);
+            C->Font()->Assign(col->Title()->Font());
+            String caption = col->Title()->Caption();
+            if (caption.find('|') != String::npos) {
+                std::replace(caption.begin(), caption.end(), '|', '\r');
+                col->Title()->SetCaption(caption);
+            }
+            Cardinal flags = DT_CALCRECT | DT_EXPANDTABS;
+            if (FExOptions.Contains(eoTitleWordWrap))
+                flags |= DT_WORDBREAK;
+            h = std::max(h, DrawText(C, caption, -1, r, flags));
+        }
+        break;
+    case hkLineCount:
+        C->Font()->Assign(TitleFont());
+        h = C->TextHeight("W") * FTitleHeight->LineCount();
+        break;
+    case hkPixelCount: h = FTitleHeight->PixelCount(); break;
+    }
+    if (h == 0)
+        return;
+    h += Options().Contains(dgRowLines) ? 3 : 2;
+    if (FExOptions.Contains(eoTitleButtons))
+        h += 2;
+    if (FExOptions.Contains(eoDrawBands) && FBands->Count() > 0 && !FExOptions.Contains(eoBandsOverTitles))
+        h += DefaultRowHeight();
+    if (FExOptions.Contains(eoShowFilterBar))
+        h += 19;
+    SetRowHeights(0, h + 2);
+}
+
+TRect TVgDBGrid::CalcTitleRect1(TColumn* Column, Integer ARow, TColumn*& MasterCol) const
+{
+    return CalcTitleRect(Column, ARow, MasterCol);
+}
+
+TRect TVgDBGrid::GetBandRect(Integer Index) const
+{
+    Integer lineAdd = Options().Contains(dgColLines) ? 1 : 0;
+    Integer count = GetColumns()->Count();
+    auto bandOf = [&](Integer i) { return i >= 0 && i < count ? GetColumns()->GetColumn(i)->BandIndex() : -1; };
+    Integer band = bandOf(Index);
+    Integer first = Index, last = Index;
+    if (band >= 0) {
+        while (first > 0 && bandOf(first - 1) == band)
+            --first;
+        while (last + 1 < count && bandOf(last + 1) == band)
+            ++last;
+    }
+    if (first < 0 || first >= count)
+        return {};
+    TColumn* master = nullptr;
+    TRect r = CalcTitleRect(GetColumns()->GetColumn(first), 0, master);
+    for (Integer i = first + 1; i <= last; ++i) {
+        TRect t = CalcTitleRect(GetColumns()->GetColumn(i), 0, master);
+        if (!IsRectEmpty(t))
+            r.Right += t.Width() + lineAdd;
+    }
+    return r;
+}
+
+void TVgDBGrid::UpdateColWidths()
+{
+    if (!FExOptions.Contains(eoAutoWidth) || Columns()->Count() == 0 || FLoading || FUpdatingWidths)
+        return;
+    FUpdatingWidths = true;
+    try {
+        Integer n = Columns()->Count();
+        std::vector<Integer> widths(std::size_t(n), 0);
+        TCanvas* C = Canvas();
+        for (Integer i = 0; i < n; ++i) {
+            TColumn* col = Columns()->Items(i);
+            if (!col->Visible())
+                continue;
+            C->Font()->Assign(col->Title()->Font());
+            String caption = col->Title()->Caption();
+            if (FExOptions.Contains(eoTitleWordWrap)) {
+                Integer longest = 0;
+                std::size_t start = 0;
+                while (start <= caption.size()) {
+                    std::size_t end = caption.find(' ', start);
+                    if (end == String::npos)
+                        end = caption.size();
+                    longest = std::max(longest, C->TextWidth(caption.substr(start, end - start)));
+                    start = end + 1;
+                }
+                widths[std::size_t(i)] = longest;
+            } else
+                widths[std::size_t(i)] = C->TextWidth(caption);
+        }
+        if (DataSet() && DataSet()->Active()) {
+            C->Font()->Assign(Font());
+            for (Integer i = 0; i < n; ++i) {
+                TColumn* col = Columns()->Items(i);
+                if (!col->Visible())
+                    continue;
+                Integer w = 0;
+                if (ColumnIsCheckbox(col))
+                    w = 2;
+                else if (TField* f = col->Field())
+                    w = C->TextWidth(f->DisplayText());
+                widths[std::size_t(i)] = std::max(widths[std::size_t(i)], w);
+            }
+        }
+        Integer available = Width() - 2 * GetSystemMetrics(SM_CXBORDER) - GridLineWidth() * (ColCount() + 1);
+        if (Options().Contains(dgIndicator))
+            available -= FWidthOfIndicator;
+        Integer sum = 0, visible = 0;
+        for (Integer i = 0; i < n; ++i)
+            if (Columns()->Items(i)->Visible()) {
+                sum += widths[std::size_t(i)];
+                ++visible;
+            }
+        for (Integer i = 0; i < n; ++i) {
+            TColumn* col = Columns()->Items(i);
+            if (!col->Visible())
+                continue;
+            // Columns without measured content share the room evenly; no
+            // width ever drops below one pixel, however small the window.
+            double w = sum > 0 ? double(widths[std::size_t(i)]) * double(available) / double(sum)
+                               : double(available) / double(std::max(visible, 1));
+            col->SetWidth(std::max(1, Integer(std::lround(w))));
+        }
+    } catch (...) {
+        FUpdatingWidths = false;
+        throw;
+    }
+    FUpdatingWidths = false;
+}
+
+void TVgDBGrid::UpdateColWidths1()
+{
+    if (!FExOptions.Contains(eoAutoWidth) || Columns()->Count() == 0 || FLoading || FUpdatingWidths)
+        return;
+    Integer sum = 0;
+    for (Integer i = 0; i < Columns()->Count(); ++i)
+        if (Columns()->Items(i)->Visible())
+            sum += Columns()->Items(i)->Width();
+    Integer client = ClientRect().Width();
+    Integer diff = client - sum;
+    if (sum <= 0 || (diff >= 0 && diff <= 2))
+        return;
+    FUpdatingWidths = true;
+    for (Integer i = 0; i < Columns()->Count(); ++i) {
+        TColumn* col = Columns()->Items(i);
+        if (col->Visible())
+            col->SetWidth(std::max(1, Integer(std::lround(double(col->Width()) * client / sum))));
+    }
+    FUpdatingWidths = false;
+}
+
+void TVgDBGrid::LayoutChanged()
+{
+    if (InLayout())
+        return;
+    TCustomDBGrid::LayoutChanged();
+    if (FLoading)
+        return;
+    SetTitlesHeight();
+    if (FExOptions.Contains(eoAutoWidth))
+        UpdateColWidths();
+    UpdateRowCount();
+    UpdateActive();
+    if (FExOptions.Contains(eoShowFooter))
+        InvalidateFooter();
+}
+
+void TVgDBGrid::ColWidthsChanged()
+{
+    TCustomDBGrid::ColWidthsChanged();
+    if (FExOptions.Contains(eoAutoWidth) && !InLayout())
+        UpdateColWidths();
+    if (OnColWidthsChanged)
+        OnColWidthsChanged(this);
+}
+
+void TVgDBGrid::Resize()
+{
+    TCustomDBGrid::Resize();
+    if (FExOptions.Contains(eoAutoWidth))
+        UpdateColWidths();
+    InvalidateFooter();
+}

@@ -1,0 +1,83 @@
+#pragma once
+// A data grid over a small in-memory case list, painted on a recording canvas.
+#include "grid/TVgDBGrid.h"
+#include "platform/data/TDataSource.h"
+#include "platform/data/TFieldDefs.h"
+#include "platform/graphics/RecordingCanvasBackend.h"
+#include "platform/graphics/TCanvas.h"
+#include "support/TMemDataSet.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace gridtest {
+
+// Rows (id, nev, aktiv, jubok, osszeg): id i, "Ügy i", aktiv for odd ids,
+// jubok 'true' for ids divisible by 3, osszeg 100 x id.
+inline std::unique_ptr<TMemDataSet> MakeCases(int Count, bool Open = true)
+{
+    auto ds = std::make_unique<TMemDataSet>();
+    ds->SetName("Cases");
+    ds->FieldDefs()->Add("id", ftInteger);
+    ds->FieldDefs()->Add("nev", ftString, 40);
+    ds->FieldDefs()->Add("aktiv", ftBoolean);
+    ds->FieldDefs()->Add("jubok", ftString, 5);
+    ds->FieldDefs()->Add("osszeg", ftInteger);
+    for (int i = 1; i <= Count; ++i)
+        ds->AppendRow({Int64(i), "Ügy " + std::to_string(i), bool(i % 2), String(i % 3 == 0 ? "true" : "false"),
+                       Int64(100 * i)});
+    if (Open)
+        ds->Open();
+    return ds;
+}
+
+class GridFixture : public ::testing::Test {
+protected:
+    void Build(int Rows, int Width = 400, int Height = 200)
+    {
+        Data = MakeCases(Rows);
+        Source = std::make_unique<TDataSource>(nullptr);
+        Source->SetDataSet(Data.get());
+        Grid = std::make_unique<TVgDBGrid>(nullptr);
+        Grid->SetBounds(0, 0, Width, Height);
+        Grid->SetDataSource(Source.get());
+    }
+
+    void TearDown() override
+    {
+        Grid.reset();
+        Source.reset();
+        Data.reset();
+    }
+
+    // Paints the grid and answers the log.
+    std::vector<String>& Paint()
+    {
+        Canvas = graphics::MakeRecordingCanvas(Backend, TSize(Grid->Width(), Grid->Height()));
+        Grid->PaintTo(Canvas.get());
+        return Backend->Log;
+    }
+
+    // Lines of the last paint that contain every part.
+    std::vector<String> Lines(std::initializer_list<String> Parts) const
+    {
+        std::vector<String> out;
+        for (const String& l : Backend->Log) {
+            bool all = true;
+            for (const String& p : Parts)
+                all = all && l.find(p) != String::npos;
+            if (all)
+                out.push_back(l);
+        }
+        return out;
+    }
+
+    std::unique_ptr<TMemDataSet> Data;
+    std::unique_ptr<TDataSource> Source;
+    std::unique_ptr<TVgDBGrid> Grid;
+    graphics::RecordingCanvasBackend* Backend = nullptr;
+    std::unique_ptr<TCanvas> Canvas;
+};
+
+} // namespace gridtest
