@@ -31,6 +31,8 @@ TSqlite3BaseQuery::~TSqlite3BaseQuery() {
 
 void TSqlite3BaseQuery::SetConnection(TSqlite3DB* Value) {
     if (Value == FConnection) return;
+    // A statement of one connection must not be finished through another.
+    Close();
     if (FConnection) FConnection->RemoveFreeNotification(this);
     FConnection = Value;
     if (FConnection) FConnection->FreeNotification(this);

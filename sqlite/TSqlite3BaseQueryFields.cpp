@@ -16,6 +16,11 @@ using sqlite::AsRecord;
 using sqlite::SlotKind;
 
 sqlite::SlotKind TSqlite3BaseQuery::KindOf(const TField* Field) const {
+    // The slot follows the column's definition; a persistent field of another
+    // type converts what it is handed.
+    const Integer index = Field->FieldNo() - 1;
+    if (index >= 0 && index < FieldDefs()->Count())
+        return sqlite::SlotKindOf(FieldDefs()->Items(index)->DataType());
     return sqlite::SlotKindOf(Field->DataType());
 }
 
@@ -39,7 +44,7 @@ bool TSqlite3BaseQuery::GetFieldData(TField* Field, TFieldData& Data) {
     const sqlite::Slot& slot = row[index];
     switch (KindOf(Field)) {
     case SlotKind::Integer:
-        if (Field->DataType() == ftBoolean) Data = slot.Int != 0;
+        if (FieldDefs()->Items(Field->FieldNo() - 1)->DataType() == ftBoolean) Data = slot.Int != 0;
         else Data = slot.Int;
         break;
     case SlotKind::Float:
@@ -69,11 +74,14 @@ void TSqlite3BaseQuery::SetFieldData(TField* Field, const TFieldData& Data) {
         else if (const Int64* value = std::get_if<Int64>(&Data)) row.SetInteger(index, *value);
         else if (const double* number = std::get_if<double>(&Data))
             row.SetInteger(index, static_cast<Int64>(*number));
+        else if (const String* text = std::get_if<String>(&Data))
+            row.SetInteger(index, sqlite::EngineTextReader::ReadInteger(*text));
         break;
     case SlotKind::Float: {
         double value = 0;
         if (const double* number = std::get_if<double>(&Data)) value = *number;
         else if (const Int64* integer = std::get_if<Int64>(&Data)) value = static_cast<double>(*integer);
+        else if (const bool* flag = std::get_if<bool>(&Data)) value = *flag ? 1.0 : 0.0;
         const TFieldType type = Field->DataType();
         if (type == ftDate || type == ftTime || type == ftDateTime || type == ftTimeStamp)
             value = DateTimeToNative(type, value);
@@ -81,8 +89,10 @@ void TSqlite3BaseQuery::SetFieldData(TField* Field, const TFieldData& Data) {
         break;
     }
     case SlotKind::Bytes: {
-        const String* text = std::get_if<String>(&Data);
-        const String value = text ? *text : String();
+        String value;
+        if (const String* text = std::get_if<String>(&Data)) value = *text;
+        else if (const Int64* integer = std::get_if<Int64>(&Data)) value = std::to_string(*integer);
+        else if (const bool* flag = std::get_if<bool>(&Data)) value = *flag ? "1" : "0";
         const TFieldType type = Field->DataType();
         // A text longer than the field's size is cut to it, in characters.
         if ((type == ftString || type == ftFixedChar) && Field->Size() > 0 &&

@@ -62,6 +62,8 @@ void TSqlite3BaseQuery::SetDataSource(TDataSource* Value) {
         TDataSource* source = dataSet->GetDataSource();
         dataSet = source ? source->DataSet() : nullptr;
     }
+    // The old master must stop steering this dataset.
+    if (TSqlite3BaseQuery* old = MasterDataset()) std::erase(old->FDetailList, this);
     if (FMasterSource) FMasterSource->RemoveFreeNotification(this);
     FMasterSource = Value;
     if (FMasterSource) FMasterSource->FreeNotification(this);

@@ -136,6 +136,16 @@ TEST_F(MasterDetail, DetailTableInsertTakesTheMastersValue) {
     items.SetMasterSource(nullptr);
 }
 
+TEST_F(MasterDetail, UnlinkedDetailNoLongerFollows) {
+    FDetail->Open();
+    FDetail->SetMasterSource(nullptr);
+    FDetail->SQL()->SetText("select sorszam, ugy, megjegyzes from ugyitem where ugy=1");
+    FDetail->Open();
+    FMaster->Next();
+    EXPECT_TRUE(FDetail->Active());
+    EXPECT_EQ(DetailNotes(), "keresetlevél;tárgyalás;");
+}
+
 TEST_F(MasterDetail, DeletedDetailLeavesTheMaster) {
     FDetail->Open();
     FDetail.reset();
