@@ -90,6 +90,9 @@ public:
     virtual TSize Size() const = 0;
     // GetDeviceCaps answers.
     virtual Integer DeviceCaps(Integer index) const = 0;
+    // A plain copy of srcRect of bitmap into dst (scaled to it) when the surface
+    // can do it directly; false leaves the caller to go through Blt.
+    virtual bool CopyBitmap(const TRect& dst, const TBitmap& bitmap, const TRect& srcRect) { return false; }
     // True for a one-bit surface (raster sources are converted for it).
     virtual bool Monochrome() const { return false; }
     // The measurer a canvas on this surface starts with; nullptr: real fonts.

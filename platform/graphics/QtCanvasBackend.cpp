@@ -490,6 +490,12 @@ void QtCanvasBackend::Blt(const TRect& dst, const PixelBuffer* src, Cardinal rop
     });
 }
 
+bool QtCanvasBackend::CopyBitmap(const TRect& dst, const TBitmap& bitmap, const TRect& srcRect) {
+    if (IsRectEmpty(dst) || IsRectEmpty(srcRect) || &bitmap == FBitmap) return false;
+    Paint([&](QPainter& p) { p.drawImage(ToQRect(dst), bitmap.Image(), ToQRect(srcRect)); });
+    return true;
+}
+
 bool QtCanvasBackend::Grab(const TRect& r, PixelBuffer& out) {
     QImage* img = ReadableImage();
     if (!img) return false;

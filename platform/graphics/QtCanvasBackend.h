@@ -37,6 +37,7 @@ public:
     void Blt(const TRect& dst, const PixelBuffer* src, Cardinal rop, const BrushState& pattern,
              TColor textColor, TColor bkColor) override;
     bool Grab(const TRect& r, PixelBuffer& out) override;
+    bool CopyBitmap(const TRect& dst, const TBitmap& bitmap, const TRect& srcRect) override;
     TSize Size() const override;
     Integer DeviceCaps(Integer index) const override;
     bool Monochrome() const override;

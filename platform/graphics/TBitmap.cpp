@@ -387,6 +387,12 @@ void TBitmap::SaveToStream(TStream* Stream) {
 
 void TBitmap::Draw(TCanvas* ACanvas, const TRect& Rect) {
     if (!ACanvas || Empty() || IsRectEmpty(Rect)) return;
+    // The usual case, an opaque colour picture copied as it is, goes straight
+    // to the surface.
+    if (!Transparent() && ACanvas->CopyMode() == SRCCOPY && !Monochrome() &&
+        !ACanvas->Backend()->Monochrome() &&
+        ACanvas->Backend()->CopyBitmap(ACanvas->ToDevice(Rect), *this, TRect(0, 0, Width(), Height())))
+        return;
     graphics::PixelBuffer src =
         graphics::Stretch(Pixels(TRect(0, 0, Width(), Height())), Rect.Width(), Rect.Height());
     auto* backend = ACanvas->Backend();

@@ -15,7 +15,9 @@
 // The system font library keeps its configuration caches until the process
 // ends; the leak checker of sanitizer builds is told so. Weak, so that another
 // part of the program may supply a fuller list.
-extern "C" __attribute__((weak)) const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
+extern "C" __attribute__((weak)) const char* __lsan_default_suppressions() {
+    return "leak:libfontconfig.so\n";
+}
 
 namespace graphics {
 

@@ -111,8 +111,8 @@ TEST_F(CanvasRecordingTest, BrushSetsTheBackgroundModeAndColour) {
     EXPECT_EQ(Canvas->BkColor(), clNavy);
     Canvas->Brush()->SetStyle(bsCross);
     EXPECT_EQ(Canvas->BkMode(), TRANSPARENT);
-    EXPECT_EQ(Canvas->BkColor(), 0x007FFFFFu);  // the inverse of navy
-    Canvas->SetBkColor(clRed);                   // lasts until the brush changes
+    EXPECT_EQ(Canvas->BkColor(), 0x007FFFFFu); // the inverse of navy
+    Canvas->SetBkColor(clRed);                 // lasts until the brush changes
     Canvas->TextOut(0, 0, "x");
     Canvas->Brush()->SetStyle(bsSolid);
     EXPECT_EQ(Canvas->BkColor(), clNavy);

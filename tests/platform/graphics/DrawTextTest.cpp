@@ -176,3 +176,12 @@ TEST_F(DrawTextTest, DeviceStateSettersAnswerThePreviousValue) {
     TRect none;
     EXPECT_EQ(DrawText(nullptr, "x", -1, none, 0), 0);
 }
+
+TEST_F(DrawTextTest, ZeroWidthPutsEachWordOnItsOwnLine) {
+    auto l = Layout("egy ketto harom", TRect(0, 0, 0, 0), DT_WORDBREAK | DT_CALCRECT);
+    EXPECT_EQ(Texts(l), (std::vector<String>{"egy", "ketto", "harom"}));
+    EXPECT_EQ(l.Extent, TRect(0, 0, 30, 39));
+    // Edit-control breaking still moves on by at least one character a line.
+    l = Layout("abc", TRect(0, 0, 0, 0), DT_WORDBREAK | DT_EDITCONTROL);
+    EXPECT_EQ(Texts(l), (std::vector<String>{"a", "b", "c"}));
+}
