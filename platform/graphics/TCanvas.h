@@ -18,6 +18,7 @@
 class TGraphic;
 class TBitmap;
 class TRegion;
+struct TPaletteObject;
 
 // Canvas copy modes are raster operations (SRCCOPY and friends).
 using TCopyMode = Cardinal;
@@ -107,6 +108,9 @@ public:
         FBreakExtra = BreakExtra;
         FBreakCount = BreakCount;
     }
+    // The logical palette selected by SelectPalette (not owned).
+    TPaletteObject* Palette() const { return FPalette; }
+    void SetPalette(TPaletteObject* p) { FPalette = p; }
     // The canvas as the device context of the free device calls.
     TCanvas* Handle() { return this; }
 
@@ -151,6 +155,7 @@ private:
     Integer FCharExtra = 0;
     Integer FBreakExtra = 0;
     Integer FBreakCount = 0;
+    TPaletteObject* FPalette = nullptr;
 };
 
 // Device-context handle of the device calls.
