@@ -390,3 +390,34 @@ bool SetTextJustification(TCanvas* DC, Integer BreakExtra, Integer BreakCount) {
     DC->SetTextJustification(BreakExtra, BreakCount);
     return true;
 }
+
+bool GetTextMetrics(TCanvas* DC, TEXTMETRIC* Metrics) {
+    if (!DC || !Metrics) return false;
+    const auto& font = DC->Font()->State();
+    const auto m = DC->Measurer().Metrics(font);
+    TEXTMETRIC tm;
+    tm.tmHeight = m.Height;
+    tm.tmAscent = m.Ascent;
+    tm.tmDescent = m.Descent;
+    tm.tmInternalLeading = m.InternalLeading;
+    tm.tmExternalLeading = m.ExternalLeading;
+    tm.tmAveCharWidth = m.AveCharWidth;
+    tm.tmMaxCharWidth = std::max(m.AveCharWidth, DC->Measurer().TextWidth(font, "W"));
+    tm.tmWeight = font.Style.Contains(fsBold) ? 700 : 400;
+    tm.tmItalic = font.Style.Contains(fsItalic);
+    tm.tmUnderlined = font.Style.Contains(fsUnderline);
+    tm.tmStruckOut = font.Style.Contains(fsStrikeOut);
+    const bool fixed = DC->Measurer().TextWidth(font, "i") == DC->Measurer().TextWidth(font, "W");
+    tm.tmPitchAndFamily = fixed ? 0 : 1;
+    tm.tmCharSet = font.Charset;
+    *Metrics = tm;
+    return true;
+}
+
+bool GetTextExtentPoint32(TCanvas* DC, const String& Text, Integer Count, TSize* Size) {
+    if (!DC || !Size) return false;
+    String text = Text;
+    if (Count >= 0) text = text.substr(0, core::Utf8Offset(text, std::size_t(Count)));
+    *Size = DC->TextExtent(text);
+    return true;
+}

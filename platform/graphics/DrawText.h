@@ -38,6 +38,28 @@ bool ExtTextOut(TCanvas* DC, Integer X, Integer Y, Cardinal Options, const TRect
                 Integer Count, const Integer* Dx);
 bool TextOut(TCanvas* DC, Integer X, Integer Y, const String& Text, Integer Count);
 
+struct TEXTMETRIC {
+    Integer tmHeight = 0;
+    Integer tmAscent = 0;
+    Integer tmDescent = 0;
+    Integer tmInternalLeading = 0;
+    Integer tmExternalLeading = 0;
+    Integer tmAveCharWidth = 0;
+    Integer tmMaxCharWidth = 0;
+    Integer tmWeight = 400;
+    Byte tmItalic = 0;
+    Byte tmUnderlined = 0;
+    Byte tmStruckOut = 0;
+    Byte tmPitchAndFamily = 0; // bit 0 set for a variable pitch, as on the platform
+    Byte tmCharSet = 0;
+};
+
+// Metrics of the canvas font; false for a null canvas or result.
+bool GetTextMetrics(TCanvas* DC, TEXTMETRIC* Metrics);
+// Width and height of the first Count characters (−1 for all) with the
+// canvas font and character extra spacing.
+bool GetTextExtentPoint32(TCanvas* DC, const String& Text, Integer Count, TSize* Size);
+
 // Device-context state setters; each answers the previous value.
 TColor SetTextColor(TCanvas* DC, TColor Color);
 TColor SetBkColor(TCanvas* DC, TColor Color);

@@ -185,3 +185,20 @@ TEST_F(DrawTextTest, ZeroWidthPutsEachWordOnItsOwnLine) {
     l = Layout("abc", TRect(0, 0, 0, 0), DT_WORDBREAK | DT_EDITCONTROL);
     EXPECT_EQ(Texts(l), (std::vector<String>{"a", "b", "c"}));
 }
+
+TEST_F(DrawTextTest, TextMetricsAndExtentOfTheCanvasFont) {
+    RecordingCanvasBackend* rec;
+    auto canvas = graphics::MakeRecordingCanvas(rec);
+    canvas->Font()->SetStyle({fsBold});
+    TEXTMETRIC tm;
+    ASSERT_TRUE(GetTextMetrics(canvas.get(), &tm));
+    EXPECT_EQ(tm.tmHeight, 13);
+    EXPECT_EQ(tm.tmAscent, 11);
+    EXPECT_EQ(tm.tmDescent, 2);
+    EXPECT_EQ(tm.tmWeight, 700);
+    EXPECT_EQ(tm.tmPitchAndFamily & 1, 0); // the fixed metrics are monospaced
+    TSize size;
+    ASSERT_TRUE(GetTextExtentPoint32(canvas.get(), "ügyfél", 3, &size));
+    EXPECT_EQ(size, TSize(18, 13));
+    EXPECT_FALSE(GetTextMetrics(nullptr, &tm));
+}
