@@ -2,26 +2,63 @@
 
 #include <algorithm>
 #include <cstring>
+#include <mutex>
 
 using sqlite::RowImage;
 using sqlite::SlotKind;
 
 namespace {
 
-// Block layout: null flags (one bit per field), then one 8-byte cell per field
-// (the integer, the double, or offset and length of the bytes), then the bytes.
+// Block layout: row id (8 bytes), bookmark (4), null flags (one bit per field),
+// one 8-byte cell per field (the integer, the double, or offset and length of
+// the bytes), then the bytes. Nothing is aligned: every access copies.
+constexpr std::size_t RowIdOffset = 0;
+constexpr std::size_t BookmarkOffset = 8;
+constexpr std::size_t FlagsOffset = 12;
 constexpr std::size_t CellSize = 8;
 
-std::size_t FlagBytes(std::size_t fields) {
-    return (fields + 7) / 8;
-}
-
 std::size_t CellsOffset(std::size_t fields) {
-    return FlagBytes(fields);
+    return FlagsOffset + (fields + 7) / 8;
 }
 
 std::size_t BytesOffset(std::size_t fields) {
-    return FlagBytes(fields) + fields * CellSize;
+    return CellsOffset(fields) + fields * CellSize;
+}
+
+constexpr std::size_t ChunkSize = 256 * 1024;
+
+// Chunks of closed stores, kept for the next store: reopening a list then
+// reuses memory the process already holds instead of faulting in fresh pages.
+// Capped, so a huge result closed once does not stay resident.
+class ChunkPool {
+public:
+    static ChunkPool& Instance() {
+        static ChunkPool pool;
+        return pool;
+    }
+    std::unique_ptr<unsigned char[]> Take() {
+        std::lock_guard<std::mutex> lock(FMutex);
+        if (FChunks.empty()) return std::make_unique_for_overwrite<unsigned char[]>(ChunkSize);
+        auto chunk = std::move(FChunks.back());
+        FChunks.pop_back();
+        return chunk;
+    }
+    void Give(std::unique_ptr<unsigned char[]> chunk) {
+        std::lock_guard<std::mutex> lock(FMutex);
+        if (FChunks.size() < MaxChunks) FChunks.push_back(std::move(chunk));
+    }
+
+private:
+    static constexpr std::size_t MaxChunks = (64u << 20) / ChunkSize;
+    std::mutex FMutex;
+    std::vector<std::unique_ptr<unsigned char[]>> FChunks;
+};
+
+template <class T>
+T Read(const unsigned char* at) {
+    T value;
+    std::memcpy(&value, at, sizeof value);
+    return value;
 }
 
 } // namespace
@@ -30,21 +67,25 @@ void TFResult::SetLayout(std::vector<SlotKind> kinds) {
     FKinds = std::move(kinds);
 }
 
+TFResult::~TFResult() {
+    for (std::size_t i = 0; i < FChunks.size(); ++i)
+        if (FChunkSizes[i] == ChunkSize) ChunkPool::Instance().Give(std::move(FChunks[i]));
+}
+
 unsigned char* TFResult::Allocate(std::size_t size) {
-    constexpr std::size_t ChunkSize = 256 * 1024;
-    // Every block starts on an 8-byte boundary.
-    size = (size + 7) & ~std::size_t(7);
     if (size > ChunkSize / 4) {
         // A large value gets a chunk of its own, kept out of the current one.
         auto own = std::make_unique_for_overwrite<unsigned char[]>(size);
         unsigned char* block = own.get();
-        FChunks.insert(FChunks.end() - (FChunks.empty() ? 0 : 1), std::move(own));
+        const std::size_t at = FChunks.empty() ? 0 : FChunks.size() - 1;
+        FChunks.insert(FChunks.begin() + static_cast<std::ptrdiff_t>(at), std::move(own));
+        FChunkSizes.insert(FChunkSizes.begin() + static_cast<std::ptrdiff_t>(at), size);
         FChunkBytes += size;
         return block;
     }
-    if (FChunks.empty() || FChunkUsed + size > FChunkSize) {
-        FChunks.push_back(std::make_unique_for_overwrite<unsigned char[]>(ChunkSize));
-        FChunkSize = ChunkSize;
+    if (FChunks.empty() || FChunkUsed + size > ChunkSize) {
+        FChunks.push_back(ChunkPool::Instance().Take());
+        FChunkSizes.push_back(ChunkSize);
         FChunkUsed = 0;
         FChunkBytes += ChunkSize;
     }
@@ -53,19 +94,22 @@ unsigned char* TFResult::Allocate(std::size_t size) {
     return block;
 }
 
-unsigned char* TFResult::Pack(const RowImage& row) {
+unsigned char* TFResult::Pack(const RowImage& row, Integer bookmark, Int64 rowId) {
     const std::size_t n = FKinds.size();
+    const std::size_t fields = std::min(n, row.Count());
     std::size_t size = BytesOffset(n);
-    for (std::size_t i = 0; i < n && i < row.Count(); ++i)
+    for (std::size_t i = 0; i < fields; ++i)
         if (FKinds[i] == SlotKind::Bytes && !row[i].Null) size += row[i].Bytes.size();
 
     unsigned char* block = Allocate(size);
-    std::memset(block, 0, BytesOffset(n));
+    std::memcpy(block + RowIdOffset, &rowId, 8);
+    std::memcpy(block + BookmarkOffset, &bookmark, 4);
+    std::memset(block + FlagsOffset, 0, BytesOffset(n) - FlagsOffset);
     std::size_t tail = BytesOffset(n);
-    for (std::size_t i = 0; i < n && i < row.Count(); ++i) {
+    for (std::size_t i = 0; i < fields; ++i) {
         const sqlite::Slot& slot = row[i];
         if (slot.Null) continue;
-        block[i / 8] |= static_cast<unsigned char>(1u << (i % 8));
+        block[FlagsOffset + i / 8] |= static_cast<unsigned char>(1u << (i % 8));
         unsigned char* cell = block + CellsOffset(n) + i * CellSize;
         switch (FKinds[i]) {
         case SlotKind::Integer:
@@ -91,23 +135,23 @@ unsigned char* TFResult::Pack(const RowImage& row) {
 void TFResult::Add(const RowImage& row, Int64 rowId) {
     ++FLastBookmark;
     if (rowId < 0) rowId = static_cast<Int64>(FRows.size());
-    FRows.push_back(Row{Pack(row), FLastBookmark, rowId});
+    FRows.push_back(Pack(row, FLastBookmark, rowId));
 }
 
 void TFResult::Insert(Integer index, const RowImage& row, Int64 rowId) {
     ++FLastBookmark;
-    Row stored{Pack(row), FLastBookmark, rowId};
+    unsigned char* block = Pack(row, FLastBookmark, rowId);
     if (index >= 0 && index < Count()) {
-        FRows.insert(FRows.begin() + index, std::move(stored));
+        FRows.insert(FRows.begin() + index, block);
         FOrdered = false;
     } else {
-        FRows.push_back(std::move(stored));
+        FRows.push_back(block);
     }
 }
 
 void TFResult::Replace(Integer index, const RowImage& row) {
     if (!InRange(index)) return;
-    FRows[static_cast<std::size_t>(index)].Block = Pack(row);
+    FRows[static_cast<std::size_t>(index)] = Pack(row, GetBookmark(index), GetRowId(index));
 }
 
 void TFResult::Delete(Integer index) {
@@ -116,36 +160,27 @@ void TFResult::Delete(Integer index) {
 }
 
 const unsigned char* TFResult::Cell(Integer index, std::size_t field) const {
-    return FRows[static_cast<std::size_t>(index)].Block + CellsOffset(FKinds.size()) +
-           field * CellSize;
+    return Block(index) + CellsOffset(FKinds.size()) + field * CellSize;
 }
 
 bool TFResult::IsNull(Integer index, std::size_t field) const {
-    const unsigned char* block = FRows[static_cast<std::size_t>(index)].Block;
-    return (block[field / 8] & (1u << (field % 8))) == 0;
+    return (Block(index)[FlagsOffset + field / 8] & (1u << (field % 8))) == 0;
 }
 
 Int64 TFResult::GetInteger(Integer index, std::size_t field) const {
-    Int64 value;
-    std::memcpy(&value, Cell(index, field), CellSize);
-    return value;
+    return Read<Int64>(Cell(index, field));
 }
 
 double TFResult::GetFloat(Integer index, std::size_t field) const {
-    double value;
-    std::memcpy(&value, Cell(index, field), CellSize);
-    return value;
+    return Read<double>(Cell(index, field));
 }
 
 std::string_view TFResult::GetBytes(Integer index, std::size_t field) const {
     const unsigned char* cell = Cell(index, field);
-    std::uint32_t offset;
-    std::uint32_t length;
-    std::memcpy(&offset, cell, 4);
-    std::memcpy(&length, cell + 4, 4);
+    const auto offset = Read<std::uint32_t>(cell);
+    const auto length = Read<std::uint32_t>(cell + 4);
     if (length == 0) return {};
-    const unsigned char* block = FRows[static_cast<std::size_t>(index)].Block;
-    return {reinterpret_cast<const char*>(block + offset), length};
+    return {reinterpret_cast<const char*>(Block(index) + offset), length};
 }
 
 bool TFResult::GetData(Integer index, RowImage& row) const {
@@ -173,26 +208,27 @@ bool TFResult::GetData(Integer index, RowImage& row) const {
 }
 
 Integer TFResult::GetBookmark(Integer index) const {
-    return InRange(index) ? FRows[static_cast<std::size_t>(index)].Bookmark : -1;
+    return InRange(index) ? Read<Integer>(Block(index) + BookmarkOffset) : -1;
 }
 
 Int64 TFResult::GetRowId(Integer index) const {
-    return InRange(index) ? FRows[static_cast<std::size_t>(index)].RowId : -1;
+    return InRange(index) ? Read<Int64>(Block(index) + RowIdOffset) : -1;
 }
 
 Integer TFResult::IndexOf(Integer bookmark) const {
+    auto bookmarkOf = [](const unsigned char* block) { return Read<Integer>(block + BookmarkOffset); };
     if (FOrdered) {
         const auto it = std::lower_bound(FRows.begin(), FRows.end(), bookmark,
-                                         [](const Row& r, Integer b) { return r.Bookmark < b; });
-        if (it != FRows.end() && it->Bookmark == bookmark)
+                                         [&](const unsigned char* r, Integer b) { return bookmarkOf(r) < b; });
+        if (it != FRows.end() && bookmarkOf(*it) == bookmark)
             return static_cast<Integer>(it - FRows.begin());
         return -1;
     }
     for (std::size_t i = 0; i < FRows.size(); ++i)
-        if (FRows[i].Bookmark == bookmark) return static_cast<Integer>(i);
+        if (bookmarkOf(FRows[i]) == bookmark) return static_cast<Integer>(i);
     return -1;
 }
 
 std::size_t TFResult::MemoryUsed() const {
-    return FChunkBytes + FRows.capacity() * sizeof(Row);
+    return FChunkBytes + FRows.capacity() * sizeof(unsigned char*);
 }

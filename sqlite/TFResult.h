@@ -16,6 +16,8 @@
 class TFResult {
 public:
     TFResult() = default;
+    // Hands its chunks to the pool the next store draws from.
+    ~TFResult();
     TFResult(const TFResult&) = delete;
     TFResult& operator=(const TFResult&) = delete;
 
@@ -58,15 +60,10 @@ public:
     std::size_t MemoryUsed() const;
 
 private:
-    struct Row {
-        unsigned char* Block;  // in FChunks
-        Integer Bookmark;
-        Int64 RowId;
-    };
-
-    // Packs row into a block taken from the chunks.
-    unsigned char* Pack(const sqlite::RowImage& row);
+    // Packs row into a new block with the given bookmark and row id.
+    unsigned char* Pack(const sqlite::RowImage& row, Integer bookmark, Int64 rowId);
     unsigned char* Allocate(std::size_t size);
+    const unsigned char* Block(Integer index) const { return FRows[static_cast<std::size_t>(index)]; }
     const unsigned char* Cell(Integer index, std::size_t field) const;
     bool InRange(Integer index) const { return index >= 0 && index < Count(); }
 
@@ -74,11 +71,11 @@ private:
     // few hundred allocations, not a million. A replaced or deleted row's block
     // stays in its chunk until the store is released.
     std::vector<std::unique_ptr<unsigned char[]>> FChunks;
-    std::size_t FChunkUsed = 0;
-    std::size_t FChunkSize = 0;
+    std::vector<std::size_t> FChunkSizes;  // bytes of each chunk
+    std::size_t FChunkUsed = 0;            // bytes used of the last chunk
     std::size_t FChunkBytes = 0;
     std::vector<sqlite::SlotKind> FKinds;
-    std::vector<Row> FRows;
+    std::vector<unsigned char*> FRows;  // one block per row, in FChunks
     // Bookmarks stay in increasing position order until an insert lands before
     // the end; IndexOf searches by halves while that holds.
     bool FOrdered = true;

@@ -25,6 +25,7 @@ class TSqlite3Log;
 namespace sqlite {
 class ResultTarget;
 class RowImage;
+struct ColumnPlan;
 } // namespace sqlite
 
 using TSqlite3NotifyEvent = std::function<void(TObject* Sender)>;
@@ -185,6 +186,9 @@ private:
     // Steps a statement without result to its end, waiting out a busy database
     // for TimeOut milliseconds.
     void StepToEnd(sqlite3_stmt* Statement);
+    // Hands a column's text to the dataset's conversion (nothing for NULL).
+    void UnpackColumn(sqlite3_stmt* Statement, int Column, const sqlite::ColumnPlan& Plan,
+                      sqlite::ResultTarget* Dataset);
     // Raises the engine's error for rc (not for 0); finalizes Statement first.
     void Check(int rc, sqlite3_stmt* Statement = nullptr);
     // Ensures a connection for the operations that connect on demand.

@@ -191,69 +191,80 @@ sqlite::RowImage* TSqlite3DB::SQLite3_GetNextResult(sqlite3_stmt* Statement,
         throw EDatabaseError(message + "\n\n" + FLastSQL);
     }
 
+    // One engine call per column where the value allows it: a null text pointer
+    // is the null value, so only numbers and blobs ask for the storage type.
+    const sqlite::EngineApi& api = Api();
     const bool typeLess = Dataset->ResultTypeLess();
     const std::size_t columns = Dataset->Columns.size();
     for (std::size_t i = 0; i < columns; ++i) {
         const int column = static_cast<int>(i);
         const sqlite::ColumnPlan& plan = Dataset->Columns[i];
         if (plan.Field < 0) {
-            if (column == Dataset->RowIdColumn) Dataset->CurrentRowId = Api().column_int64(Statement, column);
+            if (column == Dataset->RowIdColumn) Dataset->CurrentRowId = api.column_int64(Statement, column);
             continue;
         }
         const auto field = static_cast<std::size_t>(plan.Field);
-        if (typeLess || plan.Type == ftString || plan.Type == ftFixedChar) {
-            // A null text pointer is the null value; one engine call per column
-            // keeps loading close to a bare read loop.
-            const auto* text = reinterpret_cast<const char*>(Api().column_text(Statement, column));
-            if (!text) continue;  // slots start null
-            const std::string_view raw(text);
-            if (FUTF8) row.SetBytes(field, CutToCapacity(raw, plan.Capacity));
-            else row.SetBytes(field, CutToCapacity(FromEngine(raw), plan.Capacity));
-            continue;
-        }
-        const int storage = Api().column_type(Statement, column);
-        if (storage == SQLITE_NULL) continue;
-        switch (plan.Type) {
+        const TFieldType type = typeLess ? ftString : plan.Type;
+        switch (type) {
+        case ftString:
+        case ftFixedChar:
         case ftWideString: {
+            const auto* text = reinterpret_cast<const char*>(api.column_text(Statement, column));
+            if (!text) break;  // slots start null
             // Wide text is stored as Unicode in either encoding.
-            const auto* text = reinterpret_cast<const char*>(Api().column_text(Statement, column));
-            const std::string_view raw(text ? text : "",
-                                       static_cast<std::size_t>(Api().column_bytes(Statement, column)));
-            row.SetBytes(field, CutToCapacity(raw, plan.Capacity));
+            if (FUTF8 || type == ftWideString) row.SetBytes(field, CutToCapacity(text, plan.Capacity));
+            else row.SetBytes(field, CutToCapacity(FromEngine(text), plan.Capacity));
             break;
         }
         case ftBlob:
         case ftGraphic:
         case ftMemo:
         case ftFmtMemo: {
-            const auto* bytes = static_cast<const char*>(Api().column_blob(Statement, column));
+            if (api.column_type(Statement, column) == SQLITE_NULL) break;
+            const auto* bytes = static_cast<const char*>(api.column_blob(Statement, column));
             const std::string_view raw(bytes ? bytes : "",
-                                       static_cast<std::size_t>(Api().column_bytes(Statement, column)));
-            if (FUTF8 || plan.Type == ftBlob || plan.Type == ftGraphic) row.SetBytes(field, raw);
+                                       static_cast<std::size_t>(api.column_bytes(Statement, column)));
+            if (FUTF8 || type == ftBlob || type == ftGraphic) row.SetBytes(field, raw);
             else row.SetBytes(field, FromEngine(raw));
             break;
         }
-        default:
+        case ftSmallint:
+        case ftInteger:
+        case ftWord:
+        case ftAutoInc:
+        case ftLargeint:
+        case ftFloat:
+        case ftCurrency:
+        case ftBCD: {
             // Numbers the engine already holds natively need no text round trip.
-            if (plan.Kind == sqlite::SlotKind::Integer && plan.Type != ftBoolean &&
-                storage == SQLITE_INTEGER) {
-                row.SetInteger(field, Api().column_int64(Statement, column));
-            } else if (plan.Kind == sqlite::SlotKind::Float &&
-                       (plan.Type == ftFloat || plan.Type == ftCurrency || plan.Type == ftBCD) &&
-                       (storage == SQLITE_FLOAT || storage == SQLITE_INTEGER)) {
-                row.SetFloat(field, Api().column_double(Statement, column));
-            } else {
-                const auto* text = reinterpret_cast<const char*>(Api().column_text(Statement, column));
-                if (FUTF8 || !text) {
-                    Dataset->UnpackText(plan.Field, plan.Type, text, row);
-                } else {
-                    const String converted = FromEngine(text);
-                    Dataset->UnpackText(plan.Field, plan.Type, converted.c_str(), row);
-                }
-            }
+            const int storage = api.column_type(Statement, column);
+            if (storage == SQLITE_NULL) break;
+            if (plan.Kind == sqlite::SlotKind::Integer && storage == SQLITE_INTEGER)
+                row.SetInteger(field, api.column_int64(Statement, column));
+            else if (plan.Kind == sqlite::SlotKind::Float &&
+                     (storage == SQLITE_FLOAT || storage == SQLITE_INTEGER))
+                row.SetFloat(field, api.column_double(Statement, column));
+            else
+                UnpackColumn(Statement, column, plan, Dataset);
+            break;
+        }
+        default:
+            UnpackColumn(Statement, column, plan, Dataset);
         }
     }
     return &row;
+}
+
+void TSqlite3DB::UnpackColumn(sqlite3_stmt* Statement, int Column, const sqlite::ColumnPlan& Plan,
+                              sqlite::ResultTarget* Dataset) {
+    const auto* text = reinterpret_cast<const char*>(Api().column_text(Statement, Column));
+    if (!text) return;  // null: the slot stays null
+    if (FUTF8) {
+        Dataset->UnpackText(Plan.Field, Plan.Type, text, Dataset->RowScratch);
+    } else {
+        const String converted = FromEngine(text);
+        Dataset->UnpackText(Plan.Field, Plan.Type, converted.c_str(), Dataset->RowScratch);
+    }
 }
 
 void TSqlite3DB::SQLite3_CloseResult(sqlite3_stmt* Statement) {
