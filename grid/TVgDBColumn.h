@@ -62,6 +62,8 @@ public:
     // A column kind draws the cell and sets Done; the base draws nothing.
     virtual void DrawItem(TCanvas* Canvas, const TRect& Rect, const Variant& Value, TColor Color,
                           TGridDrawState State, bool& Done);
+    // Whether DrawItem draws anything (the kinds do; the plain column not).
+    virtual bool DrawsItself() const { return false; }
 
 private:
     void Notify();

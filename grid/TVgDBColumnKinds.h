@@ -13,6 +13,7 @@ public:
     void SetImages(TImageList* Value) { FImages = Value; }
     void DrawItem(TCanvas* Canvas, const TRect& Rect, const Variant& Value, TColor Color,
                   TGridDrawState State, bool& Done) override;
+    bool DrawsItself() const override { return true; }
 
 private:
     TImageList* FImages = nullptr;
@@ -32,6 +33,7 @@ public:
     Integer BarWidth(Integer Position, Integer Width) const;
     void DrawItem(TCanvas* Canvas, const TRect& Rect, const Variant& Value, TColor Color,
                   TGridDrawState State, bool& Done) override;
+    bool DrawsItself() const override { return true; }
 
 private:
     Integer FMin = 0;
@@ -47,6 +49,7 @@ public:
     void SetPasswordChar(char Value) { FPasswordChar = Value; }
     void DrawItem(TCanvas* Canvas, const TRect& Rect, const Variant& Value, TColor Color,
                   TGridDrawState State, bool& Done) override;
+    bool DrawsItself() const override { return true; }
 
 private:
     char FPasswordChar = '*';
@@ -58,6 +61,7 @@ public:
     String ClassName() const override { return "TVgDBHyperlinkColumn"; }
     void DrawItem(TCanvas* Canvas, const TRect& Rect, const Variant& Value, TColor Color,
                   TGridDrawState State, bool& Done) override;
+    bool DrawsItself() const override { return true; }
 };
 
 class TVgDBButtonColumn : public TVgDBColumn {
@@ -66,6 +70,7 @@ public:
     String ClassName() const override { return "TVgDBButtonColumn"; }
     void DrawItem(TCanvas* Canvas, const TRect& Rect, const Variant& Value, TColor Color,
                   TGridDrawState State, bool& Done) override;
+    bool DrawsItself() const override { return true; }
 };
 
 class TVgDBCheckboxColumn : public TVgDBColumn {
@@ -79,6 +84,7 @@ public:
     void SetValueUnChecked(const String& Value) { FValueUnChecked = Value; }
     void DrawItem(TCanvas* Canvas, const TRect& Rect, const Variant& Value, TColor Color,
                   TGridDrawState State, bool& Done) override;
+    bool DrawsItself() const override { return true; }
 
 private:
     String FValueChecked;

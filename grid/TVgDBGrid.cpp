@@ -21,6 +21,7 @@ TVgDBGrid::TVgDBGrid(TComponent* AOwner)
       FTitleHeight(std::make_unique<TVgDBGTitleHeight>(this)),
       FIndicatorImages(ui::MakeIndicatorImages())
 {
+    RecreateColumns();
     FBandsFont->Assign(TitleFont());
     FGridStyle->SetOddColor(Color());
     FGridStyle->SetEvenColor(Color());
@@ -175,54 +176,51 @@ void TVgDBGrid::DoUpdateFooter()
 void TVgDBGrid::CalculateTotals(bool SelectedOnly)
 {
     TVgDBGridColumns* cols = GetColumns();
-    bool any = false;
+    // Totals are gathered apart and stored once, so the walk repaints nothing.
+    struct Total {
+        TVgDBColumn* Column;
+        TField* Field;
+        Variant Value;
+        Integer Counter = 0;
+    };
+    std::vector<Total> totals;
     for (Integer i = 0; i < cols->Count(); ++i) {
         TVgDBColumn* c = cols->GetColumn(i);
         switch (c->FooterType()) {
         case ftSum:
         case ftCount:
-        case ftAverage:
-            c->SetFooterValue(Variant(0));
-            c->SetRecordCounter(0);
-            any = true;
-            break;
+        case ftAverage: totals.push_back({c, c->Field(), Variant(0)}); break;
+        // Minimum and maximum start from the first non-null value, so a
+        // minimum over positive values is not stuck at 0.
         case ftMin:
-        case ftMax:
-            // Seeded by the first non-null value, so a minimum over positive
-            // values is not stuck at 0.
-            c->SetFooterValue(Variant());
-            c->SetRecordCounter(0);
-            any = true;
-            break;
+        case ftMax: totals.push_back({c, c->Field(), Variant()}); break;
         default: break;
         }
     }
-    TDataSet* ds = DataSet();
-    if (!any || !ds || !ds->Active())
+    if (totals.empty())
         return;
-    if (!(ds->Bof() && ds->Eof())) {
+    TDataSet* ds = DataSet();
+    if (ds && ds->Active() && !(ds->Bof() && ds->Eof())) {
         auto visit = [&] {
-            for (Integer i = 0; i < cols->Count(); ++i) {
-                TVgDBColumn* c = cols->GetColumn(i);
-                TField* f = c->Field();
+            for (Total& t : totals) {
+                TField* f = t.Field;
                 if (!f)
                     continue;
-                switch (c->FooterType()) {
+                switch (t.Column->FooterType()) {
                 case ftSum:
                 case ftAverage:
                     if (dynamic_cast<TNumericField*>(f) && !f->IsNull())
-                        c->SetFooterValue(Variant(c->FooterValue().AsFloat() + f->AsFloat()));
-                    c->SetRecordCounter(c->RecordCounter() + 1);
+                        t.Value = Variant(t.Value.AsFloat() + f->AsFloat());
+                    ++t.Counter;
                     break;
-                case ftCount: c->SetFooterValue(Variant(c->FooterValue().AsInteger() + 1)); break;
+                case ftCount: t.Value = Variant(t.Value.AsInteger() + 1); break;
                 case ftMin:
                 case ftMax: {
                     if (f->IsNull())
                         break;
                     Variant v = f->Value();
-                    const Variant& cur = c->FooterValue();
-                    if (cur.IsEmpty() || (c->FooterType() == ftMin ? cur > v : cur < v))
-                        c->SetFooterValue(v);
+                    if (t.Value.IsEmpty() || (t.Column->FooterType() == ftMin ? t.Value > v : t.Value < v))
+                        t.Value = v;
                     break;
                 }
                 default: break;
@@ -231,6 +229,11 @@ void TVgDBGrid::CalculateTotals(bool SelectedOnly)
         };
         ds->DisableControls();
         TBookmark mark = ds->GetBookmark();
+        auto restore = [&] {
+            if (!mark.empty() && ds->BookmarkValid(mark))
+                ds->GotoBookmark(mark);
+            ds->EnableControls();
+        };
         try {
             if (SelectedOnly) {
                 for (Integer i = 0; i < SelectedRows()->Count(); ++i) {
@@ -241,19 +244,16 @@ void TVgDBGrid::CalculateTotals(bool SelectedOnly)
                 for (ds->First(); !ds->Eof(); ds->Next())
                     visit();
         } catch (...) {
-            if (!mark.empty() && ds->BookmarkValid(mark))
-                ds->GotoBookmark(mark);
-            ds->EnableControls();
+            restore();
             throw;
         }
-        if (!mark.empty() && ds->BookmarkValid(mark))
-            ds->GotoBookmark(mark);
-        ds->EnableControls();
+        restore();
     }
-    for (Integer i = 0; i < cols->Count(); ++i) {
-        TVgDBColumn* c = cols->GetColumn(i);
-        if (c->FooterType() == ftAverage && c->RecordCounter() > 0)
-            c->SetFooterValue(Variant(c->FooterValue().AsFloat() / c->RecordCounter()));
+    for (Total& t : totals) {
+        if (t.Column->FooterType() == ftAverage && t.Counter > 0)
+            t.Value = Variant(t.Value.AsFloat() / t.Counter);
+        t.Column->SetRecordCounter(t.Counter);
+        t.Column->SetFooterValue(t.Value);
     }
     InvalidateFooter();
 }

@@ -218,7 +218,8 @@ void TVgDBGrid::DrawCell(Integer ACol, Integer ARow, const TRect& ARect, TGridDr
     bool dataCell = !titleRow && dataRow >= 0 && !indicator;
     // 4. Column kinds draw their own cells.
     auto* vgColumn = dynamic_cast<TVgDBColumn*>(column);
-    if (DefaultDrawing() && DataLink()->Active() && vgColumn && vgColumn->Field() && dataCell &&
+    if (DefaultDrawing() && DataLink()->Active() && vgColumn && vgColumn->DrawsItself() && vgColumn->Field() &&
+        dataCell &&
         dataRow < DataLink()->RecordCount()) {
         ActiveRecordScope scope(DataLink(), dataRow);
         TColor color;
@@ -555,8 +556,9 @@ void TVgDBGrid::DrawColumnCell(const TRect& Rect, Integer DataCol, TColumn* Colu
             return;
     }
     bool drawn = false;
+    // A check box cell's text would only be painted over.
     if (DefaultDrawing() && !FExOptions.Contains(eoShowLookup) && Column && ColumnEllipsis(Column) == teNone &&
-        GetImageIndex(field) < 0)
+        GetImageIndex(field) < 0 && !(DataLink()->Active() && ColumnIsCheckbox(Column)))
         DefaultDrawColumnCell(Rect, DataCol, Column, State);
     TCustomDBGrid::DrawColumnCell(Rect, DataCol, Column, State);
     if (DefaultDrawing() && focusedSel && Focused() && !Options().Contains(dgRowSelect))

@@ -76,8 +76,9 @@ private:
 
     TVgDBGrid* FGrid;
     TVgGridStyle FStyle = gsNormal;
-    TColor FOddColor = clWindow;
-    TColor FEvenColor = clWindow;
+    // Unset until the grid gives its colour, which makes the style custom.
+    TColor FOddColor = clNone;
+    TColor FEvenColor = clNone;
     std::unique_ptr<TBitmap> FBackground;
     TColor FFilterColor = clInfoBk;
     std::unique_ptr<TVgGradientDraw> FGradients[5];

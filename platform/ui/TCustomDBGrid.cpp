@@ -70,6 +70,12 @@ TDBGridColumns* TCustomDBGrid::CreateColumns()
     return new TDBGridColumns(this);
 }
 
+void TCustomDBGrid::RecreateColumns()
+{
+    FColumns.reset(CreateColumns());
+    LayoutChanged();
+}
+
 void TCustomDBGrid::SetColumns(TDBGridColumns* Value)
 {
     Columns()->Assign(Value);

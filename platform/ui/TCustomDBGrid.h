@@ -108,6 +108,9 @@ public:
 protected:
     // Makes the column collection (a grid with its own column kind overrides it).
     virtual TDBGridColumns* CreateColumns();
+    // Replaces the columns by a new collection from CreateColumns; a derived
+    // grid's constructor calls it, as the base's could not reach the override.
+    void RecreateColumns();
     void DrawCell(Integer ACol, Integer ARow, const TRect& ARect, TGridDrawState AState) override;
     // Fires OnDrawColumnCell (DrawCell has drawn the default look first).
     virtual void DrawColumnCell(const TRect& Rect, Integer DataCol, TColumn* Column,

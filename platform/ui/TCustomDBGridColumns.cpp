@@ -334,10 +334,22 @@ TPersistent* TDBGridColumns::GetOwner() const
 
 TColumn* TDBGridColumns::Add()
 {
-    // A column added by hand makes the set the user's own.
-    if (!FRebuilding)
-        FState = csCustomized;
     return static_cast<TColumn*>(TCollection::Add());
+}
+
+void TDBGridColumns::Notify(TCollectionItem* Item, TCollectionNotification Action)
+{
+    if (Action != cnAdded || FRebuilding || FState == csCustomized)
+        return;
+    // The first column added by hand replaces the columns made from the fields.
+    FRebuilding = true;
+    BeginUpdate();
+    for (Integer i = Count() - 1; i >= 0; --i)
+        if (TCollection::Items(i) != Item)
+            Delete(i);
+    EndUpdate();
+    FRebuilding = false;
+    FState = csCustomized;
 }
 
 TColumn* TDBGridColumns::Items(Integer Index) const
@@ -383,8 +395,13 @@ void TDBGridColumns::ResetFields()
     }
 }
 
-void TDBGridColumns::Update(TCollectionItem*)
+void TDBGridColumns::Update(TCollectionItem* Item)
 {
-    if (FGrid && !FRebuilding)
+    if (FRebuilding)
+        return;
+    // A column changed by hand is no longer one of the field defaults.
+    if (Item)
+        FState = csCustomized;
+    if (FGrid)
         FGrid->LayoutChanged();
 }

@@ -133,6 +133,8 @@ public:
 
 protected:
     void Update(TCollectionItem* Item) override;
+    // A column added by hand makes the set the user's own.
+    void Notify(TCollectionItem* Item, TCollectionNotification Action) override;
 
 private:
     TCustomDBGrid* FGrid;

@@ -9,7 +9,9 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <memory>
+#include <sstream>
 
 namespace gridtest {
 
@@ -32,6 +34,23 @@ inline std::unique_ptr<TMemDataSet> MakeCases(int Count, bool Open = true)
     return ds;
 }
 
+// Records the check boxes the grid asks for.
+class TProbeGrid : public TVgDBGrid {
+public:
+    using TVgDBGrid::TVgDBGrid;
+    struct Box {
+        TRect Rect;
+        TCheckBoxState State;
+        TAlignment Alignment;
+    };
+    std::vector<Box> Boxes;
+    void DrawCheckBox(const TRect& Rect, TCheckBoxState State, TAlignment Alignment) override
+    {
+        Boxes.push_back({Rect, State, Alignment});
+        TVgDBGrid::DrawCheckBox(Rect, State, Alignment);
+    }
+};
+
 class GridFixture : public ::testing::Test {
 protected:
     void Build(int Rows, int Width = 400, int Height = 200)
@@ -39,7 +58,7 @@ protected:
         Data = MakeCases(Rows);
         Source = std::make_unique<TDataSource>(nullptr);
         Source->SetDataSet(Data.get());
-        Grid = std::make_unique<TVgDBGrid>(nullptr);
+        Grid = std::make_unique<TProbeGrid>(nullptr);
         Grid->SetBounds(0, 0, Width, Height);
         Grid->SetDataSource(Source.get());
     }
@@ -54,6 +73,7 @@ protected:
     // Paints the grid and answers the log.
     std::vector<String>& Paint()
     {
+        Grid->Boxes.clear();
         Canvas = graphics::MakeRecordingCanvas(Backend, TSize(Grid->Width(), Grid->Height()));
         Grid->PaintTo(Canvas.get());
         return Backend->Log;
@@ -73,9 +93,20 @@ protected:
         return out;
     }
 
+    // The fill of a cell's own rectangle.
+    String CellFill(Integer ACol, Integer ARow) const
+    {
+        String prefix = "FillRect " + graphics::FormatRect(Grid->CellRect(ACol, ARow)) + " brush ";
+        String found;
+        for (const String& l : Backend->Log)
+            if (l.rfind(prefix, 0) == 0)
+                found = l.substr(prefix.size());
+        return found;
+    }
+
     std::unique_ptr<TMemDataSet> Data;
     std::unique_ptr<TDataSource> Source;
-    std::unique_ptr<TVgDBGrid> Grid;
+    std::unique_ptr<TProbeGrid> Grid;
     graphics::RecordingCanvasBackend* Backend = nullptr;
     std::unique_ptr<TCanvas> Canvas;
 };
