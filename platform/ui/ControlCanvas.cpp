@@ -23,4 +23,19 @@ TCanvas* MeasureCanvas(std::unique_ptr<TBitmap>& Holder, TFont* Font) {
     return Holder->Canvas();
 }
 
+void Frame3D(TCanvas* Canvas, TRect& Rect, TColor TopColor, TColor BottomColor, Integer Width) {
+    Canvas->Pen()->SetWidth(1);
+    --Rect.Bottom;
+    --Rect.Right;
+    while (Width-- > 0) {
+        Canvas->Pen()->SetColor(TopColor);
+        Canvas->Polyline({Point(Rect.Left, Rect.Bottom), Point(Rect.Left, Rect.Top), Point(Rect.Right, Rect.Top)});
+        Canvas->Pen()->SetColor(BottomColor);
+        Canvas->Polyline({Point(Rect.Right, Rect.Top), Point(Rect.Right, Rect.Bottom), Point(Rect.Left - 1, Rect.Bottom)});
+        InflateRect(Rect, -1, -1);
+    }
+    ++Rect.Bottom;
+    ++Rect.Right;
+}
+
 } // namespace ui

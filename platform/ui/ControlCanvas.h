@@ -1,6 +1,7 @@
 #pragma once
 // The canvas a self-painting control gets: font and brush from the control.
 #include "platform/graphics/TColor.h"
+#include "platform/graphics/TRect.h"
 
 #include <memory>
 
@@ -14,5 +15,9 @@ namespace ui {
 void PrepareCanvas(TCanvas* Canvas, TFont* Font, TColor Color);
 // A canvas for measuring text outside painting, kept in Holder.
 TCanvas* MeasureCanvas(std::unique_ptr<TBitmap>& Holder, TFont* Font);
+
+// The original's Frame3D: Width rings, top-left in TopColor, bottom-right in
+// BottomColor; Rect shrinks by Width.
+void Frame3D(TCanvas* Canvas, TRect& Rect, TColor TopColor, TColor BottomColor, Integer Width);
 
 } // namespace ui

@@ -8,7 +8,9 @@
 
 #include <QApplication>
 #include <QPalette>
+#include <QProxyStyle>
 #include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QStyleFactory>
 
 #include <cstdlib>
@@ -18,6 +20,29 @@ namespace ui {
 namespace {
 
 QColor Sys(Integer index) { return ToQColor(GetSysColor(index)); }
+
+// The classic style, except that a list-only combo box shows its field in the
+// window colour (the toolkit paints it as a button) beside a normal arrow button.
+class ClassicStyle : public QProxyStyle {
+public:
+    ClassicStyle() : QProxyStyle(QStyleFactory::create("Windows")) {}
+
+    void drawComplexControl(ComplexControl cc, const QStyleOptionComplex* opt, QPainter* p,
+                            const QWidget* w) const override {
+        const auto* combo = qstyleoption_cast<const QStyleOptionComboBox*>(opt);
+        if (cc != CC_ComboBox || !combo || combo->editable) {
+            QProxyStyle::drawComplexControl(cc, opt, p, w);
+            return;
+        }
+        QStyleOptionComboBox field(*combo);
+        field.palette.setBrush(QPalette::Button, combo->palette.brush(QPalette::Base));
+        field.subControls = combo->subControls & ~SC_ComboBoxArrow;
+        QProxyStyle::drawComplexControl(cc, &field, p, w);
+        QStyleOptionComboBox arrow(*combo);
+        arrow.subControls = combo->subControls & SC_ComboBoxArrow;
+        QProxyStyle::drawComplexControl(cc, &arrow, p, w);
+    }
+};
 
 // The classic scheme everywhere, so forms look the same on every desktop.
 QPalette ClassicPalette() {
@@ -56,7 +81,7 @@ QApplication* EnsureWidgetApplication() {
     static char name[] = "velmora";
     static char* argv[] = {name, nullptr};
     auto* app = new QApplication(argc, argv);
-    if (QStyle* style = QStyleFactory::create("Windows")) QApplication::setStyle(style);
+    QApplication::setStyle(new ClassicStyle);
     QApplication::setPalette(ClassicPalette());
     TFont font;
     QApplication::setFont(ToQFont(&font));

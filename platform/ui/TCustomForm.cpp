@@ -95,23 +95,23 @@ void TCustomForm::UpdateWidgetGeometry() {
     const TRect c = ClientRect();
     const Integer menu = MenuHeight();
     FSyncingSize = true;
+    // Limits first: the toolkit clamps a resize to the limits in force.
+    ApplyConstraints(QSize(c.Width(), c.Height() + menu));
     Widget()->move(Left(), Top());
     Widget()->resize(c.Width(), c.Height() + menu);
     if (FMenuBar) FMenuBar->setGeometry(0, 0, c.Width(), menu);
     FClient->setGeometry(0, menu, c.Width(), c.Height());
     FSyncingSize = false;
-    ApplyConstraints();
 }
 
-void TCustomForm::ApplyConstraints() {
+void TCustomForm::ApplyConstraints(QSize inner) {
     // Constraints bound the outer size; the window manager sees the inner one.
-    const Integer dw = Width() - ClientWidth(), dh = Height() - ClientHeight() - MenuHeight();
-    const bool fixed = FBorderStyle != bsSizeable && FBorderStyle != bsSizeToolWin;
     QWidget* w = Widget();
-    if (fixed) {
-        w->setFixedSize(w->size());
+    if (FBorderStyle != bsSizeable && FBorderStyle != bsSizeToolWin) {
+        w->setFixedSize(inner);
         return;
     }
+    const Integer dw = Width() - inner.width(), dh = Height() - inner.height();
     const TSizeConstraints* c = Constraints();
     w->setMinimumSize(std::max(c->MinWidth() - dw, 0), std::max(c->MinHeight() - dh, 0));
     w->setMaximumSize(c->MaxWidth() > 0 ? c->MaxWidth() - dw : QWIDGETSIZE_MAX,
@@ -137,10 +137,6 @@ void TCustomForm::SetBorderStyle(TFormBorderStyle v) {
     // The outer size stays; the client area follows the new frame.
     FBorderStyle = v;
     ApplyWindowFlags();
-    if (v == bsSizeable || v == bsSizeToolWin) {
-        Widget()->setMinimumSize(0, 0);
-        Widget()->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    }
     UpdateWidgetGeometry();
     Realign();
 }

@@ -6,9 +6,9 @@
 // event loop until ModalResult is set or the form is closed).
 #include "platform/ui/TWinControl.h"
 
+class QSize;
 class TMainMenu;
 
-enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 enum TPosition { poDesigned, poDefault, poDefaultPosOnly, poDefaultSizeOnly, poScreenCenter,
                  poDesktopCenter, poMainFormCenter, poOwnerFormCenter };
 enum TFormStyle { fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop };
@@ -102,7 +102,7 @@ private:
     Integer CaptionHeight() const;
     Integer MenuHeight() const;
     void ApplyWindowFlags();
-    void ApplyConstraints();
+    void ApplyConstraints(QSize inner);
     void PlaceOnScreen();
     void CloseModal();
     void RebuildMenuBar();

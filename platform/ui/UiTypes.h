@@ -16,6 +16,12 @@ using TShiftState = TSet<TShiftStateItem>;
 
 enum TMouseButton { mbLeft, mbRight, mbMiddle };
 
+enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
+// The border of an ordinary control: bsNone or bsSingle.
+using TBorderStyle = TFormBorderStyle;
+enum TBevelCut { bvNone, bvLowered, bvRaised, bvSpace };
+enum TTextLayout { tlTop, tlCenter, tlBottom };
+
 // Cursor identifiers: 0 is the control's default, negative ones are the stock cursors.
 using TCursor = Integer;
 constexpr TCursor crDefault = 0, crNone = -1, crArrow = -2, crCross = -3, crIBeam = -4,

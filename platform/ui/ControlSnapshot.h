@@ -1,0 +1,19 @@
+#pragma once
+// Pictures of controls as they are on screen, for tests and demonstrations.
+// A form is drawn with the classic frame and caption bar of its border style
+// around its client area, as the window system would show it.
+#include "platform/core/Types.h"
+
+class TBitmap;
+class TControl;
+
+namespace ui {
+
+// Renders Control (a form: with its frame) into Bitmap, which takes its size.
+void Snapshot(TControl* Control, TBitmap* Bitmap);
+// Renders as Snapshot and writes the picture; the format follows the file
+// extension (".png", ".bmp"). Raises EFCreateError "Cannot create file "<name>""
+// when it cannot be written.
+void SaveSnapshot(TControl* Control, const String& FileName);
+
+} // namespace ui

@@ -1,0 +1,78 @@
+#include "platform/ui/ItemStrings.h"
+
+#include <algorithm>
+
+namespace ui {
+
+void ItemStrings::Check(Integer Index, Integer Limit) const {
+    if (Index < 0 || Index > Limit) IndexError(Index);
+}
+
+String ItemStrings::Get(Integer Index) const {
+    Check(Index, Count() - 1);
+    return FItems[std::size_t(Index)].Text;
+}
+
+void ItemStrings::Put(Integer Index, const String& S) {
+    Check(Index, Count() - 1);
+    FItems[std::size_t(Index)].Text = S;
+    if (OnChanged) OnChanged(Index, S);
+}
+
+TObject* ItemStrings::GetObject(Integer Index) const {
+    Check(Index, Count() - 1);
+    return FItems[std::size_t(Index)].Object;
+}
+
+void ItemStrings::PutObject(Integer Index, TObject* AObject) {
+    Check(Index, Count() - 1);
+    FItems[std::size_t(Index)].Object = AObject;
+}
+
+void ItemStrings::Insert(Integer Index, const String& S) {
+    Check(Index, Count());
+    FItems.insert(FItems.begin() + Index, Item{S, nullptr});
+    if (OnInserted) OnInserted(Index, S);
+}
+
+void ItemStrings::Delete(Integer Index) {
+    Check(Index, Count() - 1);
+    FItems.erase(FItems.begin() + Index);
+    if (OnDeleted) OnDeleted(Index);
+}
+
+void ItemStrings::Clear() {
+    FItems.clear();
+    if (OnCleared) OnCleared();
+}
+
+Integer ItemStrings::Add(const String& S) { return AddObject(S, nullptr); }
+
+Integer ItemStrings::AddObject(const String& S, TObject* AObject) {
+    Integer index = Count();
+    if (FSorted) {
+        const auto it = std::upper_bound(FItems.begin(), FItems.end(), S, [this](const String& s, const Item& i) {
+            return CompareStrings(s, i.Text) < 0;
+        });
+        index = Integer(it - FItems.begin());
+    }
+    Insert(index, S);
+    FItems[std::size_t(index)].Object = AObject;
+    return index;
+}
+
+void ItemStrings::SetSorted(bool v) {
+    if (v == FSorted) return;
+    FSorted = v;
+    if (!v) return;
+    std::vector<Item> items = FItems;
+    std::stable_sort(items.begin(), items.end(),
+                     [this](const Item& a, const Item& b) { return CompareStrings(a.Text, b.Text) < 0; });
+    Clear();
+    for (const Item& i : items) {
+        FItems.push_back(i);
+        if (OnInserted) OnInserted(Count() - 1, i.Text);
+    }
+}
+
+} // namespace ui

@@ -1,0 +1,38 @@
+#include "platform/ui/TButton.h"
+
+#include "platform/ui/QtSupport.h"
+#include "platform/ui/SafeCall.h"
+#include "platform/ui/TCustomForm.h"
+#include "platform/ui/VirtualKeys.h"
+
+#include <QPushButton>
+
+TButton::TButton(TComponent* AOwner) : TWinControl(AOwner, ui::NewWidget<QPushButton>()) {
+    auto* b = static_cast<QPushButton*>(Widget());
+    // Enter is the form's business (the default button), not the toolkit's.
+    b->setAutoDefault(false);
+    QObject::connect(b, &QPushButton::clicked, [this] { ui::SafeCall(this, [this] { Click(); }); });
+    SetTabStop(true);
+    SetBounds(0, 0, 75, 25);
+}
+
+void TButton::SetDefault(bool v) {
+    FDefault = v;
+    static_cast<QPushButton*>(Widget())->setDefault(v);
+}
+
+void TButton::TextChanged() { static_cast<QPushButton*>(Widget())->setText(ui::ToQt(Text())); }
+
+void TButton::Click() {
+    // The original sets the form's result before OnClick runs.
+    if (TCustomForm* form = GetParentForm(this)) form->SetModalResult(FModalResult);
+    TWinControl::Click();
+}
+
+bool TButton::DialogKey(Word Key) {
+    if (((Key == VK_RETURN && FDefault) || (Key == VK_ESCAPE && FCancel)) && CanFocus()) {
+        Click();
+        return true;
+    }
+    return false;
+}

@@ -1,0 +1,138 @@
+#include "platform/ui/TComboBox.h"
+
+#include "platform/ui/ItemStrings.h"
+#include "platform/ui/QtSupport.h"
+#include "platform/ui/SafeCall.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPalette>
+
+namespace {
+QComboBox* Combo(const TControl* c) { return static_cast<QComboBox*>(c->Widget()); }
+}
+
+TComboBox::TComboBox(TComponent* AOwner)
+    : TWinControl(AOwner, ui::NewWidget<QComboBox>()), FItems(std::make_unique<ui::ItemStrings>()) {
+    QComboBox* c = Combo(this);
+    c->setEditable(true);
+    c->setInsertPolicy(QComboBox::NoInsert);
+    c->setMaxVisibleItems(FDropDownCount);
+    FItems->OnInserted = [this](Integer i, const String& s) {
+        QComboBox* box = Combo(this);
+        // The toolkit selects the first item added to an empty box; the original did not.
+        const int current = box->currentIndex();
+        const QString text = box->currentText();
+        FSyncing = true;
+        box->insertItem(i, ui::ToQt(s));
+        if (current < 0) {
+            box->setCurrentIndex(-1);
+            if (box->isEditable()) box->setEditText(text);
+        }
+        FSyncing = false;
+    };
+    FItems->OnDeleted = [this](Integer i) {
+        FSyncing = true;
+        Combo(this)->removeItem(i);
+        FSyncing = false;
+    };
+    FItems->OnChanged = [this](Integer i, const String& s) { Combo(this)->setItemText(i, ui::ToQt(s)); };
+    FItems->OnCleared = [this] {
+        FSyncing = true;
+        Combo(this)->clear();
+        FSyncing = false;
+    };
+    QObject::connect(c, qOverload<int>(&QComboBox::activated), [this](int) {
+        ui::SafeCall(this, [this] {
+            if (OnSelect) OnSelect(this);
+            Change();
+        });
+    });
+    QObject::connect(c->lineEdit(), &QLineEdit::textEdited,
+                     [this] { ui::SafeCall(this, [this] { Change(); }); });
+    SetParentColor(false);
+    SetColor(clWindow);
+    ColorChanged();  // clWindow is the starting value, so SetColor alone changes nothing
+    SetTabStop(true);
+    SetBounds(0, 0, 145, 21);
+}
+
+TComboBox::~TComboBox() {
+    FItems->OnInserted = nullptr;
+    FItems->OnDeleted = nullptr;
+    FItems->OnChanged = nullptr;
+    FItems->OnCleared = nullptr;
+}
+
+TStrings* TComboBox::Items() const { return FItems.get(); }
+
+Integer TComboBox::ItemIndex() const { return Combo(this)->currentIndex(); }
+
+void TComboBox::SetItemIndex(Integer v) {
+    QComboBox* c = Combo(this);
+    if (v < 0 || v >= c->count()) v = -1;
+    FSyncing = true;
+    c->setCurrentIndex(v);
+    if (v < 0 && c->isEditable()) c->setEditText(QString());
+    FSyncing = false;
+}
+
+String TComboBox::Text() const { return ui::FromQt(Combo(this)->currentText()); }
+
+void TComboBox::SetText(const String& v) {
+    QComboBox* c = Combo(this);
+    FSyncing = true;
+    if (c->isEditable()) {
+        c->setEditText(ui::ToQt(v));
+    } else {
+        const int i = c->findText(ui::ToQt(v), Qt::MatchExactly);
+        if (i >= 0) c->setCurrentIndex(i);
+    }
+    FSyncing = false;
+}
+
+void TComboBox::SetStyle(TComboBoxStyle v) {
+    FStyle = v;
+    QComboBox* c = Combo(this);
+    const int index = c->currentIndex();
+    c->setEditable(v == csDropDown || v == csSimple);
+    if (c->isEditable()) {
+        c->setInsertPolicy(QComboBox::NoInsert);
+        QObject::connect(c->lineEdit(), &QLineEdit::textEdited,
+                         [this] { ui::SafeCall(this, [this] { Change(); }); });
+        if (FMaxLength > 0) c->lineEdit()->setMaxLength(FMaxLength);
+    }
+    c->setCurrentIndex(index);
+}
+
+void TComboBox::SetDropDownCount(Integer v) {
+    FDropDownCount = v;
+    Combo(this)->setMaxVisibleItems(std::max(v, 1));
+}
+
+bool TComboBox::Sorted() const { return FItems->Sorted(); }
+void TComboBox::SetSorted(bool v) { FItems->SetSorted(v); }
+
+void TComboBox::SetMaxLength(Integer v) {
+    FMaxLength = std::max(v, 0);
+    if (QLineEdit* e = Combo(this)->lineEdit()) e->setMaxLength(FMaxLength > 0 ? FMaxLength : 32767);
+}
+
+bool TComboBox::DroppedDown() const { return Combo(this)->view()->isVisible(); }
+
+void TComboBox::Clear() {
+    FItems->Clear();
+    SetItemIndex(-1);
+}
+
+void TComboBox::Change() {
+    if (OnChange) OnChange(this);
+}
+
+void TComboBox::ColorChanged() {
+    QPalette pal = Widget()->palette();
+    pal.setColor(QPalette::Base, ui::ToQColor(Color()));
+    Widget()->setPalette(pal);
+    TWinControl::ColorChanged();
+}

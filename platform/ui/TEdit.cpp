@@ -1,0 +1,97 @@
+#include "platform/ui/TEdit.h"
+
+#include "platform/ui/QtSupport.h"
+#include "platform/ui/SafeCall.h"
+
+#include <QLineEdit>
+#include <QPalette>
+
+namespace {
+QLineEdit* Line(const TControl* c) { return static_cast<QLineEdit*>(c->Widget()); }
+}
+
+TEdit::TEdit(TComponent* AOwner) : TWinControl(AOwner, ui::NewWidget<QLineEdit>()) {
+    QLineEdit* e = Line(this);
+    QObject::connect(e, &QLineEdit::textEdited, [this](const QString& text) {
+        FModified = true;
+        if (FCharCase == ecNormal) return;
+        const QString cased = FCharCase == ecUpperCase ? text.toUpper() : text.toLower();
+        if (cased != text) {
+            const int pos = Line(this)->cursorPosition();
+            Line(this)->setText(cased);
+            Line(this)->setCursorPosition(pos);
+        }
+    });
+    QObject::connect(e, &QLineEdit::textChanged, [this] { ui::SafeCall(this, [this] { Change(); }); });
+    SetParentColor(false);
+    SetColor(clWindow);
+    ColorChanged();  // clWindow is the starting value, so SetColor alone changes nothing
+    SetTabStop(true);
+    SetBounds(0, 0, 121, 21);
+}
+
+String TEdit::Text() const { return ui::FromQt(Line(this)->text()); }
+
+void TEdit::SetText(const String& v) {
+    QString text = ui::ToQt(v);
+    if (FCharCase == ecUpperCase) text = text.toUpper();
+    else if (FCharCase == ecLowerCase) text = text.toLower();
+    if (text == Line(this)->text()) return;
+    Line(this)->setText(text);
+}
+
+void TEdit::Change() {
+    if (OnChange) OnChange(this);
+}
+
+void TEdit::SetMaxLength(Integer v) {
+    FMaxLength = std::max(v, 0);
+    Line(this)->setMaxLength(FMaxLength > 0 ? FMaxLength : 32767);
+}
+
+bool TEdit::ReadOnly() const { return Line(this)->isReadOnly(); }
+void TEdit::SetReadOnly(bool v) { Line(this)->setReadOnly(v); }
+
+void TEdit::SetPasswordChar(char v) {
+    FPasswordChar = v;
+    Line(this)->setEchoMode(v ? QLineEdit::Password : QLineEdit::Normal);
+}
+
+void TEdit::SetCharCase(TEditCharCase v) {
+    FCharCase = v;
+    SetText(Text());
+}
+
+void TEdit::SetBorderStyle(TBorderStyle v) {
+    FBorderStyle = v;
+    Line(this)->setFrame(v != bsNone);
+}
+
+Integer TEdit::SelStart() const {
+    const QLineEdit* e = Line(this);
+    return e->hasSelectedText() ? e->selectionStart() : e->cursorPosition();
+}
+
+void TEdit::SetSelStart(Integer v) { Line(this)->setCursorPosition(v); }
+
+Integer TEdit::SelLength() const { return Integer(Line(this)->selectedText().size()); }
+
+void TEdit::SetSelLength(Integer v) { Line(this)->setSelection(SelStart(), v); }
+
+String TEdit::SelText() const { return ui::FromQt(Line(this)->selectedText()); }
+
+void TEdit::SetSelText(const String& v) { Line(this)->insert(ui::ToQt(v)); }
+
+void TEdit::SelectAll() { Line(this)->selectAll(); }
+
+void TEdit::ColorChanged() {
+    QPalette pal = Widget()->palette();
+    pal.setColor(QPalette::Base, ui::ToQColor(Color()));
+    Widget()->setPalette(pal);
+    TWinControl::ColorChanged();
+}
+
+void TEdit::DoEnter() {
+    if (FAutoSelect) Line(this)->selectAll();
+    TWinControl::DoEnter();
+}

@@ -1,0 +1,93 @@
+#include "platform/ui/TLabel.h"
+
+#include "platform/graphics/DrawText.h"
+#include "platform/graphics/TCanvas.h"
+
+namespace {
+constexpr Cardinal Alignments[] = {DT_LEFT, DT_RIGHT, DT_CENTER};
+}
+
+TLabel::TLabel(TComponent* AOwner) : TGraphicControl(AOwner) { SetBounds(0, 0, 65, 17); }
+
+void TLabel::SetAlignment(TAlignment v) {
+    FAlignment = v;
+    Invalidate();
+}
+
+void TLabel::SetLayout(TTextLayout v) {
+    FLayout = v;
+    Invalidate();
+}
+
+void TLabel::SetAutoSize(bool v) {
+    FAutoSize = v;
+    AdjustBounds();
+}
+
+void TLabel::SetWordWrap(bool v) {
+    FWordWrap = v;
+    AdjustBounds();
+    Invalidate();
+}
+
+void TLabel::SetTransparent(bool v) {
+    FTransparent = v;
+    Invalidate();
+}
+
+void TLabel::SetShowAccelChar(bool v) {
+    FShowAccelChar = v;
+    AdjustBounds();
+    Invalidate();
+}
+
+void TLabel::TextChanged() { AdjustBounds(); }
+
+void TLabel::FontChanged() {
+    TGraphicControl::FontChanged();
+    AdjustBounds();
+}
+
+void TLabel::DrawLabelText(TRect& Rect, Cardinal Flags) {
+    String text = Caption();
+    // An empty caption still measures one line high.
+    if ((Flags & DT_CALCRECT) && (text.empty() || (FShowAccelChar && text == "&"))) text += ' ';
+    if (!FShowAccelChar) Flags |= DT_NOPREFIX;
+    TCanvas* c = Canvas();
+    c->Font()->Assign(Font());
+    if (!Enabled() && !(Flags & DT_CALCRECT)) {
+        OffsetRect(Rect, 1, 1);
+        c->Font()->SetColor(clBtnHighlight);
+        DrawText(c, text, -1, Rect, Flags);
+        OffsetRect(Rect, -1, -1);
+        c->Font()->SetColor(clBtnShadow);
+    }
+    DrawText(c, text, -1, Rect, Flags);
+}
+
+void TLabel::AdjustBounds() {
+    if (!FAutoSize) return;
+    TRect r = ClientRect();
+    DrawLabelText(r, DT_EXPANDTABS | DT_CALCRECT | (FWordWrap ? DT_WORDBREAK : 0));
+    Integer x = Left();
+    if (FAlignment == taRightJustify) x += Width() - r.Right;
+    SetBounds(x, Top(), r.Right, r.Bottom);
+}
+
+void TLabel::Paint() {
+    TCanvas* c = Canvas();
+    if (!FTransparent) {
+        c->Brush()->SetColor(Color());
+        c->Brush()->SetStyle(bsSolid);
+        c->FillRect(ClientRect());
+    }
+    c->Brush()->SetStyle(bsClear);
+    TRect r = ClientRect();
+    const Cardinal flags = DT_EXPANDTABS | (FWordWrap ? DT_WORDBREAK : 0) | Alignments[FAlignment];
+    if (FLayout != tlTop) {
+        TRect calc = r;
+        DrawLabelText(calc, flags | DT_CALCRECT);
+        OffsetRect(r, 0, FLayout == tlBottom ? Height() - calc.Bottom : (Height() - calc.Bottom) / 2);
+    }
+    DrawLabelText(r, flags);
+}
