@@ -1,0 +1,148 @@
+// The date picker: value halves, the check box, and which changes count as
+// the user's (OnChange, re-checking) and which do not.
+#include "UiTestSupport.h"
+
+#include "platform/core/DateTime.h"
+#include "platform/ui/InputSimulation.h"
+#include "platform/ui/TCustomForm.h"
+#include "platform/ui/TDateTimePicker.h"
+#include "platform/ui/VirtualKeys.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+class DateTimePicker : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Form = std::make_unique<TForm>(nullptr);
+        Form->SetBounds(0, 0, 300, 120);
+        P = new TDateTimePicker(Form.get());
+        P->SetBounds(10, 10, 186, 21);
+        P->SetParent(Form.get());
+        P->OnChange = [this](TObject*) { ++Changes; };
+        Form->Show();
+        Application->ProcessMessages();
+    }
+    void TearDown() override { Form->Hide(); }
+
+    std::unique_ptr<TForm> Form;
+    TDateTimePicker* P = nullptr;
+    int Changes = 0;
+};
+
+TEST_F(DateTimePicker, NewPickerShowsTodayCheckedWithoutBox) {
+    EXPECT_EQ(P->Date(), Date());
+    EXPECT_TRUE(P->Checked());
+    EXPECT_FALSE(P->ShowCheckbox());
+    EXPECT_EQ(P->Kind(), dtkDate);
+}
+
+TEST_F(DateTimePicker, DateAndTimeAreIndependentHalves) {
+    P->SetDateTime(EncodeDate(2024, 2, 29) + EncodeTime(13, 45, 0, 0));
+    P->SetDate(EncodeDate(1970, 1, 1));
+    EXPECT_EQ(P->Date(), EncodeDate(1970, 1, 1));
+    EXPECT_NEAR(P->Time(), EncodeTime(13, 45, 0, 0), 1e-9);
+    P->SetTime(EncodeTime(8, 0, 0, 0));
+    EXPECT_EQ(P->Date(), EncodeDate(1970, 1, 1));
+    EXPECT_NEAR(P->Time(), EncodeTime(8, 0, 0, 0), 1e-9);
+}
+
+TEST_F(DateTimePicker, DatesBeforeDayZeroKeepTheirTime) {
+    // -1.25 is 1899-12-29 06:00: the fraction counts forward from midnight.
+    P->SetDateTime(-1.25);
+    EXPECT_EQ(P->Date(), -1.0);
+    EXPECT_NEAR(P->Time(), 0.25, 1e-9);
+    P->SetDate(EncodeDate(1850, 6, 1));
+    EXPECT_EQ(P->Date(), EncodeDate(1850, 6, 1));
+    EXPECT_NEAR(P->Time(), 0.25, 1e-9);
+}
+
+TEST_F(DateTimePicker, ChangesFromCodeFireNothingAndKeepChecked) {
+    P->SetShowCheckbox(true);
+    P->SetChecked(false);
+    P->SetDate(EncodeDate(2001, 5, 6));
+    P->SetKind(dtkTime);
+    P->SetKind(dtkDate);
+    EXPECT_EQ(Changes, 0);
+    EXPECT_FALSE(P->Checked());
+    EXPECT_EQ(P->Date(), EncodeDate(2001, 5, 6));
+}
+
+TEST_F(DateTimePicker, UserChangeChecksTheBoxAndFiresOnce) {
+    P->SetShowCheckbox(true);
+    P->SetDate(EncodeDate(1970, 1, 1));
+    P->SetChecked(false);
+    ui::SimulateKey(P, VK_UP);
+    EXPECT_EQ(Changes, 1);
+    EXPECT_TRUE(P->Checked());
+    EXPECT_NE(P->Date(), EncodeDate(1970, 1, 1));
+}
+
+TEST_F(DateTimePicker, UserChangeWithoutBoxLeavesCheckedAlone) {
+    P->SetChecked(false);  // hidden box: the stored state is kept
+    ui::SimulateKey(P, VK_UP);
+    EXPECT_EQ(Changes, 1);
+    EXPECT_FALSE(P->Checked());
+}
+
+TEST_F(DateTimePicker, TimeKindEditsOnlyTheTime) {
+    P->SetKind(dtkTime);
+    P->SetDateTime(EncodeDate(2010, 3, 4) + EncodeTime(10, 0, 0, 0));
+    ui::SimulateKey(P, VK_UP);
+    EXPECT_EQ(Changes, 1);
+    EXPECT_EQ(P->Date(), EncodeDate(2010, 3, 4));
+    EXPECT_NE(P->Time(), EncodeTime(10, 0, 0, 0));
+}
+
+TEST_F(DateTimePicker, DateKindKeepsTheTimeOfDay) {
+    P->SetDateTime(EncodeDate(2010, 3, 4) + EncodeTime(10, 30, 0, 0));
+    ui::SimulateKey(P, VK_UP);
+    EXPECT_NEAR(P->Time(), EncodeTime(10, 30, 0, 0), 1e-9);
+}
+
+TEST_F(DateTimePicker, SpaceTogglesTheBox) {
+    P->SetShowCheckbox(true);
+    ui::SimulateKey(P, VK_SPACE, {}, " ");
+    EXPECT_FALSE(P->Checked());
+    ui::SimulateKey(P, VK_SPACE, {}, " ");
+    EXPECT_TRUE(P->Checked());
+    EXPECT_EQ(Changes, 2);
+}
+
+TEST_F(DateTimePicker, SpaceWithoutBoxTogglesNothing) {
+    ui::SimulateKey(P, VK_SPACE, {}, " ");
+    EXPECT_TRUE(P->Checked());
+    EXPECT_EQ(Changes, 0);
+}
+
+TEST_F(DateTimePicker, ClickOnTheBoxToggles) {
+    P->SetShowCheckbox(true);
+    Application->ProcessMessages();
+    ui::SimulateClick(P, 5, 10);
+    EXPECT_FALSE(P->Checked());
+    EXPECT_EQ(Changes, 1);
+    ui::SimulateClick(P, 150, 10);  // over the date, not the box
+    EXPECT_FALSE(P->Checked());
+}
+
+TEST_F(DateTimePicker, DisabledPickerIgnoresTheBox) {
+    P->SetShowCheckbox(true);
+    P->SetEnabled(false);
+    Application->ProcessMessages();
+    ui::SimulateClick(P, 5, 10);
+    EXPECT_TRUE(P->Checked());
+    EXPECT_EQ(Changes, 0);
+}
+
+TEST_F(DateTimePicker, ExceptionInOnChangeReachesTheApplication) {
+    uitest::DialogRecorder boxes;
+    P->OnChange = [](TObject*) { throw Exception("picker failed"); };
+    ui::SimulateKey(P, VK_UP);
+    ASSERT_EQ(boxes.Requests.size(), 1u);
+    EXPECT_EQ(boxes.Requests[0].Text, "picker failed.");
+}
+
+} // namespace
