@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <memory>
 #include <string>
 
@@ -123,15 +124,32 @@ TEST(CloseProtocol, CaFreeDeletesTheFormAfterTheEvent) {
 }
 
 TEST(CloseProtocol, ClosingTheMainFormEndsTheRun) {
-    // Run in a child process would be cleaner; the main form is restored below.
-    TForm* main = nullptr;
-    Application->CreateForm(main);
-    ASSERT_EQ(Application->MainForm(), main);
-    Later later([&] { ui::SimulateCloseBox(main); });
-    Application->Run();
-    EXPECT_TRUE(Application->Terminated());
-    delete main;
-    EXPECT_EQ(Application->MainForm(), nullptr);
+    // Termination is for good, so the run happens in a fresh process.
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            TForm* main = nullptr;
+            Application->CreateForm(main);
+            Later later([&] { ui::SimulateCloseBox(main); });
+            Application->Run();
+            std::exit(Application->Terminated() ? 3 : 0);
+        },
+        ::testing::ExitedWithCode(3), "");
+}
+
+TEST(CloseProtocol, TerminateBeforeRunEndsWithoutShowingTheMainForm) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            TForm* main = nullptr;
+            Application->CreateForm(main);
+            int shown = 0;
+            main->OnShow = [&](TObject*) { ++shown; };
+            Application->Terminate();
+            Application->Run();
+            std::exit(shown == 0 ? 4 : 1);
+        },
+        ::testing::ExitedWithCode(4), "");
 }
 
 TEST(Activation, ShowingAFormActivatesItAndHidingItReturnsToThePrevious) {

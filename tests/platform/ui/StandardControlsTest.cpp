@@ -1,0 +1,379 @@
+// The standard controls' behaviour that forms rely on: what fires OnChange or
+// OnClick, what setting a property selects, and how the bounds follow text.
+#include "UiTestSupport.h"
+
+#include "platform/core/Exceptions.h"
+#include "platform/core/TStrings.h"
+#include "platform/graphics/TBitmap.h"
+#include "platform/ui/InputSimulation.h"
+#include "platform/ui/TBitBtn.h"
+#include "platform/ui/TButton.h"
+#include "platform/ui/TCheckBox.h"
+#include "platform/ui/TComboBox.h"
+#include "platform/ui/TCustomForm.h"
+#include "platform/ui/TEdit.h"
+#include "platform/ui/TLabel.h"
+#include "platform/ui/TOpenDialog.h"
+#include "platform/ui/TPanel.h"
+#include "platform/ui/TRadioButton.h"
+#include "platform/ui/TSaveDialog.h"
+#include "platform/ui/TTimer.h"
+#include "platform/ui/VirtualKeys.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+template <class T>
+T* Place(TWinControl* parent, Integer left = 0, Integer top = 0) {
+    auto* c = new T(parent);
+    c->SetLeft(left);
+    c->SetTop(top);
+    c->SetParent(parent);
+    return c;
+}
+
+class Controls : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Form = std::make_unique<TForm>(nullptr);
+        Form->SetBounds(0, 0, 400, 300);
+    }
+    void TearDown() override { Form->Hide(); }
+    std::unique_ptr<TForm> Form;
+};
+
+// --- combo box ---
+
+TEST_F(Controls, ComboItemsAddedDoNotSelect) {
+    auto* combo = Place<TComboBox>(Form.get());
+    combo->Items()->Add("2023");
+    combo->Items()->Add("2024");
+    EXPECT_EQ(combo->ItemIndex(), -1);
+    EXPECT_EQ(combo->Text(), "");
+    combo->SetStyle(csDropDownList);
+    combo->Items()->Clear();
+    combo->Items()->Add("egy");
+    EXPECT_EQ(combo->ItemIndex(), -1);
+}
+
+TEST_F(Controls, ComboTextIsSettableWithoutSelecting) {
+    auto* combo = Place<TComboBox>(Form.get());
+    combo->Items()->Add("Kovács");
+    combo->Items()->Add("Szabó");
+    combo->SetText("Nagy");
+    EXPECT_EQ(combo->Text(), "Nagy");
+    EXPECT_EQ(combo->ItemIndex(), -1);
+    combo->SetItemIndex(1);
+    EXPECT_EQ(combo->Text(), "Szabó");
+    combo->SetText("Kovács");  // an item's text still selects nothing new
+    EXPECT_EQ(combo->ItemIndex(), 1);
+}
+
+TEST_F(Controls, ComboListOnlyTextSelectsTheMatchingItem) {
+    auto* combo = Place<TComboBox>(Form.get());
+    combo->SetStyle(csDropDownList);
+    combo->Items()->Add("Személyes");
+    combo->Items()->Add("Posta");
+    combo->SetText("Posta");
+    EXPECT_EQ(combo->ItemIndex(), 1);
+    combo->SetText("Fax");  // no such item: unchanged
+    EXPECT_EQ(combo->ItemIndex(), 1);
+}
+
+TEST_F(Controls, ComboItemIndexMinusOneOrOutOfRangeClears) {
+    auto* combo = Place<TComboBox>(Form.get());
+    combo->Items()->Add("a");
+    combo->SetItemIndex(0);
+    combo->SetItemIndex(-1);
+    EXPECT_EQ(combo->ItemIndex(), -1);
+    EXPECT_EQ(combo->Text(), "");
+    combo->SetItemIndex(5);
+    EXPECT_EQ(combo->ItemIndex(), -1);
+}
+
+TEST_F(Controls, ComboProgramChangesDoNotFireOnChange) {
+    auto* combo = Place<TComboBox>(Form.get());
+    int changes = 0;
+    combo->OnChange = [&](TObject*) { ++changes; };
+    combo->Items()->Add("a");
+    combo->SetItemIndex(0);
+    combo->SetText("b");
+    combo->Items()->Clear();
+    EXPECT_EQ(changes, 0);
+}
+
+TEST_F(Controls, ComboTypingFiresOnChange) {
+    auto* combo = Place<TComboBox>(Form.get());
+    int changes = 0;
+    combo->OnChange = [&](TObject*) { ++changes; };
+    Form->Show();
+    ui::SimulateKey(combo, 'K', {}, "K");
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(combo->Text(), "K");
+}
+
+TEST_F(Controls, ComboItemsMirrorInsertDeleteAndPut) {
+    auto* combo = Place<TComboBox>(Form.get());
+    TStrings* items = combo->Items();
+    items->Add("b");
+    items->Insert(0, "a");
+    items->Add("c");
+    items->Delete(1);
+    items->SetStrings(1, "C");
+    combo->SetItemIndex(1);
+    EXPECT_EQ(combo->Text(), "C");
+    EXPECT_EQ(items->Count(), 2);
+    EXPECT_EQ(items->Strings(0), "a");
+    try {
+        items->Delete(2);
+        FAIL();
+    } catch (const EStringListError& e) {
+        EXPECT_EQ(e.Message(), "List index out of bounds (2)");
+    }
+}
+
+TEST_F(Controls, SortedComboKeepsHungarianOrder) {
+    auto* combo = Place<TComboBox>(Form.get());
+    combo->SetSorted(true);
+    for (const char* s : {"Zoltán", "Ödön", "Csaba", "Cecília", "Ábel"}) combo->Items()->Add(s);
+    EXPECT_EQ(combo->Items()->Strings(0), "Ábel");
+    EXPECT_EQ(combo->Items()->Strings(4), "Zoltán");
+}
+
+// --- check box and radio buttons ---
+
+TEST_F(Controls, CheckBoxClickFiresOnEveryChangeOfState) {
+    auto* box = Place<TCheckBox>(Form.get());
+    int clicks = 0;
+    box->OnClick = [&](TObject*) { ++clicks; };
+    box->SetChecked(true);
+    box->SetChecked(true);  // no change, no click
+    box->SetChecked(false);
+    EXPECT_EQ(clicks, 2);
+    Form->Show();
+    ui::SimulateKey(box, VK_SPACE, {}, " ");
+    EXPECT_TRUE(box->Checked());
+    EXPECT_EQ(clicks, 3);
+}
+
+TEST_F(Controls, CheckBoxGrayedState) {
+    auto* box = Place<TCheckBox>(Form.get());
+    box->SetState(cbGrayed);
+    EXPECT_EQ(box->State(), cbGrayed);
+    EXPECT_FALSE(box->Checked());
+}
+
+TEST_F(Controls, RadioButtonsOfOneParentExcludeEachOther) {
+    auto* asc = Place<TRadioButton>(Form.get(), 0, 0);
+    auto* desc = Place<TRadioButton>(Form.get(), 0, 20);
+    auto* panel = Place<TPanel>(Form.get(), 0, 60);
+    auto* other = Place<TRadioButton>(panel, 0, 0);
+    int clicks = 0;
+    asc->OnClick = [&](TObject*) { ++clicks; };
+    asc->SetChecked(true);
+    other->SetChecked(true);
+    desc->SetChecked(true);
+    EXPECT_FALSE(asc->Checked());
+    EXPECT_TRUE(desc->Checked());
+    EXPECT_TRUE(other->Checked());
+    EXPECT_EQ(clicks, 1);  // only becoming checked clicks
+}
+
+TEST_F(Controls, ARadioButtonCanBeUncheckedByTheProgram) {
+    auto* r = Place<TRadioButton>(Form.get());
+    r->SetChecked(true);
+    r->SetChecked(false);
+    EXPECT_FALSE(r->Checked());
+}
+
+// --- edit ---
+
+TEST_F(Controls, EditOnChangeFiresForSetAndTypedText) {
+    auto* edit = Place<TEdit>(Form.get());
+    int changes = 0;
+    edit->OnChange = [&](TObject*) { ++changes; };
+    edit->SetText("2024");
+    edit->SetText("2024");  // same text: nothing
+    EXPECT_EQ(changes, 1);
+    Form->Show();
+    ui::SimulateKey(edit, VK_END);
+    ui::SimulateKey(edit, '5', {}, "5");
+    EXPECT_EQ(edit->Text(), "20245");
+    EXPECT_EQ(changes, 2);
+    EXPECT_TRUE(edit->Modified());
+}
+
+TEST_F(Controls, EditCharCaseAndMaxLengthCountCharacters) {
+    auto* edit = Place<TEdit>(Form.get());
+    edit->SetCharCase(ecUpperCase);
+    edit->SetText("árvíztűrő");
+    EXPECT_EQ(edit->Text(), "ÁRVÍZTŰRŐ");
+    edit->SetCharCase(ecNormal);
+    edit->SetMaxLength(3);
+    edit->SetText("őrző-védő");
+    EXPECT_EQ(edit->Text(), "őrz");
+}
+
+TEST_F(Controls, EditSelection) {
+    auto* edit = Place<TEdit>(Form.get());
+    edit->SetText("Kovács Ödön");
+    edit->SetSelStart(7);
+    edit->SetSelLength(4);
+    EXPECT_EQ(edit->SelText(), "Ödön");
+    edit->SetSelText("Éva");
+    EXPECT_EQ(edit->Text(), "Kovács Éva");
+}
+
+// --- label ---
+
+TEST_F(Controls, AutoSizedLabelFollowsItsText) {
+    auto* label = Place<TLabel>(Form.get(), 100, 10);
+    label->SetCaption("Év:");
+    const Integer shortWidth = label->Width();
+    label->SetCaption("Születési hely:");
+    EXPECT_GT(label->Width(), shortWidth);
+    EXPECT_GT(label->Height(), 0);
+    label->SetCaption("");
+    EXPECT_GT(label->Height(), 0);  // an empty label keeps one line
+}
+
+TEST_F(Controls, RightAlignedAutoSizedLabelKeepsItsRightEdge) {
+    auto* label = Place<TLabel>(Form.get(), 100, 10);
+    label->SetAlignment(taRightJustify);
+    label->SetCaption("1/25");
+    const Integer right = label->Left() + label->Width();
+    label->SetCaption("117/1025");
+    EXPECT_EQ(label->Left() + label->Width(), right);
+}
+
+TEST_F(Controls, AccelMarkDoesNotWidenTheLabel) {
+    auto* plain = Place<TLabel>(Form.get());
+    plain->SetCaption("Nev:");
+    auto* marked = Place<TLabel>(Form.get());
+    marked->SetCaption("&Nev:");
+    EXPECT_EQ(plain->Width(), marked->Width());
+    marked->SetShowAccelChar(false);
+    EXPECT_GT(marked->Width(), plain->Width());
+}
+
+// --- buttons ---
+
+TEST_F(Controls, ButtonModalResultEndsTheModalLoopAfterOnClick) {
+    auto* ok = Place<TButton>(Form.get());
+    ok->SetModalResult(mrOk);
+    TModalResult seenInClick = -1;
+    ok->OnClick = [&](TObject*) { seenInClick = Form->ModalResult(); };
+    TTimer timer(nullptr);
+    timer.SetInterval(5);
+    timer.OnTimer = [&](TObject*) {
+        timer.SetEnabled(false);
+        ui::SimulateClick(ok, 5, 5);
+    };
+    timer.Restart();
+    EXPECT_EQ(Form->ShowModal(), mrOk);
+    EXPECT_EQ(seenInClick, mrOk);  // set before OnClick, as the original did
+}
+
+TEST_F(Controls, EnterPressesTheDefaultAndEscapeTheCancelButton) {
+    auto* edit = Place<TEdit>(Form.get());
+    auto* ok = Place<TButton>(Form.get());
+    auto* cancel = Place<TButton>(Form.get());
+    ok->SetDefault(true);
+    cancel->SetCancel(true);
+    std::string pressed;
+    ok->OnClick = [&](TObject*) { pressed += "ok,"; };
+    cancel->OnClick = [&](TObject*) { pressed += "cancel,"; };
+    Form->Show();
+    ui::SimulateKey(edit, VK_RETURN, {}, "\r");
+    ui::SimulateKey(edit, VK_ESCAPE, {}, "\x1b");
+    EXPECT_EQ(pressed, "ok,cancel,");
+}
+
+TEST_F(Controls, BitBtnKindsGiveCaptionsAndResults) {
+    auto* ok = Place<TBitBtn>(Form.get());
+    ok->SetKind(bkOK);
+    EXPECT_EQ(ok->Caption(), "OK");
+    EXPECT_EQ(ok->ModalResult(), mrOk);
+    EXPECT_TRUE(ok->Default());
+    auto* cancel = Place<TBitBtn>(Form.get());
+    cancel->SetKind(bkCancel);
+    EXPECT_EQ(cancel->ModalResult(), mrCancel);
+    EXPECT_TRUE(cancel->Cancel());
+}
+
+TEST_F(Controls, CloseKindBitBtnClosesItsForm) {
+    auto* close = Place<TBitBtn>(Form.get());
+    close->SetKind(bkClose);
+    Form->Show();
+    close->Click();
+    EXPECT_FALSE(Form->Visible());
+}
+
+TEST_F(Controls, BitBtnAcceptsAGlyph) {
+    auto* b = Place<TBitBtn>(Form.get());
+    TBitmap glyph;
+    glyph.SetSize(32, 16);
+    b->SetNumGlyphs(2);
+    b->SetGlyph(&glyph);
+    EXPECT_EQ(b->Glyph()->Width(), 32);
+}
+
+// --- panel ---
+
+TEST_F(Controls, PanelAlignsChildrenInsideItsBevels) {
+    auto* panel = Place<TPanel>(Form.get());
+    panel->SetBounds(0, 0, 200, 100);
+    panel->SetBevelInner(bvLowered);
+    panel->SetBorderWidth(2);
+    auto* inner = Place<TPanel>(panel);
+    inner->SetAlign(alClient);
+    EXPECT_EQ(inner->BoundsRect(), Rect(4, 4, 196, 96));
+}
+
+// --- file dialogs ---
+
+TEST(FileDialogs, FilterPairsDescriptionsWithPatterns) {
+    const auto pairs = TOpenDialog::ParseFilter("Excel fájl (*.xls)|*.xls|Minden fájl|*.*");
+    ASSERT_EQ(pairs.size(), 2u);
+    EXPECT_EQ(pairs[0].first, "Excel fájl (*.xls)");
+    EXPECT_EQ(pairs[0].second, "*.xls");
+    EXPECT_EQ(pairs[1].second, "*.*");
+    EXPECT_TRUE(TOpenDialog::ParseFilter("").empty());
+    const auto odd = TOpenDialog::ParseFilter("Csak leírás");
+    ASSERT_EQ(odd.size(), 1u);
+    EXPECT_EQ(odd[0].second, "");
+}
+
+TEST(FileDialogs, DefaultExtIsAddedOnlyWithoutAnExtension) {
+    EXPECT_EQ(TOpenDialog::WithDefaultExt("/tmp/lista", "xls"), "/tmp/lista.xls");
+    EXPECT_EQ(TOpenDialog::WithDefaultExt("/tmp/lista.txt", "xls"), "/tmp/lista.txt");
+    EXPECT_EQ(TOpenDialog::WithDefaultExt("/tmp/v1.0/lista", ".xls"), "/tmp/v1.0/lista.xls");
+    EXPECT_EQ(TOpenDialog::WithDefaultExt("lista", ""), "lista");
+}
+
+TEST(FileDialogs, ExecuteReportsTheChosenNameThroughTheHook) {
+    TSaveDialog dialog(nullptr);
+    dialog.SetFilter("Excel fájl (*.xls)|*.xls");
+    dialog.SetDefaultExt("xls");
+    uitest::DialogRecorder answers(1, "/home/iroda/ugyek");
+    EXPECT_TRUE(dialog.Execute());
+    EXPECT_EQ(dialog.FileName(), "/home/iroda/ugyek.xls");
+    EXPECT_EQ(dialog.Files()->Count(), 1);
+    ASSERT_EQ(answers.Requests.size(), 1u);
+    EXPECT_EQ(answers.Requests[0].Kind, ui::DialogKind::SaveDialog);
+    EXPECT_EQ(answers.Requests[0].Filter, "Excel fájl (*.xls)|*.xls");
+}
+
+TEST(FileDialogs, CancelLeavesTheFileNameAlone) {
+    TOpenDialog dialog(nullptr);
+    dialog.SetFileName("régi.doc");
+    uitest::DialogRecorder answers(0);
+    EXPECT_FALSE(dialog.Execute());
+    EXPECT_EQ(dialog.FileName(), "régi.doc");
+    EXPECT_EQ(answers.Requests[0].Kind, ui::DialogKind::OpenDialog);
+}
+
+} // namespace
