@@ -1,0 +1,217 @@
+#include "GridFixture.h"
+
+#include "platform/data/TBookmarkList.h"
+#include "platform/data/TField.h"
+#include "platform/ui/DialogHook.h"
+
+using namespace gridtest;
+
+namespace {
+
+class FooterTest : public GridFixture {
+protected:
+    void SetUp() override
+    {
+        Build(4);
+        Grid->SetExOptions(Grid->ExOptions() + TExOptions{eoShowFooter});
+    }
+    TVgDBColumn* Column(Integer i) { return Grid->GetColumns()->GetColumn(i); }
+};
+
+TEST_F(FooterTest, FooterTakesItsHeightFromTheClientArea)
+{
+    Integer full = Grid->Height();
+    EXPECT_EQ(Grid->ClientRect().Bottom, full - (Grid->DefaultRowHeight() + 4));
+    TRect f = Grid->GetFooterRect();
+    EXPECT_EQ(f.Top, Grid->ClientRect().Bottom);
+    EXPECT_EQ(f.Bottom, f.Top + Grid->DefaultRowHeight() + 3);
+    Grid->SetFooterHeight(30);
+    EXPECT_EQ(Grid->ClientRect().Bottom, full - 30);
+    EXPECT_EQ(Grid->GetFooterRect().Bottom, full - 1);
+    Grid->SetFooterHeight(-5);
+    EXPECT_EQ(Grid->FooterHeight(), 0);
+}
+
+TEST_F(FooterTest, FooterTextReplacesEveryPercentByTheValue)
+{
+    Column(1)->SetFooterText("Összesen: % (%)");
+    Column(1)->SetFooterValue(Variant(12));
+    Column(2)->SetFooterText("csak szöveg");
+    Column(2)->SetFooterValue(Variant(99));
+    Column(4)->SetFooterValue(Variant(7));
+    Paint();
+    EXPECT_EQ(Lines({"TextOut", "\"Összesen: 12 (12)\""}).size(), 1u);
+    EXPECT_EQ(Lines({"TextOut", "\"csak szöveg\""}).size(), 1u);
+    EXPECT_TRUE(Lines({"TextOut", "\"99\""}).empty());
+    EXPECT_EQ(Lines({"TextOut", "\"7\""}).size(), 1u);
+}
+
+TEST_F(FooterTest, EmptyValueAndTextLeaveTheCellUndrawn)
+{
+    std::vector<String> texts;
+    Grid->OnDrawFooterCell = [&](TObject*, TCanvas*, const TRect&, TField*, String& Text, bool&) {
+        texts.push_back(Text);
+    };
+    Paint();
+    EXPECT_EQ(texts.size(), 5u);
+    for (const String& t : texts)
+        EXPECT_EQ(t, "");
+    // No sunken cell frame in the strip.
+    Integer top = Grid->GetFooterRect().Top;
+    for (const String& l : Lines({"FillRect", "brush clBtnShadow"})) {
+        std::istringstream in(l.substr(9));
+        Integer left, y;
+        char comma;
+        in >> left >> comma >> y;
+        EXPECT_LT(y, top) << l;
+    }
+}
+
+TEST_F(FooterTest, FooterEventMayChangeTheText)
+{
+    Grid->OnDrawFooterCell = [&](TObject*, TCanvas*, const TRect&, TField* Field, String& Text, bool&) {
+        if (Field && Field->FieldName() == "nev")
+            Text = "4 ügy";
+    };
+    Paint();
+    EXPECT_EQ(Lines({"TextOut", "\"4 ügy\""}).size(), 1u);
+}
+
+TEST_F(FooterTest, TotalsOverFilledData)
+{
+    Column(0)->SetFooterType(ftCount);
+    Column(4)->SetFooterType(ftSum);
+    Column(2)->SetFooterType(ftAverage);  // a boolean: not numeric, counted only
+    Data->MoveBy(2);
+    Grid->CalculateTotals(false);
+    EXPECT_EQ(Column(0)->FooterValue().AsInteger(), 4);
+    EXPECT_DOUBLE_EQ(Column(4)->FooterValue().AsFloat(), 1000.0);
+    EXPECT_EQ(Column(2)->FooterValue().AsInteger(), 0);
+    EXPECT_EQ(Column(2)->RecordCounter(), 4);
+    // The cursor is back where it was.
+    EXPECT_EQ(Data->FieldByName("id")->AsInteger(), 3);
+}
+
+TEST_F(FooterTest, AverageOfOneTwoSix)
+{
+    Data->First();
+    for (int v : {1, 2, 6, 3}) {
+        Data->Edit();
+        Data->FieldByName("osszeg")->SetAsInteger(v);
+        Data->Post();
+        Data->Next();
+    }
+    Data->Last();
+    Data->Delete();
+    Column(4)->SetFooterType(ftAverage);
+    Grid->CalculateTotals(false);
+    EXPECT_DOUBLE_EQ(Column(4)->FooterValue().AsFloat(), 3.0);
+}
+
+TEST_F(FooterTest, MinimumAndMaximumStartFromTheFirstValue)
+{
+    Column(4)->SetFooterType(ftMin);
+    Column(0)->SetFooterType(ftMax);
+    Grid->CalculateTotals(false);
+    EXPECT_EQ(Column(4)->FooterValue().AsInteger(), 100);  // not stuck at 0
+    EXPECT_EQ(Column(0)->FooterValue().AsInteger(), 4);
+}
+
+TEST_F(FooterTest, TotalsOverAnEmptyDatasetStayZero)
+{
+    Data->Close();
+    Data->ClearRows();
+    Data->Open();
+    Column(0)->SetFooterType(ftCount);
+    Column(4)->SetFooterType(ftSum);
+    Column(1)->SetFooterType(ftMin);
+    Grid->CalculateTotals(false);
+    EXPECT_EQ(Column(0)->FooterValue().AsInteger(), 0);
+    EXPECT_EQ(Column(4)->FooterValue().AsInteger(), 0);
+    EXPECT_TRUE(Column(1)->FooterValue().IsEmpty());
+}
+
+TEST_F(FooterTest, TotalsOverTheSelectedRowsOnly)
+{
+    Grid->SetOptions(Grid->Options() + TDBGridOptions{dgMultiSelect});
+    Data->First();
+    Grid->SelectOneClick();
+    Data->Last();
+    Grid->SelectOneClick();
+    Column(4)->SetFooterType(ftSum);
+    Grid->CalculateTotals(true);
+    EXPECT_DOUBLE_EQ(Column(4)->FooterValue().AsFloat(), 500.0);
+}
+
+TEST_F(FooterTest, CustomFootersAreLeftAlone)
+{
+    Column(4)->SetFooterValue(Variant(42));
+    Grid->CalculateTotals(false);
+    EXPECT_EQ(Column(4)->FooterValue().AsInteger(), 42);
+}
+
+// Record actions with their confirmation.
+class DeleteTest : public GridFixture {
+protected:
+    void SetUp() override { Build(5); }
+    void TearDown() override
+    {
+        ui::SetDialogHook({});
+        GridFixture::TearDown();
+    }
+    std::vector<String> Questions;
+    void Answer(Integer Result)
+    {
+        ui::SetDialogHook([this, Result](const ui::DialogRequest& r) {
+            Questions.push_back(r.Text);
+            return ui::DialogAnswer{Result, {}};
+        });
+    }
+};
+
+TEST_F(DeleteTest, OneRowAsksTheSingularQuestion)
+{
+    Answer(mrYes);
+    Grid->DeleteData();
+    ASSERT_EQ(Questions.size(), 1u);
+    EXPECT_EQ(Questions[0], "Delete a record?");
+    EXPECT_EQ(Data->RecordCount(), 4);
+}
+
+TEST_F(DeleteTest, TwoSelectedRowsAskThePluralQuestionAndGoBoth)
+{
+    Grid->SetOptions(Grid->Options() + TDBGridOptions{dgMultiSelect});
+    Grid->SelectOneClick();
+    Data->Next();
+    Grid->SelectOneClick();
+    Answer(mrYes);
+    Grid->DeleteData();
+    ASSERT_EQ(Questions.size(), 1u);
+    EXPECT_EQ(Questions[0], "Do you really want to delete a selected records?");
+    EXPECT_EQ(Data->RecordCount(), 3);
+}
+
+TEST_F(DeleteTest, DeclinedDeleteChangesNothing)
+{
+    Answer(mrNo);
+    Grid->DeleteData();
+    EXPECT_EQ(Data->RecordCount(), 5);
+}
+
+TEST_F(DeleteTest, WithoutConfirmationNothingIsAsked)
+{
+    Grid->SetOptions(Grid->Options() - TDBGridOptions{dgConfirmDelete});
+    Answer(mrNo);
+    Grid->DeleteData();
+    EXPECT_TRUE(Questions.empty());
+    EXPECT_EQ(Data->RecordCount(), 4);
+}
+
+TEST_F(DeleteTest, RefreshReturnsToTheRecordWhenItIsStillThere)
+{
+    Data->MoveBy(3);
+    Grid->RefreshData();
+    EXPECT_EQ(Data->FieldByName("id")->AsInteger(), 4);
+}
+
+} // namespace

@@ -1,0 +1,291 @@
+#include "GridFixture.h"
+
+#include "grid/TVgDBColumnKinds.h"
+#include "platform/data/TBookmarkList.h"
+#include "platform/data/TField.h"
+#include "platform/ui/TInplaceEdit.h"
+#include "platform/ui/VirtualKeys.h"
+
+using namespace gridtest;
+
+namespace {
+
+class InputTest : public GridFixture {
+protected:
+    void SetUp() override { Build(6, 500, 300); }
+
+    TPoint Centre(Integer ACol, Integer ARow) const
+    {
+        TRect r = Grid->CellRect(ACol, ARow);
+        return {(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
+    }
+    void Click(Integer ACol, Integer ARow, TShiftState Shift = {})
+    {
+        TPoint p = Centre(ACol, ARow);
+        Grid->MouseDown(mbLeft, Shift, p.X, p.Y);
+        Grid->MouseUp(mbLeft, Shift, p.X, p.Y);
+    }
+    void Key(Word K, TShiftState Shift = {}) { Grid->KeyDown(K, Shift); }
+    Int64 CurrentId() const { return Data->FieldByName("id")->AsInteger(); }
+    std::vector<Int64> SelectedIds() const
+    {
+        std::vector<Int64> ids;
+        TBookmark here = Data->GetBookmark();
+        for (Integer i = 0; i < Grid->SelectedRows()->Count(); ++i) {
+            Data->GotoBookmark(Grid->SelectedRows()->Items(i));
+            ids.push_back(Data->FieldByName("id")->AsInteger());
+        }
+        Data->GotoBookmark(here);
+        std::sort(ids.begin(), ids.end());
+        return ids;
+    }
+    void MultiSelect() { Grid->SetOptions(Grid->Options() + TDBGridOptions{dgMultiSelect}); }
+};
+
+TEST_F(InputTest, ClickOnARowMovesTheDatasetAndTheColumn)
+{
+    Click(3, 4);
+    EXPECT_EQ(CurrentId(), 4);
+    EXPECT_EQ(Grid->SelectedIndex(), 2);
+    EXPECT_EQ(Grid->Row(), 4);
+}
+
+TEST_F(InputTest, CtrlClickTogglesAndPlainClicksKeepTheSelection)
+{
+    MultiSelect();
+    Click(1, 2, {ssCtrl});
+    Click(1, 4, {ssCtrl});
+    EXPECT_EQ(SelectedIds(), (std::vector<Int64>{2, 4}));
+    Click(1, 3);
+    Key(VK_DOWN);
+    EXPECT_EQ(SelectedIds(), (std::vector<Int64>{2, 4}));
+    Click(1, 2, {ssCtrl});
+    EXPECT_EQ(SelectedIds(), (std::vector<Int64>{4}));
+}
+
+TEST_F(InputTest, PlainClickWithoutKeepSelectionSelectsOnlyThatRow)
+{
+    MultiSelect();
+    Grid->SetExOptions(Grid->ExOptions() - TExOptions{eoKeepSelection});
+    Click(1, 2, {ssCtrl});
+    Click(1, 5);
+    EXPECT_EQ(SelectedIds(), (std::vector<Int64>{5}));
+}
+
+TEST_F(InputTest, ShiftClickSelectsFromTheAnchorDownwardsAndUpwards)
+{
+    MultiSelect();
+    Grid->SetExOptions(Grid->ExOptions() - TExOptions{eoKeepSelection});
+    Click(1, 2);
+    Click(1, 5, {ssShift});
+    EXPECT_EQ(SelectedIds(), (std::vector<Int64>{2, 3, 4, 5}));
+    EXPECT_EQ(CurrentId(), 5);
+    Click(1, 3);
+    Click(1, 1, {ssShift});
+    EXPECT_EQ(SelectedIds(), (std::vector<Int64>{1, 2, 3}));
+    EXPECT_EQ(CurrentId(), 1);
+}
+
+TEST_F(InputTest, ShiftDownExtendsAndShiftUpGivesBack)
+{
+    MultiSelect();
+    Key(VK_DOWN, {ssShift});
+    Key(VK_DOWN, {ssShift});
+    EXPECT_EQ(SelectedIds(), (std::vector<Int64>{1, 2, 3}));
+    Key(VK_UP, {ssShift});
+    EXPECT_EQ(SelectedIds(), (std::vector<Int64>{1, 2}));
+    EXPECT_EQ(CurrentId(), 2);
+}
+
+TEST_F(InputTest, SelectionChangesAreAnnounced)
+{
+    MultiSelect();
+    int changes = 0;
+    Grid->OnChangeSelection = [&](TObject*) { ++changes; };
+    Click(1, 2, {ssCtrl});
+    EXPECT_EQ(changes, 1);
+    Grid->SelectAllClick();
+    EXPECT_EQ(Grid->SelectedRows()->Count(), 6);
+    EXPECT_EQ(CurrentId(), 2);
+    Grid->UnSelectAllClick();
+    EXPECT_EQ(Grid->SelectedRows()->Count(), 0);
+    EXPECT_EQ(changes, 3);
+}
+
+TEST_F(InputTest, EnterMovesRightThenAppendsOnTheLastColumn)
+{
+    Key(VK_RETURN);
+    EXPECT_EQ(Grid->SelectedIndex(), 1);
+    Grid->SetSelectedIndex(4);
+    Key(VK_RETURN);
+    EXPECT_EQ(Data->State(), dsInsert);
+    EXPECT_EQ(Grid->SelectedIndex(), 0);
+}
+
+TEST_F(InputTest, EnterOnTheLastColumnOnlyWrapsWithDisableInsert)
+{
+    Grid->SetExOptions(Grid->ExOptions() + TExOptions{eoDisableInsert});
+    Grid->SetSelectedIndex(4);
+    Key(VK_RETURN);
+    EXPECT_EQ(Data->State(), dsBrowse);
+    EXPECT_EQ(Grid->SelectedIndex(), 0);
+    EXPECT_EQ(CurrentId(), 1);
+}
+
+TEST_F(InputTest, DownOnTheLastRecordAppendsUnlessInsertIsDisabled)
+{
+    Data->Last();
+    Key(VK_DOWN);
+    EXPECT_EQ(Data->State(), dsInsert);
+    Data->Cancel();
+    Grid->SetExOptions(Grid->ExOptions() + TExOptions{eoDisableInsert});
+    Data->Last();
+    Key(VK_DOWN);
+    EXPECT_EQ(Data->State(), dsBrowse);
+    EXPECT_EQ(Data->RecordCount(), 6);
+}
+
+TEST_F(InputTest, DownOffAnEditedLastRowKeepsTheEdit)
+{
+    Grid->SetExOptions(Grid->ExOptions() + TExOptions{eoDisableInsert});
+    Data->Last();
+    Data->Edit();
+    Data->FieldByName("nev")->SetAsString("Átírt");
+    Key(VK_DOWN);
+    EXPECT_EQ(std::get<String>(Data->RowValue(5, 1)), "Átírt");
+}
+
+TEST_F(InputTest, CtrlDeleteWithDisableDeleteIsSwallowed)
+{
+    Grid->SetExOptions(Grid->ExOptions() + TExOptions{eoDisableDelete});
+    Word k = VK_DELETE;
+    Grid->KeyDown(k, {ssCtrl});
+    EXPECT_EQ(k, 0);
+    EXPECT_EQ(Data->RecordCount(), 6);
+}
+
+TEST_F(InputTest, SpaceOnACheckBoxTogglesLikeAClick)
+{
+    Grid->SetExOptions(Grid->ExOptions() + TExOptions{eoBooleanAsCheckBox});
+    Grid->SetSelectedIndex(2);
+    EXPECT_TRUE(Data->FieldByName("aktiv")->AsBoolean());
+    Key(VK_SPACE);
+    EXPECT_FALSE(Data->FieldByName("aktiv")->AsBoolean());
+    Click(3, 1);
+    EXPECT_TRUE(Data->FieldByName("aktiv")->AsBoolean());
+}
+
+TEST_F(InputTest, CheckBoxColumnOverTextWritesTheListEntries)
+{
+    auto* box = new TVgDBCheckboxColumn(Grid->GetColumns());
+    box->SetFieldName("jubok");
+    box->SetValueChecked("true;igen");
+    box->SetValueUnChecked("false");
+    Click(1, 1);  // 'false': holds no checked entry
+    EXPECT_EQ(Data->FieldByName("jubok")->AsString(), "true");
+    Data->FieldByName("jubok")->SetAsString("IGEN");
+    Click(1, 1);
+    EXPECT_EQ(Data->FieldByName("jubok")->AsString(), "false");
+}
+
+TEST_F(InputTest, WheelMovesOneRecordPerNotch)
+{
+    EXPECT_TRUE(Grid->DoMouseWheel({}, -120, {}));
+    EXPECT_EQ(CurrentId(), 2);
+    EXPECT_TRUE(Grid->DoMouseWheel({}, 120, {}));
+    EXPECT_EQ(CurrentId(), 1);
+    EXPECT_FALSE(Grid->DoMouseWheel({}, 120, {}));
+    bool asked = false;
+    Grid->OnMouseWheelDown = [&](TObject*, TShiftState, TPoint, bool& Handled) {
+        asked = true;
+        Handled = true;
+    };
+    EXPECT_TRUE(Grid->DoMouseWheel({}, -120, {}));
+    EXPECT_TRUE(asked);
+    EXPECT_EQ(CurrentId(), 1);
+}
+
+TEST_F(InputTest, TitleClickFiresWithTheColumn)
+{
+    std::vector<TColumn*> clicked;
+    Grid->OnTitleClick = [&](TColumn* c) { clicked.push_back(c); };
+    Click(2, 0);
+    ASSERT_EQ(clicked.size(), 1u);
+    EXPECT_EQ(clicked[0], Grid->GetColumns()->GetColumn(1));
+    EXPECT_EQ(CurrentId(), 1);
+}
+
+TEST_F(InputTest, TitleClickOnAnUnfilterableColumnIsIgnoredWithTheFilterBar)
+{
+    int clicks = 0;
+    Grid->OnTitleClick = [&](TColumn*) { ++clicks; };
+    Grid->SetExOptions(Grid->ExOptions() + TExOptions{eoShowFilterBar});
+    Grid->GetColumns()->GetColumn(1)->SetFilterable(false);
+    TRect r = Grid->CellRect(2, 0);
+    Grid->MouseDown(mbLeft, {}, r.Left + 5, r.Top + 3);
+    Grid->MouseUp(mbLeft, {}, r.Left + 5, r.Top + 3);
+    EXPECT_EQ(clicks, 0);
+}
+
+TEST_F(InputTest, CellClickFires)
+{
+    std::vector<TColumn*> clicked;
+    Grid->OnCellClick = [&](TColumn* c) { clicked.push_back(c); };
+    Click(2, 3);
+    ASSERT_EQ(clicked.size(), 1u);
+    EXPECT_EQ(clicked[0], Grid->GetColumns()->GetColumn(1));
+}
+
+TEST_F(InputTest, DoubleClickRunsTheApplicationsHandler)
+{
+    int calls = 0;
+    Grid->OnDblClick = [&](TObject*) { ++calls; };
+    TPoint p = Centre(2, 2);
+    Grid->MouseDown(mbLeft, {ssDouble}, p.X, p.Y);
+    EXPECT_EQ(calls, 1);
+}
+
+TEST_F(InputTest, TypingEditsTheCellAndMovingOnPosts)
+{
+    Grid->SetSelectedIndex(1);
+    String a = "X";
+    Grid->KeyPress(a);
+    ASSERT_TRUE(Grid->EditorMode());
+    Grid->InplaceEditor()->SetText("Új név");
+    Grid->InplaceEditor()->SetModified(true);
+    Key(VK_DOWN);
+    EXPECT_EQ(Data->State(), dsBrowse);
+    EXPECT_EQ(std::get<String>(Data->RowValue(0, 1)), "Új név");
+    EXPECT_EQ(CurrentId(), 2);
+}
+
+TEST_F(InputTest, ReadOnlyGridOpensNoEditor)
+{
+    Grid->SetReadOnly(true);
+    String a = "X";
+    Grid->KeyPress(a);
+    EXPECT_FALSE(Grid->EditorMode());
+}
+
+TEST_F(InputTest, CheckBoxColumnsAndFrozenColumnsAreNotEdited)
+{
+    Grid->SetExOptions(Grid->ExOptions() + TExOptions{eoBooleanAsCheckBox});
+    Grid->SetSelectedIndex(2);
+    String a = "X";
+    Grid->KeyPress(a);
+    EXPECT_FALSE(Grid->EditorMode());
+}
+
+TEST_F(InputTest, CheckBoxSelectTogglesFromTheIndicator)
+{
+    Grid->SetExOptions(Grid->ExOptions() + TExOptions{eoCheckBoxSelect});
+    Click(0, 3);
+    EXPECT_EQ(SelectedIds(), (std::vector<Int64>{3}));
+    Click(0, 4);
+    // Without multi-select only one row stays selected.
+    EXPECT_EQ(SelectedIds(), (std::vector<Int64>{4}));
+    Click(0, 4);
+    EXPECT_TRUE(SelectedIds().empty());
+}
+
+} // namespace
