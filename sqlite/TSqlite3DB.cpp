@@ -132,6 +132,7 @@ bool TSqlite3DB::LoadLibs() {
     // comma nor a full stop would garble every number the program reads back.
     if (FormatSettings.DecimalSeparator != "," && FormatSettings.DecimalSeparator != ".")
         FormatSettings.DecimalSeparator = ".";
+    if (FLibrary.Loaded()) return true;
     return FLibrary.Load(FGetDriverDLL());
 }
 

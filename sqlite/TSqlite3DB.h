@@ -91,13 +91,14 @@ public:
     // collations, runs AfterConnect, the pragmas, the inline script (first connect
     // only) and sets the busy time-out. A connected connection stays as it is.
     // Raises SqliteError "Missing database property", "Could not load SQLite
-    // library(<DriverDLL>)", "Cannot open database" (with the engine's reason), the
+    // library(<DriverDLL>)", "Cannot open database", the
     // missing entry point's message, or EDatabaseError "Database <path> does not exist".
     // Disconnect: closes the owner's datasets bound here, the database and the library.
     void DBConnect(bool Connect);
     void Open();
     void Close();
     // Loads DriverDLL and binds the entry points; false when it cannot be loaded.
+    // A library already loaded stays as it is (an open database depends on it).
     bool LoadLibs();
     // The path the next connect opens (DefaultDir and current-directory rules).
     String DatabasePath();
@@ -148,7 +149,7 @@ public:
     // The engine's last inserted row id; -1 when not connected.
     Int64 LastInsertRowId();
 
-    // ---- Schema (Part of the connection's public interface; see TSqlite3DBSchema) --
+    // ---- Catalogue queries (TSqlite3DBSchema.cpp) ------------------------------------
     bool TableExists(const String& TableName);
     void GetTableNames(TStrings* List, bool Flag, bool WithTemporary);
     void GetIndexNames(TStrings* List, bool Flag);

@@ -322,3 +322,12 @@ TEST(Connect, MemoryNameInAnyCaseCreatesNoFile) {
     SetCurrentDir(before);
     EXPECT_FALSE(FileExists(dir.File(":MEMORY:")));
 }
+
+TEST(Connect, LoadLibsWhileConnectedKeepsTheOpenDatabase) {
+    TSqlite3DB db(nullptr);
+    db.SetDatabase(":memory:");
+    db.SetConnected(true);
+    db.SQLite3_ExecSQL("create table t(a)", nullptr);
+    EXPECT_TRUE(db.LoadLibs());
+    EXPECT_EQ(CountRows(db, "t"), 0);
+}
