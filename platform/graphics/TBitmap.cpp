@@ -55,6 +55,62 @@ TPixelFormat FormatOf(Integer bits) {
     }
 }
 
+// One pixel of a scan line in the platform layout. Sixteen-bit formats are
+// 5-5-5 (pf15bit) and 5-6-5 (pf16bit) little-endian words.
+TColor ReadPixel(const Byte* line, Integer x, TPixelFormat f, const std::vector<TColor>& pal) {
+    auto entry = [&](std::size_t i) { return i < pal.size() ? pal[i] : clBlack; };
+    auto expand = [](unsigned v, int bits) { return Byte((v << (8 - bits)) | (v >> (2 * bits - 8))); };
+    switch (BitsOf(f)) {
+    case 1:
+        return entry((line[x / 8] >> (7 - x % 8)) & 1);
+    case 4:
+        return entry((x % 2 == 0) ? line[x / 2] >> 4 : line[x / 2] & 0xF);
+    case 8:
+        return entry(line[x]);
+    case 16: {
+        const unsigned w = unsigned(line[2 * x]) | (unsigned(line[2 * x + 1]) << 8);
+        if (f == pf16bit) return RGB(expand(w >> 11, 5), expand((w >> 5) & 0x3F, 6), expand(w & 0x1F, 5));
+        return RGB(expand((w >> 10) & 0x1F, 5), expand((w >> 5) & 0x1F, 5), expand(w & 0x1F, 5));
+    }
+    case 24:
+        return RGB(line[3 * x + 2], line[3 * x + 1], line[3 * x]);
+    default:
+        return RGB(line[4 * x + 2], line[4 * x + 1], line[4 * x]);
+    }
+}
+
+void WritePixel(Byte* line, Integer x, TPixelFormat f, const std::vector<TColor>& pal, TColor c) {
+    switch (BitsOf(f)) {
+    case 1:
+        if (graphics::NearestPaletteIndex(pal, c)) line[x / 8] |= Byte(0x80 >> (x % 8));
+        break;
+    case 4:
+        line[x / 2] |= Byte(graphics::NearestPaletteIndex(pal, c) << ((x % 2 == 0) ? 4 : 0));
+        break;
+    case 8:
+        line[x] = Byte(graphics::NearestPaletteIndex(pal, c));
+        break;
+    case 16: {
+        const unsigned r = GetRValue(c), g = GetGValue(c), b = GetBValue(c);
+        const unsigned w = f == pf16bit ? ((r >> 3) << 11) | ((g >> 2) << 5) | (b >> 3)
+                                        : ((r >> 3) << 10) | ((g >> 3) << 5) | (b >> 3);
+        line[2 * x] = Byte(w);
+        line[2 * x + 1] = Byte(w >> 8);
+        break;
+    }
+    case 24:
+        line[3 * x] = GetBValue(c);
+        line[3 * x + 1] = GetGValue(c);
+        line[3 * x + 2] = GetRValue(c);
+        break;
+    default:
+        line[4 * x] = GetBValue(c);
+        line[4 * x + 1] = GetGValue(c);
+        line[4 * x + 2] = GetRValue(c);
+        break;
+    }
+}
+
 // The bits written to a BMP for a format: the device format is stored as 24 bits.
 Integer FileBitsOf(TPixelFormat f) {
     switch (f) {
@@ -84,38 +140,24 @@ TBitmap::~TBitmap() = default;
 QImage& TBitmap::Image() {
     if (FRowsDirty) {
         // Scan lines were handed out: take back what the caller may have written.
-        const Integer bits = BitsOf(FPixelFormat), stride = RowBytes();
+        const Integer stride = RowBytes();
         const auto& pal = FPalette;
         bool changed = false;
         for (Integer y = 0; y < Height(); ++y) {
-            const Byte* line = FRowBuffer.data() + std::size_t(y) * std::size_t(stride);
+            const std::size_t at = std::size_t(y) * std::size_t(stride);
+            const Byte* line = FRowBuffer.data() + at;
+            const Byte* before = FRowSnapshot.data() + at;
             QRgb* out = reinterpret_cast<QRgb*>(FImage->scanLine(y));
             for (Integer x = 0; x < Width(); ++x) {
-                TColor c;
-                auto entry = [&](std::size_t i) { return i < pal.size() ? pal[i] : clBlack; };
-                switch (bits) {
-                case 1:
-                    c = entry((line[x / 8] >> (7 - x % 8)) & 1);
-                    break;
-                case 4:
-                    c = entry((x % 2 == 0) ? line[x / 2] >> 4 : line[x / 2] & 0xF);
-                    break;
-                case 8:
-                    c = entry(line[x]);
-                    break;
-                case 24:
-                    c = RGB(line[3 * x + 2], line[3 * x + 1], line[3 * x]);
-                    break;
-                default:
-                    c = RGB(line[4 * x + 2], line[4 * x + 1], line[4 * x]);
-                    break;
-                }
-                const QRgb q = ToQRgb(c);
-                if ((out[x] & 0xFFFFFF) != (q & 0xFFFFFF)) changed = true;
-                out[x] = q;
+                // Only pixels the caller rewrote: reading must not round the others.
+                const TColor c = ReadPixel(line, x, FPixelFormat, pal);
+                if (c == ReadPixel(before, x, FPixelFormat, pal)) continue;
+                out[x] = ToQRgb(c);
+                changed = true;
             }
         }
         FRowsDirty = false;
+        FRowSnapshot.clear();
         if (changed) FOriginal.clear();
     }
     return *FImage;
@@ -220,36 +262,16 @@ Integer TBitmap::RowBytes() const {
 void* TBitmap::ScanLine(Integer Row) {
     if (Row < 0 || Row >= Height()) throw EInvalidGraphicOperation("Scan line index out of range");
     if (!FRowsDirty) {
-        const Integer bits = BitsOf(FPixelFormat), stride = RowBytes();
+        const Integer stride = RowBytes();
         FRowBuffer.assign(std::size_t(stride) * std::size_t(Height()), 0);
         for (Integer y = 0; y < Height(); ++y) {
             Byte* line = FRowBuffer.data() + std::size_t(y) * std::size_t(stride);
             const QRgb* in = reinterpret_cast<const QRgb*>(FImage->constScanLine(y));
             for (Integer x = 0; x < Width(); ++x) {
-                const TColor c = FromQRgb(in[x]);
-                switch (bits) {
-                case 1:
-                    if (graphics::NearestPaletteIndex(FPalette, c)) line[x / 8] |= Byte(0x80 >> (x % 8));
-                    break;
-                case 4:
-                    line[x / 2] |= Byte(graphics::NearestPaletteIndex(FPalette, c) << ((x % 2 == 0) ? 4 : 0));
-                    break;
-                case 8:
-                    line[x] = Byte(graphics::NearestPaletteIndex(FPalette, c));
-                    break;
-                case 24:
-                    line[3 * x] = GetBValue(c);
-                    line[3 * x + 1] = GetGValue(c);
-                    line[3 * x + 2] = GetRValue(c);
-                    break;
-                default:
-                    line[4 * x] = GetBValue(c);
-                    line[4 * x + 1] = GetGValue(c);
-                    line[4 * x + 2] = GetRValue(c);
-                    break;
-                }
+                WritePixel(line, x, FPixelFormat, FPalette, FromQRgb(in[x]));
             }
         }
+        FRowSnapshot = FRowBuffer;
         FRowsDirty = true;
     }
     return FRowBuffer.data() + std::size_t(Row) * std::size_t(RowBytes());

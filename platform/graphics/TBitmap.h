@@ -41,10 +41,9 @@ public:
     bool Monochrome() const { return FPixelFormat == pf1bit; }
     void SetMonochrome(bool v);
 
-    // Start of row Row in the layout above; raises EInvalidGraphicOperation
-    // "Scan line index out of range" outside 0 .. Height - 1. Rows may be read
-    // and written until the bitmap is next drawn on, resized or saved; ask
-    // again after that.
+    // Start of row Row in the layout above (pf15bit and pf16bit: 5-5-5 and 5-6-5 words); raises
+    // EInvalidGraphicOperation "Scan line index out of range" outside 0 .. Height - 1. Rows may be read and
+    // written until the bitmap is next drawn on, resized or saved; ask again after that.
     void* ScanLine(Integer Row);
     // Bytes per row including padding.
     Integer RowBytes() const;
@@ -93,7 +92,8 @@ private:
     std::unique_ptr<QImage> FImage; // always Format_RGB32
     TPixelFormat FPixelFormat = pfDevice;
     std::vector<TColor> FPalette;
-    std::vector<Byte> FRowBuffer; // scan lines in the platform layout
+    std::vector<Byte> FRowBuffer;   // scan lines in the platform layout
+    std::vector<Byte> FRowSnapshot; // the rows as handed out, to see what changed
     bool FRowsDirty = false;
     std::vector<Byte> FOriginal; // the loaded BMP bytes, until the pixels change
     TColor FTransparentColor = clDefault;

@@ -317,3 +317,32 @@ TEST(BitmapTest, ResourcesAreFoundByNameInAnyCase) {
     }
     EXPECT_EQ(SaveBytes(b), Golden24); // unchanged
 }
+
+TEST(BitmapTest, SixteenBitScanLinesPackWords) {
+    TBitmap b(2, 1, pf16bit);
+    b.Canvas()->SetPixels(0, 0, RGB(255, 0, 0));
+    b.Canvas()->SetPixels(1, 0, RGB(10, 20, 30));
+    auto* row = static_cast<Byte*>(b.ScanLine(0));
+    EXPECT_EQ(b.RowBytes(), 4);
+    EXPECT_EQ(row[0] | (row[1] << 8), 0xF800); // 5-6-5 red
+    // Reading alone leaves the exact colours (no rounding to 16 bits).
+    EXPECT_EQ(b.Canvas()->Pixels(1, 0), RGB(10, 20, 30));
+    row = static_cast<Byte*>(b.ScanLine(0));
+    row[2] = 0x1F; // pure blue
+    row[3] = 0x00;
+    EXPECT_EQ(b.Canvas()->Pixels(1, 0), clBlue);
+    EXPECT_EQ(b.Canvas()->Pixels(0, 0), clRed);
+
+    TBitmap f(1, 1, pf15bit);
+    f.Canvas()->SetPixels(0, 0, clLime);
+    row = static_cast<Byte*>(f.ScanLine(0));
+    EXPECT_EQ(row[0] | (row[1] << 8), 0x03E0); // 5-5-5 green
+}
+
+TEST(BitmapTest, ReadingScanLinesKeepsTheLoadedBytes) {
+    TBitmap b;
+    Load(b, Golden24);
+    b.ScanLine(0);
+    b.Canvas()->Pixels(0, 0); // takes the rows back
+    EXPECT_EQ(SaveBytes(b), Golden24);
+}
