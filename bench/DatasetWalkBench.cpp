@@ -6,8 +6,8 @@
 #include "platform/core/TStringList.h"
 #include "platform/data/TField.h"
 #include "platform/data/TFields.h"
-#include "sqlite/TSqlite3DB.h"
 #include "sqlite/TFResult.h"
+#include "sqlite/TSqlite3DB.h"
 #include "sqlite/TSqlite3Query.h"
 
 #include <benchmark/benchmark.h>
@@ -27,8 +27,7 @@ constexpr const char* WalkQuery = "select i, s, d, r from t";
 class WalkDatabase {
 public:
     WalkDatabase() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "velmora-walk-XXXXXX").string();
+        std::string pattern = (std::filesystem::temp_directory_path() / "velmora-walk-XXXXXX").string();
         if (!mkdtemp(pattern.data())) std::abort();
         FDir = pattern;
         Db.SetDefaultDir(FDir);
@@ -70,7 +69,8 @@ void BM_DatasetWalk(benchmark::State& state) {
         std::size_t bytes = 0;
         int rows = 0;
         for (; !query.Eof(); query.Next()) {
-            for (Integer i = 0; i < count; ++i) bytes += fields->Fields(i)->AsString().size();
+            for (Integer i = 0; i < count; ++i)
+                bytes += fields->Fields(i)->AsString().size();
             ++rows;
         }
         if (rows != WalkRows) state.SkipWithError("row count");
@@ -108,8 +108,10 @@ double EngineDataBytes(TSqlite3DB& db) {
     while (api.step(statement) == SQLITE_ROW) {
         for (int i = 0; i < 4; ++i) {
             const int type = api.column_type(statement, i);
-            if (type == SQLITE_INTEGER || type == SQLITE_FLOAT) bytes += 8;
-            else bytes += api.column_bytes(statement, i);
+            if (type == SQLITE_INTEGER || type == SQLITE_FLOAT)
+                bytes += 8;
+            else
+                bytes += api.column_bytes(statement, i);
         }
     }
     api.finalize(statement);

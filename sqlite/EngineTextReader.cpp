@@ -17,7 +17,9 @@ namespace {
 constexpr const char* EmptyDateText = "1900-01-01";
 constexpr const char* SQLiteDatePattern = "yyyy-mm-dd";
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // The digits at [from, from+count) of text as a number; -1 when any is not a digit
 // or the range runs past the end.
@@ -40,11 +42,8 @@ bool IsBlank(std::string_view text) {
 } // namespace
 
 EngineTextReader::EngineTextReader(bool sqliteDateFormat, const String& tableDateFormat)
-    : FSQLiteDateFormat(sqliteDateFormat),
-      FDateSettings(FormatSettings),
-      FNumberSettings(FormatSettings),
-      FLocaleSettings(FormatSettings),
-      FUseFixedDateEmpty(sqliteDateFormat || !tableDateFormat.empty()) {
+    : FSQLiteDateFormat(sqliteDateFormat), FDateSettings(FormatSettings), FNumberSettings(FormatSettings),
+      FLocaleSettings(FormatSettings), FUseFixedDateEmpty(sqliteDateFormat || !tableDateFormat.empty()) {
     if (sqliteDateFormat) {
         FDateSettings.ShortDateFormat = SQLiteDatePattern;
         FLocaleSettings.ShortTimeFormat = "hh:nn:ss.zzz";
@@ -98,8 +97,8 @@ Int64 EngineTextReader::ReadInteger(std::string_view text) {
 }
 
 double EngineTextReader::ReadFloat(std::string_view text) const {
-    if (!text.empty() && (IsDigit(text.front()) || (text.front() == '-' && text.size() > 1 &&
-                                                    IsDigit(text[1])))) {
+    if (!text.empty() &&
+        (IsDigit(text.front()) || (text.front() == '-' && text.size() > 1 && IsDigit(text[1])))) {
         double value = 0;
         const char* end = text.data() + text.size();
         const auto [ptr, ec] = std::from_chars(text.data(), end, value);
@@ -133,15 +132,13 @@ TDateTime EngineTextReader::ReadDate(std::string_view text) const {
         const int day = Digits(value, 8, 2);
         TDateTime date = 0;
         if (year >= 0 && month >= 0 && day >= 0 &&
-            TryEncodeDate(static_cast<Word>(year), static_cast<Word>(month),
-                          static_cast<Word>(day), date))
+            TryEncodeDate(static_cast<Word>(year), static_cast<Word>(month), static_cast<Word>(day), date))
             return date;
     }
     return DateWithFallbacks(value, FDateSettings);
 }
 
-TDateTime EngineTextReader::DateWithFallbacks(const String& text,
-                                              const TFormatSettings& settings) {
+TDateTime EngineTextReader::DateWithFallbacks(const String& text, const TFormatSettings& settings) {
     TDateTime date = 0;
     if (TryStrToDate(text, date, settings)) return date;
     TFormatSettings dashed = settings;
@@ -177,8 +174,7 @@ TDateTime EngineTextReader::ParseSqliteDateTime(std::string_view text) {
     const int day = Digits(text, 8, 2);
     TDateTime date = 0;
     if (year < 0 || month < 0 || day < 0 ||
-        !TryEncodeDate(static_cast<Word>(year), static_cast<Word>(month), static_cast<Word>(day),
-                       date))
+        !TryEncodeDate(static_cast<Word>(year), static_cast<Word>(month), static_cast<Word>(day), date))
         return 0;
     if (text.size() <= 10) return date;
 
@@ -193,8 +189,8 @@ TDateTime EngineTextReader::ParseSqliteDateTime(std::string_view text) {
     }
     TDateTime time = 0;
     if (hour < 0 || minute < 0 || second < 0 || msec < 0 ||
-        !TryEncodeTime(static_cast<Word>(hour), static_cast<Word>(minute),
-                       static_cast<Word>(second), static_cast<Word>(msec), time))
+        !TryEncodeTime(static_cast<Word>(hour), static_cast<Word>(minute), static_cast<Word>(second),
+                       static_cast<Word>(msec), time))
         return 0;
     // Before 1899-12-30 the fraction still counts forward from midnight.
     return date < 0 ? date - time : date + time;

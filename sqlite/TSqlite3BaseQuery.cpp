@@ -15,8 +15,7 @@
 #include "sqlite/TSqlite3DB.h"
 
 TSqlite3BaseQuery::TSqlite3BaseQuery(TComponent* AOwner)
-    : TDataSet(AOwner), FSQL(std::make_unique<TStringList>()),
-      FParams(std::make_unique<TParams>(this)) {}
+    : TDataSet(AOwner), FSQL(std::make_unique<TStringList>()), FParams(std::make_unique<TParams>(this)) {}
 
 TSqlite3BaseQuery::~TSqlite3BaseQuery() {
     try {
@@ -41,8 +40,7 @@ void TSqlite3BaseQuery::SetConnection(TSqlite3DB* Value) {
 void TSqlite3BaseQuery::Notification(TComponent* AComponent, TOperation Operation) {
     if (Operation == opRemove) {
         if (AComponent == FMasterSource) FMasterSource = nullptr;
-        std::erase_if(FDetailList,
-                      [AComponent](TSqlite3BaseQuery* d) { return d == AComponent; });
+        std::erase_if(FDetailList, [AComponent](TSqlite3BaseQuery* d) { return d == AComponent; });
         if (AComponent == FConnection) {
             // The statement belongs to the connection that goes away.
             FStatementHandle = nullptr;
@@ -57,8 +55,7 @@ TFieldDefs& TSqlite3BaseQuery::ResultFieldDefs() {
     return *FieldDefs();
 }
 
-void TSqlite3BaseQuery::UnpackText(Integer field, TFieldType type, const char* text,
-                                   sqlite::RowImage& row) {
+void TSqlite3BaseQuery::UnpackText(Integer field, TFieldType type, const char* text, sqlite::RowImage& row) {
     if (!FTextReader) FTextReader.emplace(FSQLiteDateFormat, FTableDateFormat);
     FTextReader->Read(type, text, row[static_cast<std::size_t>(field)]);
 }
@@ -143,9 +140,7 @@ void TSqlite3BaseQuery::InternalOpen() {
     try {
         if (UniDirectional()) {
             FStatementHandle = db.SQLite3_PrepareResult(FWorkingSQL, this);
-            const int count = FStatementHandle
-                                  ? db.Api().bind_parameter_count(FStatementHandle)
-                                  : 0;
+            const int count = FStatementHandle ? db.Api().bind_parameter_count(FStatementHandle) : 0;
             for (Integer k = 0; k < FParams->Count() && k < count; ++k)
                 sqlite::BindValue(db, FStatementHandle, k + 1, *FParams->Items(k));
         } else if (db.Connected()) {
@@ -197,15 +192,16 @@ void TSqlite3BaseQuery::ExecSQL() {
     WriteInTransaction([&] { db.SQLite3_ExecSQL_Params(FPreparedSQL, FParams.get()); }, true);
 }
 
-void TSqlite3BaseQuery::WriteInTransaction(const std::function<void()>& Write,
-                                           bool UseTransactionType) {
+void TSqlite3BaseQuery::WriteInTransaction(const std::function<void()>& Write, bool UseTransactionType) {
     TSqlite3DB& db = RequireConnection();
     if (!FAutoCommit) {
         Write();
         return;
     }
-    if (UseTransactionType) db.ExecStartTransaction(FTransactionType);
-    else db.StartTransaction();
+    if (UseTransactionType)
+        db.ExecStartTransaction(FTransactionType);
+    else
+        db.StartTransaction();
     try {
         Write();
         db.Commit();

@@ -108,8 +108,7 @@ public:
     // Runs ASQL ("?" placeholders bound from AParams in order) on this dataset's
     // connection and answers the rows it changed. With ResultSet, the statement's
     // rows are handed back in a new one-directional query, open, owned by the caller.
-    Integer PSExecuteStatement(const String& ASQL, TParams* AParams,
-                               TSqlite3BaseQuery** ResultSet = nullptr);
+    Integer PSExecuteStatement(const String& ASQL, TParams* AParams, TSqlite3BaseQuery** ResultSet = nullptr);
     // Names of the fields flagged pfInKey, joined by ";".
     String PSGetKeyFields() const;
     TParams* PSGetParams() const { return Params(); }
@@ -141,8 +140,7 @@ public:
 
     bool GetFieldData(TField* Field, TFieldData& Data) override;
     void SetFieldData(TField* Field, const TFieldData& Data) override;
-    Integer CompareBookmarks(const TBookmark& Bookmark1,
-                             const TBookmark& Bookmark2) const override;
+    Integer CompareBookmarks(const TBookmark& Bookmark1, const TBookmark& Bookmark2) const override;
     bool BookmarkValid(const TBookmark& Bookmark) const override;
     // 0 <= Value <= RecordCount + 1: moves to the nearest row to Value; other
     // values are ignored.
@@ -157,8 +155,7 @@ public:
     TParams& ResultParams() override { return *FParams; }
     bool ResultTypeLess() const override { return FTypeLess; }
     TFResult* ResultStore() override { return FResultStore.get(); }
-    void UnpackText(Integer field, TFieldType type, const char* text,
-                    sqlite::RowImage& row) override;
+    void UnpackText(Integer field, TFieldType type, const char* text, sqlite::RowImage& row) override;
 
 protected:
     friend class TSqlite3BlobStream;

@@ -57,14 +57,18 @@ TGetResult TSqlite3BaseQuery::GetRecord(TRecordBuffer Buffer, TGetMode GetMode, 
         break;
     case gmNext:
         if (!oneWay) {
-            if (FCurrentRow < count - 1) ++FCurrentRow;
-            else result = grEOF;
+            if (FCurrentRow < count - 1)
+                ++FCurrentRow;
+            else
+                result = grEOF;
         }
         break;
     case gmPrior:
         if (oneWay) throw SqliteError("operation PRIOR not allowed on unidirectional dataset");
-        if (FCurrentRow > 0) --FCurrentRow;
-        else result = grBOF;
+        if (FCurrentRow > 0)
+            --FCurrentRow;
+        else
+            result = grBOF;
         break;
     }
 
@@ -103,8 +107,7 @@ void TSqlite3BaseQuery::SetBookmarkFlag(TRecordBuffer Buffer, TBookmarkFlag Valu
     AsRecord(Buffer)->Flag = Value;
 }
 
-Integer TSqlite3BaseQuery::CompareBookmarks(const TBookmark& Bookmark1,
-                                            const TBookmark& Bookmark2) const {
+Integer TSqlite3BaseQuery::CompareBookmarks(const TBookmark& Bookmark1, const TBookmark& Bookmark2) const {
     if (Bookmark1.empty() || Bookmark2.empty()) return 0;
     const Integer a = BookmarkValue(Bookmark1);
     const Integer b = BookmarkValue(Bookmark2);
@@ -133,8 +136,7 @@ void TSqlite3BaseQuery::InternalSetToRecord(TRecordBuffer Buffer) {
 void TSqlite3BaseQuery::InternalFirst() {
     FCurrentRow = -1;
     // A one-directional walk starts again from the statement's first row.
-    if (UniDirectional() && FStatementHandle && FConnection)
-        FConnection->Api().reset(FStatementHandle);
+    if (UniDirectional() && FStatementHandle && FConnection) FConnection->Api().reset(FStatementHandle);
 }
 
 void TSqlite3BaseQuery::InternalLast() {

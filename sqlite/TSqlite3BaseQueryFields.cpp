@@ -44,8 +44,10 @@ bool TSqlite3BaseQuery::GetFieldData(TField* Field, TFieldData& Data) {
     const sqlite::Slot& slot = row[index];
     switch (KindOf(Field)) {
     case SlotKind::Integer:
-        if (FieldDefs()->Items(Field->FieldNo() - 1)->DataType() == ftBoolean) Data = slot.Int != 0;
-        else Data = slot.Int;
+        if (FieldDefs()->Items(Field->FieldNo() - 1)->DataType() == ftBoolean)
+            Data = slot.Int != 0;
+        else
+            Data = slot.Int;
         break;
     case SlotKind::Float:
         Data = slot.Float;
@@ -70,8 +72,10 @@ void TSqlite3BaseQuery::SetFieldData(TField* Field, const TFieldData& Data) {
     }
     switch (KindOf(Field)) {
     case SlotKind::Integer:
-        if (const bool* flag = std::get_if<bool>(&Data)) row.SetInteger(index, *flag ? 1 : 0);
-        else if (const Int64* value = std::get_if<Int64>(&Data)) row.SetInteger(index, *value);
+        if (const bool* flag = std::get_if<bool>(&Data))
+            row.SetInteger(index, *flag ? 1 : 0);
+        else if (const Int64* value = std::get_if<Int64>(&Data))
+            row.SetInteger(index, *value);
         else if (const double* number = std::get_if<double>(&Data))
             row.SetInteger(index, static_cast<Int64>(*number));
         else if (const String* text = std::get_if<String>(&Data))
@@ -79,9 +83,12 @@ void TSqlite3BaseQuery::SetFieldData(TField* Field, const TFieldData& Data) {
         break;
     case SlotKind::Float: {
         double value = 0;
-        if (const double* number = std::get_if<double>(&Data)) value = *number;
-        else if (const Int64* integer = std::get_if<Int64>(&Data)) value = static_cast<double>(*integer);
-        else if (const bool* flag = std::get_if<bool>(&Data)) value = *flag ? 1.0 : 0.0;
+        if (const double* number = std::get_if<double>(&Data))
+            value = *number;
+        else if (const Int64* integer = std::get_if<Int64>(&Data))
+            value = static_cast<double>(*integer);
+        else if (const bool* flag = std::get_if<bool>(&Data))
+            value = *flag ? 1.0 : 0.0;
         const TFieldType type = Field->DataType();
         if (type == ftDate || type == ftTime || type == ftDateTime || type == ftTimeStamp)
             value = DateTimeToNative(type, value);
@@ -90,13 +97,15 @@ void TSqlite3BaseQuery::SetFieldData(TField* Field, const TFieldData& Data) {
     }
     case SlotKind::Bytes: {
         String value;
-        if (const String* text = std::get_if<String>(&Data)) value = *text;
-        else if (const Int64* integer = std::get_if<Int64>(&Data)) value = std::to_string(*integer);
-        else if (const bool* flag = std::get_if<bool>(&Data)) value = *flag ? "1" : "0";
+        if (const String* text = std::get_if<String>(&Data))
+            value = *text;
+        else if (const Int64* integer = std::get_if<Int64>(&Data))
+            value = std::to_string(*integer);
+        else if (const bool* flag = std::get_if<bool>(&Data))
+            value = *flag ? "1" : "0";
         const TFieldType type = Field->DataType();
         // A text longer than the field's size is cut to it, in characters.
-        if ((type == ftString || type == ftFixedChar) && Field->Size() > 0 &&
-            Length(value) > Field->Size())
+        if ((type == ftString || type == ftFixedChar) && Field->Size() > 0 && Length(value) > Field->Size())
             row.SetBytes(index, Copy(value, 1, Field->Size()));
         else if (type == ftWideString && Field->Size() > 0 && Length(value) > Field->Size() / 2)
             row.SetBytes(index, Copy(value, 1, Field->Size() / 2));
@@ -152,8 +161,7 @@ bool TSqlite3BaseQuery::Locate(const String& KeyFields, const std::vector<Varian
                 const String& key = keyTexts[i];
                 if (Options.Contains(loPartialKey) && Length(text) >= Length(key))
                     text = Copy(text, 1, Length(key));
-                found = Options.Contains(loCaseInsensitive) ? AnsiCompareText(text, key) == 0
-                                                            : text == key;
+                found = Options.Contains(loCaseInsensitive) ? AnsiCompareText(text, key) == 0 : text == key;
             }
         }
     } catch (...) {

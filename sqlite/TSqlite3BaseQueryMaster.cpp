@@ -28,23 +28,20 @@ std::vector<LinkPair> ParseMasterFields(const String& Text) {
         start = end + 1;
         if (pair.empty()) continue;
         const auto eq = pair.find('=');
-        if (eq == String::npos)
-            throw SqliteError("Syntax error: Masterfields not build of a=b;... pairs");
+        if (eq == String::npos) throw SqliteError("Syntax error: Masterfields not build of a=b;... pairs");
         pairs.push_back({Trim(pair.substr(0, eq)), Copy(Trim(pair.substr(eq + 1)), 1, 99)});
     }
     return pairs;
 }
 
 bool IsIdentifierChar(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
-           c == '_';
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
 }
 
 // Whether the statement has the word "where" in any letter case.
 bool HasWhere(const String& Sql) {
     const String lower = LowerCase(Sql);
-    for (std::size_t at = lower.find("where"); at != String::npos;
-         at = lower.find("where", at + 1)) {
+    for (std::size_t at = lower.find("where"); at != String::npos; at = lower.find("where", at + 1)) {
         const bool startsWord = at == 0 || !IsIdentifierChar(lower[at - 1]);
         const bool endsWord = at + 5 >= lower.size() || !IsIdentifierChar(lower[at + 5]);
         if (startsWord && endsWord) return true;
@@ -93,8 +90,7 @@ void TSqlite3BaseQuery::AppendMasterFilter() {
 }
 
 void TSqlite3BaseQuery::RegisterDetailDataset(TSqlite3BaseQuery* Detail) {
-    if (!Detail || std::find(FDetailList.begin(), FDetailList.end(), Detail) != FDetailList.end())
-        return;
+    if (!Detail || std::find(FDetailList.begin(), FDetailList.end(), Detail) != FDetailList.end()) return;
     FDetailList.push_back(Detail);
     FreeNotification(Detail);
 }

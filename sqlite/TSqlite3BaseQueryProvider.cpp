@@ -10,8 +10,10 @@
 
 void TSqlite3BaseQuery::PSEndTransaction(bool Commit) {
     if (!FConnection) return;
-    if (Commit) FConnection->Commit();
-    else FConnection->RollBack();
+    if (Commit)
+        FConnection->Commit();
+    else
+        FConnection->RollBack();
 }
 
 void TSqlite3BaseQuery::PSExecute() {

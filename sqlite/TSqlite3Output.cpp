@@ -18,11 +18,20 @@ String Escape(const String& text) {
     out.reserve(text.size());
     for (char c : text) {
         switch (c) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '"': out += "&quot;"; break;
-        default: out += c;
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        default:
+            out += c;
         }
     }
     return out;
@@ -87,11 +96,11 @@ void TSqlite3Output::Execute(TDataSet* DataSet) {
                      DateToStr(Date()) + dq + ">\n");
     } else if (form == 'H') {
         String head = "<html>\n<head>\n<title>Table " + Escape(DataSet->Name()) +
-                      "</title>\n<meta name=" + dq + "generator" + dq + " content=" + dq +
-                      "SqliteData" + dq + ">\n<table class=" + dq + Escape(FTableClass) + dq +
-                      "cellpadding=" + dq + "0" + dq + " cellspacing=" + dq + "0" + dq +
-                      ">\n<tr>\n";
-        for (const String& name : names) head += "<td>" + Escape(name) + "</td>";
+                      "</title>\n<meta name=" + dq + "generator" + dq + " content=" + dq + "SqliteData" + dq +
+                      ">\n<table class=" + dq + Escape(FTableClass) + dq + "cellpadding=" + dq + "0" + dq +
+                      " cellspacing=" + dq + "0" + dq + ">\n<tr>\n";
+        for (const String& name : names)
+            head += "<td>" + Escape(name) + "</td>";
         FOutput->Add(head);
     } else {
         String head;
@@ -110,7 +119,8 @@ void TSqlite3Output::Execute(TDataSet* DataSet) {
             entry += "   </record>\n";
         } else if (form == 'H') {
             entry = "<tr>\n";
-            for (const String& name : names) entry += "<td>" + Escape(text(name)) + "</td>";
+            for (const String& name : names)
+                entry += "<td>" + Escape(text(name)) + "</td>";
             entry += "</tr>\n";
         } else {
             for (std::size_t i = 0; i < names.size(); ++i)
@@ -120,7 +130,10 @@ void TSqlite3Output::Execute(TDataSet* DataSet) {
         DataSet->Next();
     }
 
-    if (form == 'X') FOutput->Add("   </table>\n");
-    else if (form == 'H') FOutput->Add("</table>\n</body>\n</html>\n");
-    else FOutput->Add(String());
+    if (form == 'X')
+        FOutput->Add("   </table>\n");
+    else if (form == 'H')
+        FOutput->Add("</table>\n</body>\n</html>\n");
+    else
+        FOutput->Add(String());
 }

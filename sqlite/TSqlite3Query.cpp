@@ -94,9 +94,9 @@ void TSqlite3Query::InternalPost() {
     // An edit always updates: a one-directional dataset keeps no rows, and
     // inserting there would duplicate the record being edited.
     const bool update = State() == dsEdit;
-    const String sql =
-        update ? sqlite::BuildUpdateStatement(FUpdateSQL->UpdateSQL()->Text(), DataFieldNames())
-               : sqlite::BuildInsertStatement(FUpdateSQL->InsertSQL()->Text(), DataFieldNames());
+    const String sql = update
+                           ? sqlite::BuildUpdateStatement(FUpdateSQL->UpdateSQL()->Text(), DataFieldNames())
+                           : sqlite::BuildInsertStatement(FUpdateSQL->InsertSQL()->Text(), DataFieldNames());
     WriteInTransaction([&] { db.SQLite3_ExecSQL(sql, Fields()); }, true);
 
     if (!update && ResultStore() && ResultStore()->Count() == 0) SetCurrentRow(0);

@@ -52,7 +52,8 @@ void TSqlite3Table::SQLiteMasterChanged(bool Empty) {
 void TSqlite3Table::SetSQLLines(const std::vector<String>& Lines) {
     TStringList* sql = SQLList();
     sql->Clear();
-    for (const String& line : Lines) sql->Add(line);
+    for (const String& line : Lines)
+        sql->Add(line);
 }
 
 void TSqlite3Table::PrepareWorkingSQL() {
@@ -73,8 +74,8 @@ String TSqlite3Table::UpdateStatementText() {
         if (IsDataField(field)) assignments += field->FieldName() + "=:" + field->FieldName() + ",";
     }
     if (!assignments.empty()) assignments.back() = ' ';
-    SetSQLLines({"update " + FTableName + " set ", assignments,
-                 " where rowid=" + QuotedStr(IntToStr(LastRowId()))});
+    SetSQLLines(
+        {"update " + FTableName + " set ", assignments, " where rowid=" + QuotedStr(IntToStr(LastRowId()))});
     return SQLList()->Text();
 }
 
@@ -113,8 +114,10 @@ String TSqlite3Table::InsertStatementText() {
         if (!IsDataField(field)) continue;
         if (skipFirst && field->FieldNo() == 1) continue;
         const auto master = masterValues.find(UpperCase(field->FieldName()));
-        if (master != masterValues.end()) sql += QuotedStr(master->second) + ",";
-        else sql += ":" + field->FieldName() + ",";
+        if (master != masterValues.end())
+            sql += QuotedStr(master->second) + ",";
+        else
+            sql += ":" + field->FieldName() + ",";
     }
     sql.back() = ')';
     SetSQLLines({sql});
@@ -136,9 +139,8 @@ void TSqlite3Table::TakeInsertedKey(TSqlite3DB& db) {
     sqlite3_stmt* statement = nullptr;
     const std::string sql = db.ToEngine("select " + first->FieldName() + " from " + FTableName +
                                         " where rowid=" + IntToStr(rowId));
-    if (db.Api().prepare(db.Handle(), sql.c_str(), -1, &statement, nullptr) == SQLITE_OK &&
-        statement && db.Api().step(statement) == SQLITE_ROW &&
-        db.Api().column_type(statement, 0) == SQLITE_INTEGER)
+    if (db.Api().prepare(db.Handle(), sql.c_str(), -1, &statement, nullptr) == SQLITE_OK && statement &&
+        db.Api().step(statement) == SQLITE_ROW && db.Api().column_type(statement, 0) == SQLITE_INTEGER)
         first->SetAsInteger(db.Api().column_int64(statement, 0));
     if (statement) db.Api().finalize(statement);
 }

@@ -95,8 +95,8 @@ String BuildInsertStatement(const String& Template, const std::vector<String>& f
     const String table = reader.Next();
     const String word = reader.Next();
     if (word == "*")
-        return "insert into " + table + " (" + Join(fieldNames, "") + ") values (" +
-               Join(fieldNames, ":") + ")";
+        return "insert into " + table + " (" + Join(fieldNames, "") + ") values (" + Join(fieldNames, ":") +
+               ")";
     if (word != "(") throw SqliteError("SQL macro syntax error on insertsql, expected ( or *");
 
     std::vector<String> columns;
@@ -114,15 +114,16 @@ String BuildInsertStatement(const String& Template, const std::vector<String>& f
     for (;;) {
         String value = reader.Next();
         if (reader.AtEnd()) TemplateReader::Check(value, ")");
-        if (reader.Kind() == wkParam) value = ":" + reader.Next();
-        else value = reader.Literal();
+        if (reader.Kind() == wkParam)
+            value = ":" + reader.Next();
+        else
+            value = reader.Literal();
         values.push_back(value);
         const String separator = reader.Next();
         if (separator == ")") break;
         if (reader.AtEnd()) TemplateReader::Check(separator, ")");
     }
-    return "insert into " + table + " (" + Join(columns, "") + ") values (" + Join(values, "") +
-           ")";
+    return "insert into " + table + " (" + Join(columns, "") + ") values (" + Join(values, "") + ")";
 }
 
 String BuildDeleteStatement(const String& Template) {

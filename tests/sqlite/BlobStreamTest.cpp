@@ -35,8 +35,7 @@ protected:
 };
 
 TEST_F(BlobStream, ReadsTheFieldsBytes) {
-    std::unique_ptr<TSqlite3BlobStream> stream(
-        FTable->CreateBlobStream(FTable->FieldByName("adat"), bmRead));
+    std::unique_ptr<TSqlite3BlobStream> stream(FTable->CreateBlobStream(FTable->FieldByName("adat"), bmRead));
     EXPECT_EQ(ReadAll(*stream), String("\x00\xFF\x10", 3));
     std::unique_ptr<TSqlite3BlobStream> memo(
         FTable->CreateBlobStream(FTable->FieldByName("jegyzet"), bmRead));

@@ -73,8 +73,7 @@ protected:
 };
 
 // Runs body and answers the message of the exception of type E it raises.
-template <class E, class F>
-String MessageOf(F&& body) {
+template <class E, class F> String MessageOf(F&& body) {
     try {
         body();
     } catch (const E& e) {

@@ -1,8 +1,8 @@
 // Reading the engine's text into typed values without the process settings.
+#include "sqlite/EngineTextReader.h"
 #include "platform/core/DateTime.h"
 #include "platform/core/Exceptions.h"
 #include "platform/core/FormatSettings.h"
-#include "sqlite/EngineTextReader.h"
 
 #include <gtest/gtest.h>
 
@@ -31,7 +31,7 @@ TEST(EngineTextReader, SqliteDateTimeTexts) {
 TEST(EngineTextReader, IntegersKeepSixtyFourBits) {
     EXPECT_EQ(EngineTextReader::ReadInteger("9000000000"), 9000000000LL);
     EXPECT_EQ(EngineTextReader::ReadInteger("-12"), -12);
-    EXPECT_EQ(EngineTextReader::ReadInteger(" 7"), 7);   // blanks are allowed around
+    EXPECT_EQ(EngineTextReader::ReadInteger(" 7"), 7); // blanks are allowed around
     EXPECT_EQ(EngineTextReader::ReadInteger("12a"), 0);
     EXPECT_EQ(EngineTextReader::ReadInteger(""), 0);
 }
@@ -42,7 +42,7 @@ TEST(EngineTextReader, FloatsUnderAnyDecimalSeparator) {
     const EngineTextReader reader(true, "");
     EXPECT_DOUBLE_EQ(reader.ReadFloat("2.5"), 2.5);
     EXPECT_DOUBLE_EQ(reader.ReadFloat("-0.125"), -0.125);
-    EXPECT_DOUBLE_EQ(reader.ReadFloat("1,5"), 1.5);  // typed in the locale's form
+    EXPECT_DOUBLE_EQ(reader.ReadFloat("1,5"), 1.5); // typed in the locale's form
     EXPECT_DOUBLE_EQ(reader.ReadFloat(""), 0.0);
     EXPECT_DOUBLE_EQ(reader.ReadFloat("inf"), 0.0);
 }

@@ -63,8 +63,7 @@ TEST_F(FieldValues, DatesOfTheEngine) {
                  " null, null, null");
     EXPECT_DOUBLE_EQ(F(*q, "d")->AsDateTime(), EncodeDate(2009, 12, 14));
     EXPECT_NEAR(F(*q, "t")->AsDateTime(), EncodeTime(10, 20, 30, 0), 1e-9);
-    EXPECT_NEAR(F(*q, "dt")->AsDateTime(), EncodeDate(2009, 12, 14) + EncodeTime(10, 20, 30, 123),
-                1e-9);
+    EXPECT_NEAR(F(*q, "dt")->AsDateTime(), EncodeDate(2009, 12, 14) + EncodeTime(10, 20, 30, 123), 1e-9);
 }
 
 TEST_F(FieldValues, NullAndEmptyDates) {

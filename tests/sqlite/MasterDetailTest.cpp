@@ -149,7 +149,7 @@ TEST_F(MasterDetail, UnlinkedDetailNoLongerFollows) {
 TEST_F(MasterDetail, DeletedDetailLeavesTheMaster) {
     FDetail->Open();
     FDetail.reset();
-    FMaster->Next();  // no detail left to notify
+    FMaster->Next(); // no detail left to notify
     EXPECT_EQ(FMaster->RecNo(), 2);
 }
 

@@ -43,9 +43,8 @@ TEST_F(OutputComponent, XmlFormEscapesFieldTexts) {
     FOutput->SetActive(true);
     ASSERT_EQ(FOutput->Output()->Count(), 4);
     EXPECT_EQ(Entry(0), "<table id=\"Modok\" CreationDate=\"" + DateToStr(Date()) + "\">\n");
-    EXPECT_EQ(Entry(1),
-              "   <record>\n      <sorszam>1</sorszam>\n"
-              "      <nev>a&lt;b &amp; &quot;c&quot;</nev>\n   </record>\n");
+    EXPECT_EQ(Entry(1), "   <record>\n      <sorszam>1</sorszam>\n"
+                        "      <nev>a&lt;b &amp; &quot;c&quot;</nev>\n   </record>\n");
     EXPECT_EQ(Entry(3), "   </table>\n");
     EXPECT_TRUE(FQuery->Active());
 }
@@ -55,11 +54,10 @@ TEST_F(OutputComponent, HtmlForm) {
     FOutput->SetTableClass("lista");
     FOutput->Execute(FQuery.get());
     ASSERT_EQ(FOutput->Output()->Count(), 4);
-    EXPECT_EQ(Entry(0),
-              "<html>\n<head>\n<title>Table Modok</title>\n"
-              "<meta name=\"generator\" content=\"SqliteData\">\n"
-              "<table class=\"lista\"cellpadding=\"0\" cellspacing=\"0\">\n<tr>\n"
-              "<td>sorszam</td><td>nev</td>");
+    EXPECT_EQ(Entry(0), "<html>\n<head>\n<title>Table Modok</title>\n"
+                        "<meta name=\"generator\" content=\"SqliteData\">\n"
+                        "<table class=\"lista\"cellpadding=\"0\" cellspacing=\"0\">\n<tr>\n"
+                        "<td>sorszam</td><td>nev</td>");
     EXPECT_EQ(Entry(1), "<tr>\n<td>1</td><td>a&lt;b &amp; &quot;c&quot;</td></tr>\n");
     EXPECT_EQ(Entry(3), "</table>\n</body>\n</html>\n");
 }
@@ -96,9 +94,8 @@ TEST_F(DatasetFixture, InlineScriptRunsAtTheFirstConnectOnly) {
     TSqlite3InlineSQL script(nullptr);
     script.SQL()->Add("insert into ikt_mod (nev) values ('induló');");
     script.SQL()->Add("insert into ikt_mod (nev) values ('második');");
-    EXPECT_EQ(script.ScriptText(),
-              "insert into ikt_mod (nev) values ('induló');\r\n"
-              "insert into ikt_mod (nev) values ('második');\r\n");
+    EXPECT_EQ(script.ScriptText(), "insert into ikt_mod (nev) values ('induló');\r\n"
+                                   "insert into ikt_mod (nev) values ('második');\r\n");
     DB().SetSqliteInlineSQL(&script);
     DB().SetExecuteInlineSQL(true);
     DB().SetConnected(true);

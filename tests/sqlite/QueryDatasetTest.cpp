@@ -53,7 +53,8 @@ TEST_F(QueryDataset, WalksEveryRowInOrder) {
     auto q = Mods();
     EXPECT_EQ(q->RecordCount(), 5);
     String names;
-    for (q->First(); !q->Eof(); q->Next()) names += q->FieldByName("nev")->AsString() + ",";
+    for (q->First(); !q->Eof(); q->Next())
+        names += q->FieldByName("nev")->AsString() + ",";
     EXPECT_EQ(names, "mod1,mod2,mod3,mod4,mod5,");
     q->Prior();
     EXPECT_EQ(q->FieldByName("nev")->AsString(), "mod4");
@@ -65,12 +66,12 @@ TEST_F(QueryDataset, RecNoIsClampedToTheRows) {
     auto q = Mods();
     q->SetRecNo(3);
     EXPECT_EQ(q->FieldByName("nev")->AsString(), "mod3");
-    q->SetRecNo(6);  // one past the last lands on the last
+    q->SetRecNo(6); // one past the last lands on the last
     EXPECT_EQ(q->RecNo(), 5);
-    q->SetRecNo(0);  // before the first lands on the first
+    q->SetRecNo(0); // before the first lands on the first
     EXPECT_EQ(q->RecNo(), 1);
     q->SetRecNo(3);
-    q->SetRecNo(7);  // further out is ignored
+    q->SetRecNo(7); // further out is ignored
     q->SetRecNo(-1);
     EXPECT_EQ(q->RecNo(), 3);
 }
@@ -267,13 +268,15 @@ TEST_F(QueryDataset, OneDirectionalFirstStartsOver) {
     q->SetUniDirectional(true);
     q->Open();
     int rows = 0;
-    for (; !q->Eof(); q->Next()) ++rows;
+    for (; !q->Eof(); q->Next())
+        ++rows;
     EXPECT_EQ(rows, 5);
     q->First();
     EXPECT_FALSE(q->Eof());
     EXPECT_EQ(q->FieldByName("nev")->AsString(), "mod1");
     rows = 0;
-    for (; !q->Eof(); q->Next()) ++rows;
+    for (; !q->Eof(); q->Next())
+        ++rows;
     EXPECT_EQ(rows, 5);
 }
 

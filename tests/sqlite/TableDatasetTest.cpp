@@ -36,10 +36,12 @@ TEST_F(TableDataset, SelectsEveryColumnWithItsRowId) {
     AddMods();
     FTable->SetOrderBy("nev COLLATE systemnocase");
     FTable->Open();
-    EXPECT_EQ(FTable->WorkingSQL(), "select *, rowid as rowid from ikt_mod order by nev COLLATE systemnocase");
-    EXPECT_EQ(FTable->FieldCount(), 3);  // the row id stays hidden
+    EXPECT_EQ(FTable->WorkingSQL(),
+              "select *, rowid as rowid from ikt_mod order by nev COLLATE systemnocase");
+    EXPECT_EQ(FTable->FieldCount(), 3); // the row id stays hidden
     String names;
-    for (; !FTable->Eof(); FTable->Next()) names += FTable->FieldByName("nev")->AsString() + ",";
+    for (; !FTable->Eof(); FTable->Next())
+        names += FTable->FieldByName("nev")->AsString() + ",";
     EXPECT_EQ(names, "Ábel,email,fax,posta,");
 }
 
@@ -49,8 +51,7 @@ TEST_F(TableDataset, OrderByComesBeforeLimitAndOffset) {
     FTable->SetStartResult(1);
     FTable->SetMaxResults(2);
     FTable->Open();
-    EXPECT_EQ(FTable->WorkingSQL(),
-              "select *, rowid as rowid from ikt_mod order by nev limit 2 offset 1");
+    EXPECT_EQ(FTable->WorkingSQL(), "select *, rowid as rowid from ikt_mod order by nev limit 2 offset 1");
     EXPECT_EQ(FTable->RecordCount(), 2);
     EXPECT_EQ(FTable->FieldByName("nev")->AsString(), "fax");
 }
@@ -65,7 +66,8 @@ TEST_F(TableDataset, FilterBecomesAWhereLine) {
 }
 
 TEST_F(TableDataset, DeleteIsKeyedOnTheQuotedRowId) {
-    for (int i = 1; i <= 7; ++i) Exec("insert into ikt_mod (nev) values ('m" + std::to_string(i) + "')");
+    for (int i = 1; i <= 7; ++i)
+        Exec("insert into ikt_mod (nev) values ('m" + std::to_string(i) + "')");
     FTable->Open();
     FTable->SetRecNo(7);
     FTable->Delete();

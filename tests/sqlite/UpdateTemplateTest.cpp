@@ -13,8 +13,7 @@ namespace {
 const std::vector<String> UgyFields{"sorszam", "nev", "leiras"};
 
 TEST(UpdateTemplate, UpdateWithNamesAndStar) {
-    EXPECT_EQ(sqlite::BuildUpdateStatement("update ugy set nev=:nev, leiras=* where rowid=:rowid",
-                                           UgyFields),
+    EXPECT_EQ(sqlite::BuildUpdateStatement("update ugy set nev=:nev, leiras=* where rowid=:rowid", UgyFields),
               "update ugy set nev=:nev,leiras=:leiras where  rowid=:rowid");
 }
 
@@ -24,12 +23,10 @@ TEST(UpdateTemplate, UpdateOfEveryField) {
 }
 
 TEST(UpdateTemplate, InsertWithColumnsAndValues) {
-    EXPECT_EQ(sqlite::BuildInsertStatement(
-                  "insert into ugy (nev, leiras) values (:nev, :leiras)", UgyFields),
+    EXPECT_EQ(sqlite::BuildInsertStatement("insert into ugy (nev, leiras) values (:nev, :leiras)", UgyFields),
               "insert into ugy (nev,leiras) values (:nev,:leiras)");
     // Literal values keep their quotes.
-    EXPECT_EQ(sqlite::BuildInsertStatement("insert into ugy (nev, status) values ('a b', 1)",
-                                           UgyFields),
+    EXPECT_EQ(sqlite::BuildInsertStatement("insert into ugy (nev, status) values ('a b', 1)", UgyFields),
               "insert into ugy (nev,status) values ('a b',1)");
 }
 
