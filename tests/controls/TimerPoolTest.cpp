@@ -1,5 +1,7 @@
 #include "controls/TUtlTimerPool.h"
 
+#include "DialogCapture.h"
+
 #include "platform/core/Exceptions.h"
 
 #include <gtest/gtest.h>
@@ -151,8 +153,9 @@ TEST_F(TimerPoolTest, HandlerMayRemoveItsOwnItem)
     EXPECT_EQ(pool.GetCount(), 0);
 }
 
-TEST_F(TimerPoolTest, ExceptionInAHandlerLeavesLaterTicksServed)
+TEST_F(TimerPoolTest, ExceptionInAHandlerGoesToTheApplicationAndLaterTicksRun)
 {
+    DialogCapture dialogs;
     int calls = 0;
     pool.AddTimer(1, 50, [&](TObject*) {
         ++calls;
@@ -161,6 +164,7 @@ TEST_F(TimerPoolTest, ExceptionInAHandlerLeavesLaterTicksServed)
     pool.TimerMessage();
     pool.TimerMessage();
     EXPECT_EQ(calls, 2);
+    EXPECT_EQ(dialogs.Texts, (std::vector<std::string>{"boom.", "boom."}));
 }
 
 TEST(TimerPoolSetupTest, BaseIntervalOnlyWhileLoadingAndNeverZero)

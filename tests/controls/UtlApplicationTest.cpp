@@ -1,5 +1,6 @@
 #include "controls/TUtlApplication.h"
 
+#include "DialogCapture.h"
 #include "platform/core/TempFolder.h"
 
 #include "platform/core/FileUtils.h"
@@ -176,6 +177,7 @@ TEST_F(UtlApplicationTest, LogExceptionNamesTheSender)
 
 TEST_F(UtlApplicationTest, HandleExceptionCanBeCancelled)
 {
+    DialogCapture dialogs;
     app.Options = TUtlApplicationOptions{aoLogNr, aoLogException};
     int asked = 0;
     app.OnException = [&](TObject*, const Exception& e, bool& cancel) {
@@ -195,6 +197,7 @@ TEST_F(UtlApplicationTest, HandleExceptionCanBeCancelled)
     }
     EXPECT_EQ(asked, 2);
     EXPECT_NE(ReadText(log).find("log me"), std::string::npos);
+    EXPECT_EQ(dialogs.Texts, std::vector<std::string>{"log me."});
 }
 
 TEST_F(UtlApplicationTest, BrushBitmapIsACheckerboardCachedPerColour)
