@@ -32,9 +32,11 @@ constexpr std::size_t ChunkSize = 256 * 1024;
 // Capped, so a huge result closed once does not stay resident.
 class ChunkPool {
 public:
+    // Never destroyed: stores may outlive static destruction (forms released
+    // at exit), and the process hands the memory back anyway.
     static ChunkPool& Instance() {
-        static ChunkPool pool;
-        return pool;
+        static ChunkPool* pool = new ChunkPool;
+        return *pool;
     }
     std::unique_ptr<unsigned char[]> Take() {
         std::lock_guard<std::mutex> lock(FMutex);
