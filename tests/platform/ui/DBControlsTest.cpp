@@ -3,6 +3,7 @@
 // edits of read-only fields and datasets.
 #include "UiTestSupport.h"
 
+#include "platform/core/TStrings.h"
 #include "platform/data/TDataSource.h"
 #include "platform/data/TField.h"
 #include "platform/data/TFieldDefs.h"
@@ -10,6 +11,7 @@
 #include "platform/ui/TCustomForm.h"
 #include "platform/ui/TDBCheckBox.h"
 #include "platform/ui/TDBEdit.h"
+#include "platform/ui/TDBMemo.h"
 #include "platform/ui/TDBText.h"
 #include "platform/ui/VirtualKeys.h"
 #include "support/TMemDataSet.h"
@@ -31,9 +33,10 @@ protected:
         Data->FieldDefs()->Add("nev", ftString, 20);
         Data->FieldDefs()->Add("aktiv", ftBoolean);
         Data->FieldDefs()->Add("jubok", ftString, 10);
-        Data->AppendRow({Int64(1), String("Anna"), true, String("true")});
-        Data->AppendRow({Int64(2), String("Béla"), false, String("FALSE")});
-        Data->AppendRow({Int64(3), String("O'Neil"), TFieldData(), String("talán")});
+        Data->FieldDefs()->Add("leiras", ftMemo);
+        Data->AppendRow({Int64(1), String("Anna"), true, String("true"), String("első sor\r\nmásodik sor")});
+        Data->AppendRow({Int64(2), String("Béla"), false, String("FALSE"), TFieldData()});
+        Data->AppendRow({Int64(3), String("O'Neil"), TFieldData(), String("talán"), String("x")});
         Source = std::make_unique<TDataSource>(nullptr);
         Source->SetDataSet(Data.get());
         Other = new TEdit(Form.get());
@@ -251,6 +254,57 @@ TEST_F(DBControls, UnfocusedShowsDisplayTextFocusedEditText) {
     EXPECT_EQ(e->Text(), "Anna");
     Other->SetFocus();
     EXPECT_EQ(e->Text(), "<Anna>");
+}
+
+// --- TDBMemo ---------------------------------------------------------------
+
+class DBMemo : public DBControls {
+protected:
+    TDBMemo* NewMemo() {
+        auto* m = new TDBMemo(Form.get());
+        m->SetBounds(10, 70, 200, 60);
+        m->SetParent(Form.get());
+        m->SetDataSource(Source.get());
+        m->SetDataField("leiras");
+        return m;
+    }
+};
+
+TEST_F(DBMemo, FollowsTheRecordLineByLine) {
+    TDBMemo* m = NewMemo();
+    Data->Open();
+    EXPECT_EQ(m->Lines()->Count(), 2);
+    EXPECT_EQ(m->Lines()->Get(1), "második sor");
+    Data->Next();
+    EXPECT_EQ(m->Text(), "");  // null
+    Data->Close();
+    EXPECT_EQ(m->Text(), "");
+}
+
+TEST_F(DBMemo, TypedLinesArePosted) {
+    TDBMemo* m = NewMemo();
+    Data->Open();
+    Data->Last();
+    ShowForm();
+    m->SetFocus();
+    ui::SimulateKey(m, VK_END);
+    ui::SimulateKey(m, VK_RETURN, {}, "\r");
+    Type(m, "y");
+    EXPECT_EQ(Data->State(), dsEdit);
+    Data->Post();
+    EXPECT_EQ(std::get<String>(Data->RowValue(2, 4)), "x\r\ny");
+}
+
+TEST_F(DBMemo, ReadOnlyMemoShowsButNeverEdits) {
+    TDBMemo* m = NewMemo();
+    m->SetReadOnly(true);
+    Data->Open();
+    ShowForm();
+    m->SetFocus();
+    Type(m, "z");
+    ui::SimulateKey(m, VK_DELETE);
+    EXPECT_EQ(Data->State(), dsBrowse);
+    EXPECT_EQ(m->Text(), "első sor\r\nmásodik sor");
 }
 
 // --- TDBText ---------------------------------------------------------------
