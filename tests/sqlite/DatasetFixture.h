@@ -12,6 +12,7 @@
 #include "sqlite/SqliteError.h"
 #include "sqlite/TSqlite3DB.h"
 #include "sqlite/TSqlite3Query.h"
+#include "sqlite/TSqlite3UpdateSQL.h"
 
 #include <gtest/gtest.h>
 
