@@ -71,6 +71,7 @@ void TControl::SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Integer AH
     UpdateAnchorRules();
     // An aligned control's own size decides how much its siblings get.
     if (FParent && FAlign != alNone) FParent->Realign();
+    if (FParent) FParent->ControlBoundsChanged(this);
     if (resized) {
         if (auto* w = dynamic_cast<TWinControl*>(this)) w->Realign();
         Resize();
@@ -87,6 +88,7 @@ void TControl::PlaceBy(const TRect& r) {
     FWidth = w;
     FHeight = h;
     UpdateWidgetGeometry();
+    if (FParent) FParent->ControlBoundsChanged(this);
     if (resized) {
         if (auto* wc = dynamic_cast<TWinControl*>(this)) wc->Realign();
         Resize();

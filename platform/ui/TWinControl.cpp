@@ -44,6 +44,7 @@ void TWinControl::InsertControl(TControl* Control) {
     Control->ApplyHint();
     Control->UpdateAnchorRules();
     Realign();
+    ControlBoundsChanged(Control);
 }
 
 void TWinControl::RemoveControl(TControl* Control) {
@@ -55,6 +56,7 @@ void TWinControl::RemoveControl(TControl* Control) {
         widget->setParent(nullptr);
     }
     Realign();
+    if (!ComponentState().Contains(csDestroying)) ControlBoundsChanged(Control);
 }
 
 void TWinControl::SetTabStop(bool v) {

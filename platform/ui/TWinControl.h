@@ -74,6 +74,8 @@ protected:
 
     // The rectangle the aligned children share; shrink it for borders.
     virtual void AdjustClientRect(TRect& Rect) const { Rect = ClientRect(); }
+    // A child moved or changed size (a scroll box recomputes its range).
+    virtual void ControlBoundsChanged(TControl* Child) {}
     void FontChanged() override;
     void ColorChanged() override;
 

@@ -21,6 +21,7 @@ enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bs
 using TBorderStyle = TFormBorderStyle;
 enum TBevelCut { bvNone, bvLowered, bvRaised, bvSpace };
 enum TTextLayout { tlTop, tlCenter, tlBottom };
+enum TButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
 
 // Cursor identifiers: 0 is the control's default, negative ones are the stock cursors.
 using TCursor = Integer;

@@ -1,0 +1,73 @@
+#pragma once
+// A tool button without focus. With a GroupIndex it stays down, and one down
+// button of a group lifts the others (all may be up with AllowAllUp). Flat
+// buttons show their edge only under the mouse. The click comes from the
+// release (after OnMouseUp), inside the button.
+#include "platform/ui/TGraphicControl.h"
+
+#include <memory>
+
+class TBitmap;
+
+enum TButtonState { bsUp, bsDisabled, bsDown, bsExclusive };
+
+class TSpeedButton : public TGraphicControl {
+public:
+    explicit TSpeedButton(TComponent* AOwner);
+    ~TSpeedButton() override;
+    String ClassName() const override { return "TSpeedButton"; }
+
+    bool Down() const { return FDown; }
+    void SetDown(bool v);
+    Integer GroupIndex() const { return FGroupIndex; }
+    void SetGroupIndex(Integer v);
+    bool AllowAllUp() const { return FAllowAllUp; }
+    void SetAllowAllUp(bool v);
+    bool Flat() const { return FFlat; }
+    void SetFlat(bool v);
+    bool Transparent() const { return FTransparent; }
+    void SetTransparent(bool v);
+    // Up, disabled, down and stuck-down pictures side by side (NumGlyphs of them).
+    TBitmap* Glyph() const { return FGlyph.get(); }
+    void SetGlyph(TBitmap* v);
+    Integer NumGlyphs() const { return FNumGlyphs; }
+    void SetNumGlyphs(Integer v);
+    TButtonLayout Layout() const { return FLayout; }
+    void SetLayout(TButtonLayout v);
+    Integer Spacing() const { return FSpacing; }
+    void SetSpacing(Integer v);
+    Integer Margin() const { return FMargin; }
+    void SetMargin(Integer v);
+    // The drawing state: up, disabled, pressed or stuck down.
+    TButtonState State() const { return FState; }
+    bool MouseInControl() const { return FMouseInControl; }
+
+    void MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
+    void MouseMove(TShiftState Shift, Integer X, Integer Y) override;
+    void MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
+    void MouseEnter() override;
+    void MouseLeave() override;
+
+protected:
+    void Paint() override;
+    // Draws glyph and caption into Client moved by Offset, as the original laid them out.
+    void DrawGlyphAndCaption(const TRect& Client, TPoint Offset);
+
+private:
+    void UpdateExclusive();
+    bool Inside(Integer X, Integer Y) const;
+
+    std::unique_ptr<TBitmap> FGlyph;
+    Integer FNumGlyphs = 1;
+    TButtonLayout FLayout = blGlyphLeft;
+    Integer FSpacing = 4;
+    Integer FMargin = -1;
+    Integer FGroupIndex = 0;
+    bool FDown = false;
+    bool FAllowAllUp = false;
+    bool FFlat = false;
+    bool FTransparent = true;
+    bool FDragging = false;
+    bool FMouseInControl = false;
+    TButtonState FState = bsUp;
+};
