@@ -420,3 +420,34 @@ TEST_F(ExecTest, RowByRowReadingEndsWithNull) {
     EXPECT_EQ(db.SQLite3_GetNextResult(statement, &t), nullptr);
     db.SQLite3_CloseResult(statement);
 }
+
+TEST_F(ExecTest, DatasetParamsBindByPositionWhenLoading) {
+    db.SQLite3_ExecSQL("create table t(a, b); insert into t values(1, 'x'), (2, 'y'), (3, 'x')", nullptr);
+    TestTarget t(&db);
+    t.ResultParams().CreateParam(ftString, "b", ptInput)->SetAsString("x");
+    t.ResultParams().CreateParam(ftInteger, "a", ptInput)->SetAsInteger(1);
+    t.Load("select a from t where b = ? and a > ? order by a");
+    ASSERT_EQ(t.Store.Count(), 1);
+    EXPECT_EQ(t.Text(0, 0), "3");
+}
+
+TEST(Encoding, StandardConvertsEngineMessagesMemosButNotWideText) {
+    TSqlite3DB db(nullptr);
+    db.SetDatabase(":memory:");
+    db.SetCharacterEncoding("STANDARD");
+    db.SetConnected(true);
+    ExpectRaises<EDatabaseError>([&] { db.SQLite3_ExecSQL("select * from ügyek", nullptr); },
+                                 "no such table: ügyek\n\nselect * from ügyek");
+
+    db.SQLite3_ExecSQL("create table t(m memo, w nvarchar(10))", nullptr);
+    TParams params;
+    params.CreateParam(ftMemo, "m", ptInput)->SetAsMemo("Őrző");
+    params.CreateParam(ftWideString, "w", ptInput)->SetAsWideString("Űrhajó");
+    db.SQLite3_ExecSQL_Params("insert into t values(?, ?)", &params);
+    TestTarget t(&db);
+    t.Load("select m, w, hex(m) as hm, hex(w) as hw from t");
+    EXPECT_EQ(t.Text(0, 0), "Őrző");
+    EXPECT_EQ(t.Text(0, 1), "Űrhajó");
+    EXPECT_EQ(t.Text(0, 2), "D5727AF5");          // the memo in code page 1250
+    EXPECT_EQ(t.Text(0, 3), "C5B07268616AC3B3");  // wide text as Unicode
+}
