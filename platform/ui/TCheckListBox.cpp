@@ -1,0 +1,73 @@
+#include "platform/ui/TCheckListBox.h"
+
+#include "platform/core/Exceptions.h"
+#include "platform/core/TStrings.h"
+#include "platform/ui/SafeCall.h"
+
+#include <QListWidget>
+
+namespace {
+
+QListWidget* List(const TControl* c) { return static_cast<QListWidget*>(c->Widget()); }
+
+Qt::CheckState ToQt(TCheckBoxState s) {
+    return s == cbChecked ? Qt::Checked : s == cbGrayed ? Qt::PartiallyChecked : Qt::Unchecked;
+}
+
+} // namespace
+
+TCheckListBox::TCheckListBox(TComponent* AOwner) : TListBox(AOwner) {
+    QListWidget* l = List(this);
+    // Every new line gets its box, whoever adds it.
+    QObject::connect(l->model(), &QAbstractItemModel::rowsInserted, [this](const QModelIndex&, int first, int last) {
+        const bool saved = FSetting;
+        FSetting = true;
+        for (int i = first; i <= last; ++i) {
+            QListWidgetItem* item = List(this)->item(i);
+            Qt::ItemFlags flags = item->flags() | Qt::ItemIsUserCheckable;
+            if (FAllowGrayed) flags |= Qt::ItemIsUserTristate;
+            item->setFlags(flags);
+            item->setCheckState(Qt::Unchecked);
+        }
+        FSetting = saved;
+    });
+    QObject::connect(l, &QListWidget::itemChanged, [this](QListWidgetItem*) {
+        if (!FSetting) ui::SafeCall(this, [this] { ClickCheck(); });
+    });
+}
+
+void TCheckListBox::CheckRange(Integer Index) const {
+    if (Index < 0 || Index >= Items()->Count())
+        throw EListError("List index out of bounds (" + std::to_string(Index) + ")");
+}
+
+TCheckBoxState TCheckListBox::State(Integer Index) const {
+    CheckRange(Index);
+    switch (List(this)->item(Index)->checkState()) {
+    case Qt::Checked: return cbChecked;
+    case Qt::PartiallyChecked: return cbGrayed;
+    default: return cbUnchecked;
+    }
+}
+
+void TCheckListBox::SetState(Integer Index, TCheckBoxState v) {
+    CheckRange(Index);
+    FSetting = true;
+    List(this)->item(Index)->setCheckState(ToQt(v));
+    FSetting = false;
+}
+
+void TCheckListBox::SetAllowGrayed(bool v) {
+    FAllowGrayed = v;
+    FSetting = true;
+    QListWidget* l = List(this);
+    for (int i = 0; i < l->count(); ++i) {
+        QListWidgetItem* item = l->item(i);
+        item->setFlags(v ? item->flags() | Qt::ItemIsUserTristate : item->flags() & ~Qt::ItemIsUserTristate);
+    }
+    FSetting = false;
+}
+
+void TCheckListBox::ClickCheck() {
+    if (OnClickCheck) OnClickCheck(this);
+}
