@@ -1,0 +1,21 @@
+#pragma once
+// The two looks of the main window's speed buttons: light (toolbars, filter strips)
+// and dark (navigation columns). Colours are the office's house colours.
+#include "platform/graphics/TColor.h"
+
+class TgxExtSpeedButton;
+
+namespace app {
+
+inline constexpr TColor LightButtonColor = 14868705;  // pale grey
+inline constexpr TColor HouseBlue = 8271404;          // the dark blue of text and frames
+inline constexpr TColor DarkButtonHover = 9261143;
+inline constexpr TColor DarkButtonActiveColor = 14089726;
+inline constexpr TColor PushedButtonColor = 16118772;
+
+// Font "MS Sans Serif" height -11, bevel inner raised (lowered while pushed), outer
+// none, no default style, no modal result.
+void ApplyLightLook(TgxExtSpeedButton* Button);
+void ApplyDarkLook(TgxExtSpeedButton* Button);
+
+}  // namespace app

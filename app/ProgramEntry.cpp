@@ -1,0 +1,58 @@
+#include "app/ProgramEntry.h"
+
+#include "app/TForm1.h"
+#include "platform/os/TNamedMutex.h"
+#include "platform/ui/MessageDialogs.h"
+#include "platform/ui/TApplication.h"
+
+#include <exception>
+
+namespace app {
+
+std::unique_ptr<TNamedMutex> ClaimSingleInstance()
+{
+    auto mutex = std::make_unique<TNamedMutex>(InstanceMutexName);
+    if (mutex->Wait(0) != TWaitResult::wrSignaled) {
+        MessageBox(nullptr, "A program egy példánya már fut", "", MB_OK);
+        return nullptr;
+    }
+    return mutex;
+}
+
+namespace {
+
+// Every form is created once, in this order; the first is the main window. Dialog
+// forms join the list at their place as they are built.
+void CreateForms()
+{
+    Application->CreateForm(Form1);
+}
+
+}  // namespace
+
+int RunProgram()
+{
+    std::unique_ptr<TNamedMutex> instance;
+    try {
+        instance = ClaimSingleInstance();
+    } catch (const Exception& e) {
+        // Without the lock files there is no safe way to tell whether a copy runs.
+        MessageBox(nullptr, e.Message(), "Velmora", MB_OK | MB_ICONSTOP);
+        return 0;
+    }
+    if (!instance)
+        return 0;
+    try {
+        Application->Initialize();
+        Application->SetTitle("Velmora");
+        CreateForms();
+        Application->Run();
+    } catch (const Exception& e) {
+        Application->HandleException(Application, e);
+    } catch (const std::exception&) {
+        Application->HandleException(Application, Exception(""));
+    }
+    return 0;
+}
+
+}  // namespace app

@@ -1,0 +1,213 @@
+#pragma once
+// The main window: the database connection, the start page and the work areas
+// stacked over one another, the menus that switch between them, and the office
+// settings read once at start. Each area's pages and handlers live in their own
+// TForm1<Area>.cpp file; this header only declares the tree.
+#include "app/OfficeSettings.h"
+#include "platform/ui/TCustomForm.h"
+
+#include <vector>
+
+class TCheckBox;
+class TDataSource;
+class TEdit;
+class TField;
+class TLabel;
+class TMainMenu;
+class TMenuItem;
+class TPanel;
+class TPopupMenu;
+class TRadioButton;
+class TSqlite3DB;
+class TSqlite3Query;
+class TVgDBGrid;
+class TgxExtSpeedButton;
+namespace app {
+class ArtImage;
+}
+
+class TForm1 : public TForm {
+public:
+    explicit TForm1(TComponent* AOwner);
+    ~TForm1() override;
+    String ClassName() const override { return "TForm1"; }
+
+    // ---- Settings and shared state (zero or empty until read) ----------------------
+    Integer DocRetentionYears() const { return FSettings.DocRetentionYears; }
+    Integer JubRetentionYears() const { return FSettings.JubRetentionYears; }
+    const String& ChamberId() const { return FSettings.ChamberId; }
+    const String& OfficeAddress() const { return FSettings.OfficeAddress; }
+    // The office user's name: the start page's caption line and the reports' REGUSER.
+    const String& UserName() const { return FUserName; }
+    const String& ProductName() const { return FProductName; }
+    // Keys of the active cases behind the case combo boxes, index = item index.
+    std::vector<Integer>& CaseIds() { return FCaseIds; }
+
+    // ---- Database -------------------------------------------------------------------
+    TSqlite3DB* Sqlite3DB1;
+    TSqlite3Query* Query100;  // settings and combo fillers
+    TSqlite3Query* Query4;    // case list
+    TSqlite3Query* Query5;    // case search
+    TDataSource* DataSource3;
+    TDataSource* DataSource4;
+
+    // ---- Work areas and their pages ------------------------------------------------
+    TPanel* opencontainer;
+    TPanel* openpanel;
+    TPanel* Panel41;
+    TPanel* ugycontainer;
+    TPanel* ugynav;
+    TPanel* ugylistacontainer;
+    TPanel* ugykerescontainer;
+    TPanel* ugyfelcontainer;
+    TPanel* szemelylista;
+    TPanel* szervezetlista;
+    TPanel* letetcontainer;
+    TPanel* letetlista;
+    TPanel* letetkereses;
+    TPanel* letetbeallitas;
+    TPanel* partnercontainer;
+    TPanel* partnerlist;
+    TPanel* partnerkeres;
+    TPanel* iktatascontainer;
+    TPanel* beerkezettlista;
+    TPanel* kimenolista;
+    TPanel* iktatasbeallitas;
+    TPanel* dokupanel;
+    TPanel* jubcontainer;
+    TPanel* jublista;
+    TPanel* jubbeallitas;
+
+    // ---- Start page ------------------------------------------------------------------
+    app::ArtImage* Image1;
+    TLabel* Label15;
+    app::ArtImage* Image8;   // natural persons
+    app::ArtImage* Image9;   // case list
+    app::ArtImage* Image12;  // documents
+    app::ArtImage* Image13;  // deposits
+    app::ArtImage* Image14;  // partners
+    app::ArtImage* Image15;  // client identification
+    app::ArtImage* Image16;  // the column's lower picture
+    app::ArtImage* Image18;  // client identification
+
+    // ---- Menus -------------------------------------------------------------------------
+    TMainMenu* MainMenu1;
+    TMenuItem* Rendszer1;
+    TMenuItem* Kezdolap1;
+    TMenuItem* Kilepes1;
+    TMenuItem* Ugyfelek1;
+    TMenuItem* Termeszetesszemelyek1;
+    TMenuItem* Szervezetek1;
+    TMenuItem* Ugyek1;
+    TMenuItem* Ugylista1;
+    TMenuItem* Ugykereses1;
+    TMenuItem* Dokumentumkezeles1;
+    TMenuItem* Dokumentumkezeles2;
+    TMenuItem* Letetek1;
+    TMenuItem* Letetlista1;
+    TMenuItem* Letetkereses1;
+    TMenuItem* Letetbeallitasok1;
+    TMenuItem* Partnerek1;
+    TMenuItem* Partnerlista1;
+    TMenuItem* Partnerkereses1;
+    TMenuItem* Iktatas1;
+    TMenuItem* Beerkezettlevelek1;
+    TMenuItem* Elkuldottlevelek1;
+    TMenuItem* Iktatasbeallitasok1;
+    TMenuItem* JUB1;
+
+    // ---- Cases area -----------------------------------------------------------------
+    TgxExtSpeedButton* gxExtSpeedButton5;  // "Ügy lista"
+    TgxExtSpeedButton* gxExtSpeedButton6;  // "Keresés"
+    TVgDBGrid* VgDBGrid11;                 // case list
+    TVgDBGrid* VgDBGrid10;                 // case search
+    TRadioButton* RadioButton1;            // list: ascending
+    TRadioButton* RadioButton2;            // list: descending
+    TRadioButton* RadioButton3;            // list: by year and number
+    TRadioButton* RadioButton4;            // list: by name
+    TCheckBox* CheckBox1;                  // list: active only
+    TEdit* Edit19;                         // search: year from
+    TEdit* Edit20;                         // search: year to
+    TEdit* Edit21;                         // search: number from
+    TEdit* Edit22;                         // search: number to
+    TEdit* Edit23;                         // search: text
+    TCheckBox* CheckBox2;                  // search: active only
+    TCheckBox* CheckBox3;                  // search in names
+    TCheckBox* CheckBox4;                  // search in descriptions
+    TCheckBox* CheckBox5;                  // search in clients
+    TCheckBox* CheckBox6;                  // search in history notes
+    TRadioButton* RadioButton5;            // search: ascending
+    TRadioButton* RadioButton6;            // search: descending
+    TRadioButton* RadioButton7;            // search: by year and number
+    TRadioButton* RadioButton8;            // search: by name
+    TgxExtSpeedButton* gxExtSpeedButton8;  // "Lekérdezés"
+    TgxExtSpeedButton* gxExtSpeedButton9;  // "Alaphelyzet"
+    TLabel* Label31;                       // record counter
+    TPopupMenu* PopupMenu1;
+    TPopupMenu* PopupMenu2;
+    TMenuItem* Modositasesemenyek1;
+    TMenuItem* Modositasesemenyek2;
+
+    // ---- Handlers ----------------------------------------------------------------------
+    void FormCreate(TObject* Sender);
+    void FormShow(TObject* Sender);
+    void Sqlite3DB1AfterConnect(TObject* Sender) {}
+
+    // Menu and start-page commands.
+    void Kezdolap1Click(TObject* Sender);
+    void Kilepes1Click(TObject* Sender);
+    void Termeszetesszemelyek1Click(TObject* Sender);
+    void Szervezetek1Click(TObject* Sender);
+    void Ugylista1Click(TObject* Sender);
+    void Ugykereses1Click(TObject* Sender);
+    void Dokumentumkezeles2Click(TObject* Sender);
+    void Letetlista1Click(TObject* Sender);
+    void Letetkereses1Click(TObject* Sender);
+    void Letetbeallitasok1Click(TObject* Sender);
+    void Partnerlista1Click(TObject* Sender);
+    void Partnerkereses1Click(TObject* Sender);
+    void Beerkezettlevelek1Click(TObject* Sender);
+    void Elkuldottlevelek1Click(TObject* Sender);
+    void Iktatasbeallitasok1Click(TObject* Sender);
+    void JUB1Click(TObject* Sender);
+
+    // Cases area.
+    void gxExtSpeedButton6Click(TObject* Sender);
+    void CaseListOptionClick(TObject* Sender);
+    void ugylistacontainerEnter(TObject* Sender);
+    void gxExtSpeedButton8Click(TObject* Sender);
+    void gxExtSpeedButton9Click(TObject* Sender);
+    void DataSource4DataChange(TObject* Sender, TField* Field);
+    void VgDBGrid11DblClick(TObject* Sender);
+    void VgDBGrid10DblClick(TObject* Sender);
+    void DigitKeyPress(TObject* Sender, String& Key);
+    void DigitEditChange(TObject* Sender);
+
+    // Rebuilds the case list's statement from its options and reopens Query4.
+    void BuildCaseList();
+    // Brings Area to the front, then Page (one of its pages) when given.
+    static void BringAreaToFront(TControl* Area, TControl* Page = nullptr);
+    // The case sheet seam: shows the case with key CaseId (at least 1).
+    void ShowCaseSheet(Integer CaseId);
+    // The current row's case key; 0 when the dataset is closed or empty.
+    static Integer CurrentCaseId(TSqlite3Query* Query);
+
+private:
+    void CreateDatabase();
+    void CreateAreas();
+    void CreateStartPage();
+    void CreateMenus();
+    void CreateCasesArea();
+    void CreateCaseListPage();
+    void CreateCaseSearchPage();
+    void CreateCaseGrids();
+    // Closes and opens again with the current statement.
+    static void Reopen(TSqlite3Query* Query);
+
+    app::OfficeSettings FSettings;
+    String FUserName;
+    String FProductName;
+    std::vector<Integer> FCaseIds;
+};
+
+extern TForm1* Form1;

@@ -1,0 +1,118 @@
+// The cases area's lists: the data sources, the two grids with their context menus,
+// and opening a case from them.
+#include "app/TForm1.h"
+
+#include "grid/TVgDBGrid.h"
+#include "platform/data/TDataSource.h"
+#include "platform/data/TField.h"
+#include "platform/ui/TMenuItem.h"
+#include "platform/ui/TPanel.h"
+#include "platform/ui/TPopupMenu.h"
+#include "sqlite/TSqlite3Query.h"
+
+namespace {
+
+constexpr TColor EvenRowColor = 15990526;  // pale cream
+
+struct ColumnSpec {
+    const char* Field;
+    const char* Title;
+    Integer Width;
+};
+
+TVgDBGrid* MakeCaseGrid(TForm1* Form, TPanel* Page, const String& Name, TDataSource* Source,
+                        TPopupMenu* Menu, std::initializer_list<ColumnSpec> Columns)
+{
+    auto* grid = new TVgDBGrid(Form);
+    grid->SetName(Name);
+    grid->SetParent(Page);
+    grid->SetAlign(alClient);
+    grid->SetOptions({dgTitles, dgIndicator, dgColumnResize, dgColLines, dgRowLines, dgTabs,
+                      dgRowSelect, dgConfirmDelete, dgCancelOnExit});
+    grid->SetExOptions({eoCellHint, eoENTERlikeTAB, eoKeepSelection, eoBLOBEditor,
+                        eoTitleWordWrap, eoFilterAutoApply});
+    grid->SetReadOnly(true);
+    grid->GridStyle()->SetStyle(gsCustom);
+    grid->GridStyle()->SetOddColor(clWindow);
+    grid->GridStyle()->SetEvenColor(EvenRowColor);
+    grid->TitleHeight()->SetKind(hkPixelCount);
+    grid->TitleHeight()->SetPixelCount(24);
+    grid->SetDefaultRowHeight(17);
+    grid->SetScrollBars(ssHorizontal);
+    grid->SetShowHint(true);
+    grid->SetPopupMenu(Menu);
+    for (const ColumnSpec& spec : Columns) {
+        TVgDBColumn* column = grid->GetColumns()->Add();
+        column->SetFieldName(spec.Field);
+        column->Title()->SetCaption(spec.Title);
+        column->SetWidth(spec.Width);
+    }
+    grid->SetDataSource(Source);
+    return grid;
+}
+
+TPopupMenu* MakeCaseMenu(TForm1* Form, const String& Name, TMenuItem*& OpenItem)
+{
+    auto* menu = new TPopupMenu(Form);
+    menu->SetName(Name);
+    OpenItem = new TMenuItem(Form);
+    OpenItem->SetName(Name == "PopupMenu1" ? "Modositasesemenyek1" : "Modositasesemenyek2");
+    OpenItem->SetCaption("Módosítás/Események");
+    menu->Items()->Add(OpenItem);
+    return menu;
+}
+
+}  // namespace
+
+void TForm1::CreateCaseGrids()
+{
+    DataSource3 = new TDataSource(this);
+    DataSource3->SetName("DataSource3");
+    DataSource3->SetDataSet(Query4);
+    DataSource4 = new TDataSource(this);
+    DataSource4->SetName("DataSource4");
+    DataSource4->SetDataSet(Query5);
+    DataSource4->OnDataChange = [this](TObject* Sender, TField* Field) {
+        DataSource4DataChange(Sender, Field);
+    };
+
+    PopupMenu1 = MakeCaseMenu(this, "PopupMenu1", Modositasesemenyek1);
+    PopupMenu2 = MakeCaseMenu(this, "PopupMenu2", Modositasesemenyek2);
+    Modositasesemenyek1->OnClick = [this](TObject* Sender) { VgDBGrid11DblClick(Sender); };
+    Modositasesemenyek2->OnClick = [this](TObject* Sender) { VgDBGrid10DblClick(Sender); };
+
+    VgDBGrid11 = MakeCaseGrid(this, ugylistacontainer, "VgDBGrid11", DataSource3, PopupMenu1,
+                              {{"ugyszam", "Ügyszám", 70}, {"nev", "Ügy neve", 477},
+                               {"statusz", "Státusz", 65}});
+    VgDBGrid10 = MakeCaseGrid(this, ugykerescontainer, "VgDBGrid10", DataSource4, PopupMenu2,
+                              {{"ugyszam", "Ügyszám", 70}, {"nev", "Ügy neve", 474},
+                               {"statusz", "Státusz", 65}});
+    VgDBGrid11->OnDblClick = [this](TObject* Sender) { VgDBGrid11DblClick(Sender); };
+    VgDBGrid10->OnDblClick = [this](TObject* Sender) { VgDBGrid10DblClick(Sender); };
+}
+
+Integer TForm1::CurrentCaseId(TSqlite3Query* Query)
+{
+    if (!Query->Active() || Query->IsEmpty())
+        return 0;
+    return static_cast<Integer>(Query->FieldByName("sorszam")->AsInteger());
+}
+
+void TForm1::VgDBGrid11DblClick(TObject*)
+{
+    const Integer id = CurrentCaseId(Query4);
+    if (id >= 1)
+        ShowCaseSheet(id);
+}
+
+void TForm1::VgDBGrid10DblClick(TObject*)
+{
+    const Integer id = CurrentCaseId(Query5);
+    if (id >= 1)
+        ShowCaseSheet(id);
+}
+
+void TForm1::ShowCaseSheet(Integer CaseId)
+{
+    // The case sheet form takes the id and shows modally once it is built.
+}
