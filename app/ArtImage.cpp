@@ -72,7 +72,8 @@ void Building(TCanvas* c, const TRect& r)
     c->Rectangle(X(60), Y(820), X(940), Y(880));
     c->Rectangle(X(20), Y(880), X(980), Y(950));
     Shape(c, Gold, Gold);
-    c->Ellipse(X(470), Y(160), X(530), Y(240));
+    const Integer coin = std::min(w, h) / 14;
+    c->Ellipse(X(500) - coin / 2, Y(190) - coin / 2, X(500) + coin / 2, Y(190) + coin / 2);
 }
 
 void Scales(TCanvas* c, const TRect& r)
@@ -95,7 +96,8 @@ void Scales(TCanvas* c, const TRect& r)
                     {X(side - 80), Y(640)}});
     }
     Shape(c, Gold, Gold);
-    c->Ellipse(X(470), Y(90), X(530), Y(150));
+    const Integer knob = std::min(w, h) / 12;
+    c->Ellipse(X(500) - knob / 2, Y(110) - knob / 2, X(500) + knob / 2, Y(110) + knob / 2);
 }
 
 // The icon of an area tile, drawn in a square.
@@ -170,7 +172,7 @@ void Tile(TCanvas* c, const TRect& r, Art kind)
 {
     Shape(c, SoftBlue, Paper);
     c->Rectangle(r);
-    const Integer icon = std::min<Integer>(r.Height() - 12, 40);
+    const Integer icon = std::min<Integer>(r.Height() - 14, 34);
     const TRect box = Rect(r.Left + 10, r.Top + (r.Height() - icon) / 2, r.Left + 10 + icon,
                            r.Top + (r.Height() + icon) / 2);
     Icon(c, box, kind);

@@ -14,7 +14,7 @@ using app::ArtImage;
 
 namespace {
 
-constexpr Integer ColumnWidth = 170;
+constexpr Integer ColumnWidth = 180;
 constexpr Integer TileHeight = 50;
 
 ArtImage* MakeArt(TForm1* Form, TWinControl* Parent, const String& Name, Art Kind,
@@ -81,6 +81,5 @@ void TForm1::CreateStartPage()
                       Rect(10, top + 4, ColumnWidth - 10, top + 34), "JÜB");
     Image18->OnClick = [this](TObject* Sender) { JUB1Click(Sender); };
     Image16 = MakeArt(this, Panel41, "Image16", Art::Scales,
-                      Rect(35, top + 50, ColumnWidth - 35, top + 150));
-    Image16->SetAnchors({akLeft, akBottom});
+                      Rect(40, top + 56, ColumnWidth - 40, top + 156));
 }
