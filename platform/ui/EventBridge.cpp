@@ -6,6 +6,7 @@
 #include "platform/ui/SafeCall.h"
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TControl.h"
+#include "platform/ui/TCustomForm.h"
 #include "platform/ui/TPopupMenu.h"
 #include "platform/ui/TWinControl.h"
 
@@ -104,7 +105,10 @@ bool EventBridge::eventFilter(QObject* Watched, QEvent* Event) {
         const auto reason = static_cast<QFocusEvent*>(Event)->reason();
         // Switching windows or opening a menu is no change of the active control.
         if (!w || reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) return false;
-        if (Event->type() == QEvent::FocusIn) SafeCall(c, [&] { w->DoEnter(); });
+        if (Event->type() == QEvent::FocusIn) {
+            if (TCustomForm* form = GetParentForm(w); form && form != w) form->SetFocusedControl(w);
+            SafeCall(c, [&] { w->DoEnter(); });
+        }
         else SafeCall(c, [&] { w->DoExit(); });
         return false;
     }

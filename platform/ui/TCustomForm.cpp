@@ -192,10 +192,21 @@ void TCustomForm::RebuildMenuBar() {
 }
 
 void TCustomForm::SetActiveControl(TWinControl* v) {
-    if (v && Visible() && !v->CanFocus())
+    if (v && (v == this || GetParentForm(v) != this || !v->CanFocus()))
         throw EInvalidOperation("Cannot focus a disabled or invisible window");
     FActiveControl = v;
-    if (v && Visible()) v->SetFocus();
+    // Moving the focus runs the controls' exit and enter; once is enough.
+    if (v && Widget()->isVisible() && !v->Widget()->hasFocus()) v->Widget()->setFocus(Qt::OtherFocusReason);
+}
+
+void TCustomForm::FocusControl(TWinControl* Control) {
+    SetActiveControl(Control);
+    SetFocus();
+}
+
+void TCustomForm::SetFocus() {
+    if (!Visible() || !Enabled()) throw EInvalidOperation("Cannot focus a disabled or invisible window");
+    if (Widget()->isVisible()) Widget()->activateWindow();
 }
 
 bool TCustomForm::Active() const { return Screen->ActiveForm() == this; }
@@ -226,9 +237,14 @@ void TCustomForm::SetVisible(bool v) {
     if (v == Visible()) return;
     if (v) {
         PlaceOnScreen();
-        // The original fires OnShow before the window appears.
-        if (OnShow) OnShow(this);
+        // The original fires OnShow with Visible set, before the window appears.
         FVisible = true;
+        try {
+            if (OnShow) OnShow(this);
+        } catch (...) {
+            FVisible = false;
+            throw;
+        }
         UpdateWidgetGeometry();
         Widget()->show();
         RaiseWindow();

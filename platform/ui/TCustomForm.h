@@ -45,6 +45,12 @@ public:
     // when the form is shown and the control cannot take the focus.
     void SetActiveControl(TWinControl* v);
     bool Active() const;
+    // SetActiveControl, then the focus to the form. Raises the focus error
+    // when the form is hidden or disabled.
+    void FocusControl(TWinControl* Control);
+    void SetFocus() override;
+    // Platform-internal: the user moved the focus to Control.
+    void SetFocusedControl(TWinControl* Control) { FActiveControl = Control; }
 
     TRect ClientRect() const override;
     void SetClientWidth(Integer v) override;

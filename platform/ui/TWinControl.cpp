@@ -3,6 +3,7 @@
 #include "platform/core/Exceptions.h"
 #include "platform/core/Format.h"
 #include "platform/ui/QtSupport.h"
+#include "platform/ui/TCustomForm.h"
 
 #include <QWidget>
 
@@ -111,14 +112,19 @@ void TWinControl::SelectNext(TWinControl* CurControl, bool GoForward, bool Check
 }
 
 bool TWinControl::CanFocus() const {
-    for (const TControl* c = this; c; c = c->Parent())
+    // As the original: every control up to the form visible and enabled; the
+    // form itself may still be hidden (its OnShow may pick the focus).
+    const TCustomForm* form = GetParentForm(this);
+    if (!form) return false;
+    for (const TControl* c = this; c && c != form; c = c->Parent())
         if (!c->Visible() || !c->Enabled()) return false;
     return true;
 }
 
 void TWinControl::SetFocus() {
-    if (!CanFocus()) throw EInvalidOperation("Cannot focus a disabled or invisible window");
-    Widget()->setFocus(Qt::OtherFocusReason);
+    TCustomForm* form = GetParentForm(this);
+    if (!form) throw EInvalidOperation("Control '" + Name() + "' has no parent window");
+    form->FocusControl(this);
 }
 
 bool TWinControl::Focused() const { return Widget()->hasFocus(); }

@@ -32,10 +32,11 @@ public:
                                  bool CheckParent) const;
     void SelectNext(TWinControl* CurControl, bool GoForward, bool CheckTabStop);
 
-    // Visible and enabled along the parent chain.
+    // On a form, and visible and enabled up to it (the form itself may be hidden).
     virtual bool CanFocus() const;
-    // Raises EInvalidOperation "Cannot focus a disabled or invisible window"
-    // when the control cannot take the focus.
+    // Makes the control its form's active control. Raises EInvalidOperation
+    // "Cannot focus a disabled or invisible window" when it or its form cannot
+    // take the focus, and "Control '<name>' has no parent window" off a form.
     virtual void SetFocus();
     bool Focused() const;
     // Whether the control handles Tab, Enter or Escape itself (a memo wants

@@ -58,7 +58,6 @@ TEST_F(Focus, NextControlSkipsDisabledHiddenAndNonTabStops) {
     hidden->SetVisible(false);
     Field(Form.get(), 100, false);
     TWinControl* e = Field(Form.get(), 130);
-    Form->Show();  // a hidden form has nothing to focus
     EXPECT_EQ(Form->FindNextControl(a, true, true, false), e);
     EXPECT_EQ(Form->FindNextControl(e, true, true, false), a);  // wraps round
     EXPECT_EQ(Form->FindNextControl(a, false, true, false), e);
@@ -71,15 +70,37 @@ TEST_F(Focus, TabOrderDescendsIntoContainers) {
     panel->SetHeight(100);
     TWinControl* inner = Field(panel, 5);
     TWinControl* last = Field(Form.get(), 200);
-    Form->Show();
     EXPECT_EQ(Form->FindNextControl(first, true, true, false), inner);
     EXPECT_EQ(Form->FindNextControl(inner, true, true, false), last);
 }
 
-TEST_F(Focus, NothingIsFocusableOnAHiddenForm) {
+TEST_F(Focus, AHiddenFormCannotTakeTheFocusButMayChooseIt) {
     TWinControl* a = Field(Form.get(), 10);
-    EXPECT_FALSE(a->CanFocus());
-    EXPECT_EQ(Form->FindNextControl(nullptr, true, true, false), nullptr);
+    TWinControl* b = Field(Form.get(), 40);
+    EXPECT_TRUE(a->CanFocus());
+    try {
+        a->SetFocus();
+        FAIL();
+    } catch (const EInvalidOperation& e) {
+        EXPECT_EQ(e.Message(), "Cannot focus a disabled or invisible window");
+    }
+    // In OnShow the form counts as visible: the focus chosen there holds.
+    Form->OnShow = [&](TObject*) { b->SetFocus(); };
+    Form->Show();
+    EXPECT_EQ(Form->ActiveControl(), b);
+    EXPECT_TRUE(uitest::WaitFor([&] { return b->Focused(); }));
+}
+
+TEST_F(Focus, AControlOffAFormCannotTakeTheFocus) {
+    TWinControl loose(nullptr);
+    loose.SetName("Edit19");
+    EXPECT_FALSE(loose.CanFocus());
+    try {
+        loose.SetFocus();
+        FAIL();
+    } catch (const EInvalidOperation& e) {
+        EXPECT_EQ(e.Message(), "Control 'Edit19' has no parent window");
+    }
 }
 
 TEST_F(Focus, SetFocusOnAHiddenControlRaises) {

@@ -190,13 +190,30 @@ TEST(Placement, ScreenCentreIsWorkedOutFromTheScreenSize) {
     form.Hide();
 }
 
-TEST(Placement, OnShowRunsBeforeTheFormIsVisible) {
+TEST(Placement, OnShowRunsWithVisibleSetBeforeTheWindowAppears) {
     TForm form(nullptr);
-    bool visibleInShow = true;
-    form.OnShow = [&](TObject*) { visibleInShow = form.Visible(); };
+    bool visibleInShow = false, showingInShow = true;
+    form.OnShow = [&](TObject*) {
+        visibleInShow = form.Visible();
+        showingInShow = form.Showing();
+    };
     form.Show();
-    EXPECT_FALSE(visibleInShow);
+    EXPECT_TRUE(visibleInShow);
+    EXPECT_FALSE(showingInShow);
+    EXPECT_TRUE(form.Showing());
     form.Hide();
+}
+
+TEST(Placement, AnExceptionInOnShowLeavesTheFormHidden) {
+    TForm form(nullptr);
+    form.OnShow = [](TObject*) { throw Exception("show failed"); };
+    try {
+        form.Show();
+        FAIL();
+    } catch (const Exception& e) {
+        EXPECT_EQ(e.Message(), "show failed");
+    }
+    EXPECT_FALSE(form.Visible());
 }
 
 struct TProbeForm : TForm {
