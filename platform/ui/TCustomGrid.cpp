@@ -394,15 +394,28 @@ void TCustomGrid::Paint()
     Integer lw = VertLineWidth(), hw = HorzLineWidth();
     Integer gridRight = 0, gridBottom = 0;
     std::vector<Integer> cols;
-    for (Integer c = 0; c < ColCount(); ++c)
-        if (ColumnLeft(c) >= 0 && ColWidths(c) >= 0 && ColumnLeft(c) < client.Right)
+    for (Integer c = 0; c < ColCount(); ++c) {
+        Integer left = ColumnLeft(c);
+        if (left >= 0 && ColWidths(c) >= 0 && left < client.Right) {
             cols.push_back(c);
+            gridRight = std::max(gridRight, left + ColWidths(c) + lw);
+        }
+    }
+    std::vector<Integer> rows;
     for (Integer r = 0; r < RowCount(); ++r) {
         Integer top = RowTop(r);
         if (top < 0)
             continue;
         if (top >= client.Bottom)
             break;
+        rows.push_back(r);
+        gridBottom = std::max(gridBottom, top + RowHeights(r) + hw);
+    }
+    gridRight = std::min(gridRight, client.Right);
+    gridBottom = std::min(gridBottom, client.Bottom);
+    // Lines first: a cell may paint across them (a band over two columns).
+    DrawLines(C, Rect(0, 0, gridRight, gridBottom));
+    for (Integer r : rows) {
         for (Integer c : cols) {
             TRect rect = CellRect(c, r);
             if (IsRectEmpty(rect))
@@ -422,18 +435,15 @@ void TCustomGrid::Paint()
             C->Brush()->SetStyle(bsSolid);
             C->Brush()->SetColor(fixed ? FFixedColor : Color());
             DrawCell(c, r, rect, state);
-            gridRight = std::max(gridRight, rect.Right + lw);
         }
-        gridBottom = std::max(gridBottom, top + RowHeights(r) + hw);
     }
-    DrawLines(C, Rect(0, 0, gridRight, gridBottom));
     // What lies beyond the last column and row keeps the grid's colour.
     C->Brush()->SetStyle(bsSolid);
     C->Brush()->SetColor(Color());
     if (gridRight < client.Right)
         C->FillRect(Rect(gridRight, 0, client.Right, client.Bottom));
     if (gridBottom < client.Bottom)
-        C->FillRect(Rect(0, gridBottom, std::min(gridRight, client.Right), client.Bottom));
+        C->FillRect(Rect(0, gridBottom, gridRight, client.Bottom));
 }
 
 void TCustomGrid::DrawLines(TCanvas* C, const TRect& Area)
