@@ -1,6 +1,8 @@
 #include "controls/TUtlTimerPool.h"
 
 #include "DialogCapture.h"
+#include "platform/os/TickCount.h"
+#include "platform/ui/TApplication.h"
 
 #include "platform/core/Exceptions.h"
 
@@ -190,4 +192,25 @@ TEST(TimerItemTest, NeedsPoolAndList)
     } catch (const EInvalidOperation& e) {
         EXPECT_EQ(e.Message(), "TUtlTimerItem: Invalid Owner or List");
     }
+}
+
+TEST(TimerPoolLoopTest, WindowTimerDrivesTheItemsFromTheEventLoop)
+{
+    TUtlTimerPool pool(nullptr, 10);
+    int calls = 0;
+    pool.AddTimer(1, 20, [&](TObject*) { ++calls; });
+    const Int64 start = GetTickCount64();
+    while (calls < 2 && GetTickCount64() - start < 3000) {
+        Application->ProcessMessages();
+        Sleep(2);
+    }
+    EXPECT_GE(calls, 2);
+    pool.RemoveTimer(1);
+    EXPECT_FALSE(pool.Active());
+    const int seen = calls;
+    for (int i = 0; i < 10; ++i) {
+        Application->ProcessMessages();
+        Sleep(5);
+    }
+    EXPECT_EQ(calls, seen);
 }
