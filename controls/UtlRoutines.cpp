@@ -62,6 +62,20 @@ void UtlCalcRotRect(TRect& R, double Angle)
     R = TRect(0, 0, Integer(std::lround(w * c + h * s)), Integer(std::lround(w * s + h * c)));
 }
 
+Integer UtlRotatedXPos(const TRect& R, Integer TextWidth, Integer TextHeight, double Angle)
+{
+    const double a = Angle * std::numbers::pi / 180.0;
+    const double centre = (R.Left + R.Right) / 2.0;
+    return Integer(std::lround(centre - (TextWidth * std::cos(a) + TextHeight * std::sin(a)) / 2.0));
+}
+
+Integer UtlRotatedYPos(const TRect& R, Integer TextWidth, Integer TextHeight, double Angle)
+{
+    const double a = Angle * std::numbers::pi / 180.0;
+    const double centre = (R.Top + R.Bottom) / 2.0;
+    return Integer(std::lround(centre - (TextHeight * std::cos(a) - TextWidth * std::sin(a)) / 2.0));
+}
+
 void UtlMidpoint(const std::vector<TPoint>& Points, Integer Count, TPoint& P)
 {
     const Integer n = std::min<Integer>(Count, Integer(Points.size()));

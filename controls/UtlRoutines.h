@@ -21,6 +21,10 @@ bool UtlRectinRect(const TRect& A, const TRect& B);
 // R becomes the bounding box of R rotated by Angle degrees about its centre,
 // moved to the origin.
 void UtlCalcRotRect(TRect& R, double Angle);
+// Start point of a text line TextWidth × TextHeight turned Angle degrees
+// counter-clockwise about that point, so that the turned text is centred in R.
+Integer UtlRotatedXPos(const TRect& R, Integer TextWidth, Integer TextHeight, double Angle);
+Integer UtlRotatedYPos(const TRect& R, Integer TextWidth, Integer TextHeight, double Angle);
 // Average of the first Count points (integer division); (0, 0) for no points.
 void UtlMidpoint(const std::vector<TPoint>& Points, Integer Count, TPoint& P);
 void UtlOffsetPoints(std::vector<TPoint>& Points, Integer DX, Integer DY);

@@ -133,3 +133,14 @@ TEST(UtlDelayTest, WaitsAtLeastTheTime)
     UtlDelay(30);
     EXPECT_GE(GetTickCount64() - start, 30);
 }
+
+TEST(UtlRectTest, RotatedTextStartsSoThatItIsCentred)
+{
+    const TRect box(0, 0, 100, 40);
+    EXPECT_EQ(UtlRotatedXPos(box, 60, 10, 0), 20);
+    EXPECT_EQ(UtlRotatedYPos(box, 60, 10, 0), 15);
+    // Turned up by 90 degrees the line starts low and runs upward.
+    EXPECT_EQ(UtlRotatedXPos(box, 30, 10, 90), 45);
+    EXPECT_EQ(UtlRotatedYPos(box, 30, 10, 90), 35);
+    EXPECT_EQ(UtlRotatedXPos(box, 60, 10, 180), 80);
+}
