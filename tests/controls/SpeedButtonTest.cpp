@@ -243,3 +243,53 @@ TEST_F(SpeedButtonTest, DefaultStyleIgnoresColoursAndFrame)
     EXPECT_EQ(Pixel(3, 3), ColorToRGB(clBtnFace));
     EXPECT_NE(Pixel(0, H / 2), clNavy);
 }
+
+TEST(PlainSpeedButtonTest, FillsWithColourAndHoverColour)
+{
+    TgxSpeedButton b(nullptr);
+    b.SetBounds(0, 0, 40, 20);
+    b.SetColor(clRed);
+    b.SetActiveColor(clYellow);
+    b.SetFrameColor(clBlue);
+    TBitmap bmp(40, 20, pf24bit);
+    b.PaintTo(bmp.Canvas());
+    EXPECT_EQ(bmp.Canvas()->Pixels(3, 3), clRed);
+    EXPECT_EQ(bmp.Canvas()->Pixels(1, 10), ColorToRGB(clBtnHighlight));
+    EXPECT_EQ(bmp.Canvas()->Pixels(0, 10), clBlue);
+    b.MouseEnter();
+    b.PaintTo(bmp.Canvas());
+    EXPECT_EQ(bmp.Canvas()->Pixels(3, 3), clYellow);
+}
+
+TEST(PlainSpeedButtonTest, FlatButtonDrawsNoBevelUntilPressed)
+{
+    TgxSpeedButton b(nullptr);
+    b.SetBounds(0, 0, 40, 20);
+    b.SetColor(clRed);
+    b.SetFlat(true);
+    TBitmap bmp(40, 20, pf24bit);
+    b.PaintTo(bmp.Canvas());
+    EXPECT_EQ(bmp.Canvas()->Pixels(1, 10), clRed);
+    b.MouseEnter();
+    b.MouseDown(mbLeft, {}, 2, 2);
+    b.PaintTo(bmp.Canvas());
+    EXPECT_EQ(bmp.Canvas()->Pixels(1, 10), ColorToRGB(clBtnShadow));  // lowered while pressed
+}
+
+TEST(PlainSpeedButtonTest, GroupKeepsOneButtonDown)
+{
+    TForm form(nullptr);
+    auto* a = new TgxSpeedButton(&form);
+    auto* b = new TgxSpeedButton(&form);
+    a->SetParent(&form);
+    b->SetParent(&form);
+    a->SetGroupIndex(1);
+    b->SetGroupIndex(1);
+    a->Click();
+    EXPECT_TRUE(a->Down());
+    b->Click();
+    EXPECT_TRUE(b->Down());
+    EXPECT_FALSE(a->Down());
+    b->SetDown(false);  // AllowAllUp off: one stays down
+    EXPECT_TRUE(b->Down());
+}
