@@ -349,6 +349,53 @@ bool TCustomDBGrid::SelectCell(Integer ACol, Integer ARow)
 
 void TCustomDBGrid::SizeChanged(Integer, Integer) {}
 
+TCustomGrid::TScrollState TCustomDBGrid::VertScrollState() const
+{
+    TScrollState s;
+    if ((ScrollBars() != ssVertical && ScrollBars() != ssBoth) || !FDataLink->Active())
+        return s;
+    TDataSet* ds = DataSet();
+    s.Shown = true;
+    Integer count = ds->RecordCount(), recNo = ds->RecNo();
+    if (count > 0 && recNo > 0) {
+        s.Max = count - 1;
+        s.Pos = recNo - 1;
+        s.Page = std::max(1, FDataLink->RecordCount());
+    } else {
+        // Without numbers the bar only tells start, middle or end.
+        s.Max = 4;
+        s.Pos = ds->Bof() ? 0 : ds->Eof() ? 4 : 2;
+    }
+    return s;
+}
+
+void TCustomDBGrid::ScrollBarMoved(bool Vertical, Integer Pos)
+{
+    if (!Vertical || !FDataLink->Active()) {
+        TCustomGrid::ScrollBarMoved(Vertical, Pos);
+        return;
+    }
+    TDataSet* ds = DataSet();
+    Integer recNo = ds->RecNo();
+    if (ds->RecordCount() > 0 && recNo > 0)
+        MoveBy(Pos - (recNo - 1));
+    else if (Pos == 0) {
+        UpdateText();
+        ds->First();
+    } else if (Pos == 4) {
+        UpdateText();
+        ds->Last();
+    }
+}
+
+void TCustomDBGrid::ClientSizeChanged()
+{
+    if (FLayoutLock > 0)
+        return;
+    UpdateRowCount();
+    UpdateActive();
+}
+
 void TCustomDBGrid::ColWidthsChanged()
 {
     if (FLayoutLock > 0)

@@ -121,6 +121,10 @@ protected:
     // The indicator image of a data row (-1 for none) and its drawing.
     virtual void DrawIndicator(const TRect& ARect, Integer DataRow);
     bool SelectCell(Integer ACol, Integer ARow) override;
+    // The vertical bar stands for the record number among the records.
+    TScrollState VertScrollState() const override;
+    void ScrollBarMoved(bool Vertical, Integer Pos) override;
+    void ClientSizeChanged() override;
     void SizeChanged(Integer OldColCount, Integer OldRowCount) override;
     void ColWidthsChanged() override;
     void Resize() override;

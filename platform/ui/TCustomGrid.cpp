@@ -2,16 +2,55 @@
 
 #include "platform/graphics/DrawEdge.h"
 #include "platform/graphics/TCanvas.h"
+#include "platform/graphics/SystemMetrics.h"
+#include "platform/ui/KeyRouter.h"
+#include "platform/ui/SafeCall.h"
 #include "platform/ui/TInplaceEdit.h"
 #include "platform/ui/VirtualKeys.h"
 
+#include <QEvent>
+#include <QScrollBar>
+#include <QWheelEvent>
+#include <QWidget>
+
 #include <algorithm>
+
+namespace {
+
+// The wheel is the grid's own: one notch moves one row (or record).
+class WheelFilter : public QObject {
+public:
+    explicit WheelFilter(TCustomGrid* Grid) : FGrid(Grid) {}
+    bool eventFilter(QObject* Watched, QEvent* Event) override
+    {
+        if (Event->type() != QEvent::Wheel)
+            return QObject::eventFilter(Watched, Event);
+        auto* e = static_cast<QWheelEvent*>(Event);
+        Integer delta = e->angleDelta().y();
+        TShiftState shift = ui::KeyRouter::ShiftState(e->modifiers(), e->buttons());
+        TPoint pos(Integer(e->position().x()), Integer(e->position().y()));
+        ui::SafeCall(FGrid, [&] {
+            // Each full notch of 120 is one step; touchpads send parts of one.
+            for (Integer n = std::max<Integer>(1, std::abs(delta) / 120); n > 0 && delta != 0; --n)
+                FGrid->DoMouseWheel(shift, delta, pos);
+        });
+        return true;
+    }
+
+private:
+    TCustomGrid* FGrid;
+};
+
+} // namespace
 
 TCustomGrid::TCustomGrid(TComponent* AOwner) : TCustomControl(AOwner)
 {
     FColWidths.assign(5, FDefaultColWidth);
     FRowHeights.assign(5, FDefaultRowHeight);
     SetTabStop(true);
+    FWheelFilter = new WheelFilter(this);
+    FWheelFilter->setParent(Widget());
+    Widget()->installEventFilter(FWheelFilter);
     SetColor(clWindow);
     SetParentColor(false);
     SetBounds(0, 0, 320, 120);
@@ -156,7 +195,118 @@ Integer TCustomGrid::HorzLineWidth() const
 
 TRect TCustomGrid::ClientRect() const
 {
-    return TCustomControl::ClientRect();
+    TRect r = TCustomControl::ClientRect();
+    if (FVertShown)
+        r.Right = std::max(r.Left, r.Right - GetSystemMetrics(SM_CXVSCROLL));
+    if (FHorzShown)
+        r.Bottom = std::max(r.Top, r.Bottom - GetSystemMetrics(SM_CYHSCROLL));
+    return r;
+}
+
+void TCustomGrid::SetScrollBars(TScrollStyle Value)
+{
+    if (Value == FScrollBars)
+        return;
+    FScrollBars = Value;
+    UpdateScrollBars();
+    Invalidate();
+}
+
+TCustomGrid::TScrollState TCustomGrid::HorzScrollState() const
+{
+    TScrollState s;
+    if (FScrollBars != ssHorizontal && FScrollBars != ssBoth)
+        return s;
+    TRect full = TCustomControl::ClientRect();
+    Integer lw = VertLineWidth();
+    Integer x = 0;
+    for (Integer c = 0; c < ColCount(); ++c)
+        if (ColWidths(c) >= 0)
+            x += ColWidths(c) + lw;
+    s.Shown = FLeftCol > FFixedCols || x > full.Right;
+    s.Min = FFixedCols;
+    s.Max = std::max(FFixedCols, ColCount() - 1);
+    s.Pos = FLeftCol;
+    s.Page = std::max(1, VisibleColCount());
+    return s;
+}
+
+TCustomGrid::TScrollState TCustomGrid::VertScrollState() const
+{
+    TScrollState s;
+    if (FScrollBars != ssVertical && FScrollBars != ssBoth)
+        return s;
+    s.Shown = FTopRow > FFixedRows || VisibleRowCount() < RowCount() - FFixedRows;
+    s.Min = FFixedRows;
+    s.Max = std::max(FFixedRows, RowCount() - 1);
+    s.Pos = FTopRow;
+    s.Page = std::max(1, VisibleRowCount());
+    return s;
+}
+
+void TCustomGrid::ScrollBarMoved(bool Vertical, Integer Pos)
+{
+    if (Vertical)
+        SetTopRow(Pos);
+    else
+        SetLeftCol(Pos);
+}
+
+void TCustomGrid::ApplyScrollBar(QScrollBar*& Bar, bool Vertical, const TScrollState& State)
+{
+    if (!State.Shown) {
+        if (Bar)
+            Bar->hide();
+        return;
+    }
+    if (!Bar) {
+        Bar = new QScrollBar(Vertical ? Qt::Vertical : Qt::Horizontal, Widget());
+        QScrollBar* bar = Bar;
+        QObject::connect(bar, &QScrollBar::actionTriggered, [this, bar, Vertical](int) {
+            if (FUpdatingBars)
+                return;
+            Integer pos = bar->sliderPosition();
+            ui::SafeCall(this, [&] { ScrollBarMoved(Vertical, pos); });
+        });
+    }
+    Bar->setRange(State.Min, State.Max);
+    Bar->setPageStep(State.Page);
+    Bar->setValue(State.Pos);
+    TRect full = TCustomControl::ClientRect();
+    Integer w = GetSystemMetrics(SM_CXVSCROLL), h = GetSystemMetrics(SM_CYHSCROLL);
+    if (Vertical)
+        Bar->setGeometry(full.Right - w, 0, w, full.Bottom - (FHorzShown ? h : 0));
+    else
+        Bar->setGeometry(0, full.Bottom - h, full.Right - (FVertShown ? w : 0), h);
+    Bar->show();
+}
+
+void TCustomGrid::UpdateScrollBars()
+{
+    if (FUpdatingBars)
+        return;
+    FUpdatingBars = true;
+    try {
+        // Showing one bar narrows the room of the other: settle in two rounds.
+        bool changed = false;
+        for (int round = 0; round < 2; ++round) {
+            TScrollState v = VertScrollState(), h = HorzScrollState();
+            if (v.Shown != FVertShown || h.Shown != FHorzShown) {
+                FVertShown = v.Shown;
+                FHorzShown = h.Shown;
+                changed = true;
+                ClientSizeChanged();
+            }
+        }
+        ApplyScrollBar(FVertBar, true, VertScrollState());
+        ApplyScrollBar(FHorzBar, false, HorzScrollState());
+        if (changed)
+            UpdateEditorBounds();
+    } catch (...) {
+        FUpdatingBars = false;
+        throw;
+    }
+    FUpdatingBars = false;
 }
 
 Integer TCustomGrid::ColumnLeft(Integer ACol) const
@@ -285,6 +435,7 @@ void TCustomGrid::MoveTopLeft(Integer ALeft, Integer ATop)
     FLeftCol = ALeft;
     FTopRow = ATop;
     UpdateEditorBounds();
+    UpdateScrollBars();
     Invalidate();
     TopLeftChanged();
 }
@@ -389,6 +540,7 @@ void TCustomGrid::InvalidateCol(Integer)
 
 void TCustomGrid::Paint()
 {
+    UpdateScrollBars();
     TCanvas* C = Canvas();
     TRect client = ClientRect();
     Integer lw = VertLineWidth(), hw = HorzLineWidth();
@@ -501,6 +653,7 @@ void TCustomGrid::DrawLines(TCanvas* C, const TRect& Area)
 void TCustomGrid::Resize()
 {
     TCustomControl::Resize();
+    UpdateScrollBars();
     UpdateEditorBounds();
     Invalidate();
 }

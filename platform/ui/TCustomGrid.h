@@ -12,6 +12,8 @@
 #include <memory>
 #include <vector>
 
+class QObject;
+class QScrollBar;
 class TBitmap;
 class TInplaceEdit;
 
@@ -67,7 +69,7 @@ public:
     TColor FixedColor() const { return FFixedColor; }
     void SetFixedColor(TColor Value);
     TScrollStyle ScrollBars() const { return FScrollBars; }
-    void SetScrollBars(TScrollStyle Value) { FScrollBars = Value; }
+    void SetScrollBars(TScrollStyle Value);
 
     // The current cell; setting it scrolls it into view.
     Integer Col() const { return FCol; }
@@ -138,6 +140,22 @@ protected:
     void ClampInView();
     // Moves LeftCol/TopRow without touching the current cell.
     void MoveTopLeft(Integer ALeft, Integer ATop);
+    // Where the scroll bars stand; the data grid maps the vertical one to records.
+    struct TScrollState {
+        bool Shown = false;
+        Integer Min = 0;
+        Integer Max = 0;
+        Integer Pos = 0;
+        Integer Page = 1;
+    };
+    virtual TScrollState HorzScrollState() const;
+    virtual TScrollState VertScrollState() const;
+    // The user moved a scroll bar to Pos.
+    virtual void ScrollBarMoved(bool Vertical, Integer Pos);
+    // The client area changed size because a scroll bar came or went.
+    virtual void ClientSizeChanged() {}
+    // Brings both bars up to date (shown, range, position).
+    void UpdateScrollBars();
     // Width of the lines between columns and rows (0 when they are off).
     Integer VertLineWidth() const;
     Integer HorzLineWidth() const;
@@ -154,6 +172,7 @@ private:
     Integer RowTop(Integer ARow) const;
     void DrawLines(TCanvas* C, const TRect& Area);
     void UpdateEditorBounds();
+    void ApplyScrollBar(QScrollBar*& Bar, bool Vertical, const TScrollState& State);
 
     std::vector<Integer> FColWidths;
     std::vector<Integer> FRowHeights;
@@ -175,4 +194,10 @@ private:
     Integer FSizingCol = -1;
     Integer FSizingStart = 0;
     Integer FSizingWidth = 0;
+    QScrollBar* FHorzBar = nullptr;
+    QScrollBar* FVertBar = nullptr;
+    bool FHorzShown = false;
+    bool FVertShown = false;
+    bool FUpdatingBars = false;
+    QObject* FWheelFilter = nullptr;
 };

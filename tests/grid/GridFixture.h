@@ -44,6 +44,8 @@ public:
         TAlignment Alignment;
     };
     std::vector<Box> Boxes;
+    using TVgDBGrid::ScrollBarMoved;
+    using TVgDBGrid::VertScrollState;
     void DrawCheckBox(const TRect& Rect, TCheckBoxState State, TAlignment Alignment) override
     {
         Boxes.push_back({Rect, State, Alignment});

@@ -15,7 +15,7 @@ class DrawTest : public GridFixture {
 protected:
     void SetUp() override
     {
-        Build(30);
+        Build(30, 600, 200);
         Grid->GridStyle()->SetOddColor(clWindow);
         Grid->GridStyle()->SetEvenColor(EvenRows);
     }

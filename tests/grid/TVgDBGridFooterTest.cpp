@@ -12,7 +12,7 @@ class FooterTest : public GridFixture {
 protected:
     void SetUp() override
     {
-        Build(4);
+        Build(4, 600, 200);
         Grid->SetExOptions(Grid->ExOptions() + TExOptions{eoShowFooter});
     }
     TVgDBColumn* Column(Integer i) { return Grid->GetColumns()->GetColumn(i); }

@@ -205,6 +205,22 @@ TEST_F(InputTest, WheelMovesOneRecordPerNotch)
     EXPECT_EQ(CurrentId(), 1);
 }
 
+TEST_F(InputTest, VerticalBarStandsForTheRecordNumber)
+{
+    Data->MoveBy(3);
+    auto state = Grid->VertScrollState();
+    EXPECT_TRUE(state.Shown);
+    EXPECT_EQ(state.Min, 0);
+    EXPECT_EQ(state.Max, 5);
+    EXPECT_EQ(state.Pos, 3);
+    Grid->ScrollBarMoved(true, 5);
+    EXPECT_EQ(CurrentId(), 6);
+    Grid->ScrollBarMoved(true, 0);
+    EXPECT_EQ(CurrentId(), 1);
+    Grid->SetScrollBars(ssHorizontal);
+    EXPECT_FALSE(Grid->VertScrollState().Shown);
+}
+
 TEST_F(InputTest, TitleClickFiresWithTheColumn)
 {
     std::vector<TColumn*> clicked;

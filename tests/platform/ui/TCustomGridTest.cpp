@@ -146,6 +146,7 @@ TEST_F(CustomGridTest, FixedCountMustLeaveAScrollingOne)
 
 TEST_F(CustomGridTest, PaintAsksForEveryVisibleCellWithItsState)
 {
+    Grid->SetScrollBars(ssNone);
     Grid->PaintLog();
     EXPECT_EQ(Grid->Drawn.size(), 4u * 5u);  // columns 0-3 start in view, rows 0-4
     EXPECT_TRUE((Grid->Drawn[{0, 0}]).State.Contains(gdFixed));
@@ -200,6 +201,22 @@ TEST_F(CustomGridTest, EscapeDropsTheEditWithoutStoring)
     Key(VK_ESCAPE);
     EXPECT_FALSE(Grid->EditorMode());
     EXPECT_EQ((Grid->Texts[{1, 1}]), "régi");
+}
+
+TEST_F(CustomGridTest, ScrollBarsShowOnlyWhenTheCellsDoNotFit)
+{
+    Grid->PaintLog();
+    Integer bar = Grid->Width() - Grid->ClientRect().Width();
+    EXPECT_GT(bar, 0);
+    EXPECT_EQ(Grid->Height() - Grid->ClientRect().Height(), bar);
+    Grid->SetColCount(2);
+    Grid->SetRowCount(2);
+    Grid->PaintLog();
+    EXPECT_EQ(Grid->ClientRect(), Rect(0, 0, 200, 100));
+    Grid->SetScrollBars(ssNone);
+    Grid->SetRowCount(50);
+    Grid->PaintLog();
+    EXPECT_EQ(Grid->ClientRect(), Rect(0, 0, 200, 100));
 }
 
 TEST_F(CustomGridTest, WheelMovesTheCurrentRow)
