@@ -44,6 +44,7 @@ using TGetGlyphEvent = std::function<void(TObject* Sender, TBitmap*& Bitmap)>;
 using TDrawFooterCellEvent =
     std::function<void(TObject* Sender, TCanvas* Canvas, const TRect& FooterCellRect, TField* Field,
                        String& FooterText, bool& DefaultDrawing)>;
+using TGetCellHint = std::function<void(TObject* Sender, TColumn* Column, String& HintStr, TGridHintInfo& HintInfo)>;
 using TVgSortChangedEvent = std::function<void(TObject* Sender, TColumn* Column)>;
 using TMouseWheelUpDownEvent = std::function<void(TObject* Sender, TShiftState Shift, TPoint MousePos, bool& Handled)>;
 
@@ -149,6 +150,8 @@ public:
     void MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
     void DblClick() override;
     bool DoMouseWheel(TShiftState Shift, Integer WheelDelta, TPoint MousePos) override;
+    // Cell and title hints: the whole text of a cell that does not fit.
+    bool CellHint(TPoint P, String& Text, TGridHintInfo& Info) override;
     void DisableScroll() { ++FScrollLock; }
     void EnableScroll();
     bool ScrollDisabled() const { return FScrollLock > 0; }
@@ -162,6 +165,7 @@ public:
     TNotifyEvent OnAppendRecord, OnInsertRecord, OnEditRecord, OnDeleteRecord, OnPostData,
         OnCancelData, OnRefreshData, OnPrintData, OnExportData, OnFilterData, OnSearchData, OnSetupGrid;
     TCheckTitleBtnEvent OnCheckButton;
+    TGetCellHint OnCellHint;
     TGetParsedExpression OnExpression;
     TDrawGroupingCellEvent OnDrawGroupingCell;
     TGetRecordCountEvent OnGetRecordCount;

@@ -4,12 +4,15 @@
 #include "platform/graphics/TCanvas.h"
 #include "platform/graphics/SystemMetrics.h"
 #include "platform/ui/KeyRouter.h"
+#include "platform/ui/QtSupport.h"
 #include "platform/ui/SafeCall.h"
 #include "platform/ui/TInplaceEdit.h"
 #include "platform/ui/VirtualKeys.h"
 
 #include <QEvent>
+#include <QHelpEvent>
 #include <QScrollBar>
+#include <QToolTip>
 #include <QWheelEvent>
 #include <QWidget>
 
@@ -17,12 +20,15 @@
 
 namespace {
 
-// The wheel is the grid's own: one notch moves one row (or record).
+// The wheel is the grid's own: one notch moves one row (or record); cell
+// hints replace the control's tooltip where the grid gives one.
 class WheelFilter : public QObject {
 public:
     explicit WheelFilter(TCustomGrid* Grid) : FGrid(Grid) {}
     bool eventFilter(QObject* Watched, QEvent* Event) override
     {
+        if (Event->type() == QEvent::ToolTip)
+            return ShowHint(static_cast<QHelpEvent*>(Event));
         if (Event->type() != QEvent::Wheel)
             return QObject::eventFilter(Watched, Event);
         auto* e = static_cast<QWheelEvent*>(Event);
@@ -38,6 +44,25 @@ public:
     }
 
 private:
+    bool ShowHint(QHelpEvent* e)
+    {
+        String text;
+        TGridHintInfo info;
+        bool own = false;
+        ui::SafeCall(FGrid, [&] { own = FGrid->CellHint(TPoint(e->pos().x(), e->pos().y()), text, info); });
+        if (!own)
+            return false;
+        if (text.empty())
+            QToolTip::hideText();
+        else {
+            const TRect& r = info.CursorRect;
+            QWidget* w = FGrid->Widget();
+            QToolTip::showText(w->mapToGlobal(QPoint(info.HintPos.X, info.HintPos.Y)), ui::ToQt(text), w,
+                               QRect(r.Left, r.Top, r.Width(), r.Height()));
+        }
+        return true;
+    }
+
     TCustomGrid* FGrid;
 };
 

@@ -31,6 +31,12 @@ using TGridDrawState = TSet<TGridDrawStateItem>;
 
 enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
 
+// Where a cell hint shows and the area it stays up for (client coordinates).
+struct TGridHintInfo {
+    TPoint HintPos;
+    TRect CursorRect;
+};
+
 struct TGridCoord {
     Integer X = 0;
     Integer Y = 0;
@@ -108,6 +114,10 @@ public:
     // One notch of the wheel: Down when WheelDelta is negative. Answers whether it was used.
     virtual bool DoMouseWheel(TShiftState Shift, Integer WheelDelta, TPoint MousePos);
     bool WantsKey(Word Key) const override;
+    // The hint for the point P: true with Text to show one (empty Text shows
+    // none); false leaves the control's own Hint to the layer.
+    virtual bool CellHint(TPoint P, String& Text, TGridHintInfo& Info) { return false; }
+
 
     TNotifyEvent OnTopLeftChanged;
 

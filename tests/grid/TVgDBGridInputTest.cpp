@@ -305,3 +305,60 @@ TEST_F(InputTest, CheckBoxSelectTogglesFromTheIndicator)
 }
 
 } // namespace
+
+namespace {
+
+class HintTest : public GridFixture {
+protected:
+    void SetUp() override
+    {
+        Build(3, 600, 200);
+        Grid->SetExOptions(Grid->ExOptions() + TExOptions{eoCellHint});
+    }
+    String HintAt(Integer ACol, Integer ARow)
+    {
+        TRect r = Grid->CellRect(ACol, ARow);
+        String text = "unchanged";
+        TGridHintInfo info;
+        EXPECT_TRUE(Grid->CellHint(TPoint(r.Left + 2, r.Top + 2), text, info));
+        EXPECT_EQ(info.HintPos, r.TopLeft());
+        return text;
+    }
+};
+
+TEST_F(HintTest, TextThatFitsShowsNoHint)
+{
+    EXPECT_EQ(HintAt(2, 1), "");
+}
+
+TEST_F(HintTest, CutTextShowsWhole)
+{
+    Grid->GetColumns()->GetColumn(1)->SetWidth(20);
+    EXPECT_EQ(HintAt(2, 2), "Ügy 2");
+}
+
+TEST_F(HintTest, CutTitleShowsTheCaption)
+{
+    Grid->GetColumns()->GetColumn(1)->Title()->SetCaption("Egy nagyon hosszú cím");
+    Grid->GetColumns()->GetColumn(1)->SetWidth(30);
+    EXPECT_EQ(HintAt(2, 0), "Egy nagyon hosszú cím");
+}
+
+TEST_F(HintTest, HintFieldAndTheEventDecideTheText)
+{
+    Grid->SetHintField("osszeg");
+    Grid->GetColumns()->GetColumn(1)->SetWidth(2);
+    EXPECT_EQ(HintAt(2, 3), "300");
+    Grid->OnCellHint = [](TObject*, TColumn*, String& Text, TGridHintInfo&) { Text += " Ft"; };
+    EXPECT_EQ(HintAt(2, 3), "300 Ft");
+}
+
+TEST_F(HintTest, WithoutTheOptionTheControlsHintStays)
+{
+    Grid->SetExOptions(Grid->ExOptions() - TExOptions{eoCellHint});
+    String text;
+    TGridHintInfo info;
+    EXPECT_FALSE(Grid->CellHint(TPoint(20, 20), text, info));
+}
+
+} // namespace
