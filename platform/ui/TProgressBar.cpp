@@ -37,6 +37,12 @@ void TProgressBar::SetPosition(Integer v) {
     UpdateBar();
 }
 
+void TProgressBar::StepIt() {
+    Integer next = FPosition + FStep;
+    if (next > FMax) next = FMin + (next - FMax) % std::max(FMax - FMin, 1);
+    SetPosition(next);
+}
+
 void TProgressBar::SetOrientation(TProgressBarOrientation v) {
     FOrientation = v;
     Bar(this)->setOrientation(v == pbVertical ? Qt::Vertical : Qt::Horizontal);

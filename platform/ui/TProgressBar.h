@@ -19,8 +19,9 @@ public:
     void SetPosition(Integer v);
     Integer Step() const { return FStep; }
     void SetStep(Integer v) { FStep = v; }
-    // Position += Step (or Delta), clamped.
-    void StepIt() { SetPosition(FPosition + FStep); }
+    // Position += Step; past Max it starts again from Min, as the original did.
+    void StepIt();
+    // Position += Delta, clamped.
     void StepBy(Integer Delta) { SetPosition(FPosition + Delta); }
     TProgressBarOrientation Orientation() const { return FOrientation; }
     void SetOrientation(TProgressBarOrientation v);

@@ -42,15 +42,24 @@ TEST(ProgressBar, LoweringMaxBelowMinDragsMinAndPosition) {
     EXPECT_EQ(bar.Position(), 5);
 }
 
-TEST(ProgressBar, StepsStopAtMax) {
+TEST(ProgressBar, StepItStartsOverPastMaxStepByStops) {
     TProgressBar bar(nullptr);
     bar.SetMax(25);
     bar.StepIt();
     bar.StepIt();
     EXPECT_EQ(bar.Position(), 20);
-    bar.StepIt();
+    bar.StepIt();  // 30 is 5 past the end
+    EXPECT_EQ(bar.Position(), 5);
+    bar.StepBy(30);
     EXPECT_EQ(bar.Position(), 25);
     bar.StepBy(-30);
+    EXPECT_EQ(bar.Position(), 0);
+}
+
+TEST(ProgressBar, StepItOnAnEmptyRangeStaysPut) {
+    TProgressBar bar(nullptr);
+    bar.SetMax(0);
+    bar.StepIt();
     EXPECT_EQ(bar.Position(), 0);
 }
 
