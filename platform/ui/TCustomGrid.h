@@ -183,6 +183,7 @@ private:
     void DrawLines(TCanvas* C, const TRect& Area);
     void UpdateEditorBounds();
     void ApplyScrollBar(QScrollBar*& Bar, bool Vertical, const TScrollState& State);
+    void InstallEventFilter();
 
     std::vector<Integer> FColWidths;
     std::vector<Integer> FRowHeights;
