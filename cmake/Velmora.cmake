@@ -32,6 +32,9 @@ function(velmora_test name)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/tests)
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main)
   target_compile_definitions(${name} PRIVATE VELMORA_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
+  # The test framework's header dominates each test file's compile time.
+  target_precompile_headers(${name} PRIVATE <gtest/gtest.h> <string> <vector> <memory> <functional>
+    <filesystem> <fstream> <sstream>)
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 endfunction()
