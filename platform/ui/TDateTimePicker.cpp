@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QDateTimeEdit>
+#include <QFrame>
 #include <QHBoxLayout>
 #include <QLocale>
 #include <QMouseEvent>
@@ -98,9 +99,15 @@ QString QtFormat(const String& f) {
 } // namespace
 
 TDateTimePicker::TDateTimePicker(TComponent* AOwner)
-    : TWinControl(AOwner, ui::NewWidget<QWidget>()), FDateTime(Now()) {
-    auto* layout = new QHBoxLayout(Widget());
-    layout->setContentsMargins(0, 0, 0, 0);
+    : TWinControl(AOwner, ui::NewWidget<QFrame>()), FDateTime(Now()) {
+    // One sunken field holds both the box and the date, as the original drew it.
+    auto* frame = static_cast<QFrame*>(Widget());
+    frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    frame->setLineWidth(2);
+    frame->setBackgroundRole(QPalette::Base);
+    frame->setAutoFillBackground(true);
+    auto* layout = new QHBoxLayout(frame);
+    layout->setContentsMargins(2, 0, 0, 0);
     layout->setSpacing(0);
     FCheckBox = new QCheckBox;
     // Clicks on the box are taken by the control itself, so a click anywhere
@@ -110,6 +117,7 @@ TDateTimePicker::TDateTimePicker(TComponent* AOwner)
     FCheckBox->setChecked(true);
     FCheckBox->hide();
     FEdit = new QDateTimeEdit;
+    FEdit->setFrame(false);
     FEdit->setLocale(QLocale(QLocale::Hungarian, QLocale::Hungary));
     FEdit->setMinimumDateTime(QDateTime(QDate(100, 1, 1), QTime(0, 0)));
     FEdit->setMaximumDateTime(QDateTime(QDate(9999, 12, 31), QTime(23, 59, 59, 999)));
