@@ -8,7 +8,7 @@
 
 namespace ui {
 
-enum class DialogKind { MessageBox, MessageDlg, InputBox, OpenDialog, SaveDialog };
+enum class DialogKind { MessageBox, MessageDlg, InputBox, OpenDialog, SaveDialog, FontDialog, ColorDialog };
 enum class DialogIcon { None, Stop, Question, Exclamation, Information };
 
 struct DialogRequest {
@@ -18,7 +18,8 @@ struct DialogRequest {
     DialogIcon Icon = DialogIcon::None;
     std::vector<Integer> Buttons;  // results of the buttons, left to right
     Integer DefaultButton = 0;     // result of the default button
-    String Value;           // input box default text, or the dialog's file name
+    String Value;           // input box default text, the dialog's file name, font
+                            // name or colour (as ColorToString gives it)
     String Filter;          // file dialogs: as the dialog holds it
     String DefaultExt;
     String InitialDir;
@@ -26,7 +27,7 @@ struct DialogRequest {
 
 struct DialogAnswer {
     Integer Result = 0;  // the button's result; for file dialogs non-zero = confirmed
-    String Value;        // typed text or chosen file name
+    String Value;        // typed text, chosen file name, font name or colour
 };
 
 using DialogHook = std::function<DialogAnswer(const DialogRequest&)>;

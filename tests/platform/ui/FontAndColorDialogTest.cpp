@@ -1,0 +1,50 @@
+// The font and colour dialogs.
+#include "UiTestSupport.h"
+
+#include "platform/core/Exceptions.h"
+#include "platform/graphics/TFont.h"
+#include "platform/ui/TColorDialog.h"
+#include "platform/ui/TFontDialog.h"
+
+#include <gtest/gtest.h>
+
+
+namespace {
+
+TEST(FontAndColourDialogs, ConfirmedChoiceIsTaken) {
+    TFontDialog fonts(nullptr);
+    fonts.Font()->SetName("MS Sans Serif");
+    {
+        uitest::DialogRecorder answer(1, "Arial");
+        EXPECT_TRUE(fonts.Execute());
+        EXPECT_EQ(answer.Requests[0].Kind, ui::DialogKind::FontDialog);
+        EXPECT_EQ(answer.Requests[0].Value, "MS Sans Serif");
+    }
+    EXPECT_EQ(fonts.Font()->Name(), "Arial");
+    {
+        uitest::DialogRecorder answer(0, "Courier New");
+        EXPECT_FALSE(fonts.Execute());
+    }
+    EXPECT_EQ(fonts.Font()->Name(), "Arial");
+
+    TColorDialog colours(nullptr);
+    colours.SetColor(clNavy);
+    uitest::DialogRecorder answer(1, "clRed");
+    EXPECT_TRUE(colours.Execute());
+    EXPECT_EQ(answer.Requests[0].Value, "clNavy");
+    EXPECT_EQ(colours.Color(), clRed);
+}
+
+TEST(FontAndColourDialogs, AnUnreadableColourAnswerRaises) {
+    TColorDialog colours(nullptr);
+    uitest::DialogRecorder answer(1, "bíbor");
+    try {
+        colours.Execute();
+        FAIL();
+    } catch (const EConvertError& e) {
+        EXPECT_EQ(e.Message(), "'bíbor' is not a valid integer value");
+    }
+    EXPECT_EQ(colours.Color(), clBlack);
+}
+
+} // namespace
