@@ -127,6 +127,9 @@ TDateTimePicker::TDateTimePicker(TComponent* AOwner)
     QObject::connect(FEdit, &QDateTimeEdit::dateTimeChanged, [this](const QDateTime& v) {
         if (!FSetting) ui::SafeCall(this, [&] { UserEdited(FromQDateTime(v)); });
     });
+    SetParentColor(false);
+    SetColor(clWindow);
+    ColorChanged();  // clWindow is the starting value, so SetColor alone changes nothing
     SetTabStop(true);
     UpdateFormat();
     ShowValue();
@@ -208,6 +211,13 @@ void TDateTimePicker::UpdateCheckedLook() {
         pal.setColor(QPalette::Text, grey);
     }
     FEdit->setPalette(pal);
+}
+
+void TDateTimePicker::ColorChanged() {
+    QPalette pal = Widget()->palette();
+    pal.setColor(QPalette::Base, ui::ToQColor(Color()));
+    Widget()->setPalette(pal);
+    TWinControl::ColorChanged();
 }
 
 void TDateTimePicker::UserEdited(TDateTime v) {

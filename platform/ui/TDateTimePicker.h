@@ -45,6 +45,7 @@ public:
 
 protected:
     bool WidgetEvent(QEvent* Event) override;
+    void ColorChanged() override;
     virtual void Change();
 
 private:
