@@ -110,6 +110,9 @@ public:
     // Record actions.
     void DeleteData();
     void RefreshData();
+    // Opens the long-text editor for the current cell (text fields of 257
+    // characters or more and BLOB fields; not in frozen columns).
+    void ShowBlobEditor();
     Integer GetImageIndex(TField* Field) const;
     bool ActiveRowSelected() const;
     void FreeStartOfSelect();

@@ -1,12 +1,16 @@
 // Keys, mouse, wheel and selection of the data grid.
 #include "grid/TVgDBGrid.h"
 
+#include "grid/TVgBlobEditor.h"
 #include "grid/TVgDBColumnKinds.h"
 #include "platform/core/StrUtils.h"
 #include "platform/data/TBookmarkList.h"
 #include "platform/data/TDataSet.h"
 #include "platform/data/TField.h"
+#include "platform/graphics/TFont.h"
 #include "platform/ui/TGridDataLink.h"
+#include "platform/ui/TMemo.h"
+#include "platform/ui/TButton.h"
 #include "platform/ui/VirtualKeys.h"
 
 #include <vector>
@@ -357,7 +361,35 @@ void TVgDBGrid::MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integ
 void TVgDBGrid::DblClick()
 {
     // The application's handler replaces the built-in BLOB editor.
-    TCustomDBGrid::DblClick();
+    if (OnDblClick)
+        TCustomDBGrid::DblClick();
+    else if (FExOptions.Contains(eoBLOBEditor))
+        ShowBlobEditor();
+}
+
+void TVgDBGrid::ShowBlobEditor()
+{
+    Integer index = SelectedIndex();
+    if (index < 0 || index >= Columns()->Count() || index < FFixedCols)
+        return;
+    TColumn* column = Columns()->Items(index);
+    TField* field = column->Field();
+    if (!field || (!field->IsBlob() && field->Size() < 257))
+        return;
+    // Writing needs a grid, column and field that may change; the OK button
+    // says so, and the write below checks it again.
+    auto writable = [&] { return !ReadOnly() && !column->ReadOnly() && field->CanModify() && DataSet()->CanModify(); };
+    TVgBlobEditor* editor = TVgBlobEditor::Instance();
+    editor->SetCaption(field->FieldName());
+    editor->Memo()->Font()->Assign(column->Font());
+    editor->Memo()->SetText(field->AsString());
+    editor->OkButton()->SetEnabled(writable());
+    if (editor->Execute() != mrOk || !writable())
+        return;
+    TDataSet* ds = DataSet();
+    if (!IsEditMode(ds->State()))
+        ds->Edit();
+    field->SetAsString(editor->Memo()->Text());
 }
 
 bool TVgDBGrid::DoMouseWheel(TShiftState Shift, Integer WheelDelta, TPoint MousePos)

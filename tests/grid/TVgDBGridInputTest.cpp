@@ -1,6 +1,9 @@
 #include "GridFixture.h"
 
+#include "grid/TVgBlobEditor.h"
 #include "grid/TVgDBColumnKinds.h"
+#include "platform/ui/TButton.h"
+#include "platform/ui/TMemo.h"
 #include "platform/data/TBookmarkList.h"
 #include "platform/data/TField.h"
 #include "platform/ui/TInplaceEdit.h"
@@ -359,6 +362,99 @@ TEST_F(HintTest, WithoutTheOptionTheControlsHintStays)
     String text;
     TGridHintInfo info;
     EXPECT_FALSE(Grid->CellHint(TPoint(20, 20), text, info));
+}
+
+} // namespace
+
+namespace {
+
+// The long-text editor, answered without showing it.
+class BlobEditorTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        Data = std::make_unique<TMemDataSet>();
+        Data->FieldDefs()->Add("rovid", ftString, 256);
+        Data->FieldDefs()->Add("hosszu", ftString, 257);
+        Data->AppendRow({String("a"), String("régi szöveg")});
+        Data->Open();
+        Source = std::make_unique<TDataSource>(nullptr);
+        Source->SetDataSet(Data.get());
+        Grid = std::make_unique<TVgDBGrid>(nullptr);
+        Grid->SetBounds(0, 0, 600, 200);
+        Grid->SetDataSource(Source.get());
+        TVgBlobEditor::Runner = [this](TVgBlobEditor* e) {
+            ++Shown;
+            OkEnabled = e->OkButton()->Enabled();
+            Caption = e->Caption();
+            Seen = e->Memo()->Text();
+            e->Memo()->SetText("új szöveg");
+            return Answer;
+        };
+    }
+    void TearDown() override
+    {
+        TVgBlobEditor::Runner = nullptr;
+        Grid.reset();
+        Source.reset();
+        Data.reset();
+    }
+    std::unique_ptr<TMemDataSet> Data;
+    std::unique_ptr<TDataSource> Source;
+    std::unique_ptr<TVgDBGrid> Grid;
+    int Shown = 0;
+    bool OkEnabled = false;
+    String Caption, Seen;
+    TModalResult Answer = mrOk;
+};
+
+TEST_F(BlobEditorTest, TextOf256DoesNotOpenIt)
+{
+    Grid->SetSelectedIndex(0);
+    Grid->DblClick();
+    EXPECT_EQ(Shown, 0);
+}
+
+TEST_F(BlobEditorTest, TextOf257OpensItAndOkWritesBack)
+{
+    Grid->SetSelectedIndex(1);
+    Grid->DblClick();
+    EXPECT_EQ(Shown, 1);
+    EXPECT_EQ(Caption, "hosszu");
+    EXPECT_EQ(Seen, "régi szöveg");
+    EXPECT_TRUE(OkEnabled);
+    EXPECT_EQ(Data->State(), dsEdit);
+    EXPECT_EQ(Data->FieldByName("hosszu")->AsString(), "új szöveg");
+}
+
+TEST_F(BlobEditorTest, CancelLeavesFieldAndState)
+{
+    Answer = mrCancel;
+    Grid->SetSelectedIndex(1);
+    Grid->ShowBlobEditor();
+    EXPECT_EQ(Data->State(), dsBrowse);
+    EXPECT_EQ(Data->FieldByName("hosszu")->AsString(), "régi szöveg");
+}
+
+TEST_F(BlobEditorTest, ReadOnlyGridNeverWritesBack)
+{
+    Grid->SetReadOnly(true);
+    Grid->SetSelectedIndex(1);
+    Grid->ShowBlobEditor();  // the runner presses OK even though it is disabled
+    EXPECT_EQ(Shown, 1);
+    EXPECT_FALSE(OkEnabled);
+    EXPECT_EQ(Data->State(), dsBrowse);
+    EXPECT_EQ(Data->FieldByName("hosszu")->AsString(), "régi szöveg");
+}
+
+TEST_F(BlobEditorTest, DoubleClickHandlerReplacesTheEditor)
+{
+    int calls = 0;
+    Grid->OnDblClick = [&](TObject*) { ++calls; };
+    Grid->SetSelectedIndex(1);
+    Grid->DblClick();
+    EXPECT_EQ(calls, 1);
+    EXPECT_EQ(Shown, 0);
 }
 
 } // namespace
