@@ -64,36 +64,37 @@ constexpr char16_t kCp852[128] = {
     0x00B0, 0x00A8, 0x02D9, 0x0171, 0x0158, 0x0159, 0x25A0, 0x00A0,
 };
 
-const char16_t* UpperHalf(int codePage)
+constexpr std::array<const char16_t*, 3> kUpperHalves = {kCp1250, kCp1251, kCp852};
+
+// Position of the code page's table in kUpperHalves.
+std::size_t TableIndex(int codePage)
 {
     switch (codePage) {
-    case CP_WINDOWS_1250: return kCp1250;
-    case CP_WINDOWS_1251: return kCp1251;
-    case CP_DOS_852: return kCp852;
+    case CP_WINDOWS_1250: return 0;
+    case CP_WINDOWS_1251: return 1;
+    case CP_DOS_852: return 2;
     default: break;
     }
     throw EConvertError("Unsupported code page " + std::to_string(codePage));
+}
+
+const char16_t* UpperHalf(int codePage)
+{
+    return kUpperHalves[TableIndex(codePage)];
 }
 
 using ReverseMap = std::unordered_map<char32_t, unsigned char>;
 
 const ReverseMap& Reverse(int codePage)
 {
-    static const std::array<ReverseMap, 3> maps = [] {
-        std::array<ReverseMap, 3> result;
-        const char16_t* tables[3] = {kCp1250, kCp1251, kCp852};
-        for (std::size_t t = 0; t < 3; ++t)
+    static const std::array<ReverseMap, kUpperHalves.size()> maps = [] {
+        std::array<ReverseMap, kUpperHalves.size()> result;
+        for (std::size_t t = 0; t < kUpperHalves.size(); ++t)
             for (unsigned i = 0; i < 128; ++i)
-                result[t].emplace(tables[t][i], static_cast<unsigned char>(0x80 + i));
+                result[t].emplace(kUpperHalves[t][i], static_cast<unsigned char>(0x80 + i));
         return result;
     }();
-    switch (codePage) {
-    case CP_WINDOWS_1250: return maps[0];
-    case CP_WINDOWS_1251: return maps[1];
-    case CP_DOS_852: return maps[2];
-    default: break;
-    }
-    throw EConvertError("Unsupported code page " + std::to_string(codePage));
+    return maps[TableIndex(codePage)];
 }
 
 String Utf8Sanitized(std::string_view utf8)

@@ -7,13 +7,15 @@
 #include <sys/types.h>
 #include <unistd.h>
 
-Integer THandleStream::Read(void* Buffer, Integer Count)
+namespace {
+
+// The kernel may move less than asked; keep going to the end or an error.
+template <typename Byte, typename Op>
+Integer TransferAll(Byte* p, Integer count, Op op)
 {
-    // The kernel may hand back less than asked; keep going to the end or an error.
     Integer total = 0;
-    auto* p = static_cast<char*>(Buffer);
-    while (total < Count) {
-        const ssize_t n = ::read(FHandle, p + total, static_cast<size_t>(Count - total));
+    while (total < count) {
+        const ssize_t n = op(p + total, static_cast<size_t>(count - total));
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)
@@ -23,19 +25,18 @@ Integer THandleStream::Read(void* Buffer, Integer Count)
     return total;
 }
 
+} // namespace
+
+Integer THandleStream::Read(void* Buffer, Integer Count)
+{
+    return TransferAll(static_cast<char*>(Buffer), Count,
+                       [this](char* p, size_t n) { return ::read(FHandle, p, n); });
+}
+
 Integer THandleStream::Write(const void* Buffer, Integer Count)
 {
-    Integer total = 0;
-    const auto* p = static_cast<const char*>(Buffer);
-    while (total < Count) {
-        const ssize_t n = ::write(FHandle, p + total, static_cast<size_t>(Count - total));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            break;
-        total += static_cast<Integer>(n);
-    }
-    return total;
+    return TransferAll(static_cast<const char*>(Buffer), Count,
+                       [this](const char* p, size_t n) { return ::write(FHandle, p, n); });
 }
 
 Int64 THandleStream::Seek(Int64 Offset, Word Origin)

@@ -7,6 +7,7 @@
 #include "platform/core/Format.h"
 #include "platform/core/RtlConsts.h"
 #include "platform/core/StrUtils.h"
+#include "platform/core/StringsUpdate.h"
 #include "platform/core/TStringList.h"
 
 namespace {
@@ -64,6 +65,18 @@ TSectionRange FindSection(const std::vector<String>& lines, const String& sectio
     if (r.header >= 0)
         r.last = static_cast<long>(lines.size());
     return r;
+}
+
+// Calls visit(key, value) for each key line of the section, in order.
+template <typename F>
+void ForEachKey(const std::vector<String>& lines, const String& section, F visit)
+{
+    const TSectionRange r = FindSection(lines, section);
+    String key;
+    String value;
+    for (long i = r.first; i >= 0 && i < r.last; ++i)
+        if (IsKeyLine(lines[static_cast<size_t>(i)], key, value))
+            visit(key, value);
 }
 
 bool HasLineBreak(const String& s)
@@ -147,57 +160,27 @@ void TIniFile::WriteString(const String& Section, const String& Ident, const Str
 
 void TIniFile::ReadSection(const String& Section, TStrings* Strings)
 {
-    const auto lines = Load();
-    const TSectionRange r = FindSection(lines, Section);
-    Strings->BeginUpdate();
-    try {
-        Strings->Clear();
-        String key;
-        String value;
-        for (long i = r.first; i >= 0 && i < r.last; ++i)
-            if (IsKeyLine(lines[static_cast<size_t>(i)], key, value))
-                Strings->Add(key);
-    } catch (...) {
-        Strings->EndUpdate();
-        throw;
-    }
-    Strings->EndUpdate();
+    std::vector<String> keys;
+    ForEachKey(Load(), Section, [&](const String& key, const String&) { keys.push_back(key); });
+    core::ReplaceStrings(*Strings, keys);
 }
 
 void TIniFile::ReadSections(TStrings* Strings)
 {
-    const auto lines = Load();
-    Strings->BeginUpdate();
-    try {
-        Strings->Clear();
-        String name;
-        for (const String& line : lines)
-            if (IsSectionLine(line, name))
-                Strings->Add(name);
-    } catch (...) {
-        Strings->EndUpdate();
-        throw;
-    }
-    Strings->EndUpdate();
+    std::vector<String> names;
+    String name;
+    for (const String& line : Load())
+        if (IsSectionLine(line, name))
+            names.push_back(name);
+    core::ReplaceStrings(*Strings, names);
 }
 
 void TIniFile::ReadSectionValues(const String& Section, TStrings* Strings)
 {
-    const auto lines = Load();
-    const TSectionRange r = FindSection(lines, Section);
-    Strings->BeginUpdate();
-    try {
-        Strings->Clear();
-        String key;
-        String value;
-        for (long i = r.first; i >= 0 && i < r.last; ++i)
-            if (IsKeyLine(lines[static_cast<size_t>(i)], key, value))
-                Strings->Add(key + "=" + value);
-    } catch (...) {
-        Strings->EndUpdate();
-        throw;
-    }
-    Strings->EndUpdate();
+    std::vector<String> pairs;
+    ForEachKey(Load(), Section,
+               [&](const String& key, const String& value) { pairs.push_back(key + "=" + value); });
+    core::ReplaceStrings(*Strings, pairs);
 }
 
 void TIniFile::EraseSection(const String& Section)

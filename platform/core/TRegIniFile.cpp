@@ -4,7 +4,10 @@
 #include "platform/core/Format.h"
 #include "platform/core/NumberFormat.h"
 #include "platform/core/RtlConsts.h"
+#include "platform/core/StringsUpdate.h"
 #include "platform/core/TStringList.h"
+
+#include <vector>
 
 TRegIniFile::TRegIniFile(const String& AFileName, Cardinal AAccess)
     : TRegistry(AAccess), FFileName(AFileName)
@@ -101,16 +104,10 @@ void TRegIniFile::ReadSectionValues(const String& Section, TStrings* Strings)
 {
     TStringList names;
     ReadSection(Section, &names);
-    Strings->BeginUpdate();
-    try {
-        Strings->Clear();
-        for (Integer i = 0; i < names.Count(); ++i)
-            Strings->Add(names[i] + "=" + ReadString(Section, names[i], String()));
-    } catch (...) {
-        Strings->EndUpdate();
-        throw;
-    }
-    Strings->EndUpdate();
+    std::vector<String> pairs;
+    for (Integer i = 0; i < names.Count(); ++i)
+        pairs.push_back(names[i] + "=" + ReadString(Section, names[i], String()));
+    core::ReplaceStrings(*Strings, pairs);
 }
 
 void TRegIniFile::EraseSection(const String& Section)

@@ -4,6 +4,7 @@
 #include "platform/core/Format.h"
 #include "platform/core/RegistryHive.h"
 #include "platform/core/RtlConsts.h"
+#include "platform/core/StringsUpdate.h"
 #include "platform/core/TStrings.h"
 
 #include <cstring>
@@ -22,20 +23,6 @@ namespace {
 [[noreturn]] void InvalidType(const String& name)
 {
     throw ERegistryException(Format(SInvalidRegType, {name}));
-}
-
-void FillStrings(TStrings* strings, const std::vector<String>& names)
-{
-    strings->BeginUpdate();
-    try {
-        strings->Clear();
-        for (const String& n : names)
-            strings->Add(n);
-    } catch (...) {
-        strings->EndUpdate();
-        throw;
-    }
-    strings->EndUpdate();
 }
 
 } // namespace
@@ -148,7 +135,7 @@ void TRegistry::GetKeyNames(TStrings* Strings)
     std::vector<String> names;
     if (FHasKey)
         names = RegistryHive::Load(RootName()).SubKeyNames(FCurrentPath);
-    FillStrings(Strings, names);
+    core::ReplaceStrings(*Strings, names);
 }
 
 void TRegistry::GetValueNames(TStrings* Strings)
@@ -160,7 +147,7 @@ void TRegistry::GetValueNames(TStrings* Strings)
             for (const RegValue& v : key->Values)
                 names.push_back(v.Name);
     }
-    FillStrings(Strings, names);
+    core::ReplaceStrings(*Strings, names);
 }
 
 bool TRegistry::ValueExists(const String& Name)

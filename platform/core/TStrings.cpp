@@ -5,9 +5,8 @@
 #include "platform/core/Format.h"
 #include "platform/core/RtlConsts.h"
 #include "platform/core/StrUtils.h"
+#include "platform/core/StringsUpdate.h"
 #include "platform/core/TFileStream.h"
-
-#include <exception>
 
 namespace {
 
@@ -16,34 +15,6 @@ bool IsBlank(char c)
 {
     return c != '\0' && static_cast<unsigned char>(c) <= ' ';
 }
-
-// Removes the update bracket even when the body raises.
-class TUpdateScope {
-public:
-    explicit TUpdateScope(TStrings& s) : FStrings(s), FExceptions(std::uncaught_exceptions())
-    {
-        FStrings.BeginUpdate();
-    }
-    // EndUpdate fires OnChange, which may raise; only let that out when no other
-    // exception is already on its way.
-    ~TUpdateScope() noexcept(false)
-    {
-        if (std::uncaught_exceptions() > FExceptions) {
-            try {
-                FStrings.EndUpdate();
-            } catch (...) {
-            }
-        } else {
-            FStrings.EndUpdate();
-        }
-    }
-    TUpdateScope(const TUpdateScope&) = delete;
-    TUpdateScope& operator=(const TUpdateScope&) = delete;
-
-private:
-    TStrings& FStrings;
-    int FExceptions;
-};
 
 } // namespace
 
@@ -86,14 +57,14 @@ void TStrings::InsertObject(Integer Index, const String& S, TObject* AObject)
 
 void TStrings::AddStrings(TStrings* Strings)
 {
-    TUpdateScope scope(*this);
+    core::UpdateScope scope(*this);
     for (Integer i = 0; i < Strings->Count(); ++i)
         AddObject(Strings->Get(i), Strings->GetObject(i));
 }
 
 void TStrings::Exchange(Integer Index1, Integer Index2)
 {
-    TUpdateScope scope(*this);
+    core::UpdateScope scope(*this);
     const String s1 = Get(Index1);
     TObject* o1 = GetObject(Index1);
     Put(Index1, Get(Index2));
@@ -109,7 +80,7 @@ void TStrings::Move(Integer CurIndex, Integer NewIndex)
     // Checked before the string is taken out, so a bad target loses nothing.
     if (NewIndex < 0 || NewIndex >= Count())
         IndexError(NewIndex);
-    TUpdateScope scope(*this);
+    core::UpdateScope scope(*this);
     const String s = Get(CurIndex);
     TObject* object = GetObject(CurIndex);
     Delete(CurIndex);
@@ -151,7 +122,7 @@ void TStrings::Assign(TPersistent* Source)
     }
     if (source == this)
         return;
-    TUpdateScope scope(*this);
+    core::UpdateScope scope(*this);
     Clear();
     FDelimiter = source->FDelimiter;
     FQuoteChar = source->FQuoteChar;
@@ -224,7 +195,7 @@ String TStrings::Text() const
 
 void TStrings::SetText(const String& Value)
 {
-    TUpdateScope scope(*this);
+    core::UpdateScope scope(*this);
     Clear();
     size_t p = 0;
     const size_t n = Value.size();
@@ -286,7 +257,7 @@ String TStrings::JoinDelimited(char Delim, char Quote) const
 
 void TStrings::SplitDelimited(const String& Value, char Delim, char Quote)
 {
-    TUpdateScope scope(*this);
+    core::UpdateScope scope(*this);
     Clear();
     size_t p = 0;
     const size_t n = Value.size();
@@ -362,7 +333,7 @@ void TStrings::SaveToFile(const String& FileName, int CodePage) const
 
 void TStrings::LoadFromStream(TStream* Stream, int CodePage)
 {
-    TUpdateScope scope(*this);
+    core::UpdateScope scope(*this);
     const Int64 size = Stream->Size() - Stream->Position();
     std::string bytes(size > 0 ? static_cast<size_t>(size) : 0, '\0');
     if (!bytes.empty())

@@ -1,10 +1,11 @@
 #include "platform/core/Exceptions.h"
 #include "platform/core/FileUtils.h"
 
+#include "support/TempFolder.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
 
 namespace {
@@ -71,22 +72,16 @@ class FileSystemTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        char pattern[] = "/tmp/velmora-fileutils-XXXXXX";
-        ASSERT_NE(::mkdtemp(pattern), nullptr);
-        FDir = pattern;
         FSavedDir = GetCurrentDir();
         ASSERT_TRUE(SetCurrentDir(FDir));
     }
-    void TearDown() override
-    {
-        SetCurrentDir(FSavedDir);
-        std::filesystem::remove_all(FDir);
-    }
+    void TearDown() override { SetCurrentDir(FSavedDir); }
     static void Touch(const std::string& name, const std::string& content = "x")
     {
         std::ofstream(NormalizePath(name)) << content;
     }
-    String FDir;
+    TempFolder FFolder{"velmora-fileutils"};
+    const String FDir = FFolder.Path();
     String FSavedDir;
 };
 

@@ -3,7 +3,8 @@
 #include "platform/core/TIniFile.h"
 #include "platform/core/TStringList.h"
 
-#include "TempFolder.h"
+#include "StringsLines.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -27,16 +28,6 @@ void WriteBytes(const std::string& name, const std::string& bytes)
 {
     std::ofstream(name, std::ios::binary) << bytes;
 }
-
-std::vector<std::string> Lines(const TStrings& s)
-{
-    std::vector<std::string> out;
-    for (Integer i = 0; i < s.Count(); ++i)
-        out.push_back(s[i]);
-    return out;
-}
-
-using V = std::vector<std::string>;
 
 class IniFileTest : public ::testing::Test {
 protected:

@@ -1,5 +1,6 @@
 #include "platform/core/Exceptions.h"
 #include "platform/core/TList.h"
+#include "support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 
@@ -9,17 +10,6 @@ namespace {
 
 int values[6] = {0, 1, 2, 3, 4, 5};
 void* P(int i) { return &values[i]; }
-
-template <typename F>
-std::string ListErrorOf(F f)
-{
-    try {
-        f();
-    } catch (const EListError& e) {
-        return e.Message();
-    }
-    return "no error";
-}
 
 class TCounted : public TObject {
 public:
@@ -52,15 +42,15 @@ TEST(List, IndexErrorsNameTheIndex)
 {
     TList list;
     list.Add(P(0));
-    EXPECT_EQ("List index out of bounds (1)", ListErrorOf([&] { list.Get(1); }));
-    EXPECT_EQ("List index out of bounds (-1)", ListErrorOf([&] { list.Delete(-1); }));
-    EXPECT_EQ("List index out of bounds (2)", ListErrorOf([&] { list.Insert(2, P(1)); }));
-    EXPECT_EQ("List index out of bounds (5)", ListErrorOf([&] { list.Move(0, 5); }));
-    EXPECT_EQ("List index out of bounds (3)", ListErrorOf([&] { list.Exchange(3, 0); }));
-    EXPECT_EQ("List index out of bounds (1)", ListErrorOf([&] { list.Put(1, P(2)); }));
+    EXPECT_EQ("List index out of bounds (1)", ErrorOf<EListError>([&] { list.Get(1); }));
+    EXPECT_EQ("List index out of bounds (-1)", ErrorOf<EListError>([&] { list.Delete(-1); }));
+    EXPECT_EQ("List index out of bounds (2)", ErrorOf<EListError>([&] { list.Insert(2, P(1)); }));
+    EXPECT_EQ("List index out of bounds (5)", ErrorOf<EListError>([&] { list.Move(0, 5); }));
+    EXPECT_EQ("List index out of bounds (3)", ErrorOf<EListError>([&] { list.Exchange(3, 0); }));
+    EXPECT_EQ("List index out of bounds (1)", ErrorOf<EListError>([&] { list.Put(1, P(2)); }));
     list.Clear();
-    EXPECT_EQ("List index out of bounds (0)", ListErrorOf([&] { list.First(); }));
-    EXPECT_EQ("List index out of bounds (-1)", ListErrorOf([&] { list.Last(); }));
+    EXPECT_EQ("List index out of bounds (0)", ErrorOf<EListError>([&] { list.First(); }));
+    EXPECT_EQ("List index out of bounds (-1)", ErrorOf<EListError>([&] { list.Last(); }));
 }
 
 TEST(List, CapacityAndCountBounds)
@@ -69,8 +59,8 @@ TEST(List, CapacityAndCountBounds)
     list.SetCount(3);
     EXPECT_EQ(3, list.Count());
     EXPECT_EQ(nullptr, list[2]);
-    EXPECT_EQ("List capacity out of bounds (2)", ListErrorOf([&] { list.SetCapacity(2); }));
-    EXPECT_EQ("List count out of bounds (-1)", ListErrorOf([&] { list.SetCount(-1); }));
+    EXPECT_EQ("List capacity out of bounds (2)", ErrorOf<EListError>([&] { list.SetCapacity(2); }));
+    EXPECT_EQ("List count out of bounds (-1)", ErrorOf<EListError>([&] { list.SetCount(-1); }));
     list.SetCapacity(10);
     EXPECT_EQ(10, list.Capacity());
     list.SetCount(1);

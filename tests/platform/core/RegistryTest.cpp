@@ -4,7 +4,9 @@
 #include "platform/core/TRegistryIniFile.h"
 #include "platform/core/TStringList.h"
 
-#include "TempFolder.h"
+#include "StringsLines.h"
+#include "support/ErrorOf.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -15,27 +17,6 @@
 #include <vector>
 
 namespace {
-
-std::vector<std::string> Lines(const TStrings& s)
-{
-    std::vector<std::string> out;
-    for (Integer i = 0; i < s.Count(); ++i)
-        out.push_back(s[i]);
-    return out;
-}
-
-using V = std::vector<std::string>;
-
-template <typename F>
-std::string RegistryErrorOf(F f)
-{
-    try {
-        f();
-    } catch (const ERegistryException& e) {
-        return e.Message();
-    }
-    return "no error";
-}
 
 // Points the registry at a fresh folder for the test and back afterwards.
 class RegistryTest : public ::testing::Test {
@@ -155,27 +136,27 @@ TEST_F(RegistryTest, ReadErrorsNameTheValue)
     reg.WriteString("text", "12");
     reg.WriteInteger("number", 12);
     EXPECT_EQ("", reg.ReadString("missing"));
-    EXPECT_EQ("Failed to get data for 'missing'", RegistryErrorOf([&] { reg.ReadInteger("missing"); }));
-    EXPECT_EQ("Invalid data type for 'text'", RegistryErrorOf([&] { reg.ReadInteger("text"); }));
-    EXPECT_EQ("Invalid data type for 'number'", RegistryErrorOf([&] { reg.ReadString("number"); }));
+    EXPECT_EQ("Failed to get data for 'missing'", ErrorOf<ERegistryException>([&] { reg.ReadInteger("missing"); }));
+    EXPECT_EQ("Invalid data type for 'text'", ErrorOf<ERegistryException>([&] { reg.ReadInteger("text"); }));
+    EXPECT_EQ("Invalid data type for 'number'", ErrorOf<ERegistryException>([&] { reg.ReadString("number"); }));
     char small[1];
     const char data[] = "abc";
     reg.WriteBinaryData("blob", data, 3);
-    EXPECT_EQ("Invalid data type for 'blob'", RegistryErrorOf([&] { reg.ReadBinaryData("blob", small, 1); }));
+    EXPECT_EQ("Invalid data type for 'blob'", ErrorOf<ERegistryException>([&] { reg.ReadBinaryData("blob", small, 1); }));
     EXPECT_EQ(0, reg.ReadBinaryData("missing", small, 1));
 }
 
 TEST_F(RegistryTest, WritesWithoutWritableKeyRaise)
 {
     TRegistry reg;
-    EXPECT_EQ("Failed to set data for 'x'", RegistryErrorOf([&] { reg.WriteString("x", "1"); }));
+    EXPECT_EQ("Failed to set data for 'x'", ErrorOf<ERegistryException>([&] { reg.WriteString("x", "1"); }));
     ASSERT_TRUE(reg.OpenKey("App", true));
     reg.CloseKey();
     ASSERT_TRUE(reg.OpenKeyReadOnly("App"));
-    EXPECT_EQ("Failed to set data for 'x'", RegistryErrorOf([&] { reg.WriteInteger("x", 1); }));
+    EXPECT_EQ("Failed to set data for 'x'", ErrorOf<ERegistryException>([&] { reg.WriteInteger("x", 1); }));
     TRegistry readOnly(KEY_READ);
     ASSERT_TRUE(readOnly.OpenKey("App", false));
-    EXPECT_EQ("Failed to set data for 'y'", RegistryErrorOf([&] { readOnly.WriteBool("y", true); }));
+    EXPECT_EQ("Failed to set data for 'y'", ErrorOf<ERegistryException>([&] { readOnly.WriteBool("y", true); }));
     EXPECT_FALSE(readOnly.ValueExists("y"));
 }
 
@@ -185,7 +166,7 @@ TEST_F(RegistryTest, UnwritableFolderRaises)
     std::ofstream(FDir.File("velmora")) << "x";
     TRegistry reg;
     EXPECT_FALSE(reg.OpenKey("App", true));
-    EXPECT_EQ("Failed to create key App", RegistryErrorOf([&] { reg.CreateKey("App"); }));
+    EXPECT_EQ("Failed to create key App", ErrorOf<ERegistryException>([&] { reg.CreateKey("App"); }));
 }
 
 TEST_F(RegistryTest, RegIniFileUsesSectionsAsSubKeys)

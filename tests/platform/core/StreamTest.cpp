@@ -3,7 +3,8 @@
 #include "platform/core/TMemoryStream.h"
 #include "platform/core/TStringStream.h"
 
-#include "TempFolder.h"
+#include "support/ErrorOf.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -12,17 +13,6 @@
 #include <string>
 
 namespace {
-
-template <typename E, typename F>
-std::string ErrorOf(F f)
-{
-    try {
-        f();
-    } catch (const E& e) {
-        return e.Message();
-    }
-    return "no error";
-}
 
 std::string Bytes(TMemoryStream& m)
 {

@@ -2,37 +2,14 @@
 #include "platform/core/TStringList.h"
 #include "platform/core/TMemoryStream.h"
 
-#include "TempFolder.h"
+#include "StringsLines.h"
+#include "support/ErrorOf.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
-
-namespace {
-
-std::vector<std::string> Lines(const TStrings& s)
-{
-    std::vector<std::string> out;
-    for (Integer i = 0; i < s.Count(); ++i)
-        out.push_back(s[i]);
-    return out;
-}
-
-using V = std::vector<std::string>;
-
-template <typename F>
-std::string StringListErrorOf(F f)
-{
-    try {
-        f();
-    } catch (const EStringListError& e) {
-        return e.Message();
-    }
-    return "no error";
-}
-
-} // namespace
 
 // ---- Text ------------------------------------------------------------------
 
@@ -189,7 +166,7 @@ TEST(StringListSorted, DuplicatesIgnoreAcceptOrRaise)
     s.Add("B");
     EXPECT_EQ(3, s.Count());
     s.SetDuplicates(dupError);
-    EXPECT_EQ("String list does not allow duplicates", StringListErrorOf([&] { s.Add("a"); }));
+    EXPECT_EQ("String list does not allow duplicates", ErrorOf<EStringListError>([&] { s.Add("a"); }));
     EXPECT_EQ(3, s.Count());
 }
 
@@ -198,8 +175,8 @@ TEST(StringListSorted, InsertAndPutAreRefused)
     TStringList s;
     s.SetSorted(true);
     s.Add("a");
-    EXPECT_EQ("Operation not allowed on sorted list", StringListErrorOf([&] { s.Insert(0, "b"); }));
-    EXPECT_EQ("Operation not allowed on sorted list", StringListErrorOf([&] { s.SetStrings(0, "b"); }));
+    EXPECT_EQ("Operation not allowed on sorted list", ErrorOf<EStringListError>([&] { s.Insert(0, "b"); }));
+    EXPECT_EQ("Operation not allowed on sorted list", ErrorOf<EStringListError>([&] { s.SetStrings(0, "b"); }));
 }
 
 TEST(StringListSorted, MoveIsRefusedWithoutLosingTheString)
@@ -208,7 +185,7 @@ TEST(StringListSorted, MoveIsRefusedWithoutLosingTheString)
     s.SetSorted(true);
     s.Add("a");
     s.Add("b");
-    EXPECT_EQ("Operation not allowed on sorted list", StringListErrorOf([&] { s.Move(0, 1); }));
+    EXPECT_EQ("Operation not allowed on sorted list", ErrorOf<EStringListError>([&] { s.Move(0, 1); }));
     EXPECT_EQ((V{"a", "b"}), Lines(s));
 }
 
@@ -280,11 +257,11 @@ TEST(StringList, IndexErrorsRaise)
 {
     TStringList s;
     s.Add("x");
-    EXPECT_EQ("List index out of bounds (1)", StringListErrorOf([&] { s.Get(1); }));
-    EXPECT_EQ("List index out of bounds (-1)", StringListErrorOf([&] { s.Delete(-1); }));
-    EXPECT_EQ("List index out of bounds (2)", StringListErrorOf([&] { s.Insert(2, "y"); }));
-    EXPECT_EQ("List index out of bounds (1)", StringListErrorOf([&] { s.Objects(1); }));
-    EXPECT_EQ("List index out of bounds (3)", StringListErrorOf([&] { s.Exchange(0, 3); }));
+    EXPECT_EQ("List index out of bounds (1)", ErrorOf<EStringListError>([&] { s.Get(1); }));
+    EXPECT_EQ("List index out of bounds (-1)", ErrorOf<EStringListError>([&] { s.Delete(-1); }));
+    EXPECT_EQ("List index out of bounds (2)", ErrorOf<EStringListError>([&] { s.Insert(2, "y"); }));
+    EXPECT_EQ("List index out of bounds (1)", ErrorOf<EStringListError>([&] { s.Objects(1); }));
+    EXPECT_EQ("List index out of bounds (3)", ErrorOf<EStringListError>([&] { s.Exchange(0, 3); }));
 }
 
 TEST(StringList, MoveToABadIndexKeepsTheString)
@@ -292,7 +269,7 @@ TEST(StringList, MoveToABadIndexKeepsTheString)
     TStringList s;
     s.Add("a");
     s.Add("b");
-    EXPECT_EQ("List index out of bounds (2)", StringListErrorOf([&] { s.Move(0, 2); }));
+    EXPECT_EQ("List index out of bounds (2)", ErrorOf<EStringListError>([&] { s.Move(0, 2); }));
     EXPECT_EQ((V{"a", "b"}), Lines(s));
 }
 
@@ -371,7 +348,7 @@ TEST(StringListEvents, FailingHandlerDuringUpdateDoesNotLeaveTheListLocked)
     TStringList source;
     source.Add("a");
     source.Add("a");
-    EXPECT_EQ("String list does not allow duplicates", StringListErrorOf([&] { s.AddStrings(&source); }));
+    EXPECT_EQ("String list does not allow duplicates", ErrorOf<EStringListError>([&] { s.AddStrings(&source); }));
     EXPECT_EQ(0, s.UpdateCount());
 }
 
