@@ -86,6 +86,7 @@ Word KeyRouter::VirtualKey(const QKeyEvent* e) {
 bool KeyRouter::KeyDown(TWinControl* Control, Word Key, TShiftState Shift) {
     TCustomForm* form = GetParentForm(Control);
     if (form && form->IsShortCut(Key, Shift, Control)) return true;
+    if (form && Shift == TShiftState{ssAlt} && form->DialogChar(Key)) return true;
     if (form && IsDialogKey(Key) && !Control->WantsKey(Key) && form->DialogKey(Key, Shift, Control))
         return true;
     if (form && form != Control && form->KeyPreview()) {

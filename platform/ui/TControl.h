@@ -121,6 +121,9 @@ public:
     virtual void MouseEnter();
     virtual void MouseLeave();
     virtual void Resize();
+    // Alt and a letter offered by the form to each control; a label whose
+    // accelerator it is focuses its FocusControl and answers true.
+    virtual bool DialogChar(Word Key) { return false; }
 
     TNotifyEvent OnClick;
     TNotifyEvent OnDblClick;

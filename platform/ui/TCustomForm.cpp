@@ -371,6 +371,22 @@ bool TCustomForm::DialogKey(Word Key, TShiftState Shift, TWinControl* Control) {
     return false;
 }
 
+namespace {
+
+bool OfferDialogChar(TWinControl* parent, Word Key) {
+    for (Integer i = 0; i < parent->ControlCount(); ++i) {
+        TControl* c = parent->Controls(i);
+        if (!c->Visible() || !c->Enabled()) continue;
+        if (c->DialogChar(Key)) return true;
+        if (auto* w = dynamic_cast<TWinControl*>(c); w && OfferDialogChar(w, Key)) return true;
+    }
+    return false;
+}
+
+} // namespace
+
+bool TCustomForm::DialogChar(Word Key) { return OfferDialogChar(this, Key); }
+
 bool TCustomForm::WidgetEvent(QEvent* Event) {
     switch (Event->type()) {
     case QEvent::Close:

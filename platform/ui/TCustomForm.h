@@ -80,6 +80,8 @@ public:
     bool IsShortCut(Word Key, TShiftState Shift, TControl* Control);
     // Tab moves the focus; Enter and Escape go to the default and cancel buttons.
     bool DialogKey(Word Key, TShiftState Shift, TWinControl* Control);
+    // Alt and a letter: the control (a label) that has it as its accelerator.
+    bool DialogChar(Word Key) override;
 
     // Called as the form becomes and stops being the application's active form.
     virtual void Activate();

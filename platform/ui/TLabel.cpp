@@ -2,12 +2,44 @@
 
 #include "platform/graphics/DrawText.h"
 #include "platform/graphics/TCanvas.h"
+#include "platform/ui/TWinControl.h"
+
+#include <cctype>
 
 namespace {
 constexpr Cardinal Alignments[] = {DT_LEFT, DT_RIGHT, DT_CENTER};
 }
 
 TLabel::TLabel(TComponent* AOwner) : TGraphicControl(AOwner) { SetBounds(0, 0, 65, 17); }
+
+void TLabel::SetFocusControl(TWinControl* v) {
+    if (FFocusControl) FFocusControl->RemoveFreeNotification(this);
+    FFocusControl = v;
+    if (v) v->FreeNotification(this);
+}
+
+void TLabel::Notification(TComponent* AComponent, TOperation Operation) {
+    TGraphicControl::Notification(AComponent, Operation);
+    if (Operation == opRemove && AComponent == FFocusControl) FFocusControl = nullptr;
+}
+
+bool TLabel::DialogChar(Word Key) {
+    if (!FShowAccelChar || !FFocusControl || !FFocusControl->CanFocus()) return false;
+    // The accelerator is the ASCII letter or digit after a single "&".
+    const String& text = Caption();
+    for (std::size_t i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != '&') continue;
+        if (text[i + 1] == '&') {
+            ++i;
+            continue;
+        }
+        const char ch = char(std::toupper(static_cast<unsigned char>(text[i + 1])));
+        if (Word(ch) != Key) return false;
+        FFocusControl->SetFocus();
+        return true;
+    }
+    return false;
+}
 
 void TLabel::SetAlignment(TAlignment v) {
     FAlignment = v;

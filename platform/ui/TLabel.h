@@ -26,7 +26,9 @@ public:
     void SetShowAccelChar(bool v);
     // The control that gets the focus by the accelerator.
     TWinControl* FocusControl() const { return FFocusControl; }
-    void SetFocusControl(TWinControl* v) { FFocusControl = v; }
+    void SetFocusControl(TWinControl* v);
+    bool DialogChar(Word Key) override;
+    void Notification(TComponent* AComponent, TOperation Operation) override;
 
 protected:
     void Paint() override;

@@ -377,3 +377,29 @@ TEST(FileDialogs, CancelLeavesTheFileNameAlone) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(LabelAccelerator, AltAndTheMarkedLetterFocusesTheLabelsControl) {
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 300, 200);
+    auto* first = Place<TEdit>(&form, 80, 10);
+    auto* label = Place<TLabel>(&form, 10, 40);
+    label->SetCaption("&Név:");
+    auto* name = Place<TEdit>(&form, 80, 40);
+    label->SetFocusControl(name);
+    auto* plain = Place<TLabel>(&form, 10, 70);
+    plain->SetCaption("R&&D");  // a doubled mark is no accelerator
+    plain->SetFocusControl(first);
+    form.Show();
+    first->SetFocus();
+    ui::SimulateKey(first, 'N', {ssAlt});
+    EXPECT_TRUE(uitest::WaitFor([&] { return name->Focused(); }));
+    ui::SimulateKey(name, 'D', {ssAlt});
+    EXPECT_TRUE(name->Focused());
+    delete name;  // the label forgets a deleted control
+    EXPECT_EQ(label->FocusControl(), nullptr);
+    form.Hide();
+}
+
+} // namespace
