@@ -2,6 +2,7 @@
 
 #include "platform/ui/MessageDialogs.h"
 #include "platform/ui/QtSupport.h"
+#include "platform/ui/SafeCall.h"
 #include "platform/ui/TCustomForm.h"
 
 #include <QAbstractEventDispatcher>
@@ -30,13 +31,7 @@ void TApplication::Run() {
     ui::EnsureWidgetApplication();
     // A quit asked for during start-up ends the program without showing it.
     if (FTerminated) return;
-    if (FMainForm && FShowMainForm) {
-        try {
-            FMainForm->Show();
-        } catch (const Exception& e) {
-            HandleException(this, e);
-        }
-    }
+    if (FMainForm && FShowMainForm) ui::SafeCall(this, [this] { FMainForm->Show(); });
     while (!FTerminated) HandleMessage();
 }
 
