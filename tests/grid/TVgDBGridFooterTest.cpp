@@ -207,6 +207,19 @@ TEST_F(DeleteTest, WithoutConfirmationNothingIsAsked)
     EXPECT_EQ(Data->RecordCount(), 4);
 }
 
+TEST_F(DeleteTest, RefreshStaysAtTheStartWhenTheRecordIsGone)
+{
+    Data->MoveBy(3);
+    // The reopened data holds other rows: the old position means nothing.
+    Data->AfterClose = [](TDataSet* ds) {
+        auto* mem = static_cast<TMemDataSet*>(ds);
+        mem->ClearRows();
+        mem->AppendRow({Int64(70), String("új"), true, String("false"), Int64(1)});
+    };
+    EXPECT_NO_THROW(Grid->RefreshData());
+    EXPECT_EQ(Data->FieldByName("id")->AsInteger(), 70);
+}
+
 TEST_F(DeleteTest, RefreshReturnsToTheRecordWhenItIsStillThere)
 {
     Data->MoveBy(3);
