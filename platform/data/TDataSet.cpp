@@ -1,5 +1,6 @@
 #include "platform/data/TDataSet.h"
 
+#include "platform/core/StringsUpdate.h"
 #include "platform/core/TStrings.h"
 
 #include "platform/data/DBConsts.h"
@@ -273,7 +274,8 @@ TField* TDataSet::FindField(const String& FieldName) const
 
 void TDataSet::GetFieldNames(TStrings* List) const
 {
-    List->BeginUpdate();
+    // Reading the definitions may open the table and raise; the list must not stay locked.
+    core::UpdateScope scope(*List);
     List->Clear();
     if (FieldCount() > 0) {
         for (Integer i = 0; i < FFields->Count(); ++i)
@@ -283,7 +285,6 @@ void TDataSet::GetFieldNames(TStrings* List) const
         for (Integer i = 0; i < FFieldDefs->Count(); ++i)
             List->Add(FFieldDefs->Items(i)->Name());
     }
-    List->EndUpdate();
 }
 
 void TDataSet::CreateFields()

@@ -162,6 +162,14 @@ void SetBrush(QPainter& p, const BrushState& b) {
     p.setBackground(ToQColor(b.BkColor));
 }
 
+// Pen and brush of a filled shape; false when the pen mode leaves nothing to draw.
+bool UseShapeTools(QPainter& p, const PenState& pen, const BrushState& brush) {
+    if (!ApplyMode(p, pen.Mode)) return false;
+    p.setPen(ToQPen(pen));
+    SetBrush(p, brush);
+    return true;
+}
+
 // Pixels of the segment a → b without b itself (Bresenham).
 template <typename F> void LinePixels(TPoint a, TPoint b, F&& plot) {
     Integer dx = std::abs(b.X - a.X), dy = -std::abs(b.Y - a.Y);
@@ -297,9 +305,7 @@ void QtCanvasBackend::Polyline(const std::vector<TPoint>& points, const PenState
 void QtCanvasBackend::Polygon(const std::vector<TPoint>& points, const PenState& pen,
                               const BrushState& brush) {
     Paint([&](QPainter& p) {
-        if (!ApplyMode(p, pen.Mode)) return;
-        p.setPen(ToQPen(pen));
-        SetBrush(p, brush);
+        if (!UseShapeTools(p, pen, brush)) return;
         QPolygon poly;
         for (const auto& pt : points)
             poly << QPoint(pt.X, pt.Y);
@@ -310,9 +316,7 @@ void QtCanvasBackend::Polygon(const std::vector<TPoint>& points, const PenState&
 void QtCanvasBackend::Rectangle(const TRect& r, const PenState& pen, const BrushState& brush) {
     if (r.Width() < 2 || r.Height() < 2) return;
     Paint([&](QPainter& p) {
-        if (!ApplyMode(p, pen.Mode)) return;
-        p.setPen(ToQPen(pen));
-        SetBrush(p, brush);
+        if (!UseShapeTools(p, pen, brush)) return;
         p.drawRect(ShapeRect(r));
     });
 }
@@ -320,9 +324,7 @@ void QtCanvasBackend::Rectangle(const TRect& r, const PenState& pen, const Brush
 void QtCanvasBackend::Ellipse(const TRect& r, const PenState& pen, const BrushState& brush) {
     if (r.Width() < 2 || r.Height() < 2) return;
     Paint([&](QPainter& p) {
-        if (!ApplyMode(p, pen.Mode)) return;
-        p.setPen(ToQPen(pen));
-        SetBrush(p, brush);
+        if (!UseShapeTools(p, pen, brush)) return;
         p.drawEllipse(ShapeRect(r));
     });
 }
@@ -331,9 +333,7 @@ void QtCanvasBackend::RoundRect(const TRect& r, Integer cornerW, Integer cornerH
                                 const BrushState& brush) {
     if (r.Width() < 2 || r.Height() < 2) return;
     Paint([&](QPainter& p) {
-        if (!ApplyMode(p, pen.Mode)) return;
-        p.setPen(ToQPen(pen));
-        SetBrush(p, brush);
+        if (!UseShapeTools(p, pen, brush)) return;
         p.drawRoundedRect(ShapeRect(r), cornerW / 2.0, cornerH / 2.0);
     });
 }

@@ -13,6 +13,7 @@
 #include "sqlite/TSqlite3DB.h"
 #include "sqlite/TSqlite3Query.h"
 #include "sqlite/TSqlite3UpdateSQL.h"
+#include "support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 
@@ -72,15 +73,5 @@ protected:
     TempDir FDir;
     std::unique_ptr<TSqlite3DB> FDB;
 };
-
-// Runs body and answers the message of the exception of type E it raises.
-template <class E, class F> String MessageOf(F&& body) {
-    try {
-        body();
-    } catch (const E& e) {
-        return e.Message();
-    }
-    return "<no exception>";
-}
 
 } // namespace sqlitetest

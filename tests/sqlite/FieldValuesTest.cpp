@@ -6,7 +6,6 @@
 #include "sqlite/TSqlite3Table.h"
 
 using sqlitetest::DatasetFixture;
-using sqlitetest::MessageOf;
 
 namespace {
 
@@ -55,7 +54,7 @@ TEST_F(FieldValues, BooleanTexts) {
     EXPECT_FALSE(F(*Row("null, null, null, null, null, 'false', null, null, null"), "b")->AsBoolean());
     auto bad = MakeQuery("select * from vals");
     Exec("update vals set b = 'maybe'");
-    EXPECT_EQ(MessageOf<EConvertError>([&] { bad->Open(); }), "'maybe' is not a valid boolean value");
+    EXPECT_EQ(ErrorOf<EConvertError>([&] { bad->Open(); }), "'maybe' is not a valid boolean value");
 }
 
 TEST_F(FieldValues, DatesOfTheEngine) {
@@ -80,7 +79,7 @@ TEST_F(FieldValues, LocaleDatesRefuseAnEmptyText) {
     Row("null, null, '', null, null, null, null, null, null");
     auto q = MakeQuery("select d from vals");
     q->SetSQLiteDateFormat(false);
-    EXPECT_EQ(MessageOf<EConvertError>([&] { q->Open(); }), "'' is not a valid date");
+    EXPECT_EQ(ErrorOf<EConvertError>([&] { q->Open(); }), "'' is not a valid date");
     EXPECT_FALSE(q->Active());
 }
 
@@ -102,7 +101,7 @@ TEST_F(FieldValues, ReadingLeavesTheProcessSettingsAlone) {
     EXPECT_TRUE(FormatSettings == before);
     auto bad = MakeQuery("select * from vals");
     Exec("update vals set d = 'nonsense'");
-    EXPECT_EQ(MessageOf<EConvertError>([&] { bad->Open(); }), "'nonsense' is not a valid date");
+    EXPECT_EQ(ErrorOf<EConvertError>([&] { bad->Open(); }), "'nonsense' is not a valid date");
     EXPECT_TRUE(FormatSettings == before);
 }
 

@@ -5,7 +5,6 @@
 #include "sqlite/TSqlite3Table.h"
 
 using sqlitetest::DatasetFixture;
-using sqlitetest::MessageOf;
 
 namespace {
 
@@ -100,21 +99,21 @@ TEST_F(MasterDetail, MasterValuesAreQuoted) {
 
 TEST_F(MasterDetail, LinkErrors) {
     FDetail->SetMasterFields("ugy");
-    EXPECT_EQ(MessageOf<SqliteError>([&] { FDetail->Open(); }),
+    EXPECT_EQ(ErrorOf<SqliteError>([&] { FDetail->Open(); }),
               "Syntax error: Masterfields not build of a=b;... pairs");
     FDetail->SetMasterFields("ugy=nincs");
-    EXPECT_EQ(MessageOf<EDatabaseError>([&] { FDetail->Open(); }), "Field 'nincs' not found");
+    EXPECT_EQ(ErrorOf<EDatabaseError>([&] { FDetail->Open(); }), "Field 'nincs' not found");
     TDataSource empty(nullptr);
     FDetail->SetMasterSource(&empty);
     FDetail->SetMasterFields("ugy=sorszam");
-    EXPECT_EQ(MessageOf<SqliteError>([&] { FDetail->Open(); }), "master dataset undefined");
+    EXPECT_EQ(ErrorOf<SqliteError>([&] { FDetail->Open(); }), "master dataset undefined");
     FDetail->SetMasterSource(nullptr);
 }
 
 TEST_F(MasterDetail, CircularLinkIsRefused) {
     TDataSource own(nullptr);
     own.SetDataSet(FDetail.get());
-    EXPECT_EQ(MessageOf<EDatabaseError>([&] { FDetail->SetMasterSource(&own); }),
+    EXPECT_EQ(ErrorOf<EDatabaseError>([&] { FDetail->SetMasterSource(&own); }),
               "Query2: circular references are not allowed");
     EXPECT_EQ(FDetail->MasterSource(), FSource.get());
 }

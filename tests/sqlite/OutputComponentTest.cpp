@@ -8,7 +8,6 @@
 #include "sqlite/TSqlite3Output.h"
 
 using sqlitetest::DatasetFixture;
-using sqlitetest::MessageOf;
 
 namespace {
 
@@ -82,10 +81,10 @@ TEST_F(OutputComponent, TextFormKeepsTextsAsTheyAre) {
 
 TEST_F(OutputComponent, ActivationNeedsASourceWithADataset) {
     TSqlite3Output output(nullptr);
-    EXPECT_EQ(MessageOf<SqliteError>([&] { output.SetActive(true); }), "Missing Datasource");
+    EXPECT_EQ(ErrorOf<SqliteError>([&] { output.SetActive(true); }), "Missing Datasource");
     TDataSource empty(nullptr);
     output.SetDataSource(&empty);
-    EXPECT_EQ(MessageOf<SqliteError>([&] { output.SetActive(true); }), "Missing Datasource.Dataset");
+    EXPECT_EQ(ErrorOf<SqliteError>([&] { output.SetActive(true); }), "Missing Datasource.Dataset");
     output.SetDataSource(nullptr);
 }
 

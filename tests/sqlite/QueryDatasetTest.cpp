@@ -7,7 +7,6 @@
 #include <cstring>
 
 using sqlitetest::DatasetFixture;
-using sqlitetest::MessageOf;
 
 namespace {
 
@@ -110,7 +109,7 @@ TEST_F(QueryDataset, UnknownBookmarkRaises) {
     TBookmark missing(4, 0);
     missing[0] = 42;
     EXPECT_FALSE(q->BookmarkValid(missing));
-    EXPECT_EQ(MessageOf<EDatabaseError>([&] { q->GotoBookmark(missing); }), "Bookmark not found");
+    EXPECT_EQ(ErrorOf<EDatabaseError>([&] { q->GotoBookmark(missing); }), "Bookmark not found");
 }
 
 TEST_F(QueryDataset, OffsetWithoutLimitUsesLimitMinusOne) {
@@ -200,15 +199,15 @@ TEST_F(QueryDataset, DisconnectClosesTheOwnersDatasets) {
 
 TEST_F(QueryDataset, OpenFailures) {
     auto empty = MakeQuery("  ");
-    EXPECT_EQ(MessageOf<SqliteError>([&] { empty->Open(); }), "no query specified");
+    EXPECT_EQ(ErrorOf<SqliteError>([&] { empty->Open(); }), "no query specified");
     EXPECT_FALSE(empty->Active());
 
     auto unbound = std::make_unique<TSqlite3Query>(nullptr);
     unbound->SQL()->SetText("select 1");
-    EXPECT_EQ(MessageOf<SqliteError>([&] { unbound->Open(); }), "no database connection");
+    EXPECT_EQ(ErrorOf<SqliteError>([&] { unbound->Open(); }), "no database connection");
 
     auto bad = MakeQuery("select * from nosuchtable");
-    EXPECT_EQ(MessageOf<EDatabaseError>([&] { bad->Open(); }),
+    EXPECT_EQ(ErrorOf<EDatabaseError>([&] { bad->Open(); }),
               "no such table: nosuchtable\n\nselect * from nosuchtable");
     EXPECT_FALSE(bad->Active());
 }
@@ -231,7 +230,7 @@ TEST_F(QueryDataset, OneDirectionalReadsForwardOnly) {
     EXPECT_EQ(q->RecordCount(), 0);
     EXPECT_EQ(q->RecNo(), 0);
     // The platform refuses before asking the dataset for a prior row.
-    EXPECT_EQ(MessageOf<EDatabaseError>([&] { q->Prior(); }),
+    EXPECT_EQ(ErrorOf<EDatabaseError>([&] { q->Prior(); }),
               "Operation not allowed on a unidirectional dataset");
     EXPECT_EQ(q->FieldByName("nev")->AsString(), "mod2");
 }
@@ -243,7 +242,7 @@ TEST_F(QueryDataset, RecordContractAnswers) {
     q.Open();
     q.Rewind();
     EXPECT_EQ(q.Fetch(gmCurrent, false), grError);
-    EXPECT_EQ(MessageOf<EDatabaseError>([&] { q.Fetch(gmCurrent, true); }), "No Records");
+    EXPECT_EQ(ErrorOf<EDatabaseError>([&] { q.Fetch(gmCurrent, true); }), "No Records");
     EXPECT_EQ(q.Fetch(gmPrior, false), grBOF);
     EXPECT_EQ(q.Fetch(gmNext, false), grOK);
 
@@ -252,7 +251,7 @@ TEST_F(QueryDataset, RecordContractAnswers) {
     oneWay.SQL()->SetText("select nev from ikt_mod");
     oneWay.SetUniDirectional(true);
     oneWay.Open();
-    EXPECT_EQ(MessageOf<SqliteError>([&] { oneWay.Fetch(gmPrior, false); }),
+    EXPECT_EQ(ErrorOf<SqliteError>([&] { oneWay.Fetch(gmPrior, false); }),
               "operation PRIOR not allowed on unidirectional dataset");
 }
 

@@ -8,6 +8,7 @@
 #include "sqlite/SqliteRout.h"
 #include "sqlite/TFResult.h"
 #include "sqlite/TSqlite3DB.h"
+#include "support/TempFolder.h"
 
 #include <filesystem>
 #include <fstream>
@@ -18,26 +19,7 @@
 
 namespace sqlitetest {
 
-// A fresh folder under the system's temporary folder, removed with everything in it.
-class TempDir {
-public:
-    TempDir() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "velmora-sqlite-XXXXXX").string();
-        if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
-        FPath = pattern;
-    }
-    ~TempDir() {
-        std::error_code ec;
-        std::filesystem::remove_all(FPath, ec);
-    }
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-    const std::string& Path() const { return FPath; }
-    std::string File(const std::string& name) const { return FPath + "/" + name; }
-
-private:
-    std::string FPath;
-};
+using TempDir = ::TempFolder;
 
 inline std::string ReadBytes(const std::string& file) {
     std::ifstream in(file, std::ios::binary);

@@ -8,7 +8,6 @@
 #include "sqlite/TSqlite3Table.h"
 
 using sqlitetest::DatasetFixture;
-using sqlitetest::MessageOf;
 
 namespace {
 
@@ -196,13 +195,13 @@ TEST_F(TableDataset, OneDirectionalEditUpdatesTheRowRead) {
 TEST_F(TableDataset, RefusedOperations) {
     TSqlite3Table unnamed(nullptr);
     unnamed.SetConnection(&DB());
-    EXPECT_EQ(MessageOf<SqliteError>([&] { unnamed.Open(); }), "no table specified");
+    EXPECT_EQ(ErrorOf<SqliteError>([&] { unnamed.Open(); }), "no table specified");
 
     AddMods();
     FTable->SetReadOnly(true);
     FTable->Open();
-    EXPECT_EQ(MessageOf<EDatabaseError>([&] { FTable->Append(); }), "Cannot modify a read-only dataset");
-    EXPECT_EQ(MessageOf<SqliteError>([&] { FTable->Delete(); }), "Cannot delete from a read-only dataset");
+    EXPECT_EQ(ErrorOf<EDatabaseError>([&] { FTable->Append(); }), "Cannot modify a read-only dataset");
+    EXPECT_EQ(ErrorOf<SqliteError>([&] { FTable->Delete(); }), "Cannot delete from a read-only dataset");
     EXPECT_EQ(Scalar("select count(*) from ikt_mod"), "4");
 }
 
@@ -211,7 +210,7 @@ TEST_F(TableDataset, FailedAutoCommitDeleteRollsBack) {
     Exec("create trigger no_delete before delete on ikt_mod begin select raise(abort, 'tilos'); end");
     FTable->SetAutoCommit(true);
     FTable->Open();
-    EXPECT_EQ(MessageOf<EDatabaseError>([&] { FTable->Delete(); }),
+    EXPECT_EQ(ErrorOf<EDatabaseError>([&] { FTable->Delete(); }),
               "tilos\n\ndelete from ikt_mod where rowid='1'\r\n");
     EXPECT_FALSE(DB().InTransaction());
     EXPECT_EQ(FTable->RecordCount(), 4);

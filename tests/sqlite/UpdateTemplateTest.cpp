@@ -6,7 +6,6 @@
 #include "sqlite/UpdateTemplate.h"
 
 using sqlitetest::DatasetFixture;
-using sqlitetest::MessageOf;
 
 namespace {
 
@@ -41,7 +40,7 @@ TEST(UpdateTemplate, DeleteKeepsItsCondition) {
 }
 
 TEST(UpdateTemplate, SyntaxErrors) {
-    auto message = [](auto&& build) { return MessageOf<SqliteError>(build); };
+    auto message = [](auto&& build) { return ErrorOf<SqliteError>(build); };
     EXPECT_EQ(message([] { sqlite::BuildDeleteStatement("remove from ugy where 1"); }),
               "SQL macro syntax error on sql, expected delete");
     EXPECT_EQ(message([] { sqlite::BuildDeleteStatement("delete ugy where 1"); }),
@@ -112,23 +111,23 @@ TEST_F(QueryWrites, RefusedWrites) {
     FQuery->SetUpdateSQL(nullptr);
     FQuery->Edit();
     FQuery->FieldByName("nev")->SetAsString("x");
-    EXPECT_EQ(MessageOf<SqliteError>([&] { FQuery->Post(); }), "Missing TSqlite3UpdateSQL component");
+    EXPECT_EQ(ErrorOf<SqliteError>([&] { FQuery->Post(); }), "Missing TSqlite3UpdateSQL component");
     FQuery->Cancel();
-    EXPECT_EQ(MessageOf<SqliteError>([&] { FQuery->Delete(); }), "Missing TSqlite3UpdateSQL component");
+    EXPECT_EQ(ErrorOf<SqliteError>([&] { FQuery->Delete(); }), "Missing TSqlite3UpdateSQL component");
     EXPECT_EQ(Scalar("select count(*) from ikt_mod"), "2");
 
     FQuery->SetUpdateSQL(FUpdate.get());
     FQuery->FieldByName("nev")->SetRequired(true);
     FQuery->Edit();
     FQuery->FieldByName("nev")->Clear();
-    EXPECT_EQ(MessageOf<EDatabaseError>([&] { FQuery->Post(); }), "nev is required.");
+    EXPECT_EQ(ErrorOf<EDatabaseError>([&] { FQuery->Post(); }), "nev is required.");
     FQuery->Cancel();
     EXPECT_EQ(FQuery->FieldByName("nev")->AsString(), "posta");
 }
 
 TEST_F(QueryWrites, ReadOnlyQueryRefusesWrites) {
     FQuery->SetReadOnly(true);
-    EXPECT_EQ(MessageOf<EDatabaseError>([&] { FQuery->Edit(); }), "Cannot modify a read-only dataset");
+    EXPECT_EQ(ErrorOf<EDatabaseError>([&] { FQuery->Edit(); }), "Cannot modify a read-only dataset");
 }
 
 TEST_F(QueryWrites, PostWhileDisconnectedConnectsAndWrites) {
@@ -146,7 +145,7 @@ TEST_F(QueryWrites, FailedAutoCommitWriteRollsBack) {
     FUpdate->UpdateSQL()->SetText("update ikt_mod set nincs=:nev where sorszam=:sorszam");
     FQuery->Edit();
     FQuery->FieldByName("nev")->SetAsString("x");
-    EXPECT_EQ(MessageOf<EDatabaseError>([&] { FQuery->Post(); }),
+    EXPECT_EQ(ErrorOf<EDatabaseError>([&] { FQuery->Post(); }),
               "no such column: nincs\n\nupdate ikt_mod set nincs=:nev where  sorszam=:sorszam\r\n");
     EXPECT_FALSE(DB().InTransaction());
     FQuery->Cancel();
@@ -172,7 +171,7 @@ TEST_F(QueryWrites, FailedCommitRollsBack) {
     q->Append();
     q->FieldByName("mod")->SetAsInteger(99);
     q->FieldByName("nev")->SetAsString("árva");
-    EXPECT_EQ(MessageOf<EDatabaseError>([&] { q->Post(); }),
+    EXPECT_EQ(ErrorOf<EDatabaseError>([&] { q->Post(); }),
               "FOREIGN KEY constraint failed\n\ncommit transaction");
     EXPECT_FALSE(DB().InTransaction());
     EXPECT_EQ(Scalar("select count(*) from hivatkozas"), "0");
@@ -200,7 +199,7 @@ TEST_F(QueryWrites, ExecSQLWithAutoCommitRollsBackOnFailure) {
     auto q = MakeQuery("insert into ikt_mod (nev) values ('a'); insert into nincs values (1)");
     q->SetRawSQL(true);
     q->SetAutoCommit(true);
-    EXPECT_EQ(MessageOf<EDatabaseError>([&] { q->ExecSQL(); }),
+    EXPECT_EQ(ErrorOf<EDatabaseError>([&] { q->ExecSQL(); }),
               "no such table: nincs\n\ninsert into ikt_mod (nev) values ('a'); insert into nincs "
               "values (1)\r\n");
     EXPECT_FALSE(DB().InTransaction());

@@ -269,6 +269,24 @@ TEST_F(FieldTest, FieldNamesFromFieldsOrDefinitions)
     EXPECT_EQ(names[9], "nagy");
 }
 
+// A dataset whose table cannot be read.
+class UnreadableDataSet : public TMemDataSet {
+protected:
+    void InternalInitFieldDefs() override { throw EDatabaseError("no table"); }
+};
+
+TEST(FieldNames, FailedDefinitionsLeaveTheListUnlocked)
+{
+    UnreadableDataSet ds;
+    TStringList names;
+    int changes = 0;
+    names.OnChange = [&](TObject*) { ++changes; };
+    EXPECT_THROW(ds.GetFieldNames(&names), EDatabaseError);
+    const int afterFailure = changes;
+    names.Add("x");  // a locked list would hold the change back
+    EXPECT_EQ(changes, afterFailure + 1);
+}
+
 TEST(FieldDefs, AddFindAndErrors)
 {
     TMemDataSet ds;

@@ -5,6 +5,8 @@
 #include "platform/graphics/BitmapResources.h"
 #include "platform/graphics/BmpCodec.h"
 
+#include "support/TempFolder.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -285,9 +287,8 @@ TEST(BitmapTest, AssignCopiesPixelsAndFormat) {
 }
 
 TEST(BitmapTest, FilesInATemporaryFolder) {
-    const auto dir =
-        std::filesystem::temp_directory_path() / ("velmora-bitmap-" + std::to_string(std::random_device{}()));
-    std::filesystem::create_directories(dir);
+    const TempFolder folder("velmora-bitmap");
+    const std::filesystem::path dir = folder.Path();
     const String name = (dir / "kep.bmp").string();
     TBitmap a;
     Load(a, Golden24);
@@ -301,7 +302,6 @@ TEST(BitmapTest, FilesInATemporaryFolder) {
     } catch (const EFOpenError& e) {
         EXPECT_EQ(e.Message(), "Cannot open file \"" + (dir / "nincs.bmp").string() + "\"");
     }
-    std::filesystem::remove_all(dir);
 }
 
 TEST(BitmapTest, ResourcesAreFoundByNameInAnyCase) {

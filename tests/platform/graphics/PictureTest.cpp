@@ -7,10 +7,11 @@
 #include "platform/graphics/TMetafile.h"
 #include "platform/graphics/TPicture.h"
 
+#include "support/TempFolder.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <random>
 
 namespace {
 
@@ -181,9 +182,8 @@ TEST(PictureTest, HoldsACopyOfEachKind) {
 }
 
 TEST(PictureTest, FilesByExtension) {
-    const auto dir = std::filesystem::temp_directory_path() /
-                     ("velmora-picture-" + std::to_string(std::random_device{}()));
-    std::filesystem::create_directories(dir);
+    const TempFolder folder("velmora-picture");
+    const std::filesystem::path dir = folder.Path();
     TPicture p;
     try {
         p.SaveToFile((dir / "ures.bmp").string());
@@ -204,5 +204,4 @@ TEST(PictureTest, FilesByExtension) {
         EXPECT_EQ(e.Message(), "Unknown picture file extension (.gif)");
     }
     EXPECT_EQ(q.Width(), 2); // unchanged after the failure
-    std::filesystem::remove_all(dir);
 }

@@ -1,6 +1,8 @@
 #pragma once
 // Helpers for the operating-system tests: a fresh temporary folder, files in it,
 // and environment variables restored after the test.
+#include "support/TempFolder.h"
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -11,26 +13,11 @@
 
 namespace ostest {
 
-class TempFolder {
+// The shared temporary folder, with dir / "name" for a path in it.
+class TempFolder : public ::TempFolder {
 public:
-    TempFolder()
-    {
-        char pattern[] = "/tmp/velmora-os-XXXXXX";
-        FPath = ::mkdtemp(pattern) ? pattern : "";
-    }
-    ~TempFolder()
-    {
-        std::error_code ec;
-        std::filesystem::remove_all(FPath, ec);
-    }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-
-    const std::string& Path() const { return FPath; }
-    std::string operator/(const std::string& name) const { return FPath + "/" + name; }
-
-private:
-    std::string FPath;
+    TempFolder() : ::TempFolder("velmora-os") {}
+    std::string operator/(const std::string& name) const { return File(name); }
 };
 
 inline void WriteFile(const std::string& path, const std::string& content, bool executable = false)
