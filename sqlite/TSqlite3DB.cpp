@@ -205,13 +205,28 @@ void TSqlite3DB::Disconnect() {
                 if (target && target->ResultConnection() == this) target->CloseForDisconnect();
             }
         }
-        if (FHandle) Api().close(FHandle);
+        CloseOpenResults();
+        // A connection the engine refuses to close would leak with the library gone.
+        if (FHandle && Api().close(FHandle) != SQLITE_OK) ShowError();
         FHandle = nullptr;
         FLibrary.Release();
         if (AfterDisconnect) AfterDisconnect(this);
     }
     FHandle = nullptr;
     FConnected = false;
+}
+
+void TSqlite3DB::CloseOpenResults() {
+    // Closing one dataset may close others (its details), so take them one by one.
+    while (!FOpenResults.empty()) {
+        const auto [statement, target] = FOpenResults.front();
+        target->CloseForDisconnect();
+        if (!FOpenResults.empty() && FOpenResults.front().first == statement) {
+            FOpenResults.erase(FOpenResults.begin());
+            Api().reset(statement);
+            Api().finalize(statement);
+        }
+    }
 }
 
 void TSqlite3DB::ShowError() {

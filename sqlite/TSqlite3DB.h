@@ -14,6 +14,8 @@
 
 #include <functional>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 class TFields;
 class TParams;
@@ -93,7 +95,10 @@ public:
     // Raises SqliteError "Missing database property", "Could not load SQLite
     // library(<DriverDLL>)", "Cannot open database", the
     // missing entry point's message, or EDatabaseError "Database <path> does not exist".
-    // Disconnect: closes the owner's datasets bound here, the database and the library.
+    // Disconnect: closes the owner's datasets bound here, then every other dataset
+    // still reading a statement of this connection, the database and the library.
+    // When the engine refuses to close, raises EDatabaseError (engine message, two
+    // line feeds, last SQL) and stays connected.
     void DBConnect(bool Connect);
     void Open();
     void Close();
@@ -137,7 +142,8 @@ public:
     // to its result store. Returns 0.
     Integer SQLite3_Execute(const String& SQL, sqlite::ResultTarget* Dataset);
     // Prepares a statement that returns rows and describes its columns to the
-    // dataset (its FieldDefs and column plan). The caller closes the statement.
+    // dataset (its FieldDefs and column plan). The caller closes the statement
+    // with SQLite3_CloseResult; until then a disconnect closes the dataset.
     sqlite3_stmt* SQLite3_PrepareResult(const String& SQL, sqlite::ResultTarget* Dataset);
     // Reads the next row into the dataset's RowScratch; null at the end, or after
     // OnBusy when the database stayed busy. Raises EDatabaseError on an engine error.
@@ -179,6 +185,11 @@ public:
 private:
     void Connect();
     void Disconnect();
+    // Closes the datasets that still read a statement of this connection; a
+    // statement a dataset keeps after that is finalized here.
+    void CloseOpenResults();
+    // SQLite3_PrepareResult without keeping the statement among the open results.
+    sqlite3_stmt* PrepareStatement(const String& SQL, sqlite::ResultTarget* Dataset);
     void RegisterCollations();
     void RunTransactionStatement(const char* SQL, bool InTransactionAfter);
     // Prepares, binds (through Bind), steps and finalizes every statement of SQL.
@@ -217,4 +228,7 @@ private:
     String FLastSQL;
     sqlite3* FHandle = nullptr;
     sqlite::EngineLibrary FLibrary;
+    // Statements handed out by SQLite3_PrepareResult and not yet closed: the engine
+    // cannot close while any of them lives.
+    std::vector<std::pair<sqlite3_stmt*, sqlite::ResultTarget*>> FOpenResults;
 };

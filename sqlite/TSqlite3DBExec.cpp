@@ -131,6 +131,12 @@ Integer TSqlite3DB::SQLite3_ExecSQL_Params(const String& SQL, TParams* Params) {
 }
 
 sqlite3_stmt* TSqlite3DB::SQLite3_PrepareResult(const String& SQL, sqlite::ResultTarget* Dataset) {
+    sqlite3_stmt* statement = PrepareStatement(SQL, Dataset);
+    if (statement) FOpenResults.emplace_back(statement, Dataset);
+    return statement;
+}
+
+sqlite3_stmt* TSqlite3DB::PrepareStatement(const String& SQL, sqlite::ResultTarget* Dataset) {
     if (!Dataset) return nullptr;
     if (!FConnected || !FHandle) throw SqliteError("Database is not connected");
     Dataset->RowIdColumn = -1;
@@ -268,6 +274,7 @@ void TSqlite3DB::UnpackColumn(sqlite3_stmt* Statement, int Column, const sqlite:
 }
 
 void TSqlite3DB::SQLite3_CloseResult(sqlite3_stmt* Statement) {
+    std::erase_if(FOpenResults, [Statement](const auto& open) { return open.first == Statement; });
     if (!Statement || !FLibrary.Loaded()) return;
     // A failed step was raised when it happened; closing only releases.
     Api().reset(Statement);
@@ -277,7 +284,7 @@ void TSqlite3DB::SQLite3_CloseResult(sqlite3_stmt* Statement) {
 Integer TSqlite3DB::SQLite3_Execute(const String& SQL, sqlite::ResultTarget* Dataset) {
     if (!Dataset) return 0;
     FLastSQL = SQL;
-    sqlite3_stmt* statement = SQLite3_PrepareResult(SQL, Dataset);
+    sqlite3_stmt* statement = PrepareStatement(SQL, Dataset);
     StatementGuard guard(Api(), statement);
     TParams& params = Dataset->ResultParams();
     const int count = statement ? Api().bind_parameter_count(statement) : 0;
