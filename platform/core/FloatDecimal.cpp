@@ -1,11 +1,38 @@
 #include "platform/core/FloatDecimal.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
+#include <limits>
 
 namespace core {
+
+namespace {
+
+// Significant digits (leading digit first, no point) and the exponent of the leading
+// digit, read from to_chars' scientific text "d.ddde±xx" (or "de±xx").
+struct Scientific {
+    char Digits[24];
+    Integer Count = 0;
+    Integer Exponent10 = 0;  // value = 0.Digits x 10^Exponent10
+};
+
+Scientific Parse(const char* p, const char* end) {
+    Scientific s;
+    for (; p < end && *p != 'e'; ++p)
+        if (*p != '.')
+            s.Digits[s.Count++] = *p;
+    ++p;  // 'e'
+    const bool negative = *p == '-';
+    ++p;  // sign
+    Integer exponent = 0;
+    for (; p < end; ++p)
+        exponent = exponent * 10 + (*p - '0');
+    s.Exponent10 = (negative ? -exponent : exponent) + 1;
+    return s;
+}
+
+}  // namespace
 
 FloatDecimal ToDecimal(double value, Integer precision, Integer decimals) {
     FloatDecimal r;
@@ -20,43 +47,59 @@ FloatDecimal ToDecimal(double value, Integer precision, Integer decimals) {
     }
     if (value == 0)
         return r;
+    const double magnitude = std::fabs(value);
+    const Integer maxDigits = std::clamp<Integer>(precision, 1, 18);
+    const Integer decimalLimit = std::min<Integer>(decimals, NoDecimalLimit);
+    char buf[40];
+
+    // The shortest digits that read back as this double are the answer whenever they
+    // fit a grid of at most 15 significant digits: the double then lies closer to them
+    // than half a step of that grid, so rounding its expansion lands on them too.
+    // Subnormals hold too few bits for that argument and take the long way.
+    if (magnitude >= std::numeric_limits<double>::min()) {
+        const auto res = std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific);
+        const Scientific s = Parse(buf, res.ptr);
+        const Integer keep = std::min<Integer>(maxDigits, s.Exponent10 + decimalLimit);
+        if (s.Count <= keep && keep <= 15) {
+            r.Negative = value < 0;
+            r.Exponent = s.Exponent10;
+            r.Digits.assign(s.Digits, static_cast<size_t>(s.Count));
+            return r;
+        }
+    }
+
     // 18 significant digits carry more than a double holds, so rounding them again at the
     // requested place rounds the true value (the runtime worked on 18-digit extendeds).
-    char buf[40];
-    std::snprintf(buf, sizeof buf, "%.17e", std::fabs(value));
-    String all;
-    all += buf[0];
-    const char* p = buf + 2;
-    while (*p >= '0' && *p <= '9')
-        all += *p++;
-    const Integer exp10 = static_cast<Integer>(std::strtol(p + 1, nullptr, 10)) + 1;
-
-    const Integer keep = std::min<Integer>(std::clamp<Integer>(precision, 1, 18),
-                                           exp10 + std::min<Integer>(decimals, NoDecimalLimit));
+    const auto res = std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific, 17);
+    Scientific all = Parse(buf, res.ptr);
+    const Integer keep = std::min<Integer>(maxDigits, all.Exponent10 + decimalLimit);
     if (keep < 0)
         return r;
-    String digits = all.substr(0, static_cast<size_t>(keep));
-    Integer exponent = exp10;
-    if (static_cast<size_t>(keep) < all.size() && all[static_cast<size_t>(keep)] >= '5') {
-        int i = keep - 1;
-        while (i >= 0 && digits[static_cast<size_t>(i)] == '9') {
-            digits[static_cast<size_t>(i)] = '0';
+    char* digits = all.Digits;
+    Integer count = keep;
+    Integer exponent = all.Exponent10;
+    if (keep < all.Count && all.Digits[keep] >= '5') {
+        Integer i = keep - 1;
+        while (i >= 0 && digits[i] == '9') {
+            digits[i] = '0';
             --i;
         }
         if (i >= 0) {
-            ++digits[static_cast<size_t>(i)];
+            ++digits[i];
         } else {
-            digits.insert(digits.begin(), '1');
+            // Every kept digit carried over (or none was kept): a one in front.
+            digits[0] = '1';
+            count = 1;
             ++exponent;
         }
     }
-    while (!digits.empty() && digits.back() == '0')
-        digits.pop_back();
-    if (digits.empty())
+    while (count > 0 && digits[count - 1] == '0')
+        --count;
+    if (count == 0)
         return r;
     r.Negative = value < 0;
     r.Exponent = exponent;
-    r.Digits = std::move(digits);
+    r.Digits.assign(digits, static_cast<size_t>(count));
     return r;
 }
 

@@ -50,15 +50,24 @@ String GeneralText(const FloatDecimal& d, Integer precision, Integer expDigits,
         return "0";
     if (d.Exponent > precision || d.Exponent < -3)
         return Scientific(d, 0, expDigits, false, fs);
-    String out = d.Negative ? "-" : "";
+    // Built in place: this runs for every number a list or an export shows.
     const auto n = static_cast<Integer>(d.Digits.size());
+    String out;
+    out.reserve(static_cast<size_t>(std::max(n, d.Exponent) + 6) + fs.DecimalSeparator.size());
+    if (d.Negative)
+        out += '-';
     if (d.Exponent <= 0) {
-        out += "0" + fs.DecimalSeparator + String(static_cast<size_t>(-d.Exponent), '0') + d.Digits;
+        out += '0';
+        out += fs.DecimalSeparator;
+        out.append(static_cast<size_t>(-d.Exponent), '0');
+        out += d.Digits;
     } else if (n <= d.Exponent) {
-        out += d.Digits + String(static_cast<size_t>(d.Exponent - n), '0');
+        out += d.Digits;
+        out.append(static_cast<size_t>(d.Exponent - n), '0');
     } else {
-        out += d.Digits.substr(0, static_cast<size_t>(d.Exponent)) + fs.DecimalSeparator +
-               d.Digits.substr(static_cast<size_t>(d.Exponent));
+        out.append(d.Digits, 0, static_cast<size_t>(d.Exponent));
+        out += fs.DecimalSeparator;
+        out.append(d.Digits, static_cast<size_t>(d.Exponent));
     }
     return out;
 }
