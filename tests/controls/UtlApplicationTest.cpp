@@ -1,7 +1,7 @@
 #include "controls/TUtlApplication.h"
 
 #include "DialogCapture.h"
-#include "platform/core/TempFolder.h"
+#include "support/TempFolder.h"
 
 #include "platform/core/FileUtils.h"
 #include "platform/graphics/TBitmap.h"

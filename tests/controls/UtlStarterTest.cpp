@@ -3,7 +3,7 @@
 
 #include "platform/core/DateTime.h"
 #include "platform/core/Exceptions.h"
-#include "platform/core/TempFolder.h"
+#include "support/TempFolder.h"
 #include "platform/os/ShellApi.h"
 
 #include <gtest/gtest.h>
