@@ -4,6 +4,7 @@
 #include "platform/core/TStrings.h"
 #include "platform/data/TField.h"
 #include "platform/graphics/TFont.h"
+#include "platform/ui/TGridDataLink.h"
 
 using namespace gridtest;
 
@@ -228,6 +229,20 @@ TEST_F(DrawTest, GroupingRowSpansTheGridWhenTheExpressionHolds)
     Paint();
     EXPECT_FALSE(Lines({ColorToString(14089726)}).empty());
     EXPECT_FALSE(Lines({"\"Csoport\""}).empty());
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(GridFixture, GridOutlivesItsDataSource)
+{
+    Build(5, 600, 200);
+    Source.reset();
+    EXPECT_FALSE(Grid->DataLink()->Active());
+    EXPECT_EQ(Grid->DataSource(), nullptr);
+    Paint();
+    EXPECT_EQ(Lines({"<No data to display>"}).size(), 1u);
 }
 
 } // namespace
