@@ -11,6 +11,7 @@
 #include "platform/graphics/TImageList.h"
 #include "platform/ui/MessageDialogs.h"
 #include "platform/ui/TGridDataLink.h"
+#include "platform/ui/TPopupMenu.h"
 
 #include <algorithm>
 
@@ -27,6 +28,7 @@ TVgDBGrid::TVgDBGrid(TComponent* AOwner)
     FGridStyle->SetEvenColor(Color());
     FTitleHeight->SetPixelCount(DefaultRowHeight());
     SetIndicators(FIndicatorImages.get());
+    BuildStandardPopup();
     FLoading = false;
     LayoutChanged();
 }

@@ -11,11 +11,14 @@
 #include "platform/data/TDataSetState.h"
 #include "platform/ui/TCustomDBGrid.h"
 
+#include <array>
 #include <functional>
 #include <memory>
 
 class TBitmap;
 class TImageList;
+class TMenuItem;
+class TPopupMenu;
 class TStrings;
 
 enum TExOption {
@@ -125,6 +128,16 @@ public:
     void PostClick();
     void CancelClick();
     void RefreshClick();
+    void PrintClick();
+    void ExportClick();
+    void FilterClick();
+    void SearchClick();
+    void SetupGridClick();
+    // The standard context menu: 25 entries, items 15-19 under item 14.
+    TPopupMenu* StandardPopup() const { return FPopup.get(); }
+    TMenuItem* StandardPopupItem(Integer Index) const { return FPopupItems.at(std::size_t(Index)); }
+    // Enables and shows the entries for the grid's present state.
+    void UpdatePopupItems();
     void SelectOneClick();
     void SelectAllClick();
     void UnSelectOneClick();
@@ -206,6 +219,8 @@ protected:
     virtual void CheckTitleButton(Integer ACol, bool& Enabled);
 
 private:
+    void BuildStandardPopup();
+    void PopupStandardMenu(Integer X, Integer Y);
     void DrawTitleCell(Integer ACol, TRect Rect, TColumn* Column, TGridDrawState State);
     void DrawIndicatorCell(Integer ARow, const TRect& Rect);
     // A data cell the plain way: the link on its record, then DrawColumnCell.
@@ -249,4 +264,6 @@ private:
     Integer FPressedCol = -1;
     bool FPressed = false;
     bool FTracking = false;
+    std::unique_ptr<TPopupMenu> FPopup;
+    std::array<TMenuItem*, 25> FPopupItems{};
 };

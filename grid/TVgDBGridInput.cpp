@@ -256,6 +256,12 @@ void TVgDBGrid::MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Int
     TGridCoord cell = MouseCoord(X, Y);
     bool titleRow = cell.Y >= 0 && cell.Y < TitleOffset();
     Integer dataCol = cell.X - IndicatorOffset();
+    if (FExOptions.Contains(eoStandardPopup) && DataLink()->Active() && cell.X >= 0 &&
+        ((titleRow && cell.X == 0 && Options().Contains(dgIndicator)) ||
+         (Button == mbRight && dataCol >= 0 && !PopupMenu()))) {
+        PopupStandardMenu(X, Y);
+        return;
+    }
     if (FExOptions.Contains(eoTitleButtons) && DataLink()->Active() && titleRow && dataCol >= 0) {
         if (Button == mbLeft) {
             bool enabled = true;

@@ -3,6 +3,9 @@
 #include "platform/data/TBookmarkList.h"
 #include "platform/data/TField.h"
 #include "platform/ui/DialogHook.h"
+#include "platform/ui/TMenuItem.h"
+#include "platform/ui/TPopupMenu.h"
+#include "platform/ui/VirtualKeys.h"
 
 using namespace gridtest;
 
@@ -225,6 +228,68 @@ TEST_F(DeleteTest, RefreshReturnsToTheRecordWhenItIsStillThere)
     Data->MoveBy(3);
     Grid->RefreshData();
     EXPECT_EQ(Data->FieldByName("id")->AsInteger(), 4);
+}
+
+} // namespace
+
+namespace {
+
+class PopupTest : public GridFixture {
+protected:
+    void SetUp() override { Build(3, 600, 200); }
+    TMenuItem* Item(Integer i) { return Grid->StandardPopupItem(i); }
+};
+
+TEST_F(PopupTest, TwentyEntriesAndASelectionSubMenuOfFive)
+{
+    EXPECT_EQ(Grid->StandardPopup()->Items()->Count(), 20);
+    EXPECT_EQ(Item(14)->Count(), 5);
+    EXPECT_EQ(Item(14)->Items(0)->Caption(), "Select record");
+    EXPECT_EQ(Grid->StandardPopup()->Items()->Items(15)->Caption(), "-");
+    EXPECT_EQ(Grid->StandardPopup()->Items()->Items(19)->Caption(), "Setup...");
+    EXPECT_EQ(Item(8)->ShortCut(), TShortCut(scCtrl | 'F'));
+    EXPECT_EQ(Item(12)->ShortCut(), VK_F5);
+}
+
+TEST_F(PopupTest, PrintIsHiddenUntilAssignedAndDisabledWhileEditing)
+{
+    Grid->UpdatePopupItems();
+    EXPECT_FALSE(Item(5)->Visible());
+    EXPECT_FALSE(Item(9)->Visible());
+    Grid->OnPrintData = [](TObject*) {};
+    Grid->UpdatePopupItems();
+    EXPECT_TRUE(Item(5)->Visible());
+    EXPECT_TRUE(Item(5)->Enabled());
+    Data->Edit();
+    Grid->UpdatePopupItems();
+    EXPECT_FALSE(Item(5)->Enabled());
+    EXPECT_TRUE(Item(10)->Enabled());  // Save changes
+    EXPECT_FALSE(Item(0)->Enabled());  // Add record
+}
+
+TEST_F(PopupTest, RecordEntriesFollowTheOptions)
+{
+    Grid->SetExOptions(Grid->ExOptions() + TExOptions{eoDisableInsert, eoDisableDelete});
+    Grid->UpdatePopupItems();
+    EXPECT_FALSE(Item(0)->Enabled());
+    EXPECT_FALSE(Item(1)->Enabled());
+    EXPECT_TRUE(Item(2)->Enabled());
+    EXPECT_FALSE(Item(3)->Enabled());
+    Grid->SetReadOnly(true);
+    Grid->UpdatePopupItems();
+    EXPECT_FALSE(Item(2)->Enabled());
+}
+
+TEST_F(PopupTest, EntriesRunTheGridsActions)
+{
+    int appended = 0;
+    Grid->OnAppendRecord = [&](TObject*) { ++appended; };
+    Item(0)->Click();
+    EXPECT_EQ(appended, 1);
+    Item(1)->Click();  // no handler: the dataset inserts
+    EXPECT_EQ(Data->State(), dsInsert);
+    Item(11)->Click();
+    EXPECT_EQ(Data->State(), dsBrowse);
 }
 
 } // namespace
