@@ -3,6 +3,8 @@
 // against a plain step loop reading every column as text, in the same run.
 // dataset_memory_ratio: heap taken per loaded row against the size of the row's
 // values as the engine holds them (8 bytes a number, the text's bytes).
+#include "MillionRows.h"
+
 #include "platform/core/TStringList.h"
 #include "platform/data/TField.h"
 #include "platform/data/TFields.h"
@@ -15,50 +17,15 @@
 #include <malloc.h>
 
 #include <algorithm>
-#include <cstdlib>
-#include <filesystem>
-#include <string>
+#include <cstddef>
 
 namespace {
 
-constexpr int WalkRows = 1'000'000;
-constexpr const char* WalkQuery = "select i, s, d, r from t";
-
-class WalkDatabase {
-public:
-    WalkDatabase() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "velmora-walk-XXXXXX").string();
-        if (!mkdtemp(pattern.data())) std::abort();
-        FDir = pattern;
-        Db.SetDefaultDir(FDir);
-        Db.SetDatabase("walk.db");
-        Db.SetConnected(true);
-        Db.SQLite3_ExecSQL(
-            "create table t(i integer, s varchar(40), d date, r real);"
-            "insert into t with recursive c(n) as (select 1 union all select n + 1 from c limit " +
-                std::to_string(WalkRows) +
-                ") select n, 'ügyfél neve ' || n, date('2000-01-01', '+' || (n % 7300) || ' days'),"
-                " n * 0.25 from c",
-            nullptr);
-    }
-    ~WalkDatabase() {
-        Db.SetConnected(false);
-        std::error_code ec;
-        std::filesystem::remove_all(FDir, ec);
-    }
-    TSqlite3DB Db{nullptr};
-
-private:
-    std::string FDir;
-};
-
-WalkDatabase& Walk() {
-    static WalkDatabase db;
-    return db;
-}
+constexpr int WalkRows = bench::MillionRowCount;
+constexpr const char* WalkQuery = bench::MillionRowQuery;
 
 void BM_DatasetWalk(benchmark::State& state) {
-    TSqlite3DB& db = Walk().Db;
+    TSqlite3DB& db = bench::MillionRowDatabase().Db;
     for (auto _ : state) {
         TSqlite3Query query(nullptr);
         query.SetConnection(&db);
@@ -79,7 +46,7 @@ void BM_DatasetWalk(benchmark::State& state) {
 }
 
 void BM_DatasetWalkStepLoop(benchmark::State& state) {
-    TSqlite3DB& db = Walk().Db;
+    TSqlite3DB& db = bench::MillionRowDatabase().Db;
     const sqlite::EngineApi& api = db.Api();
     for (auto _ : state) {
         sqlite3_stmt* statement = nullptr;
@@ -125,7 +92,7 @@ std::size_t HeapInUse() {
 }
 
 void BM_DatasetMemory(benchmark::State& state) {
-    TSqlite3DB& db = Walk().Db;
+    TSqlite3DB& db = bench::MillionRowDatabase().Db;
     const double dataBytes = EngineDataBytes(db);
     double heapBytes = 0;
     for (auto _ : state) {

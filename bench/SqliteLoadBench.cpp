@@ -1,5 +1,7 @@
 // sqlite_load_ratio: loading a million rows of (integer, text, date text, real)
 // into the result store, against a plain step-and-read loop over the same query.
+#include "MillionRows.h"
+
 #include "platform/data/TFieldDefs.h"
 #include "platform/data/TParams.h"
 #include "sqlite/ResultTarget.h"
@@ -12,17 +14,13 @@
 
 #include <algorithm>
 #include <chrono>
-#include <vector>
-
-#include <cstdlib>
-#include <filesystem>
 #include <memory>
-#include <string>
+#include <vector>
 
 namespace {
 
-constexpr int RowCount = 1'000'000;
-constexpr const char* Query = "select i, s, d, r from t";
+constexpr int RowCount = bench::MillionRowCount;
+constexpr const char* Query = bench::MillionRowQuery;
 
 // A dataset's part in loading: the store and the date conversion.
 class LoadTarget : public sqlite::ResultTarget {
@@ -46,40 +44,6 @@ private:
     TFieldDefs FDefs;
     TParams FParams;
 };
-
-// One database file for the whole run, created on first use.
-class BenchDatabase {
-public:
-    BenchDatabase() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "velmora-bench-XXXXXX").string();
-        if (!mkdtemp(pattern.data())) std::abort();
-        FDir = pattern;
-        Db.SetDefaultDir(FDir);
-        Db.SetDatabase("load.db");
-        Db.SetConnected(true);
-        Db.SQLite3_ExecSQL(
-            "create table t(i integer, s varchar(40), d date, r real);"
-            "insert into t with recursive c(n) as (select 1 union all select n + 1 from c limit " +
-                std::to_string(RowCount) +
-                ") select n, 'ügyfél neve ' || n, date('2000-01-01', '+' || (n % 7300) || ' days'),"
-                " n * 0.25 from c",
-            nullptr);
-    }
-    ~BenchDatabase() {
-        Db.SetConnected(false);
-        std::error_code ec;
-        std::filesystem::remove_all(FDir, ec);
-    }
-    TSqlite3DB Db{nullptr};
-
-private:
-    std::string FDir;
-};
-
-BenchDatabase& Database() {
-    static BenchDatabase db;
-    return db;
-}
 
 // One load into a fresh store; returns its row count.
 int LoadStore(TSqlite3DB& db, LoadTarget& target) {
@@ -124,7 +88,7 @@ double Seconds(F&& f) {
 // Both sides run back to back in each round, so a busy machine slows both
 // alike; the median of the rounds' ratios is the figure.
 void BM_SqliteLoadRatio(benchmark::State& state) {
-    TSqlite3DB& db = Database().Db;
+    TSqlite3DB& db = bench::MillionRowDatabase().Db;
     LoadTarget target(&db);
     constexpr int Rounds = 7;
     std::vector<double> ratios;

@@ -4,6 +4,7 @@
 #include "app/CaseStatements.h"
 #include "app/TForm1.h"
 #include "platform/ui/TApplication.h"
+#include "tests/support/TempFolder.h"
 
 #include <benchmark/benchmark.h>
 
@@ -26,11 +27,6 @@ class StartupFolder {
 public:
     StartupFolder()
     {
-        std::string pattern = (std::filesystem::temp_directory_path() / "velmora-startup-XXXXXX").string();
-        if (!mkdtemp(pattern.data()))
-            std::abort();
-        FDir = pattern;
-        FFile = FDir + "/data/dornek.s3db";
         const std::string root = VELMORA_SOURCE_DIR;
         if (std::system(("'" + root + "/tools/createdb' '" + FFile + "' >/dev/null").c_str()) != 0)
             std::abort();
@@ -47,15 +43,16 @@ public:
     }
     ~StartupFolder()
     {
+        // Out of the folder before it goes.
         std::error_code ec;
         std::filesystem::current_path(std::filesystem::temp_directory_path(), ec);
-        std::filesystem::remove_all(FDir, ec);
     }
     const std::string& File() const { return FFile; }
 
 private:
-    std::string FDir;
-    std::string FFile;
+    TempFolder FFolder{"velmora-startup"};
+    const std::string FDir = FFolder.Path();
+    const std::string FFile = FDir + "/data/dornek.s3db";
 };
 
 StartupFolder& Folder()
