@@ -120,6 +120,8 @@ public:
     bool ActiveRowSelected() const;
     void FreeStartOfSelect();
     Integer GetRecordCount() const;
+    // "rec." + record number + " of " + record count; empty without a record number.
+    String ScrollHintText() const;
     // Popup actions.
     void AppendClick();
     void InsertClick();
@@ -196,6 +198,7 @@ public:
 protected:
     TDBGridColumns* CreateColumns() override;
     Integer FrozenColumns() const override { return FFixedCols; }
+    void ScrollBarMoved(bool Vertical, Integer Pos) override;
     void Paint() override;
     void DrawCell(Integer ACol, Integer ARow, const TRect& ARect, TGridDrawState AState) override;
     void DrawColumnCell(const TRect& Rect, Integer DataCol, TColumn* Column, TGridDrawState State) override;

@@ -56,3 +56,18 @@ bool TVgDBGrid::CellHint(TPoint P, String& Text, TGridHintInfo& Info)
     Text = text;
     return true;
 }
+
+String TVgDBGrid::ScrollHintText() const
+{
+    TDataSet* ds = DataSet();
+    if (!ds || !ds->Active() || ds->RecNo() <= 0)
+        return {};
+    return "rec." + std::to_string(ds->RecNo()) + " of " + std::to_string(GetRecordCount());
+}
+
+void TVgDBGrid::ScrollBarMoved(bool Vertical, Integer Pos)
+{
+    TCustomDBGrid::ScrollBarMoved(Vertical, Pos);
+    if (Vertical && FExOptions.Contains(eoShowRecNo))
+        ShowScrollHint(ScrollHintText());
+}

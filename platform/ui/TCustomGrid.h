@@ -162,6 +162,9 @@ protected:
     virtual TScrollState VertScrollState() const;
     // The user moved a scroll bar to Pos.
     virtual void ScrollBarMoved(bool Vertical, Integer Pos);
+    // Shows Text beside the mouse pointer while a scroll bar is dragged
+    // (empty Text hides it).
+    void ShowScrollHint(const String& Text);
     // The client area changed size because a scroll bar came or went.
     virtual void ClientSizeChanged() {}
     // Brings both bars up to date (shown, range, position).

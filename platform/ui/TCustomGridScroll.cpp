@@ -7,6 +7,7 @@
 #include "platform/ui/QtSupport.h"
 #include "platform/ui/SafeCall.h"
 
+#include <QCursor>
 #include <QEvent>
 #include <QHelpEvent>
 #include <QScrollBar>
@@ -66,6 +67,16 @@ private:
 };
 
 } // namespace
+
+void TCustomGrid::ShowScrollHint(const String& Text)
+{
+    if (Text.empty() || !Widget()->isVisible()) {
+        QToolTip::hideText();
+        return;
+    }
+    QPoint p = QCursor::pos() + QPoint(GetSystemMetrics(SM_CXCURSOR) / 2, GetSystemMetrics(SM_CYCURSOR) / 2);
+    QToolTip::showText(p, ui::ToQt(Text), Widget());
+}
 
 void TCustomGrid::InstallEventFilter()
 {

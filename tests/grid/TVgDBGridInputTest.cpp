@@ -224,6 +224,16 @@ TEST_F(InputTest, VerticalBarStandsForTheRecordNumber)
     EXPECT_FALSE(Grid->VertScrollState().Shown);
 }
 
+TEST_F(InputTest, ScrollHintNamesTheRecordWithoutABlank)
+{
+    Data->MoveBy(4);
+    EXPECT_EQ(Grid->ScrollHintText(), "rec.5 of 6");
+    Grid->OnGetRecordCount = [](TObject*, Integer& Count) { Count = 120; };
+    EXPECT_EQ(Grid->ScrollHintText(), "rec.5 of 120");
+    Data->Close();
+    EXPECT_EQ(Grid->ScrollHintText(), "");
+}
+
 TEST_F(InputTest, TitleClickFiresWithTheColumn)
 {
     std::vector<TColumn*> clicked;
