@@ -166,6 +166,7 @@ public:
     void KeyDown(Word& Key, TShiftState Shift) override;
     void MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
     void MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
+    void MouseMove(TShiftState Shift, Integer X, Integer Y) override;
     void DblClick() override;
     bool DoMouseWheel(TShiftState Shift, Integer WheelDelta, TPoint MousePos) override;
     // Cell and title hints: the whole text of a cell that does not fit.

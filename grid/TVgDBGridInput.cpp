@@ -364,6 +364,26 @@ void TVgDBGrid::MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integ
     TCustomDBGrid::MouseUp(Button, Shift, X, Y);
 }
 
+void TVgDBGrid::MouseMove(TShiftState Shift, Integer X, Integer Y)
+{
+    TCustomDBGrid::MouseMove(Shift, X, Y);
+    TDataSet* ds = DataSet();
+    if (!ds || ds->ControlsDisabled() || !DataLink()->Active())
+        return;
+    TGridCoord cell = MouseCoord(X, Y);
+    if (FTracking && FPressedCol >= 0) {
+        // The pressed title button shows down only while the mouse is on it.
+        bool over = cell.X == FPressedCol && cell.Y == 0;
+        if (over != FPressed) {
+            FPressed = over;
+            InvalidateTitles();
+        }
+        return;
+    }
+    if (FExOptions.Contains(eoHotTrack) && cell.X >= 1 && cell.Y >= TitleOffset() && cell.Y != Row())
+        MoveBy(cell.Y - Row());
+}
+
 void TVgDBGrid::DblClick()
 {
     // The application's handler replaces the built-in BLOB editor.

@@ -234,6 +234,36 @@ TEST_F(InputTest, ScrollHintNamesTheRecordWithoutABlank)
     EXPECT_EQ(Grid->ScrollHintText(), "");
 }
 
+TEST_F(InputTest, HotTrackingMovesTheRecordWithTheMouse)
+{
+    TPoint p = Centre(2, 4);
+    Grid->MouseMove({}, p.X, p.Y);
+    EXPECT_EQ(CurrentId(), 1);
+    Grid->SetExOptions(Grid->ExOptions() + TExOptions{eoHotTrack});
+    Grid->MouseMove({}, p.X, p.Y);
+    EXPECT_EQ(CurrentId(), 4);
+}
+
+TEST_F(InputTest, TitleButtonClicksOnlyWhenReleasedOnIt)
+{
+    Grid->SetExOptions(Grid->ExOptions() + TExOptions{eoTitleButtons});
+    int clicks = 0;
+    Grid->OnTitleClick = [&](TColumn*) { ++clicks; };
+    TPoint a = Centre(2, 0), b = Centre(3, 0);
+    Grid->MouseDown(mbLeft, {}, a.X, a.Y);
+    Grid->MouseMove({ssLeft}, b.X, b.Y);
+    Grid->MouseUp(mbLeft, {}, b.X, b.Y);
+    EXPECT_EQ(clicks, 0);
+    Grid->MouseDown(mbLeft, {}, a.X, a.Y);
+    Grid->MouseUp(mbLeft, {}, a.X, a.Y);
+    EXPECT_EQ(clicks, 1);
+    // A disabled button does not track.
+    Grid->OnCheckButton = [](TObject*, Integer, TField*, bool& Enabled) { Enabled = false; };
+    Grid->MouseDown(mbLeft, {}, a.X, a.Y);
+    Grid->MouseUp(mbLeft, {}, a.X, a.Y);
+    EXPECT_EQ(clicks, 1);
+}
+
 TEST_F(InputTest, TitleClickFiresWithTheColumn)
 {
     std::vector<TColumn*> clicked;
