@@ -1,6 +1,7 @@
 #include "controls/TUtlApplication.h"
 
 #include "DialogCapture.h"
+#include "support/FileBytes.h"
 #include "support/TempFolder.h"
 
 #include "platform/core/FileUtils.h"
@@ -13,14 +14,6 @@
 #include <sstream>
 
 namespace {
-
-std::string ReadText(const std::string& path)
-{
-    std::ifstream in(path);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 std::vector<std::string> Lines(const std::string& text)
 {
@@ -82,7 +75,7 @@ TEST_F(UtlApplicationTest, LogStartsWithTheHeaderAndNumbersEntries)
     app.LogWrite("első");
     app.LogWrite("second");
     app.LogWrite("third");
-    const std::vector<std::string> lines = Lines(ReadText(log));
+    const std::vector<std::string> lines = Lines(ReadFileBytes(log));
     ASSERT_GE(lines.size(), 9u);
     EXPECT_EQ(lines[0], "");
     EXPECT_EQ(lines[1].rfind("LogFile started: ", 0), 0u);
@@ -94,10 +87,10 @@ TEST_F(UtlApplicationTest, LogStartsWithTheHeaderAndNumbersEntries)
     EXPECT_EQ(lines[7], "00001: első");
     EXPECT_EQ(lines[8], "00002: second");
     EXPECT_EQ(lines[9], "00003: third");
-    EXPECT_EQ(ReadText(log).find("old run"), std::string::npos);
+    EXPECT_EQ(ReadFileBytes(log).find("old run"), std::string::npos);
     app.LogWrite("fourth");  // same run: appended
-    EXPECT_EQ(Lines(ReadText(log)).back(), "00004: fourth");
-    EXPECT_EQ(Lines(ReadText(log)).size(), 11u);
+    EXPECT_EQ(Lines(ReadFileBytes(log)).back(), "00004: fourth");
+    EXPECT_EQ(Lines(ReadFileBytes(log)).size(), 11u);
 }
 
 TEST_F(UtlApplicationTest, LogSpecialEntries)
@@ -106,7 +99,7 @@ TEST_F(UtlApplicationTest, LogSpecialEntries)
     app.LogWrite("#Line");
     app.LogWrite("#CR");
     app.LogWrite("x");
-    EXPECT_EQ(ReadText(log), std::string(80, '*') + "\n\n00001: x\n");
+    EXPECT_EQ(ReadFileBytes(log), std::string(80, '*') + "\n\n00001: x\n");
 }
 
 TEST_F(UtlApplicationTest, LogVersionAndHeaderHook)
@@ -114,7 +107,7 @@ TEST_F(UtlApplicationTest, LogVersionAndHeaderHook)
     app.Version = "2.0.1";
     app.OnHeaderWrite = [](TObject*, std::ostream& out) { out << "Iroda: Budapest\n"; };
     app.LogWrite("x");
-    const std::string text = ReadText(log);
+    const std::string text = ReadFileBytes(log);
     EXPECT_NE(text.find("Version        : 2.0.1\nIroda: Budapest\n****"), std::string::npos);
 }
 
@@ -129,9 +122,9 @@ TEST_F(UtlApplicationTest, OversizedLogIsBackedUp)
     app.OnMaxLogSize = [&](TObject*, const String& name, bool& cancel) { asked = name; };
     app.LogWrite("new");
     EXPECT_EQ(asked, log);
-    EXPECT_EQ(ReadText(folder.File("iroda.l1")), std::string(300, 'x') + "\n");
-    EXPECT_EQ(ReadText(folder.File("iroda.l0")), "older\n");
-    EXPECT_NE(ReadText(log).find("Entries:\n00001: new\n"), std::string::npos);  // header after a rewrite
+    EXPECT_EQ(ReadFileBytes(folder.File("iroda.l1")), std::string(300, 'x') + "\n");
+    EXPECT_EQ(ReadFileBytes(folder.File("iroda.l0")), "older\n");
+    EXPECT_NE(ReadFileBytes(log).find("Entries:\n00001: new\n"), std::string::npos);  // header after a rewrite
 }
 
 TEST_F(UtlApplicationTest, CancelledOversizedLogWritesNothing)
@@ -140,7 +133,7 @@ TEST_F(UtlApplicationTest, CancelledOversizedLogWritesNothing)
     app.MaxLogSize = 200;
     app.OnMaxLogSize = [](TObject*, const String&, bool& cancel) { cancel = true; };
     app.LogWrite("new");
-    EXPECT_EQ(ReadText(log), std::string(300, 'x'));
+    EXPECT_EQ(ReadFileBytes(log), std::string(300, 'x'));
 }
 
 TEST_F(UtlApplicationTest, UnopenableLogDropsTheEntry)
@@ -171,7 +164,7 @@ TEST_F(UtlApplicationTest, LogExceptionNamesTheSender)
     } catch (...) {
         app.LogException(&sender);
     }
-    const std::string text = ReadText(log);
+    const std::string text = ReadFileBytes(log);
     EXPECT_EQ(text.rfind("00001: TComponent (Name: Starter1): Hiba, Address: ", 0), 0u) << text;
 }
 
@@ -196,7 +189,7 @@ TEST_F(UtlApplicationTest, HandleExceptionCanBeCancelled)
         app.HandleException(nullptr, e);
     }
     EXPECT_EQ(asked, 2);
-    EXPECT_NE(ReadText(log).find("log me"), std::string::npos);
+    EXPECT_NE(ReadFileBytes(log).find("log me"), std::string::npos);
     EXPECT_EQ(dialogs.Texts, std::vector<std::string>{"log me."});
 }
 

@@ -3,56 +3,19 @@
 
 #include "platform/core/DateTime.h"
 #include "platform/core/Exceptions.h"
-#include "support/TempFolder.h"
 #include "platform/os/ShellApi.h"
+
+#include "support/FileBytes.h"
+#include "support/ScopedEnv.h"
+#include "support/StubOpener.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
-#include <sys/stat.h>
 
 namespace {
-
-void WriteFile(const std::string& path, const std::string& text, bool executable = false)
-{
-    { std::ofstream(path) << text; }
-    if (executable)
-        ::chmod(path.c_str(), 0755);
-}
-
-std::string ReadText(const std::string& path)
-{
-    std::ifstream in(path);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-class ScopedEnv {
-public:
-    ScopedEnv(const char* name, const std::string& value) : FName(name)
-    {
-        if (const char* old = std::getenv(name)) {
-            FHad = true;
-            FOld = old;
-        }
-        ::setenv(name, value.c_str(), 1);
-    }
-    ~ScopedEnv()
-    {
-        if (FHad)
-            ::setenv(FName.c_str(), FOld.c_str(), 1);
-        else
-            ::unsetenv(FName.c_str());
-    }
-
-private:
-    std::string FName, FOld;
-    bool FHad = false;
-};
 
 // The services object for the test's life, and a stub xdg-open first on PATH that
 // writes its arguments and working folder to a log, then exits with $STUB_EXIT.
@@ -61,10 +24,8 @@ protected:
     void SetUp() override
     {
         UtlInitialization();
-        WriteFile(bin.File("xdg-open"),
-                  "#!/bin/sh\nprintf '%s\\n' \"$@\" > \"$STUB_LOG\"\npwd >> \"$STUB_LOG\"\nexit \"${STUB_EXIT:-0}\"\n",
-                  true);
-        WriteFile(docs.File("szerződés.doc"), "doc");
+        WriteStubOpener(bin.Path());
+        WriteFileBytes(docs.File("szerződés.doc"), "doc");
         SetShellOpenWaitMs(3000);
     }
     void TearDown() override
@@ -72,7 +33,7 @@ protected:
         SetShellOpenWaitMs(1000);
         UtlFinalization();
     }
-    std::string Received() { return ReadText(logFile); }
+    std::string Received() { return ReadFileBytes(logFile); }
     Integer PoolCount() { return UtlApplication->TimerPool()->GetCount(); }
 
     TempFolder bin;
@@ -124,7 +85,7 @@ TEST_F(UtlStarterTest, DocumentOpensWithTheDefaults)
 TEST_F(UtlStarterTest, StoredWindowsPathIsAccepted)
 {
     std::filesystem::create_directory(docs.File("data"));
-    WriteFile(docs.File("data/valasz.pdf"), "pdf");
+    WriteFileBytes(docs.File("data/valasz.pdf"), "pdf");
     TUtlStarter starter(nullptr);
     starter.SetCommand(".\\data\\valasz.pdf");
     starter.SetDefaultDir(docs.Path());
@@ -188,7 +149,7 @@ TEST_F(UtlStarterTest, ShellFailuresAreReportedByCodeAndEvent)
 TEST_F(UtlStarterTest, UnlistedShellCodeIsStillAFailure)
 {
     // A program file the system cannot run answers 11, outside the shell's usual codes.
-    WriteFile(docs.File("rossz"), "\x7f" "ELF garbage", true);
+    WriteFileBytes(docs.File("rossz"), "\x7f" "ELF garbage", true);
     TUtlStarter starter(nullptr);
     int errors = 0;
     starter.OnError = [&](TObject*) { ++errors; };
@@ -212,20 +173,20 @@ TEST_F(UtlStarterTest, ExploreOpensTheFolderOfTheCommand)
 TEST_F(UtlStarterTest, ProgramStartsWithParametersInItsFolder)
 {
     const std::string out = docs.File("out.txt");
-    WriteFile(docs.File("prog.sh"), "#!/bin/sh\nprintf '%s|' \"$@\" > out.txt\npwd >> out.txt\n", true);
+    WriteFileBytes(docs.File("prog.sh"), "#!/bin/sh\nprintf '%s|' \"$@\" > out.txt\npwd >> out.txt\n", true);
     TUtlStarter starter(nullptr);
     starter.SetCommand(docs.File("prog.sh"));
     starter.SetParameters("egy \"két szó\"");
     starter.SetDefaultDir(docs.Path());
     starter.SetWait(true);
     starter.Execute();
-    EXPECT_EQ(ReadText(out), "egy|két szó|" + docs.Path() + "\n");
+    EXPECT_EQ(ReadFileBytes(out), "egy|két szó|" + docs.Path() + "\n");
     EXPECT_NE(starter.ProcessHandle(), 0);
 }
 
 TEST_F(UtlStarterTest, WatchReportsTheEndAndReleasesTheProcess)
 {
-    WriteFile(docs.File("prog.sh"), "#!/bin/sh\nexit 0\n", true);
+    WriteFileBytes(docs.File("prog.sh"), "#!/bin/sh\nexit 0\n", true);
     TUtlStarter starter(nullptr);
     int finished = 0;
     starter.OnFinished = [&](TObject* Sender) { EXPECT_EQ(Sender, &starter); ++finished; };
@@ -270,7 +231,7 @@ TEST_F(UtlStarterTest, SecondExecuteReplacesTheRunningWatch)
 
 TEST_F(UtlStarterTest, DestroyingAStarterReapsItsProcess)
 {
-    WriteFile(docs.File("prog.sh"), "#!/bin/sh\nexit 0\n", true);
+    WriteFileBytes(docs.File("prog.sh"), "#!/bin/sh\nexit 0\n", true);
     Integer pid = 0;
     {
         TUtlStarter starter(nullptr);

@@ -8,23 +8,17 @@
 #include "sqlite/SqliteRout.h"
 #include "sqlite/TFResult.h"
 #include "sqlite/TSqlite3DB.h"
+#include "support/FileBytes.h"
 #include "support/TempFolder.h"
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <memory>
-#include <stdexcept>
 #include <string>
 
 namespace sqlitetest {
 
 using TempDir = ::TempFolder;
 
-inline std::string ReadBytes(const std::string& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+inline std::string ReadBytes(const std::string& file) { return ReadFileBytes(file); }
 
 // Receives a result as a dataset would, with the simplest text conversions.
 class TestTarget : public sqlite::ResultTarget {

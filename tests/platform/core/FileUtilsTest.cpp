@@ -1,6 +1,7 @@
 #include "platform/core/Exceptions.h"
 #include "platform/core/FileUtils.h"
 
+#include "support/ScopedEnv.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -179,16 +180,12 @@ TEST_F(FileSystemTest, TempFileNameWithNumberCreatesNothing)
 
 TEST_F(FileSystemTest, TempPathFollowsTmpdir)
 {
-    const char* old = std::getenv("TMPDIR");
-    const String saved = old ? old : "";
-    ::setenv("TMPDIR", FDir.c_str(), 1);
-    EXPECT_EQ(GetTempPath(), FDir + "/");
-    ::setenv("TMPDIR", "/no/such/folder", 1);
+    {
+        const ScopedEnv tmpdir("TMPDIR", FDir);
+        EXPECT_EQ(GetTempPath(), FDir + "/");
+    }
+    const ScopedEnv missing("TMPDIR", "/no/such/folder");
     EXPECT_EQ(GetTempPath(), "/tmp/");
-    if (old)
-        ::setenv("TMPDIR", saved.c_str(), 1);
-    else
-        ::unsetenv("TMPDIR");
 }
 
 } // namespace

@@ -4,30 +4,16 @@
 #include "platform/core/TStringList.h"
 
 #include "StringsLines.h"
+#include "support/FileBytes.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 namespace {
-
-std::string ReadBytes(const std::string& name)
-{
-    std::ifstream in(name, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
-}
-
-void WriteBytes(const std::string& name, const std::string& bytes)
-{
-    std::ofstream(name, std::ios::binary) << bytes;
-}
 
 class IniFileTest : public ::testing::Test {
 protected:
@@ -45,7 +31,7 @@ TEST_F(IniFileTest, HungarianTextRoundTripsThroughCodePage1250)
         ini.WriteString("Iroda", "Név", "Dr. Kovács Ödön");
     }
     EXPECT_EQ("[Iroda]\r\nC\xEDm=Gy\xF5r, \xC1rp\xE1\x64 \xFAt 12.\r\nN\xE9v=Dr. Kov\xE1\x63s \xD6\x64\xF6n\r\n",
-              ReadBytes(FName));
+              ReadFileBytes(FName));
     TIniFile ini(FName);
     EXPECT_EQ("Győr, Árpád út 12.", ini.ReadString("IRODA", "cím", "x"));
     EXPECT_EQ("Dr. Kovács Ödön", ini.ReadString("iroda", "NÉV", "x"));
@@ -63,7 +49,7 @@ TEST_F(IniFileTest, MissingFileSectionOrKeyGivesDefault)
 
 TEST_F(IniFileTest, PlainLinesWithoutQuotingAndBlanksTrimmed)
 {
-    WriteBytes(FName, "; comment=not a key\r\n[ Main ]\r\n  key  =  \"quoted\"  \r\nnoequals\r\nx=a=b\r\n");
+    WriteFileBytes(FName, "; comment=not a key\r\n[ Main ]\r\n  key  =  \"quoted\"  \r\nnoequals\r\nx=a=b\r\n");
     TIniFile ini(FName);
     EXPECT_EQ("\"quoted\"", ini.ReadString("main", "KEY", ""));
     EXPECT_EQ("a=b", ini.ReadString("Main", "x", ""));
@@ -76,13 +62,13 @@ TEST_F(IniFileTest, PlainLinesWithoutQuotingAndBlanksTrimmed)
 
 TEST_F(IniFileTest, WriteKeepsLayoutAndPutsNewKeysAtTheSectionEnd)
 {
-    WriteBytes(FName, "; settings\r\n[A]\r\none=1\r\n\r\n[B]\r\ntwo=2\r\n");
+    WriteFileBytes(FName, "; settings\r\n[A]\r\none=1\r\n\r\n[B]\r\ntwo=2\r\n");
     TIniFile ini(FName);
     ini.WriteString("a", "ONE", "uno");
     ini.WriteString("A", "three", "3");
     ini.WriteString("C", "four", "4");
     EXPECT_EQ("; settings\r\n[A]\r\nONE=uno\r\nthree=3\r\n\r\n[B]\r\ntwo=2\r\n\r\n[C]\r\nfour=4\r\n",
-              ReadBytes(FName));
+              ReadFileBytes(FName));
 }
 
 TEST_F(IniFileTest, SectionsEraseDeleteAndExistence)
@@ -167,7 +153,7 @@ TEST_F(IniFileTest, EntriesThatWouldBreakTheFileAreRefused)
 {
     TIniFile ini(FName);
     ini.WriteString("S", "k", "old");
-    const std::string before = ReadBytes(FName);
+    const std::string before = ReadFileBytes(FName);
     struct Case {
         const char* section;
         const char* ident;
@@ -187,7 +173,7 @@ TEST_F(IniFileTest, EntriesThatWouldBreakTheFileAreRefused)
             EXPECT_EQ(c.message, e.Message());
         }
     }
-    EXPECT_EQ(before, ReadBytes(FName));
+    EXPECT_EQ(before, ReadFileBytes(FName));
 }
 
 TEST_F(IniFileTest, WriteLeavesNoTemporaryFilesBehind)

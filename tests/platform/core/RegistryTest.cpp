@@ -6,6 +6,7 @@
 
 #include "StringsLines.h"
 #include "support/ErrorOf.h"
+#include "support/ScopedEnv.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -21,25 +22,8 @@ namespace {
 // Points the registry at a fresh folder for the test and back afterwards.
 class RegistryTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        const char* old = std::getenv("XDG_CONFIG_HOME");
-        FHadOld = old != nullptr;
-        if (FHadOld)
-            FOld = old;
-        ::setenv("XDG_CONFIG_HOME", FDir.Path().c_str(), 1);
-    }
-    void TearDown() override
-    {
-        if (FHadOld)
-            ::setenv("XDG_CONFIG_HOME", FOld.c_str(), 1);
-        else
-            ::unsetenv("XDG_CONFIG_HOME");
-    }
-
     TempFolder FDir;
-    bool FHadOld = false;
-    std::string FOld;
+    ScopedEnv FConfig{"XDG_CONFIG_HOME", FDir.Path()};
 };
 
 } // namespace

@@ -33,7 +33,7 @@ TEST(ProcessStart, ArgumentsArriveVerbatimWithoutAShell)
         "sh", {"-c", "printf '%s|' \"$@\" > out.txt", "sh", "a b", "$HOME", ";", "\"q\"", ""}, dir.Path());
     ASSERT_NE(p, 0);
     EXPECT_EQ(RunToEnd(p), 0u);
-    EXPECT_EQ(ostest::ReadFile(dir / "out.txt"), "a b|$HOME|;|\"q\"||");
+    EXPECT_EQ(ReadFileBytes(dir / "out.txt"), "a b|$HOME|;|\"q\"||");
 }
 
 TEST(ProcessStart, WorkingDirectoryAcceptsBackslashes)
@@ -43,7 +43,7 @@ TEST(ProcessStart, WorkingDirectoryAcceptsBackslashes)
     const TProcessHandle p = CreateProcess("/bin/sh", {"-c", "pwd > here.txt"}, dir.Path() + "\\sub\\");
     ASSERT_NE(p, 0);
     RunToEnd(p);
-    EXPECT_EQ(ostest::ReadFile(dir / "sub/here.txt"), dir.Path() + "/sub\n");
+    EXPECT_EQ(ReadFileBytes(dir / "sub/here.txt"), dir.Path() + "/sub\n");
 }
 
 TEST(ProcessStart, FailuresLeaveTheirErrorCode)
@@ -55,11 +55,11 @@ TEST(ProcessStart, FailuresLeaveTheirErrorCode)
     EXPECT_EQ(GetLastError(), ERROR_FILE_NOT_FOUND);
     EXPECT_EQ(CreateProcess("/bin/true", {}, dir / "missing"), 0);
     EXPECT_EQ(GetLastError(), ERROR_PATH_NOT_FOUND);
-    ostest::WriteFile(dir / "plain.txt", "not a program");
+    WriteFileBytes(dir / "plain.txt", "not a program");
     EXPECT_EQ(CreateProcess(dir / "plain.txt", {}, ""), 0);
     EXPECT_EQ(GetLastError(), ERROR_ACCESS_DENIED);
     // Executable but neither a binary nor a script with "#!".
-    ostest::WriteFile(dir / "noshebang", "\x01\x02garbage", true);
+    WriteFileBytes(dir / "noshebang", "\x01\x02garbage", true);
     EXPECT_EQ(CreateProcess(dir / "noshebang", {}, ""), 0);
     EXPECT_EQ(GetLastError(), ERROR_BAD_FORMAT);
     EXPECT_EQ(CreateProcess("", {}, ""), 0);

@@ -2,6 +2,8 @@
 
 #include "platform/os/ShellApi.h"
 
+#include "support/StubOpener.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -12,20 +14,14 @@ class ShellOpenTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ostest::WriteFile(FBin / "xdg-open",
-                          "#!/bin/sh\n"
-                          "sleep \"${STUB_SLEEP:-0}\"\n"
-                          "printf '%s\\n' \"$@\" > \"$STUB_LOG\"\n"
-                          "pwd >> \"$STUB_LOG\"\n"
-                          "exit \"${STUB_EXIT:-0}\"\n",
-                          true);
-        ostest::WriteFile(FDocs / "szerződés.doc", "doc");
+        WriteStubOpener(FBin.Path());
+        WriteFileBytes(FDocs / "szerződés.doc", "doc");
         SetShellOpenWaitMs(2000);
     }
     void TearDown() override { SetShellOpenWaitMs(1000); }
 
     // What the stub received, "" when it never ran.
-    std::string Received() { return ostest::ReadFile(FLog); }
+    std::string Received() { return ReadFileBytes(FLog); }
 
     ostest::TempFolder FBin;
     ostest::TempFolder FDocs;
@@ -47,7 +43,7 @@ TEST_F(ShellOpenTest, DocumentGoesToTheOpenerAsAnAbsolutePath)
 TEST_F(ShellOpenTest, WindowsRelativePathResolvesAgainstTheDirectory)
 {
     std::filesystem::create_directory(FDocs / "data");
-    ostest::WriteFile(FDocs / "data/a.pdf", "pdf");
+    WriteFileBytes(FDocs / "data/a.pdf", "pdf");
     EXPECT_EQ(ShellExecute("open", ".\\data\\a.pdf", "", FDocs.Path(), SW_SHOWNORMAL), SE_OK);
     EXPECT_EQ(Received(), FDocs / "data/a.pdf\n" + FDocs.Path() + "\n");
 }
@@ -119,7 +115,7 @@ TEST_F(ShellOpenTest, VerbsWithoutMeaningHereAreNotAssociated)
 
 TEST_F(ShellOpenTest, PrintGoesToThePrintCommand)
 {
-    ostest::WriteFile(FBin / "lp", "#!/bin/sh\nprintf 'lp %s\\n' \"$@\" > \"$STUB_LOG\"\nexit \"${STUB_EXIT:-0}\"\n", true);
+    WriteFileBytes(FBin / "lp", "#!/bin/sh\nprintf 'lp %s\\n' \"$@\" > \"$STUB_LOG\"\nexit \"${STUB_EXIT:-0}\"\n", true);
     EXPECT_EQ(ShellExecute("print", FDocs / "szerződés.doc", "", "", SW_SHOW), SE_OK);
     EXPECT_EQ(Received(), "lp " + FDocs / "szerződés.doc\n");
     {
@@ -165,7 +161,7 @@ TEST_F(ShellOpenTest, QuickOpenerLeavesNoProcess)
 
 TEST_F(ShellOpenTest, ProgramStartsWithParametersInItsDirectory)
 {
-    ostest::WriteFile(FDocs / "prog.sh", "#!/bin/sh\npwd > run.txt\nprintf '%s\\n' \"$@\" >> run.txt\n", true);
+    WriteFileBytes(FDocs / "prog.sh", "#!/bin/sh\npwd > run.txt\nprintf '%s\\n' \"$@\" >> run.txt\n", true);
     std::filesystem::create_directory(FDocs / "work");
     TShellExecuteInfo info;
     info.Mask = SEE_MASK_NOCLOSEPROCESS;
@@ -176,14 +172,14 @@ TEST_F(ShellOpenTest, ProgramStartsWithParametersInItsDirectory)
     ASSERT_NE(info.Process, 0);
     EXPECT_EQ(WaitForSingleObject(info.Process, INFINITE), WAIT_OBJECT_0);
     CloseHandle(info.Process);
-    EXPECT_EQ(ostest::ReadFile(FDocs / "work/run.txt"), FDocs / "work\n-a\nkét szó\n$HOME\n");
+    EXPECT_EQ(ReadFileBytes(FDocs / "work/run.txt"), FDocs / "work\n-a\nkét szó\n$HOME\n");
     EXPECT_EQ(Received(), "");   // programs do not go through the opener
 }
 
 TEST_F(ShellOpenTest, ExecutableDocumentIsStillADocument)
 {
     // Removable media often mark every file executable.
-    ostest::WriteFile(FDocs / "level.txt", "Tisztelt Uram!", true);
+    WriteFileBytes(FDocs / "level.txt", "Tisztelt Uram!", true);
     EXPECT_EQ(ShellExecute("open", FDocs / "level.txt", "", "", SW_SHOW), SE_OK);
     EXPECT_EQ(Received().substr(0, (FDocs / "level.txt").size() + 1), FDocs / "level.txt\n");
 }

@@ -38,7 +38,7 @@ TEST(SystemInfoFolders, HomeServesWithoutXdgSetting)
 TEST(SystemInfoFolders, UnusableFolderGivesEmpty)
 {
     ostest::TempFolder config;
-    ostest::WriteFile(config / "velmora", "a file where the folder should be");
+    WriteFileBytes(config / "velmora", "a file where the folder should be");
     ostest::ScopedEnv env("XDG_CONFIG_HOME", config.Path().c_str());
     EXPECT_EQ(GetWindowsDirectory(), "");
     EXPECT_EQ(GetSystemDirectory(), "");

@@ -172,7 +172,7 @@ TEST_F(NamedMutexTest, UnusableLockFileRaises)
 TEST_F(NamedMutexTest, SymbolicLinkIsNotFollowed)
 {
     const std::string target = FRuntime / "elsewhere";
-    ostest::WriteFile(target, "keep");
+    WriteFileBytes(target, "keep");
     std::filesystem::create_symlink(target, TNamedMutex::LockFileName("link"));
     try {
         TNamedMutex m("link");
@@ -180,7 +180,7 @@ TEST_F(NamedMutexTest, SymbolicLinkIsNotFollowed)
     } catch (const EOSError& e) {
         EXPECT_EQ(e.Message(), "Cannot create mutex link: Too many levels of symbolic links");
     }
-    EXPECT_EQ(ostest::ReadFile(target), "keep");
+    EXPECT_EQ(ReadFileBytes(target), "keep");
 }
 
 } // namespace

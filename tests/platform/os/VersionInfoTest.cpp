@@ -57,7 +57,7 @@ TEST(ProgramVersion, PathMayUseBackslashesAndLinks)
 TEST(ProgramVersion, OtherFilesHaveNoBlock)
 {
     ostest::TempFolder dir;
-    ostest::WriteFile(dir / "a.exe", "MZ");
+    WriteFileBytes(dir / "a.exe", "MZ");
     TVersionBlock block;
     EXPECT_EQ(GetFileVersionInfoSize(dir / "a.exe"), 0u);
     EXPECT_EQ(GetLastError(), ERROR_RESOURCE_TYPE_NOT_FOUND);
