@@ -1,5 +1,6 @@
 #include "platform/data/TDataSet.h"
 
+#include "platform/core/ScopeExit.h"
 #include "platform/core/StringsUpdate.h"
 #include "platform/core/TStrings.h"
 
@@ -9,6 +10,8 @@
 #include "platform/data/TField.h"
 #include "platform/data/TFieldDefs.h"
 #include "platform/data/TFields.h"
+
+#include <utility>
 
 TDataSet::TDataSet(TComponent* AOwner)
     : TComponent(AOwner),
@@ -387,19 +390,14 @@ void TDataSet::GetCalcFields(TRecordBuffer Buffer)
 {
     if (FCalcFieldsCount == 0)
         return;
-    TDataSetState saved = SetTempState(dsCalcFields);
-    TRecordBuffer savedBuffer = FCalcBuffer;
-    FCalcBuffer = Buffer;
-    try {
-        ClearCalcFields(Buffer);
-        CalculateFields(Buffer);
-    } catch (...) {
+    const TDataSetState saved = SetTempState(dsCalcFields);
+    const TRecordBuffer savedBuffer = std::exchange(FCalcBuffer, Buffer);
+    const core::ScopeExit restore([&] {
         FCalcBuffer = savedBuffer;
         RestoreState(saved);
-        throw;
-    }
-    FCalcBuffer = savedBuffer;
-    RestoreState(saved);
+    });
+    ClearCalcFields(Buffer);
+    CalculateFields(Buffer);
 }
 
 void TDataSet::UpdateCalcFields()

@@ -2,12 +2,14 @@
 // scroll it.
 #include "platform/data/TDataSet.h"
 
+#include "platform/core/ScopeExit.h"
 #include "platform/data/DBConsts.h"
 #include "platform/data/DatabaseError.h"
 #include "platform/data/TDataLink.h"
 #include "platform/data/TDataSource.h"
 
 #include <algorithm>
+#include <utility>
 
 void TDataSet::FreeRecordBuffer(TRecordBuffer& Buffer)
 {
@@ -167,19 +169,14 @@ bool TDataSet::FilterAccepts(TRecordBuffer Buffer)
 {
     if (!FFiltered || !OnFilterRecord)
         return true;
-    TDataSetState saved = SetTempState(dsFilter);
-    TRecordBuffer savedBuffer = FFilterBuffer;
-    FFilterBuffer = Buffer;
-    bool accept = true;
-    try {
-        OnFilterRecord(this, accept);
-    } catch (...) {
+    const TDataSetState saved = SetTempState(dsFilter);
+    const TRecordBuffer savedBuffer = std::exchange(FFilterBuffer, Buffer);
+    const core::ScopeExit restore([&] {
         FFilterBuffer = savedBuffer;
         RestoreState(saved);
-        throw;
-    }
-    FFilterBuffer = savedBuffer;
-    RestoreState(saved);
+    });
+    bool accept = true;
+    OnFilterRecord(this, accept);
     return accept;
 }
 

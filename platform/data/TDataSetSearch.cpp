@@ -1,9 +1,12 @@
 // Bookmarks, filtering and searching of TDataSet.
 #include "platform/data/TDataSet.h"
 
+#include "platform/core/ScopeExit.h"
 #include "platform/core/StrUtils.h"
 #include "platform/data/TField.h"
 #include "platform/data/TFields.h"
+
+#include <utility>
 
 namespace {
 
@@ -89,20 +92,17 @@ bool TDataSet::FindRecord(const std::vector<TField*>& Keys, const std::vector<Va
     CursorPosChanged();
     InternalFirst();
     while (FetchRecord(Buffer, gmNext, false) == grOK) {
-        TDataSetState saved = SetTempState(dsFilter);
-        TRecordBuffer savedBuffer = FFilterBuffer;
-        FFilterBuffer = Buffer;
         bool match = true;
-        try {
+        {
+            const TDataSetState saved = SetTempState(dsFilter);
+            const TRecordBuffer savedBuffer = std::exchange(FFilterBuffer, Buffer);
+            const core::ScopeExit restore([&] {
+                FFilterBuffer = savedBuffer;
+                RestoreState(saved);
+            });
             for (size_t i = 0; i < Keys.size() && match; ++i)
                 match = KeyMatches(Keys[i]->AsString(), keyTexts[i], Options);
-        } catch (...) {
-            FFilterBuffer = savedBuffer;
-            RestoreState(saved);
-            throw;
         }
-        FFilterBuffer = savedBuffer;
-        RestoreState(saved);
         if (match)
             return true;
     }

@@ -97,6 +97,18 @@ TEST(DataSetFiltering, FilterRejectingEverythingLeavesAnEmptyView)
     EXPECT_TRUE(ds->Bof() && ds->Eof());
 }
 
+TEST(DataSetFiltering, RaisingFilterLeavesTheTemporaryState)
+{
+    auto ds = MakePeople(3);
+    ds->OnFilterRecord = [](TDataSet*, bool&) { throw EDatabaseError("filter failed"); };
+    EXPECT_THROW(ds->SetFiltered(true), EDatabaseError);
+    EXPECT_EQ(ds->State(), dsBrowse);
+    ds->OnFilterRecord = [](TDataSet* d, bool& accept) { accept = d->FieldByName("id")->AsInteger() != 2; };
+    ds->SetFiltered(false);
+    ds->SetFiltered(true);
+    EXPECT_EQ(WalkIds(*ds), (std::vector<Int64>{1, 3}));
+}
+
 TEST(DataSetFiltering, FilteredOutBookmarkIsNotFound)
 {
     auto ds = MakePeople(3);
