@@ -3,7 +3,7 @@
 #include "platform/core/DateTimeParts.h"
 #include "platform/core/FormatSettings.h"
 
-#include <cctype>
+#include <utility>
 #include <strings.h>
 
 namespace {
@@ -28,7 +28,7 @@ public:
         };
         while (i < n) {
             const char starter = format[i++];
-            char token = static_cast<char>(std::toupper(static_cast<unsigned char>(starter)));
+            char token = starter >= 'a' && starter <= 'z' ? static_cast<char>(starter - 'a' + 'A') : starter;
             if (token >= 'A' && token <= 'Z') {
                 if (token == 'M' && lastToken == 'H')
                     token = 'N';
@@ -124,7 +124,7 @@ public:
         }
     }
 
-    const String& Text() const { return FOut; }
+    String Take() { return std::move(FOut); }
 
 private:
     void Nested(const String& format, int level) {
@@ -133,11 +133,18 @@ private:
             Append(format, level + 1);
     }
 
+    // Every date a list shows passes here: digits written straight, no temporaries.
     void Number(unsigned value, size_t digits) {
-        String s = std::to_string(value);
-        if (s.size() < digits)
-            s.insert(0, digits - s.size(), '0');
-        FOut += s;
+        char buf[12];
+        size_t n = 0;
+        do {
+            buf[n++] = static_cast<char>('0' + value % 10);
+            value /= 10;
+        } while (value != 0);
+        while (n < digits)
+            buf[n++] = '0';
+        while (n > 0)
+            FOut += buf[--n];
     }
 
     // An hour is on the 12-hour clock when an AM/PM marker follows before the next hour.
@@ -186,9 +193,10 @@ private:
 }  // namespace
 
 String FormatDateTime(const String& format, TDateTime value, const TFormatSettings& settings) {
+    static const String DefaultFormat = "c";
     DateTimeWriter w(value, settings);
-    w.Append(format.empty() ? String("c") : format, 0);
-    return w.Text();
+    w.Append(format.empty() ? DefaultFormat : format, 0);
+    return w.Take();
 }
 
 String FormatDateTime(const String& format, TDateTime value) {
