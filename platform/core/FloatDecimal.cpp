@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstdint>
 #include <cmath>
 #include <limits>
 
@@ -32,6 +33,41 @@ Scientific Parse(const char* p, const char* end) {
     return s;
 }
 
+// Whole multiples of 10^-k (k <= 6) below 10^15: prices, quantities, day counts. When
+// value x 10^k is a whole number m and m / 10^k rounds back to value, then m x 10^-k
+// is a decimal of at most 15 digits that reads back as value, with no text work.
+bool ShortDecimal(double magnitude, Scientific& s) {
+    static constexpr double Powers[] = {1, 10, 100, 1e3, 1e4, 1e5, 1e6};
+    if (magnitude >= 1e15 || magnitude < 1e-6)
+        return false;
+    for (int k = 0; k < 7; ++k) {
+        const double scaled = magnitude * Powers[k];
+        if (scaled >= 1e15)
+            return false;
+        if (scaled != std::floor(scaled))
+            continue;
+        if (scaled / Powers[k] != magnitude)
+            return false;
+        auto m = static_cast<std::uint64_t>(scaled);
+        char reversed[20];
+        Integer n = 0;
+        while (m % 10 == 0) {
+            m /= 10;
+            --k;
+        }
+        while (m != 0) {
+            reversed[n++] = static_cast<char>('0' + m % 10);
+            m /= 10;
+        }
+        s.Count = n;
+        for (Integer i = 0; i < n; ++i)
+            s.Digits[i] = reversed[n - 1 - i];
+        s.Exponent10 = n - k;
+        return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 FloatDecimal ToDecimal(double value, Integer precision, Integer decimals) {
@@ -57,8 +93,11 @@ FloatDecimal ToDecimal(double value, Integer precision, Integer decimals) {
     // than half a step of that grid, so rounding its expansion lands on them too.
     // Subnormals hold too few bits for that argument and take the long way.
     if (magnitude >= std::numeric_limits<double>::min()) {
-        const auto res = std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific);
-        const Scientific s = Parse(buf, res.ptr);
+        Scientific s;
+        if (!ShortDecimal(magnitude, s)) {
+            const auto res = std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific);
+            s = Parse(buf, res.ptr);
+        }
         const Integer keep = std::min<Integer>(maxDigits, s.Exponent10 + decimalLimit);
         if (s.Count <= keep && keep <= 15) {
             r.Negative = value < 0;

@@ -164,6 +164,13 @@ TEST(FloatDigits, ShortDecimalsAndWholeNumbersMatchTheFullExpansion) {
         const int scale = static_cast<int>(random() % 40) - 20;
         ExpectSameEverywhere(digits * std::pow(10.0, scale));
         ExpectSameEverywhere(static_cast<double>(random() % 1000000) * 0.25);
+        // Up to fifteen digits with up to eight decimals: amounts, rates, measures.
+        const auto whole = static_cast<double>(random() % 1000000000000000ULL);
+        const double amount = whole / std::pow(10.0, static_cast<double>(random() % 9));
+        ExpectSameEverywhere(amount);
+        ExpectSameEverywhere(std::nextafter(amount, 1e300));  // scales to a whole number too
+        ExpectSameEverywhere(std::nextafter(amount, 0.0));
+        ExpectSameEverywhere(static_cast<double>(random() % 100000) / 1000.0 + 0.1);
     }
 }
 
