@@ -1,6 +1,10 @@
 // The program's start: one copy at a time, and a missing database ends the start-up
 // with one clear message.
 #include "app/ProgramEntry.h"
+#include "app/TForm1.h"
+#include "platform/ui/TMenuItem.h"
+#include "platform/ui/TPanel.h"
+#include "platform/ui/TTimer.h"
 #include "platform/os/TNamedMutex.h"
 #include "platform/ui/DialogHook.h"
 #include "platform/ui/TApplication.h"
@@ -41,6 +45,8 @@ private:
     std::string FOld;
     bool FHadOld = false;
 };
+
+TControl* Front(TWinControl* Parent) { return Parent->Controls(Parent->ControlCount() - 1); }
 
 // Collects the texts of every message box while alive.
 class MessageLog {
@@ -120,6 +126,43 @@ TEST(ProgramEntryDeathTest, MissingDatabaseShowsOneMessageAndEnds)
     TempFolder work;
     EXPECT_EXIT(StartInEmptyFolder(work.Path(), locks.Path()), ::testing::ExitedWithCode(0),
                 "messages:\\[Az adatbázis fájl nem található, a program leáll\\.\\]:end");
+}
+
+// A full run on a working database: the window comes up on the start page, and the
+// menu's "Kilépés" ends the message loop and the program.
+void RunAndQuitThroughTheMenu(const std::string& folder, const std::string& locks)
+{
+    if (chdir(folder.c_str()) != 0)
+        std::exit(3);
+    TTimer timer(nullptr);
+    timer.SetInterval(50);
+    bool shown = false;
+    timer.OnTimer = [&](TObject*) {
+        if (!Form1 || !Form1->Showing())
+            return;
+        shown = Front(Form1) == Form1->opencontainer;
+        timer.SetEnabled(false);
+        Form1->Kilepes1->Click();
+    };
+    timer.SetEnabled(true);
+    const int code = app::RunProgram();
+    std::fprintf(stderr, "shown on the start page:%s\n", shown ? "yes" : "no");
+    std::fflush(stderr);
+    std::error_code ec;
+    std::filesystem::current_path(std::filesystem::temp_directory_path(), ec);
+    std::filesystem::remove_all(folder, ec);
+    std::filesystem::remove_all(locks, ec);
+    std::exit(code);
+}
+
+class ProgramRunDeathTest : public OfficeDbFixture {};
+
+TEST_F(ProgramRunDeathTest, StartsOnTheStartPageAndQuitsFromTheMenu)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    PrivateLockFolder locks;
+    EXPECT_EXIT(RunAndQuitThroughTheMenu(Folder(), locks.Path()), ::testing::ExitedWithCode(0),
+                "shown on the start page:yes");
 }
 
 }  // namespace
