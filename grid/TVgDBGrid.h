@@ -240,6 +240,8 @@ private:
     void SelectRange(const TBookmark& From, const TBookmark& To);
     void ChangeSelection();
     bool ClaimedByGrouping(TColumn* Column) const;
+    // A click on a pick-list cell drops its list; on an ellipsis cell it presses the button.
+    void OpenCellButton(TColumn* Column);
 
     TExOptions FExOptions{eoENTERlikeTAB, eoKeepSelection, eoStandardPopup, eoBLOBEditor,
                           eoTitleWordWrap, eoFilterAutoApply};

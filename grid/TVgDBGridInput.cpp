@@ -8,7 +8,9 @@
 #include "platform/data/TDataSet.h"
 #include "platform/data/TField.h"
 #include "platform/graphics/TFont.h"
+#include "platform/core/TStrings.h"
 #include "platform/ui/TGridDataLink.h"
+#include "platform/ui/TInplaceEdit.h"
 #include "platform/ui/TMemo.h"
 #include "platform/ui/TButton.h"
 #include "platform/ui/VirtualKeys.h"
@@ -480,8 +482,12 @@ void TVgDBGrid::CellClick(TColumn* Column)
 {
     TCustomDBGrid::CellClick(Column);
     TField* field = Column ? Column->Field() : nullptr;
-    if (!DataLink()->Active() || !field || !ColumnIsCheckbox(Column))
+    if (!DataLink()->Active() || !field)
         return;
+    if (!ColumnIsCheckbox(Column)) {
+        OpenCellButton(Column);
+        return;
+    }
     if (ReadOnly() || Column->ReadOnly() || !field->CanModify() || !DataLink()->Edit())
         return;
     if (field->DataType() == ftBoolean)
@@ -494,6 +500,24 @@ void TVgDBGrid::CellClick(TColumn* Column)
         field->SetText(SplitList(checked ? box->ValueUnChecked() : box->ValueChecked()).front());
     }
     Invalidate();
+}
+
+void TVgDBGrid::OpenCellButton(TColumn* Column)
+{
+    TField* field = Column->Field();
+    if (!FExOptions.Contains(eoShowLookup) || ReadOnly() || !Options().Contains(dgEditing) ||
+        Column->ReadOnly() || field->ReadOnly())
+        return;
+    if (Column->ButtonStyle() != cbsEllipsis && Column->ButtonStyle() != cbsNone &&
+        Column->PickList()->Count() > 0) {
+        // An editor already open stays open: the list drops from it.
+        SetEditorMode(true);
+        if (EditorMode() && InplaceEditor())
+            InplaceEditor()->DropDown();
+    } else if (Column->ButtonStyle() == cbsEllipsis) {
+        SetEditorMode(true);
+        EditButtonClick();
+    }
 }
 
 bool TVgDBGrid::ClaimedByGrouping(TColumn* Column) const

@@ -8,6 +8,7 @@
 #include "platform/graphics/TCanvas.h"
 #include "platform/graphics/TFont.h"
 #include "platform/graphics/TImageList.h"
+#include "platform/core/TStrings.h"
 #include "platform/ui/TGridDataLink.h"
 #include "platform/ui/TInplaceEdit.h"
 #include "platform/ui/VirtualKeys.h"
@@ -95,8 +96,10 @@ void TCustomDBGrid::SetOptions(TDBGridOptions Value)
         go.Include(goFixedHorzLine);
         go.Include(goHorzLine);
     }
-    if (Value.Contains(dgColumnResize))
+    if (Value.Contains(dgColumnResize)) {
         go.Include(goColSizing);
+        go.Include(goColMoving);
+    }
     if (Value.Contains(dgTabs))
         go.Include(goTabs);
     if (Value.Contains(dgRowSelect))
@@ -538,6 +541,39 @@ void TCustomDBGrid::EditButtonClick()
         OnEditButtonClick(this);
 }
 
+TEditStyle TCustomDBGrid::GetEditStyle(Integer ACol, Integer)
+{
+    TColumn* c = ColumnAt(ACol);
+    if (!c)
+        return esSimple;
+    switch (c->ButtonStyle()) {
+    case cbsEllipsis: return esEllipsis;
+    case cbsNone: return esSimple;
+    default: return c->PickList()->Count() > 0 ? esPickList : esSimple;
+    }
+}
+
+std::vector<String> TCustomDBGrid::GetPickListItems(Integer ACol, Integer)
+{
+    std::vector<String> items;
+    if (TColumn* c = ColumnAt(ACol))
+        for (Integer i = 0; i < c->PickList()->Count(); ++i)
+            items.push_back(c->PickList()->Strings(i));
+    return items;
+}
+
+void TCustomDBGrid::ColumnMoved(Integer FromIndex, Integer ToIndex)
+{
+    Integer from = RawToDataColumn(FromIndex), to = RawToDataColumn(ToIndex);
+    if (from >= 0 && to >= 0 && from < Columns()->Count() && to < Columns()->Count()) {
+        // A moved default column would come back on the next rebuild.
+        Columns()->SetState(csCustomized);
+        Columns()->Items(from)->SetIndex(to);
+    }
+    if (OnColumnMoved)
+        OnColumnMoved(this, FromIndex, ToIndex);
+}
+
 bool TCustomDBGrid::CanEditShow() const
 {
     if (!TCustomGrid::CanEditShow() || FReadOnly || !FDataLink->Active() || FDataLink->ReadOnly())
@@ -687,8 +723,11 @@ void TCustomDBGrid::MouseDown(TMouseButton Button, TShiftState Shift, Integer X,
     TGridCoord cell = MouseCoord(X, Y);
     FPressedTitle = -1;
     if (cell.X >= 0 && cell.Y >= 0) {
-        if (cell.Y < TitleOffset())
+        if (cell.Y < TitleOffset()) {
             FPressedTitle = cell.X;
+            if (Button == mbLeft && cell.X >= IndicatorOffset())
+                BeginColumnMove(cell.X, X);
+        }
         else if (cell.Y != Row() && Button == mbLeft)
             MoveBy(cell.Y - Row());
         if (cell.Y >= TitleOffset() && cell.X >= IndicatorOffset() && cell.X != Col() && Button == mbLeft)
@@ -699,7 +738,7 @@ void TCustomDBGrid::MouseDown(TMouseButton Button, TShiftState Shift, Integer X,
 
 void TCustomDBGrid::MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y)
 {
-    bool sizing = Sizing();
+    bool sizing = Sizing() || ColumnDragging();
     TCustomGrid::MouseUp(Button, Shift, X, Y);
     if (sizing || Button != mbLeft || !FDataLink->Active())
         return;

@@ -29,6 +29,7 @@ using TDBGridOptions = TSet<TDBGridOption>;
 using TDrawColumnCellEvent = std::function<void(TObject* Sender, const TRect& Rect, Integer DataCol,
                                                 TColumn* Column, TGridDrawState State)>;
 using TDBGridClickEvent = std::function<void(TColumn* Column)>;
+using TMovedEvent = std::function<void(TObject* Sender, Integer FromIndex, Integer ToIndex)>;
 
 namespace ui {
 // The five indicator images (width 8, height 11), white transparent.
@@ -104,6 +105,8 @@ public:
     TNotifyEvent OnColEnter;
     TNotifyEvent OnColExit;
     TNotifyEvent OnEditButtonClick;
+    // A column was dragged to another place (grid column indexes).
+    TMovedEvent OnColumnMoved;
 
 protected:
     // Makes the column collection (a grid with its own column kind overrides it).
@@ -130,7 +133,11 @@ protected:
     void Resize() override;
     virtual void TitleClick(TColumn* Column);
     virtual void CellClick(TColumn* Column);
-    virtual void EditButtonClick();
+    void EditButtonClick() override;
+    TEditStyle GetEditStyle(Integer ACol, Integer ARow) override;
+    std::vector<String> GetPickListItems(Integer ACol, Integer ARow) override;
+    // The dragged column's TColumn moves with it.
+    void ColumnMoved(Integer FromIndex, Integer ToIndex) override;
     virtual void SetColumnAttributes();
     bool CanEditShow() const override;
     bool CanEditModify() override;

@@ -2,7 +2,7 @@
 // The custom-painted grid: columns and rows of individual sizes, fixed
 // (non-scrolling) columns and rows at the top-left, grid lines, a current
 // cell with keyboard and mouse navigation, column sizing by dragging a title
-// border, and an in-place editor. Descendants draw the cells (DrawCell).
+// border, column moving by dragging a title, and an in-place editor. Descendants draw the cells (DrawCell).
 #include "platform/core/Exceptions.h"
 #include "platform/core/TSet.h"
 #include "platform/graphics/TColor.h"
@@ -30,6 +30,10 @@ enum TGridDrawStateItem { gdSelected, gdFocused, gdFixed };
 using TGridDrawState = TSet<TGridDrawStateItem>;
 
 enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
+
+// The in-place editor's look for a cell: plain, with an ellipsis button, or
+// with a drop-down list of choices.
+enum TEditStyle { esSimple, esEllipsis, esPickList };
 
 // Where a cell hint shows and the area it stays up for (client coordinates).
 struct TGridHintInfo {
@@ -101,6 +105,10 @@ public:
     void SetEditorMode(bool Value);
     TInplaceEdit* InplaceEditor() const { return FInplaceEdit; }
 
+    // Moves a scrolling column to another place; its width and the current
+    // cell go with it. Fixed columns stay where they are.
+    void MoveColumn(Integer FromIndex, Integer ToIndex);
+
     void InvalidateCell(Integer ACol, Integer ARow);
     void InvalidateRow(Integer ARow);
     void InvalidateCol(Integer ACol);
@@ -139,6 +147,10 @@ protected:
     virtual String GetEditText(Integer ACol, Integer ARow) { return {}; }
     virtual void SetEditText(Integer ACol, Integer ARow, const String& Value) {}
     virtual TInplaceEdit* CreateEditor();
+    virtual TEditStyle GetEditStyle(Integer ACol, Integer ARow) { return esSimple; }
+    virtual std::vector<String> GetPickListItems(Integer ACol, Integer ARow) { return {}; }
+    // The editor's ellipsis button was clicked (or Ctrl+Enter pressed).
+    virtual void EditButtonClick() {}
     void ShowEditor();
     void HideEditor();
     // Writes the editor's pending text back (SetEditText) when it changed.
@@ -178,6 +190,10 @@ protected:
     // Column whose right border lies under X in a fixed row; -1 when none.
     Integer SizingColumnAt(Integer X, Integer Y) const;
     bool Sizing() const { return FSizingCol >= 0; }
+    // A press on a title that may start a column drag (with goColMoving).
+    void BeginColumnMove(Integer ACol, Integer X);
+    // A title is being dragged past the click threshold.
+    bool ColumnDragging() const { return FMovingCol >= 0 && FMoveDragged; }
 
 private:
     // Left edge of column ACol in client coordinates, or -1 when not shown.
@@ -187,6 +203,8 @@ private:
     void UpdateEditorBounds();
     void ApplyScrollBar(QScrollBar*& Bar, bool Vertical, const TScrollState& State);
     void InstallEventFilter();
+    // The scrolling column a title drag at X would drop onto.
+    Integer MoveTargetAt(Integer X) const;
 
     std::vector<Integer> FColWidths;
     std::vector<Integer> FRowHeights;
@@ -214,4 +232,10 @@ private:
     bool FVertShown = false;
     bool FUpdatingBars = false;
     QObject* FWheelFilter = nullptr;
+    Integer FMovingCol = -1;
+    Integer FMoveStartX = 0;
+    Integer FMoveTarget = -1;
+    bool FMoveDragged = false;
+
+    friend class TInplaceEdit;
 };

@@ -1,0 +1,187 @@
+#include "GridFixture.h"
+
+#include "platform/core/TStrings.h"
+#include "platform/data/TField.h"
+#include "platform/ui/TInplaceEdit.h"
+#include "platform/ui/VirtualKeys.h"
+
+using namespace gridtest;
+
+namespace {
+
+class ColumnButtonsTest : public GridFixture {
+protected:
+    void SetUp() override { Build(6, 500, 300); }
+
+    TPoint Centre(Integer ACol, Integer ARow) const
+    {
+        TRect r = Grid->CellRect(ACol, ARow);
+        return {(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
+    }
+    void Key(Word K, TShiftState Shift = {}) { Grid->KeyDown(K, Shift); }
+    void EditorKey(Word K, TShiftState Shift = {}) { Grid->InplaceEditor()->KeyDown(K, Shift); }
+    void DragTitle(Integer FromCol, Integer ToCol)
+    {
+        TPoint a = Centre(FromCol, 0), b = Centre(ToCol, 0);
+        Grid->MouseDown(mbLeft, {}, a.X, a.Y);
+        Grid->MouseMove({ssLeft}, b.X, b.Y);
+        Grid->MouseUp(mbLeft, {}, b.X, b.Y);
+    }
+    std::vector<String> FieldNames() const
+    {
+        std::vector<String> names;
+        for (Integer i = 0; i < Grid->Columns()->Count(); ++i)
+            names.push_back(Grid->Columns()->Items(i)->FieldName());
+        return names;
+    }
+};
+
+TEST_F(ColumnButtonsTest, PickListChoiceIsPostedThroughTheField)
+{
+    TColumn* nev = Grid->Columns()->Items(1);
+    nev->PickList()->Add("Polgári");
+    nev->PickList()->Add("Büntető");
+    Grid->SetSelectedIndex(1);
+    Key(VK_F2);
+    ASSERT_TRUE(Grid->EditorMode());
+    EXPECT_EQ(Grid->InplaceEditor()->EditStyle(), esPickList);
+    EditorKey(VK_DOWN, {ssAlt});
+    ASSERT_TRUE(Grid->InplaceEditor()->ListVisible());
+    EditorKey(VK_DOWN);
+    EditorKey(VK_DOWN);
+    EditorKey(VK_RETURN);
+    EXPECT_EQ(Grid->InplaceEditor()->Text(), "Büntető");
+    Key(VK_DOWN);
+    EXPECT_EQ(Data->State(), dsBrowse);
+    EXPECT_EQ(std::get<String>(Data->RowValue(0, 1)), "Büntető");
+}
+
+TEST_F(ColumnButtonsTest, ButtonStyleDecidesTheButton)
+{
+    TColumn* nev = Grid->Columns()->Items(1);
+    nev->PickList()->Add("Polgári");
+    nev->SetButtonStyle(cbsNone);
+    Grid->SetSelectedIndex(1);
+    Key(VK_F2);
+    EXPECT_EQ(Grid->InplaceEditor()->EditStyle(), esSimple);
+    Key(VK_ESCAPE);
+    nev->SetButtonStyle(cbsEllipsis);
+    Grid->SetSelectedIndex(1);
+    Key(VK_F2);
+    EXPECT_EQ(Grid->InplaceEditor()->EditStyle(), esEllipsis);
+}
+
+TEST_F(ColumnButtonsTest, EllipsisFiresOnEditButtonClick)
+{
+    int clicks = 0;
+    Grid->OnEditButtonClick = [&](TObject* Sender) {
+        EXPECT_EQ(Sender, Grid.get());
+        ++clicks;
+    };
+    Grid->Columns()->Items(1)->SetButtonStyle(cbsEllipsis);
+    Grid->SetSelectedIndex(1);
+    Key(VK_F2);
+    Grid->InplaceEditor()->ButtonClick();
+    EditorKey(VK_RETURN, {ssCtrl});
+    EXPECT_EQ(clicks, 2);
+    EXPECT_TRUE(Grid->EditorMode());
+}
+
+TEST_F(ColumnButtonsTest, DraggingATitleMovesTheColumnAndClicksNoTitle)
+{
+    Grid->Columns()->Items(0)->SetWidth(90);
+    std::vector<std::pair<Integer, Integer>> moves;
+    int titleClicks = 0;
+    Grid->OnColumnMoved = [&](TObject*, Integer From, Integer To) { moves.emplace_back(From, To); };
+    Grid->OnTitleClick = [&](TColumn*) { ++titleClicks; };
+    DragTitle(1, 3);
+    ASSERT_EQ(moves.size(), 1u);
+    EXPECT_EQ(moves[0], std::make_pair(Integer(1), Integer(3)));
+    EXPECT_EQ(FieldNames(), (std::vector<String>{"nev", "aktiv", "id", "jubok", "osszeg"}));
+    EXPECT_EQ(Grid->Columns()->Items(2)->Width(), 90);
+    EXPECT_EQ(Grid->ColWidths(3), 90);
+    EXPECT_EQ(titleClicks, 0);
+    TPoint p = Centre(2, 0);
+    Grid->MouseDown(mbLeft, {}, p.X, p.Y);
+    Grid->MouseUp(mbLeft, {}, p.X, p.Y);
+    EXPECT_EQ(titleClicks, 1);
+    EXPECT_EQ(moves.size(), 1u);
+}
+
+TEST_F(ColumnButtonsTest, AMovedDefaultColumnSurvivesAReopen)
+{
+    DragTitle(3, 1);
+    EXPECT_EQ(FieldNames(), (std::vector<String>{"aktiv", "id", "nev", "jubok", "osszeg"}));
+    Data->Close();
+    Data->Open();
+    EXPECT_EQ(FieldNames(), (std::vector<String>{"aktiv", "id", "nev", "jubok", "osszeg"}));
+}
+
+TEST_F(ColumnButtonsTest, NoMovingWithoutColumnResizeNorOntoTheIndicator)
+{
+    DragTitle(2, 0);  // dropped on the indicator: lands first among the data columns
+    EXPECT_EQ(FieldNames(), (std::vector<String>{"nev", "id", "aktiv", "jubok", "osszeg"}));
+    TDBGridOptions o = Grid->Options();
+    o.Exclude(dgColumnResize);
+    Grid->SetOptions(o);
+    DragTitle(1, 3);
+    EXPECT_EQ(FieldNames(), (std::vector<String>{"nev", "id", "aktiv", "jubok", "osszeg"}));
+}
+
+} // namespace
+
+namespace {
+
+class CellButtonClickTest : public ColumnButtonsTest {
+protected:
+    void SetUp() override
+    {
+        ColumnButtonsTest::SetUp();
+        Grid->SetExOptions(Grid->ExOptions() + TExOptions{eoShowLookup});
+        Grid->OnEditButtonClick = [this](TObject*) { ++Clicks; };
+    }
+    void ClickCell(Integer ACol, Integer ARow)
+    {
+        TPoint p = Centre(ACol, ARow);
+        Grid->MouseDown(mbLeft, {}, p.X, p.Y);
+        Grid->MouseUp(mbLeft, {}, p.X, p.Y);
+    }
+    int Clicks = 0;
+};
+
+TEST_F(CellButtonClickTest, AClickOnAPickListCellDropsItsList)
+{
+    Grid->Columns()->Items(1)->PickList()->Add("Polgári");
+    ClickCell(2, 1);
+    ASSERT_TRUE(Grid->EditorMode());
+    EXPECT_TRUE(Grid->InplaceEditor()->ListVisible());
+    ClickCell(2, 1);  // an open editor is not closed by a second click
+    EXPECT_TRUE(Grid->EditorMode());
+}
+
+TEST_F(CellButtonClickTest, AClickOnAnEllipsisCellPressesTheButton)
+{
+    Grid->Columns()->Items(1)->SetButtonStyle(cbsEllipsis);
+    ClickCell(2, 1);
+    EXPECT_EQ(Clicks, 1);
+    EXPECT_TRUE(Grid->EditorMode());
+}
+
+TEST_F(CellButtonClickTest, NothingOpensWithoutTheOptionOrOnAReadOnlyGrid)
+{
+    Grid->Columns()->Items(1)->SetButtonStyle(cbsEllipsis);
+    Grid->Columns()->Items(3)->PickList()->Add("true");
+    Grid->SetReadOnly(true);
+    ClickCell(2, 1);
+    ClickCell(4, 1);
+    EXPECT_EQ(Clicks, 0);
+    EXPECT_FALSE(Grid->EditorMode());
+    Grid->SetReadOnly(false);
+    Grid->SetExOptions(Grid->ExOptions() - TExOptions{eoShowLookup});
+    ClickCell(2, 1);
+    ClickCell(4, 1);
+    EXPECT_EQ(Clicks, 0);
+    EXPECT_FALSE(Grid->EditorMode());
+}
+
+} // namespace
