@@ -270,6 +270,8 @@ private:
     Integer FPressedCol = -1;
     bool FPressed = false;
     bool FTracking = false;
+    // A right press on a title is dragging the column.
+    bool FRightDrag = false;
     std::unique_ptr<TPopupMenu> FPopup;
     std::array<TMenuItem*, 25> FPopupItems{};
 };

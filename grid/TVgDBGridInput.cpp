@@ -265,6 +265,11 @@ void TVgDBGrid::MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Int
         return;
     }
     if (FExOptions.Contains(eoTitleButtons) && DataLink()->Active() && titleRow && dataCol >= 0) {
+        if (Button == mbRight && Options().Contains(dgColumnResize)) {
+            FRightDrag = true;
+            TCustomDBGrid::MouseDown(mbLeft, Shift, X, Y);
+            return;
+        }
         if (Button == mbLeft) {
             bool enabled = true;
             CheckTitleButton(dataCol, enabled);
@@ -338,6 +343,15 @@ void TVgDBGrid::MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integ
         SelectRange(FStartOfSelect, ds->GetBookmark());
         ChangeSelection();
     }
+    if (FRightDrag) {
+        FRightDrag = false;
+        // The drag ends like a left one, but a right click never clicks the title.
+        if (ColumnDragging())
+            TCustomDBGrid::MouseUp(mbLeft, Shift, X, Y);
+        else
+            TCustomGrid::MouseUp(mbLeft, Shift, X, Y);
+        return;
+    }
     TGridCoord cell = MouseCoord(X, Y);
     if (FTracking && FPressedCol >= 0) {
         Integer pressed = FPressedCol;
@@ -372,6 +386,15 @@ void TVgDBGrid::MouseMove(TShiftState Shift, Integer X, Integer Y)
     TDataSet* ds = DataSet();
     if (!ds || ds->ControlsDisabled() || !DataLink()->Active())
         return;
+    if (FRightDrag) {
+        FRightDrag = false;
+        // The drag ends like a left one, but a right click never clicks the title.
+        if (ColumnDragging())
+            TCustomDBGrid::MouseUp(mbLeft, Shift, X, Y);
+        else
+            TCustomGrid::MouseUp(mbLeft, Shift, X, Y);
+        return;
+    }
     TGridCoord cell = MouseCoord(X, Y);
     if (FTracking && FPressedCol >= 0) {
         // The pressed title button shows down only while the mouse is on it.

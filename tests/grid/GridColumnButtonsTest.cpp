@@ -185,3 +185,51 @@ TEST_F(CellButtonClickTest, NothingOpensWithoutTheOptionOrOnAReadOnlyGrid)
 }
 
 } // namespace
+
+namespace {
+
+class TitleButtonDragTest : public ColumnButtonsTest {
+protected:
+    void SetUp() override
+    {
+        ColumnButtonsTest::SetUp();
+        // The standard popup would take a right press first.
+        Grid->SetExOptions(Grid->ExOptions() + TExOptions{eoTitleButtons} - TExOptions{eoStandardPopup});
+        Grid->OnTitleClick = [this](TColumn*) { ++TitleClicks; };
+    }
+    void RightDrag(Integer FromCol, Integer ToCol)
+    {
+        TPoint a = Centre(FromCol, 0), b = Centre(ToCol, 0);
+        Grid->MouseDown(mbRight, {}, a.X, a.Y);
+        Grid->MouseMove({ssRight}, b.X, b.Y);
+        Grid->MouseUp(mbRight, {}, b.X, b.Y);
+    }
+    int TitleClicks = 0;
+};
+
+TEST_F(TitleButtonDragTest, ARightDragMovesTheColumnLikeALeftOne)
+{
+    RightDrag(1, 3);
+    EXPECT_EQ(FieldNames(), (std::vector<String>{"nev", "aktiv", "id", "jubok", "osszeg"}));
+    EXPECT_EQ(TitleClicks, 0);
+}
+
+TEST_F(TitleButtonDragTest, ARightClickClicksNoTitleAndALeftClickStillDoes)
+{
+    RightDrag(2, 2);
+    EXPECT_EQ(TitleClicks, 0);
+    TPoint p = Centre(2, 0);
+    Grid->MouseDown(mbLeft, {}, p.X, p.Y);
+    Grid->MouseUp(mbLeft, {}, p.X, p.Y);
+    EXPECT_EQ(TitleClicks, 1);
+    EXPECT_EQ(FieldNames(), (std::vector<String>{"id", "nev", "aktiv", "jubok", "osszeg"}));
+}
+
+TEST_F(TitleButtonDragTest, WithoutColumnResizeARightPressDragsNothing)
+{
+    Grid->SetOptions(Grid->Options() - TDBGridOptions{dgColumnResize});
+    RightDrag(1, 3);
+    EXPECT_EQ(FieldNames(), (std::vector<String>{"id", "nev", "aktiv", "jubok", "osszeg"}));
+}
+
+} // namespace
