@@ -294,6 +294,9 @@ void TCustomGrid::MoveTopLeft(Integer ALeft, Integer ATop)
         return;
     FLeftCol = ALeft;
     FTopRow = ATop;
+    // An open list would hang beside a cell that scrolled away.
+    if (FInplaceEdit)
+        FInplaceEdit->CloseUp(false);
     UpdateEditorBounds();
     UpdateScrollBars();
     Invalidate();

@@ -117,6 +117,14 @@ TEST_F(ColumnButtonsTest, AMovedDefaultColumnSurvivesAReopen)
     EXPECT_EQ(FieldNames(), (std::vector<String>{"aktiv", "id", "nev", "jubok", "osszeg"}));
 }
 
+TEST_F(ColumnButtonsTest, FrozenColumnsNeitherMoveNorTakeAMovedOne)
+{
+    Grid->SetFixedCols(1);
+    DragTitle(1, 3);
+    DragTitle(3, 1);  // dropped on the frozen column: lands first among the scrolling ones
+    EXPECT_EQ(FieldNames(), (std::vector<String>{"id", "aktiv", "nev", "jubok", "osszeg"}));
+}
+
 TEST_F(ColumnButtonsTest, NoMovingWithoutColumnResizeNorOntoTheIndicator)
 {
     DragTitle(2, 0);  // dropped on the indicator: lands first among the data columns

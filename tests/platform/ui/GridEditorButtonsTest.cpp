@@ -144,13 +144,21 @@ TEST_F(GridEditorButtonsTest, ACellThatCannotChangeKeepsItsText)
     EXPECT_FALSE(Editor()->Modified());
 }
 
-TEST_F(GridEditorButtonsTest, LeavingTheCellClosesTheList)
+TEST_F(GridEditorButtonsTest, LeavingTheCellScrollingOrEndingTheEditClosesTheList)
 {
     EditCell(1);
     Key(VK_DOWN, {ssAlt});
     Grid->SetCol(3);
     EXPECT_FALSE(Editor()->ListVisible());
     EXPECT_EQ(Editor()->EditStyle(), esSimple);
+    EditCell(1);
+    Key(VK_DOWN, {ssAlt});
+    Grid->SetTopRow(3);  // scrolling closes it too
+    EXPECT_FALSE(Editor()->ListVisible());
+    EditCell(1);
+    Key(VK_DOWN, {ssAlt});
+    Grid->SetEditorMode(false);
+    EXPECT_FALSE(Editor()->ListVisible());
 }
 
 TEST_F(GridEditorButtonsTest, EllipsisClickAndCtrlEnterReachTheGrid)
