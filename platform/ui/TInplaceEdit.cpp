@@ -75,7 +75,8 @@ void TInplaceEdit::SetEditStyle(TEditStyle Value)
     if (Value != esSimple && !FButton) {
         FButton = new QToolButton(Edit());
         FButton->setFocusPolicy(Qt::NoFocus);
-        QObject::connect(FButton, &QToolButton::clicked, [this] { ButtonClick(); });
+        // The editor takes the press itself, the same road as its other mouse input.
+        FButton->setAttribute(Qt::WA_TransparentForMouseEvents);
     }
     if (FButton) {
         FButton->setArrowType(Value == esPickList ? Qt::DownArrow : Qt::NoArrow);
@@ -124,6 +125,13 @@ void TInplaceEdit::ButtonClick()
             DropDown();
     } else if (FEditStyle == esEllipsis)
         FGrid->EditButtonClick();
+}
+
+void TInplaceEdit::MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y)
+{
+    TWinControl::MouseDown(Button, Shift, X, Y);
+    if (Button == mbLeft && PtInRect(ButtonRect(), TPoint(X, Y)))
+        ButtonClick();
 }
 
 void TInplaceEdit::DropDown()

@@ -45,6 +45,8 @@ public:
     void SetListItemIndex(Integer Value);
 
     void KeyDown(Word& Key, TShiftState Shift) override;
+    // A left press on the button clicks it.
+    void MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
 
     // Fired when the text changes by typing or by a choice from the list.
     TNotifyEvent OnChange;

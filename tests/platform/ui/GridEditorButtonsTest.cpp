@@ -1,3 +1,4 @@
+#include "platform/ui/InputSimulation.h"
 #include "platform/ui/TCustomGrid.h"
 #include "platform/ui/TInplaceEdit.h"
 #include "platform/ui/VirtualKeys.h"
@@ -79,6 +80,20 @@ TEST_F(GridEditorButtonsTest, EachCellGetsItsOwnButton)
     EditCell(2);
     EXPECT_EQ(Editor()->EditStyle(), esEllipsis);
     EXPECT_TRUE(Editor()->PickList().empty());
+}
+
+TEST_F(GridEditorButtonsTest, AClickOnTheButtonOpensAndClosesTheList)
+{
+    EditCell(1);
+    TRect b = Editor()->ButtonRect();
+    ui::SimulateClick(Editor(), 5, b.Height() / 2);  // on the text: no list
+    EXPECT_FALSE(Editor()->ListVisible());
+    ui::SimulateClick(Editor(), (b.Left + b.Right) / 2, b.Height() / 2, mbRight);
+    EXPECT_FALSE(Editor()->ListVisible());
+    ui::SimulateClick(Editor(), (b.Left + b.Right) / 2, b.Height() / 2);
+    EXPECT_TRUE(Editor()->ListVisible());
+    ui::SimulateClick(Editor(), (b.Left + b.Right) / 2, b.Height() / 2);
+    EXPECT_FALSE(Editor()->ListVisible());
 }
 
 TEST_F(GridEditorButtonsTest, AltDownOpensTheListMarkingTheCurrentText)
@@ -164,7 +179,8 @@ TEST_F(GridEditorButtonsTest, LeavingTheCellScrollingOrEndingTheEditClosesTheLis
 TEST_F(GridEditorButtonsTest, EllipsisClickAndCtrlEnterReachTheGrid)
 {
     EditCell(2);
-    Editor()->ButtonClick();
+    TRect b = Editor()->ButtonRect();
+    ui::SimulateClick(Editor(), (b.Left + b.Right) / 2, b.Height() / 2);
     Key(VK_RETURN, {ssCtrl});
     EXPECT_EQ(Grid->ButtonClicks, 2);
     EXPECT_TRUE(Grid->EditorMode());
