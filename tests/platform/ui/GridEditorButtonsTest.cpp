@@ -96,6 +96,18 @@ TEST_F(GridEditorButtonsTest, AClickOnTheButtonOpensAndClosesTheList)
     EXPECT_FALSE(Editor()->ListVisible());
 }
 
+TEST_F(GridEditorButtonsTest, RoutedKeysReachTheList)
+{
+    Grid->Texts[{1, 1}] = "alfa";
+    EditCell(1);
+    ui::SimulateKey(Editor(), VK_DOWN, {ssAlt});
+    ASSERT_TRUE(Editor()->ListVisible());
+    ui::SimulateKey(Editor(), VK_DOWN);
+    ui::SimulateKey(Editor(), VK_RETURN);
+    EXPECT_EQ(Editor()->Text(), "béta");
+    EXPECT_TRUE(Grid->EditorMode());
+}
+
 TEST_F(GridEditorButtonsTest, AltDownOpensTheListMarkingTheCurrentText)
 {
     Grid->Texts[{1, 1}] = "béta";
