@@ -10,6 +10,7 @@
 #include "grid/TVgGroupings.h"
 #include "platform/data/TDataSetState.h"
 #include "platform/ui/TCustomDBGrid.h"
+#include "platform/ui/UiTypes.h"
 
 #include <array>
 #include <functional>
@@ -31,7 +32,6 @@ enum TExOption {
 };
 using TExOptions = TSet<TExOption>;
 
-enum TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };
 
 namespace vg {
 using TGetCellParamsEvent = std::function<void(TObject* Sender, TField* Field, TFont* AFont,

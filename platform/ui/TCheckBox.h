@@ -4,7 +4,6 @@
 #include "platform/data/TAlignment.h"
 #include "platform/ui/TWinControl.h"
 
-enum TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };
 
 class TCheckBox : public TWinControl {
 public:

@@ -22,6 +22,8 @@ using TBorderStyle = TFormBorderStyle;
 enum TBevelCut { bvNone, bvLowered, bvRaised, bvSpace };
 enum TTextLayout { tlTop, tlCenter, tlBottom };
 enum TButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
+// Shared by check boxes, check list boxes and the data grid's check-box cells.
+enum TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };
 
 // Cursor identifiers: 0 is the control's default, negative ones are the stock cursors.
 using TCursor = Integer;
