@@ -10,7 +10,11 @@ QCheckBox* Box(const TControl* c) { return static_cast<QCheckBox*>(c->Widget());
 }
 
 TCheckBox::TCheckBox(TComponent* AOwner) : TWinControl(AOwner, ui::NewWidget<QCheckBox>()) {
-    QObject::connect(Box(this), &QCheckBox::stateChanged, [this](int) { ui::SafeCall(this, [this] { Click(); }); });
+    QObject::connect(Box(this), &QCheckBox::stateChanged, [this](int state) {
+        // Grey set by code leaves three states on only until the box leaves grey.
+        if (state != Qt::PartiallyChecked) Box(this)->setTristate(FAllowGrayed);
+        ui::SafeCall(this, [this] { Click(); });
+    });
     SetTabStop(true);
     SetBounds(0, 0, 97, 17);
 }

@@ -166,6 +166,32 @@ TEST_F(Controls, CheckBoxGrayedState) {
     EXPECT_FALSE(box->Checked());
 }
 
+TEST_F(Controls, CheckBoxClicksPassGreyOnlyWhenAllowed) {
+    auto* box = Place<TCheckBox>(Form.get());
+    Form->Show();
+    box->SetState(cbGrayed);
+    ui::SimulateKey(box, VK_SPACE, {}, " ");
+    EXPECT_EQ(box->State(), cbChecked);  // grey set by code: the next click checks
+    ui::SimulateKey(box, VK_SPACE, {}, " ");
+    ui::SimulateKey(box, VK_SPACE, {}, " ");
+    EXPECT_EQ(box->State(), cbChecked);  // unchecked, then checked: no grey between
+
+    box->SetAllowGrayed(true);
+    TCheckBoxState seen[3];
+    for (auto& s : seen) {
+        ui::SimulateKey(box, VK_SPACE, {}, " ");
+        s = box->State();
+    }
+    EXPECT_EQ(seen[0], cbUnchecked);
+    EXPECT_EQ(seen[1], cbGrayed);
+    EXPECT_EQ(seen[2], cbChecked);
+
+    box->SetAllowGrayed(false);
+    box->SetState(cbUnchecked);
+    ui::SimulateKey(box, VK_SPACE, {}, " ");
+    EXPECT_EQ(box->State(), cbChecked);
+}
+
 TEST_F(Controls, RadioButtonsOfOneParentExcludeEachOther) {
     auto* asc = Place<TRadioButton>(Form.get(), 0, 0);
     auto* desc = Place<TRadioButton>(Form.get(), 0, 20);
