@@ -95,7 +95,11 @@ void TMemo::SetText(const String& v) {
 }
 
 bool TMemo::ReadOnly() const { return Editor(this)->isReadOnly(); }
-void TMemo::SetReadOnly(bool v) { Editor(this)->setReadOnly(v); }
+void TMemo::SetReadOnly(bool v) {
+    Editor(this)->setReadOnly(v);
+    // Only the text is read-only: the caret still follows the keyboard.
+    if (v) Editor(this)->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+}
 
 void TMemo::SetWordWrap(bool v) {
     FWordWrap = v;

@@ -94,6 +94,21 @@ TEST_F(More, MemoMaxLengthStopsTyping) {
     EXPECT_EQ(memo->Text(), "xy");
 }
 
+TEST_F(More, ReadOnlyMemoMovesTheCaretButKeepsTheText) {
+    auto* memo = Place<TMemo>(Form.get(), Bounds(0, 0, 200, 100));
+    memo->SetText("ab\r\ncd");
+    memo->SetReadOnly(true);
+    Form->Show();
+    memo->SetFocus();
+    ui::SimulateKey(memo, VK_DOWN);
+    ui::SimulateKey(memo, VK_RIGHT);
+    ui::SimulateKey(memo, 'X', {}, "x");
+    EXPECT_EQ(memo->Text(), "ab\r\ncd");
+    memo->SetReadOnly(false);
+    ui::SimulateKey(memo, 'X', {}, "x");  // lands where the arrows left the caret
+    EXPECT_EQ(memo->Text(), "ab\r\ncxd");
+}
+
 // --- radio group ---
 
 TEST_F(More, RadioGroupIndexClampsAndClicks) {
