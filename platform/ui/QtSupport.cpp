@@ -7,9 +7,11 @@
 #include "platform/ui/TApplication.h"
 
 #include <QApplication>
+#include <QPainter>
 #include <QPalette>
 #include <QProxyStyle>
 #include <QStyle>
+#include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
 #include <QStyleFactory>
 
@@ -22,7 +24,8 @@ namespace {
 QColor Sys(Integer index) { return ToQColor(GetSysColor(index)); }
 
 // The classic style, except that a list-only combo box shows its field in the
-// window colour (the toolkit paints it as a button) beside a normal arrow button.
+// window colour (the toolkit paints it as a button) beside a normal arrow button,
+// and the default push button wears its dark outer frame.
 class ClassicStyle : public QProxyStyle {
 public:
     ClassicStyle() : QProxyStyle(QStyleFactory::create("Windows")) {}
@@ -41,6 +44,24 @@ public:
         QStyleOptionComboBox arrow(*combo);
         arrow.subControls = combo->subControls & SC_ComboBoxArrow;
         QProxyStyle::drawComplexControl(cc, &arrow, p, w);
+    }
+
+    void drawControl(ControlElement ce, const QStyleOption* opt, QPainter* p, const QWidget* w) const override {
+        const auto* button = qstyleoption_cast<const QStyleOptionButton*>(opt);
+        if (ce != CE_PushButtonBevel || !button || !(button->features & QStyleOptionButton::DefaultButton) ||
+            (button->features & QStyleOptionButton::Flat)) {
+            QProxyStyle::drawControl(ce, opt, p, w);
+            return;
+        }
+        // The base style frames only auto-default buttons; ours never are.
+        p->save();
+        p->setPen(opt->palette.shadow().color());
+        p->setBrush(Qt::NoBrush);
+        p->drawRect(opt->rect.adjusted(0, 0, -1, -1));
+        p->restore();
+        QStyleOptionButton inner(*button);
+        inner.rect = opt->rect.adjusted(1, 1, -1, -1);
+        QProxyStyle::drawControl(ce, &inner, p, w);
     }
 };
 

@@ -18,6 +18,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <utility>
 
 namespace {
 
@@ -103,6 +104,12 @@ TEST(DemoForm, RendersATidyClassicForm) {
     EXPECT_EQ(c->Pixels(cx + 200, cy + 20), ColorToRGB(clNavy));  // header panel
     EXPECT_EQ(c->Pixels(cx + 96 + 200, cy + 55 + 10), RGB(255, 255, 255));  // edit inside
     EXPECT_EQ(c->Pixels(cx + 220 + 70, cy + 176 + 5), RGB(212, 208, 200));  // button face
+    // Only the default button has the dark outer frame, on all four sides.
+    auto dark = [c](Integer x, Integer y) { return GetRValue(c->Pixels(x, y)) < 80 && GetGValue(c->Pixels(x, y)) < 80; };
+    for (auto [x, y] : {std::pair{220, 176}, {220 + 74, 176 + 24}, {220 + 30, 176}, {220, 176 + 12}})
+        EXPECT_TRUE(dark(cx + x, cy + y)) << x << "," << y;
+    EXPECT_FALSE(dark(cx + 301, cy + 176));
+    EXPECT_FALSE(dark(cx + 301 + 30, cy + 176));
     const TColor bar = c->Pixels(cx, 12);  // the caption bar starts in the dark active colour
     EXPECT_LT(GetRValue(bar), 30);
     EXPECT_GT(GetBValue(bar), 90);
