@@ -149,14 +149,13 @@ RegKey* RegistryHive::FindKey(const String& path)
 RegKey& RegistryHive::CreateKey(const String& path)
 {
     const String clean = CleanPath(path);
-    auto it = FKeys.find(Upper(clean));
-    if (it != FKeys.end())
-        return it->second;
-    if (!clean.empty())
+    const String upper = Upper(clean);
+    if (!clean.empty() && FKeys.find(upper) == FKeys.end())
         CreateKey(ParentOf(clean));
-    RegKey& key = FKeys[Upper(clean)];
-    key.Path = clean;
-    return key;
+    auto [it, inserted] = FKeys.try_emplace(upper);
+    if (inserted)
+        it->second.Path = clean;
+    return it->second;
 }
 
 bool RegistryHive::DeleteKey(const String& path)
