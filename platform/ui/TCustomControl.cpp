@@ -20,14 +20,5 @@ TCanvas* TCustomControl::Canvas() const {
 void TCustomControl::PaintControl(TCanvas* ACanvas) { PaintTo(ACanvas); }
 
 void TCustomControl::PaintTo(TCanvas* ACanvas) {
-    ui::PrepareCanvas(ACanvas, Font(), Color());
-    TCanvas* saved = FCanvas;
-    FCanvas = ACanvas;
-    try {
-        Paint();
-    } catch (...) {
-        FCanvas = saved;
-        throw;
-    }
-    FCanvas = saved;
+    ui::PaintOn(FCanvas, ACanvas, Font(), Color(), [this] { Paint(); });
 }

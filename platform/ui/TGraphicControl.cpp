@@ -18,14 +18,5 @@ TCanvas* TGraphicControl::Canvas() const {
 void TGraphicControl::PaintControl(TCanvas* ACanvas) { PaintTo(ACanvas); }
 
 void TGraphicControl::PaintTo(TCanvas* ACanvas) {
-    ui::PrepareCanvas(ACanvas, Font(), Color());
-    TCanvas* saved = FCanvas;
-    FCanvas = ACanvas;
-    try {
-        Paint();
-    } catch (...) {
-        FCanvas = saved;
-        throw;
-    }
-    FCanvas = saved;
+    ui::PaintOn(FCanvas, ACanvas, Font(), Color(), [this] { Paint(); });
 }
