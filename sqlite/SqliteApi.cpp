@@ -53,7 +53,14 @@ namespace {
       "DLL::SQlite3BindParameterCount not found")                                          \
     X(bind_parameter_name, "sqlite3_bind_parameter_name",                                  \
       "DLL::SQlite3BindParameterName not found")                                           \
-    X(create_collation, "sqlite3_create_collation", "DLL::SQlite3CreateCollation not found")
+    X(create_collation, "sqlite3_create_collation", "DLL::SQlite3CreateCollation not found") \
+    X(create_function, "sqlite3_create_function", "DLL::SQlite3CreateFunction not found")    \
+    X(value_text, "sqlite3_value_text", "DLL::SQlite3ValueText not found")                 \
+    X(value_bytes, "sqlite3_value_bytes", "DLL::SQlite3ValueBytes not found")              \
+    X(value_type, "sqlite3_value_type", "DLL::SQlite3ValueType not found")                 \
+    X(result_int, "sqlite3_result_int", "DLL::SQlite3ResultInt not found")                 \
+    X(result_null, "sqlite3_result_null", "DLL::SQlite3ResultNull not found")              \
+    X(result_error, "sqlite3_result_error", "DLL::SQlite3ResultError not found")
 
 template <class F>
 void Bind(F& target, void* symbol) {

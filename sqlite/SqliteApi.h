@@ -1,6 +1,6 @@
 #pragma once
 // Run-time binding of the SQLite engine: the library is opened by name and the
-// 40 entry points the data-access layer uses are looked up one by one, so the
+// 47 entry points the data-access layer uses are looked up one by one, so the
 // program starts (and reports a clear message) when the engine is missing.
 #include "platform/core/Types.h"
 
@@ -50,10 +50,18 @@ struct EngineApi {
     decltype(&::sqlite3_bind_parameter_count) bind_parameter_count = nullptr;
     decltype(&::sqlite3_bind_parameter_name) bind_parameter_name = nullptr;
     decltype(&::sqlite3_create_collation) create_collation = nullptr;
+    // The program's own LIKE (accented letters in the stored code page).
+    decltype(&::sqlite3_create_function) create_function = nullptr;
+    decltype(&::sqlite3_value_text) value_text = nullptr;
+    decltype(&::sqlite3_value_bytes) value_bytes = nullptr;
+    decltype(&::sqlite3_value_type) value_type = nullptr;
+    decltype(&::sqlite3_result_int) result_int = nullptr;
+    decltype(&::sqlite3_result_null) result_null = nullptr;
+    decltype(&::sqlite3_result_error) result_error = nullptr;
 };
 
 // Number of bound entry points.
-constexpr int EngineEntryCount = 40;
+constexpr int EngineEntryCount = 47;
 
 // The engine library: loading, binding and release. Owns the library handle.
 class EngineLibrary {

@@ -13,6 +13,7 @@
 #include "sqlite/SqliteError.h"
 #include "sqlite/TFResult.h"
 #include "sqlite/TSqlite3DB.h"
+#include "sqlite/Transaction.h"
 
 TSqlite3BaseQuery::TSqlite3BaseQuery(TComponent* AOwner)
     : TDataSet(AOwner), FSQL(std::make_unique<TStringList>()), FParams(std::make_unique<TParams>(this)) {}
@@ -198,21 +199,10 @@ void TSqlite3BaseQuery::WriteInTransaction(const std::function<void()>& Write, b
         Write();
         return;
     }
-    if (UseTransactionType)
-        db.ExecStartTransaction(FTransactionType);
-    else
-        db.StartTransaction();
-    try {
-        Write();
-        db.Commit();
-    } catch (...) {
-        // Half a write must not stay pending in a transaction nobody will end.
-        try {
-            db.RollBack();
-        } catch (...) {
-        }
-        throw;
-    }
+    // Half a write must not stay pending in a transaction nobody will end.
+    sqlite::Transaction transaction(db, UseTransactionType ? FTransactionType : String("DEFAULT"));
+    Write();
+    transaction.Commit();
 }
 
 void TSqlite3BaseQuery::CheckRequiredFields() {

@@ -7,10 +7,13 @@
 #include "platform/core/HungarianCollation.h"
 #include "platform/core/NumberFormat.h"
 #include "platform/core/StrUtils.h"
+#include "sqlite/EngineError.h"
+#include "sqlite/LikeMatch.h"
 #include "sqlite/ResultTarget.h"
 #include "sqlite/SqliteError.h"
 #include "sqlite/TSqlite3Log.h"
 #include "sqlite/TSqlite3Pragma.h"
+#include "sqlite/Transaction.h"
 
 namespace {
 
@@ -35,6 +38,50 @@ int CompareCollated(void* connection, int length1, const void* text1, int length
     const std::string_view b(static_cast<const char*>(text2), static_cast<std::size_t>(length2));
     if (db->UTF8()) return core::HungarianCompare(a, b, Mode);
     return core::HungarianCompare(db->FromEngine(a), db->FromEngine(b), Mode);
+}
+
+// The value and result calls of the engine library the LIKE below was
+// registered with. Every connection loads the one system engine, so the
+// process keeps one copy; it is set before any statement can call LIKE.
+struct LikeCalls {
+    decltype(&::sqlite3_value_text) ValueText = nullptr;
+    decltype(&::sqlite3_value_bytes) ValueBytes = nullptr;
+    decltype(&::sqlite3_value_type) ValueType = nullptr;
+    decltype(&::sqlite3_result_int) ResultInt = nullptr;
+    decltype(&::sqlite3_result_null) ResultNull = nullptr;
+    decltype(&::sqlite3_result_error) ResultError = nullptr;
+};
+LikeCalls Like;
+
+std::string_view ValueText(sqlite3_value* value) {
+    const auto* text = reinterpret_cast<const char*>(Like.ValueText(value));
+    return text ? std::string_view(text, static_cast<std::size_t>(Like.ValueBytes(value)))
+                : std::string_view();
+}
+
+// LIKE(pattern, text [, escape]); the engine hands "x LIKE y" over as (y, x).
+// Utf8 tells whether the connection stores UTF-8 or code page 1250.
+template <bool Utf8> void LikeFunction(sqlite3_context* context, int count, sqlite3_value** values) {
+    for (int i = 0; i < count; ++i) {
+        if (Like.ValueType(values[i]) == SQLITE_NULL) {
+            Like.ResultNull(context);
+            return;
+        }
+    }
+    const auto decode = [](std::string_view text) {
+        return Utf8 ? String(text) : CodePageToUtf8(text, CP_WINDOWS_1250);
+    };
+    char32_t escape = 0;
+    if (count == 3) {
+        const String escapeText = decode(ValueText(values[2]));
+        if (Length(escapeText) != 1) {
+            Like.ResultError(context, "ESCAPE expression must be a single character", -1);
+            return;
+        }
+        escape = CharCodeAt(escapeText, 1);
+    }
+    const bool match = sqlite::LikeMatch(decode(ValueText(values[0])), decode(ValueText(values[1])), escape);
+    Like.ResultInt(context, match ? 1 : 0);
 }
 
 } // namespace
@@ -166,26 +213,29 @@ void TSqlite3DB::Connect() {
         throw;
     }
     RegisterCollations();
+    RegisterLike();
     if (AfterConnect) AfterConnect(this);
     if (FSqlitePragma) ExecPragma();
     if (FExecuteInlineSQL && FSqliteInlineSQL) {
         FExecuteInlineSQL = false;
         if (const auto* script = dynamic_cast<sqlite::InlineScript*>(FSqliteInlineSQL)) {
-            ExecStartTransaction("");
-            try {
-                SQLite3_ExecSQL(script->ScriptText(), nullptr);
-                Commit();
-            } catch (...) {
-                // Half a start-up script must not be committed by a later commit.
-                try {
-                    RollBack();
-                } catch (...) {
-                }
-                throw;
-            }
+            // Half a start-up script must not be committed by a later commit.
+            sqlite::Transaction transaction(*this);
+            SQLite3_ExecSQL(script->ScriptText(), nullptr);
+            transaction.Commit();
         }
     }
     if (FConnected && FTimeOut > 0) SetTimeOut(FTimeOut);
+}
+
+void TSqlite3DB::RegisterLike() {
+    const sqlite::EngineApi& api = Api();
+    Like = {api.value_text, api.value_bytes, api.value_type,
+            api.result_int, api.result_null, api.result_error};
+    auto* function = FUTF8 ? &LikeFunction<true> : &LikeFunction<false>;
+    constexpr int flags = SQLITE_UTF8 | SQLITE_DETERMINISTIC;
+    api.create_function(FHandle, "like", 2, flags, nullptr, function, nullptr, nullptr);
+    api.create_function(FHandle, "like", 3, flags, nullptr, function, nullptr, nullptr);
 }
 
 void TSqlite3DB::RegisterCollations() {
@@ -207,6 +257,8 @@ void TSqlite3DB::Disconnect() {
         }
         CloseOpenResults();
         // A connection the engine refuses to close would leak with the library gone.
+        // The engine refuses while a statement lives: a fault of the program,
+        // not the busy database the advice line would speak of.
         if (FHandle && Api().close(FHandle) != SQLITE_OK) ShowError();
         FHandle = nullptr;
         FLibrary.Release();
@@ -230,9 +282,13 @@ void TSqlite3DB::CloseOpenResults() {
 }
 
 void TSqlite3DB::ShowError() {
+    RaiseEngineError(SQLITE_ERROR);
+}
+
+void TSqlite3DB::RaiseEngineError(int ResultCode) {
     String message;
-    if (FLibrary.Loaded() && FHandle) message = Copy(FromEngine(Api().errmsg(FHandle)), 1, 255);
-    throw EDatabaseError(message + "\n\n" + FLastSQL);
+    if (FLibrary.Loaded() && FHandle) message = FromEngine(Api().errmsg(FHandle));
+    sqlite::RaiseEngineError(ResultCode, message, FLastSQL);
 }
 
 bool TSqlite3DB::EnsureConnected() {

@@ -1,7 +1,7 @@
 #pragma once
 // TSqlite3DB: the one object through which the program reaches the SQLite engine.
 // It loads the engine library, opens and closes the database file, registers the
-// collations "systemnocase" and "system", runs transaction, pragma and start-up
+// collations "systemnocase" and "system" and the program's LIKE, runs transaction, pragma and start-up
 // statements and the statements of its datasets, and raises engine errors as
 // EDatabaseError with the engine's message, two line feeds and the SQL text.
 //
@@ -108,9 +108,11 @@ public:
     // The path the next connect opens (DefaultDir and current-directory rules).
     String DatabasePath();
 
-    // Raises EDatabaseError: the engine's message (at most 255 characters), two
-    // line feeds and the last SQL text.
+    // Raises sqlite::EngineError (an EDatabaseError) for the engine's last error:
+    // see sqlite::RaiseEngineError for the message; the last SQL text closes it.
     [[noreturn]] void ShowError();
+    // The same for the engine result code ResultCode (not SQLITE_OK).
+    [[noreturn]] void RaiseEngineError(int ResultCode);
 
     // ---- Transactions and maintenance (each connects first when needed) ---------
     // Kind "", "DEFAULT", "DEFERRED", "IMMEDIATE" or "EXCLUSIVE" (any case); "" takes
@@ -191,6 +193,8 @@ private:
     // SQLite3_PrepareResult without keeping the statement among the open results.
     sqlite3_stmt* PrepareStatement(const String& SQL, sqlite::ResultTarget* Dataset);
     void RegisterCollations();
+    // Registers the program's LIKE (sqlite::LikeMatch) for the connection's encoding.
+    void RegisterLike();
     void RunTransactionStatement(const char* SQL, bool InTransactionAfter);
     // Prepares, binds (through Bind), steps and finalizes every statement of SQL.
     Integer ExecStatements(const String& SQL,
@@ -201,8 +205,10 @@ private:
     // Hands a column's text to the dataset's conversion (nothing for NULL).
     void UnpackColumn(sqlite3_stmt* Statement, int Column, const sqlite::ColumnPlan& Plan,
                       sqlite::ResultTarget* Dataset);
-    // Raises the engine's error for rc (not for 0); finalizes Statement first.
-    void Check(int rc, sqlite3_stmt* Statement = nullptr);
+    // Raises the engine's error for rc (nothing for SQLITE_OK).
+    void Check(int rc);
+    // Raises the error of a failed step; the statement stays with its owner.
+    [[noreturn]] void RaiseStepError(sqlite3_stmt* Statement);
     // Ensures a connection for the operations that connect on demand.
     bool EnsureConnected();
     String TableQueryCell(const String& SQL);

@@ -6,10 +6,12 @@
 #include "platform/core/Utf8.h"
 #include "platform/data/TFieldDefs.h"
 #include "platform/data/TParams.h"
+#include "sqlite/EngineError.h"
 #include "sqlite/ResultTarget.h"
 #include "sqlite/SqliteBinder.h"
 #include "sqlite/SqliteError.h"
 #include "sqlite/SqliteFieldMap.h"
+#include "sqlite/Statement.h"
 #include "sqlite/TFResult.h"
 
 #include <chrono>
@@ -21,27 +23,6 @@ using Clock = std::chrono::steady_clock;
 
 // Pause between two attempts on a busy database.
 constexpr auto BusyPause = std::chrono::milliseconds(5);
-
-// Finalizes a statement on every path out of a scope unless released.
-class StatementGuard {
-public:
-    StatementGuard(const sqlite::EngineApi& api, sqlite3_stmt* statement)
-        : FApi(api), FStatement(statement) {}
-    ~StatementGuard() {
-        if (FStatement) FApi.finalize(FStatement);
-    }
-    StatementGuard(const StatementGuard&) = delete;
-    StatementGuard& operator=(const StatementGuard&) = delete;
-    sqlite3_stmt* Release() {
-        sqlite3_stmt* s = FStatement;
-        FStatement = nullptr;
-        return s;
-    }
-
-private:
-    const sqlite::EngineApi& FApi;
-    sqlite3_stmt* FStatement;
-};
 
 // Cuts UTF-8 text to at most capacity characters (capacity < 0: no cut).
 std::string_view CutToCapacity(std::string_view text, Integer capacity) {
@@ -61,14 +42,16 @@ Int64 TSqlite3DB::LastInsertRowId() {
     return Api().last_insert_rowid(FHandle);
 }
 
-void TSqlite3DB::Check(int rc, sqlite3_stmt* Statement) {
-    if (rc == SQLITE_OK) return;
+void TSqlite3DB::Check(int rc) {
+    if (rc != SQLITE_OK) RaiseEngineError(rc);
+}
+
+void TSqlite3DB::RaiseStepError(sqlite3_stmt* Statement) {
     // The first-generation prepare reports step failures only generically; the
-    // reset brings the engine's own message.
-    if (Statement) Api().reset(Statement);
-    String message = Copy(FromEngine(Api().errmsg(FHandle)), 1, 255);
-    if (Statement) Api().finalize(Statement);
-    throw EDatabaseError(message + "\n\n" + FLastSQL);
+    // reset brings the engine's own code and message, and leaves the statement
+    // ready to be finalized quietly by its owner.
+    const int rc = Api().reset(Statement);
+    RaiseEngineError(rc == SQLITE_OK ? SQLITE_ERROR : rc);
 }
 
 void TSqlite3DB::StepToEnd(sqlite3_stmt* Statement) {
@@ -81,7 +64,7 @@ void TSqlite3DB::StepToEnd(sqlite3_stmt* Statement) {
             std::this_thread::sleep_for(BusyPause);
             continue;
         }
-        Check(rc == SQLITE_OK ? SQLITE_ERROR : rc, Statement);
+        RaiseStepError(Statement);
     }
 }
 
@@ -92,16 +75,14 @@ Integer TSqlite3DB::ExecStatements(const String& SQL,
     const std::string text = ToEngine(SQL);
     const char* rest = text.c_str();
     while (*rest) {
-        sqlite3_stmt* statement = nullptr;
+        sqlite::Statement statement(Api());
         const char* tail = nullptr;
-        Check(Api().prepare(FHandle, rest, -1, &statement, &tail));
+        Check(Api().prepare(FHandle, rest, -1, statement.Receive(), &tail));
         rest = tail ? tail : "";
-        if (!statement) continue;  // blanks or a comment only
-        StatementGuard guard(Api(), statement);
-        Bind(statement);
-        guard.Release();
-        StepToEnd(statement);
-        Check(Api().finalize(statement));
+        if (!statement.Get()) continue; // blanks or a comment only
+        Bind(statement.Get());
+        StepToEnd(statement.Get());
+        Check(statement.Finalize());
     }
     return SQLITE_OK;
 }
@@ -143,10 +124,10 @@ sqlite3_stmt* TSqlite3DB::PrepareStatement(const String& SQL, sqlite::ResultTarg
     Dataset->CurrentRowId = -1;
     FLastSQL = SQL;
     const std::string text = ToEngine(SQL);
-    sqlite3_stmt* statement = nullptr;
+    sqlite::Statement guard(Api());
     const char* tail = nullptr;
-    Check(Api().prepare(FHandle, text.c_str(), -1, &statement, &tail));
-    StatementGuard guard(Api(), statement);
+    Check(Api().prepare(FHandle, text.c_str(), -1, guard.Receive(), &tail));
+    sqlite3_stmt* statement = guard.Get();
 
     const int columns = Api().column_count(statement);
     TFieldDefs& defs = Dataset->ResultFieldDefs();
@@ -189,13 +170,8 @@ sqlite::RowImage* TSqlite3DB::SQLite3_GetNextResult(sqlite3_stmt* Statement,
         OnBusy(this);
         return nullptr;
     }
-    if (rc != SQLITE_ROW) {
-        // The statement stays with the dataset; the reset leaves it ready to be
-        // finalized quietly when the dataset closes.
-        Api().reset(Statement);
-        String message = Copy(FromEngine(Api().errmsg(FHandle)), 1, 255);
-        throw EDatabaseError(message + "\n\n" + FLastSQL);
-    }
+    // The statement stays with the dataset, which finalizes it when it closes.
+    if (rc != SQLITE_ROW) RaiseStepError(Statement);
 
     // One engine call per column where the value allows it: a null text pointer
     // is the null value, so only numbers and blobs ask for the storage type.
@@ -284,8 +260,8 @@ void TSqlite3DB::SQLite3_CloseResult(sqlite3_stmt* Statement) {
 Integer TSqlite3DB::SQLite3_Execute(const String& SQL, sqlite::ResultTarget* Dataset) {
     if (!Dataset) return 0;
     FLastSQL = SQL;
-    sqlite3_stmt* statement = PrepareStatement(SQL, Dataset);
-    StatementGuard guard(Api(), statement);
+    sqlite::Statement guard(Api(), PrepareStatement(SQL, Dataset));
+    sqlite3_stmt* statement = guard.Get();
     TParams& params = Dataset->ResultParams();
     const int count = statement ? Api().bind_parameter_count(statement) : 0;
     for (Integer k = 0; k < params.Count() && k < count; ++k)

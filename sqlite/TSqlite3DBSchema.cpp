@@ -8,6 +8,7 @@
 #include "platform/core/StrUtils.h"
 #include "platform/core/TList.h"
 #include "platform/core/TStrings.h"
+#include "sqlite/EngineError.h"
 #include "sqlite/SqliteRout.h"
 
 #include <algorithm>
@@ -24,10 +25,10 @@ public:
         const std::string text = db.ToEngine(sql);
         const int rc = db.Api().get_table(db.Handle(), text.c_str(), &FCells, &FRows, &FColumns, &error);
         if (rc != SQLITE_OK) {
-            const String message = Copy(db.FromEngine(error ? error : db.Api().errmsg(db.Handle())), 1, 255);
+            const String message = db.FromEngine(error ? error : db.Api().errmsg(db.Handle()));
             if (error) db.Api().free(error);
             Free();
-            throw EDatabaseError(message + "\n\n" + sql);
+            sqlite::RaiseEngineError(rc, message, sql);
         }
     }
     ~ResultTable() { Free(); }
@@ -86,7 +87,7 @@ bool TSqlite3DB::TableExists(const String& TableName) {
     if (error) Api().free(error);
     // The callback's own stop is the answer "found", not an error.
     if (rc == SQLITE_ABORT) return true;
-    if (rc != SQLITE_OK) throw EDatabaseError(Copy(message, 1, 255) + "\n\n" + FLastSQL);
+    if (rc != SQLITE_OK) sqlite::RaiseEngineError(rc, message, FLastSQL);
     return false;
 }
 

@@ -1,6 +1,11 @@
 #pragma once
-// Runs an action when the scope ends, by return or by exception, so that a
-// temporary change is undone on every path. The action must not raise.
+// Restore-on-exit guards, so that a temporary change is undone on every path.
+//   ScopeExit: runs its action when the scope ends, by return or by exception
+//              (a flag set for the length of a call, a counter, a swap).
+//   ScopeFail: runs its action only when the scope is left by an exception
+//              (undo a half-done change before the error travels on).
+// The action must not raise.
+#include <exception>
 #include <utility>
 
 namespace core {
@@ -15,6 +20,20 @@ public:
 
 private:
     F FAction;
+};
+
+template <typename F> class ScopeFail {
+public:
+    explicit ScopeFail(F action) : FAction(std::move(action)), FUncaught(std::uncaught_exceptions()) {}
+    ~ScopeFail() {
+        if (std::uncaught_exceptions() > FUncaught) FAction();
+    }
+    ScopeFail(const ScopeFail&) = delete;
+    ScopeFail& operator=(const ScopeFail&) = delete;
+
+private:
+    F FAction;
+    int FUncaught;
 };
 
 } // namespace core

@@ -3,6 +3,7 @@
 #include "platform/core/DateTime.h"
 #include "platform/core/Exceptions.h"
 #include "sqlite/SqliteError.h"
+#include "support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 
@@ -13,16 +14,6 @@ using sqlitetest::TempDir;
 using sqlitetest::TestTarget;
 
 namespace {
-
-template <class E, class F>
-void ExpectRaises(F&& f, const std::string& message) {
-    try {
-        f();
-        ADD_FAILURE() << "no exception, expected: " << message;
-    } catch (const E& e) {
-        EXPECT_EQ(e.Message(), message);
-    }
-}
 
 class ExecTest : public ::testing::Test {
 protected:
@@ -187,31 +178,31 @@ TEST_F(ExecTest, LargeIntegersKeepTheirValueInAnIntegerColumn) {
 
 TEST_F(ExecTest, NamedPlaceholderWithoutFieldRaisesAndRunsNothing) {
     db.SQLite3_ExecSQL("create table t(a)", nullptr);
-    ExpectRaises<SqliteError>([&] { db.SQLite3_ExecSQL("insert into t values(:b)", nullptr); },
-                              "b not found");
+    EXPECT_EQ(ErrorOf<SqliteError>([&] { db.SQLite3_ExecSQL("insert into t values(:b)", nullptr); }),
+              "b not found");
     EXPECT_EQ(Value("select count(*) from t"), "0");
     db.SetConnected(false);  // no statement left behind to keep the engine open
     EXPECT_EQ(db.Handle(), nullptr);
 }
 
 TEST_F(ExecTest, EngineErrorsCarryTheMessageAndTheSql) {
-    ExpectRaises<EDatabaseError>([&] { db.SQLite3_ExecSQL("select * from nope", nullptr); },
-                                 "no such table: nope\n\nselect * from nope");
+    EXPECT_EQ(ErrorOf<EDatabaseError>([&] { db.SQLite3_ExecSQL("select * from nope", nullptr); }),
+              "no such table: nope\n\nselect * from nope");
     db.SQLite3_ExecSQL("create table t(a unique)", nullptr);
     const String sql = "insert into t values(1);\ninsert into t values(1)";
-    ExpectRaises<EDatabaseError>([&] { db.SQLite3_ExecSQL(sql, nullptr); },
-                                 "UNIQUE constraint failed: t.a\n\n" + sql);
+    EXPECT_EQ(ErrorOf<EDatabaseError>([&] { db.SQLite3_ExecSQL(sql, nullptr); }),
+              "UNIQUE constraint failed: t.a\n\n" + sql);
     // The first statement of the text ran before the second failed.
     EXPECT_EQ(Value("select count(*) from t"), "1");
     TestTarget t(&db);
-    ExpectRaises<EDatabaseError>([&] { t.Load("select x from t"); },
-                                 "no such column: x\n\nselect x from t");
+    EXPECT_EQ(ErrorOf<EDatabaseError>([&] { t.Load("select x from t"); }),
+              "no such column: x\n\nselect x from t");
 }
 
 TEST_F(ExecTest, StatementsNeedAConnection) {
     db.SetConnected(false);
-    ExpectRaises<SqliteError>([&] { db.SQLite3_ExecSQL("select 1", nullptr); },
-                              "Database is not connected");
+    EXPECT_EQ(ErrorOf<SqliteError>([&] { db.SQLite3_ExecSQL("select 1", nullptr); }),
+              "Database is not connected");
     EXPECT_EQ(db.RowsAffected(), -1);
     EXPECT_EQ(db.LastInsertRowId(), -1);
 }
@@ -242,8 +233,8 @@ TEST_F(ExecTest, TransactionsCommitAndRollBack) {
 
 TEST_F(ExecTest, BeginInsideATransactionIsRejectedByTheEngine) {
     db.StartImmediateTransaction();
-    ExpectRaises<EDatabaseError>([&] { db.StartTransaction(); },
-                                 "cannot start a transaction within a transaction\n\nbegin transaction");
+    EXPECT_EQ(ErrorOf<EDatabaseError>([&] { db.StartTransaction(); }),
+              "cannot start a transaction within a transaction\n\nbegin transaction");
     EXPECT_TRUE(db.InTransaction());
     db.Commit();
 }
@@ -251,8 +242,8 @@ TEST_F(ExecTest, BeginInsideATransactionIsRejectedByTheEngine) {
 TEST(Transactions, CommitWhileDisconnectedConnectsThenRaises) {
     TSqlite3DB db(nullptr);
     db.SetDatabase(":memory:");
-    ExpectRaises<EDatabaseError>([&] { db.Commit(); },
-                                 "cannot commit - no transaction is active\n\ncommit transaction");
+    EXPECT_EQ(ErrorOf<EDatabaseError>([&] { db.Commit(); }),
+              "cannot commit - no transaction is active\n\ncommit transaction");
     EXPECT_TRUE(db.Connected());
     EXPECT_FALSE(db.InTransaction());
 }
@@ -284,23 +275,26 @@ protected:
 
 TEST_F(BusyTest, StatementFailsAtOnceWithoutTimeOut) {
     const auto start = std::chrono::steady_clock::now();
-    ExpectRaises<EDatabaseError>([&] { reader->SQLite3_ExecSQL("insert into t values(2)", nullptr); },
-                                 "database is locked\n\ninsert into t values(2)");
+    EXPECT_EQ(ErrorOf<EDatabaseError>([&] { reader->SQLite3_ExecSQL("insert into t values(2)", nullptr); }),
+              "Az adatbázist egy másik program használja, próbálja újra később.\n"
+              "database is locked\n\ninsert into t values(2)");
     EXPECT_LT(Millis(start), 150);
 }
 
 TEST_F(BusyTest, StatementWaitsForTheTimeOutThenRaises) {
     reader->SetTimeOut(300);
     const auto start = std::chrono::steady_clock::now();
-    ExpectRaises<EDatabaseError>([&] { reader->SQLite3_ExecSQL("insert into t values(2)", nullptr); },
-                                 "database is locked\n\ninsert into t values(2)");
+    EXPECT_EQ(ErrorOf<EDatabaseError>([&] { reader->SQLite3_ExecSQL("insert into t values(2)", nullptr); }),
+              "Az adatbázist egy másik program használja, próbálja újra később.\n"
+              "database is locked\n\ninsert into t values(2)");
     EXPECT_GE(Millis(start), 250);
 }
 
 TEST_F(BusyTest, RowReadRaisesWithoutOnBusy) {
     TestTarget t(reader.get());
-    ExpectRaises<EDatabaseError>([&] { t.Load("select a from t"); },
-                                 "database is locked\n\nselect a from t");
+    EXPECT_EQ(ErrorOf<EDatabaseError>([&] { t.Load("select a from t"); }),
+              "Az adatbázist egy másik program használja, próbálja újra később.\n"
+              "database is locked\n\nselect a from t");
     EXPECT_EQ(t.Store.Count(), 0);
 }
 
@@ -395,7 +389,7 @@ TEST_F(ExecTest, StepFailureMidResultRaisesInsteadOfEndingTheResult) {
                        nullptr);
     const String sql = "select abs(v) as a from n order by rowid";
     TestTarget t(&db);
-    ExpectRaises<EDatabaseError>([&] { t.Load(sql); }, "integer overflow\n\n" + sql);
+    EXPECT_EQ(ErrorOf<EDatabaseError>([&] { t.Load(sql); }), "integer overflow\n\n" + sql);
     EXPECT_EQ(t.Store.Count(), 1);  // the rows read before the failure stay
 }
 
@@ -436,8 +430,8 @@ TEST(Encoding, StandardConvertsEngineMessagesMemosButNotWideText) {
     db.SetDatabase(":memory:");
     db.SetCharacterEncoding("STANDARD");
     db.SetConnected(true);
-    ExpectRaises<EDatabaseError>([&] { db.SQLite3_ExecSQL("select * from ügyek", nullptr); },
-                                 "no such table: ügyek\n\nselect * from ügyek");
+    EXPECT_EQ(ErrorOf<EDatabaseError>([&] { db.SQLite3_ExecSQL("select * from ügyek", nullptr); }),
+              "no such table: ügyek\n\nselect * from ügyek");
 
     db.SQLite3_ExecSQL("create table t(m memo, w nvarchar(10))", nullptr);
     TParams params;

@@ -6,6 +6,7 @@
 #include "sqlite/SqliteError.h"
 #include "sqlite/TSqlite3Log.h"
 #include "sqlite/TSqlite3Pragma.h"
+#include "support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 
@@ -16,16 +17,6 @@ using sqlitetest::TempDir;
 using sqlitetest::TestTarget;
 
 namespace {
-
-template <class E, class F>
-void ExpectRaises(F&& f, const std::string& message) {
-    try {
-        f();
-        ADD_FAILURE() << "no exception, expected: " << message;
-    } catch (const E& e) {
-        EXPECT_EQ(e.Message(), message);
-    }
-}
 
 // The start-up script component as the application would place it.
 class TestScript : public TComponent, public sqlite::InlineScript {
@@ -96,7 +87,7 @@ TEST(ConnectionPath, WithoutDefaultDirABareNameIsInTheWorkingFolder) {
 
 TEST(Connect, MissingDatabasePropertyRaises) {
     TSqlite3DB db(nullptr);
-    ExpectRaises<SqliteError>([&] { db.SetConnected(true); }, "Missing database property");
+    EXPECT_EQ(ErrorOf<SqliteError>([&] { db.SetConnected(true); }), "Missing database property");
     EXPECT_FALSE(db.Connected());
 }
 
@@ -104,8 +95,8 @@ TEST(Connect, MustExistRefusesAMissingFileWithoutLoadingTheLibrary) {
     TempDir dir;
     auto db = FileConnection(dir, "dornek.s3db");
     db->SetMustExist(true);
-    ExpectRaises<EDatabaseError>([&] { db->SetConnected(true); },
-                                 "Database " + dir.Path() + "/dornek.s3db does not exist");
+    EXPECT_EQ(ErrorOf<EDatabaseError>([&] { db->SetConnected(true); }),
+              "Database " + dir.Path() + "/dornek.s3db does not exist");
     EXPECT_FALSE(db->Connected());
     EXPECT_FALSE(db->LibraryLoaded());
     EXPECT_FALSE(FileExists(dir.File("dornek.s3db")));
@@ -126,8 +117,8 @@ TEST(Connect, UnloadableLibraryRaisesAndTheNextConnectTriesAgain) {
     TempDir dir;
     auto db = FileConnection(dir);
     db->SetDriverDLL(".\\nosuchengine.dll");
-    ExpectRaises<SqliteError>([&] { db->SetConnected(true); },
-                              "Could not load SQLite library(.\\nosuchengine.dll)");
+    EXPECT_EQ(ErrorOf<SqliteError>([&] { db->SetConnected(true); }),
+              "Could not load SQLite library(.\\nosuchengine.dll)");
     EXPECT_FALSE(db->Connected());
     db->SetDriverDLL(".\\sqlite3.dll");
     db->SetConnected(true);
@@ -138,7 +129,7 @@ TEST(Connect, LibraryWithoutAnEntryPointRaisesItsMessageAndIsReleased) {
     TempDir dir;
     auto db = FileConnection(dir);
     db->SetDriverDLL(VELMORA_STUB_ENGINE);
-    ExpectRaises<SqliteError>([&] { db->SetConnected(true); }, "DLL::SQlite3CreateCollation not found");
+    EXPECT_EQ(ErrorOf<SqliteError>([&] { db->SetConnected(true); }), "DLL::SQlite3CreateCollation not found");
     EXPECT_FALSE(db->Connected());
     EXPECT_FALSE(db->LibraryLoaded());
     // Not stuck with the half-bound library: a good one loads on the next connect.
@@ -152,7 +143,7 @@ TEST(Connect, UnopenableFileRaisesAndKeepsTheLibrary) {
     auto db = FileConnection(dir, "missing-folder\\x.db");
     db->SetDefaultDir("");
     db->SetDatabase(dir.Path() + "/missing-folder/x.db");
-    ExpectRaises<SqliteError>([&] { db->SetConnected(true); }, "Cannot open database");
+    EXPECT_EQ(ErrorOf<SqliteError>([&] { db->SetConnected(true); }), "Cannot open database");
     EXPECT_FALSE(db->Connected());
     EXPECT_TRUE(db->LibraryLoaded());
     EXPECT_EQ(db->Handle(), nullptr);
@@ -282,13 +273,13 @@ TEST(InlineScript, FailingScriptIsRolledBackAndRaises) {
     const String script = "create table t(a);\ninsert into t values(1);\nbogus;";
     db->SetSqliteInlineSQL(new TestScript(&form, script));
     db->SetExecuteInlineSQL(true);
-    ExpectRaises<EDatabaseError>([&] { db->SetConnected(true); },
-                                 "near \"bogus\": syntax error\n\n" + script);
+    EXPECT_EQ(ErrorOf<EDatabaseError>([&] { db->SetConnected(true); }),
+              "near \"bogus\": syntax error\n\n" + script);
     EXPECT_TRUE(db->Connected());
     EXPECT_FALSE(db->ExecuteInlineSQL());
     EXPECT_FALSE(db->InTransaction());
-    ExpectRaises<EDatabaseError>([&] { CountRows(*db, "t"); },
-                                 "no such table: t\n\nselect count(*) as n from t");
+    EXPECT_EQ(ErrorOf<EDatabaseError>([&] { CountRows(*db, "t"); }),
+              "no such table: t\n\nselect count(*) as n from t");
 }
 
 TEST(Log, DisplayWritesOneLineStartingAnewOrAppending) {
@@ -305,8 +296,8 @@ TEST(Log, DisplayWritesOneLineStartingAnewOrAppending) {
     EXPECT_NE(text.find(") third\n"), std::string::npos);
     EXPECT_EQ(text[4], ' ');  // "yyyy mmm dd (hh:nn:ss) "
     log.SetLogFile(dir.File("no/such/folder/sql.log"));
-    ExpectRaises<EInOutError>([&] { log.Display("x"); },
-                              "Cannot create file " + dir.File("no/such/folder/sql.log"));
+    EXPECT_EQ(ErrorOf<EInOutError>([&] { log.Display("x"); }),
+              "Cannot create file " + dir.File("no/such/folder/sql.log"));
 }
 
 TEST(Connect, MemoryNameInAnyCaseCreatesNoFile) {

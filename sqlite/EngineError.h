@@ -1,0 +1,34 @@
+#pragma once
+// Errors the SQLite engine reports, raised through one routine so that every
+// caller sees the same message shape and can tell the failures apart by the
+// engine's result code (a busy database from a constraint failure).
+#include "platform/core/Exceptions.h"
+
+namespace sqlite {
+
+// An engine failure: an EDatabaseError that also keeps the engine's result code.
+class EngineError : public EDatabaseError {
+public:
+    EngineError(String Message, int ResultCode)
+        : EDatabaseError(std::move(Message)), FResultCode(ResultCode) {}
+    // The engine's result code as it reported it (extended codes included).
+    int ResultCode() const noexcept { return FResultCode; }
+    // The primary code (SQLITE_BUSY, SQLITE_CONSTRAINT, ...).
+    int PrimaryCode() const noexcept { return FResultCode & 0xff; }
+
+private:
+    int FResultCode;
+};
+
+// The Hungarian line that tells an office worker what happened and what to do,
+// for the failures met in daily work: a database locked by another program, a
+// read-only file or folder, a full disk, a damaged file, a failing disk. Empty
+// for the other codes (syntax, constraints, ...), which only a developer meets.
+String EngineFailureAdvice(int ResultCode);
+
+// Raises EngineError with the message
+//   [advice line "\n"] engine message (at most 255 characters) "\n\n" SQL
+// where the advice line is EngineFailureAdvice(ResultCode) when it has one.
+[[noreturn]] void RaiseEngineError(int ResultCode, const String& EngineMessage, const String& SQL);
+
+} // namespace sqlite

@@ -1,0 +1,42 @@
+#pragma once
+// sqlite::Transaction: the guard around every write of several statements or
+// rows, so that the database holds all of it or none of it.
+//
+//     sqlite::Transaction transaction(*Sqlite3DB1);
+//     ... the writes (statements, dataset posts with AutoCommit on) ...
+//     transaction.Commit();
+//
+// Leaving the scope without Commit (an exception, an early return) rolls the
+// work back. A guard made while the connection is already inside a transaction
+// joins it: it neither begins, commits nor rolls back, and the outer guard
+// decides for the whole. Datasets with AutoCommit join the same way.
+#include "platform/core/Types.h"
+
+class TSqlite3DB;
+
+namespace sqlite {
+
+class Transaction {
+public:
+    // Begins a transaction of Kind ("" = the connection's TransactionType, else
+    // "DEFAULT", "DEFERRED", "IMMEDIATE" or "EXCLUSIVE"), connecting first when
+    // needed. Raises the engine's error when the database cannot be locked.
+    explicit Transaction(TSqlite3DB& Db, const String& Kind = String());
+    // Rolls back unless committed; never raises.
+    ~Transaction();
+    Transaction(const Transaction&) = delete;
+    Transaction& operator=(const Transaction&) = delete;
+
+    // Commits the work. When the commit fails the work is rolled back and the
+    // commit's error is raised.
+    void Commit();
+    // True when this guard began the transaction (false when it joined one).
+    bool Owner() const { return FOwner; }
+
+private:
+    TSqlite3DB& FDb;
+    bool FOwner = false;
+    bool FDone = false;
+};
+
+} // namespace sqlite

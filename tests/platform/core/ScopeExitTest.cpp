@@ -1,0 +1,52 @@
+// Restore-on-exit guards: ScopeExit on every path, ScopeFail on exceptions only.
+#include "platform/core/ScopeExit.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+TEST(ScopeExit, RunsOnReturnAndOnException) {
+    int runs = 0;
+    {
+        const core::ScopeExit guard([&] { ++runs; });
+    }
+    EXPECT_EQ(runs, 1);
+    try {
+        const core::ScopeExit guard([&] { ++runs; });
+        throw std::runtime_error("x");
+    } catch (const std::runtime_error&) {
+    }
+    EXPECT_EQ(runs, 2);
+}
+
+TEST(ScopeFail, RunsOnlyWhenAnExceptionLeavesTheScope) {
+    int runs = 0;
+    {
+        const core::ScopeFail guard([&] { ++runs; });
+    }
+    EXPECT_EQ(runs, 0);
+    try {
+        const core::ScopeFail guard([&] { ++runs; });
+        throw std::runtime_error("x");
+    } catch (const std::runtime_error&) {
+    }
+    EXPECT_EQ(runs, 1);
+}
+
+TEST(ScopeFail, AGuardMadeWhileUnwindingRunsOnlyForItsOwnException) {
+    // A destructor that runs during unwinding may use a guard of its own; only
+    // a new exception inside it counts as a failure of its scope.
+    int runs = 0;
+    struct Cleanup {
+        int& Runs;
+        ~Cleanup() {
+            const core::ScopeFail guard([&] { ++Runs; });
+        }
+    };
+    try {
+        Cleanup cleanup{runs};
+        throw std::runtime_error("x");
+    } catch (const std::runtime_error&) {
+    }
+    EXPECT_EQ(runs, 0);
+}

@@ -1,0 +1,116 @@
+// The transaction guard: all of a multi-statement write or none of it.
+#include "SqliteTestSupport.h"
+
+#include "platform/core/TStrings.h"
+#include "sqlite/TSqlite3Query.h"
+#include "sqlite/Transaction.h"
+#include "support/ErrorOf.h"
+
+#include <gtest/gtest.h>
+
+using sqlitetest::FileConnection;
+using sqlitetest::TempDir;
+
+namespace {
+
+struct TransactionGuard : ::testing::Test {
+    TempDir Dir;
+    std::unique_ptr<TSqlite3DB> Db = FileConnection(Dir);
+    void SetUp() override {
+        Db->SetConnected(true);
+        Db->SQLite3_ExecSQL("create table t(a integer primary key)", nullptr);
+    }
+    String Rows() {
+        sqlitetest::TestTarget target(Db.get());
+        target.Load("select group_concat(a) from t");
+        return target.Text(0, 0);
+    }
+};
+
+} // namespace
+
+TEST_F(TransactionGuard, CommitKeepsEveryRow) {
+    {
+        sqlite::Transaction transaction(*Db);
+        EXPECT_TRUE(transaction.Owner());
+        EXPECT_TRUE(Db->InTransaction());
+        Db->SQLite3_ExecSQL("insert into t values(1); insert into t values(2)", nullptr);
+        transaction.Commit();
+        EXPECT_FALSE(Db->InTransaction());
+    }
+    EXPECT_EQ(Rows(), "1,2");
+}
+
+TEST_F(TransactionGuard, AnExceptionRollsEverythingBack) {
+    EXPECT_EQ(ErrorOf<EDatabaseError>([&] {
+                  sqlite::Transaction transaction(*Db);
+                  Db->SQLite3_ExecSQL("insert into t values(1)", nullptr);
+                  Db->SQLite3_ExecSQL("insert into t values(1)", nullptr);
+                  transaction.Commit();
+              }),
+              "UNIQUE constraint failed: t.a\n\ninsert into t values(1)");
+    EXPECT_FALSE(Db->InTransaction());
+    EXPECT_EQ(Rows(), "");
+}
+
+TEST_F(TransactionGuard, LeavingWithoutCommitRollsBack) {
+    {
+        sqlite::Transaction transaction(*Db);
+        Db->SQLite3_ExecSQL("insert into t values(7)", nullptr);
+    }
+    EXPECT_FALSE(Db->InTransaction());
+    EXPECT_EQ(Rows(), "");
+}
+
+TEST_F(TransactionGuard, FailedCommitRollsBackAndRaises) {
+    Db->SQLite3_ExecSQL("pragma foreign_keys=on; create table c(p integer references t(a) "
+                        "deferrable initially deferred)",
+                        nullptr);
+    EXPECT_EQ(ErrorOf<EDatabaseError>([&] {
+                  sqlite::Transaction transaction(*Db);
+                  Db->SQLite3_ExecSQL("insert into t values(1); insert into c values(9)", nullptr);
+                  transaction.Commit();
+              }),
+              "FOREIGN KEY constraint failed\n\ncommit transaction");
+    EXPECT_FALSE(Db->InTransaction());
+    EXPECT_EQ(Rows(), "");
+}
+
+TEST_F(TransactionGuard, AnInnerGuardJoinsTheOuterOne) {
+    {
+        sqlite::Transaction outer(*Db);
+        {
+            sqlite::Transaction inner(*Db);
+            EXPECT_FALSE(inner.Owner());
+            Db->SQLite3_ExecSQL("insert into t values(3)", nullptr);
+            inner.Commit();
+        }
+        EXPECT_TRUE(Db->InTransaction());
+    }
+    EXPECT_EQ(Rows(), "");
+}
+
+TEST_F(TransactionGuard, AutoCommitDatasetsJoinTheGuard) {
+    TSqlite3Query query(nullptr);
+    query.SetConnection(Db.get());
+    query.SetAutoCommit(true);
+    query.SQL()->SetText("insert into t values(5)");
+    {
+        sqlite::Transaction transaction(*Db);
+        query.ExecSQL();
+        EXPECT_TRUE(Db->InTransaction());
+    }
+    EXPECT_EQ(Rows(), "");
+}
+
+TEST_F(TransactionGuard, TheKindPicksTheBeginStatement) {
+    auto other = FileConnection(Dir);
+    other->SetConnected(true);
+    sqlite::Transaction transaction(*Db, "EXCLUSIVE");
+    // An exclusive lock keeps even readers of another connection out.
+    sqlitetest::TestTarget target(other.get());
+    EXPECT_EQ(ErrorOf<EDatabaseError>([&] {
+                  target.Load("select * from t");
+              }).rfind("Az adatbázist egy másik program használja", 0),
+              0u);
+}
