@@ -1,0 +1,90 @@
+#pragma once
+// TrpPage: one template page (paper, margins, columns and the objects placed
+// on it), and TrpPages, the report's template pages, with their records of
+// the template stream.
+#include "platform/core/TObject.h"
+#include "platform/graphics/TRect.h"
+#include "report/TrpBandView.h"
+
+#include <array>
+#include <memory>
+#include <vector>
+
+class TStream;
+class TrpBand;
+class TrpReport;
+class TrpView;
+
+class TrpPage : public TObject {
+public:
+    // Paper from the size code, its size in tenths of a millimetre and the orientation.
+    TrpPage(Integer ASize, Integer AWidth, Integer AHeight, Byte AOr);
+    ~TrpPage() override;
+    String ClassName() const override { return "TrpPage"; }
+
+    // The objects in list order; the page owns them.
+    Integer ObjectCount() const { return static_cast<Integer>(Objects.size()); }
+    TrpView* Object(Integer Index) const { return Objects.at(static_cast<std::size_t>(Index)).get(); }
+    // Takes ownership.
+    void Add(TrpView* View);
+    // Frees the object at Index.
+    void Delete(Integer Index);
+    // Frees every object.
+    void Clear();
+    // The first object whose name equals Name ignoring case, else null.
+    TrpView* FindObject(const String& Name) const;
+    // Index of the object with that identifier, else -1.
+    Integer FindObjectByID(Integer ID) const;
+
+    // Lets the printer layer resolve the paper (it may substitute the paper it has).
+    void ChangePaper();
+
+    // One page record of the template stream (versions below 23 carry 6 more
+    // bytes after the orientation, skipped on reading).
+    void LoadFromStream(TStream* Stream);
+    void SaveToStream(TStream* Stream);
+
+    Integer PaperSize = 9;
+    Integer PaperWidth = 0;
+    Integer PaperHeight = 0;
+    // Left, Top, Right, Bottom in page pixels; 0 takes the printer's offset.
+    TRect Margins;
+    Byte Orientation = 0; // 0 portrait, 1 landscape
+    bool PrintToPrevPage = false;
+    bool UseMargins = true;
+    Integer ColumnCount = 1;
+    Integer ColumnGap = 0;
+
+    std::vector<std::unique_ptr<TrpView>> Objects;
+    // Heads of the band chains while a report is built, one per band type.
+    std::array<TrpBand*, rpBandTypeCount> Bands{};
+};
+
+class TrpPages : public TObject {
+public:
+    explicit TrpPages(TrpReport* AParent) : Parent(AParent) {}
+    ~TrpPages() override;
+    String ClassName() const override { return "TrpPages"; }
+
+    Integer Count() const { return static_cast<Integer>(FPages.size()); }
+    // Raises EListError "List index out of bounds (<i>)".
+    TrpPage* Pages(Integer Index) const;
+    // Appends a page of paper size 9 (A4), no size and portrait, whose paper
+    // then comes from the printer layer.
+    void Add();
+    void Delete(Integer Index);
+    void Clear();
+
+    // The report header after the version byte, then the page and object
+    // records and the values block, until the stream ends. Raises on a record
+    // it cannot read; the report then keeps one empty page.
+    void LoadFromStream(TStream* Stream);
+    // The report header, every page record, every object record, the values block.
+    void SaveToStream(TStream* Stream);
+
+    TrpReport* Parent;
+
+private:
+    void ReadObjectRecord(TStream* Stream, Byte Code);
+    std::vector<std::unique_ptr<TrpPage>> FPages;
+};

@@ -1,0 +1,98 @@
+#include "report/TrpReport.h"
+
+#include "platform/core/Exceptions.h"
+#include "platform/core/TMemoryStream.h"
+#include "platform/core/TStream.h"
+#include "platform/ui/MessageDialogs.h"
+#include "report/TrpView.h"
+#include "report/rpConsts.h"
+#include "report/rpDBUtils.h"
+#include "report/rpPrinterLink.h"
+#include "report/rpStreamUtils.h"
+
+#include "platform/data/TDataSet.h"
+
+TrpReport::TrpReport(TComponent* AOwner)
+    : TComponent(AOwner), FPages(std::make_unique<TrpPages>(this)),
+      FVariables(std::make_unique<TStringList>()), FValues(std::make_unique<TrpValues>()) {}
+
+TrpReport::~TrpReport() {
+    if (CurReport == this) CurReport = nullptr;
+}
+
+namespace {
+
+void ShowUnsupportedFormat() {
+    MessageBox(nullptr, rpLoadStr(rpsUnsupportedFormat), rpLoadStr(rpsError), MB_OK | MB_ICONERROR);
+}
+
+} // namespace
+
+void TrpReport::LoadFromStream(TStream* Stream) {
+    CurReport = this;
+    try {
+        rpVersion = Stream->ReadByte();
+        if (rpVersion < 21) {
+            // An old stream has no version byte: it begins with the report header.
+            rpVersion = 21;
+            Stream->Seek(-1, soFromCurrent);
+        } else if (rpVersion > rpCurrentVersion) {
+            ShowUnsupportedFormat();
+            return;
+        }
+        FPages->LoadFromStream(Stream);
+    } catch (...) {
+        FPages->Clear();
+        FPages->Add();
+        ShowUnsupportedFormat();
+    }
+}
+
+void TrpReport::SaveToStream(TStream* Stream) {
+    rpVersion = rpCurrentVersion;
+    Stream->WriteByte(rpVersion);
+    FPages->SaveToStream(Stream);
+}
+
+void TrpReport::ReadBinaryData(TStream* Stream) {
+    Stream->ReadInt32();
+    if (!StoreInDFM) return;
+    const std::int32_t size = Stream->ReadInt32();
+    if (size < 0 || size > Stream->Size() - Stream->Position()) throw EReadError("Stream read error");
+    TMemoryStream template_;
+    if (size > 0) template_.CopyFrom(Stream, size);
+    template_.SetPosition(0);
+    LoadFromStream(&template_);
+}
+
+void TrpReport::WriteBinaryData(TStream* Stream) {
+    Stream->WriteInt32(rpCurrentVersion);
+    if (!StoreInDFM) return;
+    TMemoryStream template_;
+    SaveToStream(&template_);
+    Stream->WriteInt32(static_cast<std::int32_t>(template_.Size()));
+    template_.SetPosition(0);
+    if (template_.Size() > 0) Stream->CopyFrom(&template_, template_.Size());
+}
+
+void TrpReport::SetPrinterTo(const String& PrinterName) {
+    if (!PrintToDefault && rpPrinterLink) rpPrinterLink->SelectPrinter(PrinterName);
+}
+
+TrpView* TrpReport::FindObject(const String& Name) const {
+    for (Integer i = 0; i < FPages->Count(); ++i)
+        if (TrpView* view = FPages->Pages(i)->FindObject(Name)) return view;
+    return nullptr;
+}
+
+void TrpReport::InternalOnEnterRect(TStringList* Memo, TrpView* View) {
+    if (View->FDataSet && !View->FField.empty()) {
+        TField* field = View->FDataSet->FindField(View->FField);
+        if (rpIsBlob(field)) View->GetBlob(field);
+    }
+    if (OnEnterRect) OnEnterRect(Memo, View);
+}
+
+void TrpReport::InternalOnExportData(TrpView* View) {
+    if (OnExportData) OnExportData(View->Left, View->Top, View);
+}

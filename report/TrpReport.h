@@ -1,0 +1,67 @@
+#pragma once
+// TrpReport: the component that owns one report's template pages, its value
+// bindings and its variables list, and reads and writes the template stream
+// (also as the "ReportForm" property of the form that holds it).
+#include "platform/core/TComponent.h"
+#include "platform/core/TStringList.h"
+#include "report/TrpPage.h"
+#include "report/TrpValues.h"
+
+#include <functional>
+#include <memory>
+
+class TStream;
+class TrpView;
+
+using TEnterRectEvent = std::function<void(TStringList* Memo, TrpView* View)>;
+using TrpExportDataEvent = std::function<void(Integer x, Integer y, TrpView* View)>;
+
+// The stream version this engine writes.
+constexpr Byte rpCurrentVersion = 23;
+
+class TrpReport : public TComponent {
+public:
+    explicit TrpReport(TComponent* AOwner);
+    ~TrpReport() override;
+    String ClassName() const override { return "TrpReport"; }
+
+    TrpPages* Pages() const { return FPages.get(); }
+    TrpValues* Values() const { return FValues.get(); }
+    // Category lines and, beginning with a blank, the variable names.
+    TStringList* Variables() const { return FVariables.get(); }
+
+    // The whole template from the stream's position. A version above 23 shows
+    // "Unsupported RPF format" and reads nothing more; any failure while the
+    // pages are read shows the same message and leaves one empty page.
+    void LoadFromStream(TStream* Stream);
+    // Writes the version byte 23 and the whole template.
+    void SaveToStream(TStream* Stream);
+    // The "ReportForm" property: int32 23, then, when StoreInDFM is set, the
+    // template's size and bytes (so its end positions count from its first byte).
+    void ReadBinaryData(TStream* Stream);
+    void WriteBinaryData(TStream* Stream);
+
+    // Selects the stored printer when PrintToDefault is off and the printer
+    // layer knows that exact name.
+    void SetPrinterTo(const String& PrinterName);
+    // The first object of any template page whose name equals Name ignoring case.
+    TrpView* FindObject(const String& Name) const;
+
+    // Before an object's text is expanded: a view bound to a blob field loads
+    // it, then OnEnterRect runs.
+    void InternalOnEnterRect(TStringList* Memo, TrpView* View);
+    // Hands a view with its position to the active export filter.
+    void InternalOnExportData(TrpView* View);
+
+    bool PrintToDefault = false;
+    bool DoublePass = false;
+    bool StoreInDFM = false;
+    TEnterRectEvent OnEnterRect;
+    // The active export filter's data handler; set only while an export runs.
+    TrpExportDataEvent OnExportData;
+
+private:
+    std::unique_ptr<TrpPages> FPages;
+    std::unique_ptr<TStringList> FVariables;
+    std::unique_ptr<TrpValues> FValues;
+};

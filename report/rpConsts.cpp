@@ -1,0 +1,31 @@
+#include "report/rpConsts.h"
+
+#include "platform/core/ResourceStrings.h"
+
+namespace {
+
+void RegisterEngineStrings() {
+    RegisterResourceStrings({
+        {rpsError, "Error"},       {rpsUnsupportedFormat, "Unsupported RPF format"},
+        {rpsDefaultCharset, "0"},  {55077, "Report title"},
+        {55078, "Report summary"}, {55079, "Page header"},
+        {55080, "Page footer"},    {55081, "Master header"},
+        {55082, "Master data"},    {55083, "Master footer"},
+        {55084, "Detail header"},  {55085, "Detail data"},
+        {55086, "Detail footer"},  {55087, "Subdetail header"},
+        {55088, "Subdetail data"}, {55089, "Subdetail footer"},
+        {55090, "Overlay"},        {55091, "Column header"},
+        {55092, "Column footer"},  {55093, "Group header"},
+        {55094, "Group footer"},   {55095, "Cross header"},
+        {55096, "Cross data"},     {55097, "Cross footer"},
+        {55098, "None"},
+    });
+}
+
+} // namespace
+
+String rpLoadStr(Integer Id) {
+    static const bool registered = (RegisterEngineStrings(), true);
+    (void)registered;
+    return LoadStr(Id);
+}

@@ -1,0 +1,37 @@
+#include "report/rpEngine.h"
+
+#include "platform/core/TStringList.h"
+#include "platform/graphics/TBitmap.h"
+#include "report/TrpRichView.h"
+#include "report/TrpVariables.h"
+#include "report/rpGlobals.h"
+#include "report/rpRegistry.h"
+
+namespace {
+bool started = false;
+bool objectsRegistered = false;
+} // namespace
+
+void rpInitEngine() {
+    if (started) return;
+    started = true;
+    SMemo = new TStringList();
+    TempBmp = new TBitmap();
+    rpVariables = new TrpVariables();
+    // The registries live for the whole process, so object kinds are added once.
+    if (!objectsRegistered) {
+        rpRegisterRichView();
+        objectsRegistered = true;
+    }
+}
+
+void rpDoneEngine() {
+    if (!started) return;
+    started = false;
+    delete SMemo;
+    SMemo = nullptr;
+    delete TempBmp;
+    TempBmp = nullptr;
+    delete rpVariables;
+    rpVariables = nullptr;
+}
