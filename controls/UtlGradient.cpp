@@ -34,8 +34,10 @@ TRect Anchor(TUtlGradientStyle style, Integer w, Integer h) {
         return TRect(1, h, 0, h + 1);
     case gstBottomRight:
         return TRect(w, h, w + 1, h + 1);
+    // The mirror of the top-left diagonal's anchor, so that the largest step
+    // reaches the far corner pixel too.
     case gstTopRightDiagonal:
-        return TRect(w, 0, w + 1, 0);
+        return TRect(w, 0, w, 1);
     }
     return TRect();
 }
@@ -105,6 +107,10 @@ std::vector<GradientShape> GradientShapes(TUtlGradientStyle Style, const TUtlCol
                               List[std::size_t(i)]});
         return shapes;
     }
+    // The corners are the outermost ellipse's: its radius of 1/1.4 of the size
+    // meant to reach them, which pixel rounding of an odd size can miss.
+    if (Style == gstElliptic)
+        shapes.push_back({GradientShape::Fill, TRect(0, 0, W, H), {}, List.back()});
     // The largest shape first, so that the smaller ones paint over it.
     for (Integer i = n - 1; i >= 0; --i) {
         const Integer k = i + 1;
@@ -125,7 +131,10 @@ std::vector<GradientShape> GradientShapes(TUtlGradientStyle Style, const TUtlCol
         case gstElliptic: {
             s.Shape = GradientShape::Ellipse;
             const Integer rx = Integer(std::lround(dx / 1.4)), ry = Integer(std::lround(dy / 1.4));
-            s.Rect = TRect(cx - rx, cy - ry, cx + rx, cy + ry);
+            // One more pixel right and below keeps the pen-less ellipse, which
+            // leaves out its right and bottom edge, centred on the anchor: the
+            // outermost one then reaches every corner.
+            s.Rect = TRect(cx - rx, cy - ry, cx + rx + 1, cy + ry + 1);
             break;
         }
         case gstTopLeft:
