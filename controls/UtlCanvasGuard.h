@@ -29,7 +29,9 @@ public:
         FCanvas->SetBkColor(FBkColor);
         FCanvas->SetBkMode(FBkMode);
         FCanvas->SetTextCharacterExtra(FCharExtra);
-        FCanvas->SetClipRegion(FClip.get());
+        // Only a changed clip is put back: recordings stay free of no-op clips.
+        const std::unique_ptr<TRegion> now = FCanvas->ClipRegion();
+        if (bool(now) != bool(FClip) || (now && !(*now == *FClip))) FCanvas->SetClipRegion(FClip.get());
     }
     CanvasGuard(const CanvasGuard&) = delete;
     CanvasGuard& operator=(const CanvasGuard&) = delete;

@@ -109,8 +109,7 @@ std::vector<GradientShape> GradientShapes(TUtlGradientStyle Style, const TUtlCol
     }
     // The corners are the outermost ellipse's: its radius of 1/1.4 of the size
     // meant to reach them, which pixel rounding of an odd size can miss.
-    if (Style == gstElliptic)
-        shapes.push_back({GradientShape::Fill, TRect(0, 0, W, H), {}, List.back()});
+    if (Style == gstElliptic) shapes.push_back({GradientShape::Fill, TRect(0, 0, W, H), {}, List.back()});
     // The largest shape first, so that the smaller ones paint over it.
     for (Integer i = n - 1; i >= 0; --i) {
         const Integer k = i + 1;
@@ -243,6 +242,10 @@ void UtlGradientPaintExt(TCanvas* Canvas, const TRect& R, TUtlGradientStyle Styl
             OffsetRect(clip, Integer(std::int16_t(Offset & 0xFFFF)), Integer(std::int16_t(Offset >> 16)));
         const TRegion region(clip);
         Canvas->SetClipRegion(&region);
+    } else {
+        // The outer ellipses and diagonals reach past the rectangle: without a
+        // clip of the caller's they would paint over the neighbours.
+        Canvas->IntersectClipRect(R);
     }
     if (usePalette) {
         SelectPalette(Canvas, Palette, false);

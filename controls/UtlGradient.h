@@ -47,8 +47,9 @@ void UtlGradientCreateColorList(TColor C1, TColor C2, Byte Count, TUtlColorList*
 HPALETTE UtlGradientCreatePalette(const TUtlColorList* List);
 // Paints the list into R in Style. Offset packs a clip offset: x in the low
 // 16 bits, y in the high 16 bits (signed), 0 for none. Nothing for a null or
-// empty list or an empty rectangle. The canvas's clip, brush and pen are as
-// before afterwards; with the palette in use it stays selected in the canvas.
+// empty list or an empty rectangle. Nothing is painted outside R (with ugfClip:
+// outside R moved by the offset). The canvas's clip, brush and pen are as before
+// afterwards; with the palette in use it stays selected in the canvas.
 void UtlGradientPaintExt(TCanvas* Canvas, const TRect& R, TUtlGradientStyle Style, const TUtlColorList* List,
                          HPALETTE Palette, Word Flags, Cardinal Offset);
 // A two-colour gradient of Count steps.

@@ -15,8 +15,7 @@
 
 namespace {
 
-std::vector<std::string> Lines(const std::string& text)
-{
+std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;
     std::istringstream in(text);
     for (std::string line; std::getline(in, line);)
@@ -27,8 +26,7 @@ std::vector<std::string> Lines(const std::string& text)
 // A services object whose log goes to a fresh folder.
 class UtlApplicationTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         app.SetLogPrefix(ppFixed);
         app.SetLogName(log);
     }
@@ -39,8 +37,7 @@ protected:
 
 } // namespace
 
-TEST_F(UtlApplicationTest, TimerIdentifiersTakeTheLowestFreeSlot)
-{
+TEST_F(UtlApplicationTest, TimerIdentifiersTakeTheLowestFreeSlot) {
     EXPECT_EQ(app.TimerPool()->MinInterval(), 50);
     const Word a = app.AddTimer(1000, nullptr);
     const Word b = app.AddTimer(500, nullptr);
@@ -49,19 +46,17 @@ TEST_F(UtlApplicationTest, TimerIdentifiersTakeTheLowestFreeSlot)
     app.RemoveTimer(a);
     EXPECT_EQ(app.GetTimer(a), nullptr);
     EXPECT_EQ(app.AddTimer(100, nullptr), 64769);
-    app.RemoveTimer(5);  // not an application identifier
+    app.RemoveTimer(5); // not an application identifier
     EXPECT_EQ(app.TimerPool()->GetCount(), 2);
 }
 
-TEST_F(UtlApplicationTest, FailedAddLeavesNoSlotTaken)
-{
+TEST_F(UtlApplicationTest, FailedAddLeavesNoSlotTaken) {
     EXPECT_THROW(app.AddTimer(75, nullptr), Exception);
     EXPECT_EQ(app.GetTimerIdent(), 1);
     EXPECT_EQ(app.TimerPool()->GetCount(), 0);
 }
 
-TEST_F(UtlApplicationTest, AllIdentifiersInUseGiveZero)
-{
+TEST_F(UtlApplicationTest, AllIdentifiersInUseGiveZero) {
     for (int i = 0; i < 250; ++i)
         ASSERT_NE(app.AddTimerExt(50, -1, false, nullptr), 0);
     EXPECT_EQ(app.GetTimerIdent(), 0);
@@ -69,8 +64,7 @@ TEST_F(UtlApplicationTest, AllIdentifiersInUseGiveZero)
     EXPECT_EQ(app.TimerPool()->GetCount(), 250);
 }
 
-TEST_F(UtlApplicationTest, LogStartsWithTheHeaderAndNumbersEntries)
-{
+TEST_F(UtlApplicationTest, LogStartsWithTheHeaderAndNumbersEntries) {
     { std::ofstream(log) << "old run\n"; }
     app.LogWrite("első");
     app.LogWrite("second");
@@ -88,13 +82,12 @@ TEST_F(UtlApplicationTest, LogStartsWithTheHeaderAndNumbersEntries)
     EXPECT_EQ(lines[8], "00002: second");
     EXPECT_EQ(lines[9], "00003: third");
     EXPECT_EQ(ReadFileBytes(log).find("old run"), std::string::npos);
-    app.LogWrite("fourth");  // same run: appended
+    app.LogWrite("fourth"); // same run: appended
     EXPECT_EQ(Lines(ReadFileBytes(log)).back(), "00004: fourth");
     EXPECT_EQ(Lines(ReadFileBytes(log)).size(), 11u);
 }
 
-TEST_F(UtlApplicationTest, LogSpecialEntries)
-{
+TEST_F(UtlApplicationTest, LogSpecialEntries) {
     app.Options = TUtlApplicationOptions{aoLogNr};
     app.LogWrite("#Line");
     app.LogWrite("#CR");
@@ -102,8 +95,7 @@ TEST_F(UtlApplicationTest, LogSpecialEntries)
     EXPECT_EQ(ReadFileBytes(log), std::string(80, '*') + "\n\n00001: x\n");
 }
 
-TEST_F(UtlApplicationTest, LogVersionAndHeaderHook)
-{
+TEST_F(UtlApplicationTest, LogVersionAndHeaderHook) {
     app.Version = "2.0.1";
     app.OnHeaderWrite = [](TObject*, std::ostream& out) { out << "Iroda: Budapest\n"; };
     app.LogWrite("x");
@@ -111,8 +103,7 @@ TEST_F(UtlApplicationTest, LogVersionAndHeaderHook)
     EXPECT_NE(text.find("Version        : 2.0.1\nIroda: Budapest\n****"), std::string::npos);
 }
 
-TEST_F(UtlApplicationTest, OversizedLogIsBackedUp)
-{
+TEST_F(UtlApplicationTest, OversizedLogIsBackedUp) {
     { std::ofstream(log) << std::string(300, 'x') << "\n"; }
     { std::ofstream(folder.File("iroda.l0")) << "older\n"; }
     app.Options = TUtlApplicationOptions{aoLogNr};
@@ -124,11 +115,10 @@ TEST_F(UtlApplicationTest, OversizedLogIsBackedUp)
     EXPECT_EQ(asked, log);
     EXPECT_EQ(ReadFileBytes(folder.File("iroda.l1")), std::string(300, 'x') + "\n");
     EXPECT_EQ(ReadFileBytes(folder.File("iroda.l0")), "older\n");
-    EXPECT_NE(ReadFileBytes(log).find("Entries:\n00001: new\n"), std::string::npos);  // header after a rewrite
+    EXPECT_NE(ReadFileBytes(log).find("Entries:\n00001: new\n"), std::string::npos); // header after a rewrite
 }
 
-TEST_F(UtlApplicationTest, CancelledOversizedLogWritesNothing)
-{
+TEST_F(UtlApplicationTest, CancelledOversizedLogWritesNothing) {
     { std::ofstream(log) << std::string(300, 'x'); }
     app.MaxLogSize = 200;
     app.OnMaxLogSize = [](TObject*, const String&, bool& cancel) { cancel = true; };
@@ -136,15 +126,13 @@ TEST_F(UtlApplicationTest, CancelledOversizedLogWritesNothing)
     EXPECT_EQ(ReadFileBytes(log), std::string(300, 'x'));
 }
 
-TEST_F(UtlApplicationTest, UnopenableLogDropsTheEntry)
-{
+TEST_F(UtlApplicationTest, UnopenableLogDropsTheEntry) {
     app.SetLogName(folder.File("missing/sub/iroda.log"));
     EXPECT_NO_THROW(app.LogWrite("x"));
     EXPECT_FALSE(FileExists(folder.File("missing/sub/iroda.log")));
 }
 
-TEST_F(UtlApplicationTest, LogNameRules)
-{
+TEST_F(UtlApplicationTest, LogNameRules) {
     app.SetLogName(folder.File("naplo"));
     EXPECT_EQ(app.LogName(), folder.File("naplo.LOG"));
     app.SetLogPrefix(ppProgram);
@@ -153,12 +141,11 @@ TEST_F(UtlApplicationTest, LogNameRules)
     EXPECT_EQ(ExtractFileExt(app.LogName()), ".LOG");
 }
 
-TEST_F(UtlApplicationTest, LogExceptionNamesTheSender)
-{
+TEST_F(UtlApplicationTest, LogExceptionNamesTheSender) {
     app.Options = TUtlApplicationOptions{aoLogNr};
     TComponent sender(nullptr);
     sender.SetName("Starter1");
-    app.LogException(&sender);  // outside a handler: nothing
+    app.LogException(&sender); // outside a handler: nothing
     try {
         throw Exception("Hiba");
     } catch (...) {
@@ -168,8 +155,7 @@ TEST_F(UtlApplicationTest, LogExceptionNamesTheSender)
     EXPECT_EQ(text.rfind("00001: TComponent (Name: Starter1): Hiba, Address: ", 0), 0u) << text;
 }
 
-TEST_F(UtlApplicationTest, HandleExceptionCanBeCancelled)
-{
+TEST_F(UtlApplicationTest, HandleExceptionCanBeCancelled) {
     DialogCapture dialogs;
     app.Options = TUtlApplicationOptions{aoLogNr, aoLogException};
     int asked = 0;
@@ -193,14 +179,13 @@ TEST_F(UtlApplicationTest, HandleExceptionCanBeCancelled)
     EXPECT_EQ(dialogs.Texts, std::vector<std::string>{"log me."});
 }
 
-TEST_F(UtlApplicationTest, BrushBitmapIsACheckerboardCachedPerColour)
-{
+TEST_F(UtlApplicationTest, BrushBitmapIsACheckerboardCachedPerColour) {
     TBitmap* b = app.GetBrushBitmap(clRed);
     EXPECT_EQ(b->Width(), 8);
     EXPECT_EQ(b->Canvas()->Pixels(0, 0), clWhite);
     EXPECT_EQ(b->Canvas()->Pixels(1, 0), clRed);
     EXPECT_EQ(b->Canvas()->Pixels(7, 6), clRed);
-    b->Canvas()->SetPixels(0, 0, clBlue);  // a same-colour call must not redraw
+    b->Canvas()->SetPixels(0, 0, clBlue); // a same-colour call must not redraw
     EXPECT_EQ(app.GetBrushBitmap(clRed), b);
     EXPECT_EQ(b->Canvas()->Pixels(0, 0), clBlue);
     TBitmap* copy = app.GetBitmap();
@@ -208,8 +193,7 @@ TEST_F(UtlApplicationTest, BrushBitmapIsACheckerboardCachedPerColour)
     EXPECT_EQ(copy->Canvas()->Pixels(1, 0), clBlack);
 }
 
-TEST_F(UtlApplicationTest, StopwatchAndEditMode)
-{
+TEST_F(UtlApplicationTest, StopwatchAndEditMode) {
     EXPECT_EQ(app.STWStop(), 0u);
     app.STWStart();
     UtlDelay(20);
@@ -223,8 +207,7 @@ TEST_F(UtlApplicationTest, StopwatchAndEditMode)
     EXPECT_EQ(changes, 1);
 }
 
-TEST_F(UtlApplicationTest, DefaultRegistryPath)
-{
+TEST_F(UtlApplicationTest, DefaultRegistryPath) {
     app.Company = "Dornek";
     app.Version = "2.0";
     const String path = app.GetDefaultRegPath();
@@ -233,15 +216,13 @@ TEST_F(UtlApplicationTest, DefaultRegistryPath)
     EXPECT_FALSE(app.QuitWindows(ecQuit));
 }
 
-TEST(UtlApplicationInstanceTest, SecondObjectSeesThePreviousInstance)
-{
+TEST(UtlApplicationInstanceTest, SecondObjectSeesThePreviousInstance) {
     TUtlApplication first(nullptr);
     TUtlApplication second(nullptr);
     EXPECT_TRUE(second.PrevInstance());
 }
 
-TEST(UtlApplicationLifeTest, InitializationCreatesOnceAndFinalizationClears)
-{
+TEST(UtlApplicationLifeTest, InitializationCreatesOnceAndFinalizationClears) {
     ASSERT_EQ(UtlApplication, nullptr);
     UtlInitialization();
     TUtlApplication* first = UtlApplication;

@@ -14,8 +14,14 @@ namespace {
 // A sub-object with two properties, each setter reporting through Change.
 class TTwoValues : public TUtlObject {
 public:
-    void SetA(int v) { FA = v; Change(); }
-    void SetB(int v) { FB = v; Change(); }
+    void SetA(int v) {
+        FA = v;
+        Change();
+    }
+    void SetB(int v) {
+        FB = v;
+        Change();
+    }
 
 private:
     int FA = 0, FB = 0;
@@ -23,11 +29,13 @@ private:
 
 } // namespace
 
-TEST(UtlChangeProtocolTest, UpdateGroupFiresOnce)
-{
+TEST(UtlChangeProtocolTest, UpdateGroupFiresOnce) {
     TTwoValues obj;
     int fired = 0;
-    obj.OnChange = [&](TObject* Sender) { ++fired; EXPECT_EQ(Sender, &obj); };
+    obj.OnChange = [&](TObject* Sender) {
+        ++fired;
+        EXPECT_EQ(Sender, &obj);
+    };
     obj.BeginUpdate();
     obj.SetA(1);
     obj.SetB(2);
@@ -41,22 +49,20 @@ TEST(UtlChangeProtocolTest, UpdateGroupFiresOnce)
     EXPECT_EQ(fired, 2);
 }
 
-TEST(UtlChangeProtocolTest, LocksDoNotNest)
-{
+TEST(UtlChangeProtocolTest, LocksDoNotNest) {
     TUtlCustomComponent comp(nullptr);
     int fired = 0;
     comp.OnChange = [&](TObject*) { ++fired; };
     comp.BeginUpdate();
     comp.BeginUpdate();
-    comp.EndUpdate(false);  // one EndUpdate unlocks
+    comp.EndUpdate(false); // one EndUpdate unlocks
     comp.Change();
     EXPECT_EQ(fired, 1);
     comp.GetChange(nullptr);
     EXPECT_EQ(fired, 2);
 }
 
-TEST(UtlDateTimeTest, DefaultsAndFieldSetters)
-{
+TEST(UtlDateTimeTest, DefaultsAndFieldSetters) {
     TUtlDateTime dt;
     EXPECT_EQ(dt.Year(), 1990);
     EXPECT_EQ(dt.Month(), 1);
@@ -71,8 +77,7 @@ TEST(UtlDateTimeTest, DefaultsAndFieldSetters)
     EXPECT_EQ(dt.DateTime(), EncodeDate(2024, 2, 29) + EncodeTime(13, 45, 30, 0));
 }
 
-TEST(UtlDateTimeTest, ImpossibleDateRaisesAndKeepsTheValue)
-{
+TEST(UtlDateTimeTest, ImpossibleDateRaisesAndKeepsTheValue) {
     TUtlDateTime dt;
     dt.SetDateTime(EncodeDate(2023, 1, 31));
     try {
@@ -84,8 +89,7 @@ TEST(UtlDateTimeTest, ImpossibleDateRaisesAndKeepsTheValue)
     EXPECT_EQ(dt.DateTime(), EncodeDate(2023, 1, 31));
 }
 
-TEST(UtlDateTimeTest, AssignCopiesOnlyFromItsOwnClass)
-{
+TEST(UtlDateTimeTest, AssignCopiesOnlyFromItsOwnClass) {
     TUtlDateTime a, b;
     a.SetDateTime(EncodeDate(2001, 5, 6));
     b.Assign(&a);
@@ -99,11 +103,10 @@ TEST(UtlDateTimeTest, AssignCopiesOnlyFromItsOwnClass)
     }
 }
 
-TEST(UtlPointListTest, PointsComeBackUnchanged)
-{
+TEST(UtlPointListTest, PointsComeBackUnchanged) {
     TUtlPointList list;
     list.AddPoint(TPoint(100, 200));
-    list.AddPoint(TPoint(-5, -32769));      // negative and past 16 bits
+    list.AddPoint(TPoint(-5, -32769)); // negative and past 16 bits
     list.AddPoint(TPoint(70000, -1));
     EXPECT_EQ(list.GetPoint(0), TPoint(100, 200));
     EXPECT_EQ(list.GetPoint(1), TPoint(-5, -32769));
@@ -111,15 +114,14 @@ TEST(UtlPointListTest, PointsComeBackUnchanged)
     EXPECT_EQ(list.GetPoint(3), TPoint(0, 0));
 }
 
-TEST(UtlPointListTest, NotificationsAndUpdates)
-{
+TEST(UtlPointListTest, NotificationsAndUpdates) {
     TUtlPointList list;
     int fired = 0;
     list.OnChange = [&](TObject*) { ++fired; };
     list.AddPoint(TPoint(1, 1));
-    EXPECT_EQ(fired, 2);  // through PutPoint and once more
+    EXPECT_EQ(fired, 2); // through PutPoint and once more
     list.PutPoint(0, TPoint(2, 2));
-    list.PutPoint(7, TPoint(2, 2));  // outside: ignored, no notice
+    list.PutPoint(7, TPoint(2, 2)); // outside: ignored, no notice
     EXPECT_EQ(fired, 3);
     list.BeginUpdate();
     list.DeletePoint(0);
@@ -129,8 +131,7 @@ TEST(UtlPointListTest, NotificationsAndUpdates)
     EXPECT_EQ(list.Count(), 0);
 }
 
-TEST(UtlPointListTest, CloneReplacesTheDestination)
-{
+TEST(UtlPointListTest, CloneReplacesTheDestination) {
     TUtlPointList a, b;
     a.AddPoint(TPoint(1, 2));
     a.AddPoint(TPoint(3, 4));
@@ -140,8 +141,7 @@ TEST(UtlPointListTest, CloneReplacesTheDestination)
     EXPECT_EQ(b.GetPoint(1), TPoint(3, 4));
 }
 
-TEST(UtlConstsTest, TextsAndDockError)
-{
+TEST(UtlConstsTest, TextsAndDockError) {
     EXPECT_EQ(UtlLoadStr(IDS_INTERVALNOTFIT), "Interval not compatible with MinInterval property!");
     EXPECT_EQ(UtlLoadStr(IDS_INVALIDOWNER), "Invalid owner (<>TForm) or second instance on a form");
     EXPECT_EQ(UtlLoadStr(IDS_CDROM), "CD-ROM");

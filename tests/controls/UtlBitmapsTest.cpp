@@ -10,20 +10,22 @@ namespace {
 
 constexpr TColor Green = RGB(0, 255, 0);
 
-std::unique_ptr<TBitmap> Sheet(Integer w, Integer h, TColor fill = Green)
-{
+std::unique_ptr<TBitmap> Sheet(Integer w, Integer h, TColor fill = Green) {
     auto b = std::make_unique<TBitmap>(w, h, pf24bit);
     b->Canvas()->Brush()->SetColor(fill);
     b->Canvas()->FillRect(TRect(0, 0, w, h));
     return b;
 }
 
-TColor At(TBitmap& b, Integer x, Integer y) { return b.Canvas()->Pixels(x, y) & 0xFFFFFF; }
-void Put(TBitmap& b, Integer x, Integer y, TColor c) { b.Canvas()->SetPixels(x, y, c); }
+TColor At(TBitmap& b, Integer x, Integer y) {
+    return b.Canvas()->Pixels(x, y) & 0xFFFFFF;
+}
+void Put(TBitmap& b, Integer x, Integer y, TColor c) {
+    b.Canvas()->SetPixels(x, y, c);
+}
 
 // A 10 × 2 picture: column 0 red, column 9 blue, the rest yellow.
-std::unique_ptr<TBitmap> Striped()
-{
+std::unique_ptr<TBitmap> Striped() {
     auto b = Sheet(10, 2, clYellow);
     for (Integer y = 0; y < 2; ++y) {
         Put(*b, 0, y, clRed);
@@ -34,8 +36,7 @@ std::unique_ptr<TBitmap> Striped()
 
 } // namespace
 
-TEST(UtlBitmapsTest, TargetRectangleByFlags)
-{
+TEST(UtlBitmapsTest, TargetRectangleByFlags) {
     const TRect dest(10, 10, 50, 30); // 40 × 20
     const TSize src(20, 5);
     EXPECT_EQ(utl::BmpTargetRect(dest, src, 0), TRect(10, 10, 30, 15));
@@ -47,8 +48,7 @@ TEST(UtlBitmapsTest, TargetRectangleByFlags)
     EXPECT_EQ(utl::BmpTargetRect(dest, src, ubdStretch | ubdAspect | ubdCenter), TRect(10, 15, 50, 25));
 }
 
-TEST(UtlBitmapsTest, StretchDrawFillsTheWholeRectangle)
-{
+TEST(UtlBitmapsTest, StretchDrawFillsTheWholeRectangle) {
     auto glyph = Sheet(16, 16, clRed);
     auto b = Sheet(40, 60);
     const TRect covered = UtlBmpStretchDraw(b->Canvas(), TRect(4, 6, 36, 54), glyph.get());
@@ -59,8 +59,7 @@ TEST(UtlBitmapsTest, StretchDrawFillsTheWholeRectangle)
     EXPECT_EQ(At(*b, 35, 54), Green);
 }
 
-TEST(UtlBitmapsTest, TilesRepeatAndTheLastIsCut)
-{
+TEST(UtlBitmapsTest, TilesRepeatAndTheLastIsCut) {
     auto image = Striped();
     auto b = Sheet(30, 2);
     UtlBmpDraw(b->Canvas(), TRect(0, 0, 25, 2), image.get(), ubdTile, clNone);
@@ -73,11 +72,11 @@ TEST(UtlBitmapsTest, TilesRepeatAndTheLastIsCut)
     EXPECT_EQ(At(*b, 25, 1), Green);
 }
 
-TEST(UtlBitmapsTest, PlainCentredAndEmpty)
-{
+TEST(UtlBitmapsTest, PlainCentredAndEmpty) {
     auto image = Striped();
     auto b = Sheet(20, 6);
-    EXPECT_EQ(UtlBmpDraw(b->Canvas(), TRect(0, 0, 20, 6), image.get(), ubdCenter, clNone), TRect(5, 2, 15, 4));
+    EXPECT_EQ(UtlBmpDraw(b->Canvas(), TRect(0, 0, 20, 6), image.get(), ubdCenter, clNone),
+              TRect(5, 2, 15, 4));
     EXPECT_EQ(At(*b, 5, 2), clRed);
     EXPECT_EQ(At(*b, 14, 3), clBlue);
     EXPECT_EQ(At(*b, 4, 2), Green);
@@ -85,17 +84,16 @@ TEST(UtlBitmapsTest, PlainCentredAndEmpty)
     EXPECT_EQ(UtlBmpDraw(b->Canvas(), TRect(3, 3, 3, 9), image.get(), 0, clNone), TRect(3, 3, 3, 9));
 }
 
-TEST(UtlBitmapsTest, MaskModeWithoutAMaskDrawsNothing)
-{
+TEST(UtlBitmapsTest, MaskModeWithoutAMaskDrawsNothing) {
     graphics::RecordingCanvasBackend* rec = nullptr;
     auto canvas = graphics::MakeRecordingCanvas(rec);
     auto image = Striped();
-    UtlBmpDrawExt(canvas.get(), TRect(0, 0, 20, 20), image->Canvas(), TRect(0, 0, 10, 2), ubdMask, clNone, nullptr);
+    UtlBmpDrawExt(canvas.get(), TRect(0, 0, 20, 20), image->Canvas(), TRect(0, 0, 10, 2), ubdMask, clNone,
+                  nullptr);
     EXPECT_TRUE(rec->Log.empty());
 }
 
-TEST(UtlBitmapsTest, TransparentColourLeavesTheDestination)
-{
+TEST(UtlBitmapsTest, TransparentColourLeavesTheDestination) {
     auto image = Striped(); // yellow is the transparent colour
     auto b = Sheet(10, 2);
     UtlBmpDraw(b->Canvas(), TRect(0, 0, 10, 2), image.get(), ubdTransparent, clYellow);
@@ -110,8 +108,7 @@ TEST(UtlBitmapsTest, TransparentColourLeavesTheDestination)
     EXPECT_EQ(At(*c, 0, 1), clRed);
 }
 
-TEST(UtlBitmapsTest, MasksOfTheTransparentColour)
-{
+TEST(UtlBitmapsTest, MasksOfTheTransparentColour) {
     auto image = Striped();
     TBitmap mask, masked;
     UtlBmpCreateMasks(image.get(), TRect(0, 0, 10, 2), &mask, &masked, clYellow);
@@ -128,8 +125,7 @@ TEST(UtlBitmapsTest, MasksOfTheTransparentColour)
     EXPECT_EQ(At(*b, 4, 0), Green);
 }
 
-TEST(UtlBitmapsTest, ClippedDrawStaysInsideTheShiftedDestination)
-{
+TEST(UtlBitmapsTest, ClippedDrawStaysInsideTheShiftedDestination) {
     auto image = Sheet(10, 1, clRed);
     auto b = Sheet(12, 1);
     UtlBmpClipDraw(b->Canvas(), TRect(0, 0, 10, 1), image.get(), ubdStretch, clNone, 4);
@@ -140,8 +136,7 @@ TEST(UtlBitmapsTest, ClippedDrawStaysInsideTheShiftedDestination)
     EXPECT_EQ(b->Canvas()->ClipRect(), TRect(0, 0, 12, 1));
 }
 
-TEST(UtlBitmapsTest, DisabledStateIsEmbossed)
-{
+TEST(UtlBitmapsTest, DisabledStateIsEmbossed) {
     auto glyph = Sheet(3, 3, clOlive);
     glyph->SetTransparentColor(clOlive);
     Put(*glyph, 1, 1, clBlack);
@@ -153,8 +148,7 @@ TEST(UtlBitmapsTest, DisabledStateIsEmbossed)
     EXPECT_EQ(At(target, 0, 0), ColorToRGB(clBtnFace));
 }
 
-TEST(UtlBitmapsTest, GreyscaleKeepsTheTransparentColour)
-{
+TEST(UtlBitmapsTest, GreyscaleKeepsTheTransparentColour) {
     auto glyph = Sheet(3, 1, clOlive);
     glyph->SetTransparentColor(clOlive);
     Put(*glyph, 0, 0, clWhite);
@@ -166,8 +160,7 @@ TEST(UtlBitmapsTest, GreyscaleKeepsTheTransparentColour)
     EXPECT_EQ(At(grey, 2, 0), clOlive);
 }
 
-TEST(UtlBitmapsTest, TextureStartsAtTheOriginPhase)
-{
+TEST(UtlBitmapsTest, TextureStartsAtTheOriginPhase) {
     auto tile = Striped(); // 10 × 2
     auto b = Sheet(14, 3);
     UtlFillTexture(b->Canvas(), TRect(1, 0, 13, 3), tile.get(), TPoint(9, 1));
@@ -183,8 +176,7 @@ TEST(UtlBitmapsTest, TextureStartsAtTheOriginPhase)
     EXPECT_EQ(At(*untouched, 0, 0), Green);
 }
 
-TEST(UtlBitmapsTest, PatternAndsWithTheDestination)
-{
+TEST(UtlBitmapsTest, PatternAndsWithTheDestination) {
     auto pattern = Sheet(2, 2, clWhite);
     Put(*pattern, 0, 0, clBlack);
     auto b = Sheet(4, 2, RGB(255, 255, 0));
@@ -195,8 +187,7 @@ TEST(UtlBitmapsTest, PatternAndsWithTheDestination)
     EXPECT_EQ(b->Canvas()->Brush()->Bitmap(), nullptr);
 }
 
-TEST(UtlBitmapsTest, SmallHelpers)
-{
+TEST(UtlBitmapsTest, SmallHelpers) {
     TBitmap made, source(7, 3, pf24bit);
     UtlBmpCreateFromRect(&made, TRect(5, 5, 9, 8), clMaroon);
     EXPECT_EQ(made.Width(), 4);

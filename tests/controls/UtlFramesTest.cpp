@@ -15,19 +15,19 @@ protected:
     std::unique_ptr<TCanvas> canvas = graphics::MakeRecordingCanvas(rec);
 };
 
-std::unique_ptr<TBitmap> Sheet(Integer w, Integer h, TColor fill = clWhite)
-{
+std::unique_ptr<TBitmap> Sheet(Integer w, Integer h, TColor fill = clWhite) {
     auto b = std::make_unique<TBitmap>(w, h, pf24bit);
     b->Canvas()->Brush()->SetColor(fill);
     b->Canvas()->FillRect(TRect(0, 0, w, h));
     return b;
 }
 
-TColor At(TBitmap& b, Integer x, Integer y) { return b.Canvas()->Pixels(x, y) & 0xFFFFFF; }
+TColor At(TBitmap& b, Integer x, Integer y) {
+    return b.Canvas()->Pixels(x, y) & 0xFFFFFF;
+}
 
 // Rows of the picture: '#' for Ink, '.' for anything else.
-std::vector<std::string> Rows(TBitmap& b, TColor ink)
-{
+std::vector<std::string> Rows(TBitmap& b, TColor ink) {
     std::vector<std::string> rows;
     for (Integer y = 0; y < b.Height(); ++y) {
         std::string line;
@@ -40,16 +40,14 @@ std::vector<std::string> Rows(TBitmap& b, TColor ink)
 
 } // namespace
 
-TEST_F(FramesTest, StandardFramesShrinkByTheirWidth)
-{
+TEST_F(FramesTest, StandardFramesShrinkByTheirWidth) {
     for (Integer s = lsNone; s <= lsDoubleLowered; ++s) {
         const auto style = TUtlBorderStyle(s);
         TRect r(0, 0, 20, 20);
         EXPECT_TRUE(UtlDrawStdFrame(canvas.get(), r, style, BF_RECT));
         const Integer w = UtlDrawStdFrameExt(style);
         // The Ext looks keep one side of their inner edge inside the frame.
-        if (style == lsRaisedspb || style == lsSingle || style == lsWindowBorder)
-            continue;
+        if (style == lsRaisedspb || style == lsSingle || style == lsWindowBorder) continue;
         EXPECT_EQ(r, TRect(w, w, 20 - w, 20 - w)) << "style " << s;
     }
     TRect none(3, 4, 9, 9);
@@ -63,8 +61,7 @@ TEST_F(FramesTest, StandardFramesShrinkByTheirWidth)
     EXPECT_EQ(UtlDrawStdFrameExt(lsFrameInset), 2);
 }
 
-TEST_F(FramesTest, OneSidedAndExtendedFrames)
-{
+TEST_F(FramesTest, OneSidedAndExtendedFrames) {
     TRect r(0, 0, 10, 10);
     UtlDrawStdFrame(canvas.get(), r, lsLowered, 0); // sides 0 still draws all four
     EXPECT_EQ(r, TRect(2, 2, 8, 8));
@@ -79,15 +76,13 @@ TEST_F(FramesTest, OneSidedAndExtendedFrames)
     EXPECT_EQ(r, TRect(2, 2, 8, 8));
 }
 
-TEST(UtlFramesTest, ControlBorderWidth)
-{
+TEST(UtlFramesTest, ControlBorderWidth) {
     EXPECT_EQ(UtlGetCtrlBorderWidth(true, bsNone), 0);
     EXPECT_EQ(UtlGetCtrlBorderWidth(true, bsSingle), 2);
     EXPECT_EQ(UtlGetCtrlBorderWidth(false, bsSingle), 1);
 }
 
-TEST_F(FramesTest, Frame3DDrawsNothingForNoneShadowOrZeroWidth)
-{
+TEST_F(FramesTest, Frame3DDrawsNothingForNoneShadowOrZeroWidth) {
     using B = TUtlBevelStyle;
     TRect r(0, 0, 10, 10);
     EXPECT_FALSE(UtlDrawFrame3D(canvas.get(), r, B::bvShadow, clRed, clBlue, 2));
@@ -97,8 +92,7 @@ TEST_F(FramesTest, Frame3DDrawsNothingForNoneShadowOrZeroWidth)
     EXPECT_EQ(r, TRect(0, 0, 10, 10));
 }
 
-TEST(UtlFramesTest, Frame3DColoursByStyle)
-{
+TEST(UtlFramesTest, Frame3DColoursByStyle) {
     using B = TUtlBevelStyle;
     auto b = Sheet(6, 6);
     TRect r(0, 0, 6, 6);
@@ -126,8 +120,7 @@ TEST(UtlFramesTest, Frame3DColoursByStyle)
     EXPECT_EQ(At(*normal, 4, 4), clBlack);
 }
 
-TEST(UtlFramesTest, FramedBevelRings)
-{
+TEST(UtlFramesTest, FramedBevelRings) {
     auto b = Sheet(8, 8);
     TRect r(0, 0, 8, 8);
     UtlDrawFrame3D(b->Canvas(), r, TUtlBevelStyle::bvFrameLowered, clRed, clBlue, 1);
@@ -138,13 +131,12 @@ TEST(UtlFramesTest, FramedBevelRings)
     EXPECT_EQ(r, TRect(2, 2, 6, 6));
 }
 
-TEST(UtlFramesTest, FrameWithShadow)
-{
+TEST(UtlFramesTest, FrameWithShadow) {
     auto b = Sheet(10, 8, clYellow);
     TRect r(0, 0, 10, 8);
     EXPECT_TRUE(UtlDrawFrameShadow(b->Canvas(), r, clBlack, clGray, clWhite, 2, 1, false, BF_RECT));
     EXPECT_EQ(r, TRect(1, 1, 7, 5));
-    EXPECT_EQ(At(*b, 9, 7), clGray);  // shadow
+    EXPECT_EQ(At(*b, 9, 7), clGray); // shadow
     EXPECT_EQ(At(*b, 8, 2), clGray);
     EXPECT_EQ(At(*b, 9, 0), clWhite); // corner beside the shadow
     EXPECT_EQ(At(*b, 0, 7), clWhite);
@@ -159,16 +151,14 @@ TEST(UtlFramesTest, FrameWithShadow)
     EXPECT_EQ(t->Canvas()->Pen()->Width(), 1);
 }
 
-TEST(UtlFramesTest, BorderLines)
-{
+TEST(UtlFramesTest, BorderLines) {
     auto b = Sheet(4, 3);
     UtlDrawBorder(b->Canvas(), TRect(0, 0, 4, 3), clRed, clBlue);
     EXPECT_EQ(Rows(*b, clRed), (std::vector<std::string>{"###.", "#...", "#..."}));
     EXPECT_EQ(Rows(*b, clBlue), (std::vector<std::string>{"...#", "...#", ".###"}));
 }
 
-TEST(UtlFramesTest, TrianglesPointDownOrUp)
-{
+TEST(UtlFramesTest, TrianglesPointDownOrUp) {
     auto down = Sheet(7, 4);
     UtlDrawTriangle(down->Canvas(), 1, 0, 3, clBlack, true, true);
     EXPECT_EQ(Rows(*down, clBlack), (std::vector<std::string>{".#####.", "..###..", "...#...", "......."}));
@@ -181,27 +171,25 @@ TEST(UtlFramesTest, TrianglesPointDownOrUp)
     EXPECT_EQ(At(*disabled, 4, 3), ColorToRGB(clHighlightText) & 0xFFFFFF);
 }
 
-TEST_F(FramesTest, TrianglesOutsideTwoToFifteenDrawNothing)
-{
+TEST_F(FramesTest, TrianglesOutsideTwoToFifteenDrawNothing) {
     UtlDrawTriangle(canvas.get(), 0, 0, 1, clBlack, true, true);
     UtlDrawTriangle(canvas.get(), 0, 0, 16, clBlack, false, false);
     EXPECT_TRUE(rec->Log.empty());
 }
 
-TEST(UtlFramesTest, FlatLooks)
-{
+TEST(UtlFramesTest, FlatLooks) {
     EXPECT_FALSE(UtlDrawBtnIsFlat(ubsQuellon));
     EXPECT_TRUE(UtlDrawBtnIsFlat(ubsQuellonFlat));
     EXPECT_TRUE(UtlDrawBtnIsFlat(ubsExplorerColored));
     EXPECT_FALSE(UtlDrawBtnIsFlat(ubsIntegrated));
 }
 
-TEST_F(FramesTest, ButtonFaceContentAreaAndPressedShift)
-{
+TEST_F(FramesTest, ButtonFaceContentAreaAndPressedShift) {
     using S = TUtlButtonState;
     for (Integer style = ubsAutoDetect; style <= ubsIntegrated; ++style) {
         TRect up(0, 0, 40, 20), down(0, 0, 40, 20);
-        EXPECT_TRUE(UtlDrawBtnFace(canvas.get(), true, up, TUtlUserButtonStyle(style), S::bsUp, 0, clBtnFace));
+        EXPECT_TRUE(
+            UtlDrawBtnFace(canvas.get(), true, up, TUtlUserButtonStyle(style), S::bsUp, 0, clBtnFace));
         UtlDrawBtnFace(canvas.get(), true, down, TUtlUserButtonStyle(style), S::bsDown, 0, clBtnFace);
         EXPECT_EQ(up, TRect(3, 3, 37, 17)) << "style " << style;
         EXPECT_EQ(down, TRect(4, 4, 38, 18)) << "style " << style;
@@ -212,8 +200,7 @@ TEST_F(FramesTest, ButtonFaceContentAreaAndPressedShift)
     EXPECT_EQ(def, TRect(5, 5, 35, 15));
 }
 
-TEST(UtlFramesTest, ButtonFacesFillOrLeaveTheFace)
-{
+TEST(UtlFramesTest, ButtonFacesFillOrLeaveTheFace) {
     using S = TUtlButtonState;
     auto filled = Sheet(20, 12, clYellow);
     TRect r(0, 0, 20, 12);

@@ -11,20 +11,20 @@ namespace {
 constexpr TColor Green = RGB(0, 255, 0);
 
 // A w × h bitmap filled with green, so unpainted pixels show.
-std::unique_ptr<TBitmap> Sheet(Integer w, Integer h)
-{
+std::unique_ptr<TBitmap> Sheet(Integer w, Integer h) {
     auto b = std::make_unique<TBitmap>(w, h, pf24bit);
     b->Canvas()->Brush()->SetColor(Green);
     b->Canvas()->FillRect(TRect(0, 0, w, h));
     return b;
 }
 
-TColor At(TBitmap& b, Integer x, Integer y) { return b.Canvas()->Pixels(x, y) & 0xFFFFFF; }
+TColor At(TBitmap& b, Integer x, Integer y) {
+    return b.Canvas()->Pixels(x, y) & 0xFFFFFF;
+}
 
 } // namespace
 
-TEST(UtlGradientTest, ColorAtPositionTruncatesPerChannel)
-{
+TEST(UtlGradientTest, ColorAtPositionTruncatesPerChannel) {
     EXPECT_EQ(UtlGradientGetColor(clBlack, clWhite, 1, 2), RGB(127, 127, 127));
     EXPECT_EQ(UtlGradientGetColor(RGB(200, 0, 10), RGB(0, 200, 10), 1, 3), RGB(133, 66, 10));
     EXPECT_EQ(UtlGradientGetColor(clBlack, clWhite, 2, 2), clWhite);
@@ -34,8 +34,7 @@ TEST(UtlGradientTest, ColorAtPositionTruncatesPerChannel)
     EXPECT_EQ(UtlGradientGetColor(clBtnFace, clBtnFace, 1, 2), ColorToRGB(clBtnFace));
 }
 
-TEST(UtlGradientTest, ColorListStepsWithRoundingAndSkipsTheSharedStart)
-{
+TEST(UtlGradientTest, ColorListStepsWithRoundingAndSkipsTheSharedStart) {
     TUtlColorList list{clWhite};
     UtlGradientCreateColorList(clRed, clBlue, 3, &list, true);
     // 255 + MulDiv(1, −255, 2) rounds −127.5 away from zero.
@@ -44,8 +43,7 @@ TEST(UtlGradientTest, ColorListStepsWithRoundingAndSkipsTheSharedStart)
     EXPECT_EQ(list, (TUtlColorList{clRed, RGB(127, 0, 128), clBlue, clLime}));
 }
 
-TEST(UtlGradientTest, ColorListEdgeCounts)
-{
+TEST(UtlGradientTest, ColorListEdgeCounts) {
     TUtlColorList list;
     UtlGradientCreateColorList(clRed, clBlue, 0, &list, true);
     EXPECT_TRUE(list.empty());
@@ -55,8 +53,7 @@ TEST(UtlGradientTest, ColorListEdgeCounts)
     UtlGradientCreateColorList(clRed, clBlue, 5, nullptr, true); // no list: nothing happens
 }
 
-TEST(UtlGradientTest, PaletteHasOneNoCollapseEntryPerColour)
-{
+TEST(UtlGradientTest, PaletteHasOneNoCollapseEntryPerColour) {
     EXPECT_EQ(UtlGradientCreatePalette(nullptr), nullptr);
     TUtlColorList empty;
     EXPECT_EQ(UtlGradientCreatePalette(&empty), nullptr);
@@ -70,18 +67,17 @@ TEST(UtlGradientTest, PaletteHasOneNoCollapseEntryPerColour)
     DeleteObject(p);
 }
 
-TEST(UtlGradientTest, HorizontalBandsFollowMulDiv)
-{
+TEST(UtlGradientTest, HorizontalBandsFollowMulDiv) {
     auto b = Sheet(10, 2);
     TUtlColorList list{clRed, clBlue, clYellow};
     UtlGradientPaintExt(b->Canvas(), TRect(0, 0, 10, 2), gstHorizontal, &list, nullptr, 0, 0);
-    const TColor expected[10] = {clRed, clRed, clRed, clBlue, clBlue, clBlue, clBlue, clYellow, clYellow, clYellow};
+    const TColor expected[10] = {clRed,  clRed,  clRed,    clBlue,   clBlue,
+                                 clBlue, clBlue, clYellow, clYellow, clYellow};
     for (Integer x = 0; x < 10; ++x)
         EXPECT_EQ(At(*b, x, 1), expected[x]) << "column " << x;
 }
 
-TEST(UtlGradientTest, VerticalBandsAndTheCanvasToolsComeBack)
-{
+TEST(UtlGradientTest, VerticalBandsAndTheCanvasToolsComeBack) {
     auto b = Sheet(3, 4);
     b->Canvas()->Brush()->SetColor(clAqua);
     b->Canvas()->Pen()->SetColor(clMaroon);
@@ -94,8 +90,7 @@ TEST(UtlGradientTest, VerticalBandsAndTheCanvasToolsComeBack)
     EXPECT_EQ(b->Canvas()->Pen()->Color(), clMaroon);
 }
 
-TEST(UtlGradientTest, EllipticCoversTheCorners)
-{
+TEST(UtlGradientTest, EllipticCoversTheCorners) {
     auto b = Sheet(20, 10);
     UtlGradientPaint(b->Canvas(), TRect(0, 0, 20, 10), clNavy, clWhite, 8, gstElliptic, 0, 0);
     // The largest shape carries the end colour, the centre the start colour.
@@ -104,8 +99,7 @@ TEST(UtlGradientTest, EllipticCoversTheCorners)
     EXPECT_EQ(At(*b, 10, 5), clNavy);
 }
 
-TEST(UtlGradientTest, OneColourPaintsOneShapeOfFullSize)
-{
+TEST(UtlGradientTest, OneColourPaintsOneShapeOfFullSize) {
     for (TUtlGradientStyle style : {gstSquare, gstTopLeft, gstBottomRight, gstTopRight, gstBottomLeft}) {
         auto b = Sheet(7, 5);
         TUtlColorList list{clPurple};
@@ -116,8 +110,7 @@ TEST(UtlGradientTest, OneColourPaintsOneShapeOfFullSize)
     }
 }
 
-TEST(UtlGradientTest, CornerStylesGrowFromTheirCorner)
-{
+TEST(UtlGradientTest, CornerStylesGrowFromTheirCorner) {
     TUtlColorList list{clRed, clBlue};
     struct Row {
         TUtlGradientStyle Style;
@@ -125,9 +118,9 @@ TEST(UtlGradientTest, CornerStylesGrowFromTheirCorner)
         TPoint Outer; // a pixel only the large shape covers
     };
     const Row rows[] = {
-        {gstTopLeft, {0, 0}, {9, 9}},           {gstTopRight, {9, 0}, {0, 9}},
-        {gstBottomLeft, {0, 9}, {9, 0}},        {gstBottomRight, {9, 9}, {0, 0}},
-        {gstTopLeftDiagonal, {0, 0}, {9, 9}},   {gstTopRightDiagonal, {9, 0}, {0, 9}},
+        {gstTopLeft, {0, 0}, {9, 9}},         {gstTopRight, {9, 0}, {0, 9}},
+        {gstBottomLeft, {0, 9}, {9, 0}},      {gstBottomRight, {9, 9}, {0, 0}},
+        {gstTopLeftDiagonal, {0, 0}, {9, 9}}, {gstTopRightDiagonal, {9, 0}, {0, 9}},
         {gstSquare, {5, 5}, {0, 0}},
     };
     for (const Row& row : rows) {
@@ -144,8 +137,7 @@ TEST(UtlGradientTest, CornerStylesGrowFromTheirCorner)
     }
 }
 
-TEST(UtlGradientTest, PaintsInsideARectangleAwayFromTheOrigin)
-{
+TEST(UtlGradientTest, PaintsInsideARectangleAwayFromTheOrigin) {
     auto b = Sheet(12, 12);
     TUtlColorList list{clRed, clBlue};
     UtlGradientPaintExt(b->Canvas(), TRect(2, 3, 8, 9), gstBottomRight, &list, nullptr, 0, 0);
@@ -156,8 +148,7 @@ TEST(UtlGradientTest, PaintsInsideARectangleAwayFromTheOrigin)
     EXPECT_EQ(At(*b, 7, 9), Green);
 }
 
-TEST(UtlGradientTest, NothingForAnEmptyRectangleOrList)
-{
+TEST(UtlGradientTest, NothingForAnEmptyRectangleOrList) {
     graphics::RecordingCanvasBackend* rec = nullptr;
     auto canvas = graphics::MakeRecordingCanvas(rec);
     TUtlColorList list{clRed}, empty;
@@ -169,8 +160,7 @@ TEST(UtlGradientTest, NothingForAnEmptyRectangleOrList)
     EXPECT_EQ(canvas->Palette(), nullptr);
 }
 
-TEST(UtlGradientTest, ClipRegionIsTheRectangleShiftedByTheOffset)
-{
+TEST(UtlGradientTest, ClipRegionIsTheRectangleShiftedByTheOffset) {
     auto b = Sheet(14, 1);
     TUtlColorList list{clRed};
     const Cardinal offset = (Cardinal(0) << 16) | 3; // x 3, y 0
@@ -189,8 +179,19 @@ TEST(UtlGradientTest, ClipRegionIsTheRectangleShiftedByTheOffset)
     EXPECT_EQ(At(*c, 8, 0), Green);
 }
 
-TEST(UtlGradientTest, BufferedPaintMatchesDirectPaint)
-{
+TEST(UtlGradientTest, ShapesReachingPastTheRectangleAreCutAtIt) {
+    for (TUtlGradientStyle style : {gstElliptic, gstTopLeftDiagonal, gstTopRightDiagonal, gstSquare}) {
+        auto b = Sheet(12, 10);
+        UtlGradientPaint(b->Canvas(), TRect(2, 2, 10, 8), clRed, clBlue, 4, style, 0, 0);
+        for (Integer y = 0; y < 10; ++y)
+            for (Integer x = 0; x < 12; ++x)
+                ASSERT_EQ(At(*b, x, y) == Green, !PtInRect(TRect(2, 2, 10, 8), TPoint(x, y)))
+                    << "style " << style << " at " << x << "," << y;
+        EXPECT_EQ(b->Canvas()->ClipRegion(), nullptr);
+    }
+}
+
+TEST(UtlGradientTest, BufferedPaintMatchesDirectPaint) {
     auto direct = Sheet(11, 9), buffered = Sheet(11, 9);
     UtlGradientPaint(direct->Canvas(), TRect(1, 1, 10, 8), clRed, clNavy, 6, gstElliptic, 0, 0);
     UtlGradientPaint(buffered->Canvas(), TRect(1, 1, 10, 8), clRed, clNavy, 6, gstElliptic, ugfBitmap, 0);
@@ -201,8 +202,7 @@ TEST(UtlGradientTest, BufferedPaintMatchesDirectPaint)
     EXPECT_EQ(At(*buffered, 0, 0), Green);
 }
 
-TEST(UtlGradientTest, PaletteIsUsedAndNotLeftSelectedAfterItIsFreed)
-{
+TEST(UtlGradientTest, PaletteIsUsedAndNotLeftSelectedAfterItIsFreed) {
     auto b = Sheet(4, 4);
     UtlGradientPaint(b->Canvas(), TRect(0, 0, 4, 4), clRed, clBlue, 2, gstVertical, ugfPalette, 0);
     EXPECT_EQ(b->Canvas()->Palette(), nullptr);
@@ -210,8 +210,7 @@ TEST(UtlGradientTest, PaletteIsUsedAndNotLeftSelectedAfterItIsFreed)
     EXPECT_EQ(At(*b, 0, 3), clBlue);
 }
 
-TEST(UtlGradientTest, SuperGradientSegmentsStartAfterTheirStartColour)
-{
+TEST(UtlGradientTest, SuperGradientSegmentsStartAfterTheirStartColour) {
     auto b = Sheet(10, 1);
     UtlSuperGradientPaint(b->Canvas(), TRect(0, 0, 10, 1), {clRed, clBlue, clYellow}, 4, gstHorizontal, 0, 0);
     // Two segments of 4 div 2 steps, each leaving out its start: blue, yellow.

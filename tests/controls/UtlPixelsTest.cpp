@@ -1,28 +1,30 @@
 #include "controls/UtlPixels.h"
 
-#include "support/ErrorOf.h"
 #include "platform/graphics/TBitmap.h"
 #include "platform/graphics/TCanvas.h"
+#include "support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-std::unique_ptr<TBitmap> Bmp(Integer w, Integer h, TColor fill = clBlack, TPixelFormat format = pf24bit)
-{
+std::unique_ptr<TBitmap> Bmp(Integer w, Integer h, TColor fill = clBlack, TPixelFormat format = pf24bit) {
     auto b = std::make_unique<TBitmap>(w, h, format);
     b->Canvas()->Brush()->SetColor(fill);
     b->Canvas()->FillRect(TRect(0, 0, w, h));
     return b;
 }
 
-TColor At(TBitmap& b, Integer x, Integer y) { return b.Canvas()->Pixels(x, y) & 0xFFFFFF; }
-void Put(TBitmap& b, Integer x, Integer y, TColor c) { b.Canvas()->SetPixels(x, y, c); }
+TColor At(TBitmap& b, Integer x, Integer y) {
+    return b.Canvas()->Pixels(x, y) & 0xFFFFFF;
+}
+void Put(TBitmap& b, Integer x, Integer y, TColor c) {
+    b.Canvas()->SetPixels(x, y, c);
+}
 
 } // namespace
 
-TEST(UtlPixelsTest, GreyScaleRoundsTiesToEven)
-{
+TEST(UtlPixelsTest, GreyScaleRoundsTiesToEven) {
     auto b = Bmp(2, 1, clWhite);
     Put(*b, 1, 0, RGB(10, 20, 30));
     UtlBMPGrayScale(b.get(), TRect(0, 0, 2, 1), b.get(), TPoint(0, 0));
@@ -32,8 +34,7 @@ TEST(UtlPixelsTest, GreyScaleRoundsTiesToEven)
     EXPECT_EQ(At(*b, 1, 0), RGB(18, 18, 18));
 }
 
-TEST(UtlPixelsTest, FlipsReverseRowsOrColumns)
-{
+TEST(UtlPixelsTest, FlipsReverseRowsOrColumns) {
     auto b = Bmp(3, 3);
     const TColor marks[3] = {clRed, clLime, clBlue};
     for (Integer i = 0; i < 3; ++i) {
@@ -52,8 +53,7 @@ TEST(UtlPixelsTest, FlipsReverseRowsOrColumns)
     EXPECT_EQ(At(*mirror, 0, 1), clWhite); // outside the rectangle nothing is written
 }
 
-TEST(UtlPixelsTest, InvertTwiceRestoresAndBrightnessClamps)
-{
+TEST(UtlPixelsTest, InvertTwiceRestoresAndBrightnessClamps) {
     auto b = Bmp(2, 2, RGB(10, 100, 250));
     UtlBMPInvert(b.get(), TRect(0, 0, 2, 2), b.get(), TPoint(0, 0));
     EXPECT_EQ(At(*b, 1, 1), RGB(245, 155, 5));
@@ -67,8 +67,7 @@ TEST(UtlPixelsTest, InvertTwiceRestoresAndBrightnessClamps)
     EXPECT_EQ(At(*b, 0, 1), RGB(20, 110, 255));
 }
 
-TEST(UtlPixelsTest, BrightnessExceptsOnlyTheExactColour)
-{
+TEST(UtlPixelsTest, BrightnessExceptsOnlyTheExactColour) {
     auto b = Bmp(3, 1, RGB(100, 100, 100));
     Put(*b, 1, 0, RGB(100, 100, 200)); // shares red and green with the excepted colour
     Put(*b, 2, 0, RGB(200, 100, 100)); // the excepted colour itself
@@ -78,8 +77,7 @@ TEST(UtlPixelsTest, BrightnessExceptsOnlyTheExactColour)
     EXPECT_EQ(At(*b, 2, 0), RGB(200, 100, 100));
 }
 
-TEST(UtlPixelsTest, AlphaBlendWeighsTheFirstSource)
-{
+TEST(UtlPixelsTest, AlphaBlendWeighsTheFirstSource) {
     auto s1 = Bmp(2, 1, RGB(200, 100, 0)), s2 = Bmp(4, 1, RGB(100, 200, 255)), t = Bmp(3, 1, clWhite);
     UtlBMPAlphaBlend(s1.get(), s2.get(), TRect(0, 0, 2, 1), TPoint(1, 0), t.get(), 0.5f, TPoint(2, 0));
     EXPECT_EQ(At(*t, 0, 0), clWhite);
@@ -92,8 +90,7 @@ TEST(UtlPixelsTest, AlphaBlendWeighsTheFirstSource)
     EXPECT_EQ(At(*t, 0, 0), RGB(100, 200, 255));
 }
 
-TEST(UtlPixelsTest, WrongPixelFormatsRaiseBeforeWriting)
-{
+TEST(UtlPixelsTest, WrongPixelFormatsRaiseBeforeWriting) {
     auto ok = Bmp(2, 2, clWhite), eight = Bmp(2, 2, clWhite, pf8bit), thirtyTwo = Bmp(2, 2, clWhite, pf32bit);
     const TRect r(0, 0, 2, 2);
     EXPECT_EQ(ErrorOf<EUtlWrongPixelFormat>(
@@ -112,15 +109,15 @@ TEST(UtlPixelsTest, WrongPixelFormatsRaiseBeforeWriting)
     EXPECT_EQ(At(*ok, 0, 0), clWhite);
 }
 
-TEST(UtlPixelsTest, RectanglesOutsideTheBitmapsRaise)
-{
+TEST(UtlPixelsTest, RectanglesOutsideTheBitmapsRaise) {
     auto s = Bmp(4, 4, clWhite), t = Bmp(2, 2, clWhite);
     EXPECT_EQ(ErrorOf<EUtlWrongBmpSize>([&] { UtlBMPInvert(s.get(), TRect(0, 0, 5, 1), t.get(), {}); }),
               "Rectangle out of Source bitmap!");
     EXPECT_EQ(ErrorOf<EUtlWrongBmpSize>([&] { UtlBMPInvert(s.get(), TRect(-1, 0, 1, 1), t.get(), {}); }),
               "Rectangle out of Source bitmap!");
-    EXPECT_EQ(ErrorOf<EUtlWrongBmpSize>([&] { UtlBMPInvert(s.get(), TRect(0, 0, 2, 2), t.get(), TPoint(1, 0)); }),
-              "Rectangle out of Target bitmap!");
+    EXPECT_EQ(
+        ErrorOf<EUtlWrongBmpSize>([&] { UtlBMPInvert(s.get(), TRect(0, 0, 2, 2), t.get(), TPoint(1, 0)); }),
+        "Rectangle out of Target bitmap!");
     EXPECT_EQ(ErrorOf<EUtlWrongBmpSize>([&] {
                   UtlBMPAlphaBlend(s.get(), t.get(), TRect(0, 0, 2, 2), {}, s.get(), 0.5f, TPoint(1, 1));
               }),
@@ -131,8 +128,7 @@ TEST(UtlPixelsTest, RectanglesOutsideTheBitmapsRaise)
               "no error");
 }
 
-TEST(UtlPixelsTest, OverlappingAreasOfOneBitmapAndWideRows)
-{
+TEST(UtlPixelsTest, OverlappingAreasOfOneBitmapAndWideRows) {
     // Shifting a row one pixel right inside the same bitmap reads before it writes.
     auto b = Bmp(4, 1, clBlack);
     Put(*b, 0, 0, clRed);

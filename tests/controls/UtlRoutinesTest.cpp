@@ -6,23 +6,21 @@
 
 #include <gtest/gtest.h>
 
-TEST(UtlBitsTest, SetBitSetsAndClears)
-{
+TEST(UtlBitsTest, SetBitSetsAndClears) {
     Cardinal b = 0;
     UtlSetBit(b, 3, true);
     EXPECT_EQ(b, 8u);
-    UtlSetBit(b, 3, true);  // setting twice keeps it set
+    UtlSetBit(b, 3, true); // setting twice keeps it set
     EXPECT_EQ(b, 8u);
     UtlSetBit(b, 3, false);
     EXPECT_EQ(b, 0u);
-    UtlSetBit(b, 3, false);  // clearing a clear bit must not set it
+    UtlSetBit(b, 3, false); // clearing a clear bit must not set it
     EXPECT_EQ(b, 0u);
-    UtlSetBit(b, 32, true);  // outside the set: nothing
+    UtlSetBit(b, 32, true); // outside the set: nothing
     EXPECT_EQ(b, 0u);
 }
 
-TEST(UtlBitsTest, SetBitUpToAndGetBit)
-{
+TEST(UtlBitsTest, SetBitUpToAndGetBit) {
     Cardinal b = 0;
     UtlSetBitUpTo(b, 4);
     EXPECT_EQ(b, 0x1Fu);
@@ -33,22 +31,20 @@ TEST(UtlBitsTest, SetBitUpToAndGetBit)
     EXPECT_EQ(b, 0xFFFFFFFFu);
 }
 
-TEST(UtlArithmeticTest, ExtremesMidAndPower)
-{
+TEST(UtlArithmeticTest, ExtremesMidAndPower) {
     EXPECT_EQ(UtlMax({3, -7, 12, 0}), 12);
     EXPECT_EQ(UtlMin({3, -7, 12, 0}), -7);
     EXPECT_DOUBLE_EQ(UtlMaxR({0.5, 2.25}), 2.25);
     EXPECT_DOUBLE_EQ(UtlMinR({0.5, 2.25}), 0.5);
     EXPECT_EQ(UtlMidI(3, 4), 3);
-    EXPECT_EQ(UtlMidI(-3, -4), -3);  // toward zero
+    EXPECT_EQ(UtlMidI(-3, -4), -3); // toward zero
     EXPECT_EQ(UtlMidI(2147483647, 2147483647), 2147483647);
     EXPECT_EQ(UtlExp(2, 10), 1024);
     EXPECT_EQ(UtlExp(5, 0), 1);
     EXPECT_EQ(UtlExp(5, -2), 1);
 }
 
-TEST(UtlRectTest, ExpandAdjustAndContain)
-{
+TEST(UtlRectTest, ExpandAdjustAndContain) {
     EXPECT_EQ(UtlExpandRect(Rect(10, 10, 20, 20), 2), Rect(8, 8, 22, 22));
     TRect r(0, 0, 10, 10);
     UtlAdjustRect(r, 5, -2);
@@ -59,15 +55,13 @@ TEST(UtlRectTest, ExpandAdjustAndContain)
     EXPECT_FALSE(UtlRectinRect(Rect(1, 1, 6, 5), Rect(0, 0, 5, 5)));
 }
 
-TEST(UtlRectTest, AffineRectKeepsTheAspectRatio)
-{
+TEST(UtlRectTest, AffineRectKeepsTheAspectRatio) {
     EXPECT_EQ(UtlAffineRect(Rect(0, 0, 200, 100), Rect(10, 10, 110, 110)), Rect(10, 10, 110, 60));
     EXPECT_EQ(UtlAffineRect(Rect(0, 0, 100, 200), Rect(0, 0, 100, 100)), Rect(0, 0, 50, 100));
     EXPECT_EQ(UtlAffineRect(Rect(0, 0, 0, 10), Rect(5, 5, 50, 50)), Rect(5, 5, 5, 5));
 }
 
-TEST(UtlRectTest, RotatedBoundingBox)
-{
+TEST(UtlRectTest, RotatedBoundingBox) {
     TRect r(10, 10, 110, 60);
     UtlCalcRotRect(r, 90);
     EXPECT_EQ(r, Rect(0, 0, 50, 100));
@@ -76,8 +70,7 @@ TEST(UtlRectTest, RotatedBoundingBox)
     EXPECT_EQ(r, Rect(0, 0, 141, 141));
 }
 
-TEST(UtlPointsTest, MidpointOffsetAndNull)
-{
+TEST(UtlPointsTest, MidpointOffsetAndNull) {
     std::vector<TPoint> pts{{0, 0}, {10, 5}, {-4, 2}};
     TPoint p;
     UtlMidpoint(pts, 3, p);
@@ -90,8 +83,7 @@ TEST(UtlPointsTest, MidpointOffsetAndNull)
     EXPECT_EQ(pts[2], TPoint(0, 0));
 }
 
-TEST(UtlPathTest, ShrunkFileNameDropsLeadingFoldersFirst)
-{
+TEST(UtlPathTest, ShrunkFileNameDropsLeadingFoldersFirst) {
     const String s = "C:\\iroda\\ugyek\\2024\\szerzodes.doc";
     EXPECT_EQ(UtlShrunkFileName(s, 100), s);
     EXPECT_EQ(UtlShrunkFileName(s, 32), "C:\\...\\ugyek\\2024\\szerzodes.doc");
@@ -101,22 +93,19 @@ TEST(UtlPathTest, ShrunkFileNameDropsLeadingFoldersFirst)
     EXPECT_EQ(UtlShrunkFileName(s, 5), "szerzodes.doc");
 }
 
-TEST(UtlPathTest, ShrunkFileNameEndsOnARootFolder)
-{
+TEST(UtlPathTest, ShrunkFileNameEndsOnARootFolder) {
     // A root folder alone cannot get shorter by dropping a component.
     EXPECT_EQ(UtlShrunkFileName("\\nagyonhosszunev.txt", 5), "nagyonhosszunev.txt");
     EXPECT_EQ(UtlShrunkFileName("/nagyonhosszunev.txt", 5), "nagyonhosszunev.txt");
     EXPECT_EQ(UtlShrunkFileName("C:\\x.txt", 2), "x.txt");
 }
 
-TEST(UtlPathTest, ShrunkFileNameOfALinuxPath)
-{
+TEST(UtlPathTest, ShrunkFileNameOfALinuxPath) {
     EXPECT_EQ(UtlShrunkFileName("/home/iroda/dokumentumok/a.pdf", 23), "/.../dokumentumok/a.pdf");
     EXPECT_EQ(UtlShrunkFileName("/home/iroda/dokumentumok/a.pdf", 22), "/.../a.pdf");
 }
 
-TEST(UtlPathTest, ProgramFoldersAndNames)
-{
+TEST(UtlPathTest, ProgramFoldersAndNames) {
     const String exe = ParamStr(0);
     ASSERT_FALSE(exe.empty());
     EXPECT_EQ(UtlAppPath().back(), '/');
@@ -127,15 +116,13 @@ TEST(UtlPathTest, ProgramFoldersAndNames)
     EXPECT_EQ(UtlCreatePathPrefix(ppProgram, false) + "/", UtlAppPath());
 }
 
-TEST(UtlDelayTest, WaitsAtLeastTheTime)
-{
+TEST(UtlDelayTest, WaitsAtLeastTheTime) {
     const Int64 start = GetTickCount64();
     UtlDelay(30);
     EXPECT_GE(GetTickCount64() - start, 30);
 }
 
-TEST(UtlRectTest, RotatedTextStartsSoThatItIsCentred)
-{
+TEST(UtlRectTest, RotatedTextStartsSoThatItIsCentred) {
     const TRect box(0, 0, 100, 40);
     EXPECT_EQ(UtlRotatedXPos(box, 60, 10, 0), 20);
     EXPECT_EQ(UtlRotatedYPos(box, 60, 10, 0), 15);

@@ -21,15 +21,13 @@ namespace {
 // writes its arguments and working folder to a log, then exits with $STUB_EXIT.
 class UtlStarterTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         UtlInitialization();
         WriteStubOpener(bin.Path());
         WriteFileBytes(docs.File("szerződés.doc"), "doc");
         SetShellOpenWaitMs(3000);
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         SetShellOpenWaitMs(1000);
         UtlFinalization();
     }
@@ -46,8 +44,7 @@ protected:
 
 } // namespace
 
-TEST_F(UtlStarterTest, ConstructionRegistersADisabledSecondTimer)
-{
+TEST_F(UtlStarterTest, ConstructionRegistersADisabledSecondTimer) {
     TUtlStarter starter(nullptr);
     TUtlTimerItem* item = UtlApplication->GetTimer(starter.StartTimerIdent());
     ASSERT_NE(item, nullptr);
@@ -58,8 +55,7 @@ TEST_F(UtlStarterTest, ConstructionRegistersADisabledSecondTimer)
     EXPECT_EQ(starter.StartTime()->Year(), 1990);
 }
 
-TEST_F(UtlStarterTest, DestructionRemovesItsTimers)
-{
+TEST_F(UtlStarterTest, DestructionRemovesItsTimers) {
     {
         TUtlStarter a(nullptr);
         TUtlStarter b(nullptr);
@@ -69,21 +65,23 @@ TEST_F(UtlStarterTest, DestructionRemovesItsTimers)
     EXPECT_FALSE(UtlApplication->TimerPool()->Active());
 }
 
-TEST_F(UtlStarterTest, DocumentOpensWithTheDefaults)
-{
+TEST_F(UtlStarterTest, DocumentOpensWithTheDefaults) {
     TUtlStarter starter(nullptr);
     int after = 0;
-    starter.OnAfterStart = [&](TObject* Sender) { EXPECT_EQ(Sender, &starter); ++after; };
+    starter.OnAfterStart = [&](TObject* Sender) {
+        EXPECT_EQ(Sender, &starter);
+        ++after;
+    };
     starter.SetString(0, docs.File("szerződés.doc"));
     starter.Execute();
-    EXPECT_EQ(Received(), docs.File("szerződés.doc") + "\n" + std::filesystem::current_path().string() + "\n");
+    EXPECT_EQ(Received(),
+              docs.File("szerződés.doc") + "\n" + std::filesystem::current_path().string() + "\n");
     EXPECT_EQ(starter.LastError(), 0);
     EXPECT_EQ(after, 1);
-    EXPECT_EQ(PoolCount(), 1);  // no watch without OnFinished
+    EXPECT_EQ(PoolCount(), 1); // no watch without OnFinished
 }
 
-TEST_F(UtlStarterTest, StoredWindowsPathIsAccepted)
-{
+TEST_F(UtlStarterTest, StoredWindowsPathIsAccepted) {
     std::filesystem::create_directory(docs.File("data"));
     WriteFileBytes(docs.File("data/valasz.pdf"), "pdf");
     TUtlStarter starter(nullptr);
@@ -93,8 +91,7 @@ TEST_F(UtlStarterTest, StoredWindowsPathIsAccepted)
     EXPECT_EQ(Received(), docs.File("data/valasz.pdf") + "\n" + docs.Path() + "\n");
 }
 
-TEST_F(UtlStarterTest, SetStringIndexes)
-{
+TEST_F(UtlStarterTest, SetStringIndexes) {
     TUtlStarter starter(nullptr);
     starter.SetString(1, "-x");
     starter.SetString(2, "/tmp");
@@ -105,8 +102,7 @@ TEST_F(UtlStarterTest, SetStringIndexes)
     EXPECT_EQ(starter.Command(), "");
 }
 
-TEST_F(UtlStarterTest, VerbsAndShowCommands)
-{
+TEST_F(UtlStarterTest, VerbsAndShowCommands) {
     EXPECT_EQ(TUtlStarter::Verb(smOpen), "open");
     EXPECT_EQ(TUtlStarter::Verb(smProperties), "properties");
     EXPECT_EQ(TUtlStarter::ShowCommand(soSW_HIDE), 0);
@@ -115,8 +111,7 @@ TEST_F(UtlStarterTest, VerbsAndShowCommands)
     EXPECT_EQ(TUtlStarter::ShowCommand(soSW_SHOWNORMAL), 1);
 }
 
-TEST_F(UtlStarterTest, ShellFailuresAreReportedByCodeAndEvent)
-{
+TEST_F(UtlStarterTest, ShellFailuresAreReportedByCodeAndEvent) {
     struct Row {
         std::string command;
         TUtlStarterOperation operation;
@@ -124,10 +119,10 @@ TEST_F(UtlStarterTest, ShellFailuresAreReportedByCodeAndEvent)
         Integer code;
     };
     const std::vector<Row> rows = {
-        {docs.File("nincs.doc"), smOpen, "0", SE_ERR_FNF},              // missing file
-        {docs.File("nincs/a.doc"), smOpen, "0", SE_ERR_PNF},            // missing folder
-        {docs.File("szerződés.doc"), smOpen, "3", SE_ERR_NOASSOC},      // opener knows no program
-        {docs.File("szerződés.doc"), smProperties, "0", SE_ERR_NOASSOC},// verb without counterpart
+        {docs.File("nincs.doc"), smOpen, "0", SE_ERR_FNF},               // missing file
+        {docs.File("nincs/a.doc"), smOpen, "0", SE_ERR_PNF},             // missing folder
+        {docs.File("szerződés.doc"), smOpen, "3", SE_ERR_NOASSOC},       // opener knows no program
+        {docs.File("szerződés.doc"), smProperties, "0", SE_ERR_NOASSOC}, // verb without counterpart
         {docs.File("szerződés.doc"), smEdit, "0", SE_ERR_NOASSOC},
     };
     for (const Row& row : rows) {
@@ -146,10 +141,12 @@ TEST_F(UtlStarterTest, ShellFailuresAreReportedByCodeAndEvent)
     }
 }
 
-TEST_F(UtlStarterTest, UnlistedShellCodeIsStillAFailure)
-{
+TEST_F(UtlStarterTest, UnlistedShellCodeIsStillAFailure) {
     // A program file the system cannot run answers 11, outside the shell's usual codes.
-    WriteFileBytes(docs.File("rossz"), "\x7f" "ELF garbage", true);
+    WriteFileBytes(docs.File("rossz"),
+                   "\x7f"
+                   "ELF garbage",
+                   true);
     TUtlStarter starter(nullptr);
     int errors = 0;
     starter.OnError = [&](TObject*) { ++errors; };
@@ -159,8 +156,7 @@ TEST_F(UtlStarterTest, UnlistedShellCodeIsStillAFailure)
     EXPECT_EQ(errors, 1);
 }
 
-TEST_F(UtlStarterTest, ExploreOpensTheFolderOfTheCommand)
-{
+TEST_F(UtlStarterTest, ExploreOpensTheFolderOfTheCommand) {
     TUtlStarter starter(nullptr);
     starter.SetStartOperation(smExplore);
     starter.SetCommand(docs.File("szerződés.doc"));
@@ -170,8 +166,7 @@ TEST_F(UtlStarterTest, ExploreOpensTheFolderOfTheCommand)
     EXPECT_EQ(Received(), docs.Path() + "/\n" + std::filesystem::current_path().string() + "\n");
 }
 
-TEST_F(UtlStarterTest, ProgramStartsWithParametersInItsFolder)
-{
+TEST_F(UtlStarterTest, ProgramStartsWithParametersInItsFolder) {
     const std::string out = docs.File("out.txt");
     WriteFileBytes(docs.File("prog.sh"), "#!/bin/sh\nprintf '%s|' \"$@\" > out.txt\npwd >> out.txt\n", true);
     TUtlStarter starter(nullptr);
@@ -184,12 +179,14 @@ TEST_F(UtlStarterTest, ProgramStartsWithParametersInItsFolder)
     EXPECT_NE(starter.ProcessHandle(), 0);
 }
 
-TEST_F(UtlStarterTest, WatchReportsTheEndAndReleasesTheProcess)
-{
+TEST_F(UtlStarterTest, WatchReportsTheEndAndReleasesTheProcess) {
     WriteFileBytes(docs.File("prog.sh"), "#!/bin/sh\nexit 0\n", true);
     TUtlStarter starter(nullptr);
     int finished = 0;
-    starter.OnFinished = [&](TObject* Sender) { EXPECT_EQ(Sender, &starter); ++finished; };
+    starter.OnFinished = [&](TObject* Sender) {
+        EXPECT_EQ(Sender, &starter);
+        ++finished;
+    };
     starter.SetCommand(docs.File("prog.sh"));
     starter.SetWait(true);
     starter.Execute();
@@ -212,8 +209,7 @@ TEST_F(UtlStarterTest, WatchReportsTheEndAndReleasesTheProcess)
     EXPECT_FALSE(std::filesystem::exists("/proc/" + std::to_string(pid)));
 }
 
-TEST_F(UtlStarterTest, SecondExecuteReplacesTheRunningWatch)
-{
+TEST_F(UtlStarterTest, SecondExecuteReplacesTheRunningWatch) {
     TUtlStarter starter(nullptr);
     int finished = 0;
     starter.OnFinished = [&](TObject*) { ++finished; };
@@ -222,15 +218,14 @@ TEST_F(UtlStarterTest, SecondExecuteReplacesTheRunningWatch)
     const Word first = starter.PollTimerIdent();
     ASSERT_NE(first, 0);
     starter.Execute();
-    EXPECT_EQ(PoolCount(), 2);  // the start timer and one watch
+    EXPECT_EQ(PoolCount(), 2); // the start timer and one watch
     EXPECT_NE(starter.PollTimerIdent(), 0);
-    starter.CheckForProcessEnd(nullptr);  // no process handle: ends at once
+    starter.CheckForProcessEnd(nullptr); // no process handle: ends at once
     EXPECT_EQ(finished, 1);
     EXPECT_EQ(PoolCount(), 1);
 }
 
-TEST_F(UtlStarterTest, DestroyingAStarterReapsItsProcess)
-{
+TEST_F(UtlStarterTest, DestroyingAStarterReapsItsProcess) {
     WriteFileBytes(docs.File("prog.sh"), "#!/bin/sh\nexit 0\n", true);
     Integer pid = 0;
     {
@@ -244,28 +239,26 @@ TEST_F(UtlStarterTest, DestroyingAStarterReapsItsProcess)
     EXPECT_FALSE(std::filesystem::exists("/proc/" + std::to_string(pid)));
 }
 
-TEST_F(UtlStarterTest, TerminateWithoutAProcessStoresTheSystemCode)
-{
+TEST_F(UtlStarterTest, TerminateWithoutAProcessStoresTheSystemCode) {
     TUtlStarter starter(nullptr);
     starter.TerminateProcess();
     EXPECT_EQ(starter.LastError(), Integer(ERROR_INVALID_HANDLE));
 }
 
-TEST_F(UtlStarterTest, AutoStartRunsAtTheSecondOfStartTime)
-{
+TEST_F(UtlStarterTest, AutoStartRunsAtTheSecondOfStartTime) {
     TUtlStarter starter(nullptr);
     int before = 0;
     starter.OnBeforeStart = [&](TObject*) { ++before; };
     starter.SetCommand(docs.File("szerződés.doc"));
     starter.SetAutoStart(true);
     EXPECT_TRUE(UtlApplication->GetTimer(starter.StartTimerIdent())->Enabled());
-    starter.StartTime()->SetDateTime(Now() + 1.0);  // tomorrow: no match
+    starter.StartTime()->SetDateTime(Now() + 1.0); // tomorrow: no match
     starter.GetTimer(nullptr);
     EXPECT_EQ(before, 0);
     TUtlDateTime now;
     now.SetDateTime(Now());
     starter.SetStart(&now);
-    starter.GetTimer(nullptr);  // same second (a rare boundary may make it the next)
+    starter.GetTimer(nullptr); // same second (a rare boundary may make it the next)
     starter.StartTime()->SetDateTime(Now());
     starter.GetTimer(nullptr);
     EXPECT_GE(before, 1);

@@ -16,15 +16,18 @@ protected:
     TUtlFxCaption caption;
 };
 
-String Hex(TColor c) { return ColorToString(ColorToRGB(c)); }
+String Hex(TColor c) {
+    return ColorToString(ColorToRGB(c));
+}
 
 // A logged text output without the clip rectangle DrawText adds.
-String Head(const String& line) { return line.substr(0, line.find(" clip")); }
+String Head(const String& line) {
+    return line.substr(0, line.find(" clip"));
+}
 
 } // namespace
 
-TEST(UtlTextTest, AlignRectInEveryPosition)
-{
+TEST(UtlTextTest, AlignRectInEveryPosition) {
     const TRect inner(0, 0, 4, 2), outer(10, 20, 21, 27); // 11 × 7
     const TRect expected[9] = {
         {10, 20, 14, 22}, {13, 20, 17, 22}, {17, 20, 21, 22}, // top row; (11 − 4) / 2 = 3
@@ -37,8 +40,7 @@ TEST(UtlTextTest, AlignRectInEveryPosition)
     EXPECT_EQ(UtlAlignRect(agCenter, TRect(0, 0, 13, 7), outer), TRect(9, 20, 22, 27));
 }
 
-TEST_F(TextTest, MeasureAddsTheStyleGrowthAndTheExtra)
-{
+TEST_F(TextTest, MeasureAddsTheStyleGrowthAndTheExtra) {
     TRect r(0, 0, 200, 0);
     UtlDrawTextCalcExt(canvas.get(), "Abc", nullptr, r, nullptr, false, true, 0, 0);
     EXPECT_EQ(r, TRect(0, 0, 18 + 2, 13 + 2));
@@ -60,8 +62,7 @@ TEST_F(TextTest, MeasureAddsTheStyleGrowthAndTheExtra)
     EXPECT_EQ(r, TRect(0, 0, 6 + 2, 13 + 2));
 }
 
-TEST_F(TextTest, MeasureBreaksWordsAndHidesAccelerators)
-{
+TEST_F(TextTest, MeasureBreaksWordsAndHidesAccelerators) {
     TRect r(0, 0, 40, 0);
     UtlDrawTextCalcExt(canvas.get(), "aaa bbb ccc", nullptr, r, nullptr, true, true, 0, 0);
     EXPECT_EQ(r.Height(), 3 * 13 + 2);
@@ -73,8 +74,7 @@ TEST_F(TextTest, MeasureBreaksWordsAndHidesAccelerators)
     EXPECT_EQ(r.Width(), 3 * 6 + 2);
 }
 
-TEST_F(TextTest, RotatedCaptionMeasuresItsBoxAndPlacesItself)
-{
+TEST_F(TextTest, RotatedCaptionMeasuresItsBoxAndPlacesItself) {
     caption.SetAngle(90);
     TRect r(0, 0, 200, 0);
     UtlDrawTextCalcExt(canvas.get(), "Abcd", &caption, r, nullptr, false, true, 0, 0);
@@ -84,8 +84,7 @@ TEST_F(TextTest, RotatedCaptionMeasuresItsBoxAndPlacesItself)
     EXPECT_EQ(caption.PosY(), 24);
 }
 
-TEST(UtlTextTest, GrowthIsTheSameForMeasuringAndForTheFontQueries)
-{
+TEST(UtlTextTest, GrowthIsTheSameForMeasuringAndForTheFontQueries) {
     TFont font;
     TUtl3DCaption caption;
     caption.SetShadowDepth(3);
@@ -99,8 +98,7 @@ TEST(UtlTextTest, GrowthIsTheSameForMeasuringAndForTheFontQueries)
     EXPECT_TRUE(UtlIsTrueTypeFont(&font));
 }
 
-TEST(UtlTextTest, LayersOfEachStyle)
-{
+TEST(UtlTextTest, LayersOfEachStyle) {
     TUtl3DCaption c;
     c.SetLightDepth(1);
     c.SetShadowDepth(2);
@@ -130,8 +128,7 @@ TEST(UtlTextTest, LayersOfEachStyle)
     EXPECT_EQ(enhanced[1].Color, RGB(127, 127, 127));
 }
 
-TEST_F(TextTest, RaisedCaptionDrawsLightThenFace)
-{
+TEST_F(TextTest, RaisedCaptionDrawsLightThenFace) {
     canvas->Font()->SetColor(clNavy);
     caption.SetStyle(tdRaised);
     caption.SetLightDepth(2);
@@ -146,15 +143,15 @@ TEST_F(TextTest, RaisedCaptionDrawsLightThenFace)
     EXPECT_EQ(canvas->BkMode(), OPAQUE);
 }
 
-TEST_F(TextTest, DisabledCaptionsAreGreyAndEmbossedWhenAsked)
-{
+TEST_F(TextTest, DisabledCaptionsAreGreyAndEmbossedWhenAsked) {
     caption.SetStyle(tdRaisedShadow);
     UtlDrawTextExt(canvas.get(), "X", &caption, TRect(0, 0, 50, 20), 0, TUtlDrawTextStyles{}, nullptr);
     auto lines = rec->Calls("TextOut");
     ASSERT_EQ(lines.size(), 1u); // dsAuto without dt3DDisabled: plain grey
     EXPECT_EQ(Head(lines[0]), "TextOut 0,0 \"X\" " + Hex(clGrayText));
     rec->Log.clear();
-    UtlDrawTextExt(canvas.get(), "X", &caption, TRect(0, 0, 50, 20), 0, TUtlDrawTextStyles{dt3DDisabled}, nullptr);
+    UtlDrawTextExt(canvas.get(), "X", &caption, TRect(0, 0, 50, 20), 0, TUtlDrawTextStyles{dt3DDisabled},
+                   nullptr);
     lines = rec->Calls("TextOut");
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(Head(lines[0]), "TextOut 1,1 \"X\" " + Hex(clBtnHighlight));
@@ -168,12 +165,12 @@ TEST_F(TextTest, DisabledCaptionsAreGreyAndEmbossedWhenAsked)
     EXPECT_EQ(Head(rec->Calls("TextOut")[0]), "TextOut 0,0 \"X\" " + Hex(clMaroon));
 }
 
-TEST_F(TextTest, PColorFaceTakesTheBrushColourAndClipIsKept)
-{
+TEST_F(TextTest, PColorFaceTakesTheBrushColourAndClipIsKept) {
     canvas->Brush()->SetColor(clTeal);
     caption.SetStyle(tdPColorSunken);
     const TRect clip(0, 0, 5, 5);
-    UtlDrawTextExt(canvas.get(), "X", &caption, TRect(0, 0, 50, 20), 0, TUtlDrawTextStyles{dtEnabled, dtClip}, &clip);
+    UtlDrawTextExt(canvas.get(), "X", &caption, TRect(0, 0, 50, 20), 0, TUtlDrawTextStyles{dtEnabled, dtClip},
+                   &clip);
     const auto lines = rec->Calls("TextOut");
     ASSERT_EQ(lines.size(), 3u);
     EXPECT_EQ(Head(lines[2]), "TextOut 1,1 \"X\" " + Hex(clTeal));
@@ -181,15 +178,15 @@ TEST_F(TextTest, PColorFaceTakesTheBrushColourAndClipIsKept)
     EXPECT_EQ(canvas->ClipRegion(), nullptr);
 }
 
-TEST_F(TextTest, NothingForAnEmptyTextOrRectangle)
-{
-    UtlDrawTextExt(canvas.get(), "", &caption, TRect(0, 0, 50, 20), 0, TUtlDrawTextStyles{dtEnabled}, nullptr);
-    UtlDrawTextExt(canvas.get(), "X", &caption, TRect(5, 5, 5, 20), 0, TUtlDrawTextStyles{dtEnabled}, nullptr);
+TEST_F(TextTest, NothingForAnEmptyTextOrRectangle) {
+    UtlDrawTextExt(canvas.get(), "", &caption, TRect(0, 0, 50, 20), 0, TUtlDrawTextStyles{dtEnabled},
+                   nullptr);
+    UtlDrawTextExt(canvas.get(), "X", &caption, TRect(5, 5, 5, 20), 0, TUtlDrawTextStyles{dtEnabled},
+                   nullptr);
     EXPECT_TRUE(rec->Log.empty());
 }
 
-TEST(UtlTextTest, CaptionSettingsNotifyOnlyOnChange)
-{
+TEST(UtlTextTest, CaptionSettingsNotifyOnlyOnChange) {
     TUtlFxCaption c;
     Integer changes = 0;
     c.OnChange = [&](TObject*) { ++changes; };
@@ -215,8 +212,7 @@ TEST(UtlTextTest, CaptionSettingsNotifyOnlyOnChange)
     EXPECT_EQ(copy.Style(), tdRaised);
 }
 
-TEST(UtlTextTest, CaptionSummaries)
-{
+TEST(UtlTextTest, CaptionSummaries) {
     TUtlFxCaption c;
     EXPECT_EQ(c.GetSetStr(), "{Disabled}");
     c.SetAngle(90);
