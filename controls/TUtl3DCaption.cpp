@@ -1,37 +1,27 @@
 #include "controls/TUtl3DCaption.h"
 
-namespace {
-
-template <typename T> bool Store(T& field, T value) {
-    if (field == value) return false;
-    field = value;
-    return true;
-}
-
-} // namespace
-
 void TUtl3DCaption::SetDisabledStyle(TUtlDisabledStyle Value) {
-    if (Store(FDisabledStyle, Value)) Change();
+    SetAndChange(FDisabledStyle, Value);
 }
 
 void TUtl3DCaption::SetDepth(Integer Index, Byte Value) {
-    if (Store(Index == 0 ? FLightDepth : FShadowDepth, Value)) Change();
+    SetAndChange(Index == 0 ? FLightDepth : FShadowDepth, Value);
 }
 
 void TUtl3DCaption::SetColor(Integer Index, TColor Value) {
-    if (Store(Index == 0 ? FLightColor : FShadowColor, Value)) Change();
+    SetAndChange(Index == 0 ? FLightColor : FShadowColor, Value);
 }
 
 void TUtl3DCaption::SetOrientation(TUtlThreeDOrientation Value) {
-    if (Store(FOrientation, Value)) Change();
+    SetAndChange(FOrientation, Value);
 }
 
 void TUtl3DCaption::SetStyle(TUtlThreeDStyle Value) {
-    if (Store(FStyle, Value)) Change();
+    SetAndChange(FStyle, Value);
 }
 
 void TUtl3DCaption::SetTracing(Integer Value) {
-    if (Store(FTracing, Value)) Change();
+    SetAndChange(FTracing, Value);
 }
 
 void TUtl3DCaption::Assign(TPersistent* Source) {
@@ -86,16 +76,18 @@ Integer TUtl3DCaption::Growth() const {
 
 void TUtlFxCaption::SetAngle(TUtlAngle Value) {
     if (Value == 360) Value = 0;
-    if (Store(FAngle, Value)) Change();
+    SetAndChange(FAngle, Value);
 }
 
 void TUtlFxCaption::SetPos(Integer Index, Word Value) {
-    if (Store(Index == 0 ? FPosX : FPosY, Value)) Change();
+    SetAndChange(Index == 0 ? FPosX : FPosY, Value);
 }
 
 void TUtlFxCaption::SetPosXY(Word X, Word Y) {
-    const bool changed = Store(FPosX, X) | Store(FPosY, Y);
-    if (changed) Change();
+    if (X == FPosX && Y == FPosY) return;
+    FPosX = X;
+    FPosY = Y;
+    Change();
 }
 
 void TUtlFxCaption::CopyFrom(const TUtl3DCaption& From) {

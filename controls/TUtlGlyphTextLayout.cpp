@@ -1,29 +1,19 @@
 #include "controls/TUtlGlyphTextLayout.h"
 
-namespace {
-
-template <typename T> bool Store(T& field, T value) {
-    if (field == value) return false;
-    field = value;
-    return true;
-}
-
-} // namespace
-
 void TUtlGlyphTextLayout::SetAlignment(TUtlAlignment Value) {
-    if (Store(FAlignment, Value)) Change();
+    SetAndChange(FAlignment, Value);
 }
 
 void TUtlGlyphTextLayout::SetAlignText2Glyph(TUtlTextArrange Value) {
-    if (Store(FAlignText2Glyph, Value)) Change();
+    SetAndChange(FAlignText2Glyph, Value);
 }
 
 void TUtlGlyphTextLayout::SetOffset(Integer Index, Integer Value) {
-    if (Store(Index == 0 ? FOffsetX : FOffsetY, Value)) Change();
+    SetAndChange(Index == 0 ? FOffsetX : FOffsetY, Value);
 }
 
 void TUtlGlyphTextLayout::SetSpacing(Integer Value) {
-    if (Store(FSpacing, Value)) Change();
+    SetAndChange(FSpacing, Value);
 }
 
 void TUtlGlyphTextLayout::Assign(TPersistent* Source) {
@@ -46,23 +36,23 @@ void TUtlGlyphTextLayout::CopyFrom(const TUtlGlyphTextLayout& From) {
 }
 
 void TUtlButtonLayout::SetArrow(bool Value) {
-    if (Store(FArrow, Value)) Change();
+    SetAndChange(FArrow, Value);
 }
 
 void TUtlButtonLayout::SetArrowColor(TColor Value) {
-    if (Store(FArrowColor, Value)) Change();
+    SetAndChange(FArrowColor, Value);
 }
 
 void TUtlButtonLayout::SetArrowIndent(Integer Value) {
-    if (Store(FArrowIndent, Value)) Change();
+    SetAndChange(FArrowIndent, Value);
 }
 
 void TUtlButtonLayout::SetArrowPosition(TUtlArrowPosition Value) {
-    if (Store(FArrowPosition, Value)) Change();
+    SetAndChange(FArrowPosition, Value);
 }
 
 void TUtlButtonLayout::SetArrowSize(TUtlDDArrowSize Value) {
-    if (Store(FArrowSize, Value)) Change();
+    SetAndChange(FArrowSize, Value);
 }
 
 void TUtlButtonLayout::CopyFrom(const TUtlGlyphTextLayout& From) {

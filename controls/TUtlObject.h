@@ -19,6 +19,19 @@ public:
 
     TNotifyEvent OnChange;
 
+protected:
+    // Setters' rule: a different value is stored and reported by Change; an
+    // equal one does nothing. Answers whether it changed.
+    template <typename T>
+    bool SetAndChange(T& Field, const T& Value)
+    {
+        if (Field == Value)
+            return false;
+        Field = Value;
+        Change();
+        return true;
+    }
+
 private:
     Byte FUpdateLock = 0;
 };

@@ -4,25 +4,20 @@
 #include "platform/graphics/RecordingCanvasBackend.h"
 #include "platform/graphics/TBitmap.h"
 
+#include "PixelSheet.h"
+
 #include <gtest/gtest.h>
 
 namespace {
 
-constexpr TColor Green = RGB(0, 255, 0);
+using sheet::At;
+using sheet::Green;
+using sheet::Put;
 
-std::unique_ptr<TBitmap> Sheet(Integer w, Integer h, TColor fill = Green) {
-    auto b = std::make_unique<TBitmap>(w, h, pf24bit);
-    b->Canvas()->Brush()->SetColor(fill);
-    b->Canvas()->FillRect(TRect(0, 0, w, h));
-    return b;
+std::unique_ptr<TBitmap> Sheet(Integer w, Integer h, TColor fill = Green, TPixelFormat format = pf24bit) {
+    return sheet::Make(w, h, fill, format);
 }
 
-TColor At(TBitmap& b, Integer x, Integer y) {
-    return b.Canvas()->Pixels(x, y) & 0xFFFFFF;
-}
-void Put(TBitmap& b, Integer x, Integer y, TColor c) {
-    b.Canvas()->SetPixels(x, y, c);
-}
 
 // A 10 × 2 picture: column 0 red, column 9 blue, the rest yellow.
 std::unique_ptr<TBitmap> Striped() {

@@ -5,9 +5,19 @@
 #include "platform/graphics/RecordingCanvasBackend.h"
 #include "platform/graphics/TBitmap.h"
 
+#include "PixelSheet.h"
+
 #include <gtest/gtest.h>
 
 namespace {
+
+using sheet::At;
+using sheet::Green;
+using sheet::Put;
+
+std::unique_ptr<TBitmap> Sheet(Integer w, Integer h, TColor fill = clWhite, TPixelFormat format = pf24bit) {
+    return sheet::Make(w, h, fill, format);
+}
 
 class FramesTest : public ::testing::Test {
 protected:
@@ -15,16 +25,6 @@ protected:
     std::unique_ptr<TCanvas> canvas = graphics::MakeRecordingCanvas(rec);
 };
 
-std::unique_ptr<TBitmap> Sheet(Integer w, Integer h, TColor fill = clWhite) {
-    auto b = std::make_unique<TBitmap>(w, h, pf24bit);
-    b->Canvas()->Brush()->SetColor(fill);
-    b->Canvas()->FillRect(TRect(0, 0, w, h));
-    return b;
-}
-
-TColor At(TBitmap& b, Integer x, Integer y) {
-    return b.Canvas()->Pixels(x, y) & 0xFFFFFF;
-}
 
 // Rows of the picture: '#' for Ink, '.' for anything else.
 std::vector<std::string> Rows(TBitmap& b, TColor ink) {

@@ -4,23 +4,20 @@
 #include "platform/graphics/TBitmap.h"
 #include "platform/graphics/TRegion.h"
 
+#include "PixelSheet.h"
+
 #include <gtest/gtest.h>
 
 namespace {
 
-constexpr TColor Green = RGB(0, 255, 0);
+using sheet::At;
+using sheet::Green;
+using sheet::Put;
 
-// A w × h bitmap filled with green, so unpainted pixels show.
-std::unique_ptr<TBitmap> Sheet(Integer w, Integer h) {
-    auto b = std::make_unique<TBitmap>(w, h, pf24bit);
-    b->Canvas()->Brush()->SetColor(Green);
-    b->Canvas()->FillRect(TRect(0, 0, w, h));
-    return b;
+std::unique_ptr<TBitmap> Sheet(Integer w, Integer h, TColor fill = Green, TPixelFormat format = pf24bit) {
+    return sheet::Make(w, h, fill, format);
 }
 
-TColor At(TBitmap& b, Integer x, Integer y) {
-    return b.Canvas()->Pixels(x, y) & 0xFFFFFF;
-}
 
 } // namespace
 

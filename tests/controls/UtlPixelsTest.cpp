@@ -4,23 +4,20 @@
 #include "platform/graphics/TCanvas.h"
 #include "support/ErrorOf.h"
 
+#include "PixelSheet.h"
+
 #include <gtest/gtest.h>
 
 namespace {
 
+using sheet::At;
+using sheet::Green;
+using sheet::Put;
+
 std::unique_ptr<TBitmap> Bmp(Integer w, Integer h, TColor fill = clBlack, TPixelFormat format = pf24bit) {
-    auto b = std::make_unique<TBitmap>(w, h, format);
-    b->Canvas()->Brush()->SetColor(fill);
-    b->Canvas()->FillRect(TRect(0, 0, w, h));
-    return b;
+    return sheet::Make(w, h, fill, format);
 }
 
-TColor At(TBitmap& b, Integer x, Integer y) {
-    return b.Canvas()->Pixels(x, y) & 0xFFFFFF;
-}
-void Put(TBitmap& b, Integer x, Integer y, TColor c) {
-    b.Canvas()->SetPixels(x, y, c);
-}
 
 } // namespace
 
