@@ -1,5 +1,6 @@
 #include "report/TrpParser.h"
 
+#include "ShowValue.h"
 #include "platform/core/DateTime.h"
 #include "platform/core/Exceptions.h"
 #include "platform/core/FormatSettings.h"
@@ -11,15 +12,6 @@
 #include <map>
 
 namespace {
-
-// A value as comparable text: numbers with ".", texts quoted, dates by their digits.
-std::string Show(const Variant& v) {
-    if (v.IsEmpty()) return "(empty)";
-    if (v.IsNull()) return "(null)";
-    if (v.Type() == varString) return "'" + v.AsString() + "'";
-    if (v.Type() == varDate) return "date " + FormatDateTime("yyyy-mm-dd hh:nn", v.AsFloat());
-    return FloatToStr(v.AsFloat(), TFormatSettings::English());
-}
 
 struct Fixture {
     TrpParser Parser;
@@ -56,7 +48,7 @@ class CalcTest : public ::testing::TestWithParam<CalcCase> {};
 
 TEST_P(CalcTest, Evaluates) {
     Fixture fx;
-    EXPECT_EQ(Show(fx.Parser.Calc(GetParam().Expr)), GetParam().Expected) << GetParam().Expr;
+    EXPECT_EQ(ShowValue(fx.Parser.Calc(GetParam().Expr)), GetParam().Expected) << GetParam().Expr;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -139,14 +131,14 @@ TEST(Parser, DatePrefixConvertsWithTheShortDateFormat) {
     dmy.ShortDateFormat = "dd.mm.yyyy";
     TFormatSettingsGuard guard(dmy);
     Fixture fx;
-    EXPECT_EQ(Show(fx.Parser.Calc("%D'01.02.2003'")), "date 2003-02-01 00:00");
-    EXPECT_EQ(Show(fx.Parser.Calc("%t'10:30'")), "date 1899-12-30 10:30");
+    EXPECT_EQ(ShowValue(fx.Parser.Calc("%D'01.02.2003'")), "date 2003-02-01 00:00");
+    EXPECT_EQ(ShowValue(fx.Parser.Calc("%t'10:30'")), "date 1899-12-30 10:30");
 }
 
 TEST(Parser, UnassignedHooksAreSkipped) {
     TrpParser parser;
-    EXPECT_EQ(Show(parser.Calc("[x]")), "(empty)");
-    EXPECT_EQ(Show(parser.Calc("F(1) + 2")), "2");
+    EXPECT_EQ(ShowValue(parser.Calc("[x]")), "(empty)");
+    EXPECT_EQ(ShowValue(parser.Calc("F(1) + 2")), "2");
 }
 
 struct OpzCase {
@@ -213,7 +205,7 @@ TEST(Parser, DeepNestingOfCallsIsRefused) {
         expr += ", 1, 0)";
     EXPECT_EQ(ErrorOf<EParserError>([&] { fx.Parser.Calc(expr); }), "Expression nested too deeply");
     // The depth is counted per conversion: the parser works normally afterwards.
-    EXPECT_EQ(Show(fx.Parser.Calc("IF(1, 2, 3)")), "2");
+    EXPECT_EQ(ShowValue(fx.Parser.Calc("IF(1, 2, 3)")), "2");
 }
 
 struct BracketCase {

@@ -1,0 +1,55 @@
+#pragma once
+// What the standard report functions need of the report being built: the band state
+// the aggregates read and write, and the look-up of datasets and fields by the names
+// written in templates. The band engine and the report provide it; tests use fakes.
+#include "platform/core/Types.h"
+
+class TDataSet;
+class TField;
+class TStringList;
+
+namespace report {
+
+// Band types the aggregates tell apart.
+enum AggregateBandType : Integer {
+    btReportSummary = 1,
+    btPageFooter = 3,
+    btMasterFooter = 6,
+    btDetailFooter = 9,
+    btSubDetailFooter = 12,
+    btGroupFooter = 17,
+    btCrossFooter = 20,
+};
+
+// A band as the aggregate functions see it.
+class AggregateBand {
+public:
+    virtual ~AggregateBand() = default;
+    virtual Integer BandType() const = 0;
+    virtual bool BandVisible() const = 0;
+    // The object name of the band's view.
+    virtual String BandName() const = 0;
+    // Accumulators, one line each: key, "=", a one-character mark and a number.
+    virtual TStringList* AggregateValues() = 0;
+    // Rows accumulated so far.
+    virtual Integer AggregateCount() const = 0;
+};
+
+class FunctionHost {
+public:
+    virtual ~FunctionHost() = default;
+    // The band whose objects are being evaluated: the band being printed, or the footer
+    // being accumulated. None outside a build.
+    virtual AggregateBand* AggregationBand() = 0;
+    virtual AggregateBand* CurrentBand() = 0;
+    // Column number of the current page, and whether the page prints several columns.
+    virtual Integer CurrentColumn() const = 0;
+    virtual bool MultiColumn() const = 0;
+    // A dataset component named as in templates; none when there is no such component.
+    virtual TDataSet* GetDataSet(const String& Name) = 0;
+    // A dataset and field from "dataset.field" or "form.dataset.field"; both none when
+    // the text names no field of a dataset.
+    virtual void GetDataSetAndField(const String& ComplexName, TDataSet*& DataSet, TField*& Field) = 0;
+};
+
+} // namespace report
