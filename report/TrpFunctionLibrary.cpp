@@ -1,9 +1,7 @@
 #include "report/TrpFunctionLibrary.h"
 
-#include "platform/core/Exceptions.h"
 #include "platform/core/TStringList.h"
-
-std::vector<std::unique_ptr<TrpFunctionLibrary>> rpFunctions;
+#include "report/rpRegistry.h"
 
 TrpFunctionLibrary::TrpFunctionLibrary() : FList(std::make_unique<TStringList>()) {
     FList->SetCaseSensitive(false);
@@ -20,19 +18,12 @@ bool TrpFunctionLibrary::OnFunction(const String& Name, const Variant& p1, const
     return true;
 }
 
-void rpRegisterFunctionLibrary(std::unique_ptr<TrpFunctionLibrary> Library) {
-    if (rpFunctionsCount() >= rpMaxFunctionLibraries) throw Exception("Too many function libraries");
-    rpFunctions.push_back(std::move(Library));
-}
-
-void rpFreeFunctionLibraries() {
-    rpFunctions.clear();
-}
-
 bool rpCallFunctionLibraries(const String& Name, const Variant& p1, const Variant& p2, const Variant& p3,
                              String& Val) {
     Val = "0";
-    for (const auto& library : rpFunctions)
-        if (library->OnFunction(Name, p1, p2, p3, Val)) return true;
+    for (Integer k = 0; k < rpFunctionsCount; ++k) {
+        auto* library = dynamic_cast<TrpFunctionLibrary*>(rpFunctions[k].FunctionLibrary.get());
+        if (library && library->OnFunction(Name, p1, p2, p3, Val)) return true;
+    }
     return false;
 }

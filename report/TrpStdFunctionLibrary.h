@@ -22,6 +22,7 @@ class FunctionHost;
 class TrpStdFunctionLibrary : public TrpFunctionLibrary {
 public:
     TrpStdFunctionLibrary();
+    String ClassName() const override { return "TrpStdFunctionLibrary"; }
 
     void DoFunction(Integer FNo, const Variant& p1, const Variant& p2, const Variant& p3,
                     String& Val) override;
