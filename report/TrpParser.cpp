@@ -232,6 +232,19 @@ void TrpParser::AddOperator(char op, String& out, String& stack) const {
 }
 
 String TrpParser::Str2OPZ(String s) {
+    bool callMet = false;
+    return Convert(std::move(s), true, callMet);
+}
+
+bool TrpParser::Str2OPZWithoutCalls(const String& s, String& Opz) {
+    bool callMet = false;
+    String opz = Convert(s, false, callMet);
+    if (callMet) return false;
+    Opz = std::move(opz);
+    return true;
+}
+
+String TrpParser::Convert(String s, bool AllowCalls, bool& CallMet) {
     if (FDepth >= kMaxDepth) throw EParserError(SExprTooDeep);
     ++FDepth;
     core::ScopeExit leave([this] { --FDepth; });
@@ -313,6 +326,10 @@ String TrpParser::Str2OPZ(String s) {
                 while (At(s, paren) == ' ')
                     ++paren;
             if (At(s, paren) == '(') {
+                if (!AllowCalls) {
+                    CallMet = true;
+                    return String();
+                }
                 if (++expansions > kMaxExpansions) throw EParserError(SExprTooDeep);
                 i = paren;
                 Resolve(s, start, i, upper);

@@ -52,6 +52,9 @@ public:
     Variant Calc(const String& s);
     // Infix text to OPZ text; text after a ";" at the top level is ignored.
     String Str2OPZ(String s);
+    // As Str2OPZ, but false (Opz untouched) when the text calls a function, IF or COPY:
+    // such text must be resolved when it runs, since a call's result is spliced in.
+    bool Str2OPZWithoutCalls(const String& s, String& Opz);
     // Evaluates OPZ text; the result is the bottom of the stack, unassigned for no text.
     Variant CalcOPZ(const String& s);
 
@@ -66,6 +69,8 @@ public:
     void Get3Parameters(const String& s, Integer& i, String& s1, String& s2, String& s3);
 
 private:
+    // Str2OPZ; with AllowCalls false it stops at the first call and sets CallMet.
+    String Convert(String s, bool AllowCalls, bool& CallMet);
     void AddOperator(char op, String& out, String& stack) const;
     // Replaces a call (from `from` to before `to`) in s by "(" + text + ")".
     void Resolve(String& s, Integer from, Integer to, const String& name);
