@@ -10,22 +10,11 @@ class TStringList;
 
 namespace report {
 
-// Band types the aggregates tell apart.
-enum AggregateBandType : Integer {
-    btReportSummary = 1,
-    btPageFooter = 3,
-    btMasterFooter = 6,
-    btDetailFooter = 9,
-    btSubDetailFooter = 12,
-    btGroupFooter = 17,
-    btCrossFooter = 20,
-};
-
 // A band as the aggregate functions see it.
 class AggregateBand {
 public:
     virtual ~AggregateBand() = default;
-    virtual Integer BandType() const = 0;
+    virtual Integer BandType() const = 0;  // a TrpBandType
     virtual bool BandVisible() const = 0;
     // The object name of the band's view.
     virtual String BandName() const = 0;

@@ -10,6 +10,7 @@
 #include "platform/data/TField.h"
 #include "platform/ui/MessageDialogs.h"
 #include "report/FunctionHost.h"
+#include "report/TrpBandView.h"
 #include "report/TrpParser.h"
 
 #include <algorithm>
@@ -42,7 +43,6 @@ String Quoted(const String& s) {
 }
 
 bool IsFooterLike(Integer type) {
-    using namespace report;
     return type == btReportSummary || type == btPageFooter || type == btMasterFooter ||
            type == btDetailFooter || type == btSubDetailFooter || type == btGroupFooter ||
            type == btCrossFooter;
@@ -195,7 +195,7 @@ String TrpStdFunctionLibrary::BandAggregate(Aggregate Kind, const String& Name, 
     const String bandName = BandName.empty() && current ? current->BandName() : BandName;
     String key = Name + Arg;
     if (host->MultiColumn())
-        key += band->BandType() == report::btCrossFooter ? String("00") : IntToStr(host->CurrentColumn());
+        key += band->BandType() == btCrossFooter ? String("00") : IntToStr(host->CurrentColumn());
     TStringList* values = band->AggregateValues();
 
     if (!band->BandVisible()) {

@@ -8,6 +8,7 @@
 #include "platform/data/TFieldDefs.h"
 #include "platform/ui/DialogHook.h"
 #include "report/FunctionHost.h"
+#include "report/TrpBandView.h"
 #include "report/TrpParser.h"
 #include "report/rpRegistry.h"
 #include "support/ErrorOf.h"
@@ -66,7 +67,7 @@ struct Build {
     TrpStdFunctionLibrary Library;
     FakeHost Host;
     FakeBand Data{5, "MasterData1"};
-    FakeBand Footer{report::btMasterFooter, "MasterFooter1"};
+    FakeBand Footer{btMasterFooter, "MasterFooter1"};
     Variant Row;
 
     Build() {
@@ -177,7 +178,7 @@ TEST(StdFunctions, MultiColumnKeysCarryTheColumn) {
     b.Host.Column = 2;
     b.Accumulate(5, {"SUM([x])"});
     EXPECT_EQ(b.Footer.Values.Values("SUM[x]2"), "15");
-    b.Footer.Type = report::btCrossFooter;
+    b.Footer.Type = btCrossFooter;
     b.Accumulate(5, {"SUM([x])"});
     EXPECT_EQ(b.Footer.Values.Values("SUM[x]00"), "15");
 }
