@@ -1,0 +1,421 @@
+#include "controls/UtlSysInfo.h"
+
+#include "controls/GxUtils.h"
+#include "controls/UtlConsts.h"
+#include "platform/core/FileUtils.h"
+#include "platform/core/Format.h"
+#include "platform/core/FormatSettings.h"
+#include "platform/core/NumberFormat.h"
+#include "platform/core/StrUtils.h"
+#include "platform/core/TRegistry.h"
+#include "platform/core/TStrings.h"
+#include "platform/graphics/SystemMetrics.h"
+#include "platform/os/VersionInfo.h"
+
+#include <cmath>
+
+const bool UtlIsWin9x = false, UtlIsWin98 = false, UtlIsWinNT = true, UtlIsWin2000 = true,
+           UtlStretchAvailable = true;
+
+namespace {
+
+constexpr const char* Unknown = "(Unknown)";
+
+TUtlSystemSource& SystemSource() {
+    static TUtlSystemSource system;
+    return system;
+}
+
+TUtlSystemSource* Current = nullptr;
+
+TUtlSystemSource& Source() {
+    return Current ? *Current : SystemSource();
+}
+
+TMemoryStatus Memory() {
+    TMemoryStatus status;
+    Source().MemoryStatus(status);
+    return status;
+}
+
+String OrUnknown(const String& S) {
+    return S.empty() ? String(Unknown) : S;
+}
+
+String Registered(const char* Name) {
+    String value;
+    return Source().RegistryValue(Name, value) ? value : String(Unknown);
+}
+
+Integer DriveTypeOf(const String& Path, const std::vector<TMountEntry>& Mounts) {
+    if (!DirectoryExists(Path) && !FileExists(Path)) return DRIVE_NO_ROOT_DIR;
+    const TMountEntry m = MountOf(Mounts, Path);
+    if (m.Root.empty()) return DRIVE_UNKNOWN;
+    const String& t = m.Type;
+    if (t == "nfs" || t == "nfs4" || t == "cifs" || t == "smbfs" || t == "smb3" || t == "fuse.sshfs" ||
+        t == "9p" || t == "afs")
+        return DRIVE_REMOTE;
+    if (t == "tmpfs" || t == "ramfs") return DRIVE_RAMDISK;
+    if (t == "iso9660" || t == "udf") return DRIVE_CDROM;
+    if ((t == "vfat" || t == "exfat" || t == "msdos") &&
+        (m.Root.rfind("/media/", 0) == 0 || m.Root.rfind("/run/media/", 0) == 0))
+        return DRIVE_REMOVABLE;
+    return DRIVE_FIXED;
+}
+
+const char* const VersionKeys[] = {"CompanyName",    "ProductName",     "ProductVersion", "LegalCopyright",
+                                   "LegalTrademark", "FileDescription", "Comments"};
+
+} // namespace
+
+String TUtlSystemSource::CurrentDirectory() {
+    return GetCurrentDir();
+}
+
+bool TUtlSystemSource::RegistryValue(const String& Name, String& Value) {
+    TRegistry reg(KEY_READ);
+    reg.SetRootKey(HKEY_LOCAL_MACHINE);
+    if (!reg.OpenKeyReadOnly("\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion")) return false;
+    Value = reg.ValueExists(Name) ? reg.ReadString(Name) : String();
+    return true;
+}
+
+Integer TUtlSystemSource::ColorDepth() {
+    return SystemColorDepth();
+}
+
+bool TUtlSystemSource::DiskSpace(const String& Path, Int64& Free, Int64& Total) {
+    Int64 totalFree = 0;
+    return GetDiskFreeSpaceEx(Path, Free, Total, totalFree);
+}
+
+String TUtlSystemSource::VersionString(const String& Key) {
+    for (const auto& [key, value] : ProgramVersionBlock().Strings)
+        if (key == Key) return value;
+    return {};
+}
+
+void UtlSetSystemSource(TUtlSystemSource* Source) {
+    Current = Source;
+}
+
+String UtlSIUserName() {
+    return OrUnknown(Source().UserName());
+}
+String UtlSIComputerName() {
+    return OrUnknown(Source().ComputerName());
+}
+String UtlSIWindowsDirectory() {
+    return Source().WindowsDirectory();
+}
+String UtlSISystemDirectory() {
+    return Source().SystemDirectory();
+}
+String UtlSITempPath() {
+    return Source().TempPath();
+}
+String UtlSITempFile() {
+    return Source().TempFile(Source().TempPath());
+}
+String UtlSIRegisteredOwner() {
+    return Registered("RegisteredOwner");
+}
+String UtlSIRegisteredCompany() {
+    return Registered("RegisteredOrganization");
+}
+Cardinal UtlSIMajorVersionNr() {
+    return Source().OsVersion().Major;
+}
+Cardinal UtlSIMinorVersionNr() {
+    return Source().OsVersion().Minor;
+}
+Cardinal UtlSIBuildNr() {
+    return Source().OsVersion().Build;
+}
+String UtlSIVersionString() {
+    return Source().OsVersion().Release;
+}
+
+String UtlSIVersionStr() {
+    const TOsVersion v = Source().OsVersion();
+    return Format("%d.%d", {Integer(v.Major), Integer(v.Minor)});
+}
+
+double UtlSIVersionNr() {
+    const TOsVersion v = Source().OsVersion();
+    double scale = 1;
+    for (Cardinal m = v.Minor; m > 0; m /= 10)
+        scale *= 10;
+    return double(v.Major) + double(v.Minor) / scale;
+}
+
+Integer UtlSIPlatformID() {
+    return 2;
+}
+String UtlSIPlatformStr() {
+    return OrUnknown(Source().OsVersion().Name);
+}
+bool UtlSIOLDWindowsNT() {
+    return UtlIsWinNT && UtlSIMajorVersionNr() < 4;
+}
+Integer UtlSIProcessorCount() {
+    return Source().ProcessorCount();
+}
+String UtlSIProcessorTypeStr() {
+    return OrUnknown(Source().OsVersion().Machine);
+}
+Int64 UtlSIMemTotal() {
+    return Memory().TotalPhys;
+}
+Integer UtlSIMemLoaded() {
+    return Integer(Memory().MemoryLoad);
+}
+Int64 UtlSIMemFree() {
+    return Memory().AvailPhys;
+}
+Int64 UtlSIMemPageTotal() {
+    return Memory().TotalPageFile;
+}
+Int64 UtlSIMemPageFree() {
+    return Memory().AvailPageFile;
+}
+Int64 UtlSIMemVirtTotal() {
+    return Memory().TotalVirtual;
+}
+Int64 UtlSIMemVirtFree() {
+    return Memory().AvailVirtual;
+}
+Integer UtlSIFreeSysRes() {
+    return 100;
+}
+Integer UtlSIFreeGDIRes() {
+    return 100;
+}
+Integer UtlSIFreeUserRes() {
+    return 100;
+}
+Integer UtlSIColorDepth() {
+    return Source().ColorDepth();
+}
+bool UtlSIStretchBltPossible() {
+    return UtlStretchAvailable;
+}
+Integer UtlSIScreenSaverDelay() {
+    return 0;
+}
+bool UtlSINumLock() {
+    return Source().KeyToggled(144);
+}
+bool UtlSICapsLock() {
+    return Source().KeyToggled(20);
+}
+bool UtlSIScrollLock() {
+    return Source().KeyToggled(145);
+}
+
+TUtlDriveInfo UtlSIDriveInfo(const String& Path) {
+    TUtlDriveInfo info;
+    info.DriveType = DriveTypeOf(Path, Source().Mounts());
+    if (info.DriveType > DRIVE_NO_ROOT_DIR && Source().DiskSpace(Path, info.FreeBytes, info.TotalBytes)) {
+        info.BytesPerSector = 512;
+        info.SectorsPerCluster = 8;
+    }
+    return info;
+}
+
+void UtlSIDriveList(TStrings* List) {
+    List->Clear();
+    for (const TMountEntry& m : Source().Mounts())
+        List->Add(m.Root);
+}
+
+String UtlSIDriveTypeStr(Integer DriveType) {
+    if (DriveType < DRIVE_NO_ROOT_DIR || DriveType > DRIVE_RAMDISK) return Unknown;
+    return DriveType == DRIVE_NO_ROOT_DIR ? UtlLoadStr(IDS_NOROOTDIR)
+                                          : UtlLoadStr(IDS_REMOVABLE + DriveType - DRIVE_REMOVABLE);
+}
+
+void UtlSIEnvironment(TStrings* List) {
+    List->Clear();
+    for (const String& line : Source().Environment())
+        List->Add(line);
+}
+
+Word UtlSISystemDefaultLanguageID() {
+    return Source().LanguageId();
+}
+String UtlSIGetTimeZone() {
+    return Source().TimeZoneName();
+}
+Integer UtlSIGetTimeZoneBias() {
+    return Source().TimeZoneBias();
+}
+Integer UtlSIIconHeight() {
+    return GetSystemMetrics(SM_CXICON);
+}
+Integer UtlSIIconWidth() {
+    return GetSystemMetrics(SM_CXICON);
+}
+Integer UtlSISmallIconHeight() {
+    return GetSystemMetrics(50);
+}
+Integer UtlSISmallIconWidth() {
+    return GetSystemMetrics(49);
+}
+
+String UtlSIVersionInfo(TUtlVersionInfoType Kind) {
+    return Source().VersionString(VersionKeys[Kind]);
+}
+
+double UtlSIGetCPUSpeed() {
+    return Source().ProcessorMHz();
+}
+
+String UtlGetLocalInfo(Integer Item) {
+    const TFormatSettings& fs = FormatSettings;
+    switch (Item) {
+    case 0: // default code page
+        return "1250";
+    case 1: // currency digits
+        return IntToStr(fs.CurrencyDecimals);
+    case 2: // positive currency layout
+        return IntToStr(fs.CurrencyFormat);
+    case 5: // first week of year
+    case 4: // first day of week: Monday
+        return "0";
+    case 6: // leading zero
+        return "1";
+    case 7: // metric measure
+        return "0";
+    case 8: // negative currency layout
+        return IntToStr(fs.NegCurrFormat);
+    case 11:
+        return fs.TimeAMString;
+    case 12:
+        return fs.TimePMString;
+    case 13:
+        return fs.CurrencyString;
+    case 14:
+        return fs.DateSeparator;
+    case 15:
+        return fs.DecimalSeparator;
+    case 17:
+        return fs.ListSeparator;
+    case 18:
+        return fs.LongDateFormat;
+    case 19: // currency decimal separator
+        return fs.DecimalSeparator;
+    case 21: // currency thousands separator
+    case 25:
+        return fs.ThousandSeparator;
+    case 22:
+        return "-";
+    case 24:
+        return fs.ShortDateFormat;
+    case 26:
+        return fs.TimeSeparator;
+    default:
+        return "Hallo";
+    }
+}
+
+String UtlSIInfoToString(TUtlInfoType Kind) {
+    const Integer k = Kind;
+    if (k <= itScreenSaverDelay) return UtlLoadStr(IDS_USERNAME + k);
+    if (k <= itProcessorCont32) return UtlLoadStr(IDS_MEMORYSIZE + k - itMemSize);
+    return UtlLoadStr(IDS_PROCESSOR + k - itProcessor32);
+}
+
+String GetSystemInfoString(TUtlInfoType Kind, Integer Divisor) {
+    // A divisor of 0 would divide by zero; it means "as it is".
+    const Int64 d = Divisor == 0 ? 1 : Divisor;
+    auto number = [&](Int64 value) { return IntToStr(value / d); };
+    auto disk = [&](bool free) {
+        Int64 freeBytes = 0, total = 0;
+        Source().DiskSpace(Source().CurrentDirectory(), freeBytes, total);
+        return number(free ? freeBytes : total);
+    };
+    switch (Kind) {
+    case itUser:
+        return UtlSIUserName();
+    case itWinDir:
+        return UtlSIWindowsDirectory();
+    case itCurrentDir32:
+        return Source().CurrentDirectory();
+    case itCurrentDiskFree32:
+        return disk(true);
+    case itCurrentDiskSize32:
+        return disk(false);
+    case itSystemDir:
+        return UtlSISystemDirectory();
+    case itReg_Owner32:
+        return UtlSIRegisteredOwner();
+    case itReg_Company32:
+        return UtlSIRegisteredCompany();
+    case itVersion:
+        return UtlSIVersionStr();
+    case itColorDepth:
+        return number(UtlSIColorDepth());
+    case itScreenSaverDelay:
+        return number(UtlSIScreenSaverDelay());
+    case itMemSize:
+        return number(UtlSIMemTotal());
+    case itFreeSysRes:
+        return number(UtlSIFreeSysRes());
+    case itFreeGDIRes:
+        return number(UtlSIFreeGDIRes());
+    case itFreeUserRes:
+        return number(UtlSIFreeUserRes());
+    case itComputerName32:
+        return UtlSIComputerName();
+    case itMajorVerNr32:
+        return number(UtlSIMajorVersionNr());
+    case itBuildNr32:
+        return number(UtlSIBuildNr());
+    case itMemLoaded32:
+        return number(UtlSIMemLoaded());
+    case itMemFree32:
+        return number(UtlSIMemFree());
+    case itMemPageFree32:
+        return number(UtlSIMemPageFree());
+    case itMemPageTotal32:
+        return number(UtlSIMemPageTotal());
+    case itMemVirtFree32:
+        return number(UtlSIMemVirtFree());
+    case itMemVirtTotal32:
+        return number(UtlSIMemVirtTotal());
+    case itPlatformID32:
+        return number(UtlSIPlatformID());
+    case itPlatform32:
+        return UtlSIPlatformStr();
+    case itProcessorCont32:
+        return number(UtlSIProcessorCount());
+    case itProcessor32:
+        return UtlSIProcessorTypeStr();
+    case itTempPath32:
+        return UtlSITempPath();
+    case itDOSVersion:
+        return "Win32";
+    case itNumLock:
+        return UtlSINumLock() ? "On" : "Off";
+    case itCapsLock:
+        return UtlSICapsLock() ? "On" : "Off";
+    case itScroll:
+        return UtlSIScrollLock() ? "On" : "Off";
+    case itCurrentDateTime: {
+        const TDateTime now = Source().CurrentTime();
+        return DateToStr(now) + " " + TimeToStr(now);
+    }
+    case itProgCompany:
+    case itProgName:
+    case itProgVersion:
+    case itProgCopyright:
+    case itProgTrademark:
+    case itProgDescription:
+    case itProgComments:
+        return UtlSIVersionInfo(TUtlVersionInfoType(Kind - itProgCompany));
+    case itCPUSpeed:
+        return Trim(FloatToStr(UtlSIGetCPUSpeed() / double(d)));
+    }
+    return {};
+}
