@@ -111,7 +111,8 @@ Word UtlLZRWDecompress(const Byte* Source, Byte* Dest, Word SourceSize, Word Des
     Integer bits = 16, x = 3, y = 0;
     while (x < size) {
         if (bits == 0) {
-            if (x + 2 > size) Corrupt();
+            // A control word always describes at least one item.
+            if (x + 2 >= size) Corrupt();
             control = GetWordBE(Source + x);
             x += 2;
             bits = 16;

@@ -144,6 +144,8 @@ TEST(LZRWBlock, CorruptBlocksRaise) {
          {64,   0xFF, 0x80, 0, 0x0F, 0xFF, 'a', 0, 0x0F, 0xFF, 'a', 0, 0x0F, 0xFF, 'a', 0, 0x0F, 0xFF, 'a', 0,
           0x0F, 0xFF, 'a',  0, 0x0F, 0xFF, 'a', 0, 0x0F, 0xFF, 'a', 0, 0x0F, 0xFF, 'a', 0, 0x0F, 0xFF, 'a'}},
         {"compressed flag without a control word", {64, 0x80}},
+        {"second control word without an item",
+         {64, 0x00, 0x00, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 0x00, 0x00}},
     };
     for (const Row& row : rows)
         EXPECT_EQ(ErrorOf<EUtlCompressError>([&] { Expand(row.block); }), corrupt) << row.why;
