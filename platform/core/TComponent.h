@@ -4,6 +4,7 @@
 #include "platform/core/TPersistent.h"
 #include "platform/core/TSet.h"
 
+#include <functional>
 #include <vector>
 
 enum TOperation { opInsert, opRemove };
@@ -88,6 +89,15 @@ public:
     // (AComponent is then already reduced to its TComponent part). The default
     // drops the free-notification link and passes the call on to the owned components.
     virtual void Notification(TComponent* AComponent, TOperation Operation);
+
+    // Form-resource streaming (TFiler.h). GetChildren hands the stream writer
+    // the components stored as this one's children (none by default);
+    // GetChildOwner owns the children the reader creates (null: the root);
+    // GetChildParent is what they are given as parent, through SetParentComponent.
+    virtual void GetChildren(const std::function<void(TComponent*)>& Proc, TComponent* Root) {}
+    virtual TComponent* GetChildOwner() { return nullptr; }
+    virtual TComponent* GetChildParent() { return this; }
+    virtual void SetParentComponent(TComponent* Value) {}
 
 protected:
     // Raises the duplicate-name error when this component owns another component
