@@ -38,7 +38,10 @@ public:
     void DeleteKey(const String& Section, const String& Ident);
 
 protected:
-    // For descendants that open the key themselves (another root, read-only).
+    // For descendants that open the key themselves (another root, read-only):
+    // nothing is opened or created.
+    struct TOpenLater {};
+    TRegIniFile(TOpenLater, Cardinal AAccess) : TRegistry(AAccess) {}
     void SetFileName(const String& Value) { FFileName = Value; }
 
 private:

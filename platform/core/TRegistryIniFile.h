@@ -12,6 +12,12 @@ public:
     {
     }
 
+    // Over a registry-INI object opened elsewhere (another root, read-only).
+    explicit TRegistryIniFile(std::unique_ptr<TRegIniFile> RegIniFile)
+        : TCustomIniFile(RegIniFile->FileName()), FRegIniFile(std::move(RegIniFile))
+    {
+    }
+
     String ClassName() const override { return "TRegistryIniFile"; }
     // The registry object, to reopen the key under another root.
     TRegIniFile* RegIniFile() const { return FRegIniFile.get(); }
