@@ -1,5 +1,6 @@
 #include "app/TForm1.h"
 
+#include "app/DatabaseCheck.h"
 #include "platform/core/FileUtils.h"
 #include "platform/ui/MessageDialogs.h"
 #include "platform/ui/TApplication.h"
@@ -76,6 +77,15 @@ void TForm1::FormCreate(TObject* Sender)
             ShowMessage("Az adatbázis fájl nem található, a program leáll.");
             Application->Terminate();
             // Reading settings now would only raise a second, confusing error.
+            return;
+        }
+        // A file that is not the office's database ends the start-up the same way,
+        // before any area reads a table it lacks.
+        const String problem = app::OfficeDatabaseProblem(*Sqlite3DB1);
+        if (!problem.empty()) {
+            ShowMessage(app::UnreadableDatabaseMessage(
+                ExpandFileName(NormalizePath(Sqlite3DB1->DatabasePath())), problem));
+            Application->Terminate();
             return;
         }
         Label15->SetCaption(FUserName);

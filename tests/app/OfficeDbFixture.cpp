@@ -4,6 +4,7 @@
 #include "platform/core/Exceptions.h"
 #include "platform/core/NumberFormat.h"
 #include "sqlite/TSqlite3DB.h"
+#include "sqlite/Transaction.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -76,18 +77,9 @@ String SchemaText()
 
 void ApplySchema(TSqlite3DB& db)
 {
-    db.StartTransaction();
-    try {
-        db.SQLite3_ExecSQL(SchemaText(), nullptr);
-        db.Commit();
-    } catch (...) {
-        try {
-            db.RollBack();
-        } catch (...) {
-            // The engine may already have ended the transaction; the first error matters.
-        }
-        throw;
-    }
+    sqlite::Transaction transaction(db);
+    db.SQLite3_ExecSQL(SchemaText(), nullptr);
+    transaction.Commit();
 }
 
 std::unique_ptr<TSqlite3DB> MakeConnection(const std::string& folder)

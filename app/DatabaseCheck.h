@@ -1,0 +1,27 @@
+#pragma once
+// The start-up check that the database file is the office's: a file that is
+// not a database at all (empty, random bytes, damaged) or one that lacks the
+// tables the program reads would let the main window come up on nothing and
+// every area fail later. The check only reads; the file is left as it was.
+#include "platform/core/Types.h"
+
+#include <vector>
+
+class TSqlite3DB;
+
+namespace app {
+
+// The tables the program reads and writes (the schema's tables).
+const std::vector<String>& OfficeTables();
+
+// Why Db's database is not the office's, as a Hungarian phrase ("a fájl üres",
+// "a fájl nem adatbázis, vagy sérült", "hiányzik belőle: info, ugy"), or ""
+// when it is. Connects Db when needed; disconnects it again when it answers a
+// problem. Raises nothing for a file it cannot read: that is its answer.
+String OfficeDatabaseProblem(TSqlite3DB& Db);
+
+// The message shown before the program ends:
+// "A(z) <File> fájl nem olvasható adatbázis: <Problem>. A program leáll."
+String UnreadableDatabaseMessage(const String& File, const String& Problem);
+
+} // namespace app
