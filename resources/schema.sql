@@ -5,7 +5,9 @@
 --
 -- Declared types are read by the data layer to choose field types. varchar(n) is a text field
 -- of n characters, date a date field over yyyy-mm-dd text, boolean a check-box field, text a
--- memo, integer an integer field. Keep this file ASCII, and its comments free of quotes and
+-- memo, integer an integer field. Only the columns the forms show as check boxes are boolean
+-- (status of ugy, statusz of letetiszamla and project); every other flag is an integer 1 or 0
+-- (aktiv, storno), except the identification flags jubok, which hold the texts true and false. Keep this file ASCII, and its comments free of quotes and
 -- colons, so any reader that scans for placeholders passes over them. The program stores
 -- text in code page 1250, while the sqlite3 tool would store UTF-8 bytes.
 --
@@ -50,8 +52,8 @@ CREATE TABLE ugyfel_termeszetes_szemely (
   azonosito_okmany_tipus varchar(32),
   azonosito_okmany_szama varchar(32),
   tartozkodasi_hely varchar(128),
-  aktiv boolean DEFAULT 1,
-  jubok boolean
+  aktiv integer DEFAULT 1,
+  jubok varchar(5)
 );
 
 CREATE TABLE ugyfel_szervezet (
@@ -65,7 +67,7 @@ CREATE TABLE ugyfel_szervezet (
   kezbesitesi_megbizott_neve varchar(128),
   kezbesitesi_megbizott_anyja_neve varchar(128),
   kezbesitesi_megbizott_cime varchar(128),
-  aktiv boolean DEFAULT 1
+  aktiv integer DEFAULT 1
 );
 
 CREATE TABLE ugy_ugyfel_tsz (
@@ -82,7 +84,7 @@ CREATE TABLE ugy_ugyfel_tsz (
   azonosito_okmany_tipus varchar(32),
   azonosito_okmany_szama varchar(32),
   tartozkodasi_hely varchar(128),
-  jubok boolean
+  jubok varchar(5)
 );
 
 CREATE TABLE ugy_ugyfel_szerv (
@@ -210,7 +212,7 @@ CREATE TABLE jub (
   jubszam integer,
   adatigenyles_szama varchar(64),
   valaszfile varchar(255),
-  jubok boolean,
+  jubok varchar(5),
   orzesi_hatarido date,
   szigszam varchar(32),
   szemszam varchar(32)

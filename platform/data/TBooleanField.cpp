@@ -40,6 +40,11 @@ bool TBooleanField::GetAsBoolean() const
     return value;
 }
 
+Int64 TBooleanField::GetAsInteger() const
+{
+    return GetAsBoolean() ? 1 : 0;
+}
+
 Variant TBooleanField::GetAsVariant() const
 {
     bool value = false;

@@ -15,6 +15,9 @@ protected:
     Integer GetDefaultWidth() const override;
     String GetAsString() const override;
     bool GetAsBoolean() const override;
+    // 1 or 0 (0 for null): flags the forms read as integers stay readable in
+    // databases that declare them boolean.
+    Int64 GetAsInteger() const override;
     Variant GetAsVariant() const override;
     // Accepts a leading part of either display value, ignoring case; "" gives
     // the value whose text is empty, else null. Raises "'<text>' is not a valid

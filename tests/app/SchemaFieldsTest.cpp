@@ -47,16 +47,47 @@ TEST_F(SchemaFields, IdentificationListReadsDatesAndAnswerFlags)
     TField* date = list->FieldByName("datum");
     TField* answer = list->FieldByName("jubok");
     EXPECT_EQ(date->DataType(), ftDate);
-    EXPECT_EQ(answer->DataType(), ftBoolean);
+    EXPECT_EQ(answer->DataType(), ftString);
     EXPECT_EQ(list->FieldByName("orzesi_hatarido")->DataType(), ftDate);
 
     EXPECT_EQ(date->AsDateTime(), EncodeDate(2012, 2, 29));
+    EXPECT_EQ(answer->AsString(), "true");
     EXPECT_TRUE(answer->AsBoolean());
     EXPECT_EQ(list->FieldByName("ugyszam")->AsString(), "2012/1");
     list->Next();
     EXPECT_EQ(date->AsDateTime(), EncodeDate(2012, 3, 1));
     EXPECT_TRUE(answer->IsNull());
     EXPECT_FALSE(answer->AsBoolean());
+}
+
+TEST_F(SchemaFields, ActiveFlagsAreIntegersAndIdentificationFlagsTexts)
+{
+    const Integer person = AddPerson("Nagy Ödön");
+    AddOrganisation("Kft");
+    Exec("UPDATE ugyfel_termeszetes_szemely SET jubok='true' WHERE sorszam=" + IntToStr(person));
+    auto persons = Open("SELECT aktiv, jubok FROM ugyfel_termeszetes_szemely");
+    EXPECT_EQ(persons->FieldByName("aktiv")->DataType(), ftInteger);
+    EXPECT_EQ(persons->FieldByName("aktiv")->AsInteger(), 1);
+    EXPECT_EQ(persons->FieldByName("jubok")->AsString(), "true");
+    auto organisations = Open("SELECT aktiv FROM ugyfel_szervezet");
+    EXPECT_EQ(organisations->FieldByName("aktiv")->DataType(), ftInteger);
+    EXPECT_EQ(organisations->FieldByName("aktiv")->AsInteger(), 1);
+    auto copies = Open("SELECT jubok FROM ugy_ugyfel_tsz UNION ALL SELECT jubok FROM jub");
+    EXPECT_NE(copies->FieldByName("jubok")->DataType(), ftBoolean);
+}
+
+TEST_F(SchemaFields, DatabasesOfTheEarlierDeclarationsStillRead)
+{
+    // Files made before the flags were declared as stored: aktiv and jubok boolean.
+    Exec("CREATE TABLE regi (aktiv boolean DEFAULT 1, jubok boolean)");
+    Exec("INSERT INTO regi (jubok) VALUES ('true')");
+    Exec("INSERT INTO regi (aktiv, jubok) VALUES (0, 'false')");
+    auto old = Open("SELECT aktiv, jubok FROM regi");
+    EXPECT_EQ(old->FieldByName("aktiv")->AsInteger(), 1);
+    EXPECT_TRUE(old->FieldByName("jubok")->AsBoolean());
+    old->Next();
+    EXPECT_EQ(old->FieldByName("aktiv")->AsInteger(), 0);
+    EXPECT_FALSE(old->FieldByName("jubok")->AsBoolean());
 }
 
 TEST_F(SchemaFields, CaseStatusShowsAsTrueOrFalse)

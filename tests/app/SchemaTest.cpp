@@ -122,16 +122,16 @@ TEST_F(Schema, DeclaredTypesGiveTheFieldsTheFormsExpect)
         {"ugyfel_termeszetes_szemely",
          "sorszam int nev s128 szuletesi_nev s128 lakcim s128 szuletesi_ido date "
          "szuletesi_hely s128 allampolgarsag s32 anyja_neve s128 azonosito_okmany_tipus s32 "
-         "azonosito_okmany_szama s32 tartozkodasi_hely s128 aktiv bool jubok bool"},
+         "azonosito_okmany_szama s32 tartozkodasi_hely s128 aktiv int jubok s5"},
         {"ugyfel_szervezet",
          "sorszam int nev s256 roviditett_nev s128 szekhely_cime s128 fotevekenyseg s128 "
          "azonosito_okirat_szama s64 kepviselo memo kezbesitesi_megbizott_neve s128 "
-         "kezbesitesi_megbizott_anyja_neve s128 kezbesitesi_megbizott_cime s128 aktiv bool"},
+         "kezbesitesi_megbizott_anyja_neve s128 kezbesitesi_megbizott_cime s128 aktiv int"},
         {"ugy_ugyfel_tsz",
          "sorszam int ugy int ugyfel_tsz int nev s128 szuletesi_nev s128 lakcim s128 "
          "szuletesi_ido date szuletesi_hely s128 allampolgarsag s32 anyja_neve s128 "
          "azonosito_okmany_tipus s32 azonosito_okmany_szama s32 tartozkodasi_hely s128 "
-         "jubok bool"},
+         "jubok s5"},
         {"ugy_ugyfel_szerv",
          "sorszam int ugy int nev s256 roviditett_nev s128 szekhely_cime s128 fotevekenyseg s128 "
          "azonosito_okirat_szama s64 kepviselo memo kezbesitesi_megbizott_neve s128 "
@@ -154,7 +154,7 @@ TEST_F(Schema, DeclaredTypesGiveTheFieldsTheFormsExpect)
                    "localmt int iktmod int ugy int referencia s30 targy s100 megjegyzes s500 "
                    "storno int"},
         {"jub", "sorszam int ugyfel int ugy int datum date jubszam int adatigenyles_szama s64 "
-                "valaszfile s255 jubok bool orzesi_hatarido date szigszam s32 szemszam s32"},
+                "valaszfile s255 jubok s5 orzesi_hatarido date szigszam s32 szemszam s32"},
         {"info", "valtozo s64 ertek s1000"},
     };
     std::map<String, String> actual;

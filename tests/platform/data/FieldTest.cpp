@@ -167,6 +167,17 @@ TEST_F(FieldTest, BooleansUseTheirDisplayValues)
     EXPECT_FALSE(flag->AsBoolean());
 }
 
+TEST_F(FieldTest, BooleansReadAsOneOrZero)
+{
+    // Flags stored as 1/0 under a boolean declaration are read as integers by the forms.
+    TField* flag = F("igaz");
+    EXPECT_EQ(flag->AsInteger(), 0);
+    flag->SetAsBoolean(true);
+    EXPECT_EQ(flag->AsInteger(), 1);
+    flag->SetAsBoolean(false);
+    EXPECT_EQ(flag->AsInteger(), 0);
+}
+
 TEST_F(FieldTest, DatesShowInTheShortDateFormatOrTheirOwn)
 {
     F("nap")->SetAsDateTime(EncodeDate(2024, 3, 15));
