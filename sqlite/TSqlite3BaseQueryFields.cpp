@@ -3,6 +3,7 @@
 #include "sqlite/TSqlite3BaseQuery.h"
 
 #include "platform/core/DateTime.h"
+#include "platform/core/ScopeExit.h"
 #include "platform/core/StrUtils.h"
 #include "platform/data/TDataSource.h"
 #include "platform/data/TField.h"
@@ -136,44 +137,32 @@ TSqlite3BlobStream* TSqlite3BaseQuery::CreateBlobStream(TField* Field, TBlobStre
 bool TSqlite3BaseQuery::Locate(const String& KeyFields, const std::vector<Variant>& KeyValues,
                                TLocateOptions Options) {
     CheckBrowseMode();
-    std::vector<TField*> keys;
-    for (std::size_t start = 0; start <= KeyFields.size();) {
-        std::size_t end = KeyFields.find(';', start);
-        if (end == String::npos) end = KeyFields.size();
-        const String name = Trim(KeyFields.substr(start, end - start));
-        if (!name.empty()) keys.push_back(FieldByName(name));
-        start = end + 1;
-    }
+    const std::vector<TField*> keys = KeyFieldList(KeyFields);
     std::vector<String> keyTexts;
     for (std::size_t i = 0; i < keys.size(); ++i)
         keyTexts.push_back(i < KeyValues.size() ? VarToStr(KeyValues[i]) : String());
 
     DisableControls();
+    const core::ScopeExit enable([this] { EnableControls(); });
     bool found = false;
-    try {
-        First();
-        const Integer count = GetRecordCount();
-        for (Integer recNo = 1; recNo <= count && !found; ++recNo) {
-            SetRecNo(recNo);
-            found = true;
-            for (std::size_t i = 0; i < keys.size() && found; ++i) {
-                String text = keys[i]->AsString();
-                const String& key = keyTexts[i];
-                if (Options.Contains(loPartialKey) && Length(text) >= Length(key))
-                    text = Copy(text, 1, Length(key));
-                found = Options.Contains(loCaseInsensitive) ? AnsiCompareText(text, key) == 0 : text == key;
-            }
+    First();
+    const Integer count = GetRecordCount();
+    for (Integer recNo = 1; recNo <= count && !found; ++recNo) {
+        SetRecNo(recNo);
+        found = true;
+        for (std::size_t i = 0; i < keys.size() && found; ++i) {
+            String text = keys[i]->AsString();
+            const String& key = keyTexts[i];
+            if (Options.Contains(loPartialKey) && Length(text) >= Length(key))
+                text = Copy(text, 1, Length(key));
+            found = Options.Contains(loCaseInsensitive) ? AnsiCompareText(text, key) == 0 : text == key;
         }
-    } catch (...) {
-        EnableControls();
-        throw;
     }
-    EnableControls();
     return found;
 }
 
 Variant TSqlite3BaseQuery::Lookup(const String& KeyFields, const std::vector<Variant>& KeyValues,
                                   const String& ResultFields) {
     if (!Locate(KeyFields, KeyValues, {})) return Variant(String());
-    return FieldByName(ResultFields)->Value();
+    return FieldValues(ResultFields);
 }

@@ -15,6 +15,7 @@ inline constexpr const char* SInvalidFormat = "Format '%s' invalid or incompatib
 inline constexpr const char* SArgumentMissing = "No argument for format '%s'";
 inline constexpr const char* SInvalidVarCast = "Invalid variant type conversion";
 inline constexpr const char* SInvalidVarOp = "Invalid variant operation";
+inline constexpr const char* SVarArrayBounds = "Variant or safe array index out of bounds";
 
 // Arithmetic and memory
 inline constexpr const char* SDivByZero = "Division by zero";

@@ -40,6 +40,31 @@ Variant Variant::FromCurrency(Currency value) {
     return v;
 }
 
+Variant Variant::ArrayOf(std::vector<Variant> items) {
+    Variant v;
+    v.FType = static_cast<TVarType>(varArray | varVariant);
+    v.FItems = std::make_shared<const std::vector<Variant>>(std::move(items));
+    return v;
+}
+
+Integer Variant::ArrayCount() const {
+    if (!IsArray())
+        CastError();
+    return static_cast<Integer>(FItems->size());
+}
+
+const Variant& Variant::operator[](Integer index) const {
+    if (index < 0 || index >= ArrayCount())
+        throw EVariantError(SVarArrayBounds);
+    return (*FItems)[static_cast<std::size_t>(index)];
+}
+
+Integer VarArrayHighBound(const Variant& v, Integer Dim) {
+    if (Dim != 1)
+        throw EVariantError(SVarArrayBounds);
+    return v.ArrayCount() - 1;
+}
+
 bool Variant::IsNumeric() const {
     return IsIntegral(FType) || FType == varDouble || FType == varCurrency;
 }
@@ -168,6 +193,8 @@ int Rank(TVarType t) { return t == varEmpty ? 0 : (t == varNull ? 1 : 2); }
 }  // namespace
 
 bool Variant::operator==(const Variant& other) const {
+    if (IsArray() || other.IsArray())
+        return IsArray() && other.IsArray() && *FItems == *other.FItems;
     if (Rank(FType) != 2 || Rank(other.FType) != 2)
         return Rank(FType) == Rank(other.FType);
     bool comparable = true;

@@ -5,7 +5,9 @@
 #include "platform/core/Types.h"
 
 #include <cstdint>
+#include <memory>
 #include <utility>
+#include <vector>
 
 struct TFormatSettings;
 
@@ -21,6 +23,8 @@ enum TVarType : Word {
     varBoolean = 0x000B,
     varInt64 = 0x0014,
     varString = 0x0100,
+    varVariant = 0x000C,
+    varArray = 0x2000,
 };
 
 class Variant {
@@ -45,11 +49,20 @@ public:
     // TDateTime is a double, so a date needs its own maker.
     static Variant FromDateTime(TDateTime value);
     static Variant FromCurrency(Currency value);
+    // An array of variants (type varArray | varVariant, bounds 0 .. count - 1), as
+    // the field-values read of several fields answers.
+    static Variant ArrayOf(std::vector<Variant> items);
 
     TVarType Type() const { return FType; }
     bool IsEmpty() const { return FType == varEmpty; }
     bool IsNull() const { return FType == varNull; }
     bool IsNumeric() const;  // integer, float, currency or boolean kinds
+    bool IsArray() const { return (FType & varArray) != 0; }
+    // Elements of an array; raises EVariantError "Invalid variant type conversion"
+    // for a value that is no array, "Variant or safe array index out of bounds"
+    // for an index outside it.
+    Integer ArrayCount() const;
+    const Variant& operator[](Integer index) const;
 
     // Empty gives "" / 0 / false / 0.0; Null raises. Booleans read as "True"/"False" and
     // -1/0 as numbers (the runtime's convention); dates as text use DateTimeToStr.
@@ -65,7 +78,8 @@ public:
 
     // Equality: Null equals only Null, Empty only Empty; numbers compare by value, text with
     // text exactly, text with a number by converting the text to a number (not equal when
-    // the text is no number).
+    // the text is no number); arrays element by element. An array converts to nothing
+    // else ("Invalid variant type conversion").
     bool operator==(const Variant& other) const;
     bool operator!=(const Variant& other) const { return !(*this == other); }
     // Ordering: Empty < Null < anything else; text with text in Hungarian alphabetical order
@@ -81,6 +95,7 @@ private:
     Int64 FInt = 0;
     double FFloat = 0;
     String FStr;
+    std::shared_ptr<const std::vector<Variant>> FItems;
 };
 
 inline const Variant Null = Variant::MakeNull();
@@ -89,6 +104,10 @@ inline const Variant Unassigned = Variant();
 inline bool VarIsNull(const Variant& v) { return v.IsNull(); }
 inline bool VarIsEmpty(const Variant& v) { return v.IsEmpty(); }
 inline TVarType VarType(const Variant& v) { return v.Type(); }
+inline Variant VarArrayOf(std::vector<Variant> items) { return Variant::ArrayOf(std::move(items)); }
+inline bool VarIsArray(const Variant& v) { return v.IsArray(); }
+// Highest index of an array's only dimension (Dim 1); -1 for an empty array.
+Integer VarArrayHighBound(const Variant& v, Integer Dim);
 // "" for Null and Empty, else AsString.
 String VarToStr(const Variant& v);
 TDateTime VarToDateTime(const Variant& v);

@@ -132,13 +132,17 @@ public:
     // names; with several, KeyValues holds one value per name. Field and key values
     // compare as text (loCaseInsensitive, loPartialKey apply). Locate moves to the
     // record found and keeps the position when none is; Lookup never moves and
-    // answers the result field's value, Null when no record matches.
+    // answers FieldValues(ResultFields) of the record found, Null when none matches.
     bool Locate(const String& KeyFields, const Variant& KeyValue, TLocateOptions Options);
     virtual bool Locate(const String& KeyFields, const std::vector<Variant>& KeyValues,
                         TLocateOptions Options);
-    Variant Lookup(const String& KeyFields, const Variant& KeyValue, const String& ResultField);
+    Variant Lookup(const String& KeyFields, const Variant& KeyValue, const String& ResultFields);
     virtual Variant Lookup(const String& KeyFields, const std::vector<Variant>& KeyValues,
-                           const String& ResultField);
+                           const String& ResultFields);
+    // The values of the ";"-separated fields of the current record: one field's
+    // Value, or for several an array of their values in the order named. Raises
+    // "Field '<name>' not found" for an unknown name.
+    Variant FieldValues(const String& FieldNames) const;
 
     bool UniDirectional() const { return FUniDirectional; }
     void SetUniDirectional(bool Value);
@@ -181,6 +185,9 @@ public:
     TFilterRecordEvent OnFilterRecord;
 
 protected:
+    // The fields named in a ";"-separated list, in order; raises "Field '<name>'
+    // not found" for an unknown name.
+    std::vector<TField*> KeyFieldList(const String& KeyFields) const;
     // The record-buffer contract.
     virtual TRecordBuffer AllocRecordBuffer() = 0;
     // Deletes the buffer and nulls the pointer.
@@ -272,7 +279,6 @@ private:
     bool FilterAccepts(TRecordBuffer Buffer);
     bool FindRecord(const std::vector<TField*>& Keys, const std::vector<Variant>& KeyValues,
                     TLocateOptions Options, TRecordBuffer Buffer);
-    std::vector<TField*> KeyFieldList(const String& KeyFields) const;
     void BeginInsertAppend();
     void EndInsertAppend();
     void CheckCanModify() const;

@@ -132,33 +132,39 @@ bool TDataSet::Locate(const String& KeyFields, const std::vector<Variant>& KeyVa
 }
 
 Variant TDataSet::Lookup(const String& KeyFields, const Variant& KeyValue,
-                         const String& ResultField)
+                         const String& ResultFields)
 {
-    return Lookup(KeyFields, std::vector<Variant>{KeyValue}, ResultField);
+    return Lookup(KeyFields, std::vector<Variant>{KeyValue}, ResultFields);
+}
+
+Variant TDataSet::FieldValues(const String& FieldNames) const
+{
+    const std::vector<TField*> fields = KeyFieldList(FieldNames);
+    if (fields.size() == 1)
+        return fields.front()->Value();
+    std::vector<Variant> values;
+    values.reserve(fields.size());
+    for (TField* field : fields)
+        values.push_back(field->Value());
+    return VarArrayOf(std::move(values));
 }
 
 Variant TDataSet::Lookup(const String& KeyFields, const std::vector<Variant>& KeyValues,
-                         const String& ResultField)
+                         const String& ResultFields)
 {
     CheckBrowseMode();
     const std::vector<TField*> keys = KeyFieldList(KeyFields);
-    TField* result = FieldByName(ResultField);
+    KeyFieldList(ResultFields);  // unknown names raise before anything moves
     TRecordBuffer spare = FBuffers[static_cast<size_t>(FRecordCount)];
-    Variant value = Null;
-    if (FindRecord(keys, KeyValues, {}, spare)) {
-        TDataSetState saved = SetTempState(dsFilter);
-        FFilterBuffer = spare;
-        try {
-            value = result->Value();
-        } catch (...) {
-            FFilterBuffer = nullptr;
-            RestoreState(saved);
-            CursorPosChanged();
-            throw;
-        }
+    // The cursor was used for the search; the next move sets it again.
+    const core::ScopeExit forgetCursor([this] { CursorPosChanged(); });
+    if (!FindRecord(keys, KeyValues, {}, spare))
+        return Null;
+    TDataSetState saved = SetTempState(dsFilter);
+    FFilterBuffer = spare;
+    const core::ScopeExit restore([&] {
         FFilterBuffer = nullptr;
         RestoreState(saved);
-    }
-    CursorPosChanged();
-    return value;
+    });
+    return FieldValues(ResultFields);
 }

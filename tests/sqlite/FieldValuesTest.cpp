@@ -192,4 +192,13 @@ TEST_F(LocateRows, LookupAnswersTheValueOrAnEmptyText) {
     EXPECT_EQ(missing.AsString(), "");
 }
 
+TEST_F(LocateRows, LookupOfSeveralResultFieldsAnswersEveryValue) {
+    const Variant found = FQuery->Lookup("nev", Variant("Nagy"), "sorszam;nev");
+    ASSERT_TRUE(VarIsArray(found));
+    ASSERT_EQ(found.ArrayCount(), 2);
+    EXPECT_EQ(found[0].AsInteger(), 3);
+    EXPECT_EQ(found[1].AsString(), "Nagy");
+    EXPECT_EQ(FQuery->RecNo(), 3);
+}
+
 } // namespace

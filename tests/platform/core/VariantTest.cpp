@@ -2,6 +2,7 @@
 #include "platform/core/Exceptions.h"
 #include "platform/core/FormatSettings.h"
 #include "platform/core/Variant.h"
+#include "support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 
@@ -9,16 +10,6 @@ namespace {
 
 const TFormatSettings Hu = TFormatSettings::Hungarian();
 const TFormatSettings En = TFormatSettings::English();
-
-template <class F>
-void ExpectVariantError(F f, const String& message) {
-    try {
-        f();
-        ADD_FAILURE() << "no exception, expected: " << message;
-    } catch (const EVariantError& e) {
-        EXPECT_EQ(e.Message(), message);
-    }
-}
 
 TEST(VariantKinds, TypesOfTheConstructors) {
     EXPECT_EQ(VarType(Variant()), varEmpty);
@@ -73,17 +64,16 @@ TEST(VariantConversions, ToBooleanAndDate) {
 
 TEST(VariantConversions, ImpossibleConversionsRaise) {
     // Each row: a conversion with no meaning.
-    ExpectVariantError([] { Null.AsString(); }, "Invalid variant type conversion");
-    ExpectVariantError([] { Null.AsInteger(); }, "Invalid variant type conversion");
-    ExpectVariantError([] { Null.AsFloat(); }, "Invalid variant type conversion");
-    ExpectVariantError([] { Null.AsBoolean(); }, "Invalid variant type conversion");
-    ExpectVariantError([] { Variant("abc").AsInteger(); }, "Invalid variant type conversion");
-    ExpectVariantError([] { Variant("abc").AsFloat(); }, "Invalid variant type conversion");
-    ExpectVariantError([] { Variant("abc").AsBoolean(); }, "Invalid variant type conversion");
-    ExpectVariantError([] { Variant("tegnap").AsDateTime(); }, "Invalid variant type conversion");
-    ExpectVariantError([] { Variant(Int64(1) << 40).AsInteger(); },
-                       "Invalid variant type conversion");
-    ExpectVariantError([] { Variant(1e300).AsInt64(); }, "Invalid variant type conversion");
+    EXPECT_EQ(ErrorOf<EVariantError>([] { Null.AsString(); }), "Invalid variant type conversion");
+    EXPECT_EQ(ErrorOf<EVariantError>([] { Null.AsInteger(); }), "Invalid variant type conversion");
+    EXPECT_EQ(ErrorOf<EVariantError>([] { Null.AsFloat(); }), "Invalid variant type conversion");
+    EXPECT_EQ(ErrorOf<EVariantError>([] { Null.AsBoolean(); }), "Invalid variant type conversion");
+    EXPECT_EQ(ErrorOf<EVariantError>([] { Variant("abc").AsInteger(); }), "Invalid variant type conversion");
+    EXPECT_EQ(ErrorOf<EVariantError>([] { Variant("abc").AsFloat(); }), "Invalid variant type conversion");
+    EXPECT_EQ(ErrorOf<EVariantError>([] { Variant("abc").AsBoolean(); }), "Invalid variant type conversion");
+    EXPECT_EQ(ErrorOf<EVariantError>([] { Variant("tegnap").AsDateTime(); }), "Invalid variant type conversion");
+    EXPECT_EQ(ErrorOf<EVariantError>([] { Variant(Int64(1) << 40).AsInteger(); }), "Invalid variant type conversion");
+    EXPECT_EQ(ErrorOf<EVariantError>([] { Variant(1e300).AsInt64(); }), "Invalid variant type conversion");
 }
 
 TEST(VariantComparison, Equality) {
@@ -108,7 +98,36 @@ TEST(VariantComparison, Ordering) {
     EXPECT_LT(Variant("Ábel"), Variant("Adam"));    // Hungarian alphabet
     EXPECT_LT(Variant("Czakó"), Variant("Csaba"));
     EXPECT_GT(Variant("b"), Variant("a"));
-    ExpectVariantError([] { (void)(Variant("x") < Variant(1)); }, "Invalid variant operation");
+    EXPECT_EQ(ErrorOf<EVariantError>([] { (void)(Variant("x") < Variant(1)); }), "Invalid variant operation");
 }
 
 }  // namespace
+
+TEST(VariantArrays, HoldTheirItemsInOrder) {
+    const Variant a = VarArrayOf({Variant(3), Variant("Nagy"), Null});
+    EXPECT_TRUE(VarIsArray(a));
+    EXPECT_EQ(VarType(a), varArray | varVariant);
+    EXPECT_EQ(a.ArrayCount(), 3);
+    EXPECT_EQ(VarArrayHighBound(a, 1), 2);
+    EXPECT_EQ(a[0].AsInteger(), 3);
+    EXPECT_EQ(a[1].AsString(), "Nagy");
+    EXPECT_TRUE(a[2].IsNull());
+    EXPECT_EQ(VarArrayHighBound(VarArrayOf({}), 1), -1);
+    EXPECT_FALSE(VarIsArray(Variant(3)));
+}
+
+TEST(VariantArrays, CompareItemByItem) {
+    EXPECT_EQ(VarArrayOf({Variant(1), Variant("a")}), VarArrayOf({Variant(1), Variant("a")}));
+    EXPECT_NE(VarArrayOf({Variant(1), Variant("a")}), VarArrayOf({Variant(1), Variant("b")}));
+    EXPECT_NE(VarArrayOf({Variant(1)}), Variant(1));
+}
+
+TEST(VariantArrays, ConvertToNothingElse) {
+    const Variant a = VarArrayOf({Variant(1)});
+    EXPECT_EQ(ErrorOf<EVariantError>([&] { (void)a.AsString(); }), "Invalid variant type conversion");
+    EXPECT_EQ(ErrorOf<EVariantError>([&] { (void)a.AsInteger(); }), "Invalid variant type conversion");
+    EXPECT_EQ(ErrorOf<EVariantError>([&] { (void)Variant(1).ArrayCount(); }),
+              "Invalid variant type conversion");
+    EXPECT_EQ(ErrorOf<EVariantError>([&] { (void)a[1]; }), "Variant or safe array index out of bounds");
+    EXPECT_EQ(ErrorOf<EVariantError>([&] { (void)a[-1]; }), "Variant or safe array index out of bounds");
+}

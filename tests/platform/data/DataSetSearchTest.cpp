@@ -3,6 +3,8 @@
 #include "platform/core/Exceptions.h"
 #include "platform/data/TStringField.h"
 
+#include "support/ErrorOf.h"
+
 #include <gtest/gtest.h>
 
 TEST(DataSetBookmarks, GotoBookmarkReturnsToTheRecord)
@@ -174,6 +176,19 @@ TEST(DataSetLookup, AnswersWithoutMoving)
     EXPECT_TRUE(ds->Lookup("id", Variant(42), "nev").IsNull());
     EXPECT_EQ(ds->RecNo(), 2);
     EXPECT_EQ(ds->FieldByName("nev")->AsString(), "Béla");
+}
+
+TEST(DataSetLookup, SeveralResultFieldsAnswerAnArrayInTheirOrder)
+{
+    auto ds = MakePeople(5);
+    const Variant values = ds->Lookup("id", Variant(4), "nev;id");
+    ASSERT_TRUE(VarIsArray(values));
+    EXPECT_EQ(VarArrayHighBound(values, 1), 1);
+    EXPECT_EQ(values[0].AsString(), "Dénes");
+    EXPECT_EQ(values[1].AsInteger(), 4);
+    EXPECT_EQ(ds->RecNo(), 1);
+    EXPECT_EQ(ErrorOf<EDatabaseError>([&] { ds->Lookup("id", Variant(4), "nev;nincs"); }),
+              "People: Field 'nincs' not found");
 }
 
 TEST(DataSetCalcFields, OnCalcFieldsFillsCalculatedFieldsPerRecord)
