@@ -128,10 +128,14 @@ SlotKind SlotKindOf(TFieldType DataType) {
 }
 
 void DescribeColumn(const char* name, const char* declType, bool typeLess, TFieldDefs& defs,
-                    ColumnPlan& plan) {
+                    ColumnPlan& plan, bool rowIdTaken) {
     const String column = Copy(name ? name : "", 1, 255);
+    // The row-id column holds its name although it makes no definition.
+    const auto taken = [&](const String& candidate) {
+        return defs.IndexOf(candidate) >= 0 || (rowIdTaken && SameText(candidate, "rowid"));
+    };
     String fieldName = column;
-    for (Integer n = 1; defs.IndexOf(fieldName) >= 0; ++n) fieldName = column + "_" + IntToStr(n);
+    for (Integer n = 1; taken(fieldName); ++n) fieldName = column + "_" + IntToStr(n);
 
     plan = ColumnPlan{};
     if (SameText(fieldName, "rowid")) return;  // the hidden row-id column

@@ -102,6 +102,12 @@ TEST(DescribeColumn, RowIdIsHiddenOnceThenAnOrdinaryField) {
     EXPECT_EQ(defs.Count(), 0);
     sqlite::DescribeColumn("x", "integer", false, defs, plan);
     EXPECT_EQ(plan.Field, 0);
+    // A second row-id column, in any case, is an ordinary field.
+    sqlite::DescribeColumn("RowId", "integer", false, defs, plan, true);
+    EXPECT_EQ(plan.Field, 1);
+    ASSERT_EQ(defs.Count(), 2);
+    EXPECT_EQ(defs[1]->Name(), "RowId_1");
+    EXPECT_EQ(defs[1]->DataType(), ftInteger);
 }
 
 TEST(DescribeColumn, TypesSizesAndCapacities) {

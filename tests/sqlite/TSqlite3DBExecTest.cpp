@@ -46,6 +46,18 @@ TEST_F(ExecTest, DuplicateColumnNamesBecomeUnique) {
     EXPECT_EQ(defs[2]->Name(), "total_2");
 }
 
+TEST_F(ExecTest, ASecondRowIdColumnIsTheFieldRowid1) {
+    db.SQLite3_ExecSQL("create table t(a varchar(5)); insert into t(rowid, a) values(7, 'x')", nullptr);
+    TestTarget t(&db);
+    t.Load("select a, rowid as rowid, rowid * 2 as rowid from t");
+    TFieldDefs& defs = t.ResultFieldDefs();
+    ASSERT_EQ(defs.Count(), 2);
+    EXPECT_EQ(defs[1]->Name(), "rowid_1");
+    EXPECT_EQ(t.RowIdColumn, 1);
+    EXPECT_EQ(t.Store.GetRowId(0), 7);
+    EXPECT_EQ(t.Text(0, 1), "14");
+}
+
 TEST_F(ExecTest, RowIdColumnIsHiddenAndCarriedWithEachRow) {
     db.SQLite3_ExecSQL("create table t(a varchar(5)); insert into t(rowid, a) values(7, 'x');"
                        "insert into t(rowid, a) values(5000000000, 'y')", nullptr);
