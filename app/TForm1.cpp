@@ -1,5 +1,6 @@
 #include "app/TForm1.h"
 
+#include "app/ComboFill.h"
 #include "app/DatabaseCheck.h"
 #include "platform/core/FileUtils.h"
 #include "platform/ui/MessageDialogs.h"
@@ -97,8 +98,21 @@ void TForm1::FormCreate(TObject* Sender)
 
 void TForm1::FormShow(TObject* Sender)
 {
-    // The memo boxes, date pickers and filter combos this clears and fills belong to
-    // the clients, deposits, registry, documents and identification areas.
+    // The memo boxes and date pickers this also clears belong to the clients,
+    // deposits and documents areas and join this handler with them.
+    FillFilterCombos();
+}
+
+void TForm1::FillCaseCombos()
+{
+    app::LoadKeyedNames(*Query100,
+                        "SELECT sorszam, nev FROM ugy WHERE status=1 ORDER BY nev COLLATE systemnocase",
+                        FCaseIds, {});
+}
+
+void TForm1::FillFilterCombos()
+{
+    FillCaseCombos();
 }
 
 void TForm1::BringAreaToFront(TControl* Area, TControl* Page)

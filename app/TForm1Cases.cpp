@@ -5,6 +5,7 @@
 #include "app/TForm1.h"
 
 #include "controls/TgxExtSpeedButton.h"
+#include "platform/core/ScopeExit.h"
 #include "platform/core/NumberFormat.h"
 #include "platform/core/TStrings.h"
 #include "platform/ui/TCheckBox.h"
@@ -171,9 +172,20 @@ void TForm1::BuildCaseList()
     Query4->Open();
 }
 
-void TForm1::CaseListOptionClick(TObject*) { BuildCaseList(); }
+void TForm1::CaseListOptionClick(TObject*)
+{
+    if (!FResettingSearch)
+        BuildCaseList();
+}
 
-void TForm1::ugylistacontainerEnter(TObject*) { Reopen(Query4); }
+void TForm1::ugylistacontainerEnter(TObject*)
+{
+    // Before the list was ever built its dataset has no statement to reopen.
+    if (Query4->SQL()->Count() == 0)
+        BuildCaseList();
+    else
+        Reopen(Query4);
+}
 
 void TForm1::gxExtSpeedButton6Click(TObject*) { ugykerescontainer->BringToFront(); }
 
@@ -201,6 +213,9 @@ void TForm1::gxExtSpeedButton8Click(TObject*)
 
 void TForm1::gxExtSpeedButton9Click(TObject*)
 {
+    // The reset runs no query: the boxes' click handlers would rebuild the case list.
+    FResettingSearch = true;
+    const core::ScopeExit resetDone([this] { FResettingSearch = false; });
     for (TEdit* edit : {Edit19, Edit20, Edit21, Edit22, Edit23})
         edit->SetText("");
     for (TCheckBox* box : {CheckBox2, CheckBox3, CheckBox4, CheckBox5, CheckBox6})

@@ -291,6 +291,7 @@ TEST_F(CasesArea, ResetRestoresTheFilterWithoutSearching)
         box->SetChecked(false);
     f.RadioButton6->SetChecked(true);
     f.RadioButton8->SetChecked(true);
+    f.Query4->Close();
     f.gxExtSpeedButton9->Click();
     for (TEdit* edit : {f.Edit19, f.Edit20, f.Edit21, f.Edit22, f.Edit23})
         EXPECT_EQ(edit->Text(), "");
@@ -299,6 +300,11 @@ TEST_F(CasesArea, ResetRestoresTheFilterWithoutSearching)
     EXPECT_TRUE(f.RadioButton5->Checked());
     EXPECT_TRUE(f.RadioButton7->Checked());
     EXPECT_FALSE(f.Query5->Active());
+    // Neither list runs a query: the case list stays as it was.
+    EXPECT_FALSE(f.Query4->Active());
+    // The boxes rebuild the list again once the reset is over.
+    f.CheckBox2->SetChecked(false);
+    EXPECT_TRUE(f.Query4->Active());
 }
 
 TEST_F(CasesArea, OpeningACaseNeedsARow)
@@ -324,6 +330,25 @@ TEST_F(CasesArea, EnteringTheListPageRefreshesIt)
     AddCase("Új ügy", "2011-01-01");
     f.ugylistacontainer->OnEnter(f.ugylistacontainer);
     EXPECT_EQ(f.Query4->RecordCount(), 4);
+}
+
+TEST_F(CasesArea, ShowingTheWindowLoadsTheActiveCasesBehindTheCaseCombos)
+{
+    TForm1& f = *Form1;
+    EXPECT_TRUE(f.CaseIds().empty());
+    f.OnShow(&f);
+    // Active cases in name order: Adásvétel (2), Bakos (1), O'Reilly (4); Zálog is closed.
+    EXPECT_EQ(f.CaseIds(), (std::vector<Integer>{2, 1, 4}));
+    EXPECT_FALSE(f.Query100->Active());
+    EXPECT_TRUE(Messages.empty());
+}
+
+TEST_F(CasesArea, EnteringTheListPageBeforeItWasBuiltBuildsIt)
+{
+    TForm1& f = *Form1;
+    f.ugylistacontainer->OnEnter(f.ugylistacontainer);
+    EXPECT_TRUE(Messages.empty());
+    EXPECT_EQ(Names(f.Query4), (NameList{"Bakos kártérítés", "Adásvétel", "O'Reilly hagyaték"}));
 }
 
 }  // namespace
