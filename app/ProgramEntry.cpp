@@ -2,6 +2,7 @@
 
 #include "app/TForm1.h"
 #include "platform/os/TNamedMutex.h"
+#include "platform/ui/DataAccessHooks.h"
 #include "platform/ui/MessageDialogs.h"
 #include "platform/ui/TApplication.h"
 
@@ -44,6 +45,7 @@ int RunProgram()
         return 0;
     try {
         Application->Initialize();
+        ui::InstallDataAccessHooks();
         Application->SetTitle("Velmora");
         CreateForms();
         Application->Run();

@@ -5,6 +5,7 @@
 #include "platform/core/StrUtils.h"
 #include "platform/data/TFieldDefs.h"
 #include "sqlite/ResultTarget.h"
+#include "sqlite/SqliteError.h"
 
 #include <cmath>
 
@@ -124,6 +125,36 @@ SlotKind SlotKindOf(TFieldType DataType) {
         return SlotKind::Float;
     default:
         return SlotKind::Bytes;
+    }
+}
+
+SlotKind SlotKindOf(TFieldType DataType, const String& FieldName) {
+    switch (DataType) {
+    case ftString:
+    case ftFixedChar:
+    case ftWideString:
+    case ftSmallint:
+    case ftInteger:
+    case ftWord:
+    case ftAutoInc:
+    case ftLargeint:
+    case ftBoolean:
+    case ftFloat:
+    case ftCurrency:
+    case ftBCD:
+    case ftFMTBcd:
+    case ftDate:
+    case ftTime:
+    case ftDateTime:
+    case ftTimeStamp:
+    case ftBlob:
+    case ftMemo:
+    case ftGraphic:
+    case ftFmtMemo:
+    case ftVariant:
+        return SlotKindOf(DataType);
+    default:
+        throw SqliteError("Fieldtype of Field \"" + FieldName + "\" not supported!");
     }
 }
 

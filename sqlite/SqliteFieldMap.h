@@ -24,6 +24,10 @@ namespace sqlite {
 
 // Which slot part holds values of a field type.
 SlotKind SlotKindOf(TFieldType DataType);
+// The same for the column of field FieldName, whose record slot must exist:
+// raises SqliteError "Fieldtype of Field "<FieldName>" not supported!" for a
+// type that has no slot (bytes, GUIDs, objects, references, …).
+SlotKind SlotKindOf(TFieldType DataType, const String& FieldName);
 
 
 // Describes result column `column` (name and declared type as the engine reports

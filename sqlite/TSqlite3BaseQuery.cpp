@@ -1,6 +1,7 @@
 // TSqlite3BaseQuery: properties, opening and closing, transactions.
 #include "sqlite/TSqlite3BaseQuery.h"
 
+#include "platform/core/ExceptionHook.h"
 #include "platform/core/NumberFormat.h"
 #include "platform/core/StrUtils.h"
 #include "platform/core/TStringList.h"
@@ -165,8 +166,17 @@ void TSqlite3BaseQuery::InternalClose() {
 }
 
 void TSqlite3BaseQuery::InternalHandleException() {
-    // No application-wide handler is reachable from this layer; the exception
-    // travels on to the caller, whose handler shows it.
+    const std::exception_ptr current = std::current_exception();
+    if (!current || !ApplicationHandleException) return;
+    try {
+        std::rethrow_exception(current);
+    } catch (const Exception& e) {
+        ApplicationHandleException(this, e);
+    } catch (const std::exception& e) {
+        ApplicationHandleException(this, Exception(e.what()));
+    } catch (...) {
+        // Nothing the handler could show.
+    }
 }
 
 void TSqlite3BaseQuery::InternalRefresh() {

@@ -154,6 +154,7 @@ public:
     TFieldDefs& ResultFieldDefs() override;
     TParams& ResultParams() override { return *FParams; }
     bool ResultTypeLess() const override { return FTypeLess; }
+    bool ResultSQLCursor() const override { return FSQLCursor; }
     TFResult* ResultStore() override { return FResultStore.get(); }
     void UnpackText(Integer field, TFieldType type, const char* text, sqlite::RowImage& row) override;
 

@@ -21,7 +21,7 @@ sqlite::SlotKind TSqlite3BaseQuery::KindOf(const TField* Field) const {
     // type converts what it is handed.
     const Integer index = Field->FieldNo() - 1;
     if (index >= 0 && index < FieldDefs()->Count())
-        return sqlite::SlotKindOf(FieldDefs()->Items(index)->DataType());
+        return sqlite::SlotKindOf(FieldDefs()->Items(index)->DataType(), Field->FieldName());
     return sqlite::SlotKindOf(Field->DataType());
 }
 

@@ -2,7 +2,9 @@
 // read row by row, and whole results loaded into a dataset's store.
 #include "sqlite/TSqlite3DB.h"
 
+#include "platform/core/ScopeExit.h"
 #include "platform/core/StrUtils.h"
+#include "platform/data/DBScreen.h"
 #include "platform/core/Utf8.h"
 #include "platform/data/TFieldDefs.h"
 #include "platform/data/TParams.h"
@@ -260,6 +262,16 @@ void TSqlite3DB::SQLite3_CloseResult(sqlite3_stmt* Statement) {
 Integer TSqlite3DB::SQLite3_Execute(const String& SQL, sqlite::ResultTarget* Dataset) {
     if (!Dataset) return 0;
     FLastSQL = SQL;
+    // The wait cursor while the rows are read; the previous cursor comes back on
+    // every way out, and a wait cursor left over from elsewhere becomes the default.
+    const bool showWait = DBScreen && Dataset->ResultSQLCursor();
+    const TDBScreenCursor savedCursor = showWait ? DBScreen->Cursor() : dcrDefault;
+    if (showWait) DBScreen->SetCursor(dcrSQLWait);
+    const core::ScopeExit restoreCursor([&] {
+        if (!showWait || !DBScreen) return;
+        DBScreen->SetCursor(savedCursor);
+        if (DBScreen->Cursor() == dcrSQLWait) DBScreen->SetCursor(dcrDefault);
+    });
     sqlite::Statement guard(Api(), PrepareStatement(SQL, Dataset));
     sqlite3_stmt* statement = guard.Get();
     TParams& params = Dataset->ResultParams();

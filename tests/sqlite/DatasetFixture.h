@@ -13,6 +13,7 @@
 #include "sqlite/TSqlite3DB.h"
 #include "sqlite/TSqlite3Query.h"
 #include "sqlite/TSqlite3UpdateSQL.h"
+#include "sqlite/Transaction.h"
 #include "support/ErrorOf.h"
 
 #include <gtest/gtest.h>
@@ -36,9 +37,9 @@ protected:
         FormatSettings = TFormatSettings::Hungarian();
         FDB = FileConnection(FDir, "office.s3db", "STANDARD");
         FDB->SetConnected(true);
-        FDB->StartTransaction();
+        sqlite::Transaction transaction(*FDB);
         FDB->SQLite3_ExecSQL(SchemaText(), nullptr);
-        FDB->Commit();
+        transaction.Commit();
     }
     void TearDown() override {
         FDB->SetConnected(false);

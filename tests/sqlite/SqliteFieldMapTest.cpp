@@ -4,6 +4,8 @@
 #include "platform/core/Exceptions.h"
 #include "platform/data/TFieldDefs.h"
 #include "sqlite/ResultTarget.h"
+#include "sqlite/SqliteError.h"
+#include "support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 
@@ -73,12 +75,19 @@ TEST(GetFieldInfo, SizedTypes) {
 TEST(GetFieldInfo, NonNumericSizeRaisesTheIntegerError) {
     TFieldType type;
     Integer size, precision;
-    try {
-        GetFieldInfo("VARCHAR(abc)", type, size, precision);
-        FAIL();
-    } catch (const EConvertError& e) {
-        EXPECT_EQ(e.Message(), "'abc' is not a valid integer value");
-    }
+    EXPECT_EQ(ErrorOf<EConvertError>([&] { GetFieldInfo("VARCHAR(abc)", type, size, precision); }),
+              "'abc' is not a valid integer value");
+}
+
+TEST(SlotKindOf, TypesWithoutASlotRaiseWithTheFieldName) {
+    EXPECT_EQ(sqlite::SlotKindOf(ftLargeint, "n"), sqlite::SlotKind::Integer);
+    EXPECT_EQ(sqlite::SlotKindOf(ftDateTime, "d"), sqlite::SlotKind::Float);
+    EXPECT_EQ(sqlite::SlotKindOf(ftMemo, "m"), sqlite::SlotKind::Bytes);
+    EXPECT_EQ(sqlite::SlotKindOf(ftVariant, "v"), sqlite::SlotKind::Bytes);
+    for (TFieldType type : {ftUnknown, ftBytes, ftVarBytes, ftGuid, ftADT, ftDataSet, ftReference})
+        EXPECT_EQ(ErrorOf<SqliteError>([&] { sqlite::SlotKindOf(type, "azonosito"); }),
+                  "Fieldtype of Field \"azonosito\" not supported!")
+            << type;
 }
 
 TEST(DescribeColumn, DuplicateNamesGetNumberedSuffixes) {
