@@ -1,0 +1,120 @@
+#pragma once
+// The common base of exporters that write a grid of cells: it owns the output
+// file (or numbered files with RowsPerFile), walks the engine's records, decides
+// every cell's text, type, font, colour and alignment, places the cells by the
+// layout and calls the write steps a concrete format overrides.
+#include "export/TVgExportBaseComponent.h"
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class TFont;
+class TStream;
+class TVgEColumn;
+
+class TVgExportToCellFile : public TVgExportBaseComponent {
+public:
+    explicit TVgExportToCellFile(TComponent* AOwner);
+    ~TVgExportToCellFile() override;
+    String ClassName() const override { return "TVgExportToCellFile"; }
+
+    TActionAfterExport ActionAfterExport() const { return FActionAfterExport; }
+    void SetActionAfterExport(TActionAfterExport Value) { FActionAfterExport = Value; }
+    const String& FileName() const { return FFileName; }
+    void SetFileName(const String& Value) { FFileName = Value; }
+    bool AddTitle() const { return FAddTitle; }
+    void SetAddTitle(bool Value) { FAddTitle = Value; }
+    TCharacterSet CharacterSet() const { return FCharacterSet; }
+    void SetCharacterSet(TCharacterSet Value) { FCharacterSet = Value; }
+    TVgELayout Layout() const { return FLayout; }
+    void SetLayout(TVgELayout Value) { FLayout = Value; }
+    vge::TGetCellParamsEvent OnGetCellParams;
+
+    // Writes the whole file(s): Execute runs it. With no Stream the component opens
+    // its own files; with one it writes there and runs before and after processing
+    // itself (a failure is then raised after the run has been cleaned up).
+    void Prepare() override;
+    void SaveToStream(TStream* Stream);
+
+protected:
+    virtual bool MergeIsSupported() const { return false; }
+    virtual bool TitleIsSupported() const { return true; }
+    // Opens the output file while the component owns the stream: appended to with
+    // soMergeData when the format merges and the file exists, else created (with
+    // its folders), replacing what was there.
+    virtual void InternalFileCreate(const String& FileName);
+    virtual void WriteHeader();
+    // Ends the data section, writes the footer lines, then the file's end.
+    virtual void WriteFooter();
+    // Bytes into the output (buffered; reach the stream at flushes and at the end).
+    virtual void WriteString(std::string_view S);
+    virtual void WriteFileBegin();
+    virtual void WriteFileEnd() {}
+    virtual void WriteDimensions(Integer Rows, Integer Cols) {}
+    virtual void WriteColWidth(Integer Col, Integer Width) {}
+    virtual void WriteDataBegin() { FInData = true; }
+    virtual void WriteDataEnd() { FInData = false; }
+    virtual void WriteRowStart(bool IsTitle) {}
+    // Counts the row, hands the buffered bytes to the file every 1025 rows, then
+    // moves CurrentRow on.
+    virtual void WriteRowEnd(bool IsTitle);
+    // Records ACol as the current column.
+    virtual void WriteData(TField* Field, TCellType CellType, Integer ARow, Integer ACol, const String& Text,
+                           TAlignment Alignment, TFont* Font, TColor Color);
+    // A cell spanning MergeCount columns; the base writes it as one cell.
+    virtual void WriteMergeData(TCellType CellType, Integer ARow, Integer ACol, Integer MergeCount,
+                                const String& Text, TAlignment Alignment, TFont* Font, TColor Color);
+    // Opens file Index (closing the previous one) and writes its beginning: file
+    // start, dimensions, column widths, header lines and the title block.
+    virtual void CreateFileStream(const String& FileName, Integer Index);
+    // Completes the open file (footer lines, file end) and closes it.
+    virtual void CloseFileStream();
+
+    // The buffer formats append their bytes to; FlushOutput hands it to the stream.
+    std::string& Output() { return FOutput; }
+    void FlushOutput();
+    bool HasOutput() const { return FStream != nullptr; }
+    bool InDataSection() const { return FInData; }
+    Integer TitleRowsOfRun() const { return FTitleRows; }
+
+private:
+    void Walk();
+    void WriteRecord(Integer RecordIndex, Integer& TabularRow);
+    void DetermineCell(TVgEColumn* Column, Integer VisiblePosition, Integer ColumnIndex, Integer RecordIndex);
+    void WriteTitleBlock();
+    void WriteBandRow(Integer& Row);
+    void WriteTitleRow(Integer& Row);
+    void WriteBlankTitleRow(Integer& Row);
+    void FinishTextCell(TField* Field, String& Text, TFont* Font, TAlignment& Alignment, TColor& Background,
+                        TCellType& CellType);
+    void ApplyCharacterSet(String& Text) const;
+    TFont* ColumnFont(Integer ColumnIndex);
+    void CloseQuietly();
+
+    TStream* FStream = nullptr;
+    std::unique_ptr<TStream> FOwnedStream;
+    bool FOwnsStream = false;
+    bool FInData = false;
+    bool FOpen = false;
+    std::string FOutput;
+    Integer FRowsSinceFlush = 0;
+    Integer FTitleRows = 0;
+    Integer FRecordCount = 0;
+    Integer FFileIndex = 0;
+    Integer FTitleRowCount = 0;
+    std::unique_ptr<TFont> FCellFont;
+    // Per column a copy of its font that cells hand to events; recopied when a
+    // handler changed it, so every cell starts from the column's font.
+    std::vector<std::unique_ptr<TFont>> FColumnFonts;
+    std::vector<char> FColumnFontChanged;
+
+    // The current cell.
+    String FText;
+    TAlignment FAlignment = taLeftJustify;
+    TFont* FFont = nullptr;
+    TColor FBackground = clWhite;
+    TCellType FCellType = ctString;
+    TField* FField = nullptr;
+};
