@@ -18,9 +18,11 @@ class TMenuItem;
 class TPanel;
 class TPopupMenu;
 class TRadioButton;
+class TSaveDialog;
 class TSqlite3DB;
 class TSqlite3Query;
 class TVgDBGrid;
+class TVgExportToXLS;
 class TgxExtSpeedButton;
 namespace app {
 class ArtImage;
@@ -142,6 +144,9 @@ public:
     TRadioButton* RadioButton8;            // search: by name
     TgxExtSpeedButton* gxExtSpeedButton8;  // "Lekérdezés"
     TgxExtSpeedButton* gxExtSpeedButton9;  // "Alaphelyzet"
+    TgxExtSpeedButton* gxExtSpeedButton10; // "Exportálás"
+    TVgExportToXLS* ToXLS1;                // export of the search result
+    TSaveDialog* SaveDialog1;              // its file name
     TLabel* Label31;                       // record counter
     TPopupMenu* PopupMenu1;
     TPopupMenu* PopupMenu2;
@@ -177,6 +182,7 @@ public:
     void ugylistacontainerEnter(TObject* Sender);
     void gxExtSpeedButton8Click(TObject* Sender);
     void gxExtSpeedButton9Click(TObject* Sender);
+    void gxExtSpeedButton10Click(TObject* Sender);
     void DataSource4DataChange(TObject* Sender, TField* Field);
     void VgDBGrid11DblClick(TObject* Sender);
     void VgDBGrid10DblClick(TObject* Sender);
@@ -203,6 +209,7 @@ private:
     void CreateStartPage();
     void CreateMenus();
     void CreateCasesArea();
+    void CreateCaseExport(TWinControl* TitleStrip);
     void CreateCaseListPage();
     void CreateCaseSearchPage();
     void CreateCaseGrids();

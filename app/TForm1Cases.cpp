@@ -152,6 +152,7 @@ void TForm1::CreateCaseSearchPage()
                                        "Keresés indítása");
     gxExtSpeedButton9 = MakeToolButton(this, strip, "gxExtSpeedButton9", "Alaphelyzet", 530, 62, 84,
                                        "A keresési és rendezési szempontok alaphelyzetbe állítása");
+    CreateCaseExport(static_cast<TWinControl*>(FindComponent("ugykerescontainerTitle")));
 
     Label31 = MakeLabel(this, strip, "Label31", "", 520, 40);
     Label31->SetAutoSize(false);
