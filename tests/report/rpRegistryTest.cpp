@@ -96,14 +96,17 @@ TEST_F(DefaultDataSetTest, BandTypesTakeTheirDataBandsSource) {
     };
     const Row rows[] = {
         {btReportSummary, &Data}, // summary, master and group bands use the master data band
-        {btMasterData, &Data},      {btMasterFooter, &Data}, {btGroupHeader, &Data},
-        {btGroupFooter, &Data},     {btDetailData, nullptr}, // its source is a user dataset, which has no
-                                                             // platform data set
-        {btDetailFooter, nullptr},                           //
-        {btSubDetailData, nullptr},                          // the sub-detail band has no data source
-        {btPageHeader, nullptr},                             // no default for other band types
-        {btReportTitle, nullptr},                            //
-        {btMasterHeader, nullptr},                           //
+        {btMasterData, &Data},
+        {btMasterFooter, &Data},
+        {btGroupHeader, &Data},
+        {btGroupFooter, &Data},
+        {btDetailData, nullptr},    // its source is a user dataset, which has no
+                                    // platform data set
+        {btDetailFooter, nullptr},  //
+        {btSubDetailData, nullptr}, // the sub-detail band has no data source
+        {btPageHeader, nullptr},    // no default for other band types
+        {btReportTitle, nullptr},   //
+        {btMasterHeader, nullptr},  //
     };
     for (const Row& row : rows) {
         Current.Typ = row.Type;
