@@ -10,6 +10,8 @@
 #include "platform/graphics/TIcon.h"
 #include "platform/graphics/TMetafile.h"
 
+#include <algorithm>
+
 Int64 rpReadEndPosition(TStream* Stream) {
     const Int64 end = Stream->ReadInt32();
     if (end < Stream->Position() || end > Stream->Size()) throw EReadError("Invalid picture end position");
@@ -67,9 +69,11 @@ void TrpPictureView::Draw(TCanvas* ACanvas) {
                 if (drawable) {
                     const double kx = double(Width) / pw, ky = double(Height) / ph;
                     if (kx >= ky)
-                        target.Right = target.Left + static_cast<Integer>(Round(pw * ky));
+                        target.Right = target.Left + static_cast<Integer>(std::clamp<Int64>(Round(pw * ky), 0,
+                                                                                            std::max(dw, 0)));
                     else
-                        target.Bottom = target.Top + static_cast<Integer>(Round(ph * kx));
+                        target.Bottom = target.Top + static_cast<Integer>(std::clamp<Int64>(Round(ph * kx), 0,
+                                                                                            std::max(dh, 0)));
                 }
             }
             if (centre) OffsetRect(target, (dw - target.Width()) / 2, (dh - target.Height()) / 2);

@@ -10,6 +10,7 @@
 #include "report/TrpReport.h"
 #include "report/rpStreamUtils.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 
@@ -21,14 +22,29 @@ Integer DefaultFormat() {
     return 0x200 + (sep.empty() ? ',' : static_cast<Byte>(sep[0]));
 }
 
+// Rounds ties to even; values beyond the 32-bit range saturate.
 Integer RoundInt(double v) {
+    if (v != v) return 0;
+    if (v <= -2147483648.0) return -2147483647 - 1;
+    if (v >= 2147483647.0) return 2147483647;
     return static_cast<Integer>(Round(v));
 }
+
+// A styled side wider than this adds nothing visible on any page.
+constexpr Integer MaxStyledLines = 10000;
 
 std::int32_t GetInt32(const Byte* p) {
     std::uint32_t v = 0;
     std::memcpy(&v, p, 4);
     return static_cast<std::int32_t>(v);
+}
+
+// Coordinates far beyond any page are cut to a range in which the drawing
+// arithmetic (sums of a position, a size and a frame) cannot overflow.
+constexpr std::int32_t MaxCoordinate = 1 << 29;
+
+Integer GetCoordinate(const Byte* p) {
+    return std::clamp(GetInt32(p), -MaxCoordinate, MaxCoordinate);
 }
 
 Word GetWord(const Byte* p) {
@@ -74,11 +90,11 @@ void TrpView::Assign(TrpView* View) {
 }
 
 Integer TrpView::ScaledRight() const {
-    return RoundInt((SaveX + SaveDX) * ScaleX + OffsX);
+    return RoundInt((double(SaveX) + SaveDX) * ScaleX + OffsX);
 }
 
 Integer TrpView::ScaledBottom() const {
-    return RoundInt((SaveY + SaveDY) * ScaleY + OffsY);
+    return RoundInt((double(SaveY) + SaveDY) * ScaleY + OffsY);
 }
 
 void TrpView::CalcGaps() {
@@ -150,7 +166,7 @@ void TrpView::FrameLine(Integer x1, Integer y1, Integer x2, Integer y2) {
         Canvas->Brush()->SetColor(FillColor);
         const Integer w = pen->Width();
         pen->SetWidth(1);
-        for (Integer i = 0; i < w; ++i)
+        for (Integer i = 0; i < std::min(w, MaxStyledLines); ++i)
             line(-(w / 2) + i);
         pen->SetWidth(w);
     } else if (FrameStyle == fsDouble) {
@@ -273,10 +289,10 @@ void TrpView::LoadFromStream(TStream* Stream) {
     }
     std::array<Byte, 30> block;
     Stream->ReadBuffer(block.data(), static_cast<Integer>(block.size()));
-    Left = GetInt32(&block[0]);
-    Top = GetInt32(&block[4]);
-    Width = GetInt32(&block[8]);
-    Height = GetInt32(&block[12]);
+    Left = GetCoordinate(&block[0]);
+    Top = GetCoordinate(&block[4]);
+    Width = GetCoordinate(&block[8]);
+    Height = GetCoordinate(&block[12]);
     Flags = GetWord(&block[16]);
     FrameTyp = GetWord(&block[18]);
     FrameWidth = rpDecodeFrameWidth(GetInt32(&block[20]));

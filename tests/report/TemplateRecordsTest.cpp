@@ -167,3 +167,16 @@ TEST(TemplateRecords, RichTextCarriesAHasTextByteEndPositionAndTheRtf) {
     e.U8(0).I32(at + 5);
     EXPECT_EQ(Record(v), e.Out);
 }
+
+TEST(TemplateRecords, CoordinatesFarBeyondAnyPageAreCutOnReading)
+{
+    ByteWriter w;
+    w.Str("Line1").Block(2147483647, -2147483647 - 1, 5, 6, 1, 4, 1, 0, 0, 0).I32(0).Str("").Memo({}).Memo({}).U16(0);
+    TMemoryStream s;
+    LoadBytes(s, w.Out);
+    TrpLineView v;
+    v.LoadFromStream(&s);
+    EXPECT_EQ(v.Left, 1 << 29);
+    EXPECT_EQ(v.Top, -(1 << 29));
+    EXPECT_EQ(v.Width, 5);
+}

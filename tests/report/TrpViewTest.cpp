@@ -252,3 +252,14 @@ TEST(TrpView, PrintWritesTheTypeCodeAndThePrintRecord) {
     EXPECT_EQ(b[1], 1);
     EXPECT_EQ(line.StreamMode, smDesigning);
 }
+
+TEST_F(ViewDrawingTest, AnAbsurdlyWideStyledSideStopsAtTenThousandLines)
+{
+    auto memo = MakeMemo(10, 10, 20, 10);
+    memo->FrameTyp = frTop;
+    memo->FrameStyle = psDot;
+    memo->FrameWidth = 50000;
+    memo->Draw(Canvas.get());
+    EXPECT_EQ(Rec->Log.size(), 10000u);
+    EXPECT_EQ(Rec->Log.front(), "Polyline 10,-24990 30,-24990 pen clBlack psDot");
+}
