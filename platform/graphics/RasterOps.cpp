@@ -3,6 +3,7 @@
 #include "platform/graphics/TBitmap.h"
 #include "platform/graphics/TCanvas.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace graphics {
@@ -61,6 +62,25 @@ PixelBuffer Stretch(const PixelBuffer& src, Integer w, Integer h) {
         }
     }
     return out;
+}
+
+PixelBuffer StretchPart(const PixelBuffer& src, Integer w, Integer h, const TRect& Part) {
+    PixelBuffer out(Part.Width(), Part.Height());
+    out.Monochrome = src.Monochrome;
+    if (src.Width <= 0 || src.Height <= 0 || w <= 0 || h <= 0) return out;
+    for (Integer y = 0; y < out.Height; ++y) {
+        const Integer sy = Integer(std::int64_t(Part.Top + y) * src.Height / h);
+        for (Integer x = 0; x < out.Width; ++x)
+            out.At(x, y) = src.At(Integer(std::int64_t(Part.Left + x) * src.Width / w), sy);
+    }
+    return out;
+}
+
+TRect VisiblePart(TCanvas* canvas, const TRect& d) {
+    const TSize size = canvas->Backend()->Size();
+    const TRect on(std::max(d.Left, 0), std::max(d.Top, 0), std::min(d.Right, size.cx), std::min(d.Bottom, size.cy));
+    if (IsRectEmpty(on)) return TRect();
+    return TRect(on.Left - d.Left, on.Top - d.Top, on.Right - d.Left, on.Bottom - d.Top);
 }
 
 namespace {

@@ -92,5 +92,12 @@ PixelBuffer MakePattern(const BrushState& brush, const TRect& r, TColor textColo
 
 // Nearest-pixel scaling of src to w × h; a negative size mirrors that axis.
 PixelBuffer Stretch(const PixelBuffer& src, Integer w, Integer h);
+// The pixels of Part (target coordinates within 0..w × 0..h) of that scaling
+// for positive w and h: drawing a picture stretched far beyond the surface
+// computes only what lands on it.
+PixelBuffer StretchPart(const PixelBuffer& src, Integer w, Integer h, const TRect& Part);
+// The part of device rectangle d that lies on the canvas's surface, in d's
+// own coordinates (0, 0 at d's top-left); empty when none does.
+TRect VisiblePart(TCanvas* canvas, const TRect& d);
 
 } // namespace graphics

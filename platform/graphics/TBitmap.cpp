@@ -415,10 +415,14 @@ void TBitmap::Draw(TCanvas* ACanvas, const TRect& Rect) {
         !ACanvas->Backend()->Monochrome() &&
         ACanvas->Backend()->CopyBitmap(ACanvas->ToDevice(Rect), *this, TRect(0, 0, Width(), Height())))
         return;
+    const TRect whole = ACanvas->ToDevice(Rect);
+    const TRect part = graphics::VisiblePart(ACanvas, whole);
+    if (IsRectEmpty(part)) return;
     graphics::PixelBuffer src =
-        graphics::Stretch(Pixels(TRect(0, 0, Width(), Height())), Rect.Width(), Rect.Height());
+        graphics::StretchPart(Pixels(TRect(0, 0, Width(), Height())), Rect.Width(), Rect.Height(), part);
     auto* backend = ACanvas->Backend();
-    const TRect dst = ACanvas->ToDevice(Rect);
+    TRect dst = part;
+    OffsetRect(dst, whole.Left, whole.Top);
     if (Transparent()) {
         // Mask out the transparent colour, then OR the picture into the hole.
         const TColor key = ColorToRGB(TransparentColor()) & 0xFFFFFF;

@@ -88,9 +88,13 @@ void TIcon::Draw(TCanvas* ACanvas, const TRect& Rect) {
         mask.Pixels[i] = FMask[i] ? clWhite : clBlack;
         if (FMask[i]) image.Pixels[i] = clBlack;
     }
-    mask = graphics::Stretch(mask, Rect.Width(), Rect.Height());
-    image = graphics::Stretch(image, Rect.Width(), Rect.Height());
-    const TRect d = ACanvas->ToDevice(Rect);
+    const TRect whole = ACanvas->ToDevice(Rect);
+    const TRect part = graphics::VisiblePart(ACanvas, whole);
+    if (IsRectEmpty(part)) return;
+    mask = graphics::StretchPart(mask, Rect.Width(), Rect.Height(), part);
+    image = graphics::StretchPart(image, Rect.Width(), Rect.Height(), part);
+    TRect d = part;
+    OffsetRect(d, whole.Left, whole.Top);
     auto* b = ACanvas->Backend();
     b->Blt(d, &mask, SRCAND, ACanvas->BrushState(), ACanvas->TextColor(), ACanvas->BkColor());
     b->Blt(d, &image, SRCPAINT, ACanvas->BrushState(), ACanvas->TextColor(), ACanvas->BkColor());

@@ -168,10 +168,15 @@ TEST(TemplateRecords, RichTextCarriesAHasTextByteEndPositionAndTheRtf) {
     EXPECT_EQ(Record(v), e.Out);
 }
 
-TEST(TemplateRecords, CoordinatesFarBeyondAnyPageAreCutOnReading)
-{
+TEST(TemplateRecords, CoordinatesFarBeyondAnyPageAreCutOnReading) {
     ByteWriter w;
-    w.Str("Line1").Block(2147483647, -2147483647 - 1, 5, 6, 1, 4, 1, 0, 0, 0).I32(0).Str("").Memo({}).Memo({}).U16(0);
+    w.Str("Line1")
+        .Block(2147483647, -2147483647 - 1, 5, 6, 1, 4, 1, 0, 0, 0)
+        .I32(0)
+        .Str("")
+        .Memo({})
+        .Memo({})
+        .U16(0);
     TMemoryStream s;
     LoadBytes(s, w.Out);
     TrpLineView v;

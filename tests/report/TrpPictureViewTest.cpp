@@ -1,8 +1,11 @@
 #include "report/TrpPictureView.h"
+#include "platform/data/TFieldDefs.h"
 #include "platform/graphics/TBitmap.h"
 #include "platform/graphics/TMetafile.h"
 #include "report/StreamBytes.h"
+#include "report/TrpReport.h"
 #include "report/ViewTestSupport.h"
+#include "support/TMemDataSet.h"
 
 using Log = std::vector<String>;
 
@@ -92,4 +95,34 @@ TEST_F(PictureDrawTest, AnEmptyPictureShowsOnlyItsFrameOrInADesignerItsCaption) 
     View.FrameTyp = 0;
     View.Draw(Canvas.get());
     EXPECT_EQ(Rec->Calls("TextOut"), Log{"TextOut 2,2 \"Picture\" clBlack"});
+}
+
+TEST(TrpPictureView, PrintLoadsTheBoundBlobBeforeWritingItsRecord) {
+    TBitmap bitmap(2, 3, pf24bit);
+    TMemoryStream bmp;
+    bitmap.SaveToStream(&bmp);
+    TMemDataSet q;
+    q.FieldDefs()->Add("kep", ftGraphic);
+    q.AppendRow({String(reinterpret_cast<const char*>(bmp.Memory()), static_cast<std::size_t>(bmp.Size()))});
+    q.AppendRow({});
+    q.Open();
+
+    TrpReport report(nullptr);
+    CurReport = &report;
+    TrpPictureView view;
+    view.FDataSet = &q;
+    view.FField = "kep";
+    TMemoryStream out;
+    view.Print(&out);
+    EXPECT_EQ(view.Picture.Width(), 2);
+    EXPECT_EQ(view.Picture.Height(), 3);
+    // Type code, the print-mode common record (no name, format or script), then kind 1.
+    const std::size_t kindAt = 1 + 30 + 4 + 3;
+    ASSERT_GT(out.Size(), Int64(kindAt));
+    EXPECT_EQ(out.Memory()[kindAt], 1);
+
+    q.Next(); // a null blob empties the picture
+    view.Print(&out);
+    EXPECT_EQ(view.Picture.Graphic(), nullptr);
+    CurReport = nullptr;
 }

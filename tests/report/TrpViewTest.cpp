@@ -253,8 +253,7 @@ TEST(TrpView, PrintWritesTheTypeCodeAndThePrintRecord) {
     EXPECT_EQ(line.StreamMode, smDesigning);
 }
 
-TEST_F(ViewDrawingTest, AnAbsurdlyWideStyledSideStopsAtTenThousandLines)
-{
+TEST_F(ViewDrawingTest, AnAbsurdlyWideStyledSideStopsAtTenThousandLines) {
     auto memo = MakeMemo(10, 10, 20, 10);
     memo->FrameTyp = frTop;
     memo->FrameStyle = psDot;
