@@ -1,8 +1,10 @@
 #include "report/TrpReport.h"
 
 #include "platform/core/Exceptions.h"
+#include "platform/core/TFiler.h"
 #include "platform/core/TMemoryStream.h"
 #include "platform/core/TStream.h"
+#include "platform/core/TypInfo.h"
 #include "platform/ui/MessageDialogs.h"
 #include "report/TrpView.h"
 #include "report/rpConsts.h"
@@ -56,7 +58,7 @@ void TrpReport::SaveToStream(TStream* Stream) {
 
 void TrpReport::ReadBinaryData(TStream* Stream) {
     Stream->ReadInt32();
-    if (!StoreInDFM) return;
+    if (!FStoreInDFM) return;
     const std::int32_t size = Stream->ReadInt32();
     if (size < 0 || size > Stream->Size() - Stream->Position()) throw EReadError("Stream read error");
     TMemoryStream template_;
@@ -67,7 +69,7 @@ void TrpReport::ReadBinaryData(TStream* Stream) {
 
 void TrpReport::WriteBinaryData(TStream* Stream) {
     Stream->WriteInt32(rpCurrentVersion);
-    if (!StoreInDFM) return;
+    if (!FStoreInDFM) return;
     TMemoryStream template_;
     SaveToStream(&template_);
     Stream->WriteInt32(static_cast<std::int32_t>(template_.Size()));
@@ -95,4 +97,17 @@ void TrpReport::InternalOnEnterRect(TStringList* Memo, TrpView* View) {
 
 void TrpReport::InternalOnExportData(TrpView* View) {
     if (OnExportData) OnExportData(View->Left, View->Top, View);
+}
+
+void TrpReport::DefineProperties(TFiler* Filer) {
+    TComponent::DefineProperties(Filer);
+    Filer->DefineBinaryProperty(
+        "ReportForm", [this](TStream* Stream) { ReadBinaryData(Stream); },
+        [this](TStream* Stream) { WriteBinaryData(Stream); }, true);
+}
+
+void rpRegisterReportClass() {
+    RegisterClass<TrpReport>(
+        "TrpReport", "",
+        {BoolProp<TrpReport>("StoreInDFM", &TrpReport::StoreInDFM, &TrpReport::SetStoreInDFM, 0)});
 }

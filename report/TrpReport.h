@@ -53,9 +53,16 @@ public:
     // Hands a view with its position to the active export filter.
     void InternalOnExportData(TrpView* View);
 
+    // Declares the binary property "ReportForm" (ReadBinaryData / WriteBinaryData).
+    void DefineProperties(TFiler* Filer) override;
+
+    // Keep the template inside the form resource; a published property, read
+    // before "ReportForm".
+    bool StoreInDFM() const { return FStoreInDFM; }
+    void SetStoreInDFM(bool Value) { FStoreInDFM = Value; }
+
     bool PrintToDefault = false;
     bool DoublePass = false;
-    bool StoreInDFM = false;
     TEnterRectEvent OnEnterRect;
     // The active export filter's data handler; set only while an export runs.
     TrpExportDataEvent OnExportData;
@@ -64,4 +71,8 @@ private:
     std::unique_ptr<TrpPages> FPages;
     std::unique_ptr<TStringList> FVariables;
     std::unique_ptr<TrpValues> FValues;
+    bool FStoreInDFM = false;
 };
+
+// Registers TrpReport's published properties for form-resource streaming.
+void rpRegisterReportClass();

@@ -2,6 +2,7 @@
 
 #include "platform/core/TStringList.h"
 #include "platform/graphics/TBitmap.h"
+#include "report/TrpReport.h"
 #include "report/TrpRichView.h"
 #include "report/TrpVariables.h"
 #include "report/rpGlobals.h"
@@ -21,6 +22,7 @@ void rpInitEngine() {
     // The registries live for the whole process, so object kinds are added once.
     if (!objectsRegistered) {
         rpRegisterRichView();
+        rpRegisterReportClass();
         objectsRegistered = true;
     }
 }

@@ -1,6 +1,7 @@
 // Whole templates: the header, page records, object records and values
 // block; older versions; and what reading does with streams it cannot use.
 #include "platform/core/Exceptions.h"
+#include "platform/core/TFiler.h"
 #include "platform/graphics/TBitmap.h"
 #include "platform/graphics/TCanvas.h"
 #include "report/TemplateTestSupport.h"
@@ -431,7 +432,7 @@ TEST_F(TemplateTest, ReportFormPropertyHoldsTheTemplateOnlyWhenStoredInTheForm) 
     notStored.ReadBinaryData(&property);
     EXPECT_EQ(Shape(notStored), "0:");
 
-    Report.StoreInDFM = true;
+    Report.SetStoreInDFM(true);
     const Bytes bare = Save(Report);
     property.Clear();
     property.WriteBuffer("\x01\x02", 2); // the form's bytes ahead of the property
@@ -445,7 +446,7 @@ TEST_F(TemplateTest, ReportFormPropertyHoldsTheTemplateOnlyWhenStoredInTheForm) 
     EXPECT_EQ(Bytes(written.begin() + 10, written.end()), bare);
 
     TrpReport stored(nullptr);
-    stored.StoreInDFM = true;
+    stored.SetStoreInDFM(true);
     property.SetPosition(2);
     stored.ReadBinaryData(&property);
     EXPECT_TRUE(Messages.empty());
@@ -456,6 +457,22 @@ TEST_F(TemplateTest, ReportFormPropertyHoldsTheTemplateOnlyWhenStoredInTheForm) 
 TEST_F(TemplateTest, AReportFormSizeBeyondTheStreamIsAReadError) {
     TMemoryStream property;
     LoadBytes(property, ByteWriter().I32(23).I32(1000).U8(23).Out);
-    Report.StoreInDFM = true;
+    Report.SetStoreInDFM(true);
     EXPECT_EQ(ErrorOf<EReadError>([&] { Report.ReadBinaryData(&property); }), "Stream read error");
+}
+
+TEST_F(TemplateTest, TheFormResourceCarriesTheTemplateAsReportForm) {
+    FillEveryKind(Report);
+    Report.SetName("rpReport1");
+    Report.SetStoreInDFM(true);
+    const String text = FormObjectToText(TWriter().WriteComponent(&Report));
+    EXPECT_NE(text.find("StoreInDFM = True"), String::npos);
+    EXPECT_LT(text.find("StoreInDFM"), text.find("ReportForm = {"));
+
+    TrpReport loaded(nullptr);
+    TReader().ReadComponent(&loaded, TextToFormObject(text));
+    EXPECT_TRUE(Messages.empty());
+    EXPECT_TRUE(loaded.StoreInDFM());
+    EXPECT_EQ(Shape(loaded), "2: 4 3");
+    EXPECT_EQ(Save(loaded), Save(Report));
 }
