@@ -1,11 +1,8 @@
 #pragma once
 // What the standard report functions need of the report being built: the band state
-// the aggregates read and write, and the look-up of datasets and fields by the names
-// written in templates. The band engine and the report provide it; tests use fakes.
+// the aggregates read and write. The band engine provides it; tests use fakes.
 #include "platform/core/Types.h"
 
-class TDataSet;
-class TField;
 class TStringList;
 
 namespace report {
@@ -34,11 +31,6 @@ public:
     // Column number of the current page, and whether the page prints several columns.
     virtual Integer CurrentColumn() const = 0;
     virtual bool MultiColumn() const = 0;
-    // A dataset component named as in templates; none when there is no such component.
-    virtual TDataSet* GetDataSet(const String& Name) = 0;
-    // A dataset and field from "dataset.field" or "form.dataset.field"; both none when
-    // the text names no field of a dataset.
-    virtual void GetDataSetAndField(const String& ComplexName, TDataSet*& DataSet, TField*& Field) = 0;
 };
 
 } // namespace report

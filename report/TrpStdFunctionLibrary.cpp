@@ -12,6 +12,7 @@
 #include "report/FunctionHost.h"
 #include "report/TrpBandView.h"
 #include "report/TrpParser.h"
+#include "report/rpUtils.h"
 
 #include <algorithm>
 
@@ -137,9 +138,9 @@ String TrpStdFunctionLibrary::DoAggregate(Aggregate Kind, const String& Name, co
     TDataSet* dataSet = nullptr;
     TField* field = nullptr;
     if (Kind == Aggregate::Count)
-        dataSet = host->GetDataSet(Trim(arg));
+        dataSet = rpGetDataSet(Trim(arg));
     else
-        host->GetDataSetAndField(Trim(arg), dataSet, field);
+        rpGetDataSetAndField(Trim(arg), dataSet, field);
     if (dataSet) {
         report::AggregateBand* band = host->AggregationBand();
         if (!band || !band->BandVisible()) return "0";

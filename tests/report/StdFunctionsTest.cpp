@@ -10,6 +10,8 @@
 #include "report/FunctionHost.h"
 #include "report/TrpBandView.h"
 #include "report/TrpParser.h"
+#include "report/TrpReport.h"
+#include "report/rpGlobals.h"
 #include "report/rpRegistry.h"
 #include "support/ErrorOf.h"
 #include "support/TMemDataSet.h"
@@ -40,24 +42,11 @@ struct FakeHost : report::FunctionHost {
     report::AggregateBand* CurrentBand() override { return Current; }
     Integer CurrentColumn() const override { return Column; }
     bool MultiColumn() const override { return Multi; }
-    TDataSet* GetDataSet(const String& Name) override {
-        auto it = DataSets.find(AnsiUpperCase(Name));
-        return it == DataSets.end() ? nullptr : it->second;
-    }
-    void GetDataSetAndField(const String& Name, TDataSet*& DataSet, TField*& Field) override {
-        DataSet = nullptr;
-        Field = nullptr;
-        const Integer dot = Pos(".", Name);
-        if (dot == 0) return;
-        DataSet = GetDataSet(Copy(Name, 1, dot - 1));
-        if (DataSet) Field = DataSet->FindField(Copy(Name, dot + 1));
-    }
 
     FakeBand* Aggregation = nullptr;
     FakeBand* Current = nullptr;
     Integer Column = 1;
     bool Multi = false;
-    std::map<String, TDataSet*> DataSets;
 };
 
 // A band engine in miniature: rows are printed by a master data band and accumulated by
@@ -183,30 +172,34 @@ TEST(StdFunctions, MultiColumnKeysCarryTheColumn) {
     EXPECT_EQ(b.Footer.Values.Values("SUM[x]00"), "15");
 }
 
+// The dataset is found by name among the components of the form that holds the report.
 struct DataSetFixture {
-    TMemDataSet ds;
+    TComponent form{nullptr};
+    TMemDataSet* ds = new TMemDataSet(&form);
+    TrpReport* report = new TrpReport(&form);
     Build b;
     DataSetFixture() {
-        ds.SetName("Query1");
-        ds.FieldDefs()->Add("x", ftFloat);
+        ds->SetName("Query1");
+        ds->FieldDefs()->Add("x", ftFloat);
         for (const TFieldData& v : {TFieldData(1.0), TFieldData(), TFieldData(2.0), TFieldData(3.0)})
-            ds.AppendRow({v});
-        ds.Open();
-        b.Host.DataSets["QUERY1"] = &ds;
+            ds->AppendRow({v});
+        ds->Open();
+        CurReport = report;
         b.Host.Aggregation = &b.Footer;
         b.Host.Current = &b.Footer;
     }
+    ~DataSetFixture() { CurReport = nullptr; }
 };
 
 class DataSetAggregateTest : public ::testing::TestWithParam<AggregateCase> {};
 
 TEST_P(DataSetAggregateTest, WalksTheDatasetAndReturnsToItsRecord) {
     DataSetFixture f;
-    f.ds.First();
-    f.ds.Next();
-    f.ds.Next();
+    f.ds->First();
+    f.ds->Next();
+    f.ds->Next();
     EXPECT_EQ(ShowValue(f.b.Parser.Calc(GetParam().Expr)), GetParam().Expected) << GetParam().Expr;
-    EXPECT_EQ(f.ds.RecNo(), 3);
+    EXPECT_EQ(f.ds->RecNo(), 3);
 }
 
 INSTANTIATE_TEST_SUITE_P(StdFunctions, DataSetAggregateTest,
