@@ -18,4 +18,11 @@ public:
     TrpDataset* DataSet = nullptr;
     TrpBand* Next = nullptr;
     TrpBand* Prev = nullptr;
+    // Template position and size (x and dx for cross bands, y and dy for the others);
+    // scripts read and change them through the band view.
+    Integer x = 0, dx = 0, y = 0, dy = 0;
+    bool Visible = true;
+    // Set by the NEWPAGE and NEWCOLUMN script commands, honoured before the band is drawn.
+    bool ForceNewPage = false;
+    bool ForceNewColumn = false;
 };

@@ -5,6 +5,7 @@
 #include "platform/core/TComponent.h"
 #include "platform/core/TStringList.h"
 #include "report/TrpPage.h"
+#include "report/TrpParser.h"
 #include "report/TrpValues.h"
 
 #include <functional>
@@ -14,6 +15,8 @@ class TStream;
 class TrpView;
 
 using TEnterRectEvent = std::function<void(TStringList* Memo, TrpView* View)>;
+// Asked first for every name a report expression uses; assigning ParValue answers it.
+using TDetailEvent = std::function<void(const String& ParName, Variant& ParValue)>;
 using TrpExportDataEvent = std::function<void(Integer x, Integer y, TrpView* View)>;
 
 // The stream version this engine writes.
@@ -64,6 +67,9 @@ public:
     bool PrintToDefault = false;
     bool DoublePass = false;
     TEnterRectEvent OnEnterRect;
+    TDetailEvent OnGetValue;
+    // Functions no library knows; Val receives expression text.
+    TFunctionEvent OnUserFunction;
     // The active export filter's data handler; set only while an export runs.
     TrpExportDataEvent OnExportData;
 

@@ -7,6 +7,7 @@
 #include "report/TrpVariables.h"
 #include "report/rpGlobals.h"
 #include "report/rpRegistry.h"
+#include "report/rpScripting.h"
 
 namespace {
 bool started = false;
@@ -19,6 +20,7 @@ void rpInitEngine() {
     SMemo = new TStringList();
     TempBmp = new TBitmap();
     rpVariables = new TrpVariables();
+    rpInitScripting();
     // The registries live for the whole process, so object kinds are added once.
     if (!objectsRegistered) {
         rpRegisterRichView();
@@ -34,6 +36,7 @@ void rpDoneEngine() {
     SMemo = nullptr;
     delete TempBmp;
     TempBmp = nullptr;
+    rpDoneScripting();
     delete rpVariables;
     rpVariables = nullptr;
 }
