@@ -35,122 +35,188 @@ enum Property {
     prNone
 };
 
-const char* const kProperties[] = {"Left",       "Top",       "Width",     "Height",     "Flags",    "Visible",
-                                   "FrameTyp",   "FrameWidth", "FrameColor", "FillColor", "Text",     "FontName",
-                                   "FontSize",   "FontStyle", "FontColor", "Adjust"};
+const char* const kProperties[] = {"Left",     "Top",        "Width",      "Height",    "Flags", "Visible",
+                                   "FrameTyp", "FrameWidth", "FrameColor", "FillColor", "Text",  "FontName",
+                                   "FontSize", "FontStyle",  "FontColor",  "Adjust"};
 
 const struct {
     const char* Name;
     Integer Value;
-} kColours[] = {{"clWhite", 0xFFFFFF}, {"clBlack", 0},         {"clMaroon", 0x80},      {"clGreen", 0x8000},
-                {"clOlive", 0x8080},   {"clNavy", 0x800000},   {"clPurple", 0x800080},  {"clTeal", 0x808000},
-                {"clGray", 0x808080},  {"clSilver", 0xC0C0C0}, {"clRed", 0xFF},         {"clLime", 0xFF00},
-                {"clYellow", 0xFFFF},  {"clBlue", 0xFF0000},   {"clFuchsia", 0xFF00FF}, {"clAqua", 0xFFFF00},
-                {"clTransparent", 0x1FFFFFFF}};
+} kColours[] = {
+    {"clWhite", 0xFFFFFF},        {"clBlack", 0},         {"clMaroon", 0x80},      {"clGreen", 0x8000},
+    {"clOlive", 0x8080},          {"clNavy", 0x800000},   {"clPurple", 0x800080},  {"clTeal", 0x808000},
+    {"clGray", 0x808080},         {"clSilver", 0xC0C0C0}, {"clRed", 0xFF},         {"clLime", 0xFF00},
+    {"clYellow", 0xFFFF},         {"clBlue", 0xFF0000},   {"clFuchsia", 0xFF00FF}, {"clAqua", 0xFFFF00},
+    {"clTransparent", 0x1FFFFFFF}};
 
 Property PropertyOf(const String& Name) {
     for (Integer k = 0; k < prNone; ++k)
-        if (SameText(Name, kProperties[k]))
-            return static_cast<Property>(k);
+        if (SameText(Name, kProperties[k])) return static_cast<Property>(k);
     return prNone;
 }
 
-bool IsMemoOnly(Property p) { return p >= prFontName; }
+bool IsMemoOnly(Property p) {
+    return p >= prFontName;
+}
 
 // The report's own look-up, for names scripts do not know.
 void ReportValue(const String& Name, Variant& Value) {
-    if (rpParser && rpParser->OnGetValue)
-        rpParser->OnGetValue(Name, Value);
+    if (rpParser && rpParser->OnGetValue) rpParser->OnGetValue(Name, Value);
 }
 
 Variant ReadBand(TrpBand* band, Property p) {
-    if (!band)
-        return Variant(0);
+    if (!band) return Variant(0);
     switch (p) {
-    case prLeft: return Variant(band->x);
-    case prTop: return Variant(band->y);
-    case prWidth: return Variant(band->dx);
-    case prHeight: return Variant(band->dy);
-    case prVisible: return Variant(band->Visible);
-    default: return Variant(0);
+    case prLeft:
+        return Variant(band->x);
+    case prTop:
+        return Variant(band->y);
+    case prWidth:
+        return Variant(band->dx);
+    case prHeight:
+        return Variant(band->dy);
+    case prVisible:
+        return Variant(band->Visible);
+    default:
+        return Variant(0);
     }
 }
 
 Variant ReadView(TrpView* view, Property p) {
     auto* memo = dynamic_cast<TrpMemoView*>(view);
     switch (p) {
-    case prLeft: return Variant(view->Left);
-    case prTop: return Variant(view->Top);
-    case prWidth: return Variant(view->Width);
-    case prHeight: return Variant(view->Height);
-    case prFlags: return Variant(static_cast<int>(view->Flags));
-    case prVisible: return Variant(view->Visible);
-    case prFrameTyp: return Variant(static_cast<int>(view->FrameTyp));
-    case prFrameWidth: return Variant(static_cast<double>(view->FrameWidth));
-    case prFrameColor: return Variant(static_cast<int>(view->FrameColor));
-    case prFillColor: return Variant(static_cast<int>(view->FillColor));
+    case prLeft:
+        return Variant(view->Left);
+    case prTop:
+        return Variant(view->Top);
+    case prWidth:
+        return Variant(view->Width);
+    case prHeight:
+        return Variant(view->Height);
+    case prFlags:
+        return Variant(static_cast<int>(view->Flags));
+    case prVisible:
+        return Variant(view->Visible);
+    case prFrameTyp:
+        return Variant(static_cast<int>(view->FrameTyp));
+    case prFrameWidth:
+        return Variant(static_cast<double>(view->FrameWidth));
+    case prFrameColor:
+        return Variant(static_cast<int>(view->FrameColor));
+    case prFillColor:
+        return Variant(static_cast<int>(view->FillColor));
     case prText: {
         String text;
         for (Integer k = 0; k < view->Memo.Count(); ++k)
             text += (k ? "\r\n" : "") + view->Memo[k];
         return Variant(text);
     }
-    case prFontName: return Variant(memo->Font.Name());
-    case prFontSize: return Variant(memo->Font.Size());
-    case prFontStyle: return Variant(rpGetFontStyle(memo->Font.Style()));
-    case prFontColor: return Variant(static_cast<int>(memo->Font.Color()));
-    case prAdjust: return Variant(memo->Adjust);
-    default: return Variant(0);
+    case prFontName:
+        return Variant(memo->Font.Name());
+    case prFontSize:
+        return Variant(memo->Font.Size());
+    case prFontStyle:
+        return Variant(rpGetFontStyle(memo->Font.Style()));
+    case prFontColor:
+        return Variant(static_cast<int>(memo->Font.Color()));
+    case prAdjust:
+        return Variant(memo->Adjust);
+    default:
+        return Variant(0);
     }
 }
 
 void WriteBand(TrpBand* band, Property p, const Variant& v) {
     switch (p) {
-    case prLeft: band->x = v.AsInteger(); break;
-    case prTop: band->y = v.AsInteger(); break;
-    case prWidth: band->dx = v.AsInteger(); break;
-    case prHeight: band->dy = v.AsInteger(); break;
-    case prVisible: band->Visible = v.AsBoolean(); break;
-    default: break;  // not available on bands
+    case prLeft:
+        band->x = v.AsInteger();
+        break;
+    case prTop:
+        band->y = v.AsInteger();
+        break;
+    case prWidth:
+        band->dx = v.AsInteger();
+        break;
+    case prHeight:
+        band->dy = v.AsInteger();
+        break;
+    case prVisible:
+        band->Visible = v.AsBoolean();
+        break;
+    default:
+        break; // not available on bands
     }
 }
 
 void WriteView(TrpView* view, Property p, const Variant& v) {
     auto* memo = dynamic_cast<TrpMemoView*>(view);
     switch (p) {
-    case prLeft: view->Left = v.AsInteger(); break;
-    case prTop: view->Top = v.AsInteger(); break;
-    case prWidth: view->Width = v.AsInteger(); break;
-    case prHeight: view->Height = v.AsInteger(); break;
-    case prFlags: view->Flags = static_cast<Word>(v.AsInteger()); break;
-    case prVisible: view->Visible = v.AsBoolean(); break;
-    case prFrameTyp: view->FrameTyp = static_cast<Word>(v.AsInteger()); break;
-    case prFrameWidth: view->FrameWidth = static_cast<float>(v.AsFloat()); break;
-    case prFrameColor: view->FrameColor = v.AsInteger(); break;
-    case prFillColor: view->FillColor = v.AsInteger(); break;
-    case prText: view->Memo.SetText(VarToStr(v)); break;
-    case prFontName: memo->Font.SetName(v.AsString()); break;
-    case prFontSize: memo->Font.SetSize(v.AsInteger()); break;
-    case prFontStyle: memo->Font.SetStyle(rpSetFontStyle(v.AsInteger())); break;
-    case prFontColor: memo->Font.SetColor(v.AsInteger()); break;
-    case prAdjust: memo->Adjust = v.AsInteger(); break;
-    default: break;
+    case prLeft:
+        view->Left = v.AsInteger();
+        break;
+    case prTop:
+        view->Top = v.AsInteger();
+        break;
+    case prWidth:
+        view->Width = v.AsInteger();
+        break;
+    case prHeight:
+        view->Height = v.AsInteger();
+        break;
+    case prFlags:
+        view->Flags = static_cast<Word>(v.AsInteger());
+        break;
+    case prVisible:
+        view->Visible = v.AsBoolean();
+        break;
+    case prFrameTyp:
+        view->FrameTyp = static_cast<Word>(v.AsInteger());
+        break;
+    case prFrameWidth:
+        view->FrameWidth = static_cast<float>(v.AsFloat());
+        break;
+    case prFrameColor:
+        view->FrameColor = v.AsInteger();
+        break;
+    case prFillColor:
+        view->FillColor = v.AsInteger();
+        break;
+    case prText:
+        view->Memo.SetText(VarToStr(v));
+        break;
+    case prFontName:
+        memo->Font.SetName(v.AsString());
+        break;
+    case prFontSize:
+        memo->Font.SetSize(v.AsInteger());
+        break;
+    case prFontStyle:
+        memo->Font.SetStyle(rpSetFontStyle(v.AsInteger()));
+        break;
+    case prFontColor:
+        memo->Font.SetColor(v.AsInteger());
+        break;
+    case prAdjust:
+        memo->Adjust = v.AsInteger();
+        break;
+    default:
+        break;
     }
 }
 
-}  // namespace
+} // namespace
 
 TrpBand* rpBandOfView(TrpView* View) {
-    if (!CurPage || !dynamic_cast<TrpBandView*>(View))
-        return nullptr;
+    if (!CurPage || !dynamic_cast<TrpBandView*>(View)) return nullptr;
     for (TrpBand* head : CurPage->Bands)
         for (TrpBand* band = head; band; band = band->Next)
-            if (band->View == View)
-                return band;
+            if (band->View == View) return band;
     return nullptr;
 }
 
-report::ScriptHost* TInterpretator::Host() const { return FHost ? FHost : rpScriptHost; }
+report::ScriptHost* TInterpretator::Host() const {
+    return FHost ? FHost : rpScriptHost;
+}
 
 TrpView* TInterpretator::Split(const String& Name, String& Property) const {
     const size_t dot = Name.find('.');
@@ -176,8 +242,7 @@ void TInterpretator::GetValue(const String& Name, Variant& Value) {
     }
     String property;
     TrpView* view = Split(Name, property);
-    if (!view)
-        return ReportValue(Name, Value);
+    if (!view) return ReportValue(Name, Value);
     const Property p = PropertyOf(property);
     const bool isMemo = dynamic_cast<TrpMemoView*>(view) != nullptr;
     if (p != prNone && !(IsMemoOnly(p) && !isMemo)) {
@@ -205,15 +270,12 @@ void TInterpretator::SetValue(const String& Name, const Variant& Value) {
     const Property p = PropertyOf(property);
     if (p == prNone) {
         // Script variables are engine-wide: the application and later reports see them.
-        if (rpVariables)
-            rpVariables->SetVariable(Name, Value);
+        if (rpVariables) rpVariables->SetVariable(Name, Value);
         return;
     }
-    if (!view || (IsMemoOnly(p) && !dynamic_cast<TrpMemoView*>(view)))
-        return;
+    if (!view || (IsMemoOnly(p) && !dynamic_cast<TrpMemoView*>(view))) return;
     if (dynamic_cast<TrpBandView*>(view)) {
-        if (TrpBand* band = rpBandOfView(view))
-            WriteBand(band, p, Value);
+        if (TrpBand* band = rpBandOfView(view)) WriteBand(band, p, Value);
         return;
     }
     WriteView(view, p, Value);
@@ -222,11 +284,9 @@ void TInterpretator::SetValue(const String& Name, const Variant& Value) {
 void TInterpretator::DoFunction(const String& Name, const Variant& p1, const Variant& p2, const Variant& p3,
                                 String& Val) {
     if (Name == "NEWPAGE" || Name == "NEWCOLUMN") {
-        if (CurBand)
-            (Name == "NEWPAGE" ? CurBand->ForceNewPage : CurBand->ForceNewColumn) = true;
+        if (CurBand) (Name == "NEWPAGE" ? CurBand->ForceNewPage : CurBand->ForceNewColumn) = true;
         Val = "0";
         return;
     }
-    if (rpParser && rpParser->OnFunction)
-        rpParser->OnFunction(Name, p1, p2, p3, Val);
+    if (rpParser && rpParser->OnFunction) rpParser->OnFunction(Name, p1, p2, p3, Val);
 }

@@ -2,8 +2,8 @@
 // The report's script interpreter: gives scripts the properties of report objects
 // ("Left", "Visible", "FontSize" ... of the running object, or "Memo1.Visible" of an
 // object of the current page), the engine's global variables, colour names ("clRed"),
-// True and False, FREESPACE, and the procedures NEWPAGE and NEWCOLUMN. Every other name goes to the report's value
-// look-up and function dispatcher (rpParser's hooks).
+// True and False, FREESPACE, and the procedures NEWPAGE and NEWCOLUMN. Every other name goes to the report's
+// value look-up and function dispatcher (rpParser's hooks).
 //
 // Writing a name that is no property stores it in rpVariables, where the application and
 // later reports see it. Writing a property of an object that is not there does nothing.
@@ -25,7 +25,7 @@ public:
     virtual Integer FreeSpace() = 0;
 };
 
-}  // namespace report
+} // namespace report
 
 class TInterpretator : public TrpInterpretator {
 public:

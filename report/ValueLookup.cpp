@@ -27,7 +27,7 @@ const char* const kSpecialNames[] = {"PAGE#",        "",        "DATE",     "TIM
                                      "LINETHROUGH#", "COLUMN#", "CURRENT#", "TOTALPAGES"};
 constexpr Integer kSpecialCount = 9;
 
-}  // namespace
+} // namespace
 
 String SpecialVariableName(Integer Index) {
     return Index >= 0 && Index < kSpecialCount ? kSpecialNames[Index] : String();
@@ -45,14 +45,12 @@ void ValueLookup::PrepareDataSets() {
     TrpValues* values = FReport->Values();
     for (Integer k = 0; k < values->Items.Count(); ++k) {
         TrpValue* value = values->GetValue(k);
-        if (value->Typ == 1)
-            value->DSet = rpGetDataSet(value->DataSet);
+        if (value->Typ == 1) value->DSet = rpGetDataSet(value->DataSet);
     }
 }
 
 Variant ValueLookup::FieldValue(TField* Field) {
-    if (Field->OnGetText)
-        return Variant(Field->DisplayText());
+    if (Field->OnGetText) return Variant(Field->DisplayText());
     return Field->Value();
 }
 
@@ -60,8 +58,7 @@ void ValueLookup::GetVariableValue(const String& Name, Variant& Value) {
     Value = Variant();
     if (FReport->OnGetValue) {
         FReport->OnGetValue(Name, Value);
-        if (!Value.IsEmpty())
-            return;
+        if (!Value.IsEmpty()) return;
     }
 
     // Evaluates text as an expression on behalf of Name; a name already on its way
@@ -79,21 +76,24 @@ void ValueLookup::GetVariableValue(const String& Name, Variant& Value) {
 
     if (TrpValue* bound = FReport->Values()->FindVariable(Name)) {
         switch (bound->Typ) {
-        case 0: Value = Variant(""); break;
+        case 0:
+            Value = Variant("");
+            break;
         case 1: {
             TDataSet* dataSet = bound->DSet ? bound->DSet : rpGetDataSet(bound->DataSet);
-            if (!dataSet)
-                break;
-            if (!dataSet->Active())
-                dataSet->Open();
+            if (!dataSet) break;
+            if (!dataSet->Active()) dataSet->Open();
             Value = FieldValue(dataSet->FieldByName(bound->Field));
             break;
         }
         case 2:
             Value = evaluate(bound->OtherKind == 1 ? bound->Field : SpecialVariableName(bound->OtherKind));
             break;
-        case 3: Value = evaluate(bound->Field); break;
-        default: break;
+        case 3:
+            Value = evaluate(bound->Field);
+            break;
+        default:
+            break;
         }
         return;
     }
@@ -101,9 +101,13 @@ void ValueLookup::GetVariableValue(const String& Name, Variant& Value) {
     TDataSet* dataSet = GetDefaultDataSet();
     TField* field = nullptr;
     rpGetDataSetAndField(Name, dataSet, field);
+    if (!field && dataSet && !dataSet->Active() && Name.find('.') != String::npos) {
+        // A closed dataset has no fields yet: open it, as a bound value's would be.
+        dataSet->Open();
+        rpGetDataSetAndField(Name, dataSet, field);
+    }
     if (field) {
-        if (!dataSet->Active())
-            dataSet->Open();
+        if (!dataSet->Active()) dataSet->Open();
         Value = FieldValue(field);
         return;
     }
@@ -114,8 +118,7 @@ void ValueLookup::GetVariableValue(const String& Name, Variant& Value) {
     }
     for (Integer k = 0; k < kSpecialCount; ++k)
         if (k != 1 && Name == kSpecialNames[k]) {
-            if (Special)
-                Value = Special->SpecialValue(static_cast<SpecialVariable>(k));
+            if (Special) Value = Special->SpecialValue(static_cast<SpecialVariable>(k));
             return;
         }
 
@@ -126,10 +129,9 @@ void ValueLookup::GetVariableValue(const String& Name, Variant& Value) {
     Value = evaluate(Name);
 }
 
-void ValueLookup::OnGetParsFunction(const String& Name, const Variant& p1, const Variant& p2, const Variant& p3,
-                                    String& Val) {
-    if (rpCallFunctionLibraries(Name, p1, p2, p3, Val))
-        return;
+void ValueLookup::OnGetParsFunction(const String& Name, const Variant& p1, const Variant& p2,
+                                    const Variant& p3, String& Val) {
+    if (rpCallFunctionLibraries(Name, p1, p2, p3, Val)) return;
     // While a footer accumulates, its expressions run invisibly: no user function then.
     AggregateBand* band = rpFunctionHost ? rpFunctionHost->AggregationBand() : nullptr;
     if ((!band || band->BandVisible()) && FReport->OnUserFunction)
@@ -148,4 +150,4 @@ void ValueLookup::InternalOnGetValue(const String& ParName, String& ParValue) {
     ParValue = FormatValue(CurValue, format, formatStr);
 }
 
-}  // namespace report
+} // namespace report

@@ -76,4 +76,4 @@ private:
     std::vector<String> FEvaluating;
 };
 
-}  // namespace report
+} // namespace report

@@ -9,17 +9,15 @@
 
 namespace {
 bool libraryRegistered = false;
-}  // namespace
+} // namespace
 
 void rpInitScripting() {
-    if (rpParser)
-        return;
+    if (rpParser) return;
     rpParser = new TrpParser();
     rpInterpretator = new TInterpretator();
     // Scripts arrive compiled: the band engine compiles each object's script in place.
     rpDoScript = [](TrpView*, TStringList* Script) {
-        if (rpInterpretator && Script->Count() > 0)
-            rpInterpretator->DoScript(Script);
+        if (rpInterpretator && Script->Count() > 0) rpInterpretator->DoScript(Script);
     };
     // The registry lives for the process, so the library is added once.
     if (!libraryRegistered) {
@@ -29,8 +27,7 @@ void rpInitScripting() {
 }
 
 void rpDoneScripting() {
-    if (!rpParser)
-        return;
+    if (!rpParser) return;
     rpDoScript = nullptr;
     delete rpInterpretator;
     rpInterpretator = nullptr;
