@@ -1,6 +1,8 @@
 #include "app/ProgramEntry.h"
 
 #include "app/TForm1.h"
+#include "controls/TUtlApplication.h"
+#include "platform/core/ScopeExit.h"
 #include "platform/os/TNamedMutex.h"
 #include "platform/ui/DataAccessHooks.h"
 #include "platform/ui/MessageDialogs.h"
@@ -43,6 +45,13 @@ int RunProgram()
     }
     if (!instance)
         return 0;
+    // The library services live from before the first form until after the
+    // last: components remove their timers while the forms are destroyed.
+    UtlInitialization();
+    core::ScopeExit services([] {
+        Application->DestroyComponents();
+        UtlFinalization();
+    });
     try {
         Application->Initialize();
         ui::InstallDataAccessHooks();

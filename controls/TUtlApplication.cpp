@@ -1,5 +1,6 @@
 #include "controls/TUtlApplication.h"
 
+#include "controls/TUtlIniCtrl.h"
 #include "controls/UtlStrings.h"
 #include "platform/core/FileUtils.h"
 #include "platform/graphics/TBitmap.h"
@@ -7,6 +8,7 @@
 #include "platform/os/ProgramPaths.h"
 #include "platform/os/TNamedMutex.h"
 #include "platform/os/TickCount.h"
+#include "platform/ui/TScreen.h"
 
 #include <chrono>
 
@@ -25,6 +27,7 @@ void UtlFinalization()
 
 TUtlApplication::TUtlApplication(TComponent* AOwner) : TComponent(AOwner)
 {
+    FIniCtrl = std::make_unique<TUtlIniCtrl>(nullptr);
     if (!ComponentState().Contains(csDesigning)) {
         const String name = ExtractFileName(ParamStr(0));
         try {
@@ -40,10 +43,13 @@ TUtlApplication::TUtlApplication(TComponent* AOwner) : TComponent(AOwner)
     SetLogName(String());
     using Clock = std::chrono::steady_clock;
     FPerformanceFrequency = Int64(Clock::period::den / Clock::period::num);
+    if (Screen)
+        Screen->SetCursors(crUtlWait, crHourGlass);
 }
 
 TUtlApplication::~TUtlApplication()
 {
+    FIniCtrl.reset();
     FTimerPool.reset();
     FMutex.reset();
     if (UtlApplication == this)

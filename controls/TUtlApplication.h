@@ -16,6 +16,7 @@
 
 class TBitmap;
 class TNamedMutex;
+class TUtlIniCtrl;
 
 enum TUtlApplicationOption {
     aoAutoRealizePalette, aoMouseCtrlActive, aoLogAlwaysClear, aoLogException,
@@ -30,6 +31,9 @@ using TUtlEditModes = TSet<TUtlEditMode>;
 using TUtlMaxLogSizeEvent = std::function<void(TObject* Sender, const String& LogName, bool& Cancel)>;
 using TUtlOnHeaderWrite = std::function<void(TObject* Sender, std::ostream& Target)>;
 using TUtlExceptionEvent = std::function<void(TObject* Sender, const Exception& E, bool& Cancel)>;
+
+// The cursor index of the UTL components' wait cursor (shown as the hourglass).
+constexpr Integer crUtlWait = -255;
 
 // First and last application timer identifiers (0xFD01..0xFDFA).
 constexpr Word UtlFirstTimerIdent = 0xFD01;
@@ -90,6 +94,8 @@ public:
     String GetDefaultRegPath() const;
 
     bool PrevInstance() const { return FPrevInstance; }
+    // The settings store for global settings.
+    TUtlIniCtrl* IniCtrl() const { return FIniCtrl.get(); }
     Byte ExplodeDelay() const { return FExplodeDelay; }
 
     String LogFormat = "#tdl";
@@ -106,6 +112,7 @@ private:
     void WriteLogHeader(std::ostream& Out);
     String BackupLogName() const;
 
+    std::unique_ptr<TUtlIniCtrl> FIniCtrl;
     std::unique_ptr<TNamedMutex> FMutex;
     std::unique_ptr<TUtlTimerPool> FTimerPool;
     std::array<bool, UtlTimerSlots> FTimerSlots{};

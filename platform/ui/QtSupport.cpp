@@ -5,6 +5,7 @@
 #include "platform/graphics/TFont.h"
 #include "platform/ui/KeyRouter.h"
 #include "platform/ui/TApplication.h"
+#include "platform/ui/TScreen.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -126,7 +127,7 @@ QColor ToQColor(TColor c) {
 QFont ToQFont(const TFont* f) { return graphics::ToQFont(f->State()); }
 
 QCursor ToQCursor(TCursor c) {
-    switch (c) {
+    switch (Screen->Cursors(c)) {
     case crNone: return QCursor(Qt::BlankCursor);
     case crCross: return QCursor(Qt::CrossCursor);
     case crIBeam: return QCursor(Qt::IBeamCursor);

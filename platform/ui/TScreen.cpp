@@ -36,6 +36,13 @@ void TScreen::SetCursor(TCursor v) {
     if (v != crDefault) QApplication::setOverrideCursor(ui::ToQCursor(v));
 }
 
+TCursor TScreen::Cursors(TCursor Index) const {
+    const auto it = FCursors.find(Index);
+    return it == FCursors.end() ? Index : it->second;
+}
+
+void TScreen::SetCursors(TCursor Index, TCursor Shape) { FCursors[Index] = Shape; }
+
 TCustomForm* TScreen::Forms(Integer Index) const {
     if (Index < 0 || Index >= FormCount())
         throw EListError("List index out of bounds (" + std::to_string(Index) + ")");

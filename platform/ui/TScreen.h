@@ -5,6 +5,7 @@
 #include "platform/graphics/TRect.h"
 #include "platform/ui/UiTypes.h"
 
+#include <map>
 #include <vector>
 
 class TCustomForm;
@@ -26,6 +27,11 @@ public:
     // Overrides every control's cursor while not crDefault (the wait cursors).
     TCursor Cursor() const { return FCursor; }
     void SetCursor(TCursor v);
+
+    // Cursor indexes that libraries register (a wait cursor of their own), each
+    // shown as one of the standard cursors: the registered shape, or Index itself.
+    TCursor Cursors(TCursor Index) const;
+    void SetCursors(TCursor Index, TCursor Shape);
 
     // The forms in creation order.
     Integer FormCount() const { return Integer(FForms.size()); }
@@ -50,6 +56,7 @@ private:
     std::vector<TCustomForm*> FActivation;  // most recently active last
     TCustomForm* FActiveForm = nullptr;
     TCursor FCursor = crDefault;
+    std::map<TCursor, TCursor> FCursors;
 };
 
 extern TScreen* Screen;
