@@ -143,12 +143,15 @@ TRect UtlBmpStretchDraw(TCanvas* Canvas, const TRect& Rect, TBitmap* Bitmap) {
     return UtlBmpDraw(Canvas, Rect, Bitmap, ugfPalette | ubdStretch, clNone);
 }
 
-void UtlMaskBmpDraw(TCanvas* Canvas, const TRect& Rect, TBitmap* Bitmap, TBitmap* MaskBmp, TBitmap* ImageBmp,
-                    TColor Color) {
-    if (!Canvas || !Bitmap || Bitmap->Empty() || !MaskBmp || !ImageBmp) return;
-    const TRect whole(0, 0, Bitmap->Width(), Bitmap->Height());
-    UtlBmpCreateMasks(Bitmap, whole, MaskBmp, ImageBmp, Color);
-    UtlBmpDrawExt(Canvas, Rect, ImageBmp->Canvas(), whole, ubdMask, Color, MaskBmp->Canvas());
+void UtlMaskBmpDraw(TCanvas* Canvas, const TRect& Rect, TBitmap* Mask, TBitmap* Bitmap, TColor MaskColor,
+                    TColor TransparentColor)
+{
+    if (!Canvas || !Mask || Mask->Empty() || !Bitmap || Bitmap->Empty())
+        return;
+    UtlBmpDrawExt(Bitmap->Canvas(), TRect(0, 0, Bitmap->Width(), Bitmap->Height()), Mask->Canvas(),
+                  TRect(0, 0, Mask->Width(), Mask->Height()), ugfPalette | ubdTransparent, MaskColor, nullptr);
+    UtlBmpDrawExt(Canvas, Rect, Bitmap->Canvas(), TRect(0, 0, Bitmap->Width(), Bitmap->Height()),
+                  ugfPalette | ubdTransparent, TransparentColor, nullptr);
 }
 
 void UtlBmpCreateMasksExt(TCanvas* Source, const TRect& Rect, TBitmap* Mask, TBitmap* Image,

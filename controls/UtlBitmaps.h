@@ -38,10 +38,12 @@ TRect UtlBmpClipDrawExt(TCanvas* Dest, const TRect& DestRect, TCanvas* Source, c
                         Word Flags, TColor TransparentColor, TCanvas* Mask, Cardinal Offset);
 // The bitmap stretched over Rect.
 TRect UtlBmpStretchDraw(TCanvas* Canvas, const TRect& Rect, TBitmap* Bitmap);
-// Masks made from Bitmap and Color (kept in MaskBmp and ImageBmp for reuse),
-// then the image drawn through them into Rect.
-void UtlMaskBmpDraw(TCanvas* Canvas, const TRect& Rect, TBitmap* Bitmap, TBitmap* MaskBmp, TBitmap* ImageBmp,
-                    TColor Color);
+// Draws Bitmap into Rect inside the area Mask leaves open: first every pixel
+// of Mask that is not MaskColor is stamped onto Bitmap (which is changed: pass
+// a copy), then Bitmap is drawn with TransparentColor left out. Mask holds
+// MaskColor where the picture shows and TransparentColor elsewhere.
+void UtlMaskBmpDraw(TCanvas* Canvas, const TRect& Rect, TBitmap* Mask, TBitmap* Bitmap, TColor MaskColor,
+                    TColor TransparentColor);
 // Mask: monochrome, white where Rect of the source has TransparentColor;
 // Image: the rectangle with those pixels black. Both take the rectangle's size.
 void UtlBmpCreateMasksExt(TCanvas* Source, const TRect& Rect, TBitmap* Mask, TBitmap* Image,
