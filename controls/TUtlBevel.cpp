@@ -9,10 +9,11 @@ namespace {
 
 using B = TUtlBevelStyle;
 
-bool FrameStyle(B s) { return s == B::bvFrameLowered || s == B::bvFrameRaised; }
+bool FrameStyle(B s) {
+    return s == B::bvFrameLowered || s == B::bvFrameRaised;
+}
 
-Cardinal EdgeKind(TUtlEdgeStyle s)
-{
+Cardinal EdgeKind(TUtlEdgeStyle s) {
     static const Cardinal kinds[] = {BDR_RAISEDINNER, BDR_RAISEDOUTER, BDR_SUNKENINNER, BDR_SUNKENOUTER,
                                      EDGE_BUMP,       EDGE_ETCHED,     EDGE_RAISED,     EDGE_SUNKEN};
     return kinds[s];
@@ -20,12 +21,12 @@ Cardinal EdgeKind(TUtlEdgeStyle s)
 
 } // namespace
 
-TUtlBevel::TUtlBevel() { FBevelExtent = FClientExtent = GetBevelExtend(); }
+TUtlBevel::TUtlBevel() {
+    FBevelExtent = FClientExtent = GetBevelExtend();
+}
 
-void TUtlBevel::SetStyleInner(TUtlBevelStyle Value)
-{
-    if (Value == FStyleInner)
-        return;
+void TUtlBevel::SetStyleInner(TUtlBevelStyle Value) {
+    if (Value == FStyleInner) return;
     // Both are the shadow or neither is.
     if (Value == B::bvShadow)
         FStyleOuter = B::bvShadow;
@@ -35,10 +36,8 @@ void TUtlBevel::SetStyleInner(TUtlBevelStyle Value)
     Change();
 }
 
-void TUtlBevel::SetStyleOuter(TUtlBevelStyle Value)
-{
-    if (Value == FStyleOuter)
-        return;
+void TUtlBevel::SetStyleOuter(TUtlBevelStyle Value) {
+    if (Value == FStyleOuter) return;
     if (Value == B::bvShadow)
         FStyleInner = B::bvShadow;
     else if (FStyleOuter == B::bvShadow)
@@ -47,74 +46,81 @@ void TUtlBevel::SetStyleOuter(TUtlBevelStyle Value)
     Change();
 }
 
-void TUtlBevel::SetWidthInner(TUtlBevelWidth Value) { SetAndChange(FWidthInner, std::min<TUtlBevelWidth>(Value, 50)); }
+void TUtlBevel::SetWidthInner(TUtlBevelWidth Value) {
+    SetAndChange(FWidthInner, std::min<TUtlBevelWidth>(Value, 50));
+}
 
-void TUtlBevel::SetWidthOuter(TUtlBevelWidth Value) { SetAndChange(FWidthOuter, std::min<TUtlBevelWidth>(Value, 50)); }
+void TUtlBevel::SetWidthOuter(TUtlBevelWidth Value) {
+    SetAndChange(FWidthOuter, std::min<TUtlBevelWidth>(Value, 50));
+}
 
-void TUtlBevel::SetBorderInnerWidth(TUtlBorderWidth Value) { SetAndChange(FBorderInnerWidth, Value); }
+void TUtlBevel::SetBorderInnerWidth(TUtlBorderWidth Value) {
+    SetAndChange(FBorderInnerWidth, Value);
+}
 
-void TUtlBevel::SetBorderWidth(TUtlBorderWidth Value) { SetAndChange(FBorderWidth, Value); }
+void TUtlBevel::SetBorderWidth(TUtlBorderWidth Value) {
+    SetAndChange(FBorderWidth, Value);
+}
 
-void TUtlBevel::SetBorderSides(TUtlFrameSides Value) { SetAndChange(FBorderSides, Value); }
+void TUtlBevel::SetBorderSides(TUtlFrameSides Value) {
+    SetAndChange(FBorderSides, Value);
+}
 
-void TUtlBevel::SetEdgeStyle(TUtlEdgeStyle Value) { SetAndChange(FEdgeStyle, Value); }
+void TUtlBevel::SetEdgeStyle(TUtlEdgeStyle Value) {
+    SetAndChange(FEdgeStyle, Value);
+}
 
-void TUtlBevel::SetMode(TUtlBevelMode Value)
-{
-    if (Value == FMode)
-        return;
-    if (FSystemEdge && (FMode == bmWindows || Value == bmWindows))
-        FRecreate = true;
+void TUtlBevel::SetMode(TUtlBevelMode Value) {
+    if (Value == FMode) return;
+    if (FSystemEdge && (FMode == bmWindows || Value == bmWindows)) FRecreate = true;
     FMode = Value;
     Change();
 }
 
-void TUtlBevel::SetStandardStyle(TUtlBorderStyle Value) { SetAndChange(FStandardStyle, Value); }
+void TUtlBevel::SetStandardStyle(TUtlBorderStyle Value) {
+    SetAndChange(FStandardStyle, Value);
+}
 
-TColor TUtlBevel::GetColor(Integer Index) const
-{
+TColor TUtlBevel::GetColor(Integer Index) const {
     return Index == 0 ? FBorderColor : Index == 1 ? FLightColor : FShadowColor;
 }
 
-void TUtlBevel::SetColor(Integer Index, TColor Value)
-{
+void TUtlBevel::SetColor(Integer Index, TColor Value) {
     SetAndChange(Index == 0 ? FBorderColor : Index == 1 ? FLightColor : FShadowColor, Value);
 }
 
-void TUtlBevel::SetSystemEdge(bool Value) { SetAndChange(FSystemEdge, Value); }
+void TUtlBevel::SetSystemEdge(bool Value) {
+    SetAndChange(FSystemEdge, Value);
+}
 
-Integer TUtlBevel::GetBevelExtend() const
-{
+Integer TUtlBevel::GetBevelExtend() const {
     switch (FMode) {
     case bmCustom: {
-        if (ShadowStyles())
-            return FWidthInner + FBorderInnerWidth;
+        if (ShadowStyles()) return FWidthInner + FBorderInnerWidth;
         Integer w = FBorderWidth + FBorderInnerWidth;
-        if (FStyleInner == B::bvNone && FStyleOuter == B::bvNone)
-            return w;
-        if (FStyleOuter != B::bvNone)
-            w += FWidthOuter + (FrameStyle(FStyleOuter) ? 1 : 0);
-        if (FStyleInner != B::bvNone)
-            w += FWidthInner + (FrameStyle(FStyleInner) ? 1 : 0);
+        if (FStyleInner == B::bvNone && FStyleOuter == B::bvNone) return w;
+        if (FStyleOuter != B::bvNone) w += FWidthOuter + (FrameStyle(FStyleOuter) ? 1 : 0);
+        if (FStyleInner != B::bvNone) w += FWidthInner + (FrameStyle(FStyleInner) ? 1 : 0);
         return w;
     }
-    case bmStandard: return UtlDrawStdFrameExt(FStandardStyle) + FBorderInnerWidth;
-    case bmEdge: return (FBorderSides.Empty() ? 0 : 2) + FBorderInnerWidth;
-    case bmWindows: return FSystemEdge ? 0 : FBorderInnerWidth + 2;
+    case bmStandard:
+        return UtlDrawStdFrameExt(FStandardStyle) + FBorderInnerWidth;
+    case bmEdge:
+        return (FBorderSides.Empty() ? 0 : 2) + FBorderInnerWidth;
+    case bmWindows:
+        return FSystemEdge ? 0 : FBorderInnerWidth + 2;
     }
     return 0;
 }
 
-void TUtlBevel::Change()
-{
+void TUtlBevel::Change() {
     FBevelExtent = GetBevelExtend();
     FClientExtent =
         FMode == bmCustom && ShadowStyles() ? FWidthInner + FWidthOuter + FBorderInnerWidth : FBevelExtent;
     TUtlObject::Change();
 }
 
-TRect TUtlBevel::ClientRect(const TRect& Rect) const
-{
+TRect TUtlBevel::ClientRect(const TRect& Rect) const {
     TRect r = Rect;
     if (FMode == bmCustom && ShadowStyles()) {
         // The shadow lies on the right and bottom.
@@ -128,8 +134,7 @@ TRect TUtlBevel::ClientRect(const TRect& Rect) const
     return r;
 }
 
-void TUtlBevel::Band(TCanvas* Canvas, TRect& R, Integer Width, bool Transparent) const
-{
+void TUtlBevel::Band(TCanvas* Canvas, TRect& R, Integer Width, bool Transparent) const {
     if (Transparent) {
         InflateRect(R, -Width, -Width);
         return;
@@ -141,54 +146,50 @@ void TUtlBevel::Band(TCanvas* Canvas, TRect& R, Integer Width, bool Transparent)
     }
 }
 
-TRect TUtlBevel::PaintBevel(TCanvas* Canvas, const TRect& Rect, bool Transparent)
-{
-    if (FBevelExtent == 0 || !Canvas)
-        return Rect;
+TRect TUtlBevel::PaintBevel(TCanvas* Canvas, const TRect& Rect, bool Transparent) {
+    if (FBevelExtent == 0 || !Canvas) return Rect;
     utl::CanvasGuard guard(Canvas);
     TRect r = Rect;
     switch (FMode) {
     case bmCustom:
         if (ShadowStyles()) {
-            UtlDrawFrameShadow(Canvas, r, FLightColor, FShadowColor, FBorderColor, FWidthOuter, FWidthInner, Transparent,
-                               0);
+            UtlDrawFrameShadow(Canvas, r, FLightColor, FShadowColor, FBorderColor, FWidthOuter, FWidthInner,
+                               Transparent, 0);
         } else {
             UtlDrawFrame3D(Canvas, r, FStyleOuter, FLightColor, FShadowColor, FWidthOuter);
             Band(Canvas, r, FBorderWidth, Transparent);
             UtlDrawFrame3D(Canvas, r, FStyleInner, FLightColor, FShadowColor, FWidthInner);
         }
         break;
-    case bmStandard: UtlDrawStdFrame(Canvas, r, FStandardStyle, 0); break;
+    case bmStandard:
+        UtlDrawStdFrame(Canvas, r, FStandardStyle, 0);
+        break;
     case bmEdge:
         if (!FBorderSides.Empty()) {
             Cardinal sides = 0;
-            if (FBorderSides.Contains(fsLeft))
-                sides |= BF_LEFT;
-            if (FBorderSides.Contains(fsTop))
-                sides |= BF_TOP;
-            if (FBorderSides.Contains(fsRight))
-                sides |= BF_RIGHT;
-            if (FBorderSides.Contains(fsBottom))
-                sides |= BF_BOTTOM;
+            if (FBorderSides.Contains(fsLeft)) sides |= BF_LEFT;
+            if (FBorderSides.Contains(fsTop)) sides |= BF_TOP;
+            if (FBorderSides.Contains(fsRight)) sides |= BF_RIGHT;
+            if (FBorderSides.Contains(fsBottom)) sides |= BF_BOTTOM;
             DrawEdge(Canvas, r, EdgeKind(FEdgeStyle), sides);
             InflateRect(r, -2, -2);
         }
         break;
-    case bmWindows: UtlDrawStdFrame(Canvas, r, lsLoweredExt, 0); break;
+    case bmWindows:
+        UtlDrawStdFrame(Canvas, r, lsLoweredExt, 0);
+        break;
     }
     Band(Canvas, r, FBorderInnerWidth, Transparent);
     return r;
 }
 
-bool TUtlBevel::GetRecreateWnd()
-{
+bool TUtlBevel::GetRecreateWnd() {
     const bool recreate = FRecreate || (FMode == bmWindows && FSystemEdge);
     FRecreate = false;
     return recreate;
 }
 
-void TUtlBevel::Assign(TPersistent* Source)
-{
+void TUtlBevel::Assign(TPersistent* Source) {
     auto* from = dynamic_cast<TUtlBevel*>(Source);
     if (!from) {
         TUtlObject::Assign(Source);
@@ -212,24 +213,32 @@ void TUtlBevel::Assign(TPersistent* Source)
     EndUpdate(true);
 }
 
-String TUtlBevel::GetSetStr() const
-{
+String TUtlBevel::GetSetStr() const {
     static const char* const names[] = {"Custom style", "Standard style", "Etged style", "Windows style"};
     return String("{") + names[FMode] + "}";
 }
 
-void TUtlSimpleBevel::SetWidth(TUtlBevelWidth Value) { SetAndChange(FWidth, std::min<TUtlBevelWidth>(Value, 50)); }
+void TUtlSimpleBevel::SetWidth(TUtlBevelWidth Value) {
+    SetAndChange(FWidth, std::min<TUtlBevelWidth>(Value, 50));
+}
 
-void TUtlSimpleBevel::SetStyle(TUtlSimpleBevelStyle Value) { SetAndChange(FStyle, Value); }
+void TUtlSimpleBevel::SetStyle(TUtlSimpleBevelStyle Value) {
+    SetAndChange(FStyle, Value);
+}
 
-void TUtlSimpleBevel::SetColor(TColor Value) { SetAndChange(FColor, Value); }
+void TUtlSimpleBevel::SetColor(TColor Value) {
+    SetAndChange(FColor, Value);
+}
 
-void TUtlSimpleBevel::SetLightColor(TColor Value) { SetAndChange(FLightColor, Value); }
+void TUtlSimpleBevel::SetLightColor(TColor Value) {
+    SetAndChange(FLightColor, Value);
+}
 
-void TUtlSimpleBevel::SetShadowColor(TColor Value) { SetAndChange(FShadowColor, Value); }
+void TUtlSimpleBevel::SetShadowColor(TColor Value) {
+    SetAndChange(FShadowColor, Value);
+}
 
-void TUtlSimpleBevel::Assign(TPersistent* Source)
-{
+void TUtlSimpleBevel::Assign(TPersistent* Source) {
     auto* from = dynamic_cast<TUtlSimpleBevel*>(Source);
     if (!from) {
         TUtlObject::Assign(Source);
@@ -244,8 +253,7 @@ void TUtlSimpleBevel::Assign(TPersistent* Source)
     EndUpdate(true);
 }
 
-String TUtlSimpleBevel::GetSetStr() const
-{
+String TUtlSimpleBevel::GetSetStr() const {
     static const char* const names[] = {"Normal", "Inset", "Offset"};
     return String("{") + names[FStyle] + "}";
 }

@@ -10,7 +10,16 @@
 #include "platform/graphics/TCanvas.h"
 
 enum TUtlBevelMode { bmCustom, bmStandard, bmEdge, bmWindows };
-enum TUtlEdgeStyle { etRaisedInner, etRaisedOuter, etSunkenInner, etSunkenOuter, etBump, etEtched, etRaised, etSunken };
+enum TUtlEdgeStyle {
+    etRaisedInner,
+    etRaisedOuter,
+    etSunkenInner,
+    etSunkenOuter,
+    etBump,
+    etEtched,
+    etRaised,
+    etSunken
+};
 enum TUtlFrameSide { fsBottom, fsLeft, fsRight, fsTop };
 using TUtlFrameSides = TSet<TUtlFrameSide>;
 enum TUtlSimpleBevelStyle { sbNormal, sbInset, sbOffset };

@@ -2,14 +2,19 @@
 
 #include <algorithm>
 
-void TUtlShadow::SetColor(TColor Value) { SetAndChange(FColor, Value); }
+void TUtlShadow::SetColor(TColor Value) {
+    SetAndChange(FColor, Value);
+}
 
-void TUtlShadow::SetDepth(TUtlShadowDepth Value) { SetAndChange(FDepth, std::min<TUtlShadowDepth>(Value, 40)); }
+void TUtlShadow::SetDepth(TUtlShadowDepth Value) {
+    SetAndChange(FDepth, std::min<TUtlShadowDepth>(Value, 40));
+}
 
-void TUtlShadow::SetStyle(TUtlShadowStyle Value) { SetAndChange(FStyle, Value); }
+void TUtlShadow::SetStyle(TUtlShadowStyle Value) {
+    SetAndChange(FStyle, Value);
+}
 
-void TUtlShadow::Assign(TPersistent* Source)
-{
+void TUtlShadow::Assign(TPersistent* Source) {
     auto* from = dynamic_cast<TUtlShadow*>(Source);
     if (!from) {
         TUtlObject::Assign(Source);
@@ -22,9 +27,7 @@ void TUtlShadow::Assign(TPersistent* Source)
     EndUpdate(true);
 }
 
-String TUtlShadow::GetSetStr() const
-{
-    if (FStyle == hssNone)
-        return "{Disabled}";
+String TUtlShadow::GetSetStr() const {
+    if (FStyle == hssNone) return "{Disabled}";
     return String("{") + (FStyle == hssSolid ? "solid" : "tracing") + ", " + std::to_string(FDepth) + "}";
 }

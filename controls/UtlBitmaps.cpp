@@ -144,12 +144,11 @@ TRect UtlBmpStretchDraw(TCanvas* Canvas, const TRect& Rect, TBitmap* Bitmap) {
 }
 
 void UtlMaskBmpDraw(TCanvas* Canvas, const TRect& Rect, TBitmap* Mask, TBitmap* Bitmap, TColor MaskColor,
-                    TColor TransparentColor)
-{
-    if (!Canvas || !Mask || Mask->Empty() || !Bitmap || Bitmap->Empty())
-        return;
+                    TColor TransparentColor) {
+    if (!Canvas || !Mask || Mask->Empty() || !Bitmap || Bitmap->Empty()) return;
     UtlBmpDrawExt(Bitmap->Canvas(), TRect(0, 0, Bitmap->Width(), Bitmap->Height()), Mask->Canvas(),
-                  TRect(0, 0, Mask->Width(), Mask->Height()), ugfPalette | ubdTransparent, MaskColor, nullptr);
+                  TRect(0, 0, Mask->Width(), Mask->Height()), ugfPalette | ubdTransparent, MaskColor,
+                  nullptr);
     UtlBmpDrawExt(Canvas, Rect, Bitmap->Canvas(), TRect(0, 0, Bitmap->Width(), Bitmap->Height()),
                   ugfPalette | ubdTransparent, TransparentColor, nullptr);
 }

@@ -4,8 +4,17 @@
 #include "platform/graphics/TColor.h"
 
 enum TUtlShapeType {
-    stEllipse, stRectangle, stRoundRect, stDirectUp, stDirectRight, stDirectDown, stDirectLeft, stDiamond, stComb,
-    stOctagon, stStar
+    stEllipse,
+    stRectangle,
+    stRoundRect,
+    stDirectUp,
+    stDirectRight,
+    stDirectDown,
+    stDirectLeft,
+    stDiamond,
+    stComb,
+    stOctagon,
+    stStar
 };
 enum TUtlShadowStyle { hssNone, hssSolid, hssTracing };
 enum TUtlFillStyle { sfNone, sfBrushBitmap, sfBrush, sfBitmap, sfBitmapList, sfGradient };

@@ -11,7 +11,9 @@
 
 namespace {
 
-Integer Rnd(double v) { return Integer(Round(v)); }
+Integer Rnd(double v) {
+    return Integer(Round(v));
+}
 
 // The quantities both routines share.
 struct Geometry {
@@ -22,9 +24,8 @@ struct Geometry {
     Integer Corner = 0;
 };
 
-Geometry Measure(const TRect& a, TUtlTeeth* teeth, bool square, TUtlPercent roundPercent, TUtlSimpleBevel* bevel,
-                 TUtlShadow* shadow)
-{
+Geometry Measure(const TRect& a, TUtlTeeth* teeth, bool square, TUtlPercent roundPercent,
+                 TUtlSimpleBevel* bevel, TUtlShadow* shadow) {
     Geometry g;
     g.W = a.Width();
     g.H = a.Height();
@@ -49,32 +50,46 @@ Geometry Measure(const TRect& a, TUtlTeeth* teeth, bool square, TUtlPercent roun
     return g;
 }
 
-std::vector<TPoint> Outline(const Geometry& g, TUtlShapeType shape)
-{
+std::vector<TPoint> Outline(const Geometry& g, TUtlShapeType shape) {
     const Integer L = g.L, T = g.T, R = g.R, Bm = g.Bm, cx = g.Cx, cy = g.Cy, b1 = g.B1, b2 = g.B2;
     const Integer W = R - L, H = Bm - T;
     switch (shape) {
     case stEllipse:
-    case stRectangle: return {{L, T}, {R, Bm}, {L + b1, T + b1}, {R - b2, Bm - b2}};
+    case stRectangle:
+        return {{L, T}, {R, Bm}, {L + b1, T + b1}, {R - b2, Bm - b2}};
     case stRoundRect: {
         const Integer r = g.Corner;
         return {{L, T}, {R, Bm}, {r, r}, {L + b1, T + b1}, {R, Bm}, {r + g.D, r + g.D}};
     }
-    case stDirectUp: return {{cx, T}, {R, Bm}, {L, Bm}, {cx, T + b1}, {R - b2, Bm - b2}, {L + 2 * b1, Bm}};
-    case stDirectRight: return {{L, T}, {R, cy}, {L, Bm}, {L + b1, T + b1}, {R - b2, cy}, {L + b1, Bm - b2}};
-    case stDirectDown: return {{L, T}, {R, T}, {cx, Bm}, {L + b1, T + b1}, {R - b2, T + b1}, {cx, Bm}};
-    case stDirectLeft: return {{R, T}, {L, cy}, {R, Bm}, {R - b2, T + b1}, {L + b1, cy}, {R - b2, Bm - b2}};
+    case stDirectUp:
+        return {{cx, T}, {R, Bm}, {L, Bm}, {cx, T + b1}, {R - b2, Bm - b2}, {L + 2 * b1, Bm}};
+    case stDirectRight:
+        return {{L, T}, {R, cy}, {L, Bm}, {L + b1, T + b1}, {R - b2, cy}, {L + b1, Bm - b2}};
+    case stDirectDown:
+        return {{L, T}, {R, T}, {cx, Bm}, {L + b1, T + b1}, {R - b2, T + b1}, {cx, Bm}};
+    case stDirectLeft:
+        return {{R, T}, {L, cy}, {R, Bm}, {R - b2, T + b1}, {L + b1, cy}, {R - b2, Bm - b2}};
     case stDiamond:
         return {{cx, T}, {R, cy}, {cx, Bm}, {L, cy}, {cx, T + b1}, {R - b2, cy}, {cx, Bm - b2}, {L + b1, cy}};
     case stComb: {
         const Integer c = Rnd(H / 5.0);
-        return {{cx, T},          {R, T + c},          {R, T + 4 * c},          {cx, Bm},
-                {L, T + 4 * c},   {L, T + c},          {cx, T + b1},            {R - b2, T + c + b1},
-                {R - b2, T + 4 * c + b1}, {cx, Bm - b2}, {L + b1, T + 4 * c + b1}, {L + b1, T + c + b1}};
+        return {{cx, T},
+                {R, T + c},
+                {R, T + 4 * c},
+                {cx, Bm},
+                {L, T + 4 * c},
+                {L, T + c},
+                {cx, T + b1},
+                {R - b2, T + c + b1},
+                {R - b2, T + 4 * c + b1},
+                {cx, Bm - b2},
+                {L + b1, T + 4 * c + b1},
+                {L + b1, T + c + b1}};
     }
     case stOctagon: {
         const double k = std::sqrt(2.0) + 2;
-        const Integer a = Rnd(W / k), b = Rnd(H / k), sa = Rnd(std::sqrt(2.0) * a), sb = Rnd(std::sqrt(2.0) * b);
+        const Integer a = Rnd(W / k), b = Rnd(H / k), sa = Rnd(std::sqrt(2.0) * a),
+                      sb = Rnd(std::sqrt(2.0) * b);
         return {{L + a, T},
                 {L + a + sa, T},
                 {R, T + b},
@@ -95,9 +110,9 @@ std::vector<TPoint> Outline(const Geometry& g, TUtlShapeType shape)
     case stStar: {
         auto X = [&](double f) { return L + Rnd(W * f); };
         auto Y = [&](double f) { return T + Rnd(H * f); };
-        std::vector<TPoint> p = {{cx, T},           {X(0.65), Y(0.38)}, {R, Y(0.38)},     {X(0.7), Y(0.6)},
-                                 {X(0.85), Bm},     {cx, Y(0.75)},      {X(0.15), Bm},    {X(0.3), Y(0.6)},
-                                 {L, Y(0.38)},      {X(0.35), Y(0.38)}};
+        std::vector<TPoint> p = {{cx, T},       {X(0.65), Y(0.38)}, {R, Y(0.38)},  {X(0.7), Y(0.6)},
+                                 {X(0.85), Bm}, {cx, Y(0.75)},      {X(0.15), Bm}, {X(0.3), Y(0.6)},
+                                 {L, Y(0.38)},  {X(0.35), Y(0.38)}};
         // The inner chain moves only the five tips.
         p.push_back({cx, T + b1});
         p.push_back(p[1]);
@@ -115,8 +130,7 @@ std::vector<TPoint> Outline(const Geometry& g, TUtlShapeType shape)
     return {};
 }
 
-std::vector<TPoint> Toothed(const Geometry& g, TUtlTeeth* teeth)
-{
+std::vector<TPoint> Toothed(const Geometry& g, TUtlTeeth* teeth) {
     const Integer L = g.L, T = g.T, R = g.R, Bm = g.Bm;
     const TUtlDirection dir = teeth->Direction();
     const bool vertical = dir == tdRight || dir == tdLeft;
@@ -126,8 +140,7 @@ std::vector<TPoint> Toothed(const Geometry& g, TUtlTeeth* teeth)
     if (teeth->SetPerCount()) {
         n = 2 * teeth->Count();
         // No teeth for a count of 0 rather than a division by zero.
-        if (n > 0)
-            teeth->SetInteger(vertical ? 1 : 0, Rnd(double(side) / n));
+        if (n > 0) teeth->SetInteger(vertical ? 1 : 0, Rnd(double(side) / n));
     } else {
         const Integer step = vertical ? teeth->Height() : teeth->Width();
         n = step != 0 ? 2 * Rnd(double(side) / step) : 0;
@@ -135,41 +148,64 @@ std::vector<TPoint> Toothed(const Geometry& g, TUtlTeeth* teeth)
     const Integer k = teeth->Offset() ? 0 : 1, tw = teeth->Width(), th = teeth->Height();
     std::vector<TPoint> p;
     switch (dir) {
-    case tdRight: p = {{R - k * tw - 1, Bm - 1}, {L, Bm - 1}, {L, T}, {R - k * tw - 1, T}}; break;
-    case tdDown: p = {{R - 1, Bm - k * th}, {R - 1, T}, {L, T}, {L, Bm - k * th}}; break;
-    case tdLeft: p = {{L + k * tw, Bm - 1}, {R - 1, Bm - 1}, {R - 1, T}, {L + k * tw, T}}; break;
-    case tdUp: p = {{R - 1, T + k * th}, {R - 1, Bm - 1}, {L, Bm - 1}, {L, T + k * th}}; break;
+    case tdRight:
+        p = {{R - k * tw - 1, Bm - 1}, {L, Bm - 1}, {L, T}, {R - k * tw - 1, T}};
+        break;
+    case tdDown:
+        p = {{R - 1, Bm - k * th}, {R - 1, T}, {L, T}, {L, Bm - k * th}};
+        break;
+    case tdLeft:
+        p = {{L + k * tw, Bm - 1}, {R - 1, Bm - 1}, {R - 1, T}, {L + k * tw, T}};
+        break;
+    case tdUp:
+        p = {{R - 1, T + k * th}, {R - 1, Bm - 1}, {L, Bm - 1}, {L, T + k * th}};
+        break;
     }
     auto phase = [&](Integer i) { return teeth->Offset() ? i % 2 : (i + 1) % 2; };
     for (Integer i = 0; i <= n; ++i) {
         const Integer q = phase(i);
         switch (dir) {
-        case tdRight: p.push_back({R - q * tw - 1, std::min(T + i * th, Bm)}); break;
-        case tdDown: p.push_back({std::min(L + i * tw, R), Bm - q * th}); break;
-        case tdLeft: p.push_back({L + q * tw, std::min(T + i * th, Bm)}); break;
-        case tdUp: p.push_back({std::min(L + i * tw, R), T + q * th}); break;
+        case tdRight:
+            p.push_back({R - q * tw - 1, std::min(T + i * th, Bm)});
+            break;
+        case tdDown:
+            p.push_back({std::min(L + i * tw, R), Bm - q * th});
+            break;
+        case tdLeft:
+            p.push_back({L + q * tw, std::min(T + i * th, Bm)});
+            break;
+        case tdUp:
+            p.push_back({std::min(L + i * tw, R), T + q * th});
+            break;
         }
     }
     const Integer q = phase(n);
     switch (dir) {
-    case tdRight: p.push_back({R - q * tw - 1, Bm}); break;
-    case tdDown: p.push_back({R, Bm - q * th}); break;
-    case tdLeft: p.push_back({L + q * tw, Bm}); break;
-    case tdUp: p.push_back({R, T + q * th}); break;
+    case tdRight:
+        p.push_back({R - q * tw - 1, Bm});
+        break;
+    case tdDown:
+        p.push_back({R, Bm - q * th});
+        break;
+    case tdLeft:
+        p.push_back({L + q * tw, Bm});
+        break;
+    case tdUp:
+        p.push_back({R, T + q * th});
+        break;
     }
     teeth->EndUpdate(false);
     return p;
 }
 
 // Outer chain: the first half of the points (teeth: all of them).
-std::vector<TPoint> Chain(const std::vector<TPoint>& p, std::size_t from, std::size_t count)
-{
+std::vector<TPoint> Chain(const std::vector<TPoint>& p, std::size_t from, std::size_t count) {
     return std::vector<TPoint>(p.begin() + std::ptrdiff_t(from), p.begin() + std::ptrdiff_t(from + count));
 }
 
 // Draws the outer (inner false) or inner chain of the shape filled with the canvas tools.
-void DrawChain(TCanvas* c, TUtlShapeType shape, bool teeth, const std::vector<TPoint>& p, bool inner, Integer corner)
-{
+void DrawChain(TCanvas* c, TUtlShapeType shape, bool teeth, const std::vector<TPoint>& p, bool inner,
+               Integer corner) {
     if (teeth) {
         c->Polygon(p);
         return;
@@ -177,36 +213,39 @@ void DrawChain(TCanvas* c, TUtlShapeType shape, bool teeth, const std::vector<TP
     const std::size_t half = p.size() / 2;
     const std::size_t at = inner ? half : 0;
     switch (shape) {
-    case stEllipse: c->Ellipse(TRect(p[at], p[at + 1])); break;
-    case stRectangle: c->Rectangle(TRect(p[at], p[at + 1])); break;
+    case stEllipse:
+        c->Ellipse(TRect(p[at], p[at + 1]));
+        break;
+    case stRectangle:
+        c->Rectangle(TRect(p[at], p[at + 1]));
+        break;
     case stRoundRect:
         c->RoundRect(p[at].X, p[at].Y, p[at + 1].X, p[at + 1].Y, corner, corner);
         break;
-    default: c->Polygon(Chain(p, at, half)); break;
+    default:
+        c->Polygon(Chain(p, at, half));
+        break;
     }
 }
 
-void Offset(std::vector<TPoint>& p, Integer dx, Integer dy)
-{
+void Offset(std::vector<TPoint>& p, Integer dx, Integer dy) {
     for (TPoint& q : p)
         q = TPoint(q.X + dx, q.Y + dy);
 }
 
-void Line(TCanvas* c, std::initializer_list<TPoint> points, TColor color)
-{
+void Line(TCanvas* c, std::initializer_list<TPoint> points, TColor color) {
     c->Pen()->SetColor(color);
     c->Polyline(std::vector<TPoint>(points));
 }
 
-void Arc(TCanvas* c, const TRect& box, TPoint from, TPoint to, TColor color)
-{
+void Arc(TCanvas* c, const TRect& box, TPoint from, TPoint to, TColor color) {
     c->Pen()->SetColor(color);
     c->Arc(box.Left, box.Top, box.Right, box.Bottom, from.X, from.Y, to.X, to.Y);
 }
 
 // The 3D edge along the outer chain: colour 1 on the lit side, colour 2 on the other.
-void Edge3D(TCanvas* c, TUtlShapeType shape, const std::vector<TPoint>& P, const Geometry& g, TColor c1, TColor c2)
-{
+void Edge3D(TCanvas* c, TUtlShapeType shape, const std::vector<TPoint>& P, const Geometry& g, TColor c1,
+            TColor c2) {
     const Integer b1 = g.B1, b2 = g.B2;
     switch (shape) {
     case stEllipse: {
@@ -217,7 +256,10 @@ void Edge3D(TCanvas* c, TUtlShapeType shape, const std::vector<TPoint>& P, const
     }
     case stRectangle:
         Line(c, {{P[0].X + b1, P[1].Y - b2}, {P[0].X + b1, P[0].Y + b1}, {P[1].X - b2, P[0].Y + b1}}, c1);
-        Line(c, {{P[1].X - b2 - 1, P[0].Y + b1}, {P[1].X - b2 - 1, P[1].Y - b2 - 1}, {P[0].X + b1, P[1].Y - b2 - 1}},
+        Line(c,
+             {{P[1].X - b2 - 1, P[0].Y + b1},
+              {P[1].X - b2 - 1, P[1].Y - b2 - 1},
+              {P[0].X + b1, P[1].Y - b2 - 1}},
              c2);
         break;
     case stRoundRect: {
@@ -249,15 +291,22 @@ void Edge3D(TCanvas* c, TUtlShapeType shape, const std::vector<TPoint>& P, const
         break;
     case stDirectLeft:
         Line(c, {{P[0].X - b1 - 1, P[0].Y + b1}, {P[2].X - b1 - 1, P[2].Y - b2}}, c2);
-        Line(c, {{P[0].X - b1 - 1, P[0].Y + b1}, {P[1].X + b1, P[1].Y + b1}, {P[2].X - b1 - 1, P[2].Y - b1}}, c1);
+        Line(c, {{P[0].X - b1 - 1, P[0].Y + b1}, {P[1].X + b1, P[1].Y + b1}, {P[2].X - b1 - 1, P[2].Y - b1}},
+             c1);
         break;
     case stDiamond:
         Line(c, {{P[3].X + b1, P[3].Y}, {P[0].X, P[0].Y + b1}, {P[1].X - b2, P[1].Y}}, c1);
         Line(c, {{P[1].X - b2, P[1].Y}, {P[2].X, P[2].Y - b2}, {P[3].X + b1, P[3].Y}}, c2);
         break;
     case stComb:
-        Line(c, {{P[4].X + b1, P[4].Y}, {P[5].X + b1, P[5].Y}, {P[0].X, P[0].Y + b1}, {P[1].X - b2 - 1, P[1].Y}}, c1);
-        Line(c, {{P[1].X - b2 - 1, P[1].Y}, {P[2].X - b2 - 1, P[2].Y}, {P[3].X, P[3].Y - b2}, {P[4].X + b1, P[4].Y}},
+        Line(c,
+             {{P[4].X + b1, P[4].Y}, {P[5].X + b1, P[5].Y}, {P[0].X, P[0].Y + b1}, {P[1].X - b2 - 1, P[1].Y}},
+             c1);
+        Line(c,
+             {{P[1].X - b2 - 1, P[1].Y},
+              {P[2].X - b2 - 1, P[2].Y},
+              {P[3].X, P[3].Y - b2},
+              {P[4].X + b1, P[4].Y}},
              c2);
         break;
     case stOctagon:
@@ -290,8 +339,7 @@ void Edge3D(TCanvas* c, TUtlShapeType shape, const std::vector<TPoint>& P, const
 }
 
 // The body's pen: the edge colour (the brush's when a 3D edge draws the border), or none.
-void BodyPen(TCanvas* c, const Geometry& g, TUtlSimpleBevel* bevel, TBrush* brush)
-{
+void BodyPen(TCanvas* c, const Geometry& g, TUtlSimpleBevel* bevel, TBrush* brush) {
     c->Pen()->SetMode(pmCopy);
     if (g.Lw > 0) {
         c->Pen()->SetStyle(psSolid);
@@ -305,10 +353,9 @@ void BodyPen(TCanvas* c, const Geometry& g, TUtlSimpleBevel* bevel, TBrush* brus
 } // namespace
 
 void UtlShapeCalc(const TRect& ARect, TUtlShapeType Shape, TUtlTeeth* Teeth, bool Square, TBrush*,
-                  TUtlPercent RoundPercent, TUtlSimpleBevel* Bevel, TUtlShadow* Shadow, TUtlPointList* PointList)
-{
-    if (!PointList)
-        return;
+                  TUtlPercent RoundPercent, TUtlSimpleBevel* Bevel, TUtlShadow* Shadow,
+                  TUtlPointList* PointList) {
+    if (!PointList) return;
     PointList->BeginUpdate();
     PointList->Clear();
     const Geometry g = Measure(ARect, Teeth, Square, RoundPercent, Bevel, Shadow);
@@ -317,12 +364,11 @@ void UtlShapeCalc(const TRect& ARect, TUtlShapeType Shape, TUtlTeeth* Teeth, boo
     PointList->EndUpdate(true);
 }
 
-void UtlShapeDraw(const TRect& ARect, TCanvas* Canvas, TUtlShapeType Shape, TUtlTeeth* Teeth, TUtlPointList* PointList,
-                  bool Square, TBrush* Brush, TUtlPercent RoundPercent, TUtlSimpleBevel* Bevel, TUtlShadow* Shadow,
-                  TBitmap* Bitmap, TColor TransparentColor, TColor BackColor)
-{
-    if (!Canvas || !Bevel || IsRectEmpty(ARect))
-        return;
+void UtlShapeDraw(const TRect& ARect, TCanvas* Canvas, TUtlShapeType Shape, TUtlTeeth* Teeth,
+                  TUtlPointList* PointList, bool Square, TBrush* Brush, TUtlPercent RoundPercent,
+                  TUtlSimpleBevel* Bevel, TUtlShadow* Shadow, TBitmap* Bitmap, TColor TransparentColor,
+                  TColor BackColor) {
+    if (!Canvas || !Bevel || IsRectEmpty(ARect)) return;
     const Geometry g = Measure(ARect, Teeth, Square, RoundPercent, Bevel, Shadow);
     TransparentColor = ColorToRGB(TransparentColor) & 0xFFFFFF;
     std::vector<TPoint> p;
@@ -335,8 +381,7 @@ void UtlShapeDraw(const TRect& ARect, TCanvas* Canvas, TUtlShapeType Shape, TUtl
         for (Integer i = 0; i < computed.Count(); ++i)
             p.push_back(computed.GetPoint(i));
     }
-    if (p.empty())
-        return;
+    if (p.empty()) return;
     const bool teeth = Teeth != nullptr;
     utl::CanvasGuard guard(Canvas);
     Offset(p, ARect.Left, ARect.Top);
@@ -357,8 +402,7 @@ void UtlShapeDraw(const TRect& ARect, TCanvas* Canvas, TUtlShapeType Shape, TUtl
 
     if (!Bitmap || Bitmap->Empty()) {
         BodyPen(Canvas, g, Bevel, Brush);
-        if (Brush)
-            Canvas->Brush()->Assign(Brush);
+        if (Brush) Canvas->Brush()->Assign(Brush);
         if (Canvas->Brush()->Style() != bsSolid) {
             Canvas->SetBkColor(ColorToRGB(BackColor));
             Canvas->SetBkMode(OPAQUE);
@@ -382,7 +426,8 @@ void UtlShapeDraw(const TRect& ARect, TCanvas* Canvas, TUtlShapeType Shape, TUtl
         copy.Assign(Bitmap);
         copy.SetPixelFormat(pf24bit);
         copy.SetSize(g.W, g.H);
-        UtlMaskBmpDraw(Canvas, Bounds(ARect.Left, ARect.Top, g.W, g.H), &mask, &copy, clWhite, TransparentColor);
+        UtlMaskBmpDraw(Canvas, Bounds(ARect.Left, ARect.Top, g.W, g.H), &mask, &copy, clWhite,
+                       TransparentColor);
         BodyPen(Canvas, g, Bevel, Brush);
         Canvas->Brush()->SetStyle(bsClear);
         DrawChain(Canvas, Shape, teeth, p, true, g.Corner);
@@ -398,18 +443,15 @@ void UtlShapeDraw(const TRect& ARect, TCanvas* Canvas, TUtlShapeType Shape, TUtl
     }
 }
 
-void UtlOffsetPointList(TUtlPointList* PointList, Integer X, Integer Y)
-{
-    if (!PointList)
-        return;
+void UtlOffsetPointList(TUtlPointList* PointList, Integer X, Integer Y) {
+    if (!PointList) return;
     for (Integer i = 0; i < PointList->Count(); ++i) {
         const TPoint p = PointList->GetPoint(i);
         PointList->PutPoint(i, TPoint(p.X + X, p.Y + Y));
     }
 }
 
-void UtlOffsetPointArray(std::vector<TPoint>& Points, Integer Count, Integer X, Integer Y)
-{
+void UtlOffsetPointArray(std::vector<TPoint>& Points, Integer Count, Integer X, Integer Y) {
     for (Integer i = 0; i < std::min<Integer>(Count, Integer(Points.size())); ++i)
         Points[std::size_t(i)] = TPoint(Points[std::size_t(i)].X + X, Points[std::size_t(i)].Y + Y);
 }

@@ -18,14 +18,16 @@ class TBitmap;
 // step is written back into Teeth (without a change notice); no teeth are made
 // from a count or step of 0.
 void UtlShapeCalc(const TRect& ARect, TUtlShapeType Shape, TUtlTeeth* Teeth, bool Square, TBrush* Brush,
-                  TUtlPercent RoundPercent, TUtlSimpleBevel* Bevel, TUtlShadow* Shadow, TUtlPointList* PointList);
+                  TUtlPercent RoundPercent, TUtlSimpleBevel* Bevel, TUtlShadow* Shadow,
+                  TUtlPointList* PointList);
 // Draws the shape into ARect. PointList may be null (computed here); when
 // given it holds what UtlShapeCalc produced and is left as it was. Bevel is
 // required. Bitmap (may be null) fills the shape instead of Brush, its
 // TransparentColor pixels leaving the canvas; BackColor shows between hatch lines.
-void UtlShapeDraw(const TRect& ARect, TCanvas* Canvas, TUtlShapeType Shape, TUtlTeeth* Teeth, TUtlPointList* PointList,
-                  bool Square, TBrush* Brush, TUtlPercent RoundPercent, TUtlSimpleBevel* Bevel, TUtlShadow* Shadow,
-                  TBitmap* Bitmap, TColor TransparentColor, TColor BackColor);
+void UtlShapeDraw(const TRect& ARect, TCanvas* Canvas, TUtlShapeType Shape, TUtlTeeth* Teeth,
+                  TUtlPointList* PointList, bool Square, TBrush* Brush, TUtlPercent RoundPercent,
+                  TUtlSimpleBevel* Bevel, TUtlShadow* Shadow, TBitmap* Bitmap, TColor TransparentColor,
+                  TColor BackColor);
 // Adds (X, Y) to every point; a null list is ignored.
 void UtlOffsetPointList(TUtlPointList* PointList, Integer X, Integer Y);
 // Adds (X, Y) to the first Count points.

@@ -8,8 +8,7 @@
 
 using B = TUtlBevelStyle;
 
-TEST(TUtlBevelTest, DefaultsTakeNoRoomAndDrawNothing)
-{
+TEST(TUtlBevelTest, DefaultsTakeNoRoomAndDrawNothing) {
     TUtlBevel bevel;
     EXPECT_EQ(bevel.GetBevelExtend(), 0);
     graphics::RecordingCanvasBackend* rec = nullptr;
@@ -19,8 +18,7 @@ TEST(TUtlBevelTest, DefaultsTakeNoRoomAndDrawNothing)
     EXPECT_EQ(bevel.GetSetStr(), "{Custom style}");
 }
 
-TEST(TUtlBevelTest, ExtentOfCustomBevels)
-{
+TEST(TUtlBevelTest, ExtentOfCustomBevels) {
     TUtlBevel bevel;
     bevel.SetStyleOuter(B::bvFrameRaised);
     bevel.SetWidthOuter(2);
@@ -41,8 +39,7 @@ TEST(TUtlBevelTest, ExtentOfCustomBevels)
     EXPECT_EQ(bevel.WidthInner(), 50);
 }
 
-TEST(TUtlBevelTest, ShadowStylesComeInPairs)
-{
+TEST(TUtlBevelTest, ShadowStylesComeInPairs) {
     TUtlBevel bevel;
     bevel.SetStyleInner(B::bvShadow);
     EXPECT_EQ(bevel.StyleOuter(), B::bvShadow);
@@ -61,8 +58,7 @@ TEST(TUtlBevelTest, ShadowStylesComeInPairs)
     EXPECT_EQ(sheet::At(*sheet, 0, 0), ColorToRGB(clBtnHighlight) & 0xFFFFFF);
 }
 
-TEST(TUtlBevelTest, OtherModes)
-{
+TEST(TUtlBevelTest, OtherModes) {
     TUtlBevel bevel;
     bevel.SetMode(bmStandard);
     EXPECT_EQ(bevel.GetBevelExtend(), 1); // lsSingleLowered
@@ -80,8 +76,7 @@ TEST(TUtlBevelTest, OtherModes)
     EXPECT_EQ(bevel.GetSetStr(), "{Windows style}");
 }
 
-TEST(TUtlBevelTest, EdgeWithoutSidesDrawsOnlyTheInnerBand)
-{
+TEST(TUtlBevelTest, EdgeWithoutSidesDrawsOnlyTheInnerBand) {
     TUtlBevel bevel;
     bevel.SetMode(bmEdge);
     bevel.SetBorderSides(TUtlFrameSides{});
@@ -100,8 +95,7 @@ TEST(TUtlBevelTest, EdgeWithoutSidesDrawsOnlyTheInnerBand)
     EXPECT_EQ(sheet::At(*two, 9, 5), sheet::Green);
 }
 
-TEST(TUtlBevelTest, TransparentBandsLeaveTheirPixels)
-{
+TEST(TUtlBevelTest, TransparentBandsLeaveTheirPixels) {
     TUtlBevel bevel;
     bevel.SetStyleOuter(B::bvRaised);
     bevel.SetBorderWidth(4);
@@ -111,8 +105,7 @@ TEST(TUtlBevelTest, TransparentBandsLeaveTheirPixels)
     EXPECT_EQ(sheet::At(*sheet, 3, 15), sheet::Green);
 }
 
-TEST(TUtlBevelTest, ModeChangesAskForANewWindowOnlyWithTheSystemEdge)
-{
+TEST(TUtlBevelTest, ModeChangesAskForANewWindowOnlyWithTheSystemEdge) {
     TUtlBevel bevel;
     bevel.SetMode(bmWindows);
     EXPECT_FALSE(bevel.GetRecreateWnd());
@@ -123,8 +116,7 @@ TEST(TUtlBevelTest, ModeChangesAskForANewWindowOnlyWithTheSystemEdge)
     EXPECT_FALSE(bevel.GetRecreateWnd()); // the request was cleared
 }
 
-TEST(TUtlBevelTest, AssignCopiesWithOneChange)
-{
+TEST(TUtlBevelTest, AssignCopiesWithOneChange) {
     TUtlBevel from, to;
     from.SetMode(bmEdge);
     from.SetEdgeStyle(etBump);
@@ -143,8 +135,7 @@ TEST(TUtlBevelTest, AssignCopiesWithOneChange)
     EXPECT_EQ(changes, 1);
 }
 
-TEST(TUtlBevelTest, SimpleBevel)
-{
+TEST(TUtlBevelTest, SimpleBevel) {
     TUtlSimpleBevel a, b;
     EXPECT_EQ(a.Width(), 2);
     EXPECT_EQ(a.GetSetStr(), "{Normal}");
