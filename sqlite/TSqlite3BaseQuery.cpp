@@ -3,6 +3,7 @@
 
 #include "platform/core/ExceptionHook.h"
 #include "platform/core/NumberFormat.h"
+#include "platform/core/ScopeExit.h"
 #include "platform/core/StrUtils.h"
 #include "platform/core/TStringList.h"
 #include "platform/data/TDataSource.h"
@@ -139,7 +140,12 @@ void TSqlite3BaseQuery::InternalOpen() {
     if (FStartResult != 0) FWorkingSQL += " offset " + IntToStr(FStartResult);
 
     FResultStore = std::make_unique<TFResult>();
-    try {
+    {
+        const core::ScopeFail undoOpen([&] {
+            if (FStatementHandle) db.SQLite3_CloseResult(FStatementHandle);
+            FStatementHandle = nullptr;
+            FResultStore.reset();
+        });
         if (UniDirectional()) {
             FStatementHandle = db.SQLite3_PrepareResult(FWorkingSQL, this);
             const int count = FStatementHandle ? db.Api().bind_parameter_count(FStatementHandle) : 0;
@@ -148,11 +154,6 @@ void TSqlite3BaseQuery::InternalOpen() {
         } else if (db.Connected()) {
             db.SQLite3_Execute(FWorkingSQL, this);
         }
-    } catch (...) {
-        if (FStatementHandle) db.SQLite3_CloseResult(FStatementHandle);
-        FStatementHandle = nullptr;
-        FResultStore.reset();
-        throw;
     }
     FCurrentRow = -1;
 }

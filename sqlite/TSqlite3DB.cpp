@@ -6,6 +6,7 @@
 #include "platform/core/FormatSettings.h"
 #include "platform/core/HungarianCollation.h"
 #include "platform/core/NumberFormat.h"
+#include "platform/core/ScopeExit.h"
 #include "platform/core/StrUtils.h"
 #include "sqlite/EngineError.h"
 #include "sqlite/LikeMatch.h"
@@ -197,7 +198,8 @@ void TSqlite3DB::Connect() {
     FConnected = true;
     FVersion = Api().libversion();
     FHandle = nullptr;
-    try {
+    {
+        const core::ScopeFail notConnected([this] { FConnected = false; });
         if (BeforeConnect) BeforeConnect(this);
         // File names are UTF-8 on this system, whatever the engine's age; the
         // engine knows the in-memory name only in lower case.
@@ -208,9 +210,6 @@ void TSqlite3DB::Connect() {
             FHandle = nullptr;
             throw SqliteError("Cannot open database");
         }
-    } catch (...) {
-        FConnected = false;
-        throw;
     }
     RegisterCollations();
     RegisterLike();

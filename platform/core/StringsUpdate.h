@@ -1,38 +1,25 @@
 #pragma once
 // The update bracket of a string list, closed even when the body raises, and
 // its most common use: putting new lines in place of a list's lines.
+#include "platform/core/ScopeExit.h"
 #include "platform/core/TStrings.h"
 
-#include <exception>
 #include <vector>
 
 namespace core {
 
+// EndUpdate fires OnChange, which may raise; ScopeExit lets that out only when
+// no other exception is already on its way.
 class UpdateScope {
 public:
-    explicit UpdateScope(TStrings& s) : FStrings(s), FExceptions(std::uncaught_exceptions())
-    {
-        FStrings.BeginUpdate();
-    }
-    // EndUpdate fires OnChange, which may raise; only let that out when no other
-    // exception is already on its way.
-    ~UpdateScope() noexcept(false)
-    {
-        if (std::uncaught_exceptions() > FExceptions) {
-            try {
-                FStrings.EndUpdate();
-            } catch (...) {
-            }
-        } else {
-            FStrings.EndUpdate();
-        }
-    }
-    UpdateScope(const UpdateScope&) = delete;
-    UpdateScope& operator=(const UpdateScope&) = delete;
+    explicit UpdateScope(TStrings& s) : FEnd((s.BeginUpdate(), EndUpdateOf{&s})) {}
 
 private:
-    TStrings& FStrings;
-    int FExceptions;
+    struct EndUpdateOf {
+        TStrings* Strings;
+        void operator()() const { Strings->EndUpdate(); }
+    };
+    ScopeExit<EndUpdateOf> FEnd;
 };
 
 // Clears strings and adds lines, as one change.

@@ -1,3 +1,4 @@
+#include "platform/core/ScopeExit.h"
 #include "platform/core/TCollection.h"
 
 #include "platform/core/Exceptions.h"
@@ -104,15 +105,10 @@ void TCollection::Assign(TPersistent* Source)
     if (source == this)
         return;
     BeginUpdate();
-    try {
-        Clear();
-        for (TCollectionItem* item : source->FItems)
-            Add()->Assign(item);
-    } catch (...) {
-        EndUpdate();
-        throw;
-    }
-    EndUpdate();
+    const core::ScopeExit endUpdate([this] { EndUpdate(); });
+    Clear();
+    for (TCollectionItem* item : source->FItems)
+        Add()->Assign(item);
 }
 
 TCollectionItem* TCollection::Items(Integer Index) const
@@ -151,14 +147,9 @@ void TCollection::Clear()
     if (FItems.empty())
         return;
     BeginUpdate();
-    try {
-        while (!FItems.empty())
-            delete FItems.back();
-    } catch (...) {
-        EndUpdate();
-        throw;
-    }
-    EndUpdate();
+    const core::ScopeExit endUpdate([this] { EndUpdate(); });
+    while (!FItems.empty())
+        delete FItems.back();
 }
 
 TCollectionItem* TCollection::FindItemID(Integer ID) const

@@ -1,5 +1,6 @@
 #include "platform/core/Exceptions.h"
 #include "platform/core/Format.h"
+#include "platform/core/ScopeExit.h"
 #include "platform/core/StrUtils.h"
 #include "platform/core/TComponent.h"
 #include "platform/core/TFiler.h"
@@ -68,13 +69,13 @@ void TReader::ReadComponent(TComponent* Component, const TFormObject& Object) {
     FRoot = Component;
     FParent = nullptr;
     std::vector<TComponent*> read;
-    try {
-        ReadObject(Component, Object, read);
-    } catch (...) {
+    {
         // What was read stays; nothing is left marked as loading.
-        for (TComponent* c : read)
-            c->SetComponentState(c->ComponentState() - TComponentState{csLoading, csReading});
-        throw;
+        const core::ScopeFail unmark([&] {
+            for (TComponent* c : read)
+                c->SetComponentState(c->ComponentState() - TComponentState{csLoading, csReading});
+        });
+        ReadObject(Component, Object, read);
     }
     for (TComponent* c : read)
         c->Loaded();

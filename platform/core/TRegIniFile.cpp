@@ -1,3 +1,4 @@
+#include "platform/core/ScopeExit.h"
 #include "platform/core/TRegIniFile.h"
 
 #include "platform/core/Exceptions.h"
@@ -35,13 +36,10 @@ bool TRegIniFile::WithSection(const String& Section, bool Create, F f)
         else
             OpenKey("\\" + oldPath, false);
     };
-    try {
+    {
+        const core::ScopeExit restoreKey(restore);
         f();
-    } catch (...) {
-        restore();
-        throw;
     }
-    restore();
     return true;
 }
 

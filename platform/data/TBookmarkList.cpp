@@ -1,3 +1,4 @@
+#include "platform/core/ScopeExit.h"
 #include "platform/data/TBookmarkList.h"
 
 #include "platform/core/Exceptions.h"
@@ -87,22 +88,18 @@ void TBookmarkList::Delete()
     if (!dataSet || FList.empty())
         return;
     dataSet->DisableControls();
-    try {
-        while (!FList.empty()) {
-            const TBookmark bookmark = FList.back();
-            FList.pop_back();
-            if (dataSet->BookmarkValid(bookmark)) {
-                dataSet->GotoBookmark(bookmark);
-                dataSet->Delete();
-            }
-        }
-    } catch (...) {
+    const core::ScopeExit done([&] {
         dataSet->EnableControls();
         Changed();
-        throw;
+    });
+    while (!FList.empty()) {
+        const TBookmark bookmark = FList.back();
+        FList.pop_back();
+        if (dataSet->BookmarkValid(bookmark)) {
+            dataSet->GotoBookmark(bookmark);
+            dataSet->Delete();
+        }
     }
-    dataSet->EnableControls();
-    Changed();
 }
 
 bool TBookmarkList::Refresh()

@@ -1,3 +1,4 @@
+#include "platform/core/ScopeExit.h"
 #include "platform/data/TDataLink.h"
 
 #include "platform/data/DBConsts.h"
@@ -90,13 +91,8 @@ bool TDataLink::Edit()
 void TDataLink::UpdateRecord()
 {
     FUpdating = true;
-    try {
-        UpdateData();
-    } catch (...) {
-        FUpdating = false;
-        throw;
-    }
-    FUpdating = false;
+    const core::ScopeExit updated([this] { FUpdating = false; });
+    UpdateData();
 }
 
 Integer TDataLink::MoveBy(Integer Distance)

@@ -48,12 +48,12 @@ void TDataSet::SetActive(bool Value)
         return;
     if (Value) {
         Fire(BeforeOpen);
-        try {
+        {
+            const core::ScopeFail undoOpen([this] {
+                FState = dsInactive;
+                CloseCursor();
+            });
             OpenCursor(false);
-        } catch (...) {
-            FState = dsInactive;
-            CloseCursor();
-            throw;
         }
         SetState(dsBrowse);
         Fire(AfterOpen);
@@ -107,13 +107,8 @@ void TDataSet::InitFieldDefs()
         InternalInitFieldDefs();
         return;
     }
-    try {
-        OpenCursor(true);
-    } catch (...) {
-        CloseCursor();
-        throw;
-    }
-    CloseCursor();
+    const core::ScopeExit close([this] { CloseCursor(); });
+    OpenCursor(true);
 }
 
 void TDataSet::SetUniDirectional(bool Value)

@@ -251,17 +251,15 @@ void TDataSet::First()
     CheckBrowseMode();
     DoBeforeScroll();
     ClearBuffers();
-    try {
+    {
+        const core::ScopeExit atStart([this] {
+            FBOF = true;
+            DataEvent(deDataSetChange, 0);
+        });
         InternalFirst();
         GetNextRecord();
         GetNextRecords();
-    } catch (...) {
-        FBOF = true;
-        DataEvent(deDataSetChange, 0);
-        throw;
     }
-    FBOF = true;
-    DataEvent(deDataSetChange, 0);
     DoAfterScroll();
 }
 
@@ -271,17 +269,15 @@ void TDataSet::Last()
     CheckBrowseMode();
     DoBeforeScroll();
     ClearBuffers();
-    try {
+    {
+        const core::ScopeExit atEnd([this] {
+            FEOF = true;
+            DataEvent(deDataSetChange, 0);
+        });
         InternalLast();
         GetPriorRecord();
         GetPriorRecords();
-    } catch (...) {
-        FEOF = true;
-        DataEvent(deDataSetChange, 0);
-        throw;
     }
-    FEOF = true;
-    DataEvent(deDataSetChange, 0);
     DoAfterScroll();
 }
 
@@ -295,7 +291,8 @@ Integer TDataSet::MoveBy(Integer Distance)
     FBOF = false;
     FEOF = false;
     Integer scrollCount = 0;
-    try {
+    {
+        const core::ScopeExit scrolled([&] { DataEvent(deDataSetScroll, scrollCount); });
         while (Distance > 0) {
             if (FActiveRecord < FRecordCount - 1) {
                 ++FActiveRecord;
@@ -327,11 +324,7 @@ Integer TDataSet::MoveBy(Integer Distance)
             ++Distance;
             --result;
         }
-    } catch (...) {
-        DataEvent(deDataSetScroll, scrollCount);
-        throw;
     }
-    DataEvent(deDataSetScroll, scrollCount);
     DoAfterScroll();
     return result;
 }
@@ -355,14 +348,9 @@ void TDataSet::Resync(TResyncMode Mode)
     Integer count = Mode.Contains(rmCenter) ? (FBufferCount - 1) / 2 : FActiveRecord;
     MoveBuffer(FRecordCount, 0);
     ActivateBuffers();
-    try {
-        while (count > 0 && GetPriorRecord())
-            --count;
-        GetNextRecords();
-        GetPriorRecords();
-    } catch (...) {
-        DataEvent(deDataSetChange, 0);
-        throw;
-    }
-    DataEvent(deDataSetChange, 0);
+    const core::ScopeExit changed([this] { DataEvent(deDataSetChange, 0); });
+    while (count > 0 && GetPriorRecord())
+        --count;
+    GetNextRecords();
+    GetPriorRecords();
 }

@@ -1,4 +1,5 @@
 // The edit cycle of TDataSet: insert, append, edit, post, cancel, delete, refresh.
+#include "platform/core/ScopeExit.h"
 #include "platform/data/TDataSet.h"
 
 #include "platform/core/Exceptions.h"
@@ -55,13 +56,13 @@ void TDataSet::BeginInsertAppend()
 void TDataSet::EndInsertAppend()
 {
     SetState(dsInsert);
-    try {
+    {
+        const core::ScopeFail undoInsert([this] {
+            UpdateCursorPos();
+            SetState(dsBrowse);
+            Resync({});
+        });
         Fire(OnNewRecord);
-    } catch (...) {
-        UpdateCursorPos();
-        SetState(dsBrowse);
-        Resync({});
-        throw;
     }
     FModified = false;
     DataEvent(deDataSetChange, 0);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <string>
 
 TEST(ScopeExit, RunsOnReturnAndOnException) {
     int runs = 0;
@@ -49,4 +50,27 @@ TEST(ScopeFail, AGuardMadeWhileUnwindingRunsOnlyForItsOwnException) {
     } catch (const std::runtime_error&) {
     }
     EXPECT_EQ(runs, 0);
+}
+
+TEST(ScopeExit, AnActionThatRaisesOnANormalExitPassesItOn) {
+    EXPECT_THROW({ const core::ScopeExit guard([] { throw std::logic_error("restore"); }); },
+                 std::logic_error);
+}
+
+TEST(ScopeExit, AnActionThatRaisesWhileUnwindingLeavesTheFirstError) {
+    std::string caught;
+    try {
+        const core::ScopeExit guard([] { throw std::logic_error("restore"); });
+        throw std::runtime_error("first");
+    } catch (const std::exception& e) {
+        caught = e.what();
+    }
+    EXPECT_EQ(caught, "first");
+    try {
+        const core::ScopeFail guard([] { throw std::logic_error("undo"); });
+        throw std::runtime_error("first");
+    } catch (const std::exception& e) {
+        caught = e.what();
+    }
+    EXPECT_EQ(caught, "first");
 }
