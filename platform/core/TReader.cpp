@@ -94,6 +94,7 @@ void TReader::ReadObject(TComponent* Component, const TFormObject& Object, std::
     }
     Component->SetComponentState(Component->ComponentState() - TComponentState{csReading});
     TComponent* const savedParent = FParent;
+    const core::ScopeExit restoreParent([&] { FParent = savedParent; });
     for (const TFormObject& child : Object.Children) {
         TComponent* owner = Component->GetChildOwner();
         if (!owner) owner = FRoot;
@@ -112,7 +113,6 @@ void TReader::ReadObject(TComponent* Component, const TFormObject& Object, std::
         ReadObject(instance, child, Read);
         instance->SetParentComponent(Component->GetChildParent());
     }
-    FParent = savedParent;
 }
 
 void TReader::ReadProperty(TComponent* Component, const String& Path, const TFormValue& Value) {
@@ -131,8 +131,11 @@ void TReader::ReadProperty(TComponent* Component, const String& Path, const TFor
     FValue = &Value;
     FValueTaken = false;
     FLists.clear();
-    instance->DefineProperties(this);
-    FValue = nullptr;
+    {
+        // The value lives only for this call; no later read may reach it.
+        const core::ScopeExit forget([this] { FValue = nullptr; });
+        instance->DefineProperties(this);
+    }
     if (FHandled) return;
     const TPropInfo* p = GetPropInfo(instance, rest);
     if (!p) throw EReadError(Format("Property %s does not exist", {rest}));

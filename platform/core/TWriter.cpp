@@ -1,4 +1,5 @@
 #include "platform/core/Exceptions.h"
+#include "platform/core/ScopeExit.h"
 #include "platform/core/TComponent.h"
 #include "platform/core/TFiler.h"
 #include "platform/core/TMemoryStream.h"
@@ -72,11 +73,13 @@ void TWriter::WriteProperties(TPersistent* Instance, const String& Prefix, TForm
     }
     TFormObject* savedOut = FOut;
     const String savedPrefix = FPrefix;
+    const core::ScopeExit restore([&] {
+        FOut = savedOut;
+        FPrefix = savedPrefix;
+    });
     FOut = &Out;
     FPrefix = Prefix;
     Instance->DefineProperties(this);
-    FOut = savedOut;
-    FPrefix = savedPrefix;
 }
 
 void TWriter::DefineProperty(const String& Name, TReaderProc ReadData, TWriterProc WriteData, bool HasData) {
