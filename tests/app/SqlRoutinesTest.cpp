@@ -2,6 +2,7 @@
 
 #include "platform/core/DateTime.h"
 #include "platform/core/Exceptions.h"
+#include "tests/support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 
@@ -9,19 +10,6 @@
 #include <limits>
 
 namespace {
-
-// Runs f and returns the message of the EConvertError it raises.
-template <typename F>
-String ConvertErrorOf(F f)
-{
-    try {
-        f();
-    } catch (const EConvertError& e) {
-        return e.Message();
-    }
-    ADD_FAILURE() << "no EConvertError raised";
-    return {};
-}
 
 TEST(SqlQuote, DoublesEverySingleQuoteAndNothingElse)
 {
@@ -65,26 +53,26 @@ TEST(SqlTextToDate, ReadsOnlyTheFixedPositions)
 
 TEST(SqlTextToDate, RaisesTheConversionErrorForAPartThatIsNoNumber)
 {
-    EXPECT_EQ(ConvertErrorOf([] { SqlTextToDate("abcd-03-05"); }),
+    EXPECT_EQ(ErrorOf<EConvertError>([] { SqlTextToDate("abcd-03-05"); }),
               "'abcd' is not a valid integer value");
-    EXPECT_EQ(ConvertErrorOf([] { SqlTextToDate("2009-x3-05"); }),
+    EXPECT_EQ(ErrorOf<EConvertError>([] { SqlTextToDate("2009-x3-05"); }),
               "'x3' is not a valid integer value");
-    EXPECT_EQ(ConvertErrorOf([] { SqlTextToDate("2009-03"); }), "'' is not a valid integer value");
-    EXPECT_EQ(ConvertErrorOf([] { SqlTextToDate(""); }), "'' is not a valid integer value");
+    EXPECT_EQ(ErrorOf<EConvertError>([] { SqlTextToDate("2009-03"); }), "'' is not a valid integer value");
+    EXPECT_EQ(ErrorOf<EConvertError>([] { SqlTextToDate(""); }), "'' is not a valid integer value");
 }
 
 TEST(SqlTextToDate, RaisesTheDateErrorForADayThatDoesNotExist)
 {
-    EXPECT_EQ(ConvertErrorOf([] { SqlTextToDate("2009-02-29"); }),
+    EXPECT_EQ(ErrorOf<EConvertError>([] { SqlTextToDate("2009-02-29"); }),
               "Invalid argument to date encode");
-    EXPECT_EQ(ConvertErrorOf([] { SqlTextToDate("2009-13-01"); }),
+    EXPECT_EQ(ErrorOf<EConvertError>([] { SqlTextToDate("2009-13-01"); }),
               "Invalid argument to date encode");
-    EXPECT_EQ(ConvertErrorOf([] { SqlTextToDate("2009-00-10"); }),
+    EXPECT_EQ(ErrorOf<EConvertError>([] { SqlTextToDate("2009-00-10"); }),
               "Invalid argument to date encode");
-    EXPECT_EQ(ConvertErrorOf([] { SqlTextToDate("0000-01-01"); }),
+    EXPECT_EQ(ErrorOf<EConvertError>([] { SqlTextToDate("0000-01-01"); }),
               "Invalid argument to date encode");
     // A negative part must not wrap round into a valid date.
-    EXPECT_EQ(ConvertErrorOf([] { SqlTextToDate("2009--1-05"); }),
+    EXPECT_EQ(ErrorOf<EConvertError>([] { SqlTextToDate("2009--1-05"); }),
               "Invalid argument to date encode");
 }
 
@@ -111,11 +99,11 @@ TEST(AddYears, DropsTheTimeOfDay)
 
 TEST(AddYears, RaisesTheDateErrorPastTheCalendar)
 {
-    EXPECT_EQ(ConvertErrorOf([] { AddYears(EncodeDate(9999, 1, 1), 1); }),
+    EXPECT_EQ(ErrorOf<EConvertError>([] { AddYears(EncodeDate(9999, 1, 1), 1); }),
               "Invalid argument to date encode");
-    EXPECT_EQ(ConvertErrorOf([] { AddYears(EncodeDate(1, 1, 1), -1); }),
+    EXPECT_EQ(ErrorOf<EConvertError>([] { AddYears(EncodeDate(1, 1, 1), -1); }),
               "Invalid argument to date encode");
-    EXPECT_EQ(ConvertErrorOf([] { AddYears(EncodeDate(2000, 1, 1),
+    EXPECT_EQ(ErrorOf<EConvertError>([] { AddYears(EncodeDate(2000, 1, 1),
                                            std::numeric_limits<Integer>::max()); }),
               "Invalid argument to date encode");
 }

@@ -1,6 +1,7 @@
 #include "platform/core/DateTime.h"
 #include "platform/core/Exceptions.h"
 #include "platform/core/FormatSettings.h"
+#include "support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 
@@ -12,16 +13,6 @@ namespace {
 
 const TFormatSettings Hu = TFormatSettings::Hungarian();
 const TFormatSettings En = TFormatSettings::English();
-
-template <class F>
-void ExpectConvertError(F f, const String& message) {
-    try {
-        f();
-        ADD_FAILURE() << "no exception, expected: " << message;
-    } catch (const EConvertError& e) {
-        EXPECT_EQ(e.Message(), message);
-    }
-}
 
 TDateTime At(Word y, Word m, Word d, Word h = 0, Word n = 0, Word s = 0, Word ms = 0) {
     return EncodeDate(y, m, d) + EncodeTime(h, n, s, ms);
@@ -51,13 +42,13 @@ TEST(DateEncoding, LeapYearsAndMonthLengths) {
 
 TEST(DateEncoding, InvalidPartsRaise) {
     // Each row: a date that does not exist.
-    ExpectConvertError([] { EncodeDate(2009, 2, 31); }, "Invalid argument to date encode");
-    ExpectConvertError([] { EncodeDate(2009, 0, 1); }, "Invalid argument to date encode");
-    ExpectConvertError([] { EncodeDate(0, 1, 1); }, "Invalid argument to date encode");
-    ExpectConvertError([] { EncodeDate(10000, 1, 1); }, "Invalid argument to date encode");
-    ExpectConvertError([] { EncodeTime(24, 0, 0, 0); }, "Invalid argument to time encode");
-    ExpectConvertError([] { EncodeTime(1, 60, 0, 0); }, "Invalid argument to time encode");
-    ExpectConvertError([] { EncodeTime(1, 0, 0, 1000); }, "Invalid argument to time encode");
+    EXPECT_EQ(ErrorOf<EConvertError>([] { EncodeDate(2009, 2, 31); }), "Invalid argument to date encode");
+    EXPECT_EQ(ErrorOf<EConvertError>([] { EncodeDate(2009, 0, 1); }), "Invalid argument to date encode");
+    EXPECT_EQ(ErrorOf<EConvertError>([] { EncodeDate(0, 1, 1); }), "Invalid argument to date encode");
+    EXPECT_EQ(ErrorOf<EConvertError>([] { EncodeDate(10000, 1, 1); }), "Invalid argument to date encode");
+    EXPECT_EQ(ErrorOf<EConvertError>([] { EncodeTime(24, 0, 0, 0); }), "Invalid argument to time encode");
+    EXPECT_EQ(ErrorOf<EConvertError>([] { EncodeTime(1, 60, 0, 0); }), "Invalid argument to time encode");
+    EXPECT_EQ(ErrorOf<EConvertError>([] { EncodeTime(1, 0, 0, 1000); }), "Invalid argument to time encode");
 }
 
 TEST(DateDecoding, RoundTripAndMillisecondRounding) {
@@ -173,7 +164,7 @@ TEST(DateParsing, OtherOrdersFollowTheShortDateFormat) {
     iso.ShortDateFormat = "yyyy-mm-dd";
     EXPECT_EQ(StrToDate("2009-12-14", iso), EncodeDate(2009, 12, 14));
     // The day-first order rejects a year-first text.
-    ExpectConvertError([&] { StrToDate("2009-12-14", de); }, "'2009-12-14' is not a valid date");
+    EXPECT_EQ(ErrorOf<EConvertError>([&] { StrToDate("2009-12-14", de); }), "'2009-12-14' is not a valid date");
 }
 
 TEST(DateFormatting, SelfNamingSettingsFormatsDoNotLoop) {
@@ -201,8 +192,7 @@ TEST(DateParsing, BadDatesRaiseWithTheRuntimeMessage) {
     for (const char* bad : {"", "2009", "2009.13.01", "2009.02.30", "2009/12/14", "2009.12.14 x",
                             "12345.1.1", "a.b.c"}) {
         SCOPED_TRACE(bad);
-        ExpectConvertError([&] { StrToDate(bad, Hu); },
-                           String("'") + bad + "' is not a valid date");
+        EXPECT_EQ(ErrorOf<EConvertError>([&] { StrToDate(bad, Hu); }), String("'") + bad + "' is not a valid date");
     }
     EXPECT_EQ(StrToDateDef("x", -1, Hu), -1);
 }
@@ -221,8 +211,7 @@ TEST(TimeParsing, SeparatorsFractionsAndMarkers) {
 TEST(TimeParsing, BadTimesRaiseWithTheRuntimeMessage) {
     for (const char* bad : {"", "24:00", "10:60", "13:00 PM", "0:30 AM", "10:20:30,1234", "x"}) {
         SCOPED_TRACE(bad);
-        ExpectConvertError([&] { StrToTime(bad, Hu); },
-                           String("'") + bad + "' is not a valid time");
+        EXPECT_EQ(ErrorOf<EConvertError>([&] { StrToTime(bad, Hu); }), String("'") + bad + "' is not a valid time");
     }
 }
 
@@ -231,8 +220,7 @@ TEST(DateTimeParsing, DateWithOptionalTime) {
     EXPECT_DOUBLE_EQ(StrToDateTime("2009.12.14.", Hu), At(2009, 12, 14));
     EXPECT_DOUBLE_EQ(StrToDateTime("12/14/2009 2:07 PM", En), At(2009, 12, 14, 14, 7));
     EXPECT_DOUBLE_EQ(StrToDateTime("10:20", Hu), EncodeTime(10, 20, 0, 0));  // time only
-    ExpectConvertError([] { StrToDateTime("2009.12.14. 25:00", Hu); },
-                       "'2009.12.14. 25:00' is not a valid date and time");
+    EXPECT_EQ(ErrorOf<EConvertError>([] { StrToDateTime("2009.12.14. 25:00", Hu); }), "'2009.12.14. 25:00' is not a valid date and time");
     TDateTime v = 7;
     EXPECT_FALSE(TryStrToDateTime("tegnap", v, Hu));
     EXPECT_EQ(v, 7);

@@ -1,6 +1,7 @@
 #include "platform/core/Exceptions.h"
 #include "platform/core/Format.h"
 #include "platform/core/FormatSettings.h"
+#include "support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 
@@ -10,15 +11,6 @@ namespace {
 
 const TFormatSettings Hu = TFormatSettings::Hungarian();
 const TFormatSettings En = TFormatSettings::English();
-
-void ExpectConvertError(const String& fmt, const TVarRecs& args, const String& message) {
-    try {
-        Format(fmt, args, Hu);
-        ADD_FAILURE() << "no exception for " << fmt;
-    } catch (const EConvertError& e) {
-        EXPECT_EQ(e.Message(), message);
-    }
-}
 
 TEST(FormatIntegers, DecimalUnsignedAndHex) {
     EXPECT_EQ(Format("%d db", {42}, Hu), "42 db");
@@ -71,14 +63,14 @@ TEST(FormatIndexes, IndexStarAndReuse) {
 
 TEST(FormatErrors, MismatchedArgumentsRaiseWithTheFormatText) {
     // Each row: a directive whose argument does not fit it.
-    ExpectConvertError("%d", {"x"}, "Format '%d' invalid or incompatible with argument");
-    ExpectConvertError("%d", {2.5}, "Format '%d' invalid or incompatible with argument");
-    ExpectConvertError("%f", {3}, "Format '%f' invalid or incompatible with argument");
-    ExpectConvertError("%s", {3}, "Format '%s' invalid or incompatible with argument");
-    ExpectConvertError("%d", {true}, "Format '%d' invalid or incompatible with argument");
-    ExpectConvertError("a %q", {3}, "Format 'a %q' invalid or incompatible with argument");
-    ExpectConvertError("%5", {3}, "Format '%5' invalid or incompatible with argument");
-    ExpectConvertError("%*d", {"x", 3}, "Format '%*d' invalid or incompatible with argument");
+    EXPECT_EQ(ErrorOf<EConvertError>([&] { Format("%d", {"x"}, Hu); }), "Format '%d' invalid or incompatible with argument");
+    EXPECT_EQ(ErrorOf<EConvertError>([&] { Format("%d", {2.5}, Hu); }), "Format '%d' invalid or incompatible with argument");
+    EXPECT_EQ(ErrorOf<EConvertError>([&] { Format("%f", {3}, Hu); }), "Format '%f' invalid or incompatible with argument");
+    EXPECT_EQ(ErrorOf<EConvertError>([&] { Format("%s", {3}, Hu); }), "Format '%s' invalid or incompatible with argument");
+    EXPECT_EQ(ErrorOf<EConvertError>([&] { Format("%d", {true}, Hu); }), "Format '%d' invalid or incompatible with argument");
+    EXPECT_EQ(ErrorOf<EConvertError>([&] { Format("a %q", {3}, Hu); }), "Format 'a %q' invalid or incompatible with argument");
+    EXPECT_EQ(ErrorOf<EConvertError>([&] { Format("%5", {3}, Hu); }), "Format '%5' invalid or incompatible with argument");
+    EXPECT_EQ(ErrorOf<EConvertError>([&] { Format("%*d", {"x", 3}, Hu); }), "Format '%*d' invalid or incompatible with argument");
 }
 
 TEST(FormatIndexes, IndexWithWidthAndLiteralPercentInArguments) {
@@ -87,14 +79,14 @@ TEST(FormatIndexes, IndexWithWidthAndLiteralPercentInArguments) {
 }
 
 TEST(FormatErrors, TrailingPercentRaises) {
-    ExpectConvertError("50%", {1}, "Format '50%' invalid or incompatible with argument");
-    ExpectConvertError("%-", {1}, "Format '%-' invalid or incompatible with argument");
+    EXPECT_EQ(ErrorOf<EConvertError>([&] { Format("50%", {1}, Hu); }), "Format '50%' invalid or incompatible with argument");
+    EXPECT_EQ(ErrorOf<EConvertError>([&] { Format("%-", {1}, Hu); }), "Format '%-' invalid or incompatible with argument");
 }
 
 TEST(FormatErrors, MissingArgumentsRaise) {
-    ExpectConvertError("%d %d", {1}, "No argument for format '%d %d'");
-    ExpectConvertError("%3:d", {1}, "No argument for format '%3:d'");
-    ExpectConvertError("%s", {}, "No argument for format '%s'");
+    EXPECT_EQ(ErrorOf<EConvertError>([&] { Format("%d %d", {1}, Hu); }), "No argument for format '%d %d'");
+    EXPECT_EQ(ErrorOf<EConvertError>([&] { Format("%3:d", {1}, Hu); }), "No argument for format '%3:d'");
+    EXPECT_EQ(ErrorOf<EConvertError>([&] { Format("%s", {}, Hu); }), "No argument for format '%s'");
 }
 
 TEST(FormatSettingsUse, ShortFormReadsTheProcessSettings) {

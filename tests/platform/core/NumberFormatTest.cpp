@@ -1,6 +1,7 @@
 #include "platform/core/Exceptions.h"
 #include "platform/core/FormatSettings.h"
 #include "platform/core/NumberFormat.h"
+#include "support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 
@@ -11,16 +12,6 @@ namespace {
 
 const TFormatSettings Hu = TFormatSettings::Hungarian();
 const TFormatSettings En = TFormatSettings::English();
-
-template <class E, class F>
-void ExpectMessage(F f, const String& message) {
-    try {
-        f();
-        ADD_FAILURE() << "no exception, expected: " << message;
-    } catch (const E& e) {
-        EXPECT_EQ(e.Message(), message);
-    }
-}
 
 TEST(Rounding, RoundTiesGoToTheEvenNeighbour) {
     EXPECT_EQ(Round(0.5), 0);
@@ -45,10 +36,9 @@ TEST(Rounding, TruncFracAndIntCutTowardZero) {
 }
 
 TEST(Rounding, ValuesWithoutAnIntegerRaise) {
-    ExpectMessage<EInvalidOp>([] { Round(std::nan("")); }, "Invalid floating point operation");
-    ExpectMessage<EInvalidOp>([] { Trunc(1e19); }, "Invalid floating point operation");
-    ExpectMessage<EInvalidOp>([] { Round(std::numeric_limits<double>::infinity()); },
-                              "Invalid floating point operation");
+    EXPECT_EQ(ErrorOf<EInvalidOp>([] { Round(std::nan("")); }), "Invalid floating point operation");
+    EXPECT_EQ(ErrorOf<EInvalidOp>([] { Trunc(1e19); }), "Invalid floating point operation");
+    EXPECT_EQ(ErrorOf<EInvalidOp>([] { Round(std::numeric_limits<double>::infinity()); }), "Invalid floating point operation");
 }
 
 TEST(IntegerText, IntToStrAndIntToHex) {
@@ -75,11 +65,9 @@ TEST(IntegerText, StrToIntRejectsWithTheRuntimeMessage) {
     // Each row: text that is not a 32-bit integer.
     for (const char* bad : {"", " ", "12a", "12 ", "1.5", "-", "$", "2147483648", "1 000"}) {
         SCOPED_TRACE(bad);
-        ExpectMessage<EConvertError>([&] { StrToInt(bad); },
-                                     String("'") + bad + "' is not a valid integer value");
+        EXPECT_EQ(ErrorOf<EConvertError>([&] { StrToInt(bad); }), String("'") + bad + "' is not a valid integer value");
     }
-    ExpectMessage<EConvertError>([] { StrToInt64("9223372036854775808"); },
-                                 "'9223372036854775808' is not a valid integer value");
+    EXPECT_EQ(ErrorOf<EConvertError>([] { StrToInt64("9223372036854775808"); }), "'9223372036854775808' is not a valid integer value");
 }
 
 TEST(IntegerText, DefaultAndTryForms) {
@@ -105,8 +93,7 @@ TEST(FloatText, StrToFloatRejectsWithTheRuntimeMessage) {
     // Each row: a text the Hungarian settings cannot read as a number.
     for (const char* bad : {"", "3.25", "1 000,5", "abc", "1e", "--1", ",", "1,5,5", "1e999"}) {
         SCOPED_TRACE(bad);
-        ExpectMessage<EConvertError>([&] { StrToFloat(bad, Hu); },
-                                     String("'") + bad + "' is not a valid floating point value");
+        EXPECT_EQ(ErrorOf<EConvertError>([&] { StrToFloat(bad, Hu); }), String("'") + bad + "' is not a valid floating point value");
     }
     EXPECT_DOUBLE_EQ(StrToFloatDef("x", 2.5, Hu), 2.5);
 }

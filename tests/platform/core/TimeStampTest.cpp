@@ -1,20 +1,11 @@
 #include "platform/core/DateTime.h"
 #include "platform/core/Exceptions.h"
 #include "platform/core/TimeStamp.h"
+#include "support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-template <class F>
-void ExpectConvertError(F f, const String& message) {
-    try {
-        f();
-        ADD_FAILURE() << "no exception, expected: " << message;
-    } catch (const EConvertError& e) {
-        EXPECT_EQ(e.Message(), message);
-    }
-}
 
 TEST(TimeStamps, DayNumbersCountFromYearOne) {
     EXPECT_EQ(DateTimeToTimeStamp(EncodeDate(1, 1, 1)), (TTimeStamp{0, 1}));
@@ -33,13 +24,10 @@ TEST(TimeStamps, RoundTripsThroughMilliseconds) {
 }
 
 TEST(TimeStamps, InvalidStampsRaise) {
-    ExpectConvertError([] { TimeStampToDateTime(TTimeStamp{0, 0}); },
-                       "'0.0' is not a valid timestamp");
-    ExpectConvertError([] { TimeStampToDateTime(TTimeStamp{86400000, 5}); },
-                       "'5.86400000' is not a valid timestamp");
-    ExpectConvertError([] { TimeStampToMSecs(TTimeStamp{-1, 5}); },
-                       "'5.-1' is not a valid timestamp");
-    ExpectConvertError([] { MSecsToTimeStamp(-5); }, "'0.0' is not a valid timestamp");
+    EXPECT_EQ(ErrorOf<EConvertError>([] { TimeStampToDateTime(TTimeStamp{0, 0}); }), "'0.0' is not a valid timestamp");
+    EXPECT_EQ(ErrorOf<EConvertError>([] { TimeStampToDateTime(TTimeStamp{86400000, 5}); }), "'5.86400000' is not a valid timestamp");
+    EXPECT_EQ(ErrorOf<EConvertError>([] { TimeStampToMSecs(TTimeStamp{-1, 5}); }), "'5.-1' is not a valid timestamp");
+    EXPECT_EQ(ErrorOf<EConvertError>([] { MSecsToTimeStamp(-5); }), "'0.0' is not a valid timestamp");
 }
 
 }  // namespace

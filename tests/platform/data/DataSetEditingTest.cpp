@@ -1,6 +1,7 @@
 #include "DataSetFixture.h"
 
 #include "platform/core/Exceptions.h"
+#include "support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 
@@ -37,16 +38,6 @@ std::vector<String> Names(TMemDataSet& ds)
     for (Integer i = 0; i < ds.RowCount(); ++i)
         names.push_back(std::get<String>(ds.RowValue(i, 1)));
     return names;
-}
-
-void ExpectDatabaseError(const std::function<void()>& action, const String& message)
-{
-    try {
-        action();
-        FAIL() << "no error, expected: " << message;
-    } catch (const EDatabaseError& e) {
-        EXPECT_EQ(e.Message(), message);
-    }
 }
 
 }  // namespace
@@ -173,15 +164,14 @@ TEST(DataSetEditing, EditOnAnEmptyDatasetInserts)
 TEST(DataSetEditing, ErrorsOfTheEditCycle)
 {
     auto ds = MakePeople(0);
-    ExpectDatabaseError([&] { ds->Delete(); }, "People: Cannot perform this operation on an empty dataset");
-    ExpectDatabaseError([&] { ds->Post(); }, "People: Dataset not in edit or insert mode");
-    ExpectDatabaseError([&] { ds->FieldByName("nev")->SetAsString("x"); },
-                        "People: Dataset not in edit or insert mode");
+    EXPECT_EQ(ErrorOf<EDatabaseError>([&] { ds->Delete(); }), "People: Cannot perform this operation on an empty dataset");
+    EXPECT_EQ(ErrorOf<EDatabaseError>([&] { ds->Post(); }), "People: Dataset not in edit or insert mode");
+    EXPECT_EQ(ErrorOf<EDatabaseError>([&] { ds->FieldByName("nev")->SetAsString("x"); }), "People: Dataset not in edit or insert mode");
     ds->SetReadOnly(true);
-    ExpectDatabaseError([&] { ds->Append(); }, "People: Cannot modify a read-only dataset");
+    EXPECT_EQ(ErrorOf<EDatabaseError>([&] { ds->Append(); }), "People: Cannot modify a read-only dataset");
     ds->Close();
-    ExpectDatabaseError([&] { ds->Append(); }, "People: Cannot perform this operation on a closed dataset");
-    ExpectDatabaseError([&] { ds->Delete(); }, "People: Cannot perform this operation on a closed dataset");
+    EXPECT_EQ(ErrorOf<EDatabaseError>([&] { ds->Append(); }), "People: Cannot perform this operation on a closed dataset");
+    EXPECT_EQ(ErrorOf<EDatabaseError>([&] { ds->Delete(); }), "People: Cannot perform this operation on a closed dataset");
 }
 
 TEST(DataSetEditing, RequiredFieldWithoutValueStopsThePost)
@@ -190,7 +180,7 @@ TEST(DataSetEditing, RequiredFieldWithoutValueStopsThePost)
     ds->FieldByName("nev")->SetRequired(true);
     ds->FieldByName("nev")->SetDisplayLabel("Név");
     ds->Append();
-    ExpectDatabaseError([&] { ds->Post(); }, "Field 'Név' must have a value");
+    EXPECT_EQ(ErrorOf<EDatabaseError>([&] { ds->Post(); }), "Field 'Név' must have a value");
     EXPECT_EQ(ds->State(), dsInsert);  // still editing: the user can fill it in
     ds->FieldByName("nev")->SetAsString("Ottó");
     ds->Post();
@@ -202,7 +192,7 @@ TEST(DataSetEditing, ReadOnlyFieldRefusesAValue)
     auto ds = MakePeople(1);
     ds->FieldByName("id")->SetReadOnly(true);
     ds->Edit();
-    ExpectDatabaseError([&] { ds->FieldByName("id")->SetAsInteger(5); }, "Field 'id' cannot be modified");
+    EXPECT_EQ(ErrorOf<EDatabaseError>([&] { ds->FieldByName("id")->SetAsInteger(5); }), "Field 'id' cannot be modified");
     EXPECT_EQ(ds->FieldByName("id")->AsInteger(), 1);
 }
 

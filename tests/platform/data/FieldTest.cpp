@@ -11,6 +11,7 @@
 #include "platform/data/TIntegerField.h"
 #include "platform/data/TStringField.h"
 #include "support/TMemDataSet.h"
+#include "support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 
@@ -44,16 +45,6 @@ protected:
 
     TMemDataSet ds;
 };
-
-void ExpectError(const std::function<void()>& action, const String& message)
-{
-    try {
-        action();
-        FAIL() << "no error, expected: " << message;
-    } catch (const Exception& e) {
-        EXPECT_EQ(e.Message(), message);
-    }
-}
 
 }  // namespace
 
@@ -108,17 +99,14 @@ TEST_F(FieldTest, IntegersKeepSixtyFourBits)
 
 TEST_F(FieldTest, ConversionErrorsNameTheFieldAndTheText)
 {
-    ExpectError([&] { F("id")->SetAsString("12a"); }, "'12a' is not a valid integer value for field 'id'");
-    ExpectError([&] { F("ar")->SetAsString("1.2.3"); },
-                "'1.2.3' is not a valid floating point value for field 'ar'");
-    ExpectError([&] { F("igaz")->SetAsString("talán"); },
-                "'talán' is not a valid boolean value for field 'igaz'");
-    ExpectError([&] { F("kicsi")->SetAsInteger(70000); },
-                "70000 is not a valid value for field 'kicsi'. The allowed range is -32768 to 32767");
-    ExpectError([&] { (void)F("igaz")->AsDateTime(); }, "Cannot access field 'igaz' as type DateTime");
-    ExpectError([&] { F("nap")->SetAsString("tegnap"); }, "'tegnap' is not a valid date");
+    EXPECT_EQ(ErrorOf<Exception>([&] { F("id")->SetAsString("12a"); }), "'12a' is not a valid integer value for field 'id'");
+    EXPECT_EQ(ErrorOf<Exception>([&] { F("ar")->SetAsString("1.2.3"); }), "'1.2.3' is not a valid floating point value for field 'ar'");
+    EXPECT_EQ(ErrorOf<Exception>([&] { F("igaz")->SetAsString("talán"); }), "'talán' is not a valid boolean value for field 'igaz'");
+    EXPECT_EQ(ErrorOf<Exception>([&] { F("kicsi")->SetAsInteger(70000); }), "70000 is not a valid value for field 'kicsi'. The allowed range is -32768 to 32767");
+    EXPECT_EQ(ErrorOf<Exception>([&] { (void)F("igaz")->AsDateTime(); }), "Cannot access field 'igaz' as type DateTime");
+    EXPECT_EQ(ErrorOf<Exception>([&] { F("nap")->SetAsString("tegnap"); }), "'tegnap' is not a valid date");
     F("szoveg")->SetAsString("abc");
-    ExpectError([&] { (void)F("szoveg")->AsInteger(); }, "'abc' is not a valid integer value");
+    EXPECT_EQ(ErrorOf<Exception>([&] { (void)F("szoveg")->AsInteger(); }), "'abc' is not a valid integer value");
     EXPECT_TRUE(F("id")->IsNull());  // a refused value leaves the old one
 }
 
@@ -232,8 +220,8 @@ TEST_F(FieldTest, TextEventsReplaceTheDefaultConversion)
 
 TEST_F(FieldTest, LookupErrorsOfTheFieldList)
 {
-    ExpectError([&] { ds.FieldByName("nincs"); }, "Types: Field 'nincs' not found");
-    ExpectError([&] { ds.Fields()->Fields(10); }, "Types: Field index out of range");
+    EXPECT_EQ(ErrorOf<Exception>([&] { ds.FieldByName("nincs"); }), "Types: Field 'nincs' not found");
+    EXPECT_EQ(ErrorOf<Exception>([&] { ds.Fields()->Fields(10); }), "Types: Field index out of range");
     EXPECT_EQ(ds.FindField("NEV"), nullptr);
     EXPECT_EQ(ds.FindField("SZOVEG"), F("szoveg"));
     EXPECT_EQ(ds.Fields()->FieldByNumber(2), F("kicsi"));
@@ -242,15 +230,14 @@ TEST_F(FieldTest, LookupErrorsOfTheFieldList)
 TEST_F(FieldTest, FieldsCannotMoveBetweenOpenDatasets)
 {
     TMemDataSet other;
-    ExpectError([&] { F("id")->SetDataSet(&other); },
-                "Types: Cannot perform this operation on an open dataset");
+    EXPECT_EQ(ErrorOf<Exception>([&] { F("id")->SetDataSet(&other); }), "Types: Cannot perform this operation on an open dataset");
     other.SetName("Other");
     auto* first = new TStringField(&other);
     first->SetFieldName("nev");
     first->SetDataSet(&other);
     auto* second = new TStringField(&other);
     second->SetFieldName("NEV");
-    ExpectError([&] { second->SetDataSet(&other); }, "Other: Duplicate field name 'NEV'");
+    EXPECT_EQ(ErrorOf<Exception>([&] { second->SetDataSet(&other); }), "Other: Duplicate field name 'NEV'");
     EXPECT_EQ(other.FieldCount(), 1);
 }
 
@@ -309,12 +296,12 @@ TEST(FieldDefs, AddFindAndErrors)
     EXPECT_EQ(defs->IndexOf("AR"), 1);
     EXPECT_EQ(defs->Find("Nev")->Size(), 40);
     EXPECT_EQ(defs->Items(1)->FieldNo(), 2);
-    ExpectError([&] { defs->Add("NEV", ftInteger); }, "Defs: Duplicate field name 'NEV'");
-    ExpectError([&] { defs->Add("", ftInteger); }, "Defs: Field name missing");
-    ExpectError([&] { defs->Find("kor"); }, "Defs: Field 'kor' not found");
-    ExpectError([&] { defs->Items(2); }, "List index out of bounds (2)");
+    EXPECT_EQ(ErrorOf<Exception>([&] { defs->Add("NEV", ftInteger); }), "Defs: Duplicate field name 'NEV'");
+    EXPECT_EQ(ErrorOf<Exception>([&] { defs->Add("", ftInteger); }), "Defs: Field name missing");
+    EXPECT_EQ(ErrorOf<Exception>([&] { defs->Find("kor"); }), "Defs: Field 'kor' not found");
+    EXPECT_EQ(ErrorOf<Exception>([&] { defs->Items(2); }), "List index out of bounds (2)");
     defs->Add("adt", ftADT);
-    ExpectError([&] { ds.Open(); }, "Defs: Field 'adt' is of an unknown type");
+    EXPECT_EQ(ErrorOf<Exception>([&] { ds.Open(); }), "Defs: Field 'adt' is of an unknown type");
     EXPECT_FALSE(ds.Active());
     EXPECT_EQ(ds.FieldCount(), 0);  // the half-made default fields went with the failed open
 }
