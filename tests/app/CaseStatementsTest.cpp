@@ -2,6 +2,7 @@
 #include "app/CaseStatements.h"
 #include "platform/core/Exceptions.h"
 #include "tests/app/OfficeDbFixture.h"
+#include "tests/support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 
@@ -206,12 +207,8 @@ TEST_F(CaseStatements, NonDigitYearOrNumberIsRefusedBeforeTheStatement)
         CaseSearchCriteria c;
         String* boxes[] = {&c.YearFrom, &c.YearTo, &c.NumberFrom, &c.NumberTo};
         *boxes[row.box] = row.text;
-        try {
-            app::CaseSearchSql(c);
-            ADD_FAILURE() << row.text;
-        } catch (const EConvertError& e) {
-            EXPECT_EQ(e.Message(), "'" + String(row.text) + "' is not a valid integer value");
-        }
+        EXPECT_EQ(ErrorOf<EConvertError>([&] { app::CaseSearchSql(c); }),
+                  "'" + String(row.text) + "' is not a valid integer value");
     }
 }
 

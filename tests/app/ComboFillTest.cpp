@@ -6,6 +6,7 @@
 #include "platform/core/TStringList.h"
 #include "sqlite/TSqlite3DB.h"
 #include "sqlite/TSqlite3Query.h"
+#include "tests/support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 
@@ -81,12 +82,8 @@ TEST_F(ComboFill, AFailingStatementLeavesEverythingEmptyAndTheQueryClosed)
     AddCase("a", "2009-01-01");
     FFirst.Add("régi");
     const String sql = "SELECT sorszam, nev FROM nincsilyen";
-    try {
-        app::LoadKeyedNames(*FQuery, sql, FKeys, {&FFirst});
-        FAIL() << "no error";
-    } catch (const EDatabaseError& e) {
-        EXPECT_EQ(e.Message(), "no such table: nincsilyen\n\n" + sql);
-    }
+    EXPECT_EQ(ErrorOf<EDatabaseError>([&] { app::LoadKeyedNames(*FQuery, sql, FKeys, {&FFirst}); }),
+              "no such table: nincsilyen\n\n" + sql);
     EXPECT_EQ(FFirst.Count(), 0);
     EXPECT_TRUE(FKeys.empty());
     EXPECT_FALSE(FQuery->Active());

@@ -3,6 +3,7 @@
 #include "platform/core/Exceptions.h"
 #include "sqlite/TSqlite3Query.h"
 #include "tests/app/OfficeDbFixture.h"
+#include "tests/support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 
@@ -67,12 +68,8 @@ TEST_F(OfficeSettingsRead, WordAfterNumberStopsTheRead)
     SetSetting("dokumentum_orzesi_ido", " 8 év");
     SetSetting("cim", "Budapest");
     app::OfficeSettings s;
-    try {
-        app::ReadOfficeSettings(*FQuery, s);
-        FAIL() << "no conversion error";
-    } catch (const EConvertError& e) {
-        EXPECT_EQ(e.Message(), "'8 év' is not a valid integer value");
-    }
+    EXPECT_EQ(ErrorOf<EConvertError>([&] { app::ReadOfficeSettings(*FQuery, s); }),
+              "'8 év' is not a valid integer value");
     EXPECT_EQ(s.DocRetentionYears, 0);
     EXPECT_EQ(s.JubRetentionYears, 0);
     EXPECT_EQ(s.OfficeAddress, "");

@@ -7,6 +7,7 @@
 #include "platform/core/StrUtils.h"
 #include "sqlite/SqliteFieldMap.h"
 #include "sqlite/TSqlite3DB.h"
+#include "tests/support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 
@@ -171,12 +172,8 @@ TEST_F(Schema, DeclaredTypesGiveTheFieldsTheFormsExpect)
 TEST_F(Schema, AppliedToADatabaseThatHoldsItFailsAndChangesNothing)
 {
     const Integer id = AddCase("Megmarad", "2009-01-01");
-    try {
-        ApplySchema(DB());
-        FAIL() << "the schema applied twice";
-    } catch (const EDatabaseError& e) {
-        EXPECT_EQ(e.Message(), "table ugy already exists\n\n" + SchemaText());
-    }
+    EXPECT_EQ(ErrorOf<EDatabaseError>([&] { ApplySchema(DB()); }),
+              "table ugy already exists\n\n" + SchemaText());
     EXPECT_FALSE(DB().InTransaction());
     EXPECT_EQ(Rows("SELECT sorszam, nev FROM ugy"),
               (std::vector<Row>{{IntToStr(id), "Megmarad"}}));
@@ -206,12 +203,8 @@ TEST(SchemaApply, StopsWholeWhenALaterStatementFails)
     db->SetConnected(true);
     // A table the schema creates near its end: everything before it must be undone.
     db->SQLite3_ExecSQL("CREATE TABLE info (valtozo text)", nullptr);
-    try {
-        ApplySchema(*db);
-        FAIL() << "the schema applied over an existing table";
-    } catch (const EDatabaseError& e) {
-        EXPECT_EQ(e.Message(), "table info already exists\n\n" + SchemaText());
-    }
+    EXPECT_EQ(ErrorOf<EDatabaseError>([&] { ApplySchema(*db); }),
+              "table info already exists\n\n" + SchemaText());
     EXPECT_TRUE(db->TableExists("info"));
     EXPECT_FALSE(db->TableExists("ugy"));
     EXPECT_FALSE(db->TableExists("jub"));

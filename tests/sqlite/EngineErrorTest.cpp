@@ -60,13 +60,9 @@ TEST(EngineFailureAdvice, OnlyTheFailuresMetInDailyWorkHaveALine) {
 
 TEST(RaiseEngineError, CutsTheEngineTextAndKeepsTheCode) {
     const String longText(300, 'x');
-    try {
-        sqlite::RaiseEngineError(SQLITE_ERROR, longText, "select 1");
-        FAIL() << "no exception";
-    } catch (const EDatabaseError& e) {
-        EXPECT_EQ(e.Message(), String(255, 'x') + "\n\nselect 1");
-        EXPECT_EQ(dynamic_cast<const sqlite::EngineError&>(e).PrimaryCode(), SQLITE_ERROR);
-    }
+    EXPECT_EQ(ErrorOf<EDatabaseError>([&] { sqlite::RaiseEngineError(SQLITE_ERROR, longText, "select 1"); }),
+              String(255, 'x') + "\n\nselect 1");
+    EXPECT_EQ(dynamic_cast<const sqlite::EngineError&>(e).PrimaryCode(), SQLITE_ERROR);
 }
 
 TEST_F(EngineErrors, ConstraintFailureKeepsItsCodeAndHasNoAdvice) {

@@ -3,6 +3,7 @@
 #include "platform/core/DateTime.h"
 #include "platform/core/Exceptions.h"
 #include "platform/core/FormatSettings.h"
+#include "support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 
@@ -55,12 +56,8 @@ TEST(EngineTextReader, DatesAndTimes) {
     EXPECT_DOUBLE_EQ(reader.ReadDate("  "), EncodeDate(1900, 1, 1));
     EXPECT_NEAR(reader.ReadTime("2009-12-14 10:20:30.5"), EncodeTime(10, 20, 30, 0), 1e-9);
     EXPECT_DOUBLE_EQ(reader.ReadTime("nonsense"), 0.0);
-    try {
-        reader.ReadDate("2009/12/14");
-        FAIL() << "no exception";
-    } catch (const EConvertError& e) {
-        EXPECT_EQ(e.Message(), "'2009/12/14' is not a valid date");
-    }
+    EXPECT_EQ(ErrorOf<EConvertError>([&] { reader.ReadDate("2009/12/14"); }),
+              "'2009/12/14' is not a valid date");
     EXPECT_TRUE(FormatSettings == TFormatSettings::Hungarian());
 }
 

@@ -1,5 +1,6 @@
 #include "sqlite/SqliteApi.h"
 #include "sqlite/SqliteError.h"
+#include "support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 
@@ -33,12 +34,8 @@ TEST(SqliteApi, UnknownLibraryIsNotLoaded) {
 
 TEST(SqliteApi, MissingEntryPointRaisesItsMessageAndReleasesTheLibrary) {
     EngineLibrary lib;
-    try {
-        lib.Load(VELMORA_STUB_ENGINE);
-        FAIL() << "no exception";
-    } catch (const SqliteError& e) {
-        EXPECT_EQ(e.Message(), "DLL::SQlite3CreateCollation not found");
-    }
+    EXPECT_EQ(ErrorOf<SqliteError>([&] { lib.Load(VELMORA_STUB_ENGINE); }),
+              "DLL::SQlite3CreateCollation not found");
     EXPECT_FALSE(lib.Loaded());
     EXPECT_EQ(lib.Api().open, nullptr);
 }

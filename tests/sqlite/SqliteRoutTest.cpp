@@ -4,6 +4,7 @@
 #include "platform/core/Exceptions.h"
 #include "platform/core/FormatSettings.h"
 #include "sqlite/SqliteError.h"
+#include "support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 
@@ -96,19 +97,10 @@ TEST(GetWord, IntegersAreRewrittenAndDecimalsKeepTheirLiteralForm) {
 
 TEST(GetWord, MalformedNumberRaisesTheConversionError) {
     Integer pos = 1;
-    try {
-        Next("1-2", pos);
-        FAIL();
-    } catch (const EConvertError& e) {
-        EXPECT_EQ(e.Message(), "'1-2' is not a valid integer value");
-    }
+    EXPECT_EQ(ErrorOf<EConvertError>([&] { Next("1-2", pos); }), "'1-2' is not a valid integer value");
     pos = 1;
-    try {
-        Next("1.2.3", pos);
-        FAIL();
-    } catch (const EConvertError& e) {
-        EXPECT_EQ(e.Message(), "'1.2.3' is not a valid floating point value");
-    }
+    EXPECT_EQ(ErrorOf<EConvertError>([&] { Next("1.2.3", pos); }),
+              "'1.2.3' is not a valid floating point value");
 }
 
 TEST(GetWord, PeekDoesNotMove) {
@@ -177,12 +169,7 @@ TEST(DateParsing, StrToDateXTriesThreeFormatsAndLeavesTheLocaleAlone) {
     EXPECT_DOUBLE_EQ(StrToDateX("2009.12.14."), EncodeDate(2009, 12, 14));
     EXPECT_EQ(FormatSettings.DateSeparator, before.DateSeparator);
     EXPECT_EQ(FormatSettings.ShortDateFormat, before.ShortDateFormat);
-    try {
-        StrToDateX("nodate");
-        FAIL();
-    } catch (const EConvertError& e) {
-        EXPECT_EQ(e.Message(), "'nodate' is not a valid date");
-    }
+    EXPECT_EQ(ErrorOf<EConvertError>([&] { StrToDateX("nodate"); }), "'nodate' is not a valid date");
     EXPECT_EQ(FormatSettings.ShortDateFormat, before.ShortDateFormat);
 }
 
@@ -240,10 +227,6 @@ TEST(DateParsing, EngineDatesAgreeWithTheRuntimeAcrossTheCalendar) {
 
 TEST(TextRoutines, SyntaxCheckComparesIgnoringCaseOrRaises) {
     EXPECT_TRUE(SyntaxCheck("WHERE", "where"));
-    try {
-        SyntaxCheck("set", "where");
-        FAIL();
-    } catch (const SqliteError& e) {
-        EXPECT_EQ(e.Message(), "SQL macro syntax error on sql, expected where");
-    }
+    EXPECT_EQ(ErrorOf<SqliteError>([&] { SyntaxCheck("set", "where"); }),
+              "SQL macro syntax error on sql, expected where");
 }

@@ -3,6 +3,7 @@
 
 #include "platform/data/TFields.h"
 #include "sqlite/SqliteError.h"
+#include "support/ErrorOf.h"
 #include "support/TMemDataSet.h"
 
 #include <gtest/gtest.h>
@@ -51,13 +52,11 @@ TEST_F(FieldBindTest, FieldsBindByTheirTypes) {
 }
 
 TEST_F(FieldBindTest, MissingFieldStopsBeforeItsStatement) {
-    try {
-        db.SQLite3_ExecSQL("insert into t values('first', :a); insert into t values('x', :nope)",
-                           source.Fields());
-        FAIL();
-    } catch (const SqliteError& e) {
-        EXPECT_EQ(e.Message(), "nope not found");
-    }
+    EXPECT_EQ(ErrorOf<SqliteError>([&] {
+                  db.SQLite3_ExecSQL("insert into t values('first', :a); insert into t values('x', :nope)",
+                                     source.Fields());
+              }),
+              "nope not found");
     EXPECT_EQ(Rows(), "first=integer:5");
     db.SetConnected(false);
     EXPECT_EQ(db.Handle(), nullptr);

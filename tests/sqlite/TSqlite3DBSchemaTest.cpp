@@ -4,6 +4,7 @@
 #include "platform/core/TList.h"
 #include "platform/core/TStringList.h"
 #include "sqlite/TSqlite3Field.h"
+#include "support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 
@@ -99,12 +100,8 @@ TEST_F(SchemaTest, UserAndSchemaVersions) {
     EXPECT_EQ(db.GetUserVersion(""), 7);
     EXPECT_EQ(db.GetUserVersion("main"), 7);
     EXPECT_GT(db.GetSchemaVersion(""), 0);
-    try {
-        db.GetUserVersion("nodb");
-        FAIL();
-    } catch (const EDatabaseError& e) {
-        EXPECT_EQ(e.Message(), "unknown database nodb\n\nPRAGMA nodb.user_version");
-    }
+    EXPECT_EQ(ErrorOf<EDatabaseError>([&] { db.GetUserVersion("nodb"); }),
+              "unknown database nodb\n\nPRAGMA nodb.user_version");
 }
 
 TEST_F(SchemaTest, TableExistsFindsTablesOnly) {

@@ -1,5 +1,6 @@
 #include "platform/core/CodePages.h"
 #include "platform/core/Exceptions.h"
+#include "support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 
@@ -99,18 +100,8 @@ TEST(CodePages, SingleCharacterLookups)
 
 TEST(CodePages, UnsupportedCodePageRaises)
 {
-    try {
-        Utf8ToCodePage("x", 437);
-        FAIL() << "no exception";
-    } catch (const EConvertError& e) {
-        EXPECT_EQ(e.Message(), "Unsupported code page 437");
-    }
-    try {
-        CodePageToUtf8("x", 1252);
-        FAIL() << "no exception";
-    } catch (const EConvertError& e) {
-        EXPECT_EQ(e.Message(), "Unsupported code page 1252");
-    }
+    EXPECT_EQ(ErrorOf<EConvertError>([&] { Utf8ToCodePage("x", 437); }), "Unsupported code page 437");
+    EXPECT_EQ(ErrorOf<EConvertError>([&] { CodePageToUtf8("x", 1252); }), "Unsupported code page 1252");
     EXPECT_FALSE(IsSupportedCodePage(437));
     EXPECT_TRUE(IsSupportedCodePage(852));
 }

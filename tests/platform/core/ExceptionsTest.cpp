@@ -1,14 +1,11 @@
 #include "platform/core/Exceptions.h"
+#include "support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 
 TEST(Exceptions, DerivedCaughtAsBaseKeepsMessageAndClass) {
-    try {
-        throw EDatabaseError("no such table: ugy");
-    } catch (const Exception& e) {
-        EXPECT_EQ(e.Message(), "no such table: ugy");
-        EXPECT_STREQ(e.ClassName(), "EDatabaseError");
-    }
+    EXPECT_EQ(ErrorOf<Exception>([&] { throw EDatabaseError("no such table: ugy"); }), "no such table: ugy");
+    EXPECT_STREQ(e.ClassName(), "EDatabaseError");
 }
 
 TEST(Exceptions, ReadErrorIsAStreamError) {

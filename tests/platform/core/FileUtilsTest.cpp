@@ -1,6 +1,7 @@
 #include "platform/core/Exceptions.h"
 #include "platform/core/FileUtils.h"
 
+#include "support/ErrorOf.h"
 #include "support/ScopedEnv.h"
 #include "support/TempFolder.h"
 
@@ -120,12 +121,7 @@ TEST_F(FileSystemTest, ForceDirectoriesCreatesParents)
 
 TEST_F(FileSystemTest, ForceDirectoriesRejectsEmptyName)
 {
-    try {
-        ForceDirectories("");
-        FAIL() << "no exception";
-    } catch (const EInOutError& e) {
-        EXPECT_EQ(e.Message(), "Unable to create directory");
-    }
+    EXPECT_EQ(ErrorOf<EInOutError>([&] { ForceDirectories(""); }), "Unable to create directory");
 }
 
 TEST_F(FileSystemTest, DeleteFileOnlyDeletesFiles)

@@ -1,7 +1,8 @@
+#include "platform/core/FormatSettings.h"
 #include "platform/core/DateTime.h"
 #include "platform/core/Exceptions.h"
-#include "platform/core/FormatSettings.h"
 #include "platform/core/NumberFormat.h"
+#include "support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 
@@ -34,14 +35,12 @@ TEST(FormatSettingsGuard, RestoresWhatItSwappedAtScopeEnd) {
 }
 
 TEST(FormatSettingsGuard, RestoresWhenAnExceptionLeavesTheScope) {
-    try {
-        TFormatSettingsGuard guard(TFormatSettings::English());
-        EXPECT_EQ(DateToStr(EncodeDate(2009, 12, 14)), "12/14/2009");
-        StrToDate("2009.12.14.");  // not a US date: raises inside the swapped scope
-        FAIL() << "StrToDate accepted a Hungarian date under US settings";
-    } catch (const EConvertError& e) {
-        EXPECT_EQ(e.Message(), "'2009.12.14.' is not a valid date");
-    }
+    EXPECT_EQ(ErrorOf<EConvertError>([&] {
+                  TFormatSettingsGuard guard(TFormatSettings::English());
+                  EXPECT_EQ(DateToStr(EncodeDate(2009, 12, 14)), "12/14/2009");
+                  StrToDate("2009.12.14."); // not a US date: raises inside the swapped scope
+              }),
+              "'2009.12.14.' is not a valid date");
     EXPECT_EQ(FormatSettings, TFormatSettings::Hungarian());
 }
 

@@ -4,6 +4,7 @@
 #include "platform/data/TBookmarkList.h"
 #include "platform/data/TDataLink.h"
 #include "platform/data/TDataSource.h"
+#include "support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 
@@ -232,12 +233,8 @@ TEST(DataLinkState, FixedDataSourceCannotChange)
 {
     Linked l(1, 1);
     l.Link.SetDataSourceFixed(true);
-    try {
-        l.Link.SetDataSource(nullptr);
-        FAIL() << "no error";
-    } catch (const EDatabaseError& e) {
-        EXPECT_EQ(e.Message(), "Source: DataSource cannot be changed");
-    }
+    EXPECT_EQ(ErrorOf<EDatabaseError>([&] { l.Link.SetDataSource(nullptr); }),
+              "Source: DataSource cannot be changed");
     l.Link.SetDataSourceFixed(false);
 }
 
@@ -332,12 +329,8 @@ TEST(DataSourceEvents, CircularMasterLinkIsRefused)
     EXPECT_TRUE(detail.IsLinkedTo(&masterSource));
     TDataSource other(nullptr);
     other.SetDataSet(&detail);  // not a cycle: other is nobody's master
-    try {
-        masterSource.SetDataSet(&detail);
-        FAIL() << "no error";
-    } catch (const EDatabaseError& e) {
-        EXPECT_EQ(e.Message(), "MasterSource: Circular datalinks are not allowed");
-    }
+    EXPECT_EQ(ErrorOf<EDatabaseError>([&] { masterSource.SetDataSet(&detail); }),
+              "MasterSource: Circular datalinks are not allowed");
     EXPECT_EQ(masterSource.DataSet(), master.get());
 }
 
@@ -406,12 +399,7 @@ TEST(BookmarkList, NothingSelectableWithoutAnActiveLink)
     rows.SetCurrentRowSelected(true);
     EXPECT_EQ(rows.Count(), 0);
     EXPECT_FALSE(rows.CurrentRowSelected());
-    try {
-        (void)rows[0];
-        FAIL() << "no error";
-    } catch (const EListError& e) {
-        EXPECT_EQ(e.Message(), "List index out of bounds (0)");
-    }
+    EXPECT_EQ(ErrorOf<EListError>([&] { (void)rows[0]; }), "List index out of bounds (0)");
 }
 
 TEST(DataLinkWindow, GrowingTheWindowDuringAnInsertKeepsEveryRecord)

@@ -1,6 +1,7 @@
 #include "DataSetFixture.h"
 
 #include "platform/core/Exceptions.h"
+#include "support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 
@@ -107,12 +108,8 @@ TEST(DataSetNavigation, MoveByCancelsAnUnmodifiedInsert)
 TEST(DataSetNavigation, ClosedDatasetRefusesToMove)
 {
     auto ds = MakePeople(3, false);
-    try {
-        ds->Next();
-        FAIL() << "no error";
-    } catch (const EDatabaseError& e) {
-        EXPECT_EQ(e.Message(), "People: Cannot perform this operation on a closed dataset");
-    }
+    EXPECT_EQ(ErrorOf<EDatabaseError>([&] { ds->Next(); }),
+              "People: Cannot perform this operation on a closed dataset");
 }
 
 TEST(DataSetNavigation, UnidirectionalDatasetRefusesToGoBack)
@@ -123,12 +120,8 @@ TEST(DataSetNavigation, UnidirectionalDatasetRefusesToGoBack)
     ds->Next();
     EXPECT_EQ(ds->FieldByName("id")->AsInteger(), 2);
     for (auto move : {+[](TDataSet& d) { d.Prior(); }, +[](TDataSet& d) { d.Last(); }}) {
-        try {
-            move(*ds);
-            FAIL() << "no error";
-        } catch (const EDatabaseError& e) {
-            EXPECT_EQ(e.Message(), "People: Operation not allowed on a unidirectional dataset");
-        }
+        EXPECT_EQ(ErrorOf<EDatabaseError>([&] { move(*ds); }),
+                  "People: Operation not allowed on a unidirectional dataset");
     }
     ds->Next();
     ds->Next();
@@ -140,12 +133,8 @@ TEST(DataSetNavigation, UnidirectionalDatasetRefusesToGoBack)
 TEST(DataSetNavigation, UniDirectionalCannotChangeWhileOpen)
 {
     auto ds = MakePeople(1);
-    try {
-        ds->SetUniDirectional(true);
-        FAIL() << "no error";
-    } catch (const EDatabaseError& e) {
-        EXPECT_EQ(e.Message(), "People: Cannot perform this operation on an open dataset");
-    }
+    EXPECT_EQ(ErrorOf<EDatabaseError>([&] { ds->SetUniDirectional(true); }),
+              "People: Cannot perform this operation on an open dataset");
 }
 
 TEST(DataSetNavigation, RefreshKeepsTheCurrentRecord)

@@ -53,12 +53,7 @@ TEST(DataSetBookmarks, DeletedRecordsBookmarkIsInvalid)
     EXPECT_TRUE(ds->BookmarkValid(mark));
     ds->Delete();
     EXPECT_FALSE(ds->BookmarkValid(mark));
-    try {
-        ds->GotoBookmark(mark);
-        FAIL() << "no error";
-    } catch (const EDatabaseError& e) {
-        EXPECT_EQ(e.Message(), "People: Bookmark not found");
-    }
+    EXPECT_EQ(ErrorOf<EDatabaseError>([&] { ds->GotoBookmark(mark); }), "People: Bookmark not found");
 }
 
 TEST(DataSetBookmarks, CompareBookmarksFollowsRecordOrder)
@@ -117,12 +112,7 @@ TEST(DataSetFiltering, FilteredOutBookmarkIsNotFound)
     TBookmark first = ds->GetBookmark();
     ds->OnFilterRecord = [](TDataSet* d, bool& accept) { accept = d->FieldByName("id")->AsInteger() > 1; };
     ds->SetFiltered(true);
-    try {
-        ds->GotoBookmark(first);
-        FAIL() << "no error";
-    } catch (const EDatabaseError& e) {
-        EXPECT_EQ(e.Message(), "People: Record not found");
-    }
+    EXPECT_EQ(ErrorOf<EDatabaseError>([&] { ds->GotoBookmark(first); }), "People: Record not found");
 }
 
 TEST(DataSetLocate, FindsByTextWithOptions)
@@ -149,12 +139,8 @@ TEST(DataSetLocate, SeveralKeysMustAllMatch)
 TEST(DataSetLocate, UnknownKeyFieldRaises)
 {
     auto ds = MakePeople(2);
-    try {
-        ds->Locate("kor", Variant(1), {});
-        FAIL() << "no error";
-    } catch (const EDatabaseError& e) {
-        EXPECT_EQ(e.Message(), "People: Field 'kor' not found");
-    }
+    EXPECT_EQ(ErrorOf<EDatabaseError>([&] { ds->Locate("kor", Variant(1), {}); }),
+              "People: Field 'kor' not found");
 }
 
 TEST(DataSetLocate, ScrollEventsOnlyWhenFound)
@@ -226,11 +212,6 @@ TEST(DataSetCalcFields, PersistentFieldWithoutColumnStopsTheOpen)
     auto* ghost = new TStringField(ds.get());
     ghost->SetFieldName("nincs");
     ghost->SetDataSet(ds.get());
-    try {
-        ds->Open();
-        FAIL() << "no error";
-    } catch (const EDatabaseError& e) {
-        EXPECT_EQ(e.Message(), "People: Field 'nincs' not found");
-    }
+    EXPECT_EQ(ErrorOf<EDatabaseError>([&] { ds->Open(); }), "People: Field 'nincs' not found");
     EXPECT_FALSE(ds->Active());
 }

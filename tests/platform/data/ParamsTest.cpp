@@ -1,9 +1,10 @@
 #include "platform/core/Exceptions.h"
 #include "platform/core/TComponent.h"
-#include "platform/data/TParams.h"
-#include "support/TMemDataSet.h"
-#include "platform/data/TFieldDefs.h"
 #include "platform/data/TField.h"
+#include "platform/data/TFieldDefs.h"
+#include "platform/data/TParams.h"
+#include "support/ErrorOf.h"
+#include "support/TMemDataSet.h"
 
 #include <gtest/gtest.h>
 
@@ -114,18 +115,9 @@ TEST(Params, ParamByNameIgnoresCaseAndNamesTheOwner)
     params.CreateParam(ftString, "Nev", ptInput);
     EXPECT_EQ(params.ParamByName("NEV"), params[0]);
     EXPECT_EQ(params.FindParam("kor"), nullptr);
-    try {
-        params.ParamByName("kor");
-        FAIL() << "no error";
-    } catch (const EDatabaseError& e) {
-        EXPECT_EQ(e.Message(), "Query5: Parameter 'kor' not found");
-    }
-    try {
-        params.Items(1);
-        FAIL() << "no error";
-    } catch (const EListError& e) {
-        EXPECT_EQ(e.Message(), "List index out of bounds (1)");
-    }
+    EXPECT_EQ(ErrorOf<EDatabaseError>([&] { params.ParamByName("kor"); }),
+              "Query5: Parameter 'kor' not found");
+    EXPECT_EQ(ErrorOf<EListError>([&] { params.Items(1); }), "List index out of bounds (1)");
 }
 
 TEST(Params, AssignValuesCopiesByName)
