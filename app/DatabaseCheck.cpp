@@ -57,12 +57,24 @@ String Problem(TSqlite3DB& db) {
 } // namespace
 
 const std::vector<String>& OfficeTables() {
-    static const std::vector<String> tables = {
-        "info",          "ugy",           "ugyitem",          "ugyfel_termeszetes_szemely",
-        "ugyfel_szervezet", "ugy_ugyfel_tsz", "ugy_ugyfel_szerv", "letetiszamla",
-        "project",       "letet",         "letetmozgas",      "partner",
-        "ikt_partner",   "ikt_mt",        "ikt_mod",          "ikt_be",
-        "ikt_ki",        "jub"};
+    static const std::vector<String> tables = {"info",
+                                               "ugy",
+                                               "ugyitem",
+                                               "ugyfel_termeszetes_szemely",
+                                               "ugyfel_szervezet",
+                                               "ugy_ugyfel_tsz",
+                                               "ugy_ugyfel_szerv",
+                                               "letetiszamla",
+                                               "project",
+                                               "letet",
+                                               "letetmozgas",
+                                               "partner",
+                                               "ikt_partner",
+                                               "ikt_mt",
+                                               "ikt_mod",
+                                               "ikt_be",
+                                               "ikt_ki",
+                                               "jub"};
     return tables;
 }
 

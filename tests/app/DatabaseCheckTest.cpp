@@ -20,8 +20,7 @@ namespace apptest {
 namespace {
 
 // Bytes that no engine reads as a database.
-std::string RandomBytes()
-{
+std::string RandomBytes() {
     std::string bytes(8192, '\0');
     unsigned state = 12345;
     for (char& c : bytes) {
@@ -32,8 +31,7 @@ std::string RandomBytes()
 }
 
 // A real database file that holds only one of the office's tables.
-std::string ForeignDatabase(const std::string& folder)
-{
+std::string ForeignDatabase(const std::string& folder) {
     {
         auto db = MakeConnection(folder);
         db->SetMustExist(false);
@@ -47,8 +45,7 @@ class DatabaseCheck : public OfficeDbFixture {
 protected:
     // Replaces the office database with bytes and checks it through a fresh
     // connection set up like the main window's.
-    String ProblemOf(const std::string& bytes)
-    {
+    String ProblemOf(const std::string& bytes) {
         WriteFileBytes(DatabaseFile(), bytes);
         auto db = MakeConnection(Folder());
         const String problem = app::OfficeDatabaseProblem(*db);
@@ -58,16 +55,14 @@ protected:
     }
 };
 
-TEST_F(DatabaseCheck, TheOfficeDatabasePasses)
-{
+TEST_F(DatabaseCheck, TheOfficeDatabasePasses) {
     DB().SetConnected(false);
     auto db = MakeConnection(Folder());
     EXPECT_EQ(app::OfficeDatabaseProblem(*db), "");
     EXPECT_TRUE(db->Connected());
 }
 
-TEST_F(DatabaseCheck, EachKindOfWrongFileHasItsReason)
-{
+TEST_F(DatabaseCheck, EachKindOfWrongFileHasItsReason) {
     DB().SetConnected(false);
     EXPECT_EQ(ProblemOf(""), "a fájl üres");
     EXPECT_EQ(ProblemOf(RandomBytes()), "a fájl nem adatbázis, vagy sérült");
@@ -77,8 +72,7 @@ TEST_F(DatabaseCheck, EachKindOfWrongFileHasItsReason)
     EXPECT_EQ(ProblemOf(damaged), "a fájl nem adatbázis, vagy sérült");
 }
 
-TEST_F(DatabaseCheck, ADatabaseWithoutTheOfficesTablesNamesWhatIsMissing)
-{
+TEST_F(DatabaseCheck, ADatabaseWithoutTheOfficesTablesNamesWhatIsMissing) {
     DB().SetConnected(false);
     std::filesystem::remove(DatabaseFile());
     const std::string foreign = ForeignDatabase(Folder());
@@ -86,8 +80,7 @@ TEST_F(DatabaseCheck, ADatabaseWithoutTheOfficesTablesNamesWhatIsMissing)
                                   "ugyfel_szervezet, ugy_ugyfel_tsz, …");
 }
 
-TEST(DatabaseCheckMessage, NamesTheFileAndTheReason)
-{
+TEST(DatabaseCheckMessage, NamesTheFileAndTheReason) {
     EXPECT_EQ(app::UnreadableDatabaseMessage("/iroda/data/dornek.s3db", "a fájl üres"),
               "A(z) /iroda/data/dornek.s3db fájl nem olvasható adatbázis: a fájl üres. "
               "A program leáll.");
@@ -96,10 +89,8 @@ TEST(DatabaseCheckMessage, NamesTheFileAndTheReason)
 // The main window's start-up in a child process (the application object ends
 // for good there): prints the messages shown, whether the program was told to
 // end, and whether the file kept its bytes.
-void StartOn(const std::string& folder, const std::string& bytes)
-{
-    if (chdir(folder.c_str()) != 0)
-        std::exit(3);
+void StartOn(const std::string& folder, const std::string& bytes) {
+    if (chdir(folder.c_str()) != 0) std::exit(3);
     WriteFileBytes(folder + "/data/dornek.s3db", bytes);
     String all;
     ui::SetDialogHook([&all](const ui::DialogRequest& r) {
@@ -117,8 +108,7 @@ void StartOn(const std::string& folder, const std::string& bytes)
 
 class DatabaseCheckDeathTest : public OfficeDbFixture {};
 
-TEST_F(DatabaseCheckDeathTest, ZeroByteFileEndsTheStartUpWithOneMessage)
-{
+TEST_F(DatabaseCheckDeathTest, ZeroByteFileEndsTheStartUpWithOneMessage) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     DB().SetConnected(false);
     EXPECT_EXIT(StartOn(Folder(), ""), ::testing::ExitedWithCode(0),
@@ -126,8 +116,7 @@ TEST_F(DatabaseCheckDeathTest, ZeroByteFileEndsTheStartUpWithOneMessage)
                 "a fájl üres\\. A program leáll\\.\\]:end ends:yes untouched:yes");
 }
 
-TEST_F(DatabaseCheckDeathTest, RandomBytesEndTheStartUpWithOneMessage)
-{
+TEST_F(DatabaseCheckDeathTest, RandomBytesEndTheStartUpWithOneMessage) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     DB().SetConnected(false);
     EXPECT_EXIT(StartOn(Folder(), RandomBytes()), ::testing::ExitedWithCode(0),
@@ -136,5 +125,5 @@ TEST_F(DatabaseCheckDeathTest, RandomBytesEndTheStartUpWithOneMessage)
                 "untouched:yes");
 }
 
-}  // namespace
-}  // namespace apptest
+} // namespace
+} // namespace apptest

@@ -63,17 +63,12 @@ TEST(SqlTextToDate, RaisesTheConversionErrorForAPartThatIsNoNumber)
 
 TEST(SqlTextToDate, RaisesTheDateErrorForADayThatDoesNotExist)
 {
-    EXPECT_EQ(ErrorOf<EConvertError>([] { SqlTextToDate("2009-02-29"); }),
-              "Invalid argument to date encode");
-    EXPECT_EQ(ErrorOf<EConvertError>([] { SqlTextToDate("2009-13-01"); }),
-              "Invalid argument to date encode");
-    EXPECT_EQ(ErrorOf<EConvertError>([] { SqlTextToDate("2009-00-10"); }),
-              "Invalid argument to date encode");
-    EXPECT_EQ(ErrorOf<EConvertError>([] { SqlTextToDate("0000-01-01"); }),
-              "Invalid argument to date encode");
+    EXPECT_EQ(ErrorOf<EConvertError>([] { SqlTextToDate("2009-02-29"); }), "Invalid argument to date encode");
+    EXPECT_EQ(ErrorOf<EConvertError>([] { SqlTextToDate("2009-13-01"); }), "Invalid argument to date encode");
+    EXPECT_EQ(ErrorOf<EConvertError>([] { SqlTextToDate("2009-00-10"); }), "Invalid argument to date encode");
+    EXPECT_EQ(ErrorOf<EConvertError>([] { SqlTextToDate("0000-01-01"); }), "Invalid argument to date encode");
     // A negative part must not wrap round into a valid date.
-    EXPECT_EQ(ErrorOf<EConvertError>([] { SqlTextToDate("2009--1-05"); }),
-              "Invalid argument to date encode");
+    EXPECT_EQ(ErrorOf<EConvertError>([] { SqlTextToDate("2009--1-05"); }), "Invalid argument to date encode");
 }
 
 TEST(AddYears, KeepsMonthAndDay)
@@ -103,9 +98,9 @@ TEST(AddYears, RaisesTheDateErrorPastTheCalendar)
               "Invalid argument to date encode");
     EXPECT_EQ(ErrorOf<EConvertError>([] { AddYears(EncodeDate(1, 1, 1), -1); }),
               "Invalid argument to date encode");
-    EXPECT_EQ(ErrorOf<EConvertError>([] { AddYears(EncodeDate(2000, 1, 1),
-                                           std::numeric_limits<Integer>::max()); }),
-              "Invalid argument to date encode");
+    EXPECT_EQ(
+        ErrorOf<EConvertError>([] { AddYears(EncodeDate(2000, 1, 1), std::numeric_limits<Integer>::max()); }),
+        "Invalid argument to date encode");
 }
 
 TEST(FormatForint, GroupsDigitsByThreeAndAppendsFt)

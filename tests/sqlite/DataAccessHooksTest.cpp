@@ -85,7 +85,7 @@ TEST_F(DataAccessHooks, HandedExceptionsReachTheApplicationsHandler) {
         shown.push_back(E.Message());
     };
     HandingQuery query(nullptr);
-    query.Hand();  // nothing in flight: nothing handed
+    query.Hand(); // nothing in flight: nothing handed
     EXPECT_TRUE(shown.empty());
     try {
         throw EDatabaseError("database is locked");

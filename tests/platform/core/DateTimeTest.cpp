@@ -164,7 +164,8 @@ TEST(DateParsing, OtherOrdersFollowTheShortDateFormat) {
     iso.ShortDateFormat = "yyyy-mm-dd";
     EXPECT_EQ(StrToDate("2009-12-14", iso), EncodeDate(2009, 12, 14));
     // The day-first order rejects a year-first text.
-    EXPECT_EQ(ErrorOf<EConvertError>([&] { StrToDate("2009-12-14", de); }), "'2009-12-14' is not a valid date");
+    EXPECT_EQ(ErrorOf<EConvertError>([&] { StrToDate("2009-12-14", de); }),
+              "'2009-12-14' is not a valid date");
 }
 
 TEST(DateFormatting, SelfNamingSettingsFormatsDoNotLoop) {
@@ -192,7 +193,8 @@ TEST(DateParsing, BadDatesRaiseWithTheRuntimeMessage) {
     for (const char* bad : {"", "2009", "2009.13.01", "2009.02.30", "2009/12/14", "2009.12.14 x",
                             "12345.1.1", "a.b.c"}) {
         SCOPED_TRACE(bad);
-        EXPECT_EQ(ErrorOf<EConvertError>([&] { StrToDate(bad, Hu); }), String("'") + bad + "' is not a valid date");
+        EXPECT_EQ(ErrorOf<EConvertError>([&] { StrToDate(bad, Hu); }),
+                  String("'") + bad + "' is not a valid date");
     }
     EXPECT_EQ(StrToDateDef("x", -1, Hu), -1);
 }
@@ -211,7 +213,8 @@ TEST(TimeParsing, SeparatorsFractionsAndMarkers) {
 TEST(TimeParsing, BadTimesRaiseWithTheRuntimeMessage) {
     for (const char* bad : {"", "24:00", "10:60", "13:00 PM", "0:30 AM", "10:20:30,1234", "x"}) {
         SCOPED_TRACE(bad);
-        EXPECT_EQ(ErrorOf<EConvertError>([&] { StrToTime(bad, Hu); }), String("'") + bad + "' is not a valid time");
+        EXPECT_EQ(ErrorOf<EConvertError>([&] { StrToTime(bad, Hu); }),
+                  String("'") + bad + "' is not a valid time");
     }
 }
 
@@ -220,7 +223,8 @@ TEST(DateTimeParsing, DateWithOptionalTime) {
     EXPECT_DOUBLE_EQ(StrToDateTime("2009.12.14.", Hu), At(2009, 12, 14));
     EXPECT_DOUBLE_EQ(StrToDateTime("12/14/2009 2:07 PM", En), At(2009, 12, 14, 14, 7));
     EXPECT_DOUBLE_EQ(StrToDateTime("10:20", Hu), EncodeTime(10, 20, 0, 0));  // time only
-    EXPECT_EQ(ErrorOf<EConvertError>([] { StrToDateTime("2009.12.14. 25:00", Hu); }), "'2009.12.14. 25:00' is not a valid date and time");
+    EXPECT_EQ(ErrorOf<EConvertError>([] { StrToDateTime("2009.12.14. 25:00", Hu); }),
+              "'2009.12.14. 25:00' is not a valid date and time");
     TDateTime v = 7;
     EXPECT_FALSE(TryStrToDateTime("tegnap", v, Hu));
     EXPECT_EQ(v, 7);

@@ -1,5 +1,5 @@
-#include "platform/core/Exceptions.h"
 #include "platform/core/Format.h"
+#include "platform/core/Exceptions.h"
 #include "platform/core/FormatSettings.h"
 #include "support/ErrorOf.h"
 
@@ -63,14 +63,24 @@ TEST(FormatIndexes, IndexStarAndReuse) {
 
 TEST(FormatErrors, MismatchedArgumentsRaiseWithTheFormatText) {
     // Each row: a directive whose argument does not fit it.
-    EXPECT_EQ(ErrorOf<EConvertError>([&] { Format("%d", {"x"}, Hu); }), "Format '%d' invalid or incompatible with argument");
-    EXPECT_EQ(ErrorOf<EConvertError>([&] { Format("%d", {2.5}, Hu); }), "Format '%d' invalid or incompatible with argument");
-    EXPECT_EQ(ErrorOf<EConvertError>([&] { Format("%f", {3}, Hu); }), "Format '%f' invalid or incompatible with argument");
-    EXPECT_EQ(ErrorOf<EConvertError>([&] { Format("%s", {3}, Hu); }), "Format '%s' invalid or incompatible with argument");
-    EXPECT_EQ(ErrorOf<EConvertError>([&] { Format("%d", {true}, Hu); }), "Format '%d' invalid or incompatible with argument");
-    EXPECT_EQ(ErrorOf<EConvertError>([&] { Format("a %q", {3}, Hu); }), "Format 'a %q' invalid or incompatible with argument");
-    EXPECT_EQ(ErrorOf<EConvertError>([&] { Format("%5", {3}, Hu); }), "Format '%5' invalid or incompatible with argument");
-    EXPECT_EQ(ErrorOf<EConvertError>([&] { Format("%*d", {"x", 3}, Hu); }), "Format '%*d' invalid or incompatible with argument");
+    EXPECT_EQ(ErrorOf<EConvertError>([&] { Format("%d", {"x"}, Hu); }),
+              "Format '%d' invalid or incompatible with argument");
+    EXPECT_EQ(ErrorOf<EConvertError>([&] { Format("%d", {2.5}, Hu); }),
+              "Format '%d' invalid or incompatible with argument");
+    EXPECT_EQ(ErrorOf<EConvertError>([&] { Format("%f", {3}, Hu); }),
+              "Format '%f' invalid or incompatible with argument");
+    EXPECT_EQ(ErrorOf<EConvertError>([&] { Format("%s", {3}, Hu); }),
+              "Format '%s' invalid or incompatible with argument");
+    EXPECT_EQ(ErrorOf<EConvertError>([&] { Format("%d", {true}, Hu); }),
+              "Format '%d' invalid or incompatible with argument");
+    EXPECT_EQ(ErrorOf<EConvertError>([&] { Format("a %q", {3}, Hu); }),
+              "Format 'a %q' invalid or incompatible with argument");
+    EXPECT_EQ(ErrorOf<EConvertError>([&] { Format("%5", {3}, Hu); }),
+              "Format '%5' invalid or incompatible with argument");
+    EXPECT_EQ(ErrorOf<EConvertError>([&] {
+                  Format("%*d", {"x", 3}, Hu);
+              }),
+              "Format '%*d' invalid or incompatible with argument");
 }
 
 TEST(FormatIndexes, IndexWithWidthAndLiteralPercentInArguments) {
@@ -79,8 +89,10 @@ TEST(FormatIndexes, IndexWithWidthAndLiteralPercentInArguments) {
 }
 
 TEST(FormatErrors, TrailingPercentRaises) {
-    EXPECT_EQ(ErrorOf<EConvertError>([&] { Format("50%", {1}, Hu); }), "Format '50%' invalid or incompatible with argument");
-    EXPECT_EQ(ErrorOf<EConvertError>([&] { Format("%-", {1}, Hu); }), "Format '%-' invalid or incompatible with argument");
+    EXPECT_EQ(ErrorOf<EConvertError>([&] { Format("50%", {1}, Hu); }),
+              "Format '50%' invalid or incompatible with argument");
+    EXPECT_EQ(ErrorOf<EConvertError>([&] { Format("%-", {1}, Hu); }),
+              "Format '%-' invalid or incompatible with argument");
 }
 
 TEST(FormatErrors, MissingArgumentsRaise) {

@@ -1,6 +1,6 @@
+#include "platform/core/NumberFormat.h"
 #include "platform/core/Exceptions.h"
 #include "platform/core/FormatSettings.h"
-#include "platform/core/NumberFormat.h"
 #include "support/ErrorOf.h"
 
 #include <gtest/gtest.h>
@@ -38,7 +38,8 @@ TEST(Rounding, TruncFracAndIntCutTowardZero) {
 TEST(Rounding, ValuesWithoutAnIntegerRaise) {
     EXPECT_EQ(ErrorOf<EInvalidOp>([] { Round(std::nan("")); }), "Invalid floating point operation");
     EXPECT_EQ(ErrorOf<EInvalidOp>([] { Trunc(1e19); }), "Invalid floating point operation");
-    EXPECT_EQ(ErrorOf<EInvalidOp>([] { Round(std::numeric_limits<double>::infinity()); }), "Invalid floating point operation");
+    EXPECT_EQ(ErrorOf<EInvalidOp>([] { Round(std::numeric_limits<double>::infinity()); }),
+              "Invalid floating point operation");
 }
 
 TEST(IntegerText, IntToStrAndIntToHex) {
@@ -65,9 +66,11 @@ TEST(IntegerText, StrToIntRejectsWithTheRuntimeMessage) {
     // Each row: text that is not a 32-bit integer.
     for (const char* bad : {"", " ", "12a", "12 ", "1.5", "-", "$", "2147483648", "1 000"}) {
         SCOPED_TRACE(bad);
-        EXPECT_EQ(ErrorOf<EConvertError>([&] { StrToInt(bad); }), String("'") + bad + "' is not a valid integer value");
+        EXPECT_EQ(ErrorOf<EConvertError>([&] { StrToInt(bad); }),
+                  String("'") + bad + "' is not a valid integer value");
     }
-    EXPECT_EQ(ErrorOf<EConvertError>([] { StrToInt64("9223372036854775808"); }), "'9223372036854775808' is not a valid integer value");
+    EXPECT_EQ(ErrorOf<EConvertError>([] { StrToInt64("9223372036854775808"); }),
+              "'9223372036854775808' is not a valid integer value");
 }
 
 TEST(IntegerText, DefaultAndTryForms) {
@@ -93,7 +96,8 @@ TEST(FloatText, StrToFloatRejectsWithTheRuntimeMessage) {
     // Each row: a text the Hungarian settings cannot read as a number.
     for (const char* bad : {"", "3.25", "1 000,5", "abc", "1e", "--1", ",", "1,5,5", "1e999"}) {
         SCOPED_TRACE(bad);
-        EXPECT_EQ(ErrorOf<EConvertError>([&] { StrToFloat(bad, Hu); }), String("'") + bad + "' is not a valid floating point value");
+        EXPECT_EQ(ErrorOf<EConvertError>([&] { StrToFloat(bad, Hu); }),
+                  String("'") + bad + "' is not a valid floating point value");
     }
     EXPECT_DOUBLE_EQ(StrToFloatDef("x", 2.5, Hu), 2.5);
 }

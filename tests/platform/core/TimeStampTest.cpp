@@ -1,6 +1,6 @@
+#include "platform/core/TimeStamp.h"
 #include "platform/core/DateTime.h"
 #include "platform/core/Exceptions.h"
-#include "platform/core/TimeStamp.h"
 #include "support/ErrorOf.h"
 
 #include <gtest/gtest.h>
@@ -24,9 +24,18 @@ TEST(TimeStamps, RoundTripsThroughMilliseconds) {
 }
 
 TEST(TimeStamps, InvalidStampsRaise) {
-    EXPECT_EQ(ErrorOf<EConvertError>([] { TimeStampToDateTime(TTimeStamp{0, 0}); }), "'0.0' is not a valid timestamp");
-    EXPECT_EQ(ErrorOf<EConvertError>([] { TimeStampToDateTime(TTimeStamp{86400000, 5}); }), "'5.86400000' is not a valid timestamp");
-    EXPECT_EQ(ErrorOf<EConvertError>([] { TimeStampToMSecs(TTimeStamp{-1, 5}); }), "'5.-1' is not a valid timestamp");
+    EXPECT_EQ(ErrorOf<EConvertError>([] {
+                  TimeStampToDateTime(TTimeStamp{0, 0});
+              }),
+              "'0.0' is not a valid timestamp");
+    EXPECT_EQ(ErrorOf<EConvertError>([] {
+                  TimeStampToDateTime(TTimeStamp{86400000, 5});
+              }),
+              "'5.86400000' is not a valid timestamp");
+    EXPECT_EQ(ErrorOf<EConvertError>([] {
+                  TimeStampToMSecs(TTimeStamp{-1, 5});
+              }),
+              "'5.-1' is not a valid timestamp");
     EXPECT_EQ(ErrorOf<EConvertError>([] { MSecsToTimeStamp(-5); }), "'0.0' is not a valid timestamp");
 }
 

@@ -164,14 +164,18 @@ TEST(DataSetEditing, EditOnAnEmptyDatasetInserts)
 TEST(DataSetEditing, ErrorsOfTheEditCycle)
 {
     auto ds = MakePeople(0);
-    EXPECT_EQ(ErrorOf<EDatabaseError>([&] { ds->Delete(); }), "People: Cannot perform this operation on an empty dataset");
+    EXPECT_EQ(ErrorOf<EDatabaseError>([&] { ds->Delete(); }),
+              "People: Cannot perform this operation on an empty dataset");
     EXPECT_EQ(ErrorOf<EDatabaseError>([&] { ds->Post(); }), "People: Dataset not in edit or insert mode");
-    EXPECT_EQ(ErrorOf<EDatabaseError>([&] { ds->FieldByName("nev")->SetAsString("x"); }), "People: Dataset not in edit or insert mode");
+    EXPECT_EQ(ErrorOf<EDatabaseError>([&] { ds->FieldByName("nev")->SetAsString("x"); }),
+              "People: Dataset not in edit or insert mode");
     ds->SetReadOnly(true);
     EXPECT_EQ(ErrorOf<EDatabaseError>([&] { ds->Append(); }), "People: Cannot modify a read-only dataset");
     ds->Close();
-    EXPECT_EQ(ErrorOf<EDatabaseError>([&] { ds->Append(); }), "People: Cannot perform this operation on a closed dataset");
-    EXPECT_EQ(ErrorOf<EDatabaseError>([&] { ds->Delete(); }), "People: Cannot perform this operation on a closed dataset");
+    EXPECT_EQ(ErrorOf<EDatabaseError>([&] { ds->Append(); }),
+              "People: Cannot perform this operation on a closed dataset");
+    EXPECT_EQ(ErrorOf<EDatabaseError>([&] { ds->Delete(); }),
+              "People: Cannot perform this operation on a closed dataset");
 }
 
 TEST(DataSetEditing, RequiredFieldWithoutValueStopsThePost)
@@ -192,7 +196,8 @@ TEST(DataSetEditing, ReadOnlyFieldRefusesAValue)
     auto ds = MakePeople(1);
     ds->FieldByName("id")->SetReadOnly(true);
     ds->Edit();
-    EXPECT_EQ(ErrorOf<EDatabaseError>([&] { ds->FieldByName("id")->SetAsInteger(5); }), "Field 'id' cannot be modified");
+    EXPECT_EQ(ErrorOf<EDatabaseError>([&] { ds->FieldByName("id")->SetAsInteger(5); }),
+              "Field 'id' cannot be modified");
     EXPECT_EQ(ds->FieldByName("id")->AsInteger(), 1);
 }
 

@@ -10,8 +10,8 @@
 #include "platform/data/TFloatField.h"
 #include "platform/data/TIntegerField.h"
 #include "platform/data/TStringField.h"
-#include "support/TMemDataSet.h"
 #include "support/ErrorOf.h"
+#include "support/TMemDataSet.h"
 
 #include <gtest/gtest.h>
 
@@ -99,14 +99,20 @@ TEST_F(FieldTest, IntegersKeepSixtyFourBits)
 
 TEST_F(FieldTest, ConversionErrorsNameTheFieldAndTheText)
 {
-    EXPECT_EQ(ErrorOf<Exception>([&] { F("id")->SetAsString("12a"); }), "'12a' is not a valid integer value for field 'id'");
-    EXPECT_EQ(ErrorOf<Exception>([&] { F("ar")->SetAsString("1.2.3"); }), "'1.2.3' is not a valid floating point value for field 'ar'");
-    EXPECT_EQ(ErrorOf<Exception>([&] { F("igaz")->SetAsString("talán"); }), "'talán' is not a valid boolean value for field 'igaz'");
-    EXPECT_EQ(ErrorOf<Exception>([&] { F("kicsi")->SetAsInteger(70000); }), "70000 is not a valid value for field 'kicsi'. The allowed range is -32768 to 32767");
-    EXPECT_EQ(ErrorOf<Exception>([&] { (void)F("igaz")->AsDateTime(); }), "Cannot access field 'igaz' as type DateTime");
+    EXPECT_EQ(ErrorOf<Exception>([&] { F("id")->SetAsString("12a"); }),
+              "'12a' is not a valid integer value for field 'id'");
+    EXPECT_EQ(ErrorOf<Exception>([&] { F("ar")->SetAsString("1.2.3"); }),
+              "'1.2.3' is not a valid floating point value for field 'ar'");
+    EXPECT_EQ(ErrorOf<Exception>([&] { F("igaz")->SetAsString("talán"); }),
+              "'talán' is not a valid boolean value for field 'igaz'");
+    EXPECT_EQ(ErrorOf<Exception>([&] { F("kicsi")->SetAsInteger(70000); }),
+              "70000 is not a valid value for field 'kicsi'. The allowed range is -32768 to 32767");
+    EXPECT_EQ(ErrorOf<Exception>([&] { (void)F("igaz")->AsDateTime(); }),
+              "Cannot access field 'igaz' as type DateTime");
     EXPECT_EQ(ErrorOf<Exception>([&] { F("nap")->SetAsString("tegnap"); }), "'tegnap' is not a valid date");
     F("szoveg")->SetAsString("abc");
-    EXPECT_EQ(ErrorOf<Exception>([&] { (void)F("szoveg")->AsInteger(); }), "'abc' is not a valid integer value");
+    EXPECT_EQ(ErrorOf<Exception>([&] { (void)F("szoveg")->AsInteger(); }),
+              "'abc' is not a valid integer value");
     EXPECT_TRUE(F("id")->IsNull());  // a refused value leaves the old one
 }
 
@@ -230,7 +236,8 @@ TEST_F(FieldTest, LookupErrorsOfTheFieldList)
 TEST_F(FieldTest, FieldsCannotMoveBetweenOpenDatasets)
 {
     TMemDataSet other;
-    EXPECT_EQ(ErrorOf<Exception>([&] { F("id")->SetDataSet(&other); }), "Types: Cannot perform this operation on an open dataset");
+    EXPECT_EQ(ErrorOf<Exception>([&] { F("id")->SetDataSet(&other); }),
+              "Types: Cannot perform this operation on an open dataset");
     other.SetName("Other");
     auto* first = new TStringField(&other);
     first->SetFieldName("nev");
