@@ -67,15 +67,16 @@ void Bind(F& target, void* symbol) {
     target = reinterpret_cast<F>(symbol);
 }
 
-// The Windows library name the connection stores stands for the system engine.
+// The library name stored in the connection's settings ("sqlite3.dll") stands for
+// the system engine.
 constexpr const char* SystemEngine = "libsqlite3.so.0";
 
 } // namespace
 
 String DriverLibraryPath(const String& driverDll) {
     String path = StringReplace(driverDll, "\\", "/", rfReplaceAll);
-    // dlopen searches the system folders for a bare name; the original loader
-    // looked in the working directory first.
+    // A bare name means a library in the working folder (".\sqlite3.dll" in the
+    // stored settings); dlopen would search only the system folders for it.
     if (path.find('/') == String::npos) path = "./" + path;
     return path;
 }

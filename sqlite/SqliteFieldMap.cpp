@@ -93,7 +93,8 @@ void GetFieldInfo(const String& DeclType, TFieldType& DataType, Integer& Size,
 }
 
 TDateTime DateTimeToNative(TFieldType DataType, TDateTime Value) {
-    // Whole milliseconds, as the slots of the original held them.
+    // Slots hold whole milliseconds, so a value read back equals the one written
+    // and Locate and the master/detail links compare dates exactly.
     const double ms = std::round(Value * MSecsPerDay);
     const double day = std::floor(ms / MSecsPerDay);
     switch (DataType) {

@@ -187,7 +187,8 @@ void TSqlite3DB::ShowDatabases(TStrings* List) {
     std::error_code ec;
     for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
         const String name = it->path().filename().string();
-        // Windows matched "*<ext>" without regard to case.
+        // The extension matches in any letter case: office files copied from
+        // other machines may carry ".S3DB".
         if (name.size() >= ext.size() && SameText(name.substr(name.size() - ext.size()), ext))
             names.push_back(name);
     }

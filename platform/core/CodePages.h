@@ -22,8 +22,7 @@ inline int GetACP() { return CP_WINDOWS_1250; }
 bool IsSupportedCodePage(int codePage);
 
 // 8-bit bytes to UTF-8. Bytes the code page leaves undefined become the C1 control
-// character of the same value (as the original platform did), so every byte survives
-// a round trip.
+// character of the same value, so every byte of a stored text survives a round trip.
 // Raises EConvertError("Unsupported code page %d") for an unknown code page.
 String CodePageToUtf8(std::string_view bytes, int codePage);
 

@@ -199,7 +199,8 @@ bool RenameFile(std::string_view oldName, std::string_view newName)
     const String to = NormalizePath(newName);
     if (from.empty() || to.empty())
         return false;
-    // Renaming never replaces an existing file, as on the original platform.
+    // Renaming never replaces an existing file: callers rename into a free name
+    // and must not lose a file that appeared there meanwhile.
     if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
         return true;
     if (errno != EINVAL && errno != ENOSYS)

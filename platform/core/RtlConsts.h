@@ -1,5 +1,6 @@
 #pragma once
-// The runtime library's English messages, worded as the original runtime worded them.
+// The runtime library's English messages, word for word: users see them in message
+// boxes and tests compare them exactly.
 // Use them with Format(): throw EConvertError(Format(SInvalidInteger, {text})).
 
 // Conversions

@@ -53,7 +53,7 @@ Integer Length(std::string_view s) { return static_cast<Integer>(Utf8Length(s));
 
 String Copy(std::string_view s, Integer index, Integer count)
 {
-    // The original clamps rather than fails: Copy is used freely on short texts.
+    // Copy clamps rather than fails: callers use it freely on short texts.
     if (index < 1)
         index = 1;
     if (count <= 0)

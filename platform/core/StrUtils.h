@@ -1,6 +1,7 @@
 #pragma once
 // The runtime's string routines over UTF-8 text. Positions, indexes and counts
-// are in characters (code points) and 1-based, as the original 8-bit strings were.
+// are in characters (code points) and 1-based: callers count characters of
+// Hungarian text, never UTF-8 bytes.
 #include "platform/core/Types.h"
 
 #include <string_view>

@@ -12,7 +12,8 @@ public:
     TObject& operator=(const TObject&) = delete;
     virtual ~TObject() = default;
 
-    // The class name as the original spelled it ("TComponent"); each class overrides it.
+    // The class name ("TComponent"); each class overrides it. Stored forms and
+    // report templates name classes by it, and messages quote it.
     virtual String ClassName() const { return "TObject"; }
 };
 
