@@ -20,6 +20,14 @@ public:
     TVgExportXLSVersion ExcelVersion() const { return FExcelVersion; }
     void SetExcelVersion(TVgExportXLSVersion Value) { FExcelVersion = Value; }
 
+    // Writes a compound-document workbook into FileName: workbook globals and one
+    // worksheet of fixed sample cells, in a stream "Book" (the data source, the
+    // columns, the events and the progress window take no part). Raises
+    // Exception "Version number for MS Excel workbook must be greater than 5"
+    // below exvExcel5 (nothing is created) and EOleSysError when the file cannot
+    // be created or written.
+    void SaveToWorkbook();
+
     // The font table's index for Font: -1 for none; the default "Arial" 8 comes
     // first; a font of the same name, style and size (colour aside) is found;
     // a new one is added while the table holds fewer than 4; otherwise -1.
