@@ -1,5 +1,6 @@
 #include "controls/TUtlApplication.h"
 
+#include "controls/TUtlContainer.h"
 #include "controls/TUtlIniCtrl.h"
 #include "controls/UtlStrings.h"
 #include "platform/core/FileUtils.h"
@@ -18,10 +19,12 @@ void UtlInitialization()
 {
     if (!UtlApplication)
         UtlApplication = new TUtlApplication(nullptr);
+    UtlContainerInitialization();
 }
 
 void UtlFinalization()
 {
+    UtlContainerFinalization();
     delete UtlApplication;
 }
 

@@ -134,7 +134,8 @@ private:
 
 // The services object; null before UtlInitialization and after UtlFinalization.
 extern TUtlApplication* UtlApplication;
-// Creates the services object unless it exists. Call before any form is created.
+// Creates the services object and the global item container unless they
+// exist. Call before any form is created.
 void UtlInitialization();
-// Frees it. Call after the application has destroyed every form and component.
+// Frees both. Call after the application has destroyed every form and component.
 void UtlFinalization();
