@@ -195,6 +195,7 @@ void TUtlRegion::DrawShadow(TCanvas* Canvas, TRect& R) {
         area = area.Subtracted(*FBuilt);
         utl::CanvasGuard guard(Canvas);
         Canvas->Pen()->SetStyle(psClear);
+        Canvas->Brush()->SetStyle(bsSolid);
         if (FShadow->Style() == hssTracing && UtlApplication) {
             Canvas->Brush()->SetBitmap(UtlApplication->GetBrushBitmap(ColorToRGB(FShadow->Color())));
             Canvas->Pen()->SetMode(pmMask);

@@ -1,6 +1,12 @@
+#include "controls/GxWindowImage.h"
 #include "controls/TUtlApplication.h"
+#include "controls/TUtlFormShape.h"
 #include "controls/TUtlShape.h"
 #include "controls/UtlShapes.h"
+#include "platform/graphics/DeviceRegions.h"
+#include "platform/ui/TCustomForm.h"
+#include "platform/ui/TLabel.h"
+#include "platform/ui/WindowRegion.h"
 
 #include "PixelSheet.h"
 #include "PngWriter.h"
@@ -49,4 +55,56 @@ TEST(UtlShapesSheetTest, WritesTheShapesToAPicture) {
     const std::string path = std::string(CONTROLS_RENDER_DIR) + "/controls-shapes-sheet.png";
     ASSERT_TRUE(pngtest::SavePng(*sheetBmp, path));
     EXPECT_EQ(sheet::At(*sheetBmp, 10 + 68 + 30, 10 + 35), fills[1]); // the rectangle's face
+}
+
+// Shaped forms as they show on a desktop: the window picture cut by its region.
+TEST(UtlShapesSheetTest, WritesShapedFormsToAPicture) {
+    UtlInitialization();
+    core::ScopeExit done([] { UtlFinalization(); });
+    auto desk = sheet::Make(640, 250, RGB(58, 110, 165));
+    struct Look {
+        TUtlRegionShape Shape;
+        TUtlRegionBorderStyle Border;
+        const char* Text;
+    };
+    const Look looks[] = {{rsRoundNoseRect, rbRaised, "Jegyzet az ügyhöz"},
+                          {rsEllipticThinkBubble, rbSingle, "Gondolat"},
+                          {rsRoundShield, rbSingleRaised, "Pajzs"}};
+    for (Integer i = 0; i < 3; ++i) {
+        TForm form(nullptr);
+        form.SetBorderStyle(bsNone);
+        form.SetBounds(0, 0, 200, 200);
+        TLabel label(&form);
+        label.SetParent(&form);
+        label.SetCaption(looks[i].Text);
+        label.SetBounds(50, 90, 130, 16);
+        label.SetTransparent(true);
+        TUtlFormShape shape(&form);
+        shape.FillObject()->SetStyle(sfGradient);
+        shape.FillObject()->Gradient()->SetStyle(gstVertical);
+        shape.FillObject()->Gradient()->SetColor(RGB(255, 250, 220));
+        shape.FillObject()->Gradient()->SetEndColor(RGB(240, 200, 120));
+        shape.Region()->SetShape(looks[i].Shape);
+        shape.Region()->SetExtPos(epBottomLeft);
+        shape.Region()->Border()->SetStyle(looks[i].Border);
+        shape.Region()->Border()->SetLightColor(clWhite);
+        shape.Region()->Border()->SetShadowColor(RGB(120, 80, 20));
+        shape.Region()->Shadow()->SetStyle(hssTracing);
+        shape.Region()->Shadow()->SetDepth(6);
+        shape.Region()->Shadow()->SetColor(clBlack);
+        shape.ReRegion();
+        TBitmap picture(200, 200, pf24bit);
+        GetWindowImage(&form, true, true, picture.Canvas());
+        auto mask = ui::GetWindowRgn(&form);
+        ASSERT_NE(mask, nullptr);
+        TRegion placed = *mask;
+        const Integer x = 20 + i * 210;
+        placed.Offset(x, 25);
+        SelectClipRgn(desk->Canvas(), &placed);
+        desk->Canvas()->Draw(x, 25, &picture);
+        SelectClipRgn(desk->Canvas(), nullptr);
+    }
+    const std::string path = std::string(CONTROLS_RENDER_DIR) + "/controls-shaped-forms.png";
+    ASSERT_TRUE(pngtest::SavePng(*desk, path));
+    EXPECT_EQ(sheet::At(*desk, 2, 2), RGB(58, 110, 165)); // the desktop around them
 }
