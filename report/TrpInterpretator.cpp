@@ -17,7 +17,7 @@ constexpr char kSourceText = '\x0F';
 
 } // namespace
 
-TrpInterpretator::TrpInterpretator() : FParser(std::make_unique<TrpParser>()) {
+TrpInterpretator::TrpInterpretator() : FParser(std::make_unique<TrpParser>()), FMaxSteps(rpMaxScriptSteps) {
     FParser->OnGetValue = [this](const String& Name, Variant& Value) { GetValue(Name, Value); };
     FParser->OnFunction = [this](const String& Name, const Variant& p1, const Variant& p2, const Variant& p3,
                                  String& Val) { DoFunction(Name, p1, p2, p3, Val); };
@@ -70,7 +70,7 @@ void TrpInterpretator::DoScript(TStrings* Compiled) {
     Integer line = 0;
     Integer steps = 0;
     while (line < Compiled->Count()) {
-        if (++steps > rpMaxScriptSteps) throw Exception(SScriptTooManySteps);
+        if (++steps > FMaxSteps) throw Exception(SScriptTooManySteps);
         const String text = Compiled->Get(line);
         if (text.empty()) {
             ++line;

@@ -15,6 +15,8 @@
 class TStrings;
 class TrpParser;
 
+inline constexpr Integer rpMaxScriptSteps = 1000000;
+
 class TrpInterpretator : public TObject {
 public:
     TrpInterpretator();
@@ -29,19 +31,20 @@ public:
     // (cleared first). Raises nothing. Source and Compiled may be the same list.
     virtual void PrepareScript(TStrings* Source, TStrings* Compiled, TStrings* Errors);
     // Runs a compiled list from its first line. Errors of evaluation, SetValue and
-    // DoFunction propagate; a script still running after rpMaxScriptSteps instructions
+    // DoFunction propagate; a script still running after MaxSteps instructions
     // raises Exception "Скрипт выполняется слишком долго".
     virtual void DoScript(TStrings* Compiled);
 
     TrpParser* Parser() const { return FParser.get(); }
+    // Instructions a script may run before DoScript gives up (rpMaxScriptSteps unless set).
+    void SetMaxSteps(Integer Value) { FMaxSteps = Value; }
 
 private:
     Variant Evaluate(const String& Expr);
 
     std::unique_ptr<TrpParser> FParser;
+    Integer FMaxSteps;
 };
-
-inline constexpr Integer rpMaxScriptSteps = 1000000;
 
 // The engine's interpreter, created at start-up.
 extern TrpInterpretator* rpInterpretator;

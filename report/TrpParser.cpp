@@ -20,7 +20,7 @@ namespace {
 // than exhausting the stack.
 constexpr Integer kMaxDepth = 64;
 // A call whose result contains the call again would be replaced for ever.
-constexpr Integer kMaxExpansions = 10000;
+constexpr Integer kMaxExpansions = 1000;
 
 char At(const String& s, Integer i) {
     return i >= 1 && i <= static_cast<Integer>(s.size()) ? s[static_cast<size_t>(i - 1)] : '\0';
