@@ -20,6 +20,27 @@ void A4Page(ByteWriter& w) {
     w.I32(9).I32(2100).I32(2970).I32(36).I32(36).I32(36).I32(72).U8(0).U16(0).U16(0xFFFF).I32(1).I32(0);
 }
 
+// A version-23 header (no printer, no double pass) and one A4 page record.
+ByteWriter OnePageTemplate() {
+    ByteWriter w;
+    w.U8(23).U16(0).U16(0).Str("").U8(255);
+    A4Page(w);
+    return w;
+}
+
+// A line record named "Line1" on page 0, read after the record under test.
+void TrailingLine(ByteWriter& w) {
+    w.U8(4)
+        .U8(0)
+        .Str("Line1")
+        .Block(0, 0, 10, 0, 1, 8, 1, 0, 0, 0x1FFFFFFF)
+        .I32(0)
+        .Str("")
+        .Memo({})
+        .Memo({})
+        .U16(0xFFFF);
+}
+
 TrpPage* AddA4Page(TrpReport& r) {
     r.Pages()->Add();
     TrpPage* p = r.Pages()->Pages(r.Pages()->Count() - 1);
@@ -346,9 +367,7 @@ TEST_F(TemplateTest, EveryTruncationOfATemplateLoadsOrFailsCleanly) {
 }
 
 TEST_F(TemplateTest, FramedMemoRecordsBecomeMemosInAnyLetterCase) {
-    ByteWriter w;
-    w.U8(23).U16(0).U16(0).Str("").U8(255);
-    A4Page(w);
+    ByteWriter w = OnePageTemplate();
     w.U8(10).Str("trpFramedMemoView").U8(0);
     w.Str("Keret")
         .Block(1, 2, 3, 4, 3, 15, 1, 0, 0, 0x1FFFFFFF)
@@ -359,15 +378,7 @@ TEST_F(TemplateTest, FramedMemoRecordsBecomeMemosInAnyLetterCase) {
         .U16(0xFFFF);
     w.Str("Arial").I32(10).U16(0).I32(0).I32(0).U16(0).U16(2).I32(0).I32(0xFFFFFF).Str("");
     w.Raw(Bytes{9, 9, 9, 9, 9, 9, 9, 9}); // the framed memo's own 8 bytes
-    w.U8(4)
-        .U8(0)
-        .Str("Line1")
-        .Block(0, 0, 10, 0, 1, 8, 1, 0, 0, 0x1FFFFFFF)
-        .I32(0)
-        .Str("")
-        .Memo({})
-        .Memo({})
-        .U16(0xFFFF);
+    TrailingLine(w);
     Load(Report, w.Out);
     EXPECT_TRUE(Messages.empty());
     ASSERT_EQ(Shape(Report), "1: 2");
@@ -382,9 +393,7 @@ TEST_F(TemplateTest, ReadingContinuesAtThePicturesStoredEndPosition) {
     TBitmap bitmap(1, 1, pf24bit);
     TMemoryStream bmp;
     bitmap.SaveToStream(&bmp);
-    ByteWriter w;
-    w.U8(23).U16(0).U16(0).Str("").U8(255);
-    A4Page(w);
+    ByteWriter w = OnePageTemplate();
     w.U8(1)
         .U8(0)
         .Str("Picture1")
@@ -397,15 +406,7 @@ TEST_F(TemplateTest, ReadingContinuesAtThePicturesStoredEndPosition) {
     // The bitmap is followed by bytes it does not read; the end position skips them.
     const auto end = static_cast<std::int32_t>(w.Out.size() + 5 + bmp.Size() + 7);
     w.U8(1).I32(end).Raw(StreamBytes(bmp)).Raw(Bytes(7, 0xEE));
-    w.U8(4)
-        .U8(0)
-        .Str("Line1")
-        .Block(0, 0, 10, 0, 1, 8, 1, 0, 0, 0x1FFFFFFF)
-        .I32(0)
-        .Str("")
-        .Memo({})
-        .Memo({})
-        .U16(0xFFFF);
+    TrailingLine(w);
     Load(Report, w.Out);
     EXPECT_TRUE(Messages.empty());
     ASSERT_EQ(Shape(Report), "1: 2");
@@ -413,9 +414,7 @@ TEST_F(TemplateTest, ReadingContinuesAtThePicturesStoredEndPosition) {
 }
 
 TEST_F(TemplateTest, ADataManagerRecordEndsReading) {
-    ByteWriter w;
-    w.U8(23).U16(0).U16(0).Str("").U8(255);
-    A4Page(w);
+    ByteWriter w = OnePageTemplate();
     w.U8(253).Raw(Bytes{1, 2, 3});
     Load(Report, w.Out);
     EXPECT_TRUE(Messages.empty());
