@@ -2,6 +2,8 @@
 
 #include "platform/graphics/SystemMetrics.h"
 
+#include <limits>
+
 void TFont::Assign(TPersistent* Source) {
     if (auto* f = dynamic_cast<TFont*>(Source)) {
         if (f == this) return;
@@ -20,12 +22,21 @@ void TFont::SetName(const String& v) {
     Changed();
 }
 
+namespace {
+
+// -v, with the one value that has no negative (the lowest) kept at the highest.
+Integer Negated(Integer v) {
+    return v == std::numeric_limits<Integer>::min() ? std::numeric_limits<Integer>::max() : -v;
+}
+
+} // namespace
+
 Integer TFont::Size() const {
-    return -MulDiv(FState.Height, 72, FPixelsPerInch);
+    return Negated(MulDiv(FState.Height, 72, FPixelsPerInch));
 }
 
 void TFont::SetSize(Integer v) {
-    SetHeight(-MulDiv(v, FPixelsPerInch, 72));
+    SetHeight(Negated(MulDiv(v, FPixelsPerInch, 72)));
 }
 
 void TFont::SetHeight(Integer v) {

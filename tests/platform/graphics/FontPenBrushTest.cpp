@@ -42,6 +42,16 @@ TEST(FontTest, SizeAndHeightFollowEachOther) {
     EXPECT_EQ(f.Size(), 10); // -MulDiv(-16, 72, 120) = 9.6 → 10
 }
 
+TEST(FontTest, SizesAtTheEdgeOfTheIntegerRangeSaturate) {
+    TFont f;
+    f.SetSize(-1610612736); // × 96 / 72 is the lowest integer, which has no negative
+    EXPECT_EQ(f.Height(), 2147483647);
+    f.SetHeight(-2147483647 - 1);
+    EXPECT_EQ(f.Size(), 1610612736);
+    f.SetPixelsPerInch(72);
+    EXPECT_EQ(f.Size(), 2147483647);
+}
+
 TEST(FontTest, ChangeFiresOncePerRealChange) {
     TFont f;
     ChangeCounter c;
