@@ -167,11 +167,15 @@ void TrpPages::LoadFromStream(TStream* Stream) {
     }
 }
 
+void TrpPages::CheckWritable() const {
+    // The page index of an object record is one byte.
+    if (FPages.size() > 256) throw EWriteError("A template holds at most 256 pages");
+}
+
 void TrpPages::SaveToStream(TStream* Stream) {
     rpWriteBool(Stream, Parent->PrintToDefault);
     rpWriteBool(Stream, Parent->DoublePass);
-    // The page index of an object record is one byte.
-    if (FPages.size() > 256) throw EWriteError("A template holds at most 256 pages");
+    CheckWritable();
     rpWriteString(Stream, rpPrinterLink ? rpPrinterLink->PrinterName() : String());
     for (const auto& page : FPages) {
         Stream->WriteByte(rcPage);

@@ -79,8 +79,11 @@ public:
     // records and the values block, until the stream ends. Raises on a record
     // it cannot read; the report then keeps one empty page.
     void LoadFromStream(TStream* Stream);
-    // The report header, every page record, every object record, the values block.
+    // The report header, every page record, every object record, the values
+    // block. Raises EWriteError "A template holds at most 256 pages" before
+    // writing anything when there are more pages than a record can name.
     void SaveToStream(TStream* Stream);
+    void CheckWritable() const;
 
     TrpReport* Parent;
 

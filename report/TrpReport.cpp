@@ -51,6 +51,7 @@ void TrpReport::LoadFromStream(TStream* Stream) {
 }
 
 void TrpReport::SaveToStream(TStream* Stream) {
+    FPages->CheckWritable();
     rpVersion = rpCurrentVersion;
     Stream->WriteByte(rpVersion);
     FPages->SaveToStream(Stream);

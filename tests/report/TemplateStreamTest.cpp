@@ -475,3 +475,25 @@ TEST_F(TemplateTest, TheFormResourceCarriesTheTemplateAsReportForm) {
     EXPECT_EQ(Shape(loaded), "2: 4 3");
     EXPECT_EQ(Save(loaded), Save(Report));
 }
+
+TEST_F(TemplateTest, MorePagesThanAnObjectRecordCanNameAreRefusedOnWriting) {
+    for (Integer i = 0; i < 257; ++i)
+        Report.Pages()->Add();
+    TMemoryStream s;
+    EXPECT_EQ(ErrorOf<EWriteError>([&] { Report.SaveToStream(&s); }), "A template holds at most 256 pages");
+    EXPECT_EQ(s.Size(), 0); // nothing half-written
+    Report.Pages()->Delete(256);
+    Report.SaveToStream(&s);
+    TrpReport copy(nullptr);
+    Load(copy, StreamBytes(s));
+    EXPECT_EQ(copy.Pages()->Count(), 256);
+}
+
+TEST_F(TemplateTest, AnUnknownPictureKindIsUnreadable) {
+    ByteWriter w = OnePageTemplate();
+    w.U8(1).U8(0).Str("P").Block(0, 0, 1, 1, 5, 0, 1, 0, 0, 0).I32(0).Str("").Memo({}).Memo({}).U16(0);
+    w.U8(7).I32(static_cast<std::int32_t>(w.Out.size() + 4));
+    Load(Report, w.Out);
+    EXPECT_EQ(Messages, std::vector<String>{UnsupportedMessage});
+    EXPECT_EQ(Shape(Report), "1: 0");
+}
