@@ -14,4 +14,8 @@ namespace sqlite {
 // following "%", "_" or Escape itself stand for itself.
 bool LikeMatch(std::string_view Pattern, std::string_view Text, char32_t Escape = 0);
 
+// The same over 8-bit text of CodePage (one of the code pages of
+// platform/core/CodePages.h); Escape is a character, not a byte.
+bool LikeMatchCodePage(std::string_view Pattern, std::string_view Text, char32_t Escape, int CodePage);
+
 } // namespace sqlite

@@ -69,19 +69,20 @@ template <bool Utf8> void LikeFunction(sqlite3_context* context, int count, sqli
             return;
         }
     }
-    const auto decode = [](std::string_view text) {
-        return Utf8 ? String(text) : CodePageToUtf8(text, CP_WINDOWS_1250);
-    };
     char32_t escape = 0;
     if (count == 3) {
-        const String escapeText = decode(ValueText(values[2]));
+        const std::string_view escapeBytes = ValueText(values[2]);
+        const String escapeText = Utf8 ? String(escapeBytes) : CodePageToUtf8(escapeBytes, CP_WINDOWS_1250);
         if (Length(escapeText) != 1) {
             Like.ResultError(context, "ESCAPE expression must be a single character", -1);
             return;
         }
         escape = CharCodeAt(escapeText, 1);
     }
-    const bool match = sqlite::LikeMatch(decode(ValueText(values[0])), decode(ValueText(values[1])), escape);
+    const std::string_view pattern = ValueText(values[0]);
+    const std::string_view text = ValueText(values[1]);
+    const bool match = Utf8 ? sqlite::LikeMatch(pattern, text, escape)
+                            : sqlite::LikeMatchCodePage(pattern, text, escape, CP_WINDOWS_1250);
     Like.ResultInt(context, match ? 1 : 0);
 }
 

@@ -3,6 +3,7 @@
 #include "SqliteTestSupport.h"
 
 #include "platform/core/Exceptions.h"
+#include "platform/core/CodePages.h"
 #include "sqlite/LikeMatch.h"
 #include "support/ErrorOf.h"
 
@@ -54,6 +55,15 @@ TEST(LikeMatch, EscapeMakesWildcardsLiteral) {
     EXPECT_TRUE(LikeMatch("a!!b", "a!b", U'!'));
     // An accented escape character works as any other.
     EXPECT_TRUE(LikeMatch("őő%", "ő%", U'ő'));
+}
+
+TEST(LikeMatch, CodePageTextMatchesAsItsCharacters) {
+    const auto cp = [](const char* utf8) { return Utf8ToCodePage(utf8, CP_WINDOWS_1250); };
+    EXPECT_TRUE(sqlite::LikeMatchCodePage(cp("%ő%"), cp("KŐHEGYI"), 0, CP_WINDOWS_1250));
+    EXPECT_FALSE(sqlite::LikeMatchCodePage(cp("%ő%"), cp("Köhegyi"), 0, CP_WINDOWS_1250));
+    EXPECT_FALSE(sqlite::LikeMatchCodePage(cp("Ürsula"), cp("Űrsula"), 0, CP_WINDOWS_1250));
+    EXPECT_TRUE(sqlite::LikeMatchCodePage(cp("_rsula"), cp("Űrsula"), 0, CP_WINDOWS_1250));
+    EXPECT_TRUE(sqlite::LikeMatchCodePage(cp("50ő%%"), cp("50%"), U'ő', CP_WINDOWS_1250));
 }
 
 TEST(LikeMatch, ManyRunsStayFast) {
