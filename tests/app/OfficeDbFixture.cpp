@@ -3,6 +3,7 @@
 #include "app/SqlRoutines.h"
 #include "platform/core/Exceptions.h"
 #include "platform/core/NumberFormat.h"
+#include "sqlite/Statement.h"
 #include "sqlite/TSqlite3DB.h"
 #include "sqlite/Transaction.h"
 
@@ -27,42 +28,7 @@ String DateOrNull(const std::optional<String>& date)
     return date ? Quoted(*date) : String("NULL");
 }
 
-// Finalizes a prepared statement on every way out.
-class Statement {
-public:
-    Statement(TSqlite3DB& db, const String& sql) : FDB(db)
-    {
-        const std::string text = db.ToEngine(sql);
-        const int rc = db.Api().prepare(db.Handle(), text.c_str(), -1, &FStmt, nullptr);
-        if (rc != SQLITE_OK || FStmt == nullptr)
-            throw std::runtime_error("cannot prepare \"" + sql + "\": " +
-                                     db.Api().errmsg(db.Handle()));
-    }
-    ~Statement() { FDB.Api().finalize(FStmt); }
-    Statement(const Statement&) = delete;
-    Statement& operator=(const Statement&) = delete;
-    sqlite3_stmt* Handle() const { return FStmt; }
-
-private:
-    TSqlite3DB& FDB;
-    sqlite3_stmt* FStmt = nullptr;
-};
-
 }  // namespace
-
-TempFolder::TempFolder()
-{
-    std::string pattern = (std::filesystem::temp_directory_path() / "velmora-app-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr)
-        throw std::runtime_error("cannot create a temporary folder");
-    FPath = pattern;
-}
-
-TempFolder::~TempFolder()
-{
-    std::error_code ignored;
-    std::filesystem::remove_all(FPath, ignored);
-}
 
 String SchemaText()
 {
@@ -132,24 +98,28 @@ void OfficeDbFixture::Exec(const String& sql)
 
 std::vector<Row> OfficeDbFixture::Rows(const String& sql)
 {
-    Statement stmt(DB(), sql);
     const auto& api = DB().Api();
+    sqlite::Statement stmt(api);
+    const std::string text = DB().ToEngine(sql);
+    if (api.prepare(DB().Handle(), text.c_str(), -1, stmt.Receive(), nullptr) != SQLITE_OK ||
+        !stmt.Get())
+        throw std::runtime_error("cannot prepare \"" + sql + "\": " + api.errmsg(DB().Handle()));
     std::vector<Row> rows;
     for (;;) {
-        const int rc = api.step(stmt.Handle());
+        const int rc = api.step(stmt.Get());
         if (rc == SQLITE_DONE)
             break;
         if (rc != SQLITE_ROW)
             throw std::runtime_error("\"" + sql + "\" failed: " + api.errmsg(DB().Handle()));
         Row row;
-        const int columns = api.column_count(stmt.Handle());
+        const int columns = api.column_count(stmt.Get());
         for (int i = 0; i < columns; ++i) {
-            if (api.column_type(stmt.Handle(), i) == SQLITE_NULL) {
+            if (api.column_type(stmt.Get(), i) == SQLITE_NULL) {
                 row.emplace_back(std::nullopt);
                 continue;
             }
-            const auto* text = reinterpret_cast<const char*>(api.column_text(stmt.Handle(), i));
-            const int bytes = api.column_bytes(stmt.Handle(), i);
+            const auto* text = reinterpret_cast<const char*>(api.column_text(stmt.Get(), i));
+            const int bytes = api.column_bytes(stmt.Get(), i);
             row.emplace_back(DB().FromEngine(std::string_view(text, bytes)));
         }
         rows.push_back(std::move(row));

@@ -4,6 +4,7 @@
 // window sets up its own (code page 1250 text, the file must exist), and helpers that
 // add rows with the statements the dialogs use and read values back.
 #include "platform/core/Types.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -17,18 +18,7 @@ class TSqlite3DB;
 namespace apptest {
 
 // A fresh folder under the system's temporary folder, removed with its contents.
-class TempFolder {
-public:
-    TempFolder();
-    ~TempFolder();
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-    // Absolute path without a trailing slash.
-    const std::string& Path() const { return FPath; }
-
-private:
-    std::string FPath;
-};
+using TempFolder = ::TempFolder;
 
 // The text of resources/schema.sql.
 String SchemaText();
