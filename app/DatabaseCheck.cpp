@@ -46,8 +46,9 @@ String Problem(TSqlite3DB& db) {
     } catch (const sqlite::EngineError& e) {
         const int code = e.PrimaryCode();
         if (code == SQLITE_NOTADB || code == SQLITE_CORRUPT) return "a fájl nem adatbázis, vagy sérült";
-        if (code == SQLITE_BUSY || code == SQLITE_LOCKED)
-            return "egy másik program zárolja, próbálja újra később";
+        // The office's database, held by another program for the moment: the
+        // start-up goes on and the first read says so.
+        if (code == SQLITE_BUSY || code == SQLITE_LOCKED) return {};
         return "a fájl nem olvasható";
     } catch (const Exception&) {
         return "a fájl nem nyitható meg";

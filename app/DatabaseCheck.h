@@ -16,8 +16,9 @@ const std::vector<String>& OfficeTables();
 
 // Why Db's database is not the office's, as a Hungarian phrase ("a fájl üres",
 // "a fájl nem adatbázis, vagy sérült", "hiányzik belőle: info, ugy"), or ""
-// when it is. Connects Db when needed; disconnects it again when it answers a
-// problem. Raises nothing for a file it cannot read: that is its answer.
+// when it is, or when another program holds it locked for the moment (the first
+// read then reports that). Connects Db when needed; disconnects it again when it
+// answers a problem. Raises nothing for a file it cannot read: that is its answer.
 String OfficeDatabaseProblem(TSqlite3DB& Db);
 
 // The message shown before the program ends:

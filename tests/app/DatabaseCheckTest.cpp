@@ -62,6 +62,15 @@ TEST_F(DatabaseCheck, TheOfficeDatabasePasses) {
     EXPECT_TRUE(db->Connected());
 }
 
+TEST_F(DatabaseCheck, ADatabaseLockedByAnotherProgramIsStillTheOffices)
+{
+    DB().StartExclusiveTransaction();
+    auto db = MakeConnection(Folder());
+    EXPECT_EQ(app::OfficeDatabaseProblem(*db), "");
+    EXPECT_TRUE(db->Connected());
+    DB().RollBack();
+}
+
 TEST_F(DatabaseCheck, EachKindOfWrongFileHasItsReason) {
     DB().SetConnected(false);
     EXPECT_EQ(ProblemOf(""), "a fájl üres");
