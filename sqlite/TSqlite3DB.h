@@ -151,8 +151,8 @@ public:
     // OnBusy when the database stayed busy. Raises EDatabaseError on an engine error.
     sqlite::RowImage* SQLite3_GetNextResult(sqlite3_stmt* Statement,
                                             sqlite::ResultTarget* Dataset);
-    // Finalizes the statement (nothing for null). Raises SqliteError "SQLiteExecute
-    // error: <code>" when finalizing reports an error; the statement is gone anyway.
+    // Finalizes the statement (nothing for null). Never raises: a failed step was
+    // raised when it happened, and closing a dataset afterwards must succeed.
     void SQLite3_CloseResult(sqlite3_stmt* Statement);
     // The engine's last inserted row id; -1 when not connected.
     Int64 LastInsertRowId();
