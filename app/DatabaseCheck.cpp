@@ -92,7 +92,7 @@ String OfficeDatabaseProblem(TSqlite3DB& Db) {
 }
 
 String UnreadableDatabaseMessage(const String& File, const String& Problem) {
-    return "A(z) " + File + " fájl nem olvasható adatbázis: " + Problem + ". A program leáll.";
+    return "A(z) " + File + " fájl nem olvasható adatbázis: " + Problem + ".\nA program leáll.";
 }
 
 } // namespace app

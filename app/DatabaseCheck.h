@@ -22,7 +22,7 @@ const std::vector<String>& OfficeTables();
 String OfficeDatabaseProblem(TSqlite3DB& Db);
 
 // The message shown before the program ends:
-// "A(z) <File> fájl nem olvasható adatbázis: <Problem>. A program leáll."
+// "A(z) <File> fájl nem olvasható adatbázis: <Problem>.", a line break, "A program leáll."
 String UnreadableDatabaseMessage(const String& File, const String& Problem);
 
 } // namespace app

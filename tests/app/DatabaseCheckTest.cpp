@@ -91,7 +91,7 @@ TEST_F(DatabaseCheck, ADatabaseWithoutTheOfficesTablesNamesWhatIsMissing) {
 
 TEST(DatabaseCheckMessage, NamesTheFileAndTheReason) {
     EXPECT_EQ(app::UnreadableDatabaseMessage("/iroda/data/dornek.s3db", "a fájl üres"),
-              "A(z) /iroda/data/dornek.s3db fájl nem olvasható adatbázis: a fájl üres. "
+              "A(z) /iroda/data/dornek.s3db fájl nem olvasható adatbázis: a fájl üres.\n"
               "A program leáll.");
 }
 
@@ -122,7 +122,7 @@ TEST_F(DatabaseCheckDeathTest, ZeroByteFileEndsTheStartUpWithOneMessage) {
     DB().SetConnected(false);
     EXPECT_EXIT(StartOn(Folder(), ""), ::testing::ExitedWithCode(0),
                 "messages:\\[A\\(z\\) /.*/data/dornek\\.s3db fájl nem olvasható adatbázis: "
-                "a fájl üres\\. A program leáll\\.\\]:end ends:yes untouched:yes");
+                "a fájl üres\\.\nA program leáll\\.\\]:end ends:yes untouched:yes");
 }
 
 TEST_F(DatabaseCheckDeathTest, RandomBytesEndTheStartUpWithOneMessage) {
@@ -130,7 +130,7 @@ TEST_F(DatabaseCheckDeathTest, RandomBytesEndTheStartUpWithOneMessage) {
     DB().SetConnected(false);
     EXPECT_EXIT(StartOn(Folder(), RandomBytes()), ::testing::ExitedWithCode(0),
                 "messages:\\[A\\(z\\) /.*/data/dornek\\.s3db fájl nem olvasható adatbázis: "
-                "a fájl nem adatbázis, vagy sérült\\. A program leáll\\.\\]:end ends:yes "
+                "a fájl nem adatbázis, vagy sérült\\.\nA program leáll\\.\\]:end ends:yes "
                 "untouched:yes");
 }
 
