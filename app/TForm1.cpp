@@ -1,6 +1,5 @@
 #include "app/TForm1.h"
 
-#include "app/ComboFill.h"
 #include "app/DatabaseCheck.h"
 #include "platform/core/FileUtils.h"
 #include "platform/ui/MessageDialogs.h"
@@ -98,21 +97,11 @@ void TForm1::FormCreate(TObject* Sender)
 
 void TForm1::FormShow(TObject* Sender)
 {
-    // The memo boxes and date pickers this also clears belong to the clients,
-    // deposits and documents areas and join this handler with them.
-    FillFilterCombos();
-}
-
-void TForm1::FillCaseCombos()
-{
-    app::LoadKeyedNames(*Query100,
-                        "SELECT sorszam, nev FROM ugy WHERE status=1 ORDER BY nev COLLATE systemnocase",
-                        FCaseIds, {});
-}
-
-void TForm1::FillFilterCombos()
-{
-    FillCaseCombos();
+    // Everything this handler does belongs to areas still to come, and joins it
+    // with them: the clients' and deposit settings' memo boxes, the documents'
+    // date pickers, the filter combos of the registry, deposits and documents
+    // (FillFilterCombos, which fills the case combos first) and the
+    // identification filter. The cases area has nothing to set up on show.
 }
 
 void TForm1::BringAreaToFront(TControl* Area, TControl* Page)

@@ -189,11 +189,6 @@ public:
     void DigitKeyPress(TObject* Sender, String& Key);
     void DigitEditChange(TObject* Sender);
 
-    // The look-up combos: FillCaseCombos loads the active cases into CaseIds and
-    // the case combos in name order; FillFilterCombos runs it, then loads the
-    // filter combos. The combo boxes join these lists with their areas.
-    void FillCaseCombos();
-    void FillFilterCombos();
     // Rebuilds the case list's statement from its options and reopens Query4.
     void BuildCaseList();
     // Brings Area to the front, then Page (one of its pages) when given.

@@ -332,17 +332,6 @@ TEST_F(CasesArea, EnteringTheListPageRefreshesIt)
     EXPECT_EQ(f.Query4->RecordCount(), 4);
 }
 
-TEST_F(CasesArea, ShowingTheWindowLoadsTheActiveCasesBehindTheCaseCombos)
-{
-    TForm1& f = *Form1;
-    EXPECT_TRUE(f.CaseIds().empty());
-    f.OnShow(&f);
-    // Active cases in name order: Adásvétel (2), Bakos (1), O'Reilly (4); Zálog is closed.
-    EXPECT_EQ(f.CaseIds(), (std::vector<Integer>{2, 1, 4}));
-    EXPECT_FALSE(f.Query100->Active());
-    EXPECT_TRUE(Messages.empty());
-}
-
 TEST_F(CasesArea, EnteringTheListPageBeforeItWasBuiltBuildsIt)
 {
     TForm1& f = *Form1;
