@@ -20,6 +20,9 @@ public:
     // Shows Text as the status line and Value on the bar, repaints and lets
     // pending events run (this is where a click on the button is seen).
     virtual void Update(const String& Text, Integer Value) = 0;
+    // Whether an Update with Value would show now; the export builds the status
+    // text only then, since a refresh costs far more than a record.
+    virtual bool Due(Integer Value) const { return true; }
     virtual Integer Max() const = 0;
     virtual bool Cancelled() const = 0;
     virtual void SetCancelled(bool Value) = 0;

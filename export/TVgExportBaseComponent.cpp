@@ -365,6 +365,7 @@ bool TVgExportBaseComponent::UpdateProgressDlg(const String& Text, Integer Value
     const Integer step = Statistic()->UpdateStep();
     if (step > 0 && Value % step != 0) return true;
     if (!FProgress) return false;
+    if (!FProgress->Due(Value)) return true;
     FProgress->Update(Text + " (" + IntToStr(Value) + "/" + IntToStr(FProgress->Max()) + ")", Value);
     return true;
 }

@@ -112,7 +112,11 @@ public:
     void Update(const String& Text, Integer Value) override {
         FText = Text;
         FValue = Value;
-        if (GetTickCount64() - FLastRefresh >= RefreshMs || Value >= FForm->ProgressBar->Max()) Refresh();
+        if (Due(Value)) Refresh();
+    }
+
+    bool Due(Integer Value) const override {
+        return GetTickCount64() - FLastRefresh >= RefreshMs || Value >= FForm->ProgressBar->Max();
     }
 
     Integer Max() const override { return FForm->ProgressBar->Max(); }
