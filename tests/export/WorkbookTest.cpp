@@ -5,7 +5,8 @@
 #include "platform/core/CompoundFile.h"
 #include "support/ErrorOf.h"
 
-#include <cstdio>
+#include "support/PythonTools.h"
+
 #include <filesystem>
 
 namespace {
@@ -25,25 +26,6 @@ std::string BookStream(const std::string& File) {
     const std::size_t dir = 512 * (std::size_t{U32(File, 48)} + 1);
     const std::size_t mini = 512 * (std::size_t{U32(File, dir + 116)} + 1);
     return File.substr(mini + 64 * std::size_t{U32(File, dir + 128 + 116)}, U32(File, dir + 128 + 120));
-}
-
-std::string Python() {
-    return std::filesystem::exists("/usr/bin/python3") ? "/usr/bin/python3" : "python3";
-}
-
-std::string RunCommand(const std::string& Command) {
-    std::string out;
-    if (FILE* pipe = ::popen((Command + " 2>&1").c_str(), "r")) {
-        char buffer[1024];
-        while (std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe))
-            out.append(buffer, n);
-        ::pclose(pipe);
-    }
-    return out;
-}
-
-bool Has(const std::string& Module) {
-    return std::system((Python() + " -c 'import " + Module + "' >/dev/null 2>&1").c_str()) == 0;
 }
 
 class Workbook : public exporttest::ExportFixture {
@@ -130,21 +112,21 @@ TEST_F(Workbook, AnExistingFileIsReplacedAndExecuteWritesPlainFilesAfterwards) {
 TEST_F(Workbook, IndependentReadersOpenIt) {
     Export->SaveToWorkbook();
     const std::string file = File("book.xls");
-    if (Has("olefile")) {
-        EXPECT_EQ(RunCommand(Python() +
-                             " -c \"import olefile,sys; o=olefile.OleFileIO(sys.argv[1]); "
-                             "print(o.listdir(), o.openstream('Book').read()[:10].hex())\" '" +
-                             file + "'"),
+    if (PythonHas("olefile")) {
+        EXPECT_EQ(CommandOutput(SystemPython() +
+                                " -c \"import olefile,sys; o=olefile.OleFileIO(sys.argv[1]); "
+                                "print(o.listdir(), o.openstream('Book').read()[:10].hex())\" '" +
+                                file + "'"),
                   "[['Book']] 09080600000505000000\n");
     }
-    if (Has("xlrd")) {
+    if (PythonHas("xlrd")) {
         // The reader finds the worksheet through the position in BOUNDSHEET. It
         // reads cells of this generation's own record kinds only, so the sample
         // cells (the older kinds every plain export writes) are checked above.
-        EXPECT_EQ(RunCommand(Python() +
-                             " -c \"import xlrd,sys; b=xlrd.open_workbook(sys.argv[1]); "
-                             "print(b.biff_version, b.sheet_names(), b.sheet_by_index(0).name)\" '" +
-                             file + "'"),
+        EXPECT_EQ(CommandOutput(SystemPython() +
+                                " -c \"import xlrd,sys; b=xlrd.open_workbook(sys.argv[1]); "
+                                "print(b.biff_version, b.sheet_names(), b.sheet_by_index(0).name)\" '" +
+                                file + "'"),
                   "50 ['Sheet1'] Sheet1\n");
     }
 }

@@ -2,38 +2,14 @@
 // Hungarian text, integers, numbers, dates and blanks come back as written.
 #include "ExportFixture.h"
 
-#include <cstdio>
-#include <filesystem>
+#include "support/PythonTools.h"
 
 namespace {
-
-// The Debian reader belongs to the system's interpreter, which another one on
-// PATH may hide.
-std::string Python() {
-    return std::filesystem::exists("/usr/bin/python3") ? "/usr/bin/python3" : "python3";
-}
-
-// Runs the reader over a file and returns its lines: "row col type value".
-std::string ReadWithXlrd(const std::string& Script, const std::string& File) {
-    const std::string command = Python() + " '" + Script + "' '" + File + "' 2>&1";
-    std::string out;
-    if (FILE* pipe = ::popen(command.c_str(), "r")) {
-        char buffer[4096];
-        while (std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe))
-            out.append(buffer, n);
-        ::pclose(pipe);
-    }
-    return out;
-}
-
-bool XlrdAvailable() {
-    return std::system((Python() + " -c 'import xlrd' >/dev/null 2>&1").c_str()) == 0;
-}
 
 class XlrdReader : public exporttest::ExportFixture {};
 
 TEST_F(XlrdReader, ReadsBackWhatWasWritten) {
-    if (!XlrdAvailable()) GTEST_SKIP() << "python3-xlrd is not installed (tools/setup installs it)";
+    if (!PythonHas("xlrd")) GTEST_SKIP() << "python3-xlrd is not installed (tools/setup installs it)";
     Data->AppendRow({Int64(7), "őűŐŰáé", EncodeDate(2024, 3, 15), 1234.5});
     Data->AppendRow({Int64(2024), "Kiss & Társa", EncodeDate(2180, 1, 1), {}});
     Data->Open();
@@ -60,7 +36,7 @@ for r in range(sheet.nrows):
             value = xlrd.xldate.xldate_as_datetime(value, book.datemode).strftime('%Y-%m-%d')
         print(r, c, cell.ctype, value)
 )");
-    const std::string out = ReadWithXlrd(script, File("cases.xls"));
+    const std::string out = CommandOutput(SystemPython() + " '" + script + "' '" + File("cases.xls") + "'");
     EXPECT_EQ(out, "0 0 1 Év\n"
                    "0 1 1 Név\n"
                    "0 2 1 Dátum\n"

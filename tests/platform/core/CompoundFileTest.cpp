@@ -4,6 +4,7 @@
 
 #include "support/ErrorOf.h"
 #include "support/FileBytes.h"
+#include "support/PythonTools.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -127,9 +128,7 @@ TEST(CompoundFile, WriterReplacesAFile) {
 }
 
 TEST(CompoundFile, AnIndependentReaderSeesTheStreams) {
-    const std::string python = std::filesystem::exists("/usr/bin/python3") ? "/usr/bin/python3" : "python3";
-    if (std::system((python + " -c 'import olefile' >/dev/null 2>&1").c_str()) != 0)
-        GTEST_SKIP() << "python3-olefile is not installed (tools/setup installs it)";
+    if (!PythonHas("olefile")) GTEST_SKIP() << "python3-olefile is not installed (tools/setup installs it)";
     TempFolder folder("velmora-cfb");
     {
         core::CompoundFileWriter writer(folder.File("book.xls"));
@@ -137,19 +136,12 @@ TEST(CompoundFile, AnIndependentReaderSeesTheStreams) {
         writer.CreateStream("Kicsi") = "12345";
         writer.Commit();
     }
-    const std::string command = python +
+    const std::string command = SystemPython() +
                                 " -c \"import olefile,sys; o=olefile.OleFileIO(sys.argv[1]); "
                                 "print(o.listdir(), len(o.openstream('Book').read()), "
                                 "o.openstream('Kicsi').read())\" '" +
-                                folder.File("book.xls") + "' 2>&1";
-    std::string out;
-    if (FILE* pipe = ::popen(command.c_str(), "r")) {
-        char buffer[512];
-        while (std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe))
-            out.append(buffer, n);
-        ::pclose(pipe);
-    }
-    EXPECT_EQ(out, "[['Book'], ['Kicsi']] 5000 b'12345'\n");
+                                folder.File("book.xls") + "'";
+    EXPECT_EQ(CommandOutput(command), "[['Book'], ['Kicsi']] 5000 b'12345'\n");
 }
 
 } // namespace
