@@ -109,6 +109,8 @@ void TVgExportBaseComponent::Execute() {
         Prepare();
     } catch (const std::exception& e) {
         ReportFailure(e.what());
+    } catch (...) {
+        ReportFailure("Unknown exception");
     }
     try {
         InternalAfterProcess();
@@ -116,6 +118,8 @@ void TVgExportBaseComponent::Execute() {
         // After processing has restored everything it took; what failed is an
         // event handler or the after-export action.
         ReportFailure(e.what());
+    } catch (...) {
+        ReportFailure("Unknown exception");
     }
 }
 

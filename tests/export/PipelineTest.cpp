@@ -448,3 +448,17 @@ TEST_F(Pipeline, SaveToStreamRunsAroundAGivenStream) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(Pipeline, NothingLeavesExecuteEvenFromTheLastHandler) {
+    AddCases(1);
+    Export->OnAfterExecute = [](TObject*) { throw 42; };
+    Export->Execute();
+    EXPECT_EQ(Export->GetExportResult(), erFailed);
+    ASSERT_EQ(Dialogs.size(), 1u);
+    EXPECT_EQ(Dialogs[0].Text, "Error of data export.: Unknown exception");
+    EXPECT_TRUE(Progress.Destroyed);
+}
+
+} // namespace
