@@ -4,14 +4,13 @@
 // the face bitmap and the two border bitmaps travel in form resources as
 // binary properties.
 #include "controls/TUtlObject.h"
+#include "controls/UtlContainer.h"
 #include "platform/graphics/TRegion.h"
 
 #include <memory>
 #include <vector>
 
 class TBitmap;
-
-enum TUtlSavePixelFormat { spfDefault, spfMono, spf4bit, spf8bit };
 
 class TUtlRegionMask : public TUtlObject {
 public:
