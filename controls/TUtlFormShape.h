@@ -6,13 +6,14 @@
 #include "controls/TUtlFillObject.h"
 #include "controls/TUtlRegion.h"
 #include "controls/TUtlWndProcComponent.h"
+#include "controls/UtlBackground.h"
 
 #include <memory>
 
 class TBitmap;
 class TCustomForm;
 
-class TUtlFormShape : public TUtlWndProcComponent {
+class TUtlFormShape : public TUtlWndProcComponent, public TUtlBackgroundProvider {
 public:
     // Owner is the form to shape.
     explicit TUtlFormShape(TComponent* AOwner);
@@ -47,10 +48,10 @@ public:
     void PaintBorder(TCanvas* Canvas);
 
     // The background the form supplies to see-through children.
-    bool BackBitmapCheck() const;
-    TBitmap* BackBitmap() const;
-    TPoint BackMapPoint(TPoint P) const { return P; }
-    bool BackDrawArea(TCanvas* Canvas, const TRect& R, TPoint P) const;
+    bool BackBitmapCheck() const override;
+    TBitmap* BackBitmap() const override;
+    TPoint BackMapPoint(TPoint P) const override { return P; }
+    bool BackDrawArea(TCanvas* Canvas, const TRect& R, TPoint P) const override;
 
     void Loaded() override;
 

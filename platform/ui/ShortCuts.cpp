@@ -86,3 +86,15 @@ TShortCut TextToShortCut(const String& Text) {
     }
     return scNone;
 }
+
+bool IsAccel(Word Key, const String& Caption) {
+    for (std::size_t i = 0; i + 1 < Caption.size(); ++i) {
+        if (Caption[i] != '&') continue;
+        if (Caption[i + 1] == '&') {
+            ++i;
+            continue;
+        }
+        return Word(std::toupper(static_cast<unsigned char>(Caption[i + 1]))) == Key;
+    }
+    return false;
+}

@@ -8,3 +8,6 @@ void ShortCutToKey(TShortCut ShortCut, Word& Key, TShiftState& Shift);
 String ShortCutToText(TShortCut ShortCut);
 // The inverse of ShortCutToText (case-insensitive); scNone when not understood.
 TShortCut TextToShortCut(const String& Text);
+// Whether Key is the accelerator of Caption: the ASCII letter or digit after
+// a single "&" (upper case), as labels and buttons underline it.
+bool IsAccel(Word Key, const String& Caption);

@@ -1,5 +1,7 @@
 #include "platform/ui/TLabel.h"
 
+#include "platform/ui/ShortCuts.h"
+
 #include "platform/graphics/DrawText.h"
 #include "platform/graphics/TCanvas.h"
 #include "platform/ui/TWinControl.h"
@@ -24,21 +26,9 @@ void TLabel::Notification(TComponent* AComponent, TOperation Operation) {
 }
 
 bool TLabel::DialogChar(Word Key) {
-    if (!FShowAccelChar || !FFocusControl || !FFocusControl->CanFocus()) return false;
-    // The accelerator is the ASCII letter or digit after a single "&".
-    const String& text = Caption();
-    for (std::size_t i = 0; i + 1 < text.size(); ++i) {
-        if (text[i] != '&') continue;
-        if (text[i + 1] == '&') {
-            ++i;
-            continue;
-        }
-        const char ch = char(std::toupper(static_cast<unsigned char>(text[i + 1])));
-        if (Word(ch) != Key) return false;
-        FFocusControl->SetFocus();
-        return true;
-    }
-    return false;
+    if (!FShowAccelChar || !FFocusControl || !FFocusControl->CanFocus() || !IsAccel(Key, Caption())) return false;
+    FFocusControl->SetFocus();
+    return true;
 }
 
 void TLabel::SetAlignment(TAlignment v) {

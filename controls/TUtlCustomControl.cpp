@@ -1,0 +1,161 @@
+#include "controls/TUtlCustomControl.h"
+
+#include "platform/graphics/TBitmap.h"
+
+// ---- TUtlCustomControl -----------------------------------------------------------
+
+TUtlCustomControl::TUtlCustomControl(TComponent* AOwner)
+    : TCustomControl(AOwner), FBackFX(std::make_unique<TUtlBitmapEffectObject>()) {
+    FLink.OnChange = [this](TObject* Sender) { GetIMLChange(Sender); };
+    FBackFX->OnChange = [this](TObject* Sender) { GetChange(Sender); };
+    SetBounds(Left(), Top(), 100, 40);
+    SetTabStop(false);
+}
+
+TUtlCustomControl::~TUtlCustomControl() {
+    FBackFX->OnChange = nullptr;
+    if (FLink.Sender) FLink.Sender->UnRegisterChanges(&FLink);
+}
+
+void TUtlCustomControl::SetFlat(bool Value) {
+    if (Value == FFlat) return;
+    FFlat = Value;
+    DoFlatChanged();
+    Invalidate();
+}
+
+void TUtlCustomControl::SetTransparent(bool Value) {
+    if (Value == FTransparent) return;
+    FTransparent = Value;
+    SetOpaque(!(FTransparent && FTransparencyMode == tmReal));
+    Invalidate();
+}
+
+void TUtlCustomControl::SetTransparencyMode(TUtlTransparencyMode Value) {
+    if (Value == FTransparencyMode) return;
+    FTransparencyMode = Value;
+    SetOpaque(!(FTransparent && FTransparencyMode == tmReal));
+    Invalidate();
+}
+
+// The list lives only in the link: a destroyed list clears it.
+TUtlCustomImageList* TUtlCustomControl::ImageList() const {
+    return static_cast<TUtlCustomImageList*>(FLink.Sender);
+}
+
+void TUtlCustomControl::SetImageList(TUtlCustomImageList* Value) {
+    if (Value == ImageList()) return;
+    if (FLink.Sender) FLink.Sender->UnRegisterChanges(&FLink);
+    if (Value) Value->RegisterChanges(&FLink);
+    GetIMLChange(this);
+}
+
+void TUtlCustomControl::SetIndex(Integer Index, Integer Value) {
+    if (Value < 0) return;
+    Integer& field = Index == 0 ? FImageIndex : FListIndex;
+    if (field == Value) return;
+    field = Value;
+    if (ImageList()) GetIMLChange(this);
+}
+
+bool TUtlCustomControl::IMLEmpty() const {
+    TUtlCustomImageList* list = ImageList();
+    return !list || !list->IsValidItem(FListIndex, FImageIndex);
+}
+
+bool TUtlCustomControl::CheckOptimized() const {
+    if (!FTransparent) return false;
+    TUtlBackgroundProvider* parent = utl::BackgroundOf(Parent());
+    return parent && parent->BackBitmapCheck();
+}
+
+TPoint TUtlCustomControl::BackMapPoint(TPoint P) const {
+    // A border takes half the difference between the size and the client size on each side.
+    const TPoint q(P.X + Left() + (Width() - ClientWidth()) / 2,
+                   P.Y + Top() + (Height() - ClientHeight()) / 2);
+    TUtlBackgroundProvider* parent = utl::BackgroundOf(Parent());
+    return parent ? parent->BackMapPoint(q) : q;
+}
+
+bool TUtlCustomControl::BackDrawArea(TCanvas*, const TRect&, TPoint) const {
+    return false;
+}
+
+void TUtlCustomControl::FillControl(TCanvas* Canvas) {
+    // With the window system's transparency the parent shows through by itself.
+    if (FTransparent && FTransparencyMode == tmReal) return;
+    const TRect r = ClientRect();
+    if (CheckOptimized()) {
+        TUtlBackgroundProvider* parent = utl::BackgroundOf(Parent());
+        TPoint origin(Left() + (Width() - ClientWidth()) / 2, Top() + (Height() - ClientHeight()) / 2);
+        if (auto* provider = dynamic_cast<TUtlBackgroundProvider*>(Parent()))
+            origin = provider->BackMapPoint(origin);
+        if (parent->BackDrawArea(Canvas, r, origin)) return;
+    }
+    Canvas->Brush()->SetStyle(bsSolid);
+    Canvas->Brush()->SetColor(Color());
+    Canvas->FillRect(r);
+}
+
+void TUtlCustomControl::Paint() {
+    if (ComponentState().Contains(csLoading)) return;
+    FillControl(Canvas());
+    DrawContent(Canvas());
+}
+
+void TUtlCustomControl::GetChange(TObject*) {
+    if (FNotify) Invalidate();
+}
+
+void TUtlCustomControl::MouseEnter() {
+    TCustomControl::MouseEnter();
+    FMouseAbove = true;
+}
+
+void TUtlCustomControl::MouseLeave() {
+    FMouseAbove = false;
+    if (!FFocused) Invalidate();
+    TCustomControl::MouseLeave();
+    if (OnMouseExit) OnMouseExit(this);
+}
+
+void TUtlCustomControl::DoEnter() {
+    TCustomControl::DoEnter();
+    FFocused = true;
+    if (FFlat) Invalidate();
+    if (OnAfterEnter) OnAfterEnter(this);
+}
+
+void TUtlCustomControl::DoExit() {
+    TCustomControl::DoExit();
+    FFocused = false;
+    if (OnAfterExit) OnAfterExit(this);
+}
+
+void TUtlCustomControl::Resize() {
+    FBackFX->DestroyBuffer();
+    TCustomControl::Resize();
+    if (FTransparent) Invalidate();
+}
+
+// ---- TUtlCustomPanel ---------------------------------------------------------------
+
+TUtlCustomPanel::TUtlCustomPanel(TComponent* AOwner) : TUtlCustomControl(AOwner) {
+    SetColor(clBtnFace);
+}
+
+bool TUtlCustomPanel::BackBitmapCheck() const {
+    if (!Transparent()) return false;
+    TUtlBackgroundProvider* parent = utl::BackgroundOf(Parent());
+    return parent && parent->BackBitmapCheck();
+}
+
+TBitmap* TUtlCustomPanel::BackBitmap() const {
+    TUtlBackgroundProvider* parent = utl::BackgroundOf(Parent());
+    return parent ? parent->BackBitmap() : nullptr;
+}
+
+bool TUtlCustomPanel::BackDrawArea(TCanvas* Canvas, const TRect& R, TPoint P) const {
+    if (!BackBitmapCheck()) return false;
+    return utl::BackgroundOf(Parent())->BackDrawArea(Canvas, R, P);
+}

@@ -1,0 +1,104 @@
+#pragma once
+// The bases of the windowed UTL controls: TUtlCustomControl paints itself
+// with a flat look, hover notices, an image-list link, a bitmap effect and two
+// kinds of transparency; TUtlCustomPanel holds other controls and hands its
+// background on to see-through children.
+#include "controls/TUtlBitmapEffectObject.h"
+#include "controls/UtlBackground.h"
+#include "controls/UtlImageLists.h"
+#include "platform/ui/TCustomControl.h"
+#include "platform/ui/TCustomForm.h"
+
+#include <memory>
+
+// tmUtl: the parent chain paints the background; tmReal: the window system shows what lies under.
+enum TUtlTransparencyMode { tmUtl, tmReal };
+
+class TUtlCustomControl : public TCustomControl, public TUtlBackgroundProvider {
+public:
+    explicit TUtlCustomControl(TComponent* AOwner);
+    ~TUtlCustomControl() override;
+    String ClassName() const override { return "TUtlCustomControl"; }
+
+    bool Flat() const { return FFlat; }
+    void SetFlat(bool Value);
+    bool Transparent() const { return FTransparent; }
+    void SetTransparent(bool Value);
+    TUtlTransparencyMode TransparencyMode() const { return FTransparencyMode; }
+    void SetTransparencyMode(TUtlTransparencyMode Value);
+    // Null when none is set or the list has been destroyed.
+    TUtlCustomImageList* ImageList() const;
+    void SetImageList(TUtlCustomImageList* Value);
+    Integer ImageIndex() const { return FImageIndex; }
+    Integer ListIndex() const { return FListIndex; }
+    // Index 0 ImageIndex, 1 ListIndex; negative values are ignored.
+    void SetIndex(Integer Index, Integer Value);
+    // No list, or no item at (ListIndex, ImageIndex).
+    bool IMLEmpty() const;
+    TUtlBitmapEffectObject* BackFX() const { return FBackFX.get(); }
+    bool MouseAbove() const { return FMouseAbove; }
+    bool HasFocus() const { return FFocused; }
+    bool ChangeNotify() const { return FNotify; }
+    void SetChangeNotify(bool Value) { FNotify = Value; }
+
+    // Transparent and the parent chain can paint the background.
+    virtual bool CheckOptimized() const;
+    // The background of the client area: the chain's, or Color.
+    virtual void FillControl(TCanvas* Canvas);
+    virtual void GetChange(TObject* Sender);
+    virtual bool GetEmpty() const { return false; }
+    virtual void GetIMLChange(TObject* Sender) { GetChange(Sender); }
+
+    // The background protocol: a plain control supplies none.
+    bool BackBitmapCheck() const override { return false; }
+    TBitmap* BackBitmap() const override { return nullptr; }
+    TPoint BackMapPoint(TPoint P) const override;
+    bool BackDrawArea(TCanvas* Canvas, const TRect& R, TPoint P) const override;
+
+    void MouseEnter() override;
+    void MouseLeave() override;
+    void DoEnter() override;
+    void DoExit() override;
+    void Resize() override;
+
+    TNotifyEvent OnAfterEnter;
+    TNotifyEvent OnAfterExit;
+    TNotifyEvent OnMouseExit;
+
+protected:
+    virtual void DoFlatChanged() {}
+    // The descendant's content, drawn after the background.
+    virtual void DrawContent(TCanvas* Canvas) {}
+    void Paint() override;
+
+private:
+    bool FMouseAbove = false;
+    bool FFocused = false;
+    bool FFlat = false;
+    bool FTransparent = false;
+    bool FNotify = true;
+    Integer FImageIndex = 0;
+    Integer FListIndex = 0;
+    TUtlChangeLink FLink;
+    std::unique_ptr<TUtlBitmapEffectObject> FBackFX;
+    TUtlTransparencyMode FTransparencyMode = tmUtl;
+};
+
+class TUtlCustomPanel : public TUtlCustomControl {
+public:
+    explicit TUtlCustomPanel(TComponent* AOwner);
+    String ClassName() const override { return "TUtlCustomPanel"; }
+
+    // Transparent itself and its parent chain supplies a background.
+    bool BackBitmapCheck() const override;
+    TBitmap* BackBitmap() const override;
+    bool BackDrawArea(TCanvas* Canvas, const TRect& R, TPoint P) const override;
+};
+
+// Index of the first component of class T on Owner when it is a form; −1 otherwise.
+template <class T> Integer UtlCheckForFormComponent(TComponent* Owner) {
+    if (!dynamic_cast<TCustomForm*>(Owner)) return -1;
+    for (Integer i = 0; i < Owner->ComponentCount(); ++i)
+        if (dynamic_cast<T*>(Owner->Components(i))) return i;
+    return -1;
+}

@@ -1,0 +1,195 @@
+#include "controls/TUtlButtonControl.h"
+#include "controls/TUtlFormShape.h"
+
+#include "PixelSheet.h"
+#include "PngWriter.h"
+#include "controls/GxWindowImage.h"
+#include "platform/ui/TCustomForm.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using sheet::At;
+
+struct Radios {
+    TForm form{nullptr};
+    TUtlCustomPanel left{&form};
+    TUtlCustomPanel right{&form};
+    TUtlRadioButton a{&form}, b{&form}, c{&form}, d{&form};
+    Integer clicks = 0;
+    Radios() {
+        form.SetBounds(0, 0, 300, 200);
+        left.SetParent(&form);
+        right.SetParent(&form);
+        right.SetLeft(150);
+        for (TUtlRadioButton* r : {&a, &b})
+            r->SetParent(&left);
+        for (TUtlRadioButton* r : {&c, &d})
+            r->SetParent(&right);
+        b.SetTop(20);
+        d.SetTop(20);
+        for (TUtlRadioButton* r : {&a, &b, &c, &d})
+            r->OnClick = [this](TObject*) { ++clicks; };
+    }
+};
+
+} // namespace
+
+TEST(UtlControlBasesTest, CheckingUnchecksOnlyTheSiblings) {
+    Radios r;
+    r.a.SetChecked(true);
+    r.c.SetChecked(true);
+    EXPECT_EQ(r.clicks, 2);
+    r.b.SetChecked(true);
+    EXPECT_FALSE(r.a.Checked());
+    EXPECT_TRUE(r.b.Checked());
+    EXPECT_TRUE(r.c.Checked()); // under another parent
+    EXPECT_EQ(r.clicks, 3);
+    r.b.SetChecked(true); // already checked: no click
+    EXPECT_EQ(r.clicks, 3);
+}
+
+TEST(UtlControlBasesTest, FocusChecksUnlessReadOnly) {
+    Radios r;
+    r.a.DoEnter();
+    EXPECT_TRUE(r.a.Checked());
+    r.b.SetReadOnly(true);
+    r.b.DoEnter();
+    EXPECT_FALSE(r.b.Checked());
+    EXPECT_TRUE(r.a.Checked());
+}
+
+TEST(UtlControlBasesTest, APressThatCannotTakeTheFocusIsIgnored) {
+    Radios r;
+    r.left.SetEnabled(false);
+    r.a.MouseDown(mbLeft, {}, 3, 3);
+    r.a.MouseUp(mbLeft, {}, 3, 3);
+    EXPECT_FALSE(r.a.Checked());
+    EXPECT_EQ(r.clicks, 0);
+}
+
+TEST(UtlControlBasesTest, AutoSizeFollowsTheCaption) {
+    Radios r;
+    r.a.SetCaption("Ok");
+    r.a.SetBool(0, true);
+    const Integer narrow = r.a.Width();
+    r.a.SetCaption("Sokkal hosszabb felirat");
+    EXPECT_GT(r.a.Width(), narrow);
+    EXPECT_GT(r.a.Height(), 12);
+    r.a.Font3D()->SetStyle(tdRaisedShadow);
+    r.a.Font3D()->SetShadowDepth(4);
+    EXPECT_GT(r.a.Height(), 16);
+}
+
+TEST(UtlControlBasesTest, StandardGlyphSheetAndIndexes) {
+    TUtlRadioButton radio(nullptr);
+    EXPECT_EQ(radio.GlyphSheet()->Width(), 4 * 13);
+    EXPECT_EQ(radio.FrameWidth(), 13);
+    radio.SetGlyphSize(16);
+    EXPECT_EQ(radio.GlyphSheet()->Width(), 64);
+    radio.SetIndex(0, -1);
+    EXPECT_EQ(radio.ImageIndex(), 0);
+    radio.SetIndex(0, 3);
+    EXPECT_EQ(radio.ImageIndex(), 3);
+    EXPECT_TRUE(radio.IMLEmpty());
+    {
+        TUtlBitmapList list(nullptr);
+        auto strip = sheet::Make(40, 10, clRed);
+        list.Items(list.Add())->SetBitmap(strip.get());
+        radio.SetIndex(0, 0);
+        radio.SetImageList(&list);
+        EXPECT_FALSE(radio.IMLEmpty());
+        EXPECT_EQ(radio.FrameWidth(), 10);
+    }
+    EXPECT_EQ(radio.ImageList(), nullptr); // the destroyed list is forgotten
+    EXPECT_TRUE(radio.IMLEmpty());
+}
+
+TEST(UtlControlBasesTest, TransparentPanelsWithoutABackgroundFillThemselves) {
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 200, 100);
+    TUtlCustomPanel panel(&form);
+    panel.SetParent(&form);
+    panel.SetTransparent(true);
+    panel.SetColor(clTeal);
+    EXPECT_FALSE(panel.BackBitmapCheck());
+    EXPECT_FALSE(panel.CheckOptimized());
+    auto b = sheet::Make(100, 40);
+    panel.PaintTo(b->Canvas());
+    EXPECT_EQ(At(*b, 50, 20), clTeal);
+}
+
+TEST(UtlControlBasesTest, ADeepTransparentChildPaintsItsPartOfTheBackground) {
+    TForm form(nullptr);
+    form.SetBorderStyle(bsNone);
+    form.SetBounds(0, 0, 200, 120);
+    TUtlFormShape shape(&form);
+    shape.Region()->SetShape(rsRect);
+    shape.Region()->Border()->SetStyle(rbNone);
+    shape.FillObject()->SetStyle(sfGradient);
+    shape.FillObject()->Gradient()->SetStyle(gstHorizontal);
+    shape.FillObject()->Gradient()->SetColorCount(200);
+    shape.FillObject()->Gradient()->SetColor(clBlack);
+    shape.FillObject()->Gradient()->SetEndColor(clWhite);
+    TBitmap whole(200, 120, pf24bit);
+    GetWindowImage(&form, true, false, whole.Canvas()); // paints the background buffer
+    TUtlCustomPanel outer(&form), inner(&form);
+    outer.SetParent(&form);
+    outer.SetBounds(20, 10, 150, 100);
+    outer.SetTransparent(true);
+    inner.SetParent(&outer);
+    inner.SetBounds(30, 20, 80, 50);
+    inner.SetTransparent(true);
+    EXPECT_TRUE(inner.CheckOptimized());
+    auto b = sheet::Make(80, 50);
+    inner.PaintTo(b->Canvas());
+    // Inner (0, 0) lies at form (50, 30): the gradient's colour there.
+    EXPECT_EQ(At(*b, 0, 0), At(whole, 50, 30));
+    EXPECT_EQ(At(*b, 79, 0), At(whole, 129, 30));
+    EXPECT_NE(At(*b, 0, 0), At(*b, 79, 0));
+}
+
+// A form with a gradient background, a see-through panel and an opaque one,
+// each with radio buttons, for a look.
+TEST(UtlControlBasesTest, WritesTheControlsToAPicture) {
+    TForm form(nullptr);
+    form.SetBorderStyle(bsNone);
+    form.SetBounds(0, 0, 420, 170);
+    TUtlFormShape shape(&form);
+    shape.Region()->SetShape(rsRoundRect);
+    shape.Region()->Border()->SetStyle(rbRaised);
+    shape.FillObject()->SetStyle(sfGradient);
+    shape.FillObject()->Gradient()->SetColorCount(64);
+    shape.FillObject()->Gradient()->SetColor(RGB(225, 235, 250));
+    shape.FillObject()->Gradient()->SetEndColor(RGB(120, 150, 205));
+    TUtlCustomPanel glass(&form), plain(&form);
+    glass.SetParent(&form);
+    glass.SetBounds(15, 15, 190, 140);
+    glass.SetTransparent(true);
+    plain.SetParent(&form);
+    plain.SetBounds(215, 15, 190, 140);
+    const char* captions[] = {"Aktív ügyek", "Lezárt ügyek", "Minden ügy"};
+    std::vector<std::unique_ptr<TUtlRadioButton>> radios;
+    for (Integer p = 0; p < 2; ++p)
+        for (Integer i = 0; i < 3; ++i) {
+            auto r = std::make_unique<TUtlRadioButton>(&form);
+            r->SetParent(p == 0 ? &glass : &plain);
+            r->SetBounds(12, 14 + i * 26, 160, 20);
+            r->SetCaption(captions[i]);
+            if (p == 0) {
+                r->SetTransparent(true);
+                r->Font3D()->SetStyle(tdRaised);
+            }
+            if (i == 2) r->SetEnabled(false);
+            radios.push_back(std::move(r));
+        }
+    radios[0]->SetChecked(true);
+    radios[4]->SetChecked(true);
+    radios[5]->Font3D()->SetDisabledStyle(ds3d);
+    TBitmap picture(420, 170, pf24bit);
+    GetWindowImage(&form, true, true, picture.Canvas());
+    const std::string path = std::string(CONTROLS_RENDER_DIR) + "/controls-bases.png";
+    ASSERT_TRUE(pngtest::SavePng(picture, path));
+    EXPECT_EQ(At(picture, 300, 150), ColorToRGB(clBtnFace)); // the opaque panel
+}
