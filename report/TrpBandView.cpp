@@ -66,9 +66,7 @@ void TrpBandView::Draw(TCanvas* ACanvas) {
     Canvas->Pen()->SetWidth(1);
     Canvas->Pen()->SetColor(clBtnFace);
     Canvas->Rectangle(Left, Top, Left + Width + 1, Top + Height + 1);
-    Canvas->Font()->SetName("Arial");
-    Canvas->Font()->SetSize(8);
-    Canvas->Font()->SetColor(clBlack);
+    SetDesignFont();
     if (IsCrossBand(type)) {
         Canvas->Font()->SetOrientation(900);
         Canvas->TextOut(Left + 2, Top + 94, rpBandName(type));

@@ -50,9 +50,7 @@ void TrpPictureView::Draw(TCanvas* ACanvas) {
     TGraphic* graphic = Picture.Graphic();
     if (!graphic || graphic->Empty()) {
         if (DocMode == dmDesigning) {
-            Canvas->Font()->SetName("Arial");
-            Canvas->Font()->SetSize(8);
-            Canvas->Font()->SetColor(clBlack);
+            SetDesignFont();
             Canvas->Brush()->SetStyle(bsClear);
             Canvas->TextOut(Left + 2, Top + 2, "Picture");
         }

@@ -25,9 +25,7 @@ void TrpSubReportView::Draw(TCanvas* ACanvas) {
     Canvas->Pen()->SetWidth(1);
     Canvas->Pen()->SetColor(clBlack);
     Canvas->Rectangle(Left, Top, Left + Width + 1, Top + Height + 1);
-    Canvas->Font()->SetName("Arial");
-    Canvas->Font()->SetSize(8);
-    Canvas->Font()->SetColor(clBlack);
+    SetDesignFont();
     Canvas->Brush()->SetStyle(bsClear);
     Canvas->TextRect(DRect, Left + 2, Top + 2, "SubReport " + IntToStr(Int64(SubPage) + 1));
     RestoreCoord();

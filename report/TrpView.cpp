@@ -181,6 +181,12 @@ void TrpView::FrameLine(Integer x1, Integer y1, Integer x2, Integer y2) {
     }
 }
 
+void TrpView::SetDesignFont() {
+    Canvas->Font()->SetName("Arial");
+    Canvas->Font()->SetSize(8);
+    Canvas->Font()->SetColor(clBlack);
+}
+
 void TrpView::ShowFrame() {
     if (DisableDrawing) return;
     if (DocMode == dmPrinting && (FrameTyp & frAll) == 0) return;

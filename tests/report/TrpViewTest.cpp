@@ -4,6 +4,7 @@
 #include "report/TrpLineView.h"
 #include "report/TrpMemoView.h"
 #include "report/TrpReport.h"
+#include "report/TrpSubReportView.h"
 #include "report/ViewTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -261,4 +262,39 @@ TEST_F(ViewDrawingTest, AnAbsurdlyWideStyledSideStopsAtTenThousandLines) {
     memo->Draw(Canvas.get());
     EXPECT_EQ(Rec->Log.size(), 10000u);
     EXPECT_EQ(Rec->Log.front(), "Polyline 10,-24990 30,-24990 pen clBlack psDot");
+}
+
+TEST_F(ViewDrawingTest, BandsAndSubReportLinksShowOnlyInADesigner) {
+    TrpBandView band;
+    band.SetBandType(btPageFooter);
+    band.SetBounds(0, 40, 300, 20);
+    TrpSubReportView sub;
+    sub.SetBounds(10, 10, 100, 20);
+    sub.SubPage = 1;
+    band.Draw(Canvas.get());
+    sub.Draw(Canvas.get());
+    EXPECT_TRUE(Rec->Log.empty());
+
+    DocMode = dmDesigning;
+    band.Draw(Canvas.get());
+    EXPECT_EQ(Rec->Calls("TextOut"), Log{"TextOut 4,42 \"Page footer\" clBlack"});
+    Rec->Log.clear();
+    sub.Draw(Canvas.get());
+    EXPECT_EQ(Rec->Calls("Rectangle"), Log{"Rectangle 10,10,111,31 pen clBlack brush clWhite"});
+    ASSERT_EQ(Rec->Calls("TextOut").size(), 1u);
+    EXPECT_EQ(Rec->Calls("TextOut")[0].substr(0, 27), "TextOut 12,12 \"SubReport 2\"");
+}
+
+TEST(TrpBandView, TheTypeLivesInTheLowSevenBitsOfFrameTyp) {
+    TrpBandView band;
+    EXPECT_EQ(band.Flags, 48);
+    EXPECT_EQ(band.Format, 0);
+    band.FrameTyp = 0x80 | btGroupHeader;
+    EXPECT_EQ(band.GetBandType(), btGroupHeader);
+    band.SetBandType(btCrossData);
+    EXPECT_EQ(band.FrameTyp, 19);
+    band.FrameTyp = 100; // beyond the types
+    EXPECT_EQ(band.GetBandType(), btNone);
+    EXPECT_EQ(rpBandName(btMasterData), "Master data");
+    EXPECT_EQ(rpBandName(22), "");
 }
