@@ -1,6 +1,9 @@
 #include "platform/os/WaveOut.h"
 
+#include "platform/core/StrUtils.h"
+
 #include <cstring>
+#include <map>
 #include <dlfcn.h>
 #include <fstream>
 #include <signal.h>
@@ -146,5 +149,29 @@ bool SndPlaySound(const Byte* Data, std::size_t Size, Cardinal Flags) {
         ::_exit(0);
     }
     Player = child;
+    return true;
+}
+
+namespace {
+
+std::map<String, std::vector<Byte>>& WaveResources()
+{
+    static std::map<String, std::vector<Byte>> resources;
+    return resources;
+}
+
+} // namespace
+
+void RegisterWaveResource(const String& Name, const Byte* Data, std::size_t Size)
+{
+    WaveResources()[UpperCase(Name)] = std::vector<Byte>(Data, Data + Size);
+}
+
+bool FindWaveResource(const String& Name, std::vector<Byte>& Data)
+{
+    const auto it = WaveResources().find(UpperCase(Name));
+    if (it == WaveResources().end())
+        return false;
+    Data = it->second;
     return true;
 }

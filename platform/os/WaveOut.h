@@ -5,6 +5,7 @@
 #include "platform/core/Types.h"
 
 #include <string_view>
+#include <vector>
 
 constexpr Cardinal SND_SYNC = 0x0000, SND_ASYNC = 0x0001, SND_NODEFAULT = 0x0002, SND_MEMORY = 0x0004,
                    SND_LOOP = 0x0008;
@@ -30,3 +31,8 @@ bool ParseWavePcm(const Byte* Data, std::size_t Size, TWavePcm& Pcm);
 // False without a device, without the sound library, or for data that is no
 // 8- or 16-bit PCM wave. Null Data stops the sound playing.
 bool SndPlaySound(const Byte* Data, std::size_t Size, Cardinal Flags);
+
+// Named wave resources of the program (RIFF WAVE images), registered at
+// start-up by whoever ships them; names compare ignoring case.
+void RegisterWaveResource(const String& Name, const Byte* Data, std::size_t Size);
+bool FindWaveResource(const String& Name, std::vector<Byte>& Data);
