@@ -174,11 +174,3 @@ TRect TUtlImageList::ClipDraw(TCanvas* Canvas, const TRect& Rect, Word Mode, Car
                ? StripOf(ListIndex)->ClipDraw(Canvas, Rect, Mode, Value, Color, ImageIndex)
                : TRect();
 }
-
-bool UtlIsSingleItemImageList(const TUtlCustomImageList* List) {
-    return dynamic_cast<const TUtlBitmapList*>(List);
-}
-
-bool UtlIsCollectionImageList(const TUtlCustomImageList* List) {
-    return false;
-}

@@ -105,6 +105,6 @@ private:
 };
 
 // The bitmap and graphic lists hold one picture per item; the connector is a
-// collection of references (this platform builds neither of those two).
+// collection of references (UtlCollectionLists.h).
 bool UtlIsSingleItemImageList(const TUtlCustomImageList* List);
 bool UtlIsCollectionImageList(const TUtlCustomImageList* List);
