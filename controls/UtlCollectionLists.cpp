@@ -9,13 +9,6 @@ namespace {
 
 constexpr TColor NoColor = 0xFFFFFF;
 
-TUtlListItem* NamedItem(TUtlListItem* Item, const String& Name) {
-    Item->BeginUpdate();
-    Item->SetDescription(Name);
-    Item->EndUpdate(false);
-    return Item;
-}
-
 [[noreturn]] void ListIndexError(Integer Index) {
     throw EListError(Format(SListIndexError, {Index}));
 }
@@ -87,30 +80,38 @@ void TUtlGraphicListItem::Assign(TPersistent* Source) {
 
 // ---- Connector -----------------------------------------------------------------
 
-TUtlImageListConnector::TUtlImageListConnector(TComponent* AOwner)
+TUtlCollectionImageList::TUtlCollectionImageList(TComponent* AOwner, TCollection::TItemFactory EntryClass)
     : TUtlCustomImageList(AOwner, icInvalid,
                           [](TComponent* O) -> TUtlListItem* { return new TUtlListItem(O); }),
-      FEntries(std::make_unique<TUtlListCollection>(this, TCollection::ItemClassOf<TUtlBorImageListItem>())),
+      FEntries(std::make_unique<TUtlListCollection>(this, std::move(EntryClass))),
       FItem(std::make_unique<TUtlListItem>(nullptr)) {}
 
+TUtlCollectionImageList::~TUtlCollectionImageList() = default;
+
+TUtlListItem* TUtlCollectionImageList::GetItem(Integer Index) const {
+    if (Index < 0 || Index >= GetCount()) ListIndexError(Index);
+    FItem->BeginUpdate();
+    FItem->SetDescription(EntryName(Index));
+    FItem->EndUpdate(false);
+    return FItem.get();
+}
+
+TUtlImageListConnector::TUtlImageListConnector(TComponent* AOwner)
+    : TUtlCollectionImageList(AOwner, TCollection::ItemClassOf<TUtlBorImageListItem>()) {}
+
 TUtlImageListConnector::~TUtlImageListConnector() {
-    for (Integer i = 0; i < FEntries->Count(); ++i)
+    for (Integer i = 0; i < Entries()->Count(); ++i)
         if (TImageList* list = Entry(i)->ImageList()) list->RemoveFreeNotification(this);
 }
 
 TUtlBorImageListItem* TUtlImageListConnector::Entry(Integer Index) const {
-    return static_cast<TUtlBorImageListItem*>(FEntries->Items(Index));
-}
-
-TUtlListItem* TUtlImageListConnector::GetItem(Integer Index) const {
-    if (Index < 0 || Index >= GetCount()) ListIndexError(Index);
-    return NamedItem(FItem.get(), Entry(Index)->Name());
+    return static_cast<TUtlBorImageListItem*>(Entries()->Items(Index));
 }
 
 void TUtlImageListConnector::Notification(TComponent* AComponent, TOperation Operation) {
     TUtlCustomImageList::Notification(AComponent, Operation);
     if (Operation != opRemove) return;
-    for (Integer i = 0; i < FEntries->Count(); ++i)
+    for (Integer i = 0; i < Entries()->Count(); ++i)
         if (Entry(i)->ImageList() == AComponent) Entry(i)->SetImageList(nullptr);
 }
 
@@ -161,36 +162,21 @@ void TUtlImageListConnector::Draw(TCanvas* Canvas, Integer X, Integer Y, Integer
 
 TRect TUtlImageListConnector::DrawExt(TCanvas* Canvas, const TRect& Rect, Word Mode, Integer ListIndex,
                                       Integer ImageIndex) {
-    TBitmap image;
-    GetBitmapItem(ListIndex, ImageIndex, &image);
-    return image.Empty() ? TRect() : UtlBmpDraw(Canvas, Rect, &image, Mode, image.TransparentColor());
+    return DrawFetched(Canvas, Rect, Mode, ListIndex, ImageIndex);
 }
 
 TRect TUtlImageListConnector::ClipDraw(TCanvas* Canvas, const TRect& Rect, Word Mode, Cardinal Value,
                                        TColor Color, Integer ListIndex, Integer ImageIndex) {
-    TBitmap image;
-    GetBitmapItem(ListIndex, ImageIndex, &image);
-    return image.Empty() ? TRect()
-                         : UtlBmpClipDraw(Canvas, Rect, &image, Mode, image.TransparentColor(), Value);
+    return ClipDrawFetched(Canvas, Rect, Mode, Value, ListIndex, ImageIndex);
 }
 
 // ---- Graphic list --------------------------------------------------------------
 
 TUtlGraphicList::TUtlGraphicList(TComponent* AOwner)
-    : TUtlCustomImageList(AOwner, icInvalid,
-                          [](TComponent* O) -> TUtlListItem* { return new TUtlListItem(O); }),
-      FEntries(std::make_unique<TUtlListCollection>(this, TCollection::ItemClassOf<TUtlGraphicListItem>())),
-      FItem(std::make_unique<TUtlListItem>(nullptr)) {}
-
-TUtlGraphicList::~TUtlGraphicList() = default;
+    : TUtlCollectionImageList(AOwner, TCollection::ItemClassOf<TUtlGraphicListItem>()) {}
 
 TUtlGraphicListItem* TUtlGraphicList::Entry(Integer Index) const {
-    return static_cast<TUtlGraphicListItem*>(FEntries->Items(Index));
-}
-
-TUtlListItem* TUtlGraphicList::GetItem(Integer Index) const {
-    if (Index < 0 || Index >= GetCount()) ListIndexError(Index);
-    return NamedItem(FItem.get(), Entry(Index)->Name());
+    return static_cast<TUtlGraphicListItem*>(Entries()->Items(Index));
 }
 
 TGraphic* TUtlGraphicList::GraphicOf(Integer ListIndex) const {
@@ -238,17 +224,12 @@ void TUtlGraphicList::Draw(TCanvas* Canvas, Integer X, Integer Y, Integer ListIn
 
 TRect TUtlGraphicList::DrawExt(TCanvas* Canvas, const TRect& Rect, Word Mode, Integer ListIndex,
                                Integer ImageIndex) {
-    TBitmap image;
-    GetBitmapItem(ListIndex, ImageIndex, &image);
-    return image.Empty() ? TRect() : UtlBmpDraw(Canvas, Rect, &image, Mode, image.TransparentColor());
+    return DrawFetched(Canvas, Rect, Mode, ListIndex, ImageIndex);
 }
 
 TRect TUtlGraphicList::ClipDraw(TCanvas* Canvas, const TRect& Rect, Word Mode, Cardinal Value, TColor Color,
                                 Integer ListIndex, Integer ImageIndex) {
-    TBitmap image;
-    GetBitmapItem(ListIndex, ImageIndex, &image);
-    return image.Empty() ? TRect()
-                         : UtlBmpClipDraw(Canvas, Rect, &image, Mode, image.TransparentColor(), Value);
+    return ClipDrawFetched(Canvas, Rect, Mode, Value, ListIndex, ImageIndex);
 }
 
 bool UtlIsSingleItemImageList(const TUtlCustomImageList* List) {

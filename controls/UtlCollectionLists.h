@@ -73,21 +73,38 @@ private:
     TUtlCustomImageList* FListOwner;
 };
 
+// An image list over a collection of entries instead of items.
+class TUtlCollectionImageList : public TUtlCustomImageList {
+public:
+    TUtlCollectionImageList(TComponent* AOwner, TCollection::TItemFactory EntryClass);
+    ~TUtlCollectionImageList() override;
+
+    Integer GetCount() const override { return FEntries->Count(); }
+    bool GetEmpty() const override { return FEntries->Count() == 0; }
+    // The internal item, its description the entry's name. Raises EListError
+    // "List index out of bounds (<i>)".
+    TUtlListItem* GetItem(Integer Index) const override;
+
+protected:
+    virtual String EntryName(Integer Index) const = 0;
+    TCollection* Entries() const { return FEntries.get(); }
+
+private:
+    std::unique_ptr<TUtlListCollection> FEntries;
+    std::unique_ptr<TUtlListItem> FItem;
+};
+
 // Draws images of the collection's image lists; images are fetched into a
 // bitmap for the drawing modes.
-class TUtlImageListConnector : public TUtlCustomImageList {
+class TUtlImageListConnector : public TUtlCollectionImageList {
 public:
     explicit TUtlImageListConnector(TComponent* AOwner);
     ~TUtlImageListConnector() override;
     String ClassName() const override { return "TUtlImageListConnector"; }
 
-    TCollection* ImageLists() const { return FEntries.get(); }
+    TCollection* ImageLists() const { return Entries(); }
     TUtlBorImageListItem* Entry(Integer Index) const;
 
-    Integer GetCount() const override { return FEntries->Count(); }
-    bool GetEmpty() const override { return FEntries->Count() == 0; }
-    // The internal item, its description the entry's name.
-    TUtlListItem* GetItem(Integer Index) const override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
 
     TCanvas* BmpCanvas(Integer ListIndex) override { return nullptr; }
@@ -106,25 +123,20 @@ public:
     TRect ClipDraw(TCanvas* Canvas, const TRect& Rect, Word Mode, Cardinal Value, TColor Color,
                    Integer ListIndex, Integer ImageIndex) override;
 
+protected:
+    String EntryName(Integer Index) const override { return Entry(Index)->Name(); }
+
 private:
     TImageList* ListOf(Integer ListIndex) const;
-
-    std::unique_ptr<TUtlListCollection> FEntries;
-    std::unique_ptr<TUtlListItem> FItem;
 };
 
-class TUtlGraphicList : public TUtlCustomImageList {
+class TUtlGraphicList : public TUtlCollectionImageList {
 public:
     explicit TUtlGraphicList(TComponent* AOwner);
-    ~TUtlGraphicList() override;
     String ClassName() const override { return "TUtlGraphicList"; }
 
-    TCollection* Graphics() const { return FEntries.get(); }
+    TCollection* Graphics() const { return Entries(); }
     TUtlGraphicListItem* Entry(Integer Index) const;
-
-    Integer GetCount() const override { return FEntries->Count(); }
-    bool GetEmpty() const override { return FEntries->Count() == 0; }
-    TUtlListItem* GetItem(Integer Index) const override;
 
     TCanvas* BmpCanvas(Integer ListIndex) override { return nullptr; }
     TRect ItemRect(Integer ListIndex, Integer ImageIndex) override;
@@ -143,9 +155,9 @@ public:
     TRect ClipDraw(TCanvas* Canvas, const TRect& Rect, Word Mode, Cardinal Value, TColor Color,
                    Integer ListIndex, Integer ImageIndex) override;
 
+protected:
+    String EntryName(Integer Index) const override { return Entry(Index)->Name(); }
+
 private:
     TGraphic* GraphicOf(Integer ListIndex) const;
-
-    std::unique_ptr<TUtlListCollection> FEntries;
-    std::unique_ptr<TUtlListItem> FItem;
 };

@@ -23,6 +23,21 @@ void TUtlCustomImageList::AssignSettings(TUtlCustomContainer* Source) {
         FDefaultPixelFormat = other->FDefaultPixelFormat;
 }
 
+TRect TUtlCustomImageList::DrawFetched(TCanvas* Canvas, const TRect& Rect, Word Mode, Integer ListIndex,
+                                       Integer ImageIndex) {
+    TBitmap image;
+    GetBitmapItem(ListIndex, ImageIndex, &image);
+    return image.Empty() ? TRect() : UtlBmpDraw(Canvas, Rect, &image, Mode, image.TransparentColor());
+}
+
+TRect TUtlCustomImageList::ClipDrawFetched(TCanvas* Canvas, const TRect& Rect, Word Mode, Cardinal Value,
+                                           Integer ListIndex, Integer ImageIndex) {
+    TBitmap image;
+    GetBitmapItem(ListIndex, ImageIndex, &image);
+    return image.Empty() ? TRect()
+                         : UtlBmpClipDraw(Canvas, Rect, &image, Mode, image.TransparentColor(), Value);
+}
+
 // ---- Bitmap list ---------------------------------------------------------------
 
 TUtlBitmapList::TUtlBitmapList(TComponent* AOwner)

@@ -41,6 +41,11 @@ public:
 
 protected:
     void AssignSettings(TUtlCustomContainer* Source) override;
+    // DrawExt and ClipDraw of lists whose images are fetched into a bitmap
+    // first (GetBitmapItem), drawn with the image's transparent colour.
+    TRect DrawFetched(TCanvas* Canvas, const TRect& Rect, Word Mode, Integer ListIndex, Integer ImageIndex);
+    TRect ClipDrawFetched(TCanvas* Canvas, const TRect& Rect, Word Mode, Cardinal Value, Integer ListIndex,
+                          Integer ImageIndex);
 
 private:
     Integer FListIndex = 0;
