@@ -56,23 +56,30 @@ TPanel* MakeNavColumn(TComponent* Owner, TPanel* Area, const String& Name, const
     return column;
 }
 
+TPanel* MakeTitleStrip(TComponent* Owner, TWinControl* Parent, const String& Name,
+                       const String& Title, Integer Height, Integer FontHeight)
+{
+    TPanel* strip = MakePanel(Owner, Parent, Name, alTop);
+    strip->SetHeight(Height);
+    strip->SetColor(TitleStripColor);
+    auto* caption = new TLabel(Owner);
+    caption->SetName(Name + "Label");
+    caption->SetParent(strip);
+    caption->SetTransparent(true);
+    caption->SetLeft(FontHeight > 12 ? 12 : 8);
+    caption->SetTop((Height - FontHeight - 2) / 2);
+    caption->SetCaption(Title);
+    caption->Font()->SetName("Arial");
+    caption->Font()->SetHeight(-FontHeight);
+    caption->Font()->SetStyle({fsBold});
+    caption->Font()->SetColor(HouseBlue);
+    return strip;
+}
+
 TPanel* MakePage(TComponent* Owner, TPanel* Area, const String& Name, const String& Title)
 {
     TPanel* page = MakePanel(Owner, Area, Name, alClient);
-    TPanel* strip = MakePanel(Owner, page, Name + "Title", alTop);
-    strip->SetHeight(PageTitleHeight);
-    strip->SetColor(TitleStripColor);
-    auto* caption = new TLabel(Owner);
-    caption->SetName(Name + "TitleLabel");
-    caption->SetParent(strip);
-    caption->SetTransparent(true);
-    caption->SetLeft(12);
-    caption->SetTop(7);
-    caption->SetCaption(Title);
-    caption->Font()->SetName("Arial");
-    caption->Font()->SetHeight(-14);
-    caption->Font()->SetStyle({fsBold});
-    caption->Font()->SetColor(HouseBlue);
+    MakeTitleStrip(Owner, page, Name + "Title", Title, PageTitleHeight, 14);
     return page;
 }
 

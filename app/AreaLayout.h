@@ -28,6 +28,11 @@ TPanel* MakeNavColumn(TComponent* Owner, TPanel* Area, const String& Name, const
 // Content goes on the page below the strip.
 TPanel* MakePage(TComponent* Owner, TPanel* Area, const String& Name, const String& Title);
 
+// A pale strip along the top of Parent with Title in bold house blue, FontHeight
+// pixels high. The caption label is named Name + "Label".
+TPanel* MakeTitleStrip(TComponent* Owner, TWinControl* Parent, const String& Name,
+                       const String& Title, Integer Height, Integer FontHeight);
+
 // A dark button under the ones already in Column.
 TgxExtSpeedButton* AddNavButton(TComponent* Owner, TPanel* Column, const String& Name,
                                 const String& Caption, const String& Hint = String());

@@ -30,8 +30,9 @@ private:
 
 }  // namespace
 
-void LoadKeyedNames(TSqlite3Query& query, const String& sql, std::vector<Integer>& keys,
-                    std::initializer_list<TStrings*> lists)
+void LoadKeyedItems(TSqlite3Query& query, const String& sql, std::vector<Integer>& keys,
+                    std::initializer_list<TStrings*> lists,
+                    const std::function<String(TDataSet& row)>& ItemText)
 {
     keys.clear();
     for (TStrings* list : lists)
@@ -48,13 +49,20 @@ void LoadKeyedNames(TSqlite3Query& query, const String& sql, std::vector<Integer
     std::vector<String> names;
     for (query.First(); !query.Eof(); query.Next()) {
         loaded.push_back(static_cast<Integer>(query.Fields()->Fields(0)->AsInteger()));
-        names.push_back(query.Fields()->Fields(1)->AsString());
+        names.push_back(ItemText(query));
     }
     // The lists and keys change together, only once every row has been read.
     for (TStrings* list : lists)
         for (const String& name : names)
             list->Add(name);
     keys = std::move(loaded);
+}
+
+void LoadKeyedNames(TSqlite3Query& query, const String& sql, std::vector<Integer>& keys,
+                    std::initializer_list<TStrings*> lists)
+{
+    LoadKeyedItems(query, sql, keys, lists,
+                   [](TDataSet& row) { return row.Fields()->Fields(1)->AsString(); });
 }
 
 }  // namespace app

@@ -3,9 +3,11 @@
 // array, so that a box's item index is the index into its key array.
 #include "platform/core/Types.h"
 
+#include <functional>
 #include <initializer_list>
 #include <vector>
 
+class TDataSet;
 class TSqlite3Query;
 class TStrings;
 
@@ -17,5 +19,10 @@ namespace app {
 // the engine's error (EDatabaseError) passes through with keys and lists left empty.
 void LoadKeyedNames(TSqlite3Query& query, const String& sql, std::vector<Integer>& keys,
                     std::initializer_list<TStrings*> lists);
+
+// As LoadKeyedNames, with each row's text made by ItemText from the current row.
+void LoadKeyedItems(TSqlite3Query& query, const String& sql, std::vector<Integer>& keys,
+                    std::initializer_list<TStrings*> lists,
+                    const std::function<String(TDataSet& row)>& ItemText);
 
 }  // namespace app

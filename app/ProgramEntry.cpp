@@ -1,6 +1,11 @@
 #include "app/ProgramEntry.h"
 
 #include "app/TForm1.h"
+#include "app/Tugyadatlap.h"
+#include "app/Tugyalapadatmod.h"
+#include "app/Tugyujszemelyform.h"
+#include "app/Tugyujszervezetform.h"
+#include "app/Tujugy.h"
 #include "controls/TUtlApplication.h"
 #include "platform/core/ScopeExit.h"
 #include "platform/os/TNamedMutex.h"
@@ -29,6 +34,11 @@ namespace {
 void CreateForms()
 {
     Application->CreateForm(Form1);
+    Application->CreateForm(ugyadatlap);
+    Application->CreateForm(ugyujszemelyform);
+    Application->CreateForm(ugyujszervezetform);
+    Application->CreateForm(ujugy);
+    Application->CreateForm(ugyalapadatmod);
 }
 
 }  // namespace

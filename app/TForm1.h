@@ -103,6 +103,7 @@ public:
     TMenuItem* Ugyek1;
     TMenuItem* Ugylista1;
     TMenuItem* Ugykereses1;
+    TMenuItem* Ujugy1;
     TMenuItem* Dokumentumkezeles1;
     TMenuItem* Dokumentumkezeles2;
     TMenuItem* Letetek1;
@@ -121,6 +122,7 @@ public:
     // ---- Cases area -----------------------------------------------------------------
     TgxExtSpeedButton* gxExtSpeedButton5;  // "Ügy lista"
     TgxExtSpeedButton* gxExtSpeedButton6;  // "Keresés"
+    TgxExtSpeedButton* gxExtSpeedButton7;  // "Új ügy"
     TVgDBGrid* VgDBGrid11;                 // case list
     TVgDBGrid* VgDBGrid10;                 // case search
     TRadioButton* RadioButton1;            // list: ascending
@@ -152,6 +154,8 @@ public:
     TPopupMenu* PopupMenu2;
     TMenuItem* Modositasesemenyek1;
     TMenuItem* Modositasesemenyek2;
+    TMenuItem* Ugyalapadatainakmodositasa1;
+    TMenuItem* Ugyalapadatainakmodositasa2;
 
     // ---- Handlers ----------------------------------------------------------------------
     void FormCreate(TObject* Sender);
@@ -188,12 +192,19 @@ public:
     void VgDBGrid10DblClick(TObject* Sender);
     void DigitKeyPress(TObject* Sender, String& Key);
     void DigitEditChange(TObject* Sender);
+    void gxExtSpeedButton7Click(TObject* Sender);
+    void Ujugy1Click(TObject* Sender);
+    void Ugyalapadatainakmodositasa1Click(TObject* Sender);
+    void Ugyalapadatainakmodositasa2Click(TObject* Sender);
+
+    // Refills the case combo boxes of the areas and CaseIds from the active cases.
+    void FillCaseCombos();
 
     // Rebuilds the case list's statement from its options and reopens Query4.
     void BuildCaseList();
     // Brings Area to the front, then Page (one of its pages) when given.
     static void BringAreaToFront(TControl* Area, TControl* Page = nullptr);
-    // The case sheet seam: shows the case with key CaseId (at least 1).
+    // Shows the case sheet modally for the case with key CaseId (at least 1).
     void ShowCaseSheet(Integer CaseId);
     // The current row's case key; 0 when the dataset is closed or empty.
     static Integer CurrentCaseId(TSqlite3Query* Query);
@@ -208,6 +219,8 @@ private:
     void CreateCaseListPage();
     void CreateCaseSearchPage();
     void CreateCaseGrids();
+    // The base-data dialog for the current case of Query, with its origin code.
+    void ShowBaseDataDialog(TSqlite3Query* Query, Integer Origin);
     // Closes and opens again with the current statement.
     static void Reopen(TSqlite3Query* Query);
 

@@ -2,6 +2,11 @@
 // and opening a case from them.
 #include "app/TForm1.h"
 
+#include "app/ComboFill.h"
+#include "app/Tugyadatlap.h"
+#include "app/Tugyalapadatmod.h"
+#include "app/Tujugy.h"
+
 #include "grid/TVgDBGrid.h"
 #include "platform/data/TDataSource.h"
 #include "platform/data/TField.h"
@@ -51,14 +56,23 @@ TVgDBGrid* MakeCaseGrid(TForm1* Form, TPanel* Page, const String& Name, TDataSou
     return grid;
 }
 
-TPopupMenu* MakeCaseMenu(TForm1* Form, const String& Name, TMenuItem*& OpenItem)
+TMenuItem* AddMenuItem(TForm1* Form, TPopupMenu* Menu, const String& Name, const String& Caption)
+{
+    auto* item = new TMenuItem(Form);
+    item->SetName(Name);
+    item->SetCaption(Caption);
+    Menu->Items()->Add(item);
+    return item;
+}
+
+TPopupMenu* MakeCaseMenu(TForm1* Form, const String& Number, TMenuItem*& OpenItem,
+                         TMenuItem*& BaseDataItem)
 {
     auto* menu = new TPopupMenu(Form);
-    menu->SetName(Name);
-    OpenItem = new TMenuItem(Form);
-    OpenItem->SetName(Name == "PopupMenu1" ? "Modositasesemenyek1" : "Modositasesemenyek2");
-    OpenItem->SetCaption("Módosítás/Események");
-    menu->Items()->Add(OpenItem);
+    menu->SetName("PopupMenu" + Number);
+    OpenItem = AddMenuItem(Form, menu, "Modositasesemenyek" + Number, "Módosítás/Események");
+    BaseDataItem = AddMenuItem(Form, menu, "Ugyalapadatainakmodositasa" + Number,
+                               "Ügy alapadatainak módosítása");
     return menu;
 }
 
@@ -76,10 +90,16 @@ void TForm1::CreateCaseGrids()
         DataSource4DataChange(Sender, Field);
     };
 
-    PopupMenu1 = MakeCaseMenu(this, "PopupMenu1", Modositasesemenyek1);
-    PopupMenu2 = MakeCaseMenu(this, "PopupMenu2", Modositasesemenyek2);
+    PopupMenu1 = MakeCaseMenu(this, "1", Modositasesemenyek1, Ugyalapadatainakmodositasa1);
+    PopupMenu2 = MakeCaseMenu(this, "2", Modositasesemenyek2, Ugyalapadatainakmodositasa2);
     Modositasesemenyek1->OnClick = [this](TObject* Sender) { VgDBGrid11DblClick(Sender); };
     Modositasesemenyek2->OnClick = [this](TObject* Sender) { VgDBGrid10DblClick(Sender); };
+    Ugyalapadatainakmodositasa1->OnClick = [this](TObject* Sender) {
+        Ugyalapadatainakmodositasa1Click(Sender);
+    };
+    Ugyalapadatainakmodositasa2->OnClick = [this](TObject* Sender) {
+        Ugyalapadatainakmodositasa2Click(Sender);
+    };
 
     VgDBGrid11 = MakeCaseGrid(this, ugylistacontainer, "VgDBGrid11", DataSource3, PopupMenu1,
                               {{"ugyszam", "Ügyszám", 70}, {"nev", "Ügy neve", 477},
@@ -114,5 +134,45 @@ void TForm1::VgDBGrid10DblClick(TObject*)
 
 void TForm1::ShowCaseSheet(Integer CaseId)
 {
-    // The case sheet form takes the id and shows modally once it is built.
+    ugyadatlap->CaseId = CaseId;
+    ugyadatlap->ShowModal();
+}
+
+void TForm1::ShowBaseDataDialog(TSqlite3Query* Query, Integer Origin)
+{
+    const Integer id = CurrentCaseId(Query);
+    if (id < 1)
+        return;
+    ugyalapadatmod->CaseId = id;
+    ugyalapadatmod->Origin = Origin;
+    ugyalapadatmod->RecNo = Query->RecNo();
+    ugyalapadatmod->Show();
+}
+
+void TForm1::Ugyalapadatainakmodositasa1Click(TObject*)
+{
+    ShowBaseDataDialog(Query4, Tugyalapadatmod::FromCaseList);
+}
+
+void TForm1::Ugyalapadatainakmodositasa2Click(TObject*)
+{
+    ShowBaseDataDialog(Query5, Tugyalapadatmod::FromCaseSearch);
+}
+
+void TForm1::gxExtSpeedButton7Click(TObject*) { ujugy->ShowModal(); }
+
+void TForm1::Ujugy1Click(TObject* Sender)
+{
+    Ugylista1Click(Sender);
+    ujugy->ShowModal();
+}
+
+void TForm1::FillCaseCombos()
+{
+    // The areas with case combo boxes (registry, documents, identification queries and
+    // the registry dialogs) add their boxes' item lists here.
+    app::LoadKeyedNames(*Query100,
+                        "SELECT sorszam, nev FROM ugy WHERE status=1 ORDER BY nev COLLATE "
+                        "systemnocase",
+                        FCaseIds, {});
 }

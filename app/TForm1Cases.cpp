@@ -76,6 +76,8 @@ void TForm1::CreateCasesArea()
     gxExtSpeedButton6 = app::AddNavButton(this, ugynav, "gxExtSpeedButton6", "Keresés");
     gxExtSpeedButton5->OnClick = [this](TObject* Sender) { Ugylista1Click(Sender); };
     gxExtSpeedButton6->OnClick = [this](TObject* Sender) { gxExtSpeedButton6Click(Sender); };
+    gxExtSpeedButton7 = app::AddNavButton(this, ugynav, "gxExtSpeedButton7", "Új ügy");
+    gxExtSpeedButton7->OnClick = [this](TObject* Sender) { gxExtSpeedButton7Click(Sender); };
     CreateCaseListPage();
     CreateCaseSearchPage();
     CreateCaseGrids();

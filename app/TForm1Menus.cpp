@@ -41,6 +41,7 @@ void TForm1::CreateMenus()
     Ugyek1 = AddItem(this, root, "Ugyek1", "Ügyek");
     Ugylista1 = AddItem(this, Ugyek1, "Ugylista1", "Ügy lista", &TForm1::Ugylista1Click);
     Ugykereses1 = AddItem(this, Ugyek1, "Ugykereses1", "Keresés", &TForm1::Ugykereses1Click);
+    Ujugy1 = AddItem(this, Ugyek1, "Ujugy1", "Új ügy", &TForm1::Ujugy1Click);
 
     Dokumentumkezeles1 = AddItem(this, root, "Dokumentumkezeles1", "Dokumentumkezelés");
     Dokumentumkezeles2 = AddItem(this, Dokumentumkezeles1, "Dokumentumkezeles2",

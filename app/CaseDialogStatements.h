@@ -1,0 +1,71 @@
+#pragma once
+// The statements of the case dialogs: a new case, a case's base data, and the copies
+// of a person or an organisation attached to a case together with their register rows.
+// Every text goes through SqlQuote, dates through DateToSqlText, keys as numbers.
+#include "platform/core/Types.h"
+
+#include <array>
+#include <optional>
+
+namespace app {
+
+// ---- New case and base data ---------------------------------------------------------
+
+// A new active case; the database numbers it within its year.
+String NewCaseSql(const String& Name, const String& Description, TDateTime Date);
+// The key of the case added last.
+String LastCaseIdSql();
+String CaseBaseDataSql(Integer CaseId);
+// Name and description may be empty; Active gives status 1, otherwise 0.
+String CaseBaseDataUpdateSql(Integer CaseId, const String& Name, const String& Description, bool Active);
+
+// ---- Persons ------------------------------------------------------------------------
+
+// A natural person as the attach dialog holds it.
+struct CasePerson {
+    String Name;                        // nev
+    String BirthName;                   // szuletesi_nev
+    String BirthPlace;                  // szuletesi_hely
+    std::optional<TDateTime> BirthDate; // szuletesi_ido, none: NULL
+    String MotherName;                  // anyja_neve
+    String Citizenship;                 // allampolgarsag
+    String DocumentType;                // azonosito_okmany_tipus
+    String DocumentNumber;              // azonosito_okmany_szama
+    String Address;                     // lakcim
+    String StayAddress;                 // tartozkodasi_hely
+    bool Identified = false;            // jubok of the copy
+};
+
+// The active persons of the register for the combo: sorszam, nev, szuletesi_ido.
+String RegisterPersonsSql();
+// One register person with every column the copy takes, jubok 'false' when unset.
+String RegisterPersonSql(Integer RegisterId);
+// The case's copy of the person (ugy_ugyfel_tsz), not yet linked to the register.
+String CasePersonInsertSql(Integer CaseId, const CasePerson& Person);
+// A new register row from the person.
+String RegisterPersonInsertSql(const CasePerson& Person);
+// Overwrites register row RegisterId with the person.
+String RegisterPersonUpdateSql(Integer RegisterId, const CasePerson& Person);
+// Links copy CopyId to register row RegisterId (NULL when RegisterId is below 1).
+String CasePersonLinkSql(Integer CopyId, Integer RegisterId);
+
+// ---- Organisations --------------------------------------------------------------------
+
+// The nine texts of an organisation, in the order of OrganisationColumns.
+using CaseOrganisation = std::array<String, 9>;
+// nev, roviditett_nev, szekhely_cime, fotevekenyseg, azonosito_okirat_szama, kepviselo,
+// kezbesitesi_megbizott_neve, kezbesitesi_megbizott_anyja_neve, kezbesitesi_megbizott_cime.
+extern const std::array<const char*, 9> OrganisationColumns;
+
+// The active organisations of the register for the combo: sorszam, nev,
+// azonosito_okirat_szama.
+String RegisterOrganisationsSql();
+String RegisterOrganisationSql(Integer RegisterId);
+String CaseOrganisationInsertSql(Integer CaseId, const CaseOrganisation& Organisation);
+String RegisterOrganisationInsertSql(const CaseOrganisation& Organisation);
+String RegisterOrganisationUpdateSql(Integer RegisterId, const CaseOrganisation& Organisation);
+
+// The key of the row added last to Table.
+String LastKeySql(const String& Table);
+
+} // namespace app

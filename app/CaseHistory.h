@@ -1,0 +1,34 @@
+#pragma once
+// What the case sheet's history list shows and does, apart from the form: the date
+// text of a row, and what a double-click on one of its cells leads to.
+#include "platform/core/Types.h"
+
+class TField;
+class TUtlStarter;
+
+namespace app {
+
+// Shown when an attached file is no longer where the history says.
+inline constexpr const char* FileMissingMessage = "A fájl nem található";
+
+// A history date in the short date format; NULL or empty shows empty. A text that is
+// not a date ("yyyy-mm-dd") is shown as it is stored, so a foreign row cannot stop the
+// list from painting.
+String HistoryDateText(TField* Datum);
+
+enum class HistoryClick {
+    Nothing,    // the date, or an empty file cell
+    ShowNote,   // the event's text in a message box
+    OpenFile,   // the attached file opens with its program
+    FileMissing // FileMissingMessage
+};
+
+// The action of a double-click on the cell of field FieldName in a row whose attached
+// file is FileName. Looks on disk for the file.
+HistoryClick HistoryDoubleClick(const String& FieldName, const String& FileName);
+
+// Hands FileName to Starter as its command and starts it with its associated program,
+// without waiting. Failures of the desktop's opener stay in Starter's LastError.
+void OpenAttachedFile(TUtlStarter& Starter, const String& FileName);
+
+} // namespace app

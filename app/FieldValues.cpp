@@ -1,0 +1,16 @@
+#include "app/FieldValues.h"
+
+#include "app/SqlRoutines.h"
+#include "platform/data/TField.h"
+
+namespace app {
+
+std::optional<TDateTime> FieldDate(TField* Field) {
+    if (Field->IsNull()) return std::nullopt;
+    if (Field->DataType() == ftDate || Field->DataType() == ftDateTime) return Field->AsDateTime();
+    const String text = Field->AsString();
+    if (text.empty()) return std::nullopt;
+    return SqlTextToDate(text);
+}
+
+} // namespace app

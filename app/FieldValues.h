@@ -1,0 +1,16 @@
+#pragma once
+// Reading the database's dates from a dataset's fields, whether the data layer made
+// the column a date field or left it a text "yyyy-mm-dd".
+#include "platform/core/Types.h"
+
+#include <optional>
+
+class TField;
+
+namespace app {
+
+// The date of Field; none for NULL or an empty text. A text that is no date raises
+// EConvertError as SqlTextToDate does.
+std::optional<TDateTime> FieldDate(TField* Field);
+
+} // namespace app

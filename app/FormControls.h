@@ -1,0 +1,45 @@
+#pragma once
+// Building blocks of the dialog forms: a fixed, centred dialog frame, and the text
+// boxes, memos, check boxes, radio buttons, date pickers and push buttons placed on
+// it, each named as the form names it. Labels come from AreaLayout's MakeLabel.
+#include "platform/core/Types.h"
+
+class TBitBtn;
+class TCheckBox;
+class TComponent;
+class TCustomForm;
+class TDateTimePicker;
+class TEdit;
+class TLabel;
+class TMemo;
+class TRadioButton;
+class TWinControl;
+
+namespace app {
+
+inline constexpr Integer EditHeight = 21;
+inline constexpr Integer ButtonHeight = 25;
+
+// A dialog with a fixed border, centred on the screen, of the given client size.
+void SetUpDialog(TCustomForm* Form, const String& Name, const String& Caption, Integer ClientWidth,
+                 Integer ClientHeight);
+
+TEdit* MakeEdit(TComponent* Owner, TWinControl* Parent, const String& Name, Integer Left, Integer Top,
+                Integer Width);
+// A word-wrapping memo with a vertical scroll bar.
+TMemo* MakeMemo(TComponent* Owner, TWinControl* Parent, const String& Name, Integer Left, Integer Top,
+                Integer Width, Integer Height);
+TCheckBox* MakeCheckBox(TComponent* Owner, TWinControl* Parent, const String& Name, const String& Caption,
+                        Integer Left, Integer Top, Integer Width, bool Checked = false);
+TRadioButton* MakeRadioButton(TComponent* Owner, TWinControl* Parent, const String& Name,
+                              const String& Caption, Integer Left, Integer Top, Integer Width);
+// A date-only picker in the short date format.
+TDateTimePicker* MakeDatePicker(TComponent* Owner, TWinControl* Parent, const String& Name, Integer Left,
+                                Integer Top, Integer Width);
+TBitBtn* MakeBitBtn(TComponent* Owner, TWinControl* Parent, const String& Name, const String& Caption,
+                    Integer Left, Integer Top, Integer Width = 90);
+// A label right-aligned so that its text ends at Right, vertically beside a box at Top.
+TLabel* MakeFieldLabel(TComponent* Owner, TWinControl* Parent, const String& Name, const String& Caption,
+                       Integer Right, Integer Top);
+
+} // namespace app

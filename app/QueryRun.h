@@ -1,0 +1,24 @@
+#pragma once
+// How the forms run their own statements on a query dataset: Close, clear the SQL
+// lines, add the statement as one line, then Open it (also for INSERT, UPDATE and
+// DELETE) or ExecSQL it. The engine's errors pass through as EDatabaseError.
+#include "platform/core/Types.h"
+
+class TSqlite3Query;
+
+namespace app {
+
+// Close, clear, add Sql, Open.
+void OpenStatement(TSqlite3Query& Query, const String& Sql);
+// Close, clear, add Sql, ExecSQL.
+void ExecStatement(TSqlite3Query& Query, const String& Sql);
+// Opens Sql and answers the first column of its first row as an integer (0 for NULL
+// or no row); the query stays open.
+Integer OpenForInteger(TSqlite3Query& Query, const String& Sql);
+// Closes and opens again with the current statement.
+void Reopen(TSqlite3Query& Query);
+// As Reopen, for a list that may never have been built: a query without a statement
+// stays closed. With RecNo above 0 the cursor goes back to that record (or the last).
+void ReopenIfSet(TSqlite3Query& Query, Integer RecNo = 0);
+
+} // namespace app

@@ -1,0 +1,134 @@
+#pragma once
+// The case sheet: one case's header, description, history of events with their files
+// and the clients attached to it. From it the user records events (with a file and a
+// retention deadline), closes the case, opens and deletes events, and attaches or
+// removes persons and organisations. Opened modally by the case lists and the
+// new-case dialog, which set CaseId first.
+#include "platform/ui/TCustomForm.h"
+#include "platform/ui/TCustomGrid.h"
+
+class TCheckBox;
+class TDBGrid;
+class TDBMemo;
+class TDBText;
+class TDataSource;
+class TDateTimePicker;
+class TEdit;
+class TField;
+class TImageList;
+class TLabel;
+class TMemo;
+class TMenuItem;
+class TOpenDialog;
+class TPanel;
+class TPopupMenu;
+class TSpeedButton;
+class TSplitter;
+class TSqlite3Query;
+class TDateField;
+class TStringField;
+class TUtlStarter;
+class TVgDBGrid;
+class TgxExtSpeedButton;
+class TColumn;
+
+class Tugyadatlap : public TForm {
+public:
+    explicit Tugyadatlap(TComponent* AOwner);
+    ~Tugyadatlap() override;
+    String ClassName() const override { return "Tugyadatlap"; }
+
+    // The case shown: its sorszam, set by the opener before showing the sheet.
+    Integer CaseId = 0;
+
+    // ---- Data ------------------------------------------------------------------------
+    TSqlite3Query* Query1; // header
+    TSqlite3Query* Query2; // history
+    TSqlite3Query* Query3; // clients
+    TSqlite3Query* Query4; // writes
+    TDataSource* DataSource1;
+    TDataSource* DataSource2;
+    TDataSource* DataSource3;
+    TStringField* Query2sorszam;
+    TDateField* Query2datum; // shown through its display handler
+    TStringField* Query2ufile;
+    TStringField* Query2megjegyzes;
+    TStringField* Query2hintstring;
+    TUtlStarter* UtlStarter1;
+    TImageList* ImageList1; // 0 the diskette (a file), 1 a ticked box (a set flag)
+    TOpenDialog* OpenDialog1;
+
+    // ---- Header ------------------------------------------------------------------------
+    TPanel* Panel1;
+    TDBText* DBText1; // ev
+    TLabel* Label1;   // "/"
+    TDBText* DBText2; // szam
+    TDBText* DBText3; // nev
+    TDBText* DBText4; // statusz
+    TDBText* DBText5; // datum
+
+    // ---- New event ---------------------------------------------------------------------
+    TPanel* Panel2;
+    TDateTimePicker* DateTimePicker1;
+    TEdit* Edit1; // "Fájl:"
+    TSpeedButton* SpeedButton3;
+    TMemo* Memo2;                         // "Esemény:"
+    TCheckBox* CheckBox2;                 // "Őrzendő"
+    TCheckBox* CheckBox3;                 // "Archiválandó"
+    TCheckBox* CheckBox1;                 // "Ügy lezárása:"
+    TgxExtSpeedButton* gxExtSpeedButton8; // "Rögzít"
+    TgxExtSpeedButton* gxExtSpeedButton3; // "Személy"
+    TgxExtSpeedButton* gxExtSpeedButton4; // "Szervezet"
+
+    // ---- Body ----------------------------------------------------------------------------
+    TPanel* Panel4;
+    TPanel* Panel5;  // history
+    TLabel* Label11; // history counter
+    TVgDBGrid* VgDBGrid1;
+    TPanel* Panel6; // description
+    TDBMemo* DBMemo1;
+    TSplitter* Splitter1;
+    TPanel* Panel7; // clients
+    TLabel* Label5; // clients counter
+    TDBGrid* DBGrid2;
+    TPopupMenu* PopupMenu1; // clients
+    TMenuItem* Torles1;
+    TPopupMenu* PopupMenu2; // history
+    TMenuItem* Torles2;
+
+    // ---- Bottom --------------------------------------------------------------------------
+    TPanel* Panel3;
+    TgxExtSpeedButton* gxExtSpeedButton2; // "Bezár"
+
+    // ---- Handlers ------------------------------------------------------------------------
+    void FormShow(TObject* Sender);
+    void FormActivate(TObject* Sender);
+    void DataSource2DataChange(TObject* Sender, TField* Field);
+    void DataSource3DataChange(TObject* Sender, TField* Field);
+    void Query2datumGetText(TField* Sender, String& Text, bool DisplayText);
+    void VgDBGrid1DrawColumnCell(TObject* Sender, const TRect& Rect, Integer DataCol, TColumn* Column,
+                                 TGridDrawState State);
+    void VgDBGrid1DblClick(TObject* Sender);
+    void gxExtSpeedButton8Click(TObject* Sender);
+    void CheckBox2Click(TObject* Sender);
+    void SpeedButton3Click(TObject* Sender);
+    void Torles2Click(TObject* Sender);
+    void Torles1Click(TObject* Sender);
+    void gxExtSpeedButton3Click(TObject* Sender);
+    void gxExtSpeedButton4Click(TObject* Sender);
+    void gxExtSpeedButton2Click(TObject* Sender);
+    void Panel4Resize(TObject* Sender);
+
+private:
+    void CreateData();
+    void CreateHeader();
+    void CreateEventPanel();
+    void CreateBody();
+    void CreateHistory();
+    void CreateDescriptionAndClients();
+    void CreateBottom();
+    void BindHandlers();
+    void OpenHeader();
+};
+
+extern Tugyadatlap* ugyadatlap;

@@ -1,0 +1,77 @@
+#pragma once
+// The main window and the case forms over a fresh office database, created in the
+// program's order, with every message box, confirmation and file dialog answered by
+// the test: Answer is the button a box gets (IDOK unless changed), OpenFileName the
+// file an open dialog returns (empty: cancelled).
+#include "app/TForm1.h"
+#include "app/Tugyadatlap.h"
+#include "app/Tugyalapadatmod.h"
+#include "app/Tugyujszemelyform.h"
+#include "app/Tugyujszervezetform.h"
+#include "app/Tujugy.h"
+#include "platform/ui/DialogHook.h"
+#include "platform/ui/MessageDialogs.h"
+#include "tests/app/OfficeDbFixture.h"
+
+namespace apptest {
+
+struct ShownDialog {
+    String Caption;
+    String Text;
+    bool operator==(const ShownDialog&) const = default;
+};
+
+class CaseForms : public OfficeDbFixture {
+protected:
+    void SetUp() override {
+        OfficeDbFixture::SetUp();
+        UseAsWorkingFolder();
+        FPreviousHook = ui::SetDialogHook([this](const ui::DialogRequest& r) {
+            if (r.Kind == ui::DialogKind::OpenDialog)
+                return ui::DialogAnswer{OpenFileName.empty() ? 0 : 1, OpenFileName};
+            Shown.push_back({r.Caption, r.Text});
+            return ui::DialogAnswer{Answer, {}};
+        });
+    }
+    void TearDown() override {
+        // The last created first, as at shut-down.
+        delete ugyalapadatmod;
+        delete ujugy;
+        delete ugyujszervezetform;
+        delete ugyujszemelyform;
+        delete ugyadatlap;
+        delete Form1;
+        ui::SetDialogHook(FPreviousHook);
+        OfficeDbFixture::TearDown();
+    }
+
+    // Builds the forms as the program does and runs the main window's creation handler.
+    void CreateForms() {
+        Form1 = new TForm1(nullptr);
+        Form1->AfterConstruction();
+        ugyadatlap = new Tugyadatlap(nullptr);
+        ugyujszemelyform = new Tugyujszemelyform(nullptr);
+        ugyujszervezetform = new Tugyujszervezetform(nullptr);
+        ujugy = new Tujugy(nullptr);
+        ugyalapadatmod = new Tugyalapadatmod(nullptr);
+    }
+
+    // Shows the sheet for CaseId without a modal loop: its show and activation handlers
+    // run as when the case lists open it.
+    Tugyadatlap& OpenSheet(Integer CaseId) {
+        ugyadatlap->CaseId = CaseId;
+        ugyadatlap->Show();
+        return *ugyadatlap;
+    }
+
+    static String Key(Integer id) { return std::to_string(id); }
+
+    Integer Answer = IDOK;
+    String OpenFileName;
+    std::vector<ShownDialog> Shown;
+
+private:
+    ui::DialogHook FPreviousHook;
+};
+
+} // namespace apptest
