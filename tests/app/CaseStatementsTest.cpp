@@ -16,8 +16,7 @@ using app::CaseSearchCriteria;
 
 class CaseStatements : public OfficeDbFixture {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         OfficeDbFixture::SetUp();
         // Years and numbers come from the database: 2008/1, 2008/2, 2009/1, 2009/2, 2010/1.
         FBakos = AddCase("Bakos kártérítés", "2008-02-01", "Közlekedési baleset");
@@ -27,15 +26,13 @@ protected:
         FOreilly = AddCase("O'Reilly hagyaték", "2010-07-01", "");
         Exec("UPDATE ugy SET status=0 WHERE sorszam=" + std::to_string(FZalog));
         AddCasePerson(FBakos, "Kiss Péter");
-        Exec("INSERT INTO ugy_ugyfel_szerv (ugy, nev) VALUES (" + std::to_string(FCeg) +
-             ",'Példa Kft.')");
+        Exec("INSERT INTO ugy_ugyfel_szerv (ugy, nev) VALUES (" + std::to_string(FCeg) + ",'Példa Kft.')");
         AddHistoryEntry(FAdas, "2008-05-11", "", "Tulajdoni lap kikérve");
         AddHistoryEntry(FZalog, "2009-03-06", "", "Hiánypótlás: O'Neil igazolás");
     }
 
     // The cases' names in the order the statement returns them.
-    std::vector<String> Names(const String& sql)
-    {
+    std::vector<String> Names(const String& sql) {
         std::vector<String> names;
         for (const Row& row : Rows("SELECT nev FROM (" + sql + ")"))
             names.push_back(row[0].value_or("<null>"));
@@ -43,8 +40,7 @@ protected:
     }
 
     // A search with only the text filled in, every place checked, closed cases too.
-    CaseSearchCriteria TextSearch(const String& text)
-    {
+    CaseSearchCriteria TextSearch(const String& text) {
         CaseSearchCriteria c;
         c.Text = text;
         c.ActiveOnly = false;
@@ -54,8 +50,7 @@ protected:
     Integer FBakos = 0, FAdas = 0, FCeg = 0, FZalog = 0, FOreilly = 0;
 };
 
-TEST_F(CaseStatements, ListShowsNumberAndStateColumns)
-{
+TEST_F(CaseStatements, ListShowsNumberAndStateColumns) {
     const auto rows = Rows(app::CaseListSql({.ActiveOnly = false}));
     ASSERT_EQ(rows.size(), 5u);
     // sorszam, ev, szam, nev, ugyszam, statusz
@@ -65,8 +60,7 @@ TEST_F(CaseStatements, ListShowsNumberAndStateColumns)
     EXPECT_EQ(rows[3][5], String("lezárt"));
 }
 
-TEST_F(CaseStatements, ListOrders)
-{
+TEST_F(CaseStatements, ListOrders) {
     const NameList byNumber{"Bakos kártérítés", "Adásvétel", "cégalapítás", "Zálog", "O'Reilly hagyaték"};
     EXPECT_EQ(Names(app::CaseListSql({.ActiveOnly = false})), byNumber);
     // Descending by year, and by number within a year.
@@ -79,17 +73,15 @@ TEST_F(CaseStatements, ListOrders)
               (NameList{"Zálog", "O'Reilly hagyaték", "cégalapítás", "Bakos kártérítés", "Adásvétel"}));
 }
 
-TEST_F(CaseStatements, ListActiveOnlyLeavesClosedCasesOut)
-{
+TEST_F(CaseStatements, ListActiveOnlyLeavesClosedCasesOut) {
     EXPECT_EQ(Names(app::CaseListSql({})),
               (NameList{"Bakos kártérítés", "Adásvétel", "cégalapítás", "O'Reilly hagyaték"}));
 }
 
-TEST_F(CaseStatements, SearchByYears)
-{
+TEST_F(CaseStatements, SearchByYears) {
     CaseSearchCriteria c;
     c.ActiveOnly = false;
-    c.YearFrom = c.YearTo = "2009";  // the same year in both boxes: that year only
+    c.YearFrom = c.YearTo = "2009"; // the same year in both boxes: that year only
     EXPECT_EQ(Names(app::CaseSearchSql(c)), (NameList{"cégalapítás", "Zálog"}));
     c.YearFrom = "2009";
     c.YearTo = "";
@@ -99,8 +91,7 @@ TEST_F(CaseStatements, SearchByYears)
     EXPECT_EQ(Names(app::CaseSearchSql(c)), (NameList{"Bakos kártérítés", "Adásvétel"}));
 }
 
-TEST_F(CaseStatements, SearchIgnoresYearsShorterThanFourCharacters)
-{
+TEST_F(CaseStatements, SearchIgnoresYearsShorterThanFourCharacters) {
     CaseSearchCriteria c;
     c.ActiveOnly = false;
     for (const char* year : {"2", "20", "201"}) {
@@ -109,30 +100,33 @@ TEST_F(CaseStatements, SearchIgnoresYearsShorterThanFourCharacters)
     }
 }
 
-TEST_F(CaseStatements, SearchByNumbers)
-{
+TEST_F(CaseStatements, SearchByNumbers) {
     CaseSearchCriteria c;
     c.ActiveOnly = false;
     c.NumberFrom = "2";
     EXPECT_EQ(Names(app::CaseSearchSql(c)), (NameList{"Adásvétel", "Zálog"}));
     c.NumberFrom = "";
     c.NumberTo = "1";
-    EXPECT_EQ(Names(app::CaseSearchSql(c)), (NameList{"Bakos kártérítés", "cégalapítás", "O'Reilly hagyaték"}));
+    EXPECT_EQ(Names(app::CaseSearchSql(c)),
+              (NameList{"Bakos kártérítés", "cégalapítás", "O'Reilly hagyaték"}));
     c.YearFrom = c.YearTo = "2009";
     c.NumberFrom = c.NumberTo = "2";
     EXPECT_EQ(Names(app::CaseSearchSql(c)), (NameList{"Zálog"}));
 }
 
-TEST_F(CaseStatements, SearchTextInEachPlace)
-{
+TEST_F(CaseStatements, SearchTextInEachPlace) {
     // Each row: text, which place is checked, the case expected.
-    struct Case { const char* text; int place; const char* found; };
+    struct Case {
+        const char* text;
+        int place;
+        const char* found;
+    };
     const Case cases[] = {
-        {"kártérítés", 0, "Bakos kártérítés"},  // name
-        {"bejegyzés", 1, "Zálog"},              // description
-        {"Kiss", 2, "Bakos kártérítés"},        // attached person
-        {"Példa", 2, "cégalapítás"},            // attached organisation
-        {"Tulajdoni", 3, "Adásvétel"},          // history note
+        {"kártérítés", 0, "Bakos kártérítés"}, // name
+        {"bejegyzés", 1, "Zálog"},             // description
+        {"Kiss", 2, "Bakos kártérítés"},       // attached person
+        {"Példa", 2, "cégalapítás"},           // attached organisation
+        {"Tulajdoni", 3, "Adásvétel"},         // history note
     };
     for (const Case& row : cases) {
         CaseSearchCriteria c = TextSearch(row.text);
@@ -150,8 +144,7 @@ TEST_F(CaseStatements, SearchTextInEachPlace)
     }
 }
 
-TEST_F(CaseStatements, SearchWithNoPlaceCheckedFindsNothing)
-{
+TEST_F(CaseStatements, SearchWithNoPlaceCheckedFindsNothing) {
     CaseSearchCriteria c = TextSearch("a");
     c.InName = c.InDescription = c.InClients = c.InHistory = false;
     const String sql = app::CaseSearchSql(c);
@@ -159,8 +152,7 @@ TEST_F(CaseStatements, SearchWithNoPlaceCheckedFindsNothing)
     EXPECT_TRUE(Names(sql).empty());
 }
 
-TEST_F(CaseStatements, SearchTextWithApostrophe)
-{
+TEST_F(CaseStatements, SearchTextWithApostrophe) {
     const String sql = app::CaseSearchSql(TextSearch("O'"));
     EXPECT_NE(sql.find("nev LIKE '%O''%'"), String::npos);
     // In a name, and in a history note of a closed case.
@@ -170,16 +162,14 @@ TEST_F(CaseStatements, SearchTextWithApostrophe)
     EXPECT_EQ(Names(app::CaseSearchSql(active)), (NameList{"O'Reilly hagyaték"}));
 }
 
-TEST_F(CaseStatements, SearchTextKeepsPatternCharacters)
-{
+TEST_F(CaseStatements, SearchTextKeepsPatternCharacters) {
     // "%" matches anything; "100%" finds the description that holds it.
     EXPECT_EQ(Names(app::CaseSearchSql(TextSearch("100%"))), (NameList{"Adásvétel"}));
     EXPECT_EQ(Names(app::CaseSearchSql(TextSearch("%"))).size(), 5u);
     EXPECT_EQ(Names(app::CaseSearchSql(TextSearch("Z_log"))), (NameList{"Zálog"}));
 }
 
-TEST_F(CaseStatements, SearchSortOrders)
-{
+TEST_F(CaseStatements, SearchSortOrders) {
     CaseSearchCriteria c;
     c.ActiveOnly = false;
     c.Descending = true;
@@ -191,16 +181,17 @@ TEST_F(CaseStatements, SearchSortOrders)
               (NameList{"Adásvétel", "Bakos kártérítés", "cégalapítás", "O'Reilly hagyaték", "Zálog"}));
 }
 
-TEST_F(CaseStatements, SearchActiveOnly)
-{
+TEST_F(CaseStatements, SearchActiveOnly) {
     EXPECT_EQ(Names(app::CaseSearchSql({})),
               (NameList{"Bakos kártérítés", "Adásvétel", "cégalapítás", "O'Reilly hagyaték"}));
 }
 
-TEST_F(CaseStatements, NonDigitYearOrNumberIsRefusedBeforeTheStatement)
-{
+TEST_F(CaseStatements, NonDigitYearOrNumberIsRefusedBeforeTheStatement) {
     // Each row: which box gets the text.
-    const struct { int box; const char* text; } rows[] = {
+    const struct {
+        int box;
+        const char* text;
+    } rows[] = {
         {0, "2009 OR 1=1"}, {1, "20x9"}, {2, "1;"}, {3, "-1"}, {2, " 1"},
     };
     for (const auto& row : rows) {
@@ -212,8 +203,7 @@ TEST_F(CaseStatements, NonDigitYearOrNumberIsRefusedBeforeTheStatement)
     }
 }
 
-TEST(CaseStatementText, SearchStatementAsBuilt)
-{
+TEST(CaseStatementText, SearchStatementAsBuilt) {
     CaseSearchCriteria c;
     c.YearFrom = "2009";
     c.NumberTo = "12";
@@ -229,5 +219,5 @@ TEST(CaseStatementText, SearchStatementAsBuilt)
               "COLLATE systemnocase  DESC");
 }
 
-}  // namespace
-}  // namespace apptest
+} // namespace
+} // namespace apptest
