@@ -3,11 +3,14 @@
 #include "app/AreaLayout.h"
 #include "app/ComboFill.h"
 #include "app/FormControls.h"
+#include "app/QueryRun.h"
 #include "app/TForm1.h"
 
 #include "platform/ui/TBitBtn.h"
 #include "platform/ui/TButton.h"
 #include "platform/ui/TComboBox.h"
+#include "platform/ui/TEdit.h"
+#include "platform/ui/TMemo.h"
 #include "platform/ui/TPanel.h"
 #include "platform/ui/TRadioButton.h"
 #include "sqlite/TSqlite3Query.h"
@@ -22,10 +25,7 @@ constexpr TColor StripColor = 0xEFE9E4; // the pale blue-grey of the title strip
 
 AttachDialog::AttachDialog(TComponent* AOwner, const String& Name, const String& Caption) : TForm(AOwner) {
     SetUpDialog(this, Name, Caption, InputLeft + InputWidth + 12, 400);
-    Query1 = new TSqlite3Query(this);
-    Query1->SetName("Query1");
-    Query1->SetConnection(Form1 ? Form1->Sqlite3DB1 : nullptr);
-    Query1->SetRawSQL(true);
+    Query1 = MakeStatementQuery(this, "Query1", Form1 ? Form1->Sqlite3DB1 : nullptr);
 
     Panel1 = MakePanel(this, this, "Panel1", alTop);
     Panel1->SetHeight(44);
@@ -47,15 +47,42 @@ AttachDialog::AttachDialog(TComponent* AOwner, const String& Name, const String&
     RadioButton3 = MakeRadioButton(this, this, "RadioButton3", "Nem módosít", InputLeft + 190, 0, 110);
     rogzito = MakeBitBtn(this, this, "rogzito", "Rögzít", 0, 0);
     kilepo = MakeBitBtn(this, this, "kilepo", "Bezár", 0, 0);
+
+    OnShow = [this](TObject* Sender) { FormShow(Sender); };
+    Button1->OnClick = [this](TObject* Sender) { Button1Click(Sender); };
+    rogzito->OnClick = [this](TObject* Sender) { rogzitoClick(Sender); };
+    kilepo->OnClick = [this](TObject* Sender) { kilepoClick(Sender); };
 }
 
-void AttachDialog::PlaceChoiceAndButtons(Integer Top) {
+Integer AttachDialog::AddRow(const String& Name, const String& Caption, Integer Height) {
+    const Integer top = FNextRowTop;
+    MakeFieldLabel(this, this, "Label" + Name, Caption, LabelRight, top);
+    FNextRowTop += Height + 6;
+    return top;
+}
+
+TEdit* AttachDialog::AddEditRow(const String& Name, const String& Caption, Integer MaxLength) {
+    const Integer top = AddRow(Name, Caption, EditHeight);
+    TEdit* edit = MakeEdit(this, this, Name, InputLeft, top, InputWidth);
+    edit->SetMaxLength(MaxLength);
+    return edit;
+}
+
+TMemo* AttachDialog::AddMemoRow(const String& Name, const String& Caption, Integer MaxLength) {
+    const Integer top = AddRow(Name, Caption, 40);
+    TMemo* memo = MakeMemo(this, this, Name, InputLeft, top, InputWidth, 40);
+    memo->SetMaxLength(MaxLength);
+    return memo;
+}
+
+void AttachDialog::PlaceChoiceAndButtons() {
+    const Integer top = FNextRowTop + 6;
     for (TRadioButton* radio : {RadioButton1, RadioButton2, RadioButton3})
-        radio->SetTop(Top);
+        radio->SetTop(top);
     const Integer right = InputLeft + InputWidth;
-    rogzito->SetBounds(right - 186, Top + 32, 90, ButtonHeight);
-    kilepo->SetBounds(right - 90, Top + 32, 90, ButtonHeight);
-    SetClientHeight(Top + 32 + ButtonHeight + 12);
+    rogzito->SetBounds(right - 186, top + 32, 90, ButtonHeight);
+    kilepo->SetBounds(right - 90, top + 32, 90, ButtonHeight);
+    SetClientHeight(top + 32 + ButtonHeight + 12);
 }
 
 RegisterChoice AttachDialog::Choice() const {

@@ -11,6 +11,8 @@
 class TButton;
 class TBitBtn;
 class TComboBox;
+class TEdit;
+class TMemo;
 class TDataSet;
 class TPanel;
 class TRadioButton;
@@ -39,6 +41,12 @@ public:
     // The register choice the radio buttons show.
     RegisterChoice Choice() const;
 
+    // The dialog's handlers, bound by the base.
+    virtual void FormShow(TObject* Sender) = 0;
+    virtual void Button1Click(TObject* Sender) = 0; // "Másol"
+    virtual void rogzitoClick(TObject* Sender) = 0;
+    virtual void kilepoClick(TObject* Sender) = 0;
+
 protected:
     // The label column ends at LabelRight; the inputs start at InputLeft.
     static constexpr Integer LabelRight = 176;
@@ -47,8 +55,15 @@ protected:
     static constexpr Integer FirstRowTop = 58;
 
     AttachDialog(TComponent* AOwner, const String& Name, const String& Caption);
-    // Places the radio buttons at Top and the two buttons below them, and sizes the form.
-    void PlaceChoiceAndButtons(Integer Top);
+    // The next input row under the ones added before: a labelled text box or memo
+    // named Name, its label "Label" + Name.
+    TEdit* AddEditRow(const String& Name, const String& Caption, Integer MaxLength);
+    TMemo* AddMemoRow(const String& Name, const String& Caption, Integer MaxLength);
+    // A labelled row for a control of the caller's own, Height high; answers its top.
+    Integer AddRow(const String& Name, const String& Caption, Integer Height);
+    // Places the radio buttons under the rows and the two buttons below them, and sizes
+    // the form.
+    void PlaceChoiceAndButtons();
     // No register row chosen, "Újként rögzít" checked, the radio buttons disabled,
     // the combo refilled from Sql with ItemText for each row.
     void ResetRegister(const String& Sql, const std::function<String(TDataSet&)>& ItemText);
@@ -58,6 +73,7 @@ protected:
     void OfferChoices();
 
 private:
+    Integer FNextRowTop = FirstRowTop;
     std::vector<Integer> FRegisterIds;
     Integer FSelectedRegisterId = -1;
 };

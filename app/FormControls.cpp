@@ -1,6 +1,8 @@
 #include "app/FormControls.h"
 
 #include "app/AreaLayout.h"
+#include "app/ButtonLooks.h"
+#include "platform/graphics/TFont.h"
 #include "platform/ui/TBitBtn.h"
 #include "platform/ui/TCheckBox.h"
 #include "platform/ui/TCustomForm.h"
@@ -8,6 +10,7 @@
 #include "platform/ui/TEdit.h"
 #include "platform/ui/TLabel.h"
 #include "platform/ui/TMemo.h"
+#include "platform/ui/TPanel.h"
 #include "platform/ui/TRadioButton.h"
 
 namespace app {
@@ -79,6 +82,17 @@ TBitBtn* MakeBitBtn(TComponent* Owner, TWinControl* Parent, const String& Name, 
     auto* button = Place<TBitBtn>(Owner, Parent, Name, Left, Top, Width, ButtonHeight);
     button->SetCaption(Caption);
     return button;
+}
+
+TPanel* MakeHeaderPanel(TComponent* Owner, TWinControl* Parent, const String& Name, Integer Height) {
+    TPanel* panel = MakePanel(Owner, Parent, Name, alTop);
+    panel->SetHeight(Height);
+    panel->SetColor(HouseBlue);
+    panel->Font()->SetName("Arial");
+    panel->Font()->SetHeight(-15);
+    panel->Font()->SetStyle({fsBold});
+    panel->Font()->SetColor(clWhite);
+    return panel;
 }
 
 TLabel* MakeFieldLabel(TComponent* Owner, TWinControl* Parent, const String& Name, const String& Caption,

@@ -12,6 +12,7 @@ class TDateTimePicker;
 class TEdit;
 class TLabel;
 class TMemo;
+class TPanel;
 class TRadioButton;
 class TWinControl;
 
@@ -38,6 +39,10 @@ TDateTimePicker* MakeDatePicker(TComponent* Owner, TWinControl* Parent, const St
                                 Integer Top, Integer Width);
 TBitBtn* MakeBitBtn(TComponent* Owner, TWinControl* Parent, const String& Name, const String& Caption,
                     Integer Left, Integer Top, Integer Width = 90);
+// A house-blue strip along the top of Parent, Height high, whose labels show in white
+// bold Arial.
+TPanel* MakeHeaderPanel(TComponent* Owner, TWinControl* Parent, const String& Name, Integer Height);
+
 // A label right-aligned so that its text ends at Right, vertically beside a box at Top.
 TLabel* MakeFieldLabel(TComponent* Owner, TWinControl* Parent, const String& Name, const String& Caption,
                        Integer Right, Integer Top);

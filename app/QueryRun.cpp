@@ -19,6 +19,14 @@ void SetStatement(TSqlite3Query& Query, const String& Sql) {
 
 } // namespace
 
+TSqlite3Query* MakeStatementQuery(TComponent* Owner, const String& Name, TSqlite3DB* Connection) {
+    auto* query = new TSqlite3Query(Owner);
+    query->SetName(Name);
+    query->SetConnection(Connection);
+    query->SetRawSQL(true);
+    return query;
+}
+
 void OpenStatement(TSqlite3Query& Query, const String& Sql) {
     SetStatement(Query, Sql);
     Query.Open();

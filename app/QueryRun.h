@@ -4,9 +4,15 @@
 // DELETE) or ExecSQL it. The engine's errors pass through as EDatabaseError.
 #include "platform/core/Types.h"
 
+class TComponent;
+class TSqlite3DB;
 class TSqlite3Query;
 
 namespace app {
+
+// A query named Name owned by Owner, on Connection (may be null), running its text as
+// written (no parameters), as every form's statement datasets are set up.
+TSqlite3Query* MakeStatementQuery(TComponent* Owner, const String& Name, TSqlite3DB* Connection);
 
 // Close, clear, add Sql, Open.
 void OpenStatement(TSqlite3Query& Query, const String& Sql);

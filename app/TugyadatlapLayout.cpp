@@ -4,6 +4,7 @@
 #include "app/ButtonLooks.h"
 #include "app/CaseSheetImages.h"
 #include "app/FormControls.h"
+#include "app/QueryRun.h"
 #include "app/Tugyadatlap.h"
 
 #include "controls/TUtlStarter.h"
@@ -41,11 +42,7 @@ constexpr Integer StripHeight = 22;
 constexpr TColor EvenRowColor = 15990526; // pale cream, as the main lists
 
 TSqlite3Query* MakeQuery(Tugyadatlap* Form, const String& Name) {
-    auto* q = new TSqlite3Query(Form);
-    q->SetName(Name);
-    q->SetConnection(Form1 ? Form1->Sqlite3DB1 : nullptr);
-    q->SetRawSQL(true);
-    return q;
+    return app::MakeStatementQuery(Form, Name, Form1 ? Form1->Sqlite3DB1 : nullptr);
 }
 
 TDataSource* MakeSource(Tugyadatlap* Form, const String& Name, TSqlite3Query* Query) {
@@ -82,6 +79,18 @@ TgxExtSpeedButton* MakeButton(Tugyadatlap* Form, TWinControl* Parent, const Stri
                               const String& Caption, Integer Left, Integer Top, Integer Width,
                               const String& Hint = String()) {
     return app::MakeToolButton(Form, Parent, Name, Caption, Left, Top, Width, Hint);
+}
+
+// A context menu with one entry.
+TPopupMenu* MakePopup(Tugyadatlap* Form, const String& Name, TMenuItem*& Item, const String& ItemName,
+                      const String& Caption) {
+    auto* menu = new TPopupMenu(Form);
+    menu->SetName(Name);
+    Item = new TMenuItem(Form);
+    Item->SetName(ItemName);
+    Item->SetCaption(Caption);
+    menu->Items()->Add(Item);
+    return menu;
 }
 
 // A titled box of the body: a pale strip with Title and a counter label at its right.
@@ -133,13 +142,7 @@ void Tugyadatlap::CreateData() {
 }
 
 void Tugyadatlap::CreateHeader() {
-    Panel1 = MakePanel(this, this, "Panel1", alTop);
-    Panel1->SetHeight(44);
-    Panel1->SetColor(app::HouseBlue);
-    Panel1->Font()->SetName("Arial");
-    Panel1->Font()->SetHeight(-15);
-    Panel1->Font()->SetStyle({fsBold});
-    Panel1->Font()->SetColor(clWhite);
+    Panel1 = app::MakeHeaderPanel(this, this, "Panel1", 44);
     DBText1 = MakeHeaderText(this, Panel1, "DBText1", "ev", 8, 40, taRightJustify);
     Label1 = MakeLabel(this, Panel1, "Label1", "/", 49, 12);
     DBText2 = MakeHeaderText(this, Panel1, "DBText2", "szam", 55, 44, taLeftJustify);
@@ -210,12 +213,7 @@ void Tugyadatlap::CreateHistory() {
     Panel5 = MakeBox(this, Panel4, "Panel5", "Ügy történet:", alTop, Label11, "Label11");
     Panel5->SetHeight(180);
 
-    PopupMenu2 = new TPopupMenu(this);
-    PopupMenu2->SetName("PopupMenu2");
-    Torles2 = new TMenuItem(this);
-    Torles2->SetName("Torles2");
-    Torles2->SetCaption("Törlés");
-    PopupMenu2->Items()->Add(Torles2);
+    PopupMenu2 = MakePopup(this, "PopupMenu2", Torles2, "Torles2", "Törlés");
 
     VgDBGrid1 = new TVgDBGrid(this);
     VgDBGrid1->SetName("VgDBGrid1");
@@ -268,12 +266,7 @@ void Tugyadatlap::CreateDescriptionAndClients() {
     Splitter1->SetWidth(4);
 
     Panel7 = MakeBox(this, Panel4, "Panel7", "Ügyfelek:", alClient, Label5, "Label5");
-    PopupMenu1 = new TPopupMenu(this);
-    PopupMenu1->SetName("PopupMenu1");
-    Torles1 = new TMenuItem(this);
-    Torles1->SetName("Torles1");
-    Torles1->SetCaption("Törlés");
-    PopupMenu1->Items()->Add(Torles1);
+    PopupMenu1 = MakePopup(this, "PopupMenu1", Torles1, "Torles1", "Törlés");
 
     DBGrid2 = new TDBGrid(this);
     DBGrid2->SetName("DBGrid2");

@@ -21,18 +21,9 @@ Tugyalapadatmod* ugyalapadatmod = nullptr;
 
 Tugyalapadatmod::Tugyalapadatmod(TComponent* AOwner) : TForm(AOwner) {
     app::SetUpDialog(this, "ugyalapadatmod", "Ügy, alapadatok módosítása", 432, 172);
-    Query1 = new TSqlite3Query(this);
-    Query1->SetName("Query1");
-    Query1->SetConnection(Form1 ? Form1->Sqlite3DB1 : nullptr);
-    Query1->SetRawSQL(true);
+    Query1 = app::MakeStatementQuery(this, "Query1", Form1 ? Form1->Sqlite3DB1 : nullptr);
 
-    Panel1 = app::MakePanel(this, this, "Panel1", alTop);
-    Panel1->SetHeight(40);
-    Panel1->SetColor(app::HouseBlue);
-    Panel1->Font()->SetName("Arial");
-    Panel1->Font()->SetHeight(-15);
-    Panel1->Font()->SetStyle({fsBold});
-    Panel1->Font()->SetColor(clWhite);
+    Panel1 = app::MakeHeaderPanel(this, this, "Panel1", 40);
     Label1 = app::MakeLabel(this, Panel1, "Label1", "", 0, 11);
     Label1->SetAutoSize(false);
     Label1->SetAlignment(taRightJustify);

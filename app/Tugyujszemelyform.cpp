@@ -16,48 +16,21 @@
 
 Tugyujszemelyform* ugyujszemelyform = nullptr;
 
-namespace {
-
-constexpr Integer RowStep = 27;
-
-} // namespace
-
 Tugyujszemelyform::Tugyujszemelyform(TComponent* AOwner)
     : AttachDialog(AOwner, "ugyujszemelyform", "Ügy, természetes személy hozzáadása") {
-    Integer top = FirstRowTop;
-    const auto row = [&](const String& name, const String& caption, Integer maxLength) {
-        app::MakeFieldLabel(this, this, "Label" + name, caption, LabelRight, top);
-        TEdit* edit = app::MakeEdit(this, this, name, InputLeft, top, InputWidth);
-        edit->SetMaxLength(maxLength);
-        top += RowStep;
-        return edit;
-    };
-    Edit1 = row("Edit1", "Név:", 128);
-    Edit2 = row("Edit2", "Születési név:", 128);
-    Edit3 = row("Edit3", "Születési hely:", 128);
-    app::MakeFieldLabel(this, this, "LabelDateTimePicker1", "Születési idő:", LabelRight, top);
-    DateTimePicker1 = app::MakeDatePicker(this, this, "DateTimePicker1", InputLeft, top, 130);
+    Edit1 = AddEditRow("Edit1", "Név:", 128);
+    Edit2 = AddEditRow("Edit2", "Születési név:", 128);
+    Edit3 = AddEditRow("Edit3", "Születési hely:", 128);
+    const Integer dateTop = AddRow("DateTimePicker1", "Születési idő:", app::EditHeight);
+    DateTimePicker1 = app::MakeDatePicker(this, this, "DateTimePicker1", InputLeft, dateTop, 130);
     DateTimePicker1->SetShowCheckbox(true);
-    top += RowStep;
-    Edit4 = row("Edit4", "Anyja neve:", 128);
-    Edit5 = row("Edit5", "Állampolgárság:", 32);
-    Edit6 = row("Edit6", "Azonosító okmány típusa:", 32);
-    Edit7 = row("Edit7", "Azonosító okmány száma:", 32);
-    const auto memo = [&](const String& name, const String& caption) {
-        app::MakeFieldLabel(this, this, "Label" + name, caption, LabelRight, top);
-        TMemo* box = app::MakeMemo(this, this, name, InputLeft, top, InputWidth, 40);
-        box->SetMaxLength(128);
-        top += 46;
-        return box;
-    };
-    Edit8 = memo("Edit8", "Lakcím:");
-    Edit9 = memo("Edit9", "Tartózkodási hely:");
-    PlaceChoiceAndButtons(top + 6);
-
-    OnShow = [this](TObject* Sender) { FormShow(Sender); };
-    Button1->OnClick = [this](TObject* Sender) { Button1Click(Sender); };
-    rogzito->OnClick = [this](TObject* Sender) { rogzitoClick(Sender); };
-    kilepo->OnClick = [this](TObject* Sender) { kilepoClick(Sender); };
+    Edit4 = AddEditRow("Edit4", "Anyja neve:", 128);
+    Edit5 = AddEditRow("Edit5", "Állampolgárság:", 32);
+    Edit6 = AddEditRow("Edit6", "Azonosító okmány típusa:", 32);
+    Edit7 = AddEditRow("Edit7", "Azonosító okmány száma:", 32);
+    Edit8 = AddMemoRow("Edit8", "Lakcím:", 128);
+    Edit9 = AddMemoRow("Edit9", "Tartózkodási hely:", 128);
+    PlaceChoiceAndButtons();
 }
 
 Tugyujszemelyform::~Tugyujszemelyform() {

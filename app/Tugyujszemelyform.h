@@ -30,10 +30,10 @@ public:
     // The copy stored last and the register row it is linked to.
     const app::PersonLink& LastSaved() const { return FLastSaved; }
 
-    void FormShow(TObject* Sender);
-    void Button1Click(TObject* Sender);
-    void rogzitoClick(TObject* Sender);
-    void kilepoClick(TObject* Sender);
+    void FormShow(TObject* Sender) override;
+    void Button1Click(TObject* Sender) override;
+    void rogzitoClick(TObject* Sender) override;
+    void kilepoClick(TObject* Sender) override;
 
     // The person as the inputs hold it.
     app::CasePerson Person() const;

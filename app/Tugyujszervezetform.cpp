@@ -13,48 +13,18 @@
 
 Tugyujszervezetform* ugyujszervezetform = nullptr;
 
-namespace {
-
-constexpr Integer RowStep = 27;
-constexpr Integer MemoStep = 46;
-
-} // namespace
-
 Tugyujszervezetform::Tugyujszervezetform(TComponent* AOwner)
     : AttachDialog(AOwner, "ugyujszervezetform", "Ügy, szervezet hozzáadása") {
-    Integer top = FirstRowTop;
-    const auto label = [&](const String& name, const String& caption) {
-        app::MakeFieldLabel(this, this, "Label" + name, caption, LabelRight, top);
-    };
-    const auto row = [&](const String& name, const String& caption, Integer maxLength) {
-        label(name, caption);
-        TEdit* edit = app::MakeEdit(this, this, name, InputLeft, top, InputWidth);
-        edit->SetMaxLength(maxLength);
-        top += RowStep;
-        return edit;
-    };
-    const auto memo = [&](const String& name, const String& caption, Integer maxLength) {
-        label(name, caption);
-        TMemo* box = app::MakeMemo(this, this, name, InputLeft, top, InputWidth, 40);
-        box->SetMaxLength(maxLength);
-        top += MemoStep;
-        return box;
-    };
-    Edit1 = memo("Edit1", "Név:", 256);
-    Edit2 = row("Edit2", "Rövidített név:", 128);
-    Edit3 = memo("Edit3", "Székhely címe:", 128);
-    Edit4 = row("Edit4", "Fő tevékenység:", 128);
-    Edit5 = row("Edit5", "Azonosító okirat száma::", 64);
-    Edit6 = memo("Edit6", "Képviselő:", 0);
-    Edit7 = row("Edit7", "Kézbesítési megbízott neve:", 128);
-    Edit8 = row("Edit8", "Kézbesítési megb. anyja nev::", 128);
-    Edit9 = row("Edit9", "Kézbesítési megbízott címe:", 128);
-    PlaceChoiceAndButtons(top + 6);
-
-    OnShow = [this](TObject* Sender) { FormShow(Sender); };
-    Button1->OnClick = [this](TObject* Sender) { Button1Click(Sender); };
-    rogzito->OnClick = [this](TObject* Sender) { rogzitoClick(Sender); };
-    kilepo->OnClick = [this](TObject* Sender) { kilepoClick(Sender); };
+    Edit1 = AddMemoRow("Edit1", "Név:", 256);
+    Edit2 = AddEditRow("Edit2", "Rövidített név:", 128);
+    Edit3 = AddMemoRow("Edit3", "Székhely címe:", 128);
+    Edit4 = AddEditRow("Edit4", "Fő tevékenység:", 128);
+    Edit5 = AddEditRow("Edit5", "Azonosító okirat száma::", 64);
+    Edit6 = AddMemoRow("Edit6", "Képviselő:", 0);
+    Edit7 = AddEditRow("Edit7", "Kézbesítési megbízott neve:", 128);
+    Edit8 = AddEditRow("Edit8", "Kézbesítési megb. anyja nev::", 128);
+    Edit9 = AddEditRow("Edit9", "Kézbesítési megbízott címe:", 128);
+    PlaceChoiceAndButtons();
 }
 
 Tugyujszervezetform::~Tugyujszervezetform() {

@@ -23,10 +23,10 @@ public:
     TEdit* Edit8; // "Kézbesítési megb. anyja nev::"
     TEdit* Edit9; // "Kézbesítési megbízott címe:"
 
-    void FormShow(TObject* Sender);
-    void Button1Click(TObject* Sender);
-    void rogzitoClick(TObject* Sender);
-    void kilepoClick(TObject* Sender);
+    void FormShow(TObject* Sender) override;
+    void Button1Click(TObject* Sender) override;
+    void rogzitoClick(TObject* Sender) override;
+    void kilepoClick(TObject* Sender) override;
 
     // The organisation as the inputs hold it.
     app::CaseOrganisation Organisation() const;

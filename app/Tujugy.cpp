@@ -18,10 +18,7 @@ Tujugy* ujugy = nullptr;
 
 Tujugy::Tujugy(TComponent* AOwner) : TForm(AOwner) {
     app::SetUpDialog(this, "ujugy", "Ügy, új rögzítése", 432, 288);
-    Query1 = new TSqlite3Query(this);
-    Query1->SetName("Query1");
-    Query1->SetConnection(Form1 ? Form1->Sqlite3DB1 : nullptr);
-    Query1->SetRawSQL(true);
+    Query1 = app::MakeStatementQuery(this, "Query1", Form1 ? Form1->Sqlite3DB1 : nullptr);
 
     app::MakeFieldLabel(this, this, "Label1", "Dátum:", 68, 14);
     DateTimePicker1 = app::MakeDatePicker(this, this, "DateTimePicker1", 76, 14, 110);

@@ -6,7 +6,7 @@
 #include "platform/core/DateTime.h"
 #include "sqlite/TSqlite3DB.h"
 #include "sqlite/TSqlite3Query.h"
-#include "tests/app/OfficeDbFixture.h"
+#include "tests/app/StatementQueryFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -17,21 +17,12 @@ namespace {
 
 using app::RegisterChoice;
 
-class CaseClientSaves : public OfficeDbFixture {
+class CaseClientSaves : public StatementQueryFixture {
 protected:
     void SetUp() override {
-        OfficeDbFixture::SetUp();
-        FQuery = std::make_unique<TSqlite3Query>(nullptr);
-        FQuery->SetConnection(&DB());
-        FQuery->SetRawSQL(true);
+        StatementQueryFixture::SetUp();
         CaseId = AddCase("Hagyaték", "2009-03-05");
     }
-    void TearDown() override {
-        FQuery.reset();
-        OfficeDbFixture::TearDown();
-    }
-    TSqlite3Query& Query() { return *FQuery; }
-    static String Key(Integer id) { return std::to_string(id); }
 
     // Every text box holds an apostrophe and Hungarian letters.
     static app::CasePerson Typed() {
@@ -68,9 +59,6 @@ protected:
     }
 
     Integer CaseId = 0;
-
-private:
-    std::unique_ptr<TSqlite3Query> FQuery;
 };
 
 TEST_F(CaseClientSaves, NewPersonGoesIntoTheCaseAndTheRegister) {

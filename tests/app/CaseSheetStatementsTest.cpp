@@ -8,7 +8,7 @@
 #include "platform/data/TField.h"
 #include "sqlite/TSqlite3DB.h"
 #include "sqlite/TSqlite3Query.h"
-#include "tests/app/OfficeDbFixture.h"
+#include "tests/app/StatementQueryFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -18,21 +18,12 @@
 namespace apptest {
 namespace {
 
-class CaseSheetStatements : public OfficeDbFixture {
+class CaseSheetStatements : public StatementQueryFixture {
 protected:
     void SetUp() override {
-        OfficeDbFixture::SetUp();
-        FQuery = std::make_unique<TSqlite3Query>(nullptr);
-        FQuery->SetConnection(&DB());
-        FQuery->SetRawSQL(true);
+        StatementQueryFixture::SetUp();
         CaseId = AddCase("Bakos kártérítés", "2009-03-05", "Közlekedési baleset");
     }
-    void TearDown() override {
-        FQuery.reset();
-        OfficeDbFixture::TearDown();
-    }
-
-    TSqlite3Query& Query() { return *FQuery; }
 
     app::CaseEventInput Event(const String& date, const String& file, const String& text) {
         app::CaseEventInput e;
@@ -47,12 +38,8 @@ protected:
                           static_cast<Word>(std::stoi(text.substr(5, 2))),
                           static_cast<Word>(std::stoi(text.substr(8, 2))));
     }
-    String Key(Integer id) { return std::to_string(id); }
 
     Integer CaseId = 0;
-
-private:
-    std::unique_ptr<TSqlite3Query> FQuery;
 };
 
 TEST_F(CaseSheetStatements, HeaderShowsNumberStateAndDates) {
