@@ -1,22 +1,37 @@
 #include "app/CaseSaves.h"
 
 #include "app/QueryRun.h"
+#include "sqlite/SqliteError.h"
 #include "sqlite/TSqlite3Query.h"
+#include "sqlite/Transaction.h"
 
 namespace app {
 
+namespace {
+
+// The connection the writes of one save share, so they commit or roll back together.
+TSqlite3DB& ConnectionOf(TSqlite3Query& Query) {
+    if (!Query.Connection()) throw SqliteError("no database connection");
+    return *Query.Connection();
+}
+
+} // namespace
+
 void WriteCaseEvent(TSqlite3Query& Query, const CaseEventInput& Event, Integer RetentionYears, bool CloseCase,
                     TDateTime Today) {
+    sqlite::Transaction transaction(ConnectionOf(Query));
     if (HasEventContent(Event)) OpenStatement(Query, CaseEventInsertSql(Event, RetentionYears));
     if (CloseCase) {
         OpenStatement(Query, CaseClosingEntrySql(Event.CaseId, Today));
         OpenStatement(Query, CaseCloseSql(Event.CaseId));
     }
     Query.Close();
+    transaction.Commit();
 }
 
 PersonLink WriteCasePerson(TSqlite3Query& Query, Integer CaseId, const CasePerson& Person,
                            RegisterChoice Choice, Integer SelectedRegisterId) {
+    sqlite::Transaction transaction(ConnectionOf(Query));
     PersonLink link;
     ExecStatement(Query, CasePersonInsertSql(CaseId, Person));
     link.CopyId = OpenForInteger(Query, LastKeySql("ugy_ugyfel_tsz"));
@@ -34,16 +49,20 @@ PersonLink WriteCasePerson(TSqlite3Query& Query, Integer CaseId, const CasePerso
         break;
     }
     ExecStatement(Query, CasePersonLinkSql(link.CopyId, link.RegisterId));
+    Query.Close();
+    transaction.Commit();
     return link;
 }
 
 void WriteCaseOrganisation(TSqlite3Query& Query, Integer CaseId, const CaseOrganisation& Organisation,
                            RegisterChoice Choice, Integer SelectedRegisterId) {
+    sqlite::Transaction transaction(ConnectionOf(Query));
     ExecStatement(Query, CaseOrganisationInsertSql(CaseId, Organisation));
     if (Choice == RegisterChoice::AddNew)
         ExecStatement(Query, RegisterOrganisationInsertSql(Organisation));
     else if (Choice == RegisterChoice::Overwrite)
         ExecStatement(Query, RegisterOrganisationUpdateSql(SelectedRegisterId, Organisation));
+    transaction.Commit();
 }
 
 } // namespace app

@@ -1,7 +1,9 @@
 #pragma once
 // The case writes that take several statements: recording an event with the closing
 // of the case, and attaching a person or an organisation together with its register
-// row. Each runs its statements on Query in the order the user's choice gives.
+// row. Each runs its statements on Query in the order the user's choice gives, all in
+// one transaction: a failing statement leaves the database as it was and raises the
+// engine's error.
 #include "app/CaseDialogStatements.h"
 #include "app/CaseSheetStatements.h"
 

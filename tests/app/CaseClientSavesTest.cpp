@@ -4,8 +4,10 @@
 #include "app/CaseSaves.h"
 #include "app/QueryRun.h"
 #include "platform/core/DateTime.h"
+#include "platform/core/Exceptions.h"
 #include "sqlite/TSqlite3DB.h"
 #include "sqlite/TSqlite3Query.h"
+#include "support/ErrorOf.h"
 #include "tests/app/StatementQueryFixture.h"
 
 #include <gtest/gtest.h>
@@ -170,6 +172,67 @@ TEST_F(CaseClientSaves, OrganisationByEachChoice) {
     app::OpenStatement(Query(), app::RegisterOrganisationSql(chosen));
     EXPECT_EQ(app::ReadRegisterOrganisation(Query())[0], "Átírt Kft.");
     EXPECT_EQ(app::OrganisationComboItem(Query()), "Átírt Kft. (Cg. 08-09-000'1)");
+}
+
+} // namespace
+} // namespace apptest
+
+namespace apptest {
+namespace {
+
+using app::RegisterChoice;
+
+class CaseClientSavesFailing : public StatementQueryFixture {
+protected:
+    void SetUp() override {
+        StatementQueryFixture::SetUp();
+        CaseId = AddCase("Hagyaték", "2009-03-05");
+    }
+    // Makes every write of Event on Table fail with Message, as a locked or damaged
+    // register would.
+    void Refuse(const String& Table, const String& Event, const String& Message) {
+        Exec("CREATE TRIGGER refuse_" + Table + " BEFORE " + Event + " ON " + Table +
+             " BEGIN SELECT RAISE(ABORT, '" + Message + "'); END");
+    }
+    Integer CaseId = 0;
+};
+
+TEST_F(CaseClientSavesFailing, PersonCopyIsRolledBackWhenTheRegisterRefuses) {
+    const Integer chosen = AddPerson("Kovács János");
+    Refuse("ugyfel_termeszetes_szemely", "INSERT", "a nyilvántartás zárolva");
+    app::CasePerson p;
+    p.Name = "O'Brien Ödön";
+    EXPECT_EQ(ErrorOf<EDatabaseError>(
+                  [&] { app::WriteCasePerson(Query(), CaseId, p, RegisterChoice::AddNew, -1); }),
+              "a nyilvántartás zárolva\n\n" + app::RegisterPersonInsertSql(p) + "\r\n");
+    EXPECT_EQ(Number("SELECT count(*) FROM ugy_ugyfel_tsz"), 0);
+    // Nothing is left pending: the next save stands on its own.
+    app::WriteCasePerson(Query(), CaseId, p, RegisterChoice::Keep, chosen);
+    EXPECT_EQ(Number("SELECT count(*) FROM ugy_ugyfel_tsz"), 1);
+}
+
+TEST_F(CaseClientSavesFailing, OrganisationCopyIsRolledBackWhenTheOverwriteFails) {
+    const Integer chosen = AddOrganisation("Régi Kft.");
+    Refuse("ugyfel_szervezet", "UPDATE", "nem írható");
+    app::CaseOrganisation o{"Új Kft."};
+    EXPECT_EQ(ErrorOf<EDatabaseError>(
+                  [&] { app::WriteCaseOrganisation(Query(), CaseId, o, RegisterChoice::Overwrite, chosen); }),
+              "nem írható\n\n" + app::RegisterOrganisationUpdateSql(chosen, o) + "\r\n");
+    EXPECT_EQ(Number("SELECT count(*) FROM ugy_ugyfel_szerv"), 0);
+    EXPECT_EQ(Text("SELECT nev FROM ugyfel_szervezet"), "Régi Kft.");
+}
+
+TEST_F(CaseClientSavesFailing, EventAndClosingEntryAreRolledBackWhenTheCaseCannotClose) {
+    Refuse("ugy", "UPDATE", "az ügy zárolva");
+    app::CaseEventInput e;
+    e.CaseId = CaseId;
+    e.Date = EncodeDate(2009, 3, 6);
+    e.Text = "Utolsó esemény";
+    EXPECT_EQ(
+        ErrorOf<EDatabaseError>([&] { app::WriteCaseEvent(Query(), e, 10, true, EncodeDate(2009, 3, 7)); }),
+        "az ügy zárolva\n\n" + app::CaseCloseSql(CaseId));
+    EXPECT_EQ(Number("SELECT count(*) FROM ugyitem"), 0);
+    EXPECT_EQ(Number("SELECT status FROM ugy"), 1);
 }
 
 } // namespace
