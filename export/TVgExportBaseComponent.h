@@ -158,7 +158,7 @@ public:
     const String& SpecificationDir() const { return FSpecificationDir; }
     void SetSpecificationDir(const String& Value) { FSpecificationDir = Value; }
 
-    // Progress window of the run (language strings and flag as the Part's dialog).
+    // The run's progress window: created, updated (skipping values off the UpdateStep) and destroyed.
     void CreateProgressDlg(const String& Caption, const String& Status, const String& ButtonCaption,
                            Integer Min, Integer Max, Integer Position);
     bool UpdateProgressDlg(const String& Text, Integer Value);
