@@ -1,4 +1,5 @@
 #include "controls/TUtlButtonControl.h"
+#include "controls/TUtlCustomScrollBox.h"
 #include "controls/TUtlFormShape.h"
 
 #include "PixelSheet.h"
@@ -192,4 +193,26 @@ TEST(UtlControlBasesTest, WritesTheControlsToAPicture) {
     const std::string path = std::string(CONTROLS_RENDER_DIR) + "/controls-bases.png";
     ASSERT_TRUE(pngtest::SavePng(picture, path));
     EXPECT_EQ(At(picture, 300, 150), ColorToRGB(clBtnFace)); // the opaque panel
+}
+
+TEST(UtlControlBasesTest, ScrollBoxRepaintsEveryDeltaThScrollWhenOptimized) {
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 200, 120);
+    TUtlFormShape shape(&form);
+    shape.FillObject()->SetStyle(sfBrush);
+    TUtlCustomScrollBox box(&form);
+    box.SetParent(&form);
+    EXPECT_EQ(box.Bevel()->Mode(), bmWindows);
+    EXPECT_FALSE(box.Scrolled(0)); // not transparent: nothing to repaint
+    box.SetTransparent(true);
+    box.SetDelta(3);
+    box.SetDelta(0);
+    EXPECT_EQ(box.Delta(), 3);
+    std::vector<bool> repainted;
+    for (Integer i = 0; i < 6; ++i)
+        repainted.push_back(box.Scrolled(0));
+    EXPECT_EQ(repainted, (std::vector<bool>{false, false, true, false, false, true}));
+    box.SetOptimizedScrolling(false);
+    EXPECT_FALSE(box.Scrolled(0));
+    EXPECT_TRUE(box.Scrolled(SB_ENDSCROLL));
 }
