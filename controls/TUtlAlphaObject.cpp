@@ -15,18 +15,16 @@ TUtlAlphaObject::TUtlAlphaObject() : FFillObject(std::make_unique<TUtlFillObject
 
 TUtlAlphaObject::~TUtlAlphaObject() {
     FFillObject->OnChange = nullptr;
-    if (FLink.Sender) FLink.Sender->UnRegisterChanges(&FLink);
+    UtlRelinkImageList(FLink, nullptr);
 }
 
-// The list lives only in the link: a destroyed list clears it, so the object forgets it.
 TUtlCustomImageList* TUtlAlphaObject::ImageList() const {
-    return static_cast<TUtlCustomImageList*>(FLink.Sender);
+    return UtlLinkedImageList(FLink);
 }
 
 void TUtlAlphaObject::SetImageList(TUtlCustomImageList* Value) {
     if (Value == ImageList()) return;
-    if (FLink.Sender) FLink.Sender->UnRegisterChanges(&FLink);
-    if (Value) Value->RegisterChanges(&FLink);
+    UtlRelinkImageList(FLink, Value);
     FetchListBitmap();
 }
 

@@ -3,7 +3,7 @@
 // from an image list, which the object follows through a change link (and
 // forgets when the list is destroyed).
 #include "controls/TUtlFillObject.h"
-#include "controls/UtlImageLists.h"
+#include "controls/UtlImageListLink.h"
 
 #include <memory>
 

@@ -14,7 +14,7 @@ TUtlCustomControl::TUtlCustomControl(TComponent* AOwner)
 
 TUtlCustomControl::~TUtlCustomControl() {
     FBackFX->OnChange = nullptr;
-    if (FLink.Sender) FLink.Sender->UnRegisterChanges(&FLink);
+    UtlRelinkImageList(FLink, nullptr);
 }
 
 void TUtlCustomControl::SetFlat(bool Value) {
@@ -38,15 +38,13 @@ void TUtlCustomControl::SetTransparencyMode(TUtlTransparencyMode Value) {
     Invalidate();
 }
 
-// The list lives only in the link: a destroyed list clears it.
 TUtlCustomImageList* TUtlCustomControl::ImageList() const {
-    return static_cast<TUtlCustomImageList*>(FLink.Sender);
+    return UtlLinkedImageList(FLink);
 }
 
 void TUtlCustomControl::SetImageList(TUtlCustomImageList* Value) {
     if (Value == ImageList()) return;
-    if (FLink.Sender) FLink.Sender->UnRegisterChanges(&FLink);
-    if (Value) Value->RegisterChanges(&FLink);
+    UtlRelinkImageList(FLink, Value);
     GetIMLChange(this);
 }
 

@@ -5,7 +5,7 @@
 // background on to see-through children.
 #include "controls/TUtlBitmapEffectObject.h"
 #include "controls/UtlBackground.h"
-#include "controls/UtlImageLists.h"
+#include "controls/UtlImageListLink.h"
 #include "platform/ui/TCustomControl.h"
 #include "platform/ui/TCustomForm.h"
 
