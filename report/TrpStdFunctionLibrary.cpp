@@ -155,11 +155,19 @@ String TrpStdFunctionLibrary::DataSetAggregate(Aggregate Kind, TDataSet* DataSet
     // The walk must leave the dataset on the record it found: the band engine and the
     // application's lists are positioned on it.
     const TBookmark start = DataSet->GetBookmark();
+    // Grids and other controls on the dataset see neither the walk nor the way back.
+    DataSet->DisableControls();
     core::ScopeExit restore([&] {
-        if (!start.empty() && DataSet->Active()) try {
+        if (!start.empty() && DataSet->Active()) {
+            try {
                 DataSet->GotoBookmark(start);
             } catch (...) { // a record deleted meanwhile: stay where the walk ended
             }
+        }
+        try {
+            DataSet->EnableControls();
+        } catch (...) {  // a control failing to repaint must not end the report here
+        }
     });
     DataSet->First();
     while (!DataSet->Eof()) {

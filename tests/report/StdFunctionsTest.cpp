@@ -4,6 +4,8 @@
 #include "platform/core/Exceptions.h"
 #include "platform/core/StrUtils.h"
 #include "platform/core/TStringList.h"
+#include "platform/data/TDataLink.h"
+#include "platform/data/TDataSource.h"
 #include "platform/data/TField.h"
 #include "platform/data/TFieldDefs.h"
 #include "platform/ui/DialogHook.h"
@@ -208,6 +210,25 @@ INSTANTIATE_TEST_SUITE_P(StdFunctions, DataSetAggregateTest,
                                            AggregateCase{"MAX(Query1.x)", "3"},   //
                                            AggregateCase{"AVG(Query1.x)", "1.5"}, // null rows count
                                            AggregateCase{"COUNT(Query1)", "4"})); //
+
+struct ScrollCounter : TDataLink {
+    void DataSetChanged() override { ++Changes; }
+    Integer Changes = 0;
+};
+
+TEST(StdFunctions, ControlsOnTheDatasetSeeNothingOfTheWalk) {
+    DataSetFixture f;
+    TDataSource source(nullptr);
+    source.SetDataSet(f.ds);
+    ScrollCounter link;
+    link.SetDataSource(&source);
+    f.ds->Next();
+    link.Changes = 0;
+    EXPECT_EQ(ShowValue(f.b.Parser.Calc("SUM(Query1.x)")), "6");
+    EXPECT_LE(link.Changes, 1);  // at most the one notice when controls come back
+    EXPECT_EQ(f.ds->RecNo(), 2);
+    link.SetDataSource(nullptr);
+}
 
 TEST(StdFunctions, DatasetAggregateWaitsForAVisibleBand) {
     DataSetFixture f;
