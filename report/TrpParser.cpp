@@ -36,8 +36,14 @@ String Sub(const String& s, Integer from, Integer to) { // [from, to), 1-based
     return to > from ? s.substr(static_cast<size_t>(from - 1), static_cast<size_t>(to - from)) : String();
 }
 
+// True when c is one of the characters of set (never for a zero byte, which strchr would
+// find as the set's terminator).
+bool Among(char c, const char* set) {
+    return c != '\0' && std::strchr(set, c) != nullptr;
+}
+
 bool IsNameStop(char c) {
-    return c == ' ' || std::strchr("()*+-/<=>", c) != nullptr;
+    return c == ' ' || Among(c, "()*+-/<=>");
 }
 
 Integer Level(char op) {
@@ -134,7 +140,7 @@ Integer KeywordCode(const String& upper) {
 
 bool IsOperatorCode(char c) {
     return (c >= opz::GreaterEqual && c <= opz::Frac) || (c >= opz::Negate && c <= opz::Round) ||
-           std::strchr("+-*/<=>", c) != nullptr;
+           Among(c, "+-*/<=>");
 }
 
 } // namespace
@@ -276,7 +282,7 @@ String TrpParser::Convert(String s, bool AllowCalls, bool& CallMet) {
             ++i;
             continue;
         }
-        if (std::strchr("*+-/<=>", c) != nullptr) {
+        if (Among(c, "*+-/<=>")) {
             char op = c;
             const char next = At(s, i + 1);
             if (c == '<' && next == '>')

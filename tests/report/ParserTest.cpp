@@ -126,6 +126,14 @@ TEST(Parser, FunctionsGetUpperCasedNameAndArgumentSources) {
     EXPECT_EQ(fx.Calls[0], "NUM|[x] + 1| 'a,b'| f(1, 2)");
 }
 
+TEST(Parser, AZeroByteIsPartOfANameNotAnOperator) {
+    Fixture fx;
+    EXPECT_EQ(fx.Parser.Str2OPZ(String("a\0b", 3)), String("a\0b ", 4));
+    fx.Parser.Calc(String("a\0b", 3));
+    ASSERT_EQ(fx.Asked.size(), 1u);
+    EXPECT_EQ(fx.Asked[0], String("A\0B", 3));
+}
+
 TEST(Parser, DatePrefixConvertsWithTheShortDateFormat) {
     TFormatSettings dmy = TFormatSettings::Hungarian();
     dmy.ShortDateFormat = "dd.mm.yyyy";
