@@ -245,10 +245,11 @@ void TVgDBGrid::MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Int
         return;
     if (CanFocus() && !Focused())
         SetFocus();
-    if (Button == mbLeft && Shift.Contains(ssDouble)) {
-        DblClick();
+    // The window layer has already delivered the double-click through DblClick; the
+    // press that comes with it selects nothing more (the case lists open the case sheet
+    // from DblClick, and a second call would open it again once it closes).
+    if (Button == mbLeft && Shift.Contains(ssDouble))
         return;
-    }
     if (FMultiSelect && DataLink()->Active())
         FStartOfSelect = ds->GetBookmark();
     if (Button == mbLeft && SizingColumnAt(X, Y) >= 0) {

@@ -6,6 +6,7 @@
 #include "platform/ui/TMemo.h"
 #include "platform/data/TBookmarkList.h"
 #include "platform/data/TField.h"
+#include "platform/ui/InputSimulation.h"
 #include "platform/ui/TInplaceEdit.h"
 #include "platform/ui/VirtualKeys.h"
 
@@ -295,12 +296,12 @@ TEST_F(InputTest, CellClickFires)
     EXPECT_EQ(clicked[0], Grid->GetColumns()->GetColumn(1));
 }
 
-TEST_F(InputTest, DoubleClickRunsTheApplicationsHandler)
+TEST_F(InputTest, DoubleClickRunsTheApplicationsHandlerOnce)
 {
     int calls = 0;
     Grid->OnDblClick = [&](TObject*) { ++calls; };
     TPoint p = Centre(2, 2);
-    Grid->MouseDown(mbLeft, {ssDouble}, p.X, p.Y);
+    ui::SimulateDblClick(Grid.get(), p.X, p.Y);
     EXPECT_EQ(calls, 1);
 }
 
