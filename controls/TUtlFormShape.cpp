@@ -43,6 +43,7 @@ TUtlFormShape::TUtlFormShape(TComponent* AOwner)
       FFillObject(std::make_unique<TUtlFillObject>()), FBackground(std::make_unique<TBitmap>()) {
     FRegion->OnChange = [this](TObject* Sender) { GetChange(Sender); };
     FFillObject->OnChange = [this](TObject* Sender) { GetChange(Sender); };
+    FLink.OnChange = [this](TObject* Sender) { GetChange(Sender); };
     // The form's own client area would paint over the background and border.
     ui::SetClientBackground(Form(), false);
     Init();
@@ -51,6 +52,7 @@ TUtlFormShape::TUtlFormShape(TComponent* AOwner)
 TUtlFormShape::~TUtlFormShape() {
     FRegion->OnChange = nullptr;
     FFillObject->OnChange = nullptr;
+    UtlRelinkImageList(FLink, nullptr);
     if (TCustomForm* form = Form(); form && !form->ComponentState().Contains(csDestroying))
         ui::SetClientBackground(form, true);
 }
@@ -62,6 +64,12 @@ TCustomForm* TUtlFormShape::Form() const {
 void TUtlFormShape::SetUseRgnBitmap(bool Value) {
     if (Value == FUseRgnBitmap) return;
     FUseRgnBitmap = Value;
+    GetChange(this);
+}
+
+void TUtlFormShape::SetImageList(TUtlCustomImageList* Value) {
+    if (Value == ImageList()) return;
+    UtlRelinkImageList(FLink, Value);
     GetChange(this);
 }
 
@@ -150,6 +158,12 @@ void TUtlFormShape::PaintBorder(TCanvas* Canvas) {
     const bool bitmapShape = FUseRgnBitmap && FRegion->Shape() == rsBitmap;
     if (!bitmapShape) {
         if (FFillObject->Style() != sfNone) {
+            TUtlCustomImageList* list = ImageList();
+            if (FFillObject->Style() == sfBitmapList && list && list->IsValidItem(FListIndex, FImageIndex)) {
+                TBitmap item;
+                list->GetBitmapItem(FListIndex, FImageIndex, &item);
+                FFillObject->SetListBitmap(&item);
+            }
             FBackground->SetSize(r.Width(), r.Height());
             FFillObject->FillCanvas(FBackground->Canvas(), r, clWhite);
             c->Draw(0, 0, FBackground.get());

@@ -7,6 +7,7 @@
 #include "controls/TUtlRegion.h"
 #include "controls/TUtlWndProcComponent.h"
 #include "controls/UtlBackground.h"
+#include "controls/UtlImageListLink.h"
 
 #include <memory>
 
@@ -30,6 +31,10 @@ public:
     void SetShowFormCaption(bool Value);
     TUtlFillObject* FillObject() const { return FFillObject.get(); }
     void SetFillObject(TUtlFillObject* Value) { FFillObject->Assign(Value); }
+    // The list an sfBitmapList fill takes its picture from; null when none is
+    // set or the list has been destroyed.
+    TUtlCustomImageList* ImageList() const { return UtlLinkedImageList(FLink); }
+    void SetImageList(TUtlCustomImageList* Value);
     Integer ListIndex() const { return FListIndex; }
     void SetListIndex(Integer Value) { FListIndex = Value; }
     Integer ImageIndex() const { return FImageIndex; }
@@ -73,4 +78,5 @@ private:
     Integer FListIndex = 0;
     Integer FImageIndex = 0;
     Integer FCaptionHeight = 0;
+    TUtlChangeLink FLink;
 };

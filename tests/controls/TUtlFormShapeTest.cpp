@@ -91,3 +91,24 @@ TEST(TUtlFormShapeTest, PaintsItsFillAndBorderInsideTheRegion) {
     GetWindowImage(&form, true, false, plain.Canvas());
     EXPECT_EQ(sheet::At(plain, 80, 50), clYellow);
 }
+
+TEST(TUtlFormShapeTest, AListFillTakesItsPictureFromTheImageList) {
+    TForm form(nullptr);
+    form.SetBorderStyle(bsNone);
+    form.SetBounds(0, 0, 60, 40);
+    TUtlFormShape shape(&form);
+    shape.Region()->SetShape(rsRect);
+    shape.Region()->Border()->SetStyle(rbNone);
+    shape.FillObject()->SetStyle(sfBitmapList);
+    shape.FillObject()->SetTileMode(tmStretch);
+    {
+        TUtlBitmapList list(nullptr);
+        auto picture = sheet::Make(4, 4, clFuchsia);
+        list.Items(list.Add())->SetBitmap(picture.get());
+        shape.SetImageList(&list);
+        TBitmap window(60, 40, pf24bit);
+        GetWindowImage(&form, true, false, window.Canvas());
+        EXPECT_EQ(sheet::At(window, 30, 20), clFuchsia);
+    }
+    EXPECT_EQ(shape.ImageList(), nullptr); // a destroyed list is forgotten
+}

@@ -251,3 +251,40 @@ TEST(UtlRegionsTest, BorderSchemes) {
     EXPECT_NE(lines[2].find("clGray"), String::npos);  // left
     EXPECT_NE(lines[3].find("clWhite"), String::npos); // up
 }
+
+namespace {
+
+// A component publishing a region, for the point list's form-resource round trip.
+class RegionHolder : public TComponent {
+public:
+    explicit RegionHolder(TComponent* AOwner) : TComponent(AOwner) {
+        static const bool registered = [] {
+            TPropInfo region;
+            region.Name = "Region";
+            region.Kind = tkClass;
+            region.GetObject = [](TObject* o) -> TPersistent* {
+                return &static_cast<RegionHolder*>(o)->Region;
+            };
+            RegisterClass<RegionHolder>("RegionHolder", "", {region});
+            return true;
+        }();
+        (void)registered;
+    }
+    String ClassName() const override { return "RegionHolder"; }
+    TUtlRegion Region;
+};
+
+} // namespace
+
+TEST(UtlRegionsTest, PointListTravelsThroughTheFormText) {
+    RegionHolder from(nullptr);
+    from.Region.SetUserPolygonRgn({{0, 0}, {-5, 70000}, {30, 2}});
+    const String text = ComponentToText(&from);
+    EXPECT_NE(text.find("Region.PointList"), String::npos);
+    RegionHolder to(nullptr);
+    TextToComponent(text, &to);
+    ASSERT_EQ(to.Region.Points()->Count(), 3);
+    EXPECT_EQ(to.Region.Points()->GetPoint(1), TPoint(-5, 70000));
+    RegionHolder empty(nullptr);
+    EXPECT_EQ(ComponentToText(&empty).find("PointList"), String::npos);
+}
