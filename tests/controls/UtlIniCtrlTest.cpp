@@ -1,6 +1,9 @@
 // The settings store: section naming, INI and registry targets, typed values,
 // numbered lists, colour lists and objects through their published properties.
+#include "controls/TUtlApplication.h"
 #include "controls/TUtlIniCtrl.h"
+#include "platform/core/ScopeExit.h"
+#include "platform/ui/TApplication.h"
 #include "platform/core/Exceptions.h"
 #include "platform/core/TIniFile.h"
 #include "platform/core/TRegistry.h"
@@ -62,6 +65,21 @@ TEST_F(UtlIniCtrlTest, RegistryTargetWritesUnderThePath) {
     TRegistry check(KEY_READ);
     check.SetRootKey(HKEY_CURRENT_USER);
     EXPECT_FALSE(check.KeyExists("Software\\Missing"));
+}
+
+TEST_F(UtlIniCtrlTest, DefaultPathIsTheApplicationsKey)
+{
+    UtlInitialization();
+    const String title = Application->Title();
+    core::ScopeExit restore([&] {
+        Application->SetTitle(title);
+        UtlFinalization();
+    });
+    Application->SetTitle("T");
+    TUtlIniCtrl store(nullptr);
+    EXPECT_EQ(store.GetRegPath(), "Software\\T\\");
+    store.WriteString("S", "Name", "x");
+    EXPECT_EQ(RegistryValue("Software\\T\\S", "Name"), "x");
 }
 
 TEST_F(UtlIniCtrlTest, TypedValuesRoundTrip) {

@@ -1,6 +1,7 @@
 // What the services object adds for the other UTL components: the one-instance
 // guard and its error, the global settings store and the wait cursor.
 #include "controls/TUtlApplication.h"
+#include "controls/TUtlContainer.h"
 #include "controls/TUtlIniCtrl.h"
 #include "controls/UtlCheckForSameClass.h"
 #include "platform/core/ScopeExit.h"
@@ -56,6 +57,22 @@ TEST(UtlServices, SettingsStoreAndWaitCursorFromStartUp) {
     EXPECT_EQ(UtlApplication->IniCtrl()->EffectiveTarget(), itRegistry);
     EXPECT_EQ(Screen->Cursors(crUtlWait), crHourGlass);
     EXPECT_EQ(Screen->Cursors(crIBeam), crIBeam);
+}
+
+} // namespace
+
+namespace {
+
+TEST(UtlContainerCtrl, SecondControlOnADesignedFormIsRefused)
+{
+    TForm form(nullptr);
+    form.SetDesigning(true);
+    auto* first = new TUtlContainerCtrl(&form);
+    EXPECT_EQ(ErrorOf<UtlEOneInstError>([&] { new TUtlContainerCtrl(&form); }),
+              "TUtlContainerCtrl:\rInvalid owner (<>TForm) or second instance on a form");
+    EXPECT_EQ(form.ComponentCount(), 1);
+    // At design time the control keeps a container of its own.
+    EXPECT_NE(first->Container(), UtlContainer);
 }
 
 } // namespace
