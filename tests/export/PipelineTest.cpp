@@ -462,3 +462,40 @@ TEST_F(Pipeline, NothingLeavesExecuteEvenFromTheLastHandler) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(Pipeline, FileNamesFromTheEventAndTheDosCharacterSet) {
+    AddCases(1);
+    AddColumn("nev", "Név");
+    Export->SetAddTitle(true);
+    Export->SetCharacterSet(csASCII_MSDOS);
+    std::vector<Integer> numbers;
+    Export->OnGetFileName = [&](TObject*, Integer Number, String& Name) {
+        numbers.push_back(Number);
+        Name = File("atnevezett.xls");
+    };
+    Export->Execute();
+    EXPECT_EQ(numbers, (std::vector<Integer>{0}));
+    EXPECT_FALSE(FileExists(File("cases.xls")));
+    const std::string bytes = Written("atnevezett.xls");
+    // Title and data text in the DOS code page: "é" is 0x82 there, "Ü" 0x9A.
+    EXPECT_NE(bytes.find("N\x82v"), std::string::npos);
+    EXPECT_NE(bytes.find("\x9Agy 1"), std::string::npos);
+}
+
+TEST_F(Pipeline, TabularFormWithTitlesPutsCaptionsBesideValues) {
+    AddCases(1);
+    AddColumn("ev", "Év");
+    AddColumn("nev", "Név");
+    Export->SetLayout(elTabularForm);
+    Export->SetAddTitle(true);
+    Export->Execute();
+    const exporttest::CellMap cells = Cells();
+    EXPECT_EQ(cells.at({0, 0}).Text, "Év");
+    EXPECT_EQ(cells.at({0, 1}).Number, 2001);
+    EXPECT_EQ(cells.at({1, 0}).Text, "Név");
+    EXPECT_EQ(cells.at({1, 1}).Text, "Ügy 1");
+}
+
+} // namespace
