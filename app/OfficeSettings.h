@@ -17,6 +17,21 @@ struct OfficeSettings {
 // the key has no row. The first row found wins.
 bool ReadInfoValue(TSqlite3Query& Query, const String& Key, String& Value);
 
+// The four settings as the settings dialog holds them, as text.
+struct OfficeSettingsText {
+    String OfficeAddress;      // cim
+    String ChamberId;          // kamarai_azonosito
+    String DocRetentionYears;  // dokumentum_orzesi_ido, digits or empty
+    String JubRetentionYears;  // jub_orzesi_ido, digits or empty
+};
+
+// Replaces the four keys in one transaction: each key's row is deleted; the address
+// and the chamber identifier are stored (also when empty, quotes doubled), a retention
+// period only when it is not empty. A retention period that is not digits only raises
+// EConvertError "'<text>' is not a valid integer value" before anything changes; an
+// engine error rolls everything back and passes through.
+void WriteOfficeSettings(TSqlite3Query& Query, const OfficeSettingsText& Settings);
+
 // Reads the four settings in their fixed order into Settings, each as soon as it is
 // read; a key without a row keeps its value. A retention period that is not a whole
 // number raises EConvertError "'<trimmed text>' is not a valid integer value" and

@@ -6,6 +6,8 @@
 #include "app/Tugyujszemelyform.h"
 #include "app/Tugyujszervezetform.h"
 #include "app/Tujugy.h"
+#include "app/TAboutBox.h"
+#include "app/Tadminform.h"
 #include "controls/TUtlApplication.h"
 #include "platform/core/ScopeExit.h"
 #include "platform/os/TNamedMutex.h"
@@ -39,6 +41,8 @@ void CreateForms()
     Application->CreateForm(ugyujszervezetform);
     Application->CreateForm(ujugy);
     Application->CreateForm(ugyalapadatmod);
+    Application->CreateForm(AboutBox);
+    Application->CreateForm(adminform);
 }
 
 }  // namespace

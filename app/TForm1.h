@@ -96,6 +96,8 @@ public:
     TMainMenu* MainMenu1;
     TMenuItem* Rendszer1;
     TMenuItem* Kezdolap1;
+    TMenuItem* Beallitasok1;
+    TMenuItem* Adatbazismentese1;
     TMenuItem* Kilepes1;
     TMenuItem* Ugyfelek1;
     TMenuItem* Termeszetesszemelyek1;
@@ -118,6 +120,7 @@ public:
     TMenuItem* Elkuldottlevelek1;
     TMenuItem* Iktatasbeallitasok1;
     TMenuItem* JUB1;
+    TMenuItem* Info1;
 
     // ---- Cases area -----------------------------------------------------------------
     TgxExtSpeedButton* gxExtSpeedButton5;  // "Ügy lista"
@@ -179,6 +182,9 @@ public:
     void Elkuldottlevelek1Click(TObject* Sender);
     void Iktatasbeallitasok1Click(TObject* Sender);
     void JUB1Click(TObject* Sender);
+    void Beallitasok1Click(TObject* Sender);
+    void Adatbazismentese1Click(TObject* Sender);
+    void Info1Click(TObject* Sender);
 
     // Cases area.
     void gxExtSpeedButton6Click(TObject* Sender);
@@ -190,8 +196,6 @@ public:
     void DataSource4DataChange(TObject* Sender, TField* Field);
     void VgDBGrid11DblClick(TObject* Sender);
     void VgDBGrid10DblClick(TObject* Sender);
-    void DigitKeyPress(TObject* Sender, String& Key);
-    void DigitEditChange(TObject* Sender);
     void gxExtSpeedButton7Click(TObject* Sender);
     void Ujugy1Click(TObject* Sender);
     void Ugyalapadatainakmodositasa1Click(TObject* Sender);

@@ -2,6 +2,7 @@
 // filter strip, reset and record counter.
 #include "app/AreaLayout.h"
 #include "app/CaseStatements.h"
+#include "app/DigitBoxes.h"
 #include "app/TForm1.h"
 
 #include "controls/TgxExtSpeedButton.h"
@@ -88,10 +89,8 @@ void TForm1::CreateCasesArea()
         radio->OnClick = [this](TObject* Sender) { CaseListOptionClick(Sender); };
     for (TCheckBox* box : {CheckBox1, CheckBox2})
         box->OnClick = [this](TObject* Sender) { CaseListOptionClick(Sender); };
-    for (TEdit* edit : {Edit19, Edit20, Edit21, Edit22}) {
-        edit->OnKeyPress = [this](TObject* Sender, String& Key) { DigitKeyPress(Sender, Key); };
-        edit->OnChange = [this](TObject* Sender) { DigitEditChange(Sender); };
-    }
+    for (TEdit* edit : {Edit19, Edit20, Edit21, Edit22})
+        app::AcceptDigitsOnly(edit);
     ugylistacontainer->OnEnter = [this](TObject* Sender) { ugylistacontainerEnter(Sender); };
     gxExtSpeedButton8->OnClick = [this](TObject* Sender) { gxExtSpeedButton8Click(Sender); };
     gxExtSpeedButton9->OnClick = [this](TObject* Sender) { gxExtSpeedButton9Click(Sender); };
@@ -230,26 +229,4 @@ void TForm1::gxExtSpeedButton9Click(TObject*)
 void TForm1::DataSource4DataChange(TObject*, TField*)
 {
     Label31->SetCaption(IntToStr(Query5->RecNo()) + "/" + IntToStr(Query5->RecordCount()));
-}
-
-void TForm1::DigitKeyPress(TObject*, String& Key)
-{
-    // Editing keys (backspace and the like) arrive as control characters.
-    if (Key.size() == 1 && (static_cast<unsigned char>(Key[0]) < 0x20 || (Key[0] >= '0' && Key[0] <= '9')))
-        return;
-    Key.clear();
-}
-
-void TForm1::DigitEditChange(TObject* Sender)
-{
-    // Pasted text bypasses the key filter; keep only its digits.
-    auto* edit = static_cast<TEdit*>(Sender);
-    const String text = edit->Text();
-    if (app::IsDigitsOnly(text))
-        return;
-    String digits;
-    for (char c : text)
-        if (c >= '0' && c <= '9')
-            digits += c;
-    edit->SetText(digits);
 }

@@ -1,6 +1,11 @@
 // The main menu: every command brings an area and one of its pages to the front.
 #include "app/TForm1.h"
 
+#include "app/TAboutBox.h"
+#include "app/Tadminform.h"
+#include "platform/ui/MessageDialogs.h"
+#include "platform/ui/TSaveDialog.h"
+
 #include "platform/ui/TMainMenu.h"
 #include "platform/ui/TMenuItem.h"
 #include "platform/ui/TPanel.h"
@@ -29,6 +34,12 @@ void TForm1::CreateMenus()
 
     Rendszer1 = AddItem(this, root, "Rendszer1", "Rendszer");
     Kezdolap1 = AddItem(this, Rendszer1, "Kezdolap1", "Kezdőlap", &TForm1::Kezdolap1Click);
+    Beallitasok1 = AddItem(this, Rendszer1, "Beallitasok1", "Beállítások",
+                           &TForm1::Beallitasok1Click);
+    // Not offered: the office copies its database file with its own backup.
+    Adatbazismentese1 = AddItem(this, Rendszer1, "Adatbazismentese1", "Adatbázis mentése",
+                                &TForm1::Adatbazismentese1Click);
+    Adatbazismentese1->SetVisible(false);
     AddItem(this, Rendszer1, "N1", "-");
     Kilepes1 = AddItem(this, Rendszer1, "Kilepes1", "Kilépés", &TForm1::Kilepes1Click);
 
@@ -69,6 +80,7 @@ void TForm1::CreateMenus()
                                   &TForm1::Iktatasbeallitasok1Click);
 
     JUB1 = AddItem(this, root, "JUB1", "JÜB", &TForm1::JUB1Click);
+    Info1 = AddItem(this, root, "Info1", "Info", &TForm1::Info1Click);
 
     SetMenu(MainMenu1);
 }
@@ -112,3 +124,15 @@ void TForm1::Iktatasbeallitasok1Click(TObject*)
 }
 
 void TForm1::JUB1Click(TObject*) { jubcontainer->BringToFront(); }
+
+void TForm1::Beallitasok1Click(TObject*) { adminform->ShowModal(); }
+
+void TForm1::Adatbazismentese1Click(TObject*)
+{
+    TSaveDialog dialog(nullptr);
+    dialog.SetFilter("Backup fájl (*.bkp)|*.bkp");
+    dialog.Execute();
+    ShowMessage("");
+}
+
+void TForm1::Info1Click(TObject*) { AboutBox->ShowModal(); }
