@@ -4,6 +4,7 @@
 #include "controls/TUtlApplication.h"
 #include "controls/TUtlContainer.h"
 #include "controls/UtlStreams.h"
+#include "platform/core/FileUtils.h"
 #include "platform/core/ScopeExit.h"
 #include "platform/core/TFiler.h"
 #include "platform/graphics/TCanvas.h"
@@ -90,6 +91,17 @@ TEST_F(UtlContainerTest, OffsetsAndFlagBytes) {
     TBitmap fetched;
     UtlBMLGetItem(Folder.File("two.bml"), 1, &fetched);
     EXPECT_EQ(fetched.Width(), 4);
+}
+
+TEST_F(UtlContainerTest, OverlongDescriptionWritesNoFile)
+{
+    TUtlStringList list(nullptr);
+    list.Add();
+    list.GetItem(0)->SetDescription(String(256, 'x'));
+    const String file = Folder.File("long.sll");
+    EXPECT_EQ(ErrorOf<EWriteError>([&] { list.SaveToFile(file); }),
+              "String too long for its record (256 characters, at most 255)");
+    EXPECT_FALSE(FileExists(file));
 }
 
 TEST_F(UtlContainerTest, EveryKindRoundTripsPlainAndCompressed) {
