@@ -133,8 +133,24 @@ void TUtlCustomControl::DoExit() {
 void TUtlCustomControl::Resize() {
     FBackFX->DestroyBuffer();
     TCustomControl::Resize();
-    if (FTransparent) Invalidate();
+    // A see-through control shows another part of the background now, and so do its children.
+    if (FTransparent) BackgroundChanged();
 }
+
+void TUtlCustomControl::BackgroundChanged() {
+    Invalidate();
+    if (FTransparent) utl::BroadcastBackgroundChanged(this);
+}
+
+namespace utl {
+
+void BroadcastBackgroundChanged(TWinControl* Parent) {
+    if (!Parent) return;
+    for (Integer i = 0; i < Parent->ControlCount(); ++i)
+        if (auto* child = dynamic_cast<TUtlCustomControl*>(Parent->Controls(i))) child->BackgroundChanged();
+}
+
+} // namespace utl
 
 // ---- TUtlCustomPanel ---------------------------------------------------------------
 

@@ -55,6 +55,10 @@ public:
     TPoint BackMapPoint(TPoint P) const override;
     bool BackDrawArea(TCanvas* Canvas, const TRect& R, TPoint P) const override;
 
+    // The background behind the control changed: it repaints and, when
+    // transparent, tells its own children.
+    virtual void BackgroundChanged();
+
     void MouseEnter() override;
     void MouseLeave() override;
     void DoEnter() override;
@@ -94,6 +98,13 @@ public:
     TBitmap* BackBitmap() const override;
     bool BackDrawArea(TCanvas* Canvas, const TRect& R, TPoint P) const override;
 };
+
+namespace utl {
+
+// Tells the UTL controls among Parent's children that their background changed.
+void BroadcastBackgroundChanged(TWinControl* Parent);
+
+} // namespace utl
 
 // Index of the first component of class T on Owner when it is a form; −1 otherwise.
 template <class T> Integer UtlCheckForFormComponent(TComponent* Owner) {

@@ -1,5 +1,6 @@
 #include "controls/TUtlFormShape.h"
 
+#include "controls/TUtlCustomControl.h"
 #include "platform/graphics/RasterOps.h"
 #include "platform/graphics/SystemMetrics.h"
 #include "platform/graphics/TBitmap.h"
@@ -82,6 +83,8 @@ void TUtlFormShape::SetShowFormCaption(bool Value) {
 void TUtlFormShape::GetChange(TObject*) {
     Change();
     ReRegion();
+    // The background of see-through children changed with it.
+    utl::BroadcastBackgroundChanged(Form());
 }
 
 void TUtlFormShape::Loaded() {

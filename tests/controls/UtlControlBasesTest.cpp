@@ -216,3 +216,36 @@ TEST(UtlControlBasesTest, ScrollBoxRepaintsEveryDeltaThScrollWhenOptimized) {
     EXPECT_FALSE(box.Scrolled(0));
     EXPECT_TRUE(box.Scrolled(SB_ENDSCROLL));
 }
+
+namespace {
+
+// Counts the background notices it hears.
+class Listening : public TUtlCustomPanel {
+public:
+    using TUtlCustomPanel::TUtlCustomPanel;
+    void BackgroundChanged() override {
+        ++Heard;
+        TUtlCustomPanel::BackgroundChanged();
+    }
+    Integer Heard = 0;
+};
+
+} // namespace
+
+TEST(UtlControlBasesTest, BackgroundChangesReachSeeThroughDescendants) {
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 200, 120);
+    TUtlFormShape shape(&form);
+    Listening outer(&form), inner(&form), deep(&form);
+    outer.SetParent(&form);
+    inner.SetParent(&outer);
+    deep.SetParent(&inner);
+    inner.SetTransparent(true);
+    shape.FillObject()->SetStyle(sfBrush); // the form's background changes
+    EXPECT_EQ(outer.Heard, 1);
+    EXPECT_EQ(inner.Heard, 0); // an opaque panel keeps its children's background
+    outer.SetTransparent(true);
+    outer.SetBounds(0, 0, 150, 100); // a see-through panel resized
+    EXPECT_EQ(inner.Heard, 1);
+    EXPECT_EQ(deep.Heard, 1);
+}
