@@ -32,14 +32,6 @@ void TrpMemoView::Assign(TrpView* View) {
     LineSpacing = memo->LineSpacing;
 }
 
-void TrpMemoView::Draw(TCanvas* ACanvas) {
-    BeginDraw(ACanvas);
-    CalcGaps();
-    ShowBackGround();
-    ShowFrame();
-    RestoreCoord();
-}
-
 void TrpMemoView::LoadFromStream(TStream* Stream) {
     TrpView::LoadFromStream(Stream);
     Font.SetName(rpReadStringV(Stream));

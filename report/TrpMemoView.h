@@ -1,7 +1,10 @@
 #pragma once
-// The memo view: the text object of a report. This file holds its stored
-// fields, defaults and template record; the text itself is laid out and drawn
-// by the memo's layout routines.
+// The memo view: the text object of a report. It expands bracketed
+// expressions, wraps the text to its width on the 96-dpi measuring canvas
+// (TempBmp) so that every target breaks lines alike, draws the lines with
+// alignment, rotation and justification at any scale, reports the height it
+// needs and prints itself in parts across pages. The widget-free text rules
+// are in MemoText.h.
 #include "platform/graphics/TFont.h"
 #include "report/TrpView.h"
 
@@ -25,7 +28,14 @@ public:
 
     // The base fields, then Font, Adjust, Highlight, HighlightStr and LineSpacing.
     void Assign(TrpView* View) override;
+    // Draws the text: lines not yet wrapped are wrapped at scale 1 first, then
+    // each is fitted to its measured width at the canvas's scale.
     void Draw(TCanvas* ACanvas) override;
+    // Writes the print-mode record with the expanded text; in drPart only the
+    // lines that fit Height (at least one), keeping the rest in Memo1.
+    void Print(TStream* Stream) override;
+    // Hands every line with its position to the report's OnExportText.
+    void ExportData() override;
     // The common record, then font name, size, style word, colour, Adjust and
     // charset; in design mode the highlight attributes and condition. A
     // version-21 memo gets word wrap; below version 23 the charset read is
@@ -33,9 +43,22 @@ public:
     void LoadFromStream(TStream* Stream) override;
     void SaveToStream(TStream* Stream) override;
 
-    Integer CalcHeight() override { return Height; }
+    // Expands and wraps the text; the height of the wrapped block (0 when
+    // invisible or empty). Sets DrawMode to drAfterCalcHeight.
+    Integer CalcHeight() override;
     Integer MinHeight() override { return TextHeight; }
     Integer RemainHeight() override { return Memo1.Count() * TextHeight; }
+
+    // Memo1 := Memo with every bracketed expression replaced by its value.
+    void ExpandVariables();
+    // The canvas font for drawing at ScaleY (on a printer canvas the font as it is).
+    void AssignFont(TCanvas* ACanvas);
+    // Wraps Memo1 into line records in SMemo; sets TextHeight and the block height.
+    void WrapMemo();
+    // Draws (or, exporting, hands out) the lines of Memo1; counts them in CurStrNo.
+    void ShowMemo();
+    // Width that shows Lines unwrapped, frame and gaps included.
+    Integer CalcWidth(TStrings* Lines);
 
     TFont Font;
     bool Streaming = false;
@@ -48,4 +71,19 @@ public:
     String HighlightStr;
     Integer LineSpacing = 2;
     Integer CharacterSpacing = 0;
+
+private:
+    void ShowLine(const String& Record, Integer Pos, const TRect& Clip);
+    void ShowRotatedLine(const String& Record, Integer Pos, const TRect& Clip);
+    // Saves font and fill, then applies the highlight when its condition holds
+    // (a result that is neither empty nor 0); RestoreHighlight puts them back.
+    void ApplyHighlight();
+    void RestoreHighlight();
+    // Line step at scale 1: the font's pixel height plus LineSpacing.
+    Integer LineStep() const;
+
+    // Height of the text block of the last wrapping, at scale 1.
+    Integer FVHeight = 0;
+    TFont FSavedFont;
+    TColor FSavedFill = clNoFill;
 };

@@ -18,6 +18,7 @@ using TEnterRectEvent = std::function<void(TStringList* Memo, TrpView* View)>;
 // Asked first for every name a report expression uses; assigning ParValue answers it.
 using TDetailEvent = std::function<void(const String& ParName, Variant& ParValue)>;
 using TrpExportDataEvent = std::function<void(Integer x, Integer y, TrpView* View)>;
+using TrpExportTextEvent = std::function<void(Integer x, Integer y, const String& Text, TrpView* View)>;
 
 // The stream version this engine writes.
 constexpr Byte rpCurrentVersion = 23;
@@ -72,6 +73,8 @@ public:
     TFunctionEvent OnUserFunction;
     // The active export filter's data handler; set only while an export runs.
     TrpExportDataEvent OnExportData;
+    // The active export filter's text handler: one call per line of a memo.
+    TrpExportTextEvent OnExportText;
 
 private:
     std::unique_ptr<TrpPages> FPages;

@@ -13,3 +13,4 @@ TBitmap* TempBmp = nullptr;
 TrpReportDesigner* rpDesigner = nullptr;
 TrpDataManager* rpDataManager = nullptr;
 TrpScriptHook rpDoScript;
+TrpGetValueHook rpGetValue;

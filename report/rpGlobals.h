@@ -48,3 +48,9 @@ extern TrpDataManager* rpDataManager;
 // while empty, scripts do nothing.
 using TrpScriptHook = std::function<void(TrpView* View, TStringList* Script)>;
 extern TrpScriptHook rpDoScript;
+
+// The report's value lookup for one bracketed expression of a memo or rich
+// text (the text between the brackets), answering its display text. Installed
+// by the build; while empty, an expression expands to nothing.
+using TrpGetValueHook = std::function<void(const String& Expression, String& Value)>;
+extern TrpGetValueHook rpGetValue;

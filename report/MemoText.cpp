@@ -1,0 +1,246 @@
+#include "report/MemoText.h"
+
+#include "platform/core/CodePages.h"
+#include "platform/core/StrUtils.h"
+#include "platform/core/TStringList.h"
+#include "platform/core/Utf8.h"
+#include "report/TrpParser.h"
+
+#include <algorithm>
+
+namespace report {
+
+void ExpandLine(String& Line, const GetValueFn& GetValue) {
+    Integer i = 1;
+    for (;;) {
+        const Integer len = static_cast<Integer>(Line.size());
+        while (i < len && Line[static_cast<std::size_t>(i - 1)] != '[')
+            ++i;
+        Integer j = i;
+        const String expr = GetBrackedVariable(Line, i, j);
+        if (i == j) return;
+        const String value = GetValue(expr);
+        // An unclosed bracket gives j one past the end: the rest of the line goes.
+        const std::size_t from = static_cast<std::size_t>(i - 1);
+        const std::size_t count = std::min(static_cast<std::size_t>(j - i + 1), Line.size() - from);
+        Line.replace(from, count, value);
+        i += static_cast<Integer>(value.size());
+    }
+}
+
+void ExpandMemo(const TStrings& Memo, TStrings& Out, const GetValueFn& GetValue) {
+    Out.Clear();
+    TStringList pieces;
+    for (Integer k = 0; k < Memo.Count(); ++k) {
+        String line = Memo.Get(k);
+        if (line.empty()) {
+            Out.Add(String());
+            continue;
+        }
+        ExpandLine(line, GetValue);
+        // As if the line were appended to the whole text: its line breaks split it.
+        pieces.SetText(line);
+        for (Integer p = 0; p < pieces.Count(); ++p)
+            Out.Add(pieces.Get(p));
+    }
+}
+
+namespace {
+
+String ByteChar(Byte b) {
+    return core::U32ToUtf8(std::u32string(1, CodePageByteToChar(b, CP_WINDOWS_1250)));
+}
+
+constexpr char32_t kParagraphMark = 1;
+
+} // namespace
+
+String MakeLineRecord(const String& Text, bool LastOfParagraph, Integer Width) {
+    const auto w = static_cast<std::uint32_t>(Width) & 0xFFFF;
+    String r = Text;
+    if (LastOfParagraph) r.push_back('\x01');
+    r += ByteChar(static_cast<Byte>(w >> 8));
+    r += ByteChar(static_cast<Byte>(w & 0xFF));
+    return r;
+}
+
+LineRecord ParseLineRecord(const String& Record) {
+    LineRecord result;
+    std::u32string s = core::Utf8ToU32(Record);
+    if (s.size() < 2) {
+        result.Text = Record;
+        return result;
+    }
+    const int hi = CharToCodePageByte(s[s.size() - 2], CP_WINDOWS_1250);
+    const int lo = CharToCodePageByte(s[s.size() - 1], CP_WINDOWS_1250);
+    result.Width = (std::max(hi, 0) << 8) | std::max(lo, 0);
+    s.resize(s.size() - 2);
+    if (!s.empty() && s.back() == kParagraphMark) {
+        result.LastOfParagraph = true;
+        s.pop_back();
+    }
+    result.Text = core::U32ToUtf8(s);
+    return result;
+}
+
+bool IsWrapped(const TStrings& Lines) {
+    for (Integer k = 0; k < Lines.Count(); ++k)
+        if (Lines.Get(k).find('\x01') != String::npos) return true;
+    return false;
+}
+
+namespace {
+
+bool IsVowel(char32_t c) {
+    switch (c) {
+    case U'Ё':
+    case U'А':
+    case U'Е':
+    case U'И':
+    case U'О':
+    case U'У':
+    case U'Ы':
+    case U'Э':
+    case U'Ю':
+    case U'Я':
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool IsSign(char32_t c) {
+    return c == U'Ъ' || c == U'Ь';
+}
+
+bool IsDelimiter(char32_t c) {
+    return c == U' ' || c == U',' || c == U'-' || c == U'.';
+}
+
+bool IsLineBreak(char32_t c) {
+    return c == U'\r' || c == U'\n';
+}
+
+} // namespace
+
+std::vector<Integer> BreakWord(const String& Word) {
+    std::u32string w = core::Utf8ToU32(Word);
+    std::vector<Integer> result;
+    const Integer n = static_cast<Integer>(w.size());
+    if (n <= 4) return result;
+    for (char32_t& c : w)
+        c = CharUpper(c);
+    auto at = [&](Integer i) { return w[static_cast<std::size_t>(i - 1)]; };
+    for (Integer i = 2; i <= n - 2; ++i) {
+        const bool v0 = IsVowel(at(i)), v1 = IsVowel(at(i + 1)), v2 = IsVowel(at(i + 2));
+        if ((v0 && v1) || (v0 && !v1 && v2) || (!v0 && !v1 && !IsSign(at(i + 1)) && v2)) result.push_back(i);
+    }
+    return result;
+}
+
+std::vector<WrappedLine> WrapLine(const String& Line, Integer Available, bool WordBreak,
+                                  const MeasureFn& Width) {
+    std::vector<WrappedLine> out;
+    const std::u32string s = core::Utf8ToU32(Line);
+    const Integer n = static_cast<Integer>(s.size());
+    auto at = [&](Integer i) { return s[static_cast<std::size_t>(i - 1)]; };
+    // s[a .. b], 1-based and inclusive.
+    auto sub = [&](Integer a, Integer b) {
+        return b < a ? String()
+                     : core::U32ToUtf8(
+                           s.substr(static_cast<std::size_t>(a - 1), static_cast<std::size_t>(b - a + 1)));
+    };
+    auto emit = [&](String text, bool last) { out.push_back({std::move(text), last}); };
+
+    const bool hasBreak = std::any_of(s.begin(), s.end(), IsLineBreak);
+    if (!hasBreak && (n < 2 || Width(Line) <= Available)) {
+        emit(Line, true);
+        return out;
+    }
+    Integer beg = 1, last = 1, cur = 1;
+    while (cur <= n) {
+        const char32_t c = at(cur);
+        if (IsLineBreak(c)) {
+            emit(sub(beg, cur - 1), true);
+            while (cur < n && IsLineBreak(at(cur)))
+                ++cur;
+            beg = last = cur;
+            if (IsLineBreak(at(cur))) return out;
+            continue;
+        }
+        if (c != U' ' && Width(sub(beg, cur)) > Available) {
+            bool hyphenated = false;
+            if (WordBreak) {
+                const Integer start = (last == beg && !IsDelimiter(at(last))) ? beg : last + 1;
+                Integer end = start;
+                while (end <= n && !IsDelimiter(at(end)) && !IsLineBreak(at(end)))
+                    ++end;
+                const Integer base = start - 1;
+                Integer fit = 0;
+                for (const Integer p : BreakWord(sub(start, end - 1))) {
+                    if (base + p < beg || Width(sub(beg, base + p) + "-") > Available) break;
+                    fit = p;
+                }
+                if (fit > 0) {
+                    cur = last = base + fit;
+                    hyphenated = true;
+                }
+            }
+            // No usable break point: cut before the overflowing character
+            // (a lone character too wide still makes a line of its own).
+            if (!hyphenated && last == beg) last = std::max(beg, cur - 1);
+            if (hyphenated)
+                emit(sub(beg, last) + "-", false);
+            else if (at(last) == U' ')
+                emit(sub(beg, last - 1), false);
+            else
+                emit(sub(beg, last), false);
+            beg = last + 1;
+            last = beg;
+        }
+        if (cur >= beg && IsDelimiter(at(cur))) last = cur;
+        ++cur;
+    }
+    if (beg <= n)
+        emit(sub(beg, n), true);
+    else if (!out.empty())
+        out.back().LastOfParagraph = true; // the last cut ended the source line
+    return out;
+}
+
+std::vector<Integer> SpreadAdvances(std::vector<Integer> Advances, Integer Extent) {
+    if (Advances.empty()) return Advances;
+    Integer total = 0;
+    for (const Integer a : Advances)
+        total += a;
+    const Integer n = static_cast<Integer>(Advances.size());
+    const Integer extra = Extent - total;
+    const Integer each = extra / n, rest = extra % n;
+    for (Integer k = 0; k < n; ++k)
+        Advances[static_cast<std::size_t>(k)] += each + (k < std::abs(rest) ? (rest > 0 ? 1 : -1) : 0);
+    return Advances;
+}
+
+Integer AlignedX(Integer Align, Integer Left, Integer Width, Integer Gap, Integer W) {
+    switch (Align & 3) {
+    case 1:
+        return Left + Width - 1 - Gap - W;
+    case 2:
+        return Left + Gap + (Width - 2 * Gap - W) / 2;
+    default:
+        return Left + Gap;
+    }
+}
+
+Integer RotatedY(Integer Align, Integer Top, Integer Height, Integer Gap, Integer W) {
+    switch (Align & 3) {
+    case 1:
+        return Top + Gap + W;
+    case 2:
+        return Top + Height - 1 - Gap - (Height - 2 * Gap - W) / 2;
+    default:
+        return Top + Height - Gap;
+    }
+}
+
+} // namespace report

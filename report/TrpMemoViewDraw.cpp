@@ -1,0 +1,174 @@
+// Drawing of the memo view: fitting each wrapped line to its measured width
+// at the target's scale, alignment, rotation and justification.
+#include "platform/core/NumberFormat.h"
+#include "platform/core/ScopeExit.h"
+#include "platform/core/TStringList.h"
+#include "platform/core/Utf8.h"
+#include "platform/graphics/DrawText.h"
+#include "platform/graphics/TBitmap.h"
+#include "platform/graphics/TCanvas.h"
+#include "report/MemoText.h"
+#include "report/TrpMemoView.h"
+#include "report/TrpReport.h"
+
+#include <algorithm>
+
+namespace {
+
+Integer RoundInt(double v) {
+    return static_cast<Integer>(Round(v));
+}
+
+Integer SpaceCount(const String& t) {
+    return static_cast<Integer>(std::count(t.begin(), t.end(), ' '));
+}
+
+// Each character's own advance on the canvas, character extra included.
+std::vector<Integer> Advances(TCanvas* Canvas, const String& Text) {
+    std::vector<Integer> result;
+    for (const char32_t c : core::Utf8ToU32(Text))
+        result.push_back(Canvas->TextWidth(core::U32ToUtf8(std::u32string(1, c))));
+    return result;
+}
+
+} // namespace
+
+void TrpMemoView::Draw(TCanvas* ACanvas) {
+    BeginDraw(ACanvas);
+    if ((Flags & flAutoWidth) && Memo.Count() > 0 && DocMode == dmPrinting) {
+        const Integer w = CalcWidth(&Memo);
+        if (Adjust & 1) Left = Left + Width - w;
+        Width = w;
+    }
+    Streaming = false;
+    Memo1.Assign(&Memo);
+    {
+        // The lines are wrapped with the gaps of scale 1.
+        const double sx = ScaleX, sy = ScaleY;
+        ScaleX = ScaleY = 1;
+        CalcGaps();
+        ScaleX = sx;
+        ScaleY = sy;
+    }
+    RestoreCoord();
+    if (Memo1.Count() > 0) {
+        const bool wrap = !report::IsWrapped(Memo1);
+        if (Memo1.Get(Memo1.Count() - 1) == "\x01") Memo1.Delete(Memo1.Count() - 1);
+        if (wrap) {
+            WrapMemo();
+            Memo1.Assign(SMemo);
+        } else {
+            // Lines wrapped elsewhere: the block is as high as they are.
+            FVHeight = Memo1.Count() * LineStep() + 2 * ((Adjust & 4) ? gapx : gapy);
+        }
+    }
+    CalcGaps();
+    if (!Exporting) {
+        ShowBackGround();
+        ShowFrame();
+    }
+    if (Memo1.Count() > 0) ShowMemo();
+    RestoreCoord();
+}
+
+void TrpMemoView::ShowMemo() {
+    AssignFont(Canvas);
+    Canvas->SetTextCharacterExtra(RoundInt(CharacterSpacing * ScaleX));
+    const TRect clip(DRect.Left + 1, DRect.Top, DRect.Right - 2, DRect.Bottom - 1);
+    const Integer vheight = RoundInt(FVHeight * ScaleY);
+    const bool rotated = (Adjust & 4) != 0;
+    const Integer step = -Canvas->Font()->Height() + RoundInt(LineSpacing * ScaleY);
+
+    const Integer savedAdjust = Adjust, savedLeft = Left, savedTop = Top;
+    core::ScopeExit back([&] {
+        Adjust = savedAdjust;
+        Left = savedLeft;
+        Top = savedTop;
+    });
+    // A part printed across pages keeps its lines at the top.
+    if ((Adjust & 24) != 0 && !Streaming) {
+        Adjust &= 7;
+        const Integer vertical = savedAdjust & 24;
+        Integer& pos = rotated ? Left : Top;
+        const Integer size = rotated ? Width : Height;
+        if (vertical == 8) pos += (size - vheight) / 2;
+        if (vertical == 16) pos += size - vheight;
+    }
+
+    CurStrNo = 0;
+    if (!rotated) {
+        Integer y = Top + gapy;
+        for (Integer k = 0; k < Memo1.Count(); ++k) {
+            if (Streaming && y + step > clip.Bottom) break;
+            ShowLine(Memo1.Get(k), y, clip);
+            y += step;
+        }
+        return;
+    }
+    Canvas->Font()->SetOrientation(900);
+    core::ScopeExit unrotate([this] { Canvas->Font()->SetOrientation(0); });
+    Integer x = Left + gapx;
+    for (Integer k = 0; k < Memo1.Count(); ++k) {
+        ShowRotatedLine(Memo1.Get(k), x, clip);
+        x += step;
+    }
+}
+
+void TrpMemoView::ShowLine(const String& Record, Integer y, const TRect& Clip) {
+    const report::LineRecord line = report::ParseLineRecord(Record);
+    const String& t = line.Text;
+    Integer x = Left + gapx;
+    if ((Adjust & 3) == 3) {
+        if (!Exporting) {
+            const Integer spaces = SpaceCount(t);
+            if (spaces > 0 && !line.LastOfParagraph)
+                SetTextJustification(Canvas, Width - 2 * gapx - Canvas->TextWidth(t), spaces);
+            ExtTextOut(Canvas, x, y, graphics::ETO_CLIPPED, &Clip, t, -1, nullptr);
+            SetTextJustification(Canvas, 0, 0);
+        }
+    } else {
+        AssignFont(Canvas);
+        const Integer nw = RoundInt(line.Width * ScaleX);
+        while (Canvas->TextWidth(t) > nw && Canvas->Font()->Height() < -1)
+            Canvas->Font()->SetHeight(Canvas->Font()->Height() + 1);
+        x = report::AlignedX(Adjust, Left, Width, gapx, nw);
+        if (!Exporting) {
+            if (Canvas->TextWidth(t) != nw && !t.empty()) {
+                const std::vector<Integer> dx = report::SpreadAdvances(Advances(Canvas, t), nw);
+                ExtTextOut(Canvas, x, y, graphics::ETO_CLIPPED, &Clip, t, -1, dx.data());
+            } else {
+                ExtTextOut(Canvas, x, y, graphics::ETO_CLIPPED, &Clip, t, -1, nullptr);
+            }
+        }
+    }
+    if (Exporting && CurReport && CurReport->OnExportText) CurReport->OnExportText(x, y, t, this);
+    ++CurStrNo;
+}
+
+void TrpMemoView::ShowRotatedLine(const String& Record, Integer x, const TRect& Clip) {
+    const report::LineRecord line = report::ParseLineRecord(Record);
+    const String& t = line.Text;
+    const Integer w = Canvas->TextWidth(t);
+    const Integer y = report::RotatedY(Adjust, Top, Height, gapy, w);
+    if (Exporting) {
+        if (CurReport && CurReport->OnExportText) CurReport->OnExportText(x, y, t, this);
+    } else if ((Adjust & 3) == 3 && SpaceCount(t) > 0 && !line.LastOfParagraph) {
+        // Rotated justification: each word moves up by the spaces' share before it.
+        const Integer extra = Height - 2 * gapy - w, spaces = SpaceCount(t);
+        Integer advance = 0, index = 0;
+        std::size_t from = 0;
+        for (;;) {
+            const std::size_t to = t.find(' ', from);
+            const String word = t.substr(from, to == String::npos ? String::npos : to - from);
+            const Integer shift = graphics::JustifyShift(extra, spaces, index);
+            ExtTextOut(Canvas, x, y - advance - shift, graphics::ETO_CLIPPED, &Clip, word, -1, nullptr);
+            if (to == String::npos) break;
+            advance += Canvas->TextWidth(word + " ");
+            from = to + 1;
+            ++index;
+        }
+    } else {
+        ExtTextOut(Canvas, x, y, graphics::ETO_CLIPPED, &Clip, t, -1, nullptr);
+    }
+    ++CurStrNo;
+}

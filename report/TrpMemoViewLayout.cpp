@@ -1,0 +1,185 @@
+// Expansion, wrapping, height and printing of the memo view.
+#include "platform/core/NumberFormat.h"
+#include "platform/core/ScopeExit.h"
+#include "platform/core/TStream.h"
+#include "platform/graphics/DrawText.h"
+#include "platform/graphics/TBitmap.h"
+#include "platform/graphics/TCanvas.h"
+#include "report/MemoText.h"
+#include "report/TrpMemoView.h"
+#include "report/TrpParser.h"
+#include "report/TrpReport.h"
+#include "report/rpStreamUtils.h"
+
+#include <cmath>
+
+namespace {
+
+// Text is always wrapped and measured on the shared 96-dpi bitmap.
+TCanvas* MeasureCanvas() {
+    return TempBmp->Canvas();
+}
+
+Integer PixelHeight(const TFont& Font, double Scale) {
+    return static_cast<Integer>(Round(Font.Size() * 96.0 / 72.0 * Scale));
+}
+
+} // namespace
+
+Integer TrpMemoView::LineStep() const {
+    return LineSpacing + PixelHeight(Font, 1.0);
+}
+
+void TrpMemoView::ExpandVariables() {
+    report::ExpandMemo(Memo, Memo1, [](const String& expr) {
+        String value;
+        if (rpGetValue) rpGetValue(expr, value);
+        return value;
+    });
+}
+
+void TrpMemoView::AssignFont(TCanvas* ACanvas) {
+    ACanvas->Brush()->SetStyle(bsClear);
+    ACanvas->Font()->Assign(&Font);
+    if (!IsPrinting) ACanvas->Font()->SetHeight(-PixelHeight(Font, ScaleY));
+}
+
+void TrpMemoView::ApplyHighlight() {
+    FSavedFont.Assign(&Font);
+    FSavedFill = FillColor;
+    if (HighlightStr.empty() || !rpParser) return;
+    const Variant v = rpParser->Calc(HighlightStr);
+    if (v.IsEmpty() || v.IsNull() || v == Variant(0)) return;
+    Font.SetStyle(rpSetFontStyle(Highlight.FontStyle));
+    Font.SetColor(Highlight.FontColor);
+    FillColor = Highlight.FillColor;
+}
+
+void TrpMemoView::RestoreHighlight() {
+    Font.Assign(&FSavedFont);
+    FillColor = FSavedFill;
+}
+
+void TrpMemoView::WrapMemo() {
+    TCanvas* c = MeasureCanvas();
+    c->Font()->Assign(&Font);
+    c->Font()->SetHeight(-PixelHeight(Font, 1.0));
+    c->SetTextCharacterExtra(CharacterSpacing);
+    SMemo->Clear();
+    const bool rotated = (Adjust & 4) != 0;
+    if (rotated) c->Font()->SetOrientation(900);
+    core::ScopeExit unrotate([&] { c->Font()->SetOrientation(0); });
+    const Integer step = LineSpacing - c->Font()->Height();
+    const Integer available = rotated ? Height - 2 * gapy : Width - 2 * gapx;
+    const report::MeasureFn width = [c](const String& t) { return c->TextWidth(t); };
+    auto output = [&](const String& text, bool last) {
+        SMemo->Add(report::MakeLineRecord(text, last, width(text)));
+    };
+    for (Integer k = 0; k < Memo1.Count(); ++k) {
+        if (Flags & flWordWrap)
+            for (const auto& line :
+                 report::WrapLine(Memo1.Get(k), available, (Flags & flWordBreak) != 0, width))
+                output(line.Text, line.LastOfParagraph);
+        else
+            output(Memo1.Get(k), true);
+    }
+    FVHeight = SMemo->Count() * step + 2 * (rotated ? gapx : gapy);
+    TextHeight = step;
+}
+
+Integer TrpMemoView::CalcHeight() {
+    DrawMode = drAfterCalcHeight;
+    BeginDraw(MeasureCanvas());
+    if (rpDoScript) rpDoScript(this, &Script);
+    if (!Visible) return 0;
+    Memo1.Assign(&Memo);
+    const String before = Memo1.Text();
+    if (CurReport) CurReport->InternalOnEnterRect(&Memo1, this);
+    if (Memo1.Text() == before) ExpandVariables();
+    ApplyHighlight();
+    core::ScopeExit restore([this] { RestoreHighlight(); });
+    if ((Flags & flAutoWidth) && Memo1.Count() > 0 && DocMode == dmPrinting) Width = CalcWidth(&Memo1);
+    CalcGaps();
+    core::ScopeExit coords([this] { RestoreCoord(); });
+    if (Memo1.Count() == 0) return 0;
+    WrapMemo();
+    return FVHeight;
+}
+
+void TrpMemoView::Print(TStream* Stream) {
+    BeginDraw(MeasureCanvas());
+    Streaming = true;
+    core::ScopeExit done([this] {
+        Streaming = false;
+        DrawMode = drAll;
+    });
+    if (DrawMode == drAll && rpDoScript) rpDoScript(this, &Script);
+    bool expand = DrawMode != drAfterCalcHeight;
+    if (DrawMode == drAll && CurReport && (CurReport->OnEnterRect || (FDataSet && !FField.empty()))) {
+        Memo1.Assign(&Memo);
+        const String before = Memo1.Text();
+        CurReport->InternalOnEnterRect(&Memo1, this);
+        if (Memo1.Text() != before) expand = false;
+    }
+    if (DrawMode != drPart && expand) ExpandVariables();
+    if (!Visible) return;
+
+    ApplyHighlight();
+    core::ScopeExit restore([this] { RestoreHighlight(); });
+    TStringList rest;
+    if (DrawMode == drPart) {
+        CalcGaps();
+        ShowMemo();
+        RestoreCoord();
+        // Every part takes at least one line, so a split always moves on.
+        const Integer kept = std::min(Memo1.Count(), std::max<Integer>(CurStrNo, 1));
+        for (Integer k = kept; k < Memo1.Count(); ++k)
+            rest.Add(Memo1.Get(k));
+        while (Memo1.Count() > kept)
+            Memo1.Delete(Memo1.Count() - 1);
+        CurStrNo = kept;
+        if (!report::IsWrapped(Memo1)) Memo1.Add("\x01");
+    }
+
+    Stream->WriteByte(Typ);
+    const Byte savedMode = StreamMode;
+    TStringList savedMemo;
+    savedMemo.Assign(&Memo);
+    {
+        core::ScopeExit back([&] {
+            StreamMode = savedMode;
+            Memo.Assign(&savedMemo);
+        });
+        StreamMode = smPrinting;
+        Memo.Assign(&Memo1);
+        SaveToStream(Stream);
+    }
+    if (DrawMode == drPart) Memo1.Assign(&rest);
+}
+
+Integer TrpMemoView::CalcWidth(TStrings* Lines) {
+    TCanvas* c = MeasureCanvas();
+    c->Font()->Assign(&Font);
+    c->Font()->SetHeight(-PixelHeight(Font, 1.0));
+    c->SetTextCharacterExtra(static_cast<Integer>(Round(CharacterSpacing * ScaleX)));
+    const bool wrapped = report::IsWrapped(*Lines);
+    String text;
+    bool first = true;
+    for (Integer k = 0; k < Lines->Count(); ++k) {
+        const String line = Lines->Get(k);
+        if (wrapped && line == "\x01") continue;
+        if (!first) text += "\r\n";
+        first = false;
+        text += wrapped ? report::ParseLineRecord(line).Text : line;
+    }
+    TRect r(0, 0, Width, Height);
+    DrawText(c, text, -1, r, DT_CALCRECT | DT_NOPREFIX);
+    return r.Right + static_cast<Integer>(Round(2 * FrameWidth)) + 2;
+}
+
+void TrpMemoView::ExportData() {
+    TrpView::ExportData();
+    Exporting = true;
+    core::ScopeExit done([this] { Exporting = false; });
+    Draw(MeasureCanvas());
+}

@@ -1,0 +1,157 @@
+#include "report/MemoText.h"
+
+#include "platform/core/TStringList.h"
+#include "platform/core/Utf8.h"
+
+#include <gtest/gtest.h>
+
+using namespace report;
+
+namespace {
+
+// Every character 6 pixels wide.
+const MeasureFn Fixed = [](const String& t) { return static_cast<Integer>(core::Utf8Length(t)) * 6; };
+
+String Expand(String line, std::vector<String>* asked = nullptr) {
+    ExpandLine(line, [&](const String& e) {
+        if (asked) asked->push_back(e);
+        return e == "TWO" ? String("a\r\nb") : "<" + e + ">";
+    });
+    return line;
+}
+
+std::vector<String> Texts(const std::vector<WrappedLine>& lines) {
+    std::vector<String> r;
+    for (const auto& l : lines)
+        r.push_back(l.Text + (l.LastOfParagraph ? "|" : ""));
+    return r;
+}
+
+} // namespace
+
+TEST(MemoExpansion, ReplacesEachExpressionOnce) {
+    std::vector<String> asked;
+    EXPECT_EQ(Expand("x [A] y [B]", &asked), "x <A> y <B>");
+    EXPECT_EQ(asked, (std::vector<String>{"A", "B"}));
+}
+
+TEST(MemoExpansion, NestedAndQuotedBracketsBelongToTheOuterExpression) {
+    std::vector<String> asked;
+    // The lookup receives the outer expression with the inner field in it.
+    EXPECT_EQ(Expand("[IF([Q.x] = 1, 'a]', \"b[\")] end", &asked), "<IF([Q.x] = 1, 'a]', \"b[\")> end");
+    ASSERT_EQ(asked.size(), 1u);
+}
+
+TEST(MemoExpansion, InsertedTextIsNotScannedAgain) {
+    std::vector<String> asked;
+    String line = "[A][B]";
+    ExpandLine(line, [&](const String& e) {
+        asked.push_back(e);
+        return String("[X]");
+    });
+    EXPECT_EQ(line, "[X][X]");
+    EXPECT_EQ(asked.size(), 2u);
+}
+
+TEST(MemoExpansion, UnclosedBracketTakesTheRestOfTheLine) {
+    EXPECT_EQ(Expand("ab [cd"), "ab <cd>");
+    EXPECT_EQ(Expand("["), "<>"); // unclosed and empty: replaced, no crash
+    EXPECT_EQ(Expand("a["), "a<>");
+    EXPECT_EQ(Expand("no brackets"), "no brackets");
+}
+
+TEST(MemoExpansion, MultiLineValueSplitsTheLineAndEmptyLinesStay) {
+    TStringList memo, out;
+    memo.SetText("pre [TWO] post\r\n\r\n[EMPTY]");
+    ExpandMemo(memo, out, [](const String& e) { return e == "TWO" ? String("a\r\nb") : String(); });
+    ASSERT_EQ(out.Count(), 3);
+    EXPECT_EQ(out.Get(0), "pre a");
+    EXPECT_EQ(out.Get(1), "b post");
+    EXPECT_EQ(out.Get(2), ""); // the template's empty line; the line expanding to nothing is gone
+}
+
+TEST(LineRecords, EncodeTextMarkAndWidthBytes) {
+    EXPECT_EQ(MakeLineRecord("ab", true, 0x0102), String("ab\x01\x01\x02"));
+    EXPECT_EQ(MakeLineRecord("ab", false, 65536 + 5), String("ab\x00\x05", 4)); // modulo 65,536
+    // A width byte above 127 is the code-page character of that byte.
+    EXPECT_EQ(MakeLineRecord("", false, 0xF5), String("\x00", 1) + "ő");
+}
+
+TEST(LineRecords, ParseRoundTripsAndShortLinesAreText) {
+    for (const Integer w : {0, 1, 13, 10, 255, 256, 0x8181, 0xFFFF}) {
+        const LineRecord r = ParseLineRecord(MakeLineRecord("árvíztűrő", w % 2 == 0, w));
+        EXPECT_EQ(r.Text, "árvíztűrő");
+        EXPECT_EQ(r.Width, w);
+        EXPECT_EQ(r.LastOfParagraph, w % 2 == 0);
+    }
+    EXPECT_EQ(ParseLineRecord("x").Text, "x");
+    TStringList lines;
+    lines.Add("plain");
+    EXPECT_FALSE(IsWrapped(lines));
+    lines.Add(MakeLineRecord("x", true, 6));
+    EXPECT_TRUE(IsWrapped(lines));
+}
+
+TEST(Hyphenation, CyrillicSyllablesAndNoneForLatinOrShortWords) {
+    EXPECT_EQ(BreakWord("молоко"), (std::vector<Integer>{2, 4})); // мо-ло-ко
+    EXPECT_EQ(BreakWord("дорога"), (std::vector<Integer>{2, 4})); // lower case is upper-cased first
+    EXPECT_EQ(BreakWord("район"), (std::vector<Integer>{2}));     // vowel, consonant, vowel
+    EXPECT_EQ(BreakWord("сам"), std::vector<Integer>{});          // four or fewer characters
+    EXPECT_EQ(BreakWord("hyphenation"), std::vector<Integer>{});  // Latin letters are no vowels here
+    EXPECT_EQ(BreakWord("объект"), std::vector<Integer>{});       // never before a hard sign
+}
+
+TEST(Wrapping, ShortOrFittingLineIsOneParagraphLine) {
+    EXPECT_EQ(Texts(WrapLine("abc", 18, false, Fixed)), (std::vector<String>{"abc|"}));
+    EXPECT_EQ(Texts(WrapLine("a", 0, false, Fixed)), (std::vector<String>{"a|"})); // under 2 characters
+}
+
+TEST(Wrapping, BreaksAtSpacesAndKeepsDelimiters) {
+    // 10 characters fit (60 pixels).
+    EXPECT_EQ(Texts(WrapLine("one two three four", 60, false, Fixed)),
+              (std::vector<String>{"one two", "three four|"}));
+    EXPECT_EQ(Texts(WrapLine("alpha,beta-gamma.delta", 60, false, Fixed)),
+              (std::vector<String>{"alpha,", "beta-", "gamma.", "delta|"}));
+}
+
+TEST(Wrapping, RunWithoutBreakPointIsCutAndContinued) {
+    // Nothing is dropped and every line fits.
+    EXPECT_EQ(Texts(WrapLine("abcdefghijklmnopqrstuvwxyz", 60, false, Fixed)),
+              (std::vector<String>{"abcdefghij", "klmnopqrst", "uvwxyz|"}));
+    EXPECT_EQ(Texts(WrapLine("abcdefghijklmnop", 60, true, Fixed)),
+              (std::vector<String>{"abcdefghij", "klmnop|"}));
+    // A width narrower than one character still makes progress.
+    EXPECT_EQ(Texts(WrapLine("abc", 3, false, Fixed)), (std::vector<String>{"a", "b", "c|"}));
+}
+
+TEST(Wrapping, LineBreaksEndParagraphs) {
+    EXPECT_EQ(Texts(WrapLine("ab\r\ncd", 600, false, Fixed)), (std::vector<String>{"ab|", "cd|"}));
+    EXPECT_EQ(Texts(WrapLine("ab\r\n", 600, false, Fixed)), (std::vector<String>{"ab|"}));
+}
+
+TEST(Wrapping, WordBreakHyphenatesCyrillicWords) {
+    // "xx молоко" in 7 characters: "xx мо-" fits (6 characters), "xx моло-" does not.
+    EXPECT_EQ(Texts(WrapLine("xx молоко", 42, true, Fixed)), (std::vector<String>{"xx мо-", "локо|"}));
+    EXPECT_EQ(Texts(WrapLine("xx молоко", 42, false, Fixed)), (std::vector<String>{"xx", "молоко|"}));
+    // Latin words are never hyphenated: the line breaks at the space.
+    EXPECT_EQ(Texts(WrapLine("xx hyphenation", 42, true, Fixed)),
+              (std::vector<String>{"xx", "hyphena", "tion|"}));
+}
+
+TEST(Placement, SpreadAdvancesReachesTheExtent) {
+    EXPECT_EQ(SpreadAdvances({6, 6, 6}, 20), (std::vector<Integer>{7, 7, 6}));
+    EXPECT_EQ(SpreadAdvances({6, 6, 6}, 16), (std::vector<Integer>{5, 5, 6}));
+    EXPECT_EQ(SpreadAdvances({}, 16), std::vector<Integer>{});
+}
+
+TEST(Placement, AlignmentPositions) {
+    // Box at 10, 100 wide, gap 2, line 40 wide.
+    EXPECT_EQ(AlignedX(0, 10, 100, 2, 40), 12);
+    EXPECT_EQ(AlignedX(1, 10, 100, 2, 40), 10 + 100 - 1 - 2 - 40);
+    EXPECT_EQ(AlignedX(2, 10, 100, 2, 40), 12 + 28);
+    EXPECT_EQ(AlignedX(3, 10, 100, 2, 40), 12);
+    // Rotated in a box at 20, 100 high, gap 1.
+    EXPECT_EQ(RotatedY(0, 20, 100, 1, 40), 119);
+    EXPECT_EQ(RotatedY(1, 20, 100, 1, 40), 61);
+    EXPECT_EQ(RotatedY(2, 20, 100, 1, 40), 20 + 100 - 1 - 1 - 29);
+}
