@@ -136,7 +136,9 @@ String Render(const String& section, const Picture& p, const Rendering& r, bool 
             if (placeholder == 1)  // surplus leading digits go out at the first placeholder
                 for (Integer k = intLen - 1; k > pos; --k)
                     emitDigit(k, r.Whole[static_cast<size_t>(intLen - 1 - k)]);
-            if (pos < intLen)
+            // More placeholders than the picture counted (those after an exponent at the
+            // start) have no digit of the number.
+            if (pos >= 0 && pos < intLen)
                 emitDigit(pos, r.Whole[static_cast<size_t>(intLen - 1 - pos)]);
             else if (c == '0' || started)
                 emitDigit(pos, '0');
