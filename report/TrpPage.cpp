@@ -47,7 +47,7 @@ Integer TrpPage::FindObjectByID(Integer ID) const {
 }
 
 void TrpPage::ChangePaper() {
-    if (rpPrinterLink) rpPrinterLink->ResolvePaper(PaperSize, PaperWidth, PaperHeight, Orientation);
+    if (rpPrinterLink) rpPrinterLink->ResolvePaper(PaperSize, PaperWidth, PaperHeight, Orientation, PrnInfo);
 }
 
 void TrpPage::LoadFromStream(TStream* Stream) {

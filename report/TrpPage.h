@@ -5,6 +5,7 @@
 #include "platform/core/TObject.h"
 #include "platform/graphics/TRect.h"
 #include "report/TrpBandView.h"
+#include "report/rpPrinterLink.h"
 
 #include <array>
 #include <memory>
@@ -54,6 +55,8 @@ public:
     bool UseMargins = true;
     Integer ColumnCount = 1;
     Integer ColumnGap = 0;
+    // The printer's figures for this paper, filled by ChangePaper.
+    TrpPrnInfo PrnInfo;
 
     std::vector<std::unique_ptr<TrpView>> Objects;
     // Heads of the band chains while a report is built, one per band type.

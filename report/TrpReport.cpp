@@ -6,6 +6,7 @@
 #include "platform/core/TStream.h"
 #include "platform/core/TypInfo.h"
 #include "platform/ui/MessageDialogs.h"
+#include "report/TrpEMFPages.h"
 #include "report/TrpView.h"
 #include "report/rpConsts.h"
 #include "report/rpDBUtils.h"
@@ -16,10 +17,11 @@
 
 TrpReport::TrpReport(TComponent* AOwner)
     : TComponent(AOwner), FPages(std::make_unique<TrpPages>(this)),
-      FVariables(std::make_unique<TStringList>()), FValues(std::make_unique<TrpValues>()) {}
+      FEMFPages(std::make_unique<TrpEMFPages>(this)), FVariables(std::make_unique<TStringList>()), FValues(std::make_unique<TrpValues>()) {}
 
 TrpReport::~TrpReport() {
     if (CurReport == this) CurReport = nullptr;
+    if (MasterReport == this) MasterReport = nullptr;
 }
 
 namespace {
@@ -76,6 +78,15 @@ void TrpReport::WriteBinaryData(TStream* Stream) {
     Stream->WriteInt32(static_cast<std::int32_t>(template_.Size()));
     template_.SetPosition(0);
     if (template_.Size() > 0) Stream->CopyFrom(&template_, template_.Size());
+}
+
+void TrpReport::LoadPreparedReport(const String& FileName) {
+    FEMFPages->LoadFromFile(FileName);
+    CanRebuild = false;
+}
+
+void TrpReport::SavePreparedReport(const String& FileName) {
+    FEMFPages->SaveToFile(FileName);
 }
 
 void TrpReport::SetPrinterTo(const String& PrinterName) {

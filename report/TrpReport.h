@@ -19,6 +19,18 @@ using TEnterRectEvent = std::function<void(TStringList* Memo, TrpView* View)>;
 using TDetailEvent = std::function<void(const String& ParName, Variant& ParValue)>;
 using TrpExportDataEvent = std::function<void(Integer x, Integer y, TrpView* View)>;
 using TrpExportTextEvent = std::function<void(Integer x, Integer y, const String& Text, TrpView* View)>;
+class TrpBand;
+class TrpEMFPages;
+using TBeginDocEvent = std::function<void()>;
+using TEndDocEvent = std::function<void()>;
+using TBeginPageEvent = std::function<void(Integer pgNo)>;
+using TEndPageEvent = std::function<void(Integer pgNo)>;
+using TBeginBandEvent = std::function<void(TrpBand* Band)>;
+using TEndBandEvent = std::function<void(TrpBand* Band)>;
+using TProgressEvent = std::function<void(Integer n)>;
+using TBeginColumnEvent = std::function<void(TrpBand* Band)>;
+using TPrintColumnEvent = std::function<void(Integer ColNo, Integer& Width)>;
+using TManualBuildEvent = std::function<void(TrpPage* Page)>;
 
 // The stream version this engine writes.
 constexpr Byte rpCurrentVersion = 23;
@@ -31,6 +43,8 @@ public:
 
     TrpPages* Pages() const { return FPages.get(); }
     TrpValues* Values() const { return FValues.get(); }
+    // The prepared pages of the last build.
+    TrpEMFPages* EMFPages() const { return FEMFPages.get(); }
     // Category lines and, beginning with a blank, the variable names.
     TStringList* Variables() const { return FVariables.get(); }
 
@@ -44,6 +58,10 @@ public:
     // template's size and bytes (so its end positions count from its first byte).
     void ReadBinaryData(TStream* Stream);
     void WriteBinaryData(TStream* Stream);
+
+    // The prepared pages from or into a prepared-report file; loading clears CanRebuild.
+    void LoadPreparedReport(const String& FileName);
+    void SavePreparedReport(const String& FileName);
 
     // Selects the stored printer when PrintToDefault is off and the printer
     // layer knows that exact name.
@@ -66,7 +84,19 @@ public:
     void SetStoreInDFM(bool Value) { FStoreInDFM = Value; }
 
     bool PrintToDefault = false;
+    // Set by a build; the preview builds again after a printer change only when set.
+    bool CanRebuild = false;
     bool DoublePass = false;
+    TBeginDocEvent OnBeginDoc;
+    TEndDocEvent OnEndDoc;
+    TBeginPageEvent OnBeginPage;
+    TEndPageEvent OnEndPage;
+    TBeginBandEvent OnBeginBand;
+    TEndBandEvent OnEndBand;
+    TProgressEvent OnProgress;
+    TBeginColumnEvent OnBeginColumn;
+    TPrintColumnEvent OnPrintColumn;
+    TManualBuildEvent OnManualBuild;
     TEnterRectEvent OnEnterRect;
     TDetailEvent OnGetValue;
     // Functions no library knows; Val receives expression text.
@@ -78,6 +108,7 @@ public:
 
 private:
     std::unique_ptr<TrpPages> FPages;
+    std::unique_ptr<TrpEMFPages> FEMFPages;
     std::unique_ptr<TStringList> FVariables;
     std::unique_ptr<TrpValues> FValues;
     bool FStoreInDFM = false;

@@ -2,6 +2,8 @@
 
 #include "platform/core/TStringList.h"
 #include "platform/graphics/TBitmap.h"
+#include "platform/print/TPrinter.h"
+#include "report/TrpPrinter.h"
 #include "report/TrpReport.h"
 #include "report/TrpRichView.h"
 #include "report/TrpVariables.h"
@@ -21,6 +23,9 @@ void rpInitEngine() {
     TempBmp = new TBitmap();
     rpVariables = new TrpVariables();
     rpInitScripting();
+    Prn = new TrpPrinter();
+    Prn->SetPrinter(Printer());
+    rpPrinterLink = Prn;
     // The registries live for the whole process, so object kinds are added once.
     if (!objectsRegistered) {
         rpRegisterRichView();
@@ -39,4 +44,7 @@ void rpDoneEngine() {
     rpDoneScripting();
     delete rpVariables;
     rpVariables = nullptr;
+    rpPrinterLink = nullptr;
+    delete Prn;
+    Prn = nullptr;
 }

@@ -25,6 +25,10 @@ extern Byte DocMode;
 extern bool DisableDrawing;
 
 extern TrpReport* CurReport;
+// The report that receives prepared pages (a composite report while it builds).
+extern TrpReport* MasterReport;
+// Index of the prepared page being filled.
+extern Integer PageNo;
 extern TrpPage* CurPage;
 extern TrpBand* CurBand;
 extern TrpView* CurView;

@@ -63,7 +63,10 @@ void FillEveryKind(TrpReport& r) {
     TrpPage* p1 = AddA4Page(r);
     TrpPage* p2 = AddA4Page(r);
     p2->PrintToPrevPage = true;
+    // Landscape A4, as the printer layer gives it back on reading.
     p2->Orientation = 1;
+    p2->PaperWidth = 2970;
+    p2->PaperHeight = 2100;
     p2->ColumnCount = 2;
     p2->ColumnGap = 15;
 

@@ -1,0 +1,129 @@
+#include "platform/print/TPrinter.h"
+#include "platform/core/Exceptions.h"
+#include "platform/graphics/TCanvas.h"
+#include "platform/ui/TApplication.h"
+#include "support/ErrorOf.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+TPrinter* PdfPrinter() {
+    Application->Initialize();
+    TPrinter* p = Printer();
+    const auto& names = p->Printers();
+    const auto pdf = std::find(names.begin(), names.end(), String(PdfPrinterName));
+    p->SetPrinterIndex(Integer(pdf - names.begin()));
+    return p;
+}
+
+void SetPaper(TPrinter* p, Integer code, Integer orientation, Integer w = 0, Integer h = 0) {
+    TDeviceMode mode;
+    mode.Fields = dmPaperSize | dmOrientation | dmPaperWidth | dmPaperLength;
+    mode.PaperSize = code;
+    mode.Orientation = orientation;
+    mode.PaperWidth = w;
+    mode.PaperLength = h;
+    p->SetDeviceMode(mode);
+}
+
+} // namespace
+
+TEST(TPrinter, FilePrinterIsLastAndSelectable) {
+    TPrinter* p = PdfPrinter();
+    EXPECT_EQ(p->Printers().back(), "PDF");
+    EXPECT_EQ(p->Printers()[std::size_t(p->PrinterIndex())], "PDF");
+    EXPECT_EQ(ErrorOf<EPrinter>([&] { p->SetPrinterIndex(Integer(p->Printers().size())); }),
+              "Printer index out of range");
+    EXPECT_EQ(ErrorOf<EPrinter>([&] { p->SetPrinterIndex(-1); }), "Printer index out of range");
+}
+
+TEST(TPrinter, PaperByWindowsNumberGivesDeviceFigures) {
+    TPrinter* p = PdfPrinter();
+    SetPaper(p, 9, DMORIENT_PORTRAIT);
+    TDeviceMode mode;
+    p->GetDeviceMode(mode);
+    EXPECT_EQ(mode.PaperSize, 9);
+    EXPECT_EQ(mode.PaperWidth, 2100);
+    EXPECT_EQ(mode.PaperLength, 2970);
+    EXPECT_EQ(p->PixelsPerInchX(), 600);
+    // 210 mm (595 points) at 600 dpi; the file printer prints to the edge.
+    EXPECT_NEAR(p->PhysicalSize().cx, 4959, 2);
+    EXPECT_NEAR(p->PhysicalSize().cy, 7017, 2);
+    EXPECT_EQ(p->PhysicalOffset(), TPoint(0, 0));
+    EXPECT_EQ(p->PageWidth(), p->PhysicalSize().cx);
+
+    // Landscape turns the physical page.
+    SetPaper(p, 9, DMORIENT_LANDSCAPE);
+    EXPECT_NEAR(p->PhysicalSize().cx, 7017, 2);
+    p->GetDeviceMode(mode);
+    EXPECT_EQ(mode.Orientation, DMORIENT_LANDSCAPE);
+    SetPaper(p, 9, DMORIENT_PORTRAIT);
+}
+
+TEST(TPrinter, CustomPaperKeepsItsCodeAndSize) {
+    TPrinter* p = PdfPrinter();
+    SetPaper(p, DMPAPER_USER, DMORIENT_PORTRAIT, 1000, 1500);
+    TDeviceMode mode;
+    p->GetDeviceMode(mode);
+    EXPECT_EQ(mode.PaperSize, 256);
+    EXPECT_EQ(mode.PaperWidth, 1000);
+    EXPECT_EQ(mode.PaperLength, 1500);
+    // An unknown paper number leaves the paper as it was.
+    SetPaper(p, 48, DMORIENT_PORTRAIT);
+    p->GetDeviceMode(mode);
+    EXPECT_EQ(mode.PaperSize, 256);
+    SetPaper(p, 9, DMORIENT_PORTRAIT);
+}
+
+TEST(TPrinter, FilePrinterOffersStandardPapers) {
+    TPrinter* p = PdfPrinter();
+    const auto sizes = p->PaperSizes();
+    const auto a4 = std::find_if(sizes.begin(), sizes.end(), [](const TPaperInfo& i) { return i.Code == 9; });
+    ASSERT_NE(a4, sizes.end());
+    EXPECT_EQ(a4->Name, "A4");
+}
+
+TEST(TPrinter, PrintsPagesIntoAPdfFile) {
+    TempFolder dir("velmora-print");
+    TPrinter* p = PdfPrinter();
+    EXPECT_EQ(ErrorOf<EPrinter>([&] { p->NewPage(); }), "Printer is not currently printing");
+    p->SetOutputFileName("");
+    EXPECT_EQ(ErrorOf<EPrinter>([&] { p->BeginDoc(); }), "Printer selected is not valid");
+    EXPECT_FALSE(p->Printing());
+
+    p->SetOutputFileName(dir.File("out.pdf"));
+    p->Title = "Ügy lista";
+    p->BeginDoc();
+    EXPECT_TRUE(p->Printing());
+    EXPECT_EQ(ErrorOf<EPrinter>([&] { p->BeginDoc(); }), "Printing in progress");
+    EXPECT_EQ(ErrorOf<EPrinter>([&] { p->SetPrinterIndex(0); }), "Printing in progress");
+    ASSERT_NE(p->Canvas(), nullptr);
+    p->Canvas()->Rectangle(100, 100, 1000, 1000);
+    p->NewPage();
+    p->Canvas()->TextOut(100, 100, "Második oldal");
+    p->EndDoc();
+    EXPECT_FALSE(p->Printing());
+    EXPECT_EQ(p->Canvas(), nullptr);
+
+    std::ifstream in(dir.File("out.pdf"), std::ios::binary);
+    const std::string pdf((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(pdf.substr(0, 5), "%PDF-");
+    EXPECT_NE(pdf.find("/Count 2"), std::string::npos);
+}
+
+TEST(TPrinter, AbortEndsTheDocument) {
+    TempFolder dir("velmora-print");
+    TPrinter* p = PdfPrinter();
+    p->SetOutputFileName(dir.File("abort.pdf"));
+    p->BeginDoc();
+    p->Abort();
+    EXPECT_FALSE(p->Printing());
+    EXPECT_TRUE(p->Aborted());
+    p->Abort(); // nothing open: nothing happens
+}

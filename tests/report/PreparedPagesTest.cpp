@@ -1,0 +1,241 @@
+#include "platform/core/Exceptions.h"
+#include "platform/core/TMemoryStream.h"
+#include "platform/graphics/RecordingCanvasBackend.h"
+#include "platform/graphics/TCanvas.h"
+#include "report/StreamBytes.h"
+#include "report/TrpEMFPages.h"
+#include "report/TrpLineView.h"
+#include "report/TrpPrinter.h"
+#include "report/TrpReport.h"
+#include "report/rpEngine.h"
+#include "support/ErrorOf.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class PreparedPages : public ::testing::Test {
+protected:
+    PreparedPages() {
+        rpInitEngine();
+        Prn->SetPrinterIndex(Prn->DefaultPrinter);
+    }
+    ~PreparedPages() override {
+        CurReport = nullptr;
+        MasterReport = nullptr;
+    }
+
+    // A line from (10,20) 100 wide on the given prepared page, written as the
+    // band engine writes printed objects.
+    static void PrintLine(TrpEMFPages* pages, Integer index) {
+        TrpLineView line;
+        line.SetBounds(10, 20, 100, 0);
+        line.Flags = 0;
+        line.FrameTyp = 8;
+        TMemoryStream* s = pages->Pages(index)->Stream.get();
+        s->Seek(0, soFromEnd);
+        s->WriteByte(gtLine);
+        line.StreamMode = smPrinting;
+        line.SaveToStream(s);
+    }
+
+    static Bytes TwoPageFile() {
+        ByteWriter w;
+        w.U8(0).Str("").I32(2);
+        // First record: 16 bytes of header, the version byte and one line record.
+        w.I32(8 + 16 + 1 + 1 + 37).U16(9).I32(2100).I32(2970).U8(0).U8(1);
+        w.U8(23).U8(gtLine).Block(10, 20, 100, 0, 0, 8, 1, 0, 0, 0x1FFFFFFF).Memo({});
+        // A5 landscape, as the printer gives it.
+        w.I32(63 + 17).U16(11).I32(2100).I32(1480).U8(1).U8(0).U8(23);
+        return w.Out;
+    }
+
+    void BuildTwoPages() {
+        TrpPage a4(9, 0, 0, 0);
+        TrpPage a5(11, 0, 0, 1);
+        a5.UseMargins = false;
+        report.EMFPages()->Add(&a4);
+        report.EMFPages()->Add(&a5);
+        PrintLine(report.EMFPages(), 0);
+    }
+
+    TrpReport report{nullptr};
+};
+
+} // namespace
+
+TEST_F(PreparedPages, AddTakesThePaperAndCallsOnBeginPage) {
+    std::vector<Integer> begun;
+    report.OnBeginPage = [&](Integer n) { begun.push_back(n); };
+    CurReport = &report;
+    PageNo = 4;
+    TrpPage a5(11, 0, 0, 1);
+    report.EMFPages()->Add(&a5);
+    const TrpPageInfo* info = report.EMFPages()->Pages(0);
+    EXPECT_EQ(info->pgSize, 11);
+    EXPECT_EQ(info->pgWidth, 2100); // landscape
+    EXPECT_EQ(info->pgHeight, 1480);
+    EXPECT_EQ(info->pgOr, 1);
+    EXPECT_TRUE(info->pgMargins);
+    EXPECT_EQ(info->PrnInfo.Pgw, a5.PrnInfo.Pgw);
+    EXPECT_EQ(info->Stream->Size(), 1);
+    EXPECT_EQ(begun, std::vector<Integer>{4});
+
+    // Insert puts a page in front without calling the event.
+    report.EMFPages()->Insert(0, &a5);
+    report.EMFPages()->Insert(99, &a5);
+    EXPECT_EQ(report.EMFPages()->Count(), 3);
+    EXPECT_EQ(begun.size(), 1u);
+    EXPECT_EQ(ErrorOf<EListError>([&] { report.EMFPages()->Delete(3); }), "List index out of bounds (3)");
+}
+
+TEST_F(PreparedPages, TwoPageFileBytes) {
+    BuildTwoPages();
+    TMemoryStream s;
+    report.EMFPages()->SaveToStream(&s);
+    EXPECT_EQ(StreamBytes(s), TwoPageFile());
+}
+
+TEST_F(PreparedPages, FileReadsBackPageByPage) {
+    TMemoryStream s;
+    LoadBytes(s, TwoPageFile());
+    report.EMFPages()->LoadFromStream(&s);
+    TrpEMFPages* pages = report.EMFPages();
+    ASSERT_EQ(pages->Count(), 2);
+    EXPECT_EQ(pages->Pages(0)->pgSize, 9);
+    EXPECT_TRUE(pages->Pages(0)->pgMargins);
+    EXPECT_EQ(pages->Pages(0)->PrnInfo.Pgw, 752);
+    EXPECT_EQ(pages->Pages(1)->pgOr, 1);
+    EXPECT_FALSE(pages->Pages(1)->pgMargins);
+    EXPECT_EQ(pages->Pages(1)->PrnInfo.Pgh, 534); // A5 landscape: 148 mm down
+    EXPECT_EQ(pages->Pages(1)->Stream->Size(), 1);
+
+    pages->ObjectsToPage(0);
+    TrpPage* page = pages->Pages(0)->Page.get();
+    ASSERT_EQ(page->ObjectCount(), 1);
+    EXPECT_EQ(page->Object(0)->ClassName(), "TrpLineView");
+    EXPECT_EQ(page->Object(0)->Left, 10);
+    EXPECT_EQ(page->Object(0)->Width, 100);
+    EXPECT_EQ(page->Object(0)->StreamMode, smDesigning);
+
+    // Written again, the page stream is the same.
+    const Bytes before = StreamBytes(*pages->Pages(0)->Stream);
+    pages->PageToObjects(0);
+    EXPECT_EQ(StreamBytes(*pages->Pages(0)->Stream), before);
+}
+
+TEST_F(PreparedPages, FilesRoundTripThroughTheReport) {
+    TempFolder dir("velmora-rpp");
+    BuildTwoPages();
+    report.CanRebuild = true;
+    report.SavePreparedReport(dir.File("list.rpp"));
+    TrpReport other(nullptr);
+    other.CanRebuild = true;
+    other.LoadPreparedReport(dir.File("list.rpp"));
+    EXPECT_FALSE(other.CanRebuild);
+    ASSERT_EQ(other.EMFPages()->Count(), 2);
+    TMemoryStream a, b;
+    report.EMFPages()->SaveToStream(&a);
+    other.EMFPages()->SaveToStream(&b);
+    EXPECT_EQ(StreamBytes(a), StreamBytes(b));
+}
+
+TEST_F(PreparedPages, SavingNoPageWritesNothing) {
+    TMemoryStream s;
+    EXPECT_EQ(ErrorOf<EListError>([&] { report.EMFPages()->SaveToStream(&s); }),
+              "List index out of bounds (0)");
+    EXPECT_EQ(s.Size(), 0);
+}
+
+TEST_F(PreparedPages, BadFilesAreRefusedAndThePagesKept) {
+    BuildTwoPages();
+    const Bytes good = TwoPageFile();
+    auto withCount = [&](std::int32_t n) {
+        Bytes b = good;
+        ByteWriter w;
+        w.I32(n);
+        std::copy(w.Out.begin(), w.Out.end(), b.begin() + 4);
+        return b;
+    };
+    auto withNext = [&](std::int32_t next) {
+        Bytes b = good;
+        ByteWriter w;
+        w.I32(next);
+        std::copy(w.Out.begin(), w.Out.end(), b.begin() + 8);
+        return b;
+    };
+    struct Case {
+        const char* Why;
+        Bytes Data;
+        const char* Message;
+    };
+    Bytes older = good;
+    older[0] = 'A'; // an older file begins with its printer name
+    Bytes compressed = good;
+    compressed[0] = 1;
+    const Case cases[] = {
+        {"empty file", {}, "Stream read error"},
+        {"older metafile pages", older, "Unsupported prepared report format"},
+        {"compressed pages", compressed, "Unsupported prepared report format"},
+        {"no page", withCount(0), "Stream read error"},
+        {"negative count", withCount(-1), "Stream read error"},
+        {"more pages than bytes", withCount(5), "Stream read error"},
+        {"next record beyond the file", withNext(81), "Stream read error"},
+        {"next record inside its own header", withNext(20), "Stream read error"},
+        {"next record before the record", withNext(-7), "Stream read error"},
+        {"cut in the second record", Bytes(good.begin(), good.end() - 3), "Stream read error"},
+    };
+    for (const Case& c : cases) {
+        TMemoryStream s;
+        LoadBytes(s, c.Data);
+        EXPECT_EQ(ErrorOf<EReadError>([&] { report.EMFPages()->LoadFromStream(&s); }), c.Message) << c.Why;
+        EXPECT_EQ(report.EMFPages()->Count(), 2) << c.Why;
+    }
+}
+
+TEST_F(PreparedPages, UnknownObjectCodeInAPageStreamRaises) {
+    BuildTwoPages();
+    report.EMFPages()->Pages(1)->Stream->WriteByte(7);
+    EXPECT_EQ(ErrorOf<EReadError>([&] { report.EMFPages()->ObjectsToPage(1); }), "Stream read error");
+}
+
+TEST_F(PreparedPages, DrawScalesAndReusesTheLoadedObjects) {
+    BuildTwoPages();
+    graphics::RecordingCanvasBackend* rec = nullptr;
+    auto canvas = graphics::MakeRecordingCanvas(rec, TSize(2000, 3000));
+    TrpPageInfo* info = report.EMFPages()->Pages(0);
+    info->Visible = true;
+    // Twice the page's pixel size, placed at 5,5.
+    report.EMFPages()->Draw(0, canvas.get(), TRect(5, 5, 5 + 2 * 752, 5 + 2 * 1071));
+    ASSERT_NE(info->Page, nullptr);
+    const TrpPage* loaded = info->Page.get();
+    const auto lines = rec->Calls("Polyline");
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0].substr(0, 24), "Polyline 25,45 225,45 pe");
+
+    report.EMFPages()->Draw(0, canvas.get(), TRect(0, 0, 752, 1071));
+    EXPECT_EQ(info->Page.get(), loaded);
+
+    // Outside the clipping rectangle nothing is drawn.
+    rec->Log.clear();
+    canvas->SetClipRect(TRect(0, 500, 700, 900));
+    report.EMFPages()->Draw(0, canvas.get(), TRect(0, 0, 752, 1071));
+    EXPECT_TRUE(rec->Calls("Polyline").empty());
+
+    info->Visible = false;
+    report.EMFPages()->Draw(0, canvas.get(), TRect(0, 0, 752, 1071));
+    EXPECT_EQ(info->Page, nullptr);
+}
+
+TEST_F(PreparedPages, ExportHandsEveryObjectToTheFilter) {
+    BuildTwoPages();
+    std::vector<String> seen;
+    report.OnExportData = [&](Integer x, Integer y, TrpView* v) {
+        seen.push_back(v->ClassName() + " " + std::to_string(x) + "," + std::to_string(y));
+    };
+    CurReport = &report;
+    report.EMFPages()->ExportData(0);
+    report.EMFPages()->ExportData(1);
+    EXPECT_EQ(seen, std::vector<String>{"TrpLineView 10,20"});
+}
