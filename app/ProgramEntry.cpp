@@ -1,6 +1,8 @@
 #include "app/ProgramEntry.h"
 
 #include "app/TForm1.h"
+#include "app/Tpartnermod.h"
+#include "app/Tujpartner.h"
 #include "app/Tugyadatlap.h"
 #include "app/Tugyalapadatmod.h"
 #include "app/Tugyujszemelyform.h"
@@ -41,6 +43,8 @@ void CreateForms()
     Application->CreateForm(ugyujszervezetform);
     Application->CreateForm(ujugy);
     Application->CreateForm(ugyalapadatmod);
+    Application->CreateForm(partnermod);
+    Application->CreateForm(ujpartner);
     Application->CreateForm(AboutBox);
     Application->CreateForm(adminform);
 }

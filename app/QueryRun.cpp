@@ -43,6 +43,11 @@ Integer OpenForInteger(TSqlite3Query& Query, const String& Sql) {
     return static_cast<Integer>(Query.Fields()->Fields(0)->AsInteger());
 }
 
+Integer CurrentKey(TSqlite3Query& Query) {
+    if (!Query.Active() || Query.IsEmpty()) return 0;
+    return static_cast<Integer>(Query.FieldByName("sorszam")->AsInteger());
+}
+
 void Reopen(TSqlite3Query& Query) {
     Query.Close();
     Query.Open();

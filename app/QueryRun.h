@@ -21,6 +21,8 @@ void ExecStatement(TSqlite3Query& Query, const String& Sql);
 // Opens Sql and answers the first column of its first row as an integer (0 for NULL
 // or no row); the query stays open.
 Integer OpenForInteger(TSqlite3Query& Query, const String& Sql);
+// The current row's sorszam; 0 when the dataset is closed or empty.
+Integer CurrentKey(TSqlite3Query& Query);
 // Closes and opens again with the current statement.
 void Reopen(TSqlite3Query& Query);
 // As Reopen, for a list that may never have been built: a query without a statement

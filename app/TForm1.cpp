@@ -21,6 +21,7 @@ TForm1::TForm1(TComponent* AOwner) : TForm(AOwner)
     CreateAreas();
     CreateStartPage();
     CreateCasesArea();
+    CreatePartnersArea();
     // The menu bar takes its height from the client area, so the size comes after it.
     CreateMenus();
     SetBounds(0, 0, 792, 580);

@@ -160,6 +160,24 @@ public:
     TMenuItem* Ugyalapadatainakmodositasa1;
     TMenuItem* Ugyalapadatainakmodositasa2;
 
+    // ---- Partners area (TForm1Partners.cpp) -------------------------------------------
+    TMenuItem* Ujpartner1;
+    TSqlite3Query* partnerQuery1;            // partner list
+    TSqlite3Query* partnerQuery2;            // partner search
+    TDataSource* partnerDataSource1;
+    TDataSource* partnerDataSource2;
+    TVgDBGrid* VgDBGrid1;                    // list
+    TVgDBGrid* VgDBGrid2;                    // search
+    TPopupMenu* partnerlistaPopupMenu1;
+    TPopupMenu* partnerlistaPopupMenu2;
+    TEdit* Edit27;                           // "Keresett kifejezés:"
+    TgxExtSpeedButton* partnerKeres;         // "Keres"
+    TgxExtSpeedButton* partnerlistaExport;   // "Exportálás" of the list
+    TgxExtSpeedButton* partnerkeresExport;   // "Exportálás" of the search
+    TVgExportToXLS* partnerlistaToXLS;
+    TVgExportToXLS* partnerkeresToXLS;
+    TSaveDialog* partnerSaveDialog;
+
     // ---- Handlers ----------------------------------------------------------------------
     void FormCreate(TObject* Sender);
     void FormShow(TObject* Sender);
@@ -201,6 +219,14 @@ public:
     void Ugyalapadatainakmodositasa1Click(TObject* Sender);
     void Ugyalapadatainakmodositasa2Click(TObject* Sender);
 
+    // Partners area.
+    void Ujpartner1Click(TObject* Sender);
+    void partnerKeresClick(TObject* Sender);
+    // Opens the change dialog for the current partner of Query (list or search).
+    void EditPartner(TSqlite3Query* Query);
+    // Asks, then deletes the current partner of Query and reopens Query.
+    void DeletePartner(TSqlite3Query* Query);
+
     // Refills the case combo boxes of the areas and CaseIds from the active cases.
     void FillCaseCombos();
 
@@ -223,6 +249,8 @@ private:
     void CreateCaseListPage();
     void CreateCaseSearchPage();
     void CreateCaseGrids();
+    void CreatePartnersArea();
+    void CreatePartnerPages();
     // The base-data dialog for the current case of Query, with its origin code.
     void ShowBaseDataDialog(TSqlite3Query* Query, Integer Origin);
     // Closes and opens again with the current statement.

@@ -1,6 +1,7 @@
 // The case search's export: "Exportálás" asks for a file name and writes the
 // search result to a spreadsheet file through ToXLS1.
 #include "app/AreaLayout.h"
+#include "app/OfficeExport.h"
 #include "app/TForm1.h"
 
 #include "controls/TgxExtSpeedButton.h"
@@ -16,9 +17,7 @@ void TForm1::CreateCaseExport(TWinControl* TitleStrip) {
     gxExtSpeedButton10->SetAnchors(TAnchors{akTop, akRight});
     gxExtSpeedButton10->OnClick = [this](TObject* Sender) { gxExtSpeedButton10Click(Sender); };
 
-    SaveDialog1 = new TSaveDialog(this);
-    SaveDialog1->SetName("SaveDialog1");
-    SaveDialog1->SetFilter("Excel fájl (*.xls)|*.xls");
+    SaveDialog1 = app::MakeXlsSaveDialog(this, "SaveDialog1");
 
     ToXLS1 = new TVgExportToXLS(this);
     ToXLS1->SetName("ToXLS1");
@@ -27,18 +26,7 @@ void TForm1::CreateCaseExport(TWinControl* TitleStrip) {
     ToXLS1->SetAnimatedStatus(true);
     ToXLS1->SetAddTitle(false);
     ToXLS1->SetCharacterSet(csANSI_WINDOWS);
-    TVgEDataFormats* formats = ToXLS1->DataFormats();
-    formats->SetDateOrder(doYMD);
-    formats->SetDateSeparator(".");
-    formats->SetTimeSeparator(":");
-    formats->SetFourDigitYear(true);
-    formats->SetLeadingZerosInDate(true);
-    formats->SetThousandSeparator("\u00A0"); // the no-break space
-    formats->SetDecimalSeparator(",");
-    formats->SetCurrencyString("Ft");
-    formats->SetBooleanTrue("True");
-    formats->SetBooleanFalse("False");
-    formats->SetUseRegionalSettings(false);
+    app::SetOfficeDataFormats(ToXLS1->DataFormats());
     struct Column {
         const char* Field;
         const char* Title;
@@ -56,7 +44,5 @@ void TForm1::CreateCaseExport(TWinControl* TitleStrip) {
 
 void TForm1::gxExtSpeedButton10Click(TObject*) {
     if (!Query5->Active() || Query5->RecordCount() < 1) return;
-    if (!SaveDialog1->Execute()) return;
-    ToXLS1->SetFileName(SaveDialog1->FileName());
-    ToXLS1->Execute();
+    app::RunExport(*SaveDialog1, *ToXLS1);
 }

@@ -3,6 +3,8 @@
 #include "app/TForm1.h"
 
 #include "app/ComboFill.h"
+#include "app/ListGrid.h"
+#include "app/QueryRun.h"
 #include "app/Tugyadatlap.h"
 #include "app/Tugyalapadatmod.h"
 #include "app/Tujugy.h"
@@ -17,62 +19,13 @@
 
 namespace {
 
-constexpr TColor EvenRowColor = 15990526;  // pale cream
-
-struct ColumnSpec {
-    const char* Field;
-    const char* Title;
-    Integer Width;
-};
-
-TVgDBGrid* MakeCaseGrid(TForm1* Form, TPanel* Page, const String& Name, TDataSource* Source,
-                        TPopupMenu* Menu, std::initializer_list<ColumnSpec> Columns)
-{
-    auto* grid = new TVgDBGrid(Form);
-    grid->SetName(Name);
-    grid->SetParent(Page);
-    grid->SetAlign(alClient);
-    grid->SetOptions({dgTitles, dgIndicator, dgColumnResize, dgColLines, dgRowLines, dgTabs,
-                      dgRowSelect, dgConfirmDelete, dgCancelOnExit});
-    grid->SetExOptions({eoCellHint, eoENTERlikeTAB, eoKeepSelection, eoBLOBEditor,
-                        eoTitleWordWrap, eoFilterAutoApply});
-    grid->SetReadOnly(true);
-    grid->GridStyle()->SetStyle(gsCustom);
-    grid->GridStyle()->SetOddColor(clWindow);
-    grid->GridStyle()->SetEvenColor(EvenRowColor);
-    grid->TitleHeight()->SetKind(hkPixelCount);
-    grid->TitleHeight()->SetPixelCount(24);
-    grid->SetDefaultRowHeight(17);
-    grid->SetScrollBars(ssHorizontal);
-    grid->SetShowHint(true);
-    grid->SetPopupMenu(Menu);
-    for (const ColumnSpec& spec : Columns) {
-        TVgDBColumn* column = grid->GetColumns()->Add();
-        column->SetFieldName(spec.Field);
-        column->Title()->SetCaption(spec.Title);
-        column->SetWidth(spec.Width);
-    }
-    grid->SetDataSource(Source);
-    return grid;
-}
-
-TMenuItem* AddMenuItem(TForm1* Form, TPopupMenu* Menu, const String& Name, const String& Caption)
-{
-    auto* item = new TMenuItem(Form);
-    item->SetName(Name);
-    item->SetCaption(Caption);
-    Menu->Items()->Add(item);
-    return item;
-}
-
 TPopupMenu* MakeCaseMenu(TForm1* Form, const String& Number, TMenuItem*& OpenItem,
                          TMenuItem*& BaseDataItem)
 {
-    auto* menu = new TPopupMenu(Form);
-    menu->SetName("PopupMenu" + Number);
-    OpenItem = AddMenuItem(Form, menu, "Modositasesemenyek" + Number, "Módosítás/Események");
-    BaseDataItem = AddMenuItem(Form, menu, "Ugyalapadatainakmodositasa" + Number,
-                               "Ügy alapadatainak módosítása");
+    TPopupMenu* menu = app::MakePopupMenu(Form, "PopupMenu" + Number);
+    OpenItem = app::AddPopupItem(Form, menu, "Modositasesemenyek" + Number, "Módosítás/Események");
+    BaseDataItem = app::AddPopupItem(Form, menu, "Ugyalapadatainakmodositasa" + Number,
+                                     "Ügy alapadatainak módosítása");
     return menu;
 }
 
@@ -101,22 +54,17 @@ void TForm1::CreateCaseGrids()
         Ugyalapadatainakmodositasa2Click(Sender);
     };
 
-    VgDBGrid11 = MakeCaseGrid(this, ugylistacontainer, "VgDBGrid11", DataSource3, PopupMenu1,
-                              {{"ugyszam", "Ügyszám", 70}, {"nev", "Ügy neve", 477},
-                               {"statusz", "Státusz", 65}});
-    VgDBGrid10 = MakeCaseGrid(this, ugykerescontainer, "VgDBGrid10", DataSource4, PopupMenu2,
-                              {{"ugyszam", "Ügyszám", 70}, {"nev", "Ügy neve", 474},
-                               {"statusz", "Státusz", 65}});
+    VgDBGrid11 = app::MakeListGrid(this, ugylistacontainer, "VgDBGrid11", DataSource3, PopupMenu1,
+                                   {{"ugyszam", "Ügyszám", 70}, {"nev", "Ügy neve", 477},
+                                    {"statusz", "Státusz", 65}});
+    VgDBGrid10 = app::MakeListGrid(this, ugykerescontainer, "VgDBGrid10", DataSource4, PopupMenu2,
+                                   {{"ugyszam", "Ügyszám", 70}, {"nev", "Ügy neve", 474},
+                                    {"statusz", "Státusz", 65}});
     VgDBGrid11->OnDblClick = [this](TObject* Sender) { VgDBGrid11DblClick(Sender); };
     VgDBGrid10->OnDblClick = [this](TObject* Sender) { VgDBGrid10DblClick(Sender); };
 }
 
-Integer TForm1::CurrentCaseId(TSqlite3Query* Query)
-{
-    if (!Query->Active() || Query->IsEmpty())
-        return 0;
-    return static_cast<Integer>(Query->FieldByName("sorszam")->AsInteger());
-}
+Integer TForm1::CurrentCaseId(TSqlite3Query* Query) { return app::CurrentKey(*Query); }
 
 void TForm1::VgDBGrid11DblClick(TObject*)
 {

@@ -70,6 +70,7 @@ void TForm1::CreateMenus()
                             &TForm1::Partnerlista1Click);
     Partnerkereses1 = AddItem(this, Partnerek1, "Partnerkereses1", "Keresés",
                               &TForm1::Partnerkereses1Click);
+    Ujpartner1 = AddItem(this, Partnerek1, "Ujpartner1", "Új partner", &TForm1::Ujpartner1Click);
 
     Iktatas1 = AddItem(this, root, "Iktatas1", "Iktatás");
     Beerkezettlevelek1 = AddItem(this, Iktatas1, "Beerkezettlevelek1", "Beérkezett levelek",
@@ -109,10 +110,6 @@ void TForm1::Letetlista1Click(TObject*) { BringAreaToFront(letetcontainer, letet
 void TForm1::Letetkereses1Click(TObject*) { BringAreaToFront(letetcontainer, letetkereses); }
 
 void TForm1::Letetbeallitasok1Click(TObject*) { BringAreaToFront(letetcontainer, letetbeallitas); }
-
-void TForm1::Partnerlista1Click(TObject*) { BringAreaToFront(partnercontainer, partnerlist); }
-
-void TForm1::Partnerkereses1Click(TObject*) { BringAreaToFront(partnercontainer, partnerkeres); }
 
 void TForm1::Beerkezettlevelek1Click(TObject*) { BringAreaToFront(iktatascontainer, beerkezettlista); }
 

@@ -1,0 +1,79 @@
+#pragma once
+// The main window with the partner and registry dialogs over a fresh office database,
+// created in the program's order. Every message box and file dialog is answered by the
+// test: Answer is the button a box gets (IDOK unless changed), SaveFileName the file a
+// save dialog returns (empty: cancelled); Shown lists the boxes in order.
+#include "app/TForm1.h"
+#include "app/Tpartnermod.h"
+#include "app/Tujpartner.h"
+#include "platform/ui/DialogHook.h"
+#include "platform/ui/MessageDialogs.h"
+#include "platform/ui/TApplication.h"
+#include "platform/ui/TTimer.h"
+#include "tests/app/OfficeDbFixture.h"
+
+#include <functional>
+
+namespace apptest {
+
+struct ShownBox {
+    String Caption;
+    String Text;
+    bool operator==(const ShownBox&) const = default;
+};
+
+class AreaForms : public OfficeDbFixture {
+protected:
+    void SetUp() override {
+        OfficeDbFixture::SetUp();
+        UseAsWorkingFolder();
+        FPreviousHook = ui::SetDialogHook([this](const ui::DialogRequest& r) {
+            if (r.Kind == ui::DialogKind::SaveDialog) {
+                SaveFilters.push_back(r.Filter);
+                return ui::DialogAnswer{SaveFileName.empty() ? 0 : 1, SaveFileName};
+            }
+            Shown.push_back({r.Caption, r.Text});
+            return ui::DialogAnswer{Answer, {}};
+        });
+        Form1 = new TForm1(nullptr);
+        Form1->AfterConstruction();
+        partnermod = new Tpartnermod(nullptr);
+        ujpartner = new Tujpartner(nullptr);
+    }
+    void TearDown() override {
+        // The last created first, as at shut-down.
+        delete ujpartner;
+        delete partnermod;
+        delete Form1;
+        ui::SetDialogHook(FPreviousHook);
+        OfficeDbFixture::TearDown();
+    }
+
+    // Runs Open (which shows a form modally) and, once the form is up, Inside and
+    // then closes the form, so a modal command can be followed in a test.
+    void WhileModal(TForm* Form, const std::function<void()>& Open,
+                    const std::function<void()>& Inside = {}) {
+        TTimer timer(nullptr);
+        timer.SetInterval(1);
+        timer.OnTimer = [&](TObject*) {
+            if (!Form->Visible()) return;
+            timer.SetEnabled(false);
+            if (Inside) Inside();
+            if (Form->Visible()) Form->Close();
+        };
+        timer.SetEnabled(true);
+        Open();
+    }
+
+    static String Key(Integer id) { return std::to_string(id); }
+
+    Integer Answer = IDOK;
+    String SaveFileName;
+    std::vector<String> SaveFilters;
+    std::vector<ShownBox> Shown;
+
+private:
+    ui::DialogHook FPreviousHook;
+};
+
+} // namespace apptest
