@@ -186,28 +186,16 @@ void TForm1::CreatePartnerPages() {
         group->SetColor(static_cast<TColor>(14089726));
     }
 
-    partnerlistaToXLS = app::MakeListExporter(this, "partnerlistaToXLS", partnerQuery1,
-                                              {{"nev", "Név"},
-                                               {"kepviselo", "Képviselő"},
-                                               {"cim", "Cím"},
-                                               {"tel", "Telefon"},
-                                               {"mobil", "Mobil"},
-                                               {"fax", "Fax"},
-                                               {"email", "e-mail"},
-                                               {"web", "Web"},
-                                               {"kedvezmeny", "Kedvezmény"},
-                                               {"megjegyzes", "Megjegyzés"}});
-    partnerkeresToXLS = app::MakeListExporter(this, "partnerkeresToXLS", partnerQuery2,
-                                              {{"nev", "Név"},
-                                               {"kepviselo", "Képviselő"},
-                                               {"cim", "Cím"},
-                                               {"tel", "Telefon"},
-                                               {"mobil", "Mobil"},
-                                               {"fax", "Fax"},
-                                               {"email", "e-mail"},
-                                               {"web", "Web"},
-                                               {"kedvezmeny", "Kedvezmény"},
-                                               {"megjegyzes", "Megjegyzés"}});
+    // Both pages export the same columns.
+    const auto exporter = [this](const String& name, TSqlite3Query* query) {
+        return app::MakeListExporter(
+            this, name, query,
+            {{"nev", "Név"}, {"kepviselo", "Képviselő"}, {"cim", "Cím"}, {"tel", "Telefon"},
+             {"mobil", "Mobil"}, {"fax", "Fax"}, {"email", "e-mail"}, {"web", "Web"},
+             {"kedvezmeny", "Kedvezmény"}, {"megjegyzes", "Megjegyzés"}});
+    };
+    partnerlistaToXLS = exporter("partnerlistaToXLS", partnerQuery1);
+    partnerkeresToXLS = exporter("partnerkeresToXLS", partnerQuery2);
     partnerSaveDialog = app::MakeXlsSaveDialog(this, "partnerSaveDialog");
 
     partnerKeres->OnClick = [this](TObject* Sender) { partnerKeresClick(Sender); };
