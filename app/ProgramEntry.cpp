@@ -81,6 +81,7 @@ int RunProgram()
     } catch (const std::exception&) {
         Application->HandleException(Application, Exception(""));
     }
+    Application->Shutdown();
     return 0;
 }
 

@@ -3,7 +3,22 @@
 #include "controls/GxColors.h"
 #include "platform/core/Exceptions.h"
 
+#include <algorithm>
+#include <vector>
+
 TgxGlobalData gxGlobalData;
+
+namespace {
+
+// Every scheme alive, so that a destroyed one can be struck from the others'
+// saved previous scheme: MakeLocal must never bring back a freed scheme.
+std::vector<Tgx3DLocalColors*>& LiveSchemes()
+{
+    static std::vector<Tgx3DLocalColors*> schemes;
+    return schemes;
+}
+
+} // namespace
 
 Tgx3DLocalColors::Tgx3DLocalColors(TComponent* AOwner) : TComponent(AOwner)
 {
@@ -15,10 +30,16 @@ Tgx3DLocalColors::Tgx3DLocalColors(TComponent* AOwner) : TComponent(AOwner)
             throw Exception("Cannot create more than one instance of Tgx3DLocalColors component");
     }
     SetDefaults();
+    LiveSchemes().push_back(this);
 }
 
 Tgx3DLocalColors::~Tgx3DLocalColors()
 {
+    auto& live = LiveSchemes();
+    live.erase(std::remove(live.begin(), live.end(), this), live.end());
+    for (Tgx3DLocalColors* other : live)
+        if (other->FPrevious == this)
+            other->FPrevious = nullptr;
     gxGlobalData.Colors3D = nullptr;
 }
 

@@ -37,7 +37,8 @@ public:
     void CreateAuto3DColors(TColor Color);
     // Makes this the global scheme, remembering the previous one (one level).
     void MakeGlobal();
-    // Restores the scheme saved by the last MakeGlobal.
+    // Restores the scheme saved by the last MakeGlobal; a saved scheme destroyed
+    // since then restores the system colours (null) instead.
     void MakeLocal();
 
 private:

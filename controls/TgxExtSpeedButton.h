@@ -16,12 +16,12 @@ public:
     TgxSpeedButtonStyle* StylePushed() const { return FStylePushed.get(); }
 
     // Views of Style.Color and StyleActive.Color.
-    TColor Color() const;
-    void SetColor(TColor Value);
-    TColor ActiveColor() const;
-    void SetActiveColor(TColor Value);
+    TColor Color() const override;
+    void SetColor(TColor Value) override;
+    TColor ActiveColor() const override;
+    void SetActiveColor(TColor Value) override;
     // Copies Value into the button's font and into Style's.
-    void SetFont(TFont* Value);
+    void SetFont(TFont* Value) override;
 
     // The style the button paints with now.
     TgxSpeedButtonStyle* CurrentStyle() const;

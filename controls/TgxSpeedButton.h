@@ -34,11 +34,11 @@ public:
     void SetDown(bool Value);
 
     // ---- Colours and extras ---------------------------------------------------
-    TColor Color() const { return FColor; }
-    void SetColor(TColor Value);
-    TColor ActiveColor() const { return FActiveColor; }
+    TColor Color() const override { return FColor; }
+    void SetColor(TColor Value) override;
+    virtual TColor ActiveColor() const { return FActiveColor; }
     // Stored without a repaint.
-    void SetActiveColor(TColor Value) { FActiveColor = Value; }
+    virtual void SetActiveColor(TColor Value) { FActiveColor = Value; }
     // Enabled and disabled together with the button; forgotten when it is destroyed.
     TControl* Control() const { return FControl; }
     void SetControl(TControl* Value);

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QEnterEvent>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWidget>
@@ -102,6 +103,26 @@ void SimulateKey(TWinControl* Control, Word Key, TShiftState Shift, const String
     QApplication::sendEvent(target, &press);
     QKeyEvent release(QEvent::KeyRelease, key, QtModifiers(Shift), ToQt(Text));
     QApplication::sendEvent(target, &release);
+}
+
+void SimulateHover(TControl* Control) {
+    QWidget* w = Control->Widget();
+    const QPoint middle = w->rect().center();
+    QHelpEvent e(QEvent::ToolTip, middle, w->mapToGlobal(middle));
+    QApplication::sendEvent(w, &e);
+}
+
+bool SimulateKeyInActiveWindow(Word Key) {
+    QWidget* window = QApplication::activeModalWidget();
+    if (!window) window = QApplication::activeWindow();
+    if (!window) return false;
+    QWidget* target = window->focusWidget() ? window->focusWidget() : window;
+    const int key = QtKey(Key, {});
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QApplication::sendEvent(target, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
+    QApplication::sendEvent(target, &release);
+    return true;
 }
 
 void SimulateCloseBox(TControl* Control) {

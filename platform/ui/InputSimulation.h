@@ -19,6 +19,12 @@ void SimulateMouseLeave(TControl* Control);
 // Focuses Control's window and control, then sends the key (with Text as the
 // typed character, if any) to the focused widget.
 void SimulateKey(TWinControl* Control, Word Key, TShiftState Shift = {}, const String& Text = {});
+// The hint request the window system sends after the pointer rested on the
+// middle of Control: its hint shows as a tooltip.
+void SimulateHover(TControl* Control);
+// A key pressed and released in the active modal window (a message box), or
+// the active window when none is modal; false when there is no such window.
+bool SimulateKeyInActiveWindow(Word Key);
 // Asks the window of Control to close as its close box would.
 void SimulateCloseBox(TControl* Control);
 

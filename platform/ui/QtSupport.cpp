@@ -114,6 +114,10 @@ QApplication* EnsureWidgetApplication() {
     return app;
 }
 
+void ShutdownWidgetApplication() {
+    delete qobject_cast<QApplication*>(QCoreApplication::instance());
+}
+
 QString ToQt(const String& s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
 
 String FromQt(const QString& s) { return s.toUtf8().toStdString(); }

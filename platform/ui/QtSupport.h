@@ -20,6 +20,9 @@ namespace ui {
 // palette and default font. Raises EInvalidOperation when a non-widget
 // application object already exists.
 QApplication* EnsureWidgetApplication();
+// Destroys the widget application made by EnsureWidgetApplication, if any;
+// the forms must be gone first.
+void ShutdownWidgetApplication();
 
 QString ToQt(const String& s);
 String FromQt(const QString& s);

@@ -35,6 +35,12 @@ void TApplication::Run() {
     while (!FTerminated) HandleMessage();
 }
 
+void TApplication::Shutdown() {
+    DestroyComponents();
+    FMainForm = nullptr;
+    ui::ShutdownWidgetApplication();
+}
+
 void TApplication::Terminate() {
     FTerminated = true;
     if (auto* d = QAbstractEventDispatcher::instance()) d->wakeUp();

@@ -29,6 +29,12 @@ public:
     // Shows the main form (unless termination was already asked for) and runs
     // the event loop until Terminate.
     void Run();
+    // The program's end, once Run has returned: destroys the forms, the last
+    // created first, while the window layer is whole, then the window layer's
+    // application object. Forms destroyed later, from the process's exit
+    // handlers, would meet a toolkit already torn down. Calling it again, or
+    // without a window layer, only destroys what is left.
+    void Shutdown();
     // Asks the loop to end; takes effect when the current event is done.
     void Terminate();
     bool Terminated() const { return FTerminated; }

@@ -83,12 +83,14 @@ public:
     String Caption() const { return Text(); }
     void SetCaption(const String& v) { SetText(v); }
 
-    TColor Color() const { return FColor; }
-    void SetColor(TColor v);
+    // Virtual so that a control with a colour of its own (the styled speed
+    // buttons) is set and read the same way through a TControl pointer.
+    virtual TColor Color() const { return FColor; }
+    virtual void SetColor(TColor v);
     bool ParentColor() const { return FParentColor; }
     void SetParentColor(bool v);
     TFont* Font() const { return FFont.get(); }
-    void SetFont(TFont* v);
+    virtual void SetFont(TFont* v);
     bool ParentFont() const { return FParentFont; }
     void SetParentFont(bool v);
 

@@ -2,6 +2,9 @@
 
 #include "platform/core/Exceptions.h"
 #include "platform/core/Format.h"
+#include "platform/graphics/TBitmap.h"
+#include "platform/graphics/TCanvas.h"
+#include "platform/ui/ControlSnapshot.h"
 #include "platform/ui/QtSupport.h"
 #include "platform/ui/TCustomForm.h"
 
@@ -174,4 +177,16 @@ void TWinControl::FontChanged() {
 void TWinControl::ColorChanged() {
     TControl::ColorChanged();
     for (TControl* c : FControls) c->ParentColorChanged();
+}
+
+void TWinControl::PaintWindow(TCanvas* DC) {
+    if (!DC) return;
+    TBitmap picture;
+    ui::Snapshot(this, &picture);
+    DC->Draw(0, 0, &picture);
+}
+
+void TWinControl::RecreateWnd() {
+    FontChanged();
+    ColorChanged();
 }

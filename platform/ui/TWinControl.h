@@ -6,6 +6,8 @@
 
 #include <vector>
 
+class TCanvas;
+
 class TWinControl : public TControl {
 public:
     explicit TWinControl(TComponent* AOwner) : TWinControl(AOwner, nullptr) {}
@@ -79,6 +81,12 @@ protected:
     virtual void ControlBoundsChanged(TControl* Child) {}
     void FontChanged() override;
     void ColorChanged() override;
+    // Paints the control as the screen shows it (its children too) onto DC at
+    // the canvas origin; library code uses it to picture a control elsewhere.
+    virtual void PaintWindow(TCanvas* DC);
+    // The toolkit keeps one window for a control's whole life, so recreating it
+    // means applying the control's font and colour again and repainting.
+    void RecreateWnd();
 
 private:
     friend class TControl;

@@ -1,12 +1,16 @@
 // The program's start: one copy at a time, and a missing database ends the start-up
 // with one clear message.
 #include "app/ProgramEntry.h"
+#include "app/ArtImage.h"
 #include "app/TForm1.h"
 #include "platform/ui/TMenuItem.h"
 #include "platform/ui/TPanel.h"
 #include "platform/ui/TTimer.h"
 #include "platform/os/TNamedMutex.h"
 #include "platform/ui/DialogHook.h"
+#include "platform/ui/InputSimulation.h"
+#include "platform/ui/MessageDialogs.h"
+#include "platform/ui/VirtualKeys.h"
 #include "platform/ui/TApplication.h"
 #include "tests/app/OfficeDbFixture.h"
 
@@ -163,6 +167,47 @@ TEST_F(ProgramRunDeathTest, StartsOnTheStartPageAndQuitsFromTheMenu)
     PrivateLockFolder locks;
     EXPECT_EXIT(RunAndQuitThroughTheMenu(Folder(), locks.Path()), ::testing::ExitedWithCode(0),
                 "shown on the start page:yes");
+}
+
+// A working session as users have it: the pointer rests on a start tile until
+// its hint shows, a message box comes up and is answered, then "Kilépés". The
+// toolkit's hint and dialog machinery must still be whole when the forms go.
+void HintMessageBoxAndQuit(const std::string& folder, const std::string& locks)
+{
+    if (chdir(folder.c_str()) != 0)
+        std::exit(3);
+    // The box is answered by a second timer, from inside the box's own loop.
+    TTimer answer(nullptr);
+    answer.SetInterval(50);
+    answer.OnTimer = [](TObject*) { ui::SimulateKeyInActiveWindow(VK_RETURN); };
+    TTimer timer(nullptr);
+    timer.SetInterval(50);
+    timer.OnTimer = [&](TObject*) {
+        if (!Form1 || !Form1->Showing())
+            return;
+        timer.SetEnabled(false);
+        ui::SimulateHover(Form1->Image9);
+        answer.SetEnabled(true);
+        ShowMessage("Próba");
+        answer.SetEnabled(false);
+        std::fprintf(stderr, "box answered\n");
+        Form1->Kilepes1->Click();
+    };
+    timer.SetEnabled(true);
+    const int code = app::RunProgram();
+    std::error_code ec;
+    std::filesystem::current_path(std::filesystem::temp_directory_path(), ec);
+    std::filesystem::remove_all(folder, ec);
+    std::filesystem::remove_all(locks, ec);
+    std::exit(code);
+}
+
+TEST_F(ProgramRunDeathTest, QuitsCleanlyAfterAHintAndAMessageBox)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    PrivateLockFolder locks;
+    EXPECT_EXIT(HintMessageBoxAndQuit(Folder(), locks.Path()), ::testing::ExitedWithCode(0),
+                "box answered");
 }
 
 }  // namespace

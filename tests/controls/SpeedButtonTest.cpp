@@ -54,6 +54,27 @@ TEST_F(SpeedButtonTest, ConstructorLooksFollowTheButtonFace)
     EXPECT_EQ(b.Spacing(), 4);
 }
 
+TEST_F(SpeedButtonTest, ColourAndFontSetThroughTheBaseReachTheStyles)
+{
+    // Code holding the button as a plain control (a form setting every
+    // control's colour or font) still sets the style the button paints with.
+    TControl* asControl = &button;
+    asControl->SetColor(clYellow);
+    EXPECT_EQ(button.Style()->Color(), clYellow);
+    EXPECT_EQ(asControl->Color(), clYellow);
+    TFont font;
+    font.SetName("Arial");
+    font.SetSize(12);
+    asControl->SetFont(&font);
+    EXPECT_EQ(button.Style()->Font()->Size(), 12);
+    EXPECT_EQ(button.Font()->Size(), 12);
+
+    TgxSpeedButton* asPlain = &button;
+    asPlain->SetActiveColor(clLime);
+    EXPECT_EQ(button.StyleActive()->Color(), clLime);
+    EXPECT_EQ(asPlain->ActiveColor(), clLime);
+}
+
 TEST_F(SpeedButtonTest, NormalLookFillsAndFrames)
 {
     looks::Light(&button);

@@ -4,6 +4,10 @@
 #include "controls/TgxLabelColors.h"
 #include "controls/TgxListBoxItemStyle.h"
 #include "controls/Tgx3DColors.h"
+#include "controls/TPublicWinControl.h"
+#include "platform/ui/TPanel.h"
+#include "platform/graphics/TBitmap.h"
+#include "platform/graphics/TCanvas.h"
 
 #include "platform/core/Exceptions.h"
 
@@ -114,6 +118,18 @@ TEST(ThreeDColorsTest, GlobalAndLocal)
     EXPECT_EQ(gxGlobalData.Colors3D, nullptr);
 }
 
+TEST(ThreeDColorsTest, MakeLocalNeverRestoresADestroyedScheme)
+{
+    Tgx3DLocalColors c(nullptr);
+    auto* a = new Tgx3DLocalColors(nullptr);
+    a->MakeGlobal();
+    c.MakeGlobal();  // c saved a
+    delete a;
+    c.MakeLocal();  // a is gone: the system colours, never a's freed address
+    EXPECT_EQ(gxGlobalData.Colors3D, nullptr);
+    EXPECT_EQ(gx3DShadowColor(), ColorToRGB(GetSysColor(COLOR_BTNSHADOW)));
+}
+
 TEST(ThreeDColorsTest, FreeingAnyLocalSchemeResetsTheLibrary)
 {
     Tgx3DColors global(nullptr);
@@ -134,4 +150,29 @@ TEST(ThreeDColorsTest, SecondSchemeOnTheSameOwnerIsRefused)
         EXPECT_EQ(e.Message(), "Cannot create more than one instance of Tgx3DLocalColors component");
     }
     EXPECT_EQ(form.ComponentCount(), 1);  // the refused one left no trace
+}
+
+TEST(LibraryTypesTest, PublicWinControlPaintsItsFaceForTheLibrary)
+{
+    TPanel host(nullptr);
+    host.SetBounds(0, 0, 100, 100);
+    TPublicWinControl control(nullptr);
+    control.SetParent(&host);
+    control.SetBounds(0, 0, 20, 10);
+    TPanel inner(nullptr);
+    inner.SetParent(&control);
+    inner.SetBevelOuter(bvNone);
+    inner.SetBounds(10, 0, 10, 10);
+    inner.SetColor(clRed);
+    TBitmap picture(30, 20, pf24bit);
+    picture.Canvas()->Brush()->SetColor(clWhite);
+    picture.Canvas()->FillRect(Rect(0, 0, 30, 20));
+    control.PaintWindow(picture.Canvas());
+    EXPECT_EQ(picture.Canvas()->Pixels(15, 5) & 0xFFFFFF, clRed);         // the child, where it sits
+    EXPECT_NE(picture.Canvas()->Pixels(5, 5) & 0xFFFFFF, clWhite);        // the control's own face
+    EXPECT_EQ(picture.Canvas()->Pixels(25, 15) & 0xFFFFFF, clWhite);      // nothing past the control
+    // Recreating the window keeps what the control shows.
+    control.RecreateWnd();
+    EXPECT_EQ(inner.Color(), clRed);
+    EXPECT_EQ(TShowFont(nullptr).ClassName(), "TShowFont");
 }
