@@ -131,11 +131,14 @@ void WriteCellText(TCanvas* Canvas, TRect Rect, Integer DX, bool RightToLeft, bo
         flags |= DT_RTLREADING;
     TBrushStyle saved = Canvas->Brush()->Style();
     Canvas->Brush()->SetStyle(bsClear);
+    const TRect cell = Rect;
     Rect.Left += DX;
     Rect.Right -= DX;
     Rect.Top += DY;
     Rect.Bottom -= DY;
+    // Clipped to the cell's full height, so that the accents of capitals
+    // reaching above the font's ascent stay whole (Őri and Öri stay apart).
     if (!IsRectEmpty(Rect))
-        DrawText(Canvas, Text, -1, Rect, flags);
+        DrawTextClipped(Canvas, Text, Rect, TRect(Rect.Left, cell.Top, Rect.Right, cell.Bottom), flags);
     Canvas->Brush()->SetStyle(saved);
 }

@@ -290,8 +290,10 @@ void DrawLine(TCanvas* dc, const graphics::TextLine& line, const TRect* clip, Ca
 
 } // namespace
 
-Integer DrawTextEx(TCanvas* DC, const String& Text, Integer Count, TRect& Rect, Cardinal Format,
-                   DRAWTEXTPARAMS* Params) {
+namespace {
+
+Integer DrawTextIn(TCanvas* DC, const String& Text, Integer Count, TRect& Rect, const TRect* Clip,
+                   Cardinal Format, DRAWTEXTPARAMS* Params) {
     if (!DC) return 0;
     String text = Text;
     if (Count >= 0) text = text.substr(0, core::Utf8Offset(text, std::size_t(Count)));
@@ -313,10 +315,23 @@ Integer DrawTextEx(TCanvas* DC, const String& Text, Integer Count, TRect& Rect, 
         return layout.Height;
     }
     const Integer tabWidth = tabLength * measurer.Metrics(font).AveCharWidth;
-    const TRect* clip = (Format & DT_NOCLIP) ? nullptr : &Rect;
+    const TRect* clip = (Format & DT_NOCLIP) ? nullptr : Clip ? Clip : &Rect;
     for (const auto& line : layout.Lines)
         DrawLine(DC, line, clip, Format, tabWidth);
     return layout.Height;
+}
+
+} // namespace
+
+Integer DrawTextEx(TCanvas* DC, const String& Text, Integer Count, TRect& Rect, Cardinal Format,
+                   DRAWTEXTPARAMS* Params) {
+    return DrawTextIn(DC, Text, Count, Rect, nullptr, Format, Params);
+}
+
+Integer DrawTextClipped(TCanvas* DC, const String& Text, const TRect& Rect, const TRect& Clip,
+                        Cardinal Format) {
+    TRect layout = Rect;
+    return DrawTextIn(DC, Text, -1, layout, &Clip, Format & ~Cardinal(DT_CALCRECT), nullptr);
 }
 
 Integer DrawText(TCanvas* DC, const String& Text, Integer Count, TRect& Rect, Cardinal Format) {

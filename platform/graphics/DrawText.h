@@ -32,6 +32,12 @@ Integer DrawText(TCanvas* DC, const String& Text, Integer Count, TRect& Rect, Ca
 Integer DrawTextEx(TCanvas* DC, const String& Text, Integer Count, TRect& Rect, Cardinal Format,
                    DRAWTEXTPARAMS* Params);
 
+// DrawText laid out in Rect but clipped to Clip instead: a cell's text keeps
+// its margins while the accents of capitals (Ő, Ű, Á), which reach above the
+// font's ascent, may use the cell's margin above it.
+Integer DrawTextClipped(TCanvas* DC, const String& Text, const TRect& Rect, const TRect& Clip,
+                        Cardinal Format);
+
 // Text at (X, Y) with the optional opaque / clip rectangle (ETO_OPAQUE,
 // ETO_CLIPPED) and per-character advances Dx (nullptr: the font's).
 bool ExtTextOut(TCanvas* DC, Integer X, Integer Y, Cardinal Options, const TRect* Rect, const String& Text,

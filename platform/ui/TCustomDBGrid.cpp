@@ -511,8 +511,9 @@ void TCustomDBGrid::DefaultDrawColumnCell(const TRect& Rect, Integer, TColumn* C
     static const Cardinal align[] = {DT_LEFT, DT_RIGHT, DT_CENTER};
     TBrushStyle style = C->Brush()->Style();
     C->Brush()->SetStyle(bsClear);
-    DrawText(C, text, -1, r,
-             align[Column ? Column->Alignment() : taLeftJustify] | DT_SINGLELINE | DT_NOPREFIX);
+    // Clipped to the cell's full height: capitals' accents rise above the ascent.
+    DrawTextClipped(C, text, r, TRect(r.Left, Rect.Top, r.Right, Rect.Bottom),
+                    align[Column ? Column->Alignment() : taLeftJustify] | DT_SINGLELINE | DT_NOPREFIX);
     C->Brush()->SetStyle(style);
 }
 

@@ -3,6 +3,7 @@
 #include "grid/TVgDBColumnKinds.h"
 #include "platform/core/TStrings.h"
 #include "platform/data/TField.h"
+#include "platform/graphics/TBitmap.h"
 #include "platform/graphics/TFont.h"
 #include "platform/ui/TGridDataLink.h"
 
@@ -243,6 +244,58 @@ TEST_F(GridFixture, GridOutlivesItsDataSource)
     EXPECT_EQ(Grid->DataSource(), nullptr);
     Paint();
     EXPECT_EQ(Lines({"<No data to display>"}).size(), 1u);
+}
+
+} // namespace
+
+namespace {
+
+// Dark pixels in Area of Bitmap: the ink of black text on white.
+int Ink(TBitmap& Bitmap, const TRect& Area)
+{
+    int n = 0;
+    for (Integer y = Area.Top; y < Area.Bottom; ++y)
+        for (Integer x = Area.Left; x < Area.Right; ++x) {
+            const TColor c = ColorToRGB(Bitmap.Canvas()->Pixels(x, y));
+            if (GetRValue(c) + GetGValue(c) + GetBValue(c) < 3 * 160)
+                ++n;
+        }
+    return n;
+}
+
+// The grid's text cells on the screen's font keep every accent of the capitals
+// whole at the row height the 8-point face gives (Ű is not Ü, Ő is not Ö).
+TEST(GridAccentsTest, CapitalAccentsStayWholeInTheRows)
+{
+    const std::vector<String> names{"A", "Űrsula", "Őri", "Ürsula", "Öri", "Ábel"};
+    TMemDataSet data;
+    data.FieldDefs()->Add("nev", ftString, 40);
+    for (const String& n : names)
+        data.AppendRow({n});
+    data.Open();
+    TDataSource source(nullptr);
+    source.SetDataSet(&data);
+    TVgDBGrid grid(nullptr);
+    grid.SetBounds(0, 0, 200, 150);
+    grid.SetDataSource(&source);
+    grid.SetOptions(grid.Options() - TDBGridOptions{dgIndicator, dgRowLines});
+    grid.GridStyle()->SetStyle(gsNormal);
+    grid.GetColumns()->GetColumn(0)->SetColor(clWhite);
+    grid.GetColumns()->GetColumn(0)->SetWidth(150);
+    // The first record is current: its cell may be highlighted, so it is not measured.
+    TBitmap shown(200, 150, pf24bit);
+    grid.PaintTo(shown.Canvas());
+    for (Integer row = 2; row <= Integer(names.size()); ++row) {
+        const TRect cell = grid.CellRect(0, row);
+        // The same text drawn without any clipping, on the grid's font.
+        TBitmap whole(200, 60, pf24bit);
+        whole.Canvas()->Brush()->SetColor(clWhite);
+        whole.Canvas()->FillRect(Rect(0, 0, 200, 60));
+        whole.Canvas()->Font()->Assign(grid.Font());
+        whole.Canvas()->Brush()->SetStyle(bsClear);
+        whole.Canvas()->TextOut(20, 20, names[row - 1]);
+        EXPECT_EQ(Ink(shown, cell), Ink(whole, Rect(0, 0, 200, 60))) << names[row - 1];
+    }
 }
 
 } // namespace
