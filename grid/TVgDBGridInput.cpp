@@ -451,7 +451,7 @@ bool TVgDBGrid::DoMouseWheel(TShiftState Shift, Integer WheelDelta, TPoint Mouse
         OnMouseWheelDown(this, Shift, MousePos, handled);
     else if (WheelDelta > 0 && OnMouseWheelUp)
         OnMouseWheelUp(this, Shift, MousePos, handled);
-    if (handled || !DataLink()->Active() || WheelDelta == 0)
+    if (handled || !DataLink()->Active() || WheelDelta == 0 || !AcquireFocus())
         return handled;
     return MoveBy(WheelDelta < 0 ? 1 : -1) != 0;
 }

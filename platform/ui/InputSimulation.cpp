@@ -9,6 +9,7 @@
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QWheelEvent>
 #include <QWidget>
 
 namespace ui {
@@ -103,6 +104,16 @@ void SimulateKey(TWinControl* Control, Word Key, TShiftState Shift, const String
     QApplication::sendEvent(target, &press);
     QKeyEvent release(QEvent::KeyRelease, key, QtModifiers(Shift), ToQt(Text));
     QApplication::sendEvent(target, &release);
+}
+
+void SimulateWheel(TControl* Control, Integer X, Integer Y, Integer Delta) {
+    QWidget* w = Control->Widget();
+    QWidget* target = w->childAt(X, Y);
+    if (!target) target = w;
+    const QPointF local = target->mapFrom(w, QPointF(X, Y));
+    QWheelEvent e(local, target->mapToGlobal(local), QPoint(), QPoint(0, Delta), Qt::NoButton, Qt::NoModifier,
+                  Qt::NoScrollPhase, false);
+    QApplication::sendEvent(target, &e);
 }
 
 void SimulateHover(TControl* Control) {

@@ -19,6 +19,9 @@ void SimulateMouseLeave(TControl* Control);
 // Focuses Control's window and control, then sends the key (with Text as the
 // typed character, if any) to the focused widget.
 void SimulateKey(TWinControl* Control, Word Key, TShiftState Shift = {}, const String& Text = {});
+// A vertical wheel turned at (X, Y) in Control's client coordinates by Delta
+// (120 a notch; negative: towards the user), sent to the widget there.
+void SimulateWheel(TControl* Control, Integer X, Integer Y, Integer Delta);
 // The hint request the window system sends after the pointer rested on the
 // middle of Control: its hint shows as a tooltip.
 void SimulateHover(TControl* Control);

@@ -757,9 +757,18 @@ void TCustomDBGrid::MouseUp(TMouseButton Button, TShiftState Shift, Integer X, I
     FPressedTitle = -1;
 }
 
+bool TCustomDBGrid::AcquireFocus()
+{
+    if (!CanFocus())
+        return true;
+    if (!Focused())
+        SetFocus();
+    return Focused() || (InplaceEditor() && InplaceEditor()->Focused());
+}
+
 bool TCustomDBGrid::DoMouseWheel(TShiftState, Integer WheelDelta, TPoint)
 {
-    if (!FDataLink->Active() || WheelDelta == 0)
+    if (!FDataLink->Active() || WheelDelta == 0 || !AcquireFocus())
         return false;
     return MoveBy(WheelDelta < 0 ? 1 : -1) != 0;
 }

@@ -97,7 +97,12 @@ public:
     void KeyDown(Word& Key, TShiftState Shift) override;
     void MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
     void MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
+    // Takes the focus first, then moves one record per notch.
     bool DoMouseWheel(TShiftState Shift, Integer WheelDelta, TPoint MousePos) override;
+    // Takes the focus when the grid can have it (on a form, shown, enabled);
+    // answers whether the grid or its editor has it then. A grid that cannot
+    // take the focus answers true, so that it still scrolls.
+    bool AcquireFocus();
 
     TDrawColumnCellEvent OnDrawColumnCell;
     TDBGridClickEvent OnCellClick;

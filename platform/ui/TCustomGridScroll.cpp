@@ -32,13 +32,17 @@ public:
         if (Event->type() != QEvent::Wheel)
             return QObject::eventFilter(Watched, Event);
         auto* e = static_cast<QWheelEvent*>(Event);
-        Integer delta = e->angleDelta().y();
         TShiftState shift = ui::KeyRouter::ShiftState(e->modifiers(), e->buttons());
         TPoint pos(Integer(e->position().x()), Integer(e->position().y()));
+        // Each full notch of 120 is one step; fine-grained wheels and touchpads
+        // send parts of one, which add up until they make a notch.
+        FRest += e->angleDelta().y();
         ui::SafeCall(FGrid, [&] {
-            // Each full notch of 120 is one step; touchpads send parts of one.
-            for (Integer n = std::max<Integer>(1, std::abs(delta) / 120); n > 0 && delta != 0; --n)
-                FGrid->DoMouseWheel(shift, delta, pos);
+            while (std::abs(FRest) >= 120) {
+                const Integer notch = FRest < 0 ? -120 : 120;
+                FRest -= notch;
+                FGrid->DoMouseWheel(shift, notch, pos);
+            }
         });
         return true;
     }
@@ -64,6 +68,7 @@ private:
     }
 
     TCustomGrid* FGrid;
+    Integer FRest = 0;
 };
 
 } // namespace

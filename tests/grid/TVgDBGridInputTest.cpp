@@ -2,7 +2,11 @@
 
 #include "grid/TVgBlobEditor.h"
 #include "grid/TVgDBColumnKinds.h"
+#include "platform/ui/InputSimulation.h"
+#include "platform/ui/TApplication.h"
 #include "platform/ui/TButton.h"
+#include "platform/ui/TCustomForm.h"
+#include "platform/ui/TEdit.h"
 #include "platform/ui/TMemo.h"
 #include "platform/data/TBookmarkList.h"
 #include "platform/data/TField.h"
@@ -13,6 +17,13 @@
 using namespace gridtest;
 
 namespace {
+
+// Lets the window layer handle its events until Done holds (at most a second).
+void ProcessUntil(const std::function<bool()>& Done)
+{
+    for (int i = 0; i < 100 && !Done(); ++i)
+        Application->ProcessMessages();
+}
 
 class InputTest : public GridFixture {
 protected:
@@ -207,6 +218,40 @@ TEST_F(InputTest, WheelMovesOneRecordPerNotch)
     EXPECT_TRUE(Grid->DoMouseWheel({}, -120, {}));
     EXPECT_TRUE(asked);
     EXPECT_EQ(CurrentId(), 1);
+}
+
+// The wheel over a grid on a form whose focus is elsewhere (a search box):
+// the grid takes the focus and moves one record per notch; parts of a notch
+// from a fine-grained wheel add up.
+TEST(GridWheelTest, WheelOverTheGridTakesTheFocusAndMovesOneRecordPerNotch)
+{
+    auto data = MakeCases(30);
+    TDataSource source(nullptr);
+    source.SetDataSet(data.get());
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 500, 300);
+    TEdit search(&form);
+    search.SetParent(&form);
+    search.SetBounds(0, 0, 100, 20);
+    TVgDBGrid grid(&form);
+    grid.SetParent(&form);
+    grid.SetBounds(0, 30, 480, 240);
+    grid.SetScrollBars(ssHorizontal);
+    grid.SetDataSource(&source);
+    form.Show();
+    search.SetFocus();
+    ProcessUntil([&] { return search.Focused(); });
+    ASSERT_TRUE(search.Focused());
+
+    ui::SimulateWheel(&grid, 200, 100, -120);
+    EXPECT_TRUE(grid.Focused());
+    EXPECT_EQ(data->FieldByName("id")->AsInteger(), 2);
+    ui::SimulateWheel(&grid, 200, 100, -240);  // two notches at once
+    EXPECT_EQ(data->FieldByName("id")->AsInteger(), 4);
+    for (int i = 0; i < 3; ++i)
+        ui::SimulateWheel(&grid, 200, 100, 40);  // three thirds of a notch up
+    EXPECT_EQ(data->FieldByName("id")->AsInteger(), 3);
+    form.Hide();
 }
 
 TEST_F(InputTest, VerticalBarStandsForTheRecordNumber)
