@@ -1,5 +1,6 @@
 #include "grid/TVgDBGrid.h"
 
+#include "platform/core/ScopeExit.h"
 #include "platform/core/StrUtils.h"
 #include "platform/core/TStringList.h"
 #include "platform/data/TBookmarkList.h"
@@ -166,13 +167,16 @@ void TVgDBGrid::InvalidateFooter()
 {
     if (Showing())
         Invalidate();
-    DoUpdateFooter();
 }
 
 void TVgDBGrid::DoUpdateFooter()
 {
-    if (OnUpdateFooter)
-        OnUpdateFooter(this);
+    // A handler that sets footer values, or recalculates, does not fire again.
+    if (!OnUpdateFooter || FUpdatingFooter)
+        return;
+    FUpdatingFooter = true;
+    core::ScopeExit done([this] { FUpdatingFooter = false; });
+    OnUpdateFooter(this);
 }
 
 void TVgDBGrid::CalculateTotals(bool SelectedOnly)
@@ -231,25 +235,20 @@ void TVgDBGrid::CalculateTotals(bool SelectedOnly)
         };
         ds->DisableControls();
         TBookmark mark = ds->GetBookmark();
-        auto restore = [&] {
+        // Back to the record the user was on, also when the walk fails.
+        core::ScopeExit back([&] {
             if (!mark.empty() && ds->BookmarkValid(mark))
                 ds->GotoBookmark(mark);
             ds->EnableControls();
-        };
-        try {
-            if (SelectedOnly) {
-                for (Integer i = 0; i < SelectedRows()->Count(); ++i) {
-                    ds->GotoBookmark(SelectedRows()->Items(i));
-                    visit();
-                }
-            } else
-                for (ds->First(); !ds->Eof(); ds->Next())
-                    visit();
-        } catch (...) {
-            restore();
-            throw;
-        }
-        restore();
+        });
+        if (SelectedOnly) {
+            for (Integer i = 0; i < SelectedRows()->Count(); ++i) {
+                ds->GotoBookmark(SelectedRows()->Items(i));
+                visit();
+            }
+        } else
+            for (ds->First(); !ds->Eof(); ds->Next())
+                visit();
     }
     for (Total& t : totals) {
         if (t.Column->FooterType() == ftAverage && t.Counter > 0)
@@ -257,6 +256,7 @@ void TVgDBGrid::CalculateTotals(bool SelectedOnly)
         t.Column->SetRecordCounter(t.Counter);
         t.Column->SetFooterValue(t.Value);
     }
+    DoUpdateFooter();
     InvalidateFooter();
 }
 

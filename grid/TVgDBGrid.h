@@ -212,6 +212,7 @@ protected:
     void Resize() override;
     void TopLeftChanged() override;
     virtual void DrawGridBackground();
+    // Fires OnUpdateFooter once per recalculation of the totals; never re-entered.
     virtual void DoUpdateFooter();
     virtual TBitmap* GetGlyph();
     virtual void DrawGraphic(const TRect& Rect, TField* Field);
@@ -267,6 +268,7 @@ private:
     bool FKeySelecting = false;
     TBookmark FKeySelectBookmark;
     Integer FScrollLock = 0;
+    bool FUpdatingFooter = false;
     Integer FPressedCol = -1;
     bool FPressed = false;
     bool FTracking = false;

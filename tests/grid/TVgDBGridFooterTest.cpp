@@ -146,6 +146,25 @@ TEST_F(FooterTest, TotalsOverTheSelectedRowsOnly)
     EXPECT_DOUBLE_EQ(Column(4)->FooterValue().AsFloat(), 500.0);
 }
 
+TEST_F(FooterTest, UpdateEventFiresOncePerRecalculationAndMaySetValues)
+{
+    Column(4)->SetFooterType(ftSum);
+    int calls = 0;
+    Grid->OnUpdateFooter = [&](TObject*) {
+        ++calls;
+        // A handler that writes a footer value or recalculates does not re-enter.
+        Column(1)->SetFooterValue(Variant(String("Összesen")));
+        Grid->CalculateTotals(false);
+    };
+    Column(1)->SetFooterValue(Variant(7));  // a value written by the application is no recalculation
+    Grid->InvalidateFooter();
+    EXPECT_EQ(calls, 0);
+    Grid->CalculateTotals(false);
+    EXPECT_EQ(calls, 1);
+    EXPECT_EQ(Column(1)->FooterValue().AsString(), "Összesen");
+    EXPECT_EQ(Column(4)->FooterValue().AsFloat(), 1000.0);
+}
+
 TEST_F(FooterTest, CustomFootersAreLeftAlone)
 {
     Column(4)->SetFooterValue(Variant(42));
