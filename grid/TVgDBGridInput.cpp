@@ -431,17 +431,33 @@ void TVgDBGrid::ShowBlobEditor()
     // Writing needs a grid, column and field that may change; the OK button
     // says so, and the write below checks it again.
     auto writable = [&] { return !ReadOnly() && !column->ReadOnly() && field->CanModify() && DataSet()->CanModify(); };
+    // Graphic fields show their picture, never their bytes as text: a round
+    // trip through the memo would rewrite them.
+    const bool graphic = field->DataType() == ftGraphic;
+    const String original = field->AsString();
     TVgBlobEditor* editor = TVgBlobEditor::Instance();
     editor->SetCaption(field->FieldName());
-    editor->Memo()->Font()->Assign(column->Font());
-    editor->Memo()->SetText(field->AsString());
+    editor->ShowPicture(graphic);
+    if (graphic)
+        editor->SetPictureBytes(original);
+    else {
+        editor->Memo()->Font()->Assign(column->Font());
+        editor->Memo()->SetText(original);
+    }
     editor->OkButton()->SetEnabled(writable());
     if (editor->Execute() != mrOk || !writable())
+        return;
+    // OK without a change writes nothing and leaves the dataset as it was.
+    if (graphic ? !editor->PictureModified() : editor->Memo()->Text() == original)
         return;
     TDataSet* ds = DataSet();
     if (!IsEditMode(ds->State()))
         ds->Edit();
-    field->SetAsString(editor->Memo()->Text());
+    const String value = graphic ? editor->PictureBytes() : editor->Memo()->Text();
+    if (graphic && value.empty())
+        field->Clear();
+    else
+        field->SetAsString(value);
 }
 
 bool TVgDBGrid::DoMouseWheel(TShiftState Shift, Integer WheelDelta, TPoint MousePos)
