@@ -32,27 +32,7 @@ bool ValueMatch(const String& List, const String& Value) {
 
 } // namespace
 
-TDBCheckBox::TDBCheckBox(TComponent* AOwner) : TCheckBox(AOwner), FDataLink(std::make_unique<TFieldDataLink>()) {
-    FDataLink->SetControl(this);
-    FDataLink->OnDataChange = [this](TObject*) { DataChange(); };
-    FDataLink->OnUpdateData = [this](TObject*) { UpdateData(); };
-    FDataLink->OnFocusControl = [this] {
-        if (!CanFocus()) return false;
-        SetFocus();
-        return true;
-    };
-    DataChange();
-}
-
-TDBCheckBox::~TDBCheckBox() { FDataLink.reset(); }
-
-TDataSource* TDBCheckBox::DataSource() const { return FDataLink->DataSource(); }
-void TDBCheckBox::SetDataSource(TDataSource* v) { FDataLink->SetDataSource(v); }
-const String& TDBCheckBox::DataField() const { return FDataLink->FieldName(); }
-void TDBCheckBox::SetDataField(const String& v) { FDataLink->SetFieldName(v); }
-TField* TDBCheckBox::Field() const { return FDataLink->Field(); }
-bool TDBCheckBox::ReadOnly() const { return FDataLink->ReadOnly(); }
-void TDBCheckBox::SetReadOnly(bool v) { FDataLink->SetReadOnly(v); }
+TDBCheckBox::TDBCheckBox(TComponent* AOwner) : TDataAwareControl<TCheckBox>(AOwner) { DataChange(); }
 
 void TDBCheckBox::SetValueChecked(const String& v) {
     FValueCheck = v;
@@ -65,7 +45,7 @@ void TDBCheckBox::SetValueUnchecked(const String& v) {
 }
 
 TCheckBoxState TDBCheckBox::FieldState() const {
-    const TField* field = FDataLink->Field();
+    const TField* field = Field();
     if (!field) return cbUnchecked;
     if (field->IsNull()) return cbGrayed;
     if (field->DataType() == ftBoolean) return field->AsBoolean() ? cbChecked : cbUnchecked;
@@ -76,20 +56,15 @@ TCheckBoxState TDBCheckBox::FieldState() const {
 }
 
 void TDBCheckBox::DataChange() {
-    FLoading = true;
-    try {
+    ShowValue([&] {
         SetState(FieldState());
         // Grey shown for a null value must not become a step of the user's clicks.
         SetAllowGrayed(AllowGrayed());
-    } catch (...) {
-        FLoading = false;
-        throw;
-    }
-    FLoading = false;
+    });
 }
 
 void TDBCheckBox::UpdateData() {
-    TField* field = FDataLink->Field();
+    TField* field = Field();
     if (State() == cbGrayed) {
         field->Clear();
     } else if (field->DataType() == ftBoolean) {
@@ -101,8 +76,8 @@ void TDBCheckBox::UpdateData() {
 }
 
 void TDBCheckBox::Click() {
-    if (!FLoading) {
-        FDataLink->Modified();
+    if (!Loading()) {
+        DataLink()->Modified();
         SetAllowGrayed(AllowGrayed());
     }
     TCheckBox::Click();
@@ -110,7 +85,7 @@ void TDBCheckBox::Click() {
 
 void TDBCheckBox::KeyDown(Word& Key, TShiftState Shift) {
     TCheckBox::KeyDown(Key, Shift);
-    if (Key == VK_SPACE && !FDataLink->Edit()) Key = 0;
+    if (Key == VK_SPACE && !DataLink()->Edit()) Key = 0;
 }
 
 bool TDBCheckBox::WidgetEvent(QEvent* Event) {
@@ -118,16 +93,11 @@ bool TDBCheckBox::WidgetEvent(QEvent* Event) {
     if (static_cast<QMouseEvent*>(Event)->button() != Qt::LeftButton || !Enabled()) return false;
     // A failed edit is reported here so that the click is still refused.
     bool editing = false;
-    ui::SafeCall(this, [&] { editing = FDataLink->Edit(); });
+    ui::SafeCall(this, [&] { editing = DataLink()->Edit(); });
     return !editing;
 }
 
 void TDBCheckBox::DoExit() {
-    try {
-        FDataLink->UpdateRecord();
-    } catch (...) {
-        if (CanFocus()) SetFocus();
-        throw;
-    }
+    WriteOnExit();
     TCheckBox::DoExit();
 }

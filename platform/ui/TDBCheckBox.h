@@ -5,27 +5,13 @@
 // first; a field that cannot be edited leaves the box as it is. The state is
 // written to the field when the record is posted or the focus leaves the box.
 #include "platform/ui/TCheckBox.h"
+#include "platform/ui/TDataAwareControl.h"
 
-#include <memory>
-
-class TDataSource;
-class TField;
-class TFieldDataLink;
-
-class TDBCheckBox : public TCheckBox {
+class TDBCheckBox : public TDataAwareControl<TCheckBox> {
 public:
     explicit TDBCheckBox(TComponent* AOwner);
-    ~TDBCheckBox() override;
     String ClassName() const override { return "TDBCheckBox"; }
 
-    TDataSource* DataSource() const;
-    void SetDataSource(TDataSource* v);
-    const String& DataField() const;
-    // Raises EDatabaseError "<name>: Field '<field>' not found" on an open dataset without it.
-    void SetDataField(const String& v);
-    TField* Field() const;
-    bool ReadOnly() const;
-    void SetReadOnly(bool v);
     // Texts separated by ";", compared without regard to case; the first one
     // is written. Defaults "True" and "False".
     const String& ValueChecked() const { return FValueCheck; }
@@ -38,15 +24,14 @@ public:
 
 protected:
     bool WidgetEvent(QEvent* Event) override;
+    // Writes the state first; a value the field refuses keeps the focus here and raises.
     void DoExit() override;
+    void DataChange() override;
+    void UpdateData() override;
 
 private:
     TCheckBoxState FieldState() const;
-    void DataChange();
-    void UpdateData();
 
-    std::unique_ptr<TFieldDataLink> FDataLink;
     String FValueCheck = "True";
     String FValueUncheck = "False";
-    bool FLoading = false;
 };

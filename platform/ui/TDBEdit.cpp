@@ -39,102 +39,60 @@ bool IsTyping(const String& Key) {
 
 } // namespace
 
-TDBEdit::TDBEdit(TComponent* AOwner) : TEdit(AOwner), FDataLink(std::make_unique<TFieldDataLink>()) {
-    FDataLink->SetControl(this);
-    FDataLink->OnDataChange = [this](TObject*) { DataChange(); };
-    FDataLink->OnEditingChange = [this](TObject*) { EditingChange(); };
-    FDataLink->OnUpdateData = [this](TObject*) { UpdateData(); };
-    FDataLink->OnFocusControl = [this] {
-        if (!CanFocus()) return false;
-        SetFocus();
-        return true;
-    };
-    TEdit::SetReadOnly(true);
-}
-
-TDBEdit::~TDBEdit() {
-    // The link goes first so that no notification reaches a half-destroyed box.
-    FDataLink.reset();
-}
-
-TDataSource* TDBEdit::DataSource() const { return FDataLink->DataSource(); }
-void TDBEdit::SetDataSource(TDataSource* v) { FDataLink->SetDataSource(v); }
-const String& TDBEdit::DataField() const { return FDataLink->FieldName(); }
-void TDBEdit::SetDataField(const String& v) { FDataLink->SetFieldName(v); }
-TField* TDBEdit::Field() const { return FDataLink->Field(); }
-bool TDBEdit::ReadOnly() const { return FDataLink->ReadOnly(); }
-void TDBEdit::SetReadOnly(bool v) { FDataLink->SetReadOnly(v); }
+TDBEdit::TDBEdit(TComponent* AOwner) : TDataAwareControl<TEdit>(AOwner) { TEdit::SetReadOnly(true); }
 
 void TDBEdit::DataChange() {
-    TField* field = FDataLink->Field();
-    FLoading = true;
-    try {
+    TField* field = Field();
+    ShowValue([&] {
         if (!field) {
             SetText(String());
         } else {
             if ((field->DataType() == ftString || field->DataType() == ftWideString) && MaxLength() == 0)
                 SetMaxLength(field->Size());
-            SetText(FFocused && FDataLink->CanModify() ? field->Text() : field->DisplayText());
+            SetText(ShowsEditText() && DataLink()->CanModify() ? field->Text() : field->DisplayText());
         }
-    } catch (...) {
-        FLoading = false;
-        throw;
-    }
-    FLoading = false;
+    });
     SetModified(false);
 }
 
-void TDBEdit::EditingChange() { TEdit::SetReadOnly(!FDataLink->Editing()); }
+void TDBEdit::EditingChange() { TEdit::SetReadOnly(!DataLink()->Editing()); }
 
-void TDBEdit::UpdateData() { FDataLink->Field()->SetText(Text()); }
+void TDBEdit::UpdateData() { Field()->SetText(Text()); }
 
 void TDBEdit::Change() {
-    if (!FLoading) FDataLink->Modified();
+    if (!Loading()) DataLink()->Modified();
     TEdit::Change();
 }
 
 void TDBEdit::KeyDown(Word& Key, TShiftState Shift) {
     TEdit::KeyDown(Key, Shift);
-    if (Key == VK_DELETE || (Key == VK_INSERT && Shift.Contains(ssShift))) FDataLink->Edit();
+    if (Key == VK_DELETE || (Key == VK_INSERT && Shift.Contains(ssShift))) DataLink()->Edit();
 }
 
 void TDBEdit::KeyPress(String& Key) {
     TEdit::KeyPress(Key);
     if (Key.empty()) return;
     const auto c = static_cast<unsigned char>(Key[0]);
-    if (c >= 0x20 && !IsValidChar(FDataLink->Field(), Key)) {
+    if (c >= 0x20 && !IsValidChar(Field(), Key)) {
         Key.clear();
         return;
     }
     if (IsTyping(Key)) {
-        FDataLink->Edit();
+        DataLink()->Edit();
     } else if (Key == "\x1b") {
-        FDataLink->Reset();
+        DataLink()->Reset();
         SelectAll();
         Key.clear();
     }
 }
 
-void TDBEdit::SetFocused(bool v) {
-    if (FFocused == v) return;
-    FFocused = v;
-    // Focused shows the edit text, unfocused the display text.
-    FDataLink->Reset();
-}
-
 void TDBEdit::DoEnter() {
-    SetFocused(true);
+    SetShowsEditText(true);
     TEdit::DoEnter();
 }
 
 void TDBEdit::DoExit() {
-    try {
-        FDataLink->UpdateRecord();
-    } catch (...) {
-        SelectAll();
-        if (CanFocus()) SetFocus();
-        throw;
-    }
-    SetFocused(false);
+    WriteOnExit();
+    SetShowsEditText(false);
     TEdit::DoExit();
 }

@@ -3,46 +3,27 @@
 // the field's display text, focused its edit text; typing puts the dataset
 // into edit state, and the text is written to the field when the record is
 // posted or the focus leaves the box.
+#include "platform/ui/TDataAwareControl.h"
 #include "platform/ui/TEdit.h"
 
-#include <memory>
-
-class TDataSource;
-class TField;
-class TFieldDataLink;
-
-class TDBEdit : public TEdit {
+class TDBEdit : public TDataAwareControl<TEdit> {
 public:
     explicit TDBEdit(TComponent* AOwner);
-    ~TDBEdit() override;
     String ClassName() const override { return "TDBEdit"; }
 
-    TDataSource* DataSource() const;
-    void SetDataSource(TDataSource* v);
-    const String& DataField() const;
-    // Raises EDatabaseError "<name>: Field '<field>' not found" on an open dataset without it.
-    void SetDataField(const String& v);
-    TField* Field() const;
-    // Read-only stops the box from editing; the field may still be written by code.
-    bool ReadOnly() const;
-    void SetReadOnly(bool v);
-
     void KeyDown(Word& Key, TShiftState Shift) override;
+    // Numeric fields refuse other characters as typed; Escape takes back the
+    // field's value and selects it.
     void KeyPress(String& Key) override;
 
 protected:
     void Change() override;
     void DoEnter() override;
-    // Writes the text first; a value the field refuses keeps the focus here and raises.
+    // Writes the text first; a value the field refuses is selected, keeps the
+    // focus here and raises.
     void DoExit() override;
-
-private:
-    void DataChange();
-    void EditingChange();
-    void UpdateData();
-    void SetFocused(bool v);
-
-    std::unique_ptr<TFieldDataLink> FDataLink;
-    bool FFocused = false;
-    bool FLoading = false;
+    void DataChange() override;
+    void UpdateData() override;
+    void EditingChange() override;
+    void ExitRefused() override { SelectAll(); }
 };

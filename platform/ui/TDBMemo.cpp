@@ -18,91 +18,55 @@ bool IsTyping(const String& Key) {
 
 } // namespace
 
-TDBMemo::TDBMemo(TComponent* AOwner) : TMemo(AOwner), FDataLink(std::make_unique<TFieldDataLink>()) {
-    FDataLink->SetControl(this);
-    FDataLink->OnDataChange = [this](TObject*) { DataChange(); };
-    FDataLink->OnEditingChange = [this](TObject*) { EditingChange(); };
-    FDataLink->OnUpdateData = [this](TObject*) { UpdateData(); };
-    FDataLink->OnFocusControl = [this] {
-        if (!CanFocus()) return false;
-        SetFocus();
-        return true;
-    };
-    EditingChange();
-}
-
-TDBMemo::~TDBMemo() { FDataLink.reset(); }
-
-TDataSource* TDBMemo::DataSource() const { return FDataLink->DataSource(); }
-void TDBMemo::SetDataSource(TDataSource* v) { FDataLink->SetDataSource(v); }
-const String& TDBMemo::DataField() const { return FDataLink->FieldName(); }
-void TDBMemo::SetDataField(const String& v) { FDataLink->SetFieldName(v); }
-TField* TDBMemo::Field() const { return FDataLink->Field(); }
-bool TDBMemo::ReadOnly() const { return FDataLink->ReadOnly(); }
-void TDBMemo::SetReadOnly(bool v) { FDataLink->SetReadOnly(v); }
+TDBMemo::TDBMemo(TComponent* AOwner) : TDataAwareControl<TMemo>(AOwner) { EditingChange(); }
 
 void TDBMemo::DataChange() {
-    TField* field = FDataLink->Field();
-    FLoading = true;
-    try {
+    TField* field = Field();
+    ShowValue([&] {
         if (!field) SetText(String());
         // A memo shows its whole text; a short field its edit or display text.
         else if (field->IsBlob()) SetText(field->AsString());
-        else SetText(FFocused && FDataLink->CanModify() ? field->Text() : field->DisplayText());
-    } catch (...) {
-        FLoading = false;
-        throw;
-    }
-    FLoading = false;
+        else SetText(ShowsEditText() && DataLink()->CanModify() ? field->Text() : field->DisplayText());
+    });
 }
 
 void TDBMemo::EditingChange() {
-    TMemo::SetReadOnly(!FDataLink->Editing());
+    TMemo::SetReadOnly(!DataLink()->Editing());
     // Browsing still moves the caret by keys, so the first typed key lands where the user put it.
     auto* editor = static_cast<QPlainTextEdit*>(Widget());
     editor->setTextInteractionFlags(editor->textInteractionFlags() | Qt::TextSelectableByKeyboard);
 }
 
-void TDBMemo::UpdateData() { FDataLink->Field()->SetAsString(Text()); }
+void TDBMemo::UpdateData() { Field()->SetAsString(Text()); }
 
 void TDBMemo::Change() {
-    if (!FLoading) FDataLink->Modified();
+    if (!Loading()) DataLink()->Modified();
     TMemo::Change();
 }
 
 void TDBMemo::KeyDown(Word& Key, TShiftState Shift) {
     TMemo::KeyDown(Key, Shift);
-    if (Key == VK_DELETE || (Key == VK_INSERT && Shift.Contains(ssShift))) FDataLink->Edit();
+    if (Key == VK_DELETE || (Key == VK_INSERT && Shift.Contains(ssShift))) DataLink()->Edit();
 }
 
 void TDBMemo::KeyPress(String& Key) {
     TMemo::KeyPress(Key);
     if (IsTyping(Key)) {
-        FDataLink->Edit();
+        DataLink()->Edit();
     } else if (Key == "\x1b") {
-        FDataLink->Reset();
+        DataLink()->Reset();
+        SelectAll();
         Key.clear();
     }
 }
 
-void TDBMemo::SetFocused(bool v) {
-    if (FFocused == v) return;
-    FFocused = v;
-    FDataLink->Reset();
-}
-
 void TDBMemo::DoEnter() {
-    SetFocused(true);
+    SetShowsEditText(true);
     TMemo::DoEnter();
 }
 
 void TDBMemo::DoExit() {
-    try {
-        FDataLink->UpdateRecord();
-    } catch (...) {
-        if (CanFocus()) SetFocus();
-        throw;
-    }
-    SetFocused(false);
+    WriteOnExit();
+    SetShowsEditText(false);
     TMemo::DoExit();
 }

@@ -108,6 +108,12 @@ void TMemo::SetWordWrap(bool v) {
 
 void TMemo::SelectAll() { Editor(this)->selectAll(); }
 
+String TMemo::SelText() const {
+    QString text = Editor(this)->textCursor().selectedText();
+    text.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
+    return ui::FromQt(text);
+}
+
 bool TMemo::WantsKey(Word Key) const {
     if (Key == VK_RETURN) return FWantReturns;
     if (Key == VK_TAB) return FWantTabs;

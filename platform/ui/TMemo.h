@@ -30,6 +30,8 @@ public:
     void SetMaxLength(Integer v) { FMaxLength = std::max(v, 0); }
     void Clear() { SetText(String()); }
     void SelectAll();
+    // The selected text (lines joined by "\r\n").
+    String SelText() const;
 
     bool WantsKey(Word Key) const override;
     TNotifyEvent OnChange;

@@ -295,6 +295,27 @@ TEST_F(DBMemo, TypedLinesArePosted) {
     EXPECT_EQ(std::get<String>(Data->RowValue(2, 4)), "x\r\ny");
 }
 
+// The text controls share one exit rule: a value the field refuses is shown
+// with its message, stays selected and keeps the focus; Escape selects too.
+TEST_F(DBMemo, RefusedValueIsSelectedAndKeepsTheFocus) {
+    uitest::DialogRecorder boxes;
+    TDBMemo* m = NewMemo();
+    m->SetDataField("id");
+    Data->Open();
+    ShowForm();
+    m->SetFocus();
+    ui::SimulateKey(m, VK_END);
+    Type(m, "x");
+    Other->SetFocus();
+    ASSERT_EQ(boxes.Requests.size(), 1u);
+    EXPECT_EQ(boxes.Requests[0].Text, "'1x' is not a valid integer value for field 'id'");
+    EXPECT_TRUE(m->Focused());
+    EXPECT_EQ(m->SelText(), "1x");
+    ui::SimulateKey(m, VK_ESCAPE, {}, "\x1b");
+    EXPECT_EQ(m->Text(), "1");
+    EXPECT_EQ(m->SelText(), "1");
+}
+
 TEST_F(DBMemo, ReadOnlyMemoShowsButNeverEdits) {
     TDBMemo* m = NewMemo();
     m->SetReadOnly(true);
