@@ -1,5 +1,7 @@
 #include "platform/ui/ItemStrings.h"
 
+#include "platform/core/ScopeExit.h"
+
 #include <algorithm>
 
 namespace ui {
@@ -73,6 +75,25 @@ void ItemStrings::SetSorted(bool v) {
         FItems.push_back(i);
         if (OnInserted) OnInserted(Count() - 1, i.Text);
     }
+}
+
+void ItemStrings::MirrorTo(bool& Syncing, Mirror Widget) {
+    auto synced = [&Syncing](auto&& action) {
+        Syncing = true;
+        core::ScopeExit done([&Syncing] { Syncing = false; });
+        action();
+    };
+    OnInserted = [synced, insert = Widget.Insert](Integer i, const String& s) { synced([&] { insert(i, s); }); };
+    OnDeleted = [synced, remove = Widget.Remove](Integer i) { synced([&] { remove(i); }); };
+    OnChanged = [synced, rename = Widget.Rename](Integer i, const String& s) { synced([&] { rename(i, s); }); };
+    OnCleared = [synced, clear = Widget.Clear] { synced(clear); };
+}
+
+void ItemStrings::StopMirroring() {
+    OnInserted = nullptr;
+    OnDeleted = nullptr;
+    OnChanged = nullptr;
+    OnCleared = nullptr;
 }
 
 } // namespace ui

@@ -33,6 +33,20 @@ public:
     std::function<void(Integer Index, const String& S)> OnChanged;
     std::function<void()> OnCleared;
 
+    // How a list widget copies each change of the items.
+    struct Mirror {
+        std::function<void(Integer Index, const String& S)> Insert;
+        std::function<void(Integer Index)> Remove;
+        std::function<void(Integer Index, const String& S)> Rename;
+        std::function<void()> Clear;
+    };
+    // Sets the four events so that each change reaches the widget through
+    // Widget while Syncing is true: the control's own change signals then
+    // know the change came from code, not from the user.
+    void MirrorTo(bool& Syncing, Mirror Widget);
+    // Clears the four events (the control is going).
+    void StopMirroring();
+
 private:
     void Check(Integer Index, Integer Limit) const;
 

@@ -19,30 +19,23 @@ TComboBox::TComboBox(TComponent* AOwner)
     c->setEditable(true);
     c->setInsertPolicy(QComboBox::NoInsert);
     c->setMaxVisibleItems(FDropDownCount);
-    FItems->OnInserted = [this](Integer i, const String& s) {
-        QComboBox* box = Combo(this);
-        // The toolkit selects the first item added to an empty box; the original did not.
-        const int current = box->currentIndex();
-        const QString text = box->currentText();
-        FSyncing = true;
-        box->insertItem(i, ui::ToQt(s));
-        if (current < 0) {
-            box->setCurrentIndex(-1);
-            if (box->isEditable()) box->setEditText(text);
-        }
-        FSyncing = false;
-    };
-    FItems->OnDeleted = [this](Integer i) {
-        FSyncing = true;
-        Combo(this)->removeItem(i);
-        FSyncing = false;
-    };
-    FItems->OnChanged = [this](Integer i, const String& s) { Combo(this)->setItemText(i, ui::ToQt(s)); };
-    FItems->OnCleared = [this] {
-        FSyncing = true;
-        Combo(this)->clear();
-        FSyncing = false;
-    };
+    FItems->MirrorTo(FSyncing, {
+        [this](Integer i, const String& s) {
+            QComboBox* box = Combo(this);
+            // The toolkit selects the first item added to an empty box; forms that fill a
+            // combo and then test ItemIndex for -1 ("nothing chosen yet") rely on it not doing so.
+            const int current = box->currentIndex();
+            const QString text = box->currentText();
+            box->insertItem(i, ui::ToQt(s));
+            if (current < 0) {
+                box->setCurrentIndex(-1);
+                if (box->isEditable()) box->setEditText(text);
+            }
+        },
+        [this](Integer i) { Combo(this)->removeItem(i); },
+        [this](Integer i, const String& s) { Combo(this)->setItemText(i, ui::ToQt(s)); },
+        [this] { Combo(this)->clear(); },
+    });
     QObject::connect(c, qOverload<int>(&QComboBox::activated), [this](int) {
         ui::SafeCall(this, [this] {
             if (OnSelect) OnSelect(this);
@@ -58,12 +51,7 @@ TComboBox::TComboBox(TComponent* AOwner)
     SetBounds(0, 0, 145, 21);
 }
 
-TComboBox::~TComboBox() {
-    FItems->OnInserted = nullptr;
-    FItems->OnDeleted = nullptr;
-    FItems->OnChanged = nullptr;
-    FItems->OnCleared = nullptr;
-}
+TComboBox::~TComboBox() { FItems->StopMirroring(); }
 
 TStrings* TComboBox::Items() const { return FItems.get(); }
 

@@ -15,22 +15,12 @@ QListWidget* List(const TControl* c) { return static_cast<QListWidget*>(c->Widge
 TListBox::TListBox(TComponent* AOwner)
     : TWinControl(AOwner, ui::NewWidget<QListWidget>()), FItems(std::make_unique<ui::ItemStrings>()) {
     QListWidget* l = List(this);
-    FItems->OnInserted = [this](Integer i, const String& s) {
-        FSyncing = true;
-        List(this)->insertItem(i, ui::ToQt(s));
-        FSyncing = false;
-    };
-    FItems->OnDeleted = [this](Integer i) {
-        FSyncing = true;
-        delete List(this)->takeItem(i);
-        FSyncing = false;
-    };
-    FItems->OnChanged = [this](Integer i, const String& s) { List(this)->item(i)->setText(ui::ToQt(s)); };
-    FItems->OnCleared = [this] {
-        FSyncing = true;
-        List(this)->clear();
-        FSyncing = false;
-    };
+    FItems->MirrorTo(FSyncing, {
+        [this](Integer i, const String& s) { List(this)->insertItem(i, ui::ToQt(s)); },
+        [this](Integer i) { delete List(this)->takeItem(i); },
+        [this](Integer i, const String& s) { List(this)->item(i)->setText(ui::ToQt(s)); },
+        [this] { List(this)->clear(); },
+    });
     QObject::connect(l, &QListWidget::currentRowChanged, [this](int) {
         if (!FSyncing) ui::SafeCall(this, [this] { Click(); });
     });
@@ -41,12 +31,7 @@ TListBox::TListBox(TComponent* AOwner)
     SetBounds(0, 0, 121, 97);
 }
 
-TListBox::~TListBox() {
-    FItems->OnInserted = nullptr;
-    FItems->OnDeleted = nullptr;
-    FItems->OnChanged = nullptr;
-    FItems->OnCleared = nullptr;
-}
+TListBox::~TListBox() { FItems->StopMirroring(); }
 
 TStrings* TListBox::Items() const { return FItems.get(); }
 
