@@ -274,6 +274,8 @@ private:
     bool FTracking = false;
     // A right press on a title is dragging the column.
     bool FRightDrag = false;
+    // Ends a right drag of a column (mouse released or moved); false when none runs.
+    bool EndRightDrag(TShiftState Shift, Integer X, Integer Y);
     std::unique_ptr<TPopupMenu> FPopup;
     std::array<TMenuItem*, 25> FPopupItems{};
 };

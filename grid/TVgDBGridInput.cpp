@@ -3,6 +3,7 @@
 
 #include "grid/TVgBlobEditor.h"
 #include "grid/TVgDBColumnKinds.h"
+#include "platform/core/ScopeExit.h"
 #include "platform/core/StrUtils.h"
 #include "platform/data/TBookmarkList.h"
 #include "platform/data/TDataSet.h"
@@ -312,28 +313,36 @@ void TVgDBGrid::SelectRange(const TBookmark& From, const TBookmark& To)
     TDataSet* ds = DataSet();
     bool forward = ds->CompareBookmarks(To, From) > 0;
     ds->DisableControls();
-    try {
-        ds->GotoBookmark(From);
-        while (true) {
-            SelectedRows()->SetCurrentRowSelected(true);
-            if (ds->CompareBookmarks(ds->GetBookmark(), To) == 0)
+    core::ScopeExit enable([ds] { ds->EnableControls(); });
+    ds->GotoBookmark(From);
+    while (true) {
+        SelectedRows()->SetCurrentRowSelected(true);
+        if (ds->CompareBookmarks(ds->GetBookmark(), To) == 0)
+            break;
+        if (forward) {
+            ds->Next();
+            if (ds->Eof())
                 break;
-            if (forward) {
-                ds->Next();
-                if (ds->Eof())
-                    break;
-            } else {
-                ds->Prior();
-                if (ds->Bof())
-                    break;
-            }
+        } else {
+            ds->Prior();
+            if (ds->Bof())
+                break;
         }
-        ds->GotoBookmark(To);
-    } catch (...) {
-        ds->EnableControls();
-        throw;
     }
-    ds->EnableControls();
+    ds->GotoBookmark(To);
+}
+
+bool TVgDBGrid::EndRightDrag(TShiftState Shift, Integer X, Integer Y)
+{
+    if (!FRightDrag)
+        return false;
+    FRightDrag = false;
+    // The drag ends like a left one, but a right click never clicks the title.
+    if (ColumnDragging())
+        TCustomDBGrid::MouseUp(mbLeft, Shift, X, Y);
+    else
+        TCustomGrid::MouseUp(mbLeft, Shift, X, Y);
+    return true;
 }
 
 void TVgDBGrid::MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y)
@@ -344,15 +353,8 @@ void TVgDBGrid::MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integ
         SelectRange(FStartOfSelect, ds->GetBookmark());
         ChangeSelection();
     }
-    if (FRightDrag) {
-        FRightDrag = false;
-        // The drag ends like a left one, but a right click never clicks the title.
-        if (ColumnDragging())
-            TCustomDBGrid::MouseUp(mbLeft, Shift, X, Y);
-        else
-            TCustomGrid::MouseUp(mbLeft, Shift, X, Y);
+    if (EndRightDrag(Shift, X, Y))
         return;
-    }
     TGridCoord cell = MouseCoord(X, Y);
     if (FTracking && FPressedCol >= 0) {
         Integer pressed = FPressedCol;
@@ -387,15 +389,8 @@ void TVgDBGrid::MouseMove(TShiftState Shift, Integer X, Integer Y)
     TDataSet* ds = DataSet();
     if (!ds || ds->ControlsDisabled() || !DataLink()->Active())
         return;
-    if (FRightDrag) {
-        FRightDrag = false;
-        // The drag ends like a left one, but a right click never clicks the title.
-        if (ColumnDragging())
-            TCustomDBGrid::MouseUp(mbLeft, Shift, X, Y);
-        else
-            TCustomGrid::MouseUp(mbLeft, Shift, X, Y);
+    if (EndRightDrag(Shift, X, Y))
         return;
-    }
     TGridCoord cell = MouseCoord(X, Y);
     if (FTracking && FPressedCol >= 0) {
         // The pressed title button shows down only while the mouse is on it.
