@@ -1,5 +1,6 @@
 #include "controls/TUtlTimerPool.h"
 
+#include "platform/core/ScopeExit.h"
 #include "controls/UtlConsts.h"
 #include "platform/core/Exceptions.h"
 #include "platform/core/NumberFormat.h"
@@ -131,6 +132,7 @@ Integer TUtlTimerPool::AddTimerExt(Word Ident, TUtlTimerInterval Interval, Integ
 void TUtlTimerPool::RemoveTimer(Word Ident)
 {
     FLocked = true;
+    core::ScopeExit reset([this] { FLocked = false; });
     if (TUtlTimerItem* item = GetTimer(Ident)) {
         item->SetEnabled(false);
         item->OnTimer = nullptr;
@@ -138,7 +140,6 @@ void TUtlTimerPool::RemoveTimer(Word Ident)
         if (FItems.Count() == 0)
             UpdateMainTimer(false);
     }
-    FLocked = false;
 }
 
 void TUtlTimerPool::ClearTimers()
@@ -202,6 +203,6 @@ void TUtlTimerPool::TimerMessage()
     if (FBusy)
         return;
     FBusy = true;
+    core::ScopeExit reset([this] { FBusy = false; });
     ui::SafeCall(this, [this] { HandleTimers(); });
-    FBusy = false;
 }

@@ -452,18 +452,15 @@ void TVgDBGrid::SelectAllClick()
         return;
     ds->DisableControls();
     TBookmark mark = ds->GetBookmark();
-    try {
+    {
+        core::ScopeExit restore([&] {
+            if (!mark.empty() && ds->BookmarkValid(mark))
+                ds->GotoBookmark(mark);
+            ds->EnableControls();
+        });
         for (ds->First(); !ds->Eof(); ds->Next())
             SelectedRows()->SetCurrentRowSelected(true);
-    } catch (...) {
-        if (!mark.empty() && ds->BookmarkValid(mark))
-            ds->GotoBookmark(mark);
-        ds->EnableControls();
-        throw;
     }
-    if (!mark.empty() && ds->BookmarkValid(mark))
-        ds->GotoBookmark(mark);
-    ds->EnableControls();
     ChangeSelection();
 }
 

@@ -1,4 +1,5 @@
 // Cell hints of the data grid: a cell or title whose text is cut shows it whole.
+#include "platform/core/ScopeExit.h"
 #include "grid/TVgDBGrid.h"
 
 #include "platform/data/TDataSet.h"
@@ -30,17 +31,14 @@ bool TVgDBGrid::CellHint(TPoint P, String& Text, TGridHintInfo& Info)
             return true;
         Integer saved = DataLink()->ActiveRecord();
         DataLink()->SetActiveRecord(dataRow);
-        try {
+        {
+            core::ScopeExit restore([&] { DataLink()->SetActiveRecord(saved); });
             TField* f = FHintField.empty() ? column->Field() : DataSet()->FindField(FHintField);
             if (f)
                 text = f->IsBlob() ? f->AsString() : f->DisplayText();
             if (OnCellHint)
                 OnCellHint(this, column, text, Info);
-        } catch (...) {
-            DataLink()->SetActiveRecord(saved);
-            throw;
         }
-        DataLink()->SetActiveRecord(saved);
         C->Font()->Assign(column->Font());
         Integer textWidth = C->TextWidth(text);
         Integer columnWidth = column->Width(), cellWidth = r.Width();

@@ -53,31 +53,26 @@ void TVgDBGrid::MoveAndExtendSelection(bool Shift, Integer Distance)
         return;
     }
     BeginUpdate();
-    try {
-        if (!Shift) {
-            ClearSelectionUnlessKept();
+    core::ScopeExit restore([&] { EndUpdate(); });
+    if (!Shift) {
+        ClearSelectionUnlessKept();
+        MoveBy(step);
+    } else if (FKeySelecting) {
+        TBookmark current = ds->GetBookmark();
+        if (ds->CompareBookmarks(current, FKeySelectBookmark) == -Distance) {
+            SelectedRows()->SetCurrentRowSelected(false);
             MoveBy(step);
-        } else if (FKeySelecting) {
-            TBookmark current = ds->GetBookmark();
-            if (ds->CompareBookmarks(current, FKeySelectBookmark) == -Distance) {
-                SelectedRows()->SetCurrentRowSelected(false);
-                MoveBy(step);
-            } else {
-                MoveBy(step);
-                SelectedRows()->SetCurrentRowSelected(true);
-            }
         } else {
-            FKeySelectBookmark = ds->GetBookmark();
-            SelectedRows()->SetCurrentRowSelected(true);
-            FKeySelecting = true;
             MoveBy(step);
             SelectedRows()->SetCurrentRowSelected(true);
         }
-    } catch (...) {
-        EndUpdate();
-        throw;
+    } else {
+        FKeySelectBookmark = ds->GetBookmark();
+        SelectedRows()->SetCurrentRowSelected(true);
+        FKeySelecting = true;
+        MoveBy(step);
+        SelectedRows()->SetCurrentRowSelected(true);
     }
-    EndUpdate();
 }
 
 bool TVgDBGrid::AtLastRecordNoInsert() const
@@ -227,13 +222,8 @@ void TVgDBGrid::KeyDown(Word& Key, TShiftState Shift)
         // The platform's keys, without firing OnKeyDown a second time.
         TKeyEvent saved = OnKeyDown;
         OnKeyDown = nullptr;
-        try {
-            TCustomDBGrid::KeyDown(Key, Shift);
-        } catch (...) {
-            OnKeyDown = saved;
-            throw;
-        }
-        OnKeyDown = saved;
+        core::ScopeExit restore([&] { OnKeyDown = saved; });
+        TCustomDBGrid::KeyDown(Key, Shift);
     }
     if (selectedBefore >= 0 && SelectedRows()->Count() != selectedBefore)
         OnChangeSelection(this);

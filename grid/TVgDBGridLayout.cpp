@@ -1,5 +1,6 @@
 // Geometry of the data grid: title height, bands, frozen columns, the
 // indicator's width, automatic column widths and the option switches.
+#include "platform/core/ScopeExit.h"
 #include "grid/TVgDBGrid.h"
 
 #include "platform/core/StrUtils.h"
@@ -164,68 +165,63 @@ void TVgDBGrid::UpdateColWidths()
     if (!FExOptions.Contains(eoAutoWidth) || Columns()->Count() == 0 || FLoading || FUpdatingWidths)
         return;
     FUpdatingWidths = true;
-    try {
-        Integer n = Columns()->Count();
-        std::vector<Integer> widths(std::size_t(n), 0);
-        TCanvas* C = Canvas();
-        for (Integer i = 0; i < n; ++i) {
-            TColumn* col = Columns()->Items(i);
-            if (!col->Visible())
-                continue;
-            C->Font()->Assign(col->Title()->Font());
-            String caption = col->Title()->Caption();
-            if (FExOptions.Contains(eoTitleWordWrap)) {
-                Integer longest = 0;
-                std::size_t start = 0;
-                while (start <= caption.size()) {
-                    std::size_t end = caption.find(' ', start);
-                    if (end == String::npos)
-                        end = caption.size();
-                    longest = std::max(longest, C->TextWidth(caption.substr(start, end - start)));
-                    start = end + 1;
-                }
-                widths[std::size_t(i)] = longest;
-            } else
-                widths[std::size_t(i)] = C->TextWidth(caption);
-        }
-        if (DataSet() && DataSet()->Active()) {
-            C->Font()->Assign(Font());
-            for (Integer i = 0; i < n; ++i) {
-                TColumn* col = Columns()->Items(i);
-                if (!col->Visible())
-                    continue;
-                Integer w = 0;
-                if (ColumnIsCheckbox(col))
-                    w = 2;
-                else if (TField* f = col->Field())
-                    w = C->TextWidth(f->DisplayText());
-                widths[std::size_t(i)] = std::max(widths[std::size_t(i)], w);
+    core::ScopeExit restore([&] { FUpdatingWidths = false; });
+    Integer n = Columns()->Count();
+    std::vector<Integer> widths(std::size_t(n), 0);
+    TCanvas* C = Canvas();
+    for (Integer i = 0; i < n; ++i) {
+        TColumn* col = Columns()->Items(i);
+        if (!col->Visible())
+            continue;
+        C->Font()->Assign(col->Title()->Font());
+        String caption = col->Title()->Caption();
+        if (FExOptions.Contains(eoTitleWordWrap)) {
+            Integer longest = 0;
+            std::size_t start = 0;
+            while (start <= caption.size()) {
+                std::size_t end = caption.find(' ', start);
+                if (end == String::npos)
+                    end = caption.size();
+                longest = std::max(longest, C->TextWidth(caption.substr(start, end - start)));
+                start = end + 1;
             }
-        }
-        Integer available = Width() - 2 * GetSystemMetrics(SM_CXBORDER) - GridLineWidth() * (ColCount() + 1);
-        if (Options().Contains(dgIndicator))
-            available -= FWidthOfIndicator;
-        Integer sum = 0, visible = 0;
-        for (Integer i = 0; i < n; ++i)
-            if (Columns()->Items(i)->Visible()) {
-                sum += widths[std::size_t(i)];
-                ++visible;
-            }
-        for (Integer i = 0; i < n; ++i) {
-            TColumn* col = Columns()->Items(i);
-            if (!col->Visible())
-                continue;
-            // Columns without measured content share the room evenly; no
-            // width ever drops below one pixel, however small the window.
-            double w = sum > 0 ? double(widths[std::size_t(i)]) * double(available) / double(sum)
-                               : double(available) / double(std::max(visible, 1));
-            col->SetWidth(std::max(1, Integer(std::lround(w))));
-        }
-    } catch (...) {
-        FUpdatingWidths = false;
-        throw;
+            widths[std::size_t(i)] = longest;
+        } else
+            widths[std::size_t(i)] = C->TextWidth(caption);
     }
-    FUpdatingWidths = false;
+    if (DataSet() && DataSet()->Active()) {
+        C->Font()->Assign(Font());
+        for (Integer i = 0; i < n; ++i) {
+            TColumn* col = Columns()->Items(i);
+            if (!col->Visible())
+                continue;
+            Integer w = 0;
+            if (ColumnIsCheckbox(col))
+                w = 2;
+            else if (TField* f = col->Field())
+                w = C->TextWidth(f->DisplayText());
+            widths[std::size_t(i)] = std::max(widths[std::size_t(i)], w);
+        }
+    }
+    Integer available = Width() - 2 * GetSystemMetrics(SM_CXBORDER) - GridLineWidth() * (ColCount() + 1);
+    if (Options().Contains(dgIndicator))
+        available -= FWidthOfIndicator;
+    Integer sum = 0, visible = 0;
+    for (Integer i = 0; i < n; ++i)
+        if (Columns()->Items(i)->Visible()) {
+            sum += widths[std::size_t(i)];
+            ++visible;
+        }
+    for (Integer i = 0; i < n; ++i) {
+        TColumn* col = Columns()->Items(i);
+        if (!col->Visible())
+            continue;
+        // Columns without measured content share the room evenly; no
+        // width ever drops below one pixel, however small the window.
+        double w = sum > 0 ? double(widths[std::size_t(i)]) * double(available) / double(sum)
+                           : double(available) / double(std::max(visible, 1));
+        col->SetWidth(std::max(1, Integer(std::lround(w))));
+    }
 }
 
 void TVgDBGrid::UpdateColWidths1()
@@ -241,12 +237,12 @@ void TVgDBGrid::UpdateColWidths1()
     if (sum <= 0 || (diff >= 0 && diff <= 2))
         return;
     FUpdatingWidths = true;
+    core::ScopeExit reset([this] { FUpdatingWidths = false; });
     for (Integer i = 0; i < Columns()->Count(); ++i) {
         TColumn* col = Columns()->Items(i);
         if (col->Visible())
             col->SetWidth(std::max(1, Integer(std::lround(double(col->Width()) * client / sum))));
     }
-    FUpdatingWidths = false;
 }
 
 void TVgDBGrid::LayoutChanged()

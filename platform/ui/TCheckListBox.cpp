@@ -1,5 +1,6 @@
 #include "platform/ui/TCheckListBox.h"
 
+#include "platform/core/ScopeExit.h"
 #include "platform/core/Exceptions.h"
 #include "platform/core/TStrings.h"
 #include "platform/ui/SafeCall.h"
@@ -53,19 +54,19 @@ TCheckBoxState TCheckListBox::State(Integer Index) const {
 void TCheckListBox::SetState(Integer Index, TCheckBoxState v) {
     CheckRange(Index);
     FSetting = true;
+    core::ScopeExit reset([this] { FSetting = false; });
     List(this)->item(Index)->setCheckState(ToQt(v));
-    FSetting = false;
 }
 
 void TCheckListBox::SetAllowGrayed(bool v) {
     FAllowGrayed = v;
     FSetting = true;
+    core::ScopeExit reset([this] { FSetting = false; });
     QListWidget* l = List(this);
     for (int i = 0; i < l->count(); ++i) {
         QListWidgetItem* item = l->item(i);
         item->setFlags(v ? item->flags() | Qt::ItemIsUserTristate : item->flags() & ~Qt::ItemIsUserTristate);
     }
-    FSetting = false;
 }
 
 void TCheckListBox::ClickCheck() {

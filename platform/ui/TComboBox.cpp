@@ -1,5 +1,6 @@
 #include "platform/ui/TComboBox.h"
 
+#include "platform/core/ScopeExit.h"
 #include "platform/ui/ItemStrings.h"
 #include "platform/ui/QtSupport.h"
 #include "platform/ui/SafeCall.h"
@@ -61,9 +62,9 @@ void TComboBox::SetItemIndex(Integer v) {
     QComboBox* c = Combo(this);
     if (v < 0 || v >= c->count()) v = -1;
     FSyncing = true;
+    core::ScopeExit reset([this] { FSyncing = false; });
     c->setCurrentIndex(v);
     if (v < 0 && c->isEditable()) c->setEditText(QString());
-    FSyncing = false;
 }
 
 String TComboBox::Text() const { return ui::FromQt(Combo(this)->currentText()); }
@@ -71,13 +72,13 @@ String TComboBox::Text() const { return ui::FromQt(Combo(this)->currentText()); 
 void TComboBox::SetText(const String& v) {
     QComboBox* c = Combo(this);
     FSyncing = true;
+    core::ScopeExit reset([this] { FSyncing = false; });
     if (c->isEditable()) {
         c->setEditText(ui::ToQt(v));
     } else {
         const int i = c->findText(ui::ToQt(v), Qt::MatchExactly);
         if (i >= 0) c->setCurrentIndex(i);
     }
-    FSyncing = false;
 }
 
 void TComboBox::SetStyle(TComboBoxStyle v) {

@@ -1,5 +1,6 @@
 #include "platform/ui/TControl.h"
 
+#include "platform/core/ScopeExit.h"
 #include "platform/core/Exceptions.h"
 #include "platform/graphics/TFont.h"
 #include "platform/ui/EventBridge.h"
@@ -209,8 +210,8 @@ void TControl::SetParentFont(bool v) {
 void TControl::ParentFontChanged() {
     if (!FParentFont || !FParent) return;
     FFontFromParent = true;
+    core::ScopeExit reset([this] { FFontFromParent = false; });
     FFont->Assign(FParent->FFont.get());
-    FFontFromParent = false;
 }
 
 void TControl::OwnFontChanged() {

@@ -1,5 +1,6 @@
 #include "platform/ui/TCustomDBGrid.h"
 
+#include "platform/core/ScopeExit.h"
 #include "platform/data/TBookmarkList.h"
 #include "platform/data/TDataSet.h"
 #include "platform/data/TDataSource.h"
@@ -213,9 +214,11 @@ void TCustomDBGrid::UpdateActive()
         bool editing = EditorMode();
         if (editing)
             HideEditor();
-        FInColChange = true;
-        TCustomGrid::MoveColRow(Col(), row, true, false);
-        FInColChange = false;
+        {
+            FInColChange = true;
+            core::ScopeExit reset([this] { FInColChange = false; });
+            TCustomGrid::MoveColRow(Col(), row, true, false);
+        }
         if (editing && CanEditShow())
             ShowEditor();
     }
@@ -236,7 +239,8 @@ void TCustomDBGrid::LayoutChanged()
     if (FLayoutLock > 0)
         return;
     ++FLayoutLock;
-    try {
+    {
+        core::ScopeExit restore([&] { --FLayoutLock; });
         if (Columns()->State() == csDefault)
             Columns()->RebuildColumns();
         else
@@ -255,11 +259,7 @@ void TCustomDBGrid::LayoutChanged()
             SetRowHeights(0, DefaultRowHeight());
         UpdateRowCount();
         UpdateActive();
-    } catch (...) {
-        --FLayoutLock;
-        throw;
     }
-    --FLayoutLock;
     Invalidate();
 }
 
@@ -482,19 +482,14 @@ void TCustomDBGrid::DrawCell(Integer ACol, Integer ARow, const TRect& ARect, TGr
     }
     Integer saved = FDataLink->ActiveRecord();
     FDataLink->SetActiveRecord(dataRow);
-    try {
-        if (HighlightCell(RawToDataColumn(ACol), dataRow, "", AState)) {
-            C->Brush()->SetColor(clHighlight);
-            C->Font()->SetColor(clHighlightText);
-        }
-        if (FDefaultDrawing)
-            DefaultDrawColumnCell(ARect, RawToDataColumn(ACol), column, AState);
-        DrawColumnCell(ARect, RawToDataColumn(ACol), column, AState);
-    } catch (...) {
-        FDataLink->SetActiveRecord(saved);
-        throw;
+    core::ScopeExit restore([&] { FDataLink->SetActiveRecord(saved); });
+    if (HighlightCell(RawToDataColumn(ACol), dataRow, "", AState)) {
+        C->Brush()->SetColor(clHighlight);
+        C->Font()->SetColor(clHighlightText);
     }
-    FDataLink->SetActiveRecord(saved);
+    if (FDefaultDrawing)
+        DefaultDrawColumnCell(ARect, RawToDataColumn(ACol), column, AState);
+    DrawColumnCell(ARect, RawToDataColumn(ACol), column, AState);
 }
 
 void TCustomDBGrid::DefaultDrawColumnCell(const TRect& Rect, Integer, TColumn* Column, TGridDrawState)

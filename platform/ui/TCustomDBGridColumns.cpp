@@ -1,5 +1,6 @@
 #include "platform/ui/TCustomDBGridColumns.h"
 
+#include "platform/core/ScopeExit.h"
 #include "platform/core/TStringList.h"
 #include "platform/data/TDataSet.h"
 #include "platform/data/TField.h"
@@ -124,31 +125,27 @@ void TColumn::Assign(TPersistent* Source)
     }
     if (Collection())
         Collection()->BeginUpdate();
-    try {
-        RestoreDefaults();
-        FFieldName = src->FFieldName;
-        FFieldResolved = false;
-        if (src->FWidthSet)
-            SetWidth(src->FWidth);
-        FVisible = src->FVisible;
-        FReadOnly = src->FReadOnly;
-        if (src->FAlignmentSet)
-            SetAlignment(src->FAlignment);
-        if (src->FColorSet)
-            SetColor(src->FColor);
-        if (src->FFontSet)
-            SetFont(src->FFont.get());
-        FTitle->Assign(src->FTitle.get());
-        if (src->FPickList)
-            PickList()->Assign(src->FPickList.get());
-        FButtonStyle = src->FButtonStyle;
-    } catch (...) {
+    core::ScopeExit restore([&] {
         if (Collection())
             Collection()->EndUpdate();
-        throw;
-    }
-    if (Collection())
-        Collection()->EndUpdate();
+    });
+    RestoreDefaults();
+    FFieldName = src->FFieldName;
+    FFieldResolved = false;
+    if (src->FWidthSet)
+        SetWidth(src->FWidth);
+    FVisible = src->FVisible;
+    FReadOnly = src->FReadOnly;
+    if (src->FAlignmentSet)
+        SetAlignment(src->FAlignment);
+    if (src->FColorSet)
+        SetColor(src->FColor);
+    if (src->FFontSet)
+        SetFont(src->FFont.get());
+    FTitle->Assign(src->FTitle.get());
+    if (src->FPickList)
+        PickList()->Assign(src->FPickList.get());
+    FButtonStyle = src->FButtonStyle;
 }
 
 void TColumn::SetFieldName(const String& Value)
@@ -342,13 +339,15 @@ void TDBGridColumns::Notify(TCollectionItem* Item, TCollectionNotification Actio
     if (Action != cnAdded || FRebuilding || FState == csCustomized)
         return;
     // The first column added by hand replaces the columns made from the fields.
-    FRebuilding = true;
-    BeginUpdate();
-    for (Integer i = Count() - 1; i >= 0; --i)
-        if (TCollection::Items(i) != Item)
-            Delete(i);
-    EndUpdate();
-    FRebuilding = false;
+    {
+        FRebuilding = true;
+        core::ScopeExit reset([this] { FRebuilding = false; });
+        BeginUpdate();
+        for (Integer i = Count() - 1; i >= 0; --i)
+            if (TCollection::Items(i) != Item)
+                Delete(i);
+        EndUpdate();
+    }
     FState = csCustomized;
 }
 
@@ -368,23 +367,19 @@ void TDBGridColumns::RebuildColumns()
 {
     FRebuilding = true;
     BeginUpdate();
-    try {
-        Clear();
-        TDataSet* ds = FGrid ? FGrid->DataSet() : nullptr;
-        if (ds && ds->Active()) {
-            for (Integer i = 0; i < ds->Fields()->Count(); ++i) {
-                TField* f = ds->Fields()->Fields(i);
-                if (f->Visible())
-                    Add()->SetField(f);
-            }
-        }
-    } catch (...) {
+    core::ScopeExit restore([&] {
         EndUpdate();
         FRebuilding = false;
-        throw;
+    });
+    Clear();
+    TDataSet* ds = FGrid ? FGrid->DataSet() : nullptr;
+    if (ds && ds->Active()) {
+        for (Integer i = 0; i < ds->Fields()->Count(); ++i) {
+            TField* f = ds->Fields()->Fields(i);
+            if (f->Visible())
+                Add()->SetField(f);
+        }
     }
-    EndUpdate();
-    FRebuilding = false;
 }
 
 void TDBGridColumns::ResetFields()

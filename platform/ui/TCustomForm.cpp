@@ -1,5 +1,6 @@
 #include "platform/ui/TCustomForm.h"
 
+#include "platform/core/ScopeExit.h"
 #include "platform/core/Exceptions.h"
 #include "platform/graphics/SystemMetrics.h"
 #include "platform/ui/QtSupport.h"
@@ -95,13 +96,13 @@ void TCustomForm::UpdateWidgetGeometry() {
     const TRect c = ClientRect();
     const Integer menu = MenuHeight();
     FSyncingSize = true;
+    core::ScopeExit reset([this] { FSyncingSize = false; });
     // Limits first: the toolkit clamps a resize to the limits in force.
     ApplyConstraints(QSize(c.Width(), c.Height() + menu));
     Widget()->move(Left(), Top());
     Widget()->resize(c.Width(), c.Height() + menu);
     if (FMenuBar) FMenuBar->setGeometry(0, 0, c.Width(), menu);
     FClient->setGeometry(0, menu, c.Width(), c.Height());
-    FSyncingSize = false;
 }
 
 void TCustomForm::ApplyConstraints(QSize inner) {

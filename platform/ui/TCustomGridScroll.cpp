@@ -1,5 +1,6 @@
 // The grid's scroll bars, its mouse wheel and its cell hints: the parts that
 // talk to the widget layer directly.
+#include "platform/core/ScopeExit.h"
 #include "platform/ui/TCustomGrid.h"
 
 #include "platform/graphics/SystemMetrics.h"
@@ -173,26 +174,21 @@ void TCustomGrid::UpdateScrollBars()
     if (FUpdatingBars)
         return;
     FUpdatingBars = true;
-    try {
-        // Showing one bar narrows the room of the other: settle in two rounds.
-        bool changed = false;
-        for (int round = 0; round < 2; ++round) {
-            TScrollState v = VertScrollState(), h = HorzScrollState();
-            if (v.Shown != FVertShown || h.Shown != FHorzShown) {
-                FVertShown = v.Shown;
-                FHorzShown = h.Shown;
-                changed = true;
-                ClientSizeChanged();
-            }
+    core::ScopeExit restore([&] { FUpdatingBars = false; });
+    // Showing one bar narrows the room of the other: settle in two rounds.
+    bool changed = false;
+    for (int round = 0; round < 2; ++round) {
+        TScrollState v = VertScrollState(), h = HorzScrollState();
+        if (v.Shown != FVertShown || h.Shown != FHorzShown) {
+            FVertShown = v.Shown;
+            FHorzShown = h.Shown;
+            changed = true;
+            ClientSizeChanged();
         }
-        ApplyScrollBar(FVertBar, true, VertScrollState());
-        ApplyScrollBar(FHorzBar, false, HorzScrollState());
-        if (changed)
-            UpdateEditorBounds();
-    } catch (...) {
-        FUpdatingBars = false;
-        throw;
     }
-    FUpdatingBars = false;
+    ApplyScrollBar(FVertBar, true, VertScrollState());
+    ApplyScrollBar(FHorzBar, false, HorzScrollState());
+    if (changed)
+        UpdateEditorBounds();
 }
 

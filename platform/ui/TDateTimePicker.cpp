@@ -1,5 +1,6 @@
 #include "platform/ui/TDateTimePicker.h"
 
+#include "platform/core/ScopeExit.h"
 #include "platform/core/DateTime.h"
 #include "platform/core/FormatSettings.h"
 #include "platform/ui/QtSupport.h"
@@ -185,12 +186,13 @@ void TDateTimePicker::SetDateFormat(TDTDateFormat v) {
 
 void TDateTimePicker::ShowValue() {
     FSetting = true;
+    core::ScopeExit reset([this] { FSetting = false; });
     FEdit->setDateTime(ToQDateTime(FDateTime));
-    FSetting = false;
 }
 
 void TDateTimePicker::UpdateFormat() {
     FSetting = true;
+    core::ScopeExit reset([this] { FSetting = false; });
     if (FKind == dtkDate) {
         FEdit->setDisplayFormat(
             QtFormat(FDateFormat == dfLong ? FormatSettings.LongDateFormat : FormatSettings.ShortDateFormat));
@@ -199,7 +201,6 @@ void TDateTimePicker::UpdateFormat() {
         FEdit->setCalendarPopup(false);
         FEdit->setDisplayFormat(QtFormat(FormatSettings.LongTimeFormat));
     }
-    FSetting = false;
 }
 
 void TDateTimePicker::UpdateCheckedLook() {

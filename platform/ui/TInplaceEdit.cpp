@@ -1,5 +1,6 @@
 #include "platform/ui/TInplaceEdit.h"
 
+#include "platform/core/ScopeExit.h"
 #include "platform/graphics/SystemMetrics.h"
 #include "platform/ui/QtSupport.h"
 #include "platform/ui/VirtualKeys.h"
@@ -52,8 +53,8 @@ String TInplaceEdit::Text() const
 void TInplaceEdit::SetText(const String& v)
 {
     FSetting = true;
+    core::ScopeExit reset([this] { FSetting = false; });
     Edit()->setText(ui::ToQt(v));
-    FSetting = false;
 }
 
 void TInplaceEdit::SelectAll()

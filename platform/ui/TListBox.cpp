@@ -1,5 +1,6 @@
 #include "platform/ui/TListBox.h"
 
+#include "platform/core/ScopeExit.h"
 #include "platform/core/Exceptions.h"
 #include "platform/ui/ItemStrings.h"
 #include "platform/ui/QtSupport.h"
@@ -40,9 +41,9 @@ Integer TListBox::ItemIndex() const { return List(this)->currentRow(); }
 void TListBox::SetItemIndex(Integer v) {
     if (v < 0 || v >= FItems->Count()) v = -1;
     FSyncing = true;
+    core::ScopeExit reset([this] { FSyncing = false; });
     List(this)->setCurrentRow(v);
     if (v < 0) List(this)->clearSelection();
-    FSyncing = false;
 }
 
 void TListBox::SetMultiSelect(bool v) {
@@ -63,8 +64,8 @@ bool TListBox::Selected(Integer Index) const {
 void TListBox::SetSelected(Integer Index, bool v) {
     CheckIndex(Index);
     FSyncing = true;
+    core::ScopeExit reset([this] { FSyncing = false; });
     List(this)->item(Index)->setSelected(v);
-    FSyncing = false;
 }
 
 Integer TListBox::SelCount() const { return Integer(List(this)->selectedItems().size()); }

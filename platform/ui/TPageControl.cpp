@@ -1,5 +1,6 @@
 #include "platform/ui/TPageControl.h"
 
+#include "platform/core/ScopeExit.h"
 #include "platform/core/Exceptions.h"
 #include "platform/graphics/DrawEdge.h"
 #include "platform/graphics/TCanvas.h"
@@ -63,16 +64,18 @@ Integer TPageControl::TabHeight() const { return Bar(FTabBar)->sizeHint().height
 
 void TPageControl::UpdateTabs() {
     QTabBar* bar = Bar(FTabBar);
-    FSyncing = true;
-    while (bar->count() > 0) bar->removeTab(0);
-    for (TTabSheet* p : FPages) {
-        if (!p->TabVisible()) continue;
-        const int i = bar->addTab(ui::ToQt(p->Caption()));
-        bar->setTabData(i, QVariant::fromValue<void*>(p));
-        if (p == FActivePage) bar->setCurrentIndex(i);
+    {
+        FSyncing = true;
+        core::ScopeExit reset([this] { FSyncing = false; });
+        while (bar->count() > 0) bar->removeTab(0);
+        for (TTabSheet* p : FPages) {
+            if (!p->TabVisible()) continue;
+            const int i = bar->addTab(ui::ToQt(p->Caption()));
+            bar->setTabData(i, QVariant::fromValue<void*>(p));
+            if (p == FActivePage) bar->setCurrentIndex(i);
+        }
+        bar->setGeometry(2, 0, std::max(Width() - 4, 0), TabHeight());
     }
-    bar->setGeometry(2, 0, std::max(Width() - 4, 0), TabHeight());
-    FSyncing = false;
     Realign();
     Invalidate();
 }

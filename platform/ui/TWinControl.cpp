@@ -1,5 +1,6 @@
 #include "platform/ui/TWinControl.h"
 
+#include "platform/core/ScopeExit.h"
 #include "platform/core/Exceptions.h"
 #include "platform/core/Format.h"
 #include "platform/graphics/TBitmap.h"
@@ -136,13 +137,8 @@ void TWinControl::Realign() {
     if (FAlignLevel > 0 || FAligning) return;
     if (ComponentState().Contains(csDestroying)) return;
     FAligning = true;
-    try {
-        ui::AlignChildren(this);
-    } catch (...) {
-        FAligning = false;
-        throw;
-    }
-    FAligning = false;
+    core::ScopeExit restore([&] { FAligning = false; });
+    ui::AlignChildren(this);
 }
 
 void TWinControl::EnableAlign() {
