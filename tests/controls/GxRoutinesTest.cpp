@@ -5,6 +5,7 @@
 #include "platform/core/Exceptions.h"
 #include "platform/core/StrUtils.h"
 #include "platform/graphics/RecordingCanvasBackend.h"
+#include "support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 
@@ -12,12 +13,7 @@ namespace {
 
 void ExpectCalcError(const String& text, const String& message)
 {
-    try {
-        CalcMathString(text);
-        ADD_FAILURE() << text << ": no exception";
-    } catch (const Exception& e) {
-        EXPECT_EQ(e.Message(), message) << text;
-    }
+    EXPECT_EQ(ErrorOf<Exception>([&] { CalcMathString(text); }), message) << text;
 }
 
 } // namespace

@@ -10,6 +10,7 @@
 #include "platform/graphics/TCanvas.h"
 
 #include "platform/core/Exceptions.h"
+#include "support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 
@@ -143,12 +144,7 @@ TEST(ThreeDColorsTest, SecondSchemeOnTheSameOwnerIsRefused)
 {
     TComponent form(nullptr);
     new Tgx3DColors(&form);
-    try {
-        new Tgx3DLocalColors(&form);
-        FAIL();
-    } catch (const Exception& e) {
-        EXPECT_EQ(e.Message(), "Cannot create more than one instance of Tgx3DLocalColors component");
-    }
+    EXPECT_EQ(ErrorOf<Exception>([&] { new Tgx3DLocalColors(&form); }), "Cannot create more than one instance of Tgx3DLocalColors component");
     EXPECT_EQ(form.ComponentCount(), 1);  // the refused one left no trace
 }
 

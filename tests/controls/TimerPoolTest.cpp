@@ -5,6 +5,7 @@
 #include "platform/ui/TApplication.h"
 
 #include "platform/core/Exceptions.h"
+#include "support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 
@@ -56,12 +57,7 @@ TEST_F(TimerPoolTest, AddingRestartsTheCountForEveryItem)
 TEST_F(TimerPoolTest, IntervalMustBeAMultipleOfTheBase)
 {
     for (Word interval : {Word(75), Word(0), Word(25)}) {
-        try {
-            pool.AddTimer(1, interval, nullptr);
-            FAIL() << interval;
-        } catch (const Exception& e) {
-            EXPECT_EQ(e.Message(), "Interval not compatible with MinInterval property!");
-        }
+        EXPECT_EQ(ErrorOf<Exception>([&] { pool.AddTimer(1, interval, nullptr); }), "Interval not compatible with MinInterval property!");
     }
     EXPECT_EQ(pool.GetCount(), 0);
     EXPECT_FALSE(pool.Active());
@@ -70,12 +66,7 @@ TEST_F(TimerPoolTest, IntervalMustBeAMultipleOfTheBase)
 TEST_F(TimerPoolTest, DuplicateIdentifierIsRefused)
 {
     pool.AddTimer(7, 100, nullptr);
-    try {
-        pool.AddTimer(7, 200, nullptr);
-        FAIL();
-    } catch (const Exception& e) {
-        EXPECT_EQ(e.Message(), "Timer identifier 7 is already in use");
-    }
+    EXPECT_EQ(ErrorOf<Exception>([&] { pool.AddTimer(7, 200, nullptr); }), "Timer identifier 7 is already in use");
     EXPECT_EQ(pool.GetCount(), 1);
     EXPECT_EQ(pool.GetTimer(7)->Interval(), 100);
 }
@@ -186,12 +177,7 @@ TEST(TimerPoolSetupTest, BaseIntervalOnlyWhileLoadingAndNeverZero)
 TEST(TimerItemTest, NeedsPoolAndList)
 {
     TList list;
-    try {
-        TUtlTimerItem item(nullptr, &list, 1);
-        FAIL();
-    } catch (const EInvalidOperation& e) {
-        EXPECT_EQ(e.Message(), "TUtlTimerItem: Invalid Owner or List");
-    }
+    EXPECT_EQ(ErrorOf<EInvalidOperation>([&] { TUtlTimerItem item(nullptr, &list, 1); }), "TUtlTimerItem: Invalid Owner or List");
 }
 
 TEST(TimerPoolLoopTest, WindowTimerDrivesTheItemsFromTheEventLoop)

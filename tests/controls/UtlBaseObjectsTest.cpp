@@ -6,6 +6,7 @@
 
 #include "platform/core/DateTime.h"
 #include "platform/core/Exceptions.h"
+#include "support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 
@@ -80,12 +81,7 @@ TEST(UtlDateTimeTest, DefaultsAndFieldSetters) {
 TEST(UtlDateTimeTest, ImpossibleDateRaisesAndKeepsTheValue) {
     TUtlDateTime dt;
     dt.SetDateTime(EncodeDate(2023, 1, 31));
-    try {
-        dt.SetMonth(2);
-        FAIL() << "no exception";
-    } catch (const EConvertError& e) {
-        EXPECT_EQ(e.Message(), "Invalid argument to date encode");
-    }
+    EXPECT_EQ(ErrorOf<EConvertError>([&] { dt.SetMonth(2); }), "Invalid argument to date encode");
     EXPECT_EQ(dt.DateTime(), EncodeDate(2023, 1, 31));
 }
 
@@ -95,12 +91,7 @@ TEST(UtlDateTimeTest, AssignCopiesOnlyFromItsOwnClass) {
     b.Assign(&a);
     EXPECT_EQ(b.DateTime(), a.DateTime());
     TUtlObject other;
-    try {
-        b.Assign(&other);
-        FAIL() << "no exception";
-    } catch (const EConvertError& e) {
-        EXPECT_EQ(e.Message(), "Cannot assign a TUtlObject to a TUtlDateTime");
-    }
+    EXPECT_EQ(ErrorOf<EConvertError>([&] { b.Assign(&other); }), "Cannot assign a TUtlObject to a TUtlDateTime");
 }
 
 TEST(UtlPointListTest, PointsComeBackUnchanged) {

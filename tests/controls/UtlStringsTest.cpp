@@ -1,6 +1,7 @@
 #include "controls/UtlStrings.h"
 
 #include "platform/core/Exceptions.h"
+#include "support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 
@@ -65,12 +66,7 @@ TEST(UtlStringsTest, CodedListFields) {
 }
 
 TEST(UtlStringsTest, CodedIntOfTextRaisesTheConversionError) {
-    try {
-        UtlGetCodedInt("1;x", U';', 1);
-        FAIL() << "no exception";
-    } catch (const EConvertError& e) {
-        EXPECT_EQ(e.Message(), "'x' is not a valid integer value");
-    }
+    EXPECT_EQ(ErrorOf<EConvertError>([&] { UtlGetCodedInt("1;x", U';', 1); }), "'x' is not a valid integer value");
 }
 
 TEST(UtlStringsTest, SetCodedStringAppendsMissingFields) {

@@ -6,6 +6,7 @@
 #include "platform/graphics/BmpCodec.h"
 
 #include "support/TempFolder.h"
+#include "support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 
@@ -197,12 +198,7 @@ TEST(BitmapTest, ScanLinesUseThePlatformLayout) {
 TEST(BitmapTest, ScanLineOutOfRangeRaises) {
     TBitmap b(2, 2, pf24bit);
     for (int row : {-1, 2}) {
-        try {
-            b.ScanLine(row);
-            FAIL() << row;
-        } catch (const EInvalidGraphicOperation& e) {
-            EXPECT_EQ(e.Message(), "Scan line index out of range");
-        }
+        EXPECT_EQ(ErrorOf<EInvalidGraphicOperation>([&] { b.ScanLine(row); }), "Scan line index out of range");
     }
 }
 
@@ -217,12 +213,7 @@ TEST(BitmapTest, MalformedStreamsRaise) {
     Bytes shortRows = MakeBmp(4, 4, 24, {}, {0, 0, 0, 0});
     for (const Bytes* bytes : {&truncated, &badMagic, &badDepth, &huge, &shortRows}) {
         TBitmap b;
-        try {
-            Load(b, *bytes);
-            FAIL();
-        } catch (const EInvalidGraphic& e) {
-            EXPECT_EQ(e.Message(), "Bitmap image is not valid");
-        }
+        EXPECT_EQ(ErrorOf<EInvalidGraphic>([&] { Load(b, *bytes); }), "Bitmap image is not valid");
         EXPECT_TRUE(b.Empty());
     }
 }
@@ -296,12 +287,7 @@ TEST(BitmapTest, FilesInATemporaryFolder) {
     TBitmap b;
     b.LoadFromFile(name);
     EXPECT_EQ(SaveBytes(b), Golden24);
-    try {
-        b.LoadFromFile((dir / "nincs.bmp").string());
-        FAIL();
-    } catch (const EFOpenError& e) {
-        EXPECT_EQ(e.Message(), "Cannot open file \"" + (dir / "nincs.bmp").string() + "\"");
-    }
+    EXPECT_EQ(ErrorOf<EFOpenError>([&] { b.LoadFromFile((dir / "nincs.bmp").string()); }), "Cannot open file \"" + (dir / "nincs.bmp").string() + "\"");
 }
 
 TEST(BitmapTest, ResourcesAreFoundByNameInAnyCase) {
@@ -309,12 +295,7 @@ TEST(BitmapTest, ResourcesAreFoundByNameInAnyCase) {
     TBitmap b;
     b.LoadFromResourceName("vg_test_golden");
     EXPECT_EQ(SaveBytes(b), Golden24);
-    try {
-        b.LoadFromResourceName("VG_NO_SUCH");
-        FAIL();
-    } catch (const EResNotFound& e) {
-        EXPECT_EQ(e.Message(), "Resource VG_NO_SUCH not found");
-    }
+    EXPECT_EQ(ErrorOf<EResNotFound>([&] { b.LoadFromResourceName("VG_NO_SUCH"); }), "Resource VG_NO_SUCH not found");
     EXPECT_EQ(SaveBytes(b), Golden24); // unchanged
 }
 

@@ -1,6 +1,7 @@
 #include "platform/core/Exceptions.h"
 #include "platform/graphics/SystemMetrics.h"
 #include "platform/graphics/TColor.h"
+#include "support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 
@@ -50,12 +51,7 @@ TEST(ColorTest, StringToColorReadsNamesHexAndDecimal) {
 
 TEST(ColorTest, StringToColorRejectsOtherText) {
     for (const char* bad : {"clNoSuchColour", "", "$", "12x", "$1FFFFFFFF", "99999999999"}) {
-        try {
-            StringToColor(bad);
-            FAIL() << bad;
-        } catch (const EConvertError& e) {
-            EXPECT_EQ(e.Message(), String("'") + bad + "' is not a valid integer value");
-        }
+        EXPECT_EQ(ErrorOf<EConvertError>([&] { StringToColor(bad); }), String("'") + bad + "' is not a valid integer value");
     }
 }
 

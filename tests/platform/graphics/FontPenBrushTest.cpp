@@ -3,6 +3,7 @@
 #include "platform/graphics/TBrush.h"
 #include "platform/graphics/TFont.h"
 #include "platform/graphics/TPen.h"
+#include "support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 
@@ -92,12 +93,7 @@ TEST(FontTest, AssignCopiesEverythingAndSignalsOnce) {
 TEST(FontTest, AssignFromAnotherKindRaises) {
     TFont f;
     TPen p;
-    try {
-        f.Assign(&p);
-        FAIL();
-    } catch (const EConvertError& e) {
-        EXPECT_EQ(e.Message(), "Cannot assign a TPen to a TFont");
-    }
+    EXPECT_EQ(ErrorOf<EConvertError>([&] { f.Assign(&p); }), "Cannot assign a TPen to a TFont");
 }
 
 TEST(FontFacesTest, WindowsFacesMapToInstalledMetricCompatibleFaces) {

@@ -2,6 +2,7 @@
 
 #include "platform/core/Exceptions.h"
 #include "platform/graphics/TImageList.h"
+#include "support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 
@@ -96,12 +97,7 @@ TEST(ImageListTest, DeleteClearAndResize) {
     list.OnChange = [&](TObject*) { ++changes; };
     list.Delete(0);
     EXPECT_EQ(list.Count(), 1);
-    try {
-        list.Delete(1);
-        FAIL();
-    } catch (const EInvalidOperation& e) {
-        EXPECT_EQ(e.Message(), "Invalid image list index");
-    }
+    EXPECT_EQ(ErrorOf<EInvalidOperation>([&] { list.Delete(1); }), "Invalid image list index");
     list.SetWidth(16); // a new size empties the list
     EXPECT_EQ(list.Count(), 0);
     EXPECT_EQ(changes, 2);

@@ -8,6 +8,7 @@
 #include "platform/graphics/TPicture.h"
 
 #include "support/TempFolder.h"
+#include "support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 
@@ -105,20 +106,10 @@ TEST(IconTest, LoadsDrawsTransparentlyAndSavesTheSameBytes) {
 TEST(IconTest, RefusesOtherDataAndResizing) {
     TIcon icon;
     for (const Bytes& bad : {Bytes{1, 2, 3}, Bytes(30, 0), PlaceableMetafile()}) {
-        try {
-            LoadInto(icon, bad);
-            FAIL();
-        } catch (const EInvalidGraphic& e) {
-            EXPECT_EQ(e.Message(), "Icon image is not valid");
-        }
+        EXPECT_EQ(ErrorOf<EInvalidGraphic>([&] { LoadInto(icon, bad); }), "Icon image is not valid");
     }
     EXPECT_TRUE(icon.Empty());
-    try {
-        icon.SetWidth(32);
-        FAIL();
-    } catch (const EInvalidGraphicOperation& e) {
-        EXPECT_EQ(e.Message(), "Cannot change the size of an icon");
-    }
+    EXPECT_EQ(ErrorOf<EInvalidGraphicOperation>([&] { icon.SetWidth(32); }), "Cannot change the size of an icon");
 }
 
 TEST(MetafileTest, KeepsBytesReadsTheSizeAndDrawsAPlaceholder) {
@@ -151,12 +142,7 @@ TEST(MetafileTest, RecognisesEnhancedFilesAndRefusesOthers) {
     EXPECT_TRUE(m.Enhanced());
     EXPECT_EQ(m.Width(), 96);
     EXPECT_EQ(m.Height(), 48);
-    try {
-        LoadInto(m, Bytes{'B', 'M', 0, 0});
-        FAIL();
-    } catch (const EInvalidGraphic& e) {
-        EXPECT_EQ(e.Message(), "Metafile is not valid");
-    }
+    EXPECT_EQ(ErrorOf<EInvalidGraphic>([&] { LoadInto(m, Bytes{'B', 'M', 0, 0}); }), "Metafile is not valid");
     EXPECT_TRUE(m.Enhanced()); // the old picture is kept
 }
 
@@ -185,23 +171,13 @@ TEST(PictureTest, FilesByExtension) {
     const TempFolder folder("velmora-picture");
     const std::filesystem::path dir = folder.Path();
     TPicture p;
-    try {
-        p.SaveToFile((dir / "ures.bmp").string());
-        FAIL();
-    } catch (const EInvalidGraphic& e) {
-        EXPECT_EQ(e.Message(), "Cannot save an empty picture");
-    }
+    EXPECT_EQ(ErrorOf<EInvalidGraphic>([&] { p.SaveToFile((dir / "ures.bmp").string()); }), "Cannot save an empty picture");
     p.Bitmap()->SetSize(2, 2);
     p.SaveToFile((dir / "kep.BMP").string());
     TPicture q;
     q.LoadFromFile((dir / "kep.BMP").string());
     EXPECT_EQ(q.Width(), 2);
     ASSERT_NE(dynamic_cast<TBitmap*>(q.Graphic()), nullptr);
-    try {
-        q.LoadFromFile((dir / "kep.gif").string());
-        FAIL();
-    } catch (const EInvalidGraphic& e) {
-        EXPECT_EQ(e.Message(), "Unknown picture file extension (.gif)");
-    }
+    EXPECT_EQ(ErrorOf<EInvalidGraphic>([&] { q.LoadFromFile((dir / "kep.gif").string()); }), "Unknown picture file extension (.gif)");
     EXPECT_EQ(q.Width(), 2); // unchanged after the failure
 }

@@ -3,6 +3,7 @@
 #include "platform/core/Exceptions.h"
 #include "platform/os/Process.h"
 #include "platform/os/TNamedMutex.h"
+#include "support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 
@@ -161,12 +162,7 @@ TEST(NamedMutexFolder, FallsBackToTmpPerUser)
 TEST_F(NamedMutexTest, UnusableLockFileRaises)
 {
     std::filesystem::create_directory(TNamedMutex::LockFileName("dir"));
-    try {
-        TNamedMutex m("dir");
-        FAIL() << "no exception";
-    } catch (const EOSError& e) {
-        EXPECT_EQ(e.Message(), "Cannot create mutex dir: Is a directory");
-    }
+    EXPECT_EQ(ErrorOf<EOSError>([&] { TNamedMutex m("dir"); }), "Cannot create mutex dir: Is a directory");
 }
 
 TEST_F(NamedMutexTest, SymbolicLinkIsNotFollowed)
@@ -174,12 +170,7 @@ TEST_F(NamedMutexTest, SymbolicLinkIsNotFollowed)
     const std::string target = FRuntime / "elsewhere";
     WriteFileBytes(target, "keep");
     std::filesystem::create_symlink(target, TNamedMutex::LockFileName("link"));
-    try {
-        TNamedMutex m("link");
-        FAIL() << "no exception";
-    } catch (const EOSError& e) {
-        EXPECT_EQ(e.Message(), "Cannot create mutex link: Too many levels of symbolic links");
-    }
+    EXPECT_EQ(ErrorOf<EOSError>([&] { TNamedMutex m("link"); }), "Cannot create mutex link: Too many levels of symbolic links");
     EXPECT_EQ(ReadFileBytes(target), "keep");
 }
 

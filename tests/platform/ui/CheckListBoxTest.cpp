@@ -7,6 +7,7 @@
 #include "platform/ui/TCheckListBox.h"
 #include "platform/ui/TCustomForm.h"
 #include "platform/ui/VirtualKeys.h"
+#include "support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 
@@ -53,18 +54,8 @@ TEST_F(CheckListBox, MarksBelongToTheirLines) {
 }
 
 TEST_F(CheckListBox, IndexOutsideTheListRaises) {
-    try {
-        L->Checked(3);
-        FAIL() << "no exception";
-    } catch (const EListError& e) {
-        EXPECT_EQ(e.Message(), "List index out of bounds (3)");
-    }
-    try {
-        L->SetChecked(-1, true);
-        FAIL() << "no exception";
-    } catch (const EListError& e) {
-        EXPECT_EQ(e.Message(), "List index out of bounds (-1)");
-    }
+    EXPECT_EQ(ErrorOf<EListError>([&] { L->Checked(3); }), "List index out of bounds (3)");
+    EXPECT_EQ(ErrorOf<EListError>([&] { L->SetChecked(-1, true); }), "List index out of bounds (-1)");
 }
 
 TEST_F(CheckListBox, SpaceTogglesTheCurrentLine) {

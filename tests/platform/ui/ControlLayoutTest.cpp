@@ -4,6 +4,7 @@
 #include "platform/graphics/TFont.h"
 #include "platform/ui/TCustomForm.h"
 #include "platform/ui/TWinControl.h"
+#include "support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 
@@ -158,22 +159,12 @@ TEST_F(ControlLayout, BringToFrontAndSendToBackReorderTheChildren) {
 }
 
 TEST_F(ControlLayout, ControlsOutOfRangeRaises) {
-    try {
-        Parent->Controls(0);
-        FAIL();
-    } catch (const EListError& e) {
-        EXPECT_EQ(e.Message(), "List index out of bounds (0)");
-    }
+    EXPECT_EQ(ErrorOf<EListError>([&] { Parent->Controls(0); }), "List index out of bounds (0)");
 }
 
 TEST_F(ControlLayout, AControlCannotParentItselfOrItsAncestor) {
     TWinControl* c = Child(Parent.get(), Bounds(0, 0, 10, 10));
-    try {
-        Parent->SetParent(c);
-        FAIL();
-    } catch (const EInvalidOperation& e) {
-        EXPECT_EQ(e.Message(), "A control cannot have itself as its parent");
-    }
+    EXPECT_EQ(ErrorOf<EInvalidOperation>([&] { Parent->SetParent(c); }), "A control cannot have itself as its parent");
     EXPECT_EQ(Parent->Parent(), nullptr);
 }
 

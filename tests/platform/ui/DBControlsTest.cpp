@@ -15,6 +15,7 @@
 #include "platform/ui/TDBText.h"
 #include "platform/ui/VirtualKeys.h"
 #include "support/TMemDataSet.h"
+#include "support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 
@@ -102,12 +103,7 @@ TEST_F(DBControls, EditTakesTheLengthOfAStringField) {
 
 TEST_F(DBControls, UnknownFieldOnAnOpenDatasetRaises) {
     Data->Open();
-    try {
-        NewEdit("nincs");
-        FAIL() << "no exception";
-    } catch (const EDatabaseError& e) {
-        EXPECT_EQ(e.Message(), "Edit1: Field 'nincs' not found");
-    }
+    EXPECT_EQ(ErrorOf<EDatabaseError>([&] { NewEdit("nincs"); }), "Edit1: Field 'nincs' not found");
 }
 
 TEST_F(DBControls, UnknownFieldRaisesWhenTheDatasetOpens) {

@@ -14,6 +14,7 @@
 #include "platform/ui/TEdit.h"
 #include "platform/ui/TLabel.h"
 #include "platform/ui/TPanel.h"
+#include "support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 
@@ -125,12 +126,7 @@ TEST(DemoForm, SavingWhereNoFileCanBeMadeRaises) {
     const auto dir = std::filesystem::temp_directory_path() / "velmora-ui-snapshot-missing";
     std::filesystem::remove_all(dir);
     const String name = (dir / "x.png").string();
-    try {
-        ui::SaveSnapshot(&form, name);
-        FAIL();
-    } catch (const EFCreateError& e) {
-        EXPECT_EQ(e.Message(), "Cannot create file \"" + name + "\"");
-    }
+    EXPECT_EQ(ErrorOf<EFCreateError>([&] { ui::SaveSnapshot(&form, name); }), "Cannot create file \"" + name + "\"");
 }
 
 } // namespace

@@ -10,6 +10,7 @@
 #include "platform/ui/TMenuItem.h"
 #include "platform/ui/TPopupMenu.h"
 #include "platform/ui/VirtualKeys.h"
+#include "support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 
@@ -78,12 +79,7 @@ TEST_F(Focus, AHiddenFormCannotTakeTheFocusButMayChooseIt) {
     TWinControl* a = Field(Form.get(), 10);
     TWinControl* b = Field(Form.get(), 40);
     EXPECT_TRUE(a->CanFocus());
-    try {
-        a->SetFocus();
-        FAIL();
-    } catch (const EInvalidOperation& e) {
-        EXPECT_EQ(e.Message(), "Cannot focus a disabled or invisible window");
-    }
+    EXPECT_EQ(ErrorOf<EInvalidOperation>([&] { a->SetFocus(); }), "Cannot focus a disabled or invisible window");
     // In OnShow the form counts as visible: the focus chosen there holds.
     Form->OnShow = [&](TObject*) { b->SetFocus(); };
     Form->Show();
@@ -95,23 +91,13 @@ TEST_F(Focus, AControlOffAFormCannotTakeTheFocus) {
     TWinControl loose(nullptr);
     loose.SetName("Edit19");
     EXPECT_FALSE(loose.CanFocus());
-    try {
-        loose.SetFocus();
-        FAIL();
-    } catch (const EInvalidOperation& e) {
-        EXPECT_EQ(e.Message(), "Control 'Edit19' has no parent window");
-    }
+    EXPECT_EQ(ErrorOf<EInvalidOperation>([&] { loose.SetFocus(); }), "Control 'Edit19' has no parent window");
 }
 
 TEST_F(Focus, SetFocusOnAHiddenControlRaises) {
     TWinControl* a = Field(Form.get(), 10);
     a->SetVisible(false);
-    try {
-        a->SetFocus();
-        FAIL();
-    } catch (const EInvalidOperation& e) {
-        EXPECT_EQ(e.Message(), "Cannot focus a disabled or invisible window");
-    }
+    EXPECT_EQ(ErrorOf<EInvalidOperation>([&] { a->SetFocus(); }), "Cannot focus a disabled or invisible window");
 }
 
 TEST_F(Focus, TabKeyMovesTheFocusInTabOrderWithEnterAndExit) {

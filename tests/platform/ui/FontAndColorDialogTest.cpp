@@ -5,6 +5,7 @@
 #include "platform/graphics/TFont.h"
 #include "platform/ui/TColorDialog.h"
 #include "platform/ui/TFontDialog.h"
+#include "support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 
@@ -38,12 +39,7 @@ TEST(FontAndColourDialogs, ConfirmedChoiceIsTaken) {
 TEST(FontAndColourDialogs, AnUnreadableColourAnswerRaises) {
     TColorDialog colours(nullptr);
     uitest::DialogRecorder answer(1, "bíbor");
-    try {
-        colours.Execute();
-        FAIL();
-    } catch (const EConvertError& e) {
-        EXPECT_EQ(e.Message(), "'bíbor' is not a valid integer value");
-    }
+    EXPECT_EQ(ErrorOf<EConvertError>([&] { colours.Execute(); }), "'bíbor' is not a valid integer value");
     EXPECT_EQ(colours.Color(), clBlack);
 }
 

@@ -7,6 +7,7 @@
 #include "platform/ui/TCustomForm.h"
 #include "platform/ui/TScreen.h"
 #include "platform/ui/TTimer.h"
+#include "support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 
@@ -67,12 +68,7 @@ TEST(ModalLoop, CloseQueryRefusalKeepsTheLoopRunning) {
 TEST(ModalLoop, ShowingAVisibleFormModallyRaises) {
     TForm form(nullptr);
     form.Show();
-    try {
-        form.ShowModal();
-        FAIL();
-    } catch (const EInvalidOperation& e) {
-        EXPECT_EQ(e.Message(), "Cannot make a visible window modal");
-    }
+    EXPECT_EQ(ErrorOf<EInvalidOperation>([&] { form.ShowModal(); }), "Cannot make a visible window modal");
     form.Hide();
 }
 
@@ -207,12 +203,7 @@ TEST(Placement, OnShowRunsWithVisibleSetBeforeTheWindowAppears) {
 TEST(Placement, AnExceptionInOnShowLeavesTheFormHidden) {
     TForm form(nullptr);
     form.OnShow = [](TObject*) { throw Exception("show failed"); };
-    try {
-        form.Show();
-        FAIL();
-    } catch (const Exception& e) {
-        EXPECT_EQ(e.Message(), "show failed");
-    }
+    EXPECT_EQ(ErrorOf<Exception>([&] { form.Show(); }), "show failed");
     EXPECT_FALSE(form.Visible());
 }
 
@@ -262,12 +253,7 @@ TEST(Shutdown, ScreenForgetsDestroyedForms) {
         EXPECT_EQ(Screen->Forms(before), &form);
     }
     EXPECT_EQ(Screen->FormCount(), before);
-    try {
-        Screen->Forms(before);
-        FAIL();
-    } catch (const EListError& e) {
-        EXPECT_EQ(e.Message(), "List index out of bounds (" + std::to_string(before) + ")");
-    }
+    EXPECT_EQ(ErrorOf<EListError>([&] { Screen->Forms(before); }), "List index out of bounds (" + std::to_string(before) + ")");
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "platform/ui/TMainMenu.h"
 #include "platform/ui/TMenuItem.h"
 #include "platform/ui/VirtualKeys.h"
+#include "support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 
@@ -74,12 +75,7 @@ TEST(MenuItems, ShortcutsAreFoundInSubmenusButNotInHiddenOnes) {
 TEST(MenuItems, AddingAnItemTwiceRaises) {
     TMainMenu menu(nullptr);
     TMenuItem* a = Item(&menu, menu.Items(), "A");
-    try {
-        menu.Items()->Add(a);
-        FAIL();
-    } catch (const EInvalidOperation& e) {
-        EXPECT_EQ(e.Message(), "Menu inserted twice");
-    }
+    EXPECT_EQ(ErrorOf<EInvalidOperation>([&] { menu.Items()->Add(a); }), "Menu inserted twice");
     EXPECT_EQ(menu.Items()->Count(), 1);
 }
 
@@ -92,12 +88,7 @@ TEST(MenuItems, DeletingAnItemDeletesItsSubitemsAndLeavesTheParent) {
     delete top;
     EXPECT_EQ(menu->Items()->Count(), 0);
     EXPECT_EQ(owner.ComponentCount(), before - 2);
-    try {
-        menu->Items()->Items(0);
-        FAIL();
-    } catch (const EListError& e) {
-        EXPECT_EQ(e.Message(), "List index out of bounds (0)");
-    }
+    EXPECT_EQ(ErrorOf<EListError>([&] { menu->Items()->Items(0); }), "List index out of bounds (0)");
 }
 
 TEST(MenuItems, InsertPlacesTheItem) {

@@ -23,6 +23,7 @@
 #include "platform/ui/TStatusBar.h"
 #include "platform/ui/TTabSheet.h"
 #include "platform/ui/VirtualKeys.h"
+#include "support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 
@@ -64,12 +65,7 @@ TEST_F(More, MemoLinesAndTextWithCrLf) {
     EXPECT_EQ(memo->Text(), "b");
     memo->Clear();
     EXPECT_EQ(memo->Lines()->Count(), 0);
-    try {
-        memo->Lines()->Strings(0);
-        FAIL();
-    } catch (const EStringListError& e) {
-        EXPECT_EQ(e.Message(), "List index out of bounds (0)");
-    }
+    EXPECT_EQ(ErrorOf<EStringListError>([&] { memo->Lines()->Strings(0); }), "List index out of bounds (0)");
 }
 
 TEST_F(More, MemoTakesEnterButNotTab) {
@@ -257,12 +253,7 @@ TEST_F(More, PagesShowOneSheetAtATime) {
     delete second;
     EXPECT_EQ(pages->PageCount(), 1);
     EXPECT_EQ(pages->ActivePage(), first);
-    try {
-        pages->Pages(1);
-        FAIL();
-    } catch (const EListError& e) {
-        EXPECT_EQ(e.Message(), "List index out of bounds (1)");
-    }
+    EXPECT_EQ(ErrorOf<EListError>([&] { pages->Pages(1); }), "List index out of bounds (1)");
 }
 
 // --- list box ---
@@ -282,12 +273,7 @@ TEST_F(More, ListBoxOnClickOnlyForTheUser) {
     EXPECT_EQ(clicks, 1);
     list->SetItemIndex(9);
     EXPECT_EQ(list->ItemIndex(), -1);
-    try {
-        list->Selected(3);
-        FAIL();
-    } catch (const EListError& e) {
-        EXPECT_EQ(e.Message(), "List index out of bounds (3)");
-    }
+    EXPECT_EQ(ErrorOf<EListError>([&] { list->Selected(3); }), "List index out of bounds (3)");
 }
 
 TEST_F(More, ListBoxMultiSelect) {

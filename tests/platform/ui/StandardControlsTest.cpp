@@ -19,6 +19,7 @@
 #include "platform/ui/TSaveDialog.h"
 #include "platform/ui/TTimer.h"
 #include "platform/ui/VirtualKeys.h"
+#include "support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 
@@ -127,12 +128,7 @@ TEST_F(Controls, ComboItemsMirrorInsertDeleteAndPut) {
     EXPECT_EQ(combo->Text(), "C");
     EXPECT_EQ(items->Count(), 2);
     EXPECT_EQ(items->Strings(0), "a");
-    try {
-        items->Delete(2);
-        FAIL();
-    } catch (const EStringListError& e) {
-        EXPECT_EQ(e.Message(), "List index out of bounds (2)");
-    }
+    EXPECT_EQ(ErrorOf<EStringListError>([&] { items->Delete(2); }), "List index out of bounds (2)");
 }
 
 TEST_F(Controls, SortedComboKeepsHungarianOrder) {
