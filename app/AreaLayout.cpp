@@ -1,6 +1,6 @@
 #include "app/AreaLayout.h"
 
-#include "app/ButtonLooks.h"
+#include "controls/ButtonLooks.h"
 #include "controls/TgxExtSpeedButton.h"
 #include "platform/graphics/TFont.h"
 #include "platform/ui/TLabel.h"
@@ -40,7 +40,7 @@ TPanel* MakeNavColumn(TComponent* Owner, TPanel* Area, const String& Name, const
 {
     TPanel* column = MakePanel(Owner, Area, Name, alLeft);
     column->SetWidth(NavColumnWidth);
-    column->SetColor(HouseBlue);
+    column->SetColor(looks::HouseBlue);
     auto* heading = new TLabel(Owner);
     heading->SetName(Name + "Heading");
     heading->SetParent(column);
@@ -72,7 +72,7 @@ TPanel* MakeTitleStrip(TComponent* Owner, TWinControl* Parent, const String& Nam
     caption->Font()->SetName("Arial");
     caption->Font()->SetHeight(-FontHeight);
     caption->Font()->SetStyle({fsBold});
-    caption->Font()->SetColor(HouseBlue);
+    caption->Font()->SetColor(looks::HouseBlue);
     return strip;
 }
 
@@ -94,7 +94,7 @@ TgxExtSpeedButton* AddNavButton(TComponent* Owner, TPanel* Column, const String&
     button->SetName(Name);
     button->SetParent(Column);
     button->SetBounds(10, top, NavColumnWidth - 20, NavButtonHeight);
-    ApplyDarkLook(button);
+    looks::ApplyDarkLook(button);
     button->SetCaption(Caption);
     if (!Hint.empty()) {
         button->SetHint(Hint);
@@ -111,7 +111,7 @@ TgxExtSpeedButton* MakeToolButton(TComponent* Owner, TWinControl* Parent, const 
     button->SetName(Name);
     button->SetParent(Parent);
     button->SetBounds(Left, Top, Width, 25);
-    ApplyLightLook(button);
+    looks::ApplyLightLook(button);
     button->SetCaption(Caption);
     if (!Hint.empty()) {
         button->SetHint(Hint);

@@ -1,6 +1,6 @@
 #include "app/ArtImage.h"
 
-#include "app/ButtonLooks.h"
+#include "controls/ButtonLooks.h"
 #include "platform/graphics/TCanvas.h"
 
 #include <algorithm>
@@ -13,7 +13,7 @@ namespace {
 constexpr TColor Paper = 0xF7F5F3;
 constexpr TColor Mist = 0xEFE4DA;      // pale blue-grey
 constexpr TColor SoftBlue = 0xC9A98F;  // muted steel blue
-constexpr TColor Ink = HouseBlue;
+constexpr TColor Ink = looks::HouseBlue;
 constexpr TColor Gold = 0x4FA3C8;      // muted ochre
 
 TColor Mix(TColor a, TColor b, Integer num, Integer den)

@@ -1,6 +1,6 @@
 #include "app/CaseSheetImages.h"
 
-#include "app/ButtonLooks.h"
+#include "controls/ButtonLooks.h"
 #include "platform/graphics/TBitmap.h"
 #include "platform/graphics/TCanvas.h"
 #include "platform/graphics/TImageList.h"
@@ -23,11 +23,11 @@ void Box(TCanvas* c, TColor Pen, TColor Fill) {
 
 // A floppy disk: dark body with a cut corner, metal shutter on top, paper label below.
 void Diskette(TCanvas* c, int x) {
-    Box(c, HouseBlue, HouseBlue);
+    Box(c, looks::HouseBlue, looks::HouseBlue);
     c->Polygon({{x + 1, 1}, {x + 12, 1}, {x + 14, 3}, {x + 14, 14}, {x + 1, 14}});
     Box(c, Shutter, Shutter);
     c->Rectangle(x + 4, 2, x + 11, 6);
-    Box(c, HouseBlue, HouseBlue);
+    Box(c, looks::HouseBlue, looks::HouseBlue);
     c->Rectangle(x + 8, 3, x + 10, 5);
     Box(c, Label, Label);
     c->Rectangle(x + 3, 8, x + 13, 14);
@@ -40,7 +40,7 @@ void Diskette(TCanvas* c, int x) {
 
 // A white check box with a green tick.
 void TickedBox(TCanvas* c, int x) {
-    Box(c, HouseBlue, clWhite);
+    Box(c, looks::HouseBlue, clWhite);
     c->Rectangle(x + 2, 2, x + 14, 14);
     c->Pen()->SetColor(Tick);
     c->Pen()->SetWidth(2);

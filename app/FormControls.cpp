@@ -1,7 +1,7 @@
 #include "app/FormControls.h"
 
 #include "app/AreaLayout.h"
-#include "app/ButtonLooks.h"
+#include "controls/ButtonLooks.h"
 #include "platform/graphics/TFont.h"
 #include "platform/ui/TBitBtn.h"
 #include "platform/ui/TCheckBox.h"
@@ -87,7 +87,7 @@ TBitBtn* MakeBitBtn(TComponent* Owner, TWinControl* Parent, const String& Name, 
 TPanel* MakeHeaderPanel(TComponent* Owner, TWinControl* Parent, const String& Name, Integer Height) {
     TPanel* panel = MakePanel(Owner, Parent, Name, alTop);
     panel->SetHeight(Height);
-    panel->SetColor(HouseBlue);
+    panel->SetColor(looks::HouseBlue);
     panel->Font()->SetName("Arial");
     panel->Font()->SetHeight(-15);
     panel->Font()->SetStyle({fsBold});

@@ -2,7 +2,7 @@
 // of area pictures that lead into the work areas.
 #include "app/AreaLayout.h"
 #include "app/ArtImage.h"
-#include "app/ButtonLooks.h"
+#include "controls/ButtonLooks.h"
 #include "app/TForm1.h"
 
 #include "platform/graphics/TFont.h"
@@ -38,7 +38,7 @@ void TForm1::CreateStartPage()
 {
     Panel41 = app::MakePanel(this, opencontainer, "Panel41", alLeft);
     Panel41->SetWidth(ColumnWidth);
-    Panel41->SetColor(app::HouseBlue);
+    Panel41->SetColor(looks::HouseBlue);
     openpanel = app::MakePanel(this, opencontainer, "openpanel", alClient);
 
     Label15 = new TLabel(this);

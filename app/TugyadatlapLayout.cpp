@@ -1,7 +1,7 @@
 // The case sheet's component tree: header, event panel, the history over the
 // description and the clients, and the bottom bar.
 #include "app/AreaLayout.h"
-#include "app/ButtonLooks.h"
+#include "controls/ButtonLooks.h"
 #include "app/CaseSheetImages.h"
 #include "app/FormControls.h"
 #include "app/QueryRun.h"
@@ -155,7 +155,7 @@ void Tugyadatlap::CreateHeader() {
         text->Font()->SetStyle({});
         text->Font()->SetHeight(-13);
     }
-    DBText5->Font()->SetColor(app::DarkButtonActiveColor);
+    DBText5->Font()->SetColor(looks::DarkButtonActiveColor);
 }
 
 void Tugyadatlap::CreateEventPanel() {

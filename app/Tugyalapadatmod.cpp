@@ -1,7 +1,7 @@
 #include "app/Tugyalapadatmod.h"
 
 #include "app/AreaLayout.h"
-#include "app/ButtonLooks.h"
+#include "controls/ButtonLooks.h"
 #include "app/CaseDialogStatements.h"
 #include "app/FormControls.h"
 #include "app/QueryRun.h"

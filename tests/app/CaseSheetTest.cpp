@@ -1,7 +1,7 @@
 // The case sheet used as the office uses it: opening a case, recording events with
 // files and deadlines, closing the case once, deleting with a confirmation, opening
 // attached files, and the halves of the body.
-#include "app/ButtonLooks.h"
+#include "controls/ButtonLooks.h"
 #include "app/CaseSheetImages.h"
 #include "app/SqlRoutines.h"
 #include "app/Tugyadatlap.h"
@@ -222,7 +222,7 @@ TEST_F(CaseSheet, FileCellsShowTheDiskette) {
         Integer count = 0;
         for (Integer y = cell.Top; y < cell.Bottom; ++y)
             for (Integer x = cell.Left; x < cell.Right; ++x)
-                if (picture.Canvas()->Pixels(x, y) == app::HouseBlue) ++count;
+                if (picture.Canvas()->Pixels(x, y) == looks::HouseBlue) ++count;
         return count;
     };
     EXPECT_GT(darkPixels(1), 20);

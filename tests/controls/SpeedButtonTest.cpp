@@ -1,7 +1,7 @@
 #include "controls/GxColors.h"
 #include "controls/TgxExtSpeedButton.h"
 
-#include "ButtonLooks.h"
+#include "controls/ButtonLooks.h"
 #include "platform/graphics/TBitmap.h"
 #include "platform/graphics/TCanvas.h"
 #include "platform/ui/TCustomForm.h"
@@ -77,50 +77,50 @@ TEST_F(SpeedButtonTest, ColourAndFontSetThroughTheBaseReachTheStyles)
 
 TEST_F(SpeedButtonTest, NormalLookFillsAndFrames)
 {
-    looks::Light(&button);
+    looks::ApplyLightLook(&button);
     Render();
-    EXPECT_EQ(Pixel(0, H / 2), looks::DarkBlue);        // frame
-    EXPECT_EQ(Pixel(W - 1, 0), looks::DarkBlue);
+    EXPECT_EQ(Pixel(0, H / 2), looks::HouseBlue);        // frame
+    EXPECT_EQ(Pixel(W - 1, 0), looks::HouseBlue);
     EXPECT_EQ(Pixel(1, H / 2), ColorToRGB(clBtnHighlight));  // raised bevel, left
     EXPECT_EQ(Pixel(W - 2, H / 2), ColorToRGB(clBtnShadow)); // right
-    EXPECT_EQ(Pixel(3, 3), looks::LightFace);           // fill
-    EXPECT_EQ(Pixel(W - 3, H - 3), looks::LightFace);
+    EXPECT_EQ(Pixel(3, 3), looks::LightButtonColor);           // fill
+    EXPECT_EQ(Pixel(W - 3, H - 3), looks::LightButtonColor);
 }
 
 TEST_F(SpeedButtonTest, HoverLookIsTheConvergentGradient)
 {
-    looks::Light(&button);
+    looks::ApplyLightLook(&button);
     button.MouseEnter();
     Render();
     const Integer inner = H - 4;  // rows 2 .. H - 3
-    EXPECT_EQ(Pixel(3, 2), looks::LightFace);               // first row: from-colour
+    EXPECT_EQ(Pixel(3, 2), looks::LightButtonColor);               // first row: from-colour
     EXPECT_EQ(Pixel(3, 2 + inner / 2), clWhite);            // middle: to-colour
-    EXPECT_EQ(Pixel(3, 2 + inner - 1), looks::LightFace);   // last row: from-colour again
-    EXPECT_EQ(Pixel(0, 5), looks::DarkBlue);
+    EXPECT_EQ(Pixel(3, 2 + inner - 1), looks::LightButtonColor);   // last row: from-colour again
+    EXPECT_EQ(Pixel(0, 5), looks::HouseBlue);
 }
 
 TEST_F(SpeedButtonTest, DarkHoverLookBlendsTowardTheHoverColour)
 {
-    looks::Dark(&button);
+    looks::ApplyDarkLook(&button);
     button.MouseEnter();
     Render();
-    EXPECT_EQ(Pixel(3, 2), looks::DarkBlue);
-    EXPECT_EQ(Pixel(3, 2 + (H - 4) / 2), looks::DarkHover);
+    EXPECT_EQ(Pixel(3, 2), looks::HouseBlue);
+    EXPECT_EQ(Pixel(3, 2 + (H - 4) / 2), looks::DarkButtonHover);
     EXPECT_EQ(Pixel(W - 1, H - 1), clNavy);
 }
 
 TEST_F(SpeedButtonTest, PressedLookIsLoweredAndLight)
 {
-    looks::Dark(&button);
+    looks::ApplyDarkLook(&button);
     button.MouseEnter();
     button.MouseDown(mbLeft, {}, 5, 5);
     Render();
-    EXPECT_EQ(Pixel(3, 3), looks::PushedFace);
+    EXPECT_EQ(Pixel(3, 3), looks::PushedButtonColor);
     EXPECT_EQ(Pixel(1, H / 2), ColorToRGB(clBtnShadow));        // lowered: shadow left
     EXPECT_EQ(Pixel(W - 2, H / 2), ColorToRGB(clBtnHighlight)); // highlight right
     button.MouseLeave();  // dragged off while pressed: the normal look
     Render();
-    EXPECT_EQ(Pixel(3, 3), looks::DarkBlue);
+    EXPECT_EQ(Pixel(3, 3), looks::HouseBlue);
 }
 
 TEST_F(SpeedButtonTest, HoverAndPressTracking)
@@ -151,7 +151,7 @@ TEST_F(SpeedButtonTest, DisabledButtonTracksNothing)
 
 TEST_F(SpeedButtonTest, DisabledCaptionIsEngraved)
 {
-    looks::Light(&button);
+    looks::ApplyLightLook(&button);
     button.SetCaption("MMMMMMMM");
     button.SetEnabled(false);
     Render();
@@ -159,8 +159,8 @@ TEST_F(SpeedButtonTest, DisabledCaptionIsEngraved)
     bool shadow = false;
     for (Integer y = 2; y < H - 2; ++y)
         for (Integer x = 2; x < W - 2; ++x) {
-            EXPECT_NE(Pixel(x, y), looks::DarkBlue);
-            shadow = shadow || Pixel(x, y) == DecColor(looks::LightFace, 60);
+            EXPECT_NE(Pixel(x, y), looks::HouseBlue);
+            shadow = shadow || Pixel(x, y) == DecColor(looks::LightButtonColor, 60);
         }
     EXPECT_TRUE(shadow);
 }
@@ -236,13 +236,13 @@ TEST_F(SpeedButtonTest, GlyphIsDrawnWithItsLeftBottomColourTransparent)
     glyph.Canvas()->FillRect(Rect(0, 0, 8, 8));
     glyph.Canvas()->Brush()->SetColor(clRed);
     glyph.Canvas()->FillRect(Rect(2, 2, 6, 6));
-    looks::Light(&button);
+    looks::ApplyLightLook(&button);
     button.SetCaption("");
     button.SetGlyph(&glyph);
     Render();
     const Integer gx = (W - 8) / 2 - 1 - 4, gy = (H - 8) / 2 + 1;
     EXPECT_EQ(Pixel(gx + 3, gy + 3), clRed);
-    EXPECT_EQ(Pixel(gx, gy), looks::LightFace);  // transparent corner shows the fill
+    EXPECT_EQ(Pixel(gx, gy), looks::LightButtonColor);  // transparent corner shows the fill
 }
 
 TEST_F(SpeedButtonTest, StyleChangesRepaintButFontPropertiesDoNot)
@@ -258,7 +258,7 @@ TEST_F(SpeedButtonTest, StyleChangesRepaintButFontPropertiesDoNot)
 
 TEST_F(SpeedButtonTest, DefaultStyleIgnoresColoursAndFrame)
 {
-    looks::Dark(&button);
+    looks::ApplyDarkLook(&button);
     button.SetDefaultStyle(true);
     Render();
     EXPECT_EQ(Pixel(3, 3), ColorToRGB(clBtnFace));

@@ -1,6 +1,6 @@
 #include "controls/TgxExtSpeedButton.h"
 
-#include "ButtonLooks.h"
+#include "controls/ButtonLooks.h"
 #include "PngWriter.h"
 #include "platform/graphics/RasterOps.h"
 #include "platform/graphics/TCanvas.h"
@@ -20,7 +20,7 @@ void MakeGlyph(TBitmap& glyph)
     c->FillRect(Rect(0, 0, 16, 16));
     c->Brush()->SetColor(clWhite);
     c->FillRect(Rect(3, 1, 13, 15));
-    c->Brush()->SetColor(looks::DarkBlue);
+    c->Brush()->SetColor(looks::HouseBlue);
     c->FrameRect(Rect(3, 1, 13, 15));
     for (Integer y = 4; y <= 11; y += 3)
         c->FillRect(Rect(5, y, 11, y + 1));
@@ -33,9 +33,9 @@ void Paint(TCanvas* target, Integer x, Integer y, const String& caption, bool da
     button.SetBounds(0, 0, w, h);
     button.SetCaption(caption);
     if (dark)
-        looks::Dark(&button);
+        looks::ApplyDarkLook(&button);
     else
-        looks::Light(&button);
+        looks::ApplyLightLook(&button);
     if (glyph)
         button.SetGlyph(glyph);
     if (state == State::Hover || state == State::Pressed)
@@ -72,6 +72,6 @@ TEST(ToolbarRenderTest, WritesBothLooksToAPicture)
     const std::string path = std::string(CONTROLS_RENDER_DIR) + "/controls-toolbar.png";
     ASSERT_TRUE(pngtest::SavePng(bar, path));
     // Frame colours of the two looks where the buttons begin.
-    EXPECT_EQ(bar.Canvas()->Pixels(8, 8 + 12) & 0xFFFFFF, looks::DarkBlue);
+    EXPECT_EQ(bar.Canvas()->Pixels(8, 8 + 12) & 0xFFFFFF, looks::HouseBlue);
     EXPECT_EQ(bar.Canvas()->Pixels(8, 8 + 2 * line + 12) & 0xFFFFFF, clNavy);
 }

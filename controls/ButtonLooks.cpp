@@ -1,8 +1,8 @@
-#include "app/ButtonLooks.h"
+#include "controls/ButtonLooks.h"
 
 #include "controls/TgxExtSpeedButton.h"
 
-namespace app {
+namespace looks {
 
 namespace {
 
@@ -58,4 +58,4 @@ void ApplyDarkLook(TgxExtSpeedButton* Button)
     SetHoverGradient(Button->StyleActive(), HouseBlue, DarkButtonHover);
 }
 
-}  // namespace app
+}  // namespace looks

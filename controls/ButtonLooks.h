@@ -1,11 +1,12 @@
 #pragma once
-// The two looks of the main window's speed buttons: light (toolbars, filter strips)
-// and dark (navigation columns). Colours are the office's house colours.
+// The office's two looks of the styled speed buttons: light (toolbars, filter
+// strips) and dark (navigation columns), in the house colours. The application's
+// forms set them; the control library's tests render them.
 #include "platform/graphics/TColor.h"
 
 class TgxExtSpeedButton;
 
-namespace app {
+namespace looks {
 
 inline constexpr TColor LightButtonColor = 14868705;  // pale grey
 inline constexpr TColor HouseBlue = 8271404;          // the dark blue of text and frames
@@ -18,4 +19,4 @@ inline constexpr TColor PushedButtonColor = 16118772;
 void ApplyLightLook(TgxExtSpeedButton* Button);
 void ApplyDarkLook(TgxExtSpeedButton* Button);
 
-}  // namespace app
+}  // namespace looks
