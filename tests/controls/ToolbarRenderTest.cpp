@@ -2,6 +2,7 @@
 
 #include "controls/ButtonLooks.h"
 #include "PngWriter.h"
+#include "support/TempFolder.h"
 #include "platform/graphics/RasterOps.h"
 #include "platform/graphics/TCanvas.h"
 
@@ -69,8 +70,8 @@ TEST(ToolbarRenderTest, WritesBothLooksToAPicture)
             Paint(bar.Canvas(), 8 + col * cell, 8 + row * line, captions[col], dark, states[col],
                   row % 2 == 1 ? &glyph : nullptr);
     }
-    const std::string path = std::string(CONTROLS_RENDER_DIR) + "/controls-toolbar.png";
-    ASSERT_TRUE(pngtest::SavePng(bar, path));
+    TempFolder folder("toolbar");
+    ASSERT_TRUE(pngtest::SavePng(bar, folder.File("controls-toolbar.png")));
     // Frame colours of the two looks where the buttons begin.
     EXPECT_EQ(bar.Canvas()->Pixels(8, 8 + 12) & 0xFFFFFF, looks::HouseBlue);
     EXPECT_EQ(bar.Canvas()->Pixels(8, 8 + 2 * line + 12) & 0xFFFFFF, clNavy);

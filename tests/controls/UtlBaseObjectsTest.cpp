@@ -139,11 +139,8 @@ TEST(UtlConstsTest, TextsAndDockError) {
     TComponent a(nullptr), b(nullptr);
     a.SetName("Gomb1");
     b.SetName("Panel1");
-    try {
-        UtlRaiseDockError(&a, &b);
-    } catch (const Exception& e) {
-        EXPECT_EQ(e.Message(),
-                  "Component Gomb1:\rA TUtlDockLabel- or Button component was already attached to the "
-                  "component: Panel1\rOnly one UtlDockXXXX per control is allowed.");
-    }
+    // Raising is the routine's whole purpose: returning without an error fails.
+    EXPECT_EQ(ErrorOf<Exception>([&] { UtlRaiseDockError(&a, &b); }),
+              "Component Gomb1:\rA TUtlDockLabel- or Button component was already attached to the "
+              "component: Panel1\rOnly one UtlDockXXXX per control is allowed.");
 }

@@ -1,6 +1,7 @@
-// A small form with the standard controls, rendered off screen to
-// demo_form.png in the working folder (the build's test folder under ctest).
+// A small form with the standard controls, rendered off screen and saved as a
+// PNG in a fresh temporary folder.
 #include "UiTestSupport.h"
+#include "support/TempFolder.h"
 
 #include "platform/graphics/TBitmap.h"
 #include "platform/graphics/TCanvas.h"
@@ -115,17 +116,17 @@ TEST(DemoForm, RendersATidyClassicForm) {
     EXPECT_LT(GetRValue(bar), 30);
     EXPECT_GT(GetBValue(bar), 90);
 
-    const auto png = std::filesystem::current_path() / "demo_form.png";
-    ui::SaveSnapshot(&form, png.string());
-    EXPECT_TRUE(std::filesystem::exists(png));
+    TempFolder folder("demoform");
+    const std::string png = folder.File("demo_form.png");
+    ui::SaveSnapshot(&form, png);
+    EXPECT_GT(std::filesystem::file_size(png), 0u);
     form.Hide();
 }
 
 TEST(DemoForm, SavingWhereNoFileCanBeMadeRaises) {
     TForm form(nullptr);
-    const auto dir = std::filesystem::temp_directory_path() / "velmora-ui-snapshot-missing";
-    std::filesystem::remove_all(dir);
-    const String name = (dir / "x.png").string();
+    TempFolder folder("demoform");
+    const String name = folder.File("missing/x.png");
     EXPECT_EQ(ErrorOf<EFCreateError>([&] { ui::SaveSnapshot(&form, name); }), "Cannot create file \"" + name + "\"");
 }
 
