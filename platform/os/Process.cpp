@@ -175,8 +175,8 @@ TProcessHandle CreateProcess(std::string_view program, const std::vector<String>
         return 0;
     }
     if (pid == 0) {
-        // Its own session, so the started program outlives us as it would have
-        // on the original platform; signals we block or ignore are not passed on.
+        // Its own session, so the started program outlives us (a document opened from
+        // the program stays open after it ends); signals we block or ignore are not passed on.
         ::setsid();
         sigset_t none;
         sigemptyset(&none);

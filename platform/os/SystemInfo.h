@@ -1,5 +1,5 @@
 #pragma once
-// Facts about the machine and the user that the original read from the system:
+// Facts about the machine and the user that the program reads from the system:
 // names, the system folders, memory, processors and disk space.
 #include "platform/core/Types.h"
 
@@ -10,7 +10,7 @@ String GetUserName();
 // The machine's host name; "" when unknown.
 String GetComputerName();
 
-// The folder the original kept per-machine settings files in: the user's
+// The folder per-machine settings files are kept in: the user's
 // configuration folder ($XDG_CONFIG_HOME, else ~/.config) + "/velmora", created
 // when missing, without a trailing delimiter. "" when it cannot be created.
 String GetWindowsDirectory();

@@ -3,7 +3,7 @@
 #include "platform/core/Types.h"
 
 // Milliseconds since an arbitrary fixed moment (monotonic; wraps after 49.7 days
-// like the original, so compare differences as unsigned).
+// as a 32-bit count must, so compare differences as unsigned).
 Cardinal GetTickCount();
 Int64 GetTickCount64();
 // Suspends the calling thread; no messages are processed meanwhile.

@@ -139,8 +139,8 @@ bool VerQueryTranslation(const TVersionBlock& block, Word& language, Word& codeP
 
 bool VerQueryString(const TVersionBlock& block, std::string_view path, String& value)
 {
-    // Callers have always written doubled backslashes in these paths and the
-    // original lookup accepted them: a run of delimiters counts as one.
+    // Callers write doubled backslashes in these paths, so a run of
+    // delimiters counts as one.
     String subBlock;
     for (char c : path)
         if (c != '\\' || subBlock.empty() || subBlock.back() != '\\')

@@ -27,7 +27,7 @@ void PaintOn(TCanvas*& Slot, TCanvas* Canvas, TFont* Font, TColor Color, PaintFn
     Paint();
 }
 
-// The original's Frame3D: Width rings, top-left in TopColor, bottom-right in
+// Frame3D: Width rings, top-left in TopColor, bottom-right in
 // BottomColor; Rect shrinks by Width.
 void Frame3D(TCanvas* Canvas, TRect& Rect, TColor TopColor, TColor BottomColor, Integer Width);
 

@@ -69,7 +69,7 @@ bool EventBridge::eventFilter(QObject* Watched, QEvent* Event) {
         const bool click = c->FClickOnMouseUp && e->button() == Qt::LeftButton && c->FMousePressed &&
                            PtInRect(c->ClientRect(), TPoint(p.x(), p.y()));
         if (e->button() == Qt::LeftButton) c->FMousePressed = false;
-        // The original clicks before it reports the release.
+        // The click comes before the release is reported: OnMouseUp handlers see the clicked state.
         if (click) SafeCall(c, [&] { c->Click(); });
         SafeCall(c, [&] { c->MouseUp(ButtonOf(e->button()), ShiftOf(e), p.x(), p.y()); });
         return false;

@@ -131,7 +131,7 @@ bool KeyRouter::eventFilter(QObject* Watched, QEvent* Event) {
         if (key) SafeCall(control, [&] { swallowed = KeyUp(control, key, shift); });
         return swallowed;
     }
-    // An exception in a handler loses the key, as it did in the original.
+    // An exception in a handler loses the key: the form acts on no half-handled key.
     swallowed = true;
     SafeCall(control, [&] { swallowed = key && KeyDown(control, key, shift); });
     if (swallowed) return true;

@@ -1,5 +1,5 @@
 #pragma once
-// Platform-internal: the keyboard path of the original. A key first goes to the
+// Platform-internal: the keyboard path of a form. A key first goes to the
 // form's menu shortcuts, then Tab, Enter and Escape act on the form (focus
 // order, default and cancel buttons) unless the control wants them, then the
 // form sees it when KeyPreview is on, then the focused control's key events;

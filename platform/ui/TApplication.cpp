@@ -64,7 +64,7 @@ void TApplication::HandleException(TObject* Sender, const Exception& E) {
 
 void TApplication::ShowException(const Exception& E) {
     String msg = E.Message();
-    // The original adds a full stop unless the text ends in '.' or a mark below it.
+    // A full stop is added unless the text ends in '.' or a mark below it in the code table.
     if (!msg.empty() && static_cast<unsigned char>(msg.back()) > '.') msg += '.';
     MessageBox(msg, FTitle, MB_OK | MB_ICONSTOP);
 }

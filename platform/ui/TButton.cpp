@@ -24,7 +24,7 @@ void TButton::SetDefault(bool v) {
 void TButton::TextChanged() { static_cast<QPushButton*>(Widget())->setText(ui::ToQt(Text())); }
 
 void TButton::Click() {
-    // The original sets the form's result before OnClick runs.
+    // The form's result is set before OnClick runs, so the click handler can read it.
     if (TCustomForm* form = GetParentForm(this)) form->SetModalResult(FModalResult);
     TWinControl::Click();
 }

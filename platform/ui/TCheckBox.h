@@ -1,5 +1,5 @@
 #pragma once
-// A check box. As in the original, OnClick fires whenever the state changes,
+// A check box. OnClick fires whenever the state changes,
 // whether the user clicked or the program set Checked.
 #include "platform/data/TAlignment.h"
 #include "platform/ui/TWinControl.h"

@@ -1,7 +1,7 @@
 #pragma once
 // A drop-down list, editable (csDropDown) or not (csDropDownList). Items show
 // in the list; setting ItemIndex or Text does not fire OnChange, only the user's
-// choice or typing does, as in the original. Setting Text of an editable box
+// choice or typing does (forms fill and set combos without reacting). Setting Text of an editable box
 // leaves the selection alone.
 #include "platform/ui/TWinControl.h"
 

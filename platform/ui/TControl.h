@@ -77,7 +77,7 @@ public:
     bool Enabled() const { return FEnabled; }
     virtual void SetEnabled(bool v);
 
-    // Caption and Text are the same text, as in the original.
+    // Caption and Text are the same text (labels set one, edits read the other).
     virtual String Text() const { return FText; }
     virtual void SetText(const String& v);
     String Caption() const { return Text(); }

@@ -6,7 +6,7 @@
 
 TCustomControl::TCustomControl(TComponent* AOwner) : TWinControl(AOwner) {
     SetClickOnMouseUp(true);
-    // The background is erased with Color before Paint, as the original did.
+    // The background is erased with Color before Paint: controls paint only what differs.
     SetOpaque(true);
     SetBounds(0, 0, 185, 41);
 }

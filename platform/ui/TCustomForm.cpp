@@ -238,7 +238,8 @@ void TCustomForm::SetVisible(bool v) {
     if (v == Visible()) return;
     if (v) {
         PlaceOnScreen();
-        // The original fires OnShow with Visible set, before the window appears.
+        // OnShow fires with Visible set, before the window appears: handlers that pick the
+        // focus or size controls rely on the form counting as shown.
         FVisible = true;
         try {
             if (OnShow) OnShow(this);

@@ -101,7 +101,7 @@ QString QtFormat(const String& f) {
 
 TDateTimePicker::TDateTimePicker(TComponent* AOwner)
     : TWinControl(AOwner, ui::NewWidget<QFrame>()), FDateTime(Now()) {
-    // One sunken field holds both the box and the date, as the original drew it.
+    // One sunken field holds both the check box and the date, so the two read as one input.
     auto* frame = static_cast<QFrame*>(Widget());
     frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     frame->setLineWidth(2);

@@ -29,7 +29,7 @@ public:
     bool Modified() const { return FModified; }
     void SetModified(bool v) { FModified = v; }
 
-    // Selection in characters, 0-based start as in the original.
+    // Selection in characters, the start 0-based.
     Integer SelStart() const;
     void SetSelStart(Integer v);
     Integer SelLength() const;

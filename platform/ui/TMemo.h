@@ -1,6 +1,6 @@
 #pragma once
 // A multi-line text box. Lines are the text's lines; Text joins them with
-// CR LF as the original did. Enter makes a new line (WantReturns); Tab moves
+// CR LF, the line end stored in the database. Enter makes a new line (WantReturns); Tab moves
 // the focus unless WantTabs.
 #include "platform/ui/TWinControl.h"
 

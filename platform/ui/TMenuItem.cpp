@@ -13,7 +13,7 @@ TMenuItem::TMenuItem(TComponent* AOwner) : TComponent(AOwner) {
     ui::EnsureWidgetApplication();
     FAction = new QAction;
     QObject::connect(FAction, &QAction::triggered, [this] {
-        // The original does not toggle the check mark itself.
+        // A click never toggles the check mark itself: the handlers set Checked.
         FAction->setChecked(FChecked);
         ui::SafeCall(this, [this] { Click(); });
     });

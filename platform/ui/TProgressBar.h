@@ -19,7 +19,7 @@ public:
     void SetPosition(Integer v);
     Integer Step() const { return FStep; }
     void SetStep(Integer v) { FStep = v; }
-    // Position += Step; past Max it starts again from Min, as the original did.
+    // Position += Step; past Max it starts again from Min (the export dialog keeps stepping).
     void StepIt();
     // Position += Delta, clamped.
     void StepBy(Integer Delta) { SetPosition(FPosition + Delta); }

@@ -25,7 +25,7 @@ void TRadioButton::SetChecked(bool v) {
         r->setChecked(true);
         return;
     }
-    // The toolkit refuses to uncheck the checked button of a group; the original allowed it.
+    // The toolkit refuses to uncheck the checked button of a group; forms clear a group by code.
     r->setAutoExclusive(false);
     r->setChecked(false);
     r->setAutoExclusive(true);

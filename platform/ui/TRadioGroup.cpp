@@ -44,7 +44,7 @@ void TRadioGroup::RebuildButtons() {
 
 void TRadioGroup::ArrangeButtons() {
     if (FButtons.empty()) return;
-    // The original's arrangement: equal cells below the caption, column by column.
+    // Equal cells below the caption, filled column by column (forms place their groups by it).
     const Integer count = Integer(FButtons.size());
     const Integer perColumn = (count + FColumns - 1) / FColumns;
     const Integer buttonWidth = (Width() - 10) / FColumns;

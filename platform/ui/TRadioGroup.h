@@ -1,7 +1,7 @@
 #pragma once
 // A group box of radio buttons made from Items, in Columns. ItemIndex is the
 // checked one (-1: none); OnClick fires whenever it changes, by the user or
-// by the program, as in the original.
+// by the program (forms react to their own settings too).
 #include "platform/ui/TGroupBox.h"
 
 #include <memory>

@@ -17,7 +17,7 @@ TSpeedButton::TSpeedButton(TComponent* AOwner) : TGraphicControl(AOwner), FGlyph
 TSpeedButton::~TSpeedButton() { FGlyph->OnChange = nullptr; }
 
 bool TSpeedButton::Inside(Integer X, Integer Y) const {
-    // The original let the row below the button count too.
+    // The row just below the button counts as on it, so a release on the edge still clicks.
     return X >= 0 && X < ClientWidth() && Y >= 0 && Y <= ClientHeight();
 }
 

@@ -50,7 +50,7 @@ public:
 
 protected:
     void Paint() override;
-    // Draws glyph and caption into Client moved by Offset, as the original laid them out.
+    // Draws glyph and caption into Client moved by Offset (the pressed look moves them).
     void DrawGlyphAndCaption(const TRect& Client, TPoint Offset);
 
 private:

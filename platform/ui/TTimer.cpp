@@ -9,7 +9,7 @@ TTimer::TTimer(TComponent* AOwner) : TComponent(AOwner) {
     ui::EnsureWidgetApplication();
     FTimer = new QTimer;
     QObject::connect(FTimer, &QTimer::timeout, [this] {
-        // The handler may be set after enabling; the original checked it at each tick too.
+        // The handler may be set after enabling, so it is looked up at each tick.
         ui::SafeCall(this, [this] { Timer(); });
     });
     UpdateTimer();

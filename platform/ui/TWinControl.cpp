@@ -116,7 +116,7 @@ void TWinControl::SelectNext(TWinControl* CurControl, bool GoForward, bool Check
 }
 
 bool TWinControl::CanFocus() const {
-    // As the original: every control up to the form visible and enabled; the
+    // Every control up to the form visible and enabled; the
     // form itself may still be hidden (its OnShow may pick the focus).
     const TCustomForm* form = GetParentForm(this);
     if (!form) return false;

@@ -11,7 +11,7 @@ class TCanvas;
 class TWinControl : public TControl {
 public:
     explicit TWinControl(TComponent* AOwner) : TWinControl(AOwner, nullptr) {}
-    // Deletes the child controls first (the last first), as the original did.
+    // Deletes the child controls first, the last first, so that no child outlives its parent.
     ~TWinControl() override;
     String ClassName() const override { return "TWinControl"; }
 

@@ -1,4 +1,4 @@
-// Mouse events in the order of the original, enter/leave notifications, and
+// Mouse events in the order handlers rely on, enter/leave notifications, and
 // painting through the control's canvas.
 #include "UiTestSupport.h"
 

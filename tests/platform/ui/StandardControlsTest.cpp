@@ -296,7 +296,7 @@ TEST_F(Controls, ButtonModalResultEndsTheModalLoopAfterOnClick) {
     };
     timer.Restart();
     EXPECT_EQ(Form->ShowModal(), mrOk);
-    EXPECT_EQ(seenInClick, mrOk);  // set before OnClick, as the original did
+    EXPECT_EQ(seenInClick, mrOk);  // set before OnClick
 }
 
 TEST_F(Controls, EnterPressesTheDefaultAndEscapeTheCancelButton) {
