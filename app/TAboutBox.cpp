@@ -2,7 +2,7 @@
 
 #include "app/AreaLayout.h"
 #include "app/ArtImage.h"
-#include "app/ButtonLooks.h"
+#include "controls/ButtonLooks.h"
 #include "app/OfficeSettings.h"
 #include "app/QueryRun.h"
 #include "app/TForm1.h"
@@ -48,7 +48,7 @@ TAboutBox::TAboutBox(TComponent* AOwner) : TForm(AOwner) {
     Panel1->SetBounds(8, 8, BoxWidth - 16, 206);
 
     ProgramIconFrame = app::MakePanel(this, Panel1, "ProgramIconFrame", alNone);
-    ProgramIconFrame->SetColor(app::HouseBlue);
+    ProgramIconFrame->SetColor(looks::HouseBlue);
     ProgramIconFrame->SetBounds((Panel1->Width() - 56) / 2, 14, 56, 56);
     ProgramIcon = new app::ArtImage(this, app::Art::Scales);
     ProgramIcon->SetName("ProgramIcon");
@@ -59,7 +59,7 @@ TAboutBox::TAboutBox(TComponent* AOwner) : TForm(AOwner) {
     ProductName->Font()->SetName("Arial");
     ProductName->Font()->SetHeight(-18);
     ProductName->Font()->SetStyle({fsBold});
-    ProductName->Font()->SetColor(app::HouseBlue);
+    ProductName->Font()->SetColor(looks::HouseBlue);
     WebLabel = CentredLabel(this, Panel1, "WebLabel", 110, 16);
     WebLabel->SetCaption(WebAddress);
     WebLabel->Font()->SetColor(clBlue);
