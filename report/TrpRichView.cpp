@@ -1,25 +1,132 @@
 #include "report/TrpRichView.h"
 
+#include "platform/core/TMemoryStream.h"
 #include "platform/core/TStream.h"
+#include "platform/data/TBlobField.h"
+#include "platform/graphics/TCanvas.h"
+#include "platform/graphics/TRichDocument.h"
+#include "report/RichExpansion.h"
 #include "report/TrpPictureView.h"
+#include "report/TrpReport.h"
 #include "report/rpRegistry.h"
+#include "report/rpStreamUtils.h"
+
+TRichDocument& rpRichShared() {
+    static TRichDocument shared;
+    return shared;
+}
 
 TrpRichView::TrpRichView() {
     Typ = gtAddIn;
     BaseName = "Rich";
 }
 
+TrpRichView::~TrpRichView() = default;
+
 void TrpRichView::Assign(TrpView* View) {
     TrpView::Assign(View);
     if (auto* rich = dynamic_cast<TrpRichView*>(View)) RichText = rich->RichText;
+}
+
+TRichDocument& TrpRichView::Own() {
+    if (!FOwn) FOwn = std::make_unique<TRichDocument>();
+    if (FOwnText != RichText) {
+        FOwn->Load(RichText);
+        FOwnText = RichText;
+    }
+    return *FOwn;
+}
+
+void TrpRichView::Prepare(bool RunScript) {
+    if (RunScript && rpDoScript) rpDoScript(this, &Script);
+    Memo1.Assign(&Memo);
+    if (CurReport) CurReport->InternalOnEnterRect(&Memo1, this);
+    TRichDocument& shared = rpRichShared();
+    shared.Load(RichText);
+    report::ExpandRich(shared, [](const String& expr) {
+        String value;
+        if (rpGetValue) rpGetValue(expr, value);
+        return value;
+    });
+}
+
+Integer TrpRichView::DoCalcHeight() {
+    TRichDocument& shared = rpRichShared();
+    const Integer length = shared.Length();
+    Integer lo = 0, hi = 1000000;
+    while (hi - lo >= 2) {
+        const Integer mid = lo + (hi - lo) / 2;
+        const Integer r = shared.Fit(CharFrom, Width, mid);
+        // Only the whole rest counts: taking nothing at all is no fit.
+        if (r >= length)
+            hi = mid;
+        else
+            lo = mid;
+    }
+    return hi < 2 ? 8 : hi;
+}
+
+Integer TrpRichView::CalcHeight() {
+    StartChar = 0;
+    CharTo = 0;
+    BeginDraw(Canvas);
+    if (rpDoScript) rpDoScript(this, &Script);
+    if (!Visible) return 0;
+    Prepare(false);
+    CharFrom = 0;
+    if (rpRichShared().Length() == 0) return 8;
+    return DoCalcHeight();
+}
+
+Integer TrpRichView::RemainHeight() {
+    Prepare(true);
+    CharFrom = CharTo;
+    if (CharFrom >= rpRichShared().Length()) return 0;
+    return DoCalcHeight();
+}
+
+void TrpRichView::ShowRich(bool Render) {
+    CharTo = CharFrom;
+    if (Render)
+        CharTo = Own().Draw(Canvas, CharFrom, SaveDX, SaveDY, TPoint(DRect.Left, DRect.Top), ScaleX, ScaleY);
+    else
+        CharTo = rpRichShared().Fit(CharFrom, Width, Height, true);
 }
 
 void TrpRichView::Draw(TCanvas* ACanvas) {
     BeginDraw(ACanvas);
     CalcGaps();
     ShowBackGround();
+    Canvas->Brush()->SetStyle(bsClear);
+    CharFrom = 0;
+    if (!RichText.empty()) ShowRich(true);
     ShowFrame();
     RestoreCoord();
+}
+
+void TrpRichView::Print(TStream* Stream) {
+    BeginDraw(Canvas);
+    Memo1.Assign(&Memo);
+    if (CurReport) CurReport->InternalOnEnterRect(&Memo1, this);
+    if (rpDoScript) rpDoScript(this, &Script);
+    const TrpDrawMode mode = DrawMode;
+    DrawMode = drAll;
+    if (!Visible) return;
+    Prepare(false);
+    if (mode == drPart) {
+        TRichDocument& shared = rpRichShared();
+        CharFrom = CharTo;
+        ShowRich(false);
+        shared.Delete(CharTo, shared.Length() - CharTo);
+        shared.Delete(0, StartChar);
+        StartChar = CharTo;
+    }
+    Stream->WriteByte(Typ);
+    rpWriteString(Stream, ClassName());
+    const Byte savedMode = StreamMode;
+    StreamMode = smPrinting;
+    SaveToStream(Stream);
+    StreamMode = savedMode;
 }
 
 void TrpRichView::LoadFromStream(TStream* Stream) {
@@ -36,11 +143,23 @@ void TrpRichView::LoadFromStream(TStream* Stream) {
 
 void TrpRichView::SaveToStream(TStream* Stream) {
     TrpView::SaveToStream(Stream);
-    const bool hasText = !RichText.empty();
+    const std::string text = StreamMode == smPrinting ? rpRichShared().SaveToRtf() : RichText;
+    const bool hasText = StreamMode == smPrinting ? rpRichShared().Length() > 0 : !RichText.empty();
     Stream->WriteByte(hasText ? 1 : 0);
     const Int64 at = rpBeginEndPosition(Stream);
-    if (hasText) Stream->WriteBuffer(RichText.data(), static_cast<Integer>(RichText.size()));
+    if (hasText) Stream->WriteBuffer(text.data(), static_cast<Integer>(text.size()));
     rpPatchEndPosition(Stream, at);
+}
+
+void TrpRichView::GetBlob(TField* Field) {
+    auto* blob = dynamic_cast<TBlobField*>(Field);
+    RichText.clear();
+    if (!blob || blob->IsNull()) return;
+    TMemoryStream bytes;
+    blob->SaveToStream(&bytes);
+    RichText.resize(static_cast<std::size_t>(bytes.Size()));
+    bytes.SetPosition(0);
+    if (!RichText.empty()) bytes.ReadBuffer(RichText.data(), static_cast<Integer>(RichText.size()));
 }
 
 void rpRegisterRichView() {

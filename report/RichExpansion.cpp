@@ -1,0 +1,45 @@
+#include "report/RichExpansion.h"
+
+#include "platform/core/Utf8.h"
+#include "platform/graphics/TRichDocument.h"
+#include "report/TrpParser.h"
+
+namespace report {
+
+namespace {
+
+Integer Chars(const String& s, std::size_t from, std::size_t count) {
+    return static_cast<Integer>(core::Utf8Length(std::string_view(s).substr(from, count)));
+}
+
+} // namespace
+
+void ExpandRich(TRichDocument& Doc, const GetValueFn& GetValue) {
+    Integer pos = 0; // where scanning goes on
+    while (pos < Doc.Length()) {
+        const Integer line = Doc.LineAt(pos);
+        const Integer start = Doc.LineStart(line);
+        const String text = Doc.Line(line);
+        const std::size_t offset = core::Utf8Offset(text, static_cast<std::size_t>(pos - start));
+        const std::size_t open = text.find('[', offset);
+        Integer i = open == String::npos ? 0 : static_cast<Integer>(open) + 1, j = i;
+        const String expr = open == String::npos ? String() : GetBrackedVariable(text, i, j);
+        if (open == String::npos || i == j) {
+            if (line + 1 >= Doc.LineCount()) return;
+            pos = Doc.LineStart(line + 1);
+            continue;
+        }
+        const String value = GetValue(expr);
+        const std::size_t from = static_cast<std::size_t>(i - 1);
+        const std::size_t count = std::min(static_cast<std::size_t>(j - i + 1), text.size() - from);
+        const Integer at = start + Chars(text, 0, from);
+        Doc.Replace(at, Chars(text, from, count), value);
+        String inserted = value;
+        // "\r\n" becomes one paragraph end.
+        for (std::size_t k = inserted.find("\r\n"); k != String::npos; k = inserted.find("\r\n", k))
+            inserted.erase(k, 1);
+        pos = at + static_cast<Integer>(core::Utf8Length(inserted));
+    }
+}
+
+} // namespace report

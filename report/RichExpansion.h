@@ -1,0 +1,14 @@
+#pragma once
+// Expanding the bracketed expressions of a rich-text document in place: each
+// expression (brackets included) is replaced by its value in the format of
+// its first character, paragraph by paragraph, with the memo's bracket rules.
+// Inserted text is never scanned again, even when it holds line breaks.
+#include "report/MemoText.h"
+
+class TRichDocument;
+
+namespace report {
+
+void ExpandRich(TRichDocument& Doc, const GetValueFn& GetValue);
+
+} // namespace report
