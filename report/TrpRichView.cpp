@@ -117,7 +117,12 @@ void TrpRichView::Print(TStream* Stream) {
         TRichDocument& shared = rpRichShared();
         CharFrom = CharTo;
         ShowRich(false);
-        shared.Delete(CharTo, shared.Length() - CharTo);
+        // A part ending with a paragraph ends there: no empty paragraph after it.
+        const Integer cut =
+            CharTo > 0 && CharTo < shared.Length() && shared.LineStart(shared.LineAt(CharTo)) == CharTo
+                ? CharTo - 1
+                : CharTo;
+        shared.Delete(cut, shared.Length() - cut);
         shared.Delete(0, StartChar);
         StartChar = CharTo;
     }

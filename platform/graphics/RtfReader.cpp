@@ -204,7 +204,8 @@ private:
             break;
         case '\'': {
             Byte b = 0;
-            for (int k = 0; k < 2 && FPos < FBytes.size(); ++k) {
+            int k = 0;
+            for (; k < 2 && FPos < FBytes.size(); ++k) {
                 const char h = FBytes[FPos];
                 const int v = h >= '0' && h <= '9'   ? h - '0'
                               : h >= 'a' && h <= 'f' ? h - 'a' + 10
@@ -214,6 +215,7 @@ private:
                 b = static_cast<Byte>(b * 16 + v);
                 ++FPos;
             }
+            if (k == 0) return; // a cut escape stands for nothing
             if (FPendingSkip > 0) {
                 --FPendingSkip;
                 return;

@@ -1,0 +1,116 @@
+#include "platform/graphics/TRichDocument.h"
+
+#include "platform/graphics/RecordingCanvasBackend.h"
+#include "platform/graphics/TCanvas.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const std::string kTwoParagraphs = "{\\rtf1\\ansi\\ansicpg1250\\deff0{\\fonttbl{\\f0\\fcharset238 Arial;}}"
+                                   "{\\colortbl ;\\red0\\green0\\blue255;}"
+                                   "\\pard\\qc\\fs20 Els\\'f5 \\b f\\'e9lk\\'f6v\\'e9r\\b0\\par"
+                                   "\\pard\\qj\\li300\\tx720\\cf1\\i m\\'e1sodik\\tab sor\\par}";
+
+std::string Words(int n) {
+    std::string s = "{\\rtf1\\fs20 ";
+    for (int k = 0; k < n; ++k)
+        s += "word" + std::to_string(k) + " ";
+    return s + "}";
+}
+
+} // namespace
+
+TEST(RichDocument, LinesPositionsAndFormats) {
+    TRichDocument doc;
+    doc.Load(kTwoParagraphs);
+    ASSERT_EQ(doc.LineCount(), 2);
+    EXPECT_EQ(doc.Line(0), "Első félkövér");
+    EXPECT_EQ(doc.Line(1), "második\tsor");
+    EXPECT_EQ(doc.LineStart(1), 14); // 13 characters and the paragraph end
+    EXPECT_EQ(doc.Length(), 14 + 11);
+    EXPECT_EQ(doc.LineAt(14), 1);
+    EXPECT_FALSE(doc.CharFormatAt(0).Bold);
+    EXPECT_TRUE(doc.CharFormatAt(5).Bold);
+    EXPECT_EQ(doc.CharFormatAt(15).Color, clBlue);
+    EXPECT_EQ(doc.ParaFormatOf(0).Align, rtf::alCenter);
+    EXPECT_EQ(doc.ParaFormatOf(1).LeftIndent, 300);
+}
+
+TEST(RichDocument, WrittenRtfReadsBackTheSame) {
+    TRichDocument doc, again;
+    doc.Load(kTwoParagraphs);
+    const std::string rtf = doc.SaveToRtf();
+    EXPECT_EQ(rtf.rfind("{\\rtf1\\ansi\\ansicpg1250", 0), 0u);
+    EXPECT_NE(rtf.find("Els\\'f5"), std::string::npos);
+    again.Load(rtf);
+    ASSERT_EQ(again.LineCount(), 2);
+    EXPECT_EQ(again.Line(0), doc.Line(0));
+    EXPECT_EQ(again.Line(1), doc.Line(1));
+    for (Integer p = 0; p < doc.Length(); ++p)
+        EXPECT_EQ(again.CharFormatAt(p), doc.CharFormatAt(p)) << p;
+    EXPECT_EQ(again.ParaFormatOf(1), doc.ParaFormatOf(1));
+    EXPECT_EQ(again.SaveToRtf(), rtf);
+    // Characters outside the code page travel as \u escapes.
+    doc.Load("{\\rtf1 \\u1046?\\u8364?}");
+    again.Load(doc.SaveToRtf());
+    EXPECT_EQ(again.Line(0), "Ж€");
+}
+
+TEST(RichDocument, EmptyDocument) {
+    TRichDocument doc;
+    doc.Load("");
+    EXPECT_EQ(doc.Length(), 0);
+    TRichDocument again;
+    again.Load(doc.SaveToRtf());
+    EXPECT_EQ(again.Length(), 0);
+    EXPECT_EQ(doc.Fit(0, 100, 0), 0);
+}
+
+TEST(RichDocument, ReplaceTakesTheFormatOfTheFirstReplacedCharacter) {
+    TRichDocument doc;
+    doc.Load("{\\rtf1 Name: \\b [PNAME]\\b0  end}");
+    doc.Replace(6, 7, "Kovács\r\nÖdön");
+    ASSERT_EQ(doc.LineCount(), 2);
+    EXPECT_EQ(doc.Line(0), "Name: Kovács");
+    EXPECT_EQ(doc.Line(1), "Ödön end");
+    EXPECT_TRUE(doc.CharFormatAt(6).Bold);
+    EXPECT_TRUE(doc.CharFormatAt(doc.LineStart(1)).Bold);
+    EXPECT_FALSE(doc.CharFormatAt(0).Bold);
+    doc.Delete(0, 6);
+    EXPECT_EQ(doc.Line(0), "Kovács");
+}
+
+TEST(RichDocument, FitTakesWholeLinesAndAtLeastOneWhenAsked) {
+    TRichDocument doc;
+    doc.Load(Words(60));
+    const Integer all = doc.Fit(0, 200, 100000);
+    EXPECT_EQ(all, doc.Length());
+    const Integer first = doc.Fit(0, 200, 40);
+    EXPECT_GT(first, 0);
+    EXPECT_LT(first, doc.Length());
+    EXPECT_EQ(doc.Fit(0, 200, 1), 0);          // not even one line
+    EXPECT_GT(doc.Fit(0, 200, 1, true), 0);    // one line after all
+    EXPECT_GT(doc.Fit(first, 200, 40), first); // the rest goes on from there
+    EXPECT_EQ(doc.Fit(doc.Length(), 200, 0), doc.Length());
+}
+
+TEST(RichDocument, DrawPutsWordsAtTheirPlacesAndScales) {
+    graphics::RecordingCanvasBackend* rec = nullptr;
+    auto canvas = graphics::MakeRecordingCanvas(rec);
+    TRichDocument doc;
+    doc.Load("{\\rtf1\\fs20 ab cd\\par\\qr ef\\par}");
+    EXPECT_EQ(doc.Draw(canvas.get(), 0, 300, 1000, TPoint(10, 20), 1, 1), doc.Length());
+    auto calls = rec->Calls("TextOut");
+    ASSERT_EQ(calls.size(), 3u);
+    EXPECT_EQ(calls[0].rfind("TextOut 10,", 0), 0u) << calls[0];
+    EXPECT_NE(calls[2].find("\"ef\""), String::npos);
+    // Right-aligned: far to the right in a 300-pixel layout.
+    const Integer xRight = std::stoi(calls[2].substr(8));
+    EXPECT_GT(xRight, 10 + 250);
+    rec->Log.clear();
+    doc.Draw(canvas.get(), 0, 300, 1000, TPoint(10, 20), 2, 2);
+    calls = rec->Calls("TextOut");
+    ASSERT_EQ(calls.size(), 3u);
+    EXPECT_NEAR(std::stoi(calls[2].substr(8)) - 10, 2 * (xRight - 10), 1);
+}
