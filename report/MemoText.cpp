@@ -208,19 +208,6 @@ std::vector<WrappedLine> WrapLine(const String& Line, Integer Available, bool Wo
     return out;
 }
 
-std::vector<Integer> SpreadAdvances(std::vector<Integer> Advances, Integer Extent) {
-    if (Advances.empty()) return Advances;
-    Integer total = 0;
-    for (const Integer a : Advances)
-        total += a;
-    const Integer n = static_cast<Integer>(Advances.size());
-    const Integer extra = Extent - total;
-    const Integer each = extra / n, rest = extra % n;
-    for (Integer k = 0; k < n; ++k)
-        Advances[static_cast<std::size_t>(k)] += each + (k < std::abs(rest) ? (rest > 0 ? 1 : -1) : 0);
-    return Advances;
-}
-
 Integer AlignedX(Integer Align, Integer Left, Integer Width, Integer Gap, Integer W) {
     switch (Align & 3) {
     case 1:

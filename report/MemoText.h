@@ -57,9 +57,6 @@ struct WrappedLine {
 std::vector<WrappedLine> WrapLine(const String& Line, Integer Available, bool WordBreak,
                                   const MeasureFn& Width);
 
-// Spreads Extent - sum(Advances) over the characters, the first ones taking
-// the remainder, so the advances add up to Extent.
-std::vector<Integer> SpreadAdvances(std::vector<Integer> Advances, Integer Extent);
 // Start of a line of width W: Align 0 left, 1 right, 2 centre (3 justify
 // starts at the left) in a box at Left of Width with inner gap Gap.
 Integer AlignedX(Integer Align, Integer Left, Integer Width, Integer Gap, Integer W);

@@ -7,6 +7,7 @@
 #include "platform/graphics/DrawText.h"
 #include "platform/graphics/TBitmap.h"
 #include "platform/graphics/TCanvas.h"
+#include "platform/graphics/TextPlacement.h"
 #include "report/MemoText.h"
 #include "report/TrpMemoView.h"
 #include "report/TrpReport.h"
@@ -21,14 +22,6 @@ Integer RoundInt(double v) {
 
 Integer SpaceCount(const String& t) {
     return static_cast<Integer>(std::count(t.begin(), t.end(), ' '));
-}
-
-// Each character's own advance on the canvas, character extra included.
-std::vector<Integer> Advances(TCanvas* Canvas, const String& Text) {
-    std::vector<Integer> result;
-    for (const char32_t c : core::Utf8ToU32(Text))
-        result.push_back(Canvas->TextWidth(core::U32ToUtf8(std::u32string(1, c))));
-    return result;
 }
 
 } // namespace
@@ -132,14 +125,7 @@ void TrpMemoView::ShowLine(const String& Record, Integer y, const TRect& Clip) {
         while (Canvas->TextWidth(t) > nw && Canvas->Font()->Height() < -1)
             Canvas->Font()->SetHeight(Canvas->Font()->Height() + 1);
         x = report::AlignedX(Adjust, Left, Width, gapx, nw);
-        if (!Exporting) {
-            if (Canvas->TextWidth(t) != nw && !t.empty()) {
-                const std::vector<Integer> dx = report::SpreadAdvances(Advances(Canvas, t), nw);
-                ExtTextOut(Canvas, x, y, graphics::ETO_CLIPPED, &Clip, t, -1, dx.data());
-            } else {
-                ExtTextOut(Canvas, x, y, graphics::ETO_CLIPPED, &Clip, t, -1, nullptr);
-            }
-        }
+        if (!Exporting) graphics::TextOutSpanning(Canvas, x, y, t, nw, &Clip);
     }
     if (Exporting && CurReport && CurReport->OnExportText) CurReport->OnExportText(x, y, t, this);
     ++CurStrNo;

@@ -6,6 +6,7 @@
 #include "platform/graphics/DrawText.h"
 #include "platform/graphics/QtFont.h"
 #include "platform/graphics/TCanvas.h"
+#include "platform/graphics/TextPlacement.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QImage>
@@ -170,11 +171,9 @@ void AppendEscaped(std::string& out, const std::u32string& text) {
             out += "\\~";
         } else if (c >= 0x20 && c < 0x80) {
             out += static_cast<char>(c);
-        } else if (c < 0x20) {
-            continue;
         } else {
             const int b = CharToCodePageByte(c, CP_WINDOWS_1250);
-            if (b >= 0x80) {
+            if (b >= 0x80 && c >= 0x20) {
                 static const char* hex = "0123456789abcdef";
                 out += "\\'";
                 out += hex[b >> 4];
@@ -421,9 +420,14 @@ Integer TRichDocument::Draw(TCanvas* Canvas, Integer From, Integer Width, Intege
                 while (e < text.size() && !text[e].isSpace() && text[e] != QChar::LineSeparator)
                     ++e;
                 if (e > k) {
-                    const double x = left + line.TextLine.cursorToX(int(from - line.Block.position() + k));
-                    ExtTextOut(Canvas, Origin.X + static_cast<Integer>(std::lround(x * ScaleX)), y, 0,
-                               nullptr, text.mid(k, e - k).toStdString(), -1, nullptr);
+                    const int at = int(from - line.Block.position() + k);
+                    auto scaledX = [&](int pos) {
+                        return static_cast<Integer>(
+                            std::lround((left + line.TextLine.cursorToX(pos)) * ScaleX));
+                    };
+                    const Integer x0 = scaledX(at), x1 = scaledX(at + int(e - k));
+                    graphics::TextOutSpanning(Canvas, Origin.X + x0, y, text.mid(k, e - k).toStdString(),
+                                              x1 - x0, nullptr);
                 }
                 k = e;
             }

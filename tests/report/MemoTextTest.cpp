@@ -138,12 +138,6 @@ TEST(Wrapping, WordBreakHyphenatesCyrillicWords) {
               (std::vector<String>{"xx", "hyphena", "tion|"}));
 }
 
-TEST(Placement, SpreadAdvancesReachesTheExtent) {
-    EXPECT_EQ(SpreadAdvances({6, 6, 6}, 20), (std::vector<Integer>{7, 7, 6}));
-    EXPECT_EQ(SpreadAdvances({6, 6, 6}, 16), (std::vector<Integer>{5, 5, 6}));
-    EXPECT_EQ(SpreadAdvances({}, 16), std::vector<Integer>{});
-}
-
 TEST(Placement, AlignmentPositions) {
     // Box at 10, 100 wide, gap 2, line 40 wide.
     EXPECT_EQ(AlignedX(0, 10, 100, 2, 40), 12);

@@ -166,6 +166,7 @@ TEST_F(RichView, HeightGrowsWithTheText) {
 
 TEST_F(RichView, DrawsItsTextInsideTheFrame) {
     Rich.RichText = kDeclaration;
+    Canvas->SetMeasurer(&graphics::DefaultTextMeasurer()); // widths as laid out: one output a word
     Rich.Draw(Canvas.get());
     const auto calls = Rec->Calls("TextOut");
     ASSERT_FALSE(calls.empty());
