@@ -12,6 +12,22 @@
 
 namespace {
 
+// The text of the rich-text record Print wrote.
+String PrintedText(TMemoryStream& stream) {
+    stream.SetPosition(0);
+    EXPECT_EQ(stream.ReadByte(), gtAddIn);
+    EXPECT_EQ(rpReadString(&stream), "TrpRichView");
+    TrpRichView read;
+    read.StreamMode = smPrinting;
+    read.LoadFromStream(&stream);
+    TRichDocument doc;
+    doc.Load(read.RichText);
+    String text;
+    for (Integer k = 0; k < doc.LineCount(); ++k)
+        text += (k ? "\n" : "") + doc.Line(k);
+    return text;
+}
+
 class RichView : public ViewDrawingTest {
 protected:
     void SetUp() override {
@@ -25,22 +41,6 @@ protected:
     void TearDown() override {
         rpGetValue = nullptr;
         ViewDrawingTest::TearDown();
-    }
-
-    // The text of the rich-text record Print wrote.
-    static String PrintedText(TMemoryStream& stream) {
-        stream.SetPosition(0);
-        EXPECT_EQ(stream.ReadByte(), gtAddIn);
-        EXPECT_EQ(rpReadString(&stream), "TrpRichView");
-        TrpRichView read;
-        read.StreamMode = smPrinting;
-        read.LoadFromStream(&stream);
-        TRichDocument doc;
-        doc.Load(read.RichText);
-        String text;
-        for (Integer k = 0; k < doc.LineCount(); ++k)
-            text += (k ? "\n" : "") + doc.Line(k);
-        return text;
     }
 
     TrpRichView Rich;
@@ -97,8 +97,7 @@ TEST_F(RichView, PrintWritesTheExpandedText) {
 namespace {
 
 // The band engine's split of a rich text: parts of Height until nothing remains.
-std::vector<String> Split(TrpRichView& rich, Integer height,
-                          std::vector<String> (*texts)(TMemoryStream&) = nullptr) {
+std::vector<String> Split(TrpRichView& rich, Integer height) {
     rich.CalcHeight();
     std::vector<String> parts;
     for (int guard = 0; guard < 100; ++guard) {
@@ -106,18 +105,7 @@ std::vector<String> Split(TrpRichView& rich, Integer height,
         rich.Height = height;
         TMemoryStream stream;
         rich.Print(&stream);
-        stream.SetPosition(0);
-        stream.ReadByte();
-        rpReadString(&stream);
-        TrpRichView read;
-        read.StreamMode = smPrinting;
-        read.LoadFromStream(&stream);
-        TRichDocument doc;
-        doc.Load(read.RichText);
-        String text;
-        for (Integer k = 0; k < doc.LineCount(); ++k)
-            text += (k ? "\n" : "") + doc.Line(k);
-        parts.push_back(text);
+        parts.push_back(PrintedText(stream));
         if (rich.RemainHeight() == 0) break;
     }
     return parts;
