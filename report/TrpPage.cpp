@@ -18,7 +18,9 @@ TrpPage::TrpPage(Integer ASize, Integer AWidth, Integer AHeight, Byte AOr)
     ChangePaper();
 }
 
-TrpPage::~TrpPage() = default;
+TrpPage::~TrpPage() {
+    if (Initialized) DoneReport();
+}
 
 void TrpPage::Add(TrpView* View) {
     Objects.emplace_back(View);

@@ -61,6 +61,77 @@ public:
     std::vector<std::unique_ptr<TrpView>> Objects;
     // Heads of the band chains while a report is built, one per band type.
     std::array<TrpBand*, rpBandTypeCount> Bands{};
+
+    // The band engine (a build in progress).
+    // Makes the band chains and the run-time objects; DoneReport frees them.
+    void InitReport();
+    void DoneReport();
+    // Binds objects whose text is one bracketed field name to that field.
+    void PrepareObjects();
+    // Builds this template page into prepared pages (or records it, Mode 1).
+    void FormPage();
+    void NewPage();
+    void NewColumn(TrpBand* Band);
+    void ShowBand(TrpBand* Band);
+    void ShowBandByName(const String& Name);
+    void ShowBandByType(TrpBandType Type);
+    void DrawPageFooters();
+    // Accumulates the aggregates of every band of the given types.
+    void DoAggregate(std::initializer_list<TrpBandType> Types);
+    // True when the band has at least one object.
+    static bool BandExists(TrpBand* Band);
+    // Tells the hook list about the object just printed.
+    void AfterPrint();
+    void AddRecord(TrpBand* Band, Byte Kind);
+    void ClearRecList();
+    // Replays recorded steps; true when a band did not fit (continue later).
+    bool PlayRecList();
+    TrpView* FindRTObject(const String& Name) const;
+
+    // Margins in page pixels, from Margins or the printer's offsets.
+    Integer TopMargin() const;
+    Integer BottomMargin() const;
+    Integer LeftMargin() const;
+    Integer RightMargin() const;
+
+    std::vector<std::unique_ptr<TrpView>> RTObjects;
+    Integer CurY = 0;
+    Integer CurBottomY = 0;
+    Integer CurColumn = 0;
+    Integer XAdjust = 0;
+    Integer ColWidth = 0;
+    Integer LastStaticColumnY = 0;
+    // Where the current page or column began after its headers: a band there never breaks.
+    Integer FreshY = -1;
+    // Inside NewPage or NewColumn: the bands shown there never break.
+    Integer Breaking = 0;
+    Integer ColPos = 1;
+    Integer CurrentRecNo = 1;
+    // Printed only as a sub-report.
+    bool Skip = false;
+    // 0 normal, 1 recording for a sub-report.
+    Byte Mode = 0;
+    struct RecordedStep {
+        TrpBand* Band;
+        Byte Kind; // 0 show, 1 First, 2 Next
+    };
+    std::vector<RecordedStep> RecList;
+    Integer PlayPos = 0;
+    TrpBand* PendingSubReports = nullptr;
+    bool Initialized = false;
+
+private:
+    void TossObjects();
+    void LinkHeadersAndFooters();
+    void DataLoop(Integer Level);
+    void ShowPending();
+    void GroupBreak(TrpBand* DataBand);
+    // The data band of a level (1 master, 2 detail, 3 sub-detail).
+    TrpBand* DataHead(Integer Level) const;
+
+    std::vector<TrpBand*> FPending;
+    Integer FDeepest = 0;
+    bool FHasGroups = false;
 };
 
 class TrpPages : public TObject {

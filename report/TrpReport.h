@@ -32,6 +32,12 @@ using TBeginColumnEvent = std::function<void(TrpBand* Band)>;
 using TPrintColumnEvent = std::function<void(Integer ColNo, Integer& Width)>;
 using TManualBuildEvent = std::function<void(TrpPage* Page)>;
 
+class TrpDataset;
+namespace report {
+class ProgressWindow;
+}
+enum TrpReportType { rtSimple, rtMultiple };
+
 // The stream version this engine writes.
 constexpr Byte rpCurrentVersion = 23;
 
@@ -59,6 +65,37 @@ public:
     void ReadBinaryData(TStream* Stream);
     void WriteBinaryData(TStream* Stream);
 
+    // Builds the pages (PrepareReport), then shows the error box with the
+    // error text and clears the pages, or hands the pages to the preview.
+    void ShowReport();
+    // Builds the pages from the template and the data sources, in one pass or
+    // (DoublePass) two, behind the progress window when ShowProgress is set and
+    // OnProgress is not. False when the user cancelled: the pages are then
+    // cleared. An error while building is kept in rpBuild (text and flag), not raised.
+    bool PrepareReport();
+    // Shows the built pages; the preview hook, when installed, opens them.
+    void ShowPreparedReport();
+    // One build of every template page into the prepared pages.
+    virtual void DoBuildReport();
+    // Progress of the build: OnProgress, or the progress window's label.
+    void InternalOnProgress(Integer n);
+
+    // The category lines of Variables, and the variables of category CatNo.
+    void GetCategoryList(TStrings* List);
+    void GetVarList(Integer CatNo, TStrings* List);
+    // Index of the line " " + Name in Variables, or -1.
+    Integer FindVariable(const String& Name);
+
+    TrpDataset* Dataset() const { return FDataset; }
+    void SetDataset(TrpDataset* Value);
+    TrpReportType ReportType = rtSimple;
+    bool ShowProgress = true;
+    String Title;
+    // Set by the progress window's cancel button and by a calculation error.
+    bool Terminated = false;
+    // True while the pass that produces the kept pages runs.
+    bool FinalPass = false;
+
     // The prepared pages from or into a prepared-report file; loading clears CanRebuild.
     void LoadPreparedReport(const String& FileName);
     void SavePreparedReport(const String& FileName);
@@ -77,6 +114,7 @@ public:
 
     // Declares the binary property "ReportForm" (ReadBinaryData / WriteBinaryData).
     void DefineProperties(TFiler* Filer) override;
+    void Notification(TComponent* AComponent, TOperation Operation) override;
 
     // Keep the template inside the form resource; a published property, read
     // before "ReportForm".
@@ -112,7 +150,31 @@ private:
     std::unique_ptr<TStringList> FVariables;
     std::unique_ptr<TrpValues> FValues;
     bool FStoreInDFM = false;
+    TrpDataset* FDataset = nullptr;
+    bool FCancelled = false;
+    bool DoPrepareReport();
+    // One or both passes; closes the window w (when there is one) at the end.
+    void BuildAction(report::ProgressWindow* w);
+
+protected:
+    friend class TrpCompositeReport;
+    // Set by a composite report: the next report continues on this sheet.
+    bool FContinueOnSheet = false;
 };
+
+// A report made of other reports, built one after another into its own pages.
+class TrpCompositeReport : public TrpReport {
+public:
+    using TrpReport::TrpReport;
+    String ClassName() const override { return "TrpCompositeReport"; }
+    void DoBuildReport() override;
+    // Not owned.
+    std::vector<TrpReport*> Reports;
+};
+
+// Shows a built report's pages; installed by the preview. Without it
+// ShowPreparedReport does nothing.
+extern std::function<void(TrpReport* Report, const String& Caption)> rpShowPreview;
 
 // Registers TrpReport's published properties for form-resource streaming.
 void rpRegisterReportClass();

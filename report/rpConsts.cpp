@@ -7,6 +7,16 @@ namespace {
 void RegisterEngineStrings() {
     RegisterResourceStrings({
         {rpsError, "Error"},       {rpsUnsupportedFormat, "Unsupported RPF format"},
+        {rpsCancel, "Cancel"},     {rpsFrom, "from"},
+        {rpsCalcError, "An error occured during calculating"},
+        {rpsErrorReport, "Report:"},
+        {rpsErrorBand, "Band:"},
+        {rpsPreparing, "Report preparing"},
+        {rpsFirstPass, "Performing 1st pass:"},
+        {rpsProcessing, "Processing page:"},
+        {rpsPreview, "Preview"},
+        {rpsUntitled, "Untitled"},
+        {rpsPrinterNotValid, "Printer selected is not valid"},
         {rpsDefaultCharset, "0"},  {55077, "Report title"},
         {55078, "Report summary"}, {55079, "Page header"},
         {55080, "Page footer"},    {55081, "Master header"},

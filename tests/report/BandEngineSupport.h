@@ -1,0 +1,93 @@
+#pragma once
+// Building reports in tests: a one-page A4 template on the virtual printer
+// (margins 20, so bands flow from y 20 to 1051), band views and memos placed
+// by hand, fixed text metrics (10-point lines 15 pixels apart), and the
+// prepared pages read back as "text@x,y" per page.
+#include "platform/graphics/TCanvas.h"
+#include "platform/graphics/TextMeasurer.h"
+#include "platform/graphics/TBitmap.h"
+#include "platform/ui/DialogHook.h"
+#include "report/TrpBandView.h"
+#include "report/TrpEMFPages.h"
+#include "report/TrpMemoView.h"
+#include "report/TrpPrinter.h"
+#include "report/TrpReport.h"
+#include "report/rpBuild.h"
+#include "report/rpEngine.h"
+
+#include <gtest/gtest.h>
+
+class BandEngineTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        rpInitEngine();
+        Prn->SetPrinterIndex(Prn->DefaultPrinter);
+        TempBmp->Canvas()->SetMeasurer(&Fixed);
+        FPrevious = ui::SetDialogHook([this](const ui::DialogRequest& r) {
+            Messages.push_back(r.Caption + ": " + r.Text);
+            return ui::DialogAnswer{1, {}};
+        });
+        Report = new TrpReport(&Owner);
+        Report->SetName("rpReport1");
+        Report->ShowProgress = false;
+        Report->Pages()->Add();
+        Page = Report->Pages()->Pages(0);
+        Page->Margins = TRect(20, 20, 20, 20);
+    }
+    void TearDown() override {
+        ui::SetDialogHook(FPrevious);
+        TempBmp->Canvas()->SetMeasurer(nullptr);
+        CurReport = nullptr;
+        MasterReport = nullptr;
+    }
+
+    TrpBandView* Band(TrpBandType type, Integer top, Integer height, const String& source = "", Word flags = 0,
+                      TrpPage* page = nullptr) {
+        auto* b = new TrpBandView();
+        b->SetBandType(type);
+        b->SetBounds(0, top, 700, height);
+        b->FormatStr = source;
+        b->Flags = flags;
+        b->Name = "Band" + std::to_string(++FCount);
+        (page ? page : Page)->Add(b);
+        return b;
+    }
+    TrpMemoView* Memo(Integer left, Integer top, const String& text, Integer width = 200, Integer height = 15,
+                      TrpPage* page = nullptr) {
+        auto* m = new TrpMemoView();
+        m->SetBounds(left, top, width, height);
+        m->Memo.SetText(text);
+        m->Flags = flStretched | flWordWrap;
+        m->Name = "Memo" + std::to_string(++FCount);
+        (page ? page : Page)->Add(m);
+        return m;
+    }
+
+    // Every prepared page as its memos' "text@x,y", in printing order; lines of a memo joined by "|".
+    std::vector<std::vector<String>> Built() {
+        std::vector<std::vector<String>> pages;
+        TrpEMFPages* p = Report->EMFPages();
+        for (Integer i = 0; i < p->Count(); ++i) {
+            p->ObjectsToPage(i);
+            std::vector<String> items;
+            for (const auto& v : p->Pages(i)->Page->Objects) {
+                String text;
+                for (Integer k = 0; k < v->Memo.Count(); ++k)
+                    text += (k ? "|" : "") + v->Memo[k];
+                items.push_back(text + "@" + std::to_string(v->Left) + "," + std::to_string(v->Top));
+            }
+            pages.push_back(items);
+        }
+        return pages;
+    }
+
+    graphics::FixedTextMeasurer Fixed{6, 13, 11};
+    TComponent Owner{nullptr};
+    TrpReport* Report = nullptr;
+    TrpPage* Page = nullptr;
+    std::vector<String> Messages;
+
+private:
+    ui::DialogHook FPrevious;
+    int FCount = 0;
+};
