@@ -69,7 +69,8 @@ void TrpBand::InitDataSet(const String& Desc) {
 
 bool TrpBand::HasCross() const {
     return std::any_of(Objects.begin(), Objects.end(), [this](TrpView* v) {
-        return v->Parent && v->Parent != this && v->Parent->Typ >= btCrossHeader && v->Parent->Typ <= btCrossFooter;
+        return v->Parent && v->Parent != this && v->Parent->Typ >= btCrossHeader &&
+               v->Parent->Typ <= btCrossFooter;
     });
 }
 
@@ -83,11 +84,14 @@ bool TrpBand::Draw() {
         CurView = View;
         rpDoScript(View, &Script);
     }
-    if (ForceNewPage) {
-        page->CurColumn = page->ColumnCount - 1;
-        page->NewColumn(this);
-    } else if (ForceNewColumn) {
-        page->NewColumn(this);
+    // A band that a page or column start shows cannot start another one.
+    if (page->Breaking == 0) {
+        if (ForceNewPage) {
+            page->CurColumn = page->ColumnCount - 1;
+            page->NewColumn(this);
+        } else if (ForceNewColumn) {
+            page->NewColumn(this);
+        }
     }
     CurBand = this;
 
@@ -213,10 +217,11 @@ bool TrpBand::CheckPageBreak(Integer ay, Integer ady, bool PBreak) {
     TrpPage* page = Parent;
     const Integer footer = page->Bands[btColumnFooter] ? page->Bands[btColumnFooter]->dy : 0;
     if (ay + ady + footer <= page->CurBottomY) return false;
+    if (PBreak) return true;
     // Nothing was drawn yet on this page or column, or the page is being started:
     // a break would bring no more room.
     if (page->Breaking > 0 || ay <= page->FreshY) return false;
-    if (!PBreak) page->NewColumn(this);
+    page->NewColumn(this);
     return true;
 }
 

@@ -64,7 +64,7 @@ void TrpBand::DrawCross() {
     page->ColPos = 1;
     rpBuild.InCross = true;
     if (CurReport && CurReport->OnBeginColumn) CurReport->OnBeginColumn(this);
-    DrawCrossCell(header, header->x - page->LeftMargin());
+    DrawCrossCell(header, header->x);
     Integer x = data->x;
     if (TrpDataset* ds = CrossDataSet()) {
         ds->First();
@@ -87,20 +87,20 @@ void TrpBand::DrawCross() {
                 }
                 x = page->LeftMargin();
                 if (header->Flags & bfReprintOnNewPage) {
-                    DrawCrossCell(header, x - page->LeftMargin());
+                    DrawCrossCell(header, x);
                     x += header->dx;
                 }
             }
-            DrawCrossCell(data, x - page->LeftMargin());
+            DrawCrossCell(data, x);
             if (Typ == btMasterData || Typ == btDetailData || Typ == btSubDetailData)
-                page->DoAggregate({btPageFooter, btMasterFooter, btDetailFooter, btSubDetailFooter, btGroupFooter,
-                                   btCrossFooter, btReportSummary});
+                page->DoAggregate({btPageFooter, btMasterFooter, btDetailFooter, btSubDetailFooter,
+                                   btGroupFooter, btCrossFooter, btReportSummary});
             x += width;
             ++page->ColPos;
             ds->Next();
         }
     }
-    DrawCrossCell(footer, x - page->LeftMargin());
+    DrawCrossCell(footer, x);
     footer->InitValues();
     PageNo = startPage;
     rpBuild.InCross = false;

@@ -43,6 +43,7 @@ void TrpBand::DrawPageBreak() {
     while (anyPending() && !terminated()) {
         const Integer room = page->CurBottomY - footer - y - 2;
         const bool fresh = y <= page->FreshY;
+
         lowest = 0;
         bool progress = false;
         for (std::size_t k = 0; k < n; ++k) {
@@ -89,6 +90,8 @@ void TrpBand::DrawPageBreak() {
                 v->Height = room;
                 s->DrawMode = drPart;
                 DrawObject(v);
+                v->Top = top;
+                v->Height = height;
                 s->ActualHeight += room;
                 lowest = std::max(lowest, room);
                 progress = true;
@@ -108,7 +111,8 @@ void TrpBand::DrawPageBreak() {
                 for (std::size_t j = 0; j < n; ++j) {
                     TrpView* other = Objects[j];
                     if (j == k || !pending[j]) continue;
-                    if (tops[j] >= tops[k] + heights[k] && other->Left >= v->Left && v->Left + v->Width >= other->Left)
+                    if (tops[j] >= tops[k] + heights[k] && other->Left >= v->Left &&
+                        v->Left + v->Width >= other->Left)
                         other->Top += std::max(0, grown);
                 }
                 pending[k] = false;

@@ -284,7 +284,8 @@ void TrpPage::DrawPageFooters() {
     while (PageNo < pages->Count()) {
         if (!(rpBuild.AppendPage && rpBuild.LastPageFooter)) {
             if (CurReport && CurReport->OnEndPage) CurReport->OnEndPage(PageNo);
-            if (MasterReport && MasterReport != CurReport && MasterReport->OnEndPage) MasterReport->OnEndPage(PageNo);
+            if (MasterReport && MasterReport != CurReport && MasterReport->OnEndPage)
+                MasterReport->OnEndPage(PageNo);
             ShowBand(footer);
         }
         ++PageNo;

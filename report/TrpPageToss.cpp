@@ -5,8 +5,8 @@
 #include "report/TrpBand.h"
 #include "report/TrpBandView.h"
 #include "report/TrpDataset.h"
-#include "report/TrpPage.h"
 #include "report/TrpInterpretator.h"
+#include "report/TrpPage.h"
 #include "report/TrpParser.h"
 #include "report/TrpReport.h"
 #include "report/TrpSubReportView.h"
@@ -150,7 +150,8 @@ void TrpPage::TossObjects() {
                     if (placed[k] || !within(v)) continue;
                     const bool isSub = dynamic_cast<TrpSubReportView*>(v) != nullptr;
                     const bool inCross = v->Parent != nullptr;
-                    if ((sweep == 0 && (isSub || inCross)) || (sweep == 1 && !inCross) || (sweep == 2 && !isSub))
+                    if ((sweep == 0 && (isSub || inCross)) || (sweep == 1 && !inCross) ||
+                        (sweep == 2 && !isSub))
                         continue;
                     v->Top -= band->y;
                     if (!inCross) v->Parent = band;
@@ -181,7 +182,8 @@ void TrpPage::TossObjects() {
     LinkHeadersAndFooters();
 
     TrpBand* crossData = Bands[btCrossData];
-    if (!crossData->Objects.empty() && crossData->View && crossData->View->FormatStr.find(';') != String::npos) {
+    if (!crossData->Objects.empty() && crossData->View &&
+        crossData->View->FormatStr.find(';') != String::npos) {
         const String text = crossData->View->FormatStr;
         // Every entry is "band=data source;": anything else refuses the whole text.
         std::vector<std::pair<String, String>> entries;

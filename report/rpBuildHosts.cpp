@@ -38,7 +38,8 @@ Integer BuildHosts::FreeSpace() {
 Variant BuildHosts::SpecialValue(SpecialVariable Index) {
     // The line counters of a band without a data source are its chain's first band's.
     TrpBand* band = CurBand;
-    if (band && !band->DataSet && band->Parent && band->Parent->Initialized) band = band->Parent->Bands[band->Typ];
+    if (band && !band->DataSet && band->Parent && band->Parent->Initialized)
+        band = band->Parent->Bands[band->Typ];
     switch (Index) {
     case svPage:
         return Variant(PageNo + 1);

@@ -3,9 +3,9 @@
 // (margins 20, so bands flow from y 20 to 1051), band views and memos placed
 // by hand, fixed text metrics (10-point lines 15 pixels apart), and the
 // prepared pages read back as "text@x,y" per page.
+#include "platform/graphics/TBitmap.h"
 #include "platform/graphics/TCanvas.h"
 #include "platform/graphics/TextMeasurer.h"
-#include "platform/graphics/TBitmap.h"
 #include "platform/ui/DialogHook.h"
 #include "report/TrpBandView.h"
 #include "report/TrpEMFPages.h"
@@ -41,8 +41,8 @@ protected:
         MasterReport = nullptr;
     }
 
-    TrpBandView* Band(TrpBandType type, Integer top, Integer height, const String& source = "", Word flags = 0,
-                      TrpPage* page = nullptr) {
+    TrpBandView* Band(TrpBandType type, Integer top, Integer height, const String& source = "",
+                      Word flags = 0, TrpPage* page = nullptr) {
         auto* b = new TrpBandView();
         b->SetBandType(type);
         b->SetBounds(0, top, 700, height);

@@ -72,6 +72,6 @@ TEST_F(ListReport, PageFooterFlagsChooseFirstAndLastPage) {
     Report->PrepareReport();
     Pages pages = Built();
     ASSERT_EQ(pages.size(), 2u);
-    EXPECT_EQ(pages[0].back(), "Sor 48@30,1010"); // not on the first page
+    EXPECT_EQ(pages[0].back(), "Sor 48@30,1010");  // not on the first page
     EXPECT_EQ(pages[1].back(), "Összesen@30,300"); // nor on the last
 }

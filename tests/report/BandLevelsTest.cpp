@@ -89,8 +89,8 @@ protected:
 TEST_F(GroupedReport, GroupsBreakOnTheConditionWithTheirSums) {
     EXPECT_TRUE(Report->PrepareReport());
     EXPECT_TRUE(Messages.empty()) << Messages.front();
-    EXPECT_EQ(Built(), (Pages{{"G A@0,20", "1@0,40", "2@0,60", "S 3@0,80", "G B@0,100", "5@0,120", "S 5@0,140",
-                               "T 8@0,160"}}));
+    EXPECT_EQ(Built(), (Pages{{"G A@0,20", "1@0,40", "2@0,60", "S 3@0,80", "G B@0,100", "5@0,120",
+                               "S 5@0,140", "T 8@0,160"}}));
 }
 
 TEST_F(GroupedReport, NewPageAfterAGroup) {
