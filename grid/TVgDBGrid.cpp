@@ -1,5 +1,7 @@
 #include "grid/TVgDBGrid.h"
 
+#include "grid/VgFooterTotal.h"
+#include "grid/VgGridLayout.h"
 #include "platform/core/ScopeExit.h"
 #include "platform/core/StrUtils.h"
 #include "platform/core/TStringList.h"
@@ -37,6 +39,13 @@ TVgDBGrid::TVgDBGrid(TComponent* AOwner)
 TVgDBGrid::~TVgDBGrid()
 {
     FreeStartOfSelect();
+    if (FExOptions.Contains(eoAutoSave)) {
+        // A destructor raises nothing: a store that cannot be written loses this save only.
+        try {
+            SaveGridToRegistry(this, FRegistryKey, FRegistrySection);
+        } catch (...) {
+        }
+    }
     if (FExOptions.Contains(eoShowFilterBar) && DataSet())
         DataSet()->SetFiltered(false);
 }
@@ -68,6 +77,10 @@ void TVgDBGrid::SetOptions(TDBGridOptions Value)
 {
     bool multi = Value.Contains(dgMultiSelect);
     Value.Exclude(dgMultiSelect);
+    if (ComponentState().Contains(csLoading) && Value.Contains(dgAlwaysShowEditor)) {
+        Value.Exclude(dgAlwaysShowEditor);
+        FHeldAlwaysShowEditor = true;
+    }
     if (FMultiSelect && !multi)
         SelectedRows()->Clear();
     FMultiSelect = multi;
@@ -186,52 +199,22 @@ void TVgDBGrid::CalculateTotals(bool SelectedOnly)
     struct Total {
         TVgDBColumn* Column;
         TField* Field;
-        Variant Value;
-        Integer Counter = 0;
+        vg::FooterTotal Value;
     };
     std::vector<Total> totals;
     for (Integer i = 0; i < cols->Count(); ++i) {
         TVgDBColumn* c = cols->GetColumn(i);
-        switch (c->FooterType()) {
-        case ftSum:
-        case ftCount:
-        case ftAverage: totals.push_back({c, c->Field(), Variant(0)}); break;
-        // Minimum and maximum start from the first non-null value, so a
-        // minimum over positive values is not stuck at 0.
-        case ftMin:
-        case ftMax: totals.push_back({c, c->Field(), Variant()}); break;
-        default: break;
-        }
+        if (vg::FooterTotal::Computed(c->FooterType()))
+            totals.push_back({c, c->Field(), vg::FooterTotal(c->FooterType())});
     }
     if (totals.empty())
         return;
     TDataSet* ds = DataSet();
     if (ds && ds->Active() && !(ds->Bof() && ds->Eof())) {
         auto visit = [&] {
-            for (Total& t : totals) {
-                TField* f = t.Field;
-                if (!f)
-                    continue;
-                switch (t.Column->FooterType()) {
-                case ftSum:
-                case ftAverage:
-                    if (dynamic_cast<TNumericField*>(f) && !f->IsNull())
-                        t.Value = Variant(t.Value.AsFloat() + f->AsFloat());
-                    ++t.Counter;
-                    break;
-                case ftCount: t.Value = Variant(t.Value.AsInteger() + 1); break;
-                case ftMin:
-                case ftMax: {
-                    if (f->IsNull())
-                        break;
-                    Variant v = f->Value();
-                    if (t.Value.IsEmpty() || (t.Column->FooterType() == ftMin ? t.Value > v : t.Value < v))
-                        t.Value = v;
-                    break;
-                }
-                default: break;
-                }
-            }
+            for (Total& t : totals)
+                if (t.Field)
+                    t.Value.Add(t.Field->Value(), dynamic_cast<TNumericField*>(t.Field) != nullptr);
         };
         ds->DisableControls();
         TBookmark mark = ds->GetBookmark();
@@ -251,10 +234,8 @@ void TVgDBGrid::CalculateTotals(bool SelectedOnly)
                 visit();
     }
     for (Total& t : totals) {
-        if (t.Column->FooterType() == ftAverage && t.Counter > 0)
-            t.Value = Variant(t.Value.AsFloat() / t.Counter);
-        t.Column->SetRecordCounter(t.Counter);
-        t.Column->SetFooterValue(t.Value);
+        t.Column->SetRecordCounter(t.Value.Counter());
+        t.Column->SetFooterValue(t.Value.Result());
     }
     DoUpdateFooter();
     InvalidateFooter();
@@ -500,6 +481,24 @@ void TVgDBGrid::LinkActive(bool Value)
         FreeStartOfSelect();
     Integer height = DefaultRowHeight();
     TCustomDBGrid::LinkActive(Value);
+    // A count stored while the link was closed is held to the columns now.
+    if (Value && FFixedCols > 0)
+        SetFixedCols(FFixedCols);
     if (DefaultRowHeight() != height)
         SetDefaultRowHeight(height);
+}
+
+void TVgDBGrid::Loaded()
+{
+    TCustomDBGrid::Loaded();
+    if (FExOptions.Contains(eoAutoLoad))
+        LoadGridFromRegistry(this, FRegistryKey, FRegistrySection);
+    FLoading = false;
+    FUpdatingWidths = false;
+    if (FExOptions.Contains(eoAutoWidth))
+        UpdateColWidths();
+    if (FHeldAlwaysShowEditor) {
+        FHeldAlwaysShowEditor = false;
+        SetOptions(Options() + TDBGridOptions{dgAlwaysShowEditor});
+    }
 }

@@ -135,6 +135,9 @@ public:
     void FilterClick();
     void SearchClick();
     void SetupGridClick();
+    // Save and restore the column layout under RegistryKey / RegistrySection.
+    void SaveLayoutClick();
+    void RestoreLayoutClick();
     // The standard context menu: 25 entries, items 15-19 under item 14.
     TPopupMenu* StandardPopup() const { return FPopup.get(); }
     TMenuItem* StandardPopupItem(Integer Index) const { return FPopupItems.at(std::size_t(Index)); }
@@ -154,6 +157,8 @@ public:
     virtual void UpdateColWidths1();
     virtual void UpdateColWidths();
     void LayoutChanged() override;
+    // Set while a stored layout is read: no title heights or automatic widths meanwhile.
+    void SetLayoutInProgress(bool Value) { FLoading = Value; }
     Integer TitleOffsetOf() const { return TitleOffset(); }
 
     // Cell drawing helpers.
@@ -177,6 +182,9 @@ public:
 
     // Data link.
     void LinkActive(bool Value) override;
+    // With eoAutoLoad the stored layout is read; dgAlwaysShowEditor, held
+    // back while loading, comes back; automatic widths are applied.
+    void Loaded() override;
     void Scroll(Integer Distance) override;
 
     vg::TGetCellParamsEvent OnGetCellParams;
@@ -198,8 +206,9 @@ public:
 
 protected:
     TDBGridColumns* CreateColumns() override;
-    Integer FrozenColumns() const override { return FFixedCols; }
+    Integer FrozenColumns() const override { return FixedCols(); }
     void ScrollBarMoved(bool Vertical, Integer Pos) override;
+    TScrollState HorzScrollState() const override;
     void Paint() override;
     void DrawCell(Integer ACol, Integer ARow, const TRect& ARect, TGridDrawState AState) override;
     void DrawColumnCell(const TRect& Rect, Integer DataCol, TColumn* Column, TGridDrawState State) override;
@@ -263,6 +272,7 @@ private:
     Integer FWidthOfIndicator = 11;
     std::unique_ptr<TImageList> FIndicatorImages;
     bool FLoading = true;
+    bool FHeldAlwaysShowEditor = false;
     bool FUpdatingWidths = false;
     TBookmark FStartOfSelect;
     bool FKeySelecting = false;

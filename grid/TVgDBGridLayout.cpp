@@ -3,6 +3,7 @@
 #include "platform/core/ScopeExit.h"
 #include "grid/TVgDBGrid.h"
 
+#include "grid/VgColumnWidths.h"
 #include "platform/core/StrUtils.h"
 #include "platform/core/TStrings.h"
 #include "platform/data/TDataSet.h"
@@ -26,18 +27,20 @@ constexpr Integer CheckBoxGlyphSize = 13;
 
 Integer TVgDBGrid::FixedCols() const
 {
+    // While the link is active at least one data column stays unfrozen.
+    Integer dataCols = Columns()->Count();
+    if (DataLink()->Active())
+        return std::min(FFixedCols, std::max(dataCols - 1, 0));
     return FFixedCols;
 }
 
 void TVgDBGrid::SetFixedCols(Integer Value)
 {
-    Integer v = std::max(Value, 0) + IndicatorOffset();
+    Integer v = std::max(Value, 0);
     Integer dataCols = Columns()->Count();
     if (DataLink()->Active() && !FLoading && dataCols > 1)
-        v = std::min(v, dataCols + IndicatorOffset() - 1);
-    else if (dataCols > 0)
-        v = std::min(v, std::max(dataCols + IndicatorOffset() - 1, IndicatorOffset()));
-    FFixedCols = v - IndicatorOffset();
+        v = std::min(v, dataCols - 1);
+    FFixedCols = v;
     LayoutChanged();
 }
 
@@ -165,29 +168,20 @@ void TVgDBGrid::UpdateColWidths()
     if (!FExOptions.Contains(eoAutoWidth) || Columns()->Count() == 0 || FLoading || FUpdatingWidths)
         return;
     FUpdatingWidths = true;
-    core::ScopeExit restore([&] { FUpdatingWidths = false; });
+    core::ScopeExit done([this] { FUpdatingWidths = false; });
     Integer n = Columns()->Count();
-    std::vector<Integer> widths(std::size_t(n), 0);
+    std::vector<Integer> wanted(std::size_t(n), 0);
+    std::vector<bool> visible(std::size_t(n), false);
     TCanvas* C = Canvas();
+    vg::MeasureText measure = [C](const String& Text) { return C->TextWidth(Text); };
     for (Integer i = 0; i < n; ++i) {
         TColumn* col = Columns()->Items(i);
+        visible[std::size_t(i)] = col->Visible();
         if (!col->Visible())
             continue;
         C->Font()->Assign(col->Title()->Font());
-        String caption = col->Title()->Caption();
-        if (FExOptions.Contains(eoTitleWordWrap)) {
-            Integer longest = 0;
-            std::size_t start = 0;
-            while (start <= caption.size()) {
-                std::size_t end = caption.find(' ', start);
-                if (end == String::npos)
-                    end = caption.size();
-                longest = std::max(longest, C->TextWidth(caption.substr(start, end - start)));
-                start = end + 1;
-            }
-            widths[std::size_t(i)] = longest;
-        } else
-            widths[std::size_t(i)] = C->TextWidth(caption);
+        wanted[std::size_t(i)] =
+            vg::CaptionWidth(measure, col->Title()->Caption(), FExOptions.Contains(eoTitleWordWrap));
     }
     if (DataSet() && DataSet()->Active()) {
         C->Font()->Assign(Font());
@@ -200,28 +194,20 @@ void TVgDBGrid::UpdateColWidths()
                 w = 2;
             else if (TField* f = col->Field())
                 w = C->TextWidth(f->DisplayText());
-            widths[std::size_t(i)] = std::max(widths[std::size_t(i)], w);
+            wanted[std::size_t(i)] = std::max(wanted[std::size_t(i)], w);
         }
     }
-    Integer available = Width() - 2 * GetSystemMetrics(SM_CXBORDER) - GridLineWidth() * (ColCount() + 1);
-    if (Options().Contains(dgIndicator))
-        available -= FWidthOfIndicator;
-    Integer sum = 0, visible = 0;
+    vg::ColumnRoom room;
+    room.GridWidth = Width();
+    room.BorderWidth = GetSystemMetrics(SM_CXBORDER);
+    room.GridLineWidth = GridLineWidth();
+    room.ColCount = ColCount();
+    room.ScrollBarWidth = VertScrollState().Shown ? GetSystemMetrics(SM_CXVSCROLL) : 0;
+    room.IndicatorWidth = Options().Contains(dgIndicator) ? FWidthOfIndicator : 0;
+    std::vector<Integer> widths = vg::FitColumnWidths(wanted, visible, vg::AvailableWidth(room));
     for (Integer i = 0; i < n; ++i)
-        if (Columns()->Items(i)->Visible()) {
-            sum += widths[std::size_t(i)];
-            ++visible;
-        }
-    for (Integer i = 0; i < n; ++i) {
-        TColumn* col = Columns()->Items(i);
-        if (!col->Visible())
-            continue;
-        // Columns without measured content share the room evenly; no
-        // width ever drops below one pixel, however small the window.
-        double w = sum > 0 ? double(widths[std::size_t(i)]) * double(available) / double(sum)
-                           : double(available) / double(std::max(visible, 1));
-        col->SetWidth(std::max(1, Integer(std::lround(w))));
-    }
+        if (visible[std::size_t(i)])
+            Columns()->Items(i)->SetWidth(widths[std::size_t(i)]);
 }
 
 void TVgDBGrid::UpdateColWidths1()
@@ -276,4 +262,12 @@ void TVgDBGrid::Resize()
     if (FExOptions.Contains(eoAutoWidth))
         UpdateColWidths();
     InvalidateFooter();
+}
+
+TCustomGrid::TScrollState TVgDBGrid::HorzScrollState() const
+{
+    // Fitted columns never need the horizontal bar.
+    if (FExOptions.Contains(eoAutoWidth))
+        return {};
+    return TCustomDBGrid::HorzScrollState();
 }

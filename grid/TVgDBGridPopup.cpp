@@ -2,6 +2,7 @@
 // printing, export, filter and search, the selection commands and set-up.
 #include "grid/TVgDBGrid.h"
 
+#include "grid/VgGridLayout.h"
 #include "platform/data/TDataSet.h"
 #include "platform/ui/TMenuItem.h"
 #include "platform/ui/TPopupMenu.h"
@@ -27,7 +28,8 @@ void TVgDBGrid::BuildStandardPopup()
                               nullptr, &TVgDBGrid::PostClick, &TVgDBGrid::CancelClick,
                               &TVgDBGrid::RefreshClick, nullptr, nullptr, &TVgDBGrid::SelectOneClick,
                               &TVgDBGrid::SelectAllClick, nullptr, &TVgDBGrid::UnSelectOneClick,
-                              &TVgDBGrid::UnSelectAllClick, nullptr, nullptr, nullptr, nullptr,
+                              &TVgDBGrid::UnSelectAllClick, nullptr, &TVgDBGrid::SaveLayoutClick,
+                              &TVgDBGrid::RestoreLayoutClick, nullptr,
                               &TVgDBGrid::SetupGridClick};
     for (Integer i = 0; i < 25; ++i) {
         auto* item = new TMenuItem(nullptr);
@@ -70,10 +72,10 @@ void TVgDBGrid::UpdatePopupItems()
     item(11)->SetEnabled(!ReadOnly() && editing);
     item(12)->SetEnabled(browsing);
     item(14)->SetEnabled(ds && ds->Active() && FMultiSelect);
-    // Layout storage is not part of this grid yet: its entries stay hidden.
+    bool layout = FExOptions.Contains(eoLayout);
     for (Integer i : {20, 21, 22}) {
-        item(i)->SetVisible(false);
-        item(i)->SetEnabled(false);
+        item(i)->SetVisible(layout);
+        item(i)->SetEnabled(layout);
     }
     item(24)->SetVisible(bool(OnSetupGrid));
     item(24)->SetEnabled(bool(OnSetupGrid) && ds != nullptr);
@@ -115,4 +117,14 @@ void TVgDBGrid::SetupGridClick()
 {
     if (OnSetupGrid)
         OnSetupGrid(this);
+}
+
+void TVgDBGrid::SaveLayoutClick()
+{
+    SaveGridToRegistry(this, FRegistryKey, FRegistrySection);
+}
+
+void TVgDBGrid::RestoreLayoutClick()
+{
+    LoadGridFromRegistry(this, FRegistryKey, FRegistrySection);
 }

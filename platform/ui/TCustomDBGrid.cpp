@@ -234,6 +234,14 @@ void TCustomDBGrid::SetColumnAttributes()
         SetColWidths(0, 11);
 }
 
+void TCustomDBGrid::EndLayout()
+{
+    if (FLayoutLock > 0)
+        --FLayoutLock;
+    if (FLayoutLock == 0)
+        LayoutChanged();
+}
+
 void TCustomDBGrid::LayoutChanged()
 {
     if (FLayoutLock > 0)

@@ -77,6 +77,10 @@ public:
                                TGridDrawState State);
     // Rebuilds rows, columns and widths from the columns and the dataset.
     virtual void LayoutChanged();
+    // Holds layout work back (column edits, a layout load, the setup dialog)
+    // until the matching EndLayout, which lays the grid out once.
+    void BeginLayout() { ++FLayoutLock; }
+    void EndLayout();
     // The title cell of a column.
     TRect CalcTitleRect(TColumn* Column, Integer ARow, TColumn*& MasterCol) const;
     // Grid column (indicator included) of a column index and back.

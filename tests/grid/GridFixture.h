@@ -46,6 +46,7 @@ public:
     std::vector<Box> Boxes;
     using TVgDBGrid::ScrollBarMoved;
     using TVgDBGrid::VertScrollState;
+    TScrollState HorzState() const { return HorzScrollState(); }
     void DrawCheckBox(const TRect& Rect, TCheckBoxState State, TAlignment Alignment) override
     {
         Boxes.push_back({Rect, State, Alignment});
