@@ -1,21 +1,11 @@
 #include "app/CaseSaves.h"
 
 #include "app/QueryRun.h"
-#include "sqlite/SqliteError.h"
 #include "sqlite/TSqlite3Query.h"
 #include "sqlite/Transaction.h"
 
 namespace app {
 
-namespace {
-
-// The connection the writes of one save share, so they commit or roll back together.
-TSqlite3DB& ConnectionOf(TSqlite3Query& Query) {
-    if (!Query.Connection()) throw SqliteError("no database connection");
-    return *Query.Connection();
-}
-
-} // namespace
 
 void WriteCaseEvent(TSqlite3Query& Query, const CaseEventInput& Event, Integer RetentionYears, bool CloseCase,
                     TDateTime Today) {

@@ -14,3 +14,11 @@ std::optional<TDateTime> FieldDate(TField* Field) {
 }
 
 } // namespace app
+
+namespace app {
+void ShowAsForint(TField* Field) {
+    Field->OnGetText = [](TField* Sender, String& Text, bool) {
+        Text = Sender->IsNull() ? String() : FormatForint(Sender->AsLargeInt());
+    };
+}
+} // namespace app

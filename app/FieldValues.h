@@ -14,3 +14,9 @@ namespace app {
 std::optional<TDateTime> FieldDate(TField* Field);
 
 } // namespace app
+
+namespace app {
+// Shows Field's whole forints as FormatForint does ("1 000 000 Ft"); NULL shows empty.
+// Default fields are made anew at each Open, so call it after opening.
+void ShowAsForint(TField* Field);
+} // namespace app

@@ -8,6 +8,9 @@
 #include "app/Tugyujszemelyform.h"
 #include "app/Tugyujszervezetform.h"
 #include "app/Tujugy.h"
+#include "app/Tletet_adatlap.h"
+#include "app/Tletetalapadat.h"
+#include "app/Tujletet.h"
 #include "app/TAboutBox.h"
 #include "app/Tadminform.h"
 #include "controls/TUtlApplication.h"
@@ -43,6 +46,9 @@ void CreateForms()
     Application->CreateForm(ugyujszervezetform);
     Application->CreateForm(ujugy);
     Application->CreateForm(ugyalapadatmod);
+    Application->CreateForm(letet_adatlap);
+    Application->CreateForm(ujletet);
+    Application->CreateForm(letetalapadat);
     Application->CreateForm(partnermod);
     Application->CreateForm(ujpartner);
     Application->CreateForm(AboutBox);

@@ -3,6 +3,7 @@
 #include "platform/core/TStrings.h"
 #include "platform/data/TField.h"
 #include "platform/data/TFields.h"
+#include "sqlite/SqliteError.h"
 #include "sqlite/TSqlite3Query.h"
 
 #include <algorithm>
@@ -25,6 +26,11 @@ TSqlite3Query* MakeStatementQuery(TComponent* Owner, const String& Name, TSqlite
     query->SetConnection(Connection);
     query->SetRawSQL(true);
     return query;
+}
+
+TSqlite3DB& ConnectionOf(TSqlite3Query& Query) {
+    if (!Query.Connection()) throw SqliteError("no database connection");
+    return *Query.Connection();
 }
 
 void OpenStatement(TSqlite3Query& Query, const String& Sql) {

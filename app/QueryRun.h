@@ -14,6 +14,9 @@ namespace app {
 // written (no parameters), as every form's statement datasets are set up.
 TSqlite3Query* MakeStatementQuery(TComponent* Owner, const String& Name, TSqlite3DB* Connection);
 
+// The connection of Query, which the writes of one save share so that they commit or
+// roll back together; raises "no database connection" when it has none.
+TSqlite3DB& ConnectionOf(TSqlite3Query& Query);
 // Close, clear, add Sql, Open.
 void OpenStatement(TSqlite3Query& Query, const String& Sql);
 // Close, clear, add Sql, ExecSQL.

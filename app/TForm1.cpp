@@ -6,6 +6,7 @@
 #include "platform/ui/TApplication.h"
 #include "app/ArtImage.h"
 #include "platform/ui/TLabel.h"
+#include "platform/ui/TMemo.h"
 #include "platform/ui/TPanel.h"
 #include "sqlite/TSqlite3DB.h"
 #include "sqlite/TSqlite3Query.h"
@@ -22,6 +23,7 @@ TForm1::TForm1(TComponent* AOwner) : TForm(AOwner)
     CreateStartPage();
     CreateCasesArea();
     CreatePartnersArea();
+    CreateDepositsArea();
     // The menu bar takes its height from the client area, so the size comes after it.
     CreateMenus();
     SetBounds(0, 0, 792, 580);
@@ -98,11 +100,17 @@ void TForm1::FormCreate(TObject* Sender)
 
 void TForm1::FormShow(TObject* Sender)
 {
-    // Everything this handler does belongs to areas still to come, and joins it
-    // with them: the clients' and deposit settings' memo boxes, the documents'
-    // date pickers, the filter combos of the registry, deposits and documents
-    // (FillFilterCombos, which fills the case combos first) and the
-    // identification filter. The cases area has nothing to set up on show.
+    // Still to join with their areas: the clients' memo boxes, the documents' date
+    // pickers and the identification filter. The cases area has nothing to set up.
+    letetbeallitas_Memo1->Clear();
+    letetbeallitas_Memo2->Clear();
+    FillFilterCombos();
+}
+
+void TForm1::FillFilterCombos()
+{
+    FillCaseCombos();
+    FillDepositFilterCombos();
 }
 
 void TForm1::BringAreaToFront(TControl* Area, TControl* Page)

@@ -21,6 +21,9 @@ class TRadioButton;
 class TSaveDialog;
 class TSqlite3DB;
 class TSqlite3Query;
+class TSqlite3Table;
+class TComboBox;
+class TMemo;
 class TVgDBGrid;
 class TVgExportToXLS;
 class TgxExtSpeedButton;
@@ -112,6 +115,7 @@ public:
     TMenuItem* Letetlista1;
     TMenuItem* Letetkereses1;
     TMenuItem* Letetbeallitasok1;
+    TMenuItem* Ujletet1;
     TMenuItem* Partnerek1;
     TMenuItem* Partnerlista1;
     TMenuItem* Partnerkereses1;
@@ -178,6 +182,67 @@ public:
     TVgExportToXLS* partnerkeresToXLS;
     TSaveDialog* partnerSaveDialog;
 
+    // ---- Deposits area (TForm1Deposits*.cpp) ------------------------------------------
+    TSqlite3Query* letetlista_Query1;     // deposit list
+    TSqlite3Query* letetlista_Query2;     // total of every deposit's balance
+    TSqlite3Query* letetszuresQuery1;     // deposit search
+    TSqlite3Query* letetszuresQuery2;     // its total
+    TSqlite3Query* letetbeallitas_Query1; // new accounts and projects
+    TSqlite3Table* letetbeallitas_Table1; // accounts, edited in place
+    TSqlite3Table* letetbeallitas_Table2; // projects, edited in place
+    TVgDBGrid* letetlista_VgDBGrid1;
+    TVgDBGrid* letetszuresVgDBGrid;
+    TVgDBGrid* letetbeallitas_DBGrid1;
+    TVgDBGrid* letetbeallitas_DBGrid2;
+    TCheckBox* letetlista_CheckBox1;      // "Csak aktív:"
+    TRadioButton* letetlista_Rendezes[5]; // "Letevő", "Jogosult", "Dátum", "Számla", "Projekt"
+    TComboBox* ComboBox5;                 // search: account
+    TComboBox* ComboBox6;                 // search: project
+    TEdit* letetkeres_Edit1;              // search: "Letevő:"
+    TEdit* letetkeres_Edit2;              // search: "Jogosult:"
+    TCheckBox* letetkeres_CheckBox1;      // search: "Csak aktív:"
+    TRadioButton* letetkeres_Rendezes[5];
+    TEdit* Edit24;                        // new account: "Név:"
+    TEdit* Edit25;                        // new account: "Számlaszám:"
+    TMemo* letetbeallitas_Memo1;          // new account: "Megj:"
+    TEdit* Edit26;                        // new project: "Név:"
+    TMemo* letetbeallitas_Memo2;          // new project: "Megj:"
+    TVgExportToXLS* letetlista_ToXLS1;
+    TVgExportToXLS* letetkeresToXLS;
+
+    // Rebuilds the deposit list from its options and reopens it with its footer total.
+    void ReloadDepositList();
+    // The side button and menu entry "Letét lista": the page to front, the list rebuilt.
+    void ReloadDepositListPage();
+    void ShowDepositSearchPage();
+    // Reruns the list's current statement with its total (a list never built stays closed).
+    void ReopenDepositList();
+    // "Lekérdezés": runs the search from the page's boxes, with its footer total.
+    void RunDepositSearch();
+    // "Alaphelyzet": no account or project chosen, name boxes emptied; nothing reruns.
+    void ResetDepositSearch();
+    // Reopens the search and its total after a dialog changed a deposit.
+    void ReopenDepositSearch();
+    // "Rögzít" of the settings page: a new account / project when its name is given.
+    void AddDepositAccount();
+    void AddDepositProject();
+    void OpenDepositSettings();
+    // "Exportálás" of the list and of the search pages.
+    void ExportDepositList();
+    void ExportDepositSearch();
+    // The deposit sheet / base-data dialog for the current row of Query (origin 1 list,
+    // 2 search); nothing when there is no row.
+    void ShowDepositSheet(TSqlite3Query* Query, Integer Origin, bool Modal);
+    void ShowDepositBaseData(TSqlite3Query* Query, Integer Origin);
+    void ShowNewDeposit();
+    // Keys behind the search's account and project combos, index = item index.
+    std::vector<Integer>& DepositAccountIds() { return FDepositAccountIds; }
+    std::vector<Integer>& DepositProjectIds() { return FDepositProjectIds; }
+    // Refills the search's account and project combos (part of FillFilterCombos).
+    void FillDepositFilterCombos();
+    // Refills the case combos, then the filter combos of the areas.
+    void FillFilterCombos();
+
     // ---- Handlers ----------------------------------------------------------------------
     void FormCreate(TObject* Sender);
     void FormShow(TObject* Sender);
@@ -194,6 +259,7 @@ public:
     void Letetlista1Click(TObject* Sender);
     void Letetkereses1Click(TObject* Sender);
     void Letetbeallitasok1Click(TObject* Sender);
+    void Ujletet1Click(TObject* Sender);
     void Partnerlista1Click(TObject* Sender);
     void Partnerkereses1Click(TObject* Sender);
     void Beerkezettlevelek1Click(TObject* Sender);
@@ -251,6 +317,11 @@ private:
     void CreateCaseGrids();
     void CreatePartnersArea();
     void CreatePartnerPages();
+    void CreateDepositsArea();
+    void CreateDepositListPages();
+    void CreateDepositSettingsPage();
+    void CreateDepositGrids();
+    void CreateDepositExports();
     // The base-data dialog for the current case of Query, with its origin code.
     void ShowBaseDataDialog(TSqlite3Query* Query, Integer Origin);
     // Closes and opens again with the current statement.
@@ -260,6 +331,8 @@ private:
     String FUserName;
     String FProductName;
     std::vector<Integer> FCaseIds;
+    std::vector<Integer> FDepositAccountIds;
+    std::vector<Integer> FDepositProjectIds;
     // True while "Alaphelyzet" sets the search boxes (their clicks run no query then).
     bool FResettingSearch = false;
 };

@@ -64,6 +64,7 @@ void TForm1::CreateMenus()
                             &TForm1::Letetkereses1Click);
     Letetbeallitasok1 = AddItem(this, Letetek1, "Letetbeallitasok1", "Beállítások",
                                 &TForm1::Letetbeallitasok1Click);
+    Ujletet1 = AddItem(this, Letetek1, "Ujletet1", "Új letét", &TForm1::Ujletet1Click);
 
     Partnerek1 = AddItem(this, root, "Partnerek1", "Partnerek");
     Partnerlista1 = AddItem(this, Partnerek1, "Partnerlista1", "Partnerlista",
@@ -105,11 +106,17 @@ void TForm1::Ugykereses1Click(TObject*) { BringAreaToFront(ugycontainer, ugykere
 
 void TForm1::Dokumentumkezeles2Click(TObject*) { dokupanel->BringToFront(); }
 
-void TForm1::Letetlista1Click(TObject*) { BringAreaToFront(letetcontainer, letetlista); }
+void TForm1::Letetlista1Click(TObject*) { ReloadDepositListPage(); }
 
 void TForm1::Letetkereses1Click(TObject*) { BringAreaToFront(letetcontainer, letetkereses); }
 
-void TForm1::Letetbeallitasok1Click(TObject*) { BringAreaToFront(letetcontainer, letetbeallitas); }
+void TForm1::Letetbeallitasok1Click(TObject*) { OpenDepositSettings(); }
+
+void TForm1::Ujletet1Click(TObject*)
+{
+    BringAreaToFront(letetcontainer, letetlista);
+    ShowNewDeposit();
+}
 
 void TForm1::Beerkezettlevelek1Click(TObject*) { BringAreaToFront(iktatascontainer, beerkezettlista); }
 
