@@ -248,3 +248,15 @@ TEST_F(MemoView, ExportHandsEveryLineWithItsPosition) {
     EXPECT_EQ(got, (std::vector<String>{"12,21 ab", "12,36 cd"}));
     EXPECT_FALSE(Memo.Exporting);
 }
+
+TEST_F(MemoView, RotatedJustifiedLinesPlaceTheirWordsUpwards) {
+    Memo.Adjust = 4 | 3;
+    Memo.SetBounds(10, 20, 100, 80); // 78 pixels along the text: 13 characters
+    Memo.Memo.SetText("aa bb cc dd ee ff");
+    Memo.Draw(Canvas.get());
+    // "aa bb cc dd" (11 characters, 66 pixels) spreads 12 pixels over 3 spaces.
+    EXPECT_EQ(Texts(), (std::vector<String>{"aa", "bb", "cc", "dd", "ee ff"}));
+    EXPECT_EQ(At(0), "12,99"); // Top + Height - gapy
+    EXPECT_EQ(At(1), "12," + std::to_string(99 - 18 - 4));
+    EXPECT_EQ(At(3), "12," + std::to_string(99 - 54 - 12));
+}

@@ -2,11 +2,13 @@
 
 #include "ViewTestSupport.h"
 #include "platform/core/TMemoryStream.h"
+#include "platform/data/TFieldDefs.h"
 #include "platform/graphics/TRichDocument.h"
 #include "platform/ui/TApplication.h"
 #include "report/RichExpansion.h"
 #include "report/rpEngine.h"
 #include "report/rpStreamUtils.h"
+#include "support/TMemDataSet.h"
 
 #include <gtest/gtest.h>
 
@@ -168,4 +170,19 @@ TEST_F(RichView, AssignAndBlobCopyTheRichText) {
     TrpRichView copy;
     copy.Assign(&Rich);
     EXPECT_EQ(copy.RichText, kDeclaration);
+}
+
+TEST_F(RichView, BlobFieldBytesBecomeTheRichText) {
+    TMemDataSet query(nullptr);
+    query.FieldDefs()->Add("nyilatkozat", ftBlob);
+    query.AppendRow({String(kDeclaration)});
+    query.Open();
+    Rich.GetBlob(query.FieldByName("nyilatkozat"));
+    EXPECT_EQ(Rich.RichText, kDeclaration);
+    TMemDataSet empty(nullptr);
+    empty.FieldDefs()->Add("nyilatkozat", ftBlob);
+    empty.AppendRow({TFieldData()});
+    empty.Open();
+    Rich.GetBlob(empty.FieldByName("nyilatkozat"));
+    EXPECT_EQ(Rich.RichText, ""); // a null blob clears it
 }
