@@ -1,5 +1,6 @@
 #include "grid/TVgDBGrid.h"
 
+#include "grid/TFilterComboBox.h"
 #include "grid/VgFooterTotal.h"
 #include "grid/VgGridLayout.h"
 #include "platform/core/ScopeExit.h"
@@ -32,6 +33,7 @@ TVgDBGrid::TVgDBGrid(TComponent* AOwner)
     FTitleHeight->SetPixelCount(DefaultRowHeight());
     SetIndicators(FIndicatorImages.get());
     BuildStandardPopup();
+    CreateFilterCombo();
     FLoading = false;
     LayoutChanged();
 }

@@ -17,6 +17,7 @@
 #include <memory>
 
 class TBitmap;
+class TFilterComboBox;
 class TImageList;
 class TMenuItem;
 class TPopupMenu;
@@ -49,6 +50,7 @@ using TDrawFooterCellEvent =
                        String& FooterText, bool& DefaultDrawing)>;
 using TGetCellHint = std::function<void(TObject* Sender, TColumn* Column, String& HintStr, TGridHintInfo& HintInfo)>;
 using TVgSortChangedEvent = std::function<void(TObject* Sender, TColumn* Column)>;
+using TOnFilterApply = std::function<void(TObject* Sender, TField* Field, const String& FilterString, bool& Accept)>;
 using TMouseWheelUpDownEvent = std::function<void(TObject* Sender, TShiftState Shift, TPoint MousePos, bool& Handled)>;
 
 class TVgDBGrid : public TCustomDBGrid {
@@ -150,6 +152,24 @@ public:
     void ToggleRowSelection();
     void GotoSelection(Integer Index);
 
+    // Filter bar.
+    // Installs or removes the record test (with eoFilterAutoApply) and fires OnFilterChanged.
+    void ApplyFilter();
+    // Empties every column's filter value, hides the box and applies.
+    void ClearFilter();
+    bool FilterIsEmpty() const;
+    // Opens the filter box on the selected column.
+    void FocusFilterBar();
+    // The record test installed as the dataset's OnFilterRecord.
+    void OnFilterRecord(TDataSet* DataSet, bool& Accept);
+    TFilterComboBox* FilterCombo() const { return FFilterCombo.get(); }
+    bool FilterComboVisible() const;
+    // Places the box over the filter strip of a title cell and binds it to that column.
+    void OpenFilterCombo(Integer ACol, Integer ARow);
+    void CmbFilterClick();
+    void CmbFilterChange();
+    void CmbFilterExit();
+
     // Geometry.
     void SetTitlesHeight();
     TRect GetBandRect(Integer Index) const;
@@ -202,6 +222,7 @@ public:
     TGetGlyphEvent OnGetGlyph;
     TDrawFooterCellEvent OnDrawFooterCell;
     TVgSortChangedEvent OnSortChanged;
+    TOnFilterApply OnFilterApply;
     TMouseWheelUpDownEvent OnMouseWheelDown, OnMouseWheelUp;
 
 protected:
@@ -234,6 +255,7 @@ protected:
 
 private:
     void BuildStandardPopup();
+    void CreateFilterCombo();
     void PopupStandardMenu(Integer X, Integer Y);
     void DrawTitleCell(Integer ACol, TRect Rect, TColumn* Column, TGridDrawState State);
     void DrawIndicatorCell(Integer ARow, const TRect& Rect);
@@ -287,5 +309,7 @@ private:
     // Ends a right drag of a column (mouse released or moved); false when none runs.
     bool EndRightDrag(TShiftState Shift, Integer X, Integer Y);
     std::unique_ptr<TPopupMenu> FPopup;
+    std::unique_ptr<TFilterComboBox> FFilterCombo;
+    bool FFilterCommitted = false;
     std::array<TMenuItem*, 25> FPopupItems{};
 };

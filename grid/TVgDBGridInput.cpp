@@ -276,8 +276,10 @@ void TVgDBGrid::MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Int
     }
     if (FExOptions.Contains(eoShowFilterBar) && titleRow && dataCol >= 0) {
         TRect r = CellRect(cell.X, cell.Y);
-        if (Y > r.Bottom - 19)
+        if (Y > r.Bottom - 19) {
+            OpenFilterCombo(cell.X, cell.Y);
             return;
+        }
     }
     bool fixedCol = cell.X >= 0 && cell.X < IndicatorOffset() + FFixedCols;
     if (fixedCol && DataLink()->Active() && cell.Y >= TitleOffset()) {
@@ -487,7 +489,7 @@ void TVgDBGrid::TitleClick(TColumn* Column)
 {
     if (FExOptions.Contains(eoShowFilterBar)) {
         auto* c = dynamic_cast<TVgDBColumn*>(Column);
-        if (c && !c->Filterable())
+        if (FilterComboVisible() || (c && !c->Filterable()))
             return;
     }
     TCustomDBGrid::TitleClick(Column);

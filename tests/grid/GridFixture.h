@@ -47,6 +47,7 @@ public:
     using TVgDBGrid::ScrollBarMoved;
     using TVgDBGrid::VertScrollState;
     TScrollState HorzState() const { return HorzScrollState(); }
+    void ClickTitle(TColumn* Column) { TitleClick(Column); }
     void DrawCheckBox(const TRect& Rect, TCheckBoxState State, TAlignment Alignment) override
     {
         Boxes.push_back({Rect, State, Alignment});

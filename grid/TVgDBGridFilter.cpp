@@ -1,0 +1,155 @@
+// The data grid's filter bar: a value per column typed or picked in the
+// strip under the titles; the grid filters the dataset through its record
+// filter (with eoFilterAutoApply) and tells the owner in every case.
+#include "grid/TFilterComboBox.h"
+#include "grid/TVgDBGrid.h"
+#include "grid/VgFilterMatch.h"
+#include "platform/core/ScopeExit.h"
+#include "platform/core/TStrings.h"
+#include "platform/data/TDataSet.h"
+#include "platform/data/TField.h"
+#include "platform/data/TNumericField.h"
+#include "platform/ui/TGridDataLink.h"
+#include "platform/ui/VirtualKeys.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr Integer FilterStripHeight = 19;
+
+} // namespace
+
+void TVgDBGrid::CreateFilterCombo() {
+    FFilterCombo = std::make_unique<TFilterComboBox>(nullptr);
+    FFilterCombo->SetVisible(false);
+    FFilterCombo->SetParent(this);
+    FFilterCombo->SetWidth(0);
+    FFilterCombo->SetColor(FGridStyle->FilterColor());
+    FFilterCombo->SetDropDownCount(10);
+    FFilterCombo->OnChange = [this](TObject*) { CmbFilterChange(); };
+    FFilterCombo->OnKeyDown = [this](TObject*, Word& Key, TShiftState) {
+        if (Key == VK_RETURN) CmbFilterClick();
+    };
+    FFilterCombo->OnExit = [this](TObject*) { CmbFilterExit(); };
+    FFilterCombo->OnClick = [this](TObject*) { CmbFilterClick(); };
+    FFilterCombo->OnSelect = [this](TObject*) { CmbFilterClick(); };
+}
+
+bool TVgDBGrid::FilterComboVisible() const {
+    return FFilterCombo && FFilterCombo->Visible();
+}
+
+void TVgDBGrid::OpenFilterCombo(Integer ACol, Integer ARow) {
+    TColumn* column = ColumnAt(ACol);
+    if (!column) return;
+    auto* vgColumn = dynamic_cast<TVgDBColumn*>(column);
+    TRect cell = CellRect(ACol, ARow);
+    TFilterComboBox* combo = FFilterCombo.get();
+    combo->SetColumn(column);
+    combo->SetColor(FGridStyle->FilterColor());
+    String value = vgColumn ? vgColumn->FilterValue() : String();
+    TStrings* list = vgColumn ? vgColumn->FilterList() : nullptr;
+    if (list && list->Count() > 0) {
+        // Sorted before the current value is looked up, so the index points
+        // at the value and not at whatever sorting moved there.
+        combo->SetStyle(csDropDown);
+        combo->SetSorted(false);
+        combo->Items()->Assign(list);
+        combo->Items()->Insert(0, "");
+        combo->SetSorted(true);
+        combo->SetItemIndex(combo->Items()->IndexOf(value));
+        combo->SetBounds(cell.Left, cell.Bottom - FilterStripHeight, cell.Width() + 3, FilterStripHeight);
+    } else {
+        combo->Items()->Clear();
+        combo->SetStyle(csSimple);
+        combo->SetText(value);
+        combo->SetBounds(cell.Left, cell.Bottom - FilterStripHeight, cell.Width(), FilterStripHeight);
+    }
+    TField* field = column->Field();
+    bool show = field && field->FieldKind() == fkData && (!vgColumn || vgColumn->Filterable());
+    combo->SetVisible(show);
+    if (show && combo->CanFocus()) combo->SetFocus();
+}
+
+void TVgDBGrid::CmbFilterClick() {
+    auto* column = dynamic_cast<TVgDBColumn*>(FFilterCombo->Column());
+    if (!column || FFilterCombo->Text() == column->FilterValue()) return;
+    if (DataLink()->Active()) DataSet()->CheckBrowseMode();
+    column->SetFilterValue(FFilterCombo->Text());
+    ApplyFilter();
+    FFilterCommitted = true;
+}
+
+void TVgDBGrid::CmbFilterChange() {
+    if (FExOptions.Contains(eoAnyKeyFilter)) CmbFilterClick();
+}
+
+void TVgDBGrid::CmbFilterExit() {
+    FFilterCombo->SetVisible(false);
+    if (FExOptions.Contains(eoAnyKeyFilter)) return;
+    FFilterCommitted = false;
+    CmbFilterClick();
+    if (FFilterCommitted) FFilterCombo->SetColumn(nullptr);
+    FFilterCombo->Items()->Clear();
+    FFilterCombo->SetText("");
+}
+
+void TVgDBGrid::ApplyFilter() {
+    if (FExOptions.Contains(eoFilterAutoApply)) {
+        Integer left = LeftCol();
+        BeginUpdate();
+        core::ScopeExit restore([&] {
+            SetLeftCol(std::min(left, ColCount() - 1));
+            EndUpdate();
+            Invalidate();
+        });
+        if (DataLink()->Active()) {
+            TDataSet* ds = DataSet();
+            ds->CheckBrowseMode();
+            ds->SetFiltered(false);
+            ds->OnFilterRecord = [this](TDataSet* DataSet, bool& Accept) { OnFilterRecord(DataSet, Accept); };
+            ds->SetFiltered(!FilterIsEmpty());
+        }
+    }
+    if (OnFilterChanged) OnFilterChanged(this);
+}
+
+void TVgDBGrid::OnFilterRecord(TDataSet* DataSet, bool& Accept) {
+    if (!DataSet || !DataSet->Active()) {
+        Accept = false;
+        return;
+    }
+    Accept = true;
+    TVgDBGridColumns* cols = GetColumns();
+    for (Integer i = 0; i < cols->Count() && Accept; ++i) {
+        TVgDBColumn* c = cols->GetColumn(i);
+        TField* f = c->Field();
+        if (!f || !c->Filterable()) continue;
+        Accept =
+            vg::FilterMatches(c->FilterValue(), f->AsString(), dynamic_cast<TNumericField*>(f) != nullptr);
+        if (!c->FilterValue().empty() && OnFilterApply) OnFilterApply(this, f, c->FilterValue(), Accept);
+    }
+}
+
+bool TVgDBGrid::FilterIsEmpty() const {
+    TVgDBGridColumns* cols = GetColumns();
+    for (Integer i = 0; i < cols->Count(); ++i)
+        if (!cols->GetColumn(i)->FilterValue().empty()) return false;
+    return true;
+}
+
+void TVgDBGrid::ClearFilter() {
+    TVgDBGridColumns* cols = GetColumns();
+    for (Integer i = 0; i < cols->Count(); ++i)
+        cols->GetColumn(i)->SetFilterValue("");
+    FFilterCombo->Items()->Clear();
+    if (FFilterCombo->Visible()) FFilterCombo->SetVisible(false);
+    ApplyFilter();
+}
+
+void TVgDBGrid::FocusFilterBar() {
+    if (!FExOptions.Contains(eoShowFilterBar)) return;
+    TRect r = CellRect(DataToRawColumn(SelectedIndex()), 0);
+    if (r.Left != r.Right) MouseDown(mbLeft, TShiftState{}, r.Left + 5, r.Bottom - FilterStripHeight + 5);
+}
