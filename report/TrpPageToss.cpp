@@ -20,10 +20,6 @@ namespace {
 
 constexpr Word flHook = 0x8000;
 
-bool IsCrossType(Integer t) {
-    return t == btCrossHeader || t == btCrossData || t == btCrossFooter;
-}
-
 TrpBandView* BandViewOf(TrpView* v) {
     return dynamic_cast<TrpBandView*>(v);
 }

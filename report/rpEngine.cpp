@@ -4,6 +4,7 @@
 #include "platform/graphics/TBitmap.h"
 #include "platform/print/TPrinter.h"
 #include "report/TrpPrinter.h"
+#include "report/TrpProgressForm.h"
 #include "report/TrpReport.h"
 #include "report/TrpRichView.h"
 #include "report/TrpVariables.h"
@@ -26,6 +27,7 @@ void rpInitEngine() {
     Prn = new TrpPrinter();
     Prn->SetPrinter(Printer());
     rpPrinterLink = Prn;
+    rpRegisterProgressForm();
     // The registries live for the whole process, so object kinds are added once.
     if (!objectsRegistered) {
         rpRegisterRichView();

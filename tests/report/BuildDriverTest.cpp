@@ -1,0 +1,177 @@
+#include "report/BandEngineSupport.h"
+
+#include "platform/core/Exceptions.h"
+#include "report/TrpPage.h"
+#include "report/rpProgress.h"
+#include "support/ErrorOf.h"
+
+using Pages = std::vector<std::vector<String>>;
+
+namespace {
+
+// Records what the build shows in its window; Cancel makes the n-th look at
+// pending input press the cancel button.
+class FakeWindow : public report::ProgressWindow {
+public:
+    void SetCaption(const String& c) override { Caption = c; }
+    void SetLabel(const String& t) override {
+        FLabel = t;
+        Labels.push_back(t);
+    }
+    String Label() const override { return FLabel; }
+    bool Visible() const override { return Shown; }
+    bool ShowModal(TrpReport* r, const std::function<void()>& action) override {
+        ++Showings;
+        Report = r;
+        Shown = true;
+        Result = 0;
+        action();
+        Shown = false;
+        return Result != 2;
+    }
+    void CloseModal(bool cancelled) override { Result = cancelled ? 2 : 1; }
+    void ProcessMessages() override {
+        if (++Looks == CancelAt) {
+            Report->Terminated = true;
+            Result = 2;
+        }
+    }
+
+    String Caption;
+    std::vector<String> Labels;
+    int Showings = 0;
+    int Looks = 0;
+    int CancelAt = -1;
+    bool Shown = false;
+    int Result = 0;
+    TrpReport* Report = nullptr;
+
+private:
+    String FLabel;
+};
+
+class BuildDriver : public BandEngineTest {
+protected:
+    void SetUp() override {
+        BandEngineTest::SetUp();
+        Window = new FakeWindow();
+        report::rpSetProgressWindow(Window);
+        Report->ShowProgress = true;
+        Report->Title = "Ügyek";
+        // Three pages of rows 400 high.
+        Band(btMasterData, 20, 400, "6");
+        Memo(0, 20, "[PAGE#]/[TOTALPAGES]");
+    }
+    void TearDown() override {
+        report::rpSetProgressWindow(nullptr);
+        BandEngineTest::TearDown();
+    }
+    FakeWindow* Window = nullptr;
+};
+
+bool Contains(const std::vector<String>& list, const String& item) {
+    return std::find(list.begin(), list.end(), item) != list.end();
+}
+
+} // namespace
+
+TEST_F(BuildDriver, SinglePassShowsPagesAndNoTotal) {
+    EXPECT_TRUE(Report->PrepareReport());
+    EXPECT_EQ(Window->Showings, 1);
+    EXPECT_EQ(Window->Caption, "Report preparing - Ügyek");
+    EXPECT_EQ(Window->Labels.front(), "Processing page:  1");
+    EXPECT_TRUE(Contains(Window->Labels, "Processing page:  3"));
+    EXPECT_EQ(Built(),
+              (Pages{{"1/0@0,20", "1/0@0,420"}, {"2/0@0,20", "2/0@0,420"}, {"3/0@0,20", "3/0@0,420"}}));
+}
+
+TEST_F(BuildDriver, DoublePassCountsFirstThenShowsTheTotal) {
+    Report->DoublePass = true;
+    EXPECT_TRUE(Report->PrepareReport());
+    EXPECT_EQ(Window->Showings, 1);
+    EXPECT_EQ(Window->Labels.front(), "Performing 1st pass:  1");
+    EXPECT_TRUE(Contains(Window->Labels, "Performing 1st pass:  2"));
+    EXPECT_TRUE(Contains(Window->Labels, "Processing page:  3 from 3"));
+    EXPECT_EQ(Built()[2], (std::vector<String>{"3/3@0,20", "3/3@0,420"}));
+    EXPECT_TRUE(Report->DoublePass);
+}
+
+TEST_F(BuildDriver, OnProgressReplacesTheWindow) {
+    std::vector<Integer> seen;
+    Report->OnProgress = [&](Integer n) { seen.push_back(n); };
+    EXPECT_TRUE(Report->PrepareReport());
+    EXPECT_EQ(Window->Showings, 0);
+    EXPECT_EQ(seen.front(), 1);
+    EXPECT_TRUE(std::find(seen.begin(), seen.end(), 3) != seen.end());
+}
+
+TEST_F(BuildDriver, CancelStopsTheBuildAndClearsThePages) {
+    Window->CancelAt = 2;
+    EXPECT_FALSE(Report->PrepareReport());
+    EXPECT_EQ(Report->EMFPages()->Count(), 0);
+    EXPECT_FALSE(Report->Terminated);
+    // The next build runs whole again.
+    Window->CancelAt = -1;
+    EXPECT_TRUE(Report->PrepareReport());
+    EXPECT_EQ(Report->EMFPages()->Count(), 3);
+}
+
+TEST_F(BuildDriver, CancelInTheCountingPassRunsNoSecondPass) {
+    Report->DoublePass = true;
+    Window->CancelAt = 2;
+    int begun = 0;
+    Report->OnBeginPage = [&](Integer) { ++begun; };
+    EXPECT_FALSE(Report->PrepareReport());
+    EXPECT_EQ(Report->EMFPages()->Count(), 0);
+    EXPECT_LE(begun, 2);
+    EXPECT_FALSE(Contains(Window->Labels, "Processing page:  1"));
+}
+
+TEST_F(BuildDriver, ACalculationErrorShowsWhereAndKeepsNoPage) {
+    Report->ShowProgress = false;
+    Memo(300, 20, "[1 +]");
+    Report->ShowReport();
+    ASSERT_EQ(Messages.size(), 1u);
+    EXPECT_EQ(Messages[0],
+              "Error: An error occured during calculating\r[1 +]\rReport: rpReport1\rBand: Master data");
+    EXPECT_EQ(Report->EMFPages()->Count(), 0);
+    EXPECT_TRUE(report::rpBuild.ErrorFlag);
+}
+
+TEST_F(BuildDriver, ADataSourceOfAnotherClassIsABuildError) {
+    auto* notASource = new TComponent(&Owner);
+    notASource->SetName("Other");
+    Page->Objects[0]->FormatStr = "Other";
+    Report->ShowReport();
+    EXPECT_EQ(Messages, std::vector<String>{"Error: Invalid class typecast"});
+    EXPECT_EQ(Report->EMFPages()->Count(), 0);
+    EXPECT_FALSE(Window->Shown);
+}
+
+TEST_F(BuildDriver, APageMarkedPrintToPrevPageContinuesTheLastSheet) {
+    Report->ShowProgress = false;
+    Report->Pages()->Add();
+    TrpPage* second = Report->Pages()->Pages(1);
+    second->Margins = TRect(20, 20, 20, 20);
+    second->PrintToPrevPage = true;
+    Band(btReportTitle, 20, 30, "", 0, second);
+    Memo(0, 20, "tovább", 200, 15, second);
+    Report->PrepareReport();
+    const Pages pages = Built();
+    ASSERT_EQ(pages.size(), 3u);
+    EXPECT_EQ(pages[2].back(), "tovább@0,820");
+}
+
+TEST_F(BuildDriver, VariableCategories) {
+    Report->Variables()->SetText("TG\r\n REGUSER\r\n PNAME\r\n\r\nMás\r\n X");
+    EXPECT_EQ(Report->FindVariable("REGUSER"), 1);
+    EXPECT_EQ(Report->FindVariable("reguser"), -1);
+    TStringList list;
+    Report->GetCategoryList(&list);
+    EXPECT_EQ(list.Text(), "TG\r\nMás\r\n");
+    Report->GetVarList(0, &list);
+    EXPECT_EQ(list.Text(), "REGUSER\r\nPNAME\r\n");
+    Report->GetVarList(1, &list);
+    EXPECT_EQ(list.Text(), "X\r\n");
+    EXPECT_EQ(ErrorOf<EListError>([&] { Report->GetVarList(2, &list); }), "List index out of bounds (2)");
+}
