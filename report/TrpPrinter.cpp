@@ -1,5 +1,6 @@
 #include "report/TrpPrinter.h"
 
+#include "platform/core/Exceptions.h"
 #include "platform/core/NumberFormat.h"
 #include "platform/print/TPrinter.h"
 
@@ -94,6 +95,7 @@ void TrpPrinter::SetPrinter(TPrinter* Printer) {
 }
 
 void TrpPrinter::SetPrinterIndex(Integer Value) {
+    if (Value < 0 || Value >= static_cast<Integer>(FPrinters.size())) throw EPrinter("Printer index out of range");
     FPrinterIndex = Value;
     if (IsVirtual()) {
         SetSettings();

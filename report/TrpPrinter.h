@@ -31,7 +31,8 @@ public:
     TPrinter* Printer() const { return FPrinter; }
     const std::vector<String>& Printers() const { return FPrinters; }
     Integer PrinterIndex() const { return FPrinterIndex; }
-    // Selects a printer of the list and reads (real) or applies (virtual) its settings.
+    // Selects a printer of the list and reads (real) or applies (virtual) its
+    // settings. Raises EPrinter "Printer index out of range" outside the list.
     void SetPrinterIndex(Integer Value);
     bool IsVirtual() const { return FPrinterIndex == DefaultPrinter; }
 

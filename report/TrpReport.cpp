@@ -17,7 +17,10 @@
 
 TrpReport::TrpReport(TComponent* AOwner)
     : TComponent(AOwner), FPages(std::make_unique<TrpPages>(this)),
-      FEMFPages(std::make_unique<TrpEMFPages>(this)), FVariables(std::make_unique<TStringList>()), FValues(std::make_unique<TrpValues>()) {}
+      FEMFPages(std::make_unique<TrpEMFPages>(this)), FVariables(std::make_unique<TStringList>()),
+      FValues(std::make_unique<TrpValues>()) {
+    FileName = rpLoadStr(rpsUntitled);
+}
 
 TrpReport::~TrpReport() {
     if (CurReport == this) CurReport = nullptr;

@@ -11,7 +11,10 @@
 #include <functional>
 #include <memory>
 
+class TBitmap;
+class TDataSet;
 class TStream;
+class TStrings;
 class TrpView;
 
 using TEnterRectEvent = std::function<void(TStringList* Memo, TrpView* View)>;
@@ -95,6 +98,27 @@ public:
     bool Terminated = false;
     // True while the pass that produces the kept pages runs.
     bool FinalPass = false;
+
+    // The template from or into a file of its own; loading sets FileName.
+    void LoadFromFile(const String& AFileName);
+    void SaveToFile(const String& AFileName);
+    // A template file with a description and a picture: memo, int32 position
+    // of the pages, byte 0 or 1 and a bitmap, then the pages without a version
+    // byte, always as version 23. Loading with Load false reads only the
+    // description and the picture.
+    void SaveTemplate(const String& AFileName, TStrings* Comm, TBitmap* Bmp);
+    void LoadTemplate(const String& AFileName, TStrings* Comm, TBitmap* Bmp, bool Load);
+    // The template of the record whose field 0 is DocN, in blob field 1. Saving
+    // edits that record or appends one; a failed save leaves the table unchanged.
+    void LoadFromDB(TDataSet* Table, Integer DocN);
+    void SaveToDB(TDataSet* Table, Integer DocN);
+    // No designer exists here: adds a page to an empty template.
+    void DesignReport();
+    // Selects printer NewIndex and lets every page take its paper again; on
+    // failure shows "Printer selected is not valid", goes back to OldIndex and
+    // answers false.
+    bool ChangePrinter(Integer OldIndex, Integer NewIndex);
+    String FileName;
 
     // The prepared pages from or into a prepared-report file; loading clears CanRebuild.
     void LoadPreparedReport(const String& FileName);

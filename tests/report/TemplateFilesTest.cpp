@@ -1,0 +1,87 @@
+#include "report/BandEngineSupport.h"
+
+#include "platform/core/Exceptions.h"
+#include "platform/core/TMemoryStream.h"
+#include "platform/core/TStringList.h"
+#include "platform/data/TFieldDefs.h"
+#include "platform/graphics/TBitmap.h"
+#include "report/TrpPage.h"
+#include "support/ErrorOf.h"
+#include "support/TMemDataSet.h"
+#include "support/TempFolder.h"
+
+#include <filesystem>
+
+namespace {
+
+// The template's bytes as the report writes them.
+String Bytes(TrpReport& r) {
+    TMemoryStream s;
+    r.SaveToStream(&s);
+    return String(reinterpret_cast<const char*>(s.Memory()), static_cast<std::size_t>(s.Size()));
+}
+
+} // namespace
+
+TEST_F(BandEngineTest, TemplateFilesKeepDescriptionPictureAndPages) {
+    TempFolder dir("velmora-template");
+    Band(btMasterData, 20, 20, "3");
+    Memo(0, 20, "Sor [LINE#]");
+    TStringList comm;
+    comm.SetText("Ügyek listája\r\nminden ügy");
+    TBitmap picture;
+    picture.SetSize(4, 3);
+    Report->SaveTemplate(dir.File("lista.rpt"), &comm, &picture);
+
+    TrpReport other(&Owner);
+    TStringList readComm;
+    TBitmap readPicture;
+    other.LoadTemplate(dir.File("lista.rpt"), &readComm, &readPicture, false);
+    EXPECT_EQ(readComm.Text(), comm.Text());
+    EXPECT_EQ(readPicture.Width(), 4);
+    EXPECT_EQ(other.Pages()->Count(), 0); // only the description was read
+
+    // Read as version 23 even right after an older template was read.
+    rpVersion = 21;
+    other.LoadTemplate(dir.File("lista.rpt"), &readComm, &readPicture, true);
+    EXPECT_TRUE(Messages.empty());
+    EXPECT_EQ(Bytes(other), Bytes(*Report));
+}
+
+TEST_F(BandEngineTest, TemplateFilesOfTheirOwn) {
+    TempFolder dir("velmora-template");
+    EXPECT_EQ(Report->FileName, "Untitled");
+    Band(btMasterData, 20, 20, "3");
+    Report->SaveToFile(dir.File("a.rpf"));
+    TrpReport other(&Owner);
+    other.LoadFromFile(dir.File("a.rpf"));
+    EXPECT_EQ(other.FileName, dir.File("a.rpf"));
+    EXPECT_EQ(Bytes(other), Bytes(*Report));
+    EXPECT_EQ(ErrorOf<EFOpenError>([&] { other.LoadFromFile(dir.File("missing.rpf")); }),
+              "Cannot open file \"" + dir.File("missing.rpf") + "\"");
+}
+
+TEST_F(BandEngineTest, TemplatesInADatabaseTable) {
+    TMemDataSet table(&Owner);
+    table.FieldDefs()->Add("docn", ftInteger);
+    table.FieldDefs()->Add("data", ftBlob);
+    table.Open();
+    Band(btMasterData, 20, 20, "3");
+    Report->SaveToDB(&table, 7);
+    Report->SaveToDB(&table, 7); // the same record again, not a second one
+    EXPECT_EQ(table.RecordCount(), 1);
+
+    TrpReport other(&Owner);
+    other.LoadFromDB(&table, 8); // no such record: nothing loaded
+    EXPECT_EQ(other.Pages()->Count(), 0);
+    other.LoadFromDB(&table, 7);
+    EXPECT_EQ(Bytes(other), Bytes(*Report));
+}
+
+TEST_F(BandEngineTest, ChangePrinterToAnInvalidOneGoesBack) {
+    EXPECT_FALSE(Report->ChangePrinter(0, 5));
+    EXPECT_EQ(Messages, std::vector<String>{"Error: Printer selected is not valid"});
+    EXPECT_EQ(Prn->PrinterIndex(), 0);
+    EXPECT_EQ(Page->PaperWidth, 2100);
+    EXPECT_TRUE(Report->ChangePrinter(0, 0));
+}
