@@ -4,6 +4,7 @@
 #include "app/ComboFill.h"
 #include "app/DepositCombos.h"
 #include "app/DepositStatements.h"
+#include "app/FieldValues.h"
 #include "app/FormControls.h"
 #include "app/QueryRun.h"
 #include "app/SqlRoutines.h"
@@ -12,6 +13,7 @@
 #include "controls/TgxExtSpeedButton.h"
 #include "grid/TVgDBGrid.h"
 #include "platform/core/NumberFormat.h"
+#include "platform/core/ScopeExit.h"
 #include "platform/core/TStrings.h"
 #include "platform/data/TField.h"
 #include "platform/ui/TCheckBox.h"
@@ -67,6 +69,19 @@ void SetAmountFooter(TVgDBGrid* Grid, TSqlite3Query* Result, TSqlite3Query* Tota
         amount = Total->FieldByName("osszeg")->AsLargeInt();
     }
     Grid->GetColumns()->GetColumn(4)->SetFooterValue(FormatForint(amount));
+}
+
+// Opens a deposit list on Sql (reopens it on its statement when Sql is empty), its
+// balances shown in forints before the grid reads them.
+void OpenDeposits(TSqlite3Query& Query, const String& Sql = String())
+{
+    Query.DisableControls();
+    const core::ScopeExit showAgain([&Query] { Query.EnableControls(); });
+    if (Sql.empty())
+        app::Reopen(Query);
+    else
+        app::OpenStatement(Query, Sql);
+    app::ShowAsForint(Query.FieldByName("letetosszeg"));
 }
 
 } // namespace
@@ -148,24 +163,24 @@ void TForm1::CreateDepositSettingsPage() {
     splitter->SetTop(accounts->Top() + accounts->Height());
     TPanel* projects = app::MakePanel(this, letetbeallitas, "letetbeallitasPanel2", alClient);
 
-    TPanel* a = app::MakeTitleStrip(this, accounts, "letetbeallitasSzamlak", "Letéti számlák:", 58, 12);
-    MakeLabel(this, a, "letetbeallitasLabel1", "Név:", 150, 8);
-    Edit24 = app::MakeEdit(this, a, "Edit24", 180, 5, 150);
-    MakeLabel(this, a, "letetbeallitasLabel2", "Számlaszám:", 340, 8);
-    Edit25 = app::MakeEdit(this, a, "Edit25", 410, 5, 160);
-    MakeLabel(this, a, "letetbeallitasLabel3", "Megj:", 150, 34);
-    letetbeallitas_Memo1 = app::MakeMemo(this, a, "letetbeallitas_Memo1", 180, 31, 390, 22);
+    TPanel* a = app::MakeTitleStrip(this, accounts, "letetbeallitasSzamlak", "Letéti számlák:", 74, 12);
+    MakeLabel(this, a, "letetbeallitasLabel1", "Név:", 128, 8);
+    Edit24 = app::MakeEdit(this, a, "Edit24", 160, 5, 150);
+    MakeLabel(this, a, "letetbeallitasLabel2", "Számlaszám:", 320, 8);
+    Edit25 = app::MakeEdit(this, a, "Edit25", 390, 5, 130);
+    MakeLabel(this, a, "letetbeallitasLabel3", "Megj:", 128, 34);
+    letetbeallitas_Memo1 = app::MakeMemo(this, a, "letetbeallitas_Memo1", 160, 31, 360, 36);
     TgxExtSpeedButton* addAccount =
-        MakeToolButton(this, a, "gxExtSpeedButton17", "Rögzít", 580, 5, 60, "Új letéti számla");
+        MakeToolButton(this, a, "gxExtSpeedButton17", "Rögzít", 530, 5, 70, "Új letéti számla");
     addAccount->OnClick = [this](TObject*) { AddDepositAccount(); };
 
-    TPanel* p = app::MakeTitleStrip(this, projects, "letetbeallitasProjektek", "Projektek:", 58, 12);
-    MakeLabel(this, p, "letetbeallitasLabel4", "Név:", 150, 8);
-    Edit26 = app::MakeEdit(this, p, "Edit26", 180, 5, 150);
-    MakeLabel(this, p, "letetbeallitasLabel5", "Megj:", 150, 34);
-    letetbeallitas_Memo2 = app::MakeMemo(this, p, "letetbeallitas_Memo2", 180, 31, 390, 22);
+    TPanel* p = app::MakeTitleStrip(this, projects, "letetbeallitasProjektek", "Projektek:", 74, 12);
+    MakeLabel(this, p, "letetbeallitasLabel4", "Név:", 128, 8);
+    Edit26 = app::MakeEdit(this, p, "Edit26", 160, 5, 150);
+    MakeLabel(this, p, "letetbeallitasLabel5", "Megj:", 128, 34);
+    letetbeallitas_Memo2 = app::MakeMemo(this, p, "letetbeallitas_Memo2", 160, 31, 360, 36);
     TgxExtSpeedButton* addProject =
-        MakeToolButton(this, p, "gxExtSpeedButton18", "Rögzít", 580, 5, 60, "Új projekt");
+        MakeToolButton(this, p, "gxExtSpeedButton18", "Rögzít", 530, 5, 70, "Új projekt");
     addProject->OnClick = [this](TObject*) { AddDepositProject(); };
 
     letetbeallitas->OnResize = [this, accounts](TObject*) {
@@ -174,7 +189,7 @@ void TForm1::CreateDepositSettingsPage() {
 }
 
 void TForm1::ReloadDepositList() {
-    app::OpenStatement(*letetlista_Query1, app::DepositListSql(letetlista_CheckBox1->Checked(),
+    OpenDeposits(*letetlista_Query1, app::DepositListSql(letetlista_CheckBox1->Checked(),
                                                                CheckedSort(letetlista_Rendezes)));
     SetAmountFooter(letetlista_VgDBGrid1, letetlista_Query1, letetlista_Query2);
 }
@@ -191,7 +206,7 @@ void TForm1::ShowDepositSearchPage() {
 void TForm1::ReopenDepositList() {
     // Reruns whatever the list holds; a list never built stays closed.
     if (letetlista_Query1->SQL()->Count() == 0) return;
-    app::Reopen(*letetlista_Query1);
+    OpenDeposits(*letetlista_Query1);
     SetAmountFooter(letetlista_VgDBGrid1, letetlista_Query1, letetlista_Query2);
 }
 
@@ -206,13 +221,13 @@ void TForm1::RunDepositSearch() {
     letetszuresQuery2->Close();
     letetszuresQuery2->SQL()->Clear();
     letetszuresQuery2->SQL()->Add(app::DepositSearchTotalSql(s));
-    app::OpenStatement(*letetszuresQuery1, app::DepositSearchSql(s));
+    OpenDeposits(*letetszuresQuery1, app::DepositSearchSql(s));
     SetAmountFooter(letetszuresVgDBGrid, letetszuresQuery1, letetszuresQuery2);
 }
 
 void TForm1::ReopenDepositSearch() {
     if (letetszuresQuery1->SQL()->Count() == 0) return;
-    app::Reopen(*letetszuresQuery1);
+    OpenDeposits(*letetszuresQuery1);
     SetAmountFooter(letetszuresVgDBGrid, letetszuresQuery1, letetszuresQuery2);
 }
 
