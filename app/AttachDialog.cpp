@@ -23,7 +23,8 @@ constexpr TColor StripColor = 0xEFE9E4; // the pale blue-grey of the title strip
 
 } // namespace
 
-AttachDialog::AttachDialog(TComponent* AOwner, const String& Name, const String& Caption) : TForm(AOwner) {
+AttachDialog::AttachDialog(TComponent* AOwner, const String& Name, const String& Caption)
+    : TForm(AOwner), FRows(this, this, LabelRight, InputLeft, InputWidth, FirstRowTop) {
     SetUpDialog(this, Name, Caption, InputLeft + InputWidth + 12, 400);
     Query1 = MakeStatementQuery(this, "Query1", Form1 ? Form1->Sqlite3DB1 : nullptr);
 
@@ -55,28 +56,19 @@ AttachDialog::AttachDialog(TComponent* AOwner, const String& Name, const String&
 }
 
 Integer AttachDialog::AddRow(const String& Name, const String& Caption, Integer Height) {
-    const Integer top = FNextRowTop;
-    MakeFieldLabel(this, this, "Label" + Name, Caption, LabelRight, top);
-    FNextRowTop += Height + 6;
-    return top;
+    return FRows.AddRow(Name, Caption, Height);
 }
 
 TEdit* AttachDialog::AddEditRow(const String& Name, const String& Caption, Integer MaxLength) {
-    const Integer top = AddRow(Name, Caption, EditHeight);
-    TEdit* edit = MakeEdit(this, this, Name, InputLeft, top, InputWidth);
-    edit->SetMaxLength(MaxLength);
-    return edit;
+    return FRows.AddEditRow(Name, Caption, MaxLength);
 }
 
 TMemo* AttachDialog::AddMemoRow(const String& Name, const String& Caption, Integer MaxLength) {
-    const Integer top = AddRow(Name, Caption, 40);
-    TMemo* memo = MakeMemo(this, this, Name, InputLeft, top, InputWidth, 40);
-    memo->SetMaxLength(MaxLength);
-    return memo;
+    return FRows.AddMemoRow(Name, Caption, MaxLength);
 }
 
 void AttachDialog::PlaceChoiceAndButtons() {
-    const Integer top = FNextRowTop + 6;
+    const Integer top = FRows.NextTop() + 6;
     for (TRadioButton* radio : {RadioButton1, RadioButton2, RadioButton3})
         radio->SetTop(top);
     const Integer right = InputLeft + InputWidth;

@@ -3,6 +3,7 @@
 // "Másol" button in a strip at the top, the three register choices, the "Rögzít" and
 // "Bezár" buttons, the statement dataset, and the state behind the combo.
 #include "app/CaseSaves.h"
+#include "app/DialogRows.h"
 #include "platform/ui/TCustomForm.h"
 
 #include <functional>
@@ -73,7 +74,7 @@ protected:
     void OfferChoices();
 
 private:
-    Integer FNextRowTop = FirstRowTop;
+    DialogRows FRows;
     std::vector<Integer> FRegisterIds;
     Integer FSelectedRegisterId = -1;
 };

@@ -27,7 +27,7 @@ CasePerson ReadRegisterPerson(TDataSet& Row) {
     p.DocumentNumber = Text(Row, "azonosito_okmany_szama");
     p.Address = Text(Row, "lakcim");
     p.StayAddress = Text(Row, "tartozkodasi_hely");
-    p.Identified = SameText(Text(Row, "jubok"), "true");
+    if (TField* flag = Row.FindField("jubok")) p.Identified = SameText(flag->AsString(), "true");
     return p;
 }
 

@@ -7,8 +7,9 @@ class TDataSet;
 
 namespace app {
 
-// The person of the current row of a RegisterPersonSql result, with its
-// identification flag (jubok 'true' in any case).
+// The person of the current row of a dataset with the person columns (a
+// RegisterPersonSql result, the clients list, a case's copy), with its identification
+// flag when the row has one (jubok 'true' in any case).
 CasePerson ReadRegisterPerson(TDataSet& Row);
 // The organisation of the current row of a RegisterOrganisationSql result.
 CaseOrganisation ReadRegisterOrganisation(TDataSet& Row);

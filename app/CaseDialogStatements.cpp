@@ -94,14 +94,18 @@ String RegisterPersonInsertSql(const CasePerson& Person) {
            PersonValues(Person) + ")";
 }
 
-String RegisterPersonUpdateSql(Integer RegisterId, const CasePerson& p) {
-    return "UPDATE ugyfel_termeszetes_szemely SET nev=" + Quoted(p.Name) +
-           ", szuletesi_nev=" + Quoted(p.BirthName) + ", szuletesi_hely=" + Quoted(p.BirthPlace) +
-           ", szuletesi_ido=" + BirthSql(p) + ", anyja_neve=" + Quoted(p.MotherName) +
-           ", allampolgarsag=" + Quoted(p.Citizenship) +
+String PersonAssignments(const CasePerson& p) {
+    return "nev=" + Quoted(p.Name) + ", szuletesi_nev=" + Quoted(p.BirthName) +
+           ", szuletesi_hely=" + Quoted(p.BirthPlace) + ", szuletesi_ido=" + BirthSql(p) +
+           ", anyja_neve=" + Quoted(p.MotherName) + ", allampolgarsag=" + Quoted(p.Citizenship) +
            ", azonosito_okmany_tipus=" + Quoted(p.DocumentType) +
            ", azonosito_okmany_szama=" + Quoted(p.DocumentNumber) + ", lakcim=" + Quoted(p.Address) +
-           ", tartozkodasi_hely=" + Quoted(p.StayAddress) + " WHERE sorszam=" + IntToStr(RegisterId);
+           ", tartozkodasi_hely=" + Quoted(p.StayAddress);
+}
+
+String RegisterPersonUpdateSql(Integer RegisterId, const CasePerson& p) {
+    return "UPDATE ugyfel_termeszetes_szemely SET " + PersonAssignments(p) +
+           " WHERE sorszam=" + IntToStr(RegisterId);
 }
 
 String CasePersonLinkSql(Integer CopyId, Integer RegisterId) {
@@ -129,11 +133,16 @@ String RegisterOrganisationInsertSql(const CaseOrganisation& Organisation) {
            OrganisationValues(Organisation) + ")";
 }
 
-String RegisterOrganisationUpdateSql(Integer RegisterId, const CaseOrganisation& Organisation) {
+String OrganisationAssignments(const CaseOrganisation& Organisation) {
     String sets;
     for (std::size_t i = 0; i < OrganisationColumns.size(); ++i)
         sets += (i == 0 ? "" : ", ") + String(OrganisationColumns[i]) + "=" + Quoted(Organisation[i]);
-    return "UPDATE ugyfel_szervezet SET " + sets + " WHERE sorszam=" + IntToStr(RegisterId);
+    return sets;
+}
+
+String RegisterOrganisationUpdateSql(Integer RegisterId, const CaseOrganisation& Organisation) {
+    return "UPDATE ugyfel_szervezet SET " + OrganisationAssignments(Organisation) +
+           " WHERE sorszam=" + IntToStr(RegisterId);
 }
 
 String LastKeySql(const String& Table) {

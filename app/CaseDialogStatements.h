@@ -46,6 +46,9 @@ String CasePersonInsertSql(Integer CaseId, const CasePerson& Person);
 String RegisterPersonInsertSql(const CasePerson& Person);
 // Overwrites register row RegisterId with the person.
 String RegisterPersonUpdateSql(Integer RegisterId, const CasePerson& Person);
+// "nev='…', szuletesi_nev='…', …, tartozkodasi_hely='…'": the SET list of an UPDATE of
+// a register person or of a case's copy.
+String PersonAssignments(const CasePerson& Person);
 // Links copy CopyId to register row RegisterId (NULL when RegisterId is below 1).
 String CasePersonLinkSql(Integer CopyId, Integer RegisterId);
 
@@ -64,6 +67,8 @@ String RegisterOrganisationSql(Integer RegisterId);
 String CaseOrganisationInsertSql(Integer CaseId, const CaseOrganisation& Organisation);
 String RegisterOrganisationInsertSql(const CaseOrganisation& Organisation);
 String RegisterOrganisationUpdateSql(Integer RegisterId, const CaseOrganisation& Organisation);
+// "nev='…', …": the SET list of an UPDATE of a register organisation.
+String OrganisationAssignments(const CaseOrganisation& Organisation);
 
 // The key of the row added last to Table.
 String LastKeySql(const String& Table);

@@ -4,9 +4,12 @@
 #include "app/Tpartnermod.h"
 #include "app/Tujpartner.h"
 #include "app/Tugyadatlap.h"
+#include "app/Tugyfelszemelymod.h"
 #include "app/Tugyalapadatmod.h"
 #include "app/Tugyujszemelyform.h"
 #include "app/Tugyujszervezetform.h"
+#include "app/Tujszemelyform.h"
+#include "app/Tujszervezetform.h"
 #include "app/Tujugy.h"
 #include "app/Tletet_adatlap.h"
 #include "app/Tletetalapadat.h"
@@ -41,11 +44,14 @@ namespace {
 void CreateForms()
 {
     Application->CreateForm(Form1);
+    Application->CreateForm(ujszemelyform);
+    Application->CreateForm(ujszervezetform);
     Application->CreateForm(ugyadatlap);
     Application->CreateForm(ugyujszemelyform);
     Application->CreateForm(ugyujszervezetform);
     Application->CreateForm(ujugy);
     Application->CreateForm(ugyalapadatmod);
+    Application->CreateForm(ugyfelszemelymod);
     Application->CreateForm(letet_adatlap);
     Application->CreateForm(ujletet);
     Application->CreateForm(letetalapadat);

@@ -5,6 +5,8 @@
 #include "platform/ui/MessageDialogs.h"
 #include "platform/ui/TApplication.h"
 #include "app/ArtImage.h"
+#include "platform/core/DateTime.h"
+#include "platform/ui/TDateTimePicker.h"
 #include "platform/ui/TLabel.h"
 #include "platform/ui/TMemo.h"
 #include "platform/ui/TPanel.h"
@@ -22,6 +24,7 @@ TForm1::TForm1(TComponent* AOwner) : TForm(AOwner)
     CreateAreas();
     CreateStartPage();
     CreateCasesArea();
+    CreateClientsArea();
     CreatePartnersArea();
     CreateDepositsArea();
     // The menu bar takes its height from the client area, so the size comes after it.
@@ -100,8 +103,11 @@ void TForm1::FormCreate(TObject* Sender)
 
 void TForm1::FormShow(TObject* Sender)
 {
-    // Still to join with their areas: the clients' memo boxes, the documents' date
-    // pickers and the identification filter. The cases area has nothing to set up.
+    for (TMemo* memo : {Edit4, Edit9, Edit12, Edit15})
+        memo->Clear();
+    DateTimePicker1->SetDate(Date());
+    // Still to join with their areas: the documents' date pickers and the
+    // identification filter. The cases area has nothing to set up.
     letetbeallitas_Memo1->Clear();
     letetbeallitas_Memo2->Clear();
     FillFilterCombos();

@@ -9,6 +9,8 @@
 #include <vector>
 
 class TCheckBox;
+class TDateTimePicker;
+class TMemo;
 class TDataSource;
 class TEdit;
 class TField;
@@ -51,6 +53,11 @@ public:
     // ---- Database -------------------------------------------------------------------
     TSqlite3DB* Sqlite3DB1;
     TSqlite3Query* Query100;  // settings and combo fillers
+    TSqlite3Query* Query1;    // persons
+    TSqlite3Query* Query2;    // the clients area's writes
+    TSqlite3Query* Query3;    // organisations
+    TDataSource* DataSource1;
+    TDataSource* DataSource2;
     TSqlite3Query* Query4;    // case list
     TSqlite3Query* Query5;    // case search
     TDataSource* DataSource3;
@@ -105,6 +112,8 @@ public:
     TMenuItem* Ugyfelek1;
     TMenuItem* Termeszetesszemelyek1;
     TMenuItem* Szervezetek1;
+    TMenuItem* Ujtermeszetesszemely1;
+    TMenuItem* Ujszervezet1;
     TMenuItem* Ugyek1;
     TMenuItem* Ugylista1;
     TMenuItem* Ugykereses1;
@@ -243,6 +252,42 @@ public:
     // Refills the case combos, then the filter combos of the areas.
     void FillFilterCombos();
 
+    // ---- Clients area ---------------------------------------------------------------
+    TgxExtSpeedButton* szemelyekButton;    // "Személyek"
+    TgxExtSpeedButton* szervezetekButton;  // "Szervezetek"
+    TgxExtSpeedButton* ujszemelyButton;    // "Új személy"
+    TgxExtSpeedButton* ujszervezetButton;  // "Új szervezet"
+    TVgDBGrid* VgDBGrid8;                  // persons
+    TVgDBGrid* VgDBGrid9;                  // organisations
+    TPanel* szemelyadatok;                 // the person panel
+    TEdit* Edit1;                          // "Név:"
+    TEdit* Edit2;                          // "Születési név:"
+    TEdit* Edit3;                          // "Születési hely:"
+    TDateTimePicker* DateTimePicker1;      // "Idő:", unchecked: no birth date
+    TMemo* Edit4;                          // "Lakcím:"
+    TEdit* Edit5;                          // "Anyja neve:"
+    TEdit* Edit6;                          // "Állampolgárság:"
+    TEdit* Edit7;                          // "Azonosító okmány típusa:"
+    TEdit* Edit8;                          // "Száma:"
+    TMemo* Edit9;                          // "Tartózkodási hely:"
+    TCheckBox* CheckBox18;                 // "Aktív:"
+    TLabel* Label13;                       // person counter
+    TgxExtSpeedButton* gxExtSpeedButton36; // "Töröl" (person)
+    TgxExtSpeedButton* gxExtSpeedButton37; // "Módosít" (person)
+    TPanel* szervezetadatok;               // the organisation panel
+    TEdit* Edit10;                         // "Név:"
+    TEdit* Edit11;                         // "Röv. név:"
+    TMemo* Edit12;                         // "Székhely címe:"
+    TEdit* Edit13;                         // "Fő tevékenység:"
+    TEdit* Edit14;                         // "Azonosító okirat száma:"
+    TMemo* Edit15;                         // "Képviselő:"
+    TEdit* Edit16;                         // agent's name
+    TEdit* Edit17;                         // agent's address
+    TEdit* Edit18;                         // agent's mother's name
+    TCheckBox* CheckBox17;                 // "Aktív:"
+    TgxExtSpeedButton* gxExtSpeedButton34; // "Töröl" (organisation)
+    TgxExtSpeedButton* gxExtSpeedButton35; // "Módosít" (organisation)
+
     // ---- Handlers ----------------------------------------------------------------------
     void FormCreate(TObject* Sender);
     void FormShow(TObject* Sender);
@@ -269,6 +314,19 @@ public:
     void Beallitasok1Click(TObject* Sender);
     void Adatbazismentese1Click(TObject* Sender);
     void Info1Click(TObject* Sender);
+
+    // Clients area.
+    void Ujtermeszetesszemely1Click(TObject* Sender);
+    void Ujszervezet1Click(TObject* Sender);
+    void szemelyekButtonClick(TObject* Sender);
+    void szervezetekButtonClick(TObject* Sender);
+    void DataSource1DataChange(TObject* Sender, TField* Field);
+    void DataSource2DataChange(TObject* Sender, TField* Field);
+    void Query1szuletesi_idoGetText(TField* Sender, String& Text, bool DisplayText);
+    void gxExtSpeedButton37Click(TObject* Sender);
+    void gxExtSpeedButton35Click(TObject* Sender);
+    void gxExtSpeedButton36Click(TObject* Sender);
+    void gxExtSpeedButton34Click(TObject* Sender);
 
     // Cases area.
     void gxExtSpeedButton6Click(TObject* Sender);
@@ -311,6 +369,9 @@ private:
     void CreateStartPage();
     void CreateMenus();
     void CreateCasesArea();
+    void CreateClientsArea();
+    void CreatePersonPanel();
+    void CreateOrganisationPanel();
     void CreateCaseExport(TWinControl* TitleStrip);
     void CreateCaseListPage();
     void CreateCaseSearchPage();

@@ -20,8 +20,9 @@ void TForm1::CreateAreas()
 
     ugyfelcontainer = MakeArea(this, this, "ugyfelcontainer");
     MakeNavColumn(this, ugyfelcontainer, "ugyfelnav", "Ügyfelek");
-    szemelylista = MakePage(this, ugyfelcontainer, "szemelylista", "Természetes személyek");
-    szervezetlista = MakePage(this, ugyfelcontainer, "szervezetlista", "Szervezetek");
+    szemelylista = MakePage(this, ugyfelcontainer, "szemelylista",
+                            "Ügyfelek, természetes személyek");
+    szervezetlista = MakePage(this, ugyfelcontainer, "szervezetlista", "Ügyfelek, szervezetek");
 
     letetcontainer = MakeArea(this, this, "letetcontainer");
     MakeNavColumn(this, letetcontainer, "letetnav", "Letétek");

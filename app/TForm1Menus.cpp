@@ -48,6 +48,10 @@ void TForm1::CreateMenus()
                                     "Természetes személyek", &TForm1::Termeszetesszemelyek1Click);
     Szervezetek1 = AddItem(this, Ugyfelek1, "Szervezetek1", "Szervezetek",
                            &TForm1::Szervezetek1Click);
+    Ujtermeszetesszemely1 = AddItem(this, Ugyfelek1, "Ujtermeszetesszemely1",
+                                    "Új természetes személy", &TForm1::Ujtermeszetesszemely1Click);
+    Ujszervezet1 = AddItem(this, Ugyfelek1, "Ujszervezet1", "Új szervezet",
+                           &TForm1::Ujszervezet1Click);
 
     Ugyek1 = AddItem(this, root, "Ugyek1", "Ügyek");
     Ugylista1 = AddItem(this, Ugyek1, "Ugylista1", "Ügy lista", &TForm1::Ugylista1Click);
@@ -90,10 +94,6 @@ void TForm1::CreateMenus()
 void TForm1::Kezdolap1Click(TObject*) { opencontainer->BringToFront(); }
 
 void TForm1::Kilepes1Click(TObject*) { Close(); }
-
-void TForm1::Termeszetesszemelyek1Click(TObject*) { BringAreaToFront(ugyfelcontainer, szemelylista); }
-
-void TForm1::Szervezetek1Click(TObject*) { BringAreaToFront(ugyfelcontainer, szervezetlista); }
 
 void TForm1::Ugylista1Click(TObject*)
 {

@@ -3,8 +3,10 @@
 #include "app/CaseHistory.h"
 #include "app/CaseSaves.h"
 #include "app/CaseSheetImages.h"
+#include "app/Confirm.h"
 #include "app/QueryRun.h"
 #include "app/TForm1.h"
+#include "app/Tugyfelszemelymod.h"
 #include "app/Tugyujszemelyform.h"
 #include "app/Tugyujszervezetform.h"
 
@@ -33,11 +35,6 @@
 Tugyadatlap* ugyadatlap = nullptr;
 
 namespace {
-
-// The confirmation every delete asks for; true on OK.
-bool Confirm(const String& Question) {
-    return MessageBox(nullptr, Question, "Figyelmeztetés!", MB_OKCANCEL | MB_ICONWARNING) == IDOK;
-}
 
 String Counter(TDataSet* DataSet) {
     return IntToStr(DataSet->RecNo()) + "/" + IntToStr(DataSet->RecordCount());
@@ -88,6 +85,7 @@ void Tugyadatlap::BindHandlers() {
     SpeedButton3->OnClick = [this](TObject* Sender) { SpeedButton3Click(Sender); };
     Torles2->OnClick = [this](TObject* Sender) { Torles2Click(Sender); };
     Torles1->OnClick = [this](TObject* Sender) { Torles1Click(Sender); };
+    Modositas1->OnClick = [this](TObject* Sender) { Modositas1Click(Sender); };
     gxExtSpeedButton3->OnClick = [this](TObject* Sender) { gxExtSpeedButton3Click(Sender); };
     gxExtSpeedButton4->OnClick = [this](TObject* Sender) { gxExtSpeedButton4Click(Sender); };
     gxExtSpeedButton2->OnClick = [this](TObject* Sender) { gxExtSpeedButton2Click(Sender); };
@@ -187,7 +185,7 @@ void Tugyadatlap::SpeedButton3Click(TObject*) {
 
 void Tugyadatlap::Torles2Click(TObject*) {
     if (!Query2->Active() || Query2->IsEmpty()) return;
-    if (!Confirm("Valóban törölni akarja a bejegyzést?")) return;
+    if (!app::Confirm("Valóban törölni akarja a bejegyzést?")) return;
     app::OpenStatement(*Query4, app::DeleteHistoryEntrySql(static_cast<Integer>(Query2sorszam->AsInteger())));
     Query4->Close();
     app::Reopen(*Query2);
@@ -195,7 +193,7 @@ void Tugyadatlap::Torles2Click(TObject*) {
 
 void Tugyadatlap::Torles1Click(TObject*) {
     if (!Query3->Active() || Query3->IsEmpty()) return;
-    if (!Confirm("Valóban törölni akarja az ügyfelet?")) return;
+    if (!app::Confirm("Valóban törölni akarja az ügyfelet?")) return;
     const String sql =
         app::DeleteCaseClientSql(static_cast<Integer>(Query3->FieldByName("tipus")->AsInteger()),
                                  static_cast<Integer>(Query3->FieldByName("sorszam")->AsInteger()));
@@ -204,6 +202,14 @@ void Tugyadatlap::Torles1Click(TObject*) {
         Query4->Close();
     }
     app::Reopen(*Query3);
+}
+
+// A person's copy in this case opens in the copy editor; organisations have none.
+void Tugyadatlap::Modositas1Click(TObject*) {
+    if (!Query3->Active() || Query3->IsEmpty() || Query3->FieldByName("tipus")->AsInteger() != 1) return;
+    ugyfelszemelymod->RowId = static_cast<Integer>(Query3->FieldByName("sorszam")->AsInteger());
+    ugyfelszemelymod->Mode = 2;
+    ugyfelszemelymod->ShowModal();
 }
 
 // The attach dialogs open modally: a window opened beside the modal sheet would take

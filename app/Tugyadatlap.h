@@ -93,6 +93,7 @@ public:
     TDBGrid* DBGrid2;
     TPopupMenu* PopupMenu1; // clients
     TMenuItem* Torles1;
+    TMenuItem* Modositas1; // edits a person's copy
     TPopupMenu* PopupMenu2; // history
     TMenuItem* Torles2;
 
@@ -114,6 +115,7 @@ public:
     void SpeedButton3Click(TObject* Sender);
     void Torles2Click(TObject* Sender);
     void Torles1Click(TObject* Sender);
+    void Modositas1Click(TObject* Sender);
     void gxExtSpeedButton3Click(TObject* Sender);
     void gxExtSpeedButton4Click(TObject* Sender);
     void gxExtSpeedButton2Click(TObject* Sender);

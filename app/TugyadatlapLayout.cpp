@@ -266,7 +266,11 @@ void Tugyadatlap::CreateDescriptionAndClients() {
     Splitter1->SetWidth(4);
 
     Panel7 = MakeBox(this, Panel4, "Panel7", "Ügyfelek:", alClient, Label5, "Label5");
-    PopupMenu1 = MakePopup(this, "PopupMenu1", Torles1, "Torles1", "Törlés");
+    PopupMenu1 = MakePopup(this, "PopupMenu1", Modositas1, "Modositas1", "Módosítás");
+    Torles1 = new TMenuItem(this);
+    Torles1->SetName("Torles1");
+    Torles1->SetCaption("Törlés");
+    PopupMenu1->Items()->Add(Torles1);
 
     DBGrid2 = new TDBGrid(this);
     DBGrid2->SetName("DBGrid2");

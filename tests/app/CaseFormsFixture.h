@@ -6,8 +6,11 @@
 #include "app/TForm1.h"
 #include "app/Tugyadatlap.h"
 #include "app/Tugyalapadatmod.h"
+#include "app/Tugyfelszemelymod.h"
 #include "app/Tugyujszemelyform.h"
 #include "app/Tugyujszervezetform.h"
+#include "app/Tujszemelyform.h"
+#include "app/Tujszervezetform.h"
 #include "app/Tujugy.h"
 #include "platform/ui/DialogHook.h"
 #include "platform/ui/MessageDialogs.h"
@@ -35,11 +38,14 @@ protected:
     }
     void TearDown() override {
         // The last created first, as at shut-down.
+        delete ugyfelszemelymod;
         delete ugyalapadatmod;
         delete ujugy;
         delete ugyujszervezetform;
         delete ugyujszemelyform;
         delete ugyadatlap;
+        delete ujszervezetform;
+        delete ujszemelyform;
         delete Form1;
         ui::SetDialogHook(FPreviousHook);
         OfficeDbFixture::TearDown();
@@ -49,11 +55,14 @@ protected:
     void CreateForms() {
         Form1 = new TForm1(nullptr);
         Form1->AfterConstruction();
+        ujszemelyform = new Tujszemelyform(nullptr);
+        ujszervezetform = new Tujszervezetform(nullptr);
         ugyadatlap = new Tugyadatlap(nullptr);
         ugyujszemelyform = new Tugyujszemelyform(nullptr);
         ugyujszervezetform = new Tugyujszervezetform(nullptr);
         ujugy = new Tujugy(nullptr);
         ugyalapadatmod = new Tugyalapadatmod(nullptr);
+        ugyfelszemelymod = new Tugyfelszemelymod(nullptr);
     }
 
     // Shows the sheet for CaseId without a modal loop: its show and activation handlers

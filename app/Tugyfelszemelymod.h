@@ -1,0 +1,39 @@
+#pragma once
+// Edits one natural person row: a register row (Mode 1) or a case's copy (Mode 2, from
+// the case sheet, whose clients list refreshes after the save). The opener sets RowId
+// and Mode, then shows the dialog modally; any other mode closes it unloaded.
+#include "app/ClientStatements.h"
+#include "app/PersonBoxes.h"
+#include "platform/ui/TCustomForm.h"
+
+class TBitBtn;
+class TSqlite3Query;
+
+class Tugyfelszemelymod : public TForm {
+public:
+    explicit Tugyfelszemelymod(TComponent* AOwner);
+    ~Tugyfelszemelymod() override;
+    String ClassName() const override { return "Tugyfelszemelymod"; }
+
+    Integer RowId = 0; // sorszam of the row to edit
+    Integer Mode = 0;  // 1 register row, 2 a case's copy
+
+    TSqlite3Query* Query1;
+    // Edit1 "Név:", Edit2 "Születési név:", Edit3 "Születési hely:", DateTimePicker1
+    // "Születési idő:" (unchecked: no birth date), Edit4 "Anyja neve:", Edit5
+    // "Állampolgárság:", Edit6 "Azonosító okmány típusa:", Edit7 "Azonosító okmány
+    // száma:", Edit8 "Lakcím:", Edit9 "Tartózkodási hely:".
+    app::PersonBoxes Boxes;
+    TBitBtn* BitBtn1; // "Rögzít"
+    TBitBtn* BitBtn2; // "Mégse"
+
+    void FormShow(TObject* Sender);
+    void BitBtn1Click(TObject* Sender);
+    void BitBtn2Click(TObject* Sender);
+
+private:
+    // The table Mode names; false for any other mode.
+    bool Kind(app::PersonRowKind& Kind) const;
+};
+
+extern Tugyfelszemelymod* ugyfelszemelymod;
