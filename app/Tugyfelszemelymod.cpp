@@ -12,28 +12,10 @@
 
 Tugyfelszemelymod* ugyfelszemelymod = nullptr;
 
-namespace {
-
-constexpr Integer LabelRight = 164;
-constexpr Integer InputLeft = 172;
-constexpr Integer InputWidth = 320;
-
-} // namespace
-
-Tugyfelszemelymod::Tugyfelszemelymod(TComponent* AOwner) : TForm(AOwner) {
-    app::SetUpDialog(this, "ugyfelszemelymod", "Ügyfél, természetes személy", InputLeft + InputWidth + 16,
-                     400);
-    Query1 = app::MakeStatementQuery(this, "Query1", Form1 ? Form1->Sqlite3DB1 : nullptr);
-    app::DialogRows rows(this, this, LabelRight, InputLeft, InputWidth, 16);
-    Boxes = app::AddPersonRows(rows, this, this, app::PersonRowsStyle::CasePerson);
-    const Integer top = rows.NextTop() + 8;
-    BitBtn1 = app::MakeBitBtn(this, this, "BitBtn1", "Rögzít", InputLeft + InputWidth - 186, top);
-    BitBtn2 = app::MakeBitBtn(this, this, "BitBtn2", "Mégse", InputLeft + InputWidth - 90, top);
-    SetClientHeight(top + app::ButtonHeight + 12);
-
-    OnShow = [this](TObject* Sender) { FormShow(Sender); };
-    BitBtn1->OnClick = [this](TObject* Sender) { BitBtn1Click(Sender); };
-    BitBtn2->OnClick = [this](TObject* Sender) { BitBtn2Click(Sender); };
+Tugyfelszemelymod::Tugyfelszemelymod(TComponent* AOwner)
+    : RecordDialog(AOwner, "ugyfelszemelymod", "Ügyfél, természetes személy") {
+    Boxes = app::AddPersonRows(Rows(), this, this, app::PersonRowsStyle::CasePerson);
+    PlaceButtons();
 }
 
 Tugyfelszemelymod::~Tugyfelszemelymod() {
@@ -65,8 +47,4 @@ void Tugyfelszemelymod::BitBtn1Click(TObject*) {
     Query1->Close();
     Close();
     if (kind == app::PersonRowKind::CaseCopy && ugyadatlap) app::ReopenIfSet(*ugyadatlap->Query3);
-}
-
-void Tugyfelszemelymod::BitBtn2Click(TObject*) {
-    Close();
 }

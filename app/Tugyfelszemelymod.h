@@ -4,12 +4,9 @@
 // and Mode, then shows the dialog modally; any other mode closes it unloaded.
 #include "app/ClientStatements.h"
 #include "app/PersonBoxes.h"
-#include "platform/ui/TCustomForm.h"
+#include "app/RecordDialog.h"
 
-class TBitBtn;
-class TSqlite3Query;
-
-class Tugyfelszemelymod : public TForm {
+class Tugyfelszemelymod : public app::RecordDialog {
 public:
     explicit Tugyfelszemelymod(TComponent* AOwner);
     ~Tugyfelszemelymod() override;
@@ -18,18 +15,14 @@ public:
     Integer RowId = 0; // sorszam of the row to edit
     Integer Mode = 0;  // 1 register row, 2 a case's copy
 
-    TSqlite3Query* Query1;
     // Edit1 "Név:", Edit2 "Születési név:", Edit3 "Születési hely:", DateTimePicker1
     // "Születési idő:" (unchecked: no birth date), Edit4 "Anyja neve:", Edit5
     // "Állampolgárság:", Edit6 "Azonosító okmány típusa:", Edit7 "Azonosító okmány
     // száma:", Edit8 "Lakcím:", Edit9 "Tartózkodási hely:".
     app::PersonBoxes Boxes;
-    TBitBtn* BitBtn1; // "Rögzít"
-    TBitBtn* BitBtn2; // "Mégse"
 
-    void FormShow(TObject* Sender);
-    void BitBtn1Click(TObject* Sender);
-    void BitBtn2Click(TObject* Sender);
+    void FormShow(TObject* Sender) override;
+    void BitBtn1Click(TObject* Sender) override;
 
 private:
     // The table Mode names; false for any other mode.
