@@ -1,11 +1,11 @@
 #include "platform/graphics/QtCanvasBackend.h"
 
-#include "platform/graphics/QtFont.h"
+#include "platform/graphics/detail/QtFont.h"
 #include "platform/graphics/RasterOps.h"
 #include "platform/graphics/SystemMetrics.h"
 #include "platform/graphics/TBitmap.h"
 #include "platform/graphics/TRegion.h"
-#include "platform/graphics/TRegionImpl.h"
+#include "platform/graphics/detail/TRegionImpl.h"
 
 #include <QFontMetrics>
 #include <QImage>

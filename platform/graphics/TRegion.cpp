@@ -1,6 +1,6 @@
 #include "platform/graphics/TRegion.h"
 
-#include "platform/graphics/TRegionImpl.h"
+#include "platform/graphics/detail/TRegionImpl.h"
 
 #include <QPainterPath>
 #include <QPolygon>

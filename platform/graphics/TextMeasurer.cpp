@@ -2,7 +2,7 @@
 
 #include "platform/core/Utf8.h"
 #include "platform/graphics/FontFaces.h"
-#include "platform/graphics/QtFont.h"
+#include "platform/graphics/detail/QtFont.h"
 
 #include <QFontMetrics>
 #include <QGuiApplication>

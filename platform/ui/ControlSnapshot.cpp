@@ -6,7 +6,7 @@
 #include "platform/graphics/SystemMetrics.h"
 #include "platform/graphics/TBitmap.h"
 #include "platform/graphics/TCanvas.h"
-#include "platform/ui/QtSupport.h"
+#include "platform/ui/detail/QtSupport.h"
 #include "platform/ui/TCustomForm.h"
 
 #include <QImage>

@@ -1,8 +1,8 @@
-#include "platform/ui/EventBridge.h"
+#include "platform/ui/detail/EventBridge.h"
 
 #include "platform/graphics/QtCanvasBackend.h"
 #include "platform/graphics/TCanvas.h"
-#include "platform/ui/KeyRouter.h"
+#include "platform/ui/detail/KeyRouter.h"
 #include "platform/ui/SafeCall.h"
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TControl.h"

@@ -1,6 +1,6 @@
 #include "platform/ui/InputSimulation.h"
 
-#include "platform/ui/QtSupport.h"
+#include "platform/ui/detail/QtSupport.h"
 #include "platform/ui/TWinControl.h"
 #include "platform/ui/VirtualKeys.h"
 

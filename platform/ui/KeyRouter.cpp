@@ -1,4 +1,4 @@
-#include "platform/ui/KeyRouter.h"
+#include "platform/ui/detail/KeyRouter.h"
 
 #include "platform/ui/SafeCall.h"
 #include "platform/ui/TCustomForm.h"

@@ -1,7 +1,7 @@
 #include "platform/ui/MessageDialogs.h"
 
 #include "platform/ui/DialogHook.h"
-#include "platform/ui/QtSupport.h"
+#include "platform/ui/detail/QtSupport.h"
 #include "platform/ui/TApplication.h"
 #include "platform/ui/UiTypes.h"
 

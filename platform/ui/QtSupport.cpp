@@ -1,9 +1,9 @@
-#include "platform/ui/QtSupport.h"
+#include "platform/ui/detail/QtSupport.h"
 
 #include "platform/core/Exceptions.h"
-#include "platform/graphics/QtFont.h"
+#include "platform/graphics/detail/QtFont.h"
 #include "platform/graphics/TFont.h"
-#include "platform/ui/KeyRouter.h"
+#include "platform/ui/detail/KeyRouter.h"
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TScreen.h"
 

@@ -1,7 +1,7 @@
 #include "platform/ui/ScreenCapture.h"
 
 #include "platform/graphics/TBitmap.h"
-#include "platform/ui/QtSupport.h"
+#include "platform/ui/detail/QtSupport.h"
 
 #include <QApplication>
 #include <QCursor>

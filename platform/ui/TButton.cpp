@@ -1,6 +1,6 @@
 #include "platform/ui/TButton.h"
 
-#include "platform/ui/QtSupport.h"
+#include "platform/ui/detail/QtSupport.h"
 #include "platform/ui/SafeCall.h"
 #include "platform/ui/TCustomForm.h"
 #include "platform/ui/VirtualKeys.h"

@@ -1,7 +1,7 @@
 #include "platform/ui/TColorDialog.h"
 
 #include "platform/ui/DialogHook.h"
-#include "platform/ui/QtSupport.h"
+#include "platform/ui/detail/QtSupport.h"
 
 #include <QColorDialog>
 

@@ -2,7 +2,7 @@
 
 #include "platform/core/ScopeExit.h"
 #include "platform/ui/ItemStrings.h"
-#include "platform/ui/QtSupport.h"
+#include "platform/ui/detail/QtSupport.h"
 #include "platform/ui/SafeCall.h"
 
 #include <QAbstractItemView>

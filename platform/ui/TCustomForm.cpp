@@ -3,7 +3,7 @@
 #include "platform/core/ScopeExit.h"
 #include "platform/core/Exceptions.h"
 #include "platform/graphics/SystemMetrics.h"
-#include "platform/ui/QtSupport.h"
+#include "platform/ui/detail/QtSupport.h"
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TMainMenu.h"
 #include "platform/ui/TMenuItem.h"

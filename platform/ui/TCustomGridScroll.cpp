@@ -4,8 +4,8 @@
 #include "platform/ui/TCustomGrid.h"
 
 #include "platform/graphics/SystemMetrics.h"
-#include "platform/ui/KeyRouter.h"
-#include "platform/ui/QtSupport.h"
+#include "platform/ui/detail/KeyRouter.h"
+#include "platform/ui/detail/QtSupport.h"
 #include "platform/ui/SafeCall.h"
 
 #include <QCursor>

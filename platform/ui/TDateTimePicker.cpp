@@ -3,7 +3,7 @@
 #include "platform/core/ScopeExit.h"
 #include "platform/core/DateTime.h"
 #include "platform/core/FormatSettings.h"
-#include "platform/ui/QtSupport.h"
+#include "platform/ui/detail/QtSupport.h"
 #include "platform/ui/SafeCall.h"
 #include "platform/ui/VirtualKeys.h"
 

@@ -2,7 +2,7 @@
 
 #include "platform/graphics/TextMeasurer.h"
 #include "platform/graphics/TFont.h"
-#include "platform/ui/QtSupport.h"
+#include "platform/ui/detail/QtSupport.h"
 
 #include <QGroupBox>
 

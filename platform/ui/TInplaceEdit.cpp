@@ -2,7 +2,7 @@
 
 #include "platform/core/ScopeExit.h"
 #include "platform/graphics/SystemMetrics.h"
-#include "platform/ui/QtSupport.h"
+#include "platform/ui/detail/QtSupport.h"
 #include "platform/ui/VirtualKeys.h"
 
 #include <QLineEdit>

@@ -3,7 +3,7 @@
 #include "platform/core/ScopeExit.h"
 #include "platform/core/Exceptions.h"
 #include "platform/ui/ItemStrings.h"
-#include "platform/ui/QtSupport.h"
+#include "platform/ui/detail/QtSupport.h"
 #include "platform/ui/SafeCall.h"
 
 #include <QListWidget>

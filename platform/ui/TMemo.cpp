@@ -1,7 +1,7 @@
 #include "platform/ui/TMemo.h"
 
 #include "platform/core/TStrings.h"
-#include "platform/ui/QtSupport.h"
+#include "platform/ui/detail/QtSupport.h"
 #include "platform/ui/SafeCall.h"
 #include "platform/ui/VirtualKeys.h"
 

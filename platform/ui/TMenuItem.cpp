@@ -1,7 +1,7 @@
 #include "platform/ui/TMenuItem.h"
 
 #include "platform/core/Exceptions.h"
-#include "platform/ui/QtSupport.h"
+#include "platform/ui/detail/QtSupport.h"
 #include "platform/ui/SafeCall.h"
 #include "platform/ui/ShortCuts.h"
 #include "platform/ui/TMenu.h"

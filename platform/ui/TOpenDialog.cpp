@@ -2,7 +2,7 @@
 
 #include "platform/core/TStringList.h"
 #include "platform/ui/DialogHook.h"
-#include "platform/ui/QtSupport.h"
+#include "platform/ui/detail/QtSupport.h"
 
 #include <QFileDialog>
 #include <QStringList>

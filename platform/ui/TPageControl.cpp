@@ -4,7 +4,7 @@
 #include "platform/core/Exceptions.h"
 #include "platform/graphics/DrawEdge.h"
 #include "platform/graphics/TCanvas.h"
-#include "platform/ui/QtSupport.h"
+#include "platform/ui/detail/QtSupport.h"
 #include "platform/ui/SafeCall.h"
 #include "platform/ui/TTabSheet.h"
 

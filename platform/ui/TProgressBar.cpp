@@ -1,6 +1,6 @@
 #include "platform/ui/TProgressBar.h"
 
-#include "platform/ui/QtSupport.h"
+#include "platform/ui/detail/QtSupport.h"
 
 #include <QProgressBar>
 

@@ -3,7 +3,7 @@
 #include "platform/graphics/TFont.h"
 #include "platform/graphics/TextMeasurer.h"
 #include "platform/ui/ItemStrings.h"
-#include "platform/ui/QtSupport.h"
+#include "platform/ui/detail/QtSupport.h"
 #include "platform/ui/SafeCall.h"
 
 #include <QRadioButton>

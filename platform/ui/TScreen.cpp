@@ -1,7 +1,7 @@
 #include "platform/ui/TScreen.h"
 
 #include "platform/core/Exceptions.h"
-#include "platform/ui/QtSupport.h"
+#include "platform/ui/detail/QtSupport.h"
 #include "platform/ui/TCustomForm.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "platform/ui/TScrollBox.h"
 
-#include "platform/ui/QtSupport.h"
+#include "platform/ui/detail/QtSupport.h"
 
 #include <QCoreApplication>
 #include <QPalette>

@@ -1,6 +1,6 @@
 #include "platform/ui/TTimer.h"
 
-#include "platform/ui/QtSupport.h"
+#include "platform/ui/detail/QtSupport.h"
 #include "platform/ui/SafeCall.h"
 
 #include <QTimer>

@@ -4,7 +4,7 @@
 #include "platform/graphics/RasterOps.h"
 #include "platform/graphics/TBitmap.h"
 #include "platform/graphics/TCanvas.h"
-#include "platform/ui/QtSupport.h"
+#include "platform/ui/detail/QtSupport.h"
 #include "platform/ui/TWinControl.h"
 
 #include <QImage>

@@ -1,6 +1,6 @@
 #include "platform/ui/WindowRegion.h"
 
-#include "platform/graphics/TRegionImpl.h"
+#include "platform/graphics/detail/TRegionImpl.h"
 #include "platform/ui/TControl.h"
 
 #include <QWidget>
