@@ -6,13 +6,19 @@ namespace looks {
 
 namespace {
 
+// The buttons' caption face in Color.
+void SetCaptionFont(TFont* Font, TColor Color)
+{
+    Font->SetName("MS Sans Serif");
+    Font->SetHeight(-11);
+    Font->SetColor(Color);
+}
+
 void SetStyle(TgxSpeedButtonStyle* Style, TColor Color, TColor FontColor, TBevelCut Inner)
 {
     Style->SetColor(Color);
     TFont font;
-    font.SetName("MS Sans Serif");
-    font.SetHeight(-11);
-    font.SetColor(FontColor);
+    SetCaptionFont(&font, FontColor);
     Style->SetFont(&font);
     Style->Bevel()->SetInner(Inner);
     Style->Bevel()->SetOuter(bvNone);
@@ -32,9 +38,7 @@ void ApplyLook(TgxExtSpeedButton* Button, TColor Color, TColor FontColor, TColor
     Button->SetModalResult(mrNone);
     Button->SetFrameColor(FrameColor);
     TFont font;
-    font.SetName("MS Sans Serif");
-    font.SetHeight(-11);
-    font.SetColor(FontColor);
+    SetCaptionFont(&font, FontColor);
     Button->SetFont(&font);
     SetStyle(Button->Style(), Color, FontColor, bvRaised);
     SetStyle(Button->StyleActive(), Color, FontColor, bvRaised);

@@ -30,16 +30,9 @@ bool IsValidChar(const TField* Field, const String& Key) {
     }
 }
 
-bool IsTyping(const String& Key) {
-    if (Key.empty()) return false;
-    const auto c = static_cast<unsigned char>(Key[0]);
-    // Printable text, backspace, paste (Ctrl+V) and cut (Ctrl+X).
-    return c >= 0x20 || c == 0x08 || c == 0x16 || c == 0x18;
-}
-
 } // namespace
 
-TDBEdit::TDBEdit(TComponent* AOwner) : TDataAwareControl<TEdit>(AOwner) { TEdit::SetReadOnly(true); }
+TDBEdit::TDBEdit(TComponent* AOwner) : TDataAwareText<TEdit>(AOwner) { TEdit::SetReadOnly(true); }
 
 void TDBEdit::DataChange() {
     TField* field = Field();
@@ -59,40 +52,6 @@ void TDBEdit::EditingChange() { TEdit::SetReadOnly(!DataLink()->Editing()); }
 
 void TDBEdit::UpdateData() { Field()->SetText(Text()); }
 
-void TDBEdit::Change() {
-    if (!Loading()) DataLink()->Modified();
-    TEdit::Change();
-}
-
-void TDBEdit::KeyDown(Word& Key, TShiftState Shift) {
-    TEdit::KeyDown(Key, Shift);
-    if (Key == VK_DELETE || (Key == VK_INSERT && Shift.Contains(ssShift))) DataLink()->Edit();
-}
-
-void TDBEdit::KeyPress(String& Key) {
-    TEdit::KeyPress(Key);
-    if (Key.empty()) return;
-    const auto c = static_cast<unsigned char>(Key[0]);
-    if (c >= 0x20 && !IsValidChar(Field(), Key)) {
-        Key.clear();
-        return;
-    }
-    if (IsTyping(Key)) {
-        DataLink()->Edit();
-    } else if (Key == "\x1b") {
-        DataLink()->Reset();
-        SelectAll();
-        Key.clear();
-    }
-}
-
-void TDBEdit::DoEnter() {
-    SetShowsEditText(true);
-    TEdit::DoEnter();
-}
-
-void TDBEdit::DoExit() {
-    WriteOnExit();
-    SetShowsEditText(false);
-    TEdit::DoExit();
+bool TDBEdit::AcceptsKey(const String& Key) const {
+    return static_cast<unsigned char>(Key[0]) < 0x20 || IsValidChar(Field(), Key);
 }

@@ -6,24 +6,15 @@
 #include "platform/ui/TDataAwareControl.h"
 #include "platform/ui/TEdit.h"
 
-class TDBEdit : public TDataAwareControl<TEdit> {
+class TDBEdit : public TDataAwareText<TEdit> {
 public:
     explicit TDBEdit(TComponent* AOwner);
     String ClassName() const override { return "TDBEdit"; }
 
-    void KeyDown(Word& Key, TShiftState Shift) override;
-    // Numeric fields refuse other characters as typed; Escape takes back the
-    // field's value and selects it.
-    void KeyPress(String& Key) override;
-
 protected:
-    void Change() override;
-    void DoEnter() override;
-    // Writes the text first; a value the field refuses is selected, keeps the
-    // focus here and raises.
-    void DoExit() override;
+    // Numeric fields refuse other characters as typed.
+    bool AcceptsKey(const String& Key) const override;
     void DataChange() override;
     void UpdateData() override;
     void EditingChange() override;
-    void ExitRefused() override { SelectAll(); }
 };

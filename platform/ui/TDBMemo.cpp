@@ -7,18 +7,7 @@
 
 #include <QPlainTextEdit>
 
-namespace {
-
-bool IsTyping(const String& Key) {
-    if (Key.empty()) return false;
-    const auto c = static_cast<unsigned char>(Key[0]);
-    // Printable text, backspace, tab, line ends, paste (Ctrl+V) and cut (Ctrl+X).
-    return c >= 0x20 || c == 0x08 || c == 0x09 || c == 0x0A || c == 0x0D || c == 0x16 || c == 0x18;
-}
-
-} // namespace
-
-TDBMemo::TDBMemo(TComponent* AOwner) : TDataAwareControl<TMemo>(AOwner) { EditingChange(); }
+TDBMemo::TDBMemo(TComponent* AOwner) : TDataAwareText<TMemo>(AOwner) { EditingChange(); }
 
 void TDBMemo::DataChange() {
     TField* field = Field();
@@ -39,34 +28,7 @@ void TDBMemo::EditingChange() {
 
 void TDBMemo::UpdateData() { Field()->SetAsString(Text()); }
 
-void TDBMemo::Change() {
-    if (!Loading()) DataLink()->Modified();
-    TMemo::Change();
-}
-
-void TDBMemo::KeyDown(Word& Key, TShiftState Shift) {
-    TMemo::KeyDown(Key, Shift);
-    if (Key == VK_DELETE || (Key == VK_INSERT && Shift.Contains(ssShift))) DataLink()->Edit();
-}
-
-void TDBMemo::KeyPress(String& Key) {
-    TMemo::KeyPress(Key);
-    if (IsTyping(Key)) {
-        DataLink()->Edit();
-    } else if (Key == "\x1b") {
-        DataLink()->Reset();
-        SelectAll();
-        Key.clear();
-    }
-}
-
-void TDBMemo::DoEnter() {
-    SetShowsEditText(true);
-    TMemo::DoEnter();
-}
-
-void TDBMemo::DoExit() {
-    WriteOnExit();
-    SetShowsEditText(false);
-    TMemo::DoExit();
+bool TDBMemo::IsTyping(const String& Key) const {
+    const auto c = static_cast<unsigned char>(Key[0]);
+    return TDataAwareText<TMemo>::IsTyping(Key) || c == 0x09 || c == 0x0A || c == 0x0D;
 }

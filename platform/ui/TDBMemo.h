@@ -5,23 +5,15 @@
 #include "platform/ui/TDataAwareControl.h"
 #include "platform/ui/TMemo.h"
 
-class TDBMemo : public TDataAwareControl<TMemo> {
+class TDBMemo : public TDataAwareText<TMemo> {
 public:
     explicit TDBMemo(TComponent* AOwner);
     String ClassName() const override { return "TDBMemo"; }
 
-    void KeyDown(Word& Key, TShiftState Shift) override;
-    // Escape takes back the field's value and selects it.
-    void KeyPress(String& Key) override;
-
 protected:
-    void Change() override;
-    void DoEnter() override;
-    // Writes the text first; a value the field refuses is selected, keeps the
-    // focus here and raises.
-    void DoExit() override;
+    // Tab and line ends change a memo's text too.
+    bool IsTyping(const String& Key) const override;
     void DataChange() override;
     void UpdateData() override;
     void EditingChange() override;
-    void ExitRefused() override { SelectAll(); }
 };

@@ -5,8 +5,11 @@
 // being shown from counting as typing, the focused flag that switches between
 // edit and display text, and the exit rule: the value is written to the field,
 // and a value the field refuses keeps the focus in the control and raises.
+// TDataAwareText below adds what the two text boxes share.
 #include "platform/core/ScopeExit.h"
 #include "platform/data/TFieldDataLink.h"
+#include "platform/ui/UiTypes.h"
+#include "platform/ui/VirtualKeys.h"
 
 #include <memory>
 
@@ -80,4 +83,68 @@ private:
     std::unique_ptr<TFieldDataLink> FDataLink;
     bool FLoading = false;
     bool FFocused = false;
+};
+
+// The data-aware text boxes (TDBEdit, TDBMemo): typing, Delete and Shift+Insert
+// put the dataset into edit state; Escape takes back the field's value and
+// selects it; focused, the box shows the field's edit text, unfocused its
+// display text; a value the field refuses on exit is selected.
+template <class Base>
+class TDataAwareText : public TDataAwareControl<Base> {
+public:
+    using TDataAwareControl<Base>::TDataAwareControl;
+
+    void KeyDown(Word& Key, TShiftState Shift) override
+    {
+        Base::KeyDown(Key, Shift);
+        if (Key == VK_DELETE || (Key == VK_INSERT && Shift.Contains(ssShift)))
+            this->DataLink()->Edit();
+    }
+    void KeyPress(String& Key) override
+    {
+        Base::KeyPress(Key);
+        if (Key.empty())
+            return;
+        if (!AcceptsKey(Key)) {
+            Key.clear();
+            return;
+        }
+        if (IsTyping(Key)) {
+            this->DataLink()->Edit();
+        } else if (Key == "\x1b") {
+            this->DataLink()->Reset();
+            this->SelectAll();
+            Key.clear();
+        }
+    }
+
+protected:
+    // Whether the field can take the typed character (a numeric field refuses letters).
+    virtual bool AcceptsKey(const String&) const { return true; }
+    // Keys that change the text: printable text, backspace, paste (Ctrl+V) and cut (Ctrl+X).
+    virtual bool IsTyping(const String& Key) const
+    {
+        const auto c = static_cast<unsigned char>(Key[0]);
+        return c >= 0x20 || c == 0x08 || c == 0x16 || c == 0x18;
+    }
+    void Change() override
+    {
+        if (!this->Loading())
+            this->DataLink()->Modified();
+        Base::Change();
+    }
+    void DoEnter() override
+    {
+        this->SetShowsEditText(true);
+        Base::DoEnter();
+    }
+    // Writes the text first; a value the field refuses is selected, keeps the
+    // focus here and raises.
+    void DoExit() override
+    {
+        this->WriteOnExit();
+        this->SetShowsEditText(false);
+        Base::DoExit();
+    }
+    void ExitRefused() override { this->SelectAll(); }
 };

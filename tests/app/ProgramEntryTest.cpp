@@ -99,6 +99,17 @@ TEST(ProgramEntry, FirstCopyTakesTheLockAndLaterCopiesWaitForIt)
     EXPECT_EQ(log.Texts.size(), 1u);
 }
 
+// Ends a child process of the tests below: its folders go with it, since the
+// child leaves before the test's folder objects go out of scope.
+[[noreturn]] void EndChild(const std::string& folder, const std::string& locks, int code)
+{
+    std::error_code ec;
+    std::filesystem::current_path(std::filesystem::temp_directory_path(), ec);
+    std::filesystem::remove_all(folder, ec);
+    std::filesystem::remove_all(locks, ec);
+    std::exit(code);
+}
+
 // The whole start-up in a child process, whose application object may end for good.
 // The child leaves before the test's folders go out of scope, so it removes them itself.
 void StartInEmptyFolder(const std::string& folder, const std::string& locks)
@@ -116,11 +127,7 @@ void StartInEmptyFolder(const std::string& folder, const std::string& locks)
         all += "[" + t + "]";
     std::fprintf(stderr, "messages:%s:end\n", all.c_str());
     std::fflush(stderr);
-    std::error_code ec;
-    std::filesystem::current_path(std::filesystem::temp_directory_path(), ec);
-    std::filesystem::remove_all(folder, ec);
-    std::filesystem::remove_all(locks, ec);
-    std::exit(code);
+    EndChild(folder, locks, code);
 }
 
 TEST(ProgramEntryDeathTest, MissingDatabaseShowsOneMessageAndEnds)
@@ -152,11 +159,7 @@ void RunAndQuitThroughTheMenu(const std::string& folder, const std::string& lock
     const int code = app::RunProgram();
     std::fprintf(stderr, "shown on the start page:%s\n", shown ? "yes" : "no");
     std::fflush(stderr);
-    std::error_code ec;
-    std::filesystem::current_path(std::filesystem::temp_directory_path(), ec);
-    std::filesystem::remove_all(folder, ec);
-    std::filesystem::remove_all(locks, ec);
-    std::exit(code);
+    EndChild(folder, locks, code);
 }
 
 class ProgramRunDeathTest : public OfficeDbFixture {};
@@ -195,11 +198,7 @@ void HintMessageBoxAndQuit(const std::string& folder, const std::string& locks)
     };
     timer.SetEnabled(true);
     const int code = app::RunProgram();
-    std::error_code ec;
-    std::filesystem::current_path(std::filesystem::temp_directory_path(), ec);
-    std::filesystem::remove_all(folder, ec);
-    std::filesystem::remove_all(locks, ec);
-    std::exit(code);
+    EndChild(folder, locks, code);
 }
 
 TEST_F(ProgramRunDeathTest, QuitsCleanlyAfterAHintAndAMessageBox)
