@@ -4,7 +4,7 @@
 #include "platform/core/NumberFormat.h"
 #include "platform/core/Utf8.h"
 #include "platform/graphics/DrawText.h"
-#include "platform/graphics/QtFont.h"
+#include "platform/graphics/detail/QtFont.h"
 #include "platform/graphics/TCanvas.h"
 #include "platform/graphics/TextPlacement.h"
 
