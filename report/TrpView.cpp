@@ -22,11 +22,14 @@ Integer DefaultFormat() {
     return 0x200 + (sep.empty() ? ',' : static_cast<Byte>(sep[0]));
 }
 
-// Rounds ties to even; values beyond the 32-bit range saturate.
+// Rounds ties to even; values far beyond any page saturate at +-2^29, so that
+// sums of a few scaled coordinates cannot overflow (a prepared page drawn at
+// a large scale, or read from a damaged file).
 Integer RoundInt(double v) {
+    constexpr double limit = 1 << 29;
     if (v != v) return 0;
-    if (v <= -2147483648.0) return -2147483647 - 1;
-    if (v >= 2147483647.0) return 2147483647;
+    if (v <= -limit) return -(1 << 29);
+    if (v >= limit) return 1 << 29;
     return static_cast<Integer>(Round(v));
 }
 

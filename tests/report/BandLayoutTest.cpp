@@ -2,6 +2,7 @@
 
 #include "platform/core/TMemoryStream.h"
 #include "report/TrpPage.h"
+#include "report/TrpLineView.h"
 #include "report/TrpSubReportView.h"
 
 #include <algorithm>
@@ -132,4 +133,22 @@ TEST_F(BandEngineTest, CrossColumnsContinueOnFurtherPagesAtTheSameHeight) {
     EXPECT_EQ(pages[1].front(), "7@25,20");
     EXPECT_EQ(pages[1].back(), "13@625,20");
     EXPECT_EQ(pages[2].back(), "20@625,20");
+}
+
+TEST_F(BandEngineTest, AnObjectTallerThanAPageInASplitBandIsClippedOnce) {
+    Band(btMasterData, 20, 2000, "1", bfAllowSplit);
+    auto* line = new TrpLineView();
+    line->SetBounds(10, 20, 0, 3000);
+    line->Flags = 0;
+    Page->Add(line);
+    Memo(100, 20, "mellette");
+    Report->PrepareReport();
+    // Drawn on the first page cut to the room left there, and done: no page follows.
+    ASSERT_EQ(Report->EMFPages()->Count(), 1);
+    Report->EMFPages()->ObjectsToPage(0);
+    const auto& objects = Report->EMFPages()->Pages(0)->Page->Objects;
+    ASSERT_EQ(objects.size(), 2u);
+    EXPECT_EQ(objects[0]->ClassName(), "TrpLineView");
+    EXPECT_EQ(objects[0]->Top, 20);
+    EXPECT_EQ(objects[0]->Height, 1029);
 }

@@ -239,3 +239,21 @@ TEST_F(PreparedPages, ExportHandsEveryObjectToTheFilter) {
     report.EMFPages()->ExportData(1);
     EXPECT_EQ(seen, std::vector<String>{"TrpLineView 10,20"});
 }
+
+TEST_F(PreparedPages, FarObjectsDrawAtALargeScaleWithoutOverflow) {
+    // A custom paper of 0.3 mm is one page pixel: drawn 400 wide, the scale is 400.
+    TrpPage tiny(256, 3, 3, 0);
+    report.EMFPages()->Add(&tiny);
+    TrpLineView line;
+    line.SetBounds(1 << 29, 1 << 29, 1 << 29, 0);
+    TMemoryStream* s = report.EMFPages()->Pages(0)->Stream.get();
+    s->Seek(0, soFromEnd);
+    s->WriteByte(gtLine);
+    line.StreamMode = smPrinting;
+    line.SaveToStream(s);
+    graphics::RecordingCanvasBackend* rec = nullptr;
+    auto canvas = graphics::MakeRecordingCanvas(rec);
+    report.EMFPages()->Pages(0)->Visible = true;
+    report.EMFPages()->Draw(0, canvas.get(), TRect(0, 0, 400, 400));
+    EXPECT_EQ(report.EMFPages()->Pages(0)->PrnInfo.Pgw, 1);
+}
