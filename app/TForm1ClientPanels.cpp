@@ -27,6 +27,10 @@ constexpr Integer MemoHeight = 40;
 constexpr Integer LeftLabelRight = 102;
 constexpr Integer LeftInput = 106;
 constexpr Integer LeftWidth = 196;
+// The organisation panel's left labels are longer.
+constexpr Integer OrgLabelRight = 136;
+constexpr Integer OrgInput = 140;
+constexpr Integer OrgWidth = 172;
 constexpr Integer RightLabelRight = 440;
 constexpr Integer RightInput = 444;
 constexpr Integer RightWidth = 180;
@@ -57,9 +61,9 @@ TMemo* MemoRow(TForm1* Form, TWinControl* Parent, const String& Name, const Stri
     return memo;
 }
 
-TCheckBox* ActiveBox(TForm1* Form, TPanel* Panel, const String& Name) {
-    MakeFieldLabel(Form, Panel, "Label" + Name, "Aktív:", LeftLabelRight, ButtonRowTop);
-    return app::MakeCheckBox(Form, Panel, Name, "", LeftInput, ButtonRowTop + 3, 17);
+TCheckBox* ActiveBox(TForm1* Form, TPanel* Panel, const String& Name, Integer LabelRight, Integer Left) {
+    MakeFieldLabel(Form, Panel, "Label" + Name, "Aktív:", LabelRight, ButtonRowTop);
+    return app::MakeCheckBox(Form, Panel, Name, "", Left, ButtonRowTop + 3, 17);
 }
 
 TgxExtSpeedButton* PanelButton(TForm1* Form, TPanel* Panel, const String& Name, const String& Caption,
@@ -93,7 +97,7 @@ void TForm1::CreatePersonPanel() {
     Edit9 = MemoRow(this, p, "Edit9", "Tartózkodási hely:", RightLabelRight, RightInput, top + 4 * RowStep,
                     RightWidth, 128);
 
-    CheckBox18 = ActiveBox(this, p, "CheckBox18");
+    CheckBox18 = ActiveBox(this, p, "CheckBox18", LeftLabelRight, LeftInput);
     Label13 = app::MakeLabel(this, p, "Label13", "", 140, ButtonRowTop + 5);
     Label13->SetAutoSize(false);
     Label13->SetBounds(140, ButtonRowTop + 5, 120, 15);
@@ -105,15 +109,14 @@ void TForm1::CreatePersonPanel() {
 void TForm1::CreateOrganisationPanel() {
     TPanel* p = szervezetadatok = MakeDetailPanel(this, szervezetlista, "szervezetadatok");
     const Integer top = 8;
-    Edit10 = EditRow(this, p, "Edit10", "Név:", LeftLabelRight, LeftInput, top, LeftWidth, 256);
-    Edit11 =
-        EditRow(this, p, "Edit11", "Röv. név:", LeftLabelRight, LeftInput, top + RowStep, LeftWidth, 128);
-    Edit12 = MemoRow(this, p, "Edit12", "Székhely címe:", LeftLabelRight, LeftInput, top + 2 * RowStep,
-                     LeftWidth, 128);
-    Edit13 = EditRow(this, p, "Edit13", "Fő tevékenység:", LeftLabelRight, LeftInput,
-                     top + 2 * RowStep + MemoHeight + 6, LeftWidth, 128);
-    Edit14 = EditRow(this, p, "Edit14", "Azonosító okirat száma:", LeftLabelRight, LeftInput,
-                     top + 3 * RowStep + MemoHeight + 6, LeftWidth, 64);
+    Edit10 = EditRow(this, p, "Edit10", "Név:", OrgLabelRight, OrgInput, top, OrgWidth, 256);
+    Edit11 = EditRow(this, p, "Edit11", "Röv. név:", OrgLabelRight, OrgInput, top + RowStep, OrgWidth, 128);
+    Edit12 = MemoRow(this, p, "Edit12", "Székhely címe:", OrgLabelRight, OrgInput, top + 2 * RowStep,
+                     OrgWidth, 128);
+    Edit13 = EditRow(this, p, "Edit13", "Fő tevékenység:", OrgLabelRight, OrgInput,
+                     top + 2 * RowStep + MemoHeight + 6, OrgWidth, 128);
+    Edit14 = EditRow(this, p, "Edit14", "Azonosító okirat száma:", OrgLabelRight, OrgInput,
+                     top + 3 * RowStep + MemoHeight + 6, OrgWidth, 64);
 
     Edit15 = MemoRow(this, p, "Edit15", "Képviselő:", RightLabelRight, RightInput, top, RightWidth, 0);
     auto* agent = new TGroupBox(this);
@@ -129,7 +132,7 @@ void TForm1::CreateOrganisationPanel() {
     Edit17 = EditRow(this, agent, "Edit17", "Címe:", AgentLabelRight, AgentInput, 18 + 2 * RowStep,
                      RightWidth, 128);
 
-    CheckBox17 = ActiveBox(this, p, "CheckBox17");
+    CheckBox17 = ActiveBox(this, p, "CheckBox17", OrgLabelRight, OrgInput);
     gxExtSpeedButton34 = PanelButton(this, p, "gxExtSpeedButton34", "Töröl", RightInput);
     gxExtSpeedButton35 = PanelButton(this, p, "gxExtSpeedButton35", "Módosít", RightInput + 92);
 }

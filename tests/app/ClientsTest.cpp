@@ -7,6 +7,7 @@
 #include "grid/TVgDBGrid.h"
 #include "platform/core/DateTime.h"
 #include "platform/data/TField.h"
+#include "platform/ui/ControlSnapshot.h"
 #include "platform/ui/TBitBtn.h"
 #include "platform/ui/TCheckBox.h"
 #include "platform/ui/TDBGrid.h"
@@ -20,6 +21,8 @@
 #include "tests/app/CaseFormsFixture.h"
 
 #include <gtest/gtest.h>
+
+#include <cstdlib>
 
 namespace apptest {
 namespace {
@@ -353,6 +356,32 @@ TEST_F(Clients, CopyEditorWithAnUnknownModeClosesUnloaded) {
     ugyfelszemelymod->Boxes.BirthDate->SetChecked(true);
     ugyfelszemelymod->BitBtn1->Click();
     EXPECT_EQ(Text("SELECT szuletesi_ido FROM ugyfel_termeszetes_szemely"), "1999-01-02");
+}
+
+TEST_F(Clients, Picture) {
+    const char* folder = std::getenv("VELMORA_SCREENSHOTS");
+    if (folder == nullptr) GTEST_SKIP() << "set VELMORA_SCREENSHOTS to a folder to write the pictures";
+    FullPerson("Kovács Éva", String("1975-04-12"));
+    FullPerson(Apostrophe, std::nullopt);
+    const Integer org = AddOrganisation("Árvíztűrő Tükörfúrógép Kft.", "Cg. 01-09-123456");
+    Exec("UPDATE ugyfel_szervezet SET roviditett_nev='ÁTF Kft.', szekhely_cime='1051 Budapest, Nádor u. 7.', "
+         "kepviselo='Nagy Ödön ügyvezető', kezbesitesi_megbizott_neve='Szabó Gyula' WHERE sorszam=" +
+         Key(org));
+    Form1->Show();
+    Form1->Termeszetesszemelyek1->Click();
+    ui::SaveSnapshot(Form1, String(folder) + "/clients-persons.png");
+    Form1->Szervezetek1->Click();
+    ui::SaveSnapshot(Form1, String(folder) + "/clients-organisations.png");
+    ujszemelyform->Show();
+    ui::SaveSnapshot(ujszemelyform, String(folder) + "/clients-new-person.png");
+    ujszemelyform->Close();
+    ujszervezetform->Show();
+    ui::SaveSnapshot(ujszervezetform, String(folder) + "/clients-new-organisation.png");
+    ujszervezetform->Close();
+    ugyfelszemelymod->Mode = 1;
+    ugyfelszemelymod->RowId = 1;
+    ugyfelszemelymod->Show();
+    ui::SaveSnapshot(ugyfelszemelymod, String(folder) + "/clients-person-copy.png");
 }
 
 } // namespace
