@@ -15,6 +15,7 @@
 #include "platform/graphics/TImageList.h"
 #include "platform/ui/MessageDialogs.h"
 #include "platform/ui/TGridDataLink.h"
+#include "platform/ui/TInplaceEdit.h"
 #include "platform/ui/TPopupMenu.h"
 
 #include <algorithm>
@@ -307,6 +308,8 @@ Integer TVgDBGrid::GetImageIndex(TField* Field) const
 {
     if (!Field || !FExOptions.Contains(eoShowGlyphs))
         return -1;
+    if (!ReadOnly() && Field->CanModify() && Field->OnGetText && Field->OnSetText)
+        return -1;
     switch (Field->DataType()) {
     case ftBytes:
     case ftVarBytes:
@@ -475,6 +478,20 @@ void TVgDBGrid::GotoSelection(Integer Index)
     if (!FMultiSelect || !DataLink()->Active() || Index < 0 || Index >= SelectedRows()->Count())
         return;
     DataSet()->GotoBookmark(SelectedRows()->Items(Index));
+}
+
+TInplaceEdit* TVgDBGrid::CreateEditor()
+{
+    TInplaceEdit* editor = TCustomDBGrid::CreateEditor();
+    editor->SetColor(Color());
+    TNotifyEvent previous = editor->OnChange;
+    editor->OnChange = [this, previous](TObject* Sender) {
+        if (previous)
+            previous(Sender);
+        if (OnEditChange)
+            OnEditChange(this);
+    };
+    return editor;
 }
 
 void TVgDBGrid::LinkActive(bool Value)

@@ -177,6 +177,8 @@ public:
     virtual void UpdateColWidths1();
     virtual void UpdateColWidths();
     void LayoutChanged() override;
+    // With eoRowHeightAutofit each shown record's row fits its tallest cell text.
+    void SetRowHeight();
     // Set while a stored layout is read: no title heights or automatic widths meanwhile.
     void SetLayoutInProgress(bool Value) { FLoading = Value; }
     Integer TitleOffsetOf() const { return TitleOffset(); }
@@ -237,8 +239,11 @@ protected:
     void TitleClick(TColumn* Column) override;
     void CellClick(TColumn* Column) override;
     bool CanEditShow() const override;
+    // The editor takes the grid's colour and reports its text changes through OnEditChange.
+    TInplaceEdit* CreateEditor() override;
     void SetColumnAttributes() override;
     void ColWidthsChanged() override;
+    void RowHeightsChanged() override;
     void Resize() override;
     void TopLeftChanged() override;
     virtual void DrawGridBackground();
@@ -296,6 +301,7 @@ private:
     bool FLoading = true;
     bool FHeldAlwaysShowEditor = false;
     bool FUpdatingWidths = false;
+    bool FSettingRowHeights = false;
     TBookmark FStartOfSelect;
     bool FKeySelecting = false;
     TBookmark FKeySelectBookmark;

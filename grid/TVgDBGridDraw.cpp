@@ -70,7 +70,7 @@ void TVgDBGrid::DrawCell(Integer ACol, Integer ARow, const TRect& ARect, TGridDr
             if (FExOptions.Contains(eoSelectedTitle) && SelectedIndex() == dataCol)
                 edge = 1;
             if (column)
-                C->Brush()->SetColor(titleRow ? column->Title()->Color() : FixedColor());
+                C->Brush()->SetColor(column->Title()->Color());
         }
         if (Options().Contains(dgColLines) && !FFlat)
             InflateRect(rect, -1, -1);
@@ -279,8 +279,8 @@ void TVgDBGrid::DrawIndicatorCell(Integer ARow, const TRect& ARect)
     if (current || rowSelected) {
         Integer index = 0;
         switch (DataSet()->State()) {
-        case dsEdit: index = current ? 1 : (rowSelected ? 3 : 0); break;
-        case dsInsert: index = current ? 2 : (rowSelected ? 3 : 0); break;
+        case dsEdit: index = 1; break;
+        case dsInsert: index = 2; break;
         case dsBrowse: index = rowSelected ? (current ? 4 : 3) : 0; break;
         default: index = 0; break;
         }

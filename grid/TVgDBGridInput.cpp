@@ -8,6 +8,7 @@
 #include "platform/data/TBookmarkList.h"
 #include "platform/data/TDataSet.h"
 #include "platform/data/TField.h"
+#include "platform/graphics/TBitmap.h"
 #include "platform/graphics/TFont.h"
 #include "platform/core/TStrings.h"
 #include "platform/ui/TGridDataLink.h"
@@ -469,9 +470,16 @@ void TVgDBGrid::EnableScroll()
 
 void TVgDBGrid::Scroll(Integer Distance)
 {
+    // Groupings, row colours and backgrounds follow the row position.
+    if (FGroupings->Count() > 0 || FGridStyle->Style() != gsNormal || !FGridStyle->Background()->Empty() ||
+        FGridStyle->Wallpaper()->Direction() != fdNone)
+        Invalidate();
     if (FScrollLock > 0)
         return;
     TCustomDBGrid::Scroll(Distance);
+    // Selection marks in the indicator move with their records.
+    if (Options().Contains(dgIndicator) && FMultiSelect)
+        InvalidateCol(0);
 }
 
 void TVgDBGrid::TopLeftChanged()

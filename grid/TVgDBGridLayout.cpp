@@ -86,6 +86,7 @@ void TVgDBGrid::SetExOptions(TExOptions Value)
     if (Value.Contains(eoAutoWidth))
         UpdateColWidths();
     SetTitlesHeight();
+    SetRowHeight();
     UpdateRowCount();
     UpdateActive();
     InvalidateFooter();
@@ -270,4 +271,50 @@ TCustomGrid::TScrollState TVgDBGrid::HorzScrollState() const
     if (FExOptions.Contains(eoAutoWidth))
         return {};
     return TCustomDBGrid::HorzScrollState();
+}
+
+void TVgDBGrid::RowHeightsChanged()
+{
+    TCustomDBGrid::RowHeightsChanged();
+    if (FSettingRowHeights)
+        return;
+    // A row the user sized stays tall enough for one line of text.
+    Integer minimum = Canvas()->TextHeight("Wg") + 2;
+    for (Integer r = std::max(TopRow(), TitleOffset()); r < RowCount(); ++r)
+        if (RowHeights(r) != DefaultRowHeight()) {
+            if (RowHeights(r) < minimum)
+                SetRowHeights(r, minimum);
+            break;
+        }
+    SetRowHeight();
+}
+
+void TVgDBGrid::SetRowHeight()
+{
+    if (!FExOptions.Contains(eoRowHeightAutofit) || !DataLink()->Active() || FLoading || FSettingRowHeights)
+        return;
+    FSettingRowHeights = true;
+    TGridDataLink* link = DataLink();
+    Integer saved = link->ActiveRecord();
+    core::ScopeExit back([&] {
+        link->SetActiveRecord(saved);
+        FSettingRowHeights = false;
+    });
+    TCanvas* C = Canvas();
+    Cardinal flags = DT_CALCRECT | DT_EXPANDTABS | DT_NOPREFIX;
+    if (FExOptions.Contains(eoTitleWordWrap))
+        flags |= DT_WORDBREAK;
+    for (Integer r = TitleOffset(); r < RowCount() && r - TitleOffset() < link->RecordCount(); ++r) {
+        link->SetActiveRecord(r - TitleOffset());
+        Integer tallest = 0;
+        for (Integer i = 0; i < Columns()->Count(); ++i) {
+            TColumn* col = Columns()->Items(i);
+            if (!col->Visible() || !col->Field())
+                continue;
+            C->Font()->Assign(col->Font());
+            TRect rc = Rect(0, 0, std::max(col->Width() - 1, 0), 0);
+            tallest = std::max(tallest, DrawText(C, col->Field()->DisplayText(), -1, rc, flags));
+        }
+        SetRowHeights(r, tallest + (Options().Contains(dgRowLines) ? 3 : 2) + 2);
+    }
 }
