@@ -37,6 +37,13 @@ String FormatNumber(double v, Integer Format, const String& FormatStr, const TFo
 
 } // namespace
 
+String rpFormatPattern(Integer Kind, Integer Index, const String& FormatStr) {
+    if (Kind == 2) return Pattern(kDateFormats, Index, FormatStr);
+    if (Kind == 3) return Pattern(kTimeFormats, Index, FormatStr);
+    if (Kind == 4) return Pattern(kBooleanFormats, Index, FormatStr);
+    return String();
+}
+
 String FormatValue(const Variant& V, Integer Format, const String& FormatStr,
                    const TFormatSettings& Settings) {
     if (V.IsEmpty() || V.IsNull()) return " ";

@@ -35,3 +35,7 @@ String FormatValue(const Variant& V, Integer Format, const String& FormatStr);
 // from the text after it (number, date or Boolean formats; any other text keeps Format
 // and becomes FormatStr). Without a suffix Expr is ParName and nothing else changes.
 void rpParseFormatSuffix(const String& ParName, String& Expr, Integer& Format, String& FormatStr);
+
+// The fixed pattern of a date (2), time (3) or Boolean (4) format index 0 to 3;
+// index 4 gives FormatStr; anything else is empty.
+String rpFormatPattern(Integer Kind, Integer Index, const String& FormatStr);
