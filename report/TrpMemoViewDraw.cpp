@@ -122,8 +122,20 @@ void TrpMemoView::ShowLine(const String& Record, Integer y, const TRect& Clip) {
     } else {
         AssignFont(Canvas);
         const Integer nw = RoundInt(line.Width * ScaleX);
-        while (Canvas->TextWidth(t) > nw && Canvas->Font()->Height() < -1)
-            Canvas->Font()->SetHeight(Canvas->Font()->Height() + 1);
+        // The largest font that fits the line's width: a search rather than a step
+        // at a time, since a damaged page may carry an absurd font size.
+        if (Canvas->TextWidth(t) > nw && Canvas->Font()->Height() < -1) {
+            Integer tooWide = Canvas->Font()->Height(), fits = -1;
+            while (fits - tooWide > 1) {
+                const Integer mid = tooWide + (fits - tooWide) / 2;
+                Canvas->Font()->SetHeight(mid);
+                if (Canvas->TextWidth(t) > nw)
+                    tooWide = mid;
+                else
+                    fits = mid;
+            }
+            Canvas->Font()->SetHeight(fits);
+        }
         x = report::AlignedX(Adjust, Left, Width, gapx, nw);
         if (!Exporting) graphics::TextOutSpanning(Canvas, x, y, t, nw, &Clip);
     }

@@ -5,6 +5,7 @@
 #include "report/StreamBytes.h"
 #include "report/TrpEMFPages.h"
 #include "report/TrpLineView.h"
+#include "report/TrpMemoView.h"
 #include "report/TrpPrinter.h"
 #include "report/TrpReport.h"
 #include "report/rpEngine.h"
@@ -256,4 +257,29 @@ TEST_F(PreparedPages, FarObjectsDrawAtALargeScaleWithoutOverflow) {
     report.EMFPages()->Pages(0)->Visible = true;
     report.EMFPages()->Draw(0, canvas.get(), TRect(0, 0, 400, 400));
     EXPECT_EQ(report.EMFPages()->Pages(0)->PrnInfo.Pgw, 1);
+}
+
+TEST_F(PreparedPages, AMemoWithAnAbsurdFontIsFittedQuickly) {
+    // A damaged file (found by fuzzing) whose memo asks for a huge font: its
+    // line is fitted to the page by a search, not one pixel of height at a time.
+    const Bytes file = {0x00, 0x00, 0x00, 0xfd, 0x01, 0x00, 0x00, 0x00, 0x50, 0x00, 0x00, 0x00, 0x4e, 0x31,
+                        0x30, 0x5f, 0x5f, 0x63, 0x78, 0x79, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x4b,
+                        0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x04, 0x00, 0x05,
+                        0x92, 0x92, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x69, 0x76,
+                        0x13, 0xff, 0xff, 0x00, 0x0b, 0x9a, 0x00, 0x00, 0x00, 0x01, 0x17, 0x04, 0x0a, 0x34,
+                        0x08, 0x00, 0x00, 0x00, 0x00, 0x14, 0x00, 0x00, 0x00, 0x64, 0x00, 0x02, 0x00, 0x0a,
+                        0x00, 0x08, 0x04, 0x00, 0x05, 0xc8, 0x00, 0x01, 0x00, 0x17};
+    TMemoryStream s;
+    LoadBytes(s, file);
+    report.EMFPages()->LoadFromStream(&s);
+    graphics::RecordingCanvasBackend* rec = nullptr;
+    auto canvas = graphics::MakeRecordingCanvas(rec);
+    for (Integer i = 0; i < report.EMFPages()->Count(); ++i) {
+        report.EMFPages()->Pages(i)->Visible = true;
+        try {
+            report.EMFPages()->Draw(i, canvas.get(), TRect(0, 0, 400, 560));
+        } catch (const Exception&) { // the damaged second page names no object kind
+        }
+    }
+    EXPECT_EQ(report.EMFPages()->Count(), 1);
 }
