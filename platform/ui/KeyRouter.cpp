@@ -28,7 +28,12 @@ bool IsDialogKey(Word key) { return key == VK_TAB || key == VK_RETURN || key == 
 
 } // namespace
 
-void KeyRouter::Install(QApplication* App) { App->installEventFilter(new KeyRouter); }
+void KeyRouter::Install(QApplication* App) {
+    // Owned by the application, so it goes when the program shuts the window layer down.
+    auto* router = new KeyRouter;
+    router->setParent(App);
+    App->installEventFilter(router);
+}
 
 TShiftState KeyRouter::ShiftState(Qt::KeyboardModifiers m, Qt::MouseButtons b) {
     TShiftState s;
