@@ -15,6 +15,8 @@
 #include "app/Tletetalapadat.h"
 #include "app/Tujletet.h"
 #include "app/TAboutBox.h"
+#include "app/Tdokulap.h"
+#include "app/Tdokusetform.h"
 #include "app/Tadminform.h"
 #include "controls/TUtlApplication.h"
 #include "platform/core/ScopeExit.h"
@@ -58,6 +60,8 @@ void CreateForms()
     Application->CreateForm(partnermod);
     Application->CreateForm(ujpartner);
     Application->CreateForm(AboutBox);
+    Application->CreateForm(dokulap);
+    Application->CreateForm(dokusetform);
     Application->CreateForm(adminform);
 }
 

@@ -27,6 +27,7 @@ TForm1::TForm1(TComponent* AOwner) : TForm(AOwner)
     CreateClientsArea();
     CreatePartnersArea();
     CreateDepositsArea();
+    CreateDocumentsArea();
     // The menu bar takes its height from the client area, so the size comes after it.
     CreateMenus();
     SetBounds(0, 0, 792, 580);
@@ -106,8 +107,12 @@ void TForm1::FormShow(TObject* Sender)
     for (TMemo* memo : {Edit4, Edit9, Edit12, Edit15})
         memo->Clear();
     DateTimePicker1->SetDate(Date());
-    // Still to join with their areas: the documents' date pickers and the
-    // identification filter. The cases area has nothing to set up.
+    // Still to join with its area: the identification filter. The cases area has
+    // nothing to set up.
+    for (TDateTimePicker* picker : {DateTimePicker2, DateTimePicker3}) {
+        picker->SetDate(Date());
+        picker->SetChecked(false);
+    }
     letetbeallitas_Memo1->Clear();
     letetbeallitas_Memo2->Clear();
     FillFilterCombos();

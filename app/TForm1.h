@@ -120,6 +120,7 @@ public:
     TMenuItem* Ujugy1;
     TMenuItem* Dokumentumkezeles1;
     TMenuItem* Dokumentumkezeles2;
+    TMenuItem* Dokumentumbeallitas1;
     TMenuItem* Letetek1;
     TMenuItem* Letetlista1;
     TMenuItem* Letetkereses1;
@@ -288,6 +289,32 @@ public:
     TgxExtSpeedButton* gxExtSpeedButton34; // "Töröl" (organisation)
     TgxExtSpeedButton* gxExtSpeedButton35; // "Módosít" (organisation)
 
+    // ---- Documents area (TForm1Documents.cpp) ------------------------------------------
+    TSqlite3Query* dokulistquery;
+    TDataSource* DataSource5;
+    TVgDBGrid* VgDBGrid12;
+    TComboBox* ComboBox7;             // "Ügy:"
+    TDateTimePicker* DateTimePicker2; // "Dátum:" from
+    TDateTimePicker* DateTimePicker3; // to
+    TRadioButton* RadioButton34;      // "Készült"
+    TRadioButton* RadioButton35;      // "Őrzési határidő"
+    TCheckBox* CheckBox19;            // "Őrzendő:"
+    TCheckBox* CheckBox20;            // "Archiválandó:"
+    TVgExportToXLS* dokulistToXLS;
+
+    // "Lekérdezés": the entries with a file that pass the filter.
+    void RunDocumentList();
+    // Reruns the list's last statement (nothing before the first run).
+    void ReopenDocumentList();
+    // "Alaphelyzet": pickers to today and unchecked, flags off, "Készült", no case.
+    void ResetDocumentFilter();
+    void ExportDocumentList();
+    // Opens the file of the current row when the file column is selected, else the
+    // document dialog; nothing on an empty list.
+    void VgDBGrid12DblClick(TObject* Sender);
+    void VgDBGrid12DrawColumnCell(TObject* Sender, const TRect& Rect, Integer DataCol);
+    void Dokumentumbeallitas1Click(TObject* Sender);
+
     // ---- Handlers ----------------------------------------------------------------------
     void FormCreate(TObject* Sender);
     void FormShow(TObject* Sender);
@@ -379,6 +406,7 @@ private:
     void CreatePartnersArea();
     void CreatePartnerPages();
     void CreateDepositsArea();
+    void CreateDocumentsArea();
     void CreateDepositListPages();
     void CreateDepositSettingsPage();
     void CreateDepositGrids();

@@ -12,6 +12,7 @@
 #include "grid/TVgDBGrid.h"
 #include "platform/data/TDataSource.h"
 #include "platform/data/TField.h"
+#include "platform/ui/TComboBox.h"
 #include "platform/ui/TMenuItem.h"
 #include "platform/ui/TPanel.h"
 #include "platform/ui/TPopupMenu.h"
@@ -122,5 +123,5 @@ void TForm1::FillCaseCombos()
     app::LoadKeyedNames(*Query100,
                         "SELECT sorszam, nev FROM ugy WHERE status=1 ORDER BY nev COLLATE "
                         "systemnocase",
-                        FCaseIds, {});
+                        FCaseIds, {ComboBox7->Items()});
 }

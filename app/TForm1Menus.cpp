@@ -61,6 +61,8 @@ void TForm1::CreateMenus()
     Dokumentumkezeles1 = AddItem(this, root, "Dokumentumkezeles1", "Dokumentumkezelés");
     Dokumentumkezeles2 = AddItem(this, Dokumentumkezeles1, "Dokumentumkezeles2",
                                  "Dokumentumkezelés", &TForm1::Dokumentumkezeles2Click);
+    Dokumentumbeallitas1 = AddItem(this, Dokumentumkezeles1, "Dokumentumbeallitas1", "Beállítás",
+                                   &TForm1::Dokumentumbeallitas1Click);
 
     Letetek1 = AddItem(this, root, "Letetek1", "Letétek");
     Letetlista1 = AddItem(this, Letetek1, "Letetlista1", "Letét lista", &TForm1::Letetlista1Click);

@@ -1,0 +1,39 @@
+#pragma once
+// The document dialog: a history entry's keep and archive flags and its retention
+// deadline. Marking an entry to keep proposes today plus the office's default period.
+#include "platform/ui/TCustomForm.h"
+
+class TBitBtn;
+class TCheckBox;
+class TDataSource;
+class TDateTimePicker;
+class TSqlite3Query;
+
+class Tdokulap : public TForm {
+public:
+    explicit Tdokulap(TComponent* AOwner);
+    ~Tdokulap() override;
+    String ClassName() const override { return "Tdokulap"; }
+
+    Integer ItemId = 0; // sorszam of the ugyitem row
+
+    TSqlite3Query* Query1; // the entry, shown by the labels
+    TSqlite3Query* Query2; // the update
+    TDataSource* DataSource1;
+    TCheckBox* CheckBox1;             // "Őrzendő"
+    TCheckBox* CheckBox2;             // "Archiválandó"
+    TDateTimePicker* DateTimePicker1; // "Őrzési határidő:"
+    TBitBtn* BitBtn1;                 // "Rögzít"
+    TBitBtn* BitBtn2;                 // "Bezár"
+
+    void FormShow(TObject* Sender);
+    // Checked: the deadline picker on, at today plus the default years when they are set;
+    // unchecked: the picker off.
+    void CheckBox1Click(TObject* Sender);
+    // A deadline switched on marks the entry to keep.
+    void DateTimePicker1Change(TObject* Sender);
+    // Stores the flags and the deadline, refreshes the list and closes.
+    void BitBtn1Click(TObject* Sender);
+};
+
+extern Tdokulap* dokulap;

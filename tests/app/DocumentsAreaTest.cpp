@@ -1,0 +1,258 @@
+// The documents area and its dialogs: the filtered list of entries with a file, opening
+// a file or the document dialog, the keep and archive flags with their deadlines, the
+// default retention setting, and the list exported and read back.
+#include "app/DocumentStatements.h"
+#include "app/SqlRoutines.h"
+#include "app/TForm1.h"
+#include "app/Tdokulap.h"
+#include "app/Tdokusetform.h"
+#include "app/Tugyadatlap.h"
+#include "export/TVgExportToXLS.h"
+#include "grid/TVgDBGrid.h"
+#include "platform/core/DateTime.h"
+#include "platform/core/TStrings.h"
+#include "platform/data/TField.h"
+#include "platform/ui/DialogHook.h"
+#include "platform/ui/TBitBtn.h"
+#include "platform/ui/TCheckBox.h"
+#include "platform/ui/TComboBox.h"
+#include "platform/ui/TDateTimePicker.h"
+#include "platform/ui/TEdit.h"
+#include "platform/ui/TMenuItem.h"
+#include "platform/ui/TRadioButton.h"
+#include "sqlite/TSqlite3Query.h"
+#include "support/FileBytes.h"
+#include "support/PythonTools.h"
+#include "tests/app/OfficeDbFixture.h"
+
+#include <gtest/gtest.h>
+
+namespace apptest {
+namespace {
+
+class DocumentsArea : public OfficeDbFixture {
+protected:
+    void SetUp() override {
+        OfficeDbFixture::SetUp();
+        UseAsWorkingFolder();
+        FPreviousHook = ui::SetDialogHook([this](const ui::DialogRequest& r) {
+            if (r.Kind != ui::DialogKind::SaveDialog) Messages.push_back(r.Text);
+            return ui::DialogAnswer{1, Folder() + "/dokumentumok.xls"};
+        });
+    }
+    void TearDown() override {
+        delete dokusetform;
+        delete dokulap;
+        delete ugyadatlap;
+        delete Form1;
+        ui::SetDialogHook(FPreviousHook);
+        OfficeDbFixture::TearDown();
+    }
+    TForm1& Create() {
+        Form1 = new TForm1(nullptr);
+        Form1->AfterConstruction();
+        ugyadatlap = new Tugyadatlap(nullptr);
+        dokulap = new Tdokulap(nullptr);
+        dokusetform = new Tdokusetform(nullptr);
+        Form1->FormShow(nullptr);
+        return *Form1;
+    }
+    std::vector<String> Column(const String& Sql, const String& Name = "ufile") {
+        std::vector<String> values;
+        for (const Row& row : Rows("SELECT " + Name + " FROM (" + Sql + ")"))
+            values.push_back(row[0].value_or("NULL"));
+        return values;
+    }
+    static String Key(Integer id) { return std::to_string(id); }
+
+    std::vector<String> Messages;
+
+private:
+    ui::DialogHook FPreviousHook;
+};
+
+TEST_F(DocumentsArea, FilterChoosesEntriesWithAFile) {
+    const Integer a = AddCase("Alfa", "2009-01-10");
+    const Integer b = AddCase("Béta", "2009-02-10");
+    AddHistoryEntry(a, "2009-03-01", "/iratok/a1.pdf", "a1");
+    AddHistoryEntry(a, "2009-04-01", "", "no file");
+    Exec("INSERT INTO ugyitem (ugy, datum, ufile, megjegyzes) VALUES (" + Key(a) +
+         ",'2009-04-02',NULL,'null file')");
+    const Integer kept = AddHistoryEntry(b, "2009-05-01", "/iratok/b1.pdf", "b1", true);
+    Exec("UPDATE ugyitem SET orzesi_hatarido='2015-05-01' WHERE sorszam=" + Key(kept));
+    AddHistoryEntry(b, "2009-06-01", "/iratok/b2.pdf", "b2", false, true);
+
+    app::DocumentFilter f;
+    EXPECT_EQ(Column(app::DocumentListSql(f)), (std::vector<String>{"/iratok/a1.pdf", "/iratok/b1.pdf", "/iratok/b2.pdf"}));
+    f.CaseId = b;
+    EXPECT_EQ(Column(app::DocumentListSql(f)), (std::vector<String>{"/iratok/b1.pdf", "/iratok/b2.pdf"}));
+    f = {};
+    f.From = EncodeDate(2009, 4, 1);
+    f.To = EncodeDate(2009, 5, 31);
+    EXPECT_EQ(Column(app::DocumentListSql(f)), std::vector<String>{"/iratok/b1.pdf"});
+    // On the deadline, entries without one drop out.
+    f = {};
+    f.ByDeadline = true;
+    f.From = EncodeDate(2000, 1, 1);
+    EXPECT_EQ(Column(app::DocumentListSql(f)), std::vector<String>{"/iratok/b1.pdf"});
+    f = {};
+    f.KeepOnly = true;
+    EXPECT_EQ(Column(app::DocumentListSql(f)), std::vector<String>{"/iratok/b1.pdf"});
+    f = {};
+    f.ArchiveOnly = true;
+    EXPECT_EQ(Column(app::DocumentListSql(f)), std::vector<String>{"/iratok/b2.pdf"});
+    EXPECT_EQ(Column(app::DocumentListSql({}), "orzendotext"),
+              (std::vector<String>{"NULL", "őrzendő", "NULL"}));
+}
+
+TEST_F(DocumentsArea, ListSortsByCaseNumberText) {
+    Integer ninth = 0;
+    Integer tenth = 0;
+    for (int i = 1; i <= 10; ++i) {
+        const Integer id = AddCase("Ügy " + std::to_string(i), "2009-01-10");
+        if (i == 9) ninth = id;
+        if (i == 10) tenth = id;
+    }
+    AddHistoryEntry(ninth, "2009-03-01", "/iratok/9.pdf", "kilences");
+    AddHistoryEntry(tenth, "2009-03-01", "/iratok/10.pdf", "tizes");
+    EXPECT_EQ(Column(app::DocumentListSql({}), "ugyszam"), (std::vector<String>{"2009/10", "2009/9"}));
+}
+
+TEST_F(DocumentsArea, ListFromTheFilterStripAndItsReset) {
+    const Integer a = AddCase("Alfa", "2009-01-10");
+    AddHistoryEntry(a, "2009-03-01", "/iratok/a1.pdf", "a1", true);
+    TForm1& f = Create();
+    f.Dokumentumkezeles2->Click();
+    EXPECT_FALSE(f.dokulistquery->Active());
+    EXPECT_EQ(f.ComboBox7->Items()->Count(), 1);
+    EXPECT_FALSE(f.DateTimePicker2->Checked());
+    f.RunDocumentList();
+    ASSERT_EQ(f.dokulistquery->RecordCount(), 1);
+    // Dates in the short format, flags only as images.
+    EXPECT_EQ(f.dokulistquery->FieldByName("datum")->DisplayText(), DateToStr(EncodeDate(2009, 3, 1)));
+    EXPECT_EQ(f.dokulistquery->FieldByName("orzendo")->DisplayText(), "");
+    EXPECT_EQ(f.dokulistquery->FieldByName("orzendo")->AsString(), "1");
+
+    f.ComboBox7->SetItemIndex(0);
+    f.CheckBox20->SetChecked(true);
+    f.RadioButton35->SetChecked(true);
+    f.DateTimePicker2->SetChecked(true);
+    f.RunDocumentList();
+    EXPECT_TRUE(f.dokulistquery->IsEmpty());
+    f.ResetDocumentFilter();
+    EXPECT_EQ(f.ComboBox7->ItemIndex(), -1);
+    EXPECT_FALSE(f.CheckBox20->Checked());
+    EXPECT_FALSE(f.DateTimePicker2->Checked());
+    EXPECT_TRUE(f.RadioButton34->Checked());
+    EXPECT_TRUE(f.dokulistquery->IsEmpty()); // nothing reruns
+}
+
+TEST_F(DocumentsArea, DoubleClickOpensTheFileOrTheDialog) {
+    const Integer a = AddCase("Alfa", "2009-01-10");
+    const std::string missing = Folder() + "/nincs.pdf";
+    const Integer item = AddHistoryEntry(a, "2009-03-01", missing, "a1");
+    TForm1& f = Create();
+    f.VgDBGrid12DblClick(nullptr); // closed list: nothing
+    EXPECT_TRUE(Messages.empty());
+    f.RunDocumentList();
+    f.VgDBGrid12->SetSelectedField(f.dokulistquery->FieldByName("ufile"));
+    f.VgDBGrid12DblClick(nullptr);
+    EXPECT_EQ(Messages, std::vector<String>{missing + "\n A fájl nem található"});
+
+    Integer shownFor = 0;
+    dokulap->OnShow = [&](TObject* Sender) {
+        dokulap->FormShow(Sender);
+        shownFor = dokulap->ItemId;
+        dokulap->Close();
+    };
+    f.VgDBGrid12->SetSelectedField(f.dokulistquery->FieldByName("ugynev"));
+    f.VgDBGrid12DblClick(nullptr);
+    EXPECT_EQ(shownFor, item);
+}
+
+TEST_F(DocumentsArea, KeepFlagProposesAndStoresTheDeadline) {
+    SetSetting("dokumentum_orzesi_ido", "5");
+    const Integer a = AddCase("Alfa", "2009-01-10");
+    const Integer kept = AddHistoryEntry(a, "2009-03-01", "/iratok/a.pdf", "a", true);
+    const Integer plain = AddHistoryEntry(a, "2009-03-02", "/iratok/b.pdf", "b");
+    TForm1& f = Create();
+    ASSERT_EQ(f.DocRetentionYears(), 5);
+    f.RunDocumentList();
+    Tdokulap& d = *dokulap;
+
+    // Kept without a deadline: today plus five years, stored on "Rögzít".
+    d.ItemId = kept;
+    d.Show();
+    EXPECT_TRUE(d.CheckBox1->Checked());
+    EXPECT_TRUE(d.DateTimePicker1->Checked());
+    d.BitBtn1->Click();
+    EXPECT_EQ(Text("SELECT orzesi_hatarido FROM ugyitem WHERE sorszam=" + Key(kept)),
+              DateToSqlText(AddYears(Date(), 5)));
+    EXPECT_EQ(f.dokulistquery->RecordCount(), 2);
+
+    // A stored deadline is shown as it is.
+    Exec("UPDATE ugyitem SET orzesi_hatarido='2030-01-31' WHERE sorszam=" + Key(kept));
+    d.Show();
+    EXPECT_EQ(d.DateTimePicker1->Date(), EncodeDate(2030, 1, 31));
+    // Unchecking "Őrzendő" clears the deadline.
+    d.CheckBox1->SetChecked(false);
+    EXPECT_FALSE(d.DateTimePicker1->Checked());
+    d.CheckBox2->SetChecked(true);
+    d.BitBtn1->Click();
+    EXPECT_EQ(Rows("SELECT orzendo, archivalando, orzesi_hatarido FROM ugyitem WHERE sorszam=" + Key(kept)),
+              (std::vector<Row>{{String("0"), String("1"), std::nullopt}}));
+
+    // Switching the deadline on marks the entry to keep, with the proposed date.
+    d.ItemId = plain;
+    d.Show();
+    EXPECT_FALSE(d.CheckBox1->Checked());
+    d.DateTimePicker1->SetChecked(true);
+    d.DateTimePicker1Change(nullptr);
+    EXPECT_TRUE(d.CheckBox1->Checked());
+    EXPECT_EQ(d.DateTimePicker1->Date(), AddYears(Date(), 5));
+}
+
+TEST_F(DocumentsArea, RetentionSettingTakesDigitsAndIsReplacedWhole) {
+    SetSetting("dokumentum_orzesi_ido", "10");
+    Create();
+    Tdokusetform& s = *dokusetform;
+    s.Show();
+    EXPECT_EQ(s.Edit1->Text(), "10");
+    String key = "'";
+    s.Edit1->OnKeyPress(s.Edit1, key);
+    EXPECT_EQ(key, "");
+    s.Edit1->SetText("7'; DROP"); // pasted: only the digits stay
+    EXPECT_EQ(s.Edit1->Text(), "7");
+    s.BitBtn1->Click();
+    EXPECT_EQ(Rows(app::RetentionSettingSql()), std::vector<Row>{{String("7")}});
+    EXPECT_TRUE(s.Visible());
+    // An empty box removes the setting.
+    s.Edit1->SetText("");
+    s.BitBtn1->Click();
+    EXPECT_TRUE(Rows(app::RetentionSettingSql()).empty());
+    EXPECT_EQ(Form1->DocRetentionYears(), 10); // applies from the next start
+}
+
+TEST_F(DocumentsArea, ListIsExportedAndReadBack) {
+    if (!PythonHas("xlrd")) GTEST_SKIP() << "python3-xlrd is not installed (tools/setup installs it)";
+    const Integer a = AddCase("Kovács Ödön hagyatéka", "2009-01-10");
+    AddHistoryEntry(a, "2009-03-01", "/iratok/végrendelet.pdf", "a1", true);
+    TForm1& f = Create();
+    f.RunDocumentList();
+    f.ExportDocumentList();
+    ASSERT_EQ(f.dokulistToXLS->GetExportResult(), erCompleted);
+    const std::string script = Folder() + "/read.py";
+    WriteFileBytes(script, R"(import sys, xlrd
+sheet = xlrd.open_workbook(sys.argv[1]).sheet_by_index(0)
+for r in range(sheet.nrows):
+    print(r, [c.value for c in sheet.row(r) if c.ctype != xlrd.XL_CELL_EMPTY])
+)");
+    const std::string out =
+        CommandOutput(SystemPython() + " '" + script + "' '" + Folder() + "/dokumentumok.xls'");
+    EXPECT_NE(out.find("'Kovács Ödön hagyatéka', '2009/1'"), std::string::npos) << out;
+    EXPECT_NE(out.find("'/iratok/végrendelet.pdf'"), std::string::npos) << out;
+    EXPECT_NE(out.find("'őrzendő'"), std::string::npos) << out;
+}
+
+} // namespace
+} // namespace apptest
