@@ -1,0 +1,26 @@
+#pragma once
+// The plain-text filter: each page's text laid on a character grid (6.5
+// pixels a column, the average font height a row), written in code page 852
+// with CR LF line ends; a form feed line ends every page.
+#include "report/TrpExportFilter.h"
+
+class TrpTextExportFilter : public TrpExportFilter {
+public:
+    // Asks the user for the average font height; an answer that is not a
+    // whole number above 0 raises EConvertError
+    // "The average font height must be a whole number above 0".
+    explicit TrpTextExportFilter(TStream* AStream);
+    // With a given average font height (checked as above), asking nothing.
+    TrpTextExportFilter(TStream* AStream, Integer AverageHeight);
+    String ClassName() const override { return "TrpTextExportFilter"; }
+    void OnBeginPage() override;
+    void OnEndPage() override;
+    // Rows grow as far as the text goes; a text above the page top goes to row 0.
+    void OnText(Integer x, Integer y, const String& Text, TrpView* View) override;
+
+    // The lines of the current page, without their line ends.
+    std::vector<String> PageLines() const;
+
+protected:
+    Integer FAverageHeight = 16;
+};
