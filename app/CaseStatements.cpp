@@ -20,15 +20,15 @@ String OrderBy(bool ByName, bool Descending)
     return " ORDER BY ev " + d + ", szam " + d;
 }
 
+}  // namespace
+
 // The boxes only accept digits, but pasted or programmatic text must not slip through.
-const String& CheckedNumber(const String& Text)
+const String& CheckedDigits(const String& Text)
 {
     if (!IsDigitsOnly(Text))
         throw EConvertError(Format(SInvalidInteger, {Text}));
     return Text;
 }
-
-}  // namespace
 
 bool IsDigitsOnly(const String& Text)
 {
@@ -55,13 +55,13 @@ String CaseSearchSql(const CaseSearchCriteria& c)
         "SELECT sorszam, nev, ev, szam, leiras,ev||'/'||szam AS ugyszam,  CASE status  WHEN 1 "
         "THEN 'aktív' ELSE 'lezárt' END AS statusz  FROM ugy WHERE 1 ";
     if (Length(c.YearFrom) >= 4)
-        sql += " AND ev >=" + CheckedNumber(c.YearFrom) + " ";
+        sql += " AND ev >=" + CheckedDigits(c.YearFrom) + " ";
     if (Length(c.YearTo) >= 4)
-        sql += " AND ev <=" + CheckedNumber(c.YearTo) + " ";
+        sql += " AND ev <=" + CheckedDigits(c.YearTo) + " ";
     if (!c.NumberFrom.empty())
-        sql += " AND szam >=" + CheckedNumber(c.NumberFrom) + " ";
+        sql += " AND szam >=" + CheckedDigits(c.NumberFrom) + " ";
     if (!c.NumberTo.empty())
-        sql += " AND szam <=" + CheckedNumber(c.NumberTo) + " ";
+        sql += " AND szam <=" + CheckedDigits(c.NumberTo) + " ";
     if (!c.Text.empty()) {
         const String t = SqlQuote(c.Text);
         sql += "AND (1=0 ";

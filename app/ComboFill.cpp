@@ -36,7 +36,8 @@ void LoadKeyedItems(TSqlite3Query& query, const String& sql, std::vector<Integer
 {
     keys.clear();
     for (TStrings* list : lists)
-        list->Clear();
+        if (list)
+            list->Clear();
 
     CloseOnExit closer(query);
     query.Close();
@@ -53,8 +54,9 @@ void LoadKeyedItems(TSqlite3Query& query, const String& sql, std::vector<Integer
     }
     // The lists and keys change together, only once every row has been read.
     for (TStrings* list : lists)
-        for (const String& name : names)
-            list->Add(name);
+        if (list)
+            for (const String& name : names)
+                list->Add(name);
     keys = std::move(loaded);
 }
 

@@ -15,7 +15,8 @@ namespace app {
 
 // Empties keys and every list, then runs sql on query (Close, clear the SQL text, add the
 // statement, Open) and, for each row in order, stores column 0 as an integer in keys and
-// adds column 1 as text to every list. The query is closed afterwards, also on failure;
+// adds column 1 as text to every list (null entries, boxes not yet made, are skipped).
+// The query is closed afterwards, also on failure;
 // the engine's error (EDatabaseError) passes through with keys and lists left empty.
 void LoadKeyedNames(TSqlite3Query& query, const String& sql, std::vector<Integer>& keys,
                     std::initializer_list<TStrings*> lists);

@@ -3,6 +3,11 @@
 #include "app/TForm1.h"
 #include "app/Tpartnermod.h"
 #include "app/Tujpartner.h"
+#include "app/Tiktataserkmoduj.h"
+#include "app/Tiktatasihelyuj.h"
+#include "app/Tiktataspartneruj.h"
+#include "app/Tiktbe.h"
+#include "app/Tiktki.h"
 #include "app/Tugyadatlap.h"
 #include "app/Tugyfelszemelymod.h"
 #include "app/Tugyalapadatmod.h"
@@ -59,6 +64,11 @@ void CreateForms()
     Application->CreateForm(letetalapadat);
     Application->CreateForm(partnermod);
     Application->CreateForm(ujpartner);
+    Application->CreateForm(iktatasihelyuj);
+    Application->CreateForm(iktataserkmoduj);
+    Application->CreateForm(iktataspartneruj);
+    Application->CreateForm(iktbe);
+    Application->CreateForm(iktki);
     Application->CreateForm(AboutBox);
     Application->CreateForm(dokulap);
     Application->CreateForm(dokusetform);

@@ -28,6 +28,7 @@ TForm1::TForm1(TComponent* AOwner) : TForm(AOwner)
     CreatePartnersArea();
     CreateDepositsArea();
     CreateDocumentsArea();
+    CreateRegistryArea();
     // The menu bar takes its height from the client area, so the size comes after it.
     CreateMenus();
     SetBounds(0, 0, 792, 580);
@@ -121,6 +122,7 @@ void TForm1::FormShow(TObject* Sender)
 void TForm1::FillFilterCombos()
 {
     FillCaseCombos();
+    FillRegistryPartnerCombos();
     FillDepositFilterCombos();
 }
 

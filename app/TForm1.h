@@ -8,9 +8,11 @@
 
 #include <vector>
 
+class TBitBtn;
 class TCheckBox;
 class TDateTimePicker;
 class TMemo;
+class TComboBox;
 class TDataSource;
 class TEdit;
 class TField;
@@ -24,8 +26,6 @@ class TSaveDialog;
 class TSqlite3DB;
 class TSqlite3Query;
 class TSqlite3Table;
-class TComboBox;
-class TMemo;
 class TVgDBGrid;
 class TVgExportToXLS;
 class TgxExtSpeedButton;
@@ -288,6 +288,79 @@ public:
     TCheckBox* CheckBox17;                 // "Aktív:"
     TgxExtSpeedButton* gxExtSpeedButton34; // "Töröl" (organisation)
     TgxExtSpeedButton* gxExtSpeedButton35; // "Módosít" (organisation)
+    // ---- Registry area (TForm1Registry*.cpp) ------------------------------------------
+    TMenuItem* Beerkezoiktatas1;
+    TMenuItem* Kimenoiktatas1;
+    TSqlite3Query* iktlistaQuery1;           // incoming list
+    TSqlite3Query* iktlistaQuery2;           // outgoing list
+    TDataSource* iktataslistaDataSource1;
+    TDataSource* iktataslistaDataSource2;
+    TVgDBGrid* VgDBGrid6;                    // incoming
+    TVgDBGrid* VgDBGrid7;                    // outgoing
+    TPopupMenu* iktbePopupMenu;
+    TPopupMenu* iktkiPopupMenu;
+    TEdit* Edit28;                           // incoming: text, years, numbers
+    TEdit* Edit29;
+    TEdit* Edit30;
+    TEdit* Edit31;
+    TEdit* Edit32;
+    TEdit* Edit33;                           // outgoing: text, years, numbers
+    TEdit* Edit34;
+    TEdit* Edit35;
+    TEdit* Edit36;
+    TEdit* Edit37;
+    TComboBox* ComboBox1;                    // incoming: partner
+    TComboBox* ComboBox2;                    // incoming: case
+    TComboBox* ComboBox3;                    // outgoing: partner
+    TComboBox* ComboBox4;                    // outgoing: case
+    TCheckBox* CheckBox12;                   // incoming: in subject, note, reference
+    TCheckBox* CheckBox11;
+    TCheckBox* CheckBox9;
+    TCheckBox* CheckBox13;                   // outgoing: in subject, note, reference
+    TCheckBox* CheckBox10;
+    TCheckBox* CheckBox8;
+    TCheckBox* CheckBox15;                   // "Storno is jelenjen meg"
+    TCheckBox* CheckBox16;
+    TRadioButton* RadioButton9;              // incoming sort: number, partner, subject, case
+    TRadioButton* RadioButton10;
+    TRadioButton* RadioButton13;
+    TRadioButton* RadioButton14;
+    TRadioButton* RadioButton11;             // incoming: ascending, descending
+    TRadioButton* RadioButton12;
+    TRadioButton* RadioButton15;             // outgoing sort: number, partner, subject, case
+    TRadioButton* RadioButton16;
+    TRadioButton* RadioButton17;
+    TRadioButton* RadioButton18;
+    TRadioButton* RadioButton19;             // outgoing: ascending, descending
+    TRadioButton* RadioButton20;
+    TgxExtSpeedButton* gxExtSpeedButton27;   // incoming "Lekérdezés", "Alaphelyzet", "Exportálás"
+    TgxExtSpeedButton* gxExtSpeedButton24;
+    TgxExtSpeedButton* gxExtSpeedButton28;
+    TgxExtSpeedButton* gxExtSpeedButton31;   // outgoing "Lekérdezés", "Alaphelyzet", "Exportálás"
+    TgxExtSpeedButton* gxExtSpeedButton30;
+    TgxExtSpeedButton* gxExtSpeedButton32;
+    TLabel* Label81;                         // counters: incoming, outgoing
+    TLabel* Label90;
+    TVgExportToXLS* iktlistXLS1;
+    TVgExportToXLS* iktlistXLS2;
+    TSqlite3Table* iktatasbeallitasTable1;   // ikt_mt
+    TSqlite3Table* iktatasbeallitasTable2;   // ikt_mod
+    TSqlite3Table* iktatasbeallitasTable3;   // ikt_partner
+    TDataSource* iktatasbeallitasDataSource1;
+    TDataSource* iktatasbeallitasDataSource2;
+    TDataSource* iktatasbeallitasDataSource3;
+    TVgDBGrid* VgDBGrid4;                    // locations
+    TVgDBGrid* VgDBGrid5;                    // arrival modes
+    TVgDBGrid* VgDBGrid3;                    // registry partners
+    TLabel* Label82;                         // counters of the three tables
+    TLabel* Label83;
+    TLabel* Label84;
+    TBitBtn* BitBtn11;                       // "Új" location, mode, partner
+    TBitBtn* BitBtn12;
+    TBitBtn* BitBtn10;
+    TPanel* Panel17;                         // settings: upper part, its halves
+    TPanel* Panel38;
+    TPanel* Panel39;
 
     // ---- Documents area (TForm1Documents.cpp) ------------------------------------------
     TSqlite3Query* dokulistquery;
@@ -378,6 +451,26 @@ public:
     // Asks, then deletes the current partner of Query and reopens Query.
     void DeletePartner(TSqlite3Query* Query);
 
+    // Registry area.
+    void Beerkezoiktatas1Click(TObject* Sender);
+    void Kimenoiktatas1Click(TObject* Sender);
+    // The items not cancelled, newest first, in the page's list.
+    void ShowDefaultIncomingList();
+    void ShowDefaultOutgoingList();
+    void gxExtSpeedButton27Click(TObject* Sender);  // incoming "Lekérdezés"
+    void gxExtSpeedButton31Click(TObject* Sender);  // outgoing "Lekérdezés"
+    void gxExtSpeedButton24Click(TObject* Sender);  // incoming "Alaphelyzet"
+    void gxExtSpeedButton30Click(TObject* Sender);  // outgoing "Alaphelyzet"
+    // "Storno" of a list's context menu.
+    void CancelRegistryItem(TSqlite3Query* Query, bool Incoming);
+    void iktatasbeallitasResize(TObject* Sender);
+    // Sets the three look-up tables of the settings page active.
+    void OpenRegistrySettings();
+    // The registry partners behind ComboBox1 and ComboBox3, index = item index.
+    const std::vector<Integer>& RegistryPartnerIds() const { return FRegistryPartnerIds; }
+    // Refills the registry partners of the filter strips (part of FillFilterCombos).
+    void FillRegistryPartnerCombos();
+
     // Refills the case combo boxes of the areas and CaseIds from the active cases.
     void FillCaseCombos();
 
@@ -411,6 +504,9 @@ private:
     void CreateDepositSettingsPage();
     void CreateDepositGrids();
     void CreateDepositExports();
+    void CreateRegistryArea();
+    void CreateRegistrySettings();
+    void WireRegistryLists();
     // The base-data dialog for the current case of Query, with its origin code.
     void ShowBaseDataDialog(TSqlite3Query* Query, Integer Origin);
     // Closes and opens again with the current statement.
@@ -422,6 +518,7 @@ private:
     std::vector<Integer> FCaseIds;
     std::vector<Integer> FDepositAccountIds;
     std::vector<Integer> FDepositProjectIds;
+    std::vector<Integer> FRegistryPartnerIds;
     // True while "Alaphelyzet" sets the search boxes (their clicks run no query then).
     bool FResettingSearch = false;
 };

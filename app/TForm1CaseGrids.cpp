@@ -5,6 +5,8 @@
 #include "app/ComboFill.h"
 #include "app/ListGrid.h"
 #include "app/QueryRun.h"
+#include "app/Tiktbe.h"
+#include "app/Tiktki.h"
 #include "app/Tugyadatlap.h"
 #include "app/Tugyalapadatmod.h"
 #include "app/Tujugy.h"
@@ -118,10 +120,20 @@ void TForm1::Ujugy1Click(TObject* Sender)
 
 void TForm1::FillCaseCombos()
 {
-    // The areas with case combo boxes (registry, documents, identification queries and
-    // the registry dialogs) add their boxes' item lists here.
+    // The areas with case combo boxes (identification queries) add their
+    // boxes' item lists here. The entry dialogs are made after the main window.
     app::LoadKeyedNames(*Query100,
                         "SELECT sorszam, nev FROM ugy WHERE status=1 ORDER BY nev COLLATE "
                         "systemnocase",
-                        FCaseIds, {ComboBox7->Items()});
+                        FCaseIds,
+                        {ComboBox2->Items(), ComboBox4->Items(), ComboBox7->Items(),
+                         iktbe ? iktbe->ComboBox4->Items() : nullptr,
+                         iktki ? iktki->ComboBox4->Items() : nullptr});
+}
+
+void TForm1::FillRegistryPartnerCombos()
+{
+    app::LoadKeyedNames(*Query100,
+                        "SELECT sorszam, nev FROM ikt_partner ORDER BY nev COLLATE systemnocase",
+                        FRegistryPartnerIds, {ComboBox1->Items(), ComboBox3->Items()});
 }

@@ -86,6 +86,10 @@ void TForm1::CreateMenus()
                                 &TForm1::Elkuldottlevelek1Click);
     Iktatasbeallitasok1 = AddItem(this, Iktatas1, "Iktatasbeallitasok1", "Beállítások",
                                   &TForm1::Iktatasbeallitasok1Click);
+    Beerkezoiktatas1 = AddItem(this, Iktatas1, "Beerkezoiktatas1", "Beérkező iktatás",
+                               &TForm1::Beerkezoiktatas1Click);
+    Kimenoiktatas1 = AddItem(this, Iktatas1, "Kimenoiktatas1", "Kimenő iktatás",
+                             &TForm1::Kimenoiktatas1Click);
 
     JUB1 = AddItem(this, root, "JUB1", "JÜB", &TForm1::JUB1Click);
     Info1 = AddItem(this, root, "Info1", "Info", &TForm1::Info1Click);
@@ -120,14 +124,6 @@ void TForm1::Ujletet1Click(TObject*)
     ShowNewDeposit();
 }
 
-void TForm1::Beerkezettlevelek1Click(TObject*) { BringAreaToFront(iktatascontainer, beerkezettlista); }
-
-void TForm1::Elkuldottlevelek1Click(TObject*) { BringAreaToFront(iktatascontainer, kimenolista); }
-
-void TForm1::Iktatasbeallitasok1Click(TObject*)
-{
-    BringAreaToFront(iktatascontainer, iktatasbeallitas);
-}
 
 void TForm1::JUB1Click(TObject*) { jubcontainer->BringToFront(); }
 

@@ -1,0 +1,73 @@
+#pragma once
+// The statements of the mail registry: the default and filtered lists of incoming and
+// outgoing items, cancelling an item, storing a new item and the look-up rows it refers
+// to. Kept apart from the forms so they can be run against the schema in tests.
+#include "platform/core/Types.h"
+
+#include <optional>
+
+namespace app {
+
+// Which book of the registry: incoming (ikt_be) or outgoing (ikt_ki) mail.
+enum class RegistryBook { Incoming, Outgoing };
+
+// "ikt_be" or "ikt_ki".
+String RegistryTable(RegistryBook Book);
+
+// The items not cancelled, newest first. An item whose partner row is missing is not
+// listed; a missing location, mode or case only leaves its name empty.
+String RegistryDefaultListSql(RegistryBook Book);
+
+enum class RegistrySort { ByNumber, ByPartner, BySubject, ByCase };
+
+// What the filter strip of a list page holds.
+struct RegistryFilter {
+    String Text;                      // "Szöveg:"
+    bool InSubject = true;            // "Tárgy"
+    bool InNote = true;               // "Megjegyzés"
+    bool InReference = true;          // "Referencia"
+    String YearFrom, YearTo;          // "Év:"
+    String NumberFrom, NumberTo;      // "Szám:"
+    std::optional<Integer> PartnerId; // "Feladó:" when an item is chosen
+    std::optional<Integer> CaseId;    // "Ügy:" when an item is chosen
+    bool ShowCancelled = false;       // "Storno is jelenjen meg"
+    RegistrySort Sort = RegistrySort::ByNumber;
+    bool Descending = true; // "Csökkenő"
+};
+
+// The filtered list. Year and number texts must be digits only; anything else raises
+// EConvertError "'<text>' is not a valid integer value" before a statement is made.
+// The text is matched with LIKE '%…%' after quote doubling ("%" and "_" keep their
+// pattern meaning) in the checked places; with none checked nothing is found.
+String RegistryFilterSql(RegistryBook Book, const RegistryFilter& Filter);
+
+// Marks the item Id cancelled; the row stays.
+String RegistryCancelSql(RegistryBook Book, Integer Id);
+
+// A new item as the entry dialogs store it; unset references are stored as NULL.
+struct RegistryEntry {
+    Integer PartnerId = 0;
+    String Address; // partnercim
+    String Subject; // targy
+    TDateTime Date = 0;
+    std::optional<Integer> ModeId;
+    std::optional<Integer> LocationId;
+    std::optional<Integer> CaseId;
+    String Note;      // megjegyzes
+    String Reference; // referencia
+};
+// Raises EConvertError "A feladó mező kötelezően kitöltendő!" without a partner.
+String RegistryInsertSql(RegistryBook Book, const RegistryEntry& Entry);
+
+// The choices of the entry dialogs: partners with their addresses, and the active
+// arrival modes and registry locations, each by name.
+String RegistryPartnersSql();
+String ActiveModesSql();
+String ActiveLocationsSql();
+
+// New look-up rows: an active location or mode, a registry partner.
+String LocationInsertSql(const String& Name);
+String ModeInsertSql(const String& Name);
+String RegistryPartnerInsertSql(const String& Name, const String& Address);
+
+} // namespace app

@@ -1,0 +1,28 @@
+#include "app/Tiktbe.h"
+
+#include "app/TForm1.h"
+#include "app/Tiktataspartneruj.h"
+
+#include "platform/ui/TPanel.h"
+
+Tiktbe* iktbe = nullptr;
+
+Tiktbe::Tiktbe(TComponent* AOwner)
+    : app::RegistryEntryDialog(AOwner, app::RegistryBook::Incoming, "iktbe", "Iktatás, beérkezett",
+                               "Feladó:") {}
+
+Tiktbe::~Tiktbe() {
+    if (iktbe == this) iktbe = nullptr;
+}
+
+void Tiktbe::BitBtn1Click(TObject*)
+{
+    iktataspartneruj->Mode = 2;
+    iktataspartneruj->ShowModal();
+}
+
+void Tiktbe::ShowStoredList()
+{
+    Form1->beerkezettlista->BringToFront();
+    Form1->ShowDefaultIncomingList();
+}
