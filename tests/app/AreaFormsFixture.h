@@ -4,6 +4,11 @@
 // test: Answer is the button a box gets (IDOK unless changed), SaveFileName the file a
 // save dialog returns (empty: cancelled); Shown lists the boxes in order.
 #include "app/TForm1.h"
+#include "app/Tiktataserkmoduj.h"
+#include "app/Tiktatasihelyuj.h"
+#include "app/Tiktataspartneruj.h"
+#include "app/Tiktbe.h"
+#include "app/Tiktki.h"
 #include "app/Tpartnermod.h"
 #include "app/Tujpartner.h"
 #include "platform/ui/DialogHook.h"
@@ -39,9 +44,19 @@ protected:
         Form1->AfterConstruction();
         partnermod = new Tpartnermod(nullptr);
         ujpartner = new Tujpartner(nullptr);
+        iktatasihelyuj = new Tiktatasihelyuj(nullptr);
+        iktataserkmoduj = new Tiktataserkmoduj(nullptr);
+        iktataspartneruj = new Tiktataspartneruj(nullptr);
+        iktbe = new Tiktbe(nullptr);
+        iktki = new Tiktki(nullptr);
     }
     void TearDown() override {
         // The last created first, as at shut-down.
+        delete iktki;
+        delete iktbe;
+        delete iktataspartneruj;
+        delete iktataserkmoduj;
+        delete iktatasihelyuj;
         delete ujpartner;
         delete partnermod;
         delete Form1;
