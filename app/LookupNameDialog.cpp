@@ -42,7 +42,8 @@ LookupNameDialog::LookupNameDialog(TComponent* AOwner, const String& Name, const
 }
 
 void LookupNameDialog::AddMarginLabel(const String& Name, const String& Caption, Integer Top) {
-    MakeLabel(this, Panel2, Name, Caption, 12, Top + 4)->Font()->SetStyle({fsBold});
+    // The margin starts under the header strip.
+    MakeLabel(this, Panel2, Name, Caption, 12, Top + 4 - HeaderHeight)->Font()->SetStyle({fsBold});
 }
 
 void LookupNameDialog::FormShow(TObject*) {

@@ -37,9 +37,9 @@ void TForm1::CreateAreas()
 
     iktatascontainer = MakeArea(this, this, "iktatascontainer");
     MakeNavColumn(this, iktatascontainer, "iktatasnav", "Iktatás");
-    beerkezettlista = MakePage(this, iktatascontainer, "beerkezettlista", "Beérkezett levelek");
-    kimenolista = MakePage(this, iktatascontainer, "kimenolista", "Elküldött levelek");
-    iktatasbeallitas = MakePage(this, iktatascontainer, "iktatasbeallitas", "Iktatás beállításai");
+    beerkezettlista = MakePage(this, iktatascontainer, "beerkezettlista", "Beérkezett küldemények");
+    kimenolista = MakePage(this, iktatascontainer, "kimenolista", "Elküldött küldemények");
+    iktatasbeallitas = MakePage(this, iktatascontainer, "iktatasbeallitas", "Iktatás beállítások");
 
     dokupanel = MakeArea(this, this, "dokupanel");
     MakeNavColumn(this, dokupanel, "dokunav", "Dokumentum-kezelés");

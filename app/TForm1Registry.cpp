@@ -171,7 +171,7 @@ RegistryPage MakeFilterStrip(TForm1* Form, TPanel* Page, const PageNames& N) {
     label("Label8", "Rendezés:", 10, 88);
     TPanel* key = app::MakePanel(Form, strip, prefix + "Rendezes", alNone);
     key->SetParentColor(true);
-    key->SetBounds(62, 84, 300, 21);
+    key->SetBounds(72, 84, 276, 21);
     p.ByNumber = app::MakeRadioButton(Form, key, N.Radios[0], "Iktatószám", 0, 2, 80);
     p.ByPartner = app::MakeRadioButton(Form, key, N.Radios[1], N.PartnerCaption, 84, 2, 70);
     p.BySubject = app::MakeRadioButton(Form, key, N.Radios[2], "Tárgy", 158, 2, 60);
@@ -179,7 +179,7 @@ RegistryPage MakeFilterStrip(TForm1* Form, TPanel* Page, const PageNames& N) {
     p.ByNumber->SetChecked(true);
     TPanel* direction = app::MakePanel(Form, strip, prefix + "Irany", alNone);
     direction->SetParentColor(true);
-    direction->SetBounds(346, 84, 170, 21);
+    direction->SetBounds(356, 84, 170, 21);
     p.Ascending = app::MakeRadioButton(Form, direction, N.Radios[4], "Növekvő", 0, 2, 75);
     p.Descending = app::MakeRadioButton(Form, direction, N.Radios[5], "Csökkenő", 80, 2, 85);
     p.Descending->SetChecked(true);

@@ -98,9 +98,9 @@ void TForm1::CreateRegistrySettings() {
     iktatasbeallitasTable3 = partners.Table, iktatasbeallitasDataSource3 = partners.Source;
     VgDBGrid3 = partners.Grid, Label84 = partners.Counter, BitBtn10 = partners.New;
     AddColumn(VgDBGrid4, "nev", "név", 235);
-    AddColumn(VgDBGrid4, "aktiv", "aktív", 0);
+    AddColumn(VgDBGrid4, "aktiv", "aktív", 48);
     AddColumn(VgDBGrid5, "nev", "név", 243);
-    AddColumn(VgDBGrid5, "aktiv", "aktív", 0);
+    AddColumn(VgDBGrid5, "aktiv", "aktív", 48);
     AddColumn(VgDBGrid3, "nev", "név", 298);
     AddColumn(VgDBGrid3, "cim", "cím", 298);
     for (TVgDBGrid* grid : {VgDBGrid3, VgDBGrid5})
