@@ -11,15 +11,14 @@ namespace app {
 namespace {
 
 constexpr TColor PageColor = 0xF7F5F3;       // warm paper white
-constexpr TColor TitleStripColor = 0xEFE9E4;  // pale blue-grey
+constexpr TColor TitleStripColor = 0xEFE9E4; // pale blue-grey
 constexpr Integer NavButtonHeight = 30;
 constexpr Integer NavButtonGap = 6;
 constexpr Integer NavHeadingHeight = 44;
 
-}  // namespace
+} // namespace
 
-TPanel* MakePanel(TComponent* Owner, TWinControl* Parent, const String& Name, TAlign Align)
-{
+TPanel* MakePanel(TComponent* Owner, TWinControl* Parent, const String& Name, TAlign Align) {
     auto* panel = new TPanel(Owner);
     panel->SetName(Name);
     panel->SetCaption("");
@@ -31,13 +30,11 @@ TPanel* MakePanel(TComponent* Owner, TWinControl* Parent, const String& Name, TA
     return panel;
 }
 
-TPanel* MakeArea(TComponent* Owner, TWinControl* Parent, const String& Name)
-{
+TPanel* MakeArea(TComponent* Owner, TWinControl* Parent, const String& Name) {
     return MakePanel(Owner, Parent, Name, alClient);
 }
 
-TPanel* MakeNavColumn(TComponent* Owner, TPanel* Area, const String& Name, const String& Heading)
-{
+TPanel* MakeNavColumn(TComponent* Owner, TPanel* Area, const String& Name, const String& Heading) {
     TPanel* column = MakePanel(Owner, Area, Name, alLeft);
     column->SetWidth(NavColumnWidth);
     column->SetColor(looks::HouseBlue);
@@ -56,9 +53,8 @@ TPanel* MakeNavColumn(TComponent* Owner, TPanel* Area, const String& Name, const
     return column;
 }
 
-TPanel* MakeTitleStrip(TComponent* Owner, TWinControl* Parent, const String& Name,
-                       const String& Title, Integer Height, Integer FontHeight)
-{
+TPanel* MakeTitleStrip(TComponent* Owner, TWinControl* Parent, const String& Name, const String& Title,
+                       Integer Height, Integer FontHeight) {
     TPanel* strip = MakePanel(Owner, Parent, Name, alTop);
     strip->SetHeight(Height);
     strip->SetColor(TitleStripColor);
@@ -76,16 +72,14 @@ TPanel* MakeTitleStrip(TComponent* Owner, TWinControl* Parent, const String& Nam
     return strip;
 }
 
-TPanel* MakePage(TComponent* Owner, TPanel* Area, const String& Name, const String& Title)
-{
+TPanel* MakePage(TComponent* Owner, TPanel* Area, const String& Name, const String& Title) {
     TPanel* page = MakePanel(Owner, Area, Name, alClient);
     MakeTitleStrip(Owner, page, Name + "Title", Title, PageTitleHeight, 14);
     return page;
 }
 
-TgxExtSpeedButton* AddNavButton(TComponent* Owner, TPanel* Column, const String& Name,
-                                const String& Caption, const String& Hint)
-{
+TgxExtSpeedButton* AddNavButton(TComponent* Owner, TPanel* Column, const String& Name, const String& Caption,
+                                const String& Hint) {
     Integer top = NavHeadingHeight + 4;
     for (Integer i = 0; i < Column->ControlCount(); ++i)
         if (auto* other = dynamic_cast<TgxExtSpeedButton*>(Column->Controls(i)))
@@ -105,8 +99,7 @@ TgxExtSpeedButton* AddNavButton(TComponent* Owner, TPanel* Column, const String&
 
 TgxExtSpeedButton* MakeToolButton(TComponent* Owner, TWinControl* Parent, const String& Name,
                                   const String& Caption, Integer Left, Integer Top, Integer Width,
-                                  const String& Hint)
-{
+                                  const String& Hint) {
     auto* button = new TgxExtSpeedButton(Owner);
     button->SetName(Name);
     button->SetParent(Parent);
@@ -120,9 +113,8 @@ TgxExtSpeedButton* MakeToolButton(TComponent* Owner, TWinControl* Parent, const 
     return button;
 }
 
-TLabel* MakeLabel(TComponent* Owner, TWinControl* Parent, const String& Name,
-                  const String& Caption, Integer Left, Integer Top)
-{
+TLabel* MakeLabel(TComponent* Owner, TWinControl* Parent, const String& Name, const String& Caption,
+                  Integer Left, Integer Top) {
     auto* label = new TLabel(Owner);
     label->SetName(Name);
     label->SetParent(Parent);
@@ -133,4 +125,4 @@ TLabel* MakeLabel(TComponent* Owner, TWinControl* Parent, const String& Name,
     return label;
 }
 
-}  // namespace app
+} // namespace app

@@ -30,12 +30,12 @@ TPanel* MakePage(TComponent* Owner, TPanel* Area, const String& Name, const Stri
 
 // A pale strip along the top of Parent with Title in bold house blue, FontHeight
 // pixels high. The caption label is named Name + "Label".
-TPanel* MakeTitleStrip(TComponent* Owner, TWinControl* Parent, const String& Name,
-                       const String& Title, Integer Height, Integer FontHeight);
+TPanel* MakeTitleStrip(TComponent* Owner, TWinControl* Parent, const String& Name, const String& Title,
+                       Integer Height, Integer FontHeight);
 
 // A dark button under the ones already in Column.
-TgxExtSpeedButton* AddNavButton(TComponent* Owner, TPanel* Column, const String& Name,
-                                const String& Caption, const String& Hint = String());
+TgxExtSpeedButton* AddNavButton(TComponent* Owner, TPanel* Column, const String& Name, const String& Caption,
+                                const String& Hint = String());
 
 // A light toolbar button at the given place on Parent.
 TgxExtSpeedButton* MakeToolButton(TComponent* Owner, TWinControl* Parent, const String& Name,
@@ -43,7 +43,7 @@ TgxExtSpeedButton* MakeToolButton(TComponent* Owner, TWinControl* Parent, const 
                                   const String& Hint = String());
 
 // A plain label at the given place on Parent.
-TLabel* MakeLabel(TComponent* Owner, TWinControl* Parent, const String& Name,
-                  const String& Caption, Integer Left, Integer Top);
+TLabel* MakeLabel(TComponent* Owner, TWinControl* Parent, const String& Name, const String& Caption,
+                  Integer Left, Integer Top);
 
-}  // namespace app
+} // namespace app

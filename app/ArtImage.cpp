@@ -11,13 +11,12 @@ namespace app {
 namespace {
 
 constexpr TColor Paper = 0xF7F5F3;
-constexpr TColor Mist = 0xEFE4DA;      // pale blue-grey
-constexpr TColor SoftBlue = 0xC9A98F;  // muted steel blue
+constexpr TColor Mist = 0xEFE4DA;     // pale blue-grey
+constexpr TColor SoftBlue = 0xC9A98F; // muted steel blue
 constexpr TColor Ink = looks::HouseBlue;
-constexpr TColor Gold = 0x4FA3C8;      // muted ochre
+constexpr TColor Gold = 0x4FA3C8; // muted ochre
 
-TColor Mix(TColor a, TColor b, Integer num, Integer den)
-{
+TColor Mix(TColor a, TColor b, Integer num, Integer den) {
     const auto part = [&](int shift) {
         const Integer ca = (a >> shift) & 0xFF, cb = (b >> shift) & 0xFF;
         return static_cast<TColor>((ca + (cb - ca) * num / std::max<Integer>(den, 1)) & 0xFF) << shift;
@@ -25,8 +24,7 @@ TColor Mix(TColor a, TColor b, Integer num, Integer den)
     return part(0) | part(8) | part(16);
 }
 
-void VerticalGradient(TCanvas* c, const TRect& r, TColor top, TColor bottom)
-{
+void VerticalGradient(TCanvas* c, const TRect& r, TColor top, TColor bottom) {
     const Integer h = std::max<Integer>(r.Height(), 1);
     for (Integer y = 0; y < h; ++y) {
         c->Brush()->SetColor(Mix(top, bottom, y, h));
@@ -34,17 +32,15 @@ void VerticalGradient(TCanvas* c, const TRect& r, TColor top, TColor bottom)
     }
 }
 
-void Shape(TCanvas* c, TColor pen, TColor fill, Integer width = 1)
-{
+void Shape(TCanvas* c, TColor pen, TColor fill, Integer width = 1) {
     c->Pen()->SetColor(pen);
     c->Pen()->SetWidth(width);
     c->Brush()->SetStyle(bsSolid);
     c->Brush()->SetColor(fill);
 }
 
-void CentredText(TCanvas* c, const TRect& r, Integer y, const String& text, Integer height,
-                 TColor color, bool bold)
-{
+void CentredText(TCanvas* c, const TRect& r, Integer y, const String& text, Integer height, TColor color,
+                 bool bold) {
     c->Brush()->SetStyle(bsClear);
     c->Font()->SetName("Arial");
     c->Font()->SetHeight(-height);
@@ -55,8 +51,7 @@ void CentredText(TCanvas* c, const TRect& r, Integer y, const String& text, Inte
 }
 
 // A classical building: pediment, columns and steps, scaled into r.
-void Building(TCanvas* c, const TRect& r)
-{
+void Building(TCanvas* c, const TRect& r) {
     const Integer w = r.Width(), h = r.Height();
     const auto X = [&](Integer permille) { return r.Left + w * permille / 1000; };
     const auto Y = [&](Integer permille) { return r.Top + h * permille / 1000; };
@@ -76,8 +71,7 @@ void Building(TCanvas* c, const TRect& r)
     c->Ellipse(X(500) - coin / 2, Y(190) - coin / 2, X(500) + coin / 2, Y(190) + coin / 2);
 }
 
-void Scales(TCanvas* c, const TRect& r)
-{
+void Scales(TCanvas* c, const TRect& r) {
     const Integer w = r.Width(), h = r.Height();
     const auto X = [&](Integer permille) { return r.Left + w * permille / 1000; };
     const auto Y = [&](Integer permille) { return r.Top + h * permille / 1000; };
@@ -92,7 +86,9 @@ void Scales(TCanvas* c, const TRect& r)
         c->LineTo(X(side - 110), Y(560));
         c->MoveTo(X(side), Y(260));
         c->LineTo(X(side + 110), Y(560));
-        c->Polygon({{X(side - 130), Y(560)}, {X(side + 130), Y(560)}, {X(side + 80), Y(640)},
+        c->Polygon({{X(side - 130), Y(560)},
+                    {X(side + 130), Y(560)},
+                    {X(side + 80), Y(640)},
                     {X(side - 80), Y(640)}});
     }
     Shape(c, Gold, Gold);
@@ -101,13 +97,11 @@ void Scales(TCanvas* c, const TRect& r)
 }
 
 // The icon of an area tile, drawn in a square.
-void Icon(TCanvas* c, const TRect& r, Art kind)
-{
+void Icon(TCanvas* c, const TRect& r, Art kind) {
     const Integer s = r.Width();
     const auto P = [&](Integer x, Integer y) { return TPoint{r.Left + s * x / 100, r.Top + s * y / 100}; };
     const auto R = [&](Integer x1, Integer y1, Integer x2, Integer y2) {
-        return Rect(r.Left + s * x1 / 100, r.Top + s * y1 / 100, r.Left + s * x2 / 100,
-                    r.Top + s * y2 / 100);
+        return Rect(r.Left + s * x1 / 100, r.Top + s * y1 / 100, r.Left + s * x2 / 100, r.Top + s * y2 / 100);
     };
     Shape(c, Ink, Paper, 2);
     switch (kind) {
@@ -141,8 +135,8 @@ void Icon(TCanvas* c, const TRect& r, Art kind)
         c->Polygon({P(56, 88), P(60, 60), P(76, 52), P(92, 60), P(96, 88)});
         break;
     case Art::Identification:
-        c->RoundRect(r.Left + s * 6 / 100, r.Top + s * 22 / 100, r.Left + s * 94 / 100,
-                     r.Top + s * 80 / 100, s / 8, s / 8);
+        c->RoundRect(r.Left + s * 6 / 100, r.Top + s * 22 / 100, r.Left + s * 94 / 100, r.Top + s * 80 / 100,
+                     s / 8, s / 8);
         Shape(c, Ink, Mist, 2);
         c->Ellipse(R(14, 34, 38, 58));
         for (Integer y : {38, 50, 62}) {
@@ -155,21 +149,26 @@ void Icon(TCanvas* c, const TRect& r, Art kind)
     }
 }
 
-String TileCaption(Art kind)
-{
+String TileCaption(Art kind) {
     switch (kind) {
-    case Art::Persons: return "Ügyfelek";
-    case Art::Cases: return "Ügyek";
-    case Art::Documents: return "Dokumentumok";
-    case Art::Deposits: return "Letétek";
-    case Art::Partners: return "Partnerek";
-    case Art::Identification: return "Azonosítás";
-    default: return "";
+    case Art::Persons:
+        return "Ügyfelek";
+    case Art::Cases:
+        return "Ügyek";
+    case Art::Documents:
+        return "Dokumentumok";
+    case Art::Deposits:
+        return "Letétek";
+    case Art::Partners:
+        return "Partnerek";
+    case Art::Identification:
+        return "Azonosítás";
+    default:
+        return "";
     }
 }
 
-void Tile(TCanvas* c, const TRect& r, Art kind)
-{
+void Tile(TCanvas* c, const TRect& r, Art kind) {
     Shape(c, SoftBlue, Paper);
     c->Rectangle(r);
     const Integer icon = std::min<Integer>(r.Height() - 14, 34);
@@ -184,8 +183,7 @@ void Tile(TCanvas* c, const TRect& r, Art kind)
     c->TextOut(box.Right + 10, r.Top + (r.Height() - c->TextHeight("Ág")) / 2, TileCaption(kind));
 }
 
-void StartPicture(TCanvas* c, const TRect& r)
-{
+void StartPicture(TCanvas* c, const TRect& r) {
     VerticalGradient(c, r, Mist, Paper);
     const Integer size = std::min<Integer>(r.Width() * 55 / 100, r.Height() * 55 / 100);
     const TRect building = Rect(r.Left + (r.Width() - size) / 2, r.Top + r.Height() / 10,
@@ -195,8 +193,7 @@ void StartPicture(TCanvas* c, const TRect& r)
     CentredText(c, r, building.Bottom + 62, "Ügyvédi irodai nyilvántartás", 14, SoftBlue, false);
 }
 
-void Badge(TCanvas* c, const TRect& r)
-{
+void Badge(TCanvas* c, const TRect& r) {
     Shape(c, Ink, Paper, 2);
     c->RoundRect(r.Left, r.Top, r.Right, r.Bottom, 10, 10);
     const TRect icon = Rect(r.Left + 6, r.Top + 4, r.Left + 6 + r.Height() - 8, r.Bottom - 4);
@@ -209,27 +206,32 @@ void Badge(TCanvas* c, const TRect& r)
     c->TextOut(icon.Right + 6, r.Top + (r.Height() - c->TextHeight("J")) / 2, "JÜB");
 }
 
-}  // namespace
+} // namespace
 
-void DrawArt(TCanvas* Canvas, const TRect& R, Art Kind)
-{
+void DrawArt(TCanvas* Canvas, const TRect& R, Art Kind) {
     switch (Kind) {
-    case Art::StartPicture: StartPicture(Canvas, R); break;
-    case Art::Scales: Scales(Canvas, R); break;
-    case Art::Badge: Badge(Canvas, R); break;
-    default: Tile(Canvas, R, Kind); break;
+    case Art::StartPicture:
+        StartPicture(Canvas, R);
+        break;
+    case Art::Scales:
+        Scales(Canvas, R);
+        break;
+    case Art::Badge:
+        Badge(Canvas, R);
+        break;
+    default:
+        Tile(Canvas, R, Kind);
+        break;
     }
 }
 
-ArtImage::ArtImage(TComponent* AOwner, Art Kind) : TGraphicControl(AOwner), FKind(Kind)
-{
+ArtImage::ArtImage(TComponent* AOwner, Art Kind) : TGraphicControl(AOwner), FKind(Kind) {
     // A picture answers a click when the button comes up over it.
     SetClickOnMouseUp(true);
 }
 
-void ArtImage::Paint()
-{
+void ArtImage::Paint() {
     DrawArt(Canvas(), ClientRect(), FKind);
 }
 
-}  // namespace app
+} // namespace app

@@ -6,15 +6,15 @@
 namespace app {
 
 enum class Art {
-    StartPicture,  // the start page's main picture
-    Persons,       // clients
-    Cases,         // case list
-    Documents,     // document handling
-    Deposits,      // deposits
-    Partners,      // partners
-    Identification,  // client identification
-    Scales,        // the column's lower picture
-    Badge          // the identification badge on the main picture
+    StartPicture,   // the start page's main picture
+    Persons,        // clients
+    Cases,          // case list
+    Documents,      // document handling
+    Deposits,       // deposits
+    Partners,       // partners
+    Identification, // client identification
+    Scales,         // the column's lower picture
+    Badge           // the identification badge on the main picture
 };
 
 class ArtImage : public TGraphicControl {
@@ -33,4 +33,4 @@ private:
 // Draws Kind filling Rect on Canvas; the area tiles carry their area's name.
 void DrawArt(TCanvas* Canvas, const TRect& Rect, Art Kind);
 
-}  // namespace app
+} // namespace app

@@ -6,7 +6,6 @@
 
 namespace app {
 
-
 void WriteCaseEvent(TSqlite3Query& Query, const CaseEventInput& Event, Integer RetentionYears, bool CloseCase,
                     TDateTime Today) {
     sqlite::Transaction transaction(ConnectionOf(Query));

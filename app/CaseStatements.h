@@ -7,9 +7,9 @@
 namespace app {
 
 struct CaseListOptions {
-    bool ActiveOnly = true;   // "Csak aktív"
-    bool ByName = false;      // "Ügy neve"; otherwise year and number
-    bool Descending = false;  // "Csökkenő"
+    bool ActiveOnly = true;  // "Csak aktív"
+    bool ByName = false;     // "Ügy neve"; otherwise year and number
+    bool Descending = false; // "Csökkenő"
 };
 
 struct CaseSearchCriteria {
@@ -18,10 +18,10 @@ struct CaseSearchCriteria {
     String NumberFrom;
     String NumberTo;
     String Text;
-    bool InName = true;         // "Ügy neve"
-    bool InDescription = true;  // "Leírás"
-    bool InClients = true;      // "Ügyfél": attached persons and organisations
-    bool InHistory = true;      // "Esemény": history notes
+    bool InName = true;        // "Ügy neve"
+    bool InDescription = true; // "Leírás"
+    bool InClients = true;     // "Ügyfél": attached persons and organisations
+    bool InHistory = true;     // "Esemény": history notes
     bool ActiveOnly = true;
     bool ByName = false;
     bool Descending = false;
@@ -43,4 +43,4 @@ bool IsDigitsOnly(const String& Text);
 // integer value", so a year or number box never puts typed text into a statement.
 const String& CheckedDigits(const String& Text);
 
-}  // namespace app
+} // namespace app

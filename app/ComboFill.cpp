@@ -13,8 +13,7 @@ namespace {
 class CloseOnExit {
 public:
     explicit CloseOnExit(TSqlite3Query& query) : FQuery(query) {}
-    ~CloseOnExit()
-    {
+    ~CloseOnExit() {
         try {
             FQuery.Close();
         } catch (...) {
@@ -28,16 +27,14 @@ private:
     TSqlite3Query& FQuery;
 };
 
-}  // namespace
+} // namespace
 
 void LoadKeyedItems(TSqlite3Query& query, const String& sql, std::vector<Integer>& keys,
                     std::initializer_list<TStrings*> lists,
-                    const std::function<String(TDataSet& row)>& ItemText)
-{
+                    const std::function<String(TDataSet& row)>& ItemText) {
     keys.clear();
     for (TStrings* list : lists)
-        if (list)
-            list->Clear();
+        if (list) list->Clear();
 
     CloseOnExit closer(query);
     query.Close();
@@ -61,10 +58,9 @@ void LoadKeyedItems(TSqlite3Query& query, const String& sql, std::vector<Integer
 }
 
 void LoadKeyedNames(TSqlite3Query& query, const String& sql, std::vector<Integer>& keys,
-                    std::initializer_list<TStrings*> lists)
-{
+                    std::initializer_list<TStrings*> lists) {
     LoadKeyedItems(query, sql, keys, lists,
                    [](TDataSet& row) { return row.Fields()->Fields(1)->AsString(); });
 }
 
-}  // namespace app
+} // namespace app

@@ -26,4 +26,4 @@ void LoadKeyedItems(TSqlite3Query& query, const String& sql, std::vector<Integer
                     std::initializer_list<TStrings*> lists,
                     const std::function<String(TDataSet& row)>& ItemText);
 
-}  // namespace app
+} // namespace app

@@ -7,10 +7,10 @@ class TSqlite3Query;
 namespace app {
 
 struct OfficeSettings {
-    Integer DocRetentionYears = 0;  // dokumentum_orzesi_ido
-    Integer JubRetentionYears = 0;  // jub_orzesi_ido
-    String OfficeAddress;           // cim
-    String ChamberId;               // kamarai_azonosito
+    Integer DocRetentionYears = 0; // dokumentum_orzesi_ido
+    Integer JubRetentionYears = 0; // jub_orzesi_ido
+    String OfficeAddress;          // cim
+    String ChamberId;              // kamarai_azonosito
 };
 
 // The value of one `info` key through Query (Close, clear, add, Open); false when
@@ -19,10 +19,10 @@ bool ReadInfoValue(TSqlite3Query& Query, const String& Key, String& Value);
 
 // The four settings as the settings dialog holds them, as text.
 struct OfficeSettingsText {
-    String OfficeAddress;      // cim
-    String ChamberId;          // kamarai_azonosito
-    String DocRetentionYears;  // dokumentum_orzesi_ido, digits or empty
-    String JubRetentionYears;  // jub_orzesi_ido, digits or empty
+    String OfficeAddress;     // cim
+    String ChamberId;         // kamarai_azonosito
+    String DocRetentionYears; // dokumentum_orzesi_ido, digits or empty
+    String JubRetentionYears; // jub_orzesi_ido, digits or empty
 };
 
 // Replaces the four keys in one transaction: each key's row is deleted; the address
@@ -38,4 +38,4 @@ void WriteOfficeSettings(TSqlite3Query& Query, const OfficeSettingsText& Setting
 // the settings after it are not read. Engine errors pass through.
 void ReadOfficeSettings(TSqlite3Query& Query, OfficeSettings& Settings);
 
-}  // namespace app
+} // namespace app

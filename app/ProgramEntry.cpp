@@ -34,8 +34,7 @@
 
 namespace app {
 
-std::unique_ptr<TNamedMutex> ClaimSingleInstance()
-{
+std::unique_ptr<TNamedMutex> ClaimSingleInstance() {
     auto mutex = std::make_unique<TNamedMutex>(InstanceMutexName);
     if (mutex->Wait(0) != TWaitResult::wrSignaled) {
         MessageBox(nullptr, "A program egy példánya már fut", "", MB_OK);
@@ -48,8 +47,7 @@ namespace {
 
 // Every form is created once, in this order; the first is the main window. Dialog
 // forms join the list at their place as they are built.
-void CreateForms()
-{
+void CreateForms() {
     Application->CreateForm(Form1);
     Application->CreateForm(ujszemelyform);
     Application->CreateForm(ujszervezetform);
@@ -75,10 +73,9 @@ void CreateForms()
     Application->CreateForm(adminform);
 }
 
-}  // namespace
+} // namespace
 
-int RunProgram()
-{
+int RunProgram() {
     std::unique_ptr<TNamedMutex> instance;
     try {
         instance = ClaimSingleInstance();
@@ -87,8 +84,7 @@ int RunProgram()
         MessageBox(nullptr, e.Message(), "Velmora", MB_OK | MB_ICONSTOP);
         return 0;
     }
-    if (!instance)
-        return 0;
+    if (!instance) return 0;
     // The library services live from before the first form until after the
     // last: components remove their timers while the forms are destroyed.
     UtlInitialization();
@@ -111,4 +107,4 @@ int RunProgram()
     return 0;
 }
 
-}  // namespace app
+} // namespace app

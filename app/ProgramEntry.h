@@ -20,4 +20,4 @@ std::unique_ptr<TNamedMutex> ClaimSingleInstance();
 // the application's exception display.
 int RunProgram();
 
-}  // namespace app
+} // namespace app

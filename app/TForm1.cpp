@@ -15,8 +15,7 @@
 
 TForm1* Form1 = nullptr;
 
-TForm1::TForm1(TComponent* AOwner) : TForm(AOwner)
-{
+TForm1::TForm1(TComponent* AOwner) : TForm(AOwner) {
     SetName("Form1");
     SetCaption("Velmora 2.0");
     SetPosition(poScreenCenter);
@@ -38,14 +37,11 @@ TForm1::TForm1(TComponent* AOwner) : TForm(AOwner)
     OnShow = [this](TObject* Sender) { FormShow(Sender); };
 }
 
-TForm1::~TForm1()
-{
-    if (Form1 == this)
-        Form1 = nullptr;
+TForm1::~TForm1() {
+    if (Form1 == this) Form1 = nullptr;
 }
 
-void TForm1::CreateDatabase()
-{
+void TForm1::CreateDatabase() {
     Sqlite3DB1 = new TSqlite3DB(this);
     Sqlite3DB1->SetName("Sqlite3DB1");
     Sqlite3DB1->SetDefaultExt(".s3db");
@@ -71,8 +67,7 @@ void TForm1::CreateDatabase()
     Query5 = query("Query5");
 }
 
-void TForm1::FormCreate(TObject* Sender)
-{
+void TForm1::FormCreate(TObject* Sender) {
     // A failing step is shown and the window still comes up, as with any handler.
     try {
         opencontainer->BringToFront();
@@ -103,8 +98,7 @@ void TForm1::FormCreate(TObject* Sender)
     }
 }
 
-void TForm1::FormShow(TObject* Sender)
-{
+void TForm1::FormShow(TObject* Sender) {
     for (TMemo* memo : {Edit4, Edit9, Edit12, Edit15})
         memo->Clear();
     DateTimePicker1->SetDate(Date());
@@ -119,22 +113,18 @@ void TForm1::FormShow(TObject* Sender)
     FillFilterCombos();
 }
 
-void TForm1::FillFilterCombos()
-{
+void TForm1::FillFilterCombos() {
     FillCaseCombos();
     FillRegistryPartnerCombos();
     FillDepositFilterCombos();
 }
 
-void TForm1::BringAreaToFront(TControl* Area, TControl* Page)
-{
+void TForm1::BringAreaToFront(TControl* Area, TControl* Page) {
     Area->BringToFront();
-    if (Page)
-        Page->BringToFront();
+    if (Page) Page->BringToFront();
 }
 
-void TForm1::Reopen(TSqlite3Query* Query)
-{
+void TForm1::Reopen(TSqlite3Query* Query) {
     Query->Close();
     Query->Open();
 }

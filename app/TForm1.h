@@ -52,14 +52,14 @@ public:
 
     // ---- Database -------------------------------------------------------------------
     TSqlite3DB* Sqlite3DB1;
-    TSqlite3Query* Query100;  // settings and combo fillers
-    TSqlite3Query* Query1;    // persons
-    TSqlite3Query* Query2;    // the clients area's writes
-    TSqlite3Query* Query3;    // organisations
+    TSqlite3Query* Query100; // settings and combo fillers
+    TSqlite3Query* Query1;   // persons
+    TSqlite3Query* Query2;   // the clients area's writes
+    TSqlite3Query* Query3;   // organisations
     TDataSource* DataSource1;
     TDataSource* DataSource2;
-    TSqlite3Query* Query4;    // case list
-    TSqlite3Query* Query5;    // case search
+    TSqlite3Query* Query4; // case list
+    TSqlite3Query* Query5; // case search
     TDataSource* DataSource3;
     TDataSource* DataSource4;
 
@@ -93,14 +93,14 @@ public:
     // ---- Start page ------------------------------------------------------------------
     app::ArtImage* Image1;
     TLabel* Label15;
-    app::ArtImage* Image8;   // natural persons
-    app::ArtImage* Image9;   // case list
-    app::ArtImage* Image12;  // documents
-    app::ArtImage* Image13;  // deposits
-    app::ArtImage* Image14;  // partners
-    app::ArtImage* Image15;  // client identification
-    app::ArtImage* Image16;  // the column's lower picture
-    app::ArtImage* Image18;  // client identification
+    app::ArtImage* Image8;  // natural persons
+    app::ArtImage* Image9;  // case list
+    app::ArtImage* Image12; // documents
+    app::ArtImage* Image13; // deposits
+    app::ArtImage* Image14; // partners
+    app::ArtImage* Image15; // client identification
+    app::ArtImage* Image16; // the column's lower picture
+    app::ArtImage* Image18; // client identification
 
     // ---- Menus -------------------------------------------------------------------------
     TMainMenu* MainMenu1;
@@ -176,18 +176,18 @@ public:
 
     // ---- Partners area (TForm1Partners.cpp) -------------------------------------------
     TMenuItem* Ujpartner1;
-    TSqlite3Query* partnerQuery1;            // partner list
-    TSqlite3Query* partnerQuery2;            // partner search
+    TSqlite3Query* partnerQuery1; // partner list
+    TSqlite3Query* partnerQuery2; // partner search
     TDataSource* partnerDataSource1;
     TDataSource* partnerDataSource2;
-    TVgDBGrid* VgDBGrid1;                    // list
-    TVgDBGrid* VgDBGrid2;                    // search
+    TVgDBGrid* VgDBGrid1; // list
+    TVgDBGrid* VgDBGrid2; // search
     TPopupMenu* partnerlistaPopupMenu1;
     TPopupMenu* partnerlistaPopupMenu2;
-    TEdit* Edit27;                           // "Keresett kifejezés:"
-    TgxExtSpeedButton* partnerKeres;         // "Keres"
-    TgxExtSpeedButton* partnerlistaExport;   // "Exportálás" of the list
-    TgxExtSpeedButton* partnerkeresExport;   // "Exportálás" of the search
+    TEdit* Edit27;                         // "Keresett kifejezés:"
+    TgxExtSpeedButton* partnerKeres;       // "Keres"
+    TgxExtSpeedButton* partnerlistaExport; // "Exportálás" of the list
+    TgxExtSpeedButton* partnerkeresExport; // "Exportálás" of the search
     TVgExportToXLS* partnerlistaToXLS;
     TVgExportToXLS* partnerkeresToXLS;
     TSaveDialog* partnerSaveDialog;
@@ -212,11 +212,11 @@ public:
     TEdit* letetkeres_Edit2;              // search: "Jogosult:"
     TCheckBox* letetkeres_CheckBox1;      // search: "Csak aktív:"
     TRadioButton* letetkeres_Rendezes[5];
-    TEdit* Edit24;                        // new account: "Név:"
-    TEdit* Edit25;                        // new account: "Számlaszám:"
-    TMemo* letetbeallitas_Memo1;          // new account: "Megj:"
-    TEdit* Edit26;                        // new project: "Név:"
-    TMemo* letetbeallitas_Memo2;          // new project: "Megj:"
+    TEdit* Edit24;               // new account: "Név:"
+    TEdit* Edit25;               // new account: "Számlaszám:"
+    TMemo* letetbeallitas_Memo1; // new account: "Megj:"
+    TEdit* Edit26;               // new project: "Név:"
+    TMemo* letetbeallitas_Memo2; // new project: "Megj:"
     TVgExportToXLS* letetlista_ToXLS1;
     TVgExportToXLS* letetkeresToXLS;
 
@@ -291,74 +291,74 @@ public:
     // ---- Registry area (TForm1Registry*.cpp) ------------------------------------------
     TMenuItem* Beerkezoiktatas1;
     TMenuItem* Kimenoiktatas1;
-    TSqlite3Query* iktlistaQuery1;           // incoming list
-    TSqlite3Query* iktlistaQuery2;           // outgoing list
+    TSqlite3Query* iktlistaQuery1; // incoming list
+    TSqlite3Query* iktlistaQuery2; // outgoing list
     TDataSource* iktataslistaDataSource1;
     TDataSource* iktataslistaDataSource2;
-    TVgDBGrid* VgDBGrid6;                    // incoming
-    TVgDBGrid* VgDBGrid7;                    // outgoing
+    TVgDBGrid* VgDBGrid6; // incoming
+    TVgDBGrid* VgDBGrid7; // outgoing
     TPopupMenu* iktbePopupMenu;
     TPopupMenu* iktkiPopupMenu;
-    TEdit* Edit28;                           // incoming: text, years, numbers
+    TEdit* Edit28; // incoming: text, years, numbers
     TEdit* Edit29;
     TEdit* Edit30;
     TEdit* Edit31;
     TEdit* Edit32;
-    TEdit* Edit33;                           // outgoing: text, years, numbers
+    TEdit* Edit33; // outgoing: text, years, numbers
     TEdit* Edit34;
     TEdit* Edit35;
     TEdit* Edit36;
     TEdit* Edit37;
-    TComboBox* ComboBox1;                    // incoming: partner
-    TComboBox* ComboBox2;                    // incoming: case
-    TComboBox* ComboBox3;                    // outgoing: partner
-    TComboBox* ComboBox4;                    // outgoing: case
-    TCheckBox* CheckBox12;                   // incoming: in subject, note, reference
+    TComboBox* ComboBox1;  // incoming: partner
+    TComboBox* ComboBox2;  // incoming: case
+    TComboBox* ComboBox3;  // outgoing: partner
+    TComboBox* ComboBox4;  // outgoing: case
+    TCheckBox* CheckBox12; // incoming: in subject, note, reference
     TCheckBox* CheckBox11;
     TCheckBox* CheckBox9;
-    TCheckBox* CheckBox13;                   // outgoing: in subject, note, reference
+    TCheckBox* CheckBox13; // outgoing: in subject, note, reference
     TCheckBox* CheckBox10;
     TCheckBox* CheckBox8;
-    TCheckBox* CheckBox15;                   // "Storno is jelenjen meg"
+    TCheckBox* CheckBox15; // "Storno is jelenjen meg"
     TCheckBox* CheckBox16;
-    TRadioButton* RadioButton9;              // incoming sort: number, partner, subject, case
+    TRadioButton* RadioButton9; // incoming sort: number, partner, subject, case
     TRadioButton* RadioButton10;
     TRadioButton* RadioButton13;
     TRadioButton* RadioButton14;
-    TRadioButton* RadioButton11;             // incoming: ascending, descending
+    TRadioButton* RadioButton11; // incoming: ascending, descending
     TRadioButton* RadioButton12;
-    TRadioButton* RadioButton15;             // outgoing sort: number, partner, subject, case
+    TRadioButton* RadioButton15; // outgoing sort: number, partner, subject, case
     TRadioButton* RadioButton16;
     TRadioButton* RadioButton17;
     TRadioButton* RadioButton18;
-    TRadioButton* RadioButton19;             // outgoing: ascending, descending
+    TRadioButton* RadioButton19; // outgoing: ascending, descending
     TRadioButton* RadioButton20;
-    TgxExtSpeedButton* gxExtSpeedButton27;   // incoming "Lekérdezés", "Alaphelyzet", "Exportálás"
+    TgxExtSpeedButton* gxExtSpeedButton27; // incoming "Lekérdezés", "Alaphelyzet", "Exportálás"
     TgxExtSpeedButton* gxExtSpeedButton24;
     TgxExtSpeedButton* gxExtSpeedButton28;
-    TgxExtSpeedButton* gxExtSpeedButton31;   // outgoing "Lekérdezés", "Alaphelyzet", "Exportálás"
+    TgxExtSpeedButton* gxExtSpeedButton31; // outgoing "Lekérdezés", "Alaphelyzet", "Exportálás"
     TgxExtSpeedButton* gxExtSpeedButton30;
     TgxExtSpeedButton* gxExtSpeedButton32;
-    TLabel* Label81;                         // counters: incoming, outgoing
+    TLabel* Label81; // counters: incoming, outgoing
     TLabel* Label90;
     TVgExportToXLS* iktlistXLS1;
     TVgExportToXLS* iktlistXLS2;
-    TSqlite3Table* iktatasbeallitasTable1;   // ikt_mt
-    TSqlite3Table* iktatasbeallitasTable2;   // ikt_mod
-    TSqlite3Table* iktatasbeallitasTable3;   // ikt_partner
+    TSqlite3Table* iktatasbeallitasTable1; // ikt_mt
+    TSqlite3Table* iktatasbeallitasTable2; // ikt_mod
+    TSqlite3Table* iktatasbeallitasTable3; // ikt_partner
     TDataSource* iktatasbeallitasDataSource1;
     TDataSource* iktatasbeallitasDataSource2;
     TDataSource* iktatasbeallitasDataSource3;
-    TVgDBGrid* VgDBGrid4;                    // locations
-    TVgDBGrid* VgDBGrid5;                    // arrival modes
-    TVgDBGrid* VgDBGrid3;                    // registry partners
-    TLabel* Label82;                         // counters of the three tables
+    TVgDBGrid* VgDBGrid4; // locations
+    TVgDBGrid* VgDBGrid5; // arrival modes
+    TVgDBGrid* VgDBGrid3; // registry partners
+    TLabel* Label82;      // counters of the three tables
     TLabel* Label83;
     TLabel* Label84;
-    TBitBtn* BitBtn11;                       // "Új" location, mode, partner
+    TBitBtn* BitBtn11; // "Új" location, mode, partner
     TBitBtn* BitBtn12;
     TBitBtn* BitBtn10;
-    TPanel* Panel17;                         // settings: upper part, its halves
+    TPanel* Panel17; // settings: upper part, its halves
     TPanel* Panel38;
     TPanel* Panel39;
 
@@ -457,10 +457,10 @@ public:
     // The items not cancelled, newest first, in the page's list.
     void ShowDefaultIncomingList();
     void ShowDefaultOutgoingList();
-    void gxExtSpeedButton27Click(TObject* Sender);  // incoming "Lekérdezés"
-    void gxExtSpeedButton31Click(TObject* Sender);  // outgoing "Lekérdezés"
-    void gxExtSpeedButton24Click(TObject* Sender);  // incoming "Alaphelyzet"
-    void gxExtSpeedButton30Click(TObject* Sender);  // outgoing "Alaphelyzet"
+    void gxExtSpeedButton27Click(TObject* Sender); // incoming "Lekérdezés"
+    void gxExtSpeedButton31Click(TObject* Sender); // outgoing "Lekérdezés"
+    void gxExtSpeedButton24Click(TObject* Sender); // incoming "Alaphelyzet"
+    void gxExtSpeedButton30Click(TObject* Sender); // outgoing "Alaphelyzet"
     // "Storno" of a list's context menu.
     void CancelRegistryItem(TSqlite3Query* Query, bool Incoming);
     void iktatasbeallitasResize(TObject* Sender);

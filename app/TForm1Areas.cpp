@@ -9,8 +9,7 @@ using app::MakeArea;
 using app::MakeNavColumn;
 using app::MakePage;
 
-void TForm1::CreateAreas()
-{
+void TForm1::CreateAreas() {
     opencontainer = MakeArea(this, this, "opencontainer");
 
     ugycontainer = MakeArea(this, this, "ugycontainer");
@@ -20,8 +19,7 @@ void TForm1::CreateAreas()
 
     ugyfelcontainer = MakeArea(this, this, "ugyfelcontainer");
     MakeNavColumn(this, ugyfelcontainer, "ugyfelnav", "Ügyfelek");
-    szemelylista = MakePage(this, ugyfelcontainer, "szemelylista",
-                            "Ügyfelek, természetes személyek");
+    szemelylista = MakePage(this, ugyfelcontainer, "szemelylista", "Ügyfelek, természetes személyek");
     szervezetlista = MakePage(this, ugyfelcontainer, "szervezetlista", "Ügyfelek, szervezetek");
 
     letetcontainer = MakeArea(this, this, "letetcontainer");

@@ -22,20 +22,17 @@
 
 namespace {
 
-TPopupMenu* MakeCaseMenu(TForm1* Form, const String& Number, TMenuItem*& OpenItem,
-                         TMenuItem*& BaseDataItem)
-{
+TPopupMenu* MakeCaseMenu(TForm1* Form, const String& Number, TMenuItem*& OpenItem, TMenuItem*& BaseDataItem) {
     TPopupMenu* menu = app::MakePopupMenu(Form, "PopupMenu" + Number);
     OpenItem = app::AddPopupItem(Form, menu, "Modositasesemenyek" + Number, "Módosítás/Események");
-    BaseDataItem = app::AddPopupItem(Form, menu, "Ugyalapadatainakmodositasa" + Number,
-                                     "Ügy alapadatainak módosítása");
+    BaseDataItem =
+        app::AddPopupItem(Form, menu, "Ugyalapadatainakmodositasa" + Number, "Ügy alapadatainak módosítása");
     return menu;
 }
 
-}  // namespace
+} // namespace
 
-void TForm1::CreateCaseGrids()
-{
+void TForm1::CreateCaseGrids() {
     DataSource3 = new TDataSource(this);
     DataSource3->SetName("DataSource3");
     DataSource3->SetDataSet(Query4);
@@ -57,69 +54,62 @@ void TForm1::CreateCaseGrids()
         Ugyalapadatainakmodositasa2Click(Sender);
     };
 
-    VgDBGrid11 = app::MakeListGrid(this, ugylistacontainer, "VgDBGrid11", DataSource3, PopupMenu1,
-                                   {{"ugyszam", "Ügyszám", 70}, {"nev", "Ügy neve", 477},
-                                    {"statusz", "Státusz", 65}});
-    VgDBGrid10 = app::MakeListGrid(this, ugykerescontainer, "VgDBGrid10", DataSource4, PopupMenu2,
-                                   {{"ugyszam", "Ügyszám", 70}, {"nev", "Ügy neve", 474},
-                                    {"statusz", "Státusz", 65}});
+    VgDBGrid11 =
+        app::MakeListGrid(this, ugylistacontainer, "VgDBGrid11", DataSource3, PopupMenu1,
+                          {{"ugyszam", "Ügyszám", 70}, {"nev", "Ügy neve", 477}, {"statusz", "Státusz", 65}});
+    VgDBGrid10 =
+        app::MakeListGrid(this, ugykerescontainer, "VgDBGrid10", DataSource4, PopupMenu2,
+                          {{"ugyszam", "Ügyszám", 70}, {"nev", "Ügy neve", 474}, {"statusz", "Státusz", 65}});
     VgDBGrid11->OnDblClick = [this](TObject* Sender) { VgDBGrid11DblClick(Sender); };
     VgDBGrid10->OnDblClick = [this](TObject* Sender) { VgDBGrid10DblClick(Sender); };
 }
 
-Integer TForm1::CurrentCaseId(TSqlite3Query* Query) { return app::CurrentKey(*Query); }
+Integer TForm1::CurrentCaseId(TSqlite3Query* Query) {
+    return app::CurrentKey(*Query);
+}
 
-void TForm1::VgDBGrid11DblClick(TObject*)
-{
+void TForm1::VgDBGrid11DblClick(TObject*) {
     const Integer id = CurrentCaseId(Query4);
-    if (id >= 1)
-        ShowCaseSheet(id);
+    if (id >= 1) ShowCaseSheet(id);
 }
 
-void TForm1::VgDBGrid10DblClick(TObject*)
-{
+void TForm1::VgDBGrid10DblClick(TObject*) {
     const Integer id = CurrentCaseId(Query5);
-    if (id >= 1)
-        ShowCaseSheet(id);
+    if (id >= 1) ShowCaseSheet(id);
 }
 
-void TForm1::ShowCaseSheet(Integer CaseId)
-{
+void TForm1::ShowCaseSheet(Integer CaseId) {
     ugyadatlap->CaseId = CaseId;
     ugyadatlap->ShowModal();
 }
 
-void TForm1::ShowBaseDataDialog(TSqlite3Query* Query, Integer Origin)
-{
+void TForm1::ShowBaseDataDialog(TSqlite3Query* Query, Integer Origin) {
     const Integer id = CurrentCaseId(Query);
-    if (id < 1)
-        return;
+    if (id < 1) return;
     ugyalapadatmod->CaseId = id;
     ugyalapadatmod->Origin = Origin;
     ugyalapadatmod->RecNo = Query->RecNo();
     ugyalapadatmod->Show();
 }
 
-void TForm1::Ugyalapadatainakmodositasa1Click(TObject*)
-{
+void TForm1::Ugyalapadatainakmodositasa1Click(TObject*) {
     ShowBaseDataDialog(Query4, Tugyalapadatmod::FromCaseList);
 }
 
-void TForm1::Ugyalapadatainakmodositasa2Click(TObject*)
-{
+void TForm1::Ugyalapadatainakmodositasa2Click(TObject*) {
     ShowBaseDataDialog(Query5, Tugyalapadatmod::FromCaseSearch);
 }
 
-void TForm1::gxExtSpeedButton7Click(TObject*) { ujugy->ShowModal(); }
+void TForm1::gxExtSpeedButton7Click(TObject*) {
+    ujugy->ShowModal();
+}
 
-void TForm1::Ujugy1Click(TObject* Sender)
-{
+void TForm1::Ujugy1Click(TObject* Sender) {
     Ugylista1Click(Sender);
     ujugy->ShowModal();
 }
 
-void TForm1::FillCaseCombos()
-{
+void TForm1::FillCaseCombos() {
     // The areas with case combo boxes (identification queries) add their
     // boxes' item lists here. The entry dialogs are made after the main window.
     app::LoadKeyedNames(*Query100,
@@ -131,9 +121,7 @@ void TForm1::FillCaseCombos()
                          iktki ? iktki->ComboBox4->Items() : nullptr});
 }
 
-void TForm1::FillRegistryPartnerCombos()
-{
-    app::LoadKeyedNames(*Query100,
-                        "SELECT sorszam, nev FROM ikt_partner ORDER BY nev COLLATE systemnocase",
+void TForm1::FillRegistryPartnerCombos() {
+    app::LoadKeyedNames(*Query100, "SELECT sorszam, nev FROM ikt_partner ORDER BY nev COLLATE systemnocase",
                         FRegistryPartnerIds, {ComboBox1->Items(), ComboBox3->Items()});
 }

@@ -25,18 +25,16 @@ namespace {
 constexpr Integer StripTop = app::PageTitleHeight;
 
 // Radio buttons group by parent, so each pair of options gets a borderless panel.
-TPanel* MakeRadioGroup(TForm1* Form, TWinControl* Parent, const String& Name, Integer Left,
-                       Integer Top, Integer Width)
-{
+TPanel* MakeRadioGroup(TForm1* Form, TWinControl* Parent, const String& Name, Integer Left, Integer Top,
+                       Integer Width) {
     TPanel* group = MakePanel(Form, Parent, Name, alNone);
     group->SetParentColor(true);
     group->SetBounds(Left, Top, Width, 20);
     return group;
 }
 
-TRadioButton* MakeRadio(TForm1* Form, TWinControl* Parent, const String& Name,
-                        const String& Caption, Integer Left, Integer Width, bool Checked)
-{
+TRadioButton* MakeRadio(TForm1* Form, TWinControl* Parent, const String& Name, const String& Caption,
+                        Integer Left, Integer Width, bool Checked) {
     auto* radio = new TRadioButton(Form);
     radio->SetName(Name);
     radio->SetParent(Parent);
@@ -47,8 +45,7 @@ TRadioButton* MakeRadio(TForm1* Form, TWinControl* Parent, const String& Name,
 }
 
 TCheckBox* MakeCheck(TForm1* Form, TWinControl* Parent, const String& Name, const String& Caption,
-                     Integer Left, Integer Top, Integer Width)
-{
+                     Integer Left, Integer Top, Integer Width) {
     auto* box = new TCheckBox(Form);
     box->SetName(Name);
     box->SetParent(Parent);
@@ -59,8 +56,7 @@ TCheckBox* MakeCheck(TForm1* Form, TWinControl* Parent, const String& Name, cons
 }
 
 TEdit* MakeEdit(TForm1* Form, TWinControl* Parent, const String& Name, Integer Left, Integer Top,
-                Integer Width)
-{
+                Integer Width) {
     auto* edit = new TEdit(Form);
     edit->SetName(Name);
     edit->SetParent(Parent);
@@ -69,10 +65,9 @@ TEdit* MakeEdit(TForm1* Form, TWinControl* Parent, const String& Name, Integer L
     return edit;
 }
 
-}  // namespace
+} // namespace
 
-void TForm1::CreateCasesArea()
-{
+void TForm1::CreateCasesArea() {
     gxExtSpeedButton5 = app::AddNavButton(this, ugynav, "gxExtSpeedButton5", "Ügy lista");
     gxExtSpeedButton6 = app::AddNavButton(this, ugynav, "gxExtSpeedButton6", "Keresés");
     gxExtSpeedButton5->OnClick = [this](TObject* Sender) { Ugylista1Click(Sender); };
@@ -84,8 +79,8 @@ void TForm1::CreateCasesArea()
     CreateCaseGrids();
 
     // Handlers go on last: setting the start values must not run any statement.
-    for (TRadioButton* radio : {RadioButton1, RadioButton2, RadioButton3, RadioButton4,
-                                RadioButton5, RadioButton6, RadioButton7, RadioButton8})
+    for (TRadioButton* radio : {RadioButton1, RadioButton2, RadioButton3, RadioButton4, RadioButton5,
+                                RadioButton6, RadioButton7, RadioButton8})
         radio->OnClick = [this](TObject* Sender) { CaseListOptionClick(Sender); };
     for (TCheckBox* box : {CheckBox1, CheckBox2})
         box->OnClick = [this](TObject* Sender) { CaseListOptionClick(Sender); };
@@ -96,8 +91,7 @@ void TForm1::CreateCasesArea()
     gxExtSpeedButton9->OnClick = [this](TObject* Sender) { gxExtSpeedButton9Click(Sender); };
 }
 
-void TForm1::CreateCaseListPage()
-{
+void TForm1::CreateCaseListPage() {
     TPanel* strip = MakePanel(this, ugylistacontainer, "ugylistaszuro", alTop);
     strip->SetHeight(30);
     strip->SetTop(StripTop);
@@ -111,8 +105,7 @@ void TForm1::CreateCaseListPage()
     CheckBox1 = MakeCheck(this, strip, "CheckBox1", "Csak aktív", 462, 7, 100);
 }
 
-void TForm1::CreateCaseSearchPage()
-{
+void TForm1::CreateCaseSearchPage() {
     TPanel* strip = MakePanel(this, ugykerescontainer, "ugykeresszuro", alTop);
     strip->SetHeight(98);
     strip->SetTop(StripTop);
@@ -149,8 +142,8 @@ void TForm1::CreateCaseSearchPage()
     RadioButton5 = MakeRadio(this, direction, "RadioButton5", "Növekvő", 0, 80, true);
     RadioButton6 = MakeRadio(this, direction, "RadioButton6", "Csökkenő", 85, 90, false);
 
-    gxExtSpeedButton8 = MakeToolButton(this, strip, "gxExtSpeedButton8", "Lekérdezés", 440, 62, 84,
-                                       "Keresés indítása");
+    gxExtSpeedButton8 =
+        MakeToolButton(this, strip, "gxExtSpeedButton8", "Lekérdezés", 440, 62, 84, "Keresés indítása");
     gxExtSpeedButton9 = MakeToolButton(this, strip, "gxExtSpeedButton9", "Alaphelyzet", 530, 62, 84,
                                        "A keresési és rendezési szempontok alaphelyzetbe állítása");
     CreateCaseExport(static_cast<TWinControl*>(FindComponent("ugykerescontainerTitle")));
@@ -162,8 +155,7 @@ void TForm1::CreateCaseSearchPage()
     Label31->Font()->SetColor(clSilver);
 }
 
-void TForm1::BuildCaseList()
-{
+void TForm1::BuildCaseList() {
     app::CaseListOptions options;
     options.ActiveOnly = CheckBox1->Checked();
     options.ByName = RadioButton4->Checked();
@@ -174,14 +166,11 @@ void TForm1::BuildCaseList()
     Query4->Open();
 }
 
-void TForm1::CaseListOptionClick(TObject*)
-{
-    if (!FResettingSearch)
-        BuildCaseList();
+void TForm1::CaseListOptionClick(TObject*) {
+    if (!FResettingSearch) BuildCaseList();
 }
 
-void TForm1::ugylistacontainerEnter(TObject*)
-{
+void TForm1::ugylistacontainerEnter(TObject*) {
     // Before the list was ever built its dataset has no statement to reopen.
     if (Query4->SQL()->Count() == 0)
         BuildCaseList();
@@ -189,10 +178,11 @@ void TForm1::ugylistacontainerEnter(TObject*)
         Reopen(Query4);
 }
 
-void TForm1::gxExtSpeedButton6Click(TObject*) { ugykerescontainer->BringToFront(); }
+void TForm1::gxExtSpeedButton6Click(TObject*) {
+    ugykerescontainer->BringToFront();
+}
 
-void TForm1::gxExtSpeedButton8Click(TObject*)
-{
+void TForm1::gxExtSpeedButton8Click(TObject*) {
     app::CaseSearchCriteria c;
     c.YearFrom = Edit19->Text();
     c.YearTo = Edit20->Text();
@@ -213,8 +203,7 @@ void TForm1::gxExtSpeedButton8Click(TObject*)
     Query5->Open();
 }
 
-void TForm1::gxExtSpeedButton9Click(TObject*)
-{
+void TForm1::gxExtSpeedButton9Click(TObject*) {
     // The reset runs no query: the boxes' click handlers would rebuild the case list.
     FResettingSearch = true;
     const core::ScopeExit resetDone([this] { FResettingSearch = false; });
@@ -226,7 +215,6 @@ void TForm1::gxExtSpeedButton9Click(TObject*)
     RadioButton7->SetChecked(true);
 }
 
-void TForm1::DataSource4DataChange(TObject*, TField*)
-{
+void TForm1::DataSource4DataChange(TObject*, TField*) {
     Label31->SetCaption(IntToStr(Query5->RecNo()) + "/" + IntToStr(Query5->RecordCount()));
 }

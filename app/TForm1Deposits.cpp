@@ -73,8 +73,7 @@ void SetAmountFooter(TVgDBGrid* Grid, TSqlite3Query* Result, TSqlite3Query* Tota
 
 // Opens a deposit list on Sql (reopens it on its statement when Sql is empty), its
 // balances shown in forints before the grid reads them.
-void OpenDeposits(TSqlite3Query& Query, const String& Sql = String())
-{
+void OpenDeposits(TSqlite3Query& Query, const String& Sql = String()) {
     Query.DisableControls();
     const core::ScopeExit showAgain([&Query] { Query.EnableControls(); });
     if (Sql.empty())
@@ -189,8 +188,8 @@ void TForm1::CreateDepositSettingsPage() {
 }
 
 void TForm1::ReloadDepositList() {
-    OpenDeposits(*letetlista_Query1, app::DepositListSql(letetlista_CheckBox1->Checked(),
-                                                               CheckedSort(letetlista_Rendezes)));
+    OpenDeposits(*letetlista_Query1,
+                 app::DepositListSql(letetlista_CheckBox1->Checked(), CheckedSort(letetlista_Rendezes)));
     SetAmountFooter(letetlista_VgDBGrid1, letetlista_Query1, letetlista_Query2);
 }
 

@@ -188,11 +188,17 @@ void TForm1::CreatePartnerPages() {
 
     // Both pages export the same columns.
     const auto exporter = [this](const String& name, TSqlite3Query* query) {
-        return app::MakeListExporter(
-            this, name, query,
-            {{"nev", "Név"}, {"kepviselo", "Képviselő"}, {"cim", "Cím"}, {"tel", "Telefon"},
-             {"mobil", "Mobil"}, {"fax", "Fax"}, {"email", "e-mail"}, {"web", "Web"},
-             {"kedvezmeny", "Kedvezmény"}, {"megjegyzes", "Megjegyzés"}});
+        return app::MakeListExporter(this, name, query,
+                                     {{"nev", "Név"},
+                                      {"kepviselo", "Képviselő"},
+                                      {"cim", "Cím"},
+                                      {"tel", "Telefon"},
+                                      {"mobil", "Mobil"},
+                                      {"fax", "Fax"},
+                                      {"email", "e-mail"},
+                                      {"web", "Web"},
+                                      {"kedvezmeny", "Kedvezmény"},
+                                      {"megjegyzes", "Megjegyzés"}});
     };
     partnerlistaToXLS = exporter("partnerlistaToXLS", partnerQuery1);
     partnerkeresToXLS = exporter("partnerkeresToXLS", partnerQuery2);

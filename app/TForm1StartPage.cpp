@@ -17,9 +17,8 @@ namespace {
 constexpr Integer ColumnWidth = 180;
 constexpr Integer TileHeight = 50;
 
-ArtImage* MakeArt(TForm1* Form, TWinControl* Parent, const String& Name, Art Kind,
-                  const TRect& Bounds, const String& Hint = String())
-{
+ArtImage* MakeArt(TForm1* Form, TWinControl* Parent, const String& Name, Art Kind, const TRect& Bounds,
+                  const String& Hint = String()) {
     auto* image = new ArtImage(Form, Kind);
     image->SetName(Name);
     image->SetParent(Parent);
@@ -32,10 +31,9 @@ ArtImage* MakeArt(TForm1* Form, TWinControl* Parent, const String& Name, Art Kin
     return image;
 }
 
-}  // namespace
+} // namespace
 
-void TForm1::CreateStartPage()
-{
+void TForm1::CreateStartPage() {
     Panel41 = app::MakePanel(this, opencontainer, "Panel41", alLeft);
     Panel41->SetWidth(ColumnWidth);
     Panel41->SetColor(looks::HouseBlue);
@@ -77,9 +75,8 @@ void TForm1::CreateStartPage()
         tile.Image->OnClick = [this, command](TObject* Sender) { (this->*command)(Sender); };
         top += TileHeight + 8;
     }
-    Image18 = MakeArt(this, Panel41, "Image18", Art::Badge,
-                      Rect(10, top + 4, ColumnWidth - 10, top + 34), "JÜB");
+    Image18 =
+        MakeArt(this, Panel41, "Image18", Art::Badge, Rect(10, top + 4, ColumnWidth - 10, top + 34), "JÜB");
     Image18->OnClick = [this](TObject* Sender) { JUB1Click(Sender); };
-    Image16 = MakeArt(this, Panel41, "Image16", Art::Scales,
-                      Rect(40, top + 56, ColumnWidth - 40, top + 156));
+    Image16 = MakeArt(this, Panel41, "Image16", Art::Scales, Rect(40, top + 56, ColumnWidth - 40, top + 156));
 }

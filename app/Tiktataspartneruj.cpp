@@ -23,7 +23,7 @@ Tiktataspartneruj::Tiktataspartneruj(TComponent* AOwner)
     AddMarginLabel("Label2", "Cím:", 78);
     Memo1 = app::MakeMemo(this, this, "Memo1", 94, 78, 270, 80);
     Memo1->SetMaxLength(250);
-    Memo1->SetTabOrder(Edit1->TabOrder() + 1);  // name, address, then the buttons
+    Memo1->SetTabOrder(Edit1->TabOrder() + 1); // name, address, then the buttons
 }
 
 Tiktataspartneruj::~Tiktataspartneruj() {

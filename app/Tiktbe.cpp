@@ -15,14 +15,12 @@ Tiktbe::~Tiktbe() {
     if (iktbe == this) iktbe = nullptr;
 }
 
-void Tiktbe::BitBtn1Click(TObject*)
-{
+void Tiktbe::BitBtn1Click(TObject*) {
     iktataspartneruj->Mode = 2;
     iktataspartneruj->ShowModal();
 }
 
-void Tiktbe::ShowStoredList()
-{
+void Tiktbe::ShowStoredList() {
     Form1->beerkezettlista->BringToFront();
     Form1->ShowDefaultIncomingList();
 }

@@ -14,14 +14,12 @@ Tiktki::~Tiktki() {
     if (iktki == this) iktki = nullptr;
 }
 
-void Tiktki::BitBtn1Click(TObject*)
-{
+void Tiktki::BitBtn1Click(TObject*) {
     iktataspartneruj->Mode = 3;
     iktataspartneruj->ShowModal();
 }
 
-void Tiktki::ShowStoredList()
-{
+void Tiktki::ShowStoredList() {
     Form1->kimenolista->BringToFront();
     Form1->ShowDefaultOutgoingList();
 }

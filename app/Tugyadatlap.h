@@ -93,7 +93,7 @@ public:
     TDBGrid* DBGrid2;
     TPopupMenu* PopupMenu1; // clients
     TMenuItem* Torles1;
-    TMenuItem* Modositas1; // edits a person's copy
+    TMenuItem* Modositas1;  // edits a person's copy
     TPopupMenu* PopupMenu2; // history
     TMenuItem* Torles2;
 

@@ -13,8 +13,7 @@
 namespace {
 
 struct GridSetup {
-    GridSetup() : Db(100'000)
-    {
+    GridSetup() : Db(100'000) {
         Db.OpenCases("select sorszam, ev, szam, nev, datum, status from ugy order by sorszam");
         Source.SetDataSet(Db.Query.get());
         Grid.SetBounds(0, 0, 792, 480);
@@ -33,14 +32,12 @@ struct GridSetup {
     TBitmap Screen{792, 480};
 };
 
-GridSetup& Setup()
-{
+GridSetup& Setup() {
     static GridSetup setup;
     return setup;
 }
 
-void BM_GridPaintScreen(benchmark::State& state)
-{
+void BM_GridPaintScreen(benchmark::State& state) {
     GridSetup& s = Setup();
     s.Db.Query->First();
     for (auto _ : state)
@@ -48,8 +45,7 @@ void BM_GridPaintScreen(benchmark::State& state)
 }
 BENCHMARK(BM_GridPaintScreen)->Unit(benchmark::kMillisecond)->Repetitions(3);
 
-void BM_GridScrollPage(benchmark::State& state)
-{
+void BM_GridScrollPage(benchmark::State& state) {
     GridSetup& s = Setup();
     s.Db.Query->First();
     for (auto _ : state) {

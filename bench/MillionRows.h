@@ -13,8 +13,7 @@ constexpr const char* MillionRowQuery = "select i, s, d, r from t";
 
 class MillionRows {
 public:
-    MillionRows()
-    {
+    MillionRows() {
         Db.SetDefaultDir(FFolder.Path());
         Db.SetDatabase("rows.db");
         Db.SetConnected(true);
@@ -36,8 +35,7 @@ public:
 };
 
 // The one instance of the run, created on first use.
-inline MillionRows& MillionRowDatabase()
-{
+inline MillionRows& MillionRowDatabase() {
     static MillionRows rows;
     return rows;
 }

@@ -33,8 +33,10 @@ public:
     bool ResultTypeLess() const override { return false; }
     TFResult* ResultStore() override { return FStore.get(); }
     void UnpackText(Integer field, TFieldType type, const char* text, sqlite::RowImage& row) override {
-        if (type == ftDate) row.SetFloat(field, YYYYMMDDParser(text));
-        else if (text) row.SetBytes(field, text);
+        if (type == ftDate)
+            row.SetFloat(field, YYYYMMDDParser(text));
+        else if (text)
+            row.SetBytes(field, text);
     }
     void Reset() { FStore = std::make_unique<TFResult>(); }
     std::unique_ptr<TFResult> FStore;
@@ -78,8 +80,7 @@ int StepLoop(TSqlite3DB& db) {
     return rows;
 }
 
-template <class F>
-double Seconds(F&& f) {
+template <class F> double Seconds(F&& f) {
     const auto start = std::chrono::steady_clock::now();
     f();
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();

@@ -25,8 +25,7 @@ constexpr int CaseCount = 100'000;
 // made once per run and removed at exit.
 class StartupFolder {
 public:
-    StartupFolder()
-    {
+    StartupFolder() {
         const std::string root = VELMORA_SOURCE_DIR;
         if (std::system(("'" + root + "/tools/createdb' '" + FFile + "' >/dev/null").c_str()) != 0)
             std::abort();
@@ -37,12 +36,10 @@ public:
             ") INSERT INTO ugy (ev, szam, nev, leiras, datum, status) SELECT 2000 + i % 20, i, "
             "'Ugy ' || i, 'Leiras ' || i, '2009-01-01', i % 3 <> 0 FROM n;";
         std::ofstream(FDir + "/fill.sql") << fill;
-        if (std::system(("sqlite3 '" + FFile + "' < '" + FDir + "/fill.sql'").c_str()) != 0)
-            std::abort();
+        if (std::system(("sqlite3 '" + FFile + "' < '" + FDir + "/fill.sql'").c_str()) != 0) std::abort();
         std::filesystem::current_path(FDir);
     }
-    ~StartupFolder()
-    {
+    ~StartupFolder() {
         // Out of the folder before it goes.
         std::error_code ec;
         std::filesystem::current_path(std::filesystem::temp_directory_path(), ec);
@@ -55,14 +52,12 @@ private:
     const std::string FFile = FDir + "/data/dornek.s3db";
 };
 
-StartupFolder& Folder()
-{
+StartupFolder& Folder() {
     static StartupFolder folder;
     return folder;
 }
 
-void BM_Startup(benchmark::State& state)
-{
+void BM_Startup(benchmark::State& state) {
     Folder();
     Application->Initialize();
     for (auto _ : state) {
@@ -80,15 +75,13 @@ void BM_Startup(benchmark::State& state)
 }
 BENCHMARK(BM_Startup)->Unit(benchmark::kMillisecond)->Iterations(20)->Repetitions(5);
 
-void BM_StartupSqliteTool(benchmark::State& state)
-{
+void BM_StartupSqliteTool(benchmark::State& state) {
     const std::string command =
         "sqlite3 '" + Folder().File() + "' \"" + app::CaseListSql({}) + "\" > /dev/null";
     for (auto _ : state) {
-        if (std::system(command.c_str()) != 0)
-            state.SkipWithError("the sqlite3 tool failed");
+        if (std::system(command.c_str()) != 0) state.SkipWithError("the sqlite3 tool failed");
     }
 }
 BENCHMARK(BM_StartupSqliteTool)->Unit(benchmark::kMillisecond)->Iterations(3)->Repetitions(3);
 
-}  // namespace
+} // namespace

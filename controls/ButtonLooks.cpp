@@ -7,15 +7,13 @@ namespace looks {
 namespace {
 
 // The buttons' caption face in Color.
-void SetCaptionFont(TFont* Font, TColor Color)
-{
+void SetCaptionFont(TFont* Font, TColor Color) {
     Font->SetName("MS Sans Serif");
     Font->SetHeight(-11);
     Font->SetColor(Color);
 }
 
-void SetStyle(TgxSpeedButtonStyle* Style, TColor Color, TColor FontColor, TBevelCut Inner)
-{
+void SetStyle(TgxSpeedButtonStyle* Style, TColor Color, TColor FontColor, TBevelCut Inner) {
     Style->SetColor(Color);
     TFont font;
     SetCaptionFont(&font, FontColor);
@@ -24,16 +22,14 @@ void SetStyle(TgxSpeedButtonStyle* Style, TColor Color, TColor FontColor, TBevel
     Style->Bevel()->SetOuter(bvNone);
 }
 
-void SetHoverGradient(TgxSpeedButtonStyle* Style, TColor From, TColor To)
-{
+void SetHoverGradient(TgxSpeedButtonStyle* Style, TColor From, TColor To) {
     Style->Gradient()->SetFromColor(From);
     Style->Gradient()->SetToColor(To);
     Style->Gradient()->SetOrientation(fgdHorzConvergent);
     Style->Gradient()->SetActive(true);
 }
 
-void ApplyLook(TgxExtSpeedButton* Button, TColor Color, TColor FontColor, TColor FrameColor)
-{
+void ApplyLook(TgxExtSpeedButton* Button, TColor Color, TColor FontColor, TColor FrameColor) {
     Button->SetDefaultStyle(false);
     Button->SetModalResult(mrNone);
     Button->SetFrameColor(FrameColor);
@@ -47,19 +43,17 @@ void ApplyLook(TgxExtSpeedButton* Button, TColor Color, TColor FontColor, TColor
     Button->StylePushed()->Font()->SetColor(HouseBlue);
 }
 
-}  // namespace
+} // namespace
 
-void ApplyLightLook(TgxExtSpeedButton* Button)
-{
+void ApplyLightLook(TgxExtSpeedButton* Button) {
     ApplyLook(Button, LightButtonColor, HouseBlue, HouseBlue);
     SetHoverGradient(Button->StyleActive(), LightButtonColor, clWhite);
 }
 
-void ApplyDarkLook(TgxExtSpeedButton* Button)
-{
+void ApplyDarkLook(TgxExtSpeedButton* Button) {
     ApplyLook(Button, HouseBlue, clWhite, clNavy);
     Button->StyleActive()->SetColor(DarkButtonActiveColor);
     SetHoverGradient(Button->StyleActive(), HouseBlue, DarkButtonHover);
 }
 
-}  // namespace looks
+} // namespace looks

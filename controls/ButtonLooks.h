@@ -8,8 +8,8 @@ class TgxExtSpeedButton;
 
 namespace looks {
 
-inline constexpr TColor LightButtonColor = 14868705;  // pale grey
-inline constexpr TColor HouseBlue = 8271404;          // the dark blue of text and frames
+inline constexpr TColor LightButtonColor = 14868705; // pale grey
+inline constexpr TColor HouseBlue = 8271404;         // the dark blue of text and frames
 inline constexpr TColor DarkButtonHover = 9261143;
 inline constexpr TColor DarkButtonActiveColor = 14089726;
 inline constexpr TColor PushedButtonColor = 16118772;
@@ -19,4 +19,4 @@ inline constexpr TColor PushedButtonColor = 16118772;
 void ApplyLightLook(TgxExtSpeedButton* Button);
 void ApplyDarkLook(TgxExtSpeedButton* Button);
 
-}  // namespace looks
+} // namespace looks

@@ -12,25 +12,21 @@ using graphics::PixelBuffer;
 
 // The disabled look: black parts of the picture in the shadow colour with a
 // highlight copy one pixel lower right, on the button face.
-PixelBuffer Emboss(const PixelBuffer& src)
-{
+PixelBuffer Emboss(const PixelBuffer& src) {
     const TColor face = ColorToRGB(clBtnFace), highlight = ColorToRGB(clBtnHighlight),
                  shadow = ColorToRGB(clBtnShadow);
     PixelBuffer out(src.Width, src.Height, face);
     auto dark = [&src](Integer x, Integer y) { return (src.At(x, y) & 0xFFFFFF) == clBlack; };
     for (Integer y = 0; y < src.Height; ++y)
         for (Integer x = 0; x < src.Width; ++x)
-            if (dark(x, y) && x + 1 < src.Width && y + 1 < src.Height)
-                out.At(x + 1, y + 1) = highlight;
+            if (dark(x, y) && x + 1 < src.Width && y + 1 < src.Height) out.At(x + 1, y + 1) = highlight;
     for (Integer y = 0; y < src.Height; ++y)
         for (Integer x = 0; x < src.Width; ++x)
-            if (dark(x, y))
-                out.At(x, y) = shadow;
+            if (dark(x, y)) out.At(x, y) = shadow;
     return out;
 }
 
-PixelBuffer Crop(const PixelBuffer& src, Integer w, Integer h)
-{
+PixelBuffer Crop(const PixelBuffer& src, Integer w, Integer h) {
     PixelBuffer out(w, h);
     for (Integer y = 0; y < h; ++y)
         for (Integer x = 0; x < w; ++x)
@@ -38,10 +34,8 @@ PixelBuffer Crop(const PixelBuffer& src, Integer w, Integer h)
     return out;
 }
 
-void Put(HDC DC, const PixelBuffer& pixels, Integer x, Integer y, bool transparent, TColor key)
-{
-    if (pixels.Width <= 0 || pixels.Height <= 0)
-        return;
+void Put(HDC DC, const PixelBuffer& pixels, Integer x, Integer y, bool transparent, TColor key) {
+    if (pixels.Width <= 0 || pixels.Height <= 0) return;
     TBitmap piece(pixels.Width, pixels.Height, pf24bit);
     piece.PutPixels(0, 0, pixels);
     if (transparent) {
@@ -55,15 +49,12 @@ void Put(HDC DC, const PixelBuffer& pixels, Integer x, Integer y, bool transpare
 
 void CreateBitmapExt(HDC DC, TBitmap* Bitmap, const TRect& Rect, Integer X, Integer Y,
                      TgxWallpaperOption WallpaperOption, TgxDrawState DrawState, bool Transparent,
-                     TColor TransparentColor, TColor DisabledMaskColor)
-{
-    if (!DC || !Bitmap || (Bitmap->Width() == 0 && Bitmap->Height() == 0))
-        return;
+                     TColor TransparentColor, TColor DisabledMaskColor) {
+    if (!DC || !Bitmap || (Bitmap->Width() == 0 && Bitmap->Height() == 0)) return;
     X += Rect.Left;
     Y += Rect.Top;
     Integer w = Bitmap->Width(), h = Bitmap->Height();
-    if (w <= 0 || h <= 0)
-        return;
+    if (w <= 0 || h <= 0) return;
     TColor key = ColorToRGB(TransparentColor) & 0xFFFFFF;
     // A copy: the caller's bitmap stays as it was, whatever the look.
     PixelBuffer work = Bitmap->Pixels(TRect(0, 0, w, h));
@@ -82,8 +73,7 @@ void CreateBitmapExt(HDC DC, TBitmap* Bitmap, const TRect& Rect, Integer X, Inte
         if (DisabledMaskColor != 0) {
             const TColor mask = ColorToRGB(DisabledMaskColor) & 0xFFFFFF;
             for (TColor& p : work.Pixels)
-                if (p == mask)
-                    p = clBlack;
+                if (p == mask) p = clBlack;
         }
         work = Emboss(work);
         key = ColorToRGB(clBtnFace) & 0xFFFFFF;
@@ -98,8 +88,7 @@ void CreateBitmapExt(HDC DC, TBitmap* Bitmap, const TRect& Rect, Integer X, Inte
             tw = Integer(std::lround(w * k));
             th = Integer(std::lround(h * k));
         }
-        if (tw <= 0 || th <= 0)
-            return;
+        if (tw <= 0 || th <= 0) return;
         work = graphics::Stretch(work, tw, th);
         w = tw;
         h = th;
@@ -119,24 +108,30 @@ void CreateBitmapExt(HDC DC, TBitmap* Bitmap, const TRect& Rect, Integer X, Inte
 
 void DrawBitmapExt(HDC DC, TBitmap* Bitmap, const TRect& Rect, Integer X, Integer Y,
                    TgxWallpaperOption WallpaperOption, TgxDrawState DrawState, bool Transparent,
-                   TColor TransparentColor, TColor DisabledMaskColor)
-{
+                   TColor TransparentColor, TColor DisabledMaskColor) {
     CreateBitmapExt(DC, Bitmap, Rect, X, Y, WallpaperOption, DrawState, Transparent, TransparentColor,
                     DisabledMaskColor);
 }
 
-TColor GetTransparentColor(TBitmap* Bitmap, TgxAutoTransparentColor Mode)
-{
-    if (Mode == ftcUser || !Bitmap || Bitmap->Width() <= 0 || Bitmap->Height() <= 0)
-        return 0;
+TColor GetTransparentColor(TBitmap* Bitmap, TgxAutoTransparentColor Mode) {
+    if (Mode == ftcUser || !Bitmap || Bitmap->Width() <= 0 || Bitmap->Height() <= 0) return 0;
     const Integer right = Bitmap->Width() - 1, bottom = Bitmap->Height() - 1;
     TPoint p;
     switch (Mode) {
-    case ftcLeftTopPixel: p = TPoint(0, 0); break;
-    case ftcLeftBottomPixel: p = TPoint(0, bottom); break;
-    case ftcRightTopPixel: p = TPoint(right, 0); break;
-    case ftcRightBottomPixel: p = TPoint(right, bottom); break;
-    case ftcUser: break;
+    case ftcLeftTopPixel:
+        p = TPoint(0, 0);
+        break;
+    case ftcLeftBottomPixel:
+        p = TPoint(0, bottom);
+        break;
+    case ftcRightTopPixel:
+        p = TPoint(right, 0);
+        break;
+    case ftcRightBottomPixel:
+        p = TPoint(right, bottom);
+        break;
+    case ftcUser:
+        break;
     }
     return Bitmap->Pixels(TRect(p.X, p.Y, p.X + 1, p.Y + 1)).At(0, 0) & 0xFFFFFF;
 }

@@ -8,8 +8,7 @@ namespace {
 // The three bevel pens, sharing the style and width of the pen the caller had.
 class BevelPens {
 public:
-    explicit BevelPens(TCanvas* canvas) : FCanvas(canvas)
-    {
+    explicit BevelPens(TCanvas* canvas) : FCanvas(canvas) {
         FSaved.Assign(canvas->Pen());
         FDkShadow = gx3DDkShadowColor();
         FHighlight = gx3DHighlightColor();
@@ -20,8 +19,7 @@ public:
     BevelPens& operator=(const BevelPens&) = delete;
 
     // A line from (x1, y1) up to, not including, (x2, y2).
-    void Line(TColor color, Integer x1, Integer y1, Integer x2, Integer y2)
-    {
+    void Line(TColor color, Integer x1, Integer y1, Integer x2, Integer y2) {
         FCanvas->Pen()->SetColor(color);
         FCanvas->MoveTo(x1, y1);
         FCanvas->LineTo(x2, y2);
@@ -34,8 +32,7 @@ private:
     TPen FSaved;
 };
 
-void DrawBevel(BevelPens& pens, const TRect& d, TRect& inner, TgxSides sides, TBevelCut cut, bool bold)
-{
+void DrawBevel(BevelPens& pens, const TRect& d, TRect& inner, TgxSides sides, TBevelCut cut, bool bold) {
     const Integer L = d.Left, T = d.Top, R = d.Right, B = d.Bottom;
     if (sides.Contains(fsdLeft)) {
         if (cut == bvLowered && bold) {
@@ -92,14 +89,12 @@ void DrawBevel(BevelPens& pens, const TRect& d, TRect& inner, TgxSides sides, TB
     }
 }
 
-void Edge(HDC DC, const TRect& r, Cardinal edge, Cardinal flags)
-{
+void Edge(HDC DC, const TRect& r, Cardinal edge, Cardinal flags) {
     TRect copy = r;
     DrawEdge(DC, copy, edge, flags);
 }
 
-void RecessedSequence(HDC DC, TRect& r)
-{
+void RecessedSequence(HDC DC, TRect& r) {
     Edge(DC, r, BDR_SUNKENINNER, BF_TOPLEFT);
     Edge(DC, r, BDR_SUNKENOUTER, BF_BOTTOMRIGHT);
     r.Right -= 1;
@@ -111,8 +106,7 @@ void RecessedSequence(HDC DC, TRect& r)
     r.Top += 1;
 }
 
-void RaisedSequence(HDC DC, TRect& r)
-{
+void RaisedSequence(HDC DC, TRect& r) {
     Edge(DC, r, BDR_RAISEDOUTER, BF_BOTTOMRIGHT);
     r.Right -= 1;
     r.Bottom -= 1;
@@ -122,8 +116,7 @@ void RaisedSequence(HDC DC, TRect& r)
     Edge(DC, r, BDR_RAISEDINNER, BF_BOTTOMRIGHT | BF_MIDDLE);
 }
 
-void Shrink(TRect& r, Integer n)
-{
+void Shrink(TRect& r, Integer n) {
     r.Left += n;
     r.Top += n;
     r.Right -= n;
@@ -133,18 +126,14 @@ void Shrink(TRect& r, Integer n)
 } // namespace
 
 TRect DrawBoxEx(HDC DC, const TRect& Rect, TgxSides Sides, TBevelCut BevelInner, TBevelCut BevelOuter,
-                bool Bold, TColor Color, bool Transparent)
-{
-    if (!DC)
-        return Rect;
+                bool Bold, TColor Color, bool Transparent) {
+    if (!DC) return Rect;
     TRect inner = Rect;
     {
         BevelPens pens(DC);
-        if (BevelOuter != bvNone)
-            DrawBevel(pens, Rect, inner, Sides, BevelOuter, Bold);
+        if (BevelOuter != bvNone) DrawBevel(pens, Rect, inner, Sides, BevelOuter, Bold);
         const TRect d = inner;
-        if (BevelInner != bvNone)
-            DrawBevel(pens, d, inner, Sides, BevelInner, Bold);
+        if (BevelInner != bvNone) DrawBevel(pens, d, inner, Sides, BevelInner, Bold);
     }
     if (!Transparent) {
         TBrush brush;
@@ -154,8 +143,7 @@ TRect DrawBoxEx(HDC DC, const TRect& Rect, TgxSides Sides, TBevelCut BevelInner,
     return inner;
 }
 
-void DrawBox(HDC DC, TRect& Rect, TgxBoxStyle BoxStyle, TColor Color, bool Transparent)
-{
+void DrawBox(HDC DC, TRect& Rect, TgxBoxStyle BoxStyle, TColor Color, bool Transparent) {
     switch (BoxStyle) {
     case fbsFlat:
     case fbsStatusControl:

@@ -9,15 +9,13 @@ namespace {
 // Selects a font and transparent text for the lifetime of the object.
 class TextSetup {
 public:
-    TextSetup(TCanvas* canvas, TFont* font) : FCanvas(canvas)
-    {
+    TextSetup(TCanvas* canvas, TFont* font) : FCanvas(canvas) {
         FFont.Assign(canvas->Font());
         canvas->Font()->Assign(font);
         FTextColor = canvas->TextColor();
         FBkMode = SetBkMode(canvas, TRANSPARENT);
     }
-    ~TextSetup()
-    {
+    ~TextSetup() {
         FCanvas->Font()->Assign(&FFont);
         FCanvas->SetTextColor(FTextColor);
         FCanvas->SetBkMode(FBkMode);
@@ -32,14 +30,13 @@ private:
     int FBkMode;
 };
 
-void Copy(HDC DC, Integer x, Integer y, const TRect& clip, const String& text, TColor color)
-{
+void Copy(HDC DC, Integer x, Integer y, const TRect& clip, const String& text, TColor color) {
     DC->SetTextColor(ColorToRGB(color));
     ExtTextOut(DC, x, y, graphics::ETO_CLIPPED, &clip, text, -1, nullptr);
 }
 
-void InRect(HDC DC, const TRect& rect, Integer dx, Integer dy, const String& text, TColor color, Cardinal format)
-{
+void InRect(HDC DC, const TRect& rect, Integer dx, Integer dy, const String& text, TColor color,
+            Cardinal format) {
     DC->SetTextColor(ColorToRGB(color));
     TRect r = rect;
     OffsetRect(r, dx, dy);
@@ -48,17 +45,14 @@ void InRect(HDC DC, const TRect& rect, Integer dx, Integer dy, const String& tex
 
 } // namespace
 
-void ExtTextOutExt(HDC DC, Integer X, Integer Y, const TRect& Rect, const String& Text, TgxTextStyle TextStyle,
-                   bool Delineate, bool Suppress3D, TColor FontColor, TColor DelineateColor,
-                   TColor HighlightColor, TColor ShadowColor, TIllumination* Illumination, TGradient* Gradient,
-                   TFont* Font)
-{
-    if (!DC || !Font)
-        return;
+void ExtTextOutExt(HDC DC, Integer X, Integer Y, const TRect& Rect, const String& Text,
+                   TgxTextStyle TextStyle, bool Delineate, bool Suppress3D, TColor FontColor,
+                   TColor DelineateColor, TColor HighlightColor, TColor ShadowColor,
+                   TIllumination* Illumination, TGradient* Gradient, TFont* Font) {
+    if (!DC || !Font) return;
     TextSetup setup(DC, Font);
     Integer d = Delineate ? 4 : 2;
-    if (TextStyle == fstNone || TextStyle == fstShadow)
-        d = d / 2 - 1;
+    if (TextStyle == fstNone || TextStyle == fstShadow) d = d / 2 - 1;
     const Integer depth = Illumination ? Illumination->ShadowDepth() : 2;
     Integer o = 0;
     bool face = true;
@@ -83,8 +77,7 @@ void ExtTextOutExt(HDC DC, Integer X, Integer Y, const TRect& Rect, const String
         face = false;
         break;
     case fstShadow:
-        if (!Suppress3D)
-            Copy(DC, X + d + depth, Y + d + depth, Rect, Text, ShadowColor);
+        if (!Suppress3D) Copy(DC, X + d + depth, Y + d + depth, Rect, Text, ShadowColor);
         break;
     case fstVolumetric:
         if (!Suppress3D)
@@ -94,8 +87,7 @@ void ExtTextOutExt(HDC DC, Integer X, Integer Y, const TRect& Rect, const String
     case fstNone:
         break;
     }
-    if (!face)
-        return;
+    if (!face) return;
     Integer fx = X + o, fy = Y + o;
     if (Delineate) {
         if (!Suppress3D) {
@@ -116,12 +108,9 @@ void ExtTextOutExt(HDC DC, Integer X, Integer Y, const TRect& Rect, const String
 }
 
 void DrawTextInRect(HDC DC, const TRect& Rect, const String& Text, TgxTextStyle TextStyle, TFont* Font,
-                    Cardinal Format)
-{
-    if (!DC || !Font)
-        return;
-    if (Format == 0)
-        Format = DT_SINGLELINE | DT_VCENTER;
+                    Cardinal Format) {
+    if (!DC || !Font) return;
+    if (Format == 0) Format = DT_SINGLELINE | DT_VCENTER;
     TextSetup setup(DC, Font);
     const TColor faceColor = Font->Color();
     switch (TextStyle) {
@@ -151,8 +140,7 @@ void DrawTextInRect(HDC DC, const TRect& Rect, const String& Text, TgxTextStyle 
 }
 
 void DrawTextInRectWithAlign(HDC DC, const TRect& Rect, const String& Text, TgxHorAlign HorAlign,
-                             TgxVertAlign VertAlign, TgxTextStyle TextStyle, TFont* Font, Cardinal Format)
-{
+                             TgxVertAlign VertAlign, TgxTextStyle TextStyle, TFont* Font, Cardinal Format) {
     if (HorAlign == fhaCenter)
         Format |= DT_CENTER;
     else if (HorAlign == fhaRight)

@@ -10,17 +10,15 @@ namespace {
 
 using Pair = std::pair<std::u32string, std::u32string>;
 
-const std::vector<Pair>& Sounds()
-{
-    static const std::vector<Pair> sounds = {
-        {U"х", U"kh"}, {U"ц", U"ts"}, {U"ч", U"ch"}, {U"ш", U"sh"}, {U"щ", U"shch"}, {U"ю", U"iu"},
-        {U"я", U"ia"}, {U"Х", U"Kh"}, {U"Ц", U"Ts"}, {U"Ч", U"Ch"}, {U"Ш", U"Sh"}, {U"Щ", U"Shch"},
-        {U"Ю", U"Iu"}, {U"Я", U"Ia"}};
+const std::vector<Pair>& Sounds() {
+    static const std::vector<Pair> sounds = {{U"х", U"kh"},   {U"ц", U"ts"}, {U"ч", U"ch"}, {U"ш", U"sh"},
+                                             {U"щ", U"shch"}, {U"ю", U"iu"}, {U"я", U"ia"}, {U"Х", U"Kh"},
+                                             {U"Ц", U"Ts"},   {U"Ч", U"Ch"}, {U"Ш", U"Sh"}, {U"Щ", U"Shch"},
+                                             {U"Ю", U"Iu"},   {U"Я", U"Ia"}};
     return sounds;
 }
 
-void ReplaceAll(std::u32string& s, const std::u32string& from, const std::u32string& to)
-{
+void ReplaceAll(std::u32string& s, const std::u32string& from, const std::u32string& to) {
     for (std::size_t at = s.find(from); at != std::u32string::npos; at = s.find(from, at + to.size()))
         s.replace(at, from.size(), to);
 }
@@ -32,12 +30,13 @@ const char32_t* const ToLatinUpper = U"ABVGDEGZIIKLMNOPRSTUFHC___\"Y'EUY";
 // A..Z to Cyrillic; a blank stands for a letter without a partner.
 const char32_t* const ToCyrillicUpper = U"АБЦДЕФЖХИЙКЛМНОП РСТУВ  ЫЗ";
 
-char32_t Lower(char32_t c) { return (c >= U'A' && c <= U'Z') ? c + 32 : c; }
+char32_t Lower(char32_t c) {
+    return (c >= U'A' && c <= U'Z') ? c + 32 : c;
+}
 
 } // namespace
 
-String Transliterate(const String& S, bool ToLatin)
-{
+String Transliterate(const String& S, bool ToLatin) {
     std::u32string text = core::Utf8ToU32(S);
     if (ToLatin) {
         for (const Pair& p : Sounds())

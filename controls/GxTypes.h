@@ -9,12 +9,22 @@ using TgxSides = TSet<TgxSide>;
 constexpr TgxSides gxAllSides{fsdLeft, fsdTop, fsdRight, fsdBottom};
 // TBevelCut (bvNone, bvLowered, bvRaised, bvSpace) is the platform's.
 enum TgxBoxStyle {
-    fbsFlat, fbsCtl3D, fbsStatusControl, fbsRecessed, fbsRaised, fbsRaisedFrame, fbsRecessedFrame
+    fbsFlat,
+    fbsCtl3D,
+    fbsStatusControl,
+    fbsRecessed,
+    fbsRaised,
+    fbsRaisedFrame,
+    fbsRecessedFrame
 };
 enum TgxWallpaperOption { fwoNone, fwoStretch, fwoPropStretch, fwoTile };
 enum TgxDrawState { fdsDefault, fdsDisabled, fdsDelicate };
 enum TgxAutoTransparentColor {
-    ftcUser, ftcLeftTopPixel, ftcLeftBottomPixel, ftcRightTopPixel, ftcRightBottomPixel
+    ftcUser,
+    ftcLeftTopPixel,
+    ftcLeftBottomPixel,
+    ftcRightTopPixel,
+    ftcRightBottomPixel
 };
 enum TgxHorAlign { fhaLeft, fhaCenter, fhaRight };
 enum TgxVertAlign { fvaTop, fvaCenter, fvaBottom };

@@ -15,72 +15,71 @@
 #include <algorithm>
 #include <cmath>
 
-String Spaces(Word N) { return DupChar(U' ', N); }
+String Spaces(Word N) {
+    return DupChar(U' ', N);
+}
 
-String DupChar(char32_t C, Word N) { return N == 0 ? String() : StringOfChar(C, N); }
+String DupChar(char32_t C, Word N) {
+    return N == 0 ? String() : StringOfChar(C, N);
+}
 
-String DupStr(const String& S, Word N) { return DupeString(S, N); }
+String DupStr(const String& S, Word N) {
+    return DupeString(S, N);
+}
 
-String ExpandString(const String& S, Integer Len)
-{
+String ExpandString(const String& S, Integer Len) {
     const Integer have = Length(S);
     return have >= Len ? S : S + String(std::size_t(Len - have), ' ');
 }
 
-void Msg(const String& S)
-{
-    if (Application)
-        Application->MessageBox(S, String(), MB_ICONASTERISK);
+void Msg(const String& S) {
+    if (Application) Application->MessageBox(S, String(), MB_ICONASTERISK);
 }
 
-bool IsPointInRect(TPoint P, const TRect& R)
-{
+bool IsPointInRect(TPoint P, const TRect& R) {
     return P.X > R.Left && P.X < R.Right && P.Y > R.Top && P.Y < R.Bottom;
 }
 
-Integer SantimsToPixels(HDC DC, bool Horizontal, float Value)
-{
+Integer SantimsToPixels(HDC DC, bool Horizontal, float Value) {
     const Integer dpi = GetDeviceCaps(DC, Horizontal ? LOGPIXELSX : LOGPIXELSY);
     return Integer(Round(dpi * double(Value) * 1.541 * 2.54 / 10.0));
 }
 
-bool IsItAFilledBitmap(const TBitmap* Bitmap)
-{
+bool IsItAFilledBitmap(const TBitmap* Bitmap) {
     return Bitmap && Bitmap->Width() != 0 && Bitmap->Height() != 0;
 }
 
-Integer SystemColorDepth()
-{
+Integer SystemColorDepth() {
     // Every surface of this platform is true colour.
     return 32;
 }
 
-bool IsSmallFonts()
-{
+bool IsSmallFonts() {
     TBitmap probe(1, 1);
     return GetDeviceCaps(probe.Canvas(), LOGPIXELSX) == 96;
 }
 
-String UserName() { return Copy(GetUserName(), 1, 32); }
+String UserName() {
+    return Copy(GetUserName(), 1, 32);
+}
 
-String ComputerName() { return Copy(GetComputerName(), 1, 32); }
+String ComputerName() {
+    return Copy(GetComputerName(), 1, 32);
+}
 
-String CreateIniFileName() { return ChangeFileExt(ParamStr(0), ".ini"); }
+String CreateIniFileName() {
+    return ChangeFileExt(ParamStr(0), ".ini");
+}
 
-TgxFileType GetFileType(const String& FileName)
-{
+TgxFileType GetFileType(const String& FileName) {
     const String ext = LowerCase(ExtractFileExt(FileName));
-    if (ext == ".gif")
-        return fftGif;
-    if (ext == ".jpeg" || ext == ".jpg")
-        return fftJpeg;
-    if (ext == ".bmp")
-        return fftBmp;
+    if (ext == ".gif") return fftGif;
+    if (ext == ".jpeg" || ext == ".jpg") return fftJpeg;
+    if (ext == ".bmp") return fftBmp;
     return fftUndefined;
 }
 
-void BringParentWindowToTop(TControl* Control)
-{
+void BringParentWindowToTop(TControl* Control) {
     for (TControl* c = Control ? Control->Parent() : nullptr; c; c = c->Parent())
         if (auto* form = dynamic_cast<TCustomForm*>(c)) {
             form->BringToFront();
@@ -88,30 +87,26 @@ void BringParentWindowToTop(TControl* Control)
         }
 }
 
-Integer StrPosExt(const String& S, const String& Sub, Integer Len)
-{
-    if (S.empty() || Sub.empty())
-        return 0;
+Integer StrPosExt(const String& S, const String& Sub, Integer Len) {
+    if (S.empty() || Sub.empty()) return 0;
     const Integer at = Pos(Sub, Copy(S, 1, Len));
     return at;
 }
 
-std::unique_ptr<TFont> CreateRotatedFont(const TFont* Font, Integer Angle)
-{
+std::unique_ptr<TFont> CreateRotatedFont(const TFont* Font, Integer Angle) {
     auto font = std::make_unique<TFont>();
-    if (Font)
-        font->Assign(const_cast<TFont*>(Font));
+    if (Font) font->Assign(const_cast<TFont*>(Font));
     font->SetOrientation(Angle);
     return font;
 }
 
 void DrawTextExtAligned(TCanvas* Canvas, const String& Text, const TRect& Rect, TgxTextAlign Alignment,
-                        bool WordWrap)
-{
-    if (!Canvas)
-        return;
+                        bool WordWrap) {
+    if (!Canvas) return;
     if (Alignment != ftaBroadwise) {
-        const Cardinal align = Alignment == ftaRightJustify ? DT_RIGHT : Alignment == ftaCenter ? DT_CENTER : DT_LEFT;
+        const Cardinal align = Alignment == ftaRightJustify ? DT_RIGHT
+                               : Alignment == ftaCenter     ? DT_CENTER
+                                                            : DT_LEFT;
         TRect r = Rect;
         DrawText(Canvas, Text, -1, r, DT_EXPANDTABS | (WordWrap ? DT_WORDBREAK : 0) | align);
         return;
@@ -119,8 +114,7 @@ void DrawTextExtAligned(TCanvas* Canvas, const String& Text, const TRect& Rect, 
     std::vector<String> words;
     for (std::size_t at = 0; at < Text.size();) {
         const std::size_t end = std::min(Text.find(' ', at), Text.size());
-        if (end > at)
-            words.push_back(Text.substr(at, end - at));
+        if (end > at) words.push_back(Text.substr(at, end - at));
         at = end + 1;
     }
     const Integer width = Rect.Width();
@@ -134,8 +128,7 @@ void DrawTextExtAligned(TCanvas* Canvas, const String& Text, const TRect& Rect, 
         for (; last < words.size(); ++last) {
             const TSize extent = Canvas->TextExtent(words[last]);
             lineHeight = std::max(lineHeight, extent.cy);
-            if (last > first && used + extent.cx > width)
-                break;
+            if (last > first && used + extent.cx > width) break;
             used += extent.cx;
             widths.push_back(extent.cx);
         }

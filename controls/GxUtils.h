@@ -12,12 +12,26 @@
 enum TgxFileType { fftUndefined, fftBmp, fftGif, fftJpeg };
 enum TgxTextAlign { ftaLeftJustify, ftaRightJustify, ftaCenter, ftaBroadwise };
 
-inline Integer Min(Integer A, Integer B) { return A < B ? A : B; }
-inline Integer Max(Integer A, Integer B) { return A > B ? A : B; }
-inline float MinSingle(float A, float B) { return A < B ? A : B; }
-inline float MaxSingle(float A, float B) { return A > B ? A : B; }
-inline bool IsEven(Integer N) { return N % 2 == 0; }
-inline void SwapInt(Integer& A, Integer& B) { const Integer t = A; A = B; B = t; }
+inline Integer Min(Integer A, Integer B) {
+    return A < B ? A : B;
+}
+inline Integer Max(Integer A, Integer B) {
+    return A > B ? A : B;
+}
+inline float MinSingle(float A, float B) {
+    return A < B ? A : B;
+}
+inline float MaxSingle(float A, float B) {
+    return A > B ? A : B;
+}
+inline bool IsEven(Integer N) {
+    return N % 2 == 0;
+}
+inline void SwapInt(Integer& A, Integer& B) {
+    const Integer t = A;
+    A = B;
+    B = t;
+}
 
 String Spaces(Word N);
 String DupChar(char32_t C, Word N);
@@ -29,10 +43,18 @@ void Msg(const String& S);
 
 // True only strictly inside R (the border counts as outside).
 bool IsPointInRect(TPoint P, const TRect& R);
-inline Integer RectW(const TRect& R) { return R.Right - R.Left; }
-inline Integer RectH(const TRect& R) { return R.Bottom - R.Top; }
-inline Variant IIF(bool Condition, const Variant& A, const Variant& B) { return Condition ? A : B; }
-inline String IIF(bool Condition, const String& A, const String& B) { return Condition ? A : B; }
+inline Integer RectW(const TRect& R) {
+    return R.Right - R.Left;
+}
+inline Integer RectH(const TRect& R) {
+    return R.Bottom - R.Top;
+}
+inline Variant IIF(bool Condition, const Variant& A, const Variant& B) {
+    return Condition ? A : B;
+}
+inline String IIF(bool Condition, const String& A, const String& B) {
+    return Condition ? A : B;
+}
 
 // Round(dots per inch × Value × 1.541 × 2.54 / 10), horizontally or vertically.
 Integer SantimsToPixels(HDC DC, bool Horizontal, float Value);
@@ -53,12 +75,9 @@ TgxFileType GetFileType(const String& FileName);
 // Brings the form a control sits on to the top.
 void BringParentWindowToTop(TControl* Control);
 // The last child of Parent of class T whose bounds contain P; null when none.
-template <class T>
-T* FindControlAtPt(TWinControl* Parent, TPoint P)
-{
+template <class T> T* FindControlAtPt(TWinControl* Parent, TPoint P) {
     for (Integer i = Parent ? Parent->ControlCount() - 1 : -1; i >= 0; --i)
-        if (auto* c = dynamic_cast<T*>(Parent->Controls(i)); c && PtInRect(c->BoundsRect(), P))
-            return c;
+        if (auto* c = dynamic_cast<T*>(Parent->Controls(i)); c && PtInRect(c->BoundsRect(), P)) return c;
     return nullptr;
 }
 // 1-based position of Sub within the first Len characters of S; 0 when not found

@@ -12,13 +12,14 @@
 
 namespace {
 
-Byte Clip8(double v) { return Byte(std::clamp<long>(std::lround(v), 0, 255)); }
+Byte Clip8(double v) {
+    return Byte(std::clamp<long>(std::lround(v), 0, 255));
+}
 
 // Puts a pen on the canvas for its lifetime and restores the previous one.
 class PenSwap {
 public:
-    PenSwap(TCanvas* canvas, TColor color, TPenStyle style, Integer width) : FCanvas(canvas)
-    {
+    PenSwap(TCanvas* canvas, TColor color, TPenStyle style, Integer width) : FCanvas(canvas) {
         FSaved.Assign(canvas->Pen());
         canvas->Pen()->SetColor(color);
         canvas->Pen()->SetStyle(style);
@@ -39,76 +40,58 @@ private:
 
 TTwainColors::TTwainColors() : FFromRGB(ColorToRGB(clGray)), FToRGB(ColorToRGB(clBlack)) {}
 
-void TTwainColors::SetFromColor(TColor Value)
-{
-    if (Value == FFromColor)
-        return;
+void TTwainColors::SetFromColor(TColor Value) {
+    if (Value == FFromColor) return;
     FFromColor = Value;
     FFromRGB = ColorToRGB(Value);
     Changed();
 }
 
-void TTwainColors::SetToColor(TColor Value)
-{
-    if (Value == FToColor)
-        return;
+void TTwainColors::SetToColor(TColor Value) {
+    if (Value == FToColor) return;
     FToColor = Value;
     FToRGB = ColorToRGB(Value);
     Changed();
 }
 
-void TTwainColors::Changed()
-{
-    if (OnChange)
-        OnChange(this);
+void TTwainColors::Changed() {
+    if (OnChange) OnChange(this);
 }
 
 // ---- TCustomGradient ---------------------------------------------------------------
 
-void TCustomGradient::SetSteps(Integer Value)
-{
+void TCustomGradient::SetSteps(Integer Value) {
     Value = std::clamp<Integer>(Value, 1, 255);
-    if (Value == FSteps)
-        return;
+    if (Value == FSteps) return;
     FSteps = Value;
     Changed();
 }
 
-void TCustomGradient::SetPercentFilling(TgxPercent Value)
-{
-    if (Value == FPercentFilling)
-        return;
+void TCustomGradient::SetPercentFilling(TgxPercent Value) {
+    if (Value == FPercentFilling) return;
     FPercentFilling = Value;
     Changed();
 }
 
-void TCustomGradient::SetBrushStyle(TBrushStyle Value)
-{
+void TCustomGradient::SetBrushStyle(TBrushStyle Value) {
     FBrushStyle = Value;
     Changed();
 }
 
-void TCustomGradient::SetOrientation(TgxGradientDir Value)
-{
-    if (Value == FOrientation)
-        return;
+void TCustomGradient::SetOrientation(TgxGradientDir Value) {
+    if (Value == FOrientation) return;
     FOrientation = Value;
-    if (FActive)
-        Changed();
+    if (FActive) Changed();
 }
 
-void TCustomGradient::SetActive(bool Value)
-{
-    if (Value == FActive)
-        return;
+void TCustomGradient::SetActive(bool Value) {
+    if (Value == FActive) return;
     FActive = Value;
     Changed();
 }
 
-void TCustomGradient::TextOut(HDC DC, const String& Text, const TRect& Rect, Integer X, Integer Y)
-{
-    if (!DC)
-        return;
+void TCustomGradient::TextOut(HDC DC, const String& Text, const TRect& Rect, Integer X, Integer Y) {
+    if (!DC) return;
     if (!FActive || GetDeviceCaps(DC, BITSPIXEL) < 16) {
         ::TextOut(DC, X, Y, Text, -1);
         return;
@@ -141,11 +124,9 @@ void TCustomGradient::TextOut(HDC DC, const String& Text, const TRect& Rect, Int
     DC->SetTextColor(saved);
 }
 
-TColor TCustomGradient::GetColorFromGradientLine(Word Count, Word Index) const
-{
+TColor TCustomGradient::GetColorFromGradientLine(Word Count, Word Index) const {
     const TColor from = FromRGB(), to = ToRGB();
-    if (Count == 0)
-        return from;
+    if (Count == 0) return from;
     auto channel = [&](Byte f, Byte t) {
         const float step = float(int(t) - int(f)) / float(Count);
         return Clip8(double(Index) * step + f);
@@ -156,8 +137,7 @@ TColor TCustomGradient::GetColorFromGradientLine(Word Count, Word Index) const
 
 // ---- TGradient ------------------------------------------------------------------------
 
-void TGradient::Draw(HDC DC, const TRect& Rect, TPenStyle PenStyle, Integer PenWidth)
-{
+void TGradient::Draw(HDC DC, const TRect& Rect, TPenStyle PenStyle, Integer PenWidth) {
     if (!DC || !FActive || gxGlobalData.GradientsOff || Steps() == 1 || GetDeviceCaps(DC, BITSPIXEL) < 16)
         return;
     const TgxGradientDir orientation = Orientation();
@@ -169,10 +149,8 @@ void TGradient::Draw(HDC DC, const TRect& Rect, TPenStyle PenStyle, Integer PenW
             TGradient* G;
             TgxGradientDir Dir;
             bool Swapped = false;
-            ~Restore()
-            {
-                if (Swapped)
-                    G->SwapRGB();
+            ~Restore() {
+                if (Swapped) G->SwapRGB();
                 G->SetOrientationQuietly(Dir);
             }
         } restore{this, orientation};
@@ -195,11 +173,9 @@ void TGradient::Draw(HDC DC, const TRect& Rect, TPenStyle PenStyle, Integer PenW
     DrawBands(DC, Rect, PenStyle, PenWidth);
 }
 
-void TGradient::DrawBands(HDC DC, const TRect& Rect, TPenStyle PenStyle, Integer PenWidth)
-{
+void TGradient::DrawBands(HDC DC, const TRect& Rect, TPenStyle PenStyle, Integer PenWidth) {
     const Integer w = Rect.Width(), h = Rect.Height();
-    if (w <= 0 || h <= 0)
-        return;
+    if (w <= 0 || h <= 0) return;
 
     // Off-screen drawing starts from what the target shows, so partial fills and
     // rectangles away from the origin come out as when drawn straight.
@@ -220,16 +196,23 @@ void TGradient::DrawBands(HDC DC, const TRect& Rect, TPenStyle PenStyle, Integer
     Integer bw = w, bh = h;
     Integer n = 0;
     switch (orientation) {
-    case fgdHorizontal: n = std::min(Steps(), h); break;
-    case fgdVertical: n = std::min(Steps(), w); break;
+    case fgdHorizontal:
+        n = std::min(Steps(), h);
+        break;
+    case fgdVertical:
+        n = std::min(Steps(), w);
+        break;
     case fgdLeftBias:
-    case fgdRightBias: n = std::min(Steps(), w + h); break;
+    case fgdRightBias:
+        n = std::min(Steps(), w + h);
+        break;
     case fgdRectangle:
         bw /= 2;
         bh /= 2;
         n = std::min(Steps(), std::min(bw, bh));
         break;
-    default: break;
+    default:
+        break;
     }
     const Integer step = PenWidth <= 0 ? 1 : PenWidth;
     const TColor from = FromRGB(), to = ToRGB();
@@ -250,11 +233,23 @@ void TGradient::DrawBands(HDC DC, const TRect& Rect, TPenStyle PenStyle, Integer
             const Integer lines = MulDiv(i + 1, w + h, n) - MulDiv(i, w + h, n);
             for (Integer k = 0; k < lines; ++k) {
                 if (orientation == fgdLeftBias) {
-                    if (p1.Y < r.Bottom) p1.Y += step; else p1.X += step;
-                    if (p2.X < r.Right) p2.X += step; else p2.Y += step;
+                    if (p1.Y < r.Bottom)
+                        p1.Y += step;
+                    else
+                        p1.X += step;
+                    if (p2.X < r.Right)
+                        p2.X += step;
+                    else
+                        p2.Y += step;
                 } else {
-                    if (p1.X > r.Left) p1.X -= step; else p1.Y += step;
-                    if (p2.Y < r.Bottom) p2.Y += step; else p2.X -= step;
+                    if (p1.X > r.Left)
+                        p1.X -= step;
+                    else
+                        p1.Y += step;
+                    if (p2.Y < r.Bottom)
+                        p2.Y += step;
+                    else
+                        p2.X -= step;
                 }
                 target->MoveTo(p1.X, p1.Y);
                 target->LineTo(p2.X, p2.Y);
@@ -273,35 +268,25 @@ void TGradient::DrawBands(HDC DC, const TRect& Rect, TPenStyle PenStyle, Integer
                              r.Bottom - MulDiv(i, bh, n));
             FillRect(target, band, &brush);
         }
-        if (PercentFilling() < double(i) / n * 100.0)
-            break;
+        if (PercentFilling() < double(i) / n * 100.0) break;
     }
-    if (buffer)
-        BitBlt(DC, Rect.Left, Rect.Top, w, h, buffer->Canvas(), 0, 0, SRCCOPY);
+    if (buffer) BitBlt(DC, Rect.Left, Rect.Top, w, h, buffer->Canvas(), 0, 0, SRCCOPY);
 }
 
 // ---- TThreeDGradient ----------------------------------------------------------------
 
-void TThreeDGradient::SetDepth(Word Value)
-{
-    if (Value == FDepth)
-        return;
+void TThreeDGradient::SetDepth(Word Value) {
+    if (Value == FDepth) return;
     FDepth = Value;
-    if (FActive)
-        Changed();
+    if (FActive) Changed();
 }
 
-void TThreeDGradient::SetGType(TThreeDGradientType Value)
-{
-    if (Value == FGType)
-        return;
+void TThreeDGradient::SetGType(TThreeDGradientType Value) {
+    if (Value == FGType) return;
     FGType = Value;
-    if (FActive)
-        Changed();
+    if (FActive) Changed();
 }
 
-void GradientBox(HDC DC, const TRect& Rect, TGradient* Gradient, TPenStyle PenStyle, Integer PenWidth)
-{
-    if (Gradient)
-        Gradient->Draw(DC, Rect, PenStyle, PenWidth);
+void GradientBox(HDC DC, const TRect& Rect, TGradient* Gradient, TPenStyle PenStyle, Integer PenWidth) {
+    if (Gradient) Gradient->Draw(DC, Rect, PenStyle, PenWidth);
 }

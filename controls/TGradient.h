@@ -9,7 +9,12 @@
 #include <utility>
 
 enum TgxGradientDir {
-    fgdHorizontal, fgdVertical, fgdLeftBias, fgdRightBias, fgdRectangle, fgdHorzConvergent,
+    fgdHorizontal,
+    fgdVertical,
+    fgdLeftBias,
+    fgdRightBias,
+    fgdRectangle,
+    fgdHorzConvergent,
     fgdVertConvergent
 };
 enum TThreeDGradientType { fgtFlat, fgt3D };

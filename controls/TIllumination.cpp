@@ -1,45 +1,32 @@
 #include "controls/TIllumination.h"
 
-void T2DAlign::SetHorizontal(TgxHorAlign Value)
-{
-    if (Value == FHorizontal)
-        return;
+void T2DAlign::SetHorizontal(TgxHorAlign Value) {
+    if (Value == FHorizontal) return;
     FHorizontal = Value;
     Changed();
 }
 
-void T2DAlign::SetVertical(TgxVertAlign Value)
-{
-    if (Value == FVertical)
-        return;
+void T2DAlign::SetVertical(TgxVertAlign Value) {
+    if (Value == FVertical) return;
     FVertical = Value;
     Changed();
 }
 
-void TIllumination::SetShadowDepth(Integer Value)
-{
-    if (Value < 0)
-        Value = 0;
-    if (Value == FShadowDepth)
-        return;
+void TIllumination::SetShadowDepth(Integer Value) {
+    if (Value < 0) Value = 0;
+    if (Value == FShadowDepth) return;
     FShadowDepth = Value;
     Changed();
 }
 
-void TPointClass::SetX(Integer Value)
-{
-    if (Value == FX)
-        return;
+void TPointClass::SetX(Integer Value) {
+    if (Value == FX) return;
     FX = Value;
-    if (OnChange)
-        OnChange(this);
+    if (OnChange) OnChange(this);
 }
 
-void TPointClass::SetY(Integer Value)
-{
-    if (Value == FY)
-        return;
+void TPointClass::SetY(Integer Value) {
+    if (Value == FY) return;
     FY = Value;
-    if (OnChange)
-        OnChange(this);
+    if (OnChange) OnChange(this);
 }

@@ -16,10 +16,8 @@ public:
     TNotifyEvent OnChange;
 
 protected:
-    void Changed()
-    {
-        if (OnChange)
-            OnChange(this);
+    void Changed() {
+        if (OnChange) OnChange(this);
     }
 
 private:

@@ -15,21 +15,17 @@
 
 TUtlApplication* UtlApplication = nullptr;
 
-void UtlInitialization()
-{
-    if (!UtlApplication)
-        UtlApplication = new TUtlApplication(nullptr);
+void UtlInitialization() {
+    if (!UtlApplication) UtlApplication = new TUtlApplication(nullptr);
     UtlContainerInitialization();
 }
 
-void UtlFinalization()
-{
+void UtlFinalization() {
     UtlContainerFinalization();
     delete UtlApplication;
 }
 
-TUtlApplication::TUtlApplication(TComponent* AOwner) : TComponent(AOwner)
-{
+TUtlApplication::TUtlApplication(TComponent* AOwner) : TComponent(AOwner) {
     FIniCtrl = std::make_unique<TUtlIniCtrl>(nullptr);
     if (!ComponentState().Contains(csDesigning)) {
         const String name = ExtractFileName(ParamStr(0));
@@ -46,81 +42,62 @@ TUtlApplication::TUtlApplication(TComponent* AOwner) : TComponent(AOwner)
     SetLogName(String());
     using Clock = std::chrono::steady_clock;
     FPerformanceFrequency = Int64(Clock::period::den / Clock::period::num);
-    if (Screen)
-        Screen->SetCursors(crUtlWait, crHourGlass);
+    if (Screen) Screen->SetCursors(crUtlWait, crHourGlass);
 }
 
-TUtlApplication::~TUtlApplication()
-{
+TUtlApplication::~TUtlApplication() {
     FIniCtrl.reset();
     FTimerPool.reset();
     FMutex.reset();
-    if (UtlApplication == this)
-        UtlApplication = nullptr;
+    if (UtlApplication == this) UtlApplication = nullptr;
 }
 
-Word TUtlApplication::GetTimerIdent() const
-{
+Word TUtlApplication::GetTimerIdent() const {
     for (Integer n = 1; n <= UtlTimerSlots; ++n)
-        if (!FTimerSlots[std::size_t(n - 1)])
-            return Word(n);
+        if (!FTimerSlots[std::size_t(n - 1)]) return Word(n);
     return 0;
 }
 
-Word TUtlApplication::AddTimer(Word Interval, TNotifyEvent Handler)
-{
+Word TUtlApplication::AddTimer(Word Interval, TNotifyEvent Handler) {
     const Word slot = GetTimerIdent();
-    if (slot == 0)
-        return 0;
+    if (slot == 0) return 0;
     const Word ident = Word(0xFD00 + slot);
-    if (FTimerPool->AddTimer(ident, Interval, std::move(Handler)) < 0)
-        return 0;
+    if (FTimerPool->AddTimer(ident, Interval, std::move(Handler)) < 0) return 0;
     FTimerSlots[std::size_t(slot - 1)] = true;
     return ident;
 }
 
-Word TUtlApplication::AddTimerExt(Word Interval, Integer CallCount, bool Enabled, TNotifyEvent Handler)
-{
+Word TUtlApplication::AddTimerExt(Word Interval, Integer CallCount, bool Enabled, TNotifyEvent Handler) {
     const Word slot = GetTimerIdent();
-    if (slot == 0)
-        return 0;
+    if (slot == 0) return 0;
     const Word ident = Word(0xFD00 + slot);
-    if (FTimerPool->AddTimerExt(ident, Interval, CallCount, Enabled, std::move(Handler)) < 0)
-        return 0;
+    if (FTimerPool->AddTimerExt(ident, Interval, CallCount, Enabled, std::move(Handler)) < 0) return 0;
     FTimerSlots[std::size_t(slot - 1)] = true;
     return ident;
 }
 
-void TUtlApplication::RemoveTimer(Word Ident)
-{
-    if (Ident <= 0xFD00 || Ident > 0xFD00 + UtlTimerSlots)
-        return;
+void TUtlApplication::RemoveTimer(Word Ident) {
+    if (Ident <= 0xFD00 || Ident > 0xFD00 + UtlTimerSlots) return;
     FTimerPool->RemoveTimer(Ident);
     FTimerSlots[std::size_t(Ident - 0xFD00 - 1)] = false;
 }
 
-void TUtlApplication::STWStart()
-{
-    if (FStopwatchRunning)
-        STWStop();
+void TUtlApplication::STWStart() {
+    if (FStopwatchRunning) STWStop();
     FStopwatchStart = GetTickCount();
     FStopwatchStop = 0;
     FStopwatchRunning = true;
 }
 
-Cardinal TUtlApplication::STWStop()
-{
-    if (!FStopwatchRunning)
-        return 0;
+Cardinal TUtlApplication::STWStop() {
+    if (!FStopwatchRunning) return 0;
     FStopwatchStop = GetTickCount();
     FStopwatchRunning = false;
     return FStopwatchStop - FStopwatchStart;
 }
 
-TBitmap* TUtlApplication::GetBrushBitmap(TColor Color)
-{
-    if (FBrushBitmap && Color == FBrushColor)
-        return FBrushBitmap.get();
+TBitmap* TUtlApplication::GetBrushBitmap(TColor Color) {
+    if (FBrushBitmap && Color == FBrushColor) return FBrushBitmap.get();
     if (!FBrushBitmap) {
         FBrushBitmap = std::make_unique<TBitmap>(8, 8, pf24bit);
         TCanvas* canvas = FBrushBitmap->Canvas();
@@ -130,14 +107,12 @@ TBitmap* TUtlApplication::GetBrushBitmap(TColor Color)
     TCanvas* canvas = FBrushBitmap->Canvas();
     for (Integer y = 0; y < 8; ++y)
         for (Integer x = 0; x < 8; ++x)
-            if ((x + y) % 2 == 1)
-                canvas->SetPixels(x, y, Color);
+            if ((x + y) % 2 == 1) canvas->SetPixels(x, y, Color);
     FBrushColor = Color;
     return FBrushBitmap.get();
 }
 
-TBitmap* TUtlApplication::GetBitmap()
-{
+TBitmap* TUtlApplication::GetBitmap() {
     if (!FBitmap) {
         FBitmap = std::make_unique<TBitmap>();
         FBitmap->Assign(GetBrushBitmap(clBlack));
@@ -145,16 +120,12 @@ TBitmap* TUtlApplication::GetBitmap()
     return FBitmap.get();
 }
 
-void TUtlApplication::SetEditMode(TUtlEditModes Value)
-{
-    if (Value == FEditMode)
-        return;
+void TUtlApplication::SetEditMode(TUtlEditModes Value) {
+    if (Value == FEditMode) return;
     FEditMode = Value;
-    if (OnEditModeChange)
-        OnEditModeChange(this);
+    if (OnEditModeChange) OnEditModeChange(this);
 }
 
-bool TUtlApplication::QuitWindows(TUtlExitCode ExitCode)
-{
+bool TUtlApplication::QuitWindows(TUtlExitCode ExitCode) {
     return false;
 }

@@ -19,8 +19,14 @@ class TNamedMutex;
 class TUtlIniCtrl;
 
 enum TUtlApplicationOption {
-    aoAutoRealizePalette, aoMouseCtrlActive, aoLogAlwaysClear, aoLogException,
-    aoLogHeader, aoLogNr, aoLogTime, aoLogDate
+    aoAutoRealizePalette,
+    aoMouseCtrlActive,
+    aoLogAlwaysClear,
+    aoLogException,
+    aoLogHeader,
+    aoLogNr,
+    aoLogTime,
+    aoLogDate
 };
 using TUtlApplicationOptions = TSet<TUtlApplicationOption>;
 enum TUtlLogAction { laNone, laClearLog, laBackupLog };

@@ -16,12 +16,13 @@ namespace {
 
 const String Stars(80, '*');
 
-String ApplicationTitle() { return Application ? Application->Title() : String(); }
+String ApplicationTitle() {
+    return Application ? Application->Title() : String();
+}
 
 } // namespace
 
-void TUtlApplication::SetLogName(const String& Value)
-{
+void TUtlApplication::SetLogName(const String& Value) {
     String name = Value;
     if (UtlEmpty(Value))
         name = ChangeFileExt(ParamStr(0), ".LOG");
@@ -30,64 +31,52 @@ void TUtlApplication::SetLogName(const String& Value)
     FLogName = FLogPrefix == ppFixed ? name : UtlCreatePathPrefix(FLogPrefix, true) + ExtractFileName(name);
 }
 
-void TUtlApplication::SetLogPrefix(TUtlPathPrefix Value)
-{
-    if (Value == FLogPrefix)
-        return;
+void TUtlApplication::SetLogPrefix(TUtlPathPrefix Value) {
+    if (Value == FLogPrefix) return;
     FLogPrefix = Value;
     SetLogName(FLogName);
 }
 
-String TUtlApplication::BackupLogName() const
-{
+String TUtlApplication::BackupLogName() const {
     for (Integer n = 0;; ++n) {
         const String candidate = ChangeFileExt(FLogName, ".l" + IntToStr(n));
-        if (!FileExists(candidate))
-            return candidate;
+        if (!FileExists(candidate)) return candidate;
     }
 }
 
-void TUtlApplication::WriteLogHeader(std::ostream& Out)
-{
+void TUtlApplication::WriteLogHeader(std::ostream& Out) {
     Out << "\n";
     Out << "LogFile started: " << DateToStr(Date()) << " " << TimeToStr(Time()) << "\n";
     Out << "Application    : " << ApplicationTitle() << "\n";
     Out << "Path/ExeName   : " << ParamStr(0) << "\n";
-    if (!UtlEmpty(Version))
-        Out << "Version        : " << Version << "\n";
-    if (OnHeaderWrite)
-        OnHeaderWrite(this, Out);
+    if (!UtlEmpty(Version)) Out << "Version        : " << Version << "\n";
+    if (OnHeaderWrite) OnHeaderWrite(this, Out);
     Out << Stars << "\n\nEntries:\n";
 }
 
-void TUtlApplication::LogWrite(const String& Msg)
-{
+void TUtlApplication::LogWrite(const String& Msg) {
     const String path = NormalizePath(FLogName);
     bool rewrite = false;
     if (MaxLogSize > 100 && FileSize(path) > MaxLogSize) {
         bool cancel = false;
-        if (OnMaxLogSize)
-            OnMaxLogSize(this, FLogName, cancel);
-        if (cancel)
-            return;
+        if (OnMaxLogSize) OnMaxLogSize(this, FLogName, cancel);
+        if (cancel) return;
         if (LogAction == laClearLog) {
             rewrite = true;
         } else if (LogAction == laBackupLog) {
             RenameFile(path, NormalizePath(BackupLogName()));
             rewrite = true;
-            if (Application)
-                Application->ProcessMessages();
+            if (Application) Application->ProcessMessages();
         }
     }
 
     const bool exists = FileExists(path);
     const bool truncate = exists && ((Options.Contains(aoLogAlwaysClear) && !FLogStarted) || rewrite);
-    std::ofstream out(path, truncate || !exists ? std::ios::out | std::ios::trunc : std::ios::out | std::ios::app);
-    if (!out)
-        return;
+    std::ofstream out(path,
+                      truncate || !exists ? std::ios::out | std::ios::trunc : std::ios::out | std::ios::app);
+    if (!out) return;
 
-    if (rewrite || (!FLogStarted && Options.Contains(aoLogHeader)))
-        WriteLogHeader(out);
+    if (rewrite || (!FLogStarted && Options.Contains(aoLogHeader))) WriteLogHeader(out);
     if (Msg == "#CR") {
         out << "\n";
     } else if (Msg == "#Header") {
@@ -110,16 +99,13 @@ void TUtlApplication::LogWrite(const String& Msg)
         out << line << "\n";
     }
     out.close();
-    if (out.fail())
-        throw EInOutError("Cannot write log file " + FLogName);
+    if (out.fail()) throw EInOutError("Cannot write log file " + FLogName);
     FLogStarted = true;
 }
 
-void TUtlApplication::LogException(TObject* Sender)
-{
+void TUtlApplication::LogException(TObject* Sender) {
     const std::exception_ptr current = std::current_exception();
-    if (!current)
-        return;
+    if (!current) return;
     String text;
     try {
         std::rethrow_exception(current);
@@ -138,27 +124,19 @@ void TUtlApplication::LogException(TObject* Sender)
     LogWrite(text);
 }
 
-void TUtlApplication::HandleException(TObject* Sender, const Exception& E)
-{
+void TUtlApplication::HandleException(TObject* Sender, const Exception& E) {
     bool cancel = false;
-    if (OnException)
-        OnException(Sender, E, cancel);
-    if (cancel)
-        return;
-    if (Options.Contains(aoLogException))
-        LogException(Sender);
-    if (Application)
-        Application->ShowException(E);
+    if (OnException) OnException(Sender, E, cancel);
+    if (cancel) return;
+    if (Options.Contains(aoLogException)) LogException(Sender);
+    if (Application) Application->ShowException(E);
 }
 
-String TUtlApplication::GetDefaultRegPath() const
-{
+String TUtlApplication::GetDefaultRegPath() const {
     String path = "Software\\";
-    if (!UtlEmpty(Company))
-        path += UtlSlashAdd(Company);
+    if (!UtlEmpty(Company)) path += UtlSlashAdd(Company);
     const String title = ApplicationTitle();
     path += UtlSlashAdd(UtlEmpty(title) ? ParamStr(0) : title);
-    if (!UtlEmpty(Version))
-        path += UtlSlashAdd(Version);
+    if (!UtlEmpty(Version)) path += UtlSlashAdd(Version);
     return path;
 }

@@ -1,14 +1,10 @@
 #include "controls/TUtlCustomComponent.h"
 
-void TUtlCustomComponent::EndUpdate(bool Notify)
-{
+void TUtlCustomComponent::EndUpdate(bool Notify) {
     FUpdateLock = 0;
-    if (Notify)
-        Change();
+    if (Notify) Change();
 }
 
-void TUtlCustomComponent::Change()
-{
-    if (OnChange && FUpdateLock != 1)
-        OnChange(this);
+void TUtlCustomComponent::Change() {
+    if (OnChange && FUpdateLock != 1) OnChange(this);
 }

@@ -1,14 +1,10 @@
 #include "controls/TUtlObject.h"
 
-void TUtlObject::EndUpdate(bool Notify)
-{
+void TUtlObject::EndUpdate(bool Notify) {
     FUpdateLock = 0;
-    if (Notify)
-        Change();
+    if (Notify) Change();
 }
 
-void TUtlObject::Change()
-{
-    if (OnChange && FUpdateLock != 1)
-        OnChange(this);
+void TUtlObject::Change() {
+    if (OnChange && FUpdateLock != 1) OnChange(this);
 }

@@ -22,11 +22,8 @@ public:
 protected:
     // Setters' rule: a different value is stored and reported by Change; an
     // equal one does nothing. Answers whether it changed.
-    template <typename T>
-    bool SetAndChange(T& Field, const T& Value)
-    {
-        if (Field == Value)
-            return false;
+    template <typename T> bool SetAndChange(T& Field, const T& Value) {
+        if (Field == Value) return false;
         Field = Value;
         Change();
         return true;

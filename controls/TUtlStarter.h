@@ -10,8 +10,16 @@
 
 enum TUtlStarterOperation { smOpen, smPrint, smExplore, smEdit, smProperties };
 enum TUtlStarterOptions {
-    soSW_HIDE, soSW_MAXIMIZE, soSW_MINIMIZE, soSW_RESTORE, soSW_SHOW, soSW_SHOWMAXIMIZED,
-    soSW_SHOWMINIMIZED, soSW_SHOWMINNOACTIVE, soSW_SHOWNA, soSW_SHOWNORMAL
+    soSW_HIDE,
+    soSW_MAXIMIZE,
+    soSW_MINIMIZE,
+    soSW_RESTORE,
+    soSW_SHOW,
+    soSW_SHOWMAXIMIZED,
+    soSW_SHOWMINIMIZED,
+    soSW_SHOWMINNOACTIVE,
+    soSW_SHOWNA,
+    soSW_SHOWNORMAL
 };
 
 class TUtlStarter : public TUtlCustomComponent {

@@ -12,57 +12,43 @@
 // ---- TUtlTimerItem -------------------------------------------------------------
 
 TUtlTimerItem::TUtlTimerItem(TUtlTimerPool* Pool, TList* List, Word Ident)
-    : FIdent(Ident), FList(List), FPool(Pool)
-{
-    if (!Pool || !List)
-        throw EInvalidOperation(ClassName() + ": Invalid Owner or List");
+    : FIdent(Ident), FList(List), FPool(Pool) {
+    if (!Pool || !List) throw EInvalidOperation(ClassName() + ": Invalid Owner or List");
     FDivisor = std::max<Integer>(1, 1000 / Pool->MinInterval());
 }
 
-TUtlTimerItem::~TUtlTimerItem()
-{
+TUtlTimerItem::~TUtlTimerItem() {
     FEnabled = false;
     OnTimer = nullptr;
     FList->Remove(this);
 }
 
-void TUtlTimerItem::SetCallCount(Integer Value)
-{
-    if (Value == FCallCount)
-        return;
+void TUtlTimerItem::SetCallCount(Integer Value) {
+    if (Value == FCallCount) return;
     FCallCount = Value < -1 ? -1 : Value;
-    if (FCallCount == 0)
-        FEnabled = false;
+    if (FCallCount == 0) FEnabled = false;
 }
 
-void TUtlTimerItem::SetEnabled(bool Value)
-{
-    if (Value == FEnabled || (Value && FCallCount == 0))
-        return;
+void TUtlTimerItem::SetEnabled(bool Value) {
+    if (Value == FEnabled || (Value && FCallCount == 0)) return;
     FEnabled = Value;
     FCounter = 0;
 }
 
-void TUtlTimerItem::SetInterval(TUtlTimerInterval Value)
-{
-    if (Value == FInterval)
-        return;
+void TUtlTimerItem::SetInterval(TUtlTimerInterval Value) {
+    if (Value == FInterval) return;
     const TUtlTimerInterval base = FPool->MinInterval();
-    if (Value % base != 0)
-        return;
-    if (Value == 0)
-        Value = base;
+    if (Value % base != 0) return;
+    if (Value == 0) Value = base;
     FDivisor = Value / base;
     FInterval = Value;
     FCounter = 0;
 }
 
-void TUtlTimerItem::Timer()
-{
+void TUtlTimerItem::Timer() {
     if (FEnabled) {
         FCounter = FCounter == std::numeric_limits<Integer>::max() ? 0 : FCounter + 1;
-        if (FCounter == FCallCount)
-            FEnabled = false;
+        if (FCounter == FCallCount) FEnabled = false;
     }
     // Copies: a handler may remove this very item.
     if (OnTimer) {
@@ -76,34 +62,26 @@ void TUtlTimerItem::Timer()
 
 // ---- TUtlTimerPool -------------------------------------------------------------
 
-TUtlTimerPool::TUtlTimerPool(TComponent* AOwner) : TUtlCustomComponent(AOwner)
-{
+TUtlTimerPool::TUtlTimerPool(TComponent* AOwner) : TUtlCustomComponent(AOwner) {
     FWindowTimer.OnTick = [this] { TimerMessage(); };
 }
 
-TUtlTimerPool::TUtlTimerPool(TComponent* AOwner, TUtlTimerInterval Interval) : TUtlTimerPool(AOwner)
-{
-    if (Interval != 0)
-        FMinInterval = Interval;
+TUtlTimerPool::TUtlTimerPool(TComponent* AOwner, TUtlTimerInterval Interval) : TUtlTimerPool(AOwner) {
+    if (Interval != 0) FMinInterval = Interval;
 }
 
-TUtlTimerPool::~TUtlTimerPool()
-{
+TUtlTimerPool::~TUtlTimerPool() {
     ClearTimers();
 }
 
-void TUtlTimerPool::SetInterval(TUtlTimerInterval Value)
-{
+void TUtlTimerPool::SetInterval(TUtlTimerInterval Value) {
     const TComponentState state = ComponentState();
-    if (Value == 0 || !(state.Contains(csLoading) || state.Contains(csDesigning)))
-        return;
+    if (Value == 0 || !(state.Contains(csLoading) || state.Contains(csDesigning))) return;
     FMinInterval = Value;
 }
 
-Integer TUtlTimerPool::AddTimer(Word Ident, TUtlTimerInterval Interval, TNotifyEvent Handler)
-{
-    if (IndexOf(Ident) >= 0)
-        throw Exception("Timer identifier " + IntToStr(Ident) + " is already in use");
+Integer TUtlTimerPool::AddTimer(Word Ident, TUtlTimerInterval Interval, TNotifyEvent Handler) {
+    if (IndexOf(Ident) >= 0) throw Exception("Timer identifier " + IntToStr(Ident) + " is already in use");
     if (Interval < FMinInterval || Interval % FMinInterval != 0)
         throw Exception(UtlLoadStr(IDS_INTERVALNOTFIT));
     auto* item = new TUtlTimerItem(this, &FItems, Ident);
@@ -113,15 +91,14 @@ Integer TUtlTimerPool::AddTimer(Word Ident, TUtlTimerInterval Interval, TNotifyE
     try {
         UpdateMainTimer(true);
     } catch (...) {
-        delete item;  // leaves the list: no half-added timer stays behind
+        delete item; // leaves the list: no half-added timer stays behind
         throw;
     }
     return index;
 }
 
 Integer TUtlTimerPool::AddTimerExt(Word Ident, TUtlTimerInterval Interval, Integer CallCount, bool Enabled,
-                                   TNotifyEvent Handler)
-{
+                                   TNotifyEvent Handler) {
     const Integer index = AddTimer(Ident, Interval, std::move(Handler));
     TUtlTimerItem* item = Item(index);
     item->SetCallCount(CallCount);
@@ -129,79 +106,62 @@ Integer TUtlTimerPool::AddTimerExt(Word Ident, TUtlTimerInterval Interval, Integ
     return index;
 }
 
-void TUtlTimerPool::RemoveTimer(Word Ident)
-{
+void TUtlTimerPool::RemoveTimer(Word Ident) {
     FLocked = true;
     core::ScopeExit reset([this] { FLocked = false; });
     if (TUtlTimerItem* item = GetTimer(Ident)) {
         item->SetEnabled(false);
         item->OnTimer = nullptr;
         delete item;
-        if (FItems.Count() == 0)
-            UpdateMainTimer(false);
+        if (FItems.Count() == 0) UpdateMainTimer(false);
     }
 }
 
-void TUtlTimerPool::ClearTimers()
-{
+void TUtlTimerPool::ClearTimers() {
     UpdateMainTimer(false);
     while (FItems.Count() > 0)
         delete Item(FItems.Count() - 1);
 }
 
-TUtlTimerItem* TUtlTimerPool::GetTimer(Word Ident) const
-{
+TUtlTimerItem* TUtlTimerPool::GetTimer(Word Ident) const {
     const Integer index = IndexOf(Ident);
     return index < 0 ? nullptr : Item(index);
 }
 
-Integer TUtlTimerPool::IndexOf(Word Ident) const
-{
+Integer TUtlTimerPool::IndexOf(Word Ident) const {
     for (Integer i = 0; i < FItems.Count(); ++i)
-        if (Item(i)->Ident() == Ident)
-            return i;
+        if (Item(i)->Ident() == Ident) return i;
     return -1;
 }
 
-Integer TUtlTimerPool::GetActiveTimers() const
-{
+Integer TUtlTimerPool::GetActiveTimers() const {
     Integer n = 0;
     for (Integer i = 0; i < FItems.Count(); ++i)
-        if (Item(i)->Enabled())
-            ++n;
+        if (Item(i)->Enabled()) ++n;
     return n;
 }
 
-void TUtlTimerPool::UpdateMainTimer(bool Enable)
-{
-    if (ComponentState().Contains(csDesigning))
-        return;
+void TUtlTimerPool::UpdateMainTimer(bool Enable) {
+    if (ComponentState().Contains(csDesigning)) return;
     FActive = false;
     FWindowTimer.Stop();
-    if (!Enable || GetActiveTimers() == 0)
-        return;
-    if (!FWindowTimer.Start(FMinInterval))
-        throw EOutOfResources("Not enough timers available");
+    if (!Enable || GetActiveTimers() == 0) return;
+    if (!FWindowTimer.Start(FMinInterval)) throw EOutOfResources("Not enough timers available");
     FTickCounter = 1;
     FActive = true;
 }
 
-void TUtlTimerPool::HandleTimers()
-{
-    if (FLocked)
-        return;
+void TUtlTimerPool::HandleTimers() {
+    if (FLocked) return;
     for (Integer i = 0; i < FItems.Count(); ++i) {
         TUtlTimerItem* item = Item(i);
-        if (item->Enabled() && FTickCounter % item->Divisor() == 0)
-            item->Timer();
+        if (item->Enabled() && FTickCounter % item->Divisor() == 0) item->Timer();
     }
     FTickCounter = FTickCounter == std::numeric_limits<Integer>::max() ? 0 : FTickCounter + 1;
 }
 
-void TUtlTimerPool::TimerMessage()
-{
-    if (FBusy)
-        return;
+void TUtlTimerPool::TimerMessage() {
+    if (FBusy) return;
     FBusy = true;
     core::ScopeExit reset([this] { FBusy = false; });
     ui::SafeCall(this, [this] { HandleTimers(); });

@@ -12,16 +12,14 @@ namespace {
 
 // Every scheme alive, so that a destroyed one can be struck from the others'
 // saved previous scheme: MakeLocal must never bring back a freed scheme.
-std::vector<Tgx3DLocalColors*>& LiveSchemes()
-{
+std::vector<Tgx3DLocalColors*>& LiveSchemes() {
     static std::vector<Tgx3DLocalColors*> schemes;
     return schemes;
 }
 
 } // namespace
 
-Tgx3DLocalColors::Tgx3DLocalColors(TComponent* AOwner) : TComponent(AOwner)
-{
+Tgx3DLocalColors::Tgx3DLocalColors(TComponent* AOwner) : TComponent(AOwner) {
     // Checked here rather than in the scheme's Notification: a constructor that
     // fails after the base is built still leaves the owner's list cleanly.
     for (Integer i = 0; AOwner && i < AOwner->ComponentCount(); ++i) {
@@ -33,18 +31,15 @@ Tgx3DLocalColors::Tgx3DLocalColors(TComponent* AOwner) : TComponent(AOwner)
     LiveSchemes().push_back(this);
 }
 
-Tgx3DLocalColors::~Tgx3DLocalColors()
-{
+Tgx3DLocalColors::~Tgx3DLocalColors() {
     auto& live = LiveSchemes();
     live.erase(std::remove(live.begin(), live.end(), this), live.end());
     for (Tgx3DLocalColors* other : live)
-        if (other->FPrevious == this)
-            other->FPrevious = nullptr;
+        if (other->FPrevious == this) other->FPrevious = nullptr;
     gxGlobalData.Colors3D = nullptr;
 }
 
-void Tgx3DLocalColors::SetDefaults()
-{
+void Tgx3DLocalColors::SetDefaults() {
     FDkShadow = cl3DDkShadow;
     FHighlight = clBtnHighlight;
     FShadow = clBtnShadow;
@@ -52,39 +47,34 @@ void Tgx3DLocalColors::SetDefaults()
     FHighlightShift = 60;
 }
 
-void Tgx3DLocalColors::CreateAuto3DColors(TColor Color)
-{
+void Tgx3DLocalColors::CreateAuto3DColors(TColor Color) {
     FShadow = DecColor(Color, FShadowShift);
     FHighlight = IncColor(Color, FHighlightShift);
 }
 
-void Tgx3DLocalColors::MakeGlobal()
-{
+void Tgx3DLocalColors::MakeGlobal() {
     FPrevious = gxGlobalData.Colors3D;
     gxGlobalData.Colors3D = this;
 }
 
-void Tgx3DLocalColors::MakeLocal()
-{
+void Tgx3DLocalColors::MakeLocal() {
     gxGlobalData.Colors3D = FPrevious;
 }
 
-Tgx3DColors::Tgx3DColors(TComponent* AOwner) : Tgx3DLocalColors(AOwner)
-{
+Tgx3DColors::Tgx3DColors(TComponent* AOwner) : Tgx3DLocalColors(AOwner) {
     gxGlobalData.Colors3D = this;
 }
 
-TColor gx3DDkShadowColor()
-{
-    return ColorToRGB(gxGlobalData.Colors3D ? gxGlobalData.Colors3D->DkShadow() : GetSysColor(COLOR_3DDKSHADOW));
+TColor gx3DDkShadowColor() {
+    return ColorToRGB(gxGlobalData.Colors3D ? gxGlobalData.Colors3D->DkShadow()
+                                            : GetSysColor(COLOR_3DDKSHADOW));
 }
 
-TColor gx3DHighlightColor()
-{
-    return ColorToRGB(gxGlobalData.Colors3D ? gxGlobalData.Colors3D->Highlight() : GetSysColor(COLOR_BTNHIGHLIGHT));
+TColor gx3DHighlightColor() {
+    return ColorToRGB(gxGlobalData.Colors3D ? gxGlobalData.Colors3D->Highlight()
+                                            : GetSysColor(COLOR_BTNHIGHLIGHT));
 }
 
-TColor gx3DShadowColor()
-{
+TColor gx3DShadowColor() {
     return ColorToRGB(gxGlobalData.Colors3D ? gxGlobalData.Colors3D->Shadow() : GetSysColor(COLOR_BTNSHADOW));
 }

@@ -64,11 +64,20 @@ public:
     String ClassName() const override { return "TgxCustomBoxStyle"; }
 
     TPenStyle PenStyle() const { return FPenStyle; }
-    void SetPenStyle(TPenStyle Value) { FPenStyle = Value; Changed(); }
+    void SetPenStyle(TPenStyle Value) {
+        FPenStyle = Value;
+        Changed();
+    }
     TColor HighlightColor() const { return FHighlightColor; }
-    void SetHighlightColor(TColor Value) { FHighlightColor = Value; Changed(); }
+    void SetHighlightColor(TColor Value) {
+        FHighlightColor = Value;
+        Changed();
+    }
     TColor ShadowColor() const { return FShadowColor; }
-    void SetShadowColor(TColor Value) { FShadowColor = Value; Changed(); }
+    void SetShadowColor(TColor Value) {
+        FShadowColor = Value;
+        Changed();
+    }
 
 private:
     TPenStyle FPenStyle = psSolid;
@@ -81,9 +90,15 @@ public:
     String ClassName() const override { return "TgxCustomTextBoxStyle"; }
 
     TColor TextColor() const { return FTextColor; }
-    void SetTextColor(TColor Value) { FTextColor = Value; Changed(); }
+    void SetTextColor(TColor Value) {
+        FTextColor = Value;
+        Changed();
+    }
     TColor BackgroundColor() const { return FBackgroundColor; }
-    void SetBackgroundColor(TColor Value) { FBackgroundColor = Value; Changed(); }
+    void SetBackgroundColor(TColor Value) {
+        FBackgroundColor = Value;
+        Changed();
+    }
 
 private:
     TColor FTextColor = clBlack;
@@ -101,27 +116,46 @@ public:
     String ClassName() const override { return "TgxBevelLines"; }
 
     Cardinal Count() const { return FCount; }
-    void SetCount(Cardinal Value) { FCount = Value; Changed(); }
+    void SetCount(Cardinal Value) {
+        FCount = Value;
+        Changed();
+    }
     Cardinal Step() const { return FStep; }
-    void SetStep(Cardinal Value) { FStep = Value; Changed(); }
+    void SetStep(Cardinal Value) {
+        FStep = Value;
+        Changed();
+    }
     TgxOrigin Origin() const { return FOrigin; }
-    void SetOrigin(TgxOrigin Value) { FOrigin = Value; Changed(); }
+    void SetOrigin(TgxOrigin Value) {
+        FOrigin = Value;
+        Changed();
+    }
     TBevelCut Style() const { return FStyle; }
-    void SetStyle(TBevelCut Value) { FStyle = Value; Changed(); }
+    void SetStyle(TBevelCut Value) {
+        FStyle = Value;
+        Changed();
+    }
     bool Bold() const { return FBold; }
-    void SetBold(bool Value) { FBold = Value; Changed(); }
+    void SetBold(bool Value) {
+        FBold = Value;
+        Changed();
+    }
     Byte Thickness() const { return FThickness; }
-    void SetThickness(Byte Value) { FThickness = Value; Changed(); }
+    void SetThickness(Byte Value) {
+        FThickness = Value;
+        Changed();
+    }
     bool IgnoreBorder() const { return FIgnoreBorder; }
-    void SetIgnoreBorder(bool Value) { FIgnoreBorder = Value; Changed(); }
+    void SetIgnoreBorder(bool Value) {
+        FIgnoreBorder = Value;
+        Changed();
+    }
 
     TNotifyEvent OnChange;
 
 private:
-    void Changed()
-    {
-        if (OnChange)
-            OnChange(this);
+    void Changed() {
+        if (OnChange) OnChange(this);
     }
 
     Cardinal FCount = 0;

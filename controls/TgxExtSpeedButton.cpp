@@ -6,11 +6,9 @@
 #include "platform/graphics/DrawEdge.h"
 
 TgxExtSpeedButton::TgxExtSpeedButton(TComponent* AOwner)
-    : TgxSpeedButton(AOwner),
-      FStyle(std::make_unique<TgxSpeedButtonStyle>()),
+    : TgxSpeedButton(AOwner), FStyle(std::make_unique<TgxSpeedButtonStyle>()),
       FStyleActive(std::make_unique<TgxSpeedButtonStyle>()),
-      FStylePushed(std::make_unique<TgxSpeedButtonStyle>())
-{
+      FStylePushed(std::make_unique<TgxSpeedButtonStyle>()) {
     const TNotifyEvent changed = [this](TObject* Sender) { StyleChanged(Sender); };
     for (TgxSpeedButtonStyle* s : {FStyle.get(), FStyleActive.get(), FStylePushed.get()})
         s->SetOnChanged(changed);
@@ -22,68 +20,59 @@ TgxExtSpeedButton::TgxExtSpeedButton(TComponent* AOwner)
     FStylePushed->Bevel()->SetInner(bvLowered);
 }
 
-TgxExtSpeedButton::~TgxExtSpeedButton()
-{
+TgxExtSpeedButton::~TgxExtSpeedButton() {
     for (TgxSpeedButtonStyle* s : {FStyle.get(), FStyleActive.get(), FStylePushed.get()})
         s->SetOnChanged(nullptr);
 }
 
-void TgxExtSpeedButton::StyleChanged(TObject* Sender)
-{
-    if (!ComponentState().Contains(csLoading))
-        Invalidate();
+void TgxExtSpeedButton::StyleChanged(TObject* Sender) {
+    if (!ComponentState().Contains(csLoading)) Invalidate();
 }
 
-TColor TgxExtSpeedButton::Color() const { return FStyle->Color(); }
+TColor TgxExtSpeedButton::Color() const {
+    return FStyle->Color();
+}
 
-void TgxExtSpeedButton::SetColor(TColor Value)
-{
+void TgxExtSpeedButton::SetColor(TColor Value) {
     FStyle->SetColor(Value);
     Invalidate();
 }
 
-TColor TgxExtSpeedButton::ActiveColor() const { return FStyleActive->Color(); }
+TColor TgxExtSpeedButton::ActiveColor() const {
+    return FStyleActive->Color();
+}
 
-void TgxExtSpeedButton::SetActiveColor(TColor Value)
-{
+void TgxExtSpeedButton::SetActiveColor(TColor Value) {
     FStyleActive->SetColor(Value);
     Invalidate();
 }
 
-void TgxExtSpeedButton::SetFont(TFont* Value)
-{
+void TgxExtSpeedButton::SetFont(TFont* Value) {
     TgxSpeedButton::SetFont(Value);
     FStyle->SetFont(Value);
 }
 
-TgxSpeedButtonStyle* TgxExtSpeedButton::CurrentStyle() const
-{
-    if (Pushed() && MouseIn())
-        return FStylePushed.get();
+TgxSpeedButtonStyle* TgxExtSpeedButton::CurrentStyle() const {
+    if (Pushed() && MouseIn()) return FStylePushed.get();
     return MouseIn() ? FStyleActive.get() : FStyle.get();
 }
 
-void TgxExtSpeedButton::MouseEnter()
-{
+void TgxExtSpeedButton::MouseEnter() {
     TgxSpeedButton::MouseEnter();
-    if (!Enabled())
-        return;
+    if (!Enabled()) return;
     SetMouseIn(true);
     // The hover look shows at once, not at the next queued paint.
     Repaint();
 }
 
-void TgxExtSpeedButton::MouseLeave()
-{
+void TgxExtSpeedButton::MouseLeave() {
     TgxSpeedButton::MouseLeave();
-    if (!Enabled())
-        return;
+    if (!Enabled()) return;
     SetMouseIn(false);
     Repaint();
 }
 
-void TgxExtSpeedButton::Paint()
-{
+void TgxExtSpeedButton::Paint() {
     if (DefaultStyle()) {
         TgxSpeedButton::Paint();
         return;
@@ -91,8 +80,7 @@ void TgxExtSpeedButton::Paint()
     TCanvas* canvas = Canvas();
     TgxSpeedButtonStyle* s = CurrentStyle();
     TRect r = ClientRect();
-    if (Frame())
-        InflateRect(r, -1, -1);
+    if (Frame()) InflateRect(r, -1, -1);
     r.Right -= 1;
     r.Bottom -= 1;
     TgxBevel* bevel = s->Bevel();
@@ -105,8 +93,7 @@ void TgxExtSpeedButton::Paint()
         r.Right -= 1;
         r.Bottom -= 1;
     }
-    if (!Glyph()->Empty())
-        r.Left += Glyph()->Width();
+    if (!Glyph()->Empty()) r.Left += Glyph()->Width();
 
     canvas->Font()->Assign(s->Font());
     const String caption = Caption();

@@ -2,12 +2,9 @@
 
 #include "controls/GxColors.h"
 
-void CalcShadowAndHighlightColors(TColor Color, TgxLabelColors* LabelColors)
-{
-    if (!LabelColors)
-        return;
-    if (LabelColors->AutoShadow())
-        LabelColors->FShadow = DecColor(Color, LabelColors->ColorShadowShift());
+void CalcShadowAndHighlightColors(TColor Color, TgxLabelColors* LabelColors) {
+    if (!LabelColors) return;
+    if (LabelColors->AutoShadow()) LabelColors->FShadow = DecColor(Color, LabelColors->ColorShadowShift());
     if (LabelColors->AutoHighlight())
         LabelColors->FHighlight = IncColor(Color, LabelColors->ColorHighlightShift());
 }

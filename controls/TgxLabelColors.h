@@ -20,13 +20,10 @@ public:
     TNotifyEvent OnChange;
 
 private:
-    void Store(TgxTextStyle& field, TgxTextStyle value)
-    {
-        if (field == value)
-            return;
+    void Store(TgxTextStyle& field, TgxTextStyle value) {
+        if (field == value) return;
         field = value;
-        if (OnChange)
-            OnChange(this);
+        if (OnChange) OnChange(this);
     }
 
     TgxTextStyle FPassive = fstRaised;
@@ -54,17 +51,13 @@ public:
     TNotifyEvent OnChange;
 
 protected:
-    void Store(TColor& field, TColor value)
-    {
-        if (field == value)
-            return;
+    void Store(TColor& field, TColor value) {
+        if (field == value) return;
         field = value;
         Changed();
     }
-    void Changed()
-    {
-        if (OnChange)
-            OnChange(this);
+    void Changed() {
+        if (OnChange) OnChange(this);
     }
 
 private:
@@ -103,11 +96,8 @@ public:
     void SetColorShadowShift(Byte Value) { StoreValue(FColorShadowShift, Value); }
 
 private:
-    template <typename T>
-    void StoreValue(T& field, T value)
-    {
-        if (field == value)
-            return;
+    template <typename T> void StoreValue(T& field, T value) {
+        if (field == value) return;
         field = value;
         Changed();
     }
@@ -131,13 +121,25 @@ public:
     String ClassName() const override { return "TgxGrBoxColors"; }
 
     TColor Caption() const { return FCaption; }
-    void SetCaption(TColor Value) { FCaption = Value; Changed(); }
+    void SetCaption(TColor Value) {
+        FCaption = Value;
+        Changed();
+    }
     TColor CaptionActive() const { return FCaptionActive; }
-    void SetCaptionActive(TColor Value) { FCaptionActive = Value; Changed(); }
+    void SetCaptionActive(TColor Value) {
+        FCaptionActive = Value;
+        Changed();
+    }
     TColor Client() const { return FClient; }
-    void SetClient(TColor Value) { FClient = Value; Changed(); }
+    void SetClient(TColor Value) {
+        FClient = Value;
+        Changed();
+    }
     TColor ClientActive() const { return FClientActive; }
-    void SetClientActive(TColor Value) { FClientActive = Value; Changed(); }
+    void SetClientActive(TColor Value) {
+        FClientActive = Value;
+        Changed();
+    }
 
 private:
     TColor FCaption = clBtnFace;

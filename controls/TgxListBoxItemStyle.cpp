@@ -3,65 +3,55 @@
 #include "controls/GxColors.h"
 
 TgxCustomListBoxItemStyle::TgxCustomListBoxItemStyle()
-    : FFont(std::make_unique<TFont>()), FBevel(std::make_unique<TgxBevel>())
-{
-}
+    : FFont(std::make_unique<TFont>()), FBevel(std::make_unique<TgxBevel>()) {}
 
 TgxCustomListBoxItemStyle::~TgxCustomListBoxItemStyle() = default;
 
-void TgxCustomListBoxItemStyle::Changed()
-{
-    if (FOnChanged)
-        FOnChanged(this);
+void TgxCustomListBoxItemStyle::Changed() {
+    if (FOnChanged) FOnChanged(this);
 }
 
-void TgxCustomListBoxItemStyle::SetColor(TColor Value)
-{
-    if (Value == FColor)
-        return;
+void TgxCustomListBoxItemStyle::SetColor(TColor Value) {
+    if (Value == FColor) return;
     FColor = Value;
     Changed();
 }
 
-void TgxCustomListBoxItemStyle::SetDelineateColor(TColor Value)
-{
-    if (Value == FDelineateColor)
-        return;
+void TgxCustomListBoxItemStyle::SetDelineateColor(TColor Value) {
+    if (Value == FDelineateColor) return;
     FDelineateColor = Value;
     Changed();
 }
 
-void TgxCustomListBoxItemStyle::SetFont(TFont* Value)
-{
+void TgxCustomListBoxItemStyle::SetFont(TFont* Value) {
     FFont->Assign(Value);
     Changed();
 }
 
-void TgxCustomListBoxItemStyle::SetTextStyle(TgxTextStyle Value)
-{
+void TgxCustomListBoxItemStyle::SetTextStyle(TgxTextStyle Value) {
     FTextStyle = Value;
     Changed();
 }
 
-TColor TgxCustomListBoxItemStyle::HighlightColor() const { return IncColor(FColor, 60); }
+TColor TgxCustomListBoxItemStyle::HighlightColor() const {
+    return IncColor(FColor, 60);
+}
 
-TColor TgxCustomListBoxItemStyle::ShadowColor() const { return DecColor(FColor, 60); }
+TColor TgxCustomListBoxItemStyle::ShadowColor() const {
+    return DecColor(FColor, 60);
+}
 
-void TgxCustomListBoxItemStyle::SetOnChanged(TNotifyEvent Event)
-{
+void TgxCustomListBoxItemStyle::SetOnChanged(TNotifyEvent Event) {
     FOnChanged = Event;
     FBevel->OnChange = std::move(Event);
 }
 
 TgxListBoxItemStyle::TgxListBoxItemStyle()
-    : FGradient(std::make_unique<TGradient>()), FTextGradient(std::make_unique<TGradient>())
-{
-}
+    : FGradient(std::make_unique<TGradient>()), FTextGradient(std::make_unique<TGradient>()) {}
 
 TgxListBoxItemStyle::~TgxListBoxItemStyle() = default;
 
-void TgxListBoxItemStyle::SetOnChanged(TNotifyEvent Event)
-{
+void TgxListBoxItemStyle::SetOnChanged(TNotifyEvent Event) {
     TgxCustomListBoxItemStyle::SetOnChanged(Event);
     FGradient->OnChange = std::move(Event);
 }
@@ -70,22 +60,18 @@ TgxAskListBoxItemStyle::TgxAskListBoxItemStyle() : FBtnFont(std::make_unique<TFo
 
 TgxAskListBoxItemStyle::~TgxAskListBoxItemStyle() = default;
 
-void TgxAskListBoxItemStyle::SetBtnColor(TColor Value)
-{
-    if (Value == FBtnColor)
-        return;
+void TgxAskListBoxItemStyle::SetBtnColor(TColor Value) {
+    if (Value == FBtnColor) return;
     FBtnColor = Value;
     Changed();
 }
 
-void TgxAskListBoxItemStyle::SetBtnFont(TFont* Value)
-{
+void TgxAskListBoxItemStyle::SetBtnFont(TFont* Value) {
     FBtnFont->Assign(Value);
     Changed();
 }
 
-void TgxAskListBoxItemStyle::SetBtnTextStyle(TgxTextStyle Value)
-{
+void TgxAskListBoxItemStyle::SetBtnTextStyle(TgxTextStyle Value) {
     FBtnTextStyle = Value;
     Changed();
 }

@@ -6,8 +6,7 @@
 
 namespace {
 
-void RegisterTexts()
-{
+void RegisterTexts() {
     RegisterResourceStrings({
         {IDS_PATH, "Path:"},
         {IDS_ON, "ON"},
@@ -133,15 +132,13 @@ void RegisterTexts()
 
 } // namespace
 
-String UtlLoadStr(Integer Id)
-{
+String UtlLoadStr(Integer Id) {
     static const bool registered = (RegisterTexts(), true);
     (void)registered;
     return LoadStr(Id);
 }
 
-void UtlRaiseDockError(TComponent* Component, TComponent* Target)
-{
+void UtlRaiseDockError(TComponent* Component, TComponent* Target) {
     throw Exception("Component " + (Component ? Component->Name() : String()) + ":\r" +
                     "A TUtlDockLabel- or Button component was already attached to the component: " +
                     (Target ? Target->Name() : String()) + "\rOnly one UtlDockXXXX per control is allowed.");

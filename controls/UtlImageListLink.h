@@ -5,16 +5,12 @@
 #include "controls/UtlImageLists.h"
 
 // The list Link is registered with; null when none.
-inline TUtlCustomImageList* UtlLinkedImageList(const TUtlChangeLink& Link)
-{
+inline TUtlCustomImageList* UtlLinkedImageList(const TUtlChangeLink& Link) {
     return static_cast<TUtlCustomImageList*>(Link.Sender);
 }
 
 // Moves Link from its list to List (null: to none).
-inline void UtlRelinkImageList(TUtlChangeLink& Link, TUtlCustomImageList* List)
-{
-    if (Link.Sender)
-        Link.Sender->UnRegisterChanges(&Link);
-    if (List)
-        List->RegisterChanges(&Link);
+inline void UtlRelinkImageList(TUtlChangeLink& Link, TUtlCustomImageList* List) {
+    if (Link.Sender) Link.Sender->UnRegisterChanges(&Link);
+    if (List) List->RegisterChanges(&Link);
 }

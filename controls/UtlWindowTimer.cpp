@@ -7,16 +7,14 @@ namespace utl {
 WindowTimer::WindowTimer() = default;
 WindowTimer::~WindowTimer() = default;
 
-bool WindowTimer::Start(Cardinal IntervalMs)
-{
+bool WindowTimer::Start(Cardinal IntervalMs) {
     Stop();
     FInterval = IntervalMs;
     if (!FTimer) {
         FTimer = std::make_unique<TTimer>(nullptr);
         FTimer->SetEnabled(false);
         FTimer->OnTimer = [this](TObject*) {
-            if (OnTick)
-                OnTick();
+            if (OnTick) OnTick();
         };
     }
     FTimer->SetInterval(IntervalMs);
@@ -26,10 +24,8 @@ bool WindowTimer::Start(Cardinal IntervalMs)
     return true;
 }
 
-void WindowTimer::Stop()
-{
-    if (FTimer)
-        FTimer->SetEnabled(false);
+void WindowTimer::Stop() {
+    if (FTimer) FTimer->SetEnabled(false);
     FRunning = false;
 }
 

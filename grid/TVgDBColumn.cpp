@@ -7,21 +7,16 @@ TVgDBColumn::TVgDBColumn(TCollection* Collection) : TColumn(Collection) {}
 
 TVgDBColumn::~TVgDBColumn() = default;
 
-TVgDBGrid* TVgDBColumn::GetGrid() const
-{
-    if (!dynamic_cast<TVgDBGridColumns*>(Collection()))
-        return nullptr;
+TVgDBGrid* TVgDBColumn::GetGrid() const {
+    if (!dynamic_cast<TVgDBGridColumns*>(Collection())) return nullptr;
     return dynamic_cast<TVgDBGrid*>(Grid());
 }
 
-void TVgDBColumn::Assign(TPersistent* Source)
-{
+void TVgDBColumn::Assign(TPersistent* Source) {
     TColumn::Assign(Source);
     auto* src = dynamic_cast<TVgDBColumn*>(Source);
-    if (!src)
-        return;
-    if (Collection())
-        Collection()->BeginUpdate();
+    if (!src) return;
+    if (Collection()) Collection()->BeginUpdate();
     FSortCaption = src->FSortCaption;
     FSortType = src->FSortType;
     FInplaceEditor = src->FInplaceEditor;
@@ -33,110 +28,83 @@ void TVgDBColumn::Assign(TPersistent* Source)
     FFooterType = src->FFooterType;
     FFooterText = src->FFooterText;
     FFilterable = src->FFilterable;
-    if (Collection())
-        Collection()->EndUpdate();
+    if (Collection()) Collection()->EndUpdate();
 }
 
-void TVgDBColumn::RestoreDefaults()
-{
+void TVgDBColumn::RestoreDefaults() {
     TColumn::RestoreDefaults();
     FFilterList.reset();
 }
 
-void TVgDBColumn::Notify()
-{
+void TVgDBColumn::Notify() {
     Changed(false);
 }
 
-void TVgDBColumn::SetBandIndex(Integer Value)
-{
-    if (Value == FBandIndex)
-        return;
+void TVgDBColumn::SetBandIndex(Integer Value) {
+    if (Value == FBandIndex) return;
     FBandIndex = Value;
     Notify();
 }
 
-void TVgDBColumn::SetSortCaption(const String& Value)
-{
-    if (Value == FSortCaption)
-        return;
+void TVgDBColumn::SetSortCaption(const String& Value) {
+    if (Value == FSortCaption) return;
     FSortCaption = Value;
     Notify();
-    if (TVgDBGrid* g = GetGrid())
-        g->InvalidateTitles();
+    if (TVgDBGrid* g = GetGrid()) g->InvalidateTitles();
 }
 
-void TVgDBColumn::SetSortType(TVgSortType Value)
-{
-    if (Value == FSortType)
-        return;
+void TVgDBColumn::SetSortType(TVgSortType Value) {
+    if (Value == FSortType) return;
     FSortType = Value;
     Notify();
     if (TVgDBGrid* g = GetGrid()) {
-        if (g->OnSortChanged)
-            g->OnSortChanged(g, this);
+        if (g->OnSortChanged) g->OnSortChanged(g, this);
         g->InvalidateTitles();
     }
 }
 
-void TVgDBColumn::SetInplaceEditor(TVgInplaceEditorType Value)
-{
-    if (Value == FInplaceEditor)
-        return;
+void TVgDBColumn::SetInplaceEditor(TVgInplaceEditorType Value) {
+    if (Value == FInplaceEditor) return;
     FInplaceEditor = Value;
     Notify();
 }
 
-void TVgDBColumn::SetFooterValue(const Variant& Value)
-{
+void TVgDBColumn::SetFooterValue(const Variant& Value) {
     FFooterValue = Value;
     Notify();
-    if (TVgDBGrid* g = GetGrid())
-        g->InvalidateFooter();
+    if (TVgDBGrid* g = GetGrid()) g->InvalidateFooter();
 }
 
-void TVgDBColumn::SetFooterType(TVgFooterType Value)
-{
-    if (Value == FFooterType)
-        return;
+void TVgDBColumn::SetFooterType(TVgFooterType Value) {
+    if (Value == FFooterType) return;
     FFooterType = Value;
     Notify();
-    if (TVgDBGrid* g = GetGrid())
-        g->InvalidateFooter();
+    if (TVgDBGrid* g = GetGrid()) g->InvalidateFooter();
 }
 
-void TVgDBColumn::SetFooterText(const String& Value)
-{
+void TVgDBColumn::SetFooterText(const String& Value) {
     FFooterText = Value;
-    if (TVgDBGrid* g = GetGrid())
-        g->InvalidateFooter();
+    if (TVgDBGrid* g = GetGrid()) g->InvalidateFooter();
 }
 
-void TVgDBColumn::SetTextEllipsis(TVgTextEllipsis Value)
-{
-    if (Value == FTextEllipsis)
-        return;
+void TVgDBColumn::SetTextEllipsis(TVgTextEllipsis Value) {
+    if (Value == FTextEllipsis) return;
     FTextEllipsis = Value;
     Notify();
 }
 
-void TVgDBColumn::SetFilterValue(const String& Value)
-{
-    if (Value == FFilterValue)
-        return;
+void TVgDBColumn::SetFilterValue(const String& Value) {
+    if (Value == FFilterValue) return;
     FFilterValue = Value;
     Notify();
 }
 
-TStrings* TVgDBColumn::FilterList() const
-{
-    if (!FFilterList)
-        FFilterList = std::make_unique<TStringList>();
+TStrings* TVgDBColumn::FilterList() const {
+    if (!FFilterList) FFilterList = std::make_unique<TStringList>();
     return FFilterList.get();
 }
 
-void TVgDBColumn::SetFilterList(TStrings* Value)
-{
+void TVgDBColumn::SetFilterList(TStrings* Value) {
     if (!Value)
         FFilterList.reset();
     else
@@ -148,22 +116,17 @@ void TVgDBColumn::DrawItem(TCanvas*, const TRect&, const Variant&, TColor, TGrid
 // ---- TVgDBGridColumns ----------------------------------------------------
 
 TVgDBGridColumns::TVgDBGridColumns(TCustomDBGrid* AGrid)
-    : TDBGridColumns(AGrid, [](TCollection* c) -> TCollectionItem* { return new TVgDBColumn(c); })
-{
-}
+    : TDBGridColumns(AGrid, [](TCollection* c) -> TCollectionItem* { return new TVgDBColumn(c); }) {}
 
-TVgDBColumn* TVgDBGridColumns::GetColumn(Integer Index) const
-{
+TVgDBColumn* TVgDBGridColumns::GetColumn(Integer Index) const {
     return static_cast<TVgDBColumn*>(TDBGridColumns::Items(Index));
 }
 
-void TVgDBGridColumns::SetColumn(Integer Index, TVgDBColumn* Value)
-{
+void TVgDBGridColumns::SetColumn(Integer Index, TVgDBColumn* Value) {
     GetColumn(Index)->Assign(Value);
 }
 
-TVgTextEllipsis ColumnEllipsis(TColumn* Column)
-{
+TVgTextEllipsis ColumnEllipsis(TColumn* Column) {
     auto* c = dynamic_cast<TVgDBColumn*>(Column);
     return c ? c->TextEllipsis() : teNone;
 }

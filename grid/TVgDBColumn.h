@@ -12,7 +12,15 @@ class TCanvas;
 class TVgDBGrid;
 
 enum TVgSortType { stNone, stAscending, stDescending };
-enum TVgInplaceEditorType { ieStandard, ieImageList, ieProgressbar, iePassword, ieHyperlink, ieButton, ieCheckbox };
+enum TVgInplaceEditorType {
+    ieStandard,
+    ieImageList,
+    ieProgressbar,
+    iePassword,
+    ieHyperlink,
+    ieButton,
+    ieCheckbox
+};
 enum TVgFooterType { ftCustom, ftSum, ftCount, ftAverage, ftMin, ftMax };
 
 class TVgDBColumn : public TColumn {

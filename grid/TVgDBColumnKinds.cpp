@@ -10,13 +10,11 @@
 
 namespace {
 
-bool Blank(const Variant& Value)
-{
+bool Blank(const Variant& Value) {
     return Value.IsNull() || Value.IsEmpty();
 }
 
-void Fill(TCanvas* Canvas, const TRect& Rect, TColor Color)
-{
+void Fill(TCanvas* Canvas, const TRect& Rect, TColor Color) {
     Canvas->Brush()->SetStyle(bsSolid);
     Canvas->Brush()->SetColor(Color);
     Canvas->FillRect(Rect);
@@ -24,76 +22,64 @@ void Fill(TCanvas* Canvas, const TRect& Rect, TColor Color)
 
 // Text the way the grid writes a cell: no margins, no wrap, the column's
 // alignment and ellipsis.
-void WriteValue(TVgDBColumn* Column, TCanvas* Canvas, const TRect& Rect, const String& Text)
-{
+void WriteValue(TVgDBColumn* Column, TCanvas* Canvas, const TRect& Rect, const String& Text) {
     WriteCellText(Canvas, Rect, 0, false, false, Column->TextEllipsis(), Column->Alignment(), Text, 0);
 }
 
 } // namespace
 
-TVgDBImagesColumn::TVgDBImagesColumn(TCollection* Collection) : TVgDBColumn(Collection)
-{
+TVgDBImagesColumn::TVgDBImagesColumn(TCollection* Collection) : TVgDBColumn(Collection) {
     SetInplaceEditor(ieImageList);
 }
 
-void TVgDBImagesColumn::DrawItem(TCanvas* Canvas, const TRect& Rect, const Variant& Value,
-                                 TColor Color, TGridDrawState, bool& Done)
-{
-    if (!FImages)
-        return;
+void TVgDBImagesColumn::DrawItem(TCanvas* Canvas, const TRect& Rect, const Variant& Value, TColor Color,
+                                 TGridDrawState, bool& Done) {
+    if (!FImages) return;
     Fill(Canvas, Rect, Color);
     Integer index = Blank(Value) ? 0 : Value.AsInteger();
     FImages->Draw(Canvas, Rect.Left, Rect.Top, index, true);
     Done = true;
 }
 
-TVgDBProgressColumn::TVgDBProgressColumn(TCollection* Collection) : TVgDBColumn(Collection)
-{
+TVgDBProgressColumn::TVgDBProgressColumn(TCollection* Collection) : TVgDBColumn(Collection) {
     SetInplaceEditor(ieProgressbar);
 }
 
-Integer TVgDBProgressColumn::BarWidth(Integer Position, Integer Width) const
-{
-    if (FMax == FMin)
-        return 0;
+Integer TVgDBProgressColumn::BarWidth(Integer Position, Integer Width) const {
+    if (FMax == FMin) return 0;
     double percent = double(Position - FMin) * 100.0 / double(FMax - FMin);
     Integer w = Integer(std::nearbyint(Width * percent * 0.01));
     return w > Width ? Width : w;
 }
 
-void TVgDBProgressColumn::DrawItem(TCanvas* Canvas, const TRect& Rect, const Variant& Value,
-                                   TColor Color, TGridDrawState, bool& Done)
-{
+void TVgDBProgressColumn::DrawItem(TCanvas* Canvas, const TRect& Rect, const Variant& Value, TColor Color,
+                                   TGridDrawState, bool& Done) {
     Integer position = Blank(Value) ? 0 : Value.AsInteger();
     Fill(Canvas, Rect, Color);
     Integer w = BarWidth(position, Rect.Width());
-    if (w > 0)
-        Fill(Canvas, ::Rect(Rect.Left, Rect.Top, Rect.Left + w, Rect.Bottom), FBarColor);
+    if (w > 0) Fill(Canvas, ::Rect(Rect.Left, Rect.Top, Rect.Left + w, Rect.Bottom), FBarColor);
     Done = true;
 }
 
-TVgDBPasswordColumn::TVgDBPasswordColumn(TCollection* Collection) : TVgDBColumn(Collection)
-{
+TVgDBPasswordColumn::TVgDBPasswordColumn(TCollection* Collection) : TVgDBColumn(Collection) {
     SetInplaceEditor(iePassword);
 }
 
-void TVgDBPasswordColumn::DrawItem(TCanvas* Canvas, const TRect& Rect, const Variant& Value,
-                                   TColor Color, TGridDrawState, bool& Done)
-{
+void TVgDBPasswordColumn::DrawItem(TCanvas* Canvas, const TRect& Rect, const Variant& Value, TColor Color,
+                                   TGridDrawState, bool& Done) {
     Fill(Canvas, Rect, Color);
     if (!Blank(Value))
-        WriteValue(this, Canvas, Rect, String(std::size_t(core::Utf8Length(Value.AsString())), FPasswordChar));
+        WriteValue(this, Canvas, Rect,
+                   String(std::size_t(core::Utf8Length(Value.AsString())), FPasswordChar));
     Done = true;
 }
 
-TVgDBHyperlinkColumn::TVgDBHyperlinkColumn(TCollection* Collection) : TVgDBColumn(Collection)
-{
+TVgDBHyperlinkColumn::TVgDBHyperlinkColumn(TCollection* Collection) : TVgDBColumn(Collection) {
     SetInplaceEditor(ieHyperlink);
 }
 
-void TVgDBHyperlinkColumn::DrawItem(TCanvas* Canvas, const TRect& Rect, const Variant& Value,
-                                    TColor Color, TGridDrawState, bool& Done)
-{
+void TVgDBHyperlinkColumn::DrawItem(TCanvas* Canvas, const TRect& Rect, const Variant& Value, TColor Color,
+                                    TGridDrawState, bool& Done) {
     if (!Blank(Value)) {
         Fill(Canvas, Rect, Color);
         Canvas->Font()->SetStyle(Canvas->Font()->Style() + TFontStyles{fsUnderline});
@@ -103,30 +89,25 @@ void TVgDBHyperlinkColumn::DrawItem(TCanvas* Canvas, const TRect& Rect, const Va
     Done = true;
 }
 
-TVgDBButtonColumn::TVgDBButtonColumn(TCollection* Collection) : TVgDBColumn(Collection)
-{
+TVgDBButtonColumn::TVgDBButtonColumn(TCollection* Collection) : TVgDBColumn(Collection) {
     SetInplaceEditor(ieButton);
 }
 
-void TVgDBButtonColumn::DrawItem(TCanvas* Canvas, const TRect& Rect, const Variant& Value,
-                                 TColor, TGridDrawState, bool& Done)
-{
+void TVgDBButtonColumn::DrawItem(TCanvas* Canvas, const TRect& Rect, const Variant& Value, TColor,
+                                 TGridDrawState, bool& Done) {
     TRect r = Rect;
     TVgDBGrid* g = GetGrid();
     DrawFrameControl(Canvas, r, DFC_BUTTON, DFCS_BUTTONPUSH | (g && g->Flat() ? DFCS_FLAT : 0));
-    if (!Blank(Value))
-        WriteValue(this, Canvas, Rect, Value.AsString());
+    if (!Blank(Value)) WriteValue(this, Canvas, Rect, Value.AsString());
     Done = true;
 }
 
-TVgDBCheckboxColumn::TVgDBCheckboxColumn(TCollection* Collection) : TVgDBColumn(Collection)
-{
+TVgDBCheckboxColumn::TVgDBCheckboxColumn(TCollection* Collection) : TVgDBColumn(Collection) {
     SetInplaceEditor(ieCheckbox);
 }
 
-void TVgDBCheckboxColumn::DrawItem(TCanvas* Canvas, const TRect& Rect, const Variant& Value,
-                                   TColor Color, TGridDrawState, bool& Done)
-{
+void TVgDBCheckboxColumn::DrawItem(TCanvas* Canvas, const TRect& Rect, const Variant& Value, TColor Color,
+                                   TGridDrawState, bool& Done) {
     TCheckBoxState state = cbUnchecked;
     if (Blank(Value))
         state = cbGrayed;
@@ -137,7 +118,6 @@ void TVgDBCheckboxColumn::DrawItem(TCanvas* Canvas, const TRect& Rect, const Var
     Fill(Canvas, Rect, Color);
     TRect r = Rect;
     InflateRect(r, -2, -2);
-    if (TVgDBGrid* g = GetGrid())
-        g->DrawCheckBox(r, state, taCenter);
+    if (TVgDBGrid* g = GetGrid()) g->DrawCheckBox(r, state, taCenter);
     Done = true;
 }

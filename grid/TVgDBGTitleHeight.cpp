@@ -2,8 +2,7 @@
 
 #include "grid/TVgDBGrid.h"
 
-void TVgDBGTitleHeight::Assign(TPersistent* Source)
-{
+void TVgDBGTitleHeight::Assign(TPersistent* Source) {
     auto* src = dynamic_cast<TVgDBGTitleHeight*>(Source);
     if (!src) {
         TPersistent::Assign(Source);
@@ -15,32 +14,24 @@ void TVgDBGTitleHeight::Assign(TPersistent* Source)
     Changed();
 }
 
-void TVgDBGTitleHeight::SetKind(TVgDBGTitleHeightKind Value)
-{
-    if (Value == FKind)
-        return;
+void TVgDBGTitleHeight::SetKind(TVgDBGTitleHeightKind Value) {
+    if (Value == FKind) return;
     FKind = Value;
     Changed();
 }
 
-void TVgDBGTitleHeight::SetLineCount(Integer Value)
-{
-    if (Value == FLineCount)
-        return;
+void TVgDBGTitleHeight::SetLineCount(Integer Value) {
+    if (Value == FLineCount) return;
     FLineCount = Value;
     Changed();
 }
 
-void TVgDBGTitleHeight::SetPixelCount(Integer Value)
-{
-    if (Value == FPixelCount)
-        return;
+void TVgDBGTitleHeight::SetPixelCount(Integer Value) {
+    if (Value == FPixelCount) return;
     FPixelCount = Value;
     Changed();
 }
 
-void TVgDBGTitleHeight::Changed()
-{
-    if (FGrid)
-        FGrid->SetTitlesHeight();
+void TVgDBGTitleHeight::Changed() {
+    if (FGrid) FGrid->SetTitlesHeight();
 }

@@ -24,34 +24,61 @@ class TPopupMenu;
 class TStrings;
 
 enum TExOption {
-    eoAutoWidth, eoBooleanAsCheckBox, eoCheckBoxSelect, eoCellHint, eoDisableDelete,
-    eoDisableInsert, eoDrawGraphicField, eoENTERlikeTAB, eoFixedLikeColumn, eoKeepSelection,
-    eoLayout, eoRowNumber, eoRowSizing, eoSelectedTitle, eoShowFooter, eoShowGlyphs, eoShowLookup,
-    eoShowRecNo, eoStandardPopup, eoTitleButtons, eoAutoSave, eoAutoLoad, eoDrawBands, eoHotTrack,
-    eoBLOBEditor, eoBandsOverTitles, eoRowHeightAutofit, eoTitleWordWrap, eoShowFilterBar,
-    eoAnyKeyFilter, eoFilterAutoApply
+    eoAutoWidth,
+    eoBooleanAsCheckBox,
+    eoCheckBoxSelect,
+    eoCellHint,
+    eoDisableDelete,
+    eoDisableInsert,
+    eoDrawGraphicField,
+    eoENTERlikeTAB,
+    eoFixedLikeColumn,
+    eoKeepSelection,
+    eoLayout,
+    eoRowNumber,
+    eoRowSizing,
+    eoSelectedTitle,
+    eoShowFooter,
+    eoShowGlyphs,
+    eoShowLookup,
+    eoShowRecNo,
+    eoStandardPopup,
+    eoTitleButtons,
+    eoAutoSave,
+    eoAutoLoad,
+    eoDrawBands,
+    eoHotTrack,
+    eoBLOBEditor,
+    eoBandsOverTitles,
+    eoRowHeightAutofit,
+    eoTitleWordWrap,
+    eoShowFilterBar,
+    eoAnyKeyFilter,
+    eoFilterAutoApply
 };
 using TExOptions = TSet<TExOption>;
 
-
 namespace vg {
-using TGetCellParamsEvent = std::function<void(TObject* Sender, TField* Field, TFont* AFont,
-                                               TColor& Background, bool Highlight)>;
+using TGetCellParamsEvent =
+    std::function<void(TObject* Sender, TField* Field, TFont* AFont, TColor& Background, bool Highlight)>;
 }
 using TCheckTitleBtnEvent = std::function<void(TObject* Sender, Integer ACol, TField* Field, bool& Enabled)>;
 using TGetParsedExpression =
     std::function<void(TObject* Sender, const String& Expression, String& Text, bool& Value)>;
-using TDrawGroupingCellEvent = std::function<void(TObject* Sender, TCanvas* ACanvas, const TRect& CellRect,
-                                                  TVgGrouping* Group, const String& Text, bool& DefaultDrawing)>;
+using TDrawGroupingCellEvent =
+    std::function<void(TObject* Sender, TCanvas* ACanvas, const TRect& CellRect, TVgGrouping* Group,
+                       const String& Text, bool& DefaultDrawing)>;
 using TGetRecordCountEvent = std::function<void(TObject* Sender, Integer& RecordCount)>;
 using TGetGlyphEvent = std::function<void(TObject* Sender, TBitmap*& Bitmap)>;
-using TDrawFooterCellEvent =
-    std::function<void(TObject* Sender, TCanvas* Canvas, const TRect& FooterCellRect, TField* Field,
-                       String& FooterText, bool& DefaultDrawing)>;
-using TGetCellHint = std::function<void(TObject* Sender, TColumn* Column, String& HintStr, TGridHintInfo& HintInfo)>;
+using TDrawFooterCellEvent = std::function<void(TObject* Sender, TCanvas* Canvas, const TRect& FooterCellRect,
+                                                TField* Field, String& FooterText, bool& DefaultDrawing)>;
+using TGetCellHint =
+    std::function<void(TObject* Sender, TColumn* Column, String& HintStr, TGridHintInfo& HintInfo)>;
 using TVgSortChangedEvent = std::function<void(TObject* Sender, TColumn* Column)>;
-using TOnFilterApply = std::function<void(TObject* Sender, TField* Field, const String& FilterString, bool& Accept)>;
-using TMouseWheelUpDownEvent = std::function<void(TObject* Sender, TShiftState Shift, TPoint MousePos, bool& Handled)>;
+using TOnFilterApply =
+    std::function<void(TObject* Sender, TField* Field, const String& FilterString, bool& Accept)>;
+using TMouseWheelUpDownEvent =
+    std::function<void(TObject* Sender, TShiftState Shift, TPoint MousePos, bool& Handled)>;
 
 class TVgDBGrid : public TCustomDBGrid {
 public:
@@ -211,8 +238,8 @@ public:
 
     vg::TGetCellParamsEvent OnGetCellParams;
     vg::TGetCellParamsEvent OnGetBtnParams;
-    TNotifyEvent OnAppendRecord, OnInsertRecord, OnEditRecord, OnDeleteRecord, OnPostData,
-        OnCancelData, OnRefreshData, OnPrintData, OnExportData, OnFilterData, OnSearchData, OnSetupGrid;
+    TNotifyEvent OnAppendRecord, OnInsertRecord, OnEditRecord, OnDeleteRecord, OnPostData, OnCancelData,
+        OnRefreshData, OnPrintData, OnExportData, OnFilterData, OnSearchData, OnSetupGrid;
     TCheckTitleBtnEvent OnCheckButton;
     TGetCellHint OnCellHint;
     TGetParsedExpression OnExpression;
@@ -280,8 +307,8 @@ private:
     // A click on a pick-list cell drops its list; on an ellipsis cell it presses the button.
     void OpenCellButton(TColumn* Column);
 
-    TExOptions FExOptions{eoENTERlikeTAB, eoKeepSelection, eoStandardPopup, eoBLOBEditor,
-                          eoTitleWordWrap, eoFilterAutoApply};
+    TExOptions FExOptions{eoENTERlikeTAB, eoKeepSelection, eoStandardPopup,
+                          eoBLOBEditor,   eoTitleWordWrap, eoFilterAutoApply};
     bool FMultiSelect = false;
     bool FFlat = false;
     std::unique_ptr<TStrings> FBands;

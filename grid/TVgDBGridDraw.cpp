@@ -31,8 +31,7 @@ constexpr Cardinal EdgeStyles[] = {BDR_RAISEDINNER, BDR_SUNKENINNER};
 // Sets the link's active record for the duration of one cell.
 class ActiveRecordScope {
 public:
-    ActiveRecordScope(TDataLink* Link, Integer Record) : FLink(Link), FSaved(Link->ActiveRecord())
-    {
+    ActiveRecordScope(TDataLink* Link, Integer Record) : FLink(Link), FSaved(Link->ActiveRecord()) {
         FLink->SetActiveRecord(Record);
     }
     ~ActiveRecordScope() { FLink->SetActiveRecord(FSaved); }
@@ -49,13 +48,11 @@ private:
 
 // ---- One cell ---------------------------------------------------------------
 
-void TVgDBGrid::DrawCell(Integer ACol, Integer ARow, const TRect& ARect, TGridDrawState AState)
-{
+void TVgDBGrid::DrawCell(Integer ACol, Integer ARow, const TRect& ARect, TGridDrawState AState) {
     TCanvas* C = Canvas();
     Integer dataCol = ACol - IndicatorOffset();
     TColumn* column = dataCol >= 0 && dataCol < Columns()->Count() ? Columns()->Items(dataCol) : nullptr;
-    if (column)
-        C->Font()->Assign(column->Font());
+    if (column) C->Font()->Assign(column->Font());
     bool indicator = ACol == 0 && Options().Contains(dgIndicator);
     bool titleRow = ARow == 0 && Options().Contains(dgTitles);
     Integer dataRow = ARow - TitleOffset();
@@ -67,13 +64,10 @@ void TVgDBGrid::DrawCell(Integer ACol, Integer ARow, const TRect& ARect, TGridDr
         if (indicator)
             C->Brush()->SetColor(FixedColor());
         else {
-            if (FExOptions.Contains(eoSelectedTitle) && SelectedIndex() == dataCol)
-                edge = 1;
-            if (column)
-                C->Brush()->SetColor(column->Title()->Color());
+            if (FExOptions.Contains(eoSelectedTitle) && SelectedIndex() == dataCol) edge = 1;
+            if (column) C->Brush()->SetColor(column->Title()->Color());
         }
-        if (Options().Contains(dgColLines) && !FFlat)
-            InflateRect(rect, -1, -1);
+        if (Options().Contains(dgColLines) && !FFlat) InflateRect(rect, -1, -1);
         if (!indicator && FGridStyle->Title()->Direction() != fdNone)
             FGridStyle->Title()->Draw(C, rect);
         else
@@ -96,7 +90,8 @@ void TVgDBGrid::DrawCell(Integer ACol, Integer ARow, const TRect& ARect, TGridDr
                 C->Brush()->SetStyle(bsSolid);
                 C->Brush()->SetColor(clBlack);
                 C->Pen()->SetColor(clBlack);
-                C->Polygon({Point(ARect.Left + dx, ARect.Top + dy), Point(ARect.Left + dx + 7, ARect.Top + dy),
+                C->Polygon({Point(ARect.Left + dx, ARect.Top + dy),
+                            Point(ARect.Left + dx + 7, ARect.Top + dy),
                             Point(ARect.Left + dx + 3, ARect.Bottom - dy)});
             }
         } else if (column && AState.Contains(gdFixed)) {
@@ -112,16 +107,14 @@ void TVgDBGrid::DrawCell(Integer ACol, Integer ARow, const TRect& ARect, TGridDr
     }
 
     // 3. Title event for every cell.
-    if (OnDrawColumnTitle)
-        OnDrawColumnTitle(this, ARect, ACol, column, AState);
+    if (OnDrawColumnTitle) OnDrawColumnTitle(this, ARect, ACol, column, AState);
 
     bool done = false;
     bool dataCell = !titleRow && dataRow >= 0 && !indicator;
     // 4. Column kinds draw their own cells.
     auto* vgColumn = dynamic_cast<TVgDBColumn*>(column);
-    if (DefaultDrawing() && DataLink()->Active() && vgColumn && vgColumn->DrawsItself() && vgColumn->Field() &&
-        dataCell &&
-        dataRow < DataLink()->RecordCount()) {
+    if (DefaultDrawing() && DataLink()->Active() && vgColumn && vgColumn->DrawsItself() &&
+        vgColumn->Field() && dataCell && dataRow < DataLink()->RecordCount()) {
         ActiveRecordScope scope(DataLink(), dataRow);
         TColor color;
         if (FFixedCols > 0 && ACol <= FFixedCols)
@@ -150,8 +143,7 @@ void TVgDBGrid::DrawCell(Integer ACol, Integer ARow, const TRect& ARect, TGridDr
     }
 
     // 6. Indicator column of a data row.
-    if (indicator && dataRow >= 0 && DataLink()->Active())
-        DrawIndicatorCell(ARow, ARect);
+    if (indicator && dataRow >= 0 && DataLink()->Active()) DrawIndicatorCell(ARow, ARect);
 
     // 7. Title buttons.
     if (FExOptions.Contains(eoTitleButtons) && !FLoading && AState.Contains(gdFixed) && titleRow) {
@@ -169,7 +161,8 @@ void TVgDBGrid::DrawCell(Integer ACol, Integer ARow, const TRect& ARect, TGridDr
             C->LineTo(r.Right, r.Bottom - 1);
             --r.Bottom;
         }
-        TColumn* btnColumn = DataLink()->Active() && dataCol >= 0 && dataCol < Columns()->Count() ? column : nullptr;
+        TColumn* btnColumn =
+            DataLink()->Active() && dataCol >= 0 && dataCol < Columns()->Count() ? column : nullptr;
         TRect e = r;
         if (FFlat)
             DrawEdge(C, e, EdgeStyles[down ? 1 : 0], BF_FLAT | BF_RECT);
@@ -225,8 +218,7 @@ void TVgDBGrid::DrawCell(Integer ACol, Integer ARow, const TRect& ARect, TGridDr
     }
 }
 
-void TVgDBGrid::DrawDataCell(Integer ACol, Integer ARow, const TRect& ARect, TGridDrawState AState)
-{
+void TVgDBGrid::DrawDataCell(Integer ACol, Integer ARow, const TRect& ARect, TGridDrawState AState) {
     TCanvas* C = Canvas();
     TColumn* column = ColumnAt(ACol);
     Integer dataRow = ARow - TitleOffset();
@@ -241,12 +233,10 @@ void TVgDBGrid::DrawDataCell(Integer ACol, Integer ARow, const TRect& ARect, TGr
     DrawColumnCell(ARect, RawToDataColumn(ACol), column, AState);
 }
 
-void TVgDBGrid::DrawIndicatorCell(Integer ARow, const TRect& ARect)
-{
+void TVgDBGrid::DrawIndicatorCell(Integer ARow, const TRect& ARect) {
     TCanvas* C = Canvas();
     Integer dataRow = ARow - TitleOffset();
-    if (dataRow >= DataLink()->RecordCount())
-        return;
+    if (dataRow >= DataLink()->RecordCount()) return;
     TRect r = ARect;
     Integer m = 2;
     if (Options().Contains(dgColLines) && Options().Contains(dgRowLines)) {
@@ -265,8 +255,7 @@ void TVgDBGrid::DrawIndicatorCell(Integer ARow, const TRect& ARect)
     if (FExOptions.Contains(eoRowNumber)) {
         TRect t = r;
         t.Right -= 3 * m + images->Width();
-        if (FExOptions.Contains(eoCheckBoxSelect))
-            t.Right -= CheckBoxGlyphSize;
+        if (FExOptions.Contains(eoCheckBoxSelect)) t.Right -= CheckBoxGlyphSize;
         Integer recNo = DataSet()->RecNo();
         // RecNo is the current record's: the row's own is that plus its distance.
         Integer number = recNo != -1 ? recNo + ARow - Row() : dataRow + 1;
@@ -279,10 +268,18 @@ void TVgDBGrid::DrawIndicatorCell(Integer ARow, const TRect& ARect)
     if (current || rowSelected) {
         Integer index = 0;
         switch (DataSet()->State()) {
-        case dsEdit: index = 1; break;
-        case dsInsert: index = 2; break;
-        case dsBrowse: index = rowSelected ? (current ? 4 : 3) : 0; break;
-        default: index = 0; break;
+        case dsEdit:
+            index = 1;
+            break;
+        case dsInsert:
+            index = 2;
+            break;
+        case dsBrowse:
+            index = rowSelected ? (current ? 4 : 3) : 0;
+            break;
+        default:
+            index = 0;
+            break;
         }
         images->SetBkColor(FixedColor());
         Integer x = ARect.Right - images->Width() - m;
@@ -301,8 +298,7 @@ void TVgDBGrid::DrawIndicatorCell(Integer ARow, const TRect& ARect)
     }
 }
 
-void TVgDBGrid::DrawTitleCell(Integer, TRect Rect, TColumn* Column, TGridDrawState)
-{
+void TVgDBGrid::DrawTitleCell(Integer, TRect Rect, TColumn* Column, TGridDrawState) {
     TCanvas* C = Canvas();
     auto* vgColumn = dynamic_cast<TVgDBColumn*>(Column);
     // 1. The band above the caption.
@@ -334,19 +330,16 @@ void TVgDBGrid::DrawTitleCell(Integer, TRect Rect, TColumn* Column, TGridDrawSta
     Integer sortWidth = GetSortImageWidth();
     bool sorted = vgColumn && vgColumn->SortType() != stNone;
     TRect caption = Rect;
-    if (Rect.Width() > sortWidth && sorted)
-        caption.Right -= sortWidth;
+    if (Rect.Width() > sortWidth && sorted) caption.Right -= sortWidth;
     // 3. Caption, then the marker.
     String text = Column->Title()->Caption();
-    if (text.empty())
-        return;
+    if (text.empty()) return;
     C->Brush()->SetStyle(bsClear);
     C->Font()->Assign(Column->Title()->Font());
     if (!FExOptions.Contains(eoTitleButtons))
         WriteCellText(C, caption, 2, false, FExOptions.Contains(eoTitleWordWrap), teNone,
                       Column->Title()->Alignment(), text, 2);
-    if (!sorted)
-        return;
+    if (!sorted) return;
     Integer w = sortWidth;
     Integer dy = (Rect.Height() - w - (FExOptions.Contains(eoShowFilterBar) ? 19 : 0)) / 2;
     TRect box = Bounds(Rect.Right - 4 - w, Rect.Top + dy, w, w);
@@ -367,8 +360,7 @@ void TVgDBGrid::DrawTitleCell(Integer, TRect Rect, TColumn* Column, TGridDrawSta
     C->Brush()->SetStyle(bsSolid);
 }
 
-void TVgDBGrid::DefDrawCell(Integer ACol, Integer ARow, TRect Rect, TGridDrawState State)
-{
+void TVgDBGrid::DefDrawCell(Integer ACol, Integer ARow, TRect Rect, TGridDrawState State) {
     TCanvas* C = Canvas();
     if (FLoading) {
         C->Brush()->SetColor(Color());
@@ -377,8 +369,7 @@ void TVgDBGrid::DefDrawCell(Integer ACol, Integer ARow, TRect Rect, TGridDrawSta
     }
     Integer row = ARow - TitleOffset();
     Integer col = ACol - IndicatorOffset();
-    if (col < 0 || col >= Columns()->Count())
-        return;
+    if (col < 0 || col >= Columns()->Count()) return;
     TColumn* column = Columns()->Items(col);
     bool fixed = State.Contains(gdFixed);
     C->Font()->Assign(fixed ? column->Title()->Font() : column->Font());
@@ -412,24 +403,20 @@ void TVgDBGrid::DefDrawCell(Integer ACol, Integer ARow, TRect Rect, TGridDrawSta
     DrawColumnCell(Rect, col, column, State);
 }
 
-bool TVgDBGrid::HighlightCell(Integer DataCol, Integer DataRow, const String& Value, TGridDrawState AState)
-{
-    if (ActiveRowSelected())
-        return true;
+bool TVgDBGrid::HighlightCell(Integer DataCol, Integer DataRow, const String& Value, TGridDrawState AState) {
+    if (ActiveRowSelected()) return true;
     return TCustomDBGrid::HighlightCell(DataCol, DataRow, Value, AState);
 }
 
-void TVgDBGrid::GetCellProps(Integer DataCol, TField* Field, TFont* AFont, TColor& Background, bool Highlight)
-{
+void TVgDBGrid::GetCellProps(Integer DataCol, TField* Field, TFont* AFont, TColor& Background,
+                             bool Highlight) {
     if (!Highlight && (FExOptions.Contains(eoFixedLikeColumn) || DataCol >= FFixedCols) &&
         FGridStyle->Style() != gsNormal)
         Background = DataLink()->ActiveRecord() % 2 == 0 ? FGridStyle->OddColor() : FGridStyle->EvenColor();
-    if (OnGetCellParams)
-        OnGetCellParams(this, Field, AFont, Background, Highlight);
+    if (OnGetCellParams) OnGetCellParams(this, Field, AFont, Background, Highlight);
 }
 
-void TVgDBGrid::DrawColumnCell(const TRect& Rect, Integer DataCol, TColumn* Column, TGridDrawState State)
-{
+void TVgDBGrid::DrawColumnCell(const TRect& Rect, Integer DataCol, TColumn* Column, TGridDrawState State) {
     TCanvas* C = Canvas();
     Integer side = std::min(GetSystemMetrics(SM_CXVSCROLL), Rect.Height());
     TRect button = ::Rect(Rect.Right - side + 1, Rect.Top + 1, Rect.Right - 1, Rect.Bottom - 1);
@@ -438,12 +425,12 @@ void TVgDBGrid::DrawColumnCell(const TRect& Rect, Integer DataCol, TColumn* Colu
     TColor color = C->Brush()->Color();
     if (State.Contains(gdFixed))
         color = FixedColor();
-    else if (focusedSel || (field && HighlightCell(DataCol, DataLink()->ActiveRecord(), field->AsString(), State))) {
+    else if (focusedSel ||
+             (field && HighlightCell(DataCol, DataLink()->ActiveRecord(), field->AsString(), State))) {
         color = Focused() ? clHighlight : clInactiveCaption;
         C->Font()->SetColor(clHighlightText);
     }
-    if (Column)
-        GetCellProps(Column->Index(), field, C->Font(), color, focusedSel || ActiveRowSelected());
+    if (Column) GetCellProps(Column->Index(), field, C->Font(), color, focusedSel || ActiveRowSelected());
     C->Brush()->SetStyle(bsSolid);
     C->Brush()->SetColor(color);
     if (DefaultDrawing()) {
@@ -458,16 +445,18 @@ void TVgDBGrid::DrawColumnCell(const TRect& Rect, Integer DataCol, TColumn* Colu
     }
     bool drawn = false;
     // A check box cell's text would only be painted over.
-    if (DefaultDrawing() && !FExOptions.Contains(eoShowLookup) && Column && ColumnEllipsis(Column) == teNone &&
-        GetImageIndex(field) < 0 && !(DataLink()->Active() && ColumnIsCheckbox(Column)))
+    if (DefaultDrawing() && !FExOptions.Contains(eoShowLookup) && Column &&
+        ColumnEllipsis(Column) == teNone && GetImageIndex(field) < 0 &&
+        !(DataLink()->Active() && ColumnIsCheckbox(Column)))
         DefaultDrawColumnCell(Rect, DataCol, Column, State);
     TCustomDBGrid::DrawColumnCell(Rect, DataCol, Column, State);
     if (DefaultDrawing() && focusedSel && Focused() && !Options().Contains(dgRowSelect))
         C->DrawFocusRect(Rect);
     if (DefaultDrawing() && FExOptions.Contains(eoDrawGraphicField) && DataLink()->Active() &&
         dynamic_cast<TBlobField*>(field) &&
-        (field->DataType() == ftBlob || field->DataType() == ftGraphic || field->DataType() == ftTypedBinary ||
-         field->DataType() == ftParadoxOle || field->DataType() == ftDBaseOle)) {
+        (field->DataType() == ftBlob || field->DataType() == ftGraphic ||
+         field->DataType() == ftTypedBinary || field->DataType() == ftParadoxOle ||
+         field->DataType() == ftDBaseOle)) {
         C->FillRect(Rect);
         DrawGraphic(Rect, field);
         drawn = true;
@@ -502,21 +491,16 @@ void TVgDBGrid::DrawColumnCell(const TRect& Rect, Integer DataCol, TColumn* Colu
     }
 }
 
-bool TVgDBGrid::DrawGroupings(const TRect& Rect, Integer, TColumn* Column, TGridDrawState State)
-{
-    if (!Column)
-        return false;
+bool TVgDBGrid::DrawGroupings(const TRect& Rect, Integer, TColumn* Column, TGridDrawState State) {
+    if (!Column) return false;
     TCanvas* C = Canvas();
     for (Integer i = 0; i < FGroupings->Count(); ++i) {
         TVgGrouping* group = FGroupings->Items(i);
-        if (group->Expression().empty())
-            continue;
+        if (group->Expression().empty()) continue;
         String text = Column->Field() ? Column->Field()->DisplayText() : String();
         bool value = false;
-        if (OnExpression)
-            OnExpression(this, group->Expression(), text, value);
-        if (!value)
-            continue;
+        if (OnExpression) OnExpression(this, group->Expression(), text, value);
+        if (!value) continue;
         TRect r = Rect;
         r.Left = Options().Contains(dgIndicator) ? FWidthOfIndicator + 1 : 1;
         TColumn* master = nullptr;
@@ -525,10 +509,8 @@ bool TVgDBGrid::DrawGroupings(const TRect& Rect, Integer, TColumn* Column, TGrid
                             : 0;
         r.Right = right != 0 ? right : ClientRect().Width();
         bool defaultDrawing = true;
-        if (OnDrawGroupingCell)
-            OnDrawGroupingCell(this, C, r, group, text, defaultDrawing);
-        if (!defaultDrawing)
-            return false;
+        if (OnDrawGroupingCell) OnDrawGroupingCell(this, C, r, group, text, defaultDrawing);
+        if (!defaultDrawing) return false;
         C->Brush()->SetStyle(bsSolid);
         C->Brush()->SetColor(group->Color());
         C->Font()->Assign(group->Font());
@@ -538,41 +520,36 @@ bool TVgDBGrid::DrawGroupings(const TRect& Rect, Integer, TColumn* Column, TGrid
             C->FillRect(r);
         TAlignment alignment = Column->Alignment();
         if (DataSet())
-            if (TField* f = DataSet()->FindField(group->Expression()))
-                alignment = f->Alignment();
-        WriteCellText(C, r, State.Contains(gdFixed) ? -1 : -2, false, FExOptions.Contains(eoTitleWordWrap), teNone,
-                      alignment, text, 2);
+            if (TField* f = DataSet()->FindField(group->Expression())) alignment = f->Alignment();
+        WriteCellText(C, r, State.Contains(gdFixed) ? -1 : -2, false, FExOptions.Contains(eoTitleWordWrap),
+                      teNone, alignment, text, 2);
         return true;
     }
     return false;
 }
 
-TBitmap* TVgDBGrid::GetGlyph()
-{
+TBitmap* TVgDBGrid::GetGlyph() {
     TBitmap* b = nullptr;
-    if (OnGetGlyph)
-        OnGetGlyph(this, b);
+    if (OnGetGlyph) OnGetGlyph(this, b);
     return b;
 }
 
-void TVgDBGrid::DrawCheckBox(const TRect& Rect, TCheckBoxState State, TAlignment Alignment)
-{
+void TVgDBGrid::DrawCheckBox(const TRect& Rect, TCheckBoxState State, TAlignment Alignment) {
     Integer w = CheckBoxGlyphSize, h = CheckBoxGlyphSize;
     Integer left = Alignment == taLeftJustify    ? Rect.Left
                    : Alignment == taRightJustify ? Rect.Right - w
                                                  : Rect.Left + (Rect.Width() - w) / 2;
     Integer top = Rect.Top + (Rect.Height() - w) / 2;
     TRect box = Bounds(left, top, w, h);
-    Cardinal flags = State == cbChecked ? DFCS_CHECKED : State == cbGrayed ? DFCS_CHECKED | DFCS_BUTTON3STATE : 0;
-    if (FFlat)
-        flags |= DFCS_FLAT;
+    Cardinal flags = State == cbChecked  ? DFCS_CHECKED
+                     : State == cbGrayed ? DFCS_CHECKED | DFCS_BUTTON3STATE
+                                         : 0;
+    if (FFlat) flags |= DFCS_FLAT;
     DrawFrameControl(Canvas(), box, DFC_BUTTON, DFCS_BUTTONCHECK | flags);
 }
 
-void TVgDBGrid::DrawGraphic(const TRect& Rect, TField* Field)
-{
-    if (!Field || Field->IsNull())
-        return;
+void TVgDBGrid::DrawGraphic(const TRect& Rect, TField* Field) {
+    if (!Field || Field->IsNull()) return;
     // Pictures are kept as BMP bytes; anything unreadable leaves the cell empty.
     TBitmap picture;
     try {
@@ -581,8 +558,7 @@ void TVgDBGrid::DrawGraphic(const TRect& Rect, TField* Field)
     } catch (...) {
         return;
     }
-    if (picture.Width() <= 0 || picture.Height() <= 0)
-        return;
+    if (picture.Width() <= 0 || picture.Height() <= 0) return;
     double ratio = double(picture.Width()) / picture.Height();
     Integer h = Rect.Height(), w = Integer(std::lround(h * ratio));
     if (w > Rect.Width()) {
@@ -594,36 +570,29 @@ void TVgDBGrid::DrawGraphic(const TRect& Rect, TField* Field)
     Canvas()->StretchDraw(target, &picture);
 }
 
-void TVgDBGrid::DrawComboArrow(const TRect& Rect)
-{
+void TVgDBGrid::DrawComboArrow(const TRect& Rect) {
     TRect r = Rect;
     DrawFrameControl(Canvas(), r, DFC_SCROLL, DFCS_SCROLLCOMBOBOX);
 }
 
-bool TVgDBGrid::ColumnIsCheckbox(TColumn* Column) const
-{
-    if (!Column || !Column->Field())
-        return false;
-    if (Column->Field()->DataType() == ftBoolean && FExOptions.Contains(eoBooleanAsCheckBox))
-        return true;
+bool TVgDBGrid::ColumnIsCheckbox(TColumn* Column) const {
+    if (!Column || !Column->Field()) return false;
+    if (Column->Field()->DataType() == ftBoolean && FExOptions.Contains(eoBooleanAsCheckBox)) return true;
     auto* vg = dynamic_cast<TVgDBColumn*>(Column);
     return vg && vg->InplaceEditor() == ieCheckbox;
 }
 
-TRect TVgDBGrid::CellRectForDraw(const TRect& Rect, Integer DataCol) const
-{
+TRect TVgDBGrid::CellRectForDraw(const TRect& Rect, Integer DataCol) const {
     TRect r = Rect;
     Integer w = GetSortImageWidth();
     if (r.Width() > w + 4 && DataCol > -1 && DataCol < Columns()->Count()) {
         auto* c = dynamic_cast<TVgDBColumn*>(Columns()->Items(DataCol));
-        if (c && c->SortType() != stNone)
-            r.Right -= w + 4;
+        if (c && c->SortType() != stNone) r.Right -= w + 4;
     }
     r.Right -= 2 * (GridLineWidth() + 1) + 1;
     return r;
 }
 
-Integer TVgDBGrid::GetSortImageWidth() const
-{
+Integer TVgDBGrid::GetSortImageWidth() const {
     return std::max(GetGridBitmap(VG_ARROWASC)->Width(), GetGridBitmap(VG_ARROWDESC)->Width());
 }

@@ -12,8 +12,7 @@
 
 #include <algorithm>
 
-void TVgDBGrid::Paint()
-{
+void TVgDBGrid::Paint() {
     DrawGridBackground();
     TCustomDBGrid::Paint();
     TCanvas* C = Canvas();
@@ -24,12 +23,10 @@ void TVgDBGrid::Paint()
         DrawText(C, "<No data to display>", -1, r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
         C->Brush()->SetStyle(bsSolid);
     }
-    if (FExOptions.Contains(eoShowFooter))
-        DrawFooter();
+    if (FExOptions.Contains(eoShowFooter)) DrawFooter();
 }
 
-void TVgDBGrid::DrawGridBackground()
-{
+void TVgDBGrid::DrawGridBackground() {
     TCanvas* C = Canvas();
     TRect r = ClientRect();
     if (!FGridStyle->Background()->Empty()) {
@@ -39,12 +36,10 @@ void TVgDBGrid::DrawGridBackground()
                 C->Draw(x, y, b);
     } else if (FGridStyle->Wallpaper()->Direction() != fdNone)
         FGridStyle->Wallpaper()->Draw(C, r);
-    if (OnDrawBackground)
-        OnDrawBackground(this);
+    if (OnDrawBackground) OnDrawBackground(this);
 }
 
-void TVgDBGrid::DrawFooter()
-{
+void TVgDBGrid::DrawFooter() {
     TCanvas* C = Canvas();
     TRect footer = GetFooterRect();
     C->Brush()->SetStyle(bsSolid);
@@ -61,8 +56,7 @@ void TVgDBGrid::DrawFooter()
     }
     TRect strip = footer;
     strip.Right = std::min(footer.Right, right + 1);
-    if (IsRectEmpty(strip))
-        return;
+    if (IsRectEmpty(strip)) return;
     C->Brush()->SetColor(FFooterColor);
     C->FillRect(strip);
     auto line = [&](Integer l, Integer t, Integer r, Integer b, TColor color) {
@@ -73,13 +67,11 @@ void TVgDBGrid::DrawFooter()
     line(strip.Left, strip.Top, strip.Right, strip.Top + 1, clWhite);
     line(strip.Left, strip.Top, strip.Left + 1, strip.Bottom, clWhite);
     line(strip.Left, strip.Bottom - 1, strip.Right, strip.Bottom, clBlack);
-    if (!DataLink()->Active())
-        return;
+    if (!DataLink()->Active()) return;
     for (Integer raw = IndicatorOffset(); raw < ColCount(); ++raw) {
         auto* column = dynamic_cast<TVgDBColumn*>(ColumnAt(raw));
         TRect cell = CellRect(raw, 0);
-        if (!column || IsRectEmpty(cell))
-            continue;
+        if (!column || IsRectEmpty(cell)) continue;
         TRect r = Rect(cell.Left, footer.Top + 2, cell.Right, footer.Bottom - 2);
         String text = VarToStr(column->FooterValue());
         if (!column->FooterText().empty())
@@ -87,10 +79,8 @@ void TVgDBGrid::DrawFooter()
         C->Brush()->SetColor(FFooterColor);
         C->Font()->Assign(Font());
         bool defaultDrawing = true;
-        if (OnDrawFooterCell)
-            OnDrawFooterCell(this, C, r, column->Field(), text, defaultDrawing);
-        if (!defaultDrawing || text.empty())
-            continue;
+        if (OnDrawFooterCell) OnDrawFooterCell(this, C, r, column->Field(), text, defaultDrawing);
+        if (!defaultDrawing || text.empty()) continue;
         C->Brush()->SetStyle(bsSolid);
         C->Brush()->SetColor(FFooterColor);
         if (FGridStyle->Footer()->Direction() != fdNone)
@@ -110,4 +100,3 @@ void TVgDBGrid::DrawFooter()
         WriteCellText(C, textRect, 0, false, false, teNone, column->Alignment(), text, 0);
     }
 }
-

@@ -21,32 +21,26 @@
 
 namespace {
 
-std::vector<String> SplitList(const String& Text)
-{
+std::vector<String> SplitList(const String& Text) {
     std::vector<String> parts;
     std::size_t start = 0;
     while (true) {
         std::size_t end = Text.find(';', start);
         parts.push_back(Text.substr(start, end == String::npos ? String::npos : end - start));
-        if (end == String::npos)
-            return parts;
+        if (end == String::npos) return parts;
         start = end + 1;
     }
 }
 
 } // namespace
 
-void TVgDBGrid::ClearSelectionUnlessKept()
-{
-    if (!FMultiSelect)
-        return;
-    if (!FExOptions.Contains(eoKeepSelection))
-        SelectedRows()->Clear();
+void TVgDBGrid::ClearSelectionUnlessKept() {
+    if (!FMultiSelect) return;
+    if (!FExOptions.Contains(eoKeepSelection)) SelectedRows()->Clear();
     FKeySelecting = false;
 }
 
-void TVgDBGrid::MoveAndExtendSelection(bool Shift, Integer Distance)
-{
+void TVgDBGrid::MoveAndExtendSelection(bool Shift, Integer Distance) {
     TDataSet* ds = DataSet();
     Integer step = ds->State() == dsInsert ? 0 : Distance;
     if (!FMultiSelect || !DataLink()->Active()) {
@@ -76,35 +70,28 @@ void TVgDBGrid::MoveAndExtendSelection(bool Shift, Integer Distance)
     }
 }
 
-bool TVgDBGrid::AtLastRecordNoInsert() const
-{
+bool TVgDBGrid::AtLastRecordNoInsert() const {
     return FExOptions.Contains(eoDisableInsert) && DataLink()->ActiveRecord() >= GetRecordCount() - 1;
 }
 
-bool TVgDBGrid::NextRowOrAppend(bool Shift)
-{
+bool TVgDBGrid::NextRowOrAppend(bool Shift) {
     MoveAndExtendSelection(Shift, 1);
     TDataSet* ds = DataSet();
     if (ds->Eof() && ds->CanModify() && !ReadOnly() && Options().Contains(dgEditing)) {
-        if (AtLastRecordNoInsert())
-            return true;
+        if (AtLastRecordNoInsert()) return true;
         AppendClick();
     }
     return true;
 }
 
-void TVgDBGrid::PriorRow(bool Shift)
-{
+void TVgDBGrid::PriorRow(bool Shift) {
     MoveAndExtendSelection(Shift, -1);
 }
 
-void TVgDBGrid::TabToNextColumn(bool Forward)
-{
-    if (!DataLink()->Active())
-        return;
+void TVgDBGrid::TabToNextColumn(bool Forward) {
+    if (!DataLink()->Active()) return;
     Integer count = Columns()->Count();
-    if (count == 0)
-        return;
+    if (count == 0) return;
     Integer start = SelectedIndex(), i = start;
     // One record and one column per Tab: the row wrap is done here, the
     // column move afterwards.
@@ -119,29 +106,38 @@ void TVgDBGrid::TabToNextColumn(bool Forward)
             PriorRow(false);
             i = count - 1;
         }
-        if (i == start || Columns()->Items(i)->Visible())
-            break;
+        if (i == start || Columns()->Items(i)->Visible()) break;
     }
     SetSelectedIndex(i);
 }
 
-void TVgDBGrid::KeyDown(Word& Key, TShiftState Shift)
-{
+void TVgDBGrid::KeyDown(Word& Key, TShiftState Shift) {
     Integer selectedBefore = FMultiSelect && OnChangeSelection ? SelectedRows()->Count() : -1;
-    if (OnKeyDown)
-        OnKeyDown(this, Key, Shift);
-    if (Key == 0 || !DataLink()->Active())
-        return;
+    if (OnKeyDown) OnKeyDown(this, Key, Shift);
+    if (Key == 0 || !DataLink()->Active()) return;
     TDataSet* ds = DataSet();
     bool ctrl = Shift.Contains(ssCtrl), shift = Shift.Contains(ssShift);
     bool rowSelect = Options().Contains(dgRowSelect);
     switch (Key) {
-    case VK_PRIOR: case VK_NEXT: case VK_END: case VK_HOME: case VK_UP: case VK_DOWN: Invalidate(); break;
-    default: break;
+    case VK_PRIOR:
+    case VK_NEXT:
+    case VK_END:
+    case VK_HOME:
+    case VK_UP:
+    case VK_DOWN:
+        Invalidate();
+        break;
+    default:
+        break;
     }
     if (ctrl) {
         switch (Key) {
-        case VK_PRIOR: case VK_NEXT: case VK_END: case VK_HOME: case VK_UP: case VK_DOWN:
+        case VK_PRIOR:
+        case VK_NEXT:
+        case VK_END:
+        case VK_HOME:
+        case VK_UP:
+        case VK_DOWN:
             ClearSelectionUnlessKept();
             break;
         case VK_LEFT:
@@ -152,14 +148,15 @@ void TVgDBGrid::KeyDown(Word& Key, TShiftState Shift)
             break;
         case VK_DELETE:
             Key = 0;
-            if (!FExOptions.Contains(eoDisableDelete) && !ReadOnly() && ds->CanModify())
-                DeleteClick();
+            if (!FExOptions.Contains(eoDisableDelete) && !ReadOnly() && ds->CanModify()) DeleteClick();
             break;
-        default: break;
+        default:
+            break;
         }
     } else {
         TColumn* selected = SelectedIndex() >= 0 && SelectedIndex() < Columns()->Count()
-                                ? Columns()->Items(SelectedIndex()) : nullptr;
+                                ? Columns()->Items(SelectedIndex())
+                                : nullptr;
         switch (Key) {
         case VK_SPACE:
             if (selected && ColumnIsCheckbox(selected)) {
@@ -174,22 +171,20 @@ void TVgDBGrid::KeyDown(Word& Key, TShiftState Shift)
             }
             break;
         case VK_LEFT:
-            if (FFixedCols > 0 && !rowSelect && SelectedIndex() <= FFixedCols)
-                Key = 0;
+            if (FFixedCols > 0 && !rowSelect && SelectedIndex() <= FFixedCols) Key = 0;
             break;
         case VK_DOWN:
             NextRowOrAppend(shift);
             // Moving off a new record drops it; a pending edit is kept for
             // the dataset to post.
-            if (FExOptions.Contains(eoDisableInsert) && ds->Eof() && ds->State() == dsInsert)
-                ds->Cancel();
+            if (FExOptions.Contains(eoDisableInsert) && ds->Eof() && ds->State() == dsInsert) ds->Cancel();
             Key = 0;
             break;
         case VK_INSERT:
-            if (FExOptions.Contains(eoDisableInsert))
-                Key = 0;
+            if (FExOptions.Contains(eoDisableInsert)) Key = 0;
             break;
-        default: break;
+        default:
+            break;
         }
         if (Key != 0 && ds->State() == dsBrowse) {
             if (Key == VK_RETURN && FExOptions.Contains(eoENTERlikeTAB)) {
@@ -207,10 +202,11 @@ void TVgDBGrid::KeyDown(Word& Key, TShiftState Shift)
             }
         }
         if (Key != 0) {
-            bool clears = ((Key == VK_LEFT || Key == VK_RIGHT) && rowSelect) ||
-                          ((Key == VK_END || Key == VK_HOME) && (Columns()->Count() == 1 || rowSelect)) ||
-                          Key == VK_ESCAPE || Key == VK_PRIOR || Key == VK_NEXT ||
-                          (Key == VK_INSERT && ds->CanModify() && !ReadOnly() && Options().Contains(dgEditing));
+            bool clears =
+                ((Key == VK_LEFT || Key == VK_RIGHT) && rowSelect) ||
+                ((Key == VK_END || Key == VK_HOME) && (Columns()->Count() == 1 || rowSelect)) ||
+                Key == VK_ESCAPE || Key == VK_PRIOR || Key == VK_NEXT ||
+                (Key == VK_INSERT && ds->CanModify() && !ReadOnly() && Options().Contains(dgEditing));
             if (clears)
                 ClearSelectionUnlessKept();
             else if (Key == VK_TAB && !Shift.Contains(ssAlt) && Options().Contains(dgTabs)) {
@@ -226,24 +222,18 @@ void TVgDBGrid::KeyDown(Word& Key, TShiftState Shift)
         core::ScopeExit restore([&] { OnKeyDown = saved; });
         TCustomDBGrid::KeyDown(Key, Shift);
     }
-    if (selectedBefore >= 0 && SelectedRows()->Count() != selectedBefore)
-        OnChangeSelection(this);
+    if (selectedBefore >= 0 && SelectedRows()->Count() != selectedBefore) OnChangeSelection(this);
 }
 
-void TVgDBGrid::MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y)
-{
+void TVgDBGrid::MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) {
     TDataSet* ds = DataSet();
-    if (!ds || ds->ControlsDisabled())
-        return;
-    if (CanFocus() && !Focused())
-        SetFocus();
+    if (!ds || ds->ControlsDisabled()) return;
+    if (CanFocus() && !Focused()) SetFocus();
     // The window layer has already delivered the double-click through DblClick; the
     // press that comes with it selects nothing more (the case lists open the case sheet
     // from DblClick, and a second call would open it again once it closes).
-    if (Button == mbLeft && Shift.Contains(ssDouble))
-        return;
-    if (FMultiSelect && DataLink()->Active())
-        FStartOfSelect = ds->GetBookmark();
+    if (Button == mbLeft && Shift.Contains(ssDouble)) return;
+    if (FMultiSelect && DataLink()->Active()) FStartOfSelect = ds->GetBookmark();
     if (Button == mbLeft && SizingColumnAt(X, Y) >= 0) {
         TCustomDBGrid::MouseDown(Button, Shift, X, Y);
         return;
@@ -284,8 +274,7 @@ void TVgDBGrid::MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Int
     }
     bool fixedCol = cell.X >= 0 && cell.X < IndicatorOffset() + FFixedCols;
     if (fixedCol && DataLink()->Active() && cell.Y >= TitleOffset()) {
-        if (cell.Y != Row())
-            MoveBy(cell.Y - Row());
+        if (cell.Y != Row()) MoveBy(cell.Y - Row());
         TWinControl::MouseDown(Button, Shift, X, Y);
     } else
         TCustomDBGrid::MouseDown(Button, Shift, X, Y);
@@ -301,8 +290,7 @@ void TVgDBGrid::MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Int
     }
 }
 
-void TVgDBGrid::SelectRange(const TBookmark& From, const TBookmark& To)
-{
+void TVgDBGrid::SelectRange(const TBookmark& From, const TBookmark& To) {
     TDataSet* ds = DataSet();
     bool forward = ds->CompareBookmarks(To, From) > 0;
     ds->DisableControls();
@@ -310,25 +298,20 @@ void TVgDBGrid::SelectRange(const TBookmark& From, const TBookmark& To)
     ds->GotoBookmark(From);
     while (true) {
         SelectedRows()->SetCurrentRowSelected(true);
-        if (ds->CompareBookmarks(ds->GetBookmark(), To) == 0)
-            break;
+        if (ds->CompareBookmarks(ds->GetBookmark(), To) == 0) break;
         if (forward) {
             ds->Next();
-            if (ds->Eof())
-                break;
+            if (ds->Eof()) break;
         } else {
             ds->Prior();
-            if (ds->Bof())
-                break;
+            if (ds->Bof()) break;
         }
     }
     ds->GotoBookmark(To);
 }
 
-bool TVgDBGrid::EndRightDrag(TShiftState Shift, Integer X, Integer Y)
-{
-    if (!FRightDrag)
-        return false;
+bool TVgDBGrid::EndRightDrag(TShiftState Shift, Integer X, Integer Y) {
+    if (!FRightDrag) return false;
     FRightDrag = false;
     // The drag ends like a left one, but a right click never clicks the title.
     if (ColumnDragging())
@@ -338,16 +321,14 @@ bool TVgDBGrid::EndRightDrag(TShiftState Shift, Integer X, Integer Y)
     return true;
 }
 
-void TVgDBGrid::MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y)
-{
+void TVgDBGrid::MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) {
     TDataSet* ds = DataSet();
     if (FMultiSelect && Shift.Contains(ssShift) && !FStartOfSelect.empty() && ds && DataLink()->Active() &&
         ds->BookmarkValid(FStartOfSelect)) {
         SelectRange(FStartOfSelect, ds->GetBookmark());
         ChangeSelection();
     }
-    if (EndRightDrag(Shift, X, Y))
-        return;
+    if (EndRightDrag(Shift, X, Y)) return;
     TGridCoord cell = MouseCoord(X, Y);
     if (FTracking && FPressedCol >= 0) {
         Integer pressed = FPressedCol;
@@ -357,8 +338,7 @@ void TVgDBGrid::MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integ
         FPressedCol = -1;
         Invalidate();
         if (over && Button == mbLeft)
-            if (TColumn* c = ColumnAt(pressed))
-                TitleClick(c);
+            if (TColumn* c = ColumnAt(pressed)) TitleClick(c);
         return;
     }
     if (FExOptions.Contains(eoCheckBoxSelect) && cell.X == 0 && Options().Contains(dgIndicator) &&
@@ -369,21 +349,17 @@ void TVgDBGrid::MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integ
     Integer dataCol = cell.X - IndicatorOffset();
     if (Button == mbLeft && cell.Y >= TitleOffset() && dataCol >= 0 && dataCol < FFixedCols &&
         DataLink()->Active()) {
-        if (TColumn* c = ColumnAt(cell.X))
-            CellClick(c);
+        if (TColumn* c = ColumnAt(cell.X)) CellClick(c);
         return;
     }
     TCustomDBGrid::MouseUp(Button, Shift, X, Y);
 }
 
-void TVgDBGrid::MouseMove(TShiftState Shift, Integer X, Integer Y)
-{
+void TVgDBGrid::MouseMove(TShiftState Shift, Integer X, Integer Y) {
     TCustomDBGrid::MouseMove(Shift, X, Y);
     TDataSet* ds = DataSet();
-    if (!ds || ds->ControlsDisabled() || !DataLink()->Active())
-        return;
-    if (EndRightDrag(Shift, X, Y))
-        return;
+    if (!ds || ds->ControlsDisabled() || !DataLink()->Active()) return;
+    if (EndRightDrag(Shift, X, Y)) return;
     TGridCoord cell = MouseCoord(X, Y);
     if (FTracking && FPressedCol >= 0) {
         // The pressed title button shows down only while the mouse is on it.
@@ -398,8 +374,7 @@ void TVgDBGrid::MouseMove(TShiftState Shift, Integer X, Integer Y)
         MoveBy(cell.Y - Row());
 }
 
-void TVgDBGrid::DblClick()
-{
+void TVgDBGrid::DblClick() {
     // The application's handler replaces the built-in BLOB editor.
     if (OnDblClick)
         TCustomDBGrid::DblClick();
@@ -407,18 +382,17 @@ void TVgDBGrid::DblClick()
         ShowBlobEditor();
 }
 
-void TVgDBGrid::ShowBlobEditor()
-{
+void TVgDBGrid::ShowBlobEditor() {
     Integer index = SelectedIndex();
-    if (index < 0 || index >= Columns()->Count() || index < FFixedCols)
-        return;
+    if (index < 0 || index >= Columns()->Count() || index < FFixedCols) return;
     TColumn* column = Columns()->Items(index);
     TField* field = column->Field();
-    if (!field || (!field->IsBlob() && field->Size() < 257))
-        return;
+    if (!field || (!field->IsBlob() && field->Size() < 257)) return;
     // Writing needs a grid, column and field that may change; the OK button
     // says so, and the write below checks it again.
-    auto writable = [&] { return !ReadOnly() && !column->ReadOnly() && field->CanModify() && DataSet()->CanModify(); };
+    auto writable = [&] {
+        return !ReadOnly() && !column->ReadOnly() && field->CanModify() && DataSet()->CanModify();
+    };
     // Graphic fields show their picture, never their bytes as text: a round
     // trip through the memo would rewrite them.
     const bool graphic = field->DataType() == ftGraphic;
@@ -433,14 +407,11 @@ void TVgDBGrid::ShowBlobEditor()
         editor->Memo()->SetText(original);
     }
     editor->OkButton()->SetEnabled(writable());
-    if (editor->Execute() != mrOk || !writable())
-        return;
+    if (editor->Execute() != mrOk || !writable()) return;
     // OK without a change writes nothing and leaves the dataset as it was.
-    if (graphic ? !editor->PictureModified() : editor->Memo()->Text() == original)
-        return;
+    if (graphic ? !editor->PictureModified() : editor->Memo()->Text() == original) return;
     TDataSet* ds = DataSet();
-    if (!IsEditMode(ds->State()))
-        ds->Edit();
+    if (!IsEditMode(ds->State())) ds->Edit();
     const String value = graphic ? editor->PictureBytes() : editor->Memo()->Text();
     if (graphic && value.empty())
         field->Clear();
@@ -448,97 +419,77 @@ void TVgDBGrid::ShowBlobEditor()
         field->SetAsString(value);
 }
 
-bool TVgDBGrid::DoMouseWheel(TShiftState Shift, Integer WheelDelta, TPoint MousePos)
-{
+bool TVgDBGrid::DoMouseWheel(TShiftState Shift, Integer WheelDelta, TPoint MousePos) {
     bool handled = false;
     if (WheelDelta < 0 && OnMouseWheelDown)
         OnMouseWheelDown(this, Shift, MousePos, handled);
     else if (WheelDelta > 0 && OnMouseWheelUp)
         OnMouseWheelUp(this, Shift, MousePos, handled);
-    if (handled || !DataLink()->Active() || WheelDelta == 0 || !AcquireFocus())
-        return handled;
+    if (handled || !DataLink()->Active() || WheelDelta == 0 || !AcquireFocus()) return handled;
     return MoveBy(WheelDelta < 0 ? 1 : -1) != 0;
 }
 
-void TVgDBGrid::EnableScroll()
-{
-    if (FScrollLock == 0)
-        return;
-    if (--FScrollLock == 0)
-        Scroll(0);
+void TVgDBGrid::EnableScroll() {
+    if (FScrollLock == 0) return;
+    if (--FScrollLock == 0) Scroll(0);
 }
 
-void TVgDBGrid::Scroll(Integer Distance)
-{
+void TVgDBGrid::Scroll(Integer Distance) {
     // Groupings, row colours and backgrounds follow the row position.
     if (FGroupings->Count() > 0 || FGridStyle->Style() != gsNormal || !FGridStyle->Background()->Empty() ||
         FGridStyle->Wallpaper()->Direction() != fdNone)
         Invalidate();
-    if (FScrollLock > 0)
-        return;
+    if (FScrollLock > 0) return;
     TCustomDBGrid::Scroll(Distance);
     // Selection marks in the indicator move with their records.
-    if (Options().Contains(dgIndicator) && FMultiSelect)
-        InvalidateCol(0);
+    if (Options().Contains(dgIndicator) && FMultiSelect) InvalidateCol(0);
 }
 
-void TVgDBGrid::TopLeftChanged()
-{
+void TVgDBGrid::TopLeftChanged() {
     TCustomDBGrid::TopLeftChanged();
     FTracking = false;
     FPressed = false;
-    if (FExOptions.Contains(eoAutoWidth))
-        UpdateColWidths();
-    if (FExOptions.Contains(eoShowFooter))
-        InvalidateFooter();
+    if (FExOptions.Contains(eoAutoWidth)) UpdateColWidths();
+    if (FExOptions.Contains(eoShowFooter)) InvalidateFooter();
 }
 
-void TVgDBGrid::TitleClick(TColumn* Column)
-{
+void TVgDBGrid::TitleClick(TColumn* Column) {
     if (FExOptions.Contains(eoShowFilterBar)) {
         auto* c = dynamic_cast<TVgDBColumn*>(Column);
-        if (FilterComboVisible() || (c && !c->Filterable()))
-            return;
+        if (FilterComboVisible() || (c && !c->Filterable())) return;
     }
     TCustomDBGrid::TitleClick(Column);
 }
 
-void TVgDBGrid::CheckTitleButton(Integer ACol, bool& Enabled)
-{
+void TVgDBGrid::CheckTitleButton(Integer ACol, bool& Enabled) {
     if (ACol < 0 || ACol >= Columns()->Count()) {
         Enabled = false;
         return;
     }
-    if (OnCheckButton)
-        OnCheckButton(this, ACol, Columns()->Items(ACol)->Field(), Enabled);
+    if (OnCheckButton) OnCheckButton(this, ACol, Columns()->Items(ACol)->Field(), Enabled);
 }
 
-void TVgDBGrid::CellClick(TColumn* Column)
-{
+void TVgDBGrid::CellClick(TColumn* Column) {
     TCustomDBGrid::CellClick(Column);
     TField* field = Column ? Column->Field() : nullptr;
-    if (!DataLink()->Active() || !field)
-        return;
+    if (!DataLink()->Active() || !field) return;
     if (!ColumnIsCheckbox(Column)) {
         OpenCellButton(Column);
         return;
     }
-    if (ReadOnly() || Column->ReadOnly() || !field->CanModify() || !DataLink()->Edit())
-        return;
+    if (ReadOnly() || Column->ReadOnly() || !field->CanModify() || !DataLink()->Edit()) return;
     if (field->DataType() == ftBoolean)
         field->SetAsBoolean(field->IsNull() ? true : !field->AsBoolean());
     else if (auto* box = dynamic_cast<TVgDBCheckboxColumn*>(Column)) {
         bool checked = false;
         for (const String& entry : SplitList(box->ValueChecked()))
-            if (AnsiCompareText(field->Text(), entry) == 0)
-                checked = true;
+            if (AnsiCompareText(field->Text(), entry) == 0) checked = true;
         field->SetText(SplitList(checked ? box->ValueUnChecked() : box->ValueChecked()).front());
     }
     Invalidate();
 }
 
-void TVgDBGrid::OpenCellButton(TColumn* Column)
-{
+void TVgDBGrid::OpenCellButton(TColumn* Column) {
     TField* field = Column->Field();
     if (!FExOptions.Contains(eoShowLookup) || ReadOnly() || !Options().Contains(dgEditing) ||
         Column->ReadOnly() || field->ReadOnly())
@@ -547,38 +498,30 @@ void TVgDBGrid::OpenCellButton(TColumn* Column)
         Column->PickList()->Count() > 0) {
         // An editor already open stays open: the list drops from it.
         SetEditorMode(true);
-        if (EditorMode() && InplaceEditor())
-            InplaceEditor()->DropDown();
+        if (EditorMode() && InplaceEditor()) InplaceEditor()->DropDown();
     } else if (Column->ButtonStyle() == cbsEllipsis) {
         SetEditorMode(true);
         EditButtonClick();
     }
 }
 
-bool TVgDBGrid::ClaimedByGrouping(TColumn* Column) const
-{
-    if (!Column || !Column->Field() || !OnExpression)
-        return false;
+bool TVgDBGrid::ClaimedByGrouping(TColumn* Column) const {
+    if (!Column || !Column->Field() || !OnExpression) return false;
     for (Integer i = 0; i < FGroupings->Count(); ++i) {
         TVgGrouping* g = FGroupings->Items(i);
-        if (g->Expression().empty())
-            continue;
+        if (g->Expression().empty()) continue;
         String text = Column->Field()->DisplayText();
         bool value = false;
         OnExpression(const_cast<TVgDBGrid*>(this), g->Expression(), text, value);
-        if (value)
-            return true;
+        if (value) return true;
     }
     return false;
 }
 
-bool TVgDBGrid::CanEditShow() const
-{
-    if (!TCustomDBGrid::CanEditShow() || Columns()->Count() == 0)
-        return false;
+bool TVgDBGrid::CanEditShow() const {
+    if (!TCustomDBGrid::CanEditShow() || Columns()->Count() == 0) return false;
     Integer index = SelectedIndex();
-    if (index < 0 || index >= Columns()->Count())
-        return false;
+    if (index < 0 || index >= Columns()->Count()) return false;
     TColumn* c = Columns()->Items(index);
     if (!c->Field() || c->ReadOnly() || GetImageIndex(c->Field()) >= 0 || ColumnIsCheckbox(c) ||
         index < FFixedCols)

@@ -25,52 +25,40 @@ constexpr Integer CheckBoxGlyphSize = 13;
 
 } // namespace
 
-Integer TVgDBGrid::FixedCols() const
-{
+Integer TVgDBGrid::FixedCols() const {
     // While the link is active at least one data column stays unfrozen.
     Integer dataCols = Columns()->Count();
-    if (DataLink()->Active())
-        return std::min(FFixedCols, std::max(dataCols - 1, 0));
+    if (DataLink()->Active()) return std::min(FFixedCols, std::max(dataCols - 1, 0));
     return FFixedCols;
 }
 
-void TVgDBGrid::SetFixedCols(Integer Value)
-{
+void TVgDBGrid::SetFixedCols(Integer Value) {
     Integer v = std::max(Value, 0);
     Integer dataCols = Columns()->Count();
-    if (DataLink()->Active() && !FLoading && dataCols > 1)
-        v = std::min(v, dataCols - 1);
+    if (DataLink()->Active() && !FLoading && dataCols > 1) v = std::min(v, dataCols - 1);
     FFixedCols = v;
     LayoutChanged();
 }
 
-Integer TVgDBGrid::CheckBoxMinimum() const
-{
+Integer TVgDBGrid::CheckBoxMinimum() const {
     Integer m = Options().Contains(dgColLines) && Options().Contains(dgRowLines) ? 4 : 8;
     return m + CheckBoxGlyphSize + Indicators()->Width();
 }
 
-void TVgDBGrid::SetIndicatorWidth(Integer Value)
-{
-    if (Value == FWidthOfIndicator)
-        return;
-    if (FExOptions.Contains(eoCheckBoxSelect))
-        Value = std::max(Value, CheckBoxMinimum());
+void TVgDBGrid::SetIndicatorWidth(Integer Value) {
+    if (Value == FWidthOfIndicator) return;
+    if (FExOptions.Contains(eoCheckBoxSelect)) Value = std::max(Value, CheckBoxMinimum());
     FWidthOfIndicator = std::max(Value, 11);
     SetColumnAttributes();
 }
 
-void TVgDBGrid::SetColumnAttributes()
-{
+void TVgDBGrid::SetColumnAttributes() {
     TCustomDBGrid::SetColumnAttributes();
-    if (IndicatorOffset() > 0)
-        SetColWidths(0, FWidthOfIndicator);
+    if (IndicatorOffset() > 0) SetColWidths(0, FWidthOfIndicator);
 }
 
-void TVgDBGrid::SetExOptions(TExOptions Value)
-{
-    if (Value == FExOptions)
-        return;
+void TVgDBGrid::SetExOptions(TExOptions Value) {
+    if (Value == FExOptions) return;
     FExOptions = Value;
     TGridOptions go = GridOptions();
     if (Value.Contains(eoRowSizing))
@@ -83,8 +71,7 @@ void TVgDBGrid::SetExOptions(TExOptions Value)
     else if (Value.Contains(eoCheckBoxSelect) && FWidthOfIndicator == 11)
         FWidthOfIndicator = CheckBoxMinimum();
     SetColumnAttributes();
-    if (Value.Contains(eoAutoWidth))
-        UpdateColWidths();
+    if (Value.Contains(eoAutoWidth)) UpdateColWidths();
     SetTitlesHeight();
     SetRowHeight();
     UpdateRowCount();
@@ -93,10 +80,8 @@ void TVgDBGrid::SetExOptions(TExOptions Value)
     Invalidate();
 }
 
-void TVgDBGrid::SetTitlesHeight()
-{
-    if (FLoading || !Options().Contains(dgTitles) || RowCount() == 0)
-        return;
+void TVgDBGrid::SetTitlesHeight() {
+    if (FLoading || !Options().Contains(dgTitles) || RowCount() == 0) return;
     TCanvas* C = Canvas();
     Integer h = 0;
     switch (FTitleHeight->Kind()) {
@@ -111,8 +96,7 @@ void TVgDBGrid::SetTitlesHeight()
                 col->Title()->SetCaption(caption);
             }
             Cardinal flags = DT_CALCRECT | DT_EXPANDTABS;
-            if (FExOptions.Contains(eoTitleWordWrap))
-                flags |= DT_WORDBREAK;
+            if (FExOptions.Contains(eoTitleWordWrap)) flags |= DT_WORDBREAK;
             h = std::max(h, DrawText(C, caption, -1, r, flags));
         }
         break;
@@ -120,30 +104,29 @@ void TVgDBGrid::SetTitlesHeight()
         C->Font()->Assign(TitleFont());
         h = C->TextHeight("W") * FTitleHeight->LineCount();
         break;
-    case hkPixelCount: h = FTitleHeight->PixelCount(); break;
+    case hkPixelCount:
+        h = FTitleHeight->PixelCount();
+        break;
     }
-    if (h == 0)
-        return;
+    if (h == 0) return;
     h += Options().Contains(dgRowLines) ? 3 : 2;
-    if (FExOptions.Contains(eoTitleButtons))
-        h += 2;
+    if (FExOptions.Contains(eoTitleButtons)) h += 2;
     if (FExOptions.Contains(eoDrawBands) && FBands->Count() > 0 && !FExOptions.Contains(eoBandsOverTitles))
         h += DefaultRowHeight();
-    if (FExOptions.Contains(eoShowFilterBar))
-        h += 19;
+    if (FExOptions.Contains(eoShowFilterBar)) h += 19;
     SetRowHeights(0, h + 2);
 }
 
-TRect TVgDBGrid::CalcTitleRect1(TColumn* Column, Integer ARow, TColumn*& MasterCol) const
-{
+TRect TVgDBGrid::CalcTitleRect1(TColumn* Column, Integer ARow, TColumn*& MasterCol) const {
     return CalcTitleRect(Column, ARow, MasterCol);
 }
 
-TRect TVgDBGrid::GetBandRect(Integer Index) const
-{
+TRect TVgDBGrid::GetBandRect(Integer Index) const {
     Integer lineAdd = Options().Contains(dgColLines) ? 1 : 0;
     Integer count = GetColumns()->Count();
-    auto bandOf = [&](Integer i) { return i >= 0 && i < count ? GetColumns()->GetColumn(i)->BandIndex() : -1; };
+    auto bandOf = [&](Integer i) {
+        return i >= 0 && i < count ? GetColumns()->GetColumn(i)->BandIndex() : -1;
+    };
     Integer band = bandOf(Index);
     Integer first = Index, last = Index;
     if (band >= 0) {
@@ -152,22 +135,18 @@ TRect TVgDBGrid::GetBandRect(Integer Index) const
         while (last + 1 < count && bandOf(last + 1) == band)
             ++last;
     }
-    if (first < 0 || first >= count)
-        return {};
+    if (first < 0 || first >= count) return {};
     TColumn* master = nullptr;
     TRect r = CalcTitleRect(GetColumns()->GetColumn(first), 0, master);
     for (Integer i = first + 1; i <= last; ++i) {
         TRect t = CalcTitleRect(GetColumns()->GetColumn(i), 0, master);
-        if (!IsRectEmpty(t))
-            r.Right += t.Width() + lineAdd;
+        if (!IsRectEmpty(t)) r.Right += t.Width() + lineAdd;
     }
     return r;
 }
 
-void TVgDBGrid::UpdateColWidths()
-{
-    if (!FExOptions.Contains(eoAutoWidth) || Columns()->Count() == 0 || FLoading || FUpdatingWidths)
-        return;
+void TVgDBGrid::UpdateColWidths() {
+    if (!FExOptions.Contains(eoAutoWidth) || Columns()->Count() == 0 || FLoading || FUpdatingWidths) return;
     FUpdatingWidths = true;
     core::ScopeExit done([this] { FUpdatingWidths = false; });
     Integer n = Columns()->Count();
@@ -178,8 +157,7 @@ void TVgDBGrid::UpdateColWidths()
     for (Integer i = 0; i < n; ++i) {
         TColumn* col = Columns()->Items(i);
         visible[std::size_t(i)] = col->Visible();
-        if (!col->Visible())
-            continue;
+        if (!col->Visible()) continue;
         C->Font()->Assign(col->Title()->Font());
         wanted[std::size_t(i)] =
             vg::CaptionWidth(measure, col->Title()->Caption(), FExOptions.Contains(eoTitleWordWrap));
@@ -188,8 +166,7 @@ void TVgDBGrid::UpdateColWidths()
         C->Font()->Assign(Font());
         for (Integer i = 0; i < n; ++i) {
             TColumn* col = Columns()->Items(i);
-            if (!col->Visible())
-                continue;
+            if (!col->Visible()) continue;
             Integer w = 0;
             if (ColumnIsCheckbox(col))
                 w = 2;
@@ -207,22 +184,17 @@ void TVgDBGrid::UpdateColWidths()
     room.IndicatorWidth = Options().Contains(dgIndicator) ? FWidthOfIndicator : 0;
     std::vector<Integer> widths = vg::FitColumnWidths(wanted, visible, vg::AvailableWidth(room));
     for (Integer i = 0; i < n; ++i)
-        if (visible[std::size_t(i)])
-            Columns()->Items(i)->SetWidth(widths[std::size_t(i)]);
+        if (visible[std::size_t(i)]) Columns()->Items(i)->SetWidth(widths[std::size_t(i)]);
 }
 
-void TVgDBGrid::UpdateColWidths1()
-{
-    if (!FExOptions.Contains(eoAutoWidth) || Columns()->Count() == 0 || FLoading || FUpdatingWidths)
-        return;
+void TVgDBGrid::UpdateColWidths1() {
+    if (!FExOptions.Contains(eoAutoWidth) || Columns()->Count() == 0 || FLoading || FUpdatingWidths) return;
     Integer sum = 0;
     for (Integer i = 0; i < Columns()->Count(); ++i)
-        if (Columns()->Items(i)->Visible())
-            sum += Columns()->Items(i)->Width();
+        if (Columns()->Items(i)->Visible()) sum += Columns()->Items(i)->Width();
     Integer client = ClientRect().Width();
     Integer diff = client - sum;
-    if (sum <= 0 || (diff >= 0 && diff <= 2))
-        return;
+    if (sum <= 0 || (diff >= 0 && diff <= 2)) return;
     FUpdatingWidths = true;
     core::ScopeExit reset([this] { FUpdatingWidths = false; });
     for (Integer i = 0; i < Columns()->Count(); ++i) {
@@ -232,65 +204,49 @@ void TVgDBGrid::UpdateColWidths1()
     }
 }
 
-void TVgDBGrid::LayoutChanged()
-{
-    if (InLayout())
-        return;
+void TVgDBGrid::LayoutChanged() {
+    if (InLayout()) return;
     TCustomDBGrid::LayoutChanged();
-    if (FLoading)
-        return;
+    if (FLoading) return;
     SetTitlesHeight();
-    if (FExOptions.Contains(eoAutoWidth))
-        UpdateColWidths();
+    if (FExOptions.Contains(eoAutoWidth)) UpdateColWidths();
     UpdateRowCount();
     UpdateActive();
-    if (FExOptions.Contains(eoShowFooter))
-        InvalidateFooter();
+    if (FExOptions.Contains(eoShowFooter)) InvalidateFooter();
 }
 
-void TVgDBGrid::ColWidthsChanged()
-{
+void TVgDBGrid::ColWidthsChanged() {
     TCustomDBGrid::ColWidthsChanged();
-    if (FExOptions.Contains(eoAutoWidth) && !InLayout())
-        UpdateColWidths();
-    if (OnColWidthsChanged)
-        OnColWidthsChanged(this);
+    if (FExOptions.Contains(eoAutoWidth) && !InLayout()) UpdateColWidths();
+    if (OnColWidthsChanged) OnColWidthsChanged(this);
 }
 
-void TVgDBGrid::Resize()
-{
+void TVgDBGrid::Resize() {
     TCustomDBGrid::Resize();
-    if (FExOptions.Contains(eoAutoWidth))
-        UpdateColWidths();
+    if (FExOptions.Contains(eoAutoWidth)) UpdateColWidths();
     InvalidateFooter();
 }
 
-TCustomGrid::TScrollState TVgDBGrid::HorzScrollState() const
-{
+TCustomGrid::TScrollState TVgDBGrid::HorzScrollState() const {
     // Fitted columns never need the horizontal bar.
-    if (FExOptions.Contains(eoAutoWidth))
-        return {};
+    if (FExOptions.Contains(eoAutoWidth)) return {};
     return TCustomDBGrid::HorzScrollState();
 }
 
-void TVgDBGrid::RowHeightsChanged()
-{
+void TVgDBGrid::RowHeightsChanged() {
     TCustomDBGrid::RowHeightsChanged();
-    if (FSettingRowHeights)
-        return;
+    if (FSettingRowHeights) return;
     // A row the user sized stays tall enough for one line of text.
     Integer minimum = Canvas()->TextHeight("Wg") + 2;
     for (Integer r = std::max(TopRow(), TitleOffset()); r < RowCount(); ++r)
         if (RowHeights(r) != DefaultRowHeight()) {
-            if (RowHeights(r) < minimum)
-                SetRowHeights(r, minimum);
+            if (RowHeights(r) < minimum) SetRowHeights(r, minimum);
             break;
         }
     SetRowHeight();
 }
 
-void TVgDBGrid::SetRowHeight()
-{
+void TVgDBGrid::SetRowHeight() {
     if (!FExOptions.Contains(eoRowHeightAutofit) || !DataLink()->Active() || FLoading || FSettingRowHeights)
         return;
     FSettingRowHeights = true;
@@ -302,15 +258,13 @@ void TVgDBGrid::SetRowHeight()
     });
     TCanvas* C = Canvas();
     Cardinal flags = DT_CALCRECT | DT_EXPANDTABS | DT_NOPREFIX;
-    if (FExOptions.Contains(eoTitleWordWrap))
-        flags |= DT_WORDBREAK;
+    if (FExOptions.Contains(eoTitleWordWrap)) flags |= DT_WORDBREAK;
     for (Integer r = TitleOffset(); r < RowCount() && r - TitleOffset() < link->RecordCount(); ++r) {
         link->SetActiveRecord(r - TitleOffset());
         Integer tallest = 0;
         for (Integer i = 0; i < Columns()->Count(); ++i) {
             TColumn* col = Columns()->Items(i);
-            if (!col->Visible() || !col->Field())
-                continue;
+            if (!col->Visible() || !col->Field()) continue;
             C->Font()->Assign(col->Font());
             TRect rc = Rect(0, 0, std::max(col->Width() - 1, 0), 0);
             tallest = std::max(tallest, DrawText(C, col->Field()->DisplayText(), -1, rc, flags));

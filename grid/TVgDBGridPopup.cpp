@@ -10,36 +10,68 @@
 
 namespace {
 
-const char* const Captions[] = {
-    "Add record", "Insert record", "Edit record", "Delete record", "-", "Print ...", "Export ...",
-    "Filter ...", "Search ...", "-", "Save changes", "Discard changes", "Refresh", "-",
-    "Select/Unselect records", "Select record", "Select All records", "-", "UnSelect record",
-    "UnSelect All records", "-", "Save column layout", "Restore column layout", "-", "Setup..."};
+const char* const Captions[] = {"Add record",
+                                "Insert record",
+                                "Edit record",
+                                "Delete record",
+                                "-",
+                                "Print ...",
+                                "Export ...",
+                                "Filter ...",
+                                "Search ...",
+                                "-",
+                                "Save changes",
+                                "Discard changes",
+                                "Refresh",
+                                "-",
+                                "Select/Unselect records",
+                                "Select record",
+                                "Select All records",
+                                "-",
+                                "UnSelect record",
+                                "UnSelect All records",
+                                "-",
+                                "Save column layout",
+                                "Restore column layout",
+                                "-",
+                                "Setup..."};
 
 } // namespace
 
-void TVgDBGrid::BuildStandardPopup()
-{
+void TVgDBGrid::BuildStandardPopup() {
     FPopup = std::make_unique<TPopupMenu>(nullptr);
     using Action = void (TVgDBGrid::*)();
-    const Action actions[] = {&TVgDBGrid::AppendClick, &TVgDBGrid::InsertClick, &TVgDBGrid::EditClick,
-                              &TVgDBGrid::DeleteClick, nullptr, &TVgDBGrid::PrintClick,
-                              &TVgDBGrid::ExportClick, &TVgDBGrid::FilterClick, &TVgDBGrid::SearchClick,
-                              nullptr, &TVgDBGrid::PostClick, &TVgDBGrid::CancelClick,
-                              &TVgDBGrid::RefreshClick, nullptr, nullptr, &TVgDBGrid::SelectOneClick,
-                              &TVgDBGrid::SelectAllClick, nullptr, &TVgDBGrid::UnSelectOneClick,
-                              &TVgDBGrid::UnSelectAllClick, nullptr, &TVgDBGrid::SaveLayoutClick,
-                              &TVgDBGrid::RestoreLayoutClick, nullptr,
+    const Action actions[] = {&TVgDBGrid::AppendClick,
+                              &TVgDBGrid::InsertClick,
+                              &TVgDBGrid::EditClick,
+                              &TVgDBGrid::DeleteClick,
+                              nullptr,
+                              &TVgDBGrid::PrintClick,
+                              &TVgDBGrid::ExportClick,
+                              &TVgDBGrid::FilterClick,
+                              &TVgDBGrid::SearchClick,
+                              nullptr,
+                              &TVgDBGrid::PostClick,
+                              &TVgDBGrid::CancelClick,
+                              &TVgDBGrid::RefreshClick,
+                              nullptr,
+                              nullptr,
+                              &TVgDBGrid::SelectOneClick,
+                              &TVgDBGrid::SelectAllClick,
+                              nullptr,
+                              &TVgDBGrid::UnSelectOneClick,
+                              &TVgDBGrid::UnSelectAllClick,
+                              nullptr,
+                              &TVgDBGrid::SaveLayoutClick,
+                              &TVgDBGrid::RestoreLayoutClick,
+                              nullptr,
                               &TVgDBGrid::SetupGridClick};
     for (Integer i = 0; i < 25; ++i) {
         auto* item = new TMenuItem(nullptr);
         item->SetCaption(Captions[i]);
-        if (Action a = actions[i])
-            item->OnClick = [this, a](TObject*) { (this->*a)(); };
-        if (i == 8)
-            item->SetShortCut(TShortCut(scCtrl | 'F'));
-        if (i == 12)
-            item->SetShortCut(VK_F5);
+        if (Action a = actions[i]) item->OnClick = [this, a](TObject*) { (this->*a)(); };
+        if (i == 8) item->SetShortCut(TShortCut(scCtrl | 'F'));
+        if (i == 12) item->SetShortCut(VK_F5);
         if (i >= 15 && i <= 19)
             FPopupItems[14]->Add(item);
         else
@@ -48,8 +80,7 @@ void TVgDBGrid::BuildStandardPopup()
     }
 }
 
-void TVgDBGrid::UpdatePopupItems()
-{
+void TVgDBGrid::UpdatePopupItems() {
     TDataSet* ds = DataSet();
     bool browsing = ds && ds->State() == dsBrowse;
     bool editing = ds && IsEditMode(ds->State());
@@ -82,49 +113,36 @@ void TVgDBGrid::UpdatePopupItems()
     item(23)->SetVisible(item(24)->Visible());
 }
 
-void TVgDBGrid::PopupStandardMenu(Integer X, Integer Y)
-{
+void TVgDBGrid::PopupStandardMenu(Integer X, Integer Y) {
     UpdatePopupItems();
     TPoint p = ClientToScreen(TPoint(X, Y));
     FPopup->Popup(p.X, p.Y);
 }
 
-void TVgDBGrid::PrintClick()
-{
-    if (OnPrintData)
-        OnPrintData(this);
+void TVgDBGrid::PrintClick() {
+    if (OnPrintData) OnPrintData(this);
 }
 
-void TVgDBGrid::ExportClick()
-{
-    if (OnExportData)
-        OnExportData(this);
+void TVgDBGrid::ExportClick() {
+    if (OnExportData) OnExportData(this);
 }
 
-void TVgDBGrid::FilterClick()
-{
-    if (OnFilterData)
-        OnFilterData(this);
+void TVgDBGrid::FilterClick() {
+    if (OnFilterData) OnFilterData(this);
 }
 
-void TVgDBGrid::SearchClick()
-{
-    if (OnSearchData)
-        OnSearchData(this);
+void TVgDBGrid::SearchClick() {
+    if (OnSearchData) OnSearchData(this);
 }
 
-void TVgDBGrid::SetupGridClick()
-{
-    if (OnSetupGrid)
-        OnSetupGrid(this);
+void TVgDBGrid::SetupGridClick() {
+    if (OnSetupGrid) OnSetupGrid(this);
 }
 
-void TVgDBGrid::SaveLayoutClick()
-{
+void TVgDBGrid::SaveLayoutClick() {
     SaveGridToRegistry(this, FRegistryKey, FRegistrySection);
 }
 
-void TVgDBGrid::RestoreLayoutClick()
-{
+void TVgDBGrid::RestoreLayoutClick() {
     LoadGridFromRegistry(this, FRegistryKey, FRegistrySection);
 }

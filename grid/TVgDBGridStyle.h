@@ -12,9 +12,29 @@ class TBitmap;
 class TVgDBGrid;
 
 enum TVgGridStyle {
-    gsNormal, gsCustom, gsPriceList, gsMSMoney, gsBrick, gsDesert, gsEggplant, gsLilac, gsMaple,
-    gsMarine, gsRose, gsSpruce, gsWheat, gsSoftWheat, gsSoftRose, gsAquaBlue, gsSoftMaple,
-    gsSoftLilac, gsSoftDesert, gsSoftEggPlant, gsSoftBrick, gsSoftSpruce, gsSoftYellowGreen,
+    gsNormal,
+    gsCustom,
+    gsPriceList,
+    gsMSMoney,
+    gsBrick,
+    gsDesert,
+    gsEggplant,
+    gsLilac,
+    gsMaple,
+    gsMarine,
+    gsRose,
+    gsSpruce,
+    gsWheat,
+    gsSoftWheat,
+    gsSoftRose,
+    gsAquaBlue,
+    gsSoftMaple,
+    gsSoftLilac,
+    gsSoftDesert,
+    gsSoftEggPlant,
+    gsSoftBrick,
+    gsSoftSpruce,
+    gsSoftYellowGreen,
     gsSoftGray
 };
 

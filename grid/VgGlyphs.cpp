@@ -10,21 +10,18 @@ namespace {
 
 constexpr TColor Olive = 0x008080;
 
-void Box(TCanvas* C, Integer L, Integer T, Integer R, Integer B, TColor Color)
-{
+void Box(TCanvas* C, Integer L, Integer T, Integer R, Integer B, TColor Color) {
     C->Brush()->SetColor(Color);
     C->FillRect(Rect(L, T, R, B));
 }
 
-std::unique_ptr<TBitmap> Paper(TColor Background, Integer W, Integer H)
-{
+std::unique_ptr<TBitmap> Paper(TColor Background, Integer W, Integer H) {
     auto bmp = std::make_unique<TBitmap>(W, H);
     Box(bmp->Canvas(), 0, 0, W, H, Background);
     return bmp;
 }
 
-std::unique_ptr<TBitmap> Make(Integer Index)
-{
+std::unique_ptr<TBitmap> Make(Integer Index) {
     if (Index == VG_ARROWASC || Index == VG_ARROWDESC) {
         // A 9-pixel triangle: point up for ascending, down for descending.
         auto bmp = Paper(clSilver, 9, 9);
@@ -35,8 +32,7 @@ std::unique_ptr<TBitmap> Make(Integer Index)
         }
         return bmp;
     }
-    if (Index < VG_BLOB || Index > VG_OLE)
-        return nullptr;
+    if (Index < VG_BLOB || Index > VG_OLE) return nullptr;
     auto bmp = Paper(Olive, 16, 14);
     TCanvas* C = bmp->Canvas();
     // A sheet of paper with a folded corner carries each kind's mark.
@@ -67,13 +63,10 @@ std::unique_ptr<TBitmap> Make(Integer Index)
 
 } // namespace
 
-TBitmap* GetGridBitmap(Integer Index)
-{
+TBitmap* GetGridBitmap(Integer Index) {
     static std::array<std::unique_ptr<TBitmap>, 6> cache;
-    if (Index < 0 || Index >= Integer(cache.size()))
-        return nullptr;
+    if (Index < 0 || Index >= Integer(cache.size())) return nullptr;
     auto& slot = cache[std::size_t(Index)];
-    if (!slot)
-        slot = Make(Index);
+    if (!slot) slot = Make(Index);
     return slot.get();
 }

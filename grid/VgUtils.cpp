@@ -7,8 +7,7 @@
 
 namespace {
 
-Integer Channel(Integer Begin, Integer I, Integer Diff, Integer Steps)
-{
+Integer Channel(Integer Begin, Integer I, Integer Diff, Integer Steps) {
     Integer v = Begin + MulDiv(I, Diff, Steps);
     return v < 0 ? 0 : (v > 255 ? 255 : v);
 }
@@ -16,10 +15,8 @@ Integer Channel(Integer Begin, Integer I, Integer Diff, Integer Steps)
 } // namespace
 
 void VgDrawGradient(TCanvas* Canvas, const TRect& Rect, TColor StartColor, TColor EndColor,
-                    TVgGradientDirection Direction, Byte Colors)
-{
-    if (!Canvas || Direction == fdNone || IsRectEmpty(Rect))
-        return;
+                    TVgGradientDirection Direction, Byte Colors) {
+    if (!Canvas || Direction == fdNone || IsRectEmpty(Rect)) return;
     TBrush* brush = Canvas->Brush();
     TColor savedColor = brush->Color();
     TBrushStyle savedStyle = brush->Style();
@@ -44,8 +41,7 @@ void VgDrawGradient(TCanvas* Canvas, const TRect& Rect, TColor StartColor, TColo
     auto band = [&](Integer from0, Integer to0) {
         // Bands are cut at the far edge so nothing lands outside Rect.
         to0 = Min(to0, extent);
-        if (to0 <= from0)
-            return;
+        if (to0 <= from0) return;
         TRect r = Rect;
         if (vertical) {
             r.Top = Rect.Top + from0;
@@ -72,11 +68,8 @@ void VgDrawGradient(TCanvas* Canvas, const TRect& Rect, TColor StartColor, TColo
     brush->SetStyle(savedStyle);
 }
 
-void DrawBitmapTransparent(TCanvas* Canvas, Integer X, Integer Y, TBitmap* Bitmap,
-                           TColor TransparentColor)
-{
-    if (!Canvas || !Bitmap || Bitmap->Empty())
-        return;
+void DrawBitmapTransparent(TCanvas* Canvas, Integer X, Integer Y, TBitmap* Bitmap, TColor TransparentColor) {
+    if (!Canvas || !Bitmap || Bitmap->Empty()) return;
     if (TransparentColor == clNone) {
         Canvas->Draw(X, Y, Bitmap);
         return;
@@ -114,21 +107,16 @@ void DrawBitmapTransparent(TCanvas* Canvas, Integer X, Integer Y, TBitmap* Bitma
 }
 
 void WriteCellText(TCanvas* Canvas, TRect Rect, Integer DX, bool RightToLeft, bool WordWrap,
-                   TVgTextEllipsis Ellipsis, TAlignment Alignment, const String& Text,
-                   Integer DY)
-{
-    if (!Canvas)
-        return;
+                   TVgTextEllipsis Ellipsis, TAlignment Alignment, const String& Text, Integer DY) {
+    if (!Canvas) return;
     static const Cardinal AlignFlags[] = {DT_LEFT, DT_RIGHT, DT_CENTER};
     Cardinal flags = AlignFlags[Alignment] | DT_EXPANDTABS | DT_NOPREFIX | DT_VCENTER;
-    if (WordWrap)
-        flags |= DT_WORDBREAK;
+    if (WordWrap) flags |= DT_WORDBREAK;
     if (Ellipsis == teEnd)
         flags |= DT_END_ELLIPSIS;
     else if (Ellipsis == teMiddle)
         flags |= DT_PATH_ELLIPSIS;
-    if (RightToLeft)
-        flags |= DT_RTLREADING;
+    if (RightToLeft) flags |= DT_RTLREADING;
     TBrushStyle saved = Canvas->Brush()->Style();
     Canvas->Brush()->SetStyle(bsClear);
     const TRect cell = Rect;

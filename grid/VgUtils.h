@@ -11,8 +11,12 @@ class TBitmap;
 enum TVgGradientDirection { fdNone, fdTopToBottom, fdBottomToTop, fdLeftToRight, fdRightToLeft };
 enum TVgTextEllipsis { teNone, teEnd, teMiddle };
 
-inline Integer Max(Integer A, Integer B) { return A > B ? A : B; }
-inline Integer Min(Integer A, Integer B) { return A < B ? A : B; }
+inline Integer Max(Integer A, Integer B) {
+    return A > B ? A : B;
+}
+inline Integer Min(Integer A, Integer B) {
+    return A < B ? A : B;
+}
 
 // Fills Rect with Colors bands running from StartColor to EndColor in
 // Direction (reversed for bottom-to-top and right-to-left). Every band stays
@@ -22,12 +26,10 @@ void VgDrawGradient(TCanvas* Canvas, const TRect& Rect, TColor StartColor, TColo
 
 // Draws Bitmap at (X, Y) leaving out the pixels of TransparentColor;
 // clNone copies every pixel, clDefault takes the bottom-left pixel's colour.
-void DrawBitmapTransparent(TCanvas* Canvas, Integer X, Integer Y, TBitmap* Bitmap,
-                           TColor TransparentColor);
+void DrawBitmapTransparent(TCanvas* Canvas, Integer X, Integer Y, TBitmap* Bitmap, TColor TransparentColor);
 
 // Writes Text into Rect less DX on the left and right and DY on the top and
 // bottom with the canvas font and a clear background; DT_VCENTER is asked
 // for, which (as ever) centres only single-line layouts.
 void WriteCellText(TCanvas* Canvas, TRect Rect, Integer DX, bool RightToLeft, bool WordWrap,
-                   TVgTextEllipsis Ellipsis, TAlignment Alignment, const String& Text,
-                   Integer DY);
+                   TVgTextEllipsis Ellipsis, TAlignment Alignment, const String& Text, Integer DY);

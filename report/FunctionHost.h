@@ -11,7 +11,7 @@ namespace report {
 class AggregateBand {
 public:
     virtual ~AggregateBand() = default;
-    virtual Integer BandType() const = 0;  // a TrpBandType
+    virtual Integer BandType() const = 0; // a TrpBandType
     virtual bool BandVisible() const = 0;
     // The object name of the band's view.
     virtual String BandName() const = 0;

@@ -95,7 +95,8 @@ void TrpPrinter::SetPrinter(TPrinter* Printer) {
 }
 
 void TrpPrinter::SetPrinterIndex(Integer Value) {
-    if (Value < 0 || Value >= static_cast<Integer>(FPrinters.size())) throw EPrinter("Printer index out of range");
+    if (Value < 0 || Value >= static_cast<Integer>(FPrinters.size()))
+        throw EPrinter("Printer index out of range");
     FPrinterIndex = Value;
     if (IsVirtual()) {
         SetSettings();

@@ -166,7 +166,7 @@ String TrpStdFunctionLibrary::DataSetAggregate(Aggregate Kind, TDataSet* DataSet
         }
         try {
             DataSet->EnableControls();
-        } catch (...) {  // a control failing to repaint must not end the report here
+        } catch (...) { // a control failing to repaint must not end the report here
         }
     });
     DataSet->First();

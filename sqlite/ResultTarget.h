@@ -19,10 +19,10 @@ namespace sqlite {
 
 // How one result column reaches the row image; built by the prepare step.
 struct ColumnPlan {
-    Integer Field = -1;          // 0-based field index; -1 for the row-id column
-    TFieldType Type = ftString;  // field type the column was given
+    Integer Field = -1;         // 0-based field index; -1 for the row-id column
+    TFieldType Type = ftString; // field type the column was given
     SlotKind Kind = SlotKind::Bytes;
-    Integer Capacity = -1;       // longest text kept, in characters; -1 = no cut
+    Integer Capacity = -1; // longest text kept, in characters; -1 = no cut
 };
 
 class ResultTarget {
@@ -42,14 +42,13 @@ public:
     virtual TFResult* ResultStore() = 0;
     // Converts the engine's text of one column (UTF-8; null when the engine gave
     // none) into the value of field `field` of row.
-    virtual void UnpackText(Integer field, TFieldType type, const char* text,
-                            RowImage& row) = 0;
+    virtual void UnpackText(Integer field, TFieldType type, const char* text, RowImage& row) = 0;
 
     // State kept by the statement machinery for the current result.
-    std::vector<ColumnPlan> Columns;  // one per result column
-    RowImage RowScratch;              // the row being read
-    Integer RowIdColumn = -1;         // index of the "rowid" column, -1 when none
-    Int64 CurrentRowId = -1;          // row id of the row last read, -1 when none
+    std::vector<ColumnPlan> Columns; // one per result column
+    RowImage RowScratch;             // the row being read
+    Integer RowIdColumn = -1;        // index of the "rowid" column, -1 when none
+    Int64 CurrentRowId = -1;         // row id of the row last read, -1 when none
 };
 
 // The start-up script component (TSqlite3InlineSQL) as the connection sees it.

@@ -11,9 +11,9 @@ namespace sqlite {
 
 // Which part of a slot holds a field's value; fixed per field for a result.
 enum class SlotKind : std::uint8_t {
-    Integer,  // integer kinds and Boolean (0 or 1)
-    Float,    // float, currency, BCD; date, time, date-time and time stamp as TDateTime
-    Bytes,    // text and wide text (UTF-8), BLOB, memo and graphic bytes
+    Integer, // integer kinds and Boolean (0 or 1)
+    Float,   // float, currency, BCD; date, time, date-time and time stamp as TDateTime
+    Bytes,   // text and wide text (UTF-8), BLOB, memo and graphic bytes
 };
 
 struct Slot {
@@ -30,9 +30,7 @@ public:
 
     std::size_t Count() const { return FSlots.size(); }
     // Sets the number of slots; every slot becomes null and empty.
-    void Resize(std::size_t fieldCount) {
-        FSlots.assign(fieldCount, Slot{});
-    }
+    void Resize(std::size_t fieldCount) { FSlots.assign(fieldCount, Slot{}); }
     // Every slot null and empty; text capacity already reserved is kept.
     void Clear() {
         for (Slot& s : FSlots) {

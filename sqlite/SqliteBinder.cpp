@@ -53,8 +53,7 @@ int BindInteger(TSqlite3DB& db, sqlite3_stmt* statement, int index, Int64 value)
     if (value >= -ExactDoubleLimit && value <= ExactDoubleLimit)
         return db.Api().bind_double(statement, index, static_cast<double>(value));
     const String text = IntToStr(value);
-    return db.Api().bind_text(statement, index, text.data(), static_cast<int>(text.size()),
-                              SQLITE_TRANSIENT);
+    return db.Api().bind_text(statement, index, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
 }
 
 int BindFloat(TSqlite3DB& db, sqlite3_stmt* statement, int index, double value) {

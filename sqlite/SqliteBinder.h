@@ -16,9 +16,9 @@ namespace sqlite {
 
 // Texts the engine stores for dates and times; the separators are fixed so the
 // stored form does not follow the user's locale.
-String SqlDateText(TDateTime Value);      // yyyy-mm-dd
-String SqlTimeText(TDateTime Value);      // hh:nn:ss.zzz
-String SqlDateTimeText(TDateTime Value);  // yyyy-mm-dd hh:nn:ss.zzz
+String SqlDateText(TDateTime Value);     // yyyy-mm-dd
+String SqlTimeText(TDateTime Value);     // hh:nn:ss.zzz
+String SqlDateTimeText(TDateTime Value); // yyyy-mm-dd hh:nn:ss.zzz
 
 // The typed binding calls; each returns the engine's result code.
 int BindNull(TSqlite3DB& db, sqlite3_stmt* statement, int index);
@@ -34,8 +34,7 @@ std::string MemoBytes(const TSqlite3DB& db, const String& text);
 
 // Binds value to placeholder index (1-based). A null value binds NULL; a type
 // with no binding leaves the placeholder NULL. Returns the engine's result code.
-template <class Value>
-int BindValue(TSqlite3DB& db, sqlite3_stmt* statement, int index, const Value& value) {
+template <class Value> int BindValue(TSqlite3DB& db, sqlite3_stmt* statement, int index, const Value& value) {
     const TFieldType type = value.DataType();
     if (value.IsNull()) return BindNull(db, statement, index);
     switch (type) {
@@ -79,7 +78,6 @@ int BindValue(TSqlite3DB& db, sqlite3_stmt* statement, int index, const Value& v
 
 // Binds the field called name of fields (which may be null) to placeholder
 // index; false when there is no such field.
-bool BindNamedField(TSqlite3DB& db, sqlite3_stmt* statement, int index, TFields* fields,
-                    const String& name);
+bool BindNamedField(TSqlite3DB& db, sqlite3_stmt* statement, int index, TFields* fields, const String& name);
 
 } // namespace sqlite

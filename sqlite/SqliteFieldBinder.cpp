@@ -5,8 +5,7 @@
 
 namespace sqlite {
 
-bool BindNamedField(TSqlite3DB& db, sqlite3_stmt* statement, int index, TFields* fields,
-                    const String& name) {
+bool BindNamedField(TSqlite3DB& db, sqlite3_stmt* statement, int index, TFields* fields, const String& name) {
     TField* field = fields ? fields->FindField(name) : nullptr;
     if (!field) return false;
     BindValue(db, statement, index, *field);

@@ -19,29 +19,42 @@ struct DeclaredType {
 
 // Declared types without a size, looked up in lower case.
 constexpr DeclaredType DeclaredTypes[] = {
-    {"date", ftDate, 10},          {"datetime", ftDateTime, 24},
-    {"time", ftTime, 12},          {"timestamp", ftTimeStamp, 12},
-    {"integer", ftInteger, 12},    {"int", ftInteger, 12},
-    {"float", ftFloat, 12},        {"real", ftFloat, 12},
-    {"boolean", ftBoolean, 2},     {"logical", ftBoolean, 2},
-    {"char", ftString, 1},         {"byte", ftString, 1},
-    {"shorttext", ftString, 255},  {"string", ftString, 255},
-    {"widetext", ftWideString, 512}, {"widestring", ftWideString, 512},
-    {"currency", ftCurrency, 10},  {"financial", ftCurrency, 10},
-    {"money", ftCurrency, 10},     {"blob", ftBlob, 4},
-    {"graphic", ftGraphic, 4},     {"clob", ftMemo, 4},
-    {"memo", ftMemo, 4},           {"text", ftMemo, 4},
-    {"longtext", ftMemo, 4},       {"nclob", ftWideString, 4},
-    {"nmemo", ftWideString, 4},    {"ntext", ftWideString, 4},
+    {"date", ftDate, 10},
+    {"datetime", ftDateTime, 24},
+    {"time", ftTime, 12},
+    {"timestamp", ftTimeStamp, 12},
+    {"integer", ftInteger, 12},
+    {"int", ftInteger, 12},
+    {"float", ftFloat, 12},
+    {"real", ftFloat, 12},
+    {"boolean", ftBoolean, 2},
+    {"logical", ftBoolean, 2},
+    {"char", ftString, 1},
+    {"byte", ftString, 1},
+    {"shorttext", ftString, 255},
+    {"string", ftString, 255},
+    {"widetext", ftWideString, 512},
+    {"widestring", ftWideString, 512},
+    {"currency", ftCurrency, 10},
+    {"financial", ftCurrency, 10},
+    {"money", ftCurrency, 10},
+    {"blob", ftBlob, 4},
+    {"graphic", ftGraphic, 4},
+    {"clob", ftMemo, 4},
+    {"memo", ftMemo, 4},
+    {"text", ftMemo, 4},
+    {"longtext", ftMemo, 4},
+    {"nclob", ftWideString, 4},
+    {"nmemo", ftWideString, 4},
+    {"ntext", ftWideString, 4},
     {"nlongtext", ftWideString, 4},
 };
 
 // Types whose size is a pointer's, not a text length: their values are never cut.
 bool IsLargeObject(const String& lowerDecl) {
-    return lowerDecl == "blob" || lowerDecl == "graphic" || lowerDecl == "clob" ||
-           lowerDecl == "memo" || lowerDecl == "text" || lowerDecl == "longtext" ||
-           lowerDecl == "nclob" || lowerDecl == "nmemo" || lowerDecl == "ntext" ||
-           lowerDecl == "nlongtext";
+    return lowerDecl == "blob" || lowerDecl == "graphic" || lowerDecl == "clob" || lowerDecl == "memo" ||
+           lowerDecl == "text" || lowerDecl == "longtext" || lowerDecl == "nclob" || lowerDecl == "nmemo" ||
+           lowerDecl == "ntext" || lowerDecl == "nlongtext";
 }
 
 // A text field's size when a large object is shown as text (TypeLess).
@@ -49,8 +62,7 @@ constexpr Integer LargeObjectTextSize = 255;
 
 } // namespace
 
-void GetFieldInfo(const String& DeclType, TFieldType& DataType, Integer& Size,
-                  Integer& Precision) {
+void GetFieldInfo(const String& DeclType, TFieldType& DataType, Integer& Size, Integer& Precision) {
     DataType = ftString;
     Size = 255;
     Precision = 0;
@@ -65,8 +77,7 @@ void GetFieldInfo(const String& DeclType, TFieldType& DataType, Integer& Size,
         const String inner = close > open ? DeclType.substr(open + 1, close - open - 1) : String();
         if (base == "varchar" || base == "char") {
             Size = StrToInt(inner);
-        } else if (base == "varchar2" || base == "nvarchar" || base == "nchar" ||
-                   base == "nvarchar2") {
+        } else if (base == "varchar2" || base == "nvarchar" || base == "nchar" || base == "nvarchar2") {
             DataType = ftWideString;
             Size = 2 * StrToInt(inner);
         } else if (base == "numeric") {
@@ -98,9 +109,12 @@ TDateTime DateTimeToNative(TFieldType DataType, TDateTime Value) {
     const double ms = std::round(Value * MSecsPerDay);
     const double day = std::floor(ms / MSecsPerDay);
     switch (DataType) {
-    case ftDate: return day;
-    case ftTime: return (ms - day * MSecsPerDay) / MSecsPerDay;
-    default: return ms / MSecsPerDay;
+    case ftDate:
+        return day;
+    case ftTime:
+        return (ms - day * MSecsPerDay) / MSecsPerDay;
+    default:
+        return ms / MSecsPerDay;
     }
 }
 
@@ -159,18 +173,19 @@ SlotKind SlotKindOf(TFieldType DataType, const String& FieldName) {
     }
 }
 
-void DescribeColumn(const char* name, const char* declType, bool typeLess, TFieldDefs& defs,
-                    ColumnPlan& plan, bool rowIdTaken) {
+void DescribeColumn(const char* name, const char* declType, bool typeLess, TFieldDefs& defs, ColumnPlan& plan,
+                    bool rowIdTaken) {
     const String column = Copy(name ? name : "", 1, 255);
     // The row-id column holds its name although it makes no definition.
     const auto taken = [&](const String& candidate) {
         return defs.IndexOf(candidate) >= 0 || (rowIdTaken && SameText(candidate, "rowid"));
     };
     String fieldName = column;
-    for (Integer n = 1; taken(fieldName); ++n) fieldName = column + "_" + IntToStr(n);
+    for (Integer n = 1; taken(fieldName); ++n)
+        fieldName = column + "_" + IntToStr(n);
 
     plan = ColumnPlan{};
-    if (SameText(fieldName, "rowid")) return;  // the hidden row-id column
+    if (SameText(fieldName, "rowid")) return; // the hidden row-id column
 
     const String decl = declType ? String(declType) : String("string");
     TFieldType dataType;

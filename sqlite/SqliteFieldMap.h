@@ -29,13 +29,12 @@ SlotKind SlotKindOf(TFieldType DataType);
 // type that has no slot (bytes, GUIDs, objects, references, …).
 SlotKind SlotKindOf(TFieldType DataType, const String& FieldName);
 
-
 // Describes result column `column` (name and declared type as the engine reports
 // them; declType null for an expression) into defs and plan. A name already in
 // defs gets "_1", "_2" … appended; a column named "rowid" (any case) becomes the
 // row-id column (plan.Field -1, no definition) unless rowIdTaken says the result
 // has one already: a second "rowid" is then the ordinary field "rowid_1".
-void DescribeColumn(const char* name, const char* declType, bool typeLess, TFieldDefs& defs,
-                    ColumnPlan& plan, bool rowIdTaken = false);
+void DescribeColumn(const char* name, const char* declType, bool typeLess, TFieldDefs& defs, ColumnPlan& plan,
+                    bool rowIdTaken = false);
 
 } // namespace sqlite

@@ -61,7 +61,7 @@ bool EncodeDay(Integer year, Integer month, Integer day, TDateTime& date) {
     const Integer yoe = y - era * 400;
     const Integer doy = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
     const Integer doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    constexpr Integer UnixEpochDay = 25569;  // 1970-01-01 as a TDateTime
+    constexpr Integer UnixEpochDay = 25569; // 1970-01-01 as a TDateTime
     date = static_cast<TDateTime>(era * 146097 + doe - 719468 + UnixEpochDay);
     return true;
 }
@@ -71,19 +71,22 @@ bool EncodeDay(Integer year, Integer month, Integer day, TDateTime& date) {
 void GetWord(const String& S, Integer& Pos, Integer& Kind, String& Word) {
     for (;;) {
         Word.clear();
-        while (Pos <= Len(S) && static_cast<unsigned char>(At(S, Pos)) <= ' ') ++Pos;
+        while (Pos <= Len(S) && static_cast<unsigned char>(At(S, Pos)) <= ' ')
+            ++Pos;
         if (Pos < 1 || Pos > Len(S)) {
             Kind = wkEnd;
             return;
         }
         if (At(S, Pos) != '!') break;
-        while (Pos <= Len(S) && At(S, Pos) != '\r' && At(S, Pos) != '\n') ++Pos;
+        while (Pos <= Len(S) && At(S, Pos) != '\r' && At(S, Pos) != '\n')
+            ++Pos;
     }
 
     const Integer start = Pos;
     const char c = At(S, Pos);
     if (IsAsciiLetter(c)) {
-        while (IsAsciiLetter(At(S, Pos)) || IsDigit(At(S, Pos)) || At(S, Pos) == '_') ++Pos;
+        while (IsAsciiLetter(At(S, Pos)) || IsDigit(At(S, Pos)) || At(S, Pos) == '_')
+            ++Pos;
         Word = S.substr(static_cast<std::size_t>(start - 1), static_cast<std::size_t>(Pos - start));
         Kind = wkIdentifier;
     } else if (IsDigit(c) || c == '-') {
@@ -95,7 +98,7 @@ void GetWord(const String& S, Integer& Pos, Integer& Kind, String& Word) {
         const String literal =
             S.substr(static_cast<std::size_t>(start - 1), static_cast<std::size_t>(Pos - start));
         if (fraction) {
-            StrToFloat(literal, LiteralSettings());  // raises on a malformed number
+            StrToFloat(literal, LiteralSettings()); // raises on a malformed number
             Word = literal;
             Kind = wkFloat;
         } else {
@@ -115,15 +118,15 @@ void GetWord(const String& S, Integer& Pos, Integer& Kind, String& Word) {
     } else if (c == '\'' || c == '"') {
         ++Pos;
         const Integer textStart = Pos;
-        while (Pos <= Len(S) && At(S, Pos) != c) ++Pos;
-        Word = S.substr(static_cast<std::size_t>(textStart - 1),
-                        static_cast<std::size_t>(Pos - textStart));
-        if (Pos <= Len(S)) ++Pos;  // the closing quote
+        while (Pos <= Len(S) && At(S, Pos) != c)
+            ++Pos;
+        Word = S.substr(static_cast<std::size_t>(textStart - 1), static_cast<std::size_t>(Pos - textStart));
+        if (Pos <= Len(S)) ++Pos; // the closing quote
         Kind = c == '\'' ? wkSingleQuoted : wkDoubleQuoted;
     } else if (c == '=' || c == '<' || c == '>') {
         const char next = At(S, Pos + 1);
-        const bool pair = (c == '<' && (next == '=' || next == '>')) ||
-                          (c == '>' && (next == '<' || next == '='));
+        const bool pair =
+            (c == '<' && (next == '=' || next == '>')) || (c == '>' && (next == '<' || next == '='));
         Pos += pair ? 2 : 1;
         Word = S.substr(static_cast<std::size_t>(start - 1), static_cast<std::size_t>(Pos - start));
         Kind = wkCompare;
@@ -138,18 +141,20 @@ void PeekWord(const String& S, Integer Pos, Integer& Kind, String& Word) {
 }
 
 void GetWordByDelim(const String& S, Integer& Pos, const String& Delims, String& Word) {
-    while (At(S, Pos) == ' ') ++Pos;
+    while (At(S, Pos) == ' ')
+        ++Pos;
     const Integer start = Pos;
-    while (Pos >= 1 && Pos <= Len(S) && Delims.find(At(S, Pos)) == String::npos) ++Pos;
+    while (Pos >= 1 && Pos <= Len(S) && Delims.find(At(S, Pos)) == String::npos)
+        ++Pos;
     Word = start >= 1 && start <= Len(S)
-               ? Trim(S.substr(static_cast<std::size_t>(start - 1),
-                               static_cast<std::size_t>(Pos - start)))
+               ? Trim(S.substr(static_cast<std::size_t>(start - 1), static_cast<std::size_t>(Pos - start)))
                : String();
 }
 
 bool Recover(const String& S, Integer& Pos) {
     if (Pos > Len(S)) return false;
-    while (Pos <= Len(S) && At(S, Pos) != '\r' && At(S, Pos) != '\n') ++Pos;
+    while (Pos <= Len(S) && At(S, Pos) != '\r' && At(S, Pos) != '\n')
+        ++Pos;
     return true;
 }
 
@@ -188,8 +193,8 @@ TDateTime YYYYMMDDParser(const char* Text) {
     };
     Integer year, month, day;
     TDateTime date;
-    if (!part(0, 4, year) || !part(5, 2, month) || !part(8, 2, day) || year < 0 || month < 0 ||
-        day < 0 || !EncodeDay(year, month, day, date))
+    if (!part(0, 4, year) || !part(5, 2, month) || !part(8, 2, day) || year < 0 || month < 0 || day < 0 ||
+        !EncodeDay(year, month, day, date))
         return 0;
     if (s.size() <= 10) return date;
 
@@ -199,12 +204,13 @@ TDateTime YYYYMMDDParser(const char* Text) {
     if (s.size() > 19) {
         // ".5" is half a second: the digits are a fraction, not a count of milliseconds.
         if (!part(20, 3, msec)) return 0;
-        for (std::size_t n = std::min<std::size_t>(s.size() - 20, 3); n < 3; ++n) msec *= 10;
+        for (std::size_t n = std::min<std::size_t>(s.size() - 20, 3); n < 3; ++n)
+            msec *= 10;
     }
     TDateTime time;
     if (hour < 0 || minute < 0 || second < 0 ||
-        !TryEncodeTime(static_cast<Word>(hour), static_cast<Word>(minute),
-                       static_cast<Word>(second), static_cast<Word>(msec), time))
+        !TryEncodeTime(static_cast<Word>(hour), static_cast<Word>(minute), static_cast<Word>(second),
+                       static_cast<Word>(msec), time))
         return 0;
     return date + time;
 }

@@ -6,14 +6,14 @@
 
 // Token kinds GetWord reports.
 enum : Integer {
-    wkIdentifier = 1,  // letter, then letters, digits, "_"
-    wkInteger = 2,     // digits (and "-") without "."
-    wkAssign = 3,      // ":="
+    wkIdentifier = 1, // letter, then letters, digits, "_"
+    wkInteger = 2,    // digits (and "-") without "."
+    wkAssign = 3,     // ":="
     wkSingleQuoted = 4,
     wkDoubleQuoted = 5,
-    wkCompare = 6,     // = < > <= <> >= ><
-    wkFloat = 7,       // digits with a "."
-    wkParam = 8,       // ":" not followed by "="
+    wkCompare = 6, // = < > <= <> >= ><
+    wkFloat = 7,   // digits with a "."
+    wkParam = 8,   // ":" not followed by "="
     wkEnd = 9,
 };
 

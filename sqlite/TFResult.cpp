@@ -56,8 +56,7 @@ private:
     std::vector<std::unique_ptr<unsigned char[]>> FChunks;
 };
 
-template <class T>
-T Read(const unsigned char* at) {
+template <class T> T Read(const unsigned char* at) {
     T value;
     std::memcpy(&value, at, sizeof value);
     return value;
@@ -197,8 +196,12 @@ bool TFResult::GetData(Integer index, RowImage& row) const {
         slot.Bytes.clear();
         if (slot.Null) continue;
         switch (FKinds[i]) {
-        case SlotKind::Integer: slot.Int = GetInteger(index, i); break;
-        case SlotKind::Float: slot.Float = GetFloat(index, i); break;
+        case SlotKind::Integer:
+            slot.Int = GetInteger(index, i);
+            break;
+        case SlotKind::Float:
+            slot.Float = GetFloat(index, i);
+            break;
         case SlotKind::Bytes: {
             const std::string_view bytes = GetBytes(index, i);
             slot.Bytes.assign(bytes.data(), bytes.size());
@@ -220,10 +223,10 @@ Int64 TFResult::GetRowId(Integer index) const {
 Integer TFResult::IndexOf(Integer bookmark) const {
     auto bookmarkOf = [](const unsigned char* block) { return Read<Integer>(block + BookmarkOffset); };
     if (FOrdered) {
-        const auto it = std::lower_bound(FRows.begin(), FRows.end(), bookmark,
-                                         [&](const unsigned char* r, Integer b) { return bookmarkOf(r) < b; });
-        if (it != FRows.end() && bookmarkOf(*it) == bookmark)
-            return static_cast<Integer>(it - FRows.begin());
+        const auto it =
+            std::lower_bound(FRows.begin(), FRows.end(), bookmark,
+                             [&](const unsigned char* r, Integer b) { return bookmarkOf(r) < b; });
+        if (it != FRows.end() && bookmarkOf(*it) == bookmark) return static_cast<Integer>(it - FRows.begin());
         return -1;
     }
     for (std::size_t i = 0; i < FRows.size(); ++i)

@@ -71,11 +71,11 @@ private:
     // few hundred allocations, not a million. A replaced or deleted row's block
     // stays in its chunk until the store is released.
     std::vector<std::unique_ptr<unsigned char[]>> FChunks;
-    std::vector<std::size_t> FChunkSizes;  // bytes of each chunk
-    std::size_t FChunkUsed = 0;            // bytes used of the last chunk
+    std::vector<std::size_t> FChunkSizes; // bytes of each chunk
+    std::size_t FChunkUsed = 0;           // bytes used of the last chunk
     std::size_t FChunkBytes = 0;
     std::vector<sqlite::SlotKind> FKinds;
-    std::vector<unsigned char*> FRows;  // one block per row, in FChunks
+    std::vector<unsigned char*> FRows; // one block per row, in FChunks
     // Bookmarks stay in increasing position order until an insert lands before
     // the end; IndexOf searches by halves while that holds.
     bool FOrdered = true;

@@ -29,8 +29,10 @@ bool IsMemoryDatabase(const String& name) {
 String TrimControls(const String& s) {
     std::size_t b = 0;
     std::size_t e = s.size();
-    while (b < e && static_cast<unsigned char>(s[b]) <= ' ') ++b;
-    while (e > b && static_cast<unsigned char>(s[e - 1]) <= ' ') --e;
+    while (b < e && static_cast<unsigned char>(s[b]) <= ' ')
+        ++b;
+    while (e > b && static_cast<unsigned char>(s[e - 1]) <= ' ')
+        --e;
     return s.substr(b, e - b);
 }
 
@@ -40,25 +42,28 @@ std::string_view Utf8Of1250(std::string_view bytes, std::string& buffer) {
     static const std::array<String, 256> characters = [] {
         std::array<String, 256> table;
         for (int b = 0; b < 256; ++b)
-            table[static_cast<std::size_t>(b)] = CodePageToUtf8(std::string(1, static_cast<char>(b)), CP_WINDOWS_1250);
+            table[static_cast<std::size_t>(b)] =
+                CodePageToUtf8(std::string(1, static_cast<char>(b)), CP_WINDOWS_1250);
         return table;
     }();
     std::size_t i = 0;
-    while (i < bytes.size() && static_cast<unsigned char>(bytes[i]) < 0x80) ++i;
+    while (i < bytes.size() && static_cast<unsigned char>(bytes[i]) < 0x80)
+        ++i;
     if (i == bytes.size()) return bytes;
     buffer.assign(bytes.substr(0, i));
     for (; i < bytes.size(); ++i) {
         const auto byte = static_cast<unsigned char>(bytes[i]);
-        if (byte < 0x80) buffer += static_cast<char>(byte);
-        else buffer += characters[byte];
+        if (byte < 0x80)
+            buffer += static_cast<char>(byte);
+        else
+            buffer += characters[byte];
     }
     return buffer;
 }
 
 // The collations sort every list by name; a sort calls them many times per row.
 template <core::TCollationCase Mode>
-int CompareCollated(void* connection, int length1, const void* text1, int length2,
-                    const void* text2) {
+int CompareCollated(void* connection, int length1, const void* text1, int length2, const void* text2) {
     const auto* db = static_cast<const TSqlite3DB*>(connection);
     const std::string_view a(static_cast<const char*>(text1), static_cast<std::size_t>(length1));
     const std::string_view b(static_cast<const char*>(text2), static_cast<std::size_t>(length2));
@@ -195,8 +200,7 @@ String TSqlite3DB::DatabasePath() {
     if (IsMemoryDatabase(FDatabase)) return FDatabase;
     if (!FDefaultDir.empty()) {
         const char last = FDefaultDir.back();
-        if (last != '\\' && last != '/')
-            FDefaultDir += FDefaultDir.find('\\') != String::npos ? "\\" : "/";
+        if (last != '\\' && last != '/') FDefaultDir += FDefaultDir.find('\\') != String::npos ? "\\" : "/";
         return FDefaultDir + FDatabase;
     }
     if (FDatabase.find_first_of("\\/") == String::npos) return GetCurrentDir() + "/" + FDatabase;
@@ -331,10 +335,14 @@ void TSqlite3DB::RunTransactionStatement(const char* SQL, bool InTransactionAfte
 
 void TSqlite3DB::ExecStartTransaction(const String& Kind) {
     const String kind = Kind.empty() ? FTransactionType : Kind;
-    if (SameText(kind, "DEFERRED")) StartDeferredTransaction();
-    else if (SameText(kind, "IMMEDIATE")) StartImmediateTransaction();
-    else if (SameText(kind, "EXCLUSIVE")) StartExclusiveTransaction();
-    else StartTransaction();
+    if (SameText(kind, "DEFERRED"))
+        StartDeferredTransaction();
+    else if (SameText(kind, "IMMEDIATE"))
+        StartImmediateTransaction();
+    else if (SameText(kind, "EXCLUSIVE"))
+        StartExclusiveTransaction();
+    else
+        StartTransaction();
 }
 
 void TSqlite3DB::StartTransaction() {

@@ -149,8 +149,7 @@ public:
     sqlite3_stmt* SQLite3_PrepareResult(const String& SQL, sqlite::ResultTarget* Dataset);
     // Reads the next row into the dataset's RowScratch; null at the end, or after
     // OnBusy when the database stayed busy. Raises EDatabaseError on an engine error.
-    sqlite::RowImage* SQLite3_GetNextResult(sqlite3_stmt* Statement,
-                                            sqlite::ResultTarget* Dataset);
+    sqlite::RowImage* SQLite3_GetNextResult(sqlite3_stmt* Statement, sqlite::ResultTarget* Dataset);
     // Finalizes the statement (nothing for null). Never raises: a failed step was
     // raised when it happened, and closing a dataset afterwards must succeed.
     void SQLite3_CloseResult(sqlite3_stmt* Statement);
@@ -197,8 +196,7 @@ private:
     void RegisterLike();
     void RunTransactionStatement(const char* SQL, bool InTransactionAfter);
     // Prepares, binds (through Bind), steps and finalizes every statement of SQL.
-    Integer ExecStatements(const String& SQL,
-                           const std::function<void(sqlite3_stmt*)>& Bind);
+    Integer ExecStatements(const String& SQL, const std::function<void(sqlite3_stmt*)>& Bind);
     // Steps a statement without result to its end, waiting out a busy database
     // for TimeOut milliseconds.
     void StepToEnd(sqlite3_stmt* Statement);

@@ -70,8 +70,7 @@ void TSqlite3DB::StepToEnd(sqlite3_stmt* Statement) {
     }
 }
 
-Integer TSqlite3DB::ExecStatements(const String& SQL,
-                                   const std::function<void(sqlite3_stmt*)>& Bind) {
+Integer TSqlite3DB::ExecStatements(const String& SQL, const std::function<void(sqlite3_stmt*)>& Bind) {
     if (!FConnected || !FHandle) throw SqliteError("Database is not connected");
     FLastSQL = SQL;
     const std::string text = ToEngine(SQL);
@@ -153,8 +152,7 @@ sqlite3_stmt* TSqlite3DB::PrepareStatement(const String& SQL, sqlite::ResultTarg
     return guard.Release();
 }
 
-sqlite::RowImage* TSqlite3DB::SQLite3_GetNextResult(sqlite3_stmt* Statement,
-                                                    sqlite::ResultTarget* Dataset) {
+sqlite::RowImage* TSqlite3DB::SQLite3_GetNextResult(sqlite3_stmt* Statement, sqlite::ResultTarget* Dataset) {
     if (!Dataset || !Statement) return nullptr;
     sqlite::RowImage& row = Dataset->RowScratch;
     row.Clear();
@@ -194,10 +192,12 @@ sqlite::RowImage* TSqlite3DB::SQLite3_GetNextResult(sqlite3_stmt* Statement,
         case ftFixedChar:
         case ftWideString: {
             const auto* text = reinterpret_cast<const char*>(api.column_text(Statement, column));
-            if (!text) break;  // slots start null
+            if (!text) break; // slots start null
             // Wide text is stored as Unicode in either encoding.
-            if (FUTF8 || type == ftWideString) row.SetBytes(field, CutToCapacity(text, plan.Capacity));
-            else row.SetBytes(field, CutToCapacity(FromEngine(text), plan.Capacity));
+            if (FUTF8 || type == ftWideString)
+                row.SetBytes(field, CutToCapacity(text, plan.Capacity));
+            else
+                row.SetBytes(field, CutToCapacity(FromEngine(text), plan.Capacity));
             break;
         }
         case ftBlob:
@@ -208,8 +208,10 @@ sqlite::RowImage* TSqlite3DB::SQLite3_GetNextResult(sqlite3_stmt* Statement,
             const auto* bytes = static_cast<const char*>(api.column_blob(Statement, column));
             const std::string_view raw(bytes ? bytes : "",
                                        static_cast<std::size_t>(api.column_bytes(Statement, column)));
-            if (FUTF8 || type == ftBlob || type == ftGraphic) row.SetBytes(field, raw);
-            else row.SetBytes(field, FromEngine(raw));
+            if (FUTF8 || type == ftBlob || type == ftGraphic)
+                row.SetBytes(field, raw);
+            else
+                row.SetBytes(field, FromEngine(raw));
             break;
         }
         case ftSmallint:
@@ -242,7 +244,7 @@ sqlite::RowImage* TSqlite3DB::SQLite3_GetNextResult(sqlite3_stmt* Statement,
 void TSqlite3DB::UnpackColumn(sqlite3_stmt* Statement, int Column, const sqlite::ColumnPlan& Plan,
                               sqlite::ResultTarget* Dataset) {
     const auto* text = reinterpret_cast<const char*>(Api().column_text(Statement, Column));
-    if (!text) return;  // null: the slot stays null
+    if (!text) return; // null: the slot stays null
     if (FUTF8) {
         Dataset->UnpackText(Plan.Field, Plan.Type, text, Dataset->RowScratch);
     } else {

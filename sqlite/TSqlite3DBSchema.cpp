@@ -96,22 +96,22 @@ void TSqlite3DB::TableQueryColumn(const String& SQL, int Column, TStrings* List,
     if (!EnsureConnected()) return;
     const ResultTable table(*this, SQL);
     for (int r = 0; r < table.Rows(); ++r) {
-        if (AtTop) List->Insert(0, table.Cell(r, Column));
-        else List->Add(table.Cell(r, Column));
+        if (AtTop)
+            List->Insert(0, table.Cell(r, Column));
+        else
+            List->Add(table.Cell(r, Column));
     }
 }
 
 void TSqlite3DB::GetTableNames(TStrings* List, bool, bool WithTemporary) {
-    TableQueryColumn(WithTemporary
-                         ? "SELECT name FROM sqlite_master WHERE type='table' UNION "
-                           "SELECT name FROM sqlite_temp_master WHERE type='table' ORDER BY name"
-                         : "SELECT name FROM sqlite_master WHERE type='table' ORDER BY name",
+    TableQueryColumn(WithTemporary ? "SELECT name FROM sqlite_master WHERE type='table' UNION "
+                                     "SELECT name FROM sqlite_temp_master WHERE type='table' ORDER BY name"
+                                   : "SELECT name FROM sqlite_master WHERE type='table' ORDER BY name",
                      0, List, false);
 }
 
 void TSqlite3DB::GetIndexNames(TStrings* List, bool) {
-    TableQueryColumn("SELECT name FROM sqlite_master WHERE type='index' ORDER BY name", 0, List,
-                     false);
+    TableQueryColumn("SELECT name FROM sqlite_master WHERE type='index' ORDER BY name", 0, List, false);
 }
 
 void TSqlite3DB::GetFieldNames(const String& TableName, TStrings* List) {
@@ -137,7 +137,8 @@ void TSqlite3DB::GetTableIndexNames(const String& TableName, TStrings* List) {
 void TSqlite3DB::GetTableInfo(const String& TableName, TList* List) {
     if (!EnsureConnected()) return;
     const ResultTable table(*this, "PRAGMA table_info(" + QuotedName(TableName) + ");");
-    for (Integer i = 0; i < List->Count(); ++i) delete static_cast<TSqlite3Field*>(List->Get(i));
+    for (Integer i = 0; i < List->Count(); ++i)
+        delete static_cast<TSqlite3Field*>(List->Get(i));
     List->Clear();
     for (int r = 0; r < table.Rows(); ++r) {
         auto* field = new TSqlite3Field;
@@ -167,13 +168,11 @@ Integer TSqlite3DB::GetSchemaVersion(const String& DatabaseName) {
 }
 
 void TSqlite3DB::SetUserVersion(Integer Value, const String& DatabaseName) {
-    SQLite3_ExecSQL("PRAGMA " + VersionPrefix(DatabaseName) + "user_version=" + IntToStr(Value),
-                    nullptr);
+    SQLite3_ExecSQL("PRAGMA " + VersionPrefix(DatabaseName) + "user_version=" + IntToStr(Value), nullptr);
 }
 
 void TSqlite3DB::SetSchemaVersion(Integer Value, const String& DatabaseName) {
-    SQLite3_ExecSQL("PRAGMA " + VersionPrefix(DatabaseName) + "schema_version=" + IntToStr(Value),
-                    nullptr);
+    SQLite3_ExecSQL("PRAGMA " + VersionPrefix(DatabaseName) + "schema_version=" + IntToStr(Value), nullptr);
 }
 
 void TSqlite3DB::ShowDatabases(TStrings* List) {
@@ -193,5 +192,6 @@ void TSqlite3DB::ShowDatabases(TStrings* List) {
             names.push_back(name);
     }
     std::sort(names.begin(), names.end());
-    for (const String& name : names) List->Add(name);
+    for (const String& name : names)
+        List->Add(name);
 }

@@ -11,8 +11,7 @@
 void TSqlite3Log::Display(const String& Msg) {
     const String path = NormalizePath(FLogFile);
     const bool append = FAppend && FileExists(path);
-    std::ofstream out(path, append ? std::ios::binary | std::ios::app
-                                   : std::ios::binary | std::ios::trunc);
+    std::ofstream out(path, append ? std::ios::binary | std::ios::app : std::ios::binary | std::ios::trunc);
     if (!out) throw EInOutError(Format(SFCreateError, {FLogFile}));
     out << FormatDateTime("yyyy mmm dd (hh:nn:ss) ", Now()) << Msg << "\n";
     out.close();

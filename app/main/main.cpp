@@ -1,7 +1,6 @@
 // Velmora: the office program's entry point.
 #include "app/ProgramEntry.h"
 
-int main()
-{
+int main() {
     return app::RunProgram();
 }

@@ -16,7 +16,9 @@ constexpr int CP_UTF8_PAGE = 65001;
 
 // The ANSI code page of the system the office's data was written on (Hungarian
 // Windows): the code page of "ANSI" text in stored files and the database.
-inline int GetACP() { return CP_WINDOWS_1250; }
+inline int GetACP() {
+    return CP_WINDOWS_1250;
+}
 
 // True for 1250, 1251, 852 and 65001.
 bool IsSupportedCodePage(int codePage);

@@ -17,10 +17,15 @@ enum class DateOrder { MDY, DMY, YMD };
 DateOrder OrderOf(const String& shortDateFormat) {
     for (char c : shortDateFormat) {
         switch (std::toupper(static_cast<unsigned char>(c))) {
-        case 'Y': case 'E': return DateOrder::YMD;
-        case 'M': return DateOrder::MDY;
-        case 'D': return DateOrder::DMY;
-        default: break;
+        case 'Y':
+        case 'E':
+            return DateOrder::YMD;
+        case 'M':
+            return DateOrder::MDY;
+        case 'D':
+            return DateOrder::DMY;
+        default:
+            break;
         }
     }
     return DateOrder::MDY;
@@ -48,8 +53,7 @@ public:
                FPos - start < 4)
             n = n * 10 + static_cast<unsigned>(FText[FPos++] - '0');
         length = FPos - start;
-        if (length == 0)
-            return false;
+        if (length == 0) return false;
         value = static_cast<Word>(n);
         return true;
     }
@@ -67,22 +71,32 @@ public:
         Word n1 = 0, n2 = 0, n3 = 0;
         size_t l1 = 0, l2 = 0, l3 = 0;
         const String& sep = FSettings.DateSeparator;
-        if (!(Number(n1, l1) && Text(sep) && Number(n2, l2)))
-            return false;
+        if (!(Number(n1, l1) && Text(sep) && Number(n2, l2))) return false;
         const DateOrder order = OrderOf(FSettings.ShortDateFormat);
         Word y, m, d;
         if (Text(sep)) {
-            if (!Number(n3, l3))
-                return false;
+            if (!Number(n3, l3)) return false;
             size_t yearLength = l3;
             switch (order) {
-            case DateOrder::MDY: y = n3; m = n1; d = n2; break;
-            case DateOrder::DMY: y = n3; m = n2; d = n1; break;
-            default: y = n1; m = n2; d = n3; yearLength = l1; break;
+            case DateOrder::MDY:
+                y = n3;
+                m = n1;
+                d = n2;
+                break;
+            case DateOrder::DMY:
+                y = n3;
+                m = n2;
+                d = n1;
+                break;
+            default:
+                y = n1;
+                m = n2;
+                d = n3;
+                yearLength = l1;
+                break;
             }
-            if (yearLength <= 2)
-                y = Century(y);
-            Text(sep);  // a trailing separator, as in "2009.12.14."
+            if (yearLength <= 2) y = Century(y);
+            Text(sep); // a trailing separator, as in "2009.12.14."
         } else {
             y = CurrentYear();
             if (order == DateOrder::DMY) {
@@ -101,31 +115,24 @@ public:
         int baseHour = AmPm();
         Word hour = 0, min = 0, sec = 0, msec = 0;
         size_t length = 0;
-        if (!Number(hour, length))
-            return false;
+        if (!Number(hour, length)) return false;
         const String& sep = FSettings.TimeSeparator;
         if (Text(sep)) {
-            if (!Number(min, length))
-                return false;
+            if (!Number(min, length)) return false;
             if (Text(sep)) {
-                if (!Number(sec, length))
-                    return false;
+                if (!Number(sec, length)) return false;
                 if (Text(FSettings.DecimalSeparator)) {
-                    if (!Number(msec, length) || length > 3)
-                        return false;
+                    if (!Number(msec, length) || length > 3) return false;
                     // Digits after the separator are a fraction of a second.
                     for (; length < 3; ++length)
                         msec = static_cast<Word>(msec * 10);
                 }
             }
         }
-        if (baseHour < 0)
-            baseHour = AmPm();
+        if (baseHour < 0) baseHour = AmPm();
         if (baseHour >= 0) {
-            if (hour == 0 || hour > 12)
-                return false;
-            if (hour == 12)
-                hour = 0;
+            if (hour == 0 || hour > 12) return false;
+            if (hour == 12) hour = 0;
             hour = static_cast<Word>(hour + baseHour);
         }
         Blanks();
@@ -134,10 +141,8 @@ public:
 
 private:
     int AmPm() {
-        if (Text(FSettings.TimeAMString) || Text("AM"))
-            return 0;
-        if (Text(FSettings.TimePMString) || Text("PM"))
-            return 12;
+        if (Text(FSettings.TimeAMString) || Text("AM")) return 0;
+        if (Text(FSettings.TimePMString) || Text("PM")) return 12;
         return -1;
     }
 
@@ -151,8 +156,7 @@ private:
         const int window = FSettings.TwoDigitYearCenturyWindow;
         const int base = CurrentYear() - window;
         int y = year + base / 100 * 100;
-        if (window > 0 && y < base)
-            y += 100;
+        if (window > 0 && y < base) y += 100;
         return static_cast<Word>(y);
     }
 
@@ -161,13 +165,12 @@ private:
     size_t FPos = 0;
 };
 
-}  // namespace
+} // namespace
 
 bool TryStrToDate(const String& s, TDateTime& value, const TFormatSettings& settings) {
     Scanner sc(s, settings);
     TDateTime d = 0;
-    if (!sc.Date(d) || !sc.AtEnd())
-        return false;
+    if (!sc.Date(d) || !sc.AtEnd()) return false;
     value = d;
     return true;
 }
@@ -175,8 +178,7 @@ bool TryStrToDate(const String& s, TDateTime& value, const TFormatSettings& sett
 bool TryStrToTime(const String& s, TDateTime& value, const TFormatSettings& settings) {
     Scanner sc(s, settings);
     TDateTime t = 0;
-    if (!sc.Time(t) || !sc.AtEnd())
-        return false;
+    if (!sc.Time(t) || !sc.AtEnd()) return false;
     value = t;
     return true;
 }
@@ -203,28 +205,31 @@ bool TryStrToDateTime(const String& s, TDateTime& value) {
 
 TDateTime StrToDate(const String& s, const TFormatSettings& settings) {
     TDateTime v = 0;
-    if (!TryStrToDate(s, v, settings))
-        throw EConvertError(Format(SInvalidDate, {s}));
+    if (!TryStrToDate(s, v, settings)) throw EConvertError(Format(SInvalidDate, {s}));
     return v;
 }
 
 TDateTime StrToTime(const String& s, const TFormatSettings& settings) {
     TDateTime v = 0;
-    if (!TryStrToTime(s, v, settings))
-        throw EConvertError(Format(SInvalidTime, {s}));
+    if (!TryStrToTime(s, v, settings)) throw EConvertError(Format(SInvalidTime, {s}));
     return v;
 }
 
 TDateTime StrToDateTime(const String& s, const TFormatSettings& settings) {
     TDateTime v = 0;
-    if (!TryStrToDateTime(s, v, settings))
-        throw EConvertError(Format(SInvalidDateTime, {s}));
+    if (!TryStrToDateTime(s, v, settings)) throw EConvertError(Format(SInvalidDateTime, {s}));
     return v;
 }
 
-TDateTime StrToDate(const String& s) { return StrToDate(s, FormatSettings); }
-TDateTime StrToTime(const String& s) { return StrToTime(s, FormatSettings); }
-TDateTime StrToDateTime(const String& s) { return StrToDateTime(s, FormatSettings); }
+TDateTime StrToDate(const String& s) {
+    return StrToDate(s, FormatSettings);
+}
+TDateTime StrToTime(const String& s) {
+    return StrToTime(s, FormatSettings);
+}
+TDateTime StrToDateTime(const String& s) {
+    return StrToDateTime(s, FormatSettings);
+}
 
 TDateTime StrToDateDef(const String& s, TDateTime defaultValue, const TFormatSettings& settings) {
     TDateTime v = 0;
@@ -234,8 +239,7 @@ TDateTime StrToTimeDef(const String& s, TDateTime defaultValue, const TFormatSet
     TDateTime v = 0;
     return TryStrToTime(s, v, settings) ? v : defaultValue;
 }
-TDateTime StrToDateTimeDef(const String& s, TDateTime defaultValue,
-                           const TFormatSettings& settings) {
+TDateTime StrToDateTimeDef(const String& s, TDateTime defaultValue, const TFormatSettings& settings) {
     TDateTime v = 0;
     return TryStrToDateTime(s, v, settings) ? v : defaultValue;
 }

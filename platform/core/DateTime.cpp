@@ -38,14 +38,13 @@ void CivilFromDays(Int64 z, Int64& y, unsigned& m, unsigned& d) {
     y = static_cast<Int64>(yoe) + era * 400 + (m <= 2);
 }
 
-}  // namespace
+} // namespace
 
 namespace core {
 
 bool SplitDateTime(TDateTime value, DateTimeParts& parts) {
     parts = DateTimeParts{};
-    if (!(value >= MinDateTime && value < MaxDateTime + 1))
-        return false;
+    if (!(value >= MinDateTime && value < MaxDateTime + 1)) return false;
     // Round to the millisecond first so that the date and the time agree (23:59:59.9996
     // is the next midnight).
     const auto total = static_cast<Int64>(std::llround(value * MSecsPerDay));
@@ -54,8 +53,7 @@ bool SplitDateTime(TDateTime value, DateTimeParts& parts) {
     Int64 y;
     unsigned m, d;
     CivilFromDays(days - UnixDateDelta, y, m, d);
-    if (y < 1 || y > 9999)
-        return false;
+    if (y < 1 || y > 9999) return false;
     parts.Year = static_cast<Word>(y);
     parts.Month = static_cast<Word>(m);
     parts.Day = static_cast<Word>(d);
@@ -74,26 +72,25 @@ TDateTime ComposeDateTime(TDateTime date, TDateTime time) {
     return date >= 0 ? date + t : date - t;
 }
 
-}  // namespace core
+} // namespace core
 
-bool IsLeapYear(Word year) { return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0); }
+bool IsLeapYear(Word year) {
+    return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
+}
 
 Word DaysInMonth(Word year, Word month) {
-    if (month < 1 || month > 12)
-        return 0;
+    if (month < 1 || month > 12) return 0;
     return MonthDays[IsLeapYear(year) ? 1 : 0][month];
 }
 
 bool TryEncodeDate(Word year, Word month, Word day, TDateTime& date) {
-    if (year < 1 || year > 9999 || day < 1 || day > DaysInMonth(year, month))
-        return false;
+    if (year < 1 || year > 9999 || day < 1 || day > DaysInMonth(year, month)) return false;
     date = static_cast<TDateTime>(DaysFromCivil(year, month, day) + UnixDateDelta);
     return true;
 }
 
 bool TryEncodeTime(Word hour, Word min, Word sec, Word msec, TDateTime& time) {
-    if (hour >= 24 || min >= 60 || sec >= 60 || msec >= 1000)
-        return false;
+    if (hour >= 24 || min >= 60 || sec >= 60 || msec >= 1000) return false;
     const Int64 ms = ((static_cast<Int64>(hour) * 60 + min) * 60 + sec) * 1000 + msec;
     time = static_cast<TDateTime>(ms) / MSecsPerDay;
     return true;
@@ -101,15 +98,13 @@ bool TryEncodeTime(Word hour, Word min, Word sec, Word msec, TDateTime& time) {
 
 TDateTime EncodeDate(Word year, Word month, Word day) {
     TDateTime d = 0;
-    if (!TryEncodeDate(year, month, day, d))
-        throw EConvertError(SDateEncodeError);
+    if (!TryEncodeDate(year, month, day, d)) throw EConvertError(SDateEncodeError);
     return d;
 }
 
 TDateTime EncodeTime(Word hour, Word min, Word sec, Word msec) {
     TDateTime t = 0;
-    if (!TryEncodeTime(hour, min, sec, msec, t))
-        throw EConvertError(STimeEncodeError);
+    if (!TryEncodeTime(hour, min, sec, msec, t)) throw EConvertError(STimeEncodeError);
     return t;
 }
 
@@ -138,13 +133,11 @@ Word DayOfWeek(TDateTime date) {
 
 TDateTime IncMonth(TDateTime date, Integer months) {
     core::DateTimeParts p;
-    if (!core::SplitDateTime(date, p))
-        throw EConvertError(SDateEncodeError);
+    if (!core::SplitDateTime(date, p)) throw EConvertError(SDateEncodeError);
     Int64 index = static_cast<Int64>(p.Year) * 12 + (p.Month - 1) + months;
     const auto year = static_cast<Word>(index / 12);
     const auto month = static_cast<Word>(index % 12 + 1);
-    if (index < 12 || year > 9999)
-        throw EConvertError(SDateEncodeError);
+    if (index < 12 || year > 9999) throw EConvertError(SDateEncodeError);
     const Word day = p.Day > DaysInMonth(year, month) ? DaysInMonth(year, month) : p.Day;
     return core::ComposeDateTime(EncodeDate(year, month, day), date);
 }
@@ -159,11 +152,12 @@ TDateTime Now() {
     return EncodeDate(static_cast<Word>(local.tm_year + 1900), static_cast<Word>(local.tm_mon + 1),
                       static_cast<Word>(local.tm_mday)) +
            EncodeTime(static_cast<Word>(local.tm_hour), static_cast<Word>(local.tm_min),
-                      static_cast<Word>(local.tm_sec > 59 ? 59 : local.tm_sec),
-                      static_cast<Word>(ms));
+                      static_cast<Word>(local.tm_sec > 59 ? 59 : local.tm_sec), static_cast<Word>(ms));
 }
 
-TDateTime Date() { return std::floor(Now()); }
+TDateTime Date() {
+    return std::floor(Now());
+}
 
 TDateTime Time() {
     const TDateTime n = Now();

@@ -7,9 +7,9 @@
 
 struct TFormatSettings;
 
-inline constexpr TDateTime MinDateTime = -693593.0;            // 0001-01-01
-inline constexpr TDateTime MaxDateTime = 2958465.99999999;     // 9999-12-31 23:59:59.999
-inline constexpr Integer DateDelta = 693594;  // days from 0001-01-01 to 1899-12-31
+inline constexpr TDateTime MinDateTime = -693593.0;        // 0001-01-01
+inline constexpr TDateTime MaxDateTime = 2958465.99999999; // 9999-12-31 23:59:59.999
+inline constexpr Integer DateDelta = 693594;               // days from 0001-01-01 to 1899-12-31
 inline constexpr Integer HoursPerDay = 24;
 inline constexpr Integer MinsPerDay = 24 * 60;
 inline constexpr Integer SecsPerDay = MinsPerDay * 60;
@@ -34,8 +34,8 @@ Word DayOfWeek(TDateTime date);
 // Adds whole months; the day is clamped to the new month's length, the time is kept.
 TDateTime IncMonth(TDateTime date, Integer months = 1);
 
-TDateTime Date();  // today, midnight, local time
-TDateTime Time();  // now, time of day only
+TDateTime Date(); // today, midnight, local time
+TDateTime Time(); // now, time of day only
 TDateTime Now();
 
 // Format tokens (case-insensitive): c d dd ddd dddd ddddd dddddd m mm mmm mmmm (m after
@@ -72,7 +72,6 @@ bool TryStrToTime(const String& s, TDateTime& value, const TFormatSettings& sett
 TDateTime StrToDateTime(const String& s);
 TDateTime StrToDateTime(const String& s, const TFormatSettings& settings);
 TDateTime StrToDateTimeDef(const String& s, TDateTime defaultValue);
-TDateTime StrToDateTimeDef(const String& s, TDateTime defaultValue,
-                           const TFormatSettings& settings);
+TDateTime StrToDateTimeDef(const String& s, TDateTime defaultValue, const TFormatSettings& settings);
 bool TryStrToDateTime(const String& s, TDateTime& value);
 bool TryStrToDateTime(const String& s, TDateTime& value, const TFormatSettings& settings);

@@ -17,4 +17,4 @@ bool SplitDateTime(TDateTime value, DateTimeParts& parts);
 // dates before 1899-12-30.
 TDateTime ComposeDateTime(TDateTime date, TDateTime time);
 
-}  // namespace core
+} // namespace core

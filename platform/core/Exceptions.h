@@ -17,11 +17,11 @@ private:
     String FMessage;
 };
 
-#define VELMORA_EXCEPTION(Name, Base)                                                              \
-    class Name : public Base {                                                                     \
-    public:                                                                                        \
-        using Base::Base;                                                                          \
-        const char* ClassName() const noexcept override { return #Name; }                          \
+#define VELMORA_EXCEPTION(Name, Base)                                                                        \
+    class Name : public Base {                                                                               \
+    public:                                                                                                  \
+        using Base::Base;                                                                                    \
+        const char* ClassName() const noexcept override { return #Name; }                                    \
     };
 
 VELMORA_EXCEPTION(EAbort, Exception)

@@ -15,17 +15,16 @@ namespace {
 struct Scientific {
     char Digits[24];
     Integer Count = 0;
-    Integer Exponent10 = 0;  // value = 0.Digits x 10^Exponent10
+    Integer Exponent10 = 0; // value = 0.Digits x 10^Exponent10
 };
 
 Scientific Parse(const char* p, const char* end) {
     Scientific s;
     for (; p < end && *p != 'e'; ++p)
-        if (*p != '.')
-            s.Digits[s.Count++] = *p;
-    ++p;  // 'e'
+        if (*p != '.') s.Digits[s.Count++] = *p;
+    ++p; // 'e'
     const bool negative = *p == '-';
-    ++p;  // sign
+    ++p; // sign
     Integer exponent = 0;
     for (; p < end; ++p)
         exponent = exponent * 10 + (*p - '0');
@@ -38,16 +37,12 @@ Scientific Parse(const char* p, const char* end) {
 // is a decimal of at most 15 digits that reads back as value, with no text work.
 bool ShortDecimal(double magnitude, Scientific& s) {
     static constexpr double Powers[] = {1, 10, 100, 1e3, 1e4, 1e5, 1e6};
-    if (magnitude >= 1e15 || magnitude < 1e-6)
-        return false;
+    if (magnitude >= 1e15 || magnitude < 1e-6) return false;
     for (int k = 0; k < 7; ++k) {
         const double scaled = magnitude * Powers[k];
-        if (scaled >= 1e15)
-            return false;
-        if (scaled != std::floor(scaled))
-            continue;
-        if (scaled / Powers[k] != magnitude)
-            return false;
+        if (scaled >= 1e15) return false;
+        if (scaled != std::floor(scaled)) continue;
+        if (scaled / Powers[k] != magnitude) return false;
         auto m = static_cast<std::uint64_t>(scaled);
         char reversed[20];
         Integer n = 0;
@@ -68,7 +63,7 @@ bool ShortDecimal(double magnitude, Scientific& s) {
     return false;
 }
 
-}  // namespace
+} // namespace
 
 FloatDecimal ToDecimal(double value, Integer precision, Integer decimals) {
     FloatDecimal r;
@@ -81,8 +76,7 @@ FloatDecimal ToDecimal(double value, Integer precision, Integer decimals) {
         r.Negative = value < 0;
         return r;
     }
-    if (value == 0)
-        return r;
+    if (value == 0) return r;
     const double magnitude = std::fabs(value);
     const Integer maxDigits = std::clamp<Integer>(precision, 1, 18);
     const Integer decimalLimit = std::min<Integer>(decimals, NoDecimalLimit);
@@ -112,8 +106,7 @@ FloatDecimal ToDecimal(double value, Integer precision, Integer decimals) {
     const auto res = std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific, 17);
     Scientific all = Parse(buf, res.ptr);
     const Integer keep = std::min<Integer>(maxDigits, all.Exponent10 + decimalLimit);
-    if (keep < 0)
-        return r;
+    if (keep < 0) return r;
     char* digits = all.Digits;
     Integer count = keep;
     Integer exponent = all.Exponent10;
@@ -134,12 +127,11 @@ FloatDecimal ToDecimal(double value, Integer precision, Integer decimals) {
     }
     while (count > 0 && digits[count - 1] == '0')
         --count;
-    if (count == 0)
-        return r;
+    if (count == 0) return r;
     r.Negative = value < 0;
     r.Exponent = exponent;
     r.Digits.assign(digits, static_cast<size_t>(count));
     return r;
 }
 
-}  // namespace core
+} // namespace core

@@ -20,4 +20,4 @@ inline constexpr Integer NoDecimalLimit = 9999;
 // point. A value that rounds to zero comes back with empty Digits and Negative false.
 FloatDecimal ToDecimal(double value, Integer precision, Integer decimals = NoDecimalLimit);
 
-}  // namespace core
+} // namespace core

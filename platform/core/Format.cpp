@@ -34,15 +34,12 @@ public:
     }
 
 private:
-    [[noreturn]] void Invalid() const {
-        throw EConvertError(Format(SInvalidFormat, {String(FFmt)}));
-    }
+    [[noreturn]] void Invalid() const { throw EConvertError(Format(SInvalidFormat, {String(FFmt)})); }
 
     char Peek() const { return FPos < FFmt.size() ? FFmt[FPos] : '\0'; }
 
     const TVarRec& NextArg() {
-        if (FArgIndex >= FCount)
-            throw EConvertError(Format(SArgumentMissing, {String(FFmt)}));
+        if (FArgIndex >= FCount) throw EConvertError(Format(SArgumentMissing, {String(FFmt)}));
         return FArgs[FArgIndex++];
     }
 
@@ -51,17 +48,14 @@ private:
         if (Peek() == '*') {
             ++FPos;
             const TVarRec& a = NextArg();
-            if (a.Kind() != TVarRec::TKind::Int64)
-                Invalid();
+            if (a.Kind() != TVarRec::TKind::Int64) Invalid();
             return a.AsInt64();
         }
-        if (Peek() < '0' || Peek() > '9')
-            return -1;
+        if (Peek() < '0' || Peek() > '9') return -1;
         Int64 n = 0;
         while (Peek() >= '0' && Peek() <= '9') {
             n = n * 10 + (FFmt[FPos++] - '0');
-            if (n > 100000)
-                Invalid();
+            if (n > 100000) Invalid();
         }
         return n;
     }
@@ -70,8 +64,7 @@ private:
         Int64 width = Number();
         if (Peek() == ':') {
             ++FPos;
-            if (width < 0)
-                Invalid();
+            if (width < 0) Invalid();
             FArgIndex = static_cast<size_t>(width);
             width = -1;
         }
@@ -80,17 +73,14 @@ private:
             left = true;
             ++FPos;
         }
-        if (width < 0)
-            width = Number();
+        if (width < 0) width = Number();
         Int64 precision = -1;
         if (Peek() == '.') {
             ++FPos;
             precision = Number();
-            if (precision < 0)
-                precision = 0;
+            if (precision < 0) precision = 0;
         }
-        if (FPos >= FFmt.size())
-            Invalid();
+        if (FPos >= FFmt.size()) Invalid();
         const char type = static_cast<char>(FFmt[FPos++] | 0x20);
         String text = Convert(type, precision);
         const auto length = static_cast<Int64>(core::Utf8Length(text));
@@ -111,8 +101,7 @@ private:
 
     static std::uint64_t Unsigned(const TVarRec& a) {
         const Int64 v = a.AsInt64();
-        if (a.IsNarrow())
-            return static_cast<std::uint32_t>(v);
+        if (a.IsNarrow()) return static_cast<std::uint32_t>(v);
         return static_cast<std::uint64_t>(v);
     }
 
@@ -124,46 +113,46 @@ private:
         };
         switch (type) {
         case 'd':
-            if (a.Kind() != K::Int64)
-                Invalid();
+            if (a.Kind() != K::Int64) Invalid();
             return Digits(IntToStr(a.AsInt64()), precision);
         case 'u':
-            if (a.Kind() != K::Int64)
-                Invalid();
+            if (a.Kind() != K::Int64) Invalid();
             return Digits(std::to_string(Unsigned(a)), precision);
         case 'x':
-            if (a.Kind() != K::Int64)
-                Invalid();
+            if (a.Kind() != K::Int64) Invalid();
             return IntToHex(static_cast<Int64>(Unsigned(a)), static_cast<Integer>(precision));
         case 'p':
-            if (a.Kind() != K::Pointer)
-                Invalid();
+            if (a.Kind() != K::Pointer) Invalid();
             return IntToHex(static_cast<Int64>(reinterpret_cast<std::uintptr_t>(a.AsPointer())),
                             static_cast<Integer>(sizeof(void*) * 2));
         case 's': {
-            if (a.Kind() != K::String && a.Kind() != K::Char)
-                Invalid();
+            if (a.Kind() != K::String && a.Kind() != K::Char) Invalid();
             const String& s = a.AsString();
-            if (precision >= 0)
-                return s.substr(0, core::Utf8Offset(s, static_cast<size_t>(precision)));
+            if (precision >= 0) return s.substr(0, core::Utf8Offset(s, static_cast<size_t>(precision)));
             return s;
         }
-        case 'e': case 'f': case 'g': case 'n': case 'm':
-            if (a.Kind() != K::Float)
-                Invalid();
+        case 'e':
+        case 'f':
+        case 'g':
+        case 'n':
+        case 'm':
+            if (a.Kind() != K::Float) Invalid();
             break;
         default:
             Invalid();
         }
         const double v = a.AsFloat();
         switch (type) {
-        case 'e': return FloatToStrF(v, ffExponent, floatPrecision(15), 3, FSettings);
-        case 'f': return FloatToStrF(v, ffFixed, 15, floatPrecision(2), FSettings);
-        case 'g': return FloatToStrF(v, ffGeneral, floatPrecision(15), 3, FSettings);
-        case 'n': return FloatToStrF(v, ffNumber, 15, floatPrecision(2), FSettings);
+        case 'e':
+            return FloatToStrF(v, ffExponent, floatPrecision(15), 3, FSettings);
+        case 'f':
+            return FloatToStrF(v, ffFixed, 15, floatPrecision(2), FSettings);
+        case 'g':
+            return FloatToStrF(v, ffGeneral, floatPrecision(15), 3, FSettings);
+        case 'n':
+            return FloatToStrF(v, ffNumber, 15, floatPrecision(2), FSettings);
         default:
-            return FloatToStrF(v, ffCurrency, 15, floatPrecision(FSettings.CurrencyDecimals),
-                               FSettings);
+            return FloatToStrF(v, ffCurrency, 15, floatPrecision(FSettings.CurrencyDecimals), FSettings);
         }
     }
 
@@ -175,10 +164,9 @@ private:
     size_t FArgIndex = 0;
 };
 
-}  // namespace
+} // namespace
 
-String Format(std::string_view fmt, std::initializer_list<TVarRec> args,
-              const TFormatSettings& settings) {
+String Format(std::string_view fmt, std::initializer_list<TVarRec> args, const TFormatSettings& settings) {
     return Formatter(fmt, args.begin(), args.size(), settings).Run();
 }
 

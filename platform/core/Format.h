@@ -57,7 +57,6 @@ private:
 using TVarRecs = std::vector<TVarRec>;
 
 String Format(std::string_view fmt, std::initializer_list<TVarRec> args);
-String Format(std::string_view fmt, std::initializer_list<TVarRec> args,
-              const TFormatSettings& settings);
+String Format(std::string_view fmt, std::initializer_list<TVarRec> args, const TFormatSettings& settings);
 String Format(std::string_view fmt, const TVarRecs& args);
 String Format(std::string_view fmt, const TVarRecs& args, const TFormatSettings& settings);

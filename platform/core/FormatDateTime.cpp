@@ -30,8 +30,7 @@ public:
             const char starter = format[i++];
             char token = starter >= 'a' && starter <= 'z' ? static_cast<char>(starter - 'a' + 'A') : starter;
             if (token >= 'A' && token <= 'Z') {
-                if (token == 'M' && lastToken == 'H')
-                    token = 'N';
+                if (token == 'M' && lastToken == 'H') token = 'N';
                 lastToken = token;
             }
             switch (token) {
@@ -46,8 +45,8 @@ public:
                 if (c <= 2)
                     Number(FParts.Month, c);
                 else if (FParts.Month > 0)
-                    FOut += (c == 3 ? FSettings.ShortMonthNames
-                                    : FSettings.LongMonthNames)[FParts.Month - 1u];
+                    FOut +=
+                        (c == 3 ? FSettings.ShortMonthNames : FSettings.LongMonthNames)[FParts.Month - 1u];
                 break;
             }
             case 'D': {
@@ -55,8 +54,8 @@ public:
                 if (c <= 2)
                     Number(FParts.Day, c);
                 else if (c <= 4 && FParts.DayOfWeek > 0)
-                    FOut += (c == 3 ? FSettings.ShortDayNames
-                                    : FSettings.LongDayNames)[FParts.DayOfWeek - 1u];
+                    FOut +=
+                        (c == 3 ? FSettings.ShortDayNames : FSettings.LongDayNames)[FParts.DayOfWeek - 1u];
                 else if (c == 5)
                     Nested(FSettings.ShortDateFormat, level);
                 else if (c > 5)
@@ -91,8 +90,7 @@ public:
                 break;
             }
             case 'T':
-                Nested(count(starter) == 1 ? FSettings.ShortTimeFormat : FSettings.LongTimeFormat,
-                       level);
+                Nested(count(starter) == 1 ? FSettings.ShortTimeFormat : FSettings.LongTimeFormat, level);
                 break;
             case 'C':
                 count(starter);
@@ -115,8 +113,7 @@ public:
             case '"':
                 while (i < n && format[i] != starter)
                     FOut += format[i++];
-                if (i < n)
-                    ++i;
+                if (i < n) ++i;
                 break;
             default:
                 FOut += starter;
@@ -129,8 +126,7 @@ public:
 private:
     void Nested(const String& format, int level) {
         // The settings' own formats may name each other; two levels are enough and stop loops.
-        if (level < 2)
-            Append(format, level + 1);
+        if (level < 2) Append(format, level + 1);
     }
 
     // Every date a list shows passes here: digits written straight, no temporaries.
@@ -190,7 +186,7 @@ private:
     String FOut;
 };
 
-}  // namespace
+} // namespace
 
 String FormatDateTime(const String& format, TDateTime value, const TFormatSettings& settings) {
     static const String DefaultFormat = "c";
@@ -207,16 +203,22 @@ String DateToStr(TDateTime date, const TFormatSettings& settings) {
     return FormatDateTime(settings.ShortDateFormat, date, settings);
 }
 
-String DateToStr(TDateTime date) { return DateToStr(date, FormatSettings); }
+String DateToStr(TDateTime date) {
+    return DateToStr(date, FormatSettings);
+}
 
 String TimeToStr(TDateTime time, const TFormatSettings& settings) {
     return FormatDateTime(settings.LongTimeFormat, time, settings);
 }
 
-String TimeToStr(TDateTime time) { return TimeToStr(time, FormatSettings); }
+String TimeToStr(TDateTime time) {
+    return TimeToStr(time, FormatSettings);
+}
 
 String DateTimeToStr(TDateTime value, const TFormatSettings& settings) {
     return FormatDateTime("c", value, settings);
 }
 
-String DateTimeToStr(TDateTime value) { return DateTimeToStr(value, FormatSettings); }
+String DateTimeToStr(TDateTime value) {
+    return DateTimeToStr(value, FormatSettings);
+}

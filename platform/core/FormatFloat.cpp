@@ -16,13 +16,11 @@ std::vector<String> SplitSections(const String& format) {
     char quote = 0;
     for (char c : format) {
         if (quote) {
-            if (c == quote)
-                quote = 0;
+            if (c == quote) quote = 0;
         } else if (c == '\'' || c == '"') {
             quote = c;
         } else if (c == ';') {
-            if (sections.size() == 3)
-                break;
+            if (sections.size() == 3) break;
             sections.emplace_back();
             continue;
         }
@@ -33,9 +31,9 @@ std::vector<String> SplitSections(const String& format) {
 
 struct Picture {
     bool HasDigits = false;
-    Integer IntDigits = 0;  // placeholders before the decimal point
-    Integer DecMin = 0;     // fraction digits always shown
-    Integer DecMax = 0;     // fraction digits at most shown
+    Integer IntDigits = 0; // placeholders before the decimal point
+    Integer DecMin = 0;    // fraction digits always shown
+    Integer DecMax = 0;    // fraction digits at most shown
     bool Thousands = false;
     bool Scientific = false;
 };
@@ -51,8 +49,7 @@ Picture Analyze(const String& section) {
     for (size_t i = 0; i < section.size(); ++i) {
         const char c = section[i];
         if (quote) {
-            if (c == quote)
-                quote = 0;
+            if (c == quote) quote = 0;
             continue;
         }
         if (c == '\'' || c == '"') {
@@ -63,8 +60,7 @@ Picture Analyze(const String& section) {
                 ++p.IntDigits;
             } else {
                 ++p.DecMax;
-                if (c == '0')
-                    p.DecMin = p.DecMax;
+                if (c == '0') p.DecMin = p.DecMax;
             }
         } else if (c == '.') {
             point = true;
@@ -89,15 +85,14 @@ Rendering Prepare(const core::FloatDecimal& d, const Picture& p) {
     Rendering r;
     r.Negative = d.Negative;
     const auto n = static_cast<Integer>(d.Digits.size());
-    Integer pointAt = d.Exponent;  // digits before the decimal point
+    Integer pointAt = d.Exponent; // digits before the decimal point
     if (p.Scientific) {
         pointAt = p.IntDigits;
         r.Exponent = d.Digits.empty() ? 0 : d.Exponent - p.IntDigits;
     }
     for (Integer i = 0; i < pointAt; ++i)
         r.Whole += i < n ? d.Digits[static_cast<size_t>(i)] : '0';
-    if (r.Whole.find_first_not_of('0') == String::npos)
-        r.Whole.clear();
+    if (r.Whole.find_first_not_of('0') == String::npos) r.Whole.clear();
     for (Integer i = pointAt; i < pointAt + p.DecMax; ++i)
         r.Fraction += (i >= 0 && i < n) ? d.Digits[static_cast<size_t>(i)] : '0';
     while (static_cast<Integer>(r.Fraction.size()) > p.DecMin && r.Fraction.back() == '0')
@@ -109,7 +104,7 @@ String Render(const String& section, const Picture& p, const Rendering& r, bool 
               const TFormatSettings& fs) {
     String out = withSign && r.Negative ? "-" : "";
     const auto intLen = static_cast<Integer>(r.Whole.size());
-    Integer placeholder = 0;  // integer placeholders met so far
+    Integer placeholder = 0; // integer placeholders met so far
     size_t fracIndex = 0;
     bool point = false, started = false;
     auto emitDigit = [&](Integer posFromRight, char digit) {
@@ -131,9 +126,9 @@ String Render(const String& section, const Picture& p, const Rendering& r, bool 
         if (c == '\'' || c == '"') {
             quote = c;
         } else if ((c == '0' || c == '#') && !point) {
-            const Integer pos = p.IntDigits - 1 - placeholder;  // position from the right
+            const Integer pos = p.IntDigits - 1 - placeholder; // position from the right
             ++placeholder;
-            if (placeholder == 1)  // surplus leading digits go out at the first placeholder
+            if (placeholder == 1) // surplus leading digits go out at the first placeholder
                 for (Integer k = intLen - 1; k > pos; --k)
                     emitDigit(k, r.Whole[static_cast<size_t>(intLen - 1 - k)]);
             // More placeholders than the picture counted (those after an exponent at the
@@ -143,11 +138,9 @@ String Render(const String& section, const Picture& p, const Rendering& r, bool 
             else if (c == '0' || started)
                 emitDigit(pos, '0');
         } else if (c == '0' || c == '#') {
-            if (fracIndex < r.Fraction.size())
-                out += r.Fraction[fracIndex++];
+            if (fracIndex < r.Fraction.size()) out += r.Fraction[fracIndex++];
         } else if (c == '.') {
-            if (!point && !r.Fraction.empty())
-                out += fs.DecimalSeparator;
+            if (!point && !r.Fraction.empty()) out += fs.DecimalSeparator;
             point = true;
         } else if (c == ',') {
             // Grouping is placed by the digits themselves.
@@ -174,11 +167,10 @@ String Render(const String& section, const Picture& p, const Rendering& r, bool 
     return out;
 }
 
-}  // namespace
+} // namespace
 
 String FormatFloat(const String& format, double value, const TFormatSettings& fs) {
-    if (format.empty() || !std::isfinite(value))
-        return FloatToStr(value, fs);
+    if (format.empty() || !std::isfinite(value)) return FloatToStr(value, fs);
     const std::vector<String> sections = SplitSections(format);
     size_t index = 0;
     if (value < 0 && sections.size() >= 2 && !sections[1].empty())
@@ -198,10 +190,8 @@ String FormatFloat(const String& format, double value, const TFormatSettings& fs
         p = Analyze(sections[index]);
         d = core::FloatDecimal{};
     }
-    if (!p.Scientific && d.Exponent > 18)
-        return FloatToStr(value, fs);
-    if (!p.HasDigits)
-        return Render(sections[index], p, Rendering{}, false, fs);
+    if (!p.Scientific && d.Exponent > 18) return FloatToStr(value, fs);
+    if (!p.HasDigits) return Render(sections[index], p, Rendering{}, false, fs);
     // A negative section supplies its own sign.
     return Render(sections[index], p, Prepare(d, p), index == 0, fs);
 }

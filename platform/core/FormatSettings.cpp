@@ -5,8 +5,8 @@
 TFormatSettings TFormatSettings::Hungarian() {
     TFormatSettings s;
     s.CurrencyString = "Ft";
-    s.CurrencyFormat = 3;  // "1 Ft"
-    s.NegCurrFormat = 8;   // "-1 Ft"
+    s.CurrencyFormat = 3; // "1 Ft"
+    s.NegCurrFormat = 8;  // "-1 Ft"
     s.ThousandSeparator = " ";
     s.DecimalSeparator = ",";
     s.CurrencyDecimals = 2;
@@ -19,9 +19,9 @@ TFormatSettings TFormatSettings::Hungarian() {
     s.TimePMString = "du.";
     s.ShortTimeFormat = "H:mm";
     s.LongTimeFormat = "H:mm:ss";
-    s.ShortMonthNames = {"jan.", "febr.", "márc.", "ápr.", "máj.", "jún.",
-                         "júl.", "aug.", "szept.", "okt.", "nov.", "dec."};
-    s.LongMonthNames = {"január", "február", "március",   "április", "május",    "június",
+    s.ShortMonthNames = {"jan.", "febr.", "márc.",  "ápr.", "máj.", "jún.",
+                         "júl.", "aug.",  "szept.", "okt.", "nov.", "dec."};
+    s.LongMonthNames = {"január", "február",   "március",    "április", "május",    "június",
                         "július", "augusztus", "szeptember", "október", "november", "december"};
     s.ShortDayNames = {"V", "H", "K", "Sze", "Cs", "P", "Szo"};
     s.LongDayNames = {"vasárnap", "hétfő", "kedd", "szerda", "csütörtök", "péntek", "szombat"};
@@ -32,8 +32,8 @@ TFormatSettings TFormatSettings::Hungarian() {
 TFormatSettings TFormatSettings::English() {
     TFormatSettings s;
     s.CurrencyString = "$";
-    s.CurrencyFormat = 0;  // "$1"
-    s.NegCurrFormat = 0;   // "($1)"
+    s.CurrencyFormat = 0; // "$1"
+    s.NegCurrFormat = 0;  // "($1)"
     s.ThousandSeparator = ",";
     s.DecimalSeparator = ".";
     s.CurrencyDecimals = 2;
@@ -46,8 +46,7 @@ TFormatSettings TFormatSettings::English() {
     s.TimePMString = "PM";
     s.ShortTimeFormat = "h:mm AMPM";
     s.LongTimeFormat = "h:mm:ss AMPM";
-    s.ShortMonthNames = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                         "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    s.ShortMonthNames = {"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
     s.LongMonthNames = {"January", "February", "March",     "April",   "May",      "June",
                         "July",    "August",   "September", "October", "November", "December"};
     s.ShortDayNames = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
@@ -60,8 +59,7 @@ TFormatSettings FormatSettings = TFormatSettings::Hungarian();
 
 TFormatSettingsGuard::TFormatSettingsGuard() : FSaved(FormatSettings) {}
 
-TFormatSettingsGuard::TFormatSettingsGuard(const TFormatSettings& replacement)
-    : FSaved(FormatSettings) {
+TFormatSettingsGuard::TFormatSettingsGuard(const TFormatSettings& replacement) : FSaved(FormatSettings) {
     FormatSettings = replacement;
 }
 

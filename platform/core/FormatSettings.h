@@ -7,8 +7,8 @@
 
 struct TFormatSettings {
     String CurrencyString;
-    Byte CurrencyFormat = 0;  // 0 "$1", 1 "1$", 2 "$ 1", 3 "1 $"
-    Byte NegCurrFormat = 0;   // 0..15, the runtime's negative currency layouts
+    Byte CurrencyFormat = 0; // 0 "$1", 1 "1$", 2 "$ 1", 3 "1 $"
+    Byte NegCurrFormat = 0;  // 0..15, the runtime's negative currency layouts
     String ThousandSeparator;
     String DecimalSeparator;
     Byte CurrencyDecimals = 2;
@@ -21,9 +21,9 @@ struct TFormatSettings {
     String TimePMString;
     String ShortTimeFormat;
     String LongTimeFormat;
-    std::array<String, 12> ShortMonthNames;  // [0] is January
+    std::array<String, 12> ShortMonthNames; // [0] is January
     std::array<String, 12> LongMonthNames;
-    std::array<String, 7> ShortDayNames;  // [0] is Sunday
+    std::array<String, 7> ShortDayNames; // [0] is Sunday
     std::array<String, 7> LongDayNames;
     Word TwoDigitYearCenturyWindow = 50;
 

@@ -17,47 +17,42 @@ struct LatinFold {
 
 // Lower-case accented Latin letters and their base letters.
 constexpr LatinFold kLatinFold[] = {
-    {0x00E0, 'a'}, {0x00E1, 'a'}, {0x00E2, 'a'}, {0x00E3, 'a'}, {0x00E4, 'a'}, {0x00E5, 'a'},
-    {0x00E7, 'c'}, {0x00E8, 'e'}, {0x00E9, 'e'}, {0x00EA, 'e'}, {0x00EB, 'e'}, {0x00EC, 'i'},
-    {0x00ED, 'i'}, {0x00EE, 'i'}, {0x00EF, 'i'}, {0x00F1, 'n'}, {0x00F2, 'o'}, {0x00F3, 'o'},
-    {0x00F4, 'o'}, {0x00F5, 'o'}, {0x00F6, 'o'}, {0x00F9, 'u'}, {0x00FA, 'u'}, {0x00FB, 'u'},
-    {0x00FC, 'u'}, {0x00FD, 'y'}, {0x00FF, 'y'}, {0x0101, 'a'}, {0x0103, 'a'}, {0x0105, 'a'},
-    {0x0107, 'c'}, {0x0109, 'c'}, {0x010B, 'c'}, {0x010D, 'c'}, {0x010F, 'd'}, {0x0113, 'e'},
-    {0x0115, 'e'}, {0x0117, 'e'}, {0x0119, 'e'}, {0x011B, 'e'}, {0x011D, 'g'}, {0x011F, 'g'},
-    {0x0121, 'g'}, {0x0123, 'g'}, {0x0125, 'h'}, {0x0129, 'i'}, {0x012B, 'i'}, {0x012D, 'i'},
-    {0x012F, 'i'}, {0x0135, 'j'}, {0x0137, 'k'}, {0x013A, 'l'}, {0x013C, 'l'}, {0x013E, 'l'},
-    {0x0144, 'n'}, {0x0146, 'n'}, {0x0148, 'n'}, {0x014D, 'o'}, {0x014F, 'o'}, {0x0151, 'o'},
-    {0x0155, 'r'}, {0x0157, 'r'}, {0x0159, 'r'}, {0x015B, 's'}, {0x015D, 's'}, {0x015F, 's'},
-    {0x0161, 's'}, {0x0163, 't'}, {0x0165, 't'}, {0x0169, 'u'}, {0x016B, 'u'}, {0x016D, 'u'},
-    {0x016F, 'u'}, {0x0171, 'u'}, {0x0173, 'u'}, {0x0175, 'w'}, {0x0177, 'y'}, {0x017A, 'z'},
-    {0x017C, 'z'}, {0x017E, 'z'}, {0x01A1, 'o'}, {0x01B0, 'u'}, {0x01CE, 'a'}, {0x01D0, 'i'},
-    {0x01D2, 'o'}, {0x01D4, 'u'}, {0x01D6, 'u'}, {0x01D8, 'u'}, {0x01DA, 'u'}, {0x01DC, 'u'},
-    {0x01DF, 'a'}, {0x01E1, 'a'}, {0x01E7, 'g'}, {0x01E9, 'k'}, {0x01EB, 'o'}, {0x01ED, 'o'},
-    {0x01F0, 'j'}, {0x01F5, 'g'}, {0x01F9, 'n'}, {0x01FB, 'a'}, {0x0201, 'a'}, {0x0203, 'a'},
-    {0x0205, 'e'}, {0x0207, 'e'}, {0x0209, 'i'}, {0x020B, 'i'}, {0x020D, 'o'}, {0x020F, 'o'},
-    {0x0211, 'r'}, {0x0213, 'r'}, {0x0215, 'u'}, {0x0217, 'u'}, {0x0219, 's'}, {0x021B, 't'},
-    {0x021F, 'h'}, {0x0227, 'a'}, {0x0229, 'e'}, {0x022B, 'o'}, {0x022D, 'o'}, {0x022F, 'o'},
-    {0x0231, 'o'}, {0x0233, 'y'}, {0x1E01, 'a'}, {0x1E03, 'b'}, {0x1E05, 'b'}, {0x1E07, 'b'},
-    {0x1E09, 'c'}, {0x1E0B, 'd'}, {0x1E0D, 'd'}, {0x1E0F, 'd'}, {0x1E11, 'd'}, {0x1E13, 'd'},
-    {0x1E15, 'e'}, {0x1E17, 'e'}, {0x1E19, 'e'}, {0x1E1B, 'e'}, {0x1E1D, 'e'}, {0x1E1F, 'f'},
-    {0x1E21, 'g'}, {0x1E23, 'h'}, {0x1E25, 'h'}, {0x1E27, 'h'}, {0x1E29, 'h'}, {0x1E2B, 'h'},
-    {0x1E2D, 'i'}, {0x1E2F, 'i'}, {0x1E31, 'k'}, {0x1E33, 'k'}, {0x1E35, 'k'}, {0x1E37, 'l'},
-    {0x1E39, 'l'}, {0x1E3B, 'l'}, {0x1E3D, 'l'}, {0x1E3F, 'm'}, {0x1E41, 'm'}, {0x1E43, 'm'},
-    {0x1E45, 'n'}, {0x1E47, 'n'}, {0x1E49, 'n'}, {0x1E4B, 'n'}, {0x1E4D, 'o'}, {0x1E4F, 'o'},
-    {0x1E51, 'o'}, {0x1E53, 'o'}, {0x1E55, 'p'}, {0x1E57, 'p'}, {0x1E59, 'r'}, {0x1E5B, 'r'},
-    {0x1E5D, 'r'}, {0x1E5F, 'r'}, {0x1E61, 's'}, {0x1E63, 's'}, {0x1E65, 's'}, {0x1E67, 's'},
-    {0x1E69, 's'}, {0x1E6B, 't'}, {0x1E6D, 't'}, {0x1E6F, 't'}, {0x1E71, 't'}, {0x1E73, 'u'},
-    {0x1E75, 'u'}, {0x1E77, 'u'}, {0x1E79, 'u'}, {0x1E7B, 'u'}, {0x1E7D, 'v'}, {0x1E7F, 'v'},
-    {0x1E81, 'w'}, {0x1E83, 'w'}, {0x1E85, 'w'}, {0x1E87, 'w'}, {0x1E89, 'w'}, {0x1E8B, 'x'},
-    {0x1E8D, 'x'}, {0x1E8F, 'y'}, {0x1E91, 'z'}, {0x1E93, 'z'}, {0x1E95, 'z'}, {0x1E96, 'h'},
-    {0x1E97, 't'}, {0x1E98, 'w'}, {0x1E99, 'y'}, {0x1EA1, 'a'}, {0x1EA3, 'a'}, {0x1EA5, 'a'},
-    {0x1EA7, 'a'}, {0x1EA9, 'a'}, {0x1EAB, 'a'}, {0x1EAD, 'a'}, {0x1EAF, 'a'}, {0x1EB1, 'a'},
-    {0x1EB3, 'a'}, {0x1EB5, 'a'}, {0x1EB7, 'a'}, {0x1EB9, 'e'}, {0x1EBB, 'e'}, {0x1EBD, 'e'},
-    {0x1EBF, 'e'}, {0x1EC1, 'e'}, {0x1EC3, 'e'}, {0x1EC5, 'e'}, {0x1EC7, 'e'}, {0x1EC9, 'i'},
-    {0x1ECB, 'i'}, {0x1ECD, 'o'}, {0x1ECF, 'o'}, {0x1ED1, 'o'}, {0x1ED3, 'o'}, {0x1ED5, 'o'},
-    {0x1ED7, 'o'}, {0x1ED9, 'o'}, {0x1EDB, 'o'}, {0x1EDD, 'o'}, {0x1EDF, 'o'}, {0x1EE1, 'o'},
-    {0x1EE3, 'o'}, {0x1EE5, 'u'}, {0x1EE7, 'u'}, {0x1EE9, 'u'}, {0x1EEB, 'u'}, {0x1EED, 'u'},
-    {0x1EEF, 'u'}, {0x1EF1, 'u'}, {0x1EF3, 'y'}, {0x1EF5, 'y'}, {0x1EF7, 'y'}, {0x1EF9, 'y'},
+    {0x00E0, 'a'}, {0x00E1, 'a'}, {0x00E2, 'a'}, {0x00E3, 'a'}, {0x00E4, 'a'}, {0x00E5, 'a'}, {0x00E7, 'c'},
+    {0x00E8, 'e'}, {0x00E9, 'e'}, {0x00EA, 'e'}, {0x00EB, 'e'}, {0x00EC, 'i'}, {0x00ED, 'i'}, {0x00EE, 'i'},
+    {0x00EF, 'i'}, {0x00F1, 'n'}, {0x00F2, 'o'}, {0x00F3, 'o'}, {0x00F4, 'o'}, {0x00F5, 'o'}, {0x00F6, 'o'},
+    {0x00F9, 'u'}, {0x00FA, 'u'}, {0x00FB, 'u'}, {0x00FC, 'u'}, {0x00FD, 'y'}, {0x00FF, 'y'}, {0x0101, 'a'},
+    {0x0103, 'a'}, {0x0105, 'a'}, {0x0107, 'c'}, {0x0109, 'c'}, {0x010B, 'c'}, {0x010D, 'c'}, {0x010F, 'd'},
+    {0x0113, 'e'}, {0x0115, 'e'}, {0x0117, 'e'}, {0x0119, 'e'}, {0x011B, 'e'}, {0x011D, 'g'}, {0x011F, 'g'},
+    {0x0121, 'g'}, {0x0123, 'g'}, {0x0125, 'h'}, {0x0129, 'i'}, {0x012B, 'i'}, {0x012D, 'i'}, {0x012F, 'i'},
+    {0x0135, 'j'}, {0x0137, 'k'}, {0x013A, 'l'}, {0x013C, 'l'}, {0x013E, 'l'}, {0x0144, 'n'}, {0x0146, 'n'},
+    {0x0148, 'n'}, {0x014D, 'o'}, {0x014F, 'o'}, {0x0151, 'o'}, {0x0155, 'r'}, {0x0157, 'r'}, {0x0159, 'r'},
+    {0x015B, 's'}, {0x015D, 's'}, {0x015F, 's'}, {0x0161, 's'}, {0x0163, 't'}, {0x0165, 't'}, {0x0169, 'u'},
+    {0x016B, 'u'}, {0x016D, 'u'}, {0x016F, 'u'}, {0x0171, 'u'}, {0x0173, 'u'}, {0x0175, 'w'}, {0x0177, 'y'},
+    {0x017A, 'z'}, {0x017C, 'z'}, {0x017E, 'z'}, {0x01A1, 'o'}, {0x01B0, 'u'}, {0x01CE, 'a'}, {0x01D0, 'i'},
+    {0x01D2, 'o'}, {0x01D4, 'u'}, {0x01D6, 'u'}, {0x01D8, 'u'}, {0x01DA, 'u'}, {0x01DC, 'u'}, {0x01DF, 'a'},
+    {0x01E1, 'a'}, {0x01E7, 'g'}, {0x01E9, 'k'}, {0x01EB, 'o'}, {0x01ED, 'o'}, {0x01F0, 'j'}, {0x01F5, 'g'},
+    {0x01F9, 'n'}, {0x01FB, 'a'}, {0x0201, 'a'}, {0x0203, 'a'}, {0x0205, 'e'}, {0x0207, 'e'}, {0x0209, 'i'},
+    {0x020B, 'i'}, {0x020D, 'o'}, {0x020F, 'o'}, {0x0211, 'r'}, {0x0213, 'r'}, {0x0215, 'u'}, {0x0217, 'u'},
+    {0x0219, 's'}, {0x021B, 't'}, {0x021F, 'h'}, {0x0227, 'a'}, {0x0229, 'e'}, {0x022B, 'o'}, {0x022D, 'o'},
+    {0x022F, 'o'}, {0x0231, 'o'}, {0x0233, 'y'}, {0x1E01, 'a'}, {0x1E03, 'b'}, {0x1E05, 'b'}, {0x1E07, 'b'},
+    {0x1E09, 'c'}, {0x1E0B, 'd'}, {0x1E0D, 'd'}, {0x1E0F, 'd'}, {0x1E11, 'd'}, {0x1E13, 'd'}, {0x1E15, 'e'},
+    {0x1E17, 'e'}, {0x1E19, 'e'}, {0x1E1B, 'e'}, {0x1E1D, 'e'}, {0x1E1F, 'f'}, {0x1E21, 'g'}, {0x1E23, 'h'},
+    {0x1E25, 'h'}, {0x1E27, 'h'}, {0x1E29, 'h'}, {0x1E2B, 'h'}, {0x1E2D, 'i'}, {0x1E2F, 'i'}, {0x1E31, 'k'},
+    {0x1E33, 'k'}, {0x1E35, 'k'}, {0x1E37, 'l'}, {0x1E39, 'l'}, {0x1E3B, 'l'}, {0x1E3D, 'l'}, {0x1E3F, 'm'},
+    {0x1E41, 'm'}, {0x1E43, 'm'}, {0x1E45, 'n'}, {0x1E47, 'n'}, {0x1E49, 'n'}, {0x1E4B, 'n'}, {0x1E4D, 'o'},
+    {0x1E4F, 'o'}, {0x1E51, 'o'}, {0x1E53, 'o'}, {0x1E55, 'p'}, {0x1E57, 'p'}, {0x1E59, 'r'}, {0x1E5B, 'r'},
+    {0x1E5D, 'r'}, {0x1E5F, 'r'}, {0x1E61, 's'}, {0x1E63, 's'}, {0x1E65, 's'}, {0x1E67, 's'}, {0x1E69, 's'},
+    {0x1E6B, 't'}, {0x1E6D, 't'}, {0x1E6F, 't'}, {0x1E71, 't'}, {0x1E73, 'u'}, {0x1E75, 'u'}, {0x1E77, 'u'},
+    {0x1E79, 'u'}, {0x1E7B, 'u'}, {0x1E7D, 'v'}, {0x1E7F, 'v'}, {0x1E81, 'w'}, {0x1E83, 'w'}, {0x1E85, 'w'},
+    {0x1E87, 'w'}, {0x1E89, 'w'}, {0x1E8B, 'x'}, {0x1E8D, 'x'}, {0x1E8F, 'y'}, {0x1E91, 'z'}, {0x1E93, 'z'},
+    {0x1E95, 'z'}, {0x1E96, 'h'}, {0x1E97, 't'}, {0x1E98, 'w'}, {0x1E99, 'y'}, {0x1EA1, 'a'}, {0x1EA3, 'a'},
+    {0x1EA5, 'a'}, {0x1EA7, 'a'}, {0x1EA9, 'a'}, {0x1EAB, 'a'}, {0x1EAD, 'a'}, {0x1EAF, 'a'}, {0x1EB1, 'a'},
+    {0x1EB3, 'a'}, {0x1EB5, 'a'}, {0x1EB7, 'a'}, {0x1EB9, 'e'}, {0x1EBB, 'e'}, {0x1EBD, 'e'}, {0x1EBF, 'e'},
+    {0x1EC1, 'e'}, {0x1EC3, 'e'}, {0x1EC5, 'e'}, {0x1EC7, 'e'}, {0x1EC9, 'i'}, {0x1ECB, 'i'}, {0x1ECD, 'o'},
+    {0x1ECF, 'o'}, {0x1ED1, 'o'}, {0x1ED3, 'o'}, {0x1ED5, 'o'}, {0x1ED7, 'o'}, {0x1ED9, 'o'}, {0x1EDB, 'o'},
+    {0x1EDD, 'o'}, {0x1EDF, 'o'}, {0x1EE1, 'o'}, {0x1EE3, 'o'}, {0x1EE5, 'u'}, {0x1EE7, 'u'}, {0x1EE9, 'u'},
+    {0x1EEB, 'u'}, {0x1EED, 'u'}, {0x1EEF, 'u'}, {0x1EF1, 'u'}, {0x1EF3, 'y'}, {0x1EF5, 'y'}, {0x1EF7, 'y'},
+    {0x1EF9, 'y'},
 };
 
 // Letters without a canonical decomposition that still read as a base letter.
@@ -71,8 +66,43 @@ constexpr char32_t kOUml = 0x00F6;
 constexpr char32_t kUUml = 0x00FC;
 
 enum Letter : std::uint32_t {
-    LA = 1, LB, LC, LCS, LD, LDZ, LDZS, LE, LF, LG, LGY, LH, LI, LJ, LK, LL, LLY, LM, LN, LNY,
-    LO, LOE, LP, LQ, LR, LS, LSZ, LT, LTY, LU, LUE, LV, LW, LX, LY, LZ, LZS
+    LA = 1,
+    LB,
+    LC,
+    LCS,
+    LD,
+    LDZ,
+    LDZS,
+    LE,
+    LF,
+    LG,
+    LGY,
+    LH,
+    LI,
+    LJ,
+    LK,
+    LL,
+    LLY,
+    LM,
+    LN,
+    LNY,
+    LO,
+    LOE,
+    LP,
+    LQ,
+    LR,
+    LS,
+    LSZ,
+    LT,
+    LTY,
+    LU,
+    LUE,
+    LV,
+    LW,
+    LX,
+    LY,
+    LZ,
+    LZS
 };
 
 constexpr Letter kSingle[26] = {LA, LB, LC, LD, LE, LF, LG, LH, LI, LJ, LK, LL, LM,
@@ -80,7 +110,9 @@ constexpr Letter kSingle[26] = {LA, LB, LC, LD, LE, LF, LG, LH, LI, LJ, LK, LL, 
 
 enum Group : std::uint32_t { GSpace = 1, GPunct, GDigit, GLatin, GLetter, GOther };
 
-constexpr std::uint32_t Primary(Group group, std::uint32_t value) { return (group << 24) | value; }
+constexpr std::uint32_t Primary(Group group, std::uint32_t value) {
+    return (group << 24) | value;
+}
 
 struct Element {
     std::uint32_t Primary;
@@ -90,14 +122,13 @@ struct Element {
 
 // One character reduced to what the levels need.
 struct Folded {
-    char32_t Base;      // 'a'..'z', kOUml, kUUml for Latin letters; else the lower-case character
+    char32_t Base; // 'a'..'z', kOUml, kUUml for Latin letters; else the lower-case character
     bool Latin;
     std::uint32_t Accent; // 0 for the plain letter, else the accented letter's code
     bool Upper;
 };
 
-Folded Fold(char32_t ch)
-{
+Folded Fold(char32_t ch) {
     if (ch < 0x80) {
         const bool upper = ch >= 'A' && ch <= 'Z';
         const char32_t lower = upper ? ch + 32 : ch;
@@ -138,14 +169,12 @@ Folded Fold(char32_t ch)
     return f;
 }
 
-bool IsSpace(char32_t ch)
-{
+bool IsSpace(char32_t ch) {
     return ch <= 0x20 || (ch >= 0x7F && ch <= 0x9F) || ch == 0xA0 || (ch >= 0x2000 && ch <= 0x200B) ||
            ch == 0x2028 || ch == 0x2029 || ch == 0x202F || ch == 0x3000;
 }
 
-bool IsSymbol(char32_t ch)
-{
+bool IsSymbol(char32_t ch) {
     return (ch < 0x80) || (ch >= 0xA1 && ch <= 0xBF) || ch == 0xD7 || ch == 0xF7 ||
            (ch >= 0x02B0 && ch <= 0x036F) || (ch >= 0x2010 && ch <= 0x2BFF);
 }
@@ -157,8 +186,7 @@ public:
     explicit FoldedWindow(std::string_view text) : FText(text) { Fill(); }
     std::size_t size() const { return FCount; }
     const Folded& operator[](std::size_t i) const { return FBuf[i]; }
-    void Consume(std::size_t n)
-    {
+    void Consume(std::size_t n) {
         for (std::size_t k = n; k < FCount; ++k)
             FBuf[k - n] = FBuf[k];
         FCount -= n;
@@ -166,8 +194,7 @@ public:
     }
 
 private:
-    void Fill()
-    {
+    void Fill() {
         while (FCount < 4 && FPos < FText.size())
             FBuf[FCount++] = Fold(Utf8Next(FText, FPos));
     }
@@ -179,8 +206,7 @@ private:
 
 // Letter of the Hungarian alphabet starting at f[i], with its length in
 // characters: the trigraph dzs, the digraphs, or a single letter.
-std::uint32_t MatchLetter(const FoldedWindow& f, std::size_t i, std::size_t& length)
-{
+std::uint32_t MatchLetter(const FoldedWindow& f, std::size_t i, std::size_t& length) {
     const auto plain = [&](std::size_t k, char32_t c) {
         return k < f.size() && f[k].Latin && f[k].Accent == 0 && f[k].Base == c;
     };
@@ -190,33 +216,44 @@ std::uint32_t MatchLetter(const FoldedWindow& f, std::size_t i, std::size_t& len
         // Only these letters start a digraph; the switch keeps plain text cheap.
         Letter letter = LA;
         switch (first.Base) {
-        case 'c': letter = plain(i + 1, 's') ? LCS : LA; break;
-        case 'd':
-            if (plain(i + 1, 'z'))
-                letter = plain(i + 2, 's') ? LDZS : LDZ;
+        case 'c':
+            letter = plain(i + 1, 's') ? LCS : LA;
             break;
-        case 'g': letter = plain(i + 1, 'y') ? LGY : LA; break;
-        case 'l': letter = plain(i + 1, 'y') ? LLY : LA; break;
-        case 'n': letter = plain(i + 1, 'y') ? LNY : LA; break;
-        case 's': letter = plain(i + 1, 'z') ? LSZ : LA; break;
-        case 't': letter = plain(i + 1, 'y') ? LTY : LA; break;
-        case 'z': letter = plain(i + 1, 's') ? LZS : LA; break;
-        default: break;
+        case 'd':
+            if (plain(i + 1, 'z')) letter = plain(i + 2, 's') ? LDZS : LDZ;
+            break;
+        case 'g':
+            letter = plain(i + 1, 'y') ? LGY : LA;
+            break;
+        case 'l':
+            letter = plain(i + 1, 'y') ? LLY : LA;
+            break;
+        case 'n':
+            letter = plain(i + 1, 'y') ? LNY : LA;
+            break;
+        case 's':
+            letter = plain(i + 1, 'z') ? LSZ : LA;
+            break;
+        case 't':
+            letter = plain(i + 1, 'y') ? LTY : LA;
+            break;
+        case 'z':
+            letter = plain(i + 1, 's') ? LZS : LA;
+            break;
+        default:
+            break;
         }
         if (letter != LA) {
             length = letter == LDZS ? 3 : 2;
             return letter;
         }
     }
-    if (first.Base == kOUml)
-        return LOE;
-    if (first.Base == kUUml)
-        return LUE;
+    if (first.Base == kOUml) return LOE;
+    if (first.Base == kUUml) return LUE;
     return kSingle[first.Base - 'a'];
 }
 
-std::uint32_t CaseBits(const FoldedWindow& f, std::size_t from, std::size_t count)
-{
+std::uint32_t CaseBits(const FoldedWindow& f, std::size_t from, std::size_t count) {
     std::uint32_t bits = 0;
     for (std::size_t k = from; k < from + count; ++k)
         bits = (bits << 1) | (f[k].Upper ? 1u : 0u);
@@ -228,15 +265,13 @@ class ElementReader {
 public:
     explicit ElementReader(std::string_view text) : FWindow(text) {}
 
-    bool Next(Element& e)
-    {
+    bool Next(Element& e) {
         if (FHasPending) {
             e = FPending;
             FHasPending = false;
             return true;
         }
-        if (FWindow.size() == 0)
-            return false;
+        if (FWindow.size() == 0) return false;
         const Folded c = FWindow[0];
         if (c.Latin) {
             std::size_t length = 0;
@@ -280,14 +315,14 @@ private:
     bool FHasPending = false;
 };
 
-int Order(std::uint32_t x, std::uint32_t y) { return x < y ? -1 : (x > y ? 1 : 0); }
+int Order(std::uint32_t x, std::uint32_t y) {
+    return x < y ? -1 : (x > y ? 1 : 0);
+}
 
 } // namespace
 
-int HungarianCompare(std::string_view a, std::string_view b, TCollationCase mode)
-{
-    if (a == b)
-        return 0;
+int HungarianCompare(std::string_view a, std::string_view b, TCollationCase mode) {
+    if (a == b) return 0;
     // One pass: the first primary difference decides at once; the first accent and
     // case differences are kept for texts whose letters all agree.
     ElementReader ra(a);
@@ -300,23 +335,16 @@ int HungarianCompare(std::string_view a, std::string_view b, TCollationCase mode
         const bool hasX = ra.Next(x);
         const bool hasY = rb.Next(y);
         if (!hasX || !hasY) {
-            if (hasX != hasY)
-                return hasX ? 1 : -1;
+            if (hasX != hasY) return hasX ? 1 : -1;
             break;
         }
-        if (x.Primary != y.Primary)
-            return Order(x.Primary, y.Primary);
-        if (secondary == 0)
-            secondary = Order(x.Secondary, y.Secondary);
-        if (tertiary == 0)
-            tertiary = Order(x.Tertiary, y.Tertiary);
+        if (x.Primary != y.Primary) return Order(x.Primary, y.Primary);
+        if (secondary == 0) secondary = Order(x.Secondary, y.Secondary);
+        if (tertiary == 0) tertiary = Order(x.Tertiary, y.Tertiary);
     }
-    if (secondary != 0)
-        return secondary;
-    if (mode == TCollationCase::Ignore)
-        return 0;
-    if (tertiary != 0)
-        return tertiary;
+    if (secondary != 0) return secondary;
+    if (mode == TCollationCase::Ignore) return 0;
+    if (tertiary != 0) return tertiary;
     // Texts equal on every level but different in bytes still need a fixed order.
     const int r = a.compare(b);
     return r < 0 ? -1 : (r > 0 ? 1 : 0);

@@ -16,11 +16,12 @@ namespace {
 constexpr double Int64Limit = 9223372036854775808.0;
 
 void CheckIntegral(double value) {
-    if (!std::isfinite(value) || value >= Int64Limit || value < -Int64Limit)
-        throw EInvalidOp(SInvalidOp);
+    if (!std::isfinite(value) || value >= Int64Limit || value < -Int64Limit) throw EInvalidOp(SInvalidOp);
 }
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 // Reads an optionally signed decimal or "$"/"0x" hexadecimal integer after leading blanks.
 bool ParseInt64(const String& s, Int64 low, Int64 high, Int64& value) {
@@ -28,8 +29,7 @@ bool ParseInt64(const String& s, Int64 low, Int64 high, Int64& value) {
     while (i < s.size() && IsBlank(s[i]))
         ++i;
     bool negative = false;
-    if (i < s.size() && (s[i] == '-' || s[i] == '+'))
-        negative = s[i++] == '-';
+    if (i < s.size() && (s[i] == '-' || s[i] == '+')) negative = s[i++] == '-';
     int base = 10;
     if (i < s.size() && s[i] == '$') {
         base = 16;
@@ -38,8 +38,7 @@ bool ParseInt64(const String& s, Int64 low, Int64 high, Int64& value) {
         base = 16;
         i += 2;
     }
-    if (i >= s.size())
-        return false;
+    if (i >= s.size()) return false;
     // Accumulate as a negative number so that the lowest Int64 fits.
     Int64 acc = 0;
     const Int64 minimum = std::numeric_limits<Int64>::min();
@@ -54,27 +53,23 @@ bool ParseInt64(const String& s, Int64 low, Int64 high, Int64& value) {
             digit = c - 'A' + 10;
         else
             return false;
-        if (acc < (minimum + digit) / base)
-            return false;
+        if (acc < (minimum + digit) / base) return false;
         acc = acc * base - digit;
     }
-    if (!negative && acc == minimum)
-        return false;
+    if (!negative && acc == minimum) return false;
     const Int64 result = negative ? acc : -acc;
-    if (result < low || result > high)
-        return false;
+    if (result < low || result > high) return false;
     value = result;
     return true;
 }
 
-}  // namespace
+} // namespace
 
 Int64 Round(double value) {
     CheckIntegral(value);
     double whole = std::floor(value);
     const double rest = value - whole;
-    if (rest > 0.5 || (rest == 0.5 && std::fmod(whole, 2.0) != 0))
-        whole += 1;
+    if (rest > 0.5 || (rest == 0.5 && std::fmod(whole, 2.0) != 0)) whole += 1;
     CheckIntegral(whole);
     return static_cast<Int64>(whole);
 }
@@ -84,11 +79,17 @@ Int64 Trunc(double value) {
     return static_cast<Int64>(value);
 }
 
-double Frac(double value) { return value - std::trunc(value); }
+double Frac(double value) {
+    return value - std::trunc(value);
+}
 
-double Int(double value) { return std::trunc(value); }
+double Int(double value) {
+    return std::trunc(value);
+}
 
-String IntToStr(Int64 value) { return std::to_string(value); }
+String IntToStr(Int64 value) {
+    return std::to_string(value);
+}
 
 String IntToHex(Int64 value, Integer digits) {
     static const char hex[] = "0123456789ABCDEF";
@@ -104,14 +105,12 @@ String IntToHex(Int64 value, Integer digits) {
 }
 
 bool TryStrToInt64(const String& s, Int64& value) {
-    return ParseInt64(s, std::numeric_limits<Int64>::min(), std::numeric_limits<Int64>::max(),
-                      value);
+    return ParseInt64(s, std::numeric_limits<Int64>::min(), std::numeric_limits<Int64>::max(), value);
 }
 
 bool TryStrToInt(const String& s, Integer& value) {
     Int64 v = 0;
-    if (!ParseInt64(s, std::numeric_limits<Integer>::min(), std::numeric_limits<Integer>::max(),
-                    v))
+    if (!ParseInt64(s, std::numeric_limits<Integer>::min(), std::numeric_limits<Integer>::max(), v))
         return false;
     value = static_cast<Integer>(v);
     return true;
@@ -119,15 +118,13 @@ bool TryStrToInt(const String& s, Integer& value) {
 
 Integer StrToInt(const String& s) {
     Integer v = 0;
-    if (!TryStrToInt(s, v))
-        throw EConvertError(Format(SInvalidInteger, {s}));
+    if (!TryStrToInt(s, v)) throw EConvertError(Format(SInvalidInteger, {s}));
     return v;
 }
 
 Int64 StrToInt64(const String& s) {
     Int64 v = 0;
-    if (!TryStrToInt64(s, v))
-        throw EConvertError(Format(SInvalidInteger, {s}));
+    if (!TryStrToInt64(s, v)) throw EConvertError(Format(SInvalidInteger, {s}));
     return v;
 }
 
@@ -151,8 +148,7 @@ bool TryStrToFloat(const String& s, double& value, const TFormatSettings& settin
     String neutral;
     size_t i = begin;
     if (i < end && (s[i] == '+' || s[i] == '-')) {
-        if (s[i] == '-')
-            neutral += '-';
+        if (s[i] == '-') neutral += '-';
         ++i;
     }
     bool digits = false, point = false;
@@ -171,23 +167,19 @@ bool TryStrToFloat(const String& s, double& value, const TFormatSettings& settin
             break;
         }
     }
-    if (!digits)
-        return false;
+    if (!digits) return false;
     if (i < end && (s[i] == 'e' || s[i] == 'E')) {
         neutral += 'e';
         ++i;
-        if (i < end && (s[i] == '+' || s[i] == '-'))
-            neutral += s[i++];
+        if (i < end && (s[i] == '+' || s[i] == '-')) neutral += s[i++];
         bool expDigits = false;
         while (i < end && s[i] >= '0' && s[i] <= '9') {
             neutral += s[i++];
             expDigits = true;
         }
-        if (!expDigits)
-            return false;
+        if (!expDigits) return false;
     }
-    if (i != end)
-        return false;
+    if (i != end) return false;
     double v = 0;
     const auto res = std::from_chars(neutral.data(), neutral.data() + neutral.size(), v);
     if (res.ec != std::errc() || res.ptr != neutral.data() + neutral.size() || !std::isfinite(v))
@@ -202,12 +194,13 @@ bool TryStrToFloat(const String& s, double& value) {
 
 double StrToFloat(const String& s, const TFormatSettings& settings) {
     double v = 0;
-    if (!TryStrToFloat(s, v, settings))
-        throw EConvertError(Format(SInvalidFloat, {s}));
+    if (!TryStrToFloat(s, v, settings)) throw EConvertError(Format(SInvalidFloat, {s}));
     return v;
 }
 
-double StrToFloat(const String& s) { return StrToFloat(s, FormatSettings); }
+double StrToFloat(const String& s) {
+    return StrToFloat(s, FormatSettings);
+}
 
 double StrToFloatDef(const String& s, double defaultValue, const TFormatSettings& settings) {
     double v = 0;

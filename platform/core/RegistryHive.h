@@ -16,12 +16,12 @@ enum class RegValueKind { String, ExpandString, Integer, Binary };
 struct RegValue {
     String Name;
     RegValueKind Kind = RegValueKind::String;
-    std::string Data;          // text, or raw bytes for Binary
-    std::uint32_t Number = 0;  // for Integer
+    std::string Data;         // text, or raw bytes for Binary
+    std::uint32_t Number = 0; // for Integer
 };
 
 struct RegKey {
-    String Path;  // as created; "" for the root
+    String Path; // as created; "" for the root
     std::vector<RegValue> Values;
 
     RegValue* FindValue(const String& name);
@@ -57,7 +57,7 @@ private:
     void Parse(const std::string& text);
 
     String FFileName;
-    std::map<String, RegKey> FKeys;  // by upper-cased path
+    std::map<String, RegKey> FKeys; // by upper-cased path
 };
 
 } // namespace core

@@ -17,8 +17,7 @@ String LoadStr(Integer Id);
 // that owns the texts. A static library drops an object file that nothing
 // references, so that file must also be referenced from code that runs.
 struct TResourceStringBlock {
-    TResourceStringBlock(std::initializer_list<std::pair<Integer, const char*>> Block)
-    {
+    TResourceStringBlock(std::initializer_list<std::pair<Integer, const char*>> Block) {
         RegisterResourceStrings(Block);
     }
 };

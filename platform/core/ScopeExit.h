@@ -12,8 +12,7 @@
 
 namespace core {
 
-template <typename F>
-class ScopeExit {
+template <typename F> class ScopeExit {
 public:
     explicit ScopeExit(F action) : FAction(std::move(action)), FUncaught(std::uncaught_exceptions()) {}
     ~ScopeExit() noexcept(false) {
@@ -34,8 +33,7 @@ private:
     int FUncaught;
 };
 
-template <typename F>
-class ScopeFail {
+template <typename F> class ScopeFail {
 public:
     explicit ScopeFail(F action) : FAction(std::move(action)), FUncaught(std::uncaught_exceptions()) {}
     ~ScopeFail() {

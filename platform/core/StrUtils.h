@@ -22,7 +22,9 @@ Integer Pos(std::string_view sub, std::string_view s);
 // The same, searching from character offset (1-based); 0 when offset is out of range.
 Integer PosEx(std::string_view sub, std::string_view s, Integer offset = 1);
 // Synonym the runtime kept for multi-byte texts.
-inline Integer AnsiPos(std::string_view sub, std::string_view s) { return Pos(sub, s); }
+inline Integer AnsiPos(std::string_view sub, std::string_view s) {
+    return Pos(sub, s);
+}
 
 // Removes count characters from the 1-based index; out-of-range parts are ignored.
 void Delete(String& s, Integer index, Integer count);
@@ -76,8 +78,8 @@ using TReplaceFlags = unsigned;
 
 // Replaces the first (or, with rfReplaceAll, every) occurrence of oldPattern by
 // newPattern; rfIgnoreCase compares with AnsiUpperCase. An empty oldPattern changes nothing.
-String StringReplace(std::string_view s, std::string_view oldPattern,
-                     std::string_view newPattern, TReplaceFlags flags = 0);
+String StringReplace(std::string_view s, std::string_view oldPattern, std::string_view newPattern,
+                     TReplaceFlags flags = 0);
 
 // ---- Quoting ---------------------------------------------------------------------
 // 'text' with every ' doubled.

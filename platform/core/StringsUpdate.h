@@ -23,8 +23,7 @@ private:
 };
 
 // Clears strings and adds lines, as one change.
-inline void ReplaceStrings(TStrings& strings, const std::vector<String>& lines)
-{
+inline void ReplaceStrings(TStrings& strings, const std::vector<String>& lines) {
     UpdateScope scope(strings);
     strings.Clear();
     for (const String& line : lines)

@@ -9,48 +9,36 @@
 
 // ---- TCollectionItem ----------------------------------------------------------
 
-TCollectionItem::TCollectionItem(TCollection* Collection)
-{
+TCollectionItem::TCollectionItem(TCollection* Collection) {
     SetCollection(Collection);
 }
 
-TCollectionItem::~TCollectionItem()
-{
+TCollectionItem::~TCollectionItem() {
     SetCollection(nullptr);
 }
 
-TPersistent* TCollectionItem::GetOwner() const
-{
+TPersistent* TCollectionItem::GetOwner() const {
     return FCollection;
 }
 
-String TCollectionItem::GetNamePath() const
-{
-    if (FCollection == nullptr)
-        return ClassName();
+String TCollectionItem::GetNamePath() const {
+    if (FCollection == nullptr) return ClassName();
     return FCollection->GetNamePath() + "[" + std::to_string(Index()) + "]";
 }
 
-void TCollectionItem::SetCollection(TCollection* Value)
-{
-    if (FCollection == Value)
-        return;
-    if (FCollection != nullptr)
-        FCollection->RemoveItem(this);
-    if (Value != nullptr)
-        Value->InsertItem(this);
+void TCollectionItem::SetCollection(TCollection* Value) {
+    if (FCollection == Value) return;
+    if (FCollection != nullptr) FCollection->RemoveItem(this);
+    if (Value != nullptr) Value->InsertItem(this);
 }
 
-Integer TCollectionItem::Index() const
-{
-    if (FCollection == nullptr)
-        return -1;
+Integer TCollectionItem::Index() const {
+    if (FCollection == nullptr) return -1;
     const auto& items = FCollection->FItems;
     return static_cast<Integer>(std::find(items.begin(), items.end(), this) - items.begin());
 }
 
-void TCollectionItem::SetIndex(Integer Value)
-{
+void TCollectionItem::SetIndex(Integer Value) {
     const Integer cur = Index();
     if (cur >= 0 && cur != Value) {
         FCollection->MoveItem(cur, Value);
@@ -58,27 +46,22 @@ void TCollectionItem::SetIndex(Integer Value)
     }
 }
 
-void TCollectionItem::SetDisplayName(const String& Value)
-{
+void TCollectionItem::SetDisplayName(const String& Value) {
     Changed(false);
 }
 
-void TCollectionItem::Changed(bool AllItems)
-{
+void TCollectionItem::Changed(bool AllItems) {
     if (FCollection != nullptr && FCollection->FUpdateCount == 0)
         FCollection->Update(AllItems ? nullptr : this);
 }
 
 // ---- TCollection -----------------------------------------------------------
 
-TCollection::TCollection(TItemFactory ItemClass) : FItemClass(std::move(ItemClass))
-{
-    if (!FItemClass)
-        FItemClass = ItemClassOf<TCollectionItem>();
+TCollection::TCollection(TItemFactory ItemClass) : FItemClass(std::move(ItemClass)) {
+    if (!FItemClass) FItemClass = ItemClassOf<TCollectionItem>();
 }
 
-TCollection::~TCollection()
-{
+TCollection::~TCollection() {
     // The owner is usually half destroyed by now; tell nobody.
     FDestroying = true;
     ++FUpdateCount;
@@ -86,24 +69,20 @@ TCollection::~TCollection()
         delete FItems.back();
 }
 
-String TCollection::GetNamePath() const
-{
+String TCollection::GetNamePath() const {
     TPersistent* owner = GetOwner();
-    if (owner == nullptr)
-        return ClassName();
+    if (owner == nullptr) return ClassName();
     const String ownerPath = owner->GetNamePath();
     return ownerPath.empty() ? ClassName() : ownerPath;
 }
 
-void TCollection::Assign(TPersistent* Source)
-{
+void TCollection::Assign(TPersistent* Source) {
     auto* source = dynamic_cast<TCollection*>(Source);
     if (source == nullptr) {
         TPersistent::Assign(Source);
         return;
     }
-    if (source == this)
-        return;
+    if (source == this) return;
     BeginUpdate();
     const core::ScopeExit endUpdate([this] { EndUpdate(); });
     Clear();
@@ -111,70 +90,54 @@ void TCollection::Assign(TPersistent* Source)
         Add()->Assign(item);
 }
 
-TCollectionItem* TCollection::Items(Integer Index) const
-{
-    if (Index < 0 || Index >= Count())
-        throw EListError(Format(SListIndexError, {Index}));
+TCollectionItem* TCollection::Items(Integer Index) const {
+    if (Index < 0 || Index >= Count()) throw EListError(Format(SListIndexError, {Index}));
     return FItems[static_cast<size_t>(Index)];
 }
 
-TCollectionItem* TCollection::Add()
-{
+TCollectionItem* TCollection::Add() {
     TCollectionItem* item = FItemClass(this);
-    if (item->FCollection != this)
-        item->SetCollection(this);
+    if (item->FCollection != this) item->SetCollection(this);
     return item;
 }
 
-TCollectionItem* TCollection::Insert(Integer Index)
-{
-    if (Index < 0 || Index > Count())
-        throw EListError(Format(SListIndexError, {Index}));
+TCollectionItem* TCollection::Insert(Integer Index) {
+    if (Index < 0 || Index > Count()) throw EListError(Format(SListIndexError, {Index}));
     TCollectionItem* item = Add();
     item->SetIndex(Index);
     return item;
 }
 
-void TCollection::Delete(Integer Index)
-{
+void TCollection::Delete(Integer Index) {
     TCollectionItem* item = Items(Index);
     Notify(item, cnDeleting);
     delete item;
 }
 
-void TCollection::Clear()
-{
-    if (FItems.empty())
-        return;
+void TCollection::Clear() {
+    if (FItems.empty()) return;
     BeginUpdate();
     const core::ScopeExit endUpdate([this] { EndUpdate(); });
     while (!FItems.empty())
         delete FItems.back();
 }
 
-TCollectionItem* TCollection::FindItemID(Integer ID) const
-{
+TCollectionItem* TCollection::FindItemID(Integer ID) const {
     for (TCollectionItem* item : FItems)
-        if (item->FID == ID)
-            return item;
+        if (item->FID == ID) return item;
     return nullptr;
 }
 
-void TCollection::EndUpdate()
-{
-    if (FUpdateCount > 0)
-        --FUpdateCount;
+void TCollection::EndUpdate() {
+    if (FUpdateCount > 0) --FUpdateCount;
     Changed();
 }
 
-void TCollection::Changed()
-{
-    if (FUpdateCount == 0)
-        Update(nullptr);
+void TCollection::Changed() {
+    if (FUpdateCount == 0) Update(nullptr);
 }
 
-void TCollection::InsertItem(TCollectionItem* Item)
-{
+void TCollection::InsertItem(TCollectionItem* Item) {
     FItems.push_back(Item);
     Item->FCollection = this;
     Item->FID = FNextID++;
@@ -182,21 +145,16 @@ void TCollection::InsertItem(TCollectionItem* Item)
     Changed();
 }
 
-void TCollection::RemoveItem(TCollectionItem* Item)
-{
-    if (!FDestroying)
-        Notify(Item, cnExtracting);
+void TCollection::RemoveItem(TCollectionItem* Item) {
+    if (!FDestroying) Notify(Item, cnExtracting);
     auto it = std::find(FItems.begin(), FItems.end(), Item);
-    if (it != FItems.end())
-        FItems.erase(it);
+    if (it != FItems.end()) FItems.erase(it);
     Item->FCollection = nullptr;
     Changed();
 }
 
-void TCollection::MoveItem(Integer CurIndex, Integer NewIndex)
-{
-    if (NewIndex < 0 || NewIndex >= Count())
-        throw EListError(Format(SListIndexError, {NewIndex}));
+void TCollection::MoveItem(Integer CurIndex, Integer NewIndex) {
+    if (NewIndex < 0 || NewIndex >= Count()) throw EListError(Format(SListIndexError, {NewIndex}));
     TCollectionItem* item = FItems[static_cast<size_t>(CurIndex)];
     FItems.erase(FItems.begin() + CurIndex);
     FItems.insert(FItems.begin() + NewIndex, item);

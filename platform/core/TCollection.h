@@ -53,9 +53,7 @@ public:
     // Creates a new item of the collection's item class inside the collection.
     using TItemFactory = std::function<TCollectionItem*(TCollection*)>;
 
-    template <typename TItem>
-    static TItemFactory ItemClassOf()
-    {
+    template <typename TItem> static TItemFactory ItemClassOf() {
         return [](TCollection* c) -> TCollectionItem* { return new TItem(c); };
     }
 
@@ -116,9 +114,7 @@ private:
 class TOwnedCollection : public TCollection {
 public:
     TOwnedCollection(TPersistent* AOwner, TItemFactory ItemClass = {})
-        : TCollection(std::move(ItemClass)), FOwner(AOwner)
-    {
-    }
+        : TCollection(std::move(ItemClass)), FOwner(AOwner) {}
     String ClassName() const override { return "TOwnedCollection"; }
     TPersistent* GetOwner() const override { return FOwner; }
 

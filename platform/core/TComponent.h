@@ -102,8 +102,7 @@ public:
 protected:
     // Raises the duplicate-name error when this component owns another component
     // named NewName; AComponent is the one being renamed or inserted.
-    virtual void ValidateRename(TComponent* AComponent, const String& CurName,
-                                const String& NewName);
+    virtual void ValidateRename(TComponent* AComponent, const String& CurName, const String& NewName);
 
 private:
     void Insert(TComponent* AComponent);

@@ -8,11 +8,8 @@
 namespace {
 
 // Unreadable stored text falls back to the default, as a missing value does.
-template <typename F>
-TDateTime ParseOr(const String& text, TDateTime fallback, F parse)
-{
-    if (text.empty())
-        return fallback;
+template <typename F> TDateTime ParseOr(const String& text, TDateTime fallback, F parse) {
+    if (text.empty()) return fallback;
     try {
         return parse(text);
     } catch (const EConvertError&) {
@@ -22,79 +19,65 @@ TDateTime ParseOr(const String& text, TDateTime fallback, F parse)
 
 } // namespace
 
-Integer TCustomIniFile::ReadInteger(const String& Section, const String& Ident, Integer Default)
-{
+Integer TCustomIniFile::ReadInteger(const String& Section, const String& Ident, Integer Default) {
     return StrToIntDef(ReadString(Section, Ident, String()), Default);
 }
 
-void TCustomIniFile::WriteInteger(const String& Section, const String& Ident, Integer Value)
-{
+void TCustomIniFile::WriteInteger(const String& Section, const String& Ident, Integer Value) {
     WriteString(Section, Ident, IntToStr(Value));
 }
 
-bool TCustomIniFile::ReadBool(const String& Section, const String& Ident, bool Default)
-{
+bool TCustomIniFile::ReadBool(const String& Section, const String& Ident, bool Default) {
     return ReadInteger(Section, Ident, Default ? 1 : 0) != 0;
 }
 
-void TCustomIniFile::WriteBool(const String& Section, const String& Ident, bool Value)
-{
+void TCustomIniFile::WriteBool(const String& Section, const String& Ident, bool Value) {
     WriteString(Section, Ident, Value ? "1" : "0");
 }
 
-double TCustomIniFile::ReadFloat(const String& Section, const String& Ident, double Default)
-{
+double TCustomIniFile::ReadFloat(const String& Section, const String& Ident, double Default) {
     return ParseOr(ReadString(Section, Ident, String()), Default,
                    [](const String& s) { return StrToFloat(s); });
 }
 
-void TCustomIniFile::WriteFloat(const String& Section, const String& Ident, double Value)
-{
+void TCustomIniFile::WriteFloat(const String& Section, const String& Ident, double Value) {
     WriteString(Section, Ident, FloatToStr(Value));
 }
 
-TDateTime TCustomIniFile::ReadDate(const String& Section, const String& Ident, TDateTime Default)
-{
+TDateTime TCustomIniFile::ReadDate(const String& Section, const String& Ident, TDateTime Default) {
     return ParseOr(ReadString(Section, Ident, String()), Default,
                    [](const String& s) { return StrToDate(s); });
 }
 
-void TCustomIniFile::WriteDate(const String& Section, const String& Ident, TDateTime Value)
-{
+void TCustomIniFile::WriteDate(const String& Section, const String& Ident, TDateTime Value) {
     WriteString(Section, Ident, DateToStr(Value));
 }
 
-TDateTime TCustomIniFile::ReadTime(const String& Section, const String& Ident, TDateTime Default)
-{
+TDateTime TCustomIniFile::ReadTime(const String& Section, const String& Ident, TDateTime Default) {
     return ParseOr(ReadString(Section, Ident, String()), Default,
                    [](const String& s) { return StrToTime(s); });
 }
 
-void TCustomIniFile::WriteTime(const String& Section, const String& Ident, TDateTime Value)
-{
+void TCustomIniFile::WriteTime(const String& Section, const String& Ident, TDateTime Value) {
     WriteString(Section, Ident, TimeToStr(Value));
 }
 
-TDateTime TCustomIniFile::ReadDateTime(const String& Section, const String& Ident, TDateTime Default)
-{
+TDateTime TCustomIniFile::ReadDateTime(const String& Section, const String& Ident, TDateTime Default) {
     return ParseOr(ReadString(Section, Ident, String()), Default,
                    [](const String& s) { return StrToDateTime(s); });
 }
 
-void TCustomIniFile::WriteDateTime(const String& Section, const String& Ident, TDateTime Value)
-{
+void TCustomIniFile::WriteDateTime(const String& Section, const String& Ident, TDateTime Value) {
     WriteString(Section, Ident, DateTimeToStr(Value));
 }
 
-bool TCustomIniFile::SectionExists(const String& Section)
-{
+bool TCustomIniFile::SectionExists(const String& Section) {
     TStringList keys;
     ReadSection(Section, &keys);
     return keys.Count() > 0;
 }
 
-bool TCustomIniFile::ValueExists(const String& Section, const String& Ident)
-{
+bool TCustomIniFile::ValueExists(const String& Section, const String& Ident) {
     TStringList keys;
     ReadSection(Section, &keys);
     return keys.IndexOf(Ident) >= 0;

@@ -15,25 +15,20 @@ namespace {
 constexpr int IniCodePage = CP_WINDOWS_1250;
 
 // "[name]" (blanks allowed around it) gives name.
-bool IsSectionLine(const String& line, String& name)
-{
+bool IsSectionLine(const String& line, String& name) {
     const String t = Trim(line);
-    if (t.empty() || t[0] != '[')
-        return false;
+    if (t.empty() || t[0] != '[') return false;
     const auto close = t.find(']');
     name = Trim(t.substr(1, close == String::npos ? String::npos : close - 1));
     return true;
 }
 
 // "key=value" outside comments gives the trimmed key and value.
-bool IsKeyLine(const String& line, String& key, String& value)
-{
+bool IsKeyLine(const String& line, String& key, String& value) {
     const String t = TrimLeft(line);
-    if (t.empty() || t[0] == ';' || t[0] == '[')
-        return false;
+    if (t.empty() || t[0] == ';' || t[0] == '[') return false;
     const auto eq = t.find('=');
-    if (eq == String::npos)
-        return false;
+    if (eq == String::npos) return false;
     key = Trim(t.substr(0, eq));
     value = Trim(t.substr(eq + 1));
     return true;
@@ -46,13 +41,11 @@ struct TSectionRange {
     long last = -1;
 };
 
-TSectionRange FindSection(const std::vector<String>& lines, const String& section, size_t from = 0)
-{
+TSectionRange FindSection(const std::vector<String>& lines, const String& section, size_t from = 0) {
     TSectionRange r;
     String name;
     for (size_t i = from; i < lines.size(); ++i) {
-        if (!IsSectionLine(lines[i], name))
-            continue;
+        if (!IsSectionLine(lines[i], name)) continue;
         if (r.header >= 0) {
             r.last = static_cast<long>(i);
             return r;
@@ -62,36 +55,29 @@ TSectionRange FindSection(const std::vector<String>& lines, const String& sectio
             r.first = static_cast<long>(i) + 1;
         }
     }
-    if (r.header >= 0)
-        r.last = static_cast<long>(lines.size());
+    if (r.header >= 0) r.last = static_cast<long>(lines.size());
     return r;
 }
 
 // Calls visit(key, value) for each key line of the section, in order.
-template <typename F>
-void ForEachKey(const std::vector<String>& lines, const String& section, F visit)
-{
+template <typename F> void ForEachKey(const std::vector<String>& lines, const String& section, F visit) {
     const TSectionRange r = FindSection(lines, section);
     String key;
     String value;
     for (long i = r.first; i >= 0 && i < r.last; ++i)
-        if (IsKeyLine(lines[static_cast<size_t>(i)], key, value))
-            visit(key, value);
+        if (IsKeyLine(lines[static_cast<size_t>(i)], key, value)) visit(key, value);
 }
 
-bool HasLineBreak(const String& s)
-{
+bool HasLineBreak(const String& s) {
     return s.find_first_of("\r\n") != String::npos;
 }
 
 } // namespace
 
-std::vector<String> TIniFile::Load() const
-{
+std::vector<String> TIniFile::Load() const {
     std::vector<String> lines;
     const auto bytes = core::ReadWholeFile(NormalizePath(FileName()));
-    if (!bytes)
-        return lines;
+    if (!bytes) return lines;
     TStringList list;
     list.SetText(CodePageToUtf8(*bytes, IniCodePage));
     for (Integer i = 0; i < list.Count(); ++i)
@@ -99,8 +85,7 @@ std::vector<String> TIniFile::Load() const
     return lines;
 }
 
-void TIniFile::Save(const std::vector<String>& Lines) const
-{
+void TIniFile::Save(const std::vector<String>& Lines) const {
     String text;
     for (const String& line : Lines) {
         text += line;
@@ -110,20 +95,17 @@ void TIniFile::Save(const std::vector<String>& Lines) const
         throw EIniFileException(Format(SIniFileWriteError, {FileName()}));
 }
 
-String TIniFile::ReadString(const String& Section, const String& Ident, const String& Default)
-{
+String TIniFile::ReadString(const String& Section, const String& Ident, const String& Default) {
     const auto lines = Load();
     const TSectionRange r = FindSection(lines, Section);
     String key;
     String value;
     for (long i = r.first; i >= 0 && i < r.last; ++i)
-        if (IsKeyLine(lines[static_cast<size_t>(i)], key, value) && AnsiSameText(key, Ident))
-            return value;
+        if (IsKeyLine(lines[static_cast<size_t>(i)], key, value) && AnsiSameText(key, Ident)) return value;
     return Default;
 }
 
-void TIniFile::WriteString(const String& Section, const String& Ident, const String& Value)
-{
+void TIniFile::WriteString(const String& Section, const String& Ident, const String& Value) {
     // Either would break the line apart and plant a different key on reading.
     if (HasLineBreak(Section) || HasLineBreak(Ident) || HasLineBreak(Value))
         throw EIniFileException("Line breaks cannot be stored in " + FileName());
@@ -133,8 +115,7 @@ void TIniFile::WriteString(const String& Section, const String& Ident, const Str
     const String entry = Ident + "=" + Value;
     const TSectionRange r = FindSection(lines, Section);
     if (r.header < 0) {
-        if (!lines.empty() && !Trim(lines.back()).empty())
-            lines.emplace_back();
+        if (!lines.empty() && !Trim(lines.back()).empty()) lines.emplace_back();
         lines.push_back("[" + Section + "]");
         lines.push_back(entry);
         Save(lines);
@@ -151,52 +132,44 @@ void TIniFile::WriteString(const String& Section, const String& Ident, const Str
             return;
         }
         // New keys go after the section's last non-blank line, before the gap.
-        if (!Trim(line).empty())
-            insertAt = i + 1;
+        if (!Trim(line).empty()) insertAt = i + 1;
     }
     lines.insert(lines.begin() + insertAt, entry);
     Save(lines);
 }
 
-void TIniFile::ReadSection(const String& Section, TStrings* Strings)
-{
+void TIniFile::ReadSection(const String& Section, TStrings* Strings) {
     std::vector<String> keys;
     ForEachKey(Load(), Section, [&](const String& key, const String&) { keys.push_back(key); });
     core::ReplaceStrings(*Strings, keys);
 }
 
-void TIniFile::ReadSections(TStrings* Strings)
-{
+void TIniFile::ReadSections(TStrings* Strings) {
     std::vector<String> names;
     String name;
     for (const String& line : Load())
-        if (IsSectionLine(line, name))
-            names.push_back(name);
+        if (IsSectionLine(line, name)) names.push_back(name);
     core::ReplaceStrings(*Strings, names);
 }
 
-void TIniFile::ReadSectionValues(const String& Section, TStrings* Strings)
-{
+void TIniFile::ReadSectionValues(const String& Section, TStrings* Strings) {
     std::vector<String> pairs;
     ForEachKey(Load(), Section,
                [&](const String& key, const String& value) { pairs.push_back(key + "=" + value); });
     core::ReplaceStrings(*Strings, pairs);
 }
 
-void TIniFile::EraseSection(const String& Section)
-{
+void TIniFile::EraseSection(const String& Section) {
     auto lines = Load();
     bool changed = false;
     for (TSectionRange r = FindSection(lines, Section); r.header >= 0; r = FindSection(lines, Section)) {
         lines.erase(lines.begin() + r.header, lines.begin() + r.last);
         changed = true;
     }
-    if (changed)
-        Save(lines);
+    if (changed) Save(lines);
 }
 
-void TIniFile::DeleteKey(const String& Section, const String& Ident)
-{
+void TIniFile::DeleteKey(const String& Section, const String& Ident) {
     auto lines = Load();
     const TSectionRange r = FindSection(lines, Section);
     String key;

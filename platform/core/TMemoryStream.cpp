@@ -11,40 +11,32 @@
 
 namespace {
 
-[[noreturn]] void ExpandError()
-{
+[[noreturn]] void ExpandError() {
     throw EStreamError(SMemoryStreamError);
 }
 
 } // namespace
 
-Integer TMemoryStream::Read(void* Buffer, Integer Count)
-{
-    if (FPosition < 0 || Count <= 0)
-        return 0;
+Integer TMemoryStream::Read(void* Buffer, Integer Count) {
+    if (FPosition < 0 || Count <= 0) return 0;
     const Int64 available = Size() - FPosition;
-    if (available <= 0)
-        return 0;
+    if (available <= 0) return 0;
     const auto n = static_cast<Integer>(std::min<Int64>(available, Count));
     std::memcpy(Buffer, FData.data() + FPosition, static_cast<size_t>(n));
     FPosition += n;
     return n;
 }
 
-Integer TMemoryStream::Write(const void* Buffer, Integer Count)
-{
-    if (FPosition < 0 || Count <= 0)
-        return 0;
+Integer TMemoryStream::Write(const void* Buffer, Integer Count) {
+    if (FPosition < 0 || Count <= 0) return 0;
     const Int64 end = FPosition + Count;
-    if (end > Size())
-        SetSize(end);
+    if (end > Size()) SetSize(end);
     std::memcpy(FData.data() + FPosition, Buffer, static_cast<size_t>(Count));
     FPosition = end;
     return Count;
 }
 
-Int64 TMemoryStream::Seek(Int64 Offset, Word Origin)
-{
+Int64 TMemoryStream::Seek(Int64 Offset, Word Origin) {
     switch (Origin) {
     case soFromBeginning:
         FPosition = Offset;
@@ -61,50 +53,41 @@ Int64 TMemoryStream::Seek(Int64 Offset, Word Origin)
     return FPosition;
 }
 
-void TMemoryStream::SetSize(Int64 NewSize)
-{
-    if (NewSize < 0 || static_cast<std::uint64_t>(NewSize) > FData.max_size()
-        || NewSize > std::numeric_limits<Integer>::max())
+void TMemoryStream::SetSize(Int64 NewSize) {
+    if (NewSize < 0 || static_cast<std::uint64_t>(NewSize) > FData.max_size() ||
+        NewSize > std::numeric_limits<Integer>::max())
         ExpandError();
     try {
         FData.resize(static_cast<size_t>(NewSize));
     } catch (const std::bad_alloc&) {
         ExpandError();
     }
-    if (FPosition > NewSize)
-        FPosition = NewSize;
+    if (FPosition > NewSize) FPosition = NewSize;
 }
 
-void TMemoryStream::Clear()
-{
+void TMemoryStream::Clear() {
     FData.clear();
     FData.shrink_to_fit();
     FPosition = 0;
 }
 
-void TMemoryStream::LoadFromStream(TStream* Stream)
-{
+void TMemoryStream::LoadFromStream(TStream* Stream) {
     Stream->SetPosition(0);
     const Int64 count = Stream->Size();
     SetSize(count);
-    if (count != 0)
-        Stream->ReadBuffer(FData.data(), static_cast<Integer>(count));
+    if (count != 0) Stream->ReadBuffer(FData.data(), static_cast<Integer>(count));
 }
 
-void TMemoryStream::LoadFromFile(const String& FileName)
-{
+void TMemoryStream::LoadFromFile(const String& FileName) {
     TFileStream stream(FileName, fmOpenRead | fmShareDenyWrite);
     LoadFromStream(&stream);
 }
 
-void TMemoryStream::SaveToStream(TStream* Stream)
-{
-    if (!FData.empty())
-        Stream->WriteBuffer(FData.data(), static_cast<Integer>(FData.size()));
+void TMemoryStream::SaveToStream(TStream* Stream) {
+    if (!FData.empty()) Stream->WriteBuffer(FData.data(), static_cast<Integer>(FData.size()));
 }
 
-void TMemoryStream::SaveToFile(const String& FileName)
-{
+void TMemoryStream::SaveToFile(const String& FileName) {
     TFileStream stream(FileName, fmCreate);
     SaveToStream(&stream);
 }

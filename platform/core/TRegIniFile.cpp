@@ -11,25 +11,20 @@
 #include <vector>
 
 TRegIniFile::TRegIniFile(const String& AFileName, Cardinal AAccess)
-    : TRegistry(AAccess), FFileName(AFileName)
-{
+    : TRegistry(AAccess), FFileName(AFileName) {
     OpenKey(AFileName, true);
 }
 
-template <typename F>
-bool TRegIniFile::WithSection(const String& Section, bool Create, F f)
-{
+template <typename F> bool TRegIniFile::WithSection(const String& Section, bool Create, F f) {
     const String oldPath = CurrentPath();
     const bool readOnly = ReadOnlyKey();
-    if (!HasCurrentKey())
-        return false;
+    if (!HasCurrentKey()) return false;
     if (Section.empty()) {
         f();
         return true;
     }
     // A read-only file stays read-only in its sections.
-    if (!(readOnly ? OpenKeyReadOnly(Section) : OpenKey(Section, Create)))
-        return false;
+    if (!(readOnly ? OpenKeyReadOnly(Section) : OpenKey(Section, Create))) return false;
     auto restore = [&] {
         if (readOnly)
             OpenKeyReadOnly("\\" + oldPath);
@@ -43,24 +38,20 @@ bool TRegIniFile::WithSection(const String& Section, bool Create, F f)
     return true;
 }
 
-String TRegIniFile::ReadString(const String& Section, const String& Ident, const String& Default)
-{
+String TRegIniFile::ReadString(const String& Section, const String& Ident, const String& Default) {
     String result = Default;
     WithSection(Section, false, [&] {
-        if (ValueExists(Ident))
-            result = TRegistry::ReadString(Ident);
+        if (ValueExists(Ident)) result = TRegistry::ReadString(Ident);
     });
     return result;
 }
 
-void TRegIniFile::WriteString(const String& Section, const String& Ident, const String& Value)
-{
+void TRegIniFile::WriteString(const String& Section, const String& Ident, const String& Value) {
     if (!WithSection(Section, true, [&] { TRegistry::WriteString(Ident, Value); }))
         throw ERegistryException(Format(SRegSetDataFailed, {Ident}));
 }
 
-Integer TRegIniFile::ReadInteger(const String& Section, const String& Ident, Integer Default)
-{
+Integer TRegIniFile::ReadInteger(const String& Section, const String& Ident, Integer Default) {
     Integer result = Default;
     WithSection(Section, false, [&] {
         const TRegDataType type = GetDataType(Ident);
@@ -72,34 +63,27 @@ Integer TRegIniFile::ReadInteger(const String& Section, const String& Ident, Int
     return result;
 }
 
-void TRegIniFile::WriteInteger(const String& Section, const String& Ident, Integer Value)
-{
+void TRegIniFile::WriteInteger(const String& Section, const String& Ident, Integer Value) {
     WriteString(Section, Ident, IntToStr(Value));
 }
 
-bool TRegIniFile::ReadBool(const String& Section, const String& Ident, bool Default)
-{
+bool TRegIniFile::ReadBool(const String& Section, const String& Ident, bool Default) {
     return ReadInteger(Section, Ident, Default ? 1 : 0) != 0;
 }
 
-void TRegIniFile::WriteBool(const String& Section, const String& Ident, bool Value)
-{
+void TRegIniFile::WriteBool(const String& Section, const String& Ident, bool Value) {
     WriteString(Section, Ident, Value ? "1" : "0");
 }
 
-void TRegIniFile::ReadSection(const String& Section, TStrings* Strings)
-{
-    if (!WithSection(Section, false, [&] { GetValueNames(Strings); }))
-        Strings->Clear();
+void TRegIniFile::ReadSection(const String& Section, TStrings* Strings) {
+    if (!WithSection(Section, false, [&] { GetValueNames(Strings); })) Strings->Clear();
 }
 
-void TRegIniFile::ReadSections(TStrings* Strings)
-{
+void TRegIniFile::ReadSections(TStrings* Strings) {
     GetKeyNames(Strings);
 }
 
-void TRegIniFile::ReadSectionValues(const String& Section, TStrings* Strings)
-{
+void TRegIniFile::ReadSectionValues(const String& Section, TStrings* Strings) {
     TStringList names;
     ReadSection(Section, &names);
     std::vector<String> pairs;
@@ -108,12 +92,10 @@ void TRegIniFile::ReadSectionValues(const String& Section, TStrings* Strings)
     core::ReplaceStrings(*Strings, pairs);
 }
 
-void TRegIniFile::EraseSection(const String& Section)
-{
+void TRegIniFile::EraseSection(const String& Section) {
     TRegistry::DeleteKey(Section);
 }
 
-void TRegIniFile::DeleteKey(const String& Section, const String& Ident)
-{
+void TRegIniFile::DeleteKey(const String& Section, const String& Ident) {
     WithSection(Section, false, [&] { DeleteValue(Ident); });
 }

@@ -46,8 +46,7 @@ protected:
 
 private:
     // Runs f with the section's key current and restores the open key after.
-    template <typename F>
-    bool WithSection(const String& Section, bool Create, F f);
+    template <typename F> bool WithSection(const String& Section, bool Create, F f);
 
     String FFileName;
 };

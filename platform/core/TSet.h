@@ -3,12 +3,10 @@
 #include <cstdint>
 #include <initializer_list>
 
-template <typename E>
-class TSet {
+template <typename E> class TSet {
 public:
     constexpr TSet() = default;
-    constexpr TSet(std::initializer_list<E> items)
-    {
+    constexpr TSet(std::initializer_list<E> items) {
         for (E e : items)
             FBits |= Bit(e);
     }
@@ -22,12 +20,17 @@ public:
     constexpr TSet operator+(TSet o) const { return FromBits(FBits | o.FBits); }
     constexpr TSet operator-(TSet o) const { return FromBits(FBits & ~o.FBits); }
     constexpr TSet operator*(TSet o) const { return FromBits(FBits & o.FBits); }
-    constexpr TSet& operator+=(TSet o) { FBits |= o.FBits; return *this; }
-    constexpr TSet& operator-=(TSet o) { FBits &= ~o.FBits; return *this; }
+    constexpr TSet& operator+=(TSet o) {
+        FBits |= o.FBits;
+        return *this;
+    }
+    constexpr TSet& operator-=(TSet o) {
+        FBits &= ~o.FBits;
+        return *this;
+    }
     constexpr bool operator==(const TSet&) const = default;
 
-    static constexpr TSet FromBits(std::uint64_t bits)
-    {
+    static constexpr TSet FromBits(std::uint64_t bits) {
         TSet s;
         s.FBits = bits;
         return s;

@@ -9,9 +9,7 @@
 
 namespace {
 
-template <typename T>
-T ReadLittleEndian(TStream& stream)
-{
+template <typename T> T ReadLittleEndian(TStream& stream) {
     unsigned char bytes[sizeof(T)];
     stream.ReadBuffer(bytes, sizeof(T));
     std::uint64_t value = 0;
@@ -20,9 +18,7 @@ T ReadLittleEndian(TStream& stream)
     return static_cast<T>(value);
 }
 
-template <typename T>
-void WriteLittleEndian(TStream& stream, T value)
-{
+template <typename T> void WriteLittleEndian(TStream& stream, T value) {
     unsigned char bytes[sizeof(T)];
     const auto bits = static_cast<std::uint64_t>(value);
     for (size_t i = 0; i < sizeof(T); ++i)
@@ -32,28 +28,22 @@ void WriteLittleEndian(TStream& stream, T value)
 
 } // namespace
 
-Int64 TStream::Size()
-{
+Int64 TStream::Size() {
     const Int64 pos = Seek(0, soFromCurrent);
     const Int64 result = Seek(0, soFromEnd);
     Seek(pos, soFromBeginning);
     return result;
 }
 
-void TStream::ReadBuffer(void* Buffer, Integer Count)
-{
-    if (Count != 0 && Read(Buffer, Count) != Count)
-        throw EReadError(SReadError);
+void TStream::ReadBuffer(void* Buffer, Integer Count) {
+    if (Count != 0 && Read(Buffer, Count) != Count) throw EReadError(SReadError);
 }
 
-void TStream::WriteBuffer(const void* Buffer, Integer Count)
-{
-    if (Count != 0 && Write(Buffer, Count) != Count)
-        throw EWriteError(SWriteError);
+void TStream::WriteBuffer(const void* Buffer, Integer Count) {
+    if (Count != 0 && Write(Buffer, Count) != Count) throw EWriteError(SWriteError);
 }
 
-Int64 TStream::CopyFrom(TStream* Source, Int64 Count)
-{
+Int64 TStream::CopyFrom(TStream* Source, Int64 Count) {
     if (Count == 0) {
         Source->SetPosition(0);
         Count = Source->Size();
@@ -69,30 +59,52 @@ Int64 TStream::CopyFrom(TStream* Source, Int64 Count)
     return result;
 }
 
-Byte TStream::ReadByte() { return ReadLittleEndian<Byte>(*this); }
-Word TStream::ReadWord() { return ReadLittleEndian<Word>(*this); }
-std::int16_t TStream::ReadInt16() { return ReadLittleEndian<std::int16_t>(*this); }
-std::int32_t TStream::ReadInt32() { return ReadLittleEndian<std::int32_t>(*this); }
-std::uint32_t TStream::ReadUInt32() { return ReadLittleEndian<std::uint32_t>(*this); }
-Int64 TStream::ReadInt64() { return ReadLittleEndian<Int64>(*this); }
+Byte TStream::ReadByte() {
+    return ReadLittleEndian<Byte>(*this);
+}
+Word TStream::ReadWord() {
+    return ReadLittleEndian<Word>(*this);
+}
+std::int16_t TStream::ReadInt16() {
+    return ReadLittleEndian<std::int16_t>(*this);
+}
+std::int32_t TStream::ReadInt32() {
+    return ReadLittleEndian<std::int32_t>(*this);
+}
+std::uint32_t TStream::ReadUInt32() {
+    return ReadLittleEndian<std::uint32_t>(*this);
+}
+Int64 TStream::ReadInt64() {
+    return ReadLittleEndian<Int64>(*this);
+}
 
-double TStream::ReadDouble()
-{
+double TStream::ReadDouble() {
     const auto bits = ReadLittleEndian<std::uint64_t>(*this);
     double value;
     std::memcpy(&value, &bits, sizeof value);
     return value;
 }
 
-void TStream::WriteByte(Byte Value) { WriteLittleEndian(*this, Value); }
-void TStream::WriteWord(Word Value) { WriteLittleEndian(*this, Value); }
-void TStream::WriteInt16(std::int16_t Value) { WriteLittleEndian(*this, Value); }
-void TStream::WriteInt32(std::int32_t Value) { WriteLittleEndian(*this, Value); }
-void TStream::WriteUInt32(std::uint32_t Value) { WriteLittleEndian(*this, Value); }
-void TStream::WriteInt64(Int64 Value) { WriteLittleEndian(*this, Value); }
+void TStream::WriteByte(Byte Value) {
+    WriteLittleEndian(*this, Value);
+}
+void TStream::WriteWord(Word Value) {
+    WriteLittleEndian(*this, Value);
+}
+void TStream::WriteInt16(std::int16_t Value) {
+    WriteLittleEndian(*this, Value);
+}
+void TStream::WriteInt32(std::int32_t Value) {
+    WriteLittleEndian(*this, Value);
+}
+void TStream::WriteUInt32(std::uint32_t Value) {
+    WriteLittleEndian(*this, Value);
+}
+void TStream::WriteInt64(Int64 Value) {
+    WriteLittleEndian(*this, Value);
+}
 
-void TStream::WriteDouble(double Value)
-{
+void TStream::WriteDouble(double Value) {
     std::uint64_t bits;
     std::memcpy(&bits, &Value, sizeof bits);
     WriteLittleEndian(*this, bits);

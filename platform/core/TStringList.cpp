@@ -7,102 +7,81 @@
 #include <algorithm>
 #include <numeric>
 
-void TStringList::CheckIndex(Integer Index) const
-{
-    if (Index < 0 || Index >= Count())
-        IndexError(Index);
+void TStringList::CheckIndex(Integer Index) const {
+    if (Index < 0 || Index >= Count()) IndexError(Index);
 }
 
-String TStringList::Get(Integer Index) const
-{
+String TStringList::Get(Integer Index) const {
     CheckIndex(Index);
     return FList[static_cast<size_t>(Index)].FString;
 }
 
-void TStringList::Put(Integer Index, const String& S)
-{
-    if (FSorted)
-        Error(SSortedListError);
+void TStringList::Put(Integer Index, const String& S) {
+    if (FSorted) Error(SSortedListError);
     CheckIndex(Index);
     Changing();
     FList[static_cast<size_t>(Index)].FString = S;
     Changed();
 }
 
-TObject* TStringList::GetObject(Integer Index) const
-{
+TObject* TStringList::GetObject(Integer Index) const {
     CheckIndex(Index);
     return FList[static_cast<size_t>(Index)].FObject;
 }
 
-void TStringList::PutObject(Integer Index, TObject* AObject)
-{
+void TStringList::PutObject(Integer Index, TObject* AObject) {
     CheckIndex(Index);
     Changing();
     FList[static_cast<size_t>(Index)].FObject = AObject;
     Changed();
 }
 
-void TStringList::Insert(Integer Index, const String& S)
-{
-    if (FSorted)
-        Error(SSortedListError);
-    if (Index < 0 || Index > Count())
-        IndexError(Index);
+void TStringList::Insert(Integer Index, const String& S) {
+    if (FSorted) Error(SSortedListError);
+    if (Index < 0 || Index > Count()) IndexError(Index);
     InsertItem(Index, S, nullptr);
 }
 
-void TStringList::InsertItem(Integer Index, const String& S, TObject* AObject)
-{
+void TStringList::InsertItem(Integer Index, const String& S, TObject* AObject) {
     Changing();
     FList.insert(FList.begin() + Index, TStringItem{S, AObject});
     Changed();
 }
 
-void TStringList::Delete(Integer Index)
-{
+void TStringList::Delete(Integer Index) {
     CheckIndex(Index);
     Changing();
     FList.erase(FList.begin() + Index);
     Changed();
 }
 
-void TStringList::Clear()
-{
-    if (FList.empty())
-        return;
+void TStringList::Clear() {
+    if (FList.empty()) return;
     Changing();
     FList.clear();
     Changed();
 }
 
-void TStringList::SetCapacity(Integer NewCapacity)
-{
-    if (NewCapacity < Count())
-        Error(Format(SListCapacityError, {NewCapacity}));
+void TStringList::SetCapacity(Integer NewCapacity) {
+    if (NewCapacity < Count()) Error(Format(SListCapacityError, {NewCapacity}));
     FList.reserve(static_cast<size_t>(NewCapacity));
 }
 
-Integer TStringList::Add(const String& S)
-{
+Integer TStringList::Add(const String& S) {
     return AddObject(S, nullptr);
 }
 
-Integer TStringList::AddObject(const String& S, TObject* AObject)
-{
+Integer TStringList::AddObject(const String& S, TObject* AObject) {
     Integer index = Count();
     if (FSorted && Find(S, index)) {
-        if (FDuplicates == dupIgnore)
-            return index;
-        if (FDuplicates == dupError)
-            Error(SDuplicateString);
+        if (FDuplicates == dupIgnore) return index;
+        if (FDuplicates == dupError) Error(SDuplicateString);
     }
     InsertItem(index, S, AObject);
     return index;
 }
 
-void TStringList::Exchange(Integer Index1, Integer Index2)
-{
+void TStringList::Exchange(Integer Index1, Integer Index2) {
     CheckIndex(Index1);
     CheckIndex(Index2);
     Changing();
@@ -110,28 +89,22 @@ void TStringList::Exchange(Integer Index1, Integer Index2)
     Changed();
 }
 
-void TStringList::Move(Integer CurIndex, Integer NewIndex)
-{
-    if (FSorted && CurIndex != NewIndex)
-        Error(SSortedListError);
+void TStringList::Move(Integer CurIndex, Integer NewIndex) {
+    if (FSorted && CurIndex != NewIndex) Error(SSortedListError);
     TStrings::Move(CurIndex, NewIndex);
 }
 
-Integer TStringList::IndexOf(const String& S) const
-{
-    if (!FSorted)
-        return TStrings::IndexOf(S);
+Integer TStringList::IndexOf(const String& S) const {
+    if (!FSorted) return TStrings::IndexOf(S);
     Integer index = 0;
     return Find(S, index) ? index : -1;
 }
 
-bool TStringList::Find(const String& S, Integer& Index) const
-{
+bool TStringList::Find(const String& S, Integer& Index) const {
     if (!FSorted) {
         // A binary search over unsorted strings misses strings that are there.
         Index = TStrings::IndexOf(S);
-        if (Index >= 0)
-            return true;
+        if (Index >= 0) return true;
         Index = Count();
         return false;
     }
@@ -145,18 +118,15 @@ bool TStringList::Find(const String& S, Integer& Index) const
             lo = mid + 1;
         } else {
             hi = mid - 1;
-            if (c == 0)
-                found = true;
+            if (c == 0) found = true;
         }
     }
     Index = lo;
     return found;
 }
 
-void TStringList::Sort()
-{
-    if (Count() < 2)
-        return;
+void TStringList::Sort() {
+    if (Count() < 2) return;
     std::vector<TStringItem> items = FList;
     std::stable_sort(items.begin(), items.end(), [this](const TStringItem& a, const TStringItem& b) {
         return CompareStrings(a.FString, b.FString) < 0;
@@ -166,11 +136,9 @@ void TStringList::Sort()
     Changed();
 }
 
-void TStringList::CustomSort(const TStringListSortCompare& Compare)
-{
+void TStringList::CustomSort(const TStringListSortCompare& Compare) {
     // A sorted list keeps the order that Find relies on.
-    if (FSorted || Count() < 2)
-        return;
+    if (FSorted || Count() < 2) return;
     std::vector<Integer> order(FList.size());
     std::iota(order.begin(), order.end(), 0);
     std::stable_sort(order.begin(), order.end(),
@@ -184,46 +152,34 @@ void TStringList::CustomSort(const TStringListSortCompare& Compare)
     Changed();
 }
 
-void TStringList::SetSorted(bool Value)
-{
-    if (FSorted == Value)
-        return;
-    if (Value)
-        Sort();
+void TStringList::SetSorted(bool Value) {
+    if (FSorted == Value) return;
+    if (Value) Sort();
     FSorted = Value;
 }
 
-void TStringList::SetCaseSensitive(bool Value)
-{
-    if (FCaseSensitive == Value)
-        return;
+void TStringList::SetCaseSensitive(bool Value) {
+    if (FCaseSensitive == Value) return;
     FCaseSensitive = Value;
     // Find's binary search needs the list in the order of the new comparison.
-    if (FSorted)
-        Sort();
+    if (FSorted) Sort();
 }
 
-void TStringList::SetUpdateState(bool Updating)
-{
+void TStringList::SetUpdateState(bool Updating) {
     if (Updating)
         Changing();
     else
         Changed();
 }
 
-Integer TStringList::CompareStrings(const String& S1, const String& S2) const
-{
+Integer TStringList::CompareStrings(const String& S1, const String& S2) const {
     return FCaseSensitive ? AnsiCompareStr(S1, S2) : AnsiCompareText(S1, S2);
 }
 
-void TStringList::Changed()
-{
-    if (UpdateCount() == 0 && OnChange)
-        OnChange(this);
+void TStringList::Changed() {
+    if (UpdateCount() == 0 && OnChange) OnChange(this);
 }
 
-void TStringList::Changing()
-{
-    if (UpdateCount() == 0 && OnChanging)
-        OnChanging(this);
+void TStringList::Changing() {
+    if (UpdateCount() == 0 && OnChanging) OnChanging(this);
 }

@@ -14,7 +14,7 @@ void Validate(const TTimeStamp& s) {
         throw EConvertError(Format(SInvalidTimeStamp, {s.Date, s.Time}));
 }
 
-}  // namespace
+} // namespace
 
 TTimeStamp DateTimeToTimeStamp(TDateTime value) {
     if (!std::isfinite(value) || std::fabs(value) > 1e7)

@@ -4,8 +4,8 @@
 #include "platform/core/Types.h"
 
 struct TTimeStamp {
-    Integer Time = 0;  // milliseconds since midnight
-    Integer Date = 0;  // one plus the days since 0001-01-01
+    Integer Time = 0; // milliseconds since midnight
+    Integer Date = 0; // one plus the days since 0001-01-01
 
     bool operator==(const TTimeStamp&) const = default;
 };

@@ -6,12 +6,13 @@ namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
 
-bool IsContinuation(unsigned char c) { return (c & 0xC0) == 0x80; }
+bool IsContinuation(unsigned char c) {
+    return (c & 0xC0) == 0x80;
+}
 
 } // namespace
 
-char32_t Utf8Next(std::string_view s, std::size_t& pos)
-{
+char32_t Utf8Next(std::string_view s, std::size_t& pos) {
     const auto lead = static_cast<unsigned char>(s[pos]);
     if (lead < 0x80) {
         ++pos;
@@ -21,11 +22,17 @@ char32_t Utf8Next(std::string_view s, std::size_t& pos)
     char32_t ch;
     char32_t min;
     if ((lead & 0xE0) == 0xC0) {
-        need = 1; ch = lead & 0x1F; min = 0x80;
+        need = 1;
+        ch = lead & 0x1F;
+        min = 0x80;
     } else if ((lead & 0xF0) == 0xE0) {
-        need = 2; ch = lead & 0x0F; min = 0x800;
+        need = 2;
+        ch = lead & 0x0F;
+        min = 0x800;
     } else if ((lead & 0xF8) == 0xF0) {
-        need = 3; ch = lead & 0x07; min = 0x10000;
+        need = 3;
+        ch = lead & 0x07;
+        min = 0x10000;
     } else {
         ++pos;
         return kReplacement;
@@ -52,10 +59,8 @@ char32_t Utf8Next(std::string_view s, std::size_t& pos)
     return ch;
 }
 
-void Utf8Append(String& out, char32_t ch)
-{
-    if (ch > 0x10FFFF || (ch >= 0xD800 && ch <= 0xDFFF))
-        ch = kReplacement;
+void Utf8Append(String& out, char32_t ch) {
+    if (ch > 0x10FFFF || (ch >= 0xD800 && ch <= 0xDFFF)) ch = kReplacement;
     if (ch < 0x80) {
         out.push_back(static_cast<char>(ch));
     } else if (ch < 0x800) {
@@ -73,8 +78,7 @@ void Utf8Append(String& out, char32_t ch)
     }
 }
 
-std::u32string Utf8ToU32(std::string_view s)
-{
+std::u32string Utf8ToU32(std::string_view s) {
     std::u32string out;
     out.reserve(s.size());
     std::size_t pos = 0;
@@ -83,8 +87,7 @@ std::u32string Utf8ToU32(std::string_view s)
     return out;
 }
 
-String U32ToUtf8(std::u32string_view s)
-{
+String U32ToUtf8(std::u32string_view s) {
     String out;
     out.reserve(s.size());
     for (char32_t ch : s)
@@ -92,8 +95,7 @@ String U32ToUtf8(std::u32string_view s)
     return out;
 }
 
-std::size_t Utf8Length(std::string_view s)
-{
+std::size_t Utf8Length(std::string_view s) {
     std::size_t count = 0;
     std::size_t pos = 0;
     while (pos < s.size()) {
@@ -106,8 +108,7 @@ std::size_t Utf8Length(std::string_view s)
     return count;
 }
 
-std::size_t Utf8Offset(std::string_view s, std::size_t charIndex)
-{
+std::size_t Utf8Offset(std::string_view s, std::size_t charIndex) {
     std::size_t pos = 0;
     while (charIndex > 0 && pos < s.size()) {
         if (static_cast<unsigned char>(s[pos]) < 0x80)
@@ -119,15 +120,13 @@ std::size_t Utf8Offset(std::string_view s, std::size_t charIndex)
     return pos;
 }
 
-bool IsValidUtf8(std::string_view s)
-{
+bool IsValidUtf8(std::string_view s) {
     std::size_t pos = 0;
     while (pos < s.size()) {
         const std::size_t start = pos;
         const char32_t ch = Utf8Next(s, pos);
         // A real U+FFFD is three bytes; a replacement for bad input advanced one.
-        if (ch == kReplacement && pos - start == 1)
-            return false;
+        if (ch == kReplacement && pos - start == 1) return false;
     }
     return true;
 }

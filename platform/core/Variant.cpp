@@ -12,13 +12,15 @@
 
 namespace {
 
-[[noreturn]] void CastError() { throw EVariantError(SInvalidVarCast); }
+[[noreturn]] void CastError() {
+    throw EVariantError(SInvalidVarCast);
+}
 
 bool IsIntegral(TVarType t) {
     return t == varSmallint || t == varInteger || t == varInt64 || t == varBoolean;
 }
 
-}  // namespace
+} // namespace
 
 Variant Variant::MakeNull() {
     Variant v;
@@ -48,20 +50,17 @@ Variant Variant::ArrayOf(std::vector<Variant> items) {
 }
 
 Integer Variant::ArrayCount() const {
-    if (!IsArray())
-        CastError();
+    if (!IsArray()) CastError();
     return static_cast<Integer>(FItems->size());
 }
 
 const Variant& Variant::operator[](Integer index) const {
-    if (index < 0 || index >= ArrayCount())
-        throw EVariantError(SVarArrayBounds);
+    if (index < 0 || index >= ArrayCount()) throw EVariantError(SVarArrayBounds);
     return (*FItems)[static_cast<std::size_t>(index)];
 }
 
 Integer VarArrayHighBound(const Variant& v, Integer Dim) {
-    if (Dim != 1)
-        throw EVariantError(SVarArrayBounds);
+    if (Dim != 1) throw EVariantError(SVarArrayBounds);
     return v.ArrayCount() - 1;
 }
 
@@ -71,81 +70,97 @@ bool Variant::IsNumeric() const {
 
 String Variant::AsString(const TFormatSettings& settings) const {
     switch (FType) {
-    case varEmpty: return String();
+    case varEmpty:
+        return String();
     case varSmallint:
     case varInteger:
-    case varInt64: return IntToStr(FInt);
-    case varBoolean: return FInt ? "True" : "False";
-    case varDouble: return FloatToStr(FFloat, settings);
-    case varCurrency: return CurrToStr(FFloat, settings);
-    case varDate: return DateTimeToStr(FFloat, settings);
-    case varString: return FStr;
-    default: CastError();
+    case varInt64:
+        return IntToStr(FInt);
+    case varBoolean:
+        return FInt ? "True" : "False";
+    case varDouble:
+        return FloatToStr(FFloat, settings);
+    case varCurrency:
+        return CurrToStr(FFloat, settings);
+    case varDate:
+        return DateTimeToStr(FFloat, settings);
+    case varString:
+        return FStr;
+    default:
+        CastError();
     }
 }
 
-String Variant::AsString() const { return AsString(FormatSettings); }
+String Variant::AsString() const {
+    return AsString(FormatSettings);
+}
 
 double Variant::AsFloat(const TFormatSettings& settings) const {
     switch (FType) {
-    case varEmpty: return 0;
-    case varBoolean: return FInt ? -1 : 0;
+    case varEmpty:
+        return 0;
+    case varBoolean:
+        return FInt ? -1 : 0;
     case varSmallint:
     case varInteger:
-    case varInt64: return static_cast<double>(FInt);
+    case varInt64:
+        return static_cast<double>(FInt);
     case varDouble:
     case varCurrency:
-    case varDate: return FFloat;
+    case varDate:
+        return FFloat;
     case varString: {
         double v = 0;
         Int64 i = 0;
-        if (TryStrToFloat(FStr, v, settings))
-            return v;
-        if (TryStrToInt64(FStr, i))  // also "$1F" hexadecimal
+        if (TryStrToFloat(FStr, v, settings)) return v;
+        if (TryStrToInt64(FStr, i)) // also "$1F" hexadecimal
             return static_cast<double>(i);
         CastError();
     }
-    default: CastError();
+    default:
+        CastError();
     }
 }
 
-double Variant::AsFloat() const { return AsFloat(FormatSettings); }
+double Variant::AsFloat() const {
+    return AsFloat(FormatSettings);
+}
 
 Int64 Variant::AsInt64() const {
     switch (FType) {
-    case varEmpty: return 0;
-    case varBoolean: return FInt ? -1 : 0;
+    case varEmpty:
+        return 0;
+    case varBoolean:
+        return FInt ? -1 : 0;
     case varSmallint:
     case varInteger:
-    case varInt64: return FInt;
+    case varInt64:
+        return FInt;
     case varString: {
         Int64 i = 0;
-        if (TryStrToInt64(FStr, i))
-            return i;
+        if (TryStrToInt64(FStr, i)) return i;
         break;
     }
-    case varNull: CastError();
-    default: break;
+    case varNull:
+        CastError();
+    default:
+        break;
     }
     const double v = AsFloat();
-    if (!std::isfinite(v) || std::fabs(v) >= 9.2e18)
-        CastError();
+    if (!std::isfinite(v) || std::fabs(v) >= 9.2e18) CastError();
     return Round(v);
 }
 
 Integer Variant::AsInteger() const {
     const Int64 v = AsInt64();
-    if (v < std::numeric_limits<Integer>::min() || v > std::numeric_limits<Integer>::max())
-        CastError();
+    if (v < std::numeric_limits<Integer>::min() || v > std::numeric_limits<Integer>::max()) CastError();
     return static_cast<Integer>(v);
 }
 
 bool Variant::AsBoolean() const {
     if (FType == varString) {
-        if (SameText(FStr, "true"))
-            return true;
-        if (SameText(FStr, "false"))
-            return false;
+        if (SameText(FStr, "true")) return true;
+        if (SameText(FStr, "false")) return false;
     }
     return AsFloat() != 0;
 }
@@ -153,14 +168,15 @@ bool Variant::AsBoolean() const {
 TDateTime Variant::AsDateTime(const TFormatSettings& settings) const {
     if (FType == varString) {
         TDateTime d = 0;
-        if (TryStrToDateTime(FStr, d, settings))
-            return d;
+        if (TryStrToDateTime(FStr, d, settings)) return d;
         CastError();
     }
     return AsFloat(settings);
 }
 
-TDateTime Variant::AsDateTime() const { return AsDateTime(FormatSettings); }
+TDateTime Variant::AsDateTime() const {
+    return AsDateTime(FormatSettings);
+}
 
 namespace {
 
@@ -188,29 +204,31 @@ int CompareValues(const Variant& a, const Variant& b, bool& comparable) {
 }
 
 // Empty before Null before every value.
-int Rank(TVarType t) { return t == varEmpty ? 0 : (t == varNull ? 1 : 2); }
+int Rank(TVarType t) {
+    return t == varEmpty ? 0 : (t == varNull ? 1 : 2);
+}
 
-}  // namespace
+} // namespace
 
 bool Variant::operator==(const Variant& other) const {
-    if (IsArray() || other.IsArray())
-        return IsArray() && other.IsArray() && *FItems == *other.FItems;
-    if (Rank(FType) != 2 || Rank(other.FType) != 2)
-        return Rank(FType) == Rank(other.FType);
+    if (IsArray() || other.IsArray()) return IsArray() && other.IsArray() && *FItems == *other.FItems;
+    if (Rank(FType) != 2 || Rank(other.FType) != 2) return Rank(FType) == Rank(other.FType);
     bool comparable = true;
     return CompareValues(*this, other, comparable) == 0 && comparable;
 }
 
 bool Variant::operator<(const Variant& other) const {
-    if (Rank(FType) != 2 || Rank(other.FType) != 2)
-        return Rank(FType) < Rank(other.FType);
+    if (Rank(FType) != 2 || Rank(other.FType) != 2) return Rank(FType) < Rank(other.FType);
     bool comparable = true;
     const int c = CompareValues(*this, other, comparable);
-    if (!comparable)
-        throw EVariantError(SInvalidVarOp);
+    if (!comparable) throw EVariantError(SInvalidVarOp);
     return c < 0;
 }
 
-String VarToStr(const Variant& v) { return v.IsNull() ? String() : v.AsString(); }
+String VarToStr(const Variant& v) {
+    return v.IsNull() ? String() : v.AsString();
+}
 
-TDateTime VarToDateTime(const Variant& v) { return v.AsDateTime(); }
+TDateTime VarToDateTime(const Variant& v) {
+    return v.AsDateTime();
+}

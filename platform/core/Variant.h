@@ -29,7 +29,7 @@ enum TVarType : Word {
 
 class Variant {
 public:
-    Variant() = default;  // unassigned
+    Variant() = default; // unassigned
     Variant(int v) : FType(varInteger), FInt(v) {}
     Variant(unsigned v) : FType(varInt64), FInt(v) {}
     Variant(long v) : FType(varInt64), FInt(v) {}
@@ -56,7 +56,7 @@ public:
     TVarType Type() const { return FType; }
     bool IsEmpty() const { return FType == varEmpty; }
     bool IsNull() const { return FType == varNull; }
-    bool IsNumeric() const;  // integer, float, currency or boolean kinds
+    bool IsNumeric() const; // integer, float, currency or boolean kinds
     bool IsArray() const { return (FType & varArray) != 0; }
     // Elements of an array; raises EVariantError "Invalid variant type conversion"
     // for a value that is no array, "Variant or safe array index out of bounds"
@@ -68,11 +68,11 @@ public:
     // -1/0 as numbers (the runtime's convention); dates as text use DateTimeToStr.
     String AsString() const;
     String AsString(const TFormatSettings& settings) const;
-    Integer AsInteger() const;  // rounds a float (ties to even)
+    Integer AsInteger() const; // rounds a float (ties to even)
     Int64 AsInt64() const;
     double AsFloat() const;
     double AsFloat(const TFormatSettings& settings) const;
-    bool AsBoolean() const;  // numbers: non-zero; text: "true"/"false" in any case or a number
+    bool AsBoolean() const; // numbers: non-zero; text: "true"/"false" in any case or a number
     TDateTime AsDateTime() const;
     TDateTime AsDateTime(const TFormatSettings& settings) const;
 
@@ -101,11 +101,21 @@ private:
 inline const Variant Null = Variant::MakeNull();
 inline const Variant Unassigned = Variant();
 
-inline bool VarIsNull(const Variant& v) { return v.IsNull(); }
-inline bool VarIsEmpty(const Variant& v) { return v.IsEmpty(); }
-inline TVarType VarType(const Variant& v) { return v.Type(); }
-inline Variant VarArrayOf(std::vector<Variant> items) { return Variant::ArrayOf(std::move(items)); }
-inline bool VarIsArray(const Variant& v) { return v.IsArray(); }
+inline bool VarIsNull(const Variant& v) {
+    return v.IsNull();
+}
+inline bool VarIsEmpty(const Variant& v) {
+    return v.IsEmpty();
+}
+inline TVarType VarType(const Variant& v) {
+    return v.Type();
+}
+inline Variant VarArrayOf(std::vector<Variant> items) {
+    return Variant::ArrayOf(std::move(items));
+}
+inline bool VarIsArray(const Variant& v) {
+    return v.IsArray();
+}
 // Highest index of an array's only dimension (Dim 1); -1 for an empty array.
 Integer VarArrayHighBound(const Variant& v, Integer Dim);
 // "" for Null and Empty, else AsString.

@@ -16,8 +16,7 @@ inline constexpr const char* SFieldAccessError = "Cannot access field '%s' as ty
 inline constexpr const char* SFieldRangeError =
     "%g is not a valid value for field '%s'. The allowed range is %g to %g";
 inline constexpr const char* SInvalidIntegerValue = "'%s' is not a valid integer value for field '%s'";
-inline constexpr const char* SInvalidFloatValue =
-    "'%s' is not a valid floating point value for field '%s'";
+inline constexpr const char* SInvalidFloatValue = "'%s' is not a valid floating point value for field '%s'";
 inline constexpr const char* SInvalidBoolValue = "'%s' is not a valid boolean value for field '%s'";
 
 inline constexpr const char* SNotEditing = "Dataset not in edit or insert mode";

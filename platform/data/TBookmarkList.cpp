@@ -8,38 +8,29 @@
 
 TBookmarkList::TBookmarkList(TDataLink* DataLink) : FDataLink(DataLink) {}
 
-TDataSet* TBookmarkList::ActiveDataSet() const
-{
+TDataSet* TBookmarkList::ActiveDataSet() const {
     return FDataLink && FDataLink->Active() ? FDataLink->DataSet() : nullptr;
 }
 
-void TBookmarkList::Changed()
-{
-    if (OnChange)
-        OnChange(this);
+void TBookmarkList::Changed() {
+    if (OnChange) OnChange(this);
 }
 
-const TBookmark& TBookmarkList::Items(Integer Index) const
-{
-    if (Index < 0 || Index >= Count())
-        throw EListError(Format("List index out of bounds (%d)", {Index}));
+const TBookmark& TBookmarkList::Items(Integer Index) const {
+    if (Index < 0 || Index >= Count()) throw EListError(Format("List index out of bounds (%d)", {Index}));
     return FList[static_cast<size_t>(Index)];
 }
 
-bool TBookmarkList::Find(const TBookmark& Item, Integer& Index) const
-{
+bool TBookmarkList::Find(const TBookmark& Item, Integer& Index) const {
     Index = IndexOf(Item);
-    if (Index >= 0)
-        return true;
+    if (Index >= 0) return true;
     Index = Count();
     return false;
 }
 
-Integer TBookmarkList::IndexOf(const TBookmark& Item) const
-{
+Integer TBookmarkList::IndexOf(const TBookmark& Item) const {
     TDataSet* dataSet = FDataLink ? FDataLink->DataSet() : nullptr;
-    if (Item.empty())
-        return -1;
+    if (Item.empty()) return -1;
     for (size_t i = 0; i < FList.size(); ++i) {
         // Equal bytes are the same record whatever the dataset; otherwise ask it.
         if (FList[i] == Item || (dataSet && dataSet->CompareBookmarks(FList[i], Item) == 0))
@@ -48,25 +39,19 @@ Integer TBookmarkList::IndexOf(const TBookmark& Item) const
     return -1;
 }
 
-bool TBookmarkList::CurrentRowSelected() const
-{
+bool TBookmarkList::CurrentRowSelected() const {
     TDataSet* dataSet = ActiveDataSet();
-    if (!dataSet)
-        return false;
+    if (!dataSet) return false;
     return IndexOf(dataSet->GetBookmark()) >= 0;
 }
 
-void TBookmarkList::SetCurrentRowSelected(bool Value)
-{
+void TBookmarkList::SetCurrentRowSelected(bool Value) {
     TDataSet* dataSet = ActiveDataSet();
-    if (!dataSet)
-        return;
+    if (!dataSet) return;
     TBookmark current = dataSet->GetBookmark();
-    if (current.empty())
-        return;
+    if (current.empty()) return;
     Integer index = IndexOf(current);
-    if ((index >= 0) == Value)
-        return;
+    if ((index >= 0) == Value) return;
     if (Value)
         FList.push_back(std::move(current));
     else
@@ -74,19 +59,15 @@ void TBookmarkList::SetCurrentRowSelected(bool Value)
     Changed();
 }
 
-void TBookmarkList::Clear()
-{
-    if (FList.empty())
-        return;
+void TBookmarkList::Clear() {
+    if (FList.empty()) return;
     FList.clear();
     Changed();
 }
 
-void TBookmarkList::Delete()
-{
+void TBookmarkList::Delete() {
     TDataSet* dataSet = ActiveDataSet();
-    if (!dataSet || FList.empty())
-        return;
+    if (!dataSet || FList.empty()) return;
     dataSet->DisableControls();
     const core::ScopeExit done([&] {
         dataSet->EnableControls();
@@ -102,20 +83,16 @@ void TBookmarkList::Delete()
     }
 }
 
-bool TBookmarkList::Refresh()
-{
+bool TBookmarkList::Refresh() {
     TDataSet* dataSet = FDataLink ? FDataLink->DataSet() : nullptr;
-    if (!dataSet)
-        return false;
+    if (!dataSet) return false;
     const size_t before = FList.size();
     std::erase_if(FList, [dataSet](const TBookmark& b) { return !dataSet->BookmarkValid(b); });
     const bool removed = FList.size() != before;
-    if (removed)
-        Changed();
+    if (removed) Changed();
     return removed;
 }
 
-void TBookmarkList::LinkActive(bool Value)
-{
+void TBookmarkList::LinkActive(bool Value) {
     Clear();
 }

@@ -284,7 +284,9 @@ private:
     void CheckCanModify() const;
     void CheckOperation(void (TDataSet::*Operation)(), const TDataSetErrorEvent& ErrorEvent);
     void UpdateCalcFields();
-    void Fire(const TDataSetNotifyEvent& Event) { if (Event) Event(this); }
+    void Fire(const TDataSetNotifyEvent& Event) {
+        if (Event) Event(this);
+    }
 
     TDataSetState FState = dsInactive;
     std::unique_ptr<TFields> FFields;
@@ -311,5 +313,5 @@ private:
     bool FUniDirectional = false;
     bool FStreamedActive = false;
     bool FInternalOpenComplete = false;
-    bool FLinksReleased = false;  // links were told of a close while controls were disabled
+    bool FLinksReleased = false; // links were told of a close while controls were disabled
 };

@@ -11,29 +11,24 @@
 #include <algorithm>
 #include <utility>
 
-void TDataSet::FreeRecordBuffer(TRecordBuffer& Buffer)
-{
+void TDataSet::FreeRecordBuffer(TRecordBuffer& Buffer) {
     delete Buffer;
     Buffer = nullptr;
 }
 
-void TDataSet::UpdateBufferCount()
-{
+void TDataSet::UpdateBufferCount() {
     // While the dataset is being destroyed its cursor is gone with its subclass.
-    if (ComponentState().Contains(csDestroying) || !IsCursorOpen())
-        return;
+    if (ComponentState().Contains(csDestroying) || !IsCursorOpen()) return;
     Integer count = 1;
     for (TDataSource* source : FDataSources)
         for (TDataLink* link : source->FDataLinks)
             count = std::max(count, link->FBufferCount);
     // A one-directional cursor cannot refill a window backwards.
-    if (FUniDirectional)
-        count = 1;
+    if (FUniDirectional) count = 1;
     SetBufferCount(count);
 }
 
-void TDataSet::SetBufListSize(Integer Value)
-{
+void TDataSet::SetBufListSize(Integer Value) {
     const auto size = static_cast<size_t>(Value);
     while (FBuffers.size() > size) {
         FreeRecordBuffer(FBuffers.back());
@@ -47,21 +42,17 @@ void TDataSet::SetBufListSize(Integer Value)
     }
 }
 
-void TDataSet::FreeBuffers()
-{
+void TDataSet::FreeBuffers() {
     SetBufListSize(0);
     FBufferCount = 0;
 }
 
-void TDataSet::SetBufferCount(Integer Value)
-{
-    if (FBufferCount == Value)
-        return;
+void TDataSet::SetBufferCount(Integer Value) {
+    if (FBufferCount == Value) return;
     auto linksOf = [this](auto&& Visit) {
         for (TDataSource* source : FDataSources)
             for (TDataLink* link : source->FDataLinks)
-                if (link->Active())
-                    Visit(link);
+                if (link->Active()) Visit(link);
     };
     if (FBufferCount > Value && FRecordCount > 0) {
         // Keep the records from the earliest link window on, but never lose the
@@ -74,8 +65,7 @@ void TDataSet::SetBufferCount(Integer Value)
             MoveBuffer(i + delta, i);
         FActiveRecord -= delta;
         FRecordCount = std::min(FRecordCount - delta, Value);
-        if (FCurrentRecord >= FRecordCount)
-            FCurrentRecord = -1;
+        if (FCurrentRecord >= FRecordCount) FCurrentRecord = -1;
         linksOf([&](TDataLink* link) { link->FFirstRecord = std::max(0, link->FFirstRecord - delta); });
     }
     SetBufListSize(Value + 1);
@@ -85,8 +75,7 @@ void TDataSet::SetBufferCount(Integer Value)
     linksOf([&](TDataLink* link) { link->FFirstRecord += added; });
 }
 
-void TDataSet::ClearBuffers()
-{
+void TDataSet::ClearBuffers() {
     FRecordCount = 0;
     FActiveRecord = 0;
     FCurrentRecord = -1;
@@ -94,8 +83,7 @@ void TDataSet::ClearBuffers()
     FEOF = true;
 }
 
-void TDataSet::ActivateBuffers()
-{
+void TDataSet::ActivateBuffers() {
     FRecordCount = 1;
     FActiveRecord = 0;
     FCurrentRecord = 0;
@@ -103,18 +91,15 @@ void TDataSet::ActivateBuffers()
     FEOF = false;
 }
 
-void TDataSet::MoveBuffer(Integer CurIndex, Integer NewIndex)
-{
-    if (CurIndex == NewIndex)
-        return;
+void TDataSet::MoveBuffer(Integer CurIndex, Integer NewIndex) {
+    if (CurIndex == NewIndex) return;
     auto begin = FBuffers.begin();
     if (CurIndex < NewIndex)
         std::rotate(begin + CurIndex, begin + CurIndex + 1, begin + NewIndex + 1);
     else
         std::rotate(begin + NewIndex, begin + CurIndex, begin + CurIndex + 1);
     // The cursor's record keeps its buffer, wherever that buffer went.
-    if (FCurrentRecord < 0)
-        return;
+    if (FCurrentRecord < 0) return;
     if (FCurrentRecord == CurIndex)
         FCurrentRecord = NewIndex;
     else if (CurIndex < NewIndex && FCurrentRecord > CurIndex && FCurrentRecord <= NewIndex)
@@ -123,10 +108,8 @@ void TDataSet::MoveBuffer(Integer CurIndex, Integer NewIndex)
         ++FCurrentRecord;
 }
 
-void TDataSet::SetCurrentRecord(Integer Index)
-{
-    if (FCurrentRecord == Index)
-        return;
+void TDataSet::SetCurrentRecord(Integer Index) {
+    if (FCurrentRecord == Index) return;
     if (!FUniDirectional) {
         TRecordBuffer buffer = FBuffers[static_cast<size_t>(Index)];
         switch (GetBookmarkFlag(buffer)) {
@@ -145,30 +128,22 @@ void TDataSet::SetCurrentRecord(Integer Index)
     FCurrentRecord = Index;
 }
 
-void TDataSet::UpdateCursorPos()
-{
-    if (FRecordCount > 0)
-        SetCurrentRecord(FActiveRecord);
+void TDataSet::UpdateCursorPos() {
+    if (FRecordCount > 0) SetCurrentRecord(FActiveRecord);
 }
 
-TGetResult TDataSet::FetchRecord(TRecordBuffer Buffer, TGetMode GetMode, bool DoCheck)
-{
+TGetResult TDataSet::FetchRecord(TRecordBuffer Buffer, TGetMode GetMode, bool DoCheck) {
     for (;;) {
         TGetResult result = GetRecord(Buffer, GetMode, DoCheck);
-        if (result != grOK)
-            return result;
+        if (result != grOK) return result;
         GetCalcFields(Buffer);
-        if (FilterAccepts(Buffer))
-            return grOK;
-        if (GetMode == gmCurrent)
-            return grError;
+        if (FilterAccepts(Buffer)) return grOK;
+        if (GetMode == gmCurrent) return grError;
     }
 }
 
-bool TDataSet::FilterAccepts(TRecordBuffer Buffer)
-{
-    if (!FFiltered || !OnFilterRecord)
-        return true;
+bool TDataSet::FilterAccepts(TRecordBuffer Buffer) {
+    if (!FFiltered || !OnFilterRecord) return true;
     const TDataSetState saved = SetTempState(dsFilter);
     const TRecordBuffer savedBuffer = std::exchange(FFilterBuffer, Buffer);
     const core::ScopeExit restore([&] {
@@ -180,8 +155,7 @@ bool TDataSet::FilterAccepts(TRecordBuffer Buffer)
     return accept;
 }
 
-bool TDataSet::GetNextRecord()
-{
+bool TDataSet::GetNextRecord() {
     TGetMode mode = gmNext;
     if (FRecordCount > 0) {
         SetCurrentRecord(FRecordCount - 1);
@@ -205,11 +179,9 @@ bool TDataSet::GetNextRecord()
     return true;
 }
 
-bool TDataSet::GetPriorRecord()
-{
+bool TDataSet::GetPriorRecord() {
     CheckBiDirectional();
-    if (FRecordCount > 0)
-        SetCurrentRecord(0);
+    if (FRecordCount > 0) SetCurrentRecord(0);
     const bool ok = FetchRecord(FBuffers[static_cast<size_t>(FRecordCount)], gmPrior, true) == grOK;
     if (!ok) {
         CursorPosChanged();
@@ -228,26 +200,22 @@ bool TDataSet::GetPriorRecord()
     return true;
 }
 
-Integer TDataSet::GetNextRecords()
-{
+Integer TDataSet::GetNextRecords() {
     Integer count = 0;
     while (FRecordCount < FBufferCount && GetNextRecord())
         ++count;
     return count;
 }
 
-Integer TDataSet::GetPriorRecords()
-{
-    if (FUniDirectional)
-        return 0;
+Integer TDataSet::GetPriorRecords() {
+    if (FUniDirectional) return 0;
     Integer count = 0;
     while (FRecordCount < FBufferCount && GetPriorRecord())
         ++count;
     return count;
 }
 
-void TDataSet::First()
-{
+void TDataSet::First() {
     CheckBrowseMode();
     DoBeforeScroll();
     ClearBuffers();
@@ -263,8 +231,7 @@ void TDataSet::First()
     DoAfterScroll();
 }
 
-void TDataSet::Last()
-{
+void TDataSet::Last() {
     CheckBiDirectional();
     CheckBrowseMode();
     DoBeforeScroll();
@@ -281,13 +248,11 @@ void TDataSet::Last()
     DoAfterScroll();
 }
 
-Integer TDataSet::MoveBy(Integer Distance)
-{
+Integer TDataSet::MoveBy(Integer Distance) {
     CheckBrowseMode();
     Integer result = 0;
     DoBeforeScroll();
-    if (!((Distance > 0 && !FEOF) || (Distance < 0 && !FBOF)))
-        return 0;
+    if (!((Distance > 0 && !FEOF) || (Distance < 0 && !FBOF))) return 0;
     FBOF = false;
     FEOF = false;
     Integer scrollCount = 0;
@@ -329,17 +294,13 @@ Integer TDataSet::MoveBy(Integer Distance)
     return result;
 }
 
-void TDataSet::Resync(TResyncMode Mode)
-{
-    if (FUniDirectional)
-        return;
+void TDataSet::Resync(TResyncMode Mode) {
+    if (FUniDirectional) return;
     TRecordBuffer spare = FBuffers[static_cast<size_t>(FRecordCount)];
     if (Mode.Contains(rmExact)) {
         CursorPosChanged();
-        if (FetchRecord(spare, gmCurrent, true) != grOK)
-            DatabaseError(SRecordNotFound, this);
-    } else if (FetchRecord(spare, gmCurrent, false) != grOK &&
-               FetchRecord(spare, gmNext, false) != grOK &&
+        if (FetchRecord(spare, gmCurrent, true) != grOK) DatabaseError(SRecordNotFound, this);
+    } else if (FetchRecord(spare, gmCurrent, false) != grOK && FetchRecord(spare, gmNext, false) != grOK &&
                FetchRecord(spare, gmPrior, false) != grOK) {
         ClearBuffers();
         DataEvent(deDataSetChange, 0);

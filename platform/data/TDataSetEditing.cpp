@@ -8,15 +8,13 @@
 #include "platform/data/TField.h"
 #include "platform/data/TFields.h"
 
-void TDataSet::InitRecord(TRecordBuffer Buffer)
-{
+void TDataSet::InitRecord(TRecordBuffer Buffer) {
     InternalInitRecord(Buffer);
     ClearCalcFields(Buffer);
     SetBookmarkFlag(Buffer, bfInserted);
 }
 
-void TDataSet::InternalPost()
-{
+void TDataSet::InternalPost() {
     for (Integer i = 0; i < FFields->Count(); ++i) {
         TField* field = FFields->Fields(i);
         if (field->Required() && field->FieldKind() == fkData && field->IsNull()) {
@@ -26,8 +24,7 @@ void TDataSet::InternalPost()
     }
 }
 
-void TDataSet::CheckOperation(void (TDataSet::*Operation)(), const TDataSetErrorEvent& ErrorEvent)
-{
+void TDataSet::CheckOperation(void (TDataSet::*Operation)(), const TDataSetErrorEvent& ErrorEvent) {
     for (;;) {
         try {
             UpdateCursorPos();
@@ -35,26 +32,21 @@ void TDataSet::CheckOperation(void (TDataSet::*Operation)(), const TDataSetError
             return;
         } catch (EDatabaseError& e) {
             TDataAction action = daFail;
-            if (ErrorEvent)
-                ErrorEvent(this, e, action);
-            if (action == daFail)
-                throw;
-            if (action == daAbort)
-                throw EAbort("Operation aborted");
+            if (ErrorEvent) ErrorEvent(this, e, action);
+            if (action == daFail) throw;
+            if (action == daAbort) throw EAbort("Operation aborted");
         }
     }
 }
 
-void TDataSet::BeginInsertAppend()
-{
+void TDataSet::BeginInsertAppend() {
     CheckBrowseMode();
     CheckCanModify();
     Fire(BeforeInsert);
     DoBeforeScroll();
 }
 
-void TDataSet::EndInsertAppend()
-{
+void TDataSet::EndInsertAppend() {
     SetState(dsInsert);
     {
         const core::ScopeFail undoInsert([this] {
@@ -70,8 +62,7 @@ void TDataSet::EndInsertAppend()
     DoAfterScroll();
 }
 
-void TDataSet::Insert()
-{
+void TDataSet::Insert() {
     BeginInsertAppend();
     const TBookmark current = GetBookmark();
     MoveBuffer(FRecordCount, FActiveRecord);
@@ -81,14 +72,12 @@ void TDataSet::Insert()
         SetBookmarkFlag(buffer, bfBOF);
     else
         SetBookmarkData(buffer, current);
-    if (FRecordCount < FBufferCount)
-        ++FRecordCount;
+    if (FRecordCount < FBufferCount) ++FRecordCount;
     InternalInsert();
     EndInsertAppend();
 }
 
-void TDataSet::Append()
-{
+void TDataSet::Append() {
     BeginInsertAppend();
     ClearBuffers();
     TRecordBuffer buffer = FBuffers[0];
@@ -101,10 +90,8 @@ void TDataSet::Append()
     EndInsertAppend();
 }
 
-void TDataSet::Edit()
-{
-    if (FState == dsEdit || FState == dsInsert)
-        return;
+void TDataSet::Edit() {
+    if (FState == dsEdit || FState == dsInsert) return;
     if (FRecordCount == 0) {
         Insert();
         return;
@@ -119,18 +106,14 @@ void TDataSet::Edit()
     Fire(AfterEdit);
 }
 
-void TDataSet::UpdateRecord()
-{
-    if (!IsEditMode(FState))
-        DatabaseError(SNotEditing, this);
+void TDataSet::UpdateRecord() {
+    if (!IsEditMode(FState)) DatabaseError(SNotEditing, this);
     DataEvent(deUpdateRecord, 0);
 }
 
-void TDataSet::Post()
-{
+void TDataSet::Post() {
     UpdateRecord();
-    if (FState != dsEdit && FState != dsInsert)
-        return;
+    if (FState != dsEdit && FState != dsInsert) return;
     DataEvent(deCheckBrowseMode, 0);
     Fire(BeforePost);
     CheckOperation(&TDataSet::InternalPost, OnPostError);
@@ -139,33 +122,27 @@ void TDataSet::Post()
     Fire(AfterPost);
 }
 
-void TDataSet::Cancel()
-{
-    if (FState != dsEdit && FState != dsInsert)
-        return;
+void TDataSet::Cancel() {
+    if (FState != dsEdit && FState != dsInsert) return;
     DataEvent(deCheckBrowseMode, 0);
     Fire(BeforeCancel);
     const bool scrolls = FState == dsInsert;
-    if (scrolls)
-        DoBeforeScroll();
+    if (scrolls) DoBeforeScroll();
     UpdateCursorPos();
     InternalCancel();
     SetState(dsBrowse);
     Resync({});
     Fire(AfterCancel);
-    if (scrolls)
-        DoAfterScroll();
+    if (scrolls) DoAfterScroll();
 }
 
-void TDataSet::Delete()
-{
+void TDataSet::Delete() {
     CheckActive();
     if (FState == dsInsert || FState == dsSetKey) {
         Cancel();
         return;
     }
-    if (FRecordCount == 0)
-        DatabaseError(SDataSetEmpty, this);
+    if (FRecordCount == 0) DatabaseError(SDataSetEmpty, this);
     DataEvent(deCheckBrowseMode, 0);
     Fire(BeforeDelete);
     DoBeforeScroll();
@@ -176,8 +153,7 @@ void TDataSet::Delete()
     DoAfterScroll();
 }
 
-void TDataSet::CheckBrowseMode()
-{
+void TDataSet::CheckBrowseMode() {
     CheckActive();
     DataEvent(deCheckBrowseMode, 0);
     switch (FState) {
@@ -197,8 +173,7 @@ void TDataSet::CheckBrowseMode()
     }
 }
 
-void TDataSet::Refresh()
-{
+void TDataSet::Refresh() {
     Fire(BeforeRefresh);
     CheckBrowseMode();
     UpdateCursorPos();

@@ -8,13 +8,23 @@
 #include <vector>
 
 enum TDataSetState {
-    dsInactive, dsBrowse, dsEdit, dsInsert, dsSetKey, dsCalcFields, dsFilter, dsNewValue,
-    dsOldValue, dsCurValue, dsBlockRead, dsInternalCalc, dsOpening
+    dsInactive,
+    dsBrowse,
+    dsEdit,
+    dsInsert,
+    dsSetKey,
+    dsCalcFields,
+    dsFilter,
+    dsNewValue,
+    dsOldValue,
+    dsCurValue,
+    dsBlockRead,
+    dsInternalCalc,
+    dsOpening
 };
 
 // States in which a record is being changed.
-inline bool IsEditMode(TDataSetState State)
-{
+inline bool IsEditMode(TDataSetState State) {
     return State == dsEdit || State == dsInsert || State == dsSetKey;
 }
 
@@ -22,9 +32,19 @@ inline bool IsEditMode(TDataSetState State)
 // deFieldChange, deRecordChange: the TField* (or null); deDataSetScroll: the number
 // of buffers the window moved; deFocusControl: a TField**; otherwise 0.
 enum TDataEvent {
-    deFieldChange, deRecordChange, deDataSetChange, deDataSetScroll, deLayoutChange,
-    deUpdateRecord, deUpdateState, deCheckBrowseMode, dePropertyChange, deFieldListChange,
-    deFocusControl, deParentScroll, deConnectChange
+    deFieldChange,
+    deRecordChange,
+    deDataSetChange,
+    deDataSetScroll,
+    deLayoutChange,
+    deUpdateRecord,
+    deUpdateState,
+    deCheckBrowseMode,
+    dePropertyChange,
+    deFieldListChange,
+    deFocusControl,
+    deParentScroll,
+    deConnectChange
 };
 
 // GetRecord's request and answer.

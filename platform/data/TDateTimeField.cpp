@@ -3,35 +3,29 @@
 #include "platform/core/DateTime.h"
 #include "platform/core/FormatSettings.h"
 
-TDateTimeField::TDateTimeField(TComponent* AOwner) : TField(AOwner)
-{
+TDateTimeField::TDateTimeField(TComponent* AOwner) : TField(AOwner) {
     SetDataType(ftDateTime);
 }
 
-String TDateTimeField::GetAsString() const
-{
+String TDateTimeField::GetAsString() const {
     String text;
     GetText(text, false);
     return text;
 }
 
-TDateTime TDateTimeField::GetAsDateTime() const
-{
+TDateTime TDateTimeField::GetAsDateTime() const {
     double value = 0;
     ReadFloat(value);
     return value;
 }
 
-Variant TDateTimeField::GetAsVariant() const
-{
+Variant TDateTimeField::GetAsVariant() const {
     double value = 0;
-    if (!ReadFloat(value))
-        return Null;
+    if (!ReadFloat(value)) return Null;
     return Variant::FromDateTime(value);
 }
 
-void TDateTimeField::GetText(String& Text, bool DisplayText) const
-{
+void TDateTimeField::GetText(String& Text, bool DisplayText) const {
     double value = 0;
     if (!ReadFloat(value)) {
         Text.clear();
@@ -47,8 +41,7 @@ void TDateTimeField::GetText(String& Text, bool DisplayText) const
     Text = FormatDateTime(format, value);
 }
 
-void TDateTimeField::SetAsStringValue(const String& Value)
-{
+void TDateTimeField::SetAsStringValue(const String& Value) {
     if (Value.empty()) {
         Clear();
         return;
@@ -66,25 +59,21 @@ void TDateTimeField::SetAsStringValue(const String& Value)
     }
 }
 
-void TDateTimeField::SetAsDateTimeValue(TDateTime Value)
-{
+void TDateTimeField::SetAsDateTimeValue(TDateTime Value) {
     SetData(TFieldData(Value));
 }
 
-void TDateTimeField::SetVarValue(const Variant& Value)
-{
+void TDateTimeField::SetVarValue(const Variant& Value) {
     if (Value.Type() == varString)
         SetAsStringValue(Value.AsString());
     else
         SetAsDateTimeValue(Value.AsDateTime());
 }
 
-TDateField::TDateField(TComponent* AOwner) : TDateTimeField(AOwner)
-{
+TDateField::TDateField(TComponent* AOwner) : TDateTimeField(AOwner) {
     SetDataType(ftDate);
 }
 
-TTimeField::TTimeField(TComponent* AOwner) : TDateTimeField(AOwner)
-{
+TTimeField::TTimeField(TComponent* AOwner) : TDateTimeField(AOwner) {
     SetDataType(ftTime);
 }

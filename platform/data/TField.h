@@ -145,7 +145,7 @@ private:
     TFieldKind FFieldKind = fkData;
     TFieldType FDataType = ftUnknown;
     Integer FFieldNo = 0;
-    Integer FCalcIndex = -1;  // slot among the record buffer's calculated values
+    Integer FCalcIndex = -1; // slot among the record buffer's calculated values
     Integer FSize = 0;
     Integer FDisplayWidth = 0;
     TAlignment FAlignment = taLeftJustify;

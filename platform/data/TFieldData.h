@@ -13,7 +13,6 @@
 
 using TFieldData = std::variant<std::monostate, bool, Int64, double, String>;
 
-inline bool FieldDataIsNull(const TFieldData& Data)
-{
+inline bool FieldDataIsNull(const TFieldData& Data) {
     return std::holds_alternative<std::monostate>(Data);
 }

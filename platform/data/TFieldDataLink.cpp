@@ -5,28 +5,22 @@
 #include "platform/data/TDataSet.h"
 #include "platform/data/TField.h"
 
-void TFieldDataLink::SetFieldName(const String& Value)
-{
-    if (FFieldName == Value)
-        return;
+void TFieldDataLink::SetFieldName(const String& Value) {
+    if (FFieldName == Value) return;
     FFieldName = Value;
     UpdateField();
 }
 
-bool TFieldDataLink::CanModify() const
-{
+bool TFieldDataLink::CanModify() const {
     return !ReadOnly() && (!FField || FField->CanModify());
 }
 
-bool TFieldDataLink::Edit()
-{
-    if (CanModify())
-        TDataLink::Edit();
+bool TFieldDataLink::Edit() {
+    if (CanModify()) TDataLink::Edit();
     return FEditing;
 }
 
-void TFieldDataLink::UpdateField()
-{
+void TFieldDataLink::UpdateField() {
     if (!Active() || FFieldName.empty()) {
         SetField(nullptr);
         return;
@@ -41,64 +35,46 @@ void TFieldDataLink::UpdateField()
     SetField(field);
 }
 
-void TFieldDataLink::SetField(TField* Value)
-{
-    if (FField == Value)
-        return;
+void TFieldDataLink::SetField(TField* Value) {
+    if (FField == Value) return;
     FField = Value;
     EditingChanged();
     RecordChanged(nullptr);
 }
 
-void TFieldDataLink::SetFieldEditing(bool Value)
-{
-    if (FEditing == Value)
-        return;
+void TFieldDataLink::SetFieldEditing(bool Value) {
+    if (FEditing == Value) return;
     FEditing = Value;
     FModified = false;
-    if (OnEditingChange)
-        OnEditingChange(this);
+    if (OnEditingChange) OnEditingChange(this);
 }
 
-void TFieldDataLink::ActiveChanged()
-{
+void TFieldDataLink::ActiveChanged() {
     UpdateField();
-    if (OnActiveChange)
-        OnActiveChange(this);
+    if (OnActiveChange) OnActiveChange(this);
 }
 
-void TFieldDataLink::EditingChanged()
-{
+void TFieldDataLink::EditingChanged() {
     SetFieldEditing(TDataLink::Editing() && CanModify());
 }
 
-void TFieldDataLink::FocusControl(TField** Field)
-{
-    if (!Field || !*Field || *Field != FField || !OnFocusControl)
-        return;
-    if (OnFocusControl())
-        *Field = nullptr;
+void TFieldDataLink::FocusControl(TField** Field) {
+    if (!Field || !*Field || *Field != FField || !OnFocusControl) return;
+    if (OnFocusControl()) *Field = nullptr;
 }
 
-void TFieldDataLink::LayoutChanged()
-{
+void TFieldDataLink::LayoutChanged() {
     UpdateField();
 }
 
-void TFieldDataLink::RecordChanged(TField* Field)
-{
-    if (Field && Field != FField)
-        return;
-    if (OnDataChange)
-        OnDataChange(this);
+void TFieldDataLink::RecordChanged(TField* Field) {
+    if (Field && Field != FField) return;
+    if (OnDataChange) OnDataChange(this);
     FModified = false;
 }
 
-void TFieldDataLink::UpdateData()
-{
-    if (!FModified)
-        return;
-    if (FField && OnUpdateData)
-        OnUpdateData(this);
+void TFieldDataLink::UpdateData() {
+    if (!FModified) return;
+    if (FField && OnUpdateData) OnUpdateData(this);
     FModified = false;
 }

@@ -15,14 +15,10 @@
 
 #include <memory>
 
-TFieldDef::TFieldDef(TFieldDefs* Owner, const String& Name, TFieldType DataType, Integer Size,
-                     bool Required)
-    : FOwner(Owner), FName(Name), FDataType(DataType), FSize(Size), FRequired(Required)
-{
-}
+TFieldDef::TFieldDef(TFieldDefs* Owner, const String& Name, TFieldType DataType, Integer Size, bool Required)
+    : FOwner(Owner), FName(Name), FDataType(DataType), FSize(Size), FRequired(Required) {}
 
-void TFieldDef::Assign(TPersistent* Source)
-{
+void TFieldDef::Assign(TPersistent* Source) {
     if (auto* def = dynamic_cast<TFieldDef*>(Source)) {
         FName = def->FName;
         FDataType = def->FDataType;
@@ -34,30 +30,24 @@ void TFieldDef::Assign(TPersistent* Source)
     TPersistent::Assign(Source);
 }
 
-String TFieldDef::DisplayName() const
-{
+String TFieldDef::DisplayName() const {
     return FName.empty() ? ClassName() : FName;
 }
 
-Integer TFieldDef::FieldNo() const
-{
+Integer TFieldDef::FieldNo() const {
     return Index() + 1;
 }
 
-Integer TFieldDef::Index() const
-{
-    if (!FOwner)
-        return -1;
+Integer TFieldDef::Index() const {
+    if (!FOwner) return -1;
     for (Integer i = 0; i < FOwner->Count(); ++i)
-        if (FOwner->Items(i) == this)
-            return i;
+        if (FOwner->Items(i) == this) return i;
     return -1;
 }
 
 namespace {
 
-std::unique_ptr<TField> NewField(TFieldType DataType)
-{
+std::unique_ptr<TField> NewField(TFieldType DataType) {
     switch (DataType) {
     case ftString:
     case ftFixedChar:
@@ -110,24 +100,19 @@ std::unique_ptr<TField> NewField(TFieldType DataType)
     }
 }
 
-}  // namespace
+} // namespace
 
-TField* TFieldDef::CreateField(TComponent* Owner) const
-{
+TField* TFieldDef::CreateField(TComponent* Owner) const {
     std::unique_ptr<TField> field = NewField(FDataType);
-    if (!field)
-        DatabaseErrorFmt(SUnknownFieldType, {DisplayName()}, FOwner ? FOwner->DataSet() : nullptr);
+    if (!field) DatabaseErrorFmt(SUnknownFieldType, {DisplayName()}, FOwner ? FOwner->DataSet() : nullptr);
     // Text sizes come from the definition; other types keep their class's own.
-    if (field->IsBlob() || dynamic_cast<TStringField*>(field.get()))
-        field->SetSize(FSize);
+    if (field->IsBlob() || dynamic_cast<TStringField*>(field.get())) field->SetSize(FSize);
     if (auto* real = dynamic_cast<TFloatField*>(field.get()); real && FPrecision > 0)
         real->SetPrecision(FPrecision);
     field->SetFieldName(FName);
     field->SetRequired(FRequired);
-    if (FOwner && FOwner->DataSet())
-        field->SetDataSet(FOwner->DataSet());
-    if (Owner)
-        Owner->InsertComponent(field.get());
+    if (FOwner && FOwner->DataSet()) field->SetDataSet(FOwner->DataSet());
+    if (Owner) Owner->InsertComponent(field.get());
     return field.release();
 }
 
@@ -135,8 +120,7 @@ TFieldDefs::TFieldDefs(TDataSet* DataSet) : FDataSet(DataSet) {}
 
 TFieldDefs::~TFieldDefs() = default;
 
-void TFieldDefs::Assign(TPersistent* Source)
-{
+void TFieldDefs::Assign(TPersistent* Source) {
     auto* defs = dynamic_cast<TFieldDefs*>(Source);
     if (!defs) {
         TPersistent::Assign(Source);
@@ -149,47 +133,36 @@ void TFieldDefs::Assign(TPersistent* Source)
     }
 }
 
-TFieldDef* TFieldDefs::Items(Integer Index) const
-{
-    if (Index < 0 || Index >= Count())
-        throw EListError(Format("List index out of bounds (%d)", {Index}));
+TFieldDef* TFieldDefs::Items(Integer Index) const {
+    if (Index < 0 || Index >= Count()) throw EListError(Format("List index out of bounds (%d)", {Index}));
     return FItems[static_cast<size_t>(Index)].get();
 }
 
-TFieldDef* TFieldDefs::Add(const String& Name, TFieldType DataType, Integer Size, bool Required)
-{
-    if (Name.empty())
-        DatabaseError(SFieldNameMissing, FDataSet);
-    if (IndexOf(Name) >= 0)
-        DatabaseErrorFmt(SDuplicateFieldName, {Name}, FDataSet);
+TFieldDef* TFieldDefs::Add(const String& Name, TFieldType DataType, Integer Size, bool Required) {
+    if (Name.empty()) DatabaseError(SFieldNameMissing, FDataSet);
+    if (IndexOf(Name) >= 0) DatabaseErrorFmt(SDuplicateFieldName, {Name}, FDataSet);
     FItems.push_back(std::make_unique<TFieldDef>(this, Name, DataType, Size, Required));
     return FItems.back().get();
 }
 
-Integer TFieldDefs::IndexOf(const String& Name) const
-{
+Integer TFieldDefs::IndexOf(const String& Name) const {
     for (size_t i = 0; i < FItems.size(); ++i)
-        if (AnsiSameText(FItems[i]->Name(), Name))
-            return static_cast<Integer>(i);
+        if (AnsiSameText(FItems[i]->Name(), Name)) return static_cast<Integer>(i);
     return -1;
 }
 
-TFieldDef* TFieldDefs::Find(const String& Name) const
-{
+TFieldDef* TFieldDefs::Find(const String& Name) const {
     Integer i = IndexOf(Name);
-    if (i < 0)
-        DatabaseErrorFmt(SFieldNotFound, {Name}, FDataSet);
+    if (i < 0) DatabaseErrorFmt(SFieldNotFound, {Name}, FDataSet);
     return FItems[static_cast<size_t>(i)].get();
 }
 
-void TFieldDefs::Clear()
-{
+void TFieldDefs::Clear() {
     FItems.clear();
     FUpdated = false;
 }
 
-void TFieldDefs::Update()
-{
+void TFieldDefs::Update() {
     if (!FUpdated && FDataSet) {
         FDataSet->InitFieldDefs();
         FUpdated = true;

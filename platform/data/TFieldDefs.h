@@ -14,8 +14,7 @@ class TFieldDefs;
 
 class TFieldDef : public TPersistent {
 public:
-    TFieldDef(TFieldDefs* Owner, const String& Name, TFieldType DataType, Integer Size,
-              bool Required);
+    TFieldDef(TFieldDefs* Owner, const String& Name, TFieldType DataType, Integer Size, bool Required);
     String ClassName() const override { return "TFieldDef"; }
     void Assign(TPersistent* Source) override;
 
@@ -67,8 +66,7 @@ public:
 
     // Raises EDatabaseError "Field name missing" for an empty name and
     // "Duplicate field name '<name>'" for a name already defined (ignoring case).
-    TFieldDef* Add(const String& Name, TFieldType DataType, Integer Size = 0,
-                   bool Required = false);
+    TFieldDef* Add(const String& Name, TFieldType DataType, Integer Size = 0, bool Required = false);
     // Position of the definition of that name, ignoring case; -1 when none.
     Integer IndexOf(const String& Name) const;
     // Raises EDatabaseError "<dataset>: Field '<name>' not found".

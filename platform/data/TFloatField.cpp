@@ -5,39 +5,32 @@
 #include "platform/data/DBConsts.h"
 #include "platform/data/DatabaseError.h"
 
-TFloatField::TFloatField(TComponent* AOwner) : TNumericField(AOwner)
-{
+TFloatField::TFloatField(TComponent* AOwner) : TNumericField(AOwner) {
     SetDataType(ftFloat);
 }
 
-String TFloatField::GetAsString() const
-{
+String TFloatField::GetAsString() const {
     double value = 0;
     return ReadFloat(value) ? FloatToStr(value) : String();
 }
 
-Int64 TFloatField::GetAsInteger() const
-{
+Int64 TFloatField::GetAsInteger() const {
     return Round(GetAsFloat());
 }
 
-double TFloatField::GetAsFloat() const
-{
+double TFloatField::GetAsFloat() const {
     double value = 0;
     ReadFloat(value);
     return value;
 }
 
-Variant TFloatField::GetAsVariant() const
-{
+Variant TFloatField::GetAsVariant() const {
     double value = 0;
-    if (!ReadFloat(value))
-        return Null;
+    if (!ReadFloat(value)) return Null;
     return FCurrency ? Variant::FromCurrency(value) : Variant(value);
 }
 
-void TFloatField::GetText(String& Text, bool DisplayText) const
-{
+void TFloatField::GetText(String& Text, bool DisplayText) const {
     double value = 0;
     if (!ReadFloat(value)) {
         Text.clear();
@@ -54,38 +47,32 @@ void TFloatField::GetText(String& Text, bool DisplayText) const
     }
 }
 
-void TFloatField::SetAsStringValue(const String& Value)
-{
+void TFloatField::SetAsStringValue(const String& Value) {
     if (Value.empty()) {
         Clear();
         return;
     }
     double number = 0;
-    if (!TryStrToFloat(Value, number))
-        DatabaseErrorFmt(SInvalidFloatValue, {Value, DisplayName()});
+    if (!TryStrToFloat(Value, number)) DatabaseErrorFmt(SInvalidFloatValue, {Value, DisplayName()});
     SetAsFloatValue(number);
 }
 
-void TFloatField::SetAsFloatValue(double Value)
-{
+void TFloatField::SetAsFloatValue(double Value) {
     SetData(TFieldData(Value));
 }
 
-void TFloatField::SetVarValue(const Variant& Value)
-{
+void TFloatField::SetVarValue(const Variant& Value) {
     if (Value.Type() == varString)
         SetAsStringValue(Value.AsString());
     else
         SetAsFloatValue(Value.AsFloat());
 }
 
-TCurrencyField::TCurrencyField(TComponent* AOwner) : TFloatField(AOwner)
-{
+TCurrencyField::TCurrencyField(TComponent* AOwner) : TFloatField(AOwner) {
     SetDataType(ftCurrency);
     SetCurrency(true);
 }
 
-TBCDField::TBCDField(TComponent* AOwner) : TFloatField(AOwner)
-{
+TBCDField::TBCDField(TComponent* AOwner) : TFloatField(AOwner) {
     SetDataType(ftBCD);
 }

@@ -15,8 +15,7 @@ public:
     void SetEditFormat(const String& Value) { FEditFormat = Value; }
 
 protected:
-    const String& FormatFor(bool DisplayText) const
-    {
+    const String& FormatFor(bool DisplayText) const {
         return DisplayText || FEditFormat.empty() ? FDisplayFormat : FEditFormat;
     }
 

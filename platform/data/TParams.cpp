@@ -11,42 +11,60 @@
 
 namespace {
 
-TFieldType DataTypeOfVariant(const Variant& Value)
-{
+TFieldType DataTypeOfVariant(const Variant& Value) {
     switch (Value.Type()) {
-    case varSmallint: return ftSmallint;
-    case varInteger: return ftInteger;
-    case varInt64: return ftLargeint;
-    case varDouble: return ftFloat;
-    case varCurrency: return ftCurrency;
-    case varDate: return ftDateTime;
-    case varBoolean: return ftBoolean;
-    case varString: return ftString;
-    default: return ftUnknown;
+    case varSmallint:
+        return ftSmallint;
+    case varInteger:
+        return ftInteger;
+    case varInt64:
+        return ftLargeint;
+    case varDouble:
+        return ftFloat;
+    case varCurrency:
+        return ftCurrency;
+    case varDate:
+        return ftDateTime;
+    case varBoolean:
+        return ftBoolean;
+    case varString:
+        return ftString;
+    default:
+        return ftUnknown;
     }
 }
 
-bool IsNameDelimiter(char C)
-{
+bool IsNameDelimiter(char C) {
     switch (C) {
-    case ' ': case '\t': case '\r': case '\n': case ',': case ';': case '(': case ')':
-    case '=': case '<': case '>': case '+': case '-': case '*': case '/': case '|':
-    case '\'': case '"':
+    case ' ':
+    case '\t':
+    case '\r':
+    case '\n':
+    case ',':
+    case ';':
+    case '(':
+    case ')':
+    case '=':
+    case '<':
+    case '>':
+    case '+':
+    case '-':
+    case '*':
+    case '/':
+    case '|':
+    case '\'':
+    case '"':
         return true;
     default:
         return false;
     }
 }
 
-}  // namespace
+} // namespace
 
-TParam::TParam(TParams* Collection, TParamType ParamType)
-    : FCollection(Collection), FParamType(ParamType)
-{
-}
+TParam::TParam(TParams* Collection, TParamType ParamType) : FCollection(Collection), FParamType(ParamType) {}
 
-void TParam::Assign(TPersistent* Source)
-{
+void TParam::Assign(TPersistent* Source) {
     if (auto* param = dynamic_cast<TParam*>(Source)) {
         FName = param->FName;
         FDataType = param->FDataType;
@@ -63,66 +81,53 @@ void TParam::Assign(TPersistent* Source)
     TPersistent::Assign(Source);
 }
 
-void TParam::AssignField(TField* Field)
-{
-    if (!Field)
-        return;
+void TParam::AssignField(TField* Field) {
+    if (!Field) return;
     FName = Field->FieldName();
     AssignFieldValue(Field, Field->Value());
 }
 
-void TParam::AssignFieldValue(TField* Field, const Variant& Value)
-{
-    if (!Field)
-        return;
+void TParam::AssignFieldValue(TField* Field, const Variant& Value) {
+    if (!Field) return;
     FDataType = Field->DataType();
     FSize = Field->Size();
     FData = Value;
     FBound = true;
 }
 
-void TParam::SetValue(const Variant& Value)
-{
-    if (FDataType == ftUnknown)
-        FDataType = DataTypeOfVariant(Value);
+void TParam::SetValue(const Variant& Value) {
+    if (FDataType == ftUnknown) FDataType = DataTypeOfVariant(Value);
     FData = Value;
     FBound = !Value.IsEmpty();
 }
 
-void TParam::Clear()
-{
+void TParam::Clear() {
     FData = Null;
 }
 
-void TParam::Set(TFieldType DataType, const Variant& Value)
-{
+void TParam::Set(TFieldType DataType, const Variant& Value) {
     FDataType = DataType;
     FData = Value;
     FBound = true;
 }
 
-String TParam::AsString() const
-{
+String TParam::AsString() const {
     return IsNull() ? String() : FData.AsString();
 }
 
-Int64 TParam::AsInteger() const
-{
+Int64 TParam::AsInteger() const {
     return IsNull() ? 0 : FData.AsInt64();
 }
 
-double TParam::AsFloat() const
-{
+double TParam::AsFloat() const {
     return IsNull() ? 0.0 : FData.AsFloat();
 }
 
-bool TParam::AsBoolean() const
-{
+bool TParam::AsBoolean() const {
     return IsNull() ? false : FData.AsBoolean();
 }
 
-TDateTime TParam::AsDateTime() const
-{
+TDateTime TParam::AsDateTime() const {
     return IsNull() ? 0.0 : FData.AsDateTime();
 }
 
@@ -130,35 +135,29 @@ TParams::TParams(TComponent* Owner) : FOwner(Owner) {}
 
 TParams::~TParams() = default;
 
-void TParams::Assign(TPersistent* Source)
-{
+void TParams::Assign(TPersistent* Source) {
     auto* params = dynamic_cast<TParams*>(Source);
     if (!params) {
         TPersistent::Assign(Source);
         return;
     }
-    if (params == this)
-        return;
+    if (params == this) return;
     Clear();
     for (const auto& item : params->FItems)
         Add()->Assign(item.get());
 }
 
-TParam* TParams::Items(Integer Index) const
-{
-    if (Index < 0 || Index >= Count())
-        throw EListError(Format("List index out of bounds (%d)", {Index}));
+TParam* TParams::Items(Integer Index) const {
+    if (Index < 0 || Index >= Count()) throw EListError(Format("List index out of bounds (%d)", {Index}));
     return FItems[static_cast<size_t>(Index)].get();
 }
 
-TParam* TParams::Add()
-{
+TParam* TParams::Add() {
     FItems.push_back(std::make_unique<TParam>(this));
     return FItems.back().get();
 }
 
-TParam* TParams::CreateParam(TFieldType DataType, const String& ParamName, TParamType ParamType)
-{
+TParam* TParams::CreateParam(TFieldType DataType, const String& ParamName, TParamType ParamType) {
     TParam* param = Add();
     param->SetName(ParamName);
     param->SetDataType(DataType);
@@ -166,42 +165,33 @@ TParam* TParams::CreateParam(TFieldType DataType, const String& ParamName, TPara
     return param;
 }
 
-void TParams::AddParam(TParam* Value)
-{
+void TParams::AddParam(TParam* Value) {
     FItems.emplace_back(Value);
 }
 
-void TParams::RemoveParam(TParam* Value)
-{
-    auto it = std::find_if(FItems.begin(), FItems.end(),
-                           [Value](const auto& item) { return item.get() == Value; });
-    if (it != FItems.end())
-        FItems.erase(it);
+void TParams::RemoveParam(TParam* Value) {
+    auto it =
+        std::find_if(FItems.begin(), FItems.end(), [Value](const auto& item) { return item.get() == Value; });
+    if (it != FItems.end()) FItems.erase(it);
 }
 
-void TParams::Clear()
-{
+void TParams::Clear() {
     FItems.clear();
 }
 
-TParam* TParams::FindParam(const String& Value) const
-{
+TParam* TParams::FindParam(const String& Value) const {
     for (const auto& item : FItems)
-        if (AnsiSameText(item->Name(), Value))
-            return item.get();
+        if (AnsiSameText(item->Name(), Value)) return item.get();
     return nullptr;
 }
 
-TParam* TParams::ParamByName(const String& Value) const
-{
+TParam* TParams::ParamByName(const String& Value) const {
     TParam* param = FindParam(Value);
-    if (!param)
-        DatabaseErrorFmt(SParameterNotFound, {Value}, FOwner);
+    if (!param) DatabaseErrorFmt(SParameterNotFound, {Value}, FOwner);
     return param;
 }
 
-void TParams::AssignValues(const TParams& Value)
-{
+void TParams::AssignValues(const TParams& Value) {
     for (const auto& source : Value.FItems) {
         if (TParam* target = FindParam(source->Name())) {
             String name = target->Name();
@@ -213,21 +203,18 @@ void TParams::AssignValues(const TParams& Value)
     }
 }
 
-String TParams::ParseSQL(const String& SQL, bool DoCreate)
-{
-    if (DoCreate)
-        Clear();
+String TParams::ParseSQL(const String& SQL, bool DoCreate) {
+    if (DoCreate) Clear();
     String result;
     result.reserve(SQL.size());
     const size_t n = SQL.size();
-    char quote = 0;  // the character that opened the literal we are in
+    char quote = 0; // the character that opened the literal we are in
     size_t i = 0;
     while (i < n) {
         const char c = SQL[i];
         if (quote) {
             // A literal ends only at its own quote, so 'a"b' does not end it.
-            if (c == quote)
-                quote = 0;
+            if (c == quote) quote = 0;
             result += c;
             ++i;
             continue;
@@ -253,8 +240,7 @@ String TParams::ParseSQL(const String& SQL, bool DoCreate)
         String name;
         if (start < n && (SQL[start] == '"' || SQL[start] == '\'')) {
             size_t close = SQL.find(SQL[start], start + 1);
-            if (close == String::npos)
-                close = n;
+            if (close == String::npos) close = n;
             name = SQL.substr(start + 1, close - start - 1);
             end = std::min(close + 1, n);
         } else {
@@ -268,8 +254,7 @@ String TParams::ParseSQL(const String& SQL, bool DoCreate)
             ++i;
             continue;
         }
-        if (DoCreate)
-            Add()->SetName(name);
+        if (DoCreate) Add()->SetName(name);
         result += '?';
         i = end;
     }

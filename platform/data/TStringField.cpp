@@ -4,74 +4,60 @@
 #include "platform/core/NumberFormat.h"
 #include "platform/core/StrUtils.h"
 
-TStringField::TStringField(TComponent* AOwner) : TField(AOwner)
-{
+TStringField::TStringField(TComponent* AOwner) : TField(AOwner) {
     SetDataType(ftString);
     SetSize(20);
 }
 
-String TStringField::GetAsString() const
-{
+String TStringField::GetAsString() const {
     return TField::GetAsString();
 }
 
-Int64 TStringField::GetAsInteger() const
-{
+Int64 TStringField::GetAsInteger() const {
     return StrToInt64(GetAsString());
 }
 
-double TStringField::GetAsFloat() const
-{
+double TStringField::GetAsFloat() const {
     return StrToFloat(GetAsString());
 }
 
-bool TStringField::GetAsBoolean() const
-{
+bool TStringField::GetAsBoolean() const {
     const String text = GetAsString();
     return !text.empty() && (text[0] == 'T' || text[0] == 't' || text[0] == 'Y' || text[0] == 'y');
 }
 
-TDateTime TStringField::GetAsDateTime() const
-{
+TDateTime TStringField::GetAsDateTime() const {
     return StrToDateTime(GetAsString());
 }
 
-Variant TStringField::GetAsVariant() const
-{
-    if (IsNull())
-        return Null;
+Variant TStringField::GetAsVariant() const {
+    if (IsNull()) return Null;
     return Variant(GetAsString());
 }
 
-void TStringField::SetAsStringValue(const String& Value)
-{
+void TStringField::SetAsStringValue(const String& Value) {
     if (Size() > 0 && Length(Value) > Size())
         SetData(TFieldData(Copy(Value, 1, Size())));
     else
         SetData(TFieldData(Value));
 }
 
-void TStringField::SetAsIntegerValue(Int64 Value)
-{
+void TStringField::SetAsIntegerValue(Int64 Value) {
     SetAsString(IntToStr(Value));
 }
 
-void TStringField::SetAsFloatValue(double Value)
-{
+void TStringField::SetAsFloatValue(double Value) {
     SetAsString(FloatToStr(Value));
 }
 
-void TStringField::SetAsBooleanValue(bool Value)
-{
+void TStringField::SetAsBooleanValue(bool Value) {
     SetAsString(Value ? "T" : "F");
 }
 
-void TStringField::SetAsDateTimeValue(TDateTime Value)
-{
+void TStringField::SetAsDateTimeValue(TDateTime Value) {
     SetAsString(DateTimeToStr(Value));
 }
 
-TWideStringField::TWideStringField(TComponent* AOwner) : TStringField(AOwner)
-{
+TWideStringField::TWideStringField(TComponent* AOwner) : TStringField(AOwner) {
     SetDataType(ftWideString);
 }

@@ -78,7 +78,8 @@ PixelBuffer StretchPart(const PixelBuffer& src, Integer w, Integer h, const TRec
 
 TRect VisiblePart(TCanvas* canvas, const TRect& d) {
     const TSize size = canvas->Backend()->Size();
-    const TRect on(std::max(d.Left, 0), std::max(d.Top, 0), std::min(d.Right, size.cx), std::min(d.Bottom, size.cy));
+    const TRect on(std::max(d.Left, 0), std::max(d.Top, 0), std::min(d.Right, size.cx),
+                   std::min(d.Bottom, size.cy));
     if (IsRectEmpty(on)) return TRect();
     return TRect(on.Left - d.Left, on.Top - d.Top, on.Right - d.Left, on.Bottom - d.Top);
 }

@@ -30,22 +30,16 @@ std::map<TProcessHandle, Child> gChildren;
 TProcessHandle gNextHandle = 4;
 thread_local Cardinal tLastError = ERROR_SUCCESS;
 
-Cardinal ExitCodeOf(const Child& child, int status)
-{
-    if (WIFEXITED(status))
-        return static_cast<Cardinal>(WEXITSTATUS(status));
-    if (child.Terminated)
-        return child.TerminateCode;
-    if (WIFSIGNALED(status))
-        return 128u + static_cast<Cardinal>(WTERMSIG(status));
+Cardinal ExitCodeOf(const Child& child, int status) {
+    if (WIFEXITED(status)) return static_cast<Cardinal>(WEXITSTATUS(status));
+    if (child.Terminated) return child.TerminateCode;
+    if (WIFSIGNALED(status)) return 128u + static_cast<Cardinal>(WTERMSIG(status));
     return 0;
 }
 
 // Collects the child's status when it has ended; blocking waits until it does.
-void Reap(Child& child, bool blocking)
-{
-    if (child.Ended)
-        return;
+void Reap(Child& child, bool blocking) {
+    if (child.Ended) return;
     int status = 0;
     pid_t r;
     do {
@@ -62,11 +56,9 @@ void Reap(Child& child, bool blocking)
 }
 
 // Closed handles of ended children are dropped; running ones wait for a later call.
-void ReapClosed()
-{
+void ReapClosed() {
     for (auto it = gChildren.begin(); it != gChildren.end();) {
-        if (it->second.Closed)
-            Reap(it->second, false);
+        if (it->second.Closed) Reap(it->second, false);
         if (it->second.Closed && it->second.Ended)
             it = gChildren.erase(it);
         else
@@ -74,8 +66,7 @@ void ReapClosed()
     }
 }
 
-Child* Find(TProcessHandle process)
-{
+Child* Find(TProcessHandle process) {
     ReapClosed();
     const auto it = gChildren.find(process);
     if (it == gChildren.end() || it->second.Closed) {
@@ -85,23 +76,20 @@ Child* Find(TProcessHandle process)
     return &it->second;
 }
 
-bool IsExecutableFile(const String& path)
-{
+bool IsExecutableFile(const String& path) {
     struct stat st {};
     return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && ::access(path.c_str(), X_OK) == 0;
 }
 
 // The program's path, or "" with tLastError set.
-String ResolveProgram(std::string_view program)
-{
+String ResolveProgram(std::string_view program) {
     const String name = NormalizePath(program);
     if (name.empty()) {
         tLastError = ERROR_FILE_NOT_FOUND;
         return {};
     }
     if (name.find('/') != String::npos) {
-        if (IsExecutableFile(name))
-            return name;
+        if (IsExecutableFile(name)) return name;
         tLastError = FileExists(name) ? ERROR_ACCESS_DENIED : ERROR_FILE_NOT_FOUND;
         return {};
     }
@@ -113,8 +101,7 @@ String ResolveProgram(std::string_view program)
         const std::size_t end = std::min(path.find(':', start), path.size());
         const String dir = end > start ? path.substr(start, end - start) : String(".");
         const String candidate = dir + "/" + name;
-        if (IsExecutableFile(candidate))
-            return candidate;
+        if (IsExecutableFile(candidate)) return candidate;
         sawFile = sawFile || FileExists(candidate);
         start = end + 1;
     }
@@ -122,30 +109,33 @@ String ResolveProgram(std::string_view program)
     return {};
 }
 
-Cardinal ErrorOfErrno(int error)
-{
+Cardinal ErrorOfErrno(int error) {
     switch (error) {
-    case ENOENT: return ERROR_FILE_NOT_FOUND;
-    case ENOTDIR: return ERROR_PATH_NOT_FOUND;
+    case ENOENT:
+        return ERROR_FILE_NOT_FOUND;
+    case ENOTDIR:
+        return ERROR_PATH_NOT_FOUND;
     case EACCES:
-    case EPERM: return ERROR_ACCESS_DENIED;
-    case ENOEXEC: return ERROR_BAD_FORMAT;
+    case EPERM:
+        return ERROR_ACCESS_DENIED;
+    case ENOEXEC:
+        return ERROR_BAD_FORMAT;
     case ENOMEM:
-    case EAGAIN: return ERROR_NOT_ENOUGH_MEMORY;
-    default: return ERROR_INVALID_PARAMETER;
+    case EAGAIN:
+        return ERROR_NOT_ENOUGH_MEMORY;
+    default:
+        return ERROR_INVALID_PARAMETER;
     }
 }
 
 } // namespace
 
 TProcessHandle CreateProcess(std::string_view program, const std::vector<String>& arguments,
-                             std::string_view directory)
-{
+                             std::string_view directory) {
     std::lock_guard<std::mutex> guard(gLock);
     ReapClosed();
     const String path = ResolveProgram(program);
-    if (path.empty())
-        return 0;
+    if (path.empty()) return 0;
     const String dir = NormalizePath(directory);
     if (!dir.empty() && !DirectoryExists(dir)) {
         tLastError = ERROR_PATH_NOT_FOUND;
@@ -217,12 +207,10 @@ TProcessHandle CreateProcess(std::string_view program, const std::vector<String>
     return handle;
 }
 
-Cardinal WaitForSingleObject(TProcessHandle process, Cardinal timeoutMs)
-{
+Cardinal WaitForSingleObject(TProcessHandle process, Cardinal timeoutMs) {
     std::unique_lock<std::mutex> guard(gLock);
     Child* child = Find(process);
-    if (!child)
-        return WAIT_FAILED;
+    if (!child) return WAIT_FAILED;
     if (timeoutMs == INFINITE) {
         Reap(*child, true);
         return WAIT_OBJECT_0;
@@ -231,38 +219,31 @@ Cardinal WaitForSingleObject(TProcessHandle process, Cardinal timeoutMs)
     Int64 waited = 0;
     while (true) {
         Reap(*child, false);
-        if (child->Ended)
-            return WAIT_OBJECT_0;
-        if (waited >= deadline)
-            return WAIT_TIMEOUT;
+        if (child->Ended) return WAIT_OBJECT_0;
+        if (waited >= deadline) return WAIT_TIMEOUT;
         const Int64 step = std::min<Int64>(5, deadline - waited);
         guard.unlock();
         ::usleep(static_cast<useconds_t>(step * 1000));
         guard.lock();
         waited += step;
         child = Find(process);
-        if (!child)
-            return WAIT_FAILED;
+        if (!child) return WAIT_FAILED;
     }
 }
 
-bool GetExitCodeProcess(TProcessHandle process, Cardinal& exitCode)
-{
+bool GetExitCodeProcess(TProcessHandle process, Cardinal& exitCode) {
     std::lock_guard<std::mutex> guard(gLock);
     Child* child = Find(process);
-    if (!child)
-        return false;
+    if (!child) return false;
     Reap(*child, false);
     exitCode = child->Ended ? child->ExitCode : STILL_ACTIVE;
     return true;
 }
 
-bool TerminateProcess(TProcessHandle process, Cardinal exitCode)
-{
+bool TerminateProcess(TProcessHandle process, Cardinal exitCode) {
     std::lock_guard<std::mutex> guard(gLock);
     Child* child = Find(process);
-    if (!child)
-        return false;
+    if (!child) return false;
     Reap(*child, false);
     // An ended child's pid may already belong to another process: never signal it.
     if (child->Ended) {
@@ -278,30 +259,30 @@ bool TerminateProcess(TProcessHandle process, Cardinal exitCode)
     return true;
 }
 
-bool CloseHandle(TProcessHandle process)
-{
+bool CloseHandle(TProcessHandle process) {
     std::lock_guard<std::mutex> guard(gLock);
     Child* child = Find(process);
-    if (!child)
-        return false;
+    if (!child) return false;
     child->Closed = true;
     ReapClosed();
     return true;
 }
 
-Integer ProcessId(TProcessHandle process)
-{
+Integer ProcessId(TProcessHandle process) {
     std::lock_guard<std::mutex> guard(gLock);
     const auto it = gChildren.find(process);
     return it == gChildren.end() || it->second.Closed ? 0 : static_cast<Integer>(it->second.Pid);
 }
 
-Cardinal GetLastError() { return tLastError; }
+Cardinal GetLastError() {
+    return tLastError;
+}
 
-void SetLastError(Cardinal code) { tLastError = code; }
+void SetLastError(Cardinal code) {
+    tLastError = code;
+}
 
-std::vector<String> SplitCommandLine(std::string_view commandLine)
-{
+std::vector<String> SplitCommandLine(std::string_view commandLine) {
     std::vector<String> args;
     String current;
     bool inArg = false;
@@ -349,7 +330,6 @@ std::vector<String> SplitCommandLine(std::string_view commandLine)
         current.push_back(c);
         ++i;
     }
-    if (inArg)
-        args.push_back(current);
+    if (inArg) args.push_back(current);
     return args;
 }

@@ -12,27 +12,22 @@ namespace {
 Cardinal gOpenWaitMs = 1000;
 
 // "http://x", "mailto:a@b": a scheme of two or more letters, so "C:\x" stays a path.
-bool IsLink(std::string_view file)
-{
+bool IsLink(std::string_view file) {
     const std::size_t colon = file.find(':');
-    if (colon == std::string_view::npos || colon < 2)
-        return false;
+    if (colon == std::string_view::npos || colon < 2) return false;
     for (std::size_t i = 0; i < colon; ++i) {
         const char c = file[i];
         const bool ok = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
                         (i > 0 && ((c >= '0' && c <= '9') || c == '+' || c == '-' || c == '.'));
-        if (!ok)
-            return false;
+        if (!ok) return false;
     }
     return true;
 }
 
 // A program is a file the system can execute: a binary or a script with "#!".
 // Documents on file systems that mark everything executable are still documents.
-bool IsProgram(const String& path)
-{
-    if (::access(path.c_str(), X_OK) != 0)
-        return false;
+bool IsProgram(const String& path) {
+    if (::access(path.c_str(), X_OK) != 0) return false;
     std::ifstream in(path, std::ios::binary);
     char magic[4] = {};
     in.read(magic, 4);
@@ -41,21 +36,25 @@ bool IsProgram(const String& path)
     return in.gcount() >= 2 && magic[0] == '#' && magic[1] == '!';
 }
 
-Integer ShellErrorOf(Cardinal error)
-{
+Integer ShellErrorOf(Cardinal error) {
     switch (error) {
-    case ERROR_FILE_NOT_FOUND: return SE_ERR_FNF;
-    case ERROR_PATH_NOT_FOUND: return SE_ERR_PNF;
-    case ERROR_ACCESS_DENIED: return SE_ERR_ACCESSDENIED;
-    case ERROR_NOT_ENOUGH_MEMORY: return SE_ERR_OOM;
-    case ERROR_BAD_FORMAT: return static_cast<Integer>(ERROR_BAD_FORMAT);
-    default: return SE_ERR_NOASSOC;
+    case ERROR_FILE_NOT_FOUND:
+        return SE_ERR_FNF;
+    case ERROR_PATH_NOT_FOUND:
+        return SE_ERR_PNF;
+    case ERROR_ACCESS_DENIED:
+        return SE_ERR_ACCESSDENIED;
+    case ERROR_NOT_ENOUGH_MEMORY:
+        return SE_ERR_OOM;
+    case ERROR_BAD_FORMAT:
+        return static_cast<Integer>(ERROR_BAD_FORMAT);
+    default:
+        return SE_ERR_NOASSOC;
     }
 }
 
 // Hands the process back to the caller when asked, else lets it be reaped.
-bool Started(TShellExecuteInfo& info, TProcessHandle process)
-{
+bool Started(TShellExecuteInfo& info, TProcessHandle process) {
     info.InstApp = SE_OK;
     if ((info.Mask & SEE_MASK_NOCLOSEPROCESS) != 0)
         info.Process = process;
@@ -64,24 +63,20 @@ bool Started(TShellExecuteInfo& info, TProcessHandle process)
     return true;
 }
 
-bool Failed(TShellExecuteInfo& info, Integer code)
-{
+bool Failed(TShellExecuteInfo& info, Integer code) {
     info.InstApp = code;
     return false;
 }
 
 // Hands target to a helper program (the desktop's opener, or the print command),
 // judging its result by its exit code when it ends within the wait.
-bool RunHelper(TShellExecuteInfo& info, const char* helper, const String& target,
-               const String& directory)
-{
+bool RunHelper(TShellExecuteInfo& info, const char* helper, const String& target, const String& directory) {
     const TProcessHandle opener = CreateProcess(helper, {target}, directory);
     if (opener == 0)
         // Without the helper nothing is associated with anything.
-        return Failed(info, GetLastError() == ERROR_FILE_NOT_FOUND ? SE_ERR_NOASSOC
-                                                                   : ShellErrorOf(GetLastError()));
-    if (WaitForSingleObject(opener, gOpenWaitMs) == WAIT_TIMEOUT)
-        return Started(info, opener);
+        return Failed(info,
+                      GetLastError() == ERROR_FILE_NOT_FOUND ? SE_ERR_NOASSOC : ShellErrorOf(GetLastError()));
+    if (WaitForSingleObject(opener, gOpenWaitMs) == WAIT_TIMEOUT) return Started(info, opener);
     Cardinal code = 0;
     GetExitCodeProcess(opener, code);
     CloseHandle(opener);
@@ -89,38 +84,37 @@ bool RunHelper(TShellExecuteInfo& info, const char* helper, const String& target
     case 0:
         // The document went to a program that keeps running on its own.
         return Started(info, 0);
-    case 2: return Failed(info, SE_ERR_FNF);
-    default: return Failed(info, SE_ERR_NOASSOC);
+    case 2:
+        return Failed(info, SE_ERR_FNF);
+    default:
+        return Failed(info, SE_ERR_NOASSOC);
     }
 }
 
 } // namespace
 
-void SetShellOpenWaitMs(Cardinal ms) { gOpenWaitMs = ms; }
+void SetShellOpenWaitMs(Cardinal ms) {
+    gOpenWaitMs = ms;
+}
 
-bool ShellExecuteEx(TShellExecuteInfo& info)
-{
+bool ShellExecuteEx(TShellExecuteInfo& info) {
     info.InstApp = 0;
     info.Process = 0;
     const String verb = LowerCase(Trim(info.Verb));
     if (!verb.empty() && verb != "open" && verb != "explore" && verb != "print")
         return Failed(info, SE_ERR_NOASSOC);
-    if (info.File.empty())
-        return Failed(info, SE_ERR_FNF);
+    if (info.File.empty()) return Failed(info, SE_ERR_FNF);
 
     const String directory = NormalizePath(info.Directory);
-    if (!directory.empty() && !DirectoryExists(directory))
-        return Failed(info, SE_ERR_PNF);
+    if (!directory.empty() && !DirectoryExists(directory)) return Failed(info, SE_ERR_PNF);
 
     if (IsLink(info.File)) {
-        if (verb == "explore" || verb == "print")
-            return Failed(info, SE_ERR_NOASSOC);
+        if (verb == "explore" || verb == "print") return Failed(info, SE_ERR_NOASSOC);
         return RunHelper(info, "xdg-open", info.File, directory);
     }
 
     String path = NormalizePath(info.File);
-    if (path[0] != '/' && !directory.empty())
-        path = IncludeTrailingPathDelimiter(directory) + path;
+    if (path[0] != '/' && !directory.empty()) path = IncludeTrailingPathDelimiter(directory) + path;
     path = ExpandFileName(path);
 
     struct stat st {};
@@ -131,24 +125,19 @@ bool ShellExecuteEx(TShellExecuteInfo& info)
     if (S_ISDIR(st.st_mode))
         return verb == "print" ? Failed(info, SE_ERR_NOASSOC) : RunHelper(info, "xdg-open", path, directory);
     // Only folders can be explored.
-    if (verb == "explore")
-        return Failed(info, SE_ERR_NOASSOC);
-    if (::access(path.c_str(), R_OK) != 0)
-        return Failed(info, SE_ERR_ACCESSDENIED);
-    if (verb == "print")
-        return RunHelper(info, "lp", path, directory);
+    if (verb == "explore") return Failed(info, SE_ERR_NOASSOC);
+    if (::access(path.c_str(), R_OK) != 0) return Failed(info, SE_ERR_ACCESSDENIED);
+    if (verb == "print") return RunHelper(info, "lp", path, directory);
     if (IsProgram(path)) {
         const TProcessHandle process = CreateProcess(path, SplitCommandLine(info.Parameters), directory);
-        if (process == 0)
-            return Failed(info, ShellErrorOf(GetLastError()));
+        if (process == 0) return Failed(info, ShellErrorOf(GetLastError()));
         return Started(info, process);
     }
     return RunHelper(info, "xdg-open", path, directory);
 }
 
 Integer ShellExecute(std::string_view verb, std::string_view file, std::string_view parameters,
-                     std::string_view directory, Integer show)
-{
+                     std::string_view directory, Integer show) {
     TShellExecuteInfo info;
     info.Verb = String(verb);
     info.File = String(file);

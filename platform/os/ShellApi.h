@@ -8,8 +8,8 @@
 #include <string_view>
 
 // Shell error results (values at or below 32).
-constexpr Integer SE_ERR_FNF = 2;             // file not found
-constexpr Integer SE_ERR_PNF = 3;             // path (folder) not found
+constexpr Integer SE_ERR_FNF = 2; // file not found
+constexpr Integer SE_ERR_PNF = 3; // path (folder) not found
 constexpr Integer SE_ERR_ACCESSDENIED = 5;
 constexpr Integer SE_ERR_OOM = 8;
 constexpr Integer SE_ERR_SHARE = 26;
@@ -38,15 +38,15 @@ constexpr Integer SW_RESTORE = 9;
 constexpr Cardinal SEE_MASK_NOCLOSEPROCESS = 0x40;
 
 struct TShellExecuteInfo {
-    Cardinal Mask = 0;      // SEE_MASK_NOCLOSEPROCESS: hand the started process back
-    String Verb;            // "open" (or empty), "explore", "print"; others: SE_ERR_NOASSOC
-    String File;            // document, folder, executable or link ("http://", "mailto:")
-    String Parameters;      // command line for an executable, split as Windows does
-    String Directory;       // working directory; relative File names resolve against it
+    Cardinal Mask = 0; // SEE_MASK_NOCLOSEPROCESS: hand the started process back
+    String Verb;       // "open" (or empty), "explore", "print"; others: SE_ERR_NOASSOC
+    String File;       // document, folder, executable or link ("http://", "mailto:")
+    String Parameters; // command line for an executable, split as Windows does
+    String Directory;  // working directory; relative File names resolve against it
     Integer Show = SW_SHOWNORMAL;
     // Results.
-    Integer InstApp = 0;            // > 32 success, else an SE_ERR_ code
-    TProcessHandle Process = 0;     // started process (with the mask), 0 when none runs
+    Integer InstApp = 0;        // > 32 success, else an SE_ERR_ code
+    TProcessHandle Process = 0; // started process (with the mask), 0 when none runs
 };
 
 // Opens info.File with the given verb. True on success; info.InstApp holds the

@@ -12,32 +12,26 @@
 
 namespace {
 
-String ConfigFolder()
-{
+String ConfigFolder() {
     const char* config = std::getenv("XDG_CONFIG_HOME");
-    if (config && config[0] == '/')
-        return config;
+    if (config && config[0] == '/') return config;
     const char* home = std::getenv("HOME");
-    if (home && home[0] != '\0')
-        return String(home) + "/.config";
+    if (home && home[0] != '\0') return String(home) + "/.config";
     const passwd* entry = ::getpwuid(::getuid());
     return entry && entry->pw_dir ? String(entry->pw_dir) + "/.config" : String();
 }
 
-String EnsureFolder(const String& folder)
-{
-    if (folder.empty() || !ForceDirectories(folder))
-        return {};
+String EnsureFolder(const String& folder) {
+    if (folder.empty() || !ForceDirectories(folder)) return {};
     return folder;
 }
 
 } // namespace
 
-String GetUserName()
-{
+String GetUserName() {
     // The account, not $USER: the environment may be inherited from someone else.
     std::vector<char> buffer(4096);
-    passwd entry {};
+    passwd entry{};
     passwd* found = nullptr;
     if (::getpwuid_r(::geteuid(), &entry, buffer.data(), buffer.size(), &found) == 0 && found &&
         found->pw_name)
@@ -46,31 +40,25 @@ String GetUserName()
     return user ? user : "";
 }
 
-String GetComputerName()
-{
+String GetComputerName() {
     char name[256] = {};
-    if (::gethostname(name, sizeof name - 1) != 0)
-        return {};
+    if (::gethostname(name, sizeof name - 1) != 0) return {};
     return name;
 }
 
-String GetWindowsDirectory()
-{
+String GetWindowsDirectory() {
     const String config = ConfigFolder();
     return config.empty() ? String() : EnsureFolder(config + "/velmora");
 }
 
-String GetSystemDirectory()
-{
+String GetSystemDirectory() {
     const String windows = GetWindowsDirectory();
     return windows.empty() ? String() : EnsureFolder(windows + "/system");
 }
 
-bool GlobalMemoryStatus(TMemoryStatus& status)
-{
+bool GlobalMemoryStatus(TMemoryStatus& status) {
     struct sysinfo info {};
-    if (::sysinfo(&info) != 0)
-        return false;
+    if (::sysinfo(&info) != 0) return false;
     const auto unit = static_cast<Int64>(info.mem_unit ? info.mem_unit : 1);
     status.TotalPhys = static_cast<Int64>(info.totalram) * unit;
     // Buffers are memory the system hands back on demand, so they count as free.
@@ -79,24 +67,20 @@ bool GlobalMemoryStatus(TMemoryStatus& status)
     status.AvailPageFile = static_cast<Int64>(info.freeswap) * unit;
     status.TotalVirtual = status.TotalPhys + status.TotalPageFile;
     status.AvailVirtual = status.AvailPhys + status.AvailPageFile;
-    status.MemoryLoad = status.TotalPhys > 0
-        ? static_cast<Cardinal>(100 - status.AvailPhys * 100 / status.TotalPhys)
-        : 0;
+    status.MemoryLoad =
+        status.TotalPhys > 0 ? static_cast<Cardinal>(100 - status.AvailPhys * 100 / status.TotalPhys) : 0;
     return true;
 }
 
-Integer GetProcessorCount()
-{
+Integer GetProcessorCount() {
     const unsigned count = std::thread::hardware_concurrency();
     return count > 0 ? static_cast<Integer>(count) : 1;
 }
 
-bool GetDiskFreeSpaceEx(std::string_view path, Int64& freeToCaller, Int64& total, Int64& totalFree)
-{
+bool GetDiskFreeSpaceEx(std::string_view path, Int64& freeToCaller, Int64& total, Int64& totalFree) {
     const String name = NormalizePath(path);
     struct statvfs fs {};
-    if (name.empty() || ::statvfs(name.c_str(), &fs) != 0)
-        return false;
+    if (name.empty() || ::statvfs(name.c_str(), &fs) != 0) return false;
     const auto unit = static_cast<Int64>(fs.f_frsize ? fs.f_frsize : fs.f_bsize);
     freeToCaller = static_cast<Int64>(fs.f_bavail) * unit;
     total = static_cast<Int64>(fs.f_blocks) * unit;

@@ -18,12 +18,12 @@ String GetWindowsDirectory();
 String GetSystemDirectory();
 
 struct TMemoryStatus {
-    Cardinal MemoryLoad = 0;   // per cent of physical memory in use
+    Cardinal MemoryLoad = 0; // per cent of physical memory in use
     Int64 TotalPhys = 0;
     Int64 AvailPhys = 0;
-    Int64 TotalPageFile = 0;   // swap
+    Int64 TotalPageFile = 0; // swap
     Int64 AvailPageFile = 0;
-    Int64 TotalVirtual = 0;    // physical memory plus swap
+    Int64 TotalVirtual = 0; // physical memory plus swap
     Int64 AvailVirtual = 0;
 };
 // False when the figures cannot be read.

@@ -16,19 +16,16 @@
 
 namespace {
 
-String RuntimeFolder()
-{
+String RuntimeFolder() {
     const char* runtime = std::getenv("XDG_RUNTIME_DIR");
     struct stat st {};
-    if (runtime && runtime[0] == '/' && ::stat(runtime, &st) == 0 && S_ISDIR(st.st_mode))
-        return runtime;
+    if (runtime && runtime[0] == '/' && ::stat(runtime, &st) == 0 && S_ISDIR(st.st_mode)) return runtime;
     return "/tmp";
 }
 
 // Mutex names may hold any character; file names get a reversible encoding, so
 // two different names never share a lock file.
-String EncodeName(std::string_view name)
-{
+String EncodeName(std::string_view name) {
     static const char hex[] = "0123456789ABCDEF";
     String out;
     for (char c : name) {
@@ -57,17 +54,14 @@ String EncodeName(std::string_view name)
     return out;
 }
 
-int OpenLockFile(const String& fileName, std::string_view name)
-{
+int OpenLockFile(const String& fileName, std::string_view name) {
     // Close-on-exec: programs we start must not inherit, and so keep, the lock.
     const int fd = ::open(fileName.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
-    if (fd < 0)
-        throw EOSError("Cannot create mutex " + String(name) + ": " + std::strerror(errno));
+    if (fd < 0) throw EOSError("Cannot create mutex " + String(name) + ": " + std::strerror(errno));
     return fd;
 }
 
-int Flock(int fd, int operation)
-{
+int Flock(int fd, int operation) {
     int r;
     do {
         r = ::flock(fd, operation);
@@ -77,17 +71,15 @@ int Flock(int fd, int operation)
 
 } // namespace
 
-String TNamedMutex::LockFileName(std::string_view name)
-{
+String TNamedMutex::LockFileName(std::string_view name) {
     const String folder = RuntimeFolder();
     // /tmp is shared by every user; the user id keeps each user's mutexes apart.
-    const String prefix = folder == "/tmp" ? "velmora-" + std::to_string(::getuid()) + "-mutex-"
-                                           : String("velmora-mutex-");
+    const String prefix =
+        folder == "/tmp" ? "velmora-" + std::to_string(::getuid()) + "-mutex-" : String("velmora-mutex-");
     return folder + "/" + prefix + EncodeName(name) + ".lock";
 }
 
-TNamedMutex::TNamedMutex(std::string_view name, bool initialOwner) : FName(name)
-{
+TNamedMutex::TNamedMutex(std::string_view name, bool initialOwner) : FName(name) {
     const String ownerFile = LockFileName(name);
     FOwnerFd = OpenLockFile(ownerFile, name);
     try {
@@ -100,25 +92,18 @@ TNamedMutex::TNamedMutex(std::string_view name, bool initialOwner) : FName(name)
     // every open object then keeps a shared lock.
     FAlreadyExists = Flock(FPresenceFd, LOCK_EX | LOCK_NB) != 0;
     Flock(FPresenceFd, LOCK_SH);
-    if (initialOwner)
-        Wait(0);
+    if (initialOwner) Wait(0);
 }
 
-TNamedMutex::~TNamedMutex()
-{
-    if (FOwnerFd >= 0)
-        ::close(FOwnerFd);
-    if (FPresenceFd >= 0)
-        ::close(FPresenceFd);
+TNamedMutex::~TNamedMutex() {
+    if (FOwnerFd >= 0) ::close(FOwnerFd);
+    if (FPresenceFd >= 0) ::close(FPresenceFd);
 }
 
-TWaitResult TNamedMutex::Wait(Cardinal timeoutMs)
-{
-    if (FOwned)
-        return TWaitResult::wrSignaled;
+TWaitResult TNamedMutex::Wait(Cardinal timeoutMs) {
+    if (FOwned) return TWaitResult::wrSignaled;
     if (timeoutMs == INFINITE_WAIT) {
-        if (Flock(FOwnerFd, LOCK_EX) != 0)
-            return TWaitResult::wrError;
+        if (Flock(FOwnerFd, LOCK_EX) != 0) return TWaitResult::wrError;
         FOwned = true;
         return TWaitResult::wrSignaled;
     }
@@ -128,20 +113,16 @@ TWaitResult TNamedMutex::Wait(Cardinal timeoutMs)
             FOwned = true;
             return TWaitResult::wrSignaled;
         }
-        if (errno != EWOULDBLOCK)
-            return TWaitResult::wrError;
+        if (errno != EWOULDBLOCK) return TWaitResult::wrError;
         const auto now = std::chrono::steady_clock::now();
-        if (now >= deadline)
-            return TWaitResult::wrTimeout;
-        std::this_thread::sleep_for(std::min<std::chrono::steady_clock::duration>(
-            std::chrono::milliseconds(10), deadline - now));
+        if (now >= deadline) return TWaitResult::wrTimeout;
+        std::this_thread::sleep_for(
+            std::min<std::chrono::steady_clock::duration>(std::chrono::milliseconds(10), deadline - now));
     }
 }
 
-bool TNamedMutex::Release()
-{
-    if (!FOwned)
-        return false;
+bool TNamedMutex::Release() {
+    if (!FOwned) return false;
     Flock(FOwnerFd, LOCK_UN);
     FOwned = false;
     return true;

@@ -9,18 +9,18 @@
 #include <vector>
 
 struct TFixedFileInfo {
-    Cardinal FileVersionMS = 0;     // major << 16 | minor
-    Cardinal FileVersionLS = 0;     // release << 16 | build
+    Cardinal FileVersionMS = 0; // major << 16 | minor
+    Cardinal FileVersionLS = 0; // release << 16 | build
     Cardinal ProductVersionMS = 0;
     Cardinal ProductVersionLS = 0;
-    Cardinal FileDateMS = 0;        // 64-bit file time (100 ns since 1601-01-01), high half
+    Cardinal FileDateMS = 0; // 64-bit file time (100 ns since 1601-01-01), high half
     Cardinal FileDateLS = 0;
 };
 
 struct TVersionBlock {
     TFixedFileInfo Fixed;
     bool HasTranslation = true;
-    Word Language = 0x040E;         // Hungarian
+    Word Language = 0x040E; // Hungarian
     Word CodePage = 1250;
     // String values by key ("CompanyName", "ProductName" ...), in the block's order.
     std::vector<std::pair<String, String>> Strings;

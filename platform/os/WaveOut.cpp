@@ -154,24 +154,20 @@ bool SndPlaySound(const Byte* Data, std::size_t Size, Cardinal Flags) {
 
 namespace {
 
-std::map<String, std::vector<Byte>>& WaveResources()
-{
+std::map<String, std::vector<Byte>>& WaveResources() {
     static std::map<String, std::vector<Byte>> resources;
     return resources;
 }
 
 } // namespace
 
-void RegisterWaveResource(const String& Name, const Byte* Data, std::size_t Size)
-{
+void RegisterWaveResource(const String& Name, const Byte* Data, std::size_t Size) {
     WaveResources()[UpperCase(Name)] = std::vector<Byte>(Data, Data + Size);
 }
 
-bool FindWaveResource(const String& Name, std::vector<Byte>& Data)
-{
+bool FindWaveResource(const String& Name, std::vector<Byte>& Data) {
     const auto it = WaveResources().find(UpperCase(Name));
-    if (it == WaveResources().end())
-        return false;
+    if (it == WaveResources().end()) return false;
     Data = it->second;
     return true;
 }

@@ -13,11 +13,16 @@ namespace {
 // equal positions keep the child order.
 bool Before(TAlign align, const TControl* a, const TControl* b) {
     switch (align) {
-    case alTop: return a->Top() < b->Top();
-    case alBottom: return a->Top() + a->Height() > b->Top() + b->Height();
-    case alLeft: return a->Left() < b->Left();
-    case alRight: return a->Left() + a->Width() > b->Left() + b->Width();
-    default: return false;
+    case alTop:
+        return a->Top() < b->Top();
+    case alBottom:
+        return a->Top() + a->Height() > b->Top() + b->Height();
+    case alLeft:
+        return a->Left() < b->Left();
+    case alRight:
+        return a->Left() + a->Width() > b->Left() + b->Width();
+    default:
+        return false;
     }
 }
 
@@ -53,16 +58,20 @@ TRect Anchored(const TControl* c, TPoint rules, TPoint original, TPoint size) {
     const TAnchors a = c->Anchors();
     if (original.X > 0) {
         if (a.Contains(akRight)) {
-            if (a.Contains(akLeft)) width = size.X - (original.X - rules.X);
-            else left = rules.X + (size.X - original.X);
+            if (a.Contains(akLeft))
+                width = size.X - (original.X - rules.X);
+            else
+                left = rules.X + (size.X - original.X);
         } else if (!a.Contains(akLeft)) {
             left = MulDiv(rules.X, size.X, original.X) - width / 2;
         }
     }
     if (original.Y > 0) {
         if (a.Contains(akBottom)) {
-            if (a.Contains(akTop)) height = size.Y - (original.Y - rules.Y);
-            else top = rules.Y + (size.Y - original.Y);
+            if (a.Contains(akTop))
+                height = size.Y - (original.Y - rules.Y);
+            else
+                top = rules.Y + (size.Y - original.Y);
         } else if (!a.Contains(akTop)) {
             top = MulDiv(rules.Y, size.Y, original.Y) - height / 2;
         }
@@ -81,7 +90,8 @@ void AlignChildren(TWinControl* Parent) {
             if (c->Align() == align && c->Visible()) group.push_back(c);
         std::stable_sort(group.begin(), group.end(),
                          [align](const TControl* a, const TControl* b) { return Before(align, a, b); });
-        for (TControl* c : group) c->PlaceBy(Place(align, c, room));
+        for (TControl* c : group)
+            c->PlaceBy(Place(align, c, room));
     }
     const TPoint size{Parent->ClientWidth(), Parent->ClientHeight()};
     for (TControl* c : Parent->FControls) {

@@ -29,9 +29,11 @@ void Frame3D(TCanvas* Canvas, TRect& Rect, TColor TopColor, TColor BottomColor, 
     --Rect.Right;
     while (Width-- > 0) {
         Canvas->Pen()->SetColor(TopColor);
-        Canvas->Polyline({Point(Rect.Left, Rect.Bottom), Point(Rect.Left, Rect.Top), Point(Rect.Right, Rect.Top)});
+        Canvas->Polyline(
+            {Point(Rect.Left, Rect.Bottom), Point(Rect.Left, Rect.Top), Point(Rect.Right, Rect.Top)});
         Canvas->Pen()->SetColor(BottomColor);
-        Canvas->Polyline({Point(Rect.Right, Rect.Top), Point(Rect.Right, Rect.Bottom), Point(Rect.Left - 1, Rect.Bottom)});
+        Canvas->Polyline(
+            {Point(Rect.Right, Rect.Top), Point(Rect.Right, Rect.Bottom), Point(Rect.Left - 1, Rect.Bottom)});
         InflateRect(Rect, -1, -1);
     }
     ++Rect.Bottom;

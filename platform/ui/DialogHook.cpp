@@ -11,8 +11,12 @@ DialogHook& Hook() {
 }
 } // namespace
 
-DialogHook SetDialogHook(DialogHook NewHook) { return std::exchange(Hook(), std::move(NewHook)); }
+DialogHook SetDialogHook(DialogHook NewHook) {
+    return std::exchange(Hook(), std::move(NewHook));
+}
 
-const DialogHook& CurrentDialogHook() { return Hook(); }
+const DialogHook& CurrentDialogHook() {
+    return Hook();
+}
 
 } // namespace ui

@@ -14,20 +14,20 @@ enum class DialogIcon { None, Stop, Question, Exclamation, Information };
 struct DialogRequest {
     DialogKind Kind = DialogKind::MessageBox;
     String Caption;
-    String Text;            // message, or the prompt of an input box
+    String Text; // message, or the prompt of an input box
     DialogIcon Icon = DialogIcon::None;
-    std::vector<Integer> Buttons;  // results of the buttons, left to right
-    Integer DefaultButton = 0;     // result of the default button
-    String Value;           // input box default text, the dialog's file name, font
-                            // name or colour (as ColorToString gives it)
-    String Filter;          // file dialogs: as the dialog holds it
+    std::vector<Integer> Buttons; // results of the buttons, left to right
+    Integer DefaultButton = 0;    // result of the default button
+    String Value;                 // input box default text, the dialog's file name, font
+                                  // name or colour (as ColorToString gives it)
+    String Filter;                // file dialogs: as the dialog holds it
     String DefaultExt;
     String InitialDir;
 };
 
 struct DialogAnswer {
-    Integer Result = 0;  // the button's result; for file dialogs non-zero = confirmed
-    String Value;        // typed text, chosen file name, font name or colour
+    Integer Result = 0; // the button's result; for file dialogs non-zero = confirmed
+    String Value;       // typed text, chosen file name, font name or colour
 };
 
 using DialogHook = std::function<DialogAnswer(const DialogRequest&)>;

@@ -21,9 +21,12 @@ namespace {
 
 TMouseButton ButtonOf(Qt::MouseButton b) {
     switch (b) {
-    case Qt::RightButton: return mbRight;
-    case Qt::MiddleButton: return mbMiddle;
-    default: return mbLeft;
+    case Qt::RightButton:
+        return mbRight;
+    case Qt::MiddleButton:
+        return mbMiddle;
+    default:
+        return mbLeft;
     }
 }
 
@@ -108,8 +111,8 @@ bool EventBridge::eventFilter(QObject* Watched, QEvent* Event) {
         if (Event->type() == QEvent::FocusIn) {
             if (TCustomForm* form = GetParentForm(w); form && form != w) form->SetFocusedControl(w);
             SafeCall(c, [&] { w->DoEnter(); });
-        }
-        else SafeCall(c, [&] { w->DoExit(); });
+        } else
+            SafeCall(c, [&] { w->DoExit(); });
         return false;
     }
     case QEvent::ContextMenu: {

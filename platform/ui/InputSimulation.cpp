@@ -32,27 +32,43 @@ int QtKey(Word key, TShiftState shift) {
     if ((key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9')) return key;
     if (key >= VK_F1 && key <= VK_F12) return Qt::Key_F1 + (key - VK_F1);
     switch (key) {
-    case VK_BACK: return Qt::Key_Backspace;
-    case VK_TAB: return shift.Contains(ssShift) ? Qt::Key_Backtab : Qt::Key_Tab;
-    case VK_RETURN: return Qt::Key_Return;
-    case VK_ESCAPE: return Qt::Key_Escape;
-    case VK_SPACE: return Qt::Key_Space;
-    case VK_PRIOR: return Qt::Key_PageUp;
-    case VK_NEXT: return Qt::Key_PageDown;
-    case VK_END: return Qt::Key_End;
-    case VK_HOME: return Qt::Key_Home;
-    case VK_LEFT: return Qt::Key_Left;
-    case VK_UP: return Qt::Key_Up;
-    case VK_RIGHT: return Qt::Key_Right;
-    case VK_DOWN: return Qt::Key_Down;
-    case VK_INSERT: return Qt::Key_Insert;
-    case VK_DELETE: return Qt::Key_Delete;
-    default: return 0;
+    case VK_BACK:
+        return Qt::Key_Backspace;
+    case VK_TAB:
+        return shift.Contains(ssShift) ? Qt::Key_Backtab : Qt::Key_Tab;
+    case VK_RETURN:
+        return Qt::Key_Return;
+    case VK_ESCAPE:
+        return Qt::Key_Escape;
+    case VK_SPACE:
+        return Qt::Key_Space;
+    case VK_PRIOR:
+        return Qt::Key_PageUp;
+    case VK_NEXT:
+        return Qt::Key_PageDown;
+    case VK_END:
+        return Qt::Key_End;
+    case VK_HOME:
+        return Qt::Key_Home;
+    case VK_LEFT:
+        return Qt::Key_Left;
+    case VK_UP:
+        return Qt::Key_Up;
+    case VK_RIGHT:
+        return Qt::Key_Right;
+    case VK_DOWN:
+        return Qt::Key_Down;
+    case VK_INSERT:
+        return Qt::Key_Insert;
+    case VK_DELETE:
+        return Qt::Key_Delete;
+    default:
+        return 0;
     }
 }
 
-void SendMouse(QWidget* w, QEvent::Type type, Integer X, Integer Y, Qt::MouseButton b,
-               Qt::MouseButtons held, Qt::KeyboardModifiers m) {
+void SendMouse(QWidget* w, QEvent::Type type, Integer X, Integer Y, Qt::MouseButton b, Qt::MouseButtons held,
+               Qt::KeyboardModifiers m) {
     const QPointF local(X, Y);
     QMouseEvent e(type, local, w->mapToGlobal(local), b, held, m);
     QApplication::sendEvent(w, &e);

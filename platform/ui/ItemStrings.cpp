@@ -48,14 +48,17 @@ void ItemStrings::Clear() {
     if (OnCleared) OnCleared();
 }
 
-Integer ItemStrings::Add(const String& S) { return AddObject(S, nullptr); }
+Integer ItemStrings::Add(const String& S) {
+    return AddObject(S, nullptr);
+}
 
 Integer ItemStrings::AddObject(const String& S, TObject* AObject) {
     Integer index = Count();
     if (FSorted) {
-        const auto it = std::upper_bound(FItems.begin(), FItems.end(), S, [this](const String& s, const Item& i) {
-            return CompareStrings(s, i.Text) < 0;
-        });
+        const auto it =
+            std::upper_bound(FItems.begin(), FItems.end(), S, [this](const String& s, const Item& i) {
+                return CompareStrings(s, i.Text) < 0;
+            });
         index = Integer(it - FItems.begin());
     }
     Insert(index, S);
@@ -83,9 +86,13 @@ void ItemStrings::MirrorTo(bool& Syncing, Mirror Widget) {
         core::ScopeExit done([&Syncing] { Syncing = false; });
         action();
     };
-    OnInserted = [synced, insert = Widget.Insert](Integer i, const String& s) { synced([&] { insert(i, s); }); };
+    OnInserted = [synced, insert = Widget.Insert](Integer i, const String& s) {
+        synced([&] { insert(i, s); });
+    };
     OnDeleted = [synced, remove = Widget.Remove](Integer i) { synced([&] { remove(i); }); };
-    OnChanged = [synced, rename = Widget.Rename](Integer i, const String& s) { synced([&] { rename(i, s); }); };
+    OnChanged = [synced, rename = Widget.Rename](Integer i, const String& s) {
+        synced([&] { rename(i, s); });
+    };
     OnCleared = [synced, clear = Widget.Clear] { synced(clear); };
 }
 

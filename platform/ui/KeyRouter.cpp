@@ -17,14 +17,16 @@ constexpr int ResentMarker = 0x56454C4D;
 
 TWinControl* FocusedControl(QObject* watched) {
     auto* w = qobject_cast<QWidget*>(watched);
-    if (!w || w != QApplication::focusWidget()) return nullptr;  // propagation to a parent
+    if (!w || w != QApplication::focusWidget()) return nullptr; // propagation to a parent
     if (w->window()->windowType() == Qt::Popup) return nullptr;
     for (TControl* c = TControl::FromWidget(w); c; c = c->Parent())
         if (auto* wc = dynamic_cast<TWinControl*>(c)) return wc;
     return nullptr;
 }
 
-bool IsDialogKey(Word key) { return key == VK_TAB || key == VK_RETURN || key == VK_ESCAPE; }
+bool IsDialogKey(Word key) {
+    return key == VK_TAB || key == VK_RETURN || key == VK_ESCAPE;
+}
 
 } // namespace
 
@@ -55,36 +57,68 @@ Word KeyRouter::VirtualKey(const QKeyEvent* e) {
     }
     if (k >= Qt::Key_F1 && k <= Qt::Key_F12) return Word(VK_F1 + (k - Qt::Key_F1));
     switch (k) {
-    case Qt::Key_Backspace: return VK_BACK;
-    case Qt::Key_Tab: case Qt::Key_Backtab: return VK_TAB;
-    case Qt::Key_Return: case Qt::Key_Enter: return VK_RETURN;
-    case Qt::Key_Shift: return VK_SHIFT;
-    case Qt::Key_Control: return VK_CONTROL;
-    case Qt::Key_Alt: return VK_MENU;
-    case Qt::Key_Pause: return VK_PAUSE;
-    case Qt::Key_CapsLock: return VK_CAPITAL;
-    case Qt::Key_Escape: return VK_ESCAPE;
-    case Qt::Key_Space: return VK_SPACE;
-    case Qt::Key_PageUp: return VK_PRIOR;
-    case Qt::Key_PageDown: return VK_NEXT;
-    case Qt::Key_End: return VK_END;
-    case Qt::Key_Home: return VK_HOME;
-    case Qt::Key_Left: return VK_LEFT;
-    case Qt::Key_Up: return VK_UP;
-    case Qt::Key_Right: return VK_RIGHT;
-    case Qt::Key_Down: return VK_DOWN;
-    case Qt::Key_Print: return VK_SNAPSHOT;
-    case Qt::Key_Insert: return VK_INSERT;
-    case Qt::Key_Delete: return VK_DELETE;
-    case Qt::Key_Help: return VK_HELP;
-    case Qt::Key_Menu: return VK_APPS;
-    case Qt::Key_Asterisk: return VK_MULTIPLY;
-    case Qt::Key_Plus: return VK_ADD;
-    case Qt::Key_Minus: return VK_SUBTRACT;
-    case Qt::Key_Slash: return VK_DIVIDE;
-    case Qt::Key_NumLock: return VK_NUMLOCK;
-    case Qt::Key_ScrollLock: return VK_SCROLL;
-    default: return 0;
+    case Qt::Key_Backspace:
+        return VK_BACK;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        return VK_TAB;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return VK_RETURN;
+    case Qt::Key_Shift:
+        return VK_SHIFT;
+    case Qt::Key_Control:
+        return VK_CONTROL;
+    case Qt::Key_Alt:
+        return VK_MENU;
+    case Qt::Key_Pause:
+        return VK_PAUSE;
+    case Qt::Key_CapsLock:
+        return VK_CAPITAL;
+    case Qt::Key_Escape:
+        return VK_ESCAPE;
+    case Qt::Key_Space:
+        return VK_SPACE;
+    case Qt::Key_PageUp:
+        return VK_PRIOR;
+    case Qt::Key_PageDown:
+        return VK_NEXT;
+    case Qt::Key_End:
+        return VK_END;
+    case Qt::Key_Home:
+        return VK_HOME;
+    case Qt::Key_Left:
+        return VK_LEFT;
+    case Qt::Key_Up:
+        return VK_UP;
+    case Qt::Key_Right:
+        return VK_RIGHT;
+    case Qt::Key_Down:
+        return VK_DOWN;
+    case Qt::Key_Print:
+        return VK_SNAPSHOT;
+    case Qt::Key_Insert:
+        return VK_INSERT;
+    case Qt::Key_Delete:
+        return VK_DELETE;
+    case Qt::Key_Help:
+        return VK_HELP;
+    case Qt::Key_Menu:
+        return VK_APPS;
+    case Qt::Key_Asterisk:
+        return VK_MULTIPLY;
+    case Qt::Key_Plus:
+        return VK_ADD;
+    case Qt::Key_Minus:
+        return VK_SUBTRACT;
+    case Qt::Key_Slash:
+        return VK_DIVIDE;
+    case Qt::Key_NumLock:
+        return VK_NUMLOCK;
+    case Qt::Key_ScrollLock:
+        return VK_SCROLL;
+    default:
+        return 0;
     }
 }
 

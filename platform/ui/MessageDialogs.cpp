@@ -24,11 +24,16 @@ struct Button {
 
 QMessageBox::Icon ToQt(DialogIcon icon) {
     switch (icon) {
-    case DialogIcon::Stop: return QMessageBox::Critical;
-    case DialogIcon::Question: return QMessageBox::Question;
-    case DialogIcon::Exclamation: return QMessageBox::Warning;
-    case DialogIcon::Information: return QMessageBox::Information;
-    default: return QMessageBox::NoIcon;
+    case DialogIcon::Stop:
+        return QMessageBox::Critical;
+    case DialogIcon::Question:
+        return QMessageBox::Question;
+    case DialogIcon::Exclamation:
+        return QMessageBox::Warning;
+    case DialogIcon::Information:
+        return QMessageBox::Information;
+    default:
+        return QMessageBox::NoIcon;
     }
 }
 
@@ -50,13 +55,20 @@ Integer ShowBox(const DialogRequest& r, const std::map<Integer, const char*>& te
 }
 
 const std::map<Integer, const char*> SystemTexts = {
-    {IDOK, "OK"}, {IDCANCEL, "Mégse"}, {IDABORT, "Megszakítás"}, {IDRETRY, "Újra"},
-    {IDIGNORE, "Kihagyás"}, {IDYES, "Igen"}, {IDNO, "Nem"}};
+    {IDOK, "OK"},    {IDCANCEL, "Mégse"}, {IDABORT, "Megszakítás"}, {IDRETRY, "Újra"}, {IDIGNORE, "Kihagyás"},
+    {IDYES, "Igen"}, {IDNO, "Nem"}};
 
-const std::map<Integer, const char*> LibraryTexts = {
-    {mrYes, "&Yes"}, {mrNo, "&No"}, {mrOk, "OK"}, {mrCancel, "Cancel"}, {mrAbort, "&Abort"},
-    {mrRetry, "&Retry"}, {mrIgnore, "&Ignore"}, {mrAll, "&All"}, {mrNoToAll, "N&o to All"},
-    {mrYesToAll, "Yes to &All"}, {-1, "&Help"}};
+const std::map<Integer, const char*> LibraryTexts = {{mrYes, "&Yes"},
+                                                     {mrNo, "&No"},
+                                                     {mrOk, "OK"},
+                                                     {mrCancel, "Cancel"},
+                                                     {mrAbort, "&Abort"},
+                                                     {mrRetry, "&Retry"},
+                                                     {mrIgnore, "&Ignore"},
+                                                     {mrAll, "&All"},
+                                                     {mrNoToAll, "N&o to All"},
+                                                     {mrYesToAll, "Yes to &All"},
+                                                     {-1, "&Help"}};
 
 } // namespace
 
@@ -66,19 +78,40 @@ Integer MessageBox(TControl* /*Owner*/, const String& Text, const String& Captio
     r.Caption = Caption;
     r.Text = Text;
     switch (Flags & 0xF) {
-    case MB_OKCANCEL: r.Buttons = {IDOK, IDCANCEL}; break;
-    case MB_ABORTRETRYIGNORE: r.Buttons = {IDABORT, IDRETRY, IDIGNORE}; break;
-    case MB_YESNOCANCEL: r.Buttons = {IDYES, IDNO, IDCANCEL}; break;
-    case MB_YESNO: r.Buttons = {IDYES, IDNO}; break;
-    case MB_RETRYCANCEL: r.Buttons = {IDRETRY, IDCANCEL}; break;
-    default: r.Buttons = {IDOK}; break;
+    case MB_OKCANCEL:
+        r.Buttons = {IDOK, IDCANCEL};
+        break;
+    case MB_ABORTRETRYIGNORE:
+        r.Buttons = {IDABORT, IDRETRY, IDIGNORE};
+        break;
+    case MB_YESNOCANCEL:
+        r.Buttons = {IDYES, IDNO, IDCANCEL};
+        break;
+    case MB_YESNO:
+        r.Buttons = {IDYES, IDNO};
+        break;
+    case MB_RETRYCANCEL:
+        r.Buttons = {IDRETRY, IDCANCEL};
+        break;
+    default:
+        r.Buttons = {IDOK};
+        break;
     }
     switch (Flags & 0xF0) {
-    case MB_ICONHAND: r.Icon = DialogIcon::Stop; break;
-    case MB_ICONQUESTION: r.Icon = DialogIcon::Question; break;
-    case MB_ICONEXCLAMATION: r.Icon = DialogIcon::Exclamation; break;
-    case MB_ICONASTERISK: r.Icon = DialogIcon::Information; break;
-    default: break;
+    case MB_ICONHAND:
+        r.Icon = DialogIcon::Stop;
+        break;
+    case MB_ICONQUESTION:
+        r.Icon = DialogIcon::Question;
+        break;
+    case MB_ICONEXCLAMATION:
+        r.Icon = DialogIcon::Exclamation;
+        break;
+    case MB_ICONASTERISK:
+        r.Icon = DialogIcon::Information;
+        break;
+    default:
+        break;
     }
     const std::size_t def = (Flags & 0xF00) >> 8;
     r.DefaultButton = r.Buttons[def < r.Buttons.size() ? def : 0];
@@ -94,13 +127,27 @@ Integer MessageDlg(const String& Msg, TMsgDlgType DlgType, TMsgDlgButtons Button
     r.Kind = DialogKind::MessageDlg;
     r.Text = Msg;
     switch (DlgType) {
-    case mtWarning: r.Caption = "Warning"; r.Icon = DialogIcon::Exclamation; break;
-    case mtError: r.Caption = "Error"; r.Icon = DialogIcon::Stop; break;
-    case mtInformation: r.Caption = "Information"; r.Icon = DialogIcon::Information; break;
-    case mtConfirmation: r.Caption = "Confirmation"; r.Icon = DialogIcon::Question; break;
-    case mtCustom: r.Caption = Application->Title(); break;
+    case mtWarning:
+        r.Caption = "Warning";
+        r.Icon = DialogIcon::Exclamation;
+        break;
+    case mtError:
+        r.Caption = "Error";
+        r.Icon = DialogIcon::Stop;
+        break;
+    case mtInformation:
+        r.Caption = "Information";
+        r.Icon = DialogIcon::Information;
+        break;
+    case mtConfirmation:
+        r.Caption = "Confirmation";
+        r.Icon = DialogIcon::Question;
+        break;
+    case mtCustom:
+        r.Caption = Application->Title();
+        break;
     }
-    static constexpr Integer results[] = {mrYes, mrNo, mrOk, mrCancel, mrAbort, mrRetry,
+    static constexpr Integer results[] = {mrYes,    mrNo,  mrOk,      mrCancel,   mrAbort, mrRetry,
                                           mrIgnore, mrAll, mrNoToAll, mrYesToAll, -1};
     for (int b = mbYes; b <= mbHelp; ++b)
         if (Buttons.Contains(TMsgDlgBtn(b))) r.Buttons.push_back(results[b]);
@@ -111,7 +158,9 @@ Integer MessageDlg(const String& Msg, TMsgDlgType DlgType, TMsgDlgButtons Button
     return result < 0 ? mrNone : result;
 }
 
-void ShowMessage(const String& Msg) { MessageDlg(Msg, mtCustom, {mbOK}); }
+void ShowMessage(const String& Msg) {
+    MessageDlg(Msg, mtCustom, {mbOK});
+}
 
 bool InputQuery(const String& ACaption, const String& APrompt, String& Value) {
     DialogRequest r;

@@ -9,10 +9,10 @@ class TControl;
 constexpr Cardinal MB_OK = 0x0, MB_OKCANCEL = 0x1, MB_ABORTRETRYIGNORE = 0x2, MB_YESNOCANCEL = 0x3,
                    MB_YESNO = 0x4, MB_RETRYCANCEL = 0x5, MB_ICONHAND = 0x10, MB_ICONQUESTION = 0x20,
                    MB_ICONEXCLAMATION = 0x30, MB_ICONASTERISK = 0x40, MB_DEFBUTTON1 = 0x0,
-                   MB_DEFBUTTON2 = 0x100, MB_DEFBUTTON3 = 0x200, MB_APPLMODAL = 0x0,
-                   MB_SYSTEMMODAL = 0x1000, MB_TASKMODAL = 0x2000;
-constexpr Cardinal MB_ICONSTOP = MB_ICONHAND, MB_ICONERROR = MB_ICONHAND,
-                   MB_ICONWARNING = MB_ICONEXCLAMATION, MB_ICONINFORMATION = MB_ICONASTERISK;
+                   MB_DEFBUTTON2 = 0x100, MB_DEFBUTTON3 = 0x200, MB_APPLMODAL = 0x0, MB_SYSTEMMODAL = 0x1000,
+                   MB_TASKMODAL = 0x2000;
+constexpr Cardinal MB_ICONSTOP = MB_ICONHAND, MB_ICONERROR = MB_ICONHAND, MB_ICONWARNING = MB_ICONEXCLAMATION,
+                   MB_ICONINFORMATION = MB_ICONASTERISK;
 constexpr Integer IDOK = 1, IDCANCEL = 2, IDABORT = 3, IDRETRY = 4, IDIGNORE = 5, IDYES = 6, IDNO = 7;
 
 // Shows Text with Caption; the low four bits choose the buttons, the next four
@@ -22,8 +22,19 @@ constexpr Integer IDOK = 1, IDCANCEL = 2, IDABORT = 3, IDRETRY = 4, IDIGNORE = 5
 Integer MessageBox(TControl* Owner, const String& Text, const String& Caption, Cardinal Flags);
 
 enum TMsgDlgType { mtWarning, mtError, mtInformation, mtConfirmation, mtCustom };
-enum TMsgDlgBtn { mbYes, mbNo, mbOK, mbCancel, mbAbort, mbRetry, mbIgnore, mbAll, mbNoToAll,
-                  mbYesToAll, mbHelp };
+enum TMsgDlgBtn {
+    mbYes,
+    mbNo,
+    mbOK,
+    mbCancel,
+    mbAbort,
+    mbRetry,
+    mbIgnore,
+    mbAll,
+    mbNoToAll,
+    mbYesToAll,
+    mbHelp
+};
 using TMsgDlgButtons = TSet<TMsgDlgBtn>;
 
 // The library's dialog: captioned by its type ("Warning", "Error", "Information",

@@ -22,7 +22,9 @@ namespace ui {
 
 namespace {
 
-QColor Sys(Integer index) { return ToQColor(GetSysColor(index)); }
+QColor Sys(Integer index) {
+    return ToQColor(GetSysColor(index));
+}
 
 // The classic style, except that a list-only combo box shows its field in the
 // window colour (the toolkit paints it as a button) beside a normal arrow button,
@@ -47,7 +49,8 @@ public:
         QProxyStyle::drawComplexControl(cc, &arrow, p, w);
     }
 
-    void drawControl(ControlElement ce, const QStyleOption* opt, QPainter* p, const QWidget* w) const override {
+    void drawControl(ControlElement ce, const QStyleOption* opt, QPainter* p,
+                     const QWidget* w) const override {
         const auto* button = qstyleoption_cast<const QStyleOptionButton*>(opt);
         if (ce != CE_PushButtonBevel || !button || !(button->features & QStyleOptionButton::DefaultButton) ||
             (button->features & QStyleOptionButton::Flat)) {
@@ -118,9 +121,13 @@ void ShutdownWidgetApplication() {
     delete qobject_cast<QApplication*>(QCoreApplication::instance());
 }
 
-QString ToQt(const String& s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+QString ToQt(const String& s) {
+    return QString::fromUtf8(s.data(), qsizetype(s.size()));
+}
 
-String FromQt(const QString& s) { return s.toUtf8().toStdString(); }
+String FromQt(const QString& s) {
+    return s.toUtf8().toStdString();
+}
 
 QColor ToQColor(TColor c) {
     if (c == clNone || c == clDefault) return QColor(Qt::transparent);
@@ -128,26 +135,49 @@ QColor ToQColor(TColor c) {
     return QColor(GetRValue(rgb), GetGValue(rgb), GetBValue(rgb));
 }
 
-QFont ToQFont(const TFont* f) { return graphics::ToQFont(f->State()); }
+QFont ToQFont(const TFont* f) {
+    return graphics::ToQFont(f->State());
+}
 
 QCursor ToQCursor(TCursor c) {
     switch (Screen->Cursors(c)) {
-    case crNone: return QCursor(Qt::BlankCursor);
-    case crCross: return QCursor(Qt::CrossCursor);
-    case crIBeam: return QCursor(Qt::IBeamCursor);
-    case crSizeNESW: return QCursor(Qt::SizeBDiagCursor);
-    case crSizeNS: case crVSplit: return QCursor(Qt::SizeVerCursor);
-    case crSizeNWSE: return QCursor(Qt::SizeFDiagCursor);
-    case crSizeWE: case crHSplit: return QCursor(Qt::SizeHorCursor);
-    case crUpArrow: return QCursor(Qt::UpArrowCursor);
-    case crHourGlass: case crSQLWait: return QCursor(Qt::WaitCursor);
-    case crDrag: case crMultiDrag: return QCursor(Qt::DragMoveCursor);
-    case crNoDrop: case crNo: return QCursor(Qt::ForbiddenCursor);
-    case crAppStart: return QCursor(Qt::BusyCursor);
-    case crHelp: return QCursor(Qt::WhatsThisCursor);
-    case crHandPoint: return QCursor(Qt::PointingHandCursor);
-    case crSizeAll: return QCursor(Qt::SizeAllCursor);
-    default: return QCursor(Qt::ArrowCursor);
+    case crNone:
+        return QCursor(Qt::BlankCursor);
+    case crCross:
+        return QCursor(Qt::CrossCursor);
+    case crIBeam:
+        return QCursor(Qt::IBeamCursor);
+    case crSizeNESW:
+        return QCursor(Qt::SizeBDiagCursor);
+    case crSizeNS:
+    case crVSplit:
+        return QCursor(Qt::SizeVerCursor);
+    case crSizeNWSE:
+        return QCursor(Qt::SizeFDiagCursor);
+    case crSizeWE:
+    case crHSplit:
+        return QCursor(Qt::SizeHorCursor);
+    case crUpArrow:
+        return QCursor(Qt::UpArrowCursor);
+    case crHourGlass:
+    case crSQLWait:
+        return QCursor(Qt::WaitCursor);
+    case crDrag:
+    case crMultiDrag:
+        return QCursor(Qt::DragMoveCursor);
+    case crNoDrop:
+    case crNo:
+        return QCursor(Qt::ForbiddenCursor);
+    case crAppStart:
+        return QCursor(Qt::BusyCursor);
+    case crHelp:
+        return QCursor(Qt::WhatsThisCursor);
+    case crHandPoint:
+        return QCursor(Qt::PointingHandCursor);
+    case crSizeAll:
+        return QCursor(Qt::SizeAllCursor);
+    default:
+        return QCursor(Qt::ArrowCursor);
     }
 }
 

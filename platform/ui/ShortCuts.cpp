@@ -10,22 +10,38 @@ String KeyName(Word key) {
     if ((key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9')) return String(1, char(key));
     if (key >= VK_F1 && key <= VK_F12) return "F" + std::to_string(key - VK_F1 + 1);
     switch (key) {
-    case VK_BACK: return "BkSp";
-    case VK_TAB: return "Tab";
-    case VK_ESCAPE: return "Esc";
-    case VK_RETURN: return "Enter";
-    case VK_SPACE: return "Space";
-    case VK_PRIOR: return "PgUp";
-    case VK_NEXT: return "PgDn";
-    case VK_END: return "End";
-    case VK_HOME: return "Home";
-    case VK_LEFT: return "Left";
-    case VK_UP: return "Up";
-    case VK_RIGHT: return "Right";
-    case VK_DOWN: return "Down";
-    case VK_INSERT: return "Ins";
-    case VK_DELETE: return "Del";
-    default: return {};
+    case VK_BACK:
+        return "BkSp";
+    case VK_TAB:
+        return "Tab";
+    case VK_ESCAPE:
+        return "Esc";
+    case VK_RETURN:
+        return "Enter";
+    case VK_SPACE:
+        return "Space";
+    case VK_PRIOR:
+        return "PgUp";
+    case VK_NEXT:
+        return "PgDn";
+    case VK_END:
+        return "End";
+    case VK_HOME:
+        return "Home";
+    case VK_LEFT:
+        return "Left";
+    case VK_UP:
+        return "Up";
+    case VK_RIGHT:
+        return "Right";
+    case VK_DOWN:
+        return "Down";
+    case VK_INSERT:
+        return "Ins";
+    case VK_DELETE:
+        return "Del";
+    default:
+        return {};
     }
 }
 

@@ -16,7 +16,9 @@ TApplication::~TApplication() {
     DestroyComponents();
 }
 
-void TApplication::Initialize() { ui::EnsureWidgetApplication(); }
+void TApplication::Initialize() {
+    ui::EnsureWidgetApplication();
+}
 
 void TApplication::FormCreated(TCustomForm* Form) {
     Form->AfterConstruction();
@@ -32,7 +34,8 @@ void TApplication::Run() {
     // A quit asked for during start-up ends the program without showing it.
     if (FTerminated) return;
     if (FMainForm && FShowMainForm) ui::SafeCall(this, [this] { FMainForm->Show(); });
-    while (!FTerminated) HandleMessage();
+    while (!FTerminated)
+        HandleMessage();
 }
 
 void TApplication::Shutdown() {
@@ -58,8 +61,10 @@ void TApplication::HandleMessage() {
 
 void TApplication::HandleException(TObject* Sender, const Exception& E) {
     if (dynamic_cast<const EAbort*>(&E)) return;
-    if (OnException) OnException(Sender, E);
-    else ShowException(E);
+    if (OnException)
+        OnException(Sender, E);
+    else
+        ShowException(E);
 }
 
 void TApplication::ShowException(const Exception& E) {

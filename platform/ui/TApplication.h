@@ -21,8 +21,7 @@ public:
     void Initialize();
     // Creates a form owned by the application, stores it in Reference, runs
     // its OnCreate; the first form created becomes the main form.
-    template <class T>
-    void CreateForm(T*& Reference) {
+    template <class T> void CreateForm(T*& Reference) {
         Reference = new T(this);
         FormCreated(Reference);
     }

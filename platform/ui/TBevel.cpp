@@ -2,7 +2,9 @@
 
 #include "platform/graphics/TCanvas.h"
 
-TBevel::TBevel(TComponent* AOwner) : TGraphicControl(AOwner) { SetBounds(0, 0, 50, 50); }
+TBevel::TBevel(TComponent* AOwner) : TGraphicControl(AOwner) {
+    SetBounds(0, 0, 50, 50);
+}
 
 void TBevel::SetShape(TBevelShape v) {
     FShape = v;
@@ -32,7 +34,9 @@ void TBevel::Paint() {
     };
     const Integer w = Width(), h = Height();
     switch (FShape) {
-    case bsBox: rect(Rect(0, 0, w - 1, h - 1)); break;
+    case bsBox:
+        rect(Rect(0, 0, w - 1, h - 1));
+        break;
     case bsFrame: {
         const TColor first = color1;
         color1 = color2;
@@ -41,10 +45,23 @@ void TBevel::Paint() {
         rect(Rect(0, 0, w - 2, h - 2));
         break;
     }
-    case bsTopLine: line(color1, 0, 0, w, 0); line(color2, 0, 1, w, 1); break;
-    case bsBottomLine: line(color1, 0, h - 2, w, h - 2); line(color2, 0, h - 1, w, h - 1); break;
-    case bsLeftLine: line(color1, 0, 0, 0, h); line(color2, 1, 0, 1, h); break;
-    case bsRightLine: line(color1, w - 2, 0, w - 2, h); line(color2, w - 1, 0, w - 1, h); break;
-    case bsSpacer: break;
+    case bsTopLine:
+        line(color1, 0, 0, w, 0);
+        line(color2, 0, 1, w, 1);
+        break;
+    case bsBottomLine:
+        line(color1, 0, h - 2, w, h - 2);
+        line(color2, 0, h - 1, w, h - 1);
+        break;
+    case bsLeftLine:
+        line(color1, 0, 0, 0, h);
+        line(color2, 1, 0, 1, h);
+        break;
+    case bsRightLine:
+        line(color1, w - 2, 0, w - 2, h);
+        line(color2, w - 1, 0, w - 1, h);
+        break;
+    case bsSpacer:
+        break;
     }
 }

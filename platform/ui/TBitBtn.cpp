@@ -12,16 +12,18 @@ TBitBtn::TBitBtn(TComponent* AOwner) : TButton(AOwner), FGlyph(std::make_unique<
     FGlyph->OnChange = [this](TObject*) { UpdateIcon(); };
 }
 
-TBitBtn::~TBitBtn() { FGlyph->OnChange = nullptr; }
+TBitBtn::~TBitBtn() {
+    FGlyph->OnChange = nullptr;
+}
 
 void TBitBtn::SetKind(TBitBtnKind v) {
     struct Stock {
         const char* Caption;
         TModalResult Result;
     };
-    static constexpr Stock stock[] = {{"", mrNone},        {"OK", mrOk},          {"Cancel", mrCancel},
-                                      {"&Help", mrNone},   {"&Yes", mrYes},       {"&No", mrNo},
-                                      {"&Close", mrNone},  {"Abort", mrAbort},    {"&Retry", mrRetry},
+    static constexpr Stock stock[] = {{"", mrNone},          {"OK", mrOk},       {"Cancel", mrCancel},
+                                      {"&Help", mrNone},     {"&Yes", mrYes},    {"&No", mrNo},
+                                      {"&Close", mrNone},    {"Abort", mrAbort}, {"&Retry", mrRetry},
                                       {"&Ignore", mrIgnore}, {"&All", mrAll}};
     FKind = v;
     if (v == bkCustom) return;
@@ -31,7 +33,9 @@ void TBitBtn::SetKind(TBitBtnKind v) {
     if (v == bkCancel || v == bkNo) SetCancel(true);
 }
 
-void TBitBtn::SetGlyph(TBitmap* v) { FGlyph->Assign(v); }
+void TBitBtn::SetGlyph(TBitmap* v) {
+    FGlyph->Assign(v);
+}
 
 void TBitBtn::SetNumGlyphs(Integer v) {
     FNumGlyphs = std::clamp(v, 1, 4);

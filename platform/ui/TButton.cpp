@@ -21,7 +21,9 @@ void TButton::SetDefault(bool v) {
     static_cast<QPushButton*>(Widget())->setDefault(v);
 }
 
-void TButton::TextChanged() { static_cast<QPushButton*>(Widget())->setText(ui::ToQt(Text())); }
+void TButton::TextChanged() {
+    static_cast<QPushButton*>(Widget())->setText(ui::ToQt(Text()));
+}
 
 void TButton::Click() {
     // The form's result is set before OnClick runs, so the click handler can read it.

@@ -6,8 +6,10 @@
 #include <QCheckBox>
 
 namespace {
-QCheckBox* Box(const TControl* c) { return static_cast<QCheckBox*>(c->Widget()); }
+QCheckBox* Box(const TControl* c) {
+    return static_cast<QCheckBox*>(c->Widget());
 }
+} // namespace
 
 TCheckBox::TCheckBox(TComponent* AOwner) : TWinControl(AOwner, ui::NewWidget<QCheckBox>()) {
     QObject::connect(Box(this), &QCheckBox::stateChanged, [this](int state) {
@@ -21,15 +23,20 @@ TCheckBox::TCheckBox(TComponent* AOwner) : TWinControl(AOwner, ui::NewWidget<QCh
 
 TCheckBoxState TCheckBox::State() const {
     switch (Box(this)->checkState()) {
-    case Qt::Checked: return cbChecked;
-    case Qt::PartiallyChecked: return cbGrayed;
-    default: return cbUnchecked;
+    case Qt::Checked:
+        return cbChecked;
+    case Qt::PartiallyChecked:
+        return cbGrayed;
+    default:
+        return cbUnchecked;
     }
 }
 
 void TCheckBox::SetState(TCheckBoxState v) {
     if (v == cbGrayed) Box(this)->setTristate(true);
-    Box(this)->setCheckState(v == cbChecked ? Qt::Checked : v == cbGrayed ? Qt::PartiallyChecked : Qt::Unchecked);
+    Box(this)->setCheckState(v == cbChecked  ? Qt::Checked
+                             : v == cbGrayed ? Qt::PartiallyChecked
+                                             : Qt::Unchecked);
 }
 
 void TCheckBox::SetAllowGrayed(bool v) {
@@ -42,4 +49,6 @@ void TCheckBox::SetAlignment(TAlignment v) {
     Box(this)->setLayoutDirection(v == taLeftJustify ? Qt::RightToLeft : Qt::LeftToRight);
 }
 
-void TCheckBox::TextChanged() { Box(this)->setText(ui::ToQt(Text())); }
+void TCheckBox::TextChanged() {
+    Box(this)->setText(ui::ToQt(Text()));
+}

@@ -4,7 +4,6 @@
 #include "platform/data/TAlignment.h"
 #include "platform/ui/TWinControl.h"
 
-
 class TCheckBox : public TWinControl {
 public:
     explicit TCheckBox(TComponent* AOwner);

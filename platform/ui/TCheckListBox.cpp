@@ -9,7 +9,9 @@
 
 namespace {
 
-QListWidget* List(const TControl* c) { return static_cast<QListWidget*>(c->Widget()); }
+QListWidget* List(const TControl* c) {
+    return static_cast<QListWidget*>(c->Widget());
+}
 
 Qt::CheckState ToQt(TCheckBoxState s) {
     return s == cbChecked ? Qt::Checked : s == cbGrayed ? Qt::PartiallyChecked : Qt::Unchecked;
@@ -20,18 +22,19 @@ Qt::CheckState ToQt(TCheckBoxState s) {
 TCheckListBox::TCheckListBox(TComponent* AOwner) : TListBox(AOwner) {
     QListWidget* l = List(this);
     // Every new line gets its box, whoever adds it.
-    QObject::connect(l->model(), &QAbstractItemModel::rowsInserted, [this](const QModelIndex&, int first, int last) {
-        const bool saved = FSetting;
-        FSetting = true;
-        for (int i = first; i <= last; ++i) {
-            QListWidgetItem* item = List(this)->item(i);
-            Qt::ItemFlags flags = item->flags() | Qt::ItemIsUserCheckable;
-            if (FAllowGrayed) flags |= Qt::ItemIsUserTristate;
-            item->setFlags(flags);
-            item->setCheckState(Qt::Unchecked);
-        }
-        FSetting = saved;
-    });
+    QObject::connect(l->model(), &QAbstractItemModel::rowsInserted,
+                     [this](const QModelIndex&, int first, int last) {
+                         const bool saved = FSetting;
+                         FSetting = true;
+                         for (int i = first; i <= last; ++i) {
+                             QListWidgetItem* item = List(this)->item(i);
+                             Qt::ItemFlags flags = item->flags() | Qt::ItemIsUserCheckable;
+                             if (FAllowGrayed) flags |= Qt::ItemIsUserTristate;
+                             item->setFlags(flags);
+                             item->setCheckState(Qt::Unchecked);
+                         }
+                         FSetting = saved;
+                     });
     QObject::connect(l, &QListWidget::itemChanged, [this](QListWidgetItem*) {
         if (!FSetting) ui::SafeCall(this, [this] { ClickCheck(); });
     });
@@ -45,9 +48,12 @@ void TCheckListBox::CheckRange(Integer Index) const {
 TCheckBoxState TCheckListBox::State(Integer Index) const {
     CheckRange(Index);
     switch (List(this)->item(Index)->checkState()) {
-    case Qt::Checked: return cbChecked;
-    case Qt::PartiallyChecked: return cbGrayed;
-    default: return cbUnchecked;
+    case Qt::Checked:
+        return cbChecked;
+    case Qt::PartiallyChecked:
+        return cbGrayed;
+    default:
+        return cbUnchecked;
     }
 }
 

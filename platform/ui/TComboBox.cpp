@@ -11,8 +11,10 @@
 #include <QPalette>
 
 namespace {
-QComboBox* Combo(const TControl* c) { return static_cast<QComboBox*>(c->Widget()); }
+QComboBox* Combo(const TControl* c) {
+    return static_cast<QComboBox*>(c->Widget());
 }
+} // namespace
 
 TComboBox::TComboBox(TComponent* AOwner)
     : TWinControl(AOwner, ui::NewWidget<QComboBox>()), FItems(std::make_unique<ui::ItemStrings>()) {
@@ -20,23 +22,25 @@ TComboBox::TComboBox(TComponent* AOwner)
     c->setEditable(true);
     c->setInsertPolicy(QComboBox::NoInsert);
     c->setMaxVisibleItems(FDropDownCount);
-    FItems->MirrorTo(FSyncing, {
-        [this](Integer i, const String& s) {
-            QComboBox* box = Combo(this);
-            // The toolkit selects the first item added to an empty box; forms that fill a
-            // combo and then test ItemIndex for -1 ("nothing chosen yet") rely on it not doing so.
-            const int current = box->currentIndex();
-            const QString text = box->currentText();
-            box->insertItem(i, ui::ToQt(s));
-            if (current < 0) {
-                box->setCurrentIndex(-1);
-                if (box->isEditable()) box->setEditText(text);
-            }
-        },
-        [this](Integer i) { Combo(this)->removeItem(i); },
-        [this](Integer i, const String& s) { Combo(this)->setItemText(i, ui::ToQt(s)); },
-        [this] { Combo(this)->clear(); },
-    });
+    FItems->MirrorTo(FSyncing,
+                     {
+                         [this](Integer i, const String& s) {
+                             QComboBox* box = Combo(this);
+                             // The toolkit selects the first item added to an empty box; forms that fill a
+                             // combo and then test ItemIndex for -1 ("nothing chosen yet") rely on it not
+                             // doing so.
+                             const int current = box->currentIndex();
+                             const QString text = box->currentText();
+                             box->insertItem(i, ui::ToQt(s));
+                             if (current < 0) {
+                                 box->setCurrentIndex(-1);
+                                 if (box->isEditable()) box->setEditText(text);
+                             }
+                         },
+                         [this](Integer i) { Combo(this)->removeItem(i); },
+                         [this](Integer i, const String& s) { Combo(this)->setItemText(i, ui::ToQt(s)); },
+                         [this] { Combo(this)->clear(); },
+                     });
     QObject::connect(c, qOverload<int>(&QComboBox::activated), [this](int) {
         ui::SafeCall(this, [this] {
             if (OnSelect) OnSelect(this);
@@ -47,16 +51,22 @@ TComboBox::TComboBox(TComponent* AOwner)
                      [this] { ui::SafeCall(this, [this] { Change(); }); });
     SetParentColor(false);
     SetColor(clWindow);
-    ColorChanged();  // clWindow is the starting value, so SetColor alone changes nothing
+    ColorChanged(); // clWindow is the starting value, so SetColor alone changes nothing
     SetTabStop(true);
     SetBounds(0, 0, 145, 21);
 }
 
-TComboBox::~TComboBox() { FItems->StopMirroring(); }
+TComboBox::~TComboBox() {
+    FItems->StopMirroring();
+}
 
-TStrings* TComboBox::Items() const { return FItems.get(); }
+TStrings* TComboBox::Items() const {
+    return FItems.get();
+}
 
-Integer TComboBox::ItemIndex() const { return Combo(this)->currentIndex(); }
+Integer TComboBox::ItemIndex() const {
+    return Combo(this)->currentIndex();
+}
 
 void TComboBox::SetItemIndex(Integer v) {
     QComboBox* c = Combo(this);
@@ -67,7 +77,9 @@ void TComboBox::SetItemIndex(Integer v) {
     if (v < 0 && c->isEditable()) c->setEditText(QString());
 }
 
-String TComboBox::Text() const { return ui::FromQt(Combo(this)->currentText()); }
+String TComboBox::Text() const {
+    return ui::FromQt(Combo(this)->currentText());
+}
 
 void TComboBox::SetText(const String& v) {
     QComboBox* c = Combo(this);
@@ -100,15 +112,21 @@ void TComboBox::SetDropDownCount(Integer v) {
     Combo(this)->setMaxVisibleItems(std::max(v, 1));
 }
 
-bool TComboBox::Sorted() const { return FItems->Sorted(); }
-void TComboBox::SetSorted(bool v) { FItems->SetSorted(v); }
+bool TComboBox::Sorted() const {
+    return FItems->Sorted();
+}
+void TComboBox::SetSorted(bool v) {
+    FItems->SetSorted(v);
+}
 
 void TComboBox::SetMaxLength(Integer v) {
     FMaxLength = std::max(v, 0);
     if (QLineEdit* e = Combo(this)->lineEdit()) e->setMaxLength(FMaxLength > 0 ? FMaxLength : 32767);
 }
 
-bool TComboBox::DroppedDown() const { return Combo(this)->view()->isVisible(); }
+bool TComboBox::DroppedDown() const {
+    return Combo(this)->view()->isVisible();
+}
 
 void TComboBox::Clear() {
     FItems->Clear();

@@ -8,7 +8,9 @@
 #include <memory>
 
 class TStrings;
-namespace ui { class ItemStrings; }
+namespace ui {
+class ItemStrings;
+}
 
 enum TComboBoxStyle { csDropDown, csSimple, csDropDownList, csOwnerDrawFixed, csOwnerDrawVariable };
 

@@ -200,7 +200,9 @@ void TControl::ColorChanged() {
     Invalidate();
 }
 
-void TControl::SetFont(TFont* v) { FFont->Assign(v); }
+void TControl::SetFont(TFont* v) {
+    FFont->Assign(v);
+}
 
 void TControl::SetParentFont(bool v) {
     FParentFont = v;
@@ -259,8 +261,10 @@ void TControl::ApplyHint() {
 
 void TControl::SetCursor(TCursor v) {
     FCursor = v;
-    if (v == crDefault) FWidget->unsetCursor();
-    else FWidget->setCursor(ui::ToQCursor(v));
+    if (v == crDefault)
+        FWidget->unsetCursor();
+    else
+        FWidget->setCursor(ui::ToQCursor(v));
 }
 
 void TControl::SetPopupMenu(TPopupMenu* v) {
@@ -296,9 +300,15 @@ void TControl::SendToBack() {
     FWidget->lower();
 }
 
-void TControl::Invalidate() { FWidget->update(); }
-void TControl::Repaint() { FWidget->repaint(); }
-void TControl::Update() { FWidget->repaint(); }
+void TControl::Invalidate() {
+    FWidget->update();
+}
+void TControl::Repaint() {
+    FWidget->repaint();
+}
+void TControl::Update() {
+    FWidget->repaint();
+}
 
 void TControl::Click() {
     if (OnClick) OnClick(this);
@@ -334,7 +344,8 @@ void TControl::Resize() {
 
 TCustomForm* GetParentForm(const TControl* Control) {
     if (!Control) return nullptr;
-    while (Control->Parent()) Control = Control->Parent();
+    while (Control->Parent())
+        Control = Control->Parent();
     return dynamic_cast<TCustomForm*>(const_cast<TControl*>(Control));
 }
 

@@ -23,7 +23,7 @@ namespace ui {
 class EventBridge;
 class KeyRouter;
 void AlignChildren(TWinControl* Parent);
-}
+} // namespace ui
 
 class TControl : public TComponent {
 public:

@@ -17,7 +17,9 @@ TCanvas* TCustomControl::Canvas() const {
     return FCanvas ? FCanvas : ui::MeasureCanvas(FMeasure, Font());
 }
 
-void TCustomControl::PaintControl(TCanvas* ACanvas) { PaintTo(ACanvas); }
+void TCustomControl::PaintControl(TCanvas* ACanvas) {
+    PaintTo(ACanvas);
+}
 
 void TCustomControl::PaintTo(TCanvas* ACanvas) {
     ui::PaintOn(FCanvas, ACanvas, Font(), Color(), [this] { Paint(); });

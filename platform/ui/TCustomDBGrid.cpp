@@ -18,10 +18,10 @@
 
 TCustomDBGrid::TCustomDBGrid(TComponent* AOwner)
     : TCustomGrid(AOwner), FDataLink(std::make_unique<TGridDataLink>(this)),
-      FTitleFont(std::make_unique<TFont>()), FOwnIndicators(ui::MakeIndicatorImages()),
-      FOptions{dgEditing, dgTitles, dgIndicator, dgColumnResize, dgColLines, dgRowLines, dgTabs,
-               dgConfirmDelete, dgCancelOnExit}
-{
+      FTitleFont(std::make_unique<TFont>()),
+      FOwnIndicators(ui::MakeIndicatorImages()), FOptions{dgEditing,      dgTitles,        dgIndicator,
+                                                          dgColumnResize, dgColLines,      dgRowLines,
+                                                          dgTabs,         dgConfirmDelete, dgCancelOnExit} {
     FSelectedRows = std::make_unique<TBookmarkList>(FDataLink.get());
     FTitleFont->Assign(Font());
     SetColCount(2);
@@ -33,60 +33,47 @@ TCustomDBGrid::TCustomDBGrid(TComponent* AOwner)
     LayoutChanged();
 }
 
-TCustomDBGrid::~TCustomDBGrid()
-{
+TCustomDBGrid::~TCustomDBGrid() {
     // The link must not call back into a half-destroyed grid.
     FDataLink->SetDataSource(nullptr);
 }
 
-TDataSource* TCustomDBGrid::DataSource() const
-{
+TDataSource* TCustomDBGrid::DataSource() const {
     return FDataLink->DataSource();
 }
 
-void TCustomDBGrid::SetDataSource(TDataSource* Value)
-{
-    if (Value == DataSource())
-        return;
+void TCustomDBGrid::SetDataSource(TDataSource* Value) {
+    if (Value == DataSource()) return;
     FSelectedRows->Clear();
     FDataLink->SetDataSource(Value);
-    if (Value)
-        Value->FreeNotification(this);
+    if (Value) Value->FreeNotification(this);
     LinkActive(FDataLink->Active());
 }
 
-TDataSet* TCustomDBGrid::DataSet() const
-{
+TDataSet* TCustomDBGrid::DataSet() const {
     return FDataLink->DataSet();
 }
 
-TDBGridColumns* TCustomDBGrid::Columns() const
-{
-    if (!FColumns)
-        FColumns.reset(const_cast<TCustomDBGrid*>(this)->CreateColumns());
+TDBGridColumns* TCustomDBGrid::Columns() const {
+    if (!FColumns) FColumns.reset(const_cast<TCustomDBGrid*>(this)->CreateColumns());
     return FColumns.get();
 }
 
-TDBGridColumns* TCustomDBGrid::CreateColumns()
-{
+TDBGridColumns* TCustomDBGrid::CreateColumns() {
     return new TDBGridColumns(this);
 }
 
-void TCustomDBGrid::RecreateColumns()
-{
+void TCustomDBGrid::RecreateColumns() {
     FColumns.reset(CreateColumns());
     LayoutChanged();
 }
 
-void TCustomDBGrid::SetColumns(TDBGridColumns* Value)
-{
+void TCustomDBGrid::SetColumns(TDBGridColumns* Value) {
     Columns()->Assign(Value);
 }
 
-void TCustomDBGrid::SetOptions(TDBGridOptions Value)
-{
-    if (Value.Contains(dgRowSelect))
-        Value.Exclude(dgAlwaysShowEditor);
+void TCustomDBGrid::SetOptions(TDBGridOptions Value) {
+    if (Value.Contains(dgRowSelect)) Value.Exclude(dgAlwaysShowEditor);
     FOptions = Value;
     TGridOptions go;
     if (Value.Contains(dgColLines)) {
@@ -101,71 +88,54 @@ void TCustomDBGrid::SetOptions(TDBGridOptions Value)
         go.Include(goColSizing);
         go.Include(goColMoving);
     }
-    if (Value.Contains(dgTabs))
-        go.Include(goTabs);
-    if (Value.Contains(dgRowSelect))
-        go.Include(goRowSelect);
-    if (Value.Contains(dgEditing))
-        go.Include(goEditing);
-    if (Value.Contains(dgAlwaysShowEditor))
-        go.Include(goAlwaysShowEditor);
+    if (Value.Contains(dgTabs)) go.Include(goTabs);
+    if (Value.Contains(dgRowSelect)) go.Include(goRowSelect);
+    if (Value.Contains(dgEditing)) go.Include(goEditing);
+    if (Value.Contains(dgAlwaysShowEditor)) go.Include(goAlwaysShowEditor);
     TGridOptions keep = GridOptions();
-    if (keep.Contains(goRowSizing))
-        go.Include(goRowSizing);
+    if (keep.Contains(goRowSizing)) go.Include(goRowSizing);
     SetGridOptions(go);
     LayoutChanged();
 }
 
-void TCustomDBGrid::SetTitleFont(TFont* Value)
-{
+void TCustomDBGrid::SetTitleFont(TFont* Value) {
     FTitleFont->Assign(Value);
     LayoutChanged();
 }
 
-void TCustomDBGrid::SetReadOnly(bool Value)
-{
+void TCustomDBGrid::SetReadOnly(bool Value) {
     FReadOnly = Value;
-    if (Value)
-        HideEditor();
+    if (Value) HideEditor();
 }
 
-void TCustomDBGrid::SetIndicators(TImageList* Value)
-{
+void TCustomDBGrid::SetIndicators(TImageList* Value) {
     FIndicators = Value;
     Invalidate();
 }
 
-TColumn* TCustomDBGrid::ColumnAt(Integer RawCol) const
-{
+TColumn* TCustomDBGrid::ColumnAt(Integer RawCol) const {
     Integer i = RawToDataColumn(RawCol);
-    if (i < 0 || i >= Columns()->Count())
-        return nullptr;
+    if (i < 0 || i >= Columns()->Count()) return nullptr;
     return Columns()->Items(i);
 }
 
-Integer TCustomDBGrid::SelectedIndex() const
-{
+Integer TCustomDBGrid::SelectedIndex() const {
     return RawToDataColumn(Col());
 }
 
-void TCustomDBGrid::SetSelectedIndex(Integer Value)
-{
-    if (Columns()->Count() == 0)
-        return;
+void TCustomDBGrid::SetSelectedIndex(Integer Value) {
+    if (Columns()->Count() == 0) return;
     Value = std::clamp(Value, 0, Columns()->Count() - 1);
     MoveColRow(DataToRawColumn(Value), Row(), true, true);
 }
 
-TField* TCustomDBGrid::SelectedField() const
-{
+TField* TCustomDBGrid::SelectedField() const {
     TColumn* c = ColumnAt(Col());
     return c ? c->Field() : nullptr;
 }
 
-void TCustomDBGrid::SetSelectedField(TField* Value)
-{
-    if (!Value)
-        return;
+void TCustomDBGrid::SetSelectedField(TField* Value) {
+    if (!Value) return;
     for (Integer i = 0; i < Columns()->Count(); ++i)
         if (Columns()->Items(i)->Field() == Value) {
             SetSelectedIndex(i);
@@ -173,19 +143,16 @@ void TCustomDBGrid::SetSelectedField(TField* Value)
         }
 }
 
-Integer TCustomDBGrid::DataRowsThatFit() const
-{
+Integer TCustomDBGrid::DataRowsThatFit() const {
     Integer hw = FOptions.Contains(dgRowLines) ? GridLineWidth() : 0;
     Integer top = 0;
-    if (FOptions.Contains(dgTitles))
-        top = RowHeights(0) + hw;
+    if (FOptions.Contains(dgTitles)) top = RowHeights(0) + hw;
     Integer step = DefaultRowHeight() + hw;
     Integer n = step > 0 ? (ClientRect().Bottom - top) / step : 1;
     return std::max(n, 1);
 }
 
-void TCustomDBGrid::UpdateRowCount()
-{
+void TCustomDBGrid::UpdateRowCount() {
     Integer rows = DataRowsThatFit();
     if (FDataLink->Active()) {
         FDataLink->SetBufferCount(rows);
@@ -195,57 +162,43 @@ void TCustomDBGrid::UpdateRowCount()
     if (RowCount() != total) {
         Integer title = RowHeights(0);
         SetRowCount(total);
-        if (TitleOffset() > 0)
-            SetRowHeights(0, title);
+        if (TitleOffset() > 0) SetRowHeights(0, title);
     }
-    if (FixedRows() != TitleOffset())
-        SetFixedRows(TitleOffset());
+    if (FixedRows() != TitleOffset()) SetFixedRows(TitleOffset());
 }
 
-void TCustomDBGrid::UpdateActive()
-{
-    if (!FDataLink->Active())
-        return;
+void TCustomDBGrid::UpdateActive() {
+    if (!FDataLink->Active()) return;
     Integer row = TitleOffset() + FDataLink->ActiveRecord();
-    if (TopRow() != FixedRows())
-        MoveTopLeft(LeftCol(), FixedRows());
+    if (TopRow() != FixedRows()) MoveTopLeft(LeftCol(), FixedRows());
     if (Row() != row) {
         // The dataset moved on its own: follow it without moving it back.
         bool editing = EditorMode();
-        if (editing)
-            HideEditor();
+        if (editing) HideEditor();
         {
             FInColChange = true;
             core::ScopeExit reset([this] { FInColChange = false; });
             TCustomGrid::MoveColRow(Col(), row, true, false);
         }
-        if (editing && CanEditShow())
-            ShowEditor();
+        if (editing && CanEditShow()) ShowEditor();
     }
 }
 
-void TCustomDBGrid::SetColumnAttributes()
-{
+void TCustomDBGrid::SetColumnAttributes() {
     for (Integer i = 0; i < Columns()->Count(); ++i) {
         TColumn* c = Columns()->Items(i);
         SetColWidths(DataToRawColumn(i), c->Visible() ? std::max(c->Width(), 0) : -1);
     }
-    if (IndicatorOffset() > 0)
-        SetColWidths(0, 11);
+    if (IndicatorOffset() > 0) SetColWidths(0, 11);
 }
 
-void TCustomDBGrid::EndLayout()
-{
-    if (FLayoutLock > 0)
-        --FLayoutLock;
-    if (FLayoutLock == 0)
-        LayoutChanged();
+void TCustomDBGrid::EndLayout() {
+    if (FLayoutLock > 0) --FLayoutLock;
+    if (FLayoutLock == 0) LayoutChanged();
 }
 
-void TCustomDBGrid::LayoutChanged()
-{
-    if (FLayoutLock > 0)
-        return;
+void TCustomDBGrid::LayoutChanged() {
+    if (FLayoutLock > 0) return;
     ++FLayoutLock;
     {
         core::ScopeExit restore([&] { --FLayoutLock; });
@@ -257,13 +210,11 @@ void TCustomDBGrid::LayoutChanged()
         SetColCount(cols);
         Integer fixed = std::min(IndicatorOffset() + FrozenColumns(), ColCount() - 1);
         if (FixedCols() != fixed) {
-            if (Col() < fixed)
-                TCustomGrid::MoveColRow(fixed, Row(), true, false);
+            if (Col() < fixed) TCustomGrid::MoveColRow(fixed, Row(), true, false);
             TCustomGrid::SetFixedCols(fixed);
         }
         SetColumnAttributes();
-        if (TitleOffset() > 0 && RowCount() > 0 && RowHeights(0) != DefaultRowHeight() &&
-            RowHeights(0) <= 0)
+        if (TitleOffset() > 0 && RowCount() > 0 && RowHeights(0) != DefaultRowHeight() && RowHeights(0) <= 0)
             SetRowHeights(0, DefaultRowHeight());
         UpdateRowCount();
         UpdateActive();
@@ -271,100 +222,78 @@ void TCustomDBGrid::LayoutChanged()
     Invalidate();
 }
 
-TRect TCustomDBGrid::CalcTitleRect(TColumn* Column, Integer, TColumn*& MasterCol) const
-{
+TRect TCustomDBGrid::CalcTitleRect(TColumn* Column, Integer, TColumn*& MasterCol) const {
     MasterCol = Column;
-    if (!Column)
-        return {};
+    if (!Column) return {};
     return CellRect(DataToRawColumn(Column->Index()), 0);
 }
 
-void TCustomDBGrid::LinkActive(bool Value)
-{
+void TCustomDBGrid::LinkActive(bool Value) {
     FSelectedRows->LinkActive(Value);
-    if (!Value)
-        HideEditor();
+    if (!Value) HideEditor();
     LayoutChanged();
 }
 
-void TCustomDBGrid::DataChanged()
-{
-    if (FLayoutLock > 0)
-        return;
+void TCustomDBGrid::DataChanged() {
+    if (FLayoutLock > 0) return;
     UpdateRowCount();
     UpdateActive();
     if (EditorMode() && FDataLink->Active() && !FDataLink->Editing()) {
         // The record changed under the editor: show the stored text again.
-        if (InplaceEditor())
-            InplaceEditor()->SetText(GetEditText(Col(), Row()));
+        if (InplaceEditor()) InplaceEditor()->SetText(GetEditText(Col(), Row()));
     }
     Invalidate();
 }
 
-void TCustomDBGrid::Scroll(Integer)
-{
+void TCustomDBGrid::Scroll(Integer) {
     UpdateRowCount();
     UpdateActive();
     Invalidate();
 }
 
-void TCustomDBGrid::EditingChanged()
-{
-    if (!FDataLink->Editing())
-        HideEditor();
+void TCustomDBGrid::EditingChanged() {
+    if (!FDataLink->Editing()) HideEditor();
     Invalidate();
 }
 
-void TCustomDBGrid::RecordChanged(TField*)
-{
+void TCustomDBGrid::RecordChanged(TField*) {
     if (EditorMode() && InplaceEditor() && !InplaceEditor()->Modified())
         InplaceEditor()->SetText(GetEditText(Col(), Row()));
     Invalidate();
 }
 
-void TCustomDBGrid::UpdateData()
-{
+void TCustomDBGrid::UpdateData() {
     // The dataset asks for pending text before it posts.
     UpdateText();
 }
 
-void TCustomDBGrid::FocusField(TField** Field)
-{
-    if (Field && *Field)
-        SetSelectedField(*Field);
+void TCustomDBGrid::FocusField(TField** Field) {
+    if (Field && *Field) SetSelectedField(*Field);
 }
 
-Integer TCustomDBGrid::MoveBy(Integer Distance)
-{
-    if (!FDataLink->Active())
-        return 0;
+Integer TCustomDBGrid::MoveBy(Integer Distance) {
+    if (!FDataLink->Active()) return 0;
     UpdateText();
     return FDataLink->MoveBy(Distance);
 }
 
-bool TCustomDBGrid::SelectCell(Integer ACol, Integer ARow)
-{
-    if (FInColChange)
-        return true;
+bool TCustomDBGrid::SelectCell(Integer ACol, Integer ARow) {
+    if (FInColChange) return true;
     if (FDataLink->Active() && ARow != Row()) {
         // Rows are records: move the dataset and let it place the current row.
         MoveBy(ARow - Row());
-        if (ACol != Col())
-            TCustomGrid::MoveColRow(ACol, Row(), true, true);
+        if (ACol != Col()) TCustomGrid::MoveColRow(ACol, Row(), true, true);
         return false;
     }
-    if (ACol != Col() && OnColExit)
-        OnColExit(this);
+    if (ACol != Col() && OnColExit) OnColExit(this);
     return true;
 }
 
 void TCustomDBGrid::SizeChanged(Integer, Integer) {}
 
-TCustomGrid::TScrollState TCustomDBGrid::VertScrollState() const
-{
+TCustomGrid::TScrollState TCustomDBGrid::VertScrollState() const {
     TScrollState s;
-    if ((ScrollBars() != ssVertical && ScrollBars() != ssBoth) || !FDataLink->Active())
-        return s;
+    if ((ScrollBars() != ssVertical && ScrollBars() != ssBoth) || !FDataLink->Active()) return s;
     TDataSet* ds = DataSet();
     s.Shown = true;
     Integer count = ds->RecordCount(), recNo = ds->RecNo();
@@ -380,8 +309,7 @@ TCustomGrid::TScrollState TCustomDBGrid::VertScrollState() const
     return s;
 }
 
-void TCustomDBGrid::ScrollBarMoved(bool Vertical, Integer Pos)
-{
+void TCustomDBGrid::ScrollBarMoved(bool Vertical, Integer Pos) {
     if (!Vertical || !FDataLink->Active()) {
         TCustomGrid::ScrollBarMoved(Vertical, Pos);
         return;
@@ -399,31 +327,25 @@ void TCustomDBGrid::ScrollBarMoved(bool Vertical, Integer Pos)
     }
 }
 
-void TCustomDBGrid::ClientSizeChanged()
-{
-    if (FLayoutLock > 0)
-        return;
+void TCustomDBGrid::ClientSizeChanged() {
+    if (FLayoutLock > 0) return;
     UpdateRowCount();
     UpdateActive();
 }
 
-void TCustomDBGrid::ColWidthsChanged()
-{
-    if (FLayoutLock > 0)
-        return;
+void TCustomDBGrid::ColWidthsChanged() {
+    if (FLayoutLock > 0) return;
     // A column sized by the user keeps its new width.
     ++FLayoutLock;
     for (Integer i = 0; i < Columns()->Count(); ++i) {
         TColumn* c = Columns()->Items(i);
         Integer w = ColWidths(DataToRawColumn(i));
-        if (c->Visible() && w >= 0 && w != c->Width())
-            c->SetWidth(w);
+        if (c->Visible() && w >= 0 && w != c->Width()) c->SetWidth(w);
     }
     --FLayoutLock;
 }
 
-void TCustomDBGrid::Resize()
-{
+void TCustomDBGrid::Resize() {
     TCustomGrid::Resize();
     if (FLayoutLock == 0) {
         UpdateRowCount();
@@ -431,17 +353,14 @@ void TCustomDBGrid::Resize()
     }
 }
 
-bool TCustomDBGrid::HighlightCell(Integer, Integer, const String&, TGridDrawState AState)
-{
+bool TCustomDBGrid::HighlightCell(Integer, Integer, const String&, TGridDrawState AState) {
     if (FOptions.Contains(dgMultiSelect) && FDataLink->Active() && FSelectedRows->CurrentRowSelected())
         return true;
     return AState.Contains(gdSelected) && (FOptions.Contains(dgAlwaysShowSelection) || Focused());
 }
 
-void TCustomDBGrid::DrawIndicator(const TRect& ARect, Integer DataRow)
-{
-    if (!FDataLink->Active() || DataRow != FDataLink->ActiveRecord())
-        return;
+void TCustomDBGrid::DrawIndicator(const TRect& ARect, Integer DataRow) {
+    if (!FDataLink->Active() || DataRow != FDataLink->ActiveRecord()) return;
     Integer index = 0;
     TDataSet* ds = DataSet();
     if (ds->State() == dsEdit)
@@ -455,8 +374,7 @@ void TCustomDBGrid::DrawIndicator(const TRect& ARect, Integer DataRow)
     list->Draw(Canvas(), x, y, index, true);
 }
 
-void TCustomDBGrid::DrawCell(Integer ACol, Integer ARow, const TRect& ARect, TGridDrawState AState)
-{
+void TCustomDBGrid::DrawCell(Integer ACol, Integer ARow, const TRect& ARect, TGridDrawState AState) {
     TCanvas* C = Canvas();
     Integer dataRow = ARow - TitleOffset();
     TColumn* column = ColumnAt(ACol);
@@ -480,8 +398,7 @@ void TCustomDBGrid::DrawCell(Integer ACol, Integer ARow, const TRect& ARect, TGr
         }
         return;
     }
-    if (!column)
-        return;
+    if (!column) return;
     C->Font()->Assign(column->Font());
     C->Brush()->SetColor(column->Color());
     if (!FDataLink->Active()) {
@@ -495,17 +412,14 @@ void TCustomDBGrid::DrawCell(Integer ACol, Integer ARow, const TRect& ARect, TGr
         C->Brush()->SetColor(clHighlight);
         C->Font()->SetColor(clHighlightText);
     }
-    if (FDefaultDrawing)
-        DefaultDrawColumnCell(ARect, RawToDataColumn(ACol), column, AState);
+    if (FDefaultDrawing) DefaultDrawColumnCell(ARect, RawToDataColumn(ACol), column, AState);
     DrawColumnCell(ARect, RawToDataColumn(ACol), column, AState);
 }
 
-void TCustomDBGrid::DefaultDrawColumnCell(const TRect& Rect, Integer, TColumn* Column, TGridDrawState)
-{
+void TCustomDBGrid::DefaultDrawColumnCell(const TRect& Rect, Integer, TColumn* Column, TGridDrawState) {
     TCanvas* C = Canvas();
     String text;
-    if (TField* f = Column ? Column->Field() : nullptr)
-        text = f->DisplayText();
+    if (TField* f = Column ? Column->Field() : nullptr) text = f->DisplayText();
     C->FillRect(Rect);
     TRect r = Rect;
     r.Left += 2;
@@ -521,44 +435,36 @@ void TCustomDBGrid::DefaultDrawColumnCell(const TRect& Rect, Integer, TColumn* C
 }
 
 void TCustomDBGrid::DrawColumnCell(const TRect& Rect, Integer DataCol, TColumn* Column,
-                                   TGridDrawState State)
-{
-    if (OnDrawColumnCell)
-        OnDrawColumnCell(this, Rect, DataCol, Column, State);
+                                   TGridDrawState State) {
+    if (OnDrawColumnCell) OnDrawColumnCell(this, Rect, DataCol, Column, State);
 }
 
-void TCustomDBGrid::TitleClick(TColumn* Column)
-{
-    if (OnTitleClick)
-        OnTitleClick(Column);
+void TCustomDBGrid::TitleClick(TColumn* Column) {
+    if (OnTitleClick) OnTitleClick(Column);
 }
 
-void TCustomDBGrid::CellClick(TColumn* Column)
-{
-    if (OnCellClick)
-        OnCellClick(Column);
+void TCustomDBGrid::CellClick(TColumn* Column) {
+    if (OnCellClick) OnCellClick(Column);
 }
 
-void TCustomDBGrid::EditButtonClick()
-{
-    if (OnEditButtonClick)
-        OnEditButtonClick(this);
+void TCustomDBGrid::EditButtonClick() {
+    if (OnEditButtonClick) OnEditButtonClick(this);
 }
 
-TEditStyle TCustomDBGrid::GetEditStyle(Integer ACol, Integer)
-{
+TEditStyle TCustomDBGrid::GetEditStyle(Integer ACol, Integer) {
     TColumn* c = ColumnAt(ACol);
-    if (!c)
-        return esSimple;
+    if (!c) return esSimple;
     switch (c->ButtonStyle()) {
-    case cbsEllipsis: return esEllipsis;
-    case cbsNone: return esSimple;
-    default: return c->PickList()->Count() > 0 ? esPickList : esSimple;
+    case cbsEllipsis:
+        return esEllipsis;
+    case cbsNone:
+        return esSimple;
+    default:
+        return c->PickList()->Count() > 0 ? esPickList : esSimple;
     }
 }
 
-std::vector<String> TCustomDBGrid::GetPickListItems(Integer ACol, Integer)
-{
+std::vector<String> TCustomDBGrid::GetPickListItems(Integer ACol, Integer) {
     std::vector<String> items;
     if (TColumn* c = ColumnAt(ACol))
         for (Integer i = 0; i < c->PickList()->Count(); ++i)
@@ -566,58 +472,46 @@ std::vector<String> TCustomDBGrid::GetPickListItems(Integer ACol, Integer)
     return items;
 }
 
-void TCustomDBGrid::ColumnMoved(Integer FromIndex, Integer ToIndex)
-{
+void TCustomDBGrid::ColumnMoved(Integer FromIndex, Integer ToIndex) {
     Integer from = RawToDataColumn(FromIndex), to = RawToDataColumn(ToIndex);
     if (from >= 0 && to >= 0 && from < Columns()->Count() && to < Columns()->Count()) {
         // A moved default column would come back on the next rebuild.
         Columns()->SetState(csCustomized);
         Columns()->Items(from)->SetIndex(to);
     }
-    if (OnColumnMoved)
-        OnColumnMoved(this, FromIndex, ToIndex);
+    if (OnColumnMoved) OnColumnMoved(this, FromIndex, ToIndex);
 }
 
-bool TCustomDBGrid::CanEditShow() const
-{
+bool TCustomDBGrid::CanEditShow() const {
     if (!TCustomGrid::CanEditShow() || FReadOnly || !FDataLink->Active() || FDataLink->ReadOnly())
         return false;
     TColumn* c = ColumnAt(Col());
     return c && c->Field() && !c->ReadOnly() && c->Field()->CanModify();
 }
 
-bool TCustomDBGrid::CanEditModify()
-{
-    if (FReadOnly || !FDataLink->Active() || FDataLink->ReadOnly())
-        return false;
+bool TCustomDBGrid::CanEditModify() {
+    if (FReadOnly || !FDataLink->Active() || FDataLink->ReadOnly()) return false;
     TColumn* c = ColumnAt(Col());
-    if (!c || !c->Field() || c->ReadOnly() || !c->Field()->CanModify())
-        return false;
+    if (!c || !c->Field() || c->ReadOnly() || !c->Field()->CanModify()) return false;
     return FDataLink->Edit();
 }
 
-String TCustomDBGrid::GetEditText(Integer ACol, Integer)
-{
+String TCustomDBGrid::GetEditText(Integer ACol, Integer) {
     TColumn* c = ColumnAt(ACol);
     TField* f = c ? c->Field() : nullptr;
     return f ? f->Text() : String();
 }
 
-void TCustomDBGrid::SetEditText(Integer ACol, Integer, const String& Value)
-{
+void TCustomDBGrid::SetEditText(Integer ACol, Integer, const String& Value) {
     TColumn* c = ColumnAt(ACol);
     TField* f = c ? c->Field() : nullptr;
-    if (!f || !CanEditModify())
-        return;
-    if (f->Text() != Value)
-        f->SetText(Value);
+    if (!f || !CanEditModify()) return;
+    if (f->Text() != Value) f->SetText(Value);
 }
 
-void TCustomDBGrid::KeyDown(Word& Key, TShiftState Shift)
-{
+void TCustomDBGrid::KeyDown(Word& Key, TShiftState Shift) {
     TWinControl::KeyDown(Key, Shift);
-    if (Key == 0 || !FDataLink->Active())
-        return;
+    if (Key == 0 || !FDataLink->Active()) return;
     TDataSet* ds = DataSet();
     bool ctrl = Shift.Contains(ssCtrl);
     Integer cols = Columns()->Count();
@@ -637,13 +531,15 @@ void TCustomDBGrid::KeyDown(Word& Key, TShiftState Shift)
             MoveBy(-1);
         break;
     case VK_DOWN:
-        if (ds->State() == dsInsert && !ds->Modified())
-            break;
-        if (MoveBy(1) == 0 && FOptions.Contains(dgEditing) && !FReadOnly && ds->CanModify())
-            ds->Append();
+        if (ds->State() == dsInsert && !ds->Modified()) break;
+        if (MoveBy(1) == 0 && FOptions.Contains(dgEditing) && !FReadOnly && ds->CanModify()) ds->Append();
         break;
-    case VK_PRIOR: MoveBy(-std::max(1, VisibleRowCount())); break;
-    case VK_NEXT: MoveBy(std::max(1, VisibleRowCount())); break;
+    case VK_PRIOR:
+        MoveBy(-std::max(1, VisibleRowCount()));
+        break;
+    case VK_NEXT:
+        MoveBy(std::max(1, VisibleRowCount()));
+        break;
     case VK_HOME:
         if (ctrl) {
             UpdateText();
@@ -659,16 +555,13 @@ void TCustomDBGrid::KeyDown(Word& Key, TShiftState Shift)
             SetSelectedIndex(cols - 1);
         break;
     case VK_LEFT:
-        if (!FOptions.Contains(dgRowSelect) && nextCol(false) >= 0)
-            SetSelectedIndex(nextCol(false));
+        if (!FOptions.Contains(dgRowSelect) && nextCol(false) >= 0) SetSelectedIndex(nextCol(false));
         break;
     case VK_RIGHT:
-        if (!FOptions.Contains(dgRowSelect) && nextCol(true) < cols)
-            SetSelectedIndex(nextCol(true));
+        if (!FOptions.Contains(dgRowSelect) && nextCol(true) < cols) SetSelectedIndex(nextCol(true));
         break;
     case VK_TAB:
-        if (!FOptions.Contains(dgTabs) || Shift.Contains(ssAlt))
-            return;
+        if (!FOptions.Contains(dgTabs) || Shift.Contains(ssAlt)) return;
         if (Shift.Contains(ssShift)) {
             if (nextCol(false) >= 0)
                 SetSelectedIndex(nextCol(false));
@@ -685,16 +578,14 @@ void TCustomDBGrid::KeyDown(Word& Key, TShiftState Shift)
             InplaceEditor()->SetModified(false);
         } else {
             HideEditor();
-            if (IsEditMode(ds->State()))
-                ds->Cancel();
+            if (IsEditMode(ds->State())) ds->Cancel();
         }
         break;
     case VK_RETURN:
         if (EditorMode()) {
             UpdateText();
             HideEditor();
-            if (IsEditMode(ds->State()))
-                ds->Post();
+            if (IsEditMode(ds->State())) ds->Post();
         } else if (CanEditShow())
             ShowEditor();
         break;
@@ -705,8 +596,7 @@ void TCustomDBGrid::KeyDown(Word& Key, TShiftState Shift)
             ShowEditor();
         break;
     case VK_INSERT:
-        if (FOptions.Contains(dgEditing) && !FReadOnly && ds->CanModify())
-            ds->Insert();
+        if (FOptions.Contains(dgEditing) && !FReadOnly && ds->CanModify()) ds->Insert();
         break;
     default:
         return;
@@ -714,8 +604,7 @@ void TCustomDBGrid::KeyDown(Word& Key, TShiftState Shift)
     Key = 0;
 }
 
-void TCustomDBGrid::MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y)
-{
+void TCustomDBGrid::MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) {
     if (!FDataLink->Active() || Sizing()) {
         TCustomGrid::MouseDown(Button, Shift, X, Y);
         return;
@@ -729,10 +618,8 @@ void TCustomDBGrid::MouseDown(TMouseButton Button, TShiftState Shift, Integer X,
     if (cell.X >= 0 && cell.Y >= 0) {
         if (cell.Y < TitleOffset()) {
             FPressedTitle = cell.X;
-            if (Button == mbLeft && cell.X >= IndicatorOffset())
-                BeginColumnMove(cell.X, X);
-        }
-        else if (cell.Y != Row() && Button == mbLeft)
+            if (Button == mbLeft && cell.X >= IndicatorOffset()) BeginColumnMove(cell.X, X);
+        } else if (cell.Y != Row() && Button == mbLeft)
             MoveBy(cell.Y - Row());
         if (cell.Y >= TitleOffset() && cell.X >= IndicatorOffset() && cell.X != Col() && Button == mbLeft)
             MoveColRow(cell.X, Row(), true, true);
@@ -740,38 +627,28 @@ void TCustomDBGrid::MouseDown(TMouseButton Button, TShiftState Shift, Integer X,
     TWinControl::MouseDown(Button, Shift, X, Y);
 }
 
-void TCustomDBGrid::MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y)
-{
+void TCustomDBGrid::MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) {
     bool sizing = Sizing() || ColumnDragging();
     TCustomGrid::MouseUp(Button, Shift, X, Y);
-    if (sizing || Button != mbLeft || !FDataLink->Active())
-        return;
+    if (sizing || Button != mbLeft || !FDataLink->Active()) return;
     TGridCoord cell = MouseCoord(X, Y);
-    if (cell.X < 0)
-        return;
+    if (cell.X < 0) return;
     if (cell.Y < TitleOffset()) {
         if (cell.X == FPressedTitle)
-            if (TColumn* c = ColumnAt(cell.X))
-                TitleClick(c);
+            if (TColumn* c = ColumnAt(cell.X)) TitleClick(c);
     } else if (cell.X >= IndicatorOffset()) {
-        if (TColumn* c = ColumnAt(Col()))
-            CellClick(c);
+        if (TColumn* c = ColumnAt(Col())) CellClick(c);
     }
     FPressedTitle = -1;
 }
 
-bool TCustomDBGrid::AcquireFocus()
-{
-    if (!CanFocus())
-        return true;
-    if (!Focused())
-        SetFocus();
+bool TCustomDBGrid::AcquireFocus() {
+    if (!CanFocus()) return true;
+    if (!Focused()) SetFocus();
     return Focused() || (InplaceEditor() && InplaceEditor()->Focused());
 }
 
-bool TCustomDBGrid::DoMouseWheel(TShiftState, Integer WheelDelta, TPoint)
-{
-    if (!FDataLink->Active() || WheelDelta == 0 || !AcquireFocus())
-        return false;
+bool TCustomDBGrid::DoMouseWheel(TShiftState, Integer WheelDelta, TPoint) {
+    if (!FDataLink->Active() || WheelDelta == 0 || !AcquireFocus()) return false;
     return MoveBy(WheelDelta < 0 ? 1 : -1) != 0;
 }

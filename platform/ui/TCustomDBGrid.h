@@ -21,8 +21,19 @@ class TGridDataLink;
 class TImageList;
 
 enum TDBGridOption {
-    dgEditing, dgAlwaysShowEditor, dgTitles, dgIndicator, dgColumnResize, dgColLines, dgRowLines,
-    dgTabs, dgRowSelect, dgAlwaysShowSelection, dgConfirmDelete, dgCancelOnExit, dgMultiSelect
+    dgEditing,
+    dgAlwaysShowEditor,
+    dgTitles,
+    dgIndicator,
+    dgColumnResize,
+    dgColLines,
+    dgRowLines,
+    dgTabs,
+    dgRowSelect,
+    dgAlwaysShowSelection,
+    dgConfirmDelete,
+    dgCancelOnExit,
+    dgMultiSelect
 };
 using TDBGridOptions = TSet<TDBGridOption>;
 
@@ -73,8 +84,7 @@ public:
     void SetIndicators(TImageList* Value);
 
     // The default look of a data cell: the field's text in the column's font and alignment.
-    void DefaultDrawColumnCell(const TRect& Rect, Integer DataCol, TColumn* Column,
-                               TGridDrawState State);
+    void DefaultDrawColumnCell(const TRect& Rect, Integer DataCol, TColumn* Column, TGridDrawState State);
     // Rebuilds rows, columns and widths from the columns and the dataset.
     virtual void LayoutChanged();
     // Holds layout work back (column edits, a layout load, the setup dialog)
@@ -125,11 +135,9 @@ protected:
     void RecreateColumns();
     void DrawCell(Integer ACol, Integer ARow, const TRect& ARect, TGridDrawState AState) override;
     // Fires OnDrawColumnCell (DrawCell has drawn the default look first).
-    virtual void DrawColumnCell(const TRect& Rect, Integer DataCol, TColumn* Column,
-                                TGridDrawState State);
+    virtual void DrawColumnCell(const TRect& Rect, Integer DataCol, TColumn* Column, TGridDrawState State);
     // Whether a data cell shows highlighted (selected and focused, or a selected row).
-    virtual bool HighlightCell(Integer DataCol, Integer DataRow, const String& Value,
-                               TGridDrawState AState);
+    virtual bool HighlightCell(Integer DataCol, Integer DataRow, const String& Value, TGridDrawState AState);
     // The indicator image of a data row (-1 for none) and its drawing.
     virtual void DrawIndicator(const TRect& ARect, Integer DataRow);
     bool SelectCell(Integer ACol, Integer ARow) override;

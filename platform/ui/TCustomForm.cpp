@@ -19,7 +19,8 @@
 #include <QTimer>
 #include <QWidget>
 
-TCustomForm::TCustomForm(TComponent* AOwner) : TWinControl(AOwner, ui::NewWidget<QWidget>(nullptr, Qt::Window)) {
+TCustomForm::TCustomForm(TComponent* AOwner)
+    : TWinControl(AOwner, ui::NewWidget<QWidget>(nullptr, Qt::Window)) {
     FClient = new QWidget(Widget());
     FClient->setAutoFillBackground(true);
     FVisible = false;
@@ -53,9 +54,13 @@ void TCustomForm::AfterConstruction() {
 
 Integer TCustomForm::FrameWidth() const {
     switch (FBorderStyle) {
-    case bsNone: return 0;
-    case bsSizeable: case bsSizeToolWin: return GetSystemMetrics(SM_CXFRAME);
-    default: return GetSystemMetrics(SM_CXDLGFRAME);
+    case bsNone:
+        return 0;
+    case bsSizeable:
+    case bsSizeToolWin:
+        return GetSystemMetrics(SM_CXFRAME);
+    default:
+        return GetSystemMetrics(SM_CXDLGFRAME);
     }
 }
 
@@ -63,17 +68,25 @@ namespace {
 
 Integer CaptionHeightOf(TFormBorderStyle s) {
     switch (s) {
-    case bsNone: return 0;
-    case bsToolWindow: case bsSizeToolWin: return GetSystemMetrics(SM_CYSMCAPTION);
-    default: return GetSystemMetrics(SM_CYCAPTION);
+    case bsNone:
+        return 0;
+    case bsToolWindow:
+    case bsSizeToolWin:
+        return GetSystemMetrics(SM_CYSMCAPTION);
+    default:
+        return GetSystemMetrics(SM_CYCAPTION);
     }
 }
 
 } // namespace
 
-Integer TCustomForm::CaptionHeight() const { return CaptionHeightOf(FBorderStyle); }
+Integer TCustomForm::CaptionHeight() const {
+    return CaptionHeightOf(FBorderStyle);
+}
 
-Integer TCustomForm::MenuHeight() const { return FMenuBar && FMenu ? GetSystemMetrics(SM_CYMENU) : 0; }
+Integer TCustomForm::MenuHeight() const {
+    return FMenuBar && FMenu ? GetSystemMetrics(SM_CYMENU) : 0;
+}
 
 TRect TCustomForm::ClientRect() const {
     const Integer f = FrameWidth();
@@ -81,7 +94,9 @@ TRect TCustomForm::ClientRect() const {
                 std::max(Height() - 2 * f - CaptionHeight() - MenuHeight(), 0));
 }
 
-void TCustomForm::SetClientWidth(Integer v) { SetWidth(v + 2 * FrameWidth()); }
+void TCustomForm::SetClientWidth(Integer v) {
+    SetWidth(v + 2 * FrameWidth());
+}
 
 void TCustomForm::SetClientHeight(Integer v) {
     SetHeight(v + 2 * FrameWidth() + CaptionHeight() + MenuHeight());
@@ -122,10 +137,18 @@ void TCustomForm::ApplyConstraints(QSize inner) {
 void TCustomForm::ApplyWindowFlags() {
     Qt::WindowFlags f = Qt::Window;
     switch (FBorderStyle) {
-    case bsNone: f |= Qt::FramelessWindowHint; break;
-    case bsDialog: f |= Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint; break;
-    case bsToolWindow: case bsSizeToolWin: f |= Qt::Tool; break;
-    default: break;
+    case bsNone:
+        f |= Qt::FramelessWindowHint;
+        break;
+    case bsDialog:
+        f |= Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+        break;
+    case bsToolWindow:
+    case bsSizeToolWin:
+        f |= Qt::Tool;
+        break;
+    default:
+        break;
     }
     if (FFormStyle == fsStayOnTop) f |= Qt::WindowStaysOnTopHint;
     const bool shown = Widget()->isVisible();
@@ -151,12 +174,17 @@ void TCustomForm::SetFormStyle(TFormStyle v) {
 void TCustomForm::SetWindowState(TWindowState v) {
     FWindowState = v;
     if (!Visible()) return;
-    if (v == wsMinimized) Widget()->showMinimized();
-    else if (v == wsMaximized) Widget()->showMaximized();
-    else Widget()->showNormal();
+    if (v == wsMinimized)
+        Widget()->showMinimized();
+    else if (v == wsMaximized)
+        Widget()->showMaximized();
+    else
+        Widget()->showNormal();
 }
 
-void TCustomForm::TextChanged() { Widget()->setWindowTitle(ui::ToQt(Text())); }
+void TCustomForm::TextChanged() {
+    Widget()->setWindowTitle(ui::ToQt(Text()));
+}
 
 void TCustomForm::SetMenu(TMainMenu* v) {
     if (v == FMenu) return;
@@ -189,7 +217,8 @@ void TCustomForm::RebuildMenuBar() {
     auto* bar = static_cast<QMenuBar*>(FMenuBar);
     bar->clear();
     TMenuItem* root = FMenu->Items();
-    for (Integer i = 0; i < root->Count(); ++i) bar->addAction(root->Items(i)->Action());
+    for (Integer i = 0; i < root->Count(); ++i)
+        bar->addAction(root->Items(i)->Action());
 }
 
 void TCustomForm::SetActiveControl(TWinControl* v) {
@@ -210,7 +239,9 @@ void TCustomForm::SetFocus() {
     if (Widget()->isVisible()) Widget()->activateWindow();
 }
 
-bool TCustomForm::Active() const { return Screen->ActiveForm() == this; }
+bool TCustomForm::Active() const {
+    return Screen->ActiveForm() == this;
+}
 
 void TCustomForm::PlaceOnScreen() {
     Integer left = Left(), top = Top();
@@ -219,17 +250,22 @@ void TCustomForm::PlaceOnScreen() {
         top = area.Top + (area.Height() - Height()) / 2;
     };
     switch (FPosition) {
-    case poScreenCenter: case poDesktopCenter:
+    case poScreenCenter:
+    case poDesktopCenter:
         centreOn(Rect(0, 0, Screen->Width(), Screen->Height()));
         break;
-    case poMainFormCenter: case poOwnerFormCenter: {
+    case poMainFormCenter:
+    case poOwnerFormCenter: {
         TCustomForm* other = FPosition == poOwnerFormCenter ? dynamic_cast<TCustomForm*>(Owner()) : nullptr;
         if (!other) other = Application->MainForm();
-        if (other && other != this) centreOn(other->BoundsRect());
-        else centreOn(Rect(0, 0, Screen->Width(), Screen->Height()));
+        if (other && other != this)
+            centreOn(other->BoundsRect());
+        else
+            centreOn(Rect(0, 0, Screen->Width(), Screen->Height()));
         break;
     }
-    default: return;
+    default:
+        return;
     }
     SetBounds(std::max(left, 0), std::max(top, 0), Width(), Height());
 }
@@ -252,8 +288,10 @@ void TCustomForm::SetVisible(bool v) {
         RaiseWindow();
         Widget()->activateWindow();
         Screen->SetActiveForm(this);
-        if (FActiveControl && FActiveControl->CanFocus()) FActiveControl->SetFocus();
-        else if (TWinControl* first = FindNextControl(nullptr, true, true, false)) first->SetFocus();
+        if (FActiveControl && FActiveControl->CanFocus())
+            FActiveControl->SetFocus();
+        else if (TWinControl* first = FindNextControl(nullptr, true, true, false))
+            first->SetFocus();
     } else {
         FVisible = false;
         Widget()->hide();
@@ -288,8 +326,10 @@ TModalResult TCustomForm::ShowModal() {
         Show();
         while (FModalResult == mrNone) {
             Application->HandleMessage();
-            if (Application->Terminated()) FModalResult = mrCancel;
-            else if (FModalResult != mrNone) CloseModal();
+            if (Application->Terminated())
+                FModalResult = mrCancel;
+            else if (FModalResult != mrNone)
+                CloseModal();
         }
     } catch (...) {
         FModal = false;
@@ -310,8 +350,10 @@ void TCustomForm::CloseModal() {
         action = caHide;
         DoClose(action);
     }
-    if (action == caNone) FModalResult = mrNone;
-    else if (action == caFree) Release();
+    if (action == caNone)
+        FModalResult = mrNone;
+    else if (action == caFree)
+        Release();
 }
 
 void TCustomForm::Close() {
@@ -323,10 +365,14 @@ void TCustomForm::Close() {
     TCloseAction action = caHide;
     DoClose(action);
     if (action == caNone) return;
-    if (Application->MainForm() == this) Application->Terminate();
-    else if (action == caHide) Hide();
-    else if (action == caMinimize) SetWindowState(wsMinimized);
-    else Release();
+    if (Application->MainForm() == this)
+        Application->Terminate();
+    else if (action == caHide)
+        Hide();
+    else if (action == caMinimize)
+        SetWindowState(wsMinimized);
+    else
+        Release();
 }
 
 bool TCustomForm::CloseQuery() {
@@ -387,7 +433,9 @@ bool OfferDialogChar(TWinControl* parent, Word Key) {
 
 } // namespace
 
-bool TCustomForm::DialogChar(Word Key) { return OfferDialogChar(this, Key); }
+bool TCustomForm::DialogChar(Word Key) {
+    return OfferDialogChar(this, Key);
+}
 
 bool TCustomForm::WidgetEvent(QEvent* Event) {
     switch (Event->type()) {

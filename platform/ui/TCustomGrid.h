@@ -20,9 +20,21 @@ class TInplaceEdit;
 VELMORA_EXCEPTION(EInvalidGridOperation, Exception)
 
 enum TGridOption {
-    goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine, goRangeSelect, goDrawFocusSelected,
-    goRowSizing, goColSizing, goRowMoving, goColMoving, goEditing, goTabs, goRowSelect,
-    goAlwaysShowEditor, goThumbTracking
+    goFixedVertLine,
+    goFixedHorzLine,
+    goVertLine,
+    goHorzLine,
+    goRangeSelect,
+    goDrawFocusSelected,
+    goRowSizing,
+    goColSizing,
+    goRowMoving,
+    goColMoving,
+    goEditing,
+    goTabs,
+    goRowSelect,
+    goAlwaysShowEditor,
+    goThumbTracking
 };
 using TGridOptions = TSet<TGridOption>;
 
@@ -126,7 +138,6 @@ public:
     // none); false leaves the control's own Hint to the layer.
     virtual bool CellHint(TPoint P, String& Text, TGridHintInfo& Info) { return false; }
 
-
     TNotifyEvent OnTopLeftChanged;
 
 protected:
@@ -186,7 +197,9 @@ protected:
     Integer HorzLineWidth() const;
     Integer UpdateLock() const { return FUpdateLock; }
     void BeginUpdate() { ++FUpdateLock; }
-    void EndUpdate() { if (FUpdateLock > 0) --FUpdateLock; }
+    void EndUpdate() {
+        if (FUpdateLock > 0) --FUpdateLock;
+    }
     // Column whose right border lies under X in a fixed row; -1 when none.
     Integer SizingColumnAt(Integer X, Integer Y) const;
     bool Sizing() const { return FSizingCol >= 0; }

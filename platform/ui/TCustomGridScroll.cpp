@@ -26,12 +26,9 @@ namespace {
 class WheelFilter : public QObject {
 public:
     explicit WheelFilter(TCustomGrid* Grid) : FGrid(Grid) {}
-    bool eventFilter(QObject* Watched, QEvent* Event) override
-    {
-        if (Event->type() == QEvent::ToolTip)
-            return ShowHint(static_cast<QHelpEvent*>(Event));
-        if (Event->type() != QEvent::Wheel)
-            return QObject::eventFilter(Watched, Event);
+    bool eventFilter(QObject* Watched, QEvent* Event) override {
+        if (Event->type() == QEvent::ToolTip) return ShowHint(static_cast<QHelpEvent*>(Event));
+        if (Event->type() != QEvent::Wheel) return QObject::eventFilter(Watched, Event);
         auto* e = static_cast<QWheelEvent*>(Event);
         TShiftState shift = ui::KeyRouter::ShiftState(e->modifiers(), e->buttons());
         TPoint pos(Integer(e->position().x()), Integer(e->position().y()));
@@ -49,14 +46,12 @@ public:
     }
 
 private:
-    bool ShowHint(QHelpEvent* e)
-    {
+    bool ShowHint(QHelpEvent* e) {
         String text;
         TGridHintInfo info;
         bool own = false;
         ui::SafeCall(FGrid, [&] { own = FGrid->CellHint(TPoint(e->pos().x(), e->pos().y()), text, info); });
-        if (!own)
-            return false;
+        if (!own) return false;
         if (text.empty())
             QToolTip::hideText();
         else {
@@ -74,8 +69,7 @@ private:
 
 } // namespace
 
-void TCustomGrid::ShowScrollHint(const String& Text)
-{
+void TCustomGrid::ShowScrollHint(const String& Text) {
     if (Text.empty() || !Widget()->isVisible()) {
         QToolTip::hideText();
         return;
@@ -84,33 +78,27 @@ void TCustomGrid::ShowScrollHint(const String& Text)
     QToolTip::showText(p, ui::ToQt(Text), Widget());
 }
 
-void TCustomGrid::InstallEventFilter()
-{
+void TCustomGrid::InstallEventFilter() {
     FWheelFilter = new WheelFilter(this);
     FWheelFilter->setParent(Widget());
     Widget()->installEventFilter(FWheelFilter);
 }
 
-void TCustomGrid::SetScrollBars(TScrollStyle Value)
-{
-    if (Value == FScrollBars)
-        return;
+void TCustomGrid::SetScrollBars(TScrollStyle Value) {
+    if (Value == FScrollBars) return;
     FScrollBars = Value;
     UpdateScrollBars();
     Invalidate();
 }
 
-TCustomGrid::TScrollState TCustomGrid::HorzScrollState() const
-{
+TCustomGrid::TScrollState TCustomGrid::HorzScrollState() const {
     TScrollState s;
-    if (FScrollBars != ssHorizontal && FScrollBars != ssBoth)
-        return s;
+    if (FScrollBars != ssHorizontal && FScrollBars != ssBoth) return s;
     TRect full = TCustomControl::ClientRect();
     Integer lw = VertLineWidth();
     Integer x = 0;
     for (Integer c = 0; c < ColCount(); ++c)
-        if (ColWidths(c) >= 0)
-            x += ColWidths(c) + lw;
+        if (ColWidths(c) >= 0) x += ColWidths(c) + lw;
     s.Shown = FLeftCol > FFixedCols || x > full.Right;
     s.Min = FFixedCols;
     s.Max = std::max(FFixedCols, ColCount() - 1);
@@ -119,11 +107,9 @@ TCustomGrid::TScrollState TCustomGrid::HorzScrollState() const
     return s;
 }
 
-TCustomGrid::TScrollState TCustomGrid::VertScrollState() const
-{
+TCustomGrid::TScrollState TCustomGrid::VertScrollState() const {
     TScrollState s;
-    if (FScrollBars != ssVertical && FScrollBars != ssBoth)
-        return s;
+    if (FScrollBars != ssVertical && FScrollBars != ssBoth) return s;
     s.Shown = FTopRow > FFixedRows || VisibleRowCount() < RowCount() - FFixedRows;
     s.Min = FFixedRows;
     s.Max = std::max(FFixedRows, RowCount() - 1);
@@ -132,27 +118,23 @@ TCustomGrid::TScrollState TCustomGrid::VertScrollState() const
     return s;
 }
 
-void TCustomGrid::ScrollBarMoved(bool Vertical, Integer Pos)
-{
+void TCustomGrid::ScrollBarMoved(bool Vertical, Integer Pos) {
     if (Vertical)
         SetTopRow(Pos);
     else
         SetLeftCol(Pos);
 }
 
-void TCustomGrid::ApplyScrollBar(QScrollBar*& Bar, bool Vertical, const TScrollState& State)
-{
+void TCustomGrid::ApplyScrollBar(QScrollBar*& Bar, bool Vertical, const TScrollState& State) {
     if (!State.Shown) {
-        if (Bar)
-            Bar->hide();
+        if (Bar) Bar->hide();
         return;
     }
     if (!Bar) {
         Bar = new QScrollBar(Vertical ? Qt::Vertical : Qt::Horizontal, Widget());
         QScrollBar* bar = Bar;
         QObject::connect(bar, &QScrollBar::actionTriggered, [this, bar, Vertical](int) {
-            if (FUpdatingBars)
-                return;
+            if (FUpdatingBars) return;
             Integer pos = bar->sliderPosition();
             ui::SafeCall(this, [&] { ScrollBarMoved(Vertical, pos); });
         });
@@ -169,10 +151,8 @@ void TCustomGrid::ApplyScrollBar(QScrollBar*& Bar, bool Vertical, const TScrollS
     Bar->show();
 }
 
-void TCustomGrid::UpdateScrollBars()
-{
-    if (FUpdatingBars)
-        return;
+void TCustomGrid::UpdateScrollBars() {
+    if (FUpdatingBars) return;
     FUpdatingBars = true;
     core::ScopeExit restore([&] { FUpdatingBars = false; });
     // Showing one bar narrows the room of the other: settle in two rounds.
@@ -188,7 +168,5 @@ void TCustomGrid::UpdateScrollBars()
     }
     ApplyScrollBar(FVertBar, true, VertScrollState());
     ApplyScrollBar(FHorzBar, false, HorzScrollState());
-    if (changed)
-        UpdateEditorBounds();
+    if (changed) UpdateEditorBounds();
 }
-

@@ -32,7 +32,9 @@ bool ValueMatch(const String& List, const String& Value) {
 
 } // namespace
 
-TDBCheckBox::TDBCheckBox(TComponent* AOwner) : TDataAwareControl<TCheckBox>(AOwner) { DataChange(); }
+TDBCheckBox::TDBCheckBox(TComponent* AOwner) : TDataAwareControl<TCheckBox>(AOwner) {
+    DataChange();
+}
 
 void TDBCheckBox::SetValueChecked(const String& v) {
     FValueCheck = v;
@@ -89,7 +91,8 @@ void TDBCheckBox::KeyDown(Word& Key, TShiftState Shift) {
 }
 
 bool TDBCheckBox::WidgetEvent(QEvent* Event) {
-    if (Event->type() != QEvent::MouseButtonPress && Event->type() != QEvent::MouseButtonDblClick) return false;
+    if (Event->type() != QEvent::MouseButtonPress && Event->type() != QEvent::MouseButtonDblClick)
+        return false;
     if (static_cast<QMouseEvent*>(Event)->button() != Qt::LeftButton || !Enabled()) return false;
     // A failed edit is reported here so that the click is still refused.
     bool editing = false;

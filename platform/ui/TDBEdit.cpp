@@ -32,7 +32,9 @@ bool IsValidChar(const TField* Field, const String& Key) {
 
 } // namespace
 
-TDBEdit::TDBEdit(TComponent* AOwner) : TDataAwareText<TEdit>(AOwner) { TEdit::SetReadOnly(true); }
+TDBEdit::TDBEdit(TComponent* AOwner) : TDataAwareText<TEdit>(AOwner) {
+    TEdit::SetReadOnly(true);
+}
 
 void TDBEdit::DataChange() {
     TField* field = Field();
@@ -48,9 +50,13 @@ void TDBEdit::DataChange() {
     SetModified(false);
 }
 
-void TDBEdit::EditingChange() { TEdit::SetReadOnly(!DataLink()->Editing()); }
+void TDBEdit::EditingChange() {
+    TEdit::SetReadOnly(!DataLink()->Editing());
+}
 
-void TDBEdit::UpdateData() { Field()->SetText(Text()); }
+void TDBEdit::UpdateData() {
+    Field()->SetText(Text());
+}
 
 bool TDBEdit::AcceptsKey(const String& Key) const {
     return static_cast<unsigned char>(Key[0]) < 0x20 || IsValidChar(Field(), Key);

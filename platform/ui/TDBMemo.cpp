@@ -7,15 +7,19 @@
 
 #include <QPlainTextEdit>
 
-TDBMemo::TDBMemo(TComponent* AOwner) : TDataAwareText<TMemo>(AOwner) { EditingChange(); }
+TDBMemo::TDBMemo(TComponent* AOwner) : TDataAwareText<TMemo>(AOwner) {
+    EditingChange();
+}
 
 void TDBMemo::DataChange() {
     TField* field = Field();
     ShowValue([&] {
         if (!field) SetText(String());
         // A memo shows its whole text; a short field its edit or display text.
-        else if (field->IsBlob()) SetText(field->AsString());
-        else SetText(ShowsEditText() && DataLink()->CanModify() ? field->Text() : field->DisplayText());
+        else if (field->IsBlob())
+            SetText(field->AsString());
+        else
+            SetText(ShowsEditText() && DataLink()->CanModify() ? field->Text() : field->DisplayText());
     });
 }
 
@@ -26,7 +30,9 @@ void TDBMemo::EditingChange() {
     editor->setTextInteractionFlags(editor->textInteractionFlags() | Qt::TextSelectableByKeyboard);
 }
 
-void TDBMemo::UpdateData() { Field()->SetAsString(Text()); }
+void TDBMemo::UpdateData() {
+    Field()->SetAsString(Text());
+}
 
 bool TDBMemo::IsTyping(const String& Key) const {
     const auto c = static_cast<unsigned char>(Key[0]);

@@ -10,13 +10,25 @@ TDBText::TDBText(TComponent* AOwner) : TLabel(AOwner), FDataLink(std::make_uniqu
     FDataLink->OnDataChange = [this](TObject*) { DataChange(); };
 }
 
-TDBText::~TDBText() { FDataLink.reset(); }
+TDBText::~TDBText() {
+    FDataLink.reset();
+}
 
-TDataSource* TDBText::DataSource() const { return FDataLink->DataSource(); }
-void TDBText::SetDataSource(TDataSource* v) { FDataLink->SetDataSource(v); }
-const String& TDBText::DataField() const { return FDataLink->FieldName(); }
-void TDBText::SetDataField(const String& v) { FDataLink->SetFieldName(v); }
-TField* TDBText::Field() const { return FDataLink->Field(); }
+TDataSource* TDBText::DataSource() const {
+    return FDataLink->DataSource();
+}
+void TDBText::SetDataSource(TDataSource* v) {
+    FDataLink->SetDataSource(v);
+}
+const String& TDBText::DataField() const {
+    return FDataLink->FieldName();
+}
+void TDBText::SetDataField(const String& v) {
+    FDataLink->SetFieldName(v);
+}
+TField* TDBText::Field() const {
+    return FDataLink->Field();
+}
 
 void TDBText::DataChange() {
     TField* field = FDataLink->Field();

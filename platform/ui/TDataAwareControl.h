@@ -89,22 +89,17 @@ private:
 // put the dataset into edit state; Escape takes back the field's value and
 // selects it; focused, the box shows the field's edit text, unfocused its
 // display text; a value the field refuses on exit is selected.
-template <class Base>
-class TDataAwareText : public TDataAwareControl<Base> {
+template <class Base> class TDataAwareText : public TDataAwareControl<Base> {
 public:
     using TDataAwareControl<Base>::TDataAwareControl;
 
-    void KeyDown(Word& Key, TShiftState Shift) override
-    {
+    void KeyDown(Word& Key, TShiftState Shift) override {
         Base::KeyDown(Key, Shift);
-        if (Key == VK_DELETE || (Key == VK_INSERT && Shift.Contains(ssShift)))
-            this->DataLink()->Edit();
+        if (Key == VK_DELETE || (Key == VK_INSERT && Shift.Contains(ssShift))) this->DataLink()->Edit();
     }
-    void KeyPress(String& Key) override
-    {
+    void KeyPress(String& Key) override {
         Base::KeyPress(Key);
-        if (Key.empty())
-            return;
+        if (Key.empty()) return;
         if (!AcceptsKey(Key)) {
             Key.clear();
             return;
@@ -122,26 +117,21 @@ protected:
     // Whether the field can take the typed character (a numeric field refuses letters).
     virtual bool AcceptsKey(const String&) const { return true; }
     // Keys that change the text: printable text, backspace, paste (Ctrl+V) and cut (Ctrl+X).
-    virtual bool IsTyping(const String& Key) const
-    {
+    virtual bool IsTyping(const String& Key) const {
         const auto c = static_cast<unsigned char>(Key[0]);
         return c >= 0x20 || c == 0x08 || c == 0x16 || c == 0x18;
     }
-    void Change() override
-    {
-        if (!this->Loading())
-            this->DataLink()->Modified();
+    void Change() override {
+        if (!this->Loading()) this->DataLink()->Modified();
         Base::Change();
     }
-    void DoEnter() override
-    {
+    void DoEnter() override {
         this->SetShowsEditText(true);
         Base::DoEnter();
     }
     // Writes the text first; a value the field refuses is selected, keeps the
     // focus here and raises.
-    void DoExit() override
-    {
+    void DoExit() override {
         this->WriteOnExit();
         this->SetShowsEditText(false);
         Base::DoExit();

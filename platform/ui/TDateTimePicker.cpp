@@ -27,7 +27,7 @@ QDateTime ToQDateTime(TDateTime v) {
     double days = std::trunc(v);
     const double frac = std::fabs(v - days);
     qint64 ms = std::llround(frac * MSecsPerDay);
-    if (ms >= MSecsPerDay) {  // rounding reached the next midnight
+    if (ms >= MSecsPerDay) { // rounding reached the next midnight
         ms = 0;
         days += v < 0 ? -1 : 1;
     }
@@ -63,22 +63,36 @@ QString QtFormat(const String& f) {
             continue;
         }
         std::size_t n = 1;
-        while (i + n < f.size() && std::tolower(static_cast<unsigned char>(f[i + n])) == c) ++n;
+        while (i + n < f.size() && std::tolower(static_cast<unsigned char>(f[i + n])) == c)
+            ++n;
         switch (c) {
-        case 'y': out += n <= 2 ? "yy" : "yyyy"; break;
-        case 'd': out += String(std::min<std::size_t>(n, 4), 'd'); break;
+        case 'y':
+            out += n <= 2 ? "yy" : "yyyy";
+            break;
+        case 'd':
+            out += String(std::min<std::size_t>(n, 4), 'd');
+            break;
         case 'm':
-            out += afterHour ? String(std::min<std::size_t>(n, 2), 'm') : String(std::min<std::size_t>(n, 4), 'M');
+            out += afterHour ? String(std::min<std::size_t>(n, 2), 'm')
+                             : String(std::min<std::size_t>(n, 4), 'M');
             afterHour = false;
             break;
-        case 'n': out += String(std::min<std::size_t>(n, 2), 'm'); break;
+        case 'n':
+            out += String(std::min<std::size_t>(n, 2), 'm');
+            break;
         case 'h':
             out += String(std::min<std::size_t>(n, 2), twelveHour ? 'h' : 'H');
             afterHour = true;
             break;
-        case 's': out += String(std::min<std::size_t>(n, 2), 's'); break;
-        case 'z': out += n >= 3 ? "zzz" : "z"; break;
-        case 't': out += "AP"; break;
+        case 's':
+            out += String(std::min<std::size_t>(n, 2), 's');
+            break;
+        case 'z':
+            out += n >= 3 ? "zzz" : "z";
+            break;
+        case 't':
+            out += "AP";
+            break;
         case 'a':
             if (f.compare(i, 4, "ampm") == 0 || f.compare(i, 4, "AMPM") == 0) {
                 out += "AP";
@@ -88,8 +102,10 @@ QString QtFormat(const String& f) {
             }
             break;
         default:
-            if (std::isalpha(static_cast<unsigned char>(raw))) out += "'" + String(n, raw) + "'";
-            else out += String(n, raw);
+            if (std::isalpha(static_cast<unsigned char>(raw)))
+                out += "'" + String(n, raw) + "'";
+            else
+                out += String(n, raw);
             break;
         }
         i += n;
@@ -130,7 +146,7 @@ TDateTimePicker::TDateTimePicker(TComponent* AOwner)
     });
     SetParentColor(false);
     SetColor(clWindow);
-    ColorChanged();  // clWindow is the starting value, so SetColor alone changes nothing
+    ColorChanged(); // clWindow is the starting value, so SetColor alone changes nothing
     SetTabStop(true);
     UpdateFormat();
     ShowValue();
@@ -142,7 +158,9 @@ void TDateTimePicker::SetDateTime(TDateTime v) {
     ShowValue();
 }
 
-TDateTime TDateTimePicker::Date() const { return std::trunc(FDateTime); }
+TDateTime TDateTimePicker::Date() const {
+    return std::trunc(FDateTime);
+}
 
 void TDateTimePicker::SetDate(TDateTime v) {
     const double time = std::fabs(FDateTime - std::trunc(FDateTime));
@@ -150,7 +168,9 @@ void TDateTimePicker::SetDate(TDateTime v) {
     SetDateTime(day < 0 ? day - time : day + time);
 }
 
-TDateTime TDateTimePicker::Time() const { return std::fabs(FDateTime - std::trunc(FDateTime)); }
+TDateTime TDateTimePicker::Time() const {
+    return std::fabs(FDateTime - std::trunc(FDateTime));
+}
 
 void TDateTimePicker::SetTime(TDateTime v) {
     const double day = std::trunc(FDateTime);
@@ -254,10 +274,12 @@ void TDateTimePicker::KeyDown(Word& Key, TShiftState Shift) {
 }
 
 bool TDateTimePicker::WidgetEvent(QEvent* Event) {
-    if (Event->type() != QEvent::MouseButtonPress && Event->type() != QEvent::MouseButtonDblClick) return false;
+    if (Event->type() != QEvent::MouseButtonPress && Event->type() != QEvent::MouseButtonDblClick)
+        return false;
     if (!FShowCheckbox || !Enabled()) return false;
     auto* e = static_cast<QMouseEvent*>(Event);
-    if (e->button() != Qt::LeftButton || !FCheckBox->geometry().contains(e->position().toPoint())) return false;
+    if (e->button() != Qt::LeftButton || !FCheckBox->geometry().contains(e->position().toPoint()))
+        return false;
     UserToggled();
     return true;
 }

@@ -7,8 +7,10 @@
 #include <QPalette>
 
 namespace {
-QLineEdit* Line(const TControl* c) { return static_cast<QLineEdit*>(c->Widget()); }
+QLineEdit* Line(const TControl* c) {
+    return static_cast<QLineEdit*>(c->Widget());
 }
+} // namespace
 
 TEdit::TEdit(TComponent* AOwner) : TWinControl(AOwner, ui::NewWidget<QLineEdit>()) {
     QLineEdit* e = Line(this);
@@ -25,17 +27,21 @@ TEdit::TEdit(TComponent* AOwner) : TWinControl(AOwner, ui::NewWidget<QLineEdit>(
     QObject::connect(e, &QLineEdit::textChanged, [this] { ui::SafeCall(this, [this] { Change(); }); });
     SetParentColor(false);
     SetColor(clWindow);
-    ColorChanged();  // clWindow is the starting value, so SetColor alone changes nothing
+    ColorChanged(); // clWindow is the starting value, so SetColor alone changes nothing
     SetTabStop(true);
     SetBounds(0, 0, 121, 21);
 }
 
-String TEdit::Text() const { return ui::FromQt(Line(this)->text()); }
+String TEdit::Text() const {
+    return ui::FromQt(Line(this)->text());
+}
 
 void TEdit::SetText(const String& v) {
     QString text = ui::ToQt(v);
-    if (FCharCase == ecUpperCase) text = text.toUpper();
-    else if (FCharCase == ecLowerCase) text = text.toLower();
+    if (FCharCase == ecUpperCase)
+        text = text.toUpper();
+    else if (FCharCase == ecLowerCase)
+        text = text.toLower();
     if (text == Line(this)->text()) return;
     Line(this)->setText(text);
 }
@@ -49,8 +55,12 @@ void TEdit::SetMaxLength(Integer v) {
     Line(this)->setMaxLength(FMaxLength > 0 ? FMaxLength : 32767);
 }
 
-bool TEdit::ReadOnly() const { return Line(this)->isReadOnly(); }
-void TEdit::SetReadOnly(bool v) { Line(this)->setReadOnly(v); }
+bool TEdit::ReadOnly() const {
+    return Line(this)->isReadOnly();
+}
+void TEdit::SetReadOnly(bool v) {
+    Line(this)->setReadOnly(v);
+}
 
 void TEdit::SetPasswordChar(char v) {
     FPasswordChar = v;
@@ -72,17 +82,29 @@ Integer TEdit::SelStart() const {
     return e->hasSelectedText() ? e->selectionStart() : e->cursorPosition();
 }
 
-void TEdit::SetSelStart(Integer v) { Line(this)->setCursorPosition(v); }
+void TEdit::SetSelStart(Integer v) {
+    Line(this)->setCursorPosition(v);
+}
 
-Integer TEdit::SelLength() const { return Integer(Line(this)->selectedText().size()); }
+Integer TEdit::SelLength() const {
+    return Integer(Line(this)->selectedText().size());
+}
 
-void TEdit::SetSelLength(Integer v) { Line(this)->setSelection(SelStart(), v); }
+void TEdit::SetSelLength(Integer v) {
+    Line(this)->setSelection(SelStart(), v);
+}
 
-String TEdit::SelText() const { return ui::FromQt(Line(this)->selectedText()); }
+String TEdit::SelText() const {
+    return ui::FromQt(Line(this)->selectedText());
+}
 
-void TEdit::SetSelText(const String& v) { Line(this)->insert(ui::ToQt(v)); }
+void TEdit::SetSelText(const String& v) {
+    Line(this)->insert(ui::ToQt(v));
+}
 
-void TEdit::SelectAll() { Line(this)->selectAll(); }
+void TEdit::SelectAll() {
+    Line(this)->selectAll();
+}
 
 void TEdit::ColorChanged() {
     QPalette pal = Widget()->palette();

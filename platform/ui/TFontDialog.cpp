@@ -10,7 +10,9 @@ TFontDialog::TFontDialog(TComponent* AOwner) : TComponent(AOwner), FFont(std::ma
 
 TFontDialog::~TFontDialog() = default;
 
-void TFontDialog::SetFont(TFont* v) { FFont->Assign(v); }
+void TFontDialog::SetFont(TFont* v) {
+    FFont->Assign(v);
+}
 
 bool TFontDialog::Execute() {
     if (const auto& hook = ui::CurrentDialogHook()) {

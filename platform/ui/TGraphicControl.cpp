@@ -15,7 +15,9 @@ TCanvas* TGraphicControl::Canvas() const {
     return FCanvas ? FCanvas : ui::MeasureCanvas(FMeasure, Font());
 }
 
-void TGraphicControl::PaintControl(TCanvas* ACanvas) { PaintTo(ACanvas); }
+void TGraphicControl::PaintControl(TCanvas* ACanvas) {
+    PaintTo(ACanvas);
+}
 
 void TGraphicControl::PaintTo(TCanvas* ACanvas) {
     ui::PaintOn(FCanvas, ACanvas, Font(), Color(), [this] { Paint(); });

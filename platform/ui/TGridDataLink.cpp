@@ -2,42 +2,34 @@
 
 #include "platform/ui/TCustomDBGrid.h"
 
-void TGridDataLink::ActiveChanged()
-{
+void TGridDataLink::ActiveChanged() {
     FGrid->LinkActive(Active());
 }
 
-void TGridDataLink::DataSetChanged()
-{
+void TGridDataLink::DataSetChanged() {
     FGrid->DataChanged();
 }
 
-void TGridDataLink::DataSetScrolled(Integer Distance)
-{
+void TGridDataLink::DataSetScrolled(Integer Distance) {
     FGrid->Scroll(Distance);
 }
 
-void TGridDataLink::EditingChanged()
-{
+void TGridDataLink::EditingChanged() {
     FGrid->EditingChanged();
 }
 
-void TGridDataLink::LayoutChanged()
-{
+void TGridDataLink::LayoutChanged() {
     FGrid->LayoutChanged();
 }
 
-void TGridDataLink::RecordChanged(TField* Field)
-{
+void TGridDataLink::RecordChanged(TField* Field) {
     FGrid->RecordChanged(Field);
 }
 
-void TGridDataLink::UpdateData()
-{
+void TGridDataLink::UpdateData() {
     FGrid->UpdateData();
 }
 
-void TGridDataLink::FocusControl(TField** Field)
-{
+void TGridDataLink::FocusControl(TField** Field) {
     FGrid->FocusField(Field);
 }

@@ -10,7 +10,9 @@ TGroupBox::TGroupBox(TComponent* AOwner) : TWinControl(AOwner, ui::NewWidget<QGr
     SetBounds(0, 0, 185, 105);
 }
 
-void TGroupBox::TextChanged() { static_cast<QGroupBox*>(Widget())->setTitle(ui::ToQt(Text())); }
+void TGroupBox::TextChanged() {
+    static_cast<QGroupBox*>(Widget())->setTitle(ui::ToQt(Text()));
+}
 
 void TGroupBox::AdjustClientRect(TRect& Rect) const {
     Rect = ClientRect();

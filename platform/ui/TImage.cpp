@@ -9,9 +9,13 @@ TImage::TImage(TComponent* AOwner) : TGraphicControl(AOwner), FPicture(std::make
     SetBounds(0, 0, 105, 105);
 }
 
-TImage::~TImage() { FPicture->OnChange = nullptr; }
+TImage::~TImage() {
+    FPicture->OnChange = nullptr;
+}
 
-void TImage::SetPicture(TPicture* v) { FPicture->Assign(v); }
+void TImage::SetPicture(TPicture* v) {
+    FPicture->Assign(v);
+}
 
 void TImage::SetStretch(bool v) {
     FStretch = v;

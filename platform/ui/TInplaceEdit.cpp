@@ -17,61 +17,49 @@ namespace {
 constexpr int VisibleListEntries = 8;
 } // namespace
 
-TInplaceEdit::TInplaceEdit(TCustomGrid* AGrid) : TWinControl(AGrid, new QLineEdit), FGrid(AGrid)
-{
+TInplaceEdit::TInplaceEdit(TCustomGrid* AGrid) : TWinControl(AGrid, new QLineEdit), FGrid(AGrid) {
     Edit()->setFrame(false);
     QObject::connect(Edit(), &QLineEdit::textEdited, [this](const QString&) {
-        if (!FSetting)
-            TextTyped();
+        if (!FSetting) TextTyped();
     });
     SetVisible(false);
 }
 
-TInplaceEdit::~TInplaceEdit()
-{
+TInplaceEdit::~TInplaceEdit() {
     // The list lives beside the editor, not inside it.
     delete FList;
 }
 
-QLineEdit* TInplaceEdit::Edit() const
-{
+QLineEdit* TInplaceEdit::Edit() const {
     return static_cast<QLineEdit*>(Widget());
 }
 
-void TInplaceEdit::TextTyped()
-{
+void TInplaceEdit::TextTyped() {
     FModified = true;
-    if (OnChange)
-        OnChange(this);
+    if (OnChange) OnChange(this);
 }
 
-String TInplaceEdit::Text() const
-{
+String TInplaceEdit::Text() const {
     return ui::FromQt(Edit()->text());
 }
 
-void TInplaceEdit::SetText(const String& v)
-{
+void TInplaceEdit::SetText(const String& v) {
     FSetting = true;
     core::ScopeExit reset([this] { FSetting = false; });
     Edit()->setText(ui::ToQt(v));
 }
 
-void TInplaceEdit::SelectAll()
-{
+void TInplaceEdit::SelectAll() {
     Edit()->selectAll();
 }
 
-void TInplaceEdit::SelectEnd()
-{
+void TInplaceEdit::SelectEnd() {
     Edit()->deselect();
     Edit()->end(false);
 }
 
-void TInplaceEdit::SetEditStyle(TEditStyle Value)
-{
-    if (Value != esPickList)
-        CloseUp(false);
+void TInplaceEdit::SetEditStyle(TEditStyle Value) {
+    if (Value != esPickList) CloseUp(false);
     FEditStyle = Value;
     if (Value != esSimple && !FButton) {
         FButton = new QToolButton(Edit());
@@ -86,22 +74,18 @@ void TInplaceEdit::SetEditStyle(TEditStyle Value)
     LayoutButton();
 }
 
-void TInplaceEdit::SetPickList(std::vector<String> Value)
-{
+void TInplaceEdit::SetPickList(std::vector<String> Value) {
     CloseUp(false);
     FPickList = std::move(Value);
 }
 
-TRect TInplaceEdit::ButtonRect() const
-{
-    if (FEditStyle == esSimple)
-        return {};
+TRect TInplaceEdit::ButtonRect() const {
+    if (FEditStyle == esSimple) return {};
     Integer w = std::min(GetSystemMetrics(SM_CXVSCROLL), Width());
     return Rect(Width() - w, 0, Width(), Height());
 }
 
-void TInplaceEdit::LayoutButton()
-{
+void TInplaceEdit::LayoutButton() {
     TRect r = ButtonRect();
     if (FButton) {
         FButton->setVisible(FEditStyle != esSimple);
@@ -111,14 +95,12 @@ void TInplaceEdit::LayoutButton()
     Edit()->setTextMargins(0, 0, r.Width(), 0);
 }
 
-void TInplaceEdit::Resize()
-{
+void TInplaceEdit::Resize() {
     TWinControl::Resize();
     LayoutButton();
 }
 
-void TInplaceEdit::ButtonClick()
-{
+void TInplaceEdit::ButtonClick() {
     if (FEditStyle == esPickList) {
         if (FListVisible)
             CloseUp(false);
@@ -128,20 +110,15 @@ void TInplaceEdit::ButtonClick()
         FGrid->EditButtonClick();
 }
 
-void TInplaceEdit::MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y)
-{
+void TInplaceEdit::MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) {
     TWinControl::MouseDown(Button, Shift, X, Y);
-    if (Button == mbLeft && PtInRect(ButtonRect(), TPoint(X, Y)))
-        ButtonClick();
+    if (Button == mbLeft && PtInRect(ButtonRect(), TPoint(X, Y))) ButtonClick();
 }
 
-void TInplaceEdit::DropDown()
-{
-    if (FEditStyle != esPickList || FListVisible || FPickList.empty())
-        return;
+void TInplaceEdit::DropDown() {
+    if (FEditStyle != esPickList || FListVisible || FPickList.empty()) return;
     QWidget* host = Edit()->parentWidget();
-    if (!host)
-        return;
+    if (!host) return;
     if (!FList) {
         FList = new QListWidget(host);
         FList->setFocusPolicy(Qt::NoFocus);
@@ -155,8 +132,7 @@ void TInplaceEdit::DropDown()
     String text = Text();
     for (std::size_t i = 0; i < FPickList.size(); ++i) {
         FList->addItem(ui::ToQt(FPickList[i]));
-        if (FListIndex < 0 && FPickList[i] == text)
-            FListIndex = Integer(i);
+        if (FListIndex < 0 && FPickList[i] == text) FListIndex = Integer(i);
     }
     FList->setCurrentRow(FListIndex);
     int rows = std::min<int>(int(FPickList.size()), VisibleListEntries);
@@ -166,60 +142,63 @@ void TInplaceEdit::DropDown()
     QRect cell = Edit()->geometry();
     // Below the cell when it fits, else above it.
     int top = cell.bottom() + 1;
-    if (top + height > host->height() && cell.top() - height >= 0)
-        top = cell.top() - height;
+    if (top + height > host->height() && cell.top() - height >= 0) top = cell.top() - height;
     FList->setGeometry(cell.left(), top, width, height);
     FList->raise();
     FList->show();
     FListVisible = true;
 }
 
-void TInplaceEdit::CloseUp(bool Accept)
-{
-    if (!FListVisible)
-        return;
+void TInplaceEdit::CloseUp(bool Accept) {
+    if (!FListVisible) return;
     FListVisible = false;
-    if (FList)
-        FList->hide();
-    if (!Accept || FListIndex < 0 || FListIndex >= Integer(FPickList.size()))
-        return;
+    if (FList) FList->hide();
+    if (!Accept || FListIndex < 0 || FListIndex >= Integer(FPickList.size())) return;
     // A cell that cannot change keeps its text.
-    if (!FGrid->CanEditModify())
-        return;
+    if (!FGrid->CanEditModify()) return;
     SetText(FPickList[std::size_t(FListIndex)]);
     SelectAll();
     TextTyped();
 }
 
-void TInplaceEdit::SetListItemIndex(Integer Value)
-{
-    if (FPickList.empty())
-        return;
+void TInplaceEdit::SetListItemIndex(Integer Value) {
+    if (FPickList.empty()) return;
     FListIndex = std::clamp(Value, Integer(0), Integer(FPickList.size()) - 1);
-    if (FList)
-        FList->setCurrentRow(FListIndex);
+    if (FList) FList->setCurrentRow(FListIndex);
 }
 
-bool TInplaceEdit::ListKey(Word Key)
-{
+bool TInplaceEdit::ListKey(Word Key) {
     Integer page = VisibleListEntries;
     switch (Key) {
-    case VK_UP: SetListItemIndex(FListIndex - 1); return true;
-    case VK_DOWN: SetListItemIndex(FListIndex + 1); return true;
-    case VK_PRIOR: SetListItemIndex(FListIndex - page); return true;
-    case VK_NEXT: SetListItemIndex(FListIndex + page); return true;
-    case VK_RETURN: CloseUp(true); return true;
-    case VK_ESCAPE: CloseUp(false); return true;
-    case VK_TAB: CloseUp(false); return false;
-    default: return false;
+    case VK_UP:
+        SetListItemIndex(FListIndex - 1);
+        return true;
+    case VK_DOWN:
+        SetListItemIndex(FListIndex + 1);
+        return true;
+    case VK_PRIOR:
+        SetListItemIndex(FListIndex - page);
+        return true;
+    case VK_NEXT:
+        SetListItemIndex(FListIndex + page);
+        return true;
+    case VK_RETURN:
+        CloseUp(true);
+        return true;
+    case VK_ESCAPE:
+        CloseUp(false);
+        return true;
+    case VK_TAB:
+        CloseUp(false);
+        return false;
+    default:
+        return false;
     }
 }
 
-void TInplaceEdit::KeyDown(Word& Key, TShiftState Shift)
-{
+void TInplaceEdit::KeyDown(Word& Key, TShiftState Shift) {
     TWinControl::KeyDown(Key, Shift);
-    if (Key == 0)
-        return;
+    if (Key == 0) return;
     if (FListVisible) {
         if ((Key == VK_UP || Key == VK_DOWN) && Shift.Contains(ssAlt)) {
             CloseUp(true);

@@ -12,7 +12,9 @@ namespace {
 constexpr Cardinal Alignments[] = {DT_LEFT, DT_RIGHT, DT_CENTER};
 }
 
-TLabel::TLabel(TComponent* AOwner) : TGraphicControl(AOwner) { SetBounds(0, 0, 65, 17); }
+TLabel::TLabel(TComponent* AOwner) : TGraphicControl(AOwner) {
+    SetBounds(0, 0, 65, 17);
+}
 
 void TLabel::SetFocusControl(TWinControl* v) {
     if (FFocusControl) FFocusControl->RemoveFreeNotification(this);
@@ -26,7 +28,8 @@ void TLabel::Notification(TComponent* AComponent, TOperation Operation) {
 }
 
 bool TLabel::DialogChar(Word Key) {
-    if (!FShowAccelChar || !FFocusControl || !FFocusControl->CanFocus() || !IsAccel(Key, Caption())) return false;
+    if (!FShowAccelChar || !FFocusControl || !FFocusControl->CanFocus() || !IsAccel(Key, Caption()))
+        return false;
     FFocusControl->SetFocus();
     return true;
 }
@@ -63,7 +66,9 @@ void TLabel::SetShowAccelChar(bool v) {
     Invalidate();
 }
 
-void TLabel::TextChanged() { AdjustBounds(); }
+void TLabel::TextChanged() {
+    AdjustBounds();
+}
 
 void TLabel::FontChanged() {
     TGraphicControl::FontChanged();

@@ -10,33 +10,42 @@
 #include <QPalette>
 
 namespace {
-QListWidget* List(const TControl* c) { return static_cast<QListWidget*>(c->Widget()); }
+QListWidget* List(const TControl* c) {
+    return static_cast<QListWidget*>(c->Widget());
 }
+} // namespace
 
 TListBox::TListBox(TComponent* AOwner)
     : TWinControl(AOwner, ui::NewWidget<QListWidget>()), FItems(std::make_unique<ui::ItemStrings>()) {
     QListWidget* l = List(this);
-    FItems->MirrorTo(FSyncing, {
-        [this](Integer i, const String& s) { List(this)->insertItem(i, ui::ToQt(s)); },
-        [this](Integer i) { delete List(this)->takeItem(i); },
-        [this](Integer i, const String& s) { List(this)->item(i)->setText(ui::ToQt(s)); },
-        [this] { List(this)->clear(); },
-    });
+    FItems->MirrorTo(FSyncing,
+                     {
+                         [this](Integer i, const String& s) { List(this)->insertItem(i, ui::ToQt(s)); },
+                         [this](Integer i) { delete List(this)->takeItem(i); },
+                         [this](Integer i, const String& s) { List(this)->item(i)->setText(ui::ToQt(s)); },
+                         [this] { List(this)->clear(); },
+                     });
     QObject::connect(l, &QListWidget::currentRowChanged, [this](int) {
         if (!FSyncing) ui::SafeCall(this, [this] { Click(); });
     });
     SetParentColor(false);
     SetColor(clWindow);
-    ColorChanged();  // clWindow is the starting value, so SetColor alone changes nothing
+    ColorChanged(); // clWindow is the starting value, so SetColor alone changes nothing
     SetTabStop(true);
     SetBounds(0, 0, 121, 97);
 }
 
-TListBox::~TListBox() { FItems->StopMirroring(); }
+TListBox::~TListBox() {
+    FItems->StopMirroring();
+}
 
-TStrings* TListBox::Items() const { return FItems.get(); }
+TStrings* TListBox::Items() const {
+    return FItems.get();
+}
 
-Integer TListBox::ItemIndex() const { return List(this)->currentRow(); }
+Integer TListBox::ItemIndex() const {
+    return List(this)->currentRow();
+}
 
 void TListBox::SetItemIndex(Integer v) {
     if (v < 0 || v >= FItems->Count()) v = -1;
@@ -48,7 +57,8 @@ void TListBox::SetItemIndex(Integer v) {
 
 void TListBox::SetMultiSelect(bool v) {
     FMultiSelect = v;
-    List(this)->setSelectionMode(v ? QAbstractItemView::ExtendedSelection : QAbstractItemView::SingleSelection);
+    List(this)->setSelectionMode(v ? QAbstractItemView::ExtendedSelection
+                                   : QAbstractItemView::SingleSelection);
 }
 
 void TListBox::CheckIndex(Integer Index) const {
@@ -68,12 +78,20 @@ void TListBox::SetSelected(Integer Index, bool v) {
     List(this)->item(Index)->setSelected(v);
 }
 
-Integer TListBox::SelCount() const { return Integer(List(this)->selectedItems().size()); }
+Integer TListBox::SelCount() const {
+    return Integer(List(this)->selectedItems().size());
+}
 
-bool TListBox::Sorted() const { return FItems->Sorted(); }
-void TListBox::SetSorted(bool v) { FItems->SetSorted(v); }
+bool TListBox::Sorted() const {
+    return FItems->Sorted();
+}
+void TListBox::SetSorted(bool v) {
+    FItems->SetSorted(v);
+}
 
-void TListBox::Clear() { FItems->Clear(); }
+void TListBox::Clear() {
+    FItems->Clear();
+}
 
 void TListBox::ColorChanged() {
     QPalette pal = Widget()->palette();

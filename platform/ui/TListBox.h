@@ -6,7 +6,9 @@
 #include <memory>
 
 class TStrings;
-namespace ui { class ItemStrings; }
+namespace ui {
+class ItemStrings;
+}
 
 class TListBox : public TWinControl {
 public:

@@ -11,7 +11,9 @@
 
 namespace {
 
-QPlainTextEdit* Editor(const TControl* c) { return static_cast<QPlainTextEdit*>(c->Widget()); }
+QPlainTextEdit* Editor(const TControl* c) {
+    return static_cast<QPlainTextEdit*>(c->Widget());
+}
 
 QStringList SplitLines(const QString& text) {
     if (text.isEmpty()) return {};
@@ -66,14 +68,16 @@ TMemo::TMemo(TComponent* AOwner)
     QObject::connect(e, &QPlainTextEdit::textChanged, [this] { ui::SafeCall(this, [this] { Change(); }); });
     SetParentColor(false);
     SetColor(clWindow);
-    ColorChanged();  // clWindow is the starting value, so SetColor alone changes nothing
+    ColorChanged(); // clWindow is the starting value, so SetColor alone changes nothing
     SetTabStop(true);
     SetBounds(0, 0, 185, 89);
 }
 
 TMemo::~TMemo() = default;
 
-TStrings* TMemo::Lines() const { return FLines.get(); }
+TStrings* TMemo::Lines() const {
+    return FLines.get();
+}
 
 String TMemo::Text() const {
     String text = ui::FromQt(Editor(this)->toPlainText());
@@ -94,7 +98,9 @@ void TMemo::SetText(const String& v) {
     Editor(this)->setPlainText(text);
 }
 
-bool TMemo::ReadOnly() const { return Editor(this)->isReadOnly(); }
+bool TMemo::ReadOnly() const {
+    return Editor(this)->isReadOnly();
+}
 void TMemo::SetReadOnly(bool v) {
     Editor(this)->setReadOnly(v);
     // Only the text is read-only: the caret still follows the keyboard.
@@ -106,7 +112,9 @@ void TMemo::SetWordWrap(bool v) {
     Editor(this)->setLineWrapMode(v ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
 }
 
-void TMemo::SelectAll() { Editor(this)->selectAll(); }
+void TMemo::SelectAll() {
+    Editor(this)->selectAll();
+}
 
 String TMemo::SelText() const {
     QString text = Editor(this)->textCursor().selectedText();

@@ -14,7 +14,8 @@ TMenu::~TMenu() {
 bool TMenu::IsShortCut(TShortCut sc) {
     if (sc == scNone) return false;
     TMenuItem* item = nullptr;
-    for (Integer i = 0; i < FItems->Count() && !item; ++i) item = FItems->Items(i)->FindShortCut(sc);
+    for (Integer i = 0; i < FItems->Count() && !item; ++i)
+        item = FItems->Items(i)->FindShortCut(sc);
     if (!item) return false;
     item->Click();
     return true;

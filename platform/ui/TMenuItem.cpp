@@ -20,7 +20,8 @@ TMenuItem::TMenuItem(TComponent* AOwner) : TComponent(AOwner) {
 }
 
 TMenuItem::~TMenuItem() {
-    while (!FItems.empty()) delete FItems.back();
+    while (!FItems.empty())
+        delete FItems.back();
     if (FParent) FParent->Remove(this);
     delete FSubMenu;
     delete FAction;
@@ -95,7 +96,9 @@ Integer TMenuItem::IndexOf(const TMenuItem* Item) const {
     return -1;
 }
 
-void TMenuItem::Add(TMenuItem* Item) { Insert(Count(), Item); }
+void TMenuItem::Add(TMenuItem* Item) {
+    Insert(Count(), Item);
+}
 
 void TMenuItem::Insert(Integer Index, TMenuItem* Item) {
     if (Item->FParent) throw EInvalidOperation("Menu inserted twice");
@@ -121,15 +124,19 @@ void TMenuItem::Remove(TMenuItem* Item) {
     StructureChanged();
 }
 
-void TMenuItem::Delete(Integer Index) { delete Items(Index); }
+void TMenuItem::Delete(Integer Index) {
+    delete Items(Index);
+}
 
 void TMenuItem::Clear() {
-    while (!FItems.empty()) delete FItems.back();
+    while (!FItems.empty())
+        delete FItems.back();
 }
 
 void TMenuItem::StructureChanged() {
     TMenuItem* root = this;
-    while (root->FParent) root = root->FParent;
+    while (root->FParent)
+        root = root->FParent;
     if (root->FRootOf) root->FRootOf->ItemsChanged();
 }
 

@@ -11,7 +11,9 @@ TOpenDialog::TOpenDialog(TComponent* AOwner) : TComponent(AOwner), FFiles(std::m
 
 TOpenDialog::~TOpenDialog() = default;
 
-TStrings* TOpenDialog::Files() const { return FFiles.get(); }
+TStrings* TOpenDialog::Files() const {
+    return FFiles.get();
+}
 
 std::vector<std::pair<String, String>> TOpenDialog::ParseFilter(const String& Filter) {
     std::vector<String> parts;
@@ -77,7 +79,8 @@ bool TOpenDialog::Execute() {
                                                                   : QFileDialog::ExistingFile);
         }
         QStringList names;
-        for (const auto& [desc, pats] : filters) names << QtFilter(desc, pats);
+        for (const auto& [desc, pats] : filters)
+            names << QtFilter(desc, pats);
         if (!names.isEmpty()) {
             dlg.setNameFilters(names);
             const int index = FFilterIndex - 1;
@@ -91,7 +94,8 @@ bool TOpenDialog::Execute() {
         if (chosen.isEmpty()) return false;
     }
     FFiles->Clear();
-    for (const QString& name : chosen) FFiles->Add(WithDefaultExt(ui::FromQt(name), FDefaultExt));
+    for (const QString& name : chosen)
+        FFiles->Add(WithDefaultExt(ui::FromQt(name), FDefaultExt));
     FFileName = FFiles->Strings(0);
     return true;
 }

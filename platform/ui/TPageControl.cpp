@@ -12,8 +12,10 @@
 #include <QVariant>
 
 namespace {
-QTabBar* Bar(QWidget* w) { return static_cast<QTabBar*>(w); }
+QTabBar* Bar(QWidget* w) {
+    return static_cast<QTabBar*>(w);
 }
+} // namespace
 
 TPageControl::TPageControl(TComponent* AOwner) : TCustomControl(AOwner) {
     auto* bar = new QTabBar(Widget());
@@ -27,7 +29,8 @@ TPageControl::TPageControl(TComponent* AOwner) : TCustomControl(AOwner) {
 
 TPageControl::~TPageControl() {
     // The sheets are destroyed as children; they must not call back.
-    for (TTabSheet* p : FPages) p->FPageControl = nullptr;
+    for (TTabSheet* p : FPages)
+        p->FPageControl = nullptr;
 }
 
 TTabSheet* TPageControl::Pages(Integer Index) const {
@@ -60,14 +63,17 @@ void TPageControl::MovePage(TTabSheet* Page, Integer Index) {
     UpdateTabs();
 }
 
-Integer TPageControl::TabHeight() const { return Bar(FTabBar)->sizeHint().height(); }
+Integer TPageControl::TabHeight() const {
+    return Bar(FTabBar)->sizeHint().height();
+}
 
 void TPageControl::UpdateTabs() {
     QTabBar* bar = Bar(FTabBar);
     {
         FSyncing = true;
         core::ScopeExit reset([this] { FSyncing = false; });
-        while (bar->count() > 0) bar->removeTab(0);
+        while (bar->count() > 0)
+            bar->removeTab(0);
         for (TTabSheet* p : FPages) {
             if (!p->TabVisible()) continue;
             const int i = bar->addTab(ui::ToQt(p->Caption()));
@@ -87,7 +93,7 @@ void TPageControl::TabClicked(int TabIndex) {
         bool allow = true;
         if (OnChanging) OnChanging(this, allow);
         if (!allow) {
-            UpdateTabs();  // back to the current page's tab
+            UpdateTabs(); // back to the current page's tab
             return;
         }
         SetActivePage(page);
@@ -107,7 +113,9 @@ void TPageControl::SetActivePage(TTabSheet* v) {
     UpdateTabs();
 }
 
-Integer TPageControl::ActivePageIndex() const { return FActivePage ? FActivePage->PageIndex() : -1; }
+Integer TPageControl::ActivePageIndex() const {
+    return FActivePage ? FActivePage->PageIndex() : -1;
+}
 
 void TPageControl::SetActivePageIndex(Integer v) {
     SetActivePage(v >= 0 && v < PageCount() ? FPages[std::size_t(v)] : nullptr);

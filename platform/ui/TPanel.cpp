@@ -27,12 +27,30 @@ void TPanel::Changed() {
     Invalidate();
 }
 
-void TPanel::SetBevelOuter(TBevelCut v) { FBevelOuter = v; Changed(); }
-void TPanel::SetBevelInner(TBevelCut v) { FBevelInner = v; Changed(); }
-void TPanel::SetBevelWidth(Integer v) { FBevelWidth = std::max(v, 1); Changed(); }
-void TPanel::SetBorderWidth(Integer v) { FBorderWidth = std::max(v, 0); Changed(); }
-void TPanel::SetBorderStyle(TBorderStyle v) { FBorderStyle = v; Changed(); }
-void TPanel::SetAlignment(TAlignment v) { FAlignment = v; Invalidate(); }
+void TPanel::SetBevelOuter(TBevelCut v) {
+    FBevelOuter = v;
+    Changed();
+}
+void TPanel::SetBevelInner(TBevelCut v) {
+    FBevelInner = v;
+    Changed();
+}
+void TPanel::SetBevelWidth(Integer v) {
+    FBevelWidth = std::max(v, 1);
+    Changed();
+}
+void TPanel::SetBorderWidth(Integer v) {
+    FBorderWidth = std::max(v, 0);
+    Changed();
+}
+void TPanel::SetBorderStyle(TBorderStyle v) {
+    FBorderStyle = v;
+    Changed();
+}
+void TPanel::SetAlignment(TAlignment v) {
+    FAlignment = v;
+    Invalidate();
+}
 
 void TPanel::AdjustClientRect(TRect& Rect) const {
     Rect = ClientRect();

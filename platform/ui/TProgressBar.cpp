@@ -7,8 +7,10 @@
 #include <algorithm>
 
 namespace {
-QProgressBar* Bar(const TControl* c) { return static_cast<QProgressBar*>(c->Widget()); }
+QProgressBar* Bar(const TControl* c) {
+    return static_cast<QProgressBar*>(c->Widget());
 }
+} // namespace
 
 TProgressBar::TProgressBar(TComponent* AOwner) : TWinControl(AOwner, ui::NewWidget<QProgressBar>()) {
     Bar(this)->setTextVisible(false);

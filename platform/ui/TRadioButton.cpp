@@ -6,8 +6,10 @@
 #include <QRadioButton>
 
 namespace {
-QRadioButton* Radio(const TControl* c) { return static_cast<QRadioButton*>(c->Widget()); }
+QRadioButton* Radio(const TControl* c) {
+    return static_cast<QRadioButton*>(c->Widget());
 }
+} // namespace
 
 TRadioButton::TRadioButton(TComponent* AOwner) : TWinControl(AOwner, ui::NewWidget<QRadioButton>()) {
     QObject::connect(Radio(this), &QRadioButton::toggled, [this](bool on) {
@@ -16,7 +18,9 @@ TRadioButton::TRadioButton(TComponent* AOwner) : TWinControl(AOwner, ui::NewWidg
     SetBounds(0, 0, 113, 17);
 }
 
-bool TRadioButton::Checked() const { return Radio(this)->isChecked(); }
+bool TRadioButton::Checked() const {
+    return Radio(this)->isChecked();
+}
 
 void TRadioButton::SetChecked(bool v) {
     QRadioButton* r = Radio(this);
@@ -31,4 +35,6 @@ void TRadioButton::SetChecked(bool v) {
     r->setAutoExclusive(true);
 }
 
-void TRadioButton::TextChanged() { Radio(this)->setText(ui::ToQt(Text())); }
+void TRadioButton::TextChanged() {
+    Radio(this)->setText(ui::ToQt(Text()));
+}

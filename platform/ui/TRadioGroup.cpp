@@ -8,10 +8,13 @@
 
 #include <QRadioButton>
 
-TRadioGroup::TRadioGroup(TComponent* AOwner) : TGroupBox(AOwner), FItems(std::make_unique<ui::ItemStrings>()) {
+TRadioGroup::TRadioGroup(TComponent* AOwner)
+    : TGroupBox(AOwner), FItems(std::make_unique<ui::ItemStrings>()) {
     FItems->OnInserted = [this](Integer, const String&) { RebuildButtons(); };
     FItems->OnDeleted = [this](Integer) { RebuildButtons(); };
-    FItems->OnChanged = [this](Integer i, const String& s) { FButtons[std::size_t(i)]->setText(ui::ToQt(s)); };
+    FItems->OnChanged = [this](Integer i, const String& s) {
+        FButtons[std::size_t(i)]->setText(ui::ToQt(s));
+    };
     FItems->OnCleared = [this] { RebuildButtons(); };
     SetTabStop(true);
 }
@@ -23,10 +26,13 @@ TRadioGroup::~TRadioGroup() {
     FItems->OnCleared = nullptr;
 }
 
-TStrings* TRadioGroup::Items() const { return FItems.get(); }
+TStrings* TRadioGroup::Items() const {
+    return FItems.get();
+}
 
 void TRadioGroup::RebuildButtons() {
-    for (QRadioButton* b : FButtons) delete b;
+    for (QRadioButton* b : FButtons)
+        delete b;
     FButtons.clear();
     for (Integer i = 0; i < FItems->Count(); ++i) {
         auto* b = new QRadioButton(ui::ToQt(FItems->Strings(i)), Widget());
@@ -85,10 +91,12 @@ void TRadioGroup::Resize() {
 
 void TRadioGroup::FontChanged() {
     TGroupBox::FontChanged();
-    for (QRadioButton* b : FButtons) b->setFont(ui::ToQFont(Font()));
+    for (QRadioButton* b : FButtons)
+        b->setFont(ui::ToQFont(Font()));
     ArrangeButtons();
 }
 
 void TRadioGroup::EnabledChanged() {
-    for (QRadioButton* b : FButtons) b->setEnabled(Enabled());
+    for (QRadioButton* b : FButtons)
+        b->setEnabled(Enabled());
 }

@@ -9,7 +9,9 @@
 
 class QRadioButton;
 class TStrings;
-namespace ui { class ItemStrings; }
+namespace ui {
+class ItemStrings;
+}
 
 class TRadioGroup : public TGroupBox {
 public:

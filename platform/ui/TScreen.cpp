@@ -20,8 +20,12 @@ QRect ScreenGeometry(bool available) {
 
 } // namespace
 
-Integer TScreen::Width() const { return ScreenGeometry(false).width(); }
-Integer TScreen::Height() const { return ScreenGeometry(false).height(); }
+Integer TScreen::Width() const {
+    return ScreenGeometry(false).width();
+}
+Integer TScreen::Height() const {
+    return ScreenGeometry(false).height();
+}
 
 TRect TScreen::WorkAreaRect() const {
     const QRect r = ScreenGeometry(true);
@@ -41,7 +45,9 @@ TCursor TScreen::Cursors(TCursor Index) const {
     return it == FCursors.end() ? Index : it->second;
 }
 
-void TScreen::SetCursors(TCursor Index, TCursor Shape) { FCursors[Index] = Shape; }
+void TScreen::SetCursors(TCursor Index, TCursor Shape) {
+    FCursors[Index] = Shape;
+}
 
 TCustomForm* TScreen::Forms(Integer Index) const {
     if (Index < 0 || Index >= FormCount())
@@ -49,7 +55,9 @@ TCustomForm* TScreen::Forms(Integer Index) const {
     return FForms[std::size_t(Index)];
 }
 
-void TScreen::AddForm(TCustomForm* Form) { FForms.push_back(Form); }
+void TScreen::AddForm(TCustomForm* Form) {
+    FForms.push_back(Form);
+}
 
 void TScreen::RemoveForm(TCustomForm* Form) {
     std::erase(FForms, Form);

@@ -53,7 +53,7 @@ public:
 
 private:
     std::vector<TCustomForm*> FForms;
-    std::vector<TCustomForm*> FActivation;  // most recently active last
+    std::vector<TCustomForm*> FActivation; // most recently active last
     TCustomForm* FActiveForm = nullptr;
     TCursor FCursor = crDefault;
     std::map<TCursor, TCursor> FCursors;

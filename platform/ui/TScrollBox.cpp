@@ -8,8 +8,10 @@
 #include <QScrollBar>
 
 namespace {
-QScrollArea* Area(const TControl* c) { return static_cast<QScrollArea*>(c->Widget()); }
+QScrollArea* Area(const TControl* c) {
+    return static_cast<QScrollArea*>(c->Widget());
 }
+} // namespace
 
 TScrollBox::TScrollBox(TComponent* AOwner) : TWinControl(AOwner, ui::NewWidget<QScrollArea>()) {
     QScrollArea* a = Area(this);
@@ -63,7 +65,9 @@ void TScrollBox::UpdateRange() {
     FSurface->resize(right, bottom);
 }
 
-void TScrollBox::ControlBoundsChanged(TControl*) { UpdateRange(); }
+void TScrollBox::ControlBoundsChanged(TControl*) {
+    UpdateRange();
+}
 
 void TScrollBox::Resize() {
     UpdateRange();

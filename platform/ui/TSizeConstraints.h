@@ -7,13 +7,25 @@ public:
     String ClassName() const override { return "TSizeConstraints"; }
 
     Integer MinWidth() const { return FMinWidth; }
-    void SetMinWidth(Integer v) { FMinWidth = v; Changed(); }
+    void SetMinWidth(Integer v) {
+        FMinWidth = v;
+        Changed();
+    }
     Integer MinHeight() const { return FMinHeight; }
-    void SetMinHeight(Integer v) { FMinHeight = v; Changed(); }
+    void SetMinHeight(Integer v) {
+        FMinHeight = v;
+        Changed();
+    }
     Integer MaxWidth() const { return FMaxWidth; }
-    void SetMaxWidth(Integer v) { FMaxWidth = v; Changed(); }
+    void SetMaxWidth(Integer v) {
+        FMaxWidth = v;
+        Changed();
+    }
     Integer MaxHeight() const { return FMaxHeight; }
-    void SetMaxHeight(Integer v) { FMaxHeight = v; Changed(); }
+    void SetMaxHeight(Integer v) {
+        FMaxHeight = v;
+        Changed();
+    }
 
     // Width and height brought inside the limits; a maximum wins over a minimum.
     void Constrain(Integer& Width, Integer& Height) const {

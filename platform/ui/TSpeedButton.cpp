@@ -7,14 +7,17 @@
 #include "platform/graphics/TCanvas.h"
 #include "platform/ui/TWinControl.h"
 
-TSpeedButton::TSpeedButton(TComponent* AOwner) : TGraphicControl(AOwner), FGlyph(std::make_unique<TBitmap>()) {
+TSpeedButton::TSpeedButton(TComponent* AOwner)
+    : TGraphicControl(AOwner), FGlyph(std::make_unique<TBitmap>()) {
     // The release decides about the click, not the generic click on mouse-up.
     SetClickOnMouseUp(false);
     FGlyph->OnChange = [this](TObject*) { Invalidate(); };
     SetBounds(0, 0, 23, 22);
 }
 
-TSpeedButton::~TSpeedButton() { FGlyph->OnChange = nullptr; }
+TSpeedButton::~TSpeedButton() {
+    FGlyph->OnChange = nullptr;
+}
 
 bool TSpeedButton::Inside(Integer X, Integer Y) const {
     // The row just below the button counts as on it, so a release on the edge still clicks.
@@ -65,7 +68,9 @@ void TSpeedButton::SetTransparent(bool v) {
     Invalidate();
 }
 
-void TSpeedButton::SetGlyph(TBitmap* v) { FGlyph->Assign(v); }
+void TSpeedButton::SetGlyph(TBitmap* v) {
+    FGlyph->Assign(v);
+}
 
 void TSpeedButton::SetNumGlyphs(Integer v) {
     FNumGlyphs = std::clamp(v, 1, 4);
@@ -159,7 +164,8 @@ void TSpeedButton::Paint() {
         DrawFrameControl(c, r, DFC_BUTTON, DFCS_BUTTONPUSH | DFCS_ADJUSTRECT | (pressed ? DFCS_PUSHED : 0));
     } else {
         if (pressed || (FMouseInControl && FState != bsDisabled)) {
-            DrawEdge(c, r, pressed ? BDR_SUNKENOUTER : BDR_RAISEDINNER, (FTransparent ? 0 : BF_MIDDLE) | BF_RECT);
+            DrawEdge(c, r, pressed ? BDR_SUNKENOUTER : BDR_RAISEDINNER,
+                     (FTransparent ? 0 : BF_MIDDLE) | BF_RECT);
         } else if (!FTransparent) {
             c->Brush()->SetColor(Color());
             c->FillRect(r);
@@ -217,12 +223,18 @@ void TSpeedButton::DrawGlyphAndCaption(const TRect& Client, TPoint Offset) {
         spacing = horizontal ? (total.cx - textSize.cx) / 2 : (total.cy - textSize.cy) / 2;
     }
     switch (FLayout) {
-    case blGlyphLeft: glyphPos.X = margin; textPos.X = glyphPos.X + glyphSize.cx + spacing; break;
+    case blGlyphLeft:
+        glyphPos.X = margin;
+        textPos.X = glyphPos.X + glyphSize.cx + spacing;
+        break;
     case blGlyphRight:
         glyphPos.X = clientSize.cx - margin - glyphSize.cx;
         textPos.X = glyphPos.X - spacing - textSize.cx;
         break;
-    case blGlyphTop: glyphPos.Y = margin; textPos.Y = glyphPos.Y + glyphSize.cy + spacing; break;
+    case blGlyphTop:
+        glyphPos.Y = margin;
+        textPos.Y = glyphPos.Y + glyphSize.cy + spacing;
+        break;
     case blGlyphBottom:
         glyphPos.Y = clientSize.cy - margin - glyphSize.cy;
         textPos.Y = glyphPos.Y - spacing - textSize.cy;

@@ -20,23 +20,36 @@ TControl* TSplitter::ResizedControl() const {
     // The point just outside the bar on the side it is aligned to.
     TPoint p(Left(), Top());
     switch (Align()) {
-    case alLeft: p.X = Left() - 1; break;
-    case alRight: p.X = Left() + Width(); break;
-    case alTop: p.Y = Top() - 1; break;
-    case alBottom: p.Y = Top() + Height(); break;
-    default: return nullptr;
+    case alLeft:
+        p.X = Left() - 1;
+        break;
+    case alRight:
+        p.X = Left() + Width();
+        break;
+    case alTop:
+        p.Y = Top() - 1;
+        break;
+    case alBottom:
+        p.Y = Top() + Height();
+        break;
+    default:
+        return nullptr;
     }
     for (Integer i = 0; i < Parent()->ControlCount(); ++i) {
         TControl* c = Parent()->Controls(i);
         if (c == this || !c->Visible() || !c->Enabled()) continue;
         TRect r = c->BoundsRect();
         if (r.Width() == 0) {
-            if (Align() == alTop || Align() == alLeft) --r.Left;
-            else ++r.Right;
+            if (Align() == alTop || Align() == alLeft)
+                --r.Left;
+            else
+                ++r.Right;
         }
         if (r.Height() == 0) {
-            if (Align() == alTop || Align() == alLeft) --r.Top;
-            else ++r.Bottom;
+            if (Align() == alTop || Align() == alLeft)
+                --r.Top;
+            else
+                ++r.Bottom;
         }
         if (PtInRect(r, p)) return c;
     }
@@ -69,8 +82,10 @@ void TSplitter::MouseMove(TShiftState Shift, Integer X, Integer Y) {
     Integer delta = (Align() == alLeft || Align() == alRight) ? p.X - FDownPos.X : p.Y - FDownPos.Y;
     if (Align() == alRight || Align() == alBottom) delta = -delta;
     const Integer size = std::clamp(FStartSize + delta, FMinSize, std::max(FMinSize, FMaxSize));
-    if (Align() == alLeft || Align() == alRight) FControl->SetWidth(size);
-    else FControl->SetHeight(size);
+    if (Align() == alLeft || Align() == alRight)
+        FControl->SetWidth(size);
+    else
+        FControl->SetHeight(size);
 }
 
 void TSplitter::MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) {
@@ -86,7 +101,9 @@ void TSplitter::Paint() {
     c->Brush()->SetColor(Color());
     c->FillRect(r);
     if (!FBeveled) return;
-    if (Align() == alLeft || Align() == alRight) InflateRect(r, -1, 2);
-    else InflateRect(r, 2, -1);
+    if (Align() == alLeft || Align() == alRight)
+        InflateRect(r, -1, 2);
+    else
+        InflateRect(r, 2, -1);
     DrawEdge(c, r, BDR_RAISEDOUTER, BF_RECT);
 }

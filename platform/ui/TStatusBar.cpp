@@ -9,10 +9,22 @@ void TStatusPanel::Changed() {
     if (FOwner) FOwner->Invalidate();
 }
 
-void TStatusPanel::SetText(const String& v) { FText = v; Changed(); }
-void TStatusPanel::SetWidth(Integer v) { FWidth = std::max(v, 0); Changed(); }
-void TStatusPanel::SetAlignment(TAlignment v) { FAlignment = v; Changed(); }
-void TStatusPanel::SetBevel(TStatusPanelBevel v) { FBevel = v; Changed(); }
+void TStatusPanel::SetText(const String& v) {
+    FText = v;
+    Changed();
+}
+void TStatusPanel::SetWidth(Integer v) {
+    FWidth = std::max(v, 0);
+    Changed();
+}
+void TStatusPanel::SetAlignment(TAlignment v) {
+    FAlignment = v;
+    Changed();
+}
+void TStatusPanel::SetBevel(TStatusPanelBevel v) {
+    FBevel = v;
+    Changed();
+}
 
 TStatusBar::TStatusBar(TComponent* AOwner) : TCustomControl(AOwner) {
     SetBounds(0, 0, 300, 19);
@@ -51,7 +63,8 @@ void TStatusBar::SetSimpleText(const String& v) {
 TRect TStatusBar::PanelRect(Integer Index) const {
     // Panels follow one another with a two-pixel gap, below a two-pixel top margin.
     Integer left = 0;
-    for (Integer i = 0; i < Index; ++i) left += Panels(i)->Width() + 2;
+    for (Integer i = 0; i < Index; ++i)
+        left += Panels(i)->Width() + 2;
     const Integer right = Index == PanelCount() - 1 ? Width() : left + Panels(Index)->Width();
     return Rect(left, 2, std::max(right, left), Height());
 }

@@ -15,7 +15,9 @@ TTimer::TTimer(TComponent* AOwner) : TComponent(AOwner) {
     UpdateTimer();
 }
 
-TTimer::~TTimer() { delete FTimer; }
+TTimer::~TTimer() {
+    delete FTimer;
+}
 
 void TTimer::SetEnabled(bool v) {
     if (v == FEnabled) return;

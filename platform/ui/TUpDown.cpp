@@ -89,9 +89,12 @@ void TUpDown::Step(TUDBtnType Button) {
     const Integer delta = (Button == btNext) == (FMax >= FMin) ? FIncrement : -FIncrement;
     const Int64 target = Int64(FPosition) + delta;
     Integer next;
-    if (target > hi) next = FWrap ? lo : hi;
-    else if (target < lo) next = FWrap ? hi : lo;
-    else next = Integer(target);
+    if (target > hi)
+        next = FWrap ? lo : hi;
+    else if (target < lo)
+        next = FWrap ? hi : lo;
+    else
+        next = Integer(target);
     SetPosition(next);
     if (OnClick) OnClick(this, Button);
 }
@@ -115,8 +118,10 @@ void TUpDown::Paint() {
         TRect r = ButtonRect(b);
         Cardinal kind = FOrientation == udVertical ? (b == btNext ? DFCS_SCROLLUP : DFCS_SCROLLDOWN)
                                                    : (b == btNext ? DFCS_SCROLLRIGHT : DFCS_SCROLLLEFT);
-        if (!Enabled()) kind |= DFCS_INACTIVE;
-        else if (FPressed && FPressedButton == b) kind |= DFCS_PUSHED;
+        if (!Enabled())
+            kind |= DFCS_INACTIVE;
+        else if (FPressed && FPressedButton == b)
+            kind |= DFCS_PUSHED;
         DrawFrameControl(Canvas(), r, DFC_SCROLL, kind);
     }
 }

@@ -16,7 +16,7 @@
 TWinControl::TWinControl(TComponent* AOwner, QWidget* AWidget) : TControl(AOwner, AWidget) {}
 
 TWinControl::~TWinControl() {
-    FAlignLevel = 1;  // no layout while the children go
+    FAlignLevel = 1; // no layout while the children go
     while (!FControls.empty()) {
         TControl* c = FControls.back();
         RemoveControl(c);
@@ -131,7 +131,9 @@ void TWinControl::SetFocus() {
     form->FocusControl(this);
 }
 
-bool TWinControl::Focused() const { return Widget()->hasFocus(); }
+bool TWinControl::Focused() const {
+    return Widget()->hasFocus();
+}
 
 void TWinControl::Realign() {
     if (FAlignLevel > 0 || FAligning) return;
@@ -167,12 +169,14 @@ void TWinControl::DoExit() {
 
 void TWinControl::FontChanged() {
     TControl::FontChanged();
-    for (TControl* c : FControls) c->ParentFontChanged();
+    for (TControl* c : FControls)
+        c->ParentFontChanged();
 }
 
 void TWinControl::ColorChanged() {
     TControl::ColorChanged();
-    for (TControl* c : FControls) c->ParentColorChanged();
+    for (TControl* c : FControls)
+        c->ParentColorChanged();
 }
 
 void TWinControl::PaintWindow(TCanvas* DC) {

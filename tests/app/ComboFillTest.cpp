@@ -18,21 +18,18 @@ const char* const ActiveCases =
 
 class ComboFill : public OfficeDbFixture {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         OfficeDbFixture::SetUp();
         FQuery = std::make_unique<TSqlite3Query>(nullptr);
         FQuery->SetConnection(&DB());
         FQuery->SetRawSQL(true);
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         FQuery.reset();
         OfficeDbFixture::TearDown();
     }
 
-    static std::vector<String> Items(const TStringList& list)
-    {
+    static std::vector<String> Items(const TStringList& list) {
         std::vector<String> items;
         for (Integer i = 0; i < list.Count(); ++i)
             items.push_back(list[i]);
@@ -45,8 +42,7 @@ protected:
     std::vector<Integer> FKeys{99, 98};
 };
 
-TEST_F(ComboFill, ListsActiveCasesInAlphabeticalOrderWithTheirKeys)
-{
+TEST_F(ComboFill, ListsActiveCasesInAlphabeticalOrderWithTheirKeys) {
     const Integer zarlat = AddCase("zárlat", "2009-01-01");
     const Integer odon = AddCase("Ödön ügye", "2009-01-02");
     const Integer closed = AddCase("Lezárt", "2009-01-03");
@@ -66,8 +62,7 @@ TEST_F(ComboFill, ListsActiveCasesInAlphabeticalOrderWithTheirKeys)
     EXPECT_FALSE(FQuery->Active());
 }
 
-TEST_F(ComboFill, NoActiveCaseLeavesListsAndKeysEmpty)
-{
+TEST_F(ComboFill, NoActiveCaseLeavesListsAndKeysEmpty) {
     Exec("UPDATE ugy SET status=0 WHERE sorszam=" + std::to_string(AddCase("a", "2009-01-01")));
     FFirst.Add("régi");
     app::LoadKeyedNames(*FQuery, ActiveCases, FKeys, {&FFirst, &FSecond});
@@ -77,8 +72,7 @@ TEST_F(ComboFill, NoActiveCaseLeavesListsAndKeysEmpty)
     EXPECT_FALSE(FQuery->Active());
 }
 
-TEST_F(ComboFill, AFailingStatementLeavesEverythingEmptyAndTheQueryClosed)
-{
+TEST_F(ComboFill, AFailingStatementLeavesEverythingEmptyAndTheQueryClosed) {
     AddCase("a", "2009-01-01");
     FFirst.Add("régi");
     const String sql = "SELECT sorszam, nev FROM nincsilyen";
@@ -89,5 +83,5 @@ TEST_F(ComboFill, AFailingStatementLeavesEverythingEmptyAndTheQueryClosed)
     EXPECT_FALSE(FQuery->Active());
 }
 
-}  // namespace
-}  // namespace apptest
+} // namespace
+} // namespace apptest

@@ -20,20 +20,17 @@ namespace fs = std::filesystem;
 
 struct RunResult {
     int exitCode = -1;
-    std::string output;  // standard output and standard error together
+    std::string output; // standard output and standard error together
 };
 
 // Runs tools/createdb with the given arguments; prefixPath goes in front of PATH.
-RunResult RunCreateDb(const std::string& arguments, const std::string& prefixPath = "")
-{
+RunResult RunCreateDb(const std::string& arguments, const std::string& prefixPath = "") {
     std::string command;
-    if (!prefixPath.empty())
-        command += "PATH='" + prefixPath + "':\"$PATH\" ";
+    if (!prefixPath.empty()) command += "PATH='" + prefixPath + "':\"$PATH\" ";
     command += "'" + std::string(VELMORA_SOURCE_DIR) + "/tools/createdb' " + arguments + " 2>&1";
     RunResult result;
     FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr)
-        return result;
+    if (pipe == nullptr) return result;
     std::array<char, 512> buffer{};
     while (fgets(buffer.data(), static_cast<int>(buffer.size()), pipe) != nullptr)
         result.output += buffer.data();
@@ -42,24 +39,21 @@ RunResult RunCreateDb(const std::string& arguments, const std::string& prefixPat
     return result;
 }
 
-std::string Slurp(const fs::path& path)
-{
+std::string Slurp(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream text;
     text << in.rdbuf();
     return text.str();
 }
 
-std::vector<std::string> FilesIn(const fs::path& folder)
-{
+std::vector<std::string> FilesIn(const fs::path& folder) {
     std::vector<std::string> names;
     for (const auto& entry : fs::directory_iterator(folder))
         names.push_back(entry.path().filename().string());
     return names;
 }
 
-TEST(CreateDbScript, CreatesTheFolderAndADatabaseTheSqliteToolLists)
-{
+TEST(CreateDbScript, CreatesTheFolderAndADatabaseTheSqliteToolLists) {
     TempFolder folder;
     const std::string target = folder.Path() + "/data/dornek.s3db";
     const RunResult run = RunCreateDb("'" + target + "'");
@@ -67,9 +61,12 @@ TEST(CreateDbScript, CreatesTheFolderAndADatabaseTheSqliteToolLists)
     EXPECT_EQ(run.output, "createdb: created " + target + "\n");
     EXPECT_EQ(FilesIn(folder.Path() + "/data"), std::vector<std::string>{"dornek.s3db"});
 
-    FILE* pipe = popen(("sqlite3 '" + target + "' \"SELECT group_concat(name, ' ') FROM (SELECT"
+    FILE* pipe = popen(("sqlite3 '" + target +
+                        "' \"SELECT group_concat(name, ' ') FROM (SELECT"
                         " name FROM sqlite_master WHERE type='table' AND name NOT LIKE"
-                        " 'sqlite%' ORDER BY name)\"").c_str(), "r");
+                        " 'sqlite%' ORDER BY name)\"")
+                           .c_str(),
+                       "r");
     ASSERT_NE(pipe, nullptr);
     std::array<char, 1024> buffer{};
     std::string tables;
@@ -81,8 +78,7 @@ TEST(CreateDbScript, CreatesTheFolderAndADatabaseTheSqliteToolLists)
                       "ugyfel_szervezet ugyfel_termeszetes_szemely ugyitem\n");
 }
 
-TEST(CreateDbScript, MakesADatabaseTheProgramOpens)
-{
+TEST(CreateDbScript, MakesADatabaseTheProgramOpens) {
     TempFolder folder;
     ASSERT_EQ(RunCreateDb("'" + folder.Path() + "/data/dornek.s3db'").exitCode, 0);
     auto db = MakeConnection(folder.Path());
@@ -91,8 +87,7 @@ TEST(CreateDbScript, MakesADatabaseTheProgramOpens)
     EXPECT_TRUE(db->TableExists("info"));
 }
 
-TEST(CreateDbScript, LeavesAnExistingFileAlone)
-{
+TEST(CreateDbScript, LeavesAnExistingFileAlone) {
     TempFolder folder;
     const fs::path target = fs::path(folder.Path()) / "dornek.s3db";
     std::ofstream(target) << "not a database";
@@ -102,8 +97,7 @@ TEST(CreateDbScript, LeavesAnExistingFileAlone)
     EXPECT_EQ(Slurp(target), "not a database");
 }
 
-TEST(CreateDbScript, AFailingSchemaLeavesNoFileBehind)
-{
+TEST(CreateDbScript, AFailingSchemaLeavesNoFileBehind) {
     TempFolder folder;
     const fs::path bin = fs::path(folder.Path()) / "bin";
     fs::create_directories(bin);
@@ -115,18 +109,17 @@ TEST(CreateDbScript, AFailingSchemaLeavesNoFileBehind)
     const std::string target = (data / "dornek.s3db").string();
     const RunResult run = RunCreateDb("'" + target + "'", bin.string());
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_EQ(run.output, "Parse error near line 9\ncreatedb: the schema failed; " + target +
-                              " was not created\n");
+    EXPECT_EQ(run.output,
+              "Parse error near line 9\ncreatedb: the schema failed; " + target + " was not created\n");
     EXPECT_TRUE(FilesIn(data).empty());
 }
 
-TEST(CreateDbScript, NeedsExactlyOnePath)
-{
+TEST(CreateDbScript, NeedsExactlyOnePath) {
     const RunResult run = RunCreateDb("");
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_EQ(run.output, "usage: tools/createdb <database file>\n");
     EXPECT_EQ(RunCreateDb("a b").exitCode, 2);
 }
 
-}  // namespace
-}  // namespace apptest
+} // namespace
+} // namespace apptest

@@ -62,8 +62,7 @@ TEST_F(DatabaseCheck, TheOfficeDatabasePasses) {
     EXPECT_TRUE(db->Connected());
 }
 
-TEST_F(DatabaseCheck, ADatabaseLockedByAnotherProgramIsStillTheOffices)
-{
+TEST_F(DatabaseCheck, ADatabaseLockedByAnotherProgramIsStillTheOffices) {
     DB().StartExclusiveTransaction();
     auto db = MakeConnection(Folder());
     EXPECT_EQ(app::OfficeDatabaseProblem(*db), "");

@@ -357,8 +357,7 @@ TEST_F(DepositArea, ListsAreExportedAndReadBack) {
     EXPECT_NE(list.find("'Építkezés'"), std::string::npos) << list;
     // The list's dates are the database's date texts; a zero balance stays blank there.
     EXPECT_NE(list.find("(1, '2024.02.01.')"), std::string::npos) << list;
-    EXPECT_NE(list.find("[(1, 'Szűcs Ágnes'), (1, '2024.03.01.'), (1, 'Másik számla')]"),
-              std::string::npos)
+    EXPECT_NE(list.find("[(1, 'Szűcs Ágnes'), (1, '2024.03.01.'), (1, 'Másik számla')]"), std::string::npos)
         << list;
 
     SaveName = "kereses.xls";

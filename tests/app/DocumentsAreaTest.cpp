@@ -83,7 +83,8 @@ TEST_F(DocumentsArea, FilterChoosesEntriesWithAFile) {
     AddHistoryEntry(b, "2009-06-01", "/iratok/b2.pdf", "b2", false, true);
 
     app::DocumentFilter f;
-    EXPECT_EQ(Column(app::DocumentListSql(f)), (std::vector<String>{"/iratok/a1.pdf", "/iratok/b1.pdf", "/iratok/b2.pdf"}));
+    EXPECT_EQ(Column(app::DocumentListSql(f)),
+              (std::vector<String>{"/iratok/a1.pdf", "/iratok/b1.pdf", "/iratok/b2.pdf"}));
     f.CaseId = b;
     EXPECT_EQ(Column(app::DocumentListSql(f)), (std::vector<String>{"/iratok/b1.pdf", "/iratok/b2.pdf"}));
     f = {};

@@ -26,8 +26,7 @@ using NameList = std::vector<String>;
 
 class MainWindow : public OfficeDbFixture {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         OfficeDbFixture::SetUp();
         UseAsWorkingFolder();
         FPreviousHook = ui::SetDialogHook([this](const ui::DialogRequest& r) {
@@ -35,16 +34,14 @@ protected:
             return ui::DialogAnswer{1, {}};
         });
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         delete Form1;
         ui::SetDialogHook(FPreviousHook);
         OfficeDbFixture::TearDown();
     }
 
     // Builds the window and runs its creation handler, as the application does.
-    TForm1& Create()
-    {
+    TForm1& Create() {
         Form1 = new TForm1(nullptr);
         Form1->AfterConstruction();
         return *Form1;
@@ -59,8 +56,7 @@ private:
     ui::DialogHook FPreviousHook;
 };
 
-TEST_F(MainWindow, WindowFrame)
-{
+TEST_F(MainWindow, WindowFrame) {
     TForm1& f = Create();
     EXPECT_EQ(f.Caption(), "Velmora 2.0");
     EXPECT_EQ(f.Width(), 792);
@@ -75,16 +71,14 @@ TEST_F(MainWindow, WindowFrame)
     EXPECT_TRUE(Messages.empty());
 }
 
-TEST_F(MainWindow, StartsOnTheStartPage)
-{
+TEST_F(MainWindow, StartsOnTheStartPage) {
     TForm1& f = Create();
     EXPECT_EQ(Front(&f), f.opencontainer);
     EXPECT_EQ(Front(f.openpanel), f.Image1);
     EXPECT_FALSE(f.Sqlite3DB1->Connected() && f.Query4->Active());
 }
 
-TEST_F(MainWindow, ReadsTheSettingsAndConnects)
-{
+TEST_F(MainWindow, ReadsTheSettingsAndConnects) {
     SetSetting("dokumentum_orzesi_ido", " 8 ");
     SetSetting("cim", "1052 Budapest, Ráday u. 3.");
     SetSetting("kamarai_azonosito", "K_777");
@@ -96,8 +90,7 @@ TEST_F(MainWindow, ReadsTheSettingsAndConnects)
     EXPECT_EQ(f.ChamberId(), "K_777");
 }
 
-TEST_F(MainWindow, MissingSettingsGiveZeroAndEmpty)
-{
+TEST_F(MainWindow, MissingSettingsGiveZeroAndEmpty) {
     Exec("DELETE FROM info");
     TForm1& f = Create();
     EXPECT_EQ(f.DocRetentionYears(), 0);
@@ -107,8 +100,7 @@ TEST_F(MainWindow, MissingSettingsGiveZeroAndEmpty)
     EXPECT_TRUE(Messages.empty());
 }
 
-TEST_F(MainWindow, BadRetentionIsShownAndTheWindowStillComesUp)
-{
+TEST_F(MainWindow, BadRetentionIsShownAndTheWindowStillComesUp) {
     SetSetting("jub_orzesi_ido", "5 év");
     SetSetting("cim", "Szeged");
     TForm1& f = Create();
@@ -119,11 +111,14 @@ TEST_F(MainWindow, BadRetentionIsShownAndTheWindowStillComesUp)
     EXPECT_EQ(Front(&f), f.opencontainer);
 }
 
-TEST_F(MainWindow, MenuEntriesBringTheirAreaAndPageToFront)
-{
+TEST_F(MainWindow, MenuEntriesBringTheirAreaAndPageToFront) {
     TForm1& f = Create();
     // Each row: menu entry, area, page (null: the area has no pages to choose).
-    const struct { TMenuItem* item; TPanel* area; TPanel* page; } rows[] = {
+    const struct {
+        TMenuItem* item;
+        TPanel* area;
+        TPanel* page;
+    } rows[] = {
         {f.Termeszetesszemelyek1, f.ugyfelcontainer, f.szemelylista},
         {f.Szervezetek1, f.ugyfelcontainer, f.szervezetlista},
         {f.Ugylista1, f.ugycontainer, f.ugylistacontainer},
@@ -151,10 +146,13 @@ TEST_F(MainWindow, MenuEntriesBringTheirAreaAndPageToFront)
     EXPECT_TRUE(Messages.empty());
 }
 
-TEST_F(MainWindow, StartPagePicturesLeadIntoTheAreas)
-{
+TEST_F(MainWindow, StartPagePicturesLeadIntoTheAreas) {
     TForm1& f = Create();
-    const struct { app::ArtImage* image; TPanel* area; TPanel* page; } rows[] = {
+    const struct {
+        app::ArtImage* image;
+        TPanel* area;
+        TPanel* page;
+    } rows[] = {
         {f.Image8, f.ugyfelcontainer, f.szemelylista},
         {f.Image9, f.ugycontainer, f.ugylistacontainer},
         {f.Image12, f.dokupanel, nullptr},
@@ -179,8 +177,7 @@ TEST_F(MainWindow, StartPagePicturesLeadIntoTheAreas)
     EXPECT_EQ(Front(&f), f.opencontainer);
 }
 
-TEST_F(MainWindow, CaseNavigationButtons)
-{
+TEST_F(MainWindow, CaseNavigationButtons) {
     AddCase("Első ügy", "2009-01-01");
     TForm1& f = Create();
     f.gxExtSpeedButton6->Click();
@@ -195,8 +192,7 @@ TEST_F(MainWindow, CaseNavigationButtons)
 
 class CasesArea : public MainWindow {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         MainWindow::SetUp();
         AddCase("Bakos kártérítés", "2008-02-01", "Közlekedési baleset");
         AddCase("Adásvétel", "2008-05-10", "Lakás eladása");
@@ -206,8 +202,7 @@ protected:
         Create();
     }
 
-    static std::vector<String> Names(TSqlite3Query* q)
-    {
+    static std::vector<String> Names(TSqlite3Query* q) {
         std::vector<String> names;
         for (q->First(); !q->Eof(); q->Next())
             names.push_back(q->FieldByName("nev")->AsString());
@@ -215,24 +210,19 @@ protected:
     }
 };
 
-TEST_F(CasesArea, ListOptionsRebuildTheList)
-{
+TEST_F(CasesArea, ListOptionsRebuildTheList) {
     TForm1& f = *Form1;
     f.Ugylista1->Click();
     EXPECT_EQ(Names(f.Query4), (NameList{"Bakos kártérítés", "Adásvétel", "O'Reilly hagyaték"}));
     f.CheckBox1->SetChecked(false);
-    EXPECT_EQ(Names(f.Query4),
-              (NameList{"Bakos kártérítés", "Adásvétel", "Zálog", "O'Reilly hagyaték"}));
+    EXPECT_EQ(Names(f.Query4), (NameList{"Bakos kártérítés", "Adásvétel", "Zálog", "O'Reilly hagyaték"}));
     f.RadioButton2->SetChecked(true);
-    EXPECT_EQ(Names(f.Query4),
-              (NameList{"O'Reilly hagyaték", "Zálog", "Adásvétel", "Bakos kártérítés"}));
+    EXPECT_EQ(Names(f.Query4), (NameList{"O'Reilly hagyaték", "Zálog", "Adásvétel", "Bakos kártérítés"}));
     f.RadioButton4->SetChecked(true);
-    EXPECT_EQ(Names(f.Query4),
-              (NameList{"Zálog", "O'Reilly hagyaték", "Bakos kártérítés", "Adásvétel"}));
+    EXPECT_EQ(Names(f.Query4), (NameList{"Zálog", "O'Reilly hagyaték", "Bakos kártérítés", "Adásvétel"}));
 }
 
-TEST_F(CasesArea, SearchFromTheFilterStripWithCounter)
-{
+TEST_F(CasesArea, SearchFromTheFilterStripWithCounter) {
     TForm1& f = *Form1;
     f.Ugykereses1->Click();
     f.Edit19->SetText("2008");
@@ -257,15 +247,18 @@ TEST_F(CasesArea, SearchFromTheFilterStripWithCounter)
     EXPECT_EQ(f.Label31->Caption(), "0/0");
 }
 
-TEST_F(CasesArea, YearAndNumberBoxesTakeDigitsOnly)
-{
+TEST_F(CasesArea, YearAndNumberBoxesTakeDigitsOnly) {
     TForm1& f = *Form1;
     for (TEdit* edit : {f.Edit19, f.Edit20, f.Edit21, f.Edit22}) {
         SCOPED_TRACE(edit->Name());
         // Each row: the key typed, whether it reaches the box.
-        for (const auto& [key, kept] : std::vector<std::pair<String, bool>>{
-                 {"7", true}, {"a", false}, {"'", false}, {" ", false}, {"-", false},
-                 {"\b", true}, {"é", false}}) {
+        for (const auto& [key, kept] : std::vector<std::pair<String, bool>>{{"7", true},
+                                                                            {"a", false},
+                                                                            {"'", false},
+                                                                            {" ", false},
+                                                                            {"-", false},
+                                                                            {"\b", true},
+                                                                            {"é", false}}) {
             String k = key;
             edit->OnKeyPress(edit, k);
             EXPECT_EQ(k, kept ? key : String()) << key;
@@ -281,8 +274,7 @@ TEST_F(CasesArea, YearAndNumberBoxesTakeDigitsOnly)
     EXPECT_EQ(f.Query5->RecordCount(), 0);
 }
 
-TEST_F(CasesArea, ResetRestoresTheFilterWithoutSearching)
-{
+TEST_F(CasesArea, ResetRestoresTheFilterWithoutSearching) {
     TForm1& f = *Form1;
     f.Edit19->SetText("2008");
     f.Edit21->SetText("3");
@@ -307,13 +299,12 @@ TEST_F(CasesArea, ResetRestoresTheFilterWithoutSearching)
     EXPECT_TRUE(f.Query4->Active());
 }
 
-TEST_F(CasesArea, OpeningACaseNeedsARow)
-{
+TEST_F(CasesArea, OpeningACaseNeedsARow) {
     TForm1& f = *Form1;
-    EXPECT_EQ(TForm1::CurrentCaseId(f.Query5), 0);  // closed
+    EXPECT_EQ(TForm1::CurrentCaseId(f.Query5), 0); // closed
     f.Edit23->SetText("nincs ilyen");
     f.gxExtSpeedButton8->Click();
-    EXPECT_EQ(TForm1::CurrentCaseId(f.Query5), 0);  // empty
+    EXPECT_EQ(TForm1::CurrentCaseId(f.Query5), 0); // empty
     f.Ugylista1->Click();
     f.Query4->Last();
     EXPECT_EQ(TForm1::CurrentCaseId(f.Query4), 4);
@@ -322,8 +313,7 @@ TEST_F(CasesArea, OpeningACaseNeedsARow)
     EXPECT_TRUE(Messages.empty());
 }
 
-TEST_F(CasesArea, EnteringTheListPageRefreshesIt)
-{
+TEST_F(CasesArea, EnteringTheListPageRefreshesIt) {
     TForm1& f = *Form1;
     f.Ugylista1->Click();
     EXPECT_EQ(f.Query4->RecordCount(), 3);
@@ -332,13 +322,12 @@ TEST_F(CasesArea, EnteringTheListPageRefreshesIt)
     EXPECT_EQ(f.Query4->RecordCount(), 4);
 }
 
-TEST_F(CasesArea, EnteringTheListPageBeforeItWasBuiltBuildsIt)
-{
+TEST_F(CasesArea, EnteringTheListPageBeforeItWasBuiltBuildsIt) {
     TForm1& f = *Form1;
     f.ugylistacontainer->OnEnter(f.ugylistacontainer);
     EXPECT_TRUE(Messages.empty());
     EXPECT_EQ(Names(f.Query4), (NameList{"Bakos kártérítés", "Adásvétel", "O'Reilly hagyaték"}));
 }
 
-}  // namespace
-}  // namespace apptest
+} // namespace
+} // namespace apptest

@@ -18,38 +18,32 @@ namespace apptest {
 
 namespace {
 
-String Quoted(const String& text)
-{
+String Quoted(const String& text) {
     return "'" + SqlQuote(text) + "'";
 }
 
-String DateOrNull(const std::optional<String>& date)
-{
+String DateOrNull(const std::optional<String>& date) {
     return date ? Quoted(*date) : String("NULL");
 }
 
-}  // namespace
+} // namespace
 
-String SchemaText()
-{
+String SchemaText() {
     const std::string path = std::string(VELMORA_SOURCE_DIR) + "/resources/schema.sql";
     std::ifstream in(path, std::ios::binary);
-    if (!in)
-        throw std::runtime_error("cannot read " + path);
+    if (!in) throw std::runtime_error("cannot read " + path);
     std::ostringstream text;
     text << in.rdbuf();
     return text.str();
 }
 
-void ApplySchema(TSqlite3DB& db)
-{
+void ApplySchema(TSqlite3DB& db) {
     sqlite::Transaction transaction(db);
     db.SQLite3_ExecSQL(SchemaText(), nullptr);
     transaction.Commit();
 }
 
-std::unique_ptr<TSqlite3DB> MakeConnection(const std::string& folder)
-{
+std::unique_ptr<TSqlite3DB> MakeConnection(const std::string& folder) {
     auto db = std::make_unique<TSqlite3DB>(nullptr);
     db->SetDatabase("dornek.s3db");
     db->SetDefaultDir(folder + "/data/");
@@ -62,8 +56,7 @@ std::unique_ptr<TSqlite3DB> MakeConnection(const std::string& folder)
 OfficeDbFixture::OfficeDbFixture() = default;
 OfficeDbFixture::~OfficeDbFixture() = default;
 
-void OfficeDbFixture::SetUp()
-{
+void OfficeDbFixture::SetUp() {
     std::filesystem::create_directories(Folder() + "/data");
     {
         auto maker = MakeConnection(Folder());
@@ -75,8 +68,7 @@ void OfficeDbFixture::SetUp()
     FDB->SetConnected(true);
 }
 
-void OfficeDbFixture::TearDown()
-{
+void OfficeDbFixture::TearDown() {
     FDB.reset();
     if (!FPreviousFolder.empty()) {
         std::error_code ignored;
@@ -84,31 +76,25 @@ void OfficeDbFixture::TearDown()
     }
 }
 
-void OfficeDbFixture::UseAsWorkingFolder()
-{
-    if (FPreviousFolder.empty())
-        FPreviousFolder = std::filesystem::current_path().string();
+void OfficeDbFixture::UseAsWorkingFolder() {
+    if (FPreviousFolder.empty()) FPreviousFolder = std::filesystem::current_path().string();
     std::filesystem::current_path(Folder());
 }
 
-void OfficeDbFixture::Exec(const String& sql)
-{
+void OfficeDbFixture::Exec(const String& sql) {
     DB().SQLite3_ExecSQL(sql, nullptr);
 }
 
-std::vector<Row> OfficeDbFixture::Rows(const String& sql)
-{
+std::vector<Row> OfficeDbFixture::Rows(const String& sql) {
     const auto& api = DB().Api();
     sqlite::Statement stmt(api);
     const std::string text = DB().ToEngine(sql);
-    if (api.prepare(DB().Handle(), text.c_str(), -1, stmt.Receive(), nullptr) != SQLITE_OK ||
-        !stmt.Get())
+    if (api.prepare(DB().Handle(), text.c_str(), -1, stmt.Receive(), nullptr) != SQLITE_OK || !stmt.Get())
         throw std::runtime_error("cannot prepare \"" + sql + "\": " + api.errmsg(DB().Handle()));
     std::vector<Row> rows;
     for (;;) {
         const int rc = api.step(stmt.Get());
-        if (rc == SQLITE_DONE)
-            break;
+        if (rc == SQLITE_DONE) break;
         if (rc != SQLITE_ROW)
             throw std::runtime_error("\"" + sql + "\" failed: " + api.errmsg(DB().Handle()));
         Row row;
@@ -127,8 +113,7 @@ std::vector<Row> OfficeDbFixture::Rows(const String& sql)
     return rows;
 }
 
-std::optional<String> OfficeDbFixture::Value(const String& sql)
-{
+std::optional<String> OfficeDbFixture::Value(const String& sql) {
     const std::vector<Row> rows = Rows(sql);
     if (rows.empty() || rows.front().empty()) {
         ADD_FAILURE() << "no row from " << sql;
@@ -137,13 +122,11 @@ std::optional<String> OfficeDbFixture::Value(const String& sql)
     return rows.front().front();
 }
 
-String OfficeDbFixture::Text(const String& sql)
-{
+String OfficeDbFixture::Text(const String& sql) {
     return Value(sql).value_or("");
 }
 
-Int64 OfficeDbFixture::Number(const String& sql)
-{
+Int64 OfficeDbFixture::Number(const String& sql) {
     const std::optional<String> value = Value(sql);
     if (!value) {
         ADD_FAILURE() << "NULL from " << sql;
@@ -152,57 +135,52 @@ Int64 OfficeDbFixture::Number(const String& sql)
     return StrToInt64(*value);
 }
 
-Integer OfficeDbFixture::LastKey(const String& table)
-{
+Integer OfficeDbFixture::LastKey(const String& table) {
     return static_cast<Integer>(Number("SELECT MAX(sorszam) FROM " + table));
 }
 
-String OfficeDbFixture::Today()
-{
+String OfficeDbFixture::Today() {
     return Text("SELECT date('now','localtime')");
 }
 
-Integer OfficeDbFixture::AddCase(const String& name, const String& date, const String& description)
-{
+Integer OfficeDbFixture::AddCase(const String& name, const String& date, const String& description) {
     Exec("INSERT INTO ugy (status, nev, leiras, datum) VALUES (1," + Quoted(name) + "," +
          Quoted(description) + "," + Quoted(date) + ")");
     return LastKey("ugy");
 }
 
 Integer OfficeDbFixture::AddHistoryEntry(Integer caseId, const String& date, const String& file,
-                                         const String& text, bool keep, bool archive)
-{
+                                         const String& text, bool keep, bool archive) {
     Exec("INSERT INTO ugyitem (ugy, datum, ufile, megjegyzes,orzendo,archivalando,orzesi_hatarido)"
-         " VALUES (" + IntToStr(caseId) + "," + Quoted(date) + "," + Quoted(file) + "," +
-         Quoted(text) + "," + (keep ? "1" : "0") + "," + (archive ? "1" : "0") + ",NULL)");
+         " VALUES (" +
+         IntToStr(caseId) + "," + Quoted(date) + "," + Quoted(file) + "," + Quoted(text) + "," +
+         (keep ? "1" : "0") + "," + (archive ? "1" : "0") + ",NULL)");
     return LastKey("ugyitem");
 }
 
-Integer OfficeDbFixture::AddPerson(const String& name, const std::optional<String>& birthDate)
-{
+Integer OfficeDbFixture::AddPerson(const String& name, const std::optional<String>& birthDate) {
     Exec("INSERT INTO ugyfel_termeszetes_szemely(nev, szuletesi_nev, lakcim, szuletesi_ido,"
          " szuletesi_hely, allampolgarsag, anyja_neve, azonosito_okmany_tipus,"
-         " azonosito_okmany_szama, tartozkodasi_hely) VALUES (" + Quoted(name) + ",'',''," +
-         DateOrNull(birthDate) + ",'','','','','','')");
+         " azonosito_okmany_szama, tartozkodasi_hely) VALUES (" +
+         Quoted(name) + ",'',''," + DateOrNull(birthDate) + ",'','','','','','')");
     return LastKey("ugyfel_termeszetes_szemely");
 }
 
-Integer OfficeDbFixture::AddOrganisation(const String& name, const String& documentNumber)
-{
+Integer OfficeDbFixture::AddOrganisation(const String& name, const String& documentNumber) {
     Exec("INSERT INTO ugyfel_szervezet(nev, roviditett_nev, szekhely_cime, fotevekenyseg,"
          " azonosito_okirat_szama, kezbesitesi_megbizott_neve, kezbesitesi_megbizott_anyja_neve,"
-         " kezbesitesi_megbizott_cime, kepviselo) VALUES (" + Quoted(name) + ",'',''," +
-         "''," + Quoted(documentNumber) + ",'','','','')");
+         " kezbesitesi_megbizott_cime, kepviselo) VALUES (" +
+         Quoted(name) + ",'',''," + "''," + Quoted(documentNumber) + ",'','','','')");
     return LastKey("ugyfel_szervezet");
 }
 
 Integer OfficeDbFixture::AddCasePerson(Integer caseId, const String& name, Integer registerId,
-                                       bool identified)
-{
+                                       bool identified) {
     Exec("INSERT INTO ugy_ugyfel_tsz (ugy, nev, szuletesi_nev, szuletesi_hely, szuletesi_ido,"
          " anyja_neve, allampolgarsag, azonosito_okmany_tipus, azonosito_okmany_szama, lakcim,"
-         " tartozkodasi_hely, jubok) VALUES (" + IntToStr(caseId) + "," + Quoted(name) +
-         ",'','',NULL,'','','','','',''," + (identified ? "'true'" : "'false'") + ")");
+         " tartozkodasi_hely, jubok) VALUES (" +
+         IntToStr(caseId) + "," + Quoted(name) + ",'','',NULL,'','','','','',''," +
+         (identified ? "'true'" : "'false'") + ")");
     const Integer copyId = LastKey("ugy_ugyfel_tsz");
     if (registerId > 0)
         Exec("UPDATE ugy_ugyfel_tsz SET ugyfel_tsz=" + IntToStr(registerId) +
@@ -210,71 +188,61 @@ Integer OfficeDbFixture::AddCasePerson(Integer caseId, const String& name, Integ
     return copyId;
 }
 
-Integer OfficeDbFixture::AddAccount(const String& name)
-{
-    Exec("INSERT INTO letetiszamla (nev, statusz, szamlaszam, megjegyzes) VALUES (" +
-         Quoted(name) + ",1,'','')");
+Integer OfficeDbFixture::AddAccount(const String& name) {
+    Exec("INSERT INTO letetiszamla (nev, statusz, szamlaszam, megjegyzes) VALUES (" + Quoted(name) +
+         ",1,'','')");
     return LastKey("letetiszamla");
 }
 
-Integer OfficeDbFixture::AddProject(const String& name)
-{
+Integer OfficeDbFixture::AddProject(const String& name) {
     Exec("INSERT INTO project (nev, statusz, megjegyzes) VALUES (" + Quoted(name) + ",1,'')");
     return LastKey("project");
 }
 
 Integer OfficeDbFixture::AddDeposit(Integer accountId, const String& payer, const String& date,
-                                    Int64 amount)
-{
+                                    Int64 amount) {
     Exec("INSERT INTO letet (egyenleg,letetiszamla,letevo, kedvezmenyezett, status, betet,"
-         " megjegyzes) VALUES (0," + IntToStr(accountId) + "," + Quoted(payer) + ",'',1," +
-         Quoted(date) + ",'')");
-    const Integer depositId =
-        static_cast<Integer>(Number("SELECT max(sorszam) AS reqsorszam FROM letet"));
-    Exec("INSERT INTO letetmozgas (letet, osszeg, megjegyzes, datum) VALUES(" +
-         IntToStr(depositId) + "," + IntToStr(amount) + ",'[Nyitó]'," + Quoted(date) + ")");
+         " megjegyzes) VALUES (0," +
+         IntToStr(accountId) + "," + Quoted(payer) + ",'',1," + Quoted(date) + ",'')");
+    const Integer depositId = static_cast<Integer>(Number("SELECT max(sorszam) AS reqsorszam FROM letet"));
+    Exec("INSERT INTO letetmozgas (letet, osszeg, megjegyzes, datum) VALUES(" + IntToStr(depositId) + "," +
+         IntToStr(amount) + ",'[Nyitó]'," + Quoted(date) + ")");
     return depositId;
 }
 
-void OfficeDbFixture::AddMovement(Integer depositId, const String& date, Int64 amount,
-                                  const String& note)
-{
-    Exec("INSERT INTO letetmozgas (datum, osszeg, megjegyzes, letet) VALUES (" + Quoted(date) +
-         "," + IntToStr(amount) + "," + Quoted(note) + "," + IntToStr(depositId) + ")");
+void OfficeDbFixture::AddMovement(Integer depositId, const String& date, Int64 amount, const String& note) {
+    Exec("INSERT INTO letetmozgas (datum, osszeg, megjegyzes, letet) VALUES (" + Quoted(date) + "," +
+         IntToStr(amount) + "," + Quoted(note) + "," + IntToStr(depositId) + ")");
 }
 
-Integer OfficeDbFixture::AddRegistryPartner(const String& name, const String& address)
-{
+Integer OfficeDbFixture::AddRegistryPartner(const String& name, const String& address) {
     Exec("INSERT INTO ikt_partner (nev,cim) VALUES(" + Quoted(name) + "," + Quoted(address) + ")");
     return LastKey("ikt_partner");
 }
 
-Integer OfficeDbFixture::AddRegistryEntry(const String& table, Integer partnerId,
-                                          const String& date, const String& subject)
-{
-    Exec("INSERT INTO " + table + " (partner,partnercim,targy, datum, iktmod, localmt, ugy,"
-         " megjegyzes, referencia) VALUES (" + IntToStr(partnerId) + ",''," + Quoted(subject) +
-         "," + Quoted(date) + ",NULL,NULL,NULL,'','')");
+Integer OfficeDbFixture::AddRegistryEntry(const String& table, Integer partnerId, const String& date,
+                                          const String& subject) {
+    Exec("INSERT INTO " + table +
+         " (partner,partnercim,targy, datum, iktmod, localmt, ugy,"
+         " megjegyzes, referencia) VALUES (" +
+         IntToStr(partnerId) + ",''," + Quoted(subject) + "," + Quoted(date) + ",NULL,NULL,NULL,'','')");
     return LastKey(table);
 }
 
 Integer OfficeDbFixture::AddIdentification(Integer personId, Integer caseId, const String& date,
-                                           const String& number)
-{
+                                           const String& number) {
     const String serial =
-        IntToStr(Number("SELECT COALESCE(MAX(jubszam)+1,1) AS jssz FROM jub WHERE ugy=" +
-                        IntToStr(caseId)));
+        IntToStr(Number("SELECT COALESCE(MAX(jubszam)+1,1) AS jssz FROM jub WHERE ugy=" + IntToStr(caseId)));
     Exec("INSERT INTO jub( ugyfel, datum, ugy, jubszam, adatigenyles_szama, valaszfile,"
-         " orzesi_hatarido, szigszam, szemszam) VALUES (" + IntToStr(personId) + "," +
-         Quoted(date) + "," + IntToStr(caseId) + "," + serial + "," + Quoted(number) + ",''," +
-         Quoted(date) + ",'123456AB','')");
+         " orzesi_hatarido, szigszam, szemszam) VALUES (" +
+         IntToStr(personId) + "," + Quoted(date) + "," + IntToStr(caseId) + "," + serial + "," +
+         Quoted(number) + ",''," + Quoted(date) + ",'123456AB','')");
     return LastKey("jub");
 }
 
-void OfficeDbFixture::SetSetting(const String& key, const String& value)
-{
+void OfficeDbFixture::SetSetting(const String& key, const String& value) {
     Exec("DELETE FROM info WHERE valtozo LIKE " + Quoted(key));
     Exec("INSERT INTO info (valtozo,ertek) VALUES(" + Quoted(key) + "," + Quoted(value) + ")");
 }
 
-}  // namespace apptest
+} // namespace apptest

@@ -66,8 +66,8 @@ protected:
 
     // ---- Rows, written as the dialogs write them (dates as "yyyy-mm-dd") -----------
     Integer AddCase(const String& name, const String& date, const String& description = "");
-    Integer AddHistoryEntry(Integer caseId, const String& date, const String& file,
-                            const String& text, bool keep = false, bool archive = false);
+    Integer AddHistoryEntry(Integer caseId, const String& date, const String& file, const String& text,
+                            bool keep = false, bool archive = false);
     Integer AddPerson(const String& name, const std::optional<String>& birthDate = {});
     Integer AddOrganisation(const String& name, const String& documentNumber = "");
     // A copy of a person in a case, linked to the register row registerId (0: none).
@@ -76,16 +76,13 @@ protected:
     Integer AddAccount(const String& name);
     Integer AddProject(const String& name);
     // A new deposit with its opening movement, as the new-deposit dialog stores it.
-    Integer AddDeposit(Integer accountId, const String& payer, const String& date,
-                       Int64 amount);
-    void AddMovement(Integer depositId, const String& date, Int64 amount,
-                     const String& note = "");
+    Integer AddDeposit(Integer accountId, const String& payer, const String& date, Int64 amount);
+    void AddMovement(Integer depositId, const String& date, Int64 amount, const String& note = "");
     Integer AddRegistryPartner(const String& name, const String& address = "");
     // table is "ikt_be" or "ikt_ki".
     Integer AddRegistryEntry(const String& table, Integer partnerId, const String& date,
                              const String& subject = "");
-    Integer AddIdentification(Integer personId, Integer caseId, const String& date,
-                              const String& number);
+    Integer AddIdentification(Integer personId, Integer caseId, const String& date, const String& number);
     // Replaces an info key as the settings dialog does.
     void SetSetting(const String& key, const String& value);
 
@@ -95,4 +92,4 @@ private:
     std::string FPreviousFolder;
 };
 
-}  // namespace apptest
+} // namespace apptest

@@ -12,15 +12,13 @@ namespace {
 
 class OfficeSettingsRead : public OfficeDbFixture {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         OfficeDbFixture::SetUp();
         FQuery = std::make_unique<TSqlite3Query>(nullptr);
         FQuery->SetConnection(&DB());
         FQuery->SetRawSQL(true);
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         FQuery.reset();
         OfficeDbFixture::TearDown();
     }
@@ -28,8 +26,7 @@ protected:
     std::unique_ptr<TSqlite3Query> FQuery;
 };
 
-TEST_F(OfficeSettingsRead, DefaultDatabaseValues)
-{
+TEST_F(OfficeSettingsRead, DefaultDatabaseValues) {
     app::OfficeSettings s;
     app::ReadOfficeSettings(*FQuery, s);
     EXPECT_EQ(s.DocRetentionYears, 10);
@@ -38,8 +35,7 @@ TEST_F(OfficeSettingsRead, DefaultDatabaseValues)
     EXPECT_EQ(s.ChamberId, "");
 }
 
-TEST_F(OfficeSettingsRead, MissingKeysGiveZeroAndEmpty)
-{
+TEST_F(OfficeSettingsRead, MissingKeysGiveZeroAndEmpty) {
     Exec("DELETE FROM info");
     app::OfficeSettings s;
     app::ReadOfficeSettings(*FQuery, s);
@@ -49,8 +45,7 @@ TEST_F(OfficeSettingsRead, MissingKeysGiveZeroAndEmpty)
     EXPECT_EQ(s.ChamberId, "");
 }
 
-TEST_F(OfficeSettingsRead, ValuesAreTrimmedNumbersAndTextsAsStored)
-{
+TEST_F(OfficeSettingsRead, ValuesAreTrimmedNumbersAndTextsAsStored) {
     SetSetting("dokumentum_orzesi_ido", " 8 ");
     SetSetting("jub_orzesi_ido", "5");
     SetSetting("cim", " 1052 Budapest, Ráday u. 3. ");
@@ -63,8 +58,7 @@ TEST_F(OfficeSettingsRead, ValuesAreTrimmedNumbersAndTextsAsStored)
     EXPECT_EQ(s.ChamberId, "K_123");
 }
 
-TEST_F(OfficeSettingsRead, WordAfterNumberStopsTheRead)
-{
+TEST_F(OfficeSettingsRead, WordAfterNumberStopsTheRead) {
     SetSetting("dokumentum_orzesi_ido", " 8 év");
     SetSetting("cim", "Budapest");
     app::OfficeSettings s;
@@ -75,8 +69,7 @@ TEST_F(OfficeSettingsRead, WordAfterNumberStopsTheRead)
     EXPECT_EQ(s.OfficeAddress, "");
 }
 
-TEST_F(OfficeSettingsRead, KeyIsMatchedWithLikeAndFirstRowWins)
-{
+TEST_F(OfficeSettingsRead, KeyIsMatchedWithLikeAndFirstRowWins) {
     // LIKE ignores case; the key column is unique, so "CIM" stands beside nothing else.
     Exec("DELETE FROM info WHERE valtozo='cim'");
     Exec("INSERT INTO info (valtozo, ertek) VALUES ('CIM', 'Szeged')");
@@ -87,5 +80,5 @@ TEST_F(OfficeSettingsRead, KeyIsMatchedWithLikeAndFirstRowWins)
     EXPECT_EQ(value, "Szeged");
 }
 
-}  // namespace
-}  // namespace apptest
+} // namespace
+} // namespace apptest

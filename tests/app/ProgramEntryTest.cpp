@@ -27,16 +27,13 @@ namespace {
 // Keeps the lock files of this test apart from a running program and other tests.
 class PrivateLockFolder {
 public:
-    PrivateLockFolder()
-    {
+    PrivateLockFolder() {
         const char* old = std::getenv("XDG_RUNTIME_DIR");
         FHadOld = old != nullptr;
-        if (FHadOld)
-            FOld = old;
+        if (FHadOld) FOld = old;
         setenv("XDG_RUNTIME_DIR", FFolder.Path().c_str(), 1);
     }
-    ~PrivateLockFolder()
-    {
+    ~PrivateLockFolder() {
         if (FHadOld)
             setenv("XDG_RUNTIME_DIR", FOld.c_str(), 1);
         else
@@ -50,13 +47,14 @@ private:
     bool FHadOld = false;
 };
 
-TControl* Front(TWinControl* Parent) { return Parent->Controls(Parent->ControlCount() - 1); }
+TControl* Front(TWinControl* Parent) {
+    return Parent->Controls(Parent->ControlCount() - 1);
+}
 
 // Collects the texts of every message box while alive.
 class MessageLog {
 public:
-    MessageLog()
-    {
+    MessageLog() {
         FPrevious = ui::SetDialogHook([this](const ui::DialogRequest& r) {
             Texts.push_back(r.Text);
             return ui::DialogAnswer{1, {}};
@@ -69,8 +67,7 @@ private:
     ui::DialogHook FPrevious;
 };
 
-TEST(ProgramEntry, SecondCopyIsRefusedWithItsMessage)
-{
+TEST(ProgramEntry, SecondCopyIsRefusedWithItsMessage) {
     PrivateLockFolder locks;
     TNamedMutex first(app::InstanceMutexName);
     ASSERT_EQ(first.Wait(0), TWaitResult::wrSignaled);
@@ -78,15 +75,14 @@ TEST(ProgramEntry, SecondCopyIsRefusedWithItsMessage)
     MessageLog log;
     EXPECT_EQ(app::ClaimSingleInstance(), nullptr);
     EXPECT_EQ(app::RunProgram(), 0);
-    EXPECT_EQ(log.Texts, (std::vector<String>{"A program egy példánya már fut",
-                                              "A program egy példánya már fut"}));
+    EXPECT_EQ(log.Texts,
+              (std::vector<String>{"A program egy példánya már fut", "A program egy példánya már fut"}));
     // The refused copy created no window and left the first copy's lock alone.
     EXPECT_EQ(Application->MainForm(), nullptr);
     EXPECT_TRUE(first.Owned());
 }
 
-TEST(ProgramEntry, FirstCopyTakesTheLockAndLaterCopiesWaitForIt)
-{
+TEST(ProgramEntry, FirstCopyTakesTheLockAndLaterCopiesWaitForIt) {
     PrivateLockFolder locks;
     MessageLog log;
     {
@@ -101,8 +97,7 @@ TEST(ProgramEntry, FirstCopyTakesTheLockAndLaterCopiesWaitForIt)
 
 // Ends a child process of the tests below: its folders go with it, since the
 // child leaves before the test's folder objects go out of scope.
-[[noreturn]] void EndChild(const std::string& folder, const std::string& locks, int code)
-{
+[[noreturn]] void EndChild(const std::string& folder, const std::string& locks, int code) {
     std::error_code ec;
     std::filesystem::current_path(std::filesystem::temp_directory_path(), ec);
     std::filesystem::remove_all(folder, ec);
@@ -112,10 +107,8 @@ TEST(ProgramEntry, FirstCopyTakesTheLockAndLaterCopiesWaitForIt)
 
 // The whole start-up in a child process, whose application object may end for good.
 // The child leaves before the test's folders go out of scope, so it removes them itself.
-void StartInEmptyFolder(const std::string& folder, const std::string& locks)
-{
-    if (chdir(folder.c_str()) != 0)
-        std::exit(3);
+void StartInEmptyFolder(const std::string& folder, const std::string& locks) {
+    if (chdir(folder.c_str()) != 0) std::exit(3);
     std::vector<String> texts;
     ui::SetDialogHook([&texts](const ui::DialogRequest& r) {
         texts.push_back(r.Text);
@@ -130,8 +123,7 @@ void StartInEmptyFolder(const std::string& folder, const std::string& locks)
     EndChild(folder, locks, code);
 }
 
-TEST(ProgramEntryDeathTest, MissingDatabaseShowsOneMessageAndEnds)
-{
+TEST(ProgramEntryDeathTest, MissingDatabaseShowsOneMessageAndEnds) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     PrivateLockFolder locks;
     TempFolder work;
@@ -141,16 +133,13 @@ TEST(ProgramEntryDeathTest, MissingDatabaseShowsOneMessageAndEnds)
 
 // A full run on a working database: the window comes up on the start page, and the
 // menu's "Kilépés" ends the message loop and the program.
-void RunAndQuitThroughTheMenu(const std::string& folder, const std::string& locks)
-{
-    if (chdir(folder.c_str()) != 0)
-        std::exit(3);
+void RunAndQuitThroughTheMenu(const std::string& folder, const std::string& locks) {
+    if (chdir(folder.c_str()) != 0) std::exit(3);
     TTimer timer(nullptr);
     timer.SetInterval(50);
     bool shown = false;
     timer.OnTimer = [&](TObject*) {
-        if (!Form1 || !Form1->Showing())
-            return;
+        if (!Form1 || !Form1->Showing()) return;
         shown = Front(Form1) == Form1->opencontainer;
         timer.SetEnabled(false);
         Form1->Kilepes1->Click();
@@ -164,8 +153,7 @@ void RunAndQuitThroughTheMenu(const std::string& folder, const std::string& lock
 
 class ProgramRunDeathTest : public OfficeDbFixture {};
 
-TEST_F(ProgramRunDeathTest, StartsOnTheStartPageAndQuitsFromTheMenu)
-{
+TEST_F(ProgramRunDeathTest, StartsOnTheStartPageAndQuitsFromTheMenu) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     PrivateLockFolder locks;
     EXPECT_EXIT(RunAndQuitThroughTheMenu(Folder(), locks.Path()), ::testing::ExitedWithCode(0),
@@ -175,10 +163,8 @@ TEST_F(ProgramRunDeathTest, StartsOnTheStartPageAndQuitsFromTheMenu)
 // A working session as users have it: the pointer rests on a start tile until
 // its hint shows, a message box comes up and is answered, then "Kilépés". The
 // toolkit's hint and dialog machinery must still be whole when the forms go.
-void HintMessageBoxAndQuit(const std::string& folder, const std::string& locks)
-{
-    if (chdir(folder.c_str()) != 0)
-        std::exit(3);
+void HintMessageBoxAndQuit(const std::string& folder, const std::string& locks) {
+    if (chdir(folder.c_str()) != 0) std::exit(3);
     // The box is answered by a second timer, from inside the box's own loop.
     TTimer answer(nullptr);
     answer.SetInterval(50);
@@ -186,8 +172,7 @@ void HintMessageBoxAndQuit(const std::string& folder, const std::string& locks)
     TTimer timer(nullptr);
     timer.SetInterval(50);
     timer.OnTimer = [&](TObject*) {
-        if (!Form1 || !Form1->Showing())
-            return;
+        if (!Form1 || !Form1->Showing()) return;
         timer.SetEnabled(false);
         ui::SimulateHover(Form1->Image9);
         answer.SetEnabled(true);
@@ -201,13 +186,11 @@ void HintMessageBoxAndQuit(const std::string& folder, const std::string& locks)
     EndChild(folder, locks, code);
 }
 
-TEST_F(ProgramRunDeathTest, QuitsCleanlyAfterAHintAndAMessageBox)
-{
+TEST_F(ProgramRunDeathTest, QuitsCleanlyAfterAHintAndAMessageBox) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     PrivateLockFolder locks;
-    EXPECT_EXIT(HintMessageBoxAndQuit(Folder(), locks.Path()), ::testing::ExitedWithCode(0),
-                "box answered");
+    EXPECT_EXIT(HintMessageBoxAndQuit(Folder(), locks.Path()), ::testing::ExitedWithCode(0), "box answered");
 }
 
-}  // namespace
-}  // namespace apptest
+} // namespace
+} // namespace apptest

@@ -19,8 +19,7 @@ namespace {
 
 class Schema : public OfficeDbFixture {};
 
-TEST_F(Schema, StartsWithTheSettingsTheMainWindowReads)
-{
+TEST_F(Schema, StartsWithTheSettingsTheMainWindowReads) {
     auto setting = [this](const String& key) {
         return Rows("SELECT ertek FROM info WHERE valtozo LIKE '" + key + "'");
     };
@@ -33,8 +32,7 @@ TEST_F(Schema, StartsWithTheSettingsTheMainWindowReads)
     EXPECT_EQ(StrToInt(Trim(Text("SELECT ertek FROM info WHERE valtozo LIKE 'jub_orzesi_ido'"))), 8);
 }
 
-TEST_F(Schema, ReplacingASettingKeepsOneRowPerKey)
-{
+TEST_F(Schema, ReplacingASettingKeepsOneRowPerKey) {
     SetSetting("cim", "1051 Budapest, Fő utca 1.");
     SetSetting("cim", "1052 Budapest, Váci utca 2.");
     EXPECT_EQ(Rows("SELECT ertek FROM info WHERE valtozo LIKE 'cim'"),
@@ -42,8 +40,7 @@ TEST_F(Schema, ReplacingASettingKeepsOneRowPerKey)
     EXPECT_EQ(Number("SELECT COUNT(*) FROM info"), 5);
 }
 
-TEST_F(Schema, NewRegisterRowsAreActive)
-{
+TEST_F(Schema, NewRegisterRowsAreActive) {
     AddPerson("Kovács János");
     AddOrganisation("Példa Kft.", "01-09-123456");
     EXPECT_EQ(Rows("SELECT sorszam, nev FROM ugyfel_termeszetes_szemely WHERE aktiv=1"),
@@ -51,24 +48,23 @@ TEST_F(Schema, NewRegisterRowsAreActive)
     EXPECT_EQ(Rows("SELECT sorszam, nev, azonosito_okirat_szama FROM ugyfel_szervezet"
                    "  WHERE aktiv=1"),
               (std::vector<Row>{{"1", "Példa Kft.", "01-09-123456"}}));
-    EXPECT_EQ(Text("SELECT COALESCE (jubok, 'false') AS jubok FROM ugyfel_termeszetes_szemely"),
-              "false");
+    EXPECT_EQ(Text("SELECT COALESCE (jubok, 'false') AS jubok FROM ugyfel_termeszetes_szemely"), "false");
 }
 
-TEST_F(Schema, DeletedKeysAreNotHandedOutAgain)
-{
+TEST_F(Schema, DeletedKeysAreNotHandedOutAgain) {
     AddPerson("a");
     const Integer second = AddPerson("b");
     Exec("DELETE FROM ugyfel_termeszetes_szemely WHERE sorszam=" + IntToStr(second));
     EXPECT_EQ(AddPerson("c"), second + 1);
 }
 
-TEST_F(Schema, CheckBoxTextsPostedByTheSettingsGridsAreStoredAsFlags)
-{
+TEST_F(Schema, CheckBoxTextsPostedByTheSettingsGridsAreStoredAsFlags) {
     const Integer account = AddAccount("Számla");
     const String key = IntToStr(account);
-    Exec("update letetiszamla set sorszam='" + key + "', nev='Számla', szamlaszam='1',"
-         " megjegyzes='', statusz='True' where rowid='" + key + "'");
+    Exec("update letetiszamla set sorszam='" + key +
+         "', nev='Számla', szamlaszam='1',"
+         " megjegyzes='', statusz='True' where rowid='" +
+         key + "'");
     EXPECT_EQ(Rows("SELECT sorszam, nev FROM letetiszamla WHERE statusz=1 ORDER BY nev"),
               (std::vector<Row>{{key, "Számla"}}));
     Exec("update letetiszamla set statusz='False' where rowid='" + key + "'");
@@ -80,39 +76,41 @@ TEST_F(Schema, CheckBoxTextsPostedByTheSettingsGridsAreStoredAsFlags)
               (std::vector<Row>{{"1", "P", "1"}, {"2", "Q", "0"}}));
 }
 
-TEST_F(Schema, HungarianTextIsStoredInCodePage1250AndReadBackUnchanged)
-{
+TEST_F(Schema, HungarianTextIsStoredInCodePage1250AndReadBackUnchanged) {
     const String name = "Árvíztűrő tükörfúrógép ŐőŰű";
     const Integer id = AddCase(name, "2009-03-05", "Leírás: „idézet” – ő");
     EXPECT_EQ(Text("SELECT hex(nev) FROM ugy WHERE sorszam=" + IntToStr(id)),
               "C17276ED7A74FB72F52074FC6BF67266FA72F367E97020D5F5DBFB");
-    EXPECT_EQ(Rows("SELECT nev, leiras FROM ugy"),
-              (std::vector<Row>{{name, "Leírás: „idézet” – ő"}}));
+    EXPECT_EQ(Rows("SELECT nev, leiras FROM ugy"), (std::vector<Row>{{name, "Leírás: „idézet” – ő"}}));
     // The case search finds it by a fragment with accented letters.
-    EXPECT_EQ(Text("SELECT sorszam FROM ugy WHERE 1 AND (1=0 OR nev LIKE '%tűrő%' )"),
-              IntToStr(id));
+    EXPECT_EQ(Text("SELECT sorszam FROM ugy WHERE 1 AND (1=0 OR nev LIKE '%tűrő%' )"), IntToStr(id));
 }
 
 // The field types the forms expect, as the data layer derives them from the declared types.
-String FieldKind(const String& declType)
-{
+String FieldKind(const String& declType) {
     TFieldType type = ftUnknown;
     Integer size = 0;
     Integer precision = 0;
     GetFieldInfo(declType, type, size, precision);
     switch (type) {
-    case ftString: return "s" + IntToStr(size);
-    case ftInteger: return "int";
-    case ftDate: return "date";
-    case ftBoolean: return "bool";
-    case ftMemo: return "memo";
-    case ftFloat: return "float";
-    default: return "type" + IntToStr(type);
+    case ftString:
+        return "s" + IntToStr(size);
+    case ftInteger:
+        return "int";
+    case ftDate:
+        return "date";
+    case ftBoolean:
+        return "bool";
+    case ftMemo:
+        return "memo";
+    case ftFloat:
+        return "float";
+    default:
+        return "type" + IntToStr(type);
     }
 }
 
-TEST_F(Schema, DeclaredTypesGiveTheFieldsTheFormsExpect)
-{
+TEST_F(Schema, DeclaredTypesGiveTheFieldsTheFormsExpect) {
     // Columns in table order: name and field kind (sN text of N characters).
     const std::map<String, String> expected = {
         {"ugy", "sorszam int ev int szam int nev s255 leiras s2000 datum date befejezve date "
@@ -128,11 +126,10 @@ TEST_F(Schema, DeclaredTypesGiveTheFieldsTheFormsExpect)
          "sorszam int nev s256 roviditett_nev s128 szekhely_cime s128 fotevekenyseg s128 "
          "azonosito_okirat_szama s64 kepviselo memo kezbesitesi_megbizott_neve s128 "
          "kezbesitesi_megbizott_anyja_neve s128 kezbesitesi_megbizott_cime s128 aktiv int"},
-        {"ugy_ugyfel_tsz",
-         "sorszam int ugy int ugyfel_tsz int nev s128 szuletesi_nev s128 lakcim s128 "
-         "szuletesi_ido date szuletesi_hely s128 allampolgarsag s32 anyja_neve s128 "
-         "azonosito_okmany_tipus s32 azonosito_okmany_szama s32 tartozkodasi_hely s128 "
-         "jubok s5"},
+        {"ugy_ugyfel_tsz", "sorszam int ugy int ugyfel_tsz int nev s128 szuletesi_nev s128 lakcim s128 "
+                           "szuletesi_ido date szuletesi_hely s128 allampolgarsag s32 anyja_neve s128 "
+                           "azonosito_okmany_tipus s32 azonosito_okmany_szama s32 tartozkodasi_hely s128 "
+                           "jubok s5"},
         {"ugy_ugyfel_szerv",
          "sorszam int ugy int nev s256 roviditett_nev s128 szekhely_cime s128 fotevekenyseg s128 "
          "azonosito_okirat_szama s64 kepviselo memo kezbesitesi_megbizott_neve s128 "
@@ -169,19 +166,16 @@ TEST_F(Schema, DeclaredTypesGiveTheFieldsTheFormsExpect)
     EXPECT_EQ(actual, expected);
 }
 
-TEST_F(Schema, AppliedToADatabaseThatHoldsItFailsAndChangesNothing)
-{
+TEST_F(Schema, AppliedToADatabaseThatHoldsItFailsAndChangesNothing) {
     const Integer id = AddCase("Megmarad", "2009-01-01");
     EXPECT_EQ(ErrorOf<EDatabaseError>([&] { ApplySchema(DB()); }),
               "table ugy already exists\n\n" + SchemaText());
     EXPECT_FALSE(DB().InTransaction());
-    EXPECT_EQ(Rows("SELECT sorszam, nev FROM ugy"),
-              (std::vector<Row>{{IntToStr(id), "Megmarad"}}));
+    EXPECT_EQ(Rows("SELECT sorszam, nev FROM ugy"), (std::vector<Row>{{IntToStr(id), "Megmarad"}}));
     EXPECT_EQ(Number("SELECT COUNT(*) FROM info"), 5);
 }
 
-TEST_F(Schema, OpensWithTheMainWindowConnectionSettings)
-{
+TEST_F(Schema, OpensWithTheMainWindowConnectionSettings) {
     UseAsWorkingFolder();
     TSqlite3DB db(nullptr);
     db.SetDatabase("dornek.s3db");
@@ -194,8 +188,7 @@ TEST_F(Schema, OpensWithTheMainWindowConnectionSettings)
     EXPECT_TRUE(db.TableExists("ugyitem"));
 }
 
-TEST(SchemaApply, StopsWholeWhenALaterStatementFails)
-{
+TEST(SchemaApply, StopsWholeWhenALaterStatementFails) {
     TempFolder folder;
     std::filesystem::create_directories(folder.Path() + "/data");
     auto db = MakeConnection(folder.Path());
@@ -210,5 +203,5 @@ TEST(SchemaApply, StopsWholeWhenALaterStatementFails)
     EXPECT_FALSE(db->TableExists("jub"));
 }
 
-}  // namespace
-}  // namespace apptest
+} // namespace
+} // namespace apptest

@@ -12,14 +12,12 @@ class SchemaTriggers : public OfficeDbFixture {};
 
 class CaseNumbers : public OfficeDbFixture {
 protected:
-    String Number(Integer caseId)
-    {
+    String Number(Integer caseId) {
         return Text("SELECT ev||'/'||szam FROM ugy WHERE sorszam=" + IntToStr(caseId));
     }
 };
 
-TEST_F(CaseNumbers, CountWithinTheYearOfTheCaseDate)
-{
+TEST_F(CaseNumbers, CountWithinTheYearOfTheCaseDate) {
     const Integer first = AddCase("Első", "2009-03-05");
     const Integer second = AddCase("Második", "2009-12-31");
     const Integer nextYear = AddCase("Harmadik", "2010-01-01");
@@ -30,8 +28,7 @@ TEST_F(CaseNumbers, CountWithinTheYearOfTheCaseDate)
     EXPECT_EQ(Number(late), "2009/3");
 }
 
-TEST_F(CaseNumbers, UseThisYearWithoutAUsableDate)
-{
+TEST_F(CaseNumbers, UseThisYearWithoutAUsableDate) {
     const String year = Text("SELECT strftime('%Y','now','localtime')");
     Exec("INSERT INTO ugy (status, nev, leiras, datum) VALUES (1,'a','',NULL)");
     Exec("INSERT INTO ugy (status, nev, leiras, datum) VALUES (1,'b','','tegnap')");
@@ -39,22 +36,19 @@ TEST_F(CaseNumbers, UseThisYearWithoutAUsableDate)
     EXPECT_EQ(Number(2), year + "/2");
 }
 
-TEST_F(CaseNumbers, KeepNumbersGivenOnInsert)
-{
+TEST_F(CaseNumbers, KeepNumbersGivenOnInsert) {
     Exec("INSERT INTO ugy (ev, szam, status, nev, datum) VALUES (2008, 40, 1, 'régi', '2009-01-01')");
     EXPECT_EQ(Number(1), "2008/40");
     EXPECT_EQ(Number(AddCase("új", "2008-05-05")), "2008/41");
 }
 
-TEST_F(CaseNumbers, ChangingACaseKeepsItsNumber)
-{
+TEST_F(CaseNumbers, ChangingACaseKeepsItsNumber) {
     const Integer id = AddCase("Név", "2009-03-05");
     Exec("UPDATE ugy SET nev='Más', leiras='x',status=0 WHERE sorszam=" + IntToStr(id));
     EXPECT_EQ(Number(id), "2009/1");
 }
 
-TEST_F(SchemaTriggers, ClosingACaseDatesItsEndAndReopeningClearsIt)
-{
+TEST_F(SchemaTriggers, ClosingACaseDatesItsEndAndReopeningClearsIt) {
     const Integer id = AddCase("Ügy", "2009-03-05");
     const String key = IntToStr(id);
     EXPECT_FALSE(Value("SELECT befejezve FROM ugy WHERE sorszam=" + key));
@@ -70,8 +64,7 @@ TEST_F(SchemaTriggers, ClosingACaseDatesItsEndAndReopeningClearsIt)
     EXPECT_FALSE(Value("SELECT befejezve FROM ugy WHERE sorszam=" + key));
 }
 
-TEST_F(SchemaTriggers, DocumentsAreNumberedWithinTheirCase)
-{
+TEST_F(SchemaTriggers, DocumentsAreNumberedWithinTheirCase) {
     const Integer a = AddCase("A", "2009-01-01");
     const Integer b = AddCase("B", "2009-01-02");
     const Integer a1 = AddHistoryEntry(a, "2009-01-05", "/iratok/a1.doc", "első");
@@ -84,14 +77,13 @@ TEST_F(SchemaTriggers, DocumentsAreNumberedWithinTheirCase)
     EXPECT_EQ(serial(a1), "1");
     EXPECT_EQ(serial(a2), "2");
     EXPECT_EQ(serial(b1), "1");
-    EXPECT_FALSE(serial(note));  // an event without a file is no document
+    EXPECT_FALSE(serial(note)); // an event without a file is no document
 
     Exec("DELETE FROM ugyitem WHERE sorszam=" + IntToStr(a1));
     EXPECT_EQ(serial(AddHistoryEntry(a, "2009-02-01", "/iratok/a3.doc", "")), "3");
 }
 
-TEST_F(SchemaTriggers, ClosingEntryOfACaseGetsNoDocumentNumber)
-{
+TEST_F(SchemaTriggers, ClosingEntryOfACaseGetsNoDocumentNumber) {
     const Integer id = AddCase("A", "2009-01-01");
     Exec("INSERT INTO ugyitem (ugy, datum, ufile, megjegyzes) VALUES (" + IntToStr(id) +
          ",'2009-05-05','','Ügy lezárása')");
@@ -99,21 +91,19 @@ TEST_F(SchemaTriggers, ClosingEntryOfACaseGetsNoDocumentNumber)
               (std::vector<Row>{{std::nullopt, std::nullopt, "0", "0"}}));
 }
 
-TEST_F(SchemaTriggers, DocumentsRecordTheDayTheyCameIn)
-{
+TEST_F(SchemaTriggers, DocumentsRecordTheDayTheyCameIn) {
     const Integer id = AddCase("A", "2009-01-01");
     const Integer doc = AddHistoryEntry(id, "2001-01-01", "/iratok/x.doc", "", true, true);
-    EXPECT_EQ(Text("SELECT bekerulesi_datum FROM ugyitem WHERE sorszam=" + IntToStr(doc)),
-              Today());
+    EXPECT_EQ(Text("SELECT bekerulesi_datum FROM ugyitem WHERE sorszam=" + IntToStr(doc)), Today());
     // The document number joins the case number and the serial.
     EXPECT_EQ(Text("SELECT CAST(ugy.ev AS text)||'/'||CAST(ugy.szam AS text)||'/'||"
                    "CAST(ugyitem.dokszam AS text) FROM ugyitem LEFT OUTER JOIN ugy ON "
-                   "ugyitem.ugy = ugy.sorszam WHERE ugyitem.sorszam=" + IntToStr(doc)),
+                   "ugyitem.ugy = ugy.sorszam WHERE ugyitem.sorszam=" +
+                   IntToStr(doc)),
               "2009/1/1");
 }
 
-TEST_F(SchemaTriggers, RegistryEntriesAreNumberedPerTableAndYear)
-{
+TEST_F(SchemaTriggers, RegistryEntriesAreNumberedPerTableAndYear) {
     const Integer partner = AddRegistryPartner("Bíróság", "Budapest");
     const Integer in1 = AddRegistryEntry("ikt_be", partner, "2009-01-02");
     const Integer out1 = AddRegistryEntry("ikt_ki", partner, "2009-01-03");
@@ -132,30 +122,25 @@ TEST_F(SchemaTriggers, RegistryEntriesAreNumberedPerTableAndYear)
     EXPECT_EQ(number("ikt_ki", out2010), "2010/1");
 }
 
-TEST_F(SchemaTriggers, NewRegistryEntriesAreValidAndListed)
-{
+TEST_F(SchemaTriggers, NewRegistryEntriesAreValidAndListed) {
     const Integer partner = AddRegistryPartner("Ügyfél Kft.");
     AddRegistryEntry("ikt_be", partner, "2009-01-02", "Tárgy");
     EXPECT_EQ(Text("SELECT storno FROM ikt_be"), "0");
     // The default incoming list, as the registry area runs it.
-    const auto rows = Rows(
-        "SELECT i.sorszam, i.iktev||'/'|| i.iktszam as iktatoszam, p.nev AS pnev, i.targy"
-        " FROM ikt_be i , ikt_partner p LEFT OUTER JOIN ikt_mt m ON (m.sorszam=i.localmt)"
-        " LEFT OUTER JOIN ugy u ON (u.sorszam=i.ugy) LEFT OUTER JOIN ikt_mod im ON"
-        " (im.sorszam=i.iktmod) WHERE p.sorszam=i.partner AND storno=0 ORDER BY i.sorszam DESC");
+    const auto rows =
+        Rows("SELECT i.sorszam, i.iktev||'/'|| i.iktszam as iktatoszam, p.nev AS pnev, i.targy"
+             " FROM ikt_be i , ikt_partner p LEFT OUTER JOIN ikt_mt m ON (m.sorszam=i.localmt)"
+             " LEFT OUTER JOIN ugy u ON (u.sorszam=i.ugy) LEFT OUTER JOIN ikt_mod im ON"
+             " (im.sorszam=i.iktmod) WHERE p.sorszam=i.partner AND storno=0 ORDER BY i.sorszam DESC");
     EXPECT_EQ(rows, (std::vector<Row>{{"1", "2009/1", "Ügyfél Kft.", "Tárgy"}}));
 }
 
 class DepositBalance : public OfficeDbFixture {
 protected:
-    Int64 Balance(Integer id)
-    {
-        return Number("SELECT egyenleg FROM letet WHERE sorszam=" + IntToStr(id));
-    }
+    Int64 Balance(Integer id) { return Number("SELECT egyenleg FROM letet WHERE sorszam=" + IntToStr(id)); }
 };
 
-TEST_F(DepositBalance, FollowsInsertedMovements)
-{
+TEST_F(DepositBalance, FollowsInsertedMovements) {
     const Integer account = AddAccount("Letéti számla");
     const Integer id = AddDeposit(account, "Kiss Éva", "2009-01-01", 12500);
     EXPECT_EQ(Balance(id), 12500);
@@ -164,8 +149,7 @@ TEST_F(DepositBalance, FollowsInsertedMovements)
     EXPECT_EQ(Balance(id), 14000);
 }
 
-TEST_F(DepositBalance, FollowsChangedAndDeletedMovements)
-{
+TEST_F(DepositBalance, FollowsChangedAndDeletedMovements) {
     const Integer account = AddAccount("Számla");
     const Integer id = AddDeposit(account, "a", "2009-01-01", 1000);
     AddMovement(id, "2009-02-01", -300);
@@ -178,23 +162,21 @@ TEST_F(DepositBalance, FollowsChangedAndDeletedMovements)
     EXPECT_EQ(Balance(id), 0);
 }
 
-TEST_F(DepositBalance, MovingAMovementUpdatesBothDeposits)
-{
+TEST_F(DepositBalance, MovingAMovementUpdatesBothDeposits) {
     const Integer account = AddAccount("Számla");
     const Integer from = AddDeposit(account, "a", "2009-01-01", 1000);
     const Integer to = AddDeposit(account, "b", "2009-01-01", 50);
     AddMovement(from, "2009-02-01", 700);
-    Exec("UPDATE letetmozgas SET letet=" + IntToStr(to) + " WHERE sorszam=" +
-         IntToStr(LastKey("letetmozgas")));
+    Exec("UPDATE letetmozgas SET letet=" + IntToStr(to) +
+         " WHERE sorszam=" + IntToStr(LastKey("letetmozgas")));
     EXPECT_EQ(Balance(from), 1000);
     EXPECT_EQ(Balance(to), 750);
 }
 
-TEST_F(DepositBalance, FullPayoutClosesAtZeroAlsoFromANegativeBalance)
-{
+TEST_F(DepositBalance, FullPayoutClosesAtZeroAlsoFromANegativeBalance) {
     const Integer account = AddAccount("Számla");
     const Integer id = AddDeposit(account, "a", "2009-01-01", 200);
-    AddMovement(id, "2009-02-01", -500);  // a partial payout larger than the balance
+    AddMovement(id, "2009-02-01", -500); // a partial payout larger than the balance
     ASSERT_EQ(Balance(id), -300);
     AddMovement(id, "2009-03-01", -Balance(id));
     Exec("UPDATE letet SET status=0, kifizetes='2009-03-01' WHERE sorszam=" + IntToStr(id));
@@ -204,30 +186,24 @@ TEST_F(DepositBalance, FullPayoutClosesAtZeroAlsoFromANegativeBalance)
 
 class IdentificationFlag : public OfficeDbFixture {
 protected:
-    std::optional<String> RegisterFlag(Integer person)
-    {
-        return Value("SELECT jubok FROM ugyfel_termeszetes_szemely WHERE sorszam=" +
-                     IntToStr(person));
+    std::optional<String> RegisterFlag(Integer person) {
+        return Value("SELECT jubok FROM ugyfel_termeszetes_szemely WHERE sorszam=" + IntToStr(person));
     }
-    String CopyFlag(Integer copy)
-    {
+    String CopyFlag(Integer copy) {
         return Text("SELECT jubok FROM ugy_ugyfel_tsz WHERE sorszam=" + IntToStr(copy));
     }
-    void SetResult(Integer query, const String& result)
-    {
-        Exec("UPDATE jub SET valaszfile='', jubok='" + result + "' WHERE sorszam=" +
-             IntToStr(query));
+    void SetResult(Integer query, const String& result) {
+        Exec("UPDATE jub SET valaszfile='', jubok='" + result + "' WHERE sorszam=" + IntToStr(query));
     }
 };
 
-TEST_F(IdentificationFlag, FollowsTheQueriesOfThePerson)
-{
+TEST_F(IdentificationFlag, FollowsTheQueriesOfThePerson) {
     const Integer person = AddPerson("Nagy Ödön", String("1970-01-01"));
     const Integer caseId = AddCase("Ügy", "2009-01-01");
     EXPECT_FALSE(RegisterFlag(person));
 
     const Integer query = AddIdentification(person, caseId, "2009-02-02", "K_1_2009/1");
-    EXPECT_NE(RegisterFlag(person), "true");  // not answered yet
+    EXPECT_NE(RegisterFlag(person), "true"); // not answered yet
 
     SetResult(query, "true");
     EXPECT_EQ(RegisterFlag(person), "true");
@@ -235,8 +211,7 @@ TEST_F(IdentificationFlag, FollowsTheQueriesOfThePerson)
     EXPECT_EQ(RegisterFlag(person), "false");
 }
 
-TEST_F(IdentificationFlag, StaysWhileAnotherQuerySucceeded)
-{
+TEST_F(IdentificationFlag, StaysWhileAnotherQuerySucceeded) {
     const Integer person = AddPerson("Nagy Ödön");
     const Integer caseId = AddCase("Ügy", "2009-01-01");
     const Integer first = AddIdentification(person, caseId, "2009-02-02", "K_1_2009/1");
@@ -248,8 +223,7 @@ TEST_F(IdentificationFlag, StaysWhileAnotherQuerySucceeded)
     EXPECT_EQ(RegisterFlag(person), "false");
 }
 
-TEST_F(IdentificationFlag, MarksThePersonInTheQueriedCaseOnly)
-{
+TEST_F(IdentificationFlag, MarksThePersonInTheQueriedCaseOnly) {
     const Integer person = AddPerson("Nagy Ödön");
     const Integer other = AddPerson("Kis Ede");
     const Integer caseA = AddCase("A", "2009-01-01");
@@ -265,12 +239,12 @@ TEST_F(IdentificationFlag, MarksThePersonInTheQueriedCaseOnly)
 
     // The case sheet marks the identified person.
     EXPECT_EQ(Text("SELECT CASE WHEN jubok='true' THEN nev||' [JÜB]' ELSE nev END AS nev"
-                   " FROM ugy_ugyfel_tsz WHERE sorszam=" + IntToStr(copyA)),
+                   " FROM ugy_ugyfel_tsz WHERE sorszam=" +
+                   IntToStr(copyA)),
               "Nagy Ödön [JÜB]");
 }
 
-TEST_F(IdentificationFlag, IsSetByAQueryStoredAsSuccessful)
-{
+TEST_F(IdentificationFlag, IsSetByAQueryStoredAsSuccessful) {
     const Integer person = AddPerson("Nagy Ödön");
     const Integer caseId = AddCase("A", "2009-01-01");
     const Integer copy = AddCasePerson(caseId, "Nagy Ödön", person);
@@ -280,8 +254,7 @@ TEST_F(IdentificationFlag, IsSetByAQueryStoredAsSuccessful)
     EXPECT_EQ(CopyFlag(copy), "true");
 }
 
-TEST_F(IdentificationFlag, SerialsCountPerCase)
-{
+TEST_F(IdentificationFlag, SerialsCountPerCase) {
     const Integer person = AddPerson("P");
     const Integer caseA = AddCase("A", "2009-01-01");
     const Integer caseB = AddCase("B", "2009-01-01");
@@ -293,5 +266,5 @@ TEST_F(IdentificationFlag, SerialsCountPerCase)
     EXPECT_EQ(serial(AddIdentification(person, caseB, "2009-02-03", "c")), "1");
 }
 
-}  // namespace
-}  // namespace apptest
+} // namespace
+} // namespace apptest

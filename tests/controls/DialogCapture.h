@@ -7,8 +7,7 @@
 
 class DialogCapture {
 public:
-    DialogCapture()
-    {
+    DialogCapture() {
         FPrevious = ui::SetDialogHook([this](const ui::DialogRequest& r) {
             Texts.push_back(r.Text);
             return ui::DialogAnswer{1, {}};

@@ -11,27 +11,24 @@
 
 namespace {
 
-void ExpectCalcError(const String& text, const String& message)
-{
+void ExpectCalcError(const String& text, const String& message) {
     EXPECT_EQ(ErrorOf<Exception>([&] { CalcMathString(text); }), message) << text;
 }
 
 } // namespace
 
-TEST(CalcMathStringTest, Values)
-{
+TEST(CalcMathStringTest, Values) {
     EXPECT_FLOAT_EQ(CalcMathString("2*(3+4)"), 14.0f);
     EXPECT_FLOAT_EQ(CalcMathString("1,5+1.25"), 2.75f);
     EXPECT_FLOAT_EQ(CalcMathString("-2*3"), -6.0f);
-    EXPECT_FLOAT_EQ(CalcMathString("abc"), 0.0f);         // letters skipped, no number
+    EXPECT_FLOAT_EQ(CalcMathString("abc"), 0.0f); // letters skipped, no number
     EXPECT_FLOAT_EQ(CalcMathString(" 10 - 4 / 2 "), 8.0f);
-    EXPECT_FLOAT_EQ(CalcMathString("2 3"), 23.0f);        // blanks are skipped, even in a number
-    EXPECT_FLOAT_EQ(CalcMathString("(2)3"), 2.0f);        // left-overs ignored
+    EXPECT_FLOAT_EQ(CalcMathString("2 3"), 23.0f); // blanks are skipped, even in a number
+    EXPECT_FLOAT_EQ(CalcMathString("(2)3"), 2.0f); // left-overs ignored
     EXPECT_FLOAT_EQ(CalcMathString("x=2*-3"), -6.0f);
 }
 
-TEST(CalcMathStringTest, Errors)
-{
+TEST(CalcMathStringTest, Errors) {
     ExpectCalcError("   ", "Expression string is empty.");
     ExpectCalcError("7/0", "Divide by 0");
     ExpectCalcError("2++3", "Duplicate signs. Pos:2");
@@ -40,8 +37,7 @@ TEST(CalcMathStringTest, Errors)
     ExpectCalcError("2+3)", "Right braket havn't a left one. Pos:3");
 }
 
-TEST(TransliterateTest, ToLatinAndBack)
-{
+TEST(TransliterateTest, ToLatinAndBack) {
     EXPECT_EQ(Transliterate("щи", true), "shchi");
     EXPECT_EQ(Transliterate("Москва", true), "Moskva");
     EXPECT_EQ(Transliterate("Щука, Юрий, Чай", true), "Shchuka, Iurii, Chai");
@@ -53,8 +49,7 @@ TEST(TransliterateTest, ToLatinAndBack)
     EXPECT_EQ(Transliterate("QWX q-1", false), "     -1");
 }
 
-TEST(GxSmallRoutinesTest, StringsAndRectangles)
-{
+TEST(GxSmallRoutinesTest, StringsAndRectangles) {
     EXPECT_EQ(ExpandString("abc", 2), "abc");
     EXPECT_EQ(ExpandString("ő", 3), "ő  ");
     EXPECT_EQ(Spaces(0), "");
@@ -72,8 +67,7 @@ TEST(GxSmallRoutinesTest, StringsAndRectangles)
     EXPECT_EQ(StrPosExt("", "cd", 3), 0);
 }
 
-TEST(GxSmallRoutinesTest, FilesAndScreen)
-{
+TEST(GxSmallRoutinesTest, FilesAndScreen) {
     EXPECT_EQ(GetFileType("kep.JPG"), fftJpeg);
     EXPECT_EQ(GetFileType("a.jpeg"), fftJpeg);
     EXPECT_EQ(GetFileType("a.Gif"), fftGif);
@@ -85,11 +79,10 @@ TEST(GxSmallRoutinesTest, FilesAndScreen)
     EXPECT_LE(Length(UserName()), 32);
     graphics::RecordingCanvasBackend* rec = nullptr;
     auto canvas = graphics::MakeRecordingCanvas(rec);
-    EXPECT_EQ(SantimsToPixels(canvas.get(), true, 1.0f), 38);  // 96 × 1.541 × 0.254
+    EXPECT_EQ(SantimsToPixels(canvas.get(), true, 1.0f), 38); // 96 × 1.541 × 0.254
 }
 
-TEST(GxSmallRoutinesTest, RotatedFontKeepsTheFace)
-{
+TEST(GxSmallRoutinesTest, RotatedFontKeepsTheFace) {
     TFont font;
     font.SetName("Arial");
     font.SetHeight(-13);
@@ -99,8 +92,7 @@ TEST(GxSmallRoutinesTest, RotatedFontKeepsTheFace)
     EXPECT_EQ(rotated->Orientation(), 900);
 }
 
-TEST(GxSmallRoutinesTest, JustifiedTextSpreadsTheGaps)
-{
+TEST(GxSmallRoutinesTest, JustifiedTextSpreadsTheGaps) {
     graphics::RecordingCanvasBackend* rec = nullptr;
     auto canvas = graphics::MakeRecordingCanvas(rec);
     // Fixed metrics: 6 pixels a character.

@@ -11,8 +11,7 @@
 
 namespace pngtest {
 
-inline std::uint32_t Crc(const std::vector<std::uint8_t>& data, std::size_t from)
-{
+inline std::uint32_t Crc(const std::vector<std::uint8_t>& data, std::size_t from) {
     static const std::array<std::uint32_t, 256> table = [] {
         std::array<std::uint32_t, 256> t{};
         for (std::uint32_t n = 0; n < 256; ++n) {
@@ -29,14 +28,12 @@ inline std::uint32_t Crc(const std::vector<std::uint8_t>& data, std::size_t from
     return c ^ 0xFFFFFFFFu;
 }
 
-inline void Put32(std::vector<std::uint8_t>& out, std::uint32_t v)
-{
+inline void Put32(std::vector<std::uint8_t>& out, std::uint32_t v) {
     for (int s = 24; s >= 0; s -= 8)
         out.push_back(std::uint8_t(v >> s));
 }
 
-inline void Chunk(std::vector<std::uint8_t>& out, const char* type, const std::vector<std::uint8_t>& body)
-{
+inline void Chunk(std::vector<std::uint8_t>& out, const char* type, const std::vector<std::uint8_t>& body) {
     Put32(out, std::uint32_t(body.size()));
     const std::size_t start = out.size();
     out.insert(out.end(), type, type + 4);
@@ -45,8 +42,7 @@ inline void Chunk(std::vector<std::uint8_t>& out, const char* type, const std::v
 }
 
 // False when the file cannot be written.
-inline bool SavePng(TBitmap& bitmap, const std::string& path)
-{
+inline bool SavePng(TBitmap& bitmap, const std::string& path) {
     const Integer w = bitmap.Width(), h = bitmap.Height();
     const graphics::PixelBuffer px = bitmap.Pixels(TRect(0, 0, w, h));
     std::vector<std::uint8_t> raw;
@@ -73,8 +69,7 @@ inline bool SavePng(TBitmap& bitmap, const std::string& path)
         z.push_back(std::uint8_t(~n));
         z.push_back(std::uint8_t(~n >> 8));
         z.insert(z.end(), raw.begin() + std::ptrdiff_t(at), raw.begin() + std::ptrdiff_t(at + n));
-        if (n == 0)
-            break;
+        if (n == 0) break;
     }
     Put32(z, (b << 16) | a);
     std::vector<std::uint8_t> out{0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};

@@ -18,14 +18,12 @@ constexpr Integer W = 90, H = 22;
 class SpeedButtonTest : public ::testing::Test {
 protected:
     TColor Pixel(Integer x, Integer y) { return bitmap.Canvas()->Pixels(x, y) & 0xFFFFFF; }
-    void Render()
-    {
+    void Render() {
         bitmap.Canvas()->Brush()->SetColor(clFuchsia);
         bitmap.Canvas()->FillRect(Rect(0, 0, W, H));
         button.PaintTo(bitmap.Canvas());
     }
-    void SetUp() override
-    {
+    void SetUp() override {
         button.SetBounds(0, 0, W, H);
         button.SetCaption("Ügyek");
     }
@@ -35,8 +33,7 @@ protected:
 
 } // namespace
 
-TEST_F(SpeedButtonTest, ConstructorLooksFollowTheButtonFace)
-{
+TEST_F(SpeedButtonTest, ConstructorLooksFollowTheButtonFace) {
     TgxExtSpeedButton b(nullptr);
     // The classic face RGB(212, 208, 200).
     EXPECT_EQ(b.Style()->Color(), RGB(242, 238, 230));
@@ -54,8 +51,7 @@ TEST_F(SpeedButtonTest, ConstructorLooksFollowTheButtonFace)
     EXPECT_EQ(b.Spacing(), 4);
 }
 
-TEST_F(SpeedButtonTest, ColourAndFontSetThroughTheBaseReachTheStyles)
-{
+TEST_F(SpeedButtonTest, ColourAndFontSetThroughTheBaseReachTheStyles) {
     // Code holding the button as a plain control (a form setting every
     // control's colour or font) still sets the style the button paints with.
     TControl* asControl = &button;
@@ -75,32 +71,29 @@ TEST_F(SpeedButtonTest, ColourAndFontSetThroughTheBaseReachTheStyles)
     EXPECT_EQ(asPlain->ActiveColor(), clLime);
 }
 
-TEST_F(SpeedButtonTest, NormalLookFillsAndFrames)
-{
+TEST_F(SpeedButtonTest, NormalLookFillsAndFrames) {
     looks::ApplyLightLook(&button);
     Render();
-    EXPECT_EQ(Pixel(0, H / 2), looks::HouseBlue);        // frame
+    EXPECT_EQ(Pixel(0, H / 2), looks::HouseBlue); // frame
     EXPECT_EQ(Pixel(W - 1, 0), looks::HouseBlue);
     EXPECT_EQ(Pixel(1, H / 2), ColorToRGB(clBtnHighlight));  // raised bevel, left
     EXPECT_EQ(Pixel(W - 2, H / 2), ColorToRGB(clBtnShadow)); // right
-    EXPECT_EQ(Pixel(3, 3), looks::LightButtonColor);           // fill
+    EXPECT_EQ(Pixel(3, 3), looks::LightButtonColor);         // fill
     EXPECT_EQ(Pixel(W - 3, H - 3), looks::LightButtonColor);
 }
 
-TEST_F(SpeedButtonTest, HoverLookIsTheConvergentGradient)
-{
+TEST_F(SpeedButtonTest, HoverLookIsTheConvergentGradient) {
     looks::ApplyLightLook(&button);
     button.MouseEnter();
     Render();
-    const Integer inner = H - 4;  // rows 2 .. H - 3
-    EXPECT_EQ(Pixel(3, 2), looks::LightButtonColor);               // first row: from-colour
-    EXPECT_EQ(Pixel(3, 2 + inner / 2), clWhite);            // middle: to-colour
-    EXPECT_EQ(Pixel(3, 2 + inner - 1), looks::LightButtonColor);   // last row: from-colour again
+    const Integer inner = H - 4;                                 // rows 2 .. H - 3
+    EXPECT_EQ(Pixel(3, 2), looks::LightButtonColor);             // first row: from-colour
+    EXPECT_EQ(Pixel(3, 2 + inner / 2), clWhite);                 // middle: to-colour
+    EXPECT_EQ(Pixel(3, 2 + inner - 1), looks::LightButtonColor); // last row: from-colour again
     EXPECT_EQ(Pixel(0, 5), looks::HouseBlue);
 }
 
-TEST_F(SpeedButtonTest, DarkHoverLookBlendsTowardTheHoverColour)
-{
+TEST_F(SpeedButtonTest, DarkHoverLookBlendsTowardTheHoverColour) {
     looks::ApplyDarkLook(&button);
     button.MouseEnter();
     Render();
@@ -109,8 +102,7 @@ TEST_F(SpeedButtonTest, DarkHoverLookBlendsTowardTheHoverColour)
     EXPECT_EQ(Pixel(W - 1, H - 1), clNavy);
 }
 
-TEST_F(SpeedButtonTest, PressedLookIsLoweredAndLight)
-{
+TEST_F(SpeedButtonTest, PressedLookIsLoweredAndLight) {
     looks::ApplyDarkLook(&button);
     button.MouseEnter();
     button.MouseDown(mbLeft, {}, 5, 5);
@@ -118,18 +110,17 @@ TEST_F(SpeedButtonTest, PressedLookIsLoweredAndLight)
     EXPECT_EQ(Pixel(3, 3), looks::PushedButtonColor);
     EXPECT_EQ(Pixel(1, H / 2), ColorToRGB(clBtnShadow));        // lowered: shadow left
     EXPECT_EQ(Pixel(W - 2, H / 2), ColorToRGB(clBtnHighlight)); // highlight right
-    button.MouseLeave();  // dragged off while pressed: the normal look
+    button.MouseLeave();                                        // dragged off while pressed: the normal look
     Render();
     EXPECT_EQ(Pixel(3, 3), looks::HouseBlue);
 }
 
-TEST_F(SpeedButtonTest, HoverAndPressTracking)
-{
+TEST_F(SpeedButtonTest, HoverAndPressTracking) {
     EXPECT_FALSE(button.MouseIn());
     button.MouseEnter();
     EXPECT_TRUE(button.MouseIn());
     EXPECT_EQ(button.CurrentStyle(), button.StyleActive());
-    button.MouseDown(mbRight, {}, 1, 1);  // any mouse button counts
+    button.MouseDown(mbRight, {}, 1, 1); // any mouse button counts
     EXPECT_TRUE(button.Pushed());
     EXPECT_EQ(button.CurrentStyle(), button.StylePushed());
     button.MouseUp(mbRight, {}, 1, 1);
@@ -139,18 +130,16 @@ TEST_F(SpeedButtonTest, HoverAndPressTracking)
     EXPECT_EQ(button.CurrentStyle(), button.Style());
 }
 
-TEST_F(SpeedButtonTest, DisabledButtonTracksNothing)
-{
+TEST_F(SpeedButtonTest, DisabledButtonTracksNothing) {
     button.MouseEnter();
     button.SetEnabled(false);
     button.MouseLeave();
-    EXPECT_TRUE(button.MouseIn());  // flags stay until an enabled event
+    EXPECT_TRUE(button.MouseIn()); // flags stay until an enabled event
     button.MouseDown(mbLeft, {}, 1, 1);
     EXPECT_FALSE(button.Pushed());
 }
 
-TEST_F(SpeedButtonTest, DisabledCaptionIsEngraved)
-{
+TEST_F(SpeedButtonTest, DisabledCaptionIsEngraved) {
     looks::ApplyLightLook(&button);
     button.SetCaption("MMMMMMMM");
     button.SetEnabled(false);
@@ -165,8 +154,7 @@ TEST_F(SpeedButtonTest, DisabledCaptionIsEngraved)
     EXPECT_TRUE(shadow);
 }
 
-TEST_F(SpeedButtonTest, EnabledIsPassedToTheLinkedControl)
-{
+TEST_F(SpeedButtonTest, EnabledIsPassedToTheLinkedControl) {
     TgxSpeedButton other(nullptr);
     button.SetControl(&other);
     button.SetEnabled(false);
@@ -178,8 +166,7 @@ TEST_F(SpeedButtonTest, EnabledIsPassedToTheLinkedControl)
     EXPECT_TRUE(other.Enabled());
 }
 
-TEST_F(SpeedButtonTest, DestroyedLinkedControlIsForgotten)
-{
+TEST_F(SpeedButtonTest, DestroyedLinkedControlIsForgotten) {
     auto linked = std::make_unique<TgxSpeedButton>(nullptr);
     auto label = std::make_unique<TgxSpeedButton>(nullptr);
     button.SetControl(linked.get());
@@ -188,12 +175,11 @@ TEST_F(SpeedButtonTest, DestroyedLinkedControlIsForgotten)
     label.reset();
     EXPECT_EQ(button.Control(), nullptr);
     EXPECT_EQ(button.CaptionLabel(), nullptr);
-    button.SetEnabled(false);  // must not reach the freed control
+    button.SetEnabled(false); // must not reach the freed control
     EXPECT_FALSE(button.Enabled());
 }
 
-TEST_F(SpeedButtonTest, ClickFiresOnClickAndHandsTheModalResultToTheForm)
-{
+TEST_F(SpeedButtonTest, ClickFiresOnClickAndHandsTheModalResultToTheForm) {
     TForm form(nullptr);
     auto* b = new TgxExtSpeedButton(&form);
     b->SetParent(&form);
@@ -201,7 +187,7 @@ TEST_F(SpeedButtonTest, ClickFiresOnClickAndHandsTheModalResultToTheForm)
     int clicks = 0;
     b->OnClick = [&](TObject* Sender) {
         EXPECT_EQ(Sender, b);
-        EXPECT_EQ(form.ModalResult(), mrNone);  // the handler runs first
+        EXPECT_EQ(form.ModalResult(), mrNone); // the handler runs first
         ++clicks;
     };
     b->Click();
@@ -209,8 +195,7 @@ TEST_F(SpeedButtonTest, ClickFiresOnClickAndHandsTheModalResultToTheForm)
     EXPECT_EQ(form.ModalResult(), mrOk);
 }
 
-TEST_F(SpeedButtonTest, ModalResultWithoutAFormOnlyClicks)
-{
+TEST_F(SpeedButtonTest, ModalResultWithoutAFormOnlyClicks) {
     int clicks = 0;
     button.SetModalResult(mrCancel);
     button.OnClick = [&](TObject*) { ++clicks; };
@@ -218,8 +203,7 @@ TEST_F(SpeedButtonTest, ModalResultWithoutAFormOnlyClicks)
     EXPECT_EQ(clicks, 1);
 }
 
-TEST_F(SpeedButtonTest, DisabledButtonHandsNoModalResult)
-{
+TEST_F(SpeedButtonTest, DisabledButtonHandsNoModalResult) {
     TForm form(nullptr);
     auto* b = new TgxExtSpeedButton(&form);
     b->SetParent(&form);
@@ -229,10 +213,9 @@ TEST_F(SpeedButtonTest, DisabledButtonHandsNoModalResult)
     EXPECT_EQ(form.ModalResult(), mrNone);
 }
 
-TEST_F(SpeedButtonTest, GlyphIsDrawnWithItsLeftBottomColourTransparent)
-{
+TEST_F(SpeedButtonTest, GlyphIsDrawnWithItsLeftBottomColourTransparent) {
     TBitmap glyph(8, 8, pf24bit);
-    glyph.Canvas()->Brush()->SetColor(clLime);     // the transparent colour
+    glyph.Canvas()->Brush()->SetColor(clLime); // the transparent colour
     glyph.Canvas()->FillRect(Rect(0, 0, 8, 8));
     glyph.Canvas()->Brush()->SetColor(clRed);
     glyph.Canvas()->FillRect(Rect(2, 2, 6, 6));
@@ -242,22 +225,20 @@ TEST_F(SpeedButtonTest, GlyphIsDrawnWithItsLeftBottomColourTransparent)
     Render();
     const Integer gx = (W - 8) / 2 - 1 - 4, gy = (H - 8) / 2 + 1;
     EXPECT_EQ(Pixel(gx + 3, gy + 3), clRed);
-    EXPECT_EQ(Pixel(gx, gy), looks::LightButtonColor);  // transparent corner shows the fill
+    EXPECT_EQ(Pixel(gx, gy), looks::LightButtonColor); // transparent corner shows the fill
 }
 
-TEST_F(SpeedButtonTest, StyleChangesRepaintButFontPropertiesDoNot)
-{
+TEST_F(SpeedButtonTest, StyleChangesRepaintButFontPropertiesDoNot) {
     int changes = 0;
     button.Style()->SetOnChanged([&](TObject*) { ++changes; });
     button.Style()->Bevel()->SetInner(bvLowered);
     button.Style()->Gradient()->SetActive(true);
-    button.Style()->Font()->SetColor(clRed);  // a sub-property of the font: no notice
+    button.Style()->Font()->SetColor(clRed); // a sub-property of the font: no notice
     button.Style()->TextGradient()->SetActive(true);
     EXPECT_EQ(changes, 2);
 }
 
-TEST_F(SpeedButtonTest, DefaultStyleIgnoresColoursAndFrame)
-{
+TEST_F(SpeedButtonTest, DefaultStyleIgnoresColoursAndFrame) {
     looks::ApplyDarkLook(&button);
     button.SetDefaultStyle(true);
     Render();
@@ -265,8 +246,7 @@ TEST_F(SpeedButtonTest, DefaultStyleIgnoresColoursAndFrame)
     EXPECT_NE(Pixel(0, H / 2), clNavy);
 }
 
-TEST(PlainSpeedButtonTest, FillsWithColourAndHoverColour)
-{
+TEST(PlainSpeedButtonTest, FillsWithColourAndHoverColour) {
     TgxSpeedButton b(nullptr);
     b.SetBounds(0, 0, 40, 20);
     b.SetColor(clRed);
@@ -282,8 +262,7 @@ TEST(PlainSpeedButtonTest, FillsWithColourAndHoverColour)
     EXPECT_EQ(bmp.Canvas()->Pixels(3, 3), clYellow);
 }
 
-TEST(PlainSpeedButtonTest, FlatButtonDrawsNoBevelUntilPressed)
-{
+TEST(PlainSpeedButtonTest, FlatButtonDrawsNoBevelUntilPressed) {
     TgxSpeedButton b(nullptr);
     b.SetBounds(0, 0, 40, 20);
     b.SetColor(clRed);
@@ -294,11 +273,10 @@ TEST(PlainSpeedButtonTest, FlatButtonDrawsNoBevelUntilPressed)
     b.MouseEnter();
     b.MouseDown(mbLeft, {}, 2, 2);
     b.PaintTo(bmp.Canvas());
-    EXPECT_EQ(bmp.Canvas()->Pixels(1, 10), ColorToRGB(clBtnShadow));  // lowered while pressed
+    EXPECT_EQ(bmp.Canvas()->Pixels(1, 10), ColorToRGB(clBtnShadow)); // lowered while pressed
 }
 
-TEST(PlainSpeedButtonTest, GroupKeepsOneButtonDown)
-{
+TEST(PlainSpeedButtonTest, GroupKeepsOneButtonDown) {
     TForm form(nullptr);
     auto* a = new TgxSpeedButton(&form);
     auto* b = new TgxSpeedButton(&form);
@@ -311,6 +289,6 @@ TEST(PlainSpeedButtonTest, GroupKeepsOneButtonDown)
     b->Click();
     EXPECT_TRUE(b->Down());
     EXPECT_FALSE(a->Down());
-    b->SetDown(false);  // AllowAllUp off: one stays down
+    b->SetDown(false); // AllowAllUp off: one stays down
     EXPECT_TRUE(b->Down());
 }

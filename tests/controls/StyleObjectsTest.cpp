@@ -14,8 +14,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(StyleObjectsTest, BevelNotifiesOnlyOnChange)
-{
+TEST(StyleObjectsTest, BevelNotifiesOnlyOnChange) {
     TgxBevel bevel;
     int changes = 0;
     bevel.OnChange = [&](TObject*) { ++changes; };
@@ -26,8 +25,7 @@ TEST(StyleObjectsTest, BevelNotifiesOnlyOnChange)
     EXPECT_EQ(changes, 2);
 }
 
-TEST(StyleObjectsTest, BevelBorderCounts)
-{
+TEST(StyleObjectsTest, BevelBorderCounts) {
     TgxBevel bevel;
     bevel.SetInner(bvRaised);
     bevel.SetOuter(bvRaised);
@@ -41,8 +39,7 @@ TEST(StyleObjectsTest, BevelBorderCounts)
     EXPECT_EQ(bevel.BordersHeight(), 2);
 }
 
-TEST(StyleObjectsTest, GroupBoxColoursAlwaysNotify)
-{
+TEST(StyleObjectsTest, GroupBoxColoursAlwaysNotify) {
     TgxGrBoxColors colors;
     int changes = 0;
     colors.OnChange = [&](TObject*) { ++changes; };
@@ -52,15 +49,13 @@ TEST(StyleObjectsTest, GroupBoxColoursAlwaysNotify)
     EXPECT_EQ(changes, 1);
 }
 
-TEST(StyleObjectsTest, IlluminationDepthIsNeverNegative)
-{
+TEST(StyleObjectsTest, IlluminationDepthIsNeverNegative) {
     TIllumination light;
     light.SetShadowDepth(-5);
     EXPECT_EQ(light.ShadowDepth(), 0);
 }
 
-TEST(StyleObjectsTest, ItemStyleLinksBevelAndGradientButNotFontOrTextGradient)
-{
+TEST(StyleObjectsTest, ItemStyleLinksBevelAndGradientButNotFontOrTextGradient) {
     TgxSpeedButtonStyle style;
     int changes = 0;
     style.SetOnChanged([&](TObject*) { ++changes; });
@@ -71,7 +66,7 @@ TEST(StyleObjectsTest, ItemStyleLinksBevelAndGradientButNotFontOrTextGradient)
     EXPECT_EQ(changes, 2);
     TFont font;
     font.SetColor(clRed);
-    style.SetFont(&font);  // a whole font: always notifies
+    style.SetFont(&font); // a whole font: always notifies
     style.SetTextStyle(style.TextStyle());
     EXPECT_EQ(changes, 4);
     style.SetColor(RGB(100, 100, 100));
@@ -79,8 +74,7 @@ TEST(StyleObjectsTest, ItemStyleLinksBevelAndGradientButNotFontOrTextGradient)
     EXPECT_EQ(style.ShadowColor(), RGB(40, 40, 40));
 }
 
-TEST(StyleObjectsTest, LabelColoursFromABaseColour)
-{
+TEST(StyleObjectsTest, LabelColoursFromABaseColour) {
     TgxLabelColors colors;
     int changes = 0;
     colors.OnChange = [&](TObject*) { ++changes; };
@@ -88,12 +82,11 @@ TEST(StyleObjectsTest, LabelColoursFromABaseColour)
     changes = 0;
     CalcShadowAndHighlightColors(RGB(100, 100, 100), &colors);
     EXPECT_EQ(colors.Shadow(), RGB(40, 40, 40));
-    EXPECT_EQ(colors.Highlight(), clBtnHighlight);  // AutoHighlight off
+    EXPECT_EQ(colors.Highlight(), clBtnHighlight); // AutoHighlight off
     EXPECT_EQ(changes, 0);
 }
 
-TEST(ThreeDColorsTest, SchemeFromABaseColour)
-{
+TEST(ThreeDColorsTest, SchemeFromABaseColour) {
     Tgx3DLocalColors scheme(nullptr);
     scheme.CreateAuto3DColors(clBtnFace);
     const TColor face = GetSysColor(COLOR_BTNFACE);
@@ -102,8 +95,7 @@ TEST(ThreeDColorsTest, SchemeFromABaseColour)
     EXPECT_EQ(scheme.DkShadow(), cl3DDkShadow);
 }
 
-TEST(ThreeDColorsTest, GlobalAndLocal)
-{
+TEST(ThreeDColorsTest, GlobalAndLocal) {
     EXPECT_EQ(gx3DShadowColor(), GetSysColor(COLOR_BTNSHADOW));
     {
         Tgx3DColors global(nullptr);
@@ -119,37 +111,32 @@ TEST(ThreeDColorsTest, GlobalAndLocal)
     EXPECT_EQ(gxGlobalData.Colors3D, nullptr);
 }
 
-TEST(ThreeDColorsTest, MakeLocalNeverRestoresADestroyedScheme)
-{
+TEST(ThreeDColorsTest, MakeLocalNeverRestoresADestroyedScheme) {
     Tgx3DLocalColors c(nullptr);
     auto* a = new Tgx3DLocalColors(nullptr);
     a->MakeGlobal();
-    c.MakeGlobal();  // c saved a
+    c.MakeGlobal(); // c saved a
     delete a;
-    c.MakeLocal();  // a is gone: the system colours, never a's freed address
+    c.MakeLocal(); // a is gone: the system colours, never a's freed address
     EXPECT_EQ(gxGlobalData.Colors3D, nullptr);
     EXPECT_EQ(gx3DShadowColor(), ColorToRGB(GetSysColor(COLOR_BTNSHADOW)));
 }
 
-TEST(ThreeDColorsTest, FreeingAnyLocalSchemeResetsTheLibrary)
-{
+TEST(ThreeDColorsTest, FreeingAnyLocalSchemeResetsTheLibrary) {
     Tgx3DColors global(nullptr);
-    {
-        Tgx3DLocalColors never(nullptr);
-    }
+    { Tgx3DLocalColors never(nullptr); }
     EXPECT_EQ(gxGlobalData.Colors3D, nullptr);
 }
 
-TEST(ThreeDColorsTest, SecondSchemeOnTheSameOwnerIsRefused)
-{
+TEST(ThreeDColorsTest, SecondSchemeOnTheSameOwnerIsRefused) {
     TComponent form(nullptr);
     new Tgx3DColors(&form);
-    EXPECT_EQ(ErrorOf<Exception>([&] { new Tgx3DLocalColors(&form); }), "Cannot create more than one instance of Tgx3DLocalColors component");
-    EXPECT_EQ(form.ComponentCount(), 1);  // the refused one left no trace
+    EXPECT_EQ(ErrorOf<Exception>([&] { new Tgx3DLocalColors(&form); }),
+              "Cannot create more than one instance of Tgx3DLocalColors component");
+    EXPECT_EQ(form.ComponentCount(), 1); // the refused one left no trace
 }
 
-TEST(LibraryTypesTest, PublicWinControlPaintsItsFaceForTheLibrary)
-{
+TEST(LibraryTypesTest, PublicWinControlPaintsItsFaceForTheLibrary) {
     TPanel host(nullptr);
     host.SetBounds(0, 0, 100, 100);
     TPublicWinControl control(nullptr);
@@ -164,9 +151,9 @@ TEST(LibraryTypesTest, PublicWinControlPaintsItsFaceForTheLibrary)
     picture.Canvas()->Brush()->SetColor(clWhite);
     picture.Canvas()->FillRect(Rect(0, 0, 30, 20));
     control.PaintWindow(picture.Canvas());
-    EXPECT_EQ(picture.Canvas()->Pixels(15, 5) & 0xFFFFFF, clRed);         // the child, where it sits
-    EXPECT_NE(picture.Canvas()->Pixels(5, 5) & 0xFFFFFF, clWhite);        // the control's own face
-    EXPECT_EQ(picture.Canvas()->Pixels(25, 15) & 0xFFFFFF, clWhite);      // nothing past the control
+    EXPECT_EQ(picture.Canvas()->Pixels(15, 5) & 0xFFFFFF, clRed);    // the child, where it sits
+    EXPECT_NE(picture.Canvas()->Pixels(5, 5) & 0xFFFFFF, clWhite);   // the control's own face
+    EXPECT_EQ(picture.Canvas()->Pixels(25, 15) & 0xFFFFFF, clWhite); // nothing past the control
     // Recreating the window keeps what the control shows.
     control.RecreateWnd();
     EXPECT_EQ(inner.Color(), clRed);

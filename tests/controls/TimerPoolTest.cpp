@@ -16,8 +16,7 @@ namespace {
 // A 50 ms pool like the services object's, ticked by hand.
 class TimerPoolTest : public ::testing::Test {
 protected:
-    void Tick(int n)
-    {
+    void Tick(int n) {
         for (int i = 0; i < n; ++i)
             pool.HandleTimers();
     }
@@ -26,8 +25,7 @@ protected:
 
 } // namespace
 
-TEST_F(TimerPoolTest, ItemRunsOnEveryDivisorTick)
-{
+TEST_F(TimerPoolTest, ItemRunsOnEveryDivisorTick) {
     std::vector<Integer> ticks;
     pool.AddTimer(1, 1000, [&](TObject* Sender) {
         EXPECT_EQ(Sender, &pool);
@@ -41,11 +39,10 @@ TEST_F(TimerPoolTest, ItemRunsOnEveryDivisorTick)
     EXPECT_EQ(pool.GetTimer(1)->Counter(), 3);
 }
 
-TEST_F(TimerPoolTest, AddingRestartsTheCountForEveryItem)
-{
+TEST_F(TimerPoolTest, AddingRestartsTheCountForEveryItem) {
     int first = 0;
     pool.AddTimer(1, 500, [&](TObject*) { ++first; });
-    Tick(9);  // counter now 10
+    Tick(9); // counter now 10
     pool.AddTimer(2, 100, nullptr);
     EXPECT_EQ(pool.TickCounter(), 1);
     Tick(9);
@@ -54,25 +51,24 @@ TEST_F(TimerPoolTest, AddingRestartsTheCountForEveryItem)
     EXPECT_EQ(first, 1);
 }
 
-TEST_F(TimerPoolTest, IntervalMustBeAMultipleOfTheBase)
-{
+TEST_F(TimerPoolTest, IntervalMustBeAMultipleOfTheBase) {
     for (Word interval : {Word(75), Word(0), Word(25)}) {
-        EXPECT_EQ(ErrorOf<Exception>([&] { pool.AddTimer(1, interval, nullptr); }), "Interval not compatible with MinInterval property!");
+        EXPECT_EQ(ErrorOf<Exception>([&] { pool.AddTimer(1, interval, nullptr); }),
+                  "Interval not compatible with MinInterval property!");
     }
     EXPECT_EQ(pool.GetCount(), 0);
     EXPECT_FALSE(pool.Active());
 }
 
-TEST_F(TimerPoolTest, DuplicateIdentifierIsRefused)
-{
+TEST_F(TimerPoolTest, DuplicateIdentifierIsRefused) {
     pool.AddTimer(7, 100, nullptr);
-    EXPECT_EQ(ErrorOf<Exception>([&] { pool.AddTimer(7, 200, nullptr); }), "Timer identifier 7 is already in use");
+    EXPECT_EQ(ErrorOf<Exception>([&] { pool.AddTimer(7, 200, nullptr); }),
+              "Timer identifier 7 is already in use");
     EXPECT_EQ(pool.GetCount(), 1);
     EXPECT_EQ(pool.GetTimer(7)->Interval(), 100);
 }
 
-TEST_F(TimerPoolTest, CallCountDisablesAndEnablingRuns)
-{
+TEST_F(TimerPoolTest, CallCountDisablesAndEnablingRuns) {
     int calls = 0;
     pool.AddTimerExt(3, 50, 3, true, [&](TObject*) { ++calls; });
     TUtlTimerItem* item = pool.GetTimer(3);
@@ -85,30 +81,28 @@ TEST_F(TimerPoolTest, CallCountDisablesAndEnablingRuns)
     EXPECT_EQ(calls, 6);
     item->SetCallCount(0);
     EXPECT_FALSE(item->Enabled());
-    item->SetEnabled(true);  // refused while the count is 0
+    item->SetEnabled(true); // refused while the count is 0
     EXPECT_FALSE(item->Enabled());
     item->SetCallCount(-9);
     EXPECT_EQ(item->CallCount(), -1);
 }
 
-TEST_F(TimerPoolTest, ItemIntervalSetter)
-{
+TEST_F(TimerPoolTest, ItemIntervalSetter) {
     pool.AddTimer(1, 100, nullptr);
     TUtlTimerItem* item = pool.GetTimer(1);
-    item->SetInterval(130);  // not a multiple: ignored
+    item->SetInterval(130); // not a multiple: ignored
     EXPECT_EQ(item->Interval(), 100);
     item->SetInterval(0);
     EXPECT_EQ(item->Interval(), 50);
     EXPECT_EQ(item->Divisor(), 1);
 }
 
-TEST_F(TimerPoolTest, WindowTimerRunsUntilTheLastItemGoes)
-{
+TEST_F(TimerPoolTest, WindowTimerRunsUntilTheLastItemGoes) {
     pool.AddTimer(1, 100, nullptr);
     pool.AddTimer(2, 100, nullptr);
     pool.GetTimer(1)->SetEnabled(false);
     pool.GetTimer(2)->SetEnabled(false);
-    EXPECT_TRUE(pool.Active());  // disabling does not stop it
+    EXPECT_TRUE(pool.Active()); // disabling does not stop it
     pool.RemoveTimer(1);
     EXPECT_TRUE(pool.Active());
     pool.RemoveTimer(2);
@@ -116,16 +110,14 @@ TEST_F(TimerPoolTest, WindowTimerRunsUntilTheLastItemGoes)
     EXPECT_EQ(pool.GetCount(), 0);
 }
 
-TEST_F(TimerPoolTest, DisablingAfterAddKeepsTheTimerRunning)
-{
+TEST_F(TimerPoolTest, DisablingAfterAddKeepsTheTimerRunning) {
     pool.AddTimerExt(1, 1000, -1, false, nullptr);
     // Started for the enabled item at AddTimer, kept after it is disabled.
     EXPECT_TRUE(pool.Active());
     EXPECT_EQ(pool.GetActiveTimers(), 0);
 }
 
-TEST_F(TimerPoolTest, PoolHandlerServesItemsWithoutTheirOwn)
-{
+TEST_F(TimerPoolTest, PoolHandlerServesItemsWithoutTheirOwn) {
     std::vector<std::pair<Word, Integer>> seen;
     pool.OnTimer = [&](TObject* Sender, Word Ident, Integer Counter) { seen.emplace_back(Ident, Counter); };
     EXPECT_TRUE(pool.HasTimerProc());
@@ -134,8 +126,7 @@ TEST_F(TimerPoolTest, PoolHandlerServesItemsWithoutTheirOwn)
     EXPECT_EQ(seen, (std::vector<std::pair<Word, Integer>>{{9, 1}, {9, 2}}));
 }
 
-TEST_F(TimerPoolTest, HandlerMayRemoveItsOwnItem)
-{
+TEST_F(TimerPoolTest, HandlerMayRemoveItsOwnItem) {
     int calls = 0;
     pool.AddTimer(1, 50, [&](TObject*) {
         ++calls;
@@ -146,8 +137,7 @@ TEST_F(TimerPoolTest, HandlerMayRemoveItsOwnItem)
     EXPECT_EQ(pool.GetCount(), 0);
 }
 
-TEST_F(TimerPoolTest, ExceptionInAHandlerGoesToTheApplicationAndLaterTicksRun)
-{
+TEST_F(TimerPoolTest, ExceptionInAHandlerGoesToTheApplicationAndLaterTicksRun) {
     DialogCapture dialogs;
     int calls = 0;
     pool.AddTimer(1, 50, [&](TObject*) {
@@ -160,12 +150,11 @@ TEST_F(TimerPoolTest, ExceptionInAHandlerGoesToTheApplicationAndLaterTicksRun)
     EXPECT_EQ(dialogs.Texts, (std::vector<std::string>{"boom.", "boom."}));
 }
 
-TEST(TimerPoolSetupTest, BaseIntervalOnlyWhileLoadingAndNeverZero)
-{
+TEST(TimerPoolSetupTest, BaseIntervalOnlyWhileLoadingAndNeverZero) {
     TUtlTimerPool zero(nullptr, 0);
     EXPECT_EQ(zero.MinInterval(), 1000);
     TUtlTimerPool pool(nullptr);
-    pool.SetInterval(100);  // not loading: ignored
+    pool.SetInterval(100); // not loading: ignored
     EXPECT_EQ(pool.MinInterval(), 1000);
     pool.SetComponentState(TComponentState{csLoading});
     pool.SetInterval(0);
@@ -174,14 +163,13 @@ TEST(TimerPoolSetupTest, BaseIntervalOnlyWhileLoadingAndNeverZero)
     EXPECT_EQ(pool.MinInterval(), 100);
 }
 
-TEST(TimerItemTest, NeedsPoolAndList)
-{
+TEST(TimerItemTest, NeedsPoolAndList) {
     TList list;
-    EXPECT_EQ(ErrorOf<EInvalidOperation>([&] { TUtlTimerItem item(nullptr, &list, 1); }), "TUtlTimerItem: Invalid Owner or List");
+    EXPECT_EQ(ErrorOf<EInvalidOperation>([&] { TUtlTimerItem item(nullptr, &list, 1); }),
+              "TUtlTimerItem: Invalid Owner or List");
 }
 
-TEST(TimerPoolLoopTest, WindowTimerDrivesTheItemsFromTheEventLoop)
-{
+TEST(TimerPoolLoopTest, WindowTimerDrivesTheItemsFromTheEventLoop) {
     TUtlTimerPool pool(nullptr, 10);
     int calls = 0;
     pool.AddTimer(1, 20, [&](TObject*) { ++calls; });

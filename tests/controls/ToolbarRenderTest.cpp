@@ -13,8 +13,7 @@ namespace {
 enum class State { Normal, Hover, Pressed, Disabled };
 
 // A small document picture on a lime background (the transparent colour).
-void MakeGlyph(TBitmap& glyph)
-{
+void MakeGlyph(TBitmap& glyph) {
     glyph.SetSize(16, 16);
     TCanvas* c = glyph.Canvas();
     c->Brush()->SetColor(clLime);
@@ -27,8 +26,8 @@ void MakeGlyph(TBitmap& glyph)
         c->FillRect(Rect(5, y, 11, y + 1));
 }
 
-void Paint(TCanvas* target, Integer x, Integer y, const String& caption, bool dark, State state, TBitmap* glyph)
-{
+void Paint(TCanvas* target, Integer x, Integer y, const String& caption, bool dark, State state,
+           TBitmap* glyph) {
     const Integer w = 104, h = 24;
     TgxExtSpeedButton button(nullptr);
     button.SetBounds(0, 0, w, h);
@@ -37,14 +36,10 @@ void Paint(TCanvas* target, Integer x, Integer y, const String& caption, bool da
         looks::ApplyDarkLook(&button);
     else
         looks::ApplyLightLook(&button);
-    if (glyph)
-        button.SetGlyph(glyph);
-    if (state == State::Hover || state == State::Pressed)
-        button.MouseEnter();
-    if (state == State::Pressed)
-        button.MouseDown(mbLeft, {}, 4, 4);
-    if (state == State::Disabled)
-        button.SetEnabled(false);
+    if (glyph) button.SetGlyph(glyph);
+    if (state == State::Hover || state == State::Pressed) button.MouseEnter();
+    if (state == State::Pressed) button.MouseDown(mbLeft, {}, 4, 4);
+    if (state == State::Disabled) button.SetEnabled(false);
     TBitmap picture(w, h, pf24bit);
     button.PaintTo(picture.Canvas());
     BitBlt(target, x, y, w, h, picture.Canvas(), 0, 0, SRCCOPY);
@@ -54,8 +49,7 @@ void Paint(TCanvas* target, Integer x, Integer y, const String& caption, bool da
 
 // The application's toolbar looks side by side: light and dark, each in its
 // normal, hover, pressed and disabled state.
-TEST(ToolbarRenderTest, WritesBothLooksToAPicture)
-{
+TEST(ToolbarRenderTest, WritesBothLooksToAPicture) {
     const Integer cols = 4, rows = 4, cell = 112, line = 30;
     TBitmap bar(8 + cols * cell, 8 + rows * line, pf24bit);
     bar.Canvas()->Brush()->SetColor(clBtnFace);

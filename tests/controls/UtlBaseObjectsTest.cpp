@@ -91,7 +91,8 @@ TEST(UtlDateTimeTest, AssignCopiesOnlyFromItsOwnClass) {
     b.Assign(&a);
     EXPECT_EQ(b.DateTime(), a.DateTime());
     TUtlObject other;
-    EXPECT_EQ(ErrorOf<EConvertError>([&] { b.Assign(&other); }), "Cannot assign a TUtlObject to a TUtlDateTime");
+    EXPECT_EQ(ErrorOf<EConvertError>([&] { b.Assign(&other); }),
+              "Cannot assign a TUtlObject to a TUtlDateTime");
 }
 
 TEST(UtlPointListTest, PointsComeBackUnchanged) {

@@ -18,7 +18,6 @@ std::unique_ptr<TBitmap> Sheet(Integer w, Integer h, TColor fill = Green, TPixel
     return sheet::Make(w, h, fill, format);
 }
 
-
 // A 10 × 2 picture: column 0 red, column 9 blue, the rest yellow.
 std::unique_ptr<TBitmap> Striped() {
     auto b = Sheet(10, 2, clYellow);

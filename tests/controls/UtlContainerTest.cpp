@@ -93,8 +93,7 @@ TEST_F(UtlContainerTest, OffsetsAndFlagBytes) {
     EXPECT_EQ(fetched.Width(), 4);
 }
 
-TEST_F(UtlContainerTest, OverlongDescriptionWritesNoFile)
-{
+TEST_F(UtlContainerTest, OverlongDescriptionWritesNoFile) {
     TUtlStringList list(nullptr);
     list.Add();
     list.GetItem(0)->SetDescription(String(256, 'x'));

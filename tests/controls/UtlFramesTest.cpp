@@ -25,7 +25,6 @@ protected:
     std::unique_ptr<TCanvas> canvas = graphics::MakeRecordingCanvas(rec);
 };
 
-
 // Rows of the picture: '#' for Ink, '.' for anything else.
 std::vector<std::string> Rows(TBitmap& b, TColor ink) {
     std::vector<std::string> rows;

@@ -18,7 +18,6 @@ std::unique_ptr<TBitmap> Sheet(Integer w, Integer h, TColor fill = Green, TPixel
     return sheet::Make(w, h, fill, format);
 }
 
-
 } // namespace
 
 TEST(UtlGradientTest, ColorAtPositionTruncatesPerChannel) {

@@ -67,8 +67,7 @@ TEST_F(UtlIniCtrlTest, RegistryTargetWritesUnderThePath) {
     EXPECT_FALSE(check.KeyExists("Software\\Missing"));
 }
 
-TEST_F(UtlIniCtrlTest, DefaultPathIsTheApplicationsKey)
-{
+TEST_F(UtlIniCtrlTest, DefaultPathIsTheApplicationsKey) {
     UtlInitialization();
     const String title = Application->Title();
     core::ScopeExit restore([&] {

@@ -18,7 +18,6 @@ std::unique_ptr<TBitmap> Bmp(Integer w, Integer h, TColor fill = clBlack, TPixel
     return sheet::Make(w, h, fill, format);
 }
 
-
 } // namespace
 
 TEST(UtlPixelsTest, GreyScaleRoundsTiesToEven) {

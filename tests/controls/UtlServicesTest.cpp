@@ -63,8 +63,7 @@ TEST(UtlServices, SettingsStoreAndWaitCursorFromStartUp) {
 
 namespace {
 
-TEST(UtlContainerCtrl, SecondControlOnADesignedFormIsRefused)
-{
+TEST(UtlContainerCtrl, SecondControlOnADesignedFormIsRefused) {
     TForm form(nullptr);
     form.SetDesigning(true);
     auto* first = new TUtlContainerCtrl(&form);

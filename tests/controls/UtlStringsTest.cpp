@@ -66,7 +66,8 @@ TEST(UtlStringsTest, CodedListFields) {
 }
 
 TEST(UtlStringsTest, CodedIntOfTextRaisesTheConversionError) {
-    EXPECT_EQ(ErrorOf<EConvertError>([&] { UtlGetCodedInt("1;x", U';', 1); }), "'x' is not a valid integer value");
+    EXPECT_EQ(ErrorOf<EConvertError>([&] { UtlGetCodedInt("1;x", U';', 1); }),
+              "'x' is not a valid integer value");
 }
 
 TEST(UtlStringsTest, SetCodedStringAppendsMissingFields) {

@@ -45,10 +45,8 @@ Bytes MakeWave(Word Channels, Cardinal Rate, std::size_t Samples) {
     return b;
 }
 
-void Fill(TMemoryStream& s, const Bytes& b)
-{
-    if (!b.empty())
-        s.WriteBuffer(b.data(), Integer(b.size()));
+void Fill(TMemoryStream& s, const Bytes& b) {
+    if (!b.empty()) s.WriteBuffer(b.data(), Integer(b.size()));
     s.SetPosition(0);
 }
 

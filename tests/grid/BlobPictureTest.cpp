@@ -19,8 +19,7 @@
 namespace {
 
 // A Width x 1 bitmap whose pixels run through Colors, as BMP bytes.
-String BmpBytes(std::vector<TColor> Colors)
-{
+String BmpBytes(std::vector<TColor> Colors) {
     TBitmap b(Integer(Colors.size()), 1, pf24bit);
     for (std::size_t x = 0; x < Colors.size(); ++x)
         b.Canvas()->SetPixels(Integer(x), 0, Colors[x]);
@@ -28,8 +27,7 @@ String BmpBytes(std::vector<TColor> Colors)
     return String(bytes.begin(), bytes.end());
 }
 
-TColor PixelOf(const String& Bytes, Integer X)
-{
+TColor PixelOf(const String& Bytes, Integer X) {
     TBitmap b;
     b.LoadFromBytes(reinterpret_cast<const Byte*>(Bytes.data()), Bytes.size());
     return b.Canvas()->Pixels(X, 0) & 0xFFFFFF;
@@ -37,8 +35,7 @@ TColor PixelOf(const String& Bytes, Integer X)
 
 class BlobPictureTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         Data.FieldDefs()->Add("nev", ftString, 20);
         Data.FieldDefs()->Add("kep", ftGraphic);
         Data.FieldDefs()->Add("megjegyzes", ftString, 300);
@@ -51,19 +48,16 @@ protected:
         TVgBlobEditor::Runner = [this](TVgBlobEditor* e) {
             ++Shown;
             ShowedPicture = e->ShowsPicture();
-            if (InEditor)
-                InEditor(e);
+            if (InEditor) InEditor(e);
             return mrOk;
         };
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         TVgBlobEditor::Runner = nullptr;
         ui::SetDialogHook(nullptr);
     }
     // File dialogs answer with Name; the requests are kept.
-    void AnswerFilesWith(const std::string& Name)
-    {
+    void AnswerFilesWith(const std::string& Name) {
         ui::SetDialogHook([this, Name](const ui::DialogRequest& r) {
             Requests.push_back(r);
             return ui::DialogAnswer{1, Name};
@@ -81,8 +75,7 @@ protected:
     bool ShowedPicture = false;
 };
 
-TEST_F(BlobPictureTest, OkWithoutAChangeWritesNothingAndLeavesNoEditState)
-{
+TEST_F(BlobPictureTest, OkWithoutAChangeWritesNothingAndLeavesNoEditState) {
     Grid.ShowBlobEditor();
     EXPECT_EQ(Shown, 1);
     EXPECT_TRUE(ShowedPicture);
@@ -90,8 +83,7 @@ TEST_F(BlobPictureTest, OkWithoutAChangeWritesNothingAndLeavesNoEditState)
     EXPECT_EQ(Data.State(), dsBrowse);
 }
 
-TEST_F(BlobPictureTest, PanelShowsTheFieldsPicture)
-{
+TEST_F(BlobPictureTest, PanelShowsTheFieldsPicture) {
     InEditor = [](TVgBlobEditor* e) {
         EXPECT_EQ(e->Picture()->Width(), 3);
         EXPECT_EQ(e->Picture()->Bitmap()->Canvas()->Pixels(1, 0) & 0xFFFFFF, clLime);
@@ -101,16 +93,14 @@ TEST_F(BlobPictureTest, PanelShowsTheFieldsPicture)
     EXPECT_EQ(Shown, 1);
 }
 
-TEST_F(BlobPictureTest, ClearThenOkEmptiesTheField)
-{
+TEST_F(BlobPictureTest, ClearThenOkEmptiesTheField) {
     InEditor = [](TVgBlobEditor* e) { e->ClearButton()->Click(); };
     Grid.ShowBlobEditor();
     EXPECT_EQ(Data.State(), dsEdit);
     EXPECT_TRUE(Data.FieldByName("kep")->IsNull());
 }
 
-TEST_F(BlobPictureTest, LoadTakesThePictureFromTheChosenFile)
-{
+TEST_F(BlobPictureTest, LoadTakesThePictureFromTheChosenFile) {
     TempFolder folder("blobpicture");
     const std::string file = folder.File("uj.bmp");
     WriteFileBytes(file, BmpBytes({clYellow, clNavy}));
@@ -123,8 +113,7 @@ TEST_F(BlobPictureTest, LoadTakesThePictureFromTheChosenFile)
     EXPECT_EQ(PixelOf(Value(), 1), clNavy);
 }
 
-TEST_F(BlobPictureTest, LoadOfAFileThatIsNoPictureRaisesAndChangesNothing)
-{
+TEST_F(BlobPictureTest, LoadOfAFileThatIsNoPictureRaisesAndChangesNothing) {
     TempFolder folder("blobpicture");
     const std::string file = folder.File("level.txt");
     WriteFileBytes(file, "Tisztelt Uram!");
@@ -138,8 +127,7 @@ TEST_F(BlobPictureTest, LoadOfAFileThatIsNoPictureRaisesAndChangesNothing)
     EXPECT_EQ(Data.State(), dsBrowse);
 }
 
-TEST_F(BlobPictureTest, SaveWritesThePictureToTheChosenFile)
-{
+TEST_F(BlobPictureTest, SaveWritesThePictureToTheChosenFile) {
     TempFolder folder("blobpicture");
     const std::string file = folder.File("ki.bmp");
     AnswerFilesWith(file);
@@ -148,14 +136,13 @@ TEST_F(BlobPictureTest, SaveWritesThePictureToTheChosenFile)
     ASSERT_EQ(Requests.size(), 1u);
     EXPECT_EQ(Requests[0].Kind, ui::DialogKind::SaveDialog);
     EXPECT_EQ(PixelOf(ReadFileBytes(file), 2), clBlue);
-    EXPECT_EQ(Data.State(), dsBrowse);  // saving elsewhere changes nothing here
+    EXPECT_EQ(Data.State(), dsBrowse); // saving elsewhere changes nothing here
 }
 
-TEST_F(BlobPictureTest, CopyAndPasteGoThroughTheClipboard)
-{
+TEST_F(BlobPictureTest, CopyAndPasteGoThroughTheClipboard) {
     Clipboard()->Clear();
     InEditor = [](TVgBlobEditor* e) {
-        e->PasteButton()->Click();  // nothing on the clipboard: nothing happens
+        e->PasteButton()->Click(); // nothing on the clipboard: nothing happens
         EXPECT_FALSE(e->PictureModified());
         e->CopyButton()->Click();
         EXPECT_TRUE(Clipboard()->HasBitmap());
@@ -169,8 +156,7 @@ TEST_F(BlobPictureTest, CopyAndPasteGoThroughTheClipboard)
     EXPECT_EQ(PixelOf(Value(), 2), clBlue);
 }
 
-TEST_F(BlobPictureTest, LongTextOkWithoutChangeWritesNothing)
-{
+TEST_F(BlobPictureTest, LongTextOkWithoutChangeWritesNothing) {
     Grid.SetSelectedIndex(2);
     InEditor = [](TVgBlobEditor* e) {
         EXPECT_TRUE(e->Memo()->Visible());

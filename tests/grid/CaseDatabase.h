@@ -18,11 +18,9 @@ namespace gridtest {
 
 class CaseDatabase {
 public:
-    explicit CaseDatabase(int Count)
-    {
+    explicit CaseDatabase(int Count) {
         std::string pattern = (std::filesystem::temp_directory_path() / "velmora-grid-XXXXXX").string();
-        if (!mkdtemp(pattern.data()))
-            throw std::runtime_error("cannot create a temporary folder");
+        if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot create a temporary folder");
         FDir = pattern;
         Db.SetDefaultDir(FDir);
         Db.SetDatabase("office.s3db");
@@ -40,8 +38,7 @@ public:
                            nullptr);
         Db.Commit();
     }
-    ~CaseDatabase()
-    {
+    ~CaseDatabase() {
         Query.reset();
         Db.SetConnected(false);
         std::error_code ec;
@@ -51,8 +48,8 @@ public:
     CaseDatabase& operator=(const CaseDatabase&) = delete;
 
     // Opens the case list the way the cases area reads it.
-    TSqlite3Query* OpenCases(const String& Sql = "select sorszam, ev, szam, nev, status from ugy order by sorszam")
-    {
+    TSqlite3Query*
+    OpenCases(const String& Sql = "select sorszam, ev, szam, nev, status from ugy order by sorszam") {
         Query = std::make_unique<TSqlite3Query>(nullptr);
         Query->SetConnection(&Db);
         Query->SQL()->SetText(Sql);

@@ -13,22 +13,19 @@ class ColumnButtonsTest : public GridFixture {
 protected:
     void SetUp() override { Build(6, 500, 300); }
 
-    TPoint Centre(Integer ACol, Integer ARow) const
-    {
+    TPoint Centre(Integer ACol, Integer ARow) const {
         TRect r = Grid->CellRect(ACol, ARow);
         return {(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
     }
     void Key(Word K, TShiftState Shift = {}) { Grid->KeyDown(K, Shift); }
     void EditorKey(Word K, TShiftState Shift = {}) { Grid->InplaceEditor()->KeyDown(K, Shift); }
-    void DragTitle(Integer FromCol, Integer ToCol)
-    {
+    void DragTitle(Integer FromCol, Integer ToCol) {
         TPoint a = Centre(FromCol, 0), b = Centre(ToCol, 0);
         Grid->MouseDown(mbLeft, {}, a.X, a.Y);
         Grid->MouseMove({ssLeft}, b.X, b.Y);
         Grid->MouseUp(mbLeft, {}, b.X, b.Y);
     }
-    std::vector<String> FieldNames() const
-    {
+    std::vector<String> FieldNames() const {
         std::vector<String> names;
         for (Integer i = 0; i < Grid->Columns()->Count(); ++i)
             names.push_back(Grid->Columns()->Items(i)->FieldName());
@@ -36,8 +33,7 @@ protected:
     }
 };
 
-TEST_F(ColumnButtonsTest, PickListChoiceIsPostedThroughTheField)
-{
+TEST_F(ColumnButtonsTest, PickListChoiceIsPostedThroughTheField) {
     TColumn* nev = Grid->Columns()->Items(1);
     nev->PickList()->Add("Polgári");
     nev->PickList()->Add("Büntető");
@@ -56,8 +52,7 @@ TEST_F(ColumnButtonsTest, PickListChoiceIsPostedThroughTheField)
     EXPECT_EQ(std::get<String>(Data->RowValue(0, 1)), "Büntető");
 }
 
-TEST_F(ColumnButtonsTest, ButtonStyleDecidesTheButton)
-{
+TEST_F(ColumnButtonsTest, ButtonStyleDecidesTheButton) {
     TColumn* nev = Grid->Columns()->Items(1);
     nev->PickList()->Add("Polgári");
     nev->SetButtonStyle(cbsNone);
@@ -71,8 +66,7 @@ TEST_F(ColumnButtonsTest, ButtonStyleDecidesTheButton)
     EXPECT_EQ(Grid->InplaceEditor()->EditStyle(), esEllipsis);
 }
 
-TEST_F(ColumnButtonsTest, EllipsisFiresOnEditButtonClick)
-{
+TEST_F(ColumnButtonsTest, EllipsisFiresOnEditButtonClick) {
     int clicks = 0;
     Grid->OnEditButtonClick = [&](TObject* Sender) {
         EXPECT_EQ(Sender, Grid.get());
@@ -87,8 +81,7 @@ TEST_F(ColumnButtonsTest, EllipsisFiresOnEditButtonClick)
     EXPECT_TRUE(Grid->EditorMode());
 }
 
-TEST_F(ColumnButtonsTest, DraggingATitleMovesTheColumnAndClicksNoTitle)
-{
+TEST_F(ColumnButtonsTest, DraggingATitleMovesTheColumnAndClicksNoTitle) {
     Grid->Columns()->Items(0)->SetWidth(90);
     std::vector<std::pair<Integer, Integer>> moves;
     int titleClicks = 0;
@@ -108,8 +101,7 @@ TEST_F(ColumnButtonsTest, DraggingATitleMovesTheColumnAndClicksNoTitle)
     EXPECT_EQ(moves.size(), 1u);
 }
 
-TEST_F(ColumnButtonsTest, AMovedDefaultColumnSurvivesAReopen)
-{
+TEST_F(ColumnButtonsTest, AMovedDefaultColumnSurvivesAReopen) {
     DragTitle(3, 1);
     EXPECT_EQ(FieldNames(), (std::vector<String>{"aktiv", "id", "nev", "jubok", "osszeg"}));
     Data->Close();
@@ -117,17 +109,15 @@ TEST_F(ColumnButtonsTest, AMovedDefaultColumnSurvivesAReopen)
     EXPECT_EQ(FieldNames(), (std::vector<String>{"aktiv", "id", "nev", "jubok", "osszeg"}));
 }
 
-TEST_F(ColumnButtonsTest, FrozenColumnsNeitherMoveNorTakeAMovedOne)
-{
+TEST_F(ColumnButtonsTest, FrozenColumnsNeitherMoveNorTakeAMovedOne) {
     Grid->SetFixedCols(1);
     DragTitle(1, 3);
-    DragTitle(3, 1);  // dropped on the frozen column: lands first among the scrolling ones
+    DragTitle(3, 1); // dropped on the frozen column: lands first among the scrolling ones
     EXPECT_EQ(FieldNames(), (std::vector<String>{"id", "aktiv", "nev", "jubok", "osszeg"}));
 }
 
-TEST_F(ColumnButtonsTest, NoMovingWithoutColumnResizeNorOntoTheIndicator)
-{
-    DragTitle(2, 0);  // dropped on the indicator: lands first among the data columns
+TEST_F(ColumnButtonsTest, NoMovingWithoutColumnResizeNorOntoTheIndicator) {
+    DragTitle(2, 0); // dropped on the indicator: lands first among the data columns
     EXPECT_EQ(FieldNames(), (std::vector<String>{"nev", "id", "aktiv", "jubok", "osszeg"}));
     TDBGridOptions o = Grid->Options();
     o.Exclude(dgColumnResize);
@@ -142,14 +132,12 @@ namespace {
 
 class CellButtonClickTest : public ColumnButtonsTest {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         ColumnButtonsTest::SetUp();
         Grid->SetExOptions(Grid->ExOptions() + TExOptions{eoShowLookup});
         Grid->OnEditButtonClick = [this](TObject*) { ++Clicks; };
     }
-    void ClickCell(Integer ACol, Integer ARow)
-    {
+    void ClickCell(Integer ACol, Integer ARow) {
         TPoint p = Centre(ACol, ARow);
         Grid->MouseDown(mbLeft, {}, p.X, p.Y);
         Grid->MouseUp(mbLeft, {}, p.X, p.Y);
@@ -157,26 +145,23 @@ protected:
     int Clicks = 0;
 };
 
-TEST_F(CellButtonClickTest, AClickOnAPickListCellDropsItsList)
-{
+TEST_F(CellButtonClickTest, AClickOnAPickListCellDropsItsList) {
     Grid->Columns()->Items(1)->PickList()->Add("Polgári");
     ClickCell(2, 1);
     ASSERT_TRUE(Grid->EditorMode());
     EXPECT_TRUE(Grid->InplaceEditor()->ListVisible());
-    ClickCell(2, 1);  // an open editor is not closed by a second click
+    ClickCell(2, 1); // an open editor is not closed by a second click
     EXPECT_TRUE(Grid->EditorMode());
 }
 
-TEST_F(CellButtonClickTest, AClickOnAnEllipsisCellPressesTheButton)
-{
+TEST_F(CellButtonClickTest, AClickOnAnEllipsisCellPressesTheButton) {
     Grid->Columns()->Items(1)->SetButtonStyle(cbsEllipsis);
     ClickCell(2, 1);
     EXPECT_EQ(Clicks, 1);
     EXPECT_TRUE(Grid->EditorMode());
 }
 
-TEST_F(CellButtonClickTest, NothingOpensWithoutTheOptionOrOnAReadOnlyGrid)
-{
+TEST_F(CellButtonClickTest, NothingOpensWithoutTheOptionOrOnAReadOnlyGrid) {
     Grid->Columns()->Items(1)->SetButtonStyle(cbsEllipsis);
     Grid->Columns()->Items(3)->PickList()->Add("true");
     Grid->SetReadOnly(true);
@@ -198,15 +183,13 @@ namespace {
 
 class TitleButtonDragTest : public ColumnButtonsTest {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         ColumnButtonsTest::SetUp();
         // The standard popup would take a right press first.
         Grid->SetExOptions(Grid->ExOptions() + TExOptions{eoTitleButtons} - TExOptions{eoStandardPopup});
         Grid->OnTitleClick = [this](TColumn*) { ++TitleClicks; };
     }
-    void RightDrag(Integer FromCol, Integer ToCol)
-    {
+    void RightDrag(Integer FromCol, Integer ToCol) {
         TPoint a = Centre(FromCol, 0), b = Centre(ToCol, 0);
         Grid->MouseDown(mbRight, {}, a.X, a.Y);
         Grid->MouseMove({ssRight}, b.X, b.Y);
@@ -215,15 +198,13 @@ protected:
     int TitleClicks = 0;
 };
 
-TEST_F(TitleButtonDragTest, ARightDragMovesTheColumnLikeALeftOne)
-{
+TEST_F(TitleButtonDragTest, ARightDragMovesTheColumnLikeALeftOne) {
     RightDrag(1, 3);
     EXPECT_EQ(FieldNames(), (std::vector<String>{"nev", "aktiv", "id", "jubok", "osszeg"}));
     EXPECT_EQ(TitleClicks, 0);
 }
 
-TEST_F(TitleButtonDragTest, ARightClickClicksNoTitleAndALeftClickStillDoes)
-{
+TEST_F(TitleButtonDragTest, ARightClickClicksNoTitleAndALeftClickStillDoes) {
     RightDrag(2, 2);
     EXPECT_EQ(TitleClicks, 0);
     TPoint p = Centre(2, 0);
@@ -233,8 +214,7 @@ TEST_F(TitleButtonDragTest, ARightClickClicksNoTitleAndALeftClickStillDoes)
     EXPECT_EQ(FieldNames(), (std::vector<String>{"id", "nev", "aktiv", "jubok", "osszeg"}));
 }
 
-TEST_F(TitleButtonDragTest, WithoutColumnResizeARightPressDragsNothing)
-{
+TEST_F(TitleButtonDragTest, WithoutColumnResizeARightPressDragsNothing) {
     Grid->SetOptions(Grid->Options() - TDBGridOptions{dgColumnResize});
     RightDrag(1, 3);
     EXPECT_EQ(FieldNames(), (std::vector<String>{"id", "nev", "aktiv", "jubok", "osszeg"}));

@@ -14,11 +14,10 @@ using namespace gridtest;
 
 namespace {
 
-TEST_F(GridFixture, PictureWithBandsFooterAndCheckBoxes)
-{
+TEST_F(GridFixture, PictureWithBandsFooterAndCheckBoxes) {
     Build(12, 520, 260);
     Grid->SetDefaultRowHeight(17);
-    Grid->SetScrollBars(ssNone);  // the bars are widgets of their own, not in the picture
+    Grid->SetScrollBars(ssNone); // the bars are widgets of their own, not in the picture
     Grid->GridStyle()->SetOddColor(clWindow);
     Grid->GridStyle()->SetEvenColor(15990526);
     Grid->Bands()->Add("Ügy");
@@ -65,8 +64,7 @@ TEST_F(GridFixture, PictureWithBandsFooterAndCheckBoxes)
     TRect footer = Grid->GetFooterRect();
     EXPECT_EQ(ColorToRGB(c->Pixels(footer.Left + 3, footer.Top + 3)), ColorToRGB(clBtnFace));
 
-    if (const char* path = std::getenv("VELMORA_GRID_PICTURE"))
-        picture.SaveToFile(path);
+    if (const char* path = std::getenv("VELMORA_GRID_PICTURE")) picture.SaveToFile(path);
 }
 
 } // namespace

@@ -11,8 +11,7 @@ namespace {
 
 class SqliteGridTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         Cases = Db.OpenCases();
         Source = std::make_unique<TDataSource>(nullptr);
         Source->SetDataSet(Cases);
@@ -24,13 +23,11 @@ protected:
         Grid->GridStyle()->SetEvenColor(15990526);
         Grid->SetExOptions(Grid->ExOptions() + TExOptions{eoBooleanAsCheckBox, eoShowFooter});
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         Grid.reset();
         Source.reset();
     }
-    void Paint()
-    {
+    void Paint() {
         Grid->Boxes.clear();
         Canvas = graphics::MakeRecordingCanvas(Backend, TSize(600, 300));
         Grid->PaintTo(Canvas.get());
@@ -44,18 +41,16 @@ protected:
     std::unique_ptr<TCanvas> Canvas;
 };
 
-TEST_F(SqliteGridTest, StatusColumnShowsCheckBoxesByRecord)
-{
+TEST_F(SqliteGridTest, StatusColumnShowsCheckBoxesByRecord) {
     ASSERT_EQ(Cases->FieldByName("status")->DataType(), ftBoolean);
     Paint();
     Integer rows = Grid->RowCount() - 1;
     ASSERT_EQ(Integer(Grid->Boxes.size()), rows);
-    EXPECT_EQ(Grid->Boxes[0].State, cbChecked);  // sorszam 1: odd
+    EXPECT_EQ(Grid->Boxes[0].State, cbChecked); // sorszam 1: odd
     EXPECT_EQ(Grid->Boxes[1].State, cbUnchecked);
 }
 
-TEST_F(SqliteGridTest, FooterShowsTheTotalsTheApplicationWrites)
-{
+TEST_F(SqliteGridTest, FooterShowsTheTotalsTheApplicationWrites) {
     TVgDBColumn* szam = Grid->GetColumns()->GetColumn(2);
     szam->SetFooterType(ftSum);
     Grid->CalculateTotals(false);
@@ -69,16 +64,14 @@ TEST_F(SqliteGridTest, FooterShowsTheTotalsTheApplicationWrites)
     EXPECT_TRUE(found);
 }
 
-TEST_F(SqliteGridTest, PageDownScrollsTheWindowOverTheRecords)
-{
+TEST_F(SqliteGridTest, PageDownScrollsTheWindowOverTheRecords) {
     Word k = VK_NEXT;
     Grid->KeyDown(k, {});
     Integer page = Grid->RowCount() - 1;
     EXPECT_EQ(Cases->FieldByName("sorszam")->AsInteger(), 1 + page);
     std::vector<Int64> ids;
     Grid->OnDrawColumnCell = [&](TObject*, const TRect&, Integer DataCol, TColumn*, TGridDrawState) {
-        if (DataCol == 0)
-            ids.push_back(Cases->FieldByName("sorszam")->AsInteger());
+        if (DataCol == 0) ids.push_back(Cases->FieldByName("sorszam")->AsInteger());
     };
     Paint();
     ASSERT_EQ(Integer(ids.size()), page);
@@ -88,8 +81,7 @@ TEST_F(SqliteGridTest, PageDownScrollsTheWindowOverTheRecords)
     EXPECT_GE(ids.back(), 1 + page);
 }
 
-TEST_F(SqliteGridTest, ClickSelectsTheRecordUnderTheMouse)
-{
+TEST_F(SqliteGridTest, ClickSelectsTheRecordUnderTheMouse) {
     TRect r = Grid->CellRect(4, 5);
     Grid->MouseDown(mbLeft, {}, r.Left + 3, r.Top + 3);
     Grid->MouseUp(mbLeft, {}, r.Left + 3, r.Top + 3);

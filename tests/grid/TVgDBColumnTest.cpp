@@ -9,21 +9,18 @@ namespace {
 
 class ColumnTest : public GridFixture {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         Build(3);
         Grid->GetColumns()->Clear();
     }
-    TVgDBColumn* AddColumn(const String& Field)
-    {
+    TVgDBColumn* AddColumn(const String& Field) {
         TVgDBColumn* c = Grid->GetColumns()->Add();
         c->SetFieldName(Field);
         return c;
     }
 };
 
-TEST_F(ColumnTest, NewColumnDefaults)
-{
+TEST_F(ColumnTest, NewColumnDefaults) {
     TVgDBColumn* c = AddColumn("id");
     EXPECT_EQ(c->BandIndex(), -1);
     EXPECT_TRUE(c->Filterable());
@@ -35,8 +32,7 @@ TEST_F(ColumnTest, NewColumnDefaults)
     EXPECT_EQ(c->GetGrid(), Grid.get());
 }
 
-TEST_F(ColumnTest, AddingAColumnCustomisesTheSetAndGetColumnReadsIt)
-{
+TEST_F(ColumnTest, AddingAColumnCustomisesTheSetAndGetColumnReadsIt) {
     TVgDBColumn* c = AddColumn("nev");
     EXPECT_EQ(Grid->GetColumns()->State(), csCustomized);
     EXPECT_EQ(Grid->GetColumns()->Count(), 1);
@@ -46,8 +42,7 @@ TEST_F(ColumnTest, AddingAColumnCustomisesTheSetAndGetColumnReadsIt)
     EXPECT_THROW(Grid->GetColumns()->GetColumn(1), EListError);
 }
 
-TEST_F(ColumnTest, AssignCopiesSettingsButNotTheFooterValue)
-{
+TEST_F(ColumnTest, AssignCopiesSettingsButNotTheFooterValue) {
     TVgDBColumn* a = AddColumn("id");
     a->SetSortType(stDescending);
     a->SetSortCaption("1");
@@ -76,8 +71,7 @@ TEST_F(ColumnTest, AssignCopiesSettingsButNotTheFooterValue)
     EXPECT_EQ(b->FieldName(), "id");
 }
 
-TEST_F(ColumnTest, SortTypeChangeFiresOnceAndTheSameValueNotAtAll)
-{
+TEST_F(ColumnTest, SortTypeChangeFiresOnceAndTheSameValueNotAtAll) {
     TVgDBColumn* c = AddColumn("id");
     std::vector<TColumn*> fired;
     Grid->OnSortChanged = [&](TObject*, TColumn* col) { fired.push_back(col); };
@@ -87,8 +81,7 @@ TEST_F(ColumnTest, SortTypeChangeFiresOnceAndTheSameValueNotAtAll)
     EXPECT_EQ(fired[0], c);
 }
 
-TEST_F(ColumnTest, SetSortFieldMarksOnlyTheNamedFieldsColumn)
-{
+TEST_F(ColumnTest, SetSortFieldMarksOnlyTheNamedFieldsColumn) {
     TVgDBColumn* id = AddColumn("id");
     TVgDBColumn* nev = AddColumn("nev");
     id->SetSortType(stAscending);
@@ -101,8 +94,7 @@ TEST_F(ColumnTest, SetSortFieldMarksOnlyTheNamedFieldsColumn)
     EXPECT_EQ(nev->SortType(), stNone);
 }
 
-TEST_F(ColumnTest, FilterListAssignCopiesAndNullFrees)
-{
+TEST_F(ColumnTest, FilterListAssignCopiesAndNullFrees) {
     TVgDBColumn* c = AddColumn("id");
     TVgDBColumn* other = AddColumn("nev");
     other->FilterList()->Add("a");
@@ -113,21 +105,19 @@ TEST_F(ColumnTest, FilterListAssignCopiesAndNullFrees)
     EXPECT_EQ(c->FilterList()->Count(), 0);
 }
 
-TEST(ProgressColumnTest, BarWidthFollowsThePosition)
-{
+TEST(ProgressColumnTest, BarWidthFollowsThePosition) {
     TCollection owner([](TCollection* c) -> TCollectionItem* { return new TVgDBProgressColumn(c); });
     auto* p = static_cast<TVgDBProgressColumn*>(owner.Add());
     p->SetMin(0);
     p->SetMax(200);
-    EXPECT_EQ(p->BarWidth(50, 80), 20);   // a quarter of the cell
-    EXPECT_EQ(p->BarWidth(500, 80), 80);  // above Max: the full width
+    EXPECT_EQ(p->BarWidth(50, 80), 20);  // a quarter of the cell
+    EXPECT_EQ(p->BarWidth(500, 80), 80); // above Max: the full width
     p->SetMax(0);
-    EXPECT_EQ(p->BarWidth(50, 80), 0);    // Min = Max: no bar
+    EXPECT_EQ(p->BarWidth(50, 80), 0); // Min = Max: no bar
     EXPECT_EQ(p->InplaceEditor(), ieProgressbar);
 }
 
-TEST(PasswordColumnTest, DrawsOneMaskCharacterPerCharacter)
-{
+TEST(PasswordColumnTest, DrawsOneMaskCharacterPerCharacter) {
     TCollection owner([](TCollection* c) -> TCollectionItem* { return new TVgDBPasswordColumn(c); });
     auto* p = static_cast<TVgDBPasswordColumn*>(owner.Add());
     EXPECT_EQ(p->PasswordChar(), '*');
@@ -146,8 +136,7 @@ protected:
     void SetUp() override { Build(1); }
 };
 
-TEST_F(StyleTest, NewGridIsCustomWithTheGridColour)
-{
+TEST_F(StyleTest, NewGridIsCustomWithTheGridColour) {
     EXPECT_EQ(Grid->GridStyle()->Style(), gsCustom);
     EXPECT_EQ(Grid->GridStyle()->OddColor(), Grid->Color());
     EXPECT_EQ(Grid->GridStyle()->EvenColor(), Grid->Color());
@@ -156,8 +145,7 @@ TEST_F(StyleTest, NewGridIsCustomWithTheGridColour)
     EXPECT_EQ(Grid->GridStyle()->Wallpaper()->EndColor(), 0xDDDDDDu);
 }
 
-TEST_F(StyleTest, NamedStylesSetTheirPairAndAColourMakesItCustom)
-{
+TEST_F(StyleTest, NamedStylesSetTheirPairAndAColourMakesItCustom) {
     TVgDBGridStyle* s = Grid->GridStyle();
     s->SetStyle(gsSoftGray);
     EXPECT_EQ(s->OddColor(), 0xE4E4E4u);
@@ -172,8 +160,7 @@ TEST_F(StyleTest, NamedStylesSetTheirPairAndAColourMakesItCustom)
     EXPECT_EQ(s->EvenColor(), Grid->Color());
 }
 
-TEST_F(StyleTest, GroupingsTakeABoldCopyOfTheGridFont)
-{
+TEST_F(StyleTest, GroupingsTakeABoldCopyOfTheGridFont) {
     TVgGrouping* g = Grid->Groupings()->Add();
     EXPECT_TRUE(g->Font()->Style().Contains(fsBold));
     EXPECT_EQ(g->Font()->Color(), clBtnText);

@@ -15,8 +15,7 @@ constexpr TColor EvenRows = 15990526;
 
 class DrawTest : public GridFixture {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         Build(30, 600, 200);
         Grid->GridStyle()->SetOddColor(clWindow);
         Grid->GridStyle()->SetEvenColor(EvenRows);
@@ -25,8 +24,7 @@ protected:
     Integer DataRows() const { return Grid->RowCount() - 1; }
 };
 
-TEST_F(DrawTest, OddAndEvenColoursFollowTheVisiblePosition)
-{
+TEST_F(DrawTest, OddAndEvenColoursFollowTheVisiblePosition) {
     Paint();
     EXPECT_EQ(CellFill(2, 1), "clWindow");
     EXPECT_EQ(CellFill(2, 2), ColorToString(EvenRows));
@@ -39,8 +37,7 @@ TEST_F(DrawTest, OddAndEvenColoursFollowTheVisiblePosition)
     EXPECT_EQ(CellFill(2, 2), ColorToString(EvenRows));
 }
 
-TEST_F(DrawTest, NormalStyleKeepsTheColumnColour)
-{
+TEST_F(DrawTest, NormalStyleKeepsTheColumnColour) {
     Grid->GridStyle()->SetStyle(gsNormal);
     Grid->GetColumns()->GetColumn(1)->SetColor(clAqua);
     Paint();
@@ -48,8 +45,7 @@ TEST_F(DrawTest, NormalStyleKeepsTheColumnColour)
     EXPECT_EQ(CellFill(2, 2), "clAqua");
 }
 
-TEST_F(DrawTest, HighlightedCellKeepsItsColourButGetCellParamsStillRuns)
-{
+TEST_F(DrawTest, HighlightedCellKeepsItsColourButGetCellParamsStillRuns) {
     Grid->SetOptions(Grid->Options() + TDBGridOptions{dgAlwaysShowSelection, dgRowSelect});
     int calls = 0;
     bool sawHighlight = false;
@@ -64,19 +60,18 @@ TEST_F(DrawTest, HighlightedCellKeepsItsColourButGetCellParamsStillRuns)
     EXPECT_EQ(calls, DataRows() * 5);
 }
 
-TEST_F(DrawTest, IndicatorMarksOnlyTheCurrentRecord)
-{
+TEST_F(DrawTest, IndicatorMarksOnlyTheCurrentRecord) {
     Data->MoveBy(2);
     Paint();
     auto blts = Lines({"Blt "});
     ASSERT_EQ(blts.size(), 1u);
     TRect row = Grid->CellRect(0, Grid->Row());
     std::ostringstream y;
-    EXPECT_NE(blts[0].find("," + std::to_string((row.Top + row.Bottom - 11) / 2) + ","), String::npos) << blts[0];
+    EXPECT_NE(blts[0].find("," + std::to_string((row.Top + row.Bottom - 11) / 2) + ","), String::npos)
+        << blts[0];
 }
 
-TEST_F(DrawTest, BooleanFieldsDrawCheckBoxesWithTheOption)
-{
+TEST_F(DrawTest, BooleanFieldsDrawCheckBoxesWithTheOption) {
     Paint();
     EXPECT_TRUE(Grid->Boxes.empty());
     Grid->SetExOptions(Grid->ExOptions() + TExOptions{eoBooleanAsCheckBox});
@@ -91,23 +86,21 @@ TEST_F(DrawTest, BooleanFieldsDrawCheckBoxesWithTheOption)
     EXPECT_TRUE(Lines({"\"True\""}).empty());
 }
 
-TEST_F(DrawTest, TextFlagsShowAsCheckBoxesInACheckBoxColumn)
-{
+TEST_F(DrawTest, TextFlagsShowAsCheckBoxesInACheckBoxColumn) {
     Grid->GetColumns()->Clear();
     auto* box = new TVgDBCheckboxColumn(Grid->GetColumns());
     box->SetFieldName("jubok");
     box->SetValueChecked("true");
     Paint();
     ASSERT_GE(Grid->Boxes.size(), 3u);
-    EXPECT_EQ(Grid->Boxes[0].State, cbUnchecked);  // id 1: 'false'
-    EXPECT_EQ(Grid->Boxes[2].State, cbChecked);    // id 3: 'true'
+    EXPECT_EQ(Grid->Boxes[0].State, cbUnchecked); // id 1: 'false'
+    EXPECT_EQ(Grid->Boxes[2].State, cbChecked);   // id 3: 'true'
     TRect cell = Grid->CellRect(1, 1);
     InflateRect(cell, -2, -2);
     EXPECT_EQ(Grid->Boxes[0].Rect, cell);
 }
 
-TEST_F(DrawTest, NullTextFlagShowsGrayed)
-{
+TEST_F(DrawTest, NullTextFlagShowsGrayed) {
     Data->Edit();
     Data->FieldByName("jubok")->Clear();
     Data->Post();
@@ -120,8 +113,7 @@ TEST_F(DrawTest, NullTextFlagShowsGrayed)
     EXPECT_EQ(Grid->Boxes[0].State, cbGrayed);
 }
 
-TEST_F(DrawTest, SortMarkerTakesRoomAtTheRightOfTheTitle)
-{
+TEST_F(DrawTest, SortMarkerTakesRoomAtTheRightOfTheTitle) {
     Grid->GetColumns()->GetColumn(1)->SetSortType(stAscending);
     Paint();
     TRect title = Grid->CellRect(2, 0);
@@ -143,8 +135,7 @@ TEST_F(DrawTest, SortMarkerTakesRoomAtTheRightOfTheTitle)
     EXPECT_NE(Lines({"brush clGray"}), gray);
 }
 
-TEST_F(DrawTest, EmptyCaptionDrawsNoSortMarker)
-{
+TEST_F(DrawTest, EmptyCaptionDrawsNoSortMarker) {
     TVgDBColumn* c = Grid->GetColumns()->GetColumn(1);
     c->Title()->SetCaption("");
     c->SetSortType(stAscending);
@@ -152,8 +143,7 @@ TEST_F(DrawTest, EmptyCaptionDrawsNoSortMarker)
     EXPECT_TRUE(Lines({"brush clGray"}).empty());
 }
 
-TEST_F(DrawTest, OneDrawColumnCellPerDataCellWithItsRecord)
-{
+TEST_F(DrawTest, OneDrawColumnCellPerDataCellWithItsRecord) {
     Data->MoveBy(4);
     std::map<std::pair<Integer, Integer>, int> seen;
     bool wrongRecord = false;
@@ -162,10 +152,8 @@ TEST_F(DrawTest, OneDrawColumnCellPerDataCellWithItsRecord)
         Integer row = Grid->MouseCoord(R.Left + 1, R.Top + 1).Y;
         ++seen[{DataCol, row}];
         Int64 id = Data->FieldByName("id")->AsInteger();
-        if (row == 1)
-            firstId = Integer(id);
-        if (firstId >= 0 && id != firstId + row - 1)
-            wrongRecord = true;
+        if (row == 1) firstId = Integer(id);
+        if (firstId >= 0 && id != firstId + row - 1) wrongRecord = true;
     };
     Paint();
     EXPECT_EQ(Integer(seen.size()), DataRows() * 5);
@@ -176,26 +164,24 @@ TEST_F(DrawTest, OneDrawColumnCellPerDataCellWithItsRecord)
     EXPECT_EQ(Data->FieldByName("id")->AsInteger(), 5);
 }
 
-TEST_F(DrawTest, RowNumbersCountFromTheRecordNumber)
-{
+TEST_F(DrawTest, RowNumbersCountFromTheRecordNumber) {
     Grid->SetExOptions(Grid->ExOptions() + TExOptions{eoRowNumber});
     Grid->SetIndicatorWidth(40);
     Data->MoveBy(3);
     Paint();
-    EXPECT_EQ(Lines({"\"4\"", "TextOut"}).size(), 2u);  // the row number and the id
-    EXPECT_FALSE(Lines({"TextOut", "\"" + std::to_string(Data->RecNo() + DataRows() - Grid->Row()) + "\""}).empty());
+    EXPECT_EQ(Lines({"\"4\"", "TextOut"}).size(), 2u); // the row number and the id
+    EXPECT_FALSE(
+        Lines({"TextOut", "\"" + std::to_string(Data->RecNo() + DataRows() - Grid->Row()) + "\""}).empty());
 }
 
-TEST_F(DrawTest, NoDataShowsTheNoticeAndNoRows)
-{
+TEST_F(DrawTest, NoDataShowsTheNoticeAndNoRows) {
     Data->Close();
     Paint();
     EXPECT_EQ(Lines({"<No data to display>"}).size(), 1u);
     EXPECT_TRUE(Lines({"Blt "}).empty());
 }
 
-TEST_F(DrawTest, StandardPopupTriangleInTheTopLeftCell)
-{
+TEST_F(DrawTest, StandardPopupTriangleInTheTopLeftCell) {
     Paint();
     EXPECT_EQ(Lines({"Polygon"}).size(), 1u);
     Grid->SetExOptions(Grid->ExOptions() - TExOptions{eoStandardPopup});
@@ -203,8 +189,7 @@ TEST_F(DrawTest, StandardPopupTriangleInTheTopLeftCell)
     EXPECT_TRUE(Lines({"Polygon"}).empty());
 }
 
-TEST_F(DrawTest, BandsDrawOverTheirRunOfColumns)
-{
+TEST_F(DrawTest, BandsDrawOverTheirRunOfColumns) {
     Grid->Bands()->Add("Ügy adatai");
     Grid->GetColumns()->GetColumn(0)->SetBandIndex(0);
     Grid->GetColumns()->GetColumn(1)->SetBandIndex(0);
@@ -213,16 +198,15 @@ TEST_F(DrawTest, BandsDrawOverTheirRunOfColumns)
     EXPECT_EQ(band.Left, Grid->CellRect(1, 0).Left);
     EXPECT_EQ(band.Right, Grid->CellRect(2, 0).Right);
     Paint();
-    EXPECT_EQ(Lines({"\"Ügy adatai\""}).size(), 2u);  // one per column of the band
+    EXPECT_EQ(Lines({"\"Ügy adatai\""}).size(), 2u); // one per column of the band
 }
 
-TEST_F(DrawTest, GroupingRowSpansTheGridWhenTheExpressionHolds)
-{
+TEST_F(DrawTest, GroupingRowSpansTheGridWhenTheExpressionHolds) {
     TVgGrouping* g = Grid->Groupings()->Add();
     g->SetExpression("kb");
     g->SetColor(14089726);
     Paint();
-    EXPECT_TRUE(Lines({ColorToString(14089726)}).empty());  // no handler: no grouping rows
+    EXPECT_TRUE(Lines({ColorToString(14089726)}).empty()); // no handler: no grouping rows
     Grid->OnExpression = [&](TObject*, const String&, String& Text, bool& Value) {
         Value = Data->FieldByName("id")->AsInteger() == 2;
         Text = "Csoport";
@@ -236,8 +220,7 @@ TEST_F(DrawTest, GroupingRowSpansTheGridWhenTheExpressionHolds)
 
 namespace {
 
-TEST_F(GridFixture, GridOutlivesItsDataSource)
-{
+TEST_F(GridFixture, GridOutlivesItsDataSource) {
     Build(5, 600, 200);
     Source.reset();
     EXPECT_FALSE(Grid->DataLink()->Active());
@@ -251,22 +234,19 @@ TEST_F(GridFixture, GridOutlivesItsDataSource)
 namespace {
 
 // Dark pixels in Area of Bitmap: the ink of black text on white.
-int Ink(TBitmap& Bitmap, const TRect& Area)
-{
+int Ink(TBitmap& Bitmap, const TRect& Area) {
     int n = 0;
     for (Integer y = Area.Top; y < Area.Bottom; ++y)
         for (Integer x = Area.Left; x < Area.Right; ++x) {
             const TColor c = ColorToRGB(Bitmap.Canvas()->Pixels(x, y));
-            if (GetRValue(c) + GetGValue(c) + GetBValue(c) < 3 * 160)
-                ++n;
+            if (GetRValue(c) + GetGValue(c) + GetBValue(c) < 3 * 160) ++n;
         }
     return n;
 }
 
 // The grid's text cells on the screen's font keep every accent of the capitals
 // whole at the row height the 8-point face gives (Ű is not Ü, Ő is not Ö).
-TEST(GridAccentsTest, CapitalAccentsStayWholeInTheRows)
-{
+TEST(GridAccentsTest, CapitalAccentsStayWholeInTheRows) {
     const std::vector<String> names{"A", "Űrsula", "Őri", "Ürsula", "Öri", "Ábel"};
     TMemDataSet data;
     data.FieldDefs()->Add("nev", ftString, 40);

@@ -13,16 +13,14 @@ namespace {
 
 class FooterTest : public GridFixture {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         Build(4, 600, 200);
         Grid->SetExOptions(Grid->ExOptions() + TExOptions{eoShowFooter});
     }
     TVgDBColumn* Column(Integer i) { return Grid->GetColumns()->GetColumn(i); }
 };
 
-TEST_F(FooterTest, FooterTakesItsHeightFromTheClientArea)
-{
+TEST_F(FooterTest, FooterTakesItsHeightFromTheClientArea) {
     Integer full = Grid->Height();
     EXPECT_EQ(Grid->ClientRect().Bottom, full - (Grid->DefaultRowHeight() + 4));
     TRect f = Grid->GetFooterRect();
@@ -35,8 +33,7 @@ TEST_F(FooterTest, FooterTakesItsHeightFromTheClientArea)
     EXPECT_EQ(Grid->FooterHeight(), 0);
 }
 
-TEST_F(FooterTest, FooterTextReplacesEveryPercentByTheValue)
-{
+TEST_F(FooterTest, FooterTextReplacesEveryPercentByTheValue) {
     Column(1)->SetFooterText("Összesen: % (%)");
     Column(1)->SetFooterValue(Variant(12));
     Column(2)->SetFooterText("csak szöveg");
@@ -49,8 +46,7 @@ TEST_F(FooterTest, FooterTextReplacesEveryPercentByTheValue)
     EXPECT_EQ(Lines({"TextOut", "\"7\""}).size(), 1u);
 }
 
-TEST_F(FooterTest, EmptyValueAndTextLeaveTheCellUndrawn)
-{
+TEST_F(FooterTest, EmptyValueAndTextLeaveTheCellUndrawn) {
     std::vector<String> texts;
     Grid->OnDrawFooterCell = [&](TObject*, TCanvas*, const TRect&, TField*, String& Text, bool&) {
         texts.push_back(Text);
@@ -70,21 +66,18 @@ TEST_F(FooterTest, EmptyValueAndTextLeaveTheCellUndrawn)
     }
 }
 
-TEST_F(FooterTest, FooterEventMayChangeTheText)
-{
+TEST_F(FooterTest, FooterEventMayChangeTheText) {
     Grid->OnDrawFooterCell = [&](TObject*, TCanvas*, const TRect&, TField* Field, String& Text, bool&) {
-        if (Field && Field->FieldName() == "nev")
-            Text = "4 ügy";
+        if (Field && Field->FieldName() == "nev") Text = "4 ügy";
     };
     Paint();
     EXPECT_EQ(Lines({"TextOut", "\"4 ügy\""}).size(), 1u);
 }
 
-TEST_F(FooterTest, TotalsOverFilledData)
-{
+TEST_F(FooterTest, TotalsOverFilledData) {
     Column(0)->SetFooterType(ftCount);
     Column(4)->SetFooterType(ftSum);
-    Column(2)->SetFooterType(ftAverage);  // a boolean: not numeric, counted only
+    Column(2)->SetFooterType(ftAverage); // a boolean: not numeric, counted only
     Data->MoveBy(2);
     Grid->CalculateTotals(false);
     EXPECT_EQ(Column(0)->FooterValue().AsInteger(), 4);
@@ -95,8 +88,7 @@ TEST_F(FooterTest, TotalsOverFilledData)
     EXPECT_EQ(Data->FieldByName("id")->AsInteger(), 3);
 }
 
-TEST_F(FooterTest, AverageOfOneTwoSix)
-{
+TEST_F(FooterTest, AverageOfOneTwoSix) {
     Data->First();
     for (int v : {1, 2, 6, 3}) {
         Data->Edit();
@@ -111,17 +103,15 @@ TEST_F(FooterTest, AverageOfOneTwoSix)
     EXPECT_DOUBLE_EQ(Column(4)->FooterValue().AsFloat(), 3.0);
 }
 
-TEST_F(FooterTest, MinimumAndMaximumStartFromTheFirstValue)
-{
+TEST_F(FooterTest, MinimumAndMaximumStartFromTheFirstValue) {
     Column(4)->SetFooterType(ftMin);
     Column(0)->SetFooterType(ftMax);
     Grid->CalculateTotals(false);
-    EXPECT_EQ(Column(4)->FooterValue().AsInteger(), 100);  // not stuck at 0
+    EXPECT_EQ(Column(4)->FooterValue().AsInteger(), 100); // not stuck at 0
     EXPECT_EQ(Column(0)->FooterValue().AsInteger(), 4);
 }
 
-TEST_F(FooterTest, TotalsOverAnEmptyDatasetStayZero)
-{
+TEST_F(FooterTest, TotalsOverAnEmptyDatasetStayZero) {
     Data->Close();
     Data->ClearRows();
     Data->Open();
@@ -134,8 +124,7 @@ TEST_F(FooterTest, TotalsOverAnEmptyDatasetStayZero)
     EXPECT_TRUE(Column(1)->FooterValue().IsEmpty());
 }
 
-TEST_F(FooterTest, TotalsOverTheSelectedRowsOnly)
-{
+TEST_F(FooterTest, TotalsOverTheSelectedRowsOnly) {
     Grid->SetOptions(Grid->Options() + TDBGridOptions{dgMultiSelect});
     Data->First();
     Grid->SelectOneClick();
@@ -146,8 +135,7 @@ TEST_F(FooterTest, TotalsOverTheSelectedRowsOnly)
     EXPECT_DOUBLE_EQ(Column(4)->FooterValue().AsFloat(), 500.0);
 }
 
-TEST_F(FooterTest, UpdateEventFiresOncePerRecalculationAndMaySetValues)
-{
+TEST_F(FooterTest, UpdateEventFiresOncePerRecalculationAndMaySetValues) {
     Column(4)->SetFooterType(ftSum);
     int calls = 0;
     Grid->OnUpdateFooter = [&](TObject*) {
@@ -156,7 +144,7 @@ TEST_F(FooterTest, UpdateEventFiresOncePerRecalculationAndMaySetValues)
         Column(1)->SetFooterValue(Variant(String("Összesen")));
         Grid->CalculateTotals(false);
     };
-    Column(1)->SetFooterValue(Variant(7));  // a value written by the application is no recalculation
+    Column(1)->SetFooterValue(Variant(7)); // a value written by the application is no recalculation
     Grid->InvalidateFooter();
     EXPECT_EQ(calls, 0);
     Grid->CalculateTotals(false);
@@ -165,8 +153,7 @@ TEST_F(FooterTest, UpdateEventFiresOncePerRecalculationAndMaySetValues)
     EXPECT_EQ(Column(4)->FooterValue().AsFloat(), 1000.0);
 }
 
-TEST_F(FooterTest, CustomFootersAreLeftAlone)
-{
+TEST_F(FooterTest, CustomFootersAreLeftAlone) {
     Column(4)->SetFooterValue(Variant(42));
     Grid->CalculateTotals(false);
     EXPECT_EQ(Column(4)->FooterValue().AsInteger(), 42);
@@ -176,14 +163,12 @@ TEST_F(FooterTest, CustomFootersAreLeftAlone)
 class DeleteTest : public GridFixture {
 protected:
     void SetUp() override { Build(5); }
-    void TearDown() override
-    {
+    void TearDown() override {
         ui::SetDialogHook({});
         GridFixture::TearDown();
     }
     std::vector<String> Questions;
-    void Answer(Integer Result)
-    {
+    void Answer(Integer Result) {
         ui::SetDialogHook([this, Result](const ui::DialogRequest& r) {
             Questions.push_back(r.Text);
             return ui::DialogAnswer{Result, {}};
@@ -191,8 +176,7 @@ protected:
     }
 };
 
-TEST_F(DeleteTest, OneRowAsksTheSingularQuestion)
-{
+TEST_F(DeleteTest, OneRowAsksTheSingularQuestion) {
     Answer(mrYes);
     Grid->DeleteData();
     ASSERT_EQ(Questions.size(), 1u);
@@ -200,8 +184,7 @@ TEST_F(DeleteTest, OneRowAsksTheSingularQuestion)
     EXPECT_EQ(Data->RecordCount(), 4);
 }
 
-TEST_F(DeleteTest, TwoSelectedRowsAskThePluralQuestionAndGoBoth)
-{
+TEST_F(DeleteTest, TwoSelectedRowsAskThePluralQuestionAndGoBoth) {
     Grid->SetOptions(Grid->Options() + TDBGridOptions{dgMultiSelect});
     Grid->SelectOneClick();
     Data->Next();
@@ -213,15 +196,13 @@ TEST_F(DeleteTest, TwoSelectedRowsAskThePluralQuestionAndGoBoth)
     EXPECT_EQ(Data->RecordCount(), 3);
 }
 
-TEST_F(DeleteTest, DeclinedDeleteChangesNothing)
-{
+TEST_F(DeleteTest, DeclinedDeleteChangesNothing) {
     Answer(mrNo);
     Grid->DeleteData();
     EXPECT_EQ(Data->RecordCount(), 5);
 }
 
-TEST_F(DeleteTest, WithoutConfirmationNothingIsAsked)
-{
+TEST_F(DeleteTest, WithoutConfirmationNothingIsAsked) {
     Grid->SetOptions(Grid->Options() - TDBGridOptions{dgConfirmDelete});
     Answer(mrNo);
     Grid->DeleteData();
@@ -229,8 +210,7 @@ TEST_F(DeleteTest, WithoutConfirmationNothingIsAsked)
     EXPECT_EQ(Data->RecordCount(), 4);
 }
 
-TEST_F(DeleteTest, RefreshStaysAtTheStartWhenTheRecordIsGone)
-{
+TEST_F(DeleteTest, RefreshStaysAtTheStartWhenTheRecordIsGone) {
     Data->MoveBy(3);
     // The reopened data holds other rows: the old position means nothing.
     Data->AfterClose = [](TDataSet* ds) {
@@ -242,8 +222,7 @@ TEST_F(DeleteTest, RefreshStaysAtTheStartWhenTheRecordIsGone)
     EXPECT_EQ(Data->FieldByName("id")->AsInteger(), 70);
 }
 
-TEST_F(DeleteTest, RefreshReturnsToTheRecordWhenItIsStillThere)
-{
+TEST_F(DeleteTest, RefreshReturnsToTheRecordWhenItIsStillThere) {
     Data->MoveBy(3);
     Grid->RefreshData();
     EXPECT_EQ(Data->FieldByName("id")->AsInteger(), 4);
@@ -259,8 +238,7 @@ protected:
     TMenuItem* Item(Integer i) { return Grid->StandardPopupItem(i); }
 };
 
-TEST_F(PopupTest, TwentyEntriesAndASelectionSubMenuOfFive)
-{
+TEST_F(PopupTest, TwentyEntriesAndASelectionSubMenuOfFive) {
     EXPECT_EQ(Grid->StandardPopup()->Items()->Count(), 20);
     EXPECT_EQ(Item(14)->Count(), 5);
     EXPECT_EQ(Item(14)->Items(0)->Caption(), "Select record");
@@ -270,8 +248,7 @@ TEST_F(PopupTest, TwentyEntriesAndASelectionSubMenuOfFive)
     EXPECT_EQ(Item(12)->ShortCut(), VK_F5);
 }
 
-TEST_F(PopupTest, PrintIsHiddenUntilAssignedAndDisabledWhileEditing)
-{
+TEST_F(PopupTest, PrintIsHiddenUntilAssignedAndDisabledWhileEditing) {
     Grid->UpdatePopupItems();
     EXPECT_FALSE(Item(5)->Visible());
     EXPECT_FALSE(Item(9)->Visible());
@@ -282,12 +259,11 @@ TEST_F(PopupTest, PrintIsHiddenUntilAssignedAndDisabledWhileEditing)
     Data->Edit();
     Grid->UpdatePopupItems();
     EXPECT_FALSE(Item(5)->Enabled());
-    EXPECT_TRUE(Item(10)->Enabled());  // Save changes
-    EXPECT_FALSE(Item(0)->Enabled());  // Add record
+    EXPECT_TRUE(Item(10)->Enabled()); // Save changes
+    EXPECT_FALSE(Item(0)->Enabled()); // Add record
 }
 
-TEST_F(PopupTest, RecordEntriesFollowTheOptions)
-{
+TEST_F(PopupTest, RecordEntriesFollowTheOptions) {
     Grid->SetExOptions(Grid->ExOptions() + TExOptions{eoDisableInsert, eoDisableDelete});
     Grid->UpdatePopupItems();
     EXPECT_FALSE(Item(0)->Enabled());
@@ -299,13 +275,12 @@ TEST_F(PopupTest, RecordEntriesFollowTheOptions)
     EXPECT_FALSE(Item(2)->Enabled());
 }
 
-TEST_F(PopupTest, EntriesRunTheGridsActions)
-{
+TEST_F(PopupTest, EntriesRunTheGridsActions) {
     int appended = 0;
     Grid->OnAppendRecord = [&](TObject*) { ++appended; };
     Item(0)->Click();
     EXPECT_EQ(appended, 1);
-    Item(1)->Click();  // no handler: the dataset inserts
+    Item(1)->Click(); // no handler: the dataset inserts
     EXPECT_EQ(Data->State(), dsInsert);
     Item(11)->Click();
     EXPECT_EQ(Data->State(), dsBrowse);

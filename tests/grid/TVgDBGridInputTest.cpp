@@ -19,8 +19,7 @@ using namespace gridtest;
 namespace {
 
 // Lets the window layer handle its events until Done holds (at most a second).
-void ProcessUntil(const std::function<bool()>& Done)
-{
+void ProcessUntil(const std::function<bool()>& Done) {
     for (int i = 0; i < 100 && !Done(); ++i)
         Application->ProcessMessages();
 }
@@ -29,21 +28,18 @@ class InputTest : public GridFixture {
 protected:
     void SetUp() override { Build(6, 500, 300); }
 
-    TPoint Centre(Integer ACol, Integer ARow) const
-    {
+    TPoint Centre(Integer ACol, Integer ARow) const {
         TRect r = Grid->CellRect(ACol, ARow);
         return {(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
     }
-    void Click(Integer ACol, Integer ARow, TShiftState Shift = {})
-    {
+    void Click(Integer ACol, Integer ARow, TShiftState Shift = {}) {
         TPoint p = Centre(ACol, ARow);
         Grid->MouseDown(mbLeft, Shift, p.X, p.Y);
         Grid->MouseUp(mbLeft, Shift, p.X, p.Y);
     }
     void Key(Word K, TShiftState Shift = {}) { Grid->KeyDown(K, Shift); }
     Int64 CurrentId() const { return Data->FieldByName("id")->AsInteger(); }
-    std::vector<Int64> SelectedIds() const
-    {
+    std::vector<Int64> SelectedIds() const {
         std::vector<Int64> ids;
         TBookmark here = Data->GetBookmark();
         for (Integer i = 0; i < Grid->SelectedRows()->Count(); ++i) {
@@ -57,16 +53,14 @@ protected:
     void MultiSelect() { Grid->SetOptions(Grid->Options() + TDBGridOptions{dgMultiSelect}); }
 };
 
-TEST_F(InputTest, ClickOnARowMovesTheDatasetAndTheColumn)
-{
+TEST_F(InputTest, ClickOnARowMovesTheDatasetAndTheColumn) {
     Click(3, 4);
     EXPECT_EQ(CurrentId(), 4);
     EXPECT_EQ(Grid->SelectedIndex(), 2);
     EXPECT_EQ(Grid->Row(), 4);
 }
 
-TEST_F(InputTest, CtrlClickTogglesAndPlainClicksKeepTheSelection)
-{
+TEST_F(InputTest, CtrlClickTogglesAndPlainClicksKeepTheSelection) {
     MultiSelect();
     Click(1, 2, {ssCtrl});
     Click(1, 4, {ssCtrl});
@@ -78,8 +72,7 @@ TEST_F(InputTest, CtrlClickTogglesAndPlainClicksKeepTheSelection)
     EXPECT_EQ(SelectedIds(), (std::vector<Int64>{4}));
 }
 
-TEST_F(InputTest, PlainClickWithoutKeepSelectionSelectsOnlyThatRow)
-{
+TEST_F(InputTest, PlainClickWithoutKeepSelectionSelectsOnlyThatRow) {
     MultiSelect();
     Grid->SetExOptions(Grid->ExOptions() - TExOptions{eoKeepSelection});
     Click(1, 2, {ssCtrl});
@@ -87,8 +80,7 @@ TEST_F(InputTest, PlainClickWithoutKeepSelectionSelectsOnlyThatRow)
     EXPECT_EQ(SelectedIds(), (std::vector<Int64>{5}));
 }
 
-TEST_F(InputTest, ShiftClickSelectsFromTheAnchorDownwardsAndUpwards)
-{
+TEST_F(InputTest, ShiftClickSelectsFromTheAnchorDownwardsAndUpwards) {
     MultiSelect();
     Grid->SetExOptions(Grid->ExOptions() - TExOptions{eoKeepSelection});
     Click(1, 2);
@@ -101,8 +93,7 @@ TEST_F(InputTest, ShiftClickSelectsFromTheAnchorDownwardsAndUpwards)
     EXPECT_EQ(CurrentId(), 1);
 }
 
-TEST_F(InputTest, ShiftDownExtendsAndShiftUpGivesBack)
-{
+TEST_F(InputTest, ShiftDownExtendsAndShiftUpGivesBack) {
     MultiSelect();
     Key(VK_DOWN, {ssShift});
     Key(VK_DOWN, {ssShift});
@@ -112,8 +103,7 @@ TEST_F(InputTest, ShiftDownExtendsAndShiftUpGivesBack)
     EXPECT_EQ(CurrentId(), 2);
 }
 
-TEST_F(InputTest, SelectionChangesAreAnnounced)
-{
+TEST_F(InputTest, SelectionChangesAreAnnounced) {
     MultiSelect();
     int changes = 0;
     Grid->OnChangeSelection = [&](TObject*) { ++changes; };
@@ -127,8 +117,7 @@ TEST_F(InputTest, SelectionChangesAreAnnounced)
     EXPECT_EQ(changes, 3);
 }
 
-TEST_F(InputTest, EnterMovesRightThenAppendsOnTheLastColumn)
-{
+TEST_F(InputTest, EnterMovesRightThenAppendsOnTheLastColumn) {
     Key(VK_RETURN);
     EXPECT_EQ(Grid->SelectedIndex(), 1);
     Grid->SetSelectedIndex(4);
@@ -137,8 +126,7 @@ TEST_F(InputTest, EnterMovesRightThenAppendsOnTheLastColumn)
     EXPECT_EQ(Grid->SelectedIndex(), 0);
 }
 
-TEST_F(InputTest, EnterOnTheLastColumnOnlyWrapsWithDisableInsert)
-{
+TEST_F(InputTest, EnterOnTheLastColumnOnlyWrapsWithDisableInsert) {
     Grid->SetExOptions(Grid->ExOptions() + TExOptions{eoDisableInsert});
     Grid->SetSelectedIndex(4);
     Key(VK_RETURN);
@@ -147,8 +135,7 @@ TEST_F(InputTest, EnterOnTheLastColumnOnlyWrapsWithDisableInsert)
     EXPECT_EQ(CurrentId(), 1);
 }
 
-TEST_F(InputTest, DownOnTheLastRecordAppendsUnlessInsertIsDisabled)
-{
+TEST_F(InputTest, DownOnTheLastRecordAppendsUnlessInsertIsDisabled) {
     Data->Last();
     Key(VK_DOWN);
     EXPECT_EQ(Data->State(), dsInsert);
@@ -160,8 +147,7 @@ TEST_F(InputTest, DownOnTheLastRecordAppendsUnlessInsertIsDisabled)
     EXPECT_EQ(Data->RecordCount(), 6);
 }
 
-TEST_F(InputTest, DownOffAnEditedLastRowKeepsTheEdit)
-{
+TEST_F(InputTest, DownOffAnEditedLastRowKeepsTheEdit) {
     Grid->SetExOptions(Grid->ExOptions() + TExOptions{eoDisableInsert});
     Data->Last();
     Data->Edit();
@@ -170,8 +156,7 @@ TEST_F(InputTest, DownOffAnEditedLastRowKeepsTheEdit)
     EXPECT_EQ(std::get<String>(Data->RowValue(5, 1)), "Átírt");
 }
 
-TEST_F(InputTest, CtrlDeleteWithDisableDeleteIsSwallowed)
-{
+TEST_F(InputTest, CtrlDeleteWithDisableDeleteIsSwallowed) {
     Grid->SetExOptions(Grid->ExOptions() + TExOptions{eoDisableDelete});
     Word k = VK_DELETE;
     Grid->KeyDown(k, {ssCtrl});
@@ -179,8 +164,7 @@ TEST_F(InputTest, CtrlDeleteWithDisableDeleteIsSwallowed)
     EXPECT_EQ(Data->RecordCount(), 6);
 }
 
-TEST_F(InputTest, SpaceOnACheckBoxTogglesLikeAClick)
-{
+TEST_F(InputTest, SpaceOnACheckBoxTogglesLikeAClick) {
     Grid->SetExOptions(Grid->ExOptions() + TExOptions{eoBooleanAsCheckBox});
     Grid->SetSelectedIndex(2);
     EXPECT_TRUE(Data->FieldByName("aktiv")->AsBoolean());
@@ -190,21 +174,19 @@ TEST_F(InputTest, SpaceOnACheckBoxTogglesLikeAClick)
     EXPECT_TRUE(Data->FieldByName("aktiv")->AsBoolean());
 }
 
-TEST_F(InputTest, CheckBoxColumnOverTextWritesTheListEntries)
-{
+TEST_F(InputTest, CheckBoxColumnOverTextWritesTheListEntries) {
     auto* box = new TVgDBCheckboxColumn(Grid->GetColumns());
     box->SetFieldName("jubok");
     box->SetValueChecked("true;igen");
     box->SetValueUnChecked("false");
-    Click(1, 1);  // 'false': holds no checked entry
+    Click(1, 1); // 'false': holds no checked entry
     EXPECT_EQ(Data->FieldByName("jubok")->AsString(), "true");
     Data->FieldByName("jubok")->SetAsString("IGEN");
     Click(1, 1);
     EXPECT_EQ(Data->FieldByName("jubok")->AsString(), "false");
 }
 
-TEST_F(InputTest, WheelMovesOneRecordPerNotch)
-{
+TEST_F(InputTest, WheelMovesOneRecordPerNotch) {
     EXPECT_TRUE(Grid->DoMouseWheel({}, -120, {}));
     EXPECT_EQ(CurrentId(), 2);
     EXPECT_TRUE(Grid->DoMouseWheel({}, 120, {}));
@@ -223,8 +205,7 @@ TEST_F(InputTest, WheelMovesOneRecordPerNotch)
 // The wheel over a grid on a form whose focus is elsewhere (a search box):
 // the grid takes the focus and moves one record per notch; parts of a notch
 // from a fine-grained wheel add up.
-TEST(GridWheelTest, WheelOverTheGridTakesTheFocusAndMovesOneRecordPerNotch)
-{
+TEST(GridWheelTest, WheelOverTheGridTakesTheFocusAndMovesOneRecordPerNotch) {
     auto data = MakeCases(30);
     TDataSource source(nullptr);
     source.SetDataSet(data.get());
@@ -246,16 +227,15 @@ TEST(GridWheelTest, WheelOverTheGridTakesTheFocusAndMovesOneRecordPerNotch)
     ui::SimulateWheel(&grid, 200, 100, -120);
     EXPECT_TRUE(grid.Focused());
     EXPECT_EQ(data->FieldByName("id")->AsInteger(), 2);
-    ui::SimulateWheel(&grid, 200, 100, -240);  // two notches at once
+    ui::SimulateWheel(&grid, 200, 100, -240); // two notches at once
     EXPECT_EQ(data->FieldByName("id")->AsInteger(), 4);
     for (int i = 0; i < 3; ++i)
-        ui::SimulateWheel(&grid, 200, 100, 40);  // three thirds of a notch up
+        ui::SimulateWheel(&grid, 200, 100, 40); // three thirds of a notch up
     EXPECT_EQ(data->FieldByName("id")->AsInteger(), 3);
     form.Hide();
 }
 
-TEST_F(InputTest, VerticalBarStandsForTheRecordNumber)
-{
+TEST_F(InputTest, VerticalBarStandsForTheRecordNumber) {
     Data->MoveBy(3);
     auto state = Grid->VertScrollState();
     EXPECT_TRUE(state.Shown);
@@ -270,8 +250,7 @@ TEST_F(InputTest, VerticalBarStandsForTheRecordNumber)
     EXPECT_FALSE(Grid->VertScrollState().Shown);
 }
 
-TEST_F(InputTest, ScrollHintNamesTheRecordWithoutABlank)
-{
+TEST_F(InputTest, ScrollHintNamesTheRecordWithoutABlank) {
     Data->MoveBy(4);
     EXPECT_EQ(Grid->ScrollHintText(), "rec.5 of 6");
     Grid->OnGetRecordCount = [](TObject*, Integer& Count) { Count = 120; };
@@ -280,8 +259,7 @@ TEST_F(InputTest, ScrollHintNamesTheRecordWithoutABlank)
     EXPECT_EQ(Grid->ScrollHintText(), "");
 }
 
-TEST_F(InputTest, HotTrackingMovesTheRecordWithTheMouse)
-{
+TEST_F(InputTest, HotTrackingMovesTheRecordWithTheMouse) {
     TPoint p = Centre(2, 4);
     Grid->MouseMove({}, p.X, p.Y);
     EXPECT_EQ(CurrentId(), 1);
@@ -290,8 +268,7 @@ TEST_F(InputTest, HotTrackingMovesTheRecordWithTheMouse)
     EXPECT_EQ(CurrentId(), 4);
 }
 
-TEST_F(InputTest, TitleButtonClicksOnlyWhenReleasedOnIt)
-{
+TEST_F(InputTest, TitleButtonClicksOnlyWhenReleasedOnIt) {
     Grid->SetExOptions(Grid->ExOptions() + TExOptions{eoTitleButtons});
     int clicks = 0;
     Grid->OnTitleClick = [&](TColumn*) { ++clicks; };
@@ -310,8 +287,7 @@ TEST_F(InputTest, TitleButtonClicksOnlyWhenReleasedOnIt)
     EXPECT_EQ(clicks, 1);
 }
 
-TEST_F(InputTest, TitleClickFiresWithTheColumn)
-{
+TEST_F(InputTest, TitleClickFiresWithTheColumn) {
     std::vector<TColumn*> clicked;
     Grid->OnTitleClick = [&](TColumn* c) { clicked.push_back(c); };
     Click(2, 0);
@@ -320,8 +296,7 @@ TEST_F(InputTest, TitleClickFiresWithTheColumn)
     EXPECT_EQ(CurrentId(), 1);
 }
 
-TEST_F(InputTest, TitleClickOnAnUnfilterableColumnIsIgnoredWithTheFilterBar)
-{
+TEST_F(InputTest, TitleClickOnAnUnfilterableColumnIsIgnoredWithTheFilterBar) {
     int clicks = 0;
     Grid->OnTitleClick = [&](TColumn*) { ++clicks; };
     Grid->SetExOptions(Grid->ExOptions() + TExOptions{eoShowFilterBar});
@@ -332,8 +307,7 @@ TEST_F(InputTest, TitleClickOnAnUnfilterableColumnIsIgnoredWithTheFilterBar)
     EXPECT_EQ(clicks, 0);
 }
 
-TEST_F(InputTest, CellClickFires)
-{
+TEST_F(InputTest, CellClickFires) {
     std::vector<TColumn*> clicked;
     Grid->OnCellClick = [&](TColumn* c) { clicked.push_back(c); };
     Click(2, 3);
@@ -341,8 +315,7 @@ TEST_F(InputTest, CellClickFires)
     EXPECT_EQ(clicked[0], Grid->GetColumns()->GetColumn(1));
 }
 
-TEST_F(InputTest, DoubleClickRunsTheApplicationsHandlerOnce)
-{
+TEST_F(InputTest, DoubleClickRunsTheApplicationsHandlerOnce) {
     int calls = 0;
     Grid->OnDblClick = [&](TObject*) { ++calls; };
     TPoint p = Centre(2, 2);
@@ -350,8 +323,7 @@ TEST_F(InputTest, DoubleClickRunsTheApplicationsHandlerOnce)
     EXPECT_EQ(calls, 1);
 }
 
-TEST_F(InputTest, TypingEditsTheCellAndMovingOnPosts)
-{
+TEST_F(InputTest, TypingEditsTheCellAndMovingOnPosts) {
     Grid->SetSelectedIndex(1);
     String a = "X";
     Grid->KeyPress(a);
@@ -364,16 +336,14 @@ TEST_F(InputTest, TypingEditsTheCellAndMovingOnPosts)
     EXPECT_EQ(CurrentId(), 2);
 }
 
-TEST_F(InputTest, ReadOnlyGridOpensNoEditor)
-{
+TEST_F(InputTest, ReadOnlyGridOpensNoEditor) {
     Grid->SetReadOnly(true);
     String a = "X";
     Grid->KeyPress(a);
     EXPECT_FALSE(Grid->EditorMode());
 }
 
-TEST_F(InputTest, CheckBoxColumnsAndFrozenColumnsAreNotEdited)
-{
+TEST_F(InputTest, CheckBoxColumnsAndFrozenColumnsAreNotEdited) {
     Grid->SetExOptions(Grid->ExOptions() + TExOptions{eoBooleanAsCheckBox});
     Grid->SetSelectedIndex(2);
     String a = "X";
@@ -381,8 +351,7 @@ TEST_F(InputTest, CheckBoxColumnsAndFrozenColumnsAreNotEdited)
     EXPECT_FALSE(Grid->EditorMode());
 }
 
-TEST_F(InputTest, CheckBoxSelectTogglesFromTheIndicator)
-{
+TEST_F(InputTest, CheckBoxSelectTogglesFromTheIndicator) {
     Grid->SetExOptions(Grid->ExOptions() + TExOptions{eoCheckBoxSelect});
     Click(0, 3);
     EXPECT_EQ(SelectedIds(), (std::vector<Int64>{3}));
@@ -399,13 +368,11 @@ namespace {
 
 class HintTest : public GridFixture {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         Build(3, 600, 200);
         Grid->SetExOptions(Grid->ExOptions() + TExOptions{eoCellHint});
     }
-    String HintAt(Integer ACol, Integer ARow)
-    {
+    String HintAt(Integer ACol, Integer ARow) {
         TRect r = Grid->CellRect(ACol, ARow);
         String text = "unchanged";
         TGridHintInfo info;
@@ -415,26 +382,22 @@ protected:
     }
 };
 
-TEST_F(HintTest, TextThatFitsShowsNoHint)
-{
+TEST_F(HintTest, TextThatFitsShowsNoHint) {
     EXPECT_EQ(HintAt(2, 1), "");
 }
 
-TEST_F(HintTest, CutTextShowsWhole)
-{
+TEST_F(HintTest, CutTextShowsWhole) {
     Grid->GetColumns()->GetColumn(1)->SetWidth(20);
     EXPECT_EQ(HintAt(2, 2), "Ügy 2");
 }
 
-TEST_F(HintTest, CutTitleShowsTheCaption)
-{
+TEST_F(HintTest, CutTitleShowsTheCaption) {
     Grid->GetColumns()->GetColumn(1)->Title()->SetCaption("Egy nagyon hosszú cím");
     Grid->GetColumns()->GetColumn(1)->SetWidth(30);
     EXPECT_EQ(HintAt(2, 0), "Egy nagyon hosszú cím");
 }
 
-TEST_F(HintTest, HintFieldAndTheEventDecideTheText)
-{
+TEST_F(HintTest, HintFieldAndTheEventDecideTheText) {
     Grid->SetHintField("osszeg");
     Grid->GetColumns()->GetColumn(1)->SetWidth(2);
     EXPECT_EQ(HintAt(2, 3), "300");
@@ -442,8 +405,7 @@ TEST_F(HintTest, HintFieldAndTheEventDecideTheText)
     EXPECT_EQ(HintAt(2, 3), "300 Ft");
 }
 
-TEST_F(HintTest, WithoutTheOptionTheControlsHintStays)
-{
+TEST_F(HintTest, WithoutTheOptionTheControlsHintStays) {
     Grid->SetExOptions(Grid->ExOptions() - TExOptions{eoCellHint});
     String text;
     TGridHintInfo info;
@@ -457,8 +419,7 @@ namespace {
 // The long-text editor, answered without showing it.
 class BlobEditorTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         Data = std::make_unique<TMemDataSet>();
         Data->FieldDefs()->Add("rovid", ftString, 256);
         Data->FieldDefs()->Add("hosszu", ftString, 257);
@@ -478,8 +439,7 @@ protected:
             return Answer;
         };
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         TVgBlobEditor::Runner = nullptr;
         Grid.reset();
         Source.reset();
@@ -494,15 +454,13 @@ protected:
     TModalResult Answer = mrOk;
 };
 
-TEST_F(BlobEditorTest, TextOf256DoesNotOpenIt)
-{
+TEST_F(BlobEditorTest, TextOf256DoesNotOpenIt) {
     Grid->SetSelectedIndex(0);
     Grid->DblClick();
     EXPECT_EQ(Shown, 0);
 }
 
-TEST_F(BlobEditorTest, TextOf257OpensItAndOkWritesBack)
-{
+TEST_F(BlobEditorTest, TextOf257OpensItAndOkWritesBack) {
     Grid->SetSelectedIndex(1);
     Grid->DblClick();
     EXPECT_EQ(Shown, 1);
@@ -513,8 +471,7 @@ TEST_F(BlobEditorTest, TextOf257OpensItAndOkWritesBack)
     EXPECT_EQ(Data->FieldByName("hosszu")->AsString(), "új szöveg");
 }
 
-TEST_F(BlobEditorTest, CancelLeavesFieldAndState)
-{
+TEST_F(BlobEditorTest, CancelLeavesFieldAndState) {
     Answer = mrCancel;
     Grid->SetSelectedIndex(1);
     Grid->ShowBlobEditor();
@@ -522,19 +479,17 @@ TEST_F(BlobEditorTest, CancelLeavesFieldAndState)
     EXPECT_EQ(Data->FieldByName("hosszu")->AsString(), "régi szöveg");
 }
 
-TEST_F(BlobEditorTest, ReadOnlyGridNeverWritesBack)
-{
+TEST_F(BlobEditorTest, ReadOnlyGridNeverWritesBack) {
     Grid->SetReadOnly(true);
     Grid->SetSelectedIndex(1);
-    Grid->ShowBlobEditor();  // the runner presses OK even though it is disabled
+    Grid->ShowBlobEditor(); // the runner presses OK even though it is disabled
     EXPECT_EQ(Shown, 1);
     EXPECT_FALSE(OkEnabled);
     EXPECT_EQ(Data->State(), dsBrowse);
     EXPECT_EQ(Data->FieldByName("hosszu")->AsString(), "régi szöveg");
 }
 
-TEST_F(BlobEditorTest, DoubleClickHandlerReplacesTheEditor)
-{
+TEST_F(BlobEditorTest, DoubleClickHandlerReplacesTheEditor) {
     int calls = 0;
     Grid->OnDblClick = [&](TObject*) { ++calls; };
     Grid->SetSelectedIndex(1);

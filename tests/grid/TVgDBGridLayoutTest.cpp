@@ -18,8 +18,7 @@ protected:
     Integer TextHeight() { return Grid->Canvas()->TextHeight("W"); }
 };
 
-TEST_F(LayoutTest, NewGridExOptionsHoldTheSixDefaults)
-{
+TEST_F(LayoutTest, NewGridExOptionsHoldTheSixDefaults) {
     EXPECT_EQ(Grid->ExOptions(), (TExOptions{eoENTERlikeTAB, eoKeepSelection, eoStandardPopup, eoBLOBEditor,
                                              eoTitleWordWrap, eoFilterAutoApply}));
     EXPECT_EQ(Grid->WidthOfIndicator(), 11);
@@ -32,8 +31,7 @@ TEST_F(LayoutTest, NewGridExOptionsHoldTheSixDefaults)
     EXPECT_EQ(static_cast<int>(eoDrawBands), 22);
 }
 
-TEST_F(LayoutTest, ABarInTheCaptionGivesATwoLineTitle)
-{
+TEST_F(LayoutTest, ABarInTheCaptionGivesATwoLineTitle) {
     Integer one = Grid->RowHeights(0);
     Column(1)->Title()->SetCaption("Ügy|neve");
     Grid->SetTitlesHeight();
@@ -41,8 +39,7 @@ TEST_F(LayoutTest, ABarInTheCaptionGivesATwoLineTitle)
     EXPECT_EQ(Grid->RowHeights(0), one + TextHeight());
 }
 
-TEST_F(LayoutTest, PixelCountSetsTheTitleAndZeroLeavesIt)
-{
+TEST_F(LayoutTest, PixelCountSetsTheTitleAndZeroLeavesIt) {
     Grid->TitleHeight()->SetKind(hkPixelCount);
     Grid->TitleHeight()->SetPixelCount(24);
     EXPECT_EQ(Grid->RowHeights(0), 24 + 3 + 2);
@@ -50,8 +47,7 @@ TEST_F(LayoutTest, PixelCountSetsTheTitleAndZeroLeavesIt)
     EXPECT_EQ(Grid->RowHeights(0), 24 + 3 + 2);
 }
 
-TEST_F(LayoutTest, LineCountUsesTheTitleFontAndExtrasAddUp)
-{
+TEST_F(LayoutTest, LineCountUsesTheTitleFontAndExtrasAddUp) {
     Grid->TitleHeight()->SetKind(hkLineCount);
     Grid->TitleHeight()->SetLineCount(2);
     Integer base = 2 * TextHeight() + 3 + 2;
@@ -65,8 +61,7 @@ TEST_F(LayoutTest, LineCountUsesTheTitleFontAndExtrasAddUp)
     EXPECT_EQ(Grid->RowHeights(0), base + 19 + 2);
 }
 
-TEST_F(LayoutTest, DefaultRowHeightKeepsTheTitleRow)
-{
+TEST_F(LayoutTest, DefaultRowHeightKeepsTheTitleRow) {
     Grid->TitleHeight()->SetKind(hkPixelCount);
     Grid->TitleHeight()->SetPixelCount(24);
     Grid->SetDefaultRowHeight(17);
@@ -77,20 +72,18 @@ TEST_F(LayoutTest, DefaultRowHeightKeepsTheTitleRow)
     EXPECT_EQ(Grid->DefaultRowHeight(), 17);
 }
 
-TEST_F(LayoutTest, FrozenColumnsAreCappedBelowTheColumnCount)
-{
+TEST_F(LayoutTest, FrozenColumnsAreCappedBelowTheColumnCount) {
     Grid->SetFixedCols(2);
     EXPECT_EQ(Grid->FixedCols(), 2);
     EXPECT_EQ(Grid->TCustomGrid::FixedCols(), 3);
     EXPECT_GE(Grid->SelectedIndex(), 2);
     Grid->SetFixedCols(50);
-    EXPECT_EQ(Grid->FixedCols(), 4);  // all but the last of five
+    EXPECT_EQ(Grid->FixedCols(), 4); // all but the last of five
     Grid->SetFixedCols(-3);
     EXPECT_EQ(Grid->FixedCols(), 0);
 }
 
-TEST_F(LayoutTest, LeftDoesNotEnterTheFrozenColumns)
-{
+TEST_F(LayoutTest, LeftDoesNotEnterTheFrozenColumns) {
     Grid->SetFixedCols(1);
     Grid->SetSelectedIndex(1);
     Word k = VK_LEFT;
@@ -102,8 +95,7 @@ TEST_F(LayoutTest, LeftDoesNotEnterTheFrozenColumns)
     EXPECT_EQ(Grid->SelectedIndex(), 1);
 }
 
-TEST_F(LayoutTest, IndicatorWidthHasAFloorAndWidensForCheckBoxes)
-{
+TEST_F(LayoutTest, IndicatorWidthHasAFloorAndWidensForCheckBoxes) {
     Grid->SetIndicatorWidth(5);
     EXPECT_EQ(Grid->WidthOfIndicator(), 11);
     EXPECT_EQ(Grid->ColWidths(0), 11);
@@ -114,8 +106,7 @@ TEST_F(LayoutTest, IndicatorWidthHasAFloorAndWidensForCheckBoxes)
     EXPECT_EQ(Grid->WidthOfIndicator(), 11);
 }
 
-TEST_F(LayoutTest, AutoWidthFillsTheGridWidth)
-{
+TEST_F(LayoutTest, AutoWidthFillsTheGridWidth) {
     Grid->SetExOptions(Grid->ExOptions() + TExOptions{eoAutoWidth});
     Integer sum = 0;
     for (Integer i = 0; i < 5; ++i)
@@ -126,16 +117,14 @@ TEST_F(LayoutTest, AutoWidthFillsTheGridWidth)
     EXPECT_NEAR(sum, available, 3);
 }
 
-TEST_F(LayoutTest, AutoWidthOnATinyWindowKeepsEveryColumnVisible)
-{
+TEST_F(LayoutTest, AutoWidthOnATinyWindowKeepsEveryColumnVisible) {
     Grid->SetBounds(0, 0, 8, 60);
     Grid->SetExOptions(Grid->ExOptions() + TExOptions{eoAutoWidth});
     for (Integer i = 0; i < 5; ++i)
         EXPECT_GE(Column(i)->Width(), 1) << i;
 }
 
-TEST_F(LayoutTest, AutoWidthWithNothingToMeasureSharesTheRoom)
-{
+TEST_F(LayoutTest, AutoWidthWithNothingToMeasureSharesTheRoom) {
     for (Integer i = 0; i < Grid->GetColumns()->Count(); ++i)
         Column(i)->Title()->SetCaption("");
     Data->Close();
@@ -146,8 +135,7 @@ TEST_F(LayoutTest, AutoWidthWithNothingToMeasureSharesTheRoom)
     EXPECT_GT(Column(0)->Width(), 1);
 }
 
-TEST_F(LayoutTest, AutoWidthOverAnEmptyDatasetFollowsTheCaptions)
-{
+TEST_F(LayoutTest, AutoWidthOverAnEmptyDatasetFollowsTheCaptions) {
     Data->Close();
     Data->ClearRows();
     Data->Open();
@@ -156,12 +144,11 @@ TEST_F(LayoutTest, AutoWidthOverAnEmptyDatasetFollowsTheCaptions)
     EXPECT_GT(Column(4)->Width(), Column(0)->Width());
 }
 
-TEST_F(LayoutTest, VisibleRowsFollowTheHeight)
-{
+TEST_F(LayoutTest, VisibleRowsFollowTheHeight) {
     Integer rows = Grid->RowCount();
     Grid->SetBounds(0, 0, 400, 400);
     EXPECT_GT(Grid->RowCount(), rows - 1);
-    EXPECT_EQ(Grid->RowCount(), 1 + 5);  // all five records fit
+    EXPECT_EQ(Grid->RowCount(), 1 + 5); // all five records fit
 }
 
 } // namespace

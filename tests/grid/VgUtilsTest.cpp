@@ -13,8 +13,7 @@ struct Fill {
     String Brush;
 };
 
-std::vector<Fill> Fills(graphics::RecordingCanvasBackend* b)
-{
+std::vector<Fill> Fills(graphics::RecordingCanvasBackend* b) {
     std::vector<Fill> out;
     for (const String& line : b->Calls("FillRect ")) {
         Fill f;
@@ -34,8 +33,7 @@ protected:
     std::unique_ptr<TCanvas> Canvas = graphics::MakeRecordingCanvas(Backend);
 };
 
-TEST_F(GradientTest, TenPixelsWithManyColoursUseTenOnePixelBands)
-{
+TEST_F(GradientTest, TenPixelsWithManyColoursUseTenOnePixelBands) {
     VgDrawGradient(Canvas.get(), Rect(0, 0, 50, 10), clBlack, clWhite, fdTopToBottom, 255);
     auto fills = Fills(Backend);
     ASSERT_EQ(fills.size(), 10u);
@@ -45,8 +43,7 @@ TEST_F(GradientTest, TenPixelsWithManyColoursUseTenOnePixelBands)
     EXPECT_EQ(fills.back().Brush, ColorToString(clWhite));
 }
 
-TEST_F(GradientTest, BandsStayInsideTheRectangleAndChannelsInRange)
-{
+TEST_F(GradientTest, BandsStayInsideTheRectangleAndChannelsInRange) {
     // 7 pixels in 2 colours: bands of 3, the extra band and the rest pixel
     // would reach past the far edge and past the end colour.
     VgDrawGradient(Canvas.get(), Rect(10, 20, 17, 30), RGB(0, 0, 0), RGB(255, 0, 0), fdLeftToRight, 2);
@@ -62,8 +59,7 @@ TEST_F(GradientTest, BandsStayInsideTheRectangleAndChannelsInRange)
     EXPECT_EQ(fills.back().Brush, ColorToString(RGB(255, 0, 0)));
 }
 
-TEST_F(GradientTest, ReverseDirectionsRunFromTheEndColour)
-{
+TEST_F(GradientTest, ReverseDirectionsRunFromTheEndColour) {
     VgDrawGradient(Canvas.get(), Rect(0, 0, 4, 4), RGB(0, 0, 0), RGB(0, 0, 255), fdBottomToTop, 255);
     auto fills = Fills(Backend);
     ASSERT_EQ(fills.size(), 4u);
@@ -71,8 +67,7 @@ TEST_F(GradientTest, ReverseDirectionsRunFromTheEndColour)
     EXPECT_EQ(fills.back().Brush, ColorToString(RGB(0, 0, 0)));
 }
 
-TEST_F(GradientTest, OneColourFillsWithTheStartColour)
-{
+TEST_F(GradientTest, OneColourFillsWithTheStartColour) {
     VgDrawGradient(Canvas.get(), Rect(0, 0, 8, 8), clRed, clBlue, fdTopToBottom, 1);
     auto fills = Fills(Backend);
     ASSERT_EQ(fills.size(), 1u);
@@ -80,22 +75,19 @@ TEST_F(GradientTest, OneColourFillsWithTheStartColour)
     EXPECT_EQ(fills[0].Brush, "clRed");
 }
 
-TEST_F(GradientTest, NoDirectionOrEmptyRectangleDrawsNothing)
-{
+TEST_F(GradientTest, NoDirectionOrEmptyRectangleDrawsNothing) {
     VgDrawGradient(Canvas.get(), Rect(0, 0, 8, 8), clRed, clBlue, fdNone, 255);
     VgDrawGradient(Canvas.get(), Rect(5, 5, 5, 9), clRed, clBlue, fdTopToBottom, 255);
     EXPECT_TRUE(Fills(Backend).empty());
 }
 
-TEST_F(GradientTest, LeavesTheBrushAsItWas)
-{
+TEST_F(GradientTest, LeavesTheBrushAsItWas) {
     Canvas->Brush()->SetColor(clLime);
     VgDrawGradient(Canvas.get(), Rect(0, 0, 8, 8), clRed, clBlue, fdLeftToRight, 255);
     EXPECT_EQ(Canvas->Brush()->Color(), clLime);
 }
 
-TEST(WriteCellTextTest, ShrinksByTheMarginsAndDrawsClear)
-{
+TEST(WriteCellTextTest, ShrinksByTheMarginsAndDrawsClear) {
     graphics::RecordingCanvasBackend* b = nullptr;
     auto canvas = graphics::MakeRecordingCanvas(b);
     canvas->Brush()->SetColor(clYellow);
@@ -107,8 +99,7 @@ TEST(WriteCellTextTest, ShrinksByTheMarginsAndDrawsClear)
     EXPECT_EQ(canvas->Brush()->Style(), bsSolid);
 }
 
-TEST(WriteCellTextTest, RightAlignmentEndsAtTheMargin)
-{
+TEST(WriteCellTextTest, RightAlignmentEndsAtTheMargin) {
     graphics::RecordingCanvasBackend* b = nullptr;
     auto canvas = graphics::MakeRecordingCanvas(b);
     WriteCellText(canvas.get(), Rect(0, 0, 100, 20), 2, false, false, teNone, taRightJustify, "abc", 2);

@@ -212,12 +212,14 @@ TEST(Interpretator, CallsHappenWhenTheScriptRuns) {
 
 TEST(Interpretator, ErrorsWhileRunningPropagate) {
     Recorder r;
-    EXPECT_EQ(ErrorOf<Exception>([&] { RunScript(r, {"x := 'a' * 2"}, "X"); }), "Invalid variant type conversion");
+    EXPECT_EQ(ErrorOf<Exception>([&] { RunScript(r, {"x := 'a' * 2"}, "X"); }),
+              "Invalid variant type conversion");
 }
 
 TEST(Interpretator, EndlessLoopStopsAfterTheStepLimit) {
     Recorder r;
-    EXPECT_EQ(ErrorOf<Exception>([&] { RunScript(r, {"10: GOTO 10"}, "X"); }), "Скрипт выполняется слишком долго");
+    EXPECT_EQ(ErrorOf<Exception>([&] { RunScript(r, {"10: GOTO 10"}, "X"); }),
+              "Скрипт выполняется слишком долго");
 }
 
 TEST(Interpretator, BaseClassKnowsNoNames) {

@@ -225,7 +225,7 @@ TEST(StdFunctions, ControlsOnTheDatasetSeeNothingOfTheWalk) {
     f.ds->Next();
     link.Changes = 0;
     EXPECT_EQ(ShowValue(f.b.Parser.Calc("SUM(Query1.x)")), "6");
-    EXPECT_LE(link.Changes, 1);  // at most the one notice when controls come back
+    EXPECT_LE(link.Changes, 1); // at most the one notice when controls come back
     EXPECT_EQ(f.ds->RecNo(), 2);
     link.SetDataSource(nullptr);
 }

@@ -108,7 +108,7 @@ TEST_F(Disconnect, DestroyingTheConnectionClosesTheQueryAndReleasesTheFile) {
 }
 
 TEST_F(Disconnect, AStatementItsReaderKeepsIsFinalizedByTheConnection) {
-    TestTarget reader(FDB);  // counts the request to close, keeps its statement
+    TestTarget reader(FDB); // counts the request to close, keeps its statement
     sqlite3_stmt* statement = FDB->SQLite3_PrepareResult("select v from t", &reader);
     ASSERT_NE(FDB->SQLite3_GetNextResult(statement, &reader), nullptr);
 

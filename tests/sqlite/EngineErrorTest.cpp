@@ -62,8 +62,7 @@ TEST(RaiseEngineError, CutsTheEngineTextAndKeepsTheCode) {
     const String longText(300, 'x');
     EXPECT_EQ(ErrorOf<EDatabaseError>([&] { sqlite::RaiseEngineError(SQLITE_ERROR, longText, "select 1"); }),
               String(255, 'x') + "\n\nselect 1");
-    EXPECT_EQ(CodeOf([&] { sqlite::RaiseEngineError(SQLITE_ERROR, longText, "select 1"); }),
-              SQLITE_ERROR);
+    EXPECT_EQ(CodeOf([&] { sqlite::RaiseEngineError(SQLITE_ERROR, longText, "select 1"); }), SQLITE_ERROR);
 }
 
 TEST_F(EngineErrors, ConstraintFailureKeepsItsCodeAndHasNoAdvice) {

@@ -31,26 +31,43 @@ void ExpectMapping(const Mapping& m) {
 
 TEST(GetFieldInfo, EveryDeclaredTypeWithoutSize) {
     const Mapping rows[] = {
-        {"date", ftDate, 10, 0},          {"DATETIME", ftDateTime, 24, 0},
-        {"time", ftTime, 12, 0},          {"timestamp", ftTimeStamp, 12, 0},
-        {"integer", ftInteger, 12, 0},    {"INT", ftInteger, 12, 0},
-        {"float", ftFloat, 12, 0},        {"real", ftFloat, 12, 0},
-        {"boolean", ftBoolean, 2, 0},     {"logical", ftBoolean, 2, 0},
-        {"char", ftString, 1, 0},         {"byte", ftString, 1, 0},
-        {"shorttext", ftString, 255, 0},  {"string", ftString, 255, 0},
-        {"widetext", ftWideString, 512, 0}, {"widestring", ftWideString, 512, 0},
-        {"currency", ftCurrency, 10, 0},  {"financial", ftCurrency, 10, 0},
-        {"money", ftCurrency, 10, 0},     {"blob", ftBlob, 4, 0},
-        {"graphic", ftGraphic, 4, 0},     {"clob", ftMemo, 4, 0},
-        {"memo", ftMemo, 4, 0},           {"Text", ftMemo, 4, 0},
-        {"longtext", ftMemo, 4, 0},       {"nclob", ftWideString, 4, 0},
-        {"nmemo", ftWideString, 4, 0},    {"ntext", ftWideString, 4, 0},
+        {"date", ftDate, 10, 0},
+        {"DATETIME", ftDateTime, 24, 0},
+        {"time", ftTime, 12, 0},
+        {"timestamp", ftTimeStamp, 12, 0},
+        {"integer", ftInteger, 12, 0},
+        {"INT", ftInteger, 12, 0},
+        {"float", ftFloat, 12, 0},
+        {"real", ftFloat, 12, 0},
+        {"boolean", ftBoolean, 2, 0},
+        {"logical", ftBoolean, 2, 0},
+        {"char", ftString, 1, 0},
+        {"byte", ftString, 1, 0},
+        {"shorttext", ftString, 255, 0},
+        {"string", ftString, 255, 0},
+        {"widetext", ftWideString, 512, 0},
+        {"widestring", ftWideString, 512, 0},
+        {"currency", ftCurrency, 10, 0},
+        {"financial", ftCurrency, 10, 0},
+        {"money", ftCurrency, 10, 0},
+        {"blob", ftBlob, 4, 0},
+        {"graphic", ftGraphic, 4, 0},
+        {"clob", ftMemo, 4, 0},
+        {"memo", ftMemo, 4, 0},
+        {"Text", ftMemo, 4, 0},
+        {"longtext", ftMemo, 4, 0},
+        {"nclob", ftWideString, 4, 0},
+        {"nmemo", ftWideString, 4, 0},
+        {"ntext", ftWideString, 4, 0},
         {"nlongtext", ftWideString, 4, 0},
         // Unknown names fall back to a 255-character text.
-        {"double", ftString, 255, 0},     {"bigint", ftString, 255, 0},
-        {"bool", ftString, 255, 0},       {"varchar", ftString, 255, 0},
+        {"double", ftString, 255, 0},
+        {"bigint", ftString, 255, 0},
+        {"bool", ftString, 255, 0},
+        {"varchar", ftString, 255, 0},
     };
-    for (const Mapping& m : rows) ExpectMapping(m);
+    for (const Mapping& m : rows)
+        ExpectMapping(m);
 }
 
 TEST(GetFieldInfo, SizedTypes) {
@@ -62,14 +79,15 @@ TEST(GetFieldInfo, SizedTypes) {
         {"NUMERIC(10,2)", ftFloat, 10, 2},
         {"NUMERIC(10.2)", ftFloat, 10, 2},
         {"NUMERIC(8)", ftFloat, 8, 0},
-        {"NUMERIC(10,123)", ftFloat, 10, 12},  // at most two precision digits
+        {"NUMERIC(10,123)", ftFloat, 10, 12}, // at most two precision digits
         {"INT(11)", ftString, 255, 0},
         {"DECIMAL(10,2)", ftString, 255, 0},
         {"FLOAT(8)", ftString, 255, 0},
-        {"varchar (40)", ftString, 255, 0},  // a blank before "(" matches nothing
+        {"varchar (40)", ftString, 255, 0}, // a blank before "(" matches nothing
         {"varchar(40", ftString, 256, 0},
     };
-    for (const Mapping& m : rows) ExpectMapping(m);
+    for (const Mapping& m : rows)
+        ExpectMapping(m);
 }
 
 TEST(GetFieldInfo, NonNumericSizeRaisesTheIntegerError) {
@@ -93,13 +111,15 @@ TEST(SlotKindOf, TypesWithoutASlotRaiseWithTheFieldName) {
 TEST(DescribeColumn, DuplicateNamesGetNumberedSuffixes) {
     TFieldDefs defs(nullptr);
     sqlite::ColumnPlan plan;
-    for (const char* name : {"a", "a", "a"}) sqlite::DescribeColumn(name, "integer", false, defs, plan);
+    for (const char* name : {"a", "a", "a"})
+        sqlite::DescribeColumn(name, "integer", false, defs, plan);
     ASSERT_EQ(defs.Count(), 3);
     EXPECT_EQ(defs[1]->Name(), "a_1");
     EXPECT_EQ(defs[2]->Name(), "a_2");
 
     TFieldDefs taken(nullptr);
-    for (const char* name : {"a", "a_1", "a"}) sqlite::DescribeColumn(name, "integer", false, taken, plan);
+    for (const char* name : {"a", "a_1", "a"})
+        sqlite::DescribeColumn(name, "integer", false, taken, plan);
     EXPECT_EQ(taken[2]->Name(), "a_2");
 }
 
@@ -122,7 +142,7 @@ TEST(DescribeColumn, RowIdIsHiddenOnceThenAnOrdinaryField) {
 TEST(DescribeColumn, TypesSizesAndCapacities) {
     TFieldDefs defs(nullptr);
     sqlite::ColumnPlan plan;
-    sqlite::DescribeColumn("e", nullptr, false, defs, plan);  // an expression
+    sqlite::DescribeColumn("e", nullptr, false, defs, plan); // an expression
     EXPECT_EQ(defs[0]->DataType(), ftString);
     EXPECT_EQ(defs[0]->Size(), 255);
     EXPECT_EQ(plan.Capacity, 255);
@@ -150,7 +170,7 @@ TEST(DescribeColumn, TypeLessMakesTextFieldsWithoutCuttingLargeTexts) {
     EXPECT_EQ(plan.Capacity, -1);
     sqlite::DescribeColumn("i", "integer", true, defs, plan);
     EXPECT_EQ(defs[2]->Size(), 12);
-    EXPECT_EQ(plan.Capacity, -1);  // a 64-bit number keeps all its digits
+    EXPECT_EQ(plan.Capacity, -1); // a 64-bit number keeps all its digits
     sqlite::DescribeColumn("v", "varchar(5)", true, defs, plan);
     EXPECT_EQ(plan.Capacity, 5);
     EXPECT_EQ(plan.Type, ftString);

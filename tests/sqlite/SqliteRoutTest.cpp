@@ -53,7 +53,7 @@ TEST(GetWord, OtherCharacterLeavesKindUnchanged) {
     EXPECT_EQ(t.Word, "(");
     EXPECT_EQ(t.Kind, 42);
     pos = 1;
-    t = Next("őx", pos, 5);  // a non-ASCII letter is one word of its own
+    t = Next("őx", pos, 5); // a non-ASCII letter is one word of its own
     EXPECT_EQ(t.Word, "ő");
     EXPECT_EQ(t.Kind, 5);
     EXPECT_EQ(Next("őx", pos).Word, "x");
@@ -83,13 +83,13 @@ TEST(GetWord, QuotedTextsAndComparisons) {
 
 TEST(GetWord, IntegersAreRewrittenAndDecimalsKeepTheirLiteralForm) {
     TFormatSettingsGuard guard;
-    FormatSettings.DecimalSeparator = ",";  // the office's locale
+    FormatSettings.DecimalSeparator = ","; // the office's locale
     Integer pos = 1;
     Token t = Next("007 1.50 -3 12345678901", pos);
     EXPECT_EQ(t.Word, "7");
     EXPECT_EQ(t.Kind, wkInteger);
     t = Next("007 1.50 -3 12345678901", pos);
-    EXPECT_EQ(t.Word, "1.50");  // not "1,5": the word goes back into SQL text
+    EXPECT_EQ(t.Word, "1.50"); // not "1,5": the word goes back into SQL text
     EXPECT_EQ(t.Kind, wkFloat);
     EXPECT_EQ(Next("007 1.50 -3 12345678901", pos).Word, "-3");
     EXPECT_EQ(Next("007 1.50 -3 12345678901", pos).Word, "12345678901");
@@ -163,7 +163,7 @@ TEST(DateParsing, UnreadableEngineTextGivesZero) {
 }
 
 TEST(DateParsing, StrToDateXTriesThreeFormatsAndLeavesTheLocaleAlone) {
-    const TFormatSettings before = FormatSettings;  // Hungarian: "." separator
+    const TFormatSettings before = FormatSettings; // Hungarian: "." separator
     EXPECT_DOUBLE_EQ(StrToDateX("14-12-2009"), EncodeDate(2009, 12, 14));
     EXPECT_DOUBLE_EQ(StrToDateX("2009-12-14"), EncodeDate(2009, 12, 14));
     EXPECT_DOUBLE_EQ(StrToDateX("2009.12.14."), EncodeDate(2009, 12, 14));
@@ -188,7 +188,7 @@ TEST(NumberParsing, LenientConversionsGiveZero) {
     EXPECT_EQ(StrToIntX("42"), 42);
     EXPECT_EQ(StrToIntX("5000000000"), 5000000000LL);
     EXPECT_EQ(StrToFloatX(""), 0);
-    EXPECT_DOUBLE_EQ(StrToFloatX("2,5"), 2.5);  // Hungarian decimal comma
+    EXPECT_DOUBLE_EQ(StrToFloatX("2,5"), 2.5); // Hungarian decimal comma
 }
 
 TEST(NumberParsing, FloatParserUsesTheLocaleSeparator) {

@@ -18,7 +18,9 @@ namespace sqlitetest {
 
 using TempDir = ::TempFolder;
 
-inline std::string ReadBytes(const std::string& file) { return ReadFileBytes(file); }
+inline std::string ReadBytes(const std::string& file) {
+    return ReadFileBytes(file);
+}
 
 // Receives a result as a dataset would, with the simplest text conversions.
 class TestTarget : public sqlite::ResultTarget {
@@ -32,16 +34,19 @@ public:
     TParams& ResultParams() override { return FParams; }
     bool ResultTypeLess() const override { return FTypeLess; }
     TFResult* ResultStore() override { return &Store; }
-    void UnpackText(Integer field, TFieldType type, const char* text,
-                    sqlite::RowImage& row) override {
+    void UnpackText(Integer field, TFieldType type, const char* text, sqlite::RowImage& row) override {
         const String s = text ? text : "";
         switch (sqlite::SlotKindOf(type)) {
-        case sqlite::SlotKind::Integer: row.SetInteger(field, StrToIntX(s)); break;
-        case sqlite::SlotKind::Float:
-            row.SetFloat(field, type == ftFloat || type == ftCurrency ? StrToFloatX(s)
-                                                                   : YYYYMMDDParser(s.c_str()));
+        case sqlite::SlotKind::Integer:
+            row.SetInteger(field, StrToIntX(s));
             break;
-        case sqlite::SlotKind::Bytes: row.SetBytes(field, s); break;
+        case sqlite::SlotKind::Float:
+            row.SetFloat(field,
+                         type == ftFloat || type == ftCurrency ? StrToFloatX(s) : YYYYMMDDParser(s.c_str()));
+            break;
+        case sqlite::SlotKind::Bytes:
+            row.SetBytes(field, s);
+            break;
         }
     }
 

@@ -25,7 +25,8 @@ protected:
 } // namespace
 
 TEST_F(TFResultTest, BookmarksAreHandedOutInOrderAndNeverReused) {
-    for (int i = 0; i < 3; ++i) store.Add(MakeRow(i, 0, "x"), -1);
+    for (int i = 0; i < 3; ++i)
+        store.Add(MakeRow(i, 0, "x"), -1);
     EXPECT_EQ(store.GetBookmark(0), 0);
     EXPECT_EQ(store.GetBookmark(2), 2);
     store.Delete(1);
@@ -58,7 +59,7 @@ TEST_F(TFResultTest, RowIdsBeyond32BitsKeepTheirValue) {
 TEST_F(TFResultTest, InsertInsideShiftsAndPastTheEndAppends) {
     store.Add(MakeRow(1, 0, "a"), 10);
     store.Add(MakeRow(2, 0, "b"), 11);
-    store.Insert(1, MakeRow(3, 0, "c"), -5);  // a negative id stays as given
+    store.Insert(1, MakeRow(3, 0, "c"), -5); // a negative id stays as given
     store.Insert(99, MakeRow(4, 0, "d"), 12);
     ASSERT_EQ(store.Count(), 4);
     EXPECT_EQ(store.GetInteger(1, 0), 3);
@@ -74,14 +75,14 @@ TEST_F(TFResultTest, InsertInsideShiftsAndPastTheEndAppends) {
 TEST_F(TFResultTest, ValuesAndNullsRoundTrip) {
     RowImage row(3);
     row.SetFloat(1, 2.5);
-    row.SetBytes(2, std::string("a\0b", 3));  // blobs may hold zero bytes
+    row.SetBytes(2, std::string("a\0b", 3)); // blobs may hold zero bytes
     store.Add(row, -1);
     store.Add(MakeRow(-7, -1.25, ""), -1);
 
     EXPECT_TRUE(store.IsNull(0, 0));
     EXPECT_FALSE(store.IsNull(0, 1));
     EXPECT_EQ(store.GetBytes(0, 2), std::string_view("a\0b", 3));
-    EXPECT_FALSE(store.IsNull(1, 2));  // an empty text is not null
+    EXPECT_FALSE(store.IsNull(1, 2)); // an empty text is not null
     EXPECT_EQ(store.GetBytes(1, 2), "");
 
     RowImage back;
@@ -110,7 +111,8 @@ TEST_F(TFResultTest, ReplaceKeepsBookmarkAndRowIdAndOutOfRangeDoesNothing) {
 
 TEST_F(TFResultTest, ManyRowsAndLargeValuesStayIntact) {
     // Enough rows to fill several chunks, then a value too large for one.
-    for (int i = 0; i < 2000; ++i) store.Add(MakeRow(i, i * 0.5, std::string(500, char('a' + i % 26))), -1);
+    for (int i = 0; i < 2000; ++i)
+        store.Add(MakeRow(i, i * 0.5, std::string(500, char('a' + i % 26))), -1);
     const std::string large(300 * 1024, 'L');
     store.Add(MakeRow(-1, 0, large), -1);
     store.Add(MakeRow(-2, 0, "after"), -1);

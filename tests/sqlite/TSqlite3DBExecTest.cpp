@@ -60,7 +60,8 @@ TEST_F(ExecTest, ASecondRowIdColumnIsTheFieldRowid1) {
 
 TEST_F(ExecTest, RowIdColumnIsHiddenAndCarriedWithEachRow) {
     db.SQLite3_ExecSQL("create table t(a varchar(5)); insert into t(rowid, a) values(7, 'x');"
-                       "insert into t(rowid, a) values(5000000000, 'y')", nullptr);
+                       "insert into t(rowid, a) values(5000000000, 'y')",
+                       nullptr);
     TestTarget t(&db);
     t.Load("select *, rowid as rowid from t order by rowid");
     ASSERT_EQ(t.ResultFieldDefs().Count(), 1);
@@ -75,22 +76,24 @@ TEST_F(ExecTest, WithoutRowIdColumnEachRowCarriesItsPosition) {
     TestTarget t(&db);
     t.Load("select 'a' union all select 'b' union all select 'c'");
     EXPECT_EQ(t.RowIdColumn, -1);
-    for (Integer i = 0; i < 3; ++i) EXPECT_EQ(t.Store.GetRowId(i), i);
+    for (Integer i = 0; i < 3; ++i)
+        EXPECT_EQ(t.Store.GetRowId(i), i);
 }
 
 TEST_F(ExecTest, DeclaredTypesBecomeTypedValues) {
-    db.SQLite3_ExecSQL(
-        "create table t(d date, dt datetime, i integer, f real, c currency, b boolean,"
-        " s varchar(3), w nvarchar(2), m memo, bl blob, x double);"
-        "insert into t values('2009-12-14', '2009-12-14 10:20:30.123', 5000000000, 2.5, 10,"
-        " 1, 'abcdef', 'ŐőŰ', '" + String(1000, 'm') + "', x'610062', 1.5)",
-        nullptr);
+    db.SQLite3_ExecSQL("create table t(d date, dt datetime, i integer, f real, c currency, b boolean,"
+                       " s varchar(3), w nvarchar(2), m memo, bl blob, x double);"
+                       "insert into t values('2009-12-14', '2009-12-14 10:20:30.123', 5000000000, 2.5, 10,"
+                       " 1, 'abcdef', 'ŐőŰ', '" +
+                           String(1000, 'm') + "', x'610062', 1.5)",
+                       nullptr);
     TestTarget t(&db);
     t.Load("select * from t");
     TFieldDefs& defs = t.ResultFieldDefs();
-    const TFieldType types[] = {ftDate, ftDateTime, ftInteger, ftFloat, ftCurrency, ftBoolean,
-                                ftString, ftWideString, ftMemo, ftBlob, ftString};
-    for (Integer i = 0; i < defs.Count(); ++i) EXPECT_EQ(defs[i]->DataType(), types[i]) << i;
+    const TFieldType types[] = {ftDate,   ftDateTime,   ftInteger, ftFloat, ftCurrency, ftBoolean,
+                                ftString, ftWideString, ftMemo,    ftBlob,  ftString};
+    for (Integer i = 0; i < defs.Count(); ++i)
+        EXPECT_EQ(defs[i]->DataType(), types[i]) << i;
 
     EXPECT_DOUBLE_EQ(t.Store.GetFloat(0, 0), EncodeDate(2009, 12, 14));
     EXPECT_DOUBLE_EQ(t.Store.GetFloat(0, 1), EncodeDate(2009, 12, 14) + EncodeTime(10, 20, 30, 123));
@@ -98,9 +101,9 @@ TEST_F(ExecTest, DeclaredTypesBecomeTypedValues) {
     EXPECT_DOUBLE_EQ(t.Store.GetFloat(0, 3), 2.5);
     EXPECT_DOUBLE_EQ(t.Store.GetFloat(0, 4), 10.0);
     EXPECT_EQ(t.Store.GetInteger(0, 5), 1);
-    EXPECT_EQ(t.Text(0, 6), "abc");          // cut to the declared size
-    EXPECT_EQ(t.Text(0, 7), "Őő");           // characters, not bytes
-    EXPECT_EQ(t.Text(0, 8).size(), 1000u);   // a memo is never cut
+    EXPECT_EQ(t.Text(0, 6), "abc");        // cut to the declared size
+    EXPECT_EQ(t.Text(0, 7), "Őő");         // characters, not bytes
+    EXPECT_EQ(t.Text(0, 8).size(), 1000u); // a memo is never cut
     EXPECT_EQ(t.Text(0, 9), std::string("a\0b", 3));
     EXPECT_EQ(t.Text(0, 10), "1.5");
 }
@@ -149,7 +152,7 @@ TEST_F(ExecTest, BindingRulesByType) {
     struct Row {
         const char* Kind;
         std::function<void(TParam*)> Set;
-        const char* Expected;  // typeof(v) || ':' || v
+        const char* Expected; // typeof(v) || ':' || v
     } rows[] = {
         // Flags are 1 and 0, so "WHERE statusz=1" keeps finding them.
         {"bool", [](TParam* p) { p->SetAsBoolean(true); }, "integer:1"},
@@ -162,16 +165,27 @@ TEST_F(ExecTest, BindingRulesByType) {
         {"float", [](TParam* p) { p->SetAsFloat(2.25); }, "real:2.25"},
         {"text", [](TParam* p) { p->SetAsString("ő'x"); }, "text:ő'x"},
         {"memo", [](TParam* p) { p->SetAsMemo("jegyzet"); }, "blob:jegyzet"},
-        {"nullmemo", [](TParam* p) { p->SetAsMemo(""); p->Clear(); }, "null:"},
-        {"nullint", [](TParam* p) { p->SetAsInteger(3); p->Clear(); }, "null:"},
+        {"nullmemo",
+         [](TParam* p) {
+             p->SetAsMemo("");
+             p->Clear();
+         },
+         "null:"},
+        {"nullint",
+         [](TParam* p) {
+             p->SetAsInteger(3);
+             p->Clear();
+         },
+         "null:"},
     };
     for (const Row& r : rows) {
         TParams params;
         params.CreateParam(ftString, "k", ptInput)->SetAsString(r.Kind);
         r.Set(params.CreateParam(ftUnknown, "v", ptInput));
         db.SQLite3_ExecSQL_Params("insert into t values(?, ?)", &params);
-        EXPECT_EQ(Value(String("select typeof(v) || ':' || ifnull(v, '') from t where kind='") + r.Kind + "'"),
-                  r.Expected)
+        EXPECT_EQ(
+            Value(String("select typeof(v) || ':' || ifnull(v, '') from t where kind='") + r.Kind + "'"),
+            r.Expected)
             << r.Kind;
     }
     EXPECT_EQ(Value("select count(*) from t where v=1"), "1");
@@ -182,7 +196,7 @@ TEST_F(ExecTest, LargeIntegersKeepTheirValueInAnIntegerColumn) {
     TParams params;
     params.CreateParam(ftLargeint, "n", ptInput)->SetAsLargeInt(5000000000LL);
     db.SQLite3_ExecSQL_Params("insert into t values(?)", &params);
-    params.Items(0)->SetAsLargeInt(1152921504606846977LL);  // past 2^53
+    params.Items(0)->SetAsLargeInt(1152921504606846977LL); // past 2^53
     db.SQLite3_ExecSQL_Params("insert into t values(?)", &params);
     EXPECT_EQ(Value("select group_concat(typeof(n) || ':' || n) from t"),
               "integer:5000000000,integer:1152921504606846977");
@@ -193,7 +207,7 @@ TEST_F(ExecTest, NamedPlaceholderWithoutFieldRaisesAndRunsNothing) {
     EXPECT_EQ(ErrorOf<SqliteError>([&] { db.SQLite3_ExecSQL("insert into t values(:b)", nullptr); }),
               "b not found");
     EXPECT_EQ(Value("select count(*) from t"), "0");
-    db.SetConnected(false);  // no statement left behind to keep the engine open
+    db.SetConnected(false); // no statement left behind to keep the engine open
     EXPECT_EQ(db.Handle(), nullptr);
 }
 
@@ -221,7 +235,8 @@ TEST_F(ExecTest, StatementsNeedAConnection) {
 
 TEST_F(ExecTest, RowsAffectedAndLastInsertRowId) {
     db.SQLite3_ExecSQL("create table t(a); insert into t values(1); insert into t values(2);"
-                       "update t set a = a + 1", nullptr);
+                       "update t set a = a + 1",
+                       nullptr);
     EXPECT_EQ(db.RowsAffected(), 2);
     EXPECT_EQ(db.LastInsertRowId(), 2);
 }
@@ -270,7 +285,7 @@ protected:
         reader->SetConnected(true);
         reader->SQLite3_ExecSQL("create table t(a); insert into t values(1)", nullptr);
         TestTarget warm(reader.get());
-        warm.Load("select a from t");  // the reader knows the schema before the lock
+        warm.Load("select a from t"); // the reader knows the schema before the lock
         holder->SetConnected(true);
         holder->StartExclusiveTransaction();
     }
@@ -363,14 +378,15 @@ std::vector<String> Ordered(TSqlite3DB& db, const String& collation) {
     TestTarget t(&db);
     t.Load("select n from nev order by n collate " + collation);
     std::vector<String> names;
-    for (Integer i = 0; i < t.Store.Count(); ++i) names.push_back(t.Text(i, 0));
+    for (Integer i = 0; i < t.Store.Count(); ++i)
+        names.push_back(t.Text(i, 0));
     return names;
 }
 
 } // namespace
 
 TEST(Collation, HungarianOrderIgnoringCaseInBothEncodings) {
-    const std::vector<String> expected = {"Ábel", "adam", "Czakó", "Csaba", "ocelot",
+    const std::vector<String> expected = {"Ábel", "adam",  "Czakó", "Csaba",  "ocelot",
                                           "öböl", "Sutka", "szabó", "zoltán", "Zsolt"};
     for (const char* encoding : {"", "STANDARD"}) {
         TSqlite3DB db(nullptr);
@@ -402,12 +418,11 @@ TEST_F(ExecTest, StepFailureMidResultRaisesInsteadOfEndingTheResult) {
     const String sql = "select abs(v) as a from n order by rowid";
     TestTarget t(&db);
     EXPECT_EQ(ErrorOf<EDatabaseError>([&] { t.Load(sql); }), "integer overflow\n\n" + sql);
-    EXPECT_EQ(t.Store.Count(), 1);  // the rows read before the failure stay
+    EXPECT_EQ(t.Store.Count(), 1); // the rows read before the failure stay
 }
 
 TEST_F(ExecTest, StatementThatFailedToStepClosesQuietly) {
-    db.SQLite3_ExecSQL("create table n(v integer); insert into n values(-9223372036854775807 - 1)",
-                       nullptr);
+    db.SQLite3_ExecSQL("create table n(v integer); insert into n values(-9223372036854775807 - 1)", nullptr);
     TestTarget t(&db);
     sqlite3_stmt* statement = db.SQLite3_PrepareResult("select abs(v) from n", &t);
     ASSERT_NE(statement, nullptr);
@@ -454,6 +469,6 @@ TEST(Encoding, StandardConvertsEngineMessagesMemosButNotWideText) {
     t.Load("select m, w, hex(m) as hm, hex(w) as hw from t");
     EXPECT_EQ(t.Text(0, 0), "Őrző");
     EXPECT_EQ(t.Text(0, 1), "Űrhajó");
-    EXPECT_EQ(t.Text(0, 2), "D5727AF5");          // the memo in code page 1250
-    EXPECT_EQ(t.Text(0, 3), "C5B07268616AC3B3");  // wide text as Unicode
+    EXPECT_EQ(t.Text(0, 2), "D5727AF5");         // the memo in code page 1250
+    EXPECT_EQ(t.Text(0, 3), "C5B07268616AC3B3"); // wide text as Unicode
 }

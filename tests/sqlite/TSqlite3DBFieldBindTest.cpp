@@ -38,8 +38,7 @@ protected:
 } // namespace
 
 TEST_F(FieldBindTest, OnePlaceholderNameBindsInEveryStatement) {
-    db.SQLite3_ExecSQL("insert into t values('a', :a); insert into t values('a2', :a * 2)",
-                       source.Fields());
+    db.SQLite3_ExecSQL("insert into t values('a', :a); insert into t values('a2', :a * 2)", source.Fields());
     EXPECT_EQ(Rows(), "a=integer:5 a2=integer:10");
 }
 

@@ -25,7 +25,7 @@ String SchemaText() {
 TEST(SchemaFile, AppliesInOneTransactionAndServesHungarianText) {
     TempDir dir;
     TSqlite3DB db(nullptr);
-    db.SetDefaultDir(dir.Path() + "\\data\\");  // a stored Windows-style folder
+    db.SetDefaultDir(dir.Path() + "\\data\\"); // a stored Windows-style folder
     std::filesystem::create_directory(dir.File("data"));
     db.SetDatabase("dornek.s3db");
     db.SetCharacterEncoding("STANDARD");

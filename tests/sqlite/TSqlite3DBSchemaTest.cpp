@@ -16,7 +16,8 @@ namespace {
 
 std::vector<String> Items(const TStrings& list) {
     std::vector<String> out;
-    for (Integer i = 0; i < list.Count(); ++i) out.push_back(list[i]);
+    for (Integer i = 0; i < list.Count(); ++i)
+        out.push_back(list[i]);
     return out;
 }
 
@@ -71,7 +72,8 @@ TEST_F(SchemaTest, IndexColumnsAndTableIndexesComeInReverseOrder) {
     {
         sqlitetest::TestTarget t(&db);
         t.Load("PRAGMA index_list(\"ugy\")");
-        for (Integer i = 0; i < t.Store.Count(); ++i) pragmaOrder.Insert(0, t.Text(i, 1));
+        for (Integer i = 0; i < t.Store.Count(); ++i)
+            pragmaOrder.Insert(0, t.Text(i, 1));
     }
     db.GetTableIndexNames("ugy", &list);
     EXPECT_EQ(Items(list), Items(pragmaOrder));
@@ -80,7 +82,7 @@ TEST_F(SchemaTest, IndexColumnsAndTableIndexesComeInReverseOrder) {
 
 TEST_F(SchemaTest, TableInfoReplacesTheListsObjects) {
     TList fields;
-    fields.Add(new TSqlite3Field);  // released by the call
+    fields.Add(new TSqlite3Field); // released by the call
     db.GetTableInfo("ugy", &fields);
     ASSERT_EQ(fields.Count(), 3);
     const auto* nev = static_cast<TSqlite3Field*>(fields[1]);
@@ -91,7 +93,8 @@ TEST_F(SchemaTest, TableInfoReplacesTheListsObjects) {
     EXPECT_EQ(nev->FieldDefault, "'x'");
     EXPECT_EQ(nev->FieldPK, 0);
     EXPECT_EQ(static_cast<TSqlite3Field*>(fields[0])->FieldPK, 1);
-    for (Integer i = 0; i < fields.Count(); ++i) delete static_cast<TSqlite3Field*>(fields[i]);
+    for (Integer i = 0; i < fields.Count(); ++i)
+        delete static_cast<TSqlite3Field*>(fields[i]);
 }
 
 TEST_F(SchemaTest, UserAndSchemaVersions) {
@@ -108,7 +111,7 @@ TEST_F(SchemaTest, TableExistsFindsTablesOnly) {
     EXPECT_TRUE(db.TableExists("ugy"));
     EXPECT_TRUE(db.TableExists("UGY"));
     EXPECT_TRUE(db.TableExists("we\"ird"));
-    EXPECT_FALSE(db.TableExists("ugy_nev"));  // an index
+    EXPECT_FALSE(db.TableExists("ugy_nev")); // an index
     EXPECT_FALSE(db.TableExists("nincs"));
 }
 
@@ -121,7 +124,8 @@ TEST(Schema, TableExistsConnectsFirst) {
 
 TEST(Schema, ShowDatabasesListsMatchingFilesEachCall) {
     TempDir dir;
-    for (const char* name : {"a.sqb", "b.SQB", "c.db", "d.sqbx"}) std::ofstream(dir.File(name)) << "x";
+    for (const char* name : {"a.sqb", "b.SQB", "c.db", "d.sqbx"})
+        std::ofstream(dir.File(name)) << "x";
     TSqlite3DB db(nullptr);
     db.SetDefaultDir(dir.Path());
     db.SetDefaultExt("sqb");

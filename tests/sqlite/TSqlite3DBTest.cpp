@@ -47,7 +47,7 @@ Int64 CountRows(TSqlite3DB& db, const String& table) {
 TEST(ConnectionPath, DatabaseSetterTrimsAndAppendsTheStoredExtension) {
     TSqlite3DB db(nullptr);
     db.SetDatabase("  dornek \t");
-    EXPECT_EQ(db.Database(), "dornek");  // no DefaultExt stored yet: nothing appended
+    EXPECT_EQ(db.Database(), "dornek"); // no DefaultExt stored yet: nothing appended
     db.SetDefaultExt(".s3db");
     db.SetDatabase("dornek");
     EXPECT_EQ(db.Database(), "dornek.s3db");
@@ -176,14 +176,12 @@ TEST(Connect, EventsRunInOrderAndDisconnectReleasesEverything) {
     };
     db->AfterConnect = [&](TObject*) { events.push_back(db->Handle() ? "after-connect" : "?"); };
     db->BeforeDisconnect = [&](TObject*) { events.push_back("before-disconnect"); };
-    db->AfterDisconnect = [&](TObject*) {
-        events.push_back(db->LibraryLoaded() ? "?" : "after-disconnect");
-    };
+    db->AfterDisconnect = [&](TObject*) { events.push_back(db->LibraryLoaded() ? "?" : "after-disconnect"); };
     db->SetConnected(true);
     EXPECT_FALSE(db->Version().empty());
     db->SetConnected(false);
-    EXPECT_EQ(events, (std::vector<std::string>{"before-connect", "after-connect",
-                                                "before-disconnect", "after-disconnect"}));
+    EXPECT_EQ(events, (std::vector<std::string>{"before-connect", "after-connect", "before-disconnect",
+                                                "after-disconnect"}));
     EXPECT_EQ(db->Handle(), nullptr);
     EXPECT_FALSE(db->LibraryLoaded());
     EXPECT_FALSE(db->Connected());
@@ -197,7 +195,7 @@ TEST(Connect, ConnectWhileConnectedKeepsTheOpenConnection) {
     sqlite3* handle = db.Handle();
     db.Open();
     EXPECT_EQ(db.Handle(), handle);
-    EXPECT_EQ(CountRows(db, "t"), 0);  // still the same in-memory database
+    EXPECT_EQ(CountRows(db, "t"), 0); // still the same in-memory database
 }
 
 TEST(Connect, DisconnectClosesTheOwnersDatasetsBoundToIt) {
@@ -294,7 +292,7 @@ TEST(Log, DisplayWritesOneLineStartingAnewOrAppending) {
     const std::string text = sqlitetest::ReadBytes(dir.File("sql.log"));
     EXPECT_NE(text.find(") second\n"), std::string::npos);
     EXPECT_NE(text.find(") third\n"), std::string::npos);
-    EXPECT_EQ(text[4], ' ');  // "yyyy mmm dd (hh:nn:ss) "
+    EXPECT_EQ(text[4], ' '); // "yyyy mmm dd (hh:nn:ss) "
     log.SetLogFile(dir.File("no/such/folder/sql.log"));
     EXPECT_EQ(ErrorOf<EInOutError>([&] { log.Display("x"); }),
               "Cannot create file " + dir.File("no/such/folder/sql.log"));

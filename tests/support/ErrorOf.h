@@ -4,9 +4,7 @@
 #include <string>
 #include <utility>
 
-template <class E, class F>
-std::string ErrorOf(F&& body)
-{
+template <class E, class F> std::string ErrorOf(F&& body) {
     try {
         std::forward<F>(body)();
     } catch (const E& e) {

@@ -6,8 +6,7 @@
 
 class ScopedEnv {
 public:
-    ScopedEnv(const char* name, const char* value) : FName(name)
-    {
+    ScopedEnv(const char* name, const char* value) : FName(name) {
         if (const char* old = std::getenv(name)) {
             FHad = true;
             FOld = old;
@@ -18,8 +17,7 @@ public:
             ::unsetenv(name);
     }
     ScopedEnv(const char* name, const std::string& value) : ScopedEnv(name, value.c_str()) {}
-    ~ScopedEnv()
-    {
+    ~ScopedEnv() {
         if (FHad)
             ::setenv(FName.c_str(), FOld.c_str(), 1);
         else

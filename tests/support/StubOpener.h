@@ -6,8 +6,7 @@
 
 #include <string>
 
-inline void WriteStubOpener(const std::string& folder)
-{
+inline void WriteStubOpener(const std::string& folder) {
     WriteFileBytes(folder + "/xdg-open",
                    "#!/bin/sh\n"
                    "sleep \"${STUB_SLEEP:-0}\"\n"

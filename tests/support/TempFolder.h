@@ -9,15 +9,12 @@
 class TempFolder {
 public:
     // prefix names the folder (prefix-XXXXXX), so leftovers say who made them.
-    explicit TempFolder(const std::string& prefix = "velmora")
-    {
+    explicit TempFolder(const std::string& prefix = "velmora") {
         std::string pattern = (std::filesystem::temp_directory_path() / (prefix + "-XXXXXX")).string();
-        if (::mkdtemp(pattern.data()) == nullptr)
-            throw std::runtime_error("mkdtemp failed");
+        if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
         FPath = pattern;
     }
-    ~TempFolder()
-    {
+    ~TempFolder() {
         std::error_code ec;
         std::filesystem::remove_all(FPath, ec);
     }

@@ -31,8 +31,7 @@ QFont ToQFont(const TFont* f);
 QCursor ToQCursor(TCursor c);
 
 // Creates a widget for a control's constructor; the application comes first.
-template <class W, class... A>
-W* NewWidget(A&&... args) {
+template <class W, class... A> W* NewWidget(A&&... args) {
     EnsureWidgetApplication();
     return new W(std::forward<A>(args)...);
 }

@@ -12,8 +12,7 @@ class TColumn : public TCollectionItem {
 public:
     using TCollectionItem::TCollectionItem;
     String ClassName() const override { return "TColumn"; }
-    void Assign(TPersistent* Source) override
-    {
+    void Assign(TPersistent* Source) override {
         if (auto* c = dynamic_cast<TColumn*>(Source)) {
             FTitle = c->FTitle;
             Changed(false);
@@ -21,8 +20,7 @@ public:
         }
         TCollectionItem::Assign(Source);
     }
-    void SetTitle(const String& v)
-    {
+    void SetTitle(const String& v) {
         FTitle = v;
         Changed(false);
     }
@@ -51,8 +49,7 @@ public:
 
 protected:
     void Update(TCollectionItem* Item) override { FUpdates.push_back(Item ? Item->ID() : -1); }
-    void Notify(TCollectionItem* Item, TCollectionNotification Action) override
-    {
+    void Notify(TCollectionItem* Item, TCollectionNotification Action) override {
         static const char* names[] = {"added", "extracting", "deleting"};
         FNotes.push_back(std::string(names[Action]) + " " + std::to_string(Item->ID()));
     }
@@ -60,8 +57,7 @@ protected:
 
 } // namespace
 
-TEST(Collection, FactoryCreatesTheItemClass)
-{
+TEST(Collection, FactoryCreatesTheItemClass) {
     TOwnerStub owner;
     TColumns cols(&owner);
     auto* item = cols.Add();
@@ -71,15 +67,13 @@ TEST(Collection, FactoryCreatesTheItemClass)
     EXPECT_EQ("Grid1[0]", item->GetNamePath());
 }
 
-TEST(Collection, PlainCollectionMakesPlainItems)
-{
+TEST(Collection, PlainCollectionMakesPlainItems) {
     TCollection c;
     EXPECT_EQ("TCollectionItem", c.Add()->DisplayName());
     EXPECT_EQ(nullptr, c.Owner());
 }
 
-TEST(Collection, IdsAreUniqueAndFindable)
-{
+TEST(Collection, IdsAreUniqueAndFindable) {
     TColumns cols(nullptr);
     cols.Add();
     cols.Add();
@@ -90,8 +84,7 @@ TEST(Collection, IdsAreUniqueAndFindable)
     EXPECT_EQ(nullptr, cols.FindItemID(0));
 }
 
-TEST(Collection, InsertAndIndexMoveItems)
-{
+TEST(Collection, InsertAndIndexMoveItems) {
     TColumns cols(nullptr);
     auto* a = cols.Add();
     auto* b = cols.Add();
@@ -104,8 +97,7 @@ TEST(Collection, InsertAndIndexMoveItems)
     EXPECT_EQ(a, cols.Items(2));
 }
 
-TEST(Collection, IndexErrorsRaise)
-{
+TEST(Collection, IndexErrorsRaise) {
     TColumns cols(nullptr);
     auto* a = cols.Add();
     auto expectError = [](auto f, const std::string& message) {
@@ -124,8 +116,7 @@ TEST(Collection, IndexErrorsRaise)
     EXPECT_EQ(1, cols.Count());
 }
 
-TEST(CollectionUpdates, ItemChangeReportsTheItem)
-{
+TEST(CollectionUpdates, ItemChangeReportsTheItem) {
     TColumns cols(nullptr);
     auto* item = static_cast<TColumn*>(cols.Add());
     cols.FUpdates.clear();
@@ -134,8 +125,7 @@ TEST(CollectionUpdates, ItemChangeReportsTheItem)
     EXPECT_EQ("Név", item->DisplayName());
 }
 
-TEST(CollectionUpdates, NestedUpdateReportsOnceAtTheOutermostEnd)
-{
+TEST(CollectionUpdates, NestedUpdateReportsOnceAtTheOutermostEnd) {
     TColumns cols(nullptr);
     cols.BeginUpdate();
     cols.BeginUpdate();
@@ -147,8 +137,7 @@ TEST(CollectionUpdates, NestedUpdateReportsOnceAtTheOutermostEnd)
     EXPECT_EQ(std::vector<int>{-1}, cols.FUpdates);
 }
 
-TEST(CollectionUpdates, ClearReportsOnceAndNotifiesEachItem)
-{
+TEST(CollectionUpdates, ClearReportsOnceAndNotifiesEachItem) {
     TColumns cols(nullptr);
     cols.Add();
     cols.Add();
@@ -161,8 +150,7 @@ TEST(CollectionUpdates, ClearReportsOnceAndNotifiesEachItem)
     EXPECT_EQ(notes, cols.FNotes);
 }
 
-TEST(CollectionUpdates, DeleteNotifiesDeletingThenExtracting)
-{
+TEST(CollectionUpdates, DeleteNotifiesDeletingThenExtracting) {
     TColumns cols(nullptr);
     cols.Add();
     cols.FNotes.clear();
@@ -171,8 +159,7 @@ TEST(CollectionUpdates, DeleteNotifiesDeletingThenExtracting)
     EXPECT_EQ(notes, cols.FNotes);
 }
 
-TEST(Collection, AssignCopiesItems)
-{
+TEST(Collection, AssignCopiesItems) {
     TColumns from(nullptr);
     static_cast<TColumn*>(from.Add())->SetTitle("Ügyszám");
     static_cast<TColumn*>(from.Add())->SetTitle("Név");
@@ -186,8 +173,7 @@ TEST(Collection, AssignCopiesItems)
     EXPECT_EQ(std::vector<int>{-1}, to.FUpdates);
 }
 
-TEST(Collection, AssignFromOtherClassRaises)
-{
+TEST(Collection, AssignFromOtherClassRaises) {
     TColumns cols(nullptr);
     TOwnerStub other;
     try {
@@ -198,8 +184,7 @@ TEST(Collection, AssignFromOtherClassRaises)
     }
 }
 
-TEST(Collection, ItemMovesBetweenCollections)
-{
+TEST(Collection, ItemMovesBetweenCollections) {
     TColumns a(nullptr);
     TColumns b(nullptr);
     auto* item = a.Add();

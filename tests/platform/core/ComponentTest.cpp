@@ -13,25 +13,21 @@ namespace {
 class TProbe : public TComponent {
 public:
     TProbe(TComponent* AOwner, const String& AName, std::vector<std::string>* ALog)
-        : TComponent(AOwner), FLog(ALog)
-    {
+        : TComponent(AOwner), FLog(ALog) {
         SetName(AName);
     }
     ~TProbe() override { FLog->push_back("delete " + Name()); }
 
     String ClassName() const override { return "TProbe"; }
 
-    void Notification(TComponent* AComponent, TOperation Operation) override
-    {
-        FLog->push_back(Name() + (Operation == opInsert ? " +" : " -")
-                        + (AComponent == nullptr ? String("?") : AComponent->Name()));
+    void Notification(TComponent* AComponent, TOperation Operation) override {
+        FLog->push_back(Name() + (Operation == opInsert ? " +" : " -") +
+                        (AComponent == nullptr ? String("?") : AComponent->Name()));
         TComponent::Notification(AComponent, Operation);
-        if (Operation == opRemove && AComponent == FLink)
-            FLink = nullptr;
+        if (Operation == opRemove && AComponent == FLink) FLink = nullptr;
     }
 
-    void Link(TComponent* Other)
-    {
+    void Link(TComponent* Other) {
         FLink = Other;
         Other->FreeNotification(this);
     }
@@ -44,8 +40,7 @@ private:
 
 } // namespace
 
-TEST(ComponentOwnership, OwnerDeletesOwnedComponentsLastFirst)
-{
+TEST(ComponentOwnership, OwnerDeletesOwnedComponentsLastFirst) {
     std::vector<std::string> log;
     auto* form = new TProbe(nullptr, "Form1", &log);
     new TProbe(form, "Query1", &log);
@@ -56,8 +51,7 @@ TEST(ComponentOwnership, OwnerDeletesOwnedComponentsLastFirst)
     EXPECT_EQ(expected, log);
 }
 
-TEST(ComponentOwnership, DeletedComponentLeavesItsOwner)
-{
+TEST(ComponentOwnership, DeletedComponentLeavesItsOwner) {
     TComponent owner(nullptr);
     auto* a = new TComponent(&owner);
     auto* b = new TComponent(&owner);
@@ -67,8 +61,7 @@ TEST(ComponentOwnership, DeletedComponentLeavesItsOwner)
     EXPECT_EQ(0, b->ComponentIndex());
 }
 
-TEST(ComponentOwnership, InsertComponentMovesFromPreviousOwner)
-{
+TEST(ComponentOwnership, InsertComponentMovesFromPreviousOwner) {
     TComponent first(nullptr);
     TComponent second(nullptr);
     auto* c = new TComponent(&first);
@@ -81,8 +74,7 @@ TEST(ComponentOwnership, InsertComponentMovesFromPreviousOwner)
     delete c;
 }
 
-TEST(ComponentOwnership, ComponentsOutOfRangeRaises)
-{
+TEST(ComponentOwnership, ComponentsOutOfRangeRaises) {
     TComponent owner(nullptr);
     try {
         owner.Components(0);
@@ -92,8 +84,7 @@ TEST(ComponentOwnership, ComponentsOutOfRangeRaises)
     }
 }
 
-TEST(ComponentOwnership, ComponentIndexMovesWithinOwner)
-{
+TEST(ComponentOwnership, ComponentIndexMovesWithinOwner) {
     TComponent owner(nullptr);
     auto* a = new TComponent(&owner);
     auto* b = new TComponent(&owner);
@@ -105,8 +96,7 @@ TEST(ComponentOwnership, ComponentIndexMovesWithinOwner)
     EXPECT_EQ(-1, owner.ComponentIndex());
 }
 
-TEST(ComponentNames, FindComponentIgnoresCase)
-{
+TEST(ComponentNames, FindComponentIgnoresCase) {
     TComponent owner(nullptr);
     auto* q = new TComponent(&owner);
     q->SetName("Query5");
@@ -116,8 +106,7 @@ TEST(ComponentNames, FindComponentIgnoresCase)
     EXPECT_EQ(nullptr, owner.FindComponent(""));
 }
 
-TEST(ComponentNames, DuplicateNameRaisesAndKeepsOldName)
-{
+TEST(ComponentNames, DuplicateNameRaisesAndKeepsOldName) {
     TComponent owner(nullptr);
     (new TComponent(&owner))->SetName("Query1");
     auto* other = new TComponent(&owner);
@@ -134,8 +123,7 @@ TEST(ComponentNames, DuplicateNameRaisesAndKeepsOldName)
     EXPECT_EQ("QUERY2", other->Name());
 }
 
-TEST(ComponentNames, InsertingADuplicateLeavesComponentWithOldOwner)
-{
+TEST(ComponentNames, InsertingADuplicateLeavesComponentWithOldOwner) {
     TComponent first(nullptr);
     TComponent second(nullptr);
     (new TComponent(&second))->SetName("Button1");
@@ -151,8 +139,7 @@ TEST(ComponentNames, InsertingADuplicateLeavesComponentWithOldOwner)
     EXPECT_EQ(1, second.ComponentCount());
 }
 
-TEST(ComponentNames, InvalidNameRaises)
-{
+TEST(ComponentNames, InvalidNameRaises) {
     TComponent c(nullptr);
     for (const char* bad : {"1abc", "a b", "név", "a-b"}) {
         try {
@@ -167,8 +154,7 @@ TEST(ComponentNames, InvalidNameRaises)
     EXPECT_EQ("", c.Name());
 }
 
-TEST(ComponentNotification, OwnerTellsEveryOwnedComponentOfInsertAndRemove)
-{
+TEST(ComponentNotification, OwnerTellsEveryOwnedComponentOfInsertAndRemove) {
     std::vector<std::string> log;
     TProbe form(nullptr, "Form1", &log);
     auto* a = new TProbe(&form, "A", &log);
@@ -184,8 +170,7 @@ TEST(ComponentNotification, OwnerTellsEveryOwnedComponentOfInsertAndRemove)
     EXPECT_EQ(removed, log);
 }
 
-TEST(ComponentNotification, FreeNotificationClearsPointerAcrossOwners)
-{
+TEST(ComponentNotification, FreeNotificationClearsPointerAcrossOwners) {
     std::vector<std::string> log;
     TProbe user(nullptr, "Source", &log);
     auto* target = new TProbe(nullptr, "Data", &log);
@@ -196,8 +181,7 @@ TEST(ComponentNotification, FreeNotificationClearsPointerAcrossOwners)
     EXPECT_FALSE(user.ComponentState().Contains(csFreeNotification));
 }
 
-TEST(ComponentNotification, FreeNotificationWorksBetweenSiblingsWhileOwnerIsDeleted)
-{
+TEST(ComponentNotification, FreeNotificationWorksBetweenSiblingsWhileOwnerIsDeleted) {
     // The first sibling is deleted last; without the link it would still point at
     // the already deleted second one.
     std::vector<std::string> log;
@@ -213,8 +197,7 @@ TEST(ComponentNotification, FreeNotificationWorksBetweenSiblingsWhileOwnerIsDele
     EXPECT_LT(heard - log.begin(), gone - log.begin());
 }
 
-TEST(ComponentNotification, RemoveFreeNotificationUnlinksBothWays)
-{
+TEST(ComponentNotification, RemoveFreeNotificationUnlinksBothWays) {
     std::vector<std::string> log;
     TProbe a(nullptr, "A", &log);
     auto* b = new TProbe(nullptr, "B", &log);
@@ -226,8 +209,7 @@ TEST(ComponentNotification, RemoveFreeNotificationUnlinksBothWays)
     EXPECT_EQ(expected, log);
 }
 
-TEST(ComponentState, DestroyingMarksOwnedComponents)
-{
+TEST(ComponentState, DestroyingMarksOwnedComponents) {
     TComponent owner(nullptr);
     auto* child = new TComponent(&owner);
     owner.Destroying();
@@ -235,8 +217,7 @@ TEST(ComponentState, DestroyingMarksOwnedComponents)
     EXPECT_TRUE(child->ComponentState().Contains(csDestroying));
 }
 
-TEST(ComponentState, LoadedClearsLoadingAndDesigningSpreads)
-{
+TEST(ComponentState, LoadedClearsLoadingAndDesigningSpreads) {
     TComponent owner(nullptr);
     owner.SetComponentState({csLoading, csReading});
     owner.Loaded();
@@ -246,8 +227,7 @@ TEST(ComponentState, LoadedClearsLoadingAndDesigningSpreads)
     EXPECT_TRUE(child->ComponentState().Contains(csDesigning));
 }
 
-TEST(ComponentState, DestroyComponentsEmptiesOwner)
-{
+TEST(ComponentState, DestroyComponentsEmptiesOwner) {
     std::vector<std::string> log;
     TProbe owner(nullptr, "Owner", &log);
     new TProbe(&owner, "A", &log);

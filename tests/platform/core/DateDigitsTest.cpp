@@ -29,12 +29,12 @@ TEST(DateDigits, DatesBefore1900CountTheTimeForward) {
     EXPECT_EQ(DateTimeToStr(-1.25, Hu), "1899.12.29. 6:00:00");
     EXPECT_EQ(DateToStr(EncodeDate(1848, 3, 15), Hu), "1848.03.15.");
     EXPECT_EQ(DateToStr(EncodeDate(1, 1, 1), Hu), "0001.01.01.");
-    EXPECT_EQ(DateToStr(EncodeDate(1900, 2, 28) + 1, Hu), "1900.03.01.");  // no 29 February 1900
+    EXPECT_EQ(DateToStr(EncodeDate(1900, 2, 28) + 1, Hu), "1900.03.01."); // no 29 February 1900
 }
 
 TEST(DateDigits, FractionsNearMidnightRoundToTheMillisecond) {
     const TDateTime day = EncodeDate(2024, 2, 28);
-    const double almost = 1.0 - 0.4 / MSecsPerDay;  // 23:59:59.9996
+    const double almost = 1.0 - 0.4 / MSecsPerDay; // 23:59:59.9996
     EXPECT_EQ(DateTimeToStr(day + almost, Hu), "2024.02.29.");
     EXPECT_EQ(FormatDateTime("hh:nn:ss.zzz", day + 1.0 - 1.0 / MSecsPerDay, Hu), "23:59:59.999");
     EXPECT_EQ(FormatDateTime("hh:nn:ss.zzz", day + 0.6 / MSecsPerDay, Hu), "00:00:00.001");
@@ -46,4 +46,4 @@ TEST(DateDigits, OutOfRangeValuesShowZeros) {
     EXPECT_EQ(FormatDateTime("yyyy.mm.dd. mmm", std::nan(""), Hu), "0000.00.00. ");
 }
 
-}  // namespace
+} // namespace

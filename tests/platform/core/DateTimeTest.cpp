@@ -80,9 +80,9 @@ TEST(DateDecoding, OutOfRangeGivesZeros) {
 }
 
 TEST(DateArithmetic, DayOfWeekAndIncMonth) {
-    EXPECT_EQ(DayOfWeek(EncodeDate(1899, 12, 30)), 7);  // Saturday
-    EXPECT_EQ(DayOfWeek(EncodeDate(2009, 12, 14)), 2);  // Monday
-    EXPECT_EQ(DayOfWeek(EncodeDate(2009, 12, 13)), 1);  // Sunday
+    EXPECT_EQ(DayOfWeek(EncodeDate(1899, 12, 30)), 7); // Saturday
+    EXPECT_EQ(DayOfWeek(EncodeDate(2009, 12, 14)), 2); // Monday
+    EXPECT_EQ(DayOfWeek(EncodeDate(2009, 12, 13)), 1); // Sunday
     EXPECT_EQ(IncMonth(EncodeDate(2009, 1, 31), 1), EncodeDate(2009, 2, 28));
     EXPECT_EQ(IncMonth(EncodeDate(2008, 1, 31), 1), EncodeDate(2008, 2, 29));
     EXPECT_EQ(IncMonth(EncodeDate(2009, 3, 15), -3), EncodeDate(2008, 12, 15));
@@ -105,7 +105,7 @@ TEST(DateFormatting, HungarianDefaults) {
     EXPECT_EQ(DateToStr(v, Hu), "2009.03.05.");
     EXPECT_EQ(TimeToStr(v, Hu), "8:07:06");
     EXPECT_EQ(DateTimeToStr(v, Hu), "2009.03.05. 8:07:06");
-    EXPECT_EQ(DateTimeToStr(EncodeDate(2009, 3, 5), Hu), "2009.03.05.");  // no midnight time
+    EXPECT_EQ(DateTimeToStr(EncodeDate(2009, 3, 5), Hu), "2009.03.05."); // no midnight time
     EXPECT_EQ(FormatDateTime("dddddd", v, Hu), "2009. március 5.");
     EXPECT_EQ(FormatDateTime("dddd, mmm", v, Hu), "csütörtök, márc.");
     EXPECT_EQ(FormatDateTime("", v, Hu), "2009.03.05. 8:07:06");
@@ -121,7 +121,7 @@ TEST(DateFormatting, TokensUnderEnglishSettings) {
         {"ddd mmmm", "Thu March"},
         {"ddddd", "3/5/2009"},
         {"hh:nn:ss.zzz", "14:07:06.045"},
-        {"h:mm", "14:07"},  // m after h is minutes
+        {"h:mm", "14:07"}, // m after h is minutes
         {"h:mm am/pm", "2:07 pm"},
         {"h:mm AM/PM", "2:07 PM"},
         {"h a/p", "2 p"},
@@ -131,7 +131,7 @@ TEST(DateFormatting, TokensUnderEnglishSettings) {
         {"tt", "2:07:06 PM"},
         {"c", "3/5/2009 2:07:06 PM"},
         {"'day' d \"of\" mmmm", "day 5 of March"},
-        {"yyyy/mm/dd", "2009/03/05"},  // "/" is the date separator
+        {"yyyy/mm/dd", "2009/03/05"}, // "/" is the date separator
     };
     for (const auto& [format, text] : rows) {
         SCOPED_TRACE(format);
@@ -145,11 +145,11 @@ TEST(DateParsing, HungarianOrderAndTrailingSeparator) {
     EXPECT_EQ(StrToDate("2009.12.14.", Hu), EncodeDate(2009, 12, 14));
     EXPECT_EQ(StrToDate("2009.12.14", Hu), EncodeDate(2009, 12, 14));
     EXPECT_EQ(StrToDate(" 2009. 12. 14.", Hu), EncodeDate(2009, 12, 14));
-    EXPECT_EQ(StrToDate("99.1.2", Hu), EncodeDate(1999, 1, 2));  // century window
+    EXPECT_EQ(StrToDate("99.1.2", Hu), EncodeDate(1999, 1, 2)); // century window
     EXPECT_EQ(StrToDate("09.1.2", Hu), EncodeDate(2009, 1, 2));
     Word y, m, d, thisYear, cm, cd;
     DecodeDate(Date(), thisYear, cm, cd);
-    DecodeDate(StrToDate("12.14", Hu), y, m, d);  // no year: this year
+    DecodeDate(StrToDate("12.14", Hu), y, m, d); // no year: this year
     EXPECT_EQ(y, thisYear);
     EXPECT_EQ((std::array<Word, 2>{m, d}), (std::array<Word, 2>{12, 14}));
 }
@@ -170,7 +170,7 @@ TEST(DateParsing, OtherOrdersFollowTheShortDateFormat) {
 
 TEST(DateFormatting, SelfNamingSettingsFormatsDoNotLoop) {
     TFormatSettings odd = En;
-    odd.ShortDateFormat = "c";  // names itself through "c"
+    odd.ShortDateFormat = "c"; // names itself through "c"
     odd.LongTimeFormat = "tt";
     EXPECT_NO_THROW(FormatDateTime("c", At(2009, 3, 5, 1), odd));
     EXPECT_EQ(FormatDateTime("ddddd", At(2009, 3, 5), odd), "");
@@ -184,14 +184,14 @@ TEST(DateParsing, CenturyWindowZeroMeansThisCentury) {
     Word y;
     DecodeDate(StrToDate("99.1.2", s), y, m, d);
     EXPECT_EQ(y, thisYear / 100 * 100 + 99);
-    DecodeDate(StrToDate("0099.1.2", s), y, m, d);  // four digits are taken as written
+    DecodeDate(StrToDate("0099.1.2", s), y, m, d); // four digits are taken as written
     EXPECT_EQ(y, 99);
 }
 
 TEST(DateParsing, BadDatesRaiseWithTheRuntimeMessage) {
     // Each row: text the Hungarian settings cannot read as a date.
-    for (const char* bad : {"", "2009", "2009.13.01", "2009.02.30", "2009/12/14", "2009.12.14 x",
-                            "12345.1.1", "a.b.c"}) {
+    for (const char* bad :
+         {"", "2009", "2009.13.01", "2009.02.30", "2009/12/14", "2009.12.14 x", "12345.1.1", "a.b.c"}) {
         SCOPED_TRACE(bad);
         EXPECT_EQ(ErrorOf<EConvertError>([&] { StrToDate(bad, Hu); }),
                   String("'") + bad + "' is not a valid date");
@@ -222,7 +222,7 @@ TEST(DateTimeParsing, DateWithOptionalTime) {
     EXPECT_DOUBLE_EQ(StrToDateTime("2009.12.14. 10:20:30", Hu), At(2009, 12, 14, 10, 20, 30));
     EXPECT_DOUBLE_EQ(StrToDateTime("2009.12.14.", Hu), At(2009, 12, 14));
     EXPECT_DOUBLE_EQ(StrToDateTime("12/14/2009 2:07 PM", En), At(2009, 12, 14, 14, 7));
-    EXPECT_DOUBLE_EQ(StrToDateTime("10:20", Hu), EncodeTime(10, 20, 0, 0));  // time only
+    EXPECT_DOUBLE_EQ(StrToDateTime("10:20", Hu), EncodeTime(10, 20, 0, 0)); // time only
     EXPECT_EQ(ErrorOf<EConvertError>([] { StrToDateTime("2009.12.14. 25:00", Hu); }),
               "'2009.12.14. 25:00' is not a valid date and time");
     TDateTime v = 7;
@@ -247,4 +247,4 @@ TEST(DateSettings, ShortFormsReadTheProcessSettings) {
     EXPECT_EQ(StrToDate("12/14/2009"), EncodeDate(2009, 12, 14));
 }
 
-}  // namespace
+} // namespace

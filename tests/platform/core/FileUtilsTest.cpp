@@ -12,8 +12,7 @@
 
 namespace {
 
-TEST(FileNameParts, WindowsAndUnixDelimiters)
-{
+TEST(FileNameParts, WindowsAndUnixDelimiters) {
     EXPECT_EQ(ExtractFilePath(".\\data\\dornek.s3db"), ".\\data\\");
     EXPECT_EQ(ExtractFilePath("/home/iroda/a.doc"), "/home/iroda/");
     EXPECT_EQ(ExtractFilePath("C:x.doc"), "C:");
@@ -23,8 +22,7 @@ TEST(FileNameParts, WindowsAndUnixDelimiters)
     EXPECT_EQ(ExtractFileName("dir/"), "");
 }
 
-TEST(FileNameParts, ExtractFileDirKeepsRoots)
-{
+TEST(FileNameParts, ExtractFileDirKeepsRoots) {
     EXPECT_EQ(ExtractFileDir("C:\\data\\x.db"), "C:\\data");
     EXPECT_EQ(ExtractFileDir("C:\\x.db"), "C:\\");
     EXPECT_EQ(ExtractFileDir("/x.db"), "/");
@@ -32,27 +30,24 @@ TEST(FileNameParts, ExtractFileDirKeepsRoots)
     EXPECT_EQ(ExtractFileDir("x.db"), "");
 }
 
-TEST(FileNameParts, ExtensionIsAfterLastDelimiterOnly)
-{
+TEST(FileNameParts, ExtensionIsAfterLastDelimiterOnly) {
     EXPECT_EQ(ExtractFileExt("dornek.s3db"), ".s3db");
     EXPECT_EQ(ExtractFileExt("dornek"), "");
-    EXPECT_EQ(ExtractFileExt("v1.2\\dornek"), "");    // the dot belongs to a folder
+    EXPECT_EQ(ExtractFileExt("v1.2\\dornek"), ""); // the dot belongs to a folder
     EXPECT_EQ(ExtractFileExt("v1.2/dornek"), "");
     EXPECT_EQ(ExtractFileExt("C:dornek"), "");
     EXPECT_EQ(ExtractFileExt("a.tar.gz"), ".gz");
     EXPECT_EQ(ExtractFileExt("nev."), ".");
 }
 
-TEST(FileNameParts, ChangeFileExtReplacesAddsOrRemoves)
-{
+TEST(FileNameParts, ChangeFileExtReplacesAddsOrRemoves) {
     EXPECT_EQ(ChangeFileExt("velmora", ".LOG"), "velmora.LOG");
     EXPECT_EQ(ChangeFileExt("/opt/velmora.bin", ".INI"), "/opt/velmora.INI");
     EXPECT_EQ(ChangeFileExt("a.b/c", ".x"), "a.b/c.x");
     EXPECT_EQ(ChangeFileExt("lista.xls", ""), "lista");
 }
 
-TEST(FileNameParts, TrailingDelimiters)
-{
+TEST(FileNameParts, TrailingDelimiters) {
     EXPECT_EQ(IncludeTrailingPathDelimiter("data"), "data/");
     EXPECT_EQ(IncludeTrailingPathDelimiter(".\\data\\"), ".\\data\\");
     EXPECT_EQ(IncludeTrailingPathDelimiter(""), "/");
@@ -64,22 +59,19 @@ TEST(FileNameParts, TrailingDelimiters)
     EXPECT_FALSE(IsPathDelimiter("a\\b", 0));
 }
 
-TEST(FileNameParts, NormalizeTurnsBackslashesIntoSlashes)
-{
+TEST(FileNameParts, NormalizeTurnsBackslashesIntoSlashes) {
     EXPECT_EQ(NormalizePath(".\\data\\dornek.s3db"), "./data/dornek.s3db");
     EXPECT_EQ(NormalizePath("ügy/ő.doc"), "ügy/ő.doc");
 }
 
 class FileSystemTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         FSavedDir = GetCurrentDir();
         ASSERT_TRUE(SetCurrentDir(FDir));
     }
     void TearDown() override { SetCurrentDir(FSavedDir); }
-    static void Touch(const std::string& name, const std::string& content = "x")
-    {
+    static void Touch(const std::string& name, const std::string& content = "x") {
         std::ofstream(NormalizePath(name)) << content;
     }
     TempFolder FFolder{"velmora-fileutils"};
@@ -87,13 +79,12 @@ protected:
     String FSavedDir;
 };
 
-TEST_F(FileSystemTest, WindowsRelativePathReachesTheFile)
-{
+TEST_F(FileSystemTest, WindowsRelativePathReachesTheFile) {
     ASSERT_TRUE(ForceDirectories(".\\data\\"));
     Touch("data/dornek.s3db");
     EXPECT_TRUE(FileExists(".\\data\\dornek.s3db"));
     EXPECT_TRUE(DirectoryExists(".\\data\\"));
-    EXPECT_FALSE(FileExists(".\\data"));          // a folder is not a file
+    EXPECT_FALSE(FileExists(".\\data")); // a folder is not a file
     EXPECT_FALSE(DirectoryExists("data/dornek.s3db"));
     EXPECT_FALSE(FileExists(""));
     EXPECT_FALSE(DirectoryExists(""));
@@ -101,8 +92,7 @@ TEST_F(FileSystemTest, WindowsRelativePathReachesTheFile)
     EXPECT_TRUE(FileExists(GetCurrentDir() + "\\data\\dornek.s3db"));
 }
 
-TEST_F(FileSystemTest, ExpandFileNameResolvesAgainstCurrentFolder)
-{
+TEST_F(FileSystemTest, ExpandFileNameResolvesAgainstCurrentFolder) {
     EXPECT_EQ(ExpandFileName(".\\data\\x.db"), FDir + "/data/x.db");
     EXPECT_EQ(ExpandFileName("a/../b/./c"), FDir + "/b/c");
     EXPECT_EQ(ExpandFileName("/x//y/"), "/x/y/");
@@ -110,22 +100,19 @@ TEST_F(FileSystemTest, ExpandFileNameResolvesAgainstCurrentFolder)
     EXPECT_EQ(ExpandFileName(""), "");
 }
 
-TEST_F(FileSystemTest, ForceDirectoriesCreatesParents)
-{
+TEST_F(FileSystemTest, ForceDirectoriesCreatesParents) {
     EXPECT_TRUE(ForceDirectories("a\\b\\c"));
     EXPECT_TRUE(DirectoryExists("a/b/c"));
-    EXPECT_TRUE(ForceDirectories("a/b/c/"));   // existing folder is fine
+    EXPECT_TRUE(ForceDirectories("a/b/c/")); // existing folder is fine
     Touch("file");
     EXPECT_FALSE(ForceDirectories("file/sub"));
 }
 
-TEST_F(FileSystemTest, ForceDirectoriesRejectsEmptyName)
-{
+TEST_F(FileSystemTest, ForceDirectoriesRejectsEmptyName) {
     EXPECT_EQ(ErrorOf<EInOutError>([&] { ForceDirectories(""); }), "Unable to create directory");
 }
 
-TEST_F(FileSystemTest, DeleteFileOnlyDeletesFiles)
-{
+TEST_F(FileSystemTest, DeleteFileOnlyDeletesFiles) {
     Touch("x.txt");
     ASSERT_TRUE(CreateDir("d"));
     EXPECT_TRUE(DeleteFile("x.txt"));
@@ -136,8 +123,7 @@ TEST_F(FileSystemTest, DeleteFileOnlyDeletesFiles)
     EXPECT_TRUE(RemoveDir("d"));
 }
 
-TEST_F(FileSystemTest, RenameFileNeverOverwrites)
-{
+TEST_F(FileSystemTest, RenameFileNeverOverwrites) {
     Touch("a", "first");
     Touch("b", "second");
     EXPECT_FALSE(RenameFile("a", "b"));
@@ -153,8 +139,7 @@ TEST_F(FileSystemTest, RenameFileNeverOverwrites)
 
 namespace {
 
-TEST_F(FileSystemTest, TempFileNameReservesANewFile)
-{
+TEST_F(FileSystemTest, TempFileNameReservesANewFile) {
     const String a = GetTempFileName(FDir, "VGEXPORT");
     const String b = GetTempFileName(FDir + "\\", "VGE");
     ASSERT_FALSE(a.empty());
@@ -167,15 +152,13 @@ TEST_F(FileSystemTest, TempFileNameReservesANewFile)
     EXPECT_TRUE(FileExists(b));
 }
 
-TEST_F(FileSystemTest, TempFileNameWithNumberCreatesNothing)
-{
+TEST_F(FileSystemTest, TempFileNameWithNumberCreatesNothing) {
     EXPECT_EQ(GetTempFileName(FDir, "ab", 0x1F), FDir + "/ab1F.tmp");
     EXPECT_FALSE(FileExists(FDir + "/ab1F.tmp"));
     EXPECT_EQ(GetTempFileName(FDir + "/missing", "x"), "");
 }
 
-TEST_F(FileSystemTest, TempPathFollowsTmpdir)
-{
+TEST_F(FileSystemTest, TempPathFollowsTmpdir) {
     {
         const ScopedEnv tmpdir("TMPDIR", FDir);
         EXPECT_EQ(GetTempPath(), FDir + "/");

@@ -37,8 +37,7 @@ FloatDecimal Reference(double value, Integer precision, Integer decimals) {
         r.Negative = value < 0;
         return r;
     }
-    if (value == 0)
-        return r;
+    if (value == 0) return r;
     char buf[40];
     std::snprintf(buf, sizeof buf, "%.17e", std::fabs(value));
     String all(1, buf[0]);
@@ -48,8 +47,7 @@ FloatDecimal Reference(double value, Integer precision, Integer decimals) {
     const Integer exp10 = static_cast<Integer>(std::strtol(p + 1, nullptr, 10)) + 1;
     const Integer keep = std::min<Integer>(std::clamp<Integer>(precision, 1, 18),
                                            exp10 + std::min<Integer>(decimals, NoDecimalLimit));
-    if (keep < 0)
-        return r;
+    if (keep < 0) return r;
     String digits = all.substr(0, static_cast<size_t>(keep));
     Integer exponent = exp10;
     if (static_cast<size_t>(keep) < all.size() && all[static_cast<size_t>(keep)] >= '5') {
@@ -65,8 +63,7 @@ FloatDecimal Reference(double value, Integer precision, Integer decimals) {
     }
     while (!digits.empty() && digits.back() == '0')
         digits.pop_back();
-    if (digits.empty())
-        return r;
+    if (digits.empty()) return r;
     r.Negative = value < 0;
     r.Exponent = exponent;
     r.Digits = digits;
@@ -76,11 +73,10 @@ FloatDecimal Reference(double value, Integer precision, Integer decimals) {
 void ExpectSame(double value, Integer precision, Integer decimals) {
     const FloatDecimal got = ToDecimal(value, precision, decimals);
     const FloatDecimal want = Reference(value, precision, decimals);
-    ASSERT_TRUE(got.Digits == want.Digits && got.Exponent == want.Exponent &&
-                got.Negative == want.Negative && got.Nan == want.Nan &&
-                got.Infinite == want.Infinite)
-        << std::hexfloat << value << std::defaultfloat << " (" << value << ") precision "
-        << precision << " decimals " << decimals << ": got 0." << got.Digits << "e" << got.Exponent
+    ASSERT_TRUE(got.Digits == want.Digits && got.Exponent == want.Exponent && got.Negative == want.Negative &&
+                got.Nan == want.Nan && got.Infinite == want.Infinite)
+        << std::hexfloat << value << std::defaultfloat << " (" << value << ") precision " << precision
+        << " decimals " << decimals << ": got 0." << got.Digits << "e" << got.Exponent
         << (got.Negative ? " negative" : "") << ", want 0." << want.Digits << "e" << want.Exponent
         << (want.Negative ? " negative" : "");
 }
@@ -104,15 +100,15 @@ std::vector<double> EdgeValues() {
                              2.675,
                              0.125,
                              999.996,
-                             9007199254740992.0,   // 2^53
-                             9007199254740993.0,   // rounds to 2^53
+                             9007199254740992.0, // 2^53
+                             9007199254740993.0, // rounds to 2^53
                              9007199254740994.0,
                              123456789012345.0,
                              1234567890123456.0,
                              999999999999999.0,
                              999999999999999.9,
                              99999999999999.99,
-                             1125899906842624.125,  // ties at the eighteenth digit
+                             1125899906842624.125, // ties at the eighteenth digit
                              1e22,
                              1e23,
                              1e-7,
@@ -133,7 +129,7 @@ std::vector<double> EdgeValues() {
         v.push_back(p);
         v.push_back(std::nextafter(p, 0.0));
         v.push_back(std::nextafter(p, 2 * p));
-        v.push_back(5 * p);  // halfway at the place above
+        v.push_back(5 * p); // halfway at the place above
         v.push_back(p * 0.95);
     }
     return v;
@@ -168,7 +164,7 @@ TEST(FloatDigits, ShortDecimalsAndWholeNumbersMatchTheFullExpansion) {
         const auto whole = static_cast<double>(random() % 1000000000000000ULL);
         const double amount = whole / std::pow(10.0, static_cast<double>(random() % 9));
         ExpectSameEverywhere(amount);
-        ExpectSameEverywhere(std::nextafter(amount, 1e300));  // scales to a whole number too
+        ExpectSameEverywhere(std::nextafter(amount, 1e300)); // scales to a whole number too
         ExpectSameEverywhere(std::nextafter(amount, 0.0));
         ExpectSameEverywhere(static_cast<double>(random() % 100000) / 1000.0 + 0.1);
     }
@@ -200,8 +196,8 @@ TEST(FloatDigits, NumbersAsTheyAreShown) {
     EXPECT_EQ(FloatToStr(-12.5, Hu), "-12,5");
     EXPECT_EQ(FloatToStrF(0.5, ffFixed, 15, 0, En), "1");
     EXPECT_EQ(FloatToStrF(-2.5, ffFixed, 15, 0, En), "-3");
-    EXPECT_EQ(FloatToStrF(1.005, ffFixed, 15, 2, En), "1.00");  // held as 1.00499999999999989...
+    EXPECT_EQ(FloatToStrF(1.005, ffFixed, 15, 2, En), "1.00"); // held as 1.00499999999999989...
     EXPECT_EQ(FloatToStrF(0.1 + 0.2, ffGeneral, 17, 0, En), "0.30000000000000004");
 }
 
-}  // namespace
+} // namespace

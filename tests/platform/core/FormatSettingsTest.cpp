@@ -70,9 +70,9 @@ TEST(FormatSettingsLocalCopy, ExplicitSettingsLeaveTheGlobalAlone) {
 
 TEST(FormatSettingsLocalCopy, NoBreakSpaceThousandSeparator) {
     TFormatSettings local = TFormatSettings::Hungarian();
-    local.ThousandSeparator = "\u00a0";  // what a spreadsheet export puts in place
+    local.ThousandSeparator = "\u00a0"; // what a spreadsheet export puts in place
     EXPECT_EQ(FloatToStrF(1234567.0, ffNumber, 15, 0, local), "1\u00a0234\u00a0567");
     EXPECT_EQ(FormatFloat("#,##0", 1234.0, local), "1\u00a0234");
 }
 
-}  // namespace
+} // namespace

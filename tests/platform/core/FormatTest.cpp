@@ -18,7 +18,7 @@ TEST(FormatIntegers, DecimalUnsignedAndHex) {
     EXPECT_EQ(Format("%.4d", {-42}, Hu), "-0042");
     EXPECT_EQ(Format("%x", {255}, Hu), "FF");
     EXPECT_EQ(Format("%.4x", {255}, Hu), "00FF");
-    EXPECT_EQ(Format("%x", {-1}, Hu), "FFFFFFFF");  // a 32-bit argument stays 32 bits
+    EXPECT_EQ(Format("%x", {-1}, Hu), "FFFFFFFF"); // a 32-bit argument stays 32 bits
     EXPECT_EQ(Format("%x", {Int64(-1)}, Hu), "FFFFFFFFFFFFFFFF");
     EXPECT_EQ(Format("%u", {-1}, Hu), "4294967295");
     EXPECT_EQ(Format("%d", {Int64(9000000000)}, Hu), "9000000000");
@@ -46,7 +46,7 @@ TEST(FormatPointers, PointerIsFixedWidthHex) {
 TEST(FormatText, StringsCharsWidthAndPrecisionCountCharacters) {
     EXPECT_EQ(Format("%s-%s", {"a", String("b")}, Hu), "a-b");
     EXPECT_EQ(Format("%s", {'x'}, Hu), "x");
-    EXPECT_EQ(Format("[%6s]", {"űrlap"}, Hu), "[ űrlap]");  // five characters, seven bytes
+    EXPECT_EQ(Format("[%6s]", {"űrlap"}, Hu), "[ űrlap]"); // five characters, seven bytes
     EXPECT_EQ(Format("[%-6s]", {"ág"}, Hu), "[ág    ]");
     EXPECT_EQ(Format("%.2s", {"árvíz"}, Hu), "ár");
     EXPECT_EQ(Format("100%%", {}, Hu), "100%");
@@ -55,7 +55,7 @@ TEST(FormatText, StringsCharsWidthAndPrecisionCountCharacters) {
 
 TEST(FormatIndexes, IndexStarAndReuse) {
     EXPECT_EQ(Format("%1:s %0:s", {"világ", "szép"}, Hu), "szép világ");
-    EXPECT_EQ(Format("%0:s%s%0:s", {"a", "b"}, Hu), "aba");  // after an index, the next follows it
+    EXPECT_EQ(Format("%0:s%s%0:s", {"a", "b"}, Hu), "aba"); // after an index, the next follows it
     EXPECT_EQ(Format("%*d", {4, 7}, Hu), "   7");
     EXPECT_EQ(Format("%-*d|", {3, 7}, Hu), "7  |");
     EXPECT_EQ(Format("%.*f", {1, 2.25}, En), "2.3");
@@ -85,7 +85,7 @@ TEST(FormatErrors, MismatchedArgumentsRaiseWithTheFormatText) {
 
 TEST(FormatIndexes, IndexWithWidthAndLiteralPercentInArguments) {
     EXPECT_EQ(Format("%0:5d|%0:-5d|", {42}, Hu), "   42|42   |");
-    EXPECT_EQ(Format("%s", {"100%d"}, Hu), "100%d");  // arguments are never re-read
+    EXPECT_EQ(Format("%s", {"100%d"}, Hu), "100%d"); // arguments are never re-read
 }
 
 TEST(FormatErrors, TrailingPercentRaises) {
@@ -108,4 +108,4 @@ TEST(FormatSettingsUse, ShortFormReadsTheProcessSettings) {
     EXPECT_EQ(Format("%.1f", {2.25}), "2,3");
 }
 
-}  // namespace
+} // namespace

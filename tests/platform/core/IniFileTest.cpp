@@ -23,22 +23,21 @@ protected:
 
 } // namespace
 
-TEST_F(IniFileTest, HungarianTextRoundTripsThroughCodePage1250)
-{
+TEST_F(IniFileTest, HungarianTextRoundTripsThroughCodePage1250) {
     {
         TIniFile ini(FName);
         ini.WriteString("Iroda", "Cím", "Győr, Árpád út 12.");
         ini.WriteString("Iroda", "Név", "Dr. Kovács Ödön");
     }
-    EXPECT_EQ("[Iroda]\r\nC\xEDm=Gy\xF5r, \xC1rp\xE1\x64 \xFAt 12.\r\nN\xE9v=Dr. Kov\xE1\x63s \xD6\x64\xF6n\r\n",
-              ReadFileBytes(FName));
+    EXPECT_EQ(
+        "[Iroda]\r\nC\xEDm=Gy\xF5r, \xC1rp\xE1\x64 \xFAt 12.\r\nN\xE9v=Dr. Kov\xE1\x63s \xD6\x64\xF6n\r\n",
+        ReadFileBytes(FName));
     TIniFile ini(FName);
     EXPECT_EQ("Győr, Árpád út 12.", ini.ReadString("IRODA", "cím", "x"));
     EXPECT_EQ("Dr. Kovács Ödön", ini.ReadString("iroda", "NÉV", "x"));
 }
 
-TEST_F(IniFileTest, MissingFileSectionOrKeyGivesDefault)
-{
+TEST_F(IniFileTest, MissingFileSectionOrKeyGivesDefault) {
     TIniFile ini(FName);
     EXPECT_EQ("def", ini.ReadString("A", "b", "def"));
     ini.WriteString("A", "b", "");
@@ -47,9 +46,9 @@ TEST_F(IniFileTest, MissingFileSectionOrKeyGivesDefault)
     EXPECT_EQ("def", ini.ReadString("B", "b", "def"));
 }
 
-TEST_F(IniFileTest, PlainLinesWithoutQuotingAndBlanksTrimmed)
-{
-    WriteFileBytes(FName, "; comment=not a key\r\n[ Main ]\r\n  key  =  \"quoted\"  \r\nnoequals\r\nx=a=b\r\n");
+TEST_F(IniFileTest, PlainLinesWithoutQuotingAndBlanksTrimmed) {
+    WriteFileBytes(FName,
+                   "; comment=not a key\r\n[ Main ]\r\n  key  =  \"quoted\"  \r\nnoequals\r\nx=a=b\r\n");
     TIniFile ini(FName);
     EXPECT_EQ("\"quoted\"", ini.ReadString("main", "KEY", ""));
     EXPECT_EQ("a=b", ini.ReadString("Main", "x", ""));
@@ -60,8 +59,7 @@ TEST_F(IniFileTest, PlainLinesWithoutQuotingAndBlanksTrimmed)
     EXPECT_EQ((V{"key=\"quoted\"", "x=a=b"}), Lines(keys));
 }
 
-TEST_F(IniFileTest, WriteKeepsLayoutAndPutsNewKeysAtTheSectionEnd)
-{
+TEST_F(IniFileTest, WriteKeepsLayoutAndPutsNewKeysAtTheSectionEnd) {
     WriteFileBytes(FName, "; settings\r\n[A]\r\none=1\r\n\r\n[B]\r\ntwo=2\r\n");
     TIniFile ini(FName);
     ini.WriteString("a", "ONE", "uno");
@@ -71,8 +69,7 @@ TEST_F(IniFileTest, WriteKeepsLayoutAndPutsNewKeysAtTheSectionEnd)
               ReadFileBytes(FName));
 }
 
-TEST_F(IniFileTest, SectionsEraseDeleteAndExistence)
-{
+TEST_F(IniFileTest, SectionsEraseDeleteAndExistence) {
     TIniFile ini(FName);
     ini.WriteString("One", "a", "1");
     ini.WriteString("Two", "b", "2");
@@ -93,8 +90,7 @@ TEST_F(IniFileTest, SectionsEraseDeleteAndExistence)
     ini.DeleteKey("Nincs", "x");
 }
 
-TEST_F(IniFileTest, TypedValues)
-{
+TEST_F(IniFileTest, TypedValues) {
     TIniFile ini(FName);
     ini.WriteInteger("T", "int", -42);
     ini.WriteBool("T", "yes", true);
@@ -114,8 +110,7 @@ TEST_F(IniFileTest, TypedValues)
     EXPECT_TRUE(ini.ReadBool("T", "missing", true));
 }
 
-TEST_F(IniFileTest, DatesAndFloatsUseTheProcessFormats)
-{
+TEST_F(IniFileTest, DatesAndFloatsUseTheProcessFormats) {
     TIniFile ini(FName);
     const TDateTime leapDay = EncodeDate(2024, 2, 29);
     ini.WriteDate("T", "date", leapDay);
@@ -129,16 +124,14 @@ TEST_F(IniFileTest, DatesAndFloatsUseTheProcessFormats)
     EXPECT_EQ(2.5, ini.ReadFloat("T", "bad", 2.5));
 }
 
-TEST_F(IniFileTest, WindowsPathsAreAccepted)
-{
+TEST_F(IniFileTest, WindowsPathsAreAccepted) {
     TIniFile ini(FDir.Path() + "\\win.ini");
     ini.WriteString("S", "k", "v");
     EXPECT_TRUE(std::filesystem::exists(FDir.File("win.ini")));
     EXPECT_EQ("v", TIniFile(FDir.File("win.ini")).ReadString("S", "k", ""));
 }
 
-TEST_F(IniFileTest, FailedWriteRaisesAndLeavesFileAlone)
-{
+TEST_F(IniFileTest, FailedWriteRaisesAndLeavesFileAlone) {
     const std::string name = FDir.File("missing-folder/x.ini");
     TIniFile ini(name);
     try {
@@ -149,8 +142,7 @@ TEST_F(IniFileTest, FailedWriteRaisesAndLeavesFileAlone)
     }
 }
 
-TEST_F(IniFileTest, EntriesThatWouldBreakTheFileAreRefused)
-{
+TEST_F(IniFileTest, EntriesThatWouldBreakTheFileAreRefused) {
     TIniFile ini(FName);
     ini.WriteString("S", "k", "old");
     const std::string before = ReadFileBytes(FName);
@@ -176,8 +168,7 @@ TEST_F(IniFileTest, EntriesThatWouldBreakTheFileAreRefused)
     EXPECT_EQ(before, ReadFileBytes(FName));
 }
 
-TEST_F(IniFileTest, WriteLeavesNoTemporaryFilesBehind)
-{
+TEST_F(IniFileTest, WriteLeavesNoTemporaryFilesBehind) {
     TIniFile ini(FName);
     for (int i = 0; i < 3; ++i)
         ini.WriteInteger("S", "n", i);

@@ -9,7 +9,9 @@
 namespace {
 
 int values[6] = {0, 1, 2, 3, 4, 5};
-void* P(int i) { return &values[i]; }
+void* P(int i) {
+    return &values[i];
+}
 
 class TCounted : public TObject {
 public:
@@ -22,8 +24,7 @@ private:
 
 } // namespace
 
-TEST(List, AddInsertDeleteKeepOrder)
-{
+TEST(List, AddInsertDeleteKeepOrder) {
     TList list;
     EXPECT_EQ(0, list.Add(P(1)));
     EXPECT_EQ(1, list.Add(P(3)));
@@ -38,8 +39,7 @@ TEST(List, AddInsertDeleteKeepOrder)
     EXPECT_EQ(P(4), list.Last());
 }
 
-TEST(List, IndexErrorsNameTheIndex)
-{
+TEST(List, IndexErrorsNameTheIndex) {
     TList list;
     list.Add(P(0));
     EXPECT_EQ("List index out of bounds (1)", ErrorOf<EListError>([&] { list.Get(1); }));
@@ -53,8 +53,7 @@ TEST(List, IndexErrorsNameTheIndex)
     EXPECT_EQ("List index out of bounds (-1)", ErrorOf<EListError>([&] { list.Last(); }));
 }
 
-TEST(List, CapacityAndCountBounds)
-{
+TEST(List, CapacityAndCountBounds) {
     TList list;
     list.SetCount(3);
     EXPECT_EQ(3, list.Count());
@@ -67,8 +66,7 @@ TEST(List, CapacityAndCountBounds)
     EXPECT_EQ(1, list.Count());
 }
 
-TEST(List, RemoveExtractAndPack)
-{
+TEST(List, RemoveExtractAndPack) {
     TList list;
     list.Add(P(1));
     list.Add(nullptr);
@@ -84,8 +82,7 @@ TEST(List, RemoveExtractAndPack)
     EXPECT_EQ(P(1), list[0]);
 }
 
-TEST(List, MoveAndExchange)
-{
+TEST(List, MoveAndExchange) {
     TList list;
     for (int i = 0; i < 4; ++i)
         list.Add(P(i));
@@ -97,8 +94,7 @@ TEST(List, MoveAndExchange)
     EXPECT_EQ(P(1), list[3]);
 }
 
-TEST(List, SortIsStable)
-{
+TEST(List, SortIsStable) {
     // Sort by value divided by two: 2 and 3 compare equal and keep their order.
     TList list;
     for (int i : {3, 5, 2, 0, 1, 4})
@@ -109,8 +105,7 @@ TEST(List, SortIsStable)
         EXPECT_EQ(expected[i], *static_cast<int*>(list[i])) << i;
 }
 
-TEST(List, RaisingComparisonLeavesTheListIntact)
-{
+TEST(List, RaisingComparisonLeavesTheListIntact) {
     // Fails part-way through, when an in-place sort would hold items in flight.
     static int many[40];
     TList list;
@@ -120,8 +115,7 @@ TEST(List, RaisingComparisonLeavesTheListIntact)
     }
     int calls = 0;
     auto failing = [&](void* a, void* b) -> Integer {
-        if (++calls == 50)
-            throw EListError("stop");
+        if (++calls == 50) throw EListError("stop");
         return *static_cast<int*>(a) - *static_cast<int*>(b);
     };
     EXPECT_THROW(list.Sort(failing), EListError);
@@ -130,8 +124,7 @@ TEST(List, RaisingComparisonLeavesTheListIntact)
         EXPECT_EQ(&many[i], list[i]) << i;
 }
 
-TEST(ObjectList, OwnsAndDeletesItsObjects)
-{
+TEST(ObjectList, OwnsAndDeletesItsObjects) {
     int live = 0;
     {
         TObjectList list;
@@ -150,8 +143,7 @@ TEST(ObjectList, OwnsAndDeletesItsObjects)
     EXPECT_EQ(0, live);
 }
 
-TEST(ObjectList, NotOwningLeavesObjects)
-{
+TEST(ObjectList, NotOwningLeavesObjects) {
     int live = 0;
     TCounted a(&live);
     {

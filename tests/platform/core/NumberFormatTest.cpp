@@ -24,8 +24,8 @@ TEST(Rounding, RoundTiesGoToTheEvenNeighbour) {
     EXPECT_EQ(Round(2.4999), 2);
     EXPECT_EQ(Round(2.5001), 3);
     EXPECT_EQ(Round(-2.6), -3);
-    EXPECT_EQ(Round(9007199254740993.0), 9007199254740992);  // beyond 2^53 doubles are whole
-    EXPECT_EQ(Round(-2251799813685249.5), -2251799813685250);  // a tie at the precision edge
+    EXPECT_EQ(Round(9007199254740993.0), 9007199254740992);   // beyond 2^53 doubles are whole
+    EXPECT_EQ(Round(-2251799813685249.5), -2251799813685250); // a tie at the precision edge
 }
 
 TEST(Rounding, TruncFracAndIntCutTowardZero) {
@@ -46,7 +46,7 @@ TEST(IntegerText, IntToStrAndIntToHex) {
     EXPECT_EQ(IntToStr(-42), "-42");
     EXPECT_EQ(IntToStr(std::numeric_limits<Int64>::min()), "-9223372036854775808");
     EXPECT_EQ(IntToHex(255, 4), "00FF");
-    EXPECT_EQ(IntToHex(0x1234, 2), "1234");  // never truncated
+    EXPECT_EQ(IntToHex(0x1234, 2), "1234"); // never truncated
     EXPECT_EQ(IntToHex(-1, 1), "FFFFFFFFFFFFFFFF");
 }
 
@@ -78,7 +78,7 @@ TEST(IntegerText, DefaultAndTryForms) {
     EXPECT_EQ(StrToIntDef("5", -1), 5);
     Integer v = 99;
     EXPECT_FALSE(TryStrToInt("abc", v));
-    EXPECT_EQ(v, 99);  // untouched on failure
+    EXPECT_EQ(v, 99); // untouched on failure
     EXPECT_TRUE(TryStrToInt("-3", v));
     EXPECT_EQ(v, -3);
 }
@@ -124,8 +124,7 @@ TEST(FloatText, FloatToStrReadsBackUnderBothSettings) {
             const double back = StrToFloat(FloatToStr(x, *fs), *fs);
             ASSERT_NEAR(back, x, std::fabs(x) * 1e-14) << FloatToStr(x, *fs);
         }
-        if (std::fabs(x) > 1e250)
-            x = 1e-250;
+        if (std::fabs(x) > 1e250) x = 1e-250;
     }
 }
 
@@ -134,7 +133,7 @@ TEST(FloatText, FloatToStrFLayouts) {
     EXPECT_EQ(FloatToStrF(1234567.891, ffNumber, 15, 2, Hu), "1 234 567,89");
     EXPECT_EQ(FloatToStrF(1234567.891, ffNumber, 15, 2, En), "1,234,567.89");
     EXPECT_EQ(FloatToStrF(0.125, ffFixed, 15, 2, En), "0.13");  // text rounds half away from zero
-    EXPECT_EQ(FloatToStrF(-0.001, ffFixed, 15, 2, En), "0.00");  // no "-0.00"
+    EXPECT_EQ(FloatToStrF(-0.001, ffFixed, 15, 2, En), "0.00"); // no "-0.00"
     EXPECT_EQ(FloatToStrF(999.996, ffFixed, 15, 2, En), "1000.00");
     EXPECT_EQ(FloatToStrF(1234.5, ffExponent, 4, 2, En), "1.235E+03");
     EXPECT_EQ(FloatToStrF(0.0, ffExponent, 3, 2, En), "0.00E+00");
@@ -157,14 +156,14 @@ TEST(FormatFloatPictures, DigitsAndThousands) {
     EXPECT_EQ(FormatFloat("#,##0", 0.0, En), "0");
     EXPECT_EQ(FormatFloat("#,###", 0.0, En), "");
     EXPECT_EQ(FormatFloat("000", 7.0, En), "007");
-    EXPECT_EQ(FormatFloat("0", 123456.0, En), "123456");  // surplus digits go in front
-    EXPECT_EQ(FormatFloat("###.##", 12.0, En), "12");      // no point without decimals
+    EXPECT_EQ(FormatFloat("0", 123456.0, En), "123456"); // surplus digits go in front
+    EXPECT_EQ(FormatFloat("###.##", 12.0, En), "12");    // no point without decimals
     EXPECT_EQ(FormatFloat("###.##", 0.5, En), ".5");
     EXPECT_EQ(FormatFloat("0.0#", 3.14159, En), "3.14");
     EXPECT_EQ(FormatFloat("0.0#", 3.1, En), "3.1");
     EXPECT_EQ(FormatFloat("0", 2.5, En), "3");
     EXPECT_EQ(FormatFloat("0", -2.5, En), "-3");
-    EXPECT_EQ(FormatFloat("0.00", 2.675, En), "2.67");  // 2.675 is stored a hair below
+    EXPECT_EQ(FormatFloat("0.00", 2.675, En), "2.67"); // 2.675 is stored a hair below
     EXPECT_EQ(FormatFloat("", 1.5, Hu), "1,5");
 }
 
@@ -173,16 +172,16 @@ TEST(FormatFloatPictures, SectionsAndLiterals) {
     EXPECT_EQ(FormatFloat(f, 1234.5, Hu), "1 234,50 Ft");
     EXPECT_EQ(FormatFloat(f, -1234.5, Hu), "-1 234,50 Ft");
     EXPECT_EQ(FormatFloat(f, 0.0, Hu), "nulla");
-    EXPECT_EQ(FormatFloat(f, 0.001, Hu), "nulla");  // rounds to zero
+    EXPECT_EQ(FormatFloat(f, 0.001, Hu), "nulla"); // rounds to zero
     EXPECT_EQ(FormatFloat("0;(0)", -5.0, En), "(5)");
-    EXPECT_EQ(FormatFloat("0;;zero", -5.0, En), "-5");  // empty negative section: first one
-    EXPECT_EQ(FormatFloat("0", -0.2, En), "0");         // no "-0"
+    EXPECT_EQ(FormatFloat("0;;zero", -5.0, En), "-5"); // empty negative section: first one
+    EXPECT_EQ(FormatFloat("0", -0.2, En), "0");        // no "-0"
     EXPECT_EQ(FormatFloat("\"#\"0", 5.0, En), "#5");
 }
 
 TEST(FormatFloatPictures, QuotedSemicolonsAndHugeValues) {
-    EXPECT_EQ(FormatFloat("0' ; '0", 12.0, En), "1 ; 2");  // a quoted ";" is no section break
-    EXPECT_EQ(FormatFloat("0.00", 1e25, En), "1E25");       // too wide for digits: general
+    EXPECT_EQ(FormatFloat("0' ; '0", 12.0, En), "1 ; 2"); // a quoted ";" is no section break
+    EXPECT_EQ(FormatFloat("0.00", 1e25, En), "1E25");     // too wide for digits: general
     EXPECT_EQ(FormatFloat("0.00", 1e-20, En), "0.00");
     EXPECT_EQ(FormatFloat("0.00", std::nan(""), En), "NAN");
 }
@@ -202,4 +201,4 @@ TEST(FormatFloatPictures, ShortFormsReadTheProcessSettings) {
     EXPECT_DOUBLE_EQ(StrToFloat("0.5"), 0.5);
 }
 
-}  // namespace
+} // namespace

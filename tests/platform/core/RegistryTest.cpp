@@ -28,8 +28,7 @@ protected:
 
 } // namespace
 
-TEST_F(RegistryTest, ValuesPersistInTheConfigurationFolder)
-{
+TEST_F(RegistryTest, ValuesPersistInTheConfigurationFolder) {
     {
         TRegistry reg;
         ASSERT_TRUE(reg.OpenKey("Software\\Velmora\\Preview", true));
@@ -54,8 +53,7 @@ TEST_F(RegistryTest, ValuesPersistInTheConfigurationFolder)
     EXPECT_EQ(-1, reg.GetDataSize("none"));
 }
 
-TEST_F(RegistryTest, OpenKeyWithoutCreateFailsForMissingKeys)
-{
+TEST_F(RegistryTest, OpenKeyWithoutCreateFailsForMissingKeys) {
     TRegistry reg;
     EXPECT_FALSE(reg.OpenKey("Software\\Nincs", false));
     EXPECT_FALSE(reg.HasCurrentKey());
@@ -63,8 +61,7 @@ TEST_F(RegistryTest, OpenKeyWithoutCreateFailsForMissingKeys)
     EXPECT_FALSE(std::filesystem::exists(FDir.File("velmora/registry/HKEY_CURRENT_USER.reg")));
 }
 
-TEST_F(RegistryTest, RelativeAndAbsoluteKeys)
-{
+TEST_F(RegistryTest, RelativeAndAbsoluteKeys) {
     TRegistry reg;
     ASSERT_TRUE(reg.OpenKey("Software", true));
     ASSERT_TRUE(reg.OpenKey("Velmora", true)); // below the open key
@@ -76,8 +73,7 @@ TEST_F(RegistryTest, RelativeAndAbsoluteKeys)
     EXPECT_TRUE(reg.KeyExists("Software\\Velmora"));
 }
 
-TEST_F(RegistryTest, RootKeysAreSeparate)
-{
+TEST_F(RegistryTest, RootKeysAreSeparate) {
     TRegistry reg;
     reg.SetRootKey(HKEY_LOCAL_MACHINE);
     ASSERT_TRUE(reg.OpenKey("Software\\Shared", true));
@@ -89,8 +85,7 @@ TEST_F(RegistryTest, RootKeysAreSeparate)
     EXPECT_FALSE(reg.OpenKey("Software", true));
 }
 
-TEST_F(RegistryTest, KeyAndValueNamesAndDeletion)
-{
+TEST_F(RegistryTest, KeyAndValueNamesAndDeletion) {
     TRegistry reg;
     ASSERT_TRUE(reg.OpenKey("App", true));
     reg.CreateKey("Zeta\\Deep");
@@ -113,25 +108,26 @@ TEST_F(RegistryTest, KeyAndValueNamesAndDeletion)
     EXPECT_EQ((V{"alfa"}), Lines(names));
 }
 
-TEST_F(RegistryTest, ReadErrorsNameTheValue)
-{
+TEST_F(RegistryTest, ReadErrorsNameTheValue) {
     TRegistry reg;
     ASSERT_TRUE(reg.OpenKey("App", true));
     reg.WriteString("text", "12");
     reg.WriteInteger("number", 12);
     EXPECT_EQ("", reg.ReadString("missing"));
-    EXPECT_EQ("Failed to get data for 'missing'", ErrorOf<ERegistryException>([&] { reg.ReadInteger("missing"); }));
+    EXPECT_EQ("Failed to get data for 'missing'",
+              ErrorOf<ERegistryException>([&] { reg.ReadInteger("missing"); }));
     EXPECT_EQ("Invalid data type for 'text'", ErrorOf<ERegistryException>([&] { reg.ReadInteger("text"); }));
-    EXPECT_EQ("Invalid data type for 'number'", ErrorOf<ERegistryException>([&] { reg.ReadString("number"); }));
+    EXPECT_EQ("Invalid data type for 'number'",
+              ErrorOf<ERegistryException>([&] { reg.ReadString("number"); }));
     char small[1];
     const char data[] = "abc";
     reg.WriteBinaryData("blob", data, 3);
-    EXPECT_EQ("Invalid data type for 'blob'", ErrorOf<ERegistryException>([&] { reg.ReadBinaryData("blob", small, 1); }));
+    EXPECT_EQ("Invalid data type for 'blob'",
+              ErrorOf<ERegistryException>([&] { reg.ReadBinaryData("blob", small, 1); }));
     EXPECT_EQ(0, reg.ReadBinaryData("missing", small, 1));
 }
 
-TEST_F(RegistryTest, WritesWithoutWritableKeyRaise)
-{
+TEST_F(RegistryTest, WritesWithoutWritableKeyRaise) {
     TRegistry reg;
     EXPECT_EQ("Failed to set data for 'x'", ErrorOf<ERegistryException>([&] { reg.WriteString("x", "1"); }));
     ASSERT_TRUE(reg.OpenKey("App", true));
@@ -140,12 +136,12 @@ TEST_F(RegistryTest, WritesWithoutWritableKeyRaise)
     EXPECT_EQ("Failed to set data for 'x'", ErrorOf<ERegistryException>([&] { reg.WriteInteger("x", 1); }));
     TRegistry readOnly(KEY_READ);
     ASSERT_TRUE(readOnly.OpenKey("App", false));
-    EXPECT_EQ("Failed to set data for 'y'", ErrorOf<ERegistryException>([&] { readOnly.WriteBool("y", true); }));
+    EXPECT_EQ("Failed to set data for 'y'",
+              ErrorOf<ERegistryException>([&] { readOnly.WriteBool("y", true); }));
     EXPECT_FALSE(readOnly.ValueExists("y"));
 }
 
-TEST_F(RegistryTest, UnwritableFolderRaises)
-{
+TEST_F(RegistryTest, UnwritableFolderRaises) {
     // A file where the folder should be: nothing can be stored.
     std::ofstream(FDir.File("velmora")) << "x";
     TRegistry reg;
@@ -153,8 +149,7 @@ TEST_F(RegistryTest, UnwritableFolderRaises)
     EXPECT_EQ("Failed to create key App", ErrorOf<ERegistryException>([&] { reg.CreateKey("App"); }));
 }
 
-TEST_F(RegistryTest, RegIniFileUsesSectionsAsSubKeys)
-{
+TEST_F(RegistryTest, RegIniFileUsesSectionsAsSubKeys) {
     TRegIniFile ini("Software\\Velmora");
     ini.WriteString("Preview", "Caption", "Előnézet");
     ini.WriteInteger("Preview", "Left", 10);
@@ -184,8 +179,7 @@ TEST_F(RegistryTest, RegIniFileUsesSectionsAsSubKeys)
     EXPECT_EQ(0, list.Count());
 }
 
-TEST_F(RegistryTest, RegIniFileReadsIntegerValues)
-{
+TEST_F(RegistryTest, RegIniFileReadsIntegerValues) {
     {
         TRegistry reg;
         reg.OpenKey("Software\\Velmora\\S", true);
@@ -197,8 +191,7 @@ TEST_F(RegistryTest, RegIniFileReadsIntegerValues)
     EXPECT_EQ(3, ini.ReadInteger("S", "bad", 3));
 }
 
-TEST_F(RegistryTest, RegistryIniFileServesTheIniInterface)
-{
+TEST_F(RegistryTest, RegistryIniFileServesTheIniInterface) {
     TRegistryIniFile store("Software\\Velmora");
     TCustomIniFile& ini = store;
     ini.WriteFloat("Main", "Zoom", 1.25);

@@ -14,15 +14,13 @@
 
 namespace {
 
-std::string Bytes(TMemoryStream& m)
-{
+std::string Bytes(TMemoryStream& m) {
     return std::string(reinterpret_cast<const char*>(m.Memory()), static_cast<size_t>(m.Size()));
 }
 
 } // namespace
 
-TEST(Stream, ShortReadRaisesAndFullReadDoesNot)
-{
+TEST(Stream, ShortReadRaisesAndFullReadDoesNot) {
     TStringStream s("abc");
     char buf[4] = {};
     s.ReadBuffer(buf, 2);
@@ -32,8 +30,7 @@ TEST(Stream, ShortReadRaisesAndFullReadDoesNot)
     s.ReadBuffer(buf, 0);         // nothing asked, nothing wrong
 }
 
-TEST(Stream, ShortWriteRaises)
-{
+TEST(Stream, ShortWriteRaises) {
     TempFolder dir;
     const std::string name = dir.File("ro.bin");
     std::ofstream(name) << "x";
@@ -41,8 +38,7 @@ TEST(Stream, ShortWriteRaises)
     EXPECT_EQ("Stream write error", ErrorOf<EWriteError>([&] { f.WriteBuffer("y", 1); }));
 }
 
-TEST(Stream, LittleEndianValuesRoundTrip)
-{
+TEST(Stream, LittleEndianValuesRoundTrip) {
     TMemoryStream m;
     m.WriteByte(0xAB);
     m.WriteWord(0x1234);
@@ -64,8 +60,7 @@ TEST(Stream, LittleEndianValuesRoundTrip)
     EXPECT_EQ("Stream read error", ErrorOf<EReadError>([&] { m.ReadInt32(); }));
 }
 
-TEST(Stream, CopyFromCountZeroCopiesTheWholeSource)
-{
+TEST(Stream, CopyFromCountZeroCopiesTheWholeSource) {
     TStringStream source("0123456789");
     source.SetPosition(7);
     TMemoryStream dest;
@@ -73,8 +68,7 @@ TEST(Stream, CopyFromCountZeroCopiesTheWholeSource)
     EXPECT_EQ("0123456789", Bytes(dest));
 }
 
-TEST(Stream, CopyFromCopiesFromThePositionAndRaisesWhenShort)
-{
+TEST(Stream, CopyFromCopiesFromThePositionAndRaisesWhenShort) {
     TStringStream source("0123456789");
     source.SetPosition(3);
     TMemoryStream dest;
@@ -83,8 +77,7 @@ TEST(Stream, CopyFromCopiesFromThePositionAndRaisesWhenShort)
     EXPECT_EQ("Stream read error", ErrorOf<EReadError>([&] { dest.CopyFrom(&source, 4); }));
 }
 
-TEST(Stream, CopyFromLargerThanOneBuffer)
-{
+TEST(Stream, CopyFromLargerThanOneBuffer) {
     TMemoryStream source;
     source.SetSize(200000);
     for (Int64 i = 0; i < source.Size(); ++i)
@@ -94,8 +87,7 @@ TEST(Stream, CopyFromLargerThanOneBuffer)
     EXPECT_EQ(Bytes(source), Bytes(dest));
 }
 
-TEST(MemoryStream, SeekWriteAndSize)
-{
+TEST(MemoryStream, SeekWriteAndSize) {
     TMemoryStream m;
     m.WriteBuffer("abc", 3);
     EXPECT_EQ(3, m.Position());
@@ -117,16 +109,14 @@ TEST(MemoryStream, SeekWriteAndSize)
     EXPECT_EQ(0, m.Position());
 }
 
-TEST(MemoryStream, ImpossibleSizeRaises)
-{
+TEST(MemoryStream, ImpossibleSizeRaises) {
     TMemoryStream m;
     EXPECT_EQ("Out of memory while expanding memory stream",
               ErrorOf<EStreamError>([&] { m.SetSize(Int64{1} << 40); }));
     EXPECT_EQ(0, m.Size());
 }
 
-TEST(MemoryStream, FileRoundTripAcceptsWindowsPaths)
-{
+TEST(MemoryStream, FileRoundTripAcceptsWindowsPaths) {
     TempFolder dir;
     TMemoryStream m;
     m.WriteBuffer("\x00\x01\xFF", 3);
@@ -136,8 +126,7 @@ TEST(MemoryStream, FileRoundTripAcceptsWindowsPaths)
     EXPECT_EQ(Bytes(m), Bytes(n));
 }
 
-TEST(FileStream, OpenAndCreateErrorsNameTheFile)
-{
+TEST(FileStream, OpenAndCreateErrorsNameTheFile) {
     TempFolder dir;
     const std::string missing = dir.File("nincs.bin");
     EXPECT_EQ("Cannot open file \"" + missing + "\"",
@@ -149,8 +138,7 @@ TEST(FileStream, OpenAndCreateErrorsNameTheFile)
               ErrorOf<EFOpenError>([&] { TFileStream f(dir.Path(), fmOpenRead); }));
 }
 
-TEST(FileStream, CreateTruncatesAndReadWriteUpdatesInPlace)
-{
+TEST(FileStream, CreateTruncatesAndReadWriteUpdatesInPlace) {
     TempFolder dir;
     const std::string name = dir.File("data.bin");
     {
@@ -171,15 +159,12 @@ TEST(FileStream, CreateTruncatesAndReadWriteUpdatesInPlace)
         f.ReadBuffer(buf, 8);
         EXPECT_EQ("hello WO", std::string(buf, 8));
     }
-    {
-        TFileStream f(name, fmCreate);
-    }
+    { TFileStream f(name, fmCreate); }
     TFileStream f(name, fmOpenRead);
     EXPECT_EQ(0, f.Size());
 }
 
-TEST(StringStream, WriteOverwritesWithoutCuttingTheRest)
-{
+TEST(StringStream, WriteOverwritesWithoutCuttingTheRest) {
     TStringStream s("hello world");
     s.WriteString("HE");
     EXPECT_EQ("HEllo world", s.DataString());
@@ -188,7 +173,7 @@ TEST(StringStream, WriteOverwritesWithoutCuttingTheRest)
     s.Seek(-2, soFromEnd);
     s.WriteString("LD!!");
     EXPECT_EQ("HEllo worLD!!", s.DataString());
-    EXPECT_EQ(0, s.Seek(-50, soFromCurrent));     // kept within the string
+    EXPECT_EQ(0, s.Seek(-50, soFromCurrent)); // kept within the string
     EXPECT_EQ(13, s.Seek(50, soFromBeginning));
     s.SetSize(2);
     EXPECT_EQ("HE", s.DataString());

@@ -13,8 +13,7 @@
 
 // ---- Text ------------------------------------------------------------------
 
-TEST(StringListText, JoinsEveryLineWithCrLf)
-{
+TEST(StringListText, JoinsEveryLineWithCrLf) {
     TStringList s;
     EXPECT_EQ("", s.Text());
     s.Add("a");
@@ -23,18 +22,17 @@ TEST(StringListText, JoinsEveryLineWithCrLf)
     EXPECT_EQ("a\r\n\r\nő\r\n", s.Text());
 }
 
-TEST(StringListText, SplitsOnCrLfCrOrLf)
-{
+TEST(StringListText, SplitsOnCrLfCrOrLf) {
     struct Case {
         const char* text;
         V lines;
     } cases[] = {
-        {"", {}},                              // empty text, no lines
-        {"a", {"a"}},                          // no final break
-        {"a\r\n", {"a"}},                      // a final break adds no empty line
-        {"a\r\n\r\n", {"a", ""}},              // but an empty line before it stays
+        {"", {}},                               // empty text, no lines
+        {"a", {"a"}},                           // no final break
+        {"a\r\n", {"a"}},                       // a final break adds no empty line
+        {"a\r\n\r\n", {"a", ""}},               // but an empty line before it stays
         {"a\rb\nc\r\nd", {"a", "b", "c", "d"}}, // all three breaks
-        {"a\n\rb", {"a", "", "b"}},            // LF CR is two breaks
+        {"a\n\rb", {"a", "", "b"}},             // LF CR is two breaks
         {"\r\n", {""}},
     };
     for (const auto& c : cases) {
@@ -46,16 +44,14 @@ TEST(StringListText, SplitsOnCrLfCrOrLf)
 
 // ---- CommaText and DelimitedText ----------------------------------------------
 
-TEST(StringListCommaText, QuotesOnlyWhatNeedsIt)
-{
+TEST(StringListCommaText, QuotesOnlyWhatNeedsIt) {
     TStringList s;
     for (const char* v : {"plain", "two words", "say \"hi\"", "a,b", "", "Árvíztűrő"})
         s.Add(v);
     EXPECT_EQ("plain,\"two words\",\"say \"\"hi\"\"\",\"a,b\",,Árvíztűrő", s.CommaText());
 }
 
-TEST(StringListCommaText, SingleEmptyStringIsTwoQuotes)
-{
+TEST(StringListCommaText, SingleEmptyStringIsTwoQuotes) {
     TStringList s;
     s.Add("");
     EXPECT_EQ("\"\"", s.CommaText());
@@ -63,21 +59,20 @@ TEST(StringListCommaText, SingleEmptyStringIsTwoQuotes)
     EXPECT_EQ("", empty.CommaText());
 }
 
-TEST(StringListCommaText, ParsesQuotesSpacesAndEmptyItems)
-{
+TEST(StringListCommaText, ParsesQuotesSpacesAndEmptyItems) {
     struct Case {
         const char* text;
         V items;
     } cases[] = {
         {"a,b,c", {"a", "b", "c"}},
-        {"a b", {"a", "b"}},                           // an unquoted space splits
-        {"  a , b  ", {"a", "b"}},                     // blanks around items go
+        {"a b", {"a", "b"}},       // an unquoted space splits
+        {"  a , b  ", {"a", "b"}}, // blanks around items go
         {"\"two words\",x", {"two words", "x"}},
-        {"\"say \"\"hi\"\"\"", {"say \"hi\""}},        // doubled quotes
+        {"\"say \"\"hi\"\"\"", {"say \"hi\""}}, // doubled quotes
         {"a,,b", {"a", "", "b"}},
         {",a", {"", "a"}},
-        {"a,", {"a", ""}},                             // a final delimiter adds an empty item
-        {"\"open", {"open"}},                          // an unclosed quote keeps every character
+        {"a,", {"a", ""}},    // a final delimiter adds an empty item
+        {"\"open", {"open"}}, // an unclosed quote keeps every character
         {"\"\"", {""}},
         {"", {}},
     };
@@ -88,8 +83,7 @@ TEST(StringListCommaText, ParsesQuotesSpacesAndEmptyItems)
     }
 }
 
-TEST(StringListCommaText, RoundTrips)
-{
+TEST(StringListCommaText, RoundTrips) {
     TStringList s;
     for (const char* v : {" lead", "trail ", "x\"y", "", "ű,ő"})
         s.Add(v);
@@ -98,8 +92,7 @@ TEST(StringListCommaText, RoundTrips)
     EXPECT_EQ(Lines(s), Lines(t));
 }
 
-TEST(StringListDelimitedText, UsesDelimiterAndQuoteChar)
-{
+TEST(StringListDelimitedText, UsesDelimiterAndQuoteChar) {
     TStringList s;
     s.SetDelimiter(';');
     s.SetQuoteChar('\'');
@@ -113,14 +106,13 @@ TEST(StringListDelimitedText, UsesDelimiterAndQuoteChar)
 
 // ---- name=value --------------------------------------------------------------
 
-TEST(StringListValues, ReadsAndWritesNamedLines)
-{
+TEST(StringListValues, ReadsAndWritesNamedLines) {
     TStringList s;
     s.SetText("cim=Budapest\r\nnoequals\r\nKey=a=b\r\n=empty name\r\n");
-    EXPECT_EQ("Budapest", s.Values("CIM"));  // names ignore case
-    EXPECT_EQ("a=b", s.Values("key"));       // split at the first "="
+    EXPECT_EQ("Budapest", s.Values("CIM")); // names ignore case
+    EXPECT_EQ("a=b", s.Values("key"));      // split at the first "="
     EXPECT_EQ("", s.Values("missing"));
-    EXPECT_EQ("", s.Values("noequals"));     // a line without "=" has no name
+    EXPECT_EQ("", s.Values("noequals")); // a line without "=" has no name
     EXPECT_EQ("empty name", s.Values(""));
     EXPECT_EQ("Key", s.Names(2));
     EXPECT_EQ("", s.Names(1));
@@ -130,8 +122,7 @@ TEST(StringListValues, ReadsAndWritesNamedLines)
     EXPECT_EQ(-1, s.IndexOfName("noequals"));
 }
 
-TEST(StringListValues, SetValueReplacesAppendsAndDeletes)
-{
+TEST(StringListValues, SetValueReplacesAppendsAndDeletes) {
     TStringList s;
     s.SetValue("a", "1");
     s.SetValue("b", "2");
@@ -145,8 +136,7 @@ TEST(StringListValues, SetValueReplacesAppendsAndDeletes)
 
 // ---- Sorted lists --------------------------------------------------------------
 
-TEST(StringListSorted, AddsInHungarianOrder)
-{
+TEST(StringListSorted, AddsInHungarianOrder) {
     TStringList s;
     s.SetSorted(true);
     for (const char* v : {"Zsolt", "Ábel", "Csaba", "Adam", "Czakó", "Zoltán"})
@@ -154,8 +144,7 @@ TEST(StringListSorted, AddsInHungarianOrder)
     EXPECT_EQ((V{"Ábel", "Adam", "Czakó", "Csaba", "Zoltán", "Zsolt"}), Lines(s));
 }
 
-TEST(StringListSorted, DuplicatesIgnoreAcceptOrRaise)
-{
+TEST(StringListSorted, DuplicatesIgnoreAcceptOrRaise) {
     TStringList s;
     s.SetSorted(true);
     s.Add("b");
@@ -170,17 +159,16 @@ TEST(StringListSorted, DuplicatesIgnoreAcceptOrRaise)
     EXPECT_EQ(3, s.Count());
 }
 
-TEST(StringListSorted, InsertAndPutAreRefused)
-{
+TEST(StringListSorted, InsertAndPutAreRefused) {
     TStringList s;
     s.SetSorted(true);
     s.Add("a");
     EXPECT_EQ("Operation not allowed on sorted list", ErrorOf<EStringListError>([&] { s.Insert(0, "b"); }));
-    EXPECT_EQ("Operation not allowed on sorted list", ErrorOf<EStringListError>([&] { s.SetStrings(0, "b"); }));
+    EXPECT_EQ("Operation not allowed on sorted list",
+              ErrorOf<EStringListError>([&] { s.SetStrings(0, "b"); }));
 }
 
-TEST(StringListSorted, MoveIsRefusedWithoutLosingTheString)
-{
+TEST(StringListSorted, MoveIsRefusedWithoutLosingTheString) {
     TStringList s;
     s.SetSorted(true);
     s.Add("a");
@@ -189,8 +177,7 @@ TEST(StringListSorted, MoveIsRefusedWithoutLosingTheString)
     EXPECT_EQ((V{"a", "b"}), Lines(s));
 }
 
-TEST(StringListSorted, FindGivesFirstMatchOrInsertPlace)
-{
+TEST(StringListSorted, FindGivesFirstMatchOrInsertPlace) {
     TStringList s;
     s.SetDuplicates(dupAccept);
     s.SetSorted(true);
@@ -206,8 +193,7 @@ TEST(StringListSorted, FindGivesFirstMatchOrInsertPlace)
     EXPECT_EQ(3, s.IndexOf("D"));
 }
 
-TEST(StringListSorted, FindOnUnsortedListStillFinds)
-{
+TEST(StringListSorted, FindOnUnsortedListStillFinds) {
     TStringList s;
     for (const char* v : {"m", "z", "a", "q"})
         s.Add(v);
@@ -218,8 +204,7 @@ TEST(StringListSorted, FindOnUnsortedListStillFinds)
     EXPECT_EQ(4, index);
 }
 
-TEST(StringListSorted, CaseSensitiveChangeResorts)
-{
+TEST(StringListSorted, CaseSensitiveChangeResorts) {
     TStringList s;
     s.SetSorted(true);
     s.SetDuplicates(dupAccept);
@@ -234,8 +219,7 @@ TEST(StringListSorted, CaseSensitiveChangeResorts)
     EXPECT_EQ(-1, s.IndexOf("c"));
 }
 
-TEST(StringListSorted, CustomSortUsesIndexesAndLeavesSortedListAlone)
-{
+TEST(StringListSorted, CustomSortUsesIndexesAndLeavesSortedListAlone) {
     TStringList s;
     for (const char* v : {"ccc", "a", "bb"})
         s.Add(v);
@@ -253,8 +237,7 @@ TEST(StringListSorted, CustomSortUsesIndexesAndLeavesSortedListAlone)
 
 // ---- Basic list behaviour -------------------------------------------------------
 
-TEST(StringList, IndexErrorsRaise)
-{
+TEST(StringList, IndexErrorsRaise) {
     TStringList s;
     s.Add("x");
     EXPECT_EQ("List index out of bounds (1)", ErrorOf<EStringListError>([&] { s.Get(1); }));
@@ -264,8 +247,7 @@ TEST(StringList, IndexErrorsRaise)
     EXPECT_EQ("List index out of bounds (3)", ErrorOf<EStringListError>([&] { s.Exchange(0, 3); }));
 }
 
-TEST(StringList, MoveToABadIndexKeepsTheString)
-{
+TEST(StringList, MoveToABadIndexKeepsTheString) {
     TStringList s;
     s.Add("a");
     s.Add("b");
@@ -273,8 +255,7 @@ TEST(StringList, MoveToABadIndexKeepsTheString)
     EXPECT_EQ((V{"a", "b"}), Lines(s));
 }
 
-TEST(StringList, ObjectsTravelWithTheirStrings)
-{
+TEST(StringList, ObjectsTravelWithTheirStrings) {
     TObject one;
     TObject two;
     TStringList s;
@@ -289,8 +270,7 @@ TEST(StringList, ObjectsTravelWithTheirStrings)
     EXPECT_EQ(&two, s.Objects(1));
 }
 
-TEST(StringList, IndexOfIgnoresCaseUnlessCaseSensitive)
-{
+TEST(StringList, IndexOfIgnoresCaseUnlessCaseSensitive) {
     TStringList s;
     s.Add("Őrség");
     EXPECT_EQ(0, s.IndexOf("őrség"));
@@ -298,8 +278,7 @@ TEST(StringList, IndexOfIgnoresCaseUnlessCaseSensitive)
     EXPECT_EQ(-1, s.IndexOf("őrség"));
 }
 
-TEST(StringList, AssignAndEquals)
-{
+TEST(StringList, AssignAndEquals) {
     TStringList a;
     a.SetDelimiter(';');
     a.SetText("x\r\ny\r\n");
@@ -318,11 +297,13 @@ TEST(StringList, AssignAndEquals)
     }
 }
 
-TEST(StringListEvents, ChangeEventsOncePerUpdateBracket)
-{
+TEST(StringListEvents, ChangeEventsOncePerUpdateBracket) {
     TStringList s;
     std::vector<std::string> log;
-    s.OnChanging = [&](TObject* sender) { log.push_back("changing"); EXPECT_EQ(&s, sender); };
+    s.OnChanging = [&](TObject* sender) {
+        log.push_back("changing");
+        EXPECT_EQ(&s, sender);
+    };
     s.OnChange = [&](TObject*) { log.push_back("change"); };
     s.Add("a");
     EXPECT_EQ((V{"changing", "change"}), log);
@@ -340,22 +321,21 @@ TEST(StringListEvents, ChangeEventsOncePerUpdateBracket)
     EXPECT_EQ((V{"changing", "change"}), log);
 }
 
-TEST(StringListEvents, FailingHandlerDuringUpdateDoesNotLeaveTheListLocked)
-{
+TEST(StringListEvents, FailingHandlerDuringUpdateDoesNotLeaveTheListLocked) {
     TStringList s;
     s.SetSorted(true);
     s.SetDuplicates(dupError);
     TStringList source;
     source.Add("a");
     source.Add("a");
-    EXPECT_EQ("String list does not allow duplicates", ErrorOf<EStringListError>([&] { s.AddStrings(&source); }));
+    EXPECT_EQ("String list does not allow duplicates",
+              ErrorOf<EStringListError>([&] { s.AddStrings(&source); }));
     EXPECT_EQ(0, s.UpdateCount());
 }
 
 // ---- Streams and files ---------------------------------------------------------
 
-TEST(StringListFiles, SavesInCodePage1250AndLoadsBack)
-{
+TEST(StringListFiles, SavesInCodePage1250AndLoadsBack) {
     TempFolder dir;
     TStringList s;
     s.Add("Árvíztűrő tükörfúrógép");
@@ -370,8 +350,7 @@ TEST(StringListFiles, SavesInCodePage1250AndLoadsBack)
     EXPECT_TRUE(t.Equals(&s));
 }
 
-TEST(StringListFiles, LoadFromStreamReadsFromThePosition)
-{
+TEST(StringListFiles, LoadFromStreamReadsFromThePosition) {
     TMemoryStream m;
     const std::string data = "skip\r\nkeep\r\n";
     m.WriteBuffer(data.data(), static_cast<Integer>(data.size()));
@@ -381,8 +360,7 @@ TEST(StringListFiles, LoadFromStreamReadsFromThePosition)
     EXPECT_EQ((V{"keep"}), Lines(s));
 }
 
-TEST(StringListFiles, MissingFileRaises)
-{
+TEST(StringListFiles, MissingFileRaises) {
     TempFolder dir;
     TStringList s;
     const std::string name = dir.File("nincs.txt");

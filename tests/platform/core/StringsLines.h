@@ -7,8 +7,7 @@
 
 using V = std::vector<std::string>;
 
-inline V Lines(const TStrings& s)
-{
+inline V Lines(const TStrings& s) {
     V out;
     for (Integer i = 0; i < s.Count(); ++i)
         out.push_back(s[i]);

@@ -39,4 +39,4 @@ TEST(TimeStamps, InvalidStampsRaise) {
     EXPECT_EQ(ErrorOf<EConvertError>([] { MSecsToTimeStamp(-5); }), "'0.0' is not a valid timestamp");
 }
 
-}  // namespace
+} // namespace

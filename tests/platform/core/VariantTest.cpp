@@ -21,7 +21,7 @@ TEST(VariantKinds, TypesOfTheConstructors) {
     EXPECT_EQ(VarType(Variant("x")), varString);
     EXPECT_EQ(VarType(Variant(true)), varBoolean);
     EXPECT_EQ(VarType(Variant::FromDateTime(1.5)), varDate);
-    EXPECT_EQ(Variant('A').AsString(), "A");  // a character is text, not its code
+    EXPECT_EQ(Variant('A').AsString(), "A"); // a character is text, not its code
     EXPECT_EQ(Variant(std::size_t{7}).AsInteger(), 7);
     EXPECT_EQ(Variant(Word{7}).AsInteger(), 7);
     EXPECT_TRUE(VarIsNull(Null));
@@ -43,7 +43,7 @@ TEST(VariantConversions, ToText) {
 TEST(VariantConversions, ToNumbers) {
     EXPECT_EQ(Variant("123").AsInteger(), 123);
     EXPECT_EQ(Variant("2,5").AsFloat(Hu), 2.5);
-    EXPECT_EQ(Variant(2.5).AsInteger(), 2);  // ties to even
+    EXPECT_EQ(Variant(2.5).AsInteger(), 2); // ties to even
     EXPECT_EQ(Variant(3.5).AsInteger(), 4);
     EXPECT_EQ(Variant(true).AsInteger(), -1);
     EXPECT_EQ(Variant().AsInteger(), 0);
@@ -71,8 +71,10 @@ TEST(VariantConversions, ImpossibleConversionsRaise) {
     EXPECT_EQ(ErrorOf<EVariantError>([] { Variant("abc").AsInteger(); }), "Invalid variant type conversion");
     EXPECT_EQ(ErrorOf<EVariantError>([] { Variant("abc").AsFloat(); }), "Invalid variant type conversion");
     EXPECT_EQ(ErrorOf<EVariantError>([] { Variant("abc").AsBoolean(); }), "Invalid variant type conversion");
-    EXPECT_EQ(ErrorOf<EVariantError>([] { Variant("tegnap").AsDateTime(); }), "Invalid variant type conversion");
-    EXPECT_EQ(ErrorOf<EVariantError>([] { Variant(Int64(1) << 40).AsInteger(); }), "Invalid variant type conversion");
+    EXPECT_EQ(ErrorOf<EVariantError>([] { Variant("tegnap").AsDateTime(); }),
+              "Invalid variant type conversion");
+    EXPECT_EQ(ErrorOf<EVariantError>([] { Variant(Int64(1) << 40).AsInteger(); }),
+              "Invalid variant type conversion");
     EXPECT_EQ(ErrorOf<EVariantError>([] { Variant(1e300).AsInt64(); }), "Invalid variant type conversion");
 }
 
@@ -80,7 +82,7 @@ TEST(VariantComparison, Equality) {
     EXPECT_EQ(Variant(5), Variant(Int64(5)));
     EXPECT_EQ(Variant(5), Variant(5.0));
     EXPECT_EQ(Variant("10"), Variant(10));  // text read as a number
-    EXPECT_NE(Variant("tíz"), Variant(10));  // not a number: simply unequal
+    EXPECT_NE(Variant("tíz"), Variant(10)); // not a number: simply unequal
     EXPECT_EQ(Variant("a"), Variant("a"));
     EXPECT_NE(Variant("a"), Variant("A"));
     EXPECT_EQ(Null, Null);
@@ -94,14 +96,14 @@ TEST(VariantComparison, Ordering) {
     EXPECT_LT(Unassigned, Null);
     EXPECT_LT(Null, Variant(-1000));
     EXPECT_LT(Variant(2), Variant(2.5));
-    EXPECT_LT(Variant(Int64(9007199254740992)), Variant(Int64(9007199254740993)));  // exact
-    EXPECT_LT(Variant("Ábel"), Variant("Adam"));    // Hungarian alphabet
+    EXPECT_LT(Variant(Int64(9007199254740992)), Variant(Int64(9007199254740993))); // exact
+    EXPECT_LT(Variant("Ábel"), Variant("Adam"));                                   // Hungarian alphabet
     EXPECT_LT(Variant("Czakó"), Variant("Csaba"));
     EXPECT_GT(Variant("b"), Variant("a"));
     EXPECT_EQ(ErrorOf<EVariantError>([] { (void)(Variant("x") < Variant(1)); }), "Invalid variant operation");
 }
 
-}  // namespace
+} // namespace
 
 TEST(VariantArrays, HoldTheirItemsInOrder) {
     const Variant a = VarArrayOf({Variant(3), Variant("Nagy"), Null});

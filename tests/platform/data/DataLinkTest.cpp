@@ -16,8 +16,7 @@ public:
     std::vector<String> Log;
 
     // The ids of the window's records, read the way a grid paints its rows.
-    std::vector<Int64> Window()
-    {
+    std::vector<Int64> Window() {
         std::vector<Int64> ids;
         const Integer saved = ActiveRecord();
         for (Integer i = 0; i < RecordCount(); ++i) {
@@ -33,8 +32,7 @@ protected:
     void EditingChanged() override { Log.push_back(Editing() ? "editing" : "not editing"); }
     void DataSetChanged() override { Log.push_back("changed"); }
     void DataSetScrolled(Integer Distance) override { Log.push_back("scrolled " + std::to_string(Distance)); }
-    void RecordChanged(TField* Field) override
-    {
+    void RecordChanged(TField* Field) override {
         Log.push_back("record " + (Field ? Field->FieldName() : String("-")));
     }
     void UpdateData() override { Log.push_back("update"); }
@@ -45,9 +43,7 @@ struct Linked {
     std::unique_ptr<TDataSource> Source;
     TLogLink Link;
 
-    Linked(int rows, int buffers)
-        : Data(MakePeople(rows)), Source(std::make_unique<TDataSource>(nullptr))
-    {
+    Linked(int rows, int buffers) : Data(MakePeople(rows)), Source(std::make_unique<TDataSource>(nullptr)) {
         Source->SetName("Source");
         Source->SetDataSet(Data.get());
         Link.SetBufferCount(buffers);
@@ -64,10 +60,9 @@ public:
     TDataSource* GetDataSource() const override { return Master; }
 };
 
-}  // namespace
+} // namespace
 
-TEST(DataLinkWindow, LinkSeesTheFirstRecordsAfterOpen)
-{
+TEST(DataLinkWindow, LinkSeesTheFirstRecordsAfterOpen) {
     Linked l(10, 4);
     EXPECT_TRUE(l.Link.Active());
     EXPECT_EQ(l.Link.BufferCount(), 4);
@@ -76,8 +71,7 @@ TEST(DataLinkWindow, LinkSeesTheFirstRecordsAfterOpen)
     EXPECT_EQ(l.Link.Window(), (std::vector<Int64>{1, 2, 3, 4}));
 }
 
-TEST(DataLinkWindow, ScrollingInsideTheWindowMovesOnlyTheActiveRecord)
-{
+TEST(DataLinkWindow, ScrollingInsideTheWindowMovesOnlyTheActiveRecord) {
     Linked l(10, 4);
     l.Data->MoveBy(3);
     EXPECT_EQ(l.Link.ActiveRecord(), 3);
@@ -85,8 +79,7 @@ TEST(DataLinkWindow, ScrollingInsideTheWindowMovesOnlyTheActiveRecord)
     EXPECT_EQ(l.Link.Log, (std::vector<String>{"scrolled 0"}));
 }
 
-TEST(DataLinkWindow, ScrollingPastTheEdgeShiftsTheWindow)
-{
+TEST(DataLinkWindow, ScrollingPastTheEdgeShiftsTheWindow) {
     Linked l(10, 4);
     l.Data->MoveBy(3);
     l.Link.Log.clear();
@@ -106,8 +99,7 @@ TEST(DataLinkWindow, ScrollingPastTheEdgeShiftsTheWindow)
     EXPECT_EQ(l.Link.Log.back(), "scrolled -1");
 }
 
-TEST(DataLinkWindow, LastAndFirstRefillTheWindow)
-{
+TEST(DataLinkWindow, LastAndFirstRefillTheWindow) {
     Linked l(10, 4);
     l.Data->Last();
     EXPECT_EQ(l.Link.Window(), (std::vector<Int64>{7, 8, 9, 10}));
@@ -118,8 +110,7 @@ TEST(DataLinkWindow, LastAndFirstRefillTheWindow)
     EXPECT_EQ(l.Link.Log, (std::vector<String>{"changed", "changed"}));
 }
 
-TEST(DataLinkWindow, FewerRecordsThanBuffers)
-{
+TEST(DataLinkWindow, FewerRecordsThanBuffers) {
     Linked l(2, 5);
     EXPECT_EQ(l.Link.RecordCount(), 2);
     EXPECT_EQ(l.Link.Window(), (std::vector<Int64>{1, 2}));
@@ -128,8 +119,7 @@ TEST(DataLinkWindow, FewerRecordsThanBuffers)
     EXPECT_EQ(l.Link.ActiveRecord(), 2);
 }
 
-TEST(DataLinkWindow, GotoBookmarkCentresTheWindow)
-{
+TEST(DataLinkWindow, GotoBookmarkCentresTheWindow) {
     Linked l(20, 5);
     l.Data->SetRecNo(12);
     TBookmark mark = l.Data->GetBookmark();
@@ -139,8 +129,7 @@ TEST(DataLinkWindow, GotoBookmarkCentresTheWindow)
     EXPECT_EQ(l.Link.ActiveRecord(), 2);
 }
 
-TEST(DataLinkWindow, GrowingTheBufferCountFillsMoreRecords)
-{
+TEST(DataLinkWindow, GrowingTheBufferCountFillsMoreRecords) {
     Linked l(10, 2);
     l.Data->MoveBy(5);
     l.Link.SetBufferCount(4);
@@ -152,24 +141,22 @@ TEST(DataLinkWindow, GrowingTheBufferCountFillsMoreRecords)
     EXPECT_EQ(l.Link.Window(), (std::vector<Int64>{6}));
 }
 
-TEST(DataLinkWindow, DeletingTheLastRecordRefillsTheWindowFromAbove)
-{
+TEST(DataLinkWindow, DeletingTheLastRecordRefillsTheWindowFromAbove) {
     Linked l(10, 4);
     l.Data->Last();
     l.Data->Delete();
     EXPECT_EQ(l.Link.Window(), (std::vector<Int64>{6, 7, 8, 9}));
     EXPECT_EQ(l.Link.ActiveRecord(), 3);
     l.Data->MoveBy(-2);
-    l.Data->Delete();  // in the middle: the next record takes its place, the window stays full
+    l.Data->Delete(); // in the middle: the next record takes its place, the window stays full
     EXPECT_EQ(l.Link.Window(), (std::vector<Int64>{5, 6, 8, 9}));
     EXPECT_EQ(l.Data->FieldByName("id")->AsInteger(), 8);
     EXPECT_EQ(l.Link.ActiveRecord(), 2);
 }
 
-TEST(DataLinkWindow, ShrinkingAWindowKeepsTheCurrentRecord)
-{
+TEST(DataLinkWindow, ShrinkingAWindowKeepsTheCurrentRecord) {
     Linked l(10, 6);
-    TLogLink edit;  // a one-record control on the same source
+    TLogLink edit; // a one-record control on the same source
     edit.SetDataSource(l.Source.get());
     l.Data->MoveBy(5);
     l.Link.SetBufferCount(3);
@@ -181,8 +168,7 @@ TEST(DataLinkWindow, ShrinkingAWindowKeepsTheCurrentRecord)
     edit.SetDataSource(nullptr);
 }
 
-TEST(DataLinkWindow, UnidirectionalDatasetKeepsOneBuffer)
-{
+TEST(DataLinkWindow, UnidirectionalDatasetKeepsOneBuffer) {
     auto ds = MakePeople(5, false);
     ds->SetUniDirectional(true);
     TDataSource source(nullptr);
@@ -195,32 +181,29 @@ TEST(DataLinkWindow, UnidirectionalDatasetKeepsOneBuffer)
     link.SetDataSource(nullptr);
 }
 
-TEST(DataLinkState, LinkFollowsOpenCloseAndEditing)
-{
+TEST(DataLinkState, LinkFollowsOpenCloseAndEditing) {
     Linked l(3, 1);
     l.Data->Edit();
     l.Data->FieldByName("nev")->SetAsString("Ági");
     l.Data->Post();
     l.Data->Close();
-    EXPECT_EQ(l.Link.Log, (std::vector<String>{"editing", "record -", "record nev", "update",
-                                               "not editing", "changed", "inactive"}));
+    EXPECT_EQ(l.Link.Log, (std::vector<String>{"editing", "record -", "record nev", "update", "not editing",
+                                               "changed", "inactive"}));
     EXPECT_FALSE(l.Link.Active());
     EXPECT_EQ(l.Link.RecordCount(), 0);
 }
 
-TEST(DataLinkState, ReadOnlyLinkNeverEdits)
-{
+TEST(DataLinkState, ReadOnlyLinkNeverEdits) {
     Linked l(3, 1);
     l.Link.SetReadOnly(true);
     EXPECT_FALSE(l.Link.Edit());
     EXPECT_EQ(l.Data->State(), dsBrowse);
     l.Link.SetReadOnly(false);
-    EXPECT_TRUE(l.Link.Edit());  // AutoEdit puts the dataset into edit state
+    EXPECT_TRUE(l.Link.Edit()); // AutoEdit puts the dataset into edit state
     EXPECT_EQ(l.Data->State(), dsEdit);
 }
 
-TEST(DataLinkState, DisabledSourceLooksInactive)
-{
+TEST(DataLinkState, DisabledSourceLooksInactive) {
     Linked l(3, 1);
     l.Source->SetEnabled(false);
     EXPECT_FALSE(l.Link.Active());
@@ -229,8 +212,7 @@ TEST(DataLinkState, DisabledSourceLooksInactive)
     EXPECT_TRUE(l.Link.Active());
 }
 
-TEST(DataLinkState, FixedDataSourceCannotChange)
-{
+TEST(DataLinkState, FixedDataSourceCannotChange) {
     Linked l(1, 1);
     l.Link.SetDataSourceFixed(true);
     EXPECT_EQ(ErrorOf<EDatabaseError>([&] { l.Link.SetDataSource(nullptr); }),
@@ -238,16 +220,14 @@ TEST(DataLinkState, FixedDataSourceCannotChange)
     l.Link.SetDataSourceFixed(false);
 }
 
-TEST(DataLinkState, DeletingTheDatasetDeactivatesTheLink)
-{
+TEST(DataLinkState, DeletingTheDatasetDeactivatesTheLink) {
     Linked l(3, 2);
     l.Data.reset();
     EXPECT_FALSE(l.Link.Active());
     EXPECT_EQ(l.Source->DataSet(), nullptr);
 }
 
-TEST(DisableControls, NestedCallsNotifyOnlyAtTheOutermostEnable)
-{
+TEST(DisableControls, NestedCallsNotifyOnlyAtTheOutermostEnable) {
     Linked l(5, 2);
     l.Data->DisableControls();
     l.Data->DisableControls();
@@ -260,12 +240,11 @@ TEST(DisableControls, NestedCallsNotifyOnlyAtTheOutermostEnable)
     EXPECT_FALSE(l.Data->ControlsDisabled());
     EXPECT_EQ(l.Link.Log, (std::vector<String>{"changed"}));
     EXPECT_EQ(l.Link.Window(), (std::vector<Int64>{4, 5}));
-    l.Data->EnableControls();  // unbalanced: ignored
+    l.Data->EnableControls(); // unbalanced: ignored
     EXPECT_EQ(l.Link.Log.size(), 1u);
 }
 
-TEST(DisableControls, StateChangeWhileDisabledIsReportedAfterwards)
-{
+TEST(DisableControls, StateChangeWhileDisabledIsReportedAfterwards) {
     Linked l(5, 1);
     l.Data->DisableControls();
     l.Data->Edit();
@@ -275,8 +254,7 @@ TEST(DisableControls, StateChangeWhileDisabledIsReportedAfterwards)
     EXPECT_EQ(l.Link.Log, (std::vector<String>{"editing", "changed"}));
 }
 
-TEST(DisableControls, ClosingWhileDisabledStillReleasesLinks)
-{
+TEST(DisableControls, ClosingWhileDisabledStillReleasesLinks) {
     Linked l(5, 1);
     l.Data->DisableControls();
     l.Data->Close();
@@ -285,8 +263,7 @@ TEST(DisableControls, ClosingWhileDisabledStillReleasesLinks)
     EXPECT_EQ(l.Link.Log, (std::vector<String>{"inactive"}));
 }
 
-TEST(DisableControls, ReopeningWhileDisabledReconnectsLinksAtTheEnd)
-{
+TEST(DisableControls, ReopeningWhileDisabledReconnectsLinksAtTheEnd) {
     Linked l(5, 3);
     l.Data->DisableControls();
     l.Data->Close();
@@ -300,13 +277,14 @@ TEST(DisableControls, ReopeningWhileDisabledReconnectsLinksAtTheEnd)
     EXPECT_EQ(l.Link.Log, (std::vector<String>{"inactive", "active", "changed"}));
 }
 
-TEST(DataSourceEvents, StateAndDataChangesInOrder)
-{
+TEST(DataSourceEvents, StateAndDataChangesInOrder) {
     auto ds = MakePeople(3, false);
     TDataSource source(nullptr);
     std::vector<String> log;
     source.OnStateChange = [&](TObject*) { log.push_back("state " + std::to_string(source.State())); };
-    source.OnDataChange = [&](TObject*, TField* f) { log.push_back("data " + (f ? f->FieldName() : String("-"))); };
+    source.OnDataChange = [&](TObject*, TField* f) {
+        log.push_back("data " + (f ? f->FieldName() : String("-")));
+    };
     source.OnUpdateData = [&](TObject*) { log.push_back("update"); };
     source.SetDataSet(ds.get());
     ds->Open();
@@ -314,12 +292,11 @@ TEST(DataSourceEvents, StateAndDataChangesInOrder)
     ds->Edit();
     ds->FieldByName("nev")->SetAsString("Bea");
     ds->Post();
-    EXPECT_EQ(log, (std::vector<String>{"state 1", "data -", "data -", "state 2", "data -",
-                                        "data nev", "update", "state 1", "data -"}));
+    EXPECT_EQ(log, (std::vector<String>{"state 1", "data -", "data -", "state 2", "data -", "data nev",
+                                        "update", "state 1", "data -"}));
 }
 
-TEST(DataSourceEvents, CircularMasterLinkIsRefused)
-{
+TEST(DataSourceEvents, CircularMasterLinkIsRefused) {
     auto master = MakePeople(1);
     TDataSource masterSource(nullptr);
     masterSource.SetName("MasterSource");
@@ -328,14 +305,13 @@ TEST(DataSourceEvents, CircularMasterLinkIsRefused)
     detail.Master = &masterSource;
     EXPECT_TRUE(detail.IsLinkedTo(&masterSource));
     TDataSource other(nullptr);
-    other.SetDataSet(&detail);  // not a cycle: other is nobody's master
+    other.SetDataSet(&detail); // not a cycle: other is nobody's master
     EXPECT_EQ(ErrorOf<EDatabaseError>([&] { masterSource.SetDataSet(&detail); }),
               "MasterSource: Circular datalinks are not allowed");
     EXPECT_EQ(masterSource.DataSet(), master.get());
 }
 
-TEST(BookmarkList, KeepsSelectionOrderAndFindsRows)
-{
+TEST(BookmarkList, KeepsSelectionOrderAndFindsRows) {
     Linked l(6, 3);
     TBookmarkList rows(&l.Link);
     int changes = 0;
@@ -344,7 +320,7 @@ TEST(BookmarkList, KeepsSelectionOrderAndFindsRows)
     rows.SetCurrentRowSelected(true);
     l.Data->SetRecNo(2);
     rows.SetCurrentRowSelected(true);
-    rows.SetCurrentRowSelected(true);  // already selected: no change
+    rows.SetCurrentRowSelected(true); // already selected: no change
     EXPECT_EQ(rows.Count(), 2);
     EXPECT_EQ(changes, 2);
     EXPECT_TRUE(rows.CurrentRowSelected());
@@ -364,8 +340,7 @@ TEST(BookmarkList, KeepsSelectionOrderAndFindsRows)
     EXPECT_EQ(l.Data->RecNo(), 2);
 }
 
-TEST(BookmarkList, RefreshDropsDeletedRows)
-{
+TEST(BookmarkList, RefreshDropsDeletedRows) {
     Linked l(4, 2);
     TBookmarkList rows(&l.Link);
     rows.SetCurrentRowSelected(true);
@@ -377,8 +352,7 @@ TEST(BookmarkList, RefreshDropsDeletedRows)
     EXPECT_EQ(rows.Count(), 1);
 }
 
-TEST(BookmarkList, DeleteRemovesTheSelectedRecords)
-{
+TEST(BookmarkList, DeleteRemovesTheSelectedRecords) {
     Linked l(5, 2);
     TBookmarkList rows(&l.Link);
     for (Integer recNo : {2, 4}) {
@@ -392,8 +366,7 @@ TEST(BookmarkList, DeleteRemovesTheSelectedRecords)
     EXPECT_FALSE(l.Data->ControlsDisabled());
 }
 
-TEST(BookmarkList, NothingSelectableWithoutAnActiveLink)
-{
+TEST(BookmarkList, NothingSelectableWithoutAnActiveLink) {
     TLogLink link;
     TBookmarkList rows(&link);
     rows.SetCurrentRowSelected(true);
@@ -402,10 +375,9 @@ TEST(BookmarkList, NothingSelectableWithoutAnActiveLink)
     EXPECT_EQ(ErrorOf<EListError>([&] { (void)rows[0]; }), "List index out of bounds (0)");
 }
 
-TEST(DataLinkWindow, GrowingTheWindowDuringAnInsertKeepsEveryRecord)
-{
+TEST(DataLinkWindow, GrowingTheWindowDuringAnInsertKeepsEveryRecord) {
     Linked l(10, 4);
-    l.Data->MoveBy(3);  // the cursor stands on the window's last record
+    l.Data->MoveBy(3); // the cursor stands on the window's last record
     l.Data->MoveBy(-2);
     l.Data->Insert();
     l.Link.SetBufferCount(6);

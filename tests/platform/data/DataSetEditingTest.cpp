@@ -11,11 +11,8 @@ namespace {
 struct EventLog {
     std::vector<String> Events;
 
-    void Attach(TDataSet& ds)
-    {
-        auto add = [this](const char* name) {
-            return [this, name](TDataSet*) { Events.push_back(name); };
-        };
+    void Attach(TDataSet& ds) {
+        auto add = [this](const char* name) { return [this, name](TDataSet*) { Events.push_back(name); }; };
         ds.BeforeInsert = add("BeforeInsert");
         ds.AfterInsert = add("AfterInsert");
         ds.BeforeEdit = add("BeforeEdit");
@@ -32,18 +29,16 @@ struct EventLog {
     }
 };
 
-std::vector<String> Names(TMemDataSet& ds)
-{
+std::vector<String> Names(TMemDataSet& ds) {
     std::vector<String> names;
     for (Integer i = 0; i < ds.RowCount(); ++i)
         names.push_back(std::get<String>(ds.RowValue(i, 1)));
     return names;
 }
 
-}  // namespace
+} // namespace
 
-TEST(DataSetEditing, InsertPutsTheNewRecordBeforeTheCurrentOne)
-{
+TEST(DataSetEditing, InsertPutsTheNewRecordBeforeTheCurrentOne) {
     auto ds = MakePeople(3);
     ds->Next();
     EventLog log;
@@ -54,17 +49,15 @@ TEST(DataSetEditing, InsertPutsTheNewRecordBeforeTheCurrentOne)
     ds->FieldByName("id")->SetAsInteger(9);
     ds->FieldByName("nev")->SetAsString("Zoltán");
     ds->Post();
-    EXPECT_EQ(log.Events, (std::vector<String>{"BeforeInsert", "BeforeScroll", "OnNewRecord",
-                                               "AfterInsert", "AfterScroll", "BeforePost",
-                                               "AfterPost"}));
+    EXPECT_EQ(log.Events, (std::vector<String>{"BeforeInsert", "BeforeScroll", "OnNewRecord", "AfterInsert",
+                                               "AfterScroll", "BeforePost", "AfterPost"}));
     EXPECT_EQ(Names(*ds), (std::vector<String>{"Anna", "Zoltán", "Béla", "Cecília"}));
     EXPECT_EQ(ds->FieldByName("nev")->AsString(), "Zoltán");
     EXPECT_EQ(ds->RecNo(), 2);
     EXPECT_EQ(ds->RecordCount(), 4);
 }
 
-TEST(DataSetEditing, AppendAddsAtTheEndWhereverTheCursorIs)
-{
+TEST(DataSetEditing, AppendAddsAtTheEndWhereverTheCursorIs) {
     auto ds = MakePeople(3);
     ds->Append();
     ds->FieldByName("nev")->SetAsString("Zoltán");
@@ -74,8 +67,7 @@ TEST(DataSetEditing, AppendAddsAtTheEndWhereverTheCursorIs)
     EXPECT_TRUE(ds->FieldByName("id")->IsNull());
 }
 
-TEST(DataSetEditing, InsertIntoAnEmptyDataset)
-{
+TEST(DataSetEditing, InsertIntoAnEmptyDataset) {
     auto ds = MakePeople(0);
     ds->Insert();
     ds->FieldByName("nev")->SetAsString("Első");
@@ -85,8 +77,7 @@ TEST(DataSetEditing, InsertIntoAnEmptyDataset)
     EXPECT_EQ(ds->RecNo(), 1);
 }
 
-TEST(DataSetEditing, EditPostWritesTheRecordAndFiresEventsInOrder)
-{
+TEST(DataSetEditing, EditPostWritesTheRecordAndFiresEventsInOrder) {
     auto ds = MakePeople(3);
     ds->Last();
     EventLog log;
@@ -103,8 +94,7 @@ TEST(DataSetEditing, EditPostWritesTheRecordAndFiresEventsInOrder)
     EXPECT_EQ(ds->RecNo(), 3);
 }
 
-TEST(DataSetEditing, CancelDropsTheChanges)
-{
+TEST(DataSetEditing, CancelDropsTheChanges) {
     auto ds = MakePeople(3);
     ds->Edit();
     ds->FieldByName("nev")->SetAsString("Aranka");
@@ -116,37 +106,36 @@ TEST(DataSetEditing, CancelDropsTheChanges)
     EXPECT_EQ(Names(*ds), (std::vector<String>{"Anna", "Béla", "Cecília"}));
 }
 
-TEST(DataSetEditing, CancelOfAnInsertScrollsBack)
-{
+TEST(DataSetEditing, CancelOfAnInsertScrollsBack) {
     auto ds = MakePeople(3);
     ds->Next();
     ds->Insert();
     EventLog log;
     log.Attach(*ds);
     ds->Cancel();
-    EXPECT_EQ(log.Events, (std::vector<String>{"BeforeCancel", "BeforeScroll", "AfterCancel", "AfterScroll"}));
+    EXPECT_EQ(log.Events,
+              (std::vector<String>{"BeforeCancel", "BeforeScroll", "AfterCancel", "AfterScroll"}));
     EXPECT_EQ(ds->FieldByName("nev")->AsString(), "Béla");
     EXPECT_EQ(ds->RowCount(), 3);
 }
 
-TEST(DataSetEditing, DeleteMovesToTheNextRecordOrTheNewLast)
-{
+TEST(DataSetEditing, DeleteMovesToTheNextRecordOrTheNewLast) {
     auto ds = MakePeople(3);
     ds->Next();
     EventLog log;
     log.Attach(*ds);
     ds->Delete();
-    EXPECT_EQ(log.Events, (std::vector<String>{"BeforeDelete", "BeforeScroll", "AfterDelete", "AfterScroll"}));
+    EXPECT_EQ(log.Events,
+              (std::vector<String>{"BeforeDelete", "BeforeScroll", "AfterDelete", "AfterScroll"}));
     EXPECT_EQ(ds->FieldByName("nev")->AsString(), "Cecília");
-    ds->Delete();  // the last row: the new last becomes current
+    ds->Delete(); // the last row: the new last becomes current
     EXPECT_EQ(ds->FieldByName("nev")->AsString(), "Anna");
     ds->Delete();
     EXPECT_TRUE(ds->IsEmpty());
     EXPECT_TRUE(ds->Bof() && ds->Eof());
 }
 
-TEST(DataSetEditing, DeleteDuringInsertCancelsIt)
-{
+TEST(DataSetEditing, DeleteDuringInsertCancelsIt) {
     auto ds = MakePeople(2);
     ds->Append();
     ds->Delete();
@@ -154,15 +143,13 @@ TEST(DataSetEditing, DeleteDuringInsertCancelsIt)
     EXPECT_EQ(ds->RowCount(), 2);
 }
 
-TEST(DataSetEditing, EditOnAnEmptyDatasetInserts)
-{
+TEST(DataSetEditing, EditOnAnEmptyDatasetInserts) {
     auto ds = MakePeople(0);
     ds->Edit();
     EXPECT_EQ(ds->State(), dsInsert);
 }
 
-TEST(DataSetEditing, ErrorsOfTheEditCycle)
-{
+TEST(DataSetEditing, ErrorsOfTheEditCycle) {
     auto ds = MakePeople(0);
     EXPECT_EQ(ErrorOf<EDatabaseError>([&] { ds->Delete(); }),
               "People: Cannot perform this operation on an empty dataset");
@@ -178,21 +165,19 @@ TEST(DataSetEditing, ErrorsOfTheEditCycle)
               "People: Cannot perform this operation on a closed dataset");
 }
 
-TEST(DataSetEditing, RequiredFieldWithoutValueStopsThePost)
-{
+TEST(DataSetEditing, RequiredFieldWithoutValueStopsThePost) {
     auto ds = MakePeople(1);
     ds->FieldByName("nev")->SetRequired(true);
     ds->FieldByName("nev")->SetDisplayLabel("Név");
     ds->Append();
     EXPECT_EQ(ErrorOf<EDatabaseError>([&] { ds->Post(); }), "Field 'Név' must have a value");
-    EXPECT_EQ(ds->State(), dsInsert);  // still editing: the user can fill it in
+    EXPECT_EQ(ds->State(), dsInsert); // still editing: the user can fill it in
     ds->FieldByName("nev")->SetAsString("Ottó");
     ds->Post();
     EXPECT_EQ(ds->RowCount(), 2);
 }
 
-TEST(DataSetEditing, ReadOnlyFieldRefusesAValue)
-{
+TEST(DataSetEditing, ReadOnlyFieldRefusesAValue) {
     auto ds = MakePeople(1);
     ds->FieldByName("id")->SetReadOnly(true);
     ds->Edit();
@@ -201,8 +186,7 @@ TEST(DataSetEditing, ReadOnlyFieldRefusesAValue)
     EXPECT_EQ(ds->FieldByName("id")->AsInteger(), 1);
 }
 
-TEST(DataSetEditing, PostErrorHandlerDecidesWhatHappens)
-{
+TEST(DataSetEditing, PostErrorHandlerDecidesWhatHappens) {
     auto ds = MakePeople(1);
     ds->FieldByName("nev")->SetRequired(true);
     ds->Append();
@@ -224,8 +208,7 @@ TEST(DataSetEditing, PostErrorHandlerDecidesWhatHappens)
     EXPECT_EQ(ds->State(), dsInsert);
 }
 
-TEST(DataSetEditing, FailingOnNewRecordLeavesTheDatasetBrowsing)
-{
+TEST(DataSetEditing, FailingOnNewRecordLeavesTheDatasetBrowsing) {
     auto ds = MakePeople(2);
     ds->Next();
     ds->OnNewRecord = [](TDataSet*) { throw EDatabaseError("no new record"); };
@@ -235,18 +218,16 @@ TEST(DataSetEditing, FailingOnNewRecordLeavesTheDatasetBrowsing)
     EXPECT_EQ(ds->RowCount(), 2);
 }
 
-TEST(DataSetEditing, OnNewRecordCanFillDefaults)
-{
+TEST(DataSetEditing, OnNewRecordCanFillDefaults) {
     auto ds = MakePeople(1);
     ds->OnNewRecord = [](TDataSet* d) { d->FieldByName("nev")->SetAsString("Új"); };
     ds->Append();
-    EXPECT_FALSE(ds->Modified());  // defaults alone do not make the record modified
+    EXPECT_FALSE(ds->Modified()); // defaults alone do not make the record modified
     ds->Post();
     EXPECT_EQ(std::get<String>(ds->RowValue(1, 1)), "Új");
 }
 
-TEST(DataSetEditing, FieldChangeFiresOnChangeAndMarksModified)
-{
+TEST(DataSetEditing, FieldChangeFiresOnChangeAndMarksModified) {
     auto ds = MakePeople(1);
     TField* nev = ds->FieldByName("nev");
     std::vector<String> seen;

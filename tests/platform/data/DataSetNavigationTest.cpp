@@ -5,8 +5,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(DataSetNavigation, OpenLandsOnFirstRecordAtBof)
-{
+TEST(DataSetNavigation, OpenLandsOnFirstRecordAtBof) {
     auto ds = MakePeople(3);
     EXPECT_TRUE(ds->Active());
     EXPECT_EQ(ds->State(), dsBrowse);
@@ -17,20 +16,18 @@ TEST(DataSetNavigation, OpenLandsOnFirstRecordAtBof)
     EXPECT_EQ(ds->FieldByName("nev")->AsString(), "Anna");
 }
 
-TEST(DataSetNavigation, NextWalksToEofAndStaysOnLastRecord)
-{
+TEST(DataSetNavigation, NextWalksToEofAndStaysOnLastRecord) {
     auto ds = MakePeople(3);
     EXPECT_EQ(WalkIds(*ds), (std::vector<Int64>{1, 2, 3}));
     EXPECT_TRUE(ds->Eof());
     EXPECT_EQ(ds->FieldByName("id")->AsInteger(), 3);
     EXPECT_EQ(ds->RecNo(), 3);
-    ds->Next();  // a further Next at the end changes nothing
+    ds->Next(); // a further Next at the end changes nothing
     EXPECT_TRUE(ds->Eof());
     EXPECT_EQ(ds->FieldByName("id")->AsInteger(), 3);
 }
 
-TEST(DataSetNavigation, PriorFromLastWalksBackToBof)
-{
+TEST(DataSetNavigation, PriorFromLastWalksBackToBof) {
     auto ds = MakePeople(4);
     ds->Last();
     EXPECT_TRUE(ds->Eof());
@@ -44,8 +41,7 @@ TEST(DataSetNavigation, PriorFromLastWalksBackToBof)
     EXPECT_EQ(ds->FieldByName("id")->AsInteger(), 1);
 }
 
-TEST(DataSetNavigation, EmptyDatasetIsAtBothEnds)
-{
+TEST(DataSetNavigation, EmptyDatasetIsAtBothEnds) {
     auto ds = MakePeople(0);
     EXPECT_TRUE(ds->Bof());
     EXPECT_TRUE(ds->Eof());
@@ -61,12 +57,11 @@ TEST(DataSetNavigation, EmptyDatasetIsAtBothEnds)
     EXPECT_EQ(ds->FieldByName("nev")->AsString(), "");
 }
 
-TEST(DataSetNavigation, MoveByAnswersTheDistanceMovedAndStopsAtTheEnds)
-{
+TEST(DataSetNavigation, MoveByAnswersTheDistanceMovedAndStopsAtTheEnds) {
     auto ds = MakePeople(5);
     EXPECT_EQ(ds->MoveBy(2), 2);
     EXPECT_EQ(ds->RecNo(), 3);
-    EXPECT_EQ(ds->MoveBy(10), 2);  // only two more records
+    EXPECT_EQ(ds->MoveBy(10), 2); // only two more records
     EXPECT_TRUE(ds->Eof());
     EXPECT_EQ(ds->RecNo(), 5);
     EXPECT_EQ(ds->MoveBy(-10), -4);
@@ -74,8 +69,7 @@ TEST(DataSetNavigation, MoveByAnswersTheDistanceMovedAndStopsAtTheEnds)
     EXPECT_EQ(ds->MoveBy(0), 0);
 }
 
-TEST(DataSetNavigation, SetRecNoMovesAndIgnoresNumbersOutOfRange)
-{
+TEST(DataSetNavigation, SetRecNoMovesAndIgnoresNumbersOutOfRange) {
     auto ds = MakePeople(5);
     ds->SetRecNo(4);
     EXPECT_EQ(ds->FieldByName("id")->AsInteger(), 4);
@@ -84,8 +78,7 @@ TEST(DataSetNavigation, SetRecNoMovesAndIgnoresNumbersOutOfRange)
     EXPECT_EQ(ds->RecNo(), 4);
 }
 
-TEST(DataSetNavigation, MoveByPostsAModifiedRecordFirst)
-{
+TEST(DataSetNavigation, MoveByPostsAModifiedRecordFirst) {
     auto ds = MakePeople(3);
     ds->Edit();
     ds->FieldByName("nev")->SetAsString("Aranka");
@@ -95,8 +88,7 @@ TEST(DataSetNavigation, MoveByPostsAModifiedRecordFirst)
     EXPECT_EQ(std::get<String>(ds->RowValue(0, 1)), "Aranka");
 }
 
-TEST(DataSetNavigation, MoveByCancelsAnUnmodifiedInsert)
-{
+TEST(DataSetNavigation, MoveByCancelsAnUnmodifiedInsert) {
     auto ds = MakePeople(3);
     ds->Next();
     ds->Insert();
@@ -105,15 +97,13 @@ TEST(DataSetNavigation, MoveByCancelsAnUnmodifiedInsert)
     EXPECT_EQ(ds->RowCount(), 3);
 }
 
-TEST(DataSetNavigation, ClosedDatasetRefusesToMove)
-{
+TEST(DataSetNavigation, ClosedDatasetRefusesToMove) {
     auto ds = MakePeople(3, false);
     EXPECT_EQ(ErrorOf<EDatabaseError>([&] { ds->Next(); }),
               "People: Cannot perform this operation on a closed dataset");
 }
 
-TEST(DataSetNavigation, UnidirectionalDatasetRefusesToGoBack)
-{
+TEST(DataSetNavigation, UnidirectionalDatasetRefusesToGoBack) {
     auto ds = MakePeople(3, false);
     ds->SetUniDirectional(true);
     ds->Open();
@@ -130,23 +120,20 @@ TEST(DataSetNavigation, UnidirectionalDatasetRefusesToGoBack)
     EXPECT_EQ(ds->FieldByName("id")->AsInteger(), 1);
 }
 
-TEST(DataSetNavigation, UniDirectionalCannotChangeWhileOpen)
-{
+TEST(DataSetNavigation, UniDirectionalCannotChangeWhileOpen) {
     auto ds = MakePeople(1);
     EXPECT_EQ(ErrorOf<EDatabaseError>([&] { ds->SetUniDirectional(true); }),
               "People: Cannot perform this operation on an open dataset");
 }
 
-TEST(DataSetNavigation, RefreshKeepsTheCurrentRecord)
-{
+TEST(DataSetNavigation, RefreshKeepsTheCurrentRecord) {
     auto ds = MakePeople(5);
     ds->MoveBy(3);
     ds->Refresh();
     EXPECT_EQ(ds->RecNo(), 4);
 }
 
-TEST(DataSetNavigation, ScrollEventsSurroundEveryMove)
-{
+TEST(DataSetNavigation, ScrollEventsSurroundEveryMove) {
     auto ds = MakePeople(3);
     std::vector<String> log;
     ds->BeforeScroll = [&](TDataSet* d) { log.push_back("before " + d->FieldByName("nev")->AsString()); };
@@ -156,8 +143,7 @@ TEST(DataSetNavigation, ScrollEventsSurroundEveryMove)
     EXPECT_EQ(log, (std::vector<String>{"before Anna", "after Béla", "before Béla", "after Cecília"}));
 }
 
-TEST(DataSetNavigation, OpenAndCloseEventsInOrder)
-{
+TEST(DataSetNavigation, OpenAndCloseEventsInOrder) {
     auto ds = MakePeople(2, false);
     std::vector<String> log;
     ds->BeforeOpen = [&](TDataSet*) { log.push_back("BeforeOpen"); };
@@ -166,10 +152,10 @@ TEST(DataSetNavigation, OpenAndCloseEventsInOrder)
     ds->BeforeClose = [&](TDataSet*) { log.push_back("BeforeClose"); };
     ds->AfterClose = [&](TDataSet*) { log.push_back("AfterClose"); };
     ds->Open();
-    ds->Open();  // already open: nothing
+    ds->Open(); // already open: nothing
     ds->Close();
-    EXPECT_EQ(log, (std::vector<String>{"BeforeOpen", "AfterOpen", "AfterScroll", "BeforeClose",
-                                        "AfterClose"}));
+    EXPECT_EQ(log,
+              (std::vector<String>{"BeforeOpen", "AfterOpen", "AfterScroll", "BeforeClose", "AfterClose"}));
     EXPECT_EQ(ds->State(), dsInactive);
-    EXPECT_EQ(ds->FieldCount(), 0);  // default fields go with the cursor
+    EXPECT_EQ(ds->FieldCount(), 0); // default fields go with the cursor
 }

@@ -7,8 +7,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(DataSetBookmarks, GotoBookmarkReturnsToTheRecord)
-{
+TEST(DataSetBookmarks, GotoBookmarkReturnsToTheRecord) {
     auto ds = MakePeople(6);
     ds->MoveBy(3);
     TBookmark mark = ds->GetBookmark();
@@ -19,12 +18,11 @@ TEST(DataSetBookmarks, GotoBookmarkReturnsToTheRecord)
     EXPECT_EQ(ds->RecNo(), 4);
     ds->FreeBookmark(mark);
     EXPECT_TRUE(mark.empty());
-    ds->GotoBookmark(mark);  // an empty bookmark goes nowhere
+    ds->GotoBookmark(mark); // an empty bookmark goes nowhere
     EXPECT_EQ(ds->RecNo(), 4);
 }
 
-TEST(DataSetBookmarks, BookmarkSurvivesInsertsBeforeItsRecord)
-{
+TEST(DataSetBookmarks, BookmarkSurvivesInsertsBeforeItsRecord) {
     auto ds = MakePeople(3);
     ds->Last();
     TBookmark mark = ds->GetBookmark();
@@ -37,16 +35,14 @@ TEST(DataSetBookmarks, BookmarkSurvivesInsertsBeforeItsRecord)
     EXPECT_EQ(ds->RecNo(), 4);
 }
 
-TEST(DataSetBookmarks, NoBookmarkOnAnEmptyDatasetOrANewRecord)
-{
+TEST(DataSetBookmarks, NoBookmarkOnAnEmptyDatasetOrANewRecord) {
     auto ds = MakePeople(0);
     EXPECT_TRUE(ds->GetBookmark().empty());
     ds->Append();
     EXPECT_TRUE(ds->GetBookmark().empty());
 }
 
-TEST(DataSetBookmarks, DeletedRecordsBookmarkIsInvalid)
-{
+TEST(DataSetBookmarks, DeletedRecordsBookmarkIsInvalid) {
     auto ds = MakePeople(3);
     ds->Next();
     TBookmark mark = ds->GetBookmark();
@@ -56,8 +52,7 @@ TEST(DataSetBookmarks, DeletedRecordsBookmarkIsInvalid)
     EXPECT_EQ(ErrorOf<EDatabaseError>([&] { ds->GotoBookmark(mark); }), "People: Bookmark not found");
 }
 
-TEST(DataSetBookmarks, CompareBookmarksFollowsRecordOrder)
-{
+TEST(DataSetBookmarks, CompareBookmarksFollowsRecordOrder) {
     auto ds = MakePeople(3);
     TBookmark first = ds->GetBookmark();
     ds->Last();
@@ -68,15 +63,14 @@ TEST(DataSetBookmarks, CompareBookmarksFollowsRecordOrder)
     EXPECT_EQ(ds->CompareBookmarks(TBookmark(), last), 0);
 }
 
-TEST(DataSetFiltering, OnFilterRecordHidesRejectedRecords)
-{
+TEST(DataSetFiltering, OnFilterRecordHidesRejectedRecords) {
     auto ds = MakePeople(6);
     ds->OnFilterRecord = [](TDataSet* d, bool& accept) {
         accept = d->FieldByName("id")->AsInteger() % 2 == 0;
     };
-    EXPECT_EQ(WalkIds(*ds), (std::vector<Int64>{1, 2, 3, 4, 5, 6}));  // not filtered yet
+    EXPECT_EQ(WalkIds(*ds), (std::vector<Int64>{1, 2, 3, 4, 5, 6})); // not filtered yet
     ds->SetFiltered(true);
-    EXPECT_EQ(ds->FieldByName("id")->AsInteger(), 2);  // switching on goes to the first
+    EXPECT_EQ(ds->FieldByName("id")->AsInteger(), 2); // switching on goes to the first
     EXPECT_EQ(WalkIds(*ds), (std::vector<Int64>{2, 4, 6}));
     ds->Last();
     ds->Prior();
@@ -85,8 +79,7 @@ TEST(DataSetFiltering, OnFilterRecordHidesRejectedRecords)
     EXPECT_EQ(WalkIds(*ds).size(), 6u);
 }
 
-TEST(DataSetFiltering, FilterRejectingEverythingLeavesAnEmptyView)
-{
+TEST(DataSetFiltering, FilterRejectingEverythingLeavesAnEmptyView) {
     auto ds = MakePeople(3);
     ds->OnFilterRecord = [](TDataSet*, bool& accept) { accept = false; };
     ds->SetFiltered(true);
@@ -94,8 +87,7 @@ TEST(DataSetFiltering, FilterRejectingEverythingLeavesAnEmptyView)
     EXPECT_TRUE(ds->Bof() && ds->Eof());
 }
 
-TEST(DataSetFiltering, RaisingFilterLeavesTheTemporaryState)
-{
+TEST(DataSetFiltering, RaisingFilterLeavesTheTemporaryState) {
     auto ds = MakePeople(3);
     ds->OnFilterRecord = [](TDataSet*, bool&) { throw EDatabaseError("filter failed"); };
     EXPECT_THROW(ds->SetFiltered(true), EDatabaseError);
@@ -106,8 +98,7 @@ TEST(DataSetFiltering, RaisingFilterLeavesTheTemporaryState)
     EXPECT_EQ(WalkIds(*ds), (std::vector<Int64>{1, 3}));
 }
 
-TEST(DataSetFiltering, FilteredOutBookmarkIsNotFound)
-{
+TEST(DataSetFiltering, FilteredOutBookmarkIsNotFound) {
     auto ds = MakePeople(3);
     TBookmark first = ds->GetBookmark();
     ds->OnFilterRecord = [](TDataSet* d, bool& accept) { accept = d->FieldByName("id")->AsInteger() > 1; };
@@ -115,12 +106,11 @@ TEST(DataSetFiltering, FilteredOutBookmarkIsNotFound)
     EXPECT_EQ(ErrorOf<EDatabaseError>([&] { ds->GotoBookmark(first); }), "People: Record not found");
 }
 
-TEST(DataSetLocate, FindsByTextWithOptions)
-{
+TEST(DataSetLocate, FindsByTextWithOptions) {
     auto ds = MakePeople(5);
     ds->Last();
     EXPECT_FALSE(ds->Locate("nev", Variant("déN"), {}));
-    EXPECT_EQ(ds->RecNo(), 5);  // a failed search keeps the position
+    EXPECT_EQ(ds->RecNo(), 5); // a failed search keeps the position
     EXPECT_FALSE(ds->Locate("nev", Variant("dén"), {loCaseInsensitive}));
     EXPECT_TRUE(ds->Locate("nev", Variant("déN"), {loCaseInsensitive, loPartialKey}));
     EXPECT_EQ(ds->FieldByName("nev")->AsString(), "Dénes");
@@ -128,23 +118,20 @@ TEST(DataSetLocate, FindsByTextWithOptions)
     EXPECT_EQ(ds->RecNo(), 2);
 }
 
-TEST(DataSetLocate, SeveralKeysMustAllMatch)
-{
+TEST(DataSetLocate, SeveralKeysMustAllMatch) {
     auto ds = MakePeople(5);
     EXPECT_FALSE(ds->Locate("id;nev", std::vector<Variant>{Variant(3), Variant("Anna")}, {}));
     EXPECT_TRUE(ds->Locate("id; nev", std::vector<Variant>{Variant(3), Variant("Cecília")}, {}));
     EXPECT_EQ(ds->RecNo(), 3);
 }
 
-TEST(DataSetLocate, UnknownKeyFieldRaises)
-{
+TEST(DataSetLocate, UnknownKeyFieldRaises) {
     auto ds = MakePeople(2);
     EXPECT_EQ(ErrorOf<EDatabaseError>([&] { ds->Locate("kor", Variant(1), {}); }),
               "People: Field 'kor' not found");
 }
 
-TEST(DataSetLocate, ScrollEventsOnlyWhenFound)
-{
+TEST(DataSetLocate, ScrollEventsOnlyWhenFound) {
     auto ds = MakePeople(4);
     int scrolls = 0;
     ds->AfterScroll = [&](TDataSet*) { ++scrolls; };
@@ -154,8 +141,7 @@ TEST(DataSetLocate, ScrollEventsOnlyWhenFound)
     EXPECT_EQ(scrolls, 1);
 }
 
-TEST(DataSetLookup, AnswersWithoutMoving)
-{
+TEST(DataSetLookup, AnswersWithoutMoving) {
     auto ds = MakePeople(5);
     ds->Next();
     EXPECT_EQ(ds->Lookup("id", Variant(4), "nev").AsString(), "Dénes");
@@ -164,8 +150,7 @@ TEST(DataSetLookup, AnswersWithoutMoving)
     EXPECT_EQ(ds->FieldByName("nev")->AsString(), "Béla");
 }
 
-TEST(DataSetLookup, SeveralResultFieldsAnswerAnArrayInTheirOrder)
-{
+TEST(DataSetLookup, SeveralResultFieldsAnswerAnArrayInTheirOrder) {
     auto ds = MakePeople(5);
     const Variant values = ds->Lookup("id", Variant(4), "nev;id");
     ASSERT_TRUE(VarIsArray(values));
@@ -177,8 +162,7 @@ TEST(DataSetLookup, SeveralResultFieldsAnswerAnArrayInTheirOrder)
               "People: Field 'nincs' not found");
 }
 
-TEST(DataSetCalcFields, OnCalcFieldsFillsCalculatedFieldsPerRecord)
-{
+TEST(DataSetCalcFields, OnCalcFieldsFillsCalculatedFieldsPerRecord) {
     auto ds = MakePeople(3, false);
     ds->FieldDefs()->Update();
     // Persistent fields: the two data fields and a calculated one.
@@ -203,11 +187,10 @@ TEST(DataSetCalcFields, OnCalcFieldsFillsCalculatedFieldsPerRecord)
     ds->FieldByName("nev")->SetAsString("Cili");
     EXPECT_EQ(label->AsString(), "3. Cili");
     ds->Close();
-    EXPECT_EQ(ds->FieldCount(), 3);  // persistent fields stay
+    EXPECT_EQ(ds->FieldCount(), 3); // persistent fields stay
 }
 
-TEST(DataSetCalcFields, PersistentFieldWithoutColumnStopsTheOpen)
-{
+TEST(DataSetCalcFields, PersistentFieldWithoutColumnStopsTheOpen) {
     auto ds = MakePeople(1, false);
     auto* ghost = new TStringField(ds.get());
     ghost->SetFieldName("nincs");

@@ -62,7 +62,7 @@ TEST(FieldDataLink, UnknownNameRaisesWithTheControlsName) {
     b.Data->Open();
     EXPECT_EQ(ErrorOf<EDatabaseError>([&] { b.Link.SetFieldName("nincs"); }),
               "Edit1: Field 'nincs' not found");
-    EXPECT_EQ(b.Link.Field(), nullptr);  // no pointer to the old field is kept
+    EXPECT_EQ(b.Link.Field(), nullptr); // no pointer to the old field is kept
 }
 
 TEST(FieldDataLink, OnlyItsOwnFieldsChangesReachIt) {
@@ -76,7 +76,7 @@ TEST(FieldDataLink, OnlyItsOwnFieldsChangesReachIt) {
     EXPECT_EQ(b.DataChanges, 1);
     b.Data->Cancel();
     b.DataChanges = 0;
-    b.Data->Next();  // a scroll is a change of every field
+    b.Data->Next(); // a scroll is a change of every field
     EXPECT_EQ(b.DataChanges, 1);
 }
 
@@ -122,7 +122,7 @@ TEST(FieldDataLink, ReadOnlyFieldOrLinkNeverEdits) {
     EXPECT_FALSE(b.Link.CanModify());
     EXPECT_FALSE(b.Link.Edit());
     EXPECT_EQ(b.Data->State(), dsBrowse);
-    b.Data->Edit();  // the dataset edits, the control still may not
+    b.Data->Edit(); // the dataset edits, the control still may not
     EXPECT_FALSE(b.Link.Editing());
     b.Data->Cancel();
     b.Data->FieldByName("nev")->SetReadOnly(false);

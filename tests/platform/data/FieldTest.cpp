@@ -22,8 +22,7 @@ namespace {
 // One record of every kind of value, opened with default fields and in edit state.
 class FieldTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         ds.SetName("Types");
         auto* defs = ds.FieldDefs();
         defs->Add("id", ftInteger);
@@ -46,10 +45,9 @@ protected:
     TMemDataSet ds;
 };
 
-}  // namespace
+} // namespace
 
-TEST_F(FieldTest, DefaultFieldsHaveTheClassOfTheirType)
-{
+TEST_F(FieldTest, DefaultFieldsHaveTheClassOfTheirType) {
     EXPECT_EQ(ds.FieldCount(), 10);
     EXPECT_NE(dynamic_cast<TIntegerField*>(F("id")), nullptr);
     EXPECT_NE(dynamic_cast<TSmallintField*>(F("kicsi")), nullptr);
@@ -67,8 +65,7 @@ TEST_F(FieldTest, DefaultFieldsHaveTheClassOfTheirType)
     EXPECT_TRUE(F("jegyzet")->IsBlob());
 }
 
-TEST_F(FieldTest, NullReadsAsEmptyValues)
-{
+TEST_F(FieldTest, NullReadsAsEmptyValues) {
     for (Integer i = 0; i < ds.FieldCount(); ++i) {
         TField* field = ds.Fields()->Fields(i);
         EXPECT_TRUE(field->IsNull()) << field->FieldName();
@@ -82,14 +79,13 @@ TEST_F(FieldTest, NullReadsAsEmptyValues)
     EXPECT_EQ(F("jegyzet")->DisplayText(), "(Memo)");
 }
 
-TEST_F(FieldTest, IntegersKeepSixtyFourBits)
-{
+TEST_F(FieldTest, IntegersKeepSixtyFourBits) {
     F("id")->SetAsInteger(5000000000LL);
     EXPECT_EQ(F("id")->AsInteger(), 5000000000LL);
     EXPECT_EQ(F("id")->AsString(), "5000000000");
     F("id")->SetAsString("-42");
     EXPECT_EQ(F("id")->AsInteger(), -42);
-    F("id")->SetAsFloat(2.5);  // ties to even
+    F("id")->SetAsFloat(2.5); // ties to even
     EXPECT_EQ(F("id")->AsInteger(), 2);
     F("id")->SetAsString("");
     EXPECT_TRUE(F("id")->IsNull());
@@ -97,8 +93,7 @@ TEST_F(FieldTest, IntegersKeepSixtyFourBits)
     EXPECT_EQ(F("id")->Value().AsInt64(), 7);
 }
 
-TEST_F(FieldTest, ConversionErrorsNameTheFieldAndTheText)
-{
+TEST_F(FieldTest, ConversionErrorsNameTheFieldAndTheText) {
     EXPECT_EQ(ErrorOf<Exception>([&] { F("id")->SetAsString("12a"); }),
               "'12a' is not a valid integer value for field 'id'");
     EXPECT_EQ(ErrorOf<Exception>([&] { F("ar")->SetAsString("1.2.3"); }),
@@ -113,22 +108,20 @@ TEST_F(FieldTest, ConversionErrorsNameTheFieldAndTheText)
     F("szoveg")->SetAsString("abc");
     EXPECT_EQ(ErrorOf<Exception>([&] { (void)F("szoveg")->AsInteger(); }),
               "'abc' is not a valid integer value");
-    EXPECT_TRUE(F("id")->IsNull());  // a refused value leaves the old one
+    EXPECT_TRUE(F("id")->IsNull()); // a refused value leaves the old one
 }
 
-TEST_F(FieldTest, TextIsCutToTheFieldSizeInCharacters)
-{
+TEST_F(FieldTest, TextIsCutToTheFieldSizeInCharacters) {
     F("szoveg")->SetAsString("Árvíztűrő");
     EXPECT_EQ(F("szoveg")->AsString(), "Árvíz");
     F("szoveg")->SetAsString("");
-    EXPECT_FALSE(F("szoveg")->IsNull());  // an empty text is a value, not null
+    EXPECT_FALSE(F("szoveg")->IsNull()); // an empty text is a value, not null
     EXPECT_EQ(F("szoveg")->AsString(), "");
     F("szoveg")->SetAsString("42");
     EXPECT_EQ(F("szoveg")->AsInteger(), 42);
 }
 
-TEST_F(FieldTest, FloatsAndMoneyFollowTheLocale)
-{
+TEST_F(FieldTest, FloatsAndMoneyFollowTheLocale) {
     F("ar")->SetAsString("3,5");
     EXPECT_DOUBLE_EQ(F("ar")->AsFloat(), 3.5);
     EXPECT_EQ(F("ar")->AsString(), "3,5");
@@ -142,8 +135,7 @@ TEST_F(FieldTest, FloatsAndMoneyFollowTheLocale)
     EXPECT_EQ(F("penz")->Text(), "1234,50");
 }
 
-TEST_F(FieldTest, BooleansUseTheirDisplayValues)
-{
+TEST_F(FieldTest, BooleansUseTheirDisplayValues) {
     auto* flag = static_cast<TBooleanField*>(F("igaz"));
     flag->SetAsBoolean(true);
     EXPECT_EQ(flag->AsString(), "True");
@@ -161,8 +153,7 @@ TEST_F(FieldTest, BooleansUseTheirDisplayValues)
     EXPECT_FALSE(flag->AsBoolean());
 }
 
-TEST_F(FieldTest, BooleansReadAsOneOrZero)
-{
+TEST_F(FieldTest, BooleansReadAsOneOrZero) {
     // Flags stored as 1/0 under a boolean declaration are read as integers by the forms.
     TField* flag = F("igaz");
     EXPECT_EQ(flag->AsInteger(), 0);
@@ -172,8 +163,7 @@ TEST_F(FieldTest, BooleansReadAsOneOrZero)
     EXPECT_EQ(flag->AsInteger(), 0);
 }
 
-TEST_F(FieldTest, DatesShowInTheShortDateFormatOrTheirOwn)
-{
+TEST_F(FieldTest, DatesShowInTheShortDateFormatOrTheirOwn) {
     F("nap")->SetAsDateTime(EncodeDate(2024, 3, 15));
     EXPECT_EQ(F("nap")->AsString(), "2024.03.15.");
     static_cast<TDateTimeField*>(F("nap"))->SetDisplayFormat("yyyy-mm-dd");
@@ -185,19 +175,17 @@ TEST_F(FieldTest, DatesShowInTheShortDateFormatOrTheirOwn)
     EXPECT_EQ(F("ido")->AsString(), "2024.03.15. 8:05:00");
 }
 
-TEST_F(FieldTest, BlobTextShowsTheTypeInCapitalsWhenFilled)
-{
+TEST_F(FieldTest, BlobTextShowsTheTypeInCapitalsWhenFilled) {
     F("jegyzet")->SetAsString("hosszú szöveg");
     EXPECT_EQ(F("jegyzet")->DisplayText(), "(MEMO)");
     EXPECT_EQ(F("jegyzet")->AsString(), "hosszú szöveg");
 }
 
-TEST_F(FieldTest, BlobBytesTravelThroughStreams)
-{
+TEST_F(FieldTest, BlobBytesTravelThroughStreams) {
     auto* memo = static_cast<TBlobField*>(F("jegyzet"));
     TMemoryStream in;
     const String bytes("a\0b\xff", 4);
-    in.WriteBuffer(bytes.data(), 4);  // the position is at the end: loading reads from the start
+    in.WriteBuffer(bytes.data(), 4); // the position is at the end: loading reads from the start
     memo->LoadFromStream(&in);
     EXPECT_EQ(memo->AsString(), bytes);
     TMemoryStream out;
@@ -210,8 +198,7 @@ TEST_F(FieldTest, BlobBytesTravelThroughStreams)
     EXPECT_EQ(memo->DisplayText(), "(Memo)");
 }
 
-TEST_F(FieldTest, TextEventsReplaceTheDefaultConversion)
-{
+TEST_F(FieldTest, TextEventsReplaceTheDefaultConversion) {
     TField* id = F("id");
     id->SetAsInteger(5);
     id->OnGetText = [](TField* f, String& text, bool display) {
@@ -221,11 +208,10 @@ TEST_F(FieldTest, TextEventsReplaceTheDefaultConversion)
     EXPECT_EQ(id->DisplayText(), "#5");
     EXPECT_EQ(id->Text(), "5");
     id->SetText("négy");
-    EXPECT_EQ(id->AsInteger(), 5);  // bytes of the UTF-8 text
+    EXPECT_EQ(id->AsInteger(), 5); // bytes of the UTF-8 text
 }
 
-TEST_F(FieldTest, LookupErrorsOfTheFieldList)
-{
+TEST_F(FieldTest, LookupErrorsOfTheFieldList) {
     EXPECT_EQ(ErrorOf<Exception>([&] { ds.FieldByName("nincs"); }), "Types: Field 'nincs' not found");
     EXPECT_EQ(ErrorOf<Exception>([&] { ds.Fields()->Fields(10); }), "Types: Field index out of range");
     EXPECT_EQ(ds.FindField("NEV"), nullptr);
@@ -233,8 +219,7 @@ TEST_F(FieldTest, LookupErrorsOfTheFieldList)
     EXPECT_EQ(ds.Fields()->FieldByNumber(2), F("kicsi"));
 }
 
-TEST_F(FieldTest, FieldsCannotMoveBetweenOpenDatasets)
-{
+TEST_F(FieldTest, FieldsCannotMoveBetweenOpenDatasets) {
     TMemDataSet other;
     EXPECT_EQ(ErrorOf<Exception>([&] { F("id")->SetDataSet(&other); }),
               "Types: Cannot perform this operation on an open dataset");
@@ -248,20 +233,18 @@ TEST_F(FieldTest, FieldsCannotMoveBetweenOpenDatasets)
     EXPECT_EQ(other.FieldCount(), 1);
 }
 
-TEST_F(FieldTest, MovingAFieldChangesTheOrderOnly)
-{
+TEST_F(FieldTest, MovingAFieldChangesTheOrderOnly) {
     F("szoveg")->SetAsString("abc");
     F("szoveg")->SetIndex(0);
     EXPECT_EQ(ds.Fields()->Fields(0), F("szoveg"));
     EXPECT_EQ(F("id")->Index(), 1);
-    EXPECT_EQ(F("szoveg")->FieldNo(), 8);  // still the same column
+    EXPECT_EQ(F("szoveg")->FieldNo(), 8); // still the same column
     EXPECT_EQ(F("szoveg")->AsString(), "abc");
     F("szoveg")->SetIndex(99);
     EXPECT_EQ(F("szoveg")->Index(), 9);
 }
 
-TEST_F(FieldTest, FieldNamesFromFieldsOrDefinitions)
-{
+TEST_F(FieldTest, FieldNamesFromFieldsOrDefinitions) {
     TStringList names;
     ds.GetFieldNames(&names);
     EXPECT_EQ(names.Count(), 10);
@@ -269,7 +252,7 @@ TEST_F(FieldTest, FieldNamesFromFieldsOrDefinitions)
     ds.Cancel();
     ds.Close();
     names.Add("régi");
-    ds.GetFieldNames(&names);  // no fields while closed: the definitions answer
+    ds.GetFieldNames(&names); // no fields while closed: the definitions answer
     EXPECT_EQ(names.Count(), 10);
     EXPECT_EQ(names[9], "nagy");
 }
@@ -280,20 +263,18 @@ protected:
     void InternalInitFieldDefs() override { throw EDatabaseError("no table"); }
 };
 
-TEST(FieldNames, FailedDefinitionsLeaveTheListUnlocked)
-{
+TEST(FieldNames, FailedDefinitionsLeaveTheListUnlocked) {
     UnreadableDataSet ds;
     TStringList names;
     int changes = 0;
     names.OnChange = [&](TObject*) { ++changes; };
     EXPECT_THROW(ds.GetFieldNames(&names), EDatabaseError);
     const int afterFailure = changes;
-    names.Add("x");  // a locked list would hold the change back
+    names.Add("x"); // a locked list would hold the change back
     EXPECT_EQ(changes, afterFailure + 1);
 }
 
-TEST(FieldDefs, AddFindAndErrors)
-{
+TEST(FieldDefs, AddFindAndErrors) {
     TMemDataSet ds;
     ds.SetName("Defs");
     TFieldDefs* defs = ds.FieldDefs();
@@ -310,11 +291,10 @@ TEST(FieldDefs, AddFindAndErrors)
     defs->Add("adt", ftADT);
     EXPECT_EQ(ErrorOf<Exception>([&] { ds.Open(); }), "Defs: Field 'adt' is of an unknown type");
     EXPECT_FALSE(ds.Active());
-    EXPECT_EQ(ds.FieldCount(), 0);  // the half-made default fields went with the failed open
+    EXPECT_EQ(ds.FieldCount(), 0); // the half-made default fields went with the failed open
 }
 
-TEST(FieldDefs, DefaultFieldsTakeSizeRequiredAndPrecision)
-{
+TEST(FieldDefs, DefaultFieldsTakeSizeRequiredAndPrecision) {
     TMemDataSet ds;
     ds.FieldDefs()->Add("nev", ftString, 40, true);
     ds.FieldDefs()->Add("ar", ftFloat)->SetPrecision(4);

@@ -10,18 +10,16 @@
 
 namespace {
 
-std::vector<String> ParamNames(const TParams& params)
-{
+std::vector<String> ParamNames(const TParams& params) {
     std::vector<String> names;
     for (Integer i = 0; i < params.Count(); ++i)
         names.push_back(params[i]->Name());
     return names;
 }
 
-}  // namespace
+} // namespace
 
-TEST(ParseSQL, NamesBecomePlaceholdersInOrder)
-{
+TEST(ParseSQL, NamesBecomePlaceholdersInOrder) {
     // Each row: statement, text after parsing, parameter names.
     struct Case {
         const char* sql;
@@ -33,7 +31,7 @@ TEST(ParseSQL, NamesBecomePlaceholdersInOrder)
         {"update t set a=:a,b=:b where c=:c", "update t set a=?,b=? where c=?", {"a", "b", "c"}},
         {"x in (:lo, :hi);", "x in (?, ?);", {"lo", "hi"}},
         {"a=:p\r\nand b=:q\tor c=:r", "a=?\r\nand b=?\tor c=?", {"p", "q", "r"}},
-        {"a=:első", "a=?", {"első"}},  // accented names stay whole
+        {"a=:első", "a=?", {"első"}}, // accented names stay whole
         {"a>=:x+1", "a>=?+1", {"x"}},
         {"a = :\"két szó\"", "a = ?", {"két szó"}},
         {"a=:p and b=:p", "a=? and b=?", {"p", "p"}},
@@ -45,8 +43,7 @@ TEST(ParseSQL, NamesBecomePlaceholdersInOrder)
     }
 }
 
-TEST(ParseSQL, QuotedLiteralsAreLeftAlone)
-{
+TEST(ParseSQL, QuotedLiteralsAreLeftAlone) {
     struct Case {
         const char* sql;
         const char* parsed;
@@ -74,16 +71,14 @@ TEST(ParseSQL, QuotedLiteralsAreLeftAlone)
     }
 }
 
-TEST(ParseSQL, WithoutCreateKeepsTheList)
-{
+TEST(ParseSQL, WithoutCreateKeepsTheList) {
     TParams params;
     params.CreateParam(ftInteger, "regi", ptInput);
     EXPECT_EQ(params.ParseSQL("a=:uj", false), "a=?");
     EXPECT_EQ(ParamNames(params), (std::vector<String>{"regi"}));
 }
 
-TEST(Params, ValuesAndTypes)
-{
+TEST(Params, ValuesAndTypes) {
     TParams params;
     TParam* p = params.Add();
     p->SetName("id");
@@ -100,15 +95,14 @@ TEST(Params, ValuesAndTypes)
     EXPECT_TRUE(p->IsNull());
     EXPECT_EQ(p->DataType(), ftString);
     TParam* q = params.Add();
-    q->SetValue(Variant(2.5));  // an untyped parameter takes the value's type
+    q->SetValue(Variant(2.5)); // an untyped parameter takes the value's type
     EXPECT_EQ(q->DataType(), ftFloat);
     q->SetAsBoolean(true);
     EXPECT_TRUE(q->AsBoolean());
     EXPECT_EQ(q->DataType(), ftBoolean);
 }
 
-TEST(Params, ParamByNameIgnoresCaseAndNamesTheOwner)
-{
+TEST(Params, ParamByNameIgnoresCaseAndNamesTheOwner) {
     TComponent owner(nullptr);
     owner.SetName("Query5");
     TParams params(&owner);
@@ -120,8 +114,7 @@ TEST(Params, ParamByNameIgnoresCaseAndNamesTheOwner)
     EXPECT_EQ(ErrorOf<EListError>([&] { params.Items(1); }), "List index out of bounds (1)");
 }
 
-TEST(Params, AssignValuesCopiesByName)
-{
+TEST(Params, AssignValuesCopiesByName) {
     TParams target;
     target.ParseSQL("a=:a and b=:b", true);
     TParams source;
@@ -134,8 +127,7 @@ TEST(Params, AssignValuesCopiesByName)
     EXPECT_EQ(target.Count(), 2);
 }
 
-TEST(Params, AssignCopiesEveryParameterAndRemoveDeletes)
-{
+TEST(Params, AssignCopiesEveryParameterAndRemoveDeletes) {
     TParams source;
     source.CreateParam(ftDate, "nap", ptInput)->SetAsDate(45000);
     TParams copy;
@@ -147,8 +139,7 @@ TEST(Params, AssignCopiesEveryParameterAndRemoveDeletes)
     EXPECT_EQ(copy.Count(), 0);
 }
 
-TEST(Params, AssignFieldTakesNameTypeAndValue)
-{
+TEST(Params, AssignFieldTakesNameTypeAndValue) {
     TMemDataSet ds;
     ds.FieldDefs()->Add("sorszam", ftInteger);
     ds.AppendRow({Int64(12)});

@@ -198,7 +198,8 @@ TEST(BitmapTest, ScanLinesUseThePlatformLayout) {
 TEST(BitmapTest, ScanLineOutOfRangeRaises) {
     TBitmap b(2, 2, pf24bit);
     for (int row : {-1, 2}) {
-        EXPECT_EQ(ErrorOf<EInvalidGraphicOperation>([&] { b.ScanLine(row); }), "Scan line index out of range");
+        EXPECT_EQ(ErrorOf<EInvalidGraphicOperation>([&] { b.ScanLine(row); }),
+                  "Scan line index out of range");
     }
 }
 
@@ -287,7 +288,8 @@ TEST(BitmapTest, FilesInATemporaryFolder) {
     TBitmap b;
     b.LoadFromFile(name);
     EXPECT_EQ(SaveBytes(b), Golden24);
-    EXPECT_EQ(ErrorOf<EFOpenError>([&] { b.LoadFromFile((dir / "nincs.bmp").string()); }), "Cannot open file \"" + (dir / "nincs.bmp").string() + "\"");
+    EXPECT_EQ(ErrorOf<EFOpenError>([&] { b.LoadFromFile((dir / "nincs.bmp").string()); }),
+              "Cannot open file \"" + (dir / "nincs.bmp").string() + "\"");
 }
 
 TEST(BitmapTest, ResourcesAreFoundByNameInAnyCase) {
@@ -295,7 +297,8 @@ TEST(BitmapTest, ResourcesAreFoundByNameInAnyCase) {
     TBitmap b;
     b.LoadFromResourceName("vg_test_golden");
     EXPECT_EQ(SaveBytes(b), Golden24);
-    EXPECT_EQ(ErrorOf<EResNotFound>([&] { b.LoadFromResourceName("VG_NO_SUCH"); }), "Resource VG_NO_SUCH not found");
+    EXPECT_EQ(ErrorOf<EResNotFound>([&] { b.LoadFromResourceName("VG_NO_SUCH"); }),
+              "Resource VG_NO_SUCH not found");
     EXPECT_EQ(SaveBytes(b), Golden24); // unchanged
 }
 

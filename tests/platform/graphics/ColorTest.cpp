@@ -51,7 +51,8 @@ TEST(ColorTest, StringToColorReadsNamesHexAndDecimal) {
 
 TEST(ColorTest, StringToColorRejectsOtherText) {
     for (const char* bad : {"clNoSuchColour", "", "$", "12x", "$1FFFFFFFF", "99999999999"}) {
-        EXPECT_EQ(ErrorOf<EConvertError>([&] { StringToColor(bad); }), String("'") + bad + "' is not a valid integer value");
+        EXPECT_EQ(ErrorOf<EConvertError>([&] { StringToColor(bad); }),
+                  String("'") + bad + "' is not a valid integer value");
     }
 }
 

@@ -109,7 +109,8 @@ TEST(IconTest, RefusesOtherDataAndResizing) {
         EXPECT_EQ(ErrorOf<EInvalidGraphic>([&] { LoadInto(icon, bad); }), "Icon image is not valid");
     }
     EXPECT_TRUE(icon.Empty());
-    EXPECT_EQ(ErrorOf<EInvalidGraphicOperation>([&] { icon.SetWidth(32); }), "Cannot change the size of an icon");
+    EXPECT_EQ(ErrorOf<EInvalidGraphicOperation>([&] { icon.SetWidth(32); }),
+              "Cannot change the size of an icon");
 }
 
 TEST(MetafileTest, KeepsBytesReadsTheSizeAndDrawsAPlaceholder) {
@@ -171,13 +172,15 @@ TEST(PictureTest, FilesByExtension) {
     const TempFolder folder("velmora-picture");
     const std::filesystem::path dir = folder.Path();
     TPicture p;
-    EXPECT_EQ(ErrorOf<EInvalidGraphic>([&] { p.SaveToFile((dir / "ures.bmp").string()); }), "Cannot save an empty picture");
+    EXPECT_EQ(ErrorOf<EInvalidGraphic>([&] { p.SaveToFile((dir / "ures.bmp").string()); }),
+              "Cannot save an empty picture");
     p.Bitmap()->SetSize(2, 2);
     p.SaveToFile((dir / "kep.BMP").string());
     TPicture q;
     q.LoadFromFile((dir / "kep.BMP").string());
     EXPECT_EQ(q.Width(), 2);
     ASSERT_NE(dynamic_cast<TBitmap*>(q.Graphic()), nullptr);
-    EXPECT_EQ(ErrorOf<EInvalidGraphic>([&] { q.LoadFromFile((dir / "kep.gif").string()); }), "Unknown picture file extension (.gif)");
+    EXPECT_EQ(ErrorOf<EInvalidGraphic>([&] { q.LoadFromFile((dir / "kep.gif").string()); }),
+              "Unknown picture file extension (.gif)");
     EXPECT_EQ(q.Width(), 2); // unchanged after the failure
 }

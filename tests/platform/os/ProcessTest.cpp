@@ -10,8 +10,7 @@
 namespace {
 
 // Runs a child to its end and answers its exit code.
-Cardinal RunToEnd(TProcessHandle process)
-{
+Cardinal RunToEnd(TProcessHandle process) {
     EXPECT_EQ(WaitForSingleObject(process, INFINITE), WAIT_OBJECT_0);
     Cardinal code = 12345;
     EXPECT_TRUE(GetExitCodeProcess(process, code));
@@ -19,15 +18,13 @@ Cardinal RunToEnd(TProcessHandle process)
     return code;
 }
 
-TEST(ProcessStart, ExitCodeIsReported)
-{
+TEST(ProcessStart, ExitCodeIsReported) {
     const TProcessHandle p = CreateProcess("/bin/sh", {"-c", "exit 7"}, "");
     ASSERT_NE(p, 0);
     EXPECT_EQ(RunToEnd(p), 7u);
 }
 
-TEST(ProcessStart, ArgumentsArriveVerbatimWithoutAShell)
-{
+TEST(ProcessStart, ArgumentsArriveVerbatimWithoutAShell) {
     ostest::TempFolder dir;
     const TProcessHandle p = CreateProcess(
         "sh", {"-c", "printf '%s|' \"$@\" > out.txt", "sh", "a b", "$HOME", ";", "\"q\"", ""}, dir.Path());
@@ -36,8 +33,7 @@ TEST(ProcessStart, ArgumentsArriveVerbatimWithoutAShell)
     EXPECT_EQ(ReadFileBytes(dir / "out.txt"), "a b|$HOME|;|\"q\"||");
 }
 
-TEST(ProcessStart, WorkingDirectoryAcceptsBackslashes)
-{
+TEST(ProcessStart, WorkingDirectoryAcceptsBackslashes) {
     ostest::TempFolder dir;
     std::filesystem::create_directory(dir / "sub");
     const TProcessHandle p = CreateProcess("/bin/sh", {"-c", "pwd > here.txt"}, dir.Path() + "\\sub\\");
@@ -46,8 +42,7 @@ TEST(ProcessStart, WorkingDirectoryAcceptsBackslashes)
     EXPECT_EQ(ReadFileBytes(dir / "sub/here.txt"), dir.Path() + "/sub\n");
 }
 
-TEST(ProcessStart, FailuresLeaveTheirErrorCode)
-{
+TEST(ProcessStart, FailuresLeaveTheirErrorCode) {
     ostest::TempFolder dir;
     EXPECT_EQ(CreateProcess("no-such-program-velmora", {}, ""), 0);
     EXPECT_EQ(GetLastError(), ERROR_FILE_NOT_FOUND);
@@ -66,8 +61,7 @@ TEST(ProcessStart, FailuresLeaveTheirErrorCode)
     EXPECT_EQ(GetLastError(), ERROR_FILE_NOT_FOUND);
 }
 
-TEST(ProcessLife, RunningProcessCanBeWaitedForAndTerminated)
-{
+TEST(ProcessLife, RunningProcessCanBeWaitedForAndTerminated) {
     const TProcessHandle p = CreateProcess("sleep", {"10"}, "");
     ASSERT_NE(p, 0);
     Cardinal code = 0;
@@ -75,18 +69,16 @@ TEST(ProcessLife, RunningProcessCanBeWaitedForAndTerminated)
     EXPECT_EQ(code, STILL_ACTIVE);
     EXPECT_EQ(WaitForSingleObject(p, 30), WAIT_TIMEOUT);
     EXPECT_TRUE(TerminateProcess(p, 1));
-    EXPECT_EQ(RunToEnd(p), 1u);   // the code given to TerminateProcess
+    EXPECT_EQ(RunToEnd(p), 1u); // the code given to TerminateProcess
 }
 
-TEST(ProcessLife, SignalledProcessReportsTheSignal)
-{
+TEST(ProcessLife, SignalledProcessReportsTheSignal) {
     const TProcessHandle p = CreateProcess("/bin/sh", {"-c", "kill -KILL $$"}, "");
     ASSERT_NE(p, 0);
     EXPECT_EQ(RunToEnd(p), 128u + SIGKILL);
 }
 
-TEST(ProcessLife, EndedProcessIsNeverSignalled)
-{
+TEST(ProcessLife, EndedProcessIsNeverSignalled) {
     const TProcessHandle p = CreateProcess("/bin/true", {}, "");
     ASSERT_NE(p, 0);
     ASSERT_EQ(WaitForSingleObject(p, INFINITE), WAIT_OBJECT_0);
@@ -98,8 +90,7 @@ TEST(ProcessLife, EndedProcessIsNeverSignalled)
     EXPECT_TRUE(CloseHandle(p));
 }
 
-TEST(ProcessLife, UnknownAndClosedHandlesFail)
-{
+TEST(ProcessLife, UnknownAndClosedHandlesFail) {
     Cardinal code = 0;
     SetLastError(ERROR_SUCCESS);
     EXPECT_FALSE(TerminateProcess(0, 1));
@@ -116,23 +107,21 @@ TEST(ProcessLife, UnknownAndClosedHandlesFail)
     EXPECT_EQ(ProcessId(p), 0);
 }
 
-TEST(ProcessLife, ClosedChildLeavesNoZombie)
-{
+TEST(ProcessLife, ClosedChildLeavesNoZombie) {
     const TProcessHandle p = CreateProcess("sleep", {"0.1"}, "");
     ASSERT_NE(p, 0);
     const pid_t pid = ProcessId(p);
     ASSERT_GT(pid, 0);
-    EXPECT_TRUE(CloseHandle(p));   // still running: reaped by a later call
+    EXPECT_TRUE(CloseHandle(p)); // still running: reaped by a later call
     ::usleep(400 * 1000);
     Cardinal code = 0;
-    GetExitCodeProcess(0, code);   // any call collects finished children
+    GetExitCodeProcess(0, code); // any call collects finished children
     errno = 0;
     EXPECT_EQ(::kill(pid, 0), -1);
     EXPECT_EQ(errno, ESRCH);
 }
 
-TEST(ProcessLife, HandlesAreNotReused)
-{
+TEST(ProcessLife, HandlesAreNotReused) {
     const TProcessHandle a = CreateProcess("/bin/true", {}, "");
     RunToEnd(a);
     const TProcessHandle b = CreateProcess("/bin/true", {}, "");
@@ -147,22 +136,19 @@ struct SplitCase {
 
 class CommandLineSplit : public ::testing::TestWithParam<SplitCase> {};
 
-TEST_P(CommandLineSplit, FollowsWindowsRules)
-{
+TEST_P(CommandLineSplit, FollowsWindowsRules) {
     EXPECT_EQ(SplitCommandLine(GetParam().Line), GetParam().Args);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Process, CommandLineSplit,
-    ::testing::Values(SplitCase{"", {}},
-                      SplitCase{"  a   b\tc ", {"a", "b", "c"}},
+    ::testing::Values(SplitCase{"", {}}, SplitCase{"  a   b\tc ", {"a", "b", "c"}},
                       SplitCase{"\"C:\\Program Files\\x\" /p", {"C:\\Program Files\\x", "/p"}},
-                      SplitCase{"a\\\\b", {"a\\\\b"}},               // backslashes alone stay
-                      SplitCase{"a\\\"b", {"a\"b"}},                 // \" is a quote
-                      SplitCase{"\"a\\\\\" b", {"a\\", "b"}},        // 2n backslashes + quote: n
-                      SplitCase{"\"\"", {""}},                       // empty quoted argument
-                      SplitCase{"\"say \"\"hi\"\"\"", {"say \"hi\""}},
-                      SplitCase{"ab\"c d\"e", {"abc de"}},
-                      SplitCase{"\"open", {"open"}}));                // unclosed quote runs to the end
+                      SplitCase{"a\\\\b", {"a\\\\b"}},        // backslashes alone stay
+                      SplitCase{"a\\\"b", {"a\"b"}},          // \" is a quote
+                      SplitCase{"\"a\\\\\" b", {"a\\", "b"}}, // 2n backslashes + quote: n
+                      SplitCase{"\"\"", {""}},                // empty quoted argument
+                      SplitCase{"\"say \"\"hi\"\"\"", {"say \"hi\""}}, SplitCase{"ab\"c d\"e", {"abc de"}},
+                      SplitCase{"\"open", {"open"}})); // unclosed quote runs to the end
 
 } // namespace

@@ -12,8 +12,7 @@ namespace {
 // ends with $STUB_EXIT after sleeping $STUB_SLEEP seconds.
 class ShellOpenTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         WriteStubOpener(FBin.Path());
         WriteFileBytes(FDocs / "szerződés.doc", "doc");
         SetShellOpenWaitMs(2000);
@@ -26,44 +25,40 @@ protected:
     ostest::TempFolder FBin;
     ostest::TempFolder FDocs;
     std::string FLog = FBin / "log.txt";
-    std::string FPathValue = FBin.Path() + ":" + (std::getenv("PATH") ? std::getenv("PATH") : "/usr/bin:/bin");
+    std::string FPathValue =
+        FBin.Path() + ":" + (std::getenv("PATH") ? std::getenv("PATH") : "/usr/bin:/bin");
     ostest::ScopedEnv FPath{"PATH", FPathValue.c_str()};
     ostest::ScopedEnv FLogEnv{"STUB_LOG", FLog.c_str()};
     ostest::ScopedEnv FExit{"STUB_EXIT", "0"};
     ostest::ScopedEnv FSleep{"STUB_SLEEP", "0"};
 };
 
-TEST_F(ShellOpenTest, DocumentGoesToTheOpenerAsAnAbsolutePath)
-{
+TEST_F(ShellOpenTest, DocumentGoesToTheOpenerAsAnAbsolutePath) {
     const Integer r = ShellExecute("open", FDocs / "szerződés.doc", "", "", SW_SHOW);
     EXPECT_GT(r, 32);
     EXPECT_EQ(Received(), FDocs / "szerződés.doc\n" + std::filesystem::current_path().string() + "\n");
 }
 
-TEST_F(ShellOpenTest, WindowsRelativePathResolvesAgainstTheDirectory)
-{
+TEST_F(ShellOpenTest, WindowsRelativePathResolvesAgainstTheDirectory) {
     std::filesystem::create_directory(FDocs / "data");
     WriteFileBytes(FDocs / "data/a.pdf", "pdf");
     EXPECT_EQ(ShellExecute("open", ".\\data\\a.pdf", "", FDocs.Path(), SW_SHOWNORMAL), SE_OK);
     EXPECT_EQ(Received(), FDocs / "data/a.pdf\n" + FDocs.Path() + "\n");
 }
 
-TEST_F(ShellOpenTest, EmptyVerbMeansOpen)
-{
+TEST_F(ShellOpenTest, EmptyVerbMeansOpen) {
     EXPECT_EQ(ShellExecute("", FDocs / "szerződés.doc", "", "", SW_SHOW), SE_OK);
     EXPECT_EQ(ShellExecute("OPEN", FDocs / "szerződés.doc", "", "", SW_SHOW), SE_OK);
 }
 
-TEST_F(ShellOpenTest, LinksPassUnchanged)
-{
+TEST_F(ShellOpenTest, LinksPassUnchanged) {
     EXPECT_EQ(ShellExecute("open", "http://www.example.hu", "", "", SW_SHOW), SE_OK);
     EXPECT_EQ(Received().substr(0, 22), "http://www.example.hu\n");
     EXPECT_EQ(ShellExecute("open", "mailto:iroda@example.hu", "", "", SW_SHOW), SE_OK);
     EXPECT_EQ(Received().substr(0, 24), "mailto:iroda@example.hu\n");
 }
 
-TEST_F(ShellOpenTest, MissingFileOrFolderIsReportedWithoutCallingTheOpener)
-{
+TEST_F(ShellOpenTest, MissingFileOrFolderIsReportedWithoutCallingTheOpener) {
     EXPECT_EQ(ShellExecute("open", FDocs / "nincs.doc", "", "", SW_SHOW), SE_ERR_FNF);
     EXPECT_EQ(ShellExecute("open", FDocs / "nincs/a.doc", "", "", SW_SHOW), SE_ERR_PNF);
     EXPECT_EQ(ShellExecute("open", "a.doc", "", FDocs / "nincs", SW_SHOW), SE_ERR_PNF);
@@ -71,16 +66,15 @@ TEST_F(ShellOpenTest, MissingFileOrFolderIsReportedWithoutCallingTheOpener)
     EXPECT_EQ(Received(), "");
 }
 
-TEST_F(ShellOpenTest, OpenerFailuresMapToShellCodes)
-{
+TEST_F(ShellOpenTest, OpenerFailuresMapToShellCodes) {
     struct Row {
         const char* Exit;
         Integer Expected;
     };
     const Row rows[] = {
-        {"2", SE_ERR_FNF},       // the opener found no such file
-        {"3", SE_ERR_NOASSOC},   // no program for the type
-        {"4", SE_ERR_NOASSOC},   // the program failed
+        {"2", SE_ERR_FNF},     // the opener found no such file
+        {"3", SE_ERR_NOASSOC}, // no program for the type
+        {"4", SE_ERR_NOASSOC}, // the program failed
         {"1", SE_ERR_NOASSOC},
     };
     for (const Row& row : rows) {
@@ -95,15 +89,13 @@ TEST_F(ShellOpenTest, OpenerFailuresMapToShellCodes)
     }
 }
 
-TEST_F(ShellOpenTest, NoOpenerMeansNoAssociation)
-{
+TEST_F(ShellOpenTest, NoOpenerMeansNoAssociation) {
     ostest::TempFolder empty;
     ostest::ScopedEnv path("PATH", empty.Path().c_str());
     EXPECT_EQ(ShellExecute("open", FDocs / "szerződés.doc", "", "", SW_SHOW), SE_ERR_NOASSOC);
 }
 
-TEST_F(ShellOpenTest, VerbsWithoutMeaningHereAreNotAssociated)
-{
+TEST_F(ShellOpenTest, VerbsWithoutMeaningHereAreNotAssociated) {
     // Only the stub folder on PATH: no print command either.
     ostest::ScopedEnv path("PATH", FBin.Path().c_str());
     EXPECT_EQ(ShellExecute("print", FDocs / "szerződés.doc", "", "", SW_SHOW), SE_ERR_NOASSOC);
@@ -113,27 +105,25 @@ TEST_F(ShellOpenTest, VerbsWithoutMeaningHereAreNotAssociated)
     EXPECT_EQ(Received(), "");
 }
 
-TEST_F(ShellOpenTest, PrintGoesToThePrintCommand)
-{
-    WriteFileBytes(FBin / "lp", "#!/bin/sh\nprintf 'lp %s\\n' \"$@\" > \"$STUB_LOG\"\nexit \"${STUB_EXIT:-0}\"\n", true);
+TEST_F(ShellOpenTest, PrintGoesToThePrintCommand) {
+    WriteFileBytes(FBin / "lp",
+                   "#!/bin/sh\nprintf 'lp %s\\n' \"$@\" > \"$STUB_LOG\"\nexit \"${STUB_EXIT:-0}\"\n", true);
     EXPECT_EQ(ShellExecute("print", FDocs / "szerződés.doc", "", "", SW_SHOW), SE_OK);
     EXPECT_EQ(Received(), "lp " + FDocs / "szerződés.doc\n");
     {
         ostest::ScopedEnv exitCode("STUB_EXIT", "1");
         EXPECT_EQ(ShellExecute("print", FDocs / "szerződés.doc", "", "", SW_SHOW), SE_ERR_NOASSOC);
     }
-    EXPECT_EQ(ShellExecute("print", FDocs.Path(), "", "", SW_SHOW), SE_ERR_NOASSOC);        // a folder
+    EXPECT_EQ(ShellExecute("print", FDocs.Path(), "", "", SW_SHOW), SE_ERR_NOASSOC); // a folder
     EXPECT_EQ(ShellExecute("print", "http://example.hu", "", "", SW_SHOW), SE_ERR_NOASSOC);
 }
 
-TEST_F(ShellOpenTest, ExploreOpensAFolder)
-{
+TEST_F(ShellOpenTest, ExploreOpensAFolder) {
     EXPECT_EQ(ShellExecute("explore", FDocs.Path() + "\\", "", "", SW_SHOW), SE_OK);
     EXPECT_EQ(Received().substr(0, FDocs.Path().size() + 2), FDocs.Path() + "/\n");
 }
 
-TEST_F(ShellOpenTest, SlowOpenerIsHandedBackWhileItRuns)
-{
+TEST_F(ShellOpenTest, SlowOpenerIsHandedBackWhileItRuns) {
     ostest::ScopedEnv sleep("STUB_SLEEP", "5");
     SetShellOpenWaitMs(100);
     TShellExecuteInfo info;
@@ -150,17 +140,15 @@ TEST_F(ShellOpenTest, SlowOpenerIsHandedBackWhileItRuns)
     EXPECT_TRUE(CloseHandle(info.Process));
 }
 
-TEST_F(ShellOpenTest, QuickOpenerLeavesNoProcess)
-{
+TEST_F(ShellOpenTest, QuickOpenerLeavesNoProcess) {
     TShellExecuteInfo info;
     info.Mask = SEE_MASK_NOCLOSEPROCESS;
     info.File = FDocs / "szerződés.doc";
     EXPECT_TRUE(ShellExecuteEx(info));
-    EXPECT_EQ(info.Process, 0);   // waiting on it returns at once
+    EXPECT_EQ(info.Process, 0); // waiting on it returns at once
 }
 
-TEST_F(ShellOpenTest, ProgramStartsWithParametersInItsDirectory)
-{
+TEST_F(ShellOpenTest, ProgramStartsWithParametersInItsDirectory) {
     WriteFileBytes(FDocs / "prog.sh", "#!/bin/sh\npwd > run.txt\nprintf '%s\\n' \"$@\" >> run.txt\n", true);
     std::filesystem::create_directory(FDocs / "work");
     TShellExecuteInfo info;
@@ -173,21 +161,18 @@ TEST_F(ShellOpenTest, ProgramStartsWithParametersInItsDirectory)
     EXPECT_EQ(WaitForSingleObject(info.Process, INFINITE), WAIT_OBJECT_0);
     CloseHandle(info.Process);
     EXPECT_EQ(ReadFileBytes(FDocs / "work/run.txt"), FDocs / "work\n-a\nkét szó\n$HOME\n");
-    EXPECT_EQ(Received(), "");   // programs do not go through the opener
+    EXPECT_EQ(Received(), ""); // programs do not go through the opener
 }
 
-TEST_F(ShellOpenTest, ExecutableDocumentIsStillADocument)
-{
+TEST_F(ShellOpenTest, ExecutableDocumentIsStillADocument) {
     // Removable media often mark every file executable.
     WriteFileBytes(FDocs / "level.txt", "Tisztelt Uram!", true);
     EXPECT_EQ(ShellExecute("open", FDocs / "level.txt", "", "", SW_SHOW), SE_OK);
     EXPECT_EQ(Received().substr(0, (FDocs / "level.txt").size() + 1), FDocs / "level.txt\n");
 }
 
-TEST_F(ShellOpenTest, UnreadableDocumentIsAccessDenied)
-{
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "permissions do not bind the super-user";
+TEST_F(ShellOpenTest, UnreadableDocumentIsAccessDenied) {
+    if (::geteuid() == 0) GTEST_SKIP() << "permissions do not bind the super-user";
     ::chmod((FDocs / "szerződés.doc").c_str(), 0);
     EXPECT_EQ(ShellExecute("open", FDocs / "szerződés.doc", "", "", SW_SHOW), SE_ERR_ACCESSDENIED);
 }

@@ -8,8 +8,7 @@
 
 namespace {
 
-TEST(SystemInfoNames, UserAndComputer)
-{
+TEST(SystemInfoNames, UserAndComputer) {
     const passwd* entry = ::getpwuid(::geteuid());
     ASSERT_NE(entry, nullptr);
     EXPECT_EQ(GetUserName(), entry->pw_name);
@@ -18,8 +17,7 @@ TEST(SystemInfoNames, UserAndComputer)
     EXPECT_EQ(GetComputerName(), host);
 }
 
-TEST(SystemInfoFolders, LiveInTheConfigurationFolderAndExist)
-{
+TEST(SystemInfoFolders, LiveInTheConfigurationFolderAndExist) {
     ostest::TempFolder config;
     ostest::ScopedEnv env("XDG_CONFIG_HOME", config.Path().c_str());
     EXPECT_EQ(GetWindowsDirectory(), config / "velmora");
@@ -27,16 +25,14 @@ TEST(SystemInfoFolders, LiveInTheConfigurationFolderAndExist)
     EXPECT_TRUE(std::filesystem::is_directory(config / "velmora/system"));
 }
 
-TEST(SystemInfoFolders, HomeServesWithoutXdgSetting)
-{
+TEST(SystemInfoFolders, HomeServesWithoutXdgSetting) {
     ostest::TempFolder home;
     ostest::ScopedEnv env("XDG_CONFIG_HOME", nullptr);
     ostest::ScopedEnv homeEnv("HOME", home.Path().c_str());
     EXPECT_EQ(GetWindowsDirectory(), home / ".config/velmora");
 }
 
-TEST(SystemInfoFolders, UnusableFolderGivesEmpty)
-{
+TEST(SystemInfoFolders, UnusableFolderGivesEmpty) {
     ostest::TempFolder config;
     WriteFileBytes(config / "velmora", "a file where the folder should be");
     ostest::ScopedEnv env("XDG_CONFIG_HOME", config.Path().c_str());
@@ -44,8 +40,7 @@ TEST(SystemInfoFolders, UnusableFolderGivesEmpty)
     EXPECT_EQ(GetSystemDirectory(), "");
 }
 
-TEST(SystemInfoFigures, MemoryIsConsistent)
-{
+TEST(SystemInfoFigures, MemoryIsConsistent) {
     TMemoryStatus status;
     ASSERT_TRUE(GlobalMemoryStatus(status));
     EXPECT_GT(status.TotalPhys, 0);
@@ -55,8 +50,7 @@ TEST(SystemInfoFigures, MemoryIsConsistent)
     EXPECT_LE(status.AvailPageFile, status.TotalPageFile);
 }
 
-TEST(SystemInfoFigures, ProcessorsAndDisk)
-{
+TEST(SystemInfoFigures, ProcessorsAndDisk) {
     EXPECT_GE(GetProcessorCount(), 1);
     ostest::TempFolder dir;
     Int64 freeToCaller = -1;

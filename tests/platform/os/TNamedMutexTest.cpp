@@ -21,8 +21,7 @@ protected:
     ostest::ScopedEnv FEnv{"XDG_RUNTIME_DIR", FRuntime.Path().c_str()};
 };
 
-TEST_F(NamedMutexTest, SecondHolderIsRefused)
-{
+TEST_F(NamedMutexTest, SecondHolderIsRefused) {
     TNamedMutex first("egyediazonosito");
     EXPECT_FALSE(first.AlreadyExists());
     EXPECT_EQ(first.Wait(0), TWaitResult::wrSignaled);
@@ -35,15 +34,13 @@ TEST_F(NamedMutexTest, SecondHolderIsRefused)
     EXPECT_FALSE(second.Owned());
 }
 
-TEST_F(NamedMutexTest, OwnerWaitingAgainStaysOwner)
-{
+TEST_F(NamedMutexTest, OwnerWaitingAgainStaysOwner) {
     TNamedMutex m("x", true);
     EXPECT_TRUE(m.Owned());
     EXPECT_EQ(m.Wait(0), TWaitResult::wrSignaled);
 }
 
-TEST_F(NamedMutexTest, ReleaseAndDestructionFreeTheMutex)
-{
+TEST_F(NamedMutexTest, ReleaseAndDestructionFreeTheMutex) {
     auto first = std::make_unique<TNamedMutex>("m");
     ASSERT_EQ(first->Wait(0), TWaitResult::wrSignaled);
     TNamedMutex second("m");
@@ -57,8 +54,7 @@ TEST_F(NamedMutexTest, ReleaseAndDestructionFreeTheMutex)
     EXPECT_EQ(second.Wait(0), TWaitResult::wrSignaled);
 }
 
-TEST_F(NamedMutexTest, ExistenceEndsWithTheLastObject)
-{
+TEST_F(NamedMutexTest, ExistenceEndsWithTheLastObject) {
     {
         TNamedMutex a("e");
         TNamedMutex b("e");
@@ -68,8 +64,7 @@ TEST_F(NamedMutexTest, ExistenceEndsWithTheLastObject)
     EXPECT_FALSE(c.AlreadyExists());
 }
 
-TEST_F(NamedMutexTest, DifferentNamesAreIndependent)
-{
+TEST_F(NamedMutexTest, DifferentNamesAreIndependent) {
     TNamedMutex a("a/b", true);
     TNamedMutex b("a_b", true);
     TNamedMutex c("A/B", true);
@@ -79,8 +74,7 @@ TEST_F(NamedMutexTest, DifferentNamesAreIndependent)
     EXPECT_FALSE(b.AlreadyExists());
 }
 
-TEST_F(NamedMutexTest, WaitReturnsWhenTheHolderReleases)
-{
+TEST_F(NamedMutexTest, WaitReturnsWhenTheHolderReleases) {
     TNamedMutex holder("w", true);
     TNamedMutex waiter("w");
     std::thread releaser([&] {
@@ -95,8 +89,7 @@ TEST_F(NamedMutexTest, WaitReturnsWhenTheHolderReleases)
     EXPECT_LT(waited, std::chrono::milliseconds(4000));
 }
 
-TEST_F(NamedMutexTest, HeldByAnotherProcessUntilItEnds)
-{
+TEST_F(NamedMutexTest, HeldByAnotherProcessUntilItEnds) {
     int ready[2];
     ASSERT_EQ(::pipe(ready), 0);
     const pid_t child = ::fork();
@@ -126,8 +119,7 @@ TEST_F(NamedMutexTest, HeldByAnotherProcessUntilItEnds)
     EXPECT_EQ(m.Wait(0), TWaitResult::wrSignaled);
 }
 
-TEST_F(NamedMutexTest, StartedProgramsDoNotInheritTheLock)
-{
+TEST_F(NamedMutexTest, StartedProgramsDoNotInheritTheLock) {
     auto holder = std::make_unique<TNamedMutex>("inherit", true);
     const TProcessHandle sleeper = CreateProcess("sleep", {"5"}, "");
     ASSERT_NE(sleeper, 0);
@@ -139,8 +131,7 @@ TEST_F(NamedMutexTest, StartedProgramsDoNotInheritTheLock)
     CloseHandle(sleeper);
 }
 
-TEST_F(NamedMutexTest, LockFileLivesInTheRuntimeFolder)
-{
+TEST_F(NamedMutexTest, LockFileLivesInTheRuntimeFolder) {
     EXPECT_EQ(TNamedMutex::LockFileName("egyediazonosito"),
               FRuntime.Path() + "/velmora-mutex-egyediazonosito.lock");
     EXPECT_EQ(TNamedMutex::LockFileName("a/b c"), FRuntime.Path() + "/velmora-mutex-a%2Fb%20c.lock");
@@ -150,27 +141,24 @@ TEST_F(NamedMutexTest, LockFileLivesInTheRuntimeFolder)
     EXPECT_NE(file, TNamedMutex::LockFileName(String(399, 'x') + "y"));
 }
 
-TEST(NamedMutexFolder, FallsBackToTmpPerUser)
-{
+TEST(NamedMutexFolder, FallsBackToTmpPerUser) {
     ostest::ScopedEnv env("XDG_RUNTIME_DIR", nullptr);
-    EXPECT_EQ(TNamedMutex::LockFileName("m"),
-              "/tmp/velmora-" + std::to_string(::getuid()) + "-mutex-m.lock");
+    EXPECT_EQ(TNamedMutex::LockFileName("m"), "/tmp/velmora-" + std::to_string(::getuid()) + "-mutex-m.lock");
     ostest::ScopedEnv relative("XDG_RUNTIME_DIR", "relative/dir");
     EXPECT_EQ(TNamedMutex::LockFileName("m").rfind("/tmp/", 0), 0u);
 }
 
-TEST_F(NamedMutexTest, UnusableLockFileRaises)
-{
+TEST_F(NamedMutexTest, UnusableLockFileRaises) {
     std::filesystem::create_directory(TNamedMutex::LockFileName("dir"));
     EXPECT_EQ(ErrorOf<EOSError>([&] { TNamedMutex m("dir"); }), "Cannot create mutex dir: Is a directory");
 }
 
-TEST_F(NamedMutexTest, SymbolicLinkIsNotFollowed)
-{
+TEST_F(NamedMutexTest, SymbolicLinkIsNotFollowed) {
     const std::string target = FRuntime / "elsewhere";
     WriteFileBytes(target, "keep");
     std::filesystem::create_symlink(target, TNamedMutex::LockFileName("link"));
-    EXPECT_EQ(ErrorOf<EOSError>([&] { TNamedMutex m("link"); }), "Cannot create mutex link: Too many levels of symbolic links");
+    EXPECT_EQ(ErrorOf<EOSError>([&] { TNamedMutex m("link"); }),
+              "Cannot create mutex link: Too many levels of symbolic links");
     EXPECT_EQ(ReadFileBytes(target), "keep");
 }
 

@@ -4,8 +4,7 @@
 
 namespace {
 
-TEST(TickCount, SleepAdvancesTheCounter)
-{
+TEST(TickCount, SleepAdvancesTheCounter) {
     const Int64 start = GetTickCount64();
     const Cardinal start32 = GetTickCount();
     Sleep(50);
@@ -16,8 +15,7 @@ TEST(TickCount, SleepAdvancesTheCounter)
     EXPECT_GE(static_cast<Cardinal>(GetTickCount() - start32), 50u);
 }
 
-TEST(TickCount, NeverGoesBackwards)
-{
+TEST(TickCount, NeverGoesBackwards) {
     Int64 last = GetTickCount64();
     for (int i = 0; i < 1000; ++i) {
         const Int64 now = GetTickCount64();
@@ -26,8 +24,7 @@ TEST(TickCount, NeverGoesBackwards)
     }
 }
 
-TEST(TickCount, SleepZeroReturns)
-{
+TEST(TickCount, SleepZeroReturns) {
     const Int64 start = GetTickCount64();
     Sleep(0);
     EXPECT_LT(GetTickCount64() - start, 1000);

@@ -7,15 +7,13 @@
 
 namespace {
 
-String Query(const TVersionBlock& block, const char* path)
-{
+String Query(const TVersionBlock& block, const char* path) {
     String value = "<none>";
     VerQueryString(block, path, value);
     return value;
 }
 
-TEST(ProgramVersion, RunningProgramAnswersItsBlock)
-{
+TEST(ProgramVersion, RunningProgramAnswersItsBlock) {
     const String exe = GetModuleFileName();
     ASSERT_FALSE(exe.empty());
     EXPECT_GT(GetFileVersionInfoSize(exe), 0u);
@@ -41,21 +39,18 @@ TEST(ProgramVersion, RunningProgramAnswersItsBlock)
     EXPECT_EQ(Query(block, "\\StringFileInfo\\040e04e2\\LegalCopyright"), "");
 }
 
-TEST(ProgramVersion, PathMayUseBackslashesAndLinks)
-{
+TEST(ProgramVersion, PathMayUseBackslashesAndLinks) {
     ostest::TempFolder dir;
     const String link = dir / "velmora";
     std::filesystem::create_symlink(GetModuleFileName(), link);
     EXPECT_GT(GetFileVersionInfoSize(link), 0u);
     String windowsStyle = link;
     for (char& c : windowsStyle)
-        if (c == '/')
-            c = '\\';
+        if (c == '/') c = '\\';
     EXPECT_GT(GetFileVersionInfoSize(windowsStyle), 0u);
 }
 
-TEST(ProgramVersion, OtherFilesHaveNoBlock)
-{
+TEST(ProgramVersion, OtherFilesHaveNoBlock) {
     ostest::TempFolder dir;
     WriteFileBytes(dir / "a.exe", "MZ");
     TVersionBlock block;
@@ -67,8 +62,7 @@ TEST(ProgramVersion, OtherFilesHaveNoBlock)
     EXPECT_EQ(GetFileVersionInfoSize(""), 0u);
 }
 
-TEST(ProgramVersion, RegisteredBlockAnswersForItsFile)
-{
+TEST(ProgramVersion, RegisteredBlockAnswersForItsFile) {
     TVersionBlock block;
     block.Fixed.FileVersionMS = (1u << 16) | 2u;
     block.Fixed.FileVersionLS = (3u << 16) | 4u;
@@ -82,10 +76,9 @@ TEST(ProgramVersion, RegisteredBlockAnswersForItsFile)
     EXPECT_EQ(GetFileVersionInfoSize("/opt/other/prog.exe"), 0u);
 }
 
-TEST(VersionQueries, StringsOnlyUnderTheBlocksTranslation)
-{
+TEST(VersionQueries, StringsOnlyUnderTheBlocksTranslation) {
     TVersionBlock block = ProgramVersionBlock();
-    EXPECT_EQ(Query(block, "\\StringFileInfo\\040904b0\\CompanyName"), "<none>");   // other language
+    EXPECT_EQ(Query(block, "\\StringFileInfo\\040904b0\\CompanyName"), "<none>"); // other language
     EXPECT_EQ(Query(block, "\\StringFileInfo\\040e04e2\\NoSuchKey"), "<none>");
     EXPECT_EQ(Query(block, "\\StringFileInfo\\040e04e2"), "<none>");
     EXPECT_EQ(Query(block, "\\VarFileInfo\\Translation"), "<none>");
@@ -100,8 +93,7 @@ TEST(VersionQueries, StringsOnlyUnderTheBlocksTranslation)
     EXPECT_EQ(Query(block, "\\StringFileInfo\\040e04e2\\CompanyName"), "<none>");
 }
 
-TEST(ProgramPaths, ParamStrZeroIsTheExecutable)
-{
+TEST(ProgramPaths, ParamStrZeroIsTheExecutable) {
     EXPECT_EQ(ParamStr(0), GetModuleFileName());
     EXPECT_EQ(ParamStr(-1), "");
     EXPECT_EQ(ParamStr(ParamCount() + 1), "");

@@ -36,7 +36,8 @@ protected:
 };
 
 TEST_F(CheckListBox, NewLinesAreUnchecked) {
-    for (Integer i = 0; i < 3; ++i) EXPECT_FALSE(L->Checked(i));
+    for (Integer i = 0; i < 3; ++i)
+        EXPECT_FALSE(L->Checked(i));
     L->Items()->Insert(0, "leiras");
     EXPECT_EQ(L->State(0), cbUnchecked);
 }
@@ -50,7 +51,7 @@ TEST_F(CheckListBox, MarksBelongToTheirLines) {
     L->Items()->Delete(0);
     EXPECT_FALSE(L->Checked(0));
     EXPECT_EQ(L->State(1), cbGrayed);
-    EXPECT_EQ(Clicks, 0);  // the program's changes are no clicks
+    EXPECT_EQ(Clicks, 0); // the program's changes are no clicks
 }
 
 TEST_F(CheckListBox, IndexOutsideTheListRaises) {
@@ -76,7 +77,7 @@ TEST_F(CheckListBox, GreyIsAUserStepOnlyWhenAllowed) {
     ui::SimulateKey(L, VK_SPACE, {}, " ");
     EXPECT_EQ(L->State(0), cbUnchecked);
     L->SetAllowGrayed(true);
-    ui::SimulateKey(L, VK_SPACE, {}, " ");  // unchecked, grey, checked, unchecked
+    ui::SimulateKey(L, VK_SPACE, {}, " "); // unchecked, grey, checked, unchecked
     EXPECT_EQ(L->State(0), cbGrayed);
     ui::SimulateKey(L, VK_SPACE, {}, " ");
     EXPECT_EQ(L->State(0), cbChecked);

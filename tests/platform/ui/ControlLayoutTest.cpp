@@ -131,7 +131,7 @@ TEST_F(ControlLayout, ConstraintsBoundTheSize) {
     TWinControl* c = Child(Parent.get(), Bounds(0, 0, 100, 100));
     c->Constraints()->SetMinWidth(50);
     c->Constraints()->SetMaxHeight(80);
-    EXPECT_EQ(c->Height(), 80);  // applied at once
+    EXPECT_EQ(c->Height(), 80); // applied at once
     c->SetBounds(0, 0, 10, 10);
     EXPECT_EQ(c->Width(), 50);
     EXPECT_EQ(c->Height(), 10);
@@ -164,7 +164,8 @@ TEST_F(ControlLayout, ControlsOutOfRangeRaises) {
 
 TEST_F(ControlLayout, AControlCannotParentItselfOrItsAncestor) {
     TWinControl* c = Child(Parent.get(), Bounds(0, 0, 10, 10));
-    EXPECT_EQ(ErrorOf<EInvalidOperation>([&] { Parent->SetParent(c); }), "A control cannot have itself as its parent");
+    EXPECT_EQ(ErrorOf<EInvalidOperation>([&] { Parent->SetParent(c); }),
+              "A control cannot have itself as its parent");
     EXPECT_EQ(Parent->Parent(), nullptr);
 }
 

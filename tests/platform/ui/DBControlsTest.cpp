@@ -46,7 +46,7 @@ protected:
     }
     void TearDown() override {
         Form->Hide();
-        Form.reset();  // controls leave the source before it goes
+        Form.reset(); // controls leave the source before it goes
     }
 
     TDBEdit* NewEdit(const String& Field) {
@@ -71,7 +71,8 @@ protected:
         Application->ProcessMessages();
     }
     void Type(TWinControl* c, const String& Text) {
-        for (char ch : Text) ui::SimulateKey(c, Word(std::toupper(static_cast<unsigned char>(ch))), {}, String(1, ch));
+        for (char ch : Text)
+            ui::SimulateKey(c, Word(std::toupper(static_cast<unsigned char>(ch))), {}, String(1, ch));
     }
 
     std::unique_ptr<TForm> Form;
@@ -123,7 +124,7 @@ TEST_F(DBControls, TypingEditsAndPostWritesTheText) {
     ShowForm();
     e->SetFocus();
     ui::SimulateKey(e, VK_END);
-    EXPECT_EQ(Data->State(), dsBrowse);  // moving the cursor is no edit
+    EXPECT_EQ(Data->State(), dsBrowse); // moving the cursor is no edit
     Type(e, "x");
     EXPECT_EQ(Data->State(), dsEdit);
     EXPECT_EQ(e->Text(), "Annax");
@@ -272,7 +273,7 @@ TEST_F(DBMemo, FollowsTheRecordLineByLine) {
     EXPECT_EQ(m->Lines()->Count(), 2);
     EXPECT_EQ(m->Lines()->Get(1), "második sor");
     Data->Next();
-    EXPECT_EQ(m->Text(), "");  // null
+    EXPECT_EQ(m->Text(), ""); // null
     Data->Close();
     EXPECT_EQ(m->Text(), "");
 }
@@ -348,7 +349,7 @@ TEST_F(DBControls, CheckBoxShowsBooleanAndNullStates) {
     Data->Next();
     EXPECT_EQ(c->State(), cbUnchecked);
     Data->Next();
-    EXPECT_EQ(c->State(), cbGrayed);  // null
+    EXPECT_EQ(c->State(), cbGrayed); // null
     Data->Close();
     EXPECT_EQ(c->State(), cbUnchecked);
 }
@@ -360,9 +361,9 @@ TEST_F(DBControls, CheckBoxMatchesValueListsWithoutCase) {
     Data->Open();
     EXPECT_EQ(c->State(), cbChecked);
     Data->Next();
-    EXPECT_EQ(c->State(), cbUnchecked);  // "FALSE"
+    EXPECT_EQ(c->State(), cbUnchecked); // "FALSE"
     Data->Next();
-    EXPECT_EQ(c->State(), cbGrayed);  // a text in neither list
+    EXPECT_EQ(c->State(), cbGrayed); // a text in neither list
 }
 
 TEST_F(DBControls, CheckBoxClickEditsAndPostWritesTheBoolean) {

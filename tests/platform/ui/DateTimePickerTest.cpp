@@ -82,7 +82,7 @@ TEST_F(DateTimePicker, UserChangeChecksTheBoxAndFiresOnce) {
 }
 
 TEST_F(DateTimePicker, UserChangeWithoutBoxLeavesCheckedAlone) {
-    P->SetChecked(false);  // hidden box: the stored state is kept
+    P->SetChecked(false); // hidden box: the stored state is kept
     ui::SimulateKey(P, VK_UP);
     EXPECT_EQ(Changes, 1);
     EXPECT_FALSE(P->Checked());
@@ -124,7 +124,7 @@ TEST_F(DateTimePicker, ClickOnTheBoxToggles) {
     ui::SimulateClick(P, 5, 10);
     EXPECT_FALSE(P->Checked());
     EXPECT_EQ(Changes, 1);
-    ui::SimulateClick(P, 150, 10);  // over the date, not the box
+    ui::SimulateClick(P, 150, 10); // over the date, not the box
     EXPECT_FALSE(P->Checked());
 }
 

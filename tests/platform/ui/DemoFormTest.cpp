@@ -24,8 +24,7 @@
 
 namespace {
 
-template <class T>
-T* Place(TWinControl* parent, Integer left, Integer top, Integer width, Integer height) {
+template <class T> T* Place(TWinControl* parent, Integer left, Integer top, Integer width, Integer height) {
     auto* c = new T(parent);
     c->SetBounds(left, top, width, height);
     c->SetParent(parent);
@@ -63,7 +62,8 @@ public:
         LabelAt(this, 16, 115, "Ü&gyfél:");
         Client = Place<TComboBox>(this, 96, 111, 280, 21);
         Client->SetStyle(csDropDownList);
-        for (const char* item : {"Kovács Ödön (1951.04.02.)", "Szabó Éva (1968.11.30.)"}) Client->Items()->Add(item);
+        for (const char* item : {"Kovács Ödön (1951.04.02.)", "Szabó Éva (1968.11.30.)"})
+            Client->Items()->Add(item);
         Client->SetItemIndex(0);
         Active = Place<TCheckBox>(this, 96, 141, 97, 17);
         Active->SetCaption("&Aktív");
@@ -102,17 +102,19 @@ TEST(DemoForm, RendersATidyClassicForm) {
     const Integer cx = 3, cy = 22;
     (void)cy;
     TCanvas* c = shot.Canvas();
-    EXPECT_EQ(c->Pixels(cx + 5, cy + 170), RGB(212, 208, 200));  // form face
-    EXPECT_EQ(c->Pixels(cx + 200, cy + 20), ColorToRGB(clNavy));  // header panel
-    EXPECT_EQ(c->Pixels(cx + 96 + 200, cy + 55 + 10), RGB(255, 255, 255));  // edit inside
-    EXPECT_EQ(c->Pixels(cx + 220 + 70, cy + 176 + 5), RGB(212, 208, 200));  // button face
+    EXPECT_EQ(c->Pixels(cx + 5, cy + 170), RGB(212, 208, 200));            // form face
+    EXPECT_EQ(c->Pixels(cx + 200, cy + 20), ColorToRGB(clNavy));           // header panel
+    EXPECT_EQ(c->Pixels(cx + 96 + 200, cy + 55 + 10), RGB(255, 255, 255)); // edit inside
+    EXPECT_EQ(c->Pixels(cx + 220 + 70, cy + 176 + 5), RGB(212, 208, 200)); // button face
     // Only the default button has the dark outer frame, on all four sides.
-    auto dark = [c](Integer x, Integer y) { return GetRValue(c->Pixels(x, y)) < 80 && GetGValue(c->Pixels(x, y)) < 80; };
+    auto dark = [c](Integer x, Integer y) {
+        return GetRValue(c->Pixels(x, y)) < 80 && GetGValue(c->Pixels(x, y)) < 80;
+    };
     for (auto [x, y] : {std::pair{220, 176}, {220 + 74, 176 + 24}, {220 + 30, 176}, {220, 176 + 12}})
         EXPECT_TRUE(dark(cx + x, cy + y)) << x << "," << y;
     EXPECT_FALSE(dark(cx + 301, cy + 176));
     EXPECT_FALSE(dark(cx + 301 + 30, cy + 176));
-    const TColor bar = c->Pixels(cx, 12);  // the caption bar starts in the dark active colour
+    const TColor bar = c->Pixels(cx, 12); // the caption bar starts in the dark active colour
     EXPECT_LT(GetRValue(bar), 30);
     EXPECT_GT(GetBValue(bar), 90);
 
@@ -127,7 +129,8 @@ TEST(DemoForm, SavingWhereNoFileCanBeMadeRaises) {
     TForm form(nullptr);
     TempFolder folder("demoform");
     const String name = folder.File("missing/x.png");
-    EXPECT_EQ(ErrorOf<EFCreateError>([&] { ui::SaveSnapshot(&form, name); }), "Cannot create file \"" + name + "\"");
+    EXPECT_EQ(ErrorOf<EFCreateError>([&] { ui::SaveSnapshot(&form, name); }),
+              "Cannot create file \"" + name + "\"");
 }
 
 } // namespace

@@ -60,8 +60,8 @@ TEST_F(ExceptionDisplay, AFullStopIsAddedOnlyAfterALaterCharacter) {
     const Row rows[] = {
         {"'8 év' is not a valid integer value", "'8 év' is not a valid integer value."},
         {"Already ends.", "Already ends."},
-        {"Figyelmeztetés!", "Figyelmeztetés!"},  // '!' sorts below '.'
-        {"Mi ez?", "Mi ez?."},                     // '?' sorts above '.'
+        {"Figyelmeztetés!", "Figyelmeztetés!"}, // '!' sorts below '.'
+        {"Mi ez?", "Mi ez?."},                  // '?' sorts above '.'
         {"", ""},
     };
     for (const Row& row : rows) {

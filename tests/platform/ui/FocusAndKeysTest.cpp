@@ -47,7 +47,7 @@ TEST_F(Focus, TabOrderFollowsCreationUntilChanged) {
     EXPECT_EQ(c->TabOrder(), 0);
     EXPECT_EQ(a->TabOrder(), 1);
     EXPECT_EQ(b->TabOrder(), 2);
-    b->SetTabOrder(99);  // past the end: last
+    b->SetTabOrder(99); // past the end: last
     EXPECT_EQ(b->TabOrder(), 2);
 }
 
@@ -60,7 +60,7 @@ TEST_F(Focus, NextControlSkipsDisabledHiddenAndNonTabStops) {
     Field(Form.get(), 100, false);
     TWinControl* e = Field(Form.get(), 130);
     EXPECT_EQ(Form->FindNextControl(a, true, true, false), e);
-    EXPECT_EQ(Form->FindNextControl(e, true, true, false), a);  // wraps round
+    EXPECT_EQ(Form->FindNextControl(e, true, true, false), a); // wraps round
     EXPECT_EQ(Form->FindNextControl(a, false, true, false), e);
     EXPECT_EQ(Form->FindNextControl(nullptr, true, true, false), a);
 }
@@ -79,7 +79,8 @@ TEST_F(Focus, AHiddenFormCannotTakeTheFocusButMayChooseIt) {
     TWinControl* a = Field(Form.get(), 10);
     TWinControl* b = Field(Form.get(), 40);
     EXPECT_TRUE(a->CanFocus());
-    EXPECT_EQ(ErrorOf<EInvalidOperation>([&] { a->SetFocus(); }), "Cannot focus a disabled or invisible window");
+    EXPECT_EQ(ErrorOf<EInvalidOperation>([&] { a->SetFocus(); }),
+              "Cannot focus a disabled or invisible window");
     // In OnShow the form counts as visible: the focus chosen there holds.
     Form->OnShow = [&](TObject*) { b->SetFocus(); };
     Form->Show();
@@ -97,7 +98,8 @@ TEST_F(Focus, AControlOffAFormCannotTakeTheFocus) {
 TEST_F(Focus, SetFocusOnAHiddenControlRaises) {
     TWinControl* a = Field(Form.get(), 10);
     a->SetVisible(false);
-    EXPECT_EQ(ErrorOf<EInvalidOperation>([&] { a->SetFocus(); }), "Cannot focus a disabled or invisible window");
+    EXPECT_EQ(ErrorOf<EInvalidOperation>([&] { a->SetFocus(); }),
+              "Cannot focus a disabled or invisible window");
 }
 
 TEST_F(Focus, TabKeyMovesTheFocusInTabOrderWithEnterAndExit) {

@@ -9,7 +9,6 @@
 
 #include <gtest/gtest.h>
 
-
 namespace {
 
 TEST(FontAndColourDialogs, ConfirmedChoiceIsTaken) {

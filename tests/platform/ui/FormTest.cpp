@@ -253,7 +253,8 @@ TEST(Shutdown, ScreenForgetsDestroyedForms) {
         EXPECT_EQ(Screen->Forms(before), &form);
     }
     EXPECT_EQ(Screen->FormCount(), before);
-    EXPECT_EQ(ErrorOf<EListError>([&] { Screen->Forms(before); }), "List index out of bounds (" + std::to_string(before) + ")");
+    EXPECT_EQ(ErrorOf<EListError>([&] { Screen->Forms(before); }),
+              "List index out of bounds (" + std::to_string(before) + ")");
 }
 
 } // namespace

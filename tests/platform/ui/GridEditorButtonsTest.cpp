@@ -21,10 +21,11 @@ public:
 
 protected:
     String GetEditText(Integer ACol, Integer ARow) override { return Texts[{ACol, ARow}]; }
-    void SetEditText(Integer ACol, Integer ARow, const String& Value) override { Texts[{ACol, ARow}] = Value; }
+    void SetEditText(Integer ACol, Integer ARow, const String& Value) override {
+        Texts[{ACol, ARow}] = Value;
+    }
     bool CanEditModify() override { return !Locked; }
-    TEditStyle GetEditStyle(Integer ACol, Integer) override
-    {
+    TEditStyle GetEditStyle(Integer ACol, Integer) override {
         return ACol == 1 ? esPickList : ACol == 2 ? esEllipsis : esSimple;
     }
     std::vector<String> GetPickListItems(Integer, Integer) override { return {"alfa", "béta", "gamma"}; }
@@ -34,8 +35,7 @@ protected:
 
 class GridEditorButtonsTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         Grid = std::make_unique<TButtonGrid>(nullptr);
         Grid->SetBounds(0, 0, 300, 200);
         Grid->SetColCount(5);
@@ -49,15 +49,13 @@ protected:
     }
     void Key(Word K, TShiftState S = {}) { Editor()->KeyDown(K, S); }
     TInplaceEdit* Editor() const { return Grid->InplaceEditor(); }
-    void EditCell(Integer ACol)
-    {
+    void EditCell(Integer ACol) {
         Grid->SetCol(ACol);
         Grid->ShowEditor();
         ASSERT_NE(Editor(), nullptr);
     }
     // A left-button drag along the title row.
-    void DragTitle(Integer FromX, Integer ToX)
-    {
+    void DragTitle(Integer FromX, Integer ToX) {
         Grid->MouseDown(mbLeft, {}, FromX, 5);
         Grid->MouseMove({ssLeft}, (FromX + ToX) / 2, 5);
         Grid->MouseMove({ssLeft}, ToX, 5);
@@ -66,8 +64,7 @@ protected:
     std::unique_ptr<TButtonGrid> Grid;
 };
 
-TEST_F(GridEditorButtonsTest, EachCellGetsItsOwnButton)
-{
+TEST_F(GridEditorButtonsTest, EachCellGetsItsOwnButton) {
     EditCell(3);
     EXPECT_EQ(Editor()->EditStyle(), esSimple);
     EXPECT_TRUE(IsRectEmpty(Editor()->ButtonRect()));
@@ -82,11 +79,10 @@ TEST_F(GridEditorButtonsTest, EachCellGetsItsOwnButton)
     EXPECT_TRUE(Editor()->PickList().empty());
 }
 
-TEST_F(GridEditorButtonsTest, AClickOnTheButtonOpensAndClosesTheList)
-{
+TEST_F(GridEditorButtonsTest, AClickOnTheButtonOpensAndClosesTheList) {
     EditCell(1);
     TRect b = Editor()->ButtonRect();
-    ui::SimulateClick(Editor(), 5, b.Height() / 2);  // on the text: no list
+    ui::SimulateClick(Editor(), 5, b.Height() / 2); // on the text: no list
     EXPECT_FALSE(Editor()->ListVisible());
     ui::SimulateClick(Editor(), (b.Left + b.Right) / 2, b.Height() / 2, mbRight);
     EXPECT_FALSE(Editor()->ListVisible());
@@ -96,8 +92,7 @@ TEST_F(GridEditorButtonsTest, AClickOnTheButtonOpensAndClosesTheList)
     EXPECT_FALSE(Editor()->ListVisible());
 }
 
-TEST_F(GridEditorButtonsTest, RoutedKeysReachTheList)
-{
+TEST_F(GridEditorButtonsTest, RoutedKeysReachTheList) {
     Grid->Texts[{1, 1}] = "alfa";
     EditCell(1);
     ui::SimulateKey(Editor(), VK_DOWN, {ssAlt});
@@ -108,11 +103,10 @@ TEST_F(GridEditorButtonsTest, RoutedKeysReachTheList)
     EXPECT_TRUE(Grid->EditorMode());
 }
 
-TEST_F(GridEditorButtonsTest, AltDownOpensTheListMarkingTheCurrentText)
-{
+TEST_F(GridEditorButtonsTest, AltDownOpensTheListMarkingTheCurrentText) {
     Grid->Texts[{1, 1}] = "béta";
     EditCell(1);
-    Key(VK_DOWN);  // plain Down leaves the editor to the grid
+    Key(VK_DOWN); // plain Down leaves the editor to the grid
     EXPECT_FALSE(Editor()->ListVisible());
     Grid->SetRow(1);
     Grid->ShowEditor();
@@ -121,19 +115,18 @@ TEST_F(GridEditorButtonsTest, AltDownOpensTheListMarkingTheCurrentText)
     EXPECT_EQ(Editor()->ListItemIndex(), 1);
 }
 
-TEST_F(GridEditorButtonsTest, ChoosingWritesTheTextAndEnterStoresIt)
-{
+TEST_F(GridEditorButtonsTest, ChoosingWritesTheTextAndEnterStoresIt) {
     EditCell(1);
     Editor()->ButtonClick();
     ASSERT_TRUE(Editor()->ListVisible());
-    EXPECT_EQ(Editor()->ListItemIndex(), -1);  // empty text matches no entry
+    EXPECT_EQ(Editor()->ListItemIndex(), -1); // empty text matches no entry
     Key(VK_DOWN);
     Key(VK_DOWN);
     Key(VK_DOWN);
-    Key(VK_DOWN);  // stops at the last entry
+    Key(VK_DOWN); // stops at the last entry
     EXPECT_EQ(Editor()->ListItemIndex(), 2);
     Key(VK_UP);
-    Key(VK_RETURN);  // the first Enter chooses, it does not end the edit
+    Key(VK_RETURN); // the first Enter chooses, it does not end the edit
     EXPECT_FALSE(Editor()->ListVisible());
     EXPECT_EQ(Editor()->Text(), "béta");
     EXPECT_TRUE(Editor()->Modified());
@@ -142,15 +135,14 @@ TEST_F(GridEditorButtonsTest, ChoosingWritesTheTextAndEnterStoresIt)
     EXPECT_EQ((Grid->Texts[{1, 1}]), "béta");
 }
 
-TEST_F(GridEditorButtonsTest, EscapeAndASecondClickCloseWithoutChoosing)
-{
+TEST_F(GridEditorButtonsTest, EscapeAndASecondClickCloseWithoutChoosing) {
     Grid->Texts[{1, 1}] = "alfa";
     EditCell(1);
     Key(VK_DOWN, {ssAlt});
     Key(VK_DOWN);
     Key(VK_ESCAPE);
     EXPECT_FALSE(Editor()->ListVisible());
-    EXPECT_TRUE(Grid->EditorMode());  // Escape closed only the list
+    EXPECT_TRUE(Grid->EditorMode()); // Escape closed only the list
     EXPECT_EQ(Editor()->Text(), "alfa");
     Editor()->ButtonClick();
     Key(VK_DOWN);
@@ -159,8 +151,7 @@ TEST_F(GridEditorButtonsTest, EscapeAndASecondClickCloseWithoutChoosing)
     EXPECT_FALSE(Editor()->Modified());
 }
 
-TEST_F(GridEditorButtonsTest, ACellThatCannotChangeKeepsItsText)
-{
+TEST_F(GridEditorButtonsTest, ACellThatCannotChangeKeepsItsText) {
     Grid->Texts[{1, 1}] = "alfa";
     EditCell(1);
     Grid->Locked = true;
@@ -171,8 +162,7 @@ TEST_F(GridEditorButtonsTest, ACellThatCannotChangeKeepsItsText)
     EXPECT_FALSE(Editor()->Modified());
 }
 
-TEST_F(GridEditorButtonsTest, LeavingTheCellScrollingOrEndingTheEditClosesTheList)
-{
+TEST_F(GridEditorButtonsTest, LeavingTheCellScrollingOrEndingTheEditClosesTheList) {
     EditCell(1);
     Key(VK_DOWN, {ssAlt});
     Grid->SetCol(3);
@@ -180,7 +170,7 @@ TEST_F(GridEditorButtonsTest, LeavingTheCellScrollingOrEndingTheEditClosesTheLis
     EXPECT_EQ(Editor()->EditStyle(), esSimple);
     EditCell(1);
     Key(VK_DOWN, {ssAlt});
-    Grid->SetTopRow(3);  // scrolling closes it too
+    Grid->SetTopRow(3); // scrolling closes it too
     EXPECT_FALSE(Editor()->ListVisible());
     EditCell(1);
     Key(VK_DOWN, {ssAlt});
@@ -188,23 +178,21 @@ TEST_F(GridEditorButtonsTest, LeavingTheCellScrollingOrEndingTheEditClosesTheLis
     EXPECT_FALSE(Editor()->ListVisible());
 }
 
-TEST_F(GridEditorButtonsTest, EllipsisClickAndCtrlEnterReachTheGrid)
-{
+TEST_F(GridEditorButtonsTest, EllipsisClickAndCtrlEnterReachTheGrid) {
     EditCell(2);
     TRect b = Editor()->ButtonRect();
     ui::SimulateClick(Editor(), (b.Left + b.Right) / 2, b.Height() / 2);
     Key(VK_RETURN, {ssCtrl});
     EXPECT_EQ(Grid->ButtonClicks, 2);
     EXPECT_TRUE(Grid->EditorMode());
-    Key(VK_DOWN, {ssAlt});  // no list on an ellipsis cell
+    Key(VK_DOWN, {ssAlt}); // no list on an ellipsis cell
     EXPECT_FALSE(Editor()->ListVisible());
     EditCell(1);
-    Key(VK_RETURN, {ssCtrl});  // Ctrl+Enter is no button press on a list cell
+    Key(VK_RETURN, {ssCtrl}); // Ctrl+Enter is no button press on a list cell
     EXPECT_EQ(Grid->ButtonClicks, 2);
 }
 
-TEST_F(GridEditorButtonsTest, DraggingATitleMovesTheColumnWithItsWidth)
-{
+TEST_F(GridEditorButtonsTest, DraggingATitleMovesTheColumnWithItsWidth) {
     Grid->SetColWidths(1, 70);
     // Column 1 spans 51..121; drop it on column 3 (173..223).
     DragTitle(80, 200);
@@ -214,22 +202,20 @@ TEST_F(GridEditorButtonsTest, DraggingATitleMovesTheColumnWithItsWidth)
     EXPECT_EQ(Grid->ColWidths(1), 50);
 }
 
-TEST_F(GridEditorButtonsTest, TheCurrentColumnFollowsTheMove)
-{
+TEST_F(GridEditorButtonsTest, TheCurrentColumnFollowsTheMove) {
     Grid->SetCol(2);
     Grid->MoveColumn(2, 4);
     EXPECT_EQ(Grid->Col(), 4);
-    Grid->MoveColumn(1, 4);  // the current column shifts left
+    Grid->MoveColumn(1, 4); // the current column shifts left
     EXPECT_EQ(Grid->Col(), 3);
-    Grid->MoveColumn(4, 1);  // and right again
+    Grid->MoveColumn(4, 1); // and right again
     EXPECT_EQ(Grid->Col(), 4);
 }
 
-TEST_F(GridEditorButtonsTest, ClicksFixedColumnsAndMissingOptionMoveNothing)
-{
+TEST_F(GridEditorButtonsTest, ClicksFixedColumnsAndMissingOptionMoveNothing) {
     DragTitle(80, 82);  // a wobble is a click
-    DragTitle(20, 200);  // the fixed column stays
-    DragTitle(200, 20);  // and nothing lands before it
+    DragTitle(20, 200); // the fixed column stays
+    DragTitle(200, 20); // and nothing lands before it
     ASSERT_EQ(Grid->Moves.size(), 1u);
     EXPECT_EQ(Grid->Moves[0].second, 1);
     Grid->MoveColumn(0, 2);
@@ -242,8 +228,7 @@ TEST_F(GridEditorButtonsTest, ClicksFixedColumnsAndMissingOptionMoveNothing)
     EXPECT_EQ(Grid->Moves.size(), 1u);
 }
 
-TEST_F(GridEditorButtonsTest, DraggingAcrossADataRowDoesNotMove)
-{
+TEST_F(GridEditorButtonsTest, DraggingAcrossADataRowDoesNotMove) {
     Grid->MouseDown(mbLeft, {}, 80, 30);
     Grid->MouseMove({ssLeft}, 200, 30);
     Grid->MouseUp(mbLeft, {}, 200, 30);

@@ -24,7 +24,8 @@ TEST(MenuItems, RadioItemsOfOneGroupExcludeEachOther) {
     TMenuItem* a = Item(&menu, menu.Items(), "Növekvő");
     TMenuItem* b = Item(&menu, menu.Items(), "Csökkenő");
     TMenuItem* other = Item(&menu, menu.Items(), "Másik csoport");
-    for (TMenuItem* i : {a, b, other}) i->SetRadioItem(true);
+    for (TMenuItem* i : {a, b, other})
+        i->SetRadioItem(true);
     other->SetGroupIndex(2);
     other->SetChecked(true);
     a->SetChecked(true);

@@ -19,13 +19,13 @@ TEST(MessageBoxStyle, BitsChooseButtonsIconAndDefault) {
         Integer Default;
     };
     const Row rows[] = {
-        {0x31, {IDOK, IDCANCEL}, DialogIcon::Exclamation, IDOK},  // the confirmation of the forms
+        {0x31, {IDOK, IDCANCEL}, DialogIcon::Exclamation, IDOK}, // the confirmation of the forms
         {MB_OK, {IDOK}, DialogIcon::None, IDOK},
         {MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2, {IDYES, IDNO}, DialogIcon::Question, IDNO},
         {MB_YESNOCANCEL | MB_DEFBUTTON3, {IDYES, IDNO, IDCANCEL}, DialogIcon::None, IDCANCEL},
         {MB_ABORTRETRYIGNORE | MB_ICONSTOP, {IDABORT, IDRETRY, IDIGNORE}, DialogIcon::Stop, IDABORT},
         {MB_RETRYCANCEL | MB_ICONINFORMATION, {IDRETRY, IDCANCEL}, DialogIcon::Information, IDRETRY},
-        {MB_OK | MB_DEFBUTTON3, {IDOK}, DialogIcon::None, IDOK},  // no third button: the first
+        {MB_OK | MB_DEFBUTTON3, {IDOK}, DialogIcon::None, IDOK}, // no third button: the first
     };
     for (const Row& row : rows) {
         uitest::DialogRecorder boxes(IDOK);

@@ -32,8 +32,7 @@
 
 namespace {
 
-template <class T>
-T* Place(TWinControl* parent, TRect bounds) {
+template <class T> T* Place(TWinControl* parent, TRect bounds) {
     auto* c = new T(parent);
     c->SetBoundsRect(bounds);
     c->SetParent(parent);
@@ -86,7 +85,8 @@ TEST_F(More, MemoMaxLengthStopsTyping) {
     memo->SetMaxLength(2);
     Form->Show();
     memo->SetFocus();
-    for (const char* ch : {"x", "y", "z"}) ui::SimulateKey(memo, 0, {}, ch);
+    for (const char* ch : {"x", "y", "z"})
+        ui::SimulateKey(memo, 0, {}, ch);
     EXPECT_EQ(memo->Text(), "xy");
 }
 
@@ -101,7 +101,7 @@ TEST_F(More, ReadOnlyMemoMovesTheCaretButKeepsTheText) {
     ui::SimulateKey(memo, 'X', {}, "x");
     EXPECT_EQ(memo->Text(), "ab\r\ncd");
     memo->SetReadOnly(false);
-    ui::SimulateKey(memo, 'X', {}, "x");  // lands where the arrows left the caret
+    ui::SimulateKey(memo, 'X', {}, "x"); // lands where the arrows left the caret
     EXPECT_EQ(memo->Text(), "ab\r\ncxd");
 }
 
@@ -111,11 +111,12 @@ TEST_F(More, RadioGroupIndexClampsAndClicks) {
     auto* group = Place<TRadioGroup>(Form.get(), Bounds(0, 0, 200, 100));
     int clicks = 0;
     group->OnClick = [&](TObject*) { ++clicks; };
-    for (const char* s : {"Növekvő", "Csökkenő"}) group->Items()->Add(s);
+    for (const char* s : {"Növekvő", "Csökkenő"})
+        group->Items()->Add(s);
     EXPECT_EQ(group->ItemIndex(), -1);
     group->SetItemIndex(1);
     group->SetItemIndex(1);
-    group->SetItemIndex(7);  // past the end: the last, no change
+    group->SetItemIndex(7); // past the end: the last, no change
     EXPECT_EQ(group->ItemIndex(), 1);
     group->SetItemIndex(-5);
     EXPECT_EQ(group->ItemIndex(), -1);
@@ -152,7 +153,7 @@ TEST_F(More, GroupedSpeedButtonsStayDownOneAtATime) {
     ui::SimulateClick(b, 5, 5);
     EXPECT_TRUE(b->Down());
     EXPECT_FALSE(a->Down());
-    ui::SimulateClick(b, 5, 5);  // without AllowAllUp it stays down
+    ui::SimulateClick(b, 5, 5); // without AllowAllUp it stays down
     EXPECT_TRUE(b->Down());
     b->SetAllowAllUp(true);
     ui::SimulateClick(b, 5, 5);
@@ -206,7 +207,7 @@ TEST_F(More, SplitterResizesTheControlItLiesAgainst) {
     bool moved = false;
     split->OnMoved = [&](TObject*) { moved = true; };
     Form->Show();
-    ui::SimulateClick(split, 1, 5);  // a press and release without moving
+    ui::SimulateClick(split, 1, 5); // a press and release without moving
     EXPECT_EQ(left->Width(), 100);
     EXPECT_TRUE(moved);
     // Drag 50 pixels to the right.
@@ -262,7 +263,8 @@ TEST_F(More, ListBoxOnClickOnlyForTheUser) {
     auto* list = Place<TListBox>(Form.get(), Bounds(0, 0, 150, 100));
     int clicks = 0;
     list->OnClick = [&](TObject*) { ++clicks; };
-    for (const char* s : {"egy", "kettő", "három"}) list->Items()->Add(s);
+    for (const char* s : {"egy", "kettő", "három"})
+        list->Items()->Add(s);
     list->SetItemIndex(1);
     EXPECT_EQ(list->ItemIndex(), 1);
     EXPECT_EQ(clicks, 0);
@@ -279,7 +281,8 @@ TEST_F(More, ListBoxOnClickOnlyForTheUser) {
 TEST_F(More, ListBoxMultiSelect) {
     auto* list = Place<TListBox>(Form.get(), Bounds(0, 0, 150, 100));
     list->SetMultiSelect(true);
-    for (const char* s : {"a", "b", "c"}) list->Items()->Add(s);
+    for (const char* s : {"a", "b", "c"})
+        list->Items()->Add(s);
     list->SetSelected(0, true);
     list->SetSelected(2, true);
     EXPECT_EQ(list->SelCount(), 2);

@@ -57,7 +57,7 @@ TEST_F(Mouse, ClickComesBeforeTheRelease) {
 }
 
 TEST_F(Mouse, ReleaseOutsideTheControlIsNoClick) {
-    ui::SimulateClick(T, 70, 9);  // wider than the control
+    ui::SimulateClick(T, 70, 9); // wider than the control
     EXPECT_EQ(T->Log, "down(70,9),up,");
 }
 

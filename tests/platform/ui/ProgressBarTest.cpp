@@ -24,7 +24,7 @@ TEST(ProgressBar, PositionIsClampedToTheRange) {
 TEST(ProgressBar, RaisingMinAboveMaxDragsMaxAlong) {
     TProgressBar bar(nullptr);
     bar.SetPosition(34);
-    bar.SetMin(200);  // set before Max, as a dialog copying Min, Max, Position does
+    bar.SetMin(200); // set before Max, as a dialog copying Min, Max, Position does
     EXPECT_EQ(bar.Max(), 200);
     EXPECT_EQ(bar.Position(), 200);
     bar.SetMax(500);
@@ -48,7 +48,7 @@ TEST(ProgressBar, StepItStartsOverPastMaxStepByStops) {
     bar.StepIt();
     bar.StepIt();
     EXPECT_EQ(bar.Position(), 20);
-    bar.StepIt();  // 30 is 5 past the end
+    bar.StepIt(); // 30 is 5 past the end
     EXPECT_EQ(bar.Position(), 5);
     bar.StepBy(30);
     EXPECT_EQ(bar.Position(), 25);

@@ -27,8 +27,7 @@
 
 namespace {
 
-template <class T>
-T* Place(TWinControl* parent, Integer left = 0, Integer top = 0) {
+template <class T> T* Place(TWinControl* parent, Integer left = 0, Integer top = 0) {
     auto* c = new T(parent);
     c->SetLeft(left);
     c->SetTop(top);
@@ -69,7 +68,7 @@ TEST_F(Controls, ComboTextIsSettableWithoutSelecting) {
     EXPECT_EQ(combo->ItemIndex(), -1);
     combo->SetItemIndex(1);
     EXPECT_EQ(combo->Text(), "Szabó");
-    combo->SetText("Kovács");  // an item's text still selects nothing new
+    combo->SetText("Kovács"); // an item's text still selects nothing new
     EXPECT_EQ(combo->ItemIndex(), 1);
 }
 
@@ -80,7 +79,7 @@ TEST_F(Controls, ComboListOnlyTextSelectsTheMatchingItem) {
     combo->Items()->Add("Posta");
     combo->SetText("Posta");
     EXPECT_EQ(combo->ItemIndex(), 1);
-    combo->SetText("Fax");  // no such item: unchanged
+    combo->SetText("Fax"); // no such item: unchanged
     EXPECT_EQ(combo->ItemIndex(), 1);
 }
 
@@ -134,7 +133,8 @@ TEST_F(Controls, ComboItemsMirrorInsertDeleteAndPut) {
 TEST_F(Controls, SortedComboKeepsHungarianOrder) {
     auto* combo = Place<TComboBox>(Form.get());
     combo->SetSorted(true);
-    for (const char* s : {"Zoltán", "Ödön", "Csaba", "Cecília", "Ábel"}) combo->Items()->Add(s);
+    for (const char* s : {"Zoltán", "Ödön", "Csaba", "Cecília", "Ábel"})
+        combo->Items()->Add(s);
     EXPECT_EQ(combo->Items()->Strings(0), "Ábel");
     EXPECT_EQ(combo->Items()->Strings(4), "Zoltán");
 }
@@ -146,7 +146,7 @@ TEST_F(Controls, CheckBoxClickFiresOnEveryChangeOfState) {
     int clicks = 0;
     box->OnClick = [&](TObject*) { ++clicks; };
     box->SetChecked(true);
-    box->SetChecked(true);  // no change, no click
+    box->SetChecked(true); // no change, no click
     box->SetChecked(false);
     EXPECT_EQ(clicks, 2);
     Form->Show();
@@ -167,10 +167,10 @@ TEST_F(Controls, CheckBoxClicksPassGreyOnlyWhenAllowed) {
     Form->Show();
     box->SetState(cbGrayed);
     ui::SimulateKey(box, VK_SPACE, {}, " ");
-    EXPECT_EQ(box->State(), cbChecked);  // grey set by code: the next click checks
+    EXPECT_EQ(box->State(), cbChecked); // grey set by code: the next click checks
     ui::SimulateKey(box, VK_SPACE, {}, " ");
     ui::SimulateKey(box, VK_SPACE, {}, " ");
-    EXPECT_EQ(box->State(), cbChecked);  // unchecked, then checked: no grey between
+    EXPECT_EQ(box->State(), cbChecked); // unchecked, then checked: no grey between
 
     box->SetAllowGrayed(true);
     TCheckBoxState seen[3];
@@ -201,7 +201,7 @@ TEST_F(Controls, RadioButtonsOfOneParentExcludeEachOther) {
     EXPECT_FALSE(asc->Checked());
     EXPECT_TRUE(desc->Checked());
     EXPECT_TRUE(other->Checked());
-    EXPECT_EQ(clicks, 1);  // only becoming checked clicks
+    EXPECT_EQ(clicks, 1); // only becoming checked clicks
 }
 
 TEST_F(Controls, ARadioButtonCanBeUncheckedByTheProgram) {
@@ -218,7 +218,7 @@ TEST_F(Controls, EditOnChangeFiresForSetAndTypedText) {
     int changes = 0;
     edit->OnChange = [&](TObject*) { ++changes; };
     edit->SetText("2024");
-    edit->SetText("2024");  // same text: nothing
+    edit->SetText("2024"); // same text: nothing
     EXPECT_EQ(changes, 1);
     Form->Show();
     ui::SimulateKey(edit, VK_END);
@@ -259,7 +259,7 @@ TEST_F(Controls, AutoSizedLabelFollowsItsText) {
     EXPECT_GT(label->Width(), shortWidth);
     EXPECT_GT(label->Height(), 0);
     label->SetCaption("");
-    EXPECT_GT(label->Height(), 0);  // an empty label keeps one line
+    EXPECT_GT(label->Height(), 0); // an empty label keeps one line
 }
 
 TEST_F(Controls, RightAlignedAutoSizedLabelKeepsItsRightEdge) {
@@ -296,7 +296,7 @@ TEST_F(Controls, ButtonModalResultEndsTheModalLoopAfterOnClick) {
     };
     timer.Restart();
     EXPECT_EQ(Form->ShowModal(), mrOk);
-    EXPECT_EQ(seenInClick, mrOk);  // set before OnClick
+    EXPECT_EQ(seenInClick, mrOk); // set before OnClick
 }
 
 TEST_F(Controls, EnterPressesTheDefaultAndEscapeTheCancelButton) {
@@ -411,7 +411,7 @@ TEST(LabelAccelerator, AltAndTheMarkedLetterFocusesTheLabelsControl) {
     auto* name = Place<TEdit>(&form, 80, 40);
     label->SetFocusControl(name);
     auto* plain = Place<TLabel>(&form, 10, 70);
-    plain->SetCaption("R&&D");  // a doubled mark is no accelerator
+    plain->SetCaption("R&&D"); // a doubled mark is no accelerator
     plain->SetFocusControl(first);
     form.Show();
     first->SetFocus();
@@ -419,7 +419,7 @@ TEST(LabelAccelerator, AltAndTheMarkedLetterFocusesTheLabelsControl) {
     EXPECT_TRUE(uitest::WaitFor([&] { return name->Focused(); }));
     ui::SimulateKey(name, 'D', {ssAlt});
     EXPECT_TRUE(name->Focused());
-    delete name;  // the label forgets a deleted control
+    delete name; // the label forgets a deleted control
     EXPECT_EQ(label->FocusControl(), nullptr);
     form.Hide();
 }

@@ -22,8 +22,7 @@ public:
     std::map<std::pair<Integer, Integer>, String> Texts;
     bool Refuse = false;
 
-    void PaintLog()
-    {
+    void PaintLog() {
         Drawn.clear();
         graphics::RecordingCanvasBackend* b = nullptr;
         auto c = graphics::MakeRecordingCanvas(b, TSize(Width(), Height()));
@@ -32,19 +31,19 @@ public:
     using TCustomGrid::ShowEditor;
 
 protected:
-    void DrawCell(Integer ACol, Integer ARow, const TRect& ARect, TGridDrawState AState) override
-    {
+    void DrawCell(Integer ACol, Integer ARow, const TRect& ARect, TGridDrawState AState) override {
         Drawn[{ACol, ARow}] = {ARect, AState};
     }
     bool SelectCell(Integer, Integer) override { return !Refuse; }
     String GetEditText(Integer ACol, Integer ARow) override { return Texts[{ACol, ARow}]; }
-    void SetEditText(Integer ACol, Integer ARow, const String& Value) override { Texts[{ACol, ARow}] = Value; }
+    void SetEditText(Integer ACol, Integer ARow, const String& Value) override {
+        Texts[{ACol, ARow}] = Value;
+    }
 };
 
 class CustomGridTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         Grid = std::make_unique<TLogGrid>(nullptr);
         Grid->SetBounds(0, 0, 200, 100);
         Grid->SetColCount(6);
@@ -56,31 +55,27 @@ protected:
     std::unique_ptr<TLogGrid> Grid;
 };
 
-TEST_F(CustomGridTest, CellRectsStepByWidthPlusLine)
-{
+TEST_F(CustomGridTest, CellRectsStepByWidthPlusLine) {
     EXPECT_EQ(Grid->CellRect(0, 0), Rect(0, 0, 50, 20));
     EXPECT_EQ(Grid->CellRect(1, 1), Rect(51, 21, 101, 41));
-    EXPECT_EQ(Grid->CellRect(5, 1), TRect());  // out of view
+    EXPECT_EQ(Grid->CellRect(5, 1), TRect()); // out of view
     Grid->SetGridOptions({});
     EXPECT_EQ(Grid->CellRect(1, 1), Rect(50, 20, 100, 40));
 }
 
-TEST_F(CustomGridTest, MouseCoordFindsTheCellAndMissesOutside)
-{
+TEST_F(CustomGridTest, MouseCoordFindsTheCellAndMissesOutside) {
     EXPECT_EQ(Grid->MouseCoord(60, 25), (TGridCoord{1, 1}));
-    EXPECT_EQ(Grid->MouseCoord(50, 20), (TGridCoord{0, 0}));  // the line belongs to the cell before
+    EXPECT_EQ(Grid->MouseCoord(50, 20), (TGridCoord{0, 0})); // the line belongs to the cell before
     EXPECT_EQ(Grid->MouseCoord(-1, 5), (TGridCoord{-1, -1}));
     EXPECT_EQ(Grid->MouseCoord(5, 150), (TGridCoord{-1, -1}));
 }
 
-TEST_F(CustomGridTest, VisibleCountsCountWholeScrollingCells)
-{
-    EXPECT_EQ(Grid->VisibleColCount(), 2);  // 51..101, 102..152; 153..203 is cut
+TEST_F(CustomGridTest, VisibleCountsCountWholeScrollingCells) {
+    EXPECT_EQ(Grid->VisibleColCount(), 2); // 51..101, 102..152; 153..203 is cut
     EXPECT_EQ(Grid->VisibleRowCount(), 3);
 }
 
-TEST_F(CustomGridTest, MovingRightScrollsTheColumnIntoView)
-{
+TEST_F(CustomGridTest, MovingRightScrollsTheColumnIntoView) {
     std::vector<Integer> lefts;
     Grid->OnTopLeftChanged = [&](TObject*) { lefts.push_back(Grid->LeftCol()); };
     Key(VK_RIGHT);
@@ -88,15 +83,14 @@ TEST_F(CustomGridTest, MovingRightScrollsTheColumnIntoView)
     EXPECT_EQ(Grid->Col(), 3);
     EXPECT_EQ(Grid->LeftCol(), 2);
     EXPECT_EQ(lefts, (std::vector<Integer>{2}));
-    EXPECT_EQ(Grid->CellRect(0, 0), Rect(0, 0, 50, 20));   // fixed column stays
+    EXPECT_EQ(Grid->CellRect(0, 0), Rect(0, 0, 50, 20)); // fixed column stays
     EXPECT_EQ(Grid->CellRect(2, 0), Rect(51, 0, 101, 20));
     Key(VK_HOME);
     EXPECT_EQ(Grid->Col(), 1);
     EXPECT_EQ(Grid->LeftCol(), 1);
 }
 
-TEST_F(CustomGridTest, PageDownAndCtrlEnd)
-{
+TEST_F(CustomGridTest, PageDownAndCtrlEnd) {
     Key(VK_NEXT);
     EXPECT_EQ(Grid->Row(), 4);
     Key(VK_END, {ssCtrl});
@@ -106,8 +100,7 @@ TEST_F(CustomGridTest, PageDownAndCtrlEnd)
     EXPECT_EQ(Grid->Row(), 9);
 }
 
-TEST_F(CustomGridTest, TabWrapsToTheNextRowOnlyWithTheOption)
-{
+TEST_F(CustomGridTest, TabWrapsToTheNextRowOnlyWithTheOption) {
     Grid->SetCol(5);
     Key(VK_TAB);
     EXPECT_EQ(Grid->Col(), 5);
@@ -121,15 +114,13 @@ TEST_F(CustomGridTest, TabWrapsToTheNextRowOnlyWithTheOption)
     EXPECT_EQ(Grid->Row(), 1);
 }
 
-TEST_F(CustomGridTest, RefusedCellsAreNotEntered)
-{
+TEST_F(CustomGridTest, RefusedCellsAreNotEntered) {
     Grid->Refuse = true;
     Key(VK_DOWN);
     EXPECT_EQ(Grid->Row(), 1);
 }
 
-TEST_F(CustomGridTest, FixedCountMustLeaveAScrollingOne)
-{
+TEST_F(CustomGridTest, FixedCountMustLeaveAScrollingOne) {
     try {
         Grid->SetFixedCols(6);
         FAIL() << "no exception";
@@ -144,11 +135,10 @@ TEST_F(CustomGridTest, FixedCountMustLeaveAScrollingOne)
     }
 }
 
-TEST_F(CustomGridTest, PaintAsksForEveryVisibleCellWithItsState)
-{
+TEST_F(CustomGridTest, PaintAsksForEveryVisibleCellWithItsState) {
     Grid->SetScrollBars(ssNone);
     Grid->PaintLog();
-    EXPECT_EQ(Grid->Drawn.size(), 4u * 5u);  // columns 0-3 start in view, rows 0-4
+    EXPECT_EQ(Grid->Drawn.size(), 4u * 5u); // columns 0-3 start in view, rows 0-4
     EXPECT_TRUE((Grid->Drawn[{0, 0}]).State.Contains(gdFixed));
     EXPECT_TRUE((Grid->Drawn[{1, 0}]).State.Contains(gdFixed));
     EXPECT_TRUE((Grid->Drawn[{1, 1}]).State.Contains(gdSelected));
@@ -158,15 +148,13 @@ TEST_F(CustomGridTest, PaintAsksForEveryVisibleCellWithItsState)
     EXPECT_TRUE((Grid->Drawn[{2, 1}]).State.Contains(gdSelected));
 }
 
-TEST_F(CustomGridTest, HiddenColumnsTakeNoRoom)
-{
+TEST_F(CustomGridTest, HiddenColumnsTakeNoRoom) {
     Grid->SetColWidths(1, -1);
     EXPECT_EQ(Grid->CellRect(1, 1), TRect());
     EXPECT_EQ(Grid->CellRect(2, 1), Rect(51, 21, 101, 41));
 }
 
-TEST_F(CustomGridTest, DraggingATitleBorderSizesTheColumn)
-{
+TEST_F(CustomGridTest, DraggingATitleBorderSizesTheColumn) {
     Grid->SetGridOptions(Grid->GridOptions() + TGridOptions{goColSizing});
     Grid->MouseDown(mbLeft, {}, 101, 5);
     Grid->MouseMove({ssLeft}, 121, 5);
@@ -175,8 +163,7 @@ TEST_F(CustomGridTest, DraggingATitleBorderSizesTheColumn)
     EXPECT_EQ(Grid->Col(), 1);
 }
 
-TEST_F(CustomGridTest, TypingOpensTheEditorAndEnterStoresTheText)
-{
+TEST_F(CustomGridTest, TypingOpensTheEditorAndEnterStoresTheText) {
     Grid->SetGridOptions(Grid->GridOptions() + TGridOptions{goEditing});
     Grid->Texts[{1, 1}] = "régi";
     String ch = "ú";
@@ -189,8 +176,7 @@ TEST_F(CustomGridTest, TypingOpensTheEditorAndEnterStoresTheText)
     EXPECT_EQ((Grid->Texts[{1, 1}]), "ú");
 }
 
-TEST_F(CustomGridTest, EscapeDropsTheEditWithoutStoring)
-{
+TEST_F(CustomGridTest, EscapeDropsTheEditWithoutStoring) {
     Grid->SetGridOptions(Grid->GridOptions() + TGridOptions{goEditing});
     Grid->Texts[{1, 1}] = "régi";
     Key(VK_F2);
@@ -203,8 +189,7 @@ TEST_F(CustomGridTest, EscapeDropsTheEditWithoutStoring)
     EXPECT_EQ((Grid->Texts[{1, 1}]), "régi");
 }
 
-TEST_F(CustomGridTest, ScrollBarsShowOnlyWhenTheCellsDoNotFit)
-{
+TEST_F(CustomGridTest, ScrollBarsShowOnlyWhenTheCellsDoNotFit) {
     Grid->PaintLog();
     Integer bar = Grid->Width() - Grid->ClientRect().Width();
     EXPECT_GT(bar, 0);
@@ -219,8 +204,7 @@ TEST_F(CustomGridTest, ScrollBarsShowOnlyWhenTheCellsDoNotFit)
     EXPECT_EQ(Grid->ClientRect(), Rect(0, 0, 200, 100));
 }
 
-TEST_F(CustomGridTest, WheelMovesTheCurrentRow)
-{
+TEST_F(CustomGridTest, WheelMovesTheCurrentRow) {
     EXPECT_TRUE(Grid->DoMouseWheel({}, -120, {}));
     EXPECT_EQ(Grid->Row(), 2);
     EXPECT_FALSE(Grid->DoMouseWheel({}, 0, {}));

@@ -57,7 +57,7 @@ TEST_F(UpDown, WrapGoesToTheOtherEnd) {
 TEST_F(UpDown, ReversedRangeStepsTowardMax) {
     U->SetMin(10);
     U->SetMax(0);
-    EXPECT_EQ(U->Position(), 10);  // pulled up by Min while Max was still 100
+    EXPECT_EQ(U->Position(), 10); // pulled up by Min while Max was still 100
     U->SetPosition(5);
     U->Step(btNext);
     EXPECT_EQ(U->Position(), 4);
@@ -78,11 +78,11 @@ TEST_F(UpDown, AssociateShowsThousandsAndIsReadBack) {
     U->SetAssociate(e);
     U->SetPosition(12345);
     EXPECT_EQ(e->Text(), "12 345");
-    e->SetText("500");  // typed by the user
+    e->SetText("500"); // typed by the user
     U->Step(btNext);
     EXPECT_EQ(U->Position(), 501);
     EXPECT_EQ(e->Text(), "501");
-    e->SetText("sok");  // not a number: the last position stays
+    e->SetText("sok"); // not a number: the last position stays
     U->Step(btNext);
     EXPECT_EQ(U->Position(), 502);
     U->SetThousands(false);
@@ -101,7 +101,7 @@ TEST_F(UpDown, AssociateGivesUpItsRightEnd) {
     EXPECT_EQ(U->Height(), 21);
     delete e;
     EXPECT_EQ(U->Associate(), nullptr);
-    U->SetPosition(3);  // no box left to write to
+    U->SetPosition(3); // no box left to write to
 }
 
 TEST_F(UpDown, UpperHalfIsNextLowerHalfPrev) {

@@ -1,8 +1,10 @@
 // A stand-in engine library that exports every entry point the connection binds
 // except sqlite3_create_collation, so loading it must fail with that entry's message.
 // The functions are never called.
-#define STUB(name) \
-    extern "C" __attribute__((visibility("default"))) int name() { return 0; }
+#define STUB(name)                                                                                           \
+    extern "C" __attribute__((visibility("default"))) int name() {                                           \
+        return 0;                                                                                            \
+    }
 
 STUB(sqlite3_open)
 STUB(sqlite3_close)
