@@ -1,7 +1,7 @@
 #pragma once
 // The enumerations and event types that the export components, their data
 // engines and the cell writers share. Ordinal orders are those stored in
-// specification files and form resources; do not reorder.
+// saved export-settings files and form resources; do not reorder.
 #include "platform/core/TSet.h"
 #include "platform/core/Types.h"
 #include "platform/core/Variant.h"

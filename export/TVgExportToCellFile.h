@@ -37,13 +37,13 @@ public:
     // itself (a failure is then raised after the run has been cleaned up).
     void Prepare() override;
 
-    // Writes the settings, columns, header and footer as a specification file
+    // Writes the settings, columns, header and footer as a saved export-settings file
     // (".vge" added when the name has none). Without FileName the
-    // save-specification dialog asks for the name and the file (in
+    // dialog for saving the settings asks for the name and the file (in
     // SpecificationDir); false when it is cancelled. Raises EFCreateError when the
     // file cannot be written (an existing one is then left as it was).
     bool SaveSpecification(const String& FileName = String(), const String& SpecName = String());
-    // Reads a specification file; without FileName the open dialog asks (false when
+    // Reads a saved export-settings file; without FileName the open dialog asks (false when
     // cancelled). Raises EFOpenError "Cannot open file "<name>"" for a missing file.
     bool LoadSpecification(const String& FileName = String());
     void SaveToStream(TStream* Stream);

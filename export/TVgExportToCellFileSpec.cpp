@@ -1,4 +1,4 @@
-// Saving and loading an export's settings as a specification file.
+// Saving and loading an export's settings as a ".VGE" file.
 #include "export/TVgExportToCellFile.h"
 
 #include "export/TfrmVgESaveSpec.h"

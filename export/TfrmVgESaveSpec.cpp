@@ -1,4 +1,4 @@
-// The save-specification dialog.
+// The dialog for naming and saving an export's settings.
 #include "export/TfrmVgESaveSpec.h"
 
 #include "export/VgEUtils.h"

@@ -1,5 +1,5 @@
 #pragma once
-// The small dialog in which a user names a saved export specification and
+// The small dialog in which a user names a saved set of export settings and
 // chooses its file ("..." opens the save dialog).
 #include "platform/ui/TCustomForm.h"
 

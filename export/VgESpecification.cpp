@@ -1,4 +1,4 @@
-// Writing and reading export specification files.
+// Writing and reading saved export-settings files (".VGE").
 #include "export/VgESpecification.h"
 
 #include "export/TVgExportToCellFile.h"

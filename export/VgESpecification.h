@@ -1,5 +1,5 @@
 #pragma once
-// Export specification files (".VGE"): an export's settings, columns, header and
+// Saved export-settings files (".VGE"): an export's settings, columns, header and
 // footer as "key=value" lines. The reader looks each key up wherever it stands,
 // keeps a setting whose value is missing or unreadable, and rebuilds the
 // columns and the header and footer lines from their numbered keys.
@@ -11,7 +11,7 @@ class TVgExportToCellFile;
 
 namespace vgespec {
 
-// The lines of a specification named SpecName of Export, written by App.
+// The lines of the saved settings named SpecName of Export, written by App.
 std::vector<String> Write(const TVgExportToCellFile& Export, const String& App, const String& SpecName);
 
 // Puts the settings of Lines into Export.

@@ -1,4 +1,4 @@
-// Export specification files: what is written, what is read back, and the
+// Saved export-settings files: what is written, what is read back, and the
 // dialogs around saving and loading.
 #include "ExportFixture.h"
 
@@ -139,7 +139,7 @@ TEST_F(Specification, AMissingFileRaises) {
 
 namespace {
 
-// Writes the save-specification dialog when VELMORA_SCREENSHOTS names a folder.
+// Writes the dialog for saving export settings when VELMORA_SCREENSHOTS names a folder.
 TEST(SaveSpecificationDialog, Picture) {
     const char* folder = std::getenv("VELMORA_SCREENSHOTS");
     if (folder == nullptr) GTEST_SKIP() << "set VELMORA_SCREENSHOTS to a folder to write the picture";
