@@ -1,5 +1,6 @@
 // The export component root's settings and the routines every format reads:
 // field text, system values, colour styles and language strings.
+#include "export/ExportRoutines.h"
 #include "export/CellLayout.h"
 #include "export/LanguageStrings.h"
 #include "export/TVgExportBaseComponent.h"
@@ -85,16 +86,8 @@ String TVgECustomBaseComponent::GetFieldStr(TField* Field) {
     else
         text = Field->DisplayText();
     if (!FBlankIfZero || text.empty()) return text;
+    if (IsNumericField(Field)) return Field->IsNull() || Field->AsFloat() == 0 ? String() : text;
     switch (Field->DataType()) {
-    case ftSmallint:
-    case ftInteger:
-    case ftWord:
-    case ftFloat:
-    case ftCurrency:
-    case ftBCD:
-    case ftAutoInc:
-    case ftLargeint:
-        return Field->IsNull() || Field->AsFloat() == 0 ? String() : text;
     case ftDate:
     case ftTime:
     case ftDateTime:
