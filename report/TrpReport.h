@@ -7,6 +7,7 @@
 #include "report/TrpPage.h"
 #include "report/TrpParser.h"
 #include "report/TrpValues.h"
+#include "report/rpRegistry.h"
 
 #include <functional>
 #include <memory>
@@ -82,6 +83,26 @@ public:
     virtual void DoBuildReport();
     // Progress of the build: OnProgress, or the progress window's label.
     void InternalOnProgress(Integer n);
+
+    // Prints the prepared pages that PageNumbers selects (see
+    // report::PageSelection; empty: every page), each Copies times in a row
+    // (below 1: once), behind the progress window when ShowProgress is set and
+    // OnProgress is not; its cancel button aborts the job after the page in
+    // hand. A text that selects no page starts no job. A text that does not
+    // read raises EConvertError before anything prints; a printer failure
+    // aborts the job, closes the window and is raised again here.
+    void PrintPreparedReport(const String& PageNumbers, Integer Copies);
+    // The print loop itself: every selected page on the platform's current
+    // printer (the virtual printer lends it that printer for the job), one job
+    // per run of pages of the same paper (on the file printer one document).
+    void DoPrintReport(const String& PageNumbers, Integer Copies);
+    // Writes every prepared page through a filter that FilterClass makes (a
+    // TrpExportFilter; else EInvalidCast "Invalid class typecast"), always
+    // behind the progress window, whose cancel button does not stop it. The
+    // file is written whole at the end: a filter that fails leaves any earlier
+    // file as it was, closes the window and its error is raised here; a file
+    // that cannot be written raises EFCreateError "Cannot create file "<name>"".
+    void ExportTo(const TrpObjectFactory& FilterClass, const String& FileName);
 
     // The category lines of Variables, and the variables of category CatNo.
     void GetCategoryList(TStrings* List);
@@ -176,7 +197,11 @@ private:
     bool FStoreInDFM = false;
     TrpDataset* FDataset = nullptr;
     bool FCancelled = false;
+    // An export runs: progress shows the page count beside the page.
+    bool FExporting = false;
     bool DoPrepareReport();
+    // One copy of prepared page Index on the printer; FirstOfJob: no sheet to advance.
+    void PrintPage(Integer Index, bool FirstOfJob);
     // One or both passes; closes the window w (when there is one) at the end.
     void BuildAction(report::ProgressWindow* w);
 

@@ -40,20 +40,21 @@ void rpSetProgressWindow(ProgressWindow* Window) {
     window.reset(Window);
 }
 
+ProgressWindow* rpWindowFor(TrpReport* Report) {
+    return Report->ShowProgress && !Report->OnProgress ? rpProgressWindow() : nullptr;
+}
+
+String rpWithTitle(const String& Text, const String& Title) {
+    return Title.empty() ? Text : Text + " - " + Title;
+}
+
 } // namespace report
 
 namespace {
 
 using report::rpBuild;
-
-String WithTitle(const String& text, const String& title) {
-    return title.empty() ? text : text + " - " + title;
-}
-
-// The window, when this report builds behind one.
-report::ProgressWindow* WindowFor(TrpReport* r) {
-    return r->ShowProgress && !r->OnProgress ? report::rpProgressWindow() : nullptr;
-}
+using report::rpWindowFor;
+using report::rpWithTitle;
 
 } // namespace
 
@@ -85,7 +86,7 @@ void TrpReport::ShowPreparedReport() {
     CurReport = this;
     MasterReport = this;
     DocMode = dmPrinting;
-    if (rpShowPreview) rpShowPreview(this, WithTitle(rpLoadStr(rpsPreview), Title));
+    if (rpShowPreview) rpShowPreview(this, rpWithTitle(rpLoadStr(rpsPreview), Title));
 }
 
 bool TrpReport::PrepareReport() {
@@ -112,9 +113,9 @@ bool TrpReport::DoPrepareReport() {
     EMFPages()->Clear();
     // Only a counting pass knows the total; every other build starts from none.
     if (!DoublePass) rpBuild.TotalPages = 0;
-    report::ProgressWindow* w = WindowFor(this);
+    report::ProgressWindow* w = rpWindowFor(this);
     if (w) {
-        w->SetCaption(WithTitle(rpLoadStr(rpsPreparing), Title));
+        w->SetCaption(rpWithTitle(rpLoadStr(rpsPreparing), Title));
         w->FirstCaption = rpLoadStr(DoublePass ? rpsFirstPass : rpsProcessing);
         w->SetLabel(w->FirstCaption + "  1");
         if (!w->ShowModal(this, [this, w] { BuildAction(w); })) FCancelled = true;
@@ -175,7 +176,7 @@ void TrpReport::InternalOnProgress(Integer n) {
     if (!w) return;
     String text = w->FirstCaption + "  " + std::to_string(n);
     TrpReport* master = MasterReport ? MasterReport : this;
-    if (master->FinalPass && master->DoublePass)
+    if ((master->FinalPass && master->DoublePass) || master->FExporting)
         text += " " + rpLoadStr(rpsFrom) + " " + std::to_string(rpBuild.TotalPages);
     w->SetLabel(text);
     w->ProcessMessages();
@@ -200,7 +201,7 @@ void TrpReport::DoBuildReport() {
     rpGetValue = [&lookup](const String& expr, String& value) { lookup.InternalOnGetValue(expr, value); };
     report::rpBuildProgress = [this](Integer n) { InternalOnProgress(n); };
     report::rpProcessMessages = [this] {
-        if (report::ProgressWindow* w = WindowFor(this)) w->ProcessMessages();
+        if (report::ProgressWindow* w = rpWindowFor(this)) w->ProcessMessages();
     };
 
     const bool multiple = FDataset && ReportType == rtMultiple;

@@ -13,10 +13,13 @@ constexpr Integer rpsPreparing = 55203;         // "Report preparing"
 constexpr Integer rpsFirstPass = 55204;         // "Performing 1st pass:"
 constexpr Integer rpsProcessing = 55205;        // "Processing page:"
 constexpr Integer rpsPreview = 55207;           // "Preview"
+constexpr Integer rpsPrinting = 55208;          // "Printing page:"
 constexpr Integer rpsUntitled = 55209;          // "Untitled"
 constexpr Integer rpsPrinterNotValid = 55210;   // "Printer selected is not valid"
 constexpr Integer rpsUnsupportedFormat = 55345; // "Unsupported RPF format"
 constexpr Integer rpsDefaultCharset = 55337;    // "0"
+constexpr Integer rpsOK = 55000;                // "OK"
+constexpr Integer rpsPrint = 53040;             // "Print" … 53048, the print dialog's captions
 constexpr Integer rpsFirstBandName = 55077;     // "Report title" … 55098 "None"
 
 // The text of one engine string; registers the engine's block on first use,

@@ -36,4 +36,10 @@ void rpSetProgressWindowFactory(std::function<ProgressWindow*()> Factory);
 // Replaces the window (tests); ownership passes to the engine.
 void rpSetProgressWindow(ProgressWindow* Window);
 
+// The window Report works behind: the engine's window when Report shows
+// progress and has no OnProgress of its own, else null.
+ProgressWindow* rpWindowFor(TrpReport* Report);
+// Text, then " - " and Title when Title is not empty (the window's caption).
+String rpWithTitle(const String& Text, const String& Title);
+
 } // namespace report

@@ -1,6 +1,7 @@
 #include "platform/print/TPrinter.h"
 
 #include "platform/core/Exceptions.h"
+#include "platform/core/ScopeExit.h"
 #include "platform/graphics/QtCanvasBackend.h"
 #include "platform/graphics/TCanvas.h"
 
@@ -61,6 +62,10 @@ Integer Rounded(double v) {
     return static_cast<Integer>(std::lround(v));
 }
 
+std::unique_ptr<TCanvas> PageCanvas(QPainter* painter, TSize size, Integer dpi) {
+    return std::make_unique<TCanvas>(std::make_unique<graphics::QtCanvasBackend>(painter, size, dpi));
+}
+
 // The standard paper sizes offered by the file printer: every Windows paper
 // number from 1 to 118 that Qt knows.
 std::vector<QPageSize> FileSizes() {
@@ -84,8 +89,11 @@ TPrinter::TPrinter() {
     Select();
 }
 
+TPrinter::TPrinter(std::vector<String> Names, Integer Index) : FPrinters(std::move(Names)), FIndex(Index) {}
+
 TPrinter::~TPrinter() {
-    if (FPrinting) Abort();
+    // A subclass's device is gone by now: only the system devices end their document here.
+    if (FPrinting && FDevice) Abort();
 }
 
 void TPrinter::Select() {
@@ -109,6 +117,10 @@ void TPrinter::GetDeviceMode(TDeviceMode& Mode) const {
     Mode.PaperWidth = Rounded(mm.width() * 10);
     Mode.PaperLength = Rounded(mm.height() * 10);
     Mode.Copies = FDevice->Copies;
+}
+
+bool TPrinter::IsFilePrinter() const {
+    return FDevice->IsFile;
 }
 
 void TPrinter::SetDeviceMode(const TDeviceMode& Mode) {
@@ -178,8 +190,7 @@ Integer TPrinter::PageHeight() const {
     return Rounded(FDevice->Printer->pageRect(QPrinter::DevicePixel).height());
 }
 
-void TPrinter::BeginDoc() {
-    if (FPrinting) throw EPrinter("Printing in progress");
+std::unique_ptr<TCanvas> TPrinter::StartDocument() {
     QPrinter* p = FDevice->Printer.get();
     p->setDocName(ToQ(Title));
     p->setCopyCount(std::max(1, Copies));
@@ -188,36 +199,70 @@ void TPrinter::BeginDoc() {
     auto painter = std::make_unique<QPainter>();
     if (!painter->begin(p)) throw EPrinter("Printer selected is not valid");
     FDevice->Painter = std::move(painter);
-    FCanvas = std::make_unique<TCanvas>(std::make_unique<graphics::QtCanvasBackend>(
-        FDevice->Painter.get(), TSize(PageWidth(), PageHeight()), p->resolution()));
+    return PageCanvas(FDevice->Painter.get(), TSize(PageWidth(), PageHeight()), p->resolution());
+}
+
+void TPrinter::StartPage(std::unique_ptr<TCanvas>& Canvas) {
+    FDevice->Printer->newPage();
+    // A paper set since the last sheet gives this one another size.
+    const TSize size(PageWidth(), PageHeight());
+    if (!Canvas || Canvas->Backend()->Size() != size)
+        Canvas = PageCanvas(FDevice->Painter.get(), size, FDevice->Printer->resolution());
+}
+
+void TPrinter::FinishDocument() {
+    FDevice->Painter->end();
+    FDevice->Painter.reset();
+}
+
+void TPrinter::AbortDocument() {
+    FDevice->Printer->abort();
+    if (FDevice->Painter->isActive()) FDevice->Painter->end();
+    FDevice->Painter.reset();
+}
+
+void TPrinter::BeginDoc() {
+    if (FPrinting) throw EPrinter("Printing in progress");
+    FCanvas = StartDocument();
     FPrinting = true;
     FAborted = false;
 }
 
 void TPrinter::NewPage() {
     if (!FPrinting) throw EPrinter("Printer is not currently printing");
-    FDevice->Printer->newPage();
+    StartPage(FCanvas);
 }
 
 void TPrinter::EndDoc() {
     if (!FPrinting) throw EPrinter("Printer is not currently printing");
-    FCanvas.reset();
-    FDevice->Painter->end();
-    FDevice->Painter.reset();
     FPrinting = false;
+    // The canvas holds no device of its own: it goes once the device is done with the sheet.
+    core::ScopeExit drop([this] { FCanvas.reset(); });
+    FinishDocument();
 }
 
 void TPrinter::Abort() {
     if (!FPrinting) return;
-    FDevice->Printer->abort();
-    FCanvas.reset();
-    if (FDevice->Painter->isActive()) FDevice->Painter->end();
-    FDevice->Painter.reset();
     FPrinting = false;
     FAborted = true;
+    core::ScopeExit drop([this] { FCanvas.reset(); });
+    AbortDocument();
+}
+
+namespace {
+
+TPrinter* installed = nullptr;
+
+} // namespace
+
+TPrinter* SetPrinter(TPrinter* NewPrinter) {
+    TPrinter* old = installed;
+    installed = NewPrinter;
+    return old;
 }
 
 TPrinter* Printer() {
+    if (installed) return installed;
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) return nullptr;
     static TPrinter printer;
     return &printer;

@@ -3,7 +3,9 @@
 // writes a PDF document, with the device-mode figures a report lays out by:
 // paper code (the Windows paper numbers, 256 = custom), orientation, the
 // physical paper and the printable area in device pixels. Qt's printer
-// support is underneath; nothing of it shows here.
+// support is underneath; nothing of it shows here. The device work sits in
+// protected virtual operations, so a test puts a recording printer in its
+// place (SetPrinter) while the document state and its errors stay here.
 #include "platform/core/TObject.h"
 #include "platform/graphics/TRect.h"
 
@@ -49,6 +51,8 @@ class TPrinter : public TObject {
 public:
     TPrinter();
     ~TPrinter() override;
+    TPrinter(const TPrinter&) = delete;
+    TPrinter& operator=(const TPrinter&) = delete;
     String ClassName() const override { return "TPrinter"; }
 
     // The system's printers, then "PDF".
@@ -60,20 +64,24 @@ public:
     String OutputFileName() const { return FOutputFileName; }
     void SetOutputFileName(const String& Value) { FOutputFileName = Value; }
 
-    void GetDeviceMode(TDeviceMode& Mode) const;
-    // Applies the fields Mode carries to the selected printer.
-    void SetDeviceMode(const TDeviceMode& Mode);
+    virtual void GetDeviceMode(TDeviceMode& Mode) const;
+    // Applies the fields Mode carries to the selected printer. On the file
+    // printer a paper set while printing applies from the next page on.
+    virtual void SetDeviceMode(const TDeviceMode& Mode);
     // The paper sizes the selected printer offers.
-    std::vector<TPaperInfo> PaperSizes() const;
+    virtual std::vector<TPaperInfo> PaperSizes() const;
+    // True for the file printer: each document replaces its one file, so a
+    // report goes to it as one document even when its paper changes.
+    virtual bool IsFilePrinter() const;
 
     // Device figures of the selected printer: pixels per inch, the physical
     // paper, its unprintable offsets and the printable area.
-    Integer PixelsPerInchX() const;
-    Integer PixelsPerInchY() const;
-    TSize PhysicalSize() const;
-    TPoint PhysicalOffset() const;
-    Integer PageWidth() const;
-    Integer PageHeight() const;
+    virtual Integer PixelsPerInchX() const;
+    virtual Integer PixelsPerInchY() const;
+    virtual TSize PhysicalSize() const;
+    virtual TPoint PhysicalOffset() const;
+    virtual Integer PageWidth() const;
+    virtual Integer PageHeight() const;
 
     String Title;
     Integer Copies = 1;
@@ -90,9 +98,21 @@ public:
     // The page canvas while printing, else null.
     TCanvas* Canvas() const { return FCanvas.get(); }
 
-private:
-    void Select();
+protected:
+    // A printer of these names with no device of its own: the subclass
+    // supplies every device operation.
+    TPrinter(std::vector<String> Names, Integer Index);
+    // Takes the device of the printer at PrinterIndex.
+    virtual void Select();
+    // Starts the device's document and gives the canvas of its first page;
+    // raises EPrinter "Printer selected is not valid" when it cannot start.
+    virtual std::unique_ptr<TCanvas> StartDocument();
+    // Moves to the next sheet; may give the page a canvas of its own (a new paper).
+    virtual void StartPage(std::unique_ptr<TCanvas>& Canvas);
+    virtual void FinishDocument();
+    virtual void AbortDocument();
 
+private:
     std::vector<String> FPrinters;
     Integer FIndex = 0;
     String FOutputFileName;
@@ -105,6 +125,10 @@ private:
 // The name of the file printer at the end of the list.
 extern const char* const PdfPrinterName;
 
-// The process-wide printer, created on first use; null while no graphical
-// application object exists (the printer devices need one).
+// The process-wide printer: the one SetPrinter installed, else the system's,
+// created on first use; null while no graphical application object exists
+// (the printer devices need one).
 TPrinter* Printer();
+// Installs NewPrinter (not owned; null gives the system's back) and answers
+// the one installed before.
+TPrinter* SetPrinter(TPrinter* NewPrinter);

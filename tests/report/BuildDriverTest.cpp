@@ -1,4 +1,5 @@
 #include "report/BandEngineSupport.h"
+#include "report/FakeProgressWindow.h"
 
 #include "platform/core/Exceptions.h"
 #include "report/TrpPage.h"
@@ -8,47 +9,6 @@
 using Pages = std::vector<std::vector<String>>;
 
 namespace {
-
-// Records what the build shows in its window; Cancel makes the n-th look at
-// pending input press the cancel button.
-class FakeWindow : public report::ProgressWindow {
-public:
-    void SetCaption(const String& c) override { Caption = c; }
-    void SetLabel(const String& t) override {
-        FLabel = t;
-        Labels.push_back(t);
-    }
-    String Label() const override { return FLabel; }
-    bool Visible() const override { return Shown; }
-    bool ShowModal(TrpReport* r, const std::function<void()>& action) override {
-        ++Showings;
-        Report = r;
-        Shown = true;
-        Result = 0;
-        action();
-        Shown = false;
-        return Result != 2;
-    }
-    void CloseModal(bool cancelled) override { Result = cancelled ? 2 : 1; }
-    void ProcessMessages() override {
-        if (++Looks == CancelAt) {
-            Report->Terminated = true;
-            Result = 2;
-        }
-    }
-
-    String Caption;
-    std::vector<String> Labels;
-    int Showings = 0;
-    int Looks = 0;
-    int CancelAt = -1;
-    bool Shown = false;
-    int Result = 0;
-    TrpReport* Report = nullptr;
-
-private:
-    String FLabel;
-};
 
 class BuildDriver : public BandEngineTest {
 protected:

@@ -127,3 +127,30 @@ TEST(TPrinter, AbortEndsTheDocument) {
     EXPECT_TRUE(p->Aborted());
     p->Abort(); // nothing open: nothing happens
 }
+
+TEST(TPrinter, TheFilePrinterTakesANewPaperFromTheNextPage) {
+    TempFolder dir("velmora-print");
+    TPrinter* p = PdfPrinter();
+    EXPECT_TRUE(p->IsFilePrinter());
+    SetPaper(p, 9, DMORIENT_PORTRAIT);
+    p->SetOutputFileName(dir.File("papers.pdf"));
+    p->BeginDoc();
+    const TSize a4 = p->PhysicalSize();
+    p->Canvas()->TextOut(100, 100, "A4");
+    SetPaper(p, 8, DMORIENT_PORTRAIT);
+    p->NewPage();
+    // The sheet and its canvas have the A3 size; the document goes on.
+    EXPECT_NEAR(p->PhysicalSize().cx, 7016, 2);
+    EXPECT_EQ(p->Canvas()->ClipRect().Right, p->PageWidth());
+    EXPECT_GT(p->PhysicalSize().cy, a4.cy);
+    p->Canvas()->TextOut(100, 100, "A3");
+    p->EndDoc();
+    SetPaper(p, 9, DMORIENT_PORTRAIT);
+
+    std::ifstream in(dir.File("papers.pdf"), std::ios::binary);
+    const std::string pdf((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_NE(pdf.find("/Count 2"), std::string::npos);
+    // One page in A4 points, one in A3 points.
+    EXPECT_NE(pdf.find("/MediaBox [0 0 595.000000 842.000000]"), std::string::npos);
+    EXPECT_NE(pdf.find("/MediaBox [0 0 842.000000 1191.000000]"), std::string::npos);
+}
