@@ -1,14 +1,25 @@
 #include "platform/ui/TComboBox.h"
 
 #include "platform/core/ScopeExit.h"
+#include "platform/core/TStrings.h"
+#include "platform/graphics/QtCanvasBackend.h"
+#include "platform/graphics/TBitmap.h"
+#include "platform/graphics/TCanvas.h"
+#include "platform/graphics/TFont.h"
+#include "platform/ui/ControlCanvas.h"
 #include "platform/ui/ItemStrings.h"
+#include "platform/ui/detail/OwnerDrawDelegate.h"
 #include "platform/ui/detail/QtSupport.h"
 #include "platform/ui/SafeCall.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QPalette>
+#include <QStyleOptionComboBox>
+#include <QStylePainter>
 
 namespace {
 QComboBox* Combo(const TControl* c) {
@@ -54,6 +65,16 @@ TComboBox::TComboBox(TComponent* AOwner)
     ColorChanged(); // clWindow is the starting value, so SetColor alone changes nothing
     SetTabStop(true);
     SetBounds(0, 0, 145, 21);
+    FPlainDelegate = c->itemDelegate();
+    FOwnerDelegate = new ui::OwnerDrawDelegate(
+        [this](QPainter* painter, const QRect& r, int row, TOwnerDrawState state) {
+            ui::SafeCall(this, [&] {
+                TCanvas canvas(std::make_unique<graphics::QtCanvasBackend>(
+                    painter, TSize(painter->device()->width(), painter->device()->height())));
+                DrawItemOn(&canvas, row, TRect(r.left(), r.top(), r.right() + 1, r.bottom() + 1), state);
+            });
+        },
+        [this] { return int(FItemHeight); }, c);
 }
 
 TComboBox::~TComboBox() {
@@ -97,6 +118,7 @@ void TComboBox::SetStyle(TComboBoxStyle v) {
     FStyle = v;
     QComboBox* c = Combo(this);
     const int index = c->currentIndex();
+    c->setItemDelegate(OwnerDrawn() ? FOwnerDelegate : FPlainDelegate);
     c->setEditable(v == csDropDown || v == csSimple);
     if (c->isEditable()) {
         c->setInsertPolicy(QComboBox::NoInsert);
@@ -128,6 +150,14 @@ bool TComboBox::DroppedDown() const {
     return Combo(this)->view()->isVisible();
 }
 
+void TComboBox::SetDroppedDown(bool v) {
+    if (v == DroppedDown()) return;
+    if (v)
+        Combo(this)->showPopup();
+    else
+        Combo(this)->hidePopup();
+}
+
 void TComboBox::Clear() {
     FItems->Clear();
     SetItemIndex(-1);
@@ -142,4 +172,64 @@ void TComboBox::ColorChanged() {
     pal.setColor(QPalette::Base, ui::ToQColor(Color()));
     Widget()->setPalette(pal);
     TWinControl::ColorChanged();
+}
+
+void TComboBox::SetItemHeight(Integer v) {
+    if (v < 1) return;
+    FItemHeight = v;
+    // The list asks the delegate again only when told its items changed.
+    Combo(this)->view()->doItemsLayout();
+}
+
+TCanvas* TComboBox::Canvas() const {
+    return FCanvas ? FCanvas : ui::MeasureCanvas(FMeasure, Font());
+}
+
+void TComboBox::DrawItem(Integer Index, const TRect& Rect, TOwnerDrawState State) {
+    if (OnDrawItem) {
+        OnDrawItem(this, Index, Rect, State);
+        return;
+    }
+    FCanvas->TextRect(Rect, Rect.Left + 2, Rect.Top, FItems->Get(Index));
+}
+
+void TComboBox::DrawItemOn(TCanvas* Canvas, Integer Index, const TRect& Rect, TOwnerDrawState State) {
+    ui::PrepareCanvas(Canvas, Font(), Color());
+    if (State.Contains(odSelected)) {
+        Canvas->Brush()->SetColor(clHighlight);
+        Canvas->Font()->SetColor(clHighlightText);
+    }
+    Canvas->FillRect(Rect);
+    TCanvas* saved = FCanvas;
+    FCanvas = Canvas;
+    core::ScopeExit restore([&] { FCanvas = saved; });
+    if (Index >= 0 && Index < FItems->Count()) DrawItem(Index, Rect, State);
+    if (State.Contains(odFocused)) Canvas->DrawFocusRect(Rect);
+}
+
+void TComboBox::PaintFace() {
+    QComboBox* c = Combo(this);
+    QStylePainter painter(c);
+    QStyleOptionComboBox option;
+    option.initFrom(c);
+    option.editable = false;
+    option.frame = true;
+    option.subControls = QStyle::SC_All;
+    const bool dropped = c->view()->isVisible();
+    if (dropped) option.state |= QStyle::State_On;
+    painter.drawComplexControl(QStyle::CC_ComboBox, option);
+    const QRect r = c->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, c);
+    TCanvas canvas(std::make_unique<graphics::QtCanvasBackend>(&painter, TSize(c->width(), c->height())));
+    TOwnerDrawState state{odComboBoxEdit};
+    if (c->hasFocus() && !dropped) state += TOwnerDrawState{odSelected, odFocused};
+    if (!c->isEnabled()) state.Include(odDisabled);
+    DrawItemOn(&canvas, c->currentIndex(), TRect(r.left(), r.top(), r.right() + 1, r.bottom() + 1), state);
+}
+
+bool TComboBox::WidgetEvent(QEvent* Event) {
+    if (Event->type() == QEvent::Paint && OwnerDrawn()) {
+        PaintFace();
+        return true;
+    }
+    return TWinControl::WidgetEvent(Event);
 }

@@ -3,10 +3,17 @@
 // in the list; setting ItemIndex or Text does not fire OnChange, only the user's
 // choice or typing does (forms fill and set combos without reacting). Setting Text of an editable box
 // leaves the selection alone.
+// The owner-drawn styles show no edit line: each item of the list and the
+// chosen item on the closed box are drawn by DrawItem (OnDrawItem when
+// assigned, else the item's text) on Canvas, every item ItemHeight high.
+#include "platform/ui/OwnerDraw.h"
 #include "platform/ui/TWinControl.h"
 
 #include <memory>
 
+class QAbstractItemDelegate;
+class TBitmap;
+class TCanvas;
 class TStrings;
 namespace ui {
 class ItemStrings;
@@ -37,14 +44,25 @@ public:
     Integer MaxLength() const { return FMaxLength; }
     void SetMaxLength(Integer v);
     bool DroppedDown() const;
+    // Opens or closes the list.
+    void SetDroppedDown(bool v);
     void Clear();
+    Integer ItemHeight() const { return FItemHeight; }
+    // Values below 1 are ignored.
+    void SetItemHeight(Integer v);
+    // The canvas OnDrawItem draws on; outside drawing it measures text in the control's font.
+    TCanvas* Canvas() const;
 
     TNotifyEvent OnChange;
     TNotifyEvent OnSelect;
+    TDrawItemEvent OnDrawItem;
 
 protected:
     void ColorChanged() override;
     virtual void Change();
+    // Draws item Index inside Rect on Canvas, already filled in the state's brush.
+    virtual void DrawItem(Integer Index, const TRect& Rect, TOwnerDrawState State);
+    bool WidgetEvent(QEvent* Event) override;
 
 private:
     std::unique_ptr<ui::ItemStrings> FItems;
@@ -52,4 +70,15 @@ private:
     Integer FDropDownCount = 8;
     Integer FMaxLength = 0;
     bool FSyncing = false;
+
+    bool OwnerDrawn() const { return FStyle == csOwnerDrawFixed || FStyle == csOwnerDrawVariable; }
+    // Fills Rect for State, lends Canvas to DrawItem and marks the focus.
+    void DrawItemOn(TCanvas* Canvas, Integer Index, const TRect& Rect, TOwnerDrawState State);
+    void PaintFace();
+
+    Integer FItemHeight = 16;
+    TCanvas* FCanvas = nullptr;
+    mutable std::unique_ptr<TBitmap> FMeasure;
+    QAbstractItemDelegate* FPlainDelegate = nullptr;
+    QAbstractItemDelegate* FOwnerDelegate = nullptr;
 };
