@@ -12,6 +12,9 @@
 #include <QWheelEvent>
 #include <QWidget>
 
+#include <algorithm>
+#include <cstdlib>
+
 namespace ui {
 
 namespace {
@@ -93,6 +96,25 @@ void SimulateDblClick(TControl* Control, Integer X, Integer Y) {
 
 void SimulateMouseMove(TControl* Control, Integer X, Integer Y) {
     SendMouse(Control->Widget(), QEvent::MouseMove, X, Y, Qt::NoButton, Qt::NoButton, {});
+}
+
+void SimulateDrag(TControl* Control, TPoint From, TPoint To) {
+    QWidget* w = Control->Widget();
+    QWidget* target = w->childAt(From.X, From.Y);
+    if (!target) target = w;
+    auto send = [&](QEvent::Type type, TPoint p, Qt::MouseButtons held) {
+        const QPoint local = target->mapFrom(w, QPoint(p.X, p.Y));
+        SendMouse(target, type, local.x(), local.y(),
+                  type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, held, {});
+    };
+    send(QEvent::MouseButtonPress, From, Qt::LeftButton);
+    const Integer steps =
+        std::max<Integer>(1, std::max(std::abs(To.X - From.X), std::abs(To.Y - From.Y)) / 3);
+    for (Integer i = 1; i <= steps; ++i)
+        send(QEvent::MouseMove,
+             TPoint(From.X + (To.X - From.X) * i / steps, From.Y + (To.Y - From.Y) * i / steps),
+             Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, To, Qt::NoButton);
 }
 
 void SimulateMouseEnter(TControl* Control) {

@@ -1,6 +1,7 @@
 #pragma once
 // Synthetic mouse and key input for tests: the events take the same road as
 // real ones (widget, event dispatch, key routing).
+#include "platform/graphics/TRect.h"
 #include "platform/ui/UiTypes.h"
 
 class TControl;
@@ -14,6 +15,10 @@ void SimulateClick(TControl* Control, Integer X, Integer Y, TMouseButton Button 
 // Press, release, double-click, release, as the window system sends them.
 void SimulateDblClick(TControl* Control, Integer X, Integer Y);
 void SimulateMouseMove(TControl* Control, Integer X, Integer Y);
+// A left press at From, moves in steps of a few pixels to To with the button
+// held, and the release there (client coordinates), sent to the widget under
+// From, as a person drags.
+void SimulateDrag(TControl* Control, TPoint From, TPoint To);
 void SimulateMouseEnter(TControl* Control);
 void SimulateMouseLeave(TControl* Control);
 // Focuses Control's window and control, then sends the key (with Text as the

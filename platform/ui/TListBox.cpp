@@ -7,6 +7,9 @@
 #include "platform/ui/SafeCall.h"
 
 #include <QListWidget>
+#include <QMouseEvent>
+
+#include <cstdlib>
 #include <QPalette>
 
 namespace {
@@ -14,6 +17,36 @@ QListWidget* List(const TControl* c) {
     return static_cast<QListWidget*>(c->Widget());
 }
 } // namespace
+
+// The lines live in the list's viewport, which hears the mouse; the drag
+// takes the viewport's mouse events while it tracks a press.
+class ListDragFilter : public QObject {
+public:
+    ListDragFilter(TListBox* Box, QObject* Parent) : QObject(Parent), FBox(Box) {}
+
+    bool eventFilter(QObject* Watched, QEvent* Event) override {
+        const auto type = Event->type();
+        if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove &&
+            type != QEvent::MouseButtonRelease)
+            return false;
+        auto* e = static_cast<QMouseEvent*>(Event);
+        const QPoint q = static_cast<QWidget*>(Watched)->mapTo(FBox->Widget(), e->position().toPoint());
+        const TPoint p(q.x(), q.y());
+        bool taken = false;
+        ui::SafeCall(FBox, [&] {
+            if (type == QEvent::MouseButtonPress && e->button() == Qt::LeftButton)
+                taken = FBox->DragPress(p);
+            else if (type == QEvent::MouseMove && (e->buttons() & Qt::LeftButton))
+                taken = FBox->DragMove(p);
+            else if (type == QEvent::MouseButtonRelease && e->button() == Qt::LeftButton)
+                taken = FBox->DragRelease(p);
+        });
+        return taken;
+    }
+
+private:
+    TListBox* FBox;
+};
 
 TListBox::TListBox(TComponent* AOwner)
     : TWinControl(AOwner, ui::NewWidget<QListWidget>()), FItems(std::make_unique<ui::ItemStrings>()) {
@@ -33,6 +66,7 @@ TListBox::TListBox(TComponent* AOwner)
     ColorChanged(); // clWindow is the starting value, so SetColor alone changes nothing
     SetTabStop(true);
     SetBounds(0, 0, 121, 97);
+    l->viewport()->installEventFilter(new ListDragFilter(this, l));
 }
 
 TListBox::~TListBox() {
@@ -98,4 +132,59 @@ void TListBox::ColorChanged() {
     pal.setColor(QPalette::Base, ui::ToQColor(Color()));
     Widget()->setPalette(pal);
     TWinControl::ColorChanged();
+}
+
+Integer TListBox::ItemAtPos(TPoint Pos, bool Existing) const {
+    QListWidget* l = List(this);
+    const QPoint v = l->viewport()->mapFrom(l, QPoint(Pos.X, Pos.Y));
+    const QModelIndex index = l->viewport()->rect().contains(v) ? l->indexAt(v) : QModelIndex();
+    if (index.isValid()) return index.row();
+    return Existing ? -1 : FItems->Count();
+}
+
+TRect TListBox::ItemRect(Integer Index) const {
+    QListWidget* l = List(this);
+    if (Index < 0 || Index >= FItems->Count()) return TRect();
+    const QRect r = l->visualItemRect(l->item(Index)).translated(l->viewport()->mapTo(l, QPoint(0, 0)));
+    return TRect(r.left(), r.top(), r.right() + 1, r.bottom() + 1);
+}
+
+bool TListBox::DragPress(TPoint P) {
+    FPressed = FDragMode == dmAutomatic;
+    FDragging = false;
+    FPressAt = P;
+    // The press still chooses the line under it.
+    return false;
+}
+
+bool TListBox::AskDragOver(TPoint P, TDragState State) {
+    bool accept = bool(OnDragOver);
+    if (OnDragOver) OnDragOver(this, this, P.X, P.Y, State, accept);
+    return accept;
+}
+
+bool TListBox::DragMove(TPoint P) {
+    if (!FPressed) return false;
+    if (!FDragging) {
+        if (std::abs(P.X - FPressAt.X) < DragThreshold && std::abs(P.Y - FPressAt.Y) < DragThreshold)
+            return true;
+        FDragging = true;
+        FCursorBeforeDrag = Cursor();
+        FAccepted = AskDragOver(P, dsDragEnter);
+    } else {
+        FAccepted = AskDragOver(P, dsDragMove);
+    }
+    SetCursor(FAccepted ? crDrag : crNoDrop);
+    // The moves belong to the drag: the chosen line stays where the press put it.
+    return true;
+}
+
+bool TListBox::DragRelease(TPoint P) {
+    const bool dragging = FDragging;
+    FPressed = false;
+    FDragging = false;
+    if (!dragging) return false;
+    SetCursor(FCursorBeforeDrag);
+    if (FAccepted && OnDragDrop) OnDragDrop(this, this, P.X, P.Y);
+    return true;
 }

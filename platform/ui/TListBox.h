@@ -1,6 +1,10 @@
 #pragma once
 // A list of lines to choose from. OnClick fires when the user changes the
 // chosen line (by mouse or keys), not when the program sets ItemIndex.
+// With DragMode dmAutomatic its lines can be dragged within the list: the
+// chosen line stays chosen while the pointer moves, OnDragOver answers
+// whether a drop is taken there, and OnDragDrop takes it.
+#include "platform/ui/DragDrop.h"
 #include "platform/ui/TWinControl.h"
 
 #include <memory>
@@ -29,6 +33,18 @@ public:
     bool Sorted() const;
     void SetSorted(bool v);
     void Clear();
+    // The line at Pos (client coordinates); off the lines -1 when Existing,
+    // else Count.
+    Integer ItemAtPos(TPoint Pos, bool Existing) const;
+    // The line's rectangle in client coordinates; empty for an index outside the list.
+    TRect ItemRect(Integer Index) const;
+
+    TDragMode DragMode() const { return FDragMode; }
+    void SetDragMode(TDragMode v) { FDragMode = v; }
+    // Whether a drag is under way.
+    bool Dragging() const { return FDragging; }
+    TDragOverEvent OnDragOver;
+    TDragDropEvent OnDragDrop;
 
 protected:
     void ColorChanged() override;
@@ -39,4 +55,18 @@ private:
     std::unique_ptr<ui::ItemStrings> FItems;
     bool FMultiSelect = false;
     bool FSyncing = false;
+
+    friend class ListDragFilter;
+    // The drag's steps, in client coordinates; true when the event is the drag's.
+    bool DragPress(TPoint P);
+    bool DragMove(TPoint P);
+    bool DragRelease(TPoint P);
+    bool AskDragOver(TPoint P, TDragState State);
+
+    TDragMode FDragMode = dmManual;
+    bool FPressed = false;
+    bool FDragging = false;
+    bool FAccepted = false;
+    TPoint FPressAt;
+    TCursor FCursorBeforeDrag = crDefault;
 };
