@@ -8,9 +8,11 @@
 #include "platform/graphics/TCanvas.h"
 #include "platform/ui/detail/QtSupport.h"
 #include "platform/ui/TCustomForm.h"
+#include "platform/ui/TMenuItem.h"
 
 #include <QImage>
 #include <QLinearGradient>
+#include <QMenu>
 #include <QPainter>
 #include <QPixmap>
 #include <QWidget>
@@ -81,6 +83,21 @@ void Snapshot(TControl* Control, TBitmap* Bitmap) {
     const QImage img = Render(Control);
     Bitmap->SetSize(img.width(), img.height());
     Bitmap->Image() = img.convertToFormat(QImage::Format_RGB32);
+}
+
+void SnapshotMenu(TMenuItem* Item, TBitmap* Bitmap) {
+    QMenu* menu = Item ? Item->SubMenu() : nullptr;
+    if (!menu) {
+        Bitmap->SetSize(0, 0);
+        return;
+    }
+    menu->ensurePolished();
+    menu->resize(menu->sizeHint());
+    QImage img(menu->size(), QImage::Format_RGB32);
+    img.fill(ToQColor(clMenu));
+    menu->render(&img);
+    Bitmap->SetSize(img.width(), img.height());
+    Bitmap->Image() = img;
 }
 
 void SaveSnapshot(TControl* Control, const String& FileName) {

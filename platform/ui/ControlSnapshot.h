@@ -6,6 +6,7 @@
 
 class TBitmap;
 class TControl;
+class TMenuItem;
 
 namespace ui {
 
@@ -15,5 +16,8 @@ void Snapshot(TControl* Control, TBitmap* Bitmap);
 // extension (".png", ".bmp"). Raises EFCreateError "Cannot create file "<name>""
 // when it cannot be written.
 void SaveSnapshot(TControl* Control, const String& FileName);
+// Renders the menu that Item opens (a popup menu's Items: the whole popup) as
+// it would show, without showing it; an item without sub-items gives an empty bitmap.
+void SnapshotMenu(TMenuItem* Item, TBitmap* Bitmap);
 
 } // namespace ui

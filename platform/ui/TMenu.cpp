@@ -1,5 +1,6 @@
 #include "platform/ui/TMenu.h"
 
+#include "platform/graphics/TImageList.h"
 #include "platform/ui/TMenuItem.h"
 
 TMenu::TMenu(TComponent* AOwner) : TComponent(AOwner), FItems(new TMenuItem(nullptr)) {
@@ -7,6 +8,7 @@ TMenu::TMenu(TComponent* AOwner) : TComponent(AOwner), FItems(new TMenuItem(null
 }
 
 TMenu::~TMenu() {
+    if (FImages) FImages->RemoveFreeNotification(this);
     FItems->SetRootOf(nullptr);
     delete FItems;
 }
@@ -23,4 +25,21 @@ bool TMenu::IsShortCut(TShortCut sc) {
 
 void TMenu::ItemsChanged() {
     if (OnItemsChanged) OnItemsChanged();
+}
+
+void TMenu::SetImages(TImageList* Value) {
+    if (Value != FImages) {
+        if (FImages) FImages->RemoveFreeNotification(this);
+        FImages = Value;
+        if (FImages) FImages->FreeNotification(this);
+    }
+    FItems->ImagesChanged();
+}
+
+void TMenu::Notification(TComponent* AComponent, TOperation Operation) {
+    TComponent::Notification(AComponent, Operation);
+    if (Operation == opRemove && AComponent == FImages) {
+        FImages = nullptr;
+        FItems->ImagesChanged();
+    }
 }

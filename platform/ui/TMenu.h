@@ -6,6 +6,7 @@
 
 #include <memory>
 
+class TImageList;
 class TMenuItem;
 
 class TMenu : public TComponent {
@@ -15,6 +16,11 @@ public:
     String ClassName() const override { return "TMenu"; }
 
     TMenuItem* Items() const { return FItems; }
+    // The pictures the items name by ImageIndex; the menu forgets a list that is freed.
+    TImageList* Images() const { return FImages; }
+    // Shows every item's picture anew, also when Value is the list set before.
+    void SetImages(TImageList* Value);
+    void Notification(TComponent* AComponent, TOperation Operation) override;
     // Clicks the enabled item with that shortcut; true when there was one.
     bool IsShortCut(TShortCut sc);
 
@@ -24,4 +30,5 @@ public:
 
 private:
     TMenuItem* FItems;
+    TImageList* FImages = nullptr;
 };

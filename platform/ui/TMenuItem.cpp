@@ -4,6 +4,7 @@
 #include "platform/ui/detail/QtSupport.h"
 #include "platform/ui/SafeCall.h"
 #include "platform/ui/ShortCuts.h"
+#include "platform/ui/detail/ImageListIcon.h"
 #include "platform/ui/TMenu.h"
 
 #include <QAction>
@@ -112,6 +113,7 @@ void TMenuItem::Insert(Integer Index, TMenuItem* Item) {
     FSubMenu->insertAction(before, Item->FAction);
     FItems.insert(FItems.begin() + Index, Item);
     Item->FParent = this;
+    Item->ImagesChanged();
     StructureChanged();
 }
 
@@ -150,4 +152,22 @@ TMenuItem* TMenuItem::FindShortCut(TShortCut sc) {
     for (TMenuItem* item : FItems)
         if (TMenuItem* found = item->FindShortCut(sc)) return found;
     return nullptr;
+}
+
+void TMenuItem::SetImageIndex(Integer v) {
+    FImageIndex = v;
+    ImagesChanged();
+}
+
+TImageList* TMenuItem::MenuImages() const {
+    const TMenuItem* root = this;
+    while (root->FParent)
+        root = root->FParent;
+    return root->FRootOf ? root->FRootOf->Images() : nullptr;
+}
+
+void TMenuItem::ImagesChanged() {
+    FAction->setIcon(ui::ImageListIcon(MenuImages(), FImageIndex));
+    for (TMenuItem* item : FItems)
+        item->ImagesChanged();
 }

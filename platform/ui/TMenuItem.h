@@ -8,6 +8,7 @@
 
 class QAction;
 class QMenu;
+class TImageList;
 class TMenu;
 
 class TMenuItem : public TComponent {
@@ -37,6 +38,9 @@ public:
     bool Default() const { return FDefault; }
     void SetDefault(bool v);
     bool IsLine() const { return FCaption == "-"; }
+    // The item's picture in its menu's image list; -1 (or an index outside the list) shows none.
+    Integer ImageIndex() const { return FImageIndex; }
+    void SetImageIndex(Integer v);
 
     Integer Count() const { return Integer(FItems.size()); }
     // Raises EMenuError-like EListError "List index out of bounds (<i>)".
@@ -64,10 +68,13 @@ public:
     QMenu* SubMenu() const { return FSubMenu; }
     // Platform-internal: the menu whose root this item is.
     void SetRootOf(TMenu* Menu) { FRootOf = Menu; }
+    // Platform-internal: shows the pictures of this item and those below anew.
+    void ImagesChanged();
 
 private:
     void UpdateAction();
     void StructureChanged();
+    TImageList* MenuImages() const;
 
     QAction* FAction = nullptr;
     QMenu* FSubMenu = nullptr;
@@ -83,4 +90,5 @@ private:
     bool FEnabled = true;
     bool FVisible = true;
     bool FDefault = false;
+    Integer FImageIndex = -1;
 };
