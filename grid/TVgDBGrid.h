@@ -114,7 +114,9 @@ public:
     const String& HintField() const { return FHintField; }
     void SetHintField(const String& Value) { FHintField = Value; }
     TImageList* Images() const { return FImages; }
-    void SetImages(TImageList* Value) { FImages = Value; }
+    // The glyphs of the standard popup's entries; the grid forgets a list that is freed.
+    void SetImages(TImageList* Value);
+    void Notification(TComponent* AComponent, TOperation Operation) override;
     // Frozen data columns (the indicator not counted).
     Integer FixedCols() const;
     void SetFixedCols(Integer Value);

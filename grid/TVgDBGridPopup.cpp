@@ -4,6 +4,7 @@
 
 #include "grid/VgGridLayout.h"
 #include "platform/data/TDataSet.h"
+#include "platform/graphics/TImageList.h"
 #include "platform/ui/TMenuItem.h"
 #include "platform/ui/TPopupMenu.h"
 #include "platform/ui/VirtualKeys.h"
@@ -66,9 +67,12 @@ void TVgDBGrid::BuildStandardPopup() {
                               &TVgDBGrid::RestoreLayoutClick,
                               nullptr,
                               &TVgDBGrid::SetupGridClick};
+    Integer glyph = 0;
     for (Integer i = 0; i < 25; ++i) {
         auto* item = new TMenuItem(nullptr);
         item->SetCaption(Captions[i]);
+        // The application's image list holds one glyph for each entry that is not a line.
+        item->SetImageIndex(item->IsLine() ? -1 : glyph++);
         if (Action a = actions[i]) item->OnClick = [this, a](TObject*) { (this->*a)(); };
         if (i == 8) item->SetShortCut(TShortCut(scCtrl | 'F'));
         if (i == 12) item->SetShortCut(VK_F5);
@@ -80,7 +84,23 @@ void TVgDBGrid::BuildStandardPopup() {
     }
 }
 
+void TVgDBGrid::SetImages(TImageList* Value) {
+    if (Value == FImages) return;
+    if (FImages) FImages->RemoveFreeNotification(this);
+    FImages = Value;
+    if (FImages) FImages->FreeNotification(this);
+}
+
+void TVgDBGrid::Notification(TComponent* AComponent, TOperation Operation) {
+    TCustomDBGrid::Notification(AComponent, Operation);
+    if (Operation == opRemove && AComponent == FImages) {
+        FImages = nullptr;
+        if (FPopup) FPopup->SetImages(nullptr);
+    }
+}
+
 void TVgDBGrid::UpdatePopupItems() {
+    FPopup->SetImages(FImages);
     TDataSet* ds = DataSet();
     bool browsing = ds && ds->State() == dsBrowse;
     bool editing = ds && IsEditMode(ds->State());

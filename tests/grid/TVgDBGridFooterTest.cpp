@@ -2,6 +2,7 @@
 
 #include "platform/data/TBookmarkList.h"
 #include "platform/data/TField.h"
+#include "platform/graphics/TImageList.h"
 #include "platform/ui/DialogHook.h"
 #include "platform/ui/TMenuItem.h"
 #include "platform/ui/TPopupMenu.h"
@@ -284,6 +285,44 @@ TEST_F(PopupTest, EntriesRunTheGridsActions) {
     EXPECT_EQ(Data->State(), dsInsert);
     Item(11)->Click();
     EXPECT_EQ(Data->State(), dsBrowse);
+}
+
+TEST_F(PopupTest, EveryEntryButTheLinesNamesTheNextGlyph) {
+    Integer expected = 0;
+    for (Integer i = 0; i < 25; ++i) {
+        if (Item(i)->IsLine())
+            EXPECT_EQ(Item(i)->ImageIndex(), -1) << "line " << i;
+        else
+            EXPECT_EQ(Item(i)->ImageIndex(), expected++) << "entry " << i;
+    }
+    EXPECT_EQ(expected, 19);
+    EXPECT_EQ(Item(16)->ImageIndex(), 13); // "Select All records", inside the selection sub-menu
+    EXPECT_EQ(Item(24)->ImageIndex(), 18); // "Setup..."
+}
+
+TEST_F(PopupTest, TheGridsImagesReachTheMenuBeforeItShows) {
+    TImageList first(nullptr), second(nullptr);
+    Grid->SetImages(&first);
+    EXPECT_EQ(Grid->StandardPopup()->Images(), nullptr); // handed over only when the menu is about to show
+    Grid->UpdatePopupItems();
+    EXPECT_EQ(Grid->StandardPopup()->Images(), &first);
+    Grid->SetImages(&second);
+    Grid->UpdatePopupItems();
+    EXPECT_EQ(Grid->StandardPopup()->Images(), &second);
+    Grid->SetImages(nullptr);
+    Grid->UpdatePopupItems();
+    EXPECT_EQ(Grid->StandardPopup()->Images(), nullptr);
+}
+
+TEST_F(PopupTest, AFreedImageListIsForgottenByGridAndMenu) {
+    auto images = std::make_unique<TImageList>(nullptr);
+    Grid->SetImages(images.get());
+    Grid->UpdatePopupItems();
+    images.reset();
+    EXPECT_EQ(Grid->Images(), nullptr);
+    EXPECT_EQ(Grid->StandardPopup()->Images(), nullptr);
+    Grid->UpdatePopupItems(); // nothing dangling is handed over
+    EXPECT_EQ(Grid->StandardPopup()->Images(), nullptr);
 }
 
 } // namespace
