@@ -5,7 +5,10 @@
 #include "platform/data/TDataSet.h"
 #include "platform/data/TField.h"
 #include "platform/data/TFields.h"
+#include "platform/graphics/TBitmap.h"
+#include "platform/graphics/TCanvas.h"
 #include "platform/graphics/TFont.h"
+#include "platform/ui/ControlCanvas.h"
 #include "platform/ui/TCustomDBGrid.h"
 
 #include <array>
@@ -50,6 +53,11 @@ Integer IndexOfSetupColor(TColor Color, bool Data) {
         if (Table[i] == Color) return Integer(i);
     SetSetupCustomColor(Data, Color);
     return CustomColorEntry;
+}
+
+Integer FontZeroWidth(TFont* Font) {
+    std::unique_ptr<TBitmap> holder;
+    return ui::MeasureCanvas(holder, Font)->TextWidth("0");
 }
 
 Integer PixelsToChars(Integer Pixels, Integer Zero, Integer Overhang) {

@@ -50,6 +50,8 @@ Integer IndexOfSetupColor(TColor Color, bool Data);
 
 // Average width of "0" less the overhang, in pixels, of a font.
 using ZeroWidth = std::function<Integer(TFont* Font)>;
+// The width of "0" in Font on the screen (its fonts have no overhang).
+Integer FontZeroWidth(TFont* Font);
 Integer PixelsToChars(Integer Pixels, Integer Zero, Integer Overhang = 0);
 Integer CharsToPixels(Integer Chars, Integer Zero, Integer Overhang = 0);
 
