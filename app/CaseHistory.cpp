@@ -7,6 +7,7 @@
 #include "platform/core/FileUtils.h"
 #include "platform/core/StrUtils.h"
 #include "platform/data/TField.h"
+#include "platform/ui/MessageDialogs.h"
 
 namespace app {
 
@@ -29,6 +30,13 @@ HistoryClick HistoryDoubleClick(const String& FieldName, const String& FileName)
 void OpenAttachedFile(TUtlStarter& Starter, const String& FileName) {
     Starter.SetString(0, FileName);
     Starter.Execute();
+}
+
+void OpenListedFile(TUtlStarter& Starter, const String& FileName) {
+    if (FileExists(FileName))
+        OpenAttachedFile(Starter, FileName);
+    else
+        ShowMessage(FileName + "\n A fájl nem található");
 }
 
 } // namespace app

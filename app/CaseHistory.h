@@ -31,4 +31,8 @@ HistoryClick HistoryDoubleClick(const String& FieldName, const String& FileName)
 // without waiting. Failures of the desktop's opener stay in Starter's LastError.
 void OpenAttachedFile(TUtlStarter& Starter, const String& FileName);
 
+// The lists' double-click on a file cell: opens FileName as OpenAttachedFile does when it
+// exists; otherwise shows the path, a line break and " A fájl nem található".
+void OpenListedFile(TUtlStarter& Starter, const String& FileName);
+
 } // namespace app

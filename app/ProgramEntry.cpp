@@ -22,6 +22,8 @@
 #include "app/TAboutBox.h"
 #include "app/Tdokulap.h"
 #include "app/Tdokusetform.h"
+#include "app/Tjubmod.h"
+#include "app/Tujjub.h"
 #include "app/Tadminform.h"
 #include "controls/TUtlApplication.h"
 #include "platform/core/ScopeExit.h"
@@ -70,6 +72,8 @@ void CreateForms() {
     Application->CreateForm(AboutBox);
     Application->CreateForm(dokulap);
     Application->CreateForm(dokusetform);
+    Application->CreateForm(ujjub);
+    Application->CreateForm(jubmod);
     Application->CreateForm(adminform);
 }
 

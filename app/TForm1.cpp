@@ -27,6 +27,7 @@ TForm1::TForm1(TComponent* AOwner) : TForm(AOwner) {
     CreatePartnersArea();
     CreateDepositsArea();
     CreateDocumentsArea();
+    CreateJubArea();
     CreateRegistryArea();
     // The menu bar takes its height from the client area, so the size comes after it.
     CreateMenus();
@@ -102,8 +103,7 @@ void TForm1::FormShow(TObject* Sender) {
     for (TMemo* memo : {Edit4, Edit9, Edit12, Edit15})
         memo->Clear();
     DateTimePicker1->SetDate(Date());
-    // Still to join with its area: the identification filter. The cases area has
-    // nothing to set up.
+    // The cases area has nothing to set up.
     for (TDateTimePicker* picker : {DateTimePicker2, DateTimePicker3}) {
         picker->SetDate(Date());
         picker->SetChecked(false);
@@ -111,6 +111,7 @@ void TForm1::FormShow(TObject* Sender) {
     letetbeallitas_Memo1->Clear();
     letetbeallitas_Memo2->Clear();
     FillFilterCombos();
+    ResetJubFilter();
 }
 
 void TForm1::FillFilterCombos() {

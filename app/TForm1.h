@@ -388,6 +388,37 @@ public:
     void VgDBGrid12DrawColumnCell(TObject* Sender, const TRect& Rect, Integer DataCol);
     void Dokumentumbeallitas1Click(TObject* Sender);
 
+    // ---- Client identification area (TForm1Jub.cpp) ------------------------------------
+    TSqlite3Query* jubQuery;
+    TDataSource* DataSource6;
+    TVgDBGrid* VgDBGrid16;
+    TPopupMenu* jubPopup;               // "Módosít"
+    TEdit* Edit40;                      // "Név:"
+    TComboBox* ComboBox20;              // "Ügy:"
+    TDateTimePicker* DateTimePicker9;   // from
+    TDateTimePicker* DateTimePicker10;  // to
+    TRadioButton* RadioButton45;        // "Mind"
+    TRadioButton* RadioButton46;        // "Ellenőrzött"
+    TRadioButton* RadioButton47;        // "Ellenőrizetlen"
+    TgxExtSpeedButton* gxExtSpeedButton82; // "Lekérdezés"
+    TgxExtSpeedButton* gxExtSpeedButton81; // "Alaphelyzet"
+    TgxExtSpeedButton* gxExtSpeedButton79; // "Exportálás"
+    TVgExportToXLS* JUBToXLS;
+
+    // "Lekérdezés": the queries that pass the filter strip.
+    void RunJubList();
+    // Reruns the list's last statement on the same row (nothing before the first run).
+    void ReopenJubList();
+    // "Alaphelyzet": name emptied, no case, pickers today and unchecked, "Mind"; no query.
+    void ResetJubFilter();
+    // Exports an open list that holds queries.
+    void ExportJubList();
+    // "Módosít": the edit dialog for the current query; nothing without one.
+    void EditJub();
+    void VgDBGrid16DrawColumnCell(TObject* Sender, const TRect& Rect, Integer DataCol);
+    // On the answer file's cell: opens the file, or says it is missing.
+    void VgDBGrid16DblClick(TObject* Sender);
+
     // ---- Handlers ----------------------------------------------------------------------
     void FormCreate(TObject* Sender);
     void FormShow(TObject* Sender);
@@ -500,6 +531,7 @@ private:
     void CreatePartnerPages();
     void CreateDepositsArea();
     void CreateDocumentsArea();
+    void CreateJubArea();
     void CreateDepositListPages();
     void CreateDepositSettingsPage();
     void CreateDepositGrids();

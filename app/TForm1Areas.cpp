@@ -45,6 +45,6 @@ void TForm1::CreateAreas() {
 
     jubcontainer = MakeArea(this, this, "jubcontainer");
     MakeNavColumn(this, jubcontainer, "jubnav", "Ügyfél-azonosítás");
-    jublista = MakePage(this, jubcontainer, "jublista", "JÜB lekérdezések");
+    jublista = MakePage(this, jubcontainer, "jublista", "JÜB listázás");
     jubbeallitas = MakePage(this, jubcontainer, "jubbeallitas", "JÜB beállítások");
 }

@@ -110,13 +110,12 @@ void TForm1::Ujugy1Click(TObject* Sender) {
 }
 
 void TForm1::FillCaseCombos() {
-    // The areas with case combo boxes (identification queries) add their
-    // boxes' item lists here. The entry dialogs are made after the main window.
+    // The entry dialogs are made after the main window.
     app::LoadKeyedNames(*Query100,
                         "SELECT sorszam, nev FROM ugy WHERE status=1 ORDER BY nev COLLATE "
                         "systemnocase",
                         FCaseIds,
-                        {ComboBox2->Items(), ComboBox4->Items(), ComboBox7->Items(),
+                        {ComboBox2->Items(), ComboBox4->Items(), ComboBox7->Items(), ComboBox20->Items(),
                          iktbe ? iktbe->ComboBox4->Items() : nullptr,
                          iktki ? iktki->ComboBox4->Items() : nullptr});
 }

@@ -128,7 +128,7 @@ void TForm1::Ujletet1Click(TObject*) {
 }
 
 void TForm1::JUB1Click(TObject*) {
-    jubcontainer->BringToFront();
+    BringAreaToFront(jubcontainer, jublista);
 }
 
 void TForm1::Beallitasok1Click(TObject*) {

@@ -6,6 +6,7 @@
 #include "app/Confirm.h"
 #include "app/QueryRun.h"
 #include "app/TForm1.h"
+#include "app/Tujjub.h"
 #include "app/Tugyfelszemelymod.h"
 #include "app/Tugyujszemelyform.h"
 #include "app/Tugyujszervezetform.h"
@@ -14,6 +15,7 @@
 #include "grid/TVgDBGrid.h"
 #include "platform/core/DateTime.h"
 #include "platform/core/NumberFormat.h"
+#include "platform/core/StrUtils.h"
 #include "platform/data/TDataSource.h"
 #include "platform/data/TDateTimeField.h"
 #include "platform/data/TStringField.h"
@@ -85,6 +87,7 @@ void Tugyadatlap::BindHandlers() {
     SpeedButton3->OnClick = [this](TObject* Sender) { SpeedButton3Click(Sender); };
     Torles2->OnClick = [this](TObject* Sender) { Torles2Click(Sender); };
     Torles1->OnClick = [this](TObject* Sender) { Torles1Click(Sender); };
+    JUB1->OnClick = [this](TObject* Sender) { JUB1Click(Sender); };
     Modositas1->OnClick = [this](TObject* Sender) { Modositas1Click(Sender); };
     gxExtSpeedButton3->OnClick = [this](TObject* Sender) { gxExtSpeedButton3Click(Sender); };
     gxExtSpeedButton4->OnClick = [this](TObject* Sender) { gxExtSpeedButton4Click(Sender); };
@@ -202,6 +205,14 @@ void Tugyadatlap::Torles1Click(TObject*) {
         Query4->Close();
     }
     app::Reopen(*Query3);
+}
+
+void Tugyadatlap::JUB1Click(TObject*) {
+    if (!Query3->Active() || Query3->IsEmpty() || Query3->FieldByName("tipus")->AsInteger() != 1) return;
+    if (SameText(Query3->FieldByName("jubok")->AsString(), "true")) return;
+    ujjub->CaseId = CaseId;
+    ujjub->CaseClientRowId = static_cast<Integer>(Query3->FieldByName("sorszam")->AsInteger());
+    ujjub->ShowModal();
 }
 
 // A person's copy in this case opens in the copy editor; organisations have none.

@@ -92,6 +92,7 @@ public:
     TLabel* Label5; // clients counter
     TDBGrid* DBGrid2;
     TPopupMenu* PopupMenu1; // clients
+    TMenuItem* JUB1;        // a new identification query of a person
     TMenuItem* Torles1;
     TMenuItem* Modositas1;  // edits a person's copy
     TPopupMenu* PopupMenu2; // history
@@ -115,6 +116,8 @@ public:
     void SpeedButton3Click(TObject* Sender);
     void Torles2Click(TObject* Sender);
     void Torles1Click(TObject* Sender);
+    // For a person not yet identified in this case: the new-query dialog, modally.
+    void JUB1Click(TObject* Sender);
     void Modositas1Click(TObject* Sender);
     void gxExtSpeedButton3Click(TObject* Sender);
     void gxExtSpeedButton4Click(TObject* Sender);

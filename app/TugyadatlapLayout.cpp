@@ -4,6 +4,7 @@
 #include "controls/ButtonLooks.h"
 #include "app/CaseSheetImages.h"
 #include "app/FormControls.h"
+#include "app/ListGrid.h"
 #include "app/QueryRun.h"
 #include "app/Tugyadatlap.h"
 
@@ -266,11 +267,10 @@ void Tugyadatlap::CreateDescriptionAndClients() {
     Splitter1->SetWidth(4);
 
     Panel7 = MakeBox(this, Panel4, "Panel7", "Ügyfelek:", alClient, Label5, "Label5");
-    PopupMenu1 = MakePopup(this, "PopupMenu1", Modositas1, "Modositas1", "Módosítás");
-    Torles1 = new TMenuItem(this);
-    Torles1->SetName("Torles1");
-    Torles1->SetCaption("Törlés");
-    PopupMenu1->Items()->Add(Torles1);
+    PopupMenu1 = MakePopup(this, "PopupMenu1", JUB1, "JUB1", "JÜB");
+    app::AddPopupItem(this, PopupMenu1, "N1", "-");
+    Modositas1 = app::AddPopupItem(this, PopupMenu1, "Modositas1", "Módosítás");
+    Torles1 = app::AddPopupItem(this, PopupMenu1, "Torles1", "Törlés");
 
     DBGrid2 = new TDBGrid(this);
     DBGrid2->SetName("DBGrid2");
