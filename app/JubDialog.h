@@ -20,8 +20,8 @@ class JubDialog : public TForm {
 public:
     TSqlite3Query* Query1;
     TSqlite3Query* Query2;
-    TLabel* Label1;           // the header's text
-    TCheckBox* CheckBox1;     // "Lekérdezés sikeres:"
+    TLabel* Label1;             // the header's text
+    TCheckBox* CheckBox1;       // "Lekérdezés sikeres:"
     TSpeedButton* SpeedButton1; // browse for the answer file
     TOpenDialog* OpenDialog1;
     TBitBtn* BitBtn1; // "Rögzít"

@@ -92,15 +92,15 @@ void TForm1::CreateJubArea() {
     RadioButton45 = app::MakeRadioButton(this, answer, "RadioButton45", "Mind", 4, 2, 50);
     RadioButton46 = app::MakeRadioButton(this, answer, "RadioButton46", "Ellenőrzött", 56, 2, 80);
     RadioButton47 = app::MakeRadioButton(this, answer, "RadioButton47", "Ellenőrizetlen", 138, 2, 82);
-    gxExtSpeedButton82 = app::MakeToolButton(this, strip, "gxExtSpeedButton82", "Lekérdezés", 530, 6, 96,
-                                              "A lista szűrése");
+    gxExtSpeedButton82 =
+        app::MakeToolButton(this, strip, "gxExtSpeedButton82", "Lekérdezés", 530, 6, 96, "A lista szűrése");
     gxExtSpeedButton82->OnClick = [this](TObject*) { RunJubList(); };
     gxExtSpeedButton81 = app::MakeToolButton(this, strip, "gxExtSpeedButton81", "Alaphelyzet", 530, 34, 96,
-                                              "A szűrési szempontok alaphelyzetbe állítása");
+                                             "A szűrési szempontok alaphelyzetbe állítása");
     gxExtSpeedButton81->OnClick = [this](TObject*) { ResetJubFilter(); };
     auto* title = static_cast<TWinControl*>(FindComponent("jublistaTitle"));
     gxExtSpeedButton79 = app::MakeToolButton(this, title, "gxExtSpeedButton79", "Exportálás",
-                                              title->Width() - 104, 3, 84, "A lista mentése Excel fájlba");
+                                             title->Width() - 104, 3, 84, "A lista mentése Excel fájlba");
     gxExtSpeedButton79->SetAnchors(TAnchors{akTop, akRight});
     gxExtSpeedButton79->OnClick = [this](TObject*) { ExportJubList(); };
 
@@ -123,7 +123,9 @@ void TForm1::CreateJubArea() {
                              TExOptions{eoBooleanAsCheckBox, eoDisableDelete, eoDisableInsert});
     VgDBGrid16->SetFixedColor(FixedColor);
     VgDBGrid16->OnDrawColumnCell = [this](TObject* Sender, const TRect& Rect, Integer DataCol, TColumn*,
-                                          TGridDrawState) { VgDBGrid16DrawColumnCell(Sender, Rect, DataCol); };
+                                          TGridDrawState) {
+        VgDBGrid16DrawColumnCell(Sender, Rect, DataCol);
+    };
     VgDBGrid16->OnDblClick = [this](TObject* Sender) { VgDBGrid16DblClick(Sender); };
 
     JUBToXLS = app::MakeListExporter(this, "JUBToXLS", jubQuery,
@@ -137,8 +139,8 @@ void TForm1::CreateJubArea() {
                                       {"szigszam", "Szig. szám"},
                                       {"szemszam", "Szem. azonosítószam"}});
     JUBToXLS->SetAddTitle(false);
-    JUBToXLS->SetOptions({soFieldMask, soShowMessage, soBlankRowAfterCaptions, soWaitCursor, soDisableControls,
-                          soColLines, soRowLines, soExportBands});
+    JUBToXLS->SetOptions({soFieldMask, soShowMessage, soBlankRowAfterCaptions, soWaitCursor,
+                          soDisableControls, soColLines, soRowLines, soExportBands});
     JUBToXLS->SetKeyGenerator("VgExport 4.77");
     JUBToXLS->DataFormats()->SetCustomDateTimeFormat("YYYY.MM.DD.");
     JUBToXLS->DataFormats()->SetBooleanTrue("OK");

@@ -15,12 +15,12 @@ public:
     Integer JubId = 0;    // sorszam of the jub row, set by the opener
     Integer ClientId = 0; // the query's person, read at show
 
-    TLabel* Szam;       // "Lekérdezés száma:"
-    TLabel* Nev;        // "Név:"
-    TLabel* Szigszam;   // "Személyi igazolvány száma:"
-    TLabel* Szemszam;   // "Személyi azonosító:"
-    TLabel* Datum;      // "Dátum:", in the short date format
-    TEdit* Edit1;       // "Fájl:"
+    TLabel* Szam;     // "Lekérdezés száma:"
+    TLabel* Nev;      // "Név:"
+    TLabel* Szigszam; // "Személyi igazolvány száma:"
+    TLabel* Szemszam; // "Személyi azonosító:"
+    TLabel* Datum;    // "Dátum:", in the short date format
+    TEdit* Edit1;     // "Fájl:"
 
     void FormShow(TObject* Sender) override;
     // Stores the file and the flag, then refreshes the main window's list on its row.

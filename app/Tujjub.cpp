@@ -25,6 +25,7 @@ Tujjub::Tujjub(TComponent* AOwner) : app::JubDialog(AOwner, "ujjub", "JÜB", "Ú
     for (TEdit* fixed : {Edit1, Edit2}) {
         fixed->SetReadOnly(true);
         fixed->SetTabStop(false);
+        fixed->SetColor(clBtnFace);
     }
     Edit3 = rows.AddEditRow("Edit3", "Személyi igazolvány száma:", 32);
     Edit4 = rows.AddEditRow("Edit4", "Személyi azonosító:", 32);

@@ -22,12 +22,12 @@ public:
     Integer ClientId = 0; // the register person; 0 when the copy is linked to none
     String Serial;        // the serial within the case, in decimal
 
-    TEdit* Edit1; // "Lekérdezés száma:", read-only
-    TEdit* Edit2; // "Név:", read-only
-    TEdit* Edit3; // "Személyi igazolvány száma:"
-    TEdit* Edit4; // "Személyi azonosító:"
+    TEdit* Edit1;                     // "Lekérdezés száma:", read-only
+    TEdit* Edit2;                     // "Név:", read-only
+    TEdit* Edit3;                     // "Személyi igazolvány száma:"
+    TEdit* Edit4;                     // "Személyi azonosító:"
     TDateTimePicker* DateTimePicker1; // "Dátum:"
-    TEdit* Edit5; // "Fájl:"
+    TEdit* Edit5;                     // "Fájl:"
 
     void FormShow(TObject* Sender) override;
     // Refuses a query without a register person or without either identity field (with

@@ -1,8 +1,8 @@
 #pragma once
 // The main window and the case forms over a fresh office database, created in the
 // program's order, with every message box, confirmation and file dialog answered by
-// the test: Answer is the button a box gets (IDOK unless changed), OpenFileName the
-// file an open dialog returns (empty: cancelled).
+// the test: Answer is the button a box gets (IDOK unless changed), OpenFileName and
+// SaveFileName the file an open or save dialog returns (empty: cancelled).
 #include "app/TForm1.h"
 #include "app/Tugyadatlap.h"
 #include "app/Tugyalapadatmod.h"
@@ -32,6 +32,8 @@ protected:
         FPreviousHook = ui::SetDialogHook([this](const ui::DialogRequest& r) {
             if (r.Kind == ui::DialogKind::OpenDialog)
                 return ui::DialogAnswer{OpenFileName.empty() ? 0 : 1, OpenFileName};
+            if (r.Kind == ui::DialogKind::SaveDialog)
+                return ui::DialogAnswer{SaveFileName.empty() ? 0 : 1, SaveFileName};
             Shown.push_back({r.Caption, r.Text});
             return ui::DialogAnswer{Answer, {}};
         });
@@ -77,6 +79,7 @@ protected:
 
     Integer Answer = IDOK;
     String OpenFileName;
+    String SaveFileName;
     std::vector<ShownDialog> Shown;
 
 private:

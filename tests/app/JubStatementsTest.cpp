@@ -134,11 +134,12 @@ TEST_F(JubStatements, StoredQueryKeepsTextsAndItsDeadline) {
     EXPECT_FALSE(Query->Active());
     EXPECT_EQ(id, LastKey("jub"));
     // 29 February with 8 years: 1 March.
-    EXPECT_EQ(Rows("SELECT ugyfel, ugy, datum, jubszam, adatigenyles_szama, valaszfile, jubok, "
-                   "orzesi_hatarido, szigszam, szemszam FROM jub"),
-              (std::vector<Row>{{Key(reg), Key(c), String("2012-02-29"), String("1"), String("K'1_1_2009/1"),
-                                 String("/válaszok/O'Brien ''válasz''.pdf"), std::nullopt, String("2020-03-01"),
-                                 String("123456AB"), String("x'; DROP TABLE jub; --")}}));
+    EXPECT_EQ(
+        Rows("SELECT ugyfel, ugy, datum, jubszam, adatigenyles_szama, valaszfile, jubok, "
+             "orzesi_hatarido, szigszam, szemszam FROM jub"),
+        (std::vector<Row>{{Key(reg), Key(c), String("2012-02-29"), String("1"), String("K'1_1_2009/1"),
+                           String("/válaszok/O'Brien ''válasz''.pdf"), std::nullopt, String("2020-03-01"),
+                           String("123456AB"), String("x'; DROP TABLE jub; --")}}));
 
     // With 0 years the deadline is the query date; an ordinary date keeps its day.
     input.Date = EncodeDate(2009, 3, 5);
@@ -178,8 +179,8 @@ TEST_F(JubStatements, EditChangesOnlyFileAndFlag) {
 
     app::ExecStatement(*Query, app::JubUpdateSql(id, "/válasz/Ő'k.pdf", true));
     EXPECT_EQ(Rows("SELECT valaszfile, jubok, datum, adatigenyles_szama FROM jub"),
-              (std::vector<Row>{{String("/válasz/Ő'k.pdf"), String("true"), String("2009-03-05"),
-                                 String("K_1_2009/1")}}));
+              (std::vector<Row>{
+                  {String("/válasz/Ő'k.pdf"), String("true"), String("2009-03-05"), String("K_1_2009/1")}}));
     app::ExecStatement(*Query, app::JubUpdateSql(id, "", false));
     EXPECT_EQ(Rows("SELECT valaszfile, jubok FROM jub"), (std::vector<Row>{{String(""), String("false")}}));
     // No query behind the id: no row changes.

@@ -132,7 +132,7 @@ TEST_F(MainWindow, MenuEntriesBringTheirAreaAndPageToFront) {
         {f.Beerkezettlevelek1, f.iktatascontainer, f.beerkezettlista},
         {f.Elkuldottlevelek1, f.iktatascontainer, f.kimenolista},
         {f.Iktatasbeallitasok1, f.iktatascontainer, f.iktatasbeallitas},
-        {f.JUB1, f.jubcontainer, nullptr},
+        {f.JUB1, f.jubcontainer, f.jublista},
         {f.Kezdolap1, f.opencontainer, nullptr},
     };
     for (const auto& row : rows) {
@@ -158,8 +158,8 @@ TEST_F(MainWindow, StartPagePicturesLeadIntoTheAreas) {
         {f.Image12, f.dokupanel, nullptr},
         {f.Image13, f.letetcontainer, f.letetlista},
         {f.Image14, f.partnercontainer, f.partnerlist},
-        {f.Image15, f.jubcontainer, nullptr},
-        {f.Image18, f.jubcontainer, nullptr},
+        {f.Image15, f.jubcontainer, f.jublista},
+        {f.Image18, f.jubcontainer, f.jublista},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.image->Name());
