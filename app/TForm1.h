@@ -392,14 +392,14 @@ public:
     TSqlite3Query* jubQuery;
     TDataSource* DataSource6;
     TVgDBGrid* VgDBGrid16;
-    TPopupMenu* jubPopup;               // "Módosít"
-    TEdit* Edit40;                      // "Név:"
-    TComboBox* ComboBox20;              // "Ügy:"
-    TDateTimePicker* DateTimePicker9;   // from
-    TDateTimePicker* DateTimePicker10;  // to
-    TRadioButton* RadioButton45;        // "Mind"
-    TRadioButton* RadioButton46;        // "Ellenőrzött"
-    TRadioButton* RadioButton47;        // "Ellenőrizetlen"
+    TPopupMenu* jubPopup;                  // "Módosít"
+    TEdit* Edit40;                         // "Név:"
+    TComboBox* ComboBox20;                 // "Ügy:"
+    TDateTimePicker* DateTimePicker9;      // from
+    TDateTimePicker* DateTimePicker10;     // to
+    TRadioButton* RadioButton45;           // "Mind"
+    TRadioButton* RadioButton46;           // "Ellenőrzött"
+    TRadioButton* RadioButton47;           // "Ellenőrizetlen"
     TgxExtSpeedButton* gxExtSpeedButton82; // "Lekérdezés"
     TgxExtSpeedButton* gxExtSpeedButton81; // "Alaphelyzet"
     TgxExtSpeedButton* gxExtSpeedButton79; // "Exportálás"
