@@ -11,14 +11,11 @@
 #include "report/MemoText.h"
 #include "report/TrpMemoView.h"
 #include "report/TrpReport.h"
+#include "report/rpCoordinates.h"
 
 #include <algorithm>
 
 namespace {
-
-Integer RoundInt(double v) {
-    return static_cast<Integer>(Round(v));
-}
 
 Integer SpaceCount(const String& t) {
     return static_cast<Integer>(std::count(t.begin(), t.end(), ' '));
@@ -52,7 +49,8 @@ void TrpMemoView::Draw(TCanvas* ACanvas) {
             Memo1.Assign(SMemo);
         } else {
             // Lines wrapped elsewhere: the block is as high as they are.
-            FVHeight = Memo1.Count() * LineStep() + 2 * ((Adjust & 4) ? gapx : gapy);
+            FVHeight =
+                report::ClampCoordinate(Int64{Memo1.Count()} * LineStep() + 2 * ((Adjust & 4) ? gapx : gapy));
         }
     }
     CalcGaps();
@@ -66,11 +64,12 @@ void TrpMemoView::Draw(TCanvas* ACanvas) {
 
 void TrpMemoView::ShowMemo() {
     AssignFont(Canvas);
-    Canvas->SetTextCharacterExtra(RoundInt(CharacterSpacing * ScaleX));
+    Canvas->SetTextCharacterExtra(report::RoundCoordinate(CharacterSpacing * ScaleX));
     const TRect clip(DRect.Left + 1, DRect.Top, DRect.Right - 2, DRect.Bottom - 1);
-    const Integer vheight = RoundInt(FVHeight * ScaleY);
+    const Integer vheight = report::RoundCoordinate(FVHeight * ScaleY);
     const bool rotated = (Adjust & 4) != 0;
-    const Integer step = -Canvas->Font()->Height() + RoundInt(LineSpacing * ScaleY);
+    const Integer step = report::ClampCoordinate(-Int64{Canvas->Font()->Height()} +
+                                                 report::RoundCoordinate(LineSpacing * ScaleY));
 
     const Integer savedAdjust = Adjust, savedLeft = Left, savedTop = Top;
     core::ScopeExit back([&] {
@@ -90,19 +89,20 @@ void TrpMemoView::ShowMemo() {
 
     CurStrNo = 0;
     if (!rotated) {
-        Integer y = Top + gapy;
+        // Lines far below the page stay at its coordinate limit.
+        Int64 y = Top + gapy;
         for (Integer k = 0; k < Memo1.Count(); ++k) {
             if (Streaming && y + step > clip.Bottom) break;
-            ShowLine(Memo1.Get(k), y, clip);
+            ShowLine(Memo1.Get(k), report::ClampCoordinate(y), clip);
             y += step;
         }
         return;
     }
     Canvas->Font()->SetOrientation(900);
     core::ScopeExit unrotate([this] { Canvas->Font()->SetOrientation(0); });
-    Integer x = Left + gapx;
+    Int64 x = Left + gapx;
     for (Integer k = 0; k < Memo1.Count(); ++k) {
-        ShowRotatedLine(Memo1.Get(k), x, clip);
+        ShowRotatedLine(Memo1.Get(k), report::ClampCoordinate(x), clip);
         x += step;
     }
 }
@@ -121,7 +121,7 @@ void TrpMemoView::ShowLine(const String& Record, Integer y, const TRect& Clip) {
         }
     } else {
         AssignFont(Canvas);
-        const Integer nw = RoundInt(line.Width * ScaleX);
+        const Integer nw = report::RoundCoordinate(line.Width * ScaleX);
         // The largest font that fits the line's width: a search rather than a step
         // at a time, since a damaged page may carry an absurd font size.
         if (Canvas->TextWidth(t) > nw && Canvas->Font()->Height() < -1) {

@@ -9,6 +9,7 @@
 #include "report/TrpMemoView.h"
 #include "report/TrpParser.h"
 #include "report/TrpReport.h"
+#include "report/rpCoordinates.h"
 #include "report/rpStreamUtils.h"
 
 #include <cmath>
@@ -21,13 +22,13 @@ TCanvas* MeasureCanvas() {
 }
 
 Integer PixelHeight(const TFont& Font, double Scale) {
-    return static_cast<Integer>(Round(Font.Size() * 96.0 / 72.0 * Scale));
+    return report::RoundCoordinate(Font.Size() * 96.0 / 72.0 * Scale);
 }
 
 } // namespace
 
 Integer TrpMemoView::LineStep() const {
-    return LineSpacing + PixelHeight(Font, 1.0);
+    return report::ClampCoordinate(Int64{LineSpacing} + PixelHeight(Font, 1.0));
 }
 
 void TrpMemoView::ExpandVariables() {
@@ -69,7 +70,7 @@ void TrpMemoView::WrapMemo() {
     const bool rotated = (Adjust & 4) != 0;
     if (rotated) c->Font()->SetOrientation(900);
     core::ScopeExit unrotate([&] { c->Font()->SetOrientation(0); });
-    const Integer step = LineSpacing - c->Font()->Height();
+    const Integer step = report::ClampCoordinate(Int64{LineSpacing} - c->Font()->Height());
     const Integer available = rotated ? Height - 2 * gapy : Width - 2 * gapx;
     const report::MeasureFn width = [c](const String& t) { return c->TextWidth(t); };
     auto output = [&](const String& text, bool last) {
@@ -83,7 +84,7 @@ void TrpMemoView::WrapMemo() {
         else
             output(Memo1.Get(k), true);
     }
-    FVHeight = SMemo->Count() * step + 2 * (rotated ? gapx : gapy);
+    FVHeight = report::ClampCoordinate(Int64{SMemo->Count()} * step + 2 * (rotated ? gapx : gapy));
     TextHeight = step;
 }
 

@@ -8,6 +8,7 @@
 #include "platform/graphics/TCanvas.h"
 #include "platform/graphics/TRegion.h"
 #include "report/TrpReport.h"
+#include "report/rpCoordinates.h"
 #include "report/rpStreamUtils.h"
 
 #include <algorithm>
@@ -22,17 +23,6 @@ Integer DefaultFormat() {
     return 0x200 + (sep.empty() ? ',' : static_cast<Byte>(sep[0]));
 }
 
-// Rounds ties to even; values far beyond any page saturate at +-2^29, so that
-// sums of a few scaled coordinates cannot overflow (a prepared page drawn at
-// a large scale, or read from a damaged file).
-Integer RoundInt(double v) {
-    constexpr double limit = 1 << 29;
-    if (v != v) return 0;
-    if (v <= -limit) return -(1 << 29);
-    if (v >= limit) return 1 << 29;
-    return static_cast<Integer>(Round(v));
-}
-
 // A styled side wider than this adds nothing visible on any page.
 constexpr Integer MaxStyledLines = 10000;
 
@@ -42,12 +32,10 @@ std::int32_t GetInt32(const Byte* p) {
     return static_cast<std::int32_t>(v);
 }
 
-// Coordinates far beyond any page are cut to a range in which the drawing
-// arithmetic (sums of a position, a size and a frame) cannot overflow.
-constexpr std::int32_t MaxCoordinate = 1 << 29;
-
+// Stored coordinates are cut to the range in which the drawing arithmetic
+// (sums of a position, a size and a frame) cannot overflow.
 Integer GetCoordinate(const Byte* p) {
-    return std::clamp(GetInt32(p), -MaxCoordinate, MaxCoordinate);
+    return report::ClampCoordinate(GetInt32(p));
 }
 
 Word GetWord(const Byte* p) {
@@ -93,11 +81,11 @@ void TrpView::Assign(TrpView* View) {
 }
 
 Integer TrpView::ScaledRight() const {
-    return RoundInt((double(SaveX) + SaveDX) * ScaleX + OffsX);
+    return report::RoundCoordinate((double(SaveX) + SaveDX) * ScaleX + OffsX);
 }
 
 Integer TrpView::ScaledBottom() const {
-    return RoundInt((double(SaveY) + SaveDY) * ScaleY + OffsY);
+    return report::RoundCoordinate((double(SaveY) + SaveDY) * ScaleY + OffsY);
 }
 
 void TrpView::CalcGaps() {
@@ -110,16 +98,16 @@ void TrpView::CalcGaps() {
         ScaleX = ScaleY = 1;
         OffsX = OffsY = 0;
     }
-    Left = RoundInt(Left * ScaleX) + OffsX;
-    Top = RoundInt(Top * ScaleY) + OffsY;
-    Width = RoundInt(Width * ScaleX);
-    Height = RoundInt(Height * ScaleY);
+    Left = report::RoundCoordinate(Left * ScaleX) + OffsX;
+    Top = report::RoundCoordinate(Top * ScaleY) + OffsY;
+    Width = report::RoundCoordinate(Width * ScaleX);
+    Height = report::RoundCoordinate(Height * ScaleY);
 
     const double fw = SaveFW;
-    const Integer bx = RoundInt((fw * ScaleX - 1) / 2);
-    const Integer bx1 = RoundInt(fw * ScaleX / 2);
-    const Integer by = RoundInt((fw * ScaleY - 1) / 2);
-    const Integer by1 = RoundInt(fw * ScaleY / 2);
+    const Integer bx = report::RoundCoordinate((fw * ScaleX - 1) / 2);
+    const Integer bx1 = report::RoundCoordinate(fw * ScaleX / 2);
+    const Integer by = report::RoundCoordinate((fw * ScaleY - 1) / 2);
+    const Integer by1 = report::RoundCoordinate(fw * ScaleY / 2);
     FrameWidth = static_cast<float>(fw * ScaleX);
     gapx = bx1 + 2;
     gapy = by1 / 2 + 1;
@@ -173,7 +161,7 @@ void TrpView::FrameLine(Integer x1, Integer y1, Integer x2, Integer y2) {
             line(-(w / 2) + i);
         pen->SetWidth(w);
     } else if (FrameStyle == fsDouble) {
-        const Integer fw = RoundInt(FrameWidth);
+        const Integer fw = report::RoundCoordinate(FrameWidth);
         line(-fw);
         pen->SetColor(FillColor);
         line(0);
@@ -217,7 +205,7 @@ void TrpView::ShowFrame() {
     }
 
     pen->SetColor(FrameColor);
-    pen->SetWidth(RoundInt(FrameWidth));
+    pen->SetWidth(report::RoundCoordinate(FrameWidth));
     // Stored styles beyond the platform's five line styles draw solid.
     if (FrameStyle != fsDouble) pen->SetStyle(FrameStyle <= psDashDotDot ? TPenStyle(FrameStyle) : psSolid);
 
@@ -235,11 +223,11 @@ std::unique_ptr<TRegion> TrpView::GetClipRgn(TrpRgnType RgnType) {
     const double fw = FrameWidth;
     Integer a, b;
     if (FrameStyle == fsDouble) {
-        a = RoundInt(fw * 1.5);
-        b = RoundInt((fw - 1) / 2 + fw);
+        a = report::RoundCoordinate(fw * 1.5);
+        b = report::RoundCoordinate((fw - 1) / 2 + fw);
     } else {
-        a = RoundInt(fw / 2);
-        b = RoundInt((fw - 1) / 2);
+        a = report::RoundCoordinate(fw / 2);
+        b = report::RoundCoordinate((fw - 1) / 2);
     }
     TRect r(Left - ((FrameTyp & frLeft) ? a : 0), Top - ((FrameTyp & frTop) ? a : 0),
             Left + Width + 1 + ((FrameTyp & frRight) ? b : 0),

@@ -2,6 +2,7 @@
 #include "platform/core/TMemoryStream.h"
 #include "platform/graphics/RecordingCanvasBackend.h"
 #include "platform/graphics/TCanvas.h"
+#include "report/MemoText.h"
 #include "report/StreamBytes.h"
 #include "report/TrpEMFPages.h"
 #include "report/TrpLineView.h"
@@ -282,4 +283,39 @@ TEST_F(PreparedPages, AMemoWithAnAbsurdFontIsFittedQuickly) {
         }
     }
     EXPECT_EQ(report.EMFPages()->Count(), 1);
+}
+
+TEST_F(PreparedPages, AMemoWithAnAbsurdFontSizeDrawsItsLinesInOrder) {
+    // Found by fuzzing: a damaged file stores a memo of 1.6 billion points, so
+    // its line step lies beyond the integer range.
+    TrpPage a4(9, 0, 0, 0);
+    report.EMFPages()->Add(&a4);
+    TrpMemoView memo;
+    memo.SetBounds(10, 20, 200, 100);
+    memo.Font.SetSize(1'600'000'000);
+    for (const char* t : {"a", "b", "c"})
+        memo.Memo.Add(report::MakeLineRecord(t, true, 6));
+    TMemoryStream* page = report.EMFPages()->Pages(0)->Stream.get();
+    page->Seek(0, soFromEnd);
+    page->WriteByte(gtMemo);
+    memo.StreamMode = smPrinting;
+    memo.SaveToStream(page);
+    TMemoryStream file;
+    report.EMFPages()->SaveToStream(&file);
+    file.SetPosition(0);
+    TrpReport loaded(nullptr);
+    loaded.EMFPages()->LoadFromStream(&file);
+
+    graphics::RecordingCanvasBackend* rec = nullptr;
+    auto canvas = graphics::MakeRecordingCanvas(rec);
+    loaded.EMFPages()->Pages(0)->Visible = true;
+    loaded.EMFPages()->Draw(0, canvas.get(), TRect(0, 0, 752, 1071)); // scale 1
+    std::vector<Integer> ys;
+    for (const String& call : rec->Calls("TextOut")) {
+        const auto comma = call.find(',');
+        ys.push_back(std::stoi(call.substr(comma + 1, call.find(' ', comma) - comma - 1)));
+    }
+    ASSERT_EQ(ys.size(), 3u);
+    EXPECT_LT(ys[0], ys[1]);
+    EXPECT_LE(ys[1], ys[2]);
 }

@@ -260,3 +260,45 @@ TEST_F(MemoView, RotatedJustifiedLinesPlaceTheirWordsUpwards) {
     EXPECT_EQ(At(1), "12," + std::to_string(99 - 18 - 4));
     EXPECT_EQ(At(3), "12," + std::to_string(99 - 54 - 12));
 }
+
+namespace {
+
+// The coordinate of a text output along the lines' direction: y, or x when rotated.
+Integer Along(const String& at, bool rotated) {
+    const auto comma = at.find(',');
+    return std::stoi(rotated ? at.substr(0, comma) : at.substr(comma + 1));
+}
+
+} // namespace
+
+TEST_F(MemoView, AnAbsurdFontSizeSaturatesTheLineStepInsteadOfOverflowing) {
+    // A damaged prepared page may store a font of 1.6 billion points: its line
+    // step (font height plus spacing) lies beyond the integer range.
+    Memo.Font.SetSize(1'600'000'000);
+    Memo.Memo.SetText("a\r\nb\r\nc");
+    EXPECT_EQ(Memo.CalcHeight(), 1 << 29);
+    EXPECT_EQ(Memo.TextHeight, 1 << 29);
+
+    for (const Integer adjust : {0, 8, 16, 4, 4 | 16}) {
+        SCOPED_TRACE(adjust);
+        Memo.Adjust = adjust;
+        Rec->Log.clear();
+        Memo.Draw(Canvas.get());
+        ASSERT_EQ(Texts(), (std::vector<String>{"a", "b", "c"}));
+        // Each line below (or, rotated, right of) the one before; never wrapped round.
+        const bool rotated = (adjust & 4) != 0;
+        EXPECT_LT(Along(At(0), rotated), Along(At(1), rotated));
+        EXPECT_LE(Along(At(1), rotated), Along(At(2), rotated));
+    }
+
+    // Lines wrapped when the page was built take the same step.
+    Memo.Adjust = 16;
+    Memo.Memo.Clear();
+    for (const char* t : {"a", "b", "c"})
+        Memo.Memo.Add(report::MakeLineRecord(t, true, 6));
+    Rec->Log.clear();
+    Memo.Draw(Canvas.get());
+    ASSERT_EQ(Texts(), (std::vector<String>{"a", "b", "c"}));
+    EXPECT_LT(Along(At(0), false), Along(At(1), false));
+    EXPECT_EQ(Memo.Top, 20); // put back after the vertical placement
+}
