@@ -12,6 +12,7 @@
 #include "report/rpDBUtils.h"
 #include "report/rpPrinterLink.h"
 #include "report/rpStreamUtils.h"
+#include "report/rpXMLWriter.h"
 
 #include "platform/data/TDataSet.h"
 
@@ -56,6 +57,10 @@ void TrpReport::LoadFromStream(TStream* Stream) {
 }
 
 void TrpReport::SaveToStream(TStream* Stream) {
+    if (FSaveXML) {
+        SaveToRP3Stream(this, Stream);
+        return;
+    }
     FPages->CheckWritable();
     rpVersion = rpCurrentVersion;
     Stream->WriteByte(rpVersion);

@@ -62,8 +62,12 @@ public:
     // "Unsupported RPF format" and reads nothing more; any failure while the
     // pages are read shows the same message and leaves one empty page.
     void LoadFromStream(TStream* Stream);
-    // Writes the version byte 23 and the whole template.
+    // Writes the version byte 23 and the whole template; during SaveToRP3File
+    // the XML template instead.
     void SaveToStream(TStream* Stream);
+    // The XML template into a file named as AFileName with the extension
+    // ".rp3"; a failed write leaves any earlier file as it was.
+    void SaveToRP3File(const String& AFileName);
     // The "ReportForm" property: int32 23, then, when StoreInDFM is set, the
     // template's size and bytes (so its end positions count from its first byte).
     void ReadBinaryData(TStream* Stream);
@@ -109,6 +113,8 @@ public:
     void GetVarList(Integer CatNo, TStrings* List);
     // Index of the line " " + Name in Variables, or -1.
     Integer FindVariable(const String& Name);
+    // Variables becomes a copy of List.
+    void SetVars(TStrings* List);
 
     TrpDataset* Dataset() const { return FDataset; }
     void SetDataset(TrpDataset* Value);
@@ -135,6 +141,8 @@ public:
     void SaveToDB(TDataSet* Table, Integer DocN);
     // No designer exists here: adds a page to an empty template.
     void DesignReport();
+    // Would open the designer on a prepared page; with none, does nothing.
+    void EditPreparedReport(Integer PageIndex) {}
     // Selects printer NewIndex and lets every page take its paper again; on
     // failure shows "Printer selected is not valid", goes back to OldIndex and
     // answers false.
@@ -199,6 +207,8 @@ private:
     bool FCancelled = false;
     // An export runs: progress shows the page count beside the page.
     bool FExporting = false;
+    // Set by SaveToRP3File: SaveToStream writes the XML template.
+    bool FSaveXML = false;
     bool DoPrepareReport();
     // One copy of prepared page Index on the printer; FirstOfJob: no sheet to advance.
     void PrintPage(Integer Index, bool FirstOfJob);

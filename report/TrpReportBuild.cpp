@@ -315,3 +315,7 @@ Integer TrpReport::FindVariable(const String& Name) {
         if (v->Get(k) == " " + Name) return k;
     return -1;
 }
+
+void TrpReport::SetVars(TStrings* List) {
+    Variables()->Assign(List);
+}

@@ -1,6 +1,8 @@
 // Template files, template records of a database table, and the printer
 // change of a report: the ways a template travels besides the form resource.
+#include "platform/core/AtomicFile.h"
 #include "platform/core/Exceptions.h"
+#include "platform/core/FileUtils.h"
 #include "platform/core/ScopeExit.h"
 #include "platform/core/TFileStream.h"
 #include "platform/core/TMemoryStream.h"
@@ -29,6 +31,18 @@ void TrpReport::SaveToFile(const String& AFileName) {
     TFileStream stream(AFileName, fmCreate);
     bytes.SetPosition(0);
     stream.CopyFrom(&bytes, bytes.Size());
+}
+
+void TrpReport::SaveToRP3File(const String& AFileName) {
+    TMemoryStream bytes;
+    {
+        FSaveXML = true;
+        core::ScopeExit binaryAgain([this] { FSaveXML = false; });
+        SaveToStream(&bytes);
+    }
+    const String name = ChangeFileExt(AFileName, ".rp3");
+    const std::string_view text(reinterpret_cast<const char*>(bytes.Memory()), std::size_t(bytes.Size()));
+    if (!core::WriteFileAtomically(name, text)) throw EFCreateError("Cannot create file \"" + name + "\"");
 }
 
 void TrpReport::SaveTemplate(const String& AFileName, TStrings* Comm, TBitmap* Bmp) {

@@ -6,6 +6,7 @@
 #include "platform/data/TFieldDefs.h"
 #include "platform/graphics/TBitmap.h"
 #include "report/TrpPage.h"
+#include "report/rpXMLWriter.h"
 #include "support/ErrorOf.h"
 #include "support/TMemDataSet.h"
 #include "support/TempFolder.h"
@@ -84,4 +85,41 @@ TEST_F(BandEngineTest, ChangePrinterToAnInvalidOneGoesBack) {
     EXPECT_EQ(Prn->PrinterIndex(), 0);
     EXPECT_EQ(Page->PaperWidth, 2100);
     EXPECT_TRUE(Report->ChangePrinter(0, 0));
+}
+
+TEST_F(BandEngineTest, XmlTemplateFilesTakeTheRp3Extension) {
+    TempFolder dir("velmora-template");
+    Band(btMasterData, 20, 20, "3");
+    Memo(0, 20, "Sor [LINE#]");
+    const String binary = Bytes(*Report);
+    Report->SaveToRP3File(dir.File("lista.rpf"));
+    EXPECT_FALSE(std::filesystem::exists(dir.File("lista.rpf")));
+    TMemoryStream xml;
+    SaveToRP3Stream(Report, &xml);
+    TMemoryStream written;
+    written.LoadFromFile(dir.File("lista.rp3"));
+    EXPECT_EQ(String(reinterpret_cast<const char*>(written.Memory()), std::size_t(written.Size())),
+              String(reinterpret_cast<const char*>(xml.Memory()), std::size_t(xml.Size())));
+    // Afterwards the report writes its binary template again.
+    EXPECT_EQ(Bytes(*Report), binary);
+
+    // A name without an extension gains one; a folder that cannot hold the file
+    // raises, and the binary template is still what SaveToStream writes.
+    Report->SaveToRP3File(dir.File("lista2"));
+    EXPECT_TRUE(std::filesystem::exists(dir.File("lista2.rp3")));
+    const String bad = dir.File("missing/lista.rp3");
+    EXPECT_EQ(ErrorOf<EFCreateError>([&] { Report->SaveToRP3File(bad); }),
+              "Cannot create file \"" + bad + "\"");
+    EXPECT_EQ(Bytes(*Report), binary);
+}
+
+TEST_F(BandEngineTest, SetVarsCopiesTheVariableList) {
+    TStringList vars;
+    vars.SetText("TG\r\n REGUSER\r\n PNAME");
+    Report->SetVars(&vars);
+    vars.Clear();
+    EXPECT_EQ(Report->FindVariable("PNAME"), 2);
+    TStringList names;
+    Report->GetVarList(0, &names);
+    EXPECT_EQ(names.Text(), "REGUSER\r\nPNAME\r\n");
 }
