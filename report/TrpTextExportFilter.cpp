@@ -9,7 +9,7 @@
 #include "report/TrpMemoView.h"
 #include "report/rpStreamUtils.h"
 
-#include <cmath>
+#include <algorithm>
 
 namespace {
 
@@ -40,8 +40,7 @@ void TrpTextExportFilter::OnBeginPage() {
 
 void TrpTextExportFilter::OnText(Integer x, Integer y, const String& Text, TrpView* View) {
     if (!View) return;
-    const auto row =
-        static_cast<Integer>(std::max<long>(0, std::lround(static_cast<double>(y) / FAverageHeight)));
+    const auto row = static_cast<Integer>(std::max<Int64>(0, Round(static_cast<double>(y) / FAverageHeight)));
     if (row >= static_cast<Integer>(Lines.size())) Lines.resize(static_cast<std::size_t>(row) + 1);
     TrpTextRec item;
     item.X = x;
@@ -70,7 +69,7 @@ std::vector<String> TrpTextExportFilter::PageLines() const {
         String line;
         Integer column = 0;
         for (const TrpTextRec& item : Lines[static_cast<std::size_t>(row)]) {
-            const auto col = static_cast<Integer>(std::lround(item.X / 6.5));
+            const auto col = static_cast<Integer>(Round(item.X / 6.5));
             if (col > column) line.append(static_cast<std::size_t>(col - column), ' ');
             line += item.Text;
             column = col + Length(item.Text);

@@ -24,10 +24,11 @@ TEST(TextExportTest, ItemsOnTheCharacterGrid) {
     f.OnText(0, 0, "Name", &memo);
     f.OnText(0, 7, "Tail", &memo); // row 0, same x: goes first; Name then overlaps it
     f.OnText(0, 9, "Row1", &memo);
-    f.OnText(0, 40, "x", nullptr); // no view: ignored
-    EXPECT_EQ(f.PageLines(), (std::vector<String>{"TailName                Date", "Row1"}));
+    f.OnText(0, 40, "Row2", &memo); // 2.5 rows round to even
+    f.OnText(0, 40, "x", nullptr);  // no view: ignored
+    EXPECT_EQ(f.PageLines(), (std::vector<String>{"TailName                Date", "Row1", "Row2"}));
     f.OnEndPage();
-    EXPECT_EQ(Written(s), "TailName                Date\r\nRow1\r\n\f\r\n");
+    EXPECT_EQ(Written(s), "TailName                Date\r\nRow1\r\nRow2\r\n\f\r\n");
 }
 
 TEST(TextExportTest, EmptyPageLongTextAndRowsOutsideThePage) {
