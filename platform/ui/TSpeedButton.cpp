@@ -88,6 +88,7 @@ void TSpeedButton::SetSpacing(Integer v) {
 }
 
 void TSpeedButton::SetMargin(Integer v) {
+    if (v < -1) return;
     FMargin = v;
     Invalidate();
 }
@@ -150,13 +151,17 @@ void TSpeedButton::MouseLeave() {
     }
 }
 
-void TSpeedButton::Paint() {
+void TSpeedButton::UpdatePaintState() {
     if (!Enabled()) {
         FState = bsDisabled;
         FDragging = false;
     } else if (FState == bsDisabled) {
         FState = FDown && FGroupIndex != 0 ? bsExclusive : bsUp;
     }
+}
+
+void TSpeedButton::Paint() {
+    UpdatePaintState();
     TCanvas* c = Canvas();
     TRect r = ClientRect();
     const bool pressed = FState == bsDown || FState == bsExclusive;
@@ -243,19 +248,7 @@ void TSpeedButton::DrawGlyphAndCaption(const TRect& Client, TPoint Offset) {
     glyphPos = {glyphPos.X + Client.Left + Offset.X, glyphPos.Y + Client.Top + Offset.Y};
     OffsetRect(textBounds, textPos.X + Client.Left + Offset.X, textPos.Y + Client.Top + Offset.Y);
 
-    if (hasGlyph) {
-        // The picture of the state when there is one, else the first; the
-        // lower-left pixel's colour shows through.
-        static constexpr Integer part[] = {0, 1, 2, 3};
-        Integer index = part[FState];
-        if (index >= FNumGlyphs) index = 0;
-        TBitmap piece;
-        piece.SetSize(glyphSize.cx, glyphSize.cy);
-        piece.Canvas()->CopyRect(Rect(0, 0, glyphSize.cx, glyphSize.cy), FGlyph->Canvas(),
-                                 Bounds(index * glyphSize.cx, 0, glyphSize.cx, glyphSize.cy));
-        piece.SetTransparent(true);
-        c->Draw(glyphPos.X, glyphPos.Y, &piece);
-    }
+    if (hasGlyph) DrawGlyph(c, glyphPos, glyphSize);
     if (Caption().empty()) return;
     c->Brush()->SetStyle(bsClear);
     const Cardinal flags = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
@@ -267,4 +260,17 @@ void TSpeedButton::DrawGlyphAndCaption(const TRect& Client, TPoint Offset) {
         c->Font()->SetColor(clBtnShadow);
     }
     DrawText(c, Caption(), -1, textBounds, flags);
+}
+
+void TSpeedButton::DrawGlyph(TCanvas* Canvas, TPoint Pos, TSize Size) {
+    // The picture of the state when there is one, else the first; the
+    // lower-left pixel's colour shows through.
+    Integer index = FState;
+    if (index >= FNumGlyphs) index = 0;
+    TBitmap piece;
+    piece.SetSize(Size.cx, Size.cy);
+    piece.Canvas()->CopyRect(Rect(0, 0, Size.cx, Size.cy), FGlyph->Canvas(),
+                             Bounds(index * Size.cx, 0, Size.cx, Size.cy));
+    piece.SetTransparent(true);
+    Canvas->Draw(Pos.X, Pos.Y, &piece);
 }

@@ -37,6 +37,7 @@ public:
     Integer Spacing() const { return FSpacing; }
     void SetSpacing(Integer v);
     Integer Margin() const { return FMargin; }
+    // -1 centres glyph and caption; values below -1 are ignored.
     void SetMargin(Integer v);
     // The drawing state: up, disabled, pressed or stuck down.
     TButtonState State() const { return FState; }
@@ -52,6 +53,12 @@ protected:
     void Paint() override;
     // Draws glyph and caption into Client moved by Offset (the pressed look moves them).
     void DrawGlyphAndCaption(const TRect& Client, TPoint Offset);
+    // Draws the glyph picture of the current state with its top-left at Pos;
+    // Size is one slice of the glyph strip.
+    virtual void DrawGlyph(TCanvas* Canvas, TPoint Pos, TSize Size);
+    // Before painting: a disabled button shows disabled and stops dragging; an
+    // enabled one leaves the disabled look (stuck down when Down in a group).
+    void UpdatePaintState();
 
 private:
     void UpdateExclusive();
