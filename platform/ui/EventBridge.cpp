@@ -13,6 +13,7 @@
 #include <QContextMenuEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 #include <QWidget>
 
 namespace ui {
@@ -114,6 +115,26 @@ bool EventBridge::eventFilter(QObject* Watched, QEvent* Event) {
         } else
             SafeCall(c, [&] { w->DoExit(); });
         return false;
+    }
+    case QEvent::Wheel: {
+        if (!c->OnMouseWheelUp && !c->OnMouseWheelDown) return false;
+        auto* e = static_cast<QWheelEvent*>(Event);
+        FWheelRest += e->angleDelta().y();
+        const QPoint p = e->position().toPoint();
+        const TShiftState shift = KeyRouter::ShiftState(e->modifiers(), e->buttons());
+        bool handled = false;
+        // 120 is one notch; a notch up moves the view towards the top.
+        while (FWheelRest >= 120 || FWheelRest <= -120) {
+            const bool up = FWheelRest > 0;
+            FWheelRest += up ? -120 : 120;
+            bool one = false;
+            SafeCall(c, [&] {
+                if (const auto& handler = up ? c->OnMouseWheelUp : c->OnMouseWheelDown)
+                    handler(c, shift, TPoint(p.x(), p.y()), one);
+            });
+            handled = handled || one;
+        }
+        return handled;
     }
     case QEvent::ContextMenu: {
         TPopupMenu* menu = c->PopupMenu();

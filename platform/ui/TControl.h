@@ -19,6 +19,9 @@ class TCanvas;
 class TWinControl;
 class TCustomForm;
 class TPopupMenu;
+// One notch of the mouse wheel; MousePos in the control's client coordinates.
+// Setting Handled keeps the notch from the control's parents.
+using TMouseWheelUpDownEvent = std::function<void(TObject* Sender, TShiftState Shift, TPoint MousePos, bool& Handled)>;
 namespace ui {
 class EventBridge;
 class KeyRouter;
@@ -135,6 +138,9 @@ public:
     TNotifyEvent OnMouseEnter;
     TNotifyEvent OnMouseLeave;
     TNotifyEvent OnResize;
+    // One call per notch turned away from the user (up) or towards the user (down).
+    TMouseWheelUpDownEvent OnMouseWheelUp;
+    TMouseWheelUpDownEvent OnMouseWheelDown;
 
     void Notification(TComponent* AComponent, TOperation Operation) override;
 

@@ -14,6 +14,8 @@ public:
 
 private:
     TControl* FControl;
+    // Wheel movement below one notch (fine-grained wheels and touch pads).
+    int FWheelRest = 0;
 };
 
 } // namespace ui
