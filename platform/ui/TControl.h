@@ -21,7 +21,8 @@ class TCustomForm;
 class TPopupMenu;
 // One notch of the mouse wheel; MousePos in the control's client coordinates.
 // Setting Handled keeps the notch from the control's parents.
-using TMouseWheelUpDownEvent = std::function<void(TObject* Sender, TShiftState Shift, TPoint MousePos, bool& Handled)>;
+using TMouseWheelUpDownEvent =
+    std::function<void(TObject* Sender, TShiftState Shift, TPoint MousePos, bool& Handled)>;
 namespace ui {
 class EventBridge;
 class KeyRouter;
