@@ -11,6 +11,17 @@ String CaseHeaderSql(Integer CaseId) {
            IntToStr(CaseId);
 }
 
+// Plain ORDER BY nev would put "Ábel" after "Zoltán".
+String CasePersonCopiesSql(Integer CaseId) {
+    return "SELECT * FROM ugy_ugyfel_tsz  WHERE ugy=" + IntToStr(CaseId) +
+           " ORDER BY nev COLLATE systemnocase ";
+}
+
+String CaseOrganisationCopiesSql(Integer CaseId) {
+    return "SELECT * FROM ugy_ugyfel_szerv  WHERE ugy=" + IntToStr(CaseId) +
+           " ORDER BY nev COLLATE systemnocase ";
+}
+
 String CaseHistorySql(Integer CaseId) {
     // In date order: the engine's own order follows whichever index it picks, which
     // put the entries without a file (the closing entry among them) first.

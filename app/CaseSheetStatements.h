@@ -42,6 +42,11 @@ String CaseClosingEntrySql(Integer CaseId, TDateTime Today);
 // Marks the case closed (status 0); the database sets its end date.
 String CaseCloseSql(Integer CaseId);
 
+// The case's person and organisation copies with every column, by name in Hungarian
+// order, as the printed case sheet lists them.
+String CasePersonCopiesSql(Integer CaseId);
+String CaseOrganisationCopiesSql(Integer CaseId);
+
 // Deletes one history event.
 String DeleteHistoryEntrySql(Integer EntryId);
 // Deletes the case's copy of a client: Kind 1 a person, 2 an organisation. Any other

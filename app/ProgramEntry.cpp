@@ -11,6 +11,7 @@
 #include "app/Tugyadatlap.h"
 #include "app/Tugyfelszemelymod.h"
 #include "app/Tugyalapadatmod.h"
+#include "app/Tugyitemfrf.h"
 #include "app/Tugyujszemelyform.h"
 #include "app/Tugyujszervezetform.h"
 #include "app/Tujszemelyform.h"
@@ -18,6 +19,7 @@
 #include "app/Tujugy.h"
 #include "app/Tletet_adatlap.h"
 #include "app/Tletetalapadat.h"
+#include "app/Tletetfrf.h"
 #include "app/Tujletet.h"
 #include "app/TAboutBox.h"
 #include "app/Tdokulap.h"
@@ -31,6 +33,7 @@
 #include "platform/ui/DataAccessHooks.h"
 #include "platform/ui/MessageDialogs.h"
 #include "platform/ui/TApplication.h"
+#include "report/rpEngine.h"
 
 #include <exception>
 
@@ -58,9 +61,11 @@ void CreateForms() {
     Application->CreateForm(ugyujszervezetform);
     Application->CreateForm(ujugy);
     Application->CreateForm(ugyalapadatmod);
+    Application->CreateForm(ugyitemfrf);
     Application->CreateForm(ugyfelszemelymod);
     Application->CreateForm(letet_adatlap);
     Application->CreateForm(ujletet);
+    Application->CreateForm(letetfrf);
     Application->CreateForm(letetalapadat);
     Application->CreateForm(partnermod);
     Application->CreateForm(ujpartner);
@@ -92,8 +97,12 @@ int RunProgram() {
     // The library services live from before the first form until after the
     // last: components remove their timers while the forms are destroyed.
     UtlInitialization();
+    // The report engine (printer, variables, object kinds) serves the forms that
+    // hold reports, from their creation to their destruction.
+    rpInitEngine();
     core::ScopeExit services([] {
         Application->DestroyComponents();
+        rpDoneEngine();
         UtlFinalization();
     });
     try {

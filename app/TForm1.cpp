@@ -29,6 +29,7 @@ TForm1::TForm1(TComponent* AOwner) : TForm(AOwner) {
     CreateDocumentsArea();
     CreateJubArea();
     CreateRegistryArea();
+    CreatePrintCommands();
     // The menu bar takes its height from the client area, so the size comes after it.
     CreateMenus();
     SetBounds(0, 0, 792, 580);

@@ -508,6 +508,21 @@ public:
     // Rebuilds the case list's statement from its options and reopens Query4.
     void BuildCaseList();
     // Brings Area to the front, then Page (one of its pages) when given.
+    // Print commands ("Nyomtatás" at the right of each list page's title strip, beside
+    // "Exportálás"); each prints only a list that holds what it should print.
+    TgxExtSpeedButton* gxExtSpeedButton45; // case search
+    TgxExtSpeedButton* letetlistaPrint;    // deposit list
+    TgxExtSpeedButton* letetkeresPrint;    // deposit search
+    TgxExtSpeedButton* partnerlistaPrint;  // partner list
+    TgxExtSpeedButton* partnerkeresPrint;  // partner search
+    TgxExtSpeedButton* gxExtSpeedButton49; // documents
+    void gxExtSpeedButton45Click(TObject* Sender);
+    void letetlistaPrintClick(TObject* Sender);
+    void letetkeresPrintClick(TObject* Sender);
+    void partnerlistaPrintClick(TObject* Sender);
+    void partnerkeresPrintClick(TObject* Sender);
+    void gxExtSpeedButton49Click(TObject* Sender);
+
     static void BringAreaToFront(TControl* Area, TControl* Page = nullptr);
     // Shows the case sheet modally for the case with key CaseId (at least 1).
     void ShowCaseSheet(Integer CaseId);
@@ -524,6 +539,7 @@ private:
     void CreatePersonPanel();
     void CreateOrganisationPanel();
     void CreateCaseExport(TWinControl* TitleStrip);
+    void CreatePrintCommands();
     void CreateCaseListPage();
     void CreateCaseSearchPage();
     void CreateCaseGrids();

@@ -7,6 +7,7 @@
 #include "app/FormControls.h"
 #include "app/QueryRun.h"
 #include "app/TForm1.h"
+#include "app/Tletetfrf.h"
 
 #include "grid/TVgDBGrid.h"
 #include "platform/core/DateTime.h"
@@ -70,11 +71,13 @@ Tletet_adatlap::Tletet_adatlap(TComponent* AOwner) : TForm(AOwner) {
     };
     CreateHeader();
     CreateChangePanel();
+    BitBtn3 = app::MakeBitBtn(this, this, "BitBtn3", "Nyomtatás", 325, 540);
     BitBtn2 = app::MakeBitBtn(this, this, "BitBtn2", "Bezár", 421, 540);
 
     OnShow = [this](TObject* Sender) { FormShow(Sender); };
     BitBtn1->OnClick = [this](TObject* Sender) { BitBtn1Click(Sender); };
     BitBtn2->OnClick = [this](TObject* Sender) { BitBtn2Click(Sender); };
+    BitBtn3->OnClick = [this](TObject* Sender) { BitBtn3Click(Sender); };
 }
 
 Tletet_adatlap::~Tletet_adatlap() {
@@ -206,6 +209,10 @@ void Tletet_adatlap::BitBtn1Click(TObject* Sender) {
         app::WriteMovement(*Query3, DepositId, *amount, DateTimePicker1->Date(), Memo2->Text(),
                            kind == app::MovementKind::FullPayout);
     FormShow(Sender);
+}
+
+void Tletet_adatlap::BitBtn3Click(TObject*) {
+    if (letetfrf && Query1->Active()) letetfrf->Print(letetfrf->rpReport1);
 }
 
 void Tletet_adatlap::BitBtn2Click(TObject*) {

@@ -47,12 +47,15 @@ public:
     TRadioButton* RadioButton3; // "Befizetés"
     TBitBtn* BitBtn1;           // "Rögzít"
     TBitBtn* BitBtn2;           // "Bezár"
+    TBitBtn* BitBtn3;           // "Nyomtatás"
 
     // Loads the deposit and empties the change panel.
     void FormShow(TObject* Sender);
     // Records the chosen movement, then reloads. Incomplete input only resets the panel;
     // an amount out of range raises its message and writes nothing.
     void BitBtn1Click(TObject* Sender);
+    // Prints the deposit as the sheet shows it.
+    void BitBtn3Click(TObject* Sender);
     // Refreshes the opener's list and closes.
     void BitBtn2Click(TObject* Sender);
     // The movement kind the radios choose.

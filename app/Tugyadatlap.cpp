@@ -6,6 +6,7 @@
 #include "app/Confirm.h"
 #include "app/QueryRun.h"
 #include "app/TForm1.h"
+#include "app/Tugyitemfrf.h"
 #include "app/Tujjub.h"
 #include "app/Tugyfelszemelymod.h"
 #include "app/Tugyujszemelyform.h"
@@ -91,6 +92,7 @@ void Tugyadatlap::BindHandlers() {
     Modositas1->OnClick = [this](TObject* Sender) { Modositas1Click(Sender); };
     gxExtSpeedButton3->OnClick = [this](TObject* Sender) { gxExtSpeedButton3Click(Sender); };
     gxExtSpeedButton4->OnClick = [this](TObject* Sender) { gxExtSpeedButton4Click(Sender); };
+    gxExtSpeedButton1->OnClick = [this](TObject* Sender) { gxExtSpeedButton1Click(Sender); };
     gxExtSpeedButton2->OnClick = [this](TObject* Sender) { gxExtSpeedButton2Click(Sender); };
     Panel4->OnResize = [this](TObject* Sender) { Panel4Resize(Sender); };
 }
@@ -233,6 +235,10 @@ void Tugyadatlap::gxExtSpeedButton3Click(TObject*) {
 void Tugyadatlap::gxExtSpeedButton4Click(TObject*) {
     ugyujszervezetform->CaseId = CaseId;
     ugyujszervezetform->ShowModal();
+}
+
+void Tugyadatlap::gxExtSpeedButton1Click(TObject*) {
+    if (ugyitemfrf) ugyitemfrf->PrintCaseSheet(CaseId);
 }
 
 void Tugyadatlap::gxExtSpeedButton2Click(TObject*) {

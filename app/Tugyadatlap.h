@@ -100,6 +100,7 @@ public:
 
     // ---- Bottom --------------------------------------------------------------------------
     TPanel* Panel3;
+    TgxExtSpeedButton* gxExtSpeedButton1; // "Nyomtatás"
     TgxExtSpeedButton* gxExtSpeedButton2; // "Bezár"
 
     // ---- Handlers ------------------------------------------------------------------------
@@ -121,6 +122,8 @@ public:
     void Modositas1Click(TObject* Sender);
     void gxExtSpeedButton3Click(TObject* Sender);
     void gxExtSpeedButton4Click(TObject* Sender);
+    // Prints this case's sheet.
+    void gxExtSpeedButton1Click(TObject* Sender);
     void gxExtSpeedButton2Click(TObject* Sender);
     void Panel4Resize(TObject* Sender);
 

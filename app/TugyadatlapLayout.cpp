@@ -200,8 +200,11 @@ void Tugyadatlap::CreateEventPanel() {
 void Tugyadatlap::CreateBottom() {
     Panel3 = MakePanel(this, this, "Panel3", alBottom);
     Panel3->SetHeight(38);
+    gxExtSpeedButton1 =
+        MakeButton(this, Panel3, "gxExtSpeedButton1", "Nyomtatás", 500, 7, 104, "Az ügy adatlap nyomtatása");
     gxExtSpeedButton2 = MakeButton(this, Panel3, "gxExtSpeedButton2", "Bezár", 616, 7, 104);
-    gxExtSpeedButton2->SetAnchors({akTop, akRight});
+    for (TControl* c : std::initializer_list<TControl*>{gxExtSpeedButton1, gxExtSpeedButton2})
+        c->SetAnchors({akTop, akRight});
 }
 
 void Tugyadatlap::CreateBody() {

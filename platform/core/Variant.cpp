@@ -83,6 +83,8 @@ String Variant::AsString(const TFormatSettings& settings) const {
     case varCurrency:
         return CurrToStr(FFloat, settings);
     case varDate:
+        // A time of day alone (day 0) shows as a time, not as 1899.12.30. with a time.
+        if (FFloat > 0 && FFloat < 1) return TimeToStr(FFloat, settings);
         return DateTimeToStr(FFloat, settings);
     case varString:
         return FStr;

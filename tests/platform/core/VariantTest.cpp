@@ -36,6 +36,10 @@ TEST(VariantConversions, ToText) {
     EXPECT_EQ(Variant(2.5).AsString(En), "2.5");
     EXPECT_EQ(Variant(true).AsString(Hu), "True");
     EXPECT_EQ(Variant::FromDateTime(EncodeDate(2009, 12, 14)).AsString(Hu), "2009.12.14.");
+    // A time of day alone, as the reports' [TIME], has no day to show.
+    EXPECT_EQ(Variant::FromDateTime(EncodeTime(11, 57, 2, 0)).AsString(Hu), "11:57:02");
+    EXPECT_EQ(Variant::FromDateTime(EncodeDate(2009, 12, 14) + EncodeTime(11, 57, 2, 0)).AsString(Hu),
+              "2009.12.14. 11:57:02");
     EXPECT_EQ(Variant().AsString(Hu), "");
     EXPECT_EQ(VarToStr(Null), "");
 }
