@@ -18,10 +18,8 @@
 
 namespace ui {
 
-namespace {
-
-TMouseButton ButtonOf(Qt::MouseButton b) {
-    switch (b) {
+TMouseButton MouseButtonOf(const QMouseEvent* e) {
+    switch (e->button()) {
     case Qt::RightButton:
         return mbRight;
     case Qt::MiddleButton:
@@ -31,13 +29,11 @@ TMouseButton ButtonOf(Qt::MouseButton b) {
     }
 }
 
-TShiftState ShiftOf(const QMouseEvent* e, bool dbl = false) {
+TShiftState MouseShiftOf(const QMouseEvent* e, bool dbl) {
     TShiftState s = KeyRouter::ShiftState(e->modifiers(), e->buttons() | e->button());
     if (dbl) s.Include(ssDouble);
     return s;
 }
-
-} // namespace
 
 EventBridge::EventBridge(TControl* Control) : FControl(Control) {}
 
@@ -64,7 +60,7 @@ bool EventBridge::eventFilter(QObject* Watched, QEvent* Event) {
         auto* e = static_cast<QMouseEvent*>(Event);
         const QPoint p = e->position().toPoint();
         if (e->button() == Qt::LeftButton) c->FMousePressed = true;
-        SafeCall(c, [&] { c->MouseDown(ButtonOf(e->button()), ShiftOf(e), p.x(), p.y()); });
+        SafeCall(c, [&] { c->MouseDown(MouseButtonOf(e), MouseShiftOf(e), p.x(), p.y()); });
         return false;
     }
     case QEvent::MouseButtonRelease: {
@@ -75,7 +71,7 @@ bool EventBridge::eventFilter(QObject* Watched, QEvent* Event) {
         if (e->button() == Qt::LeftButton) c->FMousePressed = false;
         // The click comes before the release is reported: OnMouseUp handlers see the clicked state.
         if (click) SafeCall(c, [&] { c->Click(); });
-        SafeCall(c, [&] { c->MouseUp(ButtonOf(e->button()), ShiftOf(e), p.x(), p.y()); });
+        SafeCall(c, [&] { c->MouseUp(MouseButtonOf(e), MouseShiftOf(e), p.x(), p.y()); });
         return false;
     }
     case QEvent::MouseButtonDblClick: {
@@ -85,13 +81,13 @@ bool EventBridge::eventFilter(QObject* Watched, QEvent* Event) {
             c->FMousePressed = true;
             SafeCall(c, [&] { c->DblClick(); });
         }
-        SafeCall(c, [&] { c->MouseDown(ButtonOf(e->button()), ShiftOf(e, true), p.x(), p.y()); });
+        SafeCall(c, [&] { c->MouseDown(MouseButtonOf(e), MouseShiftOf(e, true), p.x(), p.y()); });
         return false;
     }
     case QEvent::MouseMove: {
         auto* e = static_cast<QMouseEvent*>(Event);
         const QPoint p = e->position().toPoint();
-        SafeCall(c, [&] { c->MouseMove(ShiftOf(e), p.x(), p.y()); });
+        SafeCall(c, [&] { c->MouseMove(MouseShiftOf(e), p.x(), p.y()); });
         return false;
     }
     case QEvent::Enter:

@@ -103,3 +103,12 @@ TPoint GetCursorPos() {
 }
 
 } // namespace ui
+
+namespace ui {
+
+bool CursorPosReadable() {
+    EnsureWidgetApplication();
+    return QGuiApplication::platformName() == "xcb";
+}
+
+} // namespace ui

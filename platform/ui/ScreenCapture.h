@@ -20,5 +20,8 @@ bool GrabScreen(const TRect& Area, TBitmap* Bitmap);
 bool AnimateScreenOutlines(const std::vector<TRect>& Frames, Cardinal PauseMs);
 // The mouse pointer's position on the screen.
 TPoint GetCursorPos();
+// Whether GetCursorPos follows the pointer (X11); the off-screen platform
+// and Wayland do not report it.
+bool CursorPosReadable();
 
 } // namespace ui

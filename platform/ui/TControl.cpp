@@ -9,6 +9,7 @@
 #include "platform/ui/TPopupMenu.h"
 #include "platform/ui/TWinControl.h"
 
+#include <QGuiApplication>
 #include <QPalette>
 #include <QVariant>
 #include <QWidget>
@@ -32,6 +33,7 @@ TControl::TControl(TComponent* AOwner, QWidget* AWidget)
 }
 
 TControl::~TControl() {
+    SetMouseCapture(false);
     if (FParent) FParent->RemoveControl(this);
     FFont->OnChange = nullptr;
     FConstraints->OnChange = nullptr;
@@ -141,6 +143,7 @@ void TControl::SetAnchors(TAnchors v) {
 void TControl::SetVisible(bool v) {
     if (v == FVisible) return;
     FVisible = v;
+    if (!v) SetMouseCapture(false);
     if (FParent) {
         FWidget->setVisible(v);
         FParent->Realign();
@@ -298,6 +301,35 @@ void TControl::SendToBack() {
     std::erase(list, this);
     list.insert(list.begin(), this);
     FWidget->lower();
+}
+
+namespace {
+
+// The off-screen platform used by tests cannot grab the mouse; the capture is
+// only recorded there.
+bool CanGrabMouse() {
+    return QGuiApplication::platformName() != "offscreen";
+}
+
+QWidget*& RecordedCapture() {
+    static QWidget* widget = nullptr;
+    return widget;
+}
+
+} // namespace
+
+void TControl::SetMouseCapture(bool v) {
+    if (v) {
+        RecordedCapture() = FWidget;
+        if (CanGrabMouse()) FWidget->grabMouse();
+        return;
+    }
+    if (RecordedCapture() == FWidget) RecordedCapture() = nullptr;
+    if (QWidget::mouseGrabber() == FWidget) FWidget->releaseMouse();
+}
+
+bool TControl::MouseCapture() const {
+    return CanGrabMouse() ? QWidget::mouseGrabber() == FWidget : RecordedCapture() == FWidget;
 }
 
 void TControl::Invalidate() {

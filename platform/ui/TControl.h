@@ -117,6 +117,10 @@ public:
     void Repaint();
     void Refresh() { Repaint(); }
     void Update();
+    // While captured, every mouse event goes to this control, wherever the
+    // pointer is; a hidden or destroyed control loses the capture.
+    void SetMouseCapture(bool v);
+    bool MouseCapture() const;
 
     // The layer calls these; they fire the events.
     virtual void Click();

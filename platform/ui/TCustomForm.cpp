@@ -3,6 +3,8 @@
 #include "platform/core/ScopeExit.h"
 #include "platform/core/Exceptions.h"
 #include "platform/graphics/SystemMetrics.h"
+#include "platform/ui/detail/EventBridge.h"
+#include "platform/ui/detail/FramePainting.h"
 #include "platform/ui/detail/QtSupport.h"
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TMainMenu.h"
@@ -16,6 +18,8 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
 #include <QTimer>
 #include <QWidget>
 
@@ -112,12 +116,16 @@ void TCustomForm::UpdateWidgetGeometry() {
     const Integer menu = MenuHeight();
     FSyncingSize = true;
     core::ScopeExit reset([this] { FSyncingSize = false; });
+    // With its own frame the window is the whole form; otherwise the window
+    // manager puts its frame around the menu bar and client area.
+    const QPoint inside = FOwnFrame ? QPoint(FrameWidth(), FrameWidth() + CaptionHeight()) : QPoint(0, 0);
+    const QSize size = FOwnFrame ? QSize(Width(), Height()) : QSize(c.Width(), c.Height() + menu);
     // Limits first: the toolkit clamps a resize to the limits in force.
-    ApplyConstraints(QSize(c.Width(), c.Height() + menu));
+    ApplyConstraints(size);
     Widget()->move(Left(), Top());
-    Widget()->resize(c.Width(), c.Height() + menu);
-    if (FMenuBar) FMenuBar->setGeometry(0, 0, c.Width(), menu);
-    FClient->setGeometry(0, menu, c.Width(), c.Height());
+    Widget()->resize(size);
+    if (FMenuBar) FMenuBar->setGeometry(inside.x(), inside.y(), c.Width(), menu);
+    FClient->setGeometry(inside.x(), inside.y() + menu, c.Width(), c.Height());
 }
 
 void TCustomForm::ApplyConstraints(QSize inner) {
@@ -134,6 +142,26 @@ void TCustomForm::ApplyConstraints(QSize inner) {
                       c->MaxHeight() > 0 ? c->MaxHeight() - dh : QWIDGETSIZE_MAX);
 }
 
+TBorderIcons ShownBorderIcons(TFormBorderStyle Style, TBorderIcons Icons) {
+    if (Style == bsNone || !Icons.Contains(biSystemMenu)) return {};
+    TBorderIcons shown{biSystemMenu};
+    switch (Style) {
+    case bsToolWindow:
+    case bsSizeToolWin:
+        break;
+    case bsDialog:
+        if (Icons.Contains(biHelp)) shown.Include(biHelp);
+        break;
+    default:
+        if (Icons.Contains(biMinimize)) shown.Include(biMinimize);
+        if (Icons.Contains(biMaximize)) shown.Include(biMaximize);
+        if (Icons.Contains(biHelp) && !Icons.Contains(biMinimize) && !Icons.Contains(biMaximize))
+            shown.Include(biHelp);
+        break;
+    }
+    return shown;
+}
+
 void TCustomForm::ApplyWindowFlags() {
     Qt::WindowFlags f = Qt::Window;
     switch (FBorderStyle) {
@@ -141,7 +169,7 @@ void TCustomForm::ApplyWindowFlags() {
         f |= Qt::FramelessWindowHint;
         break;
     case bsDialog:
-        f |= Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+        f |= Qt::Dialog;
         break;
     case bsToolWindow:
     case bsSizeToolWin:
@@ -150,10 +178,34 @@ void TCustomForm::ApplyWindowFlags() {
     default:
         break;
     }
+    if (FBorderStyle != bsNone) {
+        const TBorderIcons shown = ShownBorderIcons(FBorderStyle, FBorderIcons);
+        f |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+        if (shown.Contains(biSystemMenu)) f |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+        if (shown.Contains(biMinimize)) f |= Qt::WindowMinimizeButtonHint;
+        if (shown.Contains(biMaximize)) f |= Qt::WindowMaximizeButtonHint;
+        if (shown.Contains(biHelp)) f |= Qt::WindowContextHelpButtonHint;
+    }
+    if (FOwnFrame) f |= Qt::FramelessWindowHint;
     if (FFormStyle == fsStayOnTop) f |= Qt::WindowStaysOnTopHint;
     const bool shown = Widget()->isVisible();
     Widget()->setWindowFlags(f);
     if (shown) Widget()->show();
+}
+
+void TCustomForm::SetBorderIcons(TBorderIcons v) {
+    if (v == FBorderIcons) return;
+    FBorderIcons = v;
+    ApplyWindowFlags();
+    Widget()->update();
+}
+
+void TCustomForm::SetOwnFrame(bool v) {
+    if (v == FOwnFrame) return;
+    FOwnFrame = v;
+    ApplyWindowFlags();
+    UpdateWidgetGeometry();
+    Widget()->update();
 }
 
 void TCustomForm::SetBorderStyle(TFormBorderStyle v) {
@@ -184,6 +236,7 @@ void TCustomForm::SetWindowState(TWindowState v) {
 
 void TCustomForm::TextChanged() {
     Widget()->setWindowTitle(ui::ToQt(Text()));
+    if (FOwnFrame) Widget()->update();
 }
 
 void TCustomForm::SetMenu(TMainMenu* v) {
@@ -284,8 +337,10 @@ void TCustomForm::SetVisible(bool v) {
             throw;
         }
         UpdateWidgetGeometry();
+        Widget()->setAttribute(Qt::WA_ShowWithoutActivating, !FActivateOnShow);
         Widget()->show();
         RaiseWindow();
+        if (!FActivateOnShow) return;
         Widget()->activateWindow();
         Screen->SetActiveForm(this);
         if (FActiveControl && FActiveControl->CanFocus())
@@ -294,6 +349,7 @@ void TCustomForm::SetVisible(bool v) {
             first->SetFocus();
     } else {
         FVisible = false;
+        SetMouseCapture(false);
         Widget()->hide();
         if (OnHide) OnHide(this);
         Screen->FormHidden(this);
@@ -308,7 +364,7 @@ void TCustomForm::RaiseWindow() {
 void TCustomForm::Show() {
     SetVisible(true);
     RaiseWindow();
-    Screen->SetActiveForm(this);
+    if (FActivateOnShow) Screen->SetActiveForm(this);
 }
 
 void TCustomForm::SetModalResult(TModalResult v) {
@@ -437,8 +493,54 @@ bool TCustomForm::DialogChar(Word Key) {
     return OfferDialogChar(this, Key);
 }
 
+bool TCustomForm::FrameMouseEvent(QEvent* Event) {
+    auto* e = static_cast<QMouseEvent*>(Event);
+    const QPoint at = e->position().toPoint();
+    const QPoint p = at - FClient->pos();
+    const bool onCloseBox =
+        CaptionHeight() > 0 && ShownBorderIcons(FBorderStyle, FBorderIcons).Contains(biSystemMenu) &&
+        ui::CloseBoxRect(ui::CaptionBarRect(Width(), FrameWidth(), CaptionHeight())).contains(at);
+    const bool left = e->button() == Qt::LeftButton;
+    switch (Event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        // The close box closes on the release over it, as a button does.
+        if (left && onCloseBox) {
+            FCloseBoxDown = true;
+            return true;
+        }
+        MouseDown(ui::MouseButtonOf(e), ui::MouseShiftOf(e, Event->type() == QEvent::MouseButtonDblClick),
+                  p.x(), p.y());
+        return true;
+    case QEvent::MouseButtonRelease:
+        if (left && FCloseBoxDown) {
+            FCloseBoxDown = false;
+            if (onCloseBox) Close();
+            return true;
+        }
+        MouseUp(ui::MouseButtonOf(e), ui::MouseShiftOf(e), p.x(), p.y());
+        return true;
+    case QEvent::MouseMove:
+        MouseMove(ui::MouseShiftOf(e), p.x(), p.y());
+        return true;
+    default:
+        return false;
+    }
+}
+
 bool TCustomForm::WidgetEvent(QEvent* Event) {
     switch (Event->type()) {
+    case QEvent::Paint: {
+        if (!FOwnFrame) return false;
+        QPainter painter(Widget());
+        ui::PaintWindowFrame(painter, *this, FrameWidth(), CaptionHeight());
+        return true;
+    }
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseMove:
+        return FOwnFrame && Widget()->isEnabled() && FrameMouseEvent(Event);
     case QEvent::Close:
         // Only the window system closes the window; the form decides what happens.
         Event->ignore();
@@ -448,7 +550,10 @@ bool TCustomForm::WidgetEvent(QEvent* Event) {
         if (FSyncingSize) return false;
         const QSize s = Widget()->size();
         const Integer f = FrameWidth();
-        SetBounds(Left(), Top(), s.width() + 2 * f, s.height() + 2 * f + CaptionHeight());
+        if (FOwnFrame)
+            SetBounds(Left(), Top(), s.width(), s.height());
+        else
+            SetBounds(Left(), Top(), s.width() + 2 * f, s.height() + 2 * f + CaptionHeight());
         return false;
     }
     case QEvent::WindowActivate: {

@@ -37,6 +37,19 @@ public:
 
     TFormBorderStyle BorderStyle() const { return FBorderStyle; }
     void SetBorderStyle(TFormBorderStyle v);
+    // The caption bar's buttons asked for; ShownBorderIcons says which the
+    // border style lets show.
+    TBorderIcons BorderIcons() const { return FBorderIcons; }
+    void SetBorderIcons(TBorderIcons v);
+    // The layer, not the window manager, draws the frame and caption bar. A
+    // press on the caption bar reaches the form's mouse events above its
+    // client area (Y < 0), so the form can move itself; the close box closes it.
+    bool OwnFrame() const { return FOwnFrame; }
+    void SetOwnFrame(bool v);
+    // Whether showing the form makes it the active one (true). A tool window
+    // that must not take the focus from the window beneath sets false.
+    bool ActivateOnShow() const { return FActivateOnShow; }
+    void SetActivateOnShow(bool v) { FActivateOnShow = v; }
     TPosition Position() const { return FPosition; }
     void SetPosition(TPosition v) { FPosition = v; }
     TFormStyle FormStyle() const { return FFormStyle; }
@@ -118,6 +131,8 @@ private:
     Integer CaptionHeight() const;
     Integer MenuHeight() const;
     void ApplyWindowFlags();
+    // Own frame: a mouse event on the frame or caption bar; true when taken.
+    bool FrameMouseEvent(QEvent* Event);
     void ApplyConstraints(QSize inner);
     void PlaceOnScreen();
     void CloseModal();
@@ -137,7 +152,17 @@ private:
     bool FCreated = false;
     bool FSyncingSize = false;
     TModalResult FModalResult = mrNone;
+    TBorderIcons FBorderIcons{biSystemMenu, biMinimize, biMaximize};
+    bool FOwnFrame = false;
+    bool FActivateOnShow = true;
+    bool FCloseBoxDown = false;
 };
+
+// The caption buttons a window of the border style shows of Icons: none
+// without a frame or a system menu; tool windows only the close box; dialogs
+// the close box and help; other windows minimise and maximise as asked, and
+// help only when neither of those shows.
+TBorderIcons ShownBorderIcons(TFormBorderStyle Style, TBorderIcons Icons);
 
 class TForm : public TCustomForm {
 public:

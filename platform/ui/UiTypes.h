@@ -17,6 +17,9 @@ using TShiftState = TSet<TShiftStateItem>;
 enum TMouseButton { mbLeft, mbRight, mbMiddle };
 
 enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
+// The buttons of a window's caption bar; the system menu brings the close box.
+enum TBorderIcon { biSystemMenu, biMinimize, biMaximize, biHelp };
+using TBorderIcons = TSet<TBorderIcon>;
 // The border of an ordinary control: bsNone or bsSingle.
 using TBorderStyle = TFormBorderStyle;
 enum TBevelCut { bvNone, bvLowered, bvRaised, bvSpace };

@@ -1,11 +1,18 @@
 #pragma once
 // Platform-internal: turns the widget's mouse, paint, focus, enter/leave,
 // resize and context-menu events into the control's virtual calls.
+#include "platform/ui/UiTypes.h"
+
 #include <QObject>
 
+class QMouseEvent;
 class TControl;
 
 namespace ui {
+
+TMouseButton MouseButtonOf(const QMouseEvent* Event);
+// The modifiers and held buttons of a mouse event; Double adds ssDouble.
+TShiftState MouseShiftOf(const QMouseEvent* Event, bool Double = false);
 
 class EventBridge : public QObject {
 public:
