@@ -4,6 +4,7 @@
 #include "platform/graphics/TCanvas.h"
 #include "platform/graphics/TColor.h"
 #include "platform/ui/ControlCanvas.h"
+#include "platform/ui/TDragFrame.h"
 
 #include <algorithm>
 #include <vector>
@@ -21,37 +22,6 @@ std::vector<TrpFloatWindow*>& FloatWindows() {
 void Forget(TrpFloatWindow* Window) {
     auto& list = FloatWindows();
     list.erase(std::remove(list.begin(), list.end(), Window), list.end());
-}
-
-// Across-the-dock position of a toolbar, measured from the dock's outer edge.
-Integer Across(const TrpDock* Dock, const TControl* C) {
-    switch (Dock->Align()) {
-    case alTop:
-        return C->Top();
-    case alLeft:
-        return C->Left();
-    case alBottom:
-        return Dock->Height() - C->Top() - C->Height();
-    default:
-        return Dock->Width() - C->Left() - C->Width();
-    }
-}
-
-void SetAcross(const TrpDock* Dock, TControl* C, Integer A, Integer Thickness) {
-    switch (Dock->Align()) {
-    case alTop:
-        C->SetTop(A);
-        break;
-    case alLeft:
-        C->SetLeft(A);
-        break;
-    case alBottom:
-        C->SetTop(Thickness - A - C->Height());
-        break;
-    default:
-        C->SetLeft(Thickness - A - C->Width());
-        break;
-    }
 }
 
 } // namespace
@@ -78,7 +48,7 @@ void TrpDock::AdjustBounds() {
     std::vector<Integer> across;
     Integer rows = 0;
     for (TControl* c : bars) {
-        across.push_back(std::max(0, Across(this, c)));
+        across.push_back(std::max(0, SpanOf(c->BoundsRect()).Across));
         rows = std::max(rows, across.back() / RowSize + 1);
     }
     for (Integer row = rows - 1; row >= 0; --row) {
@@ -97,8 +67,61 @@ void TrpDock::AdjustBounds() {
         SetHeight(thickness);
     else
         SetWidth(thickness);
-    for (std::size_t i = 0; i < bars.size(); ++i)
-        SetAcross(this, bars[i], across[i], thickness);
+    for (std::size_t i = 0; i < bars.size(); ++i) {
+        rpdock::Span span = SpanOf(bars[i]->BoundsRect());
+        span.Across = across[i];
+        const TPoint p = PlaceOf(span);
+        bars[i]->SetBounds(p.X, p.Y, bars[i]->Width(), bars[i]->Height());
+    }
+}
+
+rpdock::Span TrpDock::SpanOf(const TRect& B) const {
+    const bool h = Horizontal();
+    rpdock::Span s;
+    s.Along = h ? B.Left : B.Top;
+    s.Length = h ? B.Width() : B.Height();
+    s.Thickness = h ? B.Height() : B.Width();
+    switch (Align()) {
+    case alTop:
+        s.Across = B.Top;
+        break;
+    case alLeft:
+        s.Across = B.Left;
+        break;
+    case alBottom:
+        s.Across = Height() - B.Bottom;
+        break;
+    default:
+        s.Across = Width() - B.Right;
+        break;
+    }
+    return s;
+}
+
+TPoint TrpDock::PlaceOf(const rpdock::Span& S) const {
+    switch (Align()) {
+    case alTop:
+        return TPoint(S.Along, S.Across);
+    case alLeft:
+        return TPoint(S.Across, S.Along);
+    case alBottom:
+        return TPoint(S.Along, Height() - S.Across - S.Thickness);
+    default:
+        return TPoint(Width() - S.Across - S.Thickness, S.Along);
+    }
+}
+
+TPoint TrpDock::InnerEdgePlace(TSize Size, Integer Along) const {
+    switch (Align()) {
+    case alTop:
+        return TPoint(Along, Height() - 1);
+    case alBottom:
+        return TPoint(Along, 1 - Size.cy);
+    case alLeft:
+        return TPoint(Width() - 1, Along);
+    default:
+        return TPoint(1 - Size.cx, Along);
+    }
 }
 
 void TrpDock::Paint() {
@@ -124,7 +147,13 @@ void TrpDragBox::Paint() {
 
 TrpFloatWindow::TrpFloatWindow(TComponent* AOwner) : TForm(AOwner) {
     SetBorderStyle(bsToolWindow);
+    SetBorderIcons({biSystemMenu});
+    // The window system's caption cannot report the presses and moves a
+    // drag back to a dock needs; the window draws its own.
+    SetOwnFrame(true);
+    SetActivateOnShow(false);
     SetFormStyle(fsStayOnTop);
+    OnShow = [this](TObject*) { FormShow(); };
     SetShowHint(true);
     SetClientWidth(213);
     SetClientHeight(61);
@@ -144,17 +173,25 @@ TrpToolBar::TrpToolBar(TComponent* AOwner) : TPanel(AOwner) {
     FDragBox->SetParent(this);
     FDragBox->SetAlign(alLeft);
     OnResize = [this](TObject*) { DoResize(); };
+    OnMouseDown = [this](TObject*, TMouseButton Button, TShiftState, Integer X, Integer Y) {
+        DoMouseDown(Button, X, Y);
+    };
+    OnMouseMove = [this](TObject*, TShiftState, Integer X, Integer Y) { DoMouseMove(X, Y); };
+    OnMouseUp = [this](TObject*, TMouseButton, TShiftState, Integer, Integer) { DoMouseUp(); };
 }
 
 TrpToolBar::~TrpToolBar() {
     OnResize = nullptr;
-    if (FFloatWindow) {
-        TrpFloatWindow* window = FFloatWindow;
-        window->ToolBar = nullptr;
-        FFloatWindow = nullptr;
-        SetParent(nullptr);
-        delete window;
-    }
+    LeaveFloatWindow();
+}
+
+void TrpToolBar::LeaveFloatWindow() {
+    if (!FFloatWindow) return;
+    TrpFloatWindow* window = FFloatWindow;
+    window->ToolBar = nullptr;
+    FFloatWindow = nullptr;
+    SetParent(nullptr);
+    window->Discard();
 }
 
 Integer TrpToolBar::ParentAlign() const {
@@ -170,14 +207,7 @@ bool TrpToolBar::Accepts(const TrpDock* Dock) const {
 
 void TrpToolBar::DockTo(TrpDock* Dock, Integer X, Integer Y) {
     Hide();
-    if (FFloatWindow) {
-        TrpFloatWindow* window = FFloatWindow;
-        window->Hide();
-        window->ToolBar = nullptr;
-        FFloatWindow = nullptr;
-        SetParent(nullptr);
-        delete window;
-    }
+    LeaveFloatWindow();
     auto* oldDock = dynamic_cast<TrpDock*>(Parent());
     SetParent(Dock);
     if (oldDock && oldDock != Dock) oldDock->AdjustBounds();
@@ -189,20 +219,14 @@ void TrpToolBar::DockTo(TrpDock* Dock, Integer X, Integer Y) {
 }
 
 void TrpToolBar::AddToDock(TrpDock* Dock) {
-    switch (Dock->Align()) {
-    case alTop:
-        DockTo(Dock, 0, Dock->Height() - 1);
-        break;
-    case alBottom:
-        DockTo(Dock, 0, 1 - Height());
-        break;
-    case alLeft:
-        DockTo(Dock, Dock->Width() - 1, 0);
-        break;
-    default:
-        DockTo(Dock, 1 - Width(), 0);
-        break;
-    }
+    // The inner edge as the toolbar will lie there, turned to the dock.
+    const TPoint p = Dock->InnerEdgePlace(SizeOn(Dock), 0);
+    DockTo(Dock, p.X, p.Y);
+}
+
+TSize TrpToolBar::SizeOn(const TrpDock* Dock) const {
+    const Integer length = std::max(Width(), Height()), thickness = std::min(Width(), Height());
+    return Dock->Horizontal() ? TSize(length, thickness) : TSize(thickness, length);
 }
 
 void TrpToolBar::FloatTo(Integer X, Integer Y) {
@@ -234,8 +258,10 @@ void TrpToolBar::RealignControls() {
     std::stable_sort(controls.begin(), controls.end(), [&](TControl* a, TControl* b) {
         return horizontal ? a->Left() < b->Left() : a->Top() < b->Top();
     });
-    if (horizontal != (Width() >= Height())) SetBounds(Left(), Top(), Height(), Width());
+    // Turned with the alignment held, so that the buttons keep their length
+    // instead of being stretched across the old shape.
     DisableAlign();
+    if (horizontal != (Width() >= Height())) SetBounds(Left(), Top(), Height(), Width());
     for (TControl* c : controls) {
         if (horizontal) {
             if (c->Align() == alBottom)

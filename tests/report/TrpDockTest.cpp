@@ -91,6 +91,22 @@ TEST_F(DockTest, VerticalDockTurnsTheToolbar) {
     EXPECT_EQ(bar->Width(), 26);
     EXPECT_EQ(Left->Width(), 27);
     EXPECT_EQ(Top->Height(), 1);
+    // The buttons stack below the grip, each no longer than it was wide.
+    Integer below = bar->DragBox()->Top() + bar->DragBox()->Height();
+    for (Integer i = 0; i < bar->ControlCount(); ++i) {
+        TControl* c = bar->Controls(i);
+        if (c == bar->DragBox()) continue;
+        EXPECT_LE(c->Height(), 24) << i; // not stretched along the toolbar
+        EXPECT_GE(c->Top(), below) << i;
+        below = c->Top() + c->Height();
+    }
+    // From a float window onto the vertical dock, too.
+    bar->FloatTo(100, 100);
+    bar->AddToDock(Left);
+    for (Integer i = 0; i < bar->ControlCount(); ++i) {
+        if (bar->Controls(i) == bar->DragBox()) continue;
+        EXPECT_LE(bar->Controls(i)->Height(), 24) << i;
+    }
 }
 
 TEST_F(DockTest, OrientationDecidesWhichDocksAccept) {
