@@ -5,9 +5,41 @@
 #include "platform/core/TStrings.h"
 #include "platform/ui/SafeCall.h"
 
+#include <QApplication>
 #include <QListWidget>
+#include <QPainter>
+#include <QStyledItemDelegate>
 
 namespace {
+
+// A chosen line is highlighted behind its text only: its check box stays on
+// the list's background, where the mark can be seen.
+class CheckLineDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* Painter, const QStyleOptionViewItem& Option,
+               const QModelIndex& Index) const override {
+        QStyledItemDelegate::paint(Painter, Option, Index);
+        QStyleOptionViewItem opt(Option);
+        initStyleOption(&opt, Index);
+        if (!(opt.state & QStyle::State_Selected) ||
+            !(opt.features & QStyleOptionViewItem::HasCheckIndicator))
+            return;
+        const QWidget* w = opt.widget;
+        QStyle* style = w ? w->style() : QApplication::style();
+        const QRect box = style->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &opt, w);
+        Painter->fillRect(
+            QRect(opt.rect.left(), opt.rect.top(), box.right() + 2 - opt.rect.left(), opt.rect.height()),
+            opt.palette.brush(QPalette::Base));
+        opt.rect = box;
+        opt.state &= ~(QStyle::State_Selected | QStyle::State_HasFocus);
+        opt.state |= opt.checkState == Qt::Checked            ? QStyle::State_On
+                     : opt.checkState == Qt::PartiallyChecked ? QStyle::State_NoChange
+                                                              : QStyle::State_Off;
+        style->drawPrimitive(QStyle::PE_IndicatorItemViewItemCheck, &opt, Painter, w);
+    }
+};
 
 QListWidget* List(const TControl* c) {
     return static_cast<QListWidget*>(c->Widget());
@@ -21,6 +53,7 @@ Qt::CheckState ToQt(TCheckBoxState s) {
 
 TCheckListBox::TCheckListBox(TComponent* AOwner) : TListBox(AOwner) {
     QListWidget* l = List(this);
+    l->setItemDelegate(new CheckLineDelegate(l));
     // Every new line gets its box, whoever adds it.
     QObject::connect(l->model(), &QAbstractItemModel::rowsInserted,
                      [this](const QModelIndex&, int first, int last) {

@@ -3,6 +3,9 @@
 #include "UiTestSupport.h"
 
 #include "platform/core/TStrings.h"
+#include "platform/graphics/TBitmap.h"
+#include "platform/graphics/TCanvas.h"
+#include "platform/ui/ControlSnapshot.h"
 #include "platform/ui/InputSimulation.h"
 #include "platform/ui/TCheckListBox.h"
 #include "platform/ui/TCustomForm.h"
@@ -34,6 +37,27 @@ protected:
     TCheckListBox* L = nullptr;
     int Clicks = 0;
 };
+
+TEST_F(CheckListBox, TheChosenLineKeepsItsBoxOnTheListBackground) {
+    L->SetChecked(1, true);
+    L->SetItemIndex(1);
+    TBitmap picture;
+    ui::Snapshot(L, &picture);
+    const TRect line = L->ItemRect(1);
+    const Integer y = (line.Top + line.Bottom) / 2;
+    TCanvas* c = picture.Canvas();
+    EXPECT_EQ(ColorToRGB(c->Pixels(line.Left + 1, y)), ColorToRGB(clWindow));
+    EXPECT_EQ(ColorToRGB(c->Pixels(line.Right - 4, y)), ColorToRGB(clHighlight)); // behind the text
+    bool mark = false, highlightInBox = false;
+    for (Integer x = line.Left; x < line.Left + 16; ++x)
+        for (Integer yy = line.Top; yy < line.Bottom; ++yy) {
+            const TColor px = ColorToRGB(c->Pixels(x, yy));
+            mark = mark || px == clBlack;
+            highlightInBox = highlightInBox || px == ColorToRGB(clHighlight);
+        }
+    EXPECT_TRUE(mark);
+    EXPECT_FALSE(highlightInBox);
+}
 
 TEST_F(CheckListBox, NewLinesAreUnchecked) {
     for (Integer i = 0; i < 3; ++i)
