@@ -11,6 +11,7 @@
 #include "platform/graphics/TImageList.h"
 #include "platform/ui/ControlSnapshot.h"
 #include "platform/ui/TCheckListBox.h"
+#include "platform/ui/TCustomForm.h"
 #include "platform/ui/TPopupMenu.h"
 #include "platform/ui/TTimer.h"
 
@@ -104,6 +105,30 @@ TEST_F(SetupPicture, PopupPicture) {
     TBitmap picture;
     ui::SnapshotMenu(Grid->StandardPopup()->Items(), &picture);
     picture.SaveToFile(String(folder) + "/grid-popup.bmp");
+}
+
+// The grid on a form for a person: a right click opens the popup with its
+// glyphs, and "Setup..." the dialog; OK there passes and ends the test.
+TEST_F(SetupPicture, PopupByHand) {
+    if (std::getenv("VELMORA_SETUP_BY_HAND") == nullptr)
+        GTEST_SKIP() << "set VELMORA_SETUP_BY_HAND to use it";
+    auto glyphs = PopupGlyphs();
+    TForm form(nullptr);
+    form.SetCaption("Grid popup");
+    form.SetClientWidth(540);
+    form.SetClientHeight(240);
+    Grid->SetParent(&form);
+    Grid->SetBounds(10, 10, 520, 220);
+    Grid->SetImages(glyphs.get());
+    Grid->SetExOptions(Grid->ExOptions() + TExOptions{eoLayout});
+    bool confirmed = false;
+    Grid->OnSetupGrid = [&](TObject*) {
+        confirmed = Dialog.Execute();
+        form.Close();
+    };
+    form.ShowModal();
+    EXPECT_TRUE(confirmed);
+    Grid->SetParent(nullptr);
 }
 
 } // namespace
