@@ -198,15 +198,20 @@ void TForm1::EditJub() {
 }
 
 void TForm1::VgDBGrid16DrawColumnCell(TObject*, const TRect& Rect, Integer DataCol) {
-    if (!ugyadatlap || (DataCol != FileColumn && DataCol != AnswerColumn)) return;
-    const bool mark = DataCol == FileColumn ? !jubQuery->FieldByName("valaszfile")->AsString().empty()
-                                            : Succeeded(jubQuery->FieldByName("jubok"));
+    if (!ugyadatlap) return;
     TCanvas* canvas = VgDBGrid16->Canvas();
-    if (DataCol == AnswerColumn) canvas->FillRect(Rect); // the flag shows only as its tick
-    if (!mark) return;
-    if (DataCol == FileColumn) canvas->FillRect(Rect);
-    ugyadatlap->ImageList1->Draw(canvas, Rect.Left, Rect.Top,
-                                 DataCol == FileColumn ? app::FileImage : app::TickImage, true);
+    TImageList* images = ugyadatlap->ImageList1;
+    if (DataCol == FileColumn) {
+        // The diskette stands for the path, which the narrow cell has no room for.
+        if (jubQuery->FieldByName("valaszfile")->AsString().empty()) return;
+        canvas->FillRect(Rect);
+        images->Draw(canvas, Rect.Left, Rect.Top, app::FileImage, true);
+    } else if (DataCol == AnswerColumn) {
+        // The flag shows only as its tick.
+        canvas->FillRect(Rect);
+        if (Succeeded(jubQuery->FieldByName("jubok")))
+            images->Draw(canvas, Rect.Left, Rect.Top, app::TickImage, true);
+    }
 }
 
 void TForm1::VgDBGrid16DblClick(TObject*) {
