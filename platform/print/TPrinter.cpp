@@ -6,6 +6,7 @@
 #include "platform/graphics/TCanvas.h"
 
 #include <QGuiApplication>
+#include <QPageSetupDialog>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -219,6 +220,14 @@ void TPrinter::AbortDocument() {
     FDevice->Printer->abort();
     if (FDevice->Painter->isActive()) FDevice->Painter->end();
     FDevice->Painter.reset();
+}
+
+bool TPrinter::RunSetupDialog() {
+    QPageSetupDialog dialog(FDevice->Printer.get());
+    if (dialog.exec() != QDialog::Accepted) return false;
+    const Integer code = FDevice->Printer->pageLayout().pageSize().windowsId();
+    FDevice->PaperCode = code > 0 ? code : DMPAPER_USER;
+    return true;
 }
 
 void TPrinter::BeginDoc() {

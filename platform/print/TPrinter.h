@@ -111,6 +111,9 @@ protected:
     virtual void StartPage(std::unique_ptr<TCanvas>& Canvas);
     virtual void FinishDocument();
     virtual void AbortDocument();
+    // The system's dialog for the selected printer's paper and orientation; true when confirmed.
+    virtual bool RunSetupDialog();
+    friend class TPrinterSetupDialog;
 
 private:
     std::vector<String> FPrinters;

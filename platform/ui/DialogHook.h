@@ -8,7 +8,16 @@
 
 namespace ui {
 
-enum class DialogKind { MessageBox, MessageDlg, InputBox, OpenDialog, SaveDialog, FontDialog, ColorDialog };
+enum class DialogKind {
+    MessageBox,
+    MessageDlg,
+    InputBox,
+    OpenDialog,
+    SaveDialog,
+    FontDialog,
+    ColorDialog,
+    PrinterSetupDialog
+};
 enum class DialogIcon { None, Stop, Question, Exclamation, Information };
 
 struct DialogRequest {
@@ -19,7 +28,7 @@ struct DialogRequest {
     std::vector<Integer> Buttons; // results of the buttons, left to right
     Integer DefaultButton = 0;    // result of the default button
     String Value;                 // input box default text, the dialog's file name, font
-                                  // name or colour (as ColorToString gives it)
+                                  // name, colour (as ColorToString gives it) or printer name
     String Filter;                // file dialogs: as the dialog holds it
     String DefaultExt;
     String InitialDir;
@@ -27,7 +36,7 @@ struct DialogRequest {
 
 struct DialogAnswer {
     Integer Result = 0; // the button's result; for file dialogs non-zero = confirmed
-    String Value;       // typed text, chosen file name, font name or colour
+    String Value;       // typed text, chosen file name, font name, colour or printer name
 };
 
 using DialogHook = std::function<DialogAnswer(const DialogRequest&)>;
