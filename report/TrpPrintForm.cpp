@@ -187,7 +187,8 @@ void TrpPrintForm::E2Click(TObject*) {
 }
 
 void TrpPrintForm::RB3Click(TObject*) {
-    if (E2->CanFocus()) E2->SetFocus();
+    // Numbers may be chosen before the dialog shows (the caller's choice): no focus to move yet.
+    if (Visible() && E2->CanFocus()) E2->SetFocus();
 }
 
 Integer TrpPrintForm::Copies() const {

@@ -152,6 +152,13 @@ TEST_F(PrintDialog, APrinterPickedStaysWithOK) {
     EXPECT_EQ(Prn->PrinterIndex(), 2);
 }
 
+TEST_F(PrintDialog, NumbersChosenBeforeTheDialogShows) {
+    Form->RB3->SetChecked(true); // no window yet to focus the text in: nothing raised
+    Form->E2->SetText("2");
+    EXPECT_EQ(RunModal({[&] { ClickOK(); }}), mrOk);
+    EXPECT_TRUE(Messages.empty());
+}
+
 TEST_F(PrintDialog, ClickingIntoThePageTextChoosesNumbers) {
     RunModal({[&] { ui::SimulateClick(Form->E2, 5, 5); },
               [&] {
