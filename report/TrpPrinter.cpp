@@ -87,11 +87,14 @@ void TrpPrinter::SetPrinter(TPrinter* Printer) {
     }
     FPrinters.push_back("Virtual printer");
     DefaultPrinter = static_cast<Integer>(FPrinters.size()) - 1;
-    // The file printer alone is no device to lay out for.
-    if (FPrinter && FPrinters.size() > 2)
+    // The file printer alone is no device to lay out for. The virtual printer
+    // takes its figures from its table, not from the printer it replaces.
+    if (FPrinter && FPrinters.size() > 2) {
         GetSettings();
-    else
+    } else {
         FPrinterIndex = DefaultPrinter;
+        SetSettings();
+    }
 }
 
 void TrpPrinter::SetPrinterIndex(Integer Value) {

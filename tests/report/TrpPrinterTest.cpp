@@ -1,4 +1,5 @@
 #include "report/TrpPrinter.h"
+#include "report/RecordingPrinter.h"
 #include "report/TrpPage.h"
 #include "report/rpEngine.h"
 
@@ -101,4 +102,15 @@ TEST_F(VirtualPrinter, TemplatePageTakesPaperAndFigures) {
     TrpPage custom(256, 1000, 1000, 0);
     EXPECT_EQ(custom.PaperSize, 256);
     EXPECT_EQ(custom.PrnInfo.Pgw, 358);
+}
+
+TEST_F(VirtualPrinter, LeavingAPrinterForTheVirtualOneTakesTheTableFigures) {
+    RecordingPrinter device; // A4 at 100 pixels per inch: 2098 x 2969 tenths of a millimetre
+    p.SetPrinter(&device);
+    ASSERT_FALSE(p.IsVirtual());
+    EXPECT_EQ(p.PaperWidth, 2098);
+    p.SetPrinter(nullptr);
+    EXPECT_TRUE(p.IsVirtual());
+    EXPECT_EQ(p.PaperWidth, 2100);
+    EXPECT_EQ(p.PaperHeight, 2970);
 }
