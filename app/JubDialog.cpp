@@ -2,8 +2,10 @@
 
 #include "app/AreaLayout.h"
 #include "app/FormControls.h"
+#include "app/JubStatements.h"
 #include "app/QueryRun.h"
 #include "app/TForm1.h"
+#include "app/Tletetfrf.h"
 
 #include "platform/ui/TBitBtn.h"
 #include "platform/ui/TCheckBox.h"
@@ -12,6 +14,7 @@
 #include "platform/ui/TOpenDialog.h"
 #include "platform/ui/TPanel.h"
 #include "platform/ui/TSpeedButton.h"
+#include "sqlite/TSqlite3Query.h"
 
 namespace app {
 
@@ -48,6 +51,9 @@ TEdit* JubDialog::FinishRows(const String& FileBoxName) {
     OpenDialog1 = new TOpenDialog(this);
     OpenDialog1->SetName("OpenDialog1");
 
+    const Integer printTop = FRows.AddRow("BitBtn3", "Nyilatkozat:", ButtonHeight);
+    BitBtn3 = MakeBitBtn(this, this, "BitBtn3", "Nyomtatás", InputLeft, printTop);
+
     const Integer top = FRows.NextTop() + 10;
     BitBtn1 = MakeBitBtn(this, this, "BitBtn1", "Rögzít", InputLeft + InputWidth - 186, top);
     BitBtn2 = MakeBitBtn(this, this, "BitBtn2", "Bezár", InputLeft + InputWidth - 90, top);
@@ -57,11 +63,17 @@ TEdit* JubDialog::FinishRows(const String& FileBoxName) {
     SpeedButton1->OnClick = [this](TObject* Sender) { SpeedButton1Click(Sender); };
     BitBtn1->OnClick = [this](TObject* Sender) { BitBtn1Click(Sender); };
     BitBtn2->OnClick = [this](TObject*) { Close(); };
+    BitBtn3->OnClick = [this](TObject* Sender) { BitBtn3Click(Sender); };
     return FFileBox;
 }
 
 void JubDialog::SpeedButton1Click(TObject*) {
     if (OpenDialog1->Execute()) FFileBox->SetText(OpenDialog1->FileName());
+}
+
+void JubDialog::BitBtn3Click(TObject*) {
+    OpenStatement(*Query2, JubPersonSql(PersonId()));
+    if (!Query2->IsEmpty() && letetfrf) letetfrf->Print(DeclarationReport());
 }
 
 } // namespace app

@@ -516,12 +516,14 @@ public:
     TgxExtSpeedButton* partnerlistaPrint;  // partner list
     TgxExtSpeedButton* partnerkeresPrint;  // partner search
     TgxExtSpeedButton* gxExtSpeedButton49; // documents
+    TgxExtSpeedButton* gxExtSpeedButton80; // client identification list
     void gxExtSpeedButton45Click(TObject* Sender);
     void letetlistaPrintClick(TObject* Sender);
     void letetkeresPrintClick(TObject* Sender);
     void partnerlistaPrintClick(TObject* Sender);
     void partnerkeresPrintClick(TObject* Sender);
     void gxExtSpeedButton49Click(TObject* Sender);
+    void gxExtSpeedButton80Click(TObject* Sender);
 
     static void BringAreaToFront(TControl* Area, TControl* Page = nullptr);
     // Shows the case sheet modally for the case with key CaseId (at least 1).

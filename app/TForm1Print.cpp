@@ -33,6 +33,7 @@ void TForm1::CreatePrintCommands() {
     partnerlistaPrint = button("partnerlist", "partnerlistaPrint", "", &TForm1::partnerlistaPrintClick);
     partnerkeresPrint = button("partnerkeres", "partnerkeresPrint", "", &TForm1::partnerkeresPrintClick);
     gxExtSpeedButton49 = button("dokupage", "gxExtSpeedButton49", "", &TForm1::gxExtSpeedButton49Click);
+    gxExtSpeedButton80 = button("jublista", "gxExtSpeedButton80", "", &TForm1::gxExtSpeedButton80Click);
 }
 
 void TForm1::gxExtSpeedButton45Click(TObject*) {
@@ -58,4 +59,8 @@ void TForm1::partnerkeresPrintClick(TObject*) {
 
 void TForm1::gxExtSpeedButton49Click(TObject*) {
     if (dokulistquery->Active() && letetfrf) letetfrf->Print(letetfrf->rpReport10);
+}
+
+void TForm1::gxExtSpeedButton80Click(TObject*) {
+    if (HasRows(jubQuery) && letetfrf) letetfrf->Print(letetfrf->rpReport13);
 }

@@ -6,6 +6,7 @@
 #include "app/JubStatements.h"
 #include "app/QueryRun.h"
 #include "app/TForm1.h"
+#include "app/Tletetfrf.h"
 
 #include "platform/core/StrUtils.h"
 #include "platform/data/TField.h"
@@ -55,4 +56,8 @@ void Tjubmod::BitBtn1Click(TObject*) {
     app::ExecStatement(*Query1, app::JubUpdateSql(JubId, Edit1->Text(), CheckBox1->Checked()));
     Query1->Close();
     Form1->ReopenJubList();
+}
+
+TrpReport* Tjubmod::DeclarationReport() const {
+    return letetfrf ? letetfrf->rpReport15 : nullptr;
 }

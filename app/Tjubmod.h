@@ -25,6 +25,10 @@ public:
     void FormShow(TObject* Sender) override;
     // Stores the file and the flag, then refreshes the main window's list on its row.
     void BitBtn1Click(TObject* Sender) override;
+
+protected:
+    Integer PersonId() const override { return ClientId; }
+    TrpReport* DeclarationReport() const override;
 };
 
 extern Tjubmod* jubmod;

@@ -22,7 +22,10 @@ const Binding Bindings[] = {{&Tletetfrf::rpDBDataSet1, "letet_adatlap.Query1"},
                             {&Tletetfrf::rpDBDataSet6, "Form1.partnerQuery2"},
                             {&Tletetfrf::rpDBDataSet7, "Form1.letetszuresQuery1"},
                             {&Tletetfrf::rpDBDataSet8, "Form1.letetszuresQuery2"},
-                            {&Tletetfrf::rpDBDataSet9, "Form1.dokulistquery"}};
+                            {&Tletetfrf::rpDBDataSet9, "Form1.dokulistquery"},
+                            {&Tletetfrf::rpDBDataSet13, "Form1.jubQuery"},
+                            {&Tletetfrf::rpDBDataSet14, "ujjub.Query2"},
+                            {&Tletetfrf::rpDBDataSet15, "jubmod.Query2"}};
 
 } // namespace
 
@@ -38,6 +41,9 @@ Tletetfrf::Tletetfrf(TComponent* AOwner) : TForm(AOwner) {
     rpDBDataSet7 = app::MakeReportDataSet(this, "rpDBDataSet7", nullptr);
     rpDBDataSet8 = app::MakeReportDataSet(this, "rpDBDataSet8", nullptr);
     rpDBDataSet9 = app::MakeReportDataSet(this, "rpDBDataSet9", nullptr);
+    rpDBDataSet13 = app::MakeReportDataSet(this, "rpDBDataSet13", nullptr, false);
+    rpDBDataSet14 = app::MakeReportDataSet(this, "rpDBDataSet14", nullptr);
+    rpDBDataSet15 = app::MakeReportDataSet(this, "rpDBDataSet15", nullptr);
 
     rpReport1 = app::MakeHostReport(this, "rpReport1", "Letét adatlap", rpDBDataSet1);
     rpReport2 = app::MakeHostReport(this, "rpReport2", "Letét lista", rpDBDataSet3);
@@ -45,12 +51,18 @@ Tletetfrf::Tletetfrf(TComponent* AOwner) : TForm(AOwner) {
     rpReport3 = app::MakeHostReport(this, "rpReport3", "Partner lista", rpDBDataSet5);
     rpReport4 = app::MakeHostReport(this, "rpReport4", "Partner lista", rpDBDataSet6);
     rpReport10 = app::MakeHostReport(this, "rpReport10", "Dokumentum lista", rpDBDataSet9);
+    rpReport13 = app::MakeHostReport(this, "rpReport13", "JÜB lista", rpDBDataSet13);
+    rpReport14 = app::MakeHostReport(this, "rpReport14", "JÜB adatlap", rpDBDataSet14);
+    rpReport15 = app::MakeHostReport(this, "rpReport15", "JÜB adatlap", rpDBDataSet15);
     rpReport1->OnGetValue = [this](const String& n, Variant& v) { rpReport1GetValue(n, v); };
     for (TrpReport* report : {rpReport2, rpReport6})
         report->OnGetValue = [this](const String& n, Variant& v) { rpReport2GetValue(n, v); };
     for (TrpReport* report : {rpReport3, rpReport4})
         report->OnGetValue = [this](const String& n, Variant& v) { rpReport3GetValue(n, v); };
     rpReport10->OnGetValue = [this](const String& n, Variant& v) { rpReport10GetValue(n, v); };
+    rpReport13->OnGetValue = [this](const String& n, Variant& v) { rpReport13GetValue(n, v); };
+    rpReport14->OnGetValue = [this](const String& n, Variant& v) { rpReport14GetValue(n, v); };
+    rpReport15->OnGetValue = [this](const String& n, Variant& v) { rpReport15GetValue(n, v); };
 }
 
 Tletetfrf::~Tletetfrf() {
@@ -81,4 +93,16 @@ void Tletetfrf::rpReport3GetValue(const String& ParName, Variant& ParValue) {
 
 void Tletetfrf::rpReport10GetValue(const String& ParName, Variant& ParValue) {
     app::SupplyReportVariable(ParName, ParValue, {"REGUSER", "PNAME"});
+}
+
+void Tletetfrf::rpReport13GetValue(const String& ParName, Variant& ParValue) {
+    app::SupplyReportVariable(ParName, ParValue, {"REGUSER", "PNAME"});
+}
+
+void Tletetfrf::rpReport14GetValue(const String& ParName, Variant& ParValue) {
+    app::SupplyReportVariable(ParName, ParValue, {"REGUSER", "PNAME", "REGCIM"});
+}
+
+void Tletetfrf::rpReport15GetValue(const String& ParName, Variant& ParValue) {
+    app::SupplyReportVariable(ParName, ParValue, {"REGUSER", "PNAME", "REGCIM"});
 }

@@ -4,6 +4,7 @@
 #include "app/JubStatements.h"
 #include "app/QueryRun.h"
 #include "app/TForm1.h"
+#include "app/Tletetfrf.h"
 #include "app/Tugyadatlap.h"
 
 #include "platform/core/DateTime.h"
@@ -81,4 +82,8 @@ void Tujjub::BitBtn1Click(TObject*) {
         const Integer recNo = clients.Active() ? clients.RecNo() : 0;
         app::ReopenIfSet(clients, recNo);
     }
+}
+
+TrpReport* Tujjub::DeclarationReport() const {
+    return letetfrf ? letetfrf->rpReport14 : nullptr;
 }

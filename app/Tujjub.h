@@ -35,6 +35,10 @@ public:
     // succeeded, and turns itself off.
     void BitBtn1Click(TObject* Sender) override;
 
+protected:
+    Integer PersonId() const override { return ClientId; }
+    TrpReport* DeclarationReport() const override;
+
 private:
     bool FStored = false;
 };

@@ -8,6 +8,7 @@
 #include "report/TrpMemoView.h"
 #include "report/TrpPage.h"
 #include "report/TrpReport.h"
+#include "report/TrpRichView.h"
 #include "report/rpStreamUtils.h"
 
 #include <map>
@@ -115,7 +116,7 @@ Word BandFlag(const String& word) {
 
 class Reader {
 public:
-    explicit Reader(TrpReport& Report) : FReport(Report) {}
+    Reader(TrpReport& Report, const TemplateFileReader& ReadFile) : FReport(Report), FReadFile(ReadFile) {}
 
     void Statement(const String& line) {
         const std::size_t bar = line.find('|');
@@ -135,6 +136,8 @@ public:
             MemoLine(words, bar == String::npos ? nullptr : &line, bar);
         else if (kind == "line")
             LineLine(words);
+        else if (kind == "rich")
+            RichLine(words);
         else
             Fail("unknown statement \"" + kind + "\"");
     }
@@ -325,21 +328,48 @@ private:
         Page().Add(line.release());
     }
 
+    void RichLine(const std::vector<String>& words) {
+        auto rich = std::make_unique<TrpRichView>();
+        Place(*rich, words);
+        String file;
+        for (std::size_t i = 5; i < words.size(); ++i) {
+            const Option o = SplitOption(words[i]);
+            if (o.Key == "file") {
+                NeedValue(o);
+                file = o.Value;
+            } else {
+                FrameOption(*rich, o);
+            }
+        }
+        if (file.empty()) Fail("rich needs file=NAME");
+        if (!FReadFile) Fail("no file can be read here: " + file);
+        try {
+            rich->RichText = FReadFile(file);
+        } catch (const Exception& e) {
+            Fail(e.Message());
+        } catch (const std::exception& e) {
+            Fail(e.what());
+        }
+        rich->Name = "Rich" + std::to_string(++FRiches);
+        Page().Add(rich.release());
+    }
+
     TrpReport& FReport;
+    const TemplateFileReader& FReadFile;
     TrpPage* FPage = nullptr;
     TrpBandView* FBand = nullptr;
-    Integer FBands = 0, FMemos = 0, FLines = 0;
+    Integer FBands = 0, FMemos = 0, FLines = 0, FRiches = 0;
 };
 
 } // namespace
 
-void ReadTemplateText(TrpReport& Report, const String& Text) {
+void ReadTemplateText(TrpReport& Report, const String& Text, const TemplateFileReader& ReadFile) {
     Report.Pages()->Clear();
     Report.Values()->Clear();
     Report.Variables()->Clear();
     Report.DoublePass = false;
     Report.PrintToDefault = false;
-    Reader reader(Report);
+    Reader reader(Report, ReadFile);
     std::stringstream lines(Text);
     Integer number = 0;
     try {

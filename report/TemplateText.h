@@ -12,6 +12,7 @@
 //        [newpage] [firstpage] [lastpage] [reprint]
 //   memo LEFT TOP WIDTH HEIGHT [options] | text
 //   line LEFT TOP WIDTH HEIGHT [options]
+//   rich LEFT TOP WIDTH HEIGHT file=NAME [frame options]   RTF read through ReadFile
 //
 // TYPE is a band type without its "bt" prefix (MasterData, PageFooter, ...).
 // The TOP of a memo or a line counts from the TOP of the band above it. Memo
@@ -22,13 +23,19 @@
 // t, r, b), framewidth=N, framecolor=COLOUR, fill=COLOUR. A COLOUR is decimal or $RRGGBB.
 #include "platform/core/Types.h"
 
+#include <functional>
+
 class TrpReport;
 
 namespace report {
 
+// The bytes of a file a description names; raises when it cannot read it.
+using TemplateFileReader = std::function<std::string(const String& Name)>;
+
 // Replaces Report's pages, values and variables by the description Text.
 // Raises EConvertError "Line N: <what is wrong>" on the first line it cannot
-// read; the report is then left with whatever was read before that line.
-void ReadTemplateText(TrpReport& Report, const String& Text);
+// read (also when ReadFile raises, with its message); the report is then left
+// with whatever was read before that line.
+void ReadTemplateText(TrpReport& Report, const String& Text, const TemplateFileReader& ReadFile = {});
 
 } // namespace report

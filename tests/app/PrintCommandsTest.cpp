@@ -9,6 +9,8 @@
 #include "app/Tletetfrf.h"
 #include "app/Tugyadatlap.h"
 #include "app/Tugyitemfrf.h"
+#include "app/Tjubmod.h"
+#include "app/Tujjub.h"
 #include "controls/TgxExtSpeedButton.h"
 #include "platform/core/DateTime.h"
 #include "platform/ui/DialogHook.h"
@@ -17,6 +19,7 @@
 #include "report/TrpEMFPages.h"
 #include "report/TrpPage.h"
 #include "report/TrpReport.h"
+#include "report/TrpRichView.h"
 #include "report/TrpVariables.h"
 #include "report/TrpView.h"
 #include "report/rpEngine.h"
@@ -49,6 +52,8 @@ protected:
         };
     }
     void TearDown() override {
+        delete jubmod;
+        delete ujjub;
         delete letetfrf;
         delete letet_adatlap;
         delete ugyitemfrf;
@@ -67,6 +72,8 @@ protected:
         ugyitemfrf = new Tugyitemfrf(nullptr);
         letet_adatlap = new Tletet_adatlap(nullptr);
         letetfrf = new Tletetfrf(nullptr);
+        ujjub = new Tujjub(nullptr);
+        jubmod = new Tjubmod(nullptr);
         for (TComponent* form : {static_cast<TComponent*>(ugyitemfrf), static_cast<TComponent*>(letetfrf)})
             for (Integer i = 0; i < form->ComponentCount(); ++i)
                 if (auto* report = dynamic_cast<TrpReport*>(form->Components(i)))
@@ -82,6 +89,8 @@ protected:
             prepared->ObjectsToPage(i);
             Page page;
             for (const auto& view : prepared->Pages(i)->Page->Objects) {
+                if (auto* rich = dynamic_cast<TrpRichView*>(view.get()))
+                    page.push_back("RTF " + rich->RichText);
                 String text;
                 for (Integer k = 0; k < view->Memo.Count(); ++k)
                     text += (k ? "\n" : "") + view->Memo[k];
@@ -431,6 +440,83 @@ TEST_F(PrintCommands, DocumentListPrintsEveryListedDocument) {
     EXPECT_EQ(CountOf("Iratos ügy"), 2);
     EXPECT_TRUE(HasText(Short("2026-01-13")));
     EXPECT_EQ(Captions.back(), "Preview - Dokumentum lista");
+}
+
+// ---- Client identification --------------------------------------------------------------
+
+class JubPrint : public PrintCommands {
+protected:
+    void SetUp() override {
+        PrintCommands::SetUp();
+        SetSetting("kamarai_azonosito", "K-12");
+        SetSetting("cim", "Budapest, Fő utca 1.");
+        CaseId = AddCase("Bakos kártérítés", "2009-03-05");
+        RegisterId = AddPerson("Kovács Éva", "1970-03-01");
+        Exec("UPDATE ugyfel_termeszetes_szemely SET azonosito_okmany_szama='123456AB', "
+             "azonosito_okmany_tipus='személyi igazolvány', anyja_neve='Szabó Ilona' WHERE sorszam=" +
+             Key(RegisterId));
+        CopyId = AddCasePerson(CaseId, "Kovács Éva", RegisterId);
+    }
+    void ExpectSheet() {
+        ASSERT_EQ(Shown.size(), 1u);
+        for (const char* text :
+             {"AZONOSÍTÁSI ADATLAP", "Velmora", "Az ügyvéd, ügyvédi iroda neve:", "Budapest, Fő utca 1.",
+              "A természetes személy adatai:", "Kovács Éva", "Szabó Ilona", "123456AB, személyi igazolvány"})
+            EXPECT_TRUE(HasText(text)) << text << Dump();
+        EXPECT_EQ(Captions.back(), "Preview - JÜB adatlap");
+        // The declaration follows the person's data, as rich text.
+        const Page all = Printed();
+        const auto declaration = std::find_if(all.begin(), all.end(), [](const String& t) {
+            return t.rfind("RTF ", 0) == 0 && t.find("NYILATKOZAT") != String::npos;
+        });
+        ASSERT_NE(declaration, all.end()) << Dump();
+        EXPECT_LT(IndexOf("Szabó Ilona"), declaration - all.begin());
+    }
+    Integer CaseId = 0;
+    Integer RegisterId = 0;
+    Integer CopyId = 0;
+};
+
+TEST_F(JubPrint, NewQueryDialogPrintsThePersonsSheetWithTheOfficeAddress) {
+    Create();
+    ujjub->CaseId = CaseId;
+    ujjub->CaseClientRowId = CopyId;
+    ujjub->FormShow(nullptr);
+    ujjub->BitBtn3->OnClick(nullptr);
+    ExpectSheet();
+}
+
+TEST_F(JubPrint, ChangeDialogPrintsTheQueriesPerson) {
+    const Integer id = AddIdentification(RegisterId, CaseId, "2009-03-05", "K-12_1_2009/1");
+    Create();
+    jubmod->JubId = id;
+    jubmod->FormShow(nullptr);
+    jubmod->BitBtn3->OnClick(nullptr);
+    ExpectSheet();
+}
+
+TEST_F(JubPrint, ACopyWithoutARegisterPersonPrintsNothing) {
+    const Integer lone = AddCasePerson(CaseId, "Nincs Regiszter");
+    Create();
+    ujjub->CaseId = CaseId;
+    ujjub->CaseClientRowId = lone;
+    ujjub->FormShow(nullptr);
+    ujjub->BitBtn3->OnClick(nullptr);
+    EXPECT_TRUE(Shown.empty());
+}
+
+TEST_F(JubPrint, ListPrintsOnlyWhenItHoldsQueries) {
+    AddIdentification(RegisterId, CaseId, "2009-03-05", "K-12_1_2009/1");
+    Create();
+    Form1->gxExtSpeedButton80->OnClick(nullptr);
+    EXPECT_TRUE(Shown.empty());
+    Form1->RunJubList();
+    Form1->gxExtSpeedButton80->OnClick(nullptr);
+    ASSERT_EQ(Shown.size(), 1u);
+    for (const char* text : {"JÜB lista", "Velmora", "K-12_1_2009/1", "Kovács Éva", "Lekérdezés:", "Ügy:"})
+        EXPECT_TRUE(HasText(text)) << text << Dump();
+    // The office address is only for the identification sheets.
+    EXPECT_FALSE(HasText("Budapest, Fő utca 1."));
 }
 
 } // namespace

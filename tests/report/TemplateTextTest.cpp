@@ -9,6 +9,7 @@
 #include "report/TrpLineView.h"
 #include "report/TrpMemoView.h"
 #include "report/TrpPage.h"
+#include "report/TrpRichView.h"
 #include "report/rpStreamUtils.h"
 #include "support/ErrorOf.h"
 
@@ -138,6 +139,38 @@ TEST_F(TemplateTextTest, ReadingAgainReplacesTheTemplate) {
     EXPECT_FALSE(Report.DoublePass);
     EXPECT_EQ(Report.Values()->Items.Count(), 1);
     EXPECT_EQ(Lines(*Report.Variables()), "X| Y");
+}
+
+TEST_F(TemplateTextTest, RichTextComesFromTheNamedFile) {
+    const String text = "page\nband MasterFooter 100 200\nrich 36 10 680 150 file=decl.rtf frame=b\n";
+    std::vector<String> asked;
+    report::ReadTemplateText(Report, text, [&](const String& name) {
+        asked.push_back(name);
+        return std::string("{\\rtf1\\ansi\\ansicpg1250 Nyilatkozat\\par}");
+    });
+    EXPECT_EQ(asked, std::vector<String>{"decl.rtf"});
+    auto* rich = As<TrpRichView>(1);
+    ASSERT_TRUE(rich);
+    EXPECT_EQ(rich->Top, 110);
+    EXPECT_EQ(rich->FrameTyp, frBottom);
+    EXPECT_EQ(rich->RichText, "{\\rtf1\\ansi\\ansicpg1250 Nyilatkozat\\par}");
+
+    // It survives the engine's stream as the add-in record.
+    TrpReport loaded(nullptr);
+    Load(loaded, Save(Report));
+    auto* read = dynamic_cast<TrpRichView*>(loaded.Pages()->Pages(0)->Object(1));
+    ASSERT_TRUE(read);
+    EXPECT_NE(read->RichText.find("Nyilatkozat"), std::string::npos);
+
+    const String band = "page\nband MasterFooter 100 200\n";
+    EXPECT_EQ(Error(band + "rich 0 0 10 10\n"), "Line 3: rich needs file=NAME");
+    EXPECT_EQ(Error(band + "rich 0 0 10 10 file=a.rtf\n"), "Line 3: no file can be read here: a.rtf");
+    EXPECT_EQ(ErrorOf<EConvertError>([&] {
+                  report::ReadTemplateText(
+                      Report, band + "rich 0 0 10 10 file=a.rtf\n",
+                      [](const String&) -> std::string { throw EFOpenError("Cannot open a.rtf"); });
+              }),
+              "Line 3: Cannot open a.rtf");
 }
 
 TEST_F(TemplateTextTest, LinesThatCannotBeRead) {

@@ -30,12 +30,14 @@ std::string ReadFile(const std::string& path) {
     return text.str();
 }
 
-// The "ReportForm" bytes of one description.
-std::string Compile(const std::string& description) {
+// The "ReportForm" bytes of one description; the files it names lie beside it.
+std::string Compile(const std::string& path) {
+    const std::filesystem::path folder = std::filesystem::path(path).parent_path();
     TComponent owner(nullptr);
     auto* report = new TrpReport(&owner);
     report->SetStoreInDFM(true);
-    report::ReadTemplateText(*report, description);
+    report::ReadTemplateText(*report, ReadFile(path),
+                             [&folder](const String& name) { return ReadFile((folder / name).string()); });
     TMemoryStream stream;
     report->WriteBinaryData(&stream);
     return std::string(reinterpret_cast<const char*>(stream.Memory()),
@@ -70,7 +72,7 @@ int main(int argc, char** argv) {
         const std::string path = argv[i];
         std::string bytes;
         try {
-            bytes = Compile(ReadFile(path));
+            bytes = Compile(path);
         } catch (const Exception& e) {
             std::cerr << path << ": " << e.Message() << '\n';
             return 1;
