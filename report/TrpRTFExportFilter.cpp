@@ -4,6 +4,8 @@
 #include "platform/core/TStream.h"
 #include "report/RtfEncoding.h"
 #include "report/TrpPictureView.h"
+#include "report/rpConsts.h"
+#include "report/rpRegistry.h"
 
 #include <algorithm>
 #include <optional>
@@ -133,4 +135,10 @@ void TrpRTFExportFilter::OnEndDoc() {
     Body += "\\par}";
     WriteText(Body);
     Body.clear();
+}
+
+void rpRegisterRTFExport() {
+    rpRegisterExportFilter(
+        "TrpRTFExportFilter", [] { return new TrpRTFExportFilter(nullptr); },
+        rpLoadStr(rpsRTFFile) + " (*.rtf)", "*.rtf");
 }

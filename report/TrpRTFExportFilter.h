@@ -51,3 +51,15 @@ private:
     bool NotFirstPage = false;
     bool Finished = false;
 };
+
+// Placed on a form, it stands for the RTF filter in the program; it has no
+// behaviour of its own.
+class TrpRTFExport : public TComponent {
+public:
+    using TComponent::TComponent;
+    String ClassName() const override { return "TrpRTFExport"; }
+};
+
+// Registers the RTF filter as "Rich Text file (*.rtf)" with the mask "*.rtf";
+// the engine's start-up calls it once, after the text filter.
+void rpRegisterRTFExport();

@@ -7,6 +7,8 @@
 #include "platform/core/TStream.h"
 #include "platform/ui/MessageDialogs.h"
 #include "report/TrpMemoView.h"
+#include "report/rpConsts.h"
+#include "report/rpRegistry.h"
 #include "report/rpStreamUtils.h"
 
 #include <algorithm>
@@ -19,7 +21,7 @@ Integer CheckedHeight(Integer Height) {
 }
 
 Integer AskedHeight() {
-    const String answer = InputBox("Filter properties", "Average font height:", "16");
+    const String answer = InputBox(rpLoadStr(rpsFilterProperties), rpLoadStr(rpsAverageFontHeight), "16");
     Integer height = 0;
     if (!TryStrToInt(Trim(answer), height)) height = 0;
     return CheckedHeight(height);
@@ -86,4 +88,10 @@ void TrpTextExportFilter::OnEndPage() {
     text += "\f\r\n";
     const std::string bytes = Utf8ToCodePage(text, CP_DOS_852);
     Stream->WriteBuffer(bytes.data(), static_cast<Integer>(bytes.size()));
+}
+
+void rpRegisterTextExport() {
+    rpRegisterExportFilter(
+        "TrpTextExportFilter", [] { return new TrpTextExportFilter(nullptr); },
+        rpLoadStr(rpsTextFile) + " (*.txt)", "*.txt");
 }

@@ -2,6 +2,7 @@
 // The plain-text filter: each page's text laid on a character grid (6.5
 // pixels a column, the average font height a row), written in code page 852
 // with CR LF line ends; a form feed line ends every page.
+#include "platform/core/TComponent.h"
 #include "report/TrpExportFilter.h"
 
 class TrpTextExportFilter : public TrpExportFilter {
@@ -24,3 +25,15 @@ public:
 protected:
     Integer FAverageHeight = 16;
 };
+
+// Placed on a form, it stands for the text filter in the program; it has no
+// behaviour of its own.
+class TrpTextExport : public TComponent {
+public:
+    using TComponent::TComponent;
+    String ClassName() const override { return "TrpTextExport"; }
+};
+
+// Registers the text filter as "ASCII Text file (*.txt)" with the mask
+// "*.txt"; the engine's start-up calls it once, before any other filter.
+void rpRegisterTextExport();

@@ -53,6 +53,10 @@ void RegisterEngineStrings() {
         {55096, "Cross data"},
         {55097, "Cross footer"},
         {55098, "None"},
+        {rpsTextFile, "ASCII Text file"},
+        {rpsRTFFile, "Rich Text file"},
+        {rpsFilterProperties, "Filter properties"},
+        {rpsAverageFontHeight, "Average font height:"},
     });
 }
 

@@ -5,6 +5,10 @@
 
 constexpr Integer rpsError = 55206;             // "Error"
 constexpr Integer rpsCancel = 55001;            // "Cancel"
+constexpr Integer rpsTextFile = 55212;          // "ASCII Text file"
+constexpr Integer rpsRTFFile = 55217;           // "Rich Text file"
+constexpr Integer rpsFilterProperties = 55307;  // "Filter properties"
+constexpr Integer rpsAverageFontHeight = 55308; // "Average font height:"
 constexpr Integer rpsFrom = 55199;              // "from"
 constexpr Integer rpsCalcError = 55200;         // "An error occured during calculating"
 constexpr Integer rpsErrorReport = 55201;       // "Report:"

@@ -5,6 +5,7 @@
 #include "platform/print/TPrinter.h"
 #include "report/TrpPrinter.h"
 #include "report/TrpProgressForm.h"
+#include "report/TrpRTFExportFilter.h"
 #include "report/TrpReport.h"
 #include "report/TrpRichView.h"
 #include "report/TrpVariables.h"
@@ -32,6 +33,8 @@ void rpInitEngine() {
     if (!objectsRegistered) {
         rpRegisterRichView();
         rpRegisterReportClass();
+        rpRegisterTextExport();
+        rpRegisterRTFExport();
         objectsRegistered = true;
     }
 }

@@ -1,10 +1,11 @@
-// A two-page report with Hungarian text and a picture, exported as RTF and
-// opened by an independent reader (LibreOffice, when installed), which turns
-// it into a PDF whose text is read back.
-#include "platform/core/TFileStream.h"
+// A two-page report with Hungarian text and a picture, exported through the
+// registered RTF filter as the preview does, and opened by an independent reader (LibreOffice, when
+// installed), which turns it into a PDF whose text is read back.
 #include "report/BandEngineSupport.h"
+#include "report/FakeProgressWindow.h"
+
 #include "report/TrpPictureView.h"
-#include "report/TrpRTFExportFilter.h"
+#include "report/rpRegistry.h"
 #include "support/FileBytes.h"
 #include "support/PythonTools.h"
 #include "support/TempFolder.h"
@@ -41,21 +42,17 @@ protected:
         Memo(30, 1000, "Oldal [PAGE#]");
     }
 
-    // What the report hands an export filter, page by page.
-    void Export(TrpExportFilter& filter) {
-        CurReport = Report;
-        Report->OnExportText = [&](Integer x, Integer y, const String& t, TrpView* v) {
-            filter.OnText(x, y, t, v);
-        };
-        Report->OnExportData = [&](Integer x, Integer y, TrpView* v) { filter.OnData(x, y, v); };
-        filter.OnBeginDoc();
-        for (Integer i = 0; i < Report->EMFPages()->Count(); ++i) {
-            filter.OnBeginPage();
-            Report->EMFPages()->ExportData(i);
-            filter.OnEndPage();
-        }
-        filter.OnEndDoc();
+    void SetUp() override {
+        BandEngineTest::SetUp();
+        report::rpSetProgressWindow(new FakeWindow()); // the engine owns it
+        // Rows 30 pixels apart, as the report's.
+        ui::SetDialogHook([](const ui::DialogRequest&) { return ui::DialogAnswer{1, "30"}; });
     }
+    void TearDown() override {
+        report::rpSetProgressWindow(nullptr);
+        BandEngineTest::TearDown();
+    }
+
 };
 
 TEST_F(RTFExportReader, ATwoPageReportOpensInAnotherReader) {
@@ -64,11 +61,8 @@ TEST_F(RTFExportReader, ATwoPageReportOpensInAnotherReader) {
     ASSERT_EQ(Report->EMFPages()->Count(), 2);
     TempFolder folder("rtf-export");
     const std::string rtf = folder.File("Ügyek.rtf");
-    {
-        TFileStream file(rtf, fmCreate);
-        TrpRTFExportFilter filter(&file, 30);
-        Export(filter);
-    }
+    ASSERT_EQ(rpFilters[1].ClassName, "TrpRTFExportFilter");
+    Report->ExportTo(rpFilters[1].ClassRef, rtf);
     const std::string bytes = ReadFileBytes(rtf);
     ASSERT_EQ(bytes.substr(0, 23), "{\\rtf1\\ansi\\ansicpg1250");
     EXPECT_NE(bytes.find("\\'dcgyiratok: \\'e1rv\\'edzt\\'fbr\\'f5 t\\'fck\\'f6rf\\'far\\'f3g\\'e9p"),
