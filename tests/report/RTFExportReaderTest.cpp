@@ -52,7 +52,6 @@ protected:
         report::rpSetProgressWindow(nullptr);
         BandEngineTest::TearDown();
     }
-
 };
 
 TEST_F(RTFExportReader, ATwoPageReportOpensInAnotherReader) {
