@@ -157,6 +157,10 @@ bool DecodeBmp(const Byte* data, std::size_t size, BmpImage& out) {
     const Byte* bitsData = data + offBits;
     const std::size_t avail = size - offBits;
     const Integer w = Integer(width), h = Integer(height);
+    const Integer stride = RowBytes(w, bits);
+    // Rows the data cannot hold are refused before the pixels are allocated:
+    // a damaged header of a few bytes may claim millions of pixels.
+    if (compression == BI_RGB && std::size_t(stride) * std::size_t(h) > avail) return false;
     out.Pixels = PixelBuffer(w, h);
     out.Pixels.Monochrome = bits == 1;
     auto paletteColor = [&](std::size_t index) {
@@ -172,8 +176,6 @@ bool DecodeBmp(const Byte* data, std::size_t size, BmpImage& out) {
                     paletteColor(idx[std::size_t(y) * std::size_t(w) + std::size_t(x)]);
         return true;
     }
-    const Integer stride = RowBytes(w, bits);
-    if (std::size_t(stride) * std::size_t(h) > avail) return false;
     for (Integer row = 0; row < h; ++row) {
         const Byte* line = bitsData + std::size_t(row) * std::size_t(stride);
         const Integer y = topDown ? row : h - 1 - row;

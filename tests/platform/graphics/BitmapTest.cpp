@@ -330,3 +330,13 @@ TEST(BitmapTest, ReadingScanLinesKeepsTheLoadedBytes) {
     b.Canvas()->Pixels(0, 0); // takes the rows back
     EXPECT_EQ(SaveBytes(b), Golden24);
 }
+
+TEST(BitmapTest, RowsMissingFromTheDataAreRefusedBeforeAllocating) {
+    // Found by fuzzing prepared reports: a 78-byte picture claiming 14,221,315 × 2
+    // pixels of 24 bits made the reader fill 28 million pixels before it noticed.
+    const Bytes damaged = MakeBmp(14'221'315, 2, 24, {}, {0, 0, 0, 0});
+    graphics::BmpImage image;
+    EXPECT_FALSE(graphics::DecodeBmp(damaged.data(), damaged.size(), image));
+    EXPECT_EQ(image.Pixels.Width, 0);
+    EXPECT_TRUE(image.Pixels.Pixels.empty());
+}
