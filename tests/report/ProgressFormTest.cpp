@@ -1,9 +1,13 @@
 #include "report/BandEngineSupport.h"
 
+#include "platform/os/TickCount.h"
+#include "platform/ui/ControlSnapshot.h"
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TButton.h"
 #include "platform/ui/TLabel.h"
 #include "report/TrpProgressForm.h"
+
+#include <cstdlib>
 
 TEST_F(BandEngineTest, TheProgressFormRunsTheBuildAndCloses) {
     Application->Initialize();
@@ -32,6 +36,32 @@ TEST_F(BandEngineTest, TheProgressFormRunsTheBuildAndCloses) {
     };
     EXPECT_FALSE(Report->PrepareReport());
     EXPECT_EQ(Report->EMFPages()->Count(), 0);
+    report::rpSetProgressWindow(nullptr);
+    report::rpSetProgressWindowFactory(nullptr);
+}
+
+// Writes the window as a user sees it in the second pass of a long double-pass
+// build when VELMORA_SCREENSHOTS names a folder. VELMORA_SCREENSHOT_PAUSE (in
+// milliseconds) slows every page down, so that the window can be looked at on
+// a real display while the build runs.
+TEST_F(BandEngineTest, ProgressFormPicture) {
+    const char* folder = std::getenv("VELMORA_SCREENSHOTS");
+    if (folder == nullptr) GTEST_SKIP() << "set VELMORA_SCREENSHOTS to a folder to write the picture";
+    const char* pause = std::getenv("VELMORA_SCREENSHOT_PAUSE");
+    Application->Initialize();
+    rpRegisterProgressForm();
+    report::rpSetProgressWindow(nullptr);
+    Report->ShowProgress = true;
+    Report->DoublePass = true;
+    Report->Title = "Ügyek listája";
+    Band(btMasterData, 20, 400, "40");
+    Memo(0, 20, "[LINE#]");
+    Report->OnBeginPage = [&](Integer n) {
+        if (pause) Sleep(std::atoi(pause));
+        auto* form = dynamic_cast<TrpProgressForm*>(report::rpProgressWindow());
+        if (Report->FinalPass && n == 12) ui::SaveSnapshot(form, String(folder) + "/report-progress.png");
+    };
+    EXPECT_TRUE(Report->PrepareReport());
     report::rpSetProgressWindow(nullptr);
     report::rpSetProgressWindowFactory(nullptr);
 }
