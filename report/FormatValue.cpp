@@ -6,6 +6,9 @@
 #include "platform/core/NumberFormat.h"
 #include "platform/core/StrUtils.h"
 
+#include <optional>
+#include <string_view>
+
 namespace {
 
 const char* const kDateFormats[] = {"mm.dd.yy", "mm.dd.yyyy", "d mmm yyyy", "d mmmm yyyy"};
@@ -47,10 +50,16 @@ String rpFormatPattern(Integer Kind, Integer Index, const String& FormatStr) {
 String FormatValue(const Variant& V, Integer Format, const String& FormatStr,
                    const TFormatSettings& Settings) {
     if (V.IsEmpty() || V.IsNull()) return " ";
-    // The format's separator applies to this conversion only.
-    TFormatSettings settings = Settings;
+    // The format's separator applies to this conversion only. The settings are
+    // copied only when it differs from theirs: a copy is dozens of strings, and
+    // every field of every record is formatted here.
     const auto separator = static_cast<char>(Format & 0xFF);
-    if (separator != 0) settings.DecimalSeparator = String(1, separator);
+    std::optional<TFormatSettings> own;
+    if (separator != 0 && Settings.DecimalSeparator != std::string_view(&separator, 1)) {
+        own.emplace(Settings);
+        own->DecimalSeparator = String(1, separator);
+    }
+    const TFormatSettings& settings = own ? *own : Settings;
     const Integer index = rpFormatIndex(Format);
     try {
         switch (rpFormatKind(Format)) {

@@ -38,7 +38,12 @@ void ExpandMemo(const TStrings& Memo, TStrings& Out, const GetValueFn& GetValue)
             continue;
         }
         ExpandLine(line, GetValue);
-        // As if the line were appended to the whole text: its line breaks split it.
+        // As if the line were appended to the whole text: its line breaks split
+        // it, and a line that became empty adds nothing.
+        if (std::none_of(line.begin(), line.end(), [](char c) { return c == '\r' || c == '\n'; })) {
+            if (!line.empty()) Out.Add(line);
+            continue;
+        }
         pieces.SetText(line);
         for (Integer p = 0; p < pieces.Count(); ++p)
             Out.Add(pieces.Get(p));

@@ -7,6 +7,7 @@
 // are in MemoText.h.
 #include "platform/graphics/TFont.h"
 #include "report/TrpView.h"
+#include "report/rpCoordinates.h"
 
 // Memo flags besides flStretched.
 enum : Word { flWordWrap = 2, flWordBreak = 4, flAutoWidth = 8 };
@@ -47,7 +48,9 @@ public:
     // invisible or empty). Sets DrawMode to drAfterCalcHeight.
     Integer CalcHeight() override;
     Integer MinHeight() override { return TextHeight; }
-    Integer RemainHeight() override { return Memo1.Count() * TextHeight; }
+    Integer RemainHeight() override { return report::ClampCoordinate(Int64{Memo1.Count()} * TextHeight); }
+    // Memo1 takes the blob field's text (none when the field is null).
+    void GetBlob(TField* Field) override;
 
     // Memo1 := Memo with every bracketed expression replaced by its value.
     void ExpandVariables();

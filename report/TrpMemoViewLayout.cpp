@@ -2,6 +2,7 @@
 #include "platform/core/NumberFormat.h"
 #include "platform/core/ScopeExit.h"
 #include "platform/core/TStream.h"
+#include "platform/data/TField.h"
 #include "platform/graphics/DrawText.h"
 #include "platform/graphics/TBitmap.h"
 #include "platform/graphics/TCanvas.h"
@@ -116,7 +117,9 @@ void TrpMemoView::Print(TStream* Stream) {
     });
     if (DrawMode == drAll && rpDoScript) rpDoScript(this, &Script);
     bool expand = DrawMode != drAfterCalcHeight;
-    if (DrawMode == drAll && CurReport && (CurReport->OnEnterRect || (FDataSet && !FField.empty()))) {
+    // Only a blob field or the report's handler can change the text; without
+    // them the template is expanded as it stands.
+    if (DrawMode == drAll && CurReport && (CurReport->OnEnterRect || BlobField())) {
         Memo1.Assign(&Memo);
         const String before = Memo1.Text();
         CurReport->InternalOnEnterRect(&Memo1, this);
@@ -144,18 +147,20 @@ void TrpMemoView::Print(TStream* Stream) {
 
     Stream->WriteByte(Typ);
     const Byte savedMode = StreamMode;
-    TStringList savedMemo;
-    savedMemo.Assign(&Memo);
     {
         core::ScopeExit back([&] {
             StreamMode = savedMode;
-            Memo.Assign(&savedMemo);
+            FWrittenMemo = nullptr;
         });
         StreamMode = smPrinting;
-        Memo.Assign(&Memo1);
+        FWrittenMemo = &Memo1;
         SaveToStream(Stream);
     }
     if (DrawMode == drPart) Memo1.Assign(&rest);
+}
+
+void TrpMemoView::GetBlob(TField* Field) {
+    Memo1.SetText(Field->IsNull() ? String() : Field->AsString());
 }
 
 Integer TrpMemoView::CalcWidth(TStrings* Lines) {

@@ -108,10 +108,7 @@ TrpView* TrpReport::FindObject(const String& Name) const {
 }
 
 void TrpReport::InternalOnEnterRect(TStringList* Memo, TrpView* View) {
-    if (View->FDataSet && !View->FField.empty()) {
-        TField* field = View->FDataSet->FindField(View->FField);
-        if (rpIsBlob(field)) View->GetBlob(field);
-    }
+    if (TField* blob = View->BlobField()) View->GetBlob(blob);
     if (OnEnterRect) OnEnterRect(Memo, View);
 }
 

@@ -7,8 +7,10 @@
 #include "platform/core/TStream.h"
 #include "platform/graphics/TCanvas.h"
 #include "platform/graphics/TRegion.h"
+#include "platform/data/TDataSet.h"
 #include "report/TrpReport.h"
 #include "report/rpCoordinates.h"
+#include "report/rpDBUtils.h"
 #include "report/rpStreamUtils.h"
 
 #include <algorithm>
@@ -78,6 +80,12 @@ void TrpView::Assign(TrpView* View) {
     Visible = View->Visible;
     Memo.Assign(&View->Memo);
     Script.Assign(&View->Script);
+}
+
+TField* TrpView::BlobField() const {
+    if (!FDataSet || FField.empty()) return nullptr;
+    TField* field = FDataSet->FindField(FField);
+    return rpIsBlob(field) ? field : nullptr;
 }
 
 Integer TrpView::ScaledRight() const {
@@ -325,7 +333,7 @@ void TrpView::SaveToStream(TStream* Stream) {
         Stream->WriteInt32(Format);
         rpWriteString(Stream, FormatStr);
     }
-    rpWriteMemo(Stream, &Memo);
+    rpWriteMemo(Stream, FWrittenMemo ? FWrittenMemo : &Memo);
     if (StreamMode == smDesigning) {
         rpWriteMemo(Stream, &Script);
         rpWriteBool(Stream, Visible);

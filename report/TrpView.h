@@ -46,6 +46,9 @@ public:
     virtual void ShowFrame();
     // Loads the content from a blob field; nothing in the base.
     virtual void GetBlob(TField* Field) {}
+    // The field the view is bound to (FDataSet, FField) when it is a blob
+    // field of the current record, else null.
+    TField* BlobField() const;
     virtual void OnHook(TrpView* View) {}
     // Copies the shared stored fields; descendants copy theirs after calling it.
     virtual void Assign(TrpView* View);
@@ -110,6 +113,9 @@ public:
     TStringList Script;
 
 protected:
+    // The lines SaveToStream writes instead of Memo while set: a printed memo
+    // writes its expanded text without copying it over its template.
+    const TStrings* FWrittenMemo = nullptr;
     // One framed side from (x1, y1) to (x2, y2) with the canvas's current pen.
     void FrameLine(Integer x1, Integer y1, Integer x2, Integer y2);
     // The captions a designer shows on views: 8-point Arial in black.

@@ -61,7 +61,7 @@ void rpReadMemo(TStream* Stream, TStrings* List) {
     }
 }
 
-void rpWriteMemo(TStream* Stream, TStrings* List) {
+void rpWriteMemo(TStream* Stream, const TStrings* List) {
     const Integer count = std::min<Integer>(List->Count(), static_cast<Integer>(MaxWordLength));
     Stream->WriteWord(static_cast<Word>(count));
     if (count == 0) {

@@ -19,7 +19,7 @@ void rpWriteString(TStream* Stream, const String& S);
 // clears List and reads lines until a separator 0. The writer cuts each line
 // at 65,535 bytes and writes at most 65,535 lines.
 void rpReadMemo(TStream* Stream, TStrings* List);
-void rpWriteMemo(TStream* Stream, TStrings* List);
+void rpWriteMemo(TStream* Stream, const TStrings* List);
 // Versions below 23: the text up to and including a byte 0.
 String rpReadString22(TStream* Stream);
 // Versions below 23: lines ended by 13, the whole ended by 0; text pending at

@@ -208,8 +208,18 @@ bool AnsiSameStr(std::string_view a, std::string_view b) {
 }
 
 bool AnsiSameText(std::string_view a, std::string_view b) {
-    // Same letters regardless of case; accents still count.
-    return a == b || AnsiUpperCase(a) == AnsiUpperCase(b);
+    // Same letters regardless of case; accents still count. Field and component
+    // names are looked up this way for every record, so their plain ASCII part
+    // is compared in place; upper-cased copies are made only from the first
+    // byte that is not ASCII on.
+    const std::size_t n = std::min(a.size(), b.size());
+    for (std::size_t i = 0; i < n; ++i) {
+        const auto x = static_cast<unsigned char>(a[i]), y = static_cast<unsigned char>(b[i]);
+        if ((x | y) >= 0x80) return AnsiUpperCase(a.substr(i)) == AnsiUpperCase(b.substr(i));
+        if (x != y && CharUpper(x) != CharUpper(y)) return false;
+    }
+    // Every character upper-cases to at least one byte: a longer rest differs.
+    return a.size() == b.size();
 }
 
 bool AnsiStartsText(std::string_view subText, std::string_view text) {

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <limits>
 #include <new>
+#include <stdexcept>
 
 namespace {
 
@@ -30,6 +31,20 @@ Integer TMemoryStream::Read(void* Buffer, Integer Count) {
 Integer TMemoryStream::Write(const void* Buffer, Integer Count) {
     if (FPosition < 0 || Count <= 0) return 0;
     const Int64 end = FPosition + Count;
+    // Appending, the usual case (records written field by field), copies once
+    // instead of growing with zeros first.
+    if (FPosition == Size() && end <= std::numeric_limits<Integer>::max()) {
+        const auto* bytes = static_cast<const Byte*>(Buffer);
+        try {
+            FData.insert(FData.end(), bytes, bytes + Count);
+        } catch (const std::bad_alloc&) {
+            ExpandError();
+        } catch (const std::length_error&) {
+            ExpandError();
+        }
+        FPosition = end;
+        return Count;
+    }
     if (end > Size()) SetSize(end);
     std::memcpy(FData.data() + FPosition, Buffer, static_cast<size_t>(Count));
     FPosition = end;

@@ -100,3 +100,23 @@ TEST_F(GroupedReport, NewPageAfterAGroup) {
     ASSERT_EQ(pages.size(), 2u);
     EXPECT_EQ(pages[1].front(), "G B@0,20");
 }
+
+TEST_F(BandEngineTest, AMemoBoundToAMemoFieldPrintsTheFieldsTextAsItStands) {
+    auto* data = new TMemDataSet(&Owner);
+    data->SetName("Query1");
+    data->FieldDefs()->Add("nev", ftString, 20);
+    data->FieldDefs()->Add("jegyzet", ftMemo);
+    data->AppendRow({String("Kovács"), String("első sor\r\n[nem kifejtve]")});
+    data->AppendRow({String("Nagy")}); // no note: null
+    data->Open();
+    auto* source = new TrpDBDataSet(&Owner);
+    source->SetName("rpData");
+    source->SetDataSet(data);
+    Band(btMasterData, 20, 40, "rpData");
+    Memo(0, 20, "[jegyzet]", 200, 30);
+    Memo(300, 20, "[nev]");
+    EXPECT_TRUE(Report->PrepareReport());
+    EXPECT_TRUE(Messages.empty()) << Messages.front();
+    // The note's lines, not expanded; the null note prints no line; a string field is expanded.
+    EXPECT_EQ(Built(), (Pages{{"első sor|[nem kifejtve]@0,20", "Kovács@300,20", "@0,60", "Nagy@300,60"}}));
+}

@@ -101,6 +101,16 @@ TEST(StrUtilsCase, AnsiCaseCoversHungarianAndCyrillic) {
 TEST(StrUtilsCase, AnsiSameTextIgnoresCaseButNotAccents) {
     EXPECT_TRUE(AnsiSameText("Őrség", "őRSÉG"));
     EXPECT_FALSE(AnsiSameText("Orség", "Őrség"));
+    // An ASCII start compared in place, the rest by its upper case.
+    EXPECT_TRUE(AnsiSameText("nev_ő", "NEV_Ő"));
+    EXPECT_FALSE(AnsiSameText("nev_ő", "NEV_O"));
+    EXPECT_FALSE(AnsiSameText("nev", "NEVé"));
+    EXPECT_FALSE(AnsiSameText("nevx", "NEV"));
+    EXPECT_FALSE(AnsiSameText("a[", "A{")); // only letters change case
+    EXPECT_TRUE(AnsiSameText("", ""));
+    EXPECT_FALSE(AnsiSameText("", "a"));
+    EXPECT_TRUE(AnsiSameText("a\xC3", "A\xC3"));
+    EXPECT_FALSE(AnsiSameText("a\xC3", "A\xC4"));
     EXPECT_TRUE(AnsiStartsText("ÜGY", "ügyfél"));
     EXPECT_TRUE(AnsiContainsText("Kovács Éva", "ÉVA"));
     EXPECT_FALSE(AnsiContainsText("Kovács Éva", "Eva"));

@@ -109,6 +109,18 @@ TEST(MemoryStream, SeekWriteAndSize) {
     EXPECT_EQ(0, m.Position());
 }
 
+TEST(MemoryStream, WritesOverlappingTheEndAndAfterShrinking) {
+    TMemoryStream m;
+    m.WriteBuffer("abc", 3);
+    m.Seek(2, soFromBeginning);
+    m.WriteBuffer("YZ", 2); // over the last byte and one past it
+    EXPECT_EQ("abYZ", Bytes(m));
+    m.SetSize(3);
+    m.WriteBuffer("c", 1); // appended at the shrunk end
+    EXPECT_EQ("abYc", Bytes(m));
+    EXPECT_EQ(4, m.Position());
+}
+
 TEST(MemoryStream, ImpossibleSizeRaises) {
     TMemoryStream m;
     EXPECT_EQ("Out of memory while expanding memory stream",
