@@ -50,6 +50,8 @@ TPanel* MakeNavColumn(TComponent* Owner, TPanel* Area, const String& Name, const
     heading->Font()->SetHeight(-15);
     heading->Font()->SetStyle({fsBold});
     heading->Font()->SetColor(clWhite);
+    // A heading too long for one line takes as many as it needs; the buttons go below.
+    heading->SetAutoSize(true);
     return column;
 }
 
@@ -81,9 +83,13 @@ TPanel* MakePage(TComponent* Owner, TPanel* Area, const String& Name, const Stri
 TgxExtSpeedButton* AddNavButton(TComponent* Owner, TPanel* Column, const String& Name, const String& Caption,
                                 const String& Hint) {
     Integer top = NavHeadingHeight + 4;
-    for (Integer i = 0; i < Column->ControlCount(); ++i)
-        if (auto* other = dynamic_cast<TgxExtSpeedButton*>(Column->Controls(i)))
+    for (Integer i = 0; i < Column->ControlCount(); ++i) {
+        TControl* other = Column->Controls(i);
+        if (dynamic_cast<TgxExtSpeedButton*>(other))
             top = std::max(top, other->Top() + other->Height() + NavButtonGap);
+        else if (dynamic_cast<TLabel*>(other))
+            top = std::max(top, other->Top() + other->Height() + 4);
+    }
     auto* button = new TgxExtSpeedButton(Owner);
     button->SetName(Name);
     button->SetParent(Column);

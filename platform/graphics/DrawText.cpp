@@ -113,7 +113,13 @@ String StripPrefix(const String& s, Integer& underline, bool keepMark) {
     return out;
 }
 
-// Breaks one paragraph at spaces so that each line fits width.
+// Whether a line may end after the hyphen at i: one joining two parts of a word
+// ("Dokumentum-kezelés"), not a dash standing between spaces.
+bool BreaksAfterHyphen(const std::vector<String>& chars, std::size_t i, std::size_t start) {
+    return chars[i] == "-" && i > start && i + 1 < chars.size() && chars[i - 1] != " " && chars[i + 1] != " ";
+}
+
+// Breaks one paragraph at spaces, or after a hyphen inside a word, so that each line fits width.
 std::vector<String> WrapParagraph(const Measure& m, const String& para, Integer width, bool breakWords) {
     std::vector<String> lines;
     const auto chars = Chars(para);
@@ -129,16 +135,24 @@ std::vector<String> WrapParagraph(const Measure& m, const String& para, Integer 
             break;
         }
         std::size_t lastBreak = String::npos;
-        for (std::size_t i = end; i-- > start;)
+        bool afterHyphen = false;
+        for (std::size_t i = end; i-- > start;) {
             if (chars[i] == " ") {
                 lastBreak = i;
                 break;
             }
+            if (BreaksAfterHyphen(chars, i, start)) {
+                lastBreak = i;
+                afterHyphen = true;
+                break;
+            }
+        }
         if (chars[end] == " ") {
             lines.push_back(Join(chars, start, end));
             start = end + 1;
         } else if (lastBreak != String::npos && lastBreak > start) {
-            lines.push_back(Join(chars, start, lastBreak));
+            // A space is dropped at the break; a hyphen stays at the line's end.
+            lines.push_back(Join(chars, start, afterHyphen ? lastBreak + 1 : lastBreak));
             start = lastBreak + 1;
         } else if (breakWords) {
             lines.push_back(Join(chars, start, end));

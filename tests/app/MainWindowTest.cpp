@@ -4,6 +4,7 @@
 #include "app/TForm1.h"
 #include "controls/TgxExtSpeedButton.h"
 #include "platform/core/TStrings.h"
+#include "platform/graphics/DrawText.h"
 #include "platform/ui/DialogHook.h"
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TCheckBox.h"
@@ -188,6 +189,33 @@ TEST_F(MainWindow, CaseNavigationButtons) {
     EXPECT_EQ(Front(f.ugycontainer), f.ugylistacontainer);
     ASSERT_TRUE(f.Query4->Active());
     EXPECT_EQ(f.Query4->RecordCount(), 1);
+}
+
+TEST_F(MainWindow, NavigationHeadingsFitAboveTheirButtons) {
+    TForm1& f = Create();
+    Integer headings = 0;
+    for (Integer i = 0; i < f.ComponentCount(); ++i) {
+        auto* heading = dynamic_cast<TLabel*>(f.Components(i));
+        if (!heading || heading->Name().size() < 7 || !heading->Name().ends_with("Heading")) continue;
+        ++headings;
+        TWinControl* column = heading->Parent();
+        const Integer bottom = heading->Top() + heading->Height();
+        for (Integer c = 0; c < column->ControlCount(); ++c) {
+            if (column->Controls(c) == heading) continue;
+            EXPECT_GE(column->Controls(c)->Top(), bottom) << heading->Name();
+        }
+        // Inside the column's margins, and as high as its text laid out at its width.
+        EXPECT_LE(heading->Left() + heading->Width(), column->Width() - 12) << heading->Name();
+        TRect text = Rect(0, 0, heading->Width(), 0);
+        DrawText(heading->Canvas(), heading->Caption(), -1, text, DT_CALCRECT | DT_WORDBREAK);
+        EXPECT_LE(text.Bottom, heading->Height()) << heading->Name();
+        EXPECT_LE(text.Right, heading->Width()) << heading->Name();
+    }
+    EXPECT_GE(headings, 7);
+    // The long hyphenated heading takes two lines.
+    auto* documents = dynamic_cast<TLabel*>(f.FindComponent("dokunavHeading"));
+    ASSERT_NE(documents, nullptr);
+    EXPECT_GE(documents->Height(), 2 * 15);
 }
 
 class CasesArea : public MainWindow {

@@ -43,6 +43,22 @@ TEST_F(DrawTextTest, LongWordOverflowsUnlessEditControl) {
     EXPECT_EQ(Texts(l), (std::vector<String>{"abcde", "fghij", "kl"}));
 }
 
+TEST_F(DrawTextTest, AWordBreaksAfterItsHyphen) {
+    // 72 pixels hold 12 characters: "Dokumentum-" (11) fits, the whole word (18) does not.
+    auto l = Layout("Dokumentum-kezelés", TRect(0, 0, 72, 100), DT_WORDBREAK);
+    EXPECT_EQ(Texts(l), (std::vector<String>{"Dokumentum-", "kezelés"}));
+    // A word that fits stays whole; a dash between spaces is no place to break after.
+    EXPECT_EQ(Texts(Layout("a-b c", TRect(0, 0, 72, 100), DT_WORDBREAK)), std::vector<String>{"a-b c"});
+    EXPECT_EQ(Texts(Layout("abcdefgh - ijklm", TRect(0, 0, 60, 100), DT_WORDBREAK)),
+              (std::vector<String>{"abcdefgh -", "ijklm"}));
+    // The later of a space and a hyphen wins.
+    EXPECT_EQ(Texts(Layout("ab cd-efghij", TRect(0, 0, 48, 100), DT_WORDBREAK)),
+              (std::vector<String>{"ab cd-", "efghij"}));
+    // Without word break the hyphen changes nothing.
+    EXPECT_EQ(Texts(Layout("Dokumentum-kezelés", TRect(0, 0, 72, 100), 0)),
+              std::vector<String>{"Dokumentum-kezelés"});
+}
+
 TEST_F(DrawTextTest, LineBreaksStartNewLinesUnlessSingleLine) {
     EXPECT_EQ(Texts(Layout("one\r\ntwo\nthree", TRect(0, 0, 100, 100), 0)),
               (std::vector<String>{"one", "two", "three"}));
