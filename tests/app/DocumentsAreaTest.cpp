@@ -12,6 +12,10 @@
 #include "platform/core/DateTime.h"
 #include "platform/core/TStrings.h"
 #include "platform/data/TField.h"
+#include "platform/graphics/TBitmap.h"
+#include "platform/graphics/TCanvas.h"
+#include "platform/graphics/TImageList.h"
+#include "platform/ui/ControlSnapshot.h"
 #include "platform/ui/DialogHook.h"
 #include "platform/ui/TBitBtn.h"
 #include "platform/ui/TCheckBox.h"
@@ -26,6 +30,9 @@
 #include "tests/app/OfficeDbFixture.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <utility>
 
 namespace apptest {
 namespace {
@@ -146,6 +153,67 @@ TEST_F(DocumentsArea, ListFromTheFilterStripAndItsReset) {
     EXPECT_FALSE(f.DateTimePicker2->Checked());
     EXPECT_TRUE(f.RadioButton34->Checked());
     EXPECT_TRUE(f.dokulistquery->IsEmpty()); // nothing reruns
+}
+
+// The opaque pixels of an image of the case sheet's list: drawn on two backgrounds,
+// where both agree. Other pixels are 1 (never a colour: colours have no high byte).
+std::vector<TColor> OpaquePixels(TImageList* Images, Integer Index) {
+    std::vector<TColor> pixels(16 * 16, 1);
+    TBitmap a(16, 16), b(16, 16);
+    for (auto [bitmap, colour] : {std::pair{&a, TColor(0x00FF00)}, std::pair{&b, TColor(0x0000FF)}}) {
+        bitmap->Canvas()->Brush()->SetColor(colour);
+        bitmap->Canvas()->FillRect(TRect(0, 0, 16, 16));
+        Images->Draw(bitmap->Canvas(), 0, 0, Index, true);
+    }
+    for (Integer y = 0; y < 16; ++y)
+        for (Integer x = 0; x < 16; ++x)
+            if (a.Canvas()->Pixels(x, y) == b.Canvas()->Pixels(x, y))
+                pixels[y * 16 + x] = a.Canvas()->Pixels(x, y);
+    return pixels;
+}
+
+// How many of the image's opaque pixels the shot shows at the top left of Cell.
+Integer Matching(TBitmap& Shot, const TRect& Cell, const std::vector<TColor>& Image) {
+    Integer same = 0;
+    for (Integer y = 0; y < 16; ++y)
+        for (Integer x = 0; x < 16; ++x)
+            if (Image[y * 16 + x] != 1 &&
+                Shot.Canvas()->Pixels(Cell.Left + x, Cell.Top + y) == Image[y * 16 + x])
+                ++same;
+    return same;
+}
+
+Integer OpaqueCount(const std::vector<TColor>& Image) {
+    return static_cast<Integer>(std::count_if(Image.begin(), Image.end(), [](TColor c) { return c != 1; }));
+}
+
+TEST_F(DocumentsArea, GridDrawsTheDisketteForEveryFileAndTicksForSetFlags) {
+    const Integer a = AddCase("Alfa", "2009-01-10");
+    AddHistoryEntry(a, "2009-03-01", "/iratok/a1.pdf", "kept", true);
+    AddHistoryEntry(a, "2009-04-01", "/iratok/a2.pdf", "archived", false, true);
+    TForm1& f = Create();
+    f.Dokumentumkezeles2->Click();
+    f.RunDocumentList();
+    ASSERT_EQ(f.dokulistquery->RecordCount(), 2);
+    TBitmap shot;
+    ui::Snapshot(f.VgDBGrid12, &shot);
+    const std::vector<TColor> diskette = OpaquePixels(ugyadatlap->ImageList1, 0);
+    const std::vector<TColor> tick = OpaquePixels(ugyadatlap->ImageList1, 1);
+    ASSERT_GT(OpaqueCount(diskette), 100);
+    ASSERT_GT(OpaqueCount(tick), 100);
+    // Grid columns: the indicator, then the fields; rows: the titles, then the entries.
+    const auto cell = [&](Integer Field, Integer Row) { return f.VgDBGrid12->CellRect(Field + 1, Row); };
+    constexpr Integer File = 3, Keep = 6, Archive = 7;
+    for (Integer row : {1, 2}) {
+        EXPECT_EQ(Matching(shot, cell(File, row), diskette), OpaqueCount(diskette)) << row;
+        // The picture's corners let the row show through.
+        EXPECT_NE(shot.Canvas()->Pixels(cell(File, row).Left, cell(File, row).Top), TColor(0xFF00FF)) << row;
+    }
+    EXPECT_EQ(Matching(shot, cell(Keep, 1), tick), OpaqueCount(tick));
+    EXPECT_EQ(Matching(shot, cell(Archive, 2), tick), OpaqueCount(tick));
+    // A flag that is not set shows no tick.
+    EXPECT_LT(Matching(shot, cell(Keep, 2), tick), OpaqueCount(tick) / 2);
+    EXPECT_LT(Matching(shot, cell(Archive, 1), tick), OpaqueCount(tick) / 2);
 }
 
 TEST_F(DocumentsArea, DoubleClickOpensTheFileOrTheDialog) {
