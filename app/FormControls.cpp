@@ -5,6 +5,7 @@
 #include "platform/graphics/TFont.h"
 #include "platform/ui/TBitBtn.h"
 #include "platform/ui/TCheckBox.h"
+#include "platform/ui/TDBText.h"
 #include "platform/ui/TCustomForm.h"
 #include "platform/ui/TDateTimePicker.h"
 #include "platform/ui/TEdit.h"
@@ -82,6 +83,17 @@ TBitBtn* MakeBitBtn(TComponent* Owner, TWinControl* Parent, const String& Name, 
     auto* button = Place<TBitBtn>(Owner, Parent, Name, Left, Top, Width, ButtonHeight);
     button->SetCaption(Caption);
     return button;
+}
+
+TDBText* MakeDBText(TComponent* Owner, TWinControl* Parent, const String& Name, TDataSource* Source,
+                    const String& Field, Integer Left, Integer Top, Integer Width) {
+    auto* text = Place<TDBText>(Owner, Parent, Name, Left, Top, Width, 17);
+    text->SetAutoSize(false);
+    text->SetBounds(Left, Top, Width, 17);
+    text->SetTransparent(true);
+    text->SetDataSource(Source);
+    text->SetDataField(Field);
+    return text;
 }
 
 TPanel* MakeHeaderPanel(TComponent* Owner, TWinControl* Parent, const String& Name, Integer Height) {

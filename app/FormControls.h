@@ -8,6 +8,8 @@ class TBitBtn;
 class TCheckBox;
 class TComponent;
 class TCustomForm;
+class TDBText;
+class TDataSource;
 class TDateTimePicker;
 class TEdit;
 class TLabel;
@@ -42,6 +44,10 @@ TBitBtn* MakeBitBtn(TComponent* Owner, TWinControl* Parent, const String& Name, 
 // A house-blue strip along the top of Parent, Height high, whose labels show in white
 // bold Arial.
 TPanel* MakeHeaderPanel(TComponent* Owner, TWinControl* Parent, const String& Name, Integer Height);
+
+// A transparent one-line text showing Field of Source, 17 pixels high.
+TDBText* MakeDBText(TComponent* Owner, TWinControl* Parent, const String& Name, TDataSource* Source,
+                    const String& Field, Integer Left, Integer Top, Integer Width);
 
 // A label right-aligned so that its text ends at Right, vertically beside a box at Top.
 TLabel* MakeFieldLabel(TComponent* Owner, TWinControl* Parent, const String& Name, const String& Caption,

@@ -22,23 +22,6 @@
 
 Tdokulap* dokulap = nullptr;
 
-namespace {
-
-TDBText* MakeDBText(Tdokulap* Form, TWinControl* Parent, const String& Name, const String& Field,
-                    Integer Left, Integer Top, Integer Width) {
-    auto* text = new TDBText(Form);
-    text->SetName(Name);
-    text->SetParent(Parent);
-    text->SetAutoSize(false);
-    text->SetBounds(Left, Top, Width, 17);
-    text->SetTransparent(true);
-    text->SetDataSource(Form->DataSource1);
-    text->SetDataField(Field);
-    return text;
-}
-
-} // namespace
-
 Tdokulap::Tdokulap(TComponent* AOwner) : TForm(AOwner) {
     app::SetUpDialog(this, "dokulap", "Dokumentum paraméterek", 440, 250);
     TSqlite3DB* db = Form1 ? Form1->Sqlite3DB1 : nullptr;
@@ -49,16 +32,16 @@ Tdokulap::Tdokulap(TComponent* AOwner) : TForm(AOwner) {
     DataSource1->SetDataSet(Query1);
 
     TPanel* header = app::MakeHeaderPanel(this, this, "Panel1", 64);
-    MakeDBText(this, header, "DBText1", "dokuszam", 12, 8, 120);
-    MakeDBText(this, header, "DBText2", "ugynev", 136, 8, 292);
-    TDBText* file = MakeDBText(this, header, "DBText3", "ufile", 12, 36, 416);
+    app::MakeDBText(this, header, "DBText1", DataSource1, "dokuszam", 12, 8, 120);
+    app::MakeDBText(this, header, "DBText2", DataSource1, "ugynev", 136, 8, 292);
+    TDBText* file = app::MakeDBText(this, header, "DBText3", DataSource1, "ufile", 12, 36, 416);
     file->Font()->SetHeight(-11);
     file->Font()->SetStyle({});
 
     app::MakeFieldLabel(this, this, "Label1", "Dátum:", 112, 76);
-    MakeDBText(this, this, "DBText4", "datum", 120, 80, 300);
+    app::MakeDBText(this, this, "DBText4", DataSource1, "datum", 120, 80, 300);
     app::MakeFieldLabel(this, this, "Label2", "Megjegyzés:", 112, 98);
-    MakeDBText(this, this, "DBText5", "megjegyzes", 120, 102, 300);
+    app::MakeDBText(this, this, "DBText5", DataSource1, "megjegyzes", 120, 102, 300);
     CheckBox1 = app::MakeCheckBox(this, this, "CheckBox1", "Őrzendő", 120, 132, 100);
     CheckBox2 = app::MakeCheckBox(this, this, "CheckBox2", "Archiválandó", 230, 132, 120);
     app::MakeFieldLabel(this, this, "Label3", "Őrzési határidő:", 112, 160);

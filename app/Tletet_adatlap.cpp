@@ -33,19 +33,6 @@ namespace {
 
 constexpr TColor EvenRowColor = 15990526; // pale cream, as the main lists
 
-TDBText* MakeDBText(Tletet_adatlap* Form, TWinControl* Parent, const String& Name, const String& Field,
-                    Integer Left, Integer Top, Integer Width) {
-    auto* text = new TDBText(Form);
-    text->SetName(Name);
-    text->SetParent(Parent);
-    text->SetAutoSize(false);
-    text->SetBounds(Left, Top, Width, 17);
-    text->SetTransparent(true);
-    text->SetDataSource(Form->DataSource1);
-    text->SetDataField(Field);
-    return text;
-}
-
 TDataSource* MakeSource(Tletet_adatlap* Form, const String& Name, TSqlite3Query* Query) {
     auto* source = new TDataSource(Form);
     source->SetName(Name);
@@ -87,9 +74,9 @@ Tletet_adatlap::~Tletet_adatlap() {
 void Tletet_adatlap::CreateHeader() {
     TPanel* top = app::MakeHeaderPanel(this, this, "Panel1", 44);
     app::MakeLabel(this, top, "Label1", "Letevő:", 12, 14)->SetTransparent(true);
-    DBText1 = MakeDBText(this, top, "DBText1", "letevo", 80, 14, 260);
+    DBText1 = app::MakeDBText(this, top, "DBText1", DataSource1, "letevo", 80, 14, 260);
     app::MakeLabel(this, top, "Label9", "Egyenleg:", 330, 14)->SetTransparent(true);
-    DBText8 = MakeDBText(this, top, "DBText8", "letetosszeg", 400, 14, 116);
+    DBText8 = app::MakeDBText(this, top, "DBText8", DataSource1, "letetosszeg", 400, 14, 116);
     DBText8->SetAlignment(taRightJustify);
 
     struct Row {
@@ -103,7 +90,9 @@ void Tletet_adatlap::CreateHeader() {
     Integer n = 2;
     for (const Row& row : rows) {
         app::MakeFieldLabel(this, this, "Label" + IntToStr(n), row.Caption, 110, top2 - 4);
-        MakeDBText(this, this, "DBText" + IntToStr(n), row.Field, 118, top2, 390)->Font()->SetStyle({fsBold});
+        app::MakeDBText(this, this, "DBText" + IntToStr(n), DataSource1, row.Field, 118, top2, 390)
+            ->Font()
+            ->SetStyle({fsBold});
         top2 += 19;
         ++n;
     }
