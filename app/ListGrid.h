@@ -20,6 +20,11 @@ struct GridColumn {
     Integer Width; // 0 leaves the grid's default width
 };
 
+// A grid named Name filling Parent with the areas' look (white and cream rows, titles
+// 24 pixels high, rows 17, hints) and Columns; options and data source are the caller's.
+TVgDBGrid* MakeAreaGrid(TComponent* Owner, TWinControl* Parent, const String& Name,
+                        std::initializer_list<GridColumn> Columns);
+
 // A list grid named Name filling Parent, showing Source through Columns.
 TVgDBGrid* MakeListGrid(TComponent* Owner, TWinControl* Parent, const String& Name, TDataSource* Source,
                         TPopupMenu* Menu, std::initializer_list<GridColumn> Columns);

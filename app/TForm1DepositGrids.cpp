@@ -1,6 +1,7 @@
 // The deposits area's grids: the list and the search with their context menus and
 // footer totals, the settings page's editable account and project tables, and opening
 // the deposit dialogs from them.
+#include "app/ListGrid.h"
 #include "app/TForm1.h"
 #include "app/Tletet_adatlap.h"
 #include "app/Tletetalapadat.h"
@@ -18,13 +19,7 @@
 
 namespace {
 
-constexpr TColor EvenRowColor = 15990526; // pale cream, as the case lists
-
-struct ColumnSpec {
-    const char* Field;
-    const char* Title;
-    Integer Width;
-};
+using app::GridColumn;
 
 TDataSource* MakeSource(TForm1* Form, const String& Name, TDataSet* DataSet) {
     auto* source = new TDataSource(Form);
@@ -34,24 +29,8 @@ TDataSource* MakeSource(TForm1* Form, const String& Name, TDataSet* DataSet) {
 }
 
 TVgDBGrid* MakeGrid(TForm1* Form, TWinControl* Parent, const String& Name, TDataSource* Source,
-                    std::initializer_list<ColumnSpec> Columns) {
-    auto* grid = new TVgDBGrid(Form);
-    grid->SetName(Name);
-    grid->SetParent(Parent);
-    grid->SetAlign(alClient);
-    grid->GridStyle()->SetStyle(gsCustom);
-    grid->GridStyle()->SetOddColor(clWindow);
-    grid->GridStyle()->SetEvenColor(EvenRowColor);
-    grid->TitleHeight()->SetKind(hkPixelCount);
-    grid->TitleHeight()->SetPixelCount(24);
-    grid->SetDefaultRowHeight(17);
-    grid->SetShowHint(true);
-    for (const ColumnSpec& spec : Columns) {
-        TVgDBColumn* column = grid->GetColumns()->Add();
-        column->SetFieldName(spec.Field);
-        column->Title()->SetCaption(spec.Title);
-        if (spec.Width > 0) column->SetWidth(spec.Width);
-    }
+                    std::initializer_list<GridColumn> Columns) {
+    TVgDBGrid* grid = app::MakeAreaGrid(Form, Parent, Name, Columns);
     grid->SetDataSource(Source);
     return grid;
 }
@@ -80,7 +59,7 @@ TVgDBGrid* MakeDepositGrid(TForm1* Form, TPanel* Page, const String& Name, TData
 
 // An editable settings table: the active flag as a check box.
 TVgDBGrid* MakeSettingsGrid(TForm1* Form, TWinControl* Parent, const String& Name, TDataSource* Source,
-                            std::initializer_list<ColumnSpec> Columns, bool FixedRows) {
+                            std::initializer_list<GridColumn> Columns, bool FixedRows) {
     TVgDBGrid* grid = MakeGrid(Form, Parent, Name, Source, Columns);
     grid->SetOptions({dgEditing, dgTitles, dgIndicator, dgColumnResize, dgColLines, dgRowLines, dgTabs,
                       dgConfirmDelete, dgCancelOnExit});
