@@ -13,6 +13,8 @@
 #include "app/Tujjub.h"
 #include "controls/TgxExtSpeedButton.h"
 #include "platform/core/DateTime.h"
+#include "platform/graphics/TBitmap.h"
+#include "platform/graphics/TCanvas.h"
 #include "platform/ui/DialogHook.h"
 #include "platform/ui/TBitBtn.h"
 #include "platform/ui/TEdit.h"
@@ -49,6 +51,7 @@ protected:
         rpShowPreview = [this](TrpReport* Report, const String& Caption) {
             Captions.push_back(Caption);
             Shown.push_back(PagesOf(*Report));
+            if (!PictureFolder.empty()) Render(*Report);
         };
     }
     void TearDown() override {
@@ -141,6 +144,21 @@ protected:
         Form1->gxExtSpeedButton8Click(nullptr);
     }
 
+    // Draws every prepared page at one and a half times its size into PictureFolder.
+    void Render(TrpReport& Report) {
+        TrpEMFPages* prepared = Report.EMFPages();
+        for (Integer i = 0; i < prepared->Count(); ++i) {
+            TBitmap picture(1128, 1606);
+            picture.Canvas()->Brush()->SetColor(clWhite);
+            picture.Canvas()->FillRect(TRect(0, 0, 1128, 1606));
+            prepared->Pages(i)->Visible = true;
+            prepared->Draw(i, picture.Canvas(), TRect(0, 0, 1128, 1606));
+            picture.SaveToFile(PictureFolder + "/" + Report.Owner()->Name() + "-" + Report.Name() + "-" +
+                               std::to_string(i + 1) + ".bmp");
+        }
+    }
+
+    String PictureFolder;
     std::vector<String> Boxes;
     std::vector<String> Captions;
     std::vector<std::vector<Page>> Shown;
@@ -440,6 +458,59 @@ TEST_F(PrintCommands, DocumentListPrintsEveryListedDocument) {
     EXPECT_EQ(CountOf("Iratos ügy"), 2);
     EXPECT_TRUE(HasText(Short("2026-01-13")));
     EXPECT_EQ(Captions.back(), "Preview - Dokumentum lista");
+}
+
+// Every report over a small office, drawn page by page for a look.
+TEST_F(PrintCommands, Picture) {
+    const char* folder = std::getenv("VELMORA_SCREENSHOTS");
+    if (folder == nullptr) GTEST_SKIP() << "set VELMORA_SCREENSHOTS to a folder to write the pictures";
+    PictureFolder = folder;
+    const Integer id = AddCase("Kovács kontra Öböl Kft. kártérítési ügye", "2026-03-02",
+                               "Kártérítési per a tavaszi vízkár miatt; a biztosító a kár felét vitatja.");
+    AddHistoryEntry(id, "2026-03-04", "", "Megbízási szerződés aláírva");
+    AddHistoryEntry(id, "2026-03-05", "/iratok/2026/kereset.pdf", "Kereset beadva a Fővárosi Törvényszékhez",
+                    true);
+    const Integer person = AddPerson("Őri Ábel", "1970-03-01");
+    AddCasePerson(id, "Őri Ábel", person);
+    Exec("UPDATE ugy_ugyfel_tsz SET szuletesi_nev='Őri Ábel Ödön', szuletesi_hely='Győr', anyja_neve='Kiss "
+         "Éva',"
+         " allampolgarsag='magyar', azonosito_okmany_tipus='személyi igazolvány', "
+         "azonosito_okmany_szama='123456AB',"
+         " lakcim='1111 Budapest, Fő utca 1.', tartozkodasi_hely='9021 Győr, Baross út 5.' WHERE ugy=" +
+         Key(id));
+    Exec("INSERT INTO ugy_ugyfel_szerv (ugy, nev, roviditett_nev, szekhely_cime, fotevekenyseg, kepviselo,"
+         " azonosito_okirat_szama, kezbesitesi_megbizott_neve) VALUES (" +
+         Key(id) +
+         ", 'Öböl Kereskedelmi és Szolgáltató Kft.', 'Öböl Kft.', '1051 Budapest, Nádor utca 9.',"
+         " 'Kiskereskedelem', 'Nagy Péter ügyvezető', 'Cg. 01-09-123456', 'Dr. Űrös Ágnes')");
+    const Integer account = AddAccount("Ügyvédi letéti számla");
+    const Integer deposit = AddDeposit(account, "Kovács Béla", "2026-02-01", 1000000);
+    AddMovement(deposit, "2026-02-10", -250000, "Részkifizetés a jogosultnak");
+    AddDeposit(account, "Szűcs Erzsébet", "2026-02-02", 4250000);
+    Exec("INSERT INTO partner (nev, kepviselo, cim, tel1, tel2, tel3, email, web, megjegyzes) VALUES "
+         "('Tükör Fúró Kft.', 'Fehér Ödön', '6720 Szeged, Kárász utca 4.', '62/123-456', '62/123-457', '', "
+         "'iroda@tukor.hu', 'www.tukor.hu', 'Szakértői vélemények')");
+    SetSetting("cim", "1052 Budapest, Váci utca 12.");
+    AddIdentification(person, id, "2026-03-05", "K-12_1_2026/1");
+    Create();
+    ugyitemfrf->PrintCaseSheet(id);
+    SearchAllCases();
+    Form1->gxExtSpeedButton45->OnClick(nullptr);
+    Form1->ReloadDepositList();
+    Form1->letetlistaPrint->OnClick(nullptr);
+    letet_adatlap->DepositId = deposit;
+    letet_adatlap->FormShow(nullptr);
+    letet_adatlap->BitBtn3->OnClick(nullptr);
+    Form1->Partnerlista1Click(nullptr);
+    Form1->partnerlistaPrint->OnClick(nullptr);
+    Form1->RunDocumentList();
+    Form1->gxExtSpeedButton49->OnClick(nullptr);
+    Form1->RunJubList();
+    Form1->gxExtSpeedButton80->OnClick(nullptr);
+    jubmod->JubId = LastKey("jub");
+    jubmod->FormShow(nullptr);
+    jubmod->BitBtn3->OnClick(nullptr);
+    EXPECT_EQ(Shown.size(), 8u);
 }
 
 // ---- Client identification --------------------------------------------------------------
