@@ -4,11 +4,23 @@
 
 #include <limits>
 
+namespace {
+
+// -v, with the one value that has no negative (the lowest) kept at the highest.
+Integer Negated(Integer v) {
+    return v == std::numeric_limits<Integer>::min() ? std::numeric_limits<Integer>::max() : -v;
+}
+
+} // namespace
+
 void TFont::Assign(TPersistent* Source) {
     if (auto* f = dynamic_cast<TFont*>(Source)) {
         if (f == this) return;
         FState = f->FState;
-        FPixelsPerInch = f->FPixelsPerInch;
+        // A font of a device of another resolution (a printer's canvas) keeps
+        // its resolution and takes the point size, so text prints at its size.
+        if (FPixelsPerInch != f->FPixelsPerInch)
+            FState.Height = Negated(MulDiv(f->Size(), FPixelsPerInch, 72));
         Changed();
         return;
     }
@@ -21,15 +33,6 @@ void TFont::SetName(const String& v) {
     FState.Name = v;
     Changed();
 }
-
-namespace {
-
-// -v, with the one value that has no negative (the lowest) kept at the highest.
-Integer Negated(Integer v) {
-    return v == std::numeric_limits<Integer>::min() ? std::numeric_limits<Integer>::max() : -v;
-}
-
-} // namespace
 
 Integer TFont::Size() const {
     return Negated(MulDiv(FState.Height, 72, FPixelsPerInch));

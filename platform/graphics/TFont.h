@@ -19,7 +19,8 @@ public:
     TFont() = default;
     String ClassName() const override { return "TFont"; }
 
-    // Copies every property from another TFont; anything else goes to the base.
+    // Copies every property from another TFont (of another resolution: its
+    // point size, in this font's resolution); anything else goes to the base.
     void Assign(TPersistent* Source) override;
 
     const String& Name() const { return FState.Name; }

@@ -4,6 +4,7 @@
 #include "platform/core/ScopeExit.h"
 #include "platform/graphics/QtCanvasBackend.h"
 #include "platform/graphics/TCanvas.h"
+#include "platform/graphics/TFont.h"
 
 #include <QGuiApplication>
 #include <QPageSetupDialog>
@@ -63,8 +64,14 @@ Integer Rounded(double v) {
     return static_cast<Integer>(std::lround(v));
 }
 
+// The canvas of a sheet: its font measures points at the device's resolution.
 std::unique_ptr<TCanvas> PageCanvas(QPainter* painter, TSize size, Integer dpi) {
-    return std::make_unique<TCanvas>(std::make_unique<graphics::QtCanvasBackend>(painter, size, dpi));
+    auto canvas = std::make_unique<TCanvas>(std::make_unique<graphics::QtCanvasBackend>(painter, size, dpi));
+    TFont* font = canvas->Font();
+    const Integer points = font->Size();
+    font->SetPixelsPerInch(dpi);
+    font->SetSize(points);
+    return canvas;
 }
 
 // The standard paper sizes offered by the file printer: every Windows paper

@@ -90,6 +90,22 @@ TEST(FontTest, AssignCopiesEverythingAndSignalsOnce) {
     EXPECT_EQ(b.Orientation(), 900);
 }
 
+TEST(FontTest, AssignToAFontOfAnotherResolutionKeepsThePointSize) {
+    TFont screen, printer;
+    screen.SetSize(10); // 13 pixels at 96 per inch
+    screen.SetName("Arial");
+    printer.SetPixelsPerInch(600);
+    printer.Assign(&screen);
+    EXPECT_EQ(printer.PixelsPerInch(), 600);
+    EXPECT_EQ(printer.Size(), 10);
+    EXPECT_EQ(printer.Height(), -83);
+    EXPECT_EQ(printer.Name(), "Arial");
+    // Back on the screen: the screen's pixels again.
+    TFont again;
+    again.Assign(&printer);
+    EXPECT_EQ(again.Height(), -13);
+}
+
 TEST(FontTest, AssignFromAnotherKindRaises) {
     TFont f;
     TPen p;

@@ -104,6 +104,9 @@ TEST(TPrinter, PrintsPagesIntoAPdfFile) {
     EXPECT_EQ(ErrorOf<EPrinter>([&] { p->BeginDoc(); }), "Printing in progress");
     EXPECT_EQ(ErrorOf<EPrinter>([&] { p->SetPrinterIndex(0); }), "Printing in progress");
     ASSERT_NE(p->Canvas(), nullptr);
+    // Points on the sheet are points at the device's resolution.
+    EXPECT_EQ(p->Canvas()->Font()->PixelsPerInch(), 600);
+    EXPECT_EQ(p->Canvas()->Font()->Size(), 8);
     p->Canvas()->Rectangle(100, 100, 1000, 1000);
     p->NewPage();
     p->Canvas()->TextOut(100, 100, "Második oldal");
