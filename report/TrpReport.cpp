@@ -16,6 +16,8 @@
 
 #include "platform/data/TDataSet.h"
 
+#include <utility>
+
 TrpReport::TrpReport(TComponent* AOwner)
     : TComponent(AOwner), FPages(std::make_unique<TrpPages>(this)),
       FEMFPages(std::make_unique<TrpEMFPages>(this)), FVariables(std::make_unique<TStringList>()),
@@ -86,6 +88,15 @@ void TrpReport::WriteBinaryData(TStream* Stream) {
     Stream->WriteInt32(static_cast<std::int32_t>(template_.Size()));
     template_.SetPosition(0);
     if (template_.Size() > 0) Stream->CopyFrom(&template_, template_.Size());
+}
+
+std::unique_ptr<TrpEMFPages> TrpReport::TakeEMFPages() {
+    return std::exchange(FEMFPages, std::make_unique<TrpEMFPages>(this));
+}
+
+void TrpReport::SetEMFPages(std::unique_ptr<TrpEMFPages> Pages) {
+    FEMFPages = Pages ? std::move(Pages) : std::make_unique<TrpEMFPages>(this);
+    FEMFPages->Parent = this;
 }
 
 void TrpReport::LoadPreparedReport(const String& FileName) {

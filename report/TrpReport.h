@@ -3,6 +3,7 @@
 // bindings and its variables list, and reads and writes the template stream
 // (also as the "ReportForm" property of the form that holds it).
 #include "platform/core/TComponent.h"
+#include "platform/core/TSet.h"
 #include "platform/core/TStringList.h"
 #include "report/TrpPage.h"
 #include "report/TrpParser.h"
@@ -41,6 +42,10 @@ namespace report {
 class ProgressWindow;
 }
 enum TrpReportType { rtSimple, rtMultiple };
+// How the preview first fits the pages (pzDefault: the zoom chosen last).
+enum TrpPreviewZoom { pzDefault, pzPageWidth, pzOnePage, pzTwoPages };
+enum TrpPreviewButton { pbZoom, pbLoad, pbSave, pbPrint, pbFind, pbHelp, pbExit };
+using TrpPreviewButtons = TSet<TrpPreviewButton>;
 
 // The stream version this engine writes.
 constexpr Byte rpCurrentVersion = 23;
@@ -55,6 +60,19 @@ public:
     TrpValues* Values() const { return FValues.get(); }
     // The prepared pages of the last build.
     TrpEMFPages* EMFPages() const { return FEMFPages.get(); }
+    // Hands the prepared pages to a holder (the preview); the report goes on
+    // with a new empty list.
+    std::unique_ptr<TrpEMFPages> TakeEMFPages();
+    // Takes Pages back (null: a new empty list); the list held until now is freed.
+    void SetEMFPages(std::unique_ptr<TrpEMFPages> Pages);
+
+    // What the preview offers and how it opens.
+    TrpPreviewButtons PreviewButtons{pbZoom, pbLoad, pbSave, pbPrint, pbFind, pbHelp, pbExit};
+    TrpPreviewZoom InitialZoom = pzDefault;
+    bool ModalPreview = true;
+    bool ModifyPrepared = true;
+    // The preview's toolbar glyphs gray while the mouse is elsewhere.
+    bool GrayedButtons = false;
     // Category lines and, beginning with a blank, the variable names.
     TStringList* Variables() const { return FVariables.get(); }
 

@@ -3,6 +3,7 @@
 #include "platform/core/TStringList.h"
 #include "platform/graphics/TBitmap.h"
 #include "platform/print/TPrinter.h"
+#include "report/TrpPreviewForm.h"
 #include "report/TrpPrinter.h"
 #include "report/TrpProgressForm.h"
 #include "report/TrpRTFExportFilter.h"
@@ -29,6 +30,7 @@ void rpInitEngine() {
     Prn->SetPrinter(Printer());
     rpPrinterLink = Prn;
     rpRegisterProgressForm();
+    rpInstallPreview();
     // The registries live for the whole process, so object kinds are added once.
     if (!objectsRegistered) {
         rpRegisterRichView();
@@ -50,6 +52,7 @@ void rpDoneEngine() {
     delete rpVariables;
     rpVariables = nullptr;
     rpPrinterLink = nullptr;
+    rpShowPreview = nullptr;
     delete Prn;
     Prn = nullptr;
 }

@@ -1,0 +1,16 @@
+#pragma once
+// The preview's own button pictures: 16 by 16 (the page arrows 8 by 8), with
+// the lower-left pixel's colour as the transparent one.
+#include "platform/core/Types.h"
+
+#include <memory>
+
+class TBitmap;
+
+namespace report {
+
+enum class PreviewGlyph { Zoom, Open, Save, Print, Find, Exit, PageUp, PageDown };
+
+std::unique_ptr<TBitmap> MakePreviewGlyph(PreviewGlyph Glyph);
+
+} // namespace report
