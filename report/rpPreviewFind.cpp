@@ -1,14 +1,26 @@
 #include "report/rpPreviewFind.h"
 
 #include "platform/core/StrUtils.h"
+#include "platform/core/Utf8.h"
 #include "platform/graphics/TCanvas.h"
 #include "report/TrpEMFPages.h"
+
+#include <algorithm>
+#include <cstdlib>
 
 namespace report {
 
 void TextRunCanvasBackend::TextOut(Integer x, Integer y, Cardinal, const TRect*, const String& text,
-                                   const graphics::TextState&) {
-    Runs.push_back({text, TPoint(x, y)});
+                                   const graphics::TextState& state) {
+    const bool single = core::Utf8Length(text) == 1;
+    // Characters of one spread line lie within a few character widths of each other.
+    const Integer reach = 4 * std::max<Integer>(std::abs(state.Font.Height), 8);
+    if (single && FSpreading && y == FLast.Y && x > FLast.X && x - FLast.X <= reach)
+        Runs.back().Text += text;
+    else
+        Runs.push_back({text, TPoint(x, y)});
+    FSpreading = single;
+    FLast = TPoint(x, y);
 }
 
 std::vector<TextRun> PageTextRuns(TrpEMFPages* Pages, Integer Index) {

@@ -17,7 +17,9 @@ struct TextRun {
 };
 
 // A canvas surface that paints nothing and keeps the text outputs; text is
-// measured with the real fonts, so lines break as they do on screen.
+// measured with the real fonts, so lines break as they do on screen. A line
+// spread to its width arrives one character at a time, each a little right
+// of the last on the same baseline: those characters make one run.
 class TextRunCanvasBackend : public graphics::RecordingCanvasBackend {
 public:
     explicit TextRunCanvasBackend(TSize Size) : RecordingCanvasBackend(Size) {}
@@ -25,6 +27,11 @@ public:
     void TextOut(Integer x, Integer y, Cardinal options, const TRect* rect, const String& text,
                  const graphics::TextState& state) override;
     graphics::TextMeasurer* PreferredMeasurer() override { return nullptr; }
+
+private:
+    // Where the last single character went; Runs.back() may grow from it.
+    bool FSpreading = false;
+    TPoint FLast;
 };
 
 // The text runs of prepared page Index drawn at 100%. The page's objects are

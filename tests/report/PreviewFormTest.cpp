@@ -1,0 +1,357 @@
+// The preview window on a five-page report: page hand-over, paging and keys,
+// the zoom remembered across previews, find with case folding and F3 across
+// pages, prepared files opened and saved, export through a filter, and a
+// printer change that keeps the pages shown until new ones are built.
+#include "report/BandEngineSupport.h"
+#include "report/FakeProgressWindow.h"
+#include "report/RecordingPrinter.h"
+
+#include "platform/core/Exceptions.h"
+#include "platform/ui/TLabel.h"
+#include "platform/core/NumberFormat.h"
+#include "platform/ui/TMenuItem.h"
+#include "platform/ui/TPopupMenu.h"
+#include "platform/ui/TScrollBar.h"
+#include "platform/ui/VirtualKeys.h"
+#include "report/TrpControls.h"
+#include "report/TrpPreviewForm.h"
+#include "report/TrpPreviewSearchForm.h"
+#include "report/TrpTextExportFilter.h"
+#include "report/rpRegistry.h"
+#include "support/ErrorOf.h"
+#include "support/TempFolder.h"
+
+#include "platform/ui/TCheckBox.h"
+#include "platform/ui/TEdit.h"
+#include "platform/ui/TRadioButton.h"
+
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+// Pages 1 to 5, each with "Oldal <n>" at the top and, lower down, a line
+// holding "abc" twice, then "ABC" and "Abc" lines further down.
+class Preview : public BandEngineTest {
+protected:
+    void SetUp() override {
+        BandEngineTest::SetUp();
+        LastZoomFactor = 1.0;
+        LastZoomMode = mdNone;
+        Band(btMasterData, 20, 1000, "5");
+        Memo(0, 20, "Oldal [PAGE#]");
+        Memo(100, 200, "abc es abc");
+        Memo(50, 400, "ABC nagy");
+        Memo(60, 600, "Abc vegyes");
+        Memo(0, 800, "elso");
+        Memo(0, 815, "masodik");
+        Rebuild();
+    }
+    void TearDown() override {
+        Form.reset();
+        LastZoomFactor = 1.0;
+        LastZoomMode = mdNone;
+        BandEngineTest::TearDown();
+    }
+    void Rebuild() { ASSERT_TRUE(Report->PrepareReport()); }
+    // A preview of the report, 800 by 600 inside, not shown.
+    TrpPreviewForm* Open() {
+        Form = std::make_unique<TrpPreviewForm>(nullptr);
+        Form->SetWindowState(wsNormal);
+        Form->SetClientWidth(800);
+        Form->SetClientHeight(600);
+        Form->Prepare(Report);
+        return Form.get();
+    }
+    String PageLabel() const { return Form->Label1->Caption(); }
+
+    std::unique_ptr<TrpPreviewForm> Form;
+};
+
+TEST_F(Preview, ThePreviewHoldsThePagesAndFreesThemWhenItCloses) {
+    TrpPreviewForm* f = Open();
+    EXPECT_EQ(Report->EMFPages()->Count(), 0);
+    ASSERT_NE(f->HeldPages(), nullptr);
+    EXPECT_EQ(f->HeldPages()->Count(), 5);
+    EXPECT_EQ(PageLabel(), "Page 1/5");
+    TrpEMFPages* held = f->HeldPages();
+    f->ConnectBack();
+    EXPECT_EQ(Report->EMFPages(), held);
+    f->Connect(Report);
+    Form.reset();
+    EXPECT_EQ(Report->EMFPages()->Count(), 0);
+}
+
+TEST_F(Preview, ToolbarFollowsThePreviewButtons) {
+    Report->PreviewButtons = {pbZoom, pbFind, pbExit};
+    TrpPreviewForm* f = Open();
+    EXPECT_TRUE(f->ZoomBtn->Visible());
+    EXPECT_FALSE(f->LoadBtn->Visible());
+    EXPECT_FALSE(f->SaveBtn->Visible());
+    EXPECT_FALSE(f->PrintBtn->Visible());
+    EXPECT_FALSE(f->HelpBtn->Visible()); // no help viewer here
+    EXPECT_FALSE(f->rpTBButton1->Visible());
+    EXPECT_TRUE(f->rpTBSeparator3->Visible());
+    EXPECT_EQ(f->ZoomBtn->Caption(), "100%");
+    EXPECT_FALSE(f->ExitBtn->GrayedInactive());
+    Report->PreviewButtons = {pbLoad};
+    Report->GrayedButtons = true;
+    Rebuild();
+    f = Open();
+    EXPECT_FALSE(f->rpTBSeparator1->Visible());
+    EXPECT_FALSE(f->rpTBSeparator3->Visible());
+    EXPECT_TRUE(f->LoadBtn->GrayedInactive());
+    EXPECT_EQ(f->ProcMenu->Items()->Items(3)->Caption(), "75%");
+    EXPECT_EQ(f->N2->Caption(), "&Whole page");
+    EXPECT_FALSE(f->N5->Visible()); // no designer: no page editing
+}
+
+TEST_F(Preview, PagingKeysAndButtonsMoveThroughThePages) {
+    TrpPreviewForm* f = Open();
+    Word key = VK_END;
+    f->FormKeyDown(f, key, {ssCtrl});
+    EXPECT_EQ(key, 0);
+    // The last page's top cannot reach the top of the box, yet it is the page shown.
+    EXPECT_EQ(PageLabel(), "Page 5/5");
+    f->PgDownClick(f);
+    EXPECT_EQ(f->CurrentPage, 5);
+    key = VK_PRIOR;
+    f->FormKeyDown(f, key, {ssCtrl});
+    EXPECT_EQ(PageLabel(), "Page 4/5");
+    EXPECT_EQ(f->VScrollBar->Position(), f->HeldPages()->Pages(3)->R.Top - 10);
+    key = VK_HOME;
+    f->FormKeyDown(f, key, {});
+    EXPECT_EQ(key, VK_HOME); // Home alone is left to the focused control
+    key = VK_HOME;
+    f->FormKeyDown(f, key, {ssCtrl});
+    EXPECT_EQ(f->VScrollBar->Position(), 0);
+    EXPECT_EQ(PageLabel(), "Page 1/5");
+    key = 'Q';
+    f->FormKeyDown(f, key, {ssCtrl});
+    EXPECT_EQ(key, 0);
+}
+
+TEST_F(Preview, ScrollingPastAPageShowsTheNextPagesNumber) {
+    TrpPreviewForm* f = Open();
+    const TRect second = f->HeldPages()->Pages(1)->R;
+    f->VScrollBar->SetPosition(second.Top - 5);
+    EXPECT_EQ(PageLabel(), "Page 2/5");
+    EXPECT_EQ(f->ScrollOffsetY, -(second.Top - 5));
+    bool handled = false;
+    f->FormMouseWheelUp(f, {}, TPoint(), handled);
+    EXPECT_TRUE(handled);
+    EXPECT_EQ(f->VScrollBar->Position(), second.Top - 15);
+}
+
+TEST_F(Preview, TheZoomChosenLastOpensTheNextPreview) {
+    TrpPreviewForm* f = Open();
+    f->ZoomItemClick(f->N751);
+    EXPECT_DOUBLE_EQ(f->ZoomFactor, 0.75);
+    EXPECT_EQ(f->ZoomBtn->Caption(), "75%");
+    const Integer pw = f->HeldPages()->Pages(0)->PrnInfo.Pgw;
+    EXPECT_EQ(f->HeldPages()->Pages(0)->R.Width(), Integer(Round(pw * 0.75)));
+    Form.reset();
+    Rebuild();
+    f = Open();
+    EXPECT_DOUBLE_EQ(f->ZoomFactor, 0.75);
+    EXPECT_TRUE(f->N751->Checked());
+    Form.reset();
+    Report->InitialZoom = pzOnePage;
+    Rebuild();
+    f = Open();
+    EXPECT_EQ(f->ZoomMode, mdOnePage);
+    EXPECT_TRUE(f->N2->Checked());
+    EXPECT_EQ(f->HeldPages()->Pages(0)->R.Height(), f->PBox->Height() - 20);
+}
+
+TEST_F(Preview, FindFoldsCaseUnlessToldAndF3GoesOnRunByRun) {
+    TrpPreviewForm* f = Open();
+    f->StartSearch("abc", false, true);
+    ASSERT_TRUE(f->Search.Hit);
+    EXPECT_EQ(f->Search.Page, 0);
+    const Integer firstRun = f->Search.Run;
+    EXPECT_EQ(f->Search.HitAt.Y, 201);
+    // Both "abc" of one line are one hit: F3 moves on to "ABC", then "Abc".
+    Word key = VK_F3;
+    f->FormKeyDown(f, key, {});
+    EXPECT_EQ(key, 0);
+    EXPECT_EQ(f->Search.HitAt.Y, 401);
+    EXPECT_GT(f->Search.Run, firstRun);
+    f->FindNext();
+    EXPECT_EQ(f->Search.HitAt.Y, 601);
+    EXPECT_EQ(f->CurrentPage, 1);
+    f->FindNext();
+    EXPECT_EQ(f->Search.Page, 1); // on to the next page
+    EXPECT_EQ(f->CurrentPage, 2);
+    EXPECT_EQ(PageLabel(), "Page 2/5");
+    const TRect second = f->HeldPages()->Pages(1)->R;
+    EXPECT_EQ(f->VScrollBar->Position(), 201 + second.Top - 10);
+    EXPECT_EQ(f->HScrollBar->Position(), 0); // clamped: 100 + left - 10 lies beyond no range
+    f->StartSearch("abc", true, true);
+    EXPECT_EQ(f->Search.HitAt.Y, 201);
+    f->FindNext();
+    EXPECT_EQ(f->Search.Page, 1); // "ABC" and "Abc" no longer match
+    EXPECT_EQ(f->Search.HitAt.Y, 201);
+}
+
+TEST_F(Preview, OriginChoosesTheFirstOrTheCurrentPage) {
+    TrpPreviewForm* f = Open();
+    f->CurrentPage = 3;
+    f->StartSearch("oldal", false, false);
+    EXPECT_EQ(f->CurrentPage, 3);
+    EXPECT_EQ(f->Search.Page, 2);
+    f->StartSearch("oldal", false, true);
+    EXPECT_EQ(f->CurrentPage, 1);
+    // Moving to another page: F3 starts at its top.
+    f->PgDownClick(f);
+    f->PgDownClick(f);
+    f->FindNext();
+    EXPECT_EQ(f->CurrentPage, 3);
+    EXPECT_EQ(f->Search.HitAt.Y, 21);
+    // The same page again with "Current page": on after the last hit.
+    f->StartSearch("oldal", false, false);
+    EXPECT_EQ(f->CurrentPage, 4);
+}
+
+TEST_F(Preview, ASearchWithoutAHitLeavesTheView) {
+    TrpPreviewForm* f = Open();
+    f->PgDownClick(f);
+    const Integer position = f->VScrollBar->Position();
+    for (const char* text : {"elso masodik", "nincs ilyen", ""}) {
+        f->StartSearch(text, false, true);
+        EXPECT_FALSE(f->Search.Hit) << text;
+        EXPECT_EQ(f->CurrentPage, 2) << text;
+        EXPECT_EQ(f->VScrollBar->Position(), position) << text;
+    }
+    EXPECT_EQ(f->Search.Page, 5);
+}
+
+TEST_F(Preview, PreparedFileRoundTripAndAFileThatDoesNotReadLosesNothing) {
+    TempFolder dir("velmora-preview");
+    TrpPreviewForm* f = Open();
+    f->SaveToFile(dir.File("lista.txt"));
+    ASSERT_TRUE(std::filesystem::exists(dir.File("lista.rpp")));
+    EXPECT_FALSE(std::filesystem::exists(dir.File("lista.txt")));
+    EXPECT_EQ(Report->EMFPages()->Count(), 0); // the pages came back to the window
+    f->PgDownClick(f);
+    f->LoadFromFile(dir.File("lista.rpp"));
+    EXPECT_EQ(f->HeldPages()->Count(), 5);
+    EXPECT_EQ(PageLabel(), "Page 1/5");
+    EXPECT_FALSE(Report->CanRebuild);
+    f->StartSearch("oldal 4", false, true);
+    EXPECT_EQ(f->CurrentPage, 4);
+
+    std::ofstream(dir.File("rossz.rpp"), std::ios::binary) << "nem jelentes";
+    TrpEMFPages* held = f->HeldPages();
+    EXPECT_EQ(ErrorOf<EReadError>([&] { f->LoadFromFile(dir.File("rossz.rpp")); }), "Unsupported prepared report format");
+    EXPECT_EQ(f->HeldPages(), held);
+    EXPECT_EQ(f->HeldPages()->Count(), 5);
+    EXPECT_EQ(Report->EMFPages()->Count(), 0);
+}
+
+TEST_F(Preview, SaveDialogListsPreparedReportsFirstThenTheExportFilters) {
+    static const bool registered = [] {
+        rpRegisterExportFilter(
+            "TrpTextExportFilter", [] { return new TrpTextExportFilter(nullptr, 16); }, "Szöveg (*.txt)",
+            "*.txt");
+        return true;
+    }();
+    (void)registered;
+    TrpPreviewForm* f = Open();
+    String expected = "Report file (*.rpp)|*.rpp";
+    for (Integer i = 0; i < rpFiltersCount; ++i)
+        expected += "|" + rpFilters[i].FilterDesc + "|" + rpFilters[i].FilterExt;
+    EXPECT_EQ(f->SaveFilter(), expected);
+    EXPECT_NE(f->SaveFilter().find("|Szöveg (*.txt)|*.txt"), String::npos);
+
+    Integer text = 0;
+    while (rpFilters[text].FilterExt != "*.txt")
+        ++text;
+    TempFolder dir("velmora-preview");
+    auto* window = new FakeWindow();
+    report::rpSetProgressWindow(window);
+    f->SaveAs(dir.File("lista.rpp"), text + 2);
+    report::rpSetProgressWindow(nullptr);
+    EXPECT_TRUE(std::filesystem::exists(dir.File("lista.txt")));
+    EXPECT_EQ(f->HeldPages()->Count(), 5);
+    f->SaveAs(dir.File("masik.dat"), 1);
+    EXPECT_TRUE(std::filesystem::exists(dir.File("masik.rpp")));
+}
+
+TEST_F(Preview, PrintingGivesThePagesToTheReportAndTakesThemBack) {
+    RecordingPrinter device;
+    TPrinter* old = SetPrinter(&device);
+    Prn->SetPrinter(&device);
+    Rebuild();
+    TrpPreviewForm* f = Open();
+    EXPECT_TRUE(f->PrintBtn->Enabled());
+    f->PgDownClick(f);
+    f->PrintPages("2-3", 2);
+    EXPECT_EQ(device.Jobs.size(), 1u);
+    EXPECT_EQ(device.Jobs[0].Sheets.size(), 4u);
+    EXPECT_EQ(f->HeldPages()->Count(), 5);
+    EXPECT_EQ(f->CurrentPage, 1);
+    Form.reset();
+    Prn->SetPrinter(nullptr);
+    SetPrinter(old);
+}
+
+TEST_F(Preview, APrinterChangeKeepsThePagesUntilTheNewOnesAreBuilt) {
+    TrpPreviewForm* f = Open();
+    TrpEMFPages* shown = f->HeldPages();
+    const Integer printer = Prn->PrinterIndex();
+    // A printer that cannot be selected: nothing changes.
+    EXPECT_FALSE(f->RebuildForPrinter(printer, 99));
+    EXPECT_EQ(f->HeldPages(), shown);
+    EXPECT_EQ(Prn->PrinterIndex(), printer);
+    EXPECT_EQ(Messages.back(), "Error: Printer selected is not valid");
+    // A build that fails keeps the pages shown.
+    Memo(0, 900, "[1/]");
+    EXPECT_FALSE(f->RebuildForPrinter(printer, printer));
+    EXPECT_EQ(f->HeldPages(), shown);
+    EXPECT_EQ(f->HeldPages()->Count(), 5);
+    EXPECT_EQ(Report->EMFPages()->Count(), 0);
+    EXPECT_EQ(Messages.back().rfind("Error: ", 0), 0u);
+    // A build that works replaces them.
+    Page->Objects.pop_back();
+    EXPECT_TRUE(f->RebuildForPrinter(printer, printer));
+    EXPECT_NE(f->HeldPages(), shown);
+    EXPECT_EQ(f->HeldPages()->Count(), 5);
+}
+
+TEST_F(Preview, PagesFarDownATallWindowAreDrawn) {
+    TrpPreviewForm* f = Open();
+    f->SetClientHeight(3000);
+    f->SetClientWidth(600);
+    f->FormResize();
+    const TrpPageInfo* third = f->HeldPages()->Pages(2);
+    ASSERT_GT(third->R.Top, 2000);
+    ASSERT_LT(third->R.Top, f->PBox->Height());
+    TBitmap bmp;
+    bmp.SetSize(f->PBox->Width(), f->PBox->Height());
+    f->PBox->PaintTo(bmp.Canvas());
+    EXPECT_TRUE(third->Visible);
+    EXPECT_NE(third->Page, nullptr);
+    EXPECT_FALSE(f->HeldPages()->Pages(4)->Visible);
+    EXPECT_EQ(f->HeldPages()->Pages(4)->Page, nullptr);
+    // White paper with a black frame on the gray box.
+    EXPECT_EQ(bmp.Canvas()->Pixels(third->R.Left + 5, third->R.Top + 5), clWhite);
+    EXPECT_EQ(bmp.Canvas()->Pixels(third->R.Left, third->R.Top + 5), clBlack);
+    EXPECT_EQ(bmp.Canvas()->Pixels(third->R.Left - 3, third->R.Top + 5), TColor(0x808080));
+}
+
+TEST(PreviewSearchForm, OpensEmptyCaseBlindFromTheFirstPage) {
+    TrpPreviewSearchForm d(nullptr);
+    EXPECT_EQ(d.Caption(), "Find text");
+    EXPECT_EQ(d.Edit1->Text(), "");
+    EXPECT_FALSE(d.CB1->Checked());
+    EXPECT_TRUE(d.RB1->Checked());
+    EXPECT_FALSE(d.RB2->Checked());
+    EXPECT_EQ(d.CB1->Caption(), "&Case sensitive");
+    EXPECT_EQ(d.RB2->Caption(), "Current &page");
+    EXPECT_EQ(d.Edit1->BoundsRect(), Bounds(4, 24, 253, 21));
+    EXPECT_EQ(d.ClientWidth(), 262);
+    EXPECT_EQ(d.ClientHeight(), 158);
+}
+
+} // namespace
