@@ -7,7 +7,9 @@
 #include "report/RecordingPrinter.h"
 
 #include "platform/core/Exceptions.h"
+#include "platform/ui/TApplication.h"
 #include "platform/ui/TLabel.h"
+#include "platform/ui/TScreen.h"
 #include "platform/core/NumberFormat.h"
 #include "platform/ui/TMenuItem.h"
 #include "platform/ui/TPopupMenu.h"
@@ -243,7 +245,8 @@ TEST_F(Preview, PreparedFileRoundTripAndAFileThatDoesNotReadLosesNothing) {
 
     std::ofstream(dir.File("rossz.rpp"), std::ios::binary) << "nem jelentes";
     TrpEMFPages* held = f->HeldPages();
-    EXPECT_EQ(ErrorOf<EReadError>([&] { f->LoadFromFile(dir.File("rossz.rpp")); }), "Unsupported prepared report format");
+    EXPECT_EQ(ErrorOf<EReadError>([&] { f->LoadFromFile(dir.File("rossz.rpp")); }),
+              "Unsupported prepared report format");
     EXPECT_EQ(f->HeldPages(), held);
     EXPECT_EQ(f->HeldPages()->Count(), 5);
     EXPECT_EQ(Report->EMFPages()->Count(), 0);
@@ -338,6 +341,24 @@ TEST_F(Preview, PagesFarDownATallWindowAreDrawn) {
     EXPECT_EQ(bmp.Canvas()->Pixels(third->R.Left + 5, third->R.Top + 5), clWhite);
     EXPECT_EQ(bmp.Canvas()->Pixels(third->R.Left, third->R.Top + 5), clBlack);
     EXPECT_EQ(bmp.Canvas()->Pixels(third->R.Left - 3, third->R.Top + 5), TColor(0x808080));
+}
+
+TEST_F(Preview, ShowReportOpensThePreviewWithTheReportsTitle) {
+    Report->ModalPreview = false;
+    Report->Title = "Ügyek";
+    Report->ShowReport();
+    TrpPreviewForm* shown = nullptr;
+    for (Integer i = 0; i < Screen->FormCount(); ++i)
+        if (auto* p = dynamic_cast<TrpPreviewForm*>(Screen->Forms(i))) shown = p;
+    ASSERT_NE(shown, nullptr);
+    EXPECT_TRUE(shown->Visible());
+    EXPECT_EQ(shown->Caption(), "Preview - Ügyek");
+    EXPECT_EQ(shown->HeldPages()->Count(), 5);
+    shown->ExitBtnClick(shown);
+    Application->ProcessMessages();
+    for (Integer i = 0; i < Screen->FormCount(); ++i)
+        EXPECT_EQ(dynamic_cast<TrpPreviewForm*>(Screen->Forms(i)), nullptr);
+    EXPECT_EQ(Report->EMFPages()->Count(), 0);
 }
 
 TEST(PreviewSearchForm, OpensEmptyCaseBlindFromTheFirstPage) {
