@@ -10,7 +10,7 @@
 #include "platform/ui/TEdit.h"
 #include "sqlite/TSqlite3Query.h"
 #include "support/FileBytes.h"
-#include "tests/app/OfficeDbFixture.h"
+#include "tests/app/MainWindowFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -19,32 +19,16 @@
 namespace apptest {
 namespace {
 
-class CaseExport : public OfficeDbFixture {
+class CaseExport : public MainWindowFixture {
 protected:
-    void SetUp() override {
-        OfficeDbFixture::SetUp();
-        UseAsWorkingFolder();
-        FPreviousHook = ui::SetDialogHook([this](const ui::DialogRequest& r) {
-            Requests.push_back(r);
-            return ui::DialogAnswer{Answer, Folder() + "/ugyek.xls"};
-        });
+    ui::DialogAnswer AnswerDialog(const ui::DialogRequest& r) override {
+        Requests.push_back(r);
+        return ui::DialogAnswer{Answer, Folder() + "/ugyek.xls"};
     }
-    void TearDown() override {
-        delete Form1;
-        ui::SetDialogHook(FPreviousHook);
-        OfficeDbFixture::TearDown();
-    }
-    TForm1& Create() {
-        Form1 = new TForm1(nullptr);
-        Form1->AfterConstruction();
-        return *Form1;
-    }
+    TForm1& Create() { return CreateMainWindow(); }
 
     std::vector<ui::DialogRequest> Requests;
     Integer Answer = 1;
-
-private:
-    ui::DialogHook FPreviousHook;
 };
 
 TEST_F(CaseExport, WritesTheSearchResultToTheChosenFile) {

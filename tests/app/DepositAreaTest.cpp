@@ -28,40 +28,30 @@
 #include "support/ErrorOf.h"
 #include "support/FileBytes.h"
 #include "support/PythonTools.h"
-#include "tests/app/OfficeDbFixture.h"
+#include "tests/app/MainWindowFixture.h"
 
 #include <gtest/gtest.h>
 
 namespace apptest {
 namespace {
 
-class DepositArea : public OfficeDbFixture {
+class DepositArea : public MainWindowFixture {
 protected:
     void SetUp() override {
-        OfficeDbFixture::SetUp();
-        UseAsWorkingFolder();
-        FPreviousHook = ui::SetDialogHook([this](const ui::DialogRequest& r) {
-            Requests.push_back(r);
-            return ui::DialogAnswer{1, Folder() + "/" + SaveName};
-        });
+        MainWindowFixture::SetUp();
         Account = AddAccount("Ügyvédi letét");
         Other = AddAccount("Másik számla");
         Project = AddProject("Építkezés");
     }
-    void TearDown() override {
-        delete letetalapadat;
-        delete ujletet;
-        delete letet_adatlap;
-        delete Form1;
-        ui::SetDialogHook(FPreviousHook);
-        OfficeDbFixture::TearDown();
+    ui::DialogAnswer AnswerDialog(const ui::DialogRequest& r) override {
+        Requests.push_back(r);
+        return ui::DialogAnswer{1, Folder() + "/" + SaveName};
     }
     TForm1& Create() {
-        Form1 = new TForm1(nullptr);
-        Form1->AfterConstruction();
-        letet_adatlap = new Tletet_adatlap(nullptr);
-        ujletet = new Tujletet(nullptr);
-        letetalapadat = new Tletetalapadat(nullptr);
+        CreateMainWindow();
+        AddForm(letet_adatlap);
+        AddForm(ujletet);
+        AddForm(letetalapadat);
         Form1->FormShow(nullptr);
         return *Form1;
     }
@@ -86,9 +76,6 @@ protected:
     Integer Project = 0;
     String SaveName = "letetek.xls";
     std::vector<ui::DialogRequest> Requests;
-
-private:
-    ui::DialogHook FPreviousHook;
 };
 
 TEST_F(DepositArea, ListRebuildsOnEveryOptionWithTheGrandTotal) {

@@ -27,7 +27,7 @@
 #include "sqlite/TSqlite3Query.h"
 #include "support/FileBytes.h"
 #include "support/PythonTools.h"
-#include "tests/app/OfficeDbFixture.h"
+#include "tests/app/MainWindowFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -37,30 +37,17 @@
 namespace apptest {
 namespace {
 
-class DocumentsArea : public OfficeDbFixture {
+class DocumentsArea : public MainWindowFixture {
 protected:
-    void SetUp() override {
-        OfficeDbFixture::SetUp();
-        UseAsWorkingFolder();
-        FPreviousHook = ui::SetDialogHook([this](const ui::DialogRequest& r) {
-            if (r.Kind != ui::DialogKind::SaveDialog) Messages.push_back(r.Text);
-            return ui::DialogAnswer{1, Folder() + "/dokumentumok.xls"};
-        });
-    }
-    void TearDown() override {
-        delete dokusetform;
-        delete dokulap;
-        delete ugyadatlap;
-        delete Form1;
-        ui::SetDialogHook(FPreviousHook);
-        OfficeDbFixture::TearDown();
+    ui::DialogAnswer AnswerDialog(const ui::DialogRequest& r) override {
+        if (r.Kind != ui::DialogKind::SaveDialog) Messages.push_back(r.Text);
+        return ui::DialogAnswer{1, Folder() + "/dokumentumok.xls"};
     }
     TForm1& Create() {
-        Form1 = new TForm1(nullptr);
-        Form1->AfterConstruction();
-        ugyadatlap = new Tugyadatlap(nullptr);
-        dokulap = new Tdokulap(nullptr);
-        dokusetform = new Tdokusetform(nullptr);
+        CreateMainWindow();
+        AddForm(ugyadatlap);
+        AddForm(dokulap);
+        AddForm(dokusetform);
         Form1->FormShow(nullptr);
         return *Form1;
     }
@@ -73,9 +60,6 @@ protected:
     static String Key(Integer id) { return std::to_string(id); }
 
     std::vector<String> Messages;
-
-private:
-    ui::DialogHook FPreviousHook;
 };
 
 TEST_F(DocumentsArea, FilterChoosesEntriesWithAFile) {

@@ -16,7 +16,7 @@
 #include "platform/data/TField.h"
 #include "sqlite/TSqlite3DB.h"
 #include "sqlite/TSqlite3Query.h"
-#include "tests/app/OfficeDbFixture.h"
+#include "tests/app/MainWindowFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -25,36 +25,18 @@ namespace {
 
 using NameList = std::vector<String>;
 
-class MainWindow : public OfficeDbFixture {
+class MainWindow : public MainWindowFixture {
 protected:
-    void SetUp() override {
-        OfficeDbFixture::SetUp();
-        UseAsWorkingFolder();
-        FPreviousHook = ui::SetDialogHook([this](const ui::DialogRequest& r) {
-            Messages.push_back(r.Text);
-            return ui::DialogAnswer{1, {}};
-        });
+    ui::DialogAnswer AnswerDialog(const ui::DialogRequest& r) override {
+        Messages.push_back(r.Text);
+        return ui::DialogAnswer{1, {}};
     }
-    void TearDown() override {
-        delete Form1;
-        ui::SetDialogHook(FPreviousHook);
-        OfficeDbFixture::TearDown();
-    }
-
-    // Builds the window and runs its creation handler, as the application does.
-    TForm1& Create() {
-        Form1 = new TForm1(nullptr);
-        Form1->AfterConstruction();
-        return *Form1;
-    }
+    TForm1& Create() { return CreateMainWindow(); }
 
     // The child of Parent painted above the others.
     static TControl* Front(TWinControl* Parent) { return Parent->Controls(Parent->ControlCount() - 1); }
 
     std::vector<String> Messages;
-
-private:
-    ui::DialogHook FPreviousHook;
 };
 
 TEST_F(MainWindow, WindowFrame) {

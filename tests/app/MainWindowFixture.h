@@ -1,0 +1,50 @@
+#pragma once
+// The main window over a fresh office database, with the test's folder as the working
+// folder and every message box and file dialog answered by AnswerDialog. Forms made
+// through AddForm are freed last-created first, then the main window, as at shut-down.
+#include "app/TForm1.h"
+#include "platform/ui/DialogHook.h"
+#include "tests/app/OfficeDbFixture.h"
+
+#include <functional>
+#include <vector>
+
+namespace apptest {
+
+class MainWindowFixture : public OfficeDbFixture {
+protected:
+    void SetUp() override {
+        OfficeDbFixture::SetUp();
+        UseAsWorkingFolder();
+        FPreviousHook = ui::SetDialogHook([this](const ui::DialogRequest& r) { return AnswerDialog(r); });
+    }
+    void TearDown() override {
+        for (auto form = FForms.rbegin(); form != FForms.rend(); ++form)
+            (*form)();
+        FForms.clear();
+        delete Form1;
+        ui::SetDialogHook(FPreviousHook);
+        OfficeDbFixture::TearDown();
+    }
+
+    virtual ui::DialogAnswer AnswerDialog(const ui::DialogRequest& Request) = 0;
+
+    // Builds the window and runs its creation handler, as the application does.
+    TForm1& CreateMainWindow() {
+        Form1 = new TForm1(nullptr);
+        Form1->AfterConstruction();
+        return *Form1;
+    }
+    // Creates a form of the program into its global reference.
+    template <class F> F* AddForm(F*& Global) {
+        Global = new F(nullptr);
+        FForms.push_back([&Global] { delete Global; });
+        return Global;
+    }
+
+private:
+    ui::DialogHook FPreviousHook;
+    std::vector<std::function<void()>> FForms;
+};
+
+} // namespace apptest
