@@ -25,6 +25,7 @@ const char* const PictureFilter = "Bitmaps (*.bmp)|*.bmp|All (*.*)|*.*";
 
 TVgBlobEditor::TVgBlobEditor(TComponent* AOwner) : TForm(AOwner) {
     SetPosition(poScreenCenter);
+    SetBorderIcons({biSystemMenu, biMaximize}); // no minimise box
     SetBounds(0, 0, 480, 320);
     FMemo = new TMemo(this);
     FMemo->SetParent(this);

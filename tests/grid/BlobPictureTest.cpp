@@ -83,6 +83,17 @@ TEST_F(BlobPictureTest, OkWithoutAChangeWritesNothingAndLeavesNoEditState) {
     EXPECT_EQ(Data.State(), dsBrowse);
 }
 
+TEST_F(BlobPictureTest, TheEditorHasNoMinimiseBox) {
+    InEditor = [](TVgBlobEditor* e) {
+        const TBorderIcons shown = ShownBorderIcons(e->BorderStyle(), e->BorderIcons());
+        EXPECT_TRUE(shown.Contains(biSystemMenu));
+        EXPECT_TRUE(shown.Contains(biMaximize));
+        EXPECT_FALSE(shown.Contains(biMinimize));
+    };
+    Grid.ShowBlobEditor();
+    EXPECT_EQ(Shown, 1);
+}
+
 TEST_F(BlobPictureTest, PanelShowsTheFieldsPicture) {
     InEditor = [](TVgBlobEditor* e) {
         EXPECT_EQ(e->Picture()->Width(), 3);
