@@ -1,51 +1,18 @@
 // Toolbars dragged by mouse: pointer events go through the controls' own
 // handlers, in screen coordinates worked out from where each control lies.
-#include "report/TrpDock.h"
-
-#include "support/ScopedEnv.h"
-#include "support/TempFolder.h"
+#include "DockFixture.h"
 
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TDragFrame.h"
-#include "platform/ui/TSpeedButton.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-class DockDragTest : public ::testing::Test {
+class DockDragTest : public DockFixture {
 protected:
-    DockDragTest() {
-        Form.SetName("DragForm");
-        Form.SetBounds(0, 0, 400, 300);
-        Top = MakeDock("TopDock", alTop);
-        Left = MakeDock("LeftDock", alLeft);
-        Bottom = MakeDock("BottomDock", alBottom);
-    }
+    DockDragTest() { Bottom = MakeDock("BottomDock", alBottom); }
     ~DockDragTest() override { Application->ProcessMessages(); }
-    TrpDock* MakeDock(const char* Name, TAlign Align) {
-        auto* d = new TrpDock(&Form);
-        d->SetName(Name);
-        d->SetParent(&Form);
-        d->SetAlign(Align);
-        d->AdjustBounds();
-        return d;
-    }
-    // 11 + 3 * 23 + 4 = 84 pixels long.
-    TrpToolBar* MakeBar(const char* Name, TrpDock* Dock) {
-        auto* b = new TrpToolBar(&Form);
-        b->SetName(Name);
-        b->SetCaption(Name);
-        for (Integer i = 0; i < 3; ++i) {
-            auto* s = new TSpeedButton(&Form);
-            s->SetParent(b);
-            s->SetBounds(11 + 23 * i, 0, 23, 22);
-            s->SetAlign(alLeft);
-        }
-        b->AddToDock(Dock);
-        b->AdjustBounds();
-        return b;
-    }
     // A press on the grip; Pointer follows the drag on the screen.
     void Press(TrpToolBar* Bar) {
         Pointer = Bar->DragBox()->ClientToScreen(TPoint(5, 5));
@@ -77,11 +44,6 @@ protected:
         Window->MouseDown(mbLeft, {}, p.X, p.Y);
     }
 
-    TempFolder Dir{"dockdrag"};
-    ScopedEnv Config{"XDG_CONFIG_HOME", Dir.Path()};
-    TForm Form{nullptr};
-    TrpDock* Top;
-    TrpDock* Left;
     TrpDock* Bottom;
     TPoint Pointer;
 };

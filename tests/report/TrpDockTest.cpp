@@ -1,14 +1,10 @@
 // Dock panels, toolbars docked and floating, and their placement in the
 // settings store.
-#include "report/TrpDock.h"
+#include "DockFixture.h"
 #include "report/rpDockPlacement.h"
-
-#include "support/ScopedEnv.h"
-#include "support/TempFolder.h"
 
 #include "platform/core/TRegIniFile.h"
 #include "platform/ui/ControlSnapshot.h"
-#include "platform/ui/TSpeedButton.h"
 
 #include <gtest/gtest.h>
 
@@ -16,44 +12,7 @@
 
 namespace {
 
-class DockTest : public ::testing::Test {
-protected:
-    DockTest() {
-        Form.SetName("DockForm");
-        Form.SetBounds(0, 0, 400, 300);
-        Top = MakeDock("TopDock", alTop);
-        Left = MakeDock("LeftDock", alLeft);
-    }
-    TrpDock* MakeDock(const char* Name, TAlign Align) {
-        auto* d = new TrpDock(&Form);
-        d->SetName(Name);
-        d->SetParent(&Form);
-        d->SetAlign(Align);
-        d->AdjustBounds();
-        return d;
-    }
-    TrpToolBar* MakeBar(const char* Name, Integer Buttons = 3) {
-        auto* b = new TrpToolBar(&Form);
-        b->SetName(Name);
-        b->SetCaption(Name);
-        for (Integer i = 0; i < Buttons; ++i) {
-            auto* s = new TSpeedButton(&Form);
-            s->SetParent(b);
-            s->SetBounds(11 + 23 * i, 0, 23, 22);
-            s->SetAlign(alLeft);
-            s->SetCaption(String(1, char('A' + i)));
-        }
-        b->AddToDock(Top);
-        b->AdjustBounds();
-        return b;
-    }
-
-    TempFolder Dir{"dock"};
-    ScopedEnv Config{"XDG_CONFIG_HOME", Dir.Path()};
-    TForm Form{nullptr};
-    TrpDock* Top;
-    TrpDock* Left;
-};
+using DockTest = DockFixture;
 
 TEST_F(DockTest, EmptyDockIsOnePixelThick) {
     EXPECT_EQ(Top->Height(), 1);
@@ -61,7 +20,7 @@ TEST_F(DockTest, EmptyDockIsOnePixelThick) {
 }
 
 TEST_F(DockTest, DockedToolbarTakesARowAndItsButtonsLength) {
-    TrpToolBar* bar = MakeBar("Bar1");
+    TrpToolBar* bar = MakeBar("Bar1", Top);
     EXPECT_EQ(bar->Parent(), Top);
     EXPECT_FALSE(bar->Floating());
     EXPECT_EQ(bar->Width(), 11 + 3 * 23 + 4);
@@ -71,8 +30,8 @@ TEST_F(DockTest, DockedToolbarTakesARowAndItsButtonsLength) {
 }
 
 TEST_F(DockTest, SecondRowGoesWhenItsLastToolbarLeaves) {
-    TrpToolBar* one = MakeBar("Bar1");
-    TrpToolBar* two = MakeBar("Bar2");
+    TrpToolBar* one = MakeBar("Bar1", Top);
+    TrpToolBar* two = MakeBar("Bar2", Top);
     EXPECT_EQ(two->Top(), 26);
     EXPECT_EQ(Top->Height(), 53);
     one->FloatTo(100, 100);
@@ -83,7 +42,7 @@ TEST_F(DockTest, SecondRowGoesWhenItsLastToolbarLeaves) {
 }
 
 TEST_F(DockTest, VerticalDockTurnsTheToolbar) {
-    TrpToolBar* bar = MakeBar("Bar1");
+    TrpToolBar* bar = MakeBar("Bar1", Top);
     const Integer length = bar->Width();
     bar->AddToDock(Left);
     EXPECT_EQ(bar->ParentAlign(), 3);
@@ -110,7 +69,7 @@ TEST_F(DockTest, VerticalDockTurnsTheToolbar) {
 }
 
 TEST_F(DockTest, OrientationDecidesWhichDocksAccept) {
-    TrpToolBar* bar = MakeBar("Bar1");
+    TrpToolBar* bar = MakeBar("Bar1", Top);
     bar->Orientation = toHorzOnly;
     EXPECT_TRUE(bar->Accepts(Top));
     EXPECT_FALSE(bar->Accepts(Left));
@@ -120,7 +79,7 @@ TEST_F(DockTest, OrientationDecidesWhichDocksAccept) {
 }
 
 TEST_F(DockTest, FloatingCarriesTheToolbarInAToolWindow) {
-    TrpToolBar* bar = MakeBar("Bar1");
+    TrpToolBar* bar = MakeBar("Bar1", Top);
     const Integer width = bar->Width();
     bar->FloatTo(150, 90);
     TrpFloatWindow* window = bar->GetFloatWindow();
@@ -145,7 +104,7 @@ TEST_F(DockTest, FloatingCarriesTheToolbarInAToolWindow) {
 }
 
 TEST_F(DockTest, PlacementOfADockedToolbarIsSavedAndRestored) {
-    TrpToolBar* bar = MakeBar("Bar1");
+    TrpToolBar* bar = MakeBar("Bar1", Top);
     bar->AddToDock(Left);
     SaveToolbarPosition(bar);
     bar->AddToDock(Top);
@@ -158,7 +117,7 @@ TEST_F(DockTest, PlacementOfADockedToolbarIsSavedAndRestored) {
 }
 
 TEST_F(DockTest, PlacementOfAFloatingHiddenToolbarIsSavedAndRestored) {
-    TrpToolBar* bar = MakeBar("Bar1");
+    TrpToolBar* bar = MakeBar("Bar1", Top);
     bar->FloatTo(140, 70);
     bar->SetVisible(false);
     SaveToolbarPosition(bar);
@@ -172,7 +131,7 @@ TEST_F(DockTest, PlacementOfAFloatingHiddenToolbarIsSavedAndRestored) {
 }
 
 TEST_F(DockTest, UnknownDockNameKeepsTheParentAtTheStoredPosition) {
-    TrpToolBar* bar = MakeBar("Bar1");
+    TrpToolBar* bar = MakeBar("Bar1", Top);
     {
         TRegIniFile reg(rpDockRootKey);
         reg.WriteString("ToolBar\\Bar1", "DockName", "NoSuchDock");
@@ -203,7 +162,7 @@ TEST_F(DockTest, FormPlacementIsSavedAndRestored) {
 }
 
 TEST_F(DockTest, FloatingToolbarRendersOffscreen) {
-    TrpToolBar* bar = MakeBar("Tools");
+    TrpToolBar* bar = MakeBar("Tools", Top);
     bar->FloatTo(50, 50);
     const String file = Dir.File("floating.png");
     ui::SaveSnapshot(bar->GetFloatWindow(), file);
@@ -212,7 +171,7 @@ TEST_F(DockTest, FloatingToolbarRendersOffscreen) {
         std::filesystem::copy_file(file, String(keep) + "/floating.png",
                                    std::filesystem::copy_options::overwrite_existing);
     const String docked = Dir.File("docked.png");
-    TrpToolBar* other = MakeBar("Other");
+    TrpToolBar* other = MakeBar("Other", Top);
     ui::SaveSnapshot(other, docked);
     if (const char* keep = std::getenv("VELMORA_KEEP_SNAPSHOTS"))
         std::filesystem::copy_file(docked, String(keep) + "/docked.png",
