@@ -178,4 +178,19 @@ void SimulateCloseBox(TControl* Control) {
     Control->Widget()->window()->close();
 }
 
+void SimulateWindowMove(TControl* Control, Integer X, Integer Y) {
+    Control->Widget()->window()->move(X, Y);
+    QApplication::processEvents();
+}
+
+void SimulateWindowResize(TControl* Control, Integer Width, Integer Height) {
+    Control->Widget()->window()->resize(Width, Height);
+    QApplication::processEvents();
+}
+
+TPoint WindowPosition(const TControl* Control) {
+    const QPoint p = Control->Widget()->window()->pos();
+    return TPoint(p.x(), p.y());
+}
+
 } // namespace ui

@@ -35,5 +35,13 @@ void SimulateHover(TControl* Control);
 bool SimulateKeyInActiveWindow(Word Key);
 // Asks the window of Control to close as its close box would.
 void SimulateCloseBox(TControl* Control);
+// The window system moves Control's window to (X, Y) on the screen, as a drag
+// of its caption bar does, and the events that follow are handled.
+void SimulateWindowMove(TControl* Control, Integer X, Integer Y);
+// The window system sizes Control's window to a Width × Height inside its
+// frame, as a drag of the frame does; it keeps within the window's limits.
+void SimulateWindowResize(TControl* Control, Integer Width, Integer Height);
+// Where the window system has Control's window: the top-left of its frame.
+TPoint WindowPosition(const TControl* Control);
 
 } // namespace ui

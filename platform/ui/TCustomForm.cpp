@@ -131,7 +131,7 @@ void TCustomForm::UpdateWidgetGeometry() {
 void TCustomForm::ApplyConstraints(QSize inner) {
     // Constraints bound the outer size; the window manager sees the inner one.
     QWidget* w = Widget();
-    if (FBorderStyle != bsSizeable && FBorderStyle != bsSizeToolWin) {
+    if ((FBorderStyle != bsSizeable && FBorderStyle != bsSizeToolWin) || !FWindowCommands.Contains(wcSize)) {
         w->setFixedSize(inner);
         return;
     }
@@ -181,7 +181,8 @@ void TCustomForm::ApplyWindowFlags() {
     if (FBorderStyle != bsNone) {
         const TBorderIcons shown = ShownBorderIcons(FBorderStyle, FBorderIcons);
         f |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
-        if (shown.Contains(biSystemMenu)) f |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+        if (shown.Contains(biSystemMenu)) f |= Qt::WindowSystemMenuHint;
+        if (ShowsCloseBox()) f |= Qt::WindowCloseButtonHint;
         if (shown.Contains(biMinimize)) f |= Qt::WindowMinimizeButtonHint;
         if (shown.Contains(biMaximize)) f |= Qt::WindowMaximizeButtonHint;
         if (shown.Contains(biHelp)) f |= Qt::WindowContextHelpButtonHint;
@@ -198,6 +199,33 @@ void TCustomForm::SetBorderIcons(TBorderIcons v) {
     FBorderIcons = v;
     ApplyWindowFlags();
     Widget()->update();
+}
+
+void TCustomForm::SetWindowCommands(TWindowCommands v) {
+    if (v == FWindowCommands) return;
+    FWindowCommands = v;
+    FMovesUndone = 0;
+    ApplyWindowFlags();
+    UpdateWidgetGeometry();
+    Widget()->update();
+}
+
+bool TCustomForm::ShowsCloseBox() const {
+    return FWindowCommands.Contains(wcClose) && ShownBorderIcons(FBorderStyle, FBorderIcons).Contains(biSystemMenu);
+}
+
+void TCustomForm::WindowMoved() {
+    const QPoint at = Widget()->pos();
+    if (at == QPoint(Left(), Top())) {
+        FMovesUndone = 0;
+        return;
+    }
+    if (FSyncingSize || FWindowCommands.Contains(wcMove) || !Visible() || FMovesUndone >= 3) return;
+    ++FMovesUndone;
+    // After the window system has finished the move it is making.
+    QTimer::singleShot(0, Widget(), [this] {
+        if (!FWindowCommands.Contains(wcMove)) Widget()->move(Left(), Top());
+    });
 }
 
 void TCustomForm::SetOwnFrame(bool v) {
@@ -498,7 +526,7 @@ bool TCustomForm::FrameMouseEvent(QEvent* Event) {
     const QPoint at = e->position().toPoint();
     const QPoint p = at - FClient->pos();
     const bool onCloseBox =
-        CaptionHeight() > 0 && ShownBorderIcons(FBorderStyle, FBorderIcons).Contains(biSystemMenu) &&
+        CaptionHeight() > 0 && ShowsCloseBox() &&
         ui::CloseBoxRect(ui::CaptionBarRect(Width(), FrameWidth(), CaptionHeight())).contains(at);
     const bool left = e->button() == Qt::LeftButton;
     switch (Event->type()) {
@@ -544,8 +572,11 @@ bool TCustomForm::WidgetEvent(QEvent* Event) {
     case QEvent::Close:
         // Only the window system closes the window; the form decides what happens.
         Event->ignore();
-        Close();
+        if (FWindowCommands.Contains(wcClose)) Close();
         return true;
+    case QEvent::Move:
+        WindowMoved();
+        return false;
     case QEvent::Resize: {
         if (FSyncingSize) return false;
         const QSize s = Widget()->size();

@@ -41,6 +41,15 @@ public:
     // border style lets show.
     TBorderIcons BorderIcons() const { return FBorderIcons; }
     void SetBorderIcons(TBorderIcons v);
+    // All by default. Without wcClose the caption bar has no close box and the
+    // window system's close is refused (Close from the program still closes);
+    // without wcSize the frame keeps the form's size; without wcMove a move by
+    // the window system is undone.
+    TWindowCommands WindowCommands() const { return FWindowCommands; }
+    void SetWindowCommands(TWindowCommands v);
+    // Whether the caption bar carries a close box: the border style shows the
+    // system menu's buttons and the form takes the close command.
+    bool ShowsCloseBox() const;
     // The layer, not the window manager, draws the frame and caption bar. A
     // press on the caption bar reaches the form's mouse events above its
     // client area (Y < 0), so the form can move itself; the close box closes it.
@@ -138,6 +147,8 @@ private:
     void CloseModal();
     void RebuildMenuBar();
     void RaiseWindow();
+    // The window system moved the window: put back when the form takes no moves.
+    void WindowMoved();
 
     QWidget* FClient = nullptr;
     QWidget* FMenuBar = nullptr;
@@ -153,9 +164,12 @@ private:
     bool FSyncingSize = false;
     TModalResult FModalResult = mrNone;
     TBorderIcons FBorderIcons{biSystemMenu, biMinimize, biMaximize};
+    TWindowCommands FWindowCommands{wcMove, wcSize, wcClose};
     bool FOwnFrame = false;
     bool FActivateOnShow = true;
     bool FCloseBoxDown = false;
+    // Moves undone in a row: a window system that keeps the window elsewhere is not fought.
+    Integer FMovesUndone = 0;
 };
 
 // The caption buttons a window of the border style shows of Icons: none

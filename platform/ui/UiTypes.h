@@ -20,6 +20,11 @@ enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bs
 // The buttons of a window's caption bar; the system menu brings the close box.
 enum TBorderIcon { biSystemMenu, biMinimize, biMaximize, biHelp };
 using TBorderIcons = TSet<TBorderIcon>;
+// What the window system may do to a form besides minimising and maximising
+// it (its caption buttons, BorderIcons): move it, size it by its frame, and
+// close it by the close box or its own close command.
+enum TWindowCommand { wcMove, wcSize, wcClose };
+using TWindowCommands = TSet<TWindowCommand>;
 // The border of an ordinary control: bsNone or bsSingle.
 using TBorderStyle = TFormBorderStyle;
 enum TBevelCut { bvNone, bvLowered, bvRaised, bvSpace };

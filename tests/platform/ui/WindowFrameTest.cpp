@@ -121,6 +121,24 @@ TEST_F(OwnFrameForm, TheCloseBoxClosesOnReleaseOverIt) {
     EXPECT_TRUE(Presses.empty());
 }
 
+TEST_F(OwnFrameForm, WithoutTheCloseCommandTheBarHasNoCloseBoxToPress) {
+    Form.SetOwnFrame(true);
+    Form.SetWindowCommands({wcMove, wcSize});
+    EXPECT_FALSE(Form.ShowsCloseBox());
+    Form.Show();
+    const Integer frame = (Form.Width() - Form.ClientWidth()) / 2;
+    const Integer caption = Form.Height() - Form.ClientHeight() - 2 * frame;
+    TBitmap shot;
+    ui::Snapshot(&Form, &shot);
+    EXPECT_NE(shot.Canvas()->Pixels(Form.Width() - frame - 4, frame + 4), ColorToRGB(clBtnFace));
+    // A press where the box would be is a press on the caption bar.
+    ui::SimulateClick(&Form, Form.Width() - frame - 6, frame + caption / 2);
+    EXPECT_TRUE(Form.Visible());
+    EXPECT_EQ(Presses.size(), 1u);
+    Form.SetWindowCommands({wcMove, wcSize, wcClose});
+    EXPECT_TRUE(Form.ShowsCloseBox());
+}
+
 TEST(ActivateOnShow, AToolWindowShowsWithoutBecomingActive) {
     TForm main(nullptr);
     main.Show();
