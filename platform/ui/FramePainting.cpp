@@ -62,7 +62,8 @@ void PaintWindowFrame(QPainter& p, const TCustomForm& Form, int Frame, int Capti
     }
     if (Caption <= 0) return;
     const bool small = Form.BorderStyle() == bsToolWindow || Form.BorderStyle() == bsSizeToolWin;
-    PaintCaption(p, CaptionBarRect(Form.Width(), Frame, Caption), Form.Caption(), small, Form.ShowsCloseBox());
+    PaintCaption(p, CaptionBarRect(Form.Width(), Frame, Caption), Form.Caption(), small,
+                 Form.ShowsCloseBox());
 }
 
 } // namespace ui

@@ -203,15 +203,23 @@ void TCustomForm::SetBorderIcons(TBorderIcons v) {
 
 void TCustomForm::SetWindowCommands(TWindowCommands v) {
     if (v == FWindowCommands) return;
+    // Held where it is now, which may be where a person dragged it.
+    if (FWindowCommands.Contains(wcMove) && !v.Contains(wcMove) && Widget()->isVisible()) {
+        const QPoint at = Widget()->pos();
+        SetBounds(at.x(), at.y(), Width(), Height());
+    }
+    const bool closeBox = ShowsCloseBox();
     FWindowCommands = v;
     FMovesUndone = 0;
-    ApplyWindowFlags();
+    // New window flags show the window anew; only the close box needs them.
+    if (ShowsCloseBox() != closeBox) ApplyWindowFlags();
     UpdateWidgetGeometry();
     Widget()->update();
 }
 
 bool TCustomForm::ShowsCloseBox() const {
-    return FWindowCommands.Contains(wcClose) && ShownBorderIcons(FBorderStyle, FBorderIcons).Contains(biSystemMenu);
+    return FWindowCommands.Contains(wcClose) &&
+           ShownBorderIcons(FBorderStyle, FBorderIcons).Contains(biSystemMenu);
 }
 
 void TCustomForm::WindowMoved() {

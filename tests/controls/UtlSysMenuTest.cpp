@@ -115,15 +115,18 @@ TEST(UtlSysMenu, WithoutMoveTheWindowGoesBackToItsPlace) {
     form.Show();
     ui::SimulateWindowMove(&form, 100, 120);
     EXPECT_EQ(ui::WindowPosition(&form), TPoint(100, 120)); // movable by default
-    form.SetBounds(40, 50, 300, 200);
+    // Held where the drag left it, not sent back to where the program last put it.
     UtlCheckSystemMenu(AllBut(smMove), &form);
-    ui::SimulateWindowMove(&form, 100, 120);
     Application->ProcessMessages();
-    EXPECT_EQ(ui::WindowPosition(&form), TPoint(40, 50));
+    EXPECT_EQ(ui::WindowPosition(&form), TPoint(100, 120));
+    EXPECT_EQ(form.BoundsRect(), Bounds(100, 120, 300, 200));
+    ui::SimulateWindowMove(&form, 200, 220);
+    Application->ProcessMessages();
+    EXPECT_EQ(ui::WindowPosition(&form), TPoint(100, 120));
     // Held again on the next drag, and the program still places the form.
     ui::SimulateWindowMove(&form, 300, 10);
     Application->ProcessMessages();
-    EXPECT_EQ(ui::WindowPosition(&form), TPoint(40, 50));
+    EXPECT_EQ(ui::WindowPosition(&form), TPoint(100, 120));
     form.SetBounds(70, 80, 300, 200);
     Application->ProcessMessages();
     EXPECT_EQ(ui::WindowPosition(&form), TPoint(70, 80));
