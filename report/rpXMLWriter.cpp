@@ -1,9 +1,14 @@
 #include "report/rpXMLWriter.h"
 
+#include "platform/core/PropertyBlock.h"
 #include "platform/core/ScopeExit.h"
+#include "platform/core/NumberFormat.h"
 #include "platform/core/StrUtils.h"
+#include "platform/core/TMemoryStream.h"
 #include "platform/core/TStream.h"
 #include "platform/core/TStringList.h"
+#include "platform/data/TDataSet.h"
+#include "platform/data/TField.h"
 #include "report/FormatValue.h"
 #include "report/TrpBandView.h"
 #include "report/TrpDataset.h"
@@ -14,6 +19,8 @@
 #include "report/TrpReport.h"
 #include "report/TrpRichView.h"
 #include "report/TrpSubReportView.h"
+#include "report/rpGlobals.h"
+#include "report/rpUtils.h"
 
 #include <charconv>
 #include <cmath>
@@ -31,7 +38,7 @@ String Attr(const String& Name, Int64 Value) {
 
 // Page pixels to whole millimetres.
 Integer Millimetres(Integer Pixels) {
-    return static_cast<Integer>(std::lround(Pixels / 3.77953 * 1.047741935483871));
+    return static_cast<Integer>(Round(Pixels / 3.77953 * 1.047741935483871));
 }
 
 // Shortest decimal form with "." whatever the locale.
@@ -182,18 +189,94 @@ String BandAttributes(TrpReport* Report, TrpBandView* Band) {
     return s;
 }
 
-String PictureAttributes(TrpPictureView* Picture) {
+// The hexadecimal form of what Write puts into a fresh stream.
+template <typename WriteBlock> String HexBlock(WriteBlock Write) {
+    TMemoryStream block;
+    Write(&block);
+    return rpStreamToString(&block);
+}
+
+// "DataSet" (the data set's owner, "." and its name) and "DataField" when the
+// view's text, with or without its brackets, names a field of a data set.
+String FieldAttributes(TrpReport* Report, const TrpView* View) {
+    if (View->Memo.Count() == 0) return String();
+    String name = View->Memo[0];
+    const std::size_t close = name.rfind(']');
+    if (!name.empty() && name[0] == '[' && close != String::npos && close > 0)
+        name = name.substr(1, close - 1);
+    // Names with a data set but no form are looked up under the report's owner.
+    TrpReport* saved = CurReport;
+    CurReport = Report;
+    core::ScopeExit restore([saved] { CurReport = saved; });
+    TDataSet* dataSet = nullptr;
+    TField* field = nullptr;
+    rpGetDataSetAndField(name, dataSet, field);
+    if (!field) return String();
+    const String owner = dataSet->Owner() ? dataSet->Owner()->Name() + "." : String();
+    return Attr("DataSet", StrToXML(owner + dataSet->Name())) +
+           Attr("DataField", StrToXML(field->FieldName()));
+}
+
+String PictureAttributes(TrpReport* Report, TrpPictureView* Picture) {
     String s = BaseAttributes(Picture);
+    const TGraphic* graphic = Picture->Picture.Graphic();
+    if (graphic && !graphic->Empty())
+        s += Attr("Picture.Propdata", HexBlock([&](TStream* block) { Picture->Picture.WriteData(block); }));
+    s += FieldAttributes(Report, Picture);
     if (!(Picture->Flags & flStretched)) s += Attr("Stretched", "False");
     if (Picture->Flags & flPictCenter) s += Attr("Center", "True");
     if (!(Picture->Flags & flPictRatio)) s += Attr("KeepAspectRatio", "False");
     return s;
 }
 
-String RichAttributes(TrpRichView* Rich) {
+String RichAttributes(TrpReport* Report, TrpRichView* Rich) {
     String s = BaseAttributes(Rich);
+    s += Attr("Propdata", HexBlock([&](TStream* block) {
+                  core::PropertyBlockWriter writer(block);
+                  writer.WritePropName("RichEdit");
+                  writer.WriteStringBytes(Rich->RichText);
+                  writer.WriteListEnd();
+              }));
     if (Rich->Flags & flStretched) s += Attr("StretchMode", "smMaxHeight");
-    return s;
+    return s + FieldAttributes(Report, Rich);
+}
+
+// The report's data sets (every report data set its owner owns) and its
+// variables (name and value of every line), as two collections.
+String DatasetsAndVariables(TrpReport* Report) {
+    return HexBlock([&](TStream* block) {
+        core::PropertyBlockWriter writer(block);
+        writer.WritePropName("Datasets");
+        writer.WriteCollectionBegin();
+        if (TComponent* owner = Report->Owner()) {
+            for (Integer i = 0; i < owner->ComponentCount(); ++i) {
+                auto* dataset = dynamic_cast<TrpDataset*>(owner->Components(i));
+                if (!dataset) continue;
+                writer.WriteListBegin();
+                writer.WritePropName("DataSet");
+                writer.WriteNil();
+                writer.WritePropName("DataSetName");
+                writer.WriteString(dataset->Name());
+                writer.WriteListEnd();
+            }
+        }
+        writer.WriteListEnd();
+        writer.WritePropName("Variables");
+        writer.WriteCollectionBegin();
+        TStringList* variables = Report->Variables();
+        for (Integer i = 0; i < variables->Count(); ++i) {
+            // Categories and variables are lines without "=": the whole line is the name.
+            const bool named = variables->Strings(i).find(variables->NameValueSeparator()) != String::npos;
+            writer.WriteListBegin();
+            writer.WritePropName("Name");
+            writer.WriteString(named ? variables->Names(i) : variables->Strings(i));
+            writer.WritePropName("Value");
+            writer.WriteString(variables->ValueFromIndex(i));
+            writer.WriteListEnd();
+        }
+        writer.WriteListEnd();
+        writer.WriteListEnd();
+    });
 }
 
 // The event procedure of one object's script.
@@ -309,20 +392,21 @@ String rpViewToRP3(TrpReport* Report, TrpView* View) {
     if (auto* memo = dynamic_cast<TrpMemoView*>(View)) return MemoAttributes(memo);
     if (auto* sub = dynamic_cast<TrpSubReportView*>(View))
         return BaseAttributes(sub) + Attr("Page", "Page" + std::to_string(sub->SubPage + 1));
-    if (auto* picture = dynamic_cast<TrpPictureView*>(View)) return PictureAttributes(picture);
+    if (auto* picture = dynamic_cast<TrpPictureView*>(View)) return PictureAttributes(Report, picture);
     if (auto* line = dynamic_cast<TrpLineView*>(View)) {
         String s = BaseAttributes(line);
         if (!(line->Flags & flStretched)) s += Attr("Stretched", "False");
         return s;
     }
-    if (auto* rich = dynamic_cast<TrpRichView*>(View)) return RichAttributes(rich);
+    if (auto* rich = dynamic_cast<TrpRichView*>(View)) return RichAttributes(Report, rich);
     return BaseAttributes(View);
 }
 
 void SaveToRP3Stream(TrpReport* Report, TStream* Stream) {
     Write(Stream, String("<?xml version=\"1.0\" encoding=\"utf-8\"?>") + kCRLF);
     Write(Stream, "<TrpxReport" + Attr("ScriptLanguage", "ReportScript") +
-                      Attr("ScriptText.text", ScriptText(Report)) + ">" + kCRLF);
+                      Attr("ScriptText.text", ScriptText(Report)) +
+                      Attr("Propdata", DatasetsAndVariables(Report)) + ">" + kCRLF);
     for (Integer p = 0; p < Report->Pages()->Count(); ++p)
         WritePage(Report, Stream, Report->Pages()->Pages(p), p);
     Write(Stream, String("</TrpxReport>") + kCRLF);

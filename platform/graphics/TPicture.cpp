@@ -103,3 +103,17 @@ void TPicture::SaveToFile(const String& FileName) {
     if (!FGraphic || FGraphic->Empty()) throw EInvalidGraphic("Cannot save an empty picture");
     FGraphic->SaveToFile(FileName);
 }
+
+void TPicture::WriteData(TStream* Stream) const {
+    if (!FGraphic || FGraphic->Empty()) return;
+    const String name = FGraphic->ClassName();
+    Stream->WriteByte(static_cast<Byte>(name.size()));
+    Stream->WriteBuffer(name.data(), static_cast<Integer>(name.size()));
+    if (auto* bitmap = dynamic_cast<TBitmap*>(FGraphic.get())) {
+        const std::vector<Byte> bytes = bitmap->SaveToBytes();
+        Stream->WriteInt32(static_cast<std::int32_t>(bytes.size()));
+        Stream->WriteBuffer(bytes.data(), static_cast<Integer>(bytes.size()));
+        return;
+    }
+    FGraphic->SaveToStream(Stream);
+}

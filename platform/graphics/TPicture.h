@@ -36,6 +36,10 @@ public:
     void LoadFromFile(const String& FileName);
     // Raises EInvalidGraphic "Cannot save an empty picture" when empty.
     void SaveToFile(const String& FileName);
+    // The picture as component streaming stores it: the graphic's class name
+    // as a short string, then the graphic in its file format, a bitmap's
+    // preceded by its int32 byte count. Nothing for an empty picture.
+    void WriteData(TStream* Stream) const;
 
     TNotifyEvent OnChange;
 

@@ -169,7 +169,10 @@ TEST_F(XMLWriterTest, DocumentShapeAndEmptyPages) {
     const String doc = Document();
     EXPECT_EQ(
         doc.rfind("<?xml version=\"1.0\" encoding=\"utf-8\"?>\r\n<TrpxReport ScriptLanguage=\"ReportScript\" "
-                  "ScriptText.text=\"begin&#13;&#10;&#13;&#10;end.\">\r\n<TrpxReportPage Name=\"Page1\" "
+                  "ScriptText.text=\"begin&#13;&#10;&#13;&#10;end.\" "
+                  // no data sets, no variables
+                  "Propdata=\"0844617461736574730E00095661726961626C65730E0000\">\r\n<TrpxReportPage "
+                  "Name=\"Page1\" "
                   "Orientation=\"poPortrait\"",
                   0),
         0u)

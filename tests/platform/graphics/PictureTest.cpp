@@ -184,3 +184,32 @@ TEST(PictureTest, FilesByExtension) {
               "Unknown picture file extension (.gif)");
     EXPECT_EQ(q.Width(), 2); // unchanged after the failure
 }
+
+TEST(PictureTest, WriteDataNamesTheGraphicBeforeItsBytes) {
+    TPicture p;
+    TMemoryStream empty;
+    p.WriteData(&empty);
+    EXPECT_EQ(empty.Size(), 0);
+
+    // A bitmap's file comes after its byte count.
+    TBitmap bmp(2, 1, pf24bit);
+    p.SetGraphic(&bmp);
+    const Bytes file = bmp.SaveToBytes();
+    Bytes expected = {7, 'T', 'B', 'i', 't', 'm', 'a', 'p'};
+    Put32(expected, std::uint32_t(file.size()));
+    expected.insert(expected.end(), file.begin(), file.end());
+    TMemoryStream s;
+    p.WriteData(&s);
+    EXPECT_EQ(Bytes(s.Memory(), s.Memory() + s.Size()), expected);
+
+    // Other graphics follow their name directly.
+    TMetafile m;
+    LoadInto(m, PlaceableMetafile());
+    p.SetGraphic(&m);
+    expected = {9, 'T', 'M', 'e', 't', 'a', 'f', 'i', 'l', 'e'};
+    const Bytes meta = PlaceableMetafile();
+    expected.insert(expected.end(), meta.begin(), meta.end());
+    TMemoryStream ms;
+    p.WriteData(&ms);
+    EXPECT_EQ(Bytes(ms.Memory(), ms.Memory() + ms.Size()), expected);
+}
