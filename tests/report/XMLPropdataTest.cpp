@@ -32,9 +32,7 @@ struct Block {
         Out.push_back(v);
         return *this;
     }
-    Block& I32(std::int32_t v) {
-        return Raw(ByteWriter().I32(v).Out);
-    }
+    Block& I32(std::int32_t v) { return Raw(ByteWriter().I32(v).Out); }
     Block& Raw(const std::string& s) {
         Out.insert(Out.end(), s.begin(), s.end());
         return *this;
