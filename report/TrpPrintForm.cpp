@@ -20,6 +20,7 @@
 #include "platform/ui/TImage.h"
 #include "platform/ui/TLabel.h"
 #include "platform/ui/TRadioButton.h"
+#include "platform/ui/TSaveDialog.h"
 #include "report/PageSelection.h"
 #include "report/TrpControls.h"
 #include "report/TrpPrinter.h"
@@ -118,6 +119,10 @@ TrpPrintForm::TrpPrintForm(TComponent* AOwner) : TForm(AOwner) {
     Image1->SetVisible(false);
     DrawPrinterPicture(Image1->Picture()->Bitmap());
     PrinterSetupDialog1 = new TPrinterSetupDialog(this);
+    SaveDialog1 = new TSaveDialog(this);
+    SaveDialog1->SetFilter("PDF file (*.pdf)|*.pdf");
+    SaveDialog1->SetDefaultExt("pdf");
+    SaveDialog1->SetOptions({ofHideReadOnly, ofOverwritePrompt, ofEnableSizing});
 
     CB1->OnChange = [this](TObject* Sender) { CB1Click(Sender); };
     CB1->OnDrawItem = [this](TWinControl* Control, Integer Index, const TRect& Rect, TOwnerDrawState State) {
@@ -224,7 +229,16 @@ String TrpPrintForm::InputError() const {
 void TrpPrintForm::FormCloseQuery(TObject*, bool& CanClose) {
     if (ModalResult() != mrOk) return;
     const String error = InputError();
-    if (error.empty()) return;
+    if (error.empty()) {
+        TPrinter* printer = Printer();
+        if (!printer || !printer->IsFilePrinter()) return;
+        SaveDialog1->SetFileName(printer->OutputFileName());
+        if (SaveDialog1->Execute())
+            printer->SetOutputFileName(SaveDialog1->FileName());
+        else
+            CanClose = false;
+        return;
+    }
     CanClose = false;
     MessageBox(this, error, rpLoadStr(rpsError), MB_OK | MB_ICONERROR);
     TEdit* culprit = Copies() == 0 ? E1 : E2;

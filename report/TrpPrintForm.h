@@ -5,6 +5,8 @@
 // with OK only when the copy count is a whole number from 1 to 999 and, with
 // "Numbers" chosen, the page text reads (and selects a page of the report
 // when PageCount is known); otherwise it says what is wrong and stays open.
+// On the file printer OK then asks where the PDF document goes; without an
+// answer the dialog stays open.
 // The caller reads RB1/RB2/RB3 with E2 and E1 after OK.
 #include "platform/ui/OwnerDraw.h"
 #include "platform/ui/TCustomForm.h"
@@ -18,6 +20,7 @@ class TImage;
 class TLabel;
 class TPrinterSetupDialog;
 class TRadioButton;
+class TSaveDialog;
 class TrpSpeedButton;
 
 class TrpPrintForm : public TForm {
@@ -46,6 +49,8 @@ public:
     TButton* Button2;
     TImage* Image1; // hidden: the picture drawn before each printer
     TPrinterSetupDialog* PrinterSetupDialog1;
+    // Where the file printer writes.
+    TSaveDialog* SaveDialog1;
 
     // The platform printer index when the dialog was made.
     Integer OldIndex = 0;

@@ -144,12 +144,31 @@ TEST_F(PrintDialog, PickingAPrinterSelectsItAtOnceAndCancelTakesItBack) {
 
 TEST_F(PrintDialog, APrinterPickedStaysWithOK) {
     EXPECT_EQ(RunModal({[&] {
-                            Form->CB1->SetItemIndex(2);
+                            Form->CB1->SetItemIndex(1);
                             Form->CB1Click(Form->CB1);
                         },
                         [&] { ClickOK(); }}),
               mrOk);
-    EXPECT_EQ(Prn->PrinterIndex(), 2);
+    EXPECT_EQ(Prn->PrinterIndex(), 1);
+    EXPECT_TRUE(Messages.empty()); // a real printer asks for no file
+}
+
+TEST_F(PrintDialog, TheFilePrinterAsksWhereTheDocumentGoes) {
+    Device.SetOutputFileName("/tmp/elozo.pdf");
+    EXPECT_EQ(RunModal({[&] {
+                            Form->CB1->SetItemIndex(2);
+                            Form->CB1Click(Form->CB1);
+                            ClickOK(); // no file chosen: the dialog stays
+                        },
+                        [&] {
+                            EXPECT_TRUE(Form->Visible());
+                            SetupAnswer = "/tmp/lista.pdf";
+                            ClickOK();
+                        }}),
+              mrOk);
+    ASSERT_EQ(Messages.size(), 2u);
+    EXPECT_EQ(Messages[0], ":  [/tmp/elozo.pdf]"); // the last file is offered
+    EXPECT_EQ(Device.OutputFileName(), "/tmp/lista.pdf");
 }
 
 TEST_F(PrintDialog, NumbersChosenBeforeTheDialogShows) {
