@@ -151,9 +151,9 @@ TrpFloatWindow::TrpFloatWindow(TComponent* AOwner) : TForm(AOwner) {
     // The window system's caption cannot report the presses and moves a
     // drag back to a dock needs; the window draws its own.
     SetOwnFrame(true);
+    // Shown above the other windows (the form raises itself) without taking the focus.
     SetActivateOnShow(false);
     SetFormStyle(fsStayOnTop);
-    OnShow = [this](TObject*) { FormShow(); };
     SetShowHint(true);
     SetClientWidth(213);
     SetClientHeight(61);

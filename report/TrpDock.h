@@ -80,7 +80,6 @@ public:
 
 private:
     friend class TrpToolBar;
-    void FormShow();
     void EndMove();
     // Hidden and freed; later when it is inside one of its own handlers.
     void Discard();

@@ -130,11 +130,6 @@ bool TrpToolBar::FindDock(TWinControl* Owner, TPoint Point) {
     return false;
 }
 
-void TrpFloatWindow::FormShow() {
-    // Above the other windows, without taking the focus.
-    BringToFront();
-}
-
 void TrpFloatWindow::Capture(TPoint Pointer) {
     FMoving = true;
     FGrab = TPoint(Pointer.X - Left(), Pointer.Y - Top());

@@ -324,6 +324,7 @@ void TControl::SetMouseCapture(bool v) {
         if (CanGrabMouse()) FWidget->grabMouse();
         return;
     }
+    if (!FWidget) return;
     if (RecordedCapture() == FWidget) RecordedCapture() = nullptr;
     if (QWidget::mouseGrabber() == FWidget) FWidget->releaseMouse();
 }
