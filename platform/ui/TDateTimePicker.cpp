@@ -11,6 +11,7 @@
 #include <QDateTimeEdit>
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QLineEdit>
 #include <QLocale>
 #include <QMouseEvent>
 #include <QPalette>
@@ -271,6 +272,44 @@ void TDateTimePicker::KeyDown(Word& Key, TShiftState Shift) {
         UserToggled();
         Key = 0;
     }
+    switch (Key) {
+    case VK_LEFT:
+    case VK_RIGHT:
+    case VK_UP:
+    case VK_DOWN:
+    case VK_HOME:
+    case VK_END:
+    case VK_PRIOR:
+    case VK_NEXT:
+    case VK_BACK:
+    case VK_DELETE:
+        FDigitSection = -1; // the caret moved or the text changed by other means
+        break;
+    default:
+        break;
+    }
+}
+
+void TDateTimePicker::KeyPress(String& Key) {
+    TWinControl::KeyPress(Key);
+    if (Key.size() != 1) {
+        FDigitSection = -1;
+        return;
+    }
+    const char c = Key[0];
+    if (c >= '0' && c <= '9') {
+        // A caret left inside a field by a click or an arrow would make the digit an
+        // insertion the field refuses; digits typed one after another stay together.
+        auto* line = FEdit->findChild<QLineEdit*>();
+        if (line && !line->hasSelectedText() && FEdit->currentSectionIndex() != FDigitSection)
+            FEdit->setSelectedSection(FEdit->currentSection());
+        FDigitSection = FEdit->currentSectionIndex();
+        return;
+    }
+    const bool separator = std::ispunct(static_cast<unsigned char>(c)) != 0;
+    if (separator && FDigitSection >= 0 && FEdit->currentSectionIndex() != FDigitSection)
+        Key.clear(); // the digits before it filled their field and moved on already
+    FDigitSection = -1;
 }
 
 bool TDateTimePicker::WidgetEvent(QEvent* Event) {

@@ -38,7 +38,12 @@ public:
     TDTDateFormat DateFormat() const { return FDateFormat; }
     void SetDateFormat(TDTDateFormat v);
 
+    // Typing works field by field: a digit typed where the caret stands in a
+    // field replaces the whole field, and the separator typed right after a
+    // field filled itself up and moved on is taken as already done, so
+    // "1990.04.20", "1990.4.20" and "19900420" all give the same day.
     void KeyDown(Word& Key, TShiftState Shift) override;
+    void KeyPress(String& Key) override;
 
     // Fired when the user changes the value or toggles the check box.
     TNotifyEvent OnChange;
@@ -63,4 +68,6 @@ private:
     bool FShowCheckbox = false;
     bool FChecked = true;
     bool FSetting = false;
+    // The field a digit was typed into, until a key other than a digit comes; -1 otherwise.
+    int FDigitSection = -1;
 };

@@ -145,4 +145,45 @@ TEST_F(DateTimePicker, ExceptionInOnChangeReachesTheApplication) {
     EXPECT_EQ(boxes.Requests[0].Text, "picker failed.");
 }
 
+// Typing a date as a person does, key by key: digits, dots, the caret keys.
+void TypeInto(TDateTimePicker* P, const char* Text) {
+    for (; *Text; ++Text) {
+        const char c = *Text;
+        const Word key = c >= '0' && c <= '9' ? Word(c) : Word(0xBE); // the full stop key
+        ui::SimulateKey(P, key, {}, String(1, c));
+    }
+}
+
+struct TypedDate {
+    const char* Keys;
+    Word Year, Month, Day;
+};
+
+TEST_F(DateTimePicker, TypedDatesLandFieldByField) {
+    const TypedDate cases[] = {
+        {"1990.04.20", 1990, 4, 20}, // a separator right after a full field is not a second step
+        {"19900420", 1990, 4, 20},   // full fields move on by themselves
+        {"1990.4.20", 1990, 4, 20},  // a month that cannot grow moves on at once
+        {"1990.1.20", 1990, 1, 20},  // "1" could still become 10-12: the dot moves on
+        {"2024.02.29.", 2024, 2, 29},
+    };
+    for (const TypedDate& c : cases) {
+        SCOPED_TRACE(c.Keys);
+        P->SetDate(EncodeDate(1970, 1, 1));
+        ui::SimulateKey(P, VK_HOME);
+        TypeInto(P, c.Keys);
+        EXPECT_EQ(P->Date(), EncodeDate(c.Year, c.Month, c.Day));
+    }
+}
+
+TEST_F(DateTimePicker, DigitsTypedAtACaretReplaceTheWholeField) {
+    // A click leaves a caret inside the year; the typed year must not be refused.
+    P->SetDate(EncodeDate(1970, 1, 1));
+    ui::SimulateKey(P, VK_HOME);
+    ui::SimulateKey(P, VK_RIGHT);
+    ui::SimulateKey(P, VK_RIGHT);
+    TypeInto(P, "1985");
+    EXPECT_EQ(P->Date(), EncodeDate(1985, 1, 1));
+}
+
 } // namespace
