@@ -119,6 +119,8 @@ private:
         t.InternalLeading = std::max(0, t.Height - f.pixelSize());
         t.ExternalLeading = std::max(0, m.leading());
         t.AveCharWidth = m.averageCharWidth();
+        const QRect marks = m.tightBoundingRect(QStringLiteral(u"ÁÉÍÓÖŐÚÜŰ"));
+        t.AccentRise = std::max(0, -marks.top() - t.Ascent);
         return t;
     }
 

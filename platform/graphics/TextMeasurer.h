@@ -25,6 +25,10 @@ struct TextMetrics {
     Integer InternalLeading = 0;
     Integer ExternalLeading = 0;
     Integer AveCharWidth = 0;
+    // Pixels by which the marks of accented capitals (Ő, Ű, Á) reach above
+    // Ascent at this size: text drawn from a control's top edge needs this
+    // much room above its line, or "Ő" shows as "Ö".
+    Integer AccentRise = 0;
 };
 
 class TextMeasurer {

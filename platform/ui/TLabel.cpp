@@ -6,6 +6,7 @@
 #include "platform/graphics/TCanvas.h"
 #include "platform/ui/TWinControl.h"
 
+#include <algorithm>
 #include <cctype>
 
 namespace {
@@ -82,14 +83,26 @@ void TLabel::DrawLabelText(TRect& Rect, Cardinal Flags) {
     if (!FShowAccelChar) Flags |= DT_NOPREFIX;
     TCanvas* c = Canvas();
     c->Font()->Assign(Font());
-    if (!Enabled() && !(Flags & DT_CALCRECT)) {
-        OffsetRect(Rect, 1, 1);
-        c->Font()->SetColor(clBtnHighlight);
+    if (Flags & DT_CALCRECT) {
         DrawText(c, text, -1, Rect, Flags);
-        OffsetRect(Rect, -1, -1);
+        Rect.Bottom += AccentRise();
+        return;
+    }
+    // Clipped to the label, not to the line: the marks above it stay.
+    const TRect clip = ClientRect();
+    if (!Enabled()) {
+        c->Font()->SetColor(clBtnHighlight);
+        DrawTextClipped(c, text, TRect(Rect.Left + 1, Rect.Top + 1, Rect.Right + 1, Rect.Bottom + 1), clip,
+                        Flags);
         c->Font()->SetColor(clBtnShadow);
     }
-    DrawText(c, text, -1, Rect, Flags);
+    DrawTextClipped(c, text, Rect, clip, Flags);
+}
+
+Integer TLabel::AccentRise() {
+    TCanvas* c = Canvas();
+    c->Font()->Assign(Font());
+    return c->Measurer().Metrics(c->Font()->State()).AccentRise;
 }
 
 void TLabel::AdjustBounds() {
@@ -111,10 +124,12 @@ void TLabel::Paint() {
     c->Brush()->SetStyle(bsClear);
     TRect r = ClientRect();
     const Cardinal flags = DT_EXPANDTABS | (FWordWrap ? DT_WORDBREAK : 0) | Alignments[FAlignment];
-    if (FLayout != tlTop) {
-        TRect calc = r;
-        DrawLabelText(calc, flags | DT_CALCRECT);
+    TRect calc = r;
+    DrawLabelText(calc, flags | DT_CALCRECT); // the text's extent, with room for the marks above
+    if (FLayout != tlTop)
         OffsetRect(r, 0, FLayout == tlBottom ? Height() - calc.Bottom : (Height() - calc.Bottom) / 2);
-    }
+    // The line starts below that room, as far as the label's height allows.
+    const Integer rise = AccentRise();
+    OffsetRect(r, 0, std::clamp<Integer>(Height() - calc.Bottom + rise, 0, rise));
     DrawLabelText(r, flags);
 }

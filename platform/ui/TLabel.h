@@ -37,7 +37,10 @@ protected:
 
 private:
     void AdjustBounds();
+    // With DT_CALCRECT the extent includes the room the font's accented
+    // capitals need above the line (their marks rise above the ascent).
     void DrawLabelText(TRect& Rect, Cardinal Flags);
+    Integer AccentRise();
 
     TAlignment FAlignment = taLeftJustify;
     TTextLayout FLayout = tlTop;

@@ -5,6 +5,7 @@
 #include "platform/core/Exceptions.h"
 #include "platform/core/TStrings.h"
 #include "platform/graphics/TBitmap.h"
+#include "platform/graphics/TCanvas.h"
 #include "platform/ui/InputSimulation.h"
 #include "platform/ui/TBitBtn.h"
 #include "platform/ui/TButton.h"
@@ -279,6 +280,44 @@ TEST_F(Controls, AccelMarkDoesNotWidenTheLabel) {
     EXPECT_EQ(plain->Width(), marked->Width());
     marked->SetShowAccelChar(false);
     EXPECT_GT(marked->Width(), plain->Width());
+}
+
+// Dark pixels in Area of Bitmap: the ink of black text on white.
+int Ink(TBitmap& Bitmap, const TRect& Area) {
+    int n = 0;
+    for (Integer y = Area.Top; y < Area.Bottom; ++y)
+        for (Integer x = Area.Left; x < Area.Right; ++x) {
+            const TColor c = ColorToRGB(Bitmap.Canvas()->Pixels(x, y));
+            if (GetRValue(c) + GetGValue(c) + GetBValue(c) < 3 * 160) ++n;
+        }
+    return n;
+}
+
+// The marks of accented capitals reach above the 8-point face's ascent; a label
+// shows them whole (Ő is not Ö, Ű is not Ü), autosized or of a fixed height with
+// room below its line, as the registry's detail strip has.
+TEST_F(Controls, LabelsKeepTheMarksOfAccentedCapitals) {
+    for (const String text : {"Őri", "Űrsula", "Ábel", "Égő gyújtó"}) {
+        for (const bool autoSize : {true, false}) {
+            SCOPED_TRACE(text + (autoSize ? " autosized" : " 15 high"));
+            auto* label = Place<TLabel>(Form.get(), 10, 10);
+            label->SetColor(clWhite);
+            label->SetAutoSize(autoSize);
+            label->SetCaption(text);
+            if (!autoSize) label->SetBounds(10, 10, 120, 15);
+            TBitmap shown(label->Width(), label->Height(), pf24bit);
+            label->PaintTo(shown.Canvas());
+            TBitmap whole(200, 60, pf24bit);
+            whole.Canvas()->Brush()->SetColor(clWhite);
+            whole.Canvas()->FillRect(Rect(0, 0, 200, 60));
+            whole.Canvas()->Font()->Assign(label->Font());
+            whole.Canvas()->Brush()->SetStyle(bsClear);
+            whole.Canvas()->TextOut(20, 20, text);
+            EXPECT_EQ(Ink(shown, Rect(0, 0, label->Width(), label->Height())),
+                      Ink(whole, Rect(0, 0, 200, 60)));
+            delete label;
+        }
+    }
 }
 
 // --- buttons ---
