@@ -94,6 +94,11 @@ const QFontMetrics& FontMetricsOf(const FontState& font) {
     return it->second;
 }
 
+int AccentRise(const QFontMetrics& metrics) {
+    const QRect marks = metrics.tightBoundingRect(QStringLiteral(u"ÁÉÍÓÖŐÚÜŰ"));
+    return std::max(0, -marks.top() - metrics.ascent());
+}
+
 namespace {
 
 class QtTextMeasurer : public TextMeasurer {
@@ -119,8 +124,7 @@ private:
         t.InternalLeading = std::max(0, t.Height - f.pixelSize());
         t.ExternalLeading = std::max(0, m.leading());
         t.AveCharWidth = m.averageCharWidth();
-        const QRect marks = m.tightBoundingRect(QStringLiteral(u"ÁÉÍÓÖŐÚÜŰ"));
-        t.AccentRise = std::max(0, -marks.top() - t.Ascent);
+        t.AccentRise = AccentRise(m);
         return t;
     }
 

@@ -7,9 +7,12 @@
 #include "platform/graphics/TCanvas.h"
 #include "platform/ui/detail/FramePainting.h"
 #include "platform/ui/detail/QtSupport.h"
+#include "platform/ui/TComboBox.h"
 #include "platform/ui/TCustomForm.h"
 #include "platform/ui/TMenuItem.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QImage>
 #include <QMenu>
 #include <QPainter>
@@ -62,6 +65,16 @@ void SnapshotMenu(TMenuItem* Item, TBitmap* Bitmap) {
 void SaveSnapshot(TControl* Control, const String& FileName) {
     const QImage img = Render(Control);
     if (!img.save(ToQt(FileName))) throw EFCreateError("Cannot create file \"" + FileName + "\"");
+}
+
+void SnapshotDropDown(TComboBox* Combo, TBitmap* Bitmap) {
+    auto* combo = static_cast<QComboBox*>(Combo->Widget());
+    combo->showPopup();
+    QWidget* items = combo->view()->viewport();
+    const QImage img = items->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    combo->hidePopup();
+    Bitmap->SetSize(img.width(), img.height());
+    Bitmap->Image() = img;
 }
 
 } // namespace ui

@@ -5,6 +5,7 @@
 #include "platform/core/Types.h"
 
 class TBitmap;
+class TComboBox;
 class TControl;
 class TMenuItem;
 
@@ -19,5 +20,8 @@ void SaveSnapshot(TControl* Control, const String& FileName);
 // Renders the menu that Item opens (a popup menu's Items: the whole popup) as
 // it would show, without showing it; an item without sub-items gives an empty bitmap.
 void SnapshotMenu(TMenuItem* Item, TBitmap* Bitmap);
+// Renders the items of the list Combo drops down (without the list's frame):
+// the list is dropped down for the picture and closed again.
+void SnapshotDropDown(TComboBox* Combo, TBitmap* Bitmap);
 
 } // namespace ui

@@ -9,6 +9,7 @@
 #include "platform/ui/ControlCanvas.h"
 #include "platform/ui/ItemStrings.h"
 #include "platform/ui/detail/OwnerDrawDelegate.h"
+#include "platform/ui/detail/PlainTextDelegate.h"
 #include "platform/ui/detail/QtSupport.h"
 #include "platform/ui/SafeCall.h"
 
@@ -65,7 +66,8 @@ TComboBox::TComboBox(TComponent* AOwner)
     ColorChanged(); // clWindow is the starting value, so SetColor alone changes nothing
     SetTabStop(true);
     SetBounds(0, 0, 145, 21);
-    FPlainDelegate = c->itemDelegate();
+    FPlainDelegate = new ui::PlainTextDelegate(c);
+    c->setItemDelegate(FPlainDelegate);
     FOwnerDelegate = new ui::OwnerDrawDelegate(
         [this](QPainter* painter, const QRect& r, int row, TOwnerDrawState state) {
             ui::SafeCall(this, [&] {

@@ -18,5 +18,8 @@ void EnsureGuiApplication();
 const QFont& ToQFont(const FontState& font, Integer charExtra = 0);
 // The metrics of ToQFont(font), kept the same way.
 const QFontMetrics& FontMetricsOf(const FontState& font);
+// Pixels by which the marks of accented capitals (Ő, Ű, Á) reach above the
+// ascent of the font these metrics describe (TextMetrics::AccentRise).
+int AccentRise(const QFontMetrics& metrics);
 
 } // namespace graphics

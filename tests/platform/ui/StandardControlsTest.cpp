@@ -6,6 +6,7 @@
 #include "platform/core/TStrings.h"
 #include "platform/graphics/TBitmap.h"
 #include "platform/graphics/TCanvas.h"
+#include "platform/ui/ControlSnapshot.h"
 #include "platform/ui/InputSimulation.h"
 #include "platform/ui/TBitBtn.h"
 #include "platform/ui/TButton.h"
@@ -25,6 +26,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -317,6 +319,31 @@ TEST_F(Controls, LabelsKeepTheMarksOfAccentedCapitals) {
                       Ink(whole, Rect(0, 0, 200, 60)));
             delete label;
         }
+    }
+}
+
+// The same for the items of a combo's drop-down list: a case named "Őrült
+// Űrhajós" must not read "Örült Ürhajós" in the case choice.
+TEST_F(Controls, DropDownItemsKeepTheMarksOfAccentedCapitals) {
+    auto* combo = Place<TComboBox>(Form.get(), 10, 10);
+    combo->SetWidth(150);
+    // The first item carries the focus frame; it is not measured.
+    const std::vector<String> names{"x", "Őrült", "Űrhajós", "Ábel"};
+    for (const String& n : names)
+        combo->Items()->Add(n);
+    TBitmap shown;
+    ui::SnapshotDropDown(combo, &shown);
+    const Integer step = shown.Height() / Integer(names.size());
+    for (std::size_t i = 1; i < names.size(); ++i) {
+        TBitmap alone(200, 60, pf24bit);
+        alone.Canvas()->Brush()->SetColor(clWhite);
+        alone.Canvas()->FillRect(Rect(0, 0, 200, 60));
+        alone.Canvas()->Font()->Assign(combo->Font());
+        alone.Canvas()->Brush()->SetStyle(bsClear);
+        alone.Canvas()->TextOut(20, 20, names[i]);
+        const Integer top = step * Integer(i);
+        EXPECT_EQ(Ink(shown, Rect(0, top, shown.Width(), top + step)), Ink(alone, Rect(0, 0, 200, 60)))
+            << names[i];
     }
 }
 
