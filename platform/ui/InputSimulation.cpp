@@ -174,6 +174,12 @@ bool SimulateKeyInActiveWindow(Word Key) {
     return true;
 }
 
+String ActiveWindowCaption() {
+    QWidget* window = QApplication::activeModalWidget();
+    if (!window) window = QApplication::activeWindow();
+    return window ? FromQt(window->windowTitle()) : String();
+}
+
 void SimulateCloseBox(TControl* Control) {
     Control->Widget()->window()->close();
 }

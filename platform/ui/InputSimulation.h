@@ -33,6 +33,9 @@ void SimulateHover(TControl* Control);
 // A key pressed and released in the active modal window (a message box), or
 // the active window when none is modal; false when there is no such window.
 bool SimulateKeyInActiveWindow(Word Key);
+// The caption of the active modal window (a message box, a file dialog), or
+// of the active window when none is modal; empty when there is none.
+String ActiveWindowCaption();
 // Asks the window of Control to close as its close box would.
 void SimulateCloseBox(TControl* Control);
 // The window system moves Control's window to (X, Y) on the screen, as a drag

@@ -8,6 +8,8 @@
 #include "platform/ui/TScreen.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QPainter>
 #include <QPalette>
 #include <QProxyStyle>
@@ -15,6 +17,7 @@
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
 #include <QStyleFactory>
+#include <QTranslator>
 
 #include <cstdlib>
 
@@ -111,6 +114,11 @@ QApplication* EnsureWidgetApplication() {
     TFont font;
     QApplication::setFont(ToQFont(&font));
     QApplication::setQuitOnLastWindowClosed(false);
+    // The window system's own dialogs (choosing a file) speak the office's language.
+    auto* translator = new QTranslator(app);
+    if (translator->load(QLocale(QLocale::Hungarian, QLocale::Hungary), "qtbase", "_",
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(translator);
     KeyRouter::Install(app);
     // The forms go before the toolkit's own globals are torn down at exit.
     std::atexit([] { Application->DestroyComponents(); });

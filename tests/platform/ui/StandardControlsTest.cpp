@@ -455,6 +455,25 @@ TEST(FileDialogs, ExecuteReportsTheChosenNameThroughTheHook) {
     EXPECT_EQ(answers.Requests[0].Filter, "Excel fájl (*.xls)|*.xls");
 }
 
+// The window system's file chooser, shown for real, speaks Hungarian as the
+// program's own message boxes do; Escape cancels it.
+TEST(FileDialogs, TheSystemChooserSpeaksHungarian) {
+    TSaveDialog dialog(nullptr);
+    dialog.SetFilter("Excel fájl (*.xls)|*.xls");
+    String caption;
+    TTimer timer(nullptr);
+    timer.SetInterval(20);
+    timer.OnTimer = [&](TObject*) {
+        caption = ui::ActiveWindowCaption();
+        if (caption.empty()) return;
+        timer.SetEnabled(false);
+        ui::SimulateKeyInActiveWindow(VK_ESCAPE);
+    };
+    timer.Restart();
+    EXPECT_FALSE(dialog.Execute());
+    EXPECT_EQ(caption, "Mentés másként");
+}
+
 TEST(FileDialogs, CancelLeavesTheFileNameAlone) {
     TOpenDialog dialog(nullptr);
     dialog.SetFileName("régi.doc");
