@@ -48,6 +48,7 @@ AttachDialog::AttachDialog(TComponent* AOwner, const String& Name, const String&
     RadioButton3 = MakeRadioButton(this, this, "RadioButton3", "Nem módosít", InputLeft + 190, 0, 110);
     rogzito = MakeBitBtn(this, this, "rogzito", "Rögzít", 0, 0);
     kilepo = MakeBitBtn(this, this, "kilepo", "Bezár", 0, 0);
+    kilepo->SetCancel(true); // Escape does what this button does
 
     OnShow = [this](TObject* Sender) { FormShow(Sender); };
     Button1->OnClick = [this](TObject* Sender) { Button1Click(Sender); };

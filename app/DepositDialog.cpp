@@ -64,6 +64,7 @@ DepositDialog::DepositDialog(TComponent* AOwner, const String& Name, const Strin
     top += MemoRow;
     BitBtn1 = MakeBitBtn(this, this, "BitBtn1", "Rögzít", 214, top);
     BitBtn2 = MakeBitBtn(this, this, "BitBtn2", "Bezár", 310, top);
+    BitBtn2->SetCancel(true); // Escape does what this button does
     Choices.Accounts = ComboBox1;
     Choices.Projects = ComboBox2;
 

@@ -35,6 +35,7 @@ LookupNameDialog::LookupNameDialog(TComponent* AOwner, const String& Name, const
     Edit1 = MakeEdit(this, this, "Edit1", MarginWidth + 10, HeaderHeight + 14, 270);
     BitBtn1 = MakeBitBtn(this, this, "BitBtn1", "Rögzít", 180, ClientHeight - 36);
     BitBtn2 = MakeBitBtn(this, this, "BitBtn2", "Bezár", 276, ClientHeight - 36);
+    BitBtn2->SetCancel(true); // Escape does what this button does
 
     OnShow = [this](TObject* Sender) { FormShow(Sender); };
     BitBtn1->OnClick = [this](TObject* Sender) { BitBtn1Click(Sender); };

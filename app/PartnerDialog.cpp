@@ -62,6 +62,7 @@ PartnerDialog::PartnerDialog(TComponent* AOwner, const String& Name, const Strin
     Memo1 = MakeMemo(this, this, "Memo1", BoxLeft, r, BoxWidth, 80);
     BitBtn1 = MakeBitBtn(this, this, "BitBtn1", "Rögzít", 244, r + 92);
     BitBtn2 = MakeBitBtn(this, this, "BitBtn2", "Bezár", 340, r + 92);
+    BitBtn2->SetCancel(true); // Escape does what this button does
 
     OnShow = [this](TObject* Sender) { FormShow(Sender); };
     BitBtn1->OnClick = [this](TObject* Sender) { BitBtn1Click(Sender); };

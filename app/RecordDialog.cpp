@@ -27,6 +27,7 @@ void RecordDialog::PlaceButtons() {
     const Integer top = FRows.NextTop() + 8;
     BitBtn1 = MakeBitBtn(this, this, "BitBtn1", "Rögzít", InputLeft + InputWidth - 186, top);
     BitBtn2 = MakeBitBtn(this, this, "BitBtn2", "Mégse", InputLeft + InputWidth - 90, top);
+    BitBtn2->SetCancel(true); // Escape does what this button does
     SetClientHeight(top + ButtonHeight + 12);
     OnShow = [this](TObject* Sender) { FormShow(Sender); };
     BitBtn1->OnClick = [this](TObject* Sender) { BitBtn1Click(Sender); };

@@ -78,6 +78,7 @@ RegistryEntryDialog::RegistryEntryDialog(TComponent* AOwner, RegistryBook Book, 
     Edit3->SetMaxLength(30);
     BitBtn4 = MakeBitBtn(this, this, "BitBtn4", "Rögzít", 248, 320);
     BitBtn5 = MakeBitBtn(this, this, "BitBtn5", "Mégse", 344, 320);
+    BitBtn5->SetCancel(true); // Escape does what this button does
 
     OnShow = [this](TObject* Sender) { FormShow(Sender); };
     ComboBox1->OnChange = [this](TObject* Sender) { ComboBox1Change(Sender); };

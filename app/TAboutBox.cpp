@@ -74,6 +74,7 @@ TAboutBox::TAboutBox(TComponent* AOwner) : TForm(AOwner) {
     OKButton->SetParent(this);
     OKButton->SetCaption("OK");
     OKButton->SetDefault(true);
+    OKButton->SetCancel(true); // Escape closes the box as OK does
     OKButton->SetModalResult(mrOk);
     OKButton->SetBounds((BoxWidth - 80) / 2, 226, 80, 25);
 

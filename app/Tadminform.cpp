@@ -50,6 +50,7 @@ Tadminform::Tadminform(TComponent* AOwner) : TForm(AOwner) {
     }
     BitBtn1 = app::MakeBitBtn(this, this, "BitBtn1", "Rögzít", 238, top + 8);
     BitBtn2 = app::MakeBitBtn(this, this, "BitBtn2", "Bezár", 334, top + 8);
+    BitBtn2->SetCancel(true); // Escape does what this button does
 
     OnShow = [this](TObject* Sender) { FormShow(Sender); };
     BitBtn1->OnClick = [this](TObject* Sender) { BitBtn1Click(Sender); };

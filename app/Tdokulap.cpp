@@ -50,6 +50,7 @@ Tdokulap::Tdokulap(TComponent* AOwner) : TForm(AOwner) {
     DateTimePicker1->SetChecked(false);
     BitBtn1 = app::MakeBitBtn(this, this, "BitBtn1", "Rögzít", 238, 212);
     BitBtn2 = app::MakeBitBtn(this, this, "BitBtn2", "Bezár", 334, 212);
+    BitBtn2->SetCancel(true); // Escape does what this button does
 
     OnShow = [this](TObject* Sender) { FormShow(Sender); };
     CheckBox1->OnClick = [this](TObject* Sender) { CheckBox1Click(Sender); };

@@ -25,6 +25,7 @@ Tdokusetform::Tdokusetform(TComponent* AOwner) : TForm(AOwner) {
     app::MakeLabel(this, this, "Label2", "év", 264, 18);
     BitBtn1 = app::MakeBitBtn(this, this, "BitBtn1", "Rögzít", 130, 54);
     BitBtn2 = app::MakeBitBtn(this, this, "BitBtn2", "Bezár", 226, 54);
+    BitBtn2->SetCancel(true); // Escape does what this button does
 
     OnShow = [this](TObject* Sender) { FormShow(Sender); };
     BitBtn1->OnClick = [this](TObject* Sender) { BitBtn1Click(Sender); };

@@ -60,6 +60,7 @@ Tletet_adatlap::Tletet_adatlap(TComponent* AOwner) : TForm(AOwner) {
     CreateChangePanel();
     BitBtn3 = app::MakeBitBtn(this, this, "BitBtn3", "Nyomtatás", 325, 540);
     BitBtn2 = app::MakeBitBtn(this, this, "BitBtn2", "Bezár", 421, 540);
+    BitBtn2->SetCancel(true); // Escape does what this button does
 
     OnShow = [this](TObject* Sender) { FormShow(Sender); };
     BitBtn1->OnClick = [this](TObject* Sender) { BitBtn1Click(Sender); };

@@ -40,6 +40,7 @@ Tugyalapadatmod::Tugyalapadatmod(TComponent* AOwner) : TForm(AOwner) {
     CheckBox1 = app::MakeCheckBox(this, this, "CheckBox1", "Aktív", 76, 110, 100);
     BitBtn1 = app::MakeBitBtn(this, this, "BitBtn1", "Módosít", 230, 138);
     BitBtn2 = app::MakeBitBtn(this, this, "BitBtn2", "Bezár", 326, 138);
+    BitBtn2->SetCancel(true); // Escape does what this button does
 
     OnShow = [this](TObject* Sender) { FormShow(Sender); };
     BitBtn1->OnClick = [this](TObject* Sender) { BitBtn1Click(Sender); };

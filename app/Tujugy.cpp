@@ -31,6 +31,7 @@ Tujugy::Tujugy(TComponent* AOwner) : TForm(AOwner) {
     CheckBox1 = app::MakeCheckBox(this, this, "CheckBox1", "Létrehozás után megnyitás", 76, 222, 200, true);
     BitBtn1 = app::MakeBitBtn(this, this, "BitBtn1", "Rögzít", 230, 252);
     BitBtn2 = app::MakeBitBtn(this, this, "BitBtn2", "Mégse", 326, 252);
+    BitBtn2->SetCancel(true); // Escape does what this button does
 
     OnShow = [this](TObject* Sender) { FormShow(Sender); };
     BitBtn1->OnClick = [this](TObject* Sender) { BitBtn1Click(Sender); };
