@@ -374,7 +374,13 @@ void TCustomForm::SetVisible(bool v) {
         }
         UpdateWidgetGeometry();
         Widget()->setAttribute(Qt::WA_ShowWithoutActivating, !FActivateOnShow);
-        Widget()->show();
+        // A form made maximized or minimized before it showed appears so.
+        if (FWindowState == wsMaximized)
+            Widget()->showMaximized();
+        else if (FWindowState == wsMinimized)
+            Widget()->showMinimized();
+        else
+            Widget()->show();
         RaiseWindow();
         if (!FActivateOnShow) return;
         Widget()->activateWindow();

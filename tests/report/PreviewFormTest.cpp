@@ -7,6 +7,8 @@
 #include "report/RecordingPrinter.h"
 
 #include "platform/core/Exceptions.h"
+#include "platform/ui/ControlSnapshot.h"
+#include "platform/ui/DialogHook.h"
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TLabel.h"
 #include "platform/ui/TScreen.h"
@@ -25,6 +27,7 @@
 #include "platform/ui/TEdit.h"
 #include "platform/ui/TRadioButton.h"
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
@@ -365,6 +368,63 @@ TEST(PreviewSearchForm, OpensEmptyCaseBlindFromTheFirstPage) {
     EXPECT_EQ(d.Edit1->BoundsRect(), Bounds(4, 24, 253, 21));
     EXPECT_EQ(d.ClientWidth(), 262);
     EXPECT_EQ(d.ClientHeight(), 158);
+}
+
+} // namespace
+
+namespace {
+
+// A list of cases over three pages, for looking at the preview.
+class PreviewLook : public BandEngineTest {
+protected:
+    void SetUp() override {
+        BandEngineTest::SetUp();
+        TempBmp->Canvas()->SetMeasurer(nullptr);
+        LastZoomFactor = 1.0;
+        LastZoomMode = mdNone;
+        Report->Title = "Ügyek listája";
+        Band(btPageHeader, 20, 60, "", bfPrintOnFirstPage);
+        Memo(20, 24, "Ügyek listája", 400, 22)->Font.SetSize(14);
+        Memo(500, 30, "[PAGE#]. oldal", 180, 16);
+        Band(btMasterData, 90, 18, "110");
+        Memo(20, 90, "[LINE#].", 40, 16);
+        Memo(70, 90, "Kovács Éva és társa, ügyszám P-[LINE#]/2024", 380, 16);
+        Memo(460, 90, "Budapest, Fő utca [LINE#].", 220, 16);
+    }
+    void TearDown() override {
+        LastZoomFactor = 1.0;
+        LastZoomMode = mdNone;
+        BandEngineTest::TearDown();
+    }
+};
+
+TEST_F(PreviewLook, Picture) {
+    const char* folder = std::getenv("VELMORA_SCREENSHOTS");
+    if (folder == nullptr) GTEST_SKIP() << "set VELMORA_SCREENSHOTS to a folder to write the pictures";
+    ASSERT_TRUE(Report->PrepareReport());
+    TrpPreviewForm f(nullptr);
+    f.SetWindowState(wsNormal);
+    f.SetClientWidth(1000);
+    f.SetClientHeight(700);
+    f.SetCaption("Preview - Ügyek listája");
+    f.Prepare(Report);
+    f.Show();
+    ui::SaveSnapshot(&f, String(folder) + "/preview-100.png");
+    f.ZoomItemClick(f.N2);
+    ui::SaveSnapshot(&f, String(folder) + "/preview-whole-page.png");
+    f.ZoomItemClick(f.N3);
+    ui::SaveSnapshot(&f, String(folder) + "/preview-two-pages.png");
+    f.Hide();
+}
+
+// Shows the preview as ShowReport does and waits for the user to close it.
+TEST_F(PreviewLook, ShownUntilClosed) {
+    if (std::getenv("VELMORA_PREVIEW_DEMO") == nullptr)
+        GTEST_SKIP() << "set VELMORA_PREVIEW_DEMO to use the preview";
+    ui::DialogHook previous = ui::SetDialogHook({});
+    Report->ShowReport();
+    ui::SetDialogHook(previous);
+    EXPECT_EQ(Report->EMFPages()->Count(), 0);
 }
 
 } // namespace
