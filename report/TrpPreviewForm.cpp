@@ -24,6 +24,8 @@
 #include "platform/ui/VirtualKeys.h"
 #include "report/TrpControls.h"
 #include "report/TrpEMFPages.h"
+#include "report/TrpPrintForm.h"
+#include "report/TrpPrinter.h"
 #include "report/TrpPreviewSearchForm.h"
 #include "report/TrpReport.h"
 #include "report/rpBuild.h"
@@ -764,7 +766,22 @@ void TrpPreviewForm::SaveAs(const String& FileName, Integer FilterIndex) {
 
 void TrpPreviewForm::PrintBtnClick(TObject*) {
     if (!FHeldPages || !PrintBtn->Enabled()) return;
-    PrintPages("", 1);
+    const Integer oldIndex = Prn ? Prn->PrinterIndex() : 0;
+    TrpPrintForm dialog(nullptr);
+    dialog.PageCount = FHeldPages->Count();
+    if (dialog.ShowModal() == mrOk) PrintChosen(&dialog, oldIndex);
+}
+
+void TrpPreviewForm::PrintChosen(TrpPrintForm* Dialog, Integer OldIndex) {
+    if (!ConnectedReport || !FHeldPages) return;
+    const Integer newIndex = Prn ? Prn->PrinterIndex() : OldIndex;
+    if (newIndex != OldIndex && ConnectedReport->CanRebuild && !RebuildForPrinter(OldIndex, newIndex)) return;
+    String pages;
+    if (Dialog->RB2->Checked())
+        pages = std::to_string(CurrentPage);
+    else if (Dialog->RB3->Checked())
+        pages = Dialog->E2->Text();
+    PrintPages(pages, Dialog->Copies());
 }
 
 bool TrpPreviewForm::RebuildForPrinter(Integer OldIndex, Integer NewIndex) {

@@ -20,6 +20,7 @@ class TSaveDialog;
 class TScrollBar;
 class TrpEMFPages;
 class TrpPreviewForm;
+class TrpPrintForm;
 class TrpReport;
 class TrpSpeedButton;
 class TrpTBButton;
@@ -149,6 +150,10 @@ public:
     // selected or the build fails or is cancelled, they are kept, the old
     // printer is selected again and the answer is false.
     bool RebuildForPrinter(Integer OldIndex, Integer NewIndex);
+    // What PrintBtnClick does after the print dialog's OK: a printer other
+    // than OldIndex builds the pages again first (when the report may be
+    // rebuilt), then the pages the dialog chose print its number of copies.
+    void PrintChosen(TrpPrintForm* Dialog, Integer OldIndex);
     // Prints the page list (empty: all) Copies times and shows page 1 again.
     void PrintPages(const String& Pages, Integer Copies);
     // A new search as the find dialog starts it.

@@ -20,6 +20,7 @@
 #include "report/TrpControls.h"
 #include "report/TrpPreviewForm.h"
 #include "report/TrpPreviewSearchForm.h"
+#include "report/TrpPrintForm.h"
 #include "support/ErrorOf.h"
 #include "support/TempFolder.h"
 
@@ -276,7 +277,7 @@ TEST_F(Preview, SaveDialogListsPreparedReportsFirstThenTheExportFilters) {
     EXPECT_TRUE(std::filesystem::exists(dir.File("masik.rpp")));
 }
 
-TEST_F(Preview, PrintingGivesThePagesToTheReportAndTakesThemBack) {
+TEST_F(Preview, ThePrintDialogsChoicesPrintAndTheReportGetsThePagesOnlyMeanwhile) {
     RecordingPrinter device;
     TPrinter* old = SetPrinter(&device);
     Prn->SetPrinter(&device);
@@ -284,11 +285,36 @@ TEST_F(Preview, PrintingGivesThePagesToTheReportAndTakesThemBack) {
     TrpPreviewForm* f = Open();
     EXPECT_TRUE(f->PrintBtn->Enabled());
     f->PgDownClick(f);
-    f->PrintPages("2-3", 2);
-    EXPECT_EQ(device.Jobs.size(), 1u);
-    EXPECT_EQ(device.Jobs[0].Sheets.size(), 4u);
+    {
+        TrpPrintForm dialog(nullptr);
+        dialog.RB3->SetChecked(true);
+        dialog.E2->SetText("2-3");
+        dialog.E1->SetText("2");
+        f->PrintChosen(&dialog, Prn->PrinterIndex());
+    }
+    EXPECT_EQ(device.Printed(), "Oldal 2abc es abcABC nagyAbc vegyeselsomasodik "
+                                "Oldal 2abc es abcABC nagyAbc vegyeselsomasodik "
+                                "Oldal 3abc es abcABC nagyAbc vegyeselsomasodik "
+                                "Oldal 3abc es abcABC nagyAbc vegyeselsomasodik");
     EXPECT_EQ(f->HeldPages()->Count(), 5);
-    EXPECT_EQ(f->CurrentPage, 1);
+    EXPECT_EQ(Report->EMFPages()->Count(), 0);
+    EXPECT_EQ(f->CurrentPage, 1); // the view starts again at page 1
+    device.Jobs.clear();
+    f->PgDownClick(f);
+    f->PgDownClick(f);
+    {
+        TrpPrintForm dialog(nullptr);
+        dialog.RB2->SetChecked(true);
+        // Another printer chosen in the dialog: the pages are built for it first.
+        const Integer before = Prn->PrinterIndex();
+        Prn->SetPrinterIndex(1);
+        TrpEMFPages* shown = f->HeldPages();
+        f->PrintChosen(&dialog, before);
+        EXPECT_NE(f->HeldPages(), shown);
+        EXPECT_EQ(Prn->PrinterIndex(), 1);
+    }
+    ASSERT_EQ(device.Jobs.size(), 1u);
+    EXPECT_EQ(device.Printed(), "Oldal 3abc es abcABC nagyAbc vegyeselsomasodik");
     Form.reset();
     Prn->SetPrinter(nullptr);
     SetPrinter(old);
