@@ -2,7 +2,9 @@
 #include "report/FakeProgressWindow.h"
 
 #include "platform/core/Exceptions.h"
+#include "platform/core/ScopeExit.h"
 #include "report/TrpTextExportFilter.h"
+#include "report/rpRegistry.h"
 #include "support/ErrorOf.h"
 #include "support/FileBytes.h"
 #include "support/TempFolder.h"
@@ -154,4 +156,28 @@ TEST_F(ExportReport, AFileThatCannotBeWrittenSaysWhich) {
     EXPECT_EQ(ErrorOf<EFCreateError>([&] { Report->ExportTo(TextFilter(), name); }),
               "Cannot create file \"" + name + "\"");
     EXPECT_FALSE(Window->Shown);
+}
+
+TEST_F(ExportReport, TheRegisteredFiltersExportAsThePreviewCallsThem) {
+    // The text filter asks for its average font height.
+    const ui::DialogHook before = ui::SetDialogHook([](const ui::DialogRequest& r) {
+        return ui::DialogAnswer{1, r.Kind == ui::DialogKind::InputBox ? "16" : ""};
+    });
+    core::ScopeExit restore([&] { ui::SetDialogHook(before); });
+    int exported = 0;
+    for (Integer i = 0; i < rpFiltersCount; ++i) {
+        const String mask = rpFilters[i].FilterExt;
+        const String name = Dir.File("lista" + mask.substr(1));
+        Report->ExportTo(rpFilters[i].ClassRef, name);
+        const String bytes = ReadFileBytes(name);
+        if (mask == "*.txt") {
+            EXPECT_NE(bytes.find("Oldal 3"), String::npos);
+            ++exported;
+        } else if (mask == "*.rtf") {
+            EXPECT_EQ(bytes.substr(0, 5), "{\\rtf");
+            EXPECT_NE(bytes.find("Oldal 3"), String::npos);
+            ++exported;
+        }
+    }
+    EXPECT_EQ(exported, 2);
 }
