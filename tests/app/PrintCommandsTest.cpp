@@ -342,6 +342,18 @@ TEST_F(PrintCommands, CaseListPrintsTheSearchResultTwiceAlike) {
     EXPECT_EQ(Captions.back(), "Preview - Ügy adatlap nyomtatása");
 }
 
+TEST_F(PrintCommands, CaseListBuildsBehindTheProgressWindow) {
+    AddCase("Alfa ügy", "2026-01-10");
+    Create();
+    ugyitemfrf->rpReport4->ShowProgress = true;
+    SearchAllCases();
+    Form1->gxExtSpeedButton45->OnClick(nullptr);
+    ASSERT_EQ(Shown.size(), 1u);
+    EXPECT_TRUE(HasText("Alfa ügy"));
+    EXPECT_TRUE(HasText("1/1"));
+    EXPECT_TRUE(Boxes.empty());
+}
+
 // ---- Deposits ---------------------------------------------------------------------------
 
 TEST_F(PrintCommands, DepositListTotalsEveryDepositAndTheSearchItsOwn) {
