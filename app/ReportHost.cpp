@@ -20,10 +20,13 @@ TrpDBDataSet* MakeReportDataSet(TComponent* Owner, const String& Name, TDataSet*
     return result;
 }
 
-TrpReport* MakeHostReport(TComponent* Owner, const String& Name, const String& Title, TrpDBDataSet* Dataset) {
+TrpReport* MakeHostReport(TComponent* Owner, const String& Name, const String& Title, TrpDBDataSet* Dataset,
+                          PreviewHelp Help) {
     auto* report = new TrpReport(Owner);
     report->SetName(Name);
     report->Title = Title;
+    report->PreviewButtons = {pbZoom, pbLoad, pbSave, pbPrint, pbFind, pbExit};
+    if (Help == PreviewHelp::With) report->PreviewButtons.Include(pbHelp);
     report->SetDataset(Dataset);
     LoadReportTemplate(*report, Owner->Name() + "_" + Name);
     return report;

@@ -18,9 +18,14 @@ namespace app {
 TrpDBDataSet* MakeReportDataSet(TComponent* Owner, const String& Name, TDataSet* DataSet,
                                 bool OpenDataSource = true);
 
+// What the office's previews offer: zoom, load, save, print, find and exit; WithHelp
+// adds the help button.
+enum class PreviewHelp { Without, With };
+
 // A report named Name walking Dataset, titled Title, with its template loaded from the
-// stored template "<owner's name>_<Name>".
-TrpReport* MakeHostReport(TComponent* Owner, const String& Name, const String& Title, TrpDBDataSet* Dataset);
+// stored template "<owner's name>_<Name>" and its preview's buttons.
+TrpReport* MakeHostReport(TComponent* Owner, const String& Name, const String& Title, TrpDBDataSet* Dataset,
+                          PreviewHelp Help = PreviewHelp::Without);
 
 // The report variables the main window holds: "REGUSER" the office user's name,
 // "PNAME" the product name, "REGCIM" the office address. Sets ParValue to the text of

@@ -50,10 +50,12 @@ Tletetfrf::Tletetfrf(TComponent* AOwner) : TForm(AOwner) {
     rpReport6 = app::MakeHostReport(this, "rpReport6", "Letét szűrt lista", rpDBDataSet7);
     rpReport3 = app::MakeHostReport(this, "rpReport3", "Partner lista", rpDBDataSet5);
     rpReport4 = app::MakeHostReport(this, "rpReport4", "Partner lista", rpDBDataSet6);
-    rpReport10 = app::MakeHostReport(this, "rpReport10", "Dokumentum lista", rpDBDataSet9);
-    rpReport13 = app::MakeHostReport(this, "rpReport13", "JÜB lista", rpDBDataSet13);
-    rpReport14 = app::MakeHostReport(this, "rpReport14", "JÜB adatlap", rpDBDataSet14);
-    rpReport15 = app::MakeHostReport(this, "rpReport15", "JÜB adatlap", rpDBDataSet15);
+    // The document list's preview can print and save too: it is what its print command is for.
+    const auto help = app::PreviewHelp::With;
+    rpReport10 = app::MakeHostReport(this, "rpReport10", "Dokumentum lista", rpDBDataSet9, help);
+    rpReport13 = app::MakeHostReport(this, "rpReport13", "JÜB lista", rpDBDataSet13, help);
+    rpReport14 = app::MakeHostReport(this, "rpReport14", "JÜB adatlap", rpDBDataSet14, help);
+    rpReport15 = app::MakeHostReport(this, "rpReport15", "JÜB adatlap", rpDBDataSet15, help);
     rpReport1->OnGetValue = [this](const String& n, Variant& v) { rpReport1GetValue(n, v); };
     for (TrpReport* report : {rpReport2, rpReport6})
         report->OnGetValue = [this](const String& n, Variant& v) { rpReport2GetValue(n, v); };

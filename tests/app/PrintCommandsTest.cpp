@@ -17,7 +17,11 @@
 #include "platform/graphics/TCanvas.h"
 #include "platform/ui/DialogHook.h"
 #include "platform/ui/TBitBtn.h"
+#include "platform/ui/ControlSnapshot.h"
+#include "platform/ui/TApplication.h"
 #include "platform/ui/TEdit.h"
+#include "platform/ui/TScreen.h"
+#include "report/TrpPreviewForm.h"
 #include "report/TrpEMFPages.h"
 #include "report/TrpPage.h"
 #include "report/TrpReport.h"
@@ -48,6 +52,7 @@ protected:
             return ui::DialogAnswer{1, {}};
         });
         FPreviousPreview = rpShowPreview;
+        EnginePreview = rpShowPreview;
         rpShowPreview = [this](TrpReport* Report, const String& Caption) {
             Captions.push_back(Caption);
             Shown.push_back(PagesOf(*Report));
@@ -144,6 +149,65 @@ protected:
         Form1->gxExtSpeedButton8Click(nullptr);
     }
 
+    struct Sample {
+        Integer Case = 0;
+        Integer Deposit = 0;
+    };
+    // A small office: a case with its history and clients, deposits, a partner and a
+    // client identification query.
+    Sample AddSampleOffice() {
+        const Integer id =
+            AddCase("Kovács kontra Öböl Kft. kártérítési ügye", "2026-03-02",
+                    "Kártérítési per a tavaszi vízkár miatt; a biztosító a kár felét vitatja.");
+        AddHistoryEntry(id, "2026-03-04", "", "Megbízási szerződés aláírva");
+        AddHistoryEntry(id, "2026-03-05", "/iratok/2026/kereset.pdf",
+                        "Kereset beadva a Fővárosi Törvényszékhez", true);
+        const Integer person = AddPerson("Őri Ábel", "1970-03-01");
+        AddCasePerson(id, "Őri Ábel", person);
+        Exec("UPDATE ugy_ugyfel_tsz SET szuletesi_nev='Őri Ábel Ödön', szuletesi_hely='Győr', "
+             "anyja_neve='Kiss Éva', allampolgarsag='magyar', azonosito_okmany_tipus='személyi igazolvány', "
+             "azonosito_okmany_szama='123456AB', lakcim='1111 Budapest, Fő utca 1.', "
+             "tartozkodasi_hely='9021 Győr, Baross út 5.' WHERE ugy=" +
+             Key(id));
+        Exec(
+            "INSERT INTO ugy_ugyfel_szerv (ugy, nev, roviditett_nev, szekhely_cime, fotevekenyseg, kepviselo,"
+            " azonosito_okirat_szama, kezbesitesi_megbizott_neve) VALUES (" +
+            Key(id) +
+            ", 'Öböl Kereskedelmi és Szolgáltató Kft.', 'Öböl Kft.', '1051 Budapest, Nádor utca 9.',"
+            " 'Kiskereskedelem', 'Nagy Péter ügyvezető', 'Cg. 01-09-123456', 'Dr. Űrös Ágnes')");
+        const Integer account = AddAccount("Ügyvédi letéti számla");
+        const Integer deposit = AddDeposit(account, "Kovács Béla", "2026-02-01", 1000000);
+        AddMovement(deposit, "2026-02-10", -250000, "Részkifizetés a jogosultnak");
+        AddDeposit(account, "Szűcs Erzsébet", "2026-02-02", 4250000);
+        Exec("INSERT INTO partner (nev, kepviselo, cim, tel1, tel2, tel3, email, web, megjegyzes) VALUES "
+             "('Tükör Fúró Kft.', 'Fehér Ödön', '6720 Szeged, Kárász utca 4.', '62/123-456', '62/123-457', "
+             "'', "
+             "'iroda@tukor.hu', 'www.tukor.hu', 'Szakértői vélemények')");
+        SetSetting("cim", "1052 Budapest, Váci utca 12.");
+        AddIdentification(person, id, "2026-03-05", "K-12_1_2026/1");
+        return {id, deposit};
+    }
+    // Runs every print command of the areas and dialogs over the sample.
+    void PrintEverything(const Sample& sample) {
+        ugyitemfrf->PrintCaseSheet(sample.Case);
+        SearchAllCases();
+        Form1->gxExtSpeedButton45->OnClick(nullptr);
+        Form1->ReloadDepositList();
+        Form1->letetlistaPrint->OnClick(nullptr);
+        letet_adatlap->DepositId = sample.Deposit;
+        letet_adatlap->FormShow(nullptr);
+        letet_adatlap->BitBtn3->OnClick(nullptr);
+        Form1->Partnerlista1Click(nullptr);
+        Form1->partnerlistaPrint->OnClick(nullptr);
+        Form1->RunDocumentList();
+        Form1->gxExtSpeedButton49->OnClick(nullptr);
+        Form1->RunJubList();
+        Form1->gxExtSpeedButton80->OnClick(nullptr);
+        jubmod->JubId = LastKey("jub");
+        jubmod->FormShow(nullptr);
+        jubmod->BitBtn3->OnClick(nullptr);
+    }
+
     // Draws every prepared page at one and a half times its size into PictureFolder.
     void Render(TrpReport& Report) {
         TrpEMFPages* prepared = Report.EMFPages();
@@ -159,6 +223,7 @@ protected:
     }
 
     String PictureFolder;
+    std::function<void(TrpReport*, const String&)> EnginePreview;
     std::vector<String> Boxes;
     std::vector<String> Captions;
     std::vector<std::vector<Page>> Shown;
@@ -185,6 +250,20 @@ TEST_F(PrintCommands, EveryStoredTemplateLoadsWithoutAMessage) {
     EXPECT_GT(ugyitemfrf->rpReport1->Pages()->Pages(0)->ObjectCount(), 40);
     EXPECT_EQ(ugyitemfrf->rpReport1->Title, "Ügy adatlap");
     EXPECT_EQ(ugyitemfrf->rpReport4->Title, "Ügy adatlap nyomtatása");
+}
+
+TEST_F(PrintCommands, PreviewsOfferPrintingAndHelpWhereTheyShould) {
+    Create();
+    const TrpPreviewButtons plain{pbZoom, pbLoad, pbSave, pbPrint, pbFind, pbExit};
+    TrpPreviewButtons withHelp = plain;
+    withHelp.Include(pbHelp);
+    for (TrpReport* r : {ugyitemfrf->rpReport1, ugyitemfrf->rpReport4, letetfrf->rpReport1,
+                         letetfrf->rpReport2, letetfrf->rpReport6, letetfrf->rpReport3, letetfrf->rpReport4})
+        EXPECT_TRUE(r->PreviewButtons == plain) << r->Owner()->Name() << "." << r->Name();
+    // The document list can be printed from its preview as every other list.
+    for (TrpReport* r :
+         {letetfrf->rpReport10, letetfrf->rpReport13, letetfrf->rpReport14, letetfrf->rpReport15})
+        EXPECT_TRUE(r->PreviewButtons == withHelp) << r->Name();
 }
 
 TEST_F(PrintCommands, ATemplateThatCannotBeReadIsSaidAndLeavesAnEmptyPage) {
@@ -472,57 +551,43 @@ TEST_F(PrintCommands, DocumentListPrintsEveryListedDocument) {
     EXPECT_EQ(Captions.back(), "Preview - Dokumentum lista");
 }
 
-// Every report over a small office, drawn page by page for a look.
+// Every report over a small office: its pages drawn into pictures, and the preview as
+// the office sees it.
 TEST_F(PrintCommands, Picture) {
     const char* folder = std::getenv("VELMORA_SCREENSHOTS");
     if (folder == nullptr) GTEST_SKIP() << "set VELMORA_SCREENSHOTS to a folder to write the pictures";
     PictureFolder = folder;
-    const Integer id = AddCase("Kovács kontra Öböl Kft. kártérítési ügye", "2026-03-02",
-                               "Kártérítési per a tavaszi vízkár miatt; a biztosító a kár felét vitatja.");
-    AddHistoryEntry(id, "2026-03-04", "", "Megbízási szerződés aláírva");
-    AddHistoryEntry(id, "2026-03-05", "/iratok/2026/kereset.pdf", "Kereset beadva a Fővárosi Törvényszékhez",
-                    true);
-    const Integer person = AddPerson("Őri Ábel", "1970-03-01");
-    AddCasePerson(id, "Őri Ábel", person);
-    Exec("UPDATE ugy_ugyfel_tsz SET szuletesi_nev='Őri Ábel Ödön', szuletesi_hely='Győr', anyja_neve='Kiss "
-         "Éva',"
-         " allampolgarsag='magyar', azonosito_okmany_tipus='személyi igazolvány', "
-         "azonosito_okmany_szama='123456AB',"
-         " lakcim='1111 Budapest, Fő utca 1.', tartozkodasi_hely='9021 Győr, Baross út 5.' WHERE ugy=" +
-         Key(id));
-    Exec("INSERT INTO ugy_ugyfel_szerv (ugy, nev, roviditett_nev, szekhely_cime, fotevekenyseg, kepviselo,"
-         " azonosito_okirat_szama, kezbesitesi_megbizott_neve) VALUES (" +
-         Key(id) +
-         ", 'Öböl Kereskedelmi és Szolgáltató Kft.', 'Öböl Kft.', '1051 Budapest, Nádor utca 9.',"
-         " 'Kiskereskedelem', 'Nagy Péter ügyvezető', 'Cg. 01-09-123456', 'Dr. Űrös Ágnes')");
-    const Integer account = AddAccount("Ügyvédi letéti számla");
-    const Integer deposit = AddDeposit(account, "Kovács Béla", "2026-02-01", 1000000);
-    AddMovement(deposit, "2026-02-10", -250000, "Részkifizetés a jogosultnak");
-    AddDeposit(account, "Szűcs Erzsébet", "2026-02-02", 4250000);
-    Exec("INSERT INTO partner (nev, kepviselo, cim, tel1, tel2, tel3, email, web, megjegyzes) VALUES "
-         "('Tükör Fúró Kft.', 'Fehér Ödön', '6720 Szeged, Kárász utca 4.', '62/123-456', '62/123-457', '', "
-         "'iroda@tukor.hu', 'www.tukor.hu', 'Szakértői vélemények')");
-    SetSetting("cim", "1052 Budapest, Váci utca 12.");
-    AddIdentification(person, id, "2026-03-05", "K-12_1_2026/1");
+    const Sample sample = AddSampleOffice();
     Create();
-    ugyitemfrf->PrintCaseSheet(id);
-    SearchAllCases();
-    Form1->gxExtSpeedButton45->OnClick(nullptr);
-    Form1->ReloadDepositList();
-    Form1->letetlistaPrint->OnClick(nullptr);
-    letet_adatlap->DepositId = deposit;
-    letet_adatlap->FormShow(nullptr);
-    letet_adatlap->BitBtn3->OnClick(nullptr);
-    Form1->Partnerlista1Click(nullptr);
-    Form1->partnerlistaPrint->OnClick(nullptr);
-    Form1->RunDocumentList();
-    Form1->gxExtSpeedButton49->OnClick(nullptr);
-    Form1->RunJubList();
-    Form1->gxExtSpeedButton80->OnClick(nullptr);
-    jubmod->JubId = LastKey("jub");
-    jubmod->FormShow(nullptr);
-    jubmod->BitBtn3->OnClick(nullptr);
+    PrintEverything(sample);
     EXPECT_EQ(Shown.size(), 8u);
+
+    // The same through the engine's own preview, one window at a time.
+    rpShowPreview = EnginePreview;
+    for (TComponent* form : {static_cast<TComponent*>(ugyitemfrf), static_cast<TComponent*>(letetfrf)})
+        for (Integer i = 0; i < form->ComponentCount(); ++i)
+            if (auto* report = dynamic_cast<TrpReport*>(form->Components(i))) report->ModalPreview = false;
+    Integer shots = 0;
+    const auto snap = [&] {
+        for (Integer i = 0; i < Screen->FormCount(); ++i)
+            if (auto* preview = dynamic_cast<TrpPreviewForm*>(Screen->Forms(i))) {
+                preview->SetBounds(0, 0, 1000, 760);
+                Application->ProcessMessages();
+                ui::SaveSnapshot(preview, PictureFolder + "/preview-" + std::to_string(++shots) + ".png");
+                preview->ExitBtnClick(preview);
+                Application->ProcessMessages();
+                return;
+            }
+    };
+    ugyitemfrf->PrintCaseSheet(sample.Case);
+    snap();
+    Form1->gxExtSpeedButton45->OnClick(nullptr);
+    snap();
+    Form1->letetlistaPrint->OnClick(nullptr);
+    snap();
+    Form1->gxExtSpeedButton80->OnClick(nullptr);
+    snap();
+    EXPECT_EQ(shots, 4);
 }
 
 // ---- Client identification --------------------------------------------------------------
