@@ -116,6 +116,10 @@ int RunProgram() {
     } catch (const std::exception&) {
         Application->HandleException(Application, Exception(""));
     }
+    // The forms, then the report engine with its progress window, while the toolkit
+    // still runs; then the toolkit.
+    Application->DestroyComponents();
+    rpDoneEngine();
     Application->Shutdown();
     return 0;
 }

@@ -11,6 +11,7 @@
 #include "report/TrpRichView.h"
 #include "report/TrpVariables.h"
 #include "report/rpGlobals.h"
+#include "report/rpProgress.h"
 #include "report/rpRegistry.h"
 #include "report/rpScripting.h"
 
@@ -44,6 +45,8 @@ void rpInitEngine() {
 void rpDoneEngine() {
     if (!started) return;
     started = false;
+    // The progress window is a window: it goes while the toolkit still runs.
+    report::rpSetProgressWindow(nullptr);
     delete SMemo;
     SMemo = nullptr;
     delete TempBmp;

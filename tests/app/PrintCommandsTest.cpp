@@ -29,6 +29,7 @@
 #include "report/TrpVariables.h"
 #include "report/TrpView.h"
 #include "report/rpEngine.h"
+#include "report/rpProgress.h"
 #include "sqlite/TSqlite3Query.h"
 #include "tests/app/OfficeDbFixture.h"
 
@@ -68,6 +69,8 @@ protected:
         delete ugyadatlap;
         delete Form1;
         rpShowPreview = FPreviousPreview;
+        // The engine's progress window, when a build made it, goes while the toolkit runs.
+        report::rpSetProgressWindow(nullptr);
         ui::SetDialogHook(FPreviousHook);
         OfficeDbFixture::TearDown();
     }

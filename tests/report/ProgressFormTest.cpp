@@ -65,3 +65,35 @@ TEST_F(BandEngineTest, ProgressFormPicture) {
     report::rpSetProgressWindow(nullptr);
     report::rpSetProgressWindowFactory(nullptr);
 }
+
+// A progress window that says when it is freed.
+class WatchedWindow : public report::ProgressWindow {
+public:
+    explicit WatchedWindow(bool& Freed) : FFreed(Freed) {}
+    ~WatchedWindow() override { FFreed = true; }
+    void SetCaption(const String&) override {}
+    void SetLabel(const String&) override {}
+    String Label() const override { return {}; }
+    bool Visible() const override { return false; }
+    bool ShowModal(TrpReport*, const std::function<void()>& Action) override {
+        Action();
+        return true;
+    }
+    void CloseModal(bool) override {}
+    void ProcessMessages() override {}
+
+private:
+    bool& FFreed;
+};
+
+// The program ends the engine before the toolkit; a window left for the process's exit
+// would be freed after the toolkit is gone.
+TEST(EngineShutDown, FreesTheProgressWindow) {
+    rpInitEngine();
+    bool freed = false;
+    report::rpSetProgressWindow(new WatchedWindow(freed));
+    rpDoneEngine();
+    EXPECT_TRUE(freed);
+    rpInitEngine();
+    EXPECT_NE(Prn, nullptr);
+}
