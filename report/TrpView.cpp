@@ -317,7 +317,9 @@ void TrpView::LoadFromStream(TStream* Stream) {
 
 void TrpView::SaveToStream(TStream* Stream) {
     if (StreamMode == smDesigning) rpWriteString(Stream, Name);
-    std::array<Byte, 30> block;
+    // The 30-byte block of position, size, flags and frame, and the fill
+    // colour behind it, in one write.
+    std::array<Byte, 34> block;
     PutInt32(&block[0], Left);
     PutInt32(&block[4], Top);
     PutInt32(&block[8], Width);
@@ -327,8 +329,8 @@ void TrpView::SaveToStream(TStream* Stream) {
     PutInt32(&block[20], rpEncodeFrameWidth(FrameWidth));
     PutInt32(&block[24], static_cast<std::int32_t>(FrameColor));
     PutWord(&block[28], FrameStyle);
+    PutInt32(&block[30], static_cast<std::int32_t>(FillColor));
     Stream->WriteBuffer(block.data(), static_cast<Integer>(block.size()));
-    Stream->WriteInt32(static_cast<std::int32_t>(FillColor));
     if (StreamMode == smDesigning) {
         Stream->WriteInt32(Format);
         rpWriteString(Stream, FormatStr);

@@ -6,6 +6,7 @@
 #include "platform/core/TStrings.h"
 #include "report/rpGlobals.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -29,9 +30,21 @@ std::string ReadBytes(TStream* Stream, std::size_t Count) {
     return bytes;
 }
 
-void WriteCounted(TStream* Stream, const std::string& Bytes) {
-    Stream->WriteWord(static_cast<Word>(Bytes.size()));
-    if (!Bytes.empty()) Stream->WriteBuffer(Bytes.data(), static_cast<Integer>(Bytes.size()));
+// Word length, the bytes and the byte End, appended to Out: a record's
+// strings reach the stream in one write (prepared pages write millions).
+void AppendCounted(std::string& Out, const std::string& Bytes, char End) {
+    const auto length = static_cast<Word>(Bytes.size());
+    Out.push_back(static_cast<char>(length & 0xFF));
+    Out.push_back(static_cast<char>(length >> 8));
+    Out += Bytes;
+    Out.push_back(End);
+}
+
+void WriteBytes(TStream* Stream, const std::string& Bytes) {
+    // In pieces an Integer count can name: a memo may hold up to 4 GB.
+    constexpr std::size_t Piece = std::size_t(1) << 30;
+    for (std::size_t at = 0; at < Bytes.size(); at += Piece)
+        Stream->WriteBuffer(Bytes.data() + at, static_cast<Integer>(std::min(Piece, Bytes.size() - at)));
 }
 
 } // namespace
@@ -44,8 +57,9 @@ String rpReadString(TStream* Stream) {
 }
 
 void rpWriteString(TStream* Stream, const String& S) {
-    WriteCounted(Stream, ToStreamText(S, MaxWordLength));
-    Stream->WriteByte(0);
+    std::string out;
+    AppendCounted(out, ToStreamText(S, MaxWordLength), 0);
+    WriteBytes(Stream, out);
 }
 
 void rpReadMemo(TStream* Stream, TStrings* List) {
@@ -63,15 +77,13 @@ void rpReadMemo(TStream* Stream, TStrings* List) {
 
 void rpWriteMemo(TStream* Stream, const TStrings* List) {
     const Integer count = std::min<Integer>(List->Count(), static_cast<Integer>(MaxWordLength));
-    Stream->WriteWord(static_cast<Word>(count));
-    if (count == 0) {
-        Stream->WriteByte(0);
-        return;
-    }
-    for (Integer i = 0; i < count; ++i) {
-        WriteCounted(Stream, ToStreamText(List->Get(i), MaxWordLength));
-        Stream->WriteByte(i + 1 < count ? 13 : 0);
-    }
+    std::string out;
+    out.push_back(static_cast<char>(count & 0xFF));
+    out.push_back(static_cast<char>(count >> 8));
+    if (count == 0) out.push_back(0);
+    for (Integer i = 0; i < count; ++i)
+        AppendCounted(out, ToStreamText(List->Get(i), MaxWordLength), i + 1 < count ? 13 : 0);
+    WriteBytes(Stream, out);
 }
 
 String rpReadString22(TStream* Stream) {

@@ -278,6 +278,7 @@ TEST_F(MemoView, AnAbsurdFontSizeSaturatesTheLineStepInsteadOfOverflowing) {
     Memo.Memo.SetText("a\r\nb\r\nc");
     EXPECT_EQ(Memo.CalcHeight(), 1 << 29);
     EXPECT_EQ(Memo.TextHeight, 1 << 29);
+    EXPECT_EQ(Memo.RemainHeight(), 1 << 29); // three lines of that height
 
     for (const Integer adjust : {0, 8, 16, 4, 4 | 16}) {
         SCOPED_TRACE(adjust);
