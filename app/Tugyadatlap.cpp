@@ -33,6 +33,7 @@
 #include "platform/ui/TOpenDialog.h"
 #include "platform/ui/TPanel.h"
 #include "platform/ui/TSpeedButton.h"
+#include "platform/ui/VirtualKeys.h"
 #include "sqlite/TSqlite3Query.h"
 
 Tugyadatlap* ugyadatlap = nullptr;
@@ -94,6 +95,13 @@ void Tugyadatlap::BindHandlers() {
     gxExtSpeedButton4->OnClick = [this](TObject* Sender) { gxExtSpeedButton4Click(Sender); };
     gxExtSpeedButton1->OnClick = [this](TObject* Sender) { gxExtSpeedButton1Click(Sender); };
     gxExtSpeedButton2->OnClick = [this](TObject* Sender) { gxExtSpeedButton2Click(Sender); };
+    // Escape closes the sheet as "Bezár" does, wherever the focus stands.
+    SetKeyPreview(true);
+    OnKeyDown = [this](TObject* Sender, Word& Key, TShiftState Shift) {
+        if (Key != VK_ESCAPE || !Shift.Empty()) return;
+        Key = 0;
+        gxExtSpeedButton2Click(Sender);
+    };
     Panel4->OnResize = [this](TObject* Sender) { Panel4Resize(Sender); };
 }
 

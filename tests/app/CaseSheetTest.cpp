@@ -15,6 +15,7 @@
 #include "platform/graphics/TCanvas.h"
 #include "platform/graphics/TImageList.h"
 #include "platform/ui/ControlSnapshot.h"
+#include "platform/ui/InputSimulation.h"
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TCheckBox.h"
 #include "platform/ui/TDBGrid.h"
@@ -27,6 +28,7 @@
 #include "platform/ui/TMenuItem.h"
 #include "platform/ui/TPanel.h"
 #include "platform/ui/TSpeedButton.h"
+#include "platform/ui/VirtualKeys.h"
 #include "sqlite/TSqlite3Query.h"
 #include "support/FileBytes.h"
 #include "support/ScopedEnv.h"
@@ -85,6 +87,17 @@ TEST_F(CaseSheet, OpensWithHeaderHistoryClientsAndCounters) {
     EXPECT_EQ(s.DateTimePicker1->Date(), Date());
     EXPECT_FALSE(s.CheckBox1->Checked());
     EXPECT_TRUE(Shown.empty());
+}
+
+// Escape closes the sheet as "Bezár" does, also from the event box, and records nothing.
+TEST_F(CaseSheet, EscapeClosesTheSheet) {
+    Tugyadatlap& s = OpenSheet(CaseId);
+    Application->ProcessMessages();
+    s.Memo2->SetText("félig megírt esemény");
+    ui::SimulateKey(s.Memo2, VK_ESCAPE);
+    Application->ProcessMessages();
+    EXPECT_FALSE(s.Visible());
+    EXPECT_EQ(Number("SELECT count(*) FROM ugyitem"), 0);
 }
 
 TEST_F(CaseSheet, RecordsEventsWithFileAndDeadline) {
