@@ -110,6 +110,27 @@ TEST_F(Preview, ToolbarFollowsThePreviewButtons) {
     EXPECT_FALSE(f->N5->Visible()); // no designer: no page editing
 }
 
+TEST_F(Preview, OpenAndSaveKeysWorkWithTheirButtonsHidden) {
+    Report->PreviewButtons = {pbZoom, pbFind, pbExit};
+    TrpPreviewForm* f = Open();
+    std::vector<ui::DialogRequest> asked;
+    ui::DialogHook previous = ui::SetDialogHook([&](const ui::DialogRequest& r) {
+        asked.push_back(r);
+        return ui::DialogAnswer{0, {}};
+    });
+    Word key = 'S';
+    f->FormKeyDown(f, key, {ssCtrl});
+    key = 'O';
+    f->FormKeyDown(f, key, {ssCtrl});
+    ui::SetDialogHook(previous);
+    ASSERT_EQ(asked.size(), 2u);
+    EXPECT_EQ(asked[0].Kind, ui::DialogKind::SaveDialog);
+    EXPECT_EQ(asked[0].Filter, f->SaveFilter());
+    EXPECT_EQ(asked[1].Kind, ui::DialogKind::OpenDialog);
+    EXPECT_EQ(asked[1].Filter, "Report file (*.rpp)|*.rpp");
+    EXPECT_EQ(f->HeldPages()->Count(), 5); // both dialogs cancelled: nothing changed
+}
+
 TEST_F(Preview, PagingKeysAndButtonsMoveThroughThePages) {
     TrpPreviewForm* f = Open();
     Word key = VK_END;
