@@ -2,15 +2,13 @@
 // SQLite query builds its prepared pages with the real fonts.
 // report_build_ratio: that build against a plain walk of the same query that
 // formats every field as text, in the same run.
+#include "bench/ListTemplate.h"
 #include "platform/core/TStringList.h"
 #include "platform/data/TField.h"
 #include "platform/data/TFields.h"
 #include "platform/ui/TApplication.h"
-#include "report/TrpBandView.h"
 #include "report/TrpDataset.h"
 #include "report/TrpEMFPages.h"
-#include "report/TrpMemoView.h"
-#include "report/TrpPage.h"
 #include "report/TrpPrinter.h"
 #include "report/TrpReport.h"
 #include "report/rpEngine.h"
@@ -62,36 +60,9 @@ ListData& Data() {
     return data;
 }
 
-// A page header and one master data band of five memos, 16 pixels a row.
+// The list over the query, its memos showing the five fields.
 void MakeList(TrpReport& report, TrpDBDataSet& source) {
-    report.ShowProgress = false;
-    report.Pages()->Add();
-    TrpPage* page = report.Pages()->Pages(0);
-    auto band = [&](TrpBandType type, Integer top, const String& formatStr) {
-        auto* b = new TrpBandView();
-        b->SetBandType(type);
-        b->SetBounds(0, top, 700, 16);
-        b->FormatStr = formatStr;
-        b->Flags = 0;
-        page->Add(b);
-    };
-    auto memo = [&](Integer left, Integer top, Integer width, const String& text) {
-        auto* m = new TrpMemoView();
-        m->SetBounds(left, top, width, 16);
-        m->Memo.SetText(text);
-        m->Font.SetSize(8);
-        page->Add(m);
-    };
-    band(btPageHeader, 20, "");
-    memo(20, 20, 300, "Ügyfelek listája, [PAGE#]. oldal");
-    band(btMasterData, 60, "rpData");
-    const char* fields[] = {"nev", "cim", "ugyszam", "datum", "osszeg"};
-    const Integer widths[] = {160, 200, 100, 90, 100};
-    Integer x = 20;
-    for (int k = 0; k < 5; ++k) {
-        memo(x, 60, widths[k], "[" + String(fields[k]) + "]");
-        x += widths[k] + 4;
-    }
+    bench::MakeListTemplate(report, "rpData", {"[nev]", "[cim]", "[ugyszam]", "[datum]", "[osszeg]"});
     source.SetName("rpData");
     source.SetDataSet(&Data().Query);
 }

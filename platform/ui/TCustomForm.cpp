@@ -261,10 +261,13 @@ void TCustomForm::SetFormStyle(TFormStyle v) {
 
 void TCustomForm::SetWindowState(TWindowState v) {
     FWindowState = v;
-    if (!Visible()) return;
-    if (v == wsMinimized)
+    if (Visible()) ShowInWindowState();
+}
+
+void TCustomForm::ShowInWindowState() {
+    if (FWindowState == wsMinimized)
         Widget()->showMinimized();
-    else if (v == wsMaximized)
+    else if (FWindowState == wsMaximized)
         Widget()->showMaximized();
     else
         Widget()->showNormal();
@@ -375,12 +378,7 @@ void TCustomForm::SetVisible(bool v) {
         UpdateWidgetGeometry();
         Widget()->setAttribute(Qt::WA_ShowWithoutActivating, !FActivateOnShow);
         // A form made maximized or minimized before it showed appears so.
-        if (FWindowState == wsMaximized)
-            Widget()->showMaximized();
-        else if (FWindowState == wsMinimized)
-            Widget()->showMinimized();
-        else
-            Widget()->show();
+        ShowInWindowState();
         RaiseWindow();
         if (!FActivateOnShow) return;
         Widget()->activateWindow();

@@ -144,6 +144,8 @@ private:
     bool FrameMouseEvent(QEvent* Event);
     void ApplyConstraints(QSize inner);
     void PlaceOnScreen();
+    // Shows the window minimized, maximized or normal, as WindowState says.
+    void ShowInWindowState();
     void CloseModal();
     void RebuildMenuBar();
     void RaiseWindow();
