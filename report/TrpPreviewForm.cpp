@@ -134,7 +134,10 @@ void TrpPBox::MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integ
         Preview->ShowPageNum();
     } else if (Button == mbRight) {
         const TPoint p = ClientToScreen(TPoint(X, Y));
-        Preview->ProcMenu->Popup(p.X, p.Y);
+        // An embedding panel's own menu, when it has one, replaces the zoom menu.
+        TWinControl* host = Preview->PreviewPanel->Parent();
+        TPopupMenu* menu = host && host->PopupMenu() ? host->PopupMenu() : Preview->ProcMenu;
+        menu->Popup(p.X, p.Y);
     }
 }
 

@@ -26,6 +26,7 @@ using TrpExportDataEvent = std::function<void(Integer x, Integer y, TrpView* Vie
 using TrpExportTextEvent = std::function<void(Integer x, Integer y, const String& Text, TrpView* View)>;
 class TrpBand;
 class TrpEMFPages;
+class TrpPreview;
 using TBeginDocEvent = std::function<void()>;
 using TEndDocEvent = std::function<void()>;
 using TBeginPageEvent = std::function<void(Integer pgNo)>;
@@ -70,6 +71,10 @@ public:
     TrpPreviewButtons PreviewButtons{pbZoom, pbLoad, pbSave, pbPrint, pbFind, pbHelp, pbExit};
     TrpPreviewZoom InitialZoom = pzDefault;
     bool ModalPreview = true;
+    // An embedded preview panel: when set, and the report is not being
+    // designed, the built pages show there instead of in a window.
+    TrpPreview* Preview() const { return FPreview; }
+    void SetPreview(TrpPreview* Value);
     bool ModifyPrepared = true;
     // The preview's toolbar glyphs gray while the mouse is elsewhere.
     bool GrayedButtons = false;
@@ -222,6 +227,7 @@ private:
     std::unique_ptr<TrpValues> FValues;
     bool FStoreInDFM = false;
     TrpDataset* FDataset = nullptr;
+    TrpPreview* FPreview = nullptr;
     bool FCancelled = false;
     // An export runs: progress shows the page count beside the page.
     bool FExporting = false;

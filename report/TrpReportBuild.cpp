@@ -7,6 +7,7 @@
 #include "report/TrpDataset.h"
 #include "report/TrpEMFPages.h"
 #include "report/TrpPage.h"
+#include "report/TrpPreviewPanel.h"
 #include "report/TrpReport.h"
 #include "report/TrpStdFunctionLibrary.h"
 #include "report/rpBuild.h"
@@ -64,9 +65,16 @@ void TrpReport::SetDataset(TrpDataset* Value) {
     if (Value) Value->FreeNotification(this);
 }
 
+void TrpReport::SetPreview(TrpPreview* Value) {
+    if (FPreview) FPreview->RemoveFreeNotification(this);
+    FPreview = Value;
+    if (Value) Value->FreeNotification(this);
+}
+
 void TrpReport::Notification(TComponent* AComponent, TOperation Operation) {
     TComponent::Notification(AComponent, Operation);
     if (Operation == opRemove && AComponent == FDataset) FDataset = nullptr;
+    if (Operation == opRemove && AComponent == FPreview) FPreview = nullptr;
 }
 
 void TrpReport::ShowReport() {
@@ -86,7 +94,10 @@ void TrpReport::ShowPreparedReport() {
     CurReport = this;
     MasterReport = this;
     DocMode = dmPrinting;
-    if (rpShowPreview) rpShowPreview(this, rpWithTitle(rpLoadStr(rpsPreview), Title));
+    if (FPreview && !ComponentState().Contains(csDesigning))
+        FPreview->Connect(this);
+    else if (rpShowPreview)
+        rpShowPreview(this, rpWithTitle(rpLoadStr(rpsPreview), Title));
 }
 
 bool TrpReport::PrepareReport() {
