@@ -6,6 +6,7 @@
 #include "report/BandEngineSupport.h"
 
 #include "platform/core/ScopeExit.h"
+#include "platform/ui/ControlSnapshot.h"
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TLabel.h"
 #include "platform/ui/TPopupMenu.h"
@@ -14,6 +15,8 @@
 #include "report/TrpEMFPages.h"
 #include "report/TrpPreviewForm.h"
 #include "report/TrpPreviewPanel.h"
+
+#include <cstdlib>
 
 namespace {
 
@@ -211,6 +214,18 @@ TEST_F(PreviewPanel, AReportBeingDesignedOpensTheWindow) {
     ASSERT_TRUE(Report->PrepareReport());
     EXPECT_EQ(WindowsOpened(), 1);
     EXPECT_EQ(Panel->AllPages(), 0);
+}
+
+TEST_F(PreviewPanel, Picture) {
+    const char* folder = std::getenv("VELMORA_SCREENSHOTS");
+    if (folder == nullptr) GTEST_SKIP() << "set VELMORA_SCREENSHOTS to a folder to write the pictures";
+    Panel->SetAlign(alNone);
+    Panel->SetBounds(20, 20, 600, 400);
+    Panel->Connect(Report);
+    Host->Show();
+    Panel->OnePage();
+    ui::SaveSnapshot(Host.get(), String(folder) + "/preview-panel.png");
+    Host->Hide();
 }
 
 } // namespace
