@@ -57,6 +57,7 @@ TEdit* JubDialog::FinishRows(const String& FileBoxName) {
     const Integer top = FRows.NextTop() + 10;
     BitBtn1 = MakeBitBtn(this, this, "BitBtn1", "Rögzít", InputLeft + InputWidth - 186, top);
     BitBtn2 = MakeBitBtn(this, this, "BitBtn2", "Bezár", InputLeft + InputWidth - 90, top);
+    BitBtn2->SetCancel(true); // Escape does what this button does
     SetClientHeight(top + ButtonHeight + 14);
 
     OnShow = [this](TObject* Sender) { FormShow(Sender); };

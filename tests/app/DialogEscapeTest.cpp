@@ -7,6 +7,7 @@
 #include "app/Tdokusetform.h"
 #include "app/Tiktatasihelyuj.h"
 #include "app/Tiktbe.h"
+#include "app/Tjubmod.h"
 #include "app/Tletet_adatlap.h"
 #include "app/Tletetalapadat.h"
 #include "app/Tpartnermod.h"
@@ -14,6 +15,7 @@
 #include "app/Tugyujszemelyform.h"
 #include "app/Tujletet.h"
 #include "app/Tujpartner.h"
+#include "app/Tujjub.h"
 #include "app/Tujszemelyform.h"
 #include "app/Tujugy.h"
 #include "platform/ui/DialogHook.h"
@@ -74,6 +76,8 @@ TEST_F(DialogEscape, EscapeClosesEachDialogAndWritesNothing) {
         Make<Tpartnermod>("partner"),
         Make<Tiktbe>("incoming mail"),
         Make<Tiktatasihelyuj>("registry location"),
+        Make<Tujjub>("new client identification query"),
+        Make<Tjubmod>("client identification query"),
         Make<Tdokulap>("document"),
         Make<Tdokusetform>("document settings"),
         Make<Tadminform>("settings"),
@@ -81,7 +85,8 @@ TEST_F(DialogEscape, EscapeClosesEachDialogAndWritesNothing) {
     };
     const String rows = "SELECT (SELECT count(*) FROM ugy) + (SELECT count(*) FROM partner)"
                         " + (SELECT count(*) FROM ugyfel_termeszetes_szemely)"
-                        " + (SELECT count(*) FROM letet) + (SELECT count(*) FROM ikt_mt)";
+                        " + (SELECT count(*) FROM letet) + (SELECT count(*) FROM ikt_mt)"
+                        " + (SELECT count(*) FROM jub)";
     const Int64 before = Number(rows);
     for (const auto& [name, make] : dialogs) {
         SCOPED_TRACE(name);
