@@ -10,6 +10,7 @@
 #include "platform/core/TStrings.h"
 #include "platform/data/TField.h"
 #include "platform/ui/ControlSnapshot.h"
+#include "platform/ui/InputSimulation.h"
 #include "platform/ui/TBitBtn.h"
 #include "platform/ui/TCheckBox.h"
 #include "platform/ui/TComboBox.h"
@@ -21,6 +22,7 @@
 #include "platform/ui/TMenuItem.h"
 #include "platform/ui/TPanel.h"
 #include "platform/ui/TRadioButton.h"
+#include "platform/ui/VirtualKeys.h"
 #include "sqlite/TSqlite3Query.h"
 #include "sqlite/TSqlite3Table.h"
 #include "tests/app/AreaFormsFixture.h"
@@ -28,7 +30,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cstdlib>
+#include <string>
 
 namespace apptest {
 namespace {
@@ -249,6 +253,42 @@ TEST_F(RegistryArea, IncomingEntryNeedsAPartnerFromTheList) {
     TypePartner(d, "Bíróság");
     EXPECT_EQ(d.PartnerId, FBiro);
     EXPECT_EQ(d.Edit1->Text(), "Markó u. 27.");
+}
+
+// Typed with real keys, so the box's wiring to the dialog is tested, not only the dialog's routine.
+TEST_F(RegistryArea, TypingOverAChosenPartnerForgetsIt) {
+    Tiktbe& d = *iktbe;
+    d.Show();
+    const auto type = [&d](const String& Text) {
+        for (const char c : std::string(Text.c_str()))
+            ui::SimulateKey(d.ComboBox1, Word(std::toupper(static_cast<unsigned char>(c))), {}, String(1, c));
+    };
+    ChoosePartner(d, 1); // Kiss Anna
+    ASSERT_EQ(d.PartnerId, FKiss);
+    // One letter taken off the chosen name: no partner, no address.
+    ui::SimulateKey(d.ComboBox1, VK_END);
+    ui::SimulateKey(d.ComboBox1, VK_BACK);
+    EXPECT_EQ(d.ComboBox1->Text(), "Kiss Ann");
+    EXPECT_EQ(d.PartnerId, 0);
+    EXPECT_EQ(d.Edit1->Text(), "");
+    d.BitBtn4->Click();
+    ASSERT_EQ(Shown.size(), 1u);
+    EXPECT_EQ(Shown[0].Text, "A feladó mező kötelezően kitöltendő!");
+    // The name typed in full again chooses the partner again.
+    type("a");
+    EXPECT_EQ(d.ComboBox1->Text(), "Kiss Anna");
+    EXPECT_EQ(d.PartnerId, FKiss);
+    EXPECT_EQ(d.Edit1->Text(), "1111 Budapest, Fő u. 1.");
+    // The whole name typed over with another text stores nothing of the chosen one.
+    ui::SimulateKey(d.ComboBox1, 'A', {ssCtrl});
+    type("Kovacs");
+    EXPECT_EQ(d.ComboBox1->Text(), "Kovacs");
+    EXPECT_EQ(d.PartnerId, 0);
+    EXPECT_EQ(d.Edit1->Text(), "");
+    d.BitBtn4->Click();
+    EXPECT_EQ(Shown.size(), 2u);
+    EXPECT_TRUE(d.Visible());
+    EXPECT_EQ(Number("SELECT count(*) FROM ikt_be"), 3);
 }
 
 TEST_F(RegistryArea, IncomingEntryIsStoredAndShownOnTopOfTheList) {
