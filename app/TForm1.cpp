@@ -2,6 +2,7 @@
 
 #include "app/DatabaseCheck.h"
 #include "platform/core/FileUtils.h"
+#include "platform/os/SystemInfo.h"
 #include "platform/ui/MessageDialogs.h"
 #include "platform/ui/TApplication.h"
 #include "app/ArtImage.h"
@@ -74,6 +75,9 @@ void TForm1::FormCreate(TObject* Sender) {
     try {
         opencontainer->BringToFront();
         FProductName = "Velmora";
+        // The account's full name: the start page, the settings dialog and the
+        // printed reports (the identification sheet's lawyer name) show it.
+        FUserName = GetUserFullName();
         Application->SetTitle("Velmora 2.0");
         Image1->BringToFront();
 

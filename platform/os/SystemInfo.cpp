@@ -40,6 +40,26 @@ String GetUserName() {
     return user ? user : "";
 }
 
+String FullNameOfAccountComment(std::string_view comment) {
+    const auto comma = comment.find(',');
+    std::string_view name = comment.substr(0, comma);
+    while (!name.empty() && name.front() == ' ')
+        name.remove_prefix(1);
+    while (!name.empty() && name.back() == ' ')
+        name.remove_suffix(1);
+    return String(name);
+}
+
+String GetUserFullName() {
+    std::vector<char> buffer(4096);
+    passwd entry{};
+    passwd* found = nullptr;
+    if (::getpwuid_r(::geteuid(), &entry, buffer.data(), buffer.size(), &found) != 0 || !found ||
+        !found->pw_gecos)
+        return {};
+    return FullNameOfAccountComment(found->pw_gecos);
+}
+
 String GetComputerName() {
     char name[256] = {};
     if (::gethostname(name, sizeof name - 1) != 0) return {};

@@ -7,6 +7,12 @@
 
 // The logged-on user's login name; "" when the system does not tell.
 String GetUserName();
+// The account's full name as the system keeps it: the comment field of the
+// account up to its first comma ("Dr. Kovács Anna,,," gives "Dr. Kovács Anna");
+// "" when the account has none. The office prints it as the user's name.
+String GetUserFullName();
+// The full-name rule on a given comment field.
+String FullNameOfAccountComment(std::string_view comment);
 // The machine's host name; "" when unknown.
 String GetComputerName();
 

@@ -5,6 +5,7 @@
 #include "controls/TgxExtSpeedButton.h"
 #include "platform/core/TStrings.h"
 #include "platform/graphics/DrawText.h"
+#include "platform/os/SystemInfo.h"
 #include "platform/ui/DialogHook.h"
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TCheckBox.h"
@@ -49,8 +50,8 @@ TEST_F(MainWindow, WindowFrame) {
     EXPECT_EQ(f.Position(), poScreenCenter);
     EXPECT_EQ(Application->Title(), "Velmora 2.0");
     EXPECT_EQ(f.ProductName(), "Velmora");
-    EXPECT_EQ(f.UserName(), "");
-    EXPECT_EQ(f.Label15->Caption(), "");
+    EXPECT_EQ(f.UserName(), GetUserFullName());
+    EXPECT_EQ(f.Label15->Caption(), f.UserName());
     EXPECT_TRUE(Messages.empty());
 }
 

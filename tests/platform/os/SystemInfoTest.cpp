@@ -17,6 +17,26 @@ TEST(SystemInfoNames, UserAndComputer) {
     EXPECT_EQ(GetComputerName(), host);
 }
 
+TEST(SystemInfoNames, FullNameIsTheCommentUpToItsFirstComma) {
+    struct Row {
+        const char* comment;
+        const char* name;
+        const char* why;
+    } rows[] = {
+        {"Dr. Kovács Anna,,,", "Dr. Kovács Anna", "the usual four fields, the rest empty"},
+        {"Őri Ádám,2. szoba,+36 1 234,", "Őri Ádám", "room and phone are not part of the name"},
+        {"Kiss Éva", "Kiss Éva", "no comma at all"},
+        {"", "", "an account without a comment"},
+        {",,,", "", "only the empty fields"},
+        {"  Nagy Béla ,", "Nagy Béla", "blanks around the name"},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(FullNameOfAccountComment(row.comment), row.name) << row.why;
+    const passwd* entry = ::getpwuid(::geteuid());
+    ASSERT_NE(entry, nullptr);
+    EXPECT_EQ(GetUserFullName(), FullNameOfAccountComment(entry->pw_gecos ? entry->pw_gecos : ""));
+}
+
 TEST(SystemInfoFolders, LiveInTheConfigurationFolderAndExist) {
     ostest::TempFolder config;
     ostest::ScopedEnv env("XDG_CONFIG_HOME", config.Path().c_str());
