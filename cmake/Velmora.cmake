@@ -35,6 +35,8 @@ function(velmora_test name)
   # The test framework's header dominates each test file's compile time.
   target_precompile_headers(${name} PRIVATE <gtest/gtest.h> <string> <vector> <memory> <functional>
     <filesystem> <fstream> <sstream>)
+  # A test that hangs (a dialog nobody answers) fails after two minutes instead
+  # of holding the whole run; the slowest test takes seconds.
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 120)
 endfunction()
