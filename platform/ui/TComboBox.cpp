@@ -54,13 +54,13 @@ TComboBox::TComboBox(TComponent* AOwner)
                          [this] { Combo(this)->clear(); },
                      });
     QObject::connect(c, qOverload<int>(&QComboBox::activated), [this](int) {
+        FAwaitsCompletion = false;
         ui::SafeCall(this, [this] {
             if (OnSelect) OnSelect(this);
             Change();
         });
     });
-    QObject::connect(c->lineEdit(), &QLineEdit::textEdited,
-                     [this] { ui::SafeCall(this, [this] { Change(); }); });
+    WatchTyping();
     SetParentColor(false);
     SetColor(clWindow);
     ColorChanged(); // clWindow is the starting value, so SetColor alone changes nothing
@@ -124,11 +124,31 @@ void TComboBox::SetStyle(TComboBoxStyle v) {
     c->setEditable(v == csDropDown || v == csSimple);
     if (c->isEditable()) {
         c->setInsertPolicy(QComboBox::NoInsert);
-        QObject::connect(c->lineEdit(), &QLineEdit::textEdited,
-                         [this] { ui::SafeCall(this, [this] { Change(); }); });
+        WatchTyping();
         if (FMaxLength > 0) c->lineEdit()->setMaxLength(FMaxLength);
     }
     c->setCurrentIndex(index);
+}
+
+void TComboBox::WatchTyping() {
+    QLineEdit* edit = Combo(this)->lineEdit();
+    QObject::connect(edit, &QLineEdit::textEdited, [this](const QString& typed) {
+        FTyped = ui::FromQt(typed);
+        FAwaitsCompletion = true;
+        ui::SafeCall(this, [this] { Change(); });
+    });
+    // The inline completion that follows typing sets the text without calling it
+    // an edit: it is reported too, so OnChange and Text() end on what the box
+    // shows (a form choosing a partner by name sees the whole name, not the
+    // typed prefix).
+    QObject::connect(edit, &QLineEdit::textChanged, [this](const QString& text) {
+        if (!FAwaitsCompletion) return;
+        const String shown = ui::FromQt(text);
+        if (shown == FTyped) return;
+        FAwaitsCompletion = false;
+        if (FSyncing || shown.size() <= FTyped.size() || !shown.starts_with(FTyped)) return;
+        ui::SafeCall(this, [this] { Change(); });
+    });
 }
 
 void TComboBox::SetDropDownCount(Integer v) {

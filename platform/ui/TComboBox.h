@@ -2,7 +2,9 @@
 // A drop-down list, editable (csDropDown) or not (csDropDownList). Items show
 // in the list; setting ItemIndex or Text does not fire OnChange, only the user's
 // choice or typing does (forms fill and set combos without reacting). Setting Text of an editable box
-// leaves the selection alone.
+// leaves the selection alone. Typing completes inline from the items (the
+// completed part selected, Backspace takes it away); OnChange fires for the
+// typed text and again for the completion, so Text() ends on what the box shows.
 // The owner-drawn styles show no edit line: each item of the list and the
 // chosen item on the closed box are drawn by DrawItem (OnDrawItem when
 // assigned, else the item's text) on Canvas, every item ItemHeight high.
@@ -70,11 +72,16 @@ private:
     Integer FDropDownCount = 8;
     Integer FMaxLength = 0;
     bool FSyncing = false;
+    // The text just typed, while its inline completion may still follow.
+    String FTyped;
+    bool FAwaitsCompletion = false;
 
     bool OwnerDrawn() const { return FStyle == csOwnerDrawFixed || FStyle == csOwnerDrawVariable; }
     // Fills Rect for State, lends Canvas to DrawItem and marks the focus.
     void DrawItemOn(TCanvas* Canvas, Integer Index, const TRect& Rect, TOwnerDrawState State);
     void PaintFace();
+    // Reports typing, and the inline completion that follows it, as OnChange.
+    void WatchTyping();
 
     Integer FItemHeight = 16;
     TCanvas* FCanvas = nullptr;

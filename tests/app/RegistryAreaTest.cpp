@@ -291,6 +291,23 @@ TEST_F(RegistryArea, TypingOverAChosenPartnerForgetsIt) {
     EXPECT_EQ(Number("SELECT count(*) FROM ikt_be"), 3);
 }
 
+// The box completes a typed beginning to a partner's name: the completed name
+// chooses that partner, so the entry can be stored without typing it in full.
+TEST_F(RegistryArea, TypingTheBeginningOfANameChoosesThatPartner) {
+    Tiktbe& d = *iktbe;
+    d.Show();
+    ui::SimulateKey(d.ComboBox1, 'K', {}, "K");
+    ui::SimulateKey(d.ComboBox1, 'I', {}, "i");
+    EXPECT_EQ(d.ComboBox1->Text(), "Kiss Anna");
+    EXPECT_EQ(d.PartnerId, FKiss);
+    EXPECT_EQ(d.Edit1->Text(), "1111 Budapest, Fő u. 1.");
+    // Taking the completion away leaves only the typed "Ki": no partner.
+    ui::SimulateKey(d.ComboBox1, VK_BACK);
+    EXPECT_EQ(d.ComboBox1->Text(), "Ki");
+    EXPECT_EQ(d.PartnerId, 0);
+    EXPECT_EQ(d.Edit1->Text(), "");
+}
+
 TEST_F(RegistryArea, IncomingEntryIsStoredAndShownOnTopOfTheList) {
     Tiktbe& d = *iktbe;
     d.Show();

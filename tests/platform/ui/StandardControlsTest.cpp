@@ -118,6 +118,36 @@ TEST_F(Controls, ComboTypingFiresOnChange) {
     EXPECT_EQ(combo->Text(), "K");
 }
 
+// Typing completes inline from the items; the text and OnChange carry the
+// completed text the box shows, so a form choosing by name sees the whole name.
+TEST_F(Controls, ComboInlineCompletionIsTheText) {
+    auto* combo = Place<TComboBox>(Form.get());
+    combo->Items()->Add("Kiss Anna");
+    combo->Items()->Add("Kovács Béla");
+    std::vector<String> seen;
+    combo->OnChange = [&](TObject*) { seen.push_back(combo->Text()); };
+    Form->Show();
+    ui::SimulateKey(combo, 'K', {}, "K");
+    EXPECT_EQ(combo->Text(), "Kiss Anna");
+    ASSERT_FALSE(seen.empty());
+    EXPECT_EQ(seen.back(), "Kiss Anna");
+    ui::SimulateKey(combo, 'O', {}, "o");
+    EXPECT_EQ(combo->Text(), "Kovács Béla");
+    EXPECT_EQ(seen.back(), "Kovács Béla");
+    // Backspace takes away the selected completion, leaving what was typed.
+    ui::SimulateKey(combo, VK_BACK);
+    EXPECT_EQ(combo->Text(), "Ko");
+    EXPECT_EQ(seen.back(), "Ko");
+    // No item starts so: the typed text stands as it is.
+    ui::SimulateKey(combo, 'X', {}, "x");
+    EXPECT_EQ(combo->Text(), "Kox");
+    EXPECT_EQ(seen.back(), "Kox");
+    // A form setting a longer text after typing is not a completion.
+    const std::size_t reported = seen.size();
+    combo->SetText("Koxa");
+    EXPECT_EQ(seen.size(), reported);
+}
+
 TEST_F(Controls, ComboItemsMirrorInsertDeleteAndPut) {
     auto* combo = Place<TComboBox>(Form.get());
     TStrings* items = combo->Items();
