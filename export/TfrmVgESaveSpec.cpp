@@ -11,7 +11,7 @@ std::function<TModalResult(TfrmVgESaveSpec* Form)> TfrmVgESaveSpec::Runner;
 
 TfrmVgESaveSpec::TfrmVgESaveSpec(TComponent* AOwner) : TForm(AOwner) {
     SetName("frmVgESaveSpec");
-    SetCaption("Specification");
+    SetCaption("Export settings");
     SetBorderStyle(bsDialog);
     SetPosition(poScreenCenter);
     SetClientWidth(360);

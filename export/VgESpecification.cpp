@@ -136,6 +136,7 @@ std::vector<String> Write(const TVgExportToCellFile& E, const String& App, const
     auto add = [&out](const String& Key, const String& Value) { out.push_back(Key + "=" + Value); };
     out.push_back("[Common]");
     add("App", App);
+    // Saved .VGE files carry these two keys word for word; readers look them up.
     out.push_back("Description=VgExport: specification");
     add("Specification", SpecName);
     add("TableType", TableTypeNames[static_cast<std::size_t>(E.TableType())]);

@@ -13,7 +13,7 @@
 
 namespace {
 
-class Specification : public exporttest::ExportFixture {
+class ExportSettingsFile : public exporttest::ExportFixture {
 protected:
     void Configure() {
         TVgEColumn* name = AddColumn("nev", "Név", 30);
@@ -35,7 +35,7 @@ protected:
     }
 };
 
-TEST_F(Specification, WrittenLines) {
+TEST_F(ExportSettingsFile, WrittenLines) {
     Configure();
     const std::vector<String> lines = vgespec::Write(*Export, "Velmora 2.0", "Ügylista");
     EXPECT_EQ(lines[0], "[Common]");
@@ -57,7 +57,7 @@ TEST_F(Specification, WrittenLines) {
     EXPECT_TRUE(HasLine(lines, "CurrencyString=Ft"));
 }
 
-TEST_F(Specification, SavedAndLoadedBack) {
+TEST_F(ExportSettingsFile, SavedAndLoadedBack) {
     Configure();
     ASSERT_TRUE(Export->SaveSpecification(File("lista.vge"), "Ügylista"));
     TVgExportToXLS other(nullptr);
@@ -85,7 +85,7 @@ TEST_F(Specification, SavedAndLoadedBack) {
     EXPECT_NE(Written("lista.vge").find("Specification=\xDCgylista\r\n"), std::string::npos);
 }
 
-TEST_F(Specification, UnreadableValuesKeepTheSetting) {
+TEST_F(ExportSettingsFile, UnreadableValuesKeepTheSetting) {
     Export->SetRowsPerFile(7);
     Export->SetAddTitle(true);
     vgespec::Read(*Export, {"RowsPerFile=hét", "Layout=9", "AddTitle=igen", "[Header]", "Style=2"});
@@ -97,7 +97,7 @@ TEST_F(Specification, UnreadableValuesKeepTheSetting) {
     EXPECT_EQ(vgespec::FromHexText("zz"), "");
 }
 
-TEST_F(Specification, SavingWithoutANameAsksInTheDialog) {
+TEST_F(ExportSettingsFile, SavingWithoutANameAsksInTheDialog) {
     TfrmVgESaveSpec::Runner = [this](TfrmVgESaveSpec* Form) {
         EXPECT_EQ(Form->Filter(), "|*.VGE|");
         Form->edSpecName->SetText("Minta");
@@ -115,7 +115,7 @@ TEST_F(Specification, SavingWithoutANameAsksInTheDialog) {
     TfrmVgESaveSpec::Runner = nullptr;
 }
 
-TEST_F(Specification, LoadingWithoutANameUsesTheOpenDialog) {
+TEST_F(ExportSettingsFile, LoadingWithoutANameUsesTheOpenDialog) {
     Export->SetRowsPerFile(3);
     ASSERT_TRUE(Export->SaveSpecification(File("a.vge")));
     Export->SetRowsPerFile(0);
@@ -130,7 +130,7 @@ TEST_F(Specification, LoadingWithoutANameUsesTheOpenDialog) {
     EXPECT_FALSE(Export->LoadSpecification());
 }
 
-TEST_F(Specification, AMissingFileRaises) {
+TEST_F(ExportSettingsFile, AMissingFileRaises) {
     EXPECT_EQ(ErrorOf<EFOpenError>([this] { Export->LoadSpecification(File("nincs.vge")); }),
               "Cannot open file \"" + File("nincs.vge") + "\"");
 }
