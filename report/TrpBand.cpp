@@ -102,11 +102,13 @@ bool TrpBand::Draw() {
         if (!Objects.empty()) {
             if (!IsFixed(Typ)) {
                 const Integer height = DoCalcHeight();
-                if (page->CurY + height > page->CurBottomY && !PageBreak) {
+                // A band at the top of a fresh page or column would not fit on the next one
+                // either: it is drawn here rather than breaking for ever, on a sub-report's
+                // page as on the main one.
+                if (page->CurY + height > page->CurBottomY && !PageBreak && page->Breaking == 0 &&
+                    page->CurY > page->FreshY) {
                     if (page->Skip) return true;
-                    // A band at the top of a fresh page or column would not fit on the next one
-                    // either: it is drawn here rather than breaking for ever.
-                    if (page->Breaking == 0 && page->CurY > page->FreshY) page->NewColumn(this);
+                    page->NewColumn(this);
                 }
             }
             if (IsDataType(Typ) && DataSet && Next && !Next->DataSet) {

@@ -116,6 +116,24 @@ TEST_F(BandEngineTest, SubReportsPrintSideBySideAndContinue) {
     EXPECT_EQ(pages[1].back(), "L60@20,180");
 }
 
+TEST_F(BandEngineTest, ASubReportBandTallerThanThePageIsDrawnOnceOnAFreshPage) {
+    Report->Pages()->Add();
+    TrpPage* sub = Report->Pages()->Pages(1);
+    sub->Margins = TRect(20, 20, 20, 20);
+    Band(btMasterData, 20, 20, "1");
+    Memo(0, 20, "fő");
+    auto* link = new TrpSubReportView();
+    link->SetBounds(300, 20, 300, 20);
+    link->SubPage = 1;
+    Page->Add(link);
+    Band(btMasterData, 20, 2000, "2", 0, sub);
+    Memo(20, 20, "S[LINE#]", 100, 15, sub);
+    Report->PrepareReport();
+    // The first record does not fit under the main band: it and the second
+    // each take a fresh page of their own, and the build ends.
+    EXPECT_EQ(Built(), (Pages{{"fő@0,20"}, {"S1@320,20"}, {"S2@320,20"}}));
+}
+
 TEST_F(BandEngineTest, CrossColumnsContinueOnFurtherPagesAtTheSameHeight) {
     // A cross header 40 wide at the left margin and columns of 100: six on the
     // first page (60 to 660), seven on each further page from the margin.
