@@ -195,10 +195,12 @@ void TrpPage::DataLoop(Integer Level) {
                 if (!ds->Eof() && band->NewPageAfter) NewPage();
             }
         }
-        if (FPending.empty())
-            ShowBand(band->FooterBand);
-        else
+        // With groups the last record's break has shown the footer already.
+        const bool closedByGroup = Level == 1 && FHasGroups && ds->Eof();
+        if (!FPending.empty())
             FPending.pop_back();
+        else if (!closedByGroup)
+            ShowBand(band->FooterBand);
     }
 }
 

@@ -93,6 +93,14 @@ TEST_F(GroupedReport, GroupsBreakOnTheConditionWithTheirSums) {
                                "S 5@0,140", "T 8@0,160"}}));
 }
 
+TEST_F(GroupedReport, TheMasterFooterClosesEachGroupOnceAndNotAgainAtTheEnd) {
+    Band(btMasterFooter, 140, 20);
+    Memo(0, 140, "MF");
+    Report->PrepareReport();
+    EXPECT_EQ(Built(), (Pages{{"G A@0,20", "1@0,40", "2@0,60", "MF@0,80", "S 3@0,100", "G B@0,120", "5@0,140",
+                               "MF@0,160", "S 5@0,180", "T 8@0,200"}}));
+}
+
 TEST_F(GroupedReport, NewPageAfterAGroup) {
     Page->Objects[0]->Flags = bfStartNewPage;
     Report->PrepareReport();
