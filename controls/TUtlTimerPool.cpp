@@ -20,7 +20,8 @@ TUtlTimerItem::TUtlTimerItem(TUtlTimerPool* Pool, TList* List, Word Ident)
 TUtlTimerItem::~TUtlTimerItem() {
     FEnabled = false;
     OnTimer = nullptr;
-    FList->Remove(this);
+    const Integer index = FList->Remove(this);
+    if (index >= 0) FPool->ItemRemoved(index);
 }
 
 void TUtlTimerItem::SetCallCount(Integer Value) {
@@ -153,11 +154,19 @@ void TUtlTimerPool::UpdateMainTimer(bool Enable) {
 
 void TUtlTimerPool::HandleTimers() {
     if (FLocked) return;
-    for (Integer i = 0; i < FItems.Count(); ++i) {
-        TUtlTimerItem* item = Item(i);
+    // A handler may remove items, its own among them; the index follows the
+    // list so that every remaining item is still visited once in this tick.
+    const Integer outer = FVisiting;
+    core::ScopeExit restore([this, outer] { FVisiting = outer; });
+    for (FVisiting = 0; FVisiting < FItems.Count(); ++FVisiting) {
+        TUtlTimerItem* item = Item(FVisiting);
         if (item->Enabled() && FTickCounter % item->Divisor() == 0) item->Timer();
     }
     FTickCounter = FTickCounter == std::numeric_limits<Integer>::max() ? 0 : FTickCounter + 1;
+}
+
+void TUtlTimerPool::ItemRemoved(Integer Index) {
+    if (Index <= FVisiting) --FVisiting;
 }
 
 void TUtlTimerPool::TimerMessage() {

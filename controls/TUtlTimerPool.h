@@ -96,7 +96,11 @@ public:
     TUtlTimerPoolEvent OnTimer;
 
 private:
+    friend class TUtlTimerItem;
     TUtlTimerItem* Item(Integer Index) const { return static_cast<TUtlTimerItem*>(FItems.Get(Index)); }
+    // An item left the list at Index: a tick in progress goes on with the item
+    // that moved into its place.
+    void ItemRemoved(Integer Index);
 
     bool FActive = false;
     bool FBusy = false;
@@ -104,5 +108,7 @@ private:
     TUtlTimerInterval FMinInterval = 1000;
     TList FItems;
     bool FLocked = false;
+    // The item a tick is visiting; -1 between ticks.
+    Integer FVisiting = -1;
     utl::WindowTimer FWindowTimer;
 };

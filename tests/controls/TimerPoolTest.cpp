@@ -137,6 +137,27 @@ TEST_F(TimerPoolTest, HandlerMayRemoveItsOwnItem) {
     EXPECT_EQ(pool.GetCount(), 0);
 }
 
+TEST_F(TimerPoolTest, RemovingDuringATickStillRunsEveryOtherItemOnce) {
+    // Which item's handler removes which item; the rest must each run once.
+    struct Row {
+        Word remover, removed;
+    };
+    for (const Row row : {Row{1, 1}, Row{2, 1}, Row{2, 3}, Row{3, 1}}) {
+        TUtlTimerPool local(nullptr, 50);
+        std::vector<Word> calls;
+        for (Word ident : {Word(1), Word(2), Word(3), Word(4)})
+            local.AddTimer(ident, 50, [&, ident](TObject*) {
+                calls.push_back(ident);
+                if (ident == row.remover) local.RemoveTimer(row.removed);
+            });
+        local.HandleTimers();
+        std::vector<Word> expected;
+        for (Word ident : {Word(1), Word(2), Word(3), Word(4)})
+            if (ident != row.removed || ident <= row.remover) expected.push_back(ident);
+        EXPECT_EQ(calls, expected) << row.remover << " removes " << row.removed;
+    }
+}
+
 TEST_F(TimerPoolTest, ExceptionInAHandlerGoesToTheApplicationAndLaterTicksRun) {
     DialogCapture dialogs;
     int calls = 0;
