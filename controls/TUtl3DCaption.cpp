@@ -74,6 +74,10 @@ Integer TUtl3DCaption::Growth() const {
     return 0;
 }
 
+Integer TUtl3DCaption::FontGrowth() const {
+    return FStyle == tdOutline || FStyle == tdExtrude || FStyle == tdExtrudeEnh ? 0 : Growth();
+}
+
 void TUtlFxCaption::SetAngle(TUtlAngle Value) {
     if (Value == 360) Value = 0;
     SetAndChange(FAngle, Value);

@@ -55,8 +55,11 @@ public:
     // The style's name in braces, "{raised}"; "{Disabled}" for tdNone.
     String GetSetStr() const override;
 
-    // Pixels the style adds to the text's right and bottom edge.
+    // Pixels the style adds to the text's right and bottom edge when measured for drawing.
     Integer Growth() const;
+    // What the font queries (UtlGet3DTextWidth, UtlGet3DTextHeight) add: the
+    // same, except nothing for the outline and the extruded styles.
+    Integer FontGrowth() const;
 
 protected:
     // Copies every property through the setters (Assign brackets it).

@@ -223,10 +223,10 @@ Integer UtlGet3DTextWidth(const String& Text, TUtl3DCaption* Caption, TFont* Fon
     scratch.Canvas()->SetTextCharacterExtra(Caption->Tracing());
     TSize size;
     GetTextExtentPoint32(scratch.Canvas(), Text, -1, &size);
-    return size.cx + Caption->Growth();
+    return size.cx + Caption->FontGrowth();
 }
 
 Integer UtlGet3DTextHeight(TUtl3DCaption* Caption, TFont* Font) {
     if (!Caption) return 0;
-    return UtlGetFontHeight(Font) + Caption->Growth();
+    return UtlGetFontHeight(Font) + Caption->FontGrowth();
 }

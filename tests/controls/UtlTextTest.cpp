@@ -84,16 +84,28 @@ TEST_F(TextTest, RotatedCaptionMeasuresItsBoxAndPlacesItself) {
     EXPECT_EQ(caption.PosY(), 24);
 }
 
-TEST(UtlTextTest, GrowthIsTheSameForMeasuringAndForTheFontQueries) {
+TEST(UtlTextTest, FontQueriesAddTheGrowthOfTheStyle) {
     TFont font;
     TUtl3DCaption caption;
+    caption.SetLightDepth(2);
     caption.SetShadowDepth(3);
     const Integer plain = UtlGet3DTextWidth("Abc", &caption, &font);
-    for (TUtlThreeDStyle style : {tdShadow, tdOutline, tdExtrude, tdExtrudeEnh}) {
-        caption.SetStyle(style);
-        EXPECT_EQ(UtlGet3DTextWidth("Abc", &caption, &font), plain + 3) << "style " << style;
-        EXPECT_EQ(UtlGet3DTextHeight(&caption, &font), UtlGetFontHeight(&font) + 3) << "style " << style;
+    const Integer height = UtlGetFontHeight(&font);
+    struct Row {
+        TUtlThreeDStyle style;
+        Integer growth;
+    };
+    for (const Row row : {Row{tdRaised, 2}, Row{tdPColorSunken, 5}, Row{tdShadow, 3},
+                          // the drawn outline and extrusion grow the measured box, not the font queries
+                          Row{tdOutline, 0}, Row{tdExtrude, 0}, Row{tdExtrudeEnh, 0}}) {
+        caption.SetStyle(row.style);
+        EXPECT_EQ(UtlGet3DTextWidth("Abc", &caption, &font), plain + row.growth) << "style " << row.style;
+        EXPECT_EQ(UtlGet3DTextHeight(&caption, &font), height + row.growth) << "style " << row.style;
     }
+    caption.SetStyle(tdExtrude);
+    TRect measured(0, 0, 200, 0);
+    UtlDrawTextCalc("Abc", &caption, measured, &font, false, true, 0, 0);
+    EXPECT_EQ(measured.Width(), plain + 3 + 2); // the extrusion's depth plus the measuring margin
     EXPECT_EQ(UtlGet3DTextWidth("Abc", nullptr, &font), 0);
     EXPECT_TRUE(UtlIsTrueTypeFont(&font));
 }
