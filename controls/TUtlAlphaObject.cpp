@@ -111,11 +111,5 @@ String TUtlAlphaObject::GetSetStr() const {
 }
 
 void TUtlAlphaObject::DefineProperties(TFiler* Filer) {
-    Filer->DefineProperty(
-        "Internal",
-        [this](TReader* r) {
-            if (auto* list = dynamic_cast<TUtlCustomImageList*>(UtlReadGlobalIdent(r))) SetImageList(list);
-        },
-        [this](TWriter* w) { UtlWriteGlobalIdent(w, ImageList()); },
-        ImageList() && UtlIsGlobalIdent(ImageList()));
+    UtlDefineGlobalImageList(Filer, ImageList(), [this](TUtlCustomImageList* List) { SetImageList(List); });
 }

@@ -106,6 +106,16 @@ bool UtlIsGlobalIdent(const TUtlCustomContainer* List) {
     return UtlContainer && List && (List == UtlContainer->BitmapList() || List == UtlContainer->ImageList());
 }
 
+void UtlDefineGlobalImageList(TFiler* Filer, TUtlCustomImageList* List,
+                              const std::function<void(TUtlCustomImageList*)>& Assign) {
+    Filer->DefineProperty(
+        IDS_INTERNAL,
+        [&Assign](TReader* r) {
+            if (auto* list = dynamic_cast<TUtlCustomImageList*>(UtlReadGlobalIdent(r))) Assign(list);
+        },
+        [List](TWriter* w) { UtlWriteGlobalIdent(w, List); }, List && UtlIsGlobalIdent(List));
+}
+
 void UtlRegisterListClasses() {
     static const bool registered = [] {
         auto describedItem = [](auto* tag, const char* name) {

@@ -3,8 +3,10 @@
 // one (UtlContainer) and the control that fills it from a form resource.
 #include "controls/UtlImageLists.h"
 
+#include <functional>
 #include <memory>
 
+class TFiler;
 class TReader;
 class TWriter;
 
@@ -63,3 +65,8 @@ void UtlWriteGlobalIdent(TWriter* Writer, TUtlCustomContainer* List);
 // The global list a string names; null for any other string.
 TUtlCustomContainer* UtlReadGlobalIdent(TReader* Reader);
 bool UtlIsGlobalIdent(const TUtlCustomContainer* List);
+// The extra property "Internal" of an object that draws from an image list:
+// written only when List is one of the global lists; what is read back is
+// handed to Assign when it names a global image list.
+void UtlDefineGlobalImageList(TFiler* Filer, TUtlCustomImageList* List,
+                              const std::function<void(TUtlCustomImageList*)>& Assign);

@@ -1,5 +1,6 @@
 #include "controls/TUtlCustomControl.h"
 
+#include "controls/TUtlContainer.h"
 #include "platform/graphics/TBitmap.h"
 
 // ---- TUtlCustomControl -----------------------------------------------------------
@@ -54,6 +55,11 @@ void TUtlCustomControl::SetIndex(Integer Index, Integer Value) {
     if (field == Value) return;
     field = Value;
     if (ImageList()) GetIMLChange(this);
+}
+
+void TUtlCustomControl::DefineProperties(TFiler* Filer) {
+    TCustomControl::DefineProperties(Filer);
+    UtlDefineGlobalImageList(Filer, ImageList(), [this](TUtlCustomImageList* List) { SetImageList(List); });
 }
 
 bool TUtlCustomControl::IMLEmpty() const {

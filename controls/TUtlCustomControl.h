@@ -59,6 +59,9 @@ public:
     // transparent, tells its own children.
     virtual void BackgroundChanged();
 
+    // "Internal": the image list when it is one of the global lists.
+    void DefineProperties(TFiler* Filer) override;
+
     void MouseEnter() override;
     void MouseLeave() override;
     void DoEnter() override;

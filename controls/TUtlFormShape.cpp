@@ -1,5 +1,6 @@
 #include "controls/TUtlFormShape.h"
 
+#include "controls/TUtlContainer.h"
 #include "controls/TUtlCustomControl.h"
 #include "platform/graphics/RasterOps.h"
 #include "platform/graphics/SystemMetrics.h"
@@ -72,6 +73,11 @@ void TUtlFormShape::SetImageList(TUtlCustomImageList* Value) {
     if (Value == ImageList()) return;
     UtlRelinkImageList(FLink, Value);
     GetChange(this);
+}
+
+void TUtlFormShape::DefineProperties(TFiler* Filer) {
+    TUtlWndProcComponent::DefineProperties(Filer);
+    UtlDefineGlobalImageList(Filer, ImageList(), [this](TUtlCustomImageList* List) { SetImageList(List); });
 }
 
 void TUtlFormShape::SetShowFormCaption(bool Value) {

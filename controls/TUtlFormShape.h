@@ -59,6 +59,8 @@ public:
     bool BackDrawArea(TCanvas* Canvas, const TRect& R, TPoint P) const override;
 
     void Loaded() override;
+    // "Internal": the image list when it is one of the global lists.
+    void DefineProperties(TFiler* Filer) override;
 
 protected:
     void WndProc(TMessage& Message) override;

@@ -3,11 +3,14 @@
 // form-resource text of lists and of the container control.
 #include "controls/TUtlApplication.h"
 #include "controls/TUtlContainer.h"
+#include "controls/TUtlCustomControl.h"
+#include "controls/TUtlFormShape.h"
 #include "controls/UtlStreams.h"
 #include "platform/core/FileUtils.h"
 #include "platform/core/ScopeExit.h"
 #include "platform/core/TFiler.h"
 #include "platform/graphics/TCanvas.h"
+#include "platform/ui/TCustomForm.h"
 #include "tests/support/ErrorOf.h"
 #include "tests/support/TempFolder.h"
 
@@ -285,6 +288,38 @@ TEST_F(UtlContainerTest, ControlStreamsTheGlobalContainer) {
     EXPECT_EQ(UtlContainer->StringList()->GetCount(), 1);
     EXPECT_TRUE(UtlIsGlobalIdent(UtlContainer->ImageList()));
     EXPECT_FALSE(UtlIsGlobalIdent(UtlContainer->WaveList()));
+}
+
+TEST_F(UtlContainerTest, ShapeAndControlStoreAGlobalImageListByItsIdentifier) {
+    UtlInitialization();
+    core::ScopeExit done([] { UtlFinalization(); });
+    TForm form(nullptr);
+    auto* shape = new TUtlFormShape(&form);
+    shape->SetName("Shape1");
+    auto* control = new TUtlCustomControl(&form);
+    control->SetName("Control1");
+    TUtlImageList own(nullptr);
+    // Each owner: its list setter and getter.
+    struct Row {
+        TComponent* owner;
+        std::function<void(TUtlCustomImageList*)> set;
+        std::function<TUtlCustomImageList*()> get;
+    };
+    const Row rows[] = {
+        {shape, [&](TUtlCustomImageList* l) { shape->SetImageList(l); }, [&] { return shape->ImageList(); }},
+        {control, [&](TUtlCustomImageList* l) { control->SetImageList(l); },
+         [&] { return control->ImageList(); }},
+    };
+    for (const Row& row : rows) {
+        row.set(&own); // a list of the form's own is not a global identifier
+        EXPECT_EQ(ComponentToText(row.owner).find("Internal"), String::npos) << row.owner->Name();
+        row.set(UtlContainer->ImageList());
+        const String text = ComponentToText(row.owner);
+        EXPECT_NE(text.find("  Internal = 'UTLIML30'\n"), String::npos) << text;
+        row.set(nullptr);
+        TextToComponent(text, row.owner);
+        EXPECT_EQ(row.get(), UtlContainer->ImageList()) << row.owner->Name();
+    }
 }
 
 TEST(UtlListSuffixes, ListAndItemExtensions) {
