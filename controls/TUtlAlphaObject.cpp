@@ -60,13 +60,19 @@ bool TUtlAlphaObject::Enabled() const {
 }
 
 void TUtlAlphaObject::AlphaBlend(TBitmap* Bitmap) {
+    if (Bitmap) AlphaBlendRect(Bitmap, TRect(0, 0, Bitmap->Width(), Bitmap->Height()));
+}
+
+void TUtlAlphaObject::AlphaBlendRect(TBitmap* Bitmap, const TRect& Area) {
     if (!Bitmap || Bitmap->Empty() || FFillObject->Style() == sfNone) return;
-    const Integer w = Bitmap->Width(), h = Bitmap->Height();
+    TRect area;
+    if (!IntersectRect(area, Area, TRect(0, 0, Bitmap->Width(), Bitmap->Height()))) return;
+    const Integer w = area.Width(), h = area.Height();
     TBitmap fill(w, h, pf24bit);
     FFillObject->FillCanvas(fill.Canvas(), TRect(0, 0, w, h), clWhite);
     if (TBitmap* source = FFillObject->GetBitmap()) fill.SetTransparentColor(source->TransparentColor());
     Bitmap->SetPixelFormat(pf24bit);
-    UtlBMPAlphaBlend(Bitmap, &fill, TRect(0, 0, w, h), TPoint(0, 0), Bitmap, FStrength, TPoint(0, 0));
+    UtlBMPAlphaBlend(Bitmap, &fill, area, area.TopLeft(), Bitmap, FStrength, TPoint(0, 0));
 }
 
 void TUtlAlphaObject::ControlBlend(TBitmap* Bitmap, const TRect& SourceRect, const TRect&, TCanvas* Canvas,

@@ -30,6 +30,9 @@ public:
     // Bitmap × Strength + fill × (1 − Strength), in place (24 bits afterwards).
     // Nothing for sfNone.
     void AlphaBlend(TBitmap* Bitmap);
+    // The same on Area of Bitmap only (the part inside the bitmap); the fill
+    // is laid out over the area as if it were a bitmap of its own.
+    void AlphaBlendRect(TBitmap* Bitmap, const TRect& Area);
     // SourceRect of Bitmap blended and copied to TargetRect of Canvas.
     void ControlBlend(TBitmap* Bitmap, const TRect& SourceRect, const TRect& WorkRect, TCanvas* Canvas,
                       const TRect& TargetRect);

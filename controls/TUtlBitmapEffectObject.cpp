@@ -136,6 +136,40 @@ void TUtlBitmapEffectObject::DrawCopyRect(TBitmap* Source, const TRect& Rect, TB
     }
 }
 
+void TUtlBitmapEffectObject::DrawCutRect(TCanvas* Source, const TRect& Rect, TCanvas* Target,
+                                         const TRect& TargetRect) {
+    if (!Source || !Target || IsRectEmpty(Rect) || IsRectEmpty(TargetRect)) return;
+    TBitmap cut(Rect.Width(), Rect.Height(), pf24bit);
+    TRect part;
+    if (IntersectRect(part, Rect, Source->ClipRect()))
+        BitBlt(cut.Canvas(), part.Left - Rect.Left, part.Top - Rect.Top, part.Width(), part.Height(), Source,
+               part.Left, part.Top, SRCCOPY);
+    Draw(&cut);
+    StretchBlt(Target, TargetRect.Left, TargetRect.Top, TargetRect.Width(), TargetRect.Height(), cut.Canvas(),
+               0, 0, cut.Width(), cut.Height(), SRCCOPY);
+}
+
+void TUtlBitmapEffectObject::DrawCutRect2(TBitmap* Source, const TRect& Rect, TBitmap* Target, TPoint Point) {
+    if (!Source || !Target || Target->Empty() || IsRectEmpty(Rect)) return;
+    if (FBuffer && FBufferValid) {
+        Target->Canvas()->Draw(0, 0, FBuffer.get());
+        return;
+    }
+    TRect area;
+    if (!IntersectRect(area, Bounds(Point.X, Point.Y, Rect.Width(), Rect.Height()),
+                       TRect(0, 0, Target->Width(), Target->Height())))
+        return;
+    Target->SetPixelFormat(pf24bit);
+    BitBlt(Target->Canvas(), area.Left, area.Top, area.Width(), area.Height(), Source->Canvas(),
+           Rect.Left + area.Left - Point.X, Rect.Top + area.Top - Point.Y, SRCCOPY);
+    Chain(Target, area, false);
+    FAlpha->AlphaBlendRect(Target, area);
+    if (FBuffer) {
+        FBuffer->Assign(Target);
+        FBufferValid = true;
+    }
+}
+
 void TUtlBitmapEffectObject::Assign(TPersistent* Source) {
     auto* from = dynamic_cast<TUtlBitmapEffectObject*>(Source);
     if (!from) {

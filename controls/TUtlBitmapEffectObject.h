@@ -38,6 +38,14 @@ public:
     void DrawCopyFromRect(TBitmap* Source, const TRect& Rect, TBitmap* Target);
     // Rect of Source to Target at Point; the effects (no monochrome, no blend) on that area.
     void DrawCopyRect(TBitmap* Source, const TRect& Rect, TBitmap* Target, TPoint Point);
+    // The part of Rect of Source inside the canvas's clip area goes into a
+    // bitmap of Rect's size, which is drawn (Draw: every effect, the buffer
+    // honoured) and copied into TargetRect of Target, stretched to fit.
+    void DrawCutRect(TCanvas* Source, const TRect& Rect, TCanvas* Target, const TRect& TargetRect);
+    // Rect of Source to Target at Point; the effects (no monochrome) on that
+    // area, then the alpha blend of the area with its fill. Buffered, the
+    // whole Target is remembered and drawn again while valid.
+    void DrawCutRect2(TBitmap* Source, const TRect& Rect, TBitmap* Target, TPoint Point);
     // The buffer must be made again.
     void DestroyBuffer() { FBufferValid = false; }
     // Some effect is switched on.

@@ -16,6 +16,56 @@ std::unique_ptr<TUtlBitmapList> ListOf(TColor color) {
     return list;
 }
 
+// Pictures as rows of letters, one colour each.
+TColor ColourOf(char c) {
+    switch (c) {
+    case 'r':
+        return RGB(200, 0, 0);
+    case 'g':
+        return RGB(0, 200, 0);
+    case 'b':
+        return RGB(0, 0, 200);
+    case 'm':
+        return RGB(100, 0, 100); // red half-blended with blue
+    case 'c':
+        return RGB(0, 100, 100); // green half-blended with blue
+    case 'R':
+        return RGB(55, 255, 255); // red inverted
+    case 'G':
+        return RGB(255, 55, 255);
+    case 'w':
+        return clWhite;
+    case '.':
+        return clBlack;
+    default:
+        return sheet::Green;
+    }
+}
+
+std::unique_ptr<TBitmap> Picture(const std::vector<std::string>& rows) {
+    auto b = sheet::Make(Integer(rows[0].size()), Integer(rows.size()));
+    for (std::size_t y = 0; y < rows.size(); ++y)
+        for (std::size_t x = 0; x < rows[y].size(); ++x)
+            sheet::Put(*b, Integer(x), Integer(y), ColourOf(rows[y][x]));
+    return b;
+}
+
+std::vector<std::string> Letters(TBitmap& b) {
+    const std::string known = "rgbmcRGw.#";
+    std::vector<std::string> rows;
+    for (Integer y = 0; y < b.Height(); ++y) {
+        std::string row;
+        for (Integer x = 0; x < b.Width(); ++x) {
+            char letter = '?';
+            for (char c : known)
+                if (ColourOf(c) == At(b, x, y)) letter = c;
+            row += letter;
+        }
+        rows.push_back(row);
+    }
+    return rows;
+}
+
 } // namespace
 
 TEST(EffectObjectsTest, AlphaStrengthWeighsTheBitmap) {
@@ -117,4 +167,38 @@ TEST(EffectObjectsTest, CopiesOfAreas) {
     fx.DrawCopyRect(source.get(), TRect(0, 0, 2, 2), wide.get(), TPoint(5, 5));
     EXPECT_EQ(At(*wide, 5, 5), clWhite);
     EXPECT_EQ(At(*wide, 4, 4), clBlue);
+}
+
+TEST(EffectObjectsTest, CutRectTakesOnlyTheClippedPartAndStretchesIntoTheTarget) {
+    TUtlBitmapEffectObject fx;
+    fx.SetBool(3, true); // invert
+    auto source = Picture({"rrgg", "rrgg", "gggg"});
+    source->Canvas()->SetClipRect(TRect(0, 0, 3, 3)); // the last column is outside
+    auto target = Picture({"######", "######", "######", "######"});
+    fx.DrawCutRect(source->Canvas(), TRect(1, 0, 4, 2), target->Canvas(), TRect(0, 1, 6, 3));
+    // Each cut pixel doubled across; the unclipped column stays the new bitmap's white, inverted.
+    EXPECT_EQ(Letters(*target), (std::vector<std::string>{"######", "RRGG..", "RRGG..", "######"}));
+}
+
+TEST(EffectObjectsTest, CutRect2BlendsOnlyTheCopiedAreaAndBuffersTheWholeTarget) {
+    TUtlBitmapEffectObject fx;
+    fx.SetBool(0, true); // mirrored
+    fx.AlphaBlend()->FillObject()->SetStyle(sfBrush);
+    fx.AlphaBlend()->FillObject()->Brush()->SetColor(RGB(0, 0, 200));
+    fx.AlphaBlend()->SetStrength(0.5f);
+    auto source = Picture({"rgbw", "wwww"});
+    auto target = Picture({"......", "......", "......"});
+    fx.DrawCutRect2(source.get(), TRect(0, 0, 3, 1), target.get(), TPoint(2, 1));
+    const std::vector<std::string> expected{"......", "..bcm.", "......"};
+    EXPECT_EQ(Letters(*target), expected);
+    // At the edge only the part inside the target is copied.
+    auto edge = Picture({"....", "...."});
+    fx.DrawCutRect2(source.get(), TRect(0, 0, 3, 1), edge.get(), TPoint(2, 1));
+    EXPECT_EQ(Letters(*edge), (std::vector<std::string>{"....", "..cm"}));
+
+    fx.SetBool(4, true); // buffered: the next result is remembered whole
+    fx.DrawCutRect2(source.get(), TRect(0, 0, 3, 1), target.get(), TPoint(2, 1));
+    auto other = Picture({"######", "######", "######"});
+    fx.DrawCutRect2(Picture({"gggg"}).get(), TRect(0, 0, 3, 1), other.get(), TPoint(0, 0));
+    EXPECT_EQ(Letters(*other), Letters(*target));
 }
