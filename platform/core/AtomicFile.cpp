@@ -8,28 +8,53 @@
 
 namespace core {
 
-bool WriteFileAtomically(const String& fileName, std::string_view bytes) {
-    String tempName = fileName + ".tmp-XXXXXX";
-    const int fd = ::mkstemp(tempName.data());
-    if (fd < 0) return false;
+FileReplacement::FileReplacement(const String& Target) : FTarget(Target) {
+    String name = Target + ".tmp-XXXXXX";
+    FHandle = ::mkstemp(name.data());
+    if (FHandle < 0) return;
+    FTempName = name;
     // Keep the permissions of the file being replaced, else the usual ones.
     struct stat st {};
-    const mode_t mode = ::stat(fileName.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0644;
-    bool ok = ::fchmod(fd, mode) == 0;
+    const mode_t mode = ::stat(Target.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0644;
+    if (::fchmod(FHandle, mode) != 0) Discard();
+}
+
+FileReplacement::~FileReplacement() {
+    Discard();
+}
+
+void FileReplacement::Discard() {
+    if (FHandle >= 0) ::close(FHandle);
+    FHandle = -1;
+    if (!FTempName.empty()) ::unlink(FTempName.c_str());
+    FTempName.clear();
+}
+
+bool FileReplacement::Commit() {
+    if (FHandle < 0) return false;
+    // fsync reaches what any descriptor of the file wrote, a writer's own included.
+    bool ok = ::fsync(FHandle) == 0;
+    ok = ::close(FHandle) == 0 && ok;
+    FHandle = -1;
+    ok = ok && std::rename(FTempName.c_str(), FTarget.c_str()) == 0;
+    if (ok) FTempName.clear();
+    Discard();
+    return ok;
+}
+
+bool WriteFileAtomically(const String& fileName, std::string_view bytes) {
+    FileReplacement file(fileName);
+    bool ok = file.Valid();
     size_t done = 0;
     while (ok && done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        const ssize_t n = ::write(file.Handle(), bytes.data() + done, bytes.size() - done);
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0)
             ok = false;
         else
             done += static_cast<size_t>(n);
     }
-    ok = ok && ::fsync(fd) == 0;
-    ok = ::close(fd) == 0 && ok;
-    ok = ok && std::rename(tempName.c_str(), fileName.c_str()) == 0;
-    if (!ok) ::unlink(tempName.c_str());
-    return ok;
+    return ok && file.Commit();
 }
 
 std::optional<std::string> ReadWholeFile(const String& fileName) {

@@ -1,11 +1,44 @@
 #pragma once
-// Whole-file replacement that a crash or a full disk cannot leave half written.
+// Whole-file replacement that a crash, a full disk or a cancelled writer cannot
+// leave half written.
 #include "platform/core/Types.h"
 
 #include <optional>
 #include <string_view>
 
 namespace core {
+
+// Replaces one file as a whole. The new content goes to a temporary file in the
+// target's folder (so the final rename is atomic on the same file system), which
+// the guard creates at once, empty, with the target's permissions (0644 for a new
+// file). Until Commit the target is untouched; a guard that ends without Commit
+// removes its temporary file, so a failure or a cancel leaves the old file as it
+// was and nothing behind. Writers may use Handle() or open TempName() themselves.
+class FileReplacement {
+public:
+    explicit FileReplacement(const String& Target);
+    ~FileReplacement();
+    FileReplacement(const FileReplacement&) = delete;
+    FileReplacement& operator=(const FileReplacement&) = delete;
+
+    // False when the temporary file could not be created (no folder, no right to write).
+    bool Valid() const { return FHandle >= 0; }
+    const String& Target() const { return FTarget; }
+    // The temporary file's path, "" when not Valid().
+    const String& TempName() const { return FTempName; }
+    // A descriptor open for writing on the temporary file, -1 when not Valid().
+    int Handle() const { return FHandle; }
+    // Syncs the temporary file to disk and renames it over the target. False when
+    // any step fails; the temporary file is then gone and the target untouched.
+    bool Commit();
+
+private:
+    void Discard();
+
+    String FTarget;
+    String FTempName;
+    int FHandle = -1;
+};
 
 // Writes bytes to a temporary file beside fileName and renames it over fileName.
 // False (and fileName untouched) when any step fails. fileName is a file-system path.
