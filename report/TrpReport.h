@@ -97,12 +97,15 @@ public:
     void WriteBinaryData(TStream* Stream);
 
     // Builds the pages (PrepareReport), then shows the error box with the
-    // error text and clears the pages, or hands the pages to the preview.
+    // error text and clears the pages, or hands the pages to the preview, a
+    // cancelled build's as far as they went.
     void ShowReport();
     // Builds the pages from the template and the data sources, in one pass or
     // (DoublePass) two, behind the progress window when ShowProgress is set and
-    // OnProgress is not. False when the user cancelled: the pages are then
-    // cleared. An error while building is kept in rpBuild (text and flag), not raised.
+    // OnProgress is not. False when the user cancelled: the pages built until
+    // then stay (a cancel in the counting pass ends the build with that pass's
+    // pages). An error while building is kept in rpBuild (text and flag), not
+    // raised, and leaves no page.
     bool PrepareReport();
     // Shows the built pages; the preview hook, when installed, opens them.
     void ShowPreparedReport();

@@ -133,9 +133,10 @@ bool TrpReport::DoPrepareReport() {
     } else {
         BuildAction(nullptr);
     }
-    // A calculation error stops the build too, but it is no cancel.
+    // A calculation error stops the build too, but it is no cancel. A cancelled
+    // build keeps the pages made so far: the user sees the report up to there.
     const bool cancelled = FCancelled || (Terminated && !rpBuild.ErrorFlag);
-    if (cancelled || rpBuild.ErrorFlag) EMFPages()->Clear();
+    if (rpBuild.ErrorFlag) EMFPages()->Clear();
     Terminated = false;
     return !cancelled;
 }

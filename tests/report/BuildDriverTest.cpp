@@ -65,10 +65,10 @@ TEST_F(BuildDriver, OnProgressReplacesTheWindow) {
     EXPECT_TRUE(std::find(seen.begin(), seen.end(), 3) != seen.end());
 }
 
-TEST_F(BuildDriver, CancelStopsTheBuildAndClearsThePages) {
-    Window->CancelAt = 2;
+TEST_F(BuildDriver, CancelStopsTheBuildAndKeepsThePagesBuiltSoFar) {
+    Window->CancelAt = 4;
     EXPECT_FALSE(Report->PrepareReport());
-    EXPECT_EQ(Report->EMFPages()->Count(), 0);
+    EXPECT_EQ(Built(), (Pages{{"1/0@0,20", "1/0@0,420"}, {"2/0@0,20"}}));
     EXPECT_FALSE(Report->Terminated);
     // The next build runs whole again.
     Window->CancelAt = -1;
@@ -76,15 +76,25 @@ TEST_F(BuildDriver, CancelStopsTheBuildAndClearsThePages) {
     EXPECT_EQ(Report->EMFPages()->Count(), 3);
 }
 
-TEST_F(BuildDriver, CancelInTheCountingPassRunsNoSecondPass) {
+TEST_F(BuildDriver, CancelInTheCountingPassEndsTheBuildWithThatPassesPages) {
     Report->DoublePass = true;
-    Window->CancelAt = 2;
+    Window->CancelAt = 4;
     int begun = 0;
     Report->OnBeginPage = [&](Integer) { ++begun; };
     EXPECT_FALSE(Report->PrepareReport());
-    EXPECT_EQ(Report->EMFPages()->Count(), 0);
-    EXPECT_LE(begun, 2);
+    EXPECT_EQ(Report->EMFPages()->Count(), 2);
+    EXPECT_EQ(begun, 2);
     EXPECT_FALSE(Contains(Window->Labels, "Processing page:  1"));
+}
+
+TEST_F(BuildDriver, ACancelledBuildIsShown) {
+    Window->CancelAt = 4;
+    Integer shown = -1;
+    auto saved = rpShowPreview;
+    rpShowPreview = [&](TrpReport* r, const String&) { shown = r->EMFPages()->Count(); };
+    Report->ShowReport();
+    rpShowPreview = saved;
+    EXPECT_EQ(shown, 2);
 }
 
 TEST_F(BuildDriver, ACalculationErrorShowsWhereAndKeepsNoPage) {
