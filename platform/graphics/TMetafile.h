@@ -1,7 +1,7 @@
 #pragma once
-// A metafile picture (enhanced or the older placeable kind) kept as its bytes,
-// so that pictures stored in reports and forms survive a load and save. It is
-// not played back: drawing shows a placeholder frame with a cross.
+// A metafile picture (enhanced or the older kind, with or without its
+// placeable header) kept as its bytes, so that pictures stored in reports and
+// forms survive a load and save byte for byte; drawing plays its records.
 #include "platform/graphics/TGraphic.h"
 
 #include <vector>
@@ -22,7 +22,8 @@ public:
     bool Enhanced() const { return FEnhanced; }
 
     // Reads the rest of the stream; raises EInvalidGraphic "Metafile is not
-    // valid" for bytes that are neither kind.
+    // valid" for bytes that are neither kind or hold a damaged record (the
+    // message then names it), keeping the picture it had.
     void LoadFromStream(TStream* Stream) override;
     void SaveToStream(TStream* Stream) override;
     void LoadFromBytes(const std::vector<Byte>& data);
