@@ -1,9 +1,7 @@
 #include "app/CaseStatements.h"
 
+#include "app/DigitBoxes.h"
 #include "app/SqlRoutines.h"
-#include "platform/core/Exceptions.h"
-#include "platform/core/Format.h"
-#include "platform/core/RtlConsts.h"
 #include "platform/core/StrUtils.h"
 
 namespace app {
@@ -21,18 +19,6 @@ String OrderBy(bool ByName, bool Descending) {
 }
 
 } // namespace
-
-// The boxes only accept digits, but pasted or programmatic text must not slip through.
-const String& CheckedDigits(const String& Text) {
-    if (!IsDigitsOnly(Text)) throw EConvertError(Format(SInvalidInteger, {Text}));
-    return Text;
-}
-
-bool IsDigitsOnly(const String& Text) {
-    for (char c : Text)
-        if (c < '0' || c > '9') return false;
-    return true;
-}
 
 String CaseListSql(const CaseListOptions& Options) {
     String sql = "SELECT sorszam, ev, szam, nev,ev||'/'||szam AS ugyszam,CASE status  WHEN 1 THEN "

@@ -37,10 +37,4 @@ String CaseListSql(const CaseListOptions& Options);
 // "%" and "_" keep their pattern meaning.
 String CaseSearchSql(const CaseSearchCriteria& Criteria);
 
-// True when Text is empty or holds only the digits 0-9.
-bool IsDigitsOnly(const String& Text);
-// Text itself when IsDigitsOnly; else raises EConvertError "'<text>' is not a valid
-// integer value", so a year or number box never puts typed text into a statement.
-const String& CheckedDigits(const String& Text);
-
 } // namespace app

@@ -1,9 +1,23 @@
 #include "app/DigitBoxes.h"
 
-#include "app/CaseStatements.h"
+#include "platform/core/Exceptions.h"
+#include "platform/core/Format.h"
+#include "platform/core/RtlConsts.h"
 #include "platform/ui/TEdit.h"
 
 namespace app {
+
+// The boxes only accept digits, but pasted or programmatic text must not slip through.
+const String& CheckedDigits(const String& Text) {
+    if (!IsDigitsOnly(Text)) throw EConvertError(Format(SInvalidInteger, {Text}));
+    return Text;
+}
+
+bool IsDigitsOnly(const String& Text) {
+    for (char c : Text)
+        if (c < '0' || c > '9') return false;
+    return true;
+}
 
 void AcceptDigitsOnly(TEdit* Edit) {
     Edit->OnKeyPress = [](TObject*, String& Key) {

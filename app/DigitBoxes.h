@@ -1,11 +1,19 @@
 #pragma once
 // Text boxes for whole numbers (years, case numbers, retention periods): typed keys
 // other than digits and editing keys are refused, and pasted text keeps its digits.
+#include "platform/core/Types.h"
+
 class TEdit;
 
 namespace app {
 
 // Installs the key filter and the paste clean-up on Edit (its OnKeyPress and OnChange).
 void AcceptDigitsOnly(TEdit* Edit);
+
+// True when Text is empty or holds only the digits 0-9.
+bool IsDigitsOnly(const String& Text);
+// Text itself when IsDigitsOnly; else raises EConvertError "'<text>' is not a valid
+// integer value", so a year or number box never puts typed text into a statement.
+const String& CheckedDigits(const String& Text);
 
 } // namespace app

@@ -1,6 +1,6 @@
 #include "app/OfficeSettings.h"
 
-#include "app/CaseStatements.h"
+#include "app/DigitBoxes.h"
 #include "app/QueryRun.h"
 #include "app/SqlRoutines.h"
 #include "platform/core/Exceptions.h"

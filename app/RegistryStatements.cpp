@@ -1,6 +1,6 @@
 #include "app/RegistryStatements.h"
 
-#include "app/CaseStatements.h"
+#include "app/DigitBoxes.h"
 #include "app/SqlRoutines.h"
 #include "platform/core/Exceptions.h"
 #include "platform/core/NumberFormat.h"
