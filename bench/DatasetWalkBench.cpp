@@ -3,7 +3,7 @@
 // against a plain step loop reading every column as text, in the same run.
 // dataset_memory_ratio: heap taken per loaded row against the size of the row's
 // values as the engine holds them (8 bytes a number, the text's bytes).
-#include "MillionRows.h"
+#include "bench/MillionRows.h"
 
 #include "platform/core/TStringList.h"
 #include "platform/data/TField.h"

@@ -1,7 +1,7 @@
 // grid_paint_screen_ms: one full paint of the case list grid (792 x 480) over
 // 100,000 cases on an off-screen bitmap. grid_scroll_page_ms: Page Down and the
 // repaint that follows.
-#include "../tests/grid/CaseDatabase.h"
+#include "tests/../tests/grid/CaseDatabase.h"
 #include "grid/TVgDBGrid.h"
 #include "platform/data/TDataSource.h"
 #include "platform/graphics/TBitmap.h"

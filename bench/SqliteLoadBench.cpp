@@ -1,6 +1,6 @@
 // sqlite_load_ratio: loading a million rows of (integer, text, date text, real)
 // into the result store, against a plain step-and-read loop over the same query.
-#include "MillionRows.h"
+#include "bench/MillionRows.h"
 
 #include "platform/data/TFieldDefs.h"
 #include "platform/data/TParams.h"

@@ -1,35 +1,22 @@
 # Shared helpers for the folder CMake files.
 
-# velmora_library(<target> [DEPS <targets...>] [QT <Qt targets...>])
-# One library per folder: every .cpp/.h in the calling folder is its source.
-# New files are picked up at build time (CONFIGURE_DEPENDS), so parallel work
-# on one folder never has to edit the same list.
+# velmora_library(<target> [DEPS <targets...>] [QT <Qt targets...>] SOURCES <files...>)
+# One library per folder, its sources listed: a missing or misspelt file fails the
+# configure instead of silently leaving the library short.
 function(velmora_library target)
-  cmake_parse_arguments(ARG "" "" "DEPS;QT" ${ARGN})
-  file(GLOB _src CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
-  list(FILTER _src INCLUDE REGEX "\\.cpp$")
-  if(_src)
-    add_library(${target} STATIC)
-    target_sources(${target} PRIVATE ${_src})
-    target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR})
-    target_link_libraries(${target} PUBLIC ${ARG_DEPS} PRIVATE ${ARG_QT})
-  else()
-    add_library(${target} INTERFACE)
-    target_include_directories(${target} INTERFACE ${PROJECT_SOURCE_DIR})
-    target_link_libraries(${target} INTERFACE ${ARG_DEPS})
-  endif()
+  cmake_parse_arguments(ARG "" "" "DEPS;QT;SOURCES" ${ARGN})
+  add_library(${target} STATIC ${ARG_SOURCES})
+  target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR})
+  target_link_libraries(${target} PUBLIC ${ARG_DEPS} PRIVATE ${ARG_QT})
 endfunction()
 
-# velmora_test(<name> LIBS <targets...>)
-# One test executable per folder of tests/: every *.cpp beside the calling CMakeLists.
+# velmora_test(<name> LIBS <targets...> [LABELS <labels...>] SOURCES <files...>)
+# One test executable per folder of tests/. Includes are written from the project's
+# root ("tests/support/TempFolder.h"), so a test helper never passes for a source file.
 function(velmora_test name)
-  cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
-  file(GLOB _src CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
-  if(NOT _src)
-    return()
-  endif()
-  add_executable(${name} ${_src})
-  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/tests)
+  cmake_parse_arguments(ARG "" "" "LIBS;LABELS;SOURCES" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main)
   target_compile_definitions(${name} PRIVATE VELMORA_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
   # The test framework's header dominates each test file's compile time.

@@ -7,7 +7,7 @@
 #include "platform/core/Exceptions.h"
 #include "sqlite/TSqlite3DB.h"
 #include "sqlite/TSqlite3Query.h"
-#include "support/ErrorOf.h"
+#include "tests/support/ErrorOf.h"
 #include "tests/app/StatementQueryFixture.h"
 
 #include <gtest/gtest.h>

@@ -9,7 +9,7 @@
 #include "platform/ui/DialogHook.h"
 #include "platform/ui/TEdit.h"
 #include "sqlite/TSqlite3Query.h"
-#include "support/FileBytes.h"
+#include "tests/support/FileBytes.h"
 #include "tests/app/MainWindowFixture.h"
 
 #include <gtest/gtest.h>

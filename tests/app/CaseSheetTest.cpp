@@ -30,10 +30,10 @@
 #include "platform/ui/TSpeedButton.h"
 #include "platform/ui/VirtualKeys.h"
 #include "sqlite/TSqlite3Query.h"
-#include "support/FileBytes.h"
-#include "support/ScopedEnv.h"
-#include "support/StubOpener.h"
-#include "support/TempFolder.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/ScopedEnv.h"
+#include "tests/support/StubOpener.h"
+#include "tests/support/TempFolder.h"
 #include "tests/app/CaseFormsFixture.h"
 
 #include <gtest/gtest.h>

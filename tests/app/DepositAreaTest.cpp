@@ -25,9 +25,9 @@
 #include "platform/ui/TRadioButton.h"
 #include "sqlite/TSqlite3Query.h"
 #include "sqlite/TSqlite3Table.h"
-#include "support/ErrorOf.h"
-#include "support/FileBytes.h"
-#include "support/PythonTools.h"
+#include "tests/support/ErrorOf.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/PythonTools.h"
 #include "tests/app/MainWindowFixture.h"
 
 #include <gtest/gtest.h>

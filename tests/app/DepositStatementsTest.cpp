@@ -6,7 +6,7 @@
 #include "platform/core/DateTime.h"
 #include "platform/core/Exceptions.h"
 #include "sqlite/EngineError.h"
-#include "support/ErrorOf.h"
+#include "tests/support/ErrorOf.h"
 #include "tests/app/StatementQueryFixture.h"
 
 #include <gtest/gtest.h>

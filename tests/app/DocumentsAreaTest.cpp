@@ -25,8 +25,8 @@
 #include "platform/ui/TMenuItem.h"
 #include "platform/ui/TRadioButton.h"
 #include "sqlite/TSqlite3Query.h"
-#include "support/FileBytes.h"
-#include "support/PythonTools.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/PythonTools.h"
 #include "tests/app/MainWindowFixture.h"
 
 #include <gtest/gtest.h>

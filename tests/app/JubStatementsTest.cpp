@@ -9,7 +9,7 @@
 #include "platform/core/Exceptions.h"
 #include "platform/data/TField.h"
 #include "sqlite/TSqlite3Query.h"
-#include "support/ErrorOf.h"
+#include "tests/support/ErrorOf.h"
 #include "tests/app/OfficeDbFixture.h"
 
 #include <gtest/gtest.h>

@@ -10,7 +10,7 @@
 #include "platform/ui/TEdit.h"
 #include "platform/ui/TLabel.h"
 #include "platform/ui/TMenuItem.h"
-#include "support/ErrorOf.h"
+#include "tests/support/ErrorOf.h"
 #include "tests/app/CaseFormsFixture.h"
 
 #include <gtest/gtest.h>

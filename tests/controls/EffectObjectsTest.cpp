@@ -1,6 +1,6 @@
 #include "controls/TUtlBitmapEffectObject.h"
 
-#include "PixelSheet.h"
+#include "tests/controls/PixelSheet.h"
 
 #include <gtest/gtest.h>
 

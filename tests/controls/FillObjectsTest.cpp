@@ -1,7 +1,7 @@
 #include "controls/TUtlFillObject.h"
 #include "controls/TUtlGradient.h"
 
-#include "PixelSheet.h"
+#include "tests/controls/PixelSheet.h"
 #include "platform/core/TComponent.h"
 #include "platform/core/TFiler.h"
 #include "platform/core/TypInfo.h"

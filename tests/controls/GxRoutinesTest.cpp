@@ -5,7 +5,7 @@
 #include "platform/core/Exceptions.h"
 #include "platform/core/StrUtils.h"
 #include "platform/graphics/RecordingCanvasBackend.h"
-#include "support/ErrorOf.h"
+#include "tests/support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 

@@ -10,7 +10,7 @@
 #include "platform/graphics/TCanvas.h"
 
 #include "platform/core/Exceptions.h"
-#include "support/ErrorOf.h"
+#include "tests/support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 
 #include "platform/graphics/RecordingCanvasBackend.h"
 
-#include "PixelSheet.h"
+#include "tests/controls/PixelSheet.h"
 
 #include <gtest/gtest.h>
 

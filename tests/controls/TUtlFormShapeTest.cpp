@@ -1,6 +1,6 @@
 #include "controls/TUtlFormShape.h"
 
-#include "PixelSheet.h"
+#include "tests/controls/PixelSheet.h"
 #include "controls/GxWindowImage.h"
 #include "platform/graphics/DeviceRegions.h"
 #include "platform/graphics/SystemMetrics.h"

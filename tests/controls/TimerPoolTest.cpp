@@ -1,11 +1,11 @@
 #include "controls/TUtlTimerPool.h"
 
-#include "DialogCapture.h"
+#include "tests/controls/DialogCapture.h"
 #include "platform/os/TickCount.h"
 #include "platform/ui/TApplication.h"
 
 #include "platform/core/Exceptions.h"
-#include "support/ErrorOf.h"
+#include "tests/support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #include "controls/TgxExtSpeedButton.h"
 
 #include "controls/ButtonLooks.h"
-#include "PngWriter.h"
-#include "support/TempFolder.h"
+#include "tests/controls/PngWriter.h"
+#include "tests/support/TempFolder.h"
 #include "platform/graphics/RasterOps.h"
 #include "platform/graphics/TCanvas.h"
 

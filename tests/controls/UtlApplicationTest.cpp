@@ -1,8 +1,8 @@
 #include "controls/TUtlApplication.h"
 
-#include "DialogCapture.h"
-#include "support/FileBytes.h"
-#include "support/TempFolder.h"
+#include "tests/controls/DialogCapture.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/TempFolder.h"
 
 #include "platform/core/FileUtils.h"
 #include "platform/graphics/TBitmap.h"

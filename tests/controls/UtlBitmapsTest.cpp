@@ -4,7 +4,7 @@
 #include "platform/graphics/RecordingCanvasBackend.h"
 #include "platform/graphics/TBitmap.h"
 
-#include "PixelSheet.h"
+#include "tests/controls/PixelSheet.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 #include "controls/TUtlCustomScrollBox.h"
 #include "controls/TUtlFormShape.h"
 
-#include "PixelSheet.h"
-#include "PngWriter.h"
+#include "tests/controls/PixelSheet.h"
+#include "tests/controls/PngWriter.h"
 #include "controls/GxWindowImage.h"
 #include "platform/ui/TCustomForm.h"
 

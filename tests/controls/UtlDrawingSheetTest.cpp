@@ -4,7 +4,7 @@
 #include "controls/UtlGradient.h"
 #include "controls/UtlText.h"
 
-#include "PngWriter.h"
+#include "tests/controls/PngWriter.h"
 #include "controls/TUtlApplication.h"
 #include "platform/core/ScopeExit.h"
 #include "platform/graphics/DrawEdge.h"

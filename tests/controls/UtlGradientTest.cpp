@@ -4,7 +4,7 @@
 #include "platform/graphics/TBitmap.h"
 #include "platform/graphics/TRegion.h"
 
-#include "PixelSheet.h"
+#include "tests/controls/PixelSheet.h"
 
 #include <gtest/gtest.h>
 

@@ -2,9 +2,9 @@
 
 #include "platform/graphics/TBitmap.h"
 #include "platform/graphics/TCanvas.h"
-#include "support/ErrorOf.h"
+#include "tests/support/ErrorOf.h"
 
-#include "PixelSheet.h"
+#include "tests/controls/PixelSheet.h"
 
 #include <gtest/gtest.h>
 

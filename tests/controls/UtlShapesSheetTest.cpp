@@ -8,8 +8,8 @@
 #include "platform/ui/TLabel.h"
 #include "platform/ui/WindowRegion.h"
 
-#include "PixelSheet.h"
-#include "PngWriter.h"
+#include "tests/controls/PixelSheet.h"
+#include "tests/controls/PngWriter.h"
 #include "platform/core/ScopeExit.h"
 
 #include <gtest/gtest.h>

@@ -3,7 +3,7 @@
 #include "controls/TUtlShape.h"
 #include "platform/graphics/RecordingCanvasBackend.h"
 
-#include "PixelSheet.h"
+#include "tests/controls/PixelSheet.h"
 
 #include <gtest/gtest.h>
 

@@ -5,10 +5,10 @@
 #include "platform/core/Exceptions.h"
 #include "platform/os/ShellApi.h"
 
-#include "support/FileBytes.h"
-#include "support/ScopedEnv.h"
-#include "support/StubOpener.h"
-#include "support/TempFolder.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/ScopedEnv.h"
+#include "tests/support/StubOpener.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 #include "platform/core/DateTime.h"
 #include "platform/core/Exceptions.h"
 #include "platform/core/FormatSettings.h"
-#include "support/ErrorOf.h"
+#include "tests/support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Golden bytes of every record the worksheet writer emits.
-#include "BiffReader.h"
+#include "tests/export/BiffReader.h"
 
 #include "export/BiffRecords.h"
 

@@ -1,6 +1,6 @@
 // The export component's own routines: default columns, selected rows, system
 // values, padding and extensions.
-#include "ExportFixture.h"
+#include "tests/export/ExportFixture.h"
 
 #include "grid/TVgDBGrid.h"
 #include "platform/data/TBookmarkList.h"

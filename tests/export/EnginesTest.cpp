@@ -1,6 +1,6 @@
 // Data engines and the column model: default columns, value types, positions
 // and selected rows.
-#include "ExportFixture.h"
+#include "tests/export/ExportFixture.h"
 
 #include "export/VgEEngDB.h"
 #include "grid/TVgDBGrid.h"
@@ -10,7 +10,7 @@
 #include "platform/data/TFloatField.h"
 #include "platform/graphics/TFont.h"
 #include "platform/ui/TPanel.h"
-#include "support/ErrorOf.h"
+#include "tests/support/ErrorOf.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // An export over an in-memory case list into a fresh temporary folder, with the
 // office's export formats, every message box recorded and answered, and the
 // progress window replaced by a recorder that can press Cancel.
-#include "BiffReader.h"
+#include "tests/export/BiffReader.h"
 
 #include "export/ProgressDialog.h"
 #include "export/TVgExportToXLS.h"
@@ -15,9 +15,9 @@
 #include "platform/data/TField.h"
 #include "platform/data/TFieldDefs.h"
 #include "platform/ui/DialogHook.h"
-#include "support/FileBytes.h"
-#include "support/TMemDataSet.h"
-#include "support/TempFolder.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/TMemDataSet.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 

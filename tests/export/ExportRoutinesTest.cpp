@@ -10,7 +10,7 @@
 #include "platform/graphics/TIcon.h"
 #include "platform/graphics/TPicture.h"
 #include "platform/ui/TPanel.h"
-#include "support/TMemDataSet.h"
+#include "tests/support/TMemDataSet.h"
 
 #include <gtest/gtest.h>
 

@@ -1,13 +1,13 @@
 // Saved export-settings files: what is written, what is read back, and the
 // dialogs around saving and loading.
-#include "ExportFixture.h"
+#include "tests/export/ExportFixture.h"
 
 #include "export/TfrmVgESaveSpec.h"
 #include "export/VgESpecification.h"
 #include "platform/graphics/TFont.h"
 #include "platform/ui/ControlSnapshot.h"
 #include "platform/ui/TEdit.h"
-#include "support/ErrorOf.h"
+#include "tests/support/ErrorOf.h"
 
 #include <algorithm>
 

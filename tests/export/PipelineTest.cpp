@@ -1,6 +1,6 @@
 // The export run from Execute to the written cells: layouts, titles, records,
 // files, cancellation and the process-wide formats.
-#include "ExportFixture.h"
+#include "tests/export/ExportFixture.h"
 
 #include "export/VgEEngine.h"
 #include "platform/core/TStrings.h"

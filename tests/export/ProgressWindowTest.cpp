@@ -11,7 +11,7 @@
 #include "platform/ui/TLabel.h"
 #include "platform/ui/TProgressBar.h"
 #include "platform/ui/TScreen.h"
-#include "support/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // The dataset engine over the cases query of the office database: the search
 // result exports as the cases area's exporter is set up.
-#include "ExportFixture.h"
+#include "tests/export/ExportFixture.h"
 
-#include "grid/CaseDatabase.h"
+#include "tests/grid/CaseDatabase.h"
 
 namespace {
 

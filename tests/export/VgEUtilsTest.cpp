@@ -4,7 +4,7 @@
 #include "platform/core/CodePages.h"
 #include "platform/core/FileUtils.h"
 #include "platform/ui/DialogHook.h"
-#include "support/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 

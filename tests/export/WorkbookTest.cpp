@@ -1,11 +1,11 @@
 // The compound workbook: container, globals, the sample worksheet, and the
 // failures that leave no file.
-#include "ExportFixture.h"
+#include "tests/export/ExportFixture.h"
 
 #include "platform/core/CompoundFile.h"
-#include "support/ErrorOf.h"
+#include "tests/support/ErrorOf.h"
 
-#include "support/PythonTools.h"
+#include "tests/support/PythonTools.h"
 
 #include <filesystem>
 

@@ -1,8 +1,8 @@
 // The written worksheet read back by an independent reader (python3-xlrd):
 // Hungarian text, integers, numbers, dates and blanks come back as written.
-#include "ExportFixture.h"
+#include "tests/export/ExportFixture.h"
 
-#include "support/PythonTools.h"
+#include "tests/support/PythonTools.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // Whole worksheet files: the record order, the fonts and the row limit.
-#include "ExportFixture.h"
+#include "tests/export/ExportFixture.h"
 
 #include "export/VgEEngine.h"
 #include "platform/graphics/TFont.h"

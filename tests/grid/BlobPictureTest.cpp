@@ -1,6 +1,6 @@
 // The grid's BLOB editor on a graphic field: the picture panel, its buttons,
 // and OK writing only what changed.
-#include "GridFixture.h"
+#include "tests/grid/GridFixture.h"
 
 #include "grid/TVgBlobEditor.h"
 #include "platform/data/TField.h"
@@ -10,9 +10,9 @@
 #include "platform/ui/TButton.h"
 #include "platform/ui/TClipboard.h"
 #include "platform/ui/TMemo.h"
-#include "support/ErrorOf.h"
-#include "support/FileBytes.h"
-#include "support/TempFolder.h"
+#include "tests/support/ErrorOf.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/TempFolder.h"
 
 #include <functional>
 

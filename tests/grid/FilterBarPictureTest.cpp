@@ -4,8 +4,8 @@
 // to a file name (".png") the picture is saved there for a look.
 #include "grid/TVgDBAccessNavigator.h"
 
-#include "CaseDatabase.h"
-#include "GridFixture.h"
+#include "tests/grid/CaseDatabase.h"
+#include "tests/grid/GridFixture.h"
 #include "platform/graphics/TBitmap.h"
 #include "platform/ui/ControlSnapshot.h"
 #include "platform/ui/TEdit.h"

@@ -1,6 +1,6 @@
 // What the grid core does beyond drawing and input: glyph indexes for fields
 // with text handlers, the editor's change event, frozen cells' colour.
-#include "GridFixture.h"
+#include "tests/grid/GridFixture.h"
 
 #include "platform/data/TField.h"
 #include "platform/ui/TInplaceEdit.h"

@@ -5,7 +5,7 @@
 #include "platform/data/TFieldDefs.h"
 #include "platform/graphics/RecordingCanvasBackend.h"
 #include "platform/graphics/TCanvas.h"
-#include "support/TMemDataSet.h"
+#include "tests/support/TMemDataSet.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The grid as a person sees it: bands, sort marker, odd/even rows, check boxes
 // and a footer, painted with real fonts on a bitmap. With VELMORA_GRID_PICTURE
 // set to a file name the picture is also saved there (BMP) for a look.
-#include "GridFixture.h"
+#include "tests/grid/GridFixture.h"
 
 #include "grid/TVgDBColumnKinds.h"
 #include "platform/core/TStrings.h"

@@ -2,7 +2,7 @@
 // grid's popup with its glyphs, written when VELMORA_SCREENSHOTS names a
 // folder; and the dialog left to a person (or a desktop robot) when
 // VELMORA_SETUP_BY_HAND is set: the test passes when they press OK.
-#include "GridFixture.h"
+#include "tests/grid/GridFixture.h"
 
 #include "grid/TVgSetDBGridDialog.h"
 #include "grid/TfrmGridSetup.h"

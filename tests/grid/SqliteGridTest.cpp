@@ -1,6 +1,6 @@
 // The grid over the office database's case list, as the cases area shows it.
-#include "CaseDatabase.h"
-#include "GridFixture.h"
+#include "tests/grid/CaseDatabase.h"
+#include "tests/grid/GridFixture.h"
 
 #include "platform/data/TField.h"
 #include "platform/ui/VirtualKeys.h"

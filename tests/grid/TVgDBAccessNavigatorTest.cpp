@@ -1,6 +1,6 @@
 #include "grid/TVgDBAccessNavigator.h"
 
-#include "GridFixture.h"
+#include "tests/grid/GridFixture.h"
 #include "platform/data/TField.h"
 #include "platform/ui/DialogHook.h"
 #include "platform/ui/TEdit.h"

@@ -1,4 +1,4 @@
-#include "GridFixture.h"
+#include "tests/grid/GridFixture.h"
 
 #include "grid/TVgDBColumnKinds.h"
 #include "platform/core/TStrings.h"

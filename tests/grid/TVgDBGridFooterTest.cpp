@@ -1,4 +1,4 @@
-#include "GridFixture.h"
+#include "tests/grid/GridFixture.h"
 
 #include "platform/data/TBookmarkList.h"
 #include "platform/data/TField.h"

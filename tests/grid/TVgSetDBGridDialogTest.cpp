@@ -1,7 +1,7 @@
 // The grid setup dialog as a person uses it: lines for the grid's columns and
 // the other fields, editing the selected line, dragging lines, the colour
 // lists with their custom slots, fonts, and OK or Cancel back on the grid.
-#include "GridFixture.h"
+#include "tests/grid/GridFixture.h"
 
 #include "grid/TVgSetDBGridDialog.h"
 #include "grid/TfrmGridSetup.h"

@@ -1,7 +1,7 @@
 #include "grid/VgColumnWidths.h"
 #include "grid/VgFooterTotal.h"
 
-#include "GridFixture.h"
+#include "tests/grid/GridFixture.h"
 #include "platform/graphics/SystemMetrics.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 #include "grid/TFilterComboBox.h"
 #include "grid/VgFilterMatch.h"
 
-#include "CaseDatabase.h"
-#include "GridFixture.h"
+#include "tests/grid/CaseDatabase.h"
+#include "tests/grid/GridFixture.h"
 #include "platform/core/TStrings.h"
 #include "platform/data/TField.h"
 #include "platform/ui/VirtualKeys.h"

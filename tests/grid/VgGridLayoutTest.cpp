@@ -1,12 +1,12 @@
 #include "grid/VgGridLayout.h"
 
-#include "GridFixture.h"
+#include "tests/grid/GridFixture.h"
 #include "platform/core/TIniFile.h"
 #include "platform/core/TRegIniFile.h"
 #include "platform/graphics/TFont.h"
 #include "platform/ui/TMenuItem.h"
-#include "support/ScopedEnv.h"
-#include "support/TempFolder.h"
+#include "tests/support/ScopedEnv.h"
+#include "tests/support/TempFolder.h"
 
 using namespace gridtest;
 

@@ -1,6 +1,6 @@
 #include "grid/VgGridSetup.h"
 
-#include "GridFixture.h"
+#include "tests/grid/GridFixture.h"
 #include "platform/core/TStringList.h"
 #include "platform/graphics/TFont.h"
 

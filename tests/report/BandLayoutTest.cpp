@@ -1,4 +1,4 @@
-#include "report/BandEngineSupport.h"
+#include "tests/report/BandEngineSupport.h"
 
 #include "platform/core/TMemoryStream.h"
 #include "report/TrpPage.h"

@@ -1,9 +1,9 @@
-#include "report/BandEngineSupport.h"
+#include "tests/report/BandEngineSupport.h"
 
 #include "platform/data/TFieldDefs.h"
 #include "report/TrpDataset.h"
 #include "report/TrpPage.h"
-#include "support/TMemDataSet.h"
+#include "tests/support/TMemDataSet.h"
 
 using Pages = std::vector<std::vector<String>>;
 

@@ -1,10 +1,10 @@
-#include "report/BandEngineSupport.h"
-#include "report/FakeProgressWindow.h"
+#include "tests/report/BandEngineSupport.h"
+#include "tests/report/FakeProgressWindow.h"
 
 #include "platform/core/Exceptions.h"
 #include "report/TrpPage.h"
 #include "report/rpProgress.h"
-#include "support/ErrorOf.h"
+#include "tests/support/ErrorOf.h"
 
 using Pages = std::vector<std::vector<String>>;
 

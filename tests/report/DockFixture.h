@@ -3,8 +3,8 @@
 // them, and a fresh settings store for placements.
 #include "report/TrpDock.h"
 
-#include "support/ScopedEnv.h"
-#include "support/TempFolder.h"
+#include "tests/support/ScopedEnv.h"
+#include "tests/support/TempFolder.h"
 
 #include "platform/ui/TSpeedButton.h"
 

@@ -1,13 +1,13 @@
-#include "report/BandEngineSupport.h"
-#include "report/FakeProgressWindow.h"
+#include "tests/report/BandEngineSupport.h"
+#include "tests/report/FakeProgressWindow.h"
 
 #include "platform/core/Exceptions.h"
 #include "platform/core/ScopeExit.h"
 #include "report/TrpTextExportFilter.h"
 #include "report/rpRegistry.h"
-#include "support/ErrorOf.h"
-#include "support/FileBytes.h"
-#include "support/TempFolder.h"
+#include "tests/support/ErrorOf.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/TempFolder.h"
 
 #include <filesystem>
 

@@ -1,12 +1,12 @@
 #include "report/TrpInterpretator.h"
 
-#include "ShowValue.h"
+#include "tests/report/ShowValue.h"
 #include "platform/core/Exceptions.h"
 #include "platform/core/NumberFormat.h"
 #include "platform/core/StrUtils.h"
 #include "platform/core/TStringList.h"
 #include "report/ScriptCompiler.h"
-#include "support/ErrorOf.h"
+#include "tests/support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "report/TInterpretator.h"
 
-#include "ShowValue.h"
+#include "tests/report/ShowValue.h"
 #include "platform/core/Exceptions.h"
 #include "platform/core/StrUtils.h"
 #include "platform/core/TStringList.h"
@@ -14,7 +14,7 @@
 #include "report/rpEngine.h"
 #include "report/rpGlobals.h"
 #include "report/rpStreamUtils.h"
-#include "support/ErrorOf.h"
+#include "tests/support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "report/PageSelection.h"
 
 #include "platform/core/Exceptions.h"
-#include "support/ErrorOf.h"
+#include "tests/support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 

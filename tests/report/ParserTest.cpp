@@ -1,11 +1,11 @@
 #include "report/TrpParser.h"
 
-#include "ShowValue.h"
+#include "tests/report/ShowValue.h"
 #include "platform/core/DateTime.h"
 #include "platform/core/Exceptions.h"
 #include "platform/core/FormatSettings.h"
 #include "platform/core/NumberFormat.h"
-#include "support/ErrorOf.h"
+#include "tests/support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 

@@ -3,15 +3,15 @@
 #include "platform/graphics/RecordingCanvasBackend.h"
 #include "platform/graphics/TCanvas.h"
 #include "report/MemoText.h"
-#include "report/StreamBytes.h"
+#include "tests/report/StreamBytes.h"
 #include "report/TrpEMFPages.h"
 #include "report/TrpLineView.h"
 #include "report/TrpMemoView.h"
 #include "report/TrpPrinter.h"
 #include "report/TrpReport.h"
 #include "report/rpEngine.h"
-#include "support/ErrorOf.h"
-#include "support/TempFolder.h"
+#include "tests/support/ErrorOf.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 

@@ -2,9 +2,9 @@
 // the zoom remembered across previews, find with case folding and F3 across
 // pages, prepared files opened and saved, export through a filter, and a
 // printer change that keeps the pages shown until new ones are built.
-#include "report/BandEngineSupport.h"
-#include "report/FakeProgressWindow.h"
-#include "report/RecordingPrinter.h"
+#include "tests/report/BandEngineSupport.h"
+#include "tests/report/FakeProgressWindow.h"
+#include "tests/report/RecordingPrinter.h"
 
 #include "platform/core/Exceptions.h"
 #include "platform/ui/ControlSnapshot.h"
@@ -21,8 +21,8 @@
 #include "report/TrpPreviewForm.h"
 #include "report/TrpPreviewSearchForm.h"
 #include "report/TrpPrintForm.h"
-#include "support/ErrorOf.h"
-#include "support/TempFolder.h"
+#include "tests/support/ErrorOf.h"
+#include "tests/support/TempFolder.h"
 
 #include "platform/ui/TCheckBox.h"
 #include "platform/ui/TEdit.h"

@@ -3,7 +3,7 @@
 // the right-click menu taken from the panel, a report whose Preview names the
 // panel showing there instead of in a window, and the panel freed with the
 // window it hides.
-#include "report/BandEngineSupport.h"
+#include "tests/report/BandEngineSupport.h"
 
 #include "platform/core/ScopeExit.h"
 #include "platform/ui/ControlSnapshot.h"

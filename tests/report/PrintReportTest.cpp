@@ -1,10 +1,10 @@
-#include "report/BandEngineSupport.h"
-#include "report/FakeProgressWindow.h"
-#include "report/RecordingPrinter.h"
+#include "tests/report/BandEngineSupport.h"
+#include "tests/report/FakeProgressWindow.h"
+#include "tests/report/RecordingPrinter.h"
 
 #include "platform/core/Exceptions.h"
 #include "report/TrpPage.h"
-#include "support/ErrorOf.h"
+#include "tests/support/ErrorOf.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 // A built report printed on the file printer, through the platform printer
 // that the office prints on: the pages land in one PDF document.
-#include "report/BandEngineSupport.h"
+#include "tests/report/BandEngineSupport.h"
 
 #include "platform/print/TPrinter.h"
 #include "platform/ui/TApplication.h"
-#include "support/FileBytes.h"
-#include "support/TempFolder.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/TempFolder.h"
 
 #include <algorithm>
 #include <filesystem>

@@ -1,4 +1,4 @@
-#include "report/BandEngineSupport.h"
+#include "tests/report/BandEngineSupport.h"
 
 #include "platform/os/TickCount.h"
 #include "platform/ui/ControlSnapshot.h"

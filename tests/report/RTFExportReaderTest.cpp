@@ -1,14 +1,14 @@
 // A two-page report with Hungarian text and a picture, exported through the
 // registered RTF filter as the preview does, and opened by an independent reader (LibreOffice, when
 // installed), which turns it into a PDF whose text is read back.
-#include "report/BandEngineSupport.h"
-#include "report/FakeProgressWindow.h"
+#include "tests/report/BandEngineSupport.h"
+#include "tests/report/FakeProgressWindow.h"
 
 #include "report/TrpPictureView.h"
 #include "report/rpRegistry.h"
-#include "support/FileBytes.h"
-#include "support/PythonTools.h"
-#include "support/TempFolder.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/PythonTools.h"
+#include "tests/support/TempFolder.h"
 
 #include <filesystem>
 

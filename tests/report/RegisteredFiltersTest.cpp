@@ -1,13 +1,13 @@
 // The export filters the engine registers at start-up, driven by the report's
 // export as the preview's save dialog drives them.
-#include "report/BandEngineSupport.h"
-#include "report/FakeProgressWindow.h"
+#include "tests/report/BandEngineSupport.h"
+#include "tests/report/FakeProgressWindow.h"
 
 #include "platform/core/Exceptions.h"
 #include "report/rpRegistry.h"
-#include "support/ErrorOf.h"
-#include "support/FileBytes.h"
-#include "support/TempFolder.h"
+#include "tests/support/ErrorOf.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/TempFolder.h"
 
 #include <filesystem>
 

@@ -1,6 +1,6 @@
 #include "report/TrpStdFunctionLibrary.h"
 
-#include "ShowValue.h"
+#include "tests/report/ShowValue.h"
 #include "platform/core/Exceptions.h"
 #include "platform/core/StrUtils.h"
 #include "platform/core/TStringList.h"
@@ -15,8 +15,8 @@
 #include "report/TrpReport.h"
 #include "report/rpGlobals.h"
 #include "report/rpRegistry.h"
-#include "support/ErrorOf.h"
-#include "support/TMemDataSet.h"
+#include "tests/support/ErrorOf.h"
+#include "tests/support/TMemDataSet.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "report/BandEngineSupport.h"
+#include "tests/report/BandEngineSupport.h"
 
 #include "platform/core/Exceptions.h"
 #include "platform/core/TMemoryStream.h"
@@ -7,9 +7,9 @@
 #include "platform/graphics/TBitmap.h"
 #include "report/TrpPage.h"
 #include "report/rpXMLWriter.h"
-#include "support/ErrorOf.h"
-#include "support/TMemDataSet.h"
-#include "support/TempFolder.h"
+#include "tests/support/ErrorOf.h"
+#include "tests/support/TMemDataSet.h"
+#include "tests/support/TempFolder.h"
 
 #include <filesystem>
 

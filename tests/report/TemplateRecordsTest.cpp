@@ -1,7 +1,7 @@
 // Golden bytes of every object record in design mode, written by the views
 // and compared with the record spelt out field by field.
 #include "platform/graphics/TBitmap.h"
-#include "report/StreamBytes.h"
+#include "tests/report/StreamBytes.h"
 #include "report/TrpBandView.h"
 #include "report/TrpLineView.h"
 #include "report/TrpMemoView.h"

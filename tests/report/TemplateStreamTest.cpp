@@ -4,14 +4,14 @@
 #include "platform/core/TFiler.h"
 #include "platform/graphics/TBitmap.h"
 #include "platform/graphics/TCanvas.h"
-#include "report/TemplateTestSupport.h"
+#include "tests/report/TemplateTestSupport.h"
 #include "report/TrpBandView.h"
 #include "report/TrpLineView.h"
 #include "report/TrpMemoView.h"
 #include "report/TrpPictureView.h"
 #include "report/TrpRichView.h"
 #include "report/TrpSubReportView.h"
-#include "support/ErrorOf.h"
+#include "tests/support/ErrorOf.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // Template stream tests: a report with a message-box recorder, loading from
 // and saving to bytes.
 #include "platform/ui/DialogHook.h"
-#include "report/StreamBytes.h"
+#include "tests/report/StreamBytes.h"
 #include "report/TrpReport.h"
 #include "report/rpEngine.h"
 

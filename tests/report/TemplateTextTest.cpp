@@ -3,7 +3,7 @@
 // cannot be read.
 #include "platform/core/Exceptions.h"
 #include "report/FormatValue.h"
-#include "report/TemplateTestSupport.h"
+#include "tests/report/TemplateTestSupport.h"
 #include "report/TemplateText.h"
 #include "report/TrpBandView.h"
 #include "report/TrpLineView.h"
@@ -11,7 +11,7 @@
 #include "report/TrpPage.h"
 #include "report/TrpRichView.h"
 #include "report/rpStreamUtils.h"
-#include "support/ErrorOf.h"
+#include "tests/support/ErrorOf.h"
 
 namespace {
 

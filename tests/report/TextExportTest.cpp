@@ -1,10 +1,10 @@
 // The plain-text export filter: the character grid, row ordering, the page end.
 #include "platform/core/Exceptions.h"
 #include "platform/core/TMemoryStream.h"
-#include "report/StreamBytes.h"
+#include "tests/report/StreamBytes.h"
 #include "report/TrpMemoView.h"
 #include "report/TrpTextExportFilter.h"
-#include "support/ErrorOf.h"
+#include "tests/support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 

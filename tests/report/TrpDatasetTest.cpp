@@ -3,8 +3,8 @@
 #include "platform/data/TDataSource.h"
 #include "platform/data/TField.h"
 #include "platform/data/TFieldDefs.h"
-#include "support/ErrorOf.h"
-#include "support/TMemDataSet.h"
+#include "tests/support/ErrorOf.h"
+#include "tests/support/TMemDataSet.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Toolbars dragged by mouse: pointer events go through the controls' own
 // handlers, in screen coordinates worked out from where each control lies.
-#include "DockFixture.h"
+#include "tests/report/DockFixture.h"
 
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TDragFrame.h"

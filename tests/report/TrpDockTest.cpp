@@ -1,6 +1,6 @@
 // Dock panels, toolbars docked and floating, and their placement in the
 // settings store.
-#include "DockFixture.h"
+#include "tests/report/DockFixture.h"
 #include "report/rpDockPlacement.h"
 
 #include "platform/core/TRegIniFile.h"

@@ -3,8 +3,8 @@
 #include "report/TrpFmtForm.h"
 
 #include "report/FormatValue.h"
-#include "support/ErrorOf.h"
-#include "support/TempFolder.h"
+#include "tests/support/ErrorOf.h"
+#include "tests/support/TempFolder.h"
 
 #include "platform/core/Exceptions.h"
 #include "platform/core/TStrings.h"

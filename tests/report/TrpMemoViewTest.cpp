@@ -1,6 +1,6 @@
 #include "report/TrpMemoView.h"
 
-#include "ViewTestSupport.h"
+#include "tests/report/ViewTestSupport.h"
 #include "platform/core/TMemoryStream.h"
 #include "platform/graphics/TBitmap.h"
 #include "report/MemoText.h"

@@ -2,10 +2,10 @@
 #include "platform/data/TFieldDefs.h"
 #include "platform/graphics/TBitmap.h"
 #include "platform/graphics/TMetafile.h"
-#include "report/StreamBytes.h"
+#include "tests/report/StreamBytes.h"
 #include "report/TrpReport.h"
-#include "report/ViewTestSupport.h"
-#include "support/TMemDataSet.h"
+#include "tests/report/ViewTestSupport.h"
+#include "tests/support/TMemDataSet.h"
 
 using Log = std::vector<String>;
 

@@ -2,11 +2,11 @@
 // buttons, the page options, and the checks before it closes with OK.
 #include "report/TrpPrintForm.h"
 
-#include "report/RecordingPrinter.h"
+#include "tests/report/RecordingPrinter.h"
 #include "report/TrpControls.h"
 #include "report/TrpPrinter.h"
 #include "report/rpEngine.h"
-#include "support/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 #include "platform/core/TStrings.h"
 #include "platform/graphics/TBitmap.h"

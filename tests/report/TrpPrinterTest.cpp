@@ -1,5 +1,5 @@
 #include "report/TrpPrinter.h"
-#include "report/RecordingPrinter.h"
+#include "tests/report/RecordingPrinter.h"
 #include "report/TrpPage.h"
 #include "report/rpEngine.h"
 

@@ -1,6 +1,6 @@
 #include "report/TrpRichView.h"
 
-#include "ViewTestSupport.h"
+#include "tests/report/ViewTestSupport.h"
 #include "platform/core/TMemoryStream.h"
 #include "platform/data/TFieldDefs.h"
 #include "platform/graphics/TRichDocument.h"
@@ -8,7 +8,7 @@
 #include "report/RichExpansion.h"
 #include "report/rpEngine.h"
 #include "report/rpStreamUtils.h"
-#include "support/TMemDataSet.h"
+#include "tests/support/TMemDataSet.h"
 
 #include <gtest/gtest.h>
 

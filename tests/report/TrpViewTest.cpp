@@ -5,7 +5,7 @@
 #include "report/TrpMemoView.h"
 #include "report/TrpReport.h"
 #include "report/TrpSubReportView.h"
-#include "report/ViewTestSupport.h"
+#include "tests/report/ViewTestSupport.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "report/ValueLookup.h"
 
-#include "ShowValue.h"
+#include "tests/report/ShowValue.h"
 #include "platform/core/Exceptions.h"
 #include "platform/core/TStringList.h"
 #include "platform/data/TField.h"
@@ -15,8 +15,8 @@
 #include "report/TrpVariables.h"
 #include "report/rpEngine.h"
 #include "report/rpGlobals.h"
-#include "support/ErrorOf.h"
-#include "support/TMemDataSet.h"
+#include "tests/support/ErrorOf.h"
+#include "tests/support/TMemDataSet.h"
 
 #include <gtest/gtest.h>
 

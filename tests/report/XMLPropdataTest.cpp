@@ -3,14 +3,14 @@
 // text is bound to.
 #include "platform/data/TFieldDefs.h"
 #include "platform/graphics/TBitmap.h"
-#include "report/StreamBytes.h"
-#include "report/TemplateTestSupport.h"
+#include "tests/report/StreamBytes.h"
+#include "tests/report/TemplateTestSupport.h"
 #include "report/TrpDataset.h"
 #include "report/TrpPage.h"
 #include "report/TrpPictureView.h"
 #include "report/TrpRichView.h"
 #include "report/rpXMLWriter.h"
-#include "support/TMemDataSet.h"
+#include "tests/support/TMemDataSet.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // The XML template writer: the document's shape, object attributes, scripts.
 #include "platform/core/TMemoryStream.h"
 #include "report/FormatValue.h"
-#include "report/TemplateTestSupport.h"
+#include "tests/report/TemplateTestSupport.h"
 #include "report/TrpBandView.h"
 #include "report/TrpMemoView.h"
 #include "report/TrpPage.h"

@@ -7,8 +7,8 @@
 #include "report/TrpRichView.h"
 #include "report/TrpSubReportView.h"
 #include "report/rpEngine.h"
-#include "support/ErrorOf.h"
-#include "support/TMemDataSet.h"
+#include "tests/support/ErrorOf.h"
+#include "tests/support/TMemDataSet.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 #include "report/rpStreamUtils.h"
 #include "platform/core/Exceptions.h"
 #include "platform/core/TStringList.h"
-#include "report/StreamBytes.h"
+#include "tests/report/StreamBytes.h"
 #include "report/rpGlobals.h"
-#include "support/ErrorOf.h"
+#include "tests/support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 

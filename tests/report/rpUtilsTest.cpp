@@ -12,8 +12,8 @@
 #include "report/TrpDataset.h"
 #include "report/TrpReport.h"
 #include "report/rpDBUtils.h"
-#include "support/ErrorOf.h"
-#include "support/TMemDataSet.h"
+#include "tests/support/ErrorOf.h"
+#include "tests/support/TMemDataSet.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The blob stream: reading and writing BLOB and memo fields of the current
 // record, and what a post or a cancel makes of the written bytes.
-#include "DatasetFixture.h"
+#include "tests/sqlite/DatasetFixture.h"
 
 #include "sqlite/TSqlite3BlobStream.h"
 #include "sqlite/TSqlite3Table.h"

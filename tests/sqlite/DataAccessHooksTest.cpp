@@ -1,6 +1,6 @@
 // The datasets' use of the window layer's hooks: the SQL-wait cursor while a
 // statement reads, and the application's handler for exceptions handed over.
-#include "DatasetFixture.h"
+#include "tests/sqlite/DatasetFixture.h"
 
 #include "platform/core/ExceptionHook.h"
 #include "platform/data/DBScreen.h"

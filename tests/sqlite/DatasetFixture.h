@@ -2,7 +2,7 @@
 // The dataset tests' database: a fresh temporary folder with an office database
 // built from resources/schema.sql, a connection that keeps text in code page 1250
 // as the office's does, and a few helpers.
-#include "SqliteTestSupport.h"
+#include "tests/sqlite/SqliteTestSupport.h"
 
 #include "platform/core/FormatSettings.h"
 #include "platform/core/TStringList.h"
@@ -14,7 +14,7 @@
 #include "sqlite/TSqlite3Query.h"
 #include "sqlite/TSqlite3UpdateSQL.h"
 #include "sqlite/Transaction.h"
-#include "support/ErrorOf.h"
+#include "tests/support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 

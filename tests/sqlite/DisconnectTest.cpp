@@ -1,14 +1,14 @@
 // Disconnecting leaves nothing of the engine connection behind: datasets that
 // still read a statement are closed wherever they live, and a close the engine
 // refuses is raised instead of leaking the connection.
-#include "SqliteTestSupport.h"
+#include "tests/sqlite/SqliteTestSupport.h"
 
 #include "platform/core/Exceptions.h"
 #include "platform/core/TStringList.h"
 #include "platform/data/TField.h"
 #include "platform/data/TFields.h"
 #include "sqlite/TSqlite3Query.h"
-#include "support/ErrorOf.h"
+#include "tests/support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // Engine failures: one message shape, the engine's result code kept, and a
 // Hungarian first line for the failures an office worker meets.
-#include "SqliteTestSupport.h"
+#include "tests/sqlite/SqliteTestSupport.h"
 
 #include "sqlite/EngineError.h"
-#include "support/ErrorOf.h"
+#include "tests/support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Field values of the SQLite datasets: the typed slots behind every field type,
 // dates read on private settings, text capacities and code page 1250 text.
-#include "DatasetFixture.h"
+#include "tests/sqlite/DatasetFixture.h"
 
 #include "platform/core/DateTime.h"
 #include "sqlite/TSqlite3Table.h"

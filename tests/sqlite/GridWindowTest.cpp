@@ -1,6 +1,6 @@
 // What a grid sees of a query dataset: the window of buffered records while the
 // dataset moves, and each row of the window read through ActiveRecord.
-#include "DatasetFixture.h"
+#include "tests/sqlite/DatasetFixture.h"
 
 #include "platform/data/TDataLink.h"
 #include "platform/data/TDataSource.h"

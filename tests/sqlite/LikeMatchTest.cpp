@@ -1,11 +1,11 @@
 // The program's LIKE: the pure matcher, then as the engine's LIKE on a
 // connection that stores code page 1250.
-#include "SqliteTestSupport.h"
+#include "tests/sqlite/SqliteTestSupport.h"
 
 #include "platform/core/Exceptions.h"
 #include "platform/core/CodePages.h"
 #include "sqlite/LikeMatch.h"
-#include "support/ErrorOf.h"
+#include "tests/support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Detail datasets following a master through MasterSource and MasterFields.
-#include "DatasetFixture.h"
+#include "tests/sqlite/DatasetFixture.h"
 
 #include "platform/data/TDataSource.h"
 #include "sqlite/TSqlite3Table.h"

@@ -1,6 +1,6 @@
 // The auxiliary components: the output writer's three forms and the start-up
 // script the connection runs once.
-#include "DatasetFixture.h"
+#include "tests/sqlite/DatasetFixture.h"
 
 #include "platform/core/DateTime.h"
 #include "platform/data/TDataSource.h"

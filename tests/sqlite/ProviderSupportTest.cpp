@@ -1,5 +1,5 @@
 // The provider-support operations of the SQLite datasets, called directly.
-#include "DatasetFixture.h"
+#include "tests/sqlite/DatasetFixture.h"
 
 using sqlitetest::DatasetFixture;
 

@@ -1,6 +1,6 @@
 // The query dataset: opening, moving, record numbers, bookmarks, limits,
 // filters, parameters and ExecSQL on a real database file.
-#include "DatasetFixture.h"
+#include "tests/sqlite/DatasetFixture.h"
 
 #include "sqlite/TFResult.h"
 

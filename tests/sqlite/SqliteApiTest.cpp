@@ -1,6 +1,6 @@
 #include "sqlite/SqliteApi.h"
 #include "sqlite/SqliteError.h"
-#include "support/ErrorOf.h"
+#include "tests/support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 

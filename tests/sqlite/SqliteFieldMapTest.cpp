@@ -5,7 +5,7 @@
 #include "platform/data/TFieldDefs.h"
 #include "sqlite/ResultTarget.h"
 #include "sqlite/SqliteError.h"
-#include "support/ErrorOf.h"
+#include "tests/support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 

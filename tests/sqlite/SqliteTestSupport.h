@@ -8,8 +8,8 @@
 #include "sqlite/SqliteRout.h"
 #include "sqlite/TFResult.h"
 #include "sqlite/TSqlite3DB.h"
-#include "support/FileBytes.h"
-#include "support/TempFolder.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/TempFolder.h"
 
 #include <memory>
 #include <string>

@@ -1,9 +1,9 @@
-#include "SqliteTestSupport.h"
+#include "tests/sqlite/SqliteTestSupport.h"
 
 #include "platform/core/DateTime.h"
 #include "platform/core/Exceptions.h"
 #include "sqlite/SqliteError.h"
-#include "support/ErrorOf.h"
+#include "tests/support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // Binding placeholders by name from a dataset's fields.
-#include "SqliteTestSupport.h"
+#include "tests/sqlite/SqliteTestSupport.h"
 
 #include "platform/data/TFields.h"
 #include "sqlite/SqliteError.h"
-#include "support/ErrorOf.h"
-#include "support/TMemDataSet.h"
+#include "tests/support/ErrorOf.h"
+#include "tests/support/TMemDataSet.h"
 
 #include <gtest/gtest.h>
 

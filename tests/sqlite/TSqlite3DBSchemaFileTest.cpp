@@ -1,6 +1,6 @@
 // The office schema applied through the connection, as the application's
 // database is built and read: code page 1250, a file in a data folder.
-#include "SqliteTestSupport.h"
+#include "tests/sqlite/SqliteTestSupport.h"
 
 #include "platform/core/TStringList.h"
 

@@ -1,10 +1,10 @@
-#include "SqliteTestSupport.h"
+#include "tests/sqlite/SqliteTestSupport.h"
 
 #include "platform/core/Exceptions.h"
 #include "platform/core/TList.h"
 #include "platform/core/TStringList.h"
 #include "sqlite/TSqlite3Field.h"
-#include "support/ErrorOf.h"
+#include "tests/support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "SqliteTestSupport.h"
+#include "tests/sqlite/SqliteTestSupport.h"
 
 #include "platform/core/Exceptions.h"
 #include "platform/core/FileUtils.h"
@@ -6,7 +6,7 @@
 #include "sqlite/SqliteError.h"
 #include "sqlite/TSqlite3Log.h"
 #include "sqlite/TSqlite3Pragma.h"
-#include "support/ErrorOf.h"
+#include "tests/support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 

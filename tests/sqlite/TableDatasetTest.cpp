@@ -1,6 +1,6 @@
 // The table dataset: its SELECT, and the UPDATE, INSERT and DELETE statements
 // it writes keyed on the row id.
-#include "DatasetFixture.h"
+#include "tests/sqlite/DatasetFixture.h"
 
 #include "platform/data/TFieldDefs.h"
 #include "platform/data/TIntegerField.h"

@@ -1,10 +1,10 @@
 // The transaction guard: all of a multi-statement write or none of it.
-#include "SqliteTestSupport.h"
+#include "tests/sqlite/SqliteTestSupport.h"
 
 #include "platform/core/TStrings.h"
 #include "sqlite/TSqlite3Query.h"
 #include "sqlite/Transaction.h"
-#include "support/ErrorOf.h"
+#include "tests/support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Update templates: the exact statements they produce, their syntax errors, and
 // posting and deleting through them on a query.
-#include "DatasetFixture.h"
+#include "tests/sqlite/DatasetFixture.h"
 
 #include "sqlite/TSqlite3UpdateSQL.h"
 #include "sqlite/UpdateTemplate.h"

@@ -2,7 +2,7 @@
 // A stand-in for the desktop's document opener: put in a folder first on PATH,
 // it writes its arguments and working folder to $STUB_LOG, then ends with
 // $STUB_EXIT after sleeping $STUB_SLEEP seconds (both 0 when unset).
-#include "support/FileBytes.h"
+#include "tests/support/FileBytes.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "support/TMemDataSet.h"
+#include "tests/support/TMemDataSet.h"
 
 #include "platform/data/DBConsts.h"
 #include "platform/data/DatabaseError.h"

@@ -2,8 +2,8 @@
 // is left behind whichever way the guard ends.
 #include "platform/core/AtomicFile.h"
 
-#include "support/FileBytes.h"
-#include "support/TempFolder.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 

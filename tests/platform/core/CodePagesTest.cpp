@@ -1,6 +1,6 @@
 #include "platform/core/CodePages.h"
 #include "platform/core/Exceptions.h"
-#include "support/ErrorOf.h"
+#include "tests/support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 

@@ -2,10 +2,10 @@
 // reader here, and by an independent one (python3-olefile) when installed.
 #include "platform/core/CompoundFile.h"
 
-#include "support/ErrorOf.h"
-#include "support/FileBytes.h"
-#include "support/PythonTools.h"
-#include "support/TempFolder.h"
+#include "tests/support/ErrorOf.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/PythonTools.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 #include "platform/core/Exceptions.h"
 #include "platform/core/FileUtils.h"
 
-#include "support/ErrorOf.h"
-#include "support/ScopedEnv.h"
-#include "support/TempFolder.h"
+#include "tests/support/ErrorOf.h"
+#include "tests/support/ScopedEnv.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 

@@ -3,9 +3,9 @@
 #include "platform/core/TIniFile.h"
 #include "platform/core/TStringList.h"
 
-#include "StringsLines.h"
-#include "support/FileBytes.h"
-#include "support/TempFolder.h"
+#include "tests/platform/core/StringsLines.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "platform/core/Exceptions.h"
 #include "platform/core/TList.h"
-#include "support/ErrorOf.h"
+#include "tests/support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 

@@ -4,10 +4,10 @@
 #include "platform/core/TRegistryIniFile.h"
 #include "platform/core/TStringList.h"
 
-#include "StringsLines.h"
-#include "support/ErrorOf.h"
-#include "support/ScopedEnv.h"
-#include "support/TempFolder.h"
+#include "tests/platform/core/StringsLines.h"
+#include "tests/support/ErrorOf.h"
+#include "tests/support/ScopedEnv.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 

@@ -3,8 +3,8 @@
 #include "platform/core/TMemoryStream.h"
 #include "platform/core/TStringStream.h"
 
-#include "support/ErrorOf.h"
-#include "support/TempFolder.h"
+#include "tests/support/ErrorOf.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 

@@ -2,9 +2,9 @@
 #include "platform/core/TStringList.h"
 #include "platform/core/TMemoryStream.h"
 
-#include "StringsLines.h"
-#include "support/ErrorOf.h"
-#include "support/TempFolder.h"
+#include "tests/platform/core/StringsLines.h"
+#include "tests/support/ErrorOf.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "platform/core/TimeStamp.h"
 #include "platform/core/DateTime.h"
 #include "platform/core/Exceptions.h"
-#include "support/ErrorOf.h"
+#include "tests/support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 #include "platform/core/Exceptions.h"
 #include "platform/core/FormatSettings.h"
 #include "platform/core/Variant.h"
-#include "support/ErrorOf.h"
+#include "tests/support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
-#include "DataSetFixture.h"
+#include "tests/platform/data/DataSetFixture.h"
 
 #include "platform/core/Exceptions.h"
 #include "platform/data/TBookmarkList.h"
 #include "platform/data/TDataLink.h"
 #include "platform/data/TDataSource.h"
-#include "support/ErrorOf.h"
+#include "tests/support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 

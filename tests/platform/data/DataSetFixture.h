@@ -3,7 +3,7 @@
 #include "platform/data/TDataSet.h"
 #include "platform/data/TField.h"
 #include "platform/data/TFieldDefs.h"
-#include "support/TMemDataSet.h"
+#include "tests/support/TMemDataSet.h"
 
 #include <memory>
 #include <string>

@@ -1,7 +1,7 @@
-#include "DataSetFixture.h"
+#include "tests/platform/data/DataSetFixture.h"
 
 #include "platform/core/Exceptions.h"
-#include "support/ErrorOf.h"
+#include "tests/support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include "DataSetFixture.h"
+#include "tests/platform/data/DataSetFixture.h"
 
 #include "platform/core/Exceptions.h"
 #include "platform/data/TStringField.h"
 
-#include "support/ErrorOf.h"
+#include "tests/support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
 // The field link of a data-aware control: binding by name, which
 // notifications reach it, when its value is asked for, and when it may edit.
-#include "DataSetFixture.h"
+#include "tests/platform/data/DataSetFixture.h"
 
 #include "platform/core/TComponent.h"
 #include "platform/data/DatabaseError.h"
 #include "platform/data/TDataSource.h"
 #include "platform/data/TFieldDataLink.h"
-#include "support/ErrorOf.h"
+#include "tests/support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 

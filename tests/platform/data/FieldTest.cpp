@@ -10,8 +10,8 @@
 #include "platform/data/TFloatField.h"
 #include "platform/data/TIntegerField.h"
 #include "platform/data/TStringField.h"
-#include "support/ErrorOf.h"
-#include "support/TMemDataSet.h"
+#include "tests/support/ErrorOf.h"
+#include "tests/support/TMemDataSet.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
-#include "PixelArt.h"
+#include "tests/platform/graphics/PixelArt.h"
 
 #include "platform/core/Exceptions.h"
 #include "platform/core/TMemoryStream.h"
 #include "platform/graphics/BitmapResources.h"
 #include "platform/graphics/BmpCodec.h"
 
-#include "support/TempFolder.h"
-#include "support/ErrorOf.h"
+#include "tests/support/TempFolder.h"
+#include "tests/support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "platform/core/Exceptions.h"
 #include "platform/graphics/SystemMetrics.h"
 #include "platform/graphics/TColor.h"
-#include "support/ErrorOf.h"
+#include "tests/support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 

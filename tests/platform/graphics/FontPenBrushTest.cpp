@@ -3,7 +3,7 @@
 #include "platform/graphics/TBrush.h"
 #include "platform/graphics/TFont.h"
 #include "platform/graphics/TPen.h"
-#include "support/ErrorOf.h"
+#include "tests/support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "PixelArt.h"
+#include "tests/platform/graphics/PixelArt.h"
 
 #include "platform/core/Exceptions.h"
 #include "platform/graphics/TImageList.h"
-#include "support/ErrorOf.h"
+#include "tests/support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 

@@ -6,10 +6,10 @@
 #include "platform/graphics/TCanvas.h"
 #include "platform/graphics/TMetafile.h"
 #include "platform/graphics/TRegion.h"
-#include "support/ErrorOf.h"
-#include "support/MetafileBuilder.h"
+#include "tests/support/ErrorOf.h"
+#include "tests/support/MetafileBuilder.h"
 
-#include "PixelArt.h"
+#include "tests/platform/graphics/PixelArt.h"
 
 #include <functional>
 

@@ -1,4 +1,4 @@
-#include "PixelArt.h"
+#include "tests/platform/graphics/PixelArt.h"
 
 #include "platform/core/Exceptions.h"
 #include "platform/core/TMemoryStream.h"
@@ -7,8 +7,8 @@
 #include "platform/graphics/TMetafile.h"
 #include "platform/graphics/TPicture.h"
 
-#include "support/TempFolder.h"
-#include "support/ErrorOf.h"
+#include "tests/support/TempFolder.h"
+#include "tests/support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "PixelArt.h"
+#include "tests/platform/graphics/PixelArt.h"
 
 #include "platform/graphics/DrawText.h"
 #include "platform/graphics/SystemMetrics.h"

@@ -1,9 +1,9 @@
 #pragma once
 // Helpers for the operating-system tests: a fresh temporary folder, files in it,
 // and environment variables restored after the test.
-#include "support/FileBytes.h"
-#include "support/ScopedEnv.h"
-#include "support/TempFolder.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/ScopedEnv.h"
+#include "tests/support/TempFolder.h"
 
 #include <cstdlib>
 #include <string>

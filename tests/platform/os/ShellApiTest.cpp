@@ -1,8 +1,8 @@
-#include "OsTestSupport.h"
+#include "tests/platform/os/OsTestSupport.h"
 
 #include "platform/os/ShellApi.h"
 
-#include "support/StubOpener.h"
+#include "tests/support/StubOpener.h"
 
 #include <gtest/gtest.h>
 

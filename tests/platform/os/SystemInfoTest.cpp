@@ -1,4 +1,4 @@
-#include "OsTestSupport.h"
+#include "tests/platform/os/OsTestSupport.h"
 
 #include "platform/os/SystemInfo.h"
 

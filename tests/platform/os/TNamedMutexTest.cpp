@@ -1,9 +1,9 @@
-#include "OsTestSupport.h"
+#include "tests/platform/os/OsTestSupport.h"
 
 #include "platform/core/Exceptions.h"
 #include "platform/os/Process.h"
 #include "platform/os/TNamedMutex.h"
-#include "support/ErrorOf.h"
+#include "tests/support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 #include "platform/core/Exceptions.h"
 #include "platform/graphics/TCanvas.h"
 #include "platform/ui/TApplication.h"
-#include "support/ErrorOf.h"
-#include "support/TempFolder.h"
+#include "tests/support/ErrorOf.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Check marks of the check list: kept per line, changed by code silently and
 // by the user with OnClickCheck.
-#include "UiTestSupport.h"
+#include "tests/platform/ui/UiTestSupport.h"
 
 #include "platform/core/TStrings.h"
 #include "platform/graphics/TBitmap.h"
@@ -10,7 +10,7 @@
 #include "platform/ui/TCheckListBox.h"
 #include "platform/ui/TCustomForm.h"
 #include "platform/ui/VirtualKeys.h"
-#include "support/ErrorOf.h"
+#include "tests/support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 

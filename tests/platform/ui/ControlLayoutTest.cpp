@@ -4,7 +4,7 @@
 #include "platform/graphics/TFont.h"
 #include "platform/ui/TCustomForm.h"
 #include "platform/ui/TWinControl.h"
-#include "support/ErrorOf.h"
+#include "tests/support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Data-aware controls: following the dataset as it scrolls, opens and closes,
 // editing through the control and posting the field's text, and refusing
 // edits of read-only fields and datasets.
-#include "UiTestSupport.h"
+#include "tests/platform/ui/UiTestSupport.h"
 
 #include "platform/core/TStrings.h"
 #include "platform/data/TDataSource.h"
@@ -14,8 +14,8 @@
 #include "platform/ui/TDBMemo.h"
 #include "platform/ui/TDBText.h"
 #include "platform/ui/VirtualKeys.h"
-#include "support/TMemDataSet.h"
-#include "support/ErrorOf.h"
+#include "tests/support/TMemDataSet.h"
+#include "tests/support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 

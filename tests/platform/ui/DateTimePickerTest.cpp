@@ -1,6 +1,6 @@
 // The date picker: value halves, the check box, and which changes count as
 // the user's (OnChange, re-checking) and which do not.
-#include "UiTestSupport.h"
+#include "tests/platform/ui/UiTestSupport.h"
 
 #include "platform/core/DateTime.h"
 #include "platform/ui/InputSimulation.h"

@@ -1,7 +1,7 @@
 // A small form with the standard controls, rendered off screen and saved as a
 // PNG in a fresh temporary folder.
-#include "UiTestSupport.h"
-#include "support/TempFolder.h"
+#include "tests/platform/ui/UiTestSupport.h"
+#include "tests/support/TempFolder.h"
 
 #include "platform/graphics/TBitmap.h"
 #include "platform/graphics/TCanvas.h"
@@ -15,7 +15,7 @@
 #include "platform/ui/TEdit.h"
 #include "platform/ui/TLabel.h"
 #include "platform/ui/TPanel.h"
-#include "support/ErrorOf.h"
+#include "tests/support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 

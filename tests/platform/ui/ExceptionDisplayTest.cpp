@@ -1,6 +1,6 @@
 // No exception crosses the event loop: it is shown by the application's
 // default handler, or given to OnException.
-#include "UiTestSupport.h"
+#include "tests/platform/ui/UiTestSupport.h"
 
 #include "platform/core/Exceptions.h"
 #include "platform/ui/InputSimulation.h"

@@ -1,6 +1,6 @@
 // Tab order, focus, and the road of a key: shortcuts, dialog keys, KeyPreview,
 // then the focused control.
-#include "UiTestSupport.h"
+#include "tests/platform/ui/UiTestSupport.h"
 
 #include "platform/core/Exceptions.h"
 #include "platform/ui/InputSimulation.h"
@@ -10,7 +10,7 @@
 #include "platform/ui/TMenuItem.h"
 #include "platform/ui/TPopupMenu.h"
 #include "platform/ui/VirtualKeys.h"
-#include "support/ErrorOf.h"
+#include "tests/support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 

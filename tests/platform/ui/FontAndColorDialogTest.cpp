@@ -1,11 +1,11 @@
 // The font and colour dialogs.
-#include "UiTestSupport.h"
+#include "tests/platform/ui/UiTestSupport.h"
 
 #include "platform/core/Exceptions.h"
 #include "platform/graphics/TFont.h"
 #include "platform/ui/TColorDialog.h"
 #include "platform/ui/TFontDialog.h"
-#include "support/ErrorOf.h"
+#include "tests/support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 

@@ -1,13 +1,13 @@
 // Showing and closing forms: the modal loop, close protocol, activation
 // order, placement and shut-down order.
-#include "UiTestSupport.h"
+#include "tests/platform/ui/UiTestSupport.h"
 
 #include "platform/core/Exceptions.h"
 #include "platform/ui/InputSimulation.h"
 #include "platform/ui/TCustomForm.h"
 #include "platform/ui/TScreen.h"
 #include "platform/ui/TTimer.h"
-#include "support/ErrorOf.h"
+#include "tests/support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
 // Menu items: tree, radio groups, clicks, shortcut texts.
-#include "UiTestSupport.h"
+#include "tests/platform/ui/UiTestSupport.h"
 
 #include "platform/core/Exceptions.h"
 #include "platform/ui/ShortCuts.h"
 #include "platform/ui/TMainMenu.h"
 #include "platform/ui/TMenuItem.h"
 #include "platform/ui/VirtualKeys.h"
-#include "support/ErrorOf.h"
+#include "tests/support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Message boxes and dialogs: the style bits map to buttons, icon and default,
 // and the answers come back as the system call's results.
-#include "UiTestSupport.h"
+#include "tests/platform/ui/UiTestSupport.h"
 
 #include "platform/ui/MessageDialogs.h"
 #include "platform/ui/UiTypes.h"

@@ -1,6 +1,6 @@
 // Memo, radio group, speed buttons, splitter, pages, list box, scroll box,
 // status bar, image, group box and bevel.
-#include "UiTestSupport.h"
+#include "tests/platform/ui/UiTestSupport.h"
 
 #include "platform/core/Exceptions.h"
 #include "platform/core/TStrings.h"
@@ -23,7 +23,7 @@
 #include "platform/ui/TStatusBar.h"
 #include "platform/ui/TTabSheet.h"
 #include "platform/ui/VirtualKeys.h"
-#include "support/ErrorOf.h"
+#include "tests/support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 

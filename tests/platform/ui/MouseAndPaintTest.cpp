@@ -1,6 +1,6 @@
 // Mouse events in the order handlers rely on, enter/leave notifications, and
 // painting through the control's canvas.
-#include "UiTestSupport.h"
+#include "tests/platform/ui/UiTestSupport.h"
 
 #include "platform/graphics/RecordingCanvasBackend.h"
 #include "platform/graphics/TCanvas.h"

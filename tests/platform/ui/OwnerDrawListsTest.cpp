@@ -1,7 +1,7 @@
 // Lists whose owner draws the items and lines dragged within a list: the
 // owner-drawn combo box (its face and its drop-down list), a list box's
 // automatic drag, and the pictures of menu items.
-#include "UiTestSupport.h"
+#include "tests/platform/ui/UiTestSupport.h"
 
 #include "platform/core/TStrings.h"
 #include "platform/graphics/TBitmap.h"

@@ -1,6 +1,6 @@
 // The standard controls' behaviour that forms rely on: what fires OnChange or
 // OnClick, what setting a property selects, and how the bounds follow text.
-#include "UiTestSupport.h"
+#include "tests/platform/ui/UiTestSupport.h"
 
 #include "platform/core/Exceptions.h"
 #include "platform/core/TStrings.h"
@@ -21,7 +21,7 @@
 #include "platform/ui/TSaveDialog.h"
 #include "platform/ui/TTimer.h"
 #include "platform/ui/VirtualKeys.h"
-#include "support/ErrorOf.h"
+#include "tests/support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The up-down buttons: stepping within, past and around the range, the
 // associated box's text both ways, and which half of the control is which button.
-#include "UiTestSupport.h"
+#include "tests/platform/ui/UiTestSupport.h"
 
 #include "platform/ui/InputSimulation.h"
 #include "platform/ui/TCustomForm.h"

@@ -1,6 +1,6 @@
 // Caption buttons by border style, forms that draw their own frame, the drag
 // frame and mouse capture.
-#include "UiTestSupport.h"
+#include "tests/platform/ui/UiTestSupport.h"
 
 #include "platform/graphics/TBitmap.h"
 #include "platform/graphics/TCanvas.h"
