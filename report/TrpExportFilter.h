@@ -30,6 +30,13 @@ public:
     String ClassName() const override { return "TrpExportFilter"; }
     virtual void OnBeginDoc() {}
     virtual void OnEndDoc() {}
+    // The report's way into a page: the page's number (from 1) and height in
+    // page pixels (0 when not known) for the filter, then OnBeginPage.
+    void BeginPage(Integer APageNo, Integer APageHeight) {
+        PageNo = APageNo;
+        PageHeight = APageHeight;
+        OnBeginPage();
+    }
     virtual void OnBeginPage() {}
     virtual void OnEndPage() {}
     virtual void OnData(Integer x, Integer y, TrpView* View) {}
@@ -38,6 +45,9 @@ public:
 
     // Not owned.
     TStream* Stream;
+    // The page being exported, as BeginPage gave it.
+    Integer PageNo = 0;
+    Integer PageHeight = 0;
     // One entry per grid row, its items ordered by X.
     std::vector<std::vector<TrpTextRec>> Lines;
 };

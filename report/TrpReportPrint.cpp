@@ -154,7 +154,7 @@ void TrpReport::ExportTo(const TrpObjectFactory& FilterClass, const String& File
     RunBehind(w, this, [&] {
         if (w) w->ProcessMessages();
         for (Integer i = 0; i < EMFPages()->Count(); ++i) {
-            filter->OnBeginPage();
+            filter->BeginPage(i + 1, EMFPages()->Pages(i)->PrnInfo.Pgh);
             EMFPages()->ExportData(i);
             InternalOnProgress(i + 1);
             if (w) w->ProcessMessages();

@@ -1,6 +1,5 @@
 #include "report/TrpTextExportFilter.h"
 
-#include "platform/core/CodePages.h"
 #include "platform/core/Exceptions.h"
 #include "platform/core/NumberFormat.h"
 #include "platform/core/StrUtils.h"
@@ -10,8 +9,6 @@
 #include "report/rpConsts.h"
 #include "report/rpRegistry.h"
 #include "report/rpStreamUtils.h"
-
-#include <algorithm>
 
 namespace {
 
@@ -37,13 +34,17 @@ TrpTextExportFilter::TrpTextExportFilter(TStream* AStream, Integer AverageHeight
 
 void TrpTextExportFilter::OnBeginPage() {
     ClearLines();
-    Lines.resize(201);
+    // Only the page's own rows: a stray coordinate must not size the grid.
+    const Int64 rows = PageHeight > 0 ? Round(static_cast<double>(PageHeight) / FAverageHeight) + 1 : 201;
+    Lines.resize(static_cast<std::size_t>(rows));
 }
 
 void TrpTextExportFilter::OnText(Integer x, Integer y, const String& Text, TrpView* View) {
     if (!View) return;
-    const auto row = static_cast<Integer>(std::max<Int64>(0, Round(static_cast<double>(y) / FAverageHeight)));
-    if (row >= static_cast<Integer>(Lines.size())) Lines.resize(static_cast<std::size_t>(row) + 1);
+    const Int64 row = Round(static_cast<double>(y) / FAverageHeight);
+    if (row < 0 || row >= static_cast<Int64>(Lines.size()))
+        throw EListError("List index out of bounds (" + std::to_string(row) + ") on page " +
+                         std::to_string(PageNo));
     TrpTextRec item;
     item.X = x;
     item.Text = Text;
@@ -86,8 +87,7 @@ void TrpTextExportFilter::OnEndPage() {
     for (const String& line : PageLines())
         text += line + "\r\n";
     text += "\f\r\n";
-    const std::string bytes = Utf8ToCodePage(text, CP_DOS_852);
-    Stream->WriteBuffer(bytes.data(), static_cast<Integer>(bytes.size()));
+    Stream->WriteBuffer(text.data(), static_cast<Integer>(text.size()));
 }
 
 void rpRegisterTextExport() {

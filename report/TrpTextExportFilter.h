@@ -1,7 +1,7 @@
 #pragma once
 // The plain-text filter: each page's text laid on a character grid (6.5
-// pixels a column, the average font height a row), written in code page 852
-// with CR LF line ends; a form feed line ends every page.
+// pixels a column, the average font height a row), written in UTF-8 with CR LF
+// line ends; a form feed line ends every page.
 #include "platform/core/TComponent.h"
 #include "report/TrpExportFilter.h"
 
@@ -14,9 +14,11 @@ public:
     // With a given average font height (checked as above), asking nothing.
     TrpTextExportFilter(TStream* AStream, Integer AverageHeight);
     String ClassName() const override { return "TrpTextExportFilter"; }
+    // Rows for the page's height (201 when it is not known).
     void OnBeginPage() override;
     void OnEndPage() override;
-    // Rows grow as far as the text goes; a text above the page top goes to row 0.
+    // A text whose row lies outside the page raises EListError
+    // "List index out of bounds (<row>) on page <page number>".
     void OnText(Integer x, Integer y, const String& Text, TrpView* View) override;
 
     // The lines of the current page, without their line ends.

@@ -84,6 +84,18 @@ TEST_F(ExportReport, TheTextFilterWritesEveryPage) {
     EXPECT_FALSE(Report->OnExportText);
 }
 
+TEST_F(ExportReport, ATextOutsideItsPageEndsTheTextExportNamingThePage) {
+    const String name = Dir.File("lista.txt");
+    WriteFileBytes(name, "earlier");
+    TrpEMFPages* pages = Report->EMFPages();
+    pages->ObjectsToPage(1);
+    pages->Pages(1)->Page->Objects.back()->Top = 1 << 29;
+    pages->PageToObjects(1);
+    EXPECT_EQ(ErrorOf<EListError>([&] { Report->ExportTo(TextFilter(), name); }),
+              "List index out of bounds (33554432) on page 2");
+    EXPECT_EQ(ReadFileBytes(name), "earlier");
+}
+
 TEST_F(ExportReport, EventsInOrderAndAnExistingFileReplaced) {
     const String name = Dir.File("lista.txt");
     WriteFileBytes(name, "a much longer earlier content of the file");

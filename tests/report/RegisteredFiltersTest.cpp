@@ -64,8 +64,8 @@ TEST_F(RegisteredFilters, TheTextFilterAsksItsRowHeightAndWritesEveryPage) {
     Report->ExportTo(Filter("TrpTextExportFilter").ClassRef, name);
     EXPECT_EQ(Asked, std::vector<String>{"Filter properties|Average font height:|16"});
     // Lines start 1 pixel inside their memos: rows of 32 pixels put y 21 in
-    // row 1 and y 53 in row 2; x 132 is column 20. Code page 852 throughout.
-    const String page = "\r\nOldal %: \x8Brzend\x8B\r\n                    \x9Agy\r\n\f\r\n";
+    // row 1 and y 53 in row 2; x 132 is column 20. UTF-8 throughout.
+    const String page = "\r\nOldal %: őrzendő\r\n                    Ügy\r\n\f\r\n";
     String expected;
     for (char n : {'1', '2'}) {
         expected += page;

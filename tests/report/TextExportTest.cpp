@@ -1,5 +1,6 @@
 // The plain-text export filter: the character grid, row ordering, the page end.
 #include "platform/core/Exceptions.h"
+#include "platform/core/NumberFormat.h"
 #include "platform/core/TMemoryStream.h"
 #include "tests/report/StreamBytes.h"
 #include "report/TrpMemoView.h"
@@ -35,29 +36,38 @@ TEST(TextExportTest, EmptyPageLongTextAndRowsOutsideThePage) {
     TMemoryStream s;
     TrpTextExportFilter f(&s, 10);
     TrpMemoView memo;
-    f.OnBeginPage();
+    f.BeginPage(1, 1123);
     f.OnEndPage();
     EXPECT_EQ(Written(s), "\f\r\n");
 
-    f.OnBeginPage();
+    f.BeginPage(2, 1123);
     const String longText(300, 'a');
-    f.OnText(0, 5000, longText, &memo); // row 500 grows the grid
-    f.OnText(0, -50, "top", &memo);     // above the page: row 0
+    f.OnText(0, 1120, longText, &memo); // the last row, 112
+    f.OnText(0, -4, "top", &memo);      // rounds to row 0
     const auto lines = f.PageLines();
-    ASSERT_EQ(lines.size(), 501u);
+    ASSERT_EQ(lines.size(), 113u);
     EXPECT_EQ(lines[0], "top");
-    EXPECT_EQ(lines[500], longText); // not cut
+    EXPECT_EQ(lines[112], longText); // not cut
+    // Beyond the page's rows either way: the page is named, the grid not grown.
+    for (Integer y : {1126, -6, 1 << 29})
+        EXPECT_EQ(ErrorOf<EListError>([&] { f.OnText(0, y, "x", &memo); }),
+                  "List index out of bounds (" + std::to_string(Round(y / 10.0)) + ") on page 2");
+    EXPECT_EQ(f.Lines.size(), 113u);
+    // A page of unknown height keeps 201 rows.
+    TrpTextExportFilter unknown(&s, 10);
+    unknown.OnBeginPage();
+    EXPECT_EQ(unknown.Lines.size(), 201u);
 }
 
-TEST(TextExportTest, AccentsInCodePage852) {
+TEST(TextExportTest, AccentsAndDashesInUtf8) {
     TMemoryStream s;
     TrpTextExportFilter f(&s, 16);
     TrpMemoView memo;
     f.OnBeginPage();
-    f.OnText(0, 0, "ő", &memo);
-    f.OnText(13, 0, "x", &memo); // column 2 after a one-character text
+    f.OnText(0, 0, "ő–Ű", &memo);
+    f.OnText(26, 0, "x", &memo); // column 4 after a three-character text
     f.OnEndPage();
-    EXPECT_EQ(Written(s), "\x8B x\r\n\f\r\n");
+    EXPECT_EQ(Written(s), "ő–Ű x\r\n\f\r\n");
 }
 
 TEST(TextExportTest, AverageHeightAboveZeroOnly) {
