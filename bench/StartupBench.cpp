@@ -1,8 +1,8 @@
 // startup_ms / startup_ratio: from creating the main window to its being visible, over
 // an office database of 100,000 cases, against the sqlite3 tool opening the same file
 // and running the case-list statement in the same run.
-#include "app/CaseStatements.h"
-#include "app/TForm1.h"
+#include "app/cases/CaseStatements.h"
+#include "app/main/TForm1.h"
 #include "platform/ui/TApplication.h"
 #include "tests/support/TempFolder.h"
 

@@ -1,5 +1,5 @@
 // Velmora: the office program's entry point.
-#include "app/ProgramEntry.h"
+#include "app/main/ProgramEntry.h"
 
 int main() {
     return app::RunProgram();

@@ -3,14 +3,14 @@
 // created in the program's order. Every message box and file dialog is answered by the
 // test: Answer is the button a box gets (IDOK unless changed), SaveFileName the file a
 // save dialog returns (empty: cancelled); Shown lists the boxes in order.
-#include "app/TForm1.h"
-#include "app/Tiktataserkmoduj.h"
-#include "app/Tiktatasihelyuj.h"
-#include "app/Tiktataspartneruj.h"
-#include "app/Tiktbe.h"
-#include "app/Tiktki.h"
-#include "app/Tpartnermod.h"
-#include "app/Tujpartner.h"
+#include "app/main/TForm1.h"
+#include "app/registry/Tiktataserkmoduj.h"
+#include "app/registry/Tiktatasihelyuj.h"
+#include "app/registry/Tiktataspartneruj.h"
+#include "app/registry/Tiktbe.h"
+#include "app/registry/Tiktki.h"
+#include "app/partners/Tpartnermod.h"
+#include "app/partners/Tujpartner.h"
 #include "platform/ui/DialogHook.h"
 #include "platform/ui/MessageDialogs.h"
 #include "platform/ui/TApplication.h"

@@ -1,6 +1,6 @@
 #include "tests/app/OfficeDbFixture.h"
 
-#include "app/SqlRoutines.h"
+#include "app/common/SqlRoutines.h"
 #include "platform/core/Exceptions.h"
 #include "platform/core/NumberFormat.h"
 #include "sqlite/Statement.h"

@@ -1,6 +1,6 @@
 #pragma once
 // An office database with one statement query on it, set up as the forms set up theirs.
-#include "app/QueryRun.h"
+#include "app/common/QueryRun.h"
 #include "sqlite/TSqlite3Query.h"
 #include "tests/app/OfficeDbFixture.h"
 

@@ -1,0 +1,57 @@
+#include "app/cases/CaseSaves.h"
+
+#include "app/common/QueryRun.h"
+#include "sqlite/TSqlite3Query.h"
+#include "sqlite/Transaction.h"
+
+namespace app {
+
+void WriteCaseEvent(TSqlite3Query& Query, const CaseEventInput& Event, Integer RetentionYears, bool CloseCase,
+                    TDateTime Today) {
+    sqlite::Transaction transaction(ConnectionOf(Query));
+    if (HasEventContent(Event)) OpenStatement(Query, CaseEventInsertSql(Event, RetentionYears));
+    if (CloseCase) {
+        OpenStatement(Query, CaseClosingEntrySql(Event.CaseId, Today));
+        OpenStatement(Query, CaseCloseSql(Event.CaseId));
+    }
+    Query.Close();
+    transaction.Commit();
+}
+
+PersonLink WriteCasePerson(TSqlite3Query& Query, Integer CaseId, const CasePerson& Person,
+                           RegisterChoice Choice, Integer SelectedRegisterId) {
+    sqlite::Transaction transaction(ConnectionOf(Query));
+    PersonLink link;
+    ExecStatement(Query, CasePersonInsertSql(CaseId, Person));
+    link.CopyId = OpenForInteger(Query, LastKeySql("ugy_ugyfel_tsz"));
+    switch (Choice) {
+    case RegisterChoice::AddNew:
+        ExecStatement(Query, RegisterPersonInsertSql(Person));
+        link.RegisterId = OpenForInteger(Query, LastKeySql("ugyfel_termeszetes_szemely"));
+        break;
+    case RegisterChoice::Overwrite:
+        ExecStatement(Query, RegisterPersonUpdateSql(SelectedRegisterId, Person));
+        link.RegisterId = SelectedRegisterId;
+        break;
+    case RegisterChoice::Keep:
+        link.RegisterId = SelectedRegisterId;
+        break;
+    }
+    ExecStatement(Query, CasePersonLinkSql(link.CopyId, link.RegisterId));
+    Query.Close();
+    transaction.Commit();
+    return link;
+}
+
+void WriteCaseOrganisation(TSqlite3Query& Query, Integer CaseId, const CaseOrganisation& Organisation,
+                           RegisterChoice Choice, Integer SelectedRegisterId) {
+    sqlite::Transaction transaction(ConnectionOf(Query));
+    ExecStatement(Query, CaseOrganisationInsertSql(CaseId, Organisation));
+    if (Choice == RegisterChoice::AddNew)
+        ExecStatement(Query, RegisterOrganisationInsertSql(Organisation));
+    else if (Choice == RegisterChoice::Overwrite)
+        ExecStatement(Query, RegisterOrganisationUpdateSql(SelectedRegisterId, Organisation));
+    transaction.Commit();
+}
+
+} // namespace app

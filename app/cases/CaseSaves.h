@@ -1,0 +1,43 @@
+#pragma once
+// The case writes that take several statements: recording an event with the closing
+// of the case, and attaching a person or an organisation together with its register
+// row. Each runs its statements on Query in the order the user's choice gives, all in
+// one transaction: a failing statement leaves the database as it was and raises the
+// engine's error.
+#include "app/common/CaseDialogStatements.h"
+#include "app/common/CaseSheetStatements.h"
+
+class TSqlite3Query;
+
+namespace app {
+
+// The register radio buttons of the attach dialogs.
+enum class RegisterChoice {
+    Overwrite, // "Átír": the chosen register row takes the typed data
+    AddNew,    // "Újként rögzít": the typed data becomes a new register row
+    Keep       // "Nem módosít": the register stays as it is
+};
+
+// "Rögzít" of the case sheet: the event when it has a file or a text, then, with
+// CloseCase, the entry "Ügy lezárása" dated Today and the case's status 0.
+void WriteCaseEvent(TSqlite3Query& Query, const CaseEventInput& Event, Integer RetentionYears, bool CloseCase,
+                    TDateTime Today);
+
+// The person's copy in the case and the register row it is linked to.
+struct PersonLink {
+    Integer CopyId = 0;
+    Integer RegisterId = 0; // below 1: none
+};
+
+// Stores the copy of Person in case CaseId, then adds, overwrites or keeps the register
+// row by Choice (SelectedRegisterId is the row chosen with "Másol", -1 for none) and
+// links the copy to it.
+PersonLink WriteCasePerson(TSqlite3Query& Query, Integer CaseId, const CasePerson& Person,
+                           RegisterChoice Choice, Integer SelectedRegisterId);
+
+// Stores the copy of Organisation in case CaseId, then adds, overwrites or keeps the
+// register row by Choice. The copy keeps no link to the register.
+void WriteCaseOrganisation(TSqlite3Query& Query, Integer CaseId, const CaseOrganisation& Organisation,
+                           RegisterChoice Choice, Integer SelectedRegisterId);
+
+} // namespace app

@@ -1,0 +1,126 @@
+// The cases area's lists: the data sources, the two grids with their context menus,
+// and opening a case from them.
+#include "app/main/TForm1.h"
+
+#include "app/common/ComboFill.h"
+#include "app/common/ListGrid.h"
+#include "app/common/QueryRun.h"
+#include "app/registry/Tiktbe.h"
+#include "app/registry/Tiktki.h"
+#include "app/cases/Tugyadatlap.h"
+#include "app/cases/Tugyalapadatmod.h"
+#include "app/cases/Tujugy.h"
+
+#include "grid/TVgDBGrid.h"
+#include "platform/data/TDataSource.h"
+#include "platform/data/TField.h"
+#include "platform/ui/TComboBox.h"
+#include "platform/ui/TMenuItem.h"
+#include "platform/ui/TPanel.h"
+#include "platform/ui/TPopupMenu.h"
+#include "sqlite/TSqlite3Query.h"
+
+namespace {
+
+TPopupMenu* MakeCaseMenu(TForm1* Form, const String& Number, TMenuItem*& OpenItem, TMenuItem*& BaseDataItem) {
+    TPopupMenu* menu = app::MakePopupMenu(Form, "PopupMenu" + Number);
+    OpenItem = app::AddPopupItem(Form, menu, "Modositasesemenyek" + Number, "Módosítás/Események");
+    BaseDataItem =
+        app::AddPopupItem(Form, menu, "Ugyalapadatainakmodositasa" + Number, "Ügy alapadatainak módosítása");
+    return menu;
+}
+
+} // namespace
+
+void TForm1::CreateCaseGrids() {
+    DataSource3 = new TDataSource(this);
+    DataSource3->SetName("DataSource3");
+    DataSource3->SetDataSet(Query4);
+    DataSource4 = new TDataSource(this);
+    DataSource4->SetName("DataSource4");
+    DataSource4->SetDataSet(Query5);
+    DataSource4->OnDataChange = [this](TObject* Sender, TField* Field) {
+        DataSource4DataChange(Sender, Field);
+    };
+
+    PopupMenu1 = MakeCaseMenu(this, "1", Modositasesemenyek1, Ugyalapadatainakmodositasa1);
+    PopupMenu2 = MakeCaseMenu(this, "2", Modositasesemenyek2, Ugyalapadatainakmodositasa2);
+    Modositasesemenyek1->OnClick = [this](TObject* Sender) { VgDBGrid11DblClick(Sender); };
+    Modositasesemenyek2->OnClick = [this](TObject* Sender) { VgDBGrid10DblClick(Sender); };
+    Ugyalapadatainakmodositasa1->OnClick = [this](TObject* Sender) {
+        Ugyalapadatainakmodositasa1Click(Sender);
+    };
+    Ugyalapadatainakmodositasa2->OnClick = [this](TObject* Sender) {
+        Ugyalapadatainakmodositasa2Click(Sender);
+    };
+
+    VgDBGrid11 =
+        app::MakeListGrid(this, ugylistacontainer, "VgDBGrid11", DataSource3, PopupMenu1,
+                          {{"ugyszam", "Ügyszám", 70}, {"nev", "Ügy neve", 477}, {"statusz", "Státusz", 65}});
+    VgDBGrid10 =
+        app::MakeListGrid(this, ugykerescontainer, "VgDBGrid10", DataSource4, PopupMenu2,
+                          {{"ugyszam", "Ügyszám", 70}, {"nev", "Ügy neve", 474}, {"statusz", "Státusz", 65}});
+    VgDBGrid11->OnDblClick = [this](TObject* Sender) { VgDBGrid11DblClick(Sender); };
+    VgDBGrid10->OnDblClick = [this](TObject* Sender) { VgDBGrid10DblClick(Sender); };
+}
+
+Integer TForm1::CurrentCaseId(TSqlite3Query* Query) {
+    return app::CurrentKey(*Query);
+}
+
+void TForm1::VgDBGrid11DblClick(TObject*) {
+    const Integer id = CurrentCaseId(Query4);
+    if (id >= 1) ShowCaseSheet(id);
+}
+
+void TForm1::VgDBGrid10DblClick(TObject*) {
+    const Integer id = CurrentCaseId(Query5);
+    if (id >= 1) ShowCaseSheet(id);
+}
+
+void TForm1::ShowCaseSheet(Integer CaseId) {
+    ugyadatlap->CaseId = CaseId;
+    ugyadatlap->ShowModal();
+}
+
+void TForm1::ShowBaseDataDialog(TSqlite3Query* Query, Integer Origin) {
+    const Integer id = CurrentCaseId(Query);
+    if (id < 1) return;
+    ugyalapadatmod->CaseId = id;
+    ugyalapadatmod->Origin = Origin;
+    ugyalapadatmod->RecNo = Query->RecNo();
+    ugyalapadatmod->Show();
+}
+
+void TForm1::Ugyalapadatainakmodositasa1Click(TObject*) {
+    ShowBaseDataDialog(Query4, Tugyalapadatmod::FromCaseList);
+}
+
+void TForm1::Ugyalapadatainakmodositasa2Click(TObject*) {
+    ShowBaseDataDialog(Query5, Tugyalapadatmod::FromCaseSearch);
+}
+
+void TForm1::gxExtSpeedButton7Click(TObject*) {
+    ujugy->ShowModal();
+}
+
+void TForm1::Ujugy1Click(TObject* Sender) {
+    Ugylista1Click(Sender);
+    ujugy->ShowModal();
+}
+
+void TForm1::FillCaseCombos() {
+    // The entry dialogs are made after the main window.
+    app::LoadKeyedNames(*Query100,
+                        "SELECT sorszam, nev FROM ugy WHERE status=1 ORDER BY nev COLLATE "
+                        "systemnocase",
+                        FCaseIds,
+                        {ComboBox2->Items(), ComboBox4->Items(), ComboBox7->Items(), ComboBox20->Items(),
+                         iktbe ? iktbe->ComboBox4->Items() : nullptr,
+                         iktki ? iktki->ComboBox4->Items() : nullptr});
+}
+
+void TForm1::FillRegistryPartnerCombos() {
+    app::LoadKeyedNames(*Query100, "SELECT sorszam, nev FROM ikt_partner ORDER BY nev COLLATE systemnocase",
+                        FRegistryPartnerIds, {ComboBox1->Items(), ComboBox3->Items()});
+}

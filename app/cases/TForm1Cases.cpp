@@ -1,0 +1,220 @@
+// The cases area: the case list with its sort options and the case search with its
+// filter strip, reset and record counter.
+#include "app/common/AreaLayout.h"
+#include "app/cases/CaseStatements.h"
+#include "app/common/DigitBoxes.h"
+#include "app/main/TForm1.h"
+
+#include "controls/TgxExtSpeedButton.h"
+#include "platform/core/ScopeExit.h"
+#include "platform/core/NumberFormat.h"
+#include "platform/core/TStrings.h"
+#include "platform/ui/TCheckBox.h"
+#include "platform/ui/TEdit.h"
+#include "platform/ui/TLabel.h"
+#include "platform/ui/TPanel.h"
+#include "platform/ui/TRadioButton.h"
+#include "sqlite/TSqlite3Query.h"
+
+using app::MakeLabel;
+using app::MakePanel;
+using app::MakeToolButton;
+
+namespace {
+
+constexpr Integer StripTop = app::PageTitleHeight;
+
+// Radio buttons group by parent, so each pair of options gets a borderless panel.
+TPanel* MakeRadioGroup(TForm1* Form, TWinControl* Parent, const String& Name, Integer Left, Integer Top,
+                       Integer Width) {
+    TPanel* group = MakePanel(Form, Parent, Name, alNone);
+    group->SetParentColor(true);
+    group->SetBounds(Left, Top, Width, 20);
+    return group;
+}
+
+TRadioButton* MakeRadio(TForm1* Form, TWinControl* Parent, const String& Name, const String& Caption,
+                        Integer Left, Integer Width, bool Checked) {
+    auto* radio = new TRadioButton(Form);
+    radio->SetName(Name);
+    radio->SetParent(Parent);
+    radio->SetBounds(Left, 2, Width, 17);
+    radio->SetCaption(Caption);
+    radio->SetChecked(Checked);
+    return radio;
+}
+
+TCheckBox* MakeCheck(TForm1* Form, TWinControl* Parent, const String& Name, const String& Caption,
+                     Integer Left, Integer Top, Integer Width) {
+    auto* box = new TCheckBox(Form);
+    box->SetName(Name);
+    box->SetParent(Parent);
+    box->SetBounds(Left, Top, Width, 17);
+    box->SetCaption(Caption);
+    box->SetChecked(true);
+    return box;
+}
+
+TEdit* MakeEdit(TForm1* Form, TWinControl* Parent, const String& Name, Integer Left, Integer Top,
+                Integer Width) {
+    auto* edit = new TEdit(Form);
+    edit->SetName(Name);
+    edit->SetParent(Parent);
+    edit->SetBounds(Left, Top, Width, 21);
+    edit->SetText("");
+    return edit;
+}
+
+} // namespace
+
+void TForm1::CreateCasesArea() {
+    gxExtSpeedButton5 = app::AddNavButton(this, ugynav, "gxExtSpeedButton5", "Ügy lista");
+    gxExtSpeedButton6 = app::AddNavButton(this, ugynav, "gxExtSpeedButton6", "Keresés");
+    gxExtSpeedButton5->OnClick = [this](TObject* Sender) { Ugylista1Click(Sender); };
+    gxExtSpeedButton6->OnClick = [this](TObject* Sender) { gxExtSpeedButton6Click(Sender); };
+    gxExtSpeedButton7 = app::AddNavButton(this, ugynav, "gxExtSpeedButton7", "Új ügy");
+    gxExtSpeedButton7->OnClick = [this](TObject* Sender) { gxExtSpeedButton7Click(Sender); };
+    CreateCaseListPage();
+    CreateCaseSearchPage();
+    CreateCaseGrids();
+
+    // Handlers go on last: setting the start values must not run any statement.
+    for (TRadioButton* radio : {RadioButton1, RadioButton2, RadioButton3, RadioButton4, RadioButton5,
+                                RadioButton6, RadioButton7, RadioButton8})
+        radio->OnClick = [this](TObject* Sender) { CaseListOptionClick(Sender); };
+    for (TCheckBox* box : {CheckBox1, CheckBox2})
+        box->OnClick = [this](TObject* Sender) { CaseListOptionClick(Sender); };
+    for (TEdit* edit : {Edit19, Edit20, Edit21, Edit22})
+        app::AcceptDigitsOnly(edit);
+    ugylistacontainer->OnEnter = [this](TObject* Sender) { ugylistacontainerEnter(Sender); };
+    gxExtSpeedButton8->OnClick = [this](TObject* Sender) { gxExtSpeedButton8Click(Sender); };
+    gxExtSpeedButton9->OnClick = [this](TObject* Sender) { gxExtSpeedButton9Click(Sender); };
+}
+
+void TForm1::CreateCaseListPage() {
+    TPanel* strip = MakePanel(this, ugylistacontainer, "ugylistaszuro", alTop);
+    strip->SetHeight(30);
+    strip->SetTop(StripTop);
+    MakeLabel(this, strip, "Label32", "Rendezés:", 12, 8);
+    TPanel* key = MakeRadioGroup(this, strip, "ugylistarendezes", 76, 5, 170);
+    RadioButton3 = MakeRadio(this, key, "RadioButton3", "Év/szám", 0, 75, true);
+    RadioButton4 = MakeRadio(this, key, "RadioButton4", "Ügy neve", 80, 85, false);
+    TPanel* direction = MakeRadioGroup(this, strip, "ugylistairany", 262, 5, 180);
+    RadioButton1 = MakeRadio(this, direction, "RadioButton1", "Növekvő", 0, 80, true);
+    RadioButton2 = MakeRadio(this, direction, "RadioButton2", "Csökkenő", 85, 90, false);
+    CheckBox1 = MakeCheck(this, strip, "CheckBox1", "Csak aktív", 462, 7, 100);
+}
+
+void TForm1::CreateCaseSearchPage() {
+    TPanel* strip = MakePanel(this, ugykerescontainer, "ugykeresszuro", alTop);
+    strip->SetHeight(98);
+    strip->SetTop(StripTop);
+
+    MakeLabel(this, strip, "Label33", "Év:", 12, 11);
+    Edit19 = MakeEdit(this, strip, "Edit19", 44, 8, 48);
+    MakeLabel(this, strip, "Label34", "-", 97, 11);
+    Edit20 = MakeEdit(this, strip, "Edit20", 106, 8, 48);
+    MakeLabel(this, strip, "Label35", "Szám:", 170, 11);
+    Edit21 = MakeEdit(this, strip, "Edit21", 208, 8, 48);
+    MakeLabel(this, strip, "Label36", "-", 261, 11);
+    Edit22 = MakeEdit(this, strip, "Edit22", 270, 8, 48);
+    MakeLabel(this, strip, "Label37", "Szöveg:", 334, 11);
+    Edit23 = MakeEdit(this, strip, "Edit23", 382, 8, 232);
+    Edit23->SetHint("Az alant bepipált mezőkben az ide írt szótöredéket keresi.");
+    Edit23->SetShowHint(true);
+    for (TEdit* edit : {Edit19, Edit20})
+        edit->SetMaxLength(4);
+
+    MakeLabel(this, strip, "Label38", "Keresés itt:", 12, 40);
+    CheckBox3 = MakeCheck(this, strip, "CheckBox3", "Ügy neve", 84, 39, 80);
+    CheckBox4 = MakeCheck(this, strip, "CheckBox4", "Leírás", 170, 39, 70);
+    CheckBox5 = MakeCheck(this, strip, "CheckBox5", "Ügyfél", 246, 39, 70);
+    CheckBox6 = MakeCheck(this, strip, "CheckBox6", "Esemény", 322, 39, 80);
+    CheckBox2 = MakeCheck(this, strip, "CheckBox2", "Csak aktív", 420, 39, 100);
+    CheckBox2->SetHint("Ha be van pipálva, csak az aktív ügyeket jeleníti meg.");
+    CheckBox2->SetShowHint(true);
+
+    MakeLabel(this, strip, "Label39", "Rendezés:", 12, 68);
+    TPanel* key = MakeRadioGroup(this, strip, "ugykeresrendezes", 84, 65, 170);
+    RadioButton7 = MakeRadio(this, key, "RadioButton7", "Év/szám", 0, 75, true);
+    RadioButton8 = MakeRadio(this, key, "RadioButton8", "Ügy neve", 80, 85, false);
+    TPanel* direction = MakeRadioGroup(this, strip, "ugykeresirany", 258, 65, 180);
+    RadioButton5 = MakeRadio(this, direction, "RadioButton5", "Növekvő", 0, 80, true);
+    RadioButton6 = MakeRadio(this, direction, "RadioButton6", "Csökkenő", 85, 90, false);
+
+    gxExtSpeedButton8 =
+        MakeToolButton(this, strip, "gxExtSpeedButton8", "Lekérdezés", 440, 62, 84, "Keresés indítása");
+    gxExtSpeedButton9 = MakeToolButton(this, strip, "gxExtSpeedButton9", "Alaphelyzet", 530, 62, 84,
+                                       "A keresési és rendezési szempontok alaphelyzetbe állítása");
+    CreateCaseExport(static_cast<TWinControl*>(FindComponent("ugykerescontainerTitle")));
+
+    Label31 = MakeLabel(this, strip, "Label31", "", 520, 40);
+    Label31->SetAutoSize(false);
+    Label31->SetBounds(520, 40, 94, 15);
+    Label31->SetAlignment(taRightJustify);
+    Label31->Font()->SetColor(clSilver);
+}
+
+void TForm1::BuildCaseList() {
+    app::CaseListOptions options;
+    options.ActiveOnly = CheckBox1->Checked();
+    options.ByName = RadioButton4->Checked();
+    options.Descending = RadioButton2->Checked();
+    Query4->Close();
+    Query4->SQL()->Clear();
+    Query4->SQL()->Add(app::CaseListSql(options));
+    Query4->Open();
+}
+
+void TForm1::CaseListOptionClick(TObject*) {
+    if (!FResettingSearch) BuildCaseList();
+}
+
+void TForm1::ugylistacontainerEnter(TObject*) {
+    // Before the list was ever built its dataset has no statement to reopen.
+    if (Query4->SQL()->Count() == 0)
+        BuildCaseList();
+    else
+        Reopen(Query4);
+}
+
+void TForm1::gxExtSpeedButton6Click(TObject*) {
+    ugykerescontainer->BringToFront();
+}
+
+void TForm1::gxExtSpeedButton8Click(TObject*) {
+    app::CaseSearchCriteria c;
+    c.YearFrom = Edit19->Text();
+    c.YearTo = Edit20->Text();
+    c.NumberFrom = Edit21->Text();
+    c.NumberTo = Edit22->Text();
+    c.Text = Edit23->Text();
+    c.InName = CheckBox3->Checked();
+    c.InDescription = CheckBox4->Checked();
+    c.InClients = CheckBox5->Checked();
+    c.InHistory = CheckBox6->Checked();
+    c.ActiveOnly = CheckBox2->Checked();
+    c.ByName = RadioButton8->Checked();
+    c.Descending = RadioButton6->Checked();
+    const String sql = app::CaseSearchSql(c);
+    Query5->Close();
+    Query5->SQL()->Clear();
+    Query5->SQL()->Add(sql);
+    Query5->Open();
+}
+
+void TForm1::gxExtSpeedButton9Click(TObject*) {
+    // The reset runs no query: the boxes' click handlers would rebuild the case list.
+    FResettingSearch = true;
+    const core::ScopeExit resetDone([this] { FResettingSearch = false; });
+    for (TEdit* edit : {Edit19, Edit20, Edit21, Edit22, Edit23})
+        edit->SetText("");
+    for (TCheckBox* box : {CheckBox2, CheckBox3, CheckBox4, CheckBox5, CheckBox6})
+        box->SetChecked(true);
+    RadioButton5->SetChecked(true);
+    RadioButton7->SetChecked(true);
+}
+
+void TForm1::DataSource4DataChange(TObject*, TField*) {
+    Label31->SetCaption(IntToStr(Query5->RecNo()) + "/" + IntToStr(Query5->RecordCount()));
+}

@@ -1,0 +1,78 @@
+#include "app/cases/Tugyalapadatmod.h"
+
+#include "app/common/AreaLayout.h"
+#include "controls/ButtonLooks.h"
+#include "app/common/CaseDialogStatements.h"
+#include "app/common/FormControls.h"
+#include "app/common/QueryRun.h"
+#include "app/main/TForm1.h"
+
+#include "platform/core/NumberFormat.h"
+#include "platform/data/TField.h"
+#include "platform/graphics/TFont.h"
+#include "platform/ui/TBitBtn.h"
+#include "platform/ui/TCheckBox.h"
+#include "platform/ui/TEdit.h"
+#include "platform/ui/TLabel.h"
+#include "platform/ui/TPanel.h"
+#include "sqlite/TSqlite3Query.h"
+
+Tugyalapadatmod* ugyalapadatmod = nullptr;
+
+Tugyalapadatmod::Tugyalapadatmod(TComponent* AOwner) : TForm(AOwner) {
+    app::SetUpDialog(this, "ugyalapadatmod", "Ügy, alapadatok módosítása", 432, 172);
+    Query1 = app::MakeStatementQuery(this, "Query1", Form1 ? Form1->Sqlite3DB1 : nullptr);
+
+    Panel1 = app::MakeHeaderPanel(this, this, "Panel1", 40);
+    Label1 = app::MakeLabel(this, Panel1, "Label1", "", 0, 11);
+    Label1->SetAutoSize(false);
+    Label1->SetAlignment(taRightJustify);
+    Label1->SetBounds(16, 11, 52, 20);
+    Label3 = app::MakeLabel(this, Panel1, "Label3", "/", 69, 11);
+    Label2 = app::MakeLabel(this, Panel1, "Label2", "", 75, 11);
+
+    app::MakeFieldLabel(this, this, "Label4", "Név:", 68, 54);
+    Edit1 = app::MakeEdit(this, this, "Edit1", 76, 54, 340);
+    Edit1->SetMaxLength(255);
+    app::MakeFieldLabel(this, this, "Label5", "Leírás:", 68, 82);
+    Edit2 = app::MakeEdit(this, this, "Edit2", 76, 82, 340);
+    Edit2->SetMaxLength(2000);
+    CheckBox1 = app::MakeCheckBox(this, this, "CheckBox1", "Aktív", 76, 110, 100);
+    BitBtn1 = app::MakeBitBtn(this, this, "BitBtn1", "Módosít", 230, 138);
+    BitBtn2 = app::MakeBitBtn(this, this, "BitBtn2", "Bezár", 326, 138);
+    BitBtn2->SetCancel(true); // Escape does what this button does
+
+    OnShow = [this](TObject* Sender) { FormShow(Sender); };
+    BitBtn1->OnClick = [this](TObject* Sender) { BitBtn1Click(Sender); };
+    BitBtn2->OnClick = [this](TObject* Sender) { BitBtn2Click(Sender); };
+}
+
+Tugyalapadatmod::~Tugyalapadatmod() {
+    if (ugyalapadatmod == this) ugyalapadatmod = nullptr;
+}
+
+void Tugyalapadatmod::FormShow(TObject*) {
+    app::OpenStatement(*Query1, app::CaseBaseDataSql(CaseId));
+    const bool found = !Query1->IsEmpty();
+    Label1->SetCaption(found ? IntToStr(Query1->FieldByName("ev")->AsInteger()) : String());
+    Label2->SetCaption(found ? IntToStr(Query1->FieldByName("szam")->AsInteger()) : String());
+    Edit1->SetText(Query1->FieldByName("nev")->AsString());
+    Edit2->SetText(Query1->FieldByName("leiras")->AsString());
+    CheckBox1->SetChecked(Query1->FieldByName("status")->DisplayText() == "True");
+}
+
+void Tugyalapadatmod::BitBtn1Click(TObject*) {
+    app::OpenStatement(
+        *Query1, app::CaseBaseDataUpdateSql(CaseId, Edit1->Text(), Edit2->Text(), CheckBox1->Checked()));
+    Query1->Close();
+    if (Origin == FromCaseList)
+        app::ReopenIfSet(*Form1->Query4, RecNo);
+    else if (Origin == FromCaseSearch)
+        app::ReopenIfSet(*Form1->Query5, RecNo);
+    Form1->FillCaseCombos();
+    Close();
+}
+
+void Tugyalapadatmod::BitBtn2Click(TObject*) {
+    Close();
+}

@@ -1,0 +1,50 @@
+#include "app/cases/Tugyfelszemelymod.h"
+
+#include "app/common/CaseClientRows.h"
+#include "app/common/DialogRows.h"
+#include "app/common/FormControls.h"
+#include "app/common/QueryRun.h"
+#include "app/main/TForm1.h"
+#include "app/cases/Tugyadatlap.h"
+
+#include "platform/ui/TBitBtn.h"
+#include "sqlite/TSqlite3Query.h"
+
+Tugyfelszemelymod* ugyfelszemelymod = nullptr;
+
+Tugyfelszemelymod::Tugyfelszemelymod(TComponent* AOwner)
+    : RecordDialog(AOwner, "ugyfelszemelymod", "Ügyfél, természetes személy") {
+    Boxes = app::AddPersonRows(Rows(), this, this, app::PersonRowsStyle::CasePerson);
+    PlaceButtons();
+}
+
+Tugyfelszemelymod::~Tugyfelszemelymod() {
+    if (ugyfelszemelymod == this) ugyfelszemelymod = nullptr;
+}
+
+bool Tugyfelszemelymod::Kind(app::PersonRowKind& Kind) const {
+    if (Mode != 1 && Mode != 2) return false;
+    Kind = static_cast<app::PersonRowKind>(Mode);
+    return true;
+}
+
+void Tugyfelszemelymod::FormShow(TObject*) {
+    app::PersonRowKind kind;
+    if (!Kind(kind)) {
+        Close();
+        return;
+    }
+    app::OpenStatement(*Query1, app::PersonRowSql(kind, RowId));
+    // A row deleted meanwhile shows empty boxes.
+    Boxes.Show(Query1->IsEmpty() ? app::CasePerson{} : app::ReadRegisterPerson(*Query1));
+    Query1->Close();
+}
+
+void Tugyfelszemelymod::BitBtn1Click(TObject*) {
+    app::PersonRowKind kind;
+    if (!Kind(kind)) return;
+    app::OpenStatement(*Query1, app::PersonRowUpdateSql(kind, RowId, Boxes.Person()));
+    Query1->Close();
+    Close();
+    if (kind == app::PersonRowKind::CaseCopy && ugyadatlap) app::ReopenIfSet(*ugyadatlap->Query3);
+}

@@ -1,0 +1,138 @@
+// The clients area's detail panels: above each list, the boxes that follow the grid's
+// current row, with "Töröl" and "Módosít" to delete or overwrite that row.
+#include "app/common/AreaLayout.h"
+#include "app/common/FormControls.h"
+#include "app/main/TForm1.h"
+
+#include "controls/TgxExtSpeedButton.h"
+#include "platform/graphics/TFont.h"
+#include "platform/ui/TCheckBox.h"
+#include "platform/ui/TDateTimePicker.h"
+#include "platform/ui/TEdit.h"
+#include "platform/ui/TGroupBox.h"
+#include "platform/ui/TLabel.h"
+#include "platform/ui/TMemo.h"
+#include "platform/ui/TPanel.h"
+
+using app::MakeEdit;
+using app::MakeFieldLabel;
+using app::MakeMemo;
+
+namespace {
+
+constexpr Integer PanelHeight = 188;
+constexpr Integer RowStep = 25;
+constexpr Integer MemoHeight = 40;
+// Label ends and input starts of the two columns.
+constexpr Integer LeftLabelRight = 102;
+constexpr Integer LeftInput = 106;
+constexpr Integer LeftWidth = 196;
+// The organisation panel's left labels are longer.
+constexpr Integer OrgLabelRight = 136;
+constexpr Integer OrgInput = 140;
+constexpr Integer OrgWidth = 172;
+constexpr Integer RightLabelRight = 440;
+constexpr Integer RightInput = 444;
+constexpr Integer RightWidth = 180;
+constexpr Integer ButtonRowTop = 158;
+// The hint the area's buttons carry.
+constexpr const char* ButtonHint = "A keresési és rendezési szempontok alaphelyzetbe állítása";
+
+TPanel* MakeDetailPanel(TForm1* Form, TPanel* Page, const String& Name) {
+    TPanel* panel = app::MakePanel(Form, Page, Name, alTop);
+    panel->SetHeight(PanelHeight);
+    panel->SetTop(app::PageTitleHeight);
+    return panel;
+}
+
+TEdit* EditRow(TForm1* Form, TWinControl* Parent, const String& Name, const String& Caption,
+               Integer LabelRight, Integer Left, Integer Top, Integer Width, Integer MaxLength) {
+    MakeFieldLabel(Form, Parent, "Label" + Name, Caption, LabelRight, Top);
+    TEdit* edit = MakeEdit(Form, Parent, Name, Left, Top, Width);
+    edit->SetMaxLength(MaxLength);
+    return edit;
+}
+
+TMemo* MemoRow(TForm1* Form, TWinControl* Parent, const String& Name, const String& Caption,
+               Integer LabelRight, Integer Left, Integer Top, Integer Width, Integer MaxLength) {
+    MakeFieldLabel(Form, Parent, "Label" + Name, Caption, LabelRight, Top);
+    TMemo* memo = MakeMemo(Form, Parent, Name, Left, Top, Width, MemoHeight);
+    memo->SetMaxLength(MaxLength);
+    return memo;
+}
+
+TCheckBox* ActiveBox(TForm1* Form, TPanel* Panel, const String& Name, Integer LabelRight, Integer Left) {
+    MakeFieldLabel(Form, Panel, "Label" + Name, "Aktív:", LabelRight, ButtonRowTop);
+    return app::MakeCheckBox(Form, Panel, Name, "", Left, ButtonRowTop + 3, 17);
+}
+
+TgxExtSpeedButton* PanelButton(TForm1* Form, TPanel* Panel, const String& Name, const String& Caption,
+                               Integer Left) {
+    return app::MakeToolButton(Form, Panel, Name, Caption, Left, ButtonRowTop, 88, ButtonHint);
+}
+
+} // namespace
+
+void TForm1::CreatePersonPanel() {
+    TPanel* p = szemelyadatok = MakeDetailPanel(this, szemelylista, "szemelyadatok");
+    const Integer top = 8;
+    Edit1 = EditRow(this, p, "Edit1", "Név:", LeftLabelRight, LeftInput, top, LeftWidth, 128);
+    Edit2 =
+        EditRow(this, p, "Edit2", "Születési név:", LeftLabelRight, LeftInput, top + RowStep, LeftWidth, 128);
+    Edit3 = EditRow(this, p, "Edit3", "Születési hely:", LeftLabelRight, LeftInput, top + 2 * RowStep,
+                    LeftWidth, 128);
+    MakeFieldLabel(this, p, "LabelDateTimePicker1", "Idő:", LeftLabelRight, top + 3 * RowStep);
+    DateTimePicker1 = app::MakeDatePicker(this, p, "DateTimePicker1", LeftInput, top + 3 * RowStep, 120);
+    DateTimePicker1->SetShowCheckbox(true);
+    Edit4 =
+        MemoRow(this, p, "Edit4", "Lakcím:", LeftLabelRight, LeftInput, top + 4 * RowStep, LeftWidth, 128);
+
+    Edit5 = EditRow(this, p, "Edit5", "Anyja neve:", RightLabelRight, RightInput, top, RightWidth, 128);
+    Edit6 = EditRow(this, p, "Edit6", "Állampolgárság:", RightLabelRight, RightInput, top + RowStep,
+                    RightWidth, 32);
+    Edit7 = EditRow(this, p, "Edit7", "Azonosító okmány típusa:", RightLabelRight, RightInput,
+                    top + 2 * RowStep, RightWidth, 32);
+    Edit8 =
+        EditRow(this, p, "Edit8", "Száma:", RightLabelRight, RightInput, top + 3 * RowStep, RightWidth, 32);
+    Edit9 = MemoRow(this, p, "Edit9", "Tartózkodási hely:", RightLabelRight, RightInput, top + 4 * RowStep,
+                    RightWidth, 128);
+
+    CheckBox18 = ActiveBox(this, p, "CheckBox18", LeftLabelRight, LeftInput);
+    Label13 = app::MakeLabel(this, p, "Label13", "", 140, ButtonRowTop + 5);
+    Label13->SetAutoSize(false);
+    Label13->SetBounds(140, ButtonRowTop + 5, 120, 15);
+    Label13->Font()->SetColor(clGray);
+    gxExtSpeedButton36 = PanelButton(this, p, "gxExtSpeedButton36", "Töröl", RightInput);
+    gxExtSpeedButton37 = PanelButton(this, p, "gxExtSpeedButton37", "Módosít", RightInput + 92);
+}
+
+void TForm1::CreateOrganisationPanel() {
+    TPanel* p = szervezetadatok = MakeDetailPanel(this, szervezetlista, "szervezetadatok");
+    const Integer top = 8;
+    Edit10 = EditRow(this, p, "Edit10", "Név:", OrgLabelRight, OrgInput, top, OrgWidth, 256);
+    Edit11 = EditRow(this, p, "Edit11", "Röv. név:", OrgLabelRight, OrgInput, top + RowStep, OrgWidth, 128);
+    Edit12 = MemoRow(this, p, "Edit12", "Székhely címe:", OrgLabelRight, OrgInput, top + 2 * RowStep,
+                     OrgWidth, 128);
+    Edit13 = EditRow(this, p, "Edit13", "Fő tevékenység:", OrgLabelRight, OrgInput,
+                     top + 2 * RowStep + MemoHeight + 6, OrgWidth, 128);
+    Edit14 = EditRow(this, p, "Edit14", "Azonosító okirat száma:", OrgLabelRight, OrgInput,
+                     top + 3 * RowStep + MemoHeight + 6, OrgWidth, 64);
+
+    Edit15 = MemoRow(this, p, "Edit15", "Képviselő:", RightLabelRight, RightInput, top, RightWidth, 0);
+    auto* agent = new TGroupBox(this);
+    agent->SetName("GroupBox1");
+    agent->SetParent(p);
+    agent->SetCaption("Kézbesítési megbízott");
+    agent->SetBounds(RightLabelRight - 120, top + MemoHeight + 6, RightWidth + 128, 96);
+    constexpr Integer AgentLabelRight = 116;
+    constexpr Integer AgentInput = 120;
+    Edit16 = EditRow(this, agent, "Edit16", "Neve:", AgentLabelRight, AgentInput, 18, RightWidth, 128);
+    Edit18 = EditRow(this, agent, "Edit18", "Anyja neve:", AgentLabelRight, AgentInput, 18 + RowStep,
+                     RightWidth, 128);
+    Edit17 = EditRow(this, agent, "Edit17", "Címe:", AgentLabelRight, AgentInput, 18 + 2 * RowStep,
+                     RightWidth, 128);
+
+    CheckBox17 = ActiveBox(this, p, "CheckBox17", OrgLabelRight, OrgInput);
+    gxExtSpeedButton34 = PanelButton(this, p, "gxExtSpeedButton34", "Töröl", RightInput);
+    gxExtSpeedButton35 = PanelButton(this, p, "gxExtSpeedButton35", "Módosít", RightInput + 92);
+}

@@ -1,0 +1,33 @@
+#include "app/clients/Tujszemelyform.h"
+
+#include "app/common/DialogRows.h"
+#include "app/common/FormControls.h"
+#include "app/common/QueryRun.h"
+#include "app/main/TForm1.h"
+
+#include "platform/ui/TBitBtn.h"
+#include "sqlite/TSqlite3Query.h"
+
+Tujszemelyform* ujszemelyform = nullptr;
+
+Tujszemelyform::Tujszemelyform(TComponent* AOwner)
+    : RecordDialog(AOwner, "ujszemelyform", "Ügyfél, új természetes személy rögzítése") {
+    Boxes = app::AddPersonRows(Rows(), this, this, app::PersonRowsStyle::NewPerson);
+    PlaceButtons();
+}
+
+Tujszemelyform::~Tujszemelyform() {
+    if (ujszemelyform == this) ujszemelyform = nullptr;
+}
+
+void Tujszemelyform::FormShow(TObject*) {
+    Boxes.Clear();
+}
+
+void Tujszemelyform::BitBtn1Click(TObject*) {
+    app::ExecStatement(*Query1, app::RegisterPersonInsertSql(Boxes.Person()));
+    Query1->Close();
+    // Closed before the list refresh: a failing refresh must not invite a second save.
+    Close();
+    if (Form1) app::Reopen(*Form1->Query1);
+}

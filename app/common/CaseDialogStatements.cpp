@@ -1,0 +1,152 @@
+#include "app/common/CaseDialogStatements.h"
+
+#include "app/common/SqlRoutines.h"
+#include "platform/core/NumberFormat.h"
+
+namespace app {
+
+namespace {
+
+String Quoted(const String& Text) {
+    return "'" + SqlQuote(Text) + "'";
+}
+
+String BirthSql(const CasePerson& p) {
+    return p.BirthDate ? "'" + DateToSqlText(*p.BirthDate) + "'" : String("NULL");
+}
+
+// The ten person values in column order, as they stand in a VALUES list.
+String PersonValues(const CasePerson& p) {
+    return Quoted(p.Name) + "," + Quoted(p.BirthName) + "," + Quoted(p.BirthPlace) + "," + BirthSql(p) + "," +
+           Quoted(p.MotherName) + "," + Quoted(p.Citizenship) + "," + Quoted(p.DocumentType) + "," +
+           Quoted(p.DocumentNumber) + "," + Quoted(p.Address) + "," + Quoted(p.StayAddress);
+}
+
+constexpr const char* PersonColumns =
+    "nev, szuletesi_nev, szuletesi_hely, szuletesi_ido, anyja_neve, allampolgarsag, "
+    "azonosito_okmany_tipus, azonosito_okmany_szama, lakcim, tartozkodasi_hely";
+
+String OrganisationValues(const CaseOrganisation& o) {
+    String values;
+    for (const String& text : o)
+        values += (values.empty() ? "" : ",") + Quoted(text);
+    return values;
+}
+
+String OrganisationColumnList() {
+    String list;
+    for (const char* column : OrganisationColumns)
+        list += (list.empty() ? "" : ", ") + String(column);
+    return list;
+}
+
+} // namespace
+
+const std::array<const char*, 9> OrganisationColumns = {"nev",
+                                                        "roviditett_nev",
+                                                        "szekhely_cime",
+                                                        "fotevekenyseg",
+                                                        "azonosito_okirat_szama",
+                                                        "kepviselo",
+                                                        "kezbesitesi_megbizott_neve",
+                                                        "kezbesitesi_megbizott_anyja_neve",
+                                                        "kezbesitesi_megbizott_cime"};
+
+String NewCaseSql(const String& Name, const String& Description, TDateTime Date) {
+    return "INSERT INTO ugy (status, nev, leiras, datum) VALUES (1,'" + SqlQuote(Name) + "','" +
+           SqlQuote(Description) + "','" + DateToSqlText(Date) + "')";
+}
+
+String LastCaseIdSql() {
+    return "SELECT max(sorszam) FROM ugy";
+}
+
+String CaseBaseDataSql(Integer CaseId) {
+    return "SELECT ev, szam, nev, leiras, status FROM ugy WHERE sorszam=" + IntToStr(CaseId);
+}
+
+String CaseBaseDataUpdateSql(Integer CaseId, const String& Name, const String& Description, bool Active) {
+    return "UPDATE ugy SET nev='" + SqlQuote(Name) + "', leiras='" + SqlQuote(Description) +
+           "',status=" + (Active ? "1" : "0") + " WHERE sorszam=" + IntToStr(CaseId);
+}
+
+String RegisterPersonsSql() {
+    return "SELECT sorszam, nev, szuletesi_ido FROM ugyfel_termeszetes_szemely WHERE aktiv=1 "
+           "ORDER BY nev COLLATE systemnocase";
+}
+
+String RegisterPersonSql(Integer RegisterId) {
+    return "SELECT sorszam, nev, szuletesi_nev, lakcim, szuletesi_ido, szuletesi_hely, "
+           "allampolgarsag, anyja_neve, azonosito_okmany_tipus, azonosito_okmany_szama, "
+           "tartozkodasi_hely, aktiv, COALESCE (jubok, 'false') AS jubok FROM "
+           "ugyfel_termeszetes_szemely WHERE sorszam=" +
+           IntToStr(RegisterId);
+}
+
+String CasePersonInsertSql(Integer CaseId, const CasePerson& Person) {
+    return "INSERT INTO ugy_ugyfel_tsz (ugy, " + String(PersonColumns) + ", jubok) VALUES (" +
+           IntToStr(CaseId) + "," + PersonValues(Person) + "," + (Person.Identified ? "'true'" : "'false'") +
+           ")";
+}
+
+String RegisterPersonInsertSql(const CasePerson& Person) {
+    return "INSERT INTO ugyfel_termeszetes_szemely (" + String(PersonColumns) + ") VALUES (" +
+           PersonValues(Person) + ")";
+}
+
+String PersonAssignments(const CasePerson& p) {
+    return "nev=" + Quoted(p.Name) + ", szuletesi_nev=" + Quoted(p.BirthName) +
+           ", szuletesi_hely=" + Quoted(p.BirthPlace) + ", szuletesi_ido=" + BirthSql(p) +
+           ", anyja_neve=" + Quoted(p.MotherName) + ", allampolgarsag=" + Quoted(p.Citizenship) +
+           ", azonosito_okmany_tipus=" + Quoted(p.DocumentType) +
+           ", azonosito_okmany_szama=" + Quoted(p.DocumentNumber) + ", lakcim=" + Quoted(p.Address) +
+           ", tartozkodasi_hely=" + Quoted(p.StayAddress);
+}
+
+String RegisterPersonUpdateSql(Integer RegisterId, const CasePerson& p) {
+    return "UPDATE ugyfel_termeszetes_szemely SET " + PersonAssignments(p) +
+           " WHERE sorszam=" + IntToStr(RegisterId);
+}
+
+String CasePersonLinkSql(Integer CopyId, Integer RegisterId) {
+    // A copy typed in without a register row must not point at a row that does not exist.
+    const String link = RegisterId >= 1 ? IntToStr(RegisterId) : String("NULL");
+    return "UPDATE ugy_ugyfel_tsz SET ugyfel_tsz=" + link + " WHERE sorszam=" + IntToStr(CopyId);
+}
+
+String RegisterOrganisationsSql() {
+    return "SELECT sorszam, nev, azonosito_okirat_szama FROM ugyfel_szervezet  WHERE aktiv=1 "
+           "ORDER BY nev COLLATE systemnocase";
+}
+
+String RegisterOrganisationSql(Integer RegisterId) {
+    return "SELECT * FROM ugyfel_szervezet WHERE sorszam=" + IntToStr(RegisterId);
+}
+
+String CaseOrganisationInsertSql(Integer CaseId, const CaseOrganisation& Organisation) {
+    return "INSERT INTO ugy_ugyfel_szerv (ugy, " + OrganisationColumnList() + ") VALUES (" +
+           IntToStr(CaseId) + "," + OrganisationValues(Organisation) + ")";
+}
+
+String RegisterOrganisationInsertSql(const CaseOrganisation& Organisation) {
+    return "INSERT INTO ugyfel_szervezet (" + OrganisationColumnList() + ") VALUES (" +
+           OrganisationValues(Organisation) + ")";
+}
+
+String OrganisationAssignments(const CaseOrganisation& Organisation) {
+    String sets;
+    for (std::size_t i = 0; i < OrganisationColumns.size(); ++i)
+        sets += (i == 0 ? "" : ", ") + String(OrganisationColumns[i]) + "=" + Quoted(Organisation[i]);
+    return sets;
+}
+
+String RegisterOrganisationUpdateSql(Integer RegisterId, const CaseOrganisation& Organisation) {
+    return "UPDATE ugyfel_szervezet SET " + OrganisationAssignments(Organisation) +
+           " WHERE sorszam=" + IntToStr(RegisterId);
+}
+
+String LastKeySql(const String& Table) {
+    return "SELECT MAX(sorszam) FROM " + Table;
+}
+
+} // namespace app

@@ -1,0 +1,60 @@
+#include "app/common/ClientStatements.h"
+
+#include "platform/core/NumberFormat.h"
+
+namespace app {
+
+namespace {
+
+String ActiveSql(bool Active) {
+    return Active ? ", aktiv=1" : ", aktiv=0";
+}
+
+String PersonTable(PersonRowKind Kind) {
+    return Kind == PersonRowKind::CaseCopy ? "ugy_ugyfel_tsz" : "ugyfel_termeszetes_szemely";
+}
+
+} // namespace
+
+String PersonListSql() {
+    return "SELECT sorszam, nev, szuletesi_nev, lakcim, szuletesi_ido, szuletesi_hely, allampolgarsag, "
+           "anyja_neve, azonosito_okmany_tipus, azonosito_okmany_szama, tartozkodasi_hely, "
+           "case when aktiv=1 then 1 else 0 end AS aktiv\n"
+           "FROM ugyfel_termeszetes_szemely ORDER BY nev COLLATE systemnocase";
+}
+
+String OrganisationListSql() {
+    return "SELECT sorszam, nev, roviditett_nev, szekhely_cime, fotevekenyseg, azonosito_okirat_szama, "
+           "kezbesitesi_megbizott_neve, kezbesitesi_megbizott_anyja_neve, kezbesitesi_megbizott_cime, "
+           "kepviselo, case when aktiv=1 then 1 else 0 end AS aktiv FROM ugyfel_szervezet ORDER BY nev "
+           "COLLATE systemnocase";
+}
+
+String PersonPanelUpdateSql(Integer PersonId, const CasePerson& Person, bool Active) {
+    return "UPDATE ugyfel_termeszetes_szemely SET " + PersonAssignments(Person) + ActiveSql(Active) +
+           " WHERE sorszam=" + IntToStr(PersonId);
+}
+
+String OrganisationPanelUpdateSql(Integer OrganisationId, const CaseOrganisation& Organisation, bool Active) {
+    return "UPDATE ugyfel_szervezet SET " + OrganisationAssignments(Organisation) + ActiveSql(Active) +
+           " WHERE sorszam=" + IntToStr(OrganisationId);
+}
+
+String DeletePersonSql(Integer PersonId) {
+    return "DELETE FROM ugyfel_termeszetes_szemely WHERE sorszam=" + IntToStr(PersonId);
+}
+
+String DeleteOrganisationSql(Integer OrganisationId) {
+    return "DELETE FROM ugyfel_szervezet WHERE sorszam=" + IntToStr(OrganisationId);
+}
+
+String PersonRowSql(PersonRowKind Kind, Integer Id) {
+    return "SELECT * FROM " + PersonTable(Kind) + " WHERE sorszam=" + IntToStr(Id);
+}
+
+String PersonRowUpdateSql(PersonRowKind Kind, Integer Id, const CasePerson& Person) {
+    return "UPDATE " + PersonTable(Kind) + " SET " + PersonAssignments(Person) +
+           " WHERE sorszam=" + IntToStr(Id);
+}
+
+} // namespace app

@@ -1,0 +1,34 @@
+#pragma once
+// The statements of the clients area and the client dialogs: the two register lists,
+// the detail panels' updates with the active flag, deletes, and the case copy of a
+// person read and written by the copy editor. Every text goes through SqlQuote.
+#include "app/common/CaseDialogStatements.h"
+
+namespace app {
+
+// Persons (Query1 of the main window): every column as text, aktiv as 1 or 0, by name.
+String PersonListSql();
+// Organisations (Query3 of the main window), by name.
+String OrganisationListSql();
+
+// The person panel's "Módosít": the register row PersonId takes Person and the flag.
+String PersonPanelUpdateSql(Integer PersonId, const CasePerson& Person, bool Active);
+// The organisation panel's "Módosít".
+String OrganisationPanelUpdateSql(Integer OrganisationId, const CaseOrganisation& Organisation, bool Active);
+
+// "Töröl": the register row only; the cases' copies stay.
+String DeletePersonSql(Integer PersonId);
+String DeleteOrganisationSql(Integer OrganisationId);
+
+// Which row the copy editor works on.
+enum class PersonRowKind {
+    Register = 1, // ugyfel_termeszetes_szemely
+    CaseCopy = 2  // ugy_ugyfel_tsz
+};
+
+// The whole row Id of the table Kind names.
+String PersonRowSql(PersonRowKind Kind, Integer Id);
+// Row Id of the table Kind names takes Person (the identification flag is left alone).
+String PersonRowUpdateSql(PersonRowKind Kind, Integer Id, const CasePerson& Person);
+
+} // namespace app

@@ -1,0 +1,69 @@
+#include "app/common/QueryRun.h"
+
+#include "platform/core/TStrings.h"
+#include "platform/data/TField.h"
+#include "platform/data/TFields.h"
+#include "sqlite/SqliteError.h"
+#include "sqlite/TSqlite3Query.h"
+
+#include <algorithm>
+
+namespace app {
+
+namespace {
+
+void SetStatement(TSqlite3Query& Query, const String& Sql) {
+    Query.Close();
+    Query.SQL()->Clear();
+    Query.SQL()->Add(Sql);
+}
+
+} // namespace
+
+TSqlite3Query* MakeStatementQuery(TComponent* Owner, const String& Name, TSqlite3DB* Connection) {
+    auto* query = new TSqlite3Query(Owner);
+    query->SetName(Name);
+    query->SetConnection(Connection);
+    query->SetRawSQL(true);
+    return query;
+}
+
+TSqlite3DB& ConnectionOf(TSqlite3Query& Query) {
+    if (!Query.Connection()) throw SqliteError("no database connection");
+    return *Query.Connection();
+}
+
+void OpenStatement(TSqlite3Query& Query, const String& Sql) {
+    SetStatement(Query, Sql);
+    Query.Open();
+}
+
+void ExecStatement(TSqlite3Query& Query, const String& Sql) {
+    SetStatement(Query, Sql);
+    Query.ExecSQL();
+}
+
+Integer OpenForInteger(TSqlite3Query& Query, const String& Sql) {
+    OpenStatement(Query, Sql);
+    if (Query.IsEmpty() || Query.FieldCount() == 0) return 0;
+    return static_cast<Integer>(Query.Fields()->Fields(0)->AsInteger());
+}
+
+Integer CurrentKey(TSqlite3Query& Query) {
+    if (!Query.Active() || Query.IsEmpty()) return 0;
+    return static_cast<Integer>(Query.FieldByName("sorszam")->AsInteger());
+}
+
+void Reopen(TSqlite3Query& Query) {
+    Query.Close();
+    Query.Open();
+}
+
+void ReopenIfSet(TSqlite3Query& Query, Integer RecNo) {
+    Query.Close();
+    if (Query.SQL()->Count() == 0) return;
+    Query.Open();
+    if (RecNo > 0 && !Query.IsEmpty()) Query.SetRecNo(std::min(RecNo, Query.RecordCount()));
+}
+
+} // namespace app

@@ -1,0 +1,28 @@
+#include "app/deposits/DepositSaves.h"
+
+#include "app/common/QueryRun.h"
+#include "sqlite/TSqlite3Query.h"
+#include "sqlite/Transaction.h"
+
+namespace app {
+
+Integer WriteNewDeposit(TSqlite3Query& Query, const NewDeposit& Deposit, Int64 Amount) {
+    sqlite::Transaction transaction(ConnectionOf(Query));
+    ExecStatement(Query, NewDepositSql(Deposit));
+    const Integer id = OpenForInteger(Query, LastDepositIdSql());
+    ExecStatement(Query, OpeningMovementSql(id, Amount, Deposit.Date));
+    Query.Close();
+    transaction.Commit();
+    return id;
+}
+
+void WriteMovement(TSqlite3Query& Query, Integer DepositId, Int64 Amount, TDateTime Date,
+                   const String& Remark, bool Close) {
+    sqlite::Transaction transaction(ConnectionOf(Query));
+    ExecStatement(Query, MovementInsertSql(DepositId, Date, Amount, Remark));
+    if (Close) ExecStatement(Query, DepositCloseSql(DepositId, Date));
+    Query.Close();
+    transaction.Commit();
+}
+
+} // namespace app

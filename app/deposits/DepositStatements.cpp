@@ -1,0 +1,181 @@
+#include "app/deposits/DepositStatements.h"
+
+#include "app/common/SqlRoutines.h"
+#include "platform/core/Exceptions.h"
+#include "platform/core/NumberFormat.h"
+
+namespace app {
+
+namespace {
+
+String Quoted(const String& Text) {
+    return "'" + SqlQuote(Text) + "'";
+}
+
+const char* const DepositColumns =
+    "Select   l.sorszam, sz.nev AS sznev, strftime(\"%Y.%m.%d.\", l.betet) AS betet, l.status, "
+    "l.megjegyzes, l.kedvezmenyezett,   l.letevo, l.project, strftime(\"%Y.%m.%d.\", "
+    "l.kifizetes) AS kifizetes, p.nev AS pnev, l.egyenleg As letetosszeg From   letet l   Left "
+    "Outer Join   project p On l.project = p.sorszam ,  letetiszamla sz Where   l.letetiszamla "
+    "= sz.sorszam ";
+
+const char* const ActiveClause = " And  l.status = 1 ";
+
+String OrderClause(DepositSort Sort) {
+    switch (Sort) {
+    case DepositSort::Payer:
+        return " ORDER BY letevo COLLATE systemnocase , betet";
+    case DepositSort::Beneficiary:
+        return " ORDER BY kedvezmenyezett COLLATE systemnocase, betet";
+    case DepositSort::Account:
+        return " ORDER BY sznev COLLATE systemnocase, betet";
+    case DepositSort::Project:
+        return " ORDER BY pnev COLLATE systemnocase, betet";
+    case DepositSort::Date:
+        break;
+    }
+    return " ORDER BY betet";
+}
+
+} // namespace
+
+String DepositListSql(bool ActiveOnly, DepositSort Sort) {
+    return String(DepositColumns) + (ActiveOnly ? ActiveClause : "") + OrderClause(Sort);
+}
+
+String DepositGrandTotalSql() {
+    return "Select CAST (SUM (l.egyenleg) As Int) AS osszeg From letet l";
+}
+
+String DepositSearchFilter(const DepositSearch& Search) {
+    String filter;
+    if (Search.AccountId > 0) filter += " AND l.letetiszamla=" + IntToStr(Search.AccountId);
+    if (Search.ProjectId > 0) filter += " AND l.project=" + IntToStr(Search.ProjectId);
+    if (!Search.Payer.empty())
+        filter += " AND l.letevo LIKE '%" + SqlQuote(Search.Payer) + "%' COLLATE systemnocase ";
+    if (!Search.Beneficiary.empty())
+        filter +=
+            " AND l.kedvezmenyezett LIKE '%" + SqlQuote(Search.Beneficiary) + "%' COLLATE systemnocase ";
+    if (Search.ActiveOnly) filter += ActiveClause;
+    return filter;
+}
+
+String DepositSearchSql(const DepositSearch& Search) {
+    return DepositColumns + DepositSearchFilter(Search) + OrderClause(Search.Sort);
+}
+
+String DepositSearchTotalSql(const DepositSearch& Search) {
+    return "Select SUM(l.egyenleg) AS osszeg From letet l WHERE 1=1 " + DepositSearchFilter(Search);
+}
+
+String AccountInsertSql(const String& Name, const String& Number, const String& Remark) {
+    return "INSERT INTO letetiszamla (nev, statusz, szamlaszam, megjegyzes) VALUES (" + Quoted(Name) + ",1," +
+           Quoted(Number) + "," + Quoted(Remark) + ")";
+}
+
+String ProjectInsertSql(const String& Name, const String& Remark) {
+    return "INSERT INTO project (nev, statusz, megjegyzes) VALUES (" + Quoted(Name) + ",1," + Quoted(Remark) +
+           ")";
+}
+
+String ActiveAccountsSql() {
+    return "SELECT sorszam, nev FROM letetiszamla WHERE statusz=1 ORDER BY nev";
+}
+
+String ActiveProjectsSql() {
+    return "SELECT sorszam, nev FROM project WHERE statusz=1 ORDER BY nev";
+}
+
+String DepositHeaderSql(Integer DepositId) {
+    // No join on the movements: a deposit is shown once, also one without movements.
+    return "Select   l.sorszam, sz.nev AS sznev, strftime(\"%Y.%m.%d.\", l.betet) AS betet, "
+           "CASE l.status  WHEN 1 THEN 'aktív' ELSE 'lezárt' END AS statusz , l.megjegyzes, "
+           "l.kedvezmenyezett,  l.letevo, l.project, strftime(\"%Y.%m.%d.\", l.kifizetes) AS "
+           "kifizetes, p.nev AS pnev, \n CAST (l.status AS int) AS status, l.egyenleg AS "
+           "letetosszeg From   letet l   Left Outer Join   project p On l.project = p.sorszam ,"
+           "   letetiszamla sz Where   l.letetiszamla = sz.sorszam AND l.sorszam=" +
+           IntToStr(DepositId);
+}
+
+String DepositMovementsSql(Integer DepositId) {
+    return "SELECT strftime(\"%Y.%m.%d.\", datum) AS datum, osszeg, megjegyzes FROM letetmozgas "
+           "WHERE letet=" +
+           IntToStr(DepositId) + " ORDER BY datum";
+}
+
+String MovementInsertSql(Integer DepositId, TDateTime Date, Int64 Amount, const String& Remark) {
+    return "INSERT INTO letetmozgas (datum, osszeg, megjegyzes, letet) VALUES (" +
+           Quoted(DateToSqlText(Date)) + "," + IntToStr(Amount) + "," + Quoted(Remark) + "," +
+           IntToStr(DepositId) + ")";
+}
+
+String DepositCloseSql(Integer DepositId, TDateTime Date) {
+    return "UPDATE letet SET status=0, kifizetes=" + Quoted(DateToSqlText(Date)) +
+           " WHERE sorszam=" + IntToStr(DepositId);
+}
+
+String NewDepositSql(const NewDeposit& d) {
+    const bool project = d.ProjectId > 0;
+    return String("INSERT INTO letet (egyenleg,letetiszamla,") + (project ? "project," : "") +
+           "letevo, kedvezmenyezett, status, betet, megjegyzes) VALUES (0," + IntToStr(d.AccountId) + "," +
+           (project ? IntToStr(d.ProjectId) + "," : String()) + Quoted(d.Payer) + "," +
+           Quoted(d.Beneficiary) + ",1," + Quoted(DateToSqlText(d.Date)) + "," + Quoted(d.Remark) + ")";
+}
+
+String LastDepositIdSql() {
+    return "SELECT max(sorszam) AS reqsorszam FROM letet";
+}
+
+String OpeningMovementSql(Integer DepositId, Int64 Amount, TDateTime Date) {
+    return "INSERT INTO letetmozgas (letet, osszeg, megjegyzes, datum) VALUES(" + IntToStr(DepositId) + "," +
+           IntToStr(Amount) + ",'[Nyitó]'," + Quoted(DateToSqlText(Date)) + ")";
+}
+
+String DepositBaseDataSql(Integer DepositId) {
+    return "SELECT l.letevo,l.kedvezmenyezett,l.betet,sz.nev AS sznev,p.nev AS pnev,l.megjegyzes "
+           "FROM letet l LEFT OUTER JOIN letetiszamla sz ON sz.sorszam=l.letetiszamla LEFT OUTER "
+           "JOIN project p ON p.sorszam=l.project WHERE l.sorszam=" +
+           IntToStr(DepositId);
+}
+
+String DepositBaseDataUpdateSql(Integer DepositId, const NewDeposit& d) {
+    String sql = "UPDATE letet SET letevo=" + Quoted(d.Payer) + ", kedvezmenyezett=" + Quoted(d.Beneficiary) +
+                 ", betet=" + Quoted(DateToSqlText(d.Date)) + " ";
+    if (d.AccountId > 0) sql += ",letetiszamla=" + IntToStr(d.AccountId);
+    if (d.ProjectId > 0) sql += ", project=" + IntToStr(d.ProjectId);
+    return sql + ", megjegyzes=" + Quoted(d.Remark) + " WHERE sorszam=" + IntToStr(DepositId);
+}
+
+std::optional<Int64> ParseDepositAmount(const String& Text) {
+    if (Text.empty()) return std::nullopt;
+    Int64 amount = 0;
+    bool valid = Text.size() <= 12;
+    for (const char c : Text) {
+        if (c < '0' || c > '9') {
+            valid = false;
+            break;
+        }
+        if (valid) amount = amount * 10 + (c - '0');
+    }
+    if (!valid || amount < 1 || amount > MaxDepositAmount)
+        throw EConvertError("Érvénytelen összeg: \"" + Text +
+                            "\". Egész forintot adjon meg, 1 és 999 999 999 999 között.");
+    return amount;
+}
+
+std::optional<Int64> MovementAmount(MovementKind Kind, const String& AmountText, Int64 Balance) {
+    switch (Kind) {
+    case MovementKind::None:
+        return std::nullopt;
+    case MovementKind::FullPayout:
+        return -Balance;
+    case MovementKind::PartialPayout:
+        if (const auto amount = ParseDepositAmount(AmountText)) return -*amount;
+        return std::nullopt;
+    case MovementKind::Payment:
+        return ParseDepositAmount(AmountText);
+    }
+    return std::nullopt;
+}
+
+} // namespace app

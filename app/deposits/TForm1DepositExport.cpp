@@ -1,0 +1,71 @@
+// The deposit list's and the deposit search's "Exportálás": a file name from the save
+// dialog, then the page's rows written to that spreadsheet file.
+#include "app/common/AreaLayout.h"
+#include "app/common/OfficeExport.h"
+#include "app/main/TForm1.h"
+
+#include "controls/TgxExtSpeedButton.h"
+#include "export/TVgExportToXLS.h"
+#include "export/VgEColumns.h"
+#include "platform/ui/TPanel.h"
+#include "platform/ui/TSaveDialog.h"
+#include "sqlite/TSqlite3Query.h"
+
+namespace {
+
+TVgExportToXLS* MakeDepositExporter(TForm1* Form, const String& Name, TSqlite3Query* Source) {
+    TVgExportToXLS* exporter = app::MakeListExporter(Form, Name, Source,
+                                                     {{"letevo", "Letevő"},
+                                                      {"kedvezmenyezett", "Jogosult"},
+                                                      {"betet", "Dátum"},
+                                                      {"sznev", "Számla"},
+                                                      {"letetosszeg", "Egyenleg"},
+                                                      {"pnev", "Projekt"},
+                                                      {"megjegyzes", "Megjegyzés"}});
+    exporter->SetOptions(exporter->Options() + TVgOptions{soExportBands});
+    return exporter;
+}
+
+void AddExportButton(TForm1* Form, TPanel* Page, const String& Name, std::function<void()> Action) {
+    auto* strip = static_cast<TWinControl*>(Form->FindComponent(Page->Name() + "Title"));
+    TgxExtSpeedButton* button =
+        app::MakeToolButton(Form, strip, Name, "Exportálás", strip->Width() - 104, 3, 84);
+    button->SetAnchors(TAnchors{akTop, akRight});
+    button->OnClick = [Action](TObject*) { Action(); };
+}
+
+void Export(TSqlite3Query* Query, TSaveDialog* Dialog, TVgExportToXLS* Exporter) {
+    // Before the page's first run there is nothing to write.
+    if (Query->Active()) app::RunExport(*Dialog, *Exporter);
+}
+
+} // namespace
+
+void TForm1::CreateDepositExports() {
+    // The list exports dates as dates and balances as whole numbers, zeros blank, each
+    // column under a band of its own caption; the search exports balances as currency.
+    letetlista_ToXLS1 = MakeDepositExporter(this, "letetlista_ToXLS1", letetlista_Query1);
+    letetlista_ToXLS1->SetOptions(letetlista_ToXLS1->Options() + TVgOptions{soExportBlankValues});
+    letetlista_ToXLS1->SetBlankIfZero(true);
+    for (Integer i = 0; i < letetlista_ToXLS1->Columns()->Count(); ++i) {
+        TVgEColumn* column = letetlista_ToXLS1->Columns()->Items(i);
+        letetlista_ToXLS1->Bands()->Add()->SetCaption(column->Title()->Caption());
+        column->SetBandIndex(i);
+    }
+    letetlista_ToXLS1->Columns()->Items(2)->SetDataType(ctDate);
+    letetlista_ToXLS1->Columns()->Items(4)->SetDataType(ctInteger);
+
+    letetkeresToXLS = MakeDepositExporter(this, "letetkeresToXLS", letetszuresQuery1);
+    letetkeresToXLS->Columns()->Items(4)->SetDataType(ctCurrency);
+
+    AddExportButton(this, letetlista, "gxExtSpeedButton19", [this] { ExportDepositList(); });
+    AddExportButton(this, letetkereses, "gxExtSpeedButton20", [this] { ExportDepositSearch(); });
+}
+
+void TForm1::ExportDepositList() {
+    Export(letetlista_Query1, SaveDialog1, letetlista_ToXLS1);
+}
+
+void TForm1::ExportDepositSearch() {
+    Export(letetszuresQuery1, SaveDialog1, letetkeresToXLS);
+}

@@ -1,0 +1,166 @@
+// The deposits area's grids: the list and the search with their context menus and
+// footer totals, the settings page's editable account and project tables, and opening
+// the deposit dialogs from them.
+#include "app/common/ListGrid.h"
+#include "app/main/TForm1.h"
+#include "app/deposits/Tletet_adatlap.h"
+#include "app/deposits/Tletetalapadat.h"
+#include "app/deposits/Tujletet.h"
+
+#include "grid/TVgDBGrid.h"
+#include "platform/core/NumberFormat.h"
+#include "platform/data/TDataSource.h"
+#include "platform/data/TField.h"
+#include "platform/ui/TMenuItem.h"
+#include "platform/ui/TPanel.h"
+#include "platform/ui/TPopupMenu.h"
+#include "sqlite/TSqlite3Query.h"
+#include "sqlite/TSqlite3Table.h"
+
+namespace {
+
+using app::GridColumn;
+
+TDataSource* MakeSource(TForm1* Form, const String& Name, TDataSet* DataSet) {
+    auto* source = new TDataSource(Form);
+    source->SetName(Name);
+    source->SetDataSet(DataSet);
+    return source;
+}
+
+TVgDBGrid* MakeGrid(TForm1* Form, TWinControl* Parent, const String& Name, TDataSource* Source,
+                    std::initializer_list<GridColumn> Columns) {
+    TVgDBGrid* grid = app::MakeAreaGrid(Form, Parent, Name, Columns);
+    grid->SetDataSource(Source);
+    return grid;
+}
+
+// A deposit list: whole rows selected, read-only, "Összesen:" and the total in the footer.
+TVgDBGrid* MakeDepositGrid(TForm1* Form, TPanel* Page, const String& Name, TDataSource* Source,
+                           const Integer (&Widths)[7]) {
+    TVgDBGrid* grid = MakeGrid(Form, Page, Name, Source,
+                               {{"letevo", "Letevő", Widths[0]},
+                                {"kedvezmenyezett", "Jogosult", Widths[1]},
+                                {"betet", "Dátum", Widths[2]},
+                                {"sznev", "Számla", Widths[3]},
+                                {"letetosszeg", "Összeg", Widths[4]},
+                                {"pnev", "Projekt", Widths[5]},
+                                {"megjegyzes", "Megjegyzés", Widths[6]}});
+    grid->SetOptions({dgTitles, dgIndicator, dgColumnResize, dgColLines, dgRowLines, dgTabs, dgRowSelect,
+                      dgConfirmDelete, dgCancelOnExit});
+    grid->SetExOptions({eoCellHint, eoDisableDelete, eoDisableInsert, eoENTERlikeTAB, eoKeepSelection,
+                        eoLayout, eoShowFooter, eoBLOBEditor, eoTitleWordWrap});
+    grid->SetReadOnly(true);
+    grid->SetFooterHeight(30);
+    grid->GetColumns()->GetColumn(3)->SetFooterText("Összesen:");
+    grid->GetColumns()->GetColumn(4)->SetFooterValue(String("0"));
+    return grid;
+}
+
+// An editable settings table: the active flag as a check box.
+TVgDBGrid* MakeSettingsGrid(TForm1* Form, TWinControl* Parent, const String& Name, TDataSource* Source,
+                            std::initializer_list<GridColumn> Columns, bool FixedRows) {
+    TVgDBGrid* grid = MakeGrid(Form, Parent, Name, Source, Columns);
+    grid->SetOptions({dgEditing, dgTitles, dgIndicator, dgColumnResize, dgColLines, dgRowLines, dgTabs,
+                      dgConfirmDelete, dgCancelOnExit});
+    TExOptions options{eoBooleanAsCheckBox, eoCellHint,      eoENTERlikeTAB,   eoKeepSelection,
+                       eoBLOBEditor,        eoTitleWordWrap, eoFilterAutoApply};
+    if (FixedRows) options += TExOptions{eoDisableDelete, eoDisableInsert};
+    grid->SetExOptions(options);
+    return grid;
+}
+
+TSqlite3Table* MakeTable(TForm1* Form, const String& Name, const String& Table) {
+    auto* table = new TSqlite3Table(Form);
+    table->SetName(Name);
+    table->SetConnection(Form->Sqlite3DB1);
+    table->SetTableName(Table);
+    table->SetPrimaryAutoInc(false);
+    // Every posted edit is written at once.
+    table->SetAutoCommit(true);
+    return table;
+}
+
+TPopupMenu* MakeDepositMenu(TForm1* Form, const String& Name, std::function<void()> Sheet,
+                            std::function<void()> BaseData) {
+    auto* menu = new TPopupMenu(Form);
+    menu->SetName(Name);
+    const auto add = [&](const String& caption, std::function<void()> action) {
+        auto* item = new TMenuItem(Form);
+        item->SetName(Name + "Item" + IntToStr(menu->Items()->Count() + 1));
+        item->SetCaption(caption);
+        item->OnClick = [action](TObject*) { action(); };
+        menu->Items()->Add(item);
+    };
+    add("Adatlap", std::move(Sheet));
+    add("Alapadatok módosítása", std::move(BaseData));
+    return menu;
+}
+
+} // namespace
+
+void TForm1::CreateDepositGrids() {
+    letetlista_VgDBGrid1 = MakeDepositGrid(this, letetlista, "letetlista_VgDBGrid1",
+                                           MakeSource(this, "letetlista_DataSource1", letetlista_Query1),
+                                           {144, 123, 71, 104, 88, 86, 154});
+    letetlista_VgDBGrid1->SetPopupMenu(MakeDepositMenu(
+        this, "letetlistaPopupMenu1", [this] { ShowDepositSheet(letetlista_Query1, 1, true); },
+        [this] { ShowDepositBaseData(letetlista_Query1, 1); }));
+    letetlista_VgDBGrid1->OnDblClick = [this](TObject*) { ShowDepositSheet(letetlista_Query1, 1, false); };
+
+    letetszuresVgDBGrid = MakeDepositGrid(this, letetkereses, "letetszuresVgDBGrid",
+                                          MakeSource(this, "letetszuresDataSource1", letetszuresQuery1),
+                                          {100, 104, 71, 111, 108, 112, 231});
+    // The search sets its own total into the footer value, which the grid shows as given.
+    letetszuresVgDBGrid->SetPopupMenu(MakeDepositMenu(
+        this, "letetszuresPopupMenu1", [this] { ShowDepositSheet(letetszuresQuery1, 2, true); },
+        [this] { ShowDepositBaseData(letetszuresQuery1, 2); }));
+    letetszuresVgDBGrid->OnDblClick = [this](TObject*) { ShowDepositSheet(letetszuresQuery1, 2, false); };
+
+    letetbeallitas_Table1 = MakeTable(this, "letetbeallitas_Table1", "letetiszamla");
+    letetbeallitas_Table2 = MakeTable(this, "letetbeallitas_Table2", "project");
+    letetbeallitas_DBGrid1 = MakeSettingsGrid(
+        this, static_cast<TWinControl*>(FindComponent("letetbeallitasPanel1")), "letetbeallitas_DBGrid1",
+        MakeSource(this, "letetbeallitas_DataSource1", letetbeallitas_Table1),
+        {{"nev", "név", 190},
+         {"statusz", "aktív", 0},
+         {"szamlaszam", "számlaszám", 161},
+         {"megjegyzes", "megjegyzés", 194}},
+        false);
+    letetbeallitas_DBGrid2 = MakeSettingsGrid(
+        this, static_cast<TWinControl*>(FindComponent("letetbeallitasPanel2")), "letetbeallitas_DBGrid2",
+        MakeSource(this, "letetbeallitas_DataSource2", letetbeallitas_Table2),
+        {{"nev", "név", 226}, {"statusz", "aktív", 36}, {"megjegyzes", "megjegyzés", 314}}, true);
+}
+
+namespace {
+
+Integer CurrentDepositId(TSqlite3Query* Query) {
+    if (!Query->Active() || Query->IsEmpty()) return 0;
+    return static_cast<Integer>(Query->FieldByName("sorszam")->AsInteger());
+}
+
+} // namespace
+
+void TForm1::ShowDepositSheet(TSqlite3Query* Query, Integer Origin, bool Modal) {
+    const Integer id = CurrentDepositId(Query);
+    if (id < 1) return;
+    letet_adatlap->DepositId = id;
+    letet_adatlap->Origin = Origin;
+    if (Modal)
+        letet_adatlap->ShowModal();
+    else
+        letet_adatlap->Show();
+}
+
+void TForm1::ShowDepositBaseData(TSqlite3Query* Query, Integer Origin) {
+    const Integer id = CurrentDepositId(Query);
+    if (id < 1) return;
+    letetalapadat->DepositId = id;
+    letetalapadat->Origin = Origin;
+    letetalapadat->ShowModal();
+}
+
+void TForm1::ShowNewDeposit() {
+    ujletet->ShowModal();
+}

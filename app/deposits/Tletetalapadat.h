@@ -1,0 +1,25 @@
+#pragma once
+// The base-data dialog of a deposit: payer, beneficiary, deposit date, account, project
+// and remark. Account and project change only when the user picks an item, so a deposit
+// keeps an account or project that is no longer active.
+#include "app/deposits/DepositDialog.h"
+
+class Tletetalapadat : public app::DepositDialog {
+public:
+    explicit Tletetalapadat(TComponent* AOwner);
+    ~Tletetalapadat() override;
+    String ClassName() const override { return "Tletetalapadat"; }
+
+    Integer DepositId = 0;
+    // Who opened it: the deposit list or the deposit search, which are refreshed on save.
+    Integer Origin = 0;
+    static constexpr Integer FromList = 1;
+    static constexpr Integer FromSearch = 2;
+
+    // Empties the boxes, then shows the deposit's stored values.
+    void FormShow(TObject* Sender) override;
+    // Saves, refreshes the opener's list and closes.
+    void BitBtn1Click(TObject* Sender) override;
+};
+
+extern Tletetalapadat* letetalapadat;

@@ -1,0 +1,222 @@
+// The documents area: the history entries that carry a file, filtered by case, date
+// range and retention flags; the grid marks files and set flags with images, opens a
+// file or the document dialog on double-click, and exports the list.
+#include "app/common/AreaLayout.h"
+#include "app/documents/DocumentStatements.h"
+#include "app/common/FieldValues.h"
+#include "app/common/FormControls.h"
+#include "app/common/OfficeExport.h"
+#include "app/common/QueryRun.h"
+#include "app/main/TForm1.h"
+#include "app/documents/Tdokulap.h"
+#include "app/documents/Tdokusetform.h"
+#include "app/cases/Tugyadatlap.h"
+
+#include "controls/TUtlStarter.h"
+#include "controls/TgxExtSpeedButton.h"
+#include "export/TVgExportToXLS.h"
+#include "grid/TVgDBGrid.h"
+#include "platform/core/DateTime.h"
+#include "platform/core/FileUtils.h"
+#include "platform/core/ScopeExit.h"
+#include "platform/core/TStrings.h"
+#include "platform/data/TDataSource.h"
+#include "platform/data/TField.h"
+#include "platform/graphics/TCanvas.h"
+#include "platform/graphics/TImageList.h"
+#include "platform/ui/MessageDialogs.h"
+#include "platform/ui/TCheckBox.h"
+#include "platform/ui/TComboBox.h"
+#include "platform/ui/TDateTimePicker.h"
+#include "platform/ui/TPanel.h"
+#include "platform/ui/TRadioButton.h"
+#include "platform/ui/TSaveDialog.h"
+#include "sqlite/TSqlite3Query.h"
+
+using app::MakeLabel;
+
+namespace {
+
+constexpr TColor EvenRowColor = 15990526; // pale cream, as the other lists
+constexpr Integer FileColumn = 3;
+constexpr Integer KeepColumn = 6;
+constexpr Integer ArchiveColumn = 7;
+
+// Dates in the user's short format; the flags show only as images (their text is empty).
+void SetDocumentTexts(TSqlite3Query& Query) {
+    for (const char* name : {"datum", "orzesi_hatarido"})
+        Query.FieldByName(name)->OnGetText = [](TField* Sender, String& Text, bool) {
+            const auto date = app::FieldDate(Sender);
+            Text = date ? DateToStr(*date) : String();
+        };
+    for (const char* name : {"orzendo", "archivalando"})
+        Query.FieldByName(name)->OnGetText = [](TField*, String& Text, bool) { Text.clear(); };
+}
+
+} // namespace
+
+void TForm1::CreateDocumentsArea() {
+    dokulistquery = app::MakeStatementQuery(this, "dokulistquery", Sqlite3DB1);
+    DataSource5 = new TDataSource(this);
+    DataSource5->SetName("DataSource5");
+    DataSource5->SetDataSet(dokulistquery);
+
+    auto* page = static_cast<TPanel*>(FindComponent("dokupage"));
+    TPanel* strip = app::MakePanel(this, page, "dokuszuro", alTop);
+    strip->SetTop(app::PageTitleHeight);
+    strip->SetHeight(64);
+    MakeLabel(this, strip, "Label60", "Ügy:", 12, 11);
+    ComboBox7 = new TComboBox(this);
+    ComboBox7->SetName("ComboBox7");
+    ComboBox7->SetParent(strip);
+    ComboBox7->SetBounds(48, 8, 250, 21);
+    ComboBox7->SetStyle(csDropDownList);
+    MakeLabel(this, strip, "Label61", "Dátum:", 312, 11);
+    DateTimePicker2 = app::MakeDatePicker(this, strip, "DateTimePicker2", 354, 8, 110);
+    DateTimePicker3 = app::MakeDatePicker(this, strip, "DateTimePicker3", 470, 8, 110);
+    for (TDateTimePicker* picker : {DateTimePicker2, DateTimePicker3}) {
+        picker->SetShowCheckbox(true);
+        picker->SetChecked(false);
+    }
+    TPanel* target = app::MakePanel(this, strip, "dokudatumtipus", alNone);
+    target->SetParentColor(true);
+    target->SetBounds(8, 36, 220, 20);
+    RadioButton34 = app::MakeRadioButton(this, target, "RadioButton34", "Készült", 4, 2, 70);
+    RadioButton35 = app::MakeRadioButton(this, target, "RadioButton35", "Őrzési határidő", 80, 2, 120);
+    RadioButton34->SetChecked(true);
+    CheckBox19 = app::MakeCheckBox(this, strip, "CheckBox19", "Őrzendő:", 230, 38, 76);
+    CheckBox20 = app::MakeCheckBox(this, strip, "CheckBox20", "Archiválandó:", 312, 38, 96);
+    app::MakeToolButton(this, strip, "gxExtSpeedButton51", "Lekérdezés", 440, 34, 84, "Keresés indítása")
+        ->OnClick = [this](TObject*) { RunDocumentList(); };
+    app::MakeToolButton(this, strip, "gxExtSpeedButton50", "Alaphelyzet", 530, 34, 84)->OnClick =
+        [this](TObject*) { ResetDocumentFilter(); };
+    auto* title = static_cast<TWinControl*>(FindComponent("dokupageTitle"));
+    TgxExtSpeedButton* exportButton =
+        app::MakeToolButton(this, title, "gxExtSpeedButton48", "Exportálás", title->Width() - 104, 3, 84);
+    exportButton->SetAnchors(TAnchors{akTop, akRight});
+    exportButton->OnClick = [this](TObject*) { ExportDocumentList(); };
+
+    VgDBGrid12 = new TVgDBGrid(this);
+    VgDBGrid12->SetName("VgDBGrid12");
+    VgDBGrid12->SetParent(page);
+    VgDBGrid12->SetAlign(alClient);
+    VgDBGrid12->SetOptions({dgTitles, dgIndicator, dgColumnResize, dgColLines, dgRowLines, dgTabs,
+                            dgConfirmDelete, dgCancelOnExit});
+    VgDBGrid12->SetExOptions({eoBooleanAsCheckBox, eoCellHint, eoDisableDelete, eoDisableInsert,
+                              eoENTERlikeTAB, eoFixedLikeColumn, eoKeepSelection, eoBLOBEditor,
+                              eoTitleWordWrap, eoFilterAutoApply});
+    VgDBGrid12->SetReadOnly(true);
+    VgDBGrid12->GridStyle()->SetStyle(gsCustom);
+    VgDBGrid12->GridStyle()->SetOddColor(clWindow);
+    VgDBGrid12->GridStyle()->SetEvenColor(EvenRowColor);
+    VgDBGrid12->TitleHeight()->SetKind(hkPixelCount);
+    VgDBGrid12->TitleHeight()->SetPixelCount(24);
+    VgDBGrid12->SetDefaultRowHeight(17);
+    VgDBGrid12->SetScrollBars(ssHorizontal);
+    struct Column {
+        const char* Field;
+        const char* Title;
+        Integer Width;
+    };
+    for (const Column& c : {Column{"ugynev", "Ügy", 286}, Column{"ugyszam", "Ügyszám", 83},
+                            Column{"dokszam", "Dok#", 33}, Column{"ufile", "Fájl", 30},
+                            Column{"datum", "Dátum", 0}, Column{"orzesi_hatarido", "Őrzési határidő", 77},
+                            Column{"orzendo", "Őrzendő", 27}, Column{"archivalando", "Archiválandó", 25}}) {
+        TVgDBColumn* column = VgDBGrid12->GetColumns()->Add();
+        column->SetFieldName(c.Field);
+        column->Title()->SetCaption(c.Title);
+        if (c.Width > 0) column->SetWidth(c.Width);
+    }
+    VgDBGrid12->SetDataSource(DataSource5);
+    VgDBGrid12->OnDrawColumnCell = [this](TObject* Sender, const TRect& Rect, Integer DataCol, TColumn*,
+                                          TGridDrawState) {
+        VgDBGrid12DrawColumnCell(Sender, Rect, DataCol);
+    };
+    VgDBGrid12->OnDblClick = [this](TObject* Sender) { VgDBGrid12DblClick(Sender); };
+
+    dokulistToXLS = app::MakeListExporter(this, "dokulistToXLS", dokulistquery,
+                                          {{"ugynev", "Ügy"},
+                                           {"ugyszam", "Ügyszám"},
+                                           {"dokszam", "Dokumentum"},
+                                           {"ufile", "Fájl"},
+                                           {"datum", "Dátum"},
+                                           {"orzesi_hatarido", "Őrzési határidő"},
+                                           {"orzendotext", "Őrzendő"},
+                                           {"archivalandotext", "Archiválandó"}});
+    dokulistToXLS->SetKeyGenerator("VgExport 4.77");
+}
+
+void TForm1::RunDocumentList() {
+    app::DocumentFilter f;
+    const Integer index = ComboBox7->ItemIndex();
+    if (index >= 0 && index < static_cast<Integer>(FCaseIds.size())) f.CaseId = FCaseIds[index];
+    if (DateTimePicker2->Checked()) f.From = DateTimePicker2->Date();
+    if (DateTimePicker3->Checked()) f.To = DateTimePicker3->Date();
+    f.ByDeadline = !RadioButton34->Checked();
+    f.KeepOnly = CheckBox19->Checked();
+    f.ArchiveOnly = CheckBox20->Checked();
+    dokulistquery->DisableControls();
+    const core::ScopeExit showAgain([this] { dokulistquery->EnableControls(); });
+    app::OpenStatement(*dokulistquery, app::DocumentListSql(f));
+    SetDocumentTexts(*dokulistquery);
+}
+
+void TForm1::ReopenDocumentList() {
+    if (dokulistquery->SQL()->Count() == 0) return;
+    dokulistquery->DisableControls();
+    const core::ScopeExit showAgain([this] { dokulistquery->EnableControls(); });
+    app::Reopen(*dokulistquery);
+    SetDocumentTexts(*dokulistquery);
+}
+
+void TForm1::ResetDocumentFilter() {
+    for (TDateTimePicker* picker : {DateTimePicker2, DateTimePicker3}) {
+        picker->SetDate(Date());
+        picker->SetChecked(false);
+    }
+    CheckBox19->SetChecked(false);
+    CheckBox20->SetChecked(false);
+    RadioButton34->SetChecked(true);
+    ComboBox7->SetItemIndex(-1);
+}
+
+void TForm1::ExportDocumentList() {
+    app::RunExport(*SaveDialog1, *dokulistToXLS);
+}
+
+void TForm1::VgDBGrid12DrawColumnCell(TObject*, const TRect& Rect, Integer DataCol) {
+    if (!ugyadatlap) return;
+    TImageList* images = ugyadatlap->ImageList1;
+    TCanvas* canvas = VgDBGrid12->Canvas();
+    if (DataCol == FileColumn) {
+        canvas->FillRect(Rect);
+        images->Draw(canvas, Rect.Left, Rect.Top, 0, true);
+        return;
+    }
+    const char* flag = DataCol == KeepColumn      ? "orzendo"
+                       : DataCol == ArchiveColumn ? "archivalando"
+                                                  : nullptr;
+    if (flag && dokulistquery->FieldByName(flag)->AsString() == "1")
+        images->Draw(canvas, Rect.Left, Rect.Top, 1, true);
+}
+
+void TForm1::VgDBGrid12DblClick(TObject*) {
+    if (!dokulistquery->Active() || dokulistquery->IsEmpty()) return;
+    TField* selected = VgDBGrid12->SelectedField();
+    if (selected && selected->FieldName() == "ufile") {
+        const String path = dokulistquery->FieldByName("ufile")->AsString();
+        if (!FileExists(path)) {
+            ShowMessage(path + "\n A fájl nem található");
+            return;
+        }
+        ugyadatlap->UtlStarter1->SetString(0, path);
+        ugyadatlap->UtlStarter1->Execute();
+        return;
+    }
+    dokulap->ItemId = static_cast<Integer>(dokulistquery->FieldByName("sorszam")->AsInteger());
+    dokulap->ShowModal();
+}
+
+void TForm1::Dokumentumbeallitas1Click(TObject*) {
+    dokusetform->ShowModal();
+}

@@ -1,0 +1,103 @@
+#include "app/documents/Tdokulap.h"
+
+#include "app/common/AreaLayout.h"
+#include "app/documents/DocumentStatements.h"
+#include "app/common/FieldValues.h"
+#include "app/common/FormControls.h"
+#include "app/common/QueryRun.h"
+#include "app/common/SqlRoutines.h"
+#include "app/main/TForm1.h"
+
+#include "platform/core/DateTime.h"
+#include "platform/data/TDataSource.h"
+#include "platform/graphics/TFont.h"
+#include "platform/data/TField.h"
+#include "platform/ui/TBitBtn.h"
+#include "platform/ui/TCheckBox.h"
+#include "platform/ui/TDBText.h"
+#include "platform/ui/TDateTimePicker.h"
+#include "platform/ui/TLabel.h"
+#include "platform/ui/TPanel.h"
+#include "sqlite/TSqlite3Query.h"
+
+Tdokulap* dokulap = nullptr;
+
+Tdokulap::Tdokulap(TComponent* AOwner) : TForm(AOwner) {
+    app::SetUpDialog(this, "dokulap", "Dokumentum paraméterek", 440, 250);
+    TSqlite3DB* db = Form1 ? Form1->Sqlite3DB1 : nullptr;
+    Query1 = app::MakeStatementQuery(this, "Query1", db);
+    Query2 = app::MakeStatementQuery(this, "Query2", db);
+    DataSource1 = new TDataSource(this);
+    DataSource1->SetName("DataSource1");
+    DataSource1->SetDataSet(Query1);
+
+    TPanel* header = app::MakeHeaderPanel(this, this, "Panel1", 64);
+    app::MakeDBText(this, header, "DBText1", DataSource1, "dokuszam", 12, 8, 120);
+    app::MakeDBText(this, header, "DBText2", DataSource1, "ugynev", 136, 8, 292);
+    TDBText* file = app::MakeDBText(this, header, "DBText3", DataSource1, "ufile", 12, 36, 416);
+    file->Font()->SetHeight(-11);
+    file->Font()->SetStyle({});
+
+    app::MakeFieldLabel(this, this, "Label1", "Dátum:", 112, 76);
+    app::MakeDBText(this, this, "DBText4", DataSource1, "datum", 120, 80, 300);
+    app::MakeFieldLabel(this, this, "Label2", "Megjegyzés:", 112, 98);
+    app::MakeDBText(this, this, "DBText5", DataSource1, "megjegyzes", 120, 102, 300);
+    CheckBox1 = app::MakeCheckBox(this, this, "CheckBox1", "Őrzendő", 120, 132, 100);
+    CheckBox2 = app::MakeCheckBox(this, this, "CheckBox2", "Archiválandó", 230, 132, 120);
+    app::MakeFieldLabel(this, this, "Label3", "Őrzési határidő:", 112, 160);
+    DateTimePicker1 = app::MakeDatePicker(this, this, "DateTimePicker1", 120, 160, 120);
+    DateTimePicker1->SetShowCheckbox(true);
+    DateTimePicker1->SetChecked(false);
+    BitBtn1 = app::MakeBitBtn(this, this, "BitBtn1", "Rögzít", 238, 212);
+    BitBtn2 = app::MakeBitBtn(this, this, "BitBtn2", "Bezár", 334, 212);
+    BitBtn2->SetCancel(true); // Escape does what this button does
+
+    OnShow = [this](TObject* Sender) { FormShow(Sender); };
+    CheckBox1->OnClick = [this](TObject* Sender) { CheckBox1Click(Sender); };
+    DateTimePicker1->OnChange = [this](TObject* Sender) { DateTimePicker1Change(Sender); };
+    BitBtn1->OnClick = [this](TObject* Sender) { BitBtn1Click(Sender); };
+    BitBtn2->OnClick = [this](TObject*) { Close(); };
+}
+
+Tdokulap::~Tdokulap() {
+    if (dokulap == this) dokulap = nullptr;
+}
+
+void Tdokulap::FormShow(TObject*) {
+    CheckBox1->SetChecked(false);
+    CheckBox2->SetChecked(false);
+    app::OpenStatement(*Query1, app::DocumentSql(ItemId));
+    if (Query1->FieldByName("orzendo")->AsString() == "1") {
+        CheckBox1->SetChecked(true);
+        const String deadline = Query1->FieldByName("orzesi_hatarido")->AsString();
+        if (const auto date = app::FieldDate(Query1->FieldByName("orzesi_hatarido"));
+            date && deadline.size() >= 2) {
+            DateTimePicker1->SetDate(*date);
+            DateTimePicker1->SetChecked(true);
+        }
+    }
+    if (Query1->FieldByName("archivalando")->AsString() == "1") CheckBox2->SetChecked(true);
+}
+
+void Tdokulap::CheckBox1Click(TObject*) {
+    if (CheckBox1->Checked()) {
+        const Integer years = Form1 ? Form1->DocRetentionYears() : 0;
+        if (years > 0) DateTimePicker1->SetDate(AddYears(Date(), years));
+        DateTimePicker1->SetChecked(true);
+    } else {
+        DateTimePicker1->SetChecked(false);
+    }
+}
+
+void Tdokulap::DateTimePicker1Change(TObject*) {
+    if (DateTimePicker1->Checked()) CheckBox1->SetChecked(true);
+}
+
+void Tdokulap::BitBtn1Click(TObject*) {
+    std::optional<TDateTime> deadline;
+    if (DateTimePicker1->Checked()) deadline = DateTimePicker1->Date();
+    app::ExecStatement(*Query2,
+                       app::DocumentUpdateSql(ItemId, CheckBox1->Checked(), CheckBox2->Checked(), deadline));
+    Form1->ReopenDocumentList();
+    Close();
+}

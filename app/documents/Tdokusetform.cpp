@@ -1,0 +1,51 @@
+#include "app/documents/Tdokusetform.h"
+
+#include "app/common/AreaLayout.h"
+#include "app/common/DigitBoxes.h"
+#include "app/documents/DocumentStatements.h"
+#include "app/common/FormControls.h"
+#include "app/common/QueryRun.h"
+#include "app/main/TForm1.h"
+
+#include "platform/data/TField.h"
+#include "platform/ui/TBitBtn.h"
+#include "platform/ui/TEdit.h"
+#include "sqlite/TSqlite3Query.h"
+#include "sqlite/Transaction.h"
+
+Tdokusetform* dokusetform = nullptr;
+
+Tdokusetform::Tdokusetform(TComponent* AOwner) : TForm(AOwner) {
+    app::SetUpDialog(this, "dokusetform", "Dokumentumkezelési beállítások", 330, 90);
+    Query1 = app::MakeStatementQuery(this, "Query1", Form1 ? Form1->Sqlite3DB1 : nullptr);
+    app::MakeFieldLabel(this, this, "Label1", "Alapértelmezett őrzési határidő:", 190, 14);
+    Edit1 = app::MakeEdit(this, this, "Edit1", 198, 14, 60);
+    Edit1->SetMaxLength(4);
+    app::AcceptDigitsOnly(Edit1);
+    app::MakeLabel(this, this, "Label2", "év", 264, 18);
+    BitBtn1 = app::MakeBitBtn(this, this, "BitBtn1", "Rögzít", 130, 54);
+    BitBtn2 = app::MakeBitBtn(this, this, "BitBtn2", "Bezár", 226, 54);
+    BitBtn2->SetCancel(true); // Escape does what this button does
+
+    OnShow = [this](TObject* Sender) { FormShow(Sender); };
+    BitBtn1->OnClick = [this](TObject* Sender) { BitBtn1Click(Sender); };
+    BitBtn2->OnClick = [this](TObject*) { Close(); };
+}
+
+Tdokusetform::~Tdokusetform() {
+    if (dokusetform == this) dokusetform = nullptr;
+}
+
+void Tdokusetform::FormShow(TObject*) {
+    app::OpenStatement(*Query1, app::RetentionSettingSql());
+    Edit1->SetText(Query1->IsEmpty() ? String() : Query1->FieldByName("ertek")->AsString());
+    Query1->Close();
+}
+
+void Tdokusetform::BitBtn1Click(TObject*) {
+    sqlite::Transaction transaction(app::ConnectionOf(*Query1));
+    app::ExecStatement(*Query1, app::RetentionSettingDeleteSql());
+    if (!Edit1->Text().empty()) app::ExecStatement(*Query1, app::RetentionSettingInsertSql(Edit1->Text()));
+    Query1->Close();
+    transaction.Commit();
+}

@@ -1,0 +1,124 @@
+#include "app/identification/JubStatements.h"
+
+#include "app/common/QueryRun.h"
+#include "app/common/SqlRoutines.h"
+#include "platform/core/Exceptions.h"
+#include "platform/core/NumberFormat.h"
+#include "platform/data/TField.h"
+#include "sqlite/TSqlite3Query.h"
+#include "sqlite/Transaction.h"
+
+namespace app {
+
+String JubListSql(const JubFilter& f) {
+    String sql = "SELECT jub.sorszam, ugyfel_termeszetes_szemely.nev AS ugyfelnev,   jub.datum, ugy.ev "
+                 "||'/'|| ugy.szam AS ugyszam,   ugy.nev AS ugynev, jub.adatigenyles_szama,   "
+                 "jub.valaszfile, jub.jubok, jub.orzesi_hatarido,   jub.szigszam, jub.szemszam,   CASE "
+                 "WHEN jub.jubok='true' THEN CAST ('OK' AS char(2)) ELSE CAST ('  ' AS char(2)) END AS "
+                 "valasz FROM jub INNER JOIN   ugyfel_termeszetes_szemely ON jub.ugyfel = "
+                 "ugyfel_termeszetes_szemely.sorszam    INNER JOIN   ugy ON jub.ugy = ugy.sorszam   "
+                 "WHERE 1=1 ";
+    if (!f.Name.empty()) sql += " AND ugyfel_termeszetes_szemely.nev LIKE '%" + SqlQuote(f.Name) + "%' ";
+    if (f.CaseId > 0) sql += " AND ugy.sorszam=" + IntToStr(f.CaseId) + " ";
+    if (f.Answer == JubAnswer::Checked) sql += " AND jub.jubok='true' ";
+    if (f.Answer == JubAnswer::Unchecked) sql += " AND (jub.jubok='false' OR jub.jubok IS NULL) ";
+    if (f.From) sql += " AND jub.datum>='" + DateToSqlText(*f.From) + "' ";
+    if (f.To) sql += " AND jub.datum<='" + DateToSqlText(*f.To) + "' ";
+    return sql + " ORDER BY ugy.ev,ugy.szam, jub.adatigenyles_szama";
+}
+
+String JubClientSql(Integer CaseClientRowId) {
+    return "SELECT ugyfel_termeszetes_szemely.sorszam, ugyfel_termeszetes_szemely.nev, "
+           "ugyfel_termeszetes_szemely.azonosito_okmany_szama FROM ugyfel_termeszetes_szemely, "
+           "ugy_ugyfel_tsz WHERE ugyfel_termeszetes_szemely.sorszam=ugy_ugyfel_tsz.ugyfel_tsz AND "
+           "ugy_ugyfel_tsz.sorszam=" +
+           IntToStr(CaseClientRowId);
+}
+
+String JubNextSerialSql(Integer CaseId) {
+    return "SELECT COALESCE(MAX(jubszam)+1,1) AS jssz FROM jub WHERE ugy=" + IntToStr(CaseId);
+}
+
+String JubCaseNumberSql(Integer CaseId) {
+    return "SELECT ev,szam FROM ugy WHERE sorszam=" + IntToStr(CaseId);
+}
+
+String JubQueryNumber(const String& ChamberId, Integer Number, Integer Year, Integer Serial) {
+    return ChamberId + "_" + IntToStr(Number) + "_" + IntToStr(Year) + "/" + IntToStr(Serial);
+}
+
+String JubPersonSql(Integer ClientId) {
+    return "SELECT * FROM ugyfel_termeszetes_szemely WHERE sorszam=" + IntToStr(ClientId);
+}
+
+namespace {
+
+// The named column of the current row; 0 or empty when there is no row.
+Integer IntegerOf(TSqlite3Query& Query, const char* Name) {
+    return Query.IsEmpty() ? 0 : static_cast<Integer>(Query.FieldByName(Name)->AsInteger());
+}
+
+String TextOf(TSqlite3Query& Query, const char* Name) {
+    return Query.IsEmpty() ? String() : Query.FieldByName(Name)->AsString();
+}
+
+} // namespace
+
+NewJub ReadNewJub(TSqlite3Query& Query, Integer CaseId, Integer CaseClientRowId, const String& ChamberId) {
+    NewJub jub;
+    OpenStatement(Query, JubClientSql(CaseClientRowId));
+    jub.ClientId = IntegerOf(Query, "sorszam");
+    jub.Name = TextOf(Query, "nev");
+    jub.CardNumber = TextOf(Query, "azonosito_okmany_szama");
+    jub.Serial = OpenForInteger(Query, JubNextSerialSql(CaseId));
+    OpenStatement(Query, JubCaseNumberSql(CaseId));
+    jub.Number = JubQueryNumber(ChamberId, IntegerOf(Query, "szam"), IntegerOf(Query, "ev"), jub.Serial);
+    Query.Close();
+    return jub;
+}
+
+String JubInputProblem(const JubInput& Input) {
+    if (Input.ClientId < 1) return JubNoClientMessage;
+    if (Input.CardNumber.empty() && Input.PersonalId.empty()) return JubNoIdentityMessage;
+    return String();
+}
+
+String JubInsertSql(const JubInput& i, Integer RetentionYears) {
+    return "INSERT INTO jub( ugyfel, datum, ugy, jubszam, adatigenyles_szama,             valaszfile, "
+           "orzesi_hatarido, szigszam, szemszam)     VALUES (" +
+           IntToStr(i.ClientId) + ",'" + DateToSqlText(i.Date) + "'," + IntToStr(i.CaseId) + "," +
+           IntToStr(i.Serial) + ",'" + SqlQuote(i.Number) + "','" + SqlQuote(i.File) + "','" +
+           DateToSqlText(AddYears(i.Date, RetentionYears)) + "','" + SqlQuote(i.CardNumber) + "','" +
+           SqlQuote(i.PersonalId) + "')";
+}
+
+String JubSucceededSql(Integer JubId) {
+    return "UPDATE jub SET jubok='true' WHERE sorszam=" + IntToStr(JubId);
+}
+
+Integer StoreJub(TSqlite3Query& Query, const JubInput& Input, Integer RetentionYears) {
+    const String problem = JubInputProblem(Input);
+    if (!problem.empty()) throw EConvertError(problem);
+    sqlite::Transaction transaction(ConnectionOf(Query));
+    ExecStatement(Query, JubInsertSql(Input, RetentionYears));
+    const Integer id = OpenForInteger(Query, "SELECT MAX(sorszam) FROM jub");
+    if (Input.Succeeded) ExecStatement(Query, JubSucceededSql(id));
+    Query.Close();
+    transaction.Commit();
+    return id;
+}
+
+String JubSql(Integer JubId) {
+    return "SELECT jub.sorszam, ugyfel_termeszetes_szemely.nev, jub.datum,   jub.adatigenyles_szama, "
+           "jub.valaszfile, jub.jubok, jub.szigszam, jub.szemszam, jub.ugyfel FROM  jub INNER JOIN   "
+           "ugyfel_termeszetes_szemely ON jub.ugyfel = ugyfel_termeszetes_szemely.sorszam   WHERE "
+           "jub.sorszam =" +
+           IntToStr(JubId);
+}
+
+String JubUpdateSql(Integer JubId, const String& File, bool Succeeded) {
+    return "UPDATE jub SET valaszfile='" + SqlQuote(File) + "', jubok=" + (Succeeded ? "'true'" : "'false'") +
+           " WHERE sorszam=" + IntToStr(JubId);
+}
+
+} // namespace app

@@ -1,0 +1,63 @@
+#include "app/identification/Tjubmod.h"
+
+#include "app/common/AreaLayout.h"
+#include "app/common/CaseHistory.h"
+#include "app/common/FormControls.h"
+#include "app/identification/JubStatements.h"
+#include "app/common/QueryRun.h"
+#include "app/main/TForm1.h"
+#include "app/reports/Tletetfrf.h"
+
+#include "platform/core/StrUtils.h"
+#include "platform/data/TField.h"
+#include "platform/ui/TCheckBox.h"
+#include "platform/ui/TEdit.h"
+#include "platform/ui/TLabel.h"
+#include "sqlite/TSqlite3Query.h"
+
+Tjubmod* jubmod = nullptr;
+
+Tjubmod::Tjubmod(TComponent* AOwner) : app::JubDialog(AOwner, "jubmod", "JÜB módosítás", "JÜB adatok") {
+    const auto value = [this](const String& Name, const String& Caption) {
+        const Integer top = Rows().AddRow(Name, Caption, app::EditHeight);
+        TLabel* label = app::MakeLabel(this, this, Name, "", InputLeft, top + 4);
+        label->SetAutoSize(false);
+        label->SetBounds(InputLeft, top + 4, InputWidth, 15);
+        return label;
+    };
+    Szam = value("Szam", "Lekérdezés száma:");
+    Nev = value("Nev", "Név:");
+    Szigszam = value("Szigszam", "Személyi igazolvány száma:");
+    Szemszam = value("Szemszam", "Személyi azonosító:");
+    Datum = value("Datum", "Dátum:");
+    Edit1 = FinishRows("Edit1");
+}
+
+Tjubmod::~Tjubmod() {
+    if (jubmod == this) jubmod = nullptr;
+}
+
+void Tjubmod::FormShow(TObject*) {
+    app::OpenStatement(*Query1, app::JubSql(JubId));
+    const auto text = [this](const char* Field) {
+        return Query1->IsEmpty() ? String() : Query1->FieldByName(Field)->AsString();
+    };
+    Szam->SetCaption(text("adatigenyles_szama"));
+    Nev->SetCaption(text("nev"));
+    Szigszam->SetCaption(text("szigszam"));
+    Szemszam->SetCaption(text("szemszam"));
+    Datum->SetCaption(Query1->IsEmpty() ? String() : app::HistoryDateText(Query1->FieldByName("datum")));
+    Edit1->SetText(text("valaszfile"));
+    ClientId = Query1->IsEmpty() ? 0 : static_cast<Integer>(Query1->FieldByName("ugyfel")->AsInteger());
+    CheckBox1->SetChecked(SameText(text("jubok"), "true"));
+}
+
+void Tjubmod::BitBtn1Click(TObject*) {
+    app::ExecStatement(*Query1, app::JubUpdateSql(JubId, Edit1->Text(), CheckBox1->Checked()));
+    Query1->Close();
+    Form1->ReopenJubList();
+}
+
+TrpReport* Tjubmod::DeclarationReport() const {
+    return letetfrf ? letetfrf->rpReport15 : nullptr;
+}

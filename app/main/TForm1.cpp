@@ -1,0 +1,136 @@
+#include "app/main/TForm1.h"
+
+#include "app/main/DatabaseCheck.h"
+#include "platform/core/FileUtils.h"
+#include "platform/os/SystemInfo.h"
+#include "platform/ui/MessageDialogs.h"
+#include "platform/ui/TApplication.h"
+#include "app/main/ArtImage.h"
+#include "platform/core/DateTime.h"
+#include "platform/ui/TDateTimePicker.h"
+#include "platform/ui/TLabel.h"
+#include "platform/ui/TMemo.h"
+#include "platform/ui/TPanel.h"
+#include "sqlite/TSqlite3DB.h"
+#include "sqlite/TSqlite3Query.h"
+
+TForm1* Form1 = nullptr;
+
+TForm1::TForm1(TComponent* AOwner) : TForm(AOwner) {
+    SetName("Form1");
+    SetCaption("Velmora 2.0");
+    SetPosition(poScreenCenter);
+    CreateDatabase();
+    CreateAreas();
+    CreateStartPage();
+    CreateCasesArea();
+    CreateClientsArea();
+    CreatePartnersArea();
+    CreateDepositsArea();
+    CreateDocumentsArea();
+    CreateJubArea();
+    CreateRegistryArea();
+    CreatePrintCommands();
+    // The menu bar takes its height from the client area, so the size comes after it.
+    CreateMenus();
+    SetBounds(0, 0, 792, 580);
+    Constraints()->SetMinWidth(780);
+    Constraints()->SetMinHeight(580);
+    OnCreate = [this](TObject* Sender) { FormCreate(Sender); };
+    OnShow = [this](TObject* Sender) { FormShow(Sender); };
+}
+
+TForm1::~TForm1() {
+    if (Form1 == this) Form1 = nullptr;
+}
+
+void TForm1::CreateDatabase() {
+    Sqlite3DB1 = new TSqlite3DB(this);
+    Sqlite3DB1->SetName("Sqlite3DB1");
+    Sqlite3DB1->SetDefaultExt(".s3db");
+    Sqlite3DB1->SetDatabase("dornek.s3db");
+    Sqlite3DB1->SetDefaultDir(".\\data\\");
+    Sqlite3DB1->SetDriverDLL(".\\sqlite3.dll");
+    Sqlite3DB1->SetVersion("3.6.4");
+    Sqlite3DB1->SetCharacterEncoding("STANDARD");
+    Sqlite3DB1->SetTimeOut(0);
+    Sqlite3DB1->SetMustExist(true);
+    Sqlite3DB1->SetExecuteInlineSQL(true);
+    Sqlite3DB1->AfterConnect = [this](TObject* Sender) { Sqlite3DB1AfterConnect(Sender); };
+
+    const auto query = [this](const char* name) {
+        auto* q = new TSqlite3Query(this);
+        q->SetName(name);
+        q->SetConnection(Sqlite3DB1);
+        q->SetRawSQL(true);
+        return q;
+    };
+    Query100 = query("Query100");
+    Query4 = query("Query4");
+    Query5 = query("Query5");
+}
+
+void TForm1::FormCreate(TObject* Sender) {
+    // A failing step is shown and the window still comes up, as with any handler.
+    try {
+        opencontainer->BringToFront();
+        FProductName = "Velmora";
+        // The account's full name: the start page, the settings dialog and the
+        // printed reports (the identification sheet's lawyer name) show it.
+        FUserName = GetUserFullName();
+        Application->SetTitle("Velmora 2.0");
+        Image1->BringToFront();
+
+        const String path = Sqlite3DB1->DefaultDir() + Sqlite3DB1->Database();
+        if (!FileExists(path)) {
+            ShowMessage("Az adatbázis fájl nem található, a program leáll.");
+            Application->Terminate();
+            // Reading settings now would only raise a second, confusing error.
+            return;
+        }
+        // A file that is not the office's database ends the start-up the same way,
+        // before any area reads a table it lacks.
+        const String problem = app::OfficeDatabaseProblem(*Sqlite3DB1);
+        if (!problem.empty()) {
+            ShowMessage(app::UnreadableDatabaseMessage(
+                ExpandFileName(NormalizePath(Sqlite3DB1->DatabasePath())), problem));
+            Application->Terminate();
+            return;
+        }
+        Label15->SetCaption(FUserName);
+        app::ReadOfficeSettings(*Query100, FSettings);
+    } catch (const Exception& e) {
+        Application->HandleException(this, e);
+    }
+}
+
+void TForm1::FormShow(TObject* Sender) {
+    for (TMemo* memo : {Edit4, Edit9, Edit12, Edit15})
+        memo->Clear();
+    DateTimePicker1->SetDate(Date());
+    // The cases area has nothing to set up.
+    for (TDateTimePicker* picker : {DateTimePicker2, DateTimePicker3}) {
+        picker->SetDate(Date());
+        picker->SetChecked(false);
+    }
+    letetbeallitas_Memo1->Clear();
+    letetbeallitas_Memo2->Clear();
+    FillFilterCombos();
+    ResetJubFilter();
+}
+
+void TForm1::FillFilterCombos() {
+    FillCaseCombos();
+    FillRegistryPartnerCombos();
+    FillDepositFilterCombos();
+}
+
+void TForm1::BringAreaToFront(TControl* Area, TControl* Page) {
+    Area->BringToFront();
+    if (Page) Page->BringToFront();
+}
+
+void TForm1::Reopen(TSqlite3Query* Query) {
+    Query->Close();
+    Query->Open();
+}

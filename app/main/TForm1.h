@@ -1,0 +1,576 @@
+#pragma once
+// The main window: the database connection, the start page and the work areas
+// stacked over one another, the menus that switch between them, and the office
+// settings read once at start. Each area's pages and handlers live in their own
+// TForm1<Area>.cpp file; this header only declares the tree.
+#include "app/main/OfficeSettings.h"
+#include "platform/ui/TCustomForm.h"
+
+#include <vector>
+
+class TBitBtn;
+class TCheckBox;
+class TDateTimePicker;
+class TMemo;
+class TComboBox;
+class TDataSource;
+class TEdit;
+class TField;
+class TLabel;
+class TMainMenu;
+class TMenuItem;
+class TPanel;
+class TPopupMenu;
+class TRadioButton;
+class TSaveDialog;
+class TSqlite3DB;
+class TSqlite3Query;
+class TSqlite3Table;
+class TVgDBGrid;
+class TVgExportToXLS;
+class TgxExtSpeedButton;
+namespace app {
+class ArtImage;
+}
+
+class TForm1 : public TForm {
+public:
+    explicit TForm1(TComponent* AOwner);
+    ~TForm1() override;
+    String ClassName() const override { return "TForm1"; }
+
+    // ---- Settings and shared state (zero or empty until read) ----------------------
+    Integer DocRetentionYears() const { return FSettings.DocRetentionYears; }
+    Integer JubRetentionYears() const { return FSettings.JubRetentionYears; }
+    const String& ChamberId() const { return FSettings.ChamberId; }
+    const String& OfficeAddress() const { return FSettings.OfficeAddress; }
+    // The office user's name: the start page's caption line and the reports' REGUSER.
+    const String& UserName() const { return FUserName; }
+    const String& ProductName() const { return FProductName; }
+    // Keys of the active cases behind the case combo boxes, index = item index.
+    std::vector<Integer>& CaseIds() { return FCaseIds; }
+
+    // ---- Database -------------------------------------------------------------------
+    TSqlite3DB* Sqlite3DB1;
+    TSqlite3Query* Query100; // settings and combo fillers
+    TSqlite3Query* Query1;   // persons
+    TSqlite3Query* Query2;   // the clients area's writes
+    TSqlite3Query* Query3;   // organisations
+    TDataSource* DataSource1;
+    TDataSource* DataSource2;
+    TSqlite3Query* Query4; // case list
+    TSqlite3Query* Query5; // case search
+    TDataSource* DataSource3;
+    TDataSource* DataSource4;
+
+    // ---- Work areas and their pages ------------------------------------------------
+    TPanel* opencontainer;
+    TPanel* openpanel;
+    TPanel* Panel41;
+    TPanel* ugycontainer;
+    TPanel* ugynav;
+    TPanel* ugylistacontainer;
+    TPanel* ugykerescontainer;
+    TPanel* ugyfelcontainer;
+    TPanel* szemelylista;
+    TPanel* szervezetlista;
+    TPanel* letetcontainer;
+    TPanel* letetlista;
+    TPanel* letetkereses;
+    TPanel* letetbeallitas;
+    TPanel* partnercontainer;
+    TPanel* partnerlist;
+    TPanel* partnerkeres;
+    TPanel* iktatascontainer;
+    TPanel* beerkezettlista;
+    TPanel* kimenolista;
+    TPanel* iktatasbeallitas;
+    TPanel* dokupanel;
+    TPanel* jubcontainer;
+    TPanel* jublista;
+    TPanel* jubbeallitas;
+
+    // ---- Start page ------------------------------------------------------------------
+    app::ArtImage* Image1;
+    TLabel* Label15;
+    app::ArtImage* Image8;  // natural persons
+    app::ArtImage* Image9;  // case list
+    app::ArtImage* Image12; // documents
+    app::ArtImage* Image13; // deposits
+    app::ArtImage* Image14; // partners
+    app::ArtImage* Image15; // client identification
+    app::ArtImage* Image16; // the column's lower picture
+    app::ArtImage* Image18; // client identification
+
+    // ---- Menus -------------------------------------------------------------------------
+    TMainMenu* MainMenu1;
+    TMenuItem* Rendszer1;
+    TMenuItem* Kezdolap1;
+    TMenuItem* Beallitasok1;
+    TMenuItem* Adatbazismentese1;
+    TMenuItem* Kilepes1;
+    TMenuItem* Ugyfelek1;
+    TMenuItem* Termeszetesszemelyek1;
+    TMenuItem* Szervezetek1;
+    TMenuItem* Ujtermeszetesszemely1;
+    TMenuItem* Ujszervezet1;
+    TMenuItem* Ugyek1;
+    TMenuItem* Ugylista1;
+    TMenuItem* Ugykereses1;
+    TMenuItem* Ujugy1;
+    TMenuItem* Dokumentumkezeles1;
+    TMenuItem* Dokumentumkezeles2;
+    TMenuItem* Dokumentumbeallitas1;
+    TMenuItem* Letetek1;
+    TMenuItem* Letetlista1;
+    TMenuItem* Letetkereses1;
+    TMenuItem* Letetbeallitasok1;
+    TMenuItem* Ujletet1;
+    TMenuItem* Partnerek1;
+    TMenuItem* Partnerlista1;
+    TMenuItem* Partnerkereses1;
+    TMenuItem* Iktatas1;
+    TMenuItem* Beerkezettlevelek1;
+    TMenuItem* Elkuldottlevelek1;
+    TMenuItem* Iktatasbeallitasok1;
+    TMenuItem* JUB1;
+    TMenuItem* Info1;
+
+    // ---- Cases area -----------------------------------------------------------------
+    TgxExtSpeedButton* gxExtSpeedButton5;  // "Ügy lista"
+    TgxExtSpeedButton* gxExtSpeedButton6;  // "Keresés"
+    TgxExtSpeedButton* gxExtSpeedButton7;  // "Új ügy"
+    TVgDBGrid* VgDBGrid11;                 // case list
+    TVgDBGrid* VgDBGrid10;                 // case search
+    TRadioButton* RadioButton1;            // list: ascending
+    TRadioButton* RadioButton2;            // list: descending
+    TRadioButton* RadioButton3;            // list: by year and number
+    TRadioButton* RadioButton4;            // list: by name
+    TCheckBox* CheckBox1;                  // list: active only
+    TEdit* Edit19;                         // search: year from
+    TEdit* Edit20;                         // search: year to
+    TEdit* Edit21;                         // search: number from
+    TEdit* Edit22;                         // search: number to
+    TEdit* Edit23;                         // search: text
+    TCheckBox* CheckBox2;                  // search: active only
+    TCheckBox* CheckBox3;                  // search in names
+    TCheckBox* CheckBox4;                  // search in descriptions
+    TCheckBox* CheckBox5;                  // search in clients
+    TCheckBox* CheckBox6;                  // search in history notes
+    TRadioButton* RadioButton5;            // search: ascending
+    TRadioButton* RadioButton6;            // search: descending
+    TRadioButton* RadioButton7;            // search: by year and number
+    TRadioButton* RadioButton8;            // search: by name
+    TgxExtSpeedButton* gxExtSpeedButton8;  // "Lekérdezés"
+    TgxExtSpeedButton* gxExtSpeedButton9;  // "Alaphelyzet"
+    TgxExtSpeedButton* gxExtSpeedButton10; // "Exportálás"
+    TVgExportToXLS* ToXLS1;                // export of the search result
+    TSaveDialog* SaveDialog1;              // its file name
+    TLabel* Label31;                       // record counter
+    TPopupMenu* PopupMenu1;
+    TPopupMenu* PopupMenu2;
+    TMenuItem* Modositasesemenyek1;
+    TMenuItem* Modositasesemenyek2;
+    TMenuItem* Ugyalapadatainakmodositasa1;
+    TMenuItem* Ugyalapadatainakmodositasa2;
+
+    // ---- Partners area (TForm1Partners.cpp) -------------------------------------------
+    TMenuItem* Ujpartner1;
+    TSqlite3Query* partnerQuery1; // partner list
+    TSqlite3Query* partnerQuery2; // partner search
+    TDataSource* partnerDataSource1;
+    TDataSource* partnerDataSource2;
+    TVgDBGrid* VgDBGrid1; // list
+    TVgDBGrid* VgDBGrid2; // search
+    TPopupMenu* partnerlistaPopupMenu1;
+    TPopupMenu* partnerlistaPopupMenu2;
+    TEdit* Edit27;                         // "Keresett kifejezés:"
+    TgxExtSpeedButton* partnerKeres;       // "Keres"
+    TgxExtSpeedButton* partnerlistaExport; // "Exportálás" of the list
+    TgxExtSpeedButton* partnerkeresExport; // "Exportálás" of the search
+    TVgExportToXLS* partnerlistaToXLS;
+    TVgExportToXLS* partnerkeresToXLS;
+    TSaveDialog* partnerSaveDialog;
+
+    // ---- Deposits area (TForm1Deposits*.cpp) ------------------------------------------
+    TSqlite3Query* letetlista_Query1;     // deposit list
+    TSqlite3Query* letetlista_Query2;     // total of every deposit's balance
+    TSqlite3Query* letetszuresQuery1;     // deposit search
+    TSqlite3Query* letetszuresQuery2;     // its total
+    TSqlite3Query* letetbeallitas_Query1; // new accounts and projects
+    TSqlite3Table* letetbeallitas_Table1; // accounts, edited in place
+    TSqlite3Table* letetbeallitas_Table2; // projects, edited in place
+    TVgDBGrid* letetlista_VgDBGrid1;
+    TVgDBGrid* letetszuresVgDBGrid;
+    TVgDBGrid* letetbeallitas_DBGrid1;
+    TVgDBGrid* letetbeallitas_DBGrid2;
+    TCheckBox* letetlista_CheckBox1;      // "Csak aktív:"
+    TRadioButton* letetlista_Rendezes[5]; // "Letevő", "Jogosult", "Dátum", "Számla", "Projekt"
+    TComboBox* ComboBox5;                 // search: account
+    TComboBox* ComboBox6;                 // search: project
+    TEdit* letetkeres_Edit1;              // search: "Letevő:"
+    TEdit* letetkeres_Edit2;              // search: "Jogosult:"
+    TCheckBox* letetkeres_CheckBox1;      // search: "Csak aktív:"
+    TRadioButton* letetkeres_Rendezes[5];
+    TEdit* Edit24;               // new account: "Név:"
+    TEdit* Edit25;               // new account: "Számlaszám:"
+    TMemo* letetbeallitas_Memo1; // new account: "Megj:"
+    TEdit* Edit26;               // new project: "Név:"
+    TMemo* letetbeallitas_Memo2; // new project: "Megj:"
+    TVgExportToXLS* letetlista_ToXLS1;
+    TVgExportToXLS* letetkeresToXLS;
+
+    // Rebuilds the deposit list from its options and reopens it with its footer total.
+    void ReloadDepositList();
+    // The side button and menu entry "Letét lista": the page to front, the list rebuilt.
+    void ReloadDepositListPage();
+    void ShowDepositSearchPage();
+    // Reruns the list's current statement with its total (a list never built stays closed).
+    void ReopenDepositList();
+    // "Lekérdezés": runs the search from the page's boxes, with its footer total.
+    void RunDepositSearch();
+    // "Alaphelyzet": no account or project chosen, name boxes emptied; nothing reruns.
+    void ResetDepositSearch();
+    // Reopens the search and its total after a dialog changed a deposit.
+    void ReopenDepositSearch();
+    // "Rögzít" of the settings page: a new account / project when its name is given.
+    void AddDepositAccount();
+    void AddDepositProject();
+    void OpenDepositSettings();
+    // "Exportálás" of the list and of the search pages.
+    void ExportDepositList();
+    void ExportDepositSearch();
+    // The deposit sheet / base-data dialog for the current row of Query (origin 1 list,
+    // 2 search); nothing when there is no row.
+    void ShowDepositSheet(TSqlite3Query* Query, Integer Origin, bool Modal);
+    void ShowDepositBaseData(TSqlite3Query* Query, Integer Origin);
+    void ShowNewDeposit();
+    // Keys behind the search's account and project combos, index = item index.
+    std::vector<Integer>& DepositAccountIds() { return FDepositAccountIds; }
+    std::vector<Integer>& DepositProjectIds() { return FDepositProjectIds; }
+    // Refills the search's account and project combos (part of FillFilterCombos).
+    void FillDepositFilterCombos();
+    // Refills the case combos, then the filter combos of the areas.
+    void FillFilterCombos();
+
+    // ---- Clients area ---------------------------------------------------------------
+    TgxExtSpeedButton* szemelyekButton;    // "Személyek"
+    TgxExtSpeedButton* szervezetekButton;  // "Szervezetek"
+    TgxExtSpeedButton* ujszemelyButton;    // "Új személy"
+    TgxExtSpeedButton* ujszervezetButton;  // "Új szervezet"
+    TVgDBGrid* VgDBGrid8;                  // persons
+    TVgDBGrid* VgDBGrid9;                  // organisations
+    TPanel* szemelyadatok;                 // the person panel
+    TEdit* Edit1;                          // "Név:"
+    TEdit* Edit2;                          // "Születési név:"
+    TEdit* Edit3;                          // "Születési hely:"
+    TDateTimePicker* DateTimePicker1;      // "Idő:", unchecked: no birth date
+    TMemo* Edit4;                          // "Lakcím:"
+    TEdit* Edit5;                          // "Anyja neve:"
+    TEdit* Edit6;                          // "Állampolgárság:"
+    TEdit* Edit7;                          // "Azonosító okmány típusa:"
+    TEdit* Edit8;                          // "Száma:"
+    TMemo* Edit9;                          // "Tartózkodási hely:"
+    TCheckBox* CheckBox18;                 // "Aktív:"
+    TLabel* Label13;                       // person counter
+    TgxExtSpeedButton* gxExtSpeedButton36; // "Töröl" (person)
+    TgxExtSpeedButton* gxExtSpeedButton37; // "Módosít" (person)
+    TPanel* szervezetadatok;               // the organisation panel
+    TEdit* Edit10;                         // "Név:"
+    TEdit* Edit11;                         // "Röv. név:"
+    TMemo* Edit12;                         // "Székhely címe:"
+    TEdit* Edit13;                         // "Fő tevékenység:"
+    TEdit* Edit14;                         // "Azonosító okirat száma:"
+    TMemo* Edit15;                         // "Képviselő:"
+    TEdit* Edit16;                         // agent's name
+    TEdit* Edit17;                         // agent's address
+    TEdit* Edit18;                         // agent's mother's name
+    TCheckBox* CheckBox17;                 // "Aktív:"
+    TgxExtSpeedButton* gxExtSpeedButton34; // "Töröl" (organisation)
+    TgxExtSpeedButton* gxExtSpeedButton35; // "Módosít" (organisation)
+    // ---- Registry area (TForm1Registry*.cpp) ------------------------------------------
+    TMenuItem* Beerkezoiktatas1;
+    TMenuItem* Kimenoiktatas1;
+    TSqlite3Query* iktlistaQuery1; // incoming list
+    TSqlite3Query* iktlistaQuery2; // outgoing list
+    TDataSource* iktataslistaDataSource1;
+    TDataSource* iktataslistaDataSource2;
+    TVgDBGrid* VgDBGrid6; // incoming
+    TVgDBGrid* VgDBGrid7; // outgoing
+    TPopupMenu* iktbePopupMenu;
+    TPopupMenu* iktkiPopupMenu;
+    TEdit* Edit28; // incoming: text, years, numbers
+    TEdit* Edit29;
+    TEdit* Edit30;
+    TEdit* Edit31;
+    TEdit* Edit32;
+    TEdit* Edit33; // outgoing: text, years, numbers
+    TEdit* Edit34;
+    TEdit* Edit35;
+    TEdit* Edit36;
+    TEdit* Edit37;
+    TComboBox* ComboBox1;  // incoming: partner
+    TComboBox* ComboBox2;  // incoming: case
+    TComboBox* ComboBox3;  // outgoing: partner
+    TComboBox* ComboBox4;  // outgoing: case
+    TCheckBox* CheckBox12; // incoming: in subject, note, reference
+    TCheckBox* CheckBox11;
+    TCheckBox* CheckBox9;
+    TCheckBox* CheckBox13; // outgoing: in subject, note, reference
+    TCheckBox* CheckBox10;
+    TCheckBox* CheckBox8;
+    TCheckBox* CheckBox15; // "Storno is jelenjen meg"
+    TCheckBox* CheckBox16;
+    TRadioButton* RadioButton9; // incoming sort: number, partner, subject, case
+    TRadioButton* RadioButton10;
+    TRadioButton* RadioButton13;
+    TRadioButton* RadioButton14;
+    TRadioButton* RadioButton11; // incoming: ascending, descending
+    TRadioButton* RadioButton12;
+    TRadioButton* RadioButton15; // outgoing sort: number, partner, subject, case
+    TRadioButton* RadioButton16;
+    TRadioButton* RadioButton17;
+    TRadioButton* RadioButton18;
+    TRadioButton* RadioButton19; // outgoing: ascending, descending
+    TRadioButton* RadioButton20;
+    TgxExtSpeedButton* gxExtSpeedButton27; // incoming "Lekérdezés", "Alaphelyzet", "Exportálás"
+    TgxExtSpeedButton* gxExtSpeedButton24;
+    TgxExtSpeedButton* gxExtSpeedButton28;
+    TgxExtSpeedButton* gxExtSpeedButton31; // outgoing "Lekérdezés", "Alaphelyzet", "Exportálás"
+    TgxExtSpeedButton* gxExtSpeedButton30;
+    TgxExtSpeedButton* gxExtSpeedButton32;
+    TLabel* Label81; // counters: incoming, outgoing
+    TLabel* Label90;
+    TVgExportToXLS* iktlistXLS1;
+    TVgExportToXLS* iktlistXLS2;
+    TSqlite3Table* iktatasbeallitasTable1; // ikt_mt
+    TSqlite3Table* iktatasbeallitasTable2; // ikt_mod
+    TSqlite3Table* iktatasbeallitasTable3; // ikt_partner
+    TDataSource* iktatasbeallitasDataSource1;
+    TDataSource* iktatasbeallitasDataSource2;
+    TDataSource* iktatasbeallitasDataSource3;
+    TVgDBGrid* VgDBGrid4; // locations
+    TVgDBGrid* VgDBGrid5; // arrival modes
+    TVgDBGrid* VgDBGrid3; // registry partners
+    TLabel* Label82;      // counters of the three tables
+    TLabel* Label83;
+    TLabel* Label84;
+    TBitBtn* BitBtn11; // "Új" location, mode, partner
+    TBitBtn* BitBtn12;
+    TBitBtn* BitBtn10;
+    TPanel* Panel17; // settings: upper part, its halves
+    TPanel* Panel38;
+    TPanel* Panel39;
+
+    // ---- Documents area (TForm1Documents.cpp) ------------------------------------------
+    TSqlite3Query* dokulistquery;
+    TDataSource* DataSource5;
+    TVgDBGrid* VgDBGrid12;
+    TComboBox* ComboBox7;             // "Ügy:"
+    TDateTimePicker* DateTimePicker2; // "Dátum:" from
+    TDateTimePicker* DateTimePicker3; // to
+    TRadioButton* RadioButton34;      // "Készült"
+    TRadioButton* RadioButton35;      // "Őrzési határidő"
+    TCheckBox* CheckBox19;            // "Őrzendő:"
+    TCheckBox* CheckBox20;            // "Archiválandó:"
+    TVgExportToXLS* dokulistToXLS;
+
+    // "Lekérdezés": the entries with a file that pass the filter.
+    void RunDocumentList();
+    // Reruns the list's last statement (nothing before the first run).
+    void ReopenDocumentList();
+    // "Alaphelyzet": pickers to today and unchecked, flags off, "Készült", no case.
+    void ResetDocumentFilter();
+    void ExportDocumentList();
+    // Opens the file of the current row when the file column is selected, else the
+    // document dialog; nothing on an empty list.
+    void VgDBGrid12DblClick(TObject* Sender);
+    void VgDBGrid12DrawColumnCell(TObject* Sender, const TRect& Rect, Integer DataCol);
+    void Dokumentumbeallitas1Click(TObject* Sender);
+
+    // ---- Client identification area (TForm1Jub.cpp) ------------------------------------
+    TSqlite3Query* jubQuery;
+    TDataSource* DataSource6;
+    TVgDBGrid* VgDBGrid16;
+    TPopupMenu* jubPopup;                  // "Módosít"
+    TEdit* Edit40;                         // "Név:"
+    TComboBox* ComboBox20;                 // "Ügy:"
+    TDateTimePicker* DateTimePicker9;      // from
+    TDateTimePicker* DateTimePicker10;     // to
+    TRadioButton* RadioButton45;           // "Mind"
+    TRadioButton* RadioButton46;           // "Ellenőrzött"
+    TRadioButton* RadioButton47;           // "Ellenőrizetlen"
+    TgxExtSpeedButton* gxExtSpeedButton82; // "Lekérdezés"
+    TgxExtSpeedButton* gxExtSpeedButton81; // "Alaphelyzet"
+    TgxExtSpeedButton* gxExtSpeedButton79; // "Exportálás"
+    TVgExportToXLS* JUBToXLS;
+
+    // "Lekérdezés": the queries that pass the filter strip.
+    void RunJubList();
+    // Reruns the list's last statement on the same row (nothing before the first run).
+    void ReopenJubList();
+    // "Alaphelyzet": name emptied, no case, pickers today and unchecked, "Mind"; no query.
+    void ResetJubFilter();
+    // Exports an open list that holds queries.
+    void ExportJubList();
+    // "Módosít": the edit dialog for the current query; nothing without one.
+    void EditJub();
+    void VgDBGrid16DrawColumnCell(TObject* Sender, const TRect& Rect, Integer DataCol);
+    // On the answer file's cell: opens the file, or says it is missing.
+    void VgDBGrid16DblClick(TObject* Sender);
+
+    // ---- Handlers ----------------------------------------------------------------------
+    void FormCreate(TObject* Sender);
+    void FormShow(TObject* Sender);
+    void Sqlite3DB1AfterConnect(TObject* Sender) {}
+
+    // Menu and start-page commands.
+    void Kezdolap1Click(TObject* Sender);
+    void Kilepes1Click(TObject* Sender);
+    void Termeszetesszemelyek1Click(TObject* Sender);
+    void Szervezetek1Click(TObject* Sender);
+    void Ugylista1Click(TObject* Sender);
+    void Ugykereses1Click(TObject* Sender);
+    void Dokumentumkezeles2Click(TObject* Sender);
+    void Letetlista1Click(TObject* Sender);
+    void Letetkereses1Click(TObject* Sender);
+    void Letetbeallitasok1Click(TObject* Sender);
+    void Ujletet1Click(TObject* Sender);
+    void Partnerlista1Click(TObject* Sender);
+    void Partnerkereses1Click(TObject* Sender);
+    void Beerkezettlevelek1Click(TObject* Sender);
+    void Elkuldottlevelek1Click(TObject* Sender);
+    void Iktatasbeallitasok1Click(TObject* Sender);
+    void JUB1Click(TObject* Sender);
+    void Beallitasok1Click(TObject* Sender);
+    void Adatbazismentese1Click(TObject* Sender);
+    void Info1Click(TObject* Sender);
+
+    // Clients area.
+    void Ujtermeszetesszemely1Click(TObject* Sender);
+    void Ujszervezet1Click(TObject* Sender);
+    void szemelyekButtonClick(TObject* Sender);
+    void szervezetekButtonClick(TObject* Sender);
+    void DataSource1DataChange(TObject* Sender, TField* Field);
+    void DataSource2DataChange(TObject* Sender, TField* Field);
+    void Query1szuletesi_idoGetText(TField* Sender, String& Text, bool DisplayText);
+    void gxExtSpeedButton37Click(TObject* Sender);
+    void gxExtSpeedButton35Click(TObject* Sender);
+    void gxExtSpeedButton36Click(TObject* Sender);
+    void gxExtSpeedButton34Click(TObject* Sender);
+
+    // Cases area.
+    void gxExtSpeedButton6Click(TObject* Sender);
+    void CaseListOptionClick(TObject* Sender);
+    void ugylistacontainerEnter(TObject* Sender);
+    void gxExtSpeedButton8Click(TObject* Sender);
+    void gxExtSpeedButton9Click(TObject* Sender);
+    void gxExtSpeedButton10Click(TObject* Sender);
+    void DataSource4DataChange(TObject* Sender, TField* Field);
+    void VgDBGrid11DblClick(TObject* Sender);
+    void VgDBGrid10DblClick(TObject* Sender);
+    void gxExtSpeedButton7Click(TObject* Sender);
+    void Ujugy1Click(TObject* Sender);
+    void Ugyalapadatainakmodositasa1Click(TObject* Sender);
+    void Ugyalapadatainakmodositasa2Click(TObject* Sender);
+
+    // Partners area.
+    void Ujpartner1Click(TObject* Sender);
+    void partnerKeresClick(TObject* Sender);
+    // Opens the change dialog for the current partner of Query (list or search).
+    void EditPartner(TSqlite3Query* Query);
+    // Asks, then deletes the current partner of Query and reopens Query.
+    void DeletePartner(TSqlite3Query* Query);
+
+    // Registry area.
+    void Beerkezoiktatas1Click(TObject* Sender);
+    void Kimenoiktatas1Click(TObject* Sender);
+    // The items not cancelled, newest first, in the page's list.
+    void ShowDefaultIncomingList();
+    void ShowDefaultOutgoingList();
+    void gxExtSpeedButton27Click(TObject* Sender); // incoming "Lekérdezés"
+    void gxExtSpeedButton31Click(TObject* Sender); // outgoing "Lekérdezés"
+    void gxExtSpeedButton24Click(TObject* Sender); // incoming "Alaphelyzet"
+    void gxExtSpeedButton30Click(TObject* Sender); // outgoing "Alaphelyzet"
+    // "Storno" of a list's context menu.
+    void CancelRegistryItem(TSqlite3Query* Query, bool Incoming);
+    void iktatasbeallitasResize(TObject* Sender);
+    // Sets the three look-up tables of the settings page active.
+    void OpenRegistrySettings();
+    // The registry partners behind ComboBox1 and ComboBox3, index = item index.
+    const std::vector<Integer>& RegistryPartnerIds() const { return FRegistryPartnerIds; }
+    // Refills the registry partners of the filter strips (part of FillFilterCombos).
+    void FillRegistryPartnerCombos();
+
+    // Refills the case combo boxes of the areas and CaseIds from the active cases.
+    void FillCaseCombos();
+
+    // Rebuilds the case list's statement from its options and reopens Query4.
+    void BuildCaseList();
+    // Brings Area to the front, then Page (one of its pages) when given.
+    // Print commands ("Nyomtatás" at the right of each list page's title strip, beside
+    // "Exportálás"); each prints only a list that holds what it should print.
+    TgxExtSpeedButton* gxExtSpeedButton45; // case search
+    TgxExtSpeedButton* letetlistaPrint;    // deposit list
+    TgxExtSpeedButton* letetkeresPrint;    // deposit search
+    TgxExtSpeedButton* partnerlistaPrint;  // partner list
+    TgxExtSpeedButton* partnerkeresPrint;  // partner search
+    TgxExtSpeedButton* gxExtSpeedButton49; // documents
+    TgxExtSpeedButton* gxExtSpeedButton80; // client identification list
+    void gxExtSpeedButton45Click(TObject* Sender);
+    void letetlistaPrintClick(TObject* Sender);
+    void letetkeresPrintClick(TObject* Sender);
+    void partnerlistaPrintClick(TObject* Sender);
+    void partnerkeresPrintClick(TObject* Sender);
+    void gxExtSpeedButton49Click(TObject* Sender);
+    void gxExtSpeedButton80Click(TObject* Sender);
+
+    static void BringAreaToFront(TControl* Area, TControl* Page = nullptr);
+    // Shows the case sheet modally for the case with key CaseId (at least 1).
+    void ShowCaseSheet(Integer CaseId);
+    // The current row's case key; 0 when the dataset is closed or empty.
+    static Integer CurrentCaseId(TSqlite3Query* Query);
+
+private:
+    void CreateDatabase();
+    void CreateAreas();
+    void CreateStartPage();
+    void CreateMenus();
+    void CreateCasesArea();
+    void CreateClientsArea();
+    void CreatePersonPanel();
+    void CreateOrganisationPanel();
+    void CreateCaseExport(TWinControl* TitleStrip);
+    void CreatePrintCommands();
+    void CreateCaseListPage();
+    void CreateCaseSearchPage();
+    void CreateCaseGrids();
+    void CreatePartnersArea();
+    void CreatePartnerPages();
+    void CreateDepositsArea();
+    void CreateDocumentsArea();
+    void CreateJubArea();
+    void CreateDepositListPages();
+    void CreateDepositSettingsPage();
+    void CreateDepositGrids();
+    void CreateDepositExports();
+    void CreateRegistryArea();
+    void CreateRegistrySettings();
+    void WireRegistryLists();
+    // The base-data dialog for the current case of Query, with its origin code.
+    void ShowBaseDataDialog(TSqlite3Query* Query, Integer Origin);
+    // Closes and opens again with the current statement.
+    static void Reopen(TSqlite3Query* Query);
+
+    app::OfficeSettings FSettings;
+    String FUserName;
+    String FProductName;
+    std::vector<Integer> FCaseIds;
+    std::vector<Integer> FDepositAccountIds;
+    std::vector<Integer> FDepositProjectIds;
+    std::vector<Integer> FRegistryPartnerIds;
+    // True while "Alaphelyzet" sets the search boxes (their clicks run no query then).
+    bool FResettingSearch = false;
+};
+
+extern TForm1* Form1;

@@ -1,0 +1,48 @@
+#include "app/partners/LinkAddresses.h"
+
+#include "platform/core/StrUtils.h"
+#include "platform/os/ShellApi.h"
+#include "platform/ui/MessageDialogs.h"
+
+namespace app {
+
+namespace {
+
+bool IsSchemeChar(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '+' ||
+           c == '-' || c == '.';
+}
+
+// A scheme is a letter, then letters, digits, "+", "-" or ".", then "://".
+bool HasScheme(const String& Address) {
+    const auto colon = Address.find("://");
+    if (colon == String::npos || colon == 0) return false;
+    const char first = Address[0];
+    if (!((first >= 'a' && first <= 'z') || (first >= 'A' && first <= 'Z'))) return false;
+    for (std::size_t i = 1; i < colon; ++i)
+        if (!IsSchemeChar(Address[i])) return false;
+    return true;
+}
+
+} // namespace
+
+String WebLinkUrl(const String& Web) {
+    const String address = Trim(Web);
+    if (Length(address) < 5) return String();
+    return HasScheme(address) ? address : "http://" + address;
+}
+
+String MailLinkUrl(const String& Email, Integer MinLength) {
+    const String address = Trim(Email);
+    if (Length(address) < MinLength) return String();
+    return "mailto:" + address;
+}
+
+void OpenLink(const String& Url) {
+    if (Url.empty()) return;
+    if (ShellExecute("open", Url, "", "", SW_SHOWNORMAL) <= 32)
+        MessageBox(nullptr, "A hivatkozás nem nyitható meg: " + Url, "Figyelmeztetés!",
+                   MB_OK | MB_ICONEXCLAMATION);
+}
+
+} // namespace app

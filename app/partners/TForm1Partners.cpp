@@ -1,0 +1,262 @@
+// The partners area: the full list and the search, each with its grid, the detail
+// block of the current partner with its mail and web buttons, the context menu that
+// changes or deletes a partner, and the export of the page's rows.
+#include "app/common/AreaLayout.h"
+#include "app/partners/LinkAddresses.h"
+#include "app/common/ListGrid.h"
+#include "app/common/OfficeExport.h"
+#include "app/partners/PartnerStatements.h"
+#include "app/common/QueryRun.h"
+#include "app/main/TForm1.h"
+#include "app/partners/Tpartnermod.h"
+#include "app/partners/Tujpartner.h"
+
+#include "controls/TgxExtSpeedButton.h"
+#include "grid/TVgDBGrid.h"
+#include "platform/core/NumberFormat.h"
+#include "platform/core/TStrings.h"
+#include "platform/data/TDataSource.h"
+#include "platform/data/TField.h"
+#include "platform/graphics/TFont.h"
+#include "platform/ui/MessageDialogs.h"
+#include "platform/ui/TDBText.h"
+#include "platform/ui/TEdit.h"
+#include "platform/ui/TLabel.h"
+#include "platform/ui/TMenuItem.h"
+#include "platform/ui/TPanel.h"
+#include "sqlite/TSqlite3Query.h"
+
+namespace {
+
+constexpr TColor DetailColor = 15990526; // the pale cream of the lists' even rows
+constexpr Integer DetailHeight = 128;
+// The list opens mail from five characters of address, the search from three.
+constexpr Integer ListMailMinLength = 5;
+constexpr Integer SearchMailMinLength = 3;
+
+String FieldText(TSqlite3Query* Query, const char* Field) {
+    if (!Query->Active() || Query->IsEmpty()) return String();
+    return Query->FieldByName(Field)->AsString();
+}
+
+TDBText* MakeDetailText(TForm1* Form, TPanel* Block, const String& Name, TDataSource* Source,
+                        const char* Field, Integer Left, Integer Top, Integer Width) {
+    auto* text = new TDBText(Form);
+    text->SetName(Name);
+    text->SetParent(Block);
+    text->SetBounds(Left, Top, Width, 15);
+    text->SetTransparent(true);
+    text->SetDataSource(Source);
+    text->SetDataField(Field);
+    return text;
+}
+
+struct DetailButtons {
+    TgxExtSpeedButton* Mail;
+    TgxExtSpeedButton* Web;
+};
+
+// The block under a page's grid: the current partner's data, read-only, in two columns.
+DetailButtons MakePartnerDetail(TForm1* Form, TPanel* Page, const String& Prefix, TDataSource* Source) {
+    TPanel* block = app::MakePanel(Form, Page, Prefix + "Adatok", alBottom);
+    block->SetHeight(DetailHeight);
+    block->SetColor(DetailColor);
+    struct Item {
+        const char* Caption;
+        const char* Field;
+    };
+    const Item left[] = {{"Név:", "nev"}, {"Képviselő:", "kepviselo"}, {"Cím:", "cim"},
+                         {"Tel:", "tel"}, {"Mobil:", "mobil"},         {"Fax:", "fax"}};
+    const Item right[] = {{"e-mail:", "email"}, {"Web:", "web"}, {"Megjegyzés:", "megjegyzes"}};
+    Integer n = 0;
+    Integer top = 8;
+    for (const Item& item : left) {
+        ++n;
+        TLabel* caption = app::MakeLabel(Form, block, Prefix + "Label" + IntToStr(n), item.Caption, 12, top);
+        caption->Font()->SetStyle({fsBold});
+        MakeDetailText(Form, block, Prefix + "DBText" + IntToStr(n), Source, item.Field, 84, top, 222);
+        top += 19;
+    }
+    top = 8;
+    for (const Item& item : right) {
+        ++n;
+        TLabel* caption = app::MakeLabel(Form, block, Prefix + "Label" + IntToStr(n), item.Caption, 316, top);
+        caption->Font()->SetStyle({fsBold});
+        TDBText* text =
+            MakeDetailText(Form, block, Prefix + "DBText" + IntToStr(n), Source, item.Field, 392, top, 150);
+        top += 24;
+        // The remark wraps over the rest of the block.
+        if (String(item.Field) == "megjegyzes") {
+            text->SetWordWrap(true);
+            text->SetBounds(392, text->Top(), 232, DetailHeight - text->Top() - 6);
+        }
+    }
+    DetailButtons buttons;
+    buttons.Mail = app::MakeToolButton(Form, block, Prefix + "Level", "Levél", 548, 5, 64,
+                                       "Új levél a partner e-mail címére");
+    buttons.Web = app::MakeToolButton(Form, block, Prefix + "Honlap", "Honlap", 548, 29, 64,
+                                      "A partner honlapjának megnyitása");
+    for (TgxExtSpeedButton* button : {buttons.Mail, buttons.Web})
+        button->SetHeight(21);
+    return buttons;
+}
+
+TDataSource* MakeSource(TForm1* Form, const String& Name, TSqlite3Query* Query) {
+    auto* source = new TDataSource(Form);
+    source->SetName(Name);
+    source->SetDataSet(Query);
+    return source;
+}
+
+TPopupMenu* MakePartnerMenu(TForm1* Form, const String& Number, TSqlite3Query* Query) {
+    TPopupMenu* menu = app::MakePopupMenu(Form, "partnerlistaPopupMenu" + Number);
+    app::AddPopupItem(Form, menu, "partnerModositas" + Number, "Módosítás")->OnClick =
+        [Form, Query](TObject*) { Form->EditPartner(Query); };
+    app::AddPopupItem(Form, menu, "partnerTorles" + Number, "Törlés")->OnClick = [Form, Query](TObject*) {
+        Form->DeletePartner(Query);
+    };
+    return menu;
+}
+
+} // namespace
+
+void TForm1::CreatePartnersArea() {
+    partnerQuery1 = app::MakeStatementQuery(this, "partnerQuery1", Sqlite3DB1);
+    partnerQuery1->SQL()->Add(app::PartnerListSql());
+    partnerQuery2 = app::MakeStatementQuery(this, "partnerQuery2", Sqlite3DB1);
+    partnerDataSource1 = MakeSource(this, "partnerDataSource1", partnerQuery1);
+    partnerDataSource2 = MakeSource(this, "partnerDataSource2", partnerQuery2);
+
+    auto* nav = static_cast<TPanel*>(FindComponent("partnernav"));
+    app::AddNavButton(this, nav, "partnernavLista", "Partner lista")->OnClick = [this](TObject*) {
+        app::Reopen(*partnerQuery1);
+        partnerlist->BringToFront();
+    };
+    app::AddNavButton(this, nav, "partnernavKereses", "Keresés")->OnClick = [this](TObject*) {
+        partnerQuery2->Close();
+        Edit27->SetText("");
+        partnerkeres->BringToFront();
+    };
+    app::AddNavButton(this, nav, "partnernavUj", "Új partner")->OnClick = [](TObject*) { ujpartner->Show(); };
+    CreatePartnerPages();
+}
+
+void TForm1::CreatePartnerPages() {
+    // The list page: grid over the detail block, export at the right of the title.
+    auto* listTitle = static_cast<TWinControl*>(FindComponent("partnerlistTitle"));
+    partnerlistaExport = app::MakeToolButton(this, listTitle, "partnerlistaExport", "Exportálás",
+                                             listTitle->Width() - 104, 3, 84, "A lista mentése Excel fájlba");
+    partnerlistaExport->SetAnchors(TAnchors{akTop, akRight});
+    const DetailButtons list = MakePartnerDetail(this, partnerlist, "partnerlist", partnerDataSource1);
+    partnerlistaPopupMenu1 = MakePartnerMenu(this, "1", partnerQuery1);
+    VgDBGrid1 = app::MakeListGrid(
+        this, partnerlist, "VgDBGrid1", partnerDataSource1, partnerlistaPopupMenu1,
+        {{"nev", "név", 250}, {"kepviselo", "képviselő", 250}, {"megjegyzes", "megjegyzés", 393}});
+
+    // The search page: the search strip, then grid and detail block as on the list.
+    auto* searchTitle = static_cast<TWinControl*>(FindComponent("partnerkeresTitle"));
+    partnerkeresExport =
+        app::MakeToolButton(this, searchTitle, "partnerkeresExport", "Exportálás", searchTitle->Width() - 104,
+                            3, 84, "A találatok mentése Excel fájlba");
+    partnerkeresExport->SetAnchors(TAnchors{akTop, akRight});
+    TPanel* strip = app::MakePanel(this, partnerkeres, "partnerkeresszuro", alTop);
+    strip->SetHeight(36);
+    strip->SetTop(app::PageTitleHeight);
+    app::MakeLabel(this, strip, "partnerkeresLabel", "Keresett kifejezés:", 12, 11);
+    Edit27 = new TEdit(this);
+    Edit27->SetName("Edit27");
+    Edit27->SetParent(strip);
+    Edit27->SetBounds(120, 8, 300, 21);
+    Edit27->SetText("");
+    Edit27->SetHint("A név bármely részét, a képviselő vagy a megjegyzés elejét keresi.");
+    Edit27->SetShowHint(true);
+    partnerKeres = app::MakeToolButton(this, strip, "partnerKeresGomb", "Keres", 430, 6, 84);
+    const DetailButtons search = MakePartnerDetail(this, partnerkeres, "partnerkeres", partnerDataSource2);
+    partnerlistaPopupMenu2 = MakePartnerMenu(this, "2", partnerQuery2);
+    VgDBGrid2 = app::MakeListGrid(
+        this, partnerkeres, "VgDBGrid2", partnerDataSource2, partnerlistaPopupMenu2,
+        {{"nev", "név", 250}, {"kepviselo", "képviselő", 250}, {"megjegyzes", "megjegyzés", 389}});
+    VgDBGrid2->SetExOptions(VgDBGrid2->ExOptions() + TExOptions{eoDisableDelete, eoDisableInsert});
+
+    // Names starting with the same letter form a group; no grouping rows are drawn.
+    for (TVgDBGrid* grid : {VgDBGrid1, VgDBGrid2}) {
+        TVgGrouping* group = grid->Groupings()->Add();
+        group->SetExpression("kb");
+        group->Font()->SetStyle({fsBold});
+        group->SetColor(static_cast<TColor>(14089726));
+    }
+
+    // Both pages export the same columns.
+    const auto exporter = [this](const String& name, TSqlite3Query* query) {
+        return app::MakeListExporter(this, name, query,
+                                     {{"nev", "Név"},
+                                      {"kepviselo", "Képviselő"},
+                                      {"cim", "Cím"},
+                                      {"tel", "Telefon"},
+                                      {"mobil", "Mobil"},
+                                      {"fax", "Fax"},
+                                      {"email", "e-mail"},
+                                      {"web", "Web"},
+                                      {"kedvezmeny", "Kedvezmény"},
+                                      {"megjegyzes", "Megjegyzés"}});
+    };
+    partnerlistaToXLS = exporter("partnerlistaToXLS", partnerQuery1);
+    partnerkeresToXLS = exporter("partnerkeresToXLS", partnerQuery2);
+    partnerSaveDialog = app::MakeXlsSaveDialog(this, "partnerSaveDialog");
+
+    partnerKeres->OnClick = [this](TObject* Sender) { partnerKeresClick(Sender); };
+    partnerlistaExport->OnClick = [this](TObject*) {
+        app::RunExport(*partnerSaveDialog, *partnerlistaToXLS);
+    };
+    partnerkeresExport->OnClick = [this](TObject*) {
+        app::RunExport(*partnerSaveDialog, *partnerkeresToXLS);
+    };
+    VgDBGrid1->OnDblClick = [this](TObject*) { EditPartner(partnerQuery1); };
+    VgDBGrid2->OnDblClick = [this](TObject*) { EditPartner(partnerQuery2); };
+    list.Mail->OnClick = [this](TObject*) {
+        app::OpenLink(app::MailLinkUrl(FieldText(partnerQuery1, "email"), ListMailMinLength));
+    };
+    search.Mail->OnClick = [this](TObject*) {
+        app::OpenLink(app::MailLinkUrl(FieldText(partnerQuery2, "email"), SearchMailMinLength));
+    };
+    list.Web->OnClick = [this](TObject*) { app::OpenLink(app::WebLinkUrl(FieldText(partnerQuery1, "web"))); };
+    search.Web->OnClick = [this](TObject*) {
+        app::OpenLink(app::WebLinkUrl(FieldText(partnerQuery2, "web")));
+    };
+}
+
+void TForm1::Partnerlista1Click(TObject*) {
+    app::Reopen(*partnerQuery1);
+    BringAreaToFront(partnercontainer, partnerlist);
+}
+
+void TForm1::Partnerkereses1Click(TObject*) {
+    partnerQuery2->Close();
+    Edit27->SetText("");
+    BringAreaToFront(partnercontainer, partnerkeres);
+}
+
+void TForm1::Ujpartner1Click(TObject*) {
+    BringAreaToFront(partnercontainer, partnerlist);
+    ujpartner->ShowModal();
+}
+
+void TForm1::partnerKeresClick(TObject*) {
+    app::OpenStatement(*partnerQuery2, app::PartnerSearchSql(Edit27->Text()));
+}
+
+void TForm1::EditPartner(TSqlite3Query* Query) {
+    const Integer id = app::CurrentKey(*Query);
+    if (id < 1) return;
+    partnermod->PartnerId = id;
+    partnermod->ShowModal();
+}
+
+void TForm1::DeletePartner(TSqlite3Query* Query) {
+    const Integer id = app::CurrentKey(*Query);
+    if (id < 1) return;
+    if (MessageBox(nullptr, "Valóban törölni akarja a partnert?", "Figyelmeztetés!", 0x31) != IDOK) return;
+    app::OpenStatement(*Query100, app::PartnerDeleteSql(id));
+    Query100->Close();
+    app::Reopen(*Query);
+}

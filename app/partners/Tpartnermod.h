@@ -1,0 +1,21 @@
+#pragma once
+// The partner's change dialog: shows the partner PartnerId and stores every box back
+// into it; the main window's partner list is reopened afterwards.
+#include "app/partners/PartnerDialog.h"
+
+class Tpartnermod : public app::PartnerDialog {
+public:
+    explicit Tpartnermod(TComponent* AOwner);
+    ~Tpartnermod() override;
+    String ClassName() const override { return "Tpartnermod"; }
+
+    // The partner to show and change; used only when at least 1.
+    Integer PartnerId = 0;
+
+    void FormShow(TObject* Sender) override;
+    // Raises EConvertError "A kedvezmény mezőbe számot kell írni!" for a discount that
+    // is no number; nothing is stored then and the dialog stays open.
+    void BitBtn1Click(TObject* Sender) override;
+};
+
+extern Tpartnermod* partnermod;

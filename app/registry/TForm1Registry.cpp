@@ -1,0 +1,317 @@
+// The registry area: its navigation column, and the incoming and outgoing list pages,
+// each with a filter strip, a detail strip of the current item with its counter, the
+// list grid with "Storno" in its context menu, and the export of the list.
+#include "app/common/AreaLayout.h"
+#include "app/common/FormControls.h"
+#include "app/common/ListGrid.h"
+#include "app/common/OfficeExport.h"
+#include "app/common/QueryRun.h"
+#include "app/registry/RegistryStatements.h"
+#include "app/main/TForm1.h"
+#include "app/registry/Tiktbe.h"
+#include "app/registry/Tiktki.h"
+
+#include "controls/TgxExtSpeedButton.h"
+#include "grid/TVgDBGrid.h"
+#include "platform/data/TDataSource.h"
+#include "platform/graphics/TFont.h"
+#include "platform/ui/TCheckBox.h"
+#include "platform/ui/TComboBox.h"
+#include "platform/ui/TDBMemo.h"
+#include "platform/ui/TDBText.h"
+#include "platform/ui/TEdit.h"
+#include "platform/ui/TLabel.h"
+#include "platform/ui/TMenuItem.h"
+#include "platform/ui/TPanel.h"
+#include "platform/ui/TRadioButton.h"
+#include "sqlite/TSqlite3Query.h"
+
+namespace {
+
+constexpr TColor DetailColor = 15990526; // pale cream, as the lists' even rows
+constexpr Integer FilterHeight = 112;
+constexpr Integer DetailHeight = 96;
+
+// The controls of one list page; the two pages have the same layout.
+struct RegistryPage {
+    TEdit* Text;
+    TEdit* YearFrom;
+    TEdit* YearTo;
+    TEdit* NumberFrom;
+    TEdit* NumberTo;
+    TComboBox* Partner;
+    TComboBox* Case;
+    TCheckBox* InSubject;
+    TCheckBox* InNote;
+    TCheckBox* InReference;
+    TCheckBox* Cancelled;
+    TRadioButton* ByNumber;
+    TRadioButton* ByPartner;
+    TRadioButton* BySubject;
+    TRadioButton* ByCase;
+    TRadioButton* Ascending;
+    TRadioButton* Descending;
+    TgxExtSpeedButton* Query;
+    TgxExtSpeedButton* Reset;
+    TgxExtSpeedButton* Export;
+    TLabel* Counter;
+};
+
+// Names of one page's controls, in the order of RegistryPage.
+struct PageNames {
+    const char* Prefix;
+    const char* Edits[5];
+    const char* Combos[2];
+    const char* Checks[4];
+    const char* Radios[6];
+    const char* Buttons[3];
+    const char* Counter;
+    const char* PartnerCaption;
+};
+
+TDBText* DetailText(TForm1* Form, TPanel* Strip, const String& Name, TDataSource* Source, const char* Field,
+                    Integer Left, Integer Top, Integer Width) {
+    auto* text = new TDBText(Form);
+    text->SetName(Name);
+    text->SetParent(Strip);
+    text->SetBounds(Left, Top, Width, 15);
+    text->SetTransparent(true);
+    text->SetDataSource(Source);
+    text->SetDataField(Field);
+    return text;
+}
+
+void MakeDetailStrip(TForm1* Form, TPanel* Page, const String& Prefix, TDataSource* Source, TLabel*& Counter,
+                     const char* CounterName) {
+    TPanel* strip = app::MakePanel(Form, Page, Prefix + "Adatok", alTop);
+    strip->SetTop(app::PageTitleHeight + FilterHeight);
+    strip->SetHeight(DetailHeight);
+    strip->SetColor(DetailColor);
+    const auto text = [&](const char* name, const char* field, Integer left, Integer top, Integer width) {
+        return DetailText(Form, strip, Prefix + name, Source, field, left, top, width);
+    };
+    const auto caption = [&](const char* name, const char* text, Integer left, Integer top) {
+        app::MakeLabel(Form, strip, Prefix + name, text, left, top)->Font()->SetStyle({fsBold});
+    };
+    text("DBText1", "iktatoszam", 8, 5, 70)->Font()->SetStyle({fsBold});
+    text("DBText2", "datum", 80, 5, 80);
+    text("DBText3", "pnev", 165, 5, 200)->Font()->SetStyle({fsBold});
+    text("DBText4", "partnercim", 370, 5, 190);
+    caption("Label1", "Tárgy:", 8, 24);
+    text("DBText5", "targy", 80, 24, 285);
+    text("DBText6", "modnev", 370, 24, 190);
+    caption("Label2", "Ügy:", 8, 43);
+    text("DBText7", "unev", 80, 43, 285);
+    caption("Label3", "Ikt. hely:", 370, 43);
+    text("DBText8", "ihnev", 430, 43, 180);
+    caption("Label4", "Referencia:", 8, 62);
+    text("DBText9", "referencia", 80, 62, 150);
+    caption("Label5", "Megjegyzés::", 240, 62);
+    auto* memo = new TDBMemo(Form);
+    memo->SetName(Prefix + "DBMemo1");
+    memo->SetParent(strip);
+    memo->SetBounds(320, 60, 306, 32);
+    memo->SetReadOnly(true);
+    memo->SetDataSource(Source);
+    memo->SetDataField("megjegyzes");
+    Counter = app::MakeLabel(Form, strip, CounterName, "", 560, 5);
+    Counter->SetAutoSize(false);
+    Counter->SetBounds(560, 5, 66, 15);
+    Counter->SetAlignment(taRightJustify);
+    Counter->Font()->SetColor(clGray);
+}
+
+RegistryPage MakeFilterStrip(TForm1* Form, TPanel* Page, const PageNames& N) {
+    const String prefix = N.Prefix;
+    TPanel* strip = app::MakePanel(Form, Page, prefix + "Szuro", alTop);
+    strip->SetTop(app::PageTitleHeight);
+    strip->SetHeight(FilterHeight);
+    RegistryPage p{};
+    const auto label = [&](const char* name, const char* text, Integer left, Integer top) {
+        app::MakeLabel(Form, strip, prefix + "Szuro" + name, text, left, top);
+    };
+    label("Label1", "Szöveg:", 10, 9);
+    p.Text = app::MakeEdit(Form, strip, N.Edits[0], 62, 6, 190);
+    p.Text->SetHint("Az alant bepipált mezőkben az ide írt szótöredéket keresi.");
+    p.Text->SetShowHint(true);
+    p.InSubject = app::MakeCheckBox(Form, strip, N.Checks[0], "Tárgy", 262, 8, 60, true);
+    p.InNote = app::MakeCheckBox(Form, strip, N.Checks[1], "Megjegyzés", 326, 8, 90, true);
+    p.InReference = app::MakeCheckBox(Form, strip, N.Checks[2], "Referencia", 420, 8, 90, true);
+
+    label("Label2", "Év:", 10, 35);
+    p.YearFrom = app::MakeEdit(Form, strip, N.Edits[1], 62, 32, 48);
+    label("Label3", "-", 114, 35);
+    p.YearTo = app::MakeEdit(Form, strip, N.Edits[2], 122, 32, 48);
+    label("Label4", "Szám:", 184, 35);
+    p.NumberFrom = app::MakeEdit(Form, strip, N.Edits[3], 220, 32, 48);
+    label("Label5", "-", 272, 35);
+    p.NumberTo = app::MakeEdit(Form, strip, N.Edits[4], 280, 32, 48);
+    for (TEdit* year : {p.YearFrom, p.YearTo})
+        year->SetMaxLength(4);
+    for (TEdit* number : {p.NumberFrom, p.NumberTo})
+        number->SetMaxLength(9);
+    p.Cancelled = app::MakeCheckBox(Form, strip, N.Checks[3], "Storno is jelenjen meg", 346, 34, 160);
+
+    label("Label6", "Feladó:", 10, 61);
+    p.Partner = new TComboBox(Form);
+    p.Partner->SetName(N.Combos[0]);
+    p.Partner->SetParent(strip);
+    p.Partner->SetBounds(62, 58, 190, 21);
+    label("Label7", "Ügy:", 262, 61);
+    p.Case = new TComboBox(Form);
+    p.Case->SetName(N.Combos[1]);
+    p.Case->SetParent(strip);
+    p.Case->SetBounds(292, 58, 214, 21);
+    // Only list items can be chosen: a typed text would leave the last choice in force.
+    for (TComboBox* combo : {p.Partner, p.Case}) {
+        combo->SetStyle(csDropDownList);
+        combo->SetDropDownCount(16);
+    }
+
+    label("Label8", "Rendezés:", 10, 88);
+    TPanel* key = app::MakePanel(Form, strip, prefix + "Rendezes", alNone);
+    key->SetParentColor(true);
+    key->SetBounds(72, 84, 276, 21);
+    p.ByNumber = app::MakeRadioButton(Form, key, N.Radios[0], "Iktatószám", 0, 2, 80);
+    p.ByPartner = app::MakeRadioButton(Form, key, N.Radios[1], N.PartnerCaption, 84, 2, 70);
+    p.BySubject = app::MakeRadioButton(Form, key, N.Radios[2], "Tárgy", 158, 2, 60);
+    p.ByCase = app::MakeRadioButton(Form, key, N.Radios[3], "Ügy", 222, 2, 50);
+    p.ByNumber->SetChecked(true);
+    TPanel* direction = app::MakePanel(Form, strip, prefix + "Irany", alNone);
+    direction->SetParentColor(true);
+    direction->SetBounds(356, 84, 170, 21);
+    p.Ascending = app::MakeRadioButton(Form, direction, N.Radios[4], "Növekvő", 0, 2, 75);
+    p.Descending = app::MakeRadioButton(Form, direction, N.Radios[5], "Csökkenő", 80, 2, 85);
+    p.Descending->SetChecked(true);
+
+    p.Query = app::MakeToolButton(Form, strip, N.Buttons[0], "Lekérdezés", 530, 6, 96,
+                                  "A lista szűrése és rendezése");
+    p.Reset = app::MakeToolButton(Form, strip, N.Buttons[1], "Alaphelyzet", 530, 34, 96,
+                                  "A szűrési és rendezési szempontok alaphelyzetbe állítása");
+    auto* title = static_cast<TWinControl*>(Form->FindComponent(prefix + "Title"));
+    p.Export = app::MakeToolButton(Form, title, N.Buttons[2], "Exportálás", title->Width() - 104, 3, 84,
+                                   "A lista mentése Excel fájlba");
+    p.Export->SetAnchors(TAnchors{akTop, akRight});
+    return p;
+}
+
+} // namespace
+
+void TForm1::CreateRegistryArea() {
+    iktlistaQuery1 = app::MakeStatementQuery(this, "iktlistaQuery1", Sqlite3DB1);
+    iktlistaQuery2 = app::MakeStatementQuery(this, "iktlistaQuery2", Sqlite3DB1);
+    iktataslistaDataSource1 = new TDataSource(this);
+    iktataslistaDataSource1->SetName("iktataslistaDataSource1");
+    iktataslistaDataSource1->SetDataSet(iktlistaQuery1);
+    iktataslistaDataSource2 = new TDataSource(this);
+    iktataslistaDataSource2->SetName("iktataslistaDataSource2");
+    iktataslistaDataSource2->SetDataSet(iktlistaQuery2);
+
+    auto* nav = static_cast<TPanel*>(FindComponent("iktatasnav"));
+    app::AddNavButton(this, nav, "iktatasnavBeerkezett", "Beérkezett lista")->OnClick = [this](TObject*) {
+        beerkezettlista->BringToFront();
+        ShowDefaultIncomingList();
+    };
+    app::AddNavButton(this, nav, "iktatasnavElkuldott", "Elküldött lista")->OnClick = [this](TObject*) {
+        kimenolista->BringToFront();
+        ShowDefaultOutgoingList();
+    };
+    app::AddNavButton(this, nav, "iktatasnavBeallitasok", "Beállítások")->OnClick = [this](TObject*) {
+        iktatasbeallitas->BringToFront();
+        OpenRegistrySettings();
+    };
+    app::AddNavButton(this, nav, "iktatasnavUjErkezo", "Új érkező")->OnClick = [](TObject*) {
+        iktbe->ShowModal();
+    };
+    app::AddNavButton(this, nav, "iktatasnavUjKimeno", "Új kimenő")->OnClick = [](TObject*) {
+        iktki->ShowModal();
+    };
+
+    const RegistryPage in =
+        MakeFilterStrip(this, beerkezettlista,
+                        {"beerkezettlista",
+                         {"Edit28", "Edit29", "Edit30", "Edit31", "Edit32"},
+                         {"ComboBox1", "ComboBox2"},
+                         {"CheckBox12", "CheckBox11", "CheckBox9", "CheckBox15"},
+                         {"RadioButton9", "RadioButton10", "RadioButton13", "RadioButton14", "RadioButton11",
+                          "RadioButton12"},
+                         {"gxExtSpeedButton27", "gxExtSpeedButton24", "gxExtSpeedButton28"},
+                         "Label81",
+                         "Feladó"});
+    const RegistryPage out =
+        MakeFilterStrip(this, kimenolista,
+                        {"kimenolista",
+                         {"Edit33", "Edit34", "Edit35", "Edit36", "Edit37"},
+                         {"ComboBox3", "ComboBox4"},
+                         {"CheckBox13", "CheckBox10", "CheckBox8", "CheckBox16"},
+                         {"RadioButton15", "RadioButton16", "RadioButton17", "RadioButton18", "RadioButton19",
+                          "RadioButton20"},
+                         {"gxExtSpeedButton31", "gxExtSpeedButton30", "gxExtSpeedButton32"},
+                         "Label90",
+                         "Címzett"});
+    Edit28 = in.Text, Edit29 = in.YearFrom, Edit30 = in.YearTo, Edit31 = in.NumberFrom;
+    Edit32 = in.NumberTo, ComboBox1 = in.Partner, ComboBox2 = in.Case;
+    CheckBox12 = in.InSubject, CheckBox11 = in.InNote, CheckBox9 = in.InReference;
+    CheckBox15 = in.Cancelled, RadioButton9 = in.ByNumber, RadioButton10 = in.ByPartner;
+    RadioButton13 = in.BySubject, RadioButton14 = in.ByCase, RadioButton11 = in.Ascending;
+    RadioButton12 = in.Descending, gxExtSpeedButton27 = in.Query, gxExtSpeedButton24 = in.Reset;
+    gxExtSpeedButton28 = in.Export;
+    Edit33 = out.Text, Edit34 = out.YearFrom, Edit35 = out.YearTo, Edit36 = out.NumberFrom;
+    Edit37 = out.NumberTo, ComboBox3 = out.Partner, ComboBox4 = out.Case;
+    CheckBox13 = out.InSubject, CheckBox10 = out.InNote, CheckBox8 = out.InReference;
+    CheckBox16 = out.Cancelled, RadioButton15 = out.ByNumber, RadioButton16 = out.ByPartner;
+    RadioButton17 = out.BySubject, RadioButton18 = out.ByCase, RadioButton19 = out.Ascending;
+    RadioButton20 = out.Descending, gxExtSpeedButton31 = out.Query, gxExtSpeedButton30 = out.Reset;
+    gxExtSpeedButton32 = out.Export;
+
+    MakeDetailStrip(this, beerkezettlista, "beerkezettlista", iktataslistaDataSource1, Label81, "Label81");
+    MakeDetailStrip(this, kimenolista, "kimenolista", iktataslistaDataSource2, Label90, "Label90");
+
+    iktbePopupMenu = app::MakePopupMenu(this, "iktbePopupMenu");
+    app::AddPopupItem(this, iktbePopupMenu, "iktbeStorno", "Storno")->OnClick = [this](TObject*) {
+        CancelRegistryItem(iktlistaQuery1, true);
+    };
+    iktkiPopupMenu = app::MakePopupMenu(this, "iktkiPopupMenu");
+    app::AddPopupItem(this, iktkiPopupMenu, "iktkiStorno", "Storno")->OnClick = [this](TObject*) {
+        CancelRegistryItem(iktlistaQuery2, false);
+    };
+    VgDBGrid6 = app::MakeListGrid(this, beerkezettlista, "VgDBGrid6", iktataslistaDataSource1, iktbePopupMenu,
+                                  {{"iktatoszam", "Iktatószám", 65},
+                                   {"pnev", "Feladó", 158},
+                                   {"datum", "Dátum", 69},
+                                   {"targy", "Tárgy", 107},
+                                   {"unev", "Ügy", 178},
+                                   {"ihnev", "Iktatási hely", 125},
+                                   {"referencia", "Referencia", 0}});
+    VgDBGrid7 = app::MakeListGrid(this, kimenolista, "VgDBGrid7", iktataslistaDataSource2, iktkiPopupMenu,
+                                  {{"iktatoszam", "Iktatószám", 65},
+                                   {"pnev", "Címzett", 158},
+                                   {"datum", "Dátum", 69},
+                                   {"targy", "Tárgy", 107},
+                                   {"unev", "Ügy", 178},
+                                   {"ihnev", "Iktatási hely", 125},
+                                   {"referencia", "Referencia", 0}});
+    for (TVgDBGrid* grid : {VgDBGrid6, VgDBGrid7})
+        grid->SetExOptions(grid->ExOptions() +
+                           TExOptions{eoDisableDelete, eoDisableInsert, eoFixedLikeColumn});
+
+    const auto exporter = [this](const String& name, TSqlite3Query* query, const char* partner,
+                                 const char* address) {
+        return app::MakeListExporter(this, name, query,
+                                     {{"iktatoszam", "Iktatószám"},
+                                      {"datum", "Dátum"},
+                                      {"pnev", partner},
+                                      {"partnercim", address},
+                                      {"modnev", "Érkeztetési mód"},
+                                      {"targy", "Tárgy"},
+                                      {"unev", "Ügy"},
+                                      {"ihnev", "Iktatási hely"},
+                                      {"referencia", "Referencia"},
+                                      {"megjegyzes", "Megjegyzés"}});
+    };
+    iktlistXLS1 = exporter("iktlistXLS1", iktlistaQuery1, "Feladó", "Feladó címe");
+    iktlistXLS2 = exporter("iktlistXLS2", iktlistaQuery2, "Címzett", "Címzett címe");
+
+    WireRegistryLists();
+    CreateRegistrySettings();
+}

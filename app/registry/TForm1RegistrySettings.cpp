@@ -1,0 +1,143 @@
+// The registry's settings page: the registry locations, arrival modes and registry
+// partners, each edited in place in its grid, with a counter and "Új" for a new row.
+#include "app/common/AreaLayout.h"
+#include "app/common/FormControls.h"
+#include "app/main/TForm1.h"
+#include "app/registry/Tiktataserkmoduj.h"
+#include "app/registry/Tiktatasihelyuj.h"
+#include "app/registry/Tiktataspartneruj.h"
+
+#include "grid/TVgDBGrid.h"
+#include "platform/core/NumberFormat.h"
+#include "platform/data/TDataSource.h"
+#include "platform/graphics/TFont.h"
+#include "platform/ui/TBitBtn.h"
+#include "platform/ui/TLabel.h"
+#include "platform/ui/TPanel.h"
+#include "sqlite/TSqlite3Table.h"
+
+namespace {
+
+struct Section {
+    TSqlite3Table* Table;
+    TDataSource* Source;
+    TVgDBGrid* Grid;
+    TLabel* Counter;
+    TBitBtn* New;
+};
+
+// One look-up table: a heading with its counter and "Új" over an editable grid.
+Section MakeSection(TForm1* Form, TPanel* Parent, Integer Number, const char* Table, const char* Heading,
+                    const char* GridName, const char* CounterName, const char* ButtonName) {
+    const String n = IntToStr(Number);
+    Section s{};
+    s.Table = new TSqlite3Table(Form);
+    s.Table->SetName("iktatasbeallitasTable" + n);
+    s.Table->SetConnection(Form->Sqlite3DB1);
+    s.Table->SetTableName(Table);
+    s.Table->SetPrimaryAutoInc(true);
+    s.Source = new TDataSource(Form);
+    s.Source->SetName("iktatasbeallitasDataSource" + n);
+    s.Source->SetDataSet(s.Table);
+
+    TPanel* head = app::MakePanel(Form, Parent, "iktatasbeallitasFej" + n, alTop);
+    head->SetHeight(32);
+    app::MakeLabel(Form, head, "iktatasbeallitasCim" + n, Heading, 8, 9)->Font()->SetStyle({fsBold});
+    s.Counter = app::MakeLabel(Form, head, CounterName, "", 130, 9);
+    s.Counter->Font()->SetColor(clGray);
+    s.New = app::MakeBitBtn(Form, head, ButtonName, "Új", 190, 4, 60);
+
+    s.Grid = new TVgDBGrid(Form);
+    s.Grid->SetName(GridName);
+    s.Grid->SetParent(Parent);
+    s.Grid->SetAlign(alClient);
+    s.Grid->SetOptions({dgTitles, dgIndicator, dgColumnResize, dgColLines, dgRowLines, dgTabs, dgEditing,
+                        dgConfirmDelete, dgCancelOnExit});
+    s.Grid->SetExOptions({eoBooleanAsCheckBox, eoDisableDelete, eoDisableInsert, eoENTERlikeTAB,
+                          eoKeepSelection, eoBLOBEditor, eoTitleWordWrap, eoFilterAutoApply});
+    s.Grid->TitleHeight()->SetKind(hkPixelCount);
+    s.Grid->TitleHeight()->SetPixelCount(24);
+    s.Grid->SetDefaultRowHeight(17);
+    s.Grid->SetDataSource(s.Source);
+    s.Source->OnDataChange = [s](TObject*, TField*) {
+        s.Counter->SetCaption(s.Table->Active()
+                                  ? IntToStr(s.Table->RecNo()) + "/" + IntToStr(s.Table->RecordCount())
+                                  : String());
+    };
+    return s;
+}
+
+void AddColumn(TVgDBGrid* Grid, const char* Field, const char* Title, Integer Width) {
+    TVgDBColumn* column = Grid->GetColumns()->Add();
+    column->SetFieldName(Field);
+    column->Title()->SetCaption(Title);
+    if (Width > 0) column->SetWidth(Width);
+}
+
+} // namespace
+
+void TForm1::CreateRegistrySettings() {
+    Panel17 = app::MakePanel(this, iktatasbeallitas, "Panel17", alTop);
+    Panel17->SetTop(app::PageTitleHeight);
+    Panel17->SetHeight(240);
+    Panel38 = app::MakePanel(this, Panel17, "Panel38", alLeft);
+    Panel38->SetWidth(320);
+    Panel39 = app::MakePanel(this, Panel17, "Panel39", alClient);
+    TPanel* lower = app::MakePanel(this, iktatasbeallitas, "Panel40", alClient);
+
+    const Section places =
+        MakeSection(this, Panel38, 1, "ikt_mt", "Iktatási helyek:", "VgDBGrid4", "Label82", "BitBtn11");
+    const Section modes =
+        MakeSection(this, Panel39, 2, "ikt_mod", "Érkeztetési módok:", "VgDBGrid5", "Label83", "BitBtn12");
+    const Section partners =
+        MakeSection(this, lower, 3, "ikt_partner", "Iktatási partnerek:", "VgDBGrid3", "Label84", "BitBtn10");
+    iktatasbeallitasTable1 = places.Table, iktatasbeallitasDataSource1 = places.Source;
+    VgDBGrid4 = places.Grid, Label82 = places.Counter, BitBtn11 = places.New;
+    iktatasbeallitasTable2 = modes.Table, iktatasbeallitasDataSource2 = modes.Source;
+    VgDBGrid5 = modes.Grid, Label83 = modes.Counter, BitBtn12 = modes.New;
+    iktatasbeallitasTable3 = partners.Table, iktatasbeallitasDataSource3 = partners.Source;
+    VgDBGrid3 = partners.Grid, Label84 = partners.Counter, BitBtn10 = partners.New;
+    AddColumn(VgDBGrid4, "nev", "név", 235);
+    AddColumn(VgDBGrid4, "aktiv", "aktív", 48);
+    AddColumn(VgDBGrid5, "nev", "név", 243);
+    AddColumn(VgDBGrid5, "aktiv", "aktív", 48);
+    AddColumn(VgDBGrid3, "nev", "név", 298);
+    AddColumn(VgDBGrid3, "cim", "cím", 298);
+    for (TVgDBGrid* grid : {VgDBGrid3, VgDBGrid5})
+        grid->SetExOptions(grid->ExOptions() + TExOptions{eoCellHint});
+
+    BitBtn11->OnClick = [](TObject*) {
+        iktatasihelyuj->Mode = 1;
+        iktatasihelyuj->ShowModal();
+    };
+    BitBtn12->OnClick = [](TObject*) {
+        iktataserkmoduj->Mode = 1;
+        iktataserkmoduj->ShowModal();
+    };
+    BitBtn10->OnClick = [](TObject*) {
+        iktataspartneruj->Mode = 1;
+        iktataspartneruj->ShowModal();
+    };
+    iktatasbeallitas->OnResize = [this](TObject* Sender) { iktatasbeallitasResize(Sender); };
+}
+
+void TForm1::OpenRegistrySettings() {
+    for (TSqlite3Table* table : {iktatasbeallitasTable1, iktatasbeallitasTable2, iktatasbeallitasTable3})
+        if (!table->Active()) table->Open();
+}
+
+void TForm1::Iktatasbeallitasok1Click(TObject*) {
+    BringAreaToFront(iktatascontainer, iktatasbeallitas);
+    OpenRegistrySettings();
+}
+
+void TForm1::iktatasbeallitasResize(TObject*) {
+    const Integer h = iktatasbeallitas->Height();
+    const Integer w = iktatasbeallitas->Width();
+    Panel17->SetHeight((h - 40) / 2);
+    Panel38->SetWidth(w / 2);
+    VgDBGrid4->GetColumns()->GetColumn(0)->SetWidth(Panel38->Width() - 84);
+    VgDBGrid5->GetColumns()->GetColumn(0)->SetWidth(Panel39->Width() - 84);
+    VgDBGrid3->GetColumns()->GetColumn(0)->SetWidth((w - 57) / 2);
+    VgDBGrid3->GetColumns()->GetColumn(1)->SetWidth((w - 57) / 2);
+}

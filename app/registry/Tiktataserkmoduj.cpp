@@ -1,0 +1,30 @@
+#include "app/registry/Tiktataserkmoduj.h"
+
+#include "app/common/QueryRun.h"
+#include "app/registry/RegistryStatements.h"
+#include "app/main/TForm1.h"
+
+#include "platform/ui/TEdit.h"
+#include "sqlite/TSqlite3Query.h"
+#include "sqlite/TSqlite3Table.h"
+
+Tiktataserkmoduj* iktataserkmoduj = nullptr;
+
+Tiktataserkmoduj::Tiktataserkmoduj(TComponent* AOwner)
+    : app::LookupNameDialog(AOwner, "iktataserkmoduj", "Iktatás, új érkeztetési mód", "Új érkeztetési mód",
+                            130) {
+    Edit1->SetMaxLength(64);
+}
+
+Tiktataserkmoduj::~Tiktataserkmoduj() {
+    if (iktataserkmoduj == this) iktataserkmoduj = nullptr;
+}
+
+void Tiktataserkmoduj::BitBtn1Click(TObject*) {
+    if (!Edit1->Text().empty()) {
+        app::OpenStatement(*Query1, app::ModeInsertSql(Edit1->Text()));
+        Query1->Close();
+        if (Mode == 1) Form1->iktatasbeallitasTable2->Close(), Form1->iktatasbeallitasTable2->Open();
+    }
+    Close();
+}

@@ -1,0 +1,29 @@
+#include "app/registry/Tiktatasihelyuj.h"
+
+#include "app/common/QueryRun.h"
+#include "app/registry/RegistryStatements.h"
+#include "app/main/TForm1.h"
+
+#include "platform/ui/TEdit.h"
+#include "sqlite/TSqlite3Query.h"
+#include "sqlite/TSqlite3Table.h"
+
+Tiktatasihelyuj* iktatasihelyuj = nullptr;
+
+Tiktatasihelyuj::Tiktatasihelyuj(TComponent* AOwner)
+    : app::LookupNameDialog(AOwner, "iktatasihelyuj", "Iktatás, új iktatási hely", "Új iktatási hely", 130) {
+    Edit1->SetMaxLength(64);
+}
+
+Tiktatasihelyuj::~Tiktatasihelyuj() {
+    if (iktatasihelyuj == this) iktatasihelyuj = nullptr;
+}
+
+void Tiktatasihelyuj::BitBtn1Click(TObject*) {
+    if (!Edit1->Text().empty()) {
+        app::OpenStatement(*Query1, app::LocationInsertSql(Edit1->Text()));
+        Query1->Close();
+        if (Mode == 1) Form1->iktatasbeallitasTable1->Close(), Form1->iktatasbeallitasTable1->Open();
+    }
+    Close();
+}

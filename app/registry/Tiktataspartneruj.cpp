@@ -1,0 +1,60 @@
+#include "app/registry/Tiktataspartneruj.h"
+
+#include "app/common/FormControls.h"
+#include "app/common/QueryRun.h"
+#include "app/registry/RegistryStatements.h"
+#include "app/main/TForm1.h"
+#include "app/registry/Tiktbe.h"
+#include "app/registry/Tiktki.h"
+
+#include "platform/ui/TComboBox.h"
+#include "platform/ui/TEdit.h"
+#include "platform/ui/TMemo.h"
+#include "sqlite/TSqlite3Query.h"
+#include "sqlite/TSqlite3Table.h"
+
+#include <algorithm>
+
+Tiktataspartneruj* iktataspartneruj = nullptr;
+
+Tiktataspartneruj::Tiktataspartneruj(TComponent* AOwner)
+    : app::LookupNameDialog(AOwner, "iktataspartneruj", "Iktatás, új partner", "Új iktatási partner", 210) {
+    Edit1->SetMaxLength(127);
+    AddMarginLabel("Label2", "Cím:", 78);
+    Memo1 = app::MakeMemo(this, this, "Memo1", 94, 78, 270, 80);
+    Memo1->SetMaxLength(250);
+    Memo1->SetTabOrder(Edit1->TabOrder() + 1); // name, address, then the buttons
+}
+
+Tiktataspartneruj::~Tiktataspartneruj() {
+    if (iktataspartneruj == this) iktataspartneruj = nullptr;
+}
+
+void Tiktataspartneruj::FormShow(TObject* Sender) {
+    LookupNameDialog::FormShow(Sender);
+    Memo1->SetText("");
+}
+
+void Tiktataspartneruj::BitBtn1Click(TObject*) {
+    if (!Edit1->Text().empty()) {
+        app::OpenStatement(*Query1, app::RegistryPartnerInsertSql(Edit1->Text(), Memo1->Text()));
+        Query1->Close();
+        app::RegistryEntryDialog* entry = Mode == 2   ? static_cast<app::RegistryEntryDialog*>(iktbe)
+                                          : Mode == 3 ? iktki
+                                                      : nullptr;
+        if (Mode == 1) Form1->iktatasbeallitasTable3->Close(), Form1->iktatasbeallitasTable3->Open();
+        if (entry) {
+            const Integer id = app::OpenForInteger(*Query1, "SELECT MAX(sorszam) AS res FROM ikt_partner");
+            Query1->Close();
+            entry->FillPartnerCombo();
+            // The new partner is chosen in the entry dialog, with its address.
+            const auto& ids = entry->PartnerIds();
+            const auto at = std::find(ids.begin(), ids.end(), id);
+            entry->ComboBox1->SetItemIndex(at == ids.end() ? -1 : static_cast<Integer>(at - ids.begin()));
+            entry->ComboBox1->SetText(Edit1->Text());
+            entry->Edit1->SetText(Memo1->Text());
+            entry->PartnerId = id;
+        }
+    }
+    Close();
+}

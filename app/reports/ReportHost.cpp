@@ -1,0 +1,53 @@
+#include "app/reports/ReportHost.h"
+
+#include "app/reports/ReportTemplates.h"
+#include "app/main/TForm1.h"
+
+#include "report/TrpDataset.h"
+#include "report/TrpReport.h"
+#include "report/rpUtils.h"
+
+#include "platform/data/TDataSet.h"
+
+namespace app {
+
+TrpDBDataSet* MakeReportDataSet(TComponent* Owner, const String& Name, TDataSet* DataSet,
+                                bool OpenDataSource) {
+    auto* result = new TrpDBDataSet(Owner);
+    result->SetName(Name);
+    result->SetDataSet(DataSet);
+    result->OpenDataSource = OpenDataSource;
+    return result;
+}
+
+TrpReport* MakeHostReport(TComponent* Owner, const String& Name, const String& Title, TrpDBDataSet* Dataset,
+                          PreviewHelp Help) {
+    auto* report = new TrpReport(Owner);
+    report->SetName(Name);
+    report->Title = Title;
+    report->PreviewButtons = {pbZoom, pbLoad, pbSave, pbPrint, pbFind, pbExit};
+    if (Help == PreviewHelp::With) report->PreviewButtons.Include(pbHelp);
+    report->SetDataset(Dataset);
+    LoadReportTemplate(*report, Owner->Name() + "_" + Name);
+    return report;
+}
+
+void SupplyReportVariable(const String& ParName, Variant& ParValue,
+                          std::initializer_list<const char*> Names) {
+    bool asked = false;
+    for (const char* name : Names)
+        asked = asked || ParName == name;
+    if (!asked || !Form1) return;
+    if (ParName == "REGUSER")
+        ParValue = Variant(Form1->UserName());
+    else if (ParName == "PNAME")
+        ParValue = Variant(Form1->ProductName());
+    else if (ParName == "REGCIM")
+        ParValue = Variant(Form1->OfficeAddress());
+}
+
+void BindReportDataSet(TrpDBDataSet& Target, const String& Path) {
+    Target.SetDataSet(dynamic_cast<TDataSet*>(rpFindComponent(nullptr, Path)));
+}
+
+} // namespace app

@@ -1,0 +1,266 @@
+// The case sheet used as the office uses it: opening a case, recording events with
+// files and deadlines, closing the case once, deleting with a confirmation, opening
+// attached files, and the halves of the body.
+#include "controls/ButtonLooks.h"
+#include "app/common/CaseSheetImages.h"
+#include "app/common/SqlRoutines.h"
+#include "app/cases/Tugyadatlap.h"
+#include "controls/TUtlStarter.h"
+#include "controls/TgxExtSpeedButton.h"
+#include "grid/TVgDBGrid.h"
+#include "platform/core/DateTime.h"
+#include "platform/data/TDateTimeField.h"
+#include "platform/data/TStringField.h"
+#include "platform/graphics/TBitmap.h"
+#include "platform/graphics/TCanvas.h"
+#include "platform/graphics/TImageList.h"
+#include "platform/ui/ControlSnapshot.h"
+#include "platform/ui/InputSimulation.h"
+#include "platform/ui/TApplication.h"
+#include "platform/ui/TCheckBox.h"
+#include "platform/ui/TDBGrid.h"
+#include "platform/ui/TDBMemo.h"
+#include "platform/ui/TDBText.h"
+#include "platform/ui/TDateTimePicker.h"
+#include "platform/ui/TEdit.h"
+#include "platform/ui/TLabel.h"
+#include "platform/ui/TMemo.h"
+#include "platform/ui/TMenuItem.h"
+#include "platform/ui/TPanel.h"
+#include "platform/ui/TSpeedButton.h"
+#include "platform/ui/VirtualKeys.h"
+#include "sqlite/TSqlite3Query.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/ScopedEnv.h"
+#include "tests/support/StubOpener.h"
+#include "tests/support/TempFolder.h"
+#include "tests/app/CaseFormsFixture.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <thread>
+
+namespace apptest {
+namespace {
+
+class CaseSheet : public CaseForms {
+protected:
+    void SetUp() override {
+        CaseForms::SetUp();
+        SetSetting("dokumentum_orzesi_ido", "10");
+        CaseId = AddCase("Bakos kártérítés", "2009-03-05", "Közlekedési baleset");
+        CreateForms();
+    }
+
+    // Fills the event panel and presses "Rögzít".
+    void Record(Tugyadatlap& s, const String& file, const String& text) {
+        s.Edit1->SetText(file);
+        s.Memo2->SetText(text);
+        s.gxExtSpeedButton8->Click();
+    }
+
+    Integer CaseId = 0;
+};
+
+TEST_F(CaseSheet, OpensWithHeaderHistoryClientsAndCounters) {
+    AddHistoryEntry(CaseId, "2009-03-06", "", "Első megbeszélés");
+    AddHistoryEntry(CaseId, "2009-04-01", "/iratok/levél.doc", "Levél");
+    AddCasePerson(CaseId, "Kovács János", 0, true);
+    Tugyadatlap& s = OpenSheet(CaseId);
+    EXPECT_EQ(s.Caption(), "Ügy");
+    EXPECT_EQ(s.DBText1->Caption(), "2009");
+    EXPECT_EQ(s.DBText2->Caption(), "1");
+    EXPECT_EQ(s.DBText3->Caption(), "Bakos kártérítés");
+    EXPECT_EQ(s.DBText4->Caption(), "aktív");
+    EXPECT_EQ(s.DBText5->Caption(), "2009.03.05.");
+    EXPECT_EQ(s.DBMemo1->Text(), "Közlekedési baleset");
+    EXPECT_EQ(s.Label11->Caption(), "1/2");
+    EXPECT_EQ(s.Label5->Caption(), "1/1");
+    EXPECT_EQ(s.Query3->FieldByName("nev")->AsString(), "Kovács János [JÜB]");
+    // The history date shows in the short date format.
+    EXPECT_EQ(s.Query2datum->DisplayText(), "2009.03.06.");
+    s.Query2->Next();
+    EXPECT_EQ(s.Label11->Caption(), "2/2");
+    EXPECT_EQ(s.DateTimePicker1->Date(), Date());
+    EXPECT_FALSE(s.CheckBox1->Checked());
+    EXPECT_TRUE(Shown.empty());
+}
+
+// Escape closes the sheet as "Bezár" does, also from the event box, and records nothing.
+TEST_F(CaseSheet, EscapeClosesTheSheet) {
+    Tugyadatlap& s = OpenSheet(CaseId);
+    Application->ProcessMessages();
+    s.Memo2->SetText("félig megírt esemény");
+    ui::SimulateKey(s.Memo2, VK_ESCAPE);
+    Application->ProcessMessages();
+    EXPECT_FALSE(s.Visible());
+    EXPECT_EQ(Number("SELECT count(*) FROM ugyitem"), 0);
+}
+
+TEST_F(CaseSheet, RecordsEventsWithFileAndDeadline) {
+    Tugyadatlap& s = OpenSheet(CaseId);
+    s.DateTimePicker1->SetDate(EncodeDate(2008, 2, 29));
+    s.CheckBox2->SetChecked(true); // "Őrzendő" also ticks "Archiválandó"
+    EXPECT_TRUE(s.CheckBox3->Checked());
+    Record(s, "C:\\Iratok\\O'Brien idézés.pdf", "Idézés érkezett");
+    s.CheckBox3->SetChecked(false); // "Archiválandó" can change by itself
+    EXPECT_TRUE(s.CheckBox2->Checked());
+    Record(s, "/iratok/szerződés.doc", "Szerződés");
+
+    EXPECT_EQ(Rows("SELECT datum, ufile, megjegyzes, dokszam, orzendo, archivalando, "
+                   "orzesi_hatarido FROM ugyitem ORDER BY sorszam"),
+              (std::vector<Row>{{"2008-02-29", "C:\\Iratok\\O'Brien idézés.pdf", "Idézés érkezett", "1", "1",
+                                 "1", "2018-03-01"},
+                                {Today(), "/iratok/szerződés.doc", "Szerződés", "2", "1", "0",
+                                 DateToSqlText(AddYears(Date(), 10))}}));
+    // The inputs are emptied, the date back on today, the list refreshed.
+    EXPECT_EQ(s.Edit1->Text(), "");
+    EXPECT_EQ(s.Memo2->Text(), "");
+    EXPECT_EQ(s.DateTimePicker1->Date(), Date());
+    EXPECT_EQ(s.Query2->RecordCount(), 2);
+    EXPECT_EQ(s.Label11->Caption(), "1/2");
+}
+
+TEST_F(CaseSheet, ClosingTheCaseHappensOnce) {
+    Tugyadatlap& s = OpenSheet(CaseId);
+    s.DateTimePicker1->SetDate(EncodeDate(2009, 5, 1));
+    s.CheckBox1->SetChecked(true);
+    Record(s, "", "");
+    EXPECT_EQ(Rows("SELECT datum, megjegyzes FROM ugyitem"), (std::vector<Row>{{Today(), "Ügy lezárása"}}));
+    EXPECT_EQ(Number("SELECT status FROM ugy"), 0);
+    // The box clears and the header shows the closed case.
+    EXPECT_FALSE(s.CheckBox1->Checked());
+    EXPECT_EQ(s.DBText4->Caption(), "lezárt");
+    // A second press adds the event only.
+    Record(s, "", "Irattárba");
+    EXPECT_EQ(Number("SELECT count(*) FROM ugyitem WHERE megjegyzes='Ügy lezárása'"), 1);
+    EXPECT_EQ(Number("SELECT count(*) FROM ugyitem"), 2);
+}
+
+TEST_F(CaseSheet, DeletingAnEventAsksFirst) {
+    AddHistoryEntry(CaseId, "2009-03-06", "", "Marad");
+    const Integer gone = AddHistoryEntry(CaseId, "2009-03-07", "", "Törlendő");
+    Tugyadatlap& s = OpenSheet(CaseId);
+    s.Query2->Last();
+    Answer = IDCANCEL;
+    s.Torles2->Click();
+    EXPECT_EQ(Number("SELECT count(*) FROM ugyitem"), 2);
+    Answer = IDOK;
+    s.Torles2->Click();
+    EXPECT_EQ(Value("SELECT count(*) FROM ugyitem WHERE sorszam=" + Key(gone)), "0");
+    EXPECT_EQ(s.Query2->RecordCount(), 1);
+    const ShownDialog question{"Figyelmeztetés!", "Valóban törölni akarja a bejegyzést?"};
+    EXPECT_EQ(Shown, (std::vector<ShownDialog>{question, question}));
+}
+
+TEST_F(CaseSheet, DeletingAClientRemovesOnlyTheCaseCopy) {
+    const Integer person = AddPerson("Kovács János");
+    AddCasePerson(CaseId, "Kovács János", person);
+    Exec("INSERT INTO ugy_ugyfel_szerv (ugy, nev, azonosito_okirat_szama) VALUES (" + Key(CaseId) +
+         ", 'Példa Kft.', '01-09-1')");
+    Tugyadatlap& s = OpenSheet(CaseId);
+    ASSERT_EQ(s.Query3->RecordCount(), 2);
+    ASSERT_TRUE(s.Query3->Locate("tipus", Variant(Int64(2)), {}));
+    s.Torles1->Click();
+    EXPECT_EQ(Number("SELECT count(*) FROM ugy_ugyfel_szerv"), 0);
+    EXPECT_EQ(Number("SELECT count(*) FROM ugy_ugyfel_tsz"), 1);
+    EXPECT_EQ(s.Query3->RecordCount(), 1);
+    s.Torles1->Click();
+    EXPECT_EQ(Number("SELECT count(*) FROM ugy_ugyfel_tsz"), 0);
+    EXPECT_EQ(Number("SELECT count(*) FROM ugyfel_termeszetes_szemely"), 1);
+    EXPECT_EQ(Shown.back(), (ShownDialog{"Figyelmeztetés!", "Valóban törölni akarja az ügyfelet?"}));
+    // Nothing to delete: no question.
+    Shown.clear();
+    s.Torles1->Click();
+    s.Torles2->Click();
+    EXPECT_TRUE(Shown.empty());
+}
+
+TEST_F(CaseSheet, DoubleClickShowsTheNoteOrOpensTheFile) {
+    ::TempFolder bin("velmora-bin");
+    WriteStubOpener(bin.Path());
+    const std::string log = bin.File("opened.log");
+    ScopedEnv path("PATH", bin.Path() + ":" + std::getenv("PATH"));
+    ScopedEnv stubLog("STUB_LOG", log);
+    const std::string document = Folder() + "/Idézés 2009.pdf";
+    std::ofstream(document) << "pdf";
+
+    AddHistoryEntry(CaseId, "2009-03-06", document, "Idézés, O'Brien");
+    AddHistoryEntry(CaseId, "2009-03-07", Folder() + "/eltűnt.doc", "Hiányzó irat");
+    AddHistoryEntry(CaseId, "2009-03-08", "", "Telefon");
+    Tugyadatlap& s = OpenSheet(CaseId);
+
+    s.VgDBGrid1->SetSelectedIndex(2); // the note
+    s.VgDBGrid1->OnDblClick(s.VgDBGrid1);
+    s.VgDBGrid1->SetSelectedIndex(1); // the file
+    s.VgDBGrid1->OnDblClick(s.VgDBGrid1);
+    for (int i = 0; i < 200 && !std::filesystem::exists(log); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    EXPECT_EQ(s.UtlStarter1->Command(), document);
+    EXPECT_EQ(ReadFileBytes(log).substr(0, document.size() + 1), document + "\n");
+
+    s.Query2->Next();
+    s.VgDBGrid1->OnDblClick(s.VgDBGrid1);
+    s.Query2->Next();
+    s.VgDBGrid1->OnDblClick(s.VgDBGrid1); // no file: nothing
+    s.VgDBGrid1->SetSelectedIndex(0);
+    s.VgDBGrid1->OnDblClick(s.VgDBGrid1); // the date: nothing
+    EXPECT_EQ(Shown, (std::vector<ShownDialog>{{Application->Title(), "Idézés, O'Brien"},
+                                               {Application->Title(), "A fájl nem található"}}));
+    EXPECT_EQ(s.UtlStarter1->Command(), document);
+}
+
+TEST_F(CaseSheet, BrowseFillsTheFileBox) {
+    Tugyadatlap& s = OpenSheet(CaseId);
+    OpenFileName = "/iratok/válasz.pdf";
+    s.SpeedButton3->Click();
+    EXPECT_EQ(s.Edit1->Text(), "/iratok/válasz.pdf");
+    OpenFileName.clear();
+    s.SpeedButton3->Click(); // cancelled: the box keeps its text
+    EXPECT_EQ(s.Edit1->Text(), "/iratok/válasz.pdf");
+}
+
+TEST_F(CaseSheet, FileCellsShowTheDiskette) {
+    AddHistoryEntry(CaseId, "2009-03-06", "/iratok/a.pdf", "Van fájl");
+    AddHistoryEntry(CaseId, "2009-03-07", "", "Nincs fájl");
+    Tugyadatlap& s = OpenSheet(CaseId);
+    TBitmap picture;
+    ui::Snapshot(s.VgDBGrid1, &picture);
+    // The diskette's dark body fills the middle of the first file cell only.
+    const auto darkPixels = [&](Integer row) {
+        const TRect cell = s.VgDBGrid1->CellRect(2, row);
+        Integer count = 0;
+        for (Integer y = cell.Top; y < cell.Bottom; ++y)
+            for (Integer x = cell.Left; x < cell.Right; ++x)
+                if (picture.Canvas()->Pixels(x, y) == looks::HouseBlue) ++count;
+        return count;
+    };
+    EXPECT_GT(darkPixels(1), 20);
+    EXPECT_EQ(darkPixels(2), 0);
+    EXPECT_EQ(s.ImageList1->Count(), 2);
+    EXPECT_EQ(s.ImageList1->Width(), 16);
+}
+
+TEST_F(CaseSheet, BodySplitsIntoHalves) {
+    Tugyadatlap& s = OpenSheet(CaseId);
+    s.SetBounds(s.Left(), s.Top(), 900, 700);
+    EXPECT_EQ(s.Panel5->Height(), s.Panel4->Height() / 2);
+    EXPECT_EQ(s.Panel6->Width(), s.Panel4->Width() / 2);
+    EXPECT_GE(s.Constraints()->MinWidth(), 736);
+    EXPECT_EQ(s.Constraints()->MinHeight(), 567);
+}
+
+TEST_F(CaseSheet, ClientsRefreshWhenTheSheetIsActiveAgain) {
+    Tugyadatlap& s = OpenSheet(CaseId);
+    EXPECT_EQ(s.Query3->RecordCount(), 0);
+    AddCasePerson(CaseId, "Utólag felvett");
+    s.FormActivate(&s);
+    EXPECT_EQ(s.Query3->RecordCount(), 1);
+    EXPECT_EQ(s.Label5->Caption(), "1/1");
+}
+
+} // namespace
+} // namespace apptest

@@ -1,0 +1,388 @@
+// The clients area and the client dialogs over the schema: the two register lists with
+// their detail panels, the new-person and new-organisation dialogs, and the editor of a
+// case's copy of a person opened from the case sheet.
+#include "app/common/ClientStatements.h"
+#include "app/common/SqlRoutines.h"
+#include "controls/TgxExtSpeedButton.h"
+#include "grid/TVgDBGrid.h"
+#include "platform/core/DateTime.h"
+#include "platform/data/TField.h"
+#include "platform/ui/ControlSnapshot.h"
+#include "platform/ui/TBitBtn.h"
+#include "platform/ui/TCheckBox.h"
+#include "platform/ui/TDBGrid.h"
+#include "platform/ui/TDateTimePicker.h"
+#include "platform/ui/TEdit.h"
+#include "platform/ui/TLabel.h"
+#include "platform/ui/TMemo.h"
+#include "platform/ui/TMenuItem.h"
+#include "platform/ui/TPanel.h"
+#include "sqlite/TSqlite3Query.h"
+#include "tests/app/CaseFormsFixture.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace apptest {
+namespace {
+
+const String Apostrophe = "Ő'Brien Árvíztűrő";
+
+class Clients : public CaseForms {
+protected:
+    void SetUp() override {
+        CaseForms::SetUp();
+        CreateForms();
+    }
+    // A person with every column set, birth date as given.
+    Integer FullPerson(const String& name, const std::optional<String>& birth) {
+        const Integer id = AddPerson(name, birth);
+        Exec("UPDATE ugyfel_termeszetes_szemely SET szuletesi_nev='Szül " + SqlQuote(name) +
+             "', lakcim='Lak', szuletesi_hely='Hely', allampolgarsag='magyar', anyja_neve='Anya', "
+             "azonosito_okmany_tipus='Szig', azonosito_okmany_szama='123', tartozkodasi_hely='Tart' "
+             "WHERE sorszam=" +
+             Key(id));
+        return id;
+    }
+    String PersonRow(Integer id) {
+        const auto rows = Rows("SELECT nev, szuletesi_nev, lakcim, szuletesi_ido, szuletesi_hely, "
+                               "allampolgarsag, anyja_neve, azonosito_okmany_tipus, "
+                               "azonosito_okmany_szama, tartozkodasi_hely, aktiv FROM "
+                               "ugyfel_termeszetes_szemely WHERE sorszam=" +
+                               Key(id));
+        String text;
+        for (const auto& value : rows.at(0))
+            text += (value ? *value : String("NULL")) + "|";
+        return text;
+    }
+    String OrganisationRow(Integer id) {
+        const auto rows = Rows("SELECT nev, roviditett_nev, szekhely_cime, fotevekenyseg, "
+                               "azonosito_okirat_szama, kezbesitesi_megbizott_neve, "
+                               "kezbesitesi_megbizott_anyja_neve, kezbesitesi_megbizott_cime, "
+                               "kepviselo, aktiv FROM ugyfel_szervezet WHERE sorszam=" +
+                               Key(id));
+        String text;
+        for (const auto& value : rows.at(0))
+            text += (value ? *value : String("NULL")) + "|";
+        return text;
+    }
+};
+
+// ---- Statements ------------------------------------------------------------------------
+
+TEST_F(Clients, PanelUpdatesQuoteEveryTextAndWriteTheFlagAndDate) {
+    const Integer id = FullPerson("Régi", std::nullopt);
+    app::CasePerson p;
+    p.Name = Apostrophe;
+    p.BirthName = "Szül'né";
+    p.BirthPlace = "Győr'";
+    p.BirthDate = EncodeDate(1961, 2, 3);
+    p.MotherName = "Anya 'Ildikó'";
+    p.Citizenship = "magyar'";
+    p.DocumentType = "útlevél'";
+    p.DocumentNumber = "AB'12";
+    p.Address = "Fő utca 1.\r\n'B' lépcsőház";
+    p.StayAddress = "Szeged'";
+    Exec(app::PersonPanelUpdateSql(id, p, false));
+    EXPECT_EQ(PersonRow(id), Apostrophe + "|Szül'né|Fő utca 1.\r\n'B' lépcsőház|1961-02-03|Győr'|magyar'|"
+                                          "Anya 'Ildikó'|útlevél'|AB'12|Szeged'|0|");
+    p.BirthDate.reset();
+    Exec(app::PersonPanelUpdateSql(id, p, true));
+    EXPECT_EQ(Text("SELECT coalesce(szuletesi_ido, 'NULL') || aktiv FROM ugyfel_termeszetes_szemely"),
+              "NULL1");
+
+    const Integer org = AddOrganisation("Régi Kft.");
+    const app::CaseOrganisation o = {"Ő'Kft", "rövid'", "szék'",  "fő'",  "okirat'",
+                                     "képv'", "megb'",  "anyja'", "címe'"};
+    Exec(app::OrganisationPanelUpdateSql(org, o, false));
+    EXPECT_EQ(OrganisationRow(org), "Ő'Kft|rövid'|szék'|fő'|okirat'|megb'|anyja'|címe'|képv'|0|");
+}
+
+TEST_F(Clients, ListsSortByHungarianNameAndShowFlagsAsOneOrZero) {
+    AddPerson("Zsófia");
+    AddPerson("Cecília");
+    AddPerson("Csaba");
+    Exec("UPDATE ugyfel_termeszetes_szemely SET aktiv=NULL WHERE nev='Csaba'");
+    EXPECT_EQ(Rows("SELECT nev, aktiv FROM (" + app::PersonListSql() + ")"),
+              (std::vector<Row>{{"Cecília", "1"}, {"Csaba", "0"}, {"Zsófia", "1"}}));
+    AddOrganisation("Beta");
+    AddOrganisation("Alfa");
+    EXPECT_EQ(Rows("SELECT nev FROM (" + app::OrganisationListSql() + ")"),
+              (std::vector<Row>{{"Alfa"}, {"Beta"}}));
+}
+
+TEST_F(Clients, CopyEditorStatementsNameTheirTable) {
+    const Integer caseId = AddCase("Ügy", "2009-01-01");
+    const Integer reg = AddPerson("Eredeti");
+    const Integer copy = AddCasePerson(caseId, "Eredeti", reg, true);
+    app::CasePerson p;
+    p.Name = "Új'név";
+    Exec(app::PersonRowUpdateSql(app::PersonRowKind::CaseCopy, copy, p));
+    EXPECT_EQ(Text("SELECT nev || jubok FROM ugy_ugyfel_tsz"), "Új'névtrue");
+    EXPECT_EQ(Text("SELECT nev FROM ugyfel_termeszetes_szemely"), "Eredeti");
+    Exec(app::PersonRowUpdateSql(app::PersonRowKind::Register, reg, p));
+    EXPECT_EQ(Text("SELECT nev FROM ugyfel_termeszetes_szemely"), "Új'név");
+    EXPECT_EQ(app::PersonRowSql(app::PersonRowKind::CaseCopy, 7),
+              "SELECT * FROM ugy_ugyfel_tsz WHERE sorszam=7");
+}
+
+// ---- Persons page ----------------------------------------------------------------------
+
+TEST_F(Clients, PersonPanelFollowsTheRowAndCountsIt) {
+    FullPerson("Béla", String("1970-05-06"));
+    FullPerson("Anna", std::nullopt);
+    Exec("UPDATE ugyfel_termeszetes_szemely SET aktiv=0 WHERE nev='Anna'");
+    Form1->Termeszetesszemelyek1->Click();
+    EXPECT_EQ(Form1->Label13->Caption(), "1/2");
+    EXPECT_EQ(Form1->Edit1->Text(), "Anna");
+    EXPECT_EQ(Form1->Edit2->Text(), "Szül Anna");
+    EXPECT_EQ(Form1->Edit4->Text(), "Lak");
+    EXPECT_EQ(Form1->Edit9->Text(), "Tart");
+    EXPECT_FALSE(Form1->CheckBox18->Checked());
+    // An empty birth date: an empty cell and the picker at 1970-01-01, unchecked.
+    EXPECT_EQ(Form1->Query1->FieldByName("szuletesi_ido")->DisplayText(), "");
+    EXPECT_EQ(Form1->DateTimePicker1->Date(), EncodeDate(1970, 1, 1));
+    EXPECT_FALSE(Form1->DateTimePicker1->Checked());
+
+    Form1->Query1->Next();
+    EXPECT_EQ(Form1->Label13->Caption(), "2/2");
+    EXPECT_EQ(Form1->Edit1->Text(), "Béla");
+    EXPECT_TRUE(Form1->CheckBox18->Checked());
+    EXPECT_EQ(Form1->DateTimePicker1->Date(), EncodeDate(1970, 5, 6));
+    EXPECT_TRUE(Form1->DateTimePicker1->Checked());
+    EXPECT_EQ(Form1->Query1->FieldByName("szuletesi_ido")->DisplayText(), DateToStr(EncodeDate(1970, 5, 6)));
+}
+
+TEST_F(Clients, EmptyPersonListKeepsTheBoxesAndUpdatesNothing) {
+    Form1->Edit1->SetText("beírt");
+    Form1->Termeszetesszemelyek1->Click();
+    EXPECT_EQ(Form1->Edit1->Text(), "beírt");
+    EXPECT_EQ(Form1->Label13->Caption(), "0/0");
+    Form1->gxExtSpeedButton37->Click();
+    Form1->gxExtSpeedButton36->Click();
+    EXPECT_TRUE(Shown.empty());
+    EXPECT_EQ(Number("SELECT count(*) FROM ugyfel_termeszetes_szemely"), 0);
+}
+
+TEST_F(Clients, UnchangedPersonSavesAsItWasWithANullBirthDate) {
+    const Integer id = FullPerson(Apostrophe, std::nullopt);
+    const String before = PersonRow(id);
+    Form1->Termeszetesszemelyek1->Click();
+    Form1->gxExtSpeedButton37->Click();
+    EXPECT_EQ(PersonRow(id), before);
+    EXPECT_EQ(Text("SELECT coalesce(szuletesi_ido, 'NULL') FROM ugyfel_termeszetes_szemely"), "NULL");
+}
+
+TEST_F(Clients, PersonPanelWritesOverTheCurrentRowAndStaysOnIt) {
+    FullPerson("Anna", std::nullopt);
+    const Integer id = FullPerson("Béla", std::nullopt);
+    Form1->Termeszetesszemelyek1->Click();
+    Form1->Query1->Next();
+    Form1->Edit1->SetText("Ábel 'Béla'");
+    Form1->Edit8->SetText("999");
+    Form1->DateTimePicker1->SetDate(EncodeDate(1980, 12, 31));
+    Form1->DateTimePicker1->SetChecked(true);
+    Form1->CheckBox18->SetChecked(false);
+    Form1->gxExtSpeedButton37->Click();
+    EXPECT_EQ(PersonRow(id), "Ábel 'Béla'|Szül Béla|Lak|1980-12-31|Hely|magyar|Anya|Szig|999|Tart|0|");
+    // The list comes back sorted, still on the row just saved.
+    EXPECT_EQ(Form1->Query1->FieldByName("nev")->AsString(), "Ábel 'Béla'");
+    EXPECT_EQ(Form1->Label13->Caption(), "1/2");
+}
+
+TEST_F(Clients, DeleteAsksAndARefusalChangesNothing) {
+    const Integer caseId = AddCase("Ügy", "2009-01-01");
+    FullPerson("Anna", std::nullopt);
+    const Integer bela = FullPerson("Béla", std::nullopt);
+    AddCasePerson(caseId, "Béla", bela);
+    Form1->Termeszetesszemelyek1->Click();
+    Form1->Query1->Next();
+
+    Answer = IDCANCEL;
+    Form1->gxExtSpeedButton36->Click();
+    EXPECT_EQ(Shown, (std::vector<ShownDialog>{{"Figyelmeztetés!", "Valóban törölni akarja a bejegyzést?"}}));
+    EXPECT_EQ(Number("SELECT count(*) FROM ugyfel_termeszetes_szemely"), 2);
+    EXPECT_EQ(Form1->Query1->RecNo(), 2);
+
+    Answer = IDOK;
+    Form1->gxExtSpeedButton36->Click();
+    EXPECT_EQ(Rows("SELECT nev FROM ugyfel_termeszetes_szemely"), (std::vector<Row>{{"Anna"}}));
+    // The case keeps its copy.
+    EXPECT_EQ(Number("SELECT count(*) FROM ugy_ugyfel_tsz"), 1);
+    EXPECT_EQ(Form1->Query1->RecordCount(), 1);
+}
+
+// ---- Organisations page ------------------------------------------------------------------
+
+TEST_F(Clients, EachOrganisationBoxShowsTheColumnItWritesBack) {
+    const Integer id = AddOrganisation("Kft.");
+    Exec("UPDATE ugyfel_szervezet SET roviditett_nev='rov', szekhely_cime='szek', fotevekenyseg='fo', "
+         "azonosito_okirat_szama='ok', kezbesitesi_megbizott_neve='mneve', "
+         "kezbesitesi_megbizott_anyja_neve='manyja', kezbesitesi_megbizott_cime='mcime', "
+         "kepviselo='kepv', aktiv=1");
+    Form1->Szervezetek1->Click();
+    EXPECT_EQ(Form1->Edit10->Text(), "Kft.");
+    EXPECT_EQ(Form1->Edit11->Text(), "rov");
+    EXPECT_EQ(Form1->Edit12->Text(), "szek");
+    EXPECT_EQ(Form1->Edit13->Text(), "fo");
+    EXPECT_EQ(Form1->Edit14->Text(), "ok");
+    EXPECT_EQ(Form1->Edit15->Text(), "kepv");
+    EXPECT_EQ(Form1->Edit16->Text(), "mneve");
+    EXPECT_EQ(Form1->Edit17->Text(), "mcime");
+    EXPECT_EQ(Form1->Edit18->Text(), "manyja");
+    EXPECT_TRUE(Form1->CheckBox17->Checked());
+
+    const String before = OrganisationRow(id);
+    Form1->gxExtSpeedButton35->Click();
+    EXPECT_EQ(OrganisationRow(id), before);
+
+    Form1->Edit18->SetText("Anyja 'Éva'");
+    Form1->CheckBox17->SetChecked(false);
+    Form1->gxExtSpeedButton35->Click();
+    EXPECT_EQ(OrganisationRow(id), "Kft.|rov|szek|fo|ok|mneve|Anyja 'Éva'|mcime|kepv|0|");
+}
+
+TEST_F(Clients, OrganisationDeleteAsksFirst) {
+    AddOrganisation("Alfa");
+    Form1->Szervezetek1->Click();
+    Answer = IDCANCEL;
+    Form1->gxExtSpeedButton34->Click();
+    EXPECT_EQ(Number("SELECT count(*) FROM ugyfel_szervezet"), 1);
+    Answer = IDOK;
+    Form1->gxExtSpeedButton34->Click();
+    EXPECT_EQ(Number("SELECT count(*) FROM ugyfel_szervezet"), 0);
+    EXPECT_EQ(Shown.size(), 2u);
+    // An empty list asks nothing.
+    Form1->gxExtSpeedButton34->Click();
+    EXPECT_EQ(Shown.size(), 2u);
+}
+
+// ---- Navigation --------------------------------------------------------------------------
+
+TEST_F(Clients, MenusAndButtonsBringThePagesToFront) {
+    Form1->Szervezetek1->Click();
+    EXPECT_TRUE(Form1->Query3->Active());
+    EXPECT_EQ(
+        Form1->ugyfelcontainer->Parent()->Controls(Form1->ugyfelcontainer->Parent()->ControlCount() - 1),
+        Form1->ugyfelcontainer);
+    Form1->szemelyekButton->Click();
+    EXPECT_TRUE(Form1->Query1->Active());
+    EXPECT_EQ(Form1->ugyfelcontainer->Controls(Form1->ugyfelcontainer->ControlCount() - 1),
+              Form1->szemelylista);
+    EXPECT_EQ(Form1->Ujtermeszetesszemely1->Caption(), "Új természetes személy");
+    EXPECT_EQ(Form1->Ujszervezet1->Caption(), "Új szervezet");
+}
+
+// ---- New person and organisation ----------------------------------------------------------
+
+TEST_F(Clients, NewPersonStoresNullUntilThePickerIsTouched) {
+    Form1->Termeszetesszemelyek1->Click();
+    ujszemelyform->Show();
+    EXPECT_EQ(ujszemelyform->Caption(), "Ügyfél, új természetes személy rögzítése");
+    EXPECT_FALSE(ujszemelyform->Boxes.BirthDate->Checked());
+    ujszemelyform->Boxes.Name->SetText(Apostrophe);
+    ujszemelyform->Boxes.Address->SetText("Lakcím'");
+    ujszemelyform->BitBtn1->Click();
+    EXPECT_FALSE(ujszemelyform->Visible());
+    EXPECT_EQ(Rows("SELECT nev, lakcim, szuletesi_ido, aktiv FROM ugyfel_termeszetes_szemely"),
+              (std::vector<Row>{{Apostrophe, "Lakcím'", std::nullopt, "1"}}));
+    EXPECT_EQ(Form1->Query1->RecordCount(), 1);
+
+    ujszemelyform->Show();
+    EXPECT_EQ(ujszemelyform->Boxes.Name->Text(), "");
+    ujszemelyform->Boxes.Name->SetText("Második");
+    ujszemelyform->Boxes.BirthDate->SetDate(EncodeDate(2001, 9, 11));
+    ujszemelyform->Boxes.BirthDate->OnChange(ujszemelyform->Boxes.BirthDate);
+    ujszemelyform->BitBtn1->Click();
+    EXPECT_EQ(Text("SELECT szuletesi_ido FROM ugyfel_termeszetes_szemely WHERE nev='Második'"), "2001-09-11");
+}
+
+TEST_F(Clients, NewOrganisationStoresTheNineBoxesInTheirColumns) {
+    Form1->Szervezetek1->Click();
+    ujszervezetform->Show();
+    TWinControl* boxes[] = {ujszervezetform->Edit1, ujszervezetform->Edit2, ujszervezetform->Edit3,
+                            ujszervezetform->Edit4, ujszervezetform->Edit5, ujszervezetform->Edit6,
+                            ujszervezetform->Edit7, ujszervezetform->Edit8, ujszervezetform->Edit9};
+    const char* texts[] = {"Ő'Kft", "rövid'", "szék'", "fő'", "okirat'", "képv'", "megb'", "anyja'", "címe'"};
+    for (int i = 0; i < 9; ++i)
+        boxes[i]->SetText(texts[i]);
+    ujszervezetform->BitBtn1->Click();
+    EXPECT_EQ(OrganisationRow(LastKey("ugyfel_szervezet")),
+              "Ő'Kft|rövid'|szék'|fő'|okirat'|megb'|anyja'|címe'|képv'|1|");
+    EXPECT_EQ(Form1->Query3->RecordCount(), 1);
+    ujszervezetform->Show();
+    EXPECT_EQ(ujszervezetform->Edit6->Text(), "");
+}
+
+// ---- A case's copy of a person --------------------------------------------------------------
+
+TEST_F(Clients, CaseSheetEditsOnlyTheCasesCopy) {
+    const Integer caseId = AddCase("Ügy", "2009-01-01");
+    const Integer reg = FullPerson("Eredeti", String("1950-01-02"));
+    const Integer copy = AddCasePerson(caseId, "Eredeti", reg, true);
+    const String registerBefore = PersonRow(reg);
+    OpenSheet(caseId);
+    ugyfelszemelymod->OnShow = [](TObject* Sender) {
+        ugyfelszemelymod->FormShow(Sender);
+        // The copy has no birth date: the picker is cleared, not 1899.
+        EXPECT_FALSE(ugyfelszemelymod->Boxes.BirthDate->Checked());
+        EXPECT_EQ(ugyfelszemelymod->Boxes.Name->Text(), "Eredeti");
+        ugyfelszemelymod->Boxes.Name->SetText("Módosított 'név'");
+        ugyfelszemelymod->BitBtn1->Click();
+    };
+    ugyadatlap->Modositas1->Click();
+    EXPECT_EQ(Rows("SELECT nev, szuletesi_ido, jubok FROM ugy_ugyfel_tsz WHERE sorszam=" + Key(copy)),
+              (std::vector<Row>{{"Módosított 'név'", std::nullopt, "true"}}));
+    EXPECT_EQ(PersonRow(reg), registerBefore);
+    // The sheet's list shows the new name, marked as identified.
+    EXPECT_EQ(ugyadatlap->Query3->FieldByName("nev")->AsString(), "Módosított 'név' [JÜB]");
+    ugyadatlap->Close();
+}
+
+TEST_F(Clients, CopyEditorWithAnUnknownModeClosesUnloaded) {
+    const Integer reg = FullPerson("Eredeti", std::nullopt);
+    ugyfelszemelymod->RowId = reg;
+    ugyfelszemelymod->Mode = 3;
+    EXPECT_EQ(ugyfelszemelymod->ShowModal(), mrCancel);
+    EXPECT_FALSE(ugyfelszemelymod->Visible());
+    EXPECT_EQ(ugyfelszemelymod->Boxes.Name->Text(), "");
+
+    ugyfelszemelymod->Mode = 1;
+    ugyfelszemelymod->Show();
+    EXPECT_EQ(ugyfelszemelymod->Boxes.Name->Text(), "Eredeti");
+    EXPECT_EQ(ugyfelszemelymod->Caption(), "Ügyfél, természetes személy");
+    ugyfelszemelymod->Boxes.BirthDate->SetDate(EncodeDate(1999, 1, 2));
+    ugyfelszemelymod->Boxes.BirthDate->SetChecked(true);
+    ugyfelszemelymod->BitBtn1->Click();
+    EXPECT_EQ(Text("SELECT szuletesi_ido FROM ugyfel_termeszetes_szemely"), "1999-01-02");
+}
+
+TEST_F(Clients, Picture) {
+    const char* folder = std::getenv("VELMORA_SCREENSHOTS");
+    if (folder == nullptr) GTEST_SKIP() << "set VELMORA_SCREENSHOTS to a folder to write the pictures";
+    FullPerson("Kovács Éva", String("1975-04-12"));
+    FullPerson(Apostrophe, std::nullopt);
+    const Integer org = AddOrganisation("Árvíztűrő Tükörfúrógép Kft.", "Cg. 01-09-123456");
+    Exec("UPDATE ugyfel_szervezet SET roviditett_nev='ÁTF Kft.', szekhely_cime='1051 Budapest, Nádor u. 7.', "
+         "kepviselo='Nagy Ödön ügyvezető', kezbesitesi_megbizott_neve='Szabó Gyula' WHERE sorszam=" +
+         Key(org));
+    Form1->Show();
+    Form1->Termeszetesszemelyek1->Click();
+    ui::SaveSnapshot(Form1, String(folder) + "/clients-persons.png");
+    Form1->Szervezetek1->Click();
+    ui::SaveSnapshot(Form1, String(folder) + "/clients-organisations.png");
+    ujszemelyform->Show();
+    ui::SaveSnapshot(ujszemelyform, String(folder) + "/clients-new-person.png");
+    ujszemelyform->Close();
+    ujszervezetform->Show();
+    ui::SaveSnapshot(ujszervezetform, String(folder) + "/clients-new-organisation.png");
+    ujszervezetform->Close();
+    ugyfelszemelymod->Mode = 1;
+    ugyfelszemelymod->RowId = 1;
+    ugyfelszemelymod->Show();
+    ui::SaveSnapshot(ugyfelszemelymod, String(folder) + "/clients-person-copy.png");
+}
+
+} // namespace
+} // namespace apptest

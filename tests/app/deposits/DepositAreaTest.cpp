@@ -1,0 +1,361 @@
+// The deposits area and its dialogs as a user meets them: the list and the search with
+// their footer totals, the settings tables, a new deposit, payouts on the sheet, the
+// base data, and the lists exported and read back by an independent reader.
+#include "app/main/TForm1.h"
+#include "app/deposits/Tletet_adatlap.h"
+#include "app/deposits/Tletetalapadat.h"
+#include "app/deposits/Tujletet.h"
+#include "export/TVgExportToXLS.h"
+#include "grid/TVgDBGrid.h"
+#include "platform/core/DateTime.h"
+#include "platform/core/Exceptions.h"
+#include "platform/core/TStrings.h"
+#include "platform/data/TField.h"
+#include "platform/ui/DialogHook.h"
+#include "platform/ui/TBitBtn.h"
+#include "platform/ui/TCheckBox.h"
+#include "platform/ui/TComboBox.h"
+#include "platform/ui/TDBText.h"
+#include "platform/ui/TLabel.h"
+#include "platform/ui/TDateTimePicker.h"
+#include "platform/ui/TEdit.h"
+#include "platform/ui/TMemo.h"
+#include "platform/ui/TMenuItem.h"
+#include "platform/ui/TPanel.h"
+#include "platform/ui/TRadioButton.h"
+#include "sqlite/TSqlite3Query.h"
+#include "sqlite/TSqlite3Table.h"
+#include "tests/support/ErrorOf.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/PythonTools.h"
+#include "tests/app/MainWindowFixture.h"
+
+#include <gtest/gtest.h>
+
+namespace apptest {
+namespace {
+
+class DepositArea : public MainWindowFixture {
+protected:
+    void SetUp() override {
+        MainWindowFixture::SetUp();
+        Account = AddAccount("Ügyvédi letét");
+        Other = AddAccount("Másik számla");
+        Project = AddProject("Építkezés");
+    }
+    ui::DialogAnswer AnswerDialog(const ui::DialogRequest& r) override {
+        Requests.push_back(r);
+        return ui::DialogAnswer{1, Folder() + "/" + SaveName};
+    }
+    TForm1& Create() {
+        CreateMainWindow();
+        AddForm(letet_adatlap);
+        AddForm(ujletet);
+        AddForm(letetalapadat);
+        Form1->FormShow(nullptr);
+        return *Form1;
+    }
+    static String Key(Integer id) { return std::to_string(id); }
+    static String Footer(TVgDBGrid* Grid) {
+        return Grid->GetColumns()->GetColumn(4)->FooterValue().AsString();
+    }
+    static std::vector<String> Payers(TSqlite3Query* Query) {
+        std::vector<String> payers;
+        for (Query->First(); !Query->Eof(); Query->Next())
+            payers.push_back(Query->FieldByName("letevo")->AsString());
+        Query->First();
+        return payers;
+    }
+    // Chooses the item Text in Combo as the user would.
+    static void Choose(TComboBox* Combo, const String& Text) {
+        Combo->SetItemIndex(Combo->Items()->IndexOf(Text));
+    }
+
+    Integer Account = 0;
+    Integer Other = 0;
+    Integer Project = 0;
+    String SaveName = "letetek.xls";
+    std::vector<ui::DialogRequest> Requests;
+};
+
+TEST_F(DepositArea, ListRebuildsOnEveryOptionWithTheGrandTotal) {
+    AddDeposit(Account, "Zoltán", "2024-01-03", 1000000);
+    const Integer closed = AddDeposit(Other, "Ádám", "2024-01-02", 2500);
+    Exec("UPDATE letet SET status=0 WHERE sorszam=" + Key(closed));
+    TForm1& f = Create();
+    f.Letetlista1->Click();
+    EXPECT_EQ(f.letetlista->Parent()->Controls(f.letetlista->Parent()->ControlCount() - 1), f.letetlista);
+    EXPECT_EQ(Payers(f.letetlista_Query1), std::vector<String>{"Zoltán"});
+    // The footer totals every deposit, closed ones too.
+    EXPECT_EQ(Footer(f.letetlista_VgDBGrid1), "1 002 500 Ft");
+    EXPECT_EQ(f.letetlista_VgDBGrid1->GetColumns()->GetColumn(3)->FooterText(), "Összesen:");
+    f.letetlista_CheckBox1->SetChecked(false);
+    EXPECT_EQ(Payers(f.letetlista_Query1), (std::vector<String>{"Ádám", "Zoltán"}));
+    f.letetlista_Rendezes[3]->SetChecked(true); // by account
+    EXPECT_EQ(Payers(f.letetlista_Query1), (std::vector<String>{"Ádám", "Zoltán"}));
+    f.letetlista_Rendezes[0]->SetChecked(true); // by payer
+    EXPECT_EQ(Payers(f.letetlista_Query1), (std::vector<String>{"Ádám", "Zoltán"}));
+    // An empty list shows a zero total, not the last one.
+    f.letetlista_CheckBox1->SetChecked(true);
+    Exec("UPDATE letet SET status=0");
+    f.ReloadDepositList();
+    EXPECT_TRUE(f.letetlista_Query1->IsEmpty());
+    EXPECT_EQ(Footer(f.letetlista_VgDBGrid1), "0 Ft");
+}
+
+TEST_F(DepositArea, SearchUsesTheFilterCombosAndKeepsResultsOnReset) {
+    const Integer d = AddDeposit(Account, "O'Brien Kft.", "2024-02-01", 1000);
+    Exec("UPDATE letet SET project=" + Key(Project) + " WHERE sorszam=" + Key(d));
+    AddDeposit(Other, "Nagy Béla", "2024-02-02", 2000);
+    TForm1& f = Create();
+    // Every account and project, by name, keys behind the items.
+    EXPECT_EQ(f.ComboBox5->Items()->Text(), "Másik számla\r\nÜgyvédi letét\r\n");
+    EXPECT_EQ(f.DepositAccountIds(), (std::vector<Integer>{Other, Account}));
+    EXPECT_EQ(f.ComboBox6->Items()->Text(), "Építkezés\r\n");
+    EXPECT_EQ(f.ComboBox5->ItemIndex(), -1);
+
+    f.Letetkereses1->Click();
+    f.RunDepositSearch();
+    EXPECT_EQ(Payers(f.letetszuresQuery1), (std::vector<String>{"O'Brien Kft.", "Nagy Béla"}));
+    EXPECT_EQ(Footer(f.letetszuresVgDBGrid), "3 000 Ft");
+    Choose(f.ComboBox5, "Másik számla");
+    f.RunDepositSearch();
+    EXPECT_EQ(Payers(f.letetszuresQuery1), std::vector<String>{"Nagy Béla"});
+    EXPECT_EQ(Footer(f.letetszuresVgDBGrid), "2 000 Ft");
+    f.ResetDepositSearch();
+    Choose(f.ComboBox6, "Építkezés");
+    f.letetkeres_Edit1->SetText("o'brien");
+    f.RunDepositSearch();
+    EXPECT_EQ(Payers(f.letetszuresQuery1), std::vector<String>{"O'Brien Kft."});
+    EXPECT_EQ(Footer(f.letetszuresVgDBGrid), "1 000 Ft");
+
+    // "Alaphelyzet" empties the boxes and leaves the result as it was.
+    f.ResetDepositSearch();
+    EXPECT_EQ(f.ComboBox6->ItemIndex(), -1);
+    EXPECT_EQ(f.letetkeres_Edit1->Text(), "");
+    EXPECT_EQ(Payers(f.letetszuresQuery1), std::vector<String>{"O'Brien Kft."});
+
+    f.letetkeres_Edit2->SetText("nincs ilyen");
+    f.RunDepositSearch();
+    EXPECT_TRUE(f.letetszuresQuery1->IsEmpty());
+    EXPECT_EQ(Footer(f.letetszuresVgDBGrid), "0 Ft");
+}
+
+TEST_F(DepositArea, SettingsTablesPostTheActiveFlagAsOneAndZero) {
+    TForm1& f = Create();
+    f.Letetbeallitasok1->Click();
+    ASSERT_TRUE(f.letetbeallitas_Table1->Active());
+    ASSERT_TRUE(f.letetbeallitas_Table2->Active());
+    ASSERT_TRUE(f.letetbeallitas_Table1->Locate("nev", Variant(String("Másik számla")), {}));
+    f.letetbeallitas_Table1->Edit();
+    f.letetbeallitas_Table1->FieldByName("statusz")->SetAsBoolean(false);
+    f.letetbeallitas_Table1->FieldByName("szamlaszam")->SetAsString("11773016-1");
+    f.letetbeallitas_Table1->Post();
+    EXPECT_EQ(Rows("SELECT statusz, szamlaszam FROM letetiszamla WHERE sorszam=" + Key(Other)),
+              (std::vector<Row>{{String("0"), String("11773016-1")}}));
+    f.letetbeallitas_Table2->Edit();
+    f.letetbeallitas_Table2->FieldByName("statusz")->SetAsBoolean(false);
+    f.letetbeallitas_Table2->Post();
+    f.letetbeallitas_Table2->Edit();
+    f.letetbeallitas_Table2->FieldByName("statusz")->SetAsBoolean(true);
+    f.letetbeallitas_Table2->Post();
+    EXPECT_EQ(Text("SELECT statusz FROM project"), "1");
+}
+
+TEST_F(DepositArea, AccountsAndProjectsNeedAName) {
+    TForm1& f = Create();
+    f.OpenDepositSettings();
+    f.Edit25->SetText("1234");
+    f.letetbeallitas_Memo1->SetText("megjegyzés");
+    f.AddDepositAccount();
+    EXPECT_EQ(Number("SELECT count(*) FROM letetiszamla"), 2);
+    EXPECT_EQ(f.Edit25->Text(), "1234");
+    f.Edit24->SetText("Harmadik' számla");
+    f.AddDepositAccount();
+    EXPECT_EQ(Text("SELECT szamlaszam FROM letetiszamla WHERE nev='Harmadik'' számla'"), "1234");
+    EXPECT_EQ(f.letetbeallitas_Table1->RecordCount(), 3);
+    EXPECT_EQ(f.Edit24->Text() + f.Edit25->Text() + f.letetbeallitas_Memo1->Text(), "");
+    f.Edit26->SetText("Új projekt");
+    f.AddDepositProject();
+    EXPECT_EQ(f.letetbeallitas_Table2->RecordCount(), 2);
+    EXPECT_EQ(f.Edit26->Text(), "");
+}
+
+TEST_F(DepositArea, NewDepositStoresItsOpeningMovementAndRefreshesTheList) {
+    Exec("UPDATE letetiszamla SET statusz=0 WHERE sorszam=" + Key(Other));
+    TForm1& f = Create();
+    f.Letetlista1->Click();
+    Tujletet& d = *ujletet;
+    d.Show();
+    // Only active accounts are offered.
+    EXPECT_EQ(d.ComboBox1->Items()->Text(), "Ügyvédi letét\r\n");
+    d.Edit1->SetText("Kovács O'Hara");
+    d.Edit3->SetText("1000000");
+    d.BitBtn1->Click(); // no account chosen: nothing happens
+    EXPECT_TRUE(d.Visible());
+    EXPECT_EQ(Number("SELECT count(*) FROM letet"), 0);
+    Choose(d.ComboBox1, "Ügyvédi letét");
+    d.DateTimePicker1->SetDate(EncodeDate(2024, 3, 1));
+    d.Memo1->SetText("Adásvétel'");
+    // Letters typed are refused; pasted letters are dropped by the box.
+    String key = "a";
+    d.Edit3->OnKeyPress(d.Edit3, key);
+    EXPECT_EQ(key, "");
+    d.BitBtn1->Click();
+    EXPECT_FALSE(d.Visible());
+    EXPECT_EQ(Rows("SELECT letevo, project, egyenleg, betet, megjegyzes FROM letet"),
+              (std::vector<Row>{{String("Kovács O'Hara"), std::nullopt, String("1000000"),
+                                 String("2024-03-01"), String("Adásvétel'")}}));
+    EXPECT_EQ(Payers(f.letetlista_Query1), std::vector<String>{"Kovács O'Hara"});
+    EXPECT_EQ(f.letetlista_Query1->FieldByName("pnev")->AsString(), "");
+    EXPECT_EQ(Footer(f.letetlista_VgDBGrid1), "1 000 000 Ft");
+}
+
+TEST_F(DepositArea, NewDepositRefusesAnAmountOutOfRange) {
+    Create();
+    Tujletet& d = *ujletet;
+    d.Show();
+    d.Edit1->SetText("Kiss");
+    Choose(d.ComboBox1, "Ügyvédi letét");
+    d.Edit3->SetText("0");
+    EXPECT_EQ(ErrorOf<EConvertError>([&] { d.BitBtn1Click(nullptr); }),
+              "Érvénytelen összeg: \"0\". Egész forintot adjon meg, 1 és 999 999 999 999 "
+              "között.");
+    EXPECT_EQ(Number("SELECT count(*) FROM letet"), 0);
+    EXPECT_TRUE(d.Visible());
+}
+
+TEST_F(DepositArea, SheetRecordsPayoutsUntilTheDepositIsClosed) {
+    const Integer id = AddDeposit(Account, "Kiss", "2024-01-01", 1000000);
+    TForm1& f = Create();
+    f.Letetlista1->Click();
+    Tletet_adatlap& s = *letet_adatlap;
+    s.DepositId = id;
+    s.Origin = 1;
+    s.Show();
+    EXPECT_EQ(s.DBText8->Caption(), "1 000 000 Ft");
+    EXPECT_TRUE(s.Panel2->Enabled());
+    EXPECT_EQ(s.Label11->Caption(), "1/1");
+
+    // A partial payout without an amount writes nothing and clears the radios.
+    s.RadioButton1->SetChecked(true);
+    s.BitBtn1->Click();
+    EXPECT_FALSE(s.RadioButton1->Checked());
+    EXPECT_EQ(Number("SELECT count(*) FROM letetmozgas"), 1);
+
+    s.RadioButton1->SetChecked(true);
+    s.Edit1->SetText("250000");
+    s.Memo2->SetText("Részlet'");
+    s.DateTimePicker1->SetDate(EncodeDate(2024, 2, 1));
+    s.BitBtn1->Click();
+    EXPECT_EQ(s.DBText8->Caption(), "750 000 Ft");
+    EXPECT_EQ(s.Query2->RecordCount(), 2);
+    s.Query2->Last();
+    EXPECT_EQ(s.Query2->FieldByName("osszeg")->DisplayText(), "-250 000 Ft");
+    EXPECT_EQ(s.Query2->FieldByName("megjegyzes")->AsString(), "Részlet'");
+    EXPECT_EQ(s.Edit1->Text(), "");
+
+    // A payout larger than the balance leaves it negative; the full payout pays it back.
+    s.RadioButton1->SetChecked(true);
+    s.Edit1->SetText("800000");
+    s.BitBtn1->Click();
+    EXPECT_EQ(s.DBText8->Caption(), "-50 000 Ft");
+    s.RadioButton2->SetChecked(true);
+    s.DateTimePicker1->SetDate(EncodeDate(2024, 3, 5));
+    s.BitBtn1->Click();
+    EXPECT_EQ(Rows("SELECT egyenleg, status, kifizetes FROM letet"),
+              (std::vector<Row>{{String("0"), String("0"), String("2024-03-05")}}));
+    EXPECT_EQ(Text("SELECT osszeg FROM letetmozgas ORDER BY sorszam DESC LIMIT 1"), "50000");
+    EXPECT_EQ(s.Query1->FieldByName("statusz")->AsString(), "lezárt");
+    EXPECT_FALSE(s.Panel2->Enabled());
+
+    // Closing refreshes the list it came from: the deposit is no longer active.
+    s.BitBtn2->Click();
+    EXPECT_TRUE(f.letetlista_Query1->IsEmpty());
+    EXPECT_EQ(Footer(f.letetlista_VgDBGrid1), "0 Ft");
+}
+
+TEST_F(DepositArea, BaseDataKeepsAnInactiveAccountAndProject) {
+    const Integer id = AddDeposit(Account, "Kiss", "2024-01-01", 5000);
+    Exec("UPDATE letet SET project=" + Key(Project) + " WHERE sorszam=" + Key(id));
+    Exec("UPDATE letetiszamla SET statusz=0 WHERE sorszam=" + Key(Account));
+    Exec("UPDATE project SET statusz=0");
+    TForm1& f = Create();
+    f.RunDepositSearch();
+    Tletetalapadat& b = *letetalapadat;
+    b.DepositId = id;
+    b.Origin = Tletetalapadat::FromSearch;
+    b.Show();
+    EXPECT_EQ(b.Edit1->Text(), "Kiss");
+    EXPECT_EQ(b.ComboBox1->Text(), "Ügyvédi letét");
+    EXPECT_EQ(b.ComboBox1->ItemIndex(), -1);
+    EXPECT_EQ(b.DateTimePicker1->Date(), EncodeDate(2024, 1, 1));
+    b.Edit2->SetText("Jogosult D'Arc");
+    b.BitBtn1->Click();
+    EXPECT_FALSE(b.Visible());
+    EXPECT_EQ(Rows("SELECT kedvezmenyezett, letetiszamla, project FROM letet"),
+              (std::vector<Row>{{String("Jogosult D'Arc"), Key(Account), Key(Project)}}));
+    EXPECT_EQ(f.letetszuresQuery1->FieldByName("kedvezmenyezett")->AsString(), "Jogosult D'Arc");
+
+    b.Show();
+    Choose(b.ComboBox1, "Másik számla");
+    b.BitBtn1->Click();
+    EXPECT_EQ(Number("SELECT letetiszamla FROM letet"), Other);
+}
+
+TEST_F(DepositArea, GridActionsNeedARow) {
+    TForm1& f = Create();
+    f.Letetlista1->Click();
+    f.ShowDepositSheet(f.letetlista_Query1, 1, false);
+    f.ShowDepositBaseData(f.letetszuresQuery1, 2);
+    EXPECT_FALSE(letet_adatlap->Visible());
+    EXPECT_FALSE(letetalapadat->Visible());
+    f.letetlista_VgDBGrid1->OnDblClick(nullptr);
+    EXPECT_FALSE(letet_adatlap->Visible());
+}
+
+// The exported lists as an independent reader sees them: row, column, cell type, value.
+std::string ReadBack(const std::string& Folder, const std::string& File) {
+    const std::string script = Folder + "/read.py";
+    WriteFileBytes(script, R"(import sys, xlrd
+sheet = xlrd.open_workbook(sys.argv[1]).sheet_by_index(0)
+for r in range(sheet.nrows):
+    print(r, [(c.ctype, c.value) for c in sheet.row(r) if c.ctype != xlrd.XL_CELL_EMPTY])
+)");
+    return CommandOutput(SystemPython() + " '" + script + "' '" + Folder + "/" + File + "'");
+}
+
+TEST_F(DepositArea, ListsAreExportedAndReadBack) {
+    if (!PythonHas("xlrd")) GTEST_SKIP() << "python3-xlrd is not installed (tools/setup installs it)";
+    const Integer d = AddDeposit(Account, "Kovács Ödön", "2024-02-01", 1250000);
+    Exec("UPDATE letet SET project=" + Key(Project) + " WHERE sorszam=" + Key(d));
+    const Integer zero = AddDeposit(Other, "Szűcs Ágnes", "2024-03-01", 100);
+    AddMovement(zero, "2024-03-02", -100);
+    TForm1& f = Create();
+    f.Letetlista1->Click();
+    f.ExportDepositList();
+    ASSERT_EQ(Requests.size(), 1u);
+    EXPECT_EQ(Requests[0].Filter, "Excel fájl (*.xls)|*.xls");
+    ASSERT_EQ(f.letetlista_ToXLS1->GetExportResult(), erCompleted);
+    const std::string list = ReadBack(Folder(), "letetek.xls");
+    EXPECT_NE(list.find("'Kovács Ödön'"), std::string::npos) << list;
+    EXPECT_NE(list.find("(2, 1250000.0)"), std::string::npos) << list;
+    EXPECT_NE(list.find("'Egyenleg'"), std::string::npos) << list;
+    EXPECT_NE(list.find("'Építkezés'"), std::string::npos) << list;
+    // The list's dates are the database's date texts; a zero balance stays blank there.
+    EXPECT_NE(list.find("(1, '2024.02.01.')"), std::string::npos) << list;
+    EXPECT_NE(list.find("[(1, 'Szűcs Ágnes'), (1, '2024.03.01.'), (1, 'Másik számla')]"), std::string::npos)
+        << list;
+
+    SaveName = "kereses.xls";
+    f.RunDepositSearch();
+    f.ExportDepositSearch();
+    ASSERT_EQ(f.letetkeresToXLS->GetExportResult(), erCompleted);
+    const std::string search = ReadBack(Folder(), "kereses.xls");
+    EXPECT_NE(search.find("'Szűcs Ágnes'"), std::string::npos) << search;
+    EXPECT_NE(search.find("(2, 0.0)"), std::string::npos) << search;
+    EXPECT_NE(search.find("(2, 1250000.0)"), std::string::npos) << search;
+}
+
+} // namespace
+} // namespace apptest

@@ -1,0 +1,196 @@
+// The program's start: one copy at a time, and a missing database ends the start-up
+// with one clear message.
+#include "app/main/ProgramEntry.h"
+#include "app/main/ArtImage.h"
+#include "app/main/TForm1.h"
+#include "platform/ui/TMenuItem.h"
+#include "platform/ui/TPanel.h"
+#include "platform/ui/TTimer.h"
+#include "platform/os/TNamedMutex.h"
+#include "platform/ui/DialogHook.h"
+#include "platform/ui/InputSimulation.h"
+#include "platform/ui/MessageDialogs.h"
+#include "platform/ui/VirtualKeys.h"
+#include "platform/ui/TApplication.h"
+#include "tests/app/OfficeDbFixture.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <unistd.h>
+
+namespace apptest {
+namespace {
+
+// Keeps the lock files of this test apart from a running program and other tests.
+class PrivateLockFolder {
+public:
+    PrivateLockFolder() {
+        const char* old = std::getenv("XDG_RUNTIME_DIR");
+        FHadOld = old != nullptr;
+        if (FHadOld) FOld = old;
+        setenv("XDG_RUNTIME_DIR", FFolder.Path().c_str(), 1);
+    }
+    ~PrivateLockFolder() {
+        if (FHadOld)
+            setenv("XDG_RUNTIME_DIR", FOld.c_str(), 1);
+        else
+            unsetenv("XDG_RUNTIME_DIR");
+    }
+    const std::string& Path() const { return FFolder.Path(); }
+
+private:
+    TempFolder FFolder;
+    std::string FOld;
+    bool FHadOld = false;
+};
+
+TControl* Front(TWinControl* Parent) {
+    return Parent->Controls(Parent->ControlCount() - 1);
+}
+
+// Collects the texts of every message box while alive.
+class MessageLog {
+public:
+    MessageLog() {
+        FPrevious = ui::SetDialogHook([this](const ui::DialogRequest& r) {
+            Texts.push_back(r.Text);
+            return ui::DialogAnswer{1, {}};
+        });
+    }
+    ~MessageLog() { ui::SetDialogHook(FPrevious); }
+    std::vector<String> Texts;
+
+private:
+    ui::DialogHook FPrevious;
+};
+
+TEST(ProgramEntry, SecondCopyIsRefusedWithItsMessage) {
+    PrivateLockFolder locks;
+    TNamedMutex first(app::InstanceMutexName);
+    ASSERT_EQ(first.Wait(0), TWaitResult::wrSignaled);
+
+    MessageLog log;
+    EXPECT_EQ(app::ClaimSingleInstance(), nullptr);
+    EXPECT_EQ(app::RunProgram(), 0);
+    EXPECT_EQ(log.Texts,
+              (std::vector<String>{"A program egy példánya már fut", "A program egy példánya már fut"}));
+    // The refused copy created no window and left the first copy's lock alone.
+    EXPECT_EQ(Application->MainForm(), nullptr);
+    EXPECT_TRUE(first.Owned());
+}
+
+TEST(ProgramEntry, FirstCopyTakesTheLockAndLaterCopiesWaitForIt) {
+    PrivateLockFolder locks;
+    MessageLog log;
+    {
+        auto mine = app::ClaimSingleInstance();
+        ASSERT_NE(mine, nullptr);
+        EXPECT_EQ(app::ClaimSingleInstance(), nullptr);
+    }
+    // Once the first copy is gone, a new one starts.
+    EXPECT_NE(app::ClaimSingleInstance(), nullptr);
+    EXPECT_EQ(log.Texts.size(), 1u);
+}
+
+// Ends a child process of the tests below: its folders go with it, since the
+// child leaves before the test's folder objects go out of scope.
+[[noreturn]] void EndChild(const std::string& folder, const std::string& locks, int code) {
+    std::error_code ec;
+    std::filesystem::current_path(std::filesystem::temp_directory_path(), ec);
+    std::filesystem::remove_all(folder, ec);
+    std::filesystem::remove_all(locks, ec);
+    std::exit(code);
+}
+
+// The whole start-up in a child process, whose application object may end for good.
+// The child leaves before the test's folders go out of scope, so it removes them itself.
+void StartInEmptyFolder(const std::string& folder, const std::string& locks) {
+    if (chdir(folder.c_str()) != 0) std::exit(3);
+    std::vector<String> texts;
+    ui::SetDialogHook([&texts](const ui::DialogRequest& r) {
+        texts.push_back(r.Text);
+        return ui::DialogAnswer{1, {}};
+    });
+    const int code = app::RunProgram();
+    String all;
+    for (const String& t : texts)
+        all += "[" + t + "]";
+    std::fprintf(stderr, "messages:%s:end\n", all.c_str());
+    std::fflush(stderr);
+    EndChild(folder, locks, code);
+}
+
+TEST(ProgramEntryDeathTest, MissingDatabaseShowsOneMessageAndEnds) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    PrivateLockFolder locks;
+    TempFolder work;
+    EXPECT_EXIT(StartInEmptyFolder(work.Path(), locks.Path()), ::testing::ExitedWithCode(0),
+                "messages:\\[Az adatbázis fájl nem található, a program leáll\\.\\]:end");
+}
+
+// A full run on a working database: the window comes up on the start page, and the
+// menu's "Kilépés" ends the message loop and the program.
+void RunAndQuitThroughTheMenu(const std::string& folder, const std::string& locks) {
+    if (chdir(folder.c_str()) != 0) std::exit(3);
+    TTimer timer(nullptr);
+    timer.SetInterval(50);
+    bool shown = false;
+    timer.OnTimer = [&](TObject*) {
+        if (!Form1 || !Form1->Showing()) return;
+        shown = Front(Form1) == Form1->opencontainer;
+        timer.SetEnabled(false);
+        Form1->Kilepes1->Click();
+    };
+    timer.SetEnabled(true);
+    const int code = app::RunProgram();
+    std::fprintf(stderr, "shown on the start page:%s\n", shown ? "yes" : "no");
+    std::fflush(stderr);
+    EndChild(folder, locks, code);
+}
+
+class ProgramRunDeathTest : public OfficeDbFixture {};
+
+TEST_F(ProgramRunDeathTest, StartsOnTheStartPageAndQuitsFromTheMenu) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    PrivateLockFolder locks;
+    EXPECT_EXIT(RunAndQuitThroughTheMenu(Folder(), locks.Path()), ::testing::ExitedWithCode(0),
+                "shown on the start page:yes");
+}
+
+// A working session as users have it: the pointer rests on a start tile until
+// its hint shows, a message box comes up and is answered, then "Kilépés". The
+// toolkit's hint and dialog machinery must still be whole when the forms go.
+void HintMessageBoxAndQuit(const std::string& folder, const std::string& locks) {
+    if (chdir(folder.c_str()) != 0) std::exit(3);
+    // The box is answered by a second timer, from inside the box's own loop.
+    TTimer answer(nullptr);
+    answer.SetInterval(50);
+    answer.OnTimer = [](TObject*) { ui::SimulateKeyInActiveWindow(VK_RETURN); };
+    TTimer timer(nullptr);
+    timer.SetInterval(50);
+    timer.OnTimer = [&](TObject*) {
+        if (!Form1 || !Form1->Showing()) return;
+        timer.SetEnabled(false);
+        ui::SimulateHover(Form1->Image9);
+        answer.SetEnabled(true);
+        ShowMessage("Próba");
+        answer.SetEnabled(false);
+        std::fprintf(stderr, "box answered\n");
+        Form1->Kilepes1->Click();
+    };
+    timer.SetEnabled(true);
+    const int code = app::RunProgram();
+    EndChild(folder, locks, code);
+}
+
+TEST_F(ProgramRunDeathTest, QuitsCleanlyAfterAHintAndAMessageBox) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    PrivateLockFolder locks;
+    EXPECT_EXIT(HintMessageBoxAndQuit(Folder(), locks.Path()), ::testing::ExitedWithCode(0), "box answered");
+}
+
+} // namespace
+} // namespace apptest

@@ -1,0 +1,42 @@
+// The addresses the partner pages hand to the desktop's opener.
+#include "app/partners/LinkAddresses.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(WebLinkUrl, AddsTheSchemeOnlyWhereThereIsNone) {
+    struct Case {
+        const char* Stored;
+        const char* Opened;
+    } cases[] = {
+        {"www.x.hu", "http://www.x.hu"},             // no scheme: http added
+        {"x.hu/a?b=1", "http://x.hu/a?b=1"},         // path and query kept
+        {"http://x.hu", "http://x.hu"},              // already http
+        {"https://x.hu", "https://x.hu"},            // https is not prefixed again
+        {"HTTP://X.HU", "HTTP://X.HU"},              // scheme in capitals kept as it is
+        {"Https://x.hu", "Https://x.hu"},            // mixed case
+        {"ftp://x.hu/f", "ftp://x.hu/f"},            // another scheme
+        {"  www.x.hu  ", "http://www.x.hu"},         // blanks around dropped
+        {"localhost:8080", "http://localhost:8080"}, // a port is no scheme
+        {"://x.hu", "http://://x.hu"},               // nothing before "://" is no scheme
+        {"1x://x.hu", "http://1x://x.hu"},           // a scheme starts with a letter
+        {"x.hu", ""},                                // four characters: nothing opens
+        {"   x.h  ", ""},                            // short once blanks are dropped
+        {"", ""},
+        {"ő.hu/", "http://ő.hu/"}, // counted in characters
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(app::WebLinkUrl(c.Stored), c.Opened) << c.Stored;
+}
+
+TEST(MailLinkUrl, OpensFromTheGivenLength) {
+    EXPECT_EQ(app::MailLinkUrl("a@b.hu", 5), "mailto:a@b.hu");
+    EXPECT_EQ(app::MailLinkUrl("a@b", 5), "");           // list page: too short
+    EXPECT_EQ(app::MailLinkUrl("a@b", 3), "mailto:a@b"); // search page opens it
+    EXPECT_EQ(app::MailLinkUrl(" a@b ", 3), "mailto:a@b");
+    EXPECT_EQ(app::MailLinkUrl("", 3), "");
+    EXPECT_EQ(app::MailLinkUrl("éva@ő.hu", 8), "mailto:éva@ő.hu");
+}
+
+} // namespace
