@@ -3,7 +3,10 @@
 #include "platform/core/FileUtils.h"
 
 #include <cstdlib>
+#include <fstream>
 #include <pwd.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/statvfs.h>
 #include <sys/sysinfo.h>
 #include <thread>
@@ -11,6 +14,20 @@
 #include <vector>
 
 namespace {
+
+// The logical sector size of the block device behind a file system; 0 when
+// there is none. A partition's figure is its disk's.
+Cardinal DeviceSectorSize(dev_t device) {
+    if (major(device) == 0) return 0;
+    const String base =
+        "/sys/dev/block/" + std::to_string(major(device)) + ":" + std::to_string(minor(device)) + "/";
+    for (const char* queue : {"queue/logical_block_size", "../queue/logical_block_size"}) {
+        std::ifstream in(base + queue);
+        unsigned long size = 0;
+        if (in >> size && size > 0) return Cardinal(size);
+    }
+    return 0;
+}
 
 String ConfigFolder() {
     const char* config = std::getenv("XDG_CONFIG_HOME");
@@ -105,5 +122,18 @@ bool GetDiskFreeSpaceEx(std::string_view path, Int64& freeToCaller, Int64& total
     freeToCaller = static_cast<Int64>(fs.f_bavail) * unit;
     total = static_cast<Int64>(fs.f_blocks) * unit;
     totalFree = static_cast<Int64>(fs.f_bfree) * unit;
+    return true;
+}
+
+bool GetDiskGeometry(std::string_view path, TDiskGeometry& geometry) {
+    const String name = NormalizePath(path);
+    struct statvfs fs {};
+    struct stat st {};
+    if (name.empty() || ::statvfs(name.c_str(), &fs) != 0 || ::stat(name.c_str(), &st) != 0) return false;
+    const auto cluster = Cardinal(fs.f_frsize ? fs.f_frsize : fs.f_bsize);
+    Cardinal sector = DeviceSectorSize(st.st_dev);
+    if (sector == 0 || sector > cluster || cluster % sector != 0) sector = cluster;
+    geometry.BytesPerSector = sector;
+    geometry.SectorsPerCluster = sector ? cluster / sector : 0;
     return true;
 }

@@ -41,3 +41,13 @@ Integer GetProcessorCount();
 // Space on the file system holding path (backslashes accepted): bytes free to
 // this user, total bytes, bytes free in all. False when path does not exist.
 bool GetDiskFreeSpaceEx(std::string_view path, Int64& freeToCaller, Int64& total, Int64& totalFree);
+
+struct TDiskGeometry {
+    Cardinal BytesPerSector = 0;
+    Cardinal SectorsPerCluster = 0;
+};
+// The allocation unit of the file system holding path (its fragment size) in
+// sectors of the device under it: the block device's logical sector size, or
+// the whole unit as one sector where the file system has no block device
+// (memory and network file systems). False when path does not exist.
+bool GetDiskGeometry(std::string_view path, TDiskGeometry& geometry);

@@ -5,6 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <pwd.h>
+#include <sys/stat.h>
+#include <sys/statvfs.h>
+#include <sys/sysmacros.h>
 
 namespace {
 
@@ -82,6 +85,24 @@ TEST(SystemInfoFigures, ProcessorsAndDisk) {
     EXPECT_LE(totalFree, total);
     EXPECT_FALSE(GetDiskFreeSpaceEx(dir / "missing", freeToCaller, total, totalFree));
     EXPECT_FALSE(GetDiskFreeSpaceEx("", freeToCaller, total, totalFree));
+}
+
+TEST(SystemInfoFigures, SectorsTimesBytesIsTheFileSystemsUnit) {
+    ostest::TempFolder dir;
+    // A disk-backed folder and a memory file system (which has no sectors of its own).
+    for (const std::string& path : {dir.Path(), std::string("/dev/shm"), std::string("/proc")}) {
+        struct statvfs fs {};
+        struct stat st {};
+        if (::statvfs(path.c_str(), &fs) != 0 || ::stat(path.c_str(), &st) != 0) continue;
+        TDiskGeometry g;
+        ASSERT_TRUE(GetDiskGeometry(path, g)) << path;
+        EXPECT_EQ(Int64(g.BytesPerSector) * g.SectorsPerCluster, Int64(fs.f_frsize)) << path;
+        if (major(st.st_dev) == 0) {
+            EXPECT_EQ(g.SectorsPerCluster, 1u) << path;
+        }
+    }
+    TDiskGeometry g;
+    EXPECT_FALSE(GetDiskGeometry(dir / "missing", g));
 }
 
 } // namespace
