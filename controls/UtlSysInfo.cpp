@@ -10,9 +10,12 @@
 #include "platform/core/TRegistry.h"
 #include "platform/core/TStrings.h"
 #include "platform/graphics/SystemMetrics.h"
+#include "platform/graphics/TImageList.h"
+#include "platform/ui/FileIcons.h"
 #include "platform/os/VersionInfo.h"
 
 #include <cmath>
+#include <memory>
 
 const bool UtlIsWin9x = false, UtlIsWin98 = false, UtlIsWinNT = true, UtlIsWin2000 = true,
            UtlStretchAvailable = true;
@@ -31,6 +34,8 @@ TUtlSystemSource* Current = nullptr;
 TUtlSystemSource& Source() {
     return Current ? *Current : SystemSource();
 }
+
+std::unique_ptr<TImageList> SmallIcons, LargeIcons;
 
 TMemoryStatus Memory() {
     TMemoryStatus status;
@@ -72,6 +77,19 @@ String TUtlSystemSource::CurrentDirectory() {
     return GetCurrentDir();
 }
 
+bool TUtlSystemSource::KeyToggled(Integer VirtualKey) {
+    switch (VirtualKey) {
+    case 144:
+        return LockKeyToggled(TLockKey::NumLock);
+    case 20:
+        return LockKeyToggled(TLockKey::CapsLock);
+    case 145:
+        return LockKeyToggled(TLockKey::ScrollLock);
+    default:
+        return false;
+    }
+}
+
 bool TUtlSystemSource::RegistryValue(const String& Name, String& Value) {
     TRegistry reg(KEY_READ);
     reg.SetRootKey(HKEY_LOCAL_MACHINE);
@@ -97,6 +115,10 @@ String TUtlSystemSource::VersionString(const String& Key) {
 
 void UtlSetSystemSource(TUtlSystemSource* Source) {
     Current = Source;
+}
+
+TUtlSystemSource& UtlSystemSource() {
+    return Source();
 }
 
 String UtlSIUserName() {
@@ -201,7 +223,7 @@ bool UtlSIStretchBltPossible() {
     return UtlStretchAvailable;
 }
 Integer UtlSIScreenSaverDelay() {
-    return 0;
+    return Source().ScreenSaverTimeout() / 60;
 }
 bool UtlSINumLock() {
     return Source().KeyToggled(144);
@@ -216,9 +238,11 @@ bool UtlSIScrollLock() {
 TUtlDriveInfo UtlSIDriveInfo(const String& Path) {
     TUtlDriveInfo info;
     info.DriveType = DriveTypeOf(Path, Source().Mounts());
-    if (info.DriveType > DRIVE_NO_ROOT_DIR && Source().DiskSpace(Path, info.FreeBytes, info.TotalBytes)) {
-        info.BytesPerSector = 512;
-        info.SectorsPerCluster = 8;
+    TDiskGeometry geometry;
+    if (info.DriveType > DRIVE_NO_ROOT_DIR && Source().DiskSpace(Path, info.FreeBytes, info.TotalBytes) &&
+        Source().DiskGeometry(Path, geometry)) {
+        info.BytesPerSector = geometry.BytesPerSector;
+        info.SectorsPerCluster = geometry.SectorsPerCluster;
     }
     return info;
 }
@@ -261,6 +285,18 @@ Integer UtlSISmallIconHeight() {
 }
 Integer UtlSISmallIconWidth() {
     return GetSystemMetrics(49);
+}
+
+TImageList* UtlSISystemIconListHandle(bool Small) {
+    std::unique_ptr<TImageList>& list = Small ? SmallIcons : LargeIcons;
+    if (!list) {
+        list = std::make_unique<TImageList>(nullptr);
+        const Integer size = GetSystemMetrics(Small ? SM_CXSMICON : SM_CXICON);
+        list->SetWidth(size);
+        list->SetHeight(size);
+        FillFileIconList(list.get());
+    }
+    return list.get();
 }
 
 String UtlSIVersionInfo(TUtlVersionInfoType Kind) {

@@ -9,9 +9,12 @@
 #include "platform/core/Types.h"
 #include "platform/os/SystemFacts.h"
 #include "platform/os/SystemInfo.h"
+#include "platform/ui/WindowSystem.h"
 
 #include <vector>
 
+class TCustomForm;
+class TImageList;
 class TStrings;
 
 enum TUtlInfoType {
@@ -93,10 +96,19 @@ public:
     virtual Integer ProcessorCount() { return GetProcessorCount(); }
     virtual bool MemoryStatus(TMemoryStatus& Status) { return GlobalMemoryStatus(Status); }
     virtual Integer ColorDepth();
-    // Lock keys cannot be asked of the display server here: never toggled.
-    virtual bool KeyToggled(Integer VirtualKey) { return false; }
+    // The lock of VK_NUMLOCK (144), VK_CAPITAL (20) or VK_SCROLL (145).
+    virtual bool KeyToggled(Integer VirtualKey);
+    // Seconds before the screen saver starts; 0 when it is off.
+    virtual Integer ScreenSaverTimeout() { return ::ScreenSaverTimeout(); }
+    // The window manager's frame around Form; false when it publishes none.
+    virtual bool FrameExtents(const TCustomForm* Form, TFrameExtents& Extents) {
+        return GetFrameExtents(Form, Extents);
+    }
     virtual std::vector<TMountEntry> Mounts() { return GetMounts(); }
     virtual bool DiskSpace(const String& Path, Int64& Free, Int64& Total);
+    virtual bool DiskGeometry(const String& Path, TDiskGeometry& Geometry) {
+        return GetDiskGeometry(Path, Geometry);
+    }
     virtual std::vector<String> Environment() { return GetEnvironmentStrings(); }
     virtual Word LanguageId() { return GetSystemDefaultLangID(); }
     virtual String TimeZoneName() { return GetTimeZoneName(); }
@@ -108,6 +120,8 @@ public:
 };
 // Puts Source in place (the caller keeps it); null brings back the system's.
 void UtlSetSystemSource(TUtlSystemSource* Source);
+// The source in place.
+TUtlSystemSource& UtlSystemSource();
 
 String UtlSIUserName();
 String UtlSIComputerName();
@@ -148,6 +162,7 @@ Integer UtlSIFreeGDIRes();
 Integer UtlSIFreeUserRes();
 Integer UtlSIColorDepth();
 bool UtlSIStretchBltPossible();
+// Minutes before the screen saver starts; 0 when it is off.
 Integer UtlSIScreenSaverDelay();
 bool UtlSINumLock();
 bool UtlSICapsLock();
@@ -174,6 +189,10 @@ Integer UtlSIIconHeight();
 Integer UtlSIIconWidth();
 Integer UtlSISmallIconHeight();
 Integer UtlSISmallIconWidth();
+// The desktop's icons for the kinds of things in the file system (computer,
+// desktop, trash, network, drive, folder, file), 16 pixels square when Small,
+// else 32; one list of each size for the whole run.
+TImageList* UtlSISystemIconListHandle(bool Small);
 String UtlSIVersionInfo(TUtlVersionInfoType Kind);
 // The processor clock in MHz as the system reports it; no priority is changed.
 double UtlSIGetCPUSpeed();

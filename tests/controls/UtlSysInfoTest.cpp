@@ -3,6 +3,10 @@
 #include "controls/UtlSysInfo.h"
 #include "platform/core/FormatSettings.h"
 #include "platform/core/TStringList.h"
+#include "platform/graphics/TBitmap.h"
+#include "platform/graphics/TCanvas.h"
+#include "platform/graphics/TImageList.h"
+#include "platform/ui/FileIcons.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -31,6 +35,11 @@ public:
         return true;
     }
     bool KeyToggled(Integer VirtualKey) override { return VirtualKey == 20; }
+    Integer ScreenSaverTimeout() override { return 659; }
+    bool DiskGeometry(const String&, TDiskGeometry& Geometry) override {
+        Geometry = {2048, 4};
+        return true;
+    }
     std::vector<TMountEntry> Mounts() override { return MountTable; }
     bool DiskSpace(const String& Path, Int64& Free, Int64& Total) override {
         Free = 3000;
@@ -104,6 +113,7 @@ TEST_F(UtlSysInfoTest, ValueTextsWithDivisors) {
         {itDOSVersion, 1, "Win32"},
         {itCapsLock, 1, "On"},
         {itNumLock, 1, "Off"},
+        {itScreenSaverDelay, 1, "10"}, // whole minutes of 659 seconds
         {itProgName, 1, "Velmora"},
         {itProgCompany, 1, ""}, // no such string in the version block
         {itCPUSpeed, 1000, "2,4005"},
@@ -130,6 +140,9 @@ TEST_F(UtlSysInfoTest, DrivesByMountTable) {
     EXPECT_EQ(missing.DriveType, DRIVE_NO_ROOT_DIR);
     EXPECT_EQ(missing.TotalBytes, 0);
     EXPECT_EQ(UtlSIDriveInfo("/").TotalBytes, 10000);
+    EXPECT_EQ(UtlSIDriveInfo("/").BytesPerSector, 2048u); // the file system's, not fixed figures
+    EXPECT_EQ(UtlSIDriveInfo("/").SectorsPerCluster, 4u);
+    EXPECT_EQ(missing.BytesPerSector, 0u);
     TStringList list;
     list.Add("old");
     UtlSIDriveList(&list);
@@ -152,6 +165,27 @@ TEST_F(UtlSysInfoTest, EnvironmentAndTempFile) {
     const String temp = UtlSITempFile();
     ASSERT_FALSE(temp.empty());
     EXPECT_EQ(temp.rfind(Folder.Path() + "/tmp", 0), 0u);
+}
+
+TEST(UtlSISystemIcons, OneListPerSizeWithAnIconForEachKind) {
+    TImageList* small = UtlSISystemIconListHandle(true);
+    TImageList* large = UtlSISystemIconListHandle(false);
+    ASSERT_NE(small, nullptr);
+    EXPECT_EQ(small, UtlSISystemIconListHandle(true));
+    EXPECT_NE(small, large);
+    EXPECT_EQ(small->Width(), 16);
+    EXPECT_EQ(large->Height(), 32);
+    ASSERT_EQ(small->Count(), 7);
+    ASSERT_EQ(large->Count(), 7);
+    // The folder icon is drawn: not every pixel is the background.
+    TBitmap folder;
+    large->SetBkColor(clFuchsia);
+    ASSERT_TRUE(large->GetBitmap(fiFolder, &folder));
+    Integer drawn = 0;
+    for (Integer y = 0; y < 32; ++y)
+        for (Integer x = 0; x < 32; ++x)
+            if ((folder.Canvas()->Pixels(x, y) & 0xFFFFFF) != clFuchsia) ++drawn;
+    EXPECT_GT(drawn, 32);
 }
 
 TEST(UtlGetLocalInfo, AnswersFromTheOfficeSettings) {
