@@ -1,6 +1,5 @@
 #include "report/TrpEMFPages.h"
 
-#include "platform/core/AtomicFile.h"
 #include "platform/core/Exceptions.h"
 #include "platform/core/NumberFormat.h"
 #include "platform/core/ScopeExit.h"
@@ -218,9 +217,7 @@ void TrpEMFPages::SaveToFile(const String& FileName) {
     TMemoryStream stream;
     SaveToStream(&stream);
     // A failed write leaves any earlier file as it was.
-    if (!core::WriteFileAtomically(FileName, std::string_view(reinterpret_cast<const char*>(stream.Memory()),
-                                                              std::size_t(stream.Size()))))
-        throw EFCreateError("Cannot create file \"" + FileName + "\"");
+    stream.SaveToFile(FileName);
 }
 
 void TrpEMFPages::LoadFromFile(const String& FileName) {

@@ -131,7 +131,8 @@ public:
     // behind the progress window, whose cancel button does not stop it. The
     // file is written whole at the end: a filter that fails leaves any earlier
     // file as it was, closes the window and its error is raised here; a file
-    // that cannot be written raises EFCreateError "Cannot create file "<name>"".
+    // that cannot be created raises EFCreateError "Cannot create file "<name>"",
+    // one that cannot be written whole (a full disk) EWriteError.
     void ExportTo(const TrpObjectFactory& FilterClass, const String& FileName);
 
     // The category lines of Variables, and the variables of category CatNo.
@@ -152,7 +153,9 @@ public:
     // True while the pass that produces the kept pages runs.
     bool FinalPass = false;
 
-    // The template from or into a file of its own; loading sets FileName.
+    // The template from or into a file of its own; loading sets FileName. Every
+    // file here and below is replaced only once written whole (an earlier one
+    // stays when writing fails).
     void LoadFromFile(const String& AFileName);
     void SaveToFile(const String& AFileName);
     // A template file with a description and a picture: memo, int32 position

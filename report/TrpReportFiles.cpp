@@ -1,6 +1,5 @@
 // Template files, template records of a database table, and the printer
 // change of a report: the ways a template travels besides the form resource.
-#include "platform/core/AtomicFile.h"
 #include "platform/core/Exceptions.h"
 #include "platform/core/FileUtils.h"
 #include "platform/core/ScopeExit.h"
@@ -25,12 +24,11 @@ void TrpReport::LoadFromFile(const String& AFileName) {
 }
 
 void TrpReport::SaveToFile(const String& AFileName) {
-    // Written whole in memory first, so a failing template leaves no half file.
+    // Written whole in memory first, so a failing template leaves no half file
+    // and a failing disk leaves the earlier one.
     TMemoryStream bytes;
     SaveToStream(&bytes);
-    TFileStream stream(AFileName, fmCreate);
-    bytes.SetPosition(0);
-    stream.CopyFrom(&bytes, bytes.Size());
+    bytes.SaveToFile(AFileName);
 }
 
 void TrpReport::SaveToRP3File(const String& AFileName) {
@@ -40,9 +38,7 @@ void TrpReport::SaveToRP3File(const String& AFileName) {
         core::ScopeExit binaryAgain([this] { FSaveXML = false; });
         SaveToStream(&bytes);
     }
-    const String name = ChangeFileExt(AFileName, ".rp3");
-    const std::string_view text(reinterpret_cast<const char*>(bytes.Memory()), std::size_t(bytes.Size()));
-    if (!core::WriteFileAtomically(name, text)) throw EFCreateError("Cannot create file \"" + name + "\"");
+    bytes.SaveToFile(ChangeFileExt(AFileName, ".rp3"));
 }
 
 void TrpReport::SaveTemplate(const String& AFileName, TStrings* Comm, TBitmap* Bmp) {
@@ -66,9 +62,7 @@ void TrpReport::SaveTemplate(const String& AFileName, TStrings* Comm, TBitmap* B
     bytes.WriteInt32(static_cast<std::int32_t>(start));
     bytes.SetPosition(start);
     Pages()->SaveToStream(&bytes);
-    TFileStream stream(AFileName, fmCreate);
-    bytes.SetPosition(0);
-    stream.CopyFrom(&bytes, bytes.Size());
+    bytes.SaveToFile(AFileName);
 }
 
 void TrpReport::LoadTemplate(const String& AFileName, TStrings* Comm, TBitmap* Bmp, bool Load) {

@@ -1,5 +1,4 @@
 // Printing and exporting the prepared pages of a built report.
-#include "platform/core/AtomicFile.h"
 #include "platform/core/Exceptions.h"
 #include "platform/core/ScopeExit.h"
 #include "platform/core/TMemoryStream.h"
@@ -163,7 +162,5 @@ void TrpReport::ExportTo(const TrpObjectFactory& FilterClass, const String& File
         filter->OnEndDoc();
     });
     made.reset();
-    if (!core::WriteFileAtomically(FileName, std::string_view(reinterpret_cast<const char*>(stream.Memory()),
-                                                              std::size_t(stream.Size()))))
-        throw EFCreateError("Cannot create file \"" + FileName + "\"");
+    stream.SaveToFile(FileName);
 }

@@ -1,22 +1,49 @@
 #include "platform/core/AtomicFile.h"
 
+#include "platform/core/FileUtils.h"
+
 #include <cerrno>
+#include <climits>
 #include <cstdio>
+#include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace core {
 
-FileReplacement::FileReplacement(const String& Target) : FTarget(Target) {
-    String name = Target + ".tmp-XXXXXX";
-    FHandle = ::mkstemp(name.data());
-    if (FHandle < 0) return;
+namespace {
+
+// The file a symbolic link names, so the link itself survives the rename.
+String ResolveLink(const String& path) {
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
+    char resolved[PATH_MAX];
+    return ::realpath(path.c_str(), resolved) != nullptr ? String(resolved) : path;
+}
+
+void SyncFolder(const String& path) {
+    const String folder = ExtractFileDir(path);
+    const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+} // namespace
+
+FileReplacement::FileReplacement(const String& Target) : FTarget(ResolveLink(NormalizePath(Target))) {
+    String name = FTarget + ".tmp-XXXXXX";
+    FHandle = ::mkostemp(name.data(), O_CLOEXEC);
+    if (FHandle < 0) {
+        FError = errno;
+        return;
+    }
     FTempName = name;
     // Keep the permissions of the file being replaced, else the usual ones.
     struct stat st {};
-    const mode_t mode = ::stat(Target.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0644;
-    if (::fchmod(FHandle, mode) != 0) Discard();
+    const mode_t mode = ::stat(FTarget.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0644;
+    if (::fchmod(FHandle, mode) != 0) Fail();
 }
 
 FileReplacement::~FileReplacement() {
@@ -30,16 +57,30 @@ void FileReplacement::Discard() {
     FTempName.clear();
 }
 
-bool FileReplacement::Commit() {
-    if (FHandle < 0) return false;
-    // fsync reaches what any descriptor of the file wrote, a writer's own included.
-    bool ok = ::fsync(FHandle) == 0;
-    ok = ::close(FHandle) == 0 && ok;
-    FHandle = -1;
-    ok = ok && std::rename(FTempName.c_str(), FTarget.c_str()) == 0;
-    if (ok) FTempName.clear();
+void FileReplacement::Fail() {
+    FError = errno;
     Discard();
-    return ok;
+}
+
+bool FileReplacement::Commit() {
+    if (FHandle < 0) {
+        if (FError == 0) FError = EBADF;
+        return false;
+    }
+    // fsync reaches what any descriptor of the file wrote, a writer's own included.
+    if (::fsync(FHandle) != 0) {
+        Fail();
+        return false;
+    }
+    const int handle = FHandle;
+    FHandle = -1;
+    if (::close(handle) != 0 || std::rename(FTempName.c_str(), FTarget.c_str()) != 0) {
+        Fail();
+        return false;
+    }
+    FTempName.clear();
+    SyncFolder(FTarget);
+    return true;
 }
 
 bool WriteFileAtomically(const String& fileName, std::string_view bytes) {

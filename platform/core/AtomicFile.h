@@ -14,6 +14,9 @@ namespace core {
 // file). Until Commit the target is untouched; a guard that ends without Commit
 // removes its temporary file, so a failure or a cancel leaves the old file as it
 // was and nothing behind. Writers may use Handle() or open TempName() themselves.
+// A target given with backslashes is taken with slashes; one that is a symbolic
+// link is replaced through it (the link stays, the file it names changes). After
+// the rename the folder is synced too, so the new name survives a power cut.
 class FileReplacement {
 public:
     explicit FileReplacement(const String& Target);
@@ -31,13 +34,19 @@ public:
     // Syncs the temporary file to disk and renames it over the target. False when
     // any step fails; the temporary file is then gone and the target untouched.
     bool Commit();
+    // The system's error number of the step that failed (creating the temporary
+    // file or committing it); 0 when none did.
+    int Error() const { return FError; }
 
 private:
     void Discard();
+    // Records errno as the failure and discards the temporary file.
+    void Fail();
 
     String FTarget;
     String FTempName;
     int FHandle = -1;
+    int FError = 0;
 };
 
 // Writes bytes to a temporary file beside fileName and renames it over fileName.

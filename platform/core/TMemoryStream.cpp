@@ -2,6 +2,7 @@
 
 #include "platform/core/Exceptions.h"
 #include "platform/core/RtlConsts.h"
+#include "platform/core/SafeFileStream.h"
 #include "platform/core/TFileStream.h"
 
 #include <algorithm>
@@ -103,6 +104,7 @@ void TMemoryStream::SaveToStream(TStream* Stream) {
 }
 
 void TMemoryStream::SaveToFile(const String& FileName) {
-    TFileStream stream(FileName, fmCreate);
+    core::SafeFileStream stream(FileName);
     SaveToStream(&stream);
+    stream.Commit();
 }

@@ -28,7 +28,9 @@ public:
     void LoadFromFile(const String& FileName);
     // Writes the whole contents, whatever the position.
     void SaveToStream(TStream* Stream);
-    // Raises EFCreateError "Cannot create file "<name>"".
+    // Replaces the file only once the whole contents are written (see
+    // core::SafeFileStream); raises EFCreateError "Cannot create file "<name>""
+    // or EWriteError, leaving an earlier file as it was.
     void SaveToFile(const String& FileName);
 
 private:

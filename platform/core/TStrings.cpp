@@ -4,6 +4,7 @@
 #include "platform/core/Exceptions.h"
 #include "platform/core/Format.h"
 #include "platform/core/RtlConsts.h"
+#include "platform/core/SafeFileStream.h"
 #include "platform/core/StrUtils.h"
 #include "platform/core/StringsUpdate.h"
 #include "platform/core/TFileStream.h"
@@ -277,8 +278,9 @@ void TStrings::LoadFromFile(const String& FileName, int CodePage) {
 }
 
 void TStrings::SaveToFile(const String& FileName, int CodePage) const {
-    TFileStream stream(FileName, fmCreate);
+    core::SafeFileStream stream(FileName);
     SaveToStream(&stream, CodePage);
+    stream.Commit();
 }
 
 void TStrings::LoadFromStream(TStream* Stream, int CodePage) {

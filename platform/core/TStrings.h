@@ -86,8 +86,9 @@ public:
     Integer UpdateCount() const { return FUpdateCount; }
 
     // ---- Files and streams (text in code page 1250 unless told otherwise) --------
-    // Raises EFOpenError / EFCreateError as TFileStream does.
+    // Raises EFOpenError as TFileStream does.
     virtual void LoadFromFile(const String& FileName, int CodePage = 1250);
+    // Replaces the file only once all lines are written, as TMemoryStream::SaveToFile.
     virtual void SaveToFile(const String& FileName, int CodePage = 1250) const;
     // Reads from the stream's position to its end.
     virtual void LoadFromStream(TStream* Stream, int CodePage = 1250);

@@ -1,10 +1,12 @@
 #pragma once
 // Whole files in and out, byte for byte, for tests that prepare or inspect files.
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
 #include <sys/stat.h>
+#include <vector>
 
 // The file's bytes; "" when it cannot be read.
 inline std::string ReadFileBytes(const std::string& path) {
@@ -17,4 +19,13 @@ inline void WriteFileBytes(const std::string& path, const std::string& bytes, bo
     std::filesystem::create_directories(std::filesystem::path(path).parent_path());
     { std::ofstream(path, std::ios::binary) << bytes; }
     if (executable) ::chmod(path.c_str(), 0755);
+}
+
+// The names of the entries in folder (hidden ones too), sorted.
+inline std::vector<std::string> FileNamesIn(const std::string& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
 }

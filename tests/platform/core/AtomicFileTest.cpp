@@ -1,13 +1,20 @@
 // Replacing a file as a whole: the target changes only on Commit, and nothing
 // is left behind whichever way the guard ends.
 #include "platform/core/AtomicFile.h"
+#include "platform/core/Exceptions.h"
+#include "platform/core/SafeFileStream.h"
+#include "platform/core/TMemoryStream.h"
+#include "platform/core/TStringList.h"
 
+#include "tests/support/ErrorOf.h"
 #include "tests/support/FileBytes.h"
+#include "tests/support/FileSizeLimit.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -60,3 +67,81 @@ TEST(FileReplacement, WithoutCommitTheOldFileStaysAndNothingIsLeft) {
     EXPECT_FALSE(nowhere.Commit());
     EXPECT_FALSE(core::WriteFileAtomically(dir.File("nincs/lista.pdf"), "x"));
 }
+
+namespace {
+
+using core::SafeFileStream;
+using Names = std::vector<std::string>;
+
+class SafeFile : public ::testing::Test {
+protected:
+    std::string Target() const { return FDir.File("list.xls"); }
+    TempFolder FDir{"velmora-safefile"};
+};
+
+TEST_F(SafeFile, ALinkIsWrittenThroughAndStaysALink) {
+    WriteFileBytes(FDir.File("real.xls"), "old");
+    ASSERT_EQ(::symlink("real.xls", Target().c_str()), 0);
+    SafeFileStream file(Target());
+    file.WriteBuffer("new", 3);
+    file.Commit();
+    EXPECT_EQ(ReadFileBytes(FDir.File("real.xls")), "new");
+    struct stat st {};
+    ::lstat(Target().c_str(), &st);
+    EXPECT_TRUE(S_ISLNK(st.st_mode));
+}
+
+// Each way a whole-file write can fail leaves yesterday's file and no temporary.
+TEST_F(SafeFile, AFailureLeavesTheEarlierFileAndNoTemporary) {
+    const std::string big(64 * 1024, 'x');
+    struct Case {
+        const char* Why;
+        std::function<void(const std::string&)> Write;
+    };
+    const Case cases[] = {
+        {"disk full while writing",
+         [&](const std::string& name) {
+             SafeFileStream file(name);
+             const FileSizeLimit full(4096);
+             file.WriteBuffer(big.data(), static_cast<Integer>(big.size()));
+         }},
+        {"disk full in a memory stream's save",
+         [&](const std::string& name) {
+             TMemoryStream bytes;
+             bytes.WriteBuffer(big.data(), static_cast<Integer>(big.size()));
+             const FileSizeLimit full(4096);
+             bytes.SaveToFile(name);
+         }},
+        {"disk full in a string list's save",
+         [&](const std::string& name) {
+             TStringList lines;
+             lines.SetText(big);
+             const FileSizeLimit full(4096);
+             lines.SaveToFile(name);
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Why);
+        WriteFileBytes(Target(), "yesterday");
+        const String error = ErrorOf<EStreamError>([&] { c.Write(Target()); });
+        // The message names the file and the cause.
+        EXPECT_EQ(error.rfind("A(z) „" + Target() + "” fájl nem készült el: ", 0), 0u) << error;
+        EXPECT_EQ(ReadFileBytes(Target()), "yesterday");
+        EXPECT_EQ(FileNamesIn(FDir.Path()), Names{"list.xls"});
+    }
+    // The whole-bytes writer answers false instead.
+    {
+        const FileSizeLimit full(4096);
+        EXPECT_FALSE(core::WriteFileAtomically(Target(), big));
+    }
+    EXPECT_EQ(ReadFileBytes(Target()), "yesterday");
+    EXPECT_EQ(FileNamesIn(FDir.Path()), Names{"list.xls"});
+}
+
+TEST_F(SafeFile, AMissingFolderCannotBeCreatedIn) {
+    const std::string name = FDir.File("nincs/list.xls");
+    EXPECT_EQ(ErrorOf<EFCreateError>([&] { SafeFileStream file(name); }),
+              "Cannot create file \"" + name + "\"");
+}
+
+} // namespace
