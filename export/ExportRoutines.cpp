@@ -104,6 +104,7 @@ String ReplaceHTMLSystemChars(const String& S) {
 }
 
 bool IsNumericField(TField* Field) {
+    if (Field == nullptr) return false;
     switch (Field->DataType()) {
     case ftSmallint:
     case ftInteger:
@@ -120,6 +121,7 @@ bool IsNumericField(TField* Field) {
 }
 
 bool IsStringField(TField* Field) {
+    if (Field == nullptr) return false;
     const TFieldType type = Field->DataType();
     return type == ftString || type == ftMemo || type == ftFmtMemo || Field->IsBlob();
 }

@@ -28,9 +28,10 @@ String TblName(const String& TableName, const String& SqlText);
 // replaced by their character references.
 String ReplaceHTMLSystemChars(const String& S);
 
-// Small, whole and floating numbers, currency, BCD, auto-increment and large integers.
+// Small, whole and floating numbers, currency, BCD, auto-increment and large
+// integers; false without a field.
 bool IsNumericField(TField* Field);
-// String and memo fields and every blob field.
+// String and memo fields and every blob field; false without a field.
 bool IsStringField(TField* Field);
 
 // S right-aligned (PadLSpace) or left-aligned (PadRSpace) in Len characters; never cut.

@@ -3,6 +3,7 @@
 // cursor, the source's controls and the engine as they were.
 #include "export/TVgExportBaseComponent.h"
 
+#include "export/ExportErrors.h"
 #include "export/LanguageStrings.h"
 #include "export/ProgressDialog.h"
 #include "export/VgEColumns.h"
@@ -107,6 +108,8 @@ void TVgExportBaseComponent::Execute() {
     try {
         InternalBeforeProcess();
         Prepare();
+    } catch (const vge::ERowLimit& e) {
+        ReportFailure(e.what(), vge::RowLimitMessage(FFileName, e.Rows()));
     } catch (const std::exception& e) {
         ReportFailure(e.what());
     } catch (...) {
@@ -123,11 +126,14 @@ void TVgExportBaseComponent::Execute() {
     }
 }
 
-void TVgExportBaseComponent::ReportFailure(const String& Message) {
+void TVgExportBaseComponent::ReportFailure(const String& Message, const String& UserText) {
     Statistic()->SetResult(erFailed);
+    // The progress window stays on top: left open it would hide the message and
+    // the program would look hung.
+    DestroyProgressDlg();
     if (Options().Contains(soShowMessage))
-        MessageBox(nullptr, GetLanguageString(vgeExportError) + ": " + Message, MessageCaption(),
-                   MB_OK | MB_ICONINFORMATION);
+        MessageBox(nullptr, UserText.empty() ? GetLanguageString(vgeExportError) + ": " + Message : UserText,
+                   MessageCaption(), MB_OK | MB_ICONINFORMATION);
 }
 
 void TVgExportBaseComponent::ShowInformation(const String& Message) {

@@ -130,7 +130,9 @@ public:
     void Assign(TPersistent* Source) override;
 
     // Runs one export. No exception leaves it: a failure ends the run as erFailed
-    // (with soShowMessage a message box says why); Statistic holds the outcome.
+    // (with soShowMessage a message box says why, once the progress window is
+    // closed; a file cut at a format's row limit is named with the rows it holds);
+    // Statistic holds the outcome.
     void Execute();
     // Lets the source's engine fill Columns and Bands.
     void BuildDefaultColumns();
@@ -201,7 +203,9 @@ private:
     void FinishRun();
     void RestoreRun();
     void RestoreFormats();
-    void ReportFailure(const String& Message);
+    // Closes the progress window, then (with soShowMessage) says what failed:
+    // UserText when given, else "Error of data export.: " and Message.
+    void ReportFailure(const String& Message, const String& UserText = String());
     void ShowInformation(const String& Message);
 
     std::unique_ptr<TVgEColumns> FColumns;

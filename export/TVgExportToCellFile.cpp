@@ -2,12 +2,14 @@
 #include "export/TVgExportToCellFile.h"
 
 #include "export/CellLayout.h"
+#include "export/ExportErrors.h"
 #include "export/LanguageStrings.h"
 #include "export/VgEColumns.h"
 #include "export/VgEEngine.h"
 #include "export/VgEUtils.h"
 
 #include "platform/core/FileUtils.h"
+#include "platform/core/ScopeExit.h"
 #include "platform/core/TFileStream.h"
 #include "platform/core/TStrings.h"
 #include "platform/data/TField.h"
@@ -39,6 +41,8 @@ void TVgExportToCellFile::SaveToStream(TStream* Stream) {
         Walk();
     } catch (...) {
         FStream = nullptr;
+        // The caller hears of the failure; nothing may say the export completed.
+        Statistic()->SetResult(erFailed);
         InternalAfterProcess();
         throw;
     }
@@ -57,6 +61,10 @@ void TVgExportToCellFile::Walk() {
             FColumnFontChanged[static_cast<std::size_t>(i)] = 1;
         };
     }
+    const auto fonts = core::ScopeExit([this] {
+        FCellFont.reset();
+        FColumnFonts.clear();
+    });
     FFileIndex = 0;
     TVgECustomDataEngine* engine = Engine();
     try {
@@ -105,28 +113,33 @@ void TVgExportToCellFile::Walk() {
             throw;
         }
         engine->RestorePosition();
+        CloseFileStream();
+    } catch (const vge::ERowLimit&) {
+        // The rows that fit make a whole file: it is completed and kept.
+        CloseQuietly(true);
+        throw;
     } catch (...) {
-        CloseQuietly();
-        FCellFont.reset();
-        FColumnFonts.clear();
+        CloseQuietly(false);
         throw;
     }
-    CloseFileStream();
-    FCellFont.reset();
-    FColumnFonts.clear();
 }
 
-void TVgExportToCellFile::CloseQuietly() {
-    // The first failure is the one reported; the file still gets its end.
+void TVgExportToCellFile::CloseQuietly(bool KeepFile) {
+    // A file of our own that failed is dropped, so the one it was to replace
+    // stays; a caller's stream still gets its end. The first failure is the one
+    // reported.
+    if (!KeepFile && FPendingFile != nullptr) {
+        FOpen = false;
+        FOutput.clear();
+        DropOwnedStream();
+        return;
+    }
     try {
         CloseFileStream();
     } catch (...) {
         FOpen = false;
         FOutput.clear();
-        if (FOwnedStream) {
-            FStream = nullptr;
-            FOwnedStream.reset();
-        }
+        DropOwnedStream();
     }
 }
 

@@ -13,6 +13,9 @@
 class TFont;
 class TStream;
 class TVgEColumn;
+namespace core {
+class SafeFileStream;
+}
 
 class TVgExportToCellFile : public TVgExportBaseComponent {
 public:
@@ -34,7 +37,8 @@ public:
 
     // Writes the whole file(s): Execute runs it. With no Stream the component opens
     // its own files; with one it writes there and runs before and after processing
-    // itself (a failure is then raised after the run has been cleaned up).
+    // itself (a failure is then raised after the run has been cleaned up, with
+    // the result erFailed and no completion message).
     void Prepare() override;
 
     // Writes the settings, columns, header and footer as a saved export-settings file
@@ -53,7 +57,9 @@ protected:
     virtual bool TitleIsSupported() const { return true; }
     // Opens the output file while the component owns the stream: appended to with
     // soMergeData when the format merges and the file exists, else created (with
-    // its folders), replacing what was there.
+    // its folders) beside the file it replaces, which it replaces only when
+    // CloseFileStream completes it. A run that fails leaves the earlier file as it
+    // was, except at a format's row limit (vge::ERowLimit): the rows that fit are kept.
     virtual void InternalFileCreate(const String& FileName);
     virtual void WriteHeader();
     // Ends the data section, writes the footer lines, then the file's end.
@@ -79,7 +85,8 @@ protected:
     // Opens file Index (closing the previous one) and writes its beginning: file
     // start, dimensions, column widths, header lines and the title block.
     virtual void CreateFileStream(const String& FileName, Integer Index);
-    // Completes the open file (footer lines, file end) and closes it.
+    // Completes the open file (footer lines, file end), closes it and puts it in
+    // place of the file it replaces.
     virtual void CloseFileStream();
 
     // The buffer formats append their bytes to; FlushOutput hands it to the stream.
@@ -101,10 +108,13 @@ private:
                         TCellType& CellType);
     void ApplyCharacterSet(String& Text) const;
     TFont* ColumnFont(Integer ColumnIndex);
-    void CloseQuietly();
+    void CloseQuietly(bool KeepFile);
+    void DropOwnedStream();
 
     TStream* FStream = nullptr;
     std::unique_ptr<TStream> FOwnedStream;
+    // The owned file while it is written whole beside its target; committed by CloseFileStream.
+    core::SafeFileStream* FPendingFile = nullptr;
     bool FOwnsStream = false;
     bool FInData = false;
     bool FOpen = false;

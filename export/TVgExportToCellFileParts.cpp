@@ -6,6 +6,7 @@
 #include "export/VgEColumns.h"
 
 #include "platform/core/FileUtils.h"
+#include "platform/core/SafeFileStream.h"
 #include "platform/core/TFileStream.h"
 #include "platform/core/TStrings.h"
 #include "platform/graphics/TFont.h"
@@ -29,7 +30,10 @@ void TVgExportToCellFile::InternalFileCreate(const String& FileName) {
     } else {
         const String folder = ExtractFileDir(FileName);
         if (!folder.empty()) ForceDirectories(folder);
-        stream = std::make_unique<TFileStream>(FileName, fmCreate);
+        // Yesterday's file stays until this one is complete.
+        auto file = std::make_unique<core::SafeFileStream>(FileName);
+        FPendingFile = file.get();
+        stream = std::move(file);
     }
     FOwnedStream = std::move(stream);
     FStream = FOwnedStream.get();
@@ -107,10 +111,16 @@ void TVgExportToCellFile::CloseFileStream() {
     FOpen = false;
     WriteFooter();
     FlushOutput();
-    if (FOwnedStream) {
-        FStream = nullptr;
-        FOwnedStream.reset();
-    }
+    if (FPendingFile != nullptr) FPendingFile->Commit();
+    DropOwnedStream();
+}
+
+void TVgExportToCellFile::DropOwnedStream() {
+    if (!FOwnedStream) return;
+    FStream = nullptr;
+    FPendingFile = nullptr;
+    // A file not committed is removed here, leaving the one it was to replace.
+    FOwnedStream.reset();
 }
 
 void TVgExportToCellFile::WriteHeader() {

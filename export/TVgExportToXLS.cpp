@@ -2,6 +2,7 @@
 #include "export/TVgExportToXLS.h"
 
 #include "export/BiffCells.h"
+#include "export/ExportErrors.h"
 
 #include "platform/core/Exceptions.h"
 #include "platform/core/FormatSettings.h"
@@ -99,7 +100,7 @@ void TVgExportToXLS::WriteRowStart(bool IsTitle) {
     // Footer lines past the limit are dropped instead, so the file still ends
     // with its fonts and end record.
     if (InDataSection() && Statistic()->CurrentRow() >= biff::MaxRows)
-        throw Exception("MS Excel spreadsheet can not contain more than 65536 rows");
+        throw vge::ERowLimit("MS Excel spreadsheet can not contain more than 65536 rows", biff::MaxRows);
 }
 
 void TVgExportToXLS::WriteData(TField* Field, TCellType CellType, Integer ARow, Integer ACol,

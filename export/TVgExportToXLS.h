@@ -42,8 +42,8 @@ protected:
     void WriteFileEnd() override;
     void WriteDimensions(Integer Rows, Integer Cols) override;
     void WriteColWidth(Integer Col, Integer Width) override;
-    // Raises "MS Excel spreadsheet can not contain more than 65536 rows" when a
-    // record row would pass the last worksheet row.
+    // Raises vge::ERowLimit "MS Excel spreadsheet can not contain more than 65536
+    // rows" when a record row would pass the last worksheet row.
     void WriteRowStart(bool IsTitle) override;
     void WriteData(TField* Field, TCellType CellType, Integer ARow, Integer ACol, const String& Text,
                    TAlignment Alignment, TFont* Font, TColor Color) override;

@@ -68,6 +68,7 @@ protected:
     ExportFixture() {
         FPreviousHook = ui::SetDialogHook([this](const ui::DialogRequest& r) {
             Dialogs.push_back(r);
+            ProgressOpenAtDialog.push_back(Progress.Started && !Progress.Destroyed);
             return ui::DialogAnswer{1, {}};
         });
         FPreviousFactory =
@@ -130,6 +131,8 @@ protected:
     std::unique_ptr<TMemDataSet> Data;
     std::unique_ptr<TVgExportToXLS> Export;
     std::vector<ui::DialogRequest> Dialogs;
+    // Per dialog: whether the progress window was still open when it came.
+    std::vector<bool> ProgressOpenAtDialog;
     ProgressLog Progress;
 
 private:

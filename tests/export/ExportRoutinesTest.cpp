@@ -60,6 +60,9 @@ TEST(ExportRoutines, FieldKinds) {
     EXPECT_TRUE(IsStringField(data.FieldByName("m")));
     EXPECT_TRUE(IsStringField(data.FieldByName("g")));
     EXPECT_FALSE(IsStringField(data.FieldByName("w")));
+    // A column without a field is neither, instead of a crash.
+    EXPECT_FALSE(IsNumericField(nullptr));
+    EXPECT_FALSE(IsStringField(nullptr));
 }
 
 TEST(ExportRoutines, PictureFileNames) {

@@ -1,6 +1,7 @@
 // Whole worksheet files: the record order, the fonts and the row limit.
 #include "tests/export/ExportFixture.h"
 
+#include "export/ExportErrors.h"
 #include "export/VgEEngine.h"
 #include "platform/graphics/TFont.h"
 
@@ -104,11 +105,18 @@ TEST_F(ManyRows, OneMoreRowFailsWithTheLimitAndKeepsAReadableFile) {
     Run(65537);
     EXPECT_EQ(Export->GetExportResult(), erFailed);
     ASSERT_EQ(Dialogs.size(), 1u);
+    // The user is told what the file holds, with the progress window out of the way.
     EXPECT_EQ(Dialogs[0].Text,
-              "Error of data export.: MS Excel spreadsheet can not contain more than 65536 rows");
+              "Egy munkalapra legfeljebb 65 536 sor fér, ezért a(z) „" + File("cases.xls") +
+                  "” fájl csak az első 65 536 sort tartalmazza; a többi sor nem került bele.");
+    EXPECT_FALSE(ProgressOpenAtDialog[0]);
     const auto records = ReadRecords(Written());
     EXPECT_EQ(records.back().Code, 0x000A);
     EXPECT_EQ(Cells().count({65535, 0}), 1u);
+    EXPECT_EQ(FileNamesIn(FFolder.Path()), std::vector<std::string>{"cases.xls"});
+    // A caller of SaveToStream gets the limit itself.
+    TMemoryStream stream;
+    EXPECT_THROW(Export->SaveToStream(&stream), vge::ERowLimit);
 }
 
 TEST(XlsWriterColours, PaletteIndexResolvesSystemColours) {
