@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <sys/stat.h>
 
 namespace core {
 
@@ -63,6 +64,46 @@ bool Unquote(const String& line, size_t& pos, String& out) {
 }
 
 const char HexDigits[] = "0123456789abcdef";
+const char HexChars[] = "0123456789abcdefABCDEF";
+
+// One "name"=data line (@ names the default value); false when it does not read.
+bool ParseValue(const String& line, RegValue& v) {
+    size_t pos = 0;
+    if (line[0] == '@') {
+        pos = 1;
+    } else if (!Unquote(line, pos, v.Name)) {
+        return false;
+    }
+    if (pos >= line.size() || line[pos] != '=') return false;
+    const String data = line.substr(pos + 1);
+    size_t p = 0;
+    // Numbers and bytes are taken only when they read whole: anything else is kept as it stands.
+    if (data.rfind("dword:", 0) == 0) {
+        v.Kind = RegValueKind::Integer;
+        const String digits = data.substr(6);
+        if (digits.empty() || digits.size() > 8 || digits.find_first_not_of(HexChars) != String::npos)
+            return false;
+        v.Number = static_cast<std::uint32_t>(std::strtoul(digits.c_str(), nullptr, 16));
+        return true;
+    }
+    if (data.rfind("hex:", 0) == 0) {
+        v.Kind = RegValueKind::Binary;
+        for (size_t i = 4; i < data.size(); i += 3) {
+            const String pair = data.substr(i, 2);
+            if (pair.size() != 2 || pair.find_first_not_of(HexChars) != String::npos) return false;
+            if (i + 2 < data.size() && data[i + 2] != ',') return false;
+            v.Data += static_cast<char>(std::strtoul(pair.c_str(), nullptr, 16));
+        }
+        return true;
+    }
+    if (data.rfind("expand:", 0) == 0) {
+        v.Kind = RegValueKind::ExpandString;
+        p = 7;
+    } else {
+        v.Kind = RegValueKind::String;
+    }
+    return Unquote(data, p, v.Data);
+}
 
 } // namespace
 
@@ -104,13 +145,49 @@ String RegistryHive::Folder() {
 RegistryHive RegistryHive::Load(const String& rootName) {
     RegistryHive hive;
     hive.FFileName = Folder() + "/" + rootName + ".reg";
+    // Stamped before reading: a write in between shows as a change later.
+    hive.FStamp = StampOf(hive.FFileName);
     if (auto text = ReadWholeFile(hive.FFileName)) hive.Parse(*text);
     return hive;
 }
 
-bool RegistryHive::Save() const {
+bool RegistryHive::Save() {
     if (!ForceDirectories(Folder())) return false;
-    return WriteFileAtomically(FFileName, Serialize());
+    if (!WriteFileAtomically(FFileName, Serialize())) return false;
+    FStamp = StampOf(FFileName);
+    return true;
+}
+
+bool RegistryHive::Changed() const {
+    return !(StampOf(FFileName) == FStamp);
+}
+
+RegistryHive::Stamp RegistryHive::StampOf(const String& fileName) {
+    struct stat st {};
+    Stamp stamp;
+    if (::stat(fileName.c_str(), &st) != 0) return stamp;
+    stamp.Exists = true;
+    stamp.Device = static_cast<std::uint64_t>(st.st_dev);
+    stamp.Inode = static_cast<std::uint64_t>(st.st_ino);
+    stamp.Size = static_cast<std::uint64_t>(st.st_size);
+    stamp.Seconds = static_cast<std::int64_t>(st.st_mtim.tv_sec);
+    stamp.Nanoseconds = static_cast<std::int64_t>(st.st_mtim.tv_nsec);
+    return stamp;
+}
+
+bool RegistryHive::ValidPath(const String& path) {
+    if (path.size() > MaxPathBytes) return false;
+    int depth = 0;
+    size_t i = 0;
+    while (i < path.size()) {
+        const auto next = path.find('\\', i);
+        const size_t end = next == String::npos ? path.size() : next;
+        if (end > i) {
+            if (++depth > MaxDepth || Length(path.substr(i, end - i)) > MaxNameLength) return false;
+        }
+        i = end + 1;
+    }
+    return true;
 }
 
 String RegistryHive::CleanPath(const String& path) {
@@ -135,12 +212,17 @@ RegKey* RegistryHive::FindKey(const String& path) {
     return it == FKeys.end() ? nullptr : &it->second;
 }
 
-RegKey& RegistryHive::CreateKey(const String& path) {
+RegKey& RegistryHive::CreateKey(const String& path, bool Pending) {
     const String clean = CleanPath(path);
     const String upper = Upper(clean);
-    if (!clean.empty() && FKeys.find(upper) == FKeys.end()) CreateKey(ParentOf(clean));
+    if (!clean.empty() && FKeys.find(upper) == FKeys.end()) CreateKey(ParentOf(clean), Pending);
     auto [it, inserted] = FKeys.try_emplace(upper);
-    if (inserted) it->second.Path = clean;
+    if (inserted) {
+        it->second.Path = clean;
+        it->second.Pending = Pending;
+    } else if (!Pending) {
+        it->second.Pending = false;
+    }
     return it->second;
 }
 
@@ -171,7 +253,10 @@ std::vector<String> RegistryHive::SubKeyNames(const String& path) const {
 
 String RegistryHive::Serialize() const {
     String out;
+    for (const String& line : FKeptLines)
+        out += line + "\n";
     for (const auto& [upper, key] : FKeys) {
+        if (key.Pending && key.Values.empty() && key.KeptLines.empty()) continue;
         out += "[" + key.Path + "]\n";
         for (const RegValue& v : key.Values) {
             out += v.Name.empty() ? String("@") : Quote(v.Name);
@@ -201,6 +286,8 @@ String RegistryHive::Serialize() const {
             }
             out += '\n';
         }
+        for (const String& line : key.KeptLines)
+            out += line + "\n";
         out += '\n';
     }
     return out;
@@ -208,42 +295,30 @@ String RegistryHive::Serialize() const {
 
 void RegistryHive::Parse(const std::string& text) {
     RegKey* current = nullptr;
+    // Where lines that are not understood go: the key above them, or the file's head.
+    std::vector<String>* kept = &FKeptLines;
     size_t start = 0;
     while (start < text.size()) {
         size_t end = text.find('\n', start);
         if (end == String::npos) end = text.size();
-        const String line = text.substr(start, end - start);
+        String line = text.substr(start, end - start);
         start = end + 1;
+        if (!line.empty() && line.back() == '\r') line.pop_back();
         if (line.empty()) continue;
         if (line.front() == '[' && line.back() == ']') {
-            current = &CreateKey(line.substr(1, line.size() - 2));
-            continue;
+            const String path = line.substr(1, line.size() - 2);
+            if (ValidPath(path)) {
+                current = &CreateKey(path);
+                kept = &current->KeptLines;
+                continue;
+            }
+            // Its values belong to no key we can hold: all of it is kept as it stands.
+            current = nullptr;
         }
-        if (current == nullptr) continue;
         RegValue v;
-        size_t pos = 0;
-        if (line[0] == '@') {
-            pos = 1;
-        } else if (!Unquote(line, pos, v.Name)) {
+        if (current == nullptr || !ParseValue(line, v)) {
+            kept->push_back(line);
             continue;
-        }
-        if (pos >= line.size() || line[pos] != '=') continue;
-        const String data = line.substr(pos + 1);
-        size_t p = 0;
-        if (data.rfind("dword:", 0) == 0) {
-            v.Kind = RegValueKind::Integer;
-            v.Number = static_cast<std::uint32_t>(std::strtoul(data.c_str() + 6, nullptr, 16));
-        } else if (data.rfind("hex:", 0) == 0) {
-            v.Kind = RegValueKind::Binary;
-            for (size_t i = 4; i + 1 < data.size(); i += 3)
-                v.Data += static_cast<char>(std::strtoul(data.substr(i, 2).c_str(), nullptr, 16));
-        } else if (data.rfind("expand:", 0) == 0) {
-            v.Kind = RegValueKind::ExpandString;
-            p = 7;
-            if (!Unquote(data, p, v.Data)) continue;
-        } else {
-            v.Kind = RegValueKind::String;
-            if (!Unquote(data, p, v.Data)) continue;
         }
         current->SetValue(std::move(v));
     }

@@ -1,8 +1,10 @@
 #pragma once
 // The emulated registry's storage: one text file per root key under the user's
 // configuration folder ($XDG_CONFIG_HOME, else ~/.config, then
-// "velmora/registry"), read whole for every operation and replaced whole on
-// every change. Key paths are "\"-separated and compared ignoring case.
+// "velmora/registry"), read whole and replaced whole (never half written) when
+// something in it changes. Key paths are "\"-separated and compared ignoring
+// case. Lines may end in LF or CR LF; lines that are not understood (and the
+// values under a header that is not) are kept and written back.
 #include "platform/core/Types.h"
 
 #include <cstdint>
@@ -23,6 +25,9 @@ struct RegValue {
 struct RegKey {
     String Path; // as created; "" for the root
     std::vector<RegValue> Values;
+    std::vector<String> KeptLines; // not understood; written back after the values
+    // Opened for creation only: written once it holds something.
+    bool Pending = false;
 
     RegValue* FindValue(const String& name);
     // Adds or replaces the value of that name.
@@ -38,12 +43,17 @@ public:
     static RegistryHive Load(const String& rootName);
 
     // Writes the whole hive; false when the folder or file cannot be written.
-    bool Save() const;
+    bool Save();
+    // True when the file is not the one last read or written (another program,
+    // or another registry object, wrote it since).
+    bool Changed() const;
 
     // Path without leading or trailing "\"; null when the key is absent. The root always exists.
     RegKey* FindKey(const String& path);
-    // Creates the key and its missing parents.
-    RegKey& CreateKey(const String& path);
+    // Creates the key and its missing parents. Precondition: ValidPath(path).
+    // Pending keys reach the file only once they hold a value; creating a
+    // pending key again without Pending makes it a key of its own.
+    RegKey& CreateKey(const String& path, bool Pending = false);
     // Deletes the key with everything below it; false when it was absent or is the root.
     bool DeleteKey(const String& path);
     // The names of the key's direct sub-keys, in alphabetical order.
@@ -51,13 +61,30 @@ public:
 
     // "a\\b\\" and "\\a\\b" become "a\\b"; empty parts are dropped.
     static String CleanPath(const String& path);
+    // At most MaxDepth names below the root, none longer than MaxNameLength
+    // characters, MaxPathBytes in all: other paths are refused, so no file can
+    // make a key's work grow without bound.
+    static bool ValidPath(const String& path);
+    static constexpr int MaxDepth = 512;
+    static constexpr int MaxNameLength = 255;
+    static constexpr size_t MaxPathBytes = 8192;
 
 private:
+    // What identifies one version of the file: device, inode, size and change time.
+    struct Stamp {
+        std::uint64_t Device = 0, Inode = 0, Size = 0;
+        std::int64_t Seconds = 0, Nanoseconds = 0;
+        bool Exists = false;
+        bool operator==(const Stamp&) const = default;
+    };
+    static Stamp StampOf(const String& fileName);
     String Serialize() const;
     void Parse(const std::string& text);
 
     String FFileName;
+    Stamp FStamp;
     std::map<String, RegKey> FKeys; // by upper-cased path
+    std::vector<String> FKeptLines; // not understood, before the first key
 };
 
 } // namespace core

@@ -29,7 +29,7 @@ template <typename F> bool TRegIniFile::WithSection(const String& Section, bool 
         if (readOnly)
             OpenKeyReadOnly("\\" + oldPath);
         else
-            OpenKey("\\" + oldPath, false);
+            OpenKey("\\" + oldPath, true); // writes nothing, and holds when the key is not stored yet
     };
     {
         const core::ScopeExit restoreKey(restore);

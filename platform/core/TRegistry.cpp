@@ -1,6 +1,7 @@
 #include "platform/core/TRegistry.h"
 
 #include "platform/core/Exceptions.h"
+#include "platform/core/FileUtils.h"
 #include "platform/core/Format.h"
 #include "platform/core/RegistryHive.h"
 #include "platform/core/RtlConsts.h"
@@ -8,8 +9,10 @@
 #include "platform/core/TStrings.h"
 
 #include <cstring>
+#include <unistd.h>
 
 using core::RegistryHive;
+using core::RegKey;
 using core::RegValue;
 using core::RegValueKind;
 
@@ -44,9 +47,14 @@ String TRegistry::RootName() const {
     }
 }
 
+TRegistry::TRegistry(Cardinal AAccess) : FAccess(AAccess) {}
+
+TRegistry::~TRegistry() = default;
+
 void TRegistry::SetRootKey(HKEY Value) {
     CloseKey();
     FRootKey = Value;
+    FHive.reset();
 }
 
 String TRegistry::ResolvePath(const String& Key) const {
@@ -59,14 +67,30 @@ bool TRegistry::CanWrite() const {
     return FHasKey && !FReadOnly && (FAccess & KEY_SET_VALUE) != 0 && !RootName().empty();
 }
 
+RegistryHive& TRegistry::Hive() {
+    // One read serves every value until another writer changes the file.
+    if (!FHive || FHive->Changed()) FHive = std::make_unique<RegistryHive>(RegistryHive::Load(RootName()));
+    return *FHive;
+}
+
+bool TRegistry::Store() {
+    if (FHive->Save()) return true;
+    // What could not be stored is not kept either.
+    FHive.reset();
+    return false;
+}
+
 bool TRegistry::OpenKey(const String& Key, bool CanCreate) {
     if (RootName().empty() || Key.find_first_of("\r\n") != String::npos) return false;
     const String path = ResolvePath(Key);
-    auto hive = RegistryHive::Load(RootName());
-    if (hive.FindKey(path) == nullptr) {
+    if (!RegistryHive::ValidPath(path)) return false;
+    if (Hive().FindKey(path) == nullptr) {
         if (!CanCreate) return false;
-        hive.CreateKey(path);
-        if (!hive.Save()) return false;
+        // Created here only; the file gets it with its first value. A key that
+        // could never be stored is refused now.
+        const String folder = RegistryHive::Folder();
+        if (!ForceDirectories(folder) || ::access(folder.c_str(), W_OK) != 0) return false;
+        Hive().CreateKey(path, true);
     }
     FCurrentPath = path;
     FHasKey = true;
@@ -87,66 +111,64 @@ void TRegistry::CloseKey() {
 }
 
 bool TRegistry::CreateKey(const String& Key) {
-    if (RootName().empty() || Key.find_first_of("\r\n") != String::npos)
-        throw ERegistryException(Format(SRegCreateFailed, {Key}));
-    auto hive = RegistryHive::Load(RootName());
     const String path = ResolvePath(Key);
-    if (hive.FindKey(path) != nullptr) return true;
-    hive.CreateKey(path);
-    if (!hive.Save()) throw ERegistryException(Format(SRegCreateFailed, {Key}));
+    if (RootName().empty() || Key.find_first_of("\r\n") != String::npos || !RegistryHive::ValidPath(path))
+        throw ERegistryException(Format(SRegCreateFailed, {Key}));
+    if (const RegKey* key = Hive().FindKey(path); key != nullptr && !key->Pending) return true;
+    Hive().CreateKey(path);
+    if (!Store()) throw ERegistryException(Format(SRegCreateFailed, {Key}));
     return true;
 }
 
 bool TRegistry::DeleteKey(const String& Key) {
     if (RootName().empty()) return false;
-    auto hive = RegistryHive::Load(RootName());
-    return hive.DeleteKey(ResolvePath(Key)) && hive.Save();
+    return Hive().DeleteKey(ResolvePath(Key)) && Store();
 }
 
 bool TRegistry::KeyExists(const String& Key) {
     if (RootName().empty()) return false;
-    auto hive = RegistryHive::Load(RootName());
-    return hive.FindKey(ResolvePath(Key)) != nullptr;
+    return Hive().FindKey(ResolvePath(Key)) != nullptr;
 }
 
 bool TRegistry::HasSubKeys() {
     if (!FHasKey) return false;
-    return !RegistryHive::Load(RootName()).SubKeyNames(FCurrentPath).empty();
+    return !Hive().SubKeyNames(FCurrentPath).empty();
 }
 
 void TRegistry::GetKeyNames(TStrings* Strings) {
     std::vector<String> names;
-    if (FHasKey) names = RegistryHive::Load(RootName()).SubKeyNames(FCurrentPath);
+    if (FHasKey) names = Hive().SubKeyNames(FCurrentPath);
     core::ReplaceStrings(*Strings, names);
 }
 
 void TRegistry::GetValueNames(TStrings* Strings) {
     std::vector<String> names;
     if (FHasKey) {
-        auto hive = RegistryHive::Load(RootName());
-        if (auto* key = hive.FindKey(FCurrentPath))
+        if (auto* key = Hive().FindKey(FCurrentPath))
             for (const RegValue& v : key->Values)
                 names.push_back(v.Name);
     }
     core::ReplaceStrings(*Strings, names);
 }
 
+const RegValue* TRegistry::FindValue(const String& Name) {
+    if (!FHasKey || RootName().empty()) return nullptr;
+    RegKey* key = Hive().FindKey(FCurrentPath);
+    return key != nullptr ? key->FindValue(Name) : nullptr;
+}
+
 bool TRegistry::ValueExists(const String& Name) {
-    return GetDataType(Name) != rdUnknown;
+    return FindValue(Name) != nullptr;
 }
 
 bool TRegistry::DeleteValue(const String& Name) {
     if (!CanWrite()) return false;
-    auto hive = RegistryHive::Load(RootName());
-    auto* key = hive.FindKey(FCurrentPath);
-    return key != nullptr && key->DeleteValue(Name) && hive.Save();
+    RegKey* key = Hive().FindKey(FCurrentPath);
+    return key != nullptr && key->DeleteValue(Name) && Store();
 }
 
 TRegDataType TRegistry::GetDataType(const String& Name) {
-    if (!FHasKey) return rdUnknown;
-    auto hive = RegistryHive::Load(RootName());
-    auto* key = hive.FindKey(FCurrentPath);
-    const RegValue* v = key != nullptr ? key->FindValue(Name) : nullptr;
+    const RegValue* v = FindValue(Name);
     if (v == nullptr) return rdUnknown;
     switch (v->Kind) {
     case RegValueKind::String:
@@ -162,10 +184,7 @@ TRegDataType TRegistry::GetDataType(const String& Name) {
 }
 
 Integer TRegistry::GetDataSize(const String& Name) {
-    if (!FHasKey) return -1;
-    auto hive = RegistryHive::Load(RootName());
-    auto* key = hive.FindKey(FCurrentPath);
-    const RegValue* v = key != nullptr ? key->FindValue(Name) : nullptr;
+    const RegValue* v = FindValue(Name);
     if (v == nullptr) return -1;
     if (v->Kind == RegValueKind::Integer) return 4;
     if (v->Kind == RegValueKind::Binary) return static_cast<Integer>(v->Data.size());
@@ -173,59 +192,45 @@ Integer TRegistry::GetDataSize(const String& Name) {
 }
 
 String TRegistry::ReadString(const String& Name) {
-    if (!FHasKey) return String();
-    auto hive = RegistryHive::Load(RootName());
-    auto* key = hive.FindKey(FCurrentPath);
-    const RegValue* v = key != nullptr ? key->FindValue(Name) : nullptr;
+    const RegValue* v = FindValue(Name);
     if (v == nullptr) return String();
     if (v->Kind != RegValueKind::String && v->Kind != RegValueKind::ExpandString) InvalidType(Name);
     return v->Data;
 }
 
-namespace {
-
-void StoreValue(const String& rootName, const String& path, RegValue value) {
-    auto hive = RegistryHive::Load(rootName);
-    auto* key = hive.FindKey(path);
-    const String name = value.Name;
-    if (key == nullptr) SetDataFailed(name);
-    key->SetValue(std::move(value));
-    if (!hive.Save()) SetDataFailed(name);
+void TRegistry::StoreValue(RegValue Value) {
+    const String name = Value.Name;
+    if (!CanWrite()) SetDataFailed(name);
+    // The open key is stored with its first value.
+    RegKey& key = Hive().CreateKey(FCurrentPath);
+    const RegValue* old = key.FindValue(name);
+    if (old != nullptr && old->Kind == Value.Kind && old->Data == Value.Data && old->Number == Value.Number)
+        return;
+    key.SetValue(std::move(Value));
+    if (!Store()) SetDataFailed(name);
 }
 
-} // namespace
-
 void TRegistry::WriteString(const String& Name, const String& Value) {
-    if (!CanWrite()) SetDataFailed(Name);
-    StoreValue(RootName(), FCurrentPath, RegValue{Name, RegValueKind::String, Value, 0});
+    StoreValue(RegValue{Name, RegValueKind::String, Value, 0});
 }
 
 void TRegistry::WriteExpandString(const String& Name, const String& Value) {
-    if (!CanWrite()) SetDataFailed(Name);
-    StoreValue(RootName(), FCurrentPath, RegValue{Name, RegValueKind::ExpandString, Value, 0});
+    StoreValue(RegValue{Name, RegValueKind::ExpandString, Value, 0});
 }
 
 Integer TRegistry::ReadInteger(const String& Name) {
-    if (!FHasKey) throw ERegistryException(Format(SRegGetDataFailed, {Name}));
-    auto hive = RegistryHive::Load(RootName());
-    auto* key = hive.FindKey(FCurrentPath);
-    const RegValue* v = key != nullptr ? key->FindValue(Name) : nullptr;
+    const RegValue* v = FindValue(Name);
     if (v == nullptr) throw ERegistryException(Format(SRegGetDataFailed, {Name}));
     if (v->Kind != RegValueKind::Integer) InvalidType(Name);
     return static_cast<Integer>(v->Number);
 }
 
 void TRegistry::WriteInteger(const String& Name, Integer Value) {
-    if (!CanWrite()) SetDataFailed(Name);
-    StoreValue(RootName(), FCurrentPath,
-               RegValue{Name, RegValueKind::Integer, String(), static_cast<std::uint32_t>(Value)});
+    StoreValue(RegValue{Name, RegValueKind::Integer, String(), static_cast<std::uint32_t>(Value)});
 }
 
 Integer TRegistry::ReadBinaryData(const String& Name, void* Buffer, Integer BufSize) {
-    if (!FHasKey) return 0;
-    auto hive = RegistryHive::Load(RootName());
-    auto* key = hive.FindKey(FCurrentPath);
-    const RegValue* v = key != nullptr ? key->FindValue(Name) : nullptr;
+    const RegValue* v = FindValue(Name);
     if (v == nullptr) return 0;
     const auto size = static_cast<Integer>(v->Data.size());
     if (v->Kind != RegValueKind::Binary || size > BufSize) InvalidType(Name);
@@ -234,8 +239,8 @@ Integer TRegistry::ReadBinaryData(const String& Name, void* Buffer, Integer BufS
 }
 
 void TRegistry::WriteBinaryData(const String& Name, const void* Buffer, Integer BufSize) {
-    if (!CanWrite() || BufSize < 0) SetDataFailed(Name);
+    if (BufSize < 0) SetDataFailed(Name);
     String bytes;
     if (BufSize > 0) bytes.assign(static_cast<const char*>(Buffer), static_cast<size_t>(BufSize));
-    StoreValue(RootName(), FCurrentPath, RegValue{Name, RegValueKind::Binary, bytes, 0});
+    StoreValue(RegValue{Name, RegValueKind::Binary, bytes, 0});
 }

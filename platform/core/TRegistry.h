@@ -1,9 +1,17 @@
 #pragma once
 // The registry, emulated in files (see core::RegistryHive): keys under a root
-// key, each holding named string, integer and binary values.
+// key, each holding named string, integer and binary values. The root's file is
+// read once and again only when it changed on disk; it is written only when a
+// key is created or deleted or a value changes.
 #include "platform/core/TObject.h"
 
 #include <cstdint>
+#include <memory>
+
+namespace core {
+class RegistryHive;
+struct RegValue;
+} // namespace core
 
 class TStrings;
 
@@ -25,7 +33,8 @@ enum TRegDataType { rdUnknown, rdString, rdExpandString, rdInteger, rdBinary };
 
 class TRegistry : public TObject {
 public:
-    explicit TRegistry(Cardinal AAccess = KEY_ALL_ACCESS) : FAccess(AAccess) {}
+    explicit TRegistry(Cardinal AAccess = KEY_ALL_ACCESS);
+    ~TRegistry() override;
 
     String ClassName() const override { return "TRegistry"; }
 
@@ -39,15 +48,19 @@ public:
     bool HasCurrentKey() const { return FHasKey; }
 
     // Key is relative to the open key, or to the root when it starts with "\" or
-    // none is open. Opens it (creating it and its parents when CanCreate) and
-    // makes it current; false when it is missing, the root key is unknown, the
-    // name holds a line break or the change cannot be stored.
+    // none is open. Opens it and makes it current; with CanCreate a missing key
+    // is created, but reaches the file only with the next change (opening
+    // writes nothing).
+    // False when it is missing (without CanCreate), the root key is unknown, the
+    // name holds a line break, the path is too deep or long (see
+    // core::RegistryHive::ValidPath) or the store's folder cannot be written.
     bool OpenKey(const String& Key, bool CanCreate);
     // Opens an existing key; writes through it then fail.
     bool OpenKeyReadOnly(const String& Key);
     void CloseKey();
     // Creates Key (relative as for OpenKey) without opening it. Raises
-    // ERegistryException "Failed to create key <key>" when it cannot be stored.
+    // ERegistryException "Failed to create key <key>" when it cannot be stored
+    // or its path is refused.
     bool CreateKey(const String& Key);
     // Deletes Key and everything below it; false when it did not exist.
     bool DeleteKey(const String& Key);
@@ -68,7 +81,8 @@ public:
     // the value is not a string.
     String ReadString(const String& Name);
     // Raises ERegistryException "Failed to set data for '<name>'" when no key is
-    // open, the key is read-only or the change cannot be stored.
+    // open, the key is read-only or the change cannot be stored. Writing the
+    // value a key already holds leaves the file alone.
     void WriteString(const String& Name, const String& Value);
     void WriteExpandString(const String& Name, const String& Value);
     // Raises "Failed to get data for '<name>'" when absent and "Invalid data type
@@ -90,6 +104,16 @@ private:
     String ResolvePath(const String& Key) const;
     String RootName() const;
     bool CanWrite() const;
+    // The root's hive, read again when its file changed. Precondition: a known root.
+    core::RegistryHive& Hive();
+    // The open key's value Name; null when absent.
+    const core::RegValue* FindValue(const String& Name);
+    // Writes the changed hive; false (and the hive read again) when the file
+    // cannot be written.
+    bool Store();
+    void StoreValue(core::RegValue Value);
+
+    std::unique_ptr<core::RegistryHive> FHive;
 
     HKEY FRootKey = HKEY_CURRENT_USER;
     Cardinal FAccess;

@@ -6,6 +6,7 @@
 
 #include "tests/platform/core/StringsLines.h"
 #include "tests/support/ErrorOf.h"
+#include "tests/support/FileBytes.h"
 #include "tests/support/ScopedEnv.h"
 #include "tests/support/TempFolder.h"
 
@@ -15,6 +16,8 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <sys/stat.h>
+#include <fcntl.h>
 #include <vector>
 
 namespace {
@@ -130,8 +133,7 @@ TEST_F(RegistryTest, ReadErrorsNameTheValue) {
 TEST_F(RegistryTest, WritesWithoutWritableKeyRaise) {
     TRegistry reg;
     EXPECT_EQ("Failed to set data for 'x'", ErrorOf<ERegistryException>([&] { reg.WriteString("x", "1"); }));
-    ASSERT_TRUE(reg.OpenKey("App", true));
-    reg.CloseKey();
+    ASSERT_TRUE(reg.CreateKey("App"));
     ASSERT_TRUE(reg.OpenKeyReadOnly("App"));
     EXPECT_EQ("Failed to set data for 'x'", ErrorOf<ERegistryException>([&] { reg.WriteInteger("x", 1); }));
     TRegistry readOnly(KEY_READ);
@@ -201,4 +203,94 @@ TEST_F(RegistryTest, RegistryIniFileServesTheIniInterface) {
     EXPECT_TRUE(ini.SectionExists("Main"));
     EXPECT_TRUE(ini.ValueExists("Main", "zoom"));
     EXPECT_FALSE(ini.SectionExists("Other"));
+}
+
+namespace {
+
+const char* const HiveName = "velmora/registry/HKEY_CURRENT_USER.reg";
+
+// A grid layout as a file with Windows line ends, a comment and lines of
+// other programs' making between the values.
+const std::string WindowsLayout = "; kézzel írva\r\n"
+                                  "[Software\\Velmora\\Grid]\r\n"
+                                  "\"Count\"=dword:00000002\r\n"
+                                  "\"0\"=\"nev,120,Név,\"\r\n"
+                                  "\"1\"=dword:zz\r\n"
+                                  "jövőbeli sor\r\n";
+
+} // namespace
+
+TEST_F(RegistryTest, AWindowsFileIsReadWholeAndOpeningWritesNothing) {
+    WriteFileBytes(FDir.File(HiveName), WindowsLayout);
+    {
+        TRegIniFile ini("Software\\Velmora");
+        EXPECT_EQ(2, ini.ReadInteger("Grid", "Count", 0));
+        EXPECT_EQ("nev,120,Név,", ini.ReadString("Grid", "0", ""));
+        TRegistry reg;
+        EXPECT_TRUE(reg.OpenKey("Software\\Velmora\\Elsewhere", true));
+        EXPECT_TRUE(reg.KeyExists("\\Software\\Velmora\\Elsewhere")); // for this object
+        reg.WriteInteger("n", 1);
+        reg.WriteInteger("n", 1);
+    }
+    const std::string afterChange = ReadFileBytes(FDir.File(HiveName));
+    // The change is written; every line not understood is still there.
+    EXPECT_NE(afterChange.find("\"n\"=dword:00000001"), std::string::npos);
+    for (const char* kept :
+         {"; kézzel írva\n", "\"1\"=dword:zz\n", "jövőbeli sor\n", "\"0\"=\"nev,120,Név,\""})
+        EXPECT_NE(afterChange.find(kept), std::string::npos) << kept;
+    TRegIniFile ini("Software\\Velmora");
+    EXPECT_EQ("nev,120,Név,", ini.ReadString("Grid", "0", ""));
+    WriteFileBytes(FDir.File(HiveName), WindowsLayout);
+    {
+        // Only opened and read, or written with what it holds: left byte for byte.
+        TRegistry reg;
+        ASSERT_TRUE(reg.OpenKey("Software\\Velmora\\Grid", true));
+        reg.WriteInteger("Count", 2);
+        ASSERT_TRUE(reg.OpenKey("\\Software\\Velmora\\Uj", true));
+    }
+    EXPECT_EQ(ReadFileBytes(FDir.File(HiveName)), WindowsLayout);
+}
+
+TEST_F(RegistryTest, TheFileIsReadAgainOnlyWhenItChanged) {
+    TRegistry reg;
+    ASSERT_TRUE(reg.OpenKey("App", true));
+    reg.WriteString("a", "1");
+    // Rewritten in place with the same size and time: to the reader it is the same file.
+    const std::string path = FDir.File(HiveName);
+    struct stat st {};
+    ::stat(path.c_str(), &st);
+    std::string bytes = ReadFileBytes(path);
+    bytes.replace(bytes.find("\"1\""), 3, "\"2\"");
+    { std::fstream(path, std::ios::in | std::ios::out | std::ios::binary) << bytes; }
+    const timespec times[2] = {st.st_atim, st.st_mtim};
+    ::utimensat(AT_FDCWD, path.c_str(), times, 0);
+    EXPECT_EQ("1", reg.ReadString("a"));
+    // Another writer's change is seen.
+    TRegistry other;
+    ASSERT_TRUE(other.OpenKey("App", false));
+    other.WriteString("a", "3");
+    EXPECT_EQ("3", reg.ReadString("a"));
+}
+
+TEST_F(RegistryTest, KeyPathsTooDeepOrLongAreRefused) {
+    std::string deep;
+    for (int i = 0; i < 8000; ++i)
+        deep += "k\\";
+    WriteFileBytes(FDir.File(HiveName), "[" + deep + "]\n\"x\"=\"1\"\n[Ok]\n\"y\"=\"2\"\n");
+    TRegistry reg;
+    EXPECT_FALSE(reg.OpenKey(deep, true));
+    EXPECT_FALSE(reg.KeyExists(deep));
+    EXPECT_EQ("Failed to create key " + deep, ErrorOf<ERegistryException>([&] { reg.CreateKey(deep); }));
+    const std::string longName(256, 'n');
+    EXPECT_FALSE(reg.OpenKey(longName, true));
+    std::string limit;
+    for (int i = 0; i < 512; ++i)
+        limit += "k\\";
+    EXPECT_TRUE(reg.OpenKey(limit, true));
+    // The refused key's lines stay in the file when something else changes.
+    ASSERT_TRUE(reg.OpenKey("\\Ok", false));
+    EXPECT_EQ("2", reg.ReadString("y"));
+    reg.WriteString("y", "3");
+    const std::string after = ReadFileBytes(FDir.File(HiveName));
+    EXPECT_NE(after.find("[" + deep + "]\n\"x\"=\"1\"\n"), std::string::npos);
 }
