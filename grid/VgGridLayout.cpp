@@ -1,6 +1,7 @@
 #include "grid/VgGridLayout.h"
 
 #include "grid/TVgDBGrid.h"
+#include "platform/core/Exceptions.h"
 #include "platform/core/NumberFormat.h"
 #include "platform/core/ScopeExit.h"
 #include "platform/core/StrUtils.h"
@@ -160,6 +161,20 @@ Integer IntItem(String& Rest, Integer Default) {
     return TryStrToInt(Trim(vg::ReadLayoutItem(Rest)), n) ? n : Default;
 }
 
+// A layout file is not trusted with sizes: beyond these it is refused whole.
+constexpr Integer MaxLayoutColumns = 1024;
+constexpr Integer MaxColumnWidth = 32767;
+
+[[noreturn]] void RefuseLayout(const String& Why) {
+    throw EReadError("A mentett oszlopelrendezés nem tölthető be: " + Why + ".");
+}
+
+// The width item of a column's value (64 when it does not read).
+Integer ColumnWidth(String Value) {
+    vg::ReadLayoutItem(Value);
+    return IntItem(Value, 64);
+}
+
 void LoadColumn(TCustomDBGrid* Grid, LayoutStore& Store, Integer Index, String Value) {
     TColumn* c = Grid->Columns()->Add();
     c->SetFieldName(vg::ReadLayoutItem(Value));
@@ -229,11 +244,20 @@ void Load(TCustomDBGrid* Grid, const std::function<std::unique_ptr<LayoutStore>(
     std::unique_ptr<LayoutStore> store = Open();
     Integer count = store->ReadCount();
     if (count <= 0) return;
-    Grid->Columns()->Clear();
+    if (count > MaxLayoutColumns)
+        RefuseLayout(Num(count) + " oszlopot ír, legfeljebb " + Num(MaxLayoutColumns) + " lehet");
+    // Checked before the grid's columns go, so a refused layout changes nothing.
+    std::vector<String> values;
     for (Integer i = 0; i < count; ++i) {
-        String value = store->Read(Num(i));
-        if (!value.empty()) LoadColumn(Grid, *store, i, value);
+        values.push_back(store->Read(Num(i)));
+        if (!values.back().empty() && ColumnWidth(values.back()) > MaxColumnWidth)
+            RefuseLayout("a(z) " + Num(i + 1) + ". oszlop szélessége " + Num(ColumnWidth(values.back())) +
+                         ", legfeljebb " + Num(MaxColumnWidth) + " lehet");
     }
+    Grid->Columns()->Clear();
+    for (Integer i = 0; i < count; ++i)
+        if (!values[static_cast<std::size_t>(i)].empty())
+            LoadColumn(Grid, *store, i, values[static_cast<std::size_t>(i)]);
 }
 
 } // namespace

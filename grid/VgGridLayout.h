@@ -6,7 +6,8 @@
 // Section a sub-key) or in an INI file (Key the file name, Section the INI
 // section). Loading replaces the columns only when the section holds some;
 // errors of the store pass to the caller, and the grid always leaves its
-// layout change.
+// layout change. A stored layout of more than 1024 columns or a column wider
+// than 32767 is refused whole (EReadError, in Hungarian) and changes nothing.
 #include "platform/core/Types.h"
 
 class TCustomDBGrid;

@@ -96,9 +96,10 @@ TCustomGrid::TScrollState TCustomGrid::HorzScrollState() const {
     if (FScrollBars != ssHorizontal && FScrollBars != ssBoth) return s;
     TRect full = TCustomControl::ClientRect();
     Integer lw = VertLineWidth();
-    Integer x = 0;
+    // Summed wide: column widths set from stored layouts can add up past Integer.
+    Int64 x = 0;
     for (Integer c = 0; c < ColCount(); ++c)
-        if (ColWidths(c) >= 0) x += ColWidths(c) + lw;
+        if (ColWidths(c) >= 0) x += Int64{ColWidths(c)} + lw;
     s.Shown = FLeftCol > FFixedCols || x > full.Right;
     s.Min = FFixedCols;
     s.Max = std::max(FFixedCols, ColCount() - 1);

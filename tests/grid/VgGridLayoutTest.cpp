@@ -1,10 +1,12 @@
 #include "grid/VgGridLayout.h"
 
 #include "tests/grid/GridFixture.h"
+#include "platform/core/Exceptions.h"
 #include "platform/core/TIniFile.h"
 #include "platform/core/TRegIniFile.h"
 #include "platform/graphics/TFont.h"
 #include "platform/ui/TMenuItem.h"
+#include "tests/support/ErrorOf.h"
 #include "tests/support/ScopedEnv.h"
 #include "tests/support/TempFolder.h"
 
@@ -180,6 +182,40 @@ TEST_F(LayoutStorageTest, EmptyValuesAndBadItemsFallBack) {
     EXPECT_EQ(Column(1)->Title()->Alignment(), taCenter);
     EXPECT_EQ(Column(1)->SortType(), stAscending);
     EXPECT_EQ(Column(1)->BandIndex(), 0); // "zz" reads as 0
+}
+
+// Sizes a stored layout may not carry: each is refused whole with a Hungarian
+// message, before a column changes.
+TEST_F(LayoutStorageTest, OversizedLayoutsAreRefusedAndChangeNothing) {
+    struct Row {
+        Integer Count;
+        const char* Value0;
+        const char* Message;
+    } rows[] = {
+        {1025, "id,10,Szám", "1025 oszlopot ír, legfeljebb 1024 lehet"}, // one column too many
+        {2147483647, "id,10,Szám", "2147483647 oszlopot ír, legfeljebb 1024 lehet"},
+        {2, "id,2147483647,Szám", "a(z) 1. oszlop szélessége 2147483647, legfeljebb 32767 lehet"},
+    };
+    for (const Row& r : rows) {
+        {
+            TRegIniFile reg("Software\\VgGrid");
+            reg.WriteInteger("Rossz", "Count", r.Count);
+            reg.WriteString("Rossz", "0", r.Value0);
+        }
+        EXPECT_EQ(ErrorOf<EReadError>([&] { LoadGridFromRegistry(Grid.get(), "Software\\VgGrid", "Rossz"); }),
+                  String("A mentett oszlopelrendezés nem tölthető be: ") + r.Message + ".");
+        ASSERT_EQ(Grid->GetColumns()->Count(), 2);
+        EXPECT_EQ(Column(0)->Width(), 120);
+    }
+    // The widest a layout may hold still loads.
+    {
+        TRegIniFile reg("Software\\VgGrid");
+        reg.WriteInteger("Rossz", "Count", 1024);
+        reg.WriteString("Rossz", "0", "id,32767,Szám");
+    }
+    LoadGridFromRegistry(Grid.get(), "Software\\VgGrid", "Rossz");
+    ASSERT_EQ(Grid->GetColumns()->Count(), 1);
+    EXPECT_EQ(Column(0)->Width(), 32767);
 }
 
 TEST_F(LayoutStorageTest, AMissingSectionLeavesTheColumns) {

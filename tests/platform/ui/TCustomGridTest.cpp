@@ -28,6 +28,7 @@ public:
         auto c = graphics::MakeRecordingCanvas(b, TSize(Width(), Height()));
         PaintTo(c.get());
     }
+    using TCustomGrid::HorzScrollState;
     using TCustomGrid::ShowEditor;
 
 protected:
@@ -202,6 +203,13 @@ TEST_F(CustomGridTest, ScrollBarsShowOnlyWhenTheCellsDoNotFit) {
     Grid->SetRowCount(50);
     Grid->PaintLog();
     EXPECT_EQ(Grid->ClientRect(), Rect(0, 0, 200, 100));
+}
+
+TEST_F(CustomGridTest, AColumnAsWideAsAnIntegerHoldsStillNeedsTheBar) {
+    // A width read from a stored layout: the sum of the widths must not wrap round.
+    Grid->SetColCount(3);
+    Grid->SetColWidths(1, 2147483647);
+    EXPECT_TRUE(Grid->HorzScrollState().Shown);
 }
 
 TEST_F(CustomGridTest, WheelMovesTheCurrentRow) {
