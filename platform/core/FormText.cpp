@@ -11,6 +11,9 @@
 namespace {
 
 constexpr std::size_t BytesPerLine = 32;
+// Objects and lists each take a level of the parser's stack: deeper text is
+// refused rather than allowed to exhaust it.
+constexpr int MaxNesting = 256;
 
 String FloatText(double v) {
     char buffer[64];
@@ -109,6 +112,7 @@ public:
 
     TFormObject Object() {
         Expect("object");
+        const Nested level(*this);
         TFormObject o;
         const String first = Name();
         SkipBlanks();
@@ -145,6 +149,22 @@ public:
     }
 
 private:
+    // One level deeper for as long as it lives.
+    class Nested {
+    public:
+        explicit Nested(Parser& P) : FParser(P) {
+            if (++FParser.FDepth > MaxNesting)
+                FParser.Fail("Objects and lists nested deeper than " + std::to_string(MaxNesting) +
+                             " levels");
+        }
+        ~Nested() { --FParser.FDepth; }
+        Nested(const Nested&) = delete;
+        Nested& operator=(const Nested&) = delete;
+
+    private:
+        Parser& FParser;
+    };
+
     [[noreturn]] void Fail(const String& what) {
         Integer line = 1;
         for (std::size_t i = 0; i < FPos && i < FText.size(); ++i)
@@ -220,6 +240,7 @@ private:
             ++FPos;
             Binary(v.Bytes);
         } else if (c == '(') {
+            const Nested level(*this);
             v.Kind = TFormValue::vaList;
             ++FPos;
             for (SkipBlanks(); Peek() != ')'; SkipBlanks()) {
@@ -328,6 +349,7 @@ private:
 
     const String& FText;
     std::size_t FPos = 0;
+    int FDepth = 0;
 };
 
 } // namespace

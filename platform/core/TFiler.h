@@ -53,7 +53,8 @@ struct TFormObject {
 };
 
 // The text of an object tree, and back. Reading raises EReadError
-// "Line <n>: <what>" on text that is not a form object.
+// "Line <n>: <what>" on text that is not a form object, or that nests objects
+// and lists deeper than 256 levels.
 String FormObjectToText(const TFormObject& Object);
 TFormObject TextToFormObject(const String& Text);
 

@@ -235,6 +235,28 @@ TEST_F(FilerTest, ReaderErrorsNameTheProperty) {
     EXPECT_FALSE(s.ComponentState().Contains(csLoading));
 }
 
+TEST(FormText, NestingIsBoundedBeforeTheStackIs) {
+    auto objects = [](int depth) {
+        String text;
+        for (int i = 0; i < depth; ++i)
+            text += "object A: TSample\n";
+        for (int i = 0; i < depth; ++i)
+            text += "end\n";
+        return text;
+    };
+    auto lists = [](int depth) {
+        return "object A: TSample\n  L = " + String(static_cast<std::size_t>(depth), '(') +
+               String(static_cast<std::size_t>(depth), ')') + "\nend\n";
+    };
+    const String tooDeep = "Objects and lists nested deeper than 256 levels";
+    EXPECT_EQ(ErrorOf<EReadError>([&] { TextToFormObject(objects(20000)); }), "Line 257: " + tooDeep);
+    EXPECT_EQ(ErrorOf<EReadError>([&] { TextToFormObject(lists(20000)); }), "Line 2: " + tooDeep);
+    // An object's lists count with the object itself.
+    EXPECT_EQ(ErrorOf<EReadError>([&] { TextToFormObject(lists(256)); }), "Line 2: " + tooDeep);
+    EXPECT_NO_THROW(TextToFormObject(objects(256)));
+    EXPECT_NO_THROW(TextToFormObject(lists(255)));
+}
+
 TEST(PropertyRegistry, AncestorsComeFirst) {
     RegisterSample();
     class TBigSample : public TSample {
