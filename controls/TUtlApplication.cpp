@@ -7,8 +7,10 @@
 #include "platform/graphics/TBitmap.h"
 #include "platform/graphics/TCanvas.h"
 #include "platform/os/ProgramPaths.h"
+#include "platform/os/SessionControl.h"
 #include "platform/os/TNamedMutex.h"
 #include "platform/os/TickCount.h"
+#include "platform/ui/TApplication.h"
 #include "platform/ui/TScreen.h"
 
 #include <chrono>
@@ -127,5 +129,10 @@ void TUtlApplication::SetEditMode(TUtlEditModes Value) {
 }
 
 bool TUtlApplication::QuitWindows(TUtlExitCode ExitCode) {
-    return false;
+    const TSessionEnd how = ExitCode == ecQuit     ? TSessionEnd::PowerOff
+                            : ExitCode == ecReboot ? TSessionEnd::Reboot
+                                                   : TSessionEnd::LogOff;
+    if (!SessionService().End(how)) return false;
+    if (Application) Application->Terminate();
+    return true;
 }

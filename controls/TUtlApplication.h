@@ -94,7 +94,10 @@ public:
     // OnException, then (unless cancelled) the log and the application's message.
     void HandleException(TObject* Sender, const Exception& E);
 
-    // There is no system shut-down for a program of this platform: always false.
+    // Ends the desktop session through its service (platform SessionService):
+    // ecQuit powers off, ecReboot reboots, ecRestart logs the user off. When
+    // the service takes the request the application is told to terminate;
+    // where it is refused, false and nothing else happens.
     bool QuitWindows(TUtlExitCode ExitCode);
     // "Software\" + Company\ + title\ + Version\ (blank parts left out).
     String GetDefaultRegPath() const;

@@ -5,6 +5,9 @@
 #include "tests/support/TempFolder.h"
 
 #include "platform/core/FileUtils.h"
+#include "platform/core/ScopeExit.h"
+#include "platform/os/SessionControl.h"
+#include "platform/ui/TApplication.h"
 #include "platform/graphics/TBitmap.h"
 #include "platform/graphics/TCanvas.h"
 
@@ -214,6 +217,40 @@ TEST_F(UtlApplicationTest, DefaultRegistryPath) {
     EXPECT_EQ(path.rfind("Software\\Dornek\\", 0), 0u);
     EXPECT_EQ(path.substr(path.size() - 4), "2.0\\");
     EXPECT_FALSE(app.QuitWindows(ecQuit));
+}
+
+// Stands in for the desktop session: records each request, answers as told.
+class FakeSession : public TSessionService {
+public:
+    bool End(TSessionEnd How) override {
+        Asked.push_back(How);
+        return Accept;
+    }
+    std::vector<TSessionEnd> Asked;
+    bool Accept = false;
+};
+
+TEST(UtlApplicationQuitTest, EachExitCodeAsksItsEndAndOnlyATakenRequestTerminates) {
+    FakeSession session;
+    SetSessionService(&session);
+    core::ScopeExit restore([] { SetSessionService(nullptr); });
+    TUtlApplication app(nullptr);
+    const std::pair<TUtlExitCode, TSessionEnd> rows[] = {
+        {ecQuit, TSessionEnd::PowerOff}, {ecReboot, TSessionEnd::Reboot}, {ecRestart, TSessionEnd::LogOff}};
+    for (const auto& [code, how] : rows) {
+        EXPECT_FALSE(app.QuitWindows(code)); // refused: nothing else happens
+        EXPECT_EQ(session.Asked.back(), how) << code;
+    }
+    EXPECT_FALSE(Application->Terminated());
+    // Termination is for good: the taken request runs in a fresh process.
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            session.Accept = true;
+            const bool taken = app.QuitWindows(ecRestart);
+            std::exit(taken && Application->Terminated() ? 5 : 1);
+        },
+        ::testing::ExitedWithCode(5), "");
 }
 
 TEST(UtlApplicationInstanceTest, SecondObjectSeesThePreviousInstance) {
