@@ -1,11 +1,15 @@
 #include "platform/print/TPrinter.h"
 
+#include "platform/core/AtomicFile.h"
 #include "platform/core/Exceptions.h"
 #include "platform/core/ScopeExit.h"
 #include "platform/graphics/QtCanvasBackend.h"
 #include "platform/graphics/TCanvas.h"
 #include "platform/graphics/TFont.h"
+#include "platform/print/Spooler.h"
 
+#include <QDir>
+#include <QFont>
 #include <QGuiApplication>
 #include <QPageSetupDialog>
 #include <QPageLayout>
@@ -13,43 +17,54 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QTemporaryFile>
 
 #include <algorithm>
 #include <cmath>
 
-const char* const PdfPrinterName = "PDF";
+const char* const FilePrinterName = "Mentés PDF-fájlba";
 
 namespace print {
 
-// One selected printer: the Qt printer with the paper code it was given (Qt
-// knows no code for a custom size, so the code is kept beside it).
+// One selected printer: the Qt printer that gives the papers, margins and
+// resolution, with the paper code it was given (Qt knows no code for a custom
+// size, so the code is kept beside it), and the document while one prints.
+// Every document is drawn as PDF: the file printer's into a temporary file
+// beside its target, a queue's into a temporary file for the spooler.
 class PrinterDevice {
 public:
-    explicit PrinterDevice(const String& name) {
-        if (name == PdfPrinterName) {
-            Printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    PrinterDevice(const String& name, bool isFile, bool described) : Name(name), IsFile(isFile) {
+        // Without a queue's description the printer writes plain PDF (a null
+        // description keeps Qt from asking the spooler for its default).
+        if (!isFile && described) Info = QPrinterInfo::printerInfo(QString::fromStdString(name));
+        Printer = std::make_unique<QPrinter>(Info, QPrinter::HighResolution);
+        if (Info.isNull()) {
             Printer->setOutputFormat(QPrinter::PdfFormat);
             Printer->setResolution(600);
-            // A file has no unprintable border.
-            Printer->setFullPage(true);
-            IsFile = true;
-        } else {
-            Printer = std::make_unique<QPrinter>(QPrinterInfo::printerInfo(QString::fromStdString(name)),
-                                                 QPrinter::HighResolution);
-            Info = QPrinterInfo::printerInfo(QString::fromStdString(name));
         }
+        // A file has no unprintable border.
+        if (isFile) Printer->setFullPage(true);
         const Integer code = Printer->pageLayout().pageSize().windowsId();
         PaperCode = code > 0 ? code : 9;
         if (code <= 0) Printer->setPageSize(QPageSize(QPageSize::A4));
     }
 
-    std::unique_ptr<QPrinter> Printer;
-    // Open while a document prints.
-    std::unique_ptr<QPainter> Painter;
-    QPrinterInfo Info;
+    // The printer the pages of the open document go to.
+    QPrinter* Target() const { return Job ? Job.get() : Printer.get(); }
+
+    String Name;
     bool IsFile = false;
+    std::unique_ptr<QPrinter> Printer;
+    QPrinterInfo Info;
     Integer PaperCode = 9;
     Integer Copies = 1;
+    // Open while a document prints.
+    std::unique_ptr<QPainter> Painter;
+    // A queue's document: its PDF printer and its file.
+    std::unique_ptr<QPrinter> Job;
+    std::unique_ptr<QTemporaryFile> Spool;
+    // The file printer's document, until it replaces the target.
+    std::unique_ptr<core::FileReplacement> Output;
 };
 
 } // namespace print
@@ -88,12 +103,12 @@ std::vector<QPageSize> FileSizes() {
 } // namespace
 
 TPrinter::TPrinter() {
-    for (const QString& name : QPrinterInfo::availablePrinterNames())
-        FPrinters.push_back(name.toStdString());
-    const String defaultName = QPrinterInfo::defaultPrinterName().toStdString();
-    const auto found = std::find(FPrinters.begin(), FPrinters.end(), defaultName);
-    FPrinters.push_back(PdfPrinterName);
-    FIndex = found != FPrinters.end() && !defaultName.empty() ? Integer(found - FPrinters.begin()) : 0;
+    const print::QueueList queues = print::CurrentSpooler().Queues();
+    FPrinters = queues.Names;
+    FPrinters.push_back(FilePrinterName);
+    // The default is found in the finished list, by its place among the queues.
+    for (std::size_t i = 0; i + 1 < FPrinters.size(); ++i)
+        if (!queues.Default.empty() && FPrinters[i] == queues.Default) FIndex = Integer(i);
     Select();
 }
 
@@ -105,7 +120,9 @@ TPrinter::~TPrinter() {
 }
 
 void TPrinter::Select() {
-    FDevice = std::make_unique<print::PrinterDevice>(FPrinters[static_cast<std::size_t>(FIndex)]);
+    FDevice =
+        std::make_unique<print::PrinterDevice>(FPrinters[static_cast<std::size_t>(FIndex)], IsFilePrinter(),
+                                               print::CurrentSpooler().DescribesQueues());
 }
 
 void TPrinter::SetPrinterIndex(Integer Value) {
@@ -125,10 +142,6 @@ void TPrinter::GetDeviceMode(TDeviceMode& Mode) const {
     Mode.PaperWidth = Rounded(mm.width() * 10);
     Mode.PaperLength = Rounded(mm.height() * 10);
     Mode.Copies = FDevice->Copies;
-}
-
-bool TPrinter::IsFilePrinter() const {
-    return FDevice->IsFile;
 }
 
 void TPrinter::SetDeviceMode(const TDeviceMode& Mode) {
@@ -157,17 +170,16 @@ void TPrinter::SetDeviceMode(const TDeviceMode& Mode) {
 
 std::vector<TPaperInfo> TPrinter::PaperSizes() const {
     std::vector<TPaperInfo> list;
-    const QList<QPageSize> offered =
-        FDevice->IsFile ? QList<QPageSize>() : FDevice->Info.supportedPageSizes();
-    auto add = [&](const QPageSize& size) {
+    // A printer that names no papers of its own (the file printer) offers the standard ones.
+    QList<QPageSize> offered =
+        FDevice->Info.isNull() ? QList<QPageSize>() : FDevice->Info.supportedPageSizes();
+    if (offered.isEmpty())
+        for (const QPageSize& size : FileSizes())
+            offered.append(size);
+    for (const QPageSize& size : offered) {
         const int code = size.windowsId();
         if (code > 0 && code < 65536) list.push_back({static_cast<Word>(code), size.name().toStdString()});
-    };
-    if (FDevice->IsFile)
-        for (const QPageSize& size : FileSizes())
-            add(size);
-    for (const QPageSize& size : offered)
-        add(size);
+    }
     return list;
 }
 
@@ -199,38 +211,89 @@ Integer TPrinter::PageHeight() const {
 }
 
 std::unique_ptr<TCanvas> TPrinter::StartDocument() {
-    QPrinter* p = FDevice->Printer.get();
+    print::PrinterDevice& d = *FDevice;
+    QPrinter* p = d.Printer.get();
     p->setDocName(ToQ(Title));
-    p->setCopyCount(std::max(1, Copies));
-    if (FDevice->IsFile) p->setOutputFileName(ToQ(FOutputFileName));
-    if (FDevice->IsFile && FOutputFileName.empty()) throw EPrinter("Printer selected is not valid");
+    if (d.IsFile) {
+        if (FOutputFileName.empty()) throw EPrinter("Printer selected is not valid");
+        auto output = std::make_unique<core::FileReplacement>(FOutputFileName);
+        if (!output->Valid()) throw EFCreateError("Cannot create file \"" + FOutputFileName + "\"");
+        p->setCopyCount(std::max(1, Copies));
+        p->setOutputFileName(ToQ(output->TempName()));
+        d.Output = std::move(output);
+    } else {
+        // The queue's paper, margins and resolution, drawn as PDF for the spooler.
+        auto spool = std::make_unique<QTemporaryFile>(QDir::tempPath() + "/velmora-print-XXXXXX.pdf");
+        if (!spool->open()) throw EPrinter("Printer selected is not valid");
+        auto job = std::make_unique<QPrinter>(QPrinterInfo(), QPrinter::HighResolution);
+        job->setResolution(p->resolution());
+        job->setFullPage(p->fullPage());
+        job->setPageLayout(p->pageLayout());
+        job->setDocName(p->docName());
+        job->setOutputFileName(spool->fileName());
+        d.Spool = std::move(spool);
+        d.Job = std::move(job);
+    }
     auto painter = std::make_unique<QPainter>();
-    if (!painter->begin(p)) throw EPrinter("Printer selected is not valid");
-    FDevice->Painter = std::move(painter);
-    return PageCanvas(FDevice->Painter.get(), TSize(PageWidth(), PageHeight()), p->resolution());
+    if (!painter->begin(d.Target())) {
+        DropDocument();
+        throw EPrinter("Printer selected is not valid");
+    }
+    d.Painter = std::move(painter);
+    return PageCanvas(d.Painter.get(), TSize(PageWidth(), PageHeight()), d.Target()->resolution());
 }
 
 void TPrinter::StartPage(std::unique_ptr<TCanvas>& Canvas) {
-    FDevice->Printer->newPage();
+    FDevice->Target()->newPage();
     // A paper set since the last sheet gives this one another size.
     const TSize size(PageWidth(), PageHeight());
     if (!Canvas || Canvas->Backend()->Size() != size)
-        Canvas = PageCanvas(FDevice->Painter.get(), size, FDevice->Printer->resolution());
+        Canvas = PageCanvas(FDevice->Painter.get(), size, FDevice->Target()->resolution());
 }
 
 void TPrinter::FinishDocument() {
-    FDevice->Painter->end();
-    FDevice->Painter.reset();
+    print::PrinterDevice& d = *FDevice;
+    // Whatever happens below, no temporary file outlives the document.
+    core::ScopeExit drop([this] { DropDocument(); });
+    const bool written = d.Painter->end();
+    if (d.IsFile) {
+        if (!written || !d.Output->Commit())
+            throw EFCreateError("Cannot create file \"" + FOutputFileName + "\"");
+        return;
+    }
+    const String reason = written ? print::CurrentSpooler().Submit(
+                                        d.Name, d.Spool->fileName().toStdString(), Title, std::max(1, Copies),
+                                        d.Printer->pageLayout().pageSize().key().toStdString())
+                                  : String("the document could not be written");
+    if (!reason.empty())
+        throw EPrinter("A(z) " + d.Name +
+                       " nyomtató nem fogadta el a nyomtatást, semmi sem került kinyomtatásra.\n(" + reason +
+                       ")");
 }
 
 void TPrinter::AbortDocument() {
-    FDevice->Printer->abort();
+    FDevice->Target()->abort();
     if (FDevice->Painter->isActive()) FDevice->Painter->end();
-    FDevice->Painter.reset();
+    DropDocument();
+}
+
+void TPrinter::DropDocument() {
+    print::PrinterDevice& d = *FDevice;
+    d.Painter.reset();
+    d.Job.reset();
+    d.Spool.reset();
+    d.Output.reset();
 }
 
 bool TPrinter::RunSetupDialog() {
     QPageSetupDialog dialog(FDevice->Printer.get());
+    // The dialog's paper preview writes at a quarter of the font's point size,
+    // which a font set in pixels lacks: the dialog gets the same font in points.
+    QFont font = dialog.font();
+    if (font.pointSizeF() <= 0 && font.pixelSize() > 0) {
+        font.setPointSizeF(font.pixelSize() * 72.0 / dialog.logicalDpiY());
+        dialog.setFont(font);
+    }
     if (dialog.exec() != QDialog::Accepted) return false;
     const Integer code = FDevice->Printer->pageLayout().pageSize().windowsId();
     FDevice->PaperCode = code > 0 ? code : DMPAPER_USER;

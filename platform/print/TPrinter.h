@@ -1,6 +1,6 @@
 #pragma once
-// TPrinter: the printers of the system and one file printer ("PDF") that
-// writes a PDF document, with the device-mode figures a report lays out by:
+// TPrinter: the print queues of the system's spooler and, last, one file
+// printer that writes a PDF document, with the device-mode figures a report lays out by:
 // paper code (the Windows paper numbers, 256 = custom), orientation, the
 // physical paper and the printable area in device pixels. Qt's printer
 // support is underneath; nothing of it shows here. The device work sits in
@@ -55,12 +55,14 @@ public:
     TPrinter& operator=(const TPrinter&) = delete;
     String ClassName() const override { return "TPrinter"; }
 
-    // The system's printers, then "PDF".
+    // The spooler's queues, then the file printer; the default queue (else the
+    // first entry) is selected.
     const std::vector<String>& Printers() const { return FPrinters; }
     Integer PrinterIndex() const { return FIndex; }
     // Raises EPrinter "Printer index out of range" outside the list; refused while printing.
     void SetPrinterIndex(Integer Value);
-    // The file the PDF printer writes.
+    // The file the file printer writes. It changes only when a document is
+    // complete: until then the document grows in a temporary file beside it.
     String OutputFileName() const { return FOutputFileName; }
     void SetOutputFileName(const String& Value) { FOutputFileName = Value; }
 
@@ -70,9 +72,10 @@ public:
     virtual void SetDeviceMode(const TDeviceMode& Mode);
     // The paper sizes the selected printer offers.
     virtual std::vector<TPaperInfo> PaperSizes() const;
-    // True for the file printer: each document replaces its one file, so a
-    // report goes to it as one document even when its paper changes.
-    virtual bool IsFilePrinter() const;
+    // True for the file printer (the last entry, whatever a queue is named):
+    // each document replaces its one file, so a report goes to it as one
+    // document even when its paper changes.
+    bool IsFilePrinter() const { return FIndex == Integer(FPrinters.size()) - 1; }
 
     // Device figures of the selected printer: pixels per inch, the physical
     // paper, its unprintable offsets and the printable area.
@@ -87,8 +90,13 @@ public:
     Integer Copies = 1;
     // Starts a document; the canvas then draws on its first page. Raises
     // EPrinter "Printing in progress" when one is already open and
-    // "Printer selected is not valid" when the device cannot start.
+    // "Printer selected is not valid" when the device cannot start, and
+    // EFCreateError when the file printer's folder takes no file.
     // NewPage and EndDoc raise "Printer is not currently printing" outside a document.
+    // EndDoc hands a queue's document to the spooler and raises EPrinter, saying
+    // so in Hungarian with the queue's name, when the queue refuses it; the file
+    // printer's document then replaces its file, or raises EFCreateError.
+    // Abort drops the document: nothing reaches a queue or the file.
     void BeginDoc();
     void NewPage();
     void EndDoc();
@@ -105,10 +113,11 @@ protected:
     // Takes the device of the printer at PrinterIndex.
     virtual void Select();
     // Starts the device's document and gives the canvas of its first page;
-    // raises EPrinter "Printer selected is not valid" when it cannot start.
+    // raises as BeginDoc does.
     virtual std::unique_ptr<TCanvas> StartDocument();
     // Moves to the next sheet; may give the page a canvas of its own (a new paper).
     virtual void StartPage(std::unique_ptr<TCanvas>& Canvas);
+    // Ends the device's document: raises as EndDoc does.
     virtual void FinishDocument();
     virtual void AbortDocument();
     // The system's dialog for the selected printer's paper and orientation; true when confirmed.
@@ -116,6 +125,9 @@ protected:
     friend class TPrinterSetupDialog;
 
 private:
+    // Lets go of the open document's painter and temporary files.
+    void DropDocument();
+
     std::vector<String> FPrinters;
     Integer FIndex = 0;
     String FOutputFileName;
@@ -125,8 +137,9 @@ private:
     bool FAborted = false;
 };
 
-// The name of the file printer at the end of the list.
-extern const char* const PdfPrinterName;
+// The name of the file printer at the end of the list. It holds a blank, which
+// no spooler queue's name can, but the printer is told apart by its place.
+extern const char* const FilePrinterName;
 
 // The process-wide printer: the one SetPrinter installed, else the system's,
 // created on first use; null while no graphical application object exists

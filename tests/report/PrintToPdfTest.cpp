@@ -24,7 +24,7 @@ protected:
         const auto& names = Device->Printers();
         FOldIndex = Device->PrinterIndex();
         Device->SetPrinterIndex(
-            Integer(std::find(names.begin(), names.end(), String(PdfPrinterName)) - names.begin()));
+            Integer(std::find(names.begin(), names.end(), String(FilePrinterName)) - names.begin()));
         Device->SetOutputFileName(Dir.File("lista.pdf"));
         // A title on every page, 80 numbered rows, the page number at the foot.
         Band(btPageHeader, 20, 40, "", bfPrintOnFirstPage | bfPrintOnLastPage);

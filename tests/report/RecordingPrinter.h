@@ -28,7 +28,7 @@ public:
     // Names: the system's printers then the file printer, as the platform lists them.
     // File: the file printer selected.
     explicit RecordingPrinter(bool File = false)
-        : TPrinter({"Recorder", "Second", PdfPrinterName}, File ? 2 : 0) {}
+        : TPrinter({"Recorder", "Second", FilePrinterName}, File ? 2 : 0) {}
 
     std::vector<Job> Jobs;
     // Raises from the n-th sheet a job starts (1 = BeginDoc), when set.
@@ -58,7 +58,6 @@ public:
         if (Mode.Fields & dmOrientation) FMode.Orientation = Mode.Orientation;
     }
     std::vector<TPaperInfo> PaperSizes() const override { return {{8, "A3"}, {9, "A4"}, {11, "A5"}}; }
-    bool IsFilePrinter() const override { return Printers()[std::size_t(PrinterIndex())] == PdfPrinterName; }
     Integer PixelsPerInchX() const override { return 100; }
     Integer PixelsPerInchY() const override { return 100; }
     TSize PhysicalSize() const override {

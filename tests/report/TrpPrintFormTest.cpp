@@ -94,7 +94,7 @@ TEST_F(PrintDialog, CaptionsPrintersAndFirstState) {
               "Enter page numbers and/or page ranges, separated by commas. For example, 1,3,5-12");
     EXPECT_EQ(Form->Button1->Caption(), "OK");
     EXPECT_EQ(Form->Button2->Caption(), "Cancel");
-    EXPECT_EQ(Form->CB1->Items()->Text(), "Recorder\r\nSecond\r\nPDF\r\n");
+    EXPECT_EQ(Form->CB1->Items()->Text(), "Recorder\r\nSecond\r\nMentés PDF-fájlba\r\n");
     EXPECT_EQ(Form->CB1->ItemIndex(), 0);
     EXPECT_EQ(Form->OldIndex, 0);
     EXPECT_TRUE(Form->RB1->Checked());

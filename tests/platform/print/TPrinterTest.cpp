@@ -17,7 +17,7 @@ TPrinter* PdfPrinter() {
     Application->Initialize();
     TPrinter* p = Printer();
     const auto& names = p->Printers();
-    const auto pdf = std::find(names.begin(), names.end(), String(PdfPrinterName));
+    const auto pdf = std::find(names.begin(), names.end(), String(FilePrinterName));
     p->SetPrinterIndex(Integer(pdf - names.begin()));
     return p;
 }
@@ -36,8 +36,8 @@ void SetPaper(TPrinter* p, Integer code, Integer orientation, Integer w = 0, Int
 
 TEST(TPrinter, FilePrinterIsLastAndSelectable) {
     TPrinter* p = PdfPrinter();
-    EXPECT_EQ(p->Printers().back(), "PDF");
-    EXPECT_EQ(p->Printers()[std::size_t(p->PrinterIndex())], "PDF");
+    EXPECT_EQ(p->Printers().back(), "Mentés PDF-fájlba");
+    EXPECT_TRUE(p->IsFilePrinter());
     EXPECT_EQ(ErrorOf<EPrinter>([&] { p->SetPrinterIndex(Integer(p->Printers().size())); }),
               "Printer index out of range");
     EXPECT_EQ(ErrorOf<EPrinter>([&] { p->SetPrinterIndex(-1); }), "Printer index out of range");
