@@ -161,15 +161,15 @@ void SimulateHover(TControl* Control) {
     QApplication::sendEvent(w, &e);
 }
 
-bool SimulateKeyInActiveWindow(Word Key) {
+bool SimulateKeyInActiveWindow(Word Key, TShiftState Shift) {
     QWidget* window = QApplication::activeModalWidget();
     if (!window) window = QApplication::activeWindow();
     if (!window) return false;
     QWidget* target = window->focusWidget() ? window->focusWidget() : window;
-    const int key = QtKey(Key, {});
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    const int key = QtKey(Key, Shift);
+    QKeyEvent press(QEvent::KeyPress, key, QtModifiers(Shift));
     QApplication::sendEvent(target, &press);
-    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
+    QKeyEvent release(QEvent::KeyRelease, key, QtModifiers(Shift));
     QApplication::sendEvent(target, &release);
     return true;
 }

@@ -31,8 +31,9 @@ void SimulateWheel(TControl* Control, Integer X, Integer Y, Integer Delta);
 // middle of Control: its hint shows as a tooltip.
 void SimulateHover(TControl* Control);
 // A key pressed and released in the active modal window (a message box), or
-// the active window when none is modal; false when there is no such window.
-bool SimulateKeyInActiveWindow(Word Key);
+// the active window when none is modal, where its focus is (the window itself
+// when nothing in it has the focus); false when there is no such window.
+bool SimulateKeyInActiveWindow(Word Key, TShiftState Shift = {});
 // The caption of the active modal window (a message box, a file dialog), or
 // of the active window when none is modal; empty when there is none.
 String ActiveWindowCaption();

@@ -17,7 +17,13 @@ constexpr int ResentMarker = 0x56454C4D;
 
 TWinControl* FocusedControl(QObject* watched) {
     auto* w = qobject_cast<QWidget*>(watched);
-    if (!w || w != QApplication::focusWidget()) return nullptr; // propagation to a parent
+    if (!w) return nullptr;
+    // A window none of whose controls can take the focus (a preview whose
+    // pages all fit, so its scroll bars are off) gets its keys itself: its form
+    // handles them. Otherwise only the focused widget's own event counts, not
+    // its propagation to the parents.
+    const QWidget* focused = QApplication::focusWidget();
+    if (focused ? w != focused : !w->isWindow()) return nullptr;
     if (w->window()->windowType() == Qt::Popup) return nullptr;
     for (TControl* c = TControl::FromWidget(w); c; c = c->Parent())
         if (auto* wc = dynamic_cast<TWinControl*>(c)) return wc;

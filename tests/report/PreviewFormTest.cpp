@@ -9,6 +9,7 @@
 #include "platform/core/Exceptions.h"
 #include "platform/ui/ControlSnapshot.h"
 #include "platform/ui/DialogHook.h"
+#include "platform/ui/InputSimulation.h"
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TLabel.h"
 #include "platform/ui/TScreen.h"
@@ -401,6 +402,41 @@ TEST_F(Preview, ShowReportOpensThePreviewWithTheReportsTitle) {
     for (Integer i = 0; i < Screen->FormCount(); ++i)
         EXPECT_EQ(dynamic_cast<TrpPreviewForm*>(Screen->Forms(i)), nullptr);
     EXPECT_EQ(Report->EMFPages()->Count(), 0);
+}
+
+TEST_F(Preview, KeysReachEveryPreviewOfARunAlsoOneWhosePagesAllFit) {
+    Report->ModalPreview = false;
+    std::vector<ui::DialogKind> asked;
+    ui::DialogHook previous = ui::SetDialogHook([&](const ui::DialogRequest& r) {
+        asked.push_back(r.Kind);
+        return ui::DialogAnswer{0, {}};
+    });
+    auto shown = [] {
+        for (Integer i = 0; i < Screen->FormCount(); ++i)
+            if (auto* p = dynamic_cast<TrpPreviewForm*>(Screen->Forms(i)); p && p->Visible()) return p;
+        return static_cast<TrpPreviewForm*>(nullptr);
+    };
+    // The first preview is set to whole pages, which the later ones of the run
+    // keep: their single page fits and leaves no scroll bar to hold the focus.
+    Report->ShowReport();
+    shown()->ZoomItemClick(shown()->N2);
+    for (int preview = 1; preview <= 3; ++preview) {
+        SCOPED_TRACE(preview);
+        if (preview > 1) {
+            Page->Objects[0]->FormatStr = "1";
+            Rebuild();
+            Report->ShowReport();
+        }
+        ASSERT_NE(shown(), nullptr);
+        Application->ProcessMessages();
+        asked.clear();
+        ui::SimulateKeyInActiveWindow('S', {ssCtrl});
+        EXPECT_EQ(asked, std::vector<ui::DialogKind>{ui::DialogKind::SaveDialog});
+        ui::SimulateKeyInActiveWindow(VK_ESCAPE);
+        Application->ProcessMessages();
+        EXPECT_EQ(shown(), nullptr);
+    }
+    ui::SetDialogHook(previous);
 }
 
 TEST(PreviewSearchForm, OpensEmptyCaseBlindFromTheFirstPage) {

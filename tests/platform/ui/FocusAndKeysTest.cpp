@@ -151,6 +151,20 @@ TEST_F(Focus, KeyPreviewLetsTheFormSeeAndSwallowKeysFirst) {
     EXPECT_EQ(events, "form,control,form,");
 }
 
+TEST_F(Focus, AFormWhoseControlsCannotTakeTheFocusGetsItsKeys) {
+    Field(Form.get(), 10)->SetEnabled(false);
+    std::string events;
+    Form->SetKeyPreview(true);
+    Form->OnKeyDown = [&](TObject*, Word& key, TShiftState shift) {
+        events += std::to_string(key) + (shift.Contains(ssCtrl) ? "c," : ",");
+    };
+    Form->Show();
+    Application->ProcessMessages();
+    ui::SimulateKeyInActiveWindow(VK_NEXT);
+    ui::SimulateKeyInActiveWindow('P', {ssCtrl});
+    EXPECT_EQ(events, std::to_string(VK_NEXT) + ",80c,");
+}
+
 TEST_F(Focus, WithoutKeyPreviewOnlyTheControlSeesTheKey) {
     TWinControl* a = Field(Form.get(), 10);
     std::string events;
