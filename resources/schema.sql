@@ -318,8 +318,9 @@ BEGIN
     WHERE sorszam = OLD.letet;
 END;
 
--- A person counts as identified while one of their identification queries succeeded. A
--- successful query also marks the copy of the person in that case, which the case sheet shows.
+-- A person counts as identified while one of their identification queries succeeded. The
+-- copy of the person in a case is marked while a query of that case succeeded, which the case
+-- sheet shows, and a revoked or deleted query takes the mark away again.
 CREATE TRIGGER jub_added AFTER INSERT ON jub
 WHEN NEW.jubok = 'true'
 BEGIN
@@ -333,8 +334,10 @@ BEGIN
       WHEN EXISTS (SELECT 1 FROM jub j WHERE j.ugyfel = ugyfel_termeszetes_szemely.sorszam
                    AND j.jubok = 'true') THEN 'true' ELSE 'false' END
     WHERE sorszam IN (OLD.ugyfel, NEW.ugyfel);
-  UPDATE ugy_ugyfel_tsz SET jubok = 'true'
-    WHERE NEW.jubok = 'true' AND ugy = NEW.ugy AND ugyfel_tsz = NEW.ugyfel;
+  UPDATE ugy_ugyfel_tsz SET jubok = CASE
+      WHEN EXISTS (SELECT 1 FROM jub j WHERE j.ugy = ugy_ugyfel_tsz.ugy
+                   AND j.ugyfel = ugy_ugyfel_tsz.ugyfel_tsz AND j.jubok = 'true') THEN 'true' ELSE 'false' END
+    WHERE (ugy = OLD.ugy AND ugyfel_tsz = OLD.ugyfel) OR (ugy = NEW.ugy AND ugyfel_tsz = NEW.ugyfel);
 END;
 
 CREATE TRIGGER jub_removed AFTER DELETE ON jub
@@ -343,6 +346,10 @@ BEGIN
       WHEN EXISTS (SELECT 1 FROM jub j WHERE j.ugyfel = OLD.ugyfel AND j.jubok = 'true')
       THEN 'true' ELSE 'false' END
     WHERE sorszam = OLD.ugyfel;
+  UPDATE ugy_ugyfel_tsz SET jubok = CASE
+      WHEN EXISTS (SELECT 1 FROM jub j WHERE j.ugy = OLD.ugy AND j.ugyfel = OLD.ugyfel
+                   AND j.jubok = 'true') THEN 'true' ELSE 'false' END
+    WHERE ugy = OLD.ugy AND ugyfel_tsz = OLD.ugyfel;
 END;
 
 -- The settings grids post check boxes as the texts True and False; the lists select

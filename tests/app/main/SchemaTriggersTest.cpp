@@ -244,6 +244,34 @@ TEST_F(IdentificationFlag, MarksThePersonInTheQueriedCaseOnly) {
               "Nagy Ödön [JÜB]");
 }
 
+// The case sheet refuses a new query for a marked copy, so the mark must go with the success.
+TEST_F(IdentificationFlag, CopyMarkFollowsTheQueriesOfItsCase) {
+    const Integer person = AddPerson("Nagy Ödön");
+    const Integer caseA = AddCase("A", "2009-01-01");
+    const Integer caseB = AddCase("B", "2009-01-01");
+    const Integer copyA = AddCasePerson(caseA, "Nagy Ödön", person);
+    const Integer copyB = AddCasePerson(caseB, "Nagy Ödön", person);
+    const Integer first = AddIdentification(person, caseA, "2009-02-02", "K_1_2009/1");
+    const Integer second = AddIdentification(person, caseA, "2009-03-02", "K_1_2009/2");
+
+    SetResult(first, "true");
+    SetResult(second, "true");
+    SetResult(first, "false"); // another query of the case still succeeded
+    EXPECT_EQ(CopyFlag(copyA), "true");
+    SetResult(second, "false"); // revoked
+    EXPECT_EQ(CopyFlag(copyA), "false");
+
+    // A successful query moved to another case takes its mark along.
+    SetResult(second, "true");
+    Exec("UPDATE jub SET ugy=" + IntToStr(caseB) + " WHERE sorszam=" + IntToStr(second));
+    EXPECT_EQ(CopyFlag(copyA), "false");
+    EXPECT_EQ(CopyFlag(copyB), "true");
+
+    Exec("DELETE FROM jub WHERE sorszam=" + IntToStr(second));
+    EXPECT_EQ(CopyFlag(copyB), "false");
+    EXPECT_EQ(RegisterFlag(person), "false");
+}
+
 TEST_F(IdentificationFlag, IsSetByAQueryStoredAsSuccessful) {
     const Integer person = AddPerson("Nagy Ödön");
     const Integer caseId = AddCase("A", "2009-01-01");
