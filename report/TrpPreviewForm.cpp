@@ -769,8 +769,9 @@ void TrpPreviewForm::SaveAs(const String& FileName, Integer FilterIndex) {
 
 void TrpPreviewForm::PrintBtnClick(TObject*) {
     if (!FHeldPages || !PrintBtn->Enabled()) return;
-    const Integer oldIndex = Prn ? Prn->PrinterIndex() : 0;
     TrpPrintForm dialog(nullptr);
+    // Read once the dialog is made: the first one of a run gives the engine its printer list.
+    const Integer oldIndex = Prn ? Prn->PrinterIndex() : 0;
     dialog.PageCount = FHeldPages->Count();
     if (dialog.ShowModal() == mrOk) PrintChosen(&dialog, oldIndex);
 }

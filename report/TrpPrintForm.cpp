@@ -144,11 +144,14 @@ TrpPrintForm::TrpPrintForm(TComponent* AOwner) : TForm(AOwner) {
 
 void TrpPrintForm::FormCreate(TObject*) {
     if (TPrinter* printer = Printer()) {
+        // From here on the engine prints on the printer this list selects.
+        if (Prn && Prn->Printer() != printer) Prn->SetPrinter(printer);
         for (const String& name : printer->Printers())
             CB1->Items()->Add(name);
         CB1->SetItemIndex(printer->PrinterIndex());
         OldIndex = printer->PrinterIndex();
     }
+    if (Prn) OldLayoutIndex = Prn->PrinterIndex();
     SetCaption(rpLoadStr(rpsPrint));
     GroupBox1->SetCaption(rpLoadStr(rpsPrint + 1));
     PropButton->SetCaption(rpLoadStr(rpsPrint + 2));
@@ -249,7 +252,10 @@ void TrpPrintForm::FormCloseQuery(TObject*, bool& CanClose) {
 }
 
 void TrpPrintForm::FormClose(TObject*, TCloseAction&) {
-    if (ModalResult() != mrOk && Prn && Prn->PrinterIndex() != OldIndex) Prn->SetPrinterIndex(OldIndex);
+    // The engine's own index: with no queue it lays out on its virtual printer,
+    // which the system's list does not hold.
+    if (ModalResult() != mrOk && Prn && Prn->PrinterIndex() != OldLayoutIndex)
+        Prn->SetPrinterIndex(OldLayoutIndex);
 }
 
 TrpPrintForm::~TrpPrintForm() {

@@ -1,7 +1,9 @@
 #pragma once
 // The print dialog: the printer (with its paper setup), the number of copies
-// and the pages to print. Picking a printer selects it in the engine's printer
-// at once; closing without OK selects the earlier one again. The dialog closes
+// and the pages to print. The engine's printer takes the system's printer list
+// when the dialog fills its own (the engine starts before the system printer
+// exists). Picking a printer selects it in the engine's printer at once;
+// closing without OK selects the earlier one again. The dialog closes
 // with OK only when the copy count is a whole number from 1 to 999 and, with
 // "Numbers" chosen, the page text reads (and selects a page of the report
 // when PageCount is known); otherwise it says what is wrong and stays open.
@@ -54,6 +56,8 @@ public:
 
     // The platform printer index when the dialog was made.
     Integer OldIndex = 0;
+    // The engine printer's index then, which closing without OK gives back.
+    Integer OldLayoutIndex = 0;
     // Pages of the report to print; 0 when not known (the page text's form is still checked).
     Integer PageCount = 0;
 

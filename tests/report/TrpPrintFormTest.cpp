@@ -6,6 +6,7 @@
 #include "report/TrpControls.h"
 #include "report/TrpPrinter.h"
 #include "report/rpEngine.h"
+#include "tests/support/FakeSpooler.h"
 #include "tests/support/TempFolder.h"
 
 #include "platform/core/TStrings.h"
@@ -140,6 +141,33 @@ TEST_F(PrintDialog, PickingAPrinterSelectsItAtOnceAndCancelTakesItBack) {
               mrCancel);
     EXPECT_EQ(Prn->PrinterIndex(), 0);
     EXPECT_EQ(Device.PrinterIndex(), 0);
+}
+
+TEST_F(PrintDialog, TheEnginesPrinterFollowsTheSystemsFromTheFirstDialog) {
+    for (const Integer pick : {0, 1}) {
+        // At start-up the engine begins before the system printer exists.
+        delete Form;
+        Prn->SetPrinter(nullptr);
+        Device.SetPrinterIndex(2);
+        Form = new TrpPrintForm(nullptr);
+        EXPECT_EQ(Prn->Printer(), &Device);
+        Form->CB1->SetItemIndex(pick);
+        Form->CB1Click(Form->CB1);
+        EXPECT_EQ(Device.PrinterIndex(), pick) << pick;
+    }
+}
+
+TEST_F(PrintDialog, CancelWithoutQueuesKeepsTheVirtualPrinter) {
+    FakeSpooler none;
+    TPrinter fileOnly;
+    SetPrinter(&fileOnly);
+    Prn->SetPrinter(&fileOnly);
+    ASSERT_TRUE(Prn->IsVirtual());
+    delete Form;
+    Form = new TrpPrintForm(nullptr);
+    EXPECT_EQ(RunModal({[&] { ui::SimulateClick(Form->Button2, 5, 5); }}), mrCancel);
+    EXPECT_TRUE(Prn->IsVirtual()); // not the file printer the system list starts with
+    SetPrinter(&Device);
 }
 
 TEST_F(PrintDialog, APrinterPickedStaysWithOK) {
