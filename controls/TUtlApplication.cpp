@@ -6,6 +6,8 @@
 #include "platform/core/FileUtils.h"
 #include "platform/graphics/TBitmap.h"
 #include "platform/graphics/TCanvas.h"
+#include "controls/UtlWindows.h"
+#include "platform/os/InstanceChannel.h"
 #include "platform/os/ProgramPaths.h"
 #include "platform/os/SessionControl.h"
 #include "platform/os/TNamedMutex.h"
@@ -27,13 +29,20 @@ void UtlFinalization() {
     delete UtlApplication;
 }
 
-TUtlApplication::TUtlApplication(TComponent* AOwner) : TComponent(AOwner) {
+TUtlApplication::TUtlApplication(TComponent* AOwner)
+    : TUtlApplication(AOwner, ExtractFileName(ParamStr(0)).empty() ? String("velmora")
+                                                                   : ExtractFileName(ParamStr(0))) {}
+
+TUtlApplication::TUtlApplication(TComponent* AOwner, const String& InstanceName)
+    : TComponent(AOwner), FInstanceName(InstanceName) {
     FIniCtrl = std::make_unique<TUtlIniCtrl>(nullptr);
     if (!ComponentState().Contains(csDesigning)) {
-        const String name = ExtractFileName(ParamStr(0));
         try {
-            FMutex = std::make_unique<TNamedMutex>(name.empty() ? String("velmora") : name);
+            FMutex = std::make_unique<TNamedMutex>(FInstanceName);
             FPrevInstance = FMutex->AlreadyExists();
+            if (!FPrevInstance)
+                FListener = std::make_unique<TInstanceListener>(FInstanceName,
+                                                                [] { return utl::ActivateMainForm(); });
         } catch (const EOSError&) {
             // Without its lock file the program still runs; it just cannot tell
             // whether another copy does.
@@ -50,6 +59,7 @@ TUtlApplication::TUtlApplication(TComponent* AOwner) : TComponent(AOwner) {
 TUtlApplication::~TUtlApplication() {
     FIniCtrl.reset();
     FTimerPool.reset();
+    FListener.reset();
     FMutex.reset();
     if (UtlApplication == this) UtlApplication = nullptr;
 }

@@ -15,6 +15,7 @@
 #include <memory>
 
 class TBitmap;
+class TInstanceListener;
 class TNamedMutex;
 class TUtlIniCtrl;
 
@@ -48,6 +49,10 @@ constexpr Integer UtlTimerSlots = 250;
 class TUtlApplication : public TComponent {
 public:
     explicit TUtlApplication(TComponent* AOwner);
+    // InstanceName names the lock that tells copies of the program apart (the
+    // executable's file name above). The first holder listens on the lock's
+    // side channel and brings its main form forward when a later copy asks.
+    TUtlApplication(TComponent* AOwner, const String& InstanceName);
     ~TUtlApplication() override;
     String ClassName() const override { return "TUtlApplication"; }
 
@@ -103,6 +108,7 @@ public:
     String GetDefaultRegPath() const;
 
     bool PrevInstance() const { return FPrevInstance; }
+    const String& InstanceName() const { return FInstanceName; }
     // The settings store for global settings.
     TUtlIniCtrl* IniCtrl() const { return FIniCtrl.get(); }
     Byte ExplodeDelay() const { return FExplodeDelay; }
@@ -122,7 +128,9 @@ private:
     String BackupLogName() const;
 
     std::unique_ptr<TUtlIniCtrl> FIniCtrl;
+    String FInstanceName;
     std::unique_ptr<TNamedMutex> FMutex;
+    std::unique_ptr<TInstanceListener> FListener;
     std::unique_ptr<TUtlTimerPool> FTimerPool;
     std::array<bool, UtlTimerSlots> FTimerSlots{};
     TUtlEditModes FEditMode{emInsert};

@@ -1,6 +1,7 @@
 #include "controls/UtlWindows.h"
 
 #include "controls/TUtlApplication.h"
+#include "platform/os/InstanceChannel.h"
 #include "platform/os/TickCount.h"
 #include "platform/ui/ScreenCapture.h"
 #include "platform/ui/TApplication.h"
@@ -58,11 +59,8 @@ bool UtlIsChild(const TControl* Control, const TControl* Parent) {
 }
 
 bool UtlActivatePrevInstance() {
-    if (!UtlApplication || !UtlApplication->PrevInstance() || !Application) return false;
-    const String title = Application->Title();
-    Application->SetTitle(String());
-    Application->SetTitle(title);
-    return false;
+    if (!UtlApplication || !UtlApplication->PrevInstance()) return false;
+    return AskInstanceToActivate(UtlApplication->InstanceName());
 }
 
 void UtlWait(Cardinal Ms) {
@@ -75,6 +73,16 @@ void UtlWait(Cardinal Ms) {
 }
 
 namespace utl {
+
+bool ActivateMainForm() {
+    TCustomForm* form = Application ? Application->MainForm() : nullptr;
+    if (!form || !form->Visible()) return false;
+    if (form->WindowState() == wsMinimized) form->SetWindowState(wsNormal);
+    form->BringToFront();
+    TCustomForm* active = form->Enabled() ? form : Screen->ActiveForm();
+    if (active && active->Visible() && active->Enabled()) active->SetFocus();
+    return true;
+}
 
 TPoint CenterChildPos(const TRect& Parent, TSize Child, TSize Screen) {
     return TPoint(Clamp(Parent.Left + (Parent.Width() - Child.cx) / 2, Child.cx, Screen.cx),

@@ -38,9 +38,8 @@ void UtlSetScreenMetrics(const TUtlScreenMetrics* Fixed);
 
 // True when Parent is Control or one of its ancestors; false for no control.
 bool UtlIsChild(const TControl* Control, const TControl* Parent);
-// Nothing can reach another program's windows here: when the services object
-// reports a previous instance, the title is cleared for the search as the
-// platform expects and put back; answers whether a window was brought forward.
+// When the services object reports a previous instance, asks that copy over
+// its lock's side channel to bring its main form forward; answers whether it did.
 bool UtlActivatePrevInstance();
 // Processes messages for Ms milliseconds (sleeping between), or until the
 // application terminates; 0 returns at once.
@@ -71,6 +70,11 @@ void UtlExplodeFormExt2(TCustomForm* Form, Integer X, Integer Y, bool ShowFirst,
 void UtlExplodeForm2(TCustomForm* Form);
 
 namespace utl {
+
+// Brings the application's main form forward: restored when minimised, raised
+// and activated (a modal form in front of it is activated instead). False
+// when there is no main form or it is hidden.
+bool ActivateMainForm();
 
 // The placement arithmetic, on a screen of the given size.
 TPoint CenterChildPos(const TRect& Parent, TSize Child, TSize Screen);

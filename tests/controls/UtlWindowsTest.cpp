@@ -1,10 +1,15 @@
 #include "controls/UtlWindows.h"
 
+#include "controls/TUtlApplication.h"
+#include "platform/os/InstanceChannel.h"
+#include "platform/ui/TApplication.h"
 #include "platform/core/ScopeExit.h"
 #include "platform/os/TickCount.h"
 #include "platform/ui/TPanel.h"
 
 #include <gtest/gtest.h>
+
+#include <unistd.h>
 
 namespace {
 
@@ -14,6 +19,23 @@ protected:
     TUtlScreenMetrics screen{800, 600, TRect(0, 0, 800, 560)};
     void SetUp() override { UtlSetScreenMetrics(&screen); }
     void TearDown() override { UtlSetScreenMetrics(nullptr); }
+};
+
+String InstanceName(const char* what) {
+    return String(what) + "-" + std::to_string(::getpid());
+}
+
+// Two copies of the program as two services objects of one lock in one
+// process: the first holds it and listens, the second is the services object
+// in place and asks.
+class PrevInstanceTest : public ::testing::Test {
+protected:
+    PrevInstanceTest() : Saved(UtlApplication) { UtlApplication = &Second; }
+    ~PrevInstanceTest() override { UtlApplication = Saved; }
+
+    TUtlApplication* Saved;
+    TUtlApplication First{nullptr, InstanceName("activation")};
+    TUtlApplication Second{nullptr, InstanceName("activation")};
 };
 
 } // namespace
@@ -127,4 +149,37 @@ TEST(UtlWindowsTest, ExplodeAndPreviousInstanceLeaveTheApplicationAsItWas) {
     form.SetBounds(10, 10, 100, 80);
     UtlExplodeFormExt(&form, 0, 0, 1, 4); // no screen to draw on offscreen: returns
     EXPECT_FALSE(UtlActivatePrevInstance());
+}
+
+TEST_F(PrevInstanceTest, TheEarlierCopyBringsItsMainFormForwardAndSaysSo) {
+    ASSERT_FALSE(First.PrevInstance());
+    ASSERT_TRUE(Second.PrevInstance());
+    TForm* main = nullptr;
+    Application->CreateForm(main);
+    core::ScopeExit gone([&] { delete main; });
+    ASSERT_EQ(Application->MainForm(), main);
+    EXPECT_FALSE(UtlActivatePrevInstance()); // hidden: nothing to bring forward
+    main->Show();
+    main->SetWindowState(wsMinimized);
+    EXPECT_TRUE(UtlActivatePrevInstance());
+    EXPECT_EQ(main->WindowState(), wsNormal); // restored
+    UtlApplication = &First;                  // the first copy has no earlier one to ask
+    EXPECT_FALSE(UtlActivatePrevInstance());
+    EXPECT_FALSE(AskInstanceToActivate(InstanceName("nobody"), 200));
+}
+
+TEST(PrevInstanceStartTest, AListenerMadeBeforeTheWindowLayerListensOnceItStarts) {
+    // The program makes its services object first: a fresh process shows it.
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            TUtlApplication first(nullptr, InstanceName("early"));
+            TForm* main = nullptr;
+            Application->CreateForm(main);
+            main->Show();
+            TUtlApplication second(nullptr, InstanceName("early"));
+            UtlApplication = &second;
+            std::exit(UtlActivatePrevInstance() ? 6 : 1);
+        },
+        ::testing::ExitedWithCode(6), "");
 }
