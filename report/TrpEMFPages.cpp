@@ -5,6 +5,8 @@
 #include "platform/core/ScopeExit.h"
 #include "platform/core/TMemoryStream.h"
 #include "platform/graphics/TCanvas.h"
+#include "platform/graphics/TMetafile.h"
+#include "report/OlderPages.h"
 #include "report/TrpPage.h"
 #include "report/TrpPrinter.h"
 #include "report/TrpReport.h"
@@ -180,35 +182,47 @@ void TrpEMFPages::SaveToStream(TStream* Stream) {
 void TrpEMFPages::LoadFromStream(TStream* Stream) {
     const Int64 size = Stream->Size();
     const Byte kind = Stream->ReadByte();
-    // Pages of the older kind are metafiles, and no compressor exists to
-    // unpack compressed ones: neither can become object pages.
-    if (kind != 0) throw EReadError("Unsupported prepared report format");
-    const String printerName = rpReadString(Stream);
-    const std::int32_t count = Stream->ReadInt32();
-    // Every record holds at least its header and the version byte of its stream.
-    if (count <= 0 || count > (size - Stream->Position()) / (kRecordHeader + 1)) ReadError();
-
     std::vector<std::unique_ptr<TrpPageInfo>> pages;
-    for (std::int32_t k = 0; k < count; ++k) {
-        const Int64 start = Stream->Position();
-        const Int64 next = Stream->ReadInt32();
-        if (next < start + kRecordHeader + 1 || next > size) ReadError();
-        const Integer pgSize = Stream->ReadWord();
-        const Integer pgWidth = Stream->ReadInt32();
-        const Integer pgHeight = Stream->ReadInt32();
-        const Byte pgOr = Stream->ReadByte();
-        const bool pgMargins = Stream->ReadByte() != 0;
-        auto info = NewRecord(pgSize, pgWidth, pgHeight, pgOr, pgMargins);
-        info->Stream->CopyFrom(Stream, next - Stream->Position());
-        pages.push_back(std::move(info));
-        Stream->SetPosition(next);
+    String printerName;
+    // An older file begins with its printer name; its pages are metafiles.
+    std::vector<report::OlderPage> older;
+    if (kind >= 2 && kind != 255) {
+        printerName = report::ReadOlderPages(Stream, older);
+        for (const auto& page : older)
+            pages.push_back(NewRecord(page.pgSize, page.pgWidth, page.pgHeight, page.pgOr, page.pgMargins));
+    } else {
+        // No compressor exists to unpack compressed pages.
+        if (kind != 0) throw EReadError("Unsupported prepared report format");
+        printerName = rpReadString(Stream);
+        const std::int32_t count = Stream->ReadInt32();
+        // Every record holds at least its header and the version byte of its stream.
+        if (count <= 0 || count > (size - Stream->Position()) / (kRecordHeader + 1)) ReadError();
+        for (std::int32_t k = 0; k < count; ++k) {
+            const Int64 start = Stream->Position();
+            const Int64 next = Stream->ReadInt32();
+            if (next < start + kRecordHeader + 1 || next > size) ReadError();
+            const Integer pgSize = Stream->ReadWord();
+            const Integer pgWidth = Stream->ReadInt32();
+            const Integer pgHeight = Stream->ReadInt32();
+            const Byte pgOr = Stream->ReadByte();
+            const bool pgMargins = Stream->ReadByte() != 0;
+            auto info = NewRecord(pgSize, pgWidth, pgHeight, pgOr, pgMargins);
+            info->Stream->CopyFrom(Stream, next - Stream->Position());
+            pages.push_back(std::move(info));
+            Stream->SetPosition(next);
+        }
     }
 
     if (Parent) Parent->SetPrinterTo(printerName);
-    for (const auto& info : pages) {
-        Integer s = info->pgSize, w = info->pgWidth, h = info->pgHeight;
-        Byte o = info->pgOr;
-        if (rpPrinterLink) rpPrinterLink->ResolvePaper(s, w, h, o, info->PrnInfo);
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+        TrpPageInfo& info = *pages[i];
+        Integer s = info.pgSize, w = info.pgWidth, h = info.pgHeight;
+        Byte o = info.pgOr;
+        if (rpPrinterLink) rpPrinterLink->ResolvePaper(s, w, h, o, info.PrnInfo);
+        // The metafile covers the whole paper of its page.
+        if (i < older.size())
+            report::WriteMetafilePage(info.Stream.get(), *older[i].Metafile, info.PrnInfo.Pgw,
+                                      info.PrnInfo.Pgh);
     }
     FPages = std::move(pages);
 }

@@ -73,11 +73,12 @@ public:
     // Raises EListError "List index out of bounds (0)" before writing
     // anything when there is no page.
     void SaveToStream(TStream* Stream);
-    // Reads a whole file; the pages are replaced only when it read without
-    // fault. Raises EReadError "Unsupported prepared report format" for the
-    // older metafile kind and compressed files, and "Stream read error" for a
-    // file with no page, a page count that cannot fit, or a record that ends
-    // before its header or beyond the file.
+    // Reads a whole file, the older kind with metafile pages too (OlderPages.h);
+    // the pages are replaced only when it read without fault. Raises EReadError
+    // "Unsupported prepared report format" for compressed files, "Stream read
+    // error" for a file with no page, a page count that cannot fit, or a record
+    // that ends before its header or beyond the file, and EInvalidGraphic for
+    // a damaged metafile page.
     void LoadFromStream(TStream* Stream);
     void SaveToFile(const String& FileName);
     void LoadFromFile(const String& FileName);

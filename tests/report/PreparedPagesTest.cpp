@@ -173,12 +173,12 @@ TEST_F(PreparedPages, BadFilesAreRefusedAndThePagesKept) {
         const char* Message;
     };
     Bytes older = good;
-    older[0] = 'A'; // an older file begins with its printer name
+    older[0] = 'A'; // read as an older file, which begins with its printer name
     Bytes compressed = good;
     compressed[0] = 1;
     const Case cases[] = {
         {"empty file", {}, "Stream read error"},
-        {"older metafile pages", older, "Unsupported prepared report format"},
+        {"a page count that the older kind cannot hold", older, "Stream read error"},
         {"compressed pages", compressed, "Unsupported prepared report format"},
         {"no page", withCount(0), "Stream read error"},
         {"negative count", withCount(-1), "Stream read error"},

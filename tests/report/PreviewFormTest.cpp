@@ -269,8 +269,7 @@ TEST_F(Preview, PreparedFileRoundTripAndAFileThatDoesNotReadLosesNothing) {
 
     std::ofstream(dir.File("rossz.rpp"), std::ios::binary) << "nem jelentes";
     TrpEMFPages* held = f->HeldPages();
-    EXPECT_EQ(ErrorOf<EReadError>([&] { f->LoadFromFile(dir.File("rossz.rpp")); }),
-              "Unsupported prepared report format");
+    EXPECT_EQ(ErrorOf<EReadError>([&] { f->LoadFromFile(dir.File("rossz.rpp")); }), "Stream read error");
     EXPECT_EQ(f->HeldPages(), held);
     EXPECT_EQ(f->HeldPages()->Count(), 5);
     EXPECT_EQ(Report->EMFPages()->Count(), 0);

@@ -1,13 +1,13 @@
 // A built report printed on the file printer, through the platform printer
 // that the office prints on: the pages land in one PDF document.
 #include "tests/report/BandEngineSupport.h"
+#include "tests/report/FilePrinting.h"
 
 #include "platform/print/TPrinter.h"
 #include "platform/ui/TApplication.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/TempFolder.h"
 
-#include <algorithm>
 #include <filesystem>
 
 namespace {
@@ -19,13 +19,8 @@ protected:
         BandEngineTest::SetUp();
         // Built with the fonts' real metrics, as the office builds it.
         TempBmp->Canvas()->SetMeasurer(nullptr);
-        Device = Printer();
-        Prn->SetPrinter(Device);
-        const auto& names = Device->Printers();
-        FOldIndex = Device->PrinterIndex();
-        Device->SetPrinterIndex(
-            Integer(std::find(names.begin(), names.end(), String(FilePrinterName)) - names.begin()));
-        Device->SetOutputFileName(Dir.File("lista.pdf"));
+        Printing = std::make_unique<FilePrinting>(Dir.File("lista.pdf"));
+        Device = Printing->Device;
         // A title on every page, 80 numbered rows, the page number at the foot.
         Band(btPageHeader, 20, 40, "", bfPrintOnFirstPage | bfPrintOnLastPage);
         TrpMemoView* title = Memo(0, 24, "Ügyek listája – Kovács és Társa Ügyvédi Iroda", 700, 24);
@@ -40,16 +35,13 @@ protected:
         Memo(300, 1014, "[PAGE#]. oldal", 100, 20);
     }
     void TearDown() override {
-        Device->SetPrinterIndex(FOldIndex);
-        Prn->SetPrinter(nullptr);
+        Printing.reset();
         BandEngineTest::TearDown();
     }
 
-    TPrinter* Device = nullptr;
     TempFolder Dir{"velmora-pdf"};
-
-private:
-    Integer FOldIndex = 0;
+    std::unique_ptr<FilePrinting> Printing;
+    TPrinter* Device = nullptr;
 };
 
 } // namespace
