@@ -102,8 +102,8 @@ std::vector<QPageSize> FileSizes() {
 
 } // namespace
 
-TPrinter::TPrinter() {
-    const print::QueueList queues = print::CurrentSpooler().Queues();
+TPrinter::TPrinter() : FSpooler(&print::CurrentSpooler()) {
+    const print::QueueList queues = FSpooler->Queues();
     FPrinters = queues.Names;
     FPrinters.push_back(FilePrinterName);
     // The default is found in the finished list, by its place among the queues.
@@ -112,7 +112,8 @@ TPrinter::TPrinter() {
     Select();
 }
 
-TPrinter::TPrinter(std::vector<String> Names, Integer Index) : FPrinters(std::move(Names)), FIndex(Index) {}
+TPrinter::TPrinter(std::vector<String> Names, Integer Index)
+    : FPrinters(std::move(Names)), FIndex(Index), FSpooler(&print::CurrentSpooler()) {}
 
 TPrinter::~TPrinter() {
     // A subclass's device is gone by now: only the system devices end their document here.
@@ -120,9 +121,8 @@ TPrinter::~TPrinter() {
 }
 
 void TPrinter::Select() {
-    FDevice =
-        std::make_unique<print::PrinterDevice>(FPrinters[static_cast<std::size_t>(FIndex)], IsFilePrinter(),
-                                               print::CurrentSpooler().DescribesQueues());
+    FDevice = std::make_unique<print::PrinterDevice>(FPrinters[static_cast<std::size_t>(FIndex)],
+                                                     IsFilePrinter(), FSpooler->DescribesQueues());
 }
 
 void TPrinter::SetPrinterIndex(Integer Value) {
@@ -261,10 +261,10 @@ void TPrinter::FinishDocument() {
             throw EFCreateError("Cannot create file \"" + FOutputFileName + "\"");
         return;
     }
-    const String reason = written ? print::CurrentSpooler().Submit(
-                                        d.Name, d.Spool->fileName().toStdString(), Title, std::max(1, Copies),
-                                        d.Printer->pageLayout().pageSize().key().toStdString())
-                                  : String("the document could not be written");
+    const String reason =
+        written ? FSpooler->Submit(d.Name, d.Spool->fileName().toStdString(), Title, std::max(1, Copies),
+                                   d.Printer->pageLayout().pageSize().key().toStdString())
+                : String("the document could not be written");
     if (!reason.empty())
         throw EPrinter("A(z) " + d.Name +
                        " nyomtató nem fogadta el a nyomtatást, semmi sem került kinyomtatásra.\n(" + reason +

@@ -16,7 +16,8 @@ class TCanvas;
 
 namespace print {
 class PrinterDevice;
-}
+class Spooler;
+} // namespace print
 
 // Device-mode fields a caller may set (the dmFields bits it names).
 enum : Cardinal {
@@ -131,6 +132,8 @@ private:
     std::vector<String> FPrinters;
     Integer FIndex = 0;
     String FOutputFileName;
+    // The spooler the queues came from, which their documents go to.
+    print::Spooler* FSpooler;
     std::unique_ptr<print::PrinterDevice> FDevice;
     std::unique_ptr<TCanvas> FCanvas;
     bool FPrinting = false;

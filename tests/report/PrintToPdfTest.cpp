@@ -1,11 +1,17 @@
 // A built report printed on the file printer, through the platform printer
-// that the office prints on: the pages land in one PDF document.
+// that the office prints on: the pages land in one PDF document. And printed
+// through a real spooler of the test's own to its PDF queue.
 #include "tests/report/BandEngineSupport.h"
 #include "tests/report/FilePrinting.h"
 
+#include "platform/print/Spooler.h"
 #include "platform/print/TPrinter.h"
 #include "platform/ui/TApplication.h"
+#include "platform/core/Exceptions.h"
+#include "platform/core/ScopeExit.h"
+#include "tests/support/ErrorOf.h"
 #include "tests/support/FileBytes.h"
+#include "tests/support/PrivateSpooler.h"
 #include "tests/support/TempFolder.h"
 
 #include <filesystem>
@@ -63,4 +69,54 @@ TEST_F(PrintToPdf, EveryPageOfTheReportIsOnePageOfTheDocument) {
     // Two pages, twice each: four sheets.
     Report->PrintPreparedReport("2-3", 2);
     EXPECT_NE(ReadFileBytes(Dir.File("lista.pdf")).find("/Count 4"), String::npos);
+}
+
+TEST_F(PrintToPdf, ThroughARealSpoolerToItsPdfQueue) {
+    PrivateSpooler cups;
+    if (!cups.Error().empty()) GTEST_SKIP() << cups.Error();
+    // The usual set-up: the PDF driver's queue, named "PDF", as the default; it writes into the test's
+    // folder.
+    const std::string out = cups.File("PDF.out");
+    ASSERT_EQ(cups.Run("lpadmin -p PDF -E -v file://" + out +
+                       " -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd 2>/dev/null"),
+              "");
+    ASSERT_EQ(cups.Run("lpadmin -d PDF"), "");
+    print::Spooler* fake = print::SetSpooler(&print::SystemSpooler());
+    TPrinter queues;
+    print::SetSpooler(fake);
+    ASSERT_EQ(queues.Printers(), (std::vector<String>{"PDF", FilePrinterName}));
+    ASSERT_EQ(queues.PrinterIndex(), 0);
+    TPrinter* old = SetPrinter(&queues);
+    Prn->SetPrinter(&queues);
+    core::ScopeExit restore([&] {
+        Prn->SetPrinter(nullptr);
+        SetPrinter(old);
+    });
+    ASSERT_TRUE(Report->PrepareReport());
+    ASSERT_GE(Report->EMFPages()->Count(), 3);
+    Report->Title = "Ügyek";
+    Report->PrintPreparedReport("1-3", 1);
+    EXPECT_TRUE(cups.WaitForJobs(60)) << cups.Run("lpstat -o");
+    const std::string printed = ReadFileBytes(out);
+    // The PDF driver's queue hands PostScript on (its own backend would make a
+    // PDF of it, with no text kept): three A4 pages.
+    std::size_t a4 = 0;
+    for (std::size_t at = printed.find("%%PageBoundingBox: 0 0 595 842"); at != std::string::npos;
+         at = printed.find("%%PageBoundingBox: 0 0 595 842", at + 1))
+        ++a4;
+    EXPECT_EQ(a4, 3u) << printed.substr(0, 1000);
+    EXPECT_NE(printed.find("%%Pages: 3"), std::string::npos);
+    EXPECT_NE(printed.find("%%Title: (Report: \\303\\234gyek)"), std::string::npos); // "Report: Ügyek"
+
+    // A queue that refuses jobs: the user hears so and nothing is sent.
+    ASSERT_EQ(cups.Run("cupsreject PDF"), "");
+    const String refused = ErrorOf<EPrinter>([&] { Report->PrintPreparedReport("1", 1); });
+    EXPECT_EQ(refused.substr(0, refused.find('\n')),
+              "A(z) PDF nyomtató nem fogadta el a nyomtatást, semmi sem került kinyomtatásra.");
+    EXPECT_TRUE(cups.Run("lpstat -o").empty());
+    EXPECT_FALSE(queues.Printing());
+    // A stopped queue keeps the job for later.
+    ASSERT_EQ(cups.Run("cupsaccept PDF && cupsdisable PDF"), "");
+    Report->PrintPreparedReport("1", 1);
+    EXPECT_NE(cups.Run("lpstat -o"), "");
 }
