@@ -244,6 +244,7 @@ void TVgDBGrid::MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Int
     if (FExOptions.Contains(eoStandardPopup) && DataLink()->Active() && cell.X >= 0 &&
         ((titleRow && cell.X == 0 && Options().Contains(dgIndicator)) ||
          (Button == mbRight && dataCol >= 0 && !PopupMenu()))) {
+        if (!titleRow && cell.Y != Row()) MoveBy(cell.Y - Row());
         PopupStandardMenu(X, Y);
         return;
     }

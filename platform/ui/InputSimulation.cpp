@@ -161,6 +161,13 @@ void SimulateHover(TControl* Control) {
     QApplication::sendEvent(w, &e);
 }
 
+bool CloseActivePopup() {
+    QWidget* popup = QApplication::activePopupWidget();
+    if (!popup) return false;
+    popup->close();
+    return true;
+}
+
 bool SimulateKeyInActiveWindow(Word Key, TShiftState Shift) {
     QWidget* window = QApplication::activeModalWidget();
     if (!window) window = QApplication::activeWindow();

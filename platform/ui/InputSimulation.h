@@ -34,6 +34,8 @@ void SimulateHover(TControl* Control);
 // the active window when none is modal, where its focus is (the window itself
 // when nothing in it has the focus); false when there is no such window.
 bool SimulateKeyInActiveWindow(Word Key, TShiftState Shift = {});
+// Closes the popup menu that is showing, as Escape would; false when none shows.
+bool CloseActivePopup();
 // The caption of the active modal window (a message box, a file dialog), or
 // of the active window when none is modal; empty when there is none.
 String ActiveWindowCaption();

@@ -619,7 +619,9 @@ void TCustomDBGrid::MouseDown(TMouseButton Button, TShiftState Shift, Integer X,
         if (cell.Y < TitleOffset()) {
             FPressedTitle = cell.X;
             if (Button == mbLeft && cell.X >= IndicatorOffset()) BeginColumnMove(cell.X, X);
-        } else if (cell.Y != Row() && Button == mbLeft)
+        } else if (cell.Y != Row() && (Button == mbLeft || Button == mbRight))
+            // A right press makes its row current, so the popup that follows acts on
+            // the row pointed at.
             MoveBy(cell.Y - Row());
         if (cell.Y >= TitleOffset() && cell.X >= IndicatorOffset() && cell.X != Col() && Button == mbLeft)
             MoveColRow(cell.X, Row(), true, true);

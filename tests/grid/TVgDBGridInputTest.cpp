@@ -8,6 +8,8 @@
 #include "platform/ui/TCustomForm.h"
 #include "platform/ui/TEdit.h"
 #include "platform/ui/TMemo.h"
+#include "platform/ui/TPopupMenu.h"
+#include "platform/ui/TTimer.h"
 #include "platform/data/TBookmarkList.h"
 #include "platform/data/TField.h"
 #include "platform/ui/InputSimulation.h"
@@ -58,6 +60,37 @@ TEST_F(InputTest, ClickOnARowMovesTheDatasetAndTheColumn) {
     EXPECT_EQ(CurrentId(), 4);
     EXPECT_EQ(Grid->SelectedIndex(), 2);
     EXPECT_EQ(Grid->Row(), 4);
+}
+
+// A popup acts on the current row, so a right press must make the pointed row current first.
+TEST_F(InputTest, RightPressMakesThePointedRowCurrentBeforeThePopup) {
+    TPopupMenu own(nullptr);
+    Grid->SetPopupMenu(&own);
+    const TPoint row4 = Centre(3, 4);
+    Grid->MouseDown(mbRight, {}, row4.X, row4.Y);
+    EXPECT_EQ(CurrentId(), 4);
+    EXPECT_EQ(Grid->SelectedIndex(), 0); // the column stays
+    const TPoint title = Centre(3, 0);
+    Grid->MouseDown(mbRight, {}, title.X, title.Y);
+    EXPECT_EQ(CurrentId(), 4);
+
+    // The grid's own popup, when the list has none.
+    Grid->SetPopupMenu(nullptr);
+    Int64 shownFor = 0;
+    TTimer close(nullptr);
+    close.SetEnabled(false);
+    close.SetInterval(20);
+    close.OnTimer = [&](TObject*) {
+        close.SetEnabled(false);
+        ui::CloseActivePopup();
+    };
+    Grid->StandardPopup()->OnPopup = [&](TObject*) {
+        shownFor = CurrentId();
+        close.SetEnabled(true);
+    };
+    const TPoint row2 = Centre(1, 2);
+    Grid->MouseDown(mbRight, {}, row2.X, row2.Y);
+    EXPECT_EQ(shownFor, 2);
 }
 
 TEST_F(InputTest, CtrlClickTogglesAndPlainClicksKeepTheSelection) {
