@@ -19,6 +19,7 @@ constexpr Cardinal ERROR_ACCESS_DENIED = 5;
 constexpr Cardinal ERROR_INVALID_HANDLE = 6;
 constexpr Cardinal ERROR_NOT_ENOUGH_MEMORY = 8;
 constexpr Cardinal ERROR_BAD_FORMAT = 11;
+constexpr Cardinal ERROR_NOT_READY = 21;
 constexpr Cardinal ERROR_INVALID_PARAMETER = 87;
 constexpr Cardinal ERROR_ALREADY_EXISTS = 183;
 

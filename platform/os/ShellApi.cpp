@@ -70,7 +70,8 @@ bool Failed(TShellExecuteInfo& info, Integer code) {
 
 // Hands target to a helper program (the desktop's opener, or the print command),
 // judging its result by its exit code when it ends within the wait.
-bool RunHelper(TShellExecuteInfo& info, const char* helper, const String& target, const String& directory) {
+bool RunHelper(TShellExecuteInfo& info, const char* helper, const String& target, const String& directory,
+               bool printing = false) {
     const TProcessHandle opener = CreateProcess(helper, {target}, directory);
     if (opener == 0)
         // Without the helper nothing is associated with anything.
@@ -80,6 +81,8 @@ bool RunHelper(TShellExecuteInfo& info, const char* helper, const String& target
     Cardinal code = 0;
     GetExitCodeProcess(opener, code);
     CloseHandle(opener);
+    // The print command ends with 1 for every refusal: no printer, a queue that takes no job.
+    if (printing && code != 0) return Failed(info, static_cast<Integer>(ERROR_NOT_READY));
     switch (code) {
     case 0:
         // The document went to a program that keeps running on its own.
@@ -127,7 +130,7 @@ bool ShellExecuteEx(TShellExecuteInfo& info) {
     // Only folders can be explored.
     if (verb == "explore") return Failed(info, SE_ERR_NOASSOC);
     if (::access(path.c_str(), R_OK) != 0) return Failed(info, SE_ERR_ACCESSDENIED);
-    if (verb == "print") return RunHelper(info, "lp", path, directory);
+    if (verb == "print") return RunHelper(info, "lp", path, directory, true);
     if (IsProgram(path)) {
         const TProcessHandle process = CreateProcess(path, SplitCommandLine(info.Parameters), directory);
         if (process == 0) return Failed(info, ShellErrorOf(GetLastError()));

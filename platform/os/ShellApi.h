@@ -55,7 +55,8 @@ struct TShellExecuteInfo {
 //   - An executable file is started with the parameters in the working directory.
 //   - Any other file or folder goes to xdg-open.
 //   - "explore" takes folders only; "print" takes documents and hands them to the
-//     print command (lp); without it there is no association.
+//     print command (lp); without it there is no association, and its refusal
+//     (no printer, a queue that takes no job) is ERROR_NOT_READY.
 // The helpers' own failures (file missing, no program for the type) are mapped to
 // SE_ERR_ codes when it ends within a short moment; while it still runs the call
 // succeeds and the helper's process is the one handed back.
