@@ -8,6 +8,7 @@
 #include "platform/graphics/TFont.h"
 #include "platform/print/Spooler.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFont>
 #include <QGuiApplication>
@@ -287,12 +288,17 @@ void TPrinter::DropDocument() {
 
 bool TPrinter::RunSetupDialog() {
     QPageSetupDialog dialog(FDevice->Printer.get());
-    // The dialog's paper preview writes at a quarter of the font's point size,
-    // which a font set in pixels lacks: the dialog gets the same font in points.
-    QFont font = dialog.font();
-    if (font.pointSizeF() <= 0 && font.pixelSize() > 0) {
-        font.setPointSizeF(font.pixelSize() * 72.0 / dialog.logicalDpiY());
-        dialog.setFont(font);
+    // The dialog's paper preview writes in a quarter of the application font's
+    // point size, which a font set in pixels lacks: while the dialog is up the
+    // application font is the same font given in points.
+    const QFont appFont = QApplication::font();
+    core::ScopeExit restoreFont([&] {
+        if (QApplication::font() != appFont) QApplication::setFont(appFont);
+    });
+    if (appFont.pointSizeF() <= 0 && appFont.pixelSize() > 0) {
+        QFont inPoints = appFont;
+        inPoints.setPointSizeF(appFont.pixelSize() * 72.0 / dialog.logicalDpiY());
+        QApplication::setFont(inPoints);
     }
     if (dialog.exec() != QDialog::Accepted) return false;
     const Integer code = FDevice->Printer->pageLayout().pageSize().windowsId();
