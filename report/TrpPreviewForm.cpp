@@ -33,6 +33,7 @@
 #include "report/rpGlobals.h"
 #include "report/rpPreviewConsts.h"
 #include "report/rpPreviewGlyphs.h"
+#include "report/rpPreviewHelp.h"
 #include "report/rpPreviewKeys.h"
 #include "report/rpRegistry.h"
 
@@ -181,11 +182,18 @@ TrpPreviewForm::TrpPreviewForm(TComponent* AOwner) : TForm(AOwner) {
     SetWindowState(wsMaximized);
     OnKeyDown = [this](TObject* s, Word& k, TShiftState sh) { FormKeyDown(s, k, sh); };
     OnResize = [this](TObject*) { FormResize(); };
+    FHelp = std::make_unique<report::PreviewHelp>(this, HelpBtn);
+    OnMouseDown = [this](TObject* s, TMouseButton b, TShiftState sh, Integer x, Integer y) {
+        FormMouseDown(s, b, sh, x, y);
+    };
+    OnDeactivate = [this](TObject* s) { FormDeactivate(s); };
 }
 
 TrpPreviewForm::~TrpPreviewForm() {
     OnResize = nullptr;
     PaintEnabled = false;
+    // The help cursor must not outlive the window.
+    FHelp->Cancel();
 }
 
 void TrpPreviewForm::BuildToolbar() {
@@ -223,9 +231,8 @@ void TrpPreviewForm::BuildToolbar() {
     rpTBSeparator2 = Separator(this, Panel1, "rpTBSeparator2", x);
     FindBtn = ToolButton(this, Panel1, "FindBtn", 22, 204, rpsPvFind, x);
     SetGlyph(FindBtn, report::PreviewGlyph::Find);
-    // No help viewer exists here: the help button stays hidden.
     HelpBtn = ToolButton(this, Panel1, "HelpBtn", 22, 0, rpsPvHelp, x);
-    HelpBtn->SetVisible(false);
+    SetGlyph(HelpBtn, report::PreviewGlyph::Help);
     rpTBSeparator4 = Separator(this, Panel1, "rpTBSeparator4", x);
     ExitBtn = ToolButton(this, Panel1, "ExitBtn", 22, 205, rpsPvClose, x);
     SetGlyph(ExitBtn, report::PreviewGlyph::Exit);
@@ -239,6 +246,7 @@ void TrpPreviewForm::BuildToolbar() {
     SaveBtn->OnClick = [this](TObject* s) { SaveBtnClick(s); };
     PrintBtn->OnClick = [this](TObject* s) { PrintBtnClick(s); };
     FindBtn->OnClick = [this](TObject* s) { FindBtnClick(s); };
+    HelpBtn->OnClick = [this](TObject* s) { HelpBtnClick(s); };
     ExitBtn->OnClick = [this](TObject* s) { ExitBtnClick(s); };
 }
 
@@ -310,6 +318,8 @@ void TrpPreviewForm::BuildPageArea() {
 
     PBox = new TrpPBox(this);
     PBox->SetName("PBox");
+    // The page box's help context, which the help mode reads from the tag.
+    PBox->SetTag(207);
     PBox->SetAlign(alClient);
     PBox->SetParent(ScrollBox1);
 
@@ -389,6 +399,7 @@ void TrpPreviewForm::Prepare(TrpReport* Doc) {
     SaveBtn->SetVisible(shown.Contains(pbSave));
     PrintBtn->SetVisible(shown.Contains(pbPrint));
     FindBtn->SetVisible(shown.Contains(pbFind));
+    HelpBtn->SetVisible(shown.Contains(pbHelp));
     ExitBtn->SetVisible(shown.Contains(pbExit));
     rpTBSeparator3->SetVisible(FindBtn->Visible() || HelpBtn->Visible());
     PrintBtn->SetEnabled(Printer() && !Printer()->Printers().empty());
@@ -616,6 +627,11 @@ void TrpPreviewForm::ZoomItemClick(TObject* Sender) {
 // ---- Keyboard ---------------------------------------------------------------
 
 void TrpPreviewForm::FormKeyDown(TObject*, Word& Key, TShiftState Shift) {
+    // A key while help is asked for or shown only ends the help.
+    if (FHelp->KeyDown()) {
+        Key = 0;
+        return;
+    }
     if (!FHeldPages) return;
     using C = report::PreviewCommand;
     auto focus = [this](TScrollBar* Bar) {
@@ -876,6 +892,19 @@ void TrpPreviewForm::FindText() {
 }
 
 // ---- Closing ----------------------------------------------------------------
+
+void TrpPreviewForm::HelpBtnClick(TObject*) {
+    HelpBtn->MouseLeave(); // its hover look goes while the window waits for the press
+    FHelp->Start();
+}
+
+void TrpPreviewForm::FormMouseDown(TObject*, TMouseButton, TShiftState, Integer X, Integer Y) {
+    FHelp->MouseDown(TPoint(X, Y));
+}
+
+void TrpPreviewForm::FormDeactivate(TObject*) {
+    FHelp->Cancel();
+}
 
 void TrpPreviewForm::ExitBtnClick(TObject*) {
     if (!ConnectedReport) return;

@@ -25,6 +25,9 @@ class TrpReport;
 class TrpSpeedButton;
 class TrpTBButton;
 class TrpTBSeparator;
+namespace report {
+class PreviewHelp;
+}
 
 // The zoom the user chose last; every preview opened later starts with it.
 extern double LastZoomFactor;
@@ -126,12 +129,19 @@ public:
     void SaveBtnClick(TObject* Sender);
     void PrintBtnClick(TObject* Sender);
     void FindBtnClick(TObject* Sender);
+    // The next press in the window names a control, whose help topic shows.
+    void HelpBtnClick(TObject* Sender);
     void ExitBtnClick(TObject* Sender);
     void PgUpClick(TObject* Sender);
     void PgDownClick(TObject* Sender);
     void VScrollBarChange(TObject* Sender);
     void HScrollBarChange(TObject* Sender);
     void FormKeyDown(TObject* Sender, Word& Key, TShiftState Shift);
+    // A press that reaches the window itself: the help mode's answer.
+    void FormMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, Integer X, Integer Y);
+    // Leaving the window ends the help mode and closes a help note.
+    void FormDeactivate(TObject* Sender);
+    report::PreviewHelp& Help() const { return *FHelp; }
     void FormMouseWheelDown(TObject* Sender, TShiftState Shift, TPoint MousePos, bool& Handled);
     void FormMouseWheelUp(TObject* Sender, TShiftState Shift, TPoint MousePos, bool& Handled);
 
@@ -175,6 +185,7 @@ private:
     void ScrollHorz(Integer Delta);
 
     std::unique_ptr<TrpEMFPages> FHeldPages;
+    std::unique_ptr<report::PreviewHelp> FHelp;
     // Set while the program moves the vertical bar to a page it chose.
     bool FSettingPage = false;
 };

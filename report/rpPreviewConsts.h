@@ -24,6 +24,8 @@ constexpr Integer rpsPvOrigin = 55288;        // "Origin"
 constexpr Integer rpsPvFirstPage = 55289;     // "&1st page"
 constexpr Integer rpsPvCurrentPage = 55290;   // "Current &page"
 constexpr Integer rpsPvOk = 55291;            // "OK"
+// The topics of the preview's help contexts 200 to 207: this number plus the context.
+constexpr Integer rpsPvHelpTopics = 55400;
 
 // The text of one of the preview's numbers (or any other of the engine's).
 String rpPreviewStr(Integer Id);

@@ -62,6 +62,11 @@ const char* const FindPic[] = {
     ".kbkkbkkkkbkkbk.", ".kbbbbkssbbbbbk.", "kbbbbbkssbbbbbbk", "kbccbbkkkkbccbbk",
     "kbccbbk..kbccbbk", "kbbbbbk..kbbbbbk", "kbbbbbk..kbbbbbk", ".kkkkk....kkkkk.",
     "................", "................", "................", "................"};
+const char* const HelpPic[] = {
+    "................", ".....bbbbbb.....", "....bbbbbbbb....", "...bbb....bbb...",
+    "...bbb....bbb...", "..........bbb...", ".........bbb....", "........bbb.....",
+    ".......bbb......", ".......bbb......", "................", ".......bbb......",
+    ".......bbb......", "................", "................", "................"};
 const char* const ExitPic[] = {
     "................",  "...kkkkkkkkk....",  "...kooooooook....", "...kooooooook....",
     "...kooooooook..k.", "...kooooooook.kk.", "...koooooyook kkk", "...koooooyokkkkkk",
@@ -98,6 +103,8 @@ std::unique_ptr<TBitmap> MakePreviewGlyph(PreviewGlyph Glyph) {
         return FromRows(PrintPic, 16);
     case PreviewGlyph::Find:
         return FromRows(FindPic, 16);
+    case PreviewGlyph::Help:
+        return FromRows(HelpPic, 16);
     case PreviewGlyph::Exit:
         return FromRows(ExitPic, 16);
     case PreviewGlyph::PageUp:

@@ -9,7 +9,7 @@ class TBitmap;
 
 namespace report {
 
-enum class PreviewGlyph { Zoom, Open, Save, Print, Find, Exit, PageUp, PageDown };
+enum class PreviewGlyph { Zoom, Open, Save, Print, Find, Help, Exit, PageUp, PageDown };
 
 std::unique_ptr<TBitmap> MakePreviewGlyph(PreviewGlyph Glyph);
 

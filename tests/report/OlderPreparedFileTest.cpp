@@ -171,8 +171,9 @@ TEST_F(OlderPreparedFile, ItPrintsToAPdfDocumentAndExports) {
     ASSERT_EQ(pdf.substr(0, 5), "%PDF-");
     EXPECT_NE(pdf.find("/Count 2"), String::npos);
     if (const char* keep = std::getenv("VELMORA_KEEP_SNAPSHOTS"))
-        std::filesystem::copy_file(Dir.File("regi.pdf"), String(keep) + "/regi.pdf",
-                                   std::filesystem::copy_options::overwrite_existing);
+        for (const char* name : {"regi.pdf", "regi.rpp"})
+            std::filesystem::copy_file(Dir.File(name), String(keep) + "/" + name,
+                                       std::filesystem::copy_options::overwrite_existing);
 
     // The pages as an independent reader renders them.
     if (CommandOutput("command -v pdftoppm").empty())
