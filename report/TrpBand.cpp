@@ -60,11 +60,21 @@ void TrpBand::InitDataSet(const String& Desc) {
     }
     if (Desc.find(';') == String::npos && !Desc.empty())
         DataSet = rpResolveBandDataSet(CurReport ? CurReport->Owner() : nullptr, Desc, IsVirtualDS);
-    if (Typ == btMasterData && !DataSet && CurReport && CurReport->ReportType == rtSimple &&
-        CurReport->Dataset()) {
-        DataSet = CurReport->Dataset();
-        DataSet->Init();
-    }
+}
+
+TrpBand* TrpBand::SourceBand() {
+    if (!IsDataType(Typ) || DataSet) return this;
+    for (TrpBand* b = Prev; b; b = b->Prev)
+        if (b->DataSet) return b;
+    return this;
+}
+
+TrpBand* TrpBand::NextInRecord() const {
+    return IsDataType(Typ) && DataSet && Next && !Next->DataSet ? Next : nullptr;
+}
+
+TrpBand* TrpBand::NextChild(const TrpBand* Band) {
+    return Band->Next && !Band->Next->DataSet ? Band->Next : nullptr;
 }
 
 bool TrpBand::HasCross() const {
@@ -111,8 +121,8 @@ bool TrpBand::Draw() {
                     page->NewColumn(this);
                 }
             }
-            if (IsDataType(Typ) && DataSet && Next && !Next->DataSet) {
-                for (TrpBand* b = this; b; b = b->Next)
+            if (NextInRecord()) {
+                for (TrpBand* b = this; b; b = NextChild(b))
                     b->DoDraw();
             } else {
                 DoDraw();
@@ -133,14 +143,15 @@ bool TrpBand::Draw() {
 }
 
 Integer TrpBand::DoCalcHeight() {
-    if (IsDataType(Typ) && DataSet && Next && !Next->DataSet) {
-        Integer sum = 0;
-        for (TrpBand* b = this; b; b = b->Next)
-            sum += b->CalcHeight();
-        return sum;
-    }
-    calcdy = dy;
-    return Stretched ? CalcHeight() : dy;
+    auto measure = [](TrpBand* b) {
+        b->calcdy = b->dy;
+        return b->Stretched ? b->CalcHeight() : b->dy;
+    };
+    Integer sum = measure(this);
+    if (NextInRecord())
+        for (TrpBand* b = NextChild(this); b; b = NextChild(b))
+            sum += measure(b);
+    return sum;
 }
 
 Integer TrpBand::CalcHeight() {
@@ -181,7 +192,9 @@ void TrpBand::DoDraw() {
         if (flowing) y = page->CurY;
         if (Stretched && calcdy >= 0) {
             maxdy = calcdy;
-            if (calcdy > dy) StretchObjects(calcdy);
+            // Also when the band keeps its height: a box whose text needs more takes the
+            // room down to the band's foot rather than losing its lines.
+            StretchObjects(calcdy);
             if (!PageBreak && flowing) {
                 CheckPageBreak(y, calcdy, false);
                 y = page->CurY;
@@ -210,7 +223,8 @@ void TrpBand::DoDraw() {
         }
         y = savedY;
     }
-    if (IsDataType(Typ))
+    // A record counts once, however many bands draw it.
+    if (IsDataType(Typ) && SourceBand() == this)
         page->DoAggregate({btPageFooter, btMasterFooter, btDetailFooter, btSubDetailFooter, btGroupFooter,
                            btReportSummary});
 }

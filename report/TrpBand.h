@@ -73,6 +73,14 @@ public:
     // The data source named by Desc (a group header: its condition). A name of
     // a component that is no report data source raises EInvalidCast.
     void InitDataSet(const String& Desc);
+    // Data bands without a data source of their own that follow one with a source
+    // belong to its record: they are drawn after it for each record, kept on its page,
+    // and counted with it. SourceBand is the band whose record a band belongs to
+    // (itself for every other band); NextInRecord the first band of this band's
+    // record after it, NextChild the one after Band.
+    TrpBand* SourceBand();
+    TrpBand* NextInRecord() const;
+    static TrpBand* NextChild(const TrpBand* Band);
     // Frees the data sources this band made (after their Exit).
     void FreeDataSets();
     // Script, breaks and drawing of the band at the page's position; true when

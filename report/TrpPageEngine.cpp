@@ -147,7 +147,9 @@ void TrpPage::ShowPending() {
 }
 
 void TrpPage::DataLoop(Integer Level) {
-    for (TrpBand* band = DataHead(Level); band && band->DataSet; band = band->Next) {
+    for (TrpBand* band = DataHead(Level); band; band = band->Next) {
+        // A band without a source of its own is drawn with the record before it.
+        if (!band->DataSet) continue;
         TrpDataset* ds = band->DataSet;
         ds->First();
         if (Mode == 1)

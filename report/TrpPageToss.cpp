@@ -167,6 +167,14 @@ void TrpPage::TossObjects() {
         Bands[type] = chain.front();
         Bands[type]->LastBand = chain.back();
     }
+    // Only the first master data band reads the report's own data source; those
+    // below it without one are drawn with its records.
+    TrpBand* master = Bands[btMasterData];
+    if (master->View && !master->DataSet && CurReport && CurReport->ReportType == rtSimple &&
+        CurReport->Dataset()) {
+        master->DataSet = CurReport->Dataset();
+        master->DataSet->Init();
+    }
 
     TrpBand* none = Bands[btNone];
     for (std::size_t k = 0; k < RTObjects.size(); ++k)
@@ -212,7 +220,7 @@ void TrpPage::LinkHeadersAndFooters() {
             if (!h->View) continue;
             for (TrpBand* d = Bands[data]; d; d = d->Next)
                 if (d->View && d->y > h->y + h->dy) {
-                    if (!d->HeaderBand) d->HeaderBand = h;
+                    if (!d->SourceBand()->HeaderBand) d->SourceBand()->HeaderBand = h;
                     break;
                 }
         }
@@ -220,7 +228,7 @@ void TrpPage::LinkHeadersAndFooters() {
             if (!f->View) continue;
             TrpBand* last = nullptr;
             for (TrpBand* d = Bands[data]; d; d = d->Next)
-                if (d->View && d->y + d->dy <= f->y) last = d;
+                if (d->View && d->y + d->dy <= f->y) last = d->SourceBand();
             if (last && !last->FooterBand) last->FooterBand = f;
         }
     }
