@@ -1,7 +1,10 @@
 #include "controls/TUtlCustomControl.h"
 
 #include "controls/TUtlContainer.h"
+#include "platform/core/ScopeExit.h"
+#include "platform/graphics/DrawEdge.h"
 #include "platform/graphics/TBitmap.h"
+#include "platform/ui/ControlCanvas.h"
 
 // ---- TUtlCustomControl -----------------------------------------------------------
 
@@ -103,8 +106,42 @@ void TUtlCustomControl::FillControl(TCanvas* Canvas) {
 
 void TUtlCustomControl::Paint() {
     if (ComponentState().Contains(csLoading)) return;
+    FPainting = true;
+    core::ScopeExit done([this] { FPainting = false; });
     FillControl(Canvas());
     DrawContent(Canvas());
+    if (FBorderPending) {
+        FBorderPending = false;
+        RestoreBorderBack(Canvas());
+    }
+}
+
+void TUtlCustomControl::SetCtl3D(bool Value) {
+    if (Value == FCtl3D) return;
+    FCtl3D = Value;
+    Invalidate();
+}
+
+void TUtlCustomControl::RestoreBorderFront() {
+    if (FPainting) {
+        RestoreBorderBack(Canvas());
+        return;
+    }
+    FBorderPending = true;
+    Invalidate();
+}
+
+void TUtlCustomControl::RestoreBorderBack(TCanvas* Canvas) const {
+    if (!Canvas) return;
+    TRect r(0, 0, Width(), Height());
+    if (FCtl3D) {
+        ui::Frame3D(Canvas, r, clBtnShadow, clBtnFace, 1);
+        DrawEdge(Canvas, r, BDR_SUNKENOUTER, BF_RECT | BF_ADJUST);
+    } else {
+        Canvas->Brush()->SetStyle(bsSolid);
+        Canvas->Brush()->SetColor(clWindowFrame);
+        FrameRect(Canvas, r, nullptr);
+    }
 }
 
 void TUtlCustomControl::GetChange(TObject*) {

@@ -40,6 +40,18 @@ public:
     bool HasFocus() const { return FFocused; }
     bool ChangeNotify() const { return FNotify; }
     void SetChangeNotify(bool Value) { FNotify = Value; }
+    // The frame's look: sunken (the default) or a single line.
+    bool Ctl3D() const { return FCtl3D; }
+    void SetCtl3D(bool Value);
+
+    // The window's frame painted again over the control's edge, where drawing
+    // may have covered it: with Ctl3D a button-shadow and a button-face line,
+    // then the sunken outer edge; without, a single line in the window-frame
+    // colour. Front paints it on the control as shown (now while it paints,
+    // else at the end of its next painting); Back on Canvas, a picture of the
+    // control from its top-left corner.
+    void RestoreBorderFront();
+    void RestoreBorderBack(TCanvas* Canvas) const;
 
     // Transparent and the parent chain can paint the background.
     virtual bool CheckOptimized() const;
@@ -84,6 +96,9 @@ private:
     bool FFlat = false;
     bool FTransparent = false;
     bool FNotify = true;
+    bool FCtl3D = true;
+    bool FPainting = false;
+    bool FBorderPending = false;
     Integer FImageIndex = 0;
     Integer FListIndex = 0;
     TUtlChangeLink FLink;

@@ -1,5 +1,7 @@
 #include "controls/TUtlCustomScrollBox.h"
 
+#include "controls/TUtlCustomControl.h"
+
 TUtlScrollBoxBevel::TUtlScrollBoxBevel() {
     BeginUpdate();
     SetMode(bmWindows);
@@ -9,8 +11,12 @@ TUtlScrollBoxBevel::TUtlScrollBoxBevel() {
 
 TUtlCustomScrollBox::TUtlCustomScrollBox(TComponent* AOwner)
     : TScrollBox(AOwner), FBevel(std::make_unique<TUtlScrollBoxBevel>()) {
-    FBevel->OnChange = [this](TObject*) { Invalidate(); };
+    FBevel->OnChange = [this](TObject*) {
+        SetFrameInset(FBevel->GetBevelExtend());
+        Invalidate();
+    };
     SetBorderStyle(bsNone);
+    SetFrameInset(FBevel->GetBevelExtend());
     SetBounds(Left(), Top(), 185, 41);
 }
 
@@ -21,7 +27,7 @@ TUtlCustomScrollBox::~TUtlCustomScrollBox() {
 void TUtlCustomScrollBox::SetTransparent(bool Value) {
     if (Value == FTransparent) return;
     FTransparent = Value;
-    Invalidate();
+    Repaint();
 }
 
 void TUtlCustomScrollBox::SetDelta(Byte Value) {
@@ -43,8 +49,24 @@ bool TUtlCustomScrollBox::Scrolled(Integer Code) {
         repaint = ++FCounter >= FDelta;
         if (repaint) FCounter = 0;
     }
-    if (repaint) Invalidate();
+    if (repaint) Repaint();
     return repaint;
+}
+
+void TUtlCustomScrollBox::Scrolled(bool, Integer Code) {
+    Scrolled(Code);
+}
+
+void TUtlCustomScrollBox::Repaint() {
+    Invalidate();
+    InvalidateSurface();
+    // The children now lie over another part of the background.
+    utl::BroadcastBackgroundChanged(this);
+}
+
+void TUtlCustomScrollBox::ColorChanged() {
+    TScrollBox::ColorChanged();
+    if (!FTransparent) Invalidate();
 }
 
 TBitmap* TUtlCustomScrollBox::BackBitmap() const {
@@ -53,12 +75,38 @@ TBitmap* TUtlCustomScrollBox::BackBitmap() const {
 }
 
 TPoint TUtlCustomScrollBox::BackMapPoint(TPoint P) const {
-    const TPoint q(P.X + Left() + (Width() - ClientWidth()) / 2,
-                   P.Y + Top() + (Height() - ClientHeight()) / 2);
+    // The surface is shown from the scroll position on, inside the bevel.
+    const TPoint scroll = ScrollPos();
+    const TPoint q(P.X - scroll.X + FrameInset() + Left(), P.Y - scroll.Y + FrameInset() + Top());
     TUtlBackgroundProvider* parent = utl::BackgroundOf(Parent());
     return parent ? parent->BackMapPoint(q) : q;
 }
 
 bool TUtlCustomScrollBox::BackDrawArea(TCanvas* Canvas, const TRect& R, TPoint P) const {
     return Optimized() && utl::BackgroundOf(Parent())->BackDrawArea(Canvas, R, P);
+}
+
+void TUtlCustomScrollBox::FillBackground(TCanvas* Canvas, const TRect& R) const {
+    if (Optimized()) {
+        TUtlBackgroundProvider* parent = utl::BackgroundOf(Parent());
+        if (parent->BackDrawArea(Canvas, R, parent->BackMapPoint(TPoint(Left() + R.Left, Top() + R.Top))))
+            return;
+    }
+    Canvas->Brush()->SetStyle(bsSolid);
+    Canvas->Brush()->SetColor(Color());
+    Canvas->FillRect(R);
+}
+
+void TUtlCustomScrollBox::PaintFrame(TCanvas* Canvas) {
+    const TRect whole(0, 0, Width(), Height());
+    FillBackground(Canvas, whole);
+    FBevel->PaintBevel(Canvas, whole, Optimized());
+    const TRect corner = ScrollCorner();
+    if (!IsRectEmpty(corner)) FillBackground(Canvas, corner);
+}
+
+void TUtlCustomScrollBox::PaintSurface(TCanvas* Canvas, const TRect& R) {
+    if (!Optimized()) return;
+    TUtlBackgroundProvider* parent = utl::BackgroundOf(Parent());
+    parent->BackDrawArea(Canvas, R, BackMapPoint(R.TopLeft()));
 }

@@ -1,6 +1,7 @@
 #pragma once
 // A scroll box of the UTL controls: a bevel of its own (the window's edge by
-// default), and a background shared with see-through children, repainted
+// default) painted around its scroll bars and visible part, which are inset by
+// its width, and a background shared with see-through children, repainted
 // while scrolling every Delta-th step or once at the end.
 #include "controls/TUtlBevel.h"
 #include "controls/UtlBackground.h"
@@ -13,9 +14,6 @@ public:
     TUtlScrollBoxBevel();
     String ClassName() const override { return "TUtlScrollBoxBevel"; }
 };
-
-// The scroll code that ends a scroll.
-constexpr Integer SB_ENDSCROLL = 8;
 
 class TUtlCustomScrollBox : public TScrollBox, public TUtlBackgroundProvider {
 public:
@@ -37,15 +35,29 @@ public:
     bool Optimized() const;
     // A scroll message with its code: answers whether the box was repainted
     // (only an optimized box repaints, every Delta-th message with optimized
-    // scrolling, else at SB_ENDSCROLL).
+    // scrolling, else at SB_ENDSCROLL); the children hear of it.
     bool Scrolled(Integer Code);
 
     bool BackBitmapCheck() const override { return Optimized(); }
     TBitmap* BackBitmap() const override;
+    // A point of the scrolled surface (where the children are placed).
     TPoint BackMapPoint(TPoint P) const override;
     bool BackDrawArea(TCanvas* Canvas, const TRect& R, TPoint P) const override;
 
+protected:
+    // The bevel over the whole box; the square between two scroll bars in the
+    // background or the colour.
+    void PaintFrame(TCanvas* Canvas) override;
+    // An optimized box shows its parent's background through the visible part.
+    void PaintSurface(TCanvas* Canvas, const TRect& R) override;
+    void Scrolled(bool Vertical, Integer Code) override;
+    void ColorChanged() override;
+
 private:
+    // Fills R of the box's window with the chain's background or the colour.
+    void FillBackground(TCanvas* Canvas, const TRect& R) const;
+    void Repaint();
+
     std::unique_ptr<TUtlScrollBoxBevel> FBevel;
     bool FTransparent = false;
     bool FOptimizedScrolling = true;

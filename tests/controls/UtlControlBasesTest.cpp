@@ -5,6 +5,9 @@
 #include "tests/controls/PixelSheet.h"
 #include "tests/controls/PngWriter.h"
 #include "controls/GxWindowImage.h"
+#include "platform/ui/ControlSnapshot.h"
+#include "platform/ui/InputSimulation.h"
+#include "platform/ui/TApplication.h"
 #include "platform/ui/TCustomForm.h"
 
 #include <gtest/gtest.h>
@@ -248,4 +251,168 @@ TEST(UtlControlBasesTest, BackgroundChangesReachSeeThroughDescendants) {
     outer.SetBounds(0, 0, 150, 100); // a see-through panel resized
     EXPECT_EQ(inner.Heard, 1);
     EXPECT_EQ(deep.Heard, 1);
+}
+
+namespace {
+
+// A parent whose background is horizontal bands, seven pixels each, by the
+// background's own row: what lies behind a see-through child is known.
+class Backdrop : public TUtlCustomPanel {
+public:
+    using TUtlCustomPanel::TUtlCustomPanel;
+    static TColor Band(Integer Y) { return Y / 7 % 2 ? clNavy : clYellow; }
+    bool BackBitmapCheck() const override { return true; }
+    TPoint BackMapPoint(TPoint P) const override { return P; }
+    bool BackDrawArea(TCanvas* Canvas, const TRect& R, TPoint P) const override {
+        for (Integer y = R.Top; y < R.Bottom; ++y) {
+            Canvas->Brush()->SetColor(Band(P.Y + y - R.Top));
+            Canvas->FillRect(TRect(R.Left, y, R.Right, y + 1));
+        }
+        return true;
+    }
+};
+
+// A scroll box in a backdrop on a shown form, with a see-through child far
+// enough down that the box scrolls.
+struct ScrollScene {
+    TForm form{nullptr};
+    Backdrop* backdrop = new Backdrop(&form);
+    TUtlCustomScrollBox* box = new TUtlCustomScrollBox(&form);
+    Listening* child = new Listening(&form);
+    ScrollScene() {
+        form.SetBounds(0, 0, 300, 250);
+        backdrop->SetParent(&form);
+        backdrop->SetBounds(0, 0, 280, 220);
+        box->SetParent(backdrop);
+        box->SetBounds(10, 10, 120, 100);
+        box->SetColor(clWhite);
+        child->SetParent(box);
+        child->SetBounds(0, 0, 60, 300);
+        child->SetTransparent(true);
+        form.Show();
+        Application->ProcessMessages();
+    }
+    // The vertical bar's lower arrow, in the box's coordinates.
+    TPoint Arrow() const {
+        const TRect corner = box->ScrollCorner();
+        return TPoint(corner.Left + corner.Width() / 2, corner.Top - 4);
+    }
+};
+
+} // namespace
+
+TEST(UtlScrollBoxTest, TheBevelIsPaintedAroundAnInsetClientArea) {
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 200, 150);
+    TUtlCustomScrollBox box(&form);
+    box.SetParent(&form);
+    box.SetBounds(0, 0, 60, 40);
+    box.SetColor(clWhite);
+    form.Show();
+    Application->ProcessMessages();
+    const Integer extent = box.Bevel()->GetBevelExtend();
+    ASSERT_GT(extent, 0);
+    EXPECT_EQ(box.ClientRect(), TRect(0, 0, 60 - 2 * extent, 40 - 2 * extent));
+    // The same bevel painted on its own around the colour is the picture.
+    auto expected = sheet::Make(60, 40, clWhite);
+    TUtlScrollBoxBevel bevel;
+    bevel.PaintBevel(expected->Canvas(), TRect(0, 0, 60, 40), false);
+    TBitmap shot;
+    ui::Snapshot(&box, &shot);
+    ASSERT_EQ(shot.Width(), 60);
+    Integer differ = 0;
+    for (Integer y = 0; y < 40; ++y)
+        for (Integer x = 0; x < 60; ++x)
+            if (At(shot, x, y) != At(*expected, x, y)) ++differ;
+    EXPECT_EQ(differ, 0);
+    // A wider bevel takes more room.
+    box.Bevel()->SetMode(bmCustom);
+    box.Bevel()->SetBorderWidth(5);
+    EXPECT_EQ(box.FrameInset(), box.Bevel()->GetBevelExtend());
+    EXPECT_EQ(box.ClientRect().Width(), 60 - 2 * box.Bevel()->GetBevelExtend());
+}
+
+TEST(UtlScrollBoxTest, TheCornerBetweenTheBarsTakesTheBackground) {
+    ScrollScene scene;
+    const TRect corner = scene.box->ScrollCorner();
+    ASSERT_FALSE(IsRectEmpty(corner));
+    TBitmap shot;
+    ui::Snapshot(scene.box, &shot);
+    const TPoint middle(corner.Left + corner.Width() / 2, corner.Top + corner.Height() / 2);
+    EXPECT_EQ(At(shot, middle.X, middle.Y), clWhite); // opaque: the colour
+    scene.box->SetTransparent(true);
+    ui::Snapshot(scene.box, &shot);
+    EXPECT_EQ(At(shot, middle.X, middle.Y), Backdrop::Band(10 + middle.Y)); // see-through: the backdrop
+}
+
+TEST(UtlScrollBoxTest, ScrollingRepaintsASeeThroughBoxAndItsChildrenFollowTheBackground) {
+    ScrollScene scene;
+    ui::SimulateDrag(scene.box, scene.Arrow(), scene.Arrow());
+    Application->ProcessMessages();
+    EXPECT_EQ(scene.child->Heard, 0); // opaque: scrolling moves the picture, nothing to repaint
+    scene.box->SetTransparent(true);
+    scene.child->Heard = 0;
+    scene.box->SetDelta(2);
+    ui::SimulateDrag(scene.box, scene.Arrow(), scene.Arrow()); // a line, then its end
+    Application->ProcessMessages();
+    EXPECT_EQ(scene.child->Heard, 1);
+    const Integer scrolled = scene.box->ScrollPos().Y;
+    ASSERT_GT(scrolled, 0);
+    // The child's pixels are the backdrop's behind the place it is shown at now.
+    const Integer inset = scene.box->FrameInset();
+    TBitmap shot;
+    ui::Snapshot(scene.box, &shot);
+    for (Integer y = inset; y < inset + 40; ++y)
+        EXPECT_EQ(At(shot, inset + 5, y), Backdrop::Band(10 + y)) << y;
+}
+
+namespace {
+
+// Rows of letters for the frame colours: S button shadow, F button face,
+// H button highlight, K window frame, . the sheet behind.
+std::vector<std::string> FrameLetters(TBitmap& b) {
+    const std::pair<char, TColor> known[] = {{'S', clBtnShadow},
+                                             {'F', clBtnFace},
+                                             {'H', clBtnHighlight},
+                                             {'K', clWindowFrame},
+                                             {'.', sheet::Green}};
+    std::vector<std::string> rows;
+    for (Integer y = 0; y < b.Height(); ++y) {
+        std::string row;
+        for (Integer x = 0; x < b.Width(); ++x) {
+            char letter = '?';
+            for (const auto& [c, colour] : known)
+                if (At(b, x, y) == (ColorToRGB(colour) & 0xFFFFFF)) letter = c;
+            row += letter;
+        }
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+} // namespace
+
+TEST(UtlControlBasesTest, TheRestoredBorderIsSunkenWithCtl3DAndALineWithout) {
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 100, 80);
+    TUtlCustomControl control(&form);
+    control.SetParent(&form);
+    control.SetBounds(0, 0, 7, 6);
+    const std::vector<std::string> sunken{"SSSSSSF", "SSSSSHF", "SS...HF", "SS...HF", "SHHHHHF", "FFFFFFF"};
+    auto picture = sheet::Make(7, 6);
+    control.RestoreBorderBack(picture->Canvas());
+    EXPECT_EQ(FrameLetters(*picture), sunken);
+    control.SetCtl3D(false);
+    picture = sheet::Make(7, 6);
+    control.RestoreBorderBack(picture->Canvas());
+    EXPECT_EQ(FrameLetters(*picture),
+              (std::vector<std::string>{"KKKKKKK", "K.....K", "K.....K", "K.....K", "K.....K", "KKKKKKK"}));
+    // On the control itself: painted over its face when it next paints.
+    control.SetCtl3D(true);
+    control.SetColor(sheet::Green);
+    form.Show();
+    control.RestoreBorderFront();
+    TBitmap shot;
+    ui::Snapshot(&control, &shot);
+    EXPECT_EQ(FrameLetters(shot), sunken);
 }
