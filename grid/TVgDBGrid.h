@@ -15,6 +15,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class TBitmap;
 class TFilterComboBox;
@@ -285,6 +286,10 @@ protected:
     bool DrawGroupings(const TRect& Rect, Integer DataCol, TColumn* Column, TGridDrawState State);
     void DrawComboArrow(const TRect& Rect);
     void DrawFooter();
+    // The left edge a footer text of Width pixels needs in the cell of raw column Raw: it
+    // spreads over the cells to its left whose footer Texts are empty, and where they do not
+    // give it room the column widens to it, so a total never shows with digits cut.
+    Integer FooterTextLeft(Integer Raw, Integer Width, const std::vector<String>& Texts);
     virtual void CheckTitleButton(Integer ACol, bool& Enabled);
 
 private:

@@ -39,6 +39,27 @@ void TVgDBGrid::DrawGridBackground() {
     if (OnDrawBackground) OnDrawBackground(this);
 }
 
+namespace {
+
+// What a footer cell keeps around its text: the sunken frame and the text's own margins.
+constexpr Integer FooterTextMargin = 7;
+
+} // namespace
+
+Integer TVgDBGrid::FooterTextLeft(Integer Raw, Integer Width, const std::vector<String>& Texts) {
+    const TRect cell = CellRect(Raw, 0);
+    Integer left = cell.Left;
+    for (Integer k = Raw - 1; k >= IndicatorOffset() && cell.Right - left < Width; --k) {
+        const TRect other = CellRect(k, 0);
+        if (!Texts[static_cast<std::size_t>(k)].empty() || IsRectEmpty(other)) break;
+        left = other.Left;
+    }
+    // The widened column shows the text whole from the next paint on.
+    if (cell.Right - left < Width)
+        if (TColumn* column = ColumnAt(Raw)) column->SetWidth(column->Width() + Width - (cell.Right - left));
+    return left;
+}
+
 void TVgDBGrid::DrawFooter() {
     TCanvas* C = Canvas();
     TRect footer = GetFooterRect();
@@ -68,19 +89,27 @@ void TVgDBGrid::DrawFooter() {
     line(strip.Left, strip.Top, strip.Left + 1, strip.Bottom, clWhite);
     line(strip.Left, strip.Bottom - 1, strip.Right, strip.Bottom, clBlack);
     if (!DataLink()->Active()) return;
+    std::vector<String> texts(static_cast<std::size_t>(std::max(ColCount(), 0)));
+    for (Integer raw = IndicatorOffset(); raw < ColCount(); ++raw)
+        if (auto* column = dynamic_cast<TVgDBColumn*>(ColumnAt(raw))) {
+            String& text = texts[static_cast<std::size_t>(raw)];
+            text = VarToStr(column->FooterValue());
+            if (!column->FooterText().empty())
+                text = StringReplace(column->FooterText(), "%", text, rfReplaceAll);
+        }
     for (Integer raw = IndicatorOffset(); raw < ColCount(); ++raw) {
         auto* column = dynamic_cast<TVgDBColumn*>(ColumnAt(raw));
         TRect cell = CellRect(raw, 0);
         if (!column || IsRectEmpty(cell)) continue;
         TRect r = Rect(cell.Left, footer.Top + 2, cell.Right, footer.Bottom - 2);
-        String text = VarToStr(column->FooterValue());
-        if (!column->FooterText().empty())
-            text = StringReplace(column->FooterText(), "%", text, rfReplaceAll);
+        String text = texts[static_cast<std::size_t>(raw)];
         C->Brush()->SetColor(FFooterColor);
         C->Font()->Assign(Font());
         bool defaultDrawing = true;
         if (OnDrawFooterCell) OnDrawFooterCell(this, C, r, column->Field(), text, defaultDrawing);
         if (!defaultDrawing || text.empty()) continue;
+        C->Font()->Assign(Font());
+        r.Left = FooterTextLeft(raw, C->TextWidth(text) + FooterTextMargin, texts);
         C->Brush()->SetStyle(bsSolid);
         C->Brush()->SetColor(FFooterColor);
         if (FGridStyle->Footer()->Direction() != fdNone)

@@ -75,6 +75,33 @@ TEST_F(FooterTest, FooterEventMayChangeTheText) {
     EXPECT_EQ(Lines({"TextOut", "\"4 ügy\""}).size(), 1u);
 }
 
+// A total wider than its column: "2 056 411 000 Ft" would read as a wrong figure.
+TEST_F(FooterTest, TotalIsNeverShownWithDigitsCut) {
+    const String total = "12 056 411 000 Ft"; // 102 pixels in the fixed metrics
+    // The text must lie inside the clip of its one output line.
+    const auto drawnWhole = [&] {
+        const std::vector<String> lines = Lines({"TextOut", "\"" + total + "\""});
+        if (lines.size() != 1) return false;
+        Integer x = 0, l = 0, t = 0, r = 0, b = 0;
+        char c = 0;
+        std::istringstream(lines[0].substr(8)) >> x;
+        std::istringstream(lines[0].substr(lines[0].find(" clip ") + 6)) >> l >> c >> t >> c >> r >> c >> b;
+        return x >= l && x + 102 <= r;
+    };
+    Column(4)->SetWidth(40);
+    Column(4)->SetFooterValue(Variant(total));
+    Paint();
+    EXPECT_TRUE(drawnWhole()) << "over the empty footer cell to its left";
+    EXPECT_EQ(Column(4)->Width(), 40);
+
+    Column(3)->SetFooterText("Összesen:");
+    Paint();
+    EXPECT_GE(Column(4)->Width(), 102 + 7) << "no empty cell to spread over: the column widens";
+    Paint();
+    EXPECT_TRUE(drawnWhole());
+    EXPECT_EQ(Lines({"TextOut", "\"Összesen:\""}).size(), 1u);
+}
+
 TEST_F(FooterTest, TotalsOverFilledData) {
     Column(0)->SetFooterType(ftCount);
     Column(4)->SetFooterType(ftSum);
