@@ -148,6 +148,17 @@ TEST_F(ReportGeometry, LongTextsStayInsideTheirBoxesOnEveryReport) {
              Form1->RunDepositSearch();
              Form1->letetkeresPrint->OnClick(nullptr);
          }},
+        {"partner list", letetfrf->rpReport3, 1, 3,
+         [&] {
+             Form1->Partnerlista1Click(nullptr);
+             Form1->partnerlistaPrint->OnClick(nullptr);
+         }},
+        {"partner search", letetfrf->rpReport4, 1, 2,
+         [&] {
+             Form1->Edit27->SetText("Öböl");
+             Form1->partnerKeresClick(nullptr);
+             Form1->partnerkeresPrint->OnClick(nullptr);
+         }},
     };
     const char* folder = std::getenv("VELMORA_SCREENSHOTS");
     for (const Run& run : runs) {
