@@ -16,54 +16,22 @@ std::unique_ptr<TUtlBitmapList> ListOf(TColor color) {
     return list;
 }
 
-// Pictures as rows of letters, one colour each.
-TColor ColourOf(char c) {
-    switch (c) {
-    case 'r':
-        return RGB(200, 0, 0);
-    case 'g':
-        return RGB(0, 200, 0);
-    case 'b':
-        return RGB(0, 0, 200);
-    case 'm':
-        return RGB(100, 0, 100); // red half-blended with blue
-    case 'c':
-        return RGB(0, 100, 100); // green half-blended with blue
-    case 'R':
-        return RGB(55, 255, 255); // red inverted
-    case 'G':
-        return RGB(255, 55, 255);
-    case 'w':
-        return clWhite;
-    case '.':
-        return clBlack;
-    default:
-        return sheet::Green;
-    }
-}
+// The colours of the pictures below.
+const sheet::Palette Colours{
+    {'r', RGB(200, 0, 0)},    {'g', RGB(0, 200, 0)},
+    {'b', RGB(0, 0, 200)},    {'m', RGB(100, 0, 100)}, // red half-blended with blue
+    {'c', RGB(0, 100, 100)},                           // green half-blended with blue
+    {'R', RGB(55, 255, 255)},                          // red inverted
+    {'G', RGB(255, 55, 255)}, {'w', clWhite},
+    {'.', clBlack},           {'#', sheet::Green},
+};
 
 std::unique_ptr<TBitmap> Picture(const std::vector<std::string>& rows) {
-    auto b = sheet::Make(Integer(rows[0].size()), Integer(rows.size()));
-    for (std::size_t y = 0; y < rows.size(); ++y)
-        for (std::size_t x = 0; x < rows[y].size(); ++x)
-            sheet::Put(*b, Integer(x), Integer(y), ColourOf(rows[y][x]));
-    return b;
+    return sheet::FromLetters(rows, Colours);
 }
 
 std::vector<std::string> Letters(TBitmap& b) {
-    const std::string known = "rgbmcRGw.#";
-    std::vector<std::string> rows;
-    for (Integer y = 0; y < b.Height(); ++y) {
-        std::string row;
-        for (Integer x = 0; x < b.Width(); ++x) {
-            char letter = '?';
-            for (char c : known)
-                if (ColourOf(c) == At(b, x, y)) letter = c;
-            row += letter;
-        }
-        rows.push_back(row);
-    }
-    return rows;
+    return sheet::Letters(b, Colours);
 }
 
 } // namespace

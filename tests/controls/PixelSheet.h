@@ -5,6 +5,9 @@
 #include "platform/graphics/TCanvas.h"
 
 #include <memory>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace sheet {
 
@@ -23,6 +26,35 @@ inline TColor At(TBitmap& b, Integer x, Integer y) {
 }
 inline void Put(TBitmap& b, Integer x, Integer y, TColor c) {
     b.Canvas()->SetPixels(x, y, c);
+}
+
+// Pictures as rows of letters: a palette names the colour of each letter.
+using Palette = std::vector<std::pair<char, TColor>>;
+
+// Each pixel as the letter of its colour ('?' for a colour not in Colours).
+inline std::vector<std::string> Letters(TBitmap& b, const Palette& Colours) {
+    std::vector<std::string> rows;
+    for (Integer y = 0; y < b.Height(); ++y) {
+        std::string row;
+        for (Integer x = 0; x < b.Width(); ++x) {
+            char letter = '?';
+            for (const auto& [c, colour] : Colours)
+                if (At(b, x, y) == (ColorToRGB(colour) & 0xFFFFFF)) letter = c;
+            row += letter;
+        }
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+// A sheet painted from rows of letters.
+inline std::unique_ptr<TBitmap> FromLetters(const std::vector<std::string>& Rows, const Palette& Colours) {
+    auto b = Make(Integer(Rows[0].size()), Integer(Rows.size()));
+    for (std::size_t y = 0; y < Rows.size(); ++y)
+        for (std::size_t x = 0; x < Rows[y].size(); ++x)
+            for (const auto& [c, colour] : Colours)
+                if (c == Rows[y][x]) Put(*b, Integer(x), Integer(y), colour);
+    return b;
 }
 
 } // namespace sheet

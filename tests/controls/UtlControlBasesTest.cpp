@@ -371,23 +371,11 @@ namespace {
 // Rows of letters for the frame colours: S button shadow, F button face,
 // H button highlight, K window frame, . the sheet behind.
 std::vector<std::string> FrameLetters(TBitmap& b) {
-    const std::pair<char, TColor> known[] = {{'S', clBtnShadow},
-                                             {'F', clBtnFace},
-                                             {'H', clBtnHighlight},
-                                             {'K', clWindowFrame},
-                                             {'.', sheet::Green}};
-    std::vector<std::string> rows;
-    for (Integer y = 0; y < b.Height(); ++y) {
-        std::string row;
-        for (Integer x = 0; x < b.Width(); ++x) {
-            char letter = '?';
-            for (const auto& [c, colour] : known)
-                if (At(b, x, y) == (ColorToRGB(colour) & 0xFFFFFF)) letter = c;
-            row += letter;
-        }
-        rows.push_back(row);
-    }
-    return rows;
+    return sheet::Letters(b, {{'S', clBtnShadow},
+                              {'F', clBtnFace},
+                              {'H', clBtnHighlight},
+                              {'K', clWindowFrame},
+                              {'.', sheet::Green}});
 }
 
 } // namespace
