@@ -295,30 +295,23 @@ TEST_F(UtlContainerTest, ShapeAndControlStoreAGlobalImageListByItsIdentifier) {
     core::ScopeExit done([] { UtlFinalization(); });
     TForm form(nullptr);
     auto* shape = new TUtlFormShape(&form);
-    shape->SetName("Shape1");
     auto* control = new TUtlCustomControl(&form);
-    control->SetName("Control1");
     TUtlImageList own(nullptr);
-    // Each owner: its list setter and getter.
-    struct Row {
-        TComponent* owner;
-        std::function<void(TUtlCustomImageList*)> set;
-        std::function<TUtlCustomImageList*()> get;
-    };
-    const Row rows[] = {
-        {shape, [&](TUtlCustomImageList* l) { shape->SetImageList(l); }, [&] { return shape->ImageList(); }},
-        {control, [&](TUtlCustomImageList* l) { control->SetImageList(l); },
-         [&] { return control->ImageList(); }},
-    };
-    for (const Row& row : rows) {
-        row.set(&own); // a list of the form's own is not a global identifier
-        EXPECT_EQ(ComponentToText(row.owner).find("Internal"), String::npos) << row.owner->Name();
-        row.set(UtlContainer->ImageList());
-        const String text = ComponentToText(row.owner);
+    // Each owner with its setter and getter of the list.
+    const std::tuple<TComponent*, std::function<void(TUtlCustomImageList*)>,
+                     std::function<TUtlCustomImageList*()>>
+        rows[] = {
+            {shape, [&](auto* l) { shape->SetImageList(l); }, [&] { return shape->ImageList(); }},
+            {control, [&](auto* l) { control->SetImageList(l); }, [&] { return control->ImageList(); }}};
+    for (const auto& [owner, set, get] : rows) {
+        set(&own); // a list of the form's own is not a global identifier
+        EXPECT_EQ(ComponentToText(owner).find("Internal"), String::npos);
+        set(UtlContainer->ImageList());
+        const String text = ComponentToText(owner);
         EXPECT_NE(text.find("  Internal = 'UTLIML30'\n"), String::npos) << text;
-        row.set(nullptr);
-        TextToComponent(text, row.owner);
-        EXPECT_EQ(row.get(), UtlContainer->ImageList()) << row.owner->Name();
+        set(nullptr);
+        TextToComponent(text, owner);
+        EXPECT_EQ(get(), UtlContainer->ImageList()) << text;
     }
 }
 

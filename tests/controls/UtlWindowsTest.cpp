@@ -25,19 +25,6 @@ String InstanceName(const char* what) {
     return String(what) + "-" + std::to_string(::getpid());
 }
 
-// Two copies of the program as two services objects of one lock in one
-// process: the first holds it and listens, the second is the services object
-// in place and asks.
-class PrevInstanceTest : public ::testing::Test {
-protected:
-    PrevInstanceTest() : Saved(UtlApplication) { UtlApplication = &Second; }
-    ~PrevInstanceTest() override { UtlApplication = Saved; }
-
-    TUtlApplication* Saved;
-    TUtlApplication First{nullptr, InstanceName("activation")};
-    TUtlApplication Second{nullptr, InstanceName("activation")};
-};
-
 } // namespace
 
 TEST(UtlWindowsTest, CentringArithmeticClampsToTheScreen) {
@@ -151,9 +138,15 @@ TEST(UtlWindowsTest, ExplodeAndPreviousInstanceLeaveTheApplicationAsItWas) {
     EXPECT_FALSE(UtlActivatePrevInstance());
 }
 
-TEST_F(PrevInstanceTest, TheEarlierCopyBringsItsMainFormForwardAndSaysSo) {
-    ASSERT_FALSE(First.PrevInstance());
-    ASSERT_TRUE(Second.PrevInstance());
+TEST(PrevInstanceTest, TheEarlierCopyBringsItsMainFormForwardAndSaysSo) {
+    // Two copies of the program as two services objects of one lock: the
+    // first holds it and listens, the second is the one in place and asks.
+    TUtlApplication first(nullptr, InstanceName("activation"));
+    TUtlApplication second(nullptr, InstanceName("activation"));
+    TUtlApplication* saved = UtlApplication;
+    core::ScopeExit restore([&] { UtlApplication = saved; });
+    UtlApplication = &second;
+    ASSERT_TRUE(second.PrevInstance());
     TForm* main = nullptr;
     Application->CreateForm(main);
     core::ScopeExit gone([&] { delete main; });
@@ -163,7 +156,7 @@ TEST_F(PrevInstanceTest, TheEarlierCopyBringsItsMainFormForwardAndSaysSo) {
     main->SetWindowState(wsMinimized);
     EXPECT_TRUE(UtlActivatePrevInstance());
     EXPECT_EQ(main->WindowState(), wsNormal); // restored
-    UtlApplication = &First;                  // the first copy has no earlier one to ask
+    UtlApplication = &first;                  // the first copy has no earlier one to ask
     EXPECT_FALSE(UtlActivatePrevInstance());
     EXPECT_FALSE(AskInstanceToActivate(InstanceName("nobody"), 200));
 }

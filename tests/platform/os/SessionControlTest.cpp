@@ -37,14 +37,8 @@ const std::string Prefix = "--system --allow-interactive-authorization=no call o
 const std::string ManagerCall = Prefix + "/org/freedesktop/login1 org.freedesktop.login1.Manager ";
 
 TEST(SessionServiceTest, NothingEndsASessionUntilTheProgramInstallsAService) {
-    EXPECT_FALSE(SessionService().End(TSessionEnd::PowerOff));
-    struct Fake : TSessionService {
-        bool End(TSessionEnd How) override { return How == TSessionEnd::LogOff; }
-    } fake;
-    SetSessionService(&fake);
-    EXPECT_TRUE(SessionService().End(TSessionEnd::LogOff));
-    SetSessionService(nullptr);
-    EXPECT_FALSE(SessionService().End(TSessionEnd::LogOff));
+    for (TSessionEnd how : {TSessionEnd::LogOff, TSessionEnd::Reboot, TSessionEnd::PowerOff})
+        EXPECT_FALSE(SessionService().End(how));
 }
 
 TEST_F(LogindSessionTest, RebootAndPowerOffOnlyWhereTheUserMay) {
@@ -69,19 +63,15 @@ TEST_F(LogindSessionTest, RebootAndPowerOffOnlyWhereTheUserMay) {
     }
 }
 
-TEST_F(LogindSessionTest, LogOffEndsTheDesktopsSession) {
+TEST_F(LogindSessionTest, LogOffEndsTheDesktopsSessionAndARefusalIsFalse) {
     EXPECT_TRUE(Service.End(TSessionEnd::LogOff));
     EXPECT_EQ(Calls(), ManagerCall + "GetSession s c2\n" + Prefix +
                            "/org/freedesktop/login1/session/_7 org.freedesktop.login1.Session Terminate\n");
-}
-
-TEST_F(LogindSessionTest, ARefusalOrAMissingCommandIsFalse) {
     ostest::ScopedEnv can("CAN", "yes");
     ostest::ScopedEnv refuse("STUB_EXIT", "1");
-    EXPECT_FALSE(Service.End(TSessionEnd::PowerOff));
     EXPECT_FALSE(Service.End(TSessionEnd::LogOff));
-    TLogindSessionService missing(Dir / "nincs");
-    EXPECT_FALSE(missing.End(TSessionEnd::Reboot));
+    EXPECT_FALSE(Service.End(TSessionEnd::PowerOff));
+    EXPECT_FALSE(TLogindSessionService(Dir / "nincs").End(TSessionEnd::Reboot)); // no such command
 }
 
 } // namespace

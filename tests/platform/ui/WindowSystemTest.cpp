@@ -22,11 +22,11 @@ namespace {
 TEST(WindowSystemTest, OffScreenThereIsNoSaverNoLockAndNoFrame) {
     TForm form(nullptr);
     form.Show();
-    EXPECT_EQ(ScreenSaverTimeout(), 0);
-    EXPECT_FALSE(LockKeyToggled(TLockKey::CapsLock));
     TFrameExtents extents{1, 2, 3, 4};
     EXPECT_FALSE(GetFrameExtents(&form, extents));
     EXPECT_EQ(extents, (TFrameExtents{1, 2, 3, 4})); // left as it was
+    EXPECT_EQ(ScreenSaverTimeout(), 0);
+    EXPECT_FALSE(LockKeyToggled(TLockKey::CapsLock));
 }
 
 #ifdef VELMORA_HAVE_X11
