@@ -122,7 +122,7 @@ std::vector<String> SplitRecords(const std::vector<DrawnBand>& Drawn, Integer Le
 class ReportGeometry : public LongOfficeFixture {};
 
 TEST_F(ReportGeometry, LongTextsStayInsideTheirBoxesOnEveryReport) {
-    AddLongOffice();
+    const LongOffice office = AddLongOffice();
     Create();
     struct Run {
         const char* Name;
@@ -136,6 +136,12 @@ TEST_F(ReportGeometry, LongTextsStayInsideTheirBoxesOnEveryReport) {
          [&] {
              SearchAllCases();
              Form1->gxExtSpeedButton45->OnClick(nullptr);
+         }},
+        {"deposit sheet", letetfrf->rpReport1, 1, 2,
+         [&] {
+             letet_adatlap->DepositId = office.Deposit;
+             letet_adatlap->FormShow(nullptr);
+             letet_adatlap->BitBtn3->OnClick(nullptr);
          }},
         {"deposit list", letetfrf->rpReport2, 1, 3,
          [&] {
