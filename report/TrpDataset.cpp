@@ -2,6 +2,7 @@
 
 #include "platform/data/TDataSet.h"
 #include "platform/data/TDataSource.h"
+#include "report/QuietDataSets.h"
 #include "report/rpDBUtils.h"
 
 void TrpDataset::First() {
@@ -86,6 +87,7 @@ void TrpDBDataSet::Exit() {
 
 void TrpDBDataSet::First() {
     TDataSet* ds = GetDataSet();
+    report::QuietDataSets::Add(ds);
     if (RangeBegin == rbFirst)
         ds->First();
     else if (FHasBookmark)

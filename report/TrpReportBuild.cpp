@@ -4,6 +4,7 @@
 #include "platform/core/Exceptions.h"
 #include "platform/core/ScopeExit.h"
 #include "platform/ui/MessageDialogs.h"
+#include "report/QuietDataSets.h"
 #include "report/TrpDataset.h"
 #include "report/TrpEMFPages.h"
 #include "report/TrpPage.h"
@@ -109,6 +110,8 @@ bool TrpReport::PrepareReport() {
     rpBuild.ErrorText.clear();
     CurReport = this;
     MasterReport = this;
+    report::QuietDataSets quiet;
+    core::ScopeExit speak([&quiet] { quiet.Release(); });
     if (OnBeginDoc) OnBeginDoc();
     const bool result = DoPrepareReport();
     FinalPass = false;

@@ -128,6 +128,7 @@ public:
 
     // ---- Master/detail -------------------------------------------------------------
     TDataSource* GetDataSource() const override { return FMasterSource; }
+    bool HasDetails() const override { return !FDetailList.empty(); }
     // Registers Detail with this master, once.
     void RegisterDetailDataset(TSqlite3BaseQuery* Detail);
     // "1 = 0" for an empty master; else "col='value' and ...". Raises SqliteError

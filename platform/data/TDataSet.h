@@ -162,6 +162,9 @@ public:
     virtual TDataSource* GetDataSource() const { return nullptr; }
     // Whether DataSource is reached by following the masters of this dataset.
     bool IsLinkedTo(TDataSource* DataSource) const;
+    // Whether detail datasets follow this one's current record; they stop following
+    // while its controls are disabled. None in the base.
+    virtual bool HasDetails() const { return false; }
 
     // Tells the data sources of Event (see TDataEvent for Info).
     virtual void DataEvent(TDataEvent Event, std::intptr_t Info);
