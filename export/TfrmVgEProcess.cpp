@@ -8,11 +8,11 @@
 
 #include "platform/core/Exceptions.h"
 #include "platform/graphics/TFont.h"
-#include "platform/os/TickCount.h"
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TBevel.h"
 #include "platform/ui/TButton.h"
 #include "platform/ui/TLabel.h"
+#include "platform/ui/ProgressPace.h"
 #include "platform/ui/TProgressBar.h"
 #include "platform/ui/TScreen.h"
 
@@ -79,10 +79,6 @@ namespace vge {
 
 namespace {
 
-// A repaint and a turn of the event loop cost far more than a record, so the
-// window refreshes at most this often; the texts are always kept.
-constexpr Int64 RefreshMs = 40;
-
 class ProcessFormDialog : public ProgressDialog {
 public:
     ProcessFormDialog() : FForm(new TfrmVgEProcess(Application)) {}
@@ -115,9 +111,8 @@ public:
         if (Due(Value)) Refresh();
     }
 
-    bool Due(Integer Value) const override {
-        return GetTickCount64() - FLastRefresh >= RefreshMs || Value >= FForm->ProgressBar->Max();
-    }
+    // The texts are always kept; the window shows them at the pace of every progress window.
+    bool Due(Integer Value) const override { return FPace.Ready() || Value >= FForm->ProgressBar->Max(); }
 
     Integer Max() const override { return FForm->ProgressBar->Max(); }
     bool Cancelled() const override { return FForm->Cancelled; }
@@ -143,14 +138,14 @@ private:
         FForm->Animate->Advance();
         FForm->Repaint();
         if (Application != nullptr) Application->ProcessMessages();
-        FLastRefresh = GetTickCount64();
+        FPace.Mark();
     }
 
     TfrmVgEProcess* FForm;
     std::vector<TCustomForm*> FDisabled;
     String FText;
     Integer FValue = -1;
-    Int64 FLastRefresh = 0;
+    ui::ProgressPace FPace;
 };
 
 ProgressDialogFactory& Factory() {

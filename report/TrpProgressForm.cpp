@@ -1,7 +1,6 @@
 #include "report/TrpProgressForm.h"
 
 #include "platform/graphics/TFont.h"
-#include "platform/ui/TApplication.h"
 #include "platform/ui/TButton.h"
 #include "platform/ui/TLabel.h"
 #include "platform/ui/TTimer.h"
@@ -63,6 +62,7 @@ bool TrpProgressForm::Visible() const {
 bool TrpProgressForm::ShowModal(TrpReport* Report, const std::function<void()>& Action) {
     FReport = Report;
     FAction = Action;
+    FPace.Restart();
     FStart->SetEnabled(true);
     const TModalResult result = TForm::ShowModal();
     FStart->SetEnabled(false);
@@ -76,7 +76,7 @@ void TrpProgressForm::CloseModal(bool Cancelled) {
 }
 
 void TrpProgressForm::ProcessMessages() {
-    Application->ProcessMessages();
+    FPace.Pump();
 }
 
 void TrpProgressForm::Button1Click(TObject*) {

@@ -2,6 +2,7 @@
 // The progress window of a report build: a centred dialog with one label
 // ("Processing page:  3") and a Cancel button that stops the build. It runs
 // the build from inside its own modal loop, so the user can press Cancel.
+#include "platform/ui/ProgressPace.h"
 #include "platform/ui/TCustomForm.h"
 #include "report/rpProgress.h"
 
@@ -24,6 +25,8 @@ public:
     bool Visible() const override;
     bool ShowModal(TrpReport* Report, const std::function<void()>& Action) override;
     void CloseModal(bool Cancelled) override;
+    // Lets the events run at the pace of every progress window: the engine asks at every
+    // record and page.
     void ProcessMessages() override;
 
     void Button1Click(TObject* Sender);
@@ -32,6 +35,7 @@ private:
     TTimer* FStart = nullptr;
     TrpReport* FReport = nullptr;
     std::function<void()> FAction;
+    ui::ProgressPace FPace;
 };
 
 // Makes the engine build behind TrpProgressForm.
