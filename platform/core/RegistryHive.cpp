@@ -102,7 +102,8 @@ bool ParseValue(const String& line, RegValue& v) {
     } else {
         v.Kind = RegValueKind::String;
     }
-    return Unquote(data, p, v.Data);
+    // Text after the closing quote would be lost on the next write: such a line is kept whole.
+    return Unquote(data, p, v.Data) && p == data.size();
 }
 
 } // namespace
@@ -303,7 +304,8 @@ void RegistryHive::Parse(const std::string& text) {
         if (end == String::npos) end = text.size();
         String line = text.substr(start, end - start);
         start = end + 1;
-        if (!line.empty() && line.back() == '\r') line.pop_back();
+        while (!line.empty() && line.back() == '\r')
+            line.pop_back();
         if (line.empty()) continue;
         if (line.front() == '[' && line.back() == ']') {
             const String path = line.substr(1, line.size() - 2);

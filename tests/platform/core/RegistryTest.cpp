@@ -216,6 +216,7 @@ const std::string WindowsLayout = "; kézzel írva\r\n"
                                   "\"Count\"=dword:00000002\r\n"
                                   "\"0\"=\"nev,120,Név,\"\r\n"
                                   "\"1\"=dword:zz\r\n"
+                                  "\"2\"=\"a\"b\r\r\n"
                                   "jövőbeli sor\r\n";
 
 } // namespace
@@ -235,8 +236,8 @@ TEST_F(RegistryTest, AWindowsFileIsReadWholeAndOpeningWritesNothing) {
     const std::string afterChange = ReadFileBytes(FDir.File(HiveName));
     // The change is written; every line not understood is still there.
     EXPECT_NE(afterChange.find("\"n\"=dword:00000001"), std::string::npos);
-    for (const char* kept :
-         {"; kézzel írva\n", "\"1\"=dword:zz\n", "jövőbeli sor\n", "\"0\"=\"nev,120,Név,\""})
+    for (const char* kept : {"; kézzel írva\n", "\"1\"=dword:zz\n", "\"2\"=\"a\"b\n", "jövőbeli sor\n",
+                             "\"0\"=\"nev,120,Név,\""})
         EXPECT_NE(afterChange.find(kept), std::string::npos) << kept;
     TRegIniFile ini("Software\\Velmora");
     EXPECT_EQ("nev,120,Név,", ini.ReadString("Grid", "0", ""));
