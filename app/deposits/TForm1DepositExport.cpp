@@ -42,16 +42,12 @@ void Export(TSqlite3Query* Query, TSaveDialog* Dialog, TVgExportToXLS* Exporter)
 } // namespace
 
 void TForm1::CreateDepositExports() {
-    // The list exports dates as dates and balances as whole numbers, zeros blank, each
-    // column under a band of its own caption; the search exports balances as currency.
+    // The list exports dates as dates and balances as whole numbers, zeros blank; the
+    // search exports balances as currency. Neither has bands: a band row above the
+    // titles would only repeat them, and the lists have one title row each.
     letetlista_ToXLS1 = MakeDepositExporter(this, "letetlista_ToXLS1", letetlista_Query1);
     letetlista_ToXLS1->SetOptions(letetlista_ToXLS1->Options() + TVgOptions{soExportBlankValues});
     letetlista_ToXLS1->SetBlankIfZero(true);
-    for (Integer i = 0; i < letetlista_ToXLS1->Columns()->Count(); ++i) {
-        TVgEColumn* column = letetlista_ToXLS1->Columns()->Items(i);
-        letetlista_ToXLS1->Bands()->Add()->SetCaption(column->Title()->Caption());
-        column->SetBandIndex(i);
-    }
     letetlista_ToXLS1->Columns()->Items(2)->SetDataType(ctDate);
     letetlista_ToXLS1->Columns()->Items(4)->SetDataType(ctInteger);
 

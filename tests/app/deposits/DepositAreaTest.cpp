@@ -338,6 +338,10 @@ TEST_F(DepositArea, ListsAreExportedAndReadBack) {
     EXPECT_EQ(Requests[0].Filter, "Excel fájl (*.xls)|*.xls");
     ASSERT_EQ(f.letetlista_ToXLS1->GetExportResult(), erCompleted);
     const std::string list = ReadBack(Folder(), "letetek.xls");
+    // One title row, as in the other lists, then the blank row and the deposits.
+    EXPECT_EQ(list.rfind("0 [(1, 'Letevő'), (1, 'Jogosult')", 0), 0u) << list;
+    EXPECT_EQ(list.find("'Letevő'"), list.rfind("'Letevő'")) << list;
+    EXPECT_NE(list.find("\n2 [(1, '"), std::string::npos) << list;
     EXPECT_NE(list.find("'Kovács Ödön'"), std::string::npos) << list;
     EXPECT_NE(list.find("(2, 1250000.0)"), std::string::npos) << list;
     EXPECT_NE(list.find("'Egyenleg'"), std::string::npos) << list;
