@@ -3,13 +3,13 @@
 // mini stream, then the streams of 4,096 bytes and more.
 #include "platform/core/CompoundFile.h"
 
+#include "platform/core/AtomicFile.h"
 #include "platform/core/FileUtils.h"
 #include "platform/core/Utf8.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
 #include <unistd.h>
 
 namespace core {
@@ -211,23 +211,21 @@ std::string BuildCompoundFile(const std::vector<CompoundStream>& Streams) {
     return file;
 }
 
-CompoundFileWriter::CompoundFileWriter(const String& FileName) : FFileName(NormalizePath(FileName)) {
+CompoundFileWriter::CompoundFileWriter(const String& FileName)
+    : FFileName(NormalizePath(FileName)), FFile(std::make_unique<FileReplacement>(FFileName)) {
     const String folder = ExtractFileDir(FFileName);
     if (!folder.empty() && !DirectoryExists(folder))
         throw EOleSysError(ErrorMessage(STG_E_PATHNOTFOUND, FFileName), STG_E_PATHNOTFOUND);
-    FHandle = ::open(FFileName.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (FHandle < 0) {
-        const std::uint32_t code = errno == EACCES || errno == EPERM || errno == EROFS || errno == EISDIR
-                                       ? STG_E_ACCESSDENIED
-                                   : errno == ENOENT ? STG_E_PATHNOTFOUND
-                                                     : STG_E_FILENOTFOUND;
+    if (!FFile->Valid()) {
+        const int error = FFile->Error();
+        const std::uint32_t code = error == EACCES || error == EPERM || error == EROFS ? STG_E_ACCESSDENIED
+                                   : error == ENOENT                                   ? STG_E_PATHNOTFOUND
+                                                                                       : STG_E_FILENOTFOUND;
         throw EOleSysError(ErrorMessage(code, FFileName), code);
     }
 }
 
-CompoundFileWriter::~CompoundFileWriter() {
-    if (FHandle >= 0) ::close(FHandle);
-}
+CompoundFileWriter::~CompoundFileWriter() = default;
 
 std::string& CompoundFileWriter::CreateStream(const String& Name) {
     FStreams.push_back({Name, {}});
@@ -237,19 +235,20 @@ std::string& CompoundFileWriter::CreateStream(const String& Name) {
 void CompoundFileWriter::Commit() {
     const std::string bytes =
         BuildCompoundFile(std::vector<CompoundStream>(FStreams.begin(), FStreams.end()));
+    auto fail = [this](int error) {
+        const std::uint32_t code = error == ENOSPC || error == EDQUOT ? STG_E_MEDIUMFULL : STG_E_WRITEFAULT;
+        FFile.reset(); // the earlier file stays
+        throw EOleSysError(ErrorMessage(code, FFileName), code);
+    };
+    if (!FFile || !FFile->Valid()) fail(EBADF);
     std::size_t done = 0;
     while (done < bytes.size()) {
-        const ssize_t n = ::write(FHandle, bytes.data() + done, bytes.size() - done);
+        const ssize_t n = ::write(FFile->Handle(), bytes.data() + done, bytes.size() - done);
         if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) {
-            const std::uint32_t code = errno == ENOSPC ? STG_E_MEDIUMFULL : STG_E_WRITEFAULT;
-            throw EOleSysError(ErrorMessage(code, FFileName), code);
-        }
+        if (n <= 0) fail(n < 0 ? errno : ENOSPC);
         done += static_cast<std::size_t>(n);
     }
-    const int handle = FHandle;
-    FHandle = -1;
-    if (::close(handle) != 0) throw EOleSysError(ErrorMessage(STG_E_WRITEFAULT, FFileName), STG_E_WRITEFAULT);
+    if (!FFile->Commit()) fail(FFile->Error());
 }
 
 } // namespace core

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -34,6 +35,8 @@ private:
 
 namespace core {
 
+class FileReplacement;
+
 struct CompoundStream {
     String Name;      // at most 31 characters
     std::string Data; // the stream's bytes
@@ -45,11 +48,13 @@ struct CompoundStream {
 // STG_E_DOCFILETOOLARGE past what a header-only allocation table addresses.
 std::string BuildCompoundFile(const std::vector<CompoundStream>& Streams);
 
-// A compound file being written: Create makes (or empties) the file at once, as
-// the system call does, so a name that cannot be written fails before anything
-// else happens; Commit writes the container. Raises EOleSysError with
-// STG_E_PATHNOTFOUND (no such folder; no folder is made), STG_E_ACCESSDENIED,
-// STG_E_FILENOTFOUND, STG_E_WRITEFAULT or STG_E_MEDIUMFULL.
+// A compound file being written: the constructor makes the temporary file the
+// container goes to (see FileReplacement), so a name that cannot be written
+// fails before anything else happens, while an existing file stays untouched;
+// Commit writes the container and puts it in place of the file. A writer that
+// fails or ends without Commit leaves the earlier file as it was. Raises
+// EOleSysError with STG_E_PATHNOTFOUND (no such folder; no folder is made),
+// STG_E_ACCESSDENIED, STG_E_FILENOTFOUND, STG_E_WRITEFAULT or STG_E_MEDIUMFULL.
 class CompoundFileWriter {
 public:
     explicit CompoundFileWriter(const String& FileName);
@@ -60,12 +65,12 @@ public:
     // A new stream in the root storage; its bytes are appended through the reference
     // (which stays valid until Commit).
     std::string& CreateStream(const String& Name);
-    // Writes the container and closes the file.
+    // Writes the container and puts it in place.
     void Commit();
 
 private:
     String FFileName;
-    int FHandle = -1;
+    std::unique_ptr<FileReplacement> FFile;
     std::deque<CompoundStream> FStreams;
 };
 

@@ -4,6 +4,7 @@
 
 #include "tests/support/ErrorOf.h"
 #include "tests/support/FileBytes.h"
+#include "tests/support/FileSizeLimit.h"
 #include "tests/support/PythonTools.h"
 #include "tests/support/TempFolder.h"
 
@@ -125,6 +126,20 @@ TEST(CompoundFile, WriterReplacesAFile) {
     const std::string file = ReadFileBytes(name);
     EXPECT_EQ(file.size(), 512u * 5);
     EXPECT_EQ(Reader{file}.Stream(1), "tartalom");
+    // A writer that fails, or ends without Commit, leaves that file as it was.
+    std::uint32_t code = 0;
+    try {
+        core::CompoundFileWriter writer(name);
+        writer.CreateStream("Book") = std::string(100000, 'y');
+        const FileSizeLimit full(4096);
+        writer.Commit();
+    } catch (const EOleSysError& e) {
+        code = e.ErrorCode();
+    }
+    EXPECT_EQ(code, STG_E_WRITEFAULT);
+    { core::CompoundFileWriter abandoned(name); }
+    EXPECT_EQ(ReadFileBytes(name), file);
+    EXPECT_EQ(FileNamesIn(folder.Path()), std::vector<std::string>{"book.xls"});
 }
 
 TEST(CompoundFile, AnIndependentReaderSeesTheStreams) {
