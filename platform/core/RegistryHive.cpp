@@ -208,23 +208,38 @@ String RegistryHive::CleanPath(const String& path) {
 
 RegKey* RegistryHive::FindKey(const String& path) {
     const String clean = CleanPath(path);
-    if (clean.empty()) return &CreateKey(clean);
+    if (clean.empty()) return &CreateKey(clean, true);
     auto it = FKeys.find(Upper(clean));
     return it == FKeys.end() ? nullptr : &it->second;
 }
 
 RegKey& RegistryHive::CreateKey(const String& path, bool Pending) {
     const String clean = CleanPath(path);
-    const String upper = Upper(clean);
-    if (!clean.empty() && FKeys.find(upper) == FKeys.end()) CreateKey(ParentOf(clean), Pending);
-    auto [it, inserted] = FKeys.try_emplace(upper);
-    if (inserted) {
-        it->second.Path = clean;
-        it->second.Pending = Pending;
-    } else if (!Pending) {
-        it->second.Pending = false;
+    // Parents made on the way are written only when they hold something: a
+    // child's header brings them back on reading anyway. Each name is
+    // upper-cased once, so a deep path costs its length, not its length squared.
+    auto ensure = [this](const String& upper, const String& keyPath, bool pending) -> RegKey& {
+        auto [it, inserted] = FKeys.try_emplace(upper);
+        if (inserted) {
+            it->second.Path = keyPath;
+            it->second.Pending = pending;
+        } else if (!pending) {
+            it->second.Pending = false;
+        }
+        return it->second;
+    };
+    RegKey* key = &ensure(String(), String(), !clean.empty() || Pending);
+    String upper;
+    size_t i = 0;
+    while (i < clean.size()) {
+        size_t end = clean.find('\\', i);
+        if (end == String::npos) end = clean.size();
+        if (!upper.empty()) upper += '\\';
+        upper += Upper(clean.substr(i, end - i));
+        key = &ensure(upper, clean.substr(0, end), end < clean.size() || Pending);
+        i = end + 1;
     }
-    return it->second;
+    return *key;
 }
 
 bool RegistryHive::DeleteKey(const String& path) {
@@ -243,7 +258,7 @@ std::vector<String> RegistryHive::SubKeyNames(const String& path) const {
     const String upper = Upper(CleanPath(path));
     std::vector<String> names;
     for (const auto& [key, value] : FKeys) {
-        if (key.empty() || Upper(ParentOf(value.Path)) != upper) continue;
+        if (key.empty() || ParentOf(key) != upper) continue;
         const auto slash = value.Path.rfind('\\');
         names.push_back(slash == String::npos ? value.Path : value.Path.substr(slash + 1));
     }
