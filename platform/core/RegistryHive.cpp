@@ -7,7 +7,11 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace core {
 
@@ -141,6 +145,20 @@ String RegistryHive::Folder() {
         base = String(home != nullptr ? home : ".") + "/.config";
     }
     return IncludeTrailingPathDelimiter(base) + "velmora/registry";
+}
+
+RegistryWriteLock::RegistryWriteLock(const String& rootName) {
+    const String folder = RegistryHive::Folder();
+    if (!ForceDirectories(folder)) return;
+    FHandle = ::open((folder + "/" + rootName + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    if (FHandle < 0) return;
+    while (::flock(FHandle, LOCK_EX) != 0 && errno == EINTR) {
+    }
+}
+
+RegistryWriteLock::~RegistryWriteLock() {
+    // Closing the descriptor releases the lock.
+    if (FHandle >= 0) ::close(FHandle);
 }
 
 RegistryHive RegistryHive::Load(const String& rootName) {

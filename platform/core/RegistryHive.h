@@ -35,6 +35,21 @@ struct RegKey {
     bool DeleteValue(const String& name);
 };
 
+// The write lock of a root's file (an advisory lock on a file beside it), held
+// for as long as the object lives: two programs that change the same root take
+// turns, and each reads the other's change before making its own. Without a
+// folder to lock in, nothing is locked (the change then fails to save anyway).
+class RegistryWriteLock {
+public:
+    explicit RegistryWriteLock(const String& rootName);
+    ~RegistryWriteLock();
+    RegistryWriteLock(const RegistryWriteLock&) = delete;
+    RegistryWriteLock& operator=(const RegistryWriteLock&) = delete;
+
+private:
+    int FHandle = -1;
+};
+
 class RegistryHive {
 public:
     // The folder that holds the hive files.
@@ -51,8 +66,9 @@ public:
     // Path without leading or trailing "\"; null when the key is absent. The root always exists.
     RegKey* FindKey(const String& path);
     // Creates the key and its missing parents. Precondition: ValidPath(path).
-    // Pending keys reach the file only once they hold a value; creating a
-    // pending key again without Pending makes it a key of its own.
+    // Pending keys (and parents made on the way) reach the file only once they
+    // hold a value; creating a pending key again without Pending makes it a
+    // key of its own.
     RegKey& CreateKey(const String& path, bool Pending = false);
     // Deletes the key with everything below it; false when it was absent or is the root.
     bool DeleteKey(const String& path);

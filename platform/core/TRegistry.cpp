@@ -114,6 +114,7 @@ bool TRegistry::CreateKey(const String& Key) {
     const String path = ResolvePath(Key);
     if (RootName().empty() || Key.find_first_of("\r\n") != String::npos || !RegistryHive::ValidPath(path))
         throw ERegistryException(Format(SRegCreateFailed, {Key}));
+    const core::RegistryWriteLock lock(RootName());
     if (const RegKey* key = Hive().FindKey(path); key != nullptr && !key->Pending) return true;
     Hive().CreateKey(path);
     if (!Store()) throw ERegistryException(Format(SRegCreateFailed, {Key}));
@@ -122,6 +123,7 @@ bool TRegistry::CreateKey(const String& Key) {
 
 bool TRegistry::DeleteKey(const String& Key) {
     if (RootName().empty()) return false;
+    const core::RegistryWriteLock lock(RootName());
     return Hive().DeleteKey(ResolvePath(Key)) && Store();
 }
 
@@ -163,6 +165,7 @@ bool TRegistry::ValueExists(const String& Name) {
 
 bool TRegistry::DeleteValue(const String& Name) {
     if (!CanWrite()) return false;
+    const core::RegistryWriteLock lock(RootName());
     RegKey* key = Hive().FindKey(FCurrentPath);
     return key != nullptr && key->DeleteValue(Name) && Store();
 }
@@ -201,6 +204,7 @@ String TRegistry::ReadString(const String& Name) {
 void TRegistry::StoreValue(RegValue Value) {
     const String name = Value.Name;
     if (!CanWrite()) SetDataFailed(name);
+    const core::RegistryWriteLock lock(RootName());
     // The open key is stored with its first value.
     RegKey& key = Hive().CreateKey(FCurrentPath);
     const RegValue* old = key.FindValue(name);

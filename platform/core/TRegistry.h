@@ -2,7 +2,8 @@
 // The registry, emulated in files (see core::RegistryHive): keys under a root
 // key, each holding named string, integer and binary values. The root's file is
 // read once and again only when it changed on disk; it is written only when a
-// key is created or deleted or a value changes.
+// key is created or deleted or a value changes, under the root's write lock,
+// so a second program's changes are read first and kept.
 #include "platform/core/TObject.h"
 
 #include <cstdint>

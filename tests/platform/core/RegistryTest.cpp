@@ -17,6 +17,8 @@
 #include <fstream>
 #include <string>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <fcntl.h>
 #include <vector>
 
@@ -271,6 +273,29 @@ TEST_F(RegistryTest, TheFileIsReadAgainOnlyWhenItChanged) {
     ASSERT_TRUE(other.OpenKey("App", false));
     other.WriteString("a", "3");
     EXPECT_EQ("3", reg.ReadString("a"));
+}
+
+TEST_F(RegistryTest, TwoProgramsWritingAtOnceKeepEachOthersValues) {
+    auto write = [](const String& prefix) {
+        TRegistry reg;
+        ASSERT_TRUE(reg.OpenKey("Software\\Velmora\\Ket", true));
+        for (int i = 0; i < 150; ++i)
+            reg.WriteString(prefix + std::to_string(i), "x");
+    };
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        write("b");
+        ::_exit(0);
+    }
+    write("a");
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    TRegistry reg;
+    ASSERT_TRUE(reg.OpenKey("Software\\Velmora\\Ket", false));
+    TStringList names;
+    reg.GetValueNames(&names);
+    EXPECT_EQ(names.Count(), 300);
 }
 
 TEST_F(RegistryTest, KeyPathsTooDeepOrLongAreRefused) {
