@@ -1,5 +1,7 @@
 #include "app/common/QueryRun.h"
 
+#include "app/common/StorableText.h"
+#include "platform/core/StrUtils.h"
 #include "platform/core/TStrings.h"
 #include "platform/data/TField.h"
 #include "platform/data/TFields.h"
@@ -12,7 +14,13 @@ namespace app {
 
 namespace {
 
+// Anything but a SELECT may write: its text must survive the database's code page.
+bool MayWrite(const String& Sql) {
+    return !SameText(Copy(TrimLeft(Sql), 1, 6), "SELECT");
+}
+
 void SetStatement(TSqlite3Query& Query, const String& Sql) {
+    if (Query.Connection() && MayWrite(Sql)) CheckStorable(*Query.Connection(), Sql);
     Query.Close();
     Query.SQL()->Clear();
     Query.SQL()->Add(Sql);

@@ -1,7 +1,9 @@
 #pragma once
 // How the forms run their own statements on a query dataset: Close, clear the SQL
 // lines, add the statement as one line, then Open it (also for INSERT, UPDATE and
-// DELETE) or ExecSQL it. The engine's errors pass through as EDatabaseError.
+// DELETE) or ExecSQL it. The engine's errors pass through as EDatabaseError. A statement
+// other than a SELECT is refused before it runs when its text holds characters the database
+// cannot store (see StorableText.h).
 #include "platform/core/Types.h"
 
 class TComponent;

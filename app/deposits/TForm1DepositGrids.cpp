@@ -2,6 +2,7 @@
 // footer totals, the settings page's editable account and project tables, and opening
 // the deposit dialogs from them.
 #include "app/common/ListGrid.h"
+#include "app/common/StorableText.h"
 #include "app/main/TForm1.h"
 #include "app/deposits/Tletet_adatlap.h"
 #include "app/deposits/Tletetalapadat.h"
@@ -78,6 +79,7 @@ TSqlite3Table* MakeTable(TForm1* Form, const String& Name, const String& Table) 
     table->SetPrimaryAutoInc(false);
     // Every posted edit is written at once.
     table->SetAutoCommit(true);
+    app::CheckStorableOnPost(*table, *Form->Sqlite3DB1);
     return table;
 }
 

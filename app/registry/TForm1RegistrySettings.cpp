@@ -2,6 +2,7 @@
 // partners, each edited in place in its grid, with a counter and "Új" for a new row.
 #include "app/common/AreaLayout.h"
 #include "app/common/FormControls.h"
+#include "app/common/StorableText.h"
 #include "app/main/TForm1.h"
 #include "app/registry/Tiktataserkmoduj.h"
 #include "app/registry/Tiktatasihelyuj.h"
@@ -36,6 +37,7 @@ Section MakeSection(TForm1* Form, TPanel* Parent, Integer Number, const char* Ta
     s.Table->SetConnection(Form->Sqlite3DB1);
     s.Table->SetTableName(Table);
     s.Table->SetPrimaryAutoInc(true);
+    app::CheckStorableOnPost(*s.Table, *Form->Sqlite3DB1);
     s.Source = new TDataSource(Form);
     s.Source->SetName("iktatasbeallitasDataSource" + n);
     s.Source->SetDataSet(s.Table);

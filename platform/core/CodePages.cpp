@@ -148,3 +148,19 @@ std::string Utf8ToCodePage(std::string_view utf8, int codePage) {
     }
     return out;
 }
+
+std::u32string UnstorableChars(std::string_view utf8, int codePage) {
+    std::u32string found;
+    if (codePage == CP_UTF8_PAGE) return found;
+    const ReverseMap& map = Reverse(codePage);
+    std::size_t pos = 0;
+    while (pos < utf8.size()) {
+        if (static_cast<unsigned char>(utf8[pos]) < 0x80) {
+            ++pos;
+            continue;
+        }
+        const char32_t ch = core::Utf8Next(utf8, pos);
+        if (!map.contains(ch) && found.find(ch) == std::u32string::npos) found.push_back(ch);
+    }
+    return found;
+}

@@ -32,6 +32,11 @@ String CodePageToUtf8(std::string_view bytes, int codePage);
 // invalid UTF-8 sequence, becomes "?". Raises EConvertError as above.
 std::string Utf8ToCodePage(std::string_view utf8, int codePage);
 
+// The characters of utf8 that codePage has no place for, each once, in the order they first
+// appear (an invalid UTF-8 sequence counts as U+FFFD): what Utf8ToCodePage would turn into "?".
+// Empty for 65001. Raises EConvertError as above.
+std::u32string UnstorableChars(std::string_view utf8, int codePage);
+
 // Single characters: the code point of one byte, and the byte of one code point
 // (-1 when the code page has no place for it). Both raise EConvertError as above.
 char32_t CodePageByteToChar(unsigned char byte, int codePage);

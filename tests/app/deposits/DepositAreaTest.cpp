@@ -181,6 +181,26 @@ TEST_F(DepositArea, AccountsAndProjectsNeedAName) {
     EXPECT_EQ(f.Edit26->Text(), "");
 }
 
+// Code page 1250 has no place for these: stored, they would read back as "?u?ez ?????".
+TEST_F(DepositArea, TypedTextOutsideTheCodePageIsRefusedAndKept) {
+    TForm1& f = Create();
+    f.OpenDepositSettings();
+    f.Edit24->SetText("Ñuñez Жанна");
+    EXPECT_EQ(ErrorOf<EDatabaseError>([&] { f.AddDepositAccount(); }),
+              "A(z) „Ñ”, „ñ”, „Ж”, „а”, „н” karakterek nem tárolhatók az adatbázisban.");
+    EXPECT_EQ(f.Edit24->Text(), "Ñuñez Жанна"); // still there to be corrected
+    EXPECT_EQ(Number("SELECT count(*) FROM letetiszamla"), 2);
+
+    // An edit in the settings grid.
+    ASSERT_TRUE(f.letetbeallitas_Table1->Locate("nev", Variant(String("Másik számla")), {}));
+    f.letetbeallitas_Table1->Edit();
+    f.letetbeallitas_Table1->FieldByName("megjegyzes")->SetAsString("Ж számla");
+    EXPECT_EQ(ErrorOf<EDatabaseError>([&] { f.letetbeallitas_Table1->Post(); }),
+              "A(z) „Ж” karakter nem tárolható az adatbázisban.");
+    f.letetbeallitas_Table1->Cancel();
+    EXPECT_EQ(Text("SELECT megjegyzes FROM letetiszamla WHERE sorszam=" + Key(Other)), "");
+}
+
 TEST_F(DepositArea, NewDepositStoresItsOpeningMovementAndRefreshesTheList) {
     Exec("UPDATE letetiszamla SET statusz=0 WHERE sorszam=" + Key(Other));
     TForm1& f = Create();

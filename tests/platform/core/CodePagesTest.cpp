@@ -59,6 +59,26 @@ TEST(CodePages, CharacterWithoutPlaceBecomesQuestionMark) {
     EXPECT_EQ(Utf8ToCodePage("😀x", 1250), "?x"); // four-byte sequence is one character
 }
 
+// Exactly the characters the conversion would turn into "?", so a save can refuse them first.
+TEST(CodePages, UnstorableCharsAreWhatWouldBecomeQuestionMarks) {
+    const struct {
+        const char* text;
+        int codePage;
+        std::u32string found;
+    } rows[] = {
+        {"Ñuñez Жанна", 1250, U"ÑñЖан"}, // each once, in order of appearance
+        {"Árvíztűrő tükörfúrógép ŐŰ €„”?", 1250, U""},
+        {"a\xC3", 1250, U"\uFFFD"}, // broken UTF-8 is no character of any page
+        {"Жанна", 1251, U""},
+        {"€", 852, U"€"},
+        {"Ñ😀", CP_UTF8_PAGE, U""},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.text);
+        EXPECT_EQ(UnstorableChars(r.text, r.codePage), r.found);
+    }
+}
+
 TEST(CodePages, InvalidUtf8BecomesQuestionMarks) {
     EXPECT_EQ(Utf8ToCodePage("a\xC3", 1250), "a?");         // truncated at the end
     EXPECT_EQ(Utf8ToCodePage("\xC3(x", 1250), "?(x");       // lead byte without continuation
