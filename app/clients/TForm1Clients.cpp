@@ -7,6 +7,7 @@
 #include "app/common/Confirm.h"
 #include "app/common/ListGrid.h"
 #include "app/common/QueryRun.h"
+#include "app/common/RowReferences.h"
 #include "app/common/SqlRoutines.h"
 #include "app/main/TForm1.h"
 #include "app/clients/Tujszemelyform.h"
@@ -204,7 +205,9 @@ void TForm1::gxExtSpeedButton35Click(TObject*) {
 }
 
 void TForm1::gxExtSpeedButton36Click(TObject*) {
-    if (!HasRows(Query1) || !app::Confirm("Valóban törölni akarja a bejegyzést?")) return;
+    if (!HasRows(Query1)) return;
+    app::CheckDeletable(*Query2, "ugyfel_termeszetes_szemely", CurrentKey(Query1));
+    if (!app::Confirm("Valóban törölni akarja a bejegyzést?")) return;
     app::OpenStatement(*Query2, app::DeletePersonSql(CurrentKey(Query1)));
     Query2->Close();
     app::Reopen(*Query1);

@@ -2,6 +2,7 @@
 // footer totals, the settings page's editable account and project tables, and opening
 // the deposit dialogs from them.
 #include "app/common/ListGrid.h"
+#include "app/common/RowReferences.h"
 #include "app/common/StorableText.h"
 #include "app/main/TForm1.h"
 #include "app/deposits/Tletet_adatlap.h"
@@ -80,6 +81,10 @@ TSqlite3Table* MakeTable(TForm1* Form, const String& Name, const String& Table) 
     // Every posted edit is written at once.
     table->SetAutoCommit(true);
     app::CheckStorableOnPost(*table, *Form->Sqlite3DB1);
+    table->BeforeDelete = [Form, Table](TDataSet* Rows) {
+        app::CheckDeletable(*Form->letetbeallitas_Query1, Table,
+                            static_cast<Integer>(Rows->FieldByName("sorszam")->AsInteger()));
+    };
     return table;
 }
 

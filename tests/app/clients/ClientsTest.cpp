@@ -6,6 +6,7 @@
 #include "controls/TgxExtSpeedButton.h"
 #include "grid/TVgDBGrid.h"
 #include "platform/core/DateTime.h"
+#include "platform/data/DatabaseError.h"
 #include "platform/data/TField.h"
 #include "platform/ui/ControlSnapshot.h"
 #include "platform/ui/TBitBtn.h"
@@ -19,6 +20,7 @@
 #include "platform/ui/TPanel.h"
 #include "sqlite/TSqlite3Query.h"
 #include "tests/app/CaseFormsFixture.h"
+#include "tests/support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 
@@ -211,6 +213,19 @@ TEST_F(Clients, DeleteAsksAndARefusalChangesNothing) {
     // The case keeps its copy.
     EXPECT_EQ(Number("SELECT count(*) FROM ugy_ugyfel_tsz"), 1);
     EXPECT_EQ(Form1->Query1->RecordCount(), 1);
+}
+
+// The identification list joins its queries to the person: they would vanish with it.
+TEST_F(Clients, PersonWithIdentificationQueriesIsKept) {
+    const Integer caseId = AddCase("Ügy", "2009-01-01");
+    const Integer anna = FullPerson("Anna", std::nullopt);
+    AddIdentification(anna, caseId, "2009-02-02", "K_1_2009/1");
+    AddIdentification(anna, caseId, "2009-03-02", "K_1_2009/2");
+    Form1->Termeszetesszemelyek1->Click();
+    EXPECT_EQ(ErrorOf<EDatabaseError>([] { Form1->gxExtSpeedButton36->Click(); }),
+              "A bejegyzés nem törölhető, mert 2 másik bejegyzés hivatkozik rá (2 JÜB lekérdezés).");
+    EXPECT_TRUE(Shown.empty()); // refused before asking
+    EXPECT_EQ(Number("SELECT count(*) FROM ugyfel_termeszetes_szemely"), 1);
 }
 
 // ---- Organisations page ------------------------------------------------------------------

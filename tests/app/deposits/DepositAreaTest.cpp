@@ -201,6 +201,28 @@ TEST_F(DepositArea, TypedTextOutsideTheCodePageIsRefusedAndKept) {
     EXPECT_EQ(Text("SELECT megjegyzes FROM letetiszamla WHERE sorszam=" + Key(Other)), "");
 }
 
+// The lists join deposits to their account and project: deleting one would hide its deposits
+// while the totals still count them.
+TEST_F(DepositArea, AnAccountOrProjectInUseIsKept) {
+    AddDeposit(Account, "Kis Éva", "2009-01-05", 1000);
+    AddDeposit(Account, "Nagy Ödön", "2009-01-06", 2000);
+    Exec("UPDATE letet SET project=" + Key(Project));
+    TForm1& f = Create();
+    f.OpenDepositSettings();
+    TSqlite3Table* accounts = f.letetbeallitas_Table1;
+    ASSERT_TRUE(accounts->Locate("nev", Variant(String("Ügyvédi letét")), {}));
+    EXPECT_EQ(ErrorOf<EDatabaseError>([&] { accounts->Delete(); }),
+              "A bejegyzés nem törölhető, mert 2 másik bejegyzés hivatkozik rá (2 letét).");
+    EXPECT_EQ(ErrorOf<EDatabaseError>([&] { f.letetbeallitas_Table2->Delete(); }),
+              "A bejegyzés nem törölhető, mert 2 másik bejegyzés hivatkozik rá (2 letét).");
+    EXPECT_EQ(Number("SELECT count(*) FROM letetiszamla") + Number("SELECT count(*) FROM project"), 3);
+    EXPECT_EQ(accounts->RecordCount(), 2);
+
+    ASSERT_TRUE(accounts->Locate("nev", Variant(String("Másik számla")), {}));
+    accounts->Delete(); // unused: deleted as before
+    EXPECT_EQ(Rows("SELECT nev FROM letetiszamla"), (std::vector<Row>{{String("Ügyvédi letét")}}));
+}
+
 TEST_F(DepositArea, NewDepositStoresItsOpeningMovementAndRefreshesTheList) {
     Exec("UPDATE letetiszamla SET statusz=0 WHERE sorszam=" + Key(Other));
     TForm1& f = Create();
