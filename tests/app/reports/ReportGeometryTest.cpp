@@ -165,6 +165,19 @@ TEST_F(ReportGeometry, LongTextsStayInsideTheirBoxesOnEveryReport) {
              Form1->partnerKeresClick(nullptr);
              Form1->partnerkeresPrint->OnClick(nullptr);
          }},
+        {"new identification sheet", letetfrf->rpReport14, 1, 1,
+         [&] {
+             ujjub->CaseId = office.Case;
+             ujjub->CaseClientRowId = office.CaseClient;
+             ujjub->FormShow(nullptr);
+             ujjub->BitBtn3->OnClick(nullptr);
+         }},
+        {"identification sheet", letetfrf->rpReport15, 1, 1,
+         [&] {
+             jubmod->JubId = office.Identification;
+             jubmod->FormShow(nullptr);
+             jubmod->BitBtn3->OnClick(nullptr);
+         }},
     };
     const char* folder = std::getenv("VELMORA_SCREENSHOTS");
     for (const Run& run : runs) {
