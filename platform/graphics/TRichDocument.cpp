@@ -2,6 +2,7 @@
 
 #include "platform/core/CodePages.h"
 #include "platform/core/NumberFormat.h"
+#include "platform/core/ScopeExit.h"
 #include "platform/core/Utf8.h"
 #include "platform/graphics/DrawText.h"
 #include "platform/graphics/detail/QtFont.h"
@@ -205,21 +206,39 @@ struct TRichDocument::Impl {
         option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
         Doc.setDefaultTextOption(option);
         Doc.setUndoRedoEnabled(false);
+        Detach();
     }
 
     struct Line {
         Integer Start = 0; // first position
         Integer Next = 0;  // first position of the following line
         double Top = 0, Bottom = 0, Ascent = 0;
+        // The lowest bottom of this line and all before it: what a fit measures.
+        double Reach = 0;
         QTextBlock Block;
-        QTextLine TextLine;
+        int Index = 0; // within the block's layout
     };
+    // Every line of the document laid out LaidWidth pixels wide; empty with
+    // LaidWidth -1 after a change. Fit and Draw page through a long text many
+    // times: the layout is made once for a width and kept until the text changes.
+    std::vector<Line> Table;
+    Integer LaidWidth = -1;
 
-    // The lines from the one holding From that fit in Height at Width.
-    std::vector<Line> Lines(Integer From, Integer Width, Integer Height, bool AtLeastOne) {
-        if (Doc.textWidth() != Width) Doc.setTextWidth(Width);
-        std::vector<Line> result;
-        double y0 = -1;
+    // With no page size the toolkit lays nothing out as the text changes: a
+    // load or a run of replacements costs no layout until one is asked for.
+    void Detach() {
+        Table.clear();
+        LaidWidth = -1;
+        if (!Doc.pageSize().isNull()) Doc.setPageSize(QSizeF(0, 0));
+    }
+
+    const std::vector<Line>& LaidOut(Integer Width) {
+        if (LaidWidth == Width) return Table;
+        Table.clear();
+        Doc.setTextWidth(Width);
+        // The toolkit lays a long text out in steps behind a timer: finish it now.
+        (void)Doc.documentLayout()->documentSize();
+        double reach = 0;
         for (QTextBlock b = Doc.begin(); b.isValid(); b = b.next()) {
             QTextLayout* layout = b.layout();
             if (!layout) continue;
@@ -229,31 +248,89 @@ struct TRichDocument::Impl {
                 Line l;
                 l.Start = b.position() + tl.textStart();
                 l.Next = l.Start + tl.textLength() + (i + 1 == layout->lineCount() ? 1 : 0);
-                if (l.Next <= From) continue;
                 l.Top = base + tl.y();
                 l.Bottom = l.Top + tl.height();
                 l.Ascent = tl.ascent();
+                reach = std::max(reach, l.Bottom);
+                l.Reach = reach;
                 l.Block = b;
-                l.TextLine = tl;
-                if (y0 < 0) y0 = From == 0 ? 0 : l.Top;
-                if (l.Bottom - y0 > Height + 1e-6 && !(AtLeastOne && result.empty())) return result;
-                result.push_back(l);
+                l.Index = i;
+                Table.push_back(l);
             }
         }
-        return result;
+        LaidWidth = Width;
+        return Table;
+    }
+
+    // The lines [First, Last) from the one holding From that fit in Height at
+    // Width, and the top they are measured from.
+    struct Span {
+        std::size_t First = 0, Last = 0;
+        double Top = 0;
+    };
+    Span Lines(Integer From, Integer Width, Integer Height, bool AtLeastOne) {
+        const std::vector<Line>& table = LaidOut(Width);
+        Span span;
+        span.First =
+            static_cast<std::size_t>(std::partition_point(table.begin(), table.end(),
+                                                          [From](const Line& l) { return l.Next <= From; }) -
+                                     table.begin());
+        span.Last = span.First;
+        if (span.First == table.size()) return span;
+        span.Top = From == 0 ? 0 : table[span.First].Top;
+        const double limit = span.Top + Height + 1e-6;
+        span.Last = static_cast<std::size_t>(
+            std::partition_point(table.begin() + static_cast<std::ptrdiff_t>(span.First), table.end(),
+                                 [limit](const Line& l) { return l.Reach <= limit; }) -
+            table.begin());
+        if (span.Last == span.First && AtLeastOne) ++span.Last;
+        return span;
     }
 };
+
+namespace {
+
+// The runs of one paragraph, found once for all its lines on a page.
+struct BlockRuns {
+    struct Run {
+        Integer Start = 0, End = 0;
+        QTextCharFormat Format;
+        QString Text;
+    };
+    int Block = -1;
+    std::vector<Run> Runs;
+
+    const std::vector<Run>& Of(const QTextBlock& b) {
+        if (b.blockNumber() == Block) return Runs;
+        Block = b.blockNumber();
+        Runs.clear();
+        for (auto it = b.begin(); !it.atEnd(); ++it) {
+            const QTextFragment frag = it.fragment();
+            Runs.push_back(
+                {frag.position(), frag.position() + frag.length(), frag.charFormat(), frag.text()});
+        }
+        return Runs;
+    }
+};
+
+} // namespace
 
 TRichDocument::TRichDocument() : FImpl(std::make_unique<Impl>()) {}
 
 TRichDocument::~TRichDocument() = default;
 
 void TRichDocument::Clear() {
+    FImpl->Detach();
     FImpl->Doc.clear();
 }
 
 void TRichDocument::Load(std::string_view Bytes) {
+    FImpl->Detach();
     FImpl->Doc.clear();
+    // One change for the whole text, not one per run.
+    QTextCursor batch(&FImpl->Doc);
+    batch.beginEditBlock();
+    core::ScopeExit done([&] { batch.endEditBlock(); });
     Builder builder(FImpl->Doc);
     rtf::ReadRtf(Bytes, builder);
 }
@@ -350,6 +427,7 @@ void TRichDocument::Replace(Integer Start, Integer Count, const String& Text) {
     const Integer length = Length();
     Start = std::clamp(Start, 0, length);
     Count = std::clamp(Count, 0, length - Start);
+    FImpl->Detach();
     QTextCursor c(&FImpl->Doc);
     c.setPosition(Count > 0 ? Start + 1 : Start);
     const QTextCharFormat format = c.charFormat();
@@ -380,27 +458,30 @@ rtf::ParaFormat TRichDocument::ParaFormatOf(Integer Index) const {
 
 Integer TRichDocument::Fit(Integer From, Integer Width, Integer Height, bool AtLeastOneLine) const {
     if (From >= Length()) return Length();
-    const auto lines = FImpl->Lines(From, Width, Height, AtLeastOneLine);
-    if (lines.empty()) return From;
-    return std::min(lines.back().Next, Length());
+    const Impl::Span span = FImpl->Lines(From, Width, Height, AtLeastOneLine);
+    if (span.Last == span.First) return From;
+    return std::min(FImpl->Table[span.Last - 1].Next, Length());
 }
 
 Integer TRichDocument::Draw(TCanvas* Canvas, Integer From, Integer Width, Integer Height, TPoint Origin,
                             double ScaleX, double ScaleY) const {
     if (From >= Length()) return Length();
-    const auto lines = FImpl->Lines(From, Width, Height, false);
-    if (lines.empty()) return From;
-    const double y0 = From == 0 ? 0 : lines.front().Top;
+    const Impl::Span span = FImpl->Lines(From, Width, Height, false);
+    if (span.Last == span.First) return From;
     Canvas->Brush()->SetStyle(bsClear);
-    for (const auto& line : lines) {
-        const double baseline = line.Top - y0 + line.Ascent;
+    BlockRuns runs;
+    for (std::size_t n = span.First; n < span.Last; ++n) {
+        const Impl::Line& line = FImpl->Table[n];
+        const QTextLine textLine = line.Block.layout()->lineAt(line.Index);
+        const double baseline = line.Top - span.Top + line.Ascent;
         const double left = line.Block.layout()->position().x();
-        for (auto it = line.Block.begin(); !it.atEnd(); ++it) {
-            const QTextFragment frag = it.fragment();
-            const Integer fragStart = frag.position(), fragEnd = fragStart + frag.length();
-            const Integer from = std::max(fragStart, line.Start), to = std::min(fragEnd, line.Next);
+        const auto& all = runs.Of(line.Block);
+        auto run = std::partition_point(all.begin(), all.end(),
+                                        [&line](const BlockRuns::Run& r) { return r.End <= line.Start; });
+        for (; run != all.end() && run->Start < line.Next; ++run) {
+            const Integer from = std::max(run->Start, line.Start), to = std::min(run->End, line.Next);
             if (from >= to) continue;
-            const rtf::CharFormat f = FromQt(frag.charFormat());
+            const rtf::CharFormat f = FromQt(run->Format);
             const graphics::FontState font = FontOf(f, ScaleY);
             Canvas->Font()->SetName(font.Name);
             Canvas->Font()->SetHeight(font.Height);
@@ -411,7 +492,7 @@ Integer TRichDocument::Draw(TCanvas* Canvas, Integer From, Integer Width, Intege
             const Integer y = Origin.Y + static_cast<Integer>(std::lround(baseline * ScaleY)) - ascent;
             // Word by word, each at its laid-out place: alignment and
             // justification hold at any scale.
-            const QString text = frag.text().mid(from - fragStart, to - from);
+            const QString text = run->Text.mid(from - run->Start, to - from);
             qsizetype k = 0;
             while (k < text.size()) {
                 while (k < text.size() && (text[k].isSpace() || text[k] == QChar::LineSeparator))
@@ -422,8 +503,7 @@ Integer TRichDocument::Draw(TCanvas* Canvas, Integer From, Integer Width, Intege
                 if (e > k) {
                     const int at = int(from - line.Block.position() + k);
                     auto scaledX = [&](int pos) {
-                        return static_cast<Integer>(
-                            std::lround((left + line.TextLine.cursorToX(pos)) * ScaleX));
+                        return static_cast<Integer>(std::lround((left + textLine.cursorToX(pos)) * ScaleX));
                     };
                     const Integer x0 = scaledX(at), x1 = scaledX(at + int(e - k));
                     graphics::TextOutSpanning(Canvas, Origin.X + x0, y, text.mid(k, e - k).toStdString(),
@@ -433,5 +513,5 @@ Integer TRichDocument::Draw(TCanvas* Canvas, Integer From, Integer Width, Intege
             }
         }
     }
-    return std::min(lines.back().Next, Length());
+    return std::min(FImpl->Table[span.Last - 1].Next, Length());
 }

@@ -3,7 +3,9 @@
 // to RTF, edited by character positions, laid out at a width in pixels of the
 // 96-dpi reference device and drawn on any canvas at any scale. Positions
 // count characters; each paragraph end counts as one. A "line" here is a
-// paragraph. The layout engine is the toolkit's, hidden in the .cpp.
+// paragraph. The layout engine is the toolkit's, hidden in the .cpp; a
+// layout is made once for a width, when first asked for, and kept until the
+// text changes, so paging through a long text costs one layout.
 #include "platform/core/Types.h"
 #include "platform/graphics/RtfReader.h"
 #include "platform/graphics/TRect.h"

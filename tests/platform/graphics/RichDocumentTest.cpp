@@ -97,6 +97,30 @@ TEST(RichDocument, FitTakesWholeLinesAndAtLeastOneWhenAsked) {
     EXPECT_EQ(doc.Fit(doc.Length(), 200, 0), doc.Length());
 }
 
+TEST(RichDocument, ALongDocumentIsLaidOutToItsEndAndAgainAfterAChange) {
+    TRichDocument doc;
+    std::string rtf = "{\\rtf1\\fs20 ";
+    for (int k = 0; k < 3000; ++k)
+        rtf += "sor " + std::to_string(k) + "\\par ";
+    doc.Load(rtf + "}");
+    // Page by page to the last paragraph, no page empty.
+    auto pages = [&doc] {
+        int n = 0;
+        for (Integer from = 0, next; from < doc.Length(); from = next, ++n) {
+            next = doc.Fit(from, 200, 1000);
+            if (next <= from) return -1;
+        }
+        return n;
+    };
+    const int before = pages();
+    EXPECT_GT(before, 30);
+    // Longer paragraphs at the top need more pages; a shorter text fewer.
+    doc.Replace(0, 0, std::string(2000, 'x') + " ");
+    EXPECT_GT(pages(), before);
+    doc.Delete(100, doc.Length() - 100);
+    EXPECT_EQ(doc.Fit(0, 200, 1000), doc.Length());
+}
+
 TEST(RichDocument, DrawPutsWordsAtTheirPlacesAndScales) {
     graphics::RecordingCanvasBackend* rec = nullptr;
     auto canvas = graphics::MakeRecordingCanvas(rec);
