@@ -1,7 +1,8 @@
 // Writes seed prepared-report files for the prepared-report fuzzer into the
 // folder named by the first argument: a page of every object kind in print
 // mode (memos plain, wrapped, rotated and justified, a line, a picture, rich
-// text), an empty landscape page, and a file of one empty page.
+// text), an empty landscape page, a file of one empty page, and an older file
+// whose two pages are metafiles of both kinds.
 #include "platform/core/TFileStream.h"
 #include "platform/core/TMemoryStream.h"
 #include "platform/graphics/TBitmap.h"
@@ -15,6 +16,7 @@
 #include "report/TrpRichView.h"
 #include "report/rpEngine.h"
 #include "report/rpStreamUtils.h"
+#include "tests/support/MetafileBuilder.h"
 
 #include <cstdio>
 #include <string>
@@ -90,5 +92,12 @@ int main(int argc, char** argv) {
     rpRichShared().Load(rich.RichText); // printed rich text is the expanded shared text
     Print(all, 0, rich, gtAddIn);
     Write(all, dir + "/every-kind.rpp");
+
+    metafiletest::Emf enhanced;
+    enhanced.Record(43, metafiletest::Ints({10, 10, 100, 50})).TextW(10, 60, u"Régi");
+    metafiletest::Wmf placeable(200, 100, 1440);
+    placeable.Record(0x041B, metafiletest::Shorts({70, 110, 20, 10}));
+    TFileStream older(dir + "/older-metafiles.rpp", fmCreate);
+    metafiletest::WriteOlderPreparedFile(&older, "Nyomtato", {enhanced.Build(), placeable.Build()});
     return 0;
 }

@@ -53,6 +53,31 @@ TBrushStyle HatchOf(std::uint32_t hatch) {
     return hatch < 6 ? styles[hatch] : bsSolid;
 }
 
+// The part of the segment A-B inside R (Liang-Barsky); false when none is.
+bool ClipSegment(TPoint& A, TPoint& B, const TRect& R) {
+    const double dx = double(B.X) - A.X, dy = double(B.Y) - A.Y;
+    double t0 = 0, t1 = 1;
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {double(A.X) - R.Left, double(R.Right) - A.X, double(A.Y) - R.Top,
+                         double(R.Bottom) - A.Y};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] < 0) return false;
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
+        if (t0 > t1) return false;
+    }
+    const TPoint a = A;
+    A = {ToPixel(a.X + t0 * dx), ToPixel(a.Y + t0 * dy)};
+    B = {ToPixel(a.X + t1 * dx), ToPixel(a.Y + t1 * dy)};
+    return true;
+}
+
 void Mirror(PixelBuffer& b, bool x, bool y) {
     for (Integer row = 0; row < b.Height; ++row)
         for (Integer col = 0; col < b.Width; ++col) {
@@ -166,7 +191,28 @@ void Output::Shape(const std::vector<TPoint>& Outline, bool Filled) {
     if (Filled)
         FCanvas->Backend()->Polygon(Outline, Pen(m), Brush(FState.DC.Brush));
     else
-        FCanvas->Backend()->Polyline(Outline, Pen(m));
+        Lines(Outline, Pen(m));
+}
+
+void Output::Lines(const std::vector<TPoint>& Points, const PenState& Pen) {
+    auto* backend = FCanvas->Backend();
+    // Lines are drawn pixel by pixel: only their parts near the visible area
+    // are handed on, so that a line far longer than the surface costs nothing.
+    TRect visible = FCanvas->ToDevice(FCanvas->ClipRect());
+    InflateRect(visible, Pen.Width + 2, Pen.Width + 2);
+    if (std::all_of(Points.begin(), Points.end(), [&](TPoint p) { return PtInRect(visible, p); }))
+        return backend->Polyline(Points, Pen);
+    std::vector<TPoint> run;
+    for (std::size_t i = 0; i + 1 < Points.size(); ++i) {
+        TPoint a = Points[i], b = Points[i + 1];
+        if (!ClipSegment(a, b, visible)) continue;
+        if (run.empty() || !(run.back() == a)) {
+            if (run.size() >= 2) backend->Polyline(run, Pen);
+            run = {a};
+        }
+        run.push_back(b);
+    }
+    if (run.size() >= 2) backend->Polyline(run, Pen);
 }
 
 void Output::Polyline(const std::vector<DPoint>& Points, bool FromCurrent) {
@@ -240,7 +286,7 @@ void Output::PolyPolygon(const std::vector<std::vector<DPoint>>& Polygons) {
         if (poly.size() < 2) continue;
         std::vector<TPoint> d = Device(m, poly);
         d.push_back(d.front());
-        backend->Polyline(d, pen);
+        Lines(d, pen);
     }
 }
 
@@ -404,12 +450,17 @@ void Output::Text(DPoint Ref, const std::u32string& Chars, const std::vector<dou
         backend->TextOut(p.X, p.Y, opts, boxPtr, text, state);
         return;
     }
-    // Each character where the file placed it.
+    // Each character where the file placed it; those that cannot reach the
+    // visible area are left out, which keeps a long line on a zoomed page quick.
+    TRect visible = FCanvas->ToDevice(FCanvas->ClipRect());
+    const Integer reach = 2 * std::abs(state.Font.Height) + 2;
+    InflateRect(visible, reach, reach);
     double at = 0;
     for (std::size_t i = 0; i < Chars.size(); ++i) {
         const TPoint p = FCanvas->ToDevice(ToPixel(DPoint{start.X + at * u.X, start.Y + at * u.Y}));
-        backend->TextOut(p.X, p.Y, i == 0 ? opts : opts & ~Cardinal(ETO_OPAQUE), boxPtr,
-                         core::U32ToUtf8(Chars.substr(i, 1)), state);
+        if (i == 0 || PtInRect(visible, p))
+            backend->TextOut(p.X, p.Y, i == 0 ? opts : opts & ~Cardinal(ETO_OPAQUE), boxPtr,
+                             core::U32ToUtf8(Chars.substr(i, 1)), state);
         at += Dx[i] * sx;
     }
 }

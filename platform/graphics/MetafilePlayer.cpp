@@ -8,6 +8,7 @@
 #include "platform/graphics/TBitmap.h"
 
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 
 namespace graphics {
@@ -21,6 +22,7 @@ constexpr std::uint32_t PlaceableKey = 0x9AC6CDD7;
 constexpr std::size_t EmfHeaderSize = 88;
 constexpr std::size_t PlaceableSize = 22;
 constexpr std::size_t WmfHeaderSize = 18;
+constexpr std::int64_t MaxDibPixels = std::int64_t(1) << 24;
 
 enum class Kind { None, Enhanced, Placeable, Plain };
 
@@ -90,15 +92,20 @@ bool DecodeDib(const Reader& Info, const Reader& Bits, std::uint32_t Usage, Dib&
     if (Usage != DIB_RGB_COLORS || Info.Size() < 12) return false;
     Reader info = Info;
     const std::uint32_t infoSize = info.U32();
+    std::int64_t width = 0, height = 0;
     if (infoSize == 12) {
-        info.Skip(2);
-        Out.BottomUp = info.I16() >= 0;
+        width = info.U16();
+        height = info.I16();
     } else if (infoSize >= 40 && Info.Size() >= 40) {
-        info.Skip(4);
-        Out.BottomUp = info.I32() >= 0;
+        width = info.I32();
+        height = info.I32();
     } else {
         return false;
     }
+    Out.BottomUp = height >= 0;
+    // A compressed bitmap may claim any size in a few bytes: no picture of a
+    // page needs more pixels than this.
+    if (std::abs(width) * std::abs(height) > MaxDibPixels) return false;
     // The codec reads bitmap files: a file header in front makes one.
     std::vector<Byte> file(14 + Info.Size() + Bits.Size());
     const std::uint32_t offBits = std::uint32_t(14 + Info.Size());

@@ -47,27 +47,9 @@ Bytes GreenPage() {
     return w.Build();
 }
 
-// The file: the printer name as an older memo, the page count, then each page
-// record with the position of the next one patched in.
 void WriteOlderFile(const String& FileName, const std::vector<Bytes>& Pages) {
     TMemoryStream s;
-    s.WriteBuffer("Nyomtato\r", 9);
-    s.WriteByte(0);
-    s.WriteInt32(Integer(Pages.size()));
-    for (const Bytes& page : Pages) {
-        const Int64 at = s.Position();
-        s.WriteInt32(0);
-        s.WriteWord(9);
-        s.WriteInt32(2100);
-        s.WriteInt32(2970);
-        s.WriteByte(0);
-        s.WriteByte(1);
-        s.WriteBuffer(page.data(), Integer(page.size()));
-        const Int64 end = s.Position();
-        s.SetPosition(at);
-        s.WriteInt32(std::int32_t(end));
-        s.SetPosition(end);
-    }
+    WriteOlderPreparedFile(&s, "Nyomtato", Pages);
     s.SaveToFile(FileName);
 }
 

@@ -2,6 +2,7 @@
 // Metafiles written by hand, record by record, so that tests of the player
 // and of the files that carry metafiles state their bytes independently of
 // the code under test. Sizes, counts and the end record are filled in.
+#include "platform/core/TStream.h"
 #include "platform/core/Types.h"
 
 #include <cstdint>
@@ -171,5 +172,31 @@ private:
     std::uint16_t FInch;
     Bytes FRecords;
 };
+
+// A prepared-report file of the older kind written to Stream: the printer
+// name as an older memo, the page count, then each page as an A4 portrait
+// record with margins whose metafile is Pages' bytes, the position of the
+// next record patched in.
+inline void WriteOlderPreparedFile(TStream* Stream, const std::string& Printer,
+                                   const std::vector<Bytes>& Pages) {
+    Stream->WriteBuffer(Printer.data(), Integer(Printer.size()));
+    Stream->WriteByte(13);
+    Stream->WriteByte(0);
+    Stream->WriteInt32(Integer(Pages.size()));
+    for (const Bytes& page : Pages) {
+        const Int64 at = Stream->Position();
+        Stream->WriteInt32(0);
+        Stream->WriteWord(9);
+        Stream->WriteInt32(2100);
+        Stream->WriteInt32(2970);
+        Stream->WriteByte(0);
+        Stream->WriteByte(1);
+        Stream->WriteBuffer(page.data(), Integer(page.size()));
+        const Int64 end = Stream->Position();
+        Stream->SetPosition(at);
+        Stream->WriteInt32(std::int32_t(end));
+        Stream->SetPosition(end);
+    }
+}
 
 } // namespace metafiletest

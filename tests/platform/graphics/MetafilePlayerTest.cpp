@@ -103,6 +103,11 @@ TEST(MetafilePlayerTest, EnhancedRecordsDrawOnTheCanvas) {
              e.Record(27, Ints({10, 10})).Record(54, Ints({50, 20}));
          },
          {"Polyline 10,10 50,20 pen clBlack\n"}},
+        {"a line far beyond the surface reaches the canvas only where it shows",
+         [](Emf& e) {
+             e.Record(27, Ints({-100000, 50})).Record(54, Ints({100000, 50}));
+         },
+         {"Polyline -3,50 803,50 pen clBlack\n"}},
         {"bezier flattened into a polyline through its end",
          [](Emf& e) {
              e.Record(85, Ints({0, 0, 0, 0, 4}) + Shorts({0, 0, 10, 20, 20, 20, 30, 0}));
