@@ -4,6 +4,7 @@
 // VELMORA_SCREENSHOTS set, each report is also printed on the PDF printer into that folder.
 #include "tests/app/reports/LongOffice.h"
 
+#include "platform/core/StrUtils.h"
 #include "report/TrpBand.h"
 #include "report/TrpLineView.h"
 #include "report/TrpMemoView.h"
@@ -61,6 +62,8 @@ std::vector<String> PageFaults(TrpPageInfo& Page) {
         if (auto* rich = dynamic_cast<TrpRichView*>(view.get())) text = "RTF " + rich->Name;
         if (text.find_first_not_of("\r\n ") == String::npos) continue;
         if (r.Bottom > Page.PrnInfo.Pgh) faults.push_back("below the paper: " + text);
+        if (view->Memo.Count() > 1 && Trim(view->Memo[view->Memo.Count() - 1]).empty())
+            faults.push_back("ends in an empty line: " + text);
         // A memo's text takes the lines it wraps into; a stretched box may reach further down.
         TRect extent = r;
         if (auto* memo = dynamic_cast<TrpMemoView*>(view.get())) {
@@ -132,6 +135,7 @@ TEST_F(ReportGeometry, LongTextsStayInsideTheirBoxesOnEveryReport) {
         std::function<void()> Print;
     };
     const Run runs[] = {
+        {"case sheet", ugyitemfrf->rpReport1, 3, 3, [&] { ugyitemfrf->PrintCaseSheet(office.Case); }},
         {"case list", ugyitemfrf->rpReport4, 1, 3,
          [&] {
              SearchAllCases();
