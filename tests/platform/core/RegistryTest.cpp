@@ -279,7 +279,7 @@ TEST_F(RegistryTest, TwoProgramsWritingAtOnceKeepEachOthersValues) {
     auto write = [](const String& prefix) {
         TRegistry reg;
         ASSERT_TRUE(reg.OpenKey("Software\\Velmora\\Ket", true));
-        for (int i = 0; i < 150; ++i)
+        for (int i = 0; i < 60; ++i)
             reg.WriteString(prefix + std::to_string(i), "x");
     };
     const pid_t child = ::fork();
@@ -295,7 +295,7 @@ TEST_F(RegistryTest, TwoProgramsWritingAtOnceKeepEachOthersValues) {
     ASSERT_TRUE(reg.OpenKey("Software\\Velmora\\Ket", false));
     TStringList names;
     reg.GetValueNames(&names);
-    EXPECT_EQ(names.Count(), 300);
+    EXPECT_EQ(names.Count(), 120);
 }
 
 TEST_F(RegistryTest, KeyPathsTooDeepOrLongAreRefused) {
