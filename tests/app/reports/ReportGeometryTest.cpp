@@ -169,6 +169,16 @@ TEST_F(ReportGeometry, LongTextsStayInsideTheirBoxesOnEveryReport) {
              Form1->partnerKeresClick(nullptr);
              Form1->partnerkeresPrint->OnClick(nullptr);
          }},
+        {"document list", letetfrf->rpReport10, 1, 2,
+         [&] {
+             Form1->RunDocumentList();
+             Form1->gxExtSpeedButton49->OnClick(nullptr);
+         }},
+        {"identification list", letetfrf->rpReport13, 1, 2,
+         [&] {
+             Form1->RunJubList();
+             Form1->gxExtSpeedButton80->OnClick(nullptr);
+         }},
         {"new identification sheet", letetfrf->rpReport14, 1, 1,
          [&] {
              ujjub->CaseId = office.Case;
