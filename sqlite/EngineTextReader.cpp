@@ -73,14 +73,18 @@ void EngineTextReader::Read(TFieldType type, const char* text, Slot& slot) const
         slot.Float = ReadFloat(value);
         break;
     case ftDate:
-        slot.Float = DateTimeToNative(ftDate, ReadDate(value));
+    case ftDateTime:
+    case ftTimeStamp:
+        try {
+            slot.Float = DateTimeToNative(type, type == ftDate ? ReadDate(value) : ReadDateTime(value));
+        } catch (const EConvertError&) {
+            if (value.empty()) return;
+            slot.Float = 0;
+            slot.Bytes.assign(value);
+        }
         break;
     case ftTime:
         slot.Float = DateTimeToNative(ftTime, ReadTime(value));
-        break;
-    case ftDateTime:
-    case ftTimeStamp:
-        slot.Float = DateTimeToNative(type, ReadDateTime(value));
         break;
     default:
         return;

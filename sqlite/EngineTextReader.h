@@ -19,8 +19,10 @@ public:
 
     // Stores the value of text (UTF-8; null when the engine gave none) for a field
     // of type `type` into slot. Integer and float texts that are not numbers give
-    // 0. Raises EConvertError for a Boolean text that is not one and for a date
-    // text that no accepted form reads (see ReadDate).
+    // 0. A date or date-time text that no accepted form reads (see ReadDate) is
+    // kept as it is in the slot's Bytes (an empty one leaves the slot null), so
+    // one foreign row cannot keep a whole list from loading. Raises EConvertError
+    // for a Boolean text that is not one.
     void Read(TFieldType type, const char* text, Slot& slot) const;
 
     // Whole integers keep all 64 bits; anything else gives 0.

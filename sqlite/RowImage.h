@@ -16,6 +16,9 @@ enum class SlotKind : std::uint8_t {
     Bytes,   // text and wide text (UTF-8), BLOB, memo and graphic bytes
 };
 
+// A float slot with Bytes set holds the engine's text where no value of the
+// field's type could be read from it (a stored date that is no date).
+
 struct Slot {
     bool Null = true;
     Int64 Int = 0;
@@ -53,6 +56,7 @@ public:
         Slot& s = FSlots[index];
         s.Null = false;
         s.Float = value;
+        s.Bytes.clear();
     }
     void SetBytes(std::size_t index, std::string_view value) {
         Slot& s = FSlots[index];

@@ -10,15 +10,27 @@ using sqlite::SlotKind;
 namespace {
 
 // Block layout: row id (8 bytes), bookmark (4), null flags (one bit per field),
-// one 8-byte cell per field (the integer, the double, or offset and length of
-// the bytes), then the bytes. Nothing is aligned: every access copies.
+// kept-text flags (one bit per field), one 8-byte cell per field (the integer,
+// the double, or offset and length of the bytes), then the bytes. A float cell
+// with its kept-text flag holds offset and length of the text the engine gave,
+// which read as no value of the field's type. Nothing is aligned: every access copies.
 constexpr std::size_t RowIdOffset = 0;
 constexpr std::size_t BookmarkOffset = 8;
 constexpr std::size_t FlagsOffset = 12;
 constexpr std::size_t CellSize = 8;
 
+std::size_t FlagBytes(std::size_t fields) {
+    return (fields + 7) / 8;
+}
+
 std::size_t CellsOffset(std::size_t fields) {
-    return FlagsOffset + (fields + 7) / 8;
+    return FlagsOffset + 2 * FlagBytes(fields);
+}
+
+// Whether the slot carries bytes in the block: texts and blobs, and the text a
+// float slot kept.
+bool CarriesBytes(SlotKind kind, const sqlite::Slot& slot) {
+    return kind == SlotKind::Bytes || (kind == SlotKind::Float && !slot.Bytes.empty());
 }
 
 std::size_t BytesOffset(std::size_t fields) {
@@ -100,7 +112,7 @@ unsigned char* TFResult::Pack(const RowImage& row, Integer bookmark, Int64 rowId
     const std::size_t fields = std::min(n, row.Count());
     std::size_t size = BytesOffset(n);
     for (std::size_t i = 0; i < fields; ++i)
-        if (FKinds[i] == SlotKind::Bytes && !row[i].Null) size += row[i].Bytes.size();
+        if (!row[i].Null && CarriesBytes(FKinds[i], row[i])) size += row[i].Bytes.size();
 
     unsigned char* block = Allocate(size);
     std::memcpy(block + RowIdOffset, &rowId, 8);
@@ -112,22 +124,19 @@ unsigned char* TFResult::Pack(const RowImage& row, Integer bookmark, Int64 rowId
         if (slot.Null) continue;
         block[FlagsOffset + i / 8] |= static_cast<unsigned char>(1u << (i % 8));
         unsigned char* cell = block + CellsOffset(n) + i * CellSize;
-        switch (FKinds[i]) {
-        case SlotKind::Integer:
-            std::memcpy(cell, &slot.Int, CellSize);
-            break;
-        case SlotKind::Float:
-            std::memcpy(cell, &slot.Float, CellSize);
-            break;
-        case SlotKind::Bytes: {
+        if (CarriesBytes(FKinds[i], slot)) {
+            if (FKinds[i] == SlotKind::Float)
+                block[FlagsOffset + FlagBytes(n) + i / 8] |= static_cast<unsigned char>(1u << (i % 8));
             const auto offset = static_cast<std::uint32_t>(tail);
             const auto length = static_cast<std::uint32_t>(slot.Bytes.size());
             std::memcpy(cell, &offset, 4);
             std::memcpy(cell + 4, &length, 4);
             std::memcpy(block + tail, slot.Bytes.data(), slot.Bytes.size());
             tail += slot.Bytes.size();
-            break;
-        }
+        } else if (FKinds[i] == SlotKind::Integer) {
+            std::memcpy(cell, &slot.Int, CellSize);
+        } else {
+            std::memcpy(cell, &slot.Float, CellSize);
         }
     }
     return block;
@@ -172,8 +181,12 @@ Int64 TFResult::GetInteger(Integer index, std::size_t field) const {
     return Read<Int64>(Cell(index, field));
 }
 
+bool TFResult::KeptText(Integer index, std::size_t field) const {
+    return (Block(index)[FlagsOffset + FlagBytes(FKinds.size()) + field / 8] & (1u << (field % 8))) != 0;
+}
+
 double TFResult::GetFloat(Integer index, std::size_t field) const {
-    return Read<double>(Cell(index, field));
+    return KeptText(index, field) ? 0.0 : Read<double>(Cell(index, field));
 }
 
 std::string_view TFResult::GetBytes(Integer index, std::size_t field) const {
@@ -200,8 +213,11 @@ bool TFResult::GetData(Integer index, RowImage& row) const {
             slot.Int = GetInteger(index, i);
             break;
         case SlotKind::Float:
-            slot.Float = GetFloat(index, i);
-            break;
+            if (!KeptText(index, i)) {
+                slot.Float = GetFloat(index, i);
+                break;
+            }
+            [[fallthrough]];
         case SlotKind::Bytes: {
             const std::string_view bytes = GetBytes(index, i);
             slot.Bytes.assign(bytes.data(), bytes.size());

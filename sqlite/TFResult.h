@@ -44,7 +44,11 @@ public:
     // Single values of a stored row; index and field must be in range.
     bool IsNull(Integer index, std::size_t field) const;
     Int64 GetInteger(Integer index, std::size_t field) const;
+    // 0 for a float slot that kept its text instead.
     double GetFloat(Integer index, std::size_t field) const;
+    // A float slot's text the engine gave where no value of the field's type
+    // could be read (its slot's Bytes were set); GetBytes then answers it.
+    bool KeptText(Integer index, std::size_t field) const;
     // Valid until the row is replaced or deleted.
     std::string_view GetBytes(Integer index, std::size_t field) const;
 

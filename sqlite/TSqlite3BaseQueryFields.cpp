@@ -51,7 +51,11 @@ bool TSqlite3BaseQuery::GetFieldData(TField* Field, TFieldData& Data) {
             Data = slot.Int;
         break;
     case SlotKind::Float:
-        Data = slot.Float;
+        // A date the engine's text did not give comes as that text.
+        if (slot.Bytes.empty())
+            Data = slot.Float;
+        else
+            Data = slot.Bytes;
         break;
     case SlotKind::Bytes:
         Data = slot.Bytes;

@@ -3,6 +3,7 @@
 // commands that open the new-client dialogs.
 #include "app/common/AreaLayout.h"
 #include "app/common/CaseClientRows.h"
+#include "app/common/CaseHistory.h"
 #include "app/common/ClientStatements.h"
 #include "app/common/Confirm.h"
 #include "app/common/ListGrid.h"
@@ -167,8 +168,7 @@ void TForm1::DataSource2DataChange(TObject*, TField*) {
 }
 
 void TForm1::Query1szuletesi_idoGetText(TField* Sender, String& Text, bool) {
-    const String stored = Sender->AsString();
-    Text = stored.empty() ? String() : DateToStr(SqlTextToDate(stored));
+    Text = app::HistoryDateText(Sender);
 }
 
 void TForm1::gxExtSpeedButton37Click(TObject*) {

@@ -1,6 +1,7 @@
 #include "app/common/CaseClientRows.h"
 
 #include "app/common/FieldValues.h"
+#include "platform/core/Exceptions.h"
 #include "platform/core/StrUtils.h"
 #include "platform/data/TDataSet.h"
 #include "platform/data/TField.h"
@@ -20,7 +21,12 @@ CasePerson ReadRegisterPerson(TDataSet& Row) {
     p.Name = Text(Row, "nev");
     p.BirthName = Text(Row, "szuletesi_nev");
     p.BirthPlace = Text(Row, "szuletesi_hely");
-    p.BirthDate = FieldDate(Row.FieldByName("szuletesi_ido"));
+    // A stored text that is no date shows as no date, so the other boxes still follow the row.
+    try {
+        p.BirthDate = FieldDate(Row.FieldByName("szuletesi_ido"));
+    } catch (const EConvertError&) {
+        p.BirthDate.reset();
+    }
     p.MotherName = Text(Row, "anyja_neve");
     p.Citizenship = Text(Row, "allampolgarsag");
     p.DocumentType = Text(Row, "azonosito_okmany_tipus");

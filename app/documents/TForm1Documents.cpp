@@ -3,6 +3,7 @@
 // file or the document dialog on double-click, and exports the list.
 #include "app/common/AreaLayout.h"
 #include "app/documents/DocumentStatements.h"
+#include "app/common/CaseHistory.h"
 #include "app/common/FieldValues.h"
 #include "app/common/FormControls.h"
 #include "app/common/OfficeExport.h"
@@ -46,8 +47,7 @@ constexpr Integer ArchiveColumn = 7;
 void SetDocumentTexts(TSqlite3Query& Query) {
     for (const char* name : {"datum", "orzesi_hatarido"})
         Query.FieldByName(name)->OnGetText = [](TField* Sender, String& Text, bool) {
-            const auto date = app::FieldDate(Sender);
-            Text = date ? DateToStr(*date) : String();
+            Text = app::HistoryDateText(Sender);
         };
     for (const char* name : {"orzendo", "archivalando"})
         Query.FieldByName(name)->OnGetText = [](TField*, String& Text, bool) { Text.clear(); };

@@ -1,7 +1,10 @@
 #include "platform/data/TDateTimeField.h"
 
 #include "platform/core/DateTime.h"
+#include "platform/core/Exceptions.h"
+#include "platform/core/Format.h"
 #include "platform/core/FormatSettings.h"
+#include "platform/core/RtlConsts.h"
 
 TDateTimeField::TDateTimeField(TComponent* AOwner) : TField(AOwner) {
     SetDataType(ftDateTime);
@@ -14,18 +17,27 @@ String TDateTimeField::GetAsString() const {
 }
 
 TDateTime TDateTimeField::GetAsDateTime() const {
+    const TFieldData data = ReadData();
+    if (const auto* stored = std::get_if<String>(&data)) throw EConvertError(Format(SInvalidDate, {*stored}));
     double value = 0;
     ReadFloat(value);
     return value;
 }
 
 Variant TDateTimeField::GetAsVariant() const {
+    const TFieldData data = ReadData();
+    if (const auto* stored = std::get_if<String>(&data)) return Variant(*stored);
     double value = 0;
     if (!ReadFloat(value)) return Null;
     return Variant::FromDateTime(value);
 }
 
 void TDateTimeField::GetText(String& Text, bool DisplayText) const {
+    const TFieldData data = ReadData();
+    if (const auto* stored = std::get_if<String>(&data)) {
+        Text = *stored;
+        return;
+    }
     double value = 0;
     if (!ReadFloat(value)) {
         Text.clear();

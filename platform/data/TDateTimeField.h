@@ -4,6 +4,9 @@
 // long time format, a date and time as both.
 #include "platform/data/TField.h"
 
+// A value the dataset could not read as a date comes as its stored text: the
+// field shows that text, and reading it as a date raises EConvertError
+// "'<text>' is not a valid date".
 class TDateTimeField : public TField {
 public:
     explicit TDateTimeField(TComponent* AOwner);

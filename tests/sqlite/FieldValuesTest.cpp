@@ -75,12 +75,12 @@ TEST_F(FieldValues, NullAndEmptyDates) {
     EXPECT_DOUBLE_EQ(F(*e, "dt")->AsDateTime(), 0.0);
 }
 
-TEST_F(FieldValues, LocaleDatesRefuseAnEmptyText) {
+TEST_F(FieldValues, LocaleDatesReadAnEmptyTextAsNoDate) {
     Row("null, null, '', null, null, null, null, null, null");
     auto q = MakeQuery("select d from vals");
     q->SetSQLiteDateFormat(false);
-    EXPECT_EQ(ErrorOf<EConvertError>([&] { q->Open(); }), "'' is not a valid date");
-    EXPECT_FALSE(q->Active());
+    q->Open();
+    EXPECT_TRUE(q->FieldByName("d")->IsNull());
 }
 
 TEST_F(FieldValues, TableDateFormatAndFallbackForms) {
@@ -99,10 +99,50 @@ TEST_F(FieldValues, ReadingLeavesTheProcessSettingsAlone) {
     const TFormatSettings before = FormatSettings;
     auto q = Row("null, 1.5, '2009-12-14', '10:20:30.5', '2009-12-14 10:20', null, null, null, null");
     EXPECT_TRUE(FormatSettings == before);
-    auto bad = MakeQuery("select * from vals");
     Exec("update vals set d = 'nonsense'");
-    EXPECT_EQ(ErrorOf<EConvertError>([&] { bad->Open(); }), "'nonsense' is not a valid date");
+    OpenQuery("select * from vals");
     EXPECT_TRUE(FormatSettings == before);
+}
+
+// One foreign date used to stop the whole result: persons, registry, documents stayed empty.
+TEST_F(FieldValues, UnreadableDatesShowTheirTextAndEveryRowLoads) {
+    Exec("delete from vals");
+    for (const char* d : {"'2009-12-14'", "'1970-02-31'", "'0000-00-00'", "'tavaly'", "null"})
+        Exec("insert into vals (n, d) values (1, " + String(d) + ")");
+    auto q = OpenQuery("select n, d from vals");
+    ASSERT_EQ(q->RecordCount(), 5);
+    // Each row: the text shown, the date read (0: refused with the stored text).
+    const struct {
+        const char* shown;
+        TDateTime date;
+    } rows[] = {{"2009.12.14.", EncodeDate(2009, 12, 14)},
+                {"1970-02-31", 0},
+                {"0000-00-00", 0},
+                {"tavaly", 0},
+                {"", 0}};
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.shown);
+        TField* d = F(*q, "d");
+        EXPECT_EQ(d->AsString(), r.shown);
+        EXPECT_EQ(d->DisplayText(), r.shown);
+        if (r.date != 0) {
+            EXPECT_DOUBLE_EQ(d->AsDateTime(), r.date);
+        } else if (!d->IsNull()) {
+            EXPECT_EQ(ErrorOf<EConvertError>([&] { d->AsDateTime(); }),
+                      "'" + String(r.shown) + "' is not a valid date");
+            EXPECT_EQ(d->AsVariant().AsString(), r.shown);
+        }
+        EXPECT_EQ(F(*q, "n")->AsInteger(), 1);
+        q->Next();
+    }
+    // A real date typed over the text replaces it.
+    q->First();
+    q->Next();
+    q->Edit();
+    F(*q, "d")->SetAsDateTime(EncodeDate(1970, 2, 28));
+    EXPECT_EQ(F(*q, "d")->AsString(), "1970.02.28.");
+    q->Cancel();
+    EXPECT_EQ(F(*q, "d")->AsString(), "1970-02-31");
 }
 
 TEST_F(FieldValues, TypeLessShowsTheEngineText) {

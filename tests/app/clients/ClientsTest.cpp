@@ -156,6 +156,20 @@ TEST_F(Clients, PersonPanelFollowsTheRowAndCountsIt) {
     EXPECT_EQ(Form1->Query1->FieldByName("szuletesi_ido")->DisplayText(), DateToStr(EncodeDate(1970, 5, 6)));
 }
 
+// A birth date another program stored as no real date: the list still shows every person,
+// and the boxes follow the row instead of keeping the previous person's data.
+TEST_F(Clients, ForeignBirthDateShowsAsStoredAndTheBoxesFollow) {
+    FullPerson("Anna", String("1970-02-31"));
+    FullPerson("Béla", String("1970-05-06"));
+    Form1->Termeszetesszemelyek1->Click();
+    ASSERT_EQ(Form1->Query1->RecordCount(), 2);
+    Form1->Query1->Next();
+    Form1->Query1->Prior();
+    EXPECT_EQ(Form1->Query1->FieldByName("szuletesi_ido")->DisplayText(), "1970-02-31");
+    EXPECT_EQ(Form1->Edit1->Text(), "Anna");
+    EXPECT_FALSE(Form1->DateTimePicker1->Checked());
+}
+
 TEST_F(Clients, EmptyPersonListKeepsTheBoxesAndUpdatesNothing) {
     Form1->Edit1->SetText("beírt");
     Form1->Termeszetesszemelyek1->Click();

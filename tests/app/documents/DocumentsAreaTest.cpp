@@ -139,6 +139,21 @@ TEST_F(DocumentsArea, ListFromTheFilterStripAndItsReset) {
     EXPECT_TRUE(f.dokulistquery->IsEmpty()); // nothing reruns
 }
 
+TEST_F(DocumentsArea, ForeignDatesShowAsStoredAndEveryEntryIsListed) {
+    const Integer a = AddCase("Alfa", "2009-01-10");
+    AddHistoryEntry(a, "0000-00-00", "/iratok/a1.pdf", "a1");
+    AddHistoryEntry(a, "2009-03-01", "/iratok/a2.pdf", "a2");
+    TForm1& f = Create();
+    f.Dokumentumkezeles2->Click();
+    f.RunDocumentList();
+    ASSERT_EQ(f.dokulistquery->RecordCount(), 2);
+    std::vector<String> dates;
+    for (f.dokulistquery->First(); !f.dokulistquery->Eof(); f.dokulistquery->Next())
+        dates.push_back(f.dokulistquery->FieldByName("datum")->DisplayText());
+    std::sort(dates.begin(), dates.end());
+    EXPECT_EQ(dates, (std::vector<String>{"0000-00-00", DateToStr(EncodeDate(2009, 3, 1))}));
+}
+
 // The opaque pixels of an image of the case sheet's list: drawn on two backgrounds,
 // where both agree. Other pixels are 1 (never a colour: colours have no high byte).
 std::vector<TColor> OpaquePixels(TImageList* Images, Integer Index) {
