@@ -185,6 +185,15 @@ std::vector<TPoint> Output::Device(const Matrix& M, const std::vector<DPoint>& L
     return out;
 }
 
+TRect Output::Visible() const {
+    const TRect clip = FCanvas->ToDevice(FCanvas->ClipRect());
+    const TSize size = FCanvas->Backend()->Size();
+    if (size.cx <= 0 && size.cy <= 0) return clip;
+    TRect r;
+    IntersectRect(r, clip, TRect(0, 0, size.cx, size.cy));
+    return r;
+}
+
 void Output::Shape(const std::vector<TPoint>& Outline, bool Filled) {
     if (Outline.size() < 2) return;
     const Matrix m = FState.Transform();
@@ -198,7 +207,7 @@ void Output::Lines(const std::vector<TPoint>& Points, const PenState& Pen) {
     auto* backend = FCanvas->Backend();
     // Lines are drawn pixel by pixel: only their parts near the visible area
     // are handed on, so that a line far longer than the surface costs nothing.
-    TRect visible = FCanvas->ToDevice(FCanvas->ClipRect());
+    TRect visible = Visible();
     InflateRect(visible, Pen.Width + 2, Pen.Width + 2);
     if (std::all_of(Points.begin(), Points.end(), [&](TPoint p) { return PtInRect(visible, p); }))
         return backend->Polyline(Points, Pen);
@@ -452,7 +461,7 @@ void Output::Text(DPoint Ref, const std::u32string& Chars, const std::vector<dou
     }
     // Each character where the file placed it; those that cannot reach the
     // visible area are left out, which keeps a long line on a zoomed page quick.
-    TRect visible = FCanvas->ToDevice(FCanvas->ClipRect());
+    TRect visible = Visible();
     const Integer reach = 2 * std::abs(state.Font.Height) + 2;
     InflateRect(visible, reach, reach);
     double at = 0;

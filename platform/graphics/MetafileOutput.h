@@ -71,6 +71,8 @@ private:
     // in the context's direction, as logical points.
     std::vector<DPoint> ArcPoints(const Matrix& M, const DRect& Box, DPoint Start, DPoint End) const;
     void Shape(const std::vector<TPoint>& Outline, bool Filled);
+    // The part of the surface drawing can reach, in device pixels.
+    TRect Visible() const;
     // Connected lines, as much of them as can show.
     void Lines(const std::vector<TPoint>& Points, const PenState& Pen);
 

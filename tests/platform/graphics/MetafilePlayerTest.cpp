@@ -108,6 +108,12 @@ TEST(MetafilePlayerTest, EnhancedRecordsDrawOnTheCanvas) {
              e.Record(27, Ints({-100000, 50})).Record(54, Ints({100000, 50}));
          },
          {"Polyline -3,50 803,50 pen clBlack\n"}},
+        {"a clip wider than the surface does not widen what a line costs",
+         [](Emf& e) {
+             e.Record(30, Ints({-100000, -100000, 100000, 100000}));
+             e.Record(27, Ints({-100000, 50})).Record(54, Ints({100000, 50}));
+         },
+         {"Polyline -3,50 803,50 pen clBlack\n"}},
         {"bezier flattened into a polyline through its end",
          [](Emf& e) {
              e.Record(85, Ints({0, 0, 0, 0, 4}) + Shorts({0, 0, 10, 20, 20, 20, 30, 0}));
