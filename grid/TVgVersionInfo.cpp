@@ -40,10 +40,11 @@ TVgVersionInfo::~TVgVersionInfo() = default;
 void TVgVersionInfo::SetFileName(const String& Value) {
     if (Value == FFileName) return;
     FFileName = Value;
-    // A new name never answers with the block of the one before, an empty one included.
+    // An empty name keeps the block loaded before: the About box clears the name
+    // and still reads the numbers it showed.
+    if (Value.empty()) return;
     FBlock.reset();
     FSize = 0;
-    if (Value.empty()) return;
     const Cardinal size = GetFileVersionInfoSize(Value);
     if (size == 0) return;
     auto block = std::make_unique<TVersionBlock>();

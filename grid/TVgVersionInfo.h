@@ -18,10 +18,10 @@ public:
     String ClassName() const override { return "TVgVersionInfo"; }
 
     const String& FileName() const { return FFileName; }
-    // Nothing for an unchanged name. Otherwise forgets the loaded block and loads the
-    // block of FileName; an empty name, or a file without a version block, leaves
-    // nothing loaded. Raises EOSError "System Error.  Code: <code>.\n..." when the
-    // file announces a block that then cannot be read.
+    // Nothing for an unchanged name. An empty name is stored and keeps the loaded
+    // block. Any other name forgets it and loads the block of FileName; a file
+    // without a version block leaves nothing loaded. Raises EOSError "System Error.  Code: <code>.\n..." when
+    // the file announces a block that then cannot be read.
     void SetFileName(const String& Value);
 
     // 1 major, 2 minor, 3 release, 4 build of the file version; -1 with nothing

@@ -68,13 +68,13 @@ TEST_F(VersionInfo, AFileWithoutABlockAnswersNothing) {
 
 TEST_F(VersionInfo, ANewNameForgetsTheBlockBefore) {
     TVgVersionInfo info(nullptr, OtherProgram);
-    // An empty name clears what was loaded.
+    // An empty name keeps what was loaded, numbers and strings alike.
     info.SetFileName("");
-    EXPECT_EQ(info.MajorVersion(), -1);
-    EXPECT_EQ(info.CompanyName(), "");
-    // So does a file without a block.
-    info.SetFileName(OtherProgram);
+    EXPECT_EQ(info.FileName(), "");
     EXPECT_EQ(info.MajorVersion(), 1);
+    EXPECT_EQ(info.Build(), 4);
+    EXPECT_EQ(info.CompanyName(), "Példa Kft.");
+    // A file without a block forgets it.
     info.SetFileName("/nincs/ilyen.exe");
     EXPECT_EQ(info.MajorVersion(), -1);
     // The same name again reads nothing anew.
