@@ -271,3 +271,72 @@ bool SyntaxCheck(const String& Found, const String& Expected) {
     if (SameText(Found, Expected)) return true;
     throw SqliteError("SQL macro syntax error on sql, expected " + Expected);
 }
+
+namespace {
+
+// One token of a statement for GetTableNameFromSQL: a word, a quoted name
+// (without its quotes), or a single other character. Comments and string
+// literals are skipped.
+struct SqlToken {
+    enum Kind { End, Word, Name, Other } Kind = End;
+    String Text;
+};
+
+SqlToken NextSqlToken(std::string_view s, std::size_t& pos) {
+    for (;;) {
+        while (pos < s.size() && static_cast<unsigned char>(s[pos]) <= ' ')
+            ++pos;
+        if (s.substr(pos, 2) == "--") {
+            pos = std::min(s.find('\n', pos), s.size());
+        } else if (s.substr(pos, 2) == "/*") {
+            const std::size_t close = s.find("*/", pos + 2);
+            pos = close == std::string_view::npos ? s.size() : close + 2;
+        } else if (pos < s.size() && s[pos] == '\'') {
+            // A literal; a doubled quote stays inside it.
+            for (++pos; pos < s.size(); ++pos)
+                if (s[pos] == '\'' && (++pos >= s.size() || s[pos] != '\'')) break;
+        } else {
+            break;
+        }
+    }
+    if (pos >= s.size()) return {};
+    const char c = s[pos];
+    if (c == '"' || c == '[' || c == '`') {
+        const char close = c == '[' ? ']' : c;
+        const std::size_t end = std::min(s.find(close, pos + 1), s.size());
+        SqlToken token{SqlToken::Name, String(s.substr(pos + 1, end - pos - 1))};
+        pos = std::min(end + 1, s.size());
+        return token;
+    }
+    const auto isWordChar = [](char ch) {
+        return IsAsciiLetter(ch) || IsDigit(ch) || ch == '_' || ch == '$' ||
+               static_cast<unsigned char>(ch) >= 0x80;
+    };
+    if (!isWordChar(c)) return {SqlToken::Other, String(1, s[pos++])};
+    const std::size_t start = pos;
+    while (pos < s.size() && isWordChar(s[pos]))
+        ++pos;
+    return {SqlToken::Word, String(s.substr(start, pos - start))};
+}
+
+} // namespace
+
+String GetTableNameFromSQL(const String& SQL) {
+    std::size_t pos = 0;
+    Integer depth = 0;
+    for (SqlToken token = NextSqlToken(SQL, pos); token.Kind != SqlToken::End;
+         token = NextSqlToken(SQL, pos)) {
+        if (token.Kind == SqlToken::Other) depth += token.Text == "(" ? 1 : token.Text == ")" ? -1 : 0;
+        if (depth != 0 || token.Kind != SqlToken::Word || !SameText(token.Text, "FROM")) continue;
+        String name;
+        for (;;) {
+            const SqlToken part = NextSqlToken(SQL, pos);
+            if (part.Kind != SqlToken::Word && part.Kind != SqlToken::Name) return String();
+            name += part.Text;
+            if (pos >= SQL.size() || SQL[pos] != '.') return name;
+            name += '.';
+            ++pos;
+        }
+    }
+    return String();
+}

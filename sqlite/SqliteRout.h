@@ -51,5 +51,9 @@ void FloatParser(const String& S, String& Result);
 // Update-template keyword check: true when Found equals Expected ignoring case;
 // otherwise raises SqliteError "SQL macro syntax error on sql, expected <Expected>".
 bool SyntaxCheck(const String& Found, const String& Expected);
+// The first table a statement reads: the name after its first FROM outside
+// brackets, comments and quotes, without its quotes ("", [] or ``), schema parts
+// kept ("main.ugyek"). "" without FROM or when a sub-select follows it.
+String GetTableNameFromSQL(const String& SQL);
 // Copies 16-bit characters up to and including the terminating zero; returns Dest.
 char16_t* WStrCopy(char16_t* Dest, const char16_t* Source);

@@ -4,10 +4,12 @@
 // every row in its result store; a one-directional one steps its statement row
 // by row. Values live in typed slots (sqlite::RowImage), bookmarks are the store's
 // integers handed out from 0.
+#include "platform/data/DatabaseError.h"
 #include "platform/data/TDataSet.h"
 #include "sqlite/EngineTextReader.h"
 #include "sqlite/ResultTarget.h"
 
+#include <exception>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -111,6 +113,12 @@ public:
     Integer PSExecuteStatement(const String& ASQL, TParams* AParams, TSqlite3BaseQuery** ResultSet = nullptr);
     // Names of the fields flagged pfInKey, joined by ";".
     String PSGetKeyFields() const;
+    // The table the SQL text reads (GetTableNameFromSQL).
+    String PSGetTableName() const;
+    // E as the provider reports a row it could not apply: E's message, no context,
+    // error code -1 and E kept. The previous error code is Prev's for an
+    // SqliteError (0 without Prev) and -1 for any other exception.
+    static EUpdateError PSGetUpdateException(const std::exception_ptr& E, const EUpdateError* Prev);
     TParams* PSGetParams() const { return Params(); }
     String PSGetQuoteChar() const { return "\""; }
     bool PSInTransaction() const { return FConnection != nullptr; }

@@ -5,6 +5,8 @@
 #include "platform/data/TField.h"
 #include "platform/data/TFields.h"
 #include "platform/data/TParams.h"
+#include "sqlite/SqliteError.h"
+#include "sqlite/SqliteRout.h"
 #include "sqlite/TSqlite3DB.h"
 #include "sqlite/TSqlite3Query.h"
 
@@ -49,6 +51,25 @@ String TSqlite3BaseQuery::PSGetKeyFields() const {
         keys += field->FieldName();
     }
     return keys;
+}
+
+String TSqlite3BaseQuery::PSGetTableName() const {
+    return GetTableNameFromSQL(FSQL->Text());
+}
+
+EUpdateError TSqlite3BaseQuery::PSGetUpdateException(const std::exception_ptr& E, const EUpdateError* Prev) {
+    String message;
+    Integer previous = -1;
+    try {
+        std::rethrow_exception(E);
+    } catch (const SqliteError& e) {
+        message = e.Message();
+        previous = Prev != nullptr ? Prev->ErrorCode() : 0;
+    } catch (const std::exception& e) {
+        message = e.what();
+    } catch (...) {
+    }
+    return EUpdateError(message, String(), -1, previous, E);
 }
 
 void TSqlite3BaseQuery::PSReset() {

@@ -1,6 +1,8 @@
 // The provider-support operations of the SQLite datasets, called directly.
 #include "tests/sqlite/DatasetFixture.h"
 
+#include <stdexcept>
+
 using sqlitetest::DatasetFixture;
 
 namespace {
@@ -70,6 +72,50 @@ TEST_F(ProviderSupport, ParamsAndExecute) {
     q->PSExecute();
     EXPECT_TRUE(q->UniDirectional());
     EXPECT_EQ(Scalar("select count(*) from ikt_mod"), "2");
+}
+
+TEST_F(ProviderSupport, TableNameOfTheStatement) {
+    // Each row: statement, the table the provider would write to.
+    const std::pair<const char*, const char*> rows[] = {
+        {"select * from ikt_mod where sorszam=1", "ikt_mod"},
+        {"SELECT nev FROM \"ikt mod\" ORDER BY nev", "ikt mod"},
+        {"select * from [ikt_mod]", "ikt_mod"},
+        {"select * from main.ikt_mod", "main.ikt_mod"},
+        {"select (select max(x) from masik) from ikt_mod", "ikt_mod"},
+        {"select 'from masik' as t, nev from ikt_mod", "ikt_mod"},
+        {"-- from masik\nselect /* from harmadik */ * from ikt_mod", "ikt_mod"},
+        {"select * from (select 1)", ""},
+        {"update ikt_mod set aktiv=0", ""},
+        {"select * from", ""},
+    };
+    auto q = MakeQuery("");
+    for (const auto& [sql, table] : rows) {
+        q->SQL()->SetText(sql);
+        EXPECT_EQ(q->PSGetTableName(), table) << sql;
+    }
+}
+
+TEST_F(ProviderSupport, UpdateExceptionKeepsTheErrorAndCountsAttempts) {
+    const EUpdateError prev("elozo", "", 17, 0, nullptr);
+    // Each row: the raised error, the previous attempt, the previous error code wanted.
+    const struct {
+        std::exception_ptr error;
+        const EUpdateError* prev;
+        Integer previous;
+    } rows[] = {
+        {std::make_exception_ptr(SqliteError("kulcs")), &prev, 17},
+        {std::make_exception_ptr(SqliteError("kulcs")), nullptr, 0},
+        {std::make_exception_ptr(EDatabaseError("kulcs")), &prev, -1},
+        {std::make_exception_ptr(std::runtime_error("kulcs")), nullptr, -1},
+    };
+    for (const auto& row : rows) {
+        const EUpdateError e = TSqlite3BaseQuery::PSGetUpdateException(row.error, row.prev);
+        EXPECT_STREQ(e.what(), "kulcs");
+        EXPECT_EQ(e.Context(), "");
+        EXPECT_EQ(e.ErrorCode(), -1);
+        EXPECT_EQ(e.PreviousError(), row.previous);
+        EXPECT_EQ(e.OriginalException(), row.error);
+    }
 }
 
 } // namespace
