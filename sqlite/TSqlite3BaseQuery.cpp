@@ -17,6 +17,9 @@
 #include "sqlite/TSqlite3DB.h"
 #include "sqlite/Transaction.h"
 
+#include <algorithm>
+#include <utility>
+
 TSqlite3BaseQuery::TSqlite3BaseQuery(TComponent* AOwner)
     : TDataSet(AOwner), FSQL(std::make_unique<TStringList>()), FParams(std::make_unique<TParams>(this)) {}
 
@@ -182,9 +185,21 @@ void TSqlite3BaseQuery::InternalHandleException() {
 
 void TSqlite3BaseQuery::InternalRefresh() {
     const Integer recNo = GetRecNo();
-    Close();
-    Open();
-    SetRecNo(recNo);
+    if (UniDirectional() || FWorkingSQL.empty() || !FConnection || !FConnection->Connected()) {
+        Close();
+        Open();
+        SetRecNo(recNo);
+        return;
+    }
+    // The rows shown stay until the new ones are all read: a refresh that fails, say
+    // while another program holds the database, leaves the dataset as it was.
+    std::unique_ptr<TFResult> shown = std::exchange(FResultStore, std::make_unique<TFResult>());
+    {
+        const core::ScopeFail keepShown([&] { FResultStore = std::move(shown); });
+        FTextReader.reset();
+        FConnection->SQLite3_Execute(FWorkingSQL, this);
+    }
+    FCurrentRow = std::min(recNo, FResultStore->Count()) - 1;
 }
 
 void TSqlite3BaseQuery::SetFilterText(const String& Value) {

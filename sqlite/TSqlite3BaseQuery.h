@@ -190,6 +190,8 @@ protected:
     void InternalAddRecord(TRecordBuffer Buffer, bool Append) override;
     void InternalDelete() override;
     void InternalPost() override;
+    // Reads the statement again into a new store; when that fails the rows read
+    // before stay (the dataset stays open on them) and the error passes on.
     void InternalRefresh() override;
     void InternalGotoBookmark(const TBookmark& Bookmark) override;
     void InternalSetToRecord(TRecordBuffer Buffer) override;

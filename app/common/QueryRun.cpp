@@ -63,14 +63,21 @@ Integer CurrentKey(TSqlite3Query& Query) {
 }
 
 void Reopen(TSqlite3Query& Query) {
-    Query.Close();
-    Query.Open();
+    // An open list is read again in place, so a failed read leaves it showing its rows.
+    if (!Query.Active()) {
+        Query.Open();
+        return;
+    }
+    Query.Refresh();
+    Query.First();
 }
 
 void ReopenIfSet(TSqlite3Query& Query, Integer RecNo) {
-    Query.Close();
-    if (Query.SQL()->Count() == 0) return;
-    Query.Open();
+    if (Query.SQL()->Count() == 0) {
+        Query.Close();
+        return;
+    }
+    Reopen(Query);
     if (RecNo > 0 && !Query.IsEmpty()) Query.SetRecNo(std::min(RecNo, Query.RecordCount()));
 }
 

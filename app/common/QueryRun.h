@@ -28,10 +28,11 @@ void ExecStatement(TSqlite3Query& Query, const String& Sql);
 Integer OpenForInteger(TSqlite3Query& Query, const String& Sql);
 // The current row's sorszam; 0 when the dataset is closed or empty.
 Integer CurrentKey(TSqlite3Query& Query);
-// Closes and opens again with the current statement.
+// Reads the current statement again (opens it when closed); the cursor goes to the first
+// row. An open query that fails to read keeps the rows it had and stays open.
 void Reopen(TSqlite3Query& Query);
 // As Reopen, for a list that may never have been built: a query without a statement
-// stays closed. With RecNo above 0 the cursor goes back to that record (or the last).
+// is closed. With RecNo above 0 the cursor goes back to that record (or the last).
 void ReopenIfSet(TSqlite3Query& Query, Integer RecNo = 0);
 
 } // namespace app

@@ -53,7 +53,9 @@ void TForm1::CreateDatabase() {
     Sqlite3DB1->SetDriverDLL(".\\sqlite3.dll");
     Sqlite3DB1->SetVersion("3.6.4");
     Sqlite3DB1->SetCharacterEncoding("STANDARD");
-    Sqlite3DB1->SetTimeOut(0);
+    // Another program's brief write (a backup, a copy, the sqlite3 tool) is waited out
+    // before the busy message.
+    Sqlite3DB1->SetTimeOut(5000);
     Sqlite3DB1->SetMustExist(true);
     Sqlite3DB1->SetExecuteInlineSQL(true);
     Sqlite3DB1->AfterConnect = [this](TObject* Sender) { Sqlite3DB1AfterConnect(Sender); };

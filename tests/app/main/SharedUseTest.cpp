@@ -1,0 +1,81 @@
+// The office database shared with another program that writes now and then: a read waits
+// out a brief write lock, and a list whose read fails keeps showing what it had.
+#include "app/common/QueryRun.h"
+#include "app/main/TForm1.h"
+#include "platform/data/DatabaseError.h"
+#include "platform/data/TField.h"
+#include "sqlite/TSqlite3DB.h"
+#include "sqlite/TSqlite3Query.h"
+#include "tests/app/MainWindowFixture.h"
+#include "tests/support/ErrorOf.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <memory>
+#include <thread>
+
+namespace apptest {
+namespace {
+
+class SharedUse : public MainWindowFixture {
+protected:
+    void SetUp() override {
+        MainWindowFixture::SetUp();
+        AddPerson("Kis Éva");
+        CreateMainWindow();
+        List.reset(app::MakeStatementQuery(nullptr, "Lista", Form1->Sqlite3DB1));
+        Other = MakeConnection(Folder());
+        Other->SetConnected(true);
+    }
+    void TearDown() override {
+        if (Other->InTransaction()) Other->RollBack();
+        List.reset();
+        Other.reset();
+        MainWindowFixture::TearDown();
+    }
+    ui::DialogAnswer AnswerDialog(const ui::DialogRequest&) override { return {1, {}}; }
+
+    // The other program writes a row and holds the database locked until it commits.
+    void OtherProgramWrites() {
+        Other->StartExclusiveTransaction();
+        Other->SQLite3_ExecSQL("INSERT INTO ugyfel_termeszetes_szemely (nev) VALUES ('Nagy Ödön')", nullptr);
+    }
+
+    std::unique_ptr<TSqlite3Query> List;
+    std::unique_ptr<TSqlite3DB> Other;
+};
+
+TEST_F(SharedUse, ReadWaitsForAnotherProgramsBriefWrite) {
+    OtherProgramWrites();
+    {
+        const std::jthread commitSoon([this] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(300));
+            Other->Commit();
+        });
+        EXPECT_EQ(ErrorOf<EDatabaseError>(
+                      [this] { app::OpenStatement(*List, "SELECT nev FROM ugyfel_termeszetes_szemely"); }),
+                  "no error");
+    }
+    EXPECT_EQ(List->RecordCount(), 2);
+}
+
+TEST_F(SharedUse, ListKeepsItsRowsWhenARereadFindsTheDatabaseBusy) {
+    app::OpenStatement(*List, "SELECT nev FROM ugyfel_termeszetes_szemely");
+    Form1->Sqlite3DB1->SetTimeOut(50); // the lock outlasts the wait
+    OtherProgramWrites();
+    EXPECT_NE(ErrorOf<EDatabaseError>([this] {
+                  app::Reopen(*List);
+              }).find("Az adatbázist egy másik program használja"),
+              std::string::npos);
+    ASSERT_TRUE(List->Active()); // an export or a second try still works on it
+    EXPECT_EQ(List->RecordCount(), 1);
+    EXPECT_EQ(List->FieldByName("nev")->AsString(), "Kis Éva");
+
+    Other->Commit();
+    app::Reopen(*List);
+    EXPECT_EQ(List->RecordCount(), 2);
+}
+
+} // namespace
+} // namespace apptest
