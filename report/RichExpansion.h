@@ -5,10 +5,15 @@
 // Inserted text is never scanned again, even when it holds line breaks.
 #include "report/MemoText.h"
 
+#include <vector>
+
 class TRichDocument;
 
 namespace report {
 
 void ExpandRich(TRichDocument& Doc, const GetValueFn& GetValue);
+// The expressions ExpandRich would meet in Doc, in its order, without
+// changing Doc: expanding then asks for these and no others.
+std::vector<String> RichExpressions(const TRichDocument& Doc);
 
 } // namespace report

@@ -1,5 +1,6 @@
 #include "report/TrpRichView.h"
 
+#include "platform/core/ScopeExit.h"
 #include "platform/core/TMemoryStream.h"
 #include "platform/core/TStream.h"
 #include "platform/data/TBlobField.h"
@@ -15,6 +16,30 @@ TRichDocument& rpRichShared() {
     static TRichDocument shared;
     return shared;
 }
+
+namespace {
+
+// What the shared document was last expanded from. The expansion depends on
+// the text and the values alone, so the same pair needs no new one and keeps
+// its layout: a text split over many pages is prepared again for each page.
+struct SharedExpansion {
+    std::string Text;
+    std::vector<String> Values;
+    Integer Revision = -1; // the shared document's, after the expansion
+};
+
+SharedExpansion& LastExpansion() {
+    static SharedExpansion last;
+    return last;
+}
+
+String ValueOf(const String& Expr) {
+    String value;
+    if (rpGetValue) rpGetValue(Expr, value);
+    return value;
+}
+
+} // namespace
 
 TrpRichView::TrpRichView() {
     Typ = gtAddIn;
@@ -33,6 +58,7 @@ TRichDocument& TrpRichView::Own() {
     if (FOwnText != RichText) {
         FOwn->Load(RichText);
         FOwnText = RichText;
+        FExpressions = report::RichExpressions(*FOwn);
     }
     return *FOwn;
 }
@@ -41,13 +67,21 @@ void TrpRichView::Prepare(bool RunScript) {
     if (RunScript && rpDoScript) rpDoScript(this, &Script);
     Memo1.Assign(&Memo);
     if (CurReport) CurReport->InternalOnEnterRect(&Memo1, this);
+    Own();
+    std::vector<String> values;
+    values.reserve(FExpressions.size());
+    for (const String& expr : FExpressions)
+        values.push_back(ValueOf(expr));
     TRichDocument& shared = rpRichShared();
+    SharedExpansion& last = LastExpansion();
+    if (last.Revision == shared.Revision() && last.Values == values && last.Text == RichText) return;
     shared.Load(RichText);
-    report::ExpandRich(shared, [](const String& expr) {
-        String value;
-        if (rpGetValue) rpGetValue(expr, value);
-        return value;
-    });
+    std::size_t next = 0;
+    report::ExpandRich(
+        shared, [&](const String& expr) { return next < values.size() ? values[next++] : ValueOf(expr); });
+    last.Text = RichText;
+    last.Values = std::move(values);
+    last.Revision = shared.Revision();
 }
 
 Integer TrpRichView::DoCalcHeight() {
@@ -113,8 +147,10 @@ void TrpRichView::Print(TStream* Stream) {
     DrawMode = drAll;
     if (!Visible) return;
     Prepare(false);
+    TRichDocument& shared = rpRichShared();
+    FPart = {0, shared.Length()};
+    core::ScopeExit written([this] { FPart.reset(); });
     if (mode == drPart) {
-        TRichDocument& shared = rpRichShared();
         CharFrom = CharTo;
         ShowRich(false);
         // A part ending with a paragraph ends there: no empty paragraph after it.
@@ -122,8 +158,7 @@ void TrpRichView::Print(TStream* Stream) {
             CharTo > 0 && CharTo < shared.Length() && shared.LineStart(shared.LineAt(CharTo)) == CharTo
                 ? CharTo - 1
                 : CharTo;
-        shared.Delete(cut, shared.Length() - cut);
-        shared.Delete(0, StartChar);
+        FPart = {StartChar, cut};
         StartChar = CharTo;
     }
     Stream->WriteByte(Typ);
@@ -148,8 +183,10 @@ void TrpRichView::LoadFromStream(TStream* Stream) {
 
 void TrpRichView::SaveToStream(TStream* Stream) {
     TrpView::SaveToStream(Stream);
-    const std::string text = StreamMode == smPrinting ? rpRichShared().SaveToRtf() : RichText;
-    const bool hasText = StreamMode == smPrinting ? rpRichShared().Length() > 0 : !RichText.empty();
+    // Printing writes the expanded text; a printed view written again has its own.
+    const bool printing = StreamMode == smPrinting && FPart;
+    const std::string text = printing ? rpRichShared().SaveToRtf(FPart->first, FPart->second) : RichText;
+    const bool hasText = printing ? FPart->second > FPart->first : !RichText.empty();
     Stream->WriteByte(hasText ? 1 : 0);
     const Int64 at = rpBeginEndPosition(Stream);
     if (hasText) Stream->WriteBuffer(text.data(), static_cast<Integer>(text.size()));

@@ -7,6 +7,9 @@
 #include "report/TrpView.h"
 
 #include <memory>
+#include <optional>
+#include <utility>
+#include <vector>
 
 class TRichDocument;
 
@@ -52,10 +55,14 @@ public:
     std::string RichText;
 
 private:
-    // The view's own text as a document, read again when RichText changes.
+    // The view's own text as a document, read again when RichText changes,
+    // with the expressions its expansion asks for.
     TRichDocument& Own();
     std::unique_ptr<TRichDocument> FOwn;
     std::string FOwnText;
+    std::vector<String> FExpressions;
+    // While Print writes the record: the characters of the shared document it takes.
+    std::optional<std::pair<Integer, Integer>> FPart;
 };
 
 // The document in which rich text is expanded and measured during a build.

@@ -223,10 +223,12 @@ struct TRichDocument::Impl {
     // times: the layout is made once for a width and kept until the text changes.
     std::vector<Line> Table;
     Integer LaidWidth = -1;
+    Integer Revision = 0;
 
     // With no page size the toolkit lays nothing out as the text changes: a
     // load or a run of replacements costs no layout until one is asked for.
     void Detach() {
+        ++Revision;
         Table.clear();
         LaidWidth = -1;
         if (!Doc.pageSize().isNull()) Doc.setPageSize(QSizeF(0, 0));
@@ -336,7 +338,13 @@ void TRichDocument::Load(std::string_view Bytes) {
 }
 
 std::string TRichDocument::SaveToRtf() const {
+    return SaveToRtf(0, Length());
+}
+
+std::string TRichDocument::SaveToRtf(Integer From, Integer To) const {
     QTextDocument& doc = FImpl->Doc;
+    From = std::clamp(From, 0, Length());
+    To = std::clamp(To, From, Length());
     std::vector<String> fonts{"Arial"};
     std::vector<TColor> colors;
     auto fontIndex = [&](const String& name) {
@@ -350,8 +358,8 @@ std::string TRichDocument::SaveToRtf() const {
         return it - colors.begin() + 1;
     };
     std::string body;
-    if (Length() > 0)
-        for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
+    if (To > From)
+        for (QTextBlock b = doc.findBlock(From); b.isValid() && b.position() < To; b = b.next()) {
             const rtf::ParaFormat p = FromQt(b.blockFormat());
             body += "\\pard";
             static const char* kAlign[] = {"", "\\qr", "\\qc", "\\qj"};
@@ -370,6 +378,9 @@ std::string TRichDocument::SaveToRtf() const {
                 body += "\\tx" + std::to_string(t);
             for (auto it = b.begin(); !it.atEnd(); ++it) {
                 const QTextFragment frag = it.fragment();
+                const Integer start = std::max(From, frag.position());
+                const Integer end = std::min(To, frag.position() + frag.length());
+                if (start >= end) continue;
                 const rtf::CharFormat f = FromQt(frag.charFormat());
                 body += "\\plain\\f" + std::to_string(fontIndex(f.FontName)) + "\\fs" +
                         std::to_string(f.HalfPoints);
@@ -379,7 +390,8 @@ std::string TRichDocument::SaveToRtf() const {
                 if (f.Underline) body += "\\ul";
                 if (f.StrikeOut) body += "\\strike";
                 body += ' ';
-                AppendEscaped(body, core::Utf8ToU32(frag.text().toStdString()));
+                AppendEscaped(body, core::Utf8ToU32(
+                                        frag.text().mid(start - frag.position(), end - start).toStdString()));
             }
             body += "\\par\r\n";
         }
@@ -399,6 +411,10 @@ std::string TRichDocument::SaveToRtf() const {
     }
     out += "\\uc1" + body + "}";
     return out;
+}
+
+Integer TRichDocument::Revision() const {
+    return FImpl->Revision;
 }
 
 Integer TRichDocument::Length() const {

@@ -27,7 +27,11 @@ public:
     void Load(std::string_view Bytes);
     // The whole document as RTF (code page 1250, other characters as "\uN").
     std::string SaveToRtf() const;
+    // The characters from From to To as RTF, in the paragraphs they lie in.
+    std::string SaveToRtf(Integer From, Integer To) const;
     void Clear();
+    // Counts the changes to the text: while it stands still the text does too.
+    Integer Revision() const;
 
     // Characters in the document, paragraph ends between paragraphs included.
     Integer Length() const;

@@ -139,6 +139,37 @@ TEST_F(RichView, LongTextPrintsEachPartOnceAcrossPages) {
     EXPECT_EQ(joined, expected);
 }
 
+TEST_F(RichView, EachPartKeepsItsParagraphsFormatAndTheTextIsExpandedOnce) {
+    std::string text = "{\\rtf1\\fs20\\qc C\\'edm\\par\\pard ";
+    for (int k = 1; k <= 12; ++k)
+        text += "Bekezd\\'e9s " + std::to_string(k) + " [PNAME]\\par ";
+    Rich.RichText = text + "}";
+    Rich.CalcHeight();
+    const Integer expanded = rpRichShared().Revision();
+    std::vector<rtf::Alignment> aligns;
+    for (int guard = 0; guard < 100; ++guard) {
+        Rich.DrawMode = drPart;
+        Rich.Height = 60;
+        TMemoryStream stream;
+        Rich.Print(&stream);
+        stream.SetPosition(0);
+        stream.ReadByte();
+        rpReadString(&stream);
+        TrpRichView part;
+        part.StreamMode = smPrinting;
+        part.LoadFromStream(&stream);
+        TRichDocument doc;
+        doc.Load(part.RichText);
+        aligns.push_back(doc.ParaFormatOf(0).Align);
+        if (Rich.RemainHeight() == 0) break;
+    }
+    ASSERT_GT(aligns.size(), 2u);
+    EXPECT_EQ(aligns[0], rtf::alCenter);
+    EXPECT_EQ(aligns[1], rtf::alLeft);
+    // Part after part the same values: the shared text stays as expanded.
+    EXPECT_EQ(rpRichShared().Revision(), expanded);
+}
+
 TEST_F(RichView, PartsLowerThanALineStillMoveOn) {
     Rich.RichText = Paragraphs(3);
     const auto parts = Split(Rich, 2);
