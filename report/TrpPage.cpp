@@ -147,6 +147,7 @@ void TrpPages::ReadObjectRecord(TStream* Stream, Byte Code) {
 
 void TrpPages::LoadFromStream(TStream* Stream) {
     Clear();
+    TrpNameIndex names(Parent);
     Parent->PrintToDefault = rpReadBool(Stream);
     Parent->DoublePass = rpReadBool(Stream);
     Parent->SetPrinterTo(rpReadStringV(Stream));

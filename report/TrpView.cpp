@@ -4,10 +4,12 @@
 #include "platform/core/FormatSettings.h"
 #include "platform/core/NumberFormat.h"
 #include "platform/core/ScopeExit.h"
+#include "platform/core/StrUtils.h"
 #include "platform/core/TStream.h"
 #include "platform/graphics/TCanvas.h"
 #include "platform/graphics/TRegion.h"
 #include "platform/data/TDataSet.h"
+#include "report/TrpPage.h"
 #include "report/TrpReport.h"
 #include "report/rpCoordinates.h"
 #include "report/rpDBUtils.h"
@@ -258,13 +260,45 @@ void TrpView::SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Integer AHe
 
 void TrpView::CreateUniqueName() {
     Name.clear();
-    for (Integer i = 1; i <= 10000; ++i) {
-        const String candidate = BaseName + IntToStr(i);
-        if (!CurReport || !CurReport->FindObject(candidate)) {
-            Name = candidate;
-            return;
-        }
+    if (TrpNameIndex* index = TrpNameIndex::Of(CurReport)) {
+        Name = index->Take(BaseName);
+        return;
     }
+    TrpNameIndex once(CurReport);
+    Name = once.Take(BaseName);
+}
+
+namespace {
+
+TrpNameIndex* InnermostIndex = nullptr;
+
+} // namespace
+
+TrpNameIndex::TrpNameIndex(TrpReport* Report) : FReport(Report), FOuter(InnermostIndex) {
+    if (Report)
+        for (Integer p = 0; p < Report->Pages()->Count(); ++p)
+            for (const auto& view : Report->Pages()->Pages(p)->Objects)
+                FTaken.insert(AnsiUpperCase(view->Name));
+    InnermostIndex = this;
+}
+
+TrpNameIndex::~TrpNameIndex() {
+    InnermostIndex = FOuter;
+}
+
+TrpNameIndex* TrpNameIndex::Of(TrpReport* Report) {
+    for (TrpNameIndex* index = InnermostIndex; index; index = index->FOuter)
+        if (index->FReport == Report) return index;
+    return nullptr;
+}
+
+String TrpNameIndex::Take(const String& BaseName) {
+    const String base = AnsiUpperCase(BaseName);
+    // Names are only added while the index lives: no number below this one frees up.
+    Integer& next = FNext.try_emplace(base, 1).first->second;
+    for (; next <= 10000; ++next)
+        if (FTaken.insert(base + IntToStr(next)).second) return BaseName + IntToStr(next++);
+    return String();
 }
 
 void TrpView::Print(TStream* Stream) {

@@ -11,6 +11,8 @@
 #include "report/rpGlobals.h"
 
 #include <memory>
+#include <unordered_map>
+#include <unordered_set>
 
 class TCanvas;
 class TDataSet;
@@ -72,7 +74,8 @@ public:
     // Sets Canvas and makes this view the current one.
     void BeginDraw(TCanvas* ACanvas);
     // Names the view BaseName + the first number no object of CurReport carries;
-    // leaves Name empty after 10,000 tries.
+    // leaves Name empty after 10,000 tries. Taken from CurReport's TrpNameIndex
+    // while one lives.
     void CreateUniqueName();
     void SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Integer AHeight);
 
@@ -120,6 +123,31 @@ protected:
     void FrameLine(Integer x1, Integer y1, Integer x2, Integer y2);
     // The captions a designer shows on views: 8-point Arial in black.
     void SetDesignFont();
+};
+
+// The names a report's objects carry (case aside), made once, and for each
+// base name the lowest number that may still be free. While one lives it
+// stands for its report in CreateUniqueName: reading an older template names
+// every view it holds, and a search of the whole report for each number tried
+// made that cubic in the number of views.
+class TrpNameIndex {
+public:
+    explicit TrpNameIndex(TrpReport* Report);
+    ~TrpNameIndex();
+    TrpNameIndex(const TrpNameIndex&) = delete;
+    TrpNameIndex& operator=(const TrpNameIndex&) = delete;
+
+    // BaseName followed by the first number from 1 to 10,000 that no name
+    // holds, now held; empty when all are.
+    String Take(const String& BaseName);
+    // The innermost living index of Report, or null.
+    static TrpNameIndex* Of(TrpReport* Report);
+
+private:
+    TrpReport* FReport;
+    TrpNameIndex* FOuter;
+    std::unordered_set<String> FTaken;
+    std::unordered_map<String, Integer> FNext;
 };
 
 // A view that grows with its content and may be split across pages.
