@@ -14,7 +14,9 @@
 //   line LEFT TOP WIDTH HEIGHT [options]
 //   rich LEFT TOP WIDTH HEIGHT file=NAME [frame options]   RTF read through ReadFile
 //
-// TYPE is a band type without its "bt" prefix (MasterData, PageFooter, ...).
+// TYPE is a band type without its "bt" prefix (MasterData, PageFooter, ...). A data
+// band without source= below one with a source prints with each of its records, on the
+// same page: a line of boxes that grows on its own is a band of its own.
 // The TOP of a memo or a line counts from the TOP of the band above it. Memo
 // text runs from the first "|" to the end of the line; "\n" breaks it into
 // lines. Options: font="Face Name", size=POINTS, bold, italic, underline,
