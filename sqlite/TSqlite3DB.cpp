@@ -65,9 +65,13 @@ std::string_view Utf8Of1250(std::string_view bytes, std::string& buffer) {
 template <core::TCollationCase Mode>
 int CompareCollated(void* connection, int length1, const void* text1, int length2, const void* text2) {
     const auto* db = static_cast<const TSqlite3DB*>(connection);
-    const std::string_view a(static_cast<const char*>(text1), static_cast<std::size_t>(length1));
-    const std::string_view b(static_cast<const char*>(text2), static_cast<std::size_t>(length2));
+    std::string_view a(static_cast<const char*>(text1), static_cast<std::size_t>(length1));
+    std::string_view b(static_cast<const char*>(text2), static_cast<std::size_t>(length2));
     if (db->UTF8()) return core::HungarianCompare(a, b, Mode);
+    // Only what follows the shared start decides, so only that is converted.
+    const std::size_t start = core::HungarianSharedStart(a, b);
+    a.remove_prefix(start);
+    b.remove_prefix(start);
     thread_local std::string bufferA;
     thread_local std::string bufferB;
     return core::HungarianCompare(Utf8Of1250(a, bufferA), Utf8Of1250(b, bufferB), Mode);

@@ -321,8 +321,23 @@ int Order(std::uint32_t x, std::uint32_t y) {
 
 } // namespace
 
+std::size_t HungarianSharedStart(std::string_view a, std::string_view b) {
+    const std::size_t shared = std::min(a.size(), b.size());
+    std::size_t cut = 0;
+    for (std::size_t i = 0; i < shared && a[i] == b[i]; ++i) {
+        const auto c = static_cast<unsigned char>(a[i]);
+        // Space, digits and punctuation stand alone: no letter runs across them.
+        if (c < 0x80 && !((c | 0x20) >= 'a' && (c | 0x20) <= 'z')) cut = i + 1;
+    }
+    return cut;
+}
+
 int HungarianCompare(std::string_view a, std::string_view b, TCollationCase mode) {
     if (a == b) return 0;
+    // The shared start orders equal on every level and leaves the same bytes to break a tie.
+    const std::size_t start = HungarianSharedStart(a, b);
+    a.remove_prefix(start);
+    b.remove_prefix(start);
     // One pass: the first primary difference decides at once; the first accent and
     // case differences are kept for texts whose letters all agree.
     ElementReader ra(a);

@@ -21,4 +21,10 @@ enum class TCollationCase { Observe, Ignore };
 // bytes compare as U+FFFD.
 int HungarianCompare(std::string_view a, std::string_view b, TCollationCase mode);
 
+// The length of the start a and b share up to and including its last space, digit or
+// other ASCII mark: no letter of the alphabet runs across such a character, so the
+// texts compare as they compare without it. Holds for UTF-8 and for 8-bit code pages
+// that keep ASCII (the database's 1250).
+std::size_t HungarianSharedStart(std::string_view a, std::string_view b);
+
 } // namespace core

@@ -105,3 +105,26 @@ TEST(HungarianCollation, AnsiCompareRoutinesUseBothModes) {
 }
 
 } // namespace
+
+TEST(HungarianCollation, ASharedStartLeavesTheOrderAlone) {
+    // Pairs whose order hangs on the letters around the end of the start they share.
+    const OrderedPair pairs[] = {
+        {"Dzurák 1", "Dzsida 1"},     // dz before dzs, though s comes before u
+        {"meg-megye", "meg-meggy"},   // a doubled gy reads back across its first letter
+        {"Kis 10", "Kis 2"},          // digits one by one
+        {"Nagy Eva 1", "Nagy Éva 1"}, // the accent when every letter agrees
+        {"Ügy 12/kasza", "Ügy 12/kassza"},
+    };
+    for (const char* shared : {"", "Kis-", "Ügy 12/", "dzs "})
+        for (const OrderedPair& p : pairs)
+            for (TCollationCase mode : {TCollationCase::Observe, TCollationCase::Ignore}) {
+                const String before = String(shared) + p.Before;
+                const String after = String(shared) + p.After;
+                EXPECT_LT(HungarianCompare(before, after, mode), 0) << before << " < " << after;
+                EXPECT_GT(HungarianCompare(after, before, mode), 0) << after << " > " << before;
+            }
+    // Only a space, digit or mark ends what may be skipped.
+    EXPECT_EQ(core::HungarianSharedStart("Ügy 12/kasza", "Ügy 12/kassza"), String("Ügy 12/").size());
+    EXPECT_EQ(core::HungarianSharedStart("Dzurák", "Dzsida"), 0u);
+    EXPECT_EQ(core::HungarianSharedStart("Kis", "Kis"), 0u);
+}
