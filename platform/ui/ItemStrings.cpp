@@ -1,6 +1,7 @@
 #include "platform/ui/ItemStrings.h"
 
 #include "platform/core/ScopeExit.h"
+#include "platform/ui/SharedItems.h"
 
 #include <algorithm>
 
@@ -10,42 +11,73 @@ void ItemStrings::Check(Integer Index, Integer Limit) const {
     if (Index < 0 || Index > Limit) IndexError(Index);
 }
 
+Integer ItemStrings::Count() const {
+    return FShared ? FShared->Count() : Integer(FItems.size());
+}
+
 String ItemStrings::Get(Integer Index) const {
     Check(Index, Count() - 1);
-    return FItems[std::size_t(Index)].Text;
+    return FShared ? String(FShared->Get(Index)) : FItems[std::size_t(Index)].Text;
 }
 
 void ItemStrings::Put(Integer Index, const String& S) {
     Check(Index, Count() - 1);
+    Own();
     FItems[std::size_t(Index)].Text = S;
     if (OnChanged) OnChanged(Index, S);
 }
 
 TObject* ItemStrings::GetObject(Integer Index) const {
     Check(Index, Count() - 1);
-    return FItems[std::size_t(Index)].Object;
+    return FShared ? nullptr : FItems[std::size_t(Index)].Object;
 }
 
 void ItemStrings::PutObject(Integer Index, TObject* AObject) {
     Check(Index, Count() - 1);
+    Own();
     FItems[std::size_t(Index)].Object = AObject;
 }
 
 void ItemStrings::Insert(Integer Index, const String& S) {
     Check(Index, Count());
+    Own();
     FItems.insert(FItems.begin() + Index, Item{S, nullptr});
     if (OnInserted) OnInserted(Index, S);
 }
 
 void ItemStrings::Delete(Integer Index) {
     Check(Index, Count() - 1);
+    Own();
     FItems.erase(FItems.begin() + Index);
     if (OnDeleted) OnDeleted(Index);
 }
 
 void ItemStrings::Clear() {
+    if (FShared) {
+        Share(nullptr);
+        return;
+    }
     FItems.clear();
     if (OnCleared) OnCleared();
+}
+
+void ItemStrings::Share(std::shared_ptr<const SharedItems> Items) {
+    FItems.clear();
+    FShared = std::move(Items);
+    if (OnShared) OnShared(FShared.get());
+}
+
+void ItemStrings::Own() {
+    if (!FShared) return;
+    std::vector<Item> copy;
+    copy.reserve(std::size_t(FShared->Count()));
+    for (Integer i = 0; i < FShared->Count(); ++i)
+        copy.push_back({String(FShared->Get(i)), nullptr});
+    Share(nullptr);
+    for (const Item& i : copy) {
+        FItems.push_back(i);
+        if (OnInserted) OnInserted(Count() - 1, i.Text);
+    }
 }
 
 Integer ItemStrings::Add(const String& S) {
@@ -53,6 +85,7 @@ Integer ItemStrings::Add(const String& S) {
 }
 
 Integer ItemStrings::AddObject(const String& S, TObject* AObject) {
+    Own();
     Integer index = Count();
     if (FSorted) {
         const auto it =
@@ -70,6 +103,7 @@ void ItemStrings::SetSorted(bool v) {
     if (v == FSorted) return;
     FSorted = v;
     if (!v) return;
+    Own();
     std::vector<Item> items = FItems;
     std::stable_sort(items.begin(), items.end(),
                      [this](const Item& a, const Item& b) { return CompareStrings(a.Text, b.Text) < 0; });
@@ -94,6 +128,11 @@ void ItemStrings::MirrorTo(bool& Syncing, Mirror Widget) {
         synced([&] { rename(i, s); });
     };
     OnCleared = [synced, clear = Widget.Clear] { synced(clear); };
+    OnShared = nullptr;
+    if (Widget.Share)
+        OnShared = [synced, share = Widget.Share](const SharedItems* items) {
+            synced([&] { share(items); });
+        };
 }
 
 void ItemStrings::StopMirroring() {
@@ -101,6 +140,7 @@ void ItemStrings::StopMirroring() {
     OnDeleted = nullptr;
     OnChanged = nullptr;
     OnCleared = nullptr;
+    OnShared = nullptr;
 }
 
 } // namespace ui

@@ -8,6 +8,7 @@
 #include "platform/graphics/TFont.h"
 #include "platform/ui/ControlCanvas.h"
 #include "platform/ui/ItemStrings.h"
+#include "platform/ui/SharedItems.h"
 #include "platform/ui/detail/OwnerDrawDelegate.h"
 #include "platform/ui/detail/PlainTextDelegate.h"
 #include "platform/ui/detail/QtSupport.h"
@@ -16,10 +17,12 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QListView>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPalette>
 #include <QStyleOptionComboBox>
+#include <QStandardItemModel>
 #include <QStylePainter>
 
 namespace {
@@ -52,6 +55,7 @@ TComboBox::TComboBox(TComponent* AOwner)
                          [this](Integer i) { Combo(this)->removeItem(i); },
                          [this](Integer i, const String& s) { Combo(this)->setItemText(i, ui::ToQt(s)); },
                          [this] { Combo(this)->clear(); },
+                         [this](const ui::SharedItems* items) { ShowShared(items); },
                      });
     QObject::connect(c, qOverload<int>(&QComboBox::activated), [this](int) {
         FAwaitsCompletion = false;
@@ -85,6 +89,24 @@ TComboBox::~TComboBox() {
 
 TStrings* TComboBox::Items() const {
     return FItems.get();
+}
+
+void TComboBox::ShareItems(std::shared_ptr<const ui::SharedItems> Items) {
+    FItems->Share(std::move(Items));
+}
+
+void TComboBox::ShowShared(const ui::SharedItems* Items) {
+    QComboBox* c = Combo(this);
+    const QString text = c->isEditable() ? c->currentText() : QString();
+    // A box made for its own items deletes them with the model it owned.
+    c->setModel(Items ? Items->Model() : new QStandardItemModel(0, 1, c));
+    // Every row is one line high: the list lays out a long shared list without
+    // measuring each text, and the box keeps the width it was given.
+    if (auto* list = qobject_cast<QListView*>(c->view())) list->setUniformItemSizes(Items != nullptr);
+    c->setSizeAdjustPolicy(Items ? QComboBox::AdjustToMinimumContentsLengthWithIcon
+                                 : QComboBox::AdjustToContentsOnFirstShow);
+    c->setCurrentIndex(-1);
+    if (c->isEditable()) c->setEditText(Items ? QString() : text);
 }
 
 Integer TComboBox::ItemIndex() const {

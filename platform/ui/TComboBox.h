@@ -19,7 +19,8 @@ class TCanvas;
 class TStrings;
 namespace ui {
 class ItemStrings;
-}
+class SharedItems;
+} // namespace ui
 
 enum TComboBoxStyle { csDropDown, csSimple, csDropDownList, csOwnerDrawFixed, csOwnerDrawVariable };
 
@@ -30,6 +31,10 @@ public:
     String ClassName() const override { return "TComboBox"; }
 
     TStrings* Items() const;
+    // Shows Items, a read-only list other boxes may show too, instead of own items:
+    // the box keeps no copy (Items() reads the shared list; changing Items() gives the
+    // box its own copy first). Nothing is chosen afterwards. Null empties the box.
+    void ShareItems(std::shared_ptr<const ui::SharedItems> Items);
     Integer ItemIndex() const;
     // -1 clears the selection (and an editable box's text); out-of-range values
     // select nothing.
@@ -80,6 +85,8 @@ private:
     // Fills Rect for State, lends Canvas to DrawItem and marks the focus.
     void DrawItemOn(TCanvas* Canvas, Integer Index, const TRect& Rect, TOwnerDrawState State);
     void PaintFace();
+    // Points the widget at Items' shared model, or back at a model of its own.
+    void ShowShared(const ui::SharedItems* Items);
     // Reports typing, and the inline completion that follows it, as OnChange.
     void WatchTyping();
 

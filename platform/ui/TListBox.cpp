@@ -57,6 +57,7 @@ TListBox::TListBox(TComponent* AOwner)
                          [this](Integer i) { delete List(this)->takeItem(i); },
                          [this](Integer i, const String& s) { List(this)->item(i)->setText(ui::ToQt(s)); },
                          [this] { List(this)->clear(); },
+                         nullptr, // a list box shows its own items only
                      });
     QObject::connect(l, &QListWidget::currentRowChanged, [this](int) {
         if (!FSyncing) ui::SafeCall(this, [this] { Click(); });
