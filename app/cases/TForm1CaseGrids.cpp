@@ -111,16 +111,15 @@ void TForm1::Ujugy1Click(TObject* Sender) {
 
 void TForm1::FillCaseCombos() {
     // The entry dialogs are made after the main window.
-    app::LoadKeyedNames(*Query100,
-                        "SELECT sorszam, nev FROM ugy WHERE status=1 ORDER BY nev COLLATE "
-                        "systemnocase",
-                        FCaseIds,
-                        {ComboBox2->Items(), ComboBox4->Items(), ComboBox7->Items(), ComboBox20->Items(),
-                         iktbe ? iktbe->ComboBox4->Items() : nullptr,
-                         iktki ? iktki->ComboBox4->Items() : nullptr});
+    app::ShareKeyedNames(*Query100,
+                         "SELECT sorszam, nev FROM ugy WHERE status=1 ORDER BY nev COLLATE "
+                         "systemnocase",
+                         FCaseIds,
+                         {ComboBox2, ComboBox4, ComboBox7, ComboBox20, iktbe ? iktbe->ComboBox4 : nullptr,
+                          iktki ? iktki->ComboBox4 : nullptr});
 }
 
 void TForm1::FillRegistryPartnerCombos() {
-    app::LoadKeyedNames(*Query100, "SELECT sorszam, nev FROM ikt_partner ORDER BY nev COLLATE systemnocase",
-                        FRegistryPartnerIds, {ComboBox1->Items(), ComboBox3->Items()});
+    app::ShareKeyedNames(*Query100, "SELECT sorszam, nev FROM ikt_partner ORDER BY nev COLLATE systemnocase",
+                         FRegistryPartnerIds, {ComboBox1, ComboBox3});
 }

@@ -3,6 +3,8 @@
 #include "platform/core/TStrings.h"
 #include "platform/data/TField.h"
 #include "platform/data/TFields.h"
+#include "platform/ui/SharedItems.h"
+#include "platform/ui/TComboBox.h"
 #include "sqlite/TSqlite3Query.h"
 
 namespace app {
@@ -27,6 +29,23 @@ private:
     TSqlite3Query& FQuery;
 };
 
+// Runs sql on query (Close, clear the SQL text, add the statement, Open) and, for each row
+// in order, keeps column 0 in Keys and hands the row to Row. The query is closed afterwards.
+void WalkKeyedRows(TSqlite3Query& query, const String& sql, std::vector<Integer>& Keys,
+                   const std::function<void(TDataSet& row)>& Row) {
+    CloseOnExit closer(query);
+    query.Close();
+    query.SQL()->Clear();
+    query.SQL()->Add(sql);
+    query.Open();
+    Keys.reserve(static_cast<std::size_t>(query.RecordCount() > 0 ? query.RecordCount() : 0));
+    TField* key = query.Fields()->Fields(0);
+    for (query.First(); !query.Eof(); query.Next()) {
+        Keys.push_back(static_cast<Integer>(key->AsInteger()));
+        Row(query);
+    }
+}
+
 } // namespace
 
 void LoadKeyedItems(TSqlite3Query& query, const String& sql, std::vector<Integer>& keys,
@@ -35,20 +54,9 @@ void LoadKeyedItems(TSqlite3Query& query, const String& sql, std::vector<Integer
     keys.clear();
     for (TStrings* list : lists)
         if (list) list->Clear();
-
-    CloseOnExit closer(query);
-    query.Close();
-    query.SQL()->Clear();
-    query.SQL()->Add(sql);
-    query.Open();
-
     std::vector<Integer> loaded;
-    loaded.reserve(static_cast<std::size_t>(query.RecordCount() > 0 ? query.RecordCount() : 0));
     std::vector<String> names;
-    for (query.First(); !query.Eof(); query.Next()) {
-        loaded.push_back(static_cast<Integer>(query.Fields()->Fields(0)->AsInteger()));
-        names.push_back(ItemText(query));
-    }
+    WalkKeyedRows(query, sql, loaded, [&](TDataSet& row) { names.push_back(ItemText(row)); });
     // The lists and keys change together, only once every row has been read.
     for (TStrings* list : lists)
         if (list)
@@ -61,6 +69,21 @@ void LoadKeyedNames(TSqlite3Query& query, const String& sql, std::vector<Integer
                     std::initializer_list<TStrings*> lists) {
     LoadKeyedItems(query, sql, keys, lists,
                    [](TDataSet& row) { return row.Fields()->Fields(1)->AsString(); });
+}
+
+void ShareKeyedNames(TSqlite3Query& query, const String& sql, std::vector<Integer>& keys,
+                     std::initializer_list<TComboBox*> boxes) {
+    keys.clear();
+    for (TComboBox* box : boxes)
+        if (box) box->ShareItems(nullptr);
+    std::vector<Integer> loaded;
+    auto names = std::make_shared<ui::SharedItems>();
+    WalkKeyedRows(query, sql, loaded,
+                  [&names](TDataSet& row) { names->Add(row.Fields()->Fields(1)->AsString()); });
+    names->Compact();
+    for (TComboBox* box : boxes)
+        if (box) box->ShareItems(names);
+    keys = std::move(loaded);
 }
 
 } // namespace app

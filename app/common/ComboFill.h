@@ -9,6 +9,7 @@
 
 class TDataSet;
 class TSqlite3Query;
+class TComboBox;
 class TStrings;
 
 namespace app {
@@ -25,5 +26,11 @@ void LoadKeyedNames(TSqlite3Query& query, const String& sql, std::vector<Integer
 void LoadKeyedItems(TSqlite3Query& query, const String& sql, std::vector<Integer>& keys,
                     std::initializer_list<TStrings*> lists,
                     const std::function<String(TDataSet& row)>& ItemText);
+
+// As LoadKeyedNames, for boxes that show the same names: column 1's texts, in the
+// statement's order, are kept once in a list every box of boxes shows (null entries
+// are skipped). The boxes show nothing chosen afterwards.
+void ShareKeyedNames(TSqlite3Query& query, const String& sql, std::vector<Integer>& keys,
+                     std::initializer_list<TComboBox*> boxes);
 
 } // namespace app

@@ -267,8 +267,8 @@ void TForm1::AddDepositProject() {
 }
 
 void TForm1::FillDepositFilterCombos() {
-    app::LoadKeyedNames(*Query100, "SELECT sorszam, nev FROM letetiszamla ORDER BY nev COLLATE systemnocase",
-                        FDepositAccountIds, {ComboBox5->Items()});
-    app::LoadKeyedNames(*Query100, "SELECT sorszam, nev FROM project ORDER BY nev COLLATE systemnocase",
-                        FDepositProjectIds, {ComboBox6->Items()});
+    app::ShareKeyedNames(*Query100, "SELECT sorszam, nev FROM letetiszamla ORDER BY nev COLLATE systemnocase",
+                         FDepositAccountIds, {ComboBox5});
+    app::ShareKeyedNames(*Query100, "SELECT sorszam, nev FROM project ORDER BY nev COLLATE systemnocase",
+                         FDepositProjectIds, {ComboBox6});
 }

@@ -4,6 +4,7 @@
 
 #include "platform/core/Exceptions.h"
 #include "platform/core/TStringList.h"
+#include "platform/ui/TComboBox.h"
 #include "sqlite/TSqlite3DB.h"
 #include "sqlite/TSqlite3Query.h"
 #include "tests/support/ErrorOf.h"
@@ -79,6 +80,33 @@ TEST_F(ComboFill, AFailingStatementLeavesEverythingEmptyAndTheQueryClosed) {
     EXPECT_EQ(ErrorOf<EDatabaseError>([&] { app::LoadKeyedNames(*FQuery, sql, FKeys, {&FFirst}); }),
               "no such table: nincsilyen\n\n" + sql);
     EXPECT_EQ(FFirst.Count(), 0);
+    EXPECT_TRUE(FKeys.empty());
+    EXPECT_FALSE(FQuery->Active());
+}
+
+TEST_F(ComboFill, SharedNamesShowInEveryBoxInTheStatementsOrder) {
+    const Integer zarlat = AddCase("zárlat", "2009-01-01");
+    const Integer csaba = AddCase("Csaba", "2009-01-02");
+    const Integer cukor = AddCase("Cukor Kft.", "2009-01-03");
+    TComboBox first(nullptr);
+    TComboBox second(nullptr);
+    first.Items()->Add("régi");
+    first.SetItemIndex(0);
+
+    app::ShareKeyedNames(*FQuery, ActiveCases, FKeys, {&first, nullptr, &second});
+
+    for (TComboBox* box : {&first, &second}) {
+        ASSERT_EQ(box->Items()->Count(), 3);
+        EXPECT_EQ(box->Items()->Strings(1), "Csaba");
+        EXPECT_EQ(box->ItemIndex(), -1);
+    }
+    EXPECT_EQ(FKeys, (std::vector<Integer>{cukor, csaba, zarlat}));
+    EXPECT_FALSE(FQuery->Active());
+
+    const String sql = "SELECT sorszam, nev FROM nincsilyen";
+    EXPECT_THROW(app::ShareKeyedNames(*FQuery, sql, FKeys, {&first}), EDatabaseError);
+    EXPECT_EQ(first.Items()->Count(), 0);
+    EXPECT_EQ(second.Items()->Count(), 3);
     EXPECT_TRUE(FKeys.empty());
     EXPECT_FALSE(FQuery->Active());
 }
