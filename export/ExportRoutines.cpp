@@ -1,14 +1,18 @@
 // The export unit's stand-alone routines.
 #include "export/ExportRoutines.h"
 
+#include "export/VgEGridKinds.h"
 #include "platform/core/FileUtils.h"
 #include "platform/core/NumberFormat.h"
 #include "platform/core/StrUtils.h"
+#include "platform/core/TStrings.h"
+#include "platform/core/TypInfo.h"
+#include "platform/data/TDataSet.h"
 #include "platform/data/TField.h"
 #include "platform/graphics/TIcon.h"
 #include "platform/graphics/TMetafile.h"
 #include "platform/graphics/TPicture.h"
-#include "platform/ui/TCustomDBGrid.h"
+#include "platform/ui/TCustomControl.h"
 
 #include <string_view>
 
@@ -29,8 +33,9 @@ String GetFileNameByGraphic(const String& FileName, Integer Index, TPicture* Pic
 }
 
 TBookmarkList* GetPropAsSelectedList(TComponent* Component) {
-    auto* grid = dynamic_cast<TCustomDBGrid*>(Component);
-    return grid != nullptr ? grid->SelectedRows() : nullptr;
+    auto* control = dynamic_cast<TCustomControl*>(Component);
+    const TVgEGridKind* kind = FindGridKind(control);
+    return kind != nullptr && kind->SelectedRows ? kind->SelectedRows(control) : nullptr;
 }
 
 String TblName(const String& TableName, const String& SqlText) {
@@ -49,6 +54,19 @@ String TblName(const String& TableName, const String& SqlText) {
     }
     if (const std::size_t dot = result.find('.'); dot != String::npos) result.resize(dot);
     return result;
+}
+
+String TblName(TDataSet* DataSet) {
+    if (DataSet == nullptr) return String();
+    String tableName;
+    if (const TPropInfo* prop = GetPropInfo(DataSet, "TableName");
+        prop != nullptr && (prop->Kind == tkString || prop->Kind == tkLString) && prop->GetStr)
+        tableName = prop->GetStr(DataSet);
+    String sqlText;
+    if (const TPropInfo* prop = GetPropInfo(DataSet, "SQL");
+        tableName.empty() && prop != nullptr && prop->Kind == tkClass && prop->GetObject)
+        if (auto* lines = dynamic_cast<TStrings*>(prop->GetObject(DataSet))) sqlText = lines->Text();
+    return TblName(tableName, sqlText);
 }
 
 String ReplaceHTMLSystemChars(const String& S) {

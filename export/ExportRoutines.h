@@ -6,6 +6,7 @@
 
 class TBookmarkList;
 class TComponent;
+class TDataSet;
 class TField;
 class TPicture;
 
@@ -15,7 +16,8 @@ class TPicture;
 // ".bmp", ".emf"/".wmf" for metafiles, ".ico"; ".bmp" for anything else.
 String GetFileNameByGraphic(const String& FileName, Integer Index, TPicture* Picture);
 
-// The selected-row list of a data grid; null for any other component or none.
+// The selected-row list of a grid whose kind publishes one (every data grid);
+// null for any other component or none.
 TBookmarkList* GetPropAsSelectedList(TComponent* Component);
 
 // The table a dataset reads, from its table name or, when that is empty, from its
@@ -23,6 +25,9 @@ TBookmarkList* GetPropAsSelectedList(TComponent* Component);
 // text's first word; cut at the first delimiter and then at the first ".".
 // A quoted or bracketed name gives "".
 String TblName(const String& TableName, const String& SqlText);
+// The same over what DataSet's class publishes: its "TableName" string, and its
+// "SQL" lines when that is empty. "" without a dataset.
+String TblName(TDataSet* DataSet);
 
 // Text with line feed, carriage return, ", &, ', <, >, |, ™, ©, °, ± and ¶
 // replaced by their character references.

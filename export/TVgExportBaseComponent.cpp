@@ -7,7 +7,7 @@
 #include "export/LanguageStrings.h"
 #include "export/ProgressDialog.h"
 #include "export/VgEColumns.h"
-#include "export/VgEEngDB.h"
+#include "export/VgEEngGrids.h"
 
 #include "platform/core/FileUtils.h"
 #include "platform/core/Format.h"
@@ -70,7 +70,7 @@ void TVgExportBaseComponent::SetBands(TVgEColumnBands* Value) {
 }
 
 void TVgExportBaseComponent::SetDBGrid(TCustomControl* Value) {
-    if (Value != nullptr && dynamic_cast<TCustomDBGrid*>(Value) == nullptr)
+    if (Value != nullptr && !GridDataEngineKnows(Value))
         throw Exception(Format(GetLanguageString(vgeUnsupportedGrid), {Value->Name()}));
     if (FDBGrid == Value) return;
     if (FDBGrid != nullptr) FDBGrid->RemoveFreeNotification(this);
@@ -144,9 +144,7 @@ void TVgExportBaseComponent::CreateSourceDataEngine() {
     switch (FColumnSource) {
     case csDBGrid: {
         if (FDBGrid == nullptr) throw Exception(Format(GetLanguageString(vgeNotSpecified), {"DBGrid"}));
-        auto* engine = new TVgEDBGridDataEngine(this);
-        engine->SetDBGrid(static_cast<TCustomDBGrid*>(FDBGrid));
-        FEngine = engine;
+        FEngine = CreateGridDataEngine(this, FDBGrid);
         FOwnsEngine = true;
         break;
     }

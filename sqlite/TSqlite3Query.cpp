@@ -2,6 +2,7 @@
 
 #include "platform/core/StrUtils.h"
 #include "platform/core/TStringList.h"
+#include "platform/core/TypInfo.h"
 #include "platform/data/TField.h"
 #include "platform/data/TFields.h"
 #include "platform/data/TParams.h"
@@ -12,6 +13,14 @@
 #include "sqlite/UpdateTemplate.h"
 
 TSqlite3Query::TSqlite3Query(TComponent* AOwner) : TSqlite3BaseQuery(AOwner) {
+    // Routines that read a dataset's statement by property name (the export's
+    // table name) find it here.
+    static const bool registered = [] {
+        RegisterClass<TSqlite3Query>("TSqlite3Query", "",
+                                     {ObjectProp<TSqlite3Query>("SQL", &TSqlite3Query::SQL)});
+        return true;
+    }();
+    (void)registered;
     SQLList()->OnChange = [this](TObject* Sender) { QueryChanged(Sender); };
 }
 

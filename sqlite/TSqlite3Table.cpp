@@ -3,6 +3,7 @@
 #include "platform/core/NumberFormat.h"
 #include "platform/core/StrUtils.h"
 #include "platform/core/TStringList.h"
+#include "platform/core/TypInfo.h"
 #include "platform/data/TDataSource.h"
 #include "platform/data/TField.h"
 #include "platform/data/TFieldDefs.h"
@@ -28,7 +29,18 @@ bool IsIntegerType(TFieldType Type) {
 
 } // namespace
 
-TSqlite3Table::TSqlite3Table(TComponent* AOwner) : TSqlite3BaseQuery(AOwner) {}
+TSqlite3Table::TSqlite3Table(TComponent* AOwner) : TSqlite3BaseQuery(AOwner) {
+    // Routines that read a dataset's table by property name (the export's table
+    // name) find it here.
+    static const bool registered = [] {
+        RegisterClass<TSqlite3Table>(
+            "TSqlite3Table", "",
+            {StrProp<TSqlite3Table>("TableName", &TSqlite3Table::TableName, &TSqlite3Table::SetTableName),
+             ObjectProp<TSqlite3Table>("SQL", &TSqlite3Table::SQL)});
+        return true;
+    }();
+    (void)registered;
+}
 
 void TSqlite3Table::SetTableName(const String& Value) {
     Close();

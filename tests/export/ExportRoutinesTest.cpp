@@ -9,7 +9,10 @@
 #include "platform/graphics/TBitmap.h"
 #include "platform/graphics/TIcon.h"
 #include "platform/graphics/TPicture.h"
+#include "platform/core/TStrings.h"
 #include "platform/ui/TPanel.h"
+#include "sqlite/TSqlite3Query.h"
+#include "sqlite/TSqlite3Table.h"
 #include "tests/support/TMemDataSet.h"
 
 #include <gtest/gtest.h>
@@ -23,6 +26,20 @@ TEST(ExportRoutines, TableNameFromTableNameOrStatement) {
     EXPECT_EQ(TblName("parts.db", "SELECT * FROM other"), "parts");
     EXPECT_EQ(TblName("", "SELECT * FROM dbo.Orders"), "dbo");
     EXPECT_EQ(TblName("", ""), "");
+}
+
+TEST(ExportRoutines, TableNameOfADataset) {
+    TSqlite3Query query(nullptr);
+    query.SQL()->SetText("SELECT name FROM orders WHERE id=1");
+    EXPECT_EQ(TblName(&query), "orders");
+    // The table name wins over the statement.
+    TSqlite3Table table(nullptr);
+    table.SetTableName("parts.db");
+    EXPECT_EQ(TblName(&table), "parts");
+    // A dataset that publishes neither, and none.
+    TMemDataSet memory;
+    EXPECT_EQ(TblName(&memory), "");
+    EXPECT_EQ(TblName(nullptr), "");
 }
 
 TEST(ExportRoutines, HtmlReferences) {
