@@ -9,6 +9,8 @@
 #include "platform/data/TField.h"
 #include "platform/graphics/TFont.h"
 
+#include <algorithm>
+
 TVgExportToXLS::TVgExportToXLS(TComponent* AOwner) : TVgExportToCellFile(AOwner) {
     SetTableType(teXLS);
     FExcelVersion = exvExcel5;
@@ -24,11 +26,13 @@ void TVgExportToXLS::InternalBeforeProcess() {
     TVgExportToCellFile::InternalBeforeProcess();
     FFontTable.clear();
     FFontStream.clear();
+    FPictures.clear();
 }
 
 void TVgExportToXLS::InternalAfterProcess() {
     FFontTable.clear();
     FFontStream.clear();
+    FPictures.clear();
     TVgExportToCellFile::InternalAfterProcess();
 }
 
@@ -107,10 +111,15 @@ void TVgExportToXLS::WriteData(TField* Field, TCellType CellType, Integer ARow, 
                                const String& Text, TAlignment Alignment, TFont* Font, TColor Color) {
     if (ACol > biff::MaxColumn) return;
     TVgExportToCellFile::WriteData(Field, CellType, ARow, ACol, Text, Alignment, Font, Color);
-    // Picture cells write no cell record.
-    if (CellType == ctGraphic || (Field != nullptr && Field->DataType() == ftGraphic && !Field->IsNull()))
-        return;
     if (ARow < 0 || ARow >= biff::MaxRows || ACol < 0 || (!HasOutput() && FWorkbook == nullptr)) return;
+    // A picture cell writes no cell record: its picture goes into the list.
+    const bool blobField = Field != nullptr && Field->IsBlob();
+    if (CellType == ctGraphic || (blobField && Field->DataType() == ftGraphic && !Field->IsNull())) {
+        auto picture = std::make_unique<TXLSPicture>(static_cast<Word>(ARow), static_cast<Word>(ACol));
+        picture->Fill(blobField ? Field : nullptr, Text);
+        FPictures.push_back(std::move(picture));
+        return;
+    }
     const TVgOptions options = Options();
     const biff::CellValue cell = biff::ConvertCell(CellType, Text, options.Contains(soFieldMask),
                                                    options.Contains(soExportBlankValues));
@@ -161,9 +170,18 @@ void TVgExportToXLS::WriteFont(TFont* Font) {
 
 void TVgExportToXLS::WriteFileEnd() {
     TVgExportToCellFile::WriteFileEnd();
+    if (HasOutput()) {
+        Word id = 0;
+        for (const auto& picture : FPictures)
+            biff::AppendPictureObject(Output(), *picture, ++id);
+    }
     for (const auto& font : FFontTable)
         WriteFont(font.get());
     FFontTable.clear();
+    const bool pictures = std::any_of(FPictures.begin(), FPictures.end(),
+                                      [](const auto& p) { return p->GetPictureType() != 0; });
+    if (pictures) biff::AppendContinued(FFontStream, biff::rcDrawingGroup, biff::DrawingGroupBody(FPictures));
+    FPictures.clear();
     if (!HasOutput()) return;
     Output().append(FFontStream);
     FFontStream.clear();

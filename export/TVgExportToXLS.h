@@ -3,6 +3,7 @@
 // one worksheet of BIFF records written straight into a plain file (".XLS").
 #include "export/BiffRecords.h"
 #include "export/TVgExportToCellFile.h"
+#include "export/XlsPictures.h"
 
 #include <memory>
 #include <string>
@@ -59,5 +60,7 @@ private:
     TVgExportXLSVersion FExcelVersion = exvExcel5;
     std::vector<std::unique_ptr<TFont>> FFontTable;
     std::string FFontStream;
+    // One per picture cell of the run, written at the file's end.
+    TXLSPictureList FPictures;
     std::string* FWorkbook = nullptr;
 };

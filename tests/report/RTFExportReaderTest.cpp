@@ -14,10 +14,6 @@
 
 namespace {
 
-bool OnPath(const std::string& program) {
-    return std::system(("command -v " + program + " >/dev/null 2>&1").c_str()) == 0;
-}
-
 class RTFExportReader : public BandEngineTest {
 protected:
     // A title with a picture, 60 rows over two pages and a page footer; rows

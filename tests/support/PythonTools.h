@@ -1,6 +1,7 @@
 #pragma once
 // Running the system's Python with the Debian readers (python3-xlrd,
-// python3-olefile) that check written files independently. Header-only.
+// python3-olefile), and other installed programs, that check written files
+// independently. Header-only.
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -15,6 +16,11 @@ inline std::string SystemPython() {
 // True when the system's Python can import Module.
 inline bool PythonHas(const std::string& Module) {
     return std::system((SystemPython() + " -c 'import " + Module + "' >/dev/null 2>&1").c_str()) == 0;
+}
+
+// True when Program is installed (found on PATH).
+inline bool OnPath(const std::string& Program) {
+    return std::system(("command -v " + Program + " >/dev/null 2>&1").c_str()) == 0;
 }
 
 // What Command writes to its standard output and error.
