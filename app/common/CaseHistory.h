@@ -27,8 +27,14 @@ enum class HistoryClick {
 // file is FileName. Looks on disk for the file.
 HistoryClick HistoryDoubleClick(const String& FieldName, const String& FileName);
 
+// "A dokumentum nem nyitható meg:", the file and why, for a shell result code at or
+// below 32 (SE_ERR_FNF, SE_ERR_NOASSOC …).
+String OpenFailureMessage(const String& FileName, Integer ShellCode);
+
 // Hands FileName to Starter as its command and starts it with its associated program,
-// without waiting. Failures of the desktop's opener stay in Starter's LastError.
+// without waiting. When it cannot be opened the user is told why (OpenFailureMessage):
+// at once when no opener starts, or when the desktop's opener gives up within ten seconds
+// (no program for the type); the window never waits for it.
 void OpenAttachedFile(TUtlStarter& Starter, const String& FileName);
 
 // The lists' double-click on a file cell: opens FileName as OpenAttachedFile does when it

@@ -204,13 +204,7 @@ void TForm1::VgDBGrid12DblClick(TObject*) {
     if (!dokulistquery->Active() || dokulistquery->IsEmpty()) return;
     TField* selected = VgDBGrid12->SelectedField();
     if (selected && selected->FieldName() == "ufile") {
-        const String path = dokulistquery->FieldByName("ufile")->AsString();
-        if (!FileExists(path)) {
-            ShowMessage(path + "\n A fájl nem található");
-            return;
-        }
-        ugyadatlap->UtlStarter1->SetString(0, path);
-        ugyadatlap->UtlStarter1->Execute();
+        app::OpenListedFile(*ugyadatlap->UtlStarter1, dokulistquery->FieldByName("ufile")->AsString());
         return;
     }
     dokulap->ItemId = static_cast<Integer>(dokulistquery->FieldByName("sorszam")->AsInteger());

@@ -1,8 +1,10 @@
 #include "app/partners/LinkAddresses.h"
 
+#include "app/common/OpenerWatch.h"
 #include "platform/core/StrUtils.h"
 #include "platform/os/ShellApi.h"
 #include "platform/ui/MessageDialogs.h"
+#include "platform/ui/TApplication.h"
 
 namespace app {
 
@@ -40,9 +42,23 @@ String MailLinkUrl(const String& Email, Integer MinLength) {
 
 void OpenLink(const String& Url) {
     if (Url.empty()) return;
-    if (ShellExecute("open", Url, "", "", SW_SHOWNORMAL) <= 32)
+    const auto refused = [Url](Integer) {
         MessageBox(nullptr, "A hivatkozás nem nyitható meg: " + Url, "Figyelmeztetés!",
                    MB_OK | MB_ICONEXCLAMATION);
+    };
+    TShellExecuteInfo info;
+    info.Mask = SEE_MASK_NOCLOSEPROCESS;
+    info.Verb = "open";
+    info.File = Url;
+    info.Show = SW_SHOWNORMAL;
+    if (!ShellExecuteEx(info)) {
+        refused(info.InstApp);
+        return;
+    }
+    if (Application)
+        OpenerWatch::Of(*Application).Watch(info.Process, true, refused);
+    else if (info.Process != 0)
+        CloseHandle(info.Process);
 }
 
 } // namespace app

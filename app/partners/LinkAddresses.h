@@ -15,9 +15,9 @@ String WebLinkUrl(const String& Web);
 // MinLength characters.
 String MailLinkUrl(const String& Email, Integer MinLength);
 
-// Hands Url to the desktop's opener as a link (never through a command line).
-// Shows "A hivatkozás nem nyitható meg: " and the URL when the opener fails.
-// Does nothing for an empty Url.
+// Hands Url to the desktop's opener as a link (never through a command line) without
+// waiting for it. Shows "A hivatkozás nem nyitható meg: " and the URL when the opener
+// cannot start, or gives up soon after (OpenerWatch). Does nothing for an empty Url.
 void OpenLink(const String& Url);
 
 } // namespace app

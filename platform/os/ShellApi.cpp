@@ -9,7 +9,10 @@
 
 namespace {
 
-Cardinal gOpenWaitMs = 1000;
+Cardinal gOpenWaitMs = 0;
+
+// The print command hands the job to the spooler and ends at once; its verdict is worth a moment.
+constexpr Cardinal PrintWaitMs = 1000;
 
 // "http://x", "mailto:a@b": a scheme of two or more letters, so "C:\x" stays a path.
 bool IsLink(std::string_view file) {
@@ -69,7 +72,8 @@ bool Failed(TShellExecuteInfo& info, Integer code) {
 }
 
 // Hands target to a helper program (the desktop's opener, or the print command),
-// judging its result by its exit code when it ends within the wait.
+// judging its result by its exit code when it ends within the wait: the opener's
+// (gOpenWaitMs), or the print command's.
 bool RunHelper(TShellExecuteInfo& info, const char* helper, const String& target, const String& directory,
                bool printing = false) {
     const TProcessHandle opener = CreateProcess(helper, {target}, directory);
@@ -77,24 +81,30 @@ bool RunHelper(TShellExecuteInfo& info, const char* helper, const String& target
         // Without the helper nothing is associated with anything.
         return Failed(info,
                       GetLastError() == ERROR_FILE_NOT_FOUND ? SE_ERR_NOASSOC : ShellErrorOf(GetLastError()));
-    if (WaitForSingleObject(opener, gOpenWaitMs) == WAIT_TIMEOUT) return Started(info, opener);
+    if (WaitForSingleObject(opener, printing ? PrintWaitMs : gOpenWaitMs) == WAIT_TIMEOUT)
+        return Started(info, opener);
     Cardinal code = 0;
     GetExitCodeProcess(opener, code);
     CloseHandle(opener);
     // The print command ends with 1 for every refusal: no printer, a queue that takes no job.
     if (printing && code != 0) return Failed(info, static_cast<Integer>(ERROR_NOT_READY));
-    switch (code) {
-    case 0:
-        // The document went to a program that keeps running on its own.
-        return Started(info, 0);
-    case 2:
-        return Failed(info, SE_ERR_FNF);
-    default:
-        return Failed(info, SE_ERR_NOASSOC);
-    }
+    const Integer result = ShellCodeOfHelperExit(code);
+    // A helper that succeeded has handed the document to a program that runs on its own.
+    return result > 32 ? Started(info, 0) : Failed(info, result);
 }
 
 } // namespace
+
+Integer ShellCodeOfHelperExit(Cardinal exitCode) {
+    switch (exitCode) {
+    case 0:
+        return SE_OK;
+    case 2:
+        return SE_ERR_FNF;
+    default:
+        return SE_ERR_NOASSOC;
+    }
+}
 
 void SetShellOpenWaitMs(Cardinal ms) {
     gOpenWaitMs = ms;

@@ -57,15 +57,22 @@ struct TShellExecuteInfo {
 //   - "explore" takes folders only; "print" takes documents and hands them to the
 //     print command (lp); without it there is no association, and its refusal
 //     (no printer, a queue that takes no job) is ERROR_NOT_READY.
-// The helpers' own failures (file missing, no program for the type) are mapped to
-// SE_ERR_ codes when it ends within a short moment; while it still runs the call
-// succeeds and the helper's process is the one handed back.
+// The desktop's opener is not waited for (see SetShellOpenWaitMs), so the call
+// returns at once; while a helper still runs the call succeeds with the helper's
+// process handed back, whose exit code tells its verdict later
+// (ShellCodeOfHelperExit). A helper that cannot start fails at once. The print
+// command's own failure is mapped when it ends within a second.
 bool ShellExecuteEx(TShellExecuteInfo& info);
 
 // The simple form: the result code only; the started process is not kept.
 Integer ShellExecute(std::string_view verb, std::string_view file, std::string_view parameters,
                      std::string_view directory, Integer show);
 
+// The result code of a helper's exit code: 0 SE_OK, 2 (no such file) SE_ERR_FNF,
+// anything else (no program for the type, the program failed) SE_ERR_NOASSOC.
+Integer ShellCodeOfHelperExit(Cardinal exitCode);
+
 // How long ShellExecuteEx waits for xdg-open (looked up on PATH) to report a
-// failure before it counts the open as started; 1000 ms unless set.
+// failure before it counts the open as started; 0 (not at all) unless set, so a
+// window never waits on the opener.
 void SetShellOpenWaitMs(Cardinal ms);

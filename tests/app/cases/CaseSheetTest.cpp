@@ -179,6 +179,40 @@ TEST_F(CaseSheet, DeletingAClientRemovesOnlyTheCaseCopy) {
     EXPECT_TRUE(Shown.empty());
 }
 
+// Opening a document used to do nothing at all when it failed.
+TEST_F(CaseSheet, AFileThatCannotBeOpenedSaysWhy) {
+    ::TempFolder bin("velmora-bin");
+    const std::string document = Folder() + "/Idézés.pdf";
+    std::ofstream(document) << "pdf";
+    AddHistoryEntry(CaseId, "2009-03-06", document, "Idézés");
+    Tugyadatlap& s = OpenSheet(CaseId);
+    s.VgDBGrid1->SetSelectedIndex(1);
+    const ShownDialog noProgram{"Figyelmeztetés!",
+                                "A dokumentum nem nyitható meg:\n" + document +
+                                    "\nNincs program, amely ezt a fájltípust megnyitná, vagy "
+                                    "nincs telepítve a dokumentumokat megnyitó xdg-open "
+                                    "(xdg-utils csomag)."};
+    {
+        ScopedEnv path("PATH", bin.Path()); // no opener at all
+        s.VgDBGrid1->OnDblClick(s.VgDBGrid1);
+    }
+    EXPECT_EQ(Shown, (std::vector<ShownDialog>{noProgram}));
+
+    // The opener starts, the window goes on, and the opener gives up: no program for the type.
+    Shown.clear();
+    WriteStubOpener(bin.Path());
+    ScopedEnv path("PATH", bin.Path() + ":" + std::getenv("PATH"));
+    ScopedEnv stubLog("STUB_LOG", bin.File("opened.log"));
+    ScopedEnv stubExit("STUB_EXIT", "3");
+    s.VgDBGrid1->OnDblClick(s.VgDBGrid1);
+    EXPECT_TRUE(Shown.empty());
+    for (int i = 0; i < 300 && Shown.empty(); ++i) {
+        Application->ProcessMessages();
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    EXPECT_EQ(Shown, (std::vector<ShownDialog>{noProgram}));
+}
+
 TEST_F(CaseSheet, DoubleClickShowsTheNoteOrOpensTheFile) {
     ::TempFolder bin("velmora-bin");
     WriteStubOpener(bin.Path());

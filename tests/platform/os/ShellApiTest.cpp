@@ -17,7 +17,7 @@ protected:
         WriteFileBytes(FDocs / "szerződés.doc", "doc");
         SetShellOpenWaitMs(2000);
     }
-    void TearDown() override { SetShellOpenWaitMs(1000); }
+    void TearDown() override { SetShellOpenWaitMs(0); }
 
     // What the stub received, "" when it never ran.
     std::string Received() { return ReadFileBytes(FLog); }
@@ -32,6 +32,31 @@ protected:
     ostest::ScopedEnv FExit{"STUB_EXIT", "0"};
     ostest::ScopedEnv FSleep{"STUB_SLEEP", "0"};
 };
+
+// The window must not wait on the opener: its verdict comes in its exit code.
+TEST(ShellOpen, OpenerIsNotWaitedFor) {
+    ostest::TempFolder bin;
+    ostest::TempFolder docs;
+    WriteStubOpener(bin.Path());
+    WriteFileBytes(docs / "levél.odt", "doc");
+    const std::string pathValue =
+        bin.Path() + ":" + (std::getenv("PATH") ? std::getenv("PATH") : "/usr/bin:/bin");
+    ostest::ScopedEnv path("PATH", pathValue.c_str());
+    ostest::ScopedEnv log("STUB_LOG", bin / "log.txt");
+    ostest::ScopedEnv exitCode("STUB_EXIT", "3"); // no program for the type, at once
+    TShellExecuteInfo info;
+    info.Mask = SEE_MASK_NOCLOSEPROCESS;
+    info.File = docs / "levél.odt";
+    ASSERT_TRUE(ShellExecuteEx(info));
+    ASSERT_NE(info.Process, 0);
+    EXPECT_EQ(WaitForSingleObject(info.Process, INFINITE), WAIT_OBJECT_0);
+    Cardinal code = 0;
+    EXPECT_TRUE(GetExitCodeProcess(info.Process, code));
+    EXPECT_EQ(ShellCodeOfHelperExit(code), SE_ERR_NOASSOC);
+    EXPECT_EQ(ShellCodeOfHelperExit(2), SE_ERR_FNF);
+    EXPECT_EQ(ShellCodeOfHelperExit(0), SE_OK);
+    CloseHandle(info.Process);
+}
 
 TEST_F(ShellOpenTest, DocumentGoesToTheOpenerAsAnAbsolutePath) {
     const Integer r = ShellExecute("open", FDocs / "szerződés.doc", "", "", SW_SHOW);
