@@ -4,6 +4,7 @@
 #include "tests/report/BandEngineSupport.h"
 #include "tests/report/FakeProgressWindow.h"
 #include "tests/report/FilePrinting.h"
+#include "tests/report/PreviewWindow.h"
 
 #include "platform/core/Exceptions.h"
 #include "platform/core/TMemoryStream.h"
@@ -126,11 +127,7 @@ TEST_F(OlderPreparedFile, EachPageIsOnePictureOfItsWholePaper) {
 TEST_F(OlderPreparedFile, ThePreviewOpensItAndShowsThePages) {
     ASSERT_TRUE(Report->PrepareReport());
     LastZoomMode = mdOnePage;
-    Form = std::make_unique<TrpPreviewForm>(nullptr);
-    Form->SetWindowState(wsNormal);
-    Form->SetClientWidth(800);
-    Form->SetClientHeight(600);
-    Form->Prepare(Report);
+    Form = OpenPreview(Report);
     Form->LoadFromFile(File);
     ASSERT_EQ(Form->HeldPages()->Count(), 2);
     EXPECT_EQ(Form->Label1->Caption(), "Page 1/2");

@@ -4,6 +4,7 @@
 // printer change that keeps the pages shown until new ones are built.
 #include "tests/report/BandEngineSupport.h"
 #include "tests/report/FakeProgressWindow.h"
+#include "tests/report/PreviewWindow.h"
 #include "tests/report/RecordingPrinter.h"
 
 #include "platform/core/Exceptions.h"
@@ -61,11 +62,7 @@ protected:
     void Rebuild() { ASSERT_TRUE(Report->PrepareReport()); }
     // A preview of the report, 800 by 600 inside, not shown.
     TrpPreviewForm* Open() {
-        Form = std::make_unique<TrpPreviewForm>(nullptr);
-        Form->SetWindowState(wsNormal);
-        Form->SetClientWidth(800);
-        Form->SetClientHeight(600);
-        Form->Prepare(Report);
+        Form = OpenPreview(Report);
         return Form.get();
     }
     String PageLabel() const { return Form->Label1->Caption(); }

@@ -2,6 +2,7 @@
 // next press in the window names a control and its topic shows in a note,
 // which the next press or key closes without doing anything else.
 #include "tests/report/BandEngineSupport.h"
+#include "tests/report/PreviewWindow.h"
 
 #include "platform/ui/InputSimulation.h"
 #include "platform/ui/TLabel.h"
@@ -28,11 +29,7 @@ protected:
     }
     TrpPreviewForm* Open(TrpPreviewButtons Buttons) {
         Report->PreviewButtons = Buttons;
-        Form = std::make_unique<TrpPreviewForm>(nullptr);
-        Form->SetWindowState(wsNormal);
-        Form->SetClientWidth(800);
-        Form->SetClientHeight(600);
-        Form->Prepare(Report);
+        Form = OpenPreview(Report);
         return Form.get();
     }
     // The middle of Control in the window's client coordinates.
