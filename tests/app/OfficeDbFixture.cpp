@@ -5,12 +5,8 @@
 #include "platform/core/NumberFormat.h"
 #include "sqlite/Statement.h"
 #include "sqlite/TSqlite3DB.h"
-#include "sqlite/Transaction.h"
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <stdexcept>
 #include <system_error>
 
@@ -28,21 +24,6 @@ String DateOrNull(const std::optional<String>& date) {
 
 } // namespace
 
-String SchemaText() {
-    const std::string path = std::string(VELMORA_SOURCE_DIR) + "/resources/schema.sql";
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw std::runtime_error("cannot read " + path);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-void ApplySchema(TSqlite3DB& db) {
-    sqlite::Transaction transaction(db);
-    db.SQLite3_ExecSQL(SchemaText(), nullptr);
-    transaction.Commit();
-}
-
 std::unique_ptr<TSqlite3DB> MakeConnection(const std::string& folder) {
     auto db = std::make_unique<TSqlite3DB>(nullptr);
     db->SetDatabase("dornek.s3db");
@@ -57,13 +38,6 @@ OfficeDbFixture::OfficeDbFixture() = default;
 OfficeDbFixture::~OfficeDbFixture() = default;
 
 void OfficeDbFixture::SetUp() {
-    std::filesystem::create_directories(Folder() + "/data");
-    {
-        auto maker = MakeConnection(Folder());
-        maker->SetMustExist(false);
-        maker->SetConnected(true);
-        ApplySchema(*maker);
-    }
     FDB = MakeConnection(Folder());
     FDB->SetConnected(true);
 }

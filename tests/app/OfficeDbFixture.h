@@ -4,6 +4,7 @@
 // window sets up its own (code page 1250 text, the file must exist), and helpers that
 // add rows with the statements the dialogs use and read values back.
 #include "platform/core/Types.h"
+#include "tests/support/OfficeDatabase.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -19,13 +20,6 @@ namespace apptest {
 
 // A fresh folder under the system's temporary folder, removed with its contents.
 using TempFolder = ::TempFolder;
-
-// The text of resources/schema.sql.
-String SchemaText();
-
-// Runs the schema on db's database inside one transaction. On failure the
-// transaction is rolled back and the engine's error is raised again.
-void ApplySchema(TSqlite3DB& db);
 
 // A connection component configured like the main window's, over folder/data/dornek.s3db.
 std::unique_ptr<TSqlite3DB> MakeConnection(const std::string& folder);
@@ -87,7 +81,7 @@ protected:
     void SetSetting(const String& key, const String& value);
 
 private:
-    TempFolder FFolder;
+    OfficeDatabase FFolder{"data/dornek.s3db"};
     std::unique_ptr<TSqlite3DB> FDB;
     std::string FPreviousFolder;
 };

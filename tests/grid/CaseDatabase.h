@@ -5,13 +5,9 @@
 #include "platform/core/TStringList.h"
 #include "sqlite/TSqlite3DB.h"
 #include "sqlite/TSqlite3Query.h"
+#include "tests/support/OfficeDatabase.h"
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <memory>
-#include <sstream>
-#include <stdexcept>
 #include <string>
 
 namespace gridtest {
@@ -19,30 +15,19 @@ namespace gridtest {
 class CaseDatabase {
 public:
     explicit CaseDatabase(int Count) {
-        std::string pattern = (std::filesystem::temp_directory_path() / "velmora-grid-XXXXXX").string();
-        if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot create a temporary folder");
-        FDir = pattern;
-        Db.SetDefaultDir(FDir);
+        Db.SetDefaultDir(FOffice.Path());
         Db.SetDatabase("office.s3db");
         Db.SetCharacterEncoding("STANDARD");
         Db.SetConnected(true);
-        std::ifstream in(std::string(VELMORA_SOURCE_DIR) + "/resources/schema.sql");
-        std::stringstream schema;
-        schema << in.rdbuf();
-        Db.StartTransaction();
-        Db.SQLite3_ExecSQL(schema.str(), nullptr);
         Db.SQLite3_ExecSQL("insert into ugy(ev, szam, nev, leiras, datum, status) "
                            "select 2000 + n % 20, n, 'Ügy ' || n, 'Leírás', '2024.01.02.', n % 2 from "
                            "(with recursive c(n) as (select 1 union all select n + 1 from c limit " +
                                std::to_string(Count) + ") select n from c)",
                            nullptr);
-        Db.Commit();
     }
     ~CaseDatabase() {
         Query.reset();
         Db.SetConnected(false);
-        std::error_code ec;
-        std::filesystem::remove_all(FDir, ec);
     }
     CaseDatabase(const CaseDatabase&) = delete;
     CaseDatabase& operator=(const CaseDatabase&) = delete;
@@ -57,11 +42,13 @@ public:
         return Query.get();
     }
 
+private:
+    // The folder goes last, after the connection has closed its file.
+    OfficeDatabase FOffice{"office.s3db", "velmora-grid"};
+
+public:
     TSqlite3DB Db{nullptr};
     std::unique_ptr<TSqlite3Query> Query;
-
-private:
-    std::string FDir;
 };
 
 } // namespace gridtest

@@ -1,7 +1,7 @@
 #pragma once
-// The dataset tests' database: a fresh temporary folder with an office database
-// built from resources/schema.sql, a connection that keeps text in code page 1250
-// as the office's does, and a few helpers.
+// The dataset tests' database: an office database in a fresh temporary folder,
+// a connection that keeps text in code page 1250 as the office's does, and a few
+// helpers.
 #include "tests/sqlite/SqliteTestSupport.h"
 
 #include "platform/core/FormatSettings.h"
@@ -15,21 +15,13 @@
 #include "sqlite/TSqlite3UpdateSQL.h"
 #include "sqlite/Transaction.h"
 #include "tests/support/ErrorOf.h"
+#include "tests/support/OfficeDatabase.h"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <memory>
-#include <sstream>
 
 namespace sqlitetest {
-
-inline String SchemaText() {
-    std::ifstream in(std::string(VELMORA_SOURCE_DIR) + "/resources/schema.sql");
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 class DatasetFixture : public ::testing::Test {
 protected:
@@ -37,9 +29,6 @@ protected:
         FormatSettings = TFormatSettings::Hungarian();
         FDB = FileConnection(FDir, "office.s3db", "STANDARD");
         FDB->SetConnected(true);
-        sqlite::Transaction transaction(*FDB);
-        FDB->SQLite3_ExecSQL(SchemaText(), nullptr);
-        transaction.Commit();
     }
     void TearDown() override {
         FDB->SetConnected(false);
@@ -71,7 +60,7 @@ protected:
         return field->IsNull() ? String("<null>") : field->AsString();
     }
 
-    TempDir FDir;
+    OfficeDatabase FDir;
     std::unique_ptr<TSqlite3DB> FDB;
 };
 

@@ -3,24 +3,11 @@
 #include "tests/sqlite/SqliteTestSupport.h"
 
 #include "platform/core/TStringList.h"
+#include "tests/support/OfficeDatabase.h"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
 using sqlitetest::TempDir;
-
-namespace {
-
-String SchemaText() {
-    std::ifstream in(VELMORA_SOURCE_DIR "/resources/schema.sql", std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-} // namespace
 
 TEST(SchemaFile, AppliesInOneTransactionAndServesHungarianText) {
     TempDir dir;
