@@ -222,6 +222,9 @@ public:
     // Input.
     void KeyDown(Word& Key, TShiftState Shift) override;
     void MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
+    // The menu key on a grid without a popup of its own opens the standard one,
+    // as a right press on a data cell does.
+    bool ContextPopup(TPoint ScreenPos, bool FromKeyboard) override;
     void MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
     void MouseMove(TShiftState Shift, Integer X, Integer Y) override;
     void DblClick() override;

@@ -291,6 +291,15 @@ void TVgDBGrid::MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Int
     }
 }
 
+bool TVgDBGrid::ContextPopup(TPoint ScreenPos, bool FromKeyboard) {
+    if (FromKeyboard && !PopupMenu() && FExOptions.Contains(eoStandardPopup) && DataLink()->Active()) {
+        const TPoint at = ScreenToClient(ScreenPos);
+        PopupStandardMenu(at.X, at.Y);
+        return true;
+    }
+    return TCustomDBGrid::ContextPopup(ScreenPos, FromKeyboard);
+}
+
 void TVgDBGrid::SelectRange(const TBookmark& From, const TBookmark& To) {
     TDataSet* ds = DataSet();
     bool forward = ds->CompareBookmarks(To, From) > 0;

@@ -7,7 +7,6 @@
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TControl.h"
 #include "platform/ui/TCustomForm.h"
-#include "platform/ui/TPopupMenu.h"
 #include "platform/ui/TWinControl.h"
 
 #include <QContextMenuEvent>
@@ -133,14 +132,14 @@ bool EventBridge::eventFilter(QObject* Watched, QEvent* Event) {
         return handled;
     }
     case QEvent::ContextMenu: {
-        TPopupMenu* menu = c->PopupMenu();
-        if (!menu || !menu->AutoPopup()) return false;
-        const QPoint g = static_cast<QContextMenuEvent*>(Event)->globalPos();
+        auto* e = static_cast<QContextMenuEvent*>(Event);
+        const QPoint g = e->globalPos();
+        // A failing popup handler still ends the request here: no parent's menu instead.
+        bool shown = true;
         SafeCall(c, [&] {
-            menu->SetPopupComponent(c);
-            menu->Popup(g.x(), g.y());
+            shown = c->ContextPopup(TPoint(g.x(), g.y()), e->reason() == QContextMenuEvent::Keyboard);
         });
-        return true;
+        return shown;
     }
     case QEvent::Paint: {
         if (!c->SelfPainting()) return false;

@@ -65,6 +65,8 @@ int QtKey(Word key, TShiftState shift) {
         return Qt::Key_Insert;
     case VK_DELETE:
         return Qt::Key_Delete;
+    case VK_APPS:
+        return Qt::Key_Menu;
     default:
         return 0;
     }
@@ -128,13 +130,16 @@ void SimulateMouseLeave(TControl* Control) {
     QApplication::sendEvent(Control->Widget(), &e);
 }
 
+void SimulateWindowActivation(TControl* Control) {
+    QWidget* window = Control->Widget()->window();
+    if (QApplication::activeWindow() == window) return;
+    window->activateWindow();
+    QApplication::setActiveWindow(window);
+}
+
 void SimulateKey(TWinControl* Control, Word Key, TShiftState Shift, const String& Text) {
     QWidget* w = Control->Widget();
-    QWidget* window = w->window();
-    if (QApplication::activeWindow() != window) {
-        window->activateWindow();
-        QApplication::setActiveWindow(window);
-    }
+    SimulateWindowActivation(Control);
     if (!w->hasFocus()) w->setFocus(Qt::OtherFocusReason);
     QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : w;
     const int key = QtKey(Key, Shift);

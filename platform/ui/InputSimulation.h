@@ -47,6 +47,9 @@ void SimulateWindowMove(TControl* Control, Integer X, Integer Y);
 // The window system sizes Control's window to a Width × Height inside its
 // frame, as a drag of the frame does; it keeps within the window's limits.
 void SimulateWindowResize(TControl* Control, Integer Width, Integer Height);
+// The window system makes Control's window the active one (as a window manager
+// does with a window it shows): the focus goes where the window keeps it.
+void SimulateWindowActivation(TControl* Control);
 // Where the window system has Control's window: the top-left of its frame.
 TPoint WindowPosition(const TControl* Control);
 

@@ -5,6 +5,7 @@
 #include "platform/ui/VirtualKeys.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QWidget>
 
@@ -32,6 +33,21 @@ TWinControl* FocusedControl(QObject* watched) {
 
 bool IsDialogKey(Word key) {
     return key == VK_TAB || key == VK_RETURN || key == VK_ESCAPE;
+}
+
+bool IsPopupKey(Word Key, TShiftState Shift) {
+    return (Key == VK_APPS && Shift.Empty()) || (Key == VK_F10 && Shift == TShiftState{ssShift});
+}
+
+// Asks for the popup as a right click does, so it takes the same road: the
+// control's own menu, else the widget's (an edit's), else the parents'.
+void AskForPopup(TWinControl* Control) {
+    QWidget* target = QApplication::focusWidget();
+    if (!target || !Control->Widget()->isAncestorOf(target)) target = Control->Widget();
+    const TPoint at = Control->ClientToScreen(Control->KeyboardPopupPoint());
+    const QPoint global(at.X, at.Y);
+    QContextMenuEvent e(QContextMenuEvent::Keyboard, target->mapFromGlobal(global), global);
+    QApplication::sendEvent(target, &e);
 }
 
 } // namespace
@@ -134,12 +150,20 @@ bool KeyRouter::KeyDown(TWinControl* Control, Word Key, TShiftState Shift) {
     if (form && Shift == TShiftState{ssAlt} && form->DialogChar(Key)) return true;
     if (form && IsDialogKey(Key) && !Control->WantsKey(Key) && form->DialogKey(Key, Shift, Control))
         return true;
+    // Ctrl+Tab leaves a control that keeps Tab for itself (a grid going round its cells).
+    if (form && Key == VK_TAB && Shift.Contains(ssCtrl) && !Shift.Contains(ssAlt) && Control->WantsKey(Key)) {
+        form->SelectNext(Control, !Shift.Contains(ssShift), true);
+        return true;
+    }
     if (form && form != Control && form->KeyPreview()) {
         form->KeyDown(Key, Shift);
         if (Key == 0) return true;
     }
     Control->KeyDown(Key, Shift);
-    return Key == 0;
+    if (Key == 0) return true;
+    if (!IsPopupKey(Key, Shift)) return false;
+    AskForPopup(Control);
+    return true;
 }
 
 bool KeyRouter::KeyUp(TWinControl* Control, Word Key, TShiftState Shift) {
@@ -164,6 +188,12 @@ bool KeyRouter::KeyPress(TWinControl* Control, String& Key) {
 
 bool KeyRouter::eventFilter(QObject* Watched, QEvent* Event) {
     const auto type = Event->type();
+    // The window system's own request for the menu key (at the mouse pointer):
+    // the key itself has already asked for the popup at the control.
+    if (type == QEvent::ContextMenu)
+        return Event->spontaneous() &&
+               static_cast<QContextMenuEvent*>(Event)->reason() == QContextMenuEvent::Keyboard &&
+               FocusedControl(Watched);
     if (type != QEvent::KeyPress && type != QEvent::KeyRelease) return false;
     auto* e = static_cast<QKeyEvent*>(Event);
     if (e->nativeScanCode() == quint32(ResentMarker)) return false;

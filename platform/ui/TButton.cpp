@@ -32,7 +32,11 @@ void TButton::Click() {
 }
 
 bool TButton::DialogKey(Word Key) {
-    if (((Key == VK_RETURN && FDefault) || (Key == VK_ESCAPE && FCancel)) && CanFocus()) {
+    // Enter presses the focused button; the Default one only while no button has the focus.
+    const TCustomForm* form = GetParentForm(this);
+    const auto* focused = form ? dynamic_cast<const TButton*>(form->ActiveControl()) : nullptr;
+    const bool pressedByEnter = focused ? focused == this : FDefault;
+    if (((Key == VK_RETURN && pressedByEnter) || (Key == VK_ESCAPE && FCancel)) && CanFocus()) {
         Click();
         return true;
     }

@@ -1,6 +1,7 @@
 #pragma once
 // A push button. A click hands ModalResult to its form (closing a modal form
-// when not mrNone); Enter presses the Default button and Escape the Cancel one.
+// when not mrNone); Enter presses the focused button, or the Default one when
+// no button has the focus, and Escape the Cancel one.
 #include "platform/ui/TWinControl.h"
 
 class TButton : public TWinControl {

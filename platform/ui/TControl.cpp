@@ -276,6 +276,14 @@ void TControl::SetPopupMenu(TPopupMenu* v) {
     if (v) v->FreeNotification(this);
 }
 
+bool TControl::ContextPopup(TPoint ScreenPos, bool) {
+    TPopupMenu* menu = FPopupMenu;
+    if (!menu || !menu->AutoPopup()) return false;
+    menu->SetPopupComponent(this);
+    menu->Popup(ScreenPos.X, ScreenPos.Y);
+    return true;
+}
+
 void TControl::Notification(TComponent* AComponent, TOperation Operation) {
     TComponent::Notification(AComponent, Operation);
     if (Operation == opRemove && AComponent == FPopupMenu) FPopupMenu = nullptr;
@@ -290,6 +298,7 @@ void TControl::BringToFront() {
     std::erase(list, this);
     list.push_back(this);
     FWidget->raise();
+    if (TCustomForm* form = GetParentForm(this)) form->FocusOutOfBuried(this);
 }
 
 void TControl::SendToBack() {

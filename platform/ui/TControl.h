@@ -108,6 +108,10 @@ public:
     void SetCursor(TCursor v);
     TPopupMenu* PopupMenu() const { return FPopupMenu; }
     void SetPopupMenu(TPopupMenu* v);
+    // A right click, the menu key or Shift+F10 asks for the control's popup at
+    // ScreenPos: shows it and answers true, or answers false when the control has
+    // none, so the request goes on to its parent.
+    virtual bool ContextPopup(TPoint ScreenPos, bool FromKeyboard);
 
     // Last in the parent's child list (painted above its siblings) / first.
     void BringToFront();

@@ -317,8 +317,29 @@ void TCustomForm::SetActiveControl(TWinControl* v) {
     if (v && (v == this || GetParentForm(v) != this || !v->CanFocus()))
         throw EInvalidOperation("Cannot focus a disabled or invisible window");
     FActiveControl = v;
+    // Chosen before the form shows (the OnShow handler counts as shown): where each showing starts.
+    if (!Visible()) FStartControl = v;
     // Moving the focus runs the controls' exit and enter; once is enough.
     if (v && Widget()->isVisible() && !v->Widget()->hasFocus()) v->Widget()->setFocus(Qt::OtherFocusReason);
+}
+
+void TCustomForm::ControlLeaving(const TWinControl* Control) {
+    if (FActiveControl && Control->ContainsControl(FActiveControl)) FActiveControl = nullptr;
+    if (FStartControl && Control->ContainsControl(FStartControl)) FStartControl = nullptr;
+}
+
+void TCustomForm::FocusOutOfBuried(TControl* Raised) {
+    if (!Visible() || !FActiveControl || !FActiveControl->Buried()) return;
+    auto* container = dynamic_cast<TWinControl*>(Raised);
+    TWinControl* next = container ? container->FindNextControl(nullptr, true, true, false) : nullptr;
+    if (!next) next = FindNextControl(nullptr, true, true, false);
+    // Not through SetFocus: a window behind a modal one must not come forward.
+    if (next) {
+        SetActiveControl(next);
+        return;
+    }
+    FActiveControl = nullptr;
+    if (QWidget* focused = Widget()->focusWidget()) focused->clearFocus();
 }
 
 void TCustomForm::FocusControl(TWinControl* Control) {
@@ -366,6 +387,9 @@ void TCustomForm::SetVisible(bool v) {
     if (v == Visible()) return;
     if (v) {
         PlaceOnScreen();
+        // Each showing starts afresh; until then the control last focused stays the
+        // active one, for callers that ask after the close which one it was.
+        FActiveControl = FStartControl;
         // OnShow fires with Visible set, before the window appears: handlers that pick the
         // focus or size controls rely on the form counting as shown.
         FVisible = true;

@@ -69,7 +69,9 @@ public:
     void SetKeyPreview(bool v) { FKeyPreview = v; }
     TMainMenu* Menu() const { return FMenu; }
     void SetMenu(TMainMenu* v);
-    // The control that has (or gets, when the form is shown) the focus.
+    // The control that has (or gets, when the form is shown) the focus; after a
+    // close, the one that had it. Every showing starts on the one chosen while the
+    // form was hidden, or on the first control in tab order when none was.
     TWinControl* ActiveControl() const { return FActiveControl; }
     // Raises EInvalidOperation "Cannot focus a disabled or invisible window"
     // when the form is shown and the control cannot take the focus.
@@ -81,6 +83,12 @@ public:
     void SetFocus() override;
     // Platform-internal: the user moved the focus to Control.
     void SetFocusedControl(TWinControl* Control) { FActiveControl = Control; }
+    // Platform-internal: Control (and what it holds) leaves the form.
+    void ControlLeaving(const TWinControl* Control);
+    // Platform-internal: Raised was brought to front. A focus it now buries moves to
+    // the first control Tab reaches in it (else in the form), or leaves the controls
+    // for the form when none can take it, so keys never act behind what shows.
+    void FocusOutOfBuried(TControl* Raised);
 
     TRect ClientRect() const override;
     void SetClientWidth(Integer v) override;
@@ -156,6 +164,7 @@ private:
     QWidget* FMenuBar = nullptr;
     TMainMenu* FMenu = nullptr;
     TWinControl* FActiveControl = nullptr;
+    TWinControl* FStartControl = nullptr;
     TFormBorderStyle FBorderStyle = bsSizeable;
     TPosition FPosition = poDesigned;
     TFormStyle FFormStyle = fsNormal;

@@ -520,9 +520,19 @@ void TCustomGrid::KeyPress(String& Key) {
 }
 
 bool TCustomGrid::WantsKey(Word Key) const {
-    return Key == VK_TAB                          ? FOptions.Contains(goTabs)
+    // A grid that selects whole rows leaves Tab to the form: there are no cells to go round.
+    return Key == VK_TAB ? FOptions.Contains(goTabs) && !FOptions.Contains(goRowSelect)
            : Key == VK_RETURN || Key == VK_ESCAPE ? FEditorMode
                                                   : false;
+}
+
+TPoint TCustomGrid::KeyboardPopupPoint() const {
+    // Under the current cell, so the menu leaves the row it acts on in sight; a
+    // current column scrolled out of view gives the row's first one in view.
+    TRect cell = CellRect(FCol, FRow);
+    if (IsRectEmpty(cell)) cell = CellRect(FLeftCol, FRow);
+    if (IsRectEmpty(cell)) return {};
+    return TPoint(cell.Left, std::min(cell.Bottom, ClientRect().Bottom));
 }
 
 bool TCustomGrid::CanEditShow() const {

@@ -134,6 +134,7 @@ public:
     // One notch of the wheel: Down when WheelDelta is negative. Answers whether it was used.
     virtual bool DoMouseWheel(TShiftState Shift, Integer WheelDelta, TPoint MousePos);
     bool WantsKey(Word Key) const override;
+    TPoint KeyboardPopupPoint() const override;
     // The hint for the point P: true with Text to show one (empty Text shows
     // none); false leaves the control's own Hint to the layer.
     virtual bool CellHint(TPoint P, String& Text, TGridHintInfo& Info) { return false; }

@@ -2,8 +2,12 @@
 
 #include "platform/ui/detail/QtSupport.h"
 #include "platform/ui/SafeCall.h"
+#include "platform/ui/VirtualKeys.h"
 
+#include <QFocusEvent>
 #include <QRadioButton>
+
+#include <algorithm>
 
 namespace {
 QRadioButton* Radio(const TControl* c) {
@@ -16,6 +20,7 @@ TRadioButton::TRadioButton(TComponent* AOwner) : TWinControl(AOwner, ui::NewWidg
         if (on) ui::SafeCall(this, [this] { Click(); });
     });
     SetBounds(0, 0, 113, 17);
+    SetTabStop(true);
 }
 
 bool TRadioButton::Checked() const {
@@ -37,4 +42,54 @@ void TRadioButton::SetChecked(bool v) {
 
 void TRadioButton::TextChanged() {
     Radio(this)->setText(ui::ToQt(Text()));
+}
+
+std::vector<TRadioButton*> TRadioButton::Group() const {
+    std::vector<TRadioButton*> group;
+    if (!Parent()) return group;
+    for (Integer i = 0; i < Parent()->ControlCount(); ++i)
+        if (auto* r = dynamic_cast<TRadioButton*>(Parent()->Controls(i)); r && r->CanFocus())
+            group.push_back(r);
+    std::ranges::sort(group, {}, &TRadioButton::TabOrder);
+    return group;
+}
+
+bool TRadioButton::StopsTab() const {
+    if (!TabStop()) return false;
+    if (Checked()) return true;
+    const std::vector<TRadioButton*> group = Group();
+    if (std::ranges::any_of(group, [](const TRadioButton* r) { return r->TabStop() && r->Checked(); }))
+        return false;
+    const auto first = std::ranges::find_if(group, &TRadioButton::TabStop);
+    return first != group.end() && *first == this;
+}
+
+void TRadioButton::KeyDown(Word& Key, TShiftState Shift) {
+    TWinControl::KeyDown(Key, Shift);
+    const bool back = Key == VK_LEFT || Key == VK_UP;
+    if ((!back && Key != VK_RIGHT && Key != VK_DOWN) || !Shift.Empty()) return;
+    Key = 0;
+    const std::vector<TRadioButton*> group = Group();
+    const auto at = std::ranges::find(group, this);
+    if (at == group.end() || group.size() < 2) return;
+    const auto n = std::ptrdiff_t(group.size());
+    const std::ptrdiff_t next = ((at - group.begin()) + (back ? n - 1 : 1)) % n;
+    group[std::size_t(next)]->SetFocus();
+}
+
+bool TRadioButton::WidgetEvent(QEvent* Event) {
+    if (Event->type() != QEvent::FocusIn) return false;
+    // A press checks the button itself on release; a window coming back or a
+    // menu closing is no choice.
+    switch (static_cast<QFocusEvent*>(Event)->reason()) {
+    case Qt::MouseFocusReason:
+    case Qt::ActiveWindowFocusReason:
+    case Qt::PopupFocusReason:
+    case Qt::MenuBarFocusReason:
+        break;
+    default:
+        SetChecked(true);
+        break;
+    }
+    return false;
 }

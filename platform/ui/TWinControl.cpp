@@ -16,6 +16,9 @@
 TWinControl::TWinControl(TComponent* AOwner, QWidget* AWidget) : TControl(AOwner, AWidget) {}
 
 TWinControl::~TWinControl() {
+    // Leaves the parent while still a windowed control, so the parent's tab order and
+    // the form's active control let go of it.
+    if (TWinControl* parent = Parent()) parent->RemoveControl(this);
     FAlignLevel = 1; // no layout while the children go
     while (!FControls.empty()) {
         TControl* c = FControls.back();
@@ -54,7 +57,10 @@ void TWinControl::InsertControl(TControl* Control) {
 
 void TWinControl::RemoveControl(TControl* Control) {
     std::erase(FControls, Control);
-    if (auto* w = dynamic_cast<TWinControl*>(Control)) std::erase(FTabList, w);
+    if (auto* w = dynamic_cast<TWinControl*>(Control)) {
+        std::erase(FTabList, w);
+        if (TCustomForm* form = GetParentForm(this)) form->ControlLeaving(w);
+    }
     Control->FParent = nullptr;
     if (QWidget* widget = Control->Widget()) {
         widget->hide();
@@ -105,7 +111,8 @@ TWinControl* TWinControl::FindNextControl(TWinControl* CurControl, bool GoForwar
         i = GoForward ? (i + 1) % n : (i + n - 1) % n;
         TWinControl* c = list[std::size_t(i)];
         if (c == CurControl) break;
-        if (c->CanFocus() && (!CheckTabStop || c->TabStop()) && (!CheckParent || c->Parent() == this))
+        if (c->CanFocus() && (!CheckTabStop || c->StopsTab()) && (!CheckParent || c->Parent() == this) &&
+            !c->Buried())
             return c;
     } while (i != start);
     return nullptr;
@@ -123,6 +130,22 @@ bool TWinControl::CanFocus() const {
     for (const TControl* c = this; c && c != form; c = c->Parent())
         if (!c->Visible() || !c->Enabled()) return false;
     return true;
+}
+
+bool TWinControl::Buried() const {
+    for (const TControl* c = this; c->Parent(); c = c->Parent()) {
+        const std::vector<TControl*>& siblings = c->Parent()->FControls;
+        const TRect r = c->BoundsRect();
+        for (auto it = std::find(siblings.begin(), siblings.end(), c); it != siblings.end(); ++it) {
+            const TControl* s = *it;
+            const TRect cover = s->BoundsRect();
+            if (s != c && s->Visible() && s->FOpaque && dynamic_cast<const TWinControl*>(s) &&
+                cover.Left <= r.Left && cover.Top <= r.Top && cover.Right >= r.Right &&
+                cover.Bottom >= r.Bottom)
+                return true;
+        }
+    }
+    return false;
 }
 
 void TWinControl::SetFocus() {

@@ -11,7 +11,8 @@ class TCanvas;
 class TWinControl : public TControl {
 public:
     explicit TWinControl(TComponent* AOwner) : TWinControl(AOwner, nullptr) {}
-    // Deletes the child controls first, the last first, so that no child outlives its parent.
+    // Leaves its parent, then deletes the child controls, the last first, so that no
+    // child outlives its parent.
     ~TWinControl() override;
     String ClassName() const override { return "TWinControl"; }
 
@@ -22,6 +23,9 @@ public:
 
     bool TabStop() const { return FTabStop; }
     void SetTabStop(bool v);
+    // Whether Tab stops here now: TabStop, except that a radio button stops only
+    // where Tab enters its group.
+    virtual bool StopsTab() const { return FTabStop; }
     // Position among the parent's focusable children; -1 without a parent.
     Integer TabOrder() const;
     // Values past the end move the control last; negative values are ignored.
@@ -29,13 +33,16 @@ public:
     // The parent's focusable children in tab order, then recursively each one's.
     void GetTabOrderList(std::vector<TWinControl*>& List) const;
     // The next control after CurControl in tab order below this one, wrapping
-    // around; null when none can take the focus.
+    // around, passing buried ones by; null when none can take the focus.
     TWinControl* FindNextControl(TWinControl* CurControl, bool GoForward, bool CheckTabStop,
                                  bool CheckParent) const;
     void SelectNext(TWinControl* CurControl, bool GoForward, bool CheckTabStop);
 
     // On a form, and visible and enabled up to it (the form itself may be hidden).
     virtual bool CanFocus() const;
+    // Wholly hidden, itself or a parent, behind an opaque windowed sibling drawn above
+    // it (the work areas and pages that a window brings to front): Tab passes it by.
+    bool Buried() const;
     // Makes the control its form's active control. Raises EInvalidOperation
     // "Cannot focus a disabled or invisible window" when it or its form cannot
     // take the focus, and "Control '<name>' has no parent window" off a form.
@@ -48,6 +55,9 @@ public:
     // Tab, Enter or Escape offered by the form to each of its controls; a
     // default or cancel button answers true when it took it.
     virtual bool DialogKey(Word Key) { return false; }
+    // Where a popup asked for by the menu key or Shift+F10 opens, in client
+    // coordinates: the top-left corner; a grid answers its current cell.
+    virtual TPoint KeyboardPopupPoint() const { return {}; }
 
     // Lays out the aligned and anchored children.
     void Realign();

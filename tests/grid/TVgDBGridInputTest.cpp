@@ -235,37 +235,83 @@ TEST_F(InputTest, WheelMovesOneRecordPerNotch) {
     EXPECT_EQ(CurrentId(), 1);
 }
 
+// A grid over 30 cases on a shown form, under a text box that comes first in tab order.
+class GridOnAForm : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Source.SetDataSet(Data.get());
+        Form.SetBounds(0, 0, 500, 300);
+        Box.SetParent(&Form);
+        Box.SetBounds(0, 0, 100, 20);
+        Grid.SetParent(&Form);
+        Grid.SetBounds(0, 30, 480, 240);
+        Grid.SetScrollBars(ssHorizontal);
+        Grid.SetDataSource(&Source);
+        Form.Show();
+    }
+    void TearDown() override { Form.Hide(); }
+    Int64 CurrentId() const { return Data->FieldByName("id")->AsInteger(); }
+
+    std::unique_ptr<TMemDataSet> Data = MakeCases(30);
+    TDataSource Source{nullptr};
+    TForm Form{nullptr};
+    TEdit Box{&Form};
+    TVgDBGrid Grid{&Form};
+};
+
 // The wheel over a grid on a form whose focus is elsewhere (a search box):
 // the grid takes the focus and moves one record per notch; parts of a notch
 // from a fine-grained wheel add up.
-TEST(GridWheelTest, WheelOverTheGridTakesTheFocusAndMovesOneRecordPerNotch) {
-    auto data = MakeCases(30);
-    TDataSource source(nullptr);
-    source.SetDataSet(data.get());
-    TForm form(nullptr);
-    form.SetBounds(0, 0, 500, 300);
-    TEdit search(&form);
-    search.SetParent(&form);
-    search.SetBounds(0, 0, 100, 20);
-    TVgDBGrid grid(&form);
-    grid.SetParent(&form);
-    grid.SetBounds(0, 30, 480, 240);
-    grid.SetScrollBars(ssHorizontal);
-    grid.SetDataSource(&source);
-    form.Show();
-    search.SetFocus();
-    ProcessUntil([&] { return search.Focused(); });
-    ASSERT_TRUE(search.Focused());
+TEST_F(GridOnAForm, WheelOverTheGridTakesTheFocusAndMovesOneRecordPerNotch) {
+    Box.SetFocus();
+    ProcessUntil([&] { return Box.Focused(); });
+    ASSERT_TRUE(Box.Focused());
 
-    ui::SimulateWheel(&grid, 200, 100, -120);
-    EXPECT_TRUE(grid.Focused());
-    EXPECT_EQ(data->FieldByName("id")->AsInteger(), 2);
-    ui::SimulateWheel(&grid, 200, 100, -240); // two notches at once
-    EXPECT_EQ(data->FieldByName("id")->AsInteger(), 4);
+    ui::SimulateWheel(&Grid, 200, 100, -120);
+    EXPECT_TRUE(Grid.Focused());
+    EXPECT_EQ(CurrentId(), 2);
+    ui::SimulateWheel(&Grid, 200, 100, -240); // two notches at once
+    EXPECT_EQ(CurrentId(), 4);
     for (int i = 0; i < 3; ++i)
-        ui::SimulateWheel(&grid, 200, 100, 40); // three thirds of a notch up
-    EXPECT_EQ(data->FieldByName("id")->AsInteger(), 3);
-    form.Hide();
+        ui::SimulateWheel(&Grid, 200, 100, 40); // three thirds of a notch up
+    EXPECT_EQ(CurrentId(), 3);
+}
+
+// The keyboard on a grid: the menu key and Shift+F10 open its popup under the current
+// cell, or without a popup of its own the standard one, for the current row; Tab leaves
+// a grid that selects whole rows, Ctrl+Tab one that goes round its cells.
+TEST_F(GridOnAForm, MenuKeyOpensThePopupUnderTheCurrentCellAndTabLeaves) {
+    struct TRecordingPopup : TPopupMenu {
+        using TPopupMenu::TPopupMenu;
+        void Popup(Integer X, Integer Y) override { Shown.push_back(TPoint(X, Y)); }
+        std::vector<TPoint> Shown;
+    } menu(nullptr);
+    Grid.SetPopupMenu(&menu);
+    Data->MoveBy(3);
+    ui::SimulateKey(&Grid, VK_APPS);
+    ui::SimulateKey(&Grid, VK_F10, {ssShift});
+    ui::SimulateKey(&Grid, VK_F10); // alone it asks for nothing
+    const TRect cell = Grid.CellRect(Grid.Col(), Grid.Row());
+    const TPoint under = Grid.ClientToScreen(TPoint(cell.Left, cell.Bottom));
+    EXPECT_EQ(menu.Shown, (std::vector<TPoint>{under, under}));
+
+    Grid.SetPopupMenu(nullptr);
+    Int64 shownFor = 0;
+    TTimer close(nullptr);
+    close.SetInterval(20);
+    close.OnTimer = [&](TObject*) { ui::CloseActivePopup(); };
+    close.Restart();
+    Grid.StandardPopup()->OnPopup = [&](TObject*) { shownFor = CurrentId(); };
+    ui::SimulateKey(&Grid, VK_APPS);
+    EXPECT_EQ(shownFor, 4);
+
+    ui::SimulateKey(&Grid, VK_TAB);
+    EXPECT_TRUE(Grid.Focused());
+    ui::SimulateKey(&Grid, VK_TAB, {ssCtrl});
+    EXPECT_TRUE(Box.Focused());
+    Grid.SetOptions(Grid.Options() + TDBGridOptions{dgRowSelect});
+    ui::SimulateKey(&Grid, VK_TAB);
+    EXPECT_TRUE(Box.Focused());
 }
 
 TEST_F(InputTest, VerticalBarStandsForTheRecordNumber) {

@@ -1,8 +1,10 @@
 #pragma once
 // Platform-internal: the keyboard path of a form. A key first goes to the
 // form's menu shortcuts, then Tab, Enter and Escape act on the form (focus
-// order, default and cancel buttons) unless the control wants them, then the
+// order, default and cancel buttons) unless the control wants them (Ctrl+Tab
+// still leaves a control that keeps Tab), then the
 // form sees it when KeyPreview is on, then the focused control's key events;
+// the menu key or Shift+F10 that none of them took asks for the control's popup;
 // only a key nobody swallowed reaches the widget.
 #include "platform/ui/UiTypes.h"
 

@@ -5,10 +5,13 @@
 #include "platform/core/Exceptions.h"
 #include "platform/ui/InputSimulation.h"
 #include "platform/ui/ShortCuts.h"
+#include "platform/ui/TButton.h"
 #include "platform/ui/TCustomForm.h"
 #include "platform/ui/TMainMenu.h"
 #include "platform/ui/TMenuItem.h"
+#include "platform/ui/TPanel.h"
 #include "platform/ui/TPopupMenu.h"
+#include "platform/ui/TRadioButton.h"
 #include "platform/ui/VirtualKeys.h"
 #include "tests/support/ErrorOf.h"
 
@@ -227,6 +230,91 @@ TEST_F(Focus, PopupMenuShortcutOfTheFocusedControlFires) {
     Form->Show();
     ui::SimulateKey(a, VK_DELETE);
     EXPECT_EQ(clicks, 1);
+}
+
+// Tab stops once at a group of radio buttons: at its checked button, or at its first
+// when none is; the arrows go round the group, checking the button they reach.
+TEST_F(Focus, TabEntersARadioGroupOnceAndArrowsGoRoundIt) {
+    TWinControl* group = Field(Form.get(), 10, false);
+    TRadioButton* r[3];
+    String clicks;
+    for (int i = 0; i < 3; ++i) {
+        r[i] = new TRadioButton(Form.get());
+        r[i]->SetParent(group);
+        r[i]->OnClick = [&clicks, i](TObject*) { clicks += char('1' + i); };
+    }
+    TWinControl* after = Field(Form.get(), 100);
+    Form->Show();
+    ui::SimulateKey(after, VK_TAB, {ssShift});
+    EXPECT_TRUE(r[0]->Focused() && r[0]->Checked()); // the first, even from behind
+    ui::SimulateKey(r[0], VK_TAB);
+    EXPECT_TRUE(after->Focused());
+    ui::SimulateKey(r[0], VK_UP);
+    EXPECT_TRUE(r[2]->Focused() && !r[0]->Checked());
+    r[1]->SetEnabled(false);
+    ui::SimulateKey(r[2], VK_DOWN); // round the end, past the disabled one
+    r[1]->SetEnabled(true);
+    r[1]->SetChecked(true);
+    ui::SimulateKey(after, VK_TAB);
+    EXPECT_TRUE(r[1]->Focused());
+    EXPECT_EQ(clicks, "1312");
+}
+
+// A showing starts on the control chosen while the form was hidden, else on the first
+// in tab order, wherever the focus was at the last close.
+TEST_F(Focus, EachShowingStartsOnTheChosenOrFirstControl) {
+    TWinControl* a = Field(Form.get(), 10);
+    TWinControl* b = Field(Form.get(), 40);
+    TWinControl* c = Field(Form.get(), 70);
+    auto showing = [&](TWinControl* expected) {
+        Form->Show();
+        ui::SimulateWindowActivation(Form.get());
+        EXPECT_TRUE(expected->Focused());
+        c->SetFocus();
+        Form->Hide();
+        EXPECT_EQ(Form->ActiveControl(), c); // the caller may ask which had it
+    };
+    showing(a);
+    showing(a);
+    Form->SetActiveControl(b);
+    showing(b);
+    showing(b);
+    delete b; // the chosen one gone: the first again
+    showing(a);
+}
+
+// Areas stacked by bringing one to front: the focus goes into the one in front, and
+// Tab goes round it, never into the one beneath.
+TEST_F(Focus, AnAreaBroughtToFrontTakesTheFocusAndKeepsTab) {
+    TPanel under(Form.get()), over(Form.get());
+    for (TPanel* area : {&under, &over}) {
+        area->SetParent(Form.get());
+        area->SetAlign(alClient);
+    }
+    TWinControl* u = Field(&under, 10);
+    TWinControl* o = Field(&over, 10);
+    Form->Show();
+    ui::SimulateWindowActivation(Form.get());
+    EXPECT_TRUE(o->Focused());
+    ui::SimulateKey(Field(&over, 40), VK_TAB);
+    EXPECT_TRUE(o->Focused());
+    under.BringToFront();
+    EXPECT_TRUE(u->Focused());
+}
+
+// Enter presses the focused button, and the default one only while no button has it.
+TEST_F(Focus, EnterPressesTheFocusedButtonElseTheDefaultOne) {
+    TButton ok(Form.get()), other(Form.get());
+    ok.SetDefault(true);
+    String pressed;
+    for (TButton* b : {&ok, &other}) {
+        b->SetParent(Form.get());
+        b->OnClick = [&pressed, b, &ok](TObject*) { pressed += b == &ok ? "ok," : "other,"; };
+    }
+    Form->Show();
+    ui::SimulateKey(Field(Form.get(), 10), VK_RETURN);
+    ui::SimulateKey(&other, VK_RETURN);
+    EXPECT_EQ(pressed, "ok,other,");
 }
 
 TEST_F(Focus, AMenuKeepsTheClientHeight) {
