@@ -72,6 +72,11 @@ void AttachDialog::PlaceChoiceAndButtons() {
     const Integer top = FRows.NextTop() + 6;
     for (TRadioButton* radio : {RadioButton1, RadioButton2, RadioButton3})
         radio->SetTop(top);
+    // Tab follows the reading order: the rows came after the choice and the buttons
+    // below them, so those go to the end.
+    for (TWinControl* below :
+         std::initializer_list<TWinControl*>{RadioButton1, RadioButton2, RadioButton3, rogzito, kilepo})
+        below->SetTabOrder(ControlCount());
     const Integer right = InputLeft + InputWidth;
     rogzito->SetBounds(right - 186, top + 32, 90, ButtonHeight);
     kilepo->SetBounds(right - 90, top + 32, 90, ButtonHeight);

@@ -62,8 +62,8 @@ protected:
     TMemo* AddMemoRow(const String& Name, const String& Caption, Integer MaxLength);
     // A labelled row for a control of the caller's own, Height high; answers its top.
     Integer AddRow(const String& Name, const String& Caption, Integer Height);
-    // Places the radio buttons under the rows and the two buttons below them, and sizes
-    // the form.
+    // Places the radio buttons under the rows and the two buttons below them, last in
+    // tab order, and sizes the form.
     void PlaceChoiceAndButtons();
     // No register row chosen, "Újként rögzít" checked, the radio buttons disabled,
     // the combo refilled from Sql with ItemText for each row.

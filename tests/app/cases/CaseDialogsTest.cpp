@@ -202,6 +202,22 @@ TEST_F(AttachDialogs, PersonTypedInJoinsTheCaseAndTheRegister) {
     EXPECT_EQ(d.LastSaved().CopyId, 1);
 }
 
+// A showing starts at the register combo; Tab then goes down the rows, stops once at the
+// choice and ends with the buttons.
+TEST_F(AttachDialogs, TabFollowsTheReadingOrder) {
+    Tugyujszemelyform& d = *ugyujszemelyform;
+    d.Show();
+    d.RadioButton1->SetEnabled(true);
+    d.RadioButton2->SetEnabled(true);
+    String order;
+    for (TWinControl* c = d.ActiveControl(); order.size() < 150; c = d.FindNextControl(c, true, true, false))
+        order += c->Name() + " ";
+    EXPECT_EQ(order.substr(0, order.find(" ComboBox1")),
+              "ComboBox1 Button1 Edit1 Edit2 Edit3 DateTimePicker1 Edit4 Edit5 Edit6 Edit7 Edit8 Edit9 "
+              "RadioButton2 rogzito kilepo");
+    d.Hide();
+}
+
 TEST_F(AttachDialogs, PersonCopiedFromTheRegister) {
     const Integer dated = AddPerson("Kovács János", String("1960-05-06"));
     Exec("UPDATE ugyfel_termeszetes_szemely SET jubok='true', anyja_neve='Tóth Mária'");
