@@ -7,6 +7,7 @@
 #include "app/common/CaseSheetImages.h"
 #include "app/common/FormControls.h"
 #include "app/identification/JubStatements.h"
+#include "app/identification/TForm1JubParts.h"
 #include "app/common/ListGrid.h"
 #include "app/common/OfficeExport.h"
 #include "app/common/QueryRun.h"
@@ -61,18 +62,20 @@ void SetJubTexts(TSqlite3Query& Query) {
 } // namespace
 
 void TForm1::CreateJubArea() {
+    FJub.Make();
+    TForm1JubParts& p = Jub();
     jubQuery = app::MakeStatementQuery(this, "jubQuery", Sqlite3DB1);
-    DataSource6 = new TDataSource(this);
-    DataSource6->SetName("DataSource6");
-    DataSource6->SetDataSet(jubQuery);
+    p.DataSource6 = new TDataSource(this);
+    p.DataSource6->SetName("DataSource6");
+    p.DataSource6->SetDataSet(jubQuery);
 
     TPanel* strip = app::MakePanel(this, jublista, "jubszuro", alTop);
     strip->SetTop(app::PageTitleHeight);
     strip->SetHeight(64);
     app::MakeLabel(this, strip, "Label140", "Név:", 12, 11);
-    Edit40 = app::MakeEdit(this, strip, "Edit40", 48, 8, 170);
-    Edit40->SetHint("Az ügyfél nevének bármely része");
-    Edit40->SetShowHint(true);
+    p.Edit40 = app::MakeEdit(this, strip, "Edit40", 48, 8, 170);
+    p.Edit40->SetHint("Az ügyfél nevének bármely része");
+    p.Edit40->SetShowHint(true);
     app::MakeLabel(this, strip, "Label141", "Ügy:", 232, 11);
     ComboBox20 = new TComboBox(this);
     ComboBox20->SetName("ComboBox20");
@@ -81,86 +84,87 @@ void TForm1::CreateJubArea() {
     ComboBox20->SetStyle(csDropDownList);
     ComboBox20->SetDropDownCount(16);
     app::MakeLabel(this, strip, "Label142", "Dátum:", 12, 39);
-    DateTimePicker9 = app::MakeDatePicker(this, strip, "DateTimePicker9", 58, 36, 110);
+    p.DateTimePicker9 = app::MakeDatePicker(this, strip, "DateTimePicker9", 58, 36, 110);
     app::MakeLabel(this, strip, "Label143", "_", 172, 37);
-    DateTimePicker10 = app::MakeDatePicker(this, strip, "DateTimePicker10", 182, 36, 110);
-    for (TDateTimePicker* picker : {DateTimePicker9, DateTimePicker10})
+    p.DateTimePicker10 = app::MakeDatePicker(this, strip, "DateTimePicker10", 182, 36, 110);
+    for (TDateTimePicker* picker : {p.DateTimePicker9, p.DateTimePicker10})
         picker->SetShowCheckbox(true);
     TPanel* answer = app::MakePanel(this, strip, "jubvalasz", alNone);
     answer->SetParentColor(true);
     answer->SetBounds(300, 36, 220, 21);
-    RadioButton45 = app::MakeRadioButton(this, answer, "RadioButton45", "Mind", 4, 2, 50);
-    RadioButton46 = app::MakeRadioButton(this, answer, "RadioButton46", "Ellenőrzött", 56, 2, 80);
-    RadioButton47 = app::MakeRadioButton(this, answer, "RadioButton47", "Ellenőrizetlen", 138, 2, 82);
-    gxExtSpeedButton82 =
+    p.RadioButton45 = app::MakeRadioButton(this, answer, "RadioButton45", "Mind", 4, 2, 50);
+    p.RadioButton46 = app::MakeRadioButton(this, answer, "RadioButton46", "Ellenőrzött", 56, 2, 80);
+    p.RadioButton47 = app::MakeRadioButton(this, answer, "RadioButton47", "Ellenőrizetlen", 138, 2, 82);
+    p.gxExtSpeedButton82 =
         app::MakeToolButton(this, strip, "gxExtSpeedButton82", "Lekérdezés", 530, 6, 96, "A lista szűrése");
-    gxExtSpeedButton82->OnClick = [this](TObject*) { RunJubList(); };
-    gxExtSpeedButton81 = app::MakeToolButton(this, strip, "gxExtSpeedButton81", "Alaphelyzet", 530, 34, 96,
-                                             "A szűrési szempontok alaphelyzetbe állítása");
-    gxExtSpeedButton81->OnClick = [this](TObject*) { ResetJubFilter(); };
+    p.gxExtSpeedButton82->OnClick = [this](TObject*) { RunJubList(); };
+    p.gxExtSpeedButton81 = app::MakeToolButton(this, strip, "gxExtSpeedButton81", "Alaphelyzet", 530, 34, 96,
+                                               "A szűrési szempontok alaphelyzetbe állítása");
+    p.gxExtSpeedButton81->OnClick = [this](TObject*) { ResetJubFilter(); };
     auto* title = static_cast<TWinControl*>(FindComponent("jublistaTitle"));
-    gxExtSpeedButton79 = app::MakeToolButton(this, title, "gxExtSpeedButton79", "Exportálás",
-                                             title->Width() - 104, 3, 84, "A lista mentése Excel fájlba");
-    gxExtSpeedButton79->SetAnchors(TAnchors{akTop, akRight});
-    gxExtSpeedButton79->OnClick = [this](TObject*) { ExportJubList(); };
+    p.gxExtSpeedButton79 = app::MakeToolButton(this, title, "gxExtSpeedButton79", "Exportálás",
+                                               title->Width() - 104, 3, 84, "A lista mentése Excel fájlba");
+    p.gxExtSpeedButton79->SetAnchors(TAnchors{akTop, akRight});
+    p.gxExtSpeedButton79->OnClick = [this](TObject*) { ExportJubList(); };
 
-    jubPopup = app::MakePopupMenu(this, "jubPopup");
-    app::AddPopupItem(this, jubPopup, "jubModosit", "Módosít")->OnClick = [this](TObject*) { EditJub(); };
-    VgDBGrid16 = app::MakeListGrid(this, jublista, "VgDBGrid16", DataSource6, jubPopup,
-                                   {{"ugyfelnev", "Ügyfél", 181},
-                                    {"datum", "Dátum", 0},
-                                    {"ugyszam", "Ügyszám", 67},
-                                    {"ugynev", "Ügy", 95},
-                                    {"adatigenyles_szama", "Adatigénylés száma", 142},
-                                    {"valaszfile", "Fájl", 30},
-                                    {"jubok", "Válasz", 0},
-                                    {"orzesi_hatarido", "Őrzési határidő", 80},
-                                    {"szigszam", "Szig. szám", 100},
-                                    {"szemszam", "Szem. azon.", 100}});
+    p.jubPopup = app::MakePopupMenu(this, "jubPopup");
+    app::AddPopupItem(this, p.jubPopup, "jubModosit", "Módosít")->OnClick = [this](TObject*) { EditJub(); };
+    p.VgDBGrid16 = app::MakeListGrid(this, jublista, "VgDBGrid16", p.DataSource6, p.jubPopup,
+                                     {{"ugyfelnev", "Ügyfél", 181},
+                                      {"datum", "Dátum", 0},
+                                      {"ugyszam", "Ügyszám", 67},
+                                      {"ugynev", "Ügy", 95},
+                                      {"adatigenyles_szama", "Adatigénylés száma", 142},
+                                      {"valaszfile", "Fájl", 30},
+                                      {"jubok", "Válasz", 0},
+                                      {"orzesi_hatarido", "Őrzési határidő", 80},
+                                      {"szigszam", "Szig. szám", 100},
+                                      {"szemszam", "Szem. azon.", 100}});
     // Cells, not rows, are selected: the double-click acts on the answer file's cell.
-    VgDBGrid16->SetOptions(VgDBGrid16->Options() - TDBGridOptions{dgRowSelect});
-    VgDBGrid16->SetExOptions(VgDBGrid16->ExOptions() +
-                             TExOptions{eoBooleanAsCheckBox, eoDisableDelete, eoDisableInsert});
-    VgDBGrid16->SetFixedColor(FixedColor);
-    VgDBGrid16->OnDrawColumnCell = [this](TObject* Sender, const TRect& Rect, Integer DataCol, TColumn*,
-                                          TGridDrawState) {
+    p.VgDBGrid16->SetOptions(p.VgDBGrid16->Options() - TDBGridOptions{dgRowSelect});
+    p.VgDBGrid16->SetExOptions(p.VgDBGrid16->ExOptions() +
+                               TExOptions{eoBooleanAsCheckBox, eoDisableDelete, eoDisableInsert});
+    p.VgDBGrid16->SetFixedColor(FixedColor);
+    p.VgDBGrid16->OnDrawColumnCell = [this](TObject* Sender, const TRect& Rect, Integer DataCol, TColumn*,
+                                            TGridDrawState) {
         VgDBGrid16DrawColumnCell(Sender, Rect, DataCol);
     };
-    VgDBGrid16->OnDblClick = [this](TObject* Sender) { VgDBGrid16DblClick(Sender); };
+    p.VgDBGrid16->OnDblClick = [this](TObject* Sender) { VgDBGrid16DblClick(Sender); };
 
-    JUBToXLS = app::MakeListExporter(this, "JUBToXLS", jubQuery,
-                                     {{"ugyfelnev", "Ügyfél"},
-                                      {"datum", "Dátum"},
-                                      {"ugyszam", "Ügyszám"},
-                                      {"ugynev", "Ügy"},
-                                      {"adatigenyles_szama", "Adatigénylés száma"},
-                                      {"jubok", "Jüb eredmény"},
-                                      {"orzesi_hatarido", "Őrzési határidő"},
-                                      {"szigszam", "Szig. szám"},
-                                      {"szemszam", "Szem. azonosítószam"}});
-    JUBToXLS->SetAddTitle(false);
-    JUBToXLS->SetOptions({soFieldMask, soShowMessage, soBlankRowAfterCaptions, soWaitCursor,
-                          soDisableControls, soColLines, soRowLines, soExportBands});
-    JUBToXLS->SetKeyGenerator("VgExport 4.77");
-    JUBToXLS->DataFormats()->SetCustomDateTimeFormat("YYYY.MM.DD.");
-    JUBToXLS->DataFormats()->SetBooleanTrue("OK");
-    JUBToXLS->DataFormats()->SetBooleanFalse("False");
+    p.JUBToXLS = app::MakeListExporter(this, "JUBToXLS", jubQuery,
+                                       {{"ugyfelnev", "Ügyfél"},
+                                        {"datum", "Dátum"},
+                                        {"ugyszam", "Ügyszám"},
+                                        {"ugynev", "Ügy"},
+                                        {"adatigenyles_szama", "Adatigénylés száma"},
+                                        {"jubok", "Jüb eredmény"},
+                                        {"orzesi_hatarido", "Őrzési határidő"},
+                                        {"szigszam", "Szig. szám"},
+                                        {"szemszam", "Szem. azonosítószam"}});
+    p.JUBToXLS->SetAddTitle(false);
+    p.JUBToXLS->SetOptions({soFieldMask, soShowMessage, soBlankRowAfterCaptions, soWaitCursor,
+                            soDisableControls, soColLines, soRowLines, soExportBands});
+    p.JUBToXLS->SetKeyGenerator("VgExport 4.77");
+    p.JUBToXLS->DataFormats()->SetCustomDateTimeFormat("YYYY.MM.DD.");
+    p.JUBToXLS->DataFormats()->SetBooleanTrue("OK");
+    p.JUBToXLS->DataFormats()->SetBooleanFalse("False");
     for (Integer dateColumn : {1, 6})
-        JUBToXLS->Columns()->Items(dateColumn)->SetDataType(ctDate);
+        p.JUBToXLS->Columns()->Items(dateColumn)->SetDataType(ctDate);
 
     jublista->BringToFront();
 }
 
 void TForm1::RunJubList() {
+    TForm1JubParts& p = Jub();
     app::JubFilter f;
-    f.Name = Edit40->Text();
+    f.Name = p.Edit40->Text();
     const Integer index = ComboBox20->ItemIndex();
     if (index >= 0 && index < static_cast<Integer>(FCaseIds.size())) f.CaseId = FCaseIds[index];
-    if (DateTimePicker9->Checked()) f.From = DateTimePicker9->Date();
-    if (DateTimePicker10->Checked()) f.To = DateTimePicker10->Date();
-    f.Answer = RadioButton46->Checked()   ? app::JubAnswer::Checked
-               : RadioButton47->Checked() ? app::JubAnswer::Unchecked
-                                          : app::JubAnswer::All;
+    if (p.DateTimePicker9->Checked()) f.From = p.DateTimePicker9->Date();
+    if (p.DateTimePicker10->Checked()) f.To = p.DateTimePicker10->Date();
+    f.Answer = p.RadioButton46->Checked()   ? app::JubAnswer::Checked
+               : p.RadioButton47->Checked() ? app::JubAnswer::Unchecked
+                                            : app::JubAnswer::All;
     jubQuery->DisableControls();
     const core::ScopeExit showAgain([this] { jubQuery->EnableControls(); });
     app::OpenStatement(*jubQuery, app::JubListSql(f));
@@ -176,18 +180,19 @@ void TForm1::ReopenJubList() {
 }
 
 void TForm1::ResetJubFilter() {
-    Edit40->Clear();
+    TForm1JubParts& p = Jub();
+    p.Edit40->Clear();
     ComboBox20->SetItemIndex(-1);
-    for (TDateTimePicker* picker : {DateTimePicker9, DateTimePicker10}) {
+    for (TDateTimePicker* picker : {p.DateTimePicker9, p.DateTimePicker10}) {
         picker->SetDate(Date());
         picker->SetChecked(false);
     }
-    RadioButton45->SetChecked(true);
+    p.RadioButton45->SetChecked(true);
 }
 
 void TForm1::ExportJubList() {
     if (!jubQuery->Active() || jubQuery->RecordCount() < 1) return;
-    app::RunExport(*SaveDialog1, *JUBToXLS);
+    app::RunExport(*SaveDialog1, *Jub().JUBToXLS);
 }
 
 void TForm1::EditJub() {
@@ -199,7 +204,7 @@ void TForm1::EditJub() {
 
 void TForm1::VgDBGrid16DrawColumnCell(TObject*, const TRect& Rect, Integer DataCol) {
     if (!ugyadatlap) return;
-    TCanvas* canvas = VgDBGrid16->Canvas();
+    TCanvas* canvas = Jub().VgDBGrid16->Canvas();
     TImageList* images = ugyadatlap->ImageList1;
     if (DataCol == FileColumn) {
         // The diskette stands for the path, which the narrow cell has no room for.
@@ -216,7 +221,7 @@ void TForm1::VgDBGrid16DrawColumnCell(TObject*, const TRect& Rect, Integer DataC
 
 void TForm1::VgDBGrid16DblClick(TObject*) {
     if (!jubQuery->Active() || jubQuery->IsEmpty() || !ugyadatlap) return;
-    TField* selected = VgDBGrid16->SelectedField();
+    TField* selected = Jub().VgDBGrid16->SelectedField();
     if (!selected || selected->FieldName() != "valaszfile") return;
     const String path = jubQuery->FieldByName("valaszfile")->AsString();
     if (!path.empty()) app::OpenListedFile(*ugyadatlap->UtlStarter1, path);

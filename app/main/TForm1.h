@@ -2,7 +2,10 @@
 // The main window: the database connection, the start page and the work areas
 // stacked over one another, the menus that switch between them, and the office
 // settings read once at start. Each area's pages and handlers live in their own
-// TForm1<Area>.cpp file; this header only declares the tree.
+// TForm1<Area>.cpp files. This header declares what more than one area uses; each
+// area's own components are in its TForm1<Area>Parts.h, which only the area's files
+// and tests include, reached through the area's accessor (Jub() ...).
+#include "app/main/FormPart.h"
 #include "app/main/OfficeSettings.h"
 #include "platform/ui/TCustomForm.h"
 
@@ -32,6 +35,7 @@ class TgxExtSpeedButton;
 namespace app {
 class ArtImage;
 }
+struct TForm1JubParts;
 
 class TForm1 : public TForm {
 public:
@@ -390,20 +394,8 @@ public:
 
     // ---- Client identification area (TForm1Jub.cpp) ------------------------------------
     TSqlite3Query* jubQuery;
-    TDataSource* DataSource6;
-    TVgDBGrid* VgDBGrid16;
-    TPopupMenu* jubPopup;                  // "Módosít"
-    TEdit* Edit40;                         // "Név:"
-    TComboBox* ComboBox20;                 // "Ügy:"
-    TDateTimePicker* DateTimePicker9;      // from
-    TDateTimePicker* DateTimePicker10;     // to
-    TRadioButton* RadioButton45;           // "Mind"
-    TRadioButton* RadioButton46;           // "Ellenőrzött"
-    TRadioButton* RadioButton47;           // "Ellenőrizetlen"
-    TgxExtSpeedButton* gxExtSpeedButton82; // "Lekérdezés"
-    TgxExtSpeedButton* gxExtSpeedButton81; // "Alaphelyzet"
-    TgxExtSpeedButton* gxExtSpeedButton79; // "Exportálás"
-    TVgExportToXLS* JUBToXLS;
+    TComboBox* ComboBox20; // "Ügy:"
+    TForm1JubParts& Jub() const { return *FJub; }
 
     // "Lekérdezés": the queries that pass the filter strip.
     void RunJubList();
@@ -562,6 +554,7 @@ private:
     // Closes and opens again with the current statement.
     static void Reopen(TSqlite3Query* Query);
 
+    app::FormPart<TForm1JubParts> FJub;
     app::OfficeSettings FSettings;
     String FUserName;
     String FProductName;

@@ -3,6 +3,7 @@
 // filter strip, marks and double-click, the edit dialog, and the export read back.
 #include "app/common/CaseSheetImages.h"
 #include "app/identification/JubStatements.h"
+#include "app/identification/TForm1JubParts.h"
 #include "app/common/SqlRoutines.h"
 #include "app/identification/Tjubmod.h"
 #include "app/identification/Tujjub.h"
@@ -89,7 +90,7 @@ protected:
 
     // Opens the list with the strip as it is.
     TSqlite3Query& List() {
-        Form1->gxExtSpeedButton82->Click();
+        Form1->Jub().gxExtSpeedButton82->Click();
         return *Form1->jubQuery;
     }
 
@@ -104,21 +105,21 @@ TEST_F(JubArea, AreaOpensOnItsListWithTheFilterReset) {
     AddCase("Lezárt ügy", "2009-04-01");
     Exec("UPDATE ugy SET status=0 WHERE nev='Lezárt ügy'");
     TForm1& f = *Form1;
-    f.Edit40->SetText("Kov");
+    f.Jub().Edit40->SetText("Kov");
     f.ComboBox20->SetItemIndex(0);
-    f.DateTimePicker9->SetChecked(true);
-    f.DateTimePicker10->SetDate(EncodeDate(2001, 1, 1));
-    f.RadioButton47->SetChecked(true);
+    f.Jub().DateTimePicker9->SetChecked(true);
+    f.Jub().DateTimePicker10->SetDate(EncodeDate(2001, 1, 1));
+    f.Jub().RadioButton47->SetChecked(true);
     f.FormShow(&f);
-    EXPECT_EQ(f.Edit40->Text(), "");
+    EXPECT_EQ(f.Jub().Edit40->Text(), "");
     EXPECT_EQ(f.ComboBox20->ItemIndex(), -1);
     EXPECT_EQ(f.ComboBox20->Items()->Count(), 1); // the active cases only
     EXPECT_EQ(f.ComboBox20->Items()->Strings(0), "Bakos kártérítés");
-    for (TDateTimePicker* picker : {f.DateTimePicker9, f.DateTimePicker10}) {
+    for (TDateTimePicker* picker : {f.Jub().DateTimePicker9, f.Jub().DateTimePicker10}) {
         EXPECT_FALSE(picker->Checked());
         EXPECT_EQ(picker->Date(), Date());
     }
-    EXPECT_TRUE(f.RadioButton45->Checked());
+    EXPECT_TRUE(f.Jub().RadioButton45->Checked());
 
     f.JUB1->Click();
     EXPECT_EQ(Front(&f), f.jubcontainer);
@@ -227,25 +228,25 @@ TEST_F(JubArea, ListFollowsTheStripAndShowsDatesAndAnswers) {
     q.Next();
     EXPECT_EQ(q.FieldByName("jubok")->DisplayText(), "False");
 
-    f.Edit40->SetText("O'B");
+    f.Jub().Edit40->SetText("O'B");
     EXPECT_EQ(List().RecordCount(), 1);
     EXPECT_EQ(q.FieldByName("ugyfelnev")->AsString(), "O'Brien Anna");
-    f.Edit40->Clear();
+    f.Jub().Edit40->Clear();
     f.ComboBox20->SetItemIndex(f.ComboBox20->Items()->IndexOf("Bakos kártérítés"));
     EXPECT_EQ(List().RecordCount(), 1);
     EXPECT_EQ(q.FieldByName("adatigenyles_szama")->AsString(), "K-12_1_2009/1");
     f.ComboBox20->SetItemIndex(-1);
-    f.RadioButton47->SetChecked(true);
+    f.Jub().RadioButton47->SetChecked(true);
     EXPECT_EQ(List().RecordCount(), 1);
     EXPECT_EQ(q.FieldByName("adatigenyles_szama")->AsString(), "K-12_2_2009/1");
-    f.RadioButton46->SetChecked(true);
-    f.DateTimePicker9->SetDate(EncodeDate(2009, 3, 6));
-    f.DateTimePicker9->SetChecked(true);
+    f.Jub().RadioButton46->SetChecked(true);
+    f.Jub().DateTimePicker9->SetDate(EncodeDate(2009, 3, 6));
+    f.Jub().DateTimePicker9->SetChecked(true);
     EXPECT_TRUE(List().IsEmpty());
 
-    f.gxExtSpeedButton81->Click();
-    EXPECT_TRUE(f.RadioButton45->Checked());
-    EXPECT_FALSE(f.DateTimePicker9->Checked());
+    f.Jub().gxExtSpeedButton81->Click();
+    EXPECT_TRUE(f.Jub().RadioButton45->Checked());
+    EXPECT_FALSE(f.Jub().DateTimePicker9->Checked());
     EXPECT_TRUE(q.IsEmpty()); // "Alaphelyzet" runs no query
 }
 
@@ -259,7 +260,7 @@ TEST_F(JubArea, ChangeDialogEditsTheCurrentQuery) {
     TForm1& f = *Form1;
     TMenuItem* change = static_cast<TMenuItem*>(f.FindComponent("jubModosit"));
     ASSERT_EQ(change->Caption(), "Módosít");
-    ASSERT_EQ(f.VgDBGrid16->PopupMenu(), f.jubPopup);
+    ASSERT_EQ(f.Jub().VgDBGrid16->PopupMenu(), f.Jub().jubPopup);
     change->Click(); // before the first "Lekérdezés"
     List();
     change->Click(); // an empty list
@@ -315,17 +316,17 @@ TEST_F(JubArea, DoubleClickOnTheFileCellOpensTheAnswer) {
     TForm1& f = *Form1;
     f.VgDBGrid16DblClick(nullptr); // a closed list: nothing
     TSqlite3Query& q = List();
-    f.VgDBGrid16->SetSelectedIndex(0); // the client's name: nothing
-    f.VgDBGrid16->OnDblClick(f.VgDBGrid16);
-    f.VgDBGrid16->SetSelectedIndex(5);
-    f.VgDBGrid16->OnDblClick(f.VgDBGrid16);
+    f.Jub().VgDBGrid16->SetSelectedIndex(0); // the client's name: nothing
+    f.Jub().VgDBGrid16->OnDblClick(f.Jub().VgDBGrid16);
+    f.Jub().VgDBGrid16->SetSelectedIndex(5);
+    f.Jub().VgDBGrid16->OnDblClick(f.Jub().VgDBGrid16);
     for (int i = 0; i < 200 && !std::filesystem::exists(log); ++i)
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     EXPECT_EQ(ReadFileBytes(log).substr(0, answer.size() + 1), answer + "\n");
     q.Next();
-    f.VgDBGrid16->OnDblClick(f.VgDBGrid16);
+    f.Jub().VgDBGrid16->OnDblClick(f.Jub().VgDBGrid16);
     q.Next();
-    f.VgDBGrid16->OnDblClick(f.VgDBGrid16); // no answer file: nothing
+    f.Jub().VgDBGrid16->OnDblClick(f.Jub().VgDBGrid16); // no answer file: nothing
     EXPECT_EQ(Shown, (std::vector<ShownDialog>{{Application->Title(), missing + "\n A fájl nem található"}}));
     EXPECT_EQ(ugyadatlap->UtlStarter1->Command(), answer);
 }
@@ -339,10 +340,10 @@ TEST_F(JubArea, FileAndAnswerCellsShowTheirPictures) {
     f.JUB1->Click();
     List();
     TBitmap picture;
-    ui::Snapshot(f.VgDBGrid16, &picture);
+    ui::Snapshot(f.Jub().VgDBGrid16, &picture);
     // Grid columns count the indicator: data column 5 is grid column 6.
     const auto pixels = [&](Integer col, Integer row, TColor color) {
-        const TRect cell = f.VgDBGrid16->CellRect(col, row);
+        const TRect cell = f.Jub().VgDBGrid16->CellRect(col, row);
         Integer count = 0;
         for (Integer y = cell.Top; y < cell.Bottom; ++y)
             for (Integer x = cell.Left; x < cell.Right; ++x)
@@ -365,20 +366,20 @@ TEST_F(JubArea, ListIsExportedAndReadBack) {
     Exec("UPDATE jub SET jubok='true', szemszam='1-75' WHERE sorszam=" + Key(ok));
     TForm1& f = *Form1;
     SaveFileName = Folder() + "/jub.xls";
-    f.gxExtSpeedButton79->Click(); // a closed list: nothing
+    f.Jub().gxExtSpeedButton79->Click(); // a closed list: nothing
     EXPECT_FALSE(std::filesystem::exists(SaveFileName));
     List();
-    f.gxExtSpeedButton79->Click();
-    ASSERT_EQ(f.JUBToXLS->GetExportResult(), erCompleted);
+    f.Jub().gxExtSpeedButton79->Click();
+    ASSERT_EQ(f.Jub().JUBToXLS->GetExportResult(), erCompleted);
     EXPECT_EQ(XlsRows(SaveFileName, Folder()),
               "Kovács Éva|2009.03.05.|2009/1|Bakos kártérítés|K-12_1_2009/1|OK|2009.03.05.|123456AB|1-75\n"
               "O'Brien Őrs|2012.02.29.|2009/1|Bakos kártérítés|K-12_1_2009/2|False|2012.02.29.|123456AB|\n");
 
     // An empty list is not exported.
     std::filesystem::remove(SaveFileName);
-    f.Edit40->SetText("nincs ilyen");
+    f.Jub().Edit40->SetText("nincs ilyen");
     List();
-    f.gxExtSpeedButton79->Click();
+    f.Jub().gxExtSpeedButton79->Click();
     EXPECT_FALSE(std::filesystem::exists(SaveFileName));
 }
 
