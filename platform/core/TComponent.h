@@ -1,6 +1,7 @@
 #pragma once
 // Named, owned components: an owner deletes the components it owns, and
-// components that refer to one another hear when the other goes away.
+// components that refer to one another hear when the other goes away. (Controls
+// are also freed by their parent: the whole rule is in platform/ui/TControl.h.)
 #include "platform/core/TPersistent.h"
 #include "platform/core/TSet.h"
 

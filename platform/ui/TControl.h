@@ -4,6 +4,16 @@
 // followed from the parent unless set), hints, cursor, context menu and the
 // mouse events. Each control is backed by a widget of the layer; nothing
 // outside the platform sees it.
+//
+// Who frees what, for every component and control:
+// - an owner deletes the components it owns, the last first (TComponent);
+// - a parent deletes its child controls, the last first (TWinControl), owned or not;
+// - a control deletes its widget, and a widget never outlives or deletes its control:
+//   leaving the parent takes the widget out of the parent's widget first.
+// Whichever of owner and parent goes first, the deleted control leaves the other's
+// list, so each control is freed exactly once. Code above the platform deletes
+// nothing it gave an owner or a parent: a form's component pointers (and the structs
+// that only group them) stay valid until the form is deleted, and own nothing.
 #include "platform/core/TComponent.h"
 #include "platform/graphics/TColor.h"
 #include "platform/graphics/TRect.h"
