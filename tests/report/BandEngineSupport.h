@@ -12,6 +12,7 @@
 #include "report/TrpMemoView.h"
 #include "report/TrpPrinter.h"
 #include "report/TrpReport.h"
+#include "report/TrpSubReportView.h"
 #include "report/rpBuild.h"
 #include "report/rpEngine.h"
 
@@ -61,6 +62,15 @@ protected:
         m->Name = "Memo" + std::to_string(++FCount);
         (page ? page : Page)->Add(m);
         return m;
+    }
+
+    // A sub-report object on the main page, 300 by 20, printing template page SubPage.
+    TrpSubReportView* SubReport(Integer left, Integer top, Integer subPage) {
+        auto* s = new TrpSubReportView();
+        s->SetBounds(left, top, 300, 20);
+        s->SubPage = subPage;
+        Page->Add(s);
+        return s;
     }
 
     // Every prepared page as its memos' "text@x,y", in printing order; lines of a memo joined by "|".

@@ -3,7 +3,6 @@
 #include "platform/core/TMemoryStream.h"
 #include "report/TrpPage.h"
 #include "report/TrpLineView.h"
-#include "report/TrpSubReportView.h"
 
 #include <algorithm>
 
@@ -88,14 +87,8 @@ TEST_F(BandEngineTest, SubReportsPrintSideBySideAndContinue) {
     TrpPage* right = Report->Pages()->Pages(2);
     left->Margins = right->Margins = TRect(20, 20, 20, 20);
     Band(btMasterData, 20, 20, "1");
-    auto* a = new TrpSubReportView();
-    a->SetBounds(0, 20, 300, 20);
-    a->SubPage = 1;
-    Page->Add(a);
-    auto* b = new TrpSubReportView();
-    b->SetBounds(350, 20, 300, 20);
-    b->SubPage = 2;
-    Page->Add(b);
+    SubReport(0, 20, 1);
+    SubReport(350, 20, 2);
     Band(btMasterData, 20, 20, "60", 0, left);
     Memo(20, 20, "L[LINE#]", 100, 15, left);
     Band(btMasterData, 20, 20, "3", 0, right);
@@ -122,10 +115,7 @@ TEST_F(BandEngineTest, ASubReportBandTallerThanThePageIsDrawnOnceOnAFreshPage) {
     sub->Margins = TRect(20, 20, 20, 20);
     Band(btMasterData, 20, 20, "1");
     Memo(0, 20, "fő");
-    auto* link = new TrpSubReportView();
-    link->SetBounds(300, 20, 300, 20);
-    link->SubPage = 1;
-    Page->Add(link);
+    SubReport(300, 20, 1);
     Band(btMasterData, 20, 2000, "2", 0, sub);
     Memo(20, 20, "S[LINE#]", 100, 15, sub);
     Report->PrepareReport();
