@@ -184,7 +184,9 @@ bool SameStr(std::string_view a, std::string_view b) {
 }
 
 bool SameText(std::string_view a, std::string_view b) {
-    return CompareText(a, b) == 0;
+    // Only ASCII letters fold, byte for byte: texts of different lengths never match.
+    // Component look-ups by name compare against every component of a form.
+    return a.size() == b.size() && CompareText(a, b) == 0;
 }
 
 String AnsiUpperCase(std::string_view s) {
