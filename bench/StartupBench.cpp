@@ -1,64 +1,30 @@
 // startup_ms / startup_ratio: from creating the main window to its being visible, over
 // an office database of 100,000 cases, against the sqlite3 tool opening the same file
 // and running the case-list statement in the same run.
+// case_combo_memory_ratio: the heap that the six filled case combos hold (with the keys
+// behind them), against the bytes of the names they show.
 #include "app/cases/CaseStatements.h"
 #include "app/main/TForm1.h"
+#include "app/registry/Tiktbe.h"
+#include "app/registry/Tiktki.h"
+#include "bench/OfficeFolder.h"
+#include "platform/core/TStrings.h"
 #include "platform/ui/TApplication.h"
-#include "tests/support/TempFolder.h"
+#include "platform/ui/TComboBox.h"
 
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <string>
+#include <malloc.h>
 
-#ifndef VELMORA_SOURCE_DIR
-#define VELMORA_SOURCE_DIR "."
-#endif
+#include <cstdlib>
+#include <string>
 
 namespace {
 
-constexpr int CaseCount = 100'000;
-
-// A working folder with data/dornek.s3db made by tools/createdb and filled with cases,
-// made once per run and removed at exit.
-class StartupFolder {
-public:
-    StartupFolder() {
-        const std::string root = VELMORA_SOURCE_DIR;
-        if (std::system(("'" + root + "/tools/createdb' '" + FFile + "' >/dev/null").c_str()) != 0)
-            std::abort();
-        // Year and number are given, so the numbering trigger stays out of the way.
-        const std::string fill =
-            "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i+1 FROM n WHERE i<" +
-            std::to_string(CaseCount) +
-            ") INSERT INTO ugy (ev, szam, nev, leiras, datum, status) SELECT 2000 + i % 20, i, "
-            "'Ugy ' || i, 'Leiras ' || i, '2009-01-01', i % 3 <> 0 FROM n;";
-        std::ofstream(FDir + "/fill.sql") << fill;
-        if (std::system(("sqlite3 '" + FFile + "' < '" + FDir + "/fill.sql'").c_str()) != 0) std::abort();
-        std::filesystem::current_path(FDir);
-    }
-    ~StartupFolder() {
-        // Out of the folder before it goes.
-        std::error_code ec;
-        std::filesystem::current_path(std::filesystem::temp_directory_path(), ec);
-    }
-    const std::string& File() const { return FFile; }
-
-private:
-    TempFolder FFolder{"velmora-startup"};
-    const std::string FDir = FFolder.Path();
-    const std::string FFile = FDir + "/data/dornek.s3db";
-};
-
-StartupFolder& Folder() {
-    static StartupFolder folder;
-    return folder;
-}
+using bench::Office;
 
 void BM_Startup(benchmark::State& state) {
-    Folder();
+    Office();
     Application->Initialize();
     for (auto _ : state) {
         Form1 = new TForm1(nullptr);
@@ -77,11 +43,47 @@ BENCHMARK(BM_Startup)->Unit(benchmark::kMillisecond)->Iterations(20)->Repetition
 
 void BM_StartupSqliteTool(benchmark::State& state) {
     const std::string command =
-        "sqlite3 '" + Folder().File() + "' \"" + app::CaseListSql({}) + "\" > /dev/null";
+        "sqlite3 '" + Office().File() + "' \"" + app::CaseListSql({}) + "\" > /dev/null";
     for (auto _ : state) {
         if (std::system(command.c_str()) != 0) state.SkipWithError("the sqlite3 tool failed");
     }
 }
 BENCHMARK(BM_StartupSqliteTool)->Unit(benchmark::kMillisecond)->Iterations(3)->Repetitions(3);
+
+void BM_CaseComboMemory(benchmark::State& state) {
+    Office();
+    Application->Initialize();
+    Form1 = new TForm1(nullptr);
+    Form1->AfterConstruction();
+    iktbe = new Tiktbe(nullptr);
+    iktki = new Tiktki(nullptr);
+    TComboBox* boxes[] = {Form1->ComboBox2,  Form1->ComboBox4, Form1->ComboBox7,
+                          Form1->ComboBox20, iktbe->ComboBox4, iktki->ComboBox4};
+    double held = 0;
+    std::size_t names = 0;
+    for (auto _ : state) {
+        Form1->FillCaseCombos();
+        names = 0;
+        TStrings* items = boxes[0]->Items();
+        for (Integer i = 0; i < items->Count(); ++i)
+            names += items->Strings(i).size();
+        // What the boxes and the keys give back when they are emptied.
+        const std::size_t filled = mallinfo2().uordblks;
+        for (TComboBox* box : boxes)
+            box->Items()->Clear();
+        std::vector<Integer>().swap(Form1->CaseIds());
+        held = static_cast<double>(filled) - static_cast<double>(mallinfo2().uordblks);
+    }
+    if (names == 0) state.SkipWithError("no case names");
+    state.counters["memory_ratio"] = held / static_cast<double>(names);
+    delete iktki;
+    delete iktbe;
+    delete Form1;
+    iktbe = nullptr;
+    iktki = nullptr;
+    Form1 = nullptr;
+    Application->ProcessMessages();
+}
+BENCHMARK(BM_CaseComboMemory)->Iterations(1);
 
 } // namespace
