@@ -329,7 +329,7 @@ void TCustomForm::ControlLeaving(const TWinControl* Control) {
 }
 
 void TCustomForm::FocusOutOfBuried(TControl* Raised) {
-    if (!Visible() || !FActiveControl || !FActiveControl->Buried()) return;
+    if (!Visible() || (FActiveControl && !FActiveControl->Buried())) return;
     auto* container = dynamic_cast<TWinControl*>(Raised);
     TWinControl* next = container ? container->FindNextControl(nullptr, true, true, false) : nullptr;
     if (!next) next = FindNextControl(nullptr, true, true, false);

@@ -85,9 +85,9 @@ public:
     void SetFocusedControl(TWinControl* Control) { FActiveControl = Control; }
     // Platform-internal: Control (and what it holds) leaves the form.
     void ControlLeaving(const TWinControl* Control);
-    // Platform-internal: Raised was brought to front. A focus it now buries moves to
-    // the first control Tab reaches in it (else in the form), or leaves the controls
-    // for the form when none can take it, so keys never act behind what shows.
+    // Platform-internal: Raised was brought to front. A focus it now buries, or none,
+    // moves to the first control Tab reaches in it (else in the form), or leaves the
+    // controls for the form when none can take it, so keys never act behind what shows.
     void FocusOutOfBuried(TControl* Raised);
 
     TRect ClientRect() const override;

@@ -78,18 +78,11 @@ void TRadioButton::KeyDown(Word& Key, TShiftState Shift) {
 }
 
 bool TRadioButton::WidgetEvent(QEvent* Event) {
-    if (Event->type() != QEvent::FocusIn) return false;
-    // A press checks the button itself on release; a window coming back or a
-    // menu closing is no choice.
-    switch (static_cast<QFocusEvent*>(Event)->reason()) {
-    case Qt::MouseFocusReason:
-    case Qt::ActiveWindowFocusReason:
-    case Qt::PopupFocusReason:
-    case Qt::MenuBarFocusReason:
-        break;
-    default:
+    // Tab and the arrows move the focus through the program, as SetFocus does. A press
+    // checks the button itself; a window coming back, a menu closing or the focus
+    // passed on from a control that went away is no choice.
+    if (Event->type() == QEvent::FocusIn &&
+        static_cast<QFocusEvent*>(Event)->reason() == Qt::OtherFocusReason)
         SetChecked(true);
-        break;
-    }
     return false;
 }
