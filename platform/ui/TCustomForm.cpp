@@ -339,7 +339,13 @@ void TCustomForm::FocusOutOfBuried(TControl* Raised) {
         return;
     }
     FActiveControl = nullptr;
-    if (QWidget* focused = Widget()->focusWidget()) focused->clearFocus();
+    FocusTheWindow();
+}
+
+void TCustomForm::FocusTheWindow() {
+    // The window itself holds the focus, so the toolkit picks no control of its own
+    // (one a front area covers) when the window becomes active; the form gets the keys.
+    Widget()->setFocus(Qt::OtherFocusReason);
 }
 
 void TCustomForm::FocusControl(TWinControl* Control) {
@@ -411,6 +417,8 @@ void TCustomForm::SetVisible(bool v) {
             FActiveControl->SetFocus();
         else if (TWinControl* first = FindNextControl(nullptr, true, true, false))
             first->SetFocus();
+        else
+            FocusTheWindow();
     } else {
         FVisible = false;
         SetMouseCapture(false);

@@ -157,6 +157,8 @@ private:
     void CloseModal();
     void RebuildMenuBar();
     void RaiseWindow();
+    // No control can take the focus: the form has it.
+    void FocusTheWindow();
     // The window system moved the window: put back when the form takes no moves.
     void WindowMoved();
 

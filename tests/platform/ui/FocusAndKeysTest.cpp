@@ -245,6 +245,11 @@ TEST_F(Focus, TabEntersARadioGroupOnceAndArrowsGoRoundIt) {
     }
     TWinControl* after = Field(Form.get(), 100);
     Form->Show();
+    ui::SimulateWindowActivation(Form.get());
+    after->SetFocus();
+    after->SetEnabled(false); // the focus passing on to the first button chooses nothing
+    EXPECT_FALSE(r[0]->Checked());
+    after->SetEnabled(true);
     ui::SimulateKey(after, VK_TAB, {ssShift});
     EXPECT_TRUE(r[0]->Focused() && r[0]->Checked()); // the first, even from behind
     ui::SimulateKey(r[0], VK_TAB);
@@ -292,14 +297,16 @@ TEST_F(Focus, AnAreaBroughtToFrontTakesTheFocusAndKeepsTab) {
         area->SetAlign(alClient);
     }
     TWinControl* u = Field(&under, 10);
-    TWinControl* o = Field(&over, 10);
     Form->Show();
     ui::SimulateWindowActivation(Form.get());
+    EXPECT_FALSE(u->Focused()); // not even the first focus goes beneath
+    under.BringToFront();
+    EXPECT_TRUE(u->Focused()); // nothing had it
+    TWinControl* o = Field(&over, 10);
+    over.BringToFront();
     EXPECT_TRUE(o->Focused());
     ui::SimulateKey(Field(&over, 40), VK_TAB);
     EXPECT_TRUE(o->Focused());
-    under.BringToFront();
-    EXPECT_TRUE(u->Focused());
 }
 
 // Enter presses the focused button, and the default one only while no button has it.
