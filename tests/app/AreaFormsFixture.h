@@ -16,6 +16,7 @@
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TTimer.h"
 #include "tests/app/OfficeDbFixture.h"
+#include "tests/support/DialogRecorder.h"
 
 #include <functional>
 
@@ -32,14 +33,6 @@ protected:
     void SetUp() override {
         OfficeDbFixture::SetUp();
         UseAsWorkingFolder();
-        FPreviousHook = ui::SetDialogHook([this](const ui::DialogRequest& r) {
-            if (r.Kind == ui::DialogKind::SaveDialog) {
-                SaveFilters.push_back(r.Filter);
-                return ui::DialogAnswer{SaveFileName.empty() ? 0 : 1, SaveFileName};
-            }
-            Shown.push_back({r.Caption, r.Text});
-            return ui::DialogAnswer{Answer, {}};
-        });
         Form1 = new TForm1(nullptr);
         Form1->AfterConstruction();
         partnermod = new Tpartnermod(nullptr);
@@ -60,7 +53,6 @@ protected:
         delete ujpartner;
         delete partnermod;
         delete Form1;
-        ui::SetDialogHook(FPreviousHook);
         OfficeDbFixture::TearDown();
     }
 
@@ -88,7 +80,14 @@ protected:
     std::vector<ShownBox> Shown;
 
 private:
-    ui::DialogHook FPreviousHook;
+    DialogRecorder FDialogs{[this](const ui::DialogRequest& r) {
+        if (r.Kind == ui::DialogKind::SaveDialog) {
+            SaveFilters.push_back(r.Filter);
+            return ui::DialogAnswer{SaveFileName.empty() ? 0 : 1, SaveFileName};
+        }
+        Shown.push_back({r.Caption, r.Text});
+        return ui::DialogAnswer{Answer, {}};
+    }};
 };
 
 } // namespace apptest

@@ -15,6 +15,7 @@
 #include "platform/ui/DialogHook.h"
 #include "platform/ui/MessageDialogs.h"
 #include "tests/app/OfficeDbFixture.h"
+#include "tests/support/DialogRecorder.h"
 
 namespace apptest {
 
@@ -29,14 +30,6 @@ protected:
     void SetUp() override {
         OfficeDbFixture::SetUp();
         UseAsWorkingFolder();
-        FPreviousHook = ui::SetDialogHook([this](const ui::DialogRequest& r) {
-            if (r.Kind == ui::DialogKind::OpenDialog)
-                return ui::DialogAnswer{OpenFileName.empty() ? 0 : 1, OpenFileName};
-            if (r.Kind == ui::DialogKind::SaveDialog)
-                return ui::DialogAnswer{SaveFileName.empty() ? 0 : 1, SaveFileName};
-            Shown.push_back({r.Caption, r.Text});
-            return ui::DialogAnswer{Answer, {}};
-        });
     }
     void TearDown() override {
         // The last created first, as at shut-down.
@@ -49,7 +42,6 @@ protected:
         delete ujszervezetform;
         delete ujszemelyform;
         delete Form1;
-        ui::SetDialogHook(FPreviousHook);
         OfficeDbFixture::TearDown();
     }
 
@@ -83,7 +75,14 @@ protected:
     std::vector<ShownDialog> Shown;
 
 private:
-    ui::DialogHook FPreviousHook;
+    DialogRecorder FDialogs{[this](const ui::DialogRequest& r) {
+        if (r.Kind == ui::DialogKind::OpenDialog)
+            return ui::DialogAnswer{OpenFileName.empty() ? 0 : 1, OpenFileName};
+        if (r.Kind == ui::DialogKind::SaveDialog)
+            return ui::DialogAnswer{SaveFileName.empty() ? 0 : 1, SaveFileName};
+        Shown.push_back({r.Caption, r.Text});
+        return ui::DialogAnswer{Answer, {}};
+    }};
 };
 
 } // namespace apptest

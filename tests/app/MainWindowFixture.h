@@ -5,6 +5,7 @@
 #include "app/main/TForm1.h"
 #include "platform/ui/DialogHook.h"
 #include "tests/app/OfficeDbFixture.h"
+#include "tests/support/DialogRecorder.h"
 
 #include <functional>
 #include <vector>
@@ -16,14 +17,12 @@ protected:
     void SetUp() override {
         OfficeDbFixture::SetUp();
         UseAsWorkingFolder();
-        FPreviousHook = ui::SetDialogHook([this](const ui::DialogRequest& r) { return AnswerDialog(r); });
     }
     void TearDown() override {
         for (auto form = FForms.rbegin(); form != FForms.rend(); ++form)
             (*form)();
         FForms.clear();
         delete Form1;
-        ui::SetDialogHook(FPreviousHook);
         OfficeDbFixture::TearDown();
     }
 
@@ -43,7 +42,7 @@ protected:
     }
 
 private:
-    ui::DialogHook FPreviousHook;
+    DialogRecorder FDialogs{[this](const ui::DialogRequest& r) { return AnswerDialog(r); }};
     std::vector<std::function<void()>> FForms;
 };
 

@@ -1,6 +1,6 @@
 #include "controls/TUtlTimerPool.h"
 
-#include "tests/controls/DialogCapture.h"
+#include "tests/support/DialogRecorder.h"
 #include "platform/os/TickCount.h"
 #include "platform/ui/TApplication.h"
 
@@ -159,7 +159,7 @@ TEST_F(TimerPoolTest, RemovingDuringATickStillRunsEveryOtherItemOnce) {
 }
 
 TEST_F(TimerPoolTest, ExceptionInAHandlerGoesToTheApplicationAndLaterTicksRun) {
-    DialogCapture dialogs;
+    DialogRecorder dialogs;
     int calls = 0;
     pool.AddTimer(1, 50, [&](TObject*) {
         ++calls;
@@ -168,7 +168,7 @@ TEST_F(TimerPoolTest, ExceptionInAHandlerGoesToTheApplicationAndLaterTicksRun) {
     pool.TimerMessage();
     pool.TimerMessage();
     EXPECT_EQ(calls, 2);
-    EXPECT_EQ(dialogs.Texts, (std::vector<std::string>{"boom.", "boom."}));
+    EXPECT_EQ(dialogs.Texts(), (std::vector<std::string>{"boom.", "boom."}));
 }
 
 TEST(TimerPoolSetupTest, BaseIntervalOnlyWhileLoadingAndNeverZero) {

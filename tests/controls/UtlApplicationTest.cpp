@@ -1,6 +1,6 @@
 #include "controls/TUtlApplication.h"
 
-#include "tests/controls/DialogCapture.h"
+#include "tests/support/DialogRecorder.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/TempFolder.h"
 
@@ -159,7 +159,7 @@ TEST_F(UtlApplicationTest, LogExceptionNamesTheSender) {
 }
 
 TEST_F(UtlApplicationTest, HandleExceptionCanBeCancelled) {
-    DialogCapture dialogs;
+    DialogRecorder dialogs;
     app.Options = TUtlApplicationOptions{aoLogNr, aoLogException};
     int asked = 0;
     app.OnException = [&](TObject*, const Exception& e, bool& cancel) {
@@ -179,7 +179,7 @@ TEST_F(UtlApplicationTest, HandleExceptionCanBeCancelled) {
     }
     EXPECT_EQ(asked, 2);
     EXPECT_NE(ReadFileBytes(log).find("log me"), std::string::npos);
-    EXPECT_EQ(dialogs.Texts, std::vector<std::string>{"log me."});
+    EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{"log me."});
 }
 
 TEST_F(UtlApplicationTest, BrushBitmapIsACheckerboardCachedPerColour) {

@@ -15,6 +15,7 @@
 #include "platform/data/TField.h"
 #include "platform/data/TFieldDefs.h"
 #include "platform/ui/DialogHook.h"
+#include "tests/support/DialogRecorder.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/TMemDataSet.h"
 #include "tests/support/TempFolder.h"
@@ -66,11 +67,6 @@ private:
 class ExportFixture : public ::testing::Test {
 protected:
     ExportFixture() {
-        FPreviousHook = ui::SetDialogHook([this](const ui::DialogRequest& r) {
-            Dialogs.push_back(r);
-            ProgressOpenAtDialog.push_back(Progress.Started && !Progress.Destroyed);
-            return ui::DialogAnswer{1, {}};
-        });
         FPreviousFactory =
             vge::SetProgressDialogFactory([this] { return std::make_unique<RecordingProgress>(Progress); });
         Data = std::make_unique<TMemDataSet>();
@@ -89,7 +85,6 @@ protected:
         Export.reset();
         Data.reset();
         vge::SetProgressDialogFactory(FPreviousFactory);
-        ui::SetDialogHook(FPreviousHook);
     }
 
     // The data formats the application's exporters carry.
@@ -134,9 +129,14 @@ protected:
     // Per dialog: whether the progress window was still open when it came.
     std::vector<bool> ProgressOpenAtDialog;
     ProgressLog Progress;
+    // Answers OK to every dialog, keeping it in Dialogs.
+    DialogRecorder Recorder{[this](const ui::DialogRequest& r) {
+        Dialogs.push_back(r);
+        ProgressOpenAtDialog.push_back(Progress.Started && !Progress.Destroyed);
+        return ui::DialogAnswer{1, {}};
+    }};
 
 private:
-    ui::DialogHook FPreviousHook;
     vge::ProgressDialogFactory FPreviousFactory;
 };
 

@@ -119,14 +119,14 @@ TEST_F(ExportSettingsFile, LoadingWithoutANameUsesTheOpenDialog) {
     Export->SetRowsPerFile(3);
     ASSERT_TRUE(Export->SaveSpecification(File("a.vge")));
     Export->SetRowsPerFile(0);
-    ui::SetDialogHook([this](const ui::DialogRequest& r) {
+    Recorder.AnswerWith([this](const ui::DialogRequest& r) {
         Dialogs.push_back(r);
         return ui::DialogAnswer{1, File("a.vge")};
     });
     EXPECT_TRUE(Export->LoadSpecification());
     EXPECT_EQ(Export->RowsPerFile(), 3);
     EXPECT_EQ(Dialogs.back().Kind, ui::DialogKind::OpenDialog);
-    ui::SetDialogHook([](const ui::DialogRequest&) { return ui::DialogAnswer{0, {}}; });
+    Recorder.AnswerWith(0);
     EXPECT_FALSE(Export->LoadSpecification());
 }
 

@@ -4,6 +4,7 @@
 #include "platform/core/CodePages.h"
 #include "platform/core/FileUtils.h"
 #include "platform/ui/DialogHook.h"
+#include "tests/support/DialogRecorder.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -23,7 +24,7 @@ TEST(VgEUtils, ForceDirectoriesCreatesEveryMissingLevel) {
 
 TEST(VgEUtils, FileDialogProposesDefaultInAFolder) {
     std::vector<ui::DialogRequest> requests;
-    const ui::DialogHook previous = ui::SetDialogHook([&](const ui::DialogRequest& r) {
+    DialogRecorder dialogs([&](const ui::DialogRequest& r) {
         requests.push_back(r);
         return ui::DialogAnswer{1, "/tmp/lista.xls"};
     });
@@ -33,11 +34,10 @@ TEST(VgEUtils, FileDialogProposesDefaultInAFolder) {
     ASSERT_EQ(requests.size(), 1u);
     EXPECT_EQ(requests[0].Kind, ui::DialogKind::SaveDialog);
     EXPECT_EQ(requests[0].Value, "/tmp/export/default");
-    ui::SetDialogHook([](const ui::DialogRequest&) { return ui::DialogAnswer{0, {}}; });
+    dialogs.AnswerWith(0);
     name = "megmarad";
     EXPECT_FALSE(VgEOpenSaveFileDialog("", "", "", "", name, true));
     EXPECT_EQ(name, "megmarad");
-    ui::SetDialogHook(previous);
 }
 
 TEST(VgEUtils, Base64) {

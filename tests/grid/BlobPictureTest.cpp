@@ -10,6 +10,7 @@
 #include "platform/ui/TButton.h"
 #include "platform/ui/TClipboard.h"
 #include "platform/ui/TMemo.h"
+#include "tests/support/DialogRecorder.h"
 #include "tests/support/ErrorOf.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/TempFolder.h"
@@ -52,13 +53,10 @@ protected:
             return mrOk;
         };
     }
-    void TearDown() override {
-        TVgBlobEditor::Runner = nullptr;
-        ui::SetDialogHook(nullptr);
-    }
+    void TearDown() override { TVgBlobEditor::Runner = nullptr; }
     // File dialogs answer with Name; the requests are kept.
     void AnswerFilesWith(const std::string& Name) {
-        ui::SetDialogHook([this, Name](const ui::DialogRequest& r) {
+        Recorder.AnswerWith([this, Name](const ui::DialogRequest& r) {
             Requests.push_back(r);
             return ui::DialogAnswer{1, Name};
         });
@@ -71,6 +69,7 @@ protected:
     TVgDBGrid Grid{nullptr};
     std::function<void(TVgBlobEditor*)> InEditor;
     std::vector<ui::DialogRequest> Requests;
+    DialogRecorder Recorder{ui::DialogHook{}};
     int Shown = 0;
     bool ShowedPicture = false;
 };

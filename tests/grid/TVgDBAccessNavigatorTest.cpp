@@ -5,6 +5,7 @@
 #include "platform/ui/DialogHook.h"
 #include "platform/ui/TEdit.h"
 #include "platform/ui/VirtualKeys.h"
+#include "tests/support/DialogRecorder.h"
 
 using namespace gridtest;
 
@@ -17,7 +18,6 @@ protected:
         Source.SetDataSet(Data.get());
         Nav.SetDataSource(&Source);
     }
-    void TearDown() override { ui::SetDialogHook({}); }
     void Type(const String& Text) {
         Nav.RecNoEdit()->SetText(Text);
         Word key = VK_RETURN;
@@ -27,6 +27,7 @@ protected:
     std::unique_ptr<TMemDataSet> Data;
     TDataSource Source{nullptr};
     TVgDBAccessNavigator Nav{nullptr};
+    DialogRecorder Recorder{ui::DialogHook{}};
 };
 
 TEST_F(NavigatorTest, NewNavigatorLaysOutEveryMember) {
@@ -80,7 +81,7 @@ TEST_F(NavigatorTest, TypedNumberJumpsToAnyRecord) {
         EXPECT_EQ(Nav.RecNoEdit()->Text(), "10") << bad;
     }
     int asked = 0;
-    ui::SetDialogHook([&](const ui::DialogRequest&) {
+    Recorder.AnswerWith([&](const ui::DialogRequest&) {
         ++asked;
         return ui::DialogAnswer{};
     });
@@ -93,7 +94,7 @@ TEST_F(NavigatorTest, TypedNumberJumpsToAnyRecord) {
 TEST_F(NavigatorTest, DeleteAsksUnlessConfirmDeleteIsOff) {
     std::vector<String> questions;
     Integer answer = mrCancel;
-    ui::SetDialogHook([&](const ui::DialogRequest& r) {
+    Recorder.AnswerWith([&](const ui::DialogRequest& r) {
         questions.push_back(r.Text);
         return ui::DialogAnswer{answer, ""};
     });

@@ -7,6 +7,7 @@
 #include "platform/ui/TMenuItem.h"
 #include "platform/ui/TPopupMenu.h"
 #include "platform/ui/VirtualKeys.h"
+#include "tests/support/DialogRecorder.h"
 
 using namespace gridtest;
 
@@ -191,13 +192,10 @@ TEST_F(FooterTest, CustomFootersAreLeftAlone) {
 class DeleteTest : public GridFixture {
 protected:
     void SetUp() override { Build(5); }
-    void TearDown() override {
-        ui::SetDialogHook({});
-        GridFixture::TearDown();
-    }
     std::vector<String> Questions;
+    DialogRecorder Recorder{ui::DialogHook{}};
     void Answer(Integer Result) {
-        ui::SetDialogHook([this, Result](const ui::DialogRequest& r) {
+        Recorder.AnswerWith([this, Result](const ui::DialogRequest& r) {
             Questions.push_back(r.Text);
             return ui::DialogAnswer{Result, {}};
         });

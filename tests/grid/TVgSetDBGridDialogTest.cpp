@@ -19,6 +19,7 @@
 #include "platform/ui/TMenuItem.h"
 #include "platform/ui/TTimer.h"
 #include "platform/ui/VirtualKeys.h"
+#include "tests/support/DialogRecorder.h"
 
 #include <functional>
 
@@ -240,7 +241,7 @@ TEST_F(SetupDialogTest, EachLineShowsItsOwnOddColourInTheCustomSlot) {
 
 TEST_F(SetupDialogTest, TheCustomEntryAsksForAColourForItsOwnSlot) {
     std::vector<ui::DialogRequest> asked;
-    ui::DialogHook previous = ui::SetDialogHook([&](const ui::DialogRequest& r) {
+    DialogRecorder dialogs([&](const ui::DialogRequest& r) {
         asked.push_back(r);
         return ui::DialogAnswer{1, ColorToString(TColor(0x336699))};
     });
@@ -252,7 +253,6 @@ TEST_F(SetupDialogTest, TheCustomEntryAsksForAColourForItsOwnSlot) {
         background = f->edDataFont->Color();
         ui::SimulateKey(f->VgColorsCBData, VK_TAB);
     }));
-    ui::SetDialogHook(previous);
     ASSERT_EQ(asked.size(), 1u);
     EXPECT_EQ(asked[0].Kind, ui::DialogKind::ColorDialog);
     EXPECT_EQ(background, TColor(0x336699));
@@ -262,15 +262,12 @@ TEST_F(SetupDialogTest, TheCustomEntryAsksForAColourForItsOwnSlot) {
 }
 
 TEST_F(SetupDialogTest, AChosenFontIsKeptWithoutVisitingItsBox) {
-    ui::DialogHook previous = ui::SetDialogHook([](const ui::DialogRequest&) {
-        return ui::DialogAnswer{1, "Liberation Serif"};
-    });
+    DialogRecorder dialogs([](const ui::DialogRequest&) { return ui::DialogAnswer{1, "Liberation Serif"}; });
     String shown;
     EXPECT_TRUE(Run([&](TfrmGridSetup* f) {
         f->btnTitleFont->Click();
         shown = f->edTitleFont->Text();
     }));
-    ui::SetDialogHook(previous);
     EXPECT_EQ(shown, "Liberation Serif, " + IntToStr(Grid->TitleFont()->Size()));
     EXPECT_EQ(Column(0)->Title()->Font()->Name(), "Liberation Serif");
     EXPECT_NE(Column(0)->Font()->Name(), "Liberation Serif");

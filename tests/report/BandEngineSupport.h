@@ -15,6 +15,7 @@
 #include "report/TrpSubReportView.h"
 #include "report/rpBuild.h"
 #include "report/rpEngine.h"
+#include "tests/support/DialogRecorder.h"
 
 #include <gtest/gtest.h>
 
@@ -24,10 +25,6 @@ protected:
         rpInitEngine();
         Prn->SetPrinterIndex(Prn->DefaultPrinter);
         TempBmp->Canvas()->SetMeasurer(&Fixed);
-        FPrevious = ui::SetDialogHook([this](const ui::DialogRequest& r) {
-            Messages.push_back(r.Caption + ": " + r.Text);
-            return ui::DialogAnswer{1, {}};
-        });
         Report = new TrpReport(&Owner);
         Report->SetName("rpReport1");
         Report->ShowProgress = false;
@@ -36,7 +33,6 @@ protected:
         Page->Margins = TRect(20, 20, 20, 20);
     }
     void TearDown() override {
-        ui::SetDialogHook(FPrevious);
         TempBmp->Canvas()->SetMeasurer(nullptr);
         CurReport = nullptr;
         MasterReport = nullptr;
@@ -96,8 +92,12 @@ protected:
     TrpReport* Report = nullptr;
     TrpPage* Page = nullptr;
     std::vector<String> Messages;
+    // Answers OK to every dialog and keeps "caption: text" in Messages.
+    DialogRecorder Recorder{[this](const ui::DialogRequest& r) {
+        Messages.push_back(r.Caption + ": " + r.Text);
+        return ui::DialogAnswer{1, {}};
+    }};
 
 private:
-    ui::DialogHook FPrevious;
     int FCount = 0;
 };

@@ -5,6 +5,7 @@
 #include "platform/core/ScopeExit.h"
 #include "report/TrpTextExportFilter.h"
 #include "report/rpRegistry.h"
+#include "tests/support/DialogRecorder.h"
 #include "tests/support/ErrorOf.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/TempFolder.h"
@@ -172,10 +173,9 @@ TEST_F(ExportReport, AFileThatCannotBeWrittenSaysWhich) {
 
 TEST_F(ExportReport, TheRegisteredFiltersExportAsThePreviewCallsThem) {
     // The text filter asks for its average font height.
-    const ui::DialogHook before = ui::SetDialogHook([](const ui::DialogRequest& r) {
+    DialogRecorder dialogs([](const ui::DialogRequest& r) {
         return ui::DialogAnswer{1, r.Kind == ui::DialogKind::InputBox ? "16" : ""};
     });
-    core::ScopeExit restore([&] { ui::SetDialogHook(before); });
     int exported = 0;
     for (Integer i = 0; i < rpFiltersCount; ++i) {
         const String mask = rpFilters[i].FilterExt;

@@ -169,7 +169,7 @@ TEST_F(OlderPreparedFile, ItPrintsToAPdfDocumentAndExports) {
               String::npos);
 
     // Exported: the RTF document holds one picture a page (rows of 16 pixels, asked for).
-    ui::SetDialogHook([](const ui::DialogRequest&) { return ui::DialogAnswer{1, "16"}; });
+    Recorder.AnswerWith(1, "16");
     Report->ExportTo(rpFilters[1].ClassRef, Dir.File("regi.rtf"));
     const String rtf = ReadFileBytes(Dir.File("regi.rtf"));
     std::size_t pictures = 0;

@@ -23,6 +23,7 @@
 #include "report/TrpPreviewForm.h"
 #include "report/TrpPreviewSearchForm.h"
 #include "report/TrpPrintForm.h"
+#include "tests/support/DialogRecorder.h"
 #include "tests/support/ErrorOf.h"
 #include "tests/support/TempFolder.h"
 
@@ -112,7 +113,7 @@ TEST_F(Preview, OpenAndSaveKeysWorkWithTheirButtonsHidden) {
     Report->PreviewButtons = {pbZoom, pbFind, pbExit};
     TrpPreviewForm* f = Open();
     std::vector<ui::DialogRequest> asked;
-    ui::DialogHook previous = ui::SetDialogHook([&](const ui::DialogRequest& r) {
+    DialogRecorder dialogs([&](const ui::DialogRequest& r) {
         asked.push_back(r);
         return ui::DialogAnswer{0, {}};
     });
@@ -120,7 +121,6 @@ TEST_F(Preview, OpenAndSaveKeysWorkWithTheirButtonsHidden) {
     f->FormKeyDown(f, key, {ssCtrl});
     key = 'O';
     f->FormKeyDown(f, key, {ssCtrl});
-    ui::SetDialogHook(previous);
     ASSERT_EQ(asked.size(), 2u);
     EXPECT_EQ(asked[0].Kind, ui::DialogKind::SaveDialog);
     EXPECT_EQ(asked[0].Filter, f->SaveFilter());
@@ -280,12 +280,9 @@ TEST_F(Preview, SaveDialogListsPreparedReportsFirstThenTheExportFilters) {
     auto* window = new FakeWindow();
     report::rpSetProgressWindow(window);
     // The text filter asks for the average font height.
-    ui::DialogHook previous = ui::SetDialogHook([](const ui::DialogRequest&) {
-        return ui::DialogAnswer{1, "16"};
-    });
+    DialogRecorder dialogs([](const ui::DialogRequest&) { return ui::DialogAnswer{1, "16"}; });
     f->SaveAs(dir.File("lista.rpp"), 2);
     f->SaveAs(dir.File("lista"), 3);
-    ui::SetDialogHook(previous);
     report::rpSetProgressWindow(nullptr);
     EXPECT_TRUE(std::filesystem::exists(dir.File("lista.txt")));
     EXPECT_TRUE(std::filesystem::exists(dir.File("lista.rtf")));
@@ -403,7 +400,7 @@ TEST_F(Preview, ShowReportOpensThePreviewWithTheReportsTitle) {
 TEST_F(Preview, KeysReachEveryPreviewOfARunAlsoOneWhosePagesAllFit) {
     Report->ModalPreview = false;
     std::vector<ui::DialogKind> asked;
-    ui::DialogHook previous = ui::SetDialogHook([&](const ui::DialogRequest& r) {
+    DialogRecorder dialogs([&](const ui::DialogRequest& r) {
         asked.push_back(r.Kind);
         return ui::DialogAnswer{0, {}};
     });
@@ -432,7 +429,6 @@ TEST_F(Preview, KeysReachEveryPreviewOfARunAlsoOneWhosePagesAllFit) {
         Application->ProcessMessages();
         EXPECT_EQ(shown(), nullptr);
     }
-    ui::SetDialogHook(previous);
 }
 
 TEST(PreviewSearchForm, OpensEmptyCaseBlindFromTheFirstPage) {
@@ -500,9 +496,8 @@ TEST_F(PreviewLook, Picture) {
 TEST_F(PreviewLook, ShownUntilClosed) {
     if (std::getenv("VELMORA_PREVIEW_DEMO") == nullptr)
         GTEST_SKIP() << "set VELMORA_PREVIEW_DEMO to use the preview";
-    ui::DialogHook previous = ui::SetDialogHook({});
+    DialogRecorder dialogs{ui::DialogHook{}};
     Report->ShowReport();
-    ui::SetDialogHook(previous);
     EXPECT_EQ(Report->EMFPages()->Count(), 0);
 }
 

@@ -42,7 +42,7 @@ protected:
         BandEngineTest::SetUp();
         report::rpSetProgressWindow(new FakeWindow()); // the engine owns it
         // Rows 30 pixels apart, as the report's.
-        ui::SetDialogHook([](const ui::DialogRequest&) { return ui::DialogAnswer{1, "30"}; });
+        Recorder.AnswerWith(1, "30");
     }
     void TearDown() override {
         report::rpSetProgressWindow(nullptr);

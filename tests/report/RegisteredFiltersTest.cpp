@@ -18,7 +18,7 @@ protected:
     void SetUp() override {
         BandEngineTest::SetUp();
         report::rpSetProgressWindow(new FakeWindow()); // the engine owns it
-        ui::SetDialogHook([this](const ui::DialogRequest& r) {
+        Recorder.AnswerWith([this](const ui::DialogRequest& r) {
             Asked.push_back(r.Caption + "|" + r.Text + "|" + r.Value);
             return ui::DialogAnswer{1, Answer};
         });

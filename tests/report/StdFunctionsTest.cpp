@@ -15,6 +15,7 @@
 #include "report/TrpReport.h"
 #include "report/rpGlobals.h"
 #include "report/rpRegistry.h"
+#include "tests/support/DialogRecorder.h"
 #include "tests/support/ErrorOf.h"
 #include "tests/support/TMemDataSet.h"
 
@@ -266,12 +267,11 @@ TEST(StdFunctions, ConversionErrorsPropagate) {
 TEST(StdFunctions, InputAsksWithPromptAndDefault) {
     Build b;
     ui::DialogRequest seen;
-    auto previous = ui::SetDialogHook([&](const ui::DialogRequest& r) {
+    DialogRecorder dialogs([&](const ui::DialogRequest& r) {
         seen = r;
         return ui::DialogAnswer{1, "Kovács"};
     });
     EXPECT_EQ(ShowValue(b.Parser.Calc("INPUT('Név?', 'x')")), "'Kovács'");
-    ui::SetDialogHook(previous);
     EXPECT_EQ(seen.Kind, ui::DialogKind::InputBox);
     EXPECT_EQ(seen.Caption, "");
     EXPECT_EQ(seen.Text, "Név?");

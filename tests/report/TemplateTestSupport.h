@@ -5,22 +5,14 @@
 #include "tests/report/StreamBytes.h"
 #include "report/TrpReport.h"
 #include "report/rpEngine.h"
+#include "tests/support/DialogRecorder.h"
 
 #include <gtest/gtest.h>
 
 class TemplateTest : public ::testing::Test {
 protected:
-    TemplateTest() {
-        rpInitEngine();
-        FPrevious = ui::SetDialogHook([this](const ui::DialogRequest& r) {
-            Messages.push_back(r.Caption + ": " + r.Text);
-            return ui::DialogAnswer{1, {}};
-        });
-    }
-    ~TemplateTest() override {
-        ui::SetDialogHook(FPrevious);
-        CurReport = nullptr;
-    }
+    TemplateTest() { rpInitEngine(); }
+    ~TemplateTest() override { CurReport = nullptr; }
 
     Bytes Save(TrpReport& r) {
         TMemoryStream s;
@@ -44,7 +36,10 @@ protected:
     std::vector<String> Messages;
 
 private:
-    ui::DialogHook FPrevious;
+    DialogRecorder FDialogs{[this](const ui::DialogRequest& r) {
+        Messages.push_back(r.Caption + ": " + r.Text);
+        return ui::DialogAnswer{1, {}};
+    }};
 };
 
 constexpr const char* UnsupportedMessage = "Error: Unsupported RPF format";

@@ -3,6 +3,7 @@
 #include "report/TrpFmtForm.h"
 
 #include "report/FormatValue.h"
+#include "tests/support/DialogRecorder.h"
 #include "tests/support/ErrorOf.h"
 #include "tests/support/TempFolder.h"
 
@@ -108,13 +109,12 @@ TEST(TrpFmtForm, DecimalsStayWithinAByte) {
 TEST(TrpFmtForm, DecimalsThatAreNoNumberShowTheConversionErrorAndKeepTheValue) {
     // Typing goes through the event loop, so the error ends in the message box.
     std::vector<String> shown;
-    ui::DialogHook previous = ui::SetDialogHook([&](const ui::DialogRequest& r) {
+    DialogRecorder dialogs([&](const ui::DialogRequest& r) {
         shown.push_back(r.Text);
         return ui::DialogAnswer{1, {}};
     });
     FmtDialog d(rpMakeFormat(1, 0, 7, ','));
     ui::SimulateKey(d.Form.Edit3, 'X', {}, "x");
-    ui::SetDialogHook(previous);
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0], "'x' is not a valid integer value.");
     EXPECT_EQ(rpFormatDecimals(d.Form.Format), 7);

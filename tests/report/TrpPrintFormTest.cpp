@@ -6,6 +6,7 @@
 #include "report/TrpControls.h"
 #include "report/TrpPrinter.h"
 #include "report/rpEngine.h"
+#include "tests/support/DialogRecorder.h"
 #include "tests/support/FakeSpooler.h"
 #include "tests/support/TempFolder.h"
 
@@ -40,15 +41,10 @@ protected:
         rpInitEngine();
         FOld = SetPrinter(&Device);
         Prn->SetPrinter(&Device);
-        FHook = ui::SetDialogHook([this](const ui::DialogRequest& r) {
-            Messages.push_back(r.Caption + ": " + r.Text + (r.Value.empty() ? "" : " [" + r.Value + "]"));
-            return ui::DialogAnswer{SetupAnswer.empty() ? 0 : 1, SetupAnswer};
-        });
         Form = new TrpPrintForm(nullptr);
     }
     void TearDown() override {
         delete Form;
-        ui::SetDialogHook(FHook);
         Prn->SetPrinter(nullptr);
         SetPrinter(FOld);
     }
@@ -76,7 +72,10 @@ protected:
 
 private:
     TPrinter* FOld = nullptr;
-    ui::DialogHook FHook;
+    DialogRecorder FDialogs{[this](const ui::DialogRequest& r) {
+        Messages.push_back(r.Caption + ": " + r.Text + (r.Value.empty() ? "" : " [" + r.Value + "]"));
+        return ui::DialogAnswer{SetupAnswer.empty() ? 0 : 1, SetupAnswer};
+    }};
 };
 
 } // namespace

@@ -25,6 +25,7 @@
 #include "platform/ui/TTimer.h"
 #include "platform/ui/VirtualKeys.h"
 #include "tests/app/OfficeDbFixture.h"
+#include "tests/support/DialogRecorder.h"
 
 #include <functional>
 #include <memory>
@@ -39,24 +40,22 @@ protected:
     void SetUp() override {
         OfficeDbFixture::SetUp();
         UseAsWorkingFolder();
-        FPreviousHook = ui::SetDialogHook([this](const ui::DialogRequest& r) {
-            Boxes.push_back(r.Text);
-            return ui::DialogAnswer{IDOK, {}};
-        });
         Form1 = new TForm1(nullptr);
         Form1->AfterConstruction();
     }
     void TearDown() override {
         delete Form1;
         Form1 = nullptr;
-        ui::SetDialogHook(FPreviousHook);
         OfficeDbFixture::TearDown();
     }
 
     std::vector<String> Boxes;
 
 private:
-    ui::DialogHook FPreviousHook;
+    DialogRecorder FDialogs{[this](const ui::DialogRequest& r) {
+        Boxes.push_back(r.Text);
+        return ui::DialogAnswer{IDOK, {}};
+    }};
 };
 
 template <class T> std::pair<const char*, std::function<TForm*()>> Make(const char* Name) {

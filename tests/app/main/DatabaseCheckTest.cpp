@@ -7,6 +7,7 @@
 #include "platform/ui/TApplication.h"
 #include "sqlite/TSqlite3DB.h"
 #include "tests/app/OfficeDbFixture.h"
+#include "tests/support/DialogRecorder.h"
 #include "tests/support/FileBytes.h"
 
 #include <gtest/gtest.h>
@@ -100,13 +101,12 @@ TEST(DatabaseCheckMessage, NamesTheFileAndTheReason) {
 void StartOn(const std::string& folder, const std::string& bytes) {
     if (chdir(folder.c_str()) != 0) std::exit(3);
     WriteFileBytes(folder + "/data/dornek.s3db", bytes);
-    String all;
-    ui::SetDialogHook([&all](const ui::DialogRequest& r) {
-        all += "[" + r.Text + "]";
-        return ui::DialogAnswer{1, {}};
-    });
+    const DialogRecorder dialogs;
     Form1 = new TForm1(nullptr);
     Form1->AfterConstruction();
+    String all;
+    for (const String& t : dialogs.Texts())
+        all += "[" + t + "]";
     const bool untouched = ReadFileBytes(folder + "/data/dornek.s3db") == bytes;
     std::fprintf(stderr, "messages:%s:end ends:%s untouched:%s\n", all.c_str(),
                  Application->Terminated() ? "yes" : "no", untouched ? "yes" : "no");

@@ -13,6 +13,7 @@
 #include "platform/ui/VirtualKeys.h"
 #include "platform/ui/TApplication.h"
 #include "tests/app/OfficeDbFixture.h"
+#include "tests/support/DialogRecorder.h"
 
 #include <gtest/gtest.h>
 
@@ -51,31 +52,15 @@ TControl* Front(TWinControl* Parent) {
     return Parent->Controls(Parent->ControlCount() - 1);
 }
 
-// Collects the texts of every message box while alive.
-class MessageLog {
-public:
-    MessageLog() {
-        FPrevious = ui::SetDialogHook([this](const ui::DialogRequest& r) {
-            Texts.push_back(r.Text);
-            return ui::DialogAnswer{1, {}};
-        });
-    }
-    ~MessageLog() { ui::SetDialogHook(FPrevious); }
-    std::vector<String> Texts;
-
-private:
-    ui::DialogHook FPrevious;
-};
-
 TEST(ProgramEntry, SecondCopyIsRefusedWithItsMessage) {
     PrivateLockFolder locks;
     TNamedMutex first(app::InstanceMutexName);
     ASSERT_EQ(first.Wait(0), TWaitResult::wrSignaled);
 
-    MessageLog log;
+    DialogRecorder log;
     EXPECT_EQ(app::ClaimSingleInstance(), nullptr);
     EXPECT_EQ(app::RunProgram(), 0);
-    EXPECT_EQ(log.Texts,
+    EXPECT_EQ(log.Texts(),
               (std::vector<String>{"A program egy példánya már fut", "A program egy példánya már fut"}));
     // The refused copy created no window and left the first copy's lock alone.
     EXPECT_EQ(Application->MainForm(), nullptr);
@@ -84,7 +69,7 @@ TEST(ProgramEntry, SecondCopyIsRefusedWithItsMessage) {
 
 TEST(ProgramEntry, FirstCopyTakesTheLockAndLaterCopiesWaitForIt) {
     PrivateLockFolder locks;
-    MessageLog log;
+    DialogRecorder log;
     {
         auto mine = app::ClaimSingleInstance();
         ASSERT_NE(mine, nullptr);
@@ -92,7 +77,7 @@ TEST(ProgramEntry, FirstCopyTakesTheLockAndLaterCopiesWaitForIt) {
     }
     // Once the first copy is gone, a new one starts.
     EXPECT_NE(app::ClaimSingleInstance(), nullptr);
-    EXPECT_EQ(log.Texts.size(), 1u);
+    EXPECT_EQ(log.Texts().size(), 1u);
 }
 
 // Ends a child process of the tests below: its folders go with it, since the
@@ -109,14 +94,10 @@ TEST(ProgramEntry, FirstCopyTakesTheLockAndLaterCopiesWaitForIt) {
 // The child leaves before the test's folders go out of scope, so it removes them itself.
 void StartInEmptyFolder(const std::string& folder, const std::string& locks) {
     if (chdir(folder.c_str()) != 0) std::exit(3);
-    std::vector<String> texts;
-    ui::SetDialogHook([&texts](const ui::DialogRequest& r) {
-        texts.push_back(r.Text);
-        return ui::DialogAnswer{1, {}};
-    });
+    const DialogRecorder dialogs;
     const int code = app::RunProgram();
     String all;
-    for (const String& t : texts)
+    for (const String& t : dialogs.Texts())
         all += "[" + t + "]";
     std::fprintf(stderr, "messages:%s:end\n", all.c_str());
     std::fflush(stderr);

@@ -32,6 +32,7 @@
 #include "report/rpProgress.h"
 #include "sqlite/TSqlite3Query.h"
 #include "tests/app/OfficeDbFixture.h"
+#include "tests/support/DialogRecorder.h"
 
 #include <gtest/gtest.h>
 
@@ -47,10 +48,6 @@ protected:
         OfficeDbFixture::SetUp();
         UseAsWorkingFolder();
         rpInitEngine();
-        FPreviousHook = ui::SetDialogHook([this](const ui::DialogRequest& r) {
-            Boxes.push_back(r.Caption + ": " + r.Text);
-            return ui::DialogAnswer{1, {}};
-        });
         FPreviousPreview = rpShowPreview;
         EnginePreview = rpShowPreview;
         rpShowPreview = [this](TrpReport* Report, const String& Caption) {
@@ -71,7 +68,6 @@ protected:
         rpShowPreview = FPreviousPreview;
         // The engine's progress window, when a build made it, goes while the toolkit runs.
         report::rpSetProgressWindow(nullptr);
-        ui::SetDialogHook(FPreviousHook);
         OfficeDbFixture::TearDown();
     }
 
@@ -234,7 +230,10 @@ protected:
     std::vector<std::vector<Page>> Shown;
 
 private:
-    ui::DialogHook FPreviousHook;
+    DialogRecorder FDialogs{[this](const ui::DialogRequest& r) {
+        Boxes.push_back(r.Caption + ": " + r.Text);
+        return ui::DialogAnswer{1, {}};
+    }};
     std::function<void(TrpReport*, const String&)> FPreviousPreview;
 };
 

@@ -7,6 +7,7 @@
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TTimer.h"
 #include "platform/ui/VirtualKeys.h"
+#include "tests/support/DialogRecorder.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/TempFolder.h"
 
@@ -17,7 +18,7 @@
 
 TEST(PrinterSetupDialog, OpensWithoutFontWarnings) {
     Application->Initialize();
-    const ui::DialogHook hook = ui::SetDialogHook(nullptr);
+    const DialogRecorder real{ui::DialogHook{}}; // the dialog itself, not an answer
     TempFolder dir("velmora-setup");
     TPrinterSetupDialog dialog(nullptr);
     TTimer closer(nullptr);
@@ -35,7 +36,6 @@ TEST(PrinterSetupDialog, OpensWithoutFontWarnings) {
     ::dup2(saved, 2);
     ::close(saved);
     ::close(log);
-    ui::SetDialogHook(hook);
     EXPECT_FALSE(confirmed);
     EXPECT_EQ(ReadFileBytes(dir.File("stderr")).find("Point size <= 0"), std::string::npos)
         << ReadFileBytes(dir.File("stderr"));
