@@ -49,7 +49,9 @@ public:
 
 private:
     static ui::DialogHook Fixed(Integer Result, String Value) {
-        return [Result, Value = std::move(Value)](const ui::DialogRequest&) { return ui::DialogAnswer{Result, Value}; };
+        return [Result, Value = std::move(Value)](const ui::DialogRequest&) {
+            return ui::DialogAnswer{Result, Value};
+        };
     }
 
     ui::DialogHook FPrevious;
