@@ -12,6 +12,7 @@
 #include "app/documents/Tdokulap.h"
 #include "app/documents/Tdokusetform.h"
 #include "app/cases/Tugyadatlap.h"
+#include "app/documents/TForm1DocumentParts.h"
 
 #include "controls/TUtlStarter.h"
 #include "controls/TgxExtSpeedButton.h"
@@ -56,10 +57,12 @@ void SetDocumentTexts(TSqlite3Query& Query) {
 } // namespace
 
 void TForm1::CreateDocumentsArea() {
+    FDocuments.Make();
+    TForm1DocumentParts& p = Documents();
     dokulistquery = app::MakeStatementQuery(this, "dokulistquery", Sqlite3DB1);
-    DataSource5 = new TDataSource(this);
-    DataSource5->SetName("DataSource5");
-    DataSource5->SetDataSet(dokulistquery);
+    p.DataSource5 = new TDataSource(this);
+    p.DataSource5->SetName("DataSource5");
+    p.DataSource5->SetDataSet(dokulistquery);
 
     auto* page = static_cast<TPanel*>(FindComponent("dokupage"));
     TPanel* strip = app::MakePanel(this, page, "dokuszuro", alTop);
@@ -72,20 +75,20 @@ void TForm1::CreateDocumentsArea() {
     ComboBox7->SetBounds(48, 8, 250, 21);
     ComboBox7->SetStyle(csDropDownList);
     MakeLabel(this, strip, "Label61", "Dátum:", 312, 11);
-    DateTimePicker2 = app::MakeDatePicker(this, strip, "DateTimePicker2", 354, 8, 110);
-    DateTimePicker3 = app::MakeDatePicker(this, strip, "DateTimePicker3", 470, 8, 110);
-    for (TDateTimePicker* picker : {DateTimePicker2, DateTimePicker3}) {
+    p.DateTimePicker2 = app::MakeDatePicker(this, strip, "DateTimePicker2", 354, 8, 110);
+    p.DateTimePicker3 = app::MakeDatePicker(this, strip, "DateTimePicker3", 470, 8, 110);
+    for (TDateTimePicker* picker : {p.DateTimePicker2, p.DateTimePicker3}) {
         picker->SetShowCheckbox(true);
         picker->SetChecked(false);
     }
     TPanel* target = app::MakePanel(this, strip, "dokudatumtipus", alNone);
     target->SetParentColor(true);
     target->SetBounds(8, 36, 220, 20);
-    RadioButton34 = app::MakeRadioButton(this, target, "RadioButton34", "Készült", 4, 2, 70);
-    RadioButton35 = app::MakeRadioButton(this, target, "RadioButton35", "Őrzési határidő", 80, 2, 120);
-    RadioButton34->SetChecked(true);
-    CheckBox19 = app::MakeCheckBox(this, strip, "CheckBox19", "Őrzendő:", 230, 38, 76);
-    CheckBox20 = app::MakeCheckBox(this, strip, "CheckBox20", "Archiválandó:", 312, 38, 96);
+    p.RadioButton34 = app::MakeRadioButton(this, target, "RadioButton34", "Készült", 4, 2, 70);
+    p.RadioButton35 = app::MakeRadioButton(this, target, "RadioButton35", "Őrzési határidő", 80, 2, 120);
+    p.RadioButton34->SetChecked(true);
+    p.CheckBox19 = app::MakeCheckBox(this, strip, "CheckBox19", "Őrzendő:", 230, 38, 76);
+    p.CheckBox20 = app::MakeCheckBox(this, strip, "CheckBox20", "Archiválandó:", 312, 38, 96);
     app::MakeToolButton(this, strip, "gxExtSpeedButton51", "Lekérdezés", 440, 34, 84, "Keresés indítása")
         ->OnClick = [this](TObject*) { RunDocumentList(); };
     app::MakeToolButton(this, strip, "gxExtSpeedButton50", "Alaphelyzet", 530, 34, 84)->OnClick =
@@ -96,23 +99,23 @@ void TForm1::CreateDocumentsArea() {
     exportButton->SetAnchors(TAnchors{akTop, akRight});
     exportButton->OnClick = [this](TObject*) { ExportDocumentList(); };
 
-    VgDBGrid12 = new TVgDBGrid(this);
-    VgDBGrid12->SetName("VgDBGrid12");
-    VgDBGrid12->SetParent(page);
-    VgDBGrid12->SetAlign(alClient);
-    VgDBGrid12->SetOptions({dgTitles, dgIndicator, dgColumnResize, dgColLines, dgRowLines, dgTabs,
-                            dgConfirmDelete, dgCancelOnExit});
-    VgDBGrid12->SetExOptions({eoBooleanAsCheckBox, eoCellHint, eoDisableDelete, eoDisableInsert,
-                              eoENTERlikeTAB, eoFixedLikeColumn, eoKeepSelection, eoBLOBEditor,
-                              eoTitleWordWrap, eoFilterAutoApply});
-    VgDBGrid12->SetReadOnly(true);
-    VgDBGrid12->GridStyle()->SetStyle(gsCustom);
-    VgDBGrid12->GridStyle()->SetOddColor(clWindow);
-    VgDBGrid12->GridStyle()->SetEvenColor(EvenRowColor);
-    VgDBGrid12->TitleHeight()->SetKind(hkPixelCount);
-    VgDBGrid12->TitleHeight()->SetPixelCount(24);
-    VgDBGrid12->SetDefaultRowHeight(17);
-    VgDBGrid12->SetScrollBars(ssHorizontal);
+    p.VgDBGrid12 = new TVgDBGrid(this);
+    p.VgDBGrid12->SetName("VgDBGrid12");
+    p.VgDBGrid12->SetParent(page);
+    p.VgDBGrid12->SetAlign(alClient);
+    p.VgDBGrid12->SetOptions({dgTitles, dgIndicator, dgColumnResize, dgColLines, dgRowLines, dgTabs,
+                              dgConfirmDelete, dgCancelOnExit});
+    p.VgDBGrid12->SetExOptions({eoBooleanAsCheckBox, eoCellHint, eoDisableDelete, eoDisableInsert,
+                                eoENTERlikeTAB, eoFixedLikeColumn, eoKeepSelection, eoBLOBEditor,
+                                eoTitleWordWrap, eoFilterAutoApply});
+    p.VgDBGrid12->SetReadOnly(true);
+    p.VgDBGrid12->GridStyle()->SetStyle(gsCustom);
+    p.VgDBGrid12->GridStyle()->SetOddColor(clWindow);
+    p.VgDBGrid12->GridStyle()->SetEvenColor(EvenRowColor);
+    p.VgDBGrid12->TitleHeight()->SetKind(hkPixelCount);
+    p.VgDBGrid12->TitleHeight()->SetPixelCount(24);
+    p.VgDBGrid12->SetDefaultRowHeight(17);
+    p.VgDBGrid12->SetScrollBars(ssHorizontal);
     struct Column {
         const char* Field;
         const char* Title;
@@ -122,39 +125,40 @@ void TForm1::CreateDocumentsArea() {
                             Column{"dokszam", "Dok#", 33}, Column{"ufile", "Fájl", 30},
                             Column{"datum", "Dátum", 0}, Column{"orzesi_hatarido", "Őrzési határidő", 77},
                             Column{"orzendo", "Őrzendő", 27}, Column{"archivalando", "Archiválandó", 25}}) {
-        TVgDBColumn* column = VgDBGrid12->GetColumns()->Add();
+        TVgDBColumn* column = p.VgDBGrid12->GetColumns()->Add();
         column->SetFieldName(c.Field);
         column->Title()->SetCaption(c.Title);
         if (c.Width > 0) column->SetWidth(c.Width);
     }
-    VgDBGrid12->SetDataSource(DataSource5);
-    VgDBGrid12->OnDrawColumnCell = [this](TObject* Sender, const TRect& Rect, Integer DataCol, TColumn*,
-                                          TGridDrawState) {
+    p.VgDBGrid12->SetDataSource(p.DataSource5);
+    p.VgDBGrid12->OnDrawColumnCell = [this](TObject* Sender, const TRect& Rect, Integer DataCol, TColumn*,
+                                            TGridDrawState) {
         VgDBGrid12DrawColumnCell(Sender, Rect, DataCol);
     };
-    VgDBGrid12->OnDblClick = [this](TObject* Sender) { VgDBGrid12DblClick(Sender); };
+    p.VgDBGrid12->OnDblClick = [this](TObject* Sender) { VgDBGrid12DblClick(Sender); };
 
-    dokulistToXLS = app::MakeListExporter(this, "dokulistToXLS", dokulistquery,
-                                          {{"ugynev", "Ügy"},
-                                           {"ugyszam", "Ügyszám"},
-                                           {"dokszam", "Dokumentum"},
-                                           {"ufile", "Fájl"},
-                                           {"datum", "Dátum"},
-                                           {"orzesi_hatarido", "Őrzési határidő"},
-                                           {"orzendotext", "Őrzendő"},
-                                           {"archivalandotext", "Archiválandó"}});
-    dokulistToXLS->SetKeyGenerator("VgExport 4.77");
+    p.dokulistToXLS = app::MakeListExporter(this, "dokulistToXLS", dokulistquery,
+                                            {{"ugynev", "Ügy"},
+                                             {"ugyszam", "Ügyszám"},
+                                             {"dokszam", "Dokumentum"},
+                                             {"ufile", "Fájl"},
+                                             {"datum", "Dátum"},
+                                             {"orzesi_hatarido", "Őrzési határidő"},
+                                             {"orzendotext", "Őrzendő"},
+                                             {"archivalandotext", "Archiválandó"}});
+    p.dokulistToXLS->SetKeyGenerator("VgExport 4.77");
 }
 
 void TForm1::RunDocumentList() {
+    TForm1DocumentParts& p = Documents();
     app::DocumentFilter f;
     const Integer index = ComboBox7->ItemIndex();
     if (index >= 0 && index < static_cast<Integer>(FCaseIds.size())) f.CaseId = FCaseIds[index];
-    if (DateTimePicker2->Checked()) f.From = DateTimePicker2->Date();
-    if (DateTimePicker3->Checked()) f.To = DateTimePicker3->Date();
-    f.ByDeadline = !RadioButton34->Checked();
-    f.KeepOnly = CheckBox19->Checked();
-    f.ArchiveOnly = CheckBox20->Checked();
+    if (p.DateTimePicker2->Checked()) f.From = p.DateTimePicker2->Date();
+    if (p.DateTimePicker3->Checked()) f.To = p.DateTimePicker3->Date();
+    f.ByDeadline = !p.RadioButton34->Checked();
+    f.KeepOnly = p.CheckBox19->Checked();
+    f.ArchiveOnly = p.CheckBox20->Checked();
     dokulistquery->DisableControls();
     const core::ScopeExit showAgain([this] { dokulistquery->EnableControls(); });
     app::OpenStatement(*dokulistquery, app::DocumentListSql(f));
@@ -169,25 +173,31 @@ void TForm1::ReopenDocumentList() {
     SetDocumentTexts(*dokulistquery);
 }
 
-void TForm1::ResetDocumentFilter() {
-    for (TDateTimePicker* picker : {DateTimePicker2, DateTimePicker3}) {
+void TForm1::ResetDocumentDates() {
+    TForm1DocumentParts& p = Documents();
+    for (TDateTimePicker* picker : {p.DateTimePicker2, p.DateTimePicker3}) {
         picker->SetDate(Date());
         picker->SetChecked(false);
     }
-    CheckBox19->SetChecked(false);
-    CheckBox20->SetChecked(false);
-    RadioButton34->SetChecked(true);
+}
+
+void TForm1::ResetDocumentFilter() {
+    TForm1DocumentParts& p = Documents();
+    ResetDocumentDates();
+    p.CheckBox19->SetChecked(false);
+    p.CheckBox20->SetChecked(false);
+    p.RadioButton34->SetChecked(true);
     ComboBox7->SetItemIndex(-1);
 }
 
 void TForm1::ExportDocumentList() {
-    app::RunExport(*SaveDialog1, *dokulistToXLS);
+    app::RunExport(*SaveDialog1, *Documents().dokulistToXLS);
 }
 
 void TForm1::VgDBGrid12DrawColumnCell(TObject*, const TRect& Rect, Integer DataCol) {
     if (!ugyadatlap) return;
     TImageList* images = ugyadatlap->ImageList1;
-    TCanvas* canvas = VgDBGrid12->Canvas();
+    TCanvas* canvas = Documents().VgDBGrid12->Canvas();
     if (DataCol == FileColumn) {
         canvas->FillRect(Rect);
         images->Draw(canvas, Rect.Left, Rect.Top, 0, true);
@@ -202,7 +212,7 @@ void TForm1::VgDBGrid12DrawColumnCell(TObject*, const TRect& Rect, Integer DataC
 
 void TForm1::VgDBGrid12DblClick(TObject*) {
     if (!dokulistquery->Active() || dokulistquery->IsEmpty()) return;
-    TField* selected = VgDBGrid12->SelectedField();
+    TField* selected = Documents().VgDBGrid12->SelectedField();
     if (selected && selected->FieldName() == "ufile") {
         app::OpenListedFile(*ugyadatlap->UtlStarter1, dokulistquery->FieldByName("ufile")->AsString());
         return;

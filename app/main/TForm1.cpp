@@ -111,10 +111,7 @@ void TForm1::FormShow(TObject* Sender) {
         memo->Clear();
     DateTimePicker1->SetDate(Date());
     // The cases area has nothing to set up.
-    for (TDateTimePicker* picker : {DateTimePicker2, DateTimePicker3}) {
-        picker->SetDate(Date());
-        picker->SetChecked(false);
-    }
+    ResetDocumentDates();
     letetbeallitas_Memo1->Clear();
     letetbeallitas_Memo2->Clear();
     FillFilterCombos();

@@ -36,6 +36,7 @@ namespace app {
 class ArtImage;
 }
 struct TForm1JubParts;
+struct TForm1DocumentParts;
 
 class TForm1 : public TForm {
 public:
@@ -368,21 +369,15 @@ public:
 
     // ---- Documents area (TForm1Documents.cpp) ------------------------------------------
     TSqlite3Query* dokulistquery;
-    TDataSource* DataSource5;
-    TVgDBGrid* VgDBGrid12;
-    TComboBox* ComboBox7;             // "Ügy:"
-    TDateTimePicker* DateTimePicker2; // "Dátum:" from
-    TDateTimePicker* DateTimePicker3; // to
-    TRadioButton* RadioButton34;      // "Készült"
-    TRadioButton* RadioButton35;      // "Őrzési határidő"
-    TCheckBox* CheckBox19;            // "Őrzendő:"
-    TCheckBox* CheckBox20;            // "Archiválandó:"
-    TVgExportToXLS* dokulistToXLS;
+    TComboBox* ComboBox7; // "Ügy:"
+    TForm1DocumentParts& Documents() const { return *FDocuments; }
 
     // "Lekérdezés": the entries with a file that pass the filter.
     void RunDocumentList();
     // Reruns the list's last statement (nothing before the first run).
     void ReopenDocumentList();
+    // The date pickers to today and unchecked (on show, and part of "Alaphelyzet").
+    void ResetDocumentDates();
     // "Alaphelyzet": pickers to today and unchecked, flags off, "Készült", no case.
     void ResetDocumentFilter();
     void ExportDocumentList();
@@ -555,6 +550,7 @@ private:
     static void Reopen(TSqlite3Query* Query);
 
     app::FormPart<TForm1JubParts> FJub;
+    app::FormPart<TForm1DocumentParts> FDocuments;
     app::OfficeSettings FSettings;
     String FUserName;
     String FProductName;

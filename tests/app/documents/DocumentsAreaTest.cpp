@@ -7,6 +7,7 @@
 #include "app/documents/Tdokulap.h"
 #include "app/documents/Tdokusetform.h"
 #include "app/cases/Tugyadatlap.h"
+#include "app/documents/TForm1DocumentParts.h"
 #include "export/TVgExportToXLS.h"
 #include "grid/TVgDBGrid.h"
 #include "platform/core/DateTime.h"
@@ -117,7 +118,7 @@ TEST_F(DocumentsArea, ListFromTheFilterStripAndItsReset) {
     f.Dokumentumkezeles2->Click();
     EXPECT_FALSE(f.dokulistquery->Active());
     EXPECT_EQ(f.ComboBox7->Items()->Count(), 1);
-    EXPECT_FALSE(f.DateTimePicker2->Checked());
+    EXPECT_FALSE(f.Documents().DateTimePicker2->Checked());
     f.RunDocumentList();
     ASSERT_EQ(f.dokulistquery->RecordCount(), 1);
     // Dates in the short format, flags only as images.
@@ -126,16 +127,16 @@ TEST_F(DocumentsArea, ListFromTheFilterStripAndItsReset) {
     EXPECT_EQ(f.dokulistquery->FieldByName("orzendo")->AsString(), "1");
 
     f.ComboBox7->SetItemIndex(0);
-    f.CheckBox20->SetChecked(true);
-    f.RadioButton35->SetChecked(true);
-    f.DateTimePicker2->SetChecked(true);
+    f.Documents().CheckBox20->SetChecked(true);
+    f.Documents().RadioButton35->SetChecked(true);
+    f.Documents().DateTimePicker2->SetChecked(true);
     f.RunDocumentList();
     EXPECT_TRUE(f.dokulistquery->IsEmpty());
     f.ResetDocumentFilter();
     EXPECT_EQ(f.ComboBox7->ItemIndex(), -1);
-    EXPECT_FALSE(f.CheckBox20->Checked());
-    EXPECT_FALSE(f.DateTimePicker2->Checked());
-    EXPECT_TRUE(f.RadioButton34->Checked());
+    EXPECT_FALSE(f.Documents().CheckBox20->Checked());
+    EXPECT_FALSE(f.Documents().DateTimePicker2->Checked());
+    EXPECT_TRUE(f.Documents().RadioButton34->Checked());
     EXPECT_TRUE(f.dokulistquery->IsEmpty()); // nothing reruns
 }
 
@@ -195,13 +196,15 @@ TEST_F(DocumentsArea, GridDrawsTheDisketteForEveryFileAndTicksForSetFlags) {
     f.RunDocumentList();
     ASSERT_EQ(f.dokulistquery->RecordCount(), 2);
     TBitmap shot;
-    ui::Snapshot(f.VgDBGrid12, &shot);
+    ui::Snapshot(f.Documents().VgDBGrid12, &shot);
     const std::vector<TColor> diskette = OpaquePixels(ugyadatlap->ImageList1, 0);
     const std::vector<TColor> tick = OpaquePixels(ugyadatlap->ImageList1, 1);
     ASSERT_GT(OpaqueCount(diskette), 100);
     ASSERT_GT(OpaqueCount(tick), 100);
     // Grid columns: the indicator, then the fields; rows: the titles, then the entries.
-    const auto cell = [&](Integer Field, Integer Row) { return f.VgDBGrid12->CellRect(Field + 1, Row); };
+    const auto cell = [&](Integer Field, Integer Row) {
+        return f.Documents().VgDBGrid12->CellRect(Field + 1, Row);
+    };
     constexpr Integer File = 3, Keep = 6, Archive = 7;
     for (Integer row : {1, 2}) {
         EXPECT_EQ(Matching(shot, cell(File, row), diskette), OpaqueCount(diskette)) << row;
@@ -223,7 +226,7 @@ TEST_F(DocumentsArea, DoubleClickOpensTheFileOrTheDialog) {
     f.VgDBGrid12DblClick(nullptr); // closed list: nothing
     EXPECT_TRUE(Messages.empty());
     f.RunDocumentList();
-    f.VgDBGrid12->SetSelectedField(f.dokulistquery->FieldByName("ufile"));
+    f.Documents().VgDBGrid12->SetSelectedField(f.dokulistquery->FieldByName("ufile"));
     f.VgDBGrid12DblClick(nullptr);
     EXPECT_EQ(Messages, std::vector<String>{missing + "\n A fájl nem található"});
 
@@ -233,7 +236,7 @@ TEST_F(DocumentsArea, DoubleClickOpensTheFileOrTheDialog) {
         shownFor = dokulap->ItemId;
         dokulap->Close();
     };
-    f.VgDBGrid12->SetSelectedField(f.dokulistquery->FieldByName("ugynev"));
+    f.Documents().VgDBGrid12->SetSelectedField(f.dokulistquery->FieldByName("ugynev"));
     f.VgDBGrid12DblClick(nullptr);
     EXPECT_EQ(shownFor, item);
 }
@@ -308,7 +311,7 @@ TEST_F(DocumentsArea, ListIsExportedAndReadBack) {
     TForm1& f = Create();
     f.RunDocumentList();
     f.ExportDocumentList();
-    ASSERT_EQ(f.dokulistToXLS->GetExportResult(), erCompleted);
+    ASSERT_EQ(f.Documents().dokulistToXLS->GetExportResult(), erCompleted);
     const std::string script = Folder() + "/read.py";
     WriteFileBytes(script, R"(import sys, xlrd
 sheet = xlrd.open_workbook(sys.argv[1]).sheet_by_index(0)
