@@ -36,6 +36,7 @@ namespace app {
 class ArtImage;
 }
 struct TForm1JubParts;
+struct TForm1PartnerParts;
 struct TForm1DocumentParts;
 
 class TForm1 : public TForm {
@@ -183,19 +184,7 @@ public:
     TMenuItem* Ujpartner1;
     TSqlite3Query* partnerQuery1; // partner list
     TSqlite3Query* partnerQuery2; // partner search
-    TDataSource* partnerDataSource1;
-    TDataSource* partnerDataSource2;
-    TVgDBGrid* VgDBGrid1; // list
-    TVgDBGrid* VgDBGrid2; // search
-    TPopupMenu* partnerlistaPopupMenu1;
-    TPopupMenu* partnerlistaPopupMenu2;
-    TEdit* Edit27;                         // "Keresett kifejezés:"
-    TgxExtSpeedButton* partnerKeres;       // "Keres"
-    TgxExtSpeedButton* partnerlistaExport; // "Exportálás" of the list
-    TgxExtSpeedButton* partnerkeresExport; // "Exportálás" of the search
-    TVgExportToXLS* partnerlistaToXLS;
-    TVgExportToXLS* partnerkeresToXLS;
-    TSaveDialog* partnerSaveDialog;
+    TForm1PartnerParts& Partners() const { return *FPartners; }
 
     // ---- Deposits area (TForm1Deposits*.cpp) ------------------------------------------
     TSqlite3Query* letetlista_Query1;     // deposit list
@@ -550,6 +539,7 @@ private:
     static void Reopen(TSqlite3Query* Query);
 
     app::FormPart<TForm1JubParts> FJub;
+    app::FormPart<TForm1PartnerParts> FPartners;
     app::FormPart<TForm1DocumentParts> FDocuments;
     app::OfficeSettings FSettings;
     String FUserName;

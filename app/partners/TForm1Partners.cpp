@@ -10,6 +10,7 @@
 #include "app/main/TForm1.h"
 #include "app/partners/Tpartnermod.h"
 #include "app/partners/Tujpartner.h"
+#include "app/partners/TForm1PartnerParts.h"
 
 #include "controls/TgxExtSpeedButton.h"
 #include "grid/TVgDBGrid.h"
@@ -121,11 +122,13 @@ TPopupMenu* MakePartnerMenu(TForm1* Form, const String& Number, TSqlite3Query* Q
 } // namespace
 
 void TForm1::CreatePartnersArea() {
+    FPartners.Make();
+    TForm1PartnerParts& p = Partners();
     partnerQuery1 = app::MakeStatementQuery(this, "partnerQuery1", Sqlite3DB1);
     partnerQuery1->SQL()->Add(app::PartnerListSql());
     partnerQuery2 = app::MakeStatementQuery(this, "partnerQuery2", Sqlite3DB1);
-    partnerDataSource1 = MakeSource(this, "partnerDataSource1", partnerQuery1);
-    partnerDataSource2 = MakeSource(this, "partnerDataSource2", partnerQuery2);
+    p.partnerDataSource1 = MakeSource(this, "partnerDataSource1", partnerQuery1);
+    p.partnerDataSource2 = MakeSource(this, "partnerDataSource2", partnerQuery2);
 
     auto* nav = static_cast<TPanel*>(FindComponent("partnernav"));
     app::AddNavButton(this, nav, "partnernavLista", "Partner lista")->OnClick = [this](TObject*) {
@@ -134,7 +137,7 @@ void TForm1::CreatePartnersArea() {
     };
     app::AddNavButton(this, nav, "partnernavKereses", "Keresés")->OnClick = [this](TObject*) {
         partnerQuery2->Close();
-        Edit27->SetText("");
+        Partners().Edit27->SetText("");
         partnerkeres->BringToFront();
     };
     app::AddNavButton(this, nav, "partnernavUj", "Új partner")->OnClick = [](TObject*) { ujpartner->Show(); };
@@ -142,44 +145,46 @@ void TForm1::CreatePartnersArea() {
 }
 
 void TForm1::CreatePartnerPages() {
+    TForm1PartnerParts& p = Partners();
     // The list page: grid over the detail block, export at the right of the title.
     auto* listTitle = static_cast<TWinControl*>(FindComponent("partnerlistTitle"));
-    partnerlistaExport = app::MakeToolButton(this, listTitle, "partnerlistaExport", "Exportálás",
-                                             listTitle->Width() - 104, 3, 84, "A lista mentése Excel fájlba");
-    partnerlistaExport->SetAnchors(TAnchors{akTop, akRight});
-    const DetailButtons list = MakePartnerDetail(this, partnerlist, "partnerlist", partnerDataSource1);
-    partnerlistaPopupMenu1 = MakePartnerMenu(this, "1", partnerQuery1);
-    VgDBGrid1 = app::MakeListGrid(
-        this, partnerlist, "VgDBGrid1", partnerDataSource1, partnerlistaPopupMenu1,
+    p.partnerlistaExport =
+        app::MakeToolButton(this, listTitle, "partnerlistaExport", "Exportálás", listTitle->Width() - 104, 3,
+                            84, "A lista mentése Excel fájlba");
+    p.partnerlistaExport->SetAnchors(TAnchors{akTop, akRight});
+    const DetailButtons list = MakePartnerDetail(this, partnerlist, "partnerlist", p.partnerDataSource1);
+    p.partnerlistaPopupMenu1 = MakePartnerMenu(this, "1", partnerQuery1);
+    p.VgDBGrid1 = app::MakeListGrid(
+        this, partnerlist, "VgDBGrid1", p.partnerDataSource1, p.partnerlistaPopupMenu1,
         {{"nev", "név", 250}, {"kepviselo", "képviselő", 250}, {"megjegyzes", "megjegyzés", 393}});
 
     // The search page: the search strip, then grid and detail block as on the list.
     auto* searchTitle = static_cast<TWinControl*>(FindComponent("partnerkeresTitle"));
-    partnerkeresExport =
+    p.partnerkeresExport =
         app::MakeToolButton(this, searchTitle, "partnerkeresExport", "Exportálás", searchTitle->Width() - 104,
                             3, 84, "A találatok mentése Excel fájlba");
-    partnerkeresExport->SetAnchors(TAnchors{akTop, akRight});
+    p.partnerkeresExport->SetAnchors(TAnchors{akTop, akRight});
     TPanel* strip = app::MakePanel(this, partnerkeres, "partnerkeresszuro", alTop);
     strip->SetHeight(36);
     strip->SetTop(app::PageTitleHeight);
     app::MakeLabel(this, strip, "partnerkeresLabel", "Keresett kifejezés:", 12, 11);
-    Edit27 = new TEdit(this);
-    Edit27->SetName("Edit27");
-    Edit27->SetParent(strip);
-    Edit27->SetBounds(120, 8, 300, 21);
-    Edit27->SetText("");
-    Edit27->SetHint("A név bármely részét, a képviselő vagy a megjegyzés elejét keresi.");
-    Edit27->SetShowHint(true);
-    partnerKeres = app::MakeToolButton(this, strip, "partnerKeresGomb", "Keres", 430, 6, 84);
-    const DetailButtons search = MakePartnerDetail(this, partnerkeres, "partnerkeres", partnerDataSource2);
-    partnerlistaPopupMenu2 = MakePartnerMenu(this, "2", partnerQuery2);
-    VgDBGrid2 = app::MakeListGrid(
-        this, partnerkeres, "VgDBGrid2", partnerDataSource2, partnerlistaPopupMenu2,
+    p.Edit27 = new TEdit(this);
+    p.Edit27->SetName("Edit27");
+    p.Edit27->SetParent(strip);
+    p.Edit27->SetBounds(120, 8, 300, 21);
+    p.Edit27->SetText("");
+    p.Edit27->SetHint("A név bármely részét, a képviselő vagy a megjegyzés elejét keresi.");
+    p.Edit27->SetShowHint(true);
+    p.partnerKeres = app::MakeToolButton(this, strip, "partnerKeresGomb", "Keres", 430, 6, 84);
+    const DetailButtons search = MakePartnerDetail(this, partnerkeres, "partnerkeres", p.partnerDataSource2);
+    p.partnerlistaPopupMenu2 = MakePartnerMenu(this, "2", partnerQuery2);
+    p.VgDBGrid2 = app::MakeListGrid(
+        this, partnerkeres, "VgDBGrid2", p.partnerDataSource2, p.partnerlistaPopupMenu2,
         {{"nev", "név", 250}, {"kepviselo", "képviselő", 250}, {"megjegyzes", "megjegyzés", 389}});
-    VgDBGrid2->SetExOptions(VgDBGrid2->ExOptions() + TExOptions{eoDisableDelete, eoDisableInsert});
+    p.VgDBGrid2->SetExOptions(p.VgDBGrid2->ExOptions() + TExOptions{eoDisableDelete, eoDisableInsert});
 
     // Names starting with the same letter form a group; no grouping rows are drawn.
-    for (TVgDBGrid* grid : {VgDBGrid1, VgDBGrid2}) {
+    for (TVgDBGrid* grid : {p.VgDBGrid1, p.VgDBGrid2}) {
         TVgGrouping* group = grid->Groupings()->Add();
         group->SetExpression("kb");
         group->Font()->SetStyle({fsBold});
@@ -200,19 +205,19 @@ void TForm1::CreatePartnerPages() {
                                       {"kedvezmeny", "Kedvezmény"},
                                       {"megjegyzes", "Megjegyzés"}});
     };
-    partnerlistaToXLS = exporter("partnerlistaToXLS", partnerQuery1);
-    partnerkeresToXLS = exporter("partnerkeresToXLS", partnerQuery2);
-    partnerSaveDialog = app::MakeXlsSaveDialog(this, "partnerSaveDialog");
+    p.partnerlistaToXLS = exporter("partnerlistaToXLS", partnerQuery1);
+    p.partnerkeresToXLS = exporter("partnerkeresToXLS", partnerQuery2);
+    p.partnerSaveDialog = app::MakeXlsSaveDialog(this, "partnerSaveDialog");
 
-    partnerKeres->OnClick = [this](TObject* Sender) { partnerKeresClick(Sender); };
-    partnerlistaExport->OnClick = [this](TObject*) {
-        app::RunExport(*partnerSaveDialog, *partnerlistaToXLS);
+    p.partnerKeres->OnClick = [this](TObject* Sender) { partnerKeresClick(Sender); };
+    p.partnerlistaExport->OnClick = [this](TObject*) {
+        app::RunExport(*Partners().partnerSaveDialog, *Partners().partnerlistaToXLS);
     };
-    partnerkeresExport->OnClick = [this](TObject*) {
-        app::RunExport(*partnerSaveDialog, *partnerkeresToXLS);
+    p.partnerkeresExport->OnClick = [this](TObject*) {
+        app::RunExport(*Partners().partnerSaveDialog, *Partners().partnerkeresToXLS);
     };
-    VgDBGrid1->OnDblClick = [this](TObject*) { EditPartner(partnerQuery1); };
-    VgDBGrid2->OnDblClick = [this](TObject*) { EditPartner(partnerQuery2); };
+    p.VgDBGrid1->OnDblClick = [this](TObject*) { EditPartner(partnerQuery1); };
+    p.VgDBGrid2->OnDblClick = [this](TObject*) { EditPartner(partnerQuery2); };
     list.Mail->OnClick = [this](TObject*) {
         app::OpenLink(app::MailLinkUrl(FieldText(partnerQuery1, "email"), ListMailMinLength));
     };
@@ -232,7 +237,7 @@ void TForm1::Partnerlista1Click(TObject*) {
 
 void TForm1::Partnerkereses1Click(TObject*) {
     partnerQuery2->Close();
-    Edit27->SetText("");
+    Partners().Edit27->SetText("");
     BringAreaToFront(partnercontainer, partnerkeres);
 }
 
@@ -242,7 +247,7 @@ void TForm1::Ujpartner1Click(TObject*) {
 }
 
 void TForm1::partnerKeresClick(TObject*) {
-    app::OpenStatement(*partnerQuery2, app::PartnerSearchSql(Edit27->Text()));
+    app::OpenStatement(*partnerQuery2, app::PartnerSearchSql(Partners().Edit27->Text()));
 }
 
 void TForm1::EditPartner(TSqlite3Query* Query) {

@@ -2,6 +2,7 @@
 // blocks, the new and change dialogs, deleting, the web and mail buttons, and the
 // export of both pages read back by an independent reader.
 #include "app/partners/PartnerStatements.h"
+#include "app/partners/TForm1PartnerParts.h"
 #include "controls/TgxExtSpeedButton.h"
 #include "grid/TVgDBGrid.h"
 #include "platform/core/Exceptions.h"
@@ -65,9 +66,9 @@ TEST_F(PartnersArea, ListShowsPartnersWithTheDetailsOfTheCurrentOne) {
     f.partnerQuery1->Next();
     EXPECT_EQ(Detail("partnerlistDBText1"), "Zöld Kft.");
     // The grid shows name, representative and remark.
-    ASSERT_EQ(f.VgDBGrid1->GetColumns()->Count(), 3);
-    EXPECT_EQ(f.VgDBGrid1->GetColumns()->GetColumn(0)->Title()->Caption(), "név");
-    EXPECT_EQ(f.VgDBGrid1->Groupings()->Items(0)->Expression(), "kb");
+    ASSERT_EQ(f.Partners().VgDBGrid1->GetColumns()->Count(), 3);
+    EXPECT_EQ(f.Partners().VgDBGrid1->GetColumns()->GetColumn(0)->Title()->Caption(), "név");
+    EXPECT_EQ(f.Partners().VgDBGrid1->Groupings()->Items(0)->Expression(), "kb");
 
     // A partner added elsewhere shows after the side button reopens the list.
     AddPartner("Bükk Zrt.");
@@ -82,19 +83,19 @@ TEST_F(PartnersArea, SearchPageStartsEmptyAndSearchesTheTypedText) {
     TForm1& f = *Form1;
     Menu("Partnerkereses1");
     EXPECT_FALSE(f.partnerQuery2->Active());
-    f.Edit27->SetText("építő");
-    f.partnerKeres->Click();
+    f.Partners().Edit27->SetText("építő");
+    f.Partners().partnerKeres->Click();
     ASSERT_TRUE(f.partnerQuery2->Active());
     EXPECT_EQ(f.partnerQuery2->RecordCount(), 2);
     EXPECT_EQ(Detail("partnerkeresDBText1"), "Nagy Építő Kft.");
-    f.Edit27->SetText("O'Brien");
-    f.partnerKeres->Click();
+    f.Partners().Edit27->SetText("O'Brien");
+    f.Partners().partnerKeres->Click();
     EXPECT_EQ(f.partnerQuery2->RecordCount(), 1);
 
     // Choosing the page again closes the result and empties the box.
     Click("partnernavKereses");
     EXPECT_FALSE(f.partnerQuery2->Active());
-    EXPECT_EQ(f.Edit27->Text(), "");
+    EXPECT_EQ(f.Partners().Edit27->Text(), "");
 }
 
 TEST_F(PartnersArea, NewPartnerNeedsANameAndANumericDiscount) {
@@ -138,7 +139,7 @@ TEST_F(PartnersArea, ChangeDialogShowsAndStoresThePartner) {
     TForm1& f = *Form1;
     Menu("Partnerlista1");
     WhileModal(
-        partnermod, [&] { f.VgDBGrid1->OnDblClick(f.VgDBGrid1); },
+        partnermod, [&] { f.Partners().VgDBGrid1->OnDblClick(f.Partners().VgDBGrid1); },
         [&] {
             Tpartnermod& d = *partnermod;
             EXPECT_EQ(d.PartnerId, id);
@@ -173,8 +174,8 @@ TEST_F(PartnersArea, DeleteAsksAndReopensThePageItCameFrom) {
     AddPartner("Bükk Zrt.");
     TForm1& f = *Form1;
     Menu("Partnerkereses1");
-    f.Edit27->SetText("Alm");
-    f.partnerKeres->Click();
+    f.Partners().Edit27->SetText("Alm");
+    f.Partners().partnerKeres->Click();
     ASSERT_EQ(f.partnerQuery2->RecordCount(), 2);
 
     Answer = IDCANCEL;
@@ -218,7 +219,7 @@ TEST_F(PartnersArea, WebAndMailButtonsHandTheAddressToTheOpener) {
     EXPECT_EQ(opened(), "HTTP://ALMA.HU");
     Click("partnerlistLevel"); // three characters: too short on the list page
     Menu("Partnerkereses1");
-    f.partnerKeres->Click();
+    f.Partners().partnerKeres->Click();
     Click("partnerkeresLevel"); // the search page opens it
     EXPECT_EQ(opened(), "mailto:a@b");
     f.partnerQuery2->Next();
@@ -237,7 +238,7 @@ TEST_F(PartnersArea, ExportWritesBothPagesReadBackByAnIndependentReader) {
     TForm1& f = *Form1;
     Menu("Partnerlista1");
     SaveFileName = Folder() + "/partnerek.xls";
-    f.partnerlistaExport->Click();
+    f.Partners().partnerlistaExport->Click();
     EXPECT_EQ(SaveFilters, (std::vector<String>{"Excel fájl (*.xls)|*.xls"}));
     const std::string list = XlsRows(SaveFileName, Folder());
     EXPECT_NE(list.find("Név|Képviselő|Cím|Telefon|Mobil|Fax|e-mail|Web|Kedvezmény|Megjegyzés\n"),
@@ -249,17 +250,17 @@ TEST_F(PartnersArea, ExportWritesBothPagesReadBackByAnIndependentReader) {
     EXPECT_NE(list.find("Bükk Zrt.|O'Neil Ödön|"), std::string::npos) << list;
 
     Menu("Partnerkereses1");
-    f.Edit27->SetText("Bükk");
-    f.partnerKeres->Click();
+    f.Partners().Edit27->SetText("Bükk");
+    f.Partners().partnerKeres->Click();
     SaveFileName = Folder() + "/kereses.xls";
-    f.partnerkeresExport->Click();
+    f.Partners().partnerkeresExport->Click();
     const std::string search = XlsRows(SaveFileName, Folder());
     EXPECT_NE(search.find("Bükk Zrt.|O'Neil Ödön|"), std::string::npos) << search;
     EXPECT_EQ(search.find("Alma"), std::string::npos) << search;
 
     // Cancelling the save dialog writes nothing.
     SaveFileName.clear();
-    f.partnerkeresExport->Click();
+    f.Partners().partnerkeresExport->Click();
     EXPECT_EQ(SaveFilters.size(), 3u);
 }
 

@@ -4,6 +4,8 @@
 // nothing to print start no report; a stored template that cannot be read is said so.
 #include "tests/app/reports/PrintFixture.h"
 
+#include "app/partners/TForm1PartnerParts.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -286,12 +288,12 @@ TEST_F(PrintCommands, PartnerListAndSearch) {
         EXPECT_TRUE(HasText(text)) << text;
 
     // A search that finds nothing starts no report.
-    Form1->Edit27->SetText("Nincs ilyen");
+    Form1->Partners().Edit27->SetText("Nincs ilyen");
     Form1->partnerKeresClick(nullptr);
     Form1->partnerkeresPrint->OnClick(nullptr);
     EXPECT_EQ(Shown.size(), 1u);
 
-    Form1->Edit27->SetText("tük");
+    Form1->Partners().Edit27->SetText("tük");
     Form1->partnerKeresClick(nullptr);
     Form1->partnerkeresPrint->OnClick(nullptr);
     ASSERT_EQ(Shown.size(), 2u);
@@ -303,7 +305,7 @@ TEST_F(PrintCommands, PartnerSearchRepeatsItsCaptionsOnEveryPage) {
     for (int i = 0; i < 40; ++i)
         Exec("INSERT INTO partner (nev, megjegyzes) VALUES ('Partner " + std::to_string(100 + i) + "', 'x')");
     Create();
-    Form1->Edit27->SetText("Partner");
+    Form1->Partners().Edit27->SetText("Partner");
     Form1->partnerKeresClick(nullptr);
     Form1->partnerkeresPrint->OnClick(nullptr);
     ASSERT_EQ(Shown.size(), 1u);

@@ -4,6 +4,7 @@
 // VELMORA_SCREENSHOTS set, each report is also printed on the PDF printer into that folder.
 #include "tests/app/reports/LongOffice.h"
 
+#include "app/partners/TForm1PartnerParts.h"
 #include "platform/core/StrUtils.h"
 #include "report/TrpBand.h"
 #include "report/TrpLineView.h"
@@ -165,7 +166,7 @@ TEST_F(ReportGeometry, LongTextsStayInsideTheirBoxesOnEveryReport) {
          }},
         {"partner search", letetfrf->rpReport4, 1, 2,
          [&] {
-             Form1->Edit27->SetText("Öböl");
+             Form1->Partners().Edit27->SetText("Öböl");
              Form1->partnerKeresClick(nullptr);
              Form1->partnerkeresPrint->OnClick(nullptr);
          }},
