@@ -11,6 +11,7 @@
 #include <cmath>
 #include <map>
 #include <tuple>
+#include <unordered_map>
 
 // The system font library keeps its configuration caches until the process
 // ends; the leak checker of sanitizer builds is told so. Weak, so that another
@@ -103,8 +104,21 @@ namespace {
 
 class QtTextMeasurer : public TextMeasurer {
 public:
+    // Shaping a text costs far more than looking it up: a report measures every line
+    // it lays out at least twice, and the same names, dates and titles recur on every
+    // page. The widths of a face are kept until a few thousand texts are.
     Integer TextWidth(const FontState& font, const String& text) override {
-        return FontMetricsOf(font).horizontalAdvance(QString::fromStdString(text));
+        const FontKey key = KeyOf(font, 0);
+        if (!FLastWidths || key != FLastKey) {
+            FLastWidths = &FWidths[key];
+            FLastKey = key;
+        }
+        auto it = FLastWidths->find(text);
+        if (it != FLastWidths->end()) return it->second;
+        if (FLastWidths->size() >= KeptWidths) FLastWidths->clear();
+        const Integer width = FontMetricsOf(font).horizontalAdvance(QString::fromStdString(text));
+        FLastWidths->emplace(text, width);
+        return width;
     }
     TextMetrics Metrics(const FontState& font) override {
         const FontKey key = KeyOf(font, 0);
@@ -128,7 +142,12 @@ private:
         return t;
     }
 
+    static constexpr std::size_t KeptWidths = 4096;
+
     std::map<FontKey, TextMetrics> FCache;
+    std::map<FontKey, std::unordered_map<String, Integer>> FWidths;
+    std::unordered_map<String, Integer>* FLastWidths = nullptr;
+    FontKey FLastKey;
 };
 
 } // namespace

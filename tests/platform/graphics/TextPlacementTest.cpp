@@ -2,6 +2,7 @@
 
 #include "platform/graphics/RecordingCanvasBackend.h"
 #include "platform/graphics/TCanvas.h"
+#include "platform/graphics/TextMeasurer.h"
 
 #include <gtest/gtest.h>
 
@@ -23,4 +24,29 @@ TEST(TextPlacement, SpanningTextIsPlacedOnlyWhenItsWidthDiffers) {
     const auto calls = rec->Calls("TextOut");
     ASSERT_EQ(calls.size(), 3u);
     EXPECT_EQ(calls[2].rfind("TextOut 29,7", 0), 0u) << calls[2];
+}
+
+// Widths the measurer keeps are the face's own: asked in turns, in two sizes and two
+// styles, and after more texts than it keeps, every answer is the first one again.
+TEST(TextPlacement, KeptWidthsBelongToTheirFace) {
+    graphics::TextMeasurer& measurer = graphics::DefaultTextMeasurer();
+    graphics::FontState small;
+    small.Name = "Arial";
+    small.Height = -11;
+    graphics::FontState large = small;
+    large.Height = -20;
+    graphics::FontState bold = small;
+    bold.Style = TFontStyles{fsBold};
+    const String text = "Ügyfelek listája";
+    const Integer widths[] = {measurer.TextWidth(small, text), measurer.TextWidth(large, text),
+                              measurer.TextWidth(bold, text)};
+    EXPECT_LT(widths[0], widths[1]);
+    EXPECT_LT(widths[0], widths[2]);
+    for (int round = 0; round < 2; ++round) {
+        EXPECT_EQ(measurer.TextWidth(small, text), widths[0]);
+        EXPECT_EQ(measurer.TextWidth(large, text), widths[1]);
+        EXPECT_EQ(measurer.TextWidth(bold, text), widths[2]);
+        for (int i = 0; i < 5000; ++i)
+            measurer.TextWidth(small, "Ügy " + std::to_string(i));
+    }
 }
