@@ -156,13 +156,13 @@ sqlite::RowImage* TSqlite3DB::SQLite3_GetNextResult(sqlite3_stmt* Statement, sql
     if (!Dataset || !Statement) return nullptr;
     sqlite::RowImage& row = Dataset->RowScratch;
     row.Clear();
+    // The engine itself waits out a lock for TimeOut within a step; the deadline
+    // counts from before that step, so the two waits do not add up.
+    const auto deadline = Clock::now() + std::chrono::milliseconds(FTimeOut);
     int rc = Api().step(Statement);
-    if (rc == SQLITE_BUSY) {
-        const auto deadline = Clock::now() + std::chrono::milliseconds(FTimeOut);
-        while (rc == SQLITE_BUSY && Clock::now() < deadline) {
-            std::this_thread::sleep_for(BusyPause);
-            rc = Api().step(Statement);
-        }
+    while (rc == SQLITE_BUSY && Clock::now() < deadline) {
+        std::this_thread::sleep_for(BusyPause);
+        rc = Api().step(Statement);
     }
     if (rc == SQLITE_DONE) return nullptr;
     if (rc == SQLITE_BUSY && OnBusy) {

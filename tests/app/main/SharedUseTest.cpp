@@ -60,6 +60,21 @@ TEST_F(SharedUse, ReadWaitsForAnotherProgramsBriefWrite) {
     EXPECT_EQ(List->RecordCount(), 2);
 }
 
+// The busy message comes once the time-out has passed, not after twice as long.
+TEST_F(SharedUse, ReadGivesUpWhenTheTimeOutHasPassed) {
+    Form1->Sqlite3DB1->SetTimeOut(400);
+    app::OpenStatement(*List, "SELECT nev FROM ugyfel_termeszetes_szemely");
+    OtherProgramWrites();
+    const std::jthread commitLater([this] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(700));
+        Other->Commit();
+    });
+    EXPECT_NE(ErrorOf<EDatabaseError>([this] {
+                  app::Reopen(*List);
+              }).find("Az adatbázist egy másik program használja"),
+              std::string::npos);
+}
+
 TEST_F(SharedUse, ListKeepsItsRowsWhenARereadFindsTheDatabaseBusy) {
     app::OpenStatement(*List, "SELECT nev FROM ugyfel_termeszetes_szemely");
     Form1->Sqlite3DB1->SetTimeOut(50); // the lock outlasts the wait
