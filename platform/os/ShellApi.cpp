@@ -81,8 +81,9 @@ bool RunHelper(TShellExecuteInfo& info, const char* helper, const String& target
         // Without the helper nothing is associated with anything.
         return Failed(info,
                       GetLastError() == ERROR_FILE_NOT_FOUND ? SE_ERR_NOASSOC : ShellErrorOf(GetLastError()));
-    if (WaitForSingleObject(opener, printing ? PrintWaitMs : gOpenWaitMs) == WAIT_TIMEOUT)
-        return Started(info, opener);
+    // Not waited for at all: its verdict, however quick, comes through its exit code.
+    const Cardinal waitMs = printing ? PrintWaitMs : gOpenWaitMs;
+    if (waitMs == 0 || WaitForSingleObject(opener, waitMs) == WAIT_TIMEOUT) return Started(info, opener);
     Cardinal code = 0;
     GetExitCodeProcess(opener, code);
     CloseHandle(opener);
