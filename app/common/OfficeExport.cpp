@@ -3,6 +3,8 @@
 #include "export/TVgExportToXLS.h"
 #include "export/VgEColumns.h"
 #include "export/VgEDataFormats.h"
+#include "platform/data/TDataSet.h"
+#include "platform/ui/MessageDialogs.h"
 #include "platform/ui/TSaveDialog.h"
 
 namespace app {
@@ -51,6 +53,10 @@ TSaveDialog* MakeXlsSaveDialog(TComponent* Owner, const String& Name) {
 }
 
 void RunExport(TSaveDialog& Dialog, TVgExportToXLS& Exporter) {
+    if (Exporter.DataSet() && !Exporter.DataSet()->Active()) {
+        MessageBox(nullptr, ClosedListMessage, "Figyelmeztetés!", MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
     if (!Dialog.Execute()) return;
     Exporter.SetFileName(Dialog.FileName());
     Exporter.Execute();

@@ -32,8 +32,14 @@ TVgExportToXLS* MakeListExporter(TComponent* Owner, const String& Name, TDataSet
 // A save dialog named Name asking for an "Excel fájl (*.xls)|*.xls".
 TSaveDialog* MakeXlsSaveDialog(TComponent* Owner, const String& Name);
 
+// Shown instead of the file dialog when the list to export is not loaded (its last
+// reading failed).
+inline constexpr const char* ClosedListMessage =
+    "A lista nincs betöltve, ezért nem exportálható. Töltse be újra a listát, majd próbálja újra.";
+
 // "Exportálás": asks Dialog for a file name; on OK Exporter writes to it (it shows
-// its own messages and keeps its own failures). Cancel writes nothing.
+// its own messages and keeps its own failures). Cancel writes nothing. A list that is
+// not loaded gets ClosedListMessage and no dialog.
 void RunExport(TSaveDialog& Dialog, TVgExportToXLS& Exporter);
 
 } // namespace app

@@ -42,6 +42,11 @@ TSqlite3DB& ConnectionOf(TSqlite3Query& Query) {
 }
 
 void OpenStatement(TSqlite3Query& Query, const String& Sql) {
+    // The same statement again is a re-read, which a busy database cannot empty.
+    if (Query.Active() && Query.SQL()->Count() == 1 && Query.SQL()->Strings(0) == Sql) {
+        Reopen(Query);
+        return;
+    }
     SetStatement(Query, Sql);
     Query.Open();
 }

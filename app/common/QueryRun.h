@@ -19,7 +19,7 @@ TSqlite3Query* MakeStatementQuery(TComponent* Owner, const String& Name, TSqlite
 // The connection of Query, which the writes of one save share so that they commit or
 // roll back together; raises "no database connection" when it has none.
 TSqlite3DB& ConnectionOf(TSqlite3Query& Query);
-// Close, clear, add Sql, Open.
+// Close, clear, add Sql, Open; an open query already on Sql is read again as Reopen does.
 void OpenStatement(TSqlite3Query& Query, const String& Sql);
 // Close, clear, add Sql, ExecSQL.
 void ExecStatement(TSqlite3Query& Query, const String& Sql);

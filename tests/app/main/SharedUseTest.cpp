@@ -1,9 +1,11 @@
 // The office database shared with another program that writes now and then: a read waits
 // out a brief write lock, and a list whose read fails keeps showing what it had.
+#include "app/common/OfficeExport.h"
 #include "app/common/QueryRun.h"
 #include "app/main/TForm1.h"
 #include "platform/data/DatabaseError.h"
 #include "platform/data/TField.h"
+#include "controls/TgxExtSpeedButton.h"
 #include "sqlite/TSqlite3DB.h"
 #include "sqlite/TSqlite3Query.h"
 #include "tests/app/MainWindowFixture.h"
@@ -34,7 +36,10 @@ protected:
         Other.reset();
         MainWindowFixture::TearDown();
     }
-    ui::DialogAnswer AnswerDialog(const ui::DialogRequest&) override { return {1, {}}; }
+    ui::DialogAnswer AnswerDialog(const ui::DialogRequest& r) override {
+        Requests.push_back(r);
+        return {1, {}};
+    }
 
     // The other program writes a row and holds the database locked until it commits.
     void OtherProgramWrites() {
@@ -44,6 +49,7 @@ protected:
 
     std::unique_ptr<TSqlite3Query> List;
     std::unique_ptr<TSqlite3DB> Other;
+    std::vector<ui::DialogRequest> Requests;
 };
 
 TEST_F(SharedUse, ReadWaitsForAnotherProgramsBriefWrite) {
@@ -83,6 +89,11 @@ TEST_F(SharedUse, ListKeepsItsRowsWhenARereadFindsTheDatabaseBusy) {
                   app::Reopen(*List);
               }).find("Az adatbázist egy másik program használja"),
               std::string::npos);
+    // The same statement again, as a list page's button runs it.
+    EXPECT_NE(ErrorOf<EDatabaseError>([this] {
+                  app::OpenStatement(*List, "SELECT nev FROM ugyfel_termeszetes_szemely");
+              }).find("Az adatbázist egy másik program használja"),
+              std::string::npos);
     ASSERT_TRUE(List->Active()); // an export or a second try still works on it
     EXPECT_EQ(List->RecordCount(), 1);
     EXPECT_EQ(List->FieldByName("nev")->AsString(), "Kis Éva");
@@ -90,6 +101,14 @@ TEST_F(SharedUse, ListKeepsItsRowsWhenARereadFindsTheDatabaseBusy) {
     Other->Commit();
     app::Reopen(*List);
     EXPECT_EQ(List->RecordCount(), 2);
+}
+
+// A list whose reading failed is closed: its export says so instead of an engine message.
+TEST_F(SharedUse, AListThatIsNotLoadedIsNotExported) {
+    ASSERT_FALSE(Form1->iktlistaQuery1->Active());
+    Form1->gxExtSpeedButton28->Click();
+    ASSERT_EQ(Requests.size(), 1u);
+    EXPECT_EQ(Requests[0].Text, app::ClosedListMessage);
 }
 
 } // namespace
