@@ -3,6 +3,7 @@
 #include "app/common/AreaLayout.h"
 #include "app/common/OfficeExport.h"
 #include "app/main/TForm1.h"
+#include "app/deposits/TForm1DepositParts.h"
 
 #include "controls/TgxExtSpeedButton.h"
 #include "export/TVgExportToXLS.h"
@@ -42,26 +43,27 @@ void Export(TSqlite3Query* Query, TSaveDialog* Dialog, TVgExportToXLS* Exporter)
 } // namespace
 
 void TForm1::CreateDepositExports() {
+    TForm1DepositParts& p = Deposits();
     // The list exports dates as dates and balances as whole numbers, zeros blank; the
     // search exports balances as currency. Neither has bands: a band row above the
     // titles would only repeat them, and the lists have one title row each.
-    letetlista_ToXLS1 = MakeDepositExporter(this, "letetlista_ToXLS1", letetlista_Query1);
-    letetlista_ToXLS1->SetOptions(letetlista_ToXLS1->Options() + TVgOptions{soExportBlankValues});
-    letetlista_ToXLS1->SetBlankIfZero(true);
-    letetlista_ToXLS1->Columns()->Items(2)->SetDataType(ctDate);
-    letetlista_ToXLS1->Columns()->Items(4)->SetDataType(ctInteger);
+    p.letetlista_ToXLS1 = MakeDepositExporter(this, "letetlista_ToXLS1", letetlista_Query1);
+    p.letetlista_ToXLS1->SetOptions(p.letetlista_ToXLS1->Options() + TVgOptions{soExportBlankValues});
+    p.letetlista_ToXLS1->SetBlankIfZero(true);
+    p.letetlista_ToXLS1->Columns()->Items(2)->SetDataType(ctDate);
+    p.letetlista_ToXLS1->Columns()->Items(4)->SetDataType(ctInteger);
 
-    letetkeresToXLS = MakeDepositExporter(this, "letetkeresToXLS", letetszuresQuery1);
-    letetkeresToXLS->Columns()->Items(4)->SetDataType(ctCurrency);
+    p.letetkeresToXLS = MakeDepositExporter(this, "letetkeresToXLS", letetszuresQuery1);
+    p.letetkeresToXLS->Columns()->Items(4)->SetDataType(ctCurrency);
 
     AddExportButton(this, letetlista, "gxExtSpeedButton19", [this] { ExportDepositList(); });
     AddExportButton(this, letetkereses, "gxExtSpeedButton20", [this] { ExportDepositSearch(); });
 }
 
 void TForm1::ExportDepositList() {
-    Export(letetlista_Query1, SaveDialog1, letetlista_ToXLS1);
+    Export(letetlista_Query1, SaveDialog1, Deposits().letetlista_ToXLS1);
 }
 
 void TForm1::ExportDepositSearch() {
-    Export(letetszuresQuery1, SaveDialog1, letetkeresToXLS);
+    Export(letetszuresQuery1, SaveDialog1, Deposits().letetkeresToXLS);
 }

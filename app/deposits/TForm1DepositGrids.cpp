@@ -8,6 +8,7 @@
 #include "app/deposits/Tletet_adatlap.h"
 #include "app/deposits/Tletetalapadat.h"
 #include "app/deposits/Tujletet.h"
+#include "app/deposits/TForm1DepositParts.h"
 
 #include "grid/TVgDBGrid.h"
 #include "platform/core/NumberFormat.h"
@@ -82,7 +83,7 @@ TSqlite3Table* MakeTable(TForm1* Form, const String& Name, const String& Table) 
     table->SetAutoCommit(true);
     app::CheckStorableOnPost(*table, *Form->Sqlite3DB1);
     table->BeforeDelete = [Form, Table](TDataSet* Rows) {
-        app::CheckDeletable(*Form->letetbeallitas_Query1, Table,
+        app::CheckDeletable(*Form->Deposits().letetbeallitas_Query1, Table,
                             static_cast<Integer>(Rows->FieldByName("sorszam")->AsInteger()));
     };
     return table;
@@ -107,36 +108,37 @@ TPopupMenu* MakeDepositMenu(TForm1* Form, const String& Name, std::function<void
 } // namespace
 
 void TForm1::CreateDepositGrids() {
-    letetlista_VgDBGrid1 = MakeDepositGrid(this, letetlista, "letetlista_VgDBGrid1",
-                                           MakeSource(this, "letetlista_DataSource1", letetlista_Query1),
-                                           {144, 123, 71, 104, 88, 86, 154});
-    letetlista_VgDBGrid1->SetPopupMenu(MakeDepositMenu(
+    TForm1DepositParts& p = Deposits();
+    p.letetlista_VgDBGrid1 = MakeDepositGrid(this, letetlista, "letetlista_VgDBGrid1",
+                                             MakeSource(this, "letetlista_DataSource1", letetlista_Query1),
+                                             {144, 123, 71, 104, 88, 86, 154});
+    p.letetlista_VgDBGrid1->SetPopupMenu(MakeDepositMenu(
         this, "letetlistaPopupMenu1", [this] { ShowDepositSheet(letetlista_Query1, 1, true); },
         [this] { ShowDepositBaseData(letetlista_Query1, 1); }));
-    letetlista_VgDBGrid1->OnDblClick = [this](TObject*) { ShowDepositSheet(letetlista_Query1, 1, false); };
+    p.letetlista_VgDBGrid1->OnDblClick = [this](TObject*) { ShowDepositSheet(letetlista_Query1, 1, false); };
 
-    letetszuresVgDBGrid = MakeDepositGrid(this, letetkereses, "letetszuresVgDBGrid",
-                                          MakeSource(this, "letetszuresDataSource1", letetszuresQuery1),
-                                          {100, 104, 71, 111, 108, 112, 231});
+    p.letetszuresVgDBGrid = MakeDepositGrid(this, letetkereses, "letetszuresVgDBGrid",
+                                            MakeSource(this, "letetszuresDataSource1", letetszuresQuery1),
+                                            {100, 104, 71, 111, 108, 112, 231});
     // The search sets its own total into the footer value, which the grid shows as given.
-    letetszuresVgDBGrid->SetPopupMenu(MakeDepositMenu(
+    p.letetszuresVgDBGrid->SetPopupMenu(MakeDepositMenu(
         this, "letetszuresPopupMenu1", [this] { ShowDepositSheet(letetszuresQuery1, 2, true); },
         [this] { ShowDepositBaseData(letetszuresQuery1, 2); }));
-    letetszuresVgDBGrid->OnDblClick = [this](TObject*) { ShowDepositSheet(letetszuresQuery1, 2, false); };
+    p.letetszuresVgDBGrid->OnDblClick = [this](TObject*) { ShowDepositSheet(letetszuresQuery1, 2, false); };
 
-    letetbeallitas_Table1 = MakeTable(this, "letetbeallitas_Table1", "letetiszamla");
-    letetbeallitas_Table2 = MakeTable(this, "letetbeallitas_Table2", "project");
-    letetbeallitas_DBGrid1 = MakeSettingsGrid(
+    p.letetbeallitas_Table1 = MakeTable(this, "letetbeallitas_Table1", "letetiszamla");
+    p.letetbeallitas_Table2 = MakeTable(this, "letetbeallitas_Table2", "project");
+    p.letetbeallitas_DBGrid1 = MakeSettingsGrid(
         this, static_cast<TWinControl*>(FindComponent("letetbeallitasPanel1")), "letetbeallitas_DBGrid1",
-        MakeSource(this, "letetbeallitas_DataSource1", letetbeallitas_Table1),
+        MakeSource(this, "letetbeallitas_DataSource1", p.letetbeallitas_Table1),
         {{"nev", "név", 190},
          {"statusz", "aktív", 0},
          {"szamlaszam", "számlaszám", 161},
          {"megjegyzes", "megjegyzés", 194}},
         false);
-    letetbeallitas_DBGrid2 = MakeSettingsGrid(
+    p.letetbeallitas_DBGrid2 = MakeSettingsGrid(
         this, static_cast<TWinControl*>(FindComponent("letetbeallitasPanel2")), "letetbeallitas_DBGrid2",
-        MakeSource(this, "letetbeallitas_DataSource2", letetbeallitas_Table2),
+        MakeSource(this, "letetbeallitas_DataSource2", p.letetbeallitas_Table2),
         {{"nev", "név", 226}, {"statusz", "aktív", 36}, {"megjegyzes", "megjegyzés", 314}}, true);
 }
 

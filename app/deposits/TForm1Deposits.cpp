@@ -9,6 +9,7 @@
 #include "app/common/QueryRun.h"
 #include "app/common/SqlRoutines.h"
 #include "app/main/TForm1.h"
+#include "app/deposits/TForm1DepositParts.h"
 
 #include "controls/TgxExtSpeedButton.h"
 #include "grid/TVgDBGrid.h"
@@ -86,12 +87,14 @@ void OpenDeposits(TSqlite3Query& Query, const String& Sql = String()) {
 } // namespace
 
 void TForm1::CreateDepositsArea() {
+    FDeposits.Make();
+    TForm1DepositParts& p = Deposits();
     letetlista_Query1 = app::MakeStatementQuery(this, "letetlista_Query1", Sqlite3DB1);
     letetlista_Query2 = app::MakeStatementQuery(this, "letetlista_Query2", Sqlite3DB1);
     letetlista_Query2->SQL()->Add(app::DepositGrandTotalSql());
     letetszuresQuery1 = app::MakeStatementQuery(this, "letetszuresQuery1", Sqlite3DB1);
     letetszuresQuery2 = app::MakeStatementQuery(this, "letetszuresQuery2", Sqlite3DB1);
-    letetbeallitas_Query1 = app::MakeStatementQuery(this, "letetbeallitas_Query1", Sqlite3DB1);
+    p.letetbeallitas_Query1 = app::MakeStatementQuery(this, "letetbeallitas_Query1", Sqlite3DB1);
 
     auto* nav = static_cast<TPanel*>(FindComponent("letetnav"));
     const auto navButton = [&](const char* name, const String& caption, auto handler) {
@@ -110,39 +113,40 @@ void TForm1::CreateDepositsArea() {
     CreateDepositExports();
 
     // Handlers go on last: setting the start values must not run any statement.
-    letetlista_CheckBox1->OnClick = [this](TObject*) { ReloadDepositList(); };
-    for (TRadioButton* radio : letetlista_Rendezes)
+    p.letetlista_CheckBox1->OnClick = [this](TObject*) { ReloadDepositList(); };
+    for (TRadioButton* radio : p.letetlista_Rendezes)
         radio->OnClick = [this](TObject*) { ReloadDepositList(); };
 }
 
 void TForm1::CreateDepositListPages() {
+    TForm1DepositParts& p = Deposits();
     TPanel* list = MakeStrip(this, letetlista, "letetlistaszuro", 30);
-    letetlista_CheckBox1 =
+    p.letetlista_CheckBox1 =
         app::MakeCheckBox(this, list, "letetlista_CheckBox1", "Csak aktív:", 12, 7, 84, true);
     MakeLabel(this, list, "letetlistaLabel1", "Rendezés:", 108, 8);
-    MakeSortRadios(this, list, "letetlista_", 168, 5, letetlista_Rendezes);
+    MakeSortRadios(this, list, "letetlista_", 168, 5, p.letetlista_Rendezes);
 
     TPanel* search = MakeStrip(this, letetkereses, "letetkeresszuro", 90);
     MakeLabel(this, search, "letetkeresLabel1", "Letéti számla:", 12, 11);
-    ComboBox5 = new TComboBox(this);
-    ComboBox5->SetName("ComboBox5");
-    ComboBox5->SetParent(search);
-    ComboBox5->SetBounds(92, 8, 180, 21);
-    ComboBox5->SetStyle(csDropDownList);
+    p.ComboBox5 = new TComboBox(this);
+    p.ComboBox5->SetName("ComboBox5");
+    p.ComboBox5->SetParent(search);
+    p.ComboBox5->SetBounds(92, 8, 180, 21);
+    p.ComboBox5->SetStyle(csDropDownList);
     MakeLabel(this, search, "letetkeresLabel2", "Projekt:", 290, 11);
-    ComboBox6 = new TComboBox(this);
-    ComboBox6->SetName("ComboBox6");
-    ComboBox6->SetParent(search);
-    ComboBox6->SetBounds(340, 8, 180, 21);
-    ComboBox6->SetStyle(csDropDownList);
+    p.ComboBox6 = new TComboBox(this);
+    p.ComboBox6->SetName("ComboBox6");
+    p.ComboBox6->SetParent(search);
+    p.ComboBox6->SetBounds(340, 8, 180, 21);
+    p.ComboBox6->SetStyle(csDropDownList);
     MakeLabel(this, search, "letetkeresLabel3", "Letevő:", 12, 39);
-    letetkeres_Edit1 = app::MakeEdit(this, search, "letetkeres_Edit1", 92, 36, 180);
+    p.letetkeres_Edit1 = app::MakeEdit(this, search, "letetkeres_Edit1", 92, 36, 180);
     MakeLabel(this, search, "letetkeresLabel4", "Jogosult:", 290, 39);
-    letetkeres_Edit2 = app::MakeEdit(this, search, "letetkeres_Edit2", 340, 36, 180);
-    letetkeres_CheckBox1 =
+    p.letetkeres_Edit2 = app::MakeEdit(this, search, "letetkeres_Edit2", 340, 36, 180);
+    p.letetkeres_CheckBox1 =
         app::MakeCheckBox(this, search, "letetkeres_CheckBox1", "Csak aktív:", 12, 66, 84, true);
     MakeLabel(this, search, "letetkeresLabel5", "Rendezés:", 108, 67);
-    MakeSortRadios(this, search, "letetkeres_", 168, 64, letetkeres_Rendezes);
+    MakeSortRadios(this, search, "letetkeres_", 168, 64, p.letetkeres_Rendezes);
     TgxExtSpeedButton* run =
         MakeToolButton(this, search, "gxExtSpeedButton15", "Lekérdezés", 530, 6, 84, "Keresés indítása");
     run->OnClick = [this](TObject*) { RunDepositSearch(); };
@@ -151,6 +155,7 @@ void TForm1::CreateDepositListPages() {
 }
 
 void TForm1::CreateDepositSettingsPage() {
+    TForm1DepositParts& p = Deposits();
     // Accounts above, projects below, the splitter halfway down the page.
     TPanel* accounts = app::MakePanel(this, letetbeallitas, "letetbeallitasPanel1", alTop);
     accounts->SetTop(app::PageTitleHeight);
@@ -164,22 +169,22 @@ void TForm1::CreateDepositSettingsPage() {
 
     TPanel* a = app::MakeTitleStrip(this, accounts, "letetbeallitasSzamlak", "Letéti számlák:", 74, 12);
     MakeLabel(this, a, "letetbeallitasLabel1", "Név:", 128, 8);
-    Edit24 = app::MakeEdit(this, a, "Edit24", 160, 5, 150);
+    p.Edit24 = app::MakeEdit(this, a, "Edit24", 160, 5, 150);
     MakeLabel(this, a, "letetbeallitasLabel2", "Számlaszám:", 320, 8);
-    Edit25 = app::MakeEdit(this, a, "Edit25", 390, 5, 130);
+    p.Edit25 = app::MakeEdit(this, a, "Edit25", 390, 5, 130);
     MakeLabel(this, a, "letetbeallitasLabel3", "Megj:", 128, 34);
-    letetbeallitas_Memo1 = app::MakeMemo(this, a, "letetbeallitas_Memo1", 160, 31, 360, 36);
+    p.letetbeallitas_Memo1 = app::MakeMemo(this, a, "letetbeallitas_Memo1", 160, 31, 360, 36);
     TgxExtSpeedButton* addAccount =
         MakeToolButton(this, a, "gxExtSpeedButton17", "Rögzít", 530, 5, 70, "Új letéti számla");
     addAccount->OnClick = [this](TObject*) { AddDepositAccount(); };
 
-    TPanel* p = app::MakeTitleStrip(this, projects, "letetbeallitasProjektek", "Projektek:", 74, 12);
-    MakeLabel(this, p, "letetbeallitasLabel4", "Név:", 128, 8);
-    Edit26 = app::MakeEdit(this, p, "Edit26", 160, 5, 150);
-    MakeLabel(this, p, "letetbeallitasLabel5", "Megj:", 128, 34);
-    letetbeallitas_Memo2 = app::MakeMemo(this, p, "letetbeallitas_Memo2", 160, 31, 360, 36);
+    TPanel* proj = app::MakeTitleStrip(this, projects, "letetbeallitasProjektek", "Projektek:", 74, 12);
+    MakeLabel(this, proj, "letetbeallitasLabel4", "Név:", 128, 8);
+    p.Edit26 = app::MakeEdit(this, proj, "Edit26", 160, 5, 150);
+    MakeLabel(this, proj, "letetbeallitasLabel5", "Megj:", 128, 34);
+    p.letetbeallitas_Memo2 = app::MakeMemo(this, proj, "letetbeallitas_Memo2", 160, 31, 360, 36);
     TgxExtSpeedButton* addProject =
-        MakeToolButton(this, p, "gxExtSpeedButton18", "Rögzít", 530, 5, 70, "Új projekt");
+        MakeToolButton(this, proj, "gxExtSpeedButton18", "Rögzít", 530, 5, 70, "Új projekt");
     addProject->OnClick = [this](TObject*) { AddDepositProject(); };
 
     letetbeallitas->OnResize = [this, accounts](TObject*) {
@@ -188,9 +193,10 @@ void TForm1::CreateDepositSettingsPage() {
 }
 
 void TForm1::ReloadDepositList() {
+    TForm1DepositParts& p = Deposits();
     OpenDeposits(*letetlista_Query1,
-                 app::DepositListSql(letetlista_CheckBox1->Checked(), CheckedSort(letetlista_Rendezes)));
-    SetAmountFooter(letetlista_VgDBGrid1, letetlista_Query1, letetlista_Query2);
+                 app::DepositListSql(p.letetlista_CheckBox1->Checked(), CheckedSort(p.letetlista_Rendezes)));
+    SetAmountFooter(p.letetlista_VgDBGrid1, letetlista_Query1, letetlista_Query2);
 }
 
 void TForm1::ReloadDepositListPage() {
@@ -206,69 +212,80 @@ void TForm1::ReopenDepositList() {
     // Reruns whatever the list holds; a list never built stays closed.
     if (letetlista_Query1->SQL()->Count() == 0) return;
     OpenDeposits(*letetlista_Query1);
-    SetAmountFooter(letetlista_VgDBGrid1, letetlista_Query1, letetlista_Query2);
+    SetAmountFooter(Deposits().letetlista_VgDBGrid1, letetlista_Query1, letetlista_Query2);
 }
 
 void TForm1::RunDepositSearch() {
+    TForm1DepositParts& p = Deposits();
     app::DepositSearch s;
-    s.AccountId = app::ChosenKey(ComboBox5, FDepositAccountIds);
-    s.ProjectId = app::ChosenKey(ComboBox6, FDepositProjectIds);
-    s.Payer = letetkeres_Edit1->Text();
-    s.Beneficiary = letetkeres_Edit2->Text();
-    s.ActiveOnly = letetkeres_CheckBox1->Checked();
-    s.Sort = CheckedSort(letetkeres_Rendezes);
+    s.AccountId = app::ChosenKey(p.ComboBox5, FDepositAccountIds);
+    s.ProjectId = app::ChosenKey(p.ComboBox6, FDepositProjectIds);
+    s.Payer = p.letetkeres_Edit1->Text();
+    s.Beneficiary = p.letetkeres_Edit2->Text();
+    s.ActiveOnly = p.letetkeres_CheckBox1->Checked();
+    s.Sort = CheckedSort(p.letetkeres_Rendezes);
     letetszuresQuery2->Close();
     letetszuresQuery2->SQL()->Clear();
     letetszuresQuery2->SQL()->Add(app::DepositSearchTotalSql(s));
     OpenDeposits(*letetszuresQuery1, app::DepositSearchSql(s));
-    SetAmountFooter(letetszuresVgDBGrid, letetszuresQuery1, letetszuresQuery2);
+    SetAmountFooter(p.letetszuresVgDBGrid, letetszuresQuery1, letetszuresQuery2);
 }
 
 void TForm1::ReopenDepositSearch() {
     if (letetszuresQuery1->SQL()->Count() == 0) return;
     OpenDeposits(*letetszuresQuery1);
-    SetAmountFooter(letetszuresVgDBGrid, letetszuresQuery1, letetszuresQuery2);
+    SetAmountFooter(Deposits().letetszuresVgDBGrid, letetszuresQuery1, letetszuresQuery2);
 }
 
 void TForm1::ResetDepositSearch() {
-    ComboBox5->SetItemIndex(-1);
-    ComboBox6->SetItemIndex(-1);
-    letetkeres_Edit1->SetText("");
-    letetkeres_Edit2->SetText("");
+    TForm1DepositParts& p = Deposits();
+    p.ComboBox5->SetItemIndex(-1);
+    p.ComboBox6->SetItemIndex(-1);
+    p.letetkeres_Edit1->SetText("");
+    p.letetkeres_Edit2->SetText("");
 }
 
 void TForm1::OpenDepositSettings() {
+    TForm1DepositParts& p = Deposits();
     BringAreaToFront(letetcontainer, letetbeallitas);
-    letetbeallitas_Table1->Close();
-    letetbeallitas_Table1->Open();
-    letetbeallitas_Table2->Close();
-    letetbeallitas_Table2->Open();
+    p.letetbeallitas_Table1->Close();
+    p.letetbeallitas_Table1->Open();
+    p.letetbeallitas_Table2->Close();
+    p.letetbeallitas_Table2->Open();
 }
 
 void TForm1::AddDepositAccount() {
-    if (Edit24->Text().empty()) return;
-    app::ExecStatement(*letetbeallitas_Query1,
-                       app::AccountInsertSql(Edit24->Text(), Edit25->Text(), letetbeallitas_Memo1->Text()));
-    letetbeallitas_Table1->Close();
-    letetbeallitas_Table1->Open();
-    Edit24->SetText("");
-    Edit25->SetText("");
-    letetbeallitas_Memo1->Clear();
+    TForm1DepositParts& p = Deposits();
+    if (p.Edit24->Text().empty()) return;
+    app::ExecStatement(*p.letetbeallitas_Query1, app::AccountInsertSql(p.Edit24->Text(), p.Edit25->Text(),
+                                                                       p.letetbeallitas_Memo1->Text()));
+    p.letetbeallitas_Table1->Close();
+    p.letetbeallitas_Table1->Open();
+    p.Edit24->SetText("");
+    p.Edit25->SetText("");
+    p.letetbeallitas_Memo1->Clear();
 }
 
 void TForm1::AddDepositProject() {
-    if (Edit26->Text().empty()) return;
-    app::ExecStatement(*letetbeallitas_Query1,
-                       app::ProjectInsertSql(Edit26->Text(), letetbeallitas_Memo2->Text()));
-    letetbeallitas_Table2->Close();
-    letetbeallitas_Table2->Open();
-    Edit26->SetText("");
-    letetbeallitas_Memo2->Clear();
+    TForm1DepositParts& p = Deposits();
+    if (p.Edit26->Text().empty()) return;
+    app::ExecStatement(*p.letetbeallitas_Query1,
+                       app::ProjectInsertSql(p.Edit26->Text(), p.letetbeallitas_Memo2->Text()));
+    p.letetbeallitas_Table2->Close();
+    p.letetbeallitas_Table2->Open();
+    p.Edit26->SetText("");
+    p.letetbeallitas_Memo2->Clear();
+}
+
+void TForm1::ClearDepositSettingsNotes() {
+    Deposits().letetbeallitas_Memo1->Clear();
+    Deposits().letetbeallitas_Memo2->Clear();
 }
 
 void TForm1::FillDepositFilterCombos() {
+    TForm1DepositParts& p = Deposits();
     app::ShareKeyedNames(*Query100, "SELECT sorszam, nev FROM letetiszamla ORDER BY nev COLLATE systemnocase",
-                         FDepositAccountIds, {ComboBox5});
+                         FDepositAccountIds, {p.ComboBox5});
     app::ShareKeyedNames(*Query100, "SELECT sorszam, nev FROM project ORDER BY nev COLLATE systemnocase",
-                         FDepositProjectIds, {ComboBox6});
+                         FDepositProjectIds, {p.ComboBox6});
 }

@@ -112,8 +112,7 @@ void TForm1::FormShow(TObject* Sender) {
     DateTimePicker1->SetDate(Date());
     // The cases area has nothing to set up.
     ResetDocumentDates();
-    letetbeallitas_Memo1->Clear();
-    letetbeallitas_Memo2->Clear();
+    ClearDepositSettingsNotes();
     FillFilterCombos();
     ResetJubFilter();
 }

@@ -36,6 +36,7 @@ namespace app {
 class ArtImage;
 }
 struct TForm1JubParts;
+struct TForm1DepositParts;
 struct TForm1PartnerParts;
 struct TForm1DocumentParts;
 
@@ -187,32 +188,11 @@ public:
     TForm1PartnerParts& Partners() const { return *FPartners; }
 
     // ---- Deposits area (TForm1Deposits*.cpp) ------------------------------------------
-    TSqlite3Query* letetlista_Query1;     // deposit list
-    TSqlite3Query* letetlista_Query2;     // total of every deposit's balance
-    TSqlite3Query* letetszuresQuery1;     // deposit search
-    TSqlite3Query* letetszuresQuery2;     // its total
-    TSqlite3Query* letetbeallitas_Query1; // new accounts and projects
-    TSqlite3Table* letetbeallitas_Table1; // accounts, edited in place
-    TSqlite3Table* letetbeallitas_Table2; // projects, edited in place
-    TVgDBGrid* letetlista_VgDBGrid1;
-    TVgDBGrid* letetszuresVgDBGrid;
-    TVgDBGrid* letetbeallitas_DBGrid1;
-    TVgDBGrid* letetbeallitas_DBGrid2;
-    TCheckBox* letetlista_CheckBox1;      // "Csak aktív:"
-    TRadioButton* letetlista_Rendezes[5]; // "Letevő", "Jogosult", "Dátum", "Számla", "Projekt"
-    TComboBox* ComboBox5;                 // search: account
-    TComboBox* ComboBox6;                 // search: project
-    TEdit* letetkeres_Edit1;              // search: "Letevő:"
-    TEdit* letetkeres_Edit2;              // search: "Jogosult:"
-    TCheckBox* letetkeres_CheckBox1;      // search: "Csak aktív:"
-    TRadioButton* letetkeres_Rendezes[5];
-    TEdit* Edit24;               // new account: "Név:"
-    TEdit* Edit25;               // new account: "Számlaszám:"
-    TMemo* letetbeallitas_Memo1; // new account: "Megj:"
-    TEdit* Edit26;               // new project: "Név:"
-    TMemo* letetbeallitas_Memo2; // new project: "Megj:"
-    TVgExportToXLS* letetlista_ToXLS1;
-    TVgExportToXLS* letetkeresToXLS;
+    TSqlite3Query* letetlista_Query1; // deposit list
+    TSqlite3Query* letetlista_Query2; // total of every deposit's balance
+    TSqlite3Query* letetszuresQuery1; // deposit search
+    TSqlite3Query* letetszuresQuery2; // its total
+    TForm1DepositParts& Deposits() const { return *FDeposits; }
 
     // Rebuilds the deposit list from its options and reopens it with its footer total.
     void ReloadDepositList();
@@ -231,6 +211,8 @@ public:
     void AddDepositAccount();
     void AddDepositProject();
     void OpenDepositSettings();
+    // Empties the settings page's two "Megj:" memos (on show).
+    void ClearDepositSettingsNotes();
     // "Exportálás" of the list and of the search pages.
     void ExportDepositList();
     void ExportDepositSearch();
@@ -539,6 +521,7 @@ private:
     static void Reopen(TSqlite3Query* Query);
 
     app::FormPart<TForm1JubParts> FJub;
+    app::FormPart<TForm1DepositParts> FDeposits;
     app::FormPart<TForm1PartnerParts> FPartners;
     app::FormPart<TForm1DocumentParts> FDocuments;
     app::OfficeSettings FSettings;

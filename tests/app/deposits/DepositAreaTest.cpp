@@ -5,6 +5,7 @@
 #include "app/deposits/Tletet_adatlap.h"
 #include "app/deposits/Tletetalapadat.h"
 #include "app/deposits/Tujletet.h"
+#include "app/deposits/TForm1DepositParts.h"
 #include "export/TVgExportToXLS.h"
 #include "grid/TVgDBGrid.h"
 #include "platform/core/DateTime.h"
@@ -87,20 +88,20 @@ TEST_F(DepositArea, ListRebuildsOnEveryOptionWithTheGrandTotal) {
     EXPECT_EQ(f.letetlista->Parent()->Controls(f.letetlista->Parent()->ControlCount() - 1), f.letetlista);
     EXPECT_EQ(Payers(f.letetlista_Query1), std::vector<String>{"Zoltán"});
     // The footer totals every deposit, closed ones too.
-    EXPECT_EQ(Footer(f.letetlista_VgDBGrid1), "1 002 500 Ft");
-    EXPECT_EQ(f.letetlista_VgDBGrid1->GetColumns()->GetColumn(3)->FooterText(), "Összesen:");
-    f.letetlista_CheckBox1->SetChecked(false);
+    EXPECT_EQ(Footer(f.Deposits().letetlista_VgDBGrid1), "1 002 500 Ft");
+    EXPECT_EQ(f.Deposits().letetlista_VgDBGrid1->GetColumns()->GetColumn(3)->FooterText(), "Összesen:");
+    f.Deposits().letetlista_CheckBox1->SetChecked(false);
     EXPECT_EQ(Payers(f.letetlista_Query1), (std::vector<String>{"Ádám", "Zoltán"}));
-    f.letetlista_Rendezes[3]->SetChecked(true); // by account
+    f.Deposits().letetlista_Rendezes[3]->SetChecked(true); // by account
     EXPECT_EQ(Payers(f.letetlista_Query1), (std::vector<String>{"Ádám", "Zoltán"}));
-    f.letetlista_Rendezes[0]->SetChecked(true); // by payer
+    f.Deposits().letetlista_Rendezes[0]->SetChecked(true); // by payer
     EXPECT_EQ(Payers(f.letetlista_Query1), (std::vector<String>{"Ádám", "Zoltán"}));
     // An empty list shows a zero total, not the last one.
-    f.letetlista_CheckBox1->SetChecked(true);
+    f.Deposits().letetlista_CheckBox1->SetChecked(true);
     Exec("UPDATE letet SET status=0");
     f.ReloadDepositList();
     EXPECT_TRUE(f.letetlista_Query1->IsEmpty());
-    EXPECT_EQ(Footer(f.letetlista_VgDBGrid1), "0 Ft");
+    EXPECT_EQ(Footer(f.Deposits().letetlista_VgDBGrid1), "0 Ft");
 }
 
 TEST_F(DepositArea, SearchUsesTheFilterCombosAndKeepsResultsOnReset) {
@@ -109,95 +110,97 @@ TEST_F(DepositArea, SearchUsesTheFilterCombosAndKeepsResultsOnReset) {
     AddDeposit(Other, "Nagy Béla", "2024-02-02", 2000);
     TForm1& f = Create();
     // Every account and project, by name, keys behind the items.
-    EXPECT_EQ(f.ComboBox5->Items()->Text(), "Másik számla\r\nÜgyvédi letét\r\n");
+    EXPECT_EQ(f.Deposits().ComboBox5->Items()->Text(), "Másik számla\r\nÜgyvédi letét\r\n");
     EXPECT_EQ(f.DepositAccountIds(), (std::vector<Integer>{Other, Account}));
-    EXPECT_EQ(f.ComboBox6->Items()->Text(), "Építkezés\r\n");
-    EXPECT_EQ(f.ComboBox5->ItemIndex(), -1);
+    EXPECT_EQ(f.Deposits().ComboBox6->Items()->Text(), "Építkezés\r\n");
+    EXPECT_EQ(f.Deposits().ComboBox5->ItemIndex(), -1);
 
     f.Letetkereses1->Click();
     f.RunDepositSearch();
     EXPECT_EQ(Payers(f.letetszuresQuery1), (std::vector<String>{"O'Brien Kft.", "Nagy Béla"}));
-    EXPECT_EQ(Footer(f.letetszuresVgDBGrid), "3 000 Ft");
-    Choose(f.ComboBox5, "Másik számla");
+    EXPECT_EQ(Footer(f.Deposits().letetszuresVgDBGrid), "3 000 Ft");
+    Choose(f.Deposits().ComboBox5, "Másik számla");
     f.RunDepositSearch();
     EXPECT_EQ(Payers(f.letetszuresQuery1), std::vector<String>{"Nagy Béla"});
-    EXPECT_EQ(Footer(f.letetszuresVgDBGrid), "2 000 Ft");
+    EXPECT_EQ(Footer(f.Deposits().letetszuresVgDBGrid), "2 000 Ft");
     f.ResetDepositSearch();
-    Choose(f.ComboBox6, "Építkezés");
-    f.letetkeres_Edit1->SetText("o'brien");
+    Choose(f.Deposits().ComboBox6, "Építkezés");
+    f.Deposits().letetkeres_Edit1->SetText("o'brien");
     f.RunDepositSearch();
     EXPECT_EQ(Payers(f.letetszuresQuery1), std::vector<String>{"O'Brien Kft."});
-    EXPECT_EQ(Footer(f.letetszuresVgDBGrid), "1 000 Ft");
+    EXPECT_EQ(Footer(f.Deposits().letetszuresVgDBGrid), "1 000 Ft");
 
     // "Alaphelyzet" empties the boxes and leaves the result as it was.
     f.ResetDepositSearch();
-    EXPECT_EQ(f.ComboBox6->ItemIndex(), -1);
-    EXPECT_EQ(f.letetkeres_Edit1->Text(), "");
+    EXPECT_EQ(f.Deposits().ComboBox6->ItemIndex(), -1);
+    EXPECT_EQ(f.Deposits().letetkeres_Edit1->Text(), "");
     EXPECT_EQ(Payers(f.letetszuresQuery1), std::vector<String>{"O'Brien Kft."});
 
-    f.letetkeres_Edit2->SetText("nincs ilyen");
+    f.Deposits().letetkeres_Edit2->SetText("nincs ilyen");
     f.RunDepositSearch();
     EXPECT_TRUE(f.letetszuresQuery1->IsEmpty());
-    EXPECT_EQ(Footer(f.letetszuresVgDBGrid), "0 Ft");
+    EXPECT_EQ(Footer(f.Deposits().letetszuresVgDBGrid), "0 Ft");
 }
 
 TEST_F(DepositArea, SettingsTablesPostTheActiveFlagAsOneAndZero) {
     TForm1& f = Create();
     f.Letetbeallitasok1->Click();
-    ASSERT_TRUE(f.letetbeallitas_Table1->Active());
-    ASSERT_TRUE(f.letetbeallitas_Table2->Active());
-    ASSERT_TRUE(f.letetbeallitas_Table1->Locate("nev", Variant(String("Másik számla")), {}));
-    f.letetbeallitas_Table1->Edit();
-    f.letetbeallitas_Table1->FieldByName("statusz")->SetAsBoolean(false);
-    f.letetbeallitas_Table1->FieldByName("szamlaszam")->SetAsString("11773016-1");
-    f.letetbeallitas_Table1->Post();
+    ASSERT_TRUE(f.Deposits().letetbeallitas_Table1->Active());
+    ASSERT_TRUE(f.Deposits().letetbeallitas_Table2->Active());
+    ASSERT_TRUE(f.Deposits().letetbeallitas_Table1->Locate("nev", Variant(String("Másik számla")), {}));
+    f.Deposits().letetbeallitas_Table1->Edit();
+    f.Deposits().letetbeallitas_Table1->FieldByName("statusz")->SetAsBoolean(false);
+    f.Deposits().letetbeallitas_Table1->FieldByName("szamlaszam")->SetAsString("11773016-1");
+    f.Deposits().letetbeallitas_Table1->Post();
     EXPECT_EQ(Rows("SELECT statusz, szamlaszam FROM letetiszamla WHERE sorszam=" + Key(Other)),
               (std::vector<Row>{{String("0"), String("11773016-1")}}));
-    f.letetbeallitas_Table2->Edit();
-    f.letetbeallitas_Table2->FieldByName("statusz")->SetAsBoolean(false);
-    f.letetbeallitas_Table2->Post();
-    f.letetbeallitas_Table2->Edit();
-    f.letetbeallitas_Table2->FieldByName("statusz")->SetAsBoolean(true);
-    f.letetbeallitas_Table2->Post();
+    f.Deposits().letetbeallitas_Table2->Edit();
+    f.Deposits().letetbeallitas_Table2->FieldByName("statusz")->SetAsBoolean(false);
+    f.Deposits().letetbeallitas_Table2->Post();
+    f.Deposits().letetbeallitas_Table2->Edit();
+    f.Deposits().letetbeallitas_Table2->FieldByName("statusz")->SetAsBoolean(true);
+    f.Deposits().letetbeallitas_Table2->Post();
     EXPECT_EQ(Text("SELECT statusz FROM project"), "1");
 }
 
 TEST_F(DepositArea, AccountsAndProjectsNeedAName) {
     TForm1& f = Create();
     f.OpenDepositSettings();
-    f.Edit25->SetText("1234");
-    f.letetbeallitas_Memo1->SetText("megjegyzés");
+    f.Deposits().Edit25->SetText("1234");
+    f.Deposits().letetbeallitas_Memo1->SetText("megjegyzés");
     f.AddDepositAccount();
     EXPECT_EQ(Number("SELECT count(*) FROM letetiszamla"), 2);
-    EXPECT_EQ(f.Edit25->Text(), "1234");
-    f.Edit24->SetText("Harmadik' számla");
+    EXPECT_EQ(f.Deposits().Edit25->Text(), "1234");
+    f.Deposits().Edit24->SetText("Harmadik' számla");
     f.AddDepositAccount();
     EXPECT_EQ(Text("SELECT szamlaszam FROM letetiszamla WHERE nev='Harmadik'' számla'"), "1234");
-    EXPECT_EQ(f.letetbeallitas_Table1->RecordCount(), 3);
-    EXPECT_EQ(f.Edit24->Text() + f.Edit25->Text() + f.letetbeallitas_Memo1->Text(), "");
-    f.Edit26->SetText("Új projekt");
+    EXPECT_EQ(f.Deposits().letetbeallitas_Table1->RecordCount(), 3);
+    EXPECT_EQ(f.Deposits().Edit24->Text() + f.Deposits().Edit25->Text() +
+                  f.Deposits().letetbeallitas_Memo1->Text(),
+              "");
+    f.Deposits().Edit26->SetText("Új projekt");
     f.AddDepositProject();
-    EXPECT_EQ(f.letetbeallitas_Table2->RecordCount(), 2);
-    EXPECT_EQ(f.Edit26->Text(), "");
+    EXPECT_EQ(f.Deposits().letetbeallitas_Table2->RecordCount(), 2);
+    EXPECT_EQ(f.Deposits().Edit26->Text(), "");
 }
 
 // Code page 1250 has no place for these: stored, they would read back as "?u?ez ?????".
 TEST_F(DepositArea, TypedTextOutsideTheCodePageIsRefusedAndKept) {
     TForm1& f = Create();
     f.OpenDepositSettings();
-    f.Edit24->SetText("Ñuñez Жанна");
+    f.Deposits().Edit24->SetText("Ñuñez Жанна");
     EXPECT_EQ(ErrorOf<EDatabaseError>([&] { f.AddDepositAccount(); }),
               "A(z) „Ñ”, „ñ”, „Ж”, „а”, „н” karakterek nem tárolhatók az adatbázisban.");
-    EXPECT_EQ(f.Edit24->Text(), "Ñuñez Жанна"); // still there to be corrected
+    EXPECT_EQ(f.Deposits().Edit24->Text(), "Ñuñez Жанна"); // still there to be corrected
     EXPECT_EQ(Number("SELECT count(*) FROM letetiszamla"), 2);
 
     // An edit in the settings grid.
-    ASSERT_TRUE(f.letetbeallitas_Table1->Locate("nev", Variant(String("Másik számla")), {}));
-    f.letetbeallitas_Table1->Edit();
-    f.letetbeallitas_Table1->FieldByName("megjegyzes")->SetAsString("Ж számla");
-    EXPECT_EQ(ErrorOf<EDatabaseError>([&] { f.letetbeallitas_Table1->Post(); }),
+    ASSERT_TRUE(f.Deposits().letetbeallitas_Table1->Locate("nev", Variant(String("Másik számla")), {}));
+    f.Deposits().letetbeallitas_Table1->Edit();
+    f.Deposits().letetbeallitas_Table1->FieldByName("megjegyzes")->SetAsString("Ж számla");
+    EXPECT_EQ(ErrorOf<EDatabaseError>([&] { f.Deposits().letetbeallitas_Table1->Post(); }),
               "A(z) „Ж” karakter nem tárolható az adatbázisban.");
-    f.letetbeallitas_Table1->Cancel();
+    f.Deposits().letetbeallitas_Table1->Cancel();
     EXPECT_EQ(Text("SELECT megjegyzes FROM letetiszamla WHERE sorszam=" + Key(Other)), "");
 }
 
@@ -209,11 +212,11 @@ TEST_F(DepositArea, AnAccountOrProjectInUseIsKept) {
     Exec("UPDATE letet SET project=" + Key(Project));
     TForm1& f = Create();
     f.OpenDepositSettings();
-    TSqlite3Table* accounts = f.letetbeallitas_Table1;
+    TSqlite3Table* accounts = f.Deposits().letetbeallitas_Table1;
     ASSERT_TRUE(accounts->Locate("nev", Variant(String("Ügyvédi letét")), {}));
     EXPECT_EQ(ErrorOf<EDatabaseError>([&] { accounts->Delete(); }),
               "A bejegyzés nem törölhető, mert 2 másik bejegyzés hivatkozik rá (2 letét).");
-    EXPECT_EQ(ErrorOf<EDatabaseError>([&] { f.letetbeallitas_Table2->Delete(); }),
+    EXPECT_EQ(ErrorOf<EDatabaseError>([&] { f.Deposits().letetbeallitas_Table2->Delete(); }),
               "A bejegyzés nem törölhető, mert 2 másik bejegyzés hivatkozik rá (2 letét).");
     EXPECT_EQ(Number("SELECT count(*) FROM letetiszamla") + Number("SELECT count(*) FROM project"), 3);
     EXPECT_EQ(accounts->RecordCount(), 2);
@@ -250,7 +253,7 @@ TEST_F(DepositArea, NewDepositStoresItsOpeningMovementAndRefreshesTheList) {
                                  String("2024-03-01"), String("Adásvétel'")}}));
     EXPECT_EQ(Payers(f.letetlista_Query1), std::vector<String>{"Kovács O'Hara"});
     EXPECT_EQ(f.letetlista_Query1->FieldByName("pnev")->AsString(), "");
-    EXPECT_EQ(Footer(f.letetlista_VgDBGrid1), "1 000 000 Ft");
+    EXPECT_EQ(Footer(f.Deposits().letetlista_VgDBGrid1), "1 000 000 Ft");
 }
 
 TEST_F(DepositArea, NewDepositRefusesAnAmountOutOfRange) {
@@ -314,7 +317,7 @@ TEST_F(DepositArea, SheetRecordsPayoutsUntilTheDepositIsClosed) {
     // Closing refreshes the list it came from: the deposit is no longer active.
     s.BitBtn2->Click();
     EXPECT_TRUE(f.letetlista_Query1->IsEmpty());
-    EXPECT_EQ(Footer(f.letetlista_VgDBGrid1), "0 Ft");
+    EXPECT_EQ(Footer(f.Deposits().letetlista_VgDBGrid1), "0 Ft");
 }
 
 TEST_F(DepositArea, BaseDataKeepsAnInactiveAccountAndProject) {
@@ -352,7 +355,7 @@ TEST_F(DepositArea, GridActionsNeedARow) {
     f.ShowDepositBaseData(f.letetszuresQuery1, 2);
     EXPECT_FALSE(letet_adatlap->Visible());
     EXPECT_FALSE(letetalapadat->Visible());
-    f.letetlista_VgDBGrid1->OnDblClick(nullptr);
+    f.Deposits().letetlista_VgDBGrid1->OnDblClick(nullptr);
     EXPECT_FALSE(letet_adatlap->Visible());
 }
 
@@ -378,7 +381,7 @@ TEST_F(DepositArea, ListsAreExportedAndReadBack) {
     f.ExportDepositList();
     ASSERT_EQ(Requests.size(), 1u);
     EXPECT_EQ(Requests[0].Filter, "Excel fájl (*.xls)|*.xls");
-    ASSERT_EQ(f.letetlista_ToXLS1->GetExportResult(), erCompleted);
+    ASSERT_EQ(f.Deposits().letetlista_ToXLS1->GetExportResult(), erCompleted);
     const std::string list = ReadBack(Folder(), "letetek.xls");
     // One title row, as in the other lists, then the blank row and the deposits.
     EXPECT_EQ(list.rfind("0 [(1, 'Letevő'), (1, 'Jogosult')", 0), 0u) << list;
@@ -396,7 +399,7 @@ TEST_F(DepositArea, ListsAreExportedAndReadBack) {
     SaveName = "kereses.xls";
     f.RunDepositSearch();
     f.ExportDepositSearch();
-    ASSERT_EQ(f.letetkeresToXLS->GetExportResult(), erCompleted);
+    ASSERT_EQ(f.Deposits().letetkeresToXLS->GetExportResult(), erCompleted);
     const std::string search = ReadBack(Folder(), "kereses.xls");
     EXPECT_NE(search.find("'Szűcs Ágnes'"), std::string::npos) << search;
     EXPECT_NE(search.find("(2, 0.0)"), std::string::npos) << search;

@@ -5,6 +5,7 @@
 #include "tests/app/reports/PrintFixture.h"
 
 #include "app/partners/TForm1PartnerParts.h"
+#include "app/deposits/TForm1DepositParts.h"
 
 #include <gtest/gtest.h>
 
@@ -223,7 +224,7 @@ TEST_F(PrintCommands, DepositListTotalsEveryDepositAndTheSearchItsOwn) {
     AddDeposit(account, "Nagy Anna", "2026-02-02", 250000);
     Create();
     Form1->ReloadDepositList();
-    Form1->letetkeres_Edit1->SetText("Nagy");
+    Form1->Deposits().letetkeres_Edit1->SetText("Nagy");
     Form1->RunDepositSearch();
 
     Form1->letetlistaPrint->OnClick(nullptr);
@@ -251,7 +252,7 @@ TEST_F(PrintCommands, DepositSearchBeforeAnySearchPrintsNothingAndAfterAnEmptyOn
     Form1->letetkeresPrint->OnClick(nullptr);
     EXPECT_TRUE(Shown.empty());
     // The sum of no deposits is 0 Ft, not an empty amount.
-    Form1->letetkeres_Edit1->SetText("Nincs ilyen");
+    Form1->Deposits().letetkeres_Edit1->SetText("Nincs ilyen");
     Form1->RunDepositSearch();
     Form1->letetkeresPrint->OnClick(nullptr);
     ASSERT_EQ(Shown.size(), 1u) << (Boxes.empty() ? String() : Boxes.front());

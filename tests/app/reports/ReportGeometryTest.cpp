@@ -5,6 +5,7 @@
 #include "tests/app/reports/LongOffice.h"
 
 #include "app/partners/TForm1PartnerParts.h"
+#include "app/deposits/TForm1DepositParts.h"
 #include "platform/core/StrUtils.h"
 #include "report/TrpBand.h"
 #include "report/TrpLineView.h"
@@ -155,7 +156,7 @@ TEST_F(ReportGeometry, LongTextsStayInsideTheirBoxesOnEveryReport) {
          }},
         {"deposit search", letetfrf->rpReport6, 1, 2,
          [&] {
-             Form1->letetkeres_Edit1->SetText("Öböl");
+             Form1->Deposits().letetkeres_Edit1->SetText("Öböl");
              Form1->RunDepositSearch();
              Form1->letetkeresPrint->OnClick(nullptr);
          }},
