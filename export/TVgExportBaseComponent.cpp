@@ -227,14 +227,11 @@ void TVgExportBaseComponent::InternalBeforeProcess() {
 }
 
 void TVgExportBaseComponent::InternalAfterProcess() {
-    // The restoring steps run whatever an event handler or the action raises.
-    try {
+    {
+        // The restoring steps run whatever an event handler or the action raises.
+        const core::ScopeExit restore([this] { RestoreRun(); });
         FinishRun();
-    } catch (...) {
-        RestoreRun();
-        throw;
     }
-    RestoreRun();
     if (OnAfterExecute) OnAfterExecute(this);
 }
 

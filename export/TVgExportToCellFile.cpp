@@ -21,13 +21,8 @@ TVgExportToCellFile::~TVgExportToCellFile() = default;
 
 void TVgExportToCellFile::Prepare() {
     FOwnsStream = true;
-    try {
-        SaveToStream(nullptr);
-    } catch (...) {
-        FOwnsStream = false;
-        throw;
-    }
-    FOwnsStream = false;
+    const core::ScopeExit owned([this] { FOwnsStream = false; });
+    SaveToStream(nullptr);
 }
 
 void TVgExportToCellFile::SaveToStream(TStream* Stream) {
@@ -35,19 +30,15 @@ void TVgExportToCellFile::SaveToStream(TStream* Stream) {
         Walk();
         return;
     }
-    try {
-        InternalBeforeProcess();
-        FStream = Stream;
-        Walk();
-    } catch (...) {
+    const core::ScopeExit finish([this] {
         FStream = nullptr;
-        // The caller hears of the failure; nothing may say the export completed.
-        Statistic()->SetResult(erFailed);
         InternalAfterProcess();
-        throw;
-    }
-    FStream = nullptr;
-    InternalAfterProcess();
+    });
+    // The caller hears of the failure; nothing may say the export completed.
+    const core::ScopeFail failed([this] { Statistic()->SetResult(erFailed); });
+    InternalBeforeProcess();
+    FStream = Stream;
+    Walk();
 }
 
 void TVgExportToCellFile::Walk() {
@@ -66,81 +57,75 @@ void TVgExportToCellFile::Walk() {
         FColumnFonts.clear();
     });
     FFileIndex = 0;
+    FRowLimitReached = false;
+    // At a format's row limit the rows that fit make a whole file: it is completed and kept.
+    const core::ScopeFail close([this] { CloseQuietly(FRowLimitReached); });
+    WriteRecords();
+    CloseFileStream();
+}
+
+void TVgExportToCellFile::WriteRecords() {
     TVgECustomDataEngine* engine = Engine();
-    try {
-        engine->SavePosition();
-        try {
-            engine->First();
-            FRecordCount = engine->RecordCount();
-            if (FRecordCount != 0 || ExportIfEmpty()) {
-                FTitleRows = cellfile::TitleRows(FAddTitle, TitleIsSupported(),
-                                                 Options().Contains(soBlankRowAfterCaptions),
-                                                 Options().Contains(soExportBands) && Bands()->Count() > 0);
-                FTitleRowCount = GetTitleRowCount();
-                Statistic()->SetTotalCount(Header()->Count() + FTitleRows + FRecordCount + Footer()->Count());
-                CreateFileStream(FFileName, 0);
-                Statistic()->SetExportStage(esData);
-                Integer tabularRow = Statistic()->CurrentRow();
-                const String exporting = GetLanguageString(vgeExporting);
-                Integer written = 0;
-                while (!ProgressCanceled() && !engine->Eof()) {
-                    if (AnimatedStatus()) UpdateProgressDlg(exporting, written);
-                    bool accept = true;
-                    if (OnBeforeRecord) OnBeforeRecord(this, accept);
-                    if (accept) {
-                        bool abort = false;
-                        if (OnProgress) OnProgress(this, written, FRecordCount, abort);
-                        if (abort) {
-                            SetProgressCanceled(true);
-                            break;
-                        }
-                        if (RowsPerFile() > 0 && written > 0 && written % RowsPerFile() == 0) {
-                            ++FFileIndex;
-                            if (FOwnsStream) CreateFileStream(FFileName, FFileIndex);
-                        }
-                        ++written;
-                        WriteRecord(written - 1, tabularRow);
-                    }
-                    engine->Next();
-                    ++tabularRow;
-                    bool abort = false;
-                    if (OnAfterRecord) OnAfterRecord(this, abort);
-                    if (abort) SetProgressCanceled(true);
-                }
+    engine->SavePosition();
+    const core::ScopeExit back([engine] { engine->RestorePosition(); });
+    engine->First();
+    FRecordCount = engine->RecordCount();
+    if (FRecordCount == 0 && !ExportIfEmpty()) return;
+    FTitleRows =
+        cellfile::TitleRows(FAddTitle, TitleIsSupported(), Options().Contains(soBlankRowAfterCaptions),
+                            Options().Contains(soExportBands) && Bands()->Count() > 0);
+    FTitleRowCount = GetTitleRowCount();
+    Statistic()->SetTotalCount(Header()->Count() + FTitleRows + FRecordCount + Footer()->Count());
+    CreateFileStream(FFileName, 0);
+    Statistic()->SetExportStage(esData);
+    Integer tabularRow = Statistic()->CurrentRow();
+    const String exporting = GetLanguageString(vgeExporting);
+    Integer written = 0;
+    while (!ProgressCanceled() && !engine->Eof()) {
+        if (AnimatedStatus()) UpdateProgressDlg(exporting, written);
+        bool accept = true;
+        if (OnBeforeRecord) OnBeforeRecord(this, accept);
+        if (accept) {
+            bool abort = false;
+            if (OnProgress) OnProgress(this, written, FRecordCount, abort);
+            if (abort) {
+                SetProgressCanceled(true);
+                break;
             }
-        } catch (...) {
-            engine->RestorePosition();
-            throw;
+            if (RowsPerFile() > 0 && written > 0 && written % RowsPerFile() == 0) {
+                ++FFileIndex;
+                if (FOwnsStream) CreateFileStream(FFileName, FFileIndex);
+            }
+            ++written;
+            WriteRecord(written - 1, tabularRow);
         }
-        engine->RestorePosition();
-        CloseFileStream();
-    } catch (const vge::ERowLimit&) {
-        // The rows that fit make a whole file: it is completed and kept.
-        CloseQuietly(true);
-        throw;
-    } catch (...) {
-        CloseQuietly(false);
-        throw;
+        engine->Next();
+        ++tabularRow;
+        bool abort = false;
+        if (OnAfterRecord) OnAfterRecord(this, abort);
+        if (abort) SetProgressCanceled(true);
     }
+}
+
+void TVgExportToCellFile::StopAtRowLimit(const String& Message, Integer Rows) {
+    FRowLimitReached = true;
+    throw vge::ERowLimit(Message, Rows);
 }
 
 void TVgExportToCellFile::CloseQuietly(bool KeepFile) {
     // A file of our own that failed is dropped, so the one it was to replace
     // stays; a caller's stream still gets its end. The first failure is the one
     // reported.
-    if (!KeepFile && FPendingFile != nullptr) {
-        FOpen = false;
-        FOutput.clear();
-        DropOwnedStream();
-        return;
+    if (KeepFile || FPendingFile == nullptr) {
+        try {
+            CloseFileStream();
+            return;
+        } catch (...) {
+        }
     }
-    try {
-        CloseFileStream();
-    } catch (...) {
-        FOpen = false;
-        FOutput.clear();
-        DropOwnedStream();
-    }
+    FOpen = false;
+    FOutput.clear();
+    DropOwnedStream();
 }
 
 TFont* TVgExportToCellFile::ColumnFont(Integer ColumnIndex) {

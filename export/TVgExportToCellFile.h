@@ -95,9 +95,14 @@ protected:
     bool HasOutput() const { return FStream != nullptr; }
     bool InDataSection() const { return FInData; }
     Integer TitleRowsOfRun() const { return FTitleRows; }
+    // Ends the run at the format's row limit: the rows written so far make a
+    // whole file, completed and kept, and the caller hears vge::ERowLimit.
+    [[noreturn]] void StopAtRowLimit(const String& Message, Integer Rows);
 
 private:
     void Walk();
+    // The data section: the engine's records from the first, the engine left where it was.
+    void WriteRecords();
     void WriteRecord(Integer RecordIndex, Integer& TabularRow);
     void DetermineCell(TVgEColumn* Column, Integer VisiblePosition, Integer ColumnIndex, Integer RecordIndex);
     void WriteTitleBlock();
@@ -118,6 +123,7 @@ private:
     bool FOwnsStream = false;
     bool FInData = false;
     bool FOpen = false;
+    bool FRowLimitReached = false;
     std::string FOutput;
     Integer FRowsSinceFlush = 0;
     Integer FTitleRows = 0;

@@ -2,7 +2,6 @@
 #include "export/TVgExportToXLS.h"
 
 #include "export/BiffCells.h"
-#include "export/ExportErrors.h"
 
 #include "platform/core/Exceptions.h"
 #include "platform/core/FormatSettings.h"
@@ -104,7 +103,7 @@ void TVgExportToXLS::WriteRowStart(bool IsTitle) {
     // Footer lines past the limit are dropped instead, so the file still ends
     // with its fonts and end record.
     if (InDataSection() && Statistic()->CurrentRow() >= biff::MaxRows)
-        throw vge::ERowLimit("MS Excel spreadsheet can not contain more than 65536 rows", biff::MaxRows);
+        StopAtRowLimit("MS Excel spreadsheet can not contain more than 65536 rows", biff::MaxRows);
 }
 
 void TVgExportToXLS::WriteData(TField* Field, TCellType CellType, Integer ARow, Integer ACol,

@@ -2,6 +2,7 @@
 #include "tests/export/ExportFixture.h"
 
 #include "platform/core/Exceptions.h"
+#include "tests/support/ErrorOf.h"
 #include "tests/support/FileSizeLimit.h"
 
 #include <functional>
@@ -82,6 +83,9 @@ TEST_F(ExportFailure, AGivenStreamThatFailsIsNeverReportedAsCompleted) {
     for (const String& text : Progress.Texts)
         EXPECT_EQ(text.find("successfully"), String::npos) << text;
     EXPECT_TRUE(Dialogs.empty());
+    // The run's own failure is the one the caller hears, not the after-export handler's.
+    Export->OnAfterExecute = [](TObject*) { throw Exception("utána"); };
+    EXPECT_EQ(ErrorOf<Exception>([&] { Export->SaveToStream(&stream); }), "megszakadt");
 }
 
 } // namespace
