@@ -10,11 +10,14 @@ function(velmora_library target)
   target_link_libraries(${target} PUBLIC ${ARG_DEPS} PRIVATE ${ARG_QT})
 endfunction()
 
-# velmora_test(<name> LIBS <targets...> [LABELS <labels...>] SOURCES <files...>)
+# velmora_test(<name> LIBS <targets...> [PICTURES <tests...>] [BY_HAND <tests...>] SOURCES <files...>)
 # One test executable per folder of tests/. Includes are written from the project's
 # root ("tests/support/TempFolder.h"), so a test helper never passes for a source file.
+# PICTURES ("Suite.Name") only write pictures for a person to look at, into the folder
+# VELMORA_SCREENSHOTS names; BY_HAND wait for a person at a real display. They assert
+# nothing, so they carry the labels "picture" and "by-hand", which tools/test leaves out.
 function(velmora_test name)
-  cmake_parse_arguments(ARG "" "" "LIBS;LABELS;SOURCES" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "LIBS;PICTURES;BY_HAND;SOURCES" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main)
@@ -24,6 +27,23 @@ function(velmora_test name)
     <filesystem> <fstream> <sstream>)
   # A test that hangs (a dialog nobody answers) fails after two minutes instead
   # of holding the whole run; the slowest test takes seconds.
-  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 120)
+  set(offscreen ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 120)
+  set(apart ${ARG_PICTURES} ${ARG_BY_HAND})
+  list(JOIN apart ":" apart)
+  if(apart)
+    set(apart "-${apart}")
+  endif()
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 TEST_FILTER "${apart}" TEST_LIST ${name}_checks
+    PROPERTIES ${offscreen})
+  if(ARG_PICTURES)
+    list(JOIN ARG_PICTURES ":" pictures)
+    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 TEST_FILTER "${pictures}" TEST_LIST ${name}_pictures
+      PROPERTIES ${offscreen} LABELS picture)
+  endif()
+  # A person takes the time they need, on the display they sit at.
+  if(ARG_BY_HAND)
+    list(JOIN ARG_BY_HAND ":" by_hand)
+    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 TEST_FILTER "${by_hand}" TEST_LIST ${name}_by_hand
+      PROPERTIES TIMEOUT 3600 LABELS by-hand)
+  endif()
 endfunction()

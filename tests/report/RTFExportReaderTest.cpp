@@ -67,11 +67,21 @@ TEST_F(RTFExportReader, ATwoPageReportOpensInAnotherReader) {
     if (!OnPath("soffice"))
         GTEST_SKIP() << "LibreOffice (soffice) is not installed: the RTF file was not opened";
     const std::string profile = "file://" + folder.File("profile");
-    const std::string log =
-        CommandOutput("cd '" + folder.Path() + "' && timeout 180 soffice --headless --norestore " +
-                      "-env:UserInstallation=" + profile + " --convert-to pdf --outdir '" + folder.Path() +
-                      "' '" + rtf + "'");
+    const auto convert = [&](const std::string& file) {
+        return CommandOutput("cd '" + folder.Path() + "' && timeout 180 soffice --headless --norestore " +
+                             "-env:UserInstallation=" + profile + " --convert-to pdf --outdir '" +
+                             folder.Path() + "' '" + file + "'");
+    };
+    const std::string log = convert(rtf);
     const std::string pdf = folder.File("Ügyek.pdf");
+    if (!std::filesystem::exists(pdf)) {
+        // A reader that cannot convert the plainest document either is broken on this
+        // machine; only one that converts it and refuses ours fails the test.
+        WriteFileBytes(folder.File("proba.rtf"), "{\\rtf1\\ansi Proba\\par}");
+        const std::string probe = convert(folder.File("proba.rtf"));
+        if (!std::filesystem::exists(folder.File("proba.pdf")))
+            GTEST_SKIP() << "LibreOffice (soffice) is installed but converts no document: " << probe;
+    }
     ASSERT_TRUE(std::filesystem::exists(pdf)) << log;
     if (!OnPath("pdftotext"))
         GTEST_SKIP() << "pdftotext (poppler-utils) is not installed: the PDF was not read";
