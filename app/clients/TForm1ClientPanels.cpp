@@ -3,6 +3,7 @@
 #include "app/common/AreaLayout.h"
 #include "app/common/FormControls.h"
 #include "app/main/TForm1.h"
+#include "app/clients/TForm1ClientParts.h"
 
 #include "controls/TgxExtSpeedButton.h"
 #include "platform/graphics/TFont.h"
@@ -74,65 +75,69 @@ TgxExtSpeedButton* PanelButton(TForm1* Form, TPanel* Panel, const String& Name, 
 } // namespace
 
 void TForm1::CreatePersonPanel() {
-    TPanel* p = szemelyadatok = MakeDetailPanel(this, szemelylista, "szemelyadatok");
+    TForm1ClientParts& p = Clients();
+    TPanel* panel = p.szemelyadatok = MakeDetailPanel(this, szemelylista, "szemelyadatok");
     const Integer top = 8;
-    Edit1 = EditRow(this, p, "Edit1", "Név:", LeftLabelRight, LeftInput, top, LeftWidth, 128);
-    Edit2 =
-        EditRow(this, p, "Edit2", "Születési név:", LeftLabelRight, LeftInput, top + RowStep, LeftWidth, 128);
-    Edit3 = EditRow(this, p, "Edit3", "Születési hely:", LeftLabelRight, LeftInput, top + 2 * RowStep,
-                    LeftWidth, 128);
-    MakeFieldLabel(this, p, "LabelDateTimePicker1", "Idő:", LeftLabelRight, top + 3 * RowStep);
-    DateTimePicker1 = app::MakeDatePicker(this, p, "DateTimePicker1", LeftInput, top + 3 * RowStep, 120);
-    DateTimePicker1->SetShowCheckbox(true);
-    Edit4 =
-        MemoRow(this, p, "Edit4", "Lakcím:", LeftLabelRight, LeftInput, top + 4 * RowStep, LeftWidth, 128);
+    p.Edit1 = EditRow(this, panel, "Edit1", "Név:", LeftLabelRight, LeftInput, top, LeftWidth, 128);
+    p.Edit2 = EditRow(this, panel, "Edit2", "Születési név:", LeftLabelRight, LeftInput, top + RowStep,
+                      LeftWidth, 128);
+    p.Edit3 = EditRow(this, panel, "Edit3", "Születési hely:", LeftLabelRight, LeftInput, top + 2 * RowStep,
+                      LeftWidth, 128);
+    MakeFieldLabel(this, panel, "LabelDateTimePicker1", "Idő:", LeftLabelRight, top + 3 * RowStep);
+    p.DateTimePicker1 =
+        app::MakeDatePicker(this, panel, "DateTimePicker1", LeftInput, top + 3 * RowStep, 120);
+    p.DateTimePicker1->SetShowCheckbox(true);
+    p.Edit4 = MemoRow(this, panel, "Edit4", "Lakcím:", LeftLabelRight, LeftInput, top + 4 * RowStep,
+                      LeftWidth, 128);
 
-    Edit5 = EditRow(this, p, "Edit5", "Anyja neve:", RightLabelRight, RightInput, top, RightWidth, 128);
-    Edit6 = EditRow(this, p, "Edit6", "Állampolgárság:", RightLabelRight, RightInput, top + RowStep,
-                    RightWidth, 32);
-    Edit7 = EditRow(this, p, "Edit7", "Azonosító okmány típusa:", RightLabelRight, RightInput,
-                    top + 2 * RowStep, RightWidth, 32);
-    Edit8 =
-        EditRow(this, p, "Edit8", "Száma:", RightLabelRight, RightInput, top + 3 * RowStep, RightWidth, 32);
-    Edit9 = MemoRow(this, p, "Edit9", "Tartózkodási hely:", RightLabelRight, RightInput, top + 4 * RowStep,
-                    RightWidth, 128);
+    p.Edit5 = EditRow(this, panel, "Edit5", "Anyja neve:", RightLabelRight, RightInput, top, RightWidth, 128);
+    p.Edit6 = EditRow(this, panel, "Edit6", "Állampolgárság:", RightLabelRight, RightInput, top + RowStep,
+                      RightWidth, 32);
+    p.Edit7 = EditRow(this, panel, "Edit7", "Azonosító okmány típusa:", RightLabelRight, RightInput,
+                      top + 2 * RowStep, RightWidth, 32);
+    p.Edit8 = EditRow(this, panel, "Edit8", "Száma:", RightLabelRight, RightInput, top + 3 * RowStep,
+                      RightWidth, 32);
+    p.Edit9 = MemoRow(this, panel, "Edit9", "Tartózkodási hely:", RightLabelRight, RightInput,
+                      top + 4 * RowStep, RightWidth, 128);
 
-    CheckBox18 = ActiveBox(this, p, "CheckBox18", LeftLabelRight, LeftInput);
-    Label13 = app::MakeLabel(this, p, "Label13", "", 140, ButtonRowTop + 5);
-    Label13->SetAutoSize(false);
-    Label13->SetBounds(140, ButtonRowTop + 5, 120, 15);
-    Label13->Font()->SetColor(clGray);
-    gxExtSpeedButton36 = PanelButton(this, p, "gxExtSpeedButton36", "Töröl", RightInput);
-    gxExtSpeedButton37 = PanelButton(this, p, "gxExtSpeedButton37", "Módosít", RightInput + 92);
+    p.CheckBox18 = ActiveBox(this, panel, "CheckBox18", LeftLabelRight, LeftInput);
+    p.Label13 = app::MakeLabel(this, panel, "Label13", "", 140, ButtonRowTop + 5);
+    p.Label13->SetAutoSize(false);
+    p.Label13->SetBounds(140, ButtonRowTop + 5, 120, 15);
+    p.Label13->Font()->SetColor(clGray);
+    p.gxExtSpeedButton36 = PanelButton(this, panel, "gxExtSpeedButton36", "Töröl", RightInput);
+    p.gxExtSpeedButton37 = PanelButton(this, panel, "gxExtSpeedButton37", "Módosít", RightInput + 92);
 }
 
 void TForm1::CreateOrganisationPanel() {
-    TPanel* p = szervezetadatok = MakeDetailPanel(this, szervezetlista, "szervezetadatok");
+    TForm1ClientParts& p = Clients();
+    TPanel* panel = p.szervezetadatok = MakeDetailPanel(this, szervezetlista, "szervezetadatok");
     const Integer top = 8;
-    Edit10 = EditRow(this, p, "Edit10", "Név:", OrgLabelRight, OrgInput, top, OrgWidth, 256);
-    Edit11 = EditRow(this, p, "Edit11", "Röv. név:", OrgLabelRight, OrgInput, top + RowStep, OrgWidth, 128);
-    Edit12 = MemoRow(this, p, "Edit12", "Székhely címe:", OrgLabelRight, OrgInput, top + 2 * RowStep,
-                     OrgWidth, 128);
-    Edit13 = EditRow(this, p, "Edit13", "Fő tevékenység:", OrgLabelRight, OrgInput,
-                     top + 2 * RowStep + MemoHeight + 6, OrgWidth, 128);
-    Edit14 = EditRow(this, p, "Edit14", "Azonosító okirat száma:", OrgLabelRight, OrgInput,
-                     top + 3 * RowStep + MemoHeight + 6, OrgWidth, 64);
+    p.Edit10 = EditRow(this, panel, "Edit10", "Név:", OrgLabelRight, OrgInput, top, OrgWidth, 256);
+    p.Edit11 =
+        EditRow(this, panel, "Edit11", "Röv. név:", OrgLabelRight, OrgInput, top + RowStep, OrgWidth, 128);
+    p.Edit12 = MemoRow(this, panel, "Edit12", "Székhely címe:", OrgLabelRight, OrgInput, top + 2 * RowStep,
+                       OrgWidth, 128);
+    p.Edit13 = EditRow(this, panel, "Edit13", "Fő tevékenység:", OrgLabelRight, OrgInput,
+                       top + 2 * RowStep + MemoHeight + 6, OrgWidth, 128);
+    p.Edit14 = EditRow(this, panel, "Edit14", "Azonosító okirat száma:", OrgLabelRight, OrgInput,
+                       top + 3 * RowStep + MemoHeight + 6, OrgWidth, 64);
 
-    Edit15 = MemoRow(this, p, "Edit15", "Képviselő:", RightLabelRight, RightInput, top, RightWidth, 0);
+    p.Edit15 = MemoRow(this, panel, "Edit15", "Képviselő:", RightLabelRight, RightInput, top, RightWidth, 0);
     auto* agent = new TGroupBox(this);
     agent->SetName("GroupBox1");
-    agent->SetParent(p);
+    agent->SetParent(panel);
     agent->SetCaption("Kézbesítési megbízott");
     agent->SetBounds(RightLabelRight - 120, top + MemoHeight + 6, RightWidth + 128, 96);
     constexpr Integer AgentLabelRight = 116;
     constexpr Integer AgentInput = 120;
-    Edit16 = EditRow(this, agent, "Edit16", "Neve:", AgentLabelRight, AgentInput, 18, RightWidth, 128);
-    Edit18 = EditRow(this, agent, "Edit18", "Anyja neve:", AgentLabelRight, AgentInput, 18 + RowStep,
-                     RightWidth, 128);
-    Edit17 = EditRow(this, agent, "Edit17", "Címe:", AgentLabelRight, AgentInput, 18 + 2 * RowStep,
-                     RightWidth, 128);
+    p.Edit16 = EditRow(this, agent, "Edit16", "Neve:", AgentLabelRight, AgentInput, 18, RightWidth, 128);
+    p.Edit18 = EditRow(this, agent, "Edit18", "Anyja neve:", AgentLabelRight, AgentInput, 18 + RowStep,
+                       RightWidth, 128);
+    p.Edit17 = EditRow(this, agent, "Edit17", "Címe:", AgentLabelRight, AgentInput, 18 + 2 * RowStep,
+                       RightWidth, 128);
 
-    CheckBox17 = ActiveBox(this, p, "CheckBox17", OrgLabelRight, OrgInput);
-    gxExtSpeedButton34 = PanelButton(this, p, "gxExtSpeedButton34", "Töröl", RightInput);
-    gxExtSpeedButton35 = PanelButton(this, p, "gxExtSpeedButton35", "Módosít", RightInput + 92);
+    p.CheckBox17 = ActiveBox(this, panel, "CheckBox17", OrgLabelRight, OrgInput);
+    p.gxExtSpeedButton34 = PanelButton(this, panel, "gxExtSpeedButton34", "Töröl", RightInput);
+    p.gxExtSpeedButton35 = PanelButton(this, panel, "gxExtSpeedButton35", "Módosít", RightInput + 92);
 }

@@ -13,6 +13,7 @@
 #include "app/main/TForm1.h"
 #include "app/clients/Tujszemelyform.h"
 #include "app/clients/Tujszervezetform.h"
+#include "app/clients/TForm1ClientParts.h"
 
 #include "controls/TgxExtSpeedButton.h"
 #include "platform/core/DateTime.h"
@@ -47,6 +48,8 @@ void ReopenAt(TSqlite3Query* Query, Integer Key) {
 } // namespace
 
 void TForm1::CreateClientsArea() {
+    FClients.Make();
+    TForm1ClientParts& p = Clients();
     Query1 = app::MakeStatementQuery(this, "Query1", Sqlite3DB1);
     Query1->SQL()->Add(app::PersonListSql());
     Query1->AfterOpen = [this](TDataSet*) {
@@ -65,27 +68,27 @@ void TForm1::CreateClientsArea() {
     DataSource2->SetDataSet(Query3);
 
     auto* nav = static_cast<TPanel*>(FindComponent("ugyfelnav"));
-    szemelyekButton = app::AddNavButton(this, nav, "szemelyekButton", "Személyek");
-    szervezetekButton = app::AddNavButton(this, nav, "szervezetekButton", "Szervezetek");
-    ujszemelyButton = app::AddNavButton(this, nav, "ujszemelyButton", "Új személy");
-    ujszervezetButton = app::AddNavButton(this, nav, "ujszervezetButton", "Új szervezet");
+    p.szemelyekButton = app::AddNavButton(this, nav, "szemelyekButton", "Személyek");
+    p.szervezetekButton = app::AddNavButton(this, nav, "szervezetekButton", "Szervezetek");
+    p.ujszemelyButton = app::AddNavButton(this, nav, "ujszemelyButton", "Új személy");
+    p.ujszervezetButton = app::AddNavButton(this, nav, "ujszervezetButton", "Új szervezet");
 
     CreatePersonPanel();
     CreateOrganisationPanel();
-    VgDBGrid8 = app::MakeListGrid(this, szemelylista, "VgDBGrid8", DataSource1, nullptr,
-                                  {{"nev", "Név", 200},
-                                   {"szuletesi_nev", "Születési név", 200},
-                                   {"szuletesi_ido", "Születési idő", 69},
-                                   {"anyja_neve", "Anyja neve", 156}});
-    VgDBGrid9 = app::MakeListGrid(this, szervezetlista, "VgDBGrid9", DataSource2, nullptr,
-                                  {{"nev", "Név", 200},
-                                   {"szekhely_cime", "Székhely", 200},
-                                   {"azonosito_okirat_szama", "Azonosító okirat száma", 206}});
+    p.VgDBGrid8 = app::MakeListGrid(this, szemelylista, "VgDBGrid8", DataSource1, nullptr,
+                                    {{"nev", "Név", 200},
+                                     {"szuletesi_nev", "Születési név", 200},
+                                     {"szuletesi_ido", "Születési idő", 69},
+                                     {"anyja_neve", "Anyja neve", 156}});
+    p.VgDBGrid9 = app::MakeListGrid(this, szervezetlista, "VgDBGrid9", DataSource2, nullptr,
+                                    {{"nev", "Név", 200},
+                                     {"szekhely_cime", "Székhely", 200},
+                                     {"azonosito_okirat_szama", "Azonosító okirat száma", 206}});
 
-    szemelyekButton->OnClick = [this](TObject* Sender) { szemelyekButtonClick(Sender); };
-    szervezetekButton->OnClick = [this](TObject* Sender) { szervezetekButtonClick(Sender); };
-    ujszemelyButton->OnClick = [](TObject*) { ujszemelyform->ShowModal(); };
-    ujszervezetButton->OnClick = [](TObject*) { ujszervezetform->ShowModal(); };
+    p.szemelyekButton->OnClick = [this](TObject* Sender) { szemelyekButtonClick(Sender); };
+    p.szervezetekButton->OnClick = [this](TObject* Sender) { szervezetekButtonClick(Sender); };
+    p.ujszemelyButton->OnClick = [](TObject*) { ujszemelyform->ShowModal(); };
+    p.ujszervezetButton->OnClick = [](TObject*) { ujszervezetform->ShowModal(); };
     DataSource1->OnDataChange = [this](TObject* Sender, TField* Field) {
         DataSource1DataChange(Sender, Field);
     };
@@ -93,11 +96,11 @@ void TForm1::CreateClientsArea() {
         DataSource2DataChange(Sender, Field);
     };
     // Any change of the birth date means the person has one.
-    DateTimePicker1->OnChange = [this](TObject*) { DateTimePicker1->SetChecked(true); };
-    gxExtSpeedButton34->OnClick = [this](TObject* Sender) { gxExtSpeedButton34Click(Sender); };
-    gxExtSpeedButton35->OnClick = [this](TObject* Sender) { gxExtSpeedButton35Click(Sender); };
-    gxExtSpeedButton36->OnClick = [this](TObject* Sender) { gxExtSpeedButton36Click(Sender); };
-    gxExtSpeedButton37->OnClick = [this](TObject* Sender) { gxExtSpeedButton37Click(Sender); };
+    p.DateTimePicker1->OnChange = [this](TObject*) { Clients().DateTimePicker1->SetChecked(true); };
+    p.gxExtSpeedButton34->OnClick = [this](TObject* Sender) { gxExtSpeedButton34Click(Sender); };
+    p.gxExtSpeedButton35->OnClick = [this](TObject* Sender) { gxExtSpeedButton35Click(Sender); };
+    p.gxExtSpeedButton36->OnClick = [this](TObject* Sender) { gxExtSpeedButton36Click(Sender); };
+    p.gxExtSpeedButton37->OnClick = [this](TObject* Sender) { gxExtSpeedButton37Click(Sender); };
 }
 
 void TForm1::Termeszetesszemelyek1Click(TObject*) {
@@ -120,6 +123,13 @@ void TForm1::Ujszervezet1Click(TObject*) {
     ujszervezetform->ShowModal();
 }
 
+void TForm1::ClearClientPanels() {
+    TForm1ClientParts& p = Clients();
+    for (TMemo* memo : {p.Edit4, p.Edit9, p.Edit12, p.Edit15})
+        memo->Clear();
+    p.DateTimePicker1->SetDate(Date());
+}
+
 void TForm1::szemelyekButtonClick(TObject*) {
     app::Reopen(*Query1);
     szemelylista->BringToFront();
@@ -131,40 +141,42 @@ void TForm1::szervezetekButtonClick(TObject*) {
 }
 
 void TForm1::DataSource1DataChange(TObject*, TField*) {
+    TForm1ClientParts& p = Clients();
     if (HasRows(Query1)) {
-        const app::CasePerson p = app::ReadRegisterPerson(*Query1);
-        Edit1->SetText(p.Name);
-        Edit2->SetText(p.BirthName);
-        Edit3->SetText(p.BirthPlace);
-        Edit4->SetText(p.Address);
-        Edit5->SetText(p.MotherName);
-        Edit6->SetText(p.Citizenship);
-        Edit7->SetText(p.DocumentType);
-        Edit8->SetText(p.DocumentNumber);
-        Edit9->SetText(p.StayAddress);
-        DateTimePicker1->SetDate(p.BirthDate ? *p.BirthDate : SqlTextToDate("1970-01-01"));
-        DateTimePicker1->SetChecked(p.BirthDate.has_value());
-        CheckBox18->SetChecked(Query1->FieldByName("aktiv")->AsInteger() == 1);
+        const app::CasePerson person = app::ReadRegisterPerson(*Query1);
+        p.Edit1->SetText(person.Name);
+        p.Edit2->SetText(person.BirthName);
+        p.Edit3->SetText(person.BirthPlace);
+        p.Edit4->SetText(person.Address);
+        p.Edit5->SetText(person.MotherName);
+        p.Edit6->SetText(person.Citizenship);
+        p.Edit7->SetText(person.DocumentType);
+        p.Edit8->SetText(person.DocumentNumber);
+        p.Edit9->SetText(person.StayAddress);
+        p.DateTimePicker1->SetDate(person.BirthDate ? *person.BirthDate : SqlTextToDate("1970-01-01"));
+        p.DateTimePicker1->SetChecked(person.BirthDate.has_value());
+        p.CheckBox18->SetChecked(Query1->FieldByName("aktiv")->AsInteger() == 1);
     }
     const bool open = Query1->Active();
-    Label13->SetCaption(IntToStr(open ? Query1->RecNo() : 0) + "/" +
-                        IntToStr(open ? Query1->RecordCount() : 0));
+    p.Label13->SetCaption(IntToStr(open ? Query1->RecNo() : 0) + "/" +
+                          IntToStr(open ? Query1->RecordCount() : 0));
 }
 
 void TForm1::DataSource2DataChange(TObject*, TField*) {
+    TForm1ClientParts& p = Clients();
     if (!HasRows(Query3)) return;
     // Each box shows the column that "Módosít" writes it back to.
     const app::CaseOrganisation o = app::ReadRegisterOrganisation(*Query3);
-    Edit10->SetText(o[0]);
-    Edit11->SetText(o[1]);
-    Edit12->SetText(o[2]);
-    Edit13->SetText(o[3]);
-    Edit14->SetText(o[4]);
-    Edit15->SetText(o[5]);
-    Edit16->SetText(o[6]);
-    Edit18->SetText(o[7]);
-    Edit17->SetText(o[8]);
-    CheckBox17->SetChecked(Query3->FieldByName("aktiv")->AsInteger() == 1);
+    p.Edit10->SetText(o[0]);
+    p.Edit11->SetText(o[1]);
+    p.Edit12->SetText(o[2]);
+    p.Edit13->SetText(o[3]);
+    p.Edit14->SetText(o[4]);
+    p.Edit15->SetText(o[5]);
+    p.Edit16->SetText(o[6]);
+    p.Edit18->SetText(o[7]);
+    p.Edit17->SetText(o[8]);
+    p.CheckBox17->SetChecked(Query3->FieldByName("aktiv")->AsInteger() == 1);
 }
 
 void TForm1::Query1szuletesi_idoGetText(TField* Sender, String& Text, bool) {
@@ -172,34 +184,36 @@ void TForm1::Query1szuletesi_idoGetText(TField* Sender, String& Text, bool) {
 }
 
 void TForm1::gxExtSpeedButton37Click(TObject*) {
+    TForm1ClientParts& p = Clients();
     if (!HasRows(Query1)) return;
-    app::CasePerson p;
-    p.Name = Edit1->Text();
-    p.BirthName = Edit2->Text();
-    p.BirthPlace = Edit3->Text();
-    if (DateTimePicker1->Checked()) p.BirthDate = DateTimePicker1->Date();
-    p.Address = Edit4->Text();
-    p.MotherName = Edit5->Text();
-    p.Citizenship = Edit6->Text();
-    p.DocumentType = Edit7->Text();
-    p.DocumentNumber = Edit8->Text();
-    p.StayAddress = Edit9->Text();
+    app::CasePerson person;
+    person.Name = p.Edit1->Text();
+    person.BirthName = p.Edit2->Text();
+    person.BirthPlace = p.Edit3->Text();
+    if (p.DateTimePicker1->Checked()) person.BirthDate = p.DateTimePicker1->Date();
+    person.Address = p.Edit4->Text();
+    person.MotherName = p.Edit5->Text();
+    person.Citizenship = p.Edit6->Text();
+    person.DocumentType = p.Edit7->Text();
+    person.DocumentNumber = p.Edit8->Text();
+    person.StayAddress = p.Edit9->Text();
     const Integer key = CurrentKey(Query1);
-    app::OpenStatement(*Query2, app::PersonPanelUpdateSql(key, p, CheckBox18->Checked()));
+    app::OpenStatement(*Query2, app::PersonPanelUpdateSql(key, person, p.CheckBox18->Checked()));
     Query2->Close();
     ReopenAt(Query1, key);
 }
 
 void TForm1::gxExtSpeedButton35Click(TObject*) {
+    TForm1ClientParts& p = Clients();
     if (!HasRows(Query3)) {
         app::Reopen(*Query3);
         return;
     }
-    const app::CaseOrganisation o = {Edit10->Text(), Edit11->Text(), Edit12->Text(),
-                                     Edit13->Text(), Edit14->Text(), Edit15->Text(),
-                                     Edit16->Text(), Edit18->Text(), Edit17->Text()};
+    const app::CaseOrganisation o = {p.Edit10->Text(), p.Edit11->Text(), p.Edit12->Text(),
+                                     p.Edit13->Text(), p.Edit14->Text(), p.Edit15->Text(),
+                                     p.Edit16->Text(), p.Edit18->Text(), p.Edit17->Text()};
     const Integer key = CurrentKey(Query3);
-    app::OpenStatement(*Query2, app::OrganisationPanelUpdateSql(key, o, CheckBox17->Checked()));
+    app::OpenStatement(*Query2, app::OrganisationPanelUpdateSql(key, o, p.CheckBox17->Checked()));
     Query2->Close();
     ReopenAt(Query3, key);
 }

@@ -6,10 +6,7 @@
 #include "platform/ui/MessageDialogs.h"
 #include "platform/ui/TApplication.h"
 #include "app/main/ArtImage.h"
-#include "platform/core/DateTime.h"
-#include "platform/ui/TDateTimePicker.h"
 #include "platform/ui/TLabel.h"
-#include "platform/ui/TMemo.h"
 #include "platform/ui/TPanel.h"
 #include "sqlite/TSqlite3DB.h"
 #include "sqlite/TSqlite3Query.h"
@@ -107,9 +104,7 @@ void TForm1::FormCreate(TObject* Sender) {
 }
 
 void TForm1::FormShow(TObject* Sender) {
-    for (TMemo* memo : {Edit4, Edit9, Edit12, Edit15})
-        memo->Clear();
-    DateTimePicker1->SetDate(Date());
+    ClearClientPanels();
     // The cases area has nothing to set up.
     ResetDocumentDates();
     ClearDepositSettingsNotes();

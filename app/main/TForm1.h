@@ -36,6 +36,7 @@ namespace app {
 class ArtImage;
 }
 struct TForm1JubParts;
+struct TForm1ClientParts;
 struct TForm1DepositParts;
 struct TForm1PartnerParts;
 struct TForm1DocumentParts;
@@ -230,40 +231,8 @@ public:
     void FillFilterCombos();
 
     // ---- Clients area ---------------------------------------------------------------
-    TgxExtSpeedButton* szemelyekButton;    // "Személyek"
-    TgxExtSpeedButton* szervezetekButton;  // "Szervezetek"
-    TgxExtSpeedButton* ujszemelyButton;    // "Új személy"
-    TgxExtSpeedButton* ujszervezetButton;  // "Új szervezet"
-    TVgDBGrid* VgDBGrid8;                  // persons
-    TVgDBGrid* VgDBGrid9;                  // organisations
-    TPanel* szemelyadatok;                 // the person panel
-    TEdit* Edit1;                          // "Név:"
-    TEdit* Edit2;                          // "Születési név:"
-    TEdit* Edit3;                          // "Születési hely:"
-    TDateTimePicker* DateTimePicker1;      // "Idő:", unchecked: no birth date
-    TMemo* Edit4;                          // "Lakcím:"
-    TEdit* Edit5;                          // "Anyja neve:"
-    TEdit* Edit6;                          // "Állampolgárság:"
-    TEdit* Edit7;                          // "Azonosító okmány típusa:"
-    TEdit* Edit8;                          // "Száma:"
-    TMemo* Edit9;                          // "Tartózkodási hely:"
-    TCheckBox* CheckBox18;                 // "Aktív:"
-    TLabel* Label13;                       // person counter
-    TgxExtSpeedButton* gxExtSpeedButton36; // "Töröl" (person)
-    TgxExtSpeedButton* gxExtSpeedButton37; // "Módosít" (person)
-    TPanel* szervezetadatok;               // the organisation panel
-    TEdit* Edit10;                         // "Név:"
-    TEdit* Edit11;                         // "Röv. név:"
-    TMemo* Edit12;                         // "Székhely címe:"
-    TEdit* Edit13;                         // "Fő tevékenység:"
-    TEdit* Edit14;                         // "Azonosító okirat száma:"
-    TMemo* Edit15;                         // "Képviselő:"
-    TEdit* Edit16;                         // agent's name
-    TEdit* Edit17;                         // agent's address
-    TEdit* Edit18;                         // agent's mother's name
-    TCheckBox* CheckBox17;                 // "Aktív:"
-    TgxExtSpeedButton* gxExtSpeedButton34; // "Töröl" (organisation)
-    TgxExtSpeedButton* gxExtSpeedButton35; // "Módosít" (organisation)
+    TForm1ClientParts& Clients() const { return *FClients; }
+
     // ---- Registry area (TForm1Registry*.cpp) ------------------------------------------
     TMenuItem* Beerkezoiktatas1;
     TMenuItem* Kimenoiktatas1;
@@ -405,6 +374,8 @@ public:
     void Info1Click(TObject* Sender);
 
     // Clients area.
+    // Empties the detail panels' memos and sets the birth date to today (on show).
+    void ClearClientPanels();
     void Ujtermeszetesszemely1Click(TObject* Sender);
     void Ujszervezet1Click(TObject* Sender);
     void szemelyekButtonClick(TObject* Sender);
@@ -521,6 +492,7 @@ private:
     static void Reopen(TSqlite3Query* Query);
 
     app::FormPart<TForm1JubParts> FJub;
+    app::FormPart<TForm1ClientParts> FClients;
     app::FormPart<TForm1DepositParts> FDeposits;
     app::FormPart<TForm1PartnerParts> FPartners;
     app::FormPart<TForm1DocumentParts> FDocuments;

@@ -3,6 +3,7 @@
 // case's copy of a person opened from the case sheet.
 #include "app/common/ClientStatements.h"
 #include "app/common/SqlRoutines.h"
+#include "app/clients/TForm1ClientParts.h"
 #include "controls/TgxExtSpeedButton.h"
 #include "grid/TVgDBGrid.h"
 #include "platform/core/DateTime.h"
@@ -136,23 +137,23 @@ TEST_F(Clients, PersonPanelFollowsTheRowAndCountsIt) {
     FullPerson("Anna", std::nullopt);
     Exec("UPDATE ugyfel_termeszetes_szemely SET aktiv=0 WHERE nev='Anna'");
     Form1->Termeszetesszemelyek1->Click();
-    EXPECT_EQ(Form1->Label13->Caption(), "1/2");
-    EXPECT_EQ(Form1->Edit1->Text(), "Anna");
-    EXPECT_EQ(Form1->Edit2->Text(), "Szül Anna");
-    EXPECT_EQ(Form1->Edit4->Text(), "Lak");
-    EXPECT_EQ(Form1->Edit9->Text(), "Tart");
-    EXPECT_FALSE(Form1->CheckBox18->Checked());
+    EXPECT_EQ(Form1->Clients().Label13->Caption(), "1/2");
+    EXPECT_EQ(Form1->Clients().Edit1->Text(), "Anna");
+    EXPECT_EQ(Form1->Clients().Edit2->Text(), "Szül Anna");
+    EXPECT_EQ(Form1->Clients().Edit4->Text(), "Lak");
+    EXPECT_EQ(Form1->Clients().Edit9->Text(), "Tart");
+    EXPECT_FALSE(Form1->Clients().CheckBox18->Checked());
     // An empty birth date: an empty cell and the picker at 1970-01-01, unchecked.
     EXPECT_EQ(Form1->Query1->FieldByName("szuletesi_ido")->DisplayText(), "");
-    EXPECT_EQ(Form1->DateTimePicker1->Date(), EncodeDate(1970, 1, 1));
-    EXPECT_FALSE(Form1->DateTimePicker1->Checked());
+    EXPECT_EQ(Form1->Clients().DateTimePicker1->Date(), EncodeDate(1970, 1, 1));
+    EXPECT_FALSE(Form1->Clients().DateTimePicker1->Checked());
 
     Form1->Query1->Next();
-    EXPECT_EQ(Form1->Label13->Caption(), "2/2");
-    EXPECT_EQ(Form1->Edit1->Text(), "Béla");
-    EXPECT_TRUE(Form1->CheckBox18->Checked());
-    EXPECT_EQ(Form1->DateTimePicker1->Date(), EncodeDate(1970, 5, 6));
-    EXPECT_TRUE(Form1->DateTimePicker1->Checked());
+    EXPECT_EQ(Form1->Clients().Label13->Caption(), "2/2");
+    EXPECT_EQ(Form1->Clients().Edit1->Text(), "Béla");
+    EXPECT_TRUE(Form1->Clients().CheckBox18->Checked());
+    EXPECT_EQ(Form1->Clients().DateTimePicker1->Date(), EncodeDate(1970, 5, 6));
+    EXPECT_TRUE(Form1->Clients().DateTimePicker1->Checked());
     EXPECT_EQ(Form1->Query1->FieldByName("szuletesi_ido")->DisplayText(), DateToStr(EncodeDate(1970, 5, 6)));
 }
 
@@ -166,17 +167,17 @@ TEST_F(Clients, ForeignBirthDateShowsAsStoredAndTheBoxesFollow) {
     Form1->Query1->Next();
     Form1->Query1->Prior();
     EXPECT_EQ(Form1->Query1->FieldByName("szuletesi_ido")->DisplayText(), "1970-02-31");
-    EXPECT_EQ(Form1->Edit1->Text(), "Anna");
-    EXPECT_FALSE(Form1->DateTimePicker1->Checked());
+    EXPECT_EQ(Form1->Clients().Edit1->Text(), "Anna");
+    EXPECT_FALSE(Form1->Clients().DateTimePicker1->Checked());
 }
 
 TEST_F(Clients, EmptyPersonListKeepsTheBoxesAndUpdatesNothing) {
-    Form1->Edit1->SetText("beírt");
+    Form1->Clients().Edit1->SetText("beírt");
     Form1->Termeszetesszemelyek1->Click();
-    EXPECT_EQ(Form1->Edit1->Text(), "beírt");
-    EXPECT_EQ(Form1->Label13->Caption(), "0/0");
-    Form1->gxExtSpeedButton37->Click();
-    Form1->gxExtSpeedButton36->Click();
+    EXPECT_EQ(Form1->Clients().Edit1->Text(), "beírt");
+    EXPECT_EQ(Form1->Clients().Label13->Caption(), "0/0");
+    Form1->Clients().gxExtSpeedButton37->Click();
+    Form1->Clients().gxExtSpeedButton36->Click();
     EXPECT_TRUE(Shown.empty());
     EXPECT_EQ(Number("SELECT count(*) FROM ugyfel_termeszetes_szemely"), 0);
 }
@@ -185,7 +186,7 @@ TEST_F(Clients, UnchangedPersonSavesAsItWasWithANullBirthDate) {
     const Integer id = FullPerson(Apostrophe, std::nullopt);
     const String before = PersonRow(id);
     Form1->Termeszetesszemelyek1->Click();
-    Form1->gxExtSpeedButton37->Click();
+    Form1->Clients().gxExtSpeedButton37->Click();
     EXPECT_EQ(PersonRow(id), before);
     EXPECT_EQ(Text("SELECT coalesce(szuletesi_ido, 'NULL') FROM ugyfel_termeszetes_szemely"), "NULL");
 }
@@ -195,16 +196,16 @@ TEST_F(Clients, PersonPanelWritesOverTheCurrentRowAndStaysOnIt) {
     const Integer id = FullPerson("Béla", std::nullopt);
     Form1->Termeszetesszemelyek1->Click();
     Form1->Query1->Next();
-    Form1->Edit1->SetText("Ábel 'Béla'");
-    Form1->Edit8->SetText("999");
-    Form1->DateTimePicker1->SetDate(EncodeDate(1980, 12, 31));
-    Form1->DateTimePicker1->SetChecked(true);
-    Form1->CheckBox18->SetChecked(false);
-    Form1->gxExtSpeedButton37->Click();
+    Form1->Clients().Edit1->SetText("Ábel 'Béla'");
+    Form1->Clients().Edit8->SetText("999");
+    Form1->Clients().DateTimePicker1->SetDate(EncodeDate(1980, 12, 31));
+    Form1->Clients().DateTimePicker1->SetChecked(true);
+    Form1->Clients().CheckBox18->SetChecked(false);
+    Form1->Clients().gxExtSpeedButton37->Click();
     EXPECT_EQ(PersonRow(id), "Ábel 'Béla'|Szül Béla|Lak|1980-12-31|Hely|magyar|Anya|Szig|999|Tart|0|");
     // The list comes back sorted, still on the row just saved.
     EXPECT_EQ(Form1->Query1->FieldByName("nev")->AsString(), "Ábel 'Béla'");
-    EXPECT_EQ(Form1->Label13->Caption(), "1/2");
+    EXPECT_EQ(Form1->Clients().Label13->Caption(), "1/2");
 }
 
 TEST_F(Clients, DeleteAsksAndARefusalChangesNothing) {
@@ -216,13 +217,13 @@ TEST_F(Clients, DeleteAsksAndARefusalChangesNothing) {
     Form1->Query1->Next();
 
     Answer = IDCANCEL;
-    Form1->gxExtSpeedButton36->Click();
+    Form1->Clients().gxExtSpeedButton36->Click();
     EXPECT_EQ(Shown, (std::vector<ShownDialog>{{"Figyelmeztetés!", "Valóban törölni akarja a bejegyzést?"}}));
     EXPECT_EQ(Number("SELECT count(*) FROM ugyfel_termeszetes_szemely"), 2);
     EXPECT_EQ(Form1->Query1->RecNo(), 2);
 
     Answer = IDOK;
-    Form1->gxExtSpeedButton36->Click();
+    Form1->Clients().gxExtSpeedButton36->Click();
     EXPECT_EQ(Rows("SELECT nev FROM ugyfel_termeszetes_szemely"), (std::vector<Row>{{"Anna"}}));
     // The case keeps its copy.
     EXPECT_EQ(Number("SELECT count(*) FROM ugy_ugyfel_tsz"), 1);
@@ -236,7 +237,7 @@ TEST_F(Clients, PersonWithIdentificationQueriesIsKept) {
     AddIdentification(anna, caseId, "2009-02-02", "K_1_2009/1");
     AddIdentification(anna, caseId, "2009-03-02", "K_1_2009/2");
     Form1->Termeszetesszemelyek1->Click();
-    EXPECT_EQ(ErrorOf<EDatabaseError>([] { Form1->gxExtSpeedButton36->Click(); }),
+    EXPECT_EQ(ErrorOf<EDatabaseError>([] { Form1->Clients().gxExtSpeedButton36->Click(); }),
               "A bejegyzés nem törölhető, mert 2 másik bejegyzés hivatkozik rá (2 JÜB lekérdezés).");
     EXPECT_TRUE(Shown.empty()); // refused before asking
     EXPECT_EQ(Number("SELECT count(*) FROM ugyfel_termeszetes_szemely"), 1);
@@ -251,24 +252,24 @@ TEST_F(Clients, EachOrganisationBoxShowsTheColumnItWritesBack) {
          "kezbesitesi_megbizott_anyja_neve='manyja', kezbesitesi_megbizott_cime='mcime', "
          "kepviselo='kepv', aktiv=1");
     Form1->Szervezetek1->Click();
-    EXPECT_EQ(Form1->Edit10->Text(), "Kft.");
-    EXPECT_EQ(Form1->Edit11->Text(), "rov");
-    EXPECT_EQ(Form1->Edit12->Text(), "szek");
-    EXPECT_EQ(Form1->Edit13->Text(), "fo");
-    EXPECT_EQ(Form1->Edit14->Text(), "ok");
-    EXPECT_EQ(Form1->Edit15->Text(), "kepv");
-    EXPECT_EQ(Form1->Edit16->Text(), "mneve");
-    EXPECT_EQ(Form1->Edit17->Text(), "mcime");
-    EXPECT_EQ(Form1->Edit18->Text(), "manyja");
-    EXPECT_TRUE(Form1->CheckBox17->Checked());
+    EXPECT_EQ(Form1->Clients().Edit10->Text(), "Kft.");
+    EXPECT_EQ(Form1->Clients().Edit11->Text(), "rov");
+    EXPECT_EQ(Form1->Clients().Edit12->Text(), "szek");
+    EXPECT_EQ(Form1->Clients().Edit13->Text(), "fo");
+    EXPECT_EQ(Form1->Clients().Edit14->Text(), "ok");
+    EXPECT_EQ(Form1->Clients().Edit15->Text(), "kepv");
+    EXPECT_EQ(Form1->Clients().Edit16->Text(), "mneve");
+    EXPECT_EQ(Form1->Clients().Edit17->Text(), "mcime");
+    EXPECT_EQ(Form1->Clients().Edit18->Text(), "manyja");
+    EXPECT_TRUE(Form1->Clients().CheckBox17->Checked());
 
     const String before = OrganisationRow(id);
-    Form1->gxExtSpeedButton35->Click();
+    Form1->Clients().gxExtSpeedButton35->Click();
     EXPECT_EQ(OrganisationRow(id), before);
 
-    Form1->Edit18->SetText("Anyja 'Éva'");
-    Form1->CheckBox17->SetChecked(false);
-    Form1->gxExtSpeedButton35->Click();
+    Form1->Clients().Edit18->SetText("Anyja 'Éva'");
+    Form1->Clients().CheckBox17->SetChecked(false);
+    Form1->Clients().gxExtSpeedButton35->Click();
     EXPECT_EQ(OrganisationRow(id), "Kft.|rov|szek|fo|ok|mneve|Anyja 'Éva'|mcime|kepv|0|");
 }
 
@@ -276,14 +277,14 @@ TEST_F(Clients, OrganisationDeleteAsksFirst) {
     AddOrganisation("Alfa");
     Form1->Szervezetek1->Click();
     Answer = IDCANCEL;
-    Form1->gxExtSpeedButton34->Click();
+    Form1->Clients().gxExtSpeedButton34->Click();
     EXPECT_EQ(Number("SELECT count(*) FROM ugyfel_szervezet"), 1);
     Answer = IDOK;
-    Form1->gxExtSpeedButton34->Click();
+    Form1->Clients().gxExtSpeedButton34->Click();
     EXPECT_EQ(Number("SELECT count(*) FROM ugyfel_szervezet"), 0);
     EXPECT_EQ(Shown.size(), 2u);
     // An empty list asks nothing.
-    Form1->gxExtSpeedButton34->Click();
+    Form1->Clients().gxExtSpeedButton34->Click();
     EXPECT_EQ(Shown.size(), 2u);
 }
 
@@ -295,7 +296,7 @@ TEST_F(Clients, MenusAndButtonsBringThePagesToFront) {
     EXPECT_EQ(
         Form1->ugyfelcontainer->Parent()->Controls(Form1->ugyfelcontainer->Parent()->ControlCount() - 1),
         Form1->ugyfelcontainer);
-    Form1->szemelyekButton->Click();
+    Form1->Clients().szemelyekButton->Click();
     EXPECT_TRUE(Form1->Query1->Active());
     EXPECT_EQ(Form1->ugyfelcontainer->Controls(Form1->ugyfelcontainer->ControlCount() - 1),
               Form1->szemelylista);
