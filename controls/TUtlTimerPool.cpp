@@ -89,12 +89,9 @@ Integer TUtlTimerPool::AddTimer(Word Ident, TUtlTimerInterval Interval, TNotifyE
     const Integer index = FItems.Add(item);
     item->SetInterval(Interval);
     item->OnTimer = std::move(Handler);
-    try {
-        UpdateMainTimer(true);
-    } catch (...) {
-        delete item; // leaves the list: no half-added timer stays behind
-        throw;
-    }
+    // Deleting the item takes it off the list: no half-added timer stays behind.
+    const core::ScopeFail drop([item] { delete item; });
+    UpdateMainTimer(true);
     return index;
 }
 

@@ -1,6 +1,7 @@
 #include "report/TrpBand.h"
 
 #include "platform/core/Exceptions.h"
+#include "platform/core/ScopeExit.h"
 #include "platform/core/TMemoryStream.h"
 #include "report/TrpDataset.h"
 #include "report/TrpEMFPages.h"
@@ -291,23 +292,21 @@ void TrpBand::DoAggregate() {
             Values.Put(k, line);
         }
     }
-    const bool wasVisible = Visible;
-    TrpBand* saved = report::AccumulatingBand;
-    Visible = false;
-    report::AccumulatingBand = this;
-    try {
+    {
+        const bool wasVisible = Visible;
+        TrpBand* saved = report::AccumulatingBand;
+        Visible = false;
+        report::AccumulatingBand = this;
+        const core::ScopeExit restore([&] {
+            Visible = wasVisible;
+            report::AccumulatingBand = saved;
+        });
         for (TrpView* v : Objects)
             if (auto* memo = dynamic_cast<TrpMemoView*>(v)) {
                 CurView = memo;
                 memo->ExpandVariables();
             }
-    } catch (...) {
-        Visible = wasVisible;
-        report::AccumulatingBand = saved;
-        throw;
     }
-    Visible = wasVisible;
-    report::AccumulatingBand = saved;
     ++Count;
 }
 

@@ -806,29 +806,22 @@ void TrpPreviewForm::PrintChosen(TrpPrintForm* Dialog, Integer OldIndex) {
 
 bool TrpPreviewForm::RebuildForPrinter(Integer OldIndex, Integer NewIndex) {
     if (!ConnectedReport || !ConnectedReport->ChangePrinter(OldIndex, NewIndex)) return false;
-    // The shown pages wait aside while the report builds new ones.
+    // The shown pages wait aside while the report builds new ones; they come
+    // back, with the old printer, when no new ones are built.
     std::unique_ptr<TrpEMFPages> kept = std::move(FHeldPages);
-    auto restore = [&] {
-        ConnectedReport->SetEMFPages(std::move(kept));
-        ConnectedReport->ChangePrinter(NewIndex, OldIndex);
-        Connect(ConnectedReport);
-    };
     bool built = false;
-    try {
-        built = ConnectedReport->PrepareReport() && !report::rpBuild.ErrorFlag &&
-                ConnectedReport->EMFPages()->Count() > 0;
-    } catch (...) {
-        restore();
-        throw;
-    }
-    if (!built) {
-        if (report::rpBuild.ErrorFlag && !report::rpBuild.ErrorShown)
-            MessageBox(this, report::rpBuild.ErrorText, rpLoadStr(rpsError), MB_OK | MB_ICONERROR);
-        restore();
-        return false;
-    }
-    Connect(ConnectedReport);
-    return true;
+    const core::ScopeExit connect([&] {
+        if (!built) {
+            ConnectedReport->SetEMFPages(std::move(kept));
+            ConnectedReport->ChangePrinter(NewIndex, OldIndex);
+        }
+        Connect(ConnectedReport);
+    });
+    built = ConnectedReport->PrepareReport() && !report::rpBuild.ErrorFlag &&
+            ConnectedReport->EMFPages()->Count() > 0;
+    if (!built && report::rpBuild.ErrorFlag && !report::rpBuild.ErrorShown)
+        MessageBox(this, report::rpBuild.ErrorText, rpLoadStr(rpsError), MB_OK | MB_ICONERROR);
+    return built;
 }
 
 void TrpPreviewForm::PrintPages(const String& Pages, Integer Copies) {

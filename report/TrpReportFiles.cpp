@@ -126,15 +126,11 @@ void TrpReport::SaveToDB(TDataSet* Table, Integer DocN) {
         Table->Edit();
     else
         Table->Append();
-    try {
-        Table->Fields()->Fields(0)->SetAsInteger(DocN);
-        stream.SetPosition(0);
-        blob->LoadFromStream(&stream);
-        Table->Post();
-    } catch (...) {
-        Table->Cancel();
-        throw;
-    }
+    const core::ScopeFail cancel([Table] { Table->Cancel(); });
+    Table->Fields()->Fields(0)->SetAsInteger(DocN);
+    stream.SetPosition(0);
+    blob->LoadFromStream(&stream);
+    Table->Post();
 }
 
 void TrpReport::DesignReport() {

@@ -1,6 +1,7 @@
 #include "platform/os/TNamedMutex.h"
 
 #include "platform/core/Exceptions.h"
+#include "platform/core/ScopeExit.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -82,11 +83,10 @@ String TNamedMutex::LockFileName(std::string_view name) {
 TNamedMutex::TNamedMutex(std::string_view name, bool initialOwner) : FName(name) {
     const String ownerFile = LockFileName(name);
     FOwnerFd = OpenLockFile(ownerFile, name);
-    try {
+    {
+        // A constructor that raises runs no destructor.
+        const core::ScopeFail closeOwner([this] { ::close(FOwnerFd); });
         FPresenceFd = OpenLockFile(ownerFile + ".open", name);
-    } catch (...) {
-        ::close(FOwnerFd);
-        throw;
     }
     // Alone with the exclusive lock means no other object has the mutex open;
     // every open object then keeps a shared lock.

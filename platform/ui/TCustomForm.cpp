@@ -399,11 +399,9 @@ void TCustomForm::SetVisible(bool v) {
         // OnShow fires with Visible set, before the window appears: handlers that pick the
         // focus or size controls rely on the form counting as shown.
         FVisible = true;
-        try {
-            if (OnShow) OnShow(this);
-        } catch (...) {
-            FVisible = false;
-            throw;
+        if (OnShow) {
+            const core::ScopeFail hidden([this] { FVisible = false; });
+            OnShow(this);
         }
         UpdateWidgetGeometry();
         Widget()->setAttribute(Qt::WA_ShowWithoutActivating, !FActivateOnShow);
@@ -450,7 +448,13 @@ TModalResult TCustomForm::ShowModal() {
     FModal = true;
     FModalResult = mrNone;
     Widget()->setWindowModality(Qt::ApplicationModal);
-    try {
+    // The form leaves its modal state on every way out, even when hiding it raises.
+    const core::ScopeExit modeless([this] {
+        FModal = false;
+        Widget()->setWindowModality(Qt::NonModal);
+    });
+    {
+        const core::ScopeFail hide([this] { Hide(); });
         Show();
         while (FModalResult == mrNone) {
             Application->HandleMessage();
@@ -459,16 +463,9 @@ TModalResult TCustomForm::ShowModal() {
             else if (FModalResult != mrNone)
                 CloseModal();
         }
-    } catch (...) {
-        FModal = false;
-        Widget()->setWindowModality(Qt::NonModal);
-        Hide();
-        throw;
     }
     const TModalResult result = FModalResult;
     Hide();
-    FModal = false;
-    Widget()->setWindowModality(Qt::NonModal);
     return result;
 }
 

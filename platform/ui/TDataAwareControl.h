@@ -70,13 +70,11 @@ protected:
     }
     // The exit rule; the caller's own exit handling follows when it returns.
     void WriteOnExit() {
-        try {
-            FDataLink->UpdateRecord();
-        } catch (...) {
+        const core::ScopeFail refused([this] {
             ExitRefused();
             if (this->CanFocus()) this->SetFocus();
-            throw;
-        }
+        });
+        FDataLink->UpdateRecord();
     }
 
 private:

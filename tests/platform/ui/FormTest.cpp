@@ -83,6 +83,20 @@ TEST(ModalLoop, ShowModalCanBeRepeated) {
     EXPECT_EQ(shown, 2);
 }
 
+// A failing OnHide must not leave the form modal, or it could never be shown modally again.
+TEST(ModalLoop, AFailingOnHideStillEndsTheModalState) {
+    TForm form(nullptr);
+    form.OnHide = [](TObject*) { throw Exception("elrejtés"); };
+    {
+        Later later([&] { form.SetModalResult(mrOk); });
+        EXPECT_EQ(ErrorOf<Exception>([&] { form.ShowModal(); }), "elrejtés");
+    }
+    EXPECT_FALSE(form.Modal());
+    form.OnHide = nullptr;
+    Later later([&] { form.SetModalResult(mrOk); });
+    EXPECT_EQ(form.ShowModal(), mrOk);
+}
+
 TEST(CloseProtocol, CloseHidesAnOrdinaryForm) {
     TForm form(nullptr);
     std::string events;
