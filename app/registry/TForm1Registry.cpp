@@ -10,6 +10,7 @@
 #include "app/main/TForm1.h"
 #include "app/registry/Tiktbe.h"
 #include "app/registry/Tiktki.h"
+#include "app/registry/TForm1RegistryParts.h"
 
 #include "controls/TgxExtSpeedButton.h"
 #include "grid/TVgDBGrid.h"
@@ -198,14 +199,16 @@ RegistryPage MakeFilterStrip(TForm1* Form, TPanel* Page, const PageNames& N) {
 } // namespace
 
 void TForm1::CreateRegistryArea() {
-    iktlistaQuery1 = app::MakeStatementQuery(this, "iktlistaQuery1", Sqlite3DB1);
-    iktlistaQuery2 = app::MakeStatementQuery(this, "iktlistaQuery2", Sqlite3DB1);
-    iktataslistaDataSource1 = new TDataSource(this);
-    iktataslistaDataSource1->SetName("iktataslistaDataSource1");
-    iktataslistaDataSource1->SetDataSet(iktlistaQuery1);
-    iktataslistaDataSource2 = new TDataSource(this);
-    iktataslistaDataSource2->SetName("iktataslistaDataSource2");
-    iktataslistaDataSource2->SetDataSet(iktlistaQuery2);
+    FRegistry.Make();
+    TForm1RegistryParts& p = Registry();
+    p.iktlistaQuery1 = app::MakeStatementQuery(this, "iktlistaQuery1", Sqlite3DB1);
+    p.iktlistaQuery2 = app::MakeStatementQuery(this, "iktlistaQuery2", Sqlite3DB1);
+    p.iktataslistaDataSource1 = new TDataSource(this);
+    p.iktataslistaDataSource1->SetName("iktataslistaDataSource1");
+    p.iktataslistaDataSource1->SetDataSet(p.iktlistaQuery1);
+    p.iktataslistaDataSource2 = new TDataSource(this);
+    p.iktataslistaDataSource2->SetName("iktataslistaDataSource2");
+    p.iktataslistaDataSource2->SetDataSet(p.iktlistaQuery2);
 
     auto* nav = static_cast<TPanel*>(FindComponent("iktatasnav"));
     app::AddNavButton(this, nav, "iktatasnavBeerkezett", "Beérkezett lista")->OnClick = [this](TObject*) {
@@ -249,49 +252,52 @@ void TForm1::CreateRegistryArea() {
                          {"gxExtSpeedButton31", "gxExtSpeedButton30", "gxExtSpeedButton32"},
                          "Label90",
                          "Címzett"});
-    Edit28 = in.Text, Edit29 = in.YearFrom, Edit30 = in.YearTo, Edit31 = in.NumberFrom;
-    Edit32 = in.NumberTo, ComboBox1 = in.Partner, ComboBox2 = in.Case;
-    CheckBox12 = in.InSubject, CheckBox11 = in.InNote, CheckBox9 = in.InReference;
-    CheckBox15 = in.Cancelled, RadioButton9 = in.ByNumber, RadioButton10 = in.ByPartner;
-    RadioButton13 = in.BySubject, RadioButton14 = in.ByCase, RadioButton11 = in.Ascending;
-    RadioButton12 = in.Descending, gxExtSpeedButton27 = in.Query, gxExtSpeedButton24 = in.Reset;
-    gxExtSpeedButton28 = in.Export;
-    Edit33 = out.Text, Edit34 = out.YearFrom, Edit35 = out.YearTo, Edit36 = out.NumberFrom;
-    Edit37 = out.NumberTo, ComboBox3 = out.Partner, ComboBox4 = out.Case;
-    CheckBox13 = out.InSubject, CheckBox10 = out.InNote, CheckBox8 = out.InReference;
-    CheckBox16 = out.Cancelled, RadioButton15 = out.ByNumber, RadioButton16 = out.ByPartner;
-    RadioButton17 = out.BySubject, RadioButton18 = out.ByCase, RadioButton19 = out.Ascending;
-    RadioButton20 = out.Descending, gxExtSpeedButton31 = out.Query, gxExtSpeedButton30 = out.Reset;
-    gxExtSpeedButton32 = out.Export;
+    p.Edit28 = in.Text, p.Edit29 = in.YearFrom, p.Edit30 = in.YearTo, p.Edit31 = in.NumberFrom;
+    p.Edit32 = in.NumberTo, ComboBox1 = in.Partner, ComboBox2 = in.Case;
+    p.CheckBox12 = in.InSubject, p.CheckBox11 = in.InNote, p.CheckBox9 = in.InReference;
+    p.CheckBox15 = in.Cancelled, p.RadioButton9 = in.ByNumber, p.RadioButton10 = in.ByPartner;
+    p.RadioButton13 = in.BySubject, p.RadioButton14 = in.ByCase, p.RadioButton11 = in.Ascending;
+    p.RadioButton12 = in.Descending, p.gxExtSpeedButton27 = in.Query, p.gxExtSpeedButton24 = in.Reset;
+    p.gxExtSpeedButton28 = in.Export;
+    p.Edit33 = out.Text, p.Edit34 = out.YearFrom, p.Edit35 = out.YearTo, p.Edit36 = out.NumberFrom;
+    p.Edit37 = out.NumberTo, ComboBox3 = out.Partner, ComboBox4 = out.Case;
+    p.CheckBox13 = out.InSubject, p.CheckBox10 = out.InNote, p.CheckBox8 = out.InReference;
+    p.CheckBox16 = out.Cancelled, p.RadioButton15 = out.ByNumber, p.RadioButton16 = out.ByPartner;
+    p.RadioButton17 = out.BySubject, p.RadioButton18 = out.ByCase, p.RadioButton19 = out.Ascending;
+    p.RadioButton20 = out.Descending, p.gxExtSpeedButton31 = out.Query, p.gxExtSpeedButton30 = out.Reset;
+    p.gxExtSpeedButton32 = out.Export;
 
-    MakeDetailStrip(this, beerkezettlista, "beerkezettlista", iktataslistaDataSource1, Label81, "Label81");
-    MakeDetailStrip(this, kimenolista, "kimenolista", iktataslistaDataSource2, Label90, "Label90");
+    MakeDetailStrip(this, beerkezettlista, "beerkezettlista", p.iktataslistaDataSource1, p.Label81,
+                    "Label81");
+    MakeDetailStrip(this, kimenolista, "kimenolista", p.iktataslistaDataSource2, p.Label90, "Label90");
 
-    iktbePopupMenu = app::MakePopupMenu(this, "iktbePopupMenu");
-    app::AddPopupItem(this, iktbePopupMenu, "iktbeStorno", "Storno")->OnClick = [this](TObject*) {
-        CancelRegistryItem(iktlistaQuery1, true);
+    p.iktbePopupMenu = app::MakePopupMenu(this, "iktbePopupMenu");
+    app::AddPopupItem(this, p.iktbePopupMenu, "iktbeStorno", "Storno")->OnClick = [this](TObject*) {
+        CancelRegistryItem(Registry().iktlistaQuery1, true);
     };
-    iktkiPopupMenu = app::MakePopupMenu(this, "iktkiPopupMenu");
-    app::AddPopupItem(this, iktkiPopupMenu, "iktkiStorno", "Storno")->OnClick = [this](TObject*) {
-        CancelRegistryItem(iktlistaQuery2, false);
+    p.iktkiPopupMenu = app::MakePopupMenu(this, "iktkiPopupMenu");
+    app::AddPopupItem(this, p.iktkiPopupMenu, "iktkiStorno", "Storno")->OnClick = [this](TObject*) {
+        CancelRegistryItem(Registry().iktlistaQuery2, false);
     };
-    VgDBGrid6 = app::MakeListGrid(this, beerkezettlista, "VgDBGrid6", iktataslistaDataSource1, iktbePopupMenu,
-                                  {{"iktatoszam", "Iktatószám", 65},
-                                   {"pnev", "Feladó", 158},
-                                   {"datum", "Dátum", 69},
-                                   {"targy", "Tárgy", 107},
-                                   {"unev", "Ügy", 178},
-                                   {"ihnev", "Iktatási hely", 125},
-                                   {"referencia", "Referencia", 0}});
-    VgDBGrid7 = app::MakeListGrid(this, kimenolista, "VgDBGrid7", iktataslistaDataSource2, iktkiPopupMenu,
-                                  {{"iktatoszam", "Iktatószám", 65},
-                                   {"pnev", "Címzett", 158},
-                                   {"datum", "Dátum", 69},
-                                   {"targy", "Tárgy", 107},
-                                   {"unev", "Ügy", 178},
-                                   {"ihnev", "Iktatási hely", 125},
-                                   {"referencia", "Referencia", 0}});
-    for (TVgDBGrid* grid : {VgDBGrid6, VgDBGrid7})
+    p.VgDBGrid6 =
+        app::MakeListGrid(this, beerkezettlista, "VgDBGrid6", p.iktataslistaDataSource1, p.iktbePopupMenu,
+                          {{"iktatoszam", "Iktatószám", 65},
+                           {"pnev", "Feladó", 158},
+                           {"datum", "Dátum", 69},
+                           {"targy", "Tárgy", 107},
+                           {"unev", "Ügy", 178},
+                           {"ihnev", "Iktatási hely", 125},
+                           {"referencia", "Referencia", 0}});
+    p.VgDBGrid7 =
+        app::MakeListGrid(this, kimenolista, "VgDBGrid7", p.iktataslistaDataSource2, p.iktkiPopupMenu,
+                          {{"iktatoszam", "Iktatószám", 65},
+                           {"pnev", "Címzett", 158},
+                           {"datum", "Dátum", 69},
+                           {"targy", "Tárgy", 107},
+                           {"unev", "Ügy", 178},
+                           {"ihnev", "Iktatási hely", 125},
+                           {"referencia", "Referencia", 0}});
+    for (TVgDBGrid* grid : {p.VgDBGrid6, p.VgDBGrid7})
         grid->SetExOptions(grid->ExOptions() +
                            TExOptions{eoDisableDelete, eoDisableInsert, eoFixedLikeColumn});
 
@@ -309,8 +315,8 @@ void TForm1::CreateRegistryArea() {
                                       {"referencia", "Referencia"},
                                       {"megjegyzes", "Megjegyzés"}});
     };
-    iktlistXLS1 = exporter("iktlistXLS1", iktlistaQuery1, "Feladó", "Feladó címe");
-    iktlistXLS2 = exporter("iktlistXLS2", iktlistaQuery2, "Címzett", "Címzett címe");
+    p.iktlistXLS1 = exporter("iktlistXLS1", p.iktlistaQuery1, "Feladó", "Feladó címe");
+    p.iktlistXLS2 = exporter("iktlistXLS2", p.iktlistaQuery2, "Címzett", "Címzett címe");
 
     WireRegistryLists();
     CreateRegistrySettings();

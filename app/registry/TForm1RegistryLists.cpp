@@ -9,6 +9,7 @@
 #include "app/main/TForm1.h"
 #include "app/registry/Tiktbe.h"
 #include "app/registry/Tiktki.h"
+#include "app/registry/TForm1RegistryParts.h"
 
 #include "controls/TgxExtSpeedButton.h"
 #include "platform/core/DateTime.h"
@@ -65,11 +66,11 @@ void WireList(TSqlite3Query* Query, TDataSource* Source, TLabel* Counter) {
 } // namespace
 
 void TForm1::ShowDefaultIncomingList() {
-    app::OpenStatement(*iktlistaQuery1, app::RegistryDefaultListSql(RegistryBook::Incoming));
+    app::OpenStatement(*Registry().iktlistaQuery1, app::RegistryDefaultListSql(RegistryBook::Incoming));
 }
 
 void TForm1::ShowDefaultOutgoingList() {
-    app::OpenStatement(*iktlistaQuery2, app::RegistryDefaultListSql(RegistryBook::Outgoing));
+    app::OpenStatement(*Registry().iktlistaQuery2, app::RegistryDefaultListSql(RegistryBook::Outgoing));
 }
 
 void TForm1::Beerkezettlevelek1Click(TObject*) {
@@ -93,69 +94,73 @@ void TForm1::Kimenoiktatas1Click(TObject*) {
 }
 
 void TForm1::gxExtSpeedButton27Click(TObject*) {
+    TForm1RegistryParts& p = Registry();
     RegistryFilter f;
-    f.Text = Edit28->Text();
-    f.InSubject = CheckBox12->Checked();
-    f.InNote = CheckBox11->Checked();
-    f.InReference = CheckBox9->Checked();
-    f.YearFrom = Edit29->Text();
-    f.YearTo = Edit30->Text();
-    f.NumberFrom = Edit31->Text();
-    f.NumberTo = Edit32->Text();
+    f.Text = p.Edit28->Text();
+    f.InSubject = p.CheckBox12->Checked();
+    f.InNote = p.CheckBox11->Checked();
+    f.InReference = p.CheckBox9->Checked();
+    f.YearFrom = p.Edit29->Text();
+    f.YearTo = p.Edit30->Text();
+    f.NumberFrom = p.Edit31->Text();
+    f.NumberTo = p.Edit32->Text();
     f.PartnerId = ChosenKey(ComboBox1, FRegistryPartnerIds);
     f.CaseId = ChosenKey(ComboBox2, FCaseIds);
-    f.ShowCancelled = CheckBox15->Checked();
-    f.Sort = RadioButton10->Checked()   ? RegistrySort::ByPartner
-             : RadioButton13->Checked() ? RegistrySort::BySubject
-             : RadioButton14->Checked() ? RegistrySort::ByCase
-                                        : RegistrySort::ByNumber;
-    f.Descending = RadioButton12->Checked();
-    app::OpenStatement(*iktlistaQuery1, app::RegistryFilterSql(RegistryBook::Incoming, f));
+    f.ShowCancelled = p.CheckBox15->Checked();
+    f.Sort = p.RadioButton10->Checked()   ? RegistrySort::ByPartner
+             : p.RadioButton13->Checked() ? RegistrySort::BySubject
+             : p.RadioButton14->Checked() ? RegistrySort::ByCase
+                                          : RegistrySort::ByNumber;
+    f.Descending = p.RadioButton12->Checked();
+    app::OpenStatement(*p.iktlistaQuery1, app::RegistryFilterSql(RegistryBook::Incoming, f));
 }
 
 void TForm1::gxExtSpeedButton31Click(TObject*) {
+    TForm1RegistryParts& p = Registry();
     RegistryFilter f;
-    f.Text = Edit33->Text();
-    f.InSubject = CheckBox13->Checked();
-    f.InNote = CheckBox10->Checked();
-    f.InReference = CheckBox8->Checked();
-    f.YearFrom = Edit34->Text();
-    f.YearTo = Edit35->Text();
-    f.NumberFrom = Edit36->Text();
-    f.NumberTo = Edit37->Text();
+    f.Text = p.Edit33->Text();
+    f.InSubject = p.CheckBox13->Checked();
+    f.InNote = p.CheckBox10->Checked();
+    f.InReference = p.CheckBox8->Checked();
+    f.YearFrom = p.Edit34->Text();
+    f.YearTo = p.Edit35->Text();
+    f.NumberFrom = p.Edit36->Text();
+    f.NumberTo = p.Edit37->Text();
     f.PartnerId = ChosenKey(ComboBox3, FRegistryPartnerIds);
     f.CaseId = ChosenKey(ComboBox4, FCaseIds);
-    f.ShowCancelled = CheckBox16->Checked();
-    f.Sort = RadioButton16->Checked()   ? RegistrySort::ByPartner
-             : RadioButton17->Checked() ? RegistrySort::BySubject
-             : RadioButton18->Checked() ? RegistrySort::ByCase
-                                        : RegistrySort::ByNumber;
-    f.Descending = RadioButton20->Checked();
-    app::OpenStatement(*iktlistaQuery2, app::RegistryFilterSql(RegistryBook::Outgoing, f));
+    f.ShowCancelled = p.CheckBox16->Checked();
+    f.Sort = p.RadioButton16->Checked()   ? RegistrySort::ByPartner
+             : p.RadioButton17->Checked() ? RegistrySort::BySubject
+             : p.RadioButton18->Checked() ? RegistrySort::ByCase
+                                          : RegistrySort::ByNumber;
+    f.Descending = p.RadioButton20->Checked();
+    app::OpenStatement(*p.iktlistaQuery2, app::RegistryFilterSql(RegistryBook::Outgoing, f));
 }
 
 void TForm1::gxExtSpeedButton24Click(TObject*) {
+    TForm1RegistryParts& p = Registry();
     for (TComboBox* combo : {ComboBox1, ComboBox2})
         combo->SetItemIndex(-1);
-    for (TEdit* edit : {Edit28, Edit29, Edit30, Edit31, Edit32})
+    for (TEdit* edit : {p.Edit28, p.Edit29, p.Edit30, p.Edit31, p.Edit32})
         edit->SetText("");
-    for (TCheckBox* box : {CheckBox12, CheckBox11, CheckBox9})
+    for (TCheckBox* box : {p.CheckBox12, p.CheckBox11, p.CheckBox9})
         box->SetChecked(true);
-    CheckBox15->SetChecked(false);
-    RadioButton9->SetChecked(true);
-    RadioButton12->SetChecked(true);
+    p.CheckBox15->SetChecked(false);
+    p.RadioButton9->SetChecked(true);
+    p.RadioButton12->SetChecked(true);
 }
 
 void TForm1::gxExtSpeedButton30Click(TObject*) {
+    TForm1RegistryParts& p = Registry();
     for (TComboBox* combo : {ComboBox3, ComboBox4})
         combo->SetItemIndex(-1);
-    for (TEdit* edit : {Edit33, Edit34, Edit35, Edit36, Edit37})
+    for (TEdit* edit : {p.Edit33, p.Edit34, p.Edit35, p.Edit36, p.Edit37})
         edit->SetText("");
-    for (TCheckBox* box : {CheckBox13, CheckBox10, CheckBox8})
+    for (TCheckBox* box : {p.CheckBox13, p.CheckBox10, p.CheckBox8})
         box->SetChecked(true);
-    CheckBox16->SetChecked(false);
-    RadioButton15->SetChecked(true);
-    RadioButton20->SetChecked(true);
+    p.CheckBox16->SetChecked(false);
+    p.RadioButton15->SetChecked(true);
+    p.RadioButton20->SetChecked(true);
 }
 
 void TForm1::CancelRegistryItem(TSqlite3Query* Query, bool Incoming) {
@@ -170,14 +175,19 @@ void TForm1::CancelRegistryItem(TSqlite3Query* Query, bool Incoming) {
 }
 
 void TForm1::WireRegistryLists() {
-    WireList(iktlistaQuery1, iktataslistaDataSource1, Label81);
-    WireList(iktlistaQuery2, iktataslistaDataSource2, Label90);
-    gxExtSpeedButton27->OnClick = [this](TObject* Sender) { gxExtSpeedButton27Click(Sender); };
-    gxExtSpeedButton31->OnClick = [this](TObject* Sender) { gxExtSpeedButton31Click(Sender); };
-    gxExtSpeedButton24->OnClick = [this](TObject* Sender) { gxExtSpeedButton24Click(Sender); };
-    gxExtSpeedButton30->OnClick = [this](TObject* Sender) { gxExtSpeedButton30Click(Sender); };
-    gxExtSpeedButton28->OnClick = [this](TObject*) { app::RunExport(*SaveDialog1, *iktlistXLS1); };
-    gxExtSpeedButton32->OnClick = [this](TObject*) { app::RunExport(*SaveDialog1, *iktlistXLS2); };
-    for (TEdit* edit : {Edit29, Edit30, Edit31, Edit32, Edit34, Edit35, Edit36, Edit37})
+    TForm1RegistryParts& p = Registry();
+    WireList(p.iktlistaQuery1, p.iktataslistaDataSource1, p.Label81);
+    WireList(p.iktlistaQuery2, p.iktataslistaDataSource2, p.Label90);
+    p.gxExtSpeedButton27->OnClick = [this](TObject* Sender) { gxExtSpeedButton27Click(Sender); };
+    p.gxExtSpeedButton31->OnClick = [this](TObject* Sender) { gxExtSpeedButton31Click(Sender); };
+    p.gxExtSpeedButton24->OnClick = [this](TObject* Sender) { gxExtSpeedButton24Click(Sender); };
+    p.gxExtSpeedButton30->OnClick = [this](TObject* Sender) { gxExtSpeedButton30Click(Sender); };
+    p.gxExtSpeedButton28->OnClick = [this](TObject*) {
+        app::RunExport(*SaveDialog1, *Registry().iktlistXLS1);
+    };
+    p.gxExtSpeedButton32->OnClick = [this](TObject*) {
+        app::RunExport(*SaveDialog1, *Registry().iktlistXLS2);
+    };
+    for (TEdit* edit : {p.Edit29, p.Edit30, p.Edit31, p.Edit32, p.Edit34, p.Edit35, p.Edit36, p.Edit37})
         app::AcceptDigitsOnly(edit);
 }

@@ -7,6 +7,7 @@
 #include "app/registry/Tiktataserkmoduj.h"
 #include "app/registry/Tiktatasihelyuj.h"
 #include "app/registry/Tiktataspartneruj.h"
+#include "app/registry/TForm1RegistryParts.h"
 
 #include "grid/TVgDBGrid.h"
 #include "platform/core/NumberFormat.h"
@@ -79,44 +80,45 @@ void AddColumn(TVgDBGrid* Grid, const char* Field, const char* Title, Integer Wi
 } // namespace
 
 void TForm1::CreateRegistrySettings() {
-    Panel17 = app::MakePanel(this, iktatasbeallitas, "Panel17", alTop);
-    Panel17->SetTop(app::PageTitleHeight);
-    Panel17->SetHeight(240);
-    Panel38 = app::MakePanel(this, Panel17, "Panel38", alLeft);
-    Panel38->SetWidth(320);
-    Panel39 = app::MakePanel(this, Panel17, "Panel39", alClient);
+    TForm1RegistryParts& p = Registry();
+    p.Panel17 = app::MakePanel(this, iktatasbeallitas, "Panel17", alTop);
+    p.Panel17->SetTop(app::PageTitleHeight);
+    p.Panel17->SetHeight(240);
+    p.Panel38 = app::MakePanel(this, p.Panel17, "Panel38", alLeft);
+    p.Panel38->SetWidth(320);
+    p.Panel39 = app::MakePanel(this, p.Panel17, "Panel39", alClient);
     TPanel* lower = app::MakePanel(this, iktatasbeallitas, "Panel40", alClient);
 
     const Section places =
-        MakeSection(this, Panel38, 1, "ikt_mt", "Iktatási helyek:", "VgDBGrid4", "Label82", "BitBtn11");
+        MakeSection(this, p.Panel38, 1, "ikt_mt", "Iktatási helyek:", "VgDBGrid4", "Label82", "BitBtn11");
     const Section modes =
-        MakeSection(this, Panel39, 2, "ikt_mod", "Érkeztetési módok:", "VgDBGrid5", "Label83", "BitBtn12");
+        MakeSection(this, p.Panel39, 2, "ikt_mod", "Érkeztetési módok:", "VgDBGrid5", "Label83", "BitBtn12");
     const Section partners =
         MakeSection(this, lower, 3, "ikt_partner", "Iktatási partnerek:", "VgDBGrid3", "Label84", "BitBtn10");
-    iktatasbeallitasTable1 = places.Table, iktatasbeallitasDataSource1 = places.Source;
-    VgDBGrid4 = places.Grid, Label82 = places.Counter, BitBtn11 = places.New;
-    iktatasbeallitasTable2 = modes.Table, iktatasbeallitasDataSource2 = modes.Source;
-    VgDBGrid5 = modes.Grid, Label83 = modes.Counter, BitBtn12 = modes.New;
-    iktatasbeallitasTable3 = partners.Table, iktatasbeallitasDataSource3 = partners.Source;
-    VgDBGrid3 = partners.Grid, Label84 = partners.Counter, BitBtn10 = partners.New;
-    AddColumn(VgDBGrid4, "nev", "név", 235);
-    AddColumn(VgDBGrid4, "aktiv", "aktív", 48);
-    AddColumn(VgDBGrid5, "nev", "név", 243);
-    AddColumn(VgDBGrid5, "aktiv", "aktív", 48);
-    AddColumn(VgDBGrid3, "nev", "név", 298);
-    AddColumn(VgDBGrid3, "cim", "cím", 298);
-    for (TVgDBGrid* grid : {VgDBGrid3, VgDBGrid5})
+    iktatasbeallitasTable1 = places.Table, p.iktatasbeallitasDataSource1 = places.Source;
+    p.VgDBGrid4 = places.Grid, p.Label82 = places.Counter, p.BitBtn11 = places.New;
+    iktatasbeallitasTable2 = modes.Table, p.iktatasbeallitasDataSource2 = modes.Source;
+    p.VgDBGrid5 = modes.Grid, p.Label83 = modes.Counter, p.BitBtn12 = modes.New;
+    iktatasbeallitasTable3 = partners.Table, p.iktatasbeallitasDataSource3 = partners.Source;
+    p.VgDBGrid3 = partners.Grid, p.Label84 = partners.Counter, p.BitBtn10 = partners.New;
+    AddColumn(p.VgDBGrid4, "nev", "név", 235);
+    AddColumn(p.VgDBGrid4, "aktiv", "aktív", 48);
+    AddColumn(p.VgDBGrid5, "nev", "név", 243);
+    AddColumn(p.VgDBGrid5, "aktiv", "aktív", 48);
+    AddColumn(p.VgDBGrid3, "nev", "név", 298);
+    AddColumn(p.VgDBGrid3, "cim", "cím", 298);
+    for (TVgDBGrid* grid : {p.VgDBGrid3, p.VgDBGrid5})
         grid->SetExOptions(grid->ExOptions() + TExOptions{eoCellHint});
 
-    BitBtn11->OnClick = [](TObject*) {
+    p.BitBtn11->OnClick = [](TObject*) {
         iktatasihelyuj->Mode = 1;
         iktatasihelyuj->ShowModal();
     };
-    BitBtn12->OnClick = [](TObject*) {
+    p.BitBtn12->OnClick = [](TObject*) {
         iktataserkmoduj->Mode = 1;
         iktataserkmoduj->ShowModal();
     };
-    BitBtn10->OnClick = [](TObject*) {
+    p.BitBtn10->OnClick = [](TObject*) {
         iktataspartneruj->Mode = 1;
         iktataspartneruj->ShowModal();
     };
@@ -134,12 +136,13 @@ void TForm1::Iktatasbeallitasok1Click(TObject*) {
 }
 
 void TForm1::iktatasbeallitasResize(TObject*) {
+    TForm1RegistryParts& p = Registry();
     const Integer h = iktatasbeallitas->Height();
     const Integer w = iktatasbeallitas->Width();
-    Panel17->SetHeight((h - 40) / 2);
-    Panel38->SetWidth(w / 2);
-    VgDBGrid4->GetColumns()->GetColumn(0)->SetWidth(Panel38->Width() - 84);
-    VgDBGrid5->GetColumns()->GetColumn(0)->SetWidth(Panel39->Width() - 84);
-    VgDBGrid3->GetColumns()->GetColumn(0)->SetWidth((w - 57) / 2);
-    VgDBGrid3->GetColumns()->GetColumn(1)->SetWidth((w - 57) / 2);
+    p.Panel17->SetHeight((h - 40) / 2);
+    p.Panel38->SetWidth(w / 2);
+    p.VgDBGrid4->GetColumns()->GetColumn(0)->SetWidth(p.Panel38->Width() - 84);
+    p.VgDBGrid5->GetColumns()->GetColumn(0)->SetWidth(p.Panel39->Width() - 84);
+    p.VgDBGrid3->GetColumns()->GetColumn(0)->SetWidth((w - 57) / 2);
+    p.VgDBGrid3->GetColumns()->GetColumn(1)->SetWidth((w - 57) / 2);
 }

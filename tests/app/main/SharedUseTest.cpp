@@ -3,6 +3,7 @@
 #include "app/common/OfficeExport.h"
 #include "app/common/QueryRun.h"
 #include "app/main/TForm1.h"
+#include "app/registry/TForm1RegistryParts.h"
 #include "platform/data/DatabaseError.h"
 #include "platform/data/TField.h"
 #include "controls/TgxExtSpeedButton.h"
@@ -105,8 +106,8 @@ TEST_F(SharedUse, ListKeepsItsRowsWhenARereadFindsTheDatabaseBusy) {
 
 // A list whose reading failed is closed: its export says so instead of an engine message.
 TEST_F(SharedUse, AListThatIsNotLoadedIsNotExported) {
-    ASSERT_FALSE(Form1->iktlistaQuery1->Active());
-    Form1->gxExtSpeedButton28->Click();
+    ASSERT_FALSE(Form1->Registry().iktlistaQuery1->Active());
+    Form1->Registry().gxExtSpeedButton28->Click();
     ASSERT_EQ(Requests.size(), 1u);
     EXPECT_EQ(Requests[0].Text, app::ClosedListMessage);
 }

@@ -4,6 +4,7 @@
 // the entry dialogs, with a new partner made on the way.
 #include "app/registry/RegistryStatements.h"
 #include "app/common/SqlRoutines.h"
+#include "app/registry/TForm1RegistryParts.h"
 #include "controls/TgxExtSpeedButton.h"
 #include "grid/TVgDBGrid.h"
 #include "platform/core/DateTime.h"
@@ -78,21 +79,21 @@ TEST_F(RegistryArea, DefaultListShowsValidItemsNewestFirstWithCounterAndDates) {
     Exec("UPDATE ikt_be SET storno=1 WHERE sorszam=" + Key(FSecond));
     TForm1& f = *Form1;
     Menu("Beerkezettlevelek1");
-    EXPECT_EQ(Numbers(f.iktlistaQuery1), (std::vector<String>{"2024/1", "2023/1"}));
-    EXPECT_EQ(f.Label81->Caption(), "1/2");
+    EXPECT_EQ(Numbers(f.Registry().iktlistaQuery1), (std::vector<String>{"2024/1", "2023/1"}));
+    EXPECT_EQ(f.Registry().Label81->Caption(), "1/2");
     EXPECT_EQ(Detail("beerkezettlistaDBText3"), "Kiss Anna");
     EXPECT_EQ(Detail("beerkezettlistaDBText7"), "Hagyaték");
     // Dates show in the short date format; the dataset keeps the stored text.
     EXPECT_EQ(Detail("beerkezettlistaDBText2"), DateToStr(EncodeDate(2024, 1, 5)));
-    f.iktlistaQuery1->Next();
-    EXPECT_EQ(f.Label81->Caption(), "2/2");
-    EXPECT_EQ(f.VgDBGrid6->GetColumns()->GetColumn(1)->Title()->Caption(), "Feladó");
-    EXPECT_EQ(f.VgDBGrid7->GetColumns()->GetColumn(1)->Title()->Caption(), "Címzett");
+    f.Registry().iktlistaQuery1->Next();
+    EXPECT_EQ(f.Registry().Label81->Caption(), "2/2");
+    EXPECT_EQ(f.Registry().VgDBGrid6->GetColumns()->GetColumn(1)->Title()->Caption(), "Feladó");
+    EXPECT_EQ(f.Registry().VgDBGrid7->GetColumns()->GetColumn(1)->Title()->Caption(), "Címzett");
 
     Menu("Elkuldottlevelek1");
-    EXPECT_TRUE(f.iktlistaQuery2->Active());
-    EXPECT_EQ(f.iktlistaQuery2->RecordCount(), 0);
-    EXPECT_EQ(f.Label90->Caption(), "0/0");
+    EXPECT_TRUE(f.Registry().iktlistaQuery2->Active());
+    EXPECT_EQ(f.Registry().iktlistaQuery2->RecordCount(), 0);
+    EXPECT_EQ(f.Registry().Label90->Caption(), "0/0");
 }
 
 TEST_F(RegistryArea, FilterStripRunsOnlyOnQueryAndResetsWithoutRunning) {
@@ -102,28 +103,28 @@ TEST_F(RegistryArea, FilterStripRunsOnlyOnQueryAndResetsWithoutRunning) {
     EXPECT_EQ(f.ComboBox1->Items()->Strings(0), "Bíróság");
     ASSERT_EQ(f.ComboBox2->Items()->Count(), 1);
     f.ComboBox1->SetItemIndex(0);
-    f.RadioButton11->SetChecked(true); // ascending: nothing runs yet
-    EXPECT_EQ(Numbers(f.iktlistaQuery1).size(), 3u);
-    f.gxExtSpeedButton27->Click();
-    EXPECT_EQ(Numbers(f.iktlistaQuery1), (std::vector<String>{"2023/1", "2024/2"}));
+    f.Registry().RadioButton11->SetChecked(true); // ascending: nothing runs yet
+    EXPECT_EQ(Numbers(f.Registry().iktlistaQuery1).size(), 3u);
+    f.Registry().gxExtSpeedButton27->Click();
+    EXPECT_EQ(Numbers(f.Registry().iktlistaQuery1), (std::vector<String>{"2023/1", "2024/2"}));
 
-    f.gxExtSpeedButton24->Click(); // reset: the list stays as it was
+    f.Registry().gxExtSpeedButton24->Click(); // reset: the list stays as it was
     EXPECT_EQ(f.ComboBox1->ItemIndex(), -1);
-    EXPECT_TRUE(f.RadioButton12->Checked());
-    EXPECT_TRUE(f.RadioButton9->Checked());
-    EXPECT_EQ(Numbers(f.iktlistaQuery1).size(), 2u);
+    EXPECT_TRUE(f.Registry().RadioButton12->Checked());
+    EXPECT_TRUE(f.Registry().RadioButton9->Checked());
+    EXPECT_EQ(Numbers(f.Registry().iktlistaQuery1).size(), 2u);
 
     f.ComboBox2->SetItemIndex(0); // the case
-    f.gxExtSpeedButton27->Click();
-    EXPECT_EQ(Numbers(f.iktlistaQuery1), (std::vector<String>{"2024/1"}));
-    f.gxExtSpeedButton24->Click();
-    f.Edit28->SetText("Végz");
-    f.Edit29->SetText("2024");
-    f.gxExtSpeedButton27->Click();
-    EXPECT_EQ(Numbers(f.iktlistaQuery1), (std::vector<String>{"2024/2"}));
+    f.Registry().gxExtSpeedButton27->Click();
+    EXPECT_EQ(Numbers(f.Registry().iktlistaQuery1), (std::vector<String>{"2024/1"}));
+    f.Registry().gxExtSpeedButton24->Click();
+    f.Registry().Edit28->SetText("Végz");
+    f.Registry().Edit29->SetText("2024");
+    f.Registry().gxExtSpeedButton27->Click();
+    EXPECT_EQ(Numbers(f.Registry().iktlistaQuery1), (std::vector<String>{"2024/2"}));
     // Letters never reach the year boxes, typed or pasted.
-    f.Edit30->SetText("20x4");
-    EXPECT_EQ(f.Edit30->Text(), "204");
+    f.Registry().Edit30->SetText("20x4");
+    EXPECT_EQ(f.Registry().Edit30->Text(), "204");
 }
 
 TEST_F(RegistryArea, HostileFilterTextChangesNothing) {
@@ -131,22 +132,22 @@ TEST_F(RegistryArea, HostileFilterTextChangesNothing) {
     const String before = Text("SELECT group_concat(sorszam||targy||storno) FROM ikt_be");
     for (const String& text : {String("'; DELETE FROM ikt_be; --"), String("%"), String("_"),
                                String(2000, '\''), String(2000, 'x')}) {
-        f.Edit28->SetText(text);
-        f.gxExtSpeedButton27->Click();
-        EXPECT_TRUE(f.iktlistaQuery1->Active());
+        f.Registry().Edit28->SetText(text);
+        f.Registry().gxExtSpeedButton27->Click();
+        EXPECT_TRUE(f.Registry().iktlistaQuery1->Active());
     }
-    f.Edit28->SetText("%");
-    f.gxExtSpeedButton27->Click();
-    EXPECT_EQ(f.iktlistaQuery1->RecordCount(), 3); // "%" matches every subject
+    f.Registry().Edit28->SetText("%");
+    f.Registry().gxExtSpeedButton27->Click();
+    EXPECT_EQ(f.Registry().iktlistaQuery1->RecordCount(), 3); // "%" matches every subject
     EXPECT_EQ(Text("SELECT group_concat(sorszam||targy||storno) FROM ikt_be"), before);
 }
 
 TEST_F(RegistryArea, CancellationAsksAndHidesTheItem) {
     TForm1& f = *Form1;
-    f.CancelRegistryItem(f.iktlistaQuery1, true); // closed list: no question
+    f.CancelRegistryItem(f.Registry().iktlistaQuery1, true); // closed list: no question
     EXPECT_TRUE(Shown.empty());
     Menu("Beerkezettlevelek1");
-    f.iktlistaQuery1->Next(); // 2024/1
+    f.Registry().iktlistaQuery1->Next(); // 2024/1
     Answer = IDCANCEL;
     static_cast<TMenuItem*>(f.FindComponent("iktbeStorno"))->Click();
     EXPECT_EQ(Shown, (std::vector<ShownBox>{{"Figyelmeztetés!", "Valóban sztornózni akarja a bejegyzést?"}}));
@@ -154,12 +155,12 @@ TEST_F(RegistryArea, CancellationAsksAndHidesTheItem) {
     Answer = IDOK;
     static_cast<TMenuItem*>(f.FindComponent("iktbeStorno"))->Click();
     EXPECT_EQ(Number("SELECT storno FROM ikt_be WHERE sorszam=" + Key(FFirst)), 1);
-    EXPECT_EQ(Numbers(f.iktlistaQuery1), (std::vector<String>{"2024/2", "2023/1"}));
-    EXPECT_EQ(f.Label81->Caption(), "1/2");
+    EXPECT_EQ(Numbers(f.Registry().iktlistaQuery1), (std::vector<String>{"2024/2", "2023/1"}));
+    EXPECT_EQ(f.Registry().Label81->Caption(), "1/2");
     // With "Storno is jelenjen meg" the cancelled item is back among the others.
-    f.CheckBox15->SetChecked(true);
-    f.gxExtSpeedButton27->Click();
-    EXPECT_EQ(Numbers(f.iktlistaQuery1).size(), 3u);
+    f.Registry().CheckBox15->SetChecked(true);
+    f.Registry().gxExtSpeedButton27->Click();
+    EXPECT_EQ(Numbers(f.Registry().iktlistaQuery1).size(), 3u);
     EXPECT_EQ(Number("SELECT COUNT(*) FROM ikt_be"), 3);
 }
 
@@ -168,7 +169,7 @@ TEST_F(RegistryArea, ExportWritesTheListReadBackByAnIndependentReader) {
     TForm1& f = *Form1;
     Menu("Beerkezettlevelek1");
     SaveFileName = Folder() + "/erkezett.xls";
-    f.gxExtSpeedButton28->Click();
+    f.Registry().gxExtSpeedButton28->Click();
     EXPECT_EQ(SaveFilters, (std::vector<String>{"Excel fájl (*.xls)|*.xls"}));
     const std::string rows = XlsRows(SaveFileName, Folder());
     EXPECT_NE(rows.find("Iktatószám|Dátum|Feladó|Feladó címe|Érkeztetési mód|Tárgy|Ügy|"
@@ -181,12 +182,12 @@ TEST_F(RegistryArea, ExportWritesTheListReadBackByAnIndependentReader) {
     AddRegistryEntry("ikt_ki", FKiss, "2024-05-01", "Válasz O'Brien úrnak");
     Menu("Elkuldottlevelek1");
     SaveFileName = Folder() + "/kuldott.xls";
-    f.gxExtSpeedButton32->Click();
+    f.Registry().gxExtSpeedButton32->Click();
     const std::string out = XlsRows(SaveFileName, Folder());
     EXPECT_NE(out.find("|Címzett|Címzett címe|"), std::string::npos) << out;
     EXPECT_NE(out.find("Válasz O'Brien úrnak"), std::string::npos) << out;
     SaveFileName.clear();
-    f.gxExtSpeedButton32->Click(); // cancelled: nothing more written
+    f.Registry().gxExtSpeedButton32->Click(); // cancelled: nothing more written
     EXPECT_EQ(SaveFilters.size(), 3u);
 }
 
@@ -196,10 +197,10 @@ TEST_F(RegistryArea, SettingsPageEditsTheThreeTables) {
     Menu("Iktatasbeallitasok1");
     ASSERT_TRUE(f.iktatasbeallitasTable1->Active());
     EXPECT_EQ(f.iktatasbeallitasTable2->RecordCount(), 3);
-    EXPECT_EQ(f.Label84->Caption(), "1/2");
+    EXPECT_EQ(f.Registry().Label84->Caption(), "1/2");
     // A new location from the settings page reloads its grid.
     WhileModal(
-        iktatasihelyuj, [&] { f.BitBtn11->Click(); },
+        iktatasihelyuj, [&] { f.Registry().BitBtn11->Click(); },
         [&] {
             EXPECT_EQ(iktatasihelyuj->Mode, 1);
             iktatasihelyuj->Edit1->SetText("Ügyvéd O'Neil");
@@ -221,10 +222,10 @@ TEST_F(RegistryArea, SettingsPageEditsTheThreeTables) {
     // The page divides itself on resize: halves for the upper grids, the partners below.
     f.iktatasbeallitasResize(nullptr);
     const Integer h = f.iktatasbeallitas->Height(), w = f.iktatasbeallitas->Width();
-    EXPECT_EQ(f.Panel17->Height(), (h - 40) / 2);
-    EXPECT_EQ(f.Panel38->Width(), w / 2);
-    EXPECT_EQ(f.VgDBGrid4->GetColumns()->GetColumn(0)->Width(), w / 2 - 84);
-    EXPECT_EQ(f.VgDBGrid3->GetColumns()->GetColumn(1)->Width(), (w - 57) / 2);
+    EXPECT_EQ(f.Registry().Panel17->Height(), (h - 40) / 2);
+    EXPECT_EQ(f.Registry().Panel38->Width(), w / 2);
+    EXPECT_EQ(f.Registry().VgDBGrid4->GetColumns()->GetColumn(0)->Width(), w / 2 - 84);
+    EXPECT_EQ(f.Registry().VgDBGrid3->GetColumns()->GetColumn(1)->Width(), (w - 57) / 2);
 }
 
 TEST_F(RegistryArea, IncomingEntryNeedsAPartnerFromTheList) {
@@ -338,7 +339,7 @@ TEST_F(RegistryArea, IncomingEntryIsStoredAndShownOnTopOfTheList) {
                             String(30, '\''),
                             "0"}));
     EXPECT_EQ(Text("SELECT cim FROM ikt_partner WHERE sorszam=" + Key(FKiss)), "1111 Budapest, Fő u. 1.");
-    EXPECT_EQ(Numbers(Form1->iktlistaQuery1).front(), "2024/3");
+    EXPECT_EQ(Numbers(Form1->Registry().iktlistaQuery1).front(), "2024/3");
 
     // Shown again, the dialog starts with no partner.
     d.Show();
@@ -368,7 +369,7 @@ TEST_F(RegistryArea, OutgoingEntryWithANewPartnerMadeOnTheWay) {
     d.BitBtn4->Click();
     EXPECT_EQ(Rows("SELECT partner, partnercim, targy, iktszam FROM ikt_ki"),
               (std::vector<Row>{{Key(id), "Fő tér 2.", "Válasz", "1"}}));
-    EXPECT_EQ(Numbers(Form1->iktlistaQuery2),
+    EXPECT_EQ(Numbers(Form1->Registry().iktlistaQuery2),
               (std::vector<String>{String(Text("SELECT iktev FROM ikt_ki")) + "/1"}));
 }
 
