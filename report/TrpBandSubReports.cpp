@@ -2,7 +2,6 @@
 // are first recorded, then replayed at the sub-report objects side by side,
 // continuing on further pages when they do not fit.
 #include "report/TrpBand.h"
-#include "report/TrpDataset.h"
 #include "report/TrpPage.h"
 #include "report/TrpReport.h"
 #include "report/TrpSubReportView.h"
@@ -84,34 +83,4 @@ void TrpBand::DoSubReports() {
         }
         if (MasterReport && MasterReport->Terminated) return;
     }
-}
-
-bool TrpPage::PlayRecList() {
-    while (PlayPos < static_cast<Integer>(RecList.size())) {
-        const RecordedStep step = RecList[static_cast<std::size_t>(PlayPos)];
-        switch (step.Kind) {
-        case 0:
-            if (PendingSubReports) {
-                TrpBand* band = PendingSubReports;
-                PendingSubReports = nullptr;
-                band->DoSubReports();
-                if (!band->SubReportsDone) return true;
-            } else if (step.Band->Draw()) {
-                return true;
-            }
-            break;
-        case 1:
-            if (step.Band->DataSet) step.Band->DataSet->First();
-            step.Band->LocalRecNo = 1;
-            break;
-        default:
-            if (step.Band->DataSet) step.Band->DataSet->Next();
-            ++CurrentRecNo;
-            ++step.Band->ThroughRecNo;
-            ++step.Band->LocalRecNo;
-            break;
-        }
-        ++PlayPos;
-    }
-    return false;
 }

@@ -1,5 +1,6 @@
 // Building one template page: the data loop over the levels, group breaks,
-// page and column breaks, page footers and aggregates.
+// page and column breaks, page footers and aggregates; a sub-report page's
+// recorded steps and their replay.
 #include "platform/core/StrUtils.h"
 #include "report/TrpBand.h"
 #include "report/TrpDataset.h"
@@ -65,6 +66,36 @@ void TrpPage::AddRecord(TrpBand* Band, Byte Kind) {
 void TrpPage::ClearRecList() {
     RecList.clear();
     PlayPos = 0;
+}
+
+bool TrpPage::PlayRecList() {
+    while (PlayPos < static_cast<Integer>(RecList.size())) {
+        const RecordedStep step = RecList[static_cast<std::size_t>(PlayPos)];
+        switch (step.Kind) {
+        case 0:
+            if (PendingSubReports) {
+                TrpBand* band = PendingSubReports;
+                PendingSubReports = nullptr;
+                band->DoSubReports();
+                if (!band->SubReportsDone) return true;
+            } else if (step.Band->Draw()) {
+                return true;
+            }
+            break;
+        case 1:
+            if (step.Band->DataSet) step.Band->DataSet->First();
+            step.Band->LocalRecNo = 1;
+            break;
+        default:
+            if (step.Band->DataSet) step.Band->DataSet->Next();
+            ++CurrentRecNo;
+            ++step.Band->ThroughRecNo;
+            ++step.Band->LocalRecNo;
+            break;
+        }
+        ++PlayPos;
+    }
+    return false;
 }
 
 void TrpPage::AfterPrint() {
