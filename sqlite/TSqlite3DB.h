@@ -135,8 +135,9 @@ public:
     Integer RowsAffected();
     // Runs every statement of SQL in turn. Placeholders are bound by name from
     // Fields (may be null for texts without placeholders). Raises EDatabaseError on
-    // an engine error, and "<name> not found" before anything runs when a
-    // placeholder has no field. Returns 0.
+    // an engine error, and "<name> not found" when a placeholder has no field:
+    // that statement does not run, but the earlier statements of a
+    // multi-statement text have run. Returns 0.
     Integer SQLite3_ExecSQL(const String& SQL, TFields* Fields);
     // The same, binding Params by position to every statement of SQL.
     Integer SQLite3_ExecSQL_Params(const String& SQL, TParams* Params);

@@ -26,6 +26,19 @@ using Clock = std::chrono::steady_clock;
 // Pause between two attempts on a busy database.
 constexpr auto BusyPause = std::chrono::milliseconds(5);
 
+// Steps Statement, stepping again after a pause while the database is busy and
+// the deadline has not passed. The engine itself waits out a lock for TimeOut
+// within a step, so the deadline counts from before the first step and the two
+// waits do not add up.
+int StepUntil(const sqlite::EngineApi& api, sqlite3_stmt* statement, Clock::time_point deadline) {
+    int rc = api.step(statement);
+    while (rc == SQLITE_BUSY && Clock::now() < deadline) {
+        std::this_thread::sleep_for(BusyPause);
+        rc = api.step(statement);
+    }
+    return rc;
+}
+
 // Cuts UTF-8 text to at most capacity characters (capacity < 0: no cut).
 std::string_view CutToCapacity(std::string_view text, Integer capacity) {
     if (capacity < 0 || text.size() <= static_cast<std::size_t>(capacity)) return text;
@@ -58,16 +71,10 @@ void TSqlite3DB::RaiseStepError(sqlite3_stmt* Statement) {
 
 void TSqlite3DB::StepToEnd(sqlite3_stmt* Statement) {
     const auto deadline = Clock::now() + std::chrono::milliseconds(FTimeOut);
-    for (;;) {
-        const int rc = Api().step(Statement);
-        if (rc == SQLITE_DONE) return;
-        if (rc == SQLITE_ROW) continue;
-        if (rc == SQLITE_BUSY && Clock::now() < deadline) {
-            std::this_thread::sleep_for(BusyPause);
-            continue;
-        }
-        RaiseStepError(Statement);
-    }
+    int rc = SQLITE_ROW;
+    while (rc == SQLITE_ROW)
+        rc = StepUntil(Api(), Statement, deadline);
+    if (rc != SQLITE_DONE) RaiseStepError(Statement);
 }
 
 Integer TSqlite3DB::ExecStatements(const String& SQL, const std::function<void(sqlite3_stmt*)>& Bind) {
@@ -156,14 +163,7 @@ sqlite::RowImage* TSqlite3DB::SQLite3_GetNextResult(sqlite3_stmt* Statement, sql
     if (!Dataset || !Statement) return nullptr;
     sqlite::RowImage& row = Dataset->RowScratch;
     row.Clear();
-    // The engine itself waits out a lock for TimeOut within a step; the deadline
-    // counts from before that step, so the two waits do not add up.
-    const auto deadline = Clock::now() + std::chrono::milliseconds(FTimeOut);
-    int rc = Api().step(Statement);
-    while (rc == SQLITE_BUSY && Clock::now() < deadline) {
-        std::this_thread::sleep_for(BusyPause);
-        rc = Api().step(Statement);
-    }
+    const int rc = StepUntil(Api(), Statement, Clock::now() + std::chrono::milliseconds(FTimeOut));
     if (rc == SQLITE_DONE) return nullptr;
     if (rc == SQLITE_BUSY && OnBusy) {
         Api().reset(Statement);

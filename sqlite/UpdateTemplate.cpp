@@ -24,11 +24,7 @@ public:
     bool AtEnd() const { return FKind == wkEnd; }
 
     // The next word must be keyword (any case).
-    void Expect(const char* keyword) { Check(Next(), keyword); }
-    static void Check(const String& found, const char* keyword) {
-        if (!SameText(found, keyword))
-            throw SqliteError(String("SQL macro syntax error on sql, expected ") + keyword);
-    }
+    void Expect(const char* keyword) { SyntaxCheck(Next(), keyword); }
     // Everything after the word just read, unchanged.
     String Rest() const { return FText.substr(std::min<std::size_t>(FPos - 1, FText.size())); }
 
@@ -67,12 +63,12 @@ String BuildUpdateStatement(const String& Template, const std::vector<String>& f
             sql += (i > 0 ? "," : "") + fieldNames[i] + "=:" + fieldNames[i];
         reader.Expect("where");
     } else {
-        TemplateReader::Check(word, "set");
+        SyntaxCheck(word, "set");
         for (;;) {
             word = reader.Next();
             if (SameText(word, "where")) break;
             // A template without "where" would otherwise update every row.
-            if (reader.AtEnd()) TemplateReader::Check(word, "where");
+            if (reader.AtEnd()) SyntaxCheck(word, "where");
             if (word == ",") {
                 sql += ",";
                 continue;
@@ -102,18 +98,18 @@ String BuildInsertStatement(const String& Template, const std::vector<String>& f
     std::vector<String> columns;
     for (;;) {
         const String column = reader.Next();
-        if (reader.AtEnd()) TemplateReader::Check(column, ")");
+        if (reader.AtEnd()) SyntaxCheck(column, ")");
         columns.push_back(column);
         const String separator = reader.Next();
         if (separator == ")") break;
-        if (reader.AtEnd()) TemplateReader::Check(separator, ")");
+        if (reader.AtEnd()) SyntaxCheck(separator, ")");
     }
     reader.Expect("values");
     reader.Expect("(");
     std::vector<String> values;
     for (;;) {
         String value = reader.Next();
-        if (reader.AtEnd()) TemplateReader::Check(value, ")");
+        if (reader.AtEnd()) SyntaxCheck(value, ")");
         if (reader.Kind() == wkParam)
             value = ":" + reader.Next();
         else
@@ -121,7 +117,7 @@ String BuildInsertStatement(const String& Template, const std::vector<String>& f
         values.push_back(value);
         const String separator = reader.Next();
         if (separator == ")") break;
-        if (reader.AtEnd()) TemplateReader::Check(separator, ")");
+        if (reader.AtEnd()) SyntaxCheck(separator, ")");
     }
     return "insert into " + table + " (" + Join(columns, "") + ") values (" + Join(values, "") + ")";
 }
