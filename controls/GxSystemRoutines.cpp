@@ -1,6 +1,6 @@
 #include "controls/GxSystemRoutines.h"
 
-#include "platform/core/TFileStream.h"
+#include "platform/core/SafeFileStream.h"
 #include "platform/core/TFiler.h"
 #include "platform/core/TMemoryStream.h"
 #include "platform/core/Utf8.h"
@@ -21,8 +21,9 @@ void StringToComponent(TComponent* Component, const String& S) {
 
 void SaveComponentToTextFile(TComponent* Component, const String& FileName) {
     const String text = ComponentToText(Component);
-    TFileStream file(FileName, fmCreate);
+    core::SafeFileStream file(FileName);
     file.WriteBuffer(text.data(), Integer(text.size()));
+    file.Commit();
 }
 
 void LoadComponentFromTextFile(TComponent* Component, const String& FileName) {

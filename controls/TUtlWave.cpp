@@ -3,6 +3,7 @@
 #include "controls/UtlLZRW.h"
 #include "controls/UtlStreams.h"
 #include "platform/core/FileUtils.h"
+#include "platform/core/SafeFileStream.h"
 #include "platform/core/TFileStream.h"
 #include "platform/core/TFiler.h"
 #include "platform/os/WaveOut.h"
@@ -126,8 +127,9 @@ void TUtlWave::LoadCompressedFromStream(TStream* S) {
 }
 
 void TUtlWave::SaveToFile(const String& FileName) {
-    TFileStream file(FileName, fmCreate);
+    core::SafeFileStream file(FileName);
     SaveToStream(&file);
+    file.Commit();
 }
 
 void TUtlWave::SaveToStream(TStream* S) {

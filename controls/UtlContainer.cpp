@@ -312,8 +312,7 @@ void TUtlCustomContainer::SaveToFile(const String& FileName) {
     data.WriteBuffer(UtlListSignatures[FListType], 8);
     WriteData(&data, true);
     // The file is written only once the whole list is in memory.
-    TFileStream file(FileName, fmCreate);
-    file.WriteBuffer(data.Memory(), Integer(data.Size()));
+    data.SaveToFile(FileName);
 }
 
 void TUtlCustomContainer::Update(TUtlListItem* Item) {

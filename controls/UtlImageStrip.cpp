@@ -368,8 +368,7 @@ void TUtlImageListItem::SaveToFile(const String& FileName) {
     stWriteInteger(&data, 1);
     stWriteInteger(&data, 17);
     WriteData(&data);
-    TFileStream file(FileName, fmCreate);
-    file.WriteBuffer(data.Memory(), Integer(data.Size()));
+    data.SaveToFile(FileName);
 }
 
 void TUtlImageListItem::LoadFromFile(const String& FileName) {

@@ -6,6 +6,7 @@
 #include "platform/core/NumberFormat.h"
 #include "platform/core/ScopeExit.h"
 #include "platform/core/StrUtils.h"
+#include "platform/core/SafeFileStream.h"
 #include "platform/core/TFileStream.h"
 #include "platform/core/TypInfo.h"
 
@@ -284,8 +285,9 @@ void TUtlGenericListItem::LoadFromFile(const String& FileName) {
 }
 
 void TUtlGenericListItem::SaveToFile(const String& FileName) {
-    TFileStream file(FileName, fmCreate);
+    core::SafeFileStream file(FileName);
     SaveToStream(&file);
+    file.Commit();
 }
 
 String TUtlGenericListItem::SaveToTempFile() {

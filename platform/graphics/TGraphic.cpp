@@ -1,5 +1,6 @@
 #include "platform/graphics/TGraphic.h"
 
+#include "platform/core/SafeFileStream.h"
 #include "platform/core/TFileStream.h"
 
 void TGraphic::SetTransparent(bool v) {
@@ -14,6 +15,7 @@ void TGraphic::LoadFromFile(const String& FileName) {
 }
 
 void TGraphic::SaveToFile(const String& FileName) {
-    TFileStream stream(FileName, fmCreate);
+    core::SafeFileStream stream(FileName);
     SaveToStream(&stream);
+    stream.Commit();
 }
