@@ -5,6 +5,7 @@
 // over 5,000 deposits. The program's forms, templates, fonts and windows throughout.
 #include "app/cases/Tugyadatlap.h"
 #include "app/deposits/Tletet_adatlap.h"
+#include "app/cases/TForm1CaseParts.h"
 #include "app/main/TForm1.h"
 #include "app/reports/Tletetfrf.h"
 #include "app/reports/Tugyitemfrf.h"
@@ -82,7 +83,7 @@ void BM_CaseListReport(benchmark::State& state) {
     OfficeWindows windows;
     // The case search over every case, as its page shows it.
     Form1->Ugykereses1Click(nullptr);
-    Form1->CheckBox2->SetChecked(false);
+    Form1->Cases().CheckBox2->SetChecked(false);
     Form1->gxExtSpeedButton8Click(nullptr);
     Application->ProcessMessages();
     TimePrint(state, windows, Form1->gxExtSpeedButton45, Form1->Query5->RecordCount());

@@ -10,6 +10,7 @@
 #include "app/cases/Tugyadatlap.h"
 #include "app/cases/Tugyalapadatmod.h"
 #include "app/cases/Tujugy.h"
+#include "app/cases/TForm1CaseParts.h"
 
 #include "grid/TVgDBGrid.h"
 #include "platform/data/TDataSource.h"
@@ -33,6 +34,7 @@ TPopupMenu* MakeCaseMenu(TForm1* Form, const String& Number, TMenuItem*& OpenIte
 } // namespace
 
 void TForm1::CreateCaseGrids() {
+    TForm1CaseParts& p = Cases();
     DataSource3 = new TDataSource(this);
     DataSource3->SetName("DataSource3");
     DataSource3->SetDataSet(Query4);
@@ -43,25 +45,25 @@ void TForm1::CreateCaseGrids() {
         DataSource4DataChange(Sender, Field);
     };
 
-    PopupMenu1 = MakeCaseMenu(this, "1", Modositasesemenyek1, Ugyalapadatainakmodositasa1);
-    PopupMenu2 = MakeCaseMenu(this, "2", Modositasesemenyek2, Ugyalapadatainakmodositasa2);
-    Modositasesemenyek1->OnClick = [this](TObject* Sender) { VgDBGrid11DblClick(Sender); };
-    Modositasesemenyek2->OnClick = [this](TObject* Sender) { VgDBGrid10DblClick(Sender); };
-    Ugyalapadatainakmodositasa1->OnClick = [this](TObject* Sender) {
+    p.PopupMenu1 = MakeCaseMenu(this, "1", p.Modositasesemenyek1, p.Ugyalapadatainakmodositasa1);
+    p.PopupMenu2 = MakeCaseMenu(this, "2", p.Modositasesemenyek2, p.Ugyalapadatainakmodositasa2);
+    p.Modositasesemenyek1->OnClick = [this](TObject* Sender) { VgDBGrid11DblClick(Sender); };
+    p.Modositasesemenyek2->OnClick = [this](TObject* Sender) { VgDBGrid10DblClick(Sender); };
+    p.Ugyalapadatainakmodositasa1->OnClick = [this](TObject* Sender) {
         Ugyalapadatainakmodositasa1Click(Sender);
     };
-    Ugyalapadatainakmodositasa2->OnClick = [this](TObject* Sender) {
+    p.Ugyalapadatainakmodositasa2->OnClick = [this](TObject* Sender) {
         Ugyalapadatainakmodositasa2Click(Sender);
     };
 
-    VgDBGrid11 =
-        app::MakeListGrid(this, ugylistacontainer, "VgDBGrid11", DataSource3, PopupMenu1,
+    p.VgDBGrid11 =
+        app::MakeListGrid(this, ugylistacontainer, "VgDBGrid11", DataSource3, p.PopupMenu1,
                           {{"ugyszam", "Ügyszám", 70}, {"nev", "Ügy neve", 477}, {"statusz", "Státusz", 65}});
-    VgDBGrid10 =
-        app::MakeListGrid(this, ugykerescontainer, "VgDBGrid10", DataSource4, PopupMenu2,
+    p.VgDBGrid10 =
+        app::MakeListGrid(this, ugykerescontainer, "VgDBGrid10", DataSource4, p.PopupMenu2,
                           {{"ugyszam", "Ügyszám", 70}, {"nev", "Ügy neve", 474}, {"statusz", "Státusz", 65}});
-    VgDBGrid11->OnDblClick = [this](TObject* Sender) { VgDBGrid11DblClick(Sender); };
-    VgDBGrid10->OnDblClick = [this](TObject* Sender) { VgDBGrid10DblClick(Sender); };
+    p.VgDBGrid11->OnDblClick = [this](TObject* Sender) { VgDBGrid11DblClick(Sender); };
+    p.VgDBGrid10->OnDblClick = [this](TObject* Sender) { VgDBGrid10DblClick(Sender); };
 }
 
 Integer TForm1::CurrentCaseId(TSqlite3Query* Query) {

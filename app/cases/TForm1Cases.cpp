@@ -4,6 +4,7 @@
 #include "app/cases/CaseStatements.h"
 #include "app/common/DigitBoxes.h"
 #include "app/main/TForm1.h"
+#include "app/cases/TForm1CaseParts.h"
 
 #include "controls/TgxExtSpeedButton.h"
 #include "platform/core/ScopeExit.h"
@@ -68,98 +69,103 @@ TEdit* MakeEdit(TForm1* Form, TWinControl* Parent, const String& Name, Integer L
 } // namespace
 
 void TForm1::CreateCasesArea() {
-    gxExtSpeedButton5 = app::AddNavButton(this, ugynav, "gxExtSpeedButton5", "Ügy lista");
-    gxExtSpeedButton6 = app::AddNavButton(this, ugynav, "gxExtSpeedButton6", "Keresés");
-    gxExtSpeedButton5->OnClick = [this](TObject* Sender) { Ugylista1Click(Sender); };
-    gxExtSpeedButton6->OnClick = [this](TObject* Sender) { gxExtSpeedButton6Click(Sender); };
-    gxExtSpeedButton7 = app::AddNavButton(this, ugynav, "gxExtSpeedButton7", "Új ügy");
-    gxExtSpeedButton7->OnClick = [this](TObject* Sender) { gxExtSpeedButton7Click(Sender); };
+    FCases.Make();
+    TForm1CaseParts& p = Cases();
+    p.gxExtSpeedButton5 = app::AddNavButton(this, ugynav, "gxExtSpeedButton5", "Ügy lista");
+    p.gxExtSpeedButton6 = app::AddNavButton(this, ugynav, "gxExtSpeedButton6", "Keresés");
+    p.gxExtSpeedButton5->OnClick = [this](TObject* Sender) { Ugylista1Click(Sender); };
+    p.gxExtSpeedButton6->OnClick = [this](TObject* Sender) { gxExtSpeedButton6Click(Sender); };
+    p.gxExtSpeedButton7 = app::AddNavButton(this, ugynav, "gxExtSpeedButton7", "Új ügy");
+    p.gxExtSpeedButton7->OnClick = [this](TObject* Sender) { gxExtSpeedButton7Click(Sender); };
     CreateCaseListPage();
     CreateCaseSearchPage();
     CreateCaseGrids();
 
     // Handlers go on last: setting the start values must not run any statement.
-    for (TRadioButton* radio : {RadioButton1, RadioButton2, RadioButton3, RadioButton4, RadioButton5,
-                                RadioButton6, RadioButton7, RadioButton8})
+    for (TRadioButton* radio : {p.RadioButton1, p.RadioButton2, p.RadioButton3, p.RadioButton4,
+                                p.RadioButton5, p.RadioButton6, p.RadioButton7, p.RadioButton8})
         radio->OnClick = [this](TObject* Sender) { CaseListOptionClick(Sender); };
-    for (TCheckBox* box : {CheckBox1, CheckBox2})
+    for (TCheckBox* box : {p.CheckBox1, p.CheckBox2})
         box->OnClick = [this](TObject* Sender) { CaseListOptionClick(Sender); };
-    for (TEdit* edit : {Edit19, Edit20, Edit21, Edit22})
+    for (TEdit* edit : {p.Edit19, p.Edit20, p.Edit21, p.Edit22})
         app::AcceptDigitsOnly(edit);
     ugylistacontainer->OnEnter = [this](TObject* Sender) { ugylistacontainerEnter(Sender); };
-    gxExtSpeedButton8->OnClick = [this](TObject* Sender) { gxExtSpeedButton8Click(Sender); };
-    gxExtSpeedButton9->OnClick = [this](TObject* Sender) { gxExtSpeedButton9Click(Sender); };
+    p.gxExtSpeedButton8->OnClick = [this](TObject* Sender) { gxExtSpeedButton8Click(Sender); };
+    p.gxExtSpeedButton9->OnClick = [this](TObject* Sender) { gxExtSpeedButton9Click(Sender); };
 }
 
 void TForm1::CreateCaseListPage() {
+    TForm1CaseParts& p = Cases();
     TPanel* strip = MakePanel(this, ugylistacontainer, "ugylistaszuro", alTop);
     strip->SetHeight(30);
     strip->SetTop(StripTop);
     MakeLabel(this, strip, "Label32", "Rendezés:", 12, 8);
     TPanel* key = MakeRadioGroup(this, strip, "ugylistarendezes", 76, 5, 170);
-    RadioButton3 = MakeRadio(this, key, "RadioButton3", "Év/szám", 0, 75, true);
-    RadioButton4 = MakeRadio(this, key, "RadioButton4", "Ügy neve", 80, 85, false);
+    p.RadioButton3 = MakeRadio(this, key, "RadioButton3", "Év/szám", 0, 75, true);
+    p.RadioButton4 = MakeRadio(this, key, "RadioButton4", "Ügy neve", 80, 85, false);
     TPanel* direction = MakeRadioGroup(this, strip, "ugylistairany", 262, 5, 180);
-    RadioButton1 = MakeRadio(this, direction, "RadioButton1", "Növekvő", 0, 80, true);
-    RadioButton2 = MakeRadio(this, direction, "RadioButton2", "Csökkenő", 85, 90, false);
-    CheckBox1 = MakeCheck(this, strip, "CheckBox1", "Csak aktív", 462, 7, 100);
+    p.RadioButton1 = MakeRadio(this, direction, "RadioButton1", "Növekvő", 0, 80, true);
+    p.RadioButton2 = MakeRadio(this, direction, "RadioButton2", "Csökkenő", 85, 90, false);
+    p.CheckBox1 = MakeCheck(this, strip, "CheckBox1", "Csak aktív", 462, 7, 100);
 }
 
 void TForm1::CreateCaseSearchPage() {
+    TForm1CaseParts& p = Cases();
     TPanel* strip = MakePanel(this, ugykerescontainer, "ugykeresszuro", alTop);
     strip->SetHeight(98);
     strip->SetTop(StripTop);
 
     MakeLabel(this, strip, "Label33", "Év:", 12, 11);
-    Edit19 = MakeEdit(this, strip, "Edit19", 44, 8, 48);
+    p.Edit19 = MakeEdit(this, strip, "Edit19", 44, 8, 48);
     MakeLabel(this, strip, "Label34", "-", 97, 11);
-    Edit20 = MakeEdit(this, strip, "Edit20", 106, 8, 48);
+    p.Edit20 = MakeEdit(this, strip, "Edit20", 106, 8, 48);
     MakeLabel(this, strip, "Label35", "Szám:", 170, 11);
-    Edit21 = MakeEdit(this, strip, "Edit21", 208, 8, 48);
+    p.Edit21 = MakeEdit(this, strip, "Edit21", 208, 8, 48);
     MakeLabel(this, strip, "Label36", "-", 261, 11);
-    Edit22 = MakeEdit(this, strip, "Edit22", 270, 8, 48);
+    p.Edit22 = MakeEdit(this, strip, "Edit22", 270, 8, 48);
     MakeLabel(this, strip, "Label37", "Szöveg:", 334, 11);
-    Edit23 = MakeEdit(this, strip, "Edit23", 382, 8, 232);
-    Edit23->SetHint("Az alant bepipált mezőkben az ide írt szótöredéket keresi.");
-    Edit23->SetShowHint(true);
-    for (TEdit* edit : {Edit19, Edit20})
+    p.Edit23 = MakeEdit(this, strip, "Edit23", 382, 8, 232);
+    p.Edit23->SetHint("Az alant bepipált mezőkben az ide írt szótöredéket keresi.");
+    p.Edit23->SetShowHint(true);
+    for (TEdit* edit : {p.Edit19, p.Edit20})
         edit->SetMaxLength(4);
 
     MakeLabel(this, strip, "Label38", "Keresés itt:", 12, 40);
-    CheckBox3 = MakeCheck(this, strip, "CheckBox3", "Ügy neve", 84, 39, 80);
-    CheckBox4 = MakeCheck(this, strip, "CheckBox4", "Leírás", 170, 39, 70);
-    CheckBox5 = MakeCheck(this, strip, "CheckBox5", "Ügyfél", 246, 39, 70);
-    CheckBox6 = MakeCheck(this, strip, "CheckBox6", "Esemény", 322, 39, 80);
-    CheckBox2 = MakeCheck(this, strip, "CheckBox2", "Csak aktív", 420, 39, 100);
-    CheckBox2->SetHint("Ha be van pipálva, csak az aktív ügyeket jeleníti meg.");
-    CheckBox2->SetShowHint(true);
+    p.CheckBox3 = MakeCheck(this, strip, "CheckBox3", "Ügy neve", 84, 39, 80);
+    p.CheckBox4 = MakeCheck(this, strip, "CheckBox4", "Leírás", 170, 39, 70);
+    p.CheckBox5 = MakeCheck(this, strip, "CheckBox5", "Ügyfél", 246, 39, 70);
+    p.CheckBox6 = MakeCheck(this, strip, "CheckBox6", "Esemény", 322, 39, 80);
+    p.CheckBox2 = MakeCheck(this, strip, "CheckBox2", "Csak aktív", 420, 39, 100);
+    p.CheckBox2->SetHint("Ha be van pipálva, csak az aktív ügyeket jeleníti meg.");
+    p.CheckBox2->SetShowHint(true);
 
     MakeLabel(this, strip, "Label39", "Rendezés:", 12, 68);
     TPanel* key = MakeRadioGroup(this, strip, "ugykeresrendezes", 84, 65, 170);
-    RadioButton7 = MakeRadio(this, key, "RadioButton7", "Év/szám", 0, 75, true);
-    RadioButton8 = MakeRadio(this, key, "RadioButton8", "Ügy neve", 80, 85, false);
+    p.RadioButton7 = MakeRadio(this, key, "RadioButton7", "Év/szám", 0, 75, true);
+    p.RadioButton8 = MakeRadio(this, key, "RadioButton8", "Ügy neve", 80, 85, false);
     TPanel* direction = MakeRadioGroup(this, strip, "ugykeresirany", 258, 65, 180);
-    RadioButton5 = MakeRadio(this, direction, "RadioButton5", "Növekvő", 0, 80, true);
-    RadioButton6 = MakeRadio(this, direction, "RadioButton6", "Csökkenő", 85, 90, false);
+    p.RadioButton5 = MakeRadio(this, direction, "RadioButton5", "Növekvő", 0, 80, true);
+    p.RadioButton6 = MakeRadio(this, direction, "RadioButton6", "Csökkenő", 85, 90, false);
 
-    gxExtSpeedButton8 =
+    p.gxExtSpeedButton8 =
         MakeToolButton(this, strip, "gxExtSpeedButton8", "Lekérdezés", 440, 62, 84, "Keresés indítása");
-    gxExtSpeedButton9 = MakeToolButton(this, strip, "gxExtSpeedButton9", "Alaphelyzet", 530, 62, 84,
-                                       "A keresési és rendezési szempontok alaphelyzetbe állítása");
+    p.gxExtSpeedButton9 = MakeToolButton(this, strip, "gxExtSpeedButton9", "Alaphelyzet", 530, 62, 84,
+                                         "A keresési és rendezési szempontok alaphelyzetbe állítása");
     CreateCaseExport(static_cast<TWinControl*>(FindComponent("ugykerescontainerTitle")));
 
-    Label31 = MakeLabel(this, strip, "Label31", "", 520, 40);
-    Label31->SetAutoSize(false);
-    Label31->SetBounds(520, 40, 94, 15);
-    Label31->SetAlignment(taRightJustify);
-    Label31->Font()->SetColor(clSilver);
+    p.Label31 = MakeLabel(this, strip, "Label31", "", 520, 40);
+    p.Label31->SetAutoSize(false);
+    p.Label31->SetBounds(520, 40, 94, 15);
+    p.Label31->SetAlignment(taRightJustify);
+    p.Label31->Font()->SetColor(clSilver);
 }
 
 void TForm1::BuildCaseList() {
+    TForm1CaseParts& p = Cases();
     app::CaseListOptions options;
-    options.ActiveOnly = CheckBox1->Checked();
-    options.ByName = RadioButton4->Checked();
-    options.Descending = RadioButton2->Checked();
+    options.ActiveOnly = p.CheckBox1->Checked();
+    options.ByName = p.RadioButton4->Checked();
+    options.Descending = p.RadioButton2->Checked();
     Query4->Close();
     Query4->SQL()->Clear();
     Query4->SQL()->Add(app::CaseListSql(options));
@@ -183,19 +189,20 @@ void TForm1::gxExtSpeedButton6Click(TObject*) {
 }
 
 void TForm1::gxExtSpeedButton8Click(TObject*) {
+    TForm1CaseParts& p = Cases();
     app::CaseSearchCriteria c;
-    c.YearFrom = Edit19->Text();
-    c.YearTo = Edit20->Text();
-    c.NumberFrom = Edit21->Text();
-    c.NumberTo = Edit22->Text();
-    c.Text = Edit23->Text();
-    c.InName = CheckBox3->Checked();
-    c.InDescription = CheckBox4->Checked();
-    c.InClients = CheckBox5->Checked();
-    c.InHistory = CheckBox6->Checked();
-    c.ActiveOnly = CheckBox2->Checked();
-    c.ByName = RadioButton8->Checked();
-    c.Descending = RadioButton6->Checked();
+    c.YearFrom = p.Edit19->Text();
+    c.YearTo = p.Edit20->Text();
+    c.NumberFrom = p.Edit21->Text();
+    c.NumberTo = p.Edit22->Text();
+    c.Text = p.Edit23->Text();
+    c.InName = p.CheckBox3->Checked();
+    c.InDescription = p.CheckBox4->Checked();
+    c.InClients = p.CheckBox5->Checked();
+    c.InHistory = p.CheckBox6->Checked();
+    c.ActiveOnly = p.CheckBox2->Checked();
+    c.ByName = p.RadioButton8->Checked();
+    c.Descending = p.RadioButton6->Checked();
     const String sql = app::CaseSearchSql(c);
     Query5->Close();
     Query5->SQL()->Clear();
@@ -204,17 +211,18 @@ void TForm1::gxExtSpeedButton8Click(TObject*) {
 }
 
 void TForm1::gxExtSpeedButton9Click(TObject*) {
+    TForm1CaseParts& p = Cases();
     // The reset runs no query: the boxes' click handlers would rebuild the case list.
     FResettingSearch = true;
     const core::ScopeExit resetDone([this] { FResettingSearch = false; });
-    for (TEdit* edit : {Edit19, Edit20, Edit21, Edit22, Edit23})
+    for (TEdit* edit : {p.Edit19, p.Edit20, p.Edit21, p.Edit22, p.Edit23})
         edit->SetText("");
-    for (TCheckBox* box : {CheckBox2, CheckBox3, CheckBox4, CheckBox5, CheckBox6})
+    for (TCheckBox* box : {p.CheckBox2, p.CheckBox3, p.CheckBox4, p.CheckBox5, p.CheckBox6})
         box->SetChecked(true);
-    RadioButton5->SetChecked(true);
-    RadioButton7->SetChecked(true);
+    p.RadioButton5->SetChecked(true);
+    p.RadioButton7->SetChecked(true);
 }
 
 void TForm1::DataSource4DataChange(TObject*, TField*) {
-    Label31->SetCaption(IntToStr(Query5->RecNo()) + "/" + IntToStr(Query5->RecordCount()));
+    Cases().Label31->SetCaption(IntToStr(Query5->RecNo()) + "/" + IntToStr(Query5->RecordCount()));
 }

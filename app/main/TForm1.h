@@ -36,6 +36,7 @@ namespace app {
 class ArtImage;
 }
 struct TForm1JubParts;
+struct TForm1CaseParts;
 struct TForm1RegistryParts;
 struct TForm1ClientParts;
 struct TForm1DepositParts;
@@ -146,42 +147,8 @@ public:
     TMenuItem* Info1;
 
     // ---- Cases area -----------------------------------------------------------------
-    TgxExtSpeedButton* gxExtSpeedButton5;  // "Ügy lista"
-    TgxExtSpeedButton* gxExtSpeedButton6;  // "Keresés"
-    TgxExtSpeedButton* gxExtSpeedButton7;  // "Új ügy"
-    TVgDBGrid* VgDBGrid11;                 // case list
-    TVgDBGrid* VgDBGrid10;                 // case search
-    TRadioButton* RadioButton1;            // list: ascending
-    TRadioButton* RadioButton2;            // list: descending
-    TRadioButton* RadioButton3;            // list: by year and number
-    TRadioButton* RadioButton4;            // list: by name
-    TCheckBox* CheckBox1;                  // list: active only
-    TEdit* Edit19;                         // search: year from
-    TEdit* Edit20;                         // search: year to
-    TEdit* Edit21;                         // search: number from
-    TEdit* Edit22;                         // search: number to
-    TEdit* Edit23;                         // search: text
-    TCheckBox* CheckBox2;                  // search: active only
-    TCheckBox* CheckBox3;                  // search in names
-    TCheckBox* CheckBox4;                  // search in descriptions
-    TCheckBox* CheckBox5;                  // search in clients
-    TCheckBox* CheckBox6;                  // search in history notes
-    TRadioButton* RadioButton5;            // search: ascending
-    TRadioButton* RadioButton6;            // search: descending
-    TRadioButton* RadioButton7;            // search: by year and number
-    TRadioButton* RadioButton8;            // search: by name
-    TgxExtSpeedButton* gxExtSpeedButton8;  // "Lekérdezés"
-    TgxExtSpeedButton* gxExtSpeedButton9;  // "Alaphelyzet"
-    TgxExtSpeedButton* gxExtSpeedButton10; // "Exportálás"
-    TVgExportToXLS* ToXLS1;                // export of the search result
-    TSaveDialog* SaveDialog1;              // its file name
-    TLabel* Label31;                       // record counter
-    TPopupMenu* PopupMenu1;
-    TPopupMenu* PopupMenu2;
-    TMenuItem* Modositasesemenyek1;
-    TMenuItem* Modositasesemenyek2;
-    TMenuItem* Ugyalapadatainakmodositasa1;
-    TMenuItem* Ugyalapadatainakmodositasa2;
+    TSaveDialog* SaveDialog1; // its file name
+    TForm1CaseParts& Cases() const { return *FCases; }
 
     // ---- Partners area (TForm1Partners.cpp) -------------------------------------------
     TMenuItem* Ujpartner1;
@@ -431,6 +398,7 @@ private:
     static void Reopen(TSqlite3Query* Query);
 
     app::FormPart<TForm1JubParts> FJub;
+    app::FormPart<TForm1CaseParts> FCases;
     app::FormPart<TForm1RegistryParts> FRegistry;
     app::FormPart<TForm1ClientParts> FClients;
     app::FormPart<TForm1DepositParts> FDeposits;

@@ -1,6 +1,7 @@
 // The case dialogs from the main window and the case sheet: a new case, a case's base
 // data, and persons and organisations attached from the register or typed in.
 #include "app/cases/AttachDialog.h"
+#include "app/cases/TForm1CaseParts.h"
 #include "app/common/SqlRoutines.h"
 #include "controls/TgxExtSpeedButton.h"
 #include "platform/core/DateTime.h"
@@ -100,7 +101,7 @@ TEST_F(CaseDialogs, MainWindowOpensTheNewCaseDialog) {
     CloseNewCaseWhenShown();
     // The navigation button opens it where the user is.
     Form1->Ugykereses1->Click();
-    Form1->gxExtSpeedButton7->Click();
+    Form1->Cases().gxExtSpeedButton7->Click();
     EXPECT_TRUE(NewCaseShown);
     EXPECT_FALSE(Form1->Query4->Active());
     // The menu entry shows the case list first.
@@ -111,7 +112,7 @@ TEST_F(CaseDialogs, MainWindowOpensTheNewCaseDialog) {
     EXPECT_EQ(Form1->ugycontainer->Parent()->Controls(Form1->ugycontainer->Parent()->ControlCount() - 1),
               Form1->ugycontainer);
     EXPECT_EQ(Form1->Ujugy1->Caption(), "Új ügy");
-    EXPECT_EQ(Form1->gxExtSpeedButton7->Caption(), "Új ügy");
+    EXPECT_EQ(Form1->Cases().gxExtSpeedButton7->Caption(), "Új ügy");
 }
 
 TEST_F(CaseDialogs, BaseDataFromTheCaseListAndBack) {
@@ -120,7 +121,7 @@ TEST_F(CaseDialogs, BaseDataFromTheCaseListAndBack) {
     AddCase("Harmadik", "2010-01-01");
     Form1->Ugylista1->Click();
     Form1->Query4->SetRecNo(2);
-    Form1->Ugyalapadatainakmodositasa1->Click();
+    Form1->Cases().Ugyalapadatainakmodositasa1->Click();
     Tugyalapadatmod& d = *ugyalapadatmod;
     EXPECT_TRUE(d.Visible());
     EXPECT_FALSE(d.Modal());
@@ -146,11 +147,11 @@ TEST_F(CaseDialogs, BaseDataFromTheCaseListAndBack) {
     EXPECT_EQ(Form1->CaseIds(), (std::vector<Integer>{1, 3}));
 
     // From the search list: a closed case shows unchecked, and may get an empty name.
-    Form1->gxExtSpeedButton8->Click();
-    Form1->CheckBox2->SetChecked(false);
-    Form1->gxExtSpeedButton8->Click();
+    Form1->Cases().gxExtSpeedButton8->Click();
+    Form1->Cases().CheckBox2->SetChecked(false);
+    Form1->Cases().gxExtSpeedButton8->Click();
     Form1->Query5->SetRecNo(2);
-    Form1->Ugyalapadatainakmodositasa2->Click();
+    Form1->Cases().Ugyalapadatainakmodositasa2->Click();
     EXPECT_EQ(d.Origin, 102);
     EXPECT_FALSE(d.CheckBox1->Checked());
     d.Edit1->SetText("");
@@ -161,10 +162,10 @@ TEST_F(CaseDialogs, BaseDataFromTheCaseListAndBack) {
 }
 
 TEST_F(CaseDialogs, BaseDataNeedsARow) {
-    Form1->Edit23->SetText("nincs ilyen");
-    Form1->gxExtSpeedButton8->Click();
-    Form1->Ugyalapadatainakmodositasa2->Click();
-    Form1->Ugyalapadatainakmodositasa1->Click();
+    Form1->Cases().Edit23->SetText("nincs ilyen");
+    Form1->Cases().gxExtSpeedButton8->Click();
+    Form1->Cases().Ugyalapadatainakmodositasa2->Click();
+    Form1->Cases().Ugyalapadatainakmodositasa1->Click();
     EXPECT_FALSE(ugyalapadatmod->Visible());
 }
 

@@ -1,5 +1,6 @@
 // The case search's "Exportálás": save dialog, then the search result written
 // to the chosen spreadsheet file.
+#include "app/cases/TForm1CaseParts.h"
 #include "app/main/TForm1.h"
 #include "controls/TgxExtSpeedButton.h"
 #include "export/TVgExportToXLS.h"
@@ -37,12 +38,12 @@ TEST_F(CaseExport, WritesTheSearchResultToTheChosenFile) {
     TForm1& f = Create();
     f.gxExtSpeedButton8Click(nullptr);
     ASSERT_EQ(f.Query5->RecordCount(), 2);
-    f.gxExtSpeedButton10->Click();
+    f.Cases().gxExtSpeedButton10->Click();
     ASSERT_EQ(Requests.size(), 1u);
     EXPECT_EQ(Requests[0].Kind, ui::DialogKind::SaveDialog);
     EXPECT_EQ(Requests[0].Filter, "Excel fájl (*.xls)|*.xls");
-    EXPECT_EQ(f.ToXLS1->GetExportResult(), erCompleted);
-    EXPECT_EQ(f.ToXLS1->FileName(), Folder() + "/ugyek.xls");
+    EXPECT_EQ(f.Cases().ToXLS1->GetExportResult(), erCompleted);
+    EXPECT_EQ(f.Cases().ToXLS1->FileName(), Folder() + "/ugyek.xls");
     const std::string bytes = ReadFileBytes(Folder() + "/ugyek.xls");
     ASSERT_GT(bytes.size(), 10u);
     EXPECT_EQ(bytes.substr(0, 4), std::string("\x09\x08\x06\x00", 4));
@@ -60,17 +61,17 @@ TEST_F(CaseExport, CancellingTheSaveDialogWritesNothing) {
     Answer = 0;
     TForm1& f = Create();
     f.gxExtSpeedButton8Click(nullptr);
-    f.gxExtSpeedButton10->Click();
+    f.Cases().gxExtSpeedButton10->Click();
     EXPECT_EQ(Requests.size(), 1u);
     EXPECT_FALSE(FileExists(Folder() + "/ugyek.xls"));
 }
 
 TEST_F(CaseExport, AnEmptyOrClosedResultShowsNoDialog) {
     TForm1& f = Create();
-    f.gxExtSpeedButton10->Click(); // never searched
+    f.Cases().gxExtSpeedButton10->Click(); // never searched
     f.gxExtSpeedButton8Click(nullptr);
     ASSERT_TRUE(f.Query5->Active());
-    f.gxExtSpeedButton10->Click(); // no case found
+    f.Cases().gxExtSpeedButton10->Click(); // no case found
     EXPECT_TRUE(Requests.empty());
 }
 

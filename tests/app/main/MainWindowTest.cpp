@@ -1,6 +1,7 @@
 // The main window over a fresh office database: start-up checks and settings, the
 // commands that bring the work areas to the front, and the cases area's lists.
 #include "app/main/ArtImage.h"
+#include "app/cases/TForm1CaseParts.h"
 #include "app/main/TForm1.h"
 #include "controls/TgxExtSpeedButton.h"
 #include "platform/core/TStrings.h"
@@ -164,10 +165,10 @@ TEST_F(MainWindow, StartPagePicturesLeadIntoTheAreas) {
 TEST_F(MainWindow, CaseNavigationButtons) {
     AddCase("Első ügy", "2009-01-01");
     TForm1& f = Create();
-    f.gxExtSpeedButton6->Click();
+    f.Cases().gxExtSpeedButton6->Click();
     EXPECT_EQ(Front(f.ugycontainer), f.ugykerescontainer);
     EXPECT_FALSE(f.Query5->Active());
-    f.gxExtSpeedButton5->Click();
+    f.Cases().gxExtSpeedButton5->Click();
     EXPECT_EQ(Front(&f), f.ugycontainer);
     EXPECT_EQ(Front(f.ugycontainer), f.ugylistacontainer);
     ASSERT_TRUE(f.Query4->Active());
@@ -225,42 +226,42 @@ TEST_F(CasesArea, ListOptionsRebuildTheList) {
     TForm1& f = *Form1;
     f.Ugylista1->Click();
     EXPECT_EQ(Names(f.Query4), (NameList{"Bakos kártérítés", "Adásvétel", "O'Reilly hagyaték"}));
-    f.CheckBox1->SetChecked(false);
+    f.Cases().CheckBox1->SetChecked(false);
     EXPECT_EQ(Names(f.Query4), (NameList{"Bakos kártérítés", "Adásvétel", "Zálog", "O'Reilly hagyaték"}));
-    f.RadioButton2->SetChecked(true);
+    f.Cases().RadioButton2->SetChecked(true);
     EXPECT_EQ(Names(f.Query4), (NameList{"O'Reilly hagyaték", "Zálog", "Adásvétel", "Bakos kártérítés"}));
-    f.RadioButton4->SetChecked(true);
+    f.Cases().RadioButton4->SetChecked(true);
     EXPECT_EQ(Names(f.Query4), (NameList{"Zálog", "O'Reilly hagyaték", "Bakos kártérítés", "Adásvétel"}));
 }
 
 TEST_F(CasesArea, SearchFromTheFilterStripWithCounter) {
     TForm1& f = *Form1;
     f.Ugykereses1->Click();
-    f.Edit19->SetText("2008");
-    f.Edit20->SetText("2008");
-    f.gxExtSpeedButton8->Click();
+    f.Cases().Edit19->SetText("2008");
+    f.Cases().Edit20->SetText("2008");
+    f.Cases().gxExtSpeedButton8->Click();
     ASSERT_TRUE(f.Query5->Active());
     EXPECT_EQ(Names(f.Query5), (NameList{"Bakos kártérítés", "Adásvétel"}));
     f.Query5->First();
-    EXPECT_EQ(f.Label31->Caption(), "1/2");
+    EXPECT_EQ(f.Cases().Label31->Caption(), "1/2");
     f.Query5->Next();
-    EXPECT_EQ(f.Label31->Caption(), "2/2");
+    EXPECT_EQ(f.Cases().Label31->Caption(), "2/2");
 
-    f.Edit19->SetText("");
-    f.Edit20->SetText("");
-    f.Edit23->SetText("O'R");
-    f.gxExtSpeedButton8->Click();
+    f.Cases().Edit19->SetText("");
+    f.Cases().Edit20->SetText("");
+    f.Cases().Edit23->SetText("O'R");
+    f.Cases().gxExtSpeedButton8->Click();
     EXPECT_EQ(Names(f.Query5), (NameList{"O'Reilly hagyaték"}));
-    EXPECT_EQ(f.Label31->Caption(), "1/1");
+    EXPECT_EQ(f.Cases().Label31->Caption(), "1/1");
 
-    f.Edit23->SetText("nincs ilyen");
-    f.gxExtSpeedButton8->Click();
-    EXPECT_EQ(f.Label31->Caption(), "0/0");
+    f.Cases().Edit23->SetText("nincs ilyen");
+    f.Cases().gxExtSpeedButton8->Click();
+    EXPECT_EQ(f.Cases().Label31->Caption(), "0/0");
 }
 
 TEST_F(CasesArea, YearAndNumberBoxesTakeDigitsOnly) {
     TForm1& f = *Form1;
-    for (TEdit* edit : {f.Edit19, f.Edit20, f.Edit21, f.Edit22}) {
+    for (TEdit* edit : {f.Cases().Edit19, f.Cases().Edit20, f.Cases().Edit21, f.Cases().Edit22}) {
         SCOPED_TRACE(edit->Name());
         // Each row: the key typed, whether it reaches the box.
         for (const auto& [key, kept] : std::vector<std::pair<String, bool>>{{"7", true},
@@ -280,47 +281,50 @@ TEST_F(CasesArea, YearAndNumberBoxesTakeDigitsOnly) {
         edit->SetText("");
     }
     // The text box takes anything; it is quoted in the statement.
-    f.Edit23->SetText("' OR 1=1 --");
-    f.gxExtSpeedButton8->Click();
+    f.Cases().Edit23->SetText("' OR 1=1 --");
+    f.Cases().gxExtSpeedButton8->Click();
     EXPECT_EQ(f.Query5->RecordCount(), 0);
 }
 
 TEST_F(CasesArea, ResetRestoresTheFilterWithoutSearching) {
     TForm1& f = *Form1;
-    f.Edit19->SetText("2008");
-    f.Edit21->SetText("3");
-    f.Edit23->SetText("x");
-    for (TCheckBox* box : {f.CheckBox3, f.CheckBox4, f.CheckBox5, f.CheckBox6})
+    f.Cases().Edit19->SetText("2008");
+    f.Cases().Edit21->SetText("3");
+    f.Cases().Edit23->SetText("x");
+    for (TCheckBox* box :
+         {f.Cases().CheckBox3, f.Cases().CheckBox4, f.Cases().CheckBox5, f.Cases().CheckBox6})
         box->SetChecked(false);
-    f.RadioButton6->SetChecked(true);
-    f.RadioButton8->SetChecked(true);
+    f.Cases().RadioButton6->SetChecked(true);
+    f.Cases().RadioButton8->SetChecked(true);
     f.Query4->Close();
-    f.gxExtSpeedButton9->Click();
-    for (TEdit* edit : {f.Edit19, f.Edit20, f.Edit21, f.Edit22, f.Edit23})
+    f.Cases().gxExtSpeedButton9->Click();
+    for (TEdit* edit :
+         {f.Cases().Edit19, f.Cases().Edit20, f.Cases().Edit21, f.Cases().Edit22, f.Cases().Edit23})
         EXPECT_EQ(edit->Text(), "");
-    for (TCheckBox* box : {f.CheckBox2, f.CheckBox3, f.CheckBox4, f.CheckBox5, f.CheckBox6})
+    for (TCheckBox* box : {f.Cases().CheckBox2, f.Cases().CheckBox3, f.Cases().CheckBox4, f.Cases().CheckBox5,
+                           f.Cases().CheckBox6})
         EXPECT_TRUE(box->Checked()) << box->Name();
-    EXPECT_TRUE(f.RadioButton5->Checked());
-    EXPECT_TRUE(f.RadioButton7->Checked());
+    EXPECT_TRUE(f.Cases().RadioButton5->Checked());
+    EXPECT_TRUE(f.Cases().RadioButton7->Checked());
     EXPECT_FALSE(f.Query5->Active());
     // Neither list runs a query: the case list stays as it was.
     EXPECT_FALSE(f.Query4->Active());
     // The boxes rebuild the list again once the reset is over.
-    f.CheckBox2->SetChecked(false);
+    f.Cases().CheckBox2->SetChecked(false);
     EXPECT_TRUE(f.Query4->Active());
 }
 
 TEST_F(CasesArea, OpeningACaseNeedsARow) {
     TForm1& f = *Form1;
     EXPECT_EQ(TForm1::CurrentCaseId(f.Query5), 0); // closed
-    f.Edit23->SetText("nincs ilyen");
-    f.gxExtSpeedButton8->Click();
+    f.Cases().Edit23->SetText("nincs ilyen");
+    f.Cases().gxExtSpeedButton8->Click();
     EXPECT_EQ(TForm1::CurrentCaseId(f.Query5), 0); // empty
     f.Ugylista1->Click();
     f.Query4->Last();
     EXPECT_EQ(TForm1::CurrentCaseId(f.Query4), 4);
     // Neither the grid nor its menu entry raises on an empty list.
-    f.Modositasesemenyek2->Click();
+    f.Cases().Modositasesemenyek2->Click();
     EXPECT_TRUE(Messages.empty());
 }
 

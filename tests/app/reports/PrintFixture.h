@@ -4,6 +4,7 @@
 // and a small sample office with a command that prints every report over it.
 #include "app/reports/ReportHost.h"
 #include "app/reports/ReportTemplates.h"
+#include "app/cases/TForm1CaseParts.h"
 #include "app/main/TForm1.h"
 #include "app/deposits/Tletet_adatlap.h"
 #include "app/reports/Tletetfrf.h"
@@ -144,7 +145,7 @@ protected:
     }
     static String Key(Integer id) { return std::to_string(id); }
     void SearchAllCases() {
-        Form1->Edit23->SetText("");
+        Form1->Cases().Edit23->SetText("");
         Form1->gxExtSpeedButton8Click(nullptr);
     }
 
