@@ -48,13 +48,12 @@ Integer BandSplitPlanner::PlanPage(Integer Room, bool Fresh, const RemainFn& Rem
             FPending[k] = false;
             progress = true;
         } else if (b.Stretches) {
+            // Where not even a line block fits, the box starts at the next page's top.
             const Integer h = Room - top + kClippedRow;
             FPrinted[k] += h;
-            if (b.MinHeight < h) {
-                Place({k, top, h, true});
-                progress = true;
-            }
+            if (b.MinHeight < h) Place({k, top, h, true});
             lowest = std::max(lowest, top + h);
+            progress = true;
         } else if (top == 0 && Fresh) {
             // Taller than a whole page: drawn clipped to it, and done.
             Place({k, 0, Room, false});

@@ -59,9 +59,9 @@ public:
     // first the boxes starting on it (whole, a part, or clipped to the room when
     // taller than a fresh page), then the boxes continued from earlier pages.
     // Fresh: nothing was drawn on the page or column before the band. Answers
-    // the lowest bottom placed. On a fresh page where nothing could be placed
-    // and nothing waits below, every box is given up: the next page would be
-    // just the same.
+    // the lowest bottom placed. A box that no page could ever take (nothing
+    // placed on a fresh page, nothing below it) is given up rather than making
+    // page after page.
     Integer PlanPage(Integer Room, bool Fresh, const RemainFn& Remain, const PlaceFn& Place);
     // The height of Box's content printed in parts so far.
     Integer Printed(std::size_t Box) const { return FPrinted[Box]; }

@@ -160,3 +160,15 @@ TEST_F(BandEngineTest, AnObjectTallerThanAPageInASplitBandIsClippedOnce) {
     EXPECT_EQ(objects[0]->Top, 20);
     EXPECT_EQ(objects[0]->Height, 1029);
 }
+
+TEST_F(BandEngineTest, AMemoStartingWhereNoLineFitsOnAPageOfItsSplitBandGoesOn) {
+    Band(btMasterData, 20, 2500, "1", bfAllowSplit);
+    Memo(0, 20, "fej");
+    // On the second page the memo starts 9 pixels above the room's end, less than a line.
+    Memo(0, 20 + 1029 + 1021, "egy\r\nkettő\r\nhárom", 200, 60);
+    Report->PrepareReport();
+    const Pages pages = Built();
+    ASSERT_EQ(pages.size(), 3u);
+    // Whole on the third page, closed by the end-of-part mark of a split memo.
+    EXPECT_EQ(pages[2], (std::vector<String>{"egy|kettő|három|\x01@0,20"}));
+}
