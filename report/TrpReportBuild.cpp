@@ -10,7 +10,6 @@
 #include "report/TrpPage.h"
 #include "report/TrpPreviewPanel.h"
 #include "report/TrpReport.h"
-#include "report/TrpStdFunctionLibrary.h"
 #include "report/rpBuild.h"
 #include "report/rpBuildHosts.h"
 #include "report/rpConsts.h"
@@ -200,24 +199,8 @@ void TrpReport::InternalOnProgress(Integer n) {
 void TrpReport::DoBuildReport() {
     rpBuild.HookList.clear();
     CanRebuild = true;
-    DocMode = dmPrinting;
-    CurReport = this;
+    report::BuildScope scope(this);
     TrpReport* master = MasterReport ? MasterReport : this;
-
-    report::ValueLookup lookup(this, rpParser);
-    report::BuildHosts hosts;
-    lookup.Special = &hosts;
-    auto savedGetValue = rpGetValue;
-    auto savedProgress = report::rpBuildProgress;
-    auto savedMessages = report::rpProcessMessages;
-    rpFunctionHost = &hosts;
-    rpScriptHost = &hosts;
-    if (rpParser) lookup.Attach();
-    rpGetValue = [&lookup](const String& expr, String& value) { lookup.InternalOnGetValue(expr, value); };
-    report::rpBuildProgress = [this](Integer n) { InternalOnProgress(n); };
-    report::rpProcessMessages = [this] {
-        if (report::ProgressWindow* w = rpWindowFor(this)) w->ProcessMessages();
-    };
 
     const bool multiple = FDataset && ReportType == rtMultiple;
     TrpPages* pages = Pages();
@@ -225,18 +208,6 @@ void TrpReport::DoBuildReport() {
         for (Integer i = 0; i < pages->Count(); ++i)
             pages->Pages(i)->DoneReport();
         if (multiple) FDataset->Exit();
-        rpFunctionHost = nullptr;
-        rpScriptHost = nullptr;
-        rpGetValue = savedGetValue;
-        report::rpBuildProgress = savedProgress;
-        report::rpProcessMessages = savedMessages;
-        CurPage = nullptr;
-        CurBand = nullptr;
-        CurReport = this;
-        if (rpParser) {
-            rpParser->OnGetValue = nullptr;
-            rpParser->OnFunction = nullptr;
-        }
     });
     if (multiple) {
         FDataset->Init();
@@ -248,7 +219,7 @@ void TrpReport::DoBuildReport() {
         CurPage = pages->Pages(i);
         pages->Pages(i)->InitReport();
     }
-    lookup.PrepareDataSets();
+    scope.Lookup().PrepareDataSets();
     for (Integer i = 0; i < pages->Count(); ++i) {
         CurPage = pages->Pages(i);
         pages->Pages(i)->PrepareObjects();

@@ -2,8 +2,10 @@
 
 #include "report/TrpBand.h"
 #include "report/TrpPage.h"
+#include "report/TrpReport.h"
+#include "report/TrpStdFunctionLibrary.h"
 #include "report/rpBuild.h"
-#include "report/rpGlobals.h"
+#include "report/rpProgress.h"
 
 namespace report {
 
@@ -59,6 +61,42 @@ Variant BuildHosts::SpecialValue(SpecialVariable Index) {
         return Variant(rpBuild.TotalPages);
     }
     return Variant();
+}
+
+BuildScope::BuildScope(TrpReport* Report)
+    : FReport(Report), FLookup(Report, rpParser), FSavedFunctionHost(rpFunctionHost),
+      FSavedScriptHost(rpScriptHost), FSavedGetValue(rpGetValue), FSavedProgress(rpBuildProgress),
+      FSavedMessages(rpProcessMessages) {
+    DocMode = dmPrinting;
+    CurReport = Report;
+    FLookup.Special = &FHosts;
+    rpFunctionHost = &FHosts;
+    rpScriptHost = &FHosts;
+    if (rpParser) {
+        FSavedParserValue = rpParser->OnGetValue;
+        FSavedParserFunction = rpParser->OnFunction;
+        FLookup.Attach();
+    }
+    rpGetValue = [this](const String& Expr, String& Value) { FLookup.InternalOnGetValue(Expr, Value); };
+    rpBuildProgress = [Report](Integer n) { Report->InternalOnProgress(n); };
+    rpProcessMessages = [Report] {
+        if (ProgressWindow* w = rpWindowFor(Report)) w->ProcessMessages();
+    };
+}
+
+BuildScope::~BuildScope() {
+    rpFunctionHost = FSavedFunctionHost;
+    rpScriptHost = FSavedScriptHost;
+    rpGetValue = std::move(FSavedGetValue);
+    rpBuildProgress = std::move(FSavedProgress);
+    rpProcessMessages = std::move(FSavedMessages);
+    if (rpParser) {
+        rpParser->OnGetValue = std::move(FSavedParserValue);
+        rpParser->OnFunction = std::move(FSavedParserFunction);
+    }
+    CurPage = nullptr;
+    CurBand = nullptr;
+    CurReport = FReport;
 }
 
 } // namespace report

@@ -5,7 +5,11 @@
 // the length of one build.
 #include "report/FunctionHost.h"
 #include "report/TInterpretator.h"
+#include "report/TrpParser.h"
 #include "report/ValueLookup.h"
+#include "report/rpGlobals.h"
+
+#include <functional>
 
 class TrpBand;
 
@@ -25,6 +29,33 @@ public:
     Integer FreeSpace() override;
 
     Variant SpecialValue(SpecialVariable Index) override;
+};
+
+// The process-wide state of one build of Report, set for the length of the
+// build: Report current in printing mode, the hosts above, the lookup behind
+// the parser's names and functions and the memos' value hook, the page counter
+// and the progress window's message pump. Every way out puts back the hooks
+// that were there before and leaves Report current with no page or band.
+class BuildScope {
+public:
+    explicit BuildScope(TrpReport* Report);
+    ~BuildScope();
+    BuildScope(const BuildScope&) = delete;
+    BuildScope& operator=(const BuildScope&) = delete;
+
+    ValueLookup& Lookup() { return FLookup; }
+
+private:
+    TrpReport* FReport;
+    ValueLookup FLookup;
+    BuildHosts FHosts;
+    FunctionHost* FSavedFunctionHost;
+    ScriptHost* FSavedScriptHost;
+    TrpGetValueHook FSavedGetValue;
+    std::function<void(Integer n)> FSavedProgress;
+    std::function<void()> FSavedMessages;
+    TGetPValueEvent FSavedParserValue;
+    TFunctionEvent FSavedParserFunction;
 };
 
 } // namespace report

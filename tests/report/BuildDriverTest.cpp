@@ -2,7 +2,12 @@
 #include "tests/report/FakeProgressWindow.h"
 
 #include "platform/core/Exceptions.h"
+#include "platform/core/ScopeExit.h"
+#include "report/TInterpretator.h"
+#include "report/TrpParser.h"
+#include "report/TrpStdFunctionLibrary.h"
 #include "report/TrpPage.h"
+#include "report/rpBuildHosts.h"
 #include "report/rpProgress.h"
 #include "tests/support/ErrorOf.h"
 
@@ -116,6 +121,39 @@ TEST_F(BuildDriver, ADataSourceOfAnotherClassIsABuildError) {
     EXPECT_EQ(Messages, std::vector<String>{"Error: Invalid class typecast"});
     EXPECT_EQ(Report->EMFPages()->Count(), 0);
     EXPECT_FALSE(Window->Shown);
+}
+
+// A build's hooks last as long as the build: after one that failed, the memos'
+// value hook, the parser's names, the hosts and the progress are those of before.
+TEST_F(BuildDriver, AFailedBuildPutsBackTheHooksItFound) {
+    report::BuildHosts outer;
+    rpFunctionHost = &outer;
+    rpScriptHost = &outer;
+    rpGetValue = [](const String&, String& v) { v = "kint"; };
+    rpParser->OnGetValue = [](const String&, Variant& v) { v = "kint"; };
+    int progress = 0;
+    report::rpBuildProgress = [&progress](Integer) { ++progress; };
+    const core::ScopeExit clear([] {
+        rpFunctionHost = nullptr;
+        rpScriptHost = nullptr;
+        rpGetValue = nullptr;
+        rpParser->OnGetValue = nullptr;
+        report::rpBuildProgress = nullptr;
+    });
+    (new TComponent(&Owner))->SetName("Other");
+    Page->Objects[0]->FormatStr = "Other";
+    Report->ShowReport();
+    ASSERT_EQ(Messages, std::vector<String>{"Error: Invalid class typecast"});
+    EXPECT_EQ(rpFunctionHost, &outer);
+    EXPECT_EQ(rpScriptHost, &outer);
+    String text;
+    rpGetValue("X", text);
+    Variant value;
+    rpParser->OnGetValue("X", value);
+    EXPECT_EQ(text + value.AsString(), "kintkint");
+    report::rpBuildProgress(1);
+    EXPECT_EQ(progress, 1);
+    EXPECT_EQ(CurPage, nullptr);
 }
 
 TEST_F(BuildDriver, APageMarkedPrintToPrevPageContinuesTheLastSheet) {
