@@ -6,6 +6,7 @@
 #include "app/cases/Tugyadatlap.h"
 #include "app/deposits/Tletet_adatlap.h"
 #include "app/cases/TForm1CaseParts.h"
+#include "app/reports/TForm1PrintParts.h"
 #include "app/main/TForm1.h"
 #include "app/reports/Tletetfrf.h"
 #include "app/reports/Tugyitemfrf.h"
@@ -86,7 +87,7 @@ void BM_CaseListReport(benchmark::State& state) {
     Form1->Cases().CheckBox2->SetChecked(false);
     Form1->gxExtSpeedButton8Click(nullptr);
     Application->ProcessMessages();
-    TimePrint(state, windows, Form1->gxExtSpeedButton45, Form1->Query5->RecordCount());
+    TimePrint(state, windows, Form1->PrintCommands().gxExtSpeedButton45, Form1->Query5->RecordCount());
 }
 BENCHMARK(BM_CaseListReport)->Unit(benchmark::kSecond)->Iterations(1)->Repetitions(2);
 
@@ -94,7 +95,8 @@ void BM_DepositListReport(benchmark::State& state) {
     OfficeWindows windows;
     Form1->Letetlista1Click(nullptr);
     Application->ProcessMessages();
-    TimePrint(state, windows, Form1->letetlistaPrint, Form1->letetlista_Query1->RecordCount());
+    TimePrint(state, windows, Form1->PrintCommands().letetlistaPrint,
+              Form1->letetlista_Query1->RecordCount());
 }
 BENCHMARK(BM_DepositListReport)->Unit(benchmark::kSecond)->Iterations(1)->Repetitions(3);
 

@@ -36,6 +36,7 @@ namespace app {
 class ArtImage;
 }
 struct TForm1JubParts;
+struct TForm1PrintParts;
 struct TForm1CaseParts;
 struct TForm1RegistryParts;
 struct TForm1ClientParts;
@@ -342,16 +343,10 @@ public:
 
     // Rebuilds the case list's statement from its options and reopens Query4.
     void BuildCaseList();
-    // Brings Area to the front, then Page (one of its pages) when given.
+
     // Print commands ("Nyomtatás" at the right of each list page's title strip, beside
     // "Exportálás"); each prints only a list that holds what it should print.
-    TgxExtSpeedButton* gxExtSpeedButton45; // case search
-    TgxExtSpeedButton* letetlistaPrint;    // deposit list
-    TgxExtSpeedButton* letetkeresPrint;    // deposit search
-    TgxExtSpeedButton* partnerlistaPrint;  // partner list
-    TgxExtSpeedButton* partnerkeresPrint;  // partner search
-    TgxExtSpeedButton* gxExtSpeedButton49; // documents
-    TgxExtSpeedButton* gxExtSpeedButton80; // client identification list
+    TForm1PrintParts& PrintCommands() const { return *FPrintCommands; }
     void gxExtSpeedButton45Click(TObject* Sender);
     void letetlistaPrintClick(TObject* Sender);
     void letetkeresPrintClick(TObject* Sender);
@@ -360,6 +355,7 @@ public:
     void gxExtSpeedButton49Click(TObject* Sender);
     void gxExtSpeedButton80Click(TObject* Sender);
 
+    // Brings Area to the front, then Page (one of its pages) when given.
     static void BringAreaToFront(TControl* Area, TControl* Page = nullptr);
     // Shows the case sheet modally for the case with key CaseId (at least 1).
     void ShowCaseSheet(Integer CaseId);
@@ -398,6 +394,7 @@ private:
     static void Reopen(TSqlite3Query* Query);
 
     app::FormPart<TForm1JubParts> FJub;
+    app::FormPart<TForm1PrintParts> FPrintCommands;
     app::FormPart<TForm1CaseParts> FCases;
     app::FormPart<TForm1RegistryParts> FRegistry;
     app::FormPart<TForm1ClientParts> FClients;

@@ -2,6 +2,7 @@
 // strip, printing through the report-host forms.
 #include "app/common/AreaLayout.h"
 #include "app/main/TForm1.h"
+#include "app/reports/TForm1PrintParts.h"
 #include "app/reports/Tletetfrf.h"
 #include "app/reports/Tugyitemfrf.h"
 
@@ -17,6 +18,8 @@ bool HasRows(TSqlite3Query* Query) {
 } // namespace
 
 void TForm1::CreatePrintCommands() {
+    FPrintCommands.Make();
+    TForm1PrintParts& p = PrintCommands();
     auto button = [this](const String& Page, const String& Name, const String& Hint,
                          void (TForm1::*Handler)(TObject*)) {
         auto* strip = static_cast<TWinControl*>(FindComponent(Page + "Title"));
@@ -26,14 +29,14 @@ void TForm1::CreatePrintCommands() {
         b->OnClick = [this, Handler](TObject* Sender) { (this->*Handler)(Sender); };
         return b;
     };
-    gxExtSpeedButton45 = button("ugykerescontainer", "gxExtSpeedButton45", "A szűrt ügylista nyomtatása",
-                                &TForm1::gxExtSpeedButton45Click);
-    letetlistaPrint = button("letetlista", "letetlistaPrint", "", &TForm1::letetlistaPrintClick);
-    letetkeresPrint = button("letetkereses", "letetkeresPrint", "", &TForm1::letetkeresPrintClick);
-    partnerlistaPrint = button("partnerlist", "partnerlistaPrint", "", &TForm1::partnerlistaPrintClick);
-    partnerkeresPrint = button("partnerkeres", "partnerkeresPrint", "", &TForm1::partnerkeresPrintClick);
-    gxExtSpeedButton49 = button("dokupage", "gxExtSpeedButton49", "", &TForm1::gxExtSpeedButton49Click);
-    gxExtSpeedButton80 = button("jublista", "gxExtSpeedButton80", "", &TForm1::gxExtSpeedButton80Click);
+    p.gxExtSpeedButton45 = button("ugykerescontainer", "gxExtSpeedButton45", "A szűrt ügylista nyomtatása",
+                                  &TForm1::gxExtSpeedButton45Click);
+    p.letetlistaPrint = button("letetlista", "letetlistaPrint", "", &TForm1::letetlistaPrintClick);
+    p.letetkeresPrint = button("letetkereses", "letetkeresPrint", "", &TForm1::letetkeresPrintClick);
+    p.partnerlistaPrint = button("partnerlist", "partnerlistaPrint", "", &TForm1::partnerlistaPrintClick);
+    p.partnerkeresPrint = button("partnerkeres", "partnerkeresPrint", "", &TForm1::partnerkeresPrintClick);
+    p.gxExtSpeedButton49 = button("dokupage", "gxExtSpeedButton49", "", &TForm1::gxExtSpeedButton49Click);
+    p.gxExtSpeedButton80 = button("jublista", "gxExtSpeedButton80", "", &TForm1::gxExtSpeedButton80Click);
 }
 
 void TForm1::gxExtSpeedButton45Click(TObject*) {

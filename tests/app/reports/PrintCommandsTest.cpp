@@ -6,6 +6,7 @@
 
 #include "app/partners/TForm1PartnerParts.h"
 #include "app/deposits/TForm1DepositParts.h"
+#include "app/reports/TForm1PrintParts.h"
 
 #include <gtest/gtest.h>
 
@@ -187,13 +188,13 @@ TEST_F(PrintCommands, CaseListPrintsTheSearchResultTwiceAlike) {
     AddCase("Béta ügy", "2026-01-11", "Második leírás");
     Create();
     // Before any search the list prints nothing.
-    Form1->gxExtSpeedButton45->OnClick(nullptr);
+    Form1->PrintCommands().gxExtSpeedButton45->OnClick(nullptr);
     EXPECT_TRUE(Shown.empty());
 
     SearchAllCases();
     ASSERT_EQ(Form1->Query5->RecordCount(), 2);
-    Form1->gxExtSpeedButton45->OnClick(nullptr);
-    Form1->gxExtSpeedButton45->OnClick(nullptr);
+    Form1->PrintCommands().gxExtSpeedButton45->OnClick(nullptr);
+    Form1->PrintCommands().gxExtSpeedButton45->OnClick(nullptr);
     ASSERT_EQ(Shown.size(), 2u);
     // The corner of each page prints the moment of the print, which may tick over between the two.
     const String today = DateToStr(Date());
@@ -216,7 +217,7 @@ TEST_F(PrintCommands, CaseListBuildsBehindTheProgressWindow) {
     Create();
     ugyitemfrf->rpReport4->ShowProgress = true;
     SearchAllCases();
-    Form1->gxExtSpeedButton45->OnClick(nullptr);
+    Form1->PrintCommands().gxExtSpeedButton45->OnClick(nullptr);
     ASSERT_EQ(Shown.size(), 1u);
     EXPECT_TRUE(HasText("Alfa ügy"));
     EXPECT_TRUE(HasText("1/1"));
@@ -234,13 +235,13 @@ TEST_F(PrintCommands, DepositListTotalsEveryDepositAndTheSearchItsOwn) {
     Form1->Deposits().letetkeres_Edit1->SetText("Nagy");
     Form1->RunDepositSearch();
 
-    Form1->letetlistaPrint->OnClick(nullptr);
+    Form1->PrintCommands().letetlistaPrint->OnClick(nullptr);
     ASSERT_EQ(Shown.size(), 1u);
     for (const char* text : {"Letét lista", "Kovács Béla", "Nagy Anna", "Ügyvédi letét",
                              "Összesen:", "1 000 000 Ft", "1 250 000 Ft"})
         EXPECT_TRUE(HasText(text)) << text;
 
-    Form1->letetkeresPrint->OnClick(nullptr);
+    Form1->PrintCommands().letetkeresPrint->OnClick(nullptr);
     ASSERT_EQ(Shown.size(), 2u);
     EXPECT_TRUE(HasText("Letét szűrt lista"));
     EXPECT_TRUE(HasText("Nagy Anna"));
@@ -249,19 +250,19 @@ TEST_F(PrintCommands, DepositListTotalsEveryDepositAndTheSearchItsOwn) {
     EXPECT_FALSE(HasText("1 250 000 Ft"));
 
     // The list printed after the search still totals every deposit.
-    Form1->letetlistaPrint->OnClick(nullptr);
+    Form1->PrintCommands().letetlistaPrint->OnClick(nullptr);
     EXPECT_TRUE(HasText("1 250 000 Ft"));
 }
 
 TEST_F(PrintCommands, DepositSearchBeforeAnySearchPrintsNothingAndAfterAnEmptyOneZero) {
     AddDeposit(AddAccount("Ügyvédi letét"), "Kovács Béla", "2026-02-01", 1000000);
     Create();
-    Form1->letetkeresPrint->OnClick(nullptr);
+    Form1->PrintCommands().letetkeresPrint->OnClick(nullptr);
     EXPECT_TRUE(Shown.empty());
     // The sum of no deposits is 0 Ft, not an empty amount.
     Form1->Deposits().letetkeres_Edit1->SetText("Nincs ilyen");
     Form1->RunDepositSearch();
-    Form1->letetkeresPrint->OnClick(nullptr);
+    Form1->PrintCommands().letetkeresPrint->OnClick(nullptr);
     ASSERT_EQ(Shown.size(), 1u) << (Boxes.empty() ? String() : Boxes.front());
     EXPECT_TRUE(HasText("0 Ft")) << Dump();
 }
@@ -289,7 +290,7 @@ TEST_F(PrintCommands, PartnerListAndSearch) {
          "('Ablak Bt.', 'Kis Pál', 'Pécs', NULL, NULL, NULL, NULL)");
     Create();
     Form1->Partnerlista1Click(nullptr);
-    Form1->partnerlistaPrint->OnClick(nullptr);
+    Form1->PrintCommands().partnerlistaPrint->OnClick(nullptr);
     ASSERT_EQ(Shown.size(), 1u);
     for (const char* text : {"Partner lista", "Név", "Képviselő", "Web", "Tükör Kft.", "Fehér Ödön",
                              "iroda@tukor.hu", "1  2  3", "Ablak Bt."})
@@ -298,12 +299,12 @@ TEST_F(PrintCommands, PartnerListAndSearch) {
     // A search that finds nothing starts no report.
     Form1->Partners().Edit27->SetText("Nincs ilyen");
     Form1->partnerKeresClick(nullptr);
-    Form1->partnerkeresPrint->OnClick(nullptr);
+    Form1->PrintCommands().partnerkeresPrint->OnClick(nullptr);
     EXPECT_EQ(Shown.size(), 1u);
 
     Form1->Partners().Edit27->SetText("tük");
     Form1->partnerKeresClick(nullptr);
-    Form1->partnerkeresPrint->OnClick(nullptr);
+    Form1->PrintCommands().partnerkeresPrint->OnClick(nullptr);
     ASSERT_EQ(Shown.size(), 2u);
     EXPECT_TRUE(HasText("Tükör Kft."));
     EXPECT_FALSE(HasText("Ablak Bt."));
@@ -315,7 +316,7 @@ TEST_F(PrintCommands, PartnerSearchRepeatsItsCaptionsOnEveryPage) {
     Create();
     Form1->Partners().Edit27->SetText("Partner");
     Form1->partnerKeresClick(nullptr);
-    Form1->partnerkeresPrint->OnClick(nullptr);
+    Form1->PrintCommands().partnerkeresPrint->OnClick(nullptr);
     ASSERT_EQ(Shown.size(), 1u);
     ASSERT_GE(Shown[0].size(), 2u);
     for (const Page& page : Shown[0])
@@ -334,11 +335,11 @@ TEST_F(PrintCommands, DocumentListPrintsEveryListedDocument) {
     AddHistoryEntry(id, "2026-01-14", "", "fájl nélkül");
     Create();
     // A closed list prints nothing.
-    Form1->gxExtSpeedButton49->OnClick(nullptr);
+    Form1->PrintCommands().gxExtSpeedButton49->OnClick(nullptr);
     EXPECT_TRUE(Shown.empty());
 
     Form1->RunDocumentList();
-    Form1->gxExtSpeedButton49->OnClick(nullptr);
+    Form1->PrintCommands().gxExtSpeedButton49->OnClick(nullptr);
     ASSERT_EQ(Shown.size(), 1u);
     for (const char* text : {"Dokumentum lista", "Velmora", "/iratok/a.pdf", "/iratok/b.pdf", "őrzendő",
                              "archiválandó", "Készült:"})
@@ -378,11 +379,11 @@ TEST_F(PrintCommands, Picture) {
     };
     ugyitemfrf->PrintCaseSheet(sample.Case);
     snap();
-    Form1->gxExtSpeedButton45->OnClick(nullptr);
+    Form1->PrintCommands().gxExtSpeedButton45->OnClick(nullptr);
     snap();
-    Form1->letetlistaPrint->OnClick(nullptr);
+    Form1->PrintCommands().letetlistaPrint->OnClick(nullptr);
     snap();
-    Form1->gxExtSpeedButton80->OnClick(nullptr);
+    Form1->PrintCommands().gxExtSpeedButton80->OnClick(nullptr);
     snap();
     EXPECT_EQ(shots, 4);
 }
@@ -453,10 +454,10 @@ TEST_F(JubPrint, ACopyWithoutARegisterPersonPrintsNothing) {
 TEST_F(JubPrint, ListPrintsOnlyWhenItHoldsQueries) {
     AddIdentification(RegisterId, CaseId, "2009-03-05", "K-12_1_2009/1");
     Create();
-    Form1->gxExtSpeedButton80->OnClick(nullptr);
+    Form1->PrintCommands().gxExtSpeedButton80->OnClick(nullptr);
     EXPECT_TRUE(Shown.empty());
     Form1->RunJubList();
-    Form1->gxExtSpeedButton80->OnClick(nullptr);
+    Form1->PrintCommands().gxExtSpeedButton80->OnClick(nullptr);
     ASSERT_EQ(Shown.size(), 1u);
     for (const char* text : {"JÜB lista", "Velmora", "K-12_1_2009/1", "Kovács Éva", "Lekérdezés:", "Ügy:"})
         EXPECT_TRUE(HasText(text)) << text << Dump();

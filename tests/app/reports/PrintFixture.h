@@ -5,6 +5,7 @@
 #include "app/reports/ReportHost.h"
 #include "app/reports/ReportTemplates.h"
 #include "app/cases/TForm1CaseParts.h"
+#include "app/reports/TForm1PrintParts.h"
 #include "app/main/TForm1.h"
 #include "app/deposits/Tletet_adatlap.h"
 #include "app/reports/Tletetfrf.h"
@@ -191,18 +192,18 @@ protected:
     void PrintEverything(const Sample& sample) {
         ugyitemfrf->PrintCaseSheet(sample.Case);
         SearchAllCases();
-        Form1->gxExtSpeedButton45->OnClick(nullptr);
+        Form1->PrintCommands().gxExtSpeedButton45->OnClick(nullptr);
         Form1->ReloadDepositList();
-        Form1->letetlistaPrint->OnClick(nullptr);
+        Form1->PrintCommands().letetlistaPrint->OnClick(nullptr);
         letet_adatlap->DepositId = sample.Deposit;
         letet_adatlap->FormShow(nullptr);
         letet_adatlap->BitBtn3->OnClick(nullptr);
         Form1->Partnerlista1Click(nullptr);
-        Form1->partnerlistaPrint->OnClick(nullptr);
+        Form1->PrintCommands().partnerlistaPrint->OnClick(nullptr);
         Form1->RunDocumentList();
-        Form1->gxExtSpeedButton49->OnClick(nullptr);
+        Form1->PrintCommands().gxExtSpeedButton49->OnClick(nullptr);
         Form1->RunJubList();
-        Form1->gxExtSpeedButton80->OnClick(nullptr);
+        Form1->PrintCommands().gxExtSpeedButton80->OnClick(nullptr);
         jubmod->JubId = LastKey("jub");
         jubmod->FormShow(nullptr);
         jubmod->BitBtn3->OnClick(nullptr);

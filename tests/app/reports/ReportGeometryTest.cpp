@@ -6,6 +6,7 @@
 
 #include "app/partners/TForm1PartnerParts.h"
 #include "app/deposits/TForm1DepositParts.h"
+#include "app/reports/TForm1PrintParts.h"
 #include "platform/core/StrUtils.h"
 #include "report/TrpBand.h"
 #include "report/TrpLineView.h"
@@ -141,7 +142,7 @@ TEST_F(ReportGeometry, LongTextsStayInsideTheirBoxesOnEveryReport) {
         {"case list", ugyitemfrf->rpReport4, 1, 3,
          [&] {
              SearchAllCases();
-             Form1->gxExtSpeedButton45->OnClick(nullptr);
+             Form1->PrintCommands().gxExtSpeedButton45->OnClick(nullptr);
          }},
         {"deposit sheet", letetfrf->rpReport1, 1, 2,
          [&] {
@@ -152,34 +153,34 @@ TEST_F(ReportGeometry, LongTextsStayInsideTheirBoxesOnEveryReport) {
         {"deposit list", letetfrf->rpReport2, 1, 3,
          [&] {
              Form1->ReloadDepositList();
-             Form1->letetlistaPrint->OnClick(nullptr);
+             Form1->PrintCommands().letetlistaPrint->OnClick(nullptr);
          }},
         {"deposit search", letetfrf->rpReport6, 1, 2,
          [&] {
              Form1->Deposits().letetkeres_Edit1->SetText("Öböl");
              Form1->RunDepositSearch();
-             Form1->letetkeresPrint->OnClick(nullptr);
+             Form1->PrintCommands().letetkeresPrint->OnClick(nullptr);
          }},
         {"partner list", letetfrf->rpReport3, 1, 3,
          [&] {
              Form1->Partnerlista1Click(nullptr);
-             Form1->partnerlistaPrint->OnClick(nullptr);
+             Form1->PrintCommands().partnerlistaPrint->OnClick(nullptr);
          }},
         {"partner search", letetfrf->rpReport4, 1, 2,
          [&] {
              Form1->Partners().Edit27->SetText("Öböl");
              Form1->partnerKeresClick(nullptr);
-             Form1->partnerkeresPrint->OnClick(nullptr);
+             Form1->PrintCommands().partnerkeresPrint->OnClick(nullptr);
          }},
         {"document list", letetfrf->rpReport10, 1, 2,
          [&] {
              Form1->RunDocumentList();
-             Form1->gxExtSpeedButton49->OnClick(nullptr);
+             Form1->PrintCommands().gxExtSpeedButton49->OnClick(nullptr);
          }},
         {"identification list", letetfrf->rpReport13, 1, 2,
          [&] {
              Form1->RunJubList();
-             Form1->gxExtSpeedButton80->OnClick(nullptr);
+             Form1->PrintCommands().gxExtSpeedButton80->OnClick(nullptr);
          }},
         {"new identification sheet", letetfrf->rpReport14, 1, 1,
          [&] {
