@@ -19,6 +19,7 @@
 #include "report/TrpEMFPages.h"
 #include "report/TrpPreviewForm.h"
 #include "report/rpEngine.h"
+#include "report/rpProgress.h"
 #include "sqlite/TSqlite3Query.h"
 
 #include <benchmark/benchmark.h>
@@ -32,12 +33,11 @@ public:
         bench::Office();
         Application->Initialize();
         rpInitEngine();
-        Form1 = new TForm1(nullptr);
-        Form1->AfterConstruction();
-        ugyadatlap = new Tugyadatlap(nullptr);
-        ugyitemfrf = new Tugyitemfrf(nullptr);
-        letet_adatlap = new Tletet_adatlap(nullptr);
-        letetfrf = new Tletetfrf(nullptr);
+        Application->CreateForm(Form1);
+        Application->CreateForm(ugyadatlap);
+        Application->CreateForm(ugyitemfrf);
+        Application->CreateForm(letet_adatlap);
+        Application->CreateForm(letetfrf);
         Form1->Show();
         Application->ProcessMessages();
         // The preview goes as soon as its window is up, as a user closing it would.
@@ -54,12 +54,11 @@ public:
     }
     ~OfficeWindows() {
         FClose.SetEnabled(false);
-        delete letetfrf;
-        delete letet_adatlap;
-        delete ugyitemfrf;
-        delete ugyadatlap;
-        delete Form1;
+        // The forms go as the program's do, the last made first.
+        Application->DestroyComponents();
         Form1 = nullptr;
+        // The engine's progress window goes while the toolkit runs.
+        report::rpSetProgressWindow(nullptr);
         Application->ProcessMessages();
     }
 
