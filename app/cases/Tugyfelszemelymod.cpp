@@ -4,7 +4,6 @@
 #include "app/common/DialogRows.h"
 #include "app/common/FormControls.h"
 #include "app/common/QueryRun.h"
-#include "app/main/TForm1.h"
 #include "app/cases/Tugyadatlap.h"
 
 #include "platform/ui/TBitBtn.h"

@@ -4,45 +4,35 @@
 // settings read once at start. Each area's pages and handlers live in their own
 // TForm1<Area>.cpp files. This header declares what more than one area uses; each
 // area's own components are in its TForm1<Area>Parts.h, which only the area's files
-// and tests include, reached through the area's accessor (Jub() ...).
+// and tests include, reached through the area's accessor (Form1->Deposits() ...).
 #include "app/main/FormPart.h"
 #include "app/main/OfficeSettings.h"
 #include "platform/ui/TCustomForm.h"
 
 #include <vector>
 
-class TBitBtn;
-class TCheckBox;
-class TDateTimePicker;
-class TMemo;
 class TComboBox;
 class TDataSource;
-class TEdit;
 class TField;
 class TLabel;
 class TMainMenu;
 class TMenuItem;
 class TPanel;
-class TPopupMenu;
-class TRadioButton;
 class TSaveDialog;
 class TSqlite3DB;
 class TSqlite3Query;
 class TSqlite3Table;
-class TVgDBGrid;
-class TVgExportToXLS;
-class TgxExtSpeedButton;
 namespace app {
 class ArtImage;
 }
-struct TForm1JubParts;
-struct TForm1PrintParts;
 struct TForm1CaseParts;
-struct TForm1RegistryParts;
 struct TForm1ClientParts;
-struct TForm1DepositParts;
 struct TForm1PartnerParts;
+struct TForm1DepositParts;
 struct TForm1DocumentParts;
+struct TForm1JubParts;
+struct TForm1RegistryParts;
+struct TForm1PrintParts;
 
 class TForm1 : public TForm {
 public:
@@ -140,30 +130,52 @@ public:
     TMenuItem* Partnerek1;
     TMenuItem* Partnerlista1;
     TMenuItem* Partnerkereses1;
+    TMenuItem* Ujpartner1;
     TMenuItem* Iktatas1;
+    TMenuItem* Beerkezoiktatas1;
+    TMenuItem* Kimenoiktatas1;
     TMenuItem* Beerkezettlevelek1;
     TMenuItem* Elkuldottlevelek1;
     TMenuItem* Iktatasbeallitasok1;
     TMenuItem* JUB1;
     TMenuItem* Info1;
 
-    // ---- Cases area -----------------------------------------------------------------
-    TSaveDialog* SaveDialog1; // its file name
+    // ---- The areas' own components ---------------------------------------------------
+    // Each area's components are declared in its TForm1<Area>Parts.h, which only the
+    // area's own files and tests include: a change there rebuilds nothing else.
     TForm1CaseParts& Cases() const { return *FCases; }
-
-    // ---- Partners area (TForm1Partners.cpp) -------------------------------------------
-    TMenuItem* Ujpartner1;
-    TSqlite3Query* partnerQuery1; // partner list
-    TSqlite3Query* partnerQuery2; // partner search
+    TForm1ClientParts& Clients() const { return *FClients; }
     TForm1PartnerParts& Partners() const { return *FPartners; }
+    TForm1DepositParts& Deposits() const { return *FDeposits; }
+    TForm1DocumentParts& Documents() const { return *FDocuments; }
+    TForm1JubParts& Jub() const { return *FJub; }
+    TForm1RegistryParts& Registry() const { return *FRegistry; }
+    TForm1PrintParts& PrintCommands() const { return *FPrintCommands; }
+
+    // ---- What the areas share -----------------------------------------------------------
+    // The lists' datasets that dialogs and the report-host forms reach through Form1.
+    TSqlite3Query* partnerQuery1;          // partner list
+    TSqlite3Query* partnerQuery2;          // partner search
+    TSqlite3Query* letetlista_Query1;      // deposit list
+    TSqlite3Query* letetlista_Query2;      // total of every deposit's balance
+    TSqlite3Query* letetszuresQuery1;      // deposit search
+    TSqlite3Query* letetszuresQuery2;      // its total
+    TSqlite3Query* dokulistquery;          // documents
+    TSqlite3Query* jubQuery;               // client identification queries
+    TSqlite3Table* iktatasbeallitasTable1; // registry settings: ikt_mt
+    TSqlite3Table* iktatasbeallitasTable2; // ikt_mod
+    TSqlite3Table* iktatasbeallitasTable3; // ikt_partner
+    // The filter combos that FillFilterCombos refills together.
+    TComboBox* ComboBox1;  // registry, incoming: partner
+    TComboBox* ComboBox2;  // registry, incoming: case
+    TComboBox* ComboBox3;  // registry, outgoing: partner
+    TComboBox* ComboBox4;  // registry, outgoing: case
+    TComboBox* ComboBox7;  // documents: "Ügy:"
+    TComboBox* ComboBox20; // client identification: "Ügy:"
+    // The file name every list's "Exportálás" asks for.
+    TSaveDialog* SaveDialog1;
 
     // ---- Deposits area (TForm1Deposits*.cpp) ------------------------------------------
-    TSqlite3Query* letetlista_Query1; // deposit list
-    TSqlite3Query* letetlista_Query2; // total of every deposit's balance
-    TSqlite3Query* letetszuresQuery1; // deposit search
-    TSqlite3Query* letetszuresQuery2; // its total
-    TForm1DepositParts& Deposits() const { return *FDeposits; }
-
     // Rebuilds the deposit list from its options and reopens it with its footer total.
     void ReloadDepositList();
     // The side button and menu entry "Letét lista": the page to front, the list rebuilt.
@@ -199,26 +211,7 @@ public:
     // Refills the case combos, then the filter combos of the areas.
     void FillFilterCombos();
 
-    // ---- Clients area ---------------------------------------------------------------
-    TForm1ClientParts& Clients() const { return *FClients; }
-
-    // ---- Registry area (TForm1Registry*.cpp) ------------------------------------------
-    TMenuItem* Beerkezoiktatas1;
-    TMenuItem* Kimenoiktatas1;
-    TComboBox* ComboBox1;                  // incoming: partner
-    TComboBox* ComboBox2;                  // incoming: case
-    TComboBox* ComboBox3;                  // outgoing: partner
-    TComboBox* ComboBox4;                  // outgoing: case
-    TSqlite3Table* iktatasbeallitasTable1; // ikt_mt
-    TSqlite3Table* iktatasbeallitasTable2; // ikt_mod
-    TSqlite3Table* iktatasbeallitasTable3; // ikt_partner
-    TForm1RegistryParts& Registry() const { return *FRegistry; }
-
     // ---- Documents area (TForm1Documents.cpp) ------------------------------------------
-    TSqlite3Query* dokulistquery;
-    TComboBox* ComboBox7; // "Ügy:"
-    TForm1DocumentParts& Documents() const { return *FDocuments; }
-
     // "Lekérdezés": the entries with a file that pass the filter.
     void RunDocumentList();
     // Reruns the list's last statement (nothing before the first run).
@@ -235,10 +228,6 @@ public:
     void Dokumentumbeallitas1Click(TObject* Sender);
 
     // ---- Client identification area (TForm1Jub.cpp) ------------------------------------
-    TSqlite3Query* jubQuery;
-    TComboBox* ComboBox20; // "Ügy:"
-    TForm1JubParts& Jub() const { return *FJub; }
-
     // "Lekérdezés": the queries that pass the filter strip.
     void RunJubList();
     // Reruns the list's last statement on the same row (nothing before the first run).
@@ -346,7 +335,6 @@ public:
 
     // Print commands ("Nyomtatás" at the right of each list page's title strip, beside
     // "Exportálás"); each prints only a list that holds what it should print.
-    TForm1PrintParts& PrintCommands() const { return *FPrintCommands; }
     void gxExtSpeedButton45Click(TObject* Sender);
     void letetlistaPrintClick(TObject* Sender);
     void letetkeresPrintClick(TObject* Sender);
@@ -393,14 +381,14 @@ private:
     // Closes and opens again with the current statement.
     static void Reopen(TSqlite3Query* Query);
 
-    app::FormPart<TForm1JubParts> FJub;
-    app::FormPart<TForm1PrintParts> FPrintCommands;
     app::FormPart<TForm1CaseParts> FCases;
-    app::FormPart<TForm1RegistryParts> FRegistry;
     app::FormPart<TForm1ClientParts> FClients;
-    app::FormPart<TForm1DepositParts> FDeposits;
     app::FormPart<TForm1PartnerParts> FPartners;
+    app::FormPart<TForm1DepositParts> FDeposits;
     app::FormPart<TForm1DocumentParts> FDocuments;
+    app::FormPart<TForm1JubParts> FJub;
+    app::FormPart<TForm1RegistryParts> FRegistry;
+    app::FormPart<TForm1PrintParts> FPrintCommands;
     app::OfficeSettings FSettings;
     String FUserName;
     String FProductName;
