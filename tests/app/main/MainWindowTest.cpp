@@ -2,6 +2,9 @@
 // commands that bring the work areas to the front, and the cases area's lists.
 #include "app/main/ArtImage.h"
 #include "app/cases/TForm1CaseParts.h"
+#include "app/clients/TForm1ClientParts.h"
+#include "app/deposits/TForm1DepositParts.h"
+#include "app/documents/TForm1DocumentParts.h"
 #include "app/main/TForm1.h"
 #include "controls/TgxExtSpeedButton.h"
 #include "platform/core/TStrings.h"
@@ -9,9 +12,12 @@
 #include "platform/os/SystemInfo.h"
 #include "platform/ui/DialogHook.h"
 #include "platform/ui/TApplication.h"
+#include "platform/core/DateTime.h"
 #include "platform/ui/TCheckBox.h"
+#include "platform/ui/TDateTimePicker.h"
 #include "platform/ui/TEdit.h"
 #include "platform/ui/TLabel.h"
+#include "platform/ui/TMemo.h"
 #include "platform/ui/TMenuItem.h"
 #include "platform/ui/TPanel.h"
 #include "platform/ui/TRadioButton.h"
@@ -173,6 +179,33 @@ TEST_F(MainWindow, CaseNavigationButtons) {
     EXPECT_EQ(Front(f.ugycontainer), f.ugylistacontainer);
     ASSERT_TRUE(f.Query4->Active());
     EXPECT_EQ(f.Query4->RecordCount(), 1);
+}
+
+// Showing the window resets what each area keeps between shows: the client panels'
+// memos and birth date, the document filter's dates, the deposit settings' notes.
+TEST_F(MainWindow, ShowResetsEveryAreasBoxes) {
+    TForm1& f = Create();
+    TForm1ClientParts& c = f.Clients();
+    TForm1DocumentParts& d = f.Documents();
+    TForm1DepositParts& letet = f.Deposits();
+    const TDateTime old = EncodeDate(2001, 2, 3);
+    for (TMemo* memo :
+         {c.Edit4, c.Edit9, c.Edit12, c.Edit15, letet.letetbeallitas_Memo1, letet.letetbeallitas_Memo2})
+        memo->SetText("régi");
+    c.DateTimePicker1->SetDate(old);
+    for (TDateTimePicker* picker : {d.DateTimePicker2, d.DateTimePicker3}) {
+        picker->SetDate(old);
+        picker->SetChecked(true);
+    }
+    f.FormShow(&f);
+    for (TMemo* memo :
+         {c.Edit4, c.Edit9, c.Edit12, c.Edit15, letet.letetbeallitas_Memo1, letet.letetbeallitas_Memo2})
+        EXPECT_EQ(memo->Text(), "") << memo->Name();
+    EXPECT_EQ(c.DateTimePicker1->Date(), Date());
+    for (TDateTimePicker* picker : {d.DateTimePicker2, d.DateTimePicker3}) {
+        EXPECT_EQ(picker->Date(), Date()) << picker->Name();
+        EXPECT_FALSE(picker->Checked()) << picker->Name();
+    }
 }
 
 TEST_F(MainWindow, NavigationHeadingsFitAboveTheirButtons) {
