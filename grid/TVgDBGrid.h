@@ -170,6 +170,8 @@ public:
     // Save and restore the column layout under RegistryKey / RegistrySection.
     void SaveLayoutClick();
     void RestoreLayoutClick();
+    // The standard context menu's mark in the corner cell: a triangle this wide and high.
+    static constexpr Integer PopupMarkSize = 7;
     // The standard context menu: 25 entries, items 15-19 under item 14.
     TPopupMenu* StandardPopup() const { return FPopup.get(); }
     TMenuItem* StandardPopupItem(Integer Index) const { return FPopupItems.at(std::size_t(Index)); }
@@ -183,6 +185,11 @@ public:
     void GotoSelection(Integer Index);
 
     // Filter bar.
+    // The strip at the foot of every title cell that holds a column's filter value; its top
+    // line separates it from the caption. The title row grows by its height.
+    static constexpr Integer FilterStripHeight = 19;
+    // The strip of a title cell: where it is drawn and where the filter box opens over it.
+    static TRect FilterStripRect(const TRect& TitleCell);
     // Installs or removes the record test (with eoFilterAutoApply) and fires OnFilterChanged.
     void ApplyFilter();
     // Empties every column's filter value, hides the box and applies.

@@ -86,13 +86,13 @@ void TVgDBGrid::DrawCell(Integer ACol, Integer ARow, const TRect& ARect, TGridDr
     if (DefaultDrawing()) {
         if (titleRow && indicator) {
             if (FExOptions.Contains(eoStandardPopup)) {
-                Integer dx = (ARect.Width() - 7) / 2, dy = (ARect.Height() - 7) / 2;
+                Integer dx = (ARect.Width() - PopupMarkSize) / 2, dy = (ARect.Height() - PopupMarkSize) / 2;
                 C->Brush()->SetStyle(bsSolid);
                 C->Brush()->SetColor(clBlack);
                 C->Pen()->SetColor(clBlack);
                 C->Polygon({Point(ARect.Left + dx, ARect.Top + dy),
-                            Point(ARect.Left + dx + 7, ARect.Top + dy),
-                            Point(ARect.Left + dx + 3, ARect.Bottom - dy)});
+                            Point(ARect.Left + dx + PopupMarkSize, ARect.Top + dy),
+                            Point(ARect.Left + dx + PopupMarkSize / 2, ARect.Bottom - dy)});
             }
         } else if (column && AState.Contains(gdFixed)) {
             if (titleRow)
@@ -198,7 +198,7 @@ void TVgDBGrid::DrawCell(Integer ACol, Integer ARow, const TRect& ARect, TGridDr
 
     // 8. Filter strip.
     if (FExOptions.Contains(eoShowFilterBar) && titleRow && column) {
-        TRect strip = Rect(ARect.Left, ARect.Bottom - 19, ARect.Right, ARect.Bottom);
+        const TRect strip = FilterStripRect(ARect);
         C->Brush()->SetStyle(bsSolid);
         C->Brush()->SetColor(FGridStyle->FilterColor());
         C->FillRect(strip);
@@ -341,7 +341,7 @@ void TVgDBGrid::DrawTitleCell(Integer, TRect Rect, TColumn* Column, TGridDrawSta
                       Column->Title()->Alignment(), text, 2);
     if (!sorted) return;
     Integer w = sortWidth;
-    Integer dy = (Rect.Height() - w - (FExOptions.Contains(eoShowFilterBar) ? 19 : 0)) / 2;
+    Integer dy = (Rect.Height() - w - (FExOptions.Contains(eoShowFilterBar) ? FilterStripHeight : 0)) / 2;
     TRect box = Bounds(Rect.Right - 4 - w, Rect.Top + dy, w, w);
     C->Brush()->SetStyle(bsSolid);
     C->Brush()->SetColor(Column->Title()->Color());

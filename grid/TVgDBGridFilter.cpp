@@ -14,11 +14,9 @@
 
 #include <algorithm>
 
-namespace {
-
-constexpr Integer FilterStripHeight = 19;
-
-} // namespace
+TRect TVgDBGrid::FilterStripRect(const TRect& TitleCell) {
+    return Rect(TitleCell.Left, TitleCell.Bottom - FilterStripHeight, TitleCell.Right, TitleCell.Bottom);
+}
 
 void TVgDBGrid::CreateFilterCombo() {
     FFilterCombo = std::make_unique<TFilterComboBox>(nullptr);
@@ -44,7 +42,7 @@ void TVgDBGrid::OpenFilterCombo(Integer ACol, Integer ARow) {
     TColumn* column = ColumnAt(ACol);
     if (!column) return;
     auto* vgColumn = dynamic_cast<TVgDBColumn*>(column);
-    TRect cell = CellRect(ACol, ARow);
+    const TRect strip = FilterStripRect(CellRect(ACol, ARow));
     TFilterComboBox* combo = FFilterCombo.get();
     combo->SetColumn(column);
     combo->SetColor(FGridStyle->FilterColor());
@@ -59,12 +57,12 @@ void TVgDBGrid::OpenFilterCombo(Integer ACol, Integer ARow) {
         combo->Items()->Insert(0, "");
         combo->SetSorted(true);
         combo->SetItemIndex(combo->Items()->IndexOf(value));
-        combo->SetBounds(cell.Left, cell.Bottom - FilterStripHeight, cell.Width() + 3, FilterStripHeight);
+        combo->SetBounds(strip.Left, strip.Top, strip.Width() + 3, strip.Height());
     } else {
         combo->Items()->Clear();
         combo->SetStyle(csSimple);
         combo->SetText(value);
-        combo->SetBounds(cell.Left, cell.Bottom - FilterStripHeight, cell.Width(), FilterStripHeight);
+        combo->SetBounds(strip.Left, strip.Top, strip.Width(), strip.Height());
     }
     TField* field = column->Field();
     bool show = field && field->FieldKind() == fkData && (!vgColumn || vgColumn->Filterable());
@@ -150,6 +148,6 @@ void TVgDBGrid::ClearFilter() {
 
 void TVgDBGrid::FocusFilterBar() {
     if (!FExOptions.Contains(eoShowFilterBar)) return;
-    TRect r = CellRect(DataToRawColumn(SelectedIndex()), 0);
-    if (r.Left != r.Right) MouseDown(mbLeft, TShiftState{}, r.Left + 5, r.Bottom - FilterStripHeight + 5);
+    const TRect strip = FilterStripRect(CellRect(DataToRawColumn(SelectedIndex()), 0));
+    if (strip.Left != strip.Right) MouseDown(mbLeft, TShiftState{}, strip.Left + 5, strip.Top + 5);
 }

@@ -267,8 +267,8 @@ void TVgDBGrid::MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Int
         }
     }
     if (FExOptions.Contains(eoShowFilterBar) && titleRow && dataCol >= 0) {
-        TRect r = CellRect(cell.X, cell.Y);
-        if (Y > r.Bottom - 19) {
+        // The strip's top line is the separator: a press there still belongs to the caption.
+        if (Y > FilterStripRect(CellRect(cell.X, cell.Y)).Top) {
             OpenFilterCombo(cell.X, cell.Y);
             return;
         }

@@ -113,7 +113,7 @@ void TVgDBGrid::SetTitlesHeight() {
     if (FExOptions.Contains(eoTitleButtons)) h += 2;
     if (FExOptions.Contains(eoDrawBands) && FBands->Count() > 0 && !FExOptions.Contains(eoBandsOverTitles))
         h += DefaultRowHeight();
-    if (FExOptions.Contains(eoShowFilterBar)) h += 19;
+    if (FExOptions.Contains(eoShowFilterBar)) h += FilterStripHeight;
     SetRowHeights(0, h + 2);
 }
 

@@ -1,5 +1,6 @@
 #include "tests/grid/GridFixture.h"
 
+#include "grid/TFilterComboBox.h"
 #include "grid/TVgBlobEditor.h"
 #include "grid/TVgDBColumnKinds.h"
 #include "platform/ui/InputSimulation.h"
@@ -15,6 +16,8 @@
 #include "platform/ui/InputSimulation.h"
 #include "platform/ui/TInplaceEdit.h"
 #include "platform/ui/VirtualKeys.h"
+
+#include <cstdio>
 
 using namespace gridtest;
 
@@ -384,6 +387,37 @@ TEST_F(InputTest, TitleClickOnAnUnfilterableColumnIsIgnoredWithTheFilterBar) {
     Grid->MouseDown(mbLeft, {}, r.Left + 5, r.Top + 3);
     Grid->MouseUp(mbLeft, {}, r.Left + 5, r.Top + 3);
     EXPECT_EQ(clicks, 0);
+}
+
+TEST_F(InputTest, TheFilterBoxOpensOnTheStripAsDrawn) {
+    // Drawing and the press test each place the strip; they agree to the pixel row.
+    Grid->SetExOptions(Grid->ExOptions() + TExOptions{eoShowFilterBar});
+    Paint();
+    const TRect cell = Grid->CellRect(2, 0);
+    TRect strip;
+    for (const String& l : Lines({"FillRect ", " brush clInfoBk"})) {
+        TRect r;
+        if (std::sscanf(l.c_str(), "FillRect %d,%d,%d,%d", &r.Left, &r.Top, &r.Right, &r.Bottom) == 4 &&
+            r.Left == cell.Left)
+            strip = r;
+    }
+    ASSERT_EQ(strip.Bottom, cell.Bottom);
+    ASSERT_EQ(strip.Right, cell.Right);
+    ASSERT_GT(strip.Top, cell.Top);
+    std::vector<Integer> opening;
+    for (Integer y = cell.Top; y < cell.Bottom; ++y) {
+        Grid->FilterCombo()->SetVisible(false);
+        Grid->MouseDown(mbLeft, {}, cell.Left + 5, y);
+        Grid->MouseUp(mbLeft, {}, cell.Left + 5, y);
+        if (Grid->FilterComboVisible()) opening.push_back(y);
+    }
+    // The strip's top line is the separator, which a press takes for the caption.
+    ASSERT_FALSE(opening.empty());
+    EXPECT_EQ(opening.front(), strip.Top + 1);
+    EXPECT_EQ(opening.back(), strip.Bottom - 1);
+    EXPECT_EQ(Integer(opening.size()), strip.Height() - 1);
+    EXPECT_EQ(Grid->FilterCombo()->Top(), strip.Top); // the box covers the strip
+    EXPECT_EQ(Grid->FilterCombo()->Height(), strip.Height());
 }
 
 TEST_F(InputTest, CellClickFires) {
