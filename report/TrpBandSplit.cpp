@@ -1,6 +1,7 @@
 // A band that may split across pages: its stretchable objects continue on
 // the following pages, the objects below them move down by what they grew.
 // Where each object goes is BandSplitPlanner's; this draws it there.
+#include "platform/core/ScopeExit.h"
 #include "report/BandSplitPlanner.h"
 #include "report/TrpBand.h"
 #include "report/TrpPage.h"
@@ -24,6 +25,13 @@ void TrpBand::DrawPageBreak() {
         return;
     }
 
+    const core::ScopeExit restore([&] {
+        for (std::size_t k = 0; k < n; ++k) {
+            Objects[k]->Top = tops[k];
+            Objects[k]->Height = heights[k];
+            if (auto* s = dynamic_cast<TrpStretcheable*>(Objects[k])) s->DrawMode = drAll;
+        }
+    });
     for (TrpView* v : Objects)
         if (auto* s = dynamic_cast<TrpStretcheable*>(v)) {
             s->ActualHeight = 0;
@@ -49,13 +57,14 @@ void TrpBand::DrawPageBreak() {
     };
     auto draw = [this](const report::SplitPlacement& p) {
         TrpView* v = Objects[p.Box];
-        const Integer top = v->Top, height = v->Height;
+        const core::ScopeExit back([v, top = v->Top, height = v->Height] {
+            v->Top = top;
+            v->Height = height;
+        });
         v->Top = p.Top;
         v->Height = p.Height;
         if (p.Part) static_cast<TrpStretcheable*>(v)->DrawMode = drPart;
         DrawObject(v);
-        v->Top = top;
-        v->Height = height;
     };
 
     report::BandSplitPlanner planner(std::move(boxes));
@@ -70,10 +79,5 @@ void TrpBand::DrawPageBreak() {
         y = page->CurY;
     }
     maxdy = lowest;
-    for (std::size_t k = 0; k < n; ++k) {
-        Objects[k]->Top = tops[k];
-        Objects[k]->Height = heights[k];
-        if (auto* s = dynamic_cast<TrpStretcheable*>(Objects[k])) s->DrawMode = drAll;
-    }
     page->CurY += maxdy;
 }
