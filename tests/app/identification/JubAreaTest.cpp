@@ -320,8 +320,7 @@ TEST_F(JubArea, DoubleClickOnTheFileCellOpensTheAnswer) {
     f.Jub().VgDBGrid16->OnDblClick(f.Jub().VgDBGrid16);
     f.Jub().VgDBGrid16->SetSelectedIndex(5);
     f.Jub().VgDBGrid16->OnDblClick(f.Jub().VgDBGrid16);
-    for (int i = 0; i < 200 && !std::filesystem::exists(log); ++i)
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    ASSERT_TRUE(WaitForStubLog(log));
     EXPECT_EQ(ReadFileBytes(log).substr(0, answer.size() + 1), answer + "\n");
     q.Next();
     f.Jub().VgDBGrid16->OnDblClick(f.Jub().VgDBGrid16);

@@ -205,8 +205,7 @@ TEST_F(PartnersArea, WebAndMailButtonsHandTheAddressToTheOpener) {
     ScopedEnv stubLog("STUB_LOG", log);
     SetShellOpenWaitMs(3000);
     const auto opened = [&]() {
-        for (int i = 0; i < 300 && !std::filesystem::exists(log); ++i)
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        EXPECT_TRUE(WaitForStubLog(log));
         std::string text = ReadFileBytes(log);
         std::filesystem::remove(log);
         return text.substr(0, text.find('\n'));
