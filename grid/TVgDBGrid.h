@@ -306,8 +306,32 @@ private:
     void BuildStandardPopup();
     void CreateFilterCombo();
     void PopupStandardMenu(Integer X, Integer Y);
+    // A cell on its way to the canvas: where it is and what it shows.
+    struct DrawnCell {
+        Integer Col, Row;
+        TRect Rect;
+        TGridDrawState State;
+        TColumn* Column;
+        TVgDBColumn* VgColumn;
+        Integer DataCol, DataRow;
+        bool Indicator, TitleRow;
+    };
+    // The steps of DrawCell, in their order.
+    DrawnCell DescribeCell(Integer ACol, Integer ARow, const TRect& ARect, TGridDrawState AState) const;
+    void DrawFixedFrame(const DrawnCell& Cell);
+    void DrawFixedBody(const DrawnCell& Cell);
+    void DrawPopupMark(const TRect& Rect);
+    // Answers whether the column's kind drew the cell.
+    bool DrawKindCell(const DrawnCell& Cell);
+    void DrawCellBody(const DrawnCell& Cell);
+    void DrawTitleButton(const DrawnCell& Cell);
+    void DrawTitleButtonFace(const DrawnCell& Cell, const TRect& Face, bool Down);
+    void DrawFilterStrip(const DrawnCell& Cell);
     void DrawTitleCell(Integer ACol, TRect Rect, TColumn* Column, TGridDrawState State);
+    void DrawTitleBand(TVgDBColumn* Column);
+    void DrawSortMarker(const TRect& Rect, TVgDBColumn* Column, Integer Width);
     void DrawIndicatorCell(Integer ARow, const TRect& Rect);
+    void DrawRowNumber(Integer ARow, Integer DataRow, const TRect& Text);
     // A data cell the plain way: the link on its record, then DrawColumnCell.
     void DrawDataCell(Integer ACol, Integer ARow, const TRect& ARect, TGridDrawState AState);
     Integer CheckBoxMinimum() const;

@@ -1,5 +1,6 @@
-// How the data grid paints: background, cells in their fixed order of
-// steps, the footer strip.
+// How the data grid paints a cell: its steps in their fixed order, the
+// indicator column and what a data cell shows. The title row's own parts are
+// in TVgDBGridTitles.cpp.
 #include "grid/TVgDBGrid.h"
 
 #include "grid/VgGlyphs.h"
@@ -26,6 +27,7 @@
 namespace {
 
 constexpr Integer CheckBoxGlyphSize = 13;
+// Raised, and sunk for a selected title.
 constexpr Cardinal EdgeStyles[] = {BDR_RAISEDINNER, BDR_SUNKENINNER};
 
 // Sets the link's active record for the duration of one cell.
@@ -44,178 +46,118 @@ private:
     Integer FSaved;
 };
 
+// The indicator image of a current or selected row: 1 editing, 2 inserting;
+// browsing 0 current, 3 selected, 4 both.
+Integer IndicatorImage(TDataSetState State, bool Selected, bool Current) {
+    switch (State) {
+    case dsEdit:
+        return 1;
+    case dsInsert:
+        return 2;
+    case dsBrowse:
+        return Selected ? (Current ? 4 : 3) : 0;
+    default:
+        return 0;
+    }
+}
+
 } // namespace
 
 // ---- One cell ---------------------------------------------------------------
 
+TVgDBGrid::DrawnCell TVgDBGrid::DescribeCell(Integer ACol, Integer ARow, const TRect& ARect,
+                                             TGridDrawState AState) const {
+    DrawnCell c{ACol,  ARow, ARect, AState, nullptr, nullptr, ACol - IndicatorOffset(), ARow - TitleOffset(),
+                false, false};
+    if (c.DataCol >= 0 && c.DataCol < Columns()->Count()) c.Column = Columns()->Items(c.DataCol);
+    c.VgColumn = dynamic_cast<TVgDBColumn*>(c.Column);
+    c.Indicator = ACol == 0 && Options().Contains(dgIndicator);
+    c.TitleRow = ARow == 0 && Options().Contains(dgTitles);
+    return c;
+}
+
+// The steps run in this order, a later one painting over what an earlier one left.
 void TVgDBGrid::DrawCell(Integer ACol, Integer ARow, const TRect& ARect, TGridDrawState AState) {
+    const DrawnCell cell = DescribeCell(ACol, ARow, ARect, AState);
+    if (cell.Column) Canvas()->Font()->Assign(cell.Column->Font());
+    if (AState.Contains(gdFixed)) DrawFixedFrame(cell);
+    if (DefaultDrawing()) DrawFixedBody(cell);
+    if (OnDrawColumnTitle) OnDrawColumnTitle(this, ARect, ACol, cell.Column, AState);
+    if (!DrawKindCell(cell) && !cell.Indicator) DrawCellBody(cell);
+    if (cell.Indicator && cell.DataRow >= 0 && DataLink()->Active()) DrawIndicatorCell(ARow, ARect);
+    if (FExOptions.Contains(eoTitleButtons) && !FLoading && AState.Contains(gdFixed) && cell.TitleRow)
+        DrawTitleButton(cell);
+    if (FExOptions.Contains(eoShowFilterBar) && cell.TitleRow && cell.Column) DrawFilterStrip(cell);
+}
+
+void TVgDBGrid::DrawFixedFrame(const DrawnCell& Cell) {
     TCanvas* C = Canvas();
-    Integer dataCol = ACol - IndicatorOffset();
-    TColumn* column = dataCol >= 0 && dataCol < Columns()->Count() ? Columns()->Items(dataCol) : nullptr;
-    if (column) C->Font()->Assign(column->Font());
-    bool indicator = ACol == 0 && Options().Contains(dgIndicator);
-    bool titleRow = ARow == 0 && Options().Contains(dgTitles);
-    Integer dataRow = ARow - TitleOffset();
-    TRect rect = ARect;
-
-    // 1. Fixed-cell background.
-    if (AState.Contains(gdFixed)) {
-        Integer edge = 0;
-        if (indicator)
-            C->Brush()->SetColor(FixedColor());
-        else {
-            if (FExOptions.Contains(eoSelectedTitle) && SelectedIndex() == dataCol) edge = 1;
-            if (column) C->Brush()->SetColor(column->Title()->Color());
-        }
-        if (Options().Contains(dgColLines) && !FFlat) InflateRect(rect, -1, -1);
-        if (!indicator && FGridStyle->Title()->Direction() != fdNone)
-            FGridStyle->Title()->Draw(C, rect);
-        else
-            C->FillRect(rect);
-        TRect e = ARect;
-        if (FFlat)
-            DrawEdge(C, e, EdgeStyles[edge], BF_FLAT | BF_RECT);
-        else {
-            DrawEdge(C, e, EdgeStyles[edge], BF_LEFT | BF_BOTTOM);
-            DrawEdge(C, e, EdgeStyles[edge], BF_TOP | BF_RIGHT);
-        }
-        rect = ARect;
-    }
-
-    // 2. Default body of fixed cells; data cells are drawn once, in step 5.
-    if (DefaultDrawing()) {
-        if (titleRow && indicator) {
-            if (FExOptions.Contains(eoStandardPopup)) {
-                Integer dx = (ARect.Width() - PopupMarkSize) / 2, dy = (ARect.Height() - PopupMarkSize) / 2;
-                C->Brush()->SetStyle(bsSolid);
-                C->Brush()->SetColor(clBlack);
-                C->Pen()->SetColor(clBlack);
-                C->Polygon({Point(ARect.Left + dx, ARect.Top + dy),
-                            Point(ARect.Left + dx + PopupMarkSize, ARect.Top + dy),
-                            Point(ARect.Left + dx + PopupMarkSize / 2, ARect.Bottom - dy)});
-            }
-        } else if (column && AState.Contains(gdFixed)) {
-            if (titleRow)
-                DrawTitleCell(ACol, ARect, column, AState);
-            else {
-                TGridDrawState s = AState;
-                if (FExOptions.Contains(eoFixedLikeColumn) && ACol > 0 && ACol <= FFixedCols)
-                    s.Exclude(gdFixed);
-                DefDrawCell(ACol, ARow, ARect, s);
-            }
-        }
-    }
-
-    // 3. Title event for every cell.
-    if (OnDrawColumnTitle) OnDrawColumnTitle(this, ARect, ACol, column, AState);
-
-    bool done = false;
-    bool dataCell = !titleRow && dataRow >= 0 && !indicator;
-    // 4. Column kinds draw their own cells.
-    auto* vgColumn = dynamic_cast<TVgDBColumn*>(column);
-    if (DefaultDrawing() && DataLink()->Active() && vgColumn && vgColumn->DrawsItself() &&
-        vgColumn->Field() && dataCell && dataRow < DataLink()->RecordCount()) {
-        ActiveRecordScope scope(DataLink(), dataRow);
-        TColor color;
-        if (FFixedCols > 0 && ACol <= FFixedCols)
-            color = FixedColor();
-        else {
-            bool highlighted = HighlightCell(ACol, ARow, "", AState);
-            color = highlighted ? clHighlight : column->Color();
-            GetCellProps(ACol, vgColumn->Field(), C->Font(), color, highlighted);
-        }
-        vgColumn->DrawItem(C, ARect, vgColumn->Field()->Value(), color, AState, done);
-    }
-
-    // 5. Everything a kind did not draw.
-    if (!done && !indicator) {
-        if (AState.Contains(gdFixed)) {
-            if (OnDrawColumnCell && column && !titleRow && DataLink()->Active() && dataRow >= 0 &&
-                dataRow < DataLink()->RecordCount()) {
-                ActiveRecordScope scope(DataLink(), dataRow);
-                OnDrawColumnCell(this, ARect, dataCol, column, AState);
-            }
-        } else if (FGridStyle->Background()->Empty() && FGridStyle->Wallpaper()->Direction() == fdNone &&
-                   (!column || ColumnEllipsis(column) == teNone))
-            DrawDataCell(ACol, ARow, ARect, AState);
-        else
-            DefDrawCell(ACol, ARow, ARect, AState);
-    }
-
-    // 6. Indicator column of a data row.
-    if (indicator && dataRow >= 0 && DataLink()->Active()) DrawIndicatorCell(ARow, ARect);
-
-    // 7. Title buttons.
-    if (FExOptions.Contains(eoTitleButtons) && !FLoading && AState.Contains(gdFixed) && titleRow) {
-        TColor savedPen = C->Pen()->Color();
-        bool down = ACol == FPressedCol && FPressed;
-        TRect r = ARect;
-        C->Pen()->SetColor(clWindowFrame);
-        if (!Options().Contains(dgColLines)) {
-            C->MoveTo(r.Right - 1, r.Top);
-            C->LineTo(r.Right - 1, r.Bottom);
-            --r.Right;
-        }
-        if (!Options().Contains(dgRowLines)) {
-            C->MoveTo(r.Left, r.Bottom - 1);
-            C->LineTo(r.Right, r.Bottom - 1);
-            --r.Bottom;
-        }
-        TColumn* btnColumn =
-            DataLink()->Active() && dataCol >= 0 && dataCol < Columns()->Count() ? column : nullptr;
-        TRect e = r;
-        if (FFlat)
-            DrawEdge(C, e, EdgeStyles[down ? 1 : 0], BF_FLAT | BF_RECT);
-        else {
-            DrawEdge(C, e, EdgeStyles[down ? 1 : 0], BF_BOTTOMRIGHT);
-            DrawEdge(C, e, EdgeStyles[down ? 1 : 0], BF_TOPLEFT);
-        }
-        InflateRect(r, -1, -1);
-        if (down) {
-            ++r.Left;
-            ++r.Top;
-        }
-        C->Font()->Assign(TitleFont());
-        C->Brush()->SetStyle(bsSolid);
+    Integer edge = 0;
+    if (Cell.Indicator)
         C->Brush()->SetColor(FixedColor());
-        if (btnColumn) {
-            C->Font()->Assign(btnColumn->Title()->Font());
-            C->Brush()->SetColor(btnColumn->Title()->Color());
-            if (btnColumn->Field() && OnGetBtnParams) {
-                TColor bg = C->Brush()->Color();
-                OnGetBtnParams(this, btnColumn->Field(), C->Font(), bg, down);
-                C->Brush()->SetColor(bg);
-            }
-        }
-        C->FillRect(r);
-        if (DataLink()->Active()) {
-            if (btnColumn)
-                WriteCellText(C, r, 2, false, FExOptions.Contains(eoTitleWordWrap), teNone,
-                              btnColumn->Title()->Alignment(), btnColumn->Title()->Caption(), 2);
-        }
-        C->Pen()->SetColor(savedPen);
+    else {
+        if (FExOptions.Contains(eoSelectedTitle) && SelectedIndex() == Cell.DataCol) edge = 1;
+        if (Cell.Column) C->Brush()->SetColor(Cell.Column->Title()->Color());
     }
+    TRect fill = Cell.Rect;
+    if (Options().Contains(dgColLines) && !FFlat) InflateRect(fill, -1, -1);
+    if (!Cell.Indicator && FGridStyle->Title()->Direction() != fdNone)
+        FGridStyle->Title()->Draw(C, fill);
+    else
+        C->FillRect(fill);
+    VgFrameCell(C, Cell.Rect, EdgeStyles[edge], FFlat, BF_LEFT | BF_BOTTOM, BF_TOP | BF_RIGHT);
+}
 
-    // 8. Filter strip.
-    if (FExOptions.Contains(eoShowFilterBar) && titleRow && column) {
-        const TRect strip = FilterStripRect(ARect);
-        C->Brush()->SetStyle(bsSolid);
-        C->Brush()->SetColor(FGridStyle->FilterColor());
-        C->FillRect(strip);
-        if (vgColumn && !vgColumn->Filterable()) {
-            C->Pen()->SetColor(clWindowFrame);
-            C->MoveTo(strip.Left, strip.Top + 1);
-            C->LineTo(strip.Right, strip.Bottom);
-            C->MoveTo(strip.Left, strip.Bottom);
-            C->LineTo(strip.Right, strip.Top + 1);
-        } else if (vgColumn) {
-            C->Font()->Assign(column->Title()->Font());
-            C->TextRect(strip, strip.Left + 1, strip.Top + 1, vgColumn->FilterValue());
+// Fixed cells only; data cells are drawn once, by DrawKindCell or DrawCellBody.
+void TVgDBGrid::DrawFixedBody(const DrawnCell& Cell) {
+    if (Cell.TitleRow && Cell.Indicator) {
+        if (FExOptions.Contains(eoStandardPopup)) DrawPopupMark(Cell.Rect);
+    } else if (Cell.Column && Cell.State.Contains(gdFixed)) {
+        if (Cell.TitleRow)
+            DrawTitleCell(Cell.Col, Cell.Rect, Cell.Column, Cell.State);
+        else {
+            TGridDrawState s = Cell.State;
+            if (FExOptions.Contains(eoFixedLikeColumn) && Cell.Col > 0 && Cell.Col <= FFixedCols)
+                s.Exclude(gdFixed);
+            DefDrawCell(Cell.Col, Cell.Row, Cell.Rect, s);
         }
-        C->Pen()->SetColor(clGray);
-        C->MoveTo(strip.Left, strip.Top);
-        C->LineTo(strip.Right, strip.Top);
     }
+}
+
+bool TVgDBGrid::DrawKindCell(const DrawnCell& Cell) {
+    TVgDBColumn* column = Cell.VgColumn;
+    const bool dataCell = !Cell.TitleRow && Cell.DataRow >= 0 && !Cell.Indicator;
+    if (!DefaultDrawing() || !DataLink()->Active() || !column || !column->DrawsItself() || !column->Field() ||
+        !dataCell || Cell.DataRow >= DataLink()->RecordCount())
+        return false;
+    TCanvas* C = Canvas();
+    ActiveRecordScope scope(DataLink(), Cell.DataRow);
+    TColor color;
+    if (FFixedCols > 0 && Cell.Col <= FFixedCols)
+        color = FixedColor();
+    else {
+        bool highlighted = HighlightCell(Cell.Col, Cell.Row, "", Cell.State);
+        color = highlighted ? clHighlight : column->Color();
+        GetCellProps(Cell.Col, column->Field(), C->Font(), color, highlighted);
+    }
+    bool done = false;
+    column->DrawItem(C, Cell.Rect, column->Field()->Value(), color, Cell.State, done);
+    return done;
+}
+
+// Everything a column kind did not draw itself.
+void TVgDBGrid::DrawCellBody(const DrawnCell& Cell) {
+    if (Cell.State.Contains(gdFixed)) {
+        if (OnDrawColumnCell && Cell.Column && !Cell.TitleRow && DataLink()->Active() && Cell.DataRow >= 0 &&
+            Cell.DataRow < DataLink()->RecordCount()) {
+            ActiveRecordScope scope(DataLink(), Cell.DataRow);
+            OnDrawColumnCell(this, Cell.Rect, Cell.DataCol, Cell.Column, Cell.State);
+        }
+    } else if (FGridStyle->Background()->Empty() && FGridStyle->Wallpaper()->Direction() == fdNone &&
+               (!Cell.Column || ColumnEllipsis(Cell.Column) == teNone))
+        DrawDataCell(Cell.Col, Cell.Row, Cell.Rect, Cell.State);
+    else
+        DefDrawCell(Cell.Col, Cell.Row, Cell.Rect, Cell.State);
 }
 
 void TVgDBGrid::DrawDataCell(Integer ACol, Integer ARow, const TRect& ARect, TGridDrawState AState) {
@@ -256,107 +198,32 @@ void TVgDBGrid::DrawIndicatorCell(Integer ARow, const TRect& ARect) {
         TRect t = r;
         t.Right -= 3 * m + images->Width();
         if (FExOptions.Contains(eoCheckBoxSelect)) t.Right -= CheckBoxGlyphSize;
-        Integer recNo = DataSet()->RecNo();
-        // RecNo is the current record's: the row's own is that plus its distance.
-        Integer number = recNo != -1 ? recNo + ARow - Row() : dataRow + 1;
-        C->Font()->Assign(Font());
-        C->Brush()->SetStyle(bsClear);
-        DrawText(C, std::to_string(number), -1, t, DT_RIGHT | DT_EXPANDTABS);
-        C->Brush()->SetStyle(bsSolid);
+        DrawRowNumber(ARow, dataRow, t);
     }
     bool current = dataRow == scope.Saved();
     if (current || rowSelected) {
-        Integer index = 0;
-        switch (DataSet()->State()) {
-        case dsEdit:
-            index = 1;
-            break;
-        case dsInsert:
-            index = 2;
-            break;
-        case dsBrowse:
-            index = rowSelected ? (current ? 4 : 3) : 0;
-            break;
-        default:
-            index = 0;
-            break;
-        }
         images->SetBkColor(FixedColor());
         Integer x = ARect.Right - images->Width() - m;
         Integer y = (ARect.Top + ARect.Bottom - images->Height()) / 2;
-        images->Draw(C, x, y, index, true);
+        images->Draw(C, x, y, IndicatorImage(DataSet()->State(), rowSelected, current), true);
     }
     if (glyph && !glyph->Empty()) {
-        Integer right;
-        if (glyph->Width() < r.Width())
-            right = r.Left + m + glyph->Width();
-        else if (FExOptions.Contains(eoCheckBoxSelect))
-            right = r.Right - CheckBoxGlyphSize - m;
-        else
-            right = r.Right - images->Width() - m;
+        Integer right = glyph->Width() < r.Width()              ? r.Left + m + glyph->Width()
+                        : FExOptions.Contains(eoCheckBoxSelect) ? r.Right - CheckBoxGlyphSize - m
+                                                                : r.Right - images->Width() - m;
         C->StretchDraw(Rect(r.Left + m, r.Top + m, right, r.Bottom - m), glyph.get());
     }
 }
 
-void TVgDBGrid::DrawTitleCell(Integer, TRect Rect, TColumn* Column, TGridDrawState) {
+void TVgDBGrid::DrawRowNumber(Integer ARow, Integer DataRow, const TRect& Text) {
     TCanvas* C = Canvas();
-    auto* vgColumn = dynamic_cast<TVgDBColumn*>(Column);
-    // 1. The band above the caption.
-    if (FExOptions.Contains(eoDrawBands) && vgColumn && vgColumn->BandIndex() >= 0 &&
-        vgColumn->BandIndex() < FBands->Count()) {
-        TRect band = GetBandRect(Column->Index());
-        band.Bottom = band.Top + DefaultRowHeight();
-        C->Brush()->SetStyle(bsSolid);
-        C->Brush()->SetColor(Column->Title()->Color());
-        if (FGridStyle->Bands()->Direction() != fdNone)
-            FGridStyle->Bands()->Draw(C, band);
-        else
-            C->FillRect(band);
-        C->Font()->Assign(FBandsFont.get());
-        TRect inner = band;
-        InflateRect(inner, -1, -1);
-        WriteCellText(C, inner, 2, false, FExOptions.Contains(eoTitleWordWrap), teNone, taCenter,
-                      FBands->Strings(vgColumn->BandIndex()), 2);
-        ++band.Bottom;
-        if (FFlat)
-            DrawEdge(C, band, BDR_RAISEDINNER, BF_BOTTOM);
-        else {
-            DrawEdge(C, band, BDR_RAISEDINNER, BF_BOTTOMRIGHT);
-            DrawEdge(C, band, BDR_RAISEDINNER, BF_TOPLEFT);
-        }
-        Rect.Top += DefaultRowHeight() + 1;
-    }
-    // 2. Room for the sort marker.
-    Integer sortWidth = GetSortImageWidth();
-    bool sorted = vgColumn && vgColumn->SortType() != stNone;
-    TRect caption = Rect;
-    if (Rect.Width() > sortWidth && sorted) caption.Right -= sortWidth;
-    // 3. Caption, then the marker.
-    String text = Column->Title()->Caption();
-    if (text.empty()) return;
+    Integer recNo = DataSet()->RecNo();
+    // RecNo is the current record's: the row's own is that plus its distance.
+    Integer number = recNo != -1 ? recNo + ARow - Row() : DataRow + 1;
+    C->Font()->Assign(Font());
     C->Brush()->SetStyle(bsClear);
-    C->Font()->Assign(Column->Title()->Font());
-    if (!FExOptions.Contains(eoTitleButtons))
-        WriteCellText(C, caption, 2, false, FExOptions.Contains(eoTitleWordWrap), teNone,
-                      Column->Title()->Alignment(), text, 2);
-    if (!sorted) return;
-    Integer w = sortWidth;
-    Integer dy = (Rect.Height() - w - (FExOptions.Contains(eoShowFilterBar) ? FilterStripHeight : 0)) / 2;
-    TRect box = Bounds(Rect.Right - 4 - w, Rect.Top + dy, w, w);
-    C->Brush()->SetStyle(bsSolid);
-    C->Brush()->SetColor(Column->Title()->Color());
-    C->FillRect(box);
-    TBitmap* arrow = GetGridBitmap(vgColumn->SortType() == stAscending ? VG_ARROWASC : VG_ARROWDESC);
-    DrawBitmapTransparent(C, box.Left + (w - arrow->Width()) / 2, box.Top + (w - arrow->Height()) / 2, arrow,
-                          clSilver);
-    if (!vgColumn->SortCaption().empty()) {
-        C->Font()->SetName("Small Fonts");
-        C->Font()->SetSize(5);
-        C->Font()->SetStyle({});
-        C->Brush()->SetStyle(bsClear);
-        TRect t = ::Rect(Rect.Right - 4 - w, Rect.Top + dy, Rect.Right - 4, Rect.Bottom);
-        DrawText(C, vgColumn->SortCaption(), -1, t, DT_CENTER | DT_VCENTER | DT_EXPANDTABS | DT_NOPREFIX);
-    }
+    TRect t = Text;
+    DrawText(C, std::to_string(number), -1, t, DT_RIGHT | DT_EXPANDTABS);
     C->Brush()->SetStyle(bsSolid);
 }
 
@@ -591,8 +458,4 @@ TRect TVgDBGrid::CellRectForDraw(const TRect& Rect, Integer DataCol) const {
     }
     r.Right -= 2 * (GridLineWidth() + 1) + 1;
     return r;
-}
-
-Integer TVgDBGrid::GetSortImageWidth() const {
-    return std::max(GetGridBitmap(VG_ARROWASC)->Width(), GetGridBitmap(VG_ARROWDESC)->Width());
 }

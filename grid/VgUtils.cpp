@@ -1,5 +1,6 @@
 #include "grid/VgUtils.h"
 
+#include "platform/graphics/DrawEdge.h"
 #include "platform/graphics/DrawText.h"
 #include "platform/graphics/SystemMetrics.h"
 #include "platform/graphics/TBitmap.h"
@@ -129,4 +130,13 @@ void WriteCellText(TCanvas* Canvas, TRect Rect, Integer DX, bool RightToLeft, bo
     if (!IsRectEmpty(Rect))
         DrawTextClipped(Canvas, Text, Rect, TRect(Rect.Left, cell.Top, Rect.Right, cell.Bottom), flags);
     Canvas->Brush()->SetStyle(saved);
+}
+
+void VgFrameCell(TCanvas* Canvas, TRect Rect, Cardinal Style, bool Flat, Cardinal First, Cardinal Second) {
+    if (Flat)
+        DrawEdge(Canvas, Rect, Style, BF_FLAT | BF_RECT);
+    else {
+        DrawEdge(Canvas, Rect, Style, First);
+        DrawEdge(Canvas, Rect, Style, Second);
+    }
 }

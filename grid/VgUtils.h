@@ -28,6 +28,10 @@ void VgDrawGradient(TCanvas* Canvas, const TRect& Rect, TColor StartColor, TColo
 // clNone copies every pixel, clDefault takes the bottom-left pixel's colour.
 void DrawBitmapTransparent(TCanvas* Canvas, Integer X, Integer Y, TBitmap* Bitmap, TColor TransparentColor);
 
+// A raised or sunk frame round Rect: one flat line with Flat, else the two
+// halves of a 3-D edge, First then Second.
+void VgFrameCell(TCanvas* Canvas, TRect Rect, Cardinal Style, bool Flat, Cardinal First, Cardinal Second);
+
 // Writes Text into Rect less DX on the left and right and DY on the top and
 // bottom with the canvas font and a clear background; DT_VCENTER is asked
 // for, which (as ever) centres only single-line layouts.
