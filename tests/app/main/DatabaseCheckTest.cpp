@@ -111,6 +111,9 @@ void StartOn(const std::string& folder, const std::string& bytes) {
     std::fprintf(stderr, "messages:%s:end ends:%s untouched:%s\n", all.c_str(),
                  Application->Terminated() ? "yes" : "no", untouched ? "yes" : "no");
     std::fflush(stderr);
+    // The child leaves before its folder object goes out of scope, so it removes the folder itself.
+    std::error_code ignored;
+    std::filesystem::remove_all(folder, ignored);
     std::exit(0);
 }
 
