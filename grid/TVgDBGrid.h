@@ -60,9 +60,11 @@ enum TExOption {
 using TExOptions = TSet<TExOption>;
 
 namespace vg {
+enum class GridKeyCommand;
+struct GridKeyState;
 using TGetCellParamsEvent =
     std::function<void(TObject* Sender, TField* Field, TFont* AFont, TColor& Background, bool Highlight)>;
-}
+} // namespace vg
 using TCheckTitleBtnEvent = std::function<void(TObject* Sender, Integer ACol, TField* Field, bool& Enabled)>;
 using TGetParsedExpression =
     std::function<void(TObject* Sender, const String& Expression, String& Text, bool& Value)>;
@@ -342,6 +344,9 @@ private:
     void PriorRow(bool Shift);
     bool AtLastRecordNoInsert() const;
     void TabToNextColumn(bool Forward);
+    // What the keyboard's decisions look at, and the carrying out of what they decided.
+    vg::GridKeyState KeyState() const;
+    void RunGridKeyCommand(vg::GridKeyCommand Command, bool Extend);
     void SelectRange(const TBookmark& From, const TBookmark& To);
     void ChangeSelection();
     bool ClaimedByGrouping(TColumn* Column) const;

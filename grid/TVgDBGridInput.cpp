@@ -3,6 +3,7 @@
 
 #include "grid/TVgBlobEditor.h"
 #include "grid/TVgDBColumnKinds.h"
+#include "grid/VgGridKeys.h"
 #include "platform/core/ScopeExit.h"
 #include "platform/core/StrUtils.h"
 #include "platform/data/TBookmarkList.h"
@@ -115,106 +116,10 @@ void TVgDBGrid::KeyDown(Word& Key, TShiftState Shift) {
     Integer selectedBefore = FMultiSelect && OnChangeSelection ? SelectedRows()->Count() : -1;
     if (OnKeyDown) OnKeyDown(this, Key, Shift);
     if (Key == 0 || !DataLink()->Active()) return;
-    TDataSet* ds = DataSet();
-    bool ctrl = Shift.Contains(ssCtrl), shift = Shift.Contains(ssShift);
-    bool rowSelect = Options().Contains(dgRowSelect);
-    switch (Key) {
-    case VK_PRIOR:
-    case VK_NEXT:
-    case VK_END:
-    case VK_HOME:
-    case VK_UP:
-    case VK_DOWN:
-        Invalidate();
-        break;
-    default:
-        break;
-    }
-    if (ctrl) {
-        switch (Key) {
-        case VK_PRIOR:
-        case VK_NEXT:
-        case VK_END:
-        case VK_HOME:
-        case VK_UP:
-        case VK_DOWN:
-            ClearSelectionUnlessKept();
-            break;
-        case VK_LEFT:
-            if (FFixedCols > 0) {
-                SetSelectedIndex(FFixedCols);
-                Key = 0;
-            }
-            break;
-        case VK_DELETE:
-            Key = 0;
-            if (!FExOptions.Contains(eoDisableDelete) && !ReadOnly() && ds->CanModify()) DeleteClick();
-            break;
-        default:
-            break;
-        }
-    } else {
-        TColumn* selected = SelectedIndex() >= 0 && SelectedIndex() < Columns()->Count()
-                                ? Columns()->Items(SelectedIndex())
-                                : nullptr;
-        switch (Key) {
-        case VK_SPACE:
-            if (selected && ColumnIsCheckbox(selected)) {
-                CellClick(selected);
-                Key = 0;
-            }
-            break;
-        case VK_HOME:
-            if (FFixedCols > 0 && Columns()->Count() > 1 && !rowSelect) {
-                SetSelectedIndex(FFixedCols);
-                Key = 0;
-            }
-            break;
-        case VK_LEFT:
-            if (FFixedCols > 0 && !rowSelect && SelectedIndex() <= FFixedCols) Key = 0;
-            break;
-        case VK_DOWN:
-            NextRowOrAppend(shift);
-            // Moving off a new record drops it; a pending edit is kept for
-            // the dataset to post.
-            if (FExOptions.Contains(eoDisableInsert) && ds->Eof() && ds->State() == dsInsert) ds->Cancel();
-            Key = 0;
-            break;
-        case VK_INSERT:
-            if (FExOptions.Contains(eoDisableInsert)) Key = 0;
-            break;
-        default:
-            break;
-        }
-        if (Key != 0 && ds->State() == dsBrowse) {
-            if (Key == VK_RETURN && FExOptions.Contains(eoENTERlikeTAB)) {
-                if (SelectedIndex() < Columns()->Count() - 1)
-                    SetSelectedIndex(SelectedIndex() + 1);
-                else {
-                    if (!FExOptions.Contains(eoDisableInsert) && ds->CanModify() && !ReadOnly())
-                        AppendClick();
-                    SetSelectedIndex(FFixedCols);
-                }
-                Key = 0;
-            } else if (Key == VK_UP) {
-                PriorRow(shift);
-                Key = 0;
-            }
-        }
-        if (Key != 0) {
-            bool clears =
-                ((Key == VK_LEFT || Key == VK_RIGHT) && rowSelect) ||
-                ((Key == VK_END || Key == VK_HOME) && (Columns()->Count() == 1 || rowSelect)) ||
-                Key == VK_ESCAPE || Key == VK_PRIOR || Key == VK_NEXT ||
-                (Key == VK_INSERT && ds->CanModify() && !ReadOnly() && Options().Contains(dgEditing));
-            if (clears)
-                ClearSelectionUnlessKept();
-            else if (Key == VK_TAB && !Shift.Contains(ssAlt) && Options().Contains(dgTabs)) {
-                TabToNextColumn(!shift);
-                Key = 0;
-            }
-        }
-    }
+    const vg::GridKeyAction action = vg::GridKey(Key, Shift, KeyState());
+    if (action.Repaint) Invalidate();
+    if (action.Consumed) Key = 0;
+    RunGridKeyCommand(action.Command, Shift.Contains(ssShift));
     if (Key != 0) {
         // The platform's keys, without firing OnKeyDown a second time.
         TKeyEvent saved = OnKeyDown;
@@ -223,6 +128,65 @@ void TVgDBGrid::KeyDown(Word& Key, TShiftState Shift) {
         TCustomDBGrid::KeyDown(Key, Shift);
     }
     if (selectedBefore >= 0 && SelectedRows()->Count() != selectedBefore) OnChangeSelection(this);
+}
+
+vg::GridKeyState TVgDBGrid::KeyState() const {
+    vg::GridKeyState s;
+    s.RowSelect = Options().Contains(dgRowSelect);
+    s.Tabs = Options().Contains(dgTabs);
+    s.Editing = Options().Contains(dgEditing);
+    s.Modifiable = !ReadOnly() && DataSet()->CanModify();
+    s.Browsing = DataSet()->State() == dsBrowse;
+    s.EnterLikeTab = FExOptions.Contains(eoENTERlikeTAB);
+    s.InsertDisabled = FExOptions.Contains(eoDisableInsert);
+    s.DeleteDisabled = FExOptions.Contains(eoDisableDelete);
+    s.FixedCols = FFixedCols;
+    s.ColumnCount = Columns()->Count();
+    s.SelectedIndex = SelectedIndex();
+    s.CheckBoxColumn = s.SelectedIndex >= 0 && s.SelectedIndex < s.ColumnCount &&
+                       ColumnIsCheckbox(Columns()->Items(s.SelectedIndex));
+    return s;
+}
+
+void TVgDBGrid::RunGridKeyCommand(vg::GridKeyCommand Command, bool Extend) {
+    using C = vg::GridKeyCommand;
+    TDataSet* ds = DataSet();
+    switch (Command) {
+    case C::None:
+        break;
+    case C::ClearSelection:
+        ClearSelectionUnlessKept();
+        break;
+    case C::FirstScrollableColumn:
+        SetSelectedIndex(FFixedCols);
+        break;
+    case C::Delete:
+        DeleteClick();
+        break;
+    case C::ToggleCheckBox:
+        CellClick(Columns()->Items(SelectedIndex()));
+        break;
+    case C::NextRow:
+        NextRowOrAppend(Extend);
+        // Moving off a new record drops it; a pending edit is kept for the
+        // dataset to post.
+        if (FExOptions.Contains(eoDisableInsert) && ds->Eof() && ds->State() == dsInsert) ds->Cancel();
+        break;
+    case C::PriorRow:
+        PriorRow(Extend);
+        break;
+    case C::NextColumn:
+        SetSelectedIndex(SelectedIndex() + 1);
+        break;
+    case C::AppendRow:
+        AppendClick();
+        SetSelectedIndex(FFixedCols);
+        break;
+    case C::TabForward:
+    case C::TabBack:
+        TabToNextColumn(Command == C::TabForward);
+        break;
+    }
 }
 
 void TVgDBGrid::MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) {
