@@ -12,7 +12,6 @@
 #include "platform/core/TStrings.h"
 #include "platform/ui/TGridDataLink.h"
 #include "platform/ui/TInplaceEdit.h"
-#include "platform/ui/VirtualKeys.h"
 
 #include <algorithm>
 
@@ -507,101 +506,6 @@ void TCustomDBGrid::SetEditText(Integer ACol, Integer, const String& Value) {
     TField* f = c ? c->Field() : nullptr;
     if (!f || !CanEditModify()) return;
     if (f->Text() != Value) f->SetText(Value);
-}
-
-void TCustomDBGrid::KeyDown(Word& Key, TShiftState Shift) {
-    TWinControl::KeyDown(Key, Shift);
-    if (Key == 0 || !FDataLink->Active()) return;
-    TDataSet* ds = DataSet();
-    bool ctrl = Shift.Contains(ssCtrl);
-    Integer cols = Columns()->Count();
-    auto nextCol = [&](bool forward) {
-        Integer i = SelectedIndex();
-        Integer n = cols;
-        do {
-            i += forward ? 1 : -1;
-        } while (i >= 0 && i < n && !Columns()->Items(i)->Visible());
-        return i;
-    };
-    switch (Key) {
-    case VK_UP:
-        if (ds->State() == dsInsert && !ds->Modified() && ds->Eof())
-            ds->Cancel();
-        else
-            MoveBy(-1);
-        break;
-    case VK_DOWN:
-        if (ds->State() == dsInsert && !ds->Modified()) break;
-        if (MoveBy(1) == 0 && FOptions.Contains(dgEditing) && !FReadOnly && ds->CanModify()) ds->Append();
-        break;
-    case VK_PRIOR:
-        MoveBy(-std::max(1, VisibleRowCount()));
-        break;
-    case VK_NEXT:
-        MoveBy(std::max(1, VisibleRowCount()));
-        break;
-    case VK_HOME:
-        if (ctrl) {
-            UpdateText();
-            ds->First();
-        } else
-            SetSelectedIndex(0);
-        break;
-    case VK_END:
-        if (ctrl) {
-            UpdateText();
-            ds->Last();
-        } else
-            SetSelectedIndex(cols - 1);
-        break;
-    case VK_LEFT:
-        if (!FOptions.Contains(dgRowSelect) && nextCol(false) >= 0) SetSelectedIndex(nextCol(false));
-        break;
-    case VK_RIGHT:
-        if (!FOptions.Contains(dgRowSelect) && nextCol(true) < cols) SetSelectedIndex(nextCol(true));
-        break;
-    case VK_TAB:
-        if (!FOptions.Contains(dgTabs) || Shift.Contains(ssAlt)) return;
-        if (Shift.Contains(ssShift)) {
-            if (nextCol(false) >= 0)
-                SetSelectedIndex(nextCol(false));
-            else if (MoveBy(-1) != 0)
-                SetSelectedIndex(cols - 1);
-        } else if (nextCol(true) < cols)
-            SetSelectedIndex(nextCol(true));
-        else if (MoveBy(1) != 0)
-            SetSelectedIndex(0);
-        break;
-    case VK_ESCAPE:
-        if (EditorMode() && InplaceEditor() && InplaceEditor()->Modified()) {
-            InplaceEditor()->SetText(GetEditText(Col(), Row()));
-            InplaceEditor()->SetModified(false);
-        } else {
-            HideEditor();
-            if (IsEditMode(ds->State())) ds->Cancel();
-        }
-        break;
-    case VK_RETURN:
-        if (EditorMode()) {
-            UpdateText();
-            HideEditor();
-            if (IsEditMode(ds->State())) ds->Post();
-        } else if (CanEditShow())
-            ShowEditor();
-        break;
-    case VK_F2:
-        if (EditorMode())
-            HideEditor();
-        else if (CanEditShow())
-            ShowEditor();
-        break;
-    case VK_INSERT:
-        if (FOptions.Contains(dgEditing) && !FReadOnly && ds->CanModify()) ds->Insert();
-        break;
-    default:
-        return;
-    }
-    Key = 0;
 }
 
 void TCustomDBGrid::MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) {

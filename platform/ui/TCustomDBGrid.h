@@ -43,6 +43,7 @@ using TDBGridClickEvent = std::function<void(TColumn* Column)>;
 using TMovedEvent = std::function<void(TObject* Sender, Integer FromIndex, Integer ToIndex)>;
 
 namespace ui {
+enum class DBGridKeyCommand;
 // The five indicator images (width 8, height 11), white transparent.
 std::unique_ptr<TImageList> MakeIndicatorImages();
 // Draws image Index of the indicator set at (X, Y) directly, without a list.
@@ -185,4 +186,8 @@ private:
     Integer FLayoutLock = 0;
     bool FInColChange = false;
     Integer FPressedTitle = -1;
+    // Carries out what the keyboard decided.
+    void RunKeyCommand(ui::DBGridKeyCommand Command);
+    // Selects the nearest visible column Step away; false when there is none.
+    bool StepToVisibleColumn(Integer Step);
 };
