@@ -4,6 +4,7 @@
 #include "platform/core/ScopeExit.h"
 #include "report/BandSplitPlanner.h"
 #include "report/TrpBand.h"
+#include "report/TrpMemoView.h"
 #include "report/TrpPage.h"
 #include "report/TrpReport.h"
 
@@ -37,6 +38,9 @@ void TrpBand::DrawPageBreak() {
             s->ActualHeight = 0;
             CurView = v;
             s->CalcHeight();
+            // A memo prints its parts from the lines it has just wrapped: each part
+            // then carries whole line records, and RemainHeight counts what is left.
+            if (auto* m = dynamic_cast<TrpMemoView*>(v)) m->Memo1.Assign(SMemo);
         }
     std::vector<report::SplitBox> boxes(n);
     for (std::size_t k = 0; k < n; ++k) {

@@ -91,6 +91,9 @@ void TrpMemoView::WrapMemo() {
 
 Integer TrpMemoView::CalcHeight() {
     DrawMode = drAfterCalcHeight;
+    // SMemo answers this memo's lines, none when it is hidden or empty: a band
+    // split across pages prints the memo's parts from them.
+    SMemo->Clear();
     BeginDraw(MeasureCanvas());
     if (rpDoScript) rpDoScript(this, &Script);
     if (!Visible) return 0;

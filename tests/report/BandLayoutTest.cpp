@@ -1,12 +1,56 @@
 #include "tests/report/BandEngineSupport.h"
 
 #include "platform/core/TMemoryStream.h"
+#include "platform/core/Utf8.h"
+#include "report/MemoText.h"
 #include "report/TrpPage.h"
 #include "report/TrpLineView.h"
 
 #include <algorithm>
 
 using Pages = std::vector<std::vector<String>>;
+
+namespace {
+
+// The stored lines of the memo at Left on each built page, a part's lone end-of-part mark dropped.
+Pages PartsAt(TrpReport* report, Integer left) {
+    Pages parts;
+    TrpEMFPages* p = report->EMFPages();
+    for (Integer i = 0; i < p->Count(); ++i) {
+        p->ObjectsToPage(i);
+        for (const auto& v : p->Pages(i)->Page->Objects) {
+            if (v->Left != left) continue;
+            std::vector<String> lines;
+            for (Integer k = 0; k < v->Memo.Count(); ++k)
+                if (v->Memo[k] != "\x01") lines.push_back(v->Memo[k]);
+            parts.push_back(lines);
+        }
+    }
+    return parts;
+}
+
+std::vector<String> TextsOf(const Pages& parts) {
+    std::vector<String> texts;
+    for (const auto& part : parts)
+        for (const String& record : part)
+            texts.push_back(report::ParseLineRecord(record).Text);
+    return texts;
+}
+
+// Widths as a real font gives them: narrow "i", "l" and punctuation, wide "m" and "w".
+class ProportionalMeasurer : public graphics::FixedTextMeasurer {
+public:
+    Integer TextWidth(const graphics::FontState&, const String& text) override {
+        Integer w = 0;
+        for (const char32_t c : core::Utf8ToU32(text))
+            w += std::u32string_view(U"il.,' ").find(c) != std::u32string_view::npos  ? 3
+                 : std::u32string_view(U"mwMWő").find(c) != std::u32string_view::npos ? 10
+                                                                                      : 6;
+        return w;
+    }
+};
+
+} // namespace
 
 TEST_F(BandEngineTest, TwoColumnsFillLeftThenRightThenANewPage) {
     Page->ColumnCount = 2;
@@ -63,17 +107,7 @@ TEST_F(BandEngineTest, ATallMemoSplitsOverThreePages) {
     const Pages pages = Built();
     ASSERT_EQ(pages.size(), 3u);
     // Every line printed once, in order, across the three pages.
-    std::vector<String> lines;
-    for (const auto& page : pages)
-        for (const String& item : page) {
-            const String text_ = item.substr(0, item.find('@'));
-            if (text_.rfind("sor", 0) != 0) continue;
-            std::size_t start = 0;
-            // A part ends with the memo's own end-of-part mark, no line of text.
-            for (std::size_t bar; (bar = text_.find('|', start)) != String::npos; start = bar + 1)
-                if (text_.compare(start, 4, "sor ") == 0) lines.push_back(text_.substr(start, bar - start));
-            if (text_.compare(start, 4, "sor ") == 0) lines.push_back(text_.substr(start));
-        }
+    const std::vector<String> lines = TextsOf(PartsAt(Report, 0));
     ASSERT_EQ(lines.size(), 150u);
     EXPECT_EQ(lines.front(), "sor 1");
     EXPECT_EQ(lines.back(), "sor 150");
@@ -169,6 +203,44 @@ TEST_F(BandEngineTest, AMemoStartingWhereNoLineFitsOnAPageOfItsSplitBandGoesOn) 
     Report->PrepareReport();
     const Pages pages = Built();
     ASSERT_EQ(pages.size(), 3u);
-    // Whole on the third page, closed by the end-of-part mark of a split memo.
-    EXPECT_EQ(pages[2], (std::vector<String>{"egy|kettő|három|\x01@0,20"}));
+    // Whole on the third page, alone at its top.
+    ASSERT_EQ(pages[2].size(), 1u);
+    EXPECT_EQ(pages[2][0].substr(pages[2][0].find('@')), "@0,20");
+    EXPECT_EQ(TextsOf({PartsAt(Report, 0).back()}), (std::vector<String>{"egy", "kettő", "három"}));
+}
+
+TEST_F(BandEngineTest, ASplitMemoPrintsEachWrappedLineOnceWithItsOwnWidth) {
+    ProportionalMeasurer measurer;
+    TempBmp->Canvas()->SetMeasurer(&measurer);
+    Band(btMasterData, 20, 30, "1", bfStretched | bfAllowSplit);
+    std::vector<String> paragraphs;
+    String text;
+    for (int k = 1; k <= 30; ++k) {
+        String p = std::to_string(k) + ". bekezdés:";
+        for (int w = 0; w < 4 + k % 5; ++w)
+            p += " a letéti szerződés eredeti példánya, amelyet a felek aláírtak";
+        paragraphs.push_back(p);
+        text += (k > 1 ? "\r\n" : "") + p;
+    }
+    Memo(0, 20, text, 200, 17);
+    // An empty memo beside it wraps nothing: none of its neighbour's lines become its own.
+    Memo(300, 20, "", 200, 15);
+    Report->PrepareReport();
+
+    // The memo's wrapped lines in 196 pixels, each record holding its text's own width.
+    auto width = [&](const String& t) { return measurer.TextWidth({}, t); };
+    std::vector<String> wrapped;
+    for (const String& p : paragraphs)
+        for (const auto& line : report::WrapLine(p, 196, false, width))
+            wrapped.push_back(report::MakeLineRecord(line.Text, line.LastOfParagraph, width(line.Text)));
+    const Pages parts = PartsAt(Report, 0);
+    ASSERT_GE(parts.size(), 3u);
+    std::vector<String> joined;
+    for (const auto& part : parts) {
+        EXPECT_FALSE(part.empty());
+        joined.insert(joined.end(), part.begin(), part.end());
+    }
+    EXPECT_EQ(joined, wrapped);
+    for (const auto& part : PartsAt(Report, 300))
+        EXPECT_TRUE(part.empty());
 }
