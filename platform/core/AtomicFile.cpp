@@ -62,11 +62,29 @@ void FileReplacement::Fail() {
     Discard();
 }
 
-bool FileReplacement::Commit() {
-    if (FHandle < 0) {
-        if (FError == 0) FError = EBADF;
-        return false;
+bool FileReplacement::StillOpen() {
+    if (FHandle >= 0) return true;
+    if (FError == 0) FError = EBADF;
+    return false;
+}
+
+bool FileReplacement::Write(std::string_view Bytes) {
+    if (!StillOpen()) return false;
+    while (!Bytes.empty()) {
+        const ssize_t n = ::write(FHandle, Bytes.data(), Bytes.size());
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            if (n == 0) errno = ENOSPC;
+            Fail();
+            return false;
+        }
+        Bytes.remove_prefix(static_cast<size_t>(n));
     }
+    return true;
+}
+
+bool FileReplacement::Commit() {
+    if (!StillOpen()) return false;
     // fsync reaches what any descriptor of the file wrote, a writer's own included.
     if (::fsync(FHandle) != 0) {
         Fail();
@@ -85,17 +103,7 @@ bool FileReplacement::Commit() {
 
 bool WriteFileAtomically(const String& fileName, std::string_view bytes) {
     FileReplacement file(fileName);
-    bool ok = file.Valid();
-    size_t done = 0;
-    while (ok && done < bytes.size()) {
-        const ssize_t n = ::write(file.Handle(), bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0)
-            ok = false;
-        else
-            done += static_cast<size_t>(n);
-    }
-    return ok && file.Commit();
+    return file.Write(bytes) && file.Commit();
 }
 
 std::optional<std::string> ReadWholeFile(const String& fileName) {

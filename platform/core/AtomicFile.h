@@ -31,14 +31,20 @@ public:
     const String& TempName() const { return FTempName; }
     // A descriptor open for writing on the temporary file, -1 when not Valid().
     int Handle() const { return FHandle; }
+    // Writes all of Bytes at the descriptor's position. False when it cannot (a
+    // write that moves nothing counts as a full disk); the temporary file is
+    // then gone, as after a failed Commit.
+    bool Write(std::string_view Bytes);
     // Syncs the temporary file to disk and renames it over the target. False when
     // any step fails; the temporary file is then gone and the target untouched.
     bool Commit();
     // The system's error number of the step that failed (creating the temporary
-    // file or committing it); 0 when none did.
+    // file, writing or committing it); 0 when none did.
     int Error() const { return FError; }
 
 private:
+    // False once the temporary file is gone (EBADF when nothing failed before).
+    bool StillOpen();
     void Discard();
     // Records errno as the failure and discards the temporary file.
     void Fail();

@@ -10,7 +10,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <unistd.h>
 
 namespace core {
 
@@ -240,15 +239,8 @@ void CompoundFileWriter::Commit() {
         FFile.reset(); // the earlier file stays
         throw EOleSysError(ErrorMessage(code, FFileName), code);
     };
-    if (!FFile || !FFile->Valid()) fail(EBADF);
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(FFile->Handle(), bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) fail(n < 0 ? errno : ENOSPC);
-        done += static_cast<std::size_t>(n);
-    }
-    if (!FFile->Commit()) fail(FFile->Error());
+    if (!FFile) fail(EBADF);
+    if (!FFile->Write(bytes) || !FFile->Commit()) fail(FFile->Error());
 }
 
 } // namespace core

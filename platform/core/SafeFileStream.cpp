@@ -4,7 +4,6 @@
 
 #include <cerrno>
 #include <cstring>
-#include <unistd.h>
 
 namespace core {
 
@@ -35,16 +34,9 @@ SafeFileStream::SafeFileStream(const String& FileName)
 
 Integer SafeFileStream::Write(const void* Buffer, Integer Count) {
     if (FHandle < 0) Fail(EBADF);
-    const auto* p = static_cast<const char*>(Buffer);
-    Integer done = 0;
-    while (done < Count) {
-        const ssize_t n = ::write(FHandle, p + done, static_cast<size_t>(Count - done));
-        if (n < 0 && errno == EINTR) continue;
-        // A write that moves nothing without an error is a full disk too.
-        if (n <= 0) Fail(n < 0 ? errno : ENOSPC);
-        done += static_cast<Integer>(n);
-    }
-    return done;
+    if (Count <= 0) return 0;
+    if (!FFile->Write({static_cast<const char*>(Buffer), static_cast<size_t>(Count)})) Fail(FFile->Error());
+    return Count;
 }
 
 void SafeFileStream::Commit() {
