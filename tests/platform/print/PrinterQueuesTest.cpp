@@ -7,23 +7,11 @@
 #include "platform/ui/TApplication.h"
 #include "tests/support/ErrorOf.h"
 #include "tests/support/FakeSpooler.h"
+#include "tests/support/FileBytes.h"
 #include "tests/support/ScopedEnv.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
-
-#include <filesystem>
-
-namespace {
-
-std::vector<String> FilesIn(const TempFolder& dir) {
-    std::vector<String> names;
-    for (const auto& e : std::filesystem::directory_iterator(dir.Path()))
-        names.push_back(e.path().filename().string());
-    return names;
-}
-
-} // namespace
 
 TEST(PrinterQueues, TheListIsTheQueuesThenTheFilePrinterWithTheDefaultSelected) {
     Application->Initialize();
@@ -88,7 +76,7 @@ TEST(PrinterQueues, AQueuesDocumentGoesToTheSpoolerAndARefusalIsReported) {
     p.BeginDoc();
     p.Abort();
     EXPECT_EQ(spooler.Jobs.size(), 2u);
-    EXPECT_TRUE(FilesIn(temp).empty()); // no spool file left behind
+    EXPECT_TRUE(FileNamesIn(temp.Path()).empty()); // no spool file left behind
 }
 
 TEST(PrinterQueues, TheFileChangesOnlyWhenTheDocumentIsWhole) {
@@ -101,15 +89,15 @@ TEST(PrinterQueues, TheFileChangesOnlyWhenTheDocumentIsWhole) {
     p.SetOutputFileName(target);
     p.BeginDoc();
     p.Canvas()->TextOut(100, 100, "Félbehagyott");
-    EXPECT_EQ(FilesIn(dir).size(), 2u); // the document grows beside the file
+    EXPECT_EQ(FileNamesIn(dir.Path()).size(), 2u); // the document grows beside the file
     p.Abort();
     EXPECT_EQ(ReadFileBytes(target), "régi");
-    EXPECT_EQ(FilesIn(dir), std::vector<String>{"lista.pdf"});
+    EXPECT_EQ(FileNamesIn(dir.Path()), std::vector<String>{"lista.pdf"});
 
     p.BeginDoc();
     p.EndDoc();
     EXPECT_EQ(ReadFileBytes(target).substr(0, 5), "%PDF-");
-    EXPECT_EQ(FilesIn(dir), std::vector<String>{"lista.pdf"});
+    EXPECT_EQ(FileNamesIn(dir.Path()), std::vector<String>{"lista.pdf"});
 
     p.SetOutputFileName(dir.File("nincs/lista.pdf"));
     EXPECT_EQ(ErrorOf<EFCreateError>([&] { p.BeginDoc(); }),

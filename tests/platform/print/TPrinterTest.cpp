@@ -3,13 +3,12 @@
 #include "platform/graphics/TCanvas.h"
 #include "platform/ui/TApplication.h"
 #include "tests/support/ErrorOf.h"
+#include "tests/support/FileBytes.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
 
 namespace {
 
@@ -114,8 +113,7 @@ TEST(TPrinter, PrintsPagesIntoAPdfFile) {
     EXPECT_FALSE(p->Printing());
     EXPECT_EQ(p->Canvas(), nullptr);
 
-    std::ifstream in(dir.File("out.pdf"), std::ios::binary);
-    const std::string pdf((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string pdf = ReadFileBytes(dir.File("out.pdf"));
     EXPECT_EQ(pdf.substr(0, 5), "%PDF-");
     EXPECT_NE(pdf.find("/Count 2"), std::string::npos);
 }
@@ -150,8 +148,7 @@ TEST(TPrinter, TheFilePrinterTakesANewPaperFromTheNextPage) {
     p->EndDoc();
     SetPaper(p, 9, DMORIENT_PORTRAIT);
 
-    std::ifstream in(dir.File("papers.pdf"), std::ios::binary);
-    const std::string pdf((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string pdf = ReadFileBytes(dir.File("papers.pdf"));
     EXPECT_NE(pdf.find("/Count 2"), std::string::npos);
     // One page in A4 points, one in A3 points.
     EXPECT_NE(pdf.find("/MediaBox [0 0 595.000000 842.000000]"), std::string::npos);
