@@ -23,10 +23,6 @@ QScreen* ReadableScreen() {
     return QGuiApplication::primaryScreen();
 }
 
-QRect ToQRect(const TRect& r) {
-    return QRect(r.Left, r.Top, r.Width(), r.Height());
-}
-
 // A borderless window above everything that shows the screen picture under it
 // with one outline drawn on top.
 class OutlineOverlay : public QWidget {

@@ -77,7 +77,7 @@ TComboBox::TComboBox(TComponent* AOwner)
             ui::SafeCall(this, [&] {
                 TCanvas canvas(std::make_unique<graphics::QtCanvasBackend>(
                     painter, TSize(painter->device()->width(), painter->device()->height())));
-                DrawItemOn(&canvas, row, TRect(r.left(), r.top(), r.right() + 1, r.bottom() + 1), state);
+                DrawItemOn(&canvas, row, ui::FromQRect(r), state);
             });
         },
         [this] { return int(FItemHeight); }, c);
@@ -267,7 +267,7 @@ void TComboBox::PaintFace() {
     TOwnerDrawState state{odComboBoxEdit};
     if (c->hasFocus() && !dropped) state += TOwnerDrawState{odSelected, odFocused};
     if (!c->isEnabled()) state.Include(odDisabled);
-    DrawItemOn(&canvas, c->currentIndex(), TRect(r.left(), r.top(), r.right() + 1, r.bottom() + 1), state);
+    DrawItemOn(&canvas, c->currentIndex(), ui::FromQRect(r), state);
 }
 
 bool TComboBox::WidgetEvent(QEvent* Event) {

@@ -58,7 +58,7 @@ private:
             const TRect& r = info.CursorRect;
             QWidget* w = FGrid->Widget();
             QToolTip::showText(w->mapToGlobal(QPoint(info.HintPos.X, info.HintPos.Y)), ui::ToQt(text), w,
-                               QRect(r.Left, r.Top, r.Width(), r.Height()));
+                               ui::ToQRect(r));
         }
         return true;
     }

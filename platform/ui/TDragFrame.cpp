@@ -52,7 +52,7 @@ void TDragFrame::Show(const TRect& Bounds) {
     const bool onScreen = QGuiApplication::platformName() != "offscreen";
     if (onScreen && (r.Width() != FBounds.Width() || r.Height() != FBounds.Height() || !FShowing))
         FWidget->setMask(Ring(r.Width(), r.Height(), FThickness));
-    FWidget->setGeometry(r.Left, r.Top, r.Width(), r.Height());
+    FWidget->setGeometry(ui::ToQRect(r));
     FBounds = r;
     FShowing = true;
     FWidget->show();

@@ -89,7 +89,7 @@ void TInplaceEdit::LayoutButton() {
     TRect r = ButtonRect();
     if (FButton) {
         FButton->setVisible(FEditStyle != esSimple);
-        FButton->setGeometry(r.Left, r.Top, r.Width(), r.Height());
+        FButton->setGeometry(ui::ToQRect(r));
     }
     // The text never runs under the button.
     Edit()->setTextMargins(0, 0, r.Width(), 0);

@@ -147,7 +147,7 @@ TRect TListBox::ItemRect(Integer Index) const {
     QListWidget* l = List(this);
     if (Index < 0 || Index >= FItems->Count()) return TRect();
     const QRect r = l->visualItemRect(l->item(Index)).translated(l->viewport()->mapTo(l, QPoint(0, 0)));
-    return TRect(r.left(), r.top(), r.right() + 1, r.bottom() + 1);
+    return ui::FromQRect(r);
 }
 
 bool TListBox::DragPress(TPoint P) {

@@ -74,10 +74,6 @@ Integer CodeOf(int Action) {
     }
 }
 
-TRect FromQt(const QRect& r) {
-    return Rect(r.left(), r.top(), r.right() + 1, r.bottom() + 1);
-}
-
 } // namespace
 
 TScrollBox::TScrollBox(TComponent* AOwner) : TWinControl(AOwner, ui::NewWidget<QScrollArea>()) {
@@ -86,7 +82,7 @@ TScrollBox::TScrollBox(TComponent* AOwner) : TWinControl(AOwner, ui::NewWidget<Q
     surface->OnPaint = [this](QPainter& painter, const QRect& r) {
         TCanvas canvas(std::make_unique<graphics::QtCanvasBackend>(
             &painter, TSize(FSurface->width(), FSurface->height())));
-        ui::SafeCall(this, [&] { PaintSurface(&canvas, FromQt(r)); });
+        ui::SafeCall(this, [&] { PaintSurface(&canvas, ui::FromQRect(r)); });
     };
     FSurface = surface;
     FSurface->setAutoFillBackground(true);
