@@ -3,6 +3,7 @@
 #include "platform/graphics/QtCanvasBackend.h"
 #include "platform/graphics/TCanvas.h"
 #include "platform/ui/SafeCall.h"
+#include "platform/ui/WindowPainting.h"
 #include "platform/ui/detail/QtSupport.h"
 
 #include <QCoreApplication>
@@ -184,10 +185,7 @@ void TScrollBox::ScrollInView(TControl* Control) {
 bool TScrollBox::WidgetEvent(QEvent* Event) {
     if (Event->type() != QEvent::Paint || FFrameInset == 0) return TWinControl::WidgetEvent(Event);
     // The frame is the box's own: the toolkit's is not drawn beneath it.
-    QWidget* w = Widget();
-    QPainter painter(w);
-    TCanvas canvas(std::make_unique<graphics::QtCanvasBackend>(&painter, TSize(w->width(), w->height())));
-    PaintFrame(&canvas);
+    ui::PaintOnWindow(this, [this](TCanvas* Canvas) { PaintFrame(Canvas); });
     return true;
 }
 
