@@ -310,13 +310,13 @@ private:
     void PopupStandardMenu(Integer X, Integer Y);
     // A cell on its way to the canvas: where it is and what it shows.
     struct DrawnCell {
-        Integer Col, Row;
+        Integer Col = 0, Row = 0;
         TRect Rect;
         TGridDrawState State;
-        TColumn* Column;
-        TVgDBColumn* VgColumn;
-        Integer DataCol, DataRow;
-        bool Indicator, TitleRow;
+        TColumn* Column = nullptr;
+        TVgDBColumn* VgColumn = nullptr;
+        Integer DataCol = 0, DataRow = 0;
+        bool Indicator = false, TitleRow = false;
     };
     // The steps of DrawCell, in their order.
     DrawnCell DescribeCell(Integer ACol, Integer ARow, const TRect& ARect, TGridDrawState AState) const;

@@ -67,8 +67,12 @@ Integer IndicatorImage(TDataSetState State, bool Selected, bool Current) {
 
 TVgDBGrid::DrawnCell TVgDBGrid::DescribeCell(Integer ACol, Integer ARow, const TRect& ARect,
                                              TGridDrawState AState) const {
-    DrawnCell c{ACol,  ARow, ARect, AState, nullptr, nullptr, ACol - IndicatorOffset(), ARow - TitleOffset(),
-                false, false};
+    DrawnCell c{.Col = ACol,
+                .Row = ARow,
+                .Rect = ARect,
+                .State = AState,
+                .DataCol = ACol - IndicatorOffset(),
+                .DataRow = ARow - TitleOffset()};
     if (c.DataCol >= 0 && c.DataCol < Columns()->Count()) c.Column = Columns()->Items(c.DataCol);
     c.VgColumn = dynamic_cast<TVgDBColumn*>(c.Column);
     c.Indicator = ACol == 0 && Options().Contains(dgIndicator);

@@ -108,6 +108,7 @@ void TVgDBGrid::DrawFooter() {
         bool defaultDrawing = true;
         if (OnDrawFooterCell) OnDrawFooterCell(this, C, r, column->Field(), text, defaultDrawing);
         if (!defaultDrawing || text.empty()) continue;
+        // The handler may have changed the font: the text is measured and written in the grid's.
         C->Font()->Assign(Font());
         r.Left = FooterTextLeft(raw, C->TextWidth(text) + FooterTextMargin, texts);
         C->Brush()->SetStyle(bsSolid);
@@ -125,7 +126,6 @@ void TVgDBGrid::DrawFooter() {
         TRect textRect = frame;
         InflateRect(textRect, -2, -2);
         textRect.Right = std::min(textRect.Right, cell.Left + cell.Width() - 4);
-        C->Font()->Assign(Font());
         WriteCellText(C, textRect, 0, false, false, teNone, column->Alignment(), text, 0);
     }
 }
