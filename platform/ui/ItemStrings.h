@@ -53,11 +53,11 @@ public:
         // widgets no shared list is given to.
         std::function<void(const SharedItems* Items)> Share;
     };
-    // Sets the four events so that each change reaches the widget through
+    // Sets the events so that each change reaches the widget through
     // Widget while Syncing is true: the control's own change signals then
     // know the change came from code, not from the user.
     void MirrorTo(bool& Syncing, Mirror Widget);
-    // Clears the four events (the control is going).
+    // Clears the events (the control is going).
     void StopMirroring();
 
 private:
