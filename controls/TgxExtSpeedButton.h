@@ -31,6 +31,8 @@ public:
 
 protected:
     void Paint() override;
+    // Pressed and dragged off shows Style, back on StylePushed, at once.
+    void ShowPressedHover() override { Repaint(); }
 
 private:
     void StyleChanged(TObject* Sender);

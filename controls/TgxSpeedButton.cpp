@@ -140,6 +140,15 @@ void TgxSpeedButton::MouseUp(TMouseButton Button, TShiftState Shift, Integer X, 
     Invalidate();
 }
 
+void TgxSpeedButton::MouseMove(TShiftState Shift, Integer X, Integer Y) {
+    TGraphicControl::MouseMove(Shift, X, Y);
+    if (!Enabled() || !FPushed) return;
+    const bool inside = X >= 0 && Y >= 0 && X < Width() && Y < Height();
+    if (inside == FMouseIn) return;
+    FMouseIn = inside;
+    ShowPressedHover();
+}
+
 void TgxSpeedButton::Click() {
     if (FGroupIndex != 0) SetDown(FAllowAllUp ? !FDown : true);
     TGraphicControl::Click();

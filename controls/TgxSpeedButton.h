@@ -65,6 +65,9 @@ public:
     void MouseLeave() override;
     void MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
     void MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
+    // While pressed, the pointer leaving or re-entering the button switches MouseIn:
+    // the window layer sends no leave or enter while a mouse button is held.
+    void MouseMove(TShiftState Shift, Integer X, Integer Y) override;
     // OnClick, then the ModalResult hand-over to the form the button sits on.
     void Click() override;
 
@@ -78,6 +81,8 @@ protected:
     // the canvas font.
     void PaintGlyph(Integer CaptionWidth);
     void SetMouseIn(bool Value) { FMouseIn = Value; }
+    // Shows a change of MouseIn made while pressed; a queued repaint here.
+    virtual void ShowPressedHover() { Invalidate(); }
 
 private:
     void ReleaseGroup();

@@ -115,6 +115,38 @@ TEST_F(SpeedButtonTest, PressedLookIsLoweredAndLight) {
     EXPECT_EQ(Pixel(3, 3), looks::HouseBlue);
 }
 
+// The window layer sends no leave while a mouse button is held: the moves tell.
+TEST_F(SpeedButtonTest, PressedAndDraggedOffShowsTheNormalLook) {
+    looks::ApplyDarkLook(&button);
+    button.MouseEnter();
+    button.MouseDown(mbLeft, {}, 5, 5);
+    const struct {
+        Integer X, Y;
+        bool Inside;
+    } moves[] = {
+        {W, 5, false},        // just past the right edge
+        {W - 1, H - 1, true}, // the last pixel is still the button
+        {-1, 5, false},       // left of it
+        {5, H, false},        // below it
+        {5, 5, true},         // back on it
+    };
+    for (const auto& m : moves) {
+        button.MouseMove(TShiftState{ssLeft}, m.X, m.Y);
+        EXPECT_EQ(button.MouseIn(), m.Inside) << m.X << "," << m.Y;
+        EXPECT_EQ(button.CurrentStyle(), m.Inside ? button.StylePushed() : button.Style())
+            << m.X << "," << m.Y;
+    }
+    button.MouseMove(TShiftState{ssLeft}, W + 20, 5);
+    Render();
+    EXPECT_EQ(Pixel(3, 3), looks::HouseBlue); // the normal dark fill, not the pushed one
+    EXPECT_TRUE(button.Pushed());
+    // Not pressed, moves leave the hover state to enter and leave.
+    button.MouseUp(mbLeft, {}, W + 20, 5);
+    button.MouseEnter();
+    button.MouseMove({}, W + 20, 5);
+    EXPECT_TRUE(button.MouseIn());
+}
+
 TEST_F(SpeedButtonTest, HoverAndPressTracking) {
     EXPECT_FALSE(button.MouseIn());
     button.MouseEnter();
