@@ -15,6 +15,7 @@
 #include "platform/os/VersionInfo.h"
 
 #include <cmath>
+#include <iterator>
 #include <memory>
 
 const bool UtlIsWin9x = false, UtlIsWin98 = false, UtlIsWinNT = true, UtlIsWin2000 = true,
@@ -307,52 +308,83 @@ double UtlSIGetCPUSpeed() {
     return Source().ProcessorMHz();
 }
 
-String UtlGetLocalInfo(Integer Item) {
-    const TFormatSettings& fs = FormatSettings;
-    switch (Item) {
-    case 0: // default code page
-        return "1250";
-    case 1: // currency digits
-        return IntToStr(fs.CurrencyDecimals);
-    case 2: // positive currency layout
-        return IntToStr(fs.CurrencyFormat);
-    case 5: // first week of year
-    case 4: // first day of week: Monday
-        return "0";
-    case 6: // leading zero
+namespace {
+
+// The locale items UtlGetLocalInfo answers, by position (the system's LCTYPE codes).
+constexpr Cardinal LocaleItems[28] = {0x1009, 0x19, 0x1B, 0x11, 0x100C, 0x100D, 0x12, 0x0D,  0x1C, 0x1010,
+                                      0x23,   0x28, 0x29, 0x14, 0x1D,   0x0E,   0x10, 0x0C,  0x20, 0x16,
+                                      0x18,   0x17, 0x51, 0x50, 0x1F,   0x0F,   0x1E, 0x1003};
+
+// A long time format with an am/pm marker means the 12-hour clock.
+bool TwelveHourClock(const String& TimeFormat) {
+    const String f = LowerCase(TimeFormat);
+    return f.find("am/pm") != String::npos || f.find("a/p") != String::npos || f.find("ampm") != String::npos;
+}
+
+// The office locale's text for one locale item; empty where the locale has none.
+String LocaleText(Cardinal LCType, const TFormatSettings& fs) {
+    switch (LCType) {
+    case 0x1009: // calendar type: Gregorian
         return "1";
-    case 7: // metric measure
+    case 0x19: // currency digits
+        return IntToStr(fs.CurrencyDecimals);
+    case 0x1B: // positive currency layout
+        return IntToStr(fs.CurrencyFormat);
+    case 0x11: // fractional digits of numbers
+        return "2";
+    case 0x100C: // first day of week: Monday
+    case 0x100D: // first week of year: the one holding 1 January
         return "0";
-    case 8: // negative currency layout
+    case 0x12: // leading zero before the decimal separator
+        return "1";
+    case 0x0D: // metric measure
+        return "0";
+    case 0x1C: // negative currency layout
         return IntToStr(fs.NegCurrFormat);
-    case 11:
+    case 0x1010: // negative numbers: leading minus
+        return "1";
+    case 0x23: // time format: 0 the 12-hour, 1 the 24-hour clock
+        return TwelveHourClock(fs.LongTimeFormat) ? "0" : "1";
+    case 0x28:
         return fs.TimeAMString;
-    case 12:
+    case 0x29:
         return fs.TimePMString;
-    case 13:
+    case 0x14:
         return fs.CurrencyString;
-    case 14:
+    case 0x1D:
         return fs.DateSeparator;
-    case 15:
+    case 0x0E:
+    case 0x16: // currency decimal separator
         return fs.DecimalSeparator;
-    case 17:
+    case 0x10: // digit grouping
+    case 0x18: // currency digit grouping
+        return "3;0";
+    case 0x0C:
         return fs.ListSeparator;
-    case 18:
+    case 0x20:
         return fs.LongDateFormat;
-    case 19: // currency decimal separator
-        return fs.DecimalSeparator;
-    case 21: // currency thousands separator
-    case 25:
+    case 0x0F:
+    case 0x17: // currency thousands separator
         return fs.ThousandSeparator;
-    case 22:
+    case 0x51: // negative sign
         return "-";
-    case 24:
+    case 0x1F:
         return fs.ShortDateFormat;
-    case 26:
+    case 0x1E:
         return fs.TimeSeparator;
-    default:
-        return "Hallo";
+    case 0x1003:
+        return fs.LongTimeFormat;
+    default: // the positive sign among them: no text
+        return "";
     }
+}
+
+} // namespace
+
+String UtlGetLocalInfo(Integer Item) {
+    if (Item < 0 || Item >= Integer(std::size(LocaleItems))) return "Hallo";
+    const String text = LocaleText(LocaleItems[Item], FormatSettings);
+    return text.empty() ? "Hallo" : text;
 }
 
 String UtlSIInfoToString(TUtlInfoType Kind) {

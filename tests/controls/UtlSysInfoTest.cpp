@@ -186,9 +186,25 @@ TEST(UtlSISystemIcons, OneListPerSizeWithAnIconForEachKind) {
 TEST(UtlGetLocalInfo, AnswersFromTheOfficeSettings) {
     EXPECT_EQ(UtlGetLocalInfo(15), FormatSettings.DecimalSeparator);
     EXPECT_EQ(UtlGetLocalInfo(24), FormatSettings.ShortDateFormat);
-    EXPECT_EQ(UtlGetLocalInfo(0), "1250");
-    EXPECT_EQ(UtlGetLocalInfo(3), "Hallo");
-    EXPECT_EQ(UtlGetLocalInfo(99), "Hallo");
+    const struct {
+        Integer Item;
+        String Text;
+    } cases[] = {
+        {0, "1"},        // calendar type: Gregorian
+        {3, "2"},        // fractional digits
+        {9, "1"},        // negative numbers with a leading minus
+        {10, "1"},       // the 24-hour clock of "H:mm:ss"
+        {16, "3;0"},     // digit grouping
+        {20, "3;0"},     // currency digit grouping
+        {27, "H:mm:ss"}, // long time format
+        {23, "Hallo"},   // no positive sign
+        {28, "Hallo"},   // past the table
+        {-1, "Hallo"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(UtlGetLocalInfo(c.Item), c.Text) << c.Item;
+    TFormatSettingsGuard guard(TFormatSettings::English());
+    EXPECT_EQ(UtlGetLocalInfo(10), "0") << "h:mm:ss AMPM is the 12-hour clock";
 }
 
 } // namespace
