@@ -7,6 +7,7 @@
 #include "platform/graphics/TCanvas.h"
 #include "platform/graphics/TMetafile.h"
 #include "report/OlderPages.h"
+#include "report/TrpCompressor.h"
 #include "report/TrpPage.h"
 #include "report/TrpPrinter.h"
 #include "report/TrpReport.h"
@@ -159,7 +160,8 @@ void TrpEMFPages::ExportData(Integer Index) {
 
 void TrpEMFPages::SaveToStream(TStream* Stream) {
     if (FPages.empty()) throw EListError("List index out of bounds (0)");
-    Stream->WriteByte(0);
+    const bool packed = rpCompressor && rpCompressor->Enabled();
+    Stream->WriteByte(packed ? 1 : 0);
     rpWriteString(Stream, rpPrinterLink ? rpPrinterLink->PrinterName() : String());
     Stream->WriteInt32(Count());
     for (const auto& info : FPages) {
@@ -171,7 +173,10 @@ void TrpEMFPages::SaveToStream(TStream* Stream) {
         Stream->WriteByte(info->pgOr);
         Stream->WriteByte(info->pgMargins ? 1 : 0);
         info->Stream->SetPosition(0);
-        Stream->CopyFrom(info->Stream.get(), info->Stream->Size());
+        if (packed)
+            rpCompressor->Compress(info->Stream.get(), Stream);
+        else
+            Stream->CopyFrom(info->Stream.get(), info->Stream->Size());
         const Int64 end = Stream->Position();
         Stream->SetPosition(start);
         Stream->WriteInt32(static_cast<std::int32_t>(end));
@@ -191,7 +196,7 @@ void TrpEMFPages::LoadFromStream(TStream* Stream) {
         for (const auto& page : older)
             pages.push_back(NewRecord(page.pgSize, page.pgWidth, page.pgHeight, page.pgOr, page.pgMargins));
     } else {
-        // No compressor exists to unpack compressed pages.
+        // The compressor has no algorithm to unpack them: their pages would be empty.
         if (kind != 0) throw EReadError("Unsupported prepared report format");
         printerName = rpReadString(Stream);
         const std::int32_t count = Stream->ReadInt32();

@@ -3,6 +3,7 @@
 #include "platform/core/TStringList.h"
 #include "platform/graphics/TBitmap.h"
 #include "platform/print/TPrinter.h"
+#include "report/TrpCompressor.h"
 #include "report/TrpPreviewForm.h"
 #include "report/TrpPrinter.h"
 #include "report/TrpProgressForm.h"
@@ -26,6 +27,7 @@ void rpInitEngine() {
     SMemo = new TStringList();
     TempBmp = new TBitmap();
     rpVariables = new TrpVariables();
+    rpCompressor = new TrpCompressor();
     rpInitScripting();
     Prn = new TrpPrinter();
     Prn->SetPrinter(Printer());
@@ -54,6 +56,8 @@ void rpDoneEngine() {
     rpDoneScripting();
     delete rpVariables;
     rpVariables = nullptr;
+    delete rpCompressor;
+    rpCompressor = nullptr;
     rpPrinterLink = nullptr;
     rpShowPreview = nullptr;
     delete Prn;

@@ -3,6 +3,7 @@
 #include "platform/graphics/RecordingCanvasBackend.h"
 #include "platform/graphics/TCanvas.h"
 #include "report/MemoText.h"
+#include "report/TrpCompressor.h"
 #include "tests/report/StreamBytes.h"
 #include "report/TrpEMFPages.h"
 #include "report/TrpLineView.h"
@@ -141,6 +142,26 @@ TEST_F(PreparedPages, FilesRoundTripThroughTheReport) {
     report.EMFPages()->SaveToStream(&a);
     other.EMFPages()->SaveToStream(&b);
     EXPECT_EQ(StreamBytes(a), StreamBytes(b));
+}
+
+TEST_F(PreparedPages, AnEnabledCompressorMarksTheFileAndWritesNoPageBytes) {
+    BuildTwoPages();
+    ASSERT_NE(rpCompressor, nullptr);
+    EXPECT_FALSE(rpCompressor->Enabled()); // the engine starts it disabled
+    rpCompressor->SetEnabled(true);
+    TMemoryStream s;
+    report.EMFPages()->SaveToStream(&s);
+    rpCompressor->SetEnabled(false);
+    // The compressor has no algorithm: each record is its header alone.
+    ByteWriter w;
+    w.U8(1).Str("").I32(2);
+    w.I32(8 + 16).U16(9).I32(2100).I32(2970).U8(0).U8(1);
+    w.I32(24 + 16).U16(11).I32(2100).I32(1480).U8(1).U8(0);
+    EXPECT_EQ(StreamBytes(s), w.Out);
+    s.SetPosition(0);
+    EXPECT_EQ(ErrorOf<EReadError>([&] { report.EMFPages()->LoadFromStream(&s); }),
+              "Unsupported prepared report format");
+    EXPECT_EQ(report.EMFPages()->Count(), 2);
 }
 
 TEST_F(PreparedPages, SavingNoPageWritesNothing) {
