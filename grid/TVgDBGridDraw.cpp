@@ -4,6 +4,7 @@
 #include "grid/TVgDBGrid.h"
 
 #include "grid/VgGlyphs.h"
+#include "platform/core/Exceptions.h"
 #include "platform/core/StrUtils.h"
 #include "platform/core/TStrings.h"
 #include "platform/core/Variant.h"
@@ -333,10 +334,12 @@ void TVgDBGrid::DrawColumnCell(const TRect& Rect, Integer DataCol, TColumn* Colu
         drawn = true;
     }
     if (DefaultDrawing() && DataLink()->Active() && ColumnIsCheckbox(Column)) {
+        // A stored value that is no boolean ('igen', '') draws unchecked: raising out
+        // of a paint would bring up a message box on every repaint of the list.
         bool checked = false;
         try {
             checked = !field->IsNull() && field->DataType() == ftBoolean && field->AsBoolean();
-        } catch (...) {
+        } catch (const Exception&) {
             checked = false;
         }
         C->FillRect(Rect);
@@ -421,12 +424,13 @@ void TVgDBGrid::DrawCheckBox(const TRect& Rect, TCheckBoxState State, TAlignment
 
 void TVgDBGrid::DrawGraphic(const TRect& Rect, TField* Field) {
     if (!Field || Field->IsNull()) return;
-    // Pictures are kept as BMP bytes; anything unreadable leaves the cell empty.
+    // Pictures are kept as BMP bytes; anything unreadable leaves the cell empty
+    // rather than raising out of a paint, which would repeat on every repaint.
     TBitmap picture;
     try {
         String bytes = Field->AsString();
         picture.LoadFromBytes(reinterpret_cast<const Byte*>(bytes.data()), bytes.size());
-    } catch (...) {
+    } catch (const Exception&) {
         return;
     }
     if (picture.Width() <= 0 || picture.Height() <= 0) return;

@@ -11,6 +11,7 @@
 #include "platform/data/TParams.h"
 #include "sqlite/SqliteError.h"
 #include "sqlite/SqliteRout.h"
+#include "sqlite/Statement.h"
 #include "sqlite/TFResult.h"
 #include "sqlite/TSqlite3DB.h"
 
@@ -148,13 +149,13 @@ void TSqlite3Table::TakeInsertedKey(TSqlite3DB& db) {
     if (!first->IsNull()) return;
     // A key the engine filled in must be in the stored row too, or a later
     // update of that row would write NULL into it.
-    sqlite3_stmt* statement = nullptr;
+    sqlite::Statement statement(db.Api());
     const std::string sql = db.ToEngine("select " + first->FieldName() + " from " + FTableName +
                                         " where rowid=" + IntToStr(rowId));
-    if (db.Api().prepare(db.Handle(), sql.c_str(), -1, &statement, nullptr) == SQLITE_OK && statement &&
-        db.Api().step(statement) == SQLITE_ROW && db.Api().column_type(statement, 0) == SQLITE_INTEGER)
-        first->SetAsInteger(db.Api().column_int64(statement, 0));
-    if (statement) db.Api().finalize(statement);
+    if (db.Api().prepare(db.Handle(), sql.c_str(), -1, statement.Receive(), nullptr) == SQLITE_OK &&
+        statement.Get() && db.Api().step(statement.Get()) == SQLITE_ROW &&
+        db.Api().column_type(statement.Get(), 0) == SQLITE_INTEGER)
+        first->SetAsInteger(db.Api().column_int64(statement.Get(), 0));
 }
 
 void TSqlite3Table::InternalPost() {
