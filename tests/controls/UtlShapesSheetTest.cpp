@@ -14,9 +14,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 // The eleven shapes with a shadow and a raised edge, then with a tracing
 // shadow, a sunken edge and a hatch, then with teeth, for a look.
 TEST(UtlShapesSheetTest, WritesTheShapesToAPicture) {
+    const char* folder = std::getenv("VELMORA_SCREENSHOTS");
+    if (folder == nullptr) GTEST_SKIP() << "set VELMORA_SCREENSHOTS to a folder to write the pictures";
     UtlInitialization(); // the tracing shadow's dither brush
     core::ScopeExit done([] { UtlFinalization(); });
     auto sheetBmp = sheet::Make(760, 330, clBtnFace);
@@ -52,13 +56,15 @@ TEST(UtlShapesSheetTest, WritesTheShapesToAPicture) {
         UtlShapeDraw(Bounds(x, 200, 170, 110), c, stRectangle, &teeth, nullptr, false, shape.Brush(), 33,
                      shape.Bevel(), shape.Shadow(), nullptr, clNone, clWhite);
     }
-    const std::string path = std::string(CONTROLS_RENDER_DIR) + "/controls-shapes-sheet.png";
+    const std::string path = std::string(folder) + "/controls-shapes-sheet.png";
     ASSERT_TRUE(pngtest::SavePng(*sheetBmp, path));
     EXPECT_EQ(sheet::At(*sheetBmp, 10 + 68 + 30, 10 + 35), fills[1]); // the rectangle's face
 }
 
 // Shaped forms as they show on a desktop: the window picture cut by its region.
 TEST(UtlShapesSheetTest, WritesShapedFormsToAPicture) {
+    const char* folder = std::getenv("VELMORA_SCREENSHOTS");
+    if (folder == nullptr) GTEST_SKIP() << "set VELMORA_SCREENSHOTS to a folder to write the pictures";
     UtlInitialization();
     core::ScopeExit done([] { UtlFinalization(); });
     auto desk = sheet::Make(640, 250, RGB(58, 110, 165));
@@ -104,7 +110,7 @@ TEST(UtlShapesSheetTest, WritesShapedFormsToAPicture) {
         desk->Canvas()->Draw(x, 25, &picture);
         SelectClipRgn(desk->Canvas(), nullptr);
     }
-    const std::string path = std::string(CONTROLS_RENDER_DIR) + "/controls-shaped-forms.png";
+    const std::string path = std::string(folder) + "/controls-shaped-forms.png";
     ASSERT_TRUE(pngtest::SavePng(*desk, path));
     EXPECT_EQ(sheet::At(*desk, 2, 2), RGB(58, 110, 165)); // the desktop around them
 }
