@@ -3,6 +3,7 @@
 #include "app/common/AreaLayout.h"
 #include "app/cases/CaseStatements.h"
 #include "app/common/DigitBoxes.h"
+#include "app/common/FormControls.h"
 #include "app/main/TForm1.h"
 #include "app/cases/TForm1CaseParts.h"
 
@@ -32,38 +33,6 @@ TPanel* MakeRadioGroup(TForm1* Form, TWinControl* Parent, const String& Name, In
     group->SetParentColor(true);
     group->SetBounds(Left, Top, Width, 20);
     return group;
-}
-
-TRadioButton* MakeRadio(TForm1* Form, TWinControl* Parent, const String& Name, const String& Caption,
-                        Integer Left, Integer Width, bool Checked) {
-    auto* radio = new TRadioButton(Form);
-    radio->SetName(Name);
-    radio->SetParent(Parent);
-    radio->SetBounds(Left, 2, Width, 17);
-    radio->SetCaption(Caption);
-    radio->SetChecked(Checked);
-    return radio;
-}
-
-TCheckBox* MakeCheck(TForm1* Form, TWinControl* Parent, const String& Name, const String& Caption,
-                     Integer Left, Integer Top, Integer Width) {
-    auto* box = new TCheckBox(Form);
-    box->SetName(Name);
-    box->SetParent(Parent);
-    box->SetBounds(Left, Top, Width, 17);
-    box->SetCaption(Caption);
-    box->SetChecked(true);
-    return box;
-}
-
-TEdit* MakeEdit(TForm1* Form, TWinControl* Parent, const String& Name, Integer Left, Integer Top,
-                Integer Width) {
-    auto* edit = new TEdit(Form);
-    edit->SetName(Name);
-    edit->SetParent(Parent);
-    edit->SetBounds(Left, Top, Width, 21);
-    edit->SetText("");
-    return edit;
 }
 
 } // namespace
@@ -101,12 +70,12 @@ void TForm1::CreateCaseListPage() {
     strip->SetTop(StripTop);
     MakeLabel(this, strip, "Label32", "Rendezés:", 12, 8);
     TPanel* key = MakeRadioGroup(this, strip, "ugylistarendezes", 76, 5, 170);
-    p.RadioButton3 = MakeRadio(this, key, "RadioButton3", "Év/szám", 0, 75, true);
-    p.RadioButton4 = MakeRadio(this, key, "RadioButton4", "Ügy neve", 80, 85, false);
+    p.RadioButton3 = app::MakeRadioButton(this, key, "RadioButton3", "Év/szám", 0, 2, 75, true);
+    p.RadioButton4 = app::MakeRadioButton(this, key, "RadioButton4", "Ügy neve", 80, 2, 85);
     TPanel* direction = MakeRadioGroup(this, strip, "ugylistairany", 262, 5, 180);
-    p.RadioButton1 = MakeRadio(this, direction, "RadioButton1", "Növekvő", 0, 80, true);
-    p.RadioButton2 = MakeRadio(this, direction, "RadioButton2", "Csökkenő", 85, 90, false);
-    p.CheckBox1 = MakeCheck(this, strip, "CheckBox1", "Csak aktív", 462, 7, 100);
+    p.RadioButton1 = app::MakeRadioButton(this, direction, "RadioButton1", "Növekvő", 0, 2, 80, true);
+    p.RadioButton2 = app::MakeRadioButton(this, direction, "RadioButton2", "Csökkenő", 85, 2, 90);
+    p.CheckBox1 = app::MakeCheckBox(this, strip, "CheckBox1", "Csak aktív", 462, 7, 100, true);
 }
 
 void TForm1::CreateCaseSearchPage() {
@@ -116,36 +85,36 @@ void TForm1::CreateCaseSearchPage() {
     strip->SetTop(StripTop);
 
     MakeLabel(this, strip, "Label33", "Év:", 12, 11);
-    p.Edit19 = MakeEdit(this, strip, "Edit19", 44, 8, 48);
+    p.Edit19 = app::MakeEdit(this, strip, "Edit19", 44, 8, 48);
     MakeLabel(this, strip, "Label34", "-", 97, 11);
-    p.Edit20 = MakeEdit(this, strip, "Edit20", 106, 8, 48);
+    p.Edit20 = app::MakeEdit(this, strip, "Edit20", 106, 8, 48);
     MakeLabel(this, strip, "Label35", "Szám:", 170, 11);
-    p.Edit21 = MakeEdit(this, strip, "Edit21", 208, 8, 48);
+    p.Edit21 = app::MakeEdit(this, strip, "Edit21", 208, 8, 48);
     MakeLabel(this, strip, "Label36", "-", 261, 11);
-    p.Edit22 = MakeEdit(this, strip, "Edit22", 270, 8, 48);
+    p.Edit22 = app::MakeEdit(this, strip, "Edit22", 270, 8, 48);
     MakeLabel(this, strip, "Label37", "Szöveg:", 334, 11);
-    p.Edit23 = MakeEdit(this, strip, "Edit23", 382, 8, 232);
+    p.Edit23 = app::MakeEdit(this, strip, "Edit23", 382, 8, 232);
     p.Edit23->SetHint("Az alant bepipált mezőkben az ide írt szótöredéket keresi.");
     p.Edit23->SetShowHint(true);
     for (TEdit* edit : {p.Edit19, p.Edit20})
         edit->SetMaxLength(4);
 
     MakeLabel(this, strip, "Label38", "Keresés itt:", 12, 40);
-    p.CheckBox3 = MakeCheck(this, strip, "CheckBox3", "Ügy neve", 84, 39, 80);
-    p.CheckBox4 = MakeCheck(this, strip, "CheckBox4", "Leírás", 170, 39, 70);
-    p.CheckBox5 = MakeCheck(this, strip, "CheckBox5", "Ügyfél", 246, 39, 70);
-    p.CheckBox6 = MakeCheck(this, strip, "CheckBox6", "Esemény", 322, 39, 80);
-    p.CheckBox2 = MakeCheck(this, strip, "CheckBox2", "Csak aktív", 420, 39, 100);
+    p.CheckBox3 = app::MakeCheckBox(this, strip, "CheckBox3", "Ügy neve", 84, 39, 80, true);
+    p.CheckBox4 = app::MakeCheckBox(this, strip, "CheckBox4", "Leírás", 170, 39, 70, true);
+    p.CheckBox5 = app::MakeCheckBox(this, strip, "CheckBox5", "Ügyfél", 246, 39, 70, true);
+    p.CheckBox6 = app::MakeCheckBox(this, strip, "CheckBox6", "Esemény", 322, 39, 80, true);
+    p.CheckBox2 = app::MakeCheckBox(this, strip, "CheckBox2", "Csak aktív", 420, 39, 100, true);
     p.CheckBox2->SetHint("Ha be van pipálva, csak az aktív ügyeket jeleníti meg.");
     p.CheckBox2->SetShowHint(true);
 
     MakeLabel(this, strip, "Label39", "Rendezés:", 12, 68);
     TPanel* key = MakeRadioGroup(this, strip, "ugykeresrendezes", 84, 65, 170);
-    p.RadioButton7 = MakeRadio(this, key, "RadioButton7", "Év/szám", 0, 75, true);
-    p.RadioButton8 = MakeRadio(this, key, "RadioButton8", "Ügy neve", 80, 85, false);
+    p.RadioButton7 = app::MakeRadioButton(this, key, "RadioButton7", "Év/szám", 0, 2, 75, true);
+    p.RadioButton8 = app::MakeRadioButton(this, key, "RadioButton8", "Ügy neve", 80, 2, 85);
     TPanel* direction = MakeRadioGroup(this, strip, "ugykeresirany", 258, 65, 180);
-    p.RadioButton5 = MakeRadio(this, direction, "RadioButton5", "Növekvő", 0, 80, true);
-    p.RadioButton6 = MakeRadio(this, direction, "RadioButton6", "Csökkenő", 85, 90, false);
+    p.RadioButton5 = app::MakeRadioButton(this, direction, "RadioButton5", "Növekvő", 0, 2, 80, true);
+    p.RadioButton6 = app::MakeRadioButton(this, direction, "RadioButton6", "Csökkenő", 85, 2, 90);
 
     p.gxExtSpeedButton8 =
         MakeToolButton(this, strip, "gxExtSpeedButton8", "Lekérdezés", 440, 62, 84, "Keresés indítása");

@@ -46,13 +46,6 @@ TSqlite3Query* MakeQuery(Tugyadatlap* Form, const String& Name) {
     return app::MakeStatementQuery(Form, Name, Form1 ? Form1->Sqlite3DB1 : nullptr);
 }
 
-TDataSource* MakeSource(Tugyadatlap* Form, const String& Name, TSqlite3Query* Query) {
-    auto* source = new TDataSource(Form);
-    source->SetName(Name);
-    source->SetDataSet(Query);
-    return source;
-}
-
 TStringField* MakeStringField(Tugyadatlap* Form, TSqlite3Query* Query, const String& Name, Integer Size) {
     auto* field = new TStringField(Form);
     field->SetName(Query->Name() + Name);
@@ -129,9 +122,9 @@ void Tugyadatlap::CreateData() {
     Query2ufile = MakeStringField(this, Query2, "ufile", 255);
     Query2megjegyzes = MakeStringField(this, Query2, "megjegyzes", 10000);
     Query2hintstring = MakeStringField(this, Query2, "hintstring", 255);
-    DataSource1 = MakeSource(this, "DataSource1", Query1);
-    DataSource2 = MakeSource(this, "DataSource2", Query2);
-    DataSource3 = MakeSource(this, "DataSource3", Query3);
+    DataSource1 = app::MakeDataSource(this, "DataSource1", Query1);
+    DataSource2 = app::MakeDataSource(this, "DataSource2", Query2);
+    DataSource3 = app::MakeDataSource(this, "DataSource3", Query3);
 
     UtlStarter1 = new TUtlStarter(this);
     UtlStarter1->SetName("UtlStarter1");

@@ -2,6 +2,7 @@
 
 #include "app/common/AreaLayout.h"
 #include "controls/ButtonLooks.h"
+#include "platform/data/TDataSource.h"
 #include "platform/graphics/TFont.h"
 #include "platform/ui/TBitBtn.h"
 #include "platform/ui/TCheckBox.h"
@@ -40,6 +41,13 @@ void SetUpDialog(TCustomForm* Form, const String& Name, const String& Caption, I
     Form->SetClientHeight(ClientHeight);
 }
 
+TDataSource* MakeDataSource(TComponent* Owner, const String& Name, TDataSet* DataSet) {
+    auto* source = new TDataSource(Owner);
+    source->SetName(Name);
+    source->SetDataSet(DataSet);
+    return source;
+}
+
 TEdit* MakeEdit(TComponent* Owner, TWinControl* Parent, const String& Name, Integer Left, Integer Top,
                 Integer Width) {
     auto* edit = Place<TEdit>(Owner, Parent, Name, Left, Top, Width, EditHeight);
@@ -64,9 +72,10 @@ TCheckBox* MakeCheckBox(TComponent* Owner, TWinControl* Parent, const String& Na
 }
 
 TRadioButton* MakeRadioButton(TComponent* Owner, TWinControl* Parent, const String& Name,
-                              const String& Caption, Integer Left, Integer Top, Integer Width) {
+                              const String& Caption, Integer Left, Integer Top, Integer Width, bool Checked) {
     auto* radio = Place<TRadioButton>(Owner, Parent, Name, Left, Top, Width, 17);
     radio->SetCaption(Caption);
+    radio->SetChecked(Checked);
     return radio;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
-// Building blocks of the dialog forms: a fixed, centred dialog frame, and the text
-// boxes, memos, check boxes, radio buttons, date pickers and push buttons placed on
-// it, each named as the form names it. Labels come from AreaLayout's MakeLabel.
+// Building blocks of the forms: a fixed, centred dialog frame, the text boxes, memos,
+// check boxes, radio buttons, date pickers and push buttons placed on it, and data
+// sources, each named as the form names it. Labels come from AreaLayout's MakeLabel.
 #include "platform/core/Types.h"
 
 class TBitBtn;
@@ -9,6 +9,7 @@ class TCheckBox;
 class TComponent;
 class TCustomForm;
 class TDBText;
+class TDataSet;
 class TDataSource;
 class TDateTimePicker;
 class TEdit;
@@ -27,6 +28,8 @@ inline constexpr Integer ButtonHeight = 25;
 void SetUpDialog(TCustomForm* Form, const String& Name, const String& Caption, Integer ClientWidth,
                  Integer ClientHeight);
 
+// A data source named Name over DataSet.
+TDataSource* MakeDataSource(TComponent* Owner, const String& Name, TDataSet* DataSet);
 TEdit* MakeEdit(TComponent* Owner, TWinControl* Parent, const String& Name, Integer Left, Integer Top,
                 Integer Width);
 // A word-wrapping memo with a vertical scroll bar.
@@ -35,7 +38,8 @@ TMemo* MakeMemo(TComponent* Owner, TWinControl* Parent, const String& Name, Inte
 TCheckBox* MakeCheckBox(TComponent* Owner, TWinControl* Parent, const String& Name, const String& Caption,
                         Integer Left, Integer Top, Integer Width, bool Checked = false);
 TRadioButton* MakeRadioButton(TComponent* Owner, TWinControl* Parent, const String& Name,
-                              const String& Caption, Integer Left, Integer Top, Integer Width);
+                              const String& Caption, Integer Left, Integer Top, Integer Width,
+                              bool Checked = false);
 // A date-only picker in the short date format.
 TDateTimePicker* MakeDatePicker(TComponent* Owner, TWinControl* Parent, const String& Name, Integer Left,
                                 Integer Top, Integer Width);

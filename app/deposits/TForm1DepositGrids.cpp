@@ -2,6 +2,7 @@
 // footer totals, the settings page's editable account and project tables, and opening
 // the deposit dialogs from them.
 #include "app/common/ListGrid.h"
+#include "app/common/FormControls.h"
 #include "app/common/RowReferences.h"
 #include "app/common/StorableText.h"
 #include "app/main/TForm1.h"
@@ -23,13 +24,6 @@
 namespace {
 
 using app::GridColumn;
-
-TDataSource* MakeSource(TForm1* Form, const String& Name, TDataSet* DataSet) {
-    auto* source = new TDataSource(Form);
-    source->SetName(Name);
-    source->SetDataSet(DataSet);
-    return source;
-}
 
 TVgDBGrid* MakeGrid(TForm1* Form, TWinControl* Parent, const String& Name, TDataSource* Source,
                     std::initializer_list<GridColumn> Columns) {
@@ -109,17 +103,19 @@ TPopupMenu* MakeDepositMenu(TForm1* Form, const String& Name, std::function<void
 
 void TForm1::CreateDepositGrids() {
     TForm1DepositParts& p = Deposits();
-    p.letetlista_VgDBGrid1 = MakeDepositGrid(this, letetlista, "letetlista_VgDBGrid1",
-                                             MakeSource(this, "letetlista_DataSource1", letetlista_Query1),
-                                             {144, 123, 71, 104, 88, 86, 154});
+    p.letetlista_VgDBGrid1 =
+        MakeDepositGrid(this, letetlista, "letetlista_VgDBGrid1",
+                        app::MakeDataSource(this, "letetlista_DataSource1", letetlista_Query1),
+                        {144, 123, 71, 104, 88, 86, 154});
     p.letetlista_VgDBGrid1->SetPopupMenu(MakeDepositMenu(
         this, "letetlistaPopupMenu1", [this] { ShowDepositSheet(letetlista_Query1, 1, true); },
         [this] { ShowDepositBaseData(letetlista_Query1, 1); }));
     p.letetlista_VgDBGrid1->OnDblClick = [this](TObject*) { ShowDepositSheet(letetlista_Query1, 1, false); };
 
-    p.letetszuresVgDBGrid = MakeDepositGrid(this, letetkereses, "letetszuresVgDBGrid",
-                                            MakeSource(this, "letetszuresDataSource1", letetszuresQuery1),
-                                            {100, 104, 71, 111, 108, 112, 231});
+    p.letetszuresVgDBGrid =
+        MakeDepositGrid(this, letetkereses, "letetszuresVgDBGrid",
+                        app::MakeDataSource(this, "letetszuresDataSource1", letetszuresQuery1),
+                        {100, 104, 71, 111, 108, 112, 231});
     // The search sets its own total into the footer value, which the grid shows as given.
     p.letetszuresVgDBGrid->SetPopupMenu(MakeDepositMenu(
         this, "letetszuresPopupMenu1", [this] { ShowDepositSheet(letetszuresQuery1, 2, true); },
@@ -130,7 +126,7 @@ void TForm1::CreateDepositGrids() {
     p.letetbeallitas_Table2 = MakeTable(this, "letetbeallitas_Table2", "project");
     p.letetbeallitas_DBGrid1 = MakeSettingsGrid(
         this, static_cast<TWinControl*>(FindComponent("letetbeallitasPanel1")), "letetbeallitas_DBGrid1",
-        MakeSource(this, "letetbeallitas_DataSource1", p.letetbeallitas_Table1),
+        app::MakeDataSource(this, "letetbeallitas_DataSource1", p.letetbeallitas_Table1),
         {{"nev", "név", 190},
          {"statusz", "aktív", 0},
          {"szamlaszam", "számlaszám", 161},
@@ -138,7 +134,7 @@ void TForm1::CreateDepositGrids() {
         false);
     p.letetbeallitas_DBGrid2 = MakeSettingsGrid(
         this, static_cast<TWinControl*>(FindComponent("letetbeallitasPanel2")), "letetbeallitas_DBGrid2",
-        MakeSource(this, "letetbeallitas_DataSource2", p.letetbeallitas_Table2),
+        app::MakeDataSource(this, "letetbeallitas_DataSource2", p.letetbeallitas_Table2),
         {{"nev", "név", 226}, {"statusz", "aktív", 36}, {"megjegyzes", "megjegyzés", 314}}, true);
 }
 

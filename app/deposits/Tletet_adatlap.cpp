@@ -33,13 +33,6 @@ namespace {
 
 constexpr TColor EvenRowColor = 15990526; // pale cream, as the main lists
 
-TDataSource* MakeSource(Tletet_adatlap* Form, const String& Name, TSqlite3Query* Query) {
-    auto* source = new TDataSource(Form);
-    source->SetName(Name);
-    source->SetDataSet(Query);
-    return source;
-}
-
 } // namespace
 
 Tletet_adatlap::Tletet_adatlap(TComponent* AOwner) : TForm(AOwner) {
@@ -50,8 +43,8 @@ Tletet_adatlap::Tletet_adatlap(TComponent* AOwner) : TForm(AOwner) {
     Query1 = app::MakeStatementQuery(this, "Query1", db);
     Query2 = app::MakeStatementQuery(this, "Query2", db);
     Query3 = app::MakeStatementQuery(this, "Query3", db);
-    DataSource1 = MakeSource(this, "DataSource1", Query1);
-    DataSource2 = MakeSource(this, "DataSource2", Query2);
+    DataSource1 = app::MakeDataSource(this, "DataSource1", Query1);
+    DataSource2 = app::MakeDataSource(this, "DataSource2", Query2);
     DataSource2->OnDataChange = [this](TObject*, TField*) {
         Label11->SetCaption(
             Query2->Active() ? IntToStr(Query2->RecNo()) + "/" + IntToStr(Query2->RecordCount()) : String());

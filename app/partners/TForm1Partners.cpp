@@ -2,6 +2,7 @@
 // block of the current partner with its mail and web buttons, the context menu that
 // changes or deletes a partner, and the export of the page's rows.
 #include "app/common/AreaLayout.h"
+#include "app/common/FormControls.h"
 #include "app/partners/LinkAddresses.h"
 #include "app/common/ListGrid.h"
 #include "app/common/OfficeExport.h"
@@ -102,13 +103,6 @@ DetailButtons MakePartnerDetail(TForm1* Form, TPanel* Page, const String& Prefix
     return buttons;
 }
 
-TDataSource* MakeSource(TForm1* Form, const String& Name, TSqlite3Query* Query) {
-    auto* source = new TDataSource(Form);
-    source->SetName(Name);
-    source->SetDataSet(Query);
-    return source;
-}
-
 TPopupMenu* MakePartnerMenu(TForm1* Form, const String& Number, TSqlite3Query* Query) {
     TPopupMenu* menu = app::MakePopupMenu(Form, "partnerlistaPopupMenu" + Number);
     app::AddPopupItem(Form, menu, "partnerModositas" + Number, "Módosítás")->OnClick =
@@ -127,8 +121,8 @@ void TForm1::CreatePartnersArea() {
     partnerQuery1 = app::MakeStatementQuery(this, "partnerQuery1", Sqlite3DB1);
     partnerQuery1->SQL()->Add(app::PartnerListSql());
     partnerQuery2 = app::MakeStatementQuery(this, "partnerQuery2", Sqlite3DB1);
-    p.partnerDataSource1 = MakeSource(this, "partnerDataSource1", partnerQuery1);
-    p.partnerDataSource2 = MakeSource(this, "partnerDataSource2", partnerQuery2);
+    p.partnerDataSource1 = app::MakeDataSource(this, "partnerDataSource1", partnerQuery1);
+    p.partnerDataSource2 = app::MakeDataSource(this, "partnerDataSource2", partnerQuery2);
 
     auto* nav = static_cast<TPanel*>(FindComponent("partnernav"));
     app::AddNavButton(this, nav, "partnernavLista", "Partner lista")->OnClick = [this](TObject*) {
