@@ -14,12 +14,45 @@ namespace core {
 
 namespace {
 
-// The file a symbolic link names, so the link itself survives the rename.
+// Where the last name of a file-system path starts.
+size_t NameStart(const String& path) {
+    const auto slash = path.rfind('/');
+    return slash == String::npos ? 0 : slash + 1;
+}
+
+// The file a chain of symbolic links ends at, whether it exists or not, so the
+// links survive the rename and a dangling link gets its file. A relative link
+// is read from the folder the link is in; a loop gives the path itself.
 String ResolveLink(const String& path) {
-    struct stat st {};
-    if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
-    char resolved[PATH_MAX];
-    return ::realpath(path.c_str(), resolved) != nullptr ? String(resolved) : path;
+    String current = path;
+    for (int hop = 0; hop < 40; ++hop) {
+        struct stat st {};
+        if (::lstat(current.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return current;
+        char next[PATH_MAX];
+        const ssize_t n = ::readlink(current.c_str(), next, sizeof next - 1);
+        if (n <= 0) return current;
+        const String link(next, static_cast<size_t>(n));
+        current = link[0] == '/' ? link : current.substr(0, NameStart(current)) + link;
+    }
+    return path;
+}
+
+// The temporary file's name: the target's name and ".tmp-XXXXXX", the name cut
+// (at the start of a character) where the whole would pass the longest name the
+// folder's file system takes, so any target name that fits gets a temporary.
+String TempPattern(const String& target) {
+    static constexpr std::string_view Suffix = ".tmp-XXXXXX";
+    const size_t start = NameStart(target);
+    const String folder = start == 0 ? String(".") : target.substr(0, start);
+    const long limit = ::pathconf(folder.c_str(), _PC_NAME_MAX);
+    const size_t maxName = limit > 0 ? static_cast<size_t>(limit) : size_t(NAME_MAX);
+    size_t end = target.size();
+    if (end - start + Suffix.size() > maxName) {
+        end = start + (maxName > Suffix.size() ? maxName - Suffix.size() : 0);
+        while (end > start && (static_cast<unsigned char>(target[end]) & 0xC0) == 0x80)
+            --end;
+    }
+    return target.substr(0, end) + String(Suffix);
 }
 
 void SyncFolder(const String& path) {
@@ -33,7 +66,7 @@ void SyncFolder(const String& path) {
 } // namespace
 
 FileReplacement::FileReplacement(const String& Target) : FTarget(ResolveLink(NormalizePath(Target))) {
-    String name = FTarget + ".tmp-XXXXXX";
+    String name = TempPattern(FTarget);
     FHandle = ::mkostemp(name.data(), O_CLOEXEC);
     if (FHandle < 0) {
         FError = errno;

@@ -15,8 +15,11 @@ namespace core {
 // removes its temporary file, so a failure or a cancel leaves the old file as it
 // was and nothing behind. Writers may use Handle() or open TempName() themselves.
 // A target given with backslashes is taken with slashes; one that is a symbolic
-// link is replaced through it (the link stays, the file it names changes). After
-// the rename the folder is synced too, so the new name survives a power cut.
+// link (a chain of links, or one naming a missing file) is replaced through it:
+// the link stays, the file it names is written. The temporary file's name is
+// the target's with ".tmp-XXXXXX", the target's cut short where that would be
+// too long a name, so every target name the folder takes gets its temporary.
+// After the rename the folder is synced too, so the new name survives a power cut.
 class FileReplacement {
 public:
     explicit FileReplacement(const String& Target);

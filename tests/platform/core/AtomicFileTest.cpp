@@ -80,6 +80,50 @@ TEST_F(SafeFile, ALinkIsWrittenThroughAndStaysALink) {
     EXPECT_TRUE(S_ISLNK(st.st_mode));
 }
 
+// Targets whose temporary or final name needs care: the file a link names is
+// written and every link stays; a name as long as the folder takes still gets
+// a temporary beside it.
+TEST_F(SafeFile, LinksStayAndLongNamesFit) {
+    const std::string longAscii(250, 'a');
+    std::string longUtf8 = "x";
+    for (int i = 0; i < 127; ++i)
+        longUtf8 += "á";
+    struct Case {
+        const char* Why;
+        std::string Target;  // the name written to
+        std::string Written; // the file that must hold the bytes
+        std::function<void()> Prepare;
+        Names Left; // the folder's names afterwards
+    };
+    const Case cases[] = {
+        {"a link to a file that does not exist yet", "lista.pdf", "kesz.pdf",
+         [&] { ::symlink("kesz.pdf", FDir.File("lista.pdf").c_str()); }, Names{"kesz.pdf", "lista.pdf"}},
+        {"a chain of links, one relative to its own folder", "lista.pdf", "tar/valodi.pdf",
+         [&] {
+             std::filesystem::create_directory(FDir.File("tar"));
+             ::symlink("valodi.pdf", FDir.File("tar/kozbenso.pdf").c_str());
+             ::symlink("tar/kozbenso.pdf", FDir.File("lista.pdf").c_str());
+         },
+         Names{"lista.pdf", "tar"}},
+        {"a 250-byte name", longAscii, longAscii, [] {}, Names{longAscii}},
+        {"a 255-byte name of two-byte letters", longUtf8, longUtf8, [] {}, Names{longUtf8}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Why);
+        std::filesystem::remove_all(FDir.Path());
+        std::filesystem::create_directory(FDir.Path());
+        c.Prepare();
+        SafeFileStream file(FDir.File(c.Target));
+        file.WriteBuffer("new", 3);
+        file.Commit();
+        EXPECT_EQ(ReadFileBytes(FDir.File(c.Written)), "new");
+        EXPECT_EQ(FileNamesIn(FDir.Path()), c.Left);
+        struct stat st {};
+        ::lstat(FDir.File(c.Target).c_str(), &st);
+        EXPECT_EQ(S_ISLNK(st.st_mode), c.Target != c.Written);
+    }
+}
+
 // Each way a whole-file write can fail leaves yesterday's file and no temporary.
 TEST_F(SafeFile, AFailureLeavesTheEarlierFileAndNoTemporary) {
     const std::string big(64 * 1024, 'x');
