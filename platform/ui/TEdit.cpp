@@ -6,6 +6,8 @@
 #include <QLineEdit>
 #include <QPalette>
 
+#include <algorithm>
+
 namespace {
 QLineEdit* Line(const TControl* c) {
     return static_cast<QLineEdit*>(c->Widget());
@@ -16,6 +18,7 @@ TEdit::TEdit(TComponent* AOwner) : TWinControl(AOwner, ui::NewWidget<QLineEdit>(
     QLineEdit* e = Line(this);
     QObject::connect(e, &QLineEdit::textEdited, [this](const QString& text) {
         FModified = true;
+        LimitTo(static_cast<Integer>(text.size()));
         if (FCharCase == ecNormal) return;
         const QString cased = FCharCase == ecUpperCase ? text.toUpper() : text.toLower();
         if (cased != text) {
@@ -43,6 +46,7 @@ void TEdit::SetText(const String& v) {
     else if (FCharCase == ecLowerCase)
         text = text.toLower();
     if (text == Line(this)->text()) return;
+    LimitTo(static_cast<Integer>(text.size()));
     Line(this)->setText(text);
 }
 
@@ -52,7 +56,20 @@ void TEdit::Change() {
 
 void TEdit::SetMaxLength(Integer v) {
     FMaxLength = std::max(v, 0);
-    Line(this)->setMaxLength(FMaxLength > 0 ? FMaxLength : 32767);
+    LimitTo(static_cast<Integer>(Line(this)->text().size()));
+}
+
+void TEdit::LimitTo(Integer Length) {
+    // The toolkit cuts any text to its limit, also one set from code: a stored text longer than
+    // MaxLength raises the limit to its own length, and each edit lowers it again, so the text
+    // shows whole and is saved whole untouched, but typing never makes it longer.
+    constexpr int Unlimited = 32767;
+    const int limit = FMaxLength > 0 ? std::min(std::max(Length, FMaxLength), Unlimited) : Unlimited;
+    QLineEdit* e = Line(this);
+    if (e->maxLength() == limit) return;
+    const int caret = e->cursorPosition();
+    e->setMaxLength(limit); // sets the text again, which moves the caret to the end
+    e->setCursorPosition(caret);
 }
 
 bool TEdit::ReadOnly() const {

@@ -13,7 +13,8 @@ public:
     void SetText(const String& v) override;
 
     Integer MaxLength() const { return FMaxLength; }
-    // 0: no limit. Counts characters.
+    // 0: no limit. Counts characters. It stops typing only: a longer text set from code
+    // stays whole, and the user can shorten it but not lengthen it.
     void SetMaxLength(Integer v);
     bool ReadOnly() const;
     void SetReadOnly(bool v);
@@ -47,6 +48,9 @@ protected:
     virtual void Change();
 
 private:
+    // The toolkit's limit for a text of Length characters (see MaxLength).
+    void LimitTo(Integer Length);
+
     Integer FMaxLength = 0;
     char FPasswordChar = 0;
     TEditCharCase FCharCase = ecNormal;

@@ -268,8 +268,30 @@ TEST_F(Controls, EditCharCaseAndMaxLengthCountCharacters) {
     EXPECT_EQ(edit->Text(), "ÁRVÍZTŰRŐ");
     edit->SetCharCase(ecNormal);
     edit->SetMaxLength(3);
-    edit->SetText("őrző-védő");
+    edit->SetText("őr");
+    Form->Show();
+    edit->SetFocus();
+    for (const char* ch : {"z", "ő"})
+        ui::SimulateKey(edit, 0, {}, ch);
     EXPECT_EQ(edit->Text(), "őrz");
+}
+
+// A stored text longer than the box's limit shows whole and is read back whole; the user
+// may shorten it, but no typed character makes it longer again.
+TEST_F(Controls, EditLongerTextSetFromCodeStaysWhole) {
+    auto* edit = Place<TEdit>(Form.get());
+    edit->SetMaxLength(3);
+    edit->SetText("őrző-védő");
+    EXPECT_EQ(edit->Text(), "őrző-védő");
+    Form->Show();
+    edit->SetFocus();
+    edit->SetSelStart(4);
+    ui::SimulateKey(edit, VK_BACK);
+    ui::SimulateKey(edit, 0, {}, "x");
+    EXPECT_EQ(edit->Text(), "őrz-védő");
+    edit->SetMaxLength(20);
+    ui::SimulateKey(edit, 0, {}, "ő");
+    EXPECT_EQ(edit->Text(), "őrző-védő");
 }
 
 TEST_F(Controls, EditSelection) {
