@@ -1,6 +1,7 @@
 #include "app/cases/Tugyadatlap.h"
 
 #include "app/common/CaseHistory.h"
+#include "app/common/StoredDate.h"
 #include "app/cases/CaseSaves.h"
 #include "app/common/CaseSheetImages.h"
 #include "app/common/Confirm.h"
@@ -18,7 +19,6 @@
 #include "platform/core/NumberFormat.h"
 #include "platform/core/StrUtils.h"
 #include "platform/data/TDataSource.h"
-#include "platform/data/TDateTimeField.h"
 #include "platform/data/TStringField.h"
 #include "platform/graphics/TCanvas.h"
 #include "platform/graphics/TImageList.h"
@@ -132,7 +132,7 @@ void Tugyadatlap::DataSource3DataChange(TObject*, TField*) {
 }
 
 void Tugyadatlap::Query2datumGetText(TField* Sender, String& Text, bool) {
-    Text = app::HistoryDateText(Sender);
+    Text = app::StoredDate::Of(Sender).DisplayText();
 }
 
 void Tugyadatlap::VgDBGrid1DrawColumnCell(TObject*, const TRect& Rect, Integer DataCol, TColumn* Column,

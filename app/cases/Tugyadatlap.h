@@ -25,7 +25,6 @@ class TPopupMenu;
 class TSpeedButton;
 class TSplitter;
 class TSqlite3Query;
-class TDateField;
 class TStringField;
 class TUtlStarter;
 class TVgDBGrid;
@@ -50,7 +49,7 @@ public:
     TDataSource* DataSource2;
     TDataSource* DataSource3;
     TStringField* Query2sorszam;
-    TDateField* Query2datum; // shown through its display handler
+    TStringField* Query2datum; // the stored date text, shown through its display handler
     TStringField* Query2ufile;
     TStringField* Query2megjegyzes;
     TStringField* Query2hintstring;

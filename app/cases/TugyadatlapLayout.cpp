@@ -12,7 +12,6 @@
 #include "controls/TgxExtSpeedButton.h"
 #include "grid/TVgDBGrid.h"
 #include "platform/data/TDataSource.h"
-#include "platform/data/TDateTimeField.h"
 #include "platform/data/TStringField.h"
 #include "platform/graphics/TFont.h"
 #include "platform/graphics/TImageList.h"
@@ -115,10 +114,9 @@ void Tugyadatlap::CreateData() {
     Query3 = MakeQuery(this, "Query3");
     Query4 = MakeQuery(this, "Query4");
     Query2sorszam = MakeStringField(this, Query2, "sorszam", 12);
-    Query2datum = new TDateField(this);
-    Query2datum->SetName("Query2datum");
-    Query2datum->SetFieldName("datum");
-    Query2datum->SetDataSet(Query2);
+    // The history's fields are text, its dates as stored: '' is no date, not 1900-01-01.
+    Query2->SetTypeLess(true);
+    Query2datum = MakeStringField(this, Query2, "datum", 10);
     Query2ufile = MakeStringField(this, Query2, "ufile", 255);
     Query2megjegyzes = MakeStringField(this, Query2, "megjegyzes", 10000);
     Query2hintstring = MakeStringField(this, Query2, "hintstring", 255);

@@ -8,6 +8,7 @@
 #include "app/main/TForm1.h"
 
 #include "platform/core/NumberFormat.h"
+#include "platform/core/StrUtils.h"
 #include "platform/data/TField.h"
 #include "platform/graphics/TFont.h"
 #include "platform/ui/TBitBtn.h"
@@ -38,6 +39,12 @@ Tugyalapadatmod::Tugyalapadatmod(TComponent* AOwner) : TForm(AOwner) {
     Edit2 = app::MakeEdit(this, this, "Edit2", 76, 82, 340);
     Edit2->SetMaxLength(2000);
     CheckBox1 = app::MakeCheckBox(this, this, "CheckBox1", "Aktív", 76, 110, 100);
+    Label6 = app::MakeLabel(this, this, "Label6", "", 8, 136);
+    Label6->SetAutoSize(false);
+    Label6->SetWordWrap(true);
+    Label6->SetBounds(8, 134, 214, 32);
+    Name = app::StoredTextBox(Edit1, Label6);
+    Description = app::StoredTextBox(Edit2, Label6);
     BitBtn1 = app::MakeBitBtn(this, this, "BitBtn1", "Módosít", 230, 138);
     BitBtn2 = app::MakeBitBtn(this, this, "BitBtn2", "Bezár", 326, 138);
     BitBtn2->SetCancel(true); // Escape does what this button does
@@ -56,14 +63,24 @@ void Tugyalapadatmod::FormShow(TObject*) {
     const bool found = !Query1->IsEmpty();
     Label1->SetCaption(found ? IntToStr(Query1->FieldByName("ev")->AsInteger()) : String());
     Label2->SetCaption(found ? IntToStr(Query1->FieldByName("szam")->AsInteger()) : String());
-    Edit1->SetText(Query1->FieldByName("nev")->AsString());
-    Edit2->SetText(Query1->FieldByName("leiras")->AsString());
     CheckBox1->SetChecked(Query1->FieldByName("status")->DisplayText() == "True");
+    // The data layer hands at most a field's size; a text that fills it may be longer stored.
+    TField* nameField = Query1->FieldByName("nev");
+    TField* descriptionField = Query1->FieldByName("leiras");
+    const String name = nameField->AsString();
+    const String description = descriptionField->AsString();
+    const bool nameFull = found && Length(name) >= nameField->Size();
+    const bool descriptionFull = found && Length(description) >= descriptionField->Size();
+    Query1->Close();
+    Label6->SetCaption("");
+    Description.Show(description,
+                     !descriptionFull || app::StoredWhole(*Query1, "ugy", "leiras", CaseId, description));
+    Name.Show(name, !nameFull || app::StoredWhole(*Query1, "ugy", "nev", CaseId, name));
 }
 
 void Tugyalapadatmod::BitBtn1Click(TObject*) {
-    app::OpenStatement(
-        *Query1, app::CaseBaseDataUpdateSql(CaseId, Edit1->Text(), Edit2->Text(), CheckBox1->Checked()));
+    app::OpenStatement(*Query1, app::CaseBaseDataUpdateSql(CaseId, Name.Sql("nev"), Description.Sql("leiras"),
+                                                           CheckBox1->Checked()));
     Query1->Close();
     if (Origin == FromCaseList)
         app::ReopenIfSet(*Form1->Query4, RecNo);

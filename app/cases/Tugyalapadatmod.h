@@ -1,6 +1,7 @@
 #pragma once
 // The base-data dialog of a case: its name, description and active state. Shown
 // non-modally from the case lists' context menus, which set the public fields first.
+#include "app/common/StoredText.h"
 #include "platform/ui/TCustomForm.h"
 
 class TBitBtn;
@@ -31,9 +32,14 @@ public:
     TLabel* Label2;       // number
     TEdit* Edit1;         // "Név:"
     TEdit* Edit2;         // "Leírás:"
+    TLabel* Label6;       // says why a box longer than its field cannot be edited
     TCheckBox* CheckBox1; // "Aktív"
     TBitBtn* BitBtn1;     // "Módosít"
     TBitBtn* BitBtn2;     // "Bezár"
+
+    // Name and description over Edit1 and Edit2: a stored text longer than its field is kept.
+    app::StoredTextBox Name;
+    app::StoredTextBox Description;
 
     void FormShow(TObject* Sender);
     void BitBtn1Click(TObject* Sender);

@@ -14,6 +14,7 @@ Tugyfelszemelymod* ugyfelszemelymod = nullptr;
 Tugyfelszemelymod::Tugyfelszemelymod(TComponent* AOwner)
     : RecordDialog(AOwner, "ugyfelszemelymod", "Ügyfél, természetes személy") {
     Boxes = app::AddPersonRows(Rows(), this, this, app::PersonRowsStyle::CasePerson);
+    Query1->SetTypeLess(true); // the birth date as stored: '' is no date, not 1900-01-01
     PlaceButtons();
 }
 

@@ -23,7 +23,7 @@ Tugyujszemelyform::Tugyujszemelyform(TComponent* AOwner)
     Edit3 = AddEditRow("Edit3", "Születési hely:", 128);
     const Integer dateTop = AddRow("DateTimePicker1", "Születési idő:", app::EditHeight);
     DateTimePicker1 = app::MakeDatePicker(this, this, "DateTimePicker1", InputLeft, dateTop, 130);
-    DateTimePicker1->SetShowCheckbox(true);
+    Birth = app::StoredDatePicker(this, DateTimePicker1);
     Edit4 = AddEditRow("Edit4", "Anyja neve:", 128);
     Edit5 = AddEditRow("Edit5", "Állampolgárság:", 32);
     Edit6 = AddEditRow("Edit6", "Azonosító okmány típusa:", 32);
@@ -31,6 +31,7 @@ Tugyujszemelyform::Tugyujszemelyform(TComponent* AOwner)
     Edit8 = AddMemoRow("Edit8", "Lakcím:", 128);
     Edit9 = AddMemoRow("Edit9", "Tartózkodási hely:", 128);
     PlaceChoiceAndButtons();
+    Query1->SetTypeLess(true); // the register's birth date as stored: '' is no date
 }
 
 Tugyujszemelyform::~Tugyujszemelyform() {
@@ -48,8 +49,7 @@ void Tugyujszemelyform::Reset() {
 }
 
 void Tugyujszemelyform::ClearBirthDate() {
-    DateTimePicker1->SetDate(SqlTextToDate("1970-01-01"));
-    DateTimePicker1->SetChecked(false);
+    Birth.Show(app::StoredDate(), SqlTextToDate("1970-01-01"));
 }
 
 void Tugyujszemelyform::FormShow(TObject*) {
@@ -71,13 +71,9 @@ void Tugyujszemelyform::Button1Click(TObject*) {
     Edit7->SetText(p.DocumentNumber);
     Edit8->SetText(p.Address);
     Edit9->SetText(p.StayAddress);
-    // A person without a birth date must not inherit the date shown before.
-    if (p.BirthDate) {
-        DateTimePicker1->SetDate(*p.BirthDate);
-        DateTimePicker1->SetChecked(true);
-    } else {
-        ClearBirthDate();
-    }
+    // A person without a birth date must not inherit the date shown before; one the program
+    // cannot read is copied, and written back by "Átír", as the register holds it.
+    Birth.Show(p.BirthDate, SqlTextToDate("1970-01-01"));
     FIdentified = p.Identified;
     OfferChoices();
 }
@@ -87,7 +83,7 @@ app::CasePerson Tugyujszemelyform::Person() const {
     p.Name = Edit1->Text();
     p.BirthName = Edit2->Text();
     p.BirthPlace = Edit3->Text();
-    if (DateTimePicker1->Checked()) p.BirthDate = DateTimePicker1->Date();
+    p.BirthDate = Birth.Value();
     p.MotherName = Edit4->Text();
     p.Citizenship = Edit5->Text();
     p.DocumentType = Edit6->Text();

@@ -3,6 +3,7 @@
 // register ("Másol") and optionally written back to it ("Átír", "Újként rögzít").
 // Shown modally from the case sheet, which sets CaseId first.
 #include "app/cases/AttachDialog.h"
+#include "app/common/StoredDate.h"
 
 class TDateTimePicker;
 class TEdit;
@@ -18,6 +19,7 @@ public:
     TEdit* Edit2;                     // "Születési név:"
     TEdit* Edit3;                     // "Születési hely:"
     TDateTimePicker* DateTimePicker1; // "Születési idő:", unchecked: no date
+    app::StoredDatePicker Birth;      // the copied birth date behind DateTimePicker1
     TEdit* Edit4;                     // "Anyja neve:"
     TEdit* Edit5;                     // "Állampolgárság:"
     TEdit* Edit6;                     // "Azonosító okmány típusa:"

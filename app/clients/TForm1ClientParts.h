@@ -2,6 +2,8 @@
 // The clients area's part of the main window: the persons' and organisations' pages
 // with their grids and the detail panels below them. The datasets behind them (Query1,
 // Query3 and their sources) stay on the window: the case dialogs read them too.
+#include "app/common/StoredDate.h"
+
 class TCheckBox;
 class TDateTimePicker;
 class TEdit;
@@ -23,6 +25,7 @@ struct TForm1ClientParts {
     TEdit* Edit2;                          // "Születési név:"
     TEdit* Edit3;                          // "Születési hely:"
     TDateTimePicker* DateTimePicker1;      // "Idő:", unchecked: no birth date
+    app::StoredDatePicker BirthDate;       // the stored birth date behind DateTimePicker1
     TMemo* Edit4;                          // "Lakcím:"
     TEdit* Edit5;                          // "Anyja neve:"
     TEdit* Edit6;                          // "Állampolgárság:"

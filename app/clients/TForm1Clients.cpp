@@ -2,8 +2,8 @@
 // detail panel that follows the current row and overwrites or deletes it, and the
 // commands that open the new-client dialogs.
 #include "app/common/AreaLayout.h"
+#include "app/common/StoredDate.h"
 #include "app/common/CaseClientRows.h"
-#include "app/common/CaseHistory.h"
 #include "app/common/ClientStatements.h"
 #include "app/common/Confirm.h"
 #include "app/common/ListGrid.h"
@@ -51,6 +51,8 @@ void TForm1::CreateClientsArea() {
     FClients.Make();
     TForm1ClientParts& p = Clients();
     Query1 = app::MakeStatementQuery(this, "Query1", Sqlite3DB1);
+    // Dates as stored text: a date field would read the older program's '' as 1900-01-01.
+    Query1->SetTypeLess(true);
     Query1->SQL()->Add(app::PersonListSql());
     Query1->AfterOpen = [this](TDataSet*) {
         Query1->FieldByName("szuletesi_ido")->OnGetText = [this](TField* f, String& t, bool d) {
@@ -95,8 +97,6 @@ void TForm1::CreateClientsArea() {
     DataSource2->OnDataChange = [this](TObject* Sender, TField* Field) {
         DataSource2DataChange(Sender, Field);
     };
-    // Any change of the birth date means the person has one.
-    p.DateTimePicker1->OnChange = [this](TObject*) { Clients().DateTimePicker1->SetChecked(true); };
     p.gxExtSpeedButton34->OnClick = [this](TObject* Sender) { gxExtSpeedButton34Click(Sender); };
     p.gxExtSpeedButton35->OnClick = [this](TObject* Sender) { gxExtSpeedButton35Click(Sender); };
     p.gxExtSpeedButton36->OnClick = [this](TObject* Sender) { gxExtSpeedButton36Click(Sender); };
@@ -153,8 +153,7 @@ void TForm1::DataSource1DataChange(TObject*, TField*) {
         p.Edit7->SetText(person.DocumentType);
         p.Edit8->SetText(person.DocumentNumber);
         p.Edit9->SetText(person.StayAddress);
-        p.DateTimePicker1->SetDate(person.BirthDate ? *person.BirthDate : SqlTextToDate("1970-01-01"));
-        p.DateTimePicker1->SetChecked(person.BirthDate.has_value());
+        p.BirthDate.Show(person.BirthDate, SqlTextToDate("1970-01-01"));
         p.CheckBox18->SetChecked(Query1->FieldByName("aktiv")->AsInteger() == 1);
     }
     const bool open = Query1->Active();
@@ -180,7 +179,7 @@ void TForm1::DataSource2DataChange(TObject*, TField*) {
 }
 
 void TForm1::Query1szuletesi_idoGetText(TField* Sender, String& Text, bool) {
-    Text = app::HistoryDateText(Sender);
+    Text = app::StoredDate::Of(Sender).DisplayText();
 }
 
 void TForm1::gxExtSpeedButton37Click(TObject*) {
@@ -190,7 +189,7 @@ void TForm1::gxExtSpeedButton37Click(TObject*) {
     person.Name = p.Edit1->Text();
     person.BirthName = p.Edit2->Text();
     person.BirthPlace = p.Edit3->Text();
-    if (p.DateTimePicker1->Checked()) person.BirthDate = p.DateTimePicker1->Date();
+    person.BirthDate = p.BirthDate.Value();
     person.Address = p.Edit4->Text();
     person.MotherName = p.Edit5->Text();
     person.Citizenship = p.Edit6->Text();

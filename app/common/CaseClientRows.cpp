@@ -1,7 +1,5 @@
 #include "app/common/CaseClientRows.h"
 
-#include "app/common/FieldValues.h"
-#include "platform/core/Exceptions.h"
 #include "platform/core/StrUtils.h"
 #include "platform/data/TDataSet.h"
 #include "platform/data/TField.h"
@@ -21,12 +19,7 @@ CasePerson ReadRegisterPerson(TDataSet& Row) {
     p.Name = Text(Row, "nev");
     p.BirthName = Text(Row, "szuletesi_nev");
     p.BirthPlace = Text(Row, "szuletesi_hely");
-    // A stored text that is no date shows as no date, so the other boxes still follow the row.
-    try {
-        p.BirthDate = FieldDate(Row.FieldByName("szuletesi_ido"));
-    } catch (const EConvertError&) {
-        p.BirthDate.reset();
-    }
+    p.BirthDate = StoredDate::Of(Row.FieldByName("szuletesi_ido"));
     p.MotherName = Text(Row, "anyja_neve");
     p.Citizenship = Text(Row, "allampolgarsag");
     p.DocumentType = Text(Row, "azonosito_okmany_tipus");
@@ -45,7 +38,7 @@ CaseOrganisation ReadRegisterOrganisation(TDataSet& Row) {
 }
 
 String PersonComboItem(TDataSet& Row) {
-    return Text(Row, "nev") + " (" + Text(Row, "szuletesi_ido") + ")";
+    return Text(Row, "nev") + " (" + StoredDate::Of(Row.FieldByName("szuletesi_ido")).DisplayText() + ")";
 }
 
 String OrganisationComboItem(TDataSet& Row) {

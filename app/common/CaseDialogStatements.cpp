@@ -11,14 +11,10 @@ String Quoted(const String& Text) {
     return "'" + SqlQuote(Text) + "'";
 }
 
-String BirthSql(const CasePerson& p) {
-    return p.BirthDate ? "'" + DateToSqlText(*p.BirthDate) + "'" : String("NULL");
-}
-
 // The ten person values in column order, as they stand in a VALUES list.
 String PersonValues(const CasePerson& p) {
-    return Quoted(p.Name) + "," + Quoted(p.BirthName) + "," + Quoted(p.BirthPlace) + "," + BirthSql(p) + "," +
-           Quoted(p.MotherName) + "," + Quoted(p.Citizenship) + "," + Quoted(p.DocumentType) + "," +
+    return Quoted(p.Name) + "," + Quoted(p.BirthName) + "," + Quoted(p.BirthPlace) + "," + p.BirthDate.Sql() +
+           "," + Quoted(p.MotherName) + "," + Quoted(p.Citizenship) + "," + Quoted(p.DocumentType) + "," +
            Quoted(p.DocumentNumber) + "," + Quoted(p.Address) + "," + Quoted(p.StayAddress);
 }
 
@@ -66,8 +62,8 @@ String CaseBaseDataSql(Integer CaseId) {
 }
 
 String CaseBaseDataUpdateSql(Integer CaseId, const String& Name, const String& Description, bool Active) {
-    return "UPDATE ugy SET nev='" + SqlQuote(Name) + "', leiras='" + SqlQuote(Description) +
-           "',status=" + (Active ? "1" : "0") + " WHERE sorszam=" + IntToStr(CaseId);
+    return "UPDATE ugy SET nev=" + Name + ", leiras=" + Description + ",status=" + (Active ? "1" : "0") +
+           " WHERE sorszam=" + IntToStr(CaseId);
 }
 
 String RegisterPersonsSql() {
@@ -96,7 +92,7 @@ String RegisterPersonInsertSql(const CasePerson& Person) {
 
 String PersonAssignments(const CasePerson& p) {
     return "nev=" + Quoted(p.Name) + ", szuletesi_nev=" + Quoted(p.BirthName) +
-           ", szuletesi_hely=" + Quoted(p.BirthPlace) + ", szuletesi_ido=" + BirthSql(p) +
+           ", szuletesi_hely=" + Quoted(p.BirthPlace) + ", szuletesi_ido=" + p.BirthDate.Sql() +
            ", anyja_neve=" + Quoted(p.MotherName) + ", allampolgarsag=" + Quoted(p.Citizenship) +
            ", azonosito_okmany_tipus=" + Quoted(p.DocumentType) +
            ", azonosito_okmany_szama=" + Quoted(p.DocumentNumber) + ", lakcim=" + Quoted(p.Address) +

@@ -2,6 +2,7 @@
 // The statements of the case dialogs: a new case, a case's base data, and the copies
 // of a person or an organisation attached to a case together with their register rows.
 // Every text goes through SqlQuote, dates through DateToSqlText, keys as numbers.
+#include "app/common/StoredDate.h"
 #include "platform/core/Types.h"
 
 #include <array>
@@ -16,24 +17,25 @@ String NewCaseSql(const String& Name, const String& Description, TDateTime Date)
 // The key of the case added last.
 String LastCaseIdSql();
 String CaseBaseDataSql(Integer CaseId);
-// Name and description may be empty; Active gives status 1, otherwise 0.
+// Name and description are the SET values as StoredTextBox::Sql gives them (a quoted text,
+// or the column to keep it); Active gives status 1, otherwise 0.
 String CaseBaseDataUpdateSql(Integer CaseId, const String& Name, const String& Description, bool Active);
 
 // ---- Persons ------------------------------------------------------------------------
 
 // A natural person as the attach dialog holds it.
 struct CasePerson {
-    String Name;                        // nev
-    String BirthName;                   // szuletesi_nev
-    String BirthPlace;                  // szuletesi_hely
-    std::optional<TDateTime> BirthDate; // szuletesi_ido, none: NULL
-    String MotherName;                  // anyja_neve
-    String Citizenship;                 // allampolgarsag
-    String DocumentType;                // azonosito_okmany_tipus
-    String DocumentNumber;              // azonosito_okmany_szama
-    String Address;                     // lakcim
-    String StayAddress;                 // tartozkodasi_hely
-    bool Identified = false;            // jubok of the copy
+    String Name;             // nev
+    String BirthName;        // szuletesi_nev
+    String BirthPlace;       // szuletesi_hely
+    StoredDate BirthDate;    // szuletesi_ido
+    String MotherName;       // anyja_neve
+    String Citizenship;      // allampolgarsag
+    String DocumentType;     // azonosito_okmany_tipus
+    String DocumentNumber;   // azonosito_okmany_szama
+    String Address;          // lakcim
+    String StayAddress;      // tartozkodasi_hely
+    bool Identified = false; // jubok of the copy
 };
 
 // The active persons of the register for the combo: sorszam, nev, szuletesi_ido.

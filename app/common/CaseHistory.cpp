@@ -1,6 +1,5 @@
 #include "app/common/CaseHistory.h"
 
-#include "app/common/FieldValues.h"
 #include "app/common/OpenerWatch.h"
 #include "controls/TUtlStarter.h"
 #include "platform/core/DateTime.h"
@@ -13,15 +12,6 @@
 #include "platform/ui/MessageDialogs.h"
 
 namespace app {
-
-String HistoryDateText(TField* Datum) {
-    try {
-        const std::optional<TDateTime> date = FieldDate(Datum);
-        return date ? DateToStr(*date) : String();
-    } catch (const EConvertError&) {
-        return Datum->AsString();
-    }
-}
 
 HistoryClick HistoryDoubleClick(const String& FieldName, const String& FileName) {
     if (SameText(FieldName, "megjegyzes")) return HistoryClick::ShowNote;

@@ -11,11 +11,6 @@ namespace app {
 // Shown when an attached file is no longer where the history says.
 inline constexpr const char* FileMissingMessage = "A fájl nem található";
 
-// A history date in the short date format; NULL or empty shows empty. A text that is
-// not a date ("yyyy-mm-dd") is shown as it is stored, so a foreign row cannot stop the
-// list from painting.
-String HistoryDateText(TField* Datum);
-
 enum class HistoryClick {
     Nothing,    // the date, or an empty file cell
     ShowNote,   // the event's text in a message box

@@ -1,6 +1,7 @@
 #include "app/common/CaseSheetStatements.h"
 
 #include "app/common/SqlRoutines.h"
+#include "app/common/StoredDate.h"
 #include "platform/core/NumberFormat.h"
 
 namespace app {
@@ -36,7 +37,9 @@ String CaseClientsSql(Integer CaseId) {
     // The identifier column holds birth dates and document numbers alike, so the birth
     // date comes as display text: a date column would refuse the document numbers.
     return "SELECT sorszam, CASE WHEN jubok='true' THEN nev||' [JÜB]'             ELSE nev END "
-           "AS nev , strftime(\"%Y.%m.%d.\", szuletesi_ido) AS azonosito, 1 AS tipus, jubok "
+           "AS nev , " +
+           ListDateSql("szuletesi_ido") +
+           " AS azonosito, 1 AS tipus, jubok "
            "FROM ugy_ugyfel_tsz WHERE ugy=" +
            id +
            " UNION SELECT sorszam, nev, azonosito_okirat_szama AS azonosito, 2 AS tipus, NULL AS "

@@ -1,19 +1,6 @@
 #pragma once
-// Reading the database's dates from a dataset's fields, whether the data layer made
-// the column a date field or left it a text "yyyy-mm-dd".
-#include "platform/core/Types.h"
-
-#include <optional>
-
+// How a dataset's fields show the database's amounts.
 class TField;
-
-namespace app {
-
-// The date of Field; none for NULL or an empty text. A text that is no date raises
-// EConvertError as SqlTextToDate does.
-std::optional<TDateTime> FieldDate(TField* Field);
-
-} // namespace app
 
 namespace app {
 // Shows Field's whole forints as FormatForint does ("1 000 000 Ft"); NULL shows empty.

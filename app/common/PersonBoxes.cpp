@@ -14,7 +14,7 @@ CasePerson PersonBoxes::Person() const {
     p.Name = Name->Text();
     p.BirthName = BirthName->Text();
     p.BirthPlace = BirthPlace->Text();
-    if (BirthDate->Checked()) p.BirthDate = BirthDate->Date();
+    p.BirthDate = Birth.Value();
     p.MotherName = MotherName->Text();
     p.Citizenship = Citizenship->Text();
     p.DocumentType = DocumentType->Text();
@@ -34,8 +34,7 @@ void PersonBoxes::Show(const CasePerson& p) {
     DocumentNumber->SetText(p.DocumentNumber);
     Address->SetText(p.Address);
     StayAddress->SetText(p.StayAddress);
-    BirthDate->SetDate(p.BirthDate ? *p.BirthDate : SqlTextToDate("1970-01-01"));
-    BirthDate->SetChecked(p.BirthDate.has_value());
+    Birth.Show(p.BirthDate, SqlTextToDate("1970-01-01"));
 }
 
 void PersonBoxes::Clear() {
@@ -52,9 +51,7 @@ PersonBoxes AddPersonRows(DialogRows& Rows, TComponent* Owner, TWinControl* Pare
     b.BirthPlace = Rows.AddEditRow(name(), "Születési hely:", 128);
     const Integer dateTop = Rows.AddRow("DateTimePicker1", "Születési idő:", EditHeight);
     b.BirthDate = MakeDatePicker(Owner, Parent, "DateTimePicker1", Rows.InputLeft(), dateTop, 130);
-    b.BirthDate->SetShowCheckbox(true);
-    TDateTimePicker* picker = b.BirthDate;
-    picker->OnChange = [picker](TObject*) { picker->SetChecked(true); };
+    b.Birth = StoredDatePicker(Owner, b.BirthDate);
     if (newPerson) b.Address = Rows.AddMemoRow(name(), "Lakcím:", 128);
     b.MotherName = Rows.AddEditRow(name(), "Anyja neve:", 128);
     b.Citizenship = Rows.AddEditRow(name(), "Állampolgárság:", 32);

@@ -19,6 +19,7 @@ struct PersonBoxes {
     TEdit* BirthName = nullptr;
     TEdit* BirthPlace = nullptr;
     TDateTimePicker* BirthDate = nullptr;
+    StoredDatePicker Birth; // over BirthDate: a stored birth date stays as it was unless changed
     TEdit* MotherName = nullptr;
     TEdit* Citizenship = nullptr;
     TEdit* DocumentType = nullptr;
@@ -28,7 +29,8 @@ struct PersonBoxes {
 
     // The person as the boxes hold it (not identified).
     CasePerson Person() const;
-    // The boxes take Person; a person without a birth date leaves the picker cleared.
+    // The boxes take Person; a person without a readable birth date leaves the picker
+    // cleared at 1 January 1970.
     void Show(const CasePerson& Person);
     // Every box empty, the picker at 1 January 1970, unchecked.
     void Clear();
@@ -41,7 +43,6 @@ enum class PersonRowsStyle {
 };
 
 // Adds the rows to Rows, the boxes named Edit1 … Edit9 in row order and DateTimePicker1.
-// A change of the picker checks it.
 PersonBoxes AddPersonRows(DialogRows& Rows, TComponent* Owner, TWinControl* Parent, PersonRowsStyle Style);
 
 } // namespace app

@@ -12,12 +12,14 @@ String Quoted(const String& Text) {
     return "'" + SqlQuote(Text) + "'";
 }
 
-const char* const DepositColumns =
-    "Select   l.sorszam, sz.nev AS sznev, strftime(\"%Y.%m.%d.\", l.betet) AS betet, l.status, "
-    "l.megjegyzes, l.kedvezmenyezett,   l.letevo, l.project, strftime(\"%Y.%m.%d.\", "
-    "l.kifizetes) AS kifizetes, p.nev AS pnev, l.egyenleg As letetosszeg From   letet l   Left "
-    "Outer Join   project p On l.project = p.sorszam ,  letetiszamla sz Where   l.letetiszamla "
-    "= sz.sorszam ";
+// The list's columns; a stored date that is no date shows as it stands.
+String DepositColumns() {
+    return "Select   l.sorszam, sz.nev AS sznev, " + ListDateSql("l.betet") +
+           " AS betet, l.status, l.megjegyzes, l.kedvezmenyezett,   l.letevo, l.project, " +
+           ListDateSql("l.kifizetes") +
+           " AS kifizetes, p.nev AS pnev, l.egyenleg As letetosszeg From   letet l   Left Outer Join   "
+           "project p On l.project = p.sorszam ,  letetiszamla sz Where   l.letetiszamla = sz.sorszam ";
+}
 
 const char* const ActiveClause = " And  l.status = 1 ";
 
@@ -40,7 +42,7 @@ String OrderClause(DepositSort Sort) {
 } // namespace
 
 String DepositListSql(bool ActiveOnly, DepositSort Sort) {
-    return String(DepositColumns) + (ActiveOnly ? ActiveClause : "") + OrderClause(Sort);
+    return DepositColumns() + (ActiveOnly ? ActiveClause : "") + OrderClause(Sort);
 }
 
 String DepositGrandTotalSql() {
@@ -61,7 +63,7 @@ String DepositSearchFilter(const DepositSearch& Search) {
 }
 
 String DepositSearchSql(const DepositSearch& Search) {
-    return DepositColumns + DepositSearchFilter(Search) + OrderClause(Search.Sort);
+    return DepositColumns() + DepositSearchFilter(Search) + OrderClause(Search.Sort);
 }
 
 String DepositSearchTotalSql(const DepositSearch& Search) {
@@ -88,19 +90,20 @@ String ActiveProjectsSql() {
 
 String DepositHeaderSql(Integer DepositId) {
     // No join on the movements: a deposit is shown once, also one without movements.
-    return "Select   l.sorszam, sz.nev AS sznev, strftime(\"%Y.%m.%d.\", l.betet) AS betet, "
-           "CASE l.status  WHEN 1 THEN 'aktív' ELSE 'lezárt' END AS statusz , l.megjegyzes, "
-           "l.kedvezmenyezett,  l.letevo, l.project, strftime(\"%Y.%m.%d.\", l.kifizetes) AS "
-           "kifizetes, p.nev AS pnev, \n CAST (l.status AS int) AS status, l.egyenleg AS "
+    return "Select   l.sorszam, sz.nev AS sznev, " + ListDateSql("l.betet") +
+           " AS betet, CASE l.status  WHEN 1 THEN 'aktív' ELSE 'lezárt' END AS statusz , l.megjegyzes, "
+           "l.kedvezmenyezett,  l.letevo, l.project, " +
+           ListDateSql("l.kifizetes") +
+           " AS kifizetes, p.nev AS pnev, \n CAST (l.status AS int) AS status, l.egyenleg AS "
            "letetosszeg From   letet l   Left Outer Join   project p On l.project = p.sorszam ,"
            "   letetiszamla sz Where   l.letetiszamla = sz.sorszam AND l.sorszam=" +
            IntToStr(DepositId);
 }
 
 String DepositMovementsSql(Integer DepositId) {
-    return "SELECT strftime(\"%Y.%m.%d.\", datum) AS datum, osszeg, megjegyzes FROM letetmozgas "
-           "WHERE letet=" +
-           IntToStr(DepositId) + " ORDER BY datum";
+    return "SELECT " + ListDateSql("datum") +
+           " AS datum, osszeg, megjegyzes FROM letetmozgas WHERE letet=" + IntToStr(DepositId) +
+           " ORDER BY datum";
 }
 
 String MovementInsertSql(Integer DepositId, TDateTime Date, Int64 Amount, const String& Remark) {
@@ -138,9 +141,9 @@ String DepositBaseDataSql(Integer DepositId) {
            IntToStr(DepositId);
 }
 
-String DepositBaseDataUpdateSql(Integer DepositId, const NewDeposit& d) {
+String DepositBaseDataUpdateSql(Integer DepositId, const NewDeposit& d, const StoredDate& Date) {
     String sql = "UPDATE letet SET letevo=" + Quoted(d.Payer) + ", kedvezmenyezett=" + Quoted(d.Beneficiary) +
-                 ", betet=" + Quoted(DateToSqlText(d.Date)) + " ";
+                 ", betet=" + Date.Sql() + " ";
     if (d.AccountId > 0) sql += ",letetiszamla=" + IntToStr(d.AccountId);
     if (d.ProjectId > 0) sql += ", project=" + IntToStr(d.ProjectId);
     return sql + ", megjegyzes=" + Quoted(d.Remark) + " WHERE sorszam=" + IntToStr(DepositId);

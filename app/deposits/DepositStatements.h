@@ -4,6 +4,7 @@
 // and its base data. Texts go through SqlQuote, dates through DateToSqlText, keys and
 // amounts as numbers. The database keeps each deposit's balance (egyenleg) equal to the
 // sum of its movements; nothing here writes it except the 0 of a new deposit.
+#include "app/common/StoredDate.h"
 #include "platform/core/Types.h"
 
 #include <optional>
@@ -69,8 +70,9 @@ String OpeningMovementSql(Integer DepositId, Int64 Amount, TDateTime Date);
 
 // Payer, beneficiary, deposit date, account and project names and remark of one deposit.
 String DepositBaseDataSql(Integer DepositId);
-// Account and project change only when an id above 0 is given.
-String DepositBaseDataUpdateSql(Integer DepositId, const NewDeposit& Data);
+// Account and project change only when an id above 0 is given; the deposit date is Date
+// (Data.Date is not read), written as StoredDate::Sql gives it.
+String DepositBaseDataUpdateSql(Integer DepositId, const NewDeposit& Data, const StoredDate& Date);
 
 // ---- Amounts ------------------------------------------------------------------------
 

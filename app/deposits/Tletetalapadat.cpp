@@ -1,10 +1,10 @@
 #include "app/deposits/Tletetalapadat.h"
 
 #include "app/deposits/DepositStatements.h"
-#include "app/common/FieldValues.h"
 #include "app/common/QueryRun.h"
 #include "app/main/TForm1.h"
 
+#include "platform/core/DateTime.h"
 #include "platform/data/TField.h"
 #include "platform/ui/TComboBox.h"
 #include "platform/ui/TDateTimePicker.h"
@@ -19,6 +19,8 @@ Tletetalapadat::Tletetalapadat(TComponent* AOwner)
     // Editable boxes: the current account's name shows even when it is no longer active.
     ComboBox1->SetStyle(csDropDown);
     ComboBox2->SetStyle(csDropDown);
+    Betet = app::StoredDatePicker(this, DateTimePicker1);
+    Query1->SetTypeLess(true); // betet as stored: '' and texts that are no date stay text
 }
 
 Tletetalapadat::~Tletetalapadat() {
@@ -28,10 +30,12 @@ Tletetalapadat::~Tletetalapadat() {
 void Tletetalapadat::FormShow(TObject* Sender) {
     DepositDialog::FormShow(Sender);
     app::OpenStatement(*Query1, app::DepositBaseDataSql(DepositId));
+    Betet.Show(Query1->IsEmpty() ? app::StoredDate(Date())
+                                 : app::StoredDate::Of(Query1->FieldByName("betet")),
+               Date());
     if (!Query1->IsEmpty()) {
         Edit1->SetText(Query1->FieldByName("letevo")->AsString());
         Edit2->SetText(Query1->FieldByName("kedvezmenyezett")->AsString());
-        if (const auto date = app::FieldDate(Query1->FieldByName("betet"))) DateTimePicker1->SetDate(*date);
         ComboBox1->SetText(Query1->FieldByName("sznev")->AsString());
         ComboBox2->SetText(Query1->FieldByName("pnev")->AsString());
         Memo1->SetText(Query1->FieldByName("megjegyzes")->AsString());
@@ -45,9 +49,8 @@ void Tletetalapadat::BitBtn1Click(TObject*) {
     data.ProjectId = Choices.ProjectId();
     data.Payer = Edit1->Text();
     data.Beneficiary = Edit2->Text();
-    data.Date = DateTimePicker1->Date();
     data.Remark = Memo1->Text();
-    app::ExecStatement(*Query1, app::DepositBaseDataUpdateSql(DepositId, data));
+    app::ExecStatement(*Query1, app::DepositBaseDataUpdateSql(DepositId, data, Betet.Value()));
     if (Origin == FromSearch)
         Form1->ReopenDepositSearch();
     else if (Origin == FromList)

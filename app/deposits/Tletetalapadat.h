@@ -2,6 +2,7 @@
 // The base-data dialog of a deposit: payer, beneficiary, deposit date, account, project
 // and remark. Account and project change only when the user picks an item, so a deposit
 // keeps an account or project that is no longer active.
+#include "app/common/StoredDate.h"
 #include "app/deposits/DepositDialog.h"
 
 class Tletetalapadat : public app::DepositDialog {
@@ -15,6 +16,9 @@ public:
     Integer Origin = 0;
     static constexpr Integer FromList = 1;
     static constexpr Integer FromSearch = 2;
+    // The stored deposit date behind DateTimePicker1: one the program cannot read shows
+    // unchecked and is saved as stored unless the user picks a date.
+    app::StoredDatePicker Betet;
 
     // Empties the boxes, then shows the deposit's stored values.
     void FormShow(TObject* Sender) override;

@@ -32,10 +32,9 @@ String DocumentSql(Integer ItemId) {
            IntToStr(ItemId);
 }
 
-String DocumentUpdateSql(Integer ItemId, bool Keep, bool Archive, std::optional<TDateTime> Deadline) {
+String DocumentUpdateSql(Integer ItemId, bool Keep, bool Archive, const StoredDate& Deadline) {
     return String("UPDATE ugyitem SET orzendo=") + (Keep ? "1" : "0") +
-           ", archivalando=" + (Archive ? "1" : "0") +
-           ",orzesi_hatarido=" + (Deadline ? "'" + DateToSqlText(*Deadline) + "'" : String("NULL")) +
+           ", archivalando=" + (Archive ? "1" : "0") + ",orzesi_hatarido=" + Deadline.Sql() +
            " WHERE sorszam=" + IntToStr(ItemId);
 }
 

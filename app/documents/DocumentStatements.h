@@ -2,6 +2,7 @@
 // The statements of the documents area and its dialogs: the list of history entries
 // that carry a file, filtered by case, date range and retention flags; one entry's
 // parameters and their update; the default retention period in the info table.
+#include "app/common/StoredDate.h"
 #include "platform/core/Types.h"
 
 #include <optional>
@@ -23,8 +24,8 @@ String DocumentListSql(const DocumentFilter& Filter);
 
 // One entry with its case name and the "year/number/document" header number.
 String DocumentSql(Integer ItemId);
-// The entry's keep and archive flags and its deadline (none: NULL).
-String DocumentUpdateSql(Integer ItemId, bool Keep, bool Archive, std::optional<TDateTime> Deadline);
+// The entry's keep and archive flags and its deadline, written as StoredDate::Sql gives it.
+String DocumentUpdateSql(Integer ItemId, bool Keep, bool Archive, const StoredDate& Deadline);
 
 // The default retention period in years.
 String RetentionSettingSql();

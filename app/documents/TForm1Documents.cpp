@@ -2,9 +2,9 @@
 // range and retention flags; the grid marks files and set flags with images, opens a
 // file or the document dialog on double-click, and exports the list.
 #include "app/common/AreaLayout.h"
+#include "app/common/StoredDate.h"
 #include "app/documents/DocumentStatements.h"
 #include "app/common/CaseHistory.h"
-#include "app/common/FieldValues.h"
 #include "app/common/FormControls.h"
 #include "app/common/OfficeExport.h"
 #include "app/common/QueryRun.h"
@@ -46,10 +46,7 @@ constexpr Integer ArchiveColumn = 7;
 
 // Dates in the user's short format; the flags show only as images (their text is empty).
 void SetDocumentTexts(TSqlite3Query& Query) {
-    for (const char* name : {"datum", "orzesi_hatarido"})
-        Query.FieldByName(name)->OnGetText = [](TField* Sender, String& Text, bool) {
-            Text = app::HistoryDateText(Sender);
-        };
+    app::ShowStoredDates(Query, {"datum", "orzesi_hatarido"});
     for (const char* name : {"orzendo", "archivalando"})
         Query.FieldByName(name)->OnGetText = [](TField*, String& Text, bool) { Text.clear(); };
 }
@@ -60,6 +57,7 @@ void TForm1::CreateDocumentsArea() {
     FDocuments.Make();
     TForm1DocumentParts& p = Documents();
     dokulistquery = app::MakeStatementQuery(this, "dokulistquery", Sqlite3DB1);
+    dokulistquery->SetTypeLess(true); // every field text, dates as stored: '' is no date
     p.DataSource5 = new TDataSource(this);
     p.DataSource5->SetName("DataSource5");
     p.DataSource5->SetDataSet(dokulistquery);

@@ -2,7 +2,6 @@
 
 #include "app/common/AreaLayout.h"
 #include "app/documents/DocumentStatements.h"
-#include "app/common/FieldValues.h"
 #include "app/common/FormControls.h"
 #include "app/common/QueryRun.h"
 #include "app/common/SqlRoutines.h"
@@ -26,6 +25,7 @@ Tdokulap::Tdokulap(TComponent* AOwner) : TForm(AOwner) {
     app::SetUpDialog(this, "dokulap", "Dokumentum paraméterek", 440, 250);
     TSqlite3DB* db = Form1 ? Form1->Sqlite3DB1 : nullptr;
     Query1 = app::MakeStatementQuery(this, "Query1", db);
+    Query1->SetTypeLess(true); // dates as stored text: the older program's '' is no date
     Query2 = app::MakeStatementQuery(this, "Query2", db);
     DataSource1 = new TDataSource(this);
     DataSource1->SetName("DataSource1");
@@ -46,8 +46,8 @@ Tdokulap::Tdokulap(TComponent* AOwner) : TForm(AOwner) {
     CheckBox2 = app::MakeCheckBox(this, this, "CheckBox2", "Archiválandó", 230, 132, 120);
     app::MakeFieldLabel(this, this, "Label3", "Őrzési határidő:", 112, 160);
     DateTimePicker1 = app::MakeDatePicker(this, this, "DateTimePicker1", 120, 160, 120);
-    DateTimePicker1->SetShowCheckbox(true);
     DateTimePicker1->SetChecked(false);
+    Deadline = app::StoredDatePicker(this, DateTimePicker1);
     BitBtn1 = app::MakeBitBtn(this, this, "BitBtn1", "Rögzít", 238, 212);
     BitBtn2 = app::MakeBitBtn(this, this, "BitBtn2", "Bezár", 334, 212);
     BitBtn2->SetCancel(true); // Escape does what this button does
@@ -67,14 +67,13 @@ void Tdokulap::FormShow(TObject*) {
     CheckBox1->SetChecked(false);
     CheckBox2->SetChecked(false);
     app::OpenStatement(*Query1, app::DocumentSql(ItemId));
+    const app::StoredDate deadline = app::StoredDate::Of(Query1->FieldByName("orzesi_hatarido"));
+    // The stored deadline is saved as it is unless the picker changes, by the user or by the
+    // proposal for a kept entry that has none.
+    Deadline.Keep(deadline);
     if (Query1->FieldByName("orzendo")->AsString() == "1") {
         CheckBox1->SetChecked(true);
-        const String deadline = Query1->FieldByName("orzesi_hatarido")->AsString();
-        if (const auto date = app::FieldDate(Query1->FieldByName("orzesi_hatarido"));
-            date && deadline.size() >= 2) {
-            DateTimePicker1->SetDate(*date);
-            DateTimePicker1->SetChecked(true);
-        }
+        if (!deadline.IsEmpty()) Deadline.Show(deadline, DateTimePicker1->Date());
     }
     if (Query1->FieldByName("archivalando")->AsString() == "1") CheckBox2->SetChecked(true);
 }
@@ -94,10 +93,8 @@ void Tdokulap::DateTimePicker1Change(TObject*) {
 }
 
 void Tdokulap::BitBtn1Click(TObject*) {
-    std::optional<TDateTime> deadline;
-    if (DateTimePicker1->Checked()) deadline = DateTimePicker1->Date();
-    app::ExecStatement(*Query2,
-                       app::DocumentUpdateSql(ItemId, CheckBox1->Checked(), CheckBox2->Checked(), deadline));
+    app::ExecStatement(*Query2, app::DocumentUpdateSql(ItemId, CheckBox1->Checked(), CheckBox2->Checked(),
+                                                       Deadline.Value()));
     Form1->ReopenDocumentList();
     Close();
 }

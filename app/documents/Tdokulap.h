@@ -1,6 +1,7 @@
 #pragma once
 // The document dialog: a history entry's keep and archive flags and its retention
 // deadline. Marking an entry to keep proposes today plus the office's default period.
+#include "app/common/StoredDate.h"
 #include "platform/ui/TCustomForm.h"
 
 class TBitBtn;
@@ -23,8 +24,10 @@ public:
     TCheckBox* CheckBox1;             // "Őrzendő"
     TCheckBox* CheckBox2;             // "Archiválandó"
     TDateTimePicker* DateTimePicker1; // "Őrzési határidő:"
-    TBitBtn* BitBtn1;                 // "Rögzít"
-    TBitBtn* BitBtn2;                 // "Bezár"
+    // The stored deadline behind DateTimePicker1, saved as stored unless the picker changes.
+    app::StoredDatePicker Deadline;
+    TBitBtn* BitBtn1; // "Rögzít"
+    TBitBtn* BitBtn2; // "Bezár"
 
     void FormShow(TObject* Sender);
     // Checked: the deadline picker on, at today plus the default years when they are set;

@@ -3,6 +3,7 @@
 // with images, opens the answer file on double-click, changes a query through its
 // context menu, and exports the list.
 #include "app/common/AreaLayout.h"
+#include "app/common/StoredDate.h"
 #include "app/common/CaseHistory.h"
 #include "app/common/CaseSheetImages.h"
 #include "app/common/FormControls.h"
@@ -50,10 +51,7 @@ bool Succeeded(TField* Jubok) {
 // Dates in the user's short format; the success flag reads "OK" or "False" (the
 // export writes it so; the grid draws a tick instead).
 void SetJubTexts(TSqlite3Query& Query) {
-    for (const char* name : {"datum", "orzesi_hatarido"})
-        Query.FieldByName(name)->OnGetText = [](TField* Sender, String& Text, bool) {
-            Text = app::HistoryDateText(Sender);
-        };
+    app::ShowStoredDates(Query, {"datum", "orzesi_hatarido"});
     Query.FieldByName("jubok")->OnGetText = [](TField* Sender, String& Text, bool) {
         Text = Succeeded(Sender) ? "OK" : "False";
     };

@@ -1,7 +1,7 @@
 #include "app/identification/Tjubmod.h"
 
 #include "app/common/AreaLayout.h"
-#include "app/common/CaseHistory.h"
+#include "app/common/StoredDate.h"
 #include "app/common/FormControls.h"
 #include "app/identification/JubStatements.h"
 #include "app/common/QueryRun.h"
@@ -46,7 +46,8 @@ void Tjubmod::FormShow(TObject*) {
     Nev->SetCaption(text("nev"));
     Szigszam->SetCaption(text("szigszam"));
     Szemszam->SetCaption(text("szemszam"));
-    Datum->SetCaption(Query1->IsEmpty() ? String() : app::HistoryDateText(Query1->FieldByName("datum")));
+    Datum->SetCaption(Query1->IsEmpty() ? String()
+                                        : app::StoredDate::Of(Query1->FieldByName("datum")).DisplayText());
     Edit1->SetText(text("valaszfile"));
     ClientId = Query1->IsEmpty() ? 0 : static_cast<Integer>(Query1->FieldByName("ugyfel")->AsInteger());
     CheckBox1->SetChecked(SameText(text("jubok"), "true"));

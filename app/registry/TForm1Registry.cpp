@@ -203,6 +203,9 @@ void TForm1::CreateRegistryArea() {
     TForm1RegistryParts& p = Registry();
     p.iktlistaQuery1 = app::MakeStatementQuery(this, "iktlistaQuery1", Sqlite3DB1);
     p.iktlistaQuery2 = app::MakeStatementQuery(this, "iktlistaQuery2", Sqlite3DB1);
+    // Every field text, dates as stored: '' is no date, not 1900-01-01.
+    p.iktlistaQuery1->SetTypeLess(true);
+    p.iktlistaQuery2->SetTypeLess(true);
     p.iktataslistaDataSource1 = new TDataSource(this);
     p.iktataslistaDataSource1->SetName("iktataslistaDataSource1");
     p.iktataslistaDataSource1->SetDataSet(p.iktlistaQuery1);

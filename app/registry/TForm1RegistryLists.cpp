@@ -2,7 +2,7 @@
 // filter strip, the record counters, the dates shown in the short date format,
 // cancelling an item and the export.
 #include "app/common/DigitBoxes.h"
-#include "app/common/FieldValues.h"
+#include "app/common/StoredDate.h"
 #include "app/common/OfficeExport.h"
 #include "app/common/QueryRun.h"
 #include "app/registry/RegistryStatements.h"
@@ -39,16 +39,6 @@ std::optional<Integer> ChosenKey(TComboBox* Combo, const std::vector<Integer>& K
     return Keys[static_cast<std::size_t>(index)];
 }
 
-// The stored "yyyy-mm-dd" in the short date format; a text that is no date shows as stored.
-void DateText(TField* Sender, String& Text, bool) {
-    try {
-        const auto date = app::FieldDate(Sender);
-        Text = date ? DateToStr(*date) : String();
-    } catch (const EConvertError&) {
-        Text = Sender->AsString();
-    }
-}
-
 void ShowCounter(TLabel* Counter, TSqlite3Query* Query) {
     Counter->SetCaption(Query->Active() ? IntToStr(Query->RecNo()) + "/" + IntToStr(Query->RecordCount())
                                         : String());
@@ -56,9 +46,7 @@ void ShowCounter(TLabel* Counter, TSqlite3Query* Query) {
 
 // Hooks the counter and the date text to a list's dataset.
 void WireList(TSqlite3Query* Query, TDataSource* Source, TLabel* Counter) {
-    Query->AfterOpen = [Query](TDataSet*) {
-        if (TField* date = Query->FindField("datum")) date->OnGetText = DateText;
-    };
+    Query->AfterOpen = [Query](TDataSet*) { app::ShowStoredDates(*Query, {"datum"}); };
     Query->AfterClose = [Counter](TDataSet*) { Counter->SetCaption(""); };
     Source->OnDataChange = [Counter, Query](TObject*, TField*) { ShowCounter(Counter, Query); };
 }

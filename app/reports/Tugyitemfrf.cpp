@@ -1,6 +1,6 @@
 #include "app/reports/Tugyitemfrf.h"
 
-#include "app/common/CaseHistory.h"
+#include "app/common/StoredDate.h"
 #include "app/common/CaseSheetStatements.h"
 #include "app/common/QueryRun.h"
 #include "app/reports/ReportHost.h"
@@ -13,18 +13,7 @@
 
 Tugyitemfrf* ugyitemfrf = nullptr;
 
-namespace {
-
-// Dates in the short date format; a text that is no date prints as it is stored.
-void ShowDates(TSqlite3Query& Query, std::initializer_list<const char*> Names) {
-    for (const char* name : Names)
-        if (TField* field = Query.FindField(name))
-            field->OnGetText = [](TField* Sender, String& Text, bool) {
-                Text = app::HistoryDateText(Sender);
-            };
-}
-
-} // namespace
+namespace {} // namespace
 
 Tugyitemfrf::Tugyitemfrf(TComponent* AOwner) : TForm(AOwner) {
     SetName("ugyitemfrf");
@@ -34,6 +23,9 @@ Tugyitemfrf::Tugyitemfrf(TComponent* AOwner) : TForm(AOwner) {
     Query2 = app::MakeStatementQuery(this, "Query2", db);
     Query3 = app::MakeStatementQuery(this, "Query3", db);
     Query4 = app::MakeStatementQuery(this, "Query4", db);
+    // Header, history and persons as text, their dates as stored: '' prints empty, not 1900.
+    for (TSqlite3Query* query : {Query1, Query2, Query3})
+        query->SetTypeLess(true);
     rpDBDataSet1 = app::MakeReportDataSet(this, "rpDBDataSet1", Query1);
     rpDBDataSet2 = app::MakeReportDataSet(this, "rpDBDataSet2", Query2);
     rpDBDataSet3 = app::MakeReportDataSet(this, "rpDBDataSet3", Query3);
@@ -58,9 +50,9 @@ void Tugyitemfrf::LoadCase(Integer CaseId) {
     app::OpenStatement(*Query3, app::CasePersonCopiesSql(CaseId));
     app::OpenStatement(*Query4, app::CaseOrganisationCopiesSql(CaseId));
     // Fields are made anew at each opening.
-    ShowDates(*Query1, {"datum", "befejezve"});
-    ShowDates(*Query2, {"datum"});
-    ShowDates(*Query3, {"szuletesi_ido"});
+    app::ShowStoredDates(*Query1, {"datum", "befejezve"});
+    app::ShowStoredDates(*Query2, {"datum"});
+    app::ShowStoredDates(*Query3, {"szuletesi_ido"});
 }
 
 void Tugyitemfrf::PrintCaseSheet(Integer CaseId) {

@@ -32,7 +32,7 @@ protected:
         p.Name = "O'Brien Ödön";
         p.BirthName = "Kiss 'Ili' Ilona";
         p.BirthPlace = "Győr";
-        p.BirthDate = EncodeDate(1958, 4, 23);
+        p.BirthDate = app::StoredDate(EncodeDate(1958, 4, 23));
         p.MotherName = "Tóth Mária";
         p.Citizenship = "magyar";
         p.DocumentType = "személyi ig.";
@@ -97,7 +97,7 @@ TEST_F(CaseClientSaves, KeepLinksWithoutChangingTheRegister) {
 
 TEST_F(CaseClientSaves, NoBirthDateIsStoredAsNull) {
     app::CasePerson p = Typed();
-    p.BirthDate.reset();
+    p.BirthDate = app::StoredDate();
     const app::PersonLink link = app::WriteCasePerson(Query(), CaseId, p, RegisterChoice::AddNew, -1);
     EXPECT_EQ(CopyRow(link.CopyId)[3], std::nullopt);
     EXPECT_EQ(RegisterRow(link.RegisterId)[3], std::nullopt);
@@ -123,8 +123,7 @@ TEST_F(CaseClientSaves, RegisterPersonReadBackForCopying) {
     const app::CasePerson p = app::ReadRegisterPerson(Query());
     EXPECT_EQ(p.Name, "Kovács János");
     EXPECT_EQ(p.BirthName, "Kovács 'Jani'");
-    ASSERT_TRUE(p.BirthDate.has_value());
-    EXPECT_EQ(*p.BirthDate, EncodeDate(1970, 1, 2));
+    EXPECT_EQ(p.BirthDate.Date(), EncodeDate(1970, 1, 2));
     EXPECT_TRUE(p.Identified);
     EXPECT_EQ(app::PersonComboItem(Query()), "Kovács János (1970.01.02.)");
 
@@ -132,7 +131,7 @@ TEST_F(CaseClientSaves, RegisterPersonReadBackForCopying) {
     const Integer bare = AddPerson("Nagy Ilona");
     app::OpenStatement(Query(), app::RegisterPersonSql(bare));
     const app::CasePerson q = app::ReadRegisterPerson(Query());
-    EXPECT_FALSE(q.BirthDate.has_value());
+    EXPECT_TRUE(q.BirthDate.IsNull());
     EXPECT_FALSE(q.Identified);
     EXPECT_EQ(app::PersonComboItem(Query()), "Nagy Ilona ()");
 }

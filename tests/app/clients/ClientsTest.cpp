@@ -80,7 +80,7 @@ TEST_F(Clients, PanelUpdatesQuoteEveryTextAndWriteTheFlagAndDate) {
     p.Name = Apostrophe;
     p.BirthName = "Szül'né";
     p.BirthPlace = "Győr'";
-    p.BirthDate = EncodeDate(1961, 2, 3);
+    p.BirthDate = app::StoredDate(EncodeDate(1961, 2, 3));
     p.MotherName = "Anya 'Ildikó'";
     p.Citizenship = "magyar'";
     p.DocumentType = "útlevél'";
@@ -90,7 +90,7 @@ TEST_F(Clients, PanelUpdatesQuoteEveryTextAndWriteTheFlagAndDate) {
     Exec(app::PersonPanelUpdateSql(id, p, false));
     EXPECT_EQ(PersonRow(id), Apostrophe + "|Szül'né|Fő utca 1.\r\n'B' lépcsőház|1961-02-03|Győr'|magyar'|"
                                           "Anya 'Ildikó'|útlevél'|AB'12|Szeged'|0|");
-    p.BirthDate.reset();
+    p.BirthDate = app::StoredDate();
     Exec(app::PersonPanelUpdateSql(id, p, true));
     EXPECT_EQ(Text("SELECT coalesce(szuletesi_ido, 'NULL') || aktiv FROM ugyfel_termeszetes_szemely"),
               "NULL1");
@@ -322,8 +322,9 @@ TEST_F(Clients, NewPersonStoresNullUntilThePickerIsTouched) {
     ujszemelyform->Show();
     EXPECT_EQ(ujszemelyform->Boxes.Name->Text(), "");
     ujszemelyform->Boxes.Name->SetText("Második");
+    // As the user's change does: the date and a ticked box.
     ujszemelyform->Boxes.BirthDate->SetDate(EncodeDate(2001, 9, 11));
-    ujszemelyform->Boxes.BirthDate->OnChange(ujszemelyform->Boxes.BirthDate);
+    ujszemelyform->Boxes.BirthDate->SetChecked(true);
     ujszemelyform->BitBtn1->Click();
     EXPECT_EQ(Text("SELECT szuletesi_ido FROM ugyfel_termeszetes_szemely WHERE nev='Második'"), "2001-09-11");
 }

@@ -2,6 +2,7 @@
 // the action behind a double-click on each kind of cell.
 #include "app/common/CaseHistory.h"
 #include "app/common/QueryRun.h"
+#include "app/common/StoredDate.h"
 #include "sqlite/TSqlite3DB.h"
 #include "sqlite/TSqlite3Query.h"
 #include "tests/app/OfficeDbFixture.h"
@@ -24,10 +25,10 @@ TEST_F(CaseHistory, DatesShowInTheShortFormatAndForeignTextAsItIs) {
     // A date column as the schema declares it.
     AddHistoryEntry(AddCase("Ügy", "2009-01-01"), "2009-03-05", "", "");
     app::OpenStatement(query, "SELECT datum FROM ugyitem");
-    EXPECT_EQ(app::HistoryDateText(query.FieldByName("datum")), "2009.03.05.");
+    EXPECT_EQ(app::StoredDate::Of(query.FieldByName("datum")).DisplayText(), "2009.03.05.");
     Exec("UPDATE ugyitem SET datum=NULL");
     app::OpenStatement(query, "SELECT datum FROM ugyitem");
-    EXPECT_EQ(app::HistoryDateText(query.FieldByName("datum")), "");
+    EXPECT_EQ(app::StoredDate::Of(query.FieldByName("datum")).DisplayText(), "");
 
     // A column the data layer leaves as text. Each row: the text, what the list shows.
     const struct {
@@ -41,7 +42,7 @@ TEST_F(CaseHistory, DatesShowInTheShortFormatAndForeignTextAsItIs) {
     for (const auto& r : rows) {
         SCOPED_TRACE(r.stored);
         app::OpenStatement(query, "SELECT " + String(r.stored) + " AS datum");
-        EXPECT_EQ(app::HistoryDateText(query.FieldByName("datum")), r.shown);
+        EXPECT_EQ(app::StoredDate::Of(query.FieldByName("datum")).DisplayText(), r.shown);
     }
 }
 

@@ -348,6 +348,34 @@ TEST_F(DepositArea, BaseDataKeepsAnInactiveAccountAndProject) {
     EXPECT_EQ(Number("SELECT letetiszamla FROM letet"), Other);
 }
 
+// A deposit date the program cannot read: the lists show it as stored, the base data opens
+// with the date unchecked, and saving another box keeps the stored text.
+TEST_F(DepositArea, UnreadableDepositDateShowsAsStoredAndIsKept) {
+    const Integer id = AddDeposit(Account, "Kiss Ödön", "2024-01-01", 5000);
+    Exec("UPDATE letet SET betet='tavaly', kifizetes='' WHERE sorszam=" + Key(id));
+    TForm1& f = Create();
+    f.Letetlista1->Click();
+    EXPECT_EQ(f.letetlista_Query1->FieldByName("betet")->AsString(), "tavaly");
+    EXPECT_EQ(f.letetlista_Query1->FieldByName("kifizetes")->AsString(), "");
+    Tletetalapadat& b = *letetalapadat;
+    b.DepositId = id;
+    b.Origin = Tletetalapadat::FromList;
+    b.Show();
+    EXPECT_FALSE(b.DateTimePicker1->Checked());
+    EXPECT_EQ(b.Betet.Note()->Caption(), "„tavaly”: nem dátum, változatlan marad");
+    b.Edit1->SetText("Kiss Ödön 'ifj.'");
+    b.BitBtn1->Click();
+    EXPECT_EQ(Rows("SELECT letevo, betet, kifizetes FROM letet"),
+              (std::vector<Row>{{String("Kiss Ödön 'ifj.'"), String("tavaly"), String("")}}));
+
+    // A date the user picks replaces it.
+    b.Show();
+    b.DateTimePicker1->SetDate(EncodeDate(2023, 5, 6));
+    b.DateTimePicker1->SetChecked(true);
+    b.BitBtn1->Click();
+    EXPECT_EQ(Text("SELECT betet FROM letet"), "2023-05-06");
+}
+
 TEST_F(DepositArea, GridActionsNeedARow) {
     TForm1& f = Create();
     f.Letetlista1->Click();

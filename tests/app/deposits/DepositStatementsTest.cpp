@@ -207,14 +207,14 @@ TEST_F(DepositStatements, BaseDataKeepsAnInactiveAccountUnlessAnotherIsChosen) {
     EXPECT_TRUE(Rows(app::ActiveAccountsSql()).empty());
 
     app::NewDeposit d = Deposit(0, "Kiss D'Artagnan");
-    app::ExecStatement(Query(), app::DepositBaseDataUpdateSql(id, d));
+    app::ExecStatement(Query(), app::DepositBaseDataUpdateSql(id, d, app::StoredDate(d.Date)));
     EXPECT_EQ(Rows("SELECT letevo, letetiszamla, project, betet, megjegyzes FROM letet"),
               (std::vector<Row>{
                   {String("Kiss D'Artagnan"), Key(old), Key(p), String("2024-05-02"), String("Vételár")}}));
     EXPECT_EQ(Rows(app::DepositBaseDataSql(id))[0][3], String("Régi számla"));
 
     d.AccountId = AddAccount("Új számla");
-    app::ExecStatement(Query(), app::DepositBaseDataUpdateSql(id, d));
+    app::ExecStatement(Query(), app::DepositBaseDataUpdateSql(id, d, app::StoredDate(d.Date)));
     EXPECT_EQ(Number("SELECT letetiszamla FROM letet"), d.AccountId);
 }
 

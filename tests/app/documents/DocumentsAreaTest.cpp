@@ -283,6 +283,36 @@ TEST_F(DocumentsArea, KeepFlagProposesAndStoresTheDeadline) {
     EXPECT_EQ(d.DateTimePicker1->Date(), AddYears(Date(), 5));
 }
 
+// The older program's '' for "no deadline": the list shows it empty; a kept entry gets the
+// proposal (today plus the retention years), and an entry the user leaves alone keeps '' or
+// a deadline that is no date, as stored.
+TEST_F(DocumentsArea, EmptyOrForeignDeadlineIsNoDate) {
+    SetSetting("dokumentum_orzesi_ido", "5");
+    const Integer a = AddCase("Alfa", "2009-01-10");
+    const Integer kept = AddHistoryEntry(a, "2009-03-01", "/iratok/a.pdf", "a", true);
+    const Integer plain = AddHistoryEntry(a, "2009-03-02", "/iratok/b.pdf", "b");
+    const Integer foreign = AddHistoryEntry(a, "2009-03-03", "/iratok/c.pdf", "c", true);
+    Exec("UPDATE ugyitem SET orzesi_hatarido=''; UPDATE ugyitem SET orzesi_hatarido='tavaly' WHERE sorszam=" +
+         Key(foreign));
+    TForm1& f = Create();
+    f.RunDocumentList();
+    EXPECT_EQ(f.dokulistquery->FieldByName("orzesi_hatarido")->DisplayText(), "");
+    Tdokulap& d = *dokulap;
+    d.ItemId = kept;
+    d.Show();
+    EXPECT_EQ(d.DateTimePicker1->Date(), AddYears(Date(), 5));
+    d.BitBtn1->Click();
+    d.ItemId = plain;
+    d.Show();
+    d.BitBtn1->Click();
+    d.ItemId = foreign;
+    d.Show();
+    EXPECT_FALSE(d.DateTimePicker1->Checked());
+    d.BitBtn1->Click();
+    EXPECT_EQ(Rows("SELECT orzesi_hatarido FROM ugyitem ORDER BY sorszam"),
+              (std::vector<Row>{{DateToSqlText(AddYears(Date(), 5))}, {String("")}, {String("tavaly")}}));
+}
+
 TEST_F(DocumentsArea, RetentionSettingTakesDigitsAndIsReplacedWhole) {
     SetSetting("dokumentum_orzesi_ido", "10");
     Create();
