@@ -11,6 +11,7 @@
 #include "platform/ui/TLabel.h"
 #include "platform/ui/TPanel.h"
 #include "report/FormatValue.h"
+#include "report/rpFormControls.h"
 
 namespace {
 
@@ -68,18 +69,8 @@ String FmtStr(Integer Id) {
     return LoadStr(Id);
 }
 
-template <class T>
-T* Make(TrpFmtForm* Form, TWinControl* Parent, const char* Name, Integer L, Integer T_, Integer W,
-        Integer H) {
-    T* c = new T(Form);
-    c->SetName(Name);
-    c->SetParent(Parent);
-    c->SetBounds(L, T_, W, H);
-    return c;
-}
-
 TPanel* MakePanel(TrpFmtForm* Form, TWinControl* Parent, const char* Name) {
-    TPanel* p = Make<TPanel>(Form, Parent, Name, 12, 80, 226, 50);
+    TPanel* p = report::MakeControl<TPanel>(Form, Parent, Name, 12, 80, 226, 50);
     p->SetBevelOuter(bvNone);
     p->SetCaption("");
     return p;
@@ -94,28 +85,28 @@ TrpFmtForm::TrpFmtForm(TComponent* AOwner) : TForm(AOwner) {
     SetClientWidth(266);
     SetClientHeight(186);
 
-    GroupBox2 = Make<TGroupBox>(this, this, "GroupBox2", 8, 6, 250, 140);
-    ComboBox1 = Make<TComboBox>(this, GroupBox2, "ComboBox1", 12, 22, 226, 21);
+    GroupBox2 = report::MakeControl<TGroupBox>(this, this, "GroupBox2", 8, 6, 250, 140);
+    ComboBox1 = report::MakeControl<TComboBox>(this, GroupBox2, "ComboBox1", 12, 22, 226, 21);
     ComboBox1->SetStyle(csDropDownList);
-    ComboBox2 = Make<TComboBox>(this, GroupBox2, "ComboBox2", 12, 50, 226, 21);
+    ComboBox2 = report::MakeControl<TComboBox>(this, GroupBox2, "ComboBox2", 12, 50, 226, 21);
     ComboBox2->SetStyle(csDropDownList);
 
     Panel1 = MakePanel(this, GroupBox2, "Panel1");
-    Label5 = Make<TLabel>(this, Panel1, "Label5", 0, 6, 130, 16);
-    Edit3 = Make<TEdit>(this, Panel1, "Edit3", 150, 2, 76, 21);
+    Label5 = report::MakeControl<TLabel>(this, Panel1, "Label5", 0, 6, 130, 16);
+    Edit3 = report::MakeControl<TEdit>(this, Panel1, "Edit3", 150, 2, 76, 21);
     Edit3->SetMaxLength(3);
-    Label6 = Make<TLabel>(this, Panel1, "Label6", 0, 32, 130, 16);
-    SplEdit = Make<TEdit>(this, Panel1, "SplEdit", 150, 28, 76, 21);
+    Label6 = report::MakeControl<TLabel>(this, Panel1, "Label6", 0, 32, 130, 16);
+    SplEdit = report::MakeControl<TEdit>(this, Panel1, "SplEdit", 150, 28, 76, 21);
     SplEdit->SetMaxLength(1);
 
     Panel2 = MakePanel(this, GroupBox2, "Panel2");
-    Label1 = Make<TLabel>(this, Panel2, "Label1", 0, 6, 60, 16);
-    Edit1 = Make<TEdit>(this, Panel2, "Edit1", 0, 24, 226, 21);
+    Label1 = report::MakeControl<TLabel>(this, Panel2, "Label1", 0, 6, 60, 16);
+    Edit1 = report::MakeControl<TEdit>(this, Panel2, "Edit1", 0, 24, 226, 21);
 
-    Button1 = Make<TButton>(this, this, "Button1", 102, 154, 75, 25);
+    Button1 = report::MakeControl<TButton>(this, this, "Button1", 102, 154, 75, 25);
     Button1->SetDefault(true);
     Button1->SetModalResult(mrOk);
-    Button2 = Make<TButton>(this, this, "Button2", 183, 154, 75, 25);
+    Button2 = report::MakeControl<TButton>(this, this, "Button2", 183, 154, 75, 25);
     Button2->SetCancel(true);
     Button2->SetModalResult(mrCancel);
 

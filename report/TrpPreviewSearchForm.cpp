@@ -8,6 +8,7 @@
 #include "platform/ui/TLabel.h"
 #include "platform/ui/TRadioButton.h"
 #include "report/rpConsts.h"
+#include "report/rpFormControls.h"
 #include "report/rpPreviewConsts.h"
 
 namespace {
@@ -15,10 +16,7 @@ namespace {
 template <class T>
 T* Make(TrpPreviewSearchForm* Form, TWinControl* Parent, const char* Name, Integer L, Integer T_, Integer W,
         Integer H, Integer HelpContext = 0) {
-    T* c = new T(Form);
-    c->SetName(Name);
-    c->SetParent(Parent);
-    c->SetBounds(L, T_, W, H);
+    T* c = report::MakeControl<T>(Form, Parent, Name, L, T_, W, H);
     c->SetTag(HelpContext);
     return c;
 }

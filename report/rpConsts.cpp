@@ -57,6 +57,18 @@ void RegisterEngineStrings() {
         {rpsRTFFile, "Rich Text file"},
         {rpsFilterProperties, "Filter properties"},
         {rpsAverageFontHeight, "Average font height:"},
+        {rpsVarFormCaption, "Variables"},
+        {rpsVarFormLabel, "&Category:"},
+        {rpsSpecialValues, "Special values"},
+        {rpsGlobalVariables, "Global variables"},
+        {55110, "Page number"},
+        {55112, "Date"},
+        {55113, "Time"},
+        {55114, "Line number"},
+        {55115, "Line number through"},
+        {55116, "Column number"},
+        {55117, "Current record"},
+        {55118, "Total pages"},
     });
 }
 

@@ -25,6 +25,11 @@ constexpr Integer rpsDefaultCharset = 55337;    // "0"
 constexpr Integer rpsOK = 55000;                // "OK"
 constexpr Integer rpsPrint = 53040;             // "Print" … 53048, the print dialog's captions
 constexpr Integer rpsFirstBandName = 55077;     // "Report title" … 55098 "None"
+constexpr Integer rpsVarFormCaption = 53440;    // "Variables"
+constexpr Integer rpsVarFormLabel = 53441;      // "&Category:"
+constexpr Integer rpsSpecialValues = 55075;     // "Special values"
+constexpr Integer rpsGlobalVariables = 55342;   // "Global variables"
+constexpr Integer rpsFirstSpecialName = 55110;  // "Page number" … 55118 "Total pages", 55111 empty
 
 // The text of one engine string; registers the engine's block on first use,
 // so the texts exist whether or not the engine was started.

@@ -3,6 +3,7 @@
 #include "report/TrpPrintForm.h"
 
 #include "tests/report/RecordingPrinter.h"
+#include "tests/report/RunModal.h"
 #include "report/TrpControls.h"
 #include "report/TrpPrinter.h"
 #include "report/rpEngine.h"
@@ -50,18 +51,7 @@ protected:
     }
     // Shows the dialog modally and runs one step at each tick of a timer while it is up.
     TModalResult RunModal(std::vector<std::function<void()>> steps) {
-        TTimer timer(nullptr);
-        timer.SetInterval(5);
-        std::size_t next = 0;
-        timer.OnTimer = [&](TObject*) {
-            if (!Form->Visible()) return;
-            if (next < steps.size())
-                steps[next++]();
-            else
-                Form->SetModalResult(mrCancel); // a dialog that would not close
-        };
-        timer.SetEnabled(true);
-        return Form->ShowModal();
+        return ::RunModal(Form, std::move(steps));
     }
     void ClickOK() { ui::SimulateClick(Form->Button1, 5, 5); }
 
