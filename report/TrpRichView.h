@@ -4,6 +4,7 @@
 // shared document (bracketed expressions replaced keeping their formatting),
 // measured and, across pages, printed part by part; drawing lays the text out
 // at the view's unscaled width and scales it to the target.
+#include "platform/core/TComponent.h"
 #include "report/TrpView.h"
 
 #include <memory>
@@ -63,6 +64,14 @@ private:
     std::vector<String> FExpressions;
     // While Print writes the record: the characters of the shared document it takes.
     std::optional<std::pair<Integer, Integer>> FPart;
+};
+
+// Placed on a form, it stands for the rich-text object in the program, which
+// templates with formatted text need; it has no behaviour of its own.
+class TrpRichObject : public TComponent {
+public:
+    using TComponent::TComponent;
+    String ClassName() const override { return "TrpRichObject"; }
 };
 
 // The document in which rich text is expanded and measured during a build.

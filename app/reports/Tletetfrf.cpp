@@ -4,6 +4,7 @@
 
 #include "report/TrpDataset.h"
 #include "report/TrpReport.h"
+#include "report/TrpRichView.h"
 
 Tletetfrf* letetfrf = nullptr;
 
@@ -56,6 +57,8 @@ Tletetfrf::Tletetfrf(TComponent* AOwner) : TForm(AOwner) {
     rpReport13 = app::MakeHostReport(this, "rpReport13", "JÜB lista", rpDBDataSet13, help);
     rpReport14 = app::MakeHostReport(this, "rpReport14", "JÜB adatlap", rpDBDataSet14, help);
     rpReport15 = app::MakeHostReport(this, "rpReport15", "JÜB adatlap", rpDBDataSet15, help);
+    rpRichObject1 = new TrpRichObject(this);
+    rpRichObject1->SetName("rpRichObject1");
     rpReport1->OnGetValue = [this](const String& n, Variant& v) { rpReport1GetValue(n, v); };
     for (TrpReport* report : {rpReport2, rpReport6})
         report->OnGetValue = [this](const String& n, Variant& v) { rpReport2GetValue(n, v); };

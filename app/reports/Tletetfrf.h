@@ -8,6 +8,7 @@
 #include "platform/ui/TCustomForm.h"
 
 class TrpDBDataSet;
+class TrpRichObject;
 class TrpReport;
 
 class Tletetfrf : public TForm {
@@ -37,6 +38,8 @@ public:
     TrpReport* rpReport13;       // identification list
     TrpReport* rpReport14;       // identification sheet of the new-identification dialog
     TrpReport* rpReport15;       // identification sheet of the identification dialog
+    // The identification sheets' declaration is rich text.
+    TrpRichObject* rpRichObject1;
 
     // Builds Report over the datasets as they stand and shows it in the preview.
     void Print(TrpReport* Report);

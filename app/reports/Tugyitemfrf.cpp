@@ -7,6 +7,8 @@
 #include "app/main/TForm1.h"
 
 #include "platform/data/TField.h"
+#include "platform/ui/TOpenDialog.h"
+#include "report/TrpRTFExportFilter.h"
 #include "report/TrpReport.h"
 #include "report/TrpVariables.h"
 #include "sqlite/TSqlite3Query.h"
@@ -33,6 +35,12 @@ Tugyitemfrf::Tugyitemfrf(TComponent* AOwner) : TForm(AOwner) {
     rpDBDataSet5 = app::MakeReportDataSet(this, "rpDBDataSet5", Form1 ? Form1->Query5 : nullptr);
     rpReport1 = app::MakeHostReport(this, "rpReport1", "Ügy adatlap", rpDBDataSet1);
     rpReport4 = app::MakeHostReport(this, "rpReport4", "Ügy adatlap nyomtatása", rpDBDataSet5);
+    rpRTFExport1 = new TrpRTFExport(this);
+    rpRTFExport1->SetName("rpRTFExport1");
+    OpenDialog1 = new TOpenDialog(this);
+    OpenDialog1->SetName("OpenDialog1");
+    OpenDialog1->SetDefaultExt("rtf");
+    OpenDialog1->SetFilter("Rich Text|*.rtf");
     for (TrpReport* report : {rpReport1, rpReport4})
         report->OnGetValue = [this](const String& ParName, Variant& ParValue) {
             rpReport1GetValue(ParName, ParValue);

@@ -6,8 +6,10 @@
 #include "platform/core/Variant.h"
 #include "platform/ui/TCustomForm.h"
 
+class TOpenDialog;
 class TSqlite3Query;
 class TrpDBDataSet;
+class TrpRTFExport;
 class TrpReport;
 
 class Tugyitemfrf : public TForm {
@@ -27,6 +29,8 @@ public:
     TrpDBDataSet* rpDBDataSet5; // the main window's case search
     TrpReport* rpReport1;       // case sheet
     TrpReport* rpReport4;       // case list
+    TrpRTFExport* rpRTFExport1; // offers the RTF export in the previews
+    TOpenDialog* OpenDialog1;   // rich text files
 
     // Loads the case CaseId into the four queries and shows the case sheet report.
     void PrintCaseSheet(Integer CaseId);

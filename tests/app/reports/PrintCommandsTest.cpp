@@ -4,6 +4,9 @@
 // nothing to print start no report; a stored template that cannot be read is said so.
 #include "tests/app/reports/PrintFixture.h"
 
+#include "platform/ui/TOpenDialog.h"
+#include "report/TrpRTFExportFilter.h"
+
 #include "app/partners/TForm1PartnerParts.h"
 #include "app/deposits/TForm1DepositParts.h"
 #include "app/reports/TForm1PrintParts.h"
@@ -48,6 +51,14 @@ TEST_F(PrintCommands, PreviewsOfferPrintingAndHelpWhereTheyShould) {
     for (TrpReport* r :
          {letetfrf->rpReport10, letetfrf->rpReport13, letetfrf->rpReport14, letetfrf->rpReport15})
         EXPECT_TRUE(r->PreviewButtons == withHelp) << r->Name();
+}
+
+TEST_F(PrintCommands, TheHostFormsHoldTheRichTextObjectAndTheRtfExport) {
+    Create();
+    EXPECT_NE(dynamic_cast<TrpRichObject*>(letetfrf->FindComponent("rpRichObject1")), nullptr);
+    EXPECT_NE(dynamic_cast<TrpRTFExport*>(ugyitemfrf->FindComponent("rpRTFExport1")), nullptr);
+    EXPECT_EQ(ugyitemfrf->OpenDialog1->DefaultExt(), "rtf");
+    EXPECT_EQ(ugyitemfrf->OpenDialog1->Filter(), "Rich Text|*.rtf");
 }
 
 TEST_F(PrintCommands, ATemplateThatCannotBeReadIsSaidAndLeavesAnEmptyPage) {
