@@ -143,6 +143,23 @@ TEST_F(OlderPreparedFile, ThePreviewOpensItAndShowsThePages) {
     EXPECT_EQ(at(0.3, 0.8), clWhite);
 }
 
+TEST_F(OlderPreparedFile, TheSearchFindsTheTextOfAMetafilePage) {
+    ASSERT_TRUE(Report->PrepareReport());
+    Form = OpenPreview(Report);
+    Form->LoadFromFile(File);
+    Form->StartSearch("régi JELENTÉS", false, true);
+    ASSERT_TRUE(Form->Search.Hit);
+    EXPECT_EQ(Form->Search.Page, 0);
+    // The text record's place, 84, 700 of 840 × 1188, on the page's pixels (the
+    // top of the characters' cell a little above the record's reference point).
+    const TrpPageInfo* info = Form->HeldPages()->Pages(0);
+    EXPECT_NEAR(Form->Search.HitAt.X, 84.0 * info->PrnInfo.Pgw / 840, 2);
+    EXPECT_NEAR(Form->Search.HitAt.Y, 700.0 * info->PrnInfo.Pgh / 1188, 8);
+    Form->FindNext();
+    EXPECT_FALSE(Form->Search.Hit); // once on the page, nowhere on the next
+    EXPECT_EQ(Form->Search.Page, 2);
+}
+
 TEST_F(OlderPreparedFile, ItPrintsToAPdfDocumentAndExports) {
     Report->LoadPreparedReport(File);
     Report->PrintPreparedReport("", 1);
