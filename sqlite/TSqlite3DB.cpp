@@ -36,31 +36,6 @@ String TrimControls(const String& s) {
     return s.substr(b, e - b);
 }
 
-// Code page 1250 text as UTF-8. ASCII text is its own UTF-8; other text is
-// converted into buffer, which keeps its room between the engine's calls.
-std::string_view Utf8Of1250(std::string_view bytes, std::string& buffer) {
-    static const std::array<String, 256> characters = [] {
-        std::array<String, 256> table;
-        for (int b = 0; b < 256; ++b)
-            table[static_cast<std::size_t>(b)] =
-                CodePageToUtf8(std::string(1, static_cast<char>(b)), CP_WINDOWS_1250);
-        return table;
-    }();
-    std::size_t i = 0;
-    while (i < bytes.size() && static_cast<unsigned char>(bytes[i]) < 0x80)
-        ++i;
-    if (i == bytes.size()) return bytes;
-    buffer.assign(bytes.substr(0, i));
-    for (; i < bytes.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(bytes[i]);
-        if (byte < 0x80)
-            buffer += static_cast<char>(byte);
-        else
-            buffer += characters[byte];
-    }
-    return buffer;
-}
-
 // The collations sort every list by name; a sort calls them many times per row.
 template <core::TCollationCase Mode>
 int CompareCollated(void* connection, int length1, const void* text1, int length2, const void* text2) {
@@ -68,13 +43,7 @@ int CompareCollated(void* connection, int length1, const void* text1, int length
     std::string_view a(static_cast<const char*>(text1), static_cast<std::size_t>(length1));
     std::string_view b(static_cast<const char*>(text2), static_cast<std::size_t>(length2));
     if (db->UTF8()) return core::HungarianCompare(a, b, Mode);
-    // Only what follows the shared start decides, so only that is converted.
-    const std::size_t start = core::HungarianSharedStart(a, b);
-    a.remove_prefix(start);
-    b.remove_prefix(start);
-    thread_local std::string bufferA;
-    thread_local std::string bufferB;
-    return core::HungarianCompare(Utf8Of1250(a, bufferA), Utf8Of1250(b, bufferB), Mode);
+    return core::HungarianCompareCodePage(a, b, Mode, CP_WINDOWS_1250);
 }
 
 // The value and result calls of the engine library the LIKE below was

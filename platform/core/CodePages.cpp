@@ -67,6 +67,28 @@ const char16_t* UpperHalf(int codePage) {
     return kUpperHalves[TableIndex(codePage)];
 }
 
+// The UTF-8 form of each upper-half byte, so that converting costs a look-up per byte.
+struct Utf8Form {
+    char Bytes[3];
+    unsigned char Size;
+};
+using Utf8Forms = std::array<Utf8Form, 128>;
+
+const Utf8Forms& UpperHalfUtf8(int codePage) {
+    static const std::array<Utf8Forms, kUpperHalves.size()> forms = [] {
+        std::array<Utf8Forms, kUpperHalves.size()> result{};
+        for (std::size_t t = 0; t < kUpperHalves.size(); ++t)
+            for (std::size_t i = 0; i < 128; ++i) {
+                String bytes;
+                core::Utf8Append(bytes, kUpperHalves[t][i]);
+                Utf8Form& form = result[t][i];
+                form.Size = static_cast<unsigned char>(bytes.copy(form.Bytes, sizeof form.Bytes));
+            }
+        return result;
+    }();
+    return forms[TableIndex(codePage)];
+}
+
 using ReverseMap = std::unordered_map<char32_t, unsigned char>;
 
 const ReverseMap& Reverse(int codePage) {
@@ -116,15 +138,23 @@ int CharToCodePageByte(char32_t ch, int codePage) {
 
 String CodePageToUtf8(std::string_view bytes, int codePage) {
     if (codePage == CP_UTF8_PAGE) return Utf8Sanitized(bytes);
-    const char16_t* table = UpperHalf(codePage);
-    String out;
-    out.reserve(bytes.size() + bytes.size() / 4);
-    for (char c : bytes) {
+    const Utf8Forms& forms = UpperHalfUtf8(codePage);
+    // Sized exactly first: the texts of a whole table are held converted.
+    std::size_t size = bytes.size();
+    for (const char c : bytes)
+        if (static_cast<unsigned char>(c) >= 0x80)
+            size += forms[static_cast<unsigned char>(c) - 0x80].Size - 1u;
+    String out(size, '\0');
+    char* to = out.data();
+    for (const char c : bytes) {
         const auto b = static_cast<unsigned char>(c);
-        if (b < 0x80)
-            out.push_back(c);
-        else
-            core::Utf8Append(out, table[b - 0x80]);
+        if (b < 0x80) {
+            *to++ = c;
+            continue;
+        }
+        const Utf8Form& form = forms[b - 0x80];
+        for (unsigned char k = 0; k < form.Size; ++k)
+            *to++ = form.Bytes[k];
     }
     return out;
 }

@@ -1,10 +1,15 @@
 #include "platform/core/HungarianCollation.h"
 
+#include "platform/core/CodePages.h"
+#include "platform/core/Exceptions.h"
 #include "platform/core/StrUtils.h"
 #include "platform/core/Utf8.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
+#include <string>
+#include <vector>
 
 namespace core {
 
@@ -122,25 +127,35 @@ struct Element {
 
 // One character reduced to what the levels need.
 struct Folded {
-    char32_t Base; // 'a'..'z', kOUml, kUUml for Latin letters; else the lower-case character
+    char32_t Base;         // 'a'..'z', kOUml, kUUml for Latin letters; else the lower-case character
+    std::uint32_t Accent;  // 0 for the plain letter, else the accented letter's code
+    std::uint32_t Primary; // for a character that is no Latin letter: its primary weight
     bool Latin;
-    std::uint32_t Accent; // 0 for the plain letter, else the accented letter's code
     bool Upper;
 };
 
+bool IsSpace(char32_t ch) {
+    return ch <= 0x20 || (ch >= 0x7F && ch <= 0x9F) || ch == 0xA0 || (ch >= 0x2000 && ch <= 0x200B) ||
+           ch == 0x2028 || ch == 0x2029 || ch == 0x202F || ch == 0x3000;
+}
+
+bool IsSymbol(char32_t ch) {
+    return (ch < 0x80) || (ch >= 0xA1 && ch <= 0xBF) || ch == 0xD7 || ch == 0xF7 ||
+           (ch >= 0x02B0 && ch <= 0x036F) || (ch >= 0x2010 && ch <= 0x2BFF);
+}
+
+std::uint32_t OtherPrimary(char32_t ch, bool upper) {
+    if (IsSpace(ch)) return Primary(GSpace, ch);
+    if (ch >= '0' && ch <= '9') return Primary(GDigit, ch);
+    if (CharUpper(ch) != ch || upper) return Primary(GLetter, ch);
+    if (IsSymbol(ch)) return Primary(GPunct, ch);
+    return Primary(GOther, ch);
+}
+
 Folded Fold(char32_t ch) {
-    if (ch < 0x80) {
-        const bool upper = ch >= 'A' && ch <= 'Z';
-        const char32_t lower = upper ? ch + 32 : ch;
-        return {lower, lower >= 'a' && lower <= 'z', 0, upper};
-    }
     const char32_t lower = CharLower(ch);
-    Folded f{lower, false, 0, lower != ch};
-    if (lower >= 'a' && lower <= 'z') {
-        f.Latin = true;
-        return f;
-    }
-    if (lower == kOUml || lower == kUUml) {
+    Folded f{lower, 0, 0, false, lower != ch};
+    if ((lower >= 'a' && lower <= 'z') || lower == kOUml || lower == kUUml) {
         f.Latin = true;
         return f;
     }
@@ -166,24 +181,111 @@ Folded Fold(char32_t ch) {
             f.Accent = lower;
             return f;
         }
+    f.Primary = OtherPrimary(lower, f.Upper);
     return f;
 }
 
-bool IsSpace(char32_t ch) {
-    return ch <= 0x20 || (ch >= 0x7F && ch <= 0x9F) || ch == 0xA0 || (ch >= 0x2000 && ch <= 0x200B) ||
-           ch == 0x2028 || ch == 0x2029 || ch == 0x202F || ch == 0x3000;
+// Every character up to the end of Latin Extended-B folded once, so that a comparison of
+// the office's names (a sort of thousands of them) looks each character up.
+constexpr char32_t kFoldedRange = 0x0250;
+
+Folded FoldedOf(char32_t ch) {
+    if (ch >= kFoldedRange) return Fold(ch);
+    static const std::vector<Folded> table = [] {
+        std::vector<Folded> t;
+        t.reserve(kFoldedRange);
+        for (char32_t c = 0; c < kFoldedRange; ++c)
+            t.push_back(Fold(c));
+        return t;
+    }();
+    return table[ch];
 }
 
-bool IsSymbol(char32_t ch) {
-    return (ch < 0x80) || (ch >= 0xA1 && ch <= 0xBF) || ch == 0xD7 || ch == 0xF7 ||
-           (ch >= 0x02B0 && ch <= 0x036F) || (ch >= 0x2010 && ch <= 0x2BFF);
+// The characters of a UTF-8 text, folded.
+class Utf8Chars {
+public:
+    explicit Utf8Chars(std::string_view text) : FText(text) {}
+    bool Next(Folded& f) {
+        if (FPos == FText.size()) return false;
+        const char32_t ch = Utf8Next(FText, FPos);
+        f = FoldedOf(ch);
+        return true;
+    }
+    // Byte order breaks the last tie: it keeps distinct invalid sequences apart.
+    static int Tie(std::string_view a, std::string_view b) { return a.compare(b); }
+
+private:
+    std::string_view FText;
+    std::size_t FPos = 0;
+};
+
+// An 8-bit code page with each of its bytes folded.
+struct FoldedPage {
+    const Folded* Table;
+    int CodePage;
+};
+
+// Raises EConvertError for a code page without a table.
+FoldedPage PageOf(int codePage) {
+    using Bytes = std::array<Folded, 256>;
+    const auto make = [](int page) {
+        Bytes t{};
+        for (std::size_t b = 0; b < t.size(); ++b) {
+            t[b] = FoldedOf(CodePageByteToChar(static_cast<unsigned char>(b), page));
+        }
+        return t;
+    };
+    switch (codePage) {
+    case CP_WINDOWS_1250: {
+        static const Bytes table = make(CP_WINDOWS_1250);
+        return {table.data(), codePage};
+    }
+    case CP_WINDOWS_1251: {
+        static const Bytes table = make(CP_WINDOWS_1251);
+        return {table.data(), codePage};
+    }
+    case CP_DOS_852: {
+        static const Bytes table = make(CP_DOS_852);
+        return {table.data(), codePage};
+    }
+    default:
+        break;
+    }
+    throw EConvertError("Unsupported code page " + std::to_string(codePage));
 }
+
+// The characters of a text in an 8-bit code page, each byte folded by one look-up.
+class CodePageChars {
+public:
+    CodePageChars(std::string_view text, FoldedPage page) : FText(text), FTable(page.Table) {}
+    bool Next(Folded& f) {
+        if (FPos == FText.size()) return false;
+        f = FTable[static_cast<unsigned char>(FText[FPos++])];
+        return true;
+    }
+    // Code point order breaks the last tie, as it does for the texts' UTF-8 forms.
+    static int Tie(std::string_view a, std::string_view b, FoldedPage page) {
+        const std::size_t shared = std::min(a.size(), b.size());
+        for (std::size_t i = 0; i < shared; ++i)
+            if (a[i] != b[i])
+                return CodePageByteToChar(static_cast<unsigned char>(a[i]), page.CodePage) <
+                               CodePageByteToChar(static_cast<unsigned char>(b[i]), page.CodePage)
+                           ? -1
+                           : 1;
+        return a.size() < b.size() ? -1 : (a.size() > b.size() ? 1 : 0);
+    }
+
+private:
+    std::string_view FText;
+    const Folded* FTable;
+    std::size_t FPos = 0;
+};
 
 // The next few folded characters of a text: digraph matching looks at most four
 // characters ahead ("ddzs"), so comparisons stream without building whole arrays.
-class FoldedWindow {
+template <class Chars> class FoldedWindow {
 public:
-    explicit FoldedWindow(std::string_view text) : FText(text) { Fill(); }
+    explicit FoldedWindow(Chars chars) : FChars(chars) { Fill(); }
     std::size_t size() const { return FCount; }
     const Folded& operator[](std::size_t i) const { return FBuf[i]; }
     void Consume(std::size_t n) {
@@ -195,18 +297,17 @@ public:
 
 private:
     void Fill() {
-        while (FCount < 4 && FPos < FText.size())
-            FBuf[FCount++] = Fold(Utf8Next(FText, FPos));
+        while (FCount < 4 && FChars.Next(FBuf[FCount]))
+            ++FCount;
     }
-    std::string_view FText;
-    std::size_t FPos = 0;
+    Chars FChars;
     Folded FBuf[4] = {};
     std::size_t FCount = 0;
 };
 
 // Letter of the Hungarian alphabet starting at f[i], with its length in
 // characters: the trigraph dzs, the digraphs, or a single letter.
-std::uint32_t MatchLetter(const FoldedWindow& f, std::size_t i, std::size_t& length) {
+template <class Window> std::uint32_t MatchLetter(const Window& f, std::size_t i, std::size_t& length) {
     const auto plain = [&](std::size_t k, char32_t c) {
         return k < f.size() && f[k].Latin && f[k].Accent == 0 && f[k].Base == c;
     };
@@ -253,7 +354,7 @@ std::uint32_t MatchLetter(const FoldedWindow& f, std::size_t i, std::size_t& len
     return kSingle[first.Base - 'a'];
 }
 
-std::uint32_t CaseBits(const FoldedWindow& f, std::size_t from, std::size_t count) {
+template <class Window> std::uint32_t CaseBits(const Window& f, std::size_t from, std::size_t count) {
     std::uint32_t bits = 0;
     for (std::size_t k = from; k < from + count; ++k)
         bits = (bits << 1) | (f[k].Upper ? 1u : 0u);
@@ -261,9 +362,9 @@ std::uint32_t CaseBits(const FoldedWindow& f, std::size_t from, std::size_t coun
 }
 
 // Collation elements of a text, one at a time.
-class ElementReader {
+template <class Chars> class ElementReader {
 public:
-    explicit ElementReader(std::string_view text) : FWindow(text) {}
+    explicit ElementReader(Chars chars) : FWindow(chars) {}
 
     bool Next(Element& e) {
         if (FHasPending) {
@@ -293,24 +394,13 @@ public:
             FWindow.Consume(length);
             return true;
         }
-        const char32_t ch = c.Base;
-        e = {0, 0, c.Upper ? 1u : 0u};
-        if (IsSpace(ch))
-            e.Primary = Primary(GSpace, ch);
-        else if (ch >= '0' && ch <= '9')
-            e.Primary = Primary(GDigit, ch);
-        else if (CharUpper(ch) != ch || c.Upper)
-            e.Primary = Primary(GLetter, ch);
-        else if (IsSymbol(ch))
-            e.Primary = Primary(GPunct, ch);
-        else
-            e.Primary = Primary(GOther, ch);
+        e = {c.Primary, 0, c.Upper ? 1u : 0u};
         FWindow.Consume(1);
         return true;
     }
 
 private:
-    FoldedWindow FWindow;
+    FoldedWindow<Chars> FWindow;
     Element FPending{};
     bool FHasPending = false;
 };
@@ -332,7 +422,11 @@ std::size_t HungarianSharedStart(std::string_view a, std::string_view b) {
     return cut;
 }
 
-int HungarianCompare(std::string_view a, std::string_view b, TCollationCase mode) {
+namespace {
+
+// Compares texts read by Chars (made from a text and Page), after their shared start.
+template <class Chars, class... Page>
+int CompareTexts(std::string_view a, std::string_view b, TCollationCase mode, Page... page) {
     if (a == b) return 0;
     // The shared start orders equal on every level and leaves the same bytes to break a tie.
     const std::size_t start = HungarianSharedStart(a, b);
@@ -340,8 +434,8 @@ int HungarianCompare(std::string_view a, std::string_view b, TCollationCase mode
     b.remove_prefix(start);
     // One pass: the first primary difference decides at once; the first accent and
     // case differences are kept for texts whose letters all agree.
-    ElementReader ra(a);
-    ElementReader rb(b);
+    ElementReader<Chars> ra(Chars(a, page...));
+    ElementReader<Chars> rb(Chars(b, page...));
     int secondary = 0;
     int tertiary = 0;
     while (true) {
@@ -361,8 +455,18 @@ int HungarianCompare(std::string_view a, std::string_view b, TCollationCase mode
     if (mode == TCollationCase::Ignore) return 0;
     if (tertiary != 0) return tertiary;
     // Texts equal on every level but different in bytes still need a fixed order.
-    const int r = a.compare(b);
+    const int r = Chars::Tie(a, b, page...);
     return r < 0 ? -1 : (r > 0 ? 1 : 0);
+}
+
+} // namespace
+
+int HungarianCompare(std::string_view a, std::string_view b, TCollationCase mode) {
+    return CompareTexts<Utf8Chars>(a, b, mode);
+}
+
+int HungarianCompareCodePage(std::string_view a, std::string_view b, TCollationCase mode, int codePage) {
+    return CompareTexts<CodePageChars>(a, b, mode, PageOf(codePage));
 }
 
 } // namespace core

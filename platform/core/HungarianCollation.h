@@ -21,6 +21,11 @@ enum class TCollationCase { Observe, Ignore };
 // bytes compare as U+FFFD.
 int HungarianCompare(std::string_view a, std::string_view b, TCollationCase mode);
 
+// The same order for texts in an 8-bit code page (1250, 1251 or 852), read byte by byte
+// without converting them: the order of their UTF-8 forms. Raises EConvertError
+// ("Unsupported code page %d") for any other code page.
+int HungarianCompareCodePage(std::string_view a, std::string_view b, TCollationCase mode, int codePage);
+
 // The length of the start a and b share up to and including its last space, digit or
 // other ASCII mark: no letter of the alphabet runs across such a character, so the
 // texts compare as they compare without it. Holds for UTF-8 and for 8-bit code pages

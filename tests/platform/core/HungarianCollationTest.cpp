@@ -1,14 +1,20 @@
 #include "platform/core/HungarianCollation.h"
+#include "platform/core/CodePages.h"
+#include "platform/core/Exceptions.h"
 #include "platform/core/StrUtils.h"
+#include "tests/support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
+#include <numeric>
 #include <vector>
 
 namespace {
 
 using core::HungarianCompare;
+using core::HungarianCompareCodePage;
 using core::TCollationCase;
 
 struct OrderedPair {
@@ -127,4 +133,66 @@ TEST(HungarianCollation, ASharedStartLeavesTheOrderAlone) {
     EXPECT_EQ(core::HungarianSharedStart("Ügy 12/kasza", "Ügy 12/kassza"), String("Ügy 12/").size());
     EXPECT_EQ(core::HungarianSharedStart("Dzurák", "Dzsida"), 0u);
     EXPECT_EQ(core::HungarianSharedStart("Kis", "Kis"), 0u);
+}
+
+namespace {
+
+// Names as an office's list holds them: accented letters, digraphs and their doubled
+// forms, each in lower, capitalised or upper case, after shared starts and marks.
+std::vector<String> AccentedNames(std::size_t count) {
+    const char* const parts[] = {"a",  "á", "cs", "c", "dz", "dzs", "d",   "e", "é",   "gy", "g", "ly", "l",
+                                 "ny", "n", "o",  "ó", "ö",  "ő",   "sz",  "s", "ssz", "ty", "t", "u",  "ú",
+                                 "ü",  "ű", "zs", "z", "i",  "í",   "ggy", "k", " – ", "-",  " ", "1",  "2"};
+    const char* const starts[] = {"", "Kis ", "Ügy 12/", "dr. "};
+    std::uint32_t seed = 12345;
+    const auto next = [&seed](std::uint32_t below) {
+        seed = seed * 1103515245u + 12345u;
+        return (seed >> 16) % below;
+    };
+    std::vector<String> names;
+    while (names.size() < count) {
+        String name = starts[next(4)];
+        const std::uint32_t length = 1 + next(5);
+        for (std::uint32_t k = 0; k < length; ++k) {
+            const String part = parts[next(std::size(parts))];
+            const std::uint32_t casing = next(4);
+            name += casing == 0
+                        ? AnsiUpperCase(part)
+                        : (casing == 1 && k == 0 ? AnsiUpperCase(Copy(part, 1, 1)) + Copy(part, 2, 9) : part);
+        }
+        names.push_back(name);
+    }
+    return names;
+}
+
+} // namespace
+
+TEST(HungarianCollation, CodePageTextOrdersAsItsUtf8Form) {
+    // The database's code page 1250 texts are compared without converting them; the
+    // order must be the one of the same texts in UTF-8, on every level and in every tie.
+    const std::vector<String> names = AccentedNames(3000);
+    std::vector<std::string> stored;
+    for (const String& name : names)
+        stored.push_back(Utf8ToCodePage(name, CP_WINDOWS_1250));
+    for (TCollationCase mode : {TCollationCase::Observe, TCollationCase::Ignore}) {
+        for (std::size_t i = 0; i < names.size(); ++i) {
+            const std::size_t j = (i * 7 + 3) % names.size();
+            EXPECT_EQ(HungarianCompare(names[i], names[j], mode),
+                      HungarianCompareCodePage(stored[i], stored[j], mode, CP_WINDOWS_1250))
+                << names[i] << " / " << names[j];
+        }
+        std::vector<std::size_t> byUtf8(names.size());
+        std::iota(byUtf8.begin(), byUtf8.end(), 0);
+        std::vector<std::size_t> byCodePage = byUtf8;
+        std::stable_sort(byUtf8.begin(), byUtf8.end(), [&](std::size_t x, std::size_t y) {
+            return HungarianCompare(names[x], names[y], mode) < 0;
+        });
+        std::stable_sort(byCodePage.begin(), byCodePage.end(), [&](std::size_t x, std::size_t y) {
+            return HungarianCompareCodePage(stored[x], stored[y], mode, CP_WINDOWS_1250) < 0;
+        });
+        EXPECT_EQ(byUtf8, byCodePage);
+    }
+    EXPECT_EQ(
+        ErrorOf<EConvertError>([] { HungarianCompareCodePage("a", "b", TCollationCase::Ignore, 65001); }),
+        "Unsupported code page 65001");
 }
