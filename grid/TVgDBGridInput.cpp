@@ -15,6 +15,7 @@
 #include "platform/ui/TGridDataLink.h"
 #include "platform/ui/TInplaceEdit.h"
 #include "platform/ui/TMemo.h"
+#include "platform/ui/Beep.h"
 #include "platform/ui/TButton.h"
 #include "platform/ui/VirtualKeys.h"
 
@@ -226,7 +227,8 @@ void TVgDBGrid::MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Int
                 FPressedCol = cell.X;
                 FPressed = true;
                 Invalidate();
-            }
+            } else
+                Beep();
             return;
         }
     }

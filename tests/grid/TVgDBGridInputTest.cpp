@@ -3,6 +3,8 @@
 #include "grid/TFilterComboBox.h"
 #include "grid/TVgBlobEditor.h"
 #include "grid/TVgDBColumnKinds.h"
+#include "platform/core/ScopeExit.h"
+#include "platform/ui/Beep.h"
 #include "platform/ui/InputSimulation.h"
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TButton.h"
@@ -367,6 +369,29 @@ TEST_F(InputTest, TitleButtonClicksOnlyWhenReleasedOnIt) {
     Grid->MouseDown(mbLeft, {}, a.X, a.Y);
     Grid->MouseUp(mbLeft, {}, a.X, a.Y);
     EXPECT_EQ(clicks, 1);
+}
+
+// A press on a disabled title button beeps and presses nothing; an enabled one is silent.
+TEST_F(InputTest, ADisabledTitleButtonBeeps) {
+    int beeps = 0;
+    const ui::BeepBackend saved = ui::SetBeepBackend([&] { ++beeps; });
+    core::ScopeExit restore([&] { ui::SetBeepBackend(saved); });
+    Grid->SetExOptions(Grid->ExOptions() + TExOptions{eoTitleButtons});
+    Grid->OnCheckButton = [](TObject*, Integer ACol, TField*, bool& Enabled) { Enabled = ACol != 1; };
+    const struct {
+        Integer Col;
+        int Beeps;
+    } rows[] = {
+        {2, 1}, // data column 1: disabled
+        {3, 0}, // data column 2: enabled
+    };
+    for (const auto& row : rows) {
+        beeps = 0;
+        const TPoint p = Centre(row.Col, 0);
+        Grid->MouseDown(mbLeft, {}, p.X, p.Y);
+        EXPECT_EQ(beeps, row.Beeps) << row.Col;
+        Grid->MouseUp(mbLeft, {}, p.X, p.Y);
+    }
 }
 
 TEST_F(InputTest, TitleClickFiresWithTheColumn) {
