@@ -45,6 +45,8 @@ TVgDBGrid::~TVgDBGrid() {
         } catch (...) {
         }
     }
+    // The dataset outlives the grid: its record test must not call into it.
+    RemoveRecordTest();
     if (FExOptions.Contains(eoShowFilterBar) && DataSet()) DataSet()->SetFiltered(false);
 }
 

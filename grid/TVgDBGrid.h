@@ -199,7 +199,9 @@ public:
     bool FilterIsEmpty() const;
     // Opens the filter box on the selected column.
     void FocusFilterBar();
-    // The record test installed as the dataset's OnFilterRecord.
+    // The record test installed as the dataset's OnFilterRecord. The grid takes it away
+    // again, giving back the test the dataset had before, when it is destroyed or installs
+    // it on another dataset.
     void OnFilterRecord(TDataSet* DataSet, bool& Accept);
     TFilterComboBox* FilterCombo() const { return FFilterCombo.get(); }
     bool FilterComboVisible() const;
@@ -390,5 +392,10 @@ private:
     std::unique_ptr<TPopupMenu> FPopup;
     std::unique_ptr<TFilterComboBox> FFilterCombo;
     bool FFilterCommitted = false;
+    // The dataset holding the grid's record test, and the test it had before.
+    TDataSet* FFilteredDataSet = nullptr;
+    std::function<void(TDataSet* DataSet, bool& Accept)> FPriorFilterRecord;
+    void InstallRecordTest(TDataSet* DataSet);
+    void RemoveRecordTest();
     std::array<TMenuItem*, 25> FPopupItems{};
 };

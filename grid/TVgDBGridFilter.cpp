@@ -106,11 +106,43 @@ void TVgDBGrid::ApplyFilter() {
             TDataSet* ds = DataSet();
             ds->CheckBrowseMode();
             ds->SetFiltered(false);
-            ds->OnFilterRecord = [this](TDataSet* DataSet, bool& Accept) { OnFilterRecord(DataSet, Accept); };
+            InstallRecordTest(ds);
             ds->SetFiltered(!FilterIsEmpty());
         }
     }
     if (OnFilterChanged) OnFilterChanged(this);
+}
+
+namespace {
+
+// The grid's record test as a dataset holds it: recognisable, so that the grid takes
+// away only its own test and never one installed after it.
+struct GridRecordTest {
+    TVgDBGrid* Grid;
+    void operator()(TDataSet* DataSet, bool& Accept) const { Grid->OnFilterRecord(DataSet, Accept); }
+};
+
+} // namespace
+
+void TVgDBGrid::InstallRecordTest(TDataSet* DataSet) {
+    if (DataSet != FFilteredDataSet) {
+        RemoveRecordTest();
+        FPriorFilterRecord = DataSet->OnFilterRecord;
+        FFilteredDataSet = DataSet;
+        // A dataset freed first is forgotten (Notification).
+        DataSet->FreeNotification(this);
+    }
+    DataSet->OnFilterRecord = GridRecordTest{this};
+}
+
+void TVgDBGrid::RemoveRecordTest() {
+    if (!FFilteredDataSet) return;
+    const auto* installed = FFilteredDataSet->OnFilterRecord.target<GridRecordTest>();
+    if (installed && installed->Grid == this)
+        FFilteredDataSet->OnFilterRecord = std::move(FPriorFilterRecord);
+    FFilteredDataSet->RemoveFreeNotification(this);
+    FFilteredDataSet = nullptr;
+    FPriorFilterRecord = nullptr;
 }
 
 void TVgDBGrid::OnFilterRecord(TDataSet* DataSet, bool& Accept) {

@@ -97,6 +97,10 @@ void TVgDBGrid::Notification(TComponent* AComponent, TOperation Operation) {
         FImages = nullptr;
         if (FPopup) FPopup->SetImages(nullptr);
     }
+    if (Operation == opRemove && FFilteredDataSet && AComponent == FFilteredDataSet) {
+        FFilteredDataSet = nullptr;
+        FPriorFilterRecord = nullptr;
+    }
 }
 
 void TVgDBGrid::UpdatePopupItems() {

@@ -182,6 +182,49 @@ TEST_F(FilterBarTest, ATitleClickIsIgnoredWhileTheBoxIsOpen) {
     EXPECT_EQ(clicks, 0);
 }
 
+// The grid's record test goes with the grid: the dataset gets back the test it had,
+// and filtering it later never calls into the grid that is gone.
+TEST_F(FilterBarTest, TheRecordTestGoesWithTheGrid) {
+    const struct {
+        const char* Why;
+        bool OwnTest;
+        size_t Records;
+    } rows[] = {
+        {"its own test comes back", true, 15}, // even numbers
+        {"no test of its own: every record", false, 30},
+    };
+    for (const auto& row : rows) {
+        Query->OnFilterRecord = nullptr;
+        if (row.OwnTest)
+            Query->OnFilterRecord = [](TDataSet* DataSet, bool& Accept) {
+                Accept = DataSet->FieldByName("szam")->AsInteger() % 2 == 0;
+            };
+        auto grid = std::make_unique<TVgDBGrid>(nullptr);
+        grid->SetDataSource(&Source);
+        for (Integer i = 0; i < grid->GetColumns()->Count(); ++i)
+            if (grid->GetColumns()->GetColumn(i)->FieldName() == "nev")
+                grid->GetColumns()->GetColumn(i)->SetFilterValue("Ügy 1");
+        grid->ApplyFilter();
+        ASSERT_EQ(Names().size(), 11u) << row.Why; // 1, 10 .. 19
+        grid.reset();
+        EXPECT_EQ(Names().size(), row.Records) << row.Why;
+    }
+    // A dataset freed before the grid is not touched when the grid goes.
+    auto other = std::make_unique<TSqlite3Query>(nullptr);
+    other->SetConnection(&Db.Db);
+    other->SQL()->SetText("select sorszam, nev from ugy");
+    other->Open();
+    TDataSource otherSource(nullptr);
+    otherSource.SetDataSet(other.get());
+    auto grid = std::make_unique<TVgDBGrid>(nullptr);
+    grid->SetDataSource(&otherSource);
+    grid->GetColumns()->GetColumn(1)->SetFilterValue("Ügy 2");
+    grid->ApplyFilter();
+    EXPECT_TRUE(other->Filtered());
+    other.reset();
+    grid.reset();
+}
+
 class FilterEditTest : public GridFixture {};
 
 TEST_F(FilterEditTest, PendingEditsArePostedFirst) {
