@@ -1,6 +1,7 @@
 #include "grid/TVgDBColumn.h"
 
 #include "grid/TVgDBGrid.h"
+#include "platform/core/StrUtils.h"
 #include "platform/core/TStringList.h"
 
 TVgDBColumn::TVgDBColumn(TCollection* Collection) : TColumn(Collection) {}
@@ -84,7 +85,12 @@ void TVgDBColumn::SetFooterType(TVgFooterType Value) {
 
 void TVgDBColumn::SetFooterText(const String& Value) {
     FFooterText = Value;
-    if (TVgDBGrid* g = GetGrid()) g->InvalidateFooter();
+    if (TVgDBGrid* g = GetGrid()) g->FooterChanged();
+}
+
+String TVgDBColumn::FooterCellText() const {
+    const String value = VarToStr(FFooterValue);
+    return FFooterText.empty() ? value : StringReplace(FFooterText, "%", value, rfReplaceAll);
 }
 
 void TVgDBColumn::SetTextEllipsis(TVgTextEllipsis Value) {

@@ -52,6 +52,9 @@ public:
     // Each "%" stands for the footer value's text.
     const String& FooterText() const { return FFooterText; }
     void SetFooterText(const String& Value);
+    // What the footer cell shows: FooterText with every "%" replaced by the value's
+    // text, or the value's text alone when FooterText is empty.
+    String FooterCellText() const;
     Integer Tag() const { return FTag; }
     void SetTag(Integer Value) { FTag = Value; }
     TVgTextEllipsis TextEllipsis() const { return FTextEllipsis; }

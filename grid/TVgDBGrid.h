@@ -137,6 +137,8 @@ public:
     TRect ClientRect() const override;
     TRect GetFooterRect() const;
     void InvalidateFooter();
+    // A column's footer text changed: the columns make room for it and the strip repaints.
+    void FooterChanged();
     // Recomputes the footer values of typed columns over all or the selected records.
     void CalculateTotals(bool SelectedOnly);
     // Sort markers.
@@ -301,9 +303,16 @@ protected:
     void DrawComboArrow(const TRect& Rect);
     void DrawFooter();
     // The left edge a footer text of Width pixels needs in the cell of raw column Raw: it
-    // spreads over the cells to its left whose footer Texts are empty, and where they do not
-    // give it room the column widens to it, so a total never shows with digits cut.
-    Integer FooterTextLeft(Integer Raw, Integer Width, const std::vector<String>& Texts);
+    // spreads over the cells to its left whose footer Texts are empty.
+    Integer FooterTextLeft(Integer Raw, Integer Width, const std::vector<String>& Texts) const;
+    // The width a footer cell needs for Text: the text in the grid's font, its frame and margins.
+    Integer FooterTextRoom(const String& Text) const;
+    // The columns' widths for their contents: the automatic widths with eoAutoWidth, which
+    // give each footer text its room; otherwise a column whose footer text does not fit
+    // over the empty footer cells to its left widens, so a total never shows with digits
+    // cut. Never run from Paint: a width changed there asks for another paint.
+    void FitWidths();
+    void WidenForFooters();
     virtual void CheckTitleButton(Integer ACol, bool& Enabled);
 
 private:

@@ -1,9 +1,8 @@
 // The data grid's whole paint: background, the cells (TVgDBGridDraw.cpp) and
-// the footer strip under them.
+// the footer strip under them; and the room the footer's texts take.
 #include "grid/TVgDBGrid.h"
 
-#include "platform/core/StrUtils.h"
-#include "platform/core/Variant.h"
+#include "platform/core/ScopeExit.h"
 #include "platform/graphics/DrawText.h"
 #include "platform/graphics/TBitmap.h"
 #include "platform/graphics/TCanvas.h"
@@ -46,7 +45,7 @@ constexpr Integer FooterTextMargin = 7;
 
 } // namespace
 
-Integer TVgDBGrid::FooterTextLeft(Integer Raw, Integer Width, const std::vector<String>& Texts) {
+Integer TVgDBGrid::FooterTextLeft(Integer Raw, Integer Width, const std::vector<String>& Texts) const {
     const TRect cell = CellRect(Raw, 0);
     Integer left = cell.Left;
     for (Integer k = Raw - 1; k >= IndicatorOffset() && cell.Right - left < Width; --k) {
@@ -54,10 +53,48 @@ Integer TVgDBGrid::FooterTextLeft(Integer Raw, Integer Width, const std::vector<
         if (!Texts[static_cast<std::size_t>(k)].empty() || IsRectEmpty(other)) break;
         left = other.Left;
     }
-    // The widened column shows the text whole from the next paint on.
-    if (cell.Right - left < Width)
-        if (TColumn* column = ColumnAt(Raw)) column->SetWidth(column->Width() + Width - (cell.Right - left));
     return left;
+}
+
+Integer TVgDBGrid::FooterTextRoom(const String& Text) const {
+    TCanvas* C = Canvas();
+    C->Font()->Assign(Font());
+    return C->TextWidth(Text) + FooterTextMargin;
+}
+
+void TVgDBGrid::FitWidths() {
+    if (FExOptions.Contains(eoAutoWidth))
+        UpdateColWidths();
+    else
+        WidenForFooters();
+}
+
+void TVgDBGrid::WidenForFooters() {
+    if (!FExOptions.Contains(eoShowFooter) || FLoading || FUpdatingWidths) return;
+    FUpdatingWidths = true;
+    core::ScopeExit done([this] { FUpdatingWidths = false; });
+    TVgDBGridColumns* cols = GetColumns();
+    Integer spare = 0; // the empty footer cells just left of a column, their lines included
+    for (Integer i = 0; i < cols->Count(); ++i) {
+        TVgDBColumn* column = cols->GetColumn(i);
+        if (!column->Visible()) {
+            spare = 0;
+            continue;
+        }
+        const String text = column->FooterCellText();
+        if (text.empty()) {
+            spare += column->Width() + GridLineWidth();
+            continue;
+        }
+        const Integer need = FooterTextRoom(text);
+        if (column->Width() + spare < need) column->SetWidth(need - spare);
+        spare = 0;
+    }
+}
+
+void TVgDBGrid::FooterChanged() {
+    FitWidths();
+    InvalidateFooter();
 }
 
 void TVgDBGrid::DrawFooter() {
@@ -91,12 +128,8 @@ void TVgDBGrid::DrawFooter() {
     if (!DataLink()->Active()) return;
     std::vector<String> texts(static_cast<std::size_t>(std::max(ColCount(), 0)));
     for (Integer raw = IndicatorOffset(); raw < ColCount(); ++raw)
-        if (auto* column = dynamic_cast<TVgDBColumn*>(ColumnAt(raw))) {
-            String& text = texts[static_cast<std::size_t>(raw)];
-            text = VarToStr(column->FooterValue());
-            if (!column->FooterText().empty())
-                text = StringReplace(column->FooterText(), "%", text, rfReplaceAll);
-        }
+        if (auto* column = dynamic_cast<TVgDBColumn*>(ColumnAt(raw)))
+            texts[static_cast<std::size_t>(raw)] = column->FooterCellText();
     for (Integer raw = IndicatorOffset(); raw < ColCount(); ++raw) {
         auto* column = dynamic_cast<TVgDBColumn*>(ColumnAt(raw));
         TRect cell = CellRect(raw, 0);
@@ -109,8 +142,7 @@ void TVgDBGrid::DrawFooter() {
         if (OnDrawFooterCell) OnDrawFooterCell(this, C, r, column->Field(), text, defaultDrawing);
         if (!defaultDrawing || text.empty()) continue;
         // The handler may have changed the font: the text is measured and written in the grid's.
-        C->Font()->Assign(Font());
-        r.Left = FooterTextLeft(raw, C->TextWidth(text) + FooterTextMargin, texts);
+        r.Left = FooterTextLeft(raw, FooterTextRoom(text), texts);
         C->Brush()->SetStyle(bsSolid);
         C->Brush()->SetColor(FFooterColor);
         if (FGridStyle->Footer()->Direction() != fdNone)

@@ -71,7 +71,7 @@ void TVgDBGrid::SetExOptions(TExOptions Value) {
     else if (Value.Contains(eoCheckBoxSelect) && FWidthOfIndicator == 11)
         FWidthOfIndicator = CheckBoxMinimum();
     SetColumnAttributes();
-    if (Value.Contains(eoAutoWidth)) UpdateColWidths();
+    FitWidths();
     SetTitlesHeight();
     SetRowHeight();
     UpdateRowCount();
@@ -150,7 +150,7 @@ void TVgDBGrid::UpdateColWidths() {
     FUpdatingWidths = true;
     core::ScopeExit done([this] { FUpdatingWidths = false; });
     Integer n = Columns()->Count();
-    std::vector<Integer> wanted(std::size_t(n), 0);
+    std::vector<Integer> wanted(std::size_t(n), 0), footers(std::size_t(n), 0);
     std::vector<bool> visible(std::size_t(n), false);
     TCanvas* C = Canvas();
     vg::MeasureText measure = [C](const String& Text) { return C->TextWidth(Text); };
@@ -175,6 +175,14 @@ void TVgDBGrid::UpdateColWidths() {
             wanted[std::size_t(i)] = std::max(wanted[std::size_t(i)], w);
         }
     }
+    // A footer text is a floor: a total is never cut to share the room.
+    if (FExOptions.Contains(eoShowFooter))
+        for (Integer i = 0; i < n; ++i) {
+            const String text = GetColumns()->GetColumn(i)->FooterCellText();
+            if (!visible[std::size_t(i)] || text.empty()) continue;
+            footers[std::size_t(i)] = FooterTextRoom(text);
+            wanted[std::size_t(i)] = std::max(wanted[std::size_t(i)], footers[std::size_t(i)]);
+        }
     vg::ColumnRoom room;
     room.GridWidth = Width();
     room.BorderWidth = GetSystemMetrics(SM_CXBORDER);
@@ -182,7 +190,7 @@ void TVgDBGrid::UpdateColWidths() {
     room.ColCount = ColCount();
     room.ScrollBarWidth = VertScrollState().Shown ? GetSystemMetrics(SM_CXVSCROLL) : 0;
     room.IndicatorWidth = Options().Contains(dgIndicator) ? FWidthOfIndicator : 0;
-    std::vector<Integer> widths = vg::FitColumnWidths(wanted, visible, vg::AvailableWidth(room));
+    std::vector<Integer> widths = vg::FitColumnWidths(wanted, visible, vg::AvailableWidth(room), footers);
     for (Integer i = 0; i < n; ++i)
         if (visible[std::size_t(i)]) Columns()->Items(i)->SetWidth(widths[std::size_t(i)]);
 }
@@ -209,7 +217,7 @@ void TVgDBGrid::LayoutChanged() {
     TCustomDBGrid::LayoutChanged();
     if (FLoading) return;
     SetTitlesHeight();
-    if (FExOptions.Contains(eoAutoWidth)) UpdateColWidths();
+    FitWidths();
     UpdateRowCount();
     UpdateActive();
     if (FExOptions.Contains(eoShowFooter)) InvalidateFooter();
@@ -217,13 +225,13 @@ void TVgDBGrid::LayoutChanged() {
 
 void TVgDBGrid::ColWidthsChanged() {
     TCustomDBGrid::ColWidthsChanged();
-    if (FExOptions.Contains(eoAutoWidth) && !InLayout()) UpdateColWidths();
+    if (!InLayout()) FitWidths();
     if (OnColWidthsChanged) OnColWidthsChanged(this);
 }
 
 void TVgDBGrid::Resize() {
     TCustomDBGrid::Resize();
-    if (FExOptions.Contains(eoAutoWidth)) UpdateColWidths();
+    FitWidths();
     InvalidateFooter();
 }
 

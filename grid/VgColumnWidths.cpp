@@ -24,19 +24,35 @@ Integer AvailableWidth(const ColumnRoom& Room) {
 }
 
 std::vector<Integer> FitColumnWidths(const std::vector<Integer>& Wanted, const std::vector<bool>& Visible,
-                                     Integer Available) {
-    std::vector<Integer> out(Wanted.size(), 0);
-    Integer sum = 0, visible = 0;
-    for (std::size_t i = 0; i < Wanted.size(); ++i)
-        if (i < Visible.size() && Visible[i]) {
-            sum += Wanted[i];
-            ++visible;
+                                     Integer Available, const std::vector<Integer>& Minimum) {
+    const std::size_t n = Wanted.size();
+    auto shown = [&](std::size_t i) { return i < Visible.size() && Visible[i]; };
+    auto minimum = [&](std::size_t i) { return i < Minimum.size() ? Minimum[i] : 0; };
+    std::vector<Integer> out(n, 0);
+    std::vector<bool> pinned(n, false);
+    // Each round pins the columns whose share falls below their minimum; the rest share again.
+    for (bool again = true; again;) {
+        again = false;
+        Integer sum = 0, sharing = 0, room = Available;
+        for (std::size_t i = 0; i < n; ++i) {
+            if (!shown(i)) continue;
+            if (pinned[i])
+                room -= out[i];
+            else {
+                sum += Wanted[i];
+                ++sharing;
+            }
         }
-    for (std::size_t i = 0; i < Wanted.size(); ++i) {
-        if (i >= Visible.size() || !Visible[i]) continue;
-        double w = sum > 0 ? double(Wanted[i]) * double(Available) / double(sum)
-                           : double(Available) / double(std::max(visible, Integer(1)));
-        out[i] = std::max(Integer(1), Integer(std::lround(w)));
+        for (std::size_t i = 0; i < n; ++i) {
+            if (!shown(i) || pinned[i]) continue;
+            double w = sum > 0 ? double(Wanted[i]) * double(room) / double(sum)
+                               : double(room) / double(std::max(sharing, Integer(1)));
+            out[i] = std::max(Integer(1), Integer(std::lround(w)));
+            if (out[i] < minimum(i)) {
+                out[i] = minimum(i);
+                pinned[i] = again = true;
+            }
+        }
     }
     return out;
 }

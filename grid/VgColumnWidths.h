@@ -29,8 +29,10 @@ Integer AvailableWidth(const ColumnRoom& Room);
 
 // Scales the wanted widths of the visible columns to Available (hidden ones
 // keep 0). Columns that want nothing share the room evenly when no column
-// wants anything; no visible column gets less than 1 pixel.
+// wants anything; no visible column gets less than 1 pixel, nor less than its
+// Minimum (missing entries are 0): such a column keeps its minimum and the
+// others share what is left.
 std::vector<Integer> FitColumnWidths(const std::vector<Integer>& Wanted, const std::vector<bool>& Visible,
-                                     Integer Available);
+                                     Integer Available, const std::vector<Integer>& Minimum = {});
 
 } // namespace vg

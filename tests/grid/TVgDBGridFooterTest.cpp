@@ -3,6 +3,9 @@
 #include "platform/data/TBookmarkList.h"
 #include "platform/data/TField.h"
 #include "platform/graphics/TImageList.h"
+#include "platform/graphics/TextMeasurer.h"
+#include "platform/ui/TApplication.h"
+#include "platform/ui/TCustomForm.h"
 #include "platform/ui/DialogHook.h"
 #include "platform/ui/TMenuItem.h"
 #include "platform/ui/TPopupMenu.h"
@@ -13,13 +16,34 @@ using namespace gridtest;
 
 namespace {
 
+// Widths are decided outside painting, by the grid's measuring canvas: with the
+// recording canvas's metrics, so that the paint sees the widths it was given.
+graphics::FixedTextMeasurer SameMetrics;
+
 class FooterTest : public GridFixture {
 protected:
     void SetUp() override {
         Build(4, 600, 200);
+        Grid->Canvas()->SetMeasurer(&SameMetrics);
         Grid->SetExOptions(Grid->ExOptions() + TExOptions{eoShowFooter});
     }
     TVgDBColumn* Column(Integer i) { return Grid->GetColumns()->GetColumn(i); }
+    std::vector<Integer> Widths() const {
+        std::vector<Integer> out;
+        for (Integer i = 0; i < Grid->GetColumns()->Count(); ++i)
+            out.push_back(Grid->GetColumns()->GetColumn(i)->Width());
+        return out;
+    }
+    // Whether the last paint wrote Text once, inside the clip of its line (fixed metrics).
+    bool DrawnWhole(const String& Text) const {
+        const std::vector<String> lines = Lines({"TextOut", "\"" + Text + "\""});
+        if (lines.size() != 1) return false;
+        Integer x = 0, l = 0, t = 0, r = 0, b = 0;
+        char c = 0;
+        std::istringstream(lines[0].substr(8)) >> x;
+        std::istringstream(lines[0].substr(lines[0].find(" clip ") + 6)) >> l >> c >> t >> c >> r >> c >> b;
+        return x >= l && x + SameMetrics.TextWidth({}, Text) <= r;
+    }
 };
 
 TEST_F(FooterTest, FooterTakesItsHeightFromTheClientArea) {
@@ -79,16 +103,7 @@ TEST_F(FooterTest, FooterEventMayChangeTheText) {
 // A total wider than its column: "2 056 411 000 Ft" would read as a wrong figure.
 TEST_F(FooterTest, TotalIsNeverShownWithDigitsCut) {
     const String total = "12 056 411 000 Ft"; // 102 pixels in the fixed metrics
-    // The text must lie inside the clip of its one output line.
-    const auto drawnWhole = [&] {
-        const std::vector<String> lines = Lines({"TextOut", "\"" + total + "\""});
-        if (lines.size() != 1) return false;
-        Integer x = 0, l = 0, t = 0, r = 0, b = 0;
-        char c = 0;
-        std::istringstream(lines[0].substr(8)) >> x;
-        std::istringstream(lines[0].substr(lines[0].find(" clip ") + 6)) >> l >> c >> t >> c >> r >> c >> b;
-        return x >= l && x + 102 <= r;
-    };
+    const auto drawnWhole = [&] { return DrawnWhole(total); };
     Column(4)->SetWidth(40);
     Column(4)->SetFooterValue(Variant(total));
     Paint();
@@ -101,6 +116,57 @@ TEST_F(FooterTest, TotalIsNeverShownWithDigitsCut) {
     Paint();
     EXPECT_TRUE(drawnWhole());
     EXPECT_EQ(Lines({"TextOut", "\"Összesen:\""}).size(), 1u);
+}
+
+// Fitted columns give a total its room. A paint changes no width: one that did
+// would ask for the next paint, for ever.
+TEST_F(FooterTest, FittedColumnsMakeRoomForATotalAndPaintingKeepsTheWidths) {
+    const String total = "12 056 411 000 Ft";
+    Column(3)->SetFooterText("Összesen:");
+    Column(4)->SetFooterValue(Variant(total));
+    Grid->SetBounds(0, 0, 300, 200); // the total's share of the width is less than it needs
+    Grid->SetExOptions(Grid->ExOptions() + TExOptions{eoAutoWidth});
+    const std::vector<Integer> fitted = Widths();
+    EXPECT_GE(fitted[4], SameMetrics.TextWidth({}, total) + 7);
+    for (int paint = 1; paint <= 2; ++paint) {
+        Paint();
+        EXPECT_EQ(Widths(), fitted) << "paint " << paint;
+        EXPECT_TRUE(DrawnWhole(total)) << "paint " << paint;
+        EXPECT_TRUE(DrawnWhole("Összesen:")) << "paint " << paint;
+    }
+    // A window too narrow for every total: the totals keep their room, the rest shares what is left.
+    Grid->SetBounds(0, 0, 150, 200);
+    EXPECT_GE(Column(4)->Width(), SameMetrics.TextWidth({}, total) + 7);
+    EXPECT_GE(Column(3)->Width(), SameMetrics.TextWidth({}, "Összesen:") + 7);
+    EXPECT_GE(Column(0)->Width(), 1);
+}
+
+TEST(FooterOnAForm, PaintingComesToRest) {
+    auto data = MakeCases(5);
+    TDataSource source(nullptr);
+    source.SetDataSet(data.get());
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 260, 200);
+    auto* grid = new TVgDBGrid(&form);
+    grid->SetParent(&form);
+    grid->SetBounds(0, 0, 240, 180);
+    grid->SetDataSource(&source);
+    grid->SetExOptions(grid->ExOptions() + TExOptions{eoShowFooter, eoAutoWidth});
+    grid->GetColumns()->GetColumn(3)->SetFooterText("Összesen:");
+    grid->GetColumns()->GetColumn(4)->SetFooterValue(Variant(String("12 056 411 000 Ft")));
+    int paints = 0;
+    grid->OnDrawBackground = [&](TObject*) { ++paints; };
+    form.Show();
+    for (int i = 0; i < 50 && paints == 0; ++i)
+        Application->ProcessMessages();
+    ASSERT_GT(paints, 0);
+    for (int i = 0; i < 10; ++i)
+        Application->ProcessMessages();
+    paints = 0;
+    for (int i = 0; i < 10; ++i)
+        Application->ProcessMessages();
+    EXPECT_EQ(paints, 0);
+    form.Hide();
 }
 
 TEST_F(FooterTest, TotalsOverFilledData) {
