@@ -135,6 +135,43 @@ TEST_F(DrawTest, SortMarkerTakesRoomAtTheRightOfTheTitle) {
     EXPECT_NE(Lines({"brush clGray"}), gray);
 }
 
+// The filter strip fills exactly what the title row grew by, and the sort marker
+// sits centred in the height the strip leaves above it.
+TEST_F(DrawTest, FilterStripAndSortMarkerShareTheTitleRow) {
+    const Integer plain = Grid->RowHeights(0);
+    const Integer w = Grid->GetSortImageWidth();
+    Grid->GetColumns()->GetColumn(1)->SetSortType(stAscending);
+    Grid->GridStyle()->SetFilterColor(clAqua);
+    for (bool filterBar : {false, true}) {
+        Grid->SetExOptions(filterBar ? Grid->ExOptions() + TExOptions{eoShowFilterBar}
+                                     : Grid->ExOptions() - TExOptions{eoShowFilterBar});
+        const Integer grown = Grid->RowHeights(0) - plain;
+        EXPECT_EQ(grown, filterBar ? TVgDBGrid::FilterStripHeight : 0);
+        Paint();
+        const TRect title = Grid->CellRect(2, 0);
+        const TRect strip = Rect(title.Left, title.Bottom - grown, title.Right, title.Bottom);
+        EXPECT_EQ(Lines({"FillRect", "brush clAqua"}).size(), filterBar ? 5u : 0u);
+        EXPECT_EQ(Lines({"FillRect " + graphics::FormatRect(strip) + " brush clAqua"}).size(),
+                  filterBar ? 1u : 0u);
+        const TRect marker = Bounds(title.Right - 4 - w, title.Top + (title.Height() - grown - w) / 2, w, w);
+        EXPECT_EQ(Lines({"FillRect " + graphics::FormatRect(marker) + " brush clBtnFace"}).size(), 1u)
+            << "filter bar " << filterBar;
+    }
+}
+
+// The standard popup's mark: a black triangle 7 wide, centred in the corner cell, its
+// point 3 right of its left corner.
+TEST_F(DrawTest, PopupMarkIsASevenPixelTriangleInTheCorner) {
+    Paint();
+    const TRect corner = Grid->CellRect(0, 0);
+    const Integer dx = (corner.Width() - 7) / 2, dy = (corner.Height() - 7) / 2;
+    std::ostringstream points;
+    points << "Polygon " << corner.Left + dx << "," << corner.Top + dy << " " << corner.Left + dx + 7 << ","
+           << corner.Top + dy << " " << corner.Left + dx + 3 << "," << corner.Bottom - dy << " pen clBlack";
+    EXPECT_EQ(Lines({points.str(), "brush clBlack"}).size(), 1u)
+        << ::testing::PrintToString(Lines({"Polygon"}));
+}
+
 TEST_F(DrawTest, EmptyCaptionDrawsNoSortMarker) {
     TVgDBColumn* c = Grid->GetColumns()->GetColumn(1);
     c->Title()->SetCaption("");
