@@ -4,6 +4,7 @@
 #include "app/cases/CaseStatements.h"
 #include "app/common/DigitBoxes.h"
 #include "app/common/FormControls.h"
+#include "app/common/QueryRun.h"
 #include "app/main/TForm1.h"
 #include "app/cases/TForm1CaseParts.h"
 
@@ -135,10 +136,7 @@ void TForm1::BuildCaseList() {
     options.ActiveOnly = p.CheckBox1->Checked();
     options.ByName = p.RadioButton4->Checked();
     options.Descending = p.RadioButton2->Checked();
-    Query4->Close();
-    Query4->SQL()->Clear();
-    Query4->SQL()->Add(app::CaseListSql(options));
-    Query4->Open();
+    app::OpenStatement(*Query4, app::CaseListSql(options));
 }
 
 void TForm1::CaseListOptionClick(TObject*) {
@@ -150,7 +148,7 @@ void TForm1::ugylistacontainerEnter(TObject*) {
     if (Query4->SQL()->Count() == 0)
         BuildCaseList();
     else
-        Reopen(Query4);
+        app::Reopen(*Query4);
 }
 
 void TForm1::gxExtSpeedButton6Click(TObject*) {
@@ -172,11 +170,7 @@ void TForm1::gxExtSpeedButton8Click(TObject*) {
     c.ActiveOnly = p.CheckBox2->Checked();
     c.ByName = p.RadioButton8->Checked();
     c.Descending = p.RadioButton6->Checked();
-    const String sql = app::CaseSearchSql(c);
-    Query5->Close();
-    Query5->SQL()->Clear();
-    Query5->SQL()->Add(sql);
-    Query5->Open();
+    app::OpenStatement(*Query5, app::CaseSearchSql(c));
 }
 
 void TForm1::gxExtSpeedButton9Click(TObject*) {

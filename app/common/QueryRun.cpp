@@ -67,7 +67,7 @@ Integer CurrentKey(TSqlite3Query& Query) {
     return static_cast<Integer>(Query.FieldByName("sorszam")->AsInteger());
 }
 
-void Reopen(TSqlite3Query& Query) {
+void Reopen(TSqlite3BaseQuery& Query) {
     // An open list is read again in place, so a failed read leaves it showing its rows.
     if (!Query.Active()) {
         Query.Open();

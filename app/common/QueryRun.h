@@ -7,6 +7,7 @@
 #include "platform/core/Types.h"
 
 class TComponent;
+class TSqlite3BaseQuery;
 class TSqlite3DB;
 class TSqlite3Query;
 
@@ -29,8 +30,9 @@ Integer OpenForInteger(TSqlite3Query& Query, const String& Sql);
 // The current row's sorszam; 0 when the dataset is closed or empty.
 Integer CurrentKey(TSqlite3Query& Query);
 // Reads the current statement again (opens it when closed); the cursor goes to the first
-// row. An open query that fails to read keeps the rows it had and stays open.
-void Reopen(TSqlite3Query& Query);
+// row. An open query or table that fails to read keeps the rows it had and stays open:
+// every list refreshes through here, so a busy database never empties one.
+void Reopen(TSqlite3BaseQuery& Query);
 // As Reopen, for a list that may never have been built: a query without a statement
 // is closed. With RecNo above 0 the cursor goes back to that record (or the last).
 void ReopenIfSet(TSqlite3Query& Query, Integer RecNo = 0);

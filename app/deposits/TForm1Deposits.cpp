@@ -248,10 +248,8 @@ void TForm1::ResetDepositSearch() {
 void TForm1::OpenDepositSettings() {
     TForm1DepositParts& p = Deposits();
     BringAreaToFront(letetcontainer, letetbeallitas);
-    p.letetbeallitas_Table1->Close();
-    p.letetbeallitas_Table1->Open();
-    p.letetbeallitas_Table2->Close();
-    p.letetbeallitas_Table2->Open();
+    app::Reopen(*p.letetbeallitas_Table1);
+    app::Reopen(*p.letetbeallitas_Table2);
 }
 
 void TForm1::AddDepositAccount() {
@@ -259,8 +257,7 @@ void TForm1::AddDepositAccount() {
     if (p.Edit24->Text().empty()) return;
     app::ExecStatement(*p.letetbeallitas_Query1, app::AccountInsertSql(p.Edit24->Text(), p.Edit25->Text(),
                                                                        p.letetbeallitas_Memo1->Text()));
-    p.letetbeallitas_Table1->Close();
-    p.letetbeallitas_Table1->Open();
+    app::Reopen(*p.letetbeallitas_Table1);
     p.Edit24->SetText("");
     p.Edit25->SetText("");
     p.letetbeallitas_Memo1->Clear();
@@ -271,8 +268,7 @@ void TForm1::AddDepositProject() {
     if (p.Edit26->Text().empty()) return;
     app::ExecStatement(*p.letetbeallitas_Query1,
                        app::ProjectInsertSql(p.Edit26->Text(), p.letetbeallitas_Memo2->Text()));
-    p.letetbeallitas_Table2->Close();
-    p.letetbeallitas_Table2->Open();
+    app::Reopen(*p.letetbeallitas_Table2);
     p.Edit26->SetText("");
     p.letetbeallitas_Memo2->Clear();
 }

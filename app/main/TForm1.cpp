@@ -122,8 +122,3 @@ void TForm1::BringAreaToFront(TControl* Area, TControl* Page) {
     Area->BringToFront();
     if (Page) Page->BringToFront();
 }
-
-void TForm1::Reopen(TSqlite3Query* Query) {
-    Query->Close();
-    Query->Open();
-}

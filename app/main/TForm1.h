@@ -378,8 +378,6 @@ private:
     void WireRegistryLists();
     // The base-data dialog for the current case of Query, with its origin code.
     void ShowBaseDataDialog(TSqlite3Query* Query, Integer Origin);
-    // Closes and opens again with the current statement.
-    static void Reopen(TSqlite3Query* Query);
 
     app::FormPart<TForm1CaseParts> FCases;
     app::FormPart<TForm1ClientParts> FClients;

@@ -24,7 +24,7 @@ void Tiktataserkmoduj::BitBtn1Click(TObject*) {
     if (!Edit1->Text().empty()) {
         app::OpenStatement(*Query1, app::ModeInsertSql(Edit1->Text()));
         Query1->Close();
-        if (Mode == 1) Form1->iktatasbeallitasTable2->Close(), Form1->iktatasbeallitasTable2->Open();
+        if (Mode == 1) app::Reopen(*Form1->iktatasbeallitasTable2);
     }
     Close();
 }

@@ -23,7 +23,7 @@ void Tiktatasihelyuj::BitBtn1Click(TObject*) {
     if (!Edit1->Text().empty()) {
         app::OpenStatement(*Query1, app::LocationInsertSql(Edit1->Text()));
         Query1->Close();
-        if (Mode == 1) Form1->iktatasbeallitasTable1->Close(), Form1->iktatasbeallitasTable1->Open();
+        if (Mode == 1) app::Reopen(*Form1->iktatasbeallitasTable1);
     }
     Close();
 }

@@ -42,7 +42,7 @@ void Tiktataspartneruj::BitBtn1Click(TObject*) {
         app::RegistryEntryDialog* entry = Mode == 2   ? static_cast<app::RegistryEntryDialog*>(iktbe)
                                           : Mode == 3 ? iktki
                                                       : nullptr;
-        if (Mode == 1) Form1->iktatasbeallitasTable3->Close(), Form1->iktatasbeallitasTable3->Open();
+        if (Mode == 1) app::Reopen(*Form1->iktatasbeallitasTable3);
         if (entry) {
             const Integer id = app::OpenForInteger(*Query1, "SELECT MAX(sorszam) AS res FROM ikt_partner");
             Query1->Close();

@@ -2,13 +2,18 @@
 // out a brief write lock, and a list whose read fails keeps showing what it had.
 #include "app/common/OfficeExport.h"
 #include "app/common/QueryRun.h"
+#include "app/cases/TForm1CaseParts.h"
+#include "app/deposits/TForm1DepositParts.h"
 #include "app/main/TForm1.h"
 #include "app/registry/TForm1RegistryParts.h"
 #include "platform/data/DatabaseError.h"
 #include "platform/data/TField.h"
+#include "platform/ui/TLabel.h"
+#include "platform/ui/TMenuItem.h"
 #include "controls/TgxExtSpeedButton.h"
 #include "sqlite/TSqlite3DB.h"
 #include "sqlite/TSqlite3Query.h"
+#include "sqlite/TSqlite3Table.h"
 #include "tests/app/MainWindowFixture.h"
 #include "tests/support/ErrorOf.h"
 
@@ -102,6 +107,42 @@ TEST_F(SharedUse, ListKeepsItsRowsWhenARereadFindsTheDatabaseBusy) {
     Other->Commit();
     app::Reopen(*List);
     EXPECT_EQ(List->RecordCount(), 2);
+}
+
+// Every refresh of a list that the other program's lock outlasts keeps the list's rows.
+TEST_F(SharedUse, ListsKeepTheirRowsWhenTheirRefreshFindsTheDatabaseBusy) {
+    AddCase("Árvíztűrő tükörfúrógép", "2009-01-05");
+    AddCase("Őry Ödön hagyatéka", "2009-02-11");
+    AddAccount("Ügyvédi letéti számla");
+    TForm1& f = *Form1;
+    TSqlite3BaseQuery* accounts = f.Deposits().letetbeallitas_Table1;
+    f.Ugylista1->Click();
+    f.Cases().gxExtSpeedButton8->Click(); // "Lekérdezés"
+    f.Letetbeallitasok1->Click();
+    ASSERT_EQ(f.Cases().Label31->Caption(), "1/2");
+    Form1->Sqlite3DB1->SetTimeOut(50); // the lock outlasts the wait
+    OtherProgramWrites();
+
+    const struct {
+        const char* Command;
+        std::function<void()> Run;
+        TSqlite3BaseQuery* List;
+        Integer Rows;
+    } refreshes[] = {
+        {"Lekérdezés", [&] { f.Cases().gxExtSpeedButton8->Click(); }, f.Query5, 2},
+        {"Ügy lista", [&] { f.Ugylista1->Click(); }, f.Query4, 2},
+        {"the case list page entered", [&] { f.ugylistacontainerEnter(nullptr); }, f.Query4, 2},
+        {"Letétek > Beállítások", [&] { f.Letetbeallitasok1->Click(); }, accounts, 1},
+    };
+    for (const auto& r : refreshes) {
+        SCOPED_TRACE(r.Command);
+        EXPECT_NE(ErrorOf<EDatabaseError>(r.Run).find("Az adatbázist egy másik program használja"),
+                  std::string::npos);
+        ASSERT_TRUE(r.List->Active());
+        EXPECT_EQ(r.List->RecordCount(), r.Rows);
+    }
+    EXPECT_EQ(f.Query5->FieldByName("nev")->AsString(), "Árvíztűrő tükörfúrógép");
+    EXPECT_EQ(f.Cases().Label31->Caption(), "1/2");
 }
 
 // A list whose reading failed is closed: its export says so instead of an engine message.
