@@ -219,9 +219,11 @@ void TForm1::gxExtSpeedButton35Click(TObject*) {
 
 void TForm1::gxExtSpeedButton36Click(TObject*) {
     if (!HasRows(Query1)) return;
-    app::CheckDeletable(*Query2, "ugyfel_termeszetes_szemely", CurrentKey(Query1));
+    const Integer key = CurrentKey(Query1);
+    // Refused before asking; asked again with the delete, as a query may come meanwhile.
+    app::CheckDeletable(*Query2, "ugyfel_termeszetes_szemely", key);
     if (!app::Confirm("Valóban törölni akarja a bejegyzést?")) return;
-    app::OpenStatement(*Query2, app::DeletePersonSql(CurrentKey(Query1)));
+    app::DeleteUnlessReferred(*Query2, "ugyfel_termeszetes_szemely", key, app::DeletePersonSql(key));
     Query2->Close();
     app::Reopen(*Query1);
 }

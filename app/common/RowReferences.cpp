@@ -6,6 +6,7 @@
 #include "platform/data/TField.h"
 #include "platform/data/TFields.h"
 #include "sqlite/TSqlite3Query.h"
+#include "sqlite/Transaction.h"
 
 #include <vector>
 
@@ -52,6 +53,13 @@ void CheckDeletable(TSqlite3Query& Query, const String& Table, Integer Key) {
     if (total > 0)
         DatabaseError("A bejegyzés nem törölhető, mert " + IntToStr(total) +
                       " másik bejegyzés hivatkozik rá (" + kinds + ").");
+}
+
+void DeleteUnlessReferred(TSqlite3Query& Query, const String& Table, Integer Key, const String& DeleteSql) {
+    sqlite::Transaction transaction(ConnectionOf(Query), "IMMEDIATE");
+    CheckDeletable(Query, Table, Key);
+    ExecStatement(Query, DeleteSql);
+    transaction.Commit();
 }
 
 } // namespace app

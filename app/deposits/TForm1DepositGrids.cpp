@@ -76,9 +76,12 @@ TSqlite3Table* MakeTable(TForm1* Form, const String& Name, const String& Table) 
     // Every posted edit is written at once.
     table->SetAutoCommit(true);
     app::CheckStorableOnPost(*table, *Form->Sqlite3DB1);
+    // The row goes in one transaction with the count of the deposits that refer to it; the
+    // table's own delete that follows finds it gone and takes it off the grid.
     table->BeforeDelete = [Form, Table](TDataSet* Rows) {
-        app::CheckDeletable(*Form->Deposits().letetbeallitas_Query1, Table,
-                            static_cast<Integer>(Rows->FieldByName("sorszam")->AsInteger()));
+        const Integer key = static_cast<Integer>(Rows->FieldByName("sorszam")->AsInteger());
+        app::DeleteUnlessReferred(*Form->Deposits().letetbeallitas_Query1, Table, key,
+                                  "DELETE FROM " + Table + " WHERE sorszam=" + IntToStr(key));
     };
     return table;
 }

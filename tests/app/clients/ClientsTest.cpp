@@ -19,6 +19,7 @@
 #include "platform/ui/TMemo.h"
 #include "platform/ui/TMenuItem.h"
 #include "platform/ui/TPanel.h"
+#include "sqlite/TSqlite3DB.h"
 #include "sqlite/TSqlite3Query.h"
 #include "tests/app/CaseFormsFixture.h"
 #include "tests/support/ErrorOf.h"
@@ -241,6 +242,22 @@ TEST_F(Clients, PersonWithIdentificationQueriesIsKept) {
               "A bejegyzés nem törölhető, mert 2 másik bejegyzés hivatkozik rá (2 JÜB lekérdezés).");
     EXPECT_TRUE(Shown.empty()); // refused before asking
     EXPECT_EQ(Number("SELECT count(*) FROM ugyfel_termeszetes_szemely"), 1);
+}
+
+// A query recorded by another program while the question is open keeps the person.
+TEST_F(Clients, PersonGivenAQueryWhileTheDeleteIsAskedIsKept) {
+    const Integer caseId = AddCase("Őrsi kártérítés", "2009-01-01");
+    const Integer odon = FullPerson("Őrsi Ödön", std::nullopt);
+    Form1->Termeszetesszemelyek1->Click();
+    DialogRecorder asking([&](const ui::DialogRequest&) {
+        AddIdentification(odon, caseId, "2009-02-02", "K_1_2009/1");
+        return ui::DialogAnswer{IDOK, {}};
+    });
+    EXPECT_EQ(ErrorOf<EDatabaseError>([] { Form1->Clients().gxExtSpeedButton36->Click(); }),
+              "A bejegyzés nem törölhető, mert 1 másik bejegyzés hivatkozik rá (1 JÜB lekérdezés).");
+    EXPECT_EQ(asking.Texts(), (std::vector<String>{"Valóban törölni akarja a bejegyzést?"}));
+    EXPECT_EQ(Rows("SELECT nev FROM ugyfel_termeszetes_szemely"), (std::vector<Row>{{"Őrsi Ödön"}}));
+    EXPECT_FALSE(Form1->Sqlite3DB1->InTransaction()); // rolled back, the database free again
 }
 
 // ---- Organisations page ------------------------------------------------------------------
