@@ -318,9 +318,14 @@ BEGIN
     WHERE sorszam = OLD.letet;
 END;
 
--- A person counts as identified while one of their identification queries succeeded. The
--- copy of the person in a case is marked while a query of that case succeeded, which the case
--- sheet shows, and a revoked or deleted query takes the mark away again.
+-- A person counts as identified while one of their identification queries succeeded. A
+-- success marks the copy of the person in the case of the query, which the case sheet shows
+-- and then offers no new query for; a copy attached from the register takes the register flag
+-- instead. A revoked or deleted query takes the mark off every copy of the person once the
+-- person has no successful query left anywhere, so no copy keeps a mark that no query backs.
+-- A successful query moved to another case takes the mark of its old case along. The program
+-- clears the copies the same way when it revokes a query, for databases made before these
+-- triggers.
 CREATE TRIGGER jub_added AFTER INSERT ON jub
 WHEN NEW.jubok = 'true'
 BEGIN
@@ -337,7 +342,13 @@ BEGIN
   UPDATE ugy_ugyfel_tsz SET jubok = CASE
       WHEN EXISTS (SELECT 1 FROM jub j WHERE j.ugy = ugy_ugyfel_tsz.ugy
                    AND j.ugyfel = ugy_ugyfel_tsz.ugyfel_tsz AND j.jubok = 'true') THEN 'true' ELSE 'false' END
-    WHERE (ugy = OLD.ugy AND ugyfel_tsz = OLD.ugyfel) OR (ugy = NEW.ugy AND ugyfel_tsz = NEW.ugyfel);
+    WHERE ugy = OLD.ugy AND ugyfel_tsz = OLD.ugyfel AND OLD.jubok = 'true'
+      AND (OLD.ugy IS NOT NEW.ugy OR OLD.ugyfel IS NOT NEW.ugyfel);
+  UPDATE ugy_ugyfel_tsz SET jubok = 'true'
+    WHERE NEW.jubok = 'true' AND ugy = NEW.ugy AND ugyfel_tsz = NEW.ugyfel;
+  UPDATE ugy_ugyfel_tsz SET jubok = 'false'
+    WHERE ugyfel_tsz = OLD.ugyfel AND jubok = 'true'
+      AND NOT EXISTS (SELECT 1 FROM jub j WHERE j.ugyfel = OLD.ugyfel AND j.jubok = 'true');
 END;
 
 CREATE TRIGGER jub_removed AFTER DELETE ON jub
@@ -346,10 +357,9 @@ BEGIN
       WHEN EXISTS (SELECT 1 FROM jub j WHERE j.ugyfel = OLD.ugyfel AND j.jubok = 'true')
       THEN 'true' ELSE 'false' END
     WHERE sorszam = OLD.ugyfel;
-  UPDATE ugy_ugyfel_tsz SET jubok = CASE
-      WHEN EXISTS (SELECT 1 FROM jub j WHERE j.ugy = OLD.ugy AND j.ugyfel = OLD.ugyfel
-                   AND j.jubok = 'true') THEN 'true' ELSE 'false' END
-    WHERE ugy = OLD.ugy AND ugyfel_tsz = OLD.ugyfel;
+  UPDATE ugy_ugyfel_tsz SET jubok = 'false'
+    WHERE ugyfel_tsz = OLD.ugyfel AND jubok = 'true'
+      AND NOT EXISTS (SELECT 1 FROM jub j WHERE j.ugyfel = OLD.ugyfel AND j.jubok = 'true');
 END;
 
 -- The settings grids post check boxes as the texts True and False; the lists select

@@ -121,4 +121,19 @@ String JubUpdateSql(Integer JubId, const String& File, bool Succeeded) {
            " WHERE sorszam=" + IntToStr(JubId);
 }
 
+String JubMarksClearedSql(Integer JubId) {
+    const String person = "(SELECT ugyfel FROM jub WHERE sorszam=" + IntToStr(JubId) + ")";
+    return "UPDATE ugy_ugyfel_tsz SET jubok='false' WHERE ugyfel_tsz=" + person +
+           " AND jubok='true' AND NOT EXISTS (SELECT 1 FROM jub j WHERE j.ugyfel=" + person +
+           " AND j.jubok='true')";
+}
+
+void StoreJubChange(TSqlite3Query& Query, Integer JubId, const String& File, bool Succeeded) {
+    sqlite::Transaction transaction(ConnectionOf(Query));
+    ExecStatement(Query, JubUpdateSql(JubId, File, Succeeded));
+    ExecStatement(Query, JubMarksClearedSql(JubId));
+    Query.Close();
+    transaction.Commit();
+}
+
 } // namespace app

@@ -92,5 +92,12 @@ Integer StoreJub(TSqlite3Query& Query, const JubInput& Input, Integer RetentionY
 String JubSql(Integer JubId);
 // The edit dialog's change: the answer file and the success flag.
 String JubUpdateSql(Integer JubId, const String& File, bool Succeeded);
+// Takes the identification mark off every case copy of the person of query JubId once no
+// query of the person succeeds any more. The database's triggers do the same; databases
+// made before them have triggers that mark copies in the query's own case only.
+String JubMarksClearedSql(Integer JubId);
+// Stores the edit dialog's change of query JubId and clears the marks that no success backs
+// any more, in one transaction; Query is left closed.
+void StoreJubChange(TSqlite3Query& Query, Integer JubId, const String& File, bool Succeeded);
 
 } // namespace app

@@ -54,8 +54,7 @@ void Tjubmod::FormShow(TObject*) {
 }
 
 void Tjubmod::BitBtn1Click(TObject*) {
-    app::ExecStatement(*Query1, app::JubUpdateSql(JubId, Edit1->Text(), CheckBox1->Checked()));
-    Query1->Close();
+    app::StoreJubChange(*Query1, JubId, Edit1->Text(), CheckBox1->Checked());
     Form1->ReopenJubList();
 }
 

@@ -29,6 +29,7 @@
 #include "platform/ui/TPanel.h"
 #include "platform/ui/TRadioButton.h"
 #include "platform/ui/TSpeedButton.h"
+#include "sqlite/TSqlite3DB.h"
 #include "sqlite/TSqlite3Query.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/PythonTools.h"
@@ -40,6 +41,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -73,8 +75,8 @@ protected:
 
     // Chooses the "JÜB" entry of the case sheet's clients menu on the row of CopyRow;
     // Inside runs while the dialog is up. Answers whether the dialog showed.
-    bool RecordFromSheet(Integer CopyRow, const std::function<void(Tujjub&)>& Inside) {
-        Tugyadatlap& s = OpenSheet(CaseId);
+    bool RecordFromSheet(Integer CopyRow, const std::function<void(Tujjub&)>& Inside, Integer Case = 0) {
+        Tugyadatlap& s = OpenSheet(Case > 0 ? Case : CaseId);
         s.FormActivate(&s); // the sheet may be up already: the clients as they are now
         s.Query3->Locate("sorszam", CopyRow, {});
         bool shown = false;
@@ -126,6 +128,57 @@ TEST_F(JubArea, AreaOpensOnItsListWithTheFilterReset) {
     EXPECT_EQ(Front(f.jubcontainer), f.jublista);
     EXPECT_EQ(static_cast<TLabel*>(f.FindComponent("jublistaTitleLabel"))->Caption(), "JÜB listázás");
     EXPECT_FALSE(f.jubQuery->Active()); // no query runs
+}
+
+// A copy attached from the register while the person was identified in another case loses
+// its mark when that success is revoked, so its case sheet offers a query again; also in a
+// database that still has the earlier trigger, which marks copies of the query's case only.
+TEST_F(JubArea, RevokedQueryTakesTheMarkOffCopiesInOtherCases) {
+    const Integer caseB = AddCase("Őrsi hagyaték", "2009-04-01");
+    for (const bool earlierTrigger : {false, true}) {
+        SCOPED_TRACE(earlierTrigger ? "earlier trigger" : "schema");
+        if (earlierTrigger)
+            Exec("DROP TRIGGER jub_changed; CREATE TRIGGER jub_changed AFTER UPDATE OF jubok, ugyfel, ugy ON "
+                 "jub "
+                 "BEGIN UPDATE ugyfel_termeszetes_szemely SET jubok = CASE WHEN EXISTS (SELECT 1 FROM jub j "
+                 "WHERE j.ugyfel = ugyfel_termeszetes_szemely.sorszam AND j.jubok = 'true') THEN 'true' ELSE "
+                 "'false' END WHERE sorszam IN (OLD.ugyfel, NEW.ugyfel); UPDATE ugy_ugyfel_tsz SET jubok = "
+                 "CASE WHEN EXISTS (SELECT 1 FROM jub j WHERE j.ugy = ugy_ugyfel_tsz.ugy AND j.ugyfel = "
+                 "ugy_ugyfel_tsz.ugyfel_tsz AND j.jubok = 'true') THEN 'true' ELSE 'false' END WHERE (ugy = "
+                 "OLD.ugy AND ugyfel_tsz = OLD.ugyfel) OR (ugy = NEW.ugy AND ugyfel_tsz = NEW.ugyfel); END");
+        if (earlierTrigger) Form1->Sqlite3DB1->SetConnected(false); // the program starts on it
+        const String name = earlierTrigger ? "Őrsi Ödön" : "Ősz Ágnes";
+        const Integer person = AddPerson(name);
+        const Integer copyA = AddCasePerson(CaseId, name, person);
+        ASSERT_TRUE(RecordFromSheet(copyA, [](Tujjub& d) {
+            d.Edit4->SetText("1-750412-1234");
+            d.CheckBox1->SetChecked(true);
+            d.BitBtn1->Click();
+        }));
+        Tugyujszemelyform& attach = *ugyujszemelyform; // "Másol" from the register into case B
+        attach.CaseId = caseB;
+        attach.Show();
+        const auto& ids = attach.RegisterIds();
+        attach.ComboBox1->SetItemIndex(
+            static_cast<Integer>(std::find(ids.begin(), ids.end(), person) - ids.begin()));
+        attach.Button1->Click();
+        attach.rogzito->Click();
+        const Integer copyB = LastKey("ugy_ugyfel_tsz");
+        ASSERT_EQ(Text("SELECT jubok FROM ugy_ugyfel_tsz WHERE sorszam=" + Key(copyB)), "true");
+
+        jubmod->JubId = LastKey("jub"); // revoked in the change dialog
+        jubmod->Show();
+        jubmod->CheckBox1->SetChecked(false);
+        jubmod->BitBtn1->Click();
+        jubmod->Close();
+        EXPECT_EQ(
+            Rows("SELECT jubok FROM ugy_ugyfel_tsz WHERE ugyfel_tsz=" + Key(person) + " ORDER BY sorszam"),
+            (std::vector<Row>{{String("false")}, {String("false")}}));
+        EXPECT_EQ(Text("SELECT jubok FROM ugyfel_termeszetes_szemely WHERE sorszam=" + Key(person)), "false");
+        EXPECT_TRUE(RecordFromSheet(
+            copyB, [](Tujjub&) {}, caseB));
+    }
+    EXPECT_TRUE(Shown.empty());
 }
 
 TEST_F(JubArea, QueryIsRecordedOnceFromTheCaseSheet) {
