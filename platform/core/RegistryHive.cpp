@@ -340,15 +340,20 @@ void RegistryHive::Parse(const std::string& text) {
         while (!line.empty() && line.back() == '\r')
             line.pop_back();
         if (line.empty()) continue;
-        if (line.front() == '[' && line.back() == ']') {
-            const String path = line.substr(1, line.size() - 2);
-            if (ValidPath(path)) {
+        if (line.front() == '[') {
+            const bool closed = line.back() == ']';
+            const String path = closed ? line.substr(1, line.size() - 2) : String();
+            if (closed && ValidPath(path)) {
                 current = &CreateKey(path);
                 kept = &current->KeptLines;
                 continue;
             }
-            // Its values belong to no key we can hold: all of it is kept as it stands.
+            // A header naming no key we can hold (a blank after its bracket, too
+            // deep a path) still ends the key above it: it and the lines under it
+            // are kept together with the file's own, never as that key's, which a
+            // write or a deletion of it would then carry off.
             current = nullptr;
+            kept = &FKeptLines;
         }
         RegValue v;
         if (current == nullptr || !ParseValue(line, v)) {

@@ -4,7 +4,9 @@
 // "velmora/registry"), read whole and replaced whole (never half written) when
 // something in it changes. Key paths are "\"-separated and compared ignoring
 // case. Lines may end in LF or CR LF; lines that are not understood (and the
-// values under a header that is not) are kept and written back.
+// values under a header that is not) are kept and written back: within their
+// key, or, under a header that is not understood, as a block of their own
+// ahead of the keys.
 #include "platform/core/Types.h"
 
 #include <cstdint>
@@ -100,7 +102,9 @@ private:
     String FFileName;
     Stamp FStamp;
     std::map<String, RegKey> FKeys; // by upper-cased path
-    std::vector<String> FKeptLines; // not understood, before the first key
+    // Not understood: the lines before the first key, then each block under a
+    // header that is not understood.
+    std::vector<String> FKeptLines;
 };
 
 } // namespace core

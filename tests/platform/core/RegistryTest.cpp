@@ -320,3 +320,41 @@ TEST_F(RegistryTest, KeyPathsTooDeepOrLongAreRefused) {
     const std::string after = ReadFileBytes(FDir.File(HiveName));
     EXPECT_NE(after.find("[" + deep + "]\n\"x\"=\"1\"\n"), std::string::npos);
 }
+
+// A header the store cannot hold ends the key above it: the lines under it
+// never become that key's values, and neither a write nor a deletion of that
+// key takes them along.
+TEST_F(RegistryTest, AHeaderNotUnderstoodEndsTheKeyAboveIt) {
+    std::string deep = "Software";
+    for (int i = 0; i < 512; ++i)
+        deep += "\\k";
+    struct Row {
+        const char* Why;
+        std::string Header;
+    };
+    const Row rows[] = {
+        {"a blank after the bracket", "[Software\\Velmora\\B] "},
+        {"513 levels", "[" + deep + "]"},
+        {"no closing bracket", "[Software\\Velmora\\B"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.Why);
+        const std::string foreign = row.Header + "\n\"b\"=\"2\"\n";
+        WriteFileBytes(FDir.File(HiveName), "[Software\\Velmora\\A]\n\"a\"=\"1\"\n" + foreign +
+                                                "[Software\\Velmora\\C]\n\"c\"=\"3\"\n");
+        TRegistry reg;
+        ASSERT_TRUE(reg.OpenKey("Software\\Velmora\\A", false));
+        TStringList names;
+        reg.GetValueNames(&names);
+        EXPECT_EQ(Lines(names), V{"a"});
+        reg.WriteString("a", "9");
+        EXPECT_NE(ReadFileBytes(FDir.File(HiveName)).find(foreign), std::string::npos);
+        reg.CloseKey();
+        ASSERT_TRUE(reg.DeleteKey("Software\\Velmora\\A"));
+        const std::string after = ReadFileBytes(FDir.File(HiveName));
+        EXPECT_NE(after.find(foreign), std::string::npos) << after;
+        EXPECT_EQ(after.find("\"a\"="), std::string::npos) << after;
+        ASSERT_TRUE(reg.OpenKey("\\Software\\Velmora\\C", false));
+        EXPECT_EQ(reg.ReadString("c"), "3");
+    }
+}
