@@ -14,6 +14,8 @@ String Reason(int error) {
     case ENOSPC:
     case EDQUOT:
         return "betelt a lemez";
+    case EFBIG:
+        return "a fájl túl nagy";
     case EROFS:
         return "a lemez csak olvasható";
     case EACCES:

@@ -1,11 +1,11 @@
 #include "platform/print/TPrinter.h"
 
-#include "platform/core/AtomicFile.h"
 #include "platform/core/Exceptions.h"
 #include "platform/core/ScopeExit.h"
 #include "platform/graphics/QtCanvasBackend.h"
 #include "platform/graphics/TCanvas.h"
 #include "platform/graphics/TFont.h"
+#include "platform/print/PdfFileOutput.h"
 #include "platform/print/Spooler.h"
 
 #include <QApplication>
@@ -30,8 +30,8 @@ namespace print {
 // One selected printer: the Qt printer that gives the papers, margins and
 // resolution, with the paper code it was given (Qt knows no code for a custom
 // size, so the code is kept beside it), and the document while one prints.
-// Every document is drawn as PDF: the file printer's into a temporary file
-// beside its target, a queue's into a temporary file for the spooler.
+// Every document is drawn as PDF: the file printer's through a stream that
+// replaces its target once complete, a queue's into a temporary file for the spooler.
 class PrinterDevice {
 public:
     PrinterDevice(const String& name, bool isFile, bool described) : Name(name), IsFile(isFile) {
@@ -50,8 +50,11 @@ public:
         if (code <= 0) Printer->setPageSize(QPageSize(QPageSize::A4));
     }
 
-    // The printer the pages of the open document go to.
-    QPrinter* Target() const { return Job ? Job.get() : Printer.get(); }
+    // What the pages of the open document are painted on.
+    QPagedPaintDevice* Target() const {
+        if (Output) return Output->Device();
+        return Job.get();
+    }
 
     String Name;
     bool IsFile = false;
@@ -65,7 +68,7 @@ public:
     std::unique_ptr<QPrinter> Job;
     std::unique_ptr<QTemporaryFile> Spool;
     // The file printer's document, until it replaces the target.
-    std::unique_ptr<core::FileReplacement> Output;
+    std::unique_ptr<PdfFileOutput> Output;
 };
 
 } // namespace print
@@ -217,11 +220,8 @@ std::unique_ptr<TCanvas> TPrinter::StartDocument() {
     p->setDocName(ToQ(Title));
     if (d.IsFile) {
         if (FOutputFileName.empty()) throw EPrinter("Printer selected is not valid");
-        auto output = std::make_unique<core::FileReplacement>(FOutputFileName);
-        if (!output->Valid()) throw EFCreateError("Cannot create file \"" + FOutputFileName + "\"");
-        p->setCopyCount(std::max(1, Copies));
-        p->setOutputFileName(ToQ(output->TempName()));
-        d.Output = std::move(output);
+        d.Output =
+            std::make_unique<print::PdfFileOutput>(FOutputFileName, p->pageLayout(), p->resolution(), Title);
     } else {
         // The queue's paper, margins and resolution, drawn as PDF for the spooler.
         auto spool = std::make_unique<QTemporaryFile>(QDir::tempPath() + "/velmora-print-XXXXXX.pdf");
@@ -241,15 +241,20 @@ std::unique_ptr<TCanvas> TPrinter::StartDocument() {
         throw EPrinter("Printer selected is not valid");
     }
     d.Painter = std::move(painter);
-    return PageCanvas(d.Painter.get(), TSize(PageWidth(), PageHeight()), d.Target()->resolution());
+    return PageCanvas(d.Painter.get(), TSize(PageWidth(), PageHeight()), p->resolution());
 }
 
 void TPrinter::StartPage(std::unique_ptr<TCanvas>& Canvas) {
-    FDevice->Target()->newPage();
+    print::PrinterDevice& d = *FDevice;
+    // The file's next sheet takes the paper set since the last one.
+    if (d.Output)
+        d.Output->NewPage(d.Printer->pageLayout());
+    else
+        d.Job->newPage();
     // A paper set since the last sheet gives this one another size.
     const TSize size(PageWidth(), PageHeight());
     if (!Canvas || Canvas->Backend()->Size() != size)
-        Canvas = PageCanvas(FDevice->Painter.get(), size, FDevice->Target()->resolution());
+        Canvas = PageCanvas(d.Painter.get(), size, d.Printer->resolution());
 }
 
 void TPrinter::FinishDocument() {
@@ -258,8 +263,7 @@ void TPrinter::FinishDocument() {
     core::ScopeExit drop([this] { DropDocument(); });
     const bool written = d.Painter->end();
     if (d.IsFile) {
-        if (!written || !d.Output->Commit())
-            throw EFCreateError("Cannot create file \"" + FOutputFileName + "\"");
+        d.Output->Commit(written);
         return;
     }
     const String reason =
@@ -273,7 +277,7 @@ void TPrinter::FinishDocument() {
 }
 
 void TPrinter::AbortDocument() {
-    FDevice->Target()->abort();
+    if (FDevice->Job) FDevice->Job->abort();
     if (FDevice->Painter->isActive()) FDevice->Painter->end();
     DropDocument();
 }

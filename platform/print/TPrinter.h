@@ -96,7 +96,10 @@ public:
     // NewPage and EndDoc raise "Printer is not currently printing" outside a document.
     // EndDoc hands a queue's document to the spooler and raises EPrinter, saying
     // so in Hungarian with the queue's name, when the queue refuses it; the file
-    // printer's document then replaces its file, or raises EFCreateError.
+    // printer's document then replaces its file, or, when it could not be written
+    // whole (a full disk), raises EWriteError naming the file and the cause in
+    // Hungarian and leaves the earlier file as it was. NewPage raises that
+    // failure as soon as it has happened.
     // Abort drops the document: nothing reaches a queue or the file.
     void BeginDoc();
     void NewPage();

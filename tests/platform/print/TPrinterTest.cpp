@@ -4,6 +4,7 @@
 #include "platform/ui/TApplication.h"
 #include "tests/support/ErrorOf.h"
 #include "tests/support/FileBytes.h"
+#include "tests/support/FileSizeLimit.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -116,6 +117,31 @@ TEST(TPrinter, PrintsPagesIntoAPdfFile) {
     const std::string pdf = ReadFileBytes(dir.File("out.pdf"));
     EXPECT_EQ(pdf.substr(0, 5), "%PDF-");
     EXPECT_NE(pdf.find("/Count 2"), std::string::npos);
+}
+
+// A disk that fills while the document is written: the earlier PDF stays whole,
+// no temporary file is left, and the failure names the file and the cause.
+TEST(TPrinter, AFullDiskKeepsTheEarlierPdf) {
+    TempFolder dir("velmora-print");
+    TPrinter* p = PdfPrinter();
+    const std::string target = dir.File("lista.pdf");
+    const std::string earlier = "%PDF-1.4 yesterday's list";
+    WriteFileBytes(target, earlier);
+    p->SetOutputFileName(target);
+    const auto print = [&] {
+        const FileSizeLimit full(4096);
+        p->BeginDoc();
+        for (int page = 0; page < 3; ++page) {
+            if (page > 0) p->NewPage();
+            for (int line = 0; line < 60; ++line)
+                p->Canvas()->TextOut(100, 100 + 80 * line, "Ügy " + std::to_string(page * 60 + line));
+        }
+        p->EndDoc();
+    };
+    EXPECT_EQ(ErrorOf<EWriteError>(print), "A(z) „" + target + "” fájl nem készült el: a fájl túl nagy.");
+    EXPECT_FALSE(p->Printing());
+    EXPECT_EQ(ReadFileBytes(target), earlier);
+    EXPECT_EQ(FileNamesIn(dir.Path()), std::vector<std::string>{"lista.pdf"});
 }
 
 TEST(TPrinter, AbortEndsTheDocument) {
