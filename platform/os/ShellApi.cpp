@@ -3,6 +3,11 @@
 #include "platform/core/FileUtils.h"
 #include "platform/core/StrUtils.h"
 
+#include <QString>
+#include <QUrl>
+
+#include <cstdint>
+#include <cstring>
 #include <fstream>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -27,9 +32,9 @@ bool IsLink(std::string_view file) {
     return true;
 }
 
-// A program is a file the system can execute: a binary or a script with "#!".
+// A file the system executes: a binary or a "#!" script the user may run.
 // Documents on file systems that mark everything executable are still documents.
-bool IsProgram(const String& path) {
+bool IsExecutable(const String& path) {
     if (::access(path.c_str(), X_OK) != 0) return false;
     std::ifstream in(path, std::ios::binary);
     char magic[4] = {};
@@ -37,6 +42,44 @@ bool IsProgram(const String& path) {
     if (in.gcount() >= 4 && magic[0] == '\x7F' && magic[1] == 'E' && magic[2] == 'L' && magic[3] == 'F')
         return true;
     return in.gcount() >= 2 && magic[0] == '#' && magic[1] == '!';
+}
+
+// A file a desktop's opener starts rather than shows, whatever its mode: a
+// launcher, or a Windows program (a compatibility layer takes those by name
+// and by their "MZ" header with its "PE" signature).
+bool OpenerRuns(const String& path) {
+    static const char* const programNames[] = {".desktop", ".exe", ".com", ".bat", ".cmd",
+                                               ".msi",     ".scr", ".pif", ".lnk", ".jar"};
+    const String name = LowerCase(path);
+    for (const char* ext : programNames) {
+        const std::size_t n = std::strlen(ext);
+        if (name.size() > n && name.compare(name.size() - n, n, ext) == 0) return true;
+    }
+    std::ifstream in(path, std::ios::binary);
+    std::string head(4096, '\0');
+    in.read(head.data(), static_cast<std::streamsize>(head.size()));
+    head.resize(static_cast<std::size_t>(in.gcount()));
+    if (head.rfind("[Desktop Entry]", 0) == 0) return true;
+    if (head.size() < 0x40 || head[0] != 'M' || head[1] != 'Z') return false;
+    std::uint32_t pe = 0;
+    for (int i = 3; i >= 0; --i)
+        pe = pe << 8 | static_cast<unsigned char>(head[0x3C + i]);
+    return std::size_t(pe) + 4 <= head.size() && head.compare(pe, 4, std::string("PE\0\0", 4)) == 0;
+}
+
+// The local path of a "file:" link, "" for any other link.
+String LocalFileOf(std::string_view link) {
+    const QUrl url(QString::fromUtf8(link.data(), static_cast<qsizetype>(link.size())));
+    return url.isLocalFile() ? url.toLocalFile().toStdString() : String();
+}
+
+// The file path ShellExecuteEx works on: slashes, relative names against the
+// working directory, made absolute.
+String ResolvePath(std::string_view file, const String& directory) {
+    String path = NormalizePath(file);
+    if (!path.empty() && path[0] != '/' && !directory.empty())
+        path = IncludeTrailingPathDelimiter(directory) + path;
+    return ExpandFileName(path);
 }
 
 Integer ShellErrorOf(Cardinal error) {
@@ -124,12 +167,13 @@ bool ShellExecuteEx(TShellExecuteInfo& info) {
 
     if (IsLink(info.File)) {
         if (verb == "explore" || verb == "print") return Failed(info, SE_ERR_NOASSOC);
+        // A link is shown, never run: one to a program file is refused.
+        const String local = LocalFileOf(info.File);
+        if (!local.empty() && IsProgramFile(local)) return Failed(info, SE_ERR_ACCESSDENIED);
         return RunHelper(info, "xdg-open", info.File, directory);
     }
 
-    String path = NormalizePath(info.File);
-    if (path[0] != '/' && !directory.empty()) path = IncludeTrailingPathDelimiter(directory) + path;
-    path = ExpandFileName(path);
+    const String path = ResolvePath(info.File, directory);
 
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0) {
@@ -142,12 +186,19 @@ bool ShellExecuteEx(TShellExecuteInfo& info) {
     if (verb == "explore") return Failed(info, SE_ERR_NOASSOC);
     if (::access(path.c_str(), R_OK) != 0) return Failed(info, SE_ERR_ACCESSDENIED);
     if (verb == "print") return RunHelper(info, "lp", path, directory, true);
-    if (IsProgram(path)) {
+    if (IsExecutable(path)) {
         const TProcessHandle process = CreateProcess(path, SplitCommandLine(info.Parameters), directory);
         if (process == 0) return Failed(info, ShellErrorOf(GetLastError()));
         return Started(info, process);
     }
     return RunHelper(info, "xdg-open", path, directory);
+}
+
+bool IsProgramFile(std::string_view file, std::string_view directory) {
+    const String path = ResolvePath(file, NormalizePath(directory));
+    struct stat st {};
+    if (path.empty() || ::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+    return IsExecutable(path) || OpenerRuns(path);
 }
 
 Integer ShellExecute(std::string_view verb, std::string_view file, std::string_view parameters,

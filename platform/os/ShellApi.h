@@ -51,7 +51,8 @@ struct TShellExecuteInfo {
 
 // Opens info.File with the given verb. True on success; info.InstApp holds the
 // result code either way. Never throws.
-//   - Links (a scheme of two or more letters and ":") go to xdg-open unchanged.
+//   - Links (a scheme of two or more letters and ":") go to xdg-open unchanged;
+//     a "file:" link to a program file (IsProgramFile) is SE_ERR_ACCESSDENIED.
 //   - An executable file is started with the parameters in the working directory.
 //   - Any other file or folder goes to xdg-open.
 //   - "explore" takes folders only; "print" takes documents and hands them to the
@@ -63,6 +64,14 @@ struct TShellExecuteInfo {
 // (ShellCodeOfHelperExit). A helper that cannot start fails at once. The print
 // command's own failure is mapped when it ends within a second.
 bool ShellExecuteEx(TShellExecuteInfo& info);
+
+// True when file (a path as ShellExecuteEx takes it, a relative one against
+// directory) is a program rather than a document: a binary or a "#!" script
+// the user may run, which ShellExecuteEx starts, or a file a desktop's opener
+// would start (a launcher, a Windows program). A document on media that mark
+// every file executable is still a document. Callers opening stored document
+// paths refuse program files before they hand them on.
+bool IsProgramFile(std::string_view file, std::string_view directory = {});
 
 // The simple form: the result code only; the started process is not kept.
 Integer ShellExecute(std::string_view verb, std::string_view file, std::string_view parameters,

@@ -197,6 +197,55 @@ TEST_F(ShellOpenTest, ExecutableDocumentIsStillADocument) {
     EXPECT_EQ(Received().substr(0, (FDocs / "level.txt").size() + 1), FDocs / "level.txt\n");
 }
 
+// What counts as a program, which a stored document path must never start.
+TEST_F(ShellOpenTest, ProgramFilesAreToldFromDocuments) {
+    std::string pe(0x80, '\0');
+    pe.replace(0, 2, "MZ");
+    pe[0x3C] = 0x40;
+    pe.replace(0x40, 4, std::string("PE\0\0", 4));
+    struct Row {
+        const char* Why;
+        std::string Name;
+        std::string Bytes;
+        bool Executable;
+        bool Program;
+    };
+    const Row rows[] = {
+        {"a binary named as a document", "level.pdf",
+         "\x7F"
+         "ELF\2\1\1",
+         true, true},
+        {"a script named as a document", "level.pdf", "#!/bin/sh\nexit 0\n", true, true},
+        {"a script the user may not run", "level.pdf", "#!/bin/sh\nexit 0\n", false, false},
+        {"a document on media that mark everything executable", "level.txt", "Tisztelt Uram!", true, false},
+        {"a launcher, which the opener starts", "level.pdf", "[Desktop Entry]\nExec=sh\n", false, true},
+        {"a Windows program by its header", "level.pdf", pe, false, true},
+        {"a Windows program by its name", "LEVEL.EXE", "x", false, true},
+        {"a letter that only starts with MZ", "level.txt", "MZ Kft. részére" + std::string(80, ' '), false,
+         false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.Why);
+        std::filesystem::remove(FDocs / row.Name);
+        WriteFileBytes(FDocs / row.Name, row.Bytes, row.Executable);
+        EXPECT_EQ(IsProgramFile(FDocs / row.Name), row.Program);
+        std::filesystem::remove(FDocs / row.Name);
+    }
+    WriteFileBytes(FDocs / "sub/prog", "#!/bin/sh\n", true);
+    EXPECT_TRUE(IsProgramFile(".\\sub\\prog", FDocs.Path())); // as a stored Windows path
+    EXPECT_FALSE(IsProgramFile(FDocs / "sub"));               // a folder
+    EXPECT_FALSE(IsProgramFile(FDocs / "nincs"));
+}
+
+TEST_F(ShellOpenTest, AFileLinkToAProgramIsNotOpened) {
+    WriteFileBytes(FDocs / "level a.pdf", "#!/bin/sh\ntouch ran\n", true);
+    EXPECT_EQ(ShellExecute("open", "file://" + FDocs / "level%20a.pdf", "", FDocs.Path(), SW_SHOW),
+              SE_ERR_ACCESSDENIED);
+    EXPECT_EQ(Received(), "");
+    EXPECT_EQ(ShellExecute("open", "file://" + FDocs / "szerz%C5%91d%C3%A9s.doc", "", "", SW_SHOW), SE_OK);
+    EXPECT_EQ(Received().substr(0, 7), "file://");
+}
+
 TEST_F(ShellOpenTest, UnreadableDocumentIsAccessDenied) {
     if (::geteuid() == 0) GTEST_SKIP() << "permissions do not bind the super-user";
     ::chmod((FDocs / "szerződés.doc").c_str(), 0);
