@@ -38,18 +38,30 @@ String OpenFailureReason(Integer ShellCode) {
     }
 }
 
+String FailureText(const String& FileName, const String& Reason) {
+    return "A dokumentum nem nyitható meg:\n" + FileName + "\n" + Reason;
+}
+
+void ShowFailure(const String& Text) {
+    MessageBox(nullptr, Text, "Figyelmeztetés!", MB_OK | MB_ICONEXCLAMATION);
+}
+
 void ShowOpenFailure(const String& FileName, Integer ShellCode) {
-    MessageBox(nullptr, OpenFailureMessage(FileName, ShellCode), "Figyelmeztetés!",
-               MB_OK | MB_ICONEXCLAMATION);
+    ShowFailure(OpenFailureMessage(FileName, ShellCode));
 }
 
 } // namespace
 
 String OpenFailureMessage(const String& FileName, Integer ShellCode) {
-    return "A dokumentum nem nyitható meg:\n" + FileName + "\n" + OpenFailureReason(ShellCode);
+    return FailureText(FileName, OpenFailureReason(ShellCode));
 }
 
 void OpenAttachedFile(TUtlStarter& Starter, const String& FileName) {
+    // A stored path names a document: the starter would run a program, so one is refused.
+    if (IsProgramFile(FileName)) {
+        ShowFailure(FailureText(FileName, ProgramFileReason));
+        return;
+    }
     Starter.SetString(0, FileName);
     Starter.OnError = [&Starter, FileName](TObject*) { ShowOpenFailure(FileName, Starter.LastError()); };
     Starter.Execute();

@@ -26,8 +26,13 @@ HistoryClick HistoryDoubleClick(const String& FieldName, const String& FileName)
 // below 32 (SE_ERR_FNF, SE_ERR_NOASSOC …).
 String OpenFailureMessage(const String& FileName, Integer ShellCode);
 
+// Why a stored path that names a program (IsProgramFile) is not opened: it would run.
+inline constexpr const char* ProgramFileReason =
+    "A fájl nem dokumentum, hanem program, ezért biztonsági okból nem indul el.";
+
 // Hands FileName to Starter as its command and starts it with its associated program,
-// without waiting. When it cannot be opened the user is told why (OpenFailureMessage):
+// without waiting; a program file is refused with "A dokumentum nem nyitható meg:", the
+// file and ProgramFileReason. When it cannot be opened the user is told why (OpenFailureMessage):
 // at once when no opener starts, or when the desktop's opener gives up within ten seconds
 // (no program for the type); the window never waits for it.
 void OpenAttachedFile(TUtlStarter& Starter, const String& FileName);

@@ -1,6 +1,7 @@
 // The identification queries as the office uses them: a query recorded from the case
 // sheet once, refused without a register person or identity data, the list with its
 // filter strip, marks and double-click, the edit dialog, and the export read back.
+#include "app/common/CaseHistory.h"
 #include "app/common/CaseSheetImages.h"
 #include "app/identification/JubStatements.h"
 #include "app/identification/TForm1JubParts.h"
@@ -381,6 +382,31 @@ TEST_F(JubArea, DoubleClickOnTheFileCellOpensTheAnswer) {
     f.Jub().VgDBGrid16->OnDblClick(f.Jub().VgDBGrid16); // no answer file: nothing
     EXPECT_EQ(Shown, (std::vector<ShownDialog>{{Application->Title(), missing + "\n A fájl nem található"}}));
     EXPECT_EQ(ugyadatlap->UtlStarter1->Command(), answer);
+}
+
+// Anyone who may edit the shared database may store any path: one naming a program,
+// whatever its name says, is refused with a message and never started.
+TEST_F(JubArea, AnAnswerFileThatIsAProgramIsNotRun) {
+    ::TempFolder bin("velmora-bin");
+    WriteStubOpener(bin.Path());
+    const std::string log = bin.File("opened.log");
+    ScopedEnv path("PATH", bin.Path() + ":" + std::getenv("PATH"));
+    ScopedEnv stubLog("STUB_LOG", log);
+    const std::string program = Folder() + "/level.pdf";
+    const std::string ran = Folder() + "/ran";
+    WriteFileBytes(program, "#!/bin/sh\ntouch '" + ran + "'\n", true);
+    const Integer id = AddIdentification(RegisterId, CaseId, "2009-03-05", "K-12_1_2009/1");
+    Exec("UPDATE jub SET valaszfile='" + SqlQuote(program) + "' WHERE sorszam=" + Key(id));
+    List();
+    Form1->Jub().VgDBGrid16->SetSelectedIndex(5);
+    Form1->Jub().VgDBGrid16->OnDblClick(Form1->Jub().VgDBGrid16);
+    if (const TProcessHandle started = ugyadatlap->UtlStarter1->ProcessHandle())
+        WaitForSingleObject(started, 10000);
+    EXPECT_EQ(Shown,
+              (std::vector<ShownDialog>{{"Figyelmeztetés!", "A dokumentum nem nyitható meg:\n" + program +
+                                                                "\n" + app::ProgramFileReason}}));
+    EXPECT_FALSE(std::filesystem::exists(ran));
+    EXPECT_FALSE(std::filesystem::exists(log));
 }
 
 TEST_F(JubArea, FileAndAnswerCellsShowTheirPictures) {
