@@ -2,14 +2,14 @@
 
 #include "platform/core/StrUtils.h"
 
+#include <algorithm>
+#include <atomic>
 #include <cstring>
-#include <map>
 #include <dlfcn.h>
 #include <fstream>
-#include <signal.h>
+#include <map>
 #include <sstream>
-#include <sys/wait.h>
-#include <unistd.h>
+#include <thread>
 
 namespace {
 
@@ -20,6 +20,10 @@ Word Get16(const Byte* p) {
     return Word(p[0] | p[1] << 8);
 }
 
+// The library's own complaints (no card, no such device) are answered by
+// SndPlaySound's result, not written to the program's error output.
+void QuietAlsa(const char*, int, const char*, int, const char*, ...) {}
+
 // The few ALSA entry points playback needs, bound once.
 struct Alsa {
     using Open = int (*)(void**, const char*, int, int);
@@ -27,11 +31,13 @@ struct Alsa {
     using WriteI = long (*)(void*, const void*, unsigned long);
     using Recover = int (*)(void*, int, int);
     using Simple = int (*)(void*);
+    using ErrorHandler = int (*)(void (*)(const char*, int, const char*, int, const char*, ...));
     Open open = nullptr;
     SetParams setParams = nullptr;
     WriteI writei = nullptr;
     Recover recover = nullptr;
     Simple drain = nullptr;
+    Simple drop = nullptr;
     Simple close = nullptr;
 
     static const Alsa* Get() {
@@ -44,46 +50,81 @@ struct Alsa {
             a.writei = reinterpret_cast<WriteI>(::dlsym(lib, "snd_pcm_writei"));
             a.recover = reinterpret_cast<Recover>(::dlsym(lib, "snd_pcm_recover"));
             a.drain = reinterpret_cast<Simple>(::dlsym(lib, "snd_pcm_drain"));
+            a.drop = reinterpret_cast<Simple>(::dlsym(lib, "snd_pcm_drop"));
             a.close = reinterpret_cast<Simple>(::dlsym(lib, "snd_pcm_close"));
+            if (auto quiet = reinterpret_cast<ErrorHandler>(::dlsym(lib, "snd_lib_error_set_handler")))
+                quiet(&QuietAlsa);
             return a;
         }();
-        const bool complete =
-            alsa.open && alsa.setParams && alsa.writei && alsa.recover && alsa.drain && alsa.close;
+        const bool complete = alsa.open && alsa.setParams && alsa.writei && alsa.recover && alsa.drain &&
+                              alsa.drop && alsa.close;
         return complete ? &alsa : nullptr;
     }
 };
 
 constexpr int PcmStreamPlayback = 0, FormatU8 = 1, FormatS16LE = 2, AccessRwInterleaved = 3;
 
-bool PlayOnce(const Alsa& alsa, const TWavePcm& pcm) {
+// Plays the samples once; with Stop, stops early (dropping what is queued) once
+// it is set. A tenth of a second goes to the device at a time, so a stop is
+// seen within that.
+bool PlayOnce(const Alsa& alsa, const TWavePcm& pcm, const std::atomic<bool>* Stop = nullptr) {
     void* handle = nullptr;
     if (alsa.open(&handle, "default", PcmStreamPlayback, 0) < 0) return false;
     const int format = pcm.BitsPerSample == 8 ? FormatU8 : FormatS16LE;
     bool ok =
         alsa.setParams(handle, format, AccessRwInterleaved, pcm.Channels, pcm.SampleRate, 1, 500000) >= 0;
     const std::size_t frameBytes = std::size_t(pcm.Channels) * (pcm.BitsPerSample / 8);
-    std::size_t frames = pcm.SampleBytes / frameBytes, done = 0;
-    while (ok && done < frames) {
-        long n = alsa.writei(handle, pcm.Samples + done * frameBytes, frames - done);
+    const std::size_t frames = pcm.SampleBytes / frameBytes;
+    const std::size_t step = std::max<std::size_t>(pcm.SampleRate / 10, 1);
+    std::size_t done = 0;
+    const auto stopped = [Stop] { return Stop && Stop->load(); };
+    while (ok && done < frames && !stopped()) {
+        long n = alsa.writei(handle, pcm.Samples + done * frameBytes, std::min(step, frames - done));
         if (n < 0) n = alsa.recover(handle, int(n), 1) < 0 ? -1 : 0;
         if (n < 0)
             ok = false;
         else
             done += std::size_t(n);
     }
-    if (ok) alsa.drain(handle);
+    if (stopped())
+        alsa.drop(handle);
+    else if (ok)
+        alsa.drain(handle);
     alsa.close(handle);
     return ok;
 }
 
-pid_t Player = 0;
+// The sound playing asynchronously: a thread of this process with its own copy
+// of the wave (the caller may free its bytes at once). A new sound or a stop
+// ends it and waits for it, and so does the end of the program.
+class AsyncPlayer {
+public:
+    ~AsyncPlayer() { Stop(); }
 
-void StopPlayer() {
-    if (Player > 0) {
-        ::kill(Player, SIGTERM);
-        ::waitpid(Player, nullptr, 0);
+    void Start(const Alsa& alsa, std::vector<Byte> wave, bool loop) {
+        Stop();
+        FStop = false;
+        FThread = std::thread([this, &alsa, wave = std::move(wave), loop] {
+            TWavePcm pcm;
+            if (!ParseWavePcm(wave.data(), wave.size(), pcm)) return;
+            while (PlayOnce(alsa, pcm, &FStop) && loop && !FStop) {
+            }
+        });
     }
-    Player = 0;
+
+    void Stop() {
+        FStop = true;
+        if (FThread.joinable()) FThread.join();
+    }
+
+private:
+    std::atomic<bool> FStop{false};
+    std::thread FThread;
+};
+
+AsyncPlayer& Player() {
+    static AsyncPlayer player;
+    return player;
 }
 
 } // namespace
@@ -132,23 +173,17 @@ bool ParseWavePcm(const Byte* Data, std::size_t Size, TWavePcm& Pcm) {
 }
 
 bool SndPlaySound(const Byte* Data, std::size_t Size, Cardinal Flags) {
-    StopPlayer();
+    Player().Stop();
     if (!Data) return true;
     TWavePcm pcm;
     const Alsa* alsa = Alsa::Get();
-    if (!alsa || WaveOutGetNumDevs() == 0 || !ParseWavePcm(Data, Size, pcm)) return false;
+    if (!alsa || !ParseWavePcm(Data, Size, pcm)) return false;
     if (!(Flags & SND_ASYNC)) return PlayOnce(*alsa, pcm);
-    // Asynchronous sound plays in a child process of its own, so the program
-    // keeps no thread of its own; stopping ends the child.
-    const pid_t child = ::fork();
-    if (child < 0) return false;
-    if (child == 0) {
-        do {
-            if (!PlayOnce(*alsa, pcm)) ::_exit(1);
-        } while (Flags & SND_LOOP);
-        ::_exit(0);
-    }
-    Player = child;
+    // The device is tried here, so that a sound that cannot play answers false.
+    void* handle = nullptr;
+    if (alsa->open(&handle, "default", PcmStreamPlayback, 0) < 0) return false;
+    alsa->close(handle);
+    Player().Start(*alsa, std::vector<Byte>(Data, Data + Size), (Flags & SND_LOOP) != 0);
     return true;
 }
 

@@ -26,10 +26,11 @@ struct TWavePcm {
 };
 bool ParseWavePcm(const Byte* Data, std::size_t Size, TWavePcm& Pcm);
 
-// Plays a RIFF WAVE image from memory: SND_ASYNC returns at once (SND_LOOP
-// repeats until stopped), otherwise the call returns when the sound ends.
-// False without a device, without the sound library, or for data that is no
-// 8- or 16-bit PCM wave. Null Data stops the sound playing.
+// Plays a RIFF WAVE image from memory: SND_ASYNC returns at once and plays a
+// copy of Data in a thread of the program (SND_LOOP repeats until stopped),
+// otherwise the call returns when the sound ends. False without a device,
+// without the sound library, or for data that is no 8- or 16-bit PCM wave.
+// Null Data stops the sound playing and returns once it has stopped.
 bool SndPlaySound(const Byte* Data, std::size_t Size, Cardinal Flags);
 
 // Named wave resources of the program (RIFF WAVE images), registered at

@@ -2,8 +2,16 @@
 // reading of a wave's PCM data.
 #include "platform/os/WaveOut.h"
 
+#include "tests/support/ScopedEnv.h"
+#include "tests/support/TempFolder.h"
+
 #include <gtest/gtest.h>
 
+#include <dlfcn.h>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -45,6 +53,49 @@ TEST(WaveOut, NothingPlaysWithoutADevice) {
     if (WaveOutGetNumDevs() > 0) GTEST_SKIP() << "this machine has a sound device";
     std::vector<Byte> good = Wave(8, 8);
     EXPECT_FALSE(SndPlaySound(good.data(), good.size(), SND_ASYNC | SND_MEMORY));
+}
+
+// The processes whose parent is this one, running or ended and not yet reaped.
+std::vector<std::string> Children() {
+    std::vector<std::string> children;
+    const std::string self = std::to_string(::getpid());
+    for (const auto& entry : std::filesystem::directory_iterator("/proc")) {
+        std::ifstream stat(entry.path() / "stat");
+        std::string line;
+        if (!std::getline(stat, line) || line.rfind(')') == std::string::npos) continue;
+        // "pid (name) state ppid ...": the name may hold blanks and brackets.
+        std::istringstream rest(line.substr(line.rfind(')') + 2));
+        std::string state, parent;
+        rest >> state >> parent;
+        if (parent == self) children.push_back(entry.path().filename().string() + " " + state);
+    }
+    return children;
+}
+
+// The sound library's null device takes the samples at once, so playback
+// needs no sound card; the sound plays in the program, which starts no process
+// (a copy of the toolkit's process would run the sound library unsafely, and
+// an ended one would stay a zombie).
+TEST(WaveOut, AsynchronousSoundPlaysInTheProgramAndStartsNoProcess) {
+    if (void* lib = ::dlopen("libasound.so.2", RTLD_NOW | RTLD_LOCAL))
+        ::dlclose(lib);
+    else
+        GTEST_SKIP() << "no sound library";
+    TempFolder dir("velmora-wave");
+    { std::ofstream(dir.File("asound.conf")) << "pcm.!default { type null }\n"; }
+    ScopedEnv config("ALSA_CONFIG_PATH", dir.File("asound.conf"));
+    {
+        // The caller's bytes go at once: the sound has its own copy.
+        std::vector<Byte> looped = Wave(16000, 16000);
+        ASSERT_TRUE(SndPlaySound(looped.data(), looped.size(), SND_ASYNC | SND_MEMORY | SND_LOOP));
+    }
+    EXPECT_EQ(Children(), std::vector<std::string>{});
+    EXPECT_TRUE(SndPlaySound(nullptr, 0, SND_MEMORY));
+    const std::vector<Byte> once = Wave(800, 800);
+    ASSERT_TRUE(SndPlaySound(once.data(), once.size(), SND_ASYNC | SND_MEMORY));
+    ::usleep(100000);
+    EXPECT_EQ(Children(), std::vector<std::string>{});
+    EXPECT_TRUE(SndPlaySound(once.data(), once.size(), SND_SYNC | SND_MEMORY));
 }
 
 } // namespace
