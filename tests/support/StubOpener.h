@@ -3,6 +3,8 @@
 // it writes its arguments and working folder to $STUB_LOG, then ends with
 // $STUB_EXIT after sleeping $STUB_SLEEP seconds (both 0 when unset).
 #include "tests/support/FileBytes.h"
+#include "tests/support/ScopedEnv.h"
+#include "tests/support/TempFolder.h"
 
 #include <chrono>
 #include <filesystem>
@@ -20,6 +22,16 @@ inline void WriteStubOpener(const std::string& folder) {
                    "exit \"${STUB_EXIT:-0}\"\n",
                    true);
 }
+
+// The stub opener in a folder of its own first on PATH, logging to Log, for as
+// long as the object lives.
+struct StubOpenerOnPath {
+    StubOpenerOnPath() { WriteStubOpener(Bin.Path()); }
+    TempFolder Bin{"velmora-bin"};
+    std::string Log = Bin.File("opened.log");
+    ScopedEnv Path{"PATH", Bin.Path() + ":" + (std::getenv("PATH") ? std::getenv("PATH") : "/usr/bin:/bin")};
+    ScopedEnv StubLog{"STUB_LOG", Log};
+};
 
 // Waits for the opener, started without waiting, to write its log. The suite runs in
 // parallel, so a loaded machine may take seconds to start a shell.

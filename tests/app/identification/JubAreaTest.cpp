@@ -355,11 +355,8 @@ TEST_F(JubArea, ChangeDialogEditsTheCurrentQuery) {
 }
 
 TEST_F(JubArea, DoubleClickOnTheFileCellOpensTheAnswer) {
-    ::TempFolder bin("velmora-bin");
-    WriteStubOpener(bin.Path());
-    const std::string log = bin.File("opened.log");
-    ScopedEnv path("PATH", bin.Path() + ":" + std::getenv("PATH"));
-    ScopedEnv stubLog("STUB_LOG", log);
+    const StubOpenerOnPath opener;
+    const std::string& log = opener.Log;
     const std::string answer = Folder() + "/Válasz 2009.pdf";
     std::ofstream(answer) << "pdf";
     const std::string missing = Folder() + "/eltűnt.pdf";
@@ -387,11 +384,8 @@ TEST_F(JubArea, DoubleClickOnTheFileCellOpensTheAnswer) {
 // Anyone who may edit the shared database may store any path: one naming a program,
 // whatever its name says, is refused with a message and never started.
 TEST_F(JubArea, AnAnswerFileThatIsAProgramIsNotRun) {
-    ::TempFolder bin("velmora-bin");
-    WriteStubOpener(bin.Path());
-    const std::string log = bin.File("opened.log");
-    ScopedEnv path("PATH", bin.Path() + ":" + std::getenv("PATH"));
-    ScopedEnv stubLog("STUB_LOG", log);
+    const StubOpenerOnPath opener;
+    const std::string& log = opener.Log;
     const std::string program = Folder() + "/level.pdf";
     const std::string ran = Folder() + "/ran";
     WriteFileBytes(program, "#!/bin/sh\ntouch '" + ran + "'\n", true);
