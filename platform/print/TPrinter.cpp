@@ -319,7 +319,13 @@ void TPrinter::BeginDoc() {
 
 void TPrinter::NewPage() {
     if (!FPrinting) throw EPrinter("Printer is not currently printing");
-    StartPage(FCanvas);
+    try {
+        StartPage(FCanvas);
+    } catch (...) {
+        // A document that cannot go on is dropped whole.
+        Abort();
+        throw;
+    }
 }
 
 void TPrinter::EndDoc() {

@@ -99,7 +99,8 @@ public:
     // printer's document then replaces its file, or, when it could not be written
     // whole (a full disk), raises EWriteError naming the file and the cause in
     // Hungarian and leaves the earlier file as it was. NewPage raises that
-    // failure as soon as it has happened.
+    // failure as soon as it has happened, and a NewPage that raises ends the
+    // document as Abort does.
     // Abort drops the document: nothing reaches a queue or the file.
     void BeginDoc();
     void NewPage();

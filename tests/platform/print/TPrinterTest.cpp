@@ -120,28 +120,34 @@ TEST(TPrinter, PrintsPagesIntoAPdfFile) {
 }
 
 // A disk that fills while the document is written: the earlier PDF stays whole,
-// no temporary file is left, and the failure names the file and the cause.
+// no temporary file is left, the document ends, and the failure names the file
+// and the cause.
 TEST(TPrinter, AFullDiskKeepsTheEarlierPdf) {
     TempFolder dir("velmora-print");
     TPrinter* p = PdfPrinter();
     const std::string target = dir.File("lista.pdf");
     const std::string earlier = "%PDF-1.4 yesterday's list";
-    WriteFileBytes(target, earlier);
     p->SetOutputFileName(target);
-    const auto print = [&] {
-        const FileSizeLimit full(4096);
-        p->BeginDoc();
-        for (int page = 0; page < 3; ++page) {
-            if (page > 0) p->NewPage();
-            for (int line = 0; line < 60; ++line)
-                p->Canvas()->TextOut(100, 100 + 80 * line, "Ügy " + std::to_string(page * 60 + line));
-        }
-        p->EndDoc();
-    };
-    EXPECT_EQ(ErrorOf<EWriteError>(print), "A(z) „" + target + "” fájl nem készült el: a fájl túl nagy.");
-    EXPECT_FALSE(p->Printing());
-    EXPECT_EQ(ReadFileBytes(target), earlier);
-    EXPECT_EQ(FileNamesIn(dir.Path()), std::vector<std::string>{"lista.pdf"});
+    // Each row: how many pages; a few fill the disk only with the fonts written
+    // at the end, many already on a page change.
+    for (const int pages : {3, 40}) {
+        SCOPED_TRACE(pages);
+        WriteFileBytes(target, earlier);
+        const auto print = [&] {
+            const FileSizeLimit full(4096);
+            p->BeginDoc();
+            for (int page = 0; page < pages; ++page) {
+                if (page > 0) p->NewPage();
+                for (int line = 0; line < 60; ++line)
+                    p->Canvas()->TextOut(100, 100 + 80 * line, "Ügy " + std::to_string(page * 60 + line));
+            }
+            p->EndDoc();
+        };
+        EXPECT_EQ(ErrorOf<EWriteError>(print), "A(z) „" + target + "” fájl nem készült el: a fájl túl nagy.");
+        EXPECT_FALSE(p->Printing());
+        EXPECT_EQ(ReadFileBytes(target), earlier);
+        EXPECT_EQ(FileNamesIn(dir.Path()), std::vector<std::string>{"lista.pdf"});
+    }
 }
 
 TEST(TPrinter, AbortEndsTheDocument) {
