@@ -162,7 +162,29 @@ std::vector<WrappedLine> WrapLine(const String& Line, Integer Available, bool Wo
         emit(Line, true);
         return out;
     }
+    // The first character from From on, up to the end of its paragraph, that is no space
+    // and whose text from Beg overflows: where the scan below breaks the line. A text grows
+    // no narrower as it grows, so a search finds it with a few measurements rather than one
+    // per character (a long description would take hundreds per line).
+    auto firstOverflow = [&](Integer beg, Integer from) {
+        Integer end = from;
+        while (end <= n && !IsLineBreak(at(end)))
+            ++end;
+        if (from >= end || Width(sub(beg, end - 1)) <= Available) return end;
+        Integer lo = from, hi = end - 1;
+        while (lo < hi) {
+            const Integer mid = lo + (hi - lo) / 2;
+            if (Width(sub(beg, mid)) > Available)
+                hi = mid;
+            else
+                lo = mid + 1;
+        }
+        while (lo < end && at(lo) == U' ')
+            ++lo;
+        return lo;
+    };
     Integer beg = 1, last = 1, cur = 1;
+    Integer overflow = 0; // not yet searched from the current line's start
     while (cur <= n) {
         const char32_t c = at(cur);
         if (IsLineBreak(c)) {
@@ -170,10 +192,13 @@ std::vector<WrappedLine> WrapLine(const String& Line, Integer Available, bool Wo
             while (cur < n && IsLineBreak(at(cur)))
                 ++cur;
             beg = last = cur;
+            overflow = 0;
             if (IsLineBreak(at(cur))) return out;
             continue;
         }
-        if (c != U' ' && Width(sub(beg, cur)) > Available) {
+        if (overflow == 0) overflow = firstOverflow(beg, cur);
+        if (cur == overflow) {
+            overflow = 0;
             bool hyphenated = false;
             if (WordBreak) {
                 const Integer start = (last == beg && !IsDelimiter(at(last))) ? beg : last + 1;

@@ -124,6 +124,23 @@ TEST(Wrapping, RunWithoutBreakPointIsCutAndContinued) {
     EXPECT_EQ(Texts(WrapLine("abc", 3, false, Fixed)), (std::vector<String>{"a", "b", "c|"}));
 }
 
+TEST(Wrapping, LongParagraphIsMeasuredLineByLineNotCharacterByCharacter) {
+    // 140 words of 5 characters in lines of 60 characters: 14 lines of 10 words.
+    String text;
+    for (int i = 0; i < 140; ++i)
+        text += i % 2 ? "árvíz " : "tűrő, ";
+    int measured = 0;
+    const MeasureFn counted = [&measured](const String& t) {
+        ++measured;
+        return Fixed(t);
+    };
+    const std::vector<WrappedLine> lines = WrapLine(text, 360, false, counted);
+    ASSERT_EQ(lines.size(), 14u);
+    EXPECT_EQ(lines[0].Text, "tűrő, árvíz tűrő, árvíz tűrő, árvíz tűrő, árvíz tűrő, árvíz");
+    EXPECT_TRUE(lines[13].LastOfParagraph);
+    EXPECT_LT(measured, 14 * 12);
+}
+
 TEST(Wrapping, LineBreaksEndParagraphs) {
     EXPECT_EQ(Texts(WrapLine("ab\r\ncd", 600, false, Fixed)), (std::vector<String>{"ab|", "cd|"}));
     EXPECT_EQ(Texts(WrapLine("ab\r\n", 600, false, Fixed)), (std::vector<String>{"ab|"}));
