@@ -73,11 +73,11 @@ void TVgDBGrid::WidenForFooters() {
     if (!FExOptions.Contains(eoShowFooter) || FLoading || FUpdatingWidths) return;
     FUpdatingWidths = true;
     core::ScopeExit done([this] { FUpdatingWidths = false; });
-    TVgDBGridColumns* cols = GetColumns();
     Integer spare = 0; // the empty footer cells just left of a column, their lines included
-    for (Integer i = 0; i < cols->Count(); ++i) {
-        TVgDBColumn* column = cols->GetColumn(i);
-        if (!column->Visible()) {
+    for (Integer i = 0; i < Columns()->Count(); ++i) {
+        // A column still being built (inserted from its base's constructor) is no TVgDBColumn yet.
+        auto* column = dynamic_cast<TVgDBColumn*>(Columns()->Items(i));
+        if (!column || !column->Visible()) {
             spare = 0;
             continue;
         }

@@ -178,7 +178,8 @@ void TVgDBGrid::UpdateColWidths() {
     // A footer text is a floor: a total is never cut to share the room.
     if (FExOptions.Contains(eoShowFooter))
         for (Integer i = 0; i < n; ++i) {
-            const String text = GetColumns()->GetColumn(i)->FooterCellText();
+            auto* column = dynamic_cast<TVgDBColumn*>(Columns()->Items(i));
+            const String text = column ? column->FooterCellText() : String();
             if (!visible[std::size_t(i)] || text.empty()) continue;
             footers[std::size_t(i)] = FooterTextRoom(text);
             wanted[std::size_t(i)] = std::max(wanted[std::size_t(i)], footers[std::size_t(i)]);
