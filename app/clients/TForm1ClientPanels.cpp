@@ -86,7 +86,8 @@ void TForm1::CreatePersonPanel() {
     MakeFieldLabel(this, panel, "LabelDateTimePicker1", "Idő:", LeftLabelRight, top + 3 * RowStep);
     p.DateTimePicker1 =
         app::MakeDatePicker(this, panel, "DateTimePicker1", LeftInput, top + 3 * RowStep, 120);
-    p.BirthDate = app::StoredDatePicker(this, p.DateTimePicker1);
+    // No room for a note: the list beneath shows the stored text.
+    p.BirthDate = app::StoredDatePicker(this, p.DateTimePicker1, false);
     p.Edit4 = MemoRow(this, panel, "Edit4", "Lakcím:", LeftLabelRight, LeftInput, top + 4 * RowStep,
                       LeftWidth, 128);
 

@@ -10,6 +10,8 @@
 #include "platform/ui/TDateTimePicker.h"
 #include "platform/ui/TLabel.h"
 
+#include <algorithm>
+
 namespace app {
 
 StoredDate::StoredDate(TDateTime Date) : FText(DateToSqlText(Date)) {}
@@ -66,10 +68,15 @@ void ShowStoredDates(TDataSet& Data, std::initializer_list<const char*> Names) {
             };
 }
 
-StoredDatePicker::StoredDatePicker(TComponent* Owner, TDateTimePicker* Picker) : FPicker(Picker) {
+StoredDatePicker::StoredDatePicker(TComponent* Owner, TDateTimePicker* Picker, bool WithNote)
+    : FPicker(Picker) {
     FPicker->SetShowCheckbox(true);
-    FNote = MakeLabel(Owner, FPicker->Parent(), FPicker->Name() + "Note", "",
-                      FPicker->Left() + FPicker->Width() + 6, FPicker->Top() + 3);
+    FPicker->SetShowHint(true);
+    if (!WithNote) return;
+    const Integer left = FPicker->Left() + FPicker->Width() + 6;
+    FNote = MakeLabel(Owner, FPicker->Parent(), FPicker->Name() + "Note", "", left, FPicker->Top() + 3);
+    FNote->SetAutoSize(false);
+    FNote->SetShowHint(true);
 }
 
 void StoredDatePicker::Show(const StoredDate& Value, TDateTime Unset) {
@@ -84,8 +91,15 @@ void StoredDatePicker::Keep(const StoredDate& Value) {
     FShownChecked = FPicker->Checked();
     FShownDate = FPicker->Date();
     // Who opens a row written elsewhere learns why its date shows unchecked.
-    FNote->SetCaption(Value.IsUnreadable() ? "„" + Value.Text() + "”: nem dátum, változatlan marad"
-                                           : String());
+    const bool unreadable = Value.IsUnreadable();
+    FPicker->SetHint(unreadable ? "A tárolt „" + Value.Text() +
+                                      "” nem dátum; változatlan marad, amíg a dátumot nem módosítja."
+                                : String());
+    if (!FNote) return;
+    // Up to the form's edge, which is known once the form is laid out.
+    FNote->SetWidth(std::max(FNote->Parent()->ClientWidth() - FNote->Left() - 6, 0));
+    FNote->SetCaption(unreadable ? "„" + Value.Text() + "”: nem dátum" : String());
+    FNote->SetHint(FPicker->Hint());
 }
 
 bool StoredDatePicker::Changed() const {

@@ -56,16 +56,18 @@ String ListDateSql(const String& Column);
 void ShowStoredDates(TDataSet& Data, std::initializer_list<const char*> Names);
 
 // A date picker with a check box over a stored date. A date shows checked; no date and a
-// text that is no date show unchecked, the latter with a note beside the picker. Value() is
-// the stored value, as it was, until the picker differs from what Show put there.
+// text that is no date show unchecked, the latter with a note beside the picker where the
+// form has room and in the picker's hint. Value() is the stored value, as it was, until the
+// picker differs from what Show put there.
 class StoredDatePicker {
 public:
     StoredDatePicker() = default;
-    // Gives Picker its check box and puts the note label (named after Picker, "Note" behind)
-    // on Picker's parent, at its right.
-    StoredDatePicker(TComponent* Owner, TDateTimePicker* Picker);
+    // Gives Picker its check box and, with WithNote, puts the note label (named after Picker,
+    // "Note" behind) on Picker's parent, at its right.
+    StoredDatePicker(TComponent* Owner, TDateTimePicker* Picker, bool WithNote = true);
 
     TDateTimePicker* Picker() const { return FPicker; }
+    // Null without a note.
     TLabel* Note() const { return FNote; }
     // Shows Value; an unchecked picker stands on Unset.
     void Show(const StoredDate& Value, TDateTime Unset);

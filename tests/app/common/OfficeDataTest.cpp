@@ -87,7 +87,8 @@ TEST_F(OfficeData, UnreadableBirthDateIsKeptByEveryPersonEditor) {
     Form1->Termeszetesszemelyek1->Click();
     EXPECT_EQ(Form1->Query1->FieldByName("szuletesi_ido")->DisplayText(), "1965-02-30");
     EXPECT_FALSE(Form1->Clients().DateTimePicker1->Checked());
-    EXPECT_EQ(Form1->Clients().BirthDate.Note()->Caption(), "„1965-02-30”: nem dátum, változatlan marad");
+    EXPECT_EQ(Form1->Clients().DateTimePicker1->Hint(),
+              "A tárolt „1965-02-30” nem dátum; változatlan marad, amíg a dátumot nem módosítja.");
     Form1->Clients().Edit4->SetText("Fő utca 1.");
     Form1->Clients().gxExtSpeedButton37->Click();
     EXPECT_EQ(Rows("SELECT lakcim, szuletesi_ido FROM ugyfel_termeszetes_szemely"),

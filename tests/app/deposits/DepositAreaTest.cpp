@@ -362,7 +362,7 @@ TEST_F(DepositArea, UnreadableDepositDateShowsAsStoredAndIsKept) {
     b.Origin = Tletetalapadat::FromList;
     b.Show();
     EXPECT_FALSE(b.DateTimePicker1->Checked());
-    EXPECT_EQ(b.Betet.Note()->Caption(), "„tavaly”: nem dátum, változatlan marad");
+    EXPECT_EQ(b.Betet.Note()->Caption(), "„tavaly”: nem dátum");
     b.Edit1->SetText("Kiss Ödön 'ifj.'");
     b.BitBtn1->Click();
     EXPECT_EQ(Rows("SELECT letevo, betet, kifizetes FROM letet"),
