@@ -11,6 +11,14 @@ String Quoted(const String& Text) {
     return "'" + SqlQuote(Text) + "'";
 }
 
+// "Column='Text'" in an UPDATE. An empty box leaves a NULL column NULL: rows other tools wrote
+// hold NULL where this program writes '', and a save must not change what the user did not.
+String Assigned(const char* Column, const String& Text) {
+    const String column(Column);
+    if (!Text.empty()) return column + "=" + Quoted(Text);
+    return column + "=CASE WHEN " + column + " IS NULL THEN NULL ELSE '' END";
+}
+
 // The ten person values in column order, as they stand in a VALUES list.
 String PersonValues(const CasePerson& p) {
     return Quoted(p.Name) + "," + Quoted(p.BirthName) + "," + Quoted(p.BirthPlace) + "," + p.BirthDate.Sql() +
@@ -91,12 +99,12 @@ String RegisterPersonInsertSql(const CasePerson& Person) {
 }
 
 String PersonAssignments(const CasePerson& p) {
-    return "nev=" + Quoted(p.Name) + ", szuletesi_nev=" + Quoted(p.BirthName) +
-           ", szuletesi_hely=" + Quoted(p.BirthPlace) + ", szuletesi_ido=" + p.BirthDate.Sql() +
-           ", anyja_neve=" + Quoted(p.MotherName) + ", allampolgarsag=" + Quoted(p.Citizenship) +
-           ", azonosito_okmany_tipus=" + Quoted(p.DocumentType) +
-           ", azonosito_okmany_szama=" + Quoted(p.DocumentNumber) + ", lakcim=" + Quoted(p.Address) +
-           ", tartozkodasi_hely=" + Quoted(p.StayAddress);
+    return Assigned("nev", p.Name) + ", " + Assigned("szuletesi_nev", p.BirthName) + ", " +
+           Assigned("szuletesi_hely", p.BirthPlace) + ", szuletesi_ido=" + p.BirthDate.Sql() + ", " +
+           Assigned("anyja_neve", p.MotherName) + ", " + Assigned("allampolgarsag", p.Citizenship) + ", " +
+           Assigned("azonosito_okmany_tipus", p.DocumentType) + ", " +
+           Assigned("azonosito_okmany_szama", p.DocumentNumber) + ", " + Assigned("lakcim", p.Address) +
+           ", " + Assigned("tartozkodasi_hely", p.StayAddress);
 }
 
 String RegisterPersonUpdateSql(Integer RegisterId, const CasePerson& p) {
@@ -132,7 +140,7 @@ String RegisterOrganisationInsertSql(const CaseOrganisation& Organisation) {
 String OrganisationAssignments(const CaseOrganisation& Organisation) {
     String sets;
     for (std::size_t i = 0; i < OrganisationColumns.size(); ++i)
-        sets += (i == 0 ? "" : ", ") + String(OrganisationColumns[i]) + "=" + Quoted(Organisation[i]);
+        sets += (i == 0 ? "" : ", ") + Assigned(OrganisationColumns[i], Organisation[i]);
     return sets;
 }
 

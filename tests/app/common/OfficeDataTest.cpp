@@ -82,6 +82,7 @@ TEST_F(OfficeData, UnreadableBirthDateIsKeptByEveryPersonEditor) {
     const Integer caseId = AddCase("Hagyaték", "2009-03-05");
     const Integer copy = AddCasePerson(caseId, "Kovács 'Ödön'", reg);
     Exec("UPDATE ugy_ugyfel_tsz SET szuletesi_ido='tavaly'");
+    Exec("UPDATE ugyfel_termeszetes_szemely SET allampolgarsag=NULL");
 
     // The clients panel, only the address changed.
     Form1->Termeszetesszemelyek1->Click();
@@ -91,8 +92,9 @@ TEST_F(OfficeData, UnreadableBirthDateIsKeptByEveryPersonEditor) {
               "A tárolt „1965-02-30” nem dátum; változatlan marad, amíg a dátumot nem módosítja.");
     Form1->Clients().Edit4->SetText("Fő utca 1.");
     Form1->Clients().gxExtSpeedButton37->Click();
-    EXPECT_EQ(Rows("SELECT lakcim, szuletesi_ido FROM ugyfel_termeszetes_szemely"),
-              (std::vector<Row>{{"Fő utca 1.", "1965-02-30"}}));
+    // A column another tool left NULL stays NULL.
+    EXPECT_EQ(Rows("SELECT lakcim, szuletesi_ido, allampolgarsag FROM ugyfel_termeszetes_szemely"),
+              (std::vector<Row>{{"Fő utca 1.", "1965-02-30", std::nullopt}}));
 
     // The case copy's editor, only the name changed.
     ugyfelszemelymod->RowId = copy;
