@@ -1,6 +1,7 @@
 #include "app/common/CaseDialogStatements.h"
 
 #include "app/common/SqlRoutines.h"
+#include "app/common/StoredText.h"
 #include "platform/core/NumberFormat.h"
 
 namespace app {
@@ -11,12 +12,9 @@ String Quoted(const String& Text) {
     return "'" + SqlQuote(Text) + "'";
 }
 
-// "Column='Text'" in an UPDATE. An empty box leaves a NULL column NULL: rows other tools wrote
-// hold NULL where this program writes '', and a save must not change what the user did not.
+// "Column=value" in an UPDATE, as TextValueSql gives the value.
 String Assigned(const char* Column, const String& Text) {
-    const String column(Column);
-    if (!Text.empty()) return column + "=" + Quoted(Text);
-    return column + "=CASE WHEN " + column + " IS NULL THEN NULL ELSE '' END";
+    return String(Column) + "=" + TextValueSql(Column, Text);
 }
 
 // The ten person values in column order, as they stand in a VALUES list.

@@ -17,6 +17,11 @@ bool StoredWhole(TSqlite3Query& Query, const String& Table, const String& Column
     return whole == 1;
 }
 
+String TextValueSql(const String& Column, const String& Text) {
+    if (!Text.empty()) return "'" + SqlQuote(Text) + "'";
+    return "CASE WHEN " + Column + " IS NULL THEN NULL ELSE '' END";
+}
+
 void StoredTextBox::Show(const String& Text, bool Whole) {
     FKept = !Whole;
     FBox->SetText(Text);
@@ -27,7 +32,7 @@ void StoredTextBox::Show(const String& Text, bool Whole) {
 }
 
 String StoredTextBox::Sql(const String& Column) const {
-    return FKept ? Column : "'" + SqlQuote(FBox->Text()) + "'";
+    return FKept ? Column : TextValueSql(Column, FBox->Text());
 }
 
 } // namespace app

@@ -15,6 +15,11 @@ namespace app {
 bool StoredWhole(TSqlite3Query& Query, const String& Table, const String& Column, Integer Key,
                  const String& Text);
 
+// The value an UPDATE gives text column Column from a box holding Text: Text in quotes, except
+// that an empty box leaves a NULL column NULL (rows other tools wrote hold NULL where this
+// program writes ''), so a save changes only what the user changed.
+String TextValueSql(const String& Column, const String& Text);
+
 class StoredTextBox {
 public:
     StoredTextBox() = default;
@@ -25,7 +30,7 @@ public:
     // Shows Text; Whole false makes the box read-only and writes the note.
     void Show(const String& Text, bool Whole);
     // The value an UPDATE sets Column to: the column itself while the stored text is longer
-    // than the box could show, else the box's text in quotes.
+    // than the box could show, else TextValueSql of the box's text.
     String Sql(const String& Column) const;
 
 private:
