@@ -9,6 +9,7 @@
 #include "report/TrpProgressForm.h"
 #include "report/TrpRTFExportFilter.h"
 #include "report/TrpReport.h"
+#include "report/TrpRichForm.h"
 #include "report/TrpRichView.h"
 #include "report/TrpVariables.h"
 #include "report/rpGlobals.h"
@@ -47,8 +48,9 @@ void rpInitEngine() {
 void rpDoneEngine() {
     if (!started) return;
     started = false;
-    // The progress window is a window: it goes while the toolkit still runs.
+    // The progress window and the rich-text editor are windows: they go while the toolkit still runs.
     report::rpSetProgressWindow(nullptr);
+    rpDoneRichForm();
     delete SMemo;
     SMemo = nullptr;
     delete TempBmp;

@@ -77,7 +77,9 @@ const char* const UpPic[] = {"........", "...kk...", "..kkkk..", ".kkkkkk.",
 const char* const DownPic[] = {"........", "........", "........", "kkkkkkkk",
                                ".kkkkkk.", "..kkkk..", "...kk...", "........"};
 
-std::unique_ptr<TBitmap> FromRows(const char* const* Rows, Integer Size) {
+} // namespace
+
+std::unique_ptr<TBitmap> GlyphFromRows(const char* const* Rows, Integer Size) {
     graphics::PixelBuffer px(Size, Size);
     for (Integer y = 0; y < Size; ++y) {
         const Integer len = Integer(std::strlen(Rows[y]));
@@ -89,28 +91,26 @@ std::unique_ptr<TBitmap> FromRows(const char* const* Rows, Integer Size) {
     return bmp;
 }
 
-} // namespace
-
 std::unique_ptr<TBitmap> MakePreviewGlyph(PreviewGlyph Glyph) {
     switch (Glyph) {
     case PreviewGlyph::Zoom:
-        return FromRows(ZoomPic, 16);
+        return GlyphFromRows(ZoomPic, 16);
     case PreviewGlyph::Open:
-        return FromRows(OpenPic, 16);
+        return GlyphFromRows(OpenPic, 16);
     case PreviewGlyph::Save:
-        return FromRows(SavePic, 16);
+        return GlyphFromRows(SavePic, 16);
     case PreviewGlyph::Print:
-        return FromRows(PrintPic, 16);
+        return GlyphFromRows(PrintPic, 16);
     case PreviewGlyph::Find:
-        return FromRows(FindPic, 16);
+        return GlyphFromRows(FindPic, 16);
     case PreviewGlyph::Help:
-        return FromRows(HelpPic, 16);
+        return GlyphFromRows(HelpPic, 16);
     case PreviewGlyph::Exit:
-        return FromRows(ExitPic, 16);
+        return GlyphFromRows(ExitPic, 16);
     case PreviewGlyph::PageUp:
-        return FromRows(UpPic, 8);
+        return GlyphFromRows(UpPic, 8);
     case PreviewGlyph::PageDown:
-        return FromRows(DownPic, 8);
+        return GlyphFromRows(DownPic, 8);
     }
     return nullptr;
 }

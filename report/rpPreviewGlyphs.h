@@ -13,4 +13,9 @@ enum class PreviewGlyph { Zoom, Open, Save, Print, Find, Help, Exit, PageUp, Pag
 
 std::unique_ptr<TBitmap> MakePreviewGlyph(PreviewGlyph Glyph);
 
+// A Size by Size picture of Rows, one character a pixel: '.' transparent
+// (olive), 'k' black, 'g' gray, 's' silver, 'w' white, 'b' navy, 'c' blue,
+// 'y' yellow, 'o' ochre, 'r' red, 'e' green.
+std::unique_ptr<TBitmap> GlyphFromRows(const char* const* Rows, Integer Size);
+
 } // namespace report

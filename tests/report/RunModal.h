@@ -1,13 +1,15 @@
 #pragma once
-// Shows a form modally and runs one step at each tick of a timer while it is
-// up; a form still up after the last step is cancelled.
+// Shows a form modally (or runs Show, which does) and runs one step at each
+// tick of a timer while the form is up; a form still up after the last step
+// is cancelled.
 #include "platform/ui/TCustomForm.h"
 #include "platform/ui/TTimer.h"
 
 #include <functional>
 #include <vector>
 
-inline TModalResult RunModal(TCustomForm* Form, std::vector<std::function<void()>> Steps) {
+inline TModalResult RunModal(TCustomForm* Form, std::vector<std::function<void()>> Steps,
+                             const std::function<TModalResult()>& Show = {}) {
     TTimer timer(nullptr);
     timer.SetInterval(5);
     std::size_t next = 0;
@@ -19,5 +21,5 @@ inline TModalResult RunModal(TCustomForm* Form, std::vector<std::function<void()
             Form->SetModalResult(mrCancel); // a dialog that would not close
     };
     timer.SetEnabled(true);
-    return Form->ShowModal();
+    return Show ? Show() : Form->ShowModal();
 }
