@@ -1,5 +1,6 @@
 #include "controls/TGradient.h"
 
+#include "controls/GxProperties.h"
 #include "controls/Tgx3DColors.h"
 #include "platform/graphics/DrawEdge.h"
 #include "platform/graphics/DrawText.h"
@@ -38,7 +39,9 @@ private:
 
 // ---- TTwainColors ----------------------------------------------------------------
 
-TTwainColors::TTwainColors() : FFromRGB(ColorToRGB(clGray)), FToRGB(ColorToRGB(clBlack)) {}
+TTwainColors::TTwainColors() : FFromRGB(ColorToRGB(clGray)), FToRGB(ColorToRGB(clBlack)) {
+    gx::RegisterProperties();
+}
 
 void TTwainColors::SetFromColor(TColor Value) {
     if (Value == FFromColor) return;

@@ -1,5 +1,7 @@
 #include "controls/TIllumination.h"
 
+#include "controls/GxProperties.h"
+
 void T2DAlign::SetHorizontal(TgxHorAlign Value) {
     if (Value == FHorizontal) return;
     FHorizontal = Value;
@@ -29,4 +31,12 @@ void TPointClass::SetY(Integer Value) {
     if (Value == FY) return;
     FY = Value;
     if (OnChange) OnChange(this);
+}
+
+T2DAlign::T2DAlign() {
+    gx::RegisterProperties();
+}
+
+TPointClass::TPointClass() {
+    gx::RegisterProperties();
 }

@@ -6,6 +6,7 @@
 
 class T2DAlign : public TPersistent {
 public:
+    T2DAlign();
     String ClassName() const override { return "T2DAlign"; }
 
     TgxHorAlign Horizontal() const { return FHorizontal; }
@@ -39,6 +40,7 @@ private:
 
 class TPointClass : public TPersistent {
 public:
+    TPointClass();
     String ClassName() const override { return "TPointClass"; }
 
     Integer X() const { return FX; }

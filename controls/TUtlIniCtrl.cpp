@@ -60,7 +60,7 @@ void UtlSaveObjectProperties(TCustomIniFile* Store, const String& Section, TPers
             if (value != p->Default) Store->WriteInteger(Section, p->Name, Integer(value));
         } else if (p->Kind == tkFloat) {
             const double value = p->GetFloat(Instance);
-            if (value != 0) Store->WriteFloat(Section, p->Name, value);
+            if (value != p->FloatDefault) Store->WriteFloat(Section, p->Name, value);
         } else {
             const String value = p->GetStr(Instance);
             if (!value.empty()) Store->WriteString(Section, p->Name, value);

@@ -1,6 +1,7 @@
 #include "controls/Tgx3DColors.h"
 
 #include "controls/GxColors.h"
+#include "controls/GxProperties.h"
 #include "platform/core/Exceptions.h"
 
 #include <algorithm>
@@ -20,6 +21,7 @@ std::vector<Tgx3DLocalColors*>& LiveSchemes() {
 } // namespace
 
 Tgx3DLocalColors::Tgx3DLocalColors(TComponent* AOwner) : TComponent(AOwner) {
+    gx::RegisterProperties();
     // Checked here rather than in the scheme's Notification: a constructor that
     // fails after the base is built still leaves the owner's list cleanly.
     for (Integer i = 0; AOwner && i < AOwner->ComponentCount(); ++i) {

@@ -1,5 +1,7 @@
 #include "controls/TgxBevel.h"
 
+#include "controls/GxProperties.h"
+
 namespace {
 
 // Stores Value and notifies when it differs.
@@ -49,4 +51,12 @@ void TgxExtBevel::SetBevelPenWidth(Word Value) {
 }
 void TgxExtBevel::SetInteriorOffset(Word Value) {
     Store(FInteriorOffset, Value, [this] { Changed(); });
+}
+
+TgxBevel::TgxBevel() {
+    gx::RegisterProperties();
+}
+
+TgxBevelLines::TgxBevelLines() {
+    gx::RegisterProperties();
 }

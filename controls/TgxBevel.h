@@ -9,6 +9,7 @@
 
 class TgxBevel : public TPersistent {
 public:
+    TgxBevel();
     String ClassName() const override { return "TgxBevel"; }
 
     TBevelCut Inner() const { return FInner; }
@@ -113,6 +114,7 @@ public:
 // A pattern of bevel lines; every setter notifies, changed or not.
 class TgxBevelLines : public TPersistent {
 public:
+    TgxBevelLines();
     String ClassName() const override { return "TgxBevelLines"; }
 
     Cardinal Count() const { return FCount; }

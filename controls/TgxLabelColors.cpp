@@ -1,10 +1,19 @@
 #include "controls/TgxLabelColors.h"
 
 #include "controls/GxColors.h"
+#include "controls/GxProperties.h"
 
 void CalcShadowAndHighlightColors(TColor Color, TgxLabelColors* LabelColors) {
     if (!LabelColors) return;
     if (LabelColors->AutoShadow()) LabelColors->FShadow = DecColor(Color, LabelColors->ColorShadowShift());
     if (LabelColors->AutoHighlight())
         LabelColors->FHighlight = IncColor(Color, LabelColors->ColorHighlightShift());
+}
+
+TgxLabelTextStyles::TgxLabelTextStyles() {
+    gx::RegisterProperties();
+}
+
+TgxCustomTextColors::TgxCustomTextColors() {
+    gx::RegisterProperties();
 }

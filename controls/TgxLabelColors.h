@@ -8,6 +8,7 @@
 
 class TgxLabelTextStyles : public TPersistent {
 public:
+    TgxLabelTextStyles();
     String ClassName() const override { return "TgxLabelTextStyles"; }
 
     TgxTextStyle Passive() const { return FPassive; }
@@ -33,6 +34,7 @@ private:
 
 class TgxCustomTextColors : public TPersistent {
 public:
+    TgxCustomTextColors();
     String ClassName() const override { return "TgxCustomTextColors"; }
 
     TColor Text() const { return FText; }

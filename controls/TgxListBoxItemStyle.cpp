@@ -1,9 +1,12 @@
 #include "controls/TgxListBoxItemStyle.h"
 
 #include "controls/GxColors.h"
+#include "controls/GxProperties.h"
 
 TgxCustomListBoxItemStyle::TgxCustomListBoxItemStyle()
-    : FFont(std::make_unique<TFont>()), FBevel(std::make_unique<TgxBevel>()) {}
+    : FFont(std::make_unique<TFont>()), FBevel(std::make_unique<TgxBevel>()) {
+    gx::RegisterProperties();
+}
 
 TgxCustomListBoxItemStyle::~TgxCustomListBoxItemStyle() = default;
 

@@ -3,6 +3,7 @@
 #include "controls/GxBitmapDraw.h"
 #include "controls/GxColors.h"
 #include "controls/GxDrawBox.h"
+#include "controls/GxProperties.h"
 #include "controls/GxUtils.h"
 #include "platform/graphics/DrawEdge.h"
 #include "platform/graphics/DrawText.h"
@@ -11,6 +12,7 @@
 
 TgxSpeedButton::TgxSpeedButton(TComponent* AOwner)
     : TGraphicControl(AOwner), FGlyph(std::make_unique<TBitmap>()) {
+    gx::RegisterProperties();
     SetClickOnMouseUp(true);
     SetBounds(0, 0, 23, 22);
     FColor = IncColor(GetSysColor(COLOR_BTNFACE), 30);

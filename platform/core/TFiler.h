@@ -26,6 +26,7 @@ class TPersistent;
 class TReader;
 class TStream;
 class TWriter;
+struct TPropInfo;
 
 using TReaderProc = std::function<void(TReader* Reader)>;
 using TWriterProc = std::function<void(TWriter* Writer)>;
@@ -104,6 +105,9 @@ private:
     void WriteObject(TComponent* Component, TFormObject& Out);
     void WriteProperties(TPersistent* Instance, const String& Prefix, TFormObject& Out);
     void Put(TFormValue Value);
+    // A referenced component's name: plain when the root owns it, else
+    // qualified by its owner's name.
+    String ReferenceName(TComponent* Component) const;
 
     TFormObject* FOut = nullptr;
     String FPrefix;
@@ -122,6 +126,9 @@ public:
     // property Component does not have raises EReadError "Error reading
     // <component>.<property>: Property <name> does not exist"; a value of the
     // wrong kind "Error reading <component>.<property>: Invalid property value".
+    // References to other components are resolved after the whole tree is read,
+    // among the root's components and those of its owners; a name found
+    // nowhere raises that same "Invalid property value" error.
     void ReadComponent(TComponent* Component, const TFormObject& Object);
 
     void DefineProperty(const String& Name, TReaderProc ReadData, TWriterProc WriteData,
@@ -148,7 +155,17 @@ private:
     void ReadProperty(TComponent* Component, const String& Path, const TFormValue& Value);
     const TFormValue& Next();
 
+    struct Fixup {
+        TPersistent* Instance;
+        const TPropInfo* Prop;
+        String Name;
+        String Path; // "<component>.<property>" for the message
+    };
+    void ResolveFixups();
+    TComponent* FindReference(const String& Name) const;
+
     TComponent* FParent = nullptr;
+    std::vector<Fixup> FFixups;
     String FPropName;
     bool FHandled = false;
     const TFormValue* FValue = nullptr;

@@ -22,10 +22,16 @@ void SetProperty(TObject* Instance, const TPropInfo& p, const TFormValue& v) {
     switch (p.Kind) {
     case tkInteger:
     case tkChar:
-    case tkInt64:
-        if (v.Kind != TFormValue::vaInteger) throw EReadError(InvalidValue);
-        p.SetOrd(Instance, v.Integer);
+    case tkInt64: {
+        Int64 value = v.Integer;
+        if (v.Kind == TFormValue::vaIdent) {
+            if (!p.IdentToInt || !p.IdentToInt(v.Text, value)) throw EReadError(InvalidValue);
+        } else if (v.Kind != TFormValue::vaInteger) {
+            throw EReadError(InvalidValue);
+        }
+        p.SetOrd(Instance, value);
         return;
+    }
     case tkEnumeration: {
         Int64 value = v.Kind == TFormValue::vaInteger ? v.Integer : -1;
         if (v.Kind == TFormValue::vaIdent) value = IdentIndex(p.Names, v.Text);
@@ -68,6 +74,7 @@ void SetProperty(TObject* Instance, const TPropInfo& p, const TFormValue& v) {
 void TReader::ReadComponent(TComponent* Component, const TFormObject& Object) {
     FRoot = Component;
     FParent = nullptr;
+    FFixups.clear();
     std::vector<TComponent*> read;
     {
         // What was read stays; nothing is left marked as loading.
@@ -76,6 +83,7 @@ void TReader::ReadComponent(TComponent* Component, const TFormObject& Object) {
                 c->SetComponentState(c->ComponentState() - TComponentState{csLoading, csReading});
         });
         ReadObject(Component, Object, read);
+        ResolveFixups();
     }
     for (TComponent* c : read)
         c->Loaded();
@@ -85,12 +93,13 @@ void TReader::ReadObject(TComponent* Component, const TFormObject& Object, std::
     Component->SetComponentState(Component->ComponentState() + TComponentState{csLoading, csReading});
     Read.push_back(Component);
     for (const auto& [path, value] : Object.Properties) {
+        const String owner = Component->Name().empty() ? Component->ClassName() : Component->Name();
         try {
             ReadProperty(Component, path, value);
         } catch (const EReadError& e) {
-            const String owner = Component->Name().empty() ? Component->ClassName() : Component->Name();
             throw EReadError(Format("Error reading %s.%s: %s", {owner, path, e.Message()}));
         }
+        if (!FFixups.empty() && FFixups.back().Path.empty()) FFixups.back().Path = owner + "." + path;
     }
     Component->SetComponentState(Component->ComponentState() - TComponentState{csReading});
     TComponent* const savedParent = FParent;
@@ -139,7 +148,37 @@ void TReader::ReadProperty(TComponent* Component, const String& Path, const TFor
     if (FHandled) return;
     const TPropInfo* p = GetPropInfo(instance, rest);
     if (!p) throw EReadError(Format("Property %s does not exist", {rest}));
+    if (p->Kind == tkClass && p->SetRef) {
+        if (Value.Kind != TFormValue::vaIdent) throw EReadError(InvalidValue);
+        FFixups.push_back({instance, p, Value.Text, ""});
+        return;
+    }
     SetProperty(instance, *p, Value);
+}
+
+TComponent* TReader::FindReference(const String& Name) const {
+    const auto dot = Name.find('.');
+    for (TComponent* scope = FRoot; scope; scope = scope->Owner()) {
+        if (dot == String::npos) {
+            if (SameText(scope->Name(), Name)) return scope;
+            if (TComponent* found = scope->FindComponent(Name)) return found;
+            continue;
+        }
+        const String owner = Name.substr(0, dot);
+        TComponent* holder = SameText(scope->Name(), owner) ? scope : scope->FindComponent(owner);
+        if (TComponent* found = holder ? holder->FindComponent(Name.substr(dot + 1)) : nullptr) return found;
+    }
+    return nullptr;
+}
+
+void TReader::ResolveFixups() {
+    std::vector<Fixup> fixups;
+    fixups.swap(FFixups);
+    for (const Fixup& f : fixups) {
+        TComponent* target = FindReference(f.Name);
+        if (!target) throw EReadError(Format("Error reading %s: %s", {f.Path, String(InvalidValue)}));
+        f.Prop->SetRef(f.Instance, target);
+    }
 }
 
 void TReader::DefineProperty(const String& Name, TReaderProc ReadData, TWriterProc WriteData, bool HasData) {

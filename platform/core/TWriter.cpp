@@ -51,6 +51,8 @@ void TWriter::WriteProperties(TPersistent* Instance, const String& Prefix, TForm
             } else if (p->Kind == tkEnumeration && value >= 0 && value < Int64(p->Names.size())) {
                 v.Kind = TFormValue::vaIdent;
                 v.Text = p->Names[std::size_t(value)];
+            } else if (p->IntToIdent && p->IntToIdent(value, v.Text)) {
+                v.Kind = TFormValue::vaIdent;
             } else {
                 v.Kind = TFormValue::vaInteger;
                 v.Integer = value;
@@ -58,11 +60,16 @@ void TWriter::WriteProperties(TPersistent* Instance, const String& Prefix, TForm
         } else if (p->Kind == tkFloat) {
             v.Kind = TFormValue::vaFloat;
             v.Float = p->GetFloat(Instance);
-            if (v.Float == 0) continue;
+            if (v.Float == p->FloatDefault) continue;
         } else if (p->Kind == tkString || p->Kind == tkLString || p->Kind == tkWString) {
             v.Kind = TFormValue::vaString;
             v.Text = p->GetStr(Instance);
             if (v.Text.empty()) continue;
+        } else if (p->Kind == tkClass && p->GetRef) {
+            TComponent* ref = p->GetRef(Instance);
+            if (!ref || ref->Name().empty()) continue;
+            v.Kind = TFormValue::vaIdent;
+            v.Text = ReferenceName(ref);
         } else if (p->Kind == tkClass) {
             if (TPersistent* sub = p->GetObject(Instance)) WriteProperties(sub, Prefix + p->Name + ".", Out);
             continue;
@@ -80,6 +87,12 @@ void TWriter::WriteProperties(TPersistent* Instance, const String& Prefix, TForm
     FOut = &Out;
     FPrefix = Prefix;
     Instance->DefineProperties(this);
+}
+
+String TWriter::ReferenceName(TComponent* Component) const {
+    TComponent* owner = Component->Owner();
+    if (Component == FRoot || owner == FRoot || !owner || owner->Name().empty()) return Component->Name();
+    return owner->Name() + "." + Component->Name();
 }
 
 void TWriter::DefineProperty(const String& Name, TReaderProc ReadData, TWriterProc WriteData, bool HasData) {

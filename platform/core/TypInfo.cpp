@@ -55,10 +55,14 @@ std::vector<const TPropInfo*> GetPropList(const TObject* Instance) {
     for (const TClassProperties* c = ClassOf(Instance); c && chain.size() < 64;
          c = c->ParentName.empty() ? nullptr : FindClass(c->ParentName))
         chain.push_back(c);
+    // A class that registers a property again redeclares it: the ancestor's
+    // entry gives way and the property takes the descendant's place.
     std::vector<const TPropInfo*> out;
     for (auto it = chain.rbegin(); it != chain.rend(); ++it)
-        for (const TPropInfo& p : (*it)->Properties)
+        for (const TPropInfo& p : (*it)->Properties) {
+            std::erase_if(out, [&](const TPropInfo* q) { return SameText(q->Name, p.Name); });
             out.push_back(&p);
+        }
     return out;
 }
 

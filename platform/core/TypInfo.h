@@ -48,6 +48,16 @@ struct TPropInfo {
     std::function<void(TObject*, const String&)> SetStr;
     // tkClass: the owned sub-object whose properties are streamed in its place.
     std::function<TPersistent*(TObject*)> GetObject;
+    // tkClass: a reference to another component, streamed by its name and
+    // resolved once the whole tree has been read.
+    std::function<TComponent*(TObject*)> GetRef;
+    std::function<void(TObject*, TComponent*)> SetRef;
+    // tkInteger values that have identifiers (colours): written as the
+    // identifier, read from either form.
+    std::function<bool(Int64, String&)> IntToIdent;
+    std::function<bool(const String&, Int64&)> IdentToInt;
+    // tkFloat: not written while equal to it.
+    double FloatDefault = 0;
     // Empty: always stored.
     std::function<bool(TObject*)> Stored;
 
@@ -69,7 +79,8 @@ struct TClassProperties {
 
 // Registers (or replaces) a class's properties.
 void RegisterClassProperties(TClassProperties Info);
-// The properties of Instance's most derived registered class, ancestors first.
+// The properties of Instance's most derived registered class, ancestors first;
+// a property a descendant registers again stands at the descendant's place.
 std::vector<const TPropInfo*> GetPropList(const TObject* Instance);
 // The property of that name (case-insensitive); null when none.
 const TPropInfo* GetPropInfo(const TObject* Instance, const String& Name);
@@ -95,9 +106,6 @@ void RegisterClass(const String& Name, const String& Parent, std::vector<TPropIn
 
 namespace typinfo {
 
-template <class> struct SetterArg;
-template <class C, class A> struct SetterArg<void (C::*)(A)> { using Type = std::remove_cvref_t<A>; };
-
 template <class V> Int64 ToOrd(const V& v) {
     if constexpr (requires { v.Bits(); })
         return Int64(v.Bits());
@@ -117,18 +125,19 @@ template <class V> V FromOrd(Int64 v) {
 } // namespace typinfo
 
 // An ordinal property (integer, Boolean, enumeration, set) through a getter and
-// a setter member function; Names for enumerations and sets.
+// a setter: member functions or callables taking T*; Names for enumerations
+// and sets.
 template <class T, class G, class S>
 TPropInfo OrdProp(const String& Name, TTypeKind Kind, G Get, S Set, Int64 Default = NoDefault,
                   std::vector<String> Names = {}) {
-    using V = typename typinfo::SetterArg<S>::Type;
+    using V = std::remove_cvref_t<std::invoke_result_t<G, T*>>;
     TPropInfo p;
     p.Name = Name;
     p.Kind = Kind;
     p.Default = Default;
     p.Names = std::move(Names);
-    p.GetOrd = [Get](TObject* o) { return typinfo::ToOrd((static_cast<T*>(o)->*Get)()); };
-    p.SetOrd = [Set](TObject* o, Int64 v) { (static_cast<T*>(o)->*Set)(typinfo::FromOrd<V>(v)); };
+    p.GetOrd = [Get](TObject* o) { return typinfo::ToOrd(std::invoke(Get, static_cast<T*>(o))); };
+    p.SetOrd = [Set](TObject* o, Int64 v) { std::invoke(Set, static_cast<T*>(o), typinfo::FromOrd<V>(v)); };
     return p;
 }
 
@@ -137,24 +146,57 @@ TPropInfo BoolProp(const String& Name, G Get, S Set, Int64 Default = NoDefault) 
     return OrdProp<T>(Name, tkEnumeration, Get, Set, Default, {"False", "True"});
 }
 
+template <class T, class G, class S>
+TPropInfo IntProp(const String& Name, G Get, S Set, Int64 Default = NoDefault) {
+    return OrdProp<T>(Name, tkInteger, Get, Set, Default);
+}
+
+template <class T, class G, class S>
+TPropInfo EnumProp(const String& Name, G Get, S Set, Int64 Default, std::vector<String> Names) {
+    return OrdProp<T>(Name, tkEnumeration, Get, Set, Default, std::move(Names));
+}
+
+template <class T, class G, class S>
+TPropInfo SetProp(const String& Name, G Get, S Set, Int64 Default, std::vector<String> Names) {
+    return OrdProp<T>(Name, tkSet, Get, Set, Default, std::move(Names));
+}
+
+// A reference to another component (TControl*, an image list), stored by name
+// while set.
+template <class T, class G, class S> TPropInfo RefProp(const String& Name, G Get, S Set) {
+    using V = std::remove_pointer_t<std::remove_cvref_t<std::invoke_result_t<G, T*>>>;
+    TPropInfo p;
+    p.Name = Name;
+    p.Kind = tkClass;
+    p.GetRef = [Get](TObject* o) -> TComponent* { return std::invoke(Get, static_cast<T*>(o)); };
+    p.SetRef = [Set](TObject* o, TComponent* c) { std::invoke(Set, static_cast<T*>(o), dynamic_cast<V*>(c)); };
+    return p;
+}
+
+// The same property with a rule: written only while Stored(instance) holds.
+inline TPropInfo StoredWhen(TPropInfo p, std::function<bool(TObject*)> Stored) {
+    p.Stored = std::move(Stored);
+    return p;
+}
+
 template <class T, class G, class S> TPropInfo StrProp(const String& Name, G Get, S Set) {
     TPropInfo p;
     p.Name = Name;
     p.Kind = tkLString;
-    p.GetStr = [Get](TObject* o) { return String((static_cast<T*>(o)->*Get)()); };
-    p.SetStr = [Set](TObject* o, const String& v) { (static_cast<T*>(o)->*Set)(v); };
+    p.GetStr = [Get](TObject* o) { return String(std::invoke(Get, static_cast<T*>(o))); };
+    p.SetStr = [Set](TObject* o, const String& v) { std::invoke(Set, static_cast<T*>(o), v); };
     return p;
 }
 
-template <class T, class G, class S> TPropInfo FloatProp(const String& Name, G Get, S Set) {
+template <class T, class G, class S>
+TPropInfo FloatProp(const String& Name, G Get, S Set, double Default = 0) {
+    using V = std::remove_cvref_t<std::invoke_result_t<G, T*>>;
     TPropInfo p;
     p.Name = Name;
     p.Kind = tkFloat;
-    p.GetFloat = [Get](TObject* o) { return double((static_cast<T*>(o)->*Get)()); };
-    p.SetFloat = [Set](TObject* o, double v) {
-        using V = typename typinfo::SetterArg<S>::Type;
-        (static_cast<T*>(o)->*Set)(V(v));
-    };
+    p.FloatDefault = Default;
+    p.GetFloat = [Get](TObject* o) { return double(std::invoke(Get, static_cast<T*>(o))); };
+    p.SetFloat = [Set](TObject* o, double v) { std::invoke(Set, static_cast<T*>(o), V(v)); };
     return p;
 }
 
@@ -163,6 +205,6 @@ template <class T, class G> TPropInfo ObjectProp(const String& Name, G Get) {
     TPropInfo p;
     p.Name = Name;
     p.Kind = tkClass;
-    p.GetObject = [Get](TObject* o) -> TPersistent* { return (static_cast<T*>(o)->*Get)(); };
+    p.GetObject = [Get](TObject* o) -> TPersistent* { return std::invoke(Get, static_cast<T*>(o)); };
     return p;
 }

@@ -26,6 +26,10 @@ public:
     void LoadFromFile(const String& FileName);
     void SaveToFile(const String& FileName);
 
+    // The picture as the binary property "Data" (its byte count as a 32-bit
+    // number, then the picture's stream), written only when not empty.
+    void DefineProperties(TFiler* Filer) override;
+
     // Paints the picture scaled into Rect (canvases call it from Draw and StretchDraw).
     virtual void Draw(TCanvas* ACanvas, const TRect& Rect) = 0;
 

@@ -1,0 +1,64 @@
+#include "platform/ui/ControlProperties.h"
+
+#include "platform/graphics/GraphicsProperties.h"
+#include "platform/graphics/TFont.h"
+#include "platform/ui/TControl.h"
+
+#include <map>
+#include <memory>
+
+namespace ui {
+
+TRect DefaultBounds(const TControl* Control) {
+    static std::map<String, TRect> known;
+    const String name = Control->ClassName();
+    if (const auto it = known.find(name); it != known.end()) return it->second;
+    std::unique_ptr<TPersistent> fresh(CreateRegisteredClass(name, nullptr));
+    const auto* made = dynamic_cast<const TControl*>(fresh.get());
+    if (!made) return Control->BoundsRect();
+    return known[name] = made->BoundsRect();
+}
+
+namespace {
+
+// Geometry differs from what a new control of the class has.
+template <class G> std::function<bool(TObject*)> Moved(G Side) {
+    return [Side](TObject* o) {
+        auto* c = static_cast<TControl*>(o);
+        return Side(c->BoundsRect()) != Side(DefaultBounds(c));
+    };
+}
+
+} // namespace
+
+void RegisterControlProperties() {
+    static const bool registered = [] {
+        graphics::RegisterGraphicsProperties();
+        RegisterClass<TControl>(
+            "TControl", "",
+            {
+                StoredWhen(IntProp<TControl>("Left", &TControl::Left, &TControl::SetLeft),
+                           Moved([](const TRect& r) { return r.Left; })),
+                StoredWhen(IntProp<TControl>("Top", &TControl::Top, &TControl::SetTop),
+                           Moved([](const TRect& r) { return r.Top; })),
+                StoredWhen(IntProp<TControl>("Width", &TControl::Width, &TControl::SetWidth),
+                           Moved([](const TRect& r) { return r.Width(); })),
+                StoredWhen(IntProp<TControl>("Height", &TControl::Height, &TControl::SetHeight),
+                           Moved([](const TRect& r) { return r.Height(); })),
+                StrProp<TControl>("Caption", &TControl::Caption, &TControl::SetCaption),
+                BoolProp<TControl>("Enabled", &TControl::Enabled, &TControl::SetEnabled, 1),
+                StoredWhen(ObjectProp<TControl>("Font", &TControl::Font),
+                           [](TObject* o) { return !static_cast<TControl*>(o)->ParentFont(); }),
+                StrProp<TControl>("Hint", &TControl::Hint, &TControl::SetHint),
+                BoolProp<TControl>("ParentFont", &TControl::ParentFont, &TControl::SetParentFont, 1),
+                BoolProp<TControl>("ParentShowHint", &TControl::ParentShowHint,
+                                   &TControl::SetParentShowHint, 1),
+                BoolProp<TControl>("ShowHint", &TControl::ShowHint, &TControl::SetShowHint, 0),
+                BoolProp<TControl>("Visible", &TControl::Visible, &TControl::SetVisible, 1),
+            });
+        return true;
+    }();
+    (void)registered;
+}
+
+} // namespace ui

@@ -1,0 +1,22 @@
+#pragma once
+// Form-resource streaming of TControl: the published properties every control
+// shares, registered once for the classes whose own tables name TControl as
+// their parent.
+#include "platform/core/TypInfo.h"
+#include "platform/graphics/TRect.h"
+
+class TControl;
+
+namespace ui {
+
+// Registers TControl: Left, Top, Width, Height (each written only when it
+// differs from a new control of the same class), Caption, Enabled (True),
+// Font (written only without ParentFont), Hint, ParentFont (True),
+// ParentShowHint (True), ShowHint (False), Visible (True). Idempotent.
+void RegisterControlProperties();
+
+// The bounds a new control of Control's registered class starts with; the
+// control's own bounds when its class cannot be made by name.
+TRect DefaultBounds(const TControl* Control);
+
+} // namespace ui
