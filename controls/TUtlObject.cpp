@@ -1,5 +1,11 @@
 #include "controls/TUtlObject.h"
 
+#include "controls/UtlProperties.h"
+
+TUtlObject::TUtlObject() {
+    utl::RegisterProperties();
+}
+
 void TUtlObject::EndUpdate(bool Notify) {
     FUpdateLock = 0;
     if (Notify) Change();

@@ -5,6 +5,8 @@
 
 class TUtlObject : public TPersistent {
 public:
+    // Registers the library's published properties on first use.
+    TUtlObject();
     String ClassName() const override { return "TUtlObject"; }
 
     void BeginUpdate() { FUpdateLock = 1; }

@@ -2,6 +2,9 @@
 
 #include "platform/core/StrUtils.h"
 
+#include <charconv>
+#include <cstdlib>
+
 namespace {
 
 std::vector<TClassProperties>& Registry() {
@@ -79,4 +82,11 @@ TPersistent* CreateRegisteredClass(const String& ClassName, TComponent* Owner) {
 
 bool IsRegisteredClass(const String& ClassName) {
     return FindClass(ClassName) != nullptr;
+}
+
+double typinfo::ShortestDouble(float V) {
+    char text[32];
+    const auto end = std::to_chars(text, text + sizeof text - 1, V).ptr;
+    *end = 0;
+    return std::strtod(text, nullptr);
 }

@@ -122,6 +122,10 @@ template <class V> V FromOrd(Int64 v) {
         return static_cast<V>(v);
 }
 
+// The double nearest the shortest decimal that reads back as V: a single's
+// 0.3 is written as 0.3, not as its binary expansion.
+double ShortestDouble(float V);
+
 } // namespace typinfo
 
 // An ordinal property (integer, Boolean, enumeration, set) through a getter and
@@ -195,7 +199,11 @@ TPropInfo FloatProp(const String& Name, G Get, S Set, double Default = 0) {
     p.Name = Name;
     p.Kind = tkFloat;
     p.FloatDefault = Default;
-    p.GetFloat = [Get](TObject* o) { return double(std::invoke(Get, static_cast<T*>(o))); };
+    p.GetFloat = [Get](TObject* o) {
+        const V v = std::invoke(Get, static_cast<T*>(o));
+        if constexpr (std::is_same_v<V, float>) return typinfo::ShortestDouble(v);
+        return double(v);
+    };
     p.SetFloat = [Set](TObject* o, double v) { std::invoke(Set, static_cast<T*>(o), V(v)); };
     return p;
 }
