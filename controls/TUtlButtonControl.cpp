@@ -4,6 +4,20 @@
 #include "platform/graphics/DrawFrameControl.h"
 #include "platform/graphics/TBitmap.h"
 #include "platform/ui/ShortCuts.h"
+#include "platform/ui/TCustomAction.h"
+
+// ---- TUtlButtonActionLink -----------------------------------------------------------
+
+bool TUtlButtonActionLink::IsCheckedLinked() const {
+    const auto* button = static_cast<const TUtlButtonControl*>(Client());
+    return TControlActionLink::IsCheckedLinked() && button->Checked() == CustomAction()->Checked();
+}
+
+void TUtlButtonActionLink::SetChecked(bool Value) {
+    if (!IsCheckedLinked()) return;
+    auto* button = static_cast<TUtlButtonControl*>(Client());
+    button->InClickDo([&] { button->SetChecked(Value); });
+}
 
 // ---- TUtlButtonControl --------------------------------------------------------------
 
@@ -166,6 +180,12 @@ void TUtlButtonControl::FontChanged() {
 void TUtlButtonControl::EnabledChanged() {
     TUtlCustomPanel::EnabledChanged();
     GetChange(this);
+}
+
+void TUtlButtonControl::ActionChange(TObject* Sender, bool CheckDefaults) {
+    TUtlCustomPanel::ActionChange(Sender, CheckDefaults);
+    const auto* action = dynamic_cast<const TCustomAction*>(Sender);
+    if (action && (!CheckDefaults || !Checked())) InClickDo([&] { SetChecked(action->Checked()); });
 }
 
 // ---- TUtlRadioButton ----------------------------------------------------------------

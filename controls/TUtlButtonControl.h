@@ -9,6 +9,18 @@
 
 #include <memory>
 
+// The link of a button control to its action: Checked follows the action
+// only while the control shows the action's value, and following it raises
+// no Click.
+class TUtlButtonActionLink : public TControlActionLink {
+public:
+    explicit TUtlButtonActionLink(TControl* Client) : TControlActionLink(Client) {}
+    String ClassName() const override { return "TUtlButtonActionLink"; }
+
+    bool IsCheckedLinked() const override;
+    void SetChecked(bool Value) override;
+};
+
 class TUtlButtonControl : public TUtlCustomPanel {
 public:
     explicit TUtlButtonControl(TComponent* AOwner);
@@ -47,6 +59,10 @@ public:
     // With AutoSize: the control takes the size of its content.
     virtual void CorrectBounds();
 
+    TControlActionLinkClass GetActionLinkClass() const override {
+        return &NewActionLink<TUtlButtonActionLink>;
+    }
+
     // Unless loading: CorrectBounds, then a repaint.
     void GetChange(TObject* Sender) override;
     void MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
@@ -69,6 +85,9 @@ protected:
     void EnabledChanged() override;
     void SetFrameWidth(Integer Value) { FFrameWidth = Value; }
     bool InClick() const { return FInClick; }
+    // Also takes over a TCustomAction's Checked, unless CheckDefaults and the
+    // control is checked already; without a Click.
+    void ActionChange(TObject* Sender, bool CheckDefaults) override;
     // Runs F with the in-click flag set.
     template <typename F> void InClickDo(F&& f) {
         FInClick = true;
@@ -77,6 +96,8 @@ protected:
     }
 
 private:
+    friend class TUtlButtonActionLink;
+
     std::unique_ptr<TUtlGlyphTextLayout> FAlignment;
     bool FAutoSize = false;
     bool FUseBitmap = false;

@@ -221,7 +221,11 @@ void RegisterComponents() {
     RegisterClass<R>(
         "TUtlRadioButton", "TControl",
         {ObjectProp<R>("Alignment", &R::Alignment), flag(0, "AutoSize", &R::AutoSize, 0),
-         BoolProp<R>("Checked", &R::Checked, &R::SetChecked, 0), ColorProp<R>("Color", &R::Color, &R::SetColor, clBtnFace),
+         StoredWhen(BoolProp<R>("Checked", &R::Checked, &R::SetChecked, 0),
+                    [](TObject* o) {
+                        const TActionLink* link = static_cast<R*>(o)->ActionLink();
+                        return !link || !link->IsCheckedLinked();
+                    }), ColorProp<R>("Color", &R::Color, &R::SetColor, clBtnFace),
          BoolProp<R>("Ctl3D", &R::Ctl3D, &R::SetCtl3D, 1), BoolProp<R>("Enabled", &R::Enabled, &R::SetEnabled, 1),
          BoolProp<R>("Flat", &R::Flat, &R::SetFlat, 0),
          ColorProp<R>("FocusColor", &R::FocusColor, &R::SetFocusColor, clGray),

@@ -29,6 +29,14 @@ template <class G> std::function<bool(TObject*)> Moved(G Side) {
     };
 }
 
+// Not written while the control's action supplies it.
+std::function<bool(TObject*)> Unlinked(bool (TActionLink::*Linked)() const) {
+    return [Linked](TObject* o) {
+        const TActionLink* link = static_cast<TControl*>(o)->ActionLink();
+        return !link || !(link->*Linked)();
+    };
+}
+
 } // namespace
 
 void RegisterControlProperties() {
@@ -45,16 +53,21 @@ void RegisterControlProperties() {
                            Moved([](const TRect& r) { return r.Width(); })),
                 StoredWhen(IntProp<TControl>("Height", &TControl::Height, &TControl::SetHeight),
                            Moved([](const TRect& r) { return r.Height(); })),
-                StrProp<TControl>("Caption", &TControl::Caption, &TControl::SetCaption),
-                BoolProp<TControl>("Enabled", &TControl::Enabled, &TControl::SetEnabled, 1),
+                RefProp<TControl>("Action", &TControl::Action, &TControl::SetAction),
+                StoredWhen(StrProp<TControl>("Caption", &TControl::Caption, &TControl::SetCaption),
+                           Unlinked(&TActionLink::IsCaptionLinked)),
+                StoredWhen(BoolProp<TControl>("Enabled", &TControl::Enabled, &TControl::SetEnabled, 1),
+                           Unlinked(&TActionLink::IsEnabledLinked)),
                 StoredWhen(ObjectProp<TControl>("Font", &TControl::Font),
                            [](TObject* o) { return !static_cast<TControl*>(o)->ParentFont(); }),
-                StrProp<TControl>("Hint", &TControl::Hint, &TControl::SetHint),
+                StoredWhen(StrProp<TControl>("Hint", &TControl::Hint, &TControl::SetHint),
+                           Unlinked(&TActionLink::IsHintLinked)),
                 BoolProp<TControl>("ParentFont", &TControl::ParentFont, &TControl::SetParentFont, 1),
                 BoolProp<TControl>("ParentShowHint", &TControl::ParentShowHint,
                                    &TControl::SetParentShowHint, 1),
                 BoolProp<TControl>("ShowHint", &TControl::ShowHint, &TControl::SetShowHint, 0),
-                BoolProp<TControl>("Visible", &TControl::Visible, &TControl::SetVisible, 1),
+                StoredWhen(BoolProp<TControl>("Visible", &TControl::Visible, &TControl::SetVisible, 1),
+                           Unlinked(&TActionLink::IsVisibleLinked)),
             });
         return true;
     }();

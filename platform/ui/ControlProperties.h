@@ -10,9 +10,11 @@ class TControl;
 namespace ui {
 
 // Registers TControl: Left, Top, Width, Height (each written only when it
-// differs from a new control of the same class), Caption, Enabled (True),
-// Font (written only without ParentFont), Hint, ParentFont (True),
-// ParentShowHint (True), ShowHint (False), Visible (True). Idempotent.
+// differs from a new control of the same class), Action (by name), Caption,
+// Enabled (True), Font (written only without ParentFont), Hint, ParentFont
+// (True), ParentShowHint (True), ShowHint (False), Visible (True); Caption,
+// Enabled, Hint and Visible are not written while the action supplies them.
+// Idempotent.
 void RegisterControlProperties();
 
 // The bounds a new control of Control's registered class starts with; the

@@ -5,6 +5,7 @@
 #include "platform/graphics/TFont.h"
 #include "platform/ui/detail/EventBridge.h"
 #include "platform/ui/detail/QtSupport.h"
+#include "platform/ui/TCustomAction.h"
 #include "platform/ui/TCustomForm.h"
 #include "platform/ui/TPopupMenu.h"
 #include "platform/ui/TWinControl.h"
@@ -287,6 +288,34 @@ bool TControl::ContextPopup(TPoint ScreenPos, bool) {
 void TControl::Notification(TComponent* AComponent, TOperation Operation) {
     TComponent::Notification(AComponent, Operation);
     if (Operation == opRemove && AComponent == FPopupMenu) FPopupMenu = nullptr;
+    if (Operation == opRemove && AComponent && AComponent == Action()) SetAction(nullptr);
+}
+
+void TControl::SetAction(TBasicAction* Value) {
+    if (Value == Action()) return;
+    if (TBasicAction* old = Action()) old->RemoveFreeNotification(this);
+    if (!Value) {
+        FActionLink.reset();
+        return;
+    }
+    if (!FActionLink) {
+        FActionLink.reset(GetActionLinkClass()(this));
+        FActionLink->OnChange = [this](TObject* Sender) {
+            if (Sender && Sender == Action()) ActionChange(Sender, false);
+        };
+    }
+    FActionLink->SetAction(Value);
+    ActionChange(Value, ComponentState().Contains(csLoading));
+    Value->FreeNotification(this);
+}
+
+void TControl::ActionChange(TObject* Sender, bool CheckDefaults) {
+    const auto* action = dynamic_cast<const TCustomAction*>(Sender);
+    if (!action) return;
+    if (!CheckDefaults || Caption().empty()) SetCaption(action->Caption());
+    if (!CheckDefaults || Enabled()) SetEnabled(action->Enabled());
+    if (!CheckDefaults || Hint().empty()) SetHint(action->Hint());
+    if (!CheckDefaults || Visible()) SetVisible(action->Visible());
 }
 
 void TControl::BringToFront() {
@@ -353,7 +382,10 @@ void TControl::Update() {
 }
 
 void TControl::Click() {
-    if (OnClick) OnClick(this);
+    if (OnClick)
+        OnClick(this);
+    else if (FActionLink)
+        FActionLink->Execute(this);
 }
 
 void TControl::DblClick() {

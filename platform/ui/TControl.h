@@ -17,6 +17,7 @@
 #include "platform/core/TComponent.h"
 #include "platform/graphics/TColor.h"
 #include "platform/graphics/TRect.h"
+#include "platform/ui/TActionLink.h"
 #include "platform/ui/TSizeConstraints.h"
 #include "platform/ui/UiTypes.h"
 
@@ -161,6 +162,16 @@ public:
     TMouseWheelUpDownEvent OnMouseWheelUp;
     TMouseWheelUpDownEvent OnMouseWheelDown;
 
+    // The action whose Caption, Enabled, Hint and Visible the control follows
+    // and whose OnExecute a click without OnClick runs; null for none.
+    TBasicAction* Action() const { return FActionLink ? FActionLink->Action() : nullptr; }
+    // Links the control to Value through a link of GetActionLinkClass (null
+    // unlinks) and takes over its properties; while loading only those the
+    // control still has at their defaults.
+    void SetAction(TBasicAction* Value);
+    TControlActionLink* ActionLink() const { return FActionLink.get(); }
+    virtual TControlActionLinkClass GetActionLinkClass() const { return &NewActionLink<TControlActionLink>; }
+
     void Notification(TComponent* AComponent, TOperation Operation) override;
 
     // Platform-internal: the backing widget.
@@ -198,6 +209,9 @@ protected:
     void UpdateAnchorRules();
     // The real colour behind Color for painting.
     TColor EffectiveColor() const { return ColorToRGB(FColor); }
+    // Takes over a TCustomAction's Caption, Enabled, Hint and Visible; with
+    // CheckDefaults only where the control still has its default.
+    virtual void ActionChange(TObject* Sender, bool CheckDefaults);
 
 private:
     friend class TWinControl;
@@ -237,6 +251,7 @@ private:
     bool FClickOnMouseUp = false;
     bool FMousePressed = false;
     bool FOpaque = false;
+    std::unique_ptr<TControlActionLink> FActionLink;
 };
 
 // The form a control sits on (the control itself when it is a form); null when none.

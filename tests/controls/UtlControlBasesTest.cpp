@@ -8,6 +8,8 @@
 #include "platform/ui/ControlSnapshot.h"
 #include "platform/ui/InputSimulation.h"
 #include "platform/ui/TApplication.h"
+#include "platform/core/TFiler.h"
+#include "platform/ui/TCustomAction.h"
 #include "platform/ui/TCustomForm.h"
 
 #include <gtest/gtest.h>
@@ -86,6 +88,35 @@ TEST(UtlControlBasesTest, AutoSizeFollowsTheCaption) {
     r.a.Font3D()->SetStyle(tdRaisedShadow);
     r.a.Font3D()->SetShadowDepth(4);
     EXPECT_GT(r.a.Height(), 16);
+}
+
+TEST(UtlControlBasesTest, RadioButtonFollowsItsActionsCheckedWithoutAClick) {
+    Radios r;
+    r.form.SetName("Form1");
+    auto* action = new TAction(&r.form);
+    action->SetName("Action1");
+    Integer runs = 0;
+    action->OnExecute = [&](TObject*) { ++runs; };
+    r.a.SetName("A");
+    r.a.SetAction(action);
+    EXPECT_NE(dynamic_cast<TUtlButtonActionLink*>(r.a.ActionLink()), nullptr);
+    action->SetChecked(true);
+    EXPECT_TRUE(r.a.Checked());
+    EXPECT_EQ(r.clicks, 0);
+    EXPECT_EQ(runs, 0);
+    // Supplied by the action: not written; read back, the action supplies it again.
+    const String text = ComponentToText(&r.a);
+    EXPECT_EQ(text.find("Checked"), String::npos) << text;
+    r.c.SetName("C");
+    TextToComponent(text, &r.c);
+    EXPECT_TRUE(r.c.Checked());
+    // Unchecked by its sibling, A no longer shows the action's value; C does.
+    r.b.SetChecked(true);
+    action->SetChecked(false);
+    EXPECT_FALSE(r.c.Checked());
+    EXPECT_TRUE(r.b.Checked());
+    r.a.SetChecked(true);
+    EXPECT_NE(ComponentToText(&r.a).find("  Checked = True\n"), String::npos);
 }
 
 TEST(UtlControlBasesTest, StandardGlyphSheetAndIndexes) {
