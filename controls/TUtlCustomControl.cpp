@@ -201,6 +201,8 @@ TUtlCustomPanel::TUtlCustomPanel(TComponent* AOwner) : TUtlCustomControl(AOwner)
     SetColor(clBtnFace);
 }
 
+TUtlCustomPanel::~TUtlCustomPanel() = default;
+
 bool TUtlCustomPanel::BackBitmapCheck() const {
     if (!Transparent()) return false;
     TUtlBackgroundProvider* parent = utl::BackgroundOf(Parent());
@@ -209,10 +211,20 @@ bool TUtlCustomPanel::BackBitmapCheck() const {
 
 TBitmap* TUtlCustomPanel::BackBitmap() const {
     TUtlBackgroundProvider* parent = utl::BackgroundOf(Parent());
-    return parent ? parent->BackBitmap() : nullptr;
+    TBitmap* back = parent ? parent->BackBitmap() : nullptr;
+    if (!back || !BackFX()->Enabled()) return back;
+    if (!FEffected) FEffected = std::make_unique<TBitmap>();
+    BackFX()->DrawCopyFromRect(back, TRect(0, 0, back->Width(), back->Height()), FEffected.get());
+    return FEffected.get();
 }
 
 bool TUtlCustomPanel::BackDrawArea(TCanvas* Canvas, const TRect& R, TPoint P) const {
     if (!BackBitmapCheck()) return false;
-    return utl::BackgroundOf(Parent())->BackDrawArea(Canvas, R, P);
+    TUtlBackgroundProvider* parent = utl::BackgroundOf(Parent());
+    if (!BackFX()->Enabled() || IsRectEmpty(R)) return parent->BackDrawArea(Canvas, R, P);
+    TBitmap area(R.Width(), R.Height(), pf24bit);
+    const TRect whole(0, 0, R.Width(), R.Height());
+    if (!parent->BackDrawArea(area.Canvas(), whole, P)) return false;
+    BackFX()->DrawCutRect(area.Canvas(), whole, Canvas, R);
+    return true;
 }

@@ -109,12 +109,20 @@ private:
 class TUtlCustomPanel : public TUtlCustomControl {
 public:
     explicit TUtlCustomPanel(TComponent* AOwner);
+    ~TUtlCustomPanel() override;
     String ClassName() const override { return "TUtlCustomPanel"; }
 
     // Transparent itself and its parent chain supplies a background.
     bool BackBitmapCheck() const override;
+    // The parent's background; with an effect switched on in BackFX, a copy
+    // of it with the effects applied (kept until the next call).
     TBitmap* BackBitmap() const override;
+    // The parent's background under R, passed through BackFX when one of its
+    // effects is switched on: the see-through children show the panel's effect.
     bool BackDrawArea(TCanvas* Canvas, const TRect& R, TPoint P) const override;
+
+private:
+    mutable std::unique_ptr<TBitmap> FEffected;
 };
 
 namespace utl {

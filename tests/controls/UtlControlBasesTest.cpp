@@ -187,6 +187,36 @@ TEST(UtlControlBasesTest, ADeepTransparentChildPaintsItsPartOfTheBackground) {
     EXPECT_NE(At(*b, 0, 0), At(*b, 79, 0));
 }
 
+TEST(UtlControlBasesTest, APanelsBackgroundEffectReachesItsSeeThroughChildren) {
+    TForm form(nullptr);
+    form.SetBorderStyle(bsNone);
+    form.SetBounds(0, 0, 200, 120);
+    TUtlFormShape shape(&form);
+    shape.Region()->SetShape(rsRect);
+    shape.Region()->Border()->SetStyle(rbNone);
+    shape.FillObject()->SetStyle(sfBrush);
+    shape.FillObject()->Brush()->SetColor(RGB(200, 100, 40));
+    TBitmap whole(200, 120, pf24bit);
+    GetWindowImage(&form, true, false, whole.Canvas()); // paints the background buffer
+    TUtlCustomPanel panel(&form), child(&form);
+    panel.SetParent(&form);
+    panel.SetBounds(20, 10, 150, 100);
+    panel.SetTransparent(true);
+    child.SetParent(&panel);
+    child.SetBounds(30, 20, 80, 50);
+    child.SetTransparent(true);
+    panel.BackFX()->SetBool(3, true); // invert
+    auto b = sheet::Make(80, 50);
+    child.PaintTo(b->Canvas());
+    EXPECT_EQ(At(whole, 50, 30), RGB(200, 100, 40));
+    EXPECT_EQ(At(*b, 10, 10), RGB(55, 155, 215));
+    ASSERT_NE(panel.BackBitmap(), nullptr);
+    EXPECT_EQ(panel.BackBitmap()->Canvas()->Pixels(50, 30) & 0xFFFFFF, RGB(55, 155, 215));
+    panel.BackFX()->SetBool(3, false);
+    child.PaintTo(b->Canvas());
+    EXPECT_EQ(At(*b, 10, 10), RGB(200, 100, 40));
+}
+
 // A form with a gradient background, a see-through panel and an opaque one,
 // each with radio buttons, for a look.
 TEST(UtlControlBasesTest, WritesTheControlsToAPicture) {
