@@ -9,14 +9,13 @@
 
 namespace ui {
 
-TRect DefaultBounds(const TControl* Control) {
-    static std::map<String, TRect> known;
+std::optional<TRect> DefaultBounds(const TControl* Control) {
+    static std::map<String, std::optional<TRect>> known;
     const String name = Control->ClassName();
     if (const auto it = known.find(name); it != known.end()) return it->second;
     std::unique_ptr<TPersistent> fresh(CreateRegisteredClass(name, nullptr));
     const auto* made = dynamic_cast<const TControl*>(fresh.get());
-    if (!made) return Control->BoundsRect();
-    return known[name] = made->BoundsRect();
+    return known[name] = made ? std::optional<TRect>(made->BoundsRect()) : std::nullopt;
 }
 
 namespace {
@@ -25,7 +24,8 @@ namespace {
 template <class G> std::function<bool(TObject*)> Moved(G Side) {
     return [Side](TObject* o) {
         auto* c = static_cast<TControl*>(o);
-        return Side(c->BoundsRect()) != Side(DefaultBounds(c));
+        const std::optional<TRect> fresh = DefaultBounds(c);
+        return !fresh || Side(c->BoundsRect()) != Side(*fresh);
     };
 }
 

@@ -5,6 +5,8 @@
 #include "platform/core/TypInfo.h"
 #include "platform/graphics/TRect.h"
 
+#include <optional>
+
 class TControl;
 
 namespace ui {
@@ -17,8 +19,8 @@ namespace ui {
 // Idempotent.
 void RegisterControlProperties();
 
-// The bounds a new control of Control's registered class starts with; the
-// control's own bounds when its class cannot be made by name.
-TRect DefaultBounds(const TControl* Control);
+// The bounds a new control of Control's registered class starts with; none
+// when its class cannot be made by name (its geometry is then always written).
+std::optional<TRect> DefaultBounds(const TControl* Control);
 
 } // namespace ui
