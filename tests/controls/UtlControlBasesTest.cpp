@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <memory>
 
 namespace {
 
@@ -157,64 +158,67 @@ TEST(UtlControlBasesTest, TransparentPanelsWithoutABackgroundFillThemselves) {
     EXPECT_EQ(At(*b, 50, 20), clTeal);
 }
 
+namespace {
+
+// A borderless 200 × 120 form whose shape supplies the background, a
+// see-through panel on it and a see-through panel inside that one, whose
+// (0, 0) lies at form (50, 30).
+struct SeeThroughChain {
+    TForm form{nullptr};
+    TUtlFormShape shape{&form};
+    TUtlCustomPanel outer{&form}, inner{&form};
+    TBitmap whole{200, 120, pf24bit};
+    SeeThroughChain() {
+        form.SetBorderStyle(bsNone);
+        form.SetBounds(0, 0, 200, 120);
+        shape.Region()->SetShape(rsRect);
+        shape.Region()->Border()->SetStyle(rbNone);
+        outer.SetParent(&form);
+        outer.SetBounds(20, 10, 150, 100);
+        outer.SetTransparent(true);
+        inner.SetParent(&outer);
+        inner.SetBounds(30, 20, 80, 50);
+        inner.SetTransparent(true);
+    }
+    // The form's own picture, which also fills the shape's background buffer.
+    void PaintBackground() { GetWindowImage(&form, true, false, whole.Canvas()); }
+    std::unique_ptr<TBitmap> PaintInner() {
+        auto b = sheet::Make(80, 50);
+        inner.PaintTo(b->Canvas());
+        return b;
+    }
+};
+
+} // namespace
+
 TEST(UtlControlBasesTest, ADeepTransparentChildPaintsItsPartOfTheBackground) {
-    TForm form(nullptr);
-    form.SetBorderStyle(bsNone);
-    form.SetBounds(0, 0, 200, 120);
-    TUtlFormShape shape(&form);
-    shape.Region()->SetShape(rsRect);
-    shape.Region()->Border()->SetStyle(rbNone);
-    shape.FillObject()->SetStyle(sfGradient);
-    shape.FillObject()->Gradient()->SetStyle(gstHorizontal);
-    shape.FillObject()->Gradient()->SetColorCount(200);
-    shape.FillObject()->Gradient()->SetColor(clBlack);
-    shape.FillObject()->Gradient()->SetEndColor(clWhite);
-    TBitmap whole(200, 120, pf24bit);
-    GetWindowImage(&form, true, false, whole.Canvas()); // paints the background buffer
-    TUtlCustomPanel outer(&form), inner(&form);
-    outer.SetParent(&form);
-    outer.SetBounds(20, 10, 150, 100);
-    outer.SetTransparent(true);
-    inner.SetParent(&outer);
-    inner.SetBounds(30, 20, 80, 50);
-    inner.SetTransparent(true);
-    EXPECT_TRUE(inner.CheckOptimized());
-    auto b = sheet::Make(80, 50);
-    inner.PaintTo(b->Canvas());
+    SeeThroughChain c;
+    c.shape.FillObject()->SetStyle(sfGradient);
+    c.shape.FillObject()->Gradient()->SetStyle(gstHorizontal);
+    c.shape.FillObject()->Gradient()->SetColorCount(200);
+    c.shape.FillObject()->Gradient()->SetColor(clBlack);
+    c.shape.FillObject()->Gradient()->SetEndColor(clWhite);
+    c.PaintBackground();
+    EXPECT_TRUE(c.inner.CheckOptimized());
+    const auto b = c.PaintInner();
     // Inner (0, 0) lies at form (50, 30): the gradient's colour there.
-    EXPECT_EQ(At(*b, 0, 0), At(whole, 50, 30));
-    EXPECT_EQ(At(*b, 79, 0), At(whole, 129, 30));
+    EXPECT_EQ(At(*b, 0, 0), At(c.whole, 50, 30));
+    EXPECT_EQ(At(*b, 79, 0), At(c.whole, 129, 30));
     EXPECT_NE(At(*b, 0, 0), At(*b, 79, 0));
 }
 
 TEST(UtlControlBasesTest, APanelsBackgroundEffectReachesItsSeeThroughChildren) {
-    TForm form(nullptr);
-    form.SetBorderStyle(bsNone);
-    form.SetBounds(0, 0, 200, 120);
-    TUtlFormShape shape(&form);
-    shape.Region()->SetShape(rsRect);
-    shape.Region()->Border()->SetStyle(rbNone);
-    shape.FillObject()->SetStyle(sfBrush);
-    shape.FillObject()->Brush()->SetColor(RGB(200, 100, 40));
-    TBitmap whole(200, 120, pf24bit);
-    GetWindowImage(&form, true, false, whole.Canvas()); // paints the background buffer
-    TUtlCustomPanel panel(&form), child(&form);
-    panel.SetParent(&form);
-    panel.SetBounds(20, 10, 150, 100);
-    panel.SetTransparent(true);
-    child.SetParent(&panel);
-    child.SetBounds(30, 20, 80, 50);
-    child.SetTransparent(true);
-    panel.BackFX()->SetBool(3, true); // invert
-    auto b = sheet::Make(80, 50);
-    child.PaintTo(b->Canvas());
-    EXPECT_EQ(At(whole, 50, 30), RGB(200, 100, 40));
-    EXPECT_EQ(At(*b, 10, 10), RGB(55, 155, 215));
-    ASSERT_NE(panel.BackBitmap(), nullptr);
-    EXPECT_EQ(panel.BackBitmap()->Canvas()->Pixels(50, 30) & 0xFFFFFF, RGB(55, 155, 215));
-    panel.BackFX()->SetBool(3, false);
-    child.PaintTo(b->Canvas());
-    EXPECT_EQ(At(*b, 10, 10), RGB(200, 100, 40));
+    SeeThroughChain c;
+    c.shape.FillObject()->SetStyle(sfBrush);
+    c.shape.FillObject()->Brush()->SetColor(RGB(200, 100, 40));
+    c.PaintBackground();
+    c.outer.BackFX()->SetBool(3, true); // invert
+    EXPECT_EQ(At(c.whole, 50, 30), RGB(200, 100, 40));
+    EXPECT_EQ(At(*c.PaintInner(), 10, 10), RGB(55, 155, 215));
+    ASSERT_NE(c.outer.BackBitmap(), nullptr);
+    EXPECT_EQ(At(*c.outer.BackBitmap(), 50, 30), RGB(55, 155, 215));
+    c.outer.BackFX()->SetBool(3, false);
+    EXPECT_EQ(At(*c.PaintInner(), 10, 10), RGB(200, 100, 40));
 }
 
 // A form with a gradient background, a see-through panel and an opaque one,
