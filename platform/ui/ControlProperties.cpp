@@ -3,6 +3,7 @@
 #include "platform/graphics/GraphicsProperties.h"
 #include "platform/graphics/TFont.h"
 #include "platform/ui/TControl.h"
+#include "platform/ui/TCustomAction.h"
 
 #include <map>
 #include <memory>
@@ -69,6 +70,14 @@ void RegisterControlProperties() {
                 StoredWhen(BoolProp<TControl>("Visible", &TControl::Visible, &TControl::SetVisible, 1),
                            Unlinked(&TActionLink::IsVisibleLinked)),
             });
+        using A = TCustomAction;
+        RegisterClass<TAction>("TAction", "",
+                               {StrProp<A>("Caption", &A::Caption, &A::SetCaption),
+                                BoolProp<A>("Checked", &A::Checked, &A::SetChecked, 0),
+                                BoolProp<A>("Enabled", &A::Enabled, &A::SetEnabled, 1),
+                                StrProp<A>("Hint", &A::Hint, &A::SetHint),
+                                IntProp<A>("ImageIndex", &A::ImageIndex, &A::SetImageIndex, -1),
+                                BoolProp<A>("Visible", &A::Visible, &A::SetVisible, 1)});
         return true;
     }();
     (void)registered;

@@ -16,7 +16,8 @@ namespace ui {
 // Enabled (True), Font (written only without ParentFont), Hint, ParentFont
 // (True), ParentShowHint (True), ShowHint (False), Visible (True); Caption,
 // Enabled, Hint and Visible are not written while the action supplies them.
-// Idempotent.
+// Also TAction: Caption, Checked (False), Enabled (True), Hint, ImageIndex
+// (-1), Visible (True). Idempotent.
 void RegisterControlProperties();
 
 // The bounds a new control of Control's registered class starts with; none

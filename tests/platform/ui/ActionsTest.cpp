@@ -80,4 +80,17 @@ TEST(ActionsTest, FormTextLeavesLinkedPropertiesToTheAction) {
     EXPECT_EQ(fresh->Action(), m.action);
     EXPECT_EQ(fresh->Caption(), "Mentés");
     EXPECT_EQ(fresh->Hint(), "Saját");
+    // The action itself, made by its class name as a holder's child.
+    l.action->SetChecked(true);
+    TFormObject child = TextToFormObject(ComponentToText(l.action));
+    child.Name = "Action2";
+    TFormObject root;
+    root.ClassName = "TComponent";
+    root.Children.push_back(child);
+    TComponent holder(nullptr);
+    TReader().ReadComponent(&holder, root);
+    auto* copy = dynamic_cast<TAction*>(holder.FindComponent("Action2"));
+    ASSERT_NE(copy, nullptr);
+    EXPECT_EQ(copy->Caption(), "Mentés");
+    EXPECT_TRUE(copy->Checked());
 }
