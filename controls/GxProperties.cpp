@@ -14,7 +14,7 @@ namespace gx {
 namespace {
 
 const std::vector<String> BevelCutNames = {"bvNone", "bvLowered", "bvRaised", "bvSpace"};
-const std::vector<String> TextStyleNames = {"fstNone", "fstRaised", "fstRecessed",
+const std::vector<String> TextStyleNames = {"fstNone",   "fstRaised", "fstRecessed",
                                             "fstPushed", "fstShadow", "fstVolumetric"};
 const std::vector<String> SideNames = {"fsdLeft", "fsdTop", "fsdRight", "fsdBottom"};
 
@@ -45,15 +45,14 @@ void RegisterBevels() {
          ColorProp<X>("HighlightColor", &X::HighlightColor, &X::SetHighlightColor, clBtnHighlight),
          ColorProp<X>("ShadowColor", &X::ShadowColor, &X::SetShadowColor, clBtnShadow)});
     using L = TgxBevelLines;
-    RegisterClass<L>("TgxBevelLines", "",
-                     {IntProp<L>("Count", &L::Count, &L::SetCount, 0),
-                      IntProp<L>("Step", &L::Step, &L::SetStep, 0),
-                      EnumProp<L>("Origin", &L::Origin, &L::SetOrigin, forLeftTop,
-                                  {"forLeftTop", "forRightBottom"}),
-                      EnumProp<L>("Style", &L::Style, &L::SetStyle, bvLowered, BevelCutNames),
-                      BoolProp<L>("Bold", &L::Bold, &L::SetBold, 0),
-                      IntProp<L>("Thickness", &L::Thickness, &L::SetThickness, 1),
-                      BoolProp<L>("IgnoreBorder", &L::IgnoreBorder, &L::SetIgnoreBorder, 0)});
+    RegisterClass<L>(
+        "TgxBevelLines", "",
+        {IntProp<L>("Count", &L::Count, &L::SetCount, 0), IntProp<L>("Step", &L::Step, &L::SetStep, 0),
+         EnumProp<L>("Origin", &L::Origin, &L::SetOrigin, forLeftTop, {"forLeftTop", "forRightBottom"}),
+         EnumProp<L>("Style", &L::Style, &L::SetStyle, bvLowered, BevelCutNames),
+         BoolProp<L>("Bold", &L::Bold, &L::SetBold, 0),
+         IntProp<L>("Thickness", &L::Thickness, &L::SetThickness, 1),
+         BoolProp<L>("IgnoreBorder", &L::IgnoreBorder, &L::SetIgnoreBorder, 0)});
 }
 
 void RegisterValues() {
@@ -148,11 +147,11 @@ void RegisterItemStyles() {
     RegisterClass<TgxSpeedButtonStyle>("TgxSpeedButtonStyle", "TgxListBoxItemStyle",
                                        {ObjectProp<L>("TextGradient", &L::TextGradient)});
     using A = TgxAskListBoxItemStyle;
-    RegisterClass<A>("TgxAskListBoxItemStyle", "TgxCustomListBoxItemStyle",
-                     {ColorProp<A>("BtnColor", &A::BtnColor, &A::SetBtnColor, clBtnFace),
-                      ObjectProp<A>("BtnFont", &A::BtnFont),
-                      EnumProp<A>("BtnTextStyle", &A::BtnTextStyle, &A::SetBtnTextStyle, fstNone,
-                                  TextStyleNames)});
+    RegisterClass<A>(
+        "TgxAskListBoxItemStyle", "TgxCustomListBoxItemStyle",
+        {ColorProp<A>("BtnColor", &A::BtnColor, &A::SetBtnColor, clBtnFace),
+         ObjectProp<A>("BtnFont", &A::BtnFont),
+         EnumProp<A>("BtnTextStyle", &A::BtnTextStyle, &A::SetBtnTextStyle, fstNone, TextStyleNames)});
 }
 
 void RegisterComponents() {
@@ -166,21 +165,22 @@ void RegisterComponents() {
     // Color and ActiveColor carry the published default 0; FrameColor,
     // DefaultStyle and ModalResult have none and are always written.
     using B = TgxSpeedButton;
-    RegisterClass<B>(
-        "TgxSpeedButton", "TControl",
-        {BoolProp<B>("AllowAllUp", &B::AllowAllUp, &B::SetAllowAllUp, 0),
-         IntProp<B>("GroupIndex", &B::GroupIndex, &B::SetGroupIndex, 0),
-         BoolProp<B>("Down", &B::Down, &B::SetDown, 0), BoolProp<B>("Flat", &B::Flat, &B::SetFlat, 0),
-         ObjectProp<B>("Glyph", &B::Glyph), IntProp<B>("Spacing", &B::Spacing, &B::SetSpacing, 4),
-         BoolProp<B>("Transparent", &B::Transparent, &B::SetTransparent, 0),
-         BoolProp<B>("Enabled", &B::Enabled, &B::SetEnabled, 1),
-         ColorProp<B>("Color", &B::Color, &B::SetColor, 0),
-         ColorProp<B>("ActiveColor", &B::ActiveColor, &B::SetActiveColor, 0),
-         RefProp<B>("Control", &B::Control, &B::SetControl),
-         RefProp<B>("CaptionLabel", &B::CaptionLabel, &B::SetCaptionLabel),
-         BoolProp<B>("Frame", &B::Frame, &B::SetFrame, 1), ColorProp<B>("FrameColor", &B::FrameColor, &B::SetFrameColor),
-         BoolProp<B>("DefaultStyle", &B::DefaultStyle, &B::SetDefaultStyle),
-         IntProp<B>("ModalResult", &B::ModalResult, &B::SetModalResult)});
+    RegisterClass<B>("TgxSpeedButton", "TControl",
+                     {BoolProp<B>("AllowAllUp", &B::AllowAllUp, &B::SetAllowAllUp, 0),
+                      IntProp<B>("GroupIndex", &B::GroupIndex, &B::SetGroupIndex, 0),
+                      BoolProp<B>("Down", &B::Down, &B::SetDown, 0),
+                      BoolProp<B>("Flat", &B::Flat, &B::SetFlat, 0), ObjectProp<B>("Glyph", &B::Glyph),
+                      IntProp<B>("Spacing", &B::Spacing, &B::SetSpacing, 4),
+                      BoolProp<B>("Transparent", &B::Transparent, &B::SetTransparent, 0),
+                      BoolProp<B>("Enabled", &B::Enabled, &B::SetEnabled, 1),
+                      ColorProp<B>("Color", &B::Color, &B::SetColor, 0),
+                      ColorProp<B>("ActiveColor", &B::ActiveColor, &B::SetActiveColor, 0),
+                      RefProp<B>("Control", &B::Control, &B::SetControl),
+                      RefProp<B>("CaptionLabel", &B::CaptionLabel, &B::SetCaptionLabel),
+                      BoolProp<B>("Frame", &B::Frame, &B::SetFrame, 1),
+                      ColorProp<B>("FrameColor", &B::FrameColor, &B::SetFrameColor),
+                      BoolProp<B>("DefaultStyle", &B::DefaultStyle, &B::SetDefaultStyle),
+                      IntProp<B>("ModalResult", &B::ModalResult, &B::SetModalResult)});
     // The extended button's colours are views of its styles, written there.
     using E = TgxExtSpeedButton;
     RegisterClass<E>("TgxExtSpeedButton", "TgxSpeedButton",

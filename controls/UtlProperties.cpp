@@ -21,10 +21,10 @@ namespace utl {
 
 namespace {
 
-const std::vector<String> BevelStyleNames = {"bvNone",         "bvLowered", "bvRaised", "bvFrameLowered",
+const std::vector<String> BevelStyleNames = {"bvNone",        "bvLowered", "bvRaised", "bvFrameLowered",
                                              "bvFrameRaised", "bvNormal",  "bvShadow"};
-const std::vector<String> AlignmentNames = {"agTopLeft",    "agTopCenter", "agTopRight",
-                                            "agCenterLeft", "agCenter",    "agCenterRight",
+const std::vector<String> AlignmentNames = {"agTopLeft",    "agTopCenter",    "agTopRight",
+                                            "agCenterLeft", "agCenter",       "agCenterRight",
                                             "agBottomLeft", "agBottomCenter", "agBottomRight"};
 const std::vector<String> ShadowStyleNames = {"hssNone", "hssSolid", "hssTracing"};
 
@@ -54,41 +54,44 @@ void RegisterBevels() {
          SetProp<B>("BorderSides", &B::BorderSides, &B::SetBorderSides, 15,
                     {"fsBottom", "fsLeft", "fsRight", "fsTop"}),
          EnumProp<B>("EdgeStyle", &B::EdgeStyle, &B::SetEdgeStyle, etEtched,
-                     {"etRaisedInner", "etRaisedOuter", "etSunkenInner", "etSunkenOuter", "etBump", "etEtched",
-                      "etRaised", "etSunken"}),
+                     {"etRaisedInner", "etRaisedOuter", "etSunkenInner", "etSunkenOuter", "etBump",
+                      "etEtched", "etRaised", "etSunken"}),
          color(1, "LightColor", clBtnHighlight),
-         EnumProp<B>("Mode", &B::Mode, &B::SetMode, bmCustom, {"bmCustom", "bmStandard", "bmEdge", "bmWindows"}),
+         EnumProp<B>("Mode", &B::Mode, &B::SetMode, bmCustom,
+                     {"bmCustom", "bmStandard", "bmEdge", "bmWindows"}),
          color(2, "ShadowColor", clBtnShadow),
          EnumProp<B>("StandardStyle", &B::StandardStyle, &B::SetStandardStyle, lsSingleLowered,
                      {"lsNone", "lsSingle", "lsLowered", "lsRaised", "lsRaisedspb", "lsLoweredspb",
                       "lsRaisedExt", "lsLoweredExt", "lsFrameInset", "lsFrameOffset", "lsWindowBorder",
                       "lsSingleRaised", "lsSingleLowered", "lsDoubleRaised", "lsDoubleLowered"})});
     using S = TUtlSimpleBevel;
-    RegisterClass<S>("TUtlSimpleBevel", "",
-                     {IntProp<S>("Width", &S::Width, &S::SetWidth, 2),
-                      EnumProp<S>("Style", &S::Style, &S::SetStyle, sbNormal, {"sbNormal", "sbInset", "sbOffset"}),
-                      ColorProp<S>("Color", &S::Color, &S::SetColor, clBlack),
-                      ColorProp<S>("LightColor", &S::LightColor, &S::SetLightColor, clBtnHighlight),
-                      ColorProp<S>("ShadowColor", &S::ShadowColor, &S::SetShadowColor, clBtnShadow)});
+    RegisterClass<S>(
+        "TUtlSimpleBevel", "",
+        {IntProp<S>("Width", &S::Width, &S::SetWidth, 2),
+         EnumProp<S>("Style", &S::Style, &S::SetStyle, sbNormal, {"sbNormal", "sbInset", "sbOffset"}),
+         ColorProp<S>("Color", &S::Color, &S::SetColor, clBlack),
+         ColorProp<S>("LightColor", &S::LightColor, &S::SetLightColor, clBtnHighlight),
+         ColorProp<S>("ShadowColor", &S::ShadowColor, &S::SetShadowColor, clBtnShadow)});
 }
 
 void RegisterFills() {
     using G = TUtlGradient;
-    RegisterClass<G>("TUtlGradient", "",
-                     {IntProp<G>("ColorCount", &G::ColorCount, &G::SetColorCount, 16),
-                      ColorProp<G>("Color", &G::Color, &G::SetColor, clBlue),
-                      ColorProp<G>("EndColor", &G::EndColor, &G::SetEndColor, clBlack),
-                      BoolProp<G>("PaletteRealize", &G::PaletteRealize, &G::SetPaletteRealize, 0),
-                      EnumProp<G>("Style", &G::Style, &G::SetStyle, gstVertical,
-                                  {"gstHorizontal", "gstVertical", "gstSquare", "gstElliptic", "gstTopLeft",
-                                   "gstTopRight", "gstBottomLeft", "gstBottomRight", "gstTopLeftDiagonal",
-                                   "gstTopRightDiagonal"}),
-                      BoolProp<G>("TwoColors", &G::TwoColors, &G::SetTwoColors, 1)});
+    RegisterClass<G>(
+        "TUtlGradient", "",
+        {IntProp<G>("ColorCount", &G::ColorCount, &G::SetColorCount, 16),
+         ColorProp<G>("Color", &G::Color, &G::SetColor, clBlue),
+         ColorProp<G>("EndColor", &G::EndColor, &G::SetEndColor, clBlack),
+         BoolProp<G>("PaletteRealize", &G::PaletteRealize, &G::SetPaletteRealize, 0),
+         EnumProp<G>("Style", &G::Style, &G::SetStyle, gstVertical,
+                     {"gstHorizontal", "gstVertical", "gstSquare", "gstElliptic", "gstTopLeft", "gstTopRight",
+                      "gstBottomLeft", "gstBottomRight", "gstTopLeftDiagonal", "gstTopRightDiagonal"}),
+         BoolProp<G>("TwoColors", &G::TwoColors, &G::SetTwoColors, 1)});
     const std::vector<String> fillStyles = {"sfNone",   "sfBrushBitmap", "sfBrush",
                                             "sfBitmap", "sfBitmapList",  "sfGradient"};
     using F = TUtlShapeFill;
     RegisterClass<F>("TUtlShapeFill", "",
-                     {ObjectProp<F>("Bitmap", &F::Bitmap), EnumProp<F>("Style", &F::Style, &F::SetStyle, sfBrush, fillStyles),
+                     {ObjectProp<F>("Bitmap", &F::Bitmap),
+                      EnumProp<F>("Style", &F::Style, &F::SetStyle, sfBrush, fillStyles),
                       ObjectProp<F>("Gradient", &F::Gradient),
                       EnumProp<F>("TileMode", &F::TileMode, &F::SetTileMode, tmTile,
                                   {"tmNone", "tmCenter", "tmStretch", "tmTile"})});
@@ -96,7 +99,8 @@ void RegisterFills() {
     RegisterClass<O>("TUtlFillObject", "TUtlShapeFill",
                      {EnumProp<O>("Alignment", &O::Alignment, &O::SetAlignment, agTopLeft, AlignmentNames),
                       IntProp<O>("OffsetX", &O::OffsetX, &O::SetOffsetX, 0),
-                      IntProp<O>("OffsetY", &O::OffsetY, &O::SetOffsetY, 0), ObjectProp<O>("Brush", &O::Brush),
+                      IntProp<O>("OffsetY", &O::OffsetY, &O::SetOffsetY, 0),
+                      ObjectProp<O>("Brush", &O::Brush),
                       SetProp<O>("Options", &O::Options, &O::SetOptions,
                                  TUtlFillOptions{foFillInner, foGrUseBitmap}.Bits(),
                                  {"foFillInner", "foQuickDraw", "foGrUseBitmap"}),
@@ -110,8 +114,8 @@ void RegisterFills() {
     using E = TUtlBitmapEffectObject;
     auto flag = [](Integer Index, const char* Name) {
         return BoolProp<E>(
-            Name, [Index](E* e) { return e->GetBool(Index); }, [Index](E* e, bool v) { e->SetBool(Index, v); },
-            0);
+            Name, [Index](E* e) { return e->GetBool(Index); },
+            [Index](E* e, bool v) { e->SetBool(Index, v); }, 0);
     };
     RegisterClass<E>("TUtlBitmapEffectObject", "",
                      {ObjectProp<E>("AlphaBlend", &E::AlphaBlend), flag(3, "Invert"), flag(4, "Buffered"),
@@ -128,23 +132,28 @@ void RegisterShapes() {
     RegisterClass<TUtlRgnShadow>("TUtlRgnShadow", "TUtlShadow",
                                  {EnumProp<S>("Style", &S::Style, &S::SetStyle, hssNone, ShadowStyleNames)});
     using P = TUtlShape;
-    RegisterClass<P>("TUtlShape", "",
-                     {ObjectProp<P>("Bevel", &P::Bevel), ObjectProp<P>("Brush", &P::Brush),
-                      IntProp<P>("RoundPercent", &P::RoundPercent, &P::SetRoundPercent, 33),
-                      ObjectProp<P>("Shadow", &P::Shadow),
-                      EnumProp<P>("Shape", &P::Shape, &P::SetShape, stRectangle,
-                                  {"stEllipse", "stRectangle", "stRoundRect", "stDirectUp", "stDirectRight",
-                                   "stDirectDown", "stDirectLeft", "stDiamond", "stComb", "stOctagon", "stStar"}),
-                      BoolProp<P>("Square", &P::Square, &P::SetSquare, 0)});
+    RegisterClass<P>(
+        "TUtlShape", "",
+        {ObjectProp<P>("Bevel", &P::Bevel), ObjectProp<P>("Brush", &P::Brush),
+         IntProp<P>("RoundPercent", &P::RoundPercent, &P::SetRoundPercent, 33),
+         ObjectProp<P>("Shadow", &P::Shadow),
+         EnumProp<P>("Shape", &P::Shape, &P::SetShape, stRectangle,
+                     {"stEllipse", "stRectangle", "stRoundRect", "stDirectUp", "stDirectRight",
+                      "stDirectDown", "stDirectLeft", "stDiamond", "stComb", "stOctagon", "stStar"}),
+         BoolProp<P>("Square", &P::Square, &P::SetSquare, 0)});
     using T = TUtlTeeth;
-    RegisterClass<T>(
-        "TUtlTeeth", "",
-        {IntProp<T>("Count", &T::Count, &T::SetCount, 10),
-         EnumProp<T>("Direction", &T::Direction, &T::SetDirection, tdRight, {"tdRight", "tdDown", "tdLeft", "tdUp"}),
-         IntProp<T>("Height", &T::Height, [](T* t, Integer v) { t->SetInteger(1, v); }, 0),
-         BoolProp<T>("Offset", &T::Offset, [](T* t, bool v) { t->SetBoolean(0, v); }, 1),
-         BoolProp<T>("SetPerCount", &T::SetPerCount, [](T* t, bool v) { t->SetBoolean(1, v); }, 1),
-         IntProp<T>("Width", &T::Width, [](T* t, Integer v) { t->SetInteger(0, v); }, 10)});
+    RegisterClass<T>("TUtlTeeth", "",
+                     {IntProp<T>("Count", &T::Count, &T::SetCount, 10),
+                      EnumProp<T>("Direction", &T::Direction, &T::SetDirection, tdRight,
+                                  {"tdRight", "tdDown", "tdLeft", "tdUp"}),
+                      IntProp<T>(
+                          "Height", &T::Height, [](T* t, Integer v) { t->SetInteger(1, v); }, 0),
+                      BoolProp<T>(
+                          "Offset", &T::Offset, [](T* t, bool v) { t->SetBoolean(0, v); }, 1),
+                      BoolProp<T>(
+                          "SetPerCount", &T::SetPerCount, [](T* t, bool v) { t->SetBoolean(1, v); }, 1),
+                      IntProp<T>(
+                          "Width", &T::Width, [](T* t, Integer v) { t->SetInteger(0, v); }, 10)});
 }
 
 void RegisterRegions() {
@@ -158,18 +167,18 @@ void RegisterRegions() {
                       ColorProp<B>("SingleColor", &B::SingleColor, &B::SetSingleColor, clBlack)});
     // Points travel as the region's own "PointList" property.
     using R = TUtlRegion;
-    RegisterClass<R>(
-        "TUtlRegion", "",
-        {EnumProp<R>("Shape", &R::Shape, &R::SetShape, rsRoundRect,
-                     {"rsRect", "rsRoundRect", "rsBitmap", "rsNoseRect", "rsRoundNoseRect", "rsElliptic", "rsStar",
-                      "rsRoundShield", "rsSharpShield", "rsDiamond", "rsOctagon", "rsComb", "rsHalfRound",
-                      "rsUserRegion", "rsThinkBubble", "rsRoundThinkBubble", "rsEllipticThinkBubble",
-                      "rsPointList"}),
-         EnumProp<R>("ExtPos", &R::ExtPos, &R::SetExtPos, epLeftTop,
-                     {"epLeftTop", "epTopLeft", "epTopRight", "epRightTop", "epRightBottom", "epBottomRight",
-                      "epBottomLeft", "epLeftBottom"}),
-         ObjectProp<R>("Mask", &R::Mask), IntProp<R>("RoundX", &R::RoundX, &R::SetRoundX, 20),
-         IntProp<R>("RoundY", &R::RoundY, &R::SetRoundY, 20), ObjectProp<R>("Shadow", &R::Shadow)});
+    RegisterClass<R>("TUtlRegion", "",
+                     {EnumProp<R>("Shape", &R::Shape, &R::SetShape, rsRoundRect,
+                                  {"rsRect", "rsRoundRect", "rsBitmap", "rsNoseRect", "rsRoundNoseRect",
+                                   "rsElliptic", "rsStar", "rsRoundShield", "rsSharpShield", "rsDiamond",
+                                   "rsOctagon", "rsComb", "rsHalfRound", "rsUserRegion", "rsThinkBubble",
+                                   "rsRoundThinkBubble", "rsEllipticThinkBubble", "rsPointList"}),
+                      EnumProp<R>("ExtPos", &R::ExtPos, &R::SetExtPos, epLeftTop,
+                                  {"epLeftTop", "epTopLeft", "epTopRight", "epRightTop", "epRightBottom",
+                                   "epBottomRight", "epBottomLeft", "epLeftBottom"}),
+                      ObjectProp<R>("Mask", &R::Mask), IntProp<R>("RoundX", &R::RoundX, &R::SetRoundX, 20),
+                      IntProp<R>("RoundY", &R::RoundY, &R::SetRoundY, 20),
+                      ObjectProp<R>("Shadow", &R::Shadow)});
     RegisterClass<TUtlBorderRegion>("TUtlBorderRegion", "TUtlRegion", {ObjectProp<R>("Border", &R::Border)});
 }
 
@@ -191,7 +200,8 @@ void RegisterCaptionsAndLayouts() {
          IntProp<C>("Tracing", &C::Tracing, &C::SetTracing, 0)});
     using X = TUtlFxCaption;
     RegisterClass<X>("TUtlFxCaption", "TUtl3DCaption",
-                     {IntProp<X>("Angle", &X::Angle, &X::SetAngle, 0), IntProp<X>("PosX", &X::PosX, &X::SetPosX, 0),
+                     {IntProp<X>("Angle", &X::Angle, &X::SetAngle, 0),
+                      IntProp<X>("PosX", &X::PosX, &X::SetPosX, 0),
                       IntProp<X>("PosY", &X::PosY, &X::SetPosY, 0)});
     using L = TUtlGlyphTextLayout;
     RegisterClass<L>("TUtlGlyphTextLayout", "",
@@ -216,38 +226,46 @@ void RegisterCaptionsAndLayouts() {
 void RegisterComponents() {
     using R = TUtlRadioButton;
     auto flag = [](Integer Index, const char* Name, bool (R::*Get)() const, Int64 Default) {
-        return BoolProp<R>(Name, Get, [Index](R* r, bool v) { r->SetBool(Index, v); }, Default);
+        return BoolProp<R>(
+            Name, Get, [Index](R* r, bool v) { r->SetBool(Index, v); }, Default);
     };
-    RegisterClass<R>(
-        "TUtlRadioButton", "TControl",
-        {ObjectProp<R>("Alignment", &R::Alignment), flag(0, "AutoSize", &R::AutoSize, 0),
-         StoredWhen(BoolProp<R>("Checked", &R::Checked, &R::SetChecked, 0),
-                    [](TObject* o) {
-                        const TActionLink* link = static_cast<R*>(o)->ActionLink();
-                        return !link || !link->IsCheckedLinked();
-                    }), ColorProp<R>("Color", &R::Color, &R::SetColor, clBtnFace),
-         BoolProp<R>("Ctl3D", &R::Ctl3D, &R::SetCtl3D, 1), BoolProp<R>("Enabled", &R::Enabled, &R::SetEnabled, 1),
-         BoolProp<R>("Flat", &R::Flat, &R::SetFlat, 0),
-         ColorProp<R>("FocusColor", &R::FocusColor, &R::SetFocusColor, clGray),
-         EnumProp<R>("FocusStyle", &R::FocusStyle, &R::SetFocusStyle, fcText,
-                     {"fcControl", "fcText", "fcGlyph", "fcGlyphText", "fcNone"}),
-         StoredWhen(ObjectProp<R>("Font", &R::Font), [](TObject* o) { return !static_cast<R*>(o)->ParentFont(); }),
-         ObjectProp<R>("Font3D", &R::Font3D), flag(1, "GlyphTransparent", &R::GlyphTransparent, 1),
-         ColorProp<R>("GlyphTransparentColor", &R::GlyphTransparentColor, &R::SetGlyphTransparentColor, clOlive),
-         flag(2, "GlyphFlat", &R::GlyphFlat, 0), IntProp<R>("GlyphSize", &R::GlyphSize, &R::SetGlyphSize, 13),
-         ImageListProp<R>(),
-         IntProp<R>("ImageIndex", &R::ImageIndex, [](R* r, Integer v) { r->SetIndex(0, v); }, 0),
-         IntProp<R>("ListIndex", &R::ListIndex, [](R* r, Integer v) { r->SetIndex(1, v); }, 0),
-         // The button brings its own colour: a new one has no parent colour.
-         BoolProp<R>("ParentColor", &R::ParentColor, &R::SetParentColor, 0),
-         BoolProp<R>("ParentFont", &R::ParentFont, &R::SetParentFont, 1),
-         BoolProp<R>("ReadOnly", &R::ReadOnly, &R::SetReadOnly, 0),
-         BoolProp<R>("Transparent", &R::Transparent, &R::SetTransparent, 0),
-         BoolProp<R>("UseBitmap", &R::UseBitmap, &R::SetUseBitmap, 0),
-         BoolProp<R>("UseFocusColor", &R::UseFocusColor, &R::SetUseFocusColor, 0)});
+    RegisterClass<R>("TUtlRadioButton", "TControl",
+                     {ObjectProp<R>("Alignment", &R::Alignment), flag(0, "AutoSize", &R::AutoSize, 0),
+                      StoredWhen(BoolProp<R>("Checked", &R::Checked, &R::SetChecked, 0),
+                                 [](TObject* o) {
+                                     const TActionLink* link = static_cast<R*>(o)->ActionLink();
+                                     return !link || !link->IsCheckedLinked();
+                                 }),
+                      ColorProp<R>("Color", &R::Color, &R::SetColor, clBtnFace),
+                      BoolProp<R>("Ctl3D", &R::Ctl3D, &R::SetCtl3D, 1),
+                      BoolProp<R>("Enabled", &R::Enabled, &R::SetEnabled, 1),
+                      BoolProp<R>("Flat", &R::Flat, &R::SetFlat, 0),
+                      ColorProp<R>("FocusColor", &R::FocusColor, &R::SetFocusColor, clGray),
+                      EnumProp<R>("FocusStyle", &R::FocusStyle, &R::SetFocusStyle, fcText,
+                                  {"fcControl", "fcText", "fcGlyph", "fcGlyphText", "fcNone"}),
+                      StoredWhen(ObjectProp<R>("Font", &R::Font),
+                                 [](TObject* o) { return !static_cast<R*>(o)->ParentFont(); }),
+                      ObjectProp<R>("Font3D", &R::Font3D),
+                      flag(1, "GlyphTransparent", &R::GlyphTransparent, 1),
+                      ColorProp<R>("GlyphTransparentColor", &R::GlyphTransparentColor,
+                                   &R::SetGlyphTransparentColor, clOlive),
+                      flag(2, "GlyphFlat", &R::GlyphFlat, 0),
+                      IntProp<R>("GlyphSize", &R::GlyphSize, &R::SetGlyphSize, 13), ImageListProp<R>(),
+                      IntProp<R>(
+                          "ImageIndex", &R::ImageIndex, [](R* r, Integer v) { r->SetIndex(0, v); }, 0),
+                      IntProp<R>(
+                          "ListIndex", &R::ListIndex, [](R* r, Integer v) { r->SetIndex(1, v); }, 0),
+                      // The button brings its own colour: a new one has no parent colour.
+                      BoolProp<R>("ParentColor", &R::ParentColor, &R::SetParentColor, 0),
+                      BoolProp<R>("ParentFont", &R::ParentFont, &R::SetParentFont, 1),
+                      BoolProp<R>("ReadOnly", &R::ReadOnly, &R::SetReadOnly, 0),
+                      BoolProp<R>("Transparent", &R::Transparent, &R::SetTransparent, 0),
+                      BoolProp<R>("UseBitmap", &R::UseBitmap, &R::SetUseBitmap, 0),
+                      BoolProp<R>("UseFocusColor", &R::UseFocusColor, &R::SetUseFocusColor, 0)});
     using F = TUtlFormShape;
     RegisterClass<F>("TUtlFormShape", "",
-                     {StrProp<F>("About", &F::About, &F::SetAbout), BoolProp<F>("Enabled", &F::Enabled, &F::SetEnabled, 1),
+                     {StrProp<F>("About", &F::About, &F::SetAbout),
+                      BoolProp<F>("Enabled", &F::Enabled, &F::SetEnabled, 1),
                       ObjectProp<F>("Region", &F::Region),
                       BoolProp<F>("ShowFormCaption", &F::ShowFormCaption, &F::SetShowFormCaption, 1),
                       BoolProp<F>("FormDragable", &F::FormDragable, &F::SetFormDragable, 1),

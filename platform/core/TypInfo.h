@@ -173,7 +173,9 @@ template <class T, class G, class S> TPropInfo RefProp(const String& Name, G Get
     p.Name = Name;
     p.Kind = tkClass;
     p.GetRef = [Get](TObject* o) -> TComponent* { return std::invoke(Get, static_cast<T*>(o)); };
-    p.SetRef = [Set](TObject* o, TComponent* c) { std::invoke(Set, static_cast<T*>(o), dynamic_cast<V*>(c)); };
+    p.SetRef = [Set](TObject* o, TComponent* c) {
+        std::invoke(Set, static_cast<T*>(o), dynamic_cast<V*>(c));
+    };
     return p;
 }
 

@@ -7,7 +7,7 @@ namespace graphics {
 
 const std::vector<String> BrushStyleNames = {"bsSolid",     "bsClear",     "bsHorizontal", "bsVertical",
                                              "bsFDiagonal", "bsBDiagonal", "bsCross",      "bsDiagCross"};
-const std::vector<String> PenStyleNames = {"psSolid", "psDash",  "psDot",        "psDashDot",
+const std::vector<String> PenStyleNames = {"psSolid",      "psDash",  "psDot",        "psDashDot",
                                            "psDashDotDot", "psClear", "psInsideFrame"};
 
 bool ColorIntToIdent(Int64 Value, String& Ident) {
@@ -37,12 +37,12 @@ void RegisterGraphicsProperties() {
                 SetProp<TFont>("Style", &TFont::Style, &TFont::SetStyle, 0,
                                {"fsBold", "fsItalic", "fsUnderline", "fsStrikeOut"}),
             });
-        RegisterClass<TBrush>("TBrush", "",
-                              {
-                                  ColorProp<TBrush>("Color", &TBrush::Color, &TBrush::SetColor, clWhite),
-                                  EnumProp<TBrush>("Style", &TBrush::Style, &TBrush::SetStyle, bsSolid,
-                                                   BrushStyleNames),
-                              });
+        RegisterClass<TBrush>(
+            "TBrush", "",
+            {
+                ColorProp<TBrush>("Color", &TBrush::Color, &TBrush::SetColor, clWhite),
+                EnumProp<TBrush>("Style", &TBrush::Style, &TBrush::SetStyle, bsSolid, BrushStyleNames),
+            });
         return true;
     }();
     (void)registered;

@@ -86,7 +86,8 @@ public:
 
 // One row for a persistent object: a new one writes only its header; a
 // configured one writes Expected and reads back into a new one unchanged.
-template <class T> void ObjectRow(const char* Why, const std::function<void(T*)>& Configure, const char* Expected) {
+template <class T>
+void ObjectRow(const char* Why, const std::function<void(T*)>& Configure, const char* Expected) {
     SCOPED_TRACE(Why);
     Carrier<T> fresh(nullptr);
     EXPECT_EQ(ComponentToString(&fresh), "object Subject: " + fresh.ClassName() + "\nend\n");
@@ -128,8 +129,8 @@ TEST(PublishedPropertiesTest, SpeedButtonsRoundTrip) {
              b->StylePushed()->TextGradient()->SetToColor(clRed);
          },
          "  StylePushed.Font.Style = [fsBold]\n"},
-        {"linked control by its owner's and its own name",
-         [](B* b, Holder& h) { b->SetControl(h.label); }, "  Control = Form1.Label1\n"},
+        {"linked control by its owner's and its own name", [](B* b, Holder& h) { b->SetControl(h.label); },
+         "  Control = Form1.Label1\n"},
         {"geometry only where it differs from a new button",
          [](B* b, Holder&) { b->SetBounds(0, 8, 90, 22); }, "  Top = 8\n  Width = 90\n"},
         {"glyph bytes", [](B* b, Holder&) { b->Glyph()->SetSize(4, 4); }, "  Glyph.Data = {"},
@@ -184,105 +185,119 @@ TEST(PublishedPropertiesTest, StyleObjectsRoundTrip) {
         },
         "  Object.Font.Name = 'Arial'\n  Object.Bevel.Sides = [fsdLeft, fsdBottom]\n"
         "  Object.Gradient.Steps = 16\n  Object.TextGradient.FromColor = clRed\n");
-    ObjectRow<TgxLabelColors>("label colours", [](TgxLabelColors* c) { c->SetColorShadowShift(7); },
-                              "  Object.ColorShadowShift = 7\n");
-    ObjectRow<TgxBevelLines>("bevel lines", [](TgxBevelLines* l) { l->SetStyle(bvRaised); },
-                             "  Object.Style = bvRaised\n");
-    ObjectRow<TgxExtBevel>("extended bevel", [](TgxExtBevel* b) { b->SetBevelPenStyle(psDot); },
-                           "  Object.BevelPenStyle = psDot\n");
-    ObjectRow<TIllumination>("illumination", [](TIllumination* i) { i->SetShadowDepth(5); },
-                             "  Object.ShadowDepth = 5\n");
-    ObjectRow<TThreeDGradient>("3D gradient", [](TThreeDGradient* g) { g->SetGType(fgt3D); },
-                               "  Object.GType = fgt3D\n");
+    ObjectRow<TgxLabelColors>(
+        "label colours", [](TgxLabelColors* c) { c->SetColorShadowShift(7); },
+        "  Object.ColorShadowShift = 7\n");
+    ObjectRow<TgxBevelLines>(
+        "bevel lines", [](TgxBevelLines* l) { l->SetStyle(bvRaised); }, "  Object.Style = bvRaised\n");
+    ObjectRow<TgxExtBevel>(
+        "extended bevel", [](TgxExtBevel* b) { b->SetBevelPenStyle(psDot); },
+        "  Object.BevelPenStyle = psDot\n");
+    ObjectRow<TIllumination>(
+        "illumination", [](TIllumination* i) { i->SetShadowDepth(5); }, "  Object.ShadowDepth = 5\n");
+    ObjectRow<TThreeDGradient>(
+        "3D gradient", [](TThreeDGradient* g) { g->SetGType(fgt3D); }, "  Object.GType = fgt3D\n");
     // The group box's own four colours have no default: always written.
     Carrier<TgxGrBoxColors> box(nullptr);
-    EXPECT_EQ(ComponentToString(&box), "object Subject: TCarrierTgxGrBoxColors\n  Object.Caption = clBtnFace\n"
-                                       "  Object.CaptionActive = clBtnFace\n  Object.Client = clBtnFace\n"
-                                       "  Object.ClientActive = clBtnFace\nend\n");
+    EXPECT_EQ(ComponentToString(&box),
+              "object Subject: TCarrierTgxGrBoxColors\n  Object.Caption = clBtnFace\n"
+              "  Object.CaptionActive = clBtnFace\n  Object.Client = clBtnFace\n"
+              "  Object.ClientActive = clBtnFace\nend\n");
 }
 
 TEST(PublishedPropertiesTest, BevelsRoundTrip) {
-    ObjectRow<TUtlBevel>("shadow styles travel as a pair",
-                         [](TUtlBevel* b) { b->SetStyleInner(TUtlBevelStyle::bvShadow); },
-                         "  Object.StyleInner = bvShadow\n  Object.StyleOuter = bvShadow\n");
-    ObjectRow<TUtlBevel>("indexed colour, sides, mode",
-                         [](TUtlBevel* b) {
-                             b->SetColor(1, clRed);
-                             b->SetBorderSides({fsTop});
-                             b->SetMode(bmEdge);
-                         },
-                         "  Object.BorderSides = [fsTop]\n  Object.LightColor = clRed\n  Object.Mode = bmEdge\n");
-    ObjectRow<TUtlSimpleBevel>("simple bevel", [](TUtlSimpleBevel* b) { b->SetStyle(sbInset); },
-                               "  Object.Style = sbInset\n");
+    ObjectRow<TUtlBevel>(
+        "shadow styles travel as a pair", [](TUtlBevel* b) { b->SetStyleInner(TUtlBevelStyle::bvShadow); },
+        "  Object.StyleInner = bvShadow\n  Object.StyleOuter = bvShadow\n");
+    ObjectRow<TUtlBevel>(
+        "indexed colour, sides, mode",
+        [](TUtlBevel* b) {
+            b->SetColor(1, clRed);
+            b->SetBorderSides({fsTop});
+            b->SetMode(bmEdge);
+        },
+        "  Object.BorderSides = [fsTop]\n  Object.LightColor = clRed\n  Object.Mode = bmEdge\n");
+    ObjectRow<TUtlSimpleBevel>(
+        "simple bevel", [](TUtlSimpleBevel* b) { b->SetStyle(sbInset); }, "  Object.Style = sbInset\n");
 }
 
 TEST(PublishedPropertiesTest, FillAndEffectObjectsRoundTrip) {
-    ObjectRow<TUtlGradient>("gradient style and stops",
-                            [](TUtlGradient* g) {
-                                g->SetStyle(gstElliptic);
-                                g->SetColors({clRed, clLime});
-                            },
-                            "  Object.Style = gstElliptic\n");
+    ObjectRow<TUtlGradient>(
+        "gradient style and stops",
+        [](TUtlGradient* g) {
+            g->SetStyle(gstElliptic);
+            g->SetColors({clRed, clLime});
+        },
+        "  Object.Style = gstElliptic\n");
     // The fill object redeclares Style with the default sfNone.
-    ObjectRow<TUtlFillObject>("fill object: brush, options, style",
-                              [](TUtlFillObject* f) {
-                                  f->Brush()->SetColor(clYellow);
-                                  f->SetOptions({foQuickDraw});
-                                  f->SetStyle(sfBrush);
-                              },
-                              "  Object.Brush.Color = clYellow\n  Object.Options = [foQuickDraw]\n"
-                              "  Object.Style = sfBrush\n");
-    ObjectRow<TUtlAlphaObject>("alpha strength away from its 0.6", [](TUtlAlphaObject* a) { a->SetStrength(0.25f); },
-                               "  Object.Strength = 0.25");
-    ObjectRow<TUtlBitmapEffectObject>("effect flags by index, brightness, nested fill",
-                                      [](TUtlBitmapEffectObject* e) {
-                                          e->SetBool(1, true);
-                                          e->SetBool(4, true);
-                                          e->SetBrightness(-40);
-                                          e->AlphaBlend()->FillObject()->SetStyle(sfGradient);
-                                      },
-                                      "  Object.AlphaBlend.FillObject.Style = sfGradient\n  Object.Buffered = True\n"
-                                      "  Object.FlipHorizontal = True\n  Object.Brightness = -40\n");
+    ObjectRow<TUtlFillObject>(
+        "fill object: brush, options, style",
+        [](TUtlFillObject* f) {
+            f->Brush()->SetColor(clYellow);
+            f->SetOptions({foQuickDraw});
+            f->SetStyle(sfBrush);
+        },
+        "  Object.Brush.Color = clYellow\n  Object.Options = [foQuickDraw]\n"
+        "  Object.Style = sfBrush\n");
+    ObjectRow<TUtlAlphaObject>(
+        "alpha strength away from its 0.6", [](TUtlAlphaObject* a) { a->SetStrength(0.25f); },
+        "  Object.Strength = 0.25");
+    ObjectRow<TUtlBitmapEffectObject>(
+        "effect flags by index, brightness, nested fill",
+        [](TUtlBitmapEffectObject* e) {
+            e->SetBool(1, true);
+            e->SetBool(4, true);
+            e->SetBrightness(-40);
+            e->AlphaBlend()->FillObject()->SetStyle(sfGradient);
+        },
+        "  Object.AlphaBlend.FillObject.Style = sfGradient\n  Object.Buffered = True\n"
+        "  Object.FlipHorizontal = True\n  Object.Brightness = -40\n");
 }
 
 TEST(PublishedPropertiesTest, ShapesRoundTrip) {
-    ObjectRow<TUtlShape>("shape with its sub-objects",
-                         [](TUtlShape* s) {
-                             s->Bevel()->SetWidth(3);
-                             s->Shadow()->SetDepth(9);
-                             s->SetShape(stStar);
-                         },
-                         "  Object.Bevel.Width = 3\n  Object.Shadow.Depth = 9\n  Object.Shape = stStar\n");
-    ObjectRow<TUtlRgnShadow>("region shadow's own default", [](TUtlRgnShadow* s) { s->SetStyle(hssSolid); },
-                             "  Object.Style = hssSolid\n");
-    ObjectRow<TUtlTeeth>("teeth through indexed setters",
-                         [](TUtlTeeth* t) {
-                             t->SetBoolean(0, false);
-                             t->SetInteger(1, 7);
-                         },
-                         "  Object.Height = 7\n  Object.Offset = False\n");
+    ObjectRow<TUtlShape>(
+        "shape with its sub-objects",
+        [](TUtlShape* s) {
+            s->Bevel()->SetWidth(3);
+            s->Shadow()->SetDepth(9);
+            s->SetShape(stStar);
+        },
+        "  Object.Bevel.Width = 3\n  Object.Shadow.Depth = 9\n  Object.Shape = stStar\n");
+    ObjectRow<TUtlRgnShadow>(
+        "region shadow's own default", [](TUtlRgnShadow* s) { s->SetStyle(hssSolid); },
+        "  Object.Style = hssSolid\n");
+    ObjectRow<TUtlTeeth>(
+        "teeth through indexed setters",
+        [](TUtlTeeth* t) {
+            t->SetBoolean(0, false);
+            t->SetInteger(1, 7);
+        },
+        "  Object.Height = 7\n  Object.Offset = False\n");
 }
 
 TEST(PublishedPropertiesTest, RegionsMasksAndCaptionsRoundTrip) {
-    ObjectRow<TUtlBorderRegion>("region with border and shadow",
-                                [](TUtlBorderRegion* r) {
-                                    r->SetShape(rsOctagon);
-                                    r->Shadow()->SetStyle(hssTracing);
-                                    r->Border()->SetStyle(rbRaised);
-                                },
-                                "  Object.Shape = rsOctagon\n  Object.Shadow.Style = hssTracing\n"
-                                "  Object.Border.Style = rbRaised\n");
-    ObjectRow<TUtlRegionMask>("mask", [](TUtlRegionMask* m) { m->SetPixelFormat(spf8bit); },
-                              "  Object.PixelFormat = spf8bit\n");
-    ObjectRow<TUtlFxCaption>("caption effect", [](TUtlFxCaption* c) { c->SetAngle(45); }, "  Object.Angle = 45\n");
-    ObjectRow<TUtlButtonLayout>("button layout's own alignment default",
-                                [](TUtlButtonLayout* l) { l->SetAlignment(agTopLeft); },
-                                "  Object.Alignment = agTopLeft\n");
+    ObjectRow<TUtlBorderRegion>(
+        "region with border and shadow",
+        [](TUtlBorderRegion* r) {
+            r->SetShape(rsOctagon);
+            r->Shadow()->SetStyle(hssTracing);
+            r->Border()->SetStyle(rbRaised);
+        },
+        "  Object.Shape = rsOctagon\n  Object.Shadow.Style = hssTracing\n"
+        "  Object.Border.Style = rbRaised\n");
+    ObjectRow<TUtlRegionMask>(
+        "mask", [](TUtlRegionMask* m) { m->SetPixelFormat(spf8bit); }, "  Object.PixelFormat = spf8bit\n");
+    ObjectRow<TUtlFxCaption>(
+        "caption effect", [](TUtlFxCaption* c) { c->SetAngle(45); }, "  Object.Angle = 45\n");
+    ObjectRow<TUtlButtonLayout>(
+        "button layout's own alignment default", [](TUtlButtonLayout* l) { l->SetAlignment(agTopLeft); },
+        "  Object.Alignment = agTopLeft\n");
 }
 
 TEST(PublishedPropertiesTest, LibraryComponentsRoundTrip) {
     const Row<TUtlFormShape> shapes[] = {
-        {"form shape", [](TUtlFormShape* f, Holder&) { f->SetFormDragable(false); }, "  FormDragable = False\n"},
+        {"form shape", [](TUtlFormShape* f, Holder&) { f->SetFormDragable(false); },
+         "  FormDragable = False\n"},
     };
     for (const auto& row : shapes)
         RoundTrip(row);
@@ -298,7 +313,8 @@ TEST(PublishedPropertiesTest, LibraryComponentsRoundTrip) {
     for (const auto& row : radios)
         RoundTrip(row);
     const Row<Tgx3DLocalColors> schemes[] = {
-        {"3D colour scheme", [](Tgx3DLocalColors* c, Holder&) { c->SetShadow(clMaroon); }, "  Shadow = clMaroon\n"},
+        {"3D colour scheme", [](Tgx3DLocalColors* c, Holder&) { c->SetShadow(clMaroon); },
+         "  Shadow = clMaroon\n"},
     };
     for (const auto& row : schemes)
         RoundTrip(row);
