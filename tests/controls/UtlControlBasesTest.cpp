@@ -5,10 +5,10 @@
 #include "tests/controls/PixelSheet.h"
 #include "tests/controls/PngWriter.h"
 #include "controls/GxWindowImage.h"
+#include "platform/core/TFiler.h"
 #include "platform/ui/ControlSnapshot.h"
 #include "platform/ui/InputSimulation.h"
 #include "platform/ui/TApplication.h"
-#include "platform/core/TFiler.h"
 #include "platform/ui/TCustomAction.h"
 #include "platform/ui/TCustomForm.h"
 
