@@ -64,18 +64,12 @@ void Tugyalapadatmod::FormShow(TObject*) {
     Label1->SetCaption(found ? IntToStr(Query1->FieldByName("ev")->AsInteger()) : String());
     Label2->SetCaption(found ? IntToStr(Query1->FieldByName("szam")->AsInteger()) : String());
     CheckBox1->SetChecked(Query1->FieldByName("status")->DisplayText() == "True");
-    // The data layer hands at most a field's size; a text that fills it may be longer stored.
-    TField* nameField = Query1->FieldByName("nev");
-    TField* descriptionField = Query1->FieldByName("leiras");
-    const String name = nameField->AsString();
-    const String description = descriptionField->AsString();
-    const bool nameFull = found && Length(name) >= nameField->Size();
-    const bool descriptionFull = found && Length(description) >= descriptionField->Size();
+    const app::FieldText name = app::FieldText::Of(Query1->FieldByName("nev"));
+    const app::FieldText description = app::FieldText::Of(Query1->FieldByName("leiras"));
     Query1->Close();
     Label6->SetCaption("");
-    Description.Show(description,
-                     !descriptionFull || app::StoredWhole(*Query1, "ugy", "leiras", CaseId, description));
-    Name.Show(name, !nameFull || app::StoredWhole(*Query1, "ugy", "nev", CaseId, name));
+    Name.Show(name, *Query1, "ugy", "nev", CaseId);
+    Description.Show(description, *Query1, "ugy", "leiras", CaseId);
 }
 
 void Tugyalapadatmod::BitBtn1Click(TObject*) {

@@ -141,12 +141,12 @@ String DepositBaseDataSql(Integer DepositId) {
            IntToStr(DepositId);
 }
 
-String DepositBaseDataUpdateSql(Integer DepositId, const NewDeposit& d, const StoredDate& Date) {
-    String sql = "UPDATE letet SET letevo=" + Quoted(d.Payer) + ", kedvezmenyezett=" + Quoted(d.Beneficiary) +
-                 ", betet=" + Date.Sql() + " ";
+String DepositBaseDataUpdateSql(Integer DepositId, const DepositBaseData& d) {
+    String sql = "UPDATE letet SET letevo=" + d.Payer + ", kedvezmenyezett=" + d.Beneficiary +
+                 ", betet=" + d.Date + " ";
     if (d.AccountId > 0) sql += ",letetiszamla=" + IntToStr(d.AccountId);
     if (d.ProjectId > 0) sql += ", project=" + IntToStr(d.ProjectId);
-    return sql + ", megjegyzes=" + Quoted(d.Remark) + " WHERE sorszam=" + IntToStr(DepositId);
+    return sql + ", megjegyzes=" + d.Remark + " WHERE sorszam=" + IntToStr(DepositId);
 }
 
 std::optional<Int64> ParseDepositAmount(const String& Text) {

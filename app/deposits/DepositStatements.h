@@ -70,9 +70,18 @@ String OpeningMovementSql(Integer DepositId, Int64 Amount, TDateTime Date);
 
 // Payer, beneficiary, deposit date, account and project names and remark of one deposit.
 String DepositBaseDataSql(Integer DepositId);
-// Account and project change only when an id above 0 is given; the deposit date is Date
-// (Data.Date is not read), written as StoredDate::Sql gives it.
-String DepositBaseDataUpdateSql(Integer DepositId, const NewDeposit& Data, const StoredDate& Date);
+// What the base-data dialog writes. The texts and the date are the values the statement sets,
+// as StoredTextBox::Sql and StoredDate::Sql give them, so what the user did not change stays
+// as stored; account and project change only when an id above 0 is given.
+struct DepositBaseData {
+    Integer AccountId = 0;
+    Integer ProjectId = 0;
+    String Payer;       // letevo
+    String Beneficiary; // kedvezmenyezett
+    String Date;        // betet
+    String Remark;      // megjegyzes
+};
+String DepositBaseDataUpdateSql(Integer DepositId, const DepositBaseData& Data);
 
 // ---- Amounts ------------------------------------------------------------------------
 

@@ -1,14 +1,17 @@
 #include "app/deposits/Tletetalapadat.h"
 
 #include "app/deposits/DepositStatements.h"
+#include "app/common/AreaLayout.h"
 #include "app/common/QueryRun.h"
 #include "app/main/TForm1.h"
 
 #include "platform/core/DateTime.h"
 #include "platform/data/TField.h"
+#include "platform/ui/TBitBtn.h"
 #include "platform/ui/TComboBox.h"
 #include "platform/ui/TDateTimePicker.h"
 #include "platform/ui/TEdit.h"
+#include "platform/ui/TLabel.h"
 #include "platform/ui/TMemo.h"
 #include "sqlite/TSqlite3Query.h"
 
@@ -20,6 +23,13 @@ Tletetalapadat::Tletetalapadat(TComponent* AOwner)
     ComboBox1->SetStyle(csDropDown);
     ComboBox2->SetStyle(csDropDown);
     Betet = app::StoredDatePicker(this, DateTimePicker1);
+    Note = app::MakeLabel(this, this, "Note", "", 8, BitBtn1->Top());
+    Note->SetAutoSize(false);
+    Note->SetWordWrap(true);
+    Note->SetBounds(8, BitBtn1->Top() - 4, 200, 32);
+    Payer = app::StoredTextBox(Edit1, Note);
+    Beneficiary = app::StoredTextBox(Edit2, Note);
+    Remark = app::StoredTextBox(Memo1, Note);
     Query1->SetTypeLess(true); // betet as stored: '' and texts that are no date stay text
 }
 
@@ -33,24 +43,27 @@ void Tletetalapadat::FormShow(TObject* Sender) {
     Betet.Show(Query1->IsEmpty() ? app::StoredDate(Date())
                                  : app::StoredDate::Of(Query1->FieldByName("betet")),
                Date());
-    if (!Query1->IsEmpty()) {
-        Edit1->SetText(Query1->FieldByName("letevo")->AsString());
-        Edit2->SetText(Query1->FieldByName("kedvezmenyezett")->AsString());
-        ComboBox1->SetText(Query1->FieldByName("sznev")->AsString());
-        ComboBox2->SetText(Query1->FieldByName("pnev")->AsString());
-        Memo1->SetText(Query1->FieldByName("megjegyzes")->AsString());
-    }
+    ComboBox1->SetText(Query1->FieldByName("sznev")->AsString());
+    ComboBox2->SetText(Query1->FieldByName("pnev")->AsString());
+    const app::FieldText payer = app::FieldText::Of(Query1->FieldByName("letevo"));
+    const app::FieldText beneficiary = app::FieldText::Of(Query1->FieldByName("kedvezmenyezett"));
+    const app::FieldText remark = app::FieldText::Of(Query1->FieldByName("megjegyzes"));
     Query1->Close();
+    Note->SetCaption("");
+    Payer.Show(payer, *Query1, "letet", "letevo", DepositId);
+    Beneficiary.Show(beneficiary, *Query1, "letet", "kedvezmenyezett", DepositId);
+    Remark.Show(remark, *Query1, "letet", "megjegyzes", DepositId);
 }
 
 void Tletetalapadat::BitBtn1Click(TObject*) {
-    app::NewDeposit data;
+    app::DepositBaseData data;
     data.AccountId = Choices.AccountId();
     data.ProjectId = Choices.ProjectId();
-    data.Payer = Edit1->Text();
-    data.Beneficiary = Edit2->Text();
-    data.Remark = Memo1->Text();
-    app::ExecStatement(*Query1, app::DepositBaseDataUpdateSql(DepositId, data, Betet.Value()));
+    data.Payer = Payer.Sql("letevo");
+    data.Beneficiary = Beneficiary.Sql("kedvezmenyezett");
+    data.Date = Betet.Value().Sql();
+    data.Remark = Remark.Sql("megjegyzes");
+    app::ExecStatement(*Query1, app::DepositBaseDataUpdateSql(DepositId, data));
     if (Origin == FromSearch)
         Form1->ReopenDepositSearch();
     else if (Origin == FromList)

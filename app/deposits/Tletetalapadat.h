@@ -3,7 +3,10 @@
 // and remark. Account and project change only when the user picks an item, so a deposit
 // keeps an account or project that is no longer active.
 #include "app/common/StoredDate.h"
+#include "app/common/StoredText.h"
 #include "app/deposits/DepositDialog.h"
+
+class TLabel;
 
 class Tletetalapadat : public app::DepositDialog {
 public:
@@ -19,6 +22,12 @@ public:
     // The stored deposit date behind DateTimePicker1: one the program cannot read shows
     // unchecked and is saved as stored unless the user picks a date.
     app::StoredDatePicker Betet;
+    // Payer, beneficiary and remark over Edit1, Edit2 and Memo1: a stored text longer than its
+    // field shows read-only, with Note saying so, and is kept.
+    app::StoredTextBox Payer;
+    app::StoredTextBox Beneficiary;
+    app::StoredTextBox Remark;
+    TLabel* Note;
 
     // Empties the boxes, then shows the deposit's stored values.
     void FormShow(TObject* Sender) override;

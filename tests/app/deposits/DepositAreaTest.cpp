@@ -1,6 +1,7 @@
 // The deposits area and its dialogs as a user meets them: the list and the search with
 // their footer totals, the settings tables, a new deposit, payouts on the sheet, the
 // base data, and the lists exported and read back by an independent reader.
+#include "app/common/SqlRoutines.h"
 #include "app/main/TForm1.h"
 #include "app/deposits/Tletet_adatlap.h"
 #include "app/deposits/Tletetalapadat.h"
@@ -348,11 +349,15 @@ TEST_F(DepositArea, BaseDataKeepsAnInactiveAccountAndProject) {
     EXPECT_EQ(Number("SELECT letetiszamla FROM letet"), Other);
 }
 
-// A deposit date the program cannot read: the lists show it as stored, the base data opens
-// with the date unchecked, and saving another box keeps the stored text.
-TEST_F(DepositArea, UnreadableDepositDateShowsAsStoredAndIsKept) {
+// A deposit date the program cannot read and a remark longer than its field: the lists show
+// the date as stored, the base data opens with it unchecked and the remark read-only, and
+// saving another box keeps both as stored.
+TEST_F(DepositArea, ForeignDateAndLongRemarkAreKept) {
     const Integer id = AddDeposit(Account, "Kiss Ödön", "2024-01-01", 5000);
-    Exec("UPDATE letet SET betet='tavaly', kifizetes='' WHERE sorszam=" + Key(id));
+    // A remark longer than its 1,000-character field, as another tool may have written it.
+    const String remark = String(1200, 'x') + "Ő'";
+    Exec("UPDATE letet SET betet='tavaly', kifizetes='', megjegyzes='" + SqlQuote(remark) +
+         "' WHERE sorszam=" + Key(id));
     TForm1& f = Create();
     f.Letetlista1->Click();
     EXPECT_EQ(f.letetlista_Query1->FieldByName("betet")->AsString(), "tavaly");
@@ -365,8 +370,9 @@ TEST_F(DepositArea, UnreadableDepositDateShowsAsStoredAndIsKept) {
     EXPECT_EQ(b.Betet.Note()->Caption(), "„tavaly”: nem dátum");
     b.Edit1->SetText("Kiss Ödön 'ifj.'");
     b.BitBtn1->Click();
-    EXPECT_EQ(Rows("SELECT letevo, betet, kifizetes FROM letet"),
-              (std::vector<Row>{{String("Kiss Ödön 'ifj.'"), String("tavaly"), String("")}}));
+    EXPECT_TRUE(b.Memo1->ReadOnly());
+    EXPECT_EQ(Rows("SELECT letevo, betet, kifizetes, megjegyzes FROM letet"),
+              (std::vector<Row>{{String("Kiss Ödön 'ifj.'"), String("tavaly"), String(""), remark}}));
 
     // A date the user picks replaces it.
     b.Show();

@@ -206,15 +206,19 @@ TEST_F(DepositStatements, BaseDataKeepsAnInactiveAccountUnlessAnotherIsChosen) {
     Exec("UPDATE letetiszamla SET statusz=0; UPDATE project SET statusz=0");
     EXPECT_TRUE(Rows(app::ActiveAccountsSql()).empty());
 
-    app::NewDeposit d = Deposit(0, "Kiss D'Artagnan");
-    app::ExecStatement(Query(), app::DepositBaseDataUpdateSql(id, d, app::StoredDate(d.Date)));
+    app::DepositBaseData d;
+    d.Payer = "'Kiss D''Artagnan'";
+    d.Beneficiary = "'Jogosult Kft.'";
+    d.Date = "'2024-05-02'";
+    d.Remark = "'Vételár'";
+    app::ExecStatement(Query(), app::DepositBaseDataUpdateSql(id, d));
     EXPECT_EQ(Rows("SELECT letevo, letetiszamla, project, betet, megjegyzes FROM letet"),
               (std::vector<Row>{
                   {String("Kiss D'Artagnan"), Key(old), Key(p), String("2024-05-02"), String("Vételár")}}));
     EXPECT_EQ(Rows(app::DepositBaseDataSql(id))[0][3], String("Régi számla"));
 
     d.AccountId = AddAccount("Új számla");
-    app::ExecStatement(Query(), app::DepositBaseDataUpdateSql(id, d, app::StoredDate(d.Date)));
+    app::ExecStatement(Query(), app::DepositBaseDataUpdateSql(id, d));
     EXPECT_EQ(Number("SELECT letetiszamla FROM letet"), d.AccountId);
 }
 
