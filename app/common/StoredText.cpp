@@ -38,8 +38,7 @@ void StoredTextBox::Show(const FieldText& Loaded, TSqlite3Query& Query, const St
     else if (auto* memo = dynamic_cast<TMemo*>(FBox))
         memo->SetReadOnly(FKept);
     if (FKept)
-        FNote->SetCaption(
-            "A tárolt szöveg hosszabb a mezőnél, ezért itt nem módosítható, és változatlan marad.");
+        FNote->SetCaption("A tárolt szöveg hosszabb a mezőnél: itt nem módosítható, változatlan marad.");
 }
 
 String StoredTextBox::Sql(const String& Column) const {

@@ -26,7 +26,7 @@ Tletetalapadat::Tletetalapadat(TComponent* AOwner)
     Note = app::MakeLabel(this, this, "Note", "", 8, BitBtn1->Top());
     Note->SetAutoSize(false);
     Note->SetWordWrap(true);
-    Note->SetBounds(8, BitBtn1->Top() - 4, 200, 32);
+    Note->SetBounds(8, BitBtn1->Top() - 8, 200, 42);
     Payer = app::StoredTextBox(Edit1, Note);
     Beneficiary = app::StoredTextBox(Edit2, Note);
     Remark = app::StoredTextBox(Memo1, Note);

@@ -62,7 +62,7 @@ TEST_F(OfficeData, DescriptionLongerThanItsFieldIsKeptBySaving) {
     EXPECT_TRUE(ugyalapadatmod->Edit2->ReadOnly());
     EXPECT_FALSE(ugyalapadatmod->Edit1->ReadOnly());
     EXPECT_EQ(ugyalapadatmod->Label6->Caption(),
-              "A tárolt szöveg hosszabb a mezőnél, ezért itt nem módosítható, és változatlan marad.");
+              "A tárolt szöveg hosszabb a mezőnél: itt nem módosítható, változatlan marad.");
     ugyalapadatmod->BitBtn1->Click();
     EXPECT_TRUE(Table("ugy") == before);
     EXPECT_EQ(Length(Text("SELECT leiras FROM ugy WHERE sorszam=" + Key(id))), 2355);
