@@ -7,7 +7,9 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -201,22 +203,33 @@ Folded FoldedOf(char32_t ch) {
     return table[ch];
 }
 
-// The characters of a UTF-8 text, folded.
-class Utf8Chars {
+// Digraph matching looks at most four characters ahead ("ddzs"): a window shows the next
+// few folded characters of a text, so comparisons stream without building whole arrays.
+
+// The window over a UTF-8 text, decoding and folding as it moves.
+class Utf8Window {
 public:
-    explicit Utf8Chars(std::string_view text) : FText(text) {}
-    bool Next(Folded& f) {
-        if (FPos == FText.size()) return false;
-        const char32_t ch = Utf8Next(FText, FPos);
-        f = FoldedOf(ch);
-        return true;
+    explicit Utf8Window(std::string_view text) : FText(text) { Fill(); }
+    std::size_t size() const { return FCount; }
+    const Folded& operator[](std::size_t i) const { return FBuf[i]; }
+    void Consume(std::size_t n) {
+        for (std::size_t k = n; k < FCount; ++k)
+            FBuf[k - n] = FBuf[k];
+        FCount -= n;
+        Fill();
     }
     // Byte order breaks the last tie: it keeps distinct invalid sequences apart.
     static int Tie(std::string_view a, std::string_view b) { return a.compare(b); }
 
 private:
+    void Fill() {
+        while (FCount < 4 && FPos < FText.size())
+            FBuf[FCount++] = FoldedOf(Utf8Next(FText, FPos));
+    }
     std::string_view FText;
     std::size_t FPos = 0;
+    Folded FBuf[4] = {};
+    std::size_t FCount = 0;
 };
 
 // An 8-bit code page with each of its bytes folded.
@@ -230,9 +243,8 @@ FoldedPage PageOf(int codePage) {
     using Bytes = std::array<Folded, 256>;
     const auto make = [](int page) {
         Bytes t{};
-        for (std::size_t b = 0; b < t.size(); ++b) {
+        for (std::size_t b = 0; b < t.size(); ++b)
             t[b] = FoldedOf(CodePageByteToChar(static_cast<unsigned char>(b), page));
-        }
         return t;
     };
     switch (codePage) {
@@ -254,15 +266,16 @@ FoldedPage PageOf(int codePage) {
     throw EConvertError("Unsupported code page " + std::to_string(codePage));
 }
 
-// The characters of a text in an 8-bit code page, each byte folded by one look-up.
-class CodePageChars {
+// The window over a text in an 8-bit code page: each character is one byte, folded by
+// one look-up where it is read.
+class CodePageWindow {
 public:
-    CodePageChars(std::string_view text, FoldedPage page) : FText(text), FTable(page.Table) {}
-    bool Next(Folded& f) {
-        if (FPos == FText.size()) return false;
-        f = FTable[static_cast<unsigned char>(FText[FPos++])];
-        return true;
+    CodePageWindow(std::string_view text, FoldedPage page) : FText(text), FTable(page.Table) {}
+    std::size_t size() const { return std::min<std::size_t>(FText.size() - FPos, 4); }
+    const Folded& operator[](std::size_t i) const {
+        return FTable[static_cast<unsigned char>(FText[FPos + i])];
     }
+    void Consume(std::size_t n) { FPos += n; }
     // Code point order breaks the last tie, as it does for the texts' UTF-8 forms.
     static int Tie(std::string_view a, std::string_view b, FoldedPage page) {
         const std::size_t shared = std::min(a.size(), b.size());
@@ -279,30 +292,6 @@ private:
     std::string_view FText;
     const Folded* FTable;
     std::size_t FPos = 0;
-};
-
-// The next few folded characters of a text: digraph matching looks at most four
-// characters ahead ("ddzs"), so comparisons stream without building whole arrays.
-template <class Chars> class FoldedWindow {
-public:
-    explicit FoldedWindow(Chars chars) : FChars(chars) { Fill(); }
-    std::size_t size() const { return FCount; }
-    const Folded& operator[](std::size_t i) const { return FBuf[i]; }
-    void Consume(std::size_t n) {
-        for (std::size_t k = n; k < FCount; ++k)
-            FBuf[k - n] = FBuf[k];
-        FCount -= n;
-        Fill();
-    }
-
-private:
-    void Fill() {
-        while (FCount < 4 && FChars.Next(FBuf[FCount]))
-            ++FCount;
-    }
-    Chars FChars;
-    Folded FBuf[4] = {};
-    std::size_t FCount = 0;
 };
 
 // Letter of the Hungarian alphabet starting at f[i], with its length in
@@ -362,9 +351,9 @@ template <class Window> std::uint32_t CaseBits(const Window& f, std::size_t from
 }
 
 // Collation elements of a text, one at a time.
-template <class Chars> class ElementReader {
+template <class Window> class ElementReader {
 public:
-    explicit ElementReader(Chars chars) : FWindow(chars) {}
+    explicit ElementReader(Window window) : FWindow(window) {}
 
     bool Next(Element& e) {
         if (FHasPending) {
@@ -373,7 +362,7 @@ public:
             return true;
         }
         if (FWindow.size() == 0) return false;
-        const Folded c = FWindow[0];
+        const Folded& c = FWindow[0];
         if (c.Latin) {
             std::size_t length = 0;
             const std::uint32_t letter = MatchLetter(FWindow, 0, length);
@@ -400,7 +389,7 @@ public:
     }
 
 private:
-    FoldedWindow<Chars> FWindow;
+    Window FWindow;
     Element FPending{};
     bool FHasPending = false;
 };
@@ -413,19 +402,20 @@ int Order(std::uint32_t x, std::uint32_t y) {
 
 std::size_t HungarianSharedStart(std::string_view a, std::string_view b) {
     const std::size_t shared = std::min(a.size(), b.size());
-    std::size_t cut = 0;
-    for (std::size_t i = 0; i < shared && a[i] == b[i]; ++i) {
-        const auto c = static_cast<unsigned char>(a[i]);
-        // Space, digits and punctuation stand alone: no letter runs across them.
-        if (c < 0x80 && !((c | 0x20) >= 'a' && (c | 0x20) <= 'z')) cut = i + 1;
+    std::size_t cut =
+        static_cast<std::size_t>(std::mismatch(a.begin(), a.begin() + shared, b.begin()).first - a.begin());
+    // Back to the last space, digit or punctuation mark: no letter runs across them.
+    for (; cut > 0; --cut) {
+        const auto c = static_cast<unsigned char>(a[cut - 1]);
+        if (c < 0x80 && !((c | 0x20) >= 'a' && (c | 0x20) <= 'z')) break;
     }
     return cut;
 }
 
 namespace {
 
-// Compares texts read by Chars (made from a text and Page), after their shared start.
-template <class Chars, class... Page>
+// Compares texts read through Window (made from a text and Page), after their shared start.
+template <class Window, class... Page>
 int CompareTexts(std::string_view a, std::string_view b, TCollationCase mode, Page... page) {
     if (a == b) return 0;
     // The shared start orders equal on every level and leaves the same bytes to break a tie.
@@ -434,8 +424,8 @@ int CompareTexts(std::string_view a, std::string_view b, TCollationCase mode, Pa
     b.remove_prefix(start);
     // One pass: the first primary difference decides at once; the first accent and
     // case differences are kept for texts whose letters all agree.
-    ElementReader<Chars> ra(Chars(a, page...));
-    ElementReader<Chars> rb(Chars(b, page...));
+    ElementReader<Window> ra(Window(a, page...));
+    ElementReader<Window> rb(Window(b, page...));
     int secondary = 0;
     int tertiary = 0;
     while (true) {
@@ -455,18 +445,18 @@ int CompareTexts(std::string_view a, std::string_view b, TCollationCase mode, Pa
     if (mode == TCollationCase::Ignore) return 0;
     if (tertiary != 0) return tertiary;
     // Texts equal on every level but different in bytes still need a fixed order.
-    const int r = Chars::Tie(a, b, page...);
+    const int r = Window::Tie(a, b, page...);
     return r < 0 ? -1 : (r > 0 ? 1 : 0);
 }
 
 } // namespace
 
 int HungarianCompare(std::string_view a, std::string_view b, TCollationCase mode) {
-    return CompareTexts<Utf8Chars>(a, b, mode);
+    return CompareTexts<Utf8Window>(a, b, mode);
 }
 
 int HungarianCompareCodePage(std::string_view a, std::string_view b, TCollationCase mode, int codePage) {
-    return CompareTexts<CodePageChars>(a, b, mode, PageOf(codePage));
+    return CompareTexts<CodePageWindow>(a, b, mode, PageOf(codePage));
 }
 
 } // namespace core
