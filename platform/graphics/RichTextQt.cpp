@@ -208,8 +208,10 @@ std::string WriteRtf(const QTextDocument& doc, Integer From, Integer To) {
         return it - colors.begin() + 1;
     };
     std::string body;
+    // An empty last paragraph starts where the text ends: a range up to the end writes it too.
+    const bool toEnd = To == length;
     if (To > From)
-        for (QTextBlock b = doc.findBlock(From); b.isValid() && b.position() < To; b = b.next()) {
+        for (QTextBlock b = doc.findBlock(From); b.isValid() && (b.position() < To || toEnd); b = b.next()) {
             const rtf::ParaFormat p = FromQt(b.blockFormat());
             body += "\\pard";
             static const char* kAlign[] = {"", "\\qr", "\\qc", "\\qj"};

@@ -145,3 +145,28 @@ TEST(RichDocument, DrawPutsWordsAtTheirPlacesAndScales) {
     ASSERT_NE(e, calls.end());
     EXPECT_NEAR(std::stoi(e->substr(8)) - 10, 2 * (xRight - 10), 1);
 }
+
+// Every paragraph, an empty last one too, is written and read back.
+TEST(RichDocument, ParagraphsSurviveWritingAndReadingAgain) {
+    const struct {
+        const char* Rtf;
+        std::vector<String> Lines;
+    } cases[] = {
+        {"{\\rtf1 a\\par}", {"a"}},                   // a closed paragraph adds no empty one
+        {"{\\rtf1 a\\par\\par}", {"a", ""}},          // an empty last paragraph
+        {"{\\rtf1 a\\par\\par\\par}", {"a", "", ""}}, // two of them
+        {"{\\rtf1 \\par\\par}", {"", ""}},            // nothing but empty paragraphs
+        {"{\\rtf1 a\\par\\par b}", {"a", "", "b"}},   // an empty paragraph inside
+    };
+    for (const auto& c : cases) {
+        TRichDocument doc, again;
+        doc.Load(c.Rtf);
+        again.Load(doc.SaveToRtf());
+        for (const TRichDocument* d : {&doc, &again}) {
+            std::vector<String> lines;
+            for (Integer k = 0; k < d->LineCount(); ++k)
+                lines.push_back(d->Line(k));
+            EXPECT_EQ(lines, c.Lines) << c.Rtf << (d == &doc ? " read" : " written and read again");
+        }
+    }
+}
