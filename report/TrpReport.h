@@ -40,8 +40,9 @@ using TManualBuildEvent = std::function<void(TrpPage* Page)>;
 
 class TrpDataset;
 namespace report {
+class BuildRun;
 class ProgressWindow;
-}
+} // namespace report
 enum TrpReportType { rtSimple, rtMultiple };
 // How the preview first fits the pages (pzDefault: the zoom chosen last).
 enum TrpPreviewZoom { pzDefault, pzPageWidth, pzOnePage, pzTwoPages };
@@ -239,11 +240,11 @@ private:
     bool FExporting = false;
     // Set by SaveToRP3File: SaveToStream writes the XML template.
     bool FSaveXML = false;
-    bool DoPrepareReport();
+    bool DoPrepareReport(report::BuildRun& Run);
     // One copy of prepared page Index on the printer; FirstOfJob: no sheet to advance.
     void PrintPage(Integer Index, bool FirstOfJob);
     // One or both passes; closes the window w (when there is one) at the end.
-    void BuildAction(report::ProgressWindow* w);
+    void BuildAction(report::ProgressWindow* w, report::BuildRun& Run);
 
 protected:
     friend class TrpCompositeReport;

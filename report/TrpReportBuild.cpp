@@ -4,6 +4,7 @@
 #include "platform/core/Exceptions.h"
 #include "platform/core/ScopeExit.h"
 #include "platform/ui/MessageDialogs.h"
+#include "report/BuildRun.h"
 #include "report/QuietDataSets.h"
 #include "report/TrpDataset.h"
 #include "report/TrpEMFPages.h"
@@ -101,24 +102,22 @@ void TrpReport::ShowPreparedReport() {
 }
 
 bool TrpReport::PrepareReport() {
-    DocMode = dmPrinting;
+    report::BuildRun run(this);
     rpBuild.BuildDate = Date();
     rpBuild.BuildTime = Time();
     rpBuild.ErrorFlag = false;
     rpBuild.ErrorShown = false;
     rpBuild.ErrorText.clear();
-    CurReport = this;
-    MasterReport = this;
     report::QuietDataSets quiet;
     core::ScopeExit speak([&quiet] { quiet.Release(); });
     if (OnBeginDoc) OnBeginDoc();
-    const bool result = DoPrepareReport();
+    const bool result = DoPrepareReport(run);
     FinalPass = false;
     if (OnEndDoc) OnEndDoc();
     return result;
 }
 
-bool TrpReport::DoPrepareReport() {
+bool TrpReport::DoPrepareReport(report::BuildRun& Run) {
     Terminated = false;
     FCancelled = false;
     rpBuild.AppendPage = false;
@@ -131,9 +130,9 @@ bool TrpReport::DoPrepareReport() {
         w->SetCaption(rpWithTitle(rpLoadStr(rpsPreparing), Title));
         w->FirstCaption = rpLoadStr(DoublePass ? rpsFirstPass : rpsProcessing);
         w->SetLabel(w->FirstCaption + "  1");
-        if (!w->ShowModal(this, [this, w] { BuildAction(w); })) FCancelled = true;
+        if (!w->ShowModal(this, [this, w, &Run] { BuildAction(w, Run); })) FCancelled = true;
     } else {
-        BuildAction(nullptr);
+        BuildAction(nullptr, Run);
     }
     // A calculation error stops the build too, but it is no cancel. A cancelled
     // build keeps the pages made so far: the user sees the report up to there.
@@ -143,17 +142,23 @@ bool TrpReport::DoPrepareReport() {
     return !cancelled;
 }
 
-void TrpReport::BuildAction(report::ProgressWindow* w) {
+void TrpReport::BuildAction(report::ProgressWindow* w, report::BuildRun& Run) {
     try {
         if (DoublePass) {
             FinalPass = false;
             {
-                rpBuild.CountingPass = DisableDrawing = true;
-                core::ScopeExit counting([] { rpBuild.CountingPass = DisableDrawing = false; });
+                Run.SetCounting(true);
+                core::ScopeExit counted([&Run] { Run.SetCounting(false); });
                 DoBuildReport();
             }
+            // A cancel ends the counting pass only: the pages counted so far are
+            // the total, and the final pass draws every page. The cancel is spent
+            // here, so the final pass stops only at a cancel of its own. A
+            // calculation error ends the build.
             rpBuild.TotalPages = EMFPages()->Count();
-            if (!Terminated) {
+            if (!rpBuild.ErrorFlag) {
+                const bool cut = Terminated;
+                Terminated = false;
                 FinalPass = true;
                 PageNo = 0;
                 rpBuild.AppendPage = false;
@@ -162,6 +167,9 @@ void TrpReport::BuildAction(report::ProgressWindow* w) {
                     w->FirstCaption = rpLoadStr(rpsProcessing);
                     w->SetLabel(w->FirstCaption + "  1");
                 }
+                // Progress shows the total beside the page only when it was counted whole.
+                DoublePass = !cut;
+                core::ScopeExit again([this] { DoublePass = true; });
                 DoBuildReport();
             }
         } else {

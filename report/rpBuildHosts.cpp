@@ -67,7 +67,6 @@ BuildScope::BuildScope(TrpReport* Report)
     : FReport(Report), FLookup(Report, rpParser), FSavedFunctionHost(rpFunctionHost),
       FSavedScriptHost(rpScriptHost), FSavedGetValue(rpGetValue), FSavedProgress(rpBuildProgress),
       FSavedMessages(rpProcessMessages) {
-    DocMode = dmPrinting;
     CurReport = Report;
     FLookup.Special = &FHosts;
     rpFunctionHost = &FHosts;

@@ -31,11 +31,12 @@ public:
     Variant SpecialValue(SpecialVariable Index) override;
 };
 
-// The process-wide state of one build of Report, set for the length of the
-// build: Report current in printing mode, the hosts above, the lookup behind
-// the parser's names and functions and the memos' value hook, the page counter
-// and the progress window's message pump. Every way out puts back the hooks
-// that were there before and leaves Report current with no page or band.
+// The hooks of one pass over Report (each report of a composite has its own),
+// set for its length: Report current, the hosts above, the lookup behind the
+// parser's names and functions and the memos' value hook, the page counter's
+// progress and the progress window's message pump. Every way out puts back the
+// hooks that were there before and leaves Report current with no page or band.
+// The state of the whole build (mode, master report, page counter) is BuildRun's.
 class BuildScope {
 public:
     explicit BuildScope(TrpReport* Report);

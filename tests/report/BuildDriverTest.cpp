@@ -81,15 +81,41 @@ TEST_F(BuildDriver, CancelStopsTheBuildAndKeepsThePagesBuiltSoFar) {
     EXPECT_EQ(Report->EMFPages()->Count(), 3);
 }
 
-TEST_F(BuildDriver, CancelInTheCountingPassEndsTheBuildWithThatPassesPages) {
+// A cancel ends the pass it falls in. The counting pass only counts: the final
+// pass still draws every page, its total what was counted. A cancel in the final
+// pass keeps the pages drawn so far. Either way the pages shown hold their text.
+TEST_F(BuildDriver, ACancelEndsOnlyThePassItFallsIn) {
     Report->DoublePass = true;
+    const struct {
+        int CancelAt;
+        bool Whole;
+        Pages Shown;
+    } cases[] = {
+        // In the counting pass, at the second page: total 2.
+        {4, true, {{"1/2@0,20", "1/2@0,420"}, {"2/2@0,20", "2/2@0,420"}, {"3/2@0,20", "3/2@0,420"}}},
+        // In the final pass (eleven looks of the counting pass before it), at its second page.
+        {15, false, {{"1/3@0,20", "1/3@0,420"}, {"2/3@0,20"}}},
+    };
+    auto saved = rpShowPreview;
+    const core::ScopeExit back([&] { rpShowPreview = saved; });
+    for (const auto& c : cases) {
+        *Window = FakeWindow();
+        Window->CancelAt = c.CancelAt;
+        Pages shown;
+        rpShowPreview = [&](TrpReport*, const String&) { shown = Built(); };
+        EXPECT_EQ(Report->PrepareReport(), c.Whole) << c.CancelAt;
+        Report->ShowPreparedReport();
+        EXPECT_EQ(shown, c.Shown) << c.CancelAt;
+        EXPECT_TRUE(Report->DoublePass);
+        EXPECT_FALSE(Report->Terminated);
+    }
+    // A total counted whole is shown beside the page; one cut short is not.
+    EXPECT_TRUE(Contains(Window->Labels, "Processing page:  2 from 3"));
+    *Window = FakeWindow();
     Window->CancelAt = 4;
-    int begun = 0;
-    Report->OnBeginPage = [&](Integer) { ++begun; };
-    EXPECT_FALSE(Report->PrepareReport());
-    EXPECT_EQ(Report->EMFPages()->Count(), 2);
-    EXPECT_EQ(begun, 2);
-    EXPECT_FALSE(Contains(Window->Labels, "Processing page:  1"));
+    Report->PrepareReport();
+    EXPECT_TRUE(Contains(Window->Labels, "Processing page:  3"));
+    EXPECT_FALSE(Contains(Window->Labels, "Processing page:  3 from 2"));
 }
 
 TEST_F(BuildDriver, ACancelledBuildIsShown) {
@@ -154,6 +180,54 @@ TEST_F(BuildDriver, AFailedBuildPutsBackTheHooksItFound) {
     report::rpBuildProgress(1);
     EXPECT_EQ(progress, 1);
     EXPECT_EQ(CurPage, nullptr);
+}
+
+// A build, whole or raising, leaves the engine's document mode, master report,
+// page counter and drawing switches as it found them.
+TEST_F(BuildDriver, ABuildLeavesTheEngineStateAsItFoundIt) {
+    Report->DoublePass = true;
+    const struct {
+        const char* Why;
+        TBeginPageEvent Page;
+        TEndDocEvent End;
+        std::vector<String> Shown;
+        String Raised;
+    } cases[] = {
+        {"whole", nullptr, nullptr, {}, ""},
+        {"a page event raising in the counting pass",
+         [](Integer) { throw EListError("lap"); },
+         nullptr,
+         {"Error: lap"},
+         ""},
+        {"the end event raising out of the build", nullptr, [] { throw EListError("vége"); }, {}, "vége"},
+    };
+    const core::ScopeExit back([] {
+        DocMode = dmDesigning;
+        DisableDrawing = false;
+        PageNo = 0;
+    });
+    for (const auto& c : cases) {
+        DocMode = dmDesigning;
+        MasterReport = nullptr;
+        PageNo = 7;
+        DisableDrawing = true;
+        Messages.clear();
+        Report->OnBeginPage = c.Page;
+        Report->OnEndDoc = c.End;
+        String raised;
+        try {
+            Report->PrepareReport();
+        } catch (const EListError& e) {
+            raised = e.Message();
+        }
+        EXPECT_EQ(raised, c.Raised) << c.Why;
+        EXPECT_EQ(Messages, c.Shown) << c.Why;
+        EXPECT_EQ(DocMode, dmDesigning) << c.Why;
+        EXPECT_EQ(MasterReport, nullptr) << c.Why;
+        EXPECT_EQ(PageNo, 7) << c.Why;
+        EXPECT_TRUE(DisableDrawing) << c.Why;
+        EXPECT_FALSE(report::rpBuild.CountingPass) << c.Why;
+    }
 }
 
 TEST_F(BuildDriver, APageMarkedPrintToPrevPageContinuesTheLastSheet) {

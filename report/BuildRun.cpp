@@ -1,0 +1,31 @@
+#include "report/BuildRun.h"
+
+#include "report/rpBuild.h"
+#include "report/rpGlobals.h"
+
+namespace report {
+
+BuildRun::BuildRun(TrpReport* Report)
+    : FDocMode(DocMode), FMaster(MasterReport), FPageNo(PageNo), FDisableDrawing(DisableDrawing),
+      FCounting(rpBuild.CountingPass) {
+    DocMode = dmPrinting;
+    CurReport = Report;
+    MasterReport = Report;
+    PageNo = 0;
+    SetCounting(false);
+}
+
+BuildRun::~BuildRun() {
+    DocMode = FDocMode;
+    MasterReport = FMaster;
+    PageNo = FPageNo;
+    DisableDrawing = FDisableDrawing;
+    rpBuild.CountingPass = FCounting;
+}
+
+void BuildRun::SetCounting(bool On) {
+    rpBuild.CountingPass = On;
+    DisableDrawing = On;
+}
+
+} // namespace report
