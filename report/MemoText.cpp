@@ -5,6 +5,7 @@
 #include "platform/core/TStringList.h"
 #include "platform/core/Utf8.h"
 #include "report/TrpParser.h"
+#include "report/rpCoordinates.h"
 
 #include <algorithm>
 
@@ -238,25 +239,29 @@ std::vector<WrappedLine> WrapLine(const String& Line, Integer Available, bool Wo
     return out;
 }
 
+Integer Spare(Integer Size, Integer Gap, Integer W) {
+    return ClampCoordinate(Int64{Size} - 2 * Int64{Gap} - W);
+}
+
 Integer AlignedX(Integer Align, Integer Left, Integer Width, Integer Gap, Integer W) {
     switch (Align & 3) {
     case 1:
-        return Left + Width - 1 - Gap - W;
+        return ClampCoordinate(Int64{Left} + Width - 1 - Gap - W);
     case 2:
-        return Left + Gap + (Width - 2 * Gap - W) / 2;
+        return ClampCoordinate(Int64{Left} + Gap + (Int64{Width} - 2 * Int64{Gap} - W) / 2);
     default:
-        return Left + Gap;
+        return ClampCoordinate(Int64{Left} + Gap);
     }
 }
 
 Integer RotatedY(Integer Align, Integer Top, Integer Height, Integer Gap, Integer W) {
     switch (Align & 3) {
     case 1:
-        return Top + Gap + W;
+        return ClampCoordinate(Int64{Top} + Gap + W);
     case 2:
-        return Top + Height - 1 - Gap - (Height - 2 * Gap - W) / 2;
+        return ClampCoordinate(Int64{Top} + Height - 1 - Gap - (Int64{Height} - 2 * Int64{Gap} - W) / 2);
     default:
-        return Top + Height - Gap;
+        return ClampCoordinate(Int64{Top} + Height - Gap);
     }
 }
 

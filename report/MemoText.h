@@ -57,6 +57,10 @@ struct WrappedLine {
 std::vector<WrappedLine> WrapLine(const String& Line, Integer Available, bool WordBreak,
                                   const MeasureFn& Width);
 
+// What a line of width W leaves of Size less a gap Gap on both sides (the
+// room justification spreads). This and the two below saturate at the
+// coordinate limit: a damaged page's sizes and a large scale cannot overflow.
+Integer Spare(Integer Size, Integer Gap, Integer W);
 // Start of a line of width W: Align 0 left, 1 right, 2 centre (3 justify
 // starts at the left) in a box at Left of Width with inner gap Gap.
 Integer AlignedX(Integer Align, Integer Left, Integer Width, Integer Gap, Integer W);

@@ -27,7 +27,7 @@ void TrpMemoView::Draw(TCanvas* ACanvas) {
     BeginDraw(ACanvas);
     if ((Flags & flAutoWidth) && Memo.Count() > 0 && DocMode == dmPrinting) {
         const Integer w = CalcWidth(&Memo);
-        if (Adjust & 1) Left = Left + Width - w;
+        if (Adjust & 1) Left = report::ClampCoordinate(Int64{Left} + Width - w);
         Width = w;
     }
     Streaming = false;
@@ -115,7 +115,7 @@ void TrpMemoView::ShowLine(const String& Record, Integer y, const TRect& Clip) {
         if (!Exporting) {
             const Integer spaces = SpaceCount(t);
             if (spaces > 0 && !line.LastOfParagraph)
-                SetTextJustification(Canvas, Width - 2 * gapx - Canvas->TextWidth(t), spaces);
+                SetTextJustification(Canvas, report::Spare(Width, gapx, Canvas->TextWidth(t)), spaces);
             ExtTextOut(Canvas, x, y, graphics::ETO_CLIPPED, &Clip, t, -1, nullptr);
             SetTextJustification(Canvas, 0, 0);
         }
@@ -152,7 +152,7 @@ void TrpMemoView::ShowRotatedLine(const String& Record, Integer x, const TRect& 
         if (CurReport && CurReport->OnExportText) CurReport->OnExportText(x, y, t, this);
     } else if ((Adjust & 3) == 3 && SpaceCount(t) > 0 && !line.LastOfParagraph) {
         // Rotated justification: each word moves up by the spaces' share before it.
-        const Integer extra = Height - 2 * gapy - w, spaces = SpaceCount(t);
+        const Integer extra = report::Spare(Height, gapy, w), spaces = SpaceCount(t);
         Integer advance = 0, index = 0;
         std::size_t from = 0;
         for (;;) {

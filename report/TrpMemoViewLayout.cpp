@@ -72,7 +72,8 @@ void TrpMemoView::WrapMemo() {
     if (rotated) c->Font()->SetOrientation(900);
     core::ScopeExit unrotate([&] { c->Font()->SetOrientation(0); });
     const Integer step = report::ClampCoordinate(Int64{LineSpacing} - c->Font()->Height());
-    const Integer available = rotated ? Height - 2 * gapy : Width - 2 * gapx;
+    const Integer available =
+        report::ClampCoordinate(rotated ? Int64{Height} - 2 * Int64{gapy} : Int64{Width} - 2 * Int64{gapx});
     const report::MeasureFn width = [c](const String& t) { return c->TextWidth(t); };
     auto output = [&](const String& text, bool last) {
         SMemo->Add(report::MakeLineRecord(text, last, width(text)));
@@ -170,7 +171,7 @@ Integer TrpMemoView::CalcWidth(TStrings* Lines) {
     TCanvas* c = MeasureCanvas();
     c->Font()->Assign(&Font);
     c->Font()->SetHeight(-PixelHeight(Font, 1.0));
-    c->SetTextCharacterExtra(static_cast<Integer>(Round(CharacterSpacing * ScaleX)));
+    c->SetTextCharacterExtra(report::RoundCoordinate(CharacterSpacing * ScaleX));
     const bool wrapped = report::IsWrapped(*Lines);
     String text;
     bool first = true;
@@ -183,7 +184,7 @@ Integer TrpMemoView::CalcWidth(TStrings* Lines) {
     }
     TRect r(0, 0, Width, Height);
     DrawText(c, text, -1, r, DT_CALCRECT | DT_NOPREFIX);
-    return r.Right + static_cast<Integer>(Round(2 * FrameWidth)) + 2;
+    return report::ClampCoordinate(Int64{r.Right} + report::RoundCoordinate(2.0 * FrameWidth) + 2);
 }
 
 void TrpMemoView::ExportData() {

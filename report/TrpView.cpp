@@ -334,7 +334,7 @@ void TrpView::LoadFromStream(TStream* Stream) {
     Height = GetCoordinate(&block[12]);
     Flags = GetWord(&block[16]);
     FrameTyp = GetWord(&block[18]);
-    FrameWidth = rpDecodeFrameWidth(GetInt32(&block[20]));
+    FrameWidth = report::ClampFrameWidth(rpDecodeFrameWidth(GetInt32(&block[20])));
     FrameColor = static_cast<TColor>(GetInt32(&block[24]));
     FrameStyle = GetWord(&block[28]);
     FillColor = static_cast<TColor>(Stream->ReadInt32());

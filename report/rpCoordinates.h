@@ -24,4 +24,13 @@ inline Integer RoundCoordinate(double v) {
     return static_cast<Integer>(Round(v));
 }
 
+// Frame widths run from 0 (no line) to 1,000 pixels: a damaged page or a
+// script may give any number, and a negative width would make negative gaps.
+constexpr float MaxFrameWidth = 1000;
+
+inline float ClampFrameWidth(double v) {
+    if (!(v > 0)) return 0;
+    return v < MaxFrameWidth ? static_cast<float>(v) : MaxFrameWidth;
+}
+
 } // namespace report

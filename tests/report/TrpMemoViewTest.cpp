@@ -303,3 +303,43 @@ TEST_F(MemoView, AnAbsurdFontSizeSaturatesTheLineStepInsteadOfOverflowing) {
     EXPECT_LT(Along(At(0), false), Along(At(1), false));
     EXPECT_EQ(Memo.Top, 20); // put back after the vertical placement
 }
+
+// A damaged page may store any frame width: a negative one reads as none, a
+// huge one as the widest frame, so the gaps made from it keep the lines' arithmetic
+// in range at any scale and alignment (the sanitizer build watches the drawing).
+TEST_F(MemoView, AFrameWidthReadFromAPageIsBounded) {
+    const struct {
+        std::int32_t Stored;
+        float Read;
+    } cases[] = {
+        {-1'500'000'000, 0},   // negative whole units
+        {7, 7},                // whole units
+        {1500, 1.5f},          // thousandths
+        {2'147'483'647, 1000}, // two million pixels
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Stored);
+        TrpMemoView stored;
+        stored.StreamMode = smPrinting;
+        stored.SetBounds(1 << 29, -(1 << 29), 1 << 29, 40);
+        stored.Flags = flWordWrap | 8; // auto width
+        stored.Memo.SetText("Kovács Ödön ügyvéd");
+        TMemoryStream stream;
+        stored.SaveToStream(&stream);
+        stream.SetPosition(20);
+        stream.WriteInt32(c.Stored);
+        stream.SetPosition(0);
+        TrpMemoView read;
+        read.StreamMode = smPrinting;
+        read.LoadFromStream(&stream);
+        EXPECT_EQ(read.FrameWidth, c.Read);
+        for (const Integer adjust : {0, 1, 2, 3, 4 | 1, 4 | 2, 4 | 3})
+            for (const double scale : {1.0, 1000.0}) {
+                read.Adjust = adjust;
+                read.ScaleX = read.ScaleY = scale;
+                Rec->Log.clear();
+                read.Draw(Canvas.get());
+                EXPECT_FALSE(Texts().empty()) << adjust << " " << scale;
+            }
+    }
+}
