@@ -88,12 +88,19 @@ void TrpMemoView::ShowMemo() {
     }
 
     CurStrNo = 0;
+    // An export takes what the page shows: lines wholly outside the memo's box
+    // are not handed on, as the clip cuts them from the page (a fixed-height
+    // memo's overflow may run past the page's edge). The box is taken wide, so
+    // a memo placed beyond the coordinate limit still hands on its text.
+    const Int64 boxStart = rotated ? savedLeft : savedTop;
+    const Int64 boxEnd = boxStart + (rotated ? Width : Height);
+    auto outside = [&](Int64 at) { return Exporting && (at >= boxEnd || at + step <= boxStart); };
     if (!rotated) {
         // Lines far below the page stay at its coordinate limit.
         Int64 y = Top + gapy;
         for (Integer k = 0; k < Memo1.Count(); ++k) {
             if (Streaming && y + step > clip.Bottom) break;
-            ShowLine(Memo1.Get(k), report::ClampCoordinate(y), clip);
+            if (!outside(y)) ShowLine(Memo1.Get(k), report::ClampCoordinate(y), clip);
             y += step;
         }
         return;
@@ -102,7 +109,7 @@ void TrpMemoView::ShowMemo() {
     core::ScopeExit unrotate([this] { Canvas->Font()->SetOrientation(0); });
     Int64 x = Left + gapx;
     for (Integer k = 0; k < Memo1.Count(); ++k) {
-        ShowRotatedLine(Memo1.Get(k), report::ClampCoordinate(x), clip);
+        if (!outside(x)) ShowRotatedLine(Memo1.Get(k), report::ClampCoordinate(x), clip);
         x += step;
     }
 }

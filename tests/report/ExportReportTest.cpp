@@ -97,6 +97,24 @@ TEST_F(ExportReport, ATextOutsideItsPageEndsTheTextExportNamingThePage) {
     EXPECT_EQ(ReadFileBytes(name), "earlier");
 }
 
+// A memo of fixed height near the foot of the page whose lines run on below
+// it and past the page's edge: the export writes what the page shows, the
+// lines inside the memo, as the preview and the printer clip the rest.
+TEST_F(ExportReport, LinesAMemoClipsAreNotExported) {
+    TrpEMFPages* pages = Report->EMFPages();
+    pages->ObjectsToPage(1);
+    TrpView* memo = pages->Pages(1)->Page->Objects.back().get();
+    memo->SetBounds(0, pages->Pages(1)->PrnInfo.Pgh - 30, 200, 30);
+    memo->Flags = 0;
+    memo->Memo.SetText("egy\r\nkettő\r\nhárom\r\nnégy\r\nöt\r\nhat\r\nhét");
+    pages->PageToObjects(1);
+    const String name = Dir.File("lista.txt");
+    Report->ExportTo(TextFilter(), name);
+    const String text = ReadFileBytes(name);
+    EXPECT_NE(text.find("egy\r\nkettő\r\n\f"), String::npos);
+    EXPECT_EQ(text.find("három"), String::npos);
+}
+
 TEST_F(ExportReport, EventsInOrderAndAnExistingFileReplaced) {
     const String name = Dir.File("lista.txt");
     WriteFileBytes(name, "a much longer earlier content of the file");
