@@ -35,7 +35,8 @@ public:
     // Writes the print-mode record with the expanded text; in drPart only the
     // lines that fit Height (at least one), keeping the rest in Memo1.
     void Print(TStream* Stream) override;
-    // Hands every line with its position to the report's OnExportText.
+    // Hands every line inside the memo's box, with its position, to the report's
+    // OnExportText; the lines its clip cuts away on the page are left out.
     void ExportData() override;
     // The common record, then font name, size, style word, colour, Adjust and
     // charset; in design mode the highlight attributes and condition. A
