@@ -45,17 +45,7 @@ std::u32string FromUtf16(Reader R, std::size_t Count, std::vector<int>& Units) {
 } // namespace
 
 LogFont EnhancedPlayer::Font(Reader& R) {
-    LogFont f;
-    f.Height = R.I32();
-    R.Skip(4); // width
-    f.Escapement = R.I32();
-    R.Skip(4); // orientation
-    f.Weight = R.I32();
-    f.Italic = R.U8();
-    f.Underline = R.U8();
-    f.StrikeOut = R.U8();
-    f.Charset = R.U8();
-    R.Skip(4);
+    LogFont f = ReadLogFontHead(R, true);
     Reader face = R.Part(R.Position(), 64);
     std::size_t n = 0;
     while (n < 32 && face.Part(n * 2, 2).U16() != 0)

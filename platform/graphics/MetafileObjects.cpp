@@ -1,5 +1,7 @@
 #include "platform/graphics/MetafileObjects.h"
 
+#include "platform/graphics/MetafileReader.h"
+
 namespace graphics::metafile {
 
 GdiObject StockObject(std::uint32_t Index) {
@@ -83,6 +85,22 @@ const GdiObject* ObjectTable::Get(std::uint32_t Index) const {
 
 void ObjectTable::Erase(std::uint32_t Index) {
     if (FObjects.erase(Index) && Index < FNext) FFree.insert(Index);
+}
+
+LogFont ReadLogFontHead(Reader& R, bool Long) {
+    auto number = [&] { return Long ? R.I32() : std::int32_t(R.I16()); };
+    LogFont f;
+    f.Height = number();
+    number(); // width
+    f.Escapement = number();
+    number(); // orientation
+    f.Weight = number();
+    f.Italic = R.U8();
+    f.Underline = R.U8();
+    f.StrikeOut = R.U8();
+    f.Charset = R.U8();
+    R.Skip(4);
+    return f;
 }
 
 } // namespace graphics::metafile

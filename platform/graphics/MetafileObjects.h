@@ -45,6 +45,15 @@ struct LogFont {
     String Face;
 };
 
+class Reader;
+
+// The fixed part of a logical-font record, up to its face name: height, width,
+// escapement, orientation and weight as 16-bit fields (Long false: old metafiles)
+// or 32-bit ones (enhanced), then italic, underline, strike-out, charset and four
+// bytes of precision, quality and pitch. The caller reads the face, whose form
+// differs between the two.
+LogFont ReadLogFontHead(Reader& R, bool Long);
+
 // An object slot: a pen, brush or font, or something this player keeps only
 // for its place in the table (palettes, regions).
 using GdiObject = std::variant<std::monostate, LogPen, LogBrush, LogFont>;

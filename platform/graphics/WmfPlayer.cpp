@@ -329,17 +329,7 @@ void WindowsPlayer::Scale(DPoint& Ext, Reader& R) {
 }
 
 LogFont WindowsPlayer::Font(Reader& R) {
-    LogFont f;
-    f.Height = R.I16();
-    R.Skip(2); // width
-    f.Escapement = R.I16();
-    R.Skip(2); // orientation
-    f.Weight = R.I16();
-    f.Italic = R.U8();
-    f.Underline = R.U8();
-    f.StrikeOut = R.U8();
-    f.Charset = R.U8();
-    R.Skip(4);
+    LogFont f = ReadLogFontHead(R, false);
     // The face name runs to its 0 byte, or to the end of the record.
     std::string face;
     while (R.Remaining() > 0 && face.size() < 32) {
