@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFont>
 #include <QGuiApplication>
 #include <QPageSetupDialog>
@@ -24,6 +25,18 @@
 #include <cmath>
 
 const char* const FilePrinterName = "Mentés PDF-fájlba";
+
+namespace {
+
+// Whether the PDF file ends with its trailer, the last thing a writer puts in it.
+bool CompletePdf(const QString& Path) {
+    QFile file(Path);
+    if (!file.open(QIODevice::ReadOnly)) return false;
+    file.seek(std::max<qint64>(0, file.size() - 64));
+    return file.readAll().contains("%%EOF");
+}
+
+} // namespace
 
 namespace print {
 
@@ -266,10 +279,13 @@ void TPrinter::FinishDocument() {
         d.Output->Commit(written);
         return;
     }
+    // The toolkit's writer reports success though a write failed (a full temporary
+    // folder): a spool file without its closing trailer never goes to the queue.
     const String reason =
-        written ? FSpooler->Submit(d.Name, d.Spool->fileName().toStdString(), Title, std::max(1, Copies),
-                                   d.Printer->pageLayout().pageSize().key().toStdString())
-                : String("the document could not be written");
+        written && CompletePdf(d.Spool->fileName())
+            ? FSpooler->Submit(d.Name, d.Spool->fileName().toStdString(), Title, std::max(1, Copies),
+                               d.Printer->pageLayout().pageSize().key().toStdString())
+            : String("the document could not be written");
     if (!reason.empty())
         throw EPrinter("A(z) " + d.Name +
                        " nyomtató nem fogadta el a nyomtatást, semmi sem került kinyomtatásra.\n(" + reason +

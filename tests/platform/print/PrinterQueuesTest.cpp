@@ -8,6 +8,7 @@
 #include "tests/support/ErrorOf.h"
 #include "tests/support/FakeSpooler.h"
 #include "tests/support/FileBytes.h"
+#include "tests/support/FileSizeLimit.h"
 #include "tests/support/ScopedEnv.h"
 #include "tests/support/TempFolder.h"
 
@@ -77,6 +78,37 @@ TEST(PrinterQueues, AQueuesDocumentGoesToTheSpoolerAndARefusalIsReported) {
     p.Abort();
     EXPECT_EQ(spooler.Jobs.size(), 2u);
     EXPECT_TRUE(FileNamesIn(temp.Path()).empty()); // no spool file left behind
+}
+
+// A temporary folder that fills while the job is drawn: the cut PDF is never handed
+// to the queue, and the user hears that nothing was printed.
+TEST(PrinterQueues, ACutSpoolFileNeverReachesTheQueue) {
+    Application->Initialize();
+    TempFolder temp("velmora-spool");
+    ScopedEnv tmpdir("TMPDIR", temp.Path());
+    FakeSpooler spooler({"Iroda"}, "Iroda");
+    TPrinter p;
+    const auto print = [&](int pages) {
+        const FileSizeLimit full(4096);
+        p.BeginDoc();
+        for (int page = 0; page < pages; ++page) {
+            if (page > 0) p.NewPage();
+            for (int line = 0; line < 60; ++line)
+                p.Canvas()->TextOut(100, 100 + 80 * line, "Ügy " + std::to_string(page * 60 + line));
+        }
+        p.EndDoc();
+    };
+    // Each row: how many pages; a few fill the folder only with the fonts written
+    // at the end, many already on a page change.
+    for (const int pages : {3, 40}) {
+        SCOPED_TRACE(pages);
+        EXPECT_EQ(ErrorOf<EPrinter>([&] { print(pages); }),
+                  "A(z) Iroda nyomtató nem fogadta el a nyomtatást, semmi sem került kinyomtatásra.\n"
+                  "(the document could not be written)");
+        EXPECT_TRUE(spooler.Jobs.empty());
+        EXPECT_FALSE(p.Printing());
+        EXPECT_TRUE(FileNamesIn(temp.Path()).empty());
+    }
 }
 
 TEST(PrinterQueues, TheFileChangesOnlyWhenTheDocumentIsWhole) {
