@@ -4,7 +4,7 @@
 #include "app/common/ComboFill.h"
 #include "app/common/FormControls.h"
 #include "app/common/QueryRun.h"
-#include "app/main/TForm1.h"
+#include "app/main/MainWindowData.h"
 
 #include "platform/ui/TBitBtn.h"
 #include "platform/ui/TButton.h"
@@ -26,7 +26,7 @@ constexpr TColor StripColor = 0xEFE9E4; // the pale blue-grey of the title strip
 AttachDialog::AttachDialog(TComponent* AOwner, const String& Name, const String& Caption)
     : TForm(AOwner), FRows(this, this, LabelRight, InputLeft, InputWidth, FirstRowTop) {
     SetUpDialog(this, Name, Caption, InputLeft + InputWidth + 12, 400);
-    Query1 = MakeStatementQuery(this, "Query1", Form1 ? Form1->Sqlite3DB1 : nullptr);
+    Query1 = MakeStatementQuery(this, "Query1", app::OfficeDatabase());
 
     Panel1 = MakePanel(this, this, "Panel1", alTop);
     Panel1->SetHeight(44);

@@ -6,7 +6,8 @@
 #include "app/common/CaseSheetImages.h"
 #include "app/common/Confirm.h"
 #include "app/common/QueryRun.h"
-#include "app/main/TForm1.h"
+#include "app/main/MainWindowData.h"
+#include "app/main/OfficeSettings.h"
 #include "app/reports/Tugyitemfrf.h"
 #include "app/identification/Tujjub.h"
 #include "app/cases/Tugyfelszemelymod.h"
@@ -174,7 +175,7 @@ void Tugyadatlap::gxExtSpeedButton8Click(TObject*) {
     const bool closeCase = CheckBox1->Checked();
     const TDateTime today = Date();
 
-    app::WriteCaseEvent(*Query4, event, Form1->DocRetentionYears(), closeCase, today);
+    app::WriteCaseEvent(*Query4, event, app::Settings(*Form1).DocRetentionYears, closeCase, today);
 
     // The inputs empty only once everything is stored, so a failed write loses nothing.
     DateTimePicker1->SetDate(today);

@@ -31,7 +31,7 @@
 #include "platform/ui/TSplitter.h"
 #include "sqlite/TSqlite3Query.h"
 
-#include "app/main/TForm1.h"
+#include "app/main/MainWindowData.h"
 
 using app::MakeLabel;
 using app::MakePanel;
@@ -42,7 +42,7 @@ constexpr Integer StripHeight = 22;
 constexpr TColor EvenRowColor = 15990526; // pale cream, as the main lists
 
 TSqlite3Query* MakeQuery(Tugyadatlap* Form, const String& Name) {
-    return app::MakeStatementQuery(Form, Name, Form1 ? Form1->Sqlite3DB1 : nullptr);
+    return app::MakeStatementQuery(Form, Name, app::OfficeDatabase());
 }
 
 TStringField* MakeStringField(Tugyadatlap* Form, TSqlite3Query* Query, const String& Name, Integer Size) {

@@ -5,7 +5,7 @@
 #include "app/common/CaseDialogStatements.h"
 #include "app/common/FormControls.h"
 #include "app/common/QueryRun.h"
-#include "app/main/TForm1.h"
+#include "app/main/MainWindowData.h"
 
 #include "platform/core/NumberFormat.h"
 #include "platform/core/StrUtils.h"
@@ -22,7 +22,7 @@ Tugyalapadatmod* ugyalapadatmod = nullptr;
 
 Tugyalapadatmod::Tugyalapadatmod(TComponent* AOwner) : TForm(AOwner) {
     app::SetUpDialog(this, "ugyalapadatmod", "Ügy, alapadatok módosítása", 432, 172);
-    Query1 = app::MakeStatementQuery(this, "Query1", Form1 ? Form1->Sqlite3DB1 : nullptr);
+    Query1 = app::MakeStatementQuery(this, "Query1", app::OfficeDatabase());
 
     Panel1 = app::MakeHeaderPanel(this, this, "Panel1", 40);
     Label1 = app::MakeLabel(this, Panel1, "Label1", "", 0, 11);
@@ -77,10 +77,10 @@ void Tugyalapadatmod::BitBtn1Click(TObject*) {
                                                            CheckBox1->Checked()));
     Query1->Close();
     if (Origin == FromCaseList)
-        app::ReopenIfSet(*Form1->Query4, RecNo);
+        app::ReopenIfSet(app::CaseList(*Form1), RecNo);
     else if (Origin == FromCaseSearch)
-        app::ReopenIfSet(*Form1->Query5, RecNo);
-    Form1->FillCaseCombos();
+        app::ReopenIfSet(app::CaseSearch(*Form1), RecNo);
+    app::FillCaseCombos(*Form1);
     Close();
 }
 

@@ -4,7 +4,7 @@
 #include "app/common/CaseDialogStatements.h"
 #include "app/common/FormControls.h"
 #include "app/common/QueryRun.h"
-#include "app/main/TForm1.h"
+#include "app/main/MainWindowData.h"
 #include "app/cases/Tugyadatlap.h"
 
 #include "platform/core/DateTime.h"
@@ -18,7 +18,7 @@ Tujugy* ujugy = nullptr;
 
 Tujugy::Tujugy(TComponent* AOwner) : TForm(AOwner) {
     app::SetUpDialog(this, "ujugy", "Ügy, új rögzítése", 432, 288);
-    Query1 = app::MakeStatementQuery(this, "Query1", Form1 ? Form1->Sqlite3DB1 : nullptr);
+    Query1 = app::MakeStatementQuery(this, "Query1", app::OfficeDatabase());
 
     app::MakeFieldLabel(this, this, "Label1", "Dátum:", 68, 14);
     DateTimePicker1 = app::MakeDatePicker(this, this, "DateTimePicker1", 76, 14, 110);
@@ -56,8 +56,8 @@ void Tujugy::BitBtn1Click(TObject*) {
         ugyadatlap->ShowModal();
     }
     Query1->Close();
-    app::ReopenIfSet(*Form1->Query4);
-    Form1->FillCaseCombos();
+    app::ReopenIfSet(app::CaseList(*Form1));
+    app::FillCaseCombos(*Form1);
     Close();
 }
 

@@ -3,7 +3,7 @@
 #include "app/common/DialogRows.h"
 #include "app/common/FormControls.h"
 #include "app/common/QueryRun.h"
-#include "app/main/TForm1.h"
+#include "app/main/MainWindowData.h"
 
 #include "platform/ui/TBitBtn.h"
 #include "sqlite/TSqlite3Query.h"
@@ -29,5 +29,5 @@ void Tujszemelyform::BitBtn1Click(TObject*) {
     Query1->Close();
     // Closed before the list refresh: a failing refresh must not invite a second save.
     Close();
-    if (Form1) app::Reopen(*Form1->Query1);
+    if (Form1) app::Reopen(app::PersonList(*Form1));
 }

@@ -3,7 +3,7 @@
 #include "app/common/DialogRows.h"
 #include "app/common/FormControls.h"
 #include "app/common/QueryRun.h"
-#include "app/main/TForm1.h"
+#include "app/main/MainWindowData.h"
 
 #include "platform/ui/TBitBtn.h"
 #include "platform/ui/TEdit.h"
@@ -47,5 +47,5 @@ void Tujszervezetform::BitBtn1Click(TObject*) {
     app::ExecStatement(*Query1, app::RegisterOrganisationInsertSql(Organisation()));
     Query1->Close();
     Close();
-    if (Form1) app::Reopen(*Form1->Query3);
+    if (Form1) app::Reopen(app::OrganisationList(*Form1));
 }

@@ -2,7 +2,7 @@
 
 #include "app/common/FormControls.h"
 #include "app/common/QueryRun.h"
-#include "app/main/TForm1.h"
+#include "app/main/MainWindowData.h"
 
 #include "platform/ui/TBitBtn.h"
 
@@ -20,7 +20,7 @@ constexpr Integer FirstTop = 16;
 RecordDialog::RecordDialog(TComponent* AOwner, const String& Name, const String& Caption)
     : TForm(AOwner), FRows(this, this, LabelRight, InputLeft, InputWidth, FirstTop) {
     SetUpDialog(this, Name, Caption, InputLeft + InputWidth + 16, 400);
-    Query1 = MakeStatementQuery(this, "Query1", Form1 ? Form1->Sqlite3DB1 : nullptr);
+    Query1 = MakeStatementQuery(this, "Query1", app::OfficeDatabase());
 }
 
 void RecordDialog::PlaceButtons() {

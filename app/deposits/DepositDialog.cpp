@@ -4,7 +4,7 @@
 #include "app/common/DigitBoxes.h"
 #include "app/common/FormControls.h"
 #include "app/common/QueryRun.h"
-#include "app/main/TForm1.h"
+#include "app/main/MainWindowData.h"
 
 #include "platform/core/DateTime.h"
 #include "platform/ui/TBitBtn.h"
@@ -26,7 +26,7 @@ DepositDialog::DepositDialog(TComponent* AOwner, const String& Name, const Strin
     constexpr Integer MemoRow = 94;
     const Integer rows = WithAmount ? 6 : 5;
     SetUpDialog(this, Name, Caption, 420, 14 + rows * RowStep + MemoRow + 36);
-    Query1 = MakeStatementQuery(this, "Query1", Form1 ? Form1->Sqlite3DB1 : nullptr);
+    Query1 = MakeStatementQuery(this, "Query1", app::OfficeDatabase());
 
     Integer top = 14;
     Integer labels = 0;

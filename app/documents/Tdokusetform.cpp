@@ -5,7 +5,7 @@
 #include "app/documents/DocumentStatements.h"
 #include "app/common/FormControls.h"
 #include "app/common/QueryRun.h"
-#include "app/main/TForm1.h"
+#include "app/main/MainWindowData.h"
 
 #include "platform/data/TField.h"
 #include "platform/ui/TBitBtn.h"
@@ -17,7 +17,7 @@ Tdokusetform* dokusetform = nullptr;
 
 Tdokusetform::Tdokusetform(TComponent* AOwner) : TForm(AOwner) {
     app::SetUpDialog(this, "dokusetform", "Dokumentumkezelési beállítások", 330, 90);
-    Query1 = app::MakeStatementQuery(this, "Query1", Form1 ? Form1->Sqlite3DB1 : nullptr);
+    Query1 = app::MakeStatementQuery(this, "Query1", app::OfficeDatabase());
     app::MakeFieldLabel(this, this, "Label1", "Alapértelmezett őrzési határidő:", 190, 14);
     Edit1 = app::MakeEdit(this, this, "Edit1", 198, 14, 60);
     Edit1->SetMaxLength(4);

@@ -4,7 +4,7 @@
 #include "app/common/FormControls.h"
 #include "app/identification/JubStatements.h"
 #include "app/common/QueryRun.h"
-#include "app/main/TForm1.h"
+#include "app/main/MainWindowData.h"
 #include "app/reports/Tletetfrf.h"
 
 #include "platform/ui/TBitBtn.h"
@@ -28,7 +28,7 @@ constexpr Integer BrowseWidth = 23;
 JubDialog::JubDialog(TComponent* AOwner, const String& Name, const String& Caption, const String& Header)
     : TForm(AOwner), FRows(this, this, LabelRight, InputLeft, InputWidth, HeaderHeight + 14) {
     SetUpDialog(this, Name, Caption, InputLeft + InputWidth + 20, 360);
-    TSqlite3DB* db = Form1 ? Form1->Sqlite3DB1 : nullptr;
+    TSqlite3DB* db = app::OfficeDatabase();
     Query1 = MakeStatementQuery(this, "Query1", db);
     Query2 = MakeStatementQuery(this, "Query2", db);
     TPanel* header = MakeHeaderPanel(this, this, "Panel1", HeaderHeight);

@@ -3,7 +3,8 @@
 #include "app/common/FormControls.h"
 #include "app/identification/JubStatements.h"
 #include "app/common/QueryRun.h"
-#include "app/main/TForm1.h"
+#include "app/main/MainWindowData.h"
+#include "app/main/OfficeSettings.h"
 #include "app/reports/Tletetfrf.h"
 #include "app/cases/Tugyadatlap.h"
 
@@ -47,7 +48,8 @@ void Tujjub::FormShow(TObject*) {
     Edit5->Clear();
     DateTimePicker1->SetDate(Date());
     CheckBox1->SetChecked(false);
-    const app::NewJub jub = app::ReadNewJub(*Query1, CaseId, CaseClientRowId, Form1->ChamberId());
+    const app::NewJub jub =
+        app::ReadNewJub(*Query1, CaseId, CaseClientRowId, app::Settings(*Form1).ChamberId);
     ClientId = jub.ClientId;
     Edit2->SetText(jub.Name);
     Edit3->SetText(jub.CardNumber);
@@ -74,7 +76,7 @@ void Tujjub::BitBtn1Click(TObject*) {
         ShowMessage(problem);
         return;
     }
-    app::StoreJub(*Query1, input, Form1->JubRetentionYears());
+    app::StoreJub(*Query1, input, app::Settings(*Form1).JubRetentionYears);
     FStored = true;
     BitBtn1->SetEnabled(false);
     if (input.Succeeded && ugyadatlap) {

@@ -5,6 +5,7 @@
 // TForm1<Area>.cpp files. This header declares what more than one area uses; each
 // area's own components are in its TForm1<Area>Parts.h, which only the area's files
 // and tests include, reached through the area's accessor (Form1->Deposits() ...).
+#include "app/main/Form1.h"
 #include "app/main/FormPart.h"
 #include "app/main/OfficeSettings.h"
 #include "platform/ui/TCustomForm.h"
@@ -41,6 +42,7 @@ public:
     String ClassName() const override { return "TForm1"; }
 
     // ---- Settings and shared state (zero or empty until read) ----------------------
+    const app::OfficeSettings& Settings() const { return FSettings; }
     Integer DocRetentionYears() const { return FSettings.DocRetentionYears; }
     Integer JubRetentionYears() const { return FSettings.JubRetentionYears; }
     const String& ChamberId() const { return FSettings.ChamberId; }
@@ -397,5 +399,3 @@ private:
     // True while "Alaphelyzet" sets the search boxes (their clicks run no query then).
     bool FResettingSearch = false;
 };
-
-extern TForm1* Form1;

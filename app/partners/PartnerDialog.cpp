@@ -2,7 +2,7 @@
 
 #include "app/common/FormControls.h"
 #include "app/common/QueryRun.h"
-#include "app/main/TForm1.h"
+#include "app/main/MainWindowData.h"
 
 #include "platform/ui/TBitBtn.h"
 #include "platform/ui/TEdit.h"
@@ -21,7 +21,7 @@ constexpr Integer RowStep = 27;
 
 PartnerDialog::PartnerDialog(TComponent* AOwner, const String& Name, const String& Caption) : TForm(AOwner) {
     SetUpDialog(this, Name, Caption, 446, 402);
-    Query1 = MakeStatementQuery(this, "Query1", Form1 ? Form1->Sqlite3DB1 : nullptr);
+    Query1 = MakeStatementQuery(this, "Query1", app::OfficeDatabase());
 
     Integer top = 14;
     const auto row = [&](const char* label, const char* labelName) {

@@ -3,7 +3,7 @@
 #include "app/common/AreaLayout.h"
 #include "app/common/FormControls.h"
 #include "app/common/QueryRun.h"
-#include "app/main/TForm1.h"
+#include "app/main/MainWindowData.h"
 
 #include "platform/graphics/TFont.h"
 #include "platform/ui/TBitBtn.h"
@@ -25,7 +25,7 @@ LookupNameDialog::LookupNameDialog(TComponent* AOwner, const String& Name, const
                                    const String& Header, Integer ClientHeight)
     : TForm(AOwner) {
     SetUpDialog(this, Name, Caption, 380, ClientHeight);
-    Query1 = MakeStatementQuery(this, "Query1", Form1 ? Form1->Sqlite3DB1 : nullptr);
+    Query1 = MakeStatementQuery(this, "Query1", app::OfficeDatabase());
     Panel1 = MakeHeaderPanel(this, this, "Panel1", HeaderHeight);
     MakeLabel(this, Panel1, "Label3", Header, 12, 10);
     Panel2 = MakePanel(this, this, "Panel2", alLeft);

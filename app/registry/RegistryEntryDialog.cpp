@@ -4,7 +4,7 @@
 #include "app/common/ComboFill.h"
 #include "app/common/FormControls.h"
 #include "app/common/QueryRun.h"
-#include "app/main/TForm1.h"
+#include "app/main/MainWindowData.h"
 
 #include "platform/core/DateTime.h"
 #include "platform/core/TStrings.h"
@@ -49,7 +49,7 @@ RegistryEntryDialog::RegistryEntryDialog(TComponent* AOwner, RegistryBook Book, 
                                          const String& Caption, const String& PartnerCaption)
     : TForm(AOwner), FBook(Book) {
     SetUpDialog(this, Name, Caption, 452, 356);
-    Query1 = MakeStatementQuery(this, "Query1", Form1 ? Form1->Sqlite3DB1 : nullptr);
+    Query1 = MakeStatementQuery(this, "Query1", app::OfficeDatabase());
 
     // Created in the order the Tab key visits them.
     MakeFieldLabel(this, this, "Label1", PartnerCaption, LabelRight, 14);
@@ -143,7 +143,7 @@ void RegistryEntryDialog::BitBtn4Click(TObject*) {
     e.Date = DateTimePicker1->Date();
     e.ModeId = KeyOf(ComboBox2, FModeIds);
     e.LocationId = KeyOf(ComboBox3, FLocationIds);
-    e.CaseId = KeyOf(ComboBox4, Form1->CaseIds());
+    e.CaseId = KeyOf(ComboBox4, app::CaseIds(*Form1));
     e.Note = Memo1->Text();
     e.Reference = Edit3->Text();
     OpenStatement(*Query1, RegistryInsertSql(FBook, e));

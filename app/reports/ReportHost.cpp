@@ -1,7 +1,8 @@
 #include "app/reports/ReportHost.h"
 
 #include "app/reports/ReportTemplates.h"
-#include "app/main/TForm1.h"
+#include "app/main/MainWindowData.h"
+#include "app/main/OfficeSettings.h"
 
 #include "report/TrpDataset.h"
 #include "report/TrpReport.h"
@@ -39,11 +40,11 @@ void SupplyReportVariable(const String& ParName, Variant& ParValue,
         asked = asked || ParName == name;
     if (!asked || !Form1) return;
     if (ParName == "REGUSER")
-        ParValue = Variant(Form1->UserName());
+        ParValue = Variant(app::UserName(*Form1));
     else if (ParName == "PNAME")
-        ParValue = Variant(Form1->ProductName());
+        ParValue = Variant(app::ProductName(*Form1));
     else if (ParName == "REGCIM")
-        ParValue = Variant(Form1->OfficeAddress());
+        ParValue = Variant(app::Settings(*Form1).OfficeAddress);
 }
 
 void BindReportDataSet(TrpDBDataSet& Target, const String& Path) {

@@ -4,7 +4,7 @@
 #include "app/common/CaseSheetStatements.h"
 #include "app/common/QueryRun.h"
 #include "app/reports/ReportHost.h"
-#include "app/main/TForm1.h"
+#include "app/main/MainWindowData.h"
 
 #include "platform/data/TField.h"
 #include "platform/ui/TOpenDialog.h"
@@ -20,7 +20,7 @@ namespace {} // namespace
 Tugyitemfrf::Tugyitemfrf(TComponent* AOwner) : TForm(AOwner) {
     SetName("ugyitemfrf");
     SetCaption("ugyitemfrf");
-    TSqlite3DB* db = Form1 ? Form1->Sqlite3DB1 : nullptr;
+    TSqlite3DB* db = app::OfficeDatabase();
     Query1 = app::MakeStatementQuery(this, "Query1", db);
     Query2 = app::MakeStatementQuery(this, "Query2", db);
     Query3 = app::MakeStatementQuery(this, "Query3", db);
@@ -32,7 +32,7 @@ Tugyitemfrf::Tugyitemfrf(TComponent* AOwner) : TForm(AOwner) {
     rpDBDataSet2 = app::MakeReportDataSet(this, "rpDBDataSet2", Query2);
     rpDBDataSet3 = app::MakeReportDataSet(this, "rpDBDataSet3", Query3);
     rpDBDataSet4 = app::MakeReportDataSet(this, "rpDBDataSet4", Query4);
-    rpDBDataSet5 = app::MakeReportDataSet(this, "rpDBDataSet5", Form1 ? Form1->Query5 : nullptr);
+    rpDBDataSet5 = app::MakeReportDataSet(this, "rpDBDataSet5", Form1 ? &app::CaseSearch(*Form1) : nullptr);
     rpReport1 = app::MakeHostReport(this, "rpReport1", "Ügy adatlap", rpDBDataSet1);
     rpReport4 = app::MakeHostReport(this, "rpReport4", "Ügy adatlap nyomtatása", rpDBDataSet5);
     rpRTFExport1 = new TrpRTFExport(this);

@@ -5,7 +5,7 @@
 #include "controls/ButtonLooks.h"
 #include "app/main/OfficeSettings.h"
 #include "app/common/QueryRun.h"
-#include "app/main/TForm1.h"
+#include "app/main/MainWindowData.h"
 
 #include "grid/TVgVersionInfo.h"
 #include "platform/core/NumberFormat.h"
@@ -80,7 +80,7 @@ TAboutBox::TAboutBox(TComponent* AOwner) : TForm(AOwner) {
 
     VgVersionInfo1 = new TVgVersionInfo(this);
     VgVersionInfo1->SetName("VgVersionInfo1");
-    Query1 = app::MakeStatementQuery(this, "Query1", Form1 ? Form1->Sqlite3DB1 : nullptr);
+    Query1 = app::MakeStatementQuery(this, "Query1", app::OfficeDatabase());
 
     OnShow = [this](TObject* Sender) { FormShow(Sender); };
     WebLabel->OnClick = [this](TObject* Sender) { WebLabelClick(Sender); };

@@ -5,7 +5,7 @@
 #include "app/common/FormControls.h"
 #include "app/main/OfficeSettings.h"
 #include "app/common/QueryRun.h"
-#include "app/main/TForm1.h"
+#include "app/main/MainWindowData.h"
 
 #include "platform/ui/TBitBtn.h"
 #include "platform/ui/TEdit.h"
@@ -24,7 +24,7 @@ constexpr Integer InputLeft = 160;
 
 Tadminform::Tadminform(TComponent* AOwner) : TForm(AOwner) {
     app::SetUpDialog(this, "adminform", "Beállítások", 440, 232);
-    Query1 = app::MakeStatementQuery(this, "Query1", Form1 ? Form1->Sqlite3DB1 : nullptr);
+    Query1 = app::MakeStatementQuery(this, "Query1", app::OfficeDatabase());
     Panel1 = app::MakeHeaderPanel(this, this, "Panel1", 40);
     Label1 = app::MakeLabel(this, Panel1, "Label1", "Beállítások", 16, 11);
 
@@ -62,7 +62,7 @@ Tadminform::~Tadminform() {
 }
 
 void Tadminform::FormShow(TObject*) {
-    Edit5->SetText(Form1 ? Form1->UserName() : String());
+    Edit5->SetText(Form1 ? app::UserName(*Form1) : String());
     const struct {
         const char* Key;
         TEdit* Box;

@@ -1,0 +1,6 @@
+#pragma once
+// The main window's one instance, for files that hand it to the narrow functions of
+// app/main/MainWindowData.h or of an area's header without needing the window's class.
+class TForm1;
+
+extern TForm1* Form1;
