@@ -44,6 +44,8 @@ void TForm1::CreateCaseGrids() {
     DataSource4->OnDataChange = [this](TObject* Sender, TField* Field) {
         DataSource4DataChange(Sender, Field);
     };
+    // A closed result (a new search the database refused) counts nothing either.
+    DataSource4->OnStateChange = [this](TObject* Sender) { DataSource4DataChange(Sender, nullptr); };
 
     p.PopupMenu1 = MakeCaseMenu(this, "1", p.Modositasesemenyek1, p.Ugyalapadatainakmodositasa1);
     p.PopupMenu2 = MakeCaseMenu(this, "2", p.Modositasesemenyek2, p.Ugyalapadatainakmodositasa2);

@@ -187,5 +187,7 @@ void TForm1::gxExtSpeedButton9Click(TObject*) {
 }
 
 void TForm1::DataSource4DataChange(TObject*, TField*) {
-    Cases().Label31->SetCaption(IntToStr(Query5->RecNo()) + "/" + IntToStr(Query5->RecordCount()));
+    const bool open = Query5->Active();
+    Cases().Label31->SetCaption(IntToStr(open ? Query5->RecNo() : 0) + "/" +
+                                IntToStr(open ? Query5->RecordCount() : 0));
 }

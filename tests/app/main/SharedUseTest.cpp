@@ -8,6 +8,7 @@
 #include "app/registry/TForm1RegistryParts.h"
 #include "platform/data/DatabaseError.h"
 #include "platform/data/TField.h"
+#include "platform/ui/TEdit.h"
 #include "platform/ui/TLabel.h"
 #include "platform/ui/TMenuItem.h"
 #include "controls/TgxExtSpeedButton.h"
@@ -143,6 +144,15 @@ TEST_F(SharedUse, ListsKeepTheirRowsWhenTheirRefreshFindsTheDatabaseBusy) {
     }
     EXPECT_EQ(f.Query5->FieldByName("nev")->AsString(), "Árvíztűrő tükörfúrógép");
     EXPECT_EQ(f.Cases().Label31->Caption(), "1/2");
+
+    // A new search that cannot be read shows no rows, and its counter none either.
+    f.Cases().Edit23->SetText("Őry");
+    EXPECT_NE(ErrorOf<EDatabaseError>([&] {
+                  f.Cases().gxExtSpeedButton8->Click();
+              }).find("Az adatbázist egy másik program használja"),
+              std::string::npos);
+    EXPECT_FALSE(f.Query5->Active());
+    EXPECT_EQ(f.Cases().Label31->Caption(), "0/0");
 }
 
 // A list whose reading failed is closed: its export says so instead of an engine message.
