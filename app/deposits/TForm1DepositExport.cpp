@@ -2,6 +2,7 @@
 // dialog, then the page's rows written to that spreadsheet file.
 #include "app/common/AreaLayout.h"
 #include "app/common/OfficeExport.h"
+#include "app/deposits/DepositArea.h"
 #include "app/main/TForm1.h"
 #include "app/deposits/TForm1DepositParts.h"
 
@@ -56,14 +57,18 @@ void TForm1::CreateDepositExports() {
     p.letetkeresToXLS = MakeDepositExporter(this, "letetkeresToXLS", letetszuresQuery1);
     p.letetkeresToXLS->Columns()->Items(4)->SetDataType(ctCurrency);
 
-    AddExportButton(this, letetlista, "gxExtSpeedButton19", [this] { ExportDepositList(); });
-    AddExportButton(this, letetkereses, "gxExtSpeedButton20", [this] { ExportDepositSearch(); });
+    AddExportButton(this, letetlista, "gxExtSpeedButton19", [this] { app::ExportDepositList(*this); });
+    AddExportButton(this, letetkereses, "gxExtSpeedButton20", [this] { app::ExportDepositSearch(*this); });
 }
 
-void TForm1::ExportDepositList() {
-    Export(letetlista_Query1, SaveDialog1, Deposits().letetlista_ToXLS1);
+namespace app {
+
+void ExportDepositList(TForm1& Form) {
+    Export(Form.letetlista_Query1, Form.SaveDialog1, Form.Deposits().letetlista_ToXLS1);
 }
 
-void TForm1::ExportDepositSearch() {
-    Export(letetszuresQuery1, SaveDialog1, Deposits().letetkeresToXLS);
+void ExportDepositSearch(TForm1& Form) {
+    Export(Form.letetszuresQuery1, Form.SaveDialog1, Form.Deposits().letetkeresToXLS);
 }
+
+} // namespace app

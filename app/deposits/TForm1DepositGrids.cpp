@@ -5,6 +5,7 @@
 #include "app/common/FormControls.h"
 #include "app/common/RowReferences.h"
 #include "app/common/StorableText.h"
+#include "app/deposits/DepositArea.h"
 #include "app/main/TForm1.h"
 #include "app/deposits/Tletet_adatlap.h"
 #include "app/deposits/Tletetalapadat.h"
@@ -111,9 +112,11 @@ void TForm1::CreateDepositGrids() {
                         app::MakeDataSource(this, "letetlista_DataSource1", letetlista_Query1),
                         {144, 123, 71, 104, 88, 86, 154});
     p.letetlista_VgDBGrid1->SetPopupMenu(MakeDepositMenu(
-        this, "letetlistaPopupMenu1", [this] { ShowDepositSheet(letetlista_Query1, 1, true); },
-        [this] { ShowDepositBaseData(letetlista_Query1, 1); }));
-    p.letetlista_VgDBGrid1->OnDblClick = [this](TObject*) { ShowDepositSheet(letetlista_Query1, 1, false); };
+        this, "letetlistaPopupMenu1", [this] { app::ShowDepositSheet(*this, letetlista_Query1, 1, true); },
+        [this] { app::ShowDepositBaseData(*this, letetlista_Query1, 1); }));
+    p.letetlista_VgDBGrid1->OnDblClick = [this](TObject*) {
+        app::ShowDepositSheet(*this, letetlista_Query1, 1, false);
+    };
 
     p.letetszuresVgDBGrid =
         MakeDepositGrid(this, letetkereses, "letetszuresVgDBGrid",
@@ -121,9 +124,11 @@ void TForm1::CreateDepositGrids() {
                         {100, 104, 71, 111, 108, 112, 231});
     // The search sets its own total into the footer value, which the grid shows as given.
     p.letetszuresVgDBGrid->SetPopupMenu(MakeDepositMenu(
-        this, "letetszuresPopupMenu1", [this] { ShowDepositSheet(letetszuresQuery1, 2, true); },
-        [this] { ShowDepositBaseData(letetszuresQuery1, 2); }));
-    p.letetszuresVgDBGrid->OnDblClick = [this](TObject*) { ShowDepositSheet(letetszuresQuery1, 2, false); };
+        this, "letetszuresPopupMenu1", [this] { app::ShowDepositSheet(*this, letetszuresQuery1, 2, true); },
+        [this] { app::ShowDepositBaseData(*this, letetszuresQuery1, 2); }));
+    p.letetszuresVgDBGrid->OnDblClick = [this](TObject*) {
+        app::ShowDepositSheet(*this, letetszuresQuery1, 2, false);
+    };
 
     p.letetbeallitas_Table1 = MakeTable(this, "letetbeallitas_Table1", "letetiszamla");
     p.letetbeallitas_Table2 = MakeTable(this, "letetbeallitas_Table2", "project");
@@ -150,7 +155,9 @@ Integer CurrentDepositId(TSqlite3Query* Query) {
 
 } // namespace
 
-void TForm1::ShowDepositSheet(TSqlite3Query* Query, Integer Origin, bool Modal) {
+namespace app {
+
+void ShowDepositSheet(TForm1& Form, TSqlite3Query* Query, Integer Origin, bool Modal) {
     const Integer id = CurrentDepositId(Query);
     if (id < 1) return;
     letet_adatlap->DepositId = id;
@@ -161,7 +168,7 @@ void TForm1::ShowDepositSheet(TSqlite3Query* Query, Integer Origin, bool Modal) 
         letet_adatlap->Show();
 }
 
-void TForm1::ShowDepositBaseData(TSqlite3Query* Query, Integer Origin) {
+void ShowDepositBaseData(TForm1& Form, TSqlite3Query* Query, Integer Origin) {
     const Integer id = CurrentDepositId(Query);
     if (id < 1) return;
     letetalapadat->DepositId = id;
@@ -169,6 +176,8 @@ void TForm1::ShowDepositBaseData(TSqlite3Query* Query, Integer Origin) {
     letetalapadat->ShowModal();
 }
 
-void TForm1::ShowNewDeposit() {
+void ShowNewDeposit(TForm1& Form) {
     ujletet->ShowModal();
 }
+
+} // namespace app

@@ -3,6 +3,10 @@
 // grids, filter boxes, settings tables and exports. The four datasets the printed
 // lists read (letetlista_Query1 and letetlista_Query2, letetszuresQuery1 and
 // letetszuresQuery2) stay on the window.
+#include "platform/core/Types.h"
+
+#include <vector>
+
 class TCheckBox;
 class TComboBox;
 class TEdit;
@@ -36,4 +40,7 @@ struct TForm1DepositParts {
     TMemo* letetbeallitas_Memo2; // new project: "Megj:"
     TVgExportToXLS* letetlista_ToXLS1;
     TVgExportToXLS* letetkeresToXLS;
+    // Keys behind the search's account and project combos, index = item index.
+    std::vector<Integer> AccountIds;
+    std::vector<Integer> ProjectIds;
 };

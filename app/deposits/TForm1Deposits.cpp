@@ -8,6 +8,7 @@
 #include "app/common/FormControls.h"
 #include "app/common/QueryRun.h"
 #include "app/common/SqlRoutines.h"
+#include "app/deposits/DepositArea.h"
 #include "app/main/TForm1.h"
 #include "app/deposits/TForm1DepositParts.h"
 
@@ -99,13 +100,13 @@ void TForm1::CreateDepositsArea() {
     auto* nav = static_cast<TPanel*>(FindComponent("letetnav"));
     const auto navButton = [&](const char* name, const String& caption, auto handler) {
         TgxExtSpeedButton* b = app::AddNavButton(this, nav, name, caption);
-        b->OnClick = [this, handler](TObject*) { (this->*handler)(); };
+        b->OnClick = [this, handler](TObject*) { handler(*this); };
         return b;
     };
-    navButton("gxExtSpeedButton11", "Letét lista", &TForm1::ReloadDepositListPage);
-    navButton("gxExtSpeedButton12", "Keresés", &TForm1::ShowDepositSearchPage);
-    navButton("gxExtSpeedButton13", "Beállítások", &TForm1::OpenDepositSettings);
-    navButton("gxExtSpeedButton14", "Új letét", &TForm1::ShowNewDeposit);
+    navButton("gxExtSpeedButton11", "Letét lista", &app::ReloadDepositListPage);
+    navButton("gxExtSpeedButton12", "Keresés", &app::ShowDepositSearchPage);
+    navButton("gxExtSpeedButton13", "Beállítások", &app::OpenDepositSettings);
+    navButton("gxExtSpeedButton14", "Új letét", &app::ShowNewDeposit);
 
     CreateDepositListPages();
     CreateDepositSettingsPage();
@@ -113,9 +114,9 @@ void TForm1::CreateDepositsArea() {
     CreateDepositExports();
 
     // Handlers go on last: setting the start values must not run any statement.
-    p.letetlista_CheckBox1->OnClick = [this](TObject*) { ReloadDepositList(); };
+    p.letetlista_CheckBox1->OnClick = [this](TObject*) { app::ReloadDepositList(*this); };
     for (TRadioButton* radio : p.letetlista_Rendezes)
-        radio->OnClick = [this](TObject*) { ReloadDepositList(); };
+        radio->OnClick = [this](TObject*) { app::ReloadDepositList(*this); };
 }
 
 void TForm1::CreateDepositListPages() {
@@ -149,9 +150,9 @@ void TForm1::CreateDepositListPages() {
     MakeSortRadios(this, search, "letetkeres_", 168, 64, p.letetkeres_Rendezes);
     TgxExtSpeedButton* run =
         MakeToolButton(this, search, "gxExtSpeedButton15", "Lekérdezés", 530, 6, 84, "Keresés indítása");
-    run->OnClick = [this](TObject*) { RunDepositSearch(); };
+    run->OnClick = [this](TObject*) { app::RunDepositSearch(*this); };
     TgxExtSpeedButton* reset = MakeToolButton(this, search, "gxExtSpeedButton16", "Alaphelyzet", 530, 34, 84);
-    reset->OnClick = [this](TObject*) { ResetDepositSearch(); };
+    reset->OnClick = [this](TObject*) { app::ResetDepositSearch(*this); };
 }
 
 void TForm1::CreateDepositSettingsPage() {
@@ -176,7 +177,7 @@ void TForm1::CreateDepositSettingsPage() {
     p.letetbeallitas_Memo1 = app::MakeMemo(this, a, "letetbeallitas_Memo1", 160, 31, 360, 36);
     TgxExtSpeedButton* addAccount =
         MakeToolButton(this, a, "gxExtSpeedButton17", "Rögzít", 530, 5, 70, "Új letéti számla");
-    addAccount->OnClick = [this](TObject*) { AddDepositAccount(); };
+    addAccount->OnClick = [this](TObject*) { app::AddDepositAccount(*this); };
 
     TPanel* proj = app::MakeTitleStrip(this, projects, "letetbeallitasProjektek", "Projektek:", 74, 12);
     MakeLabel(this, proj, "letetbeallitasLabel4", "Név:", 128, 8);
@@ -185,75 +186,77 @@ void TForm1::CreateDepositSettingsPage() {
     p.letetbeallitas_Memo2 = app::MakeMemo(this, proj, "letetbeallitas_Memo2", 160, 31, 360, 36);
     TgxExtSpeedButton* addProject =
         MakeToolButton(this, proj, "gxExtSpeedButton18", "Rögzít", 530, 5, 70, "Új projekt");
-    addProject->OnClick = [this](TObject*) { AddDepositProject(); };
+    addProject->OnClick = [this](TObject*) { app::AddDepositProject(*this); };
 
     letetbeallitas->OnResize = [this, accounts](TObject*) {
         accounts->SetHeight((letetbeallitas->Height() - 40) / 2);
     };
 }
 
-void TForm1::ReloadDepositList() {
-    TForm1DepositParts& p = Deposits();
-    OpenDeposits(*letetlista_Query1,
+namespace app {
+
+void ReloadDepositList(TForm1& Form) {
+    TForm1DepositParts& p = Form.Deposits();
+    OpenDeposits(*Form.letetlista_Query1,
                  app::DepositListSql(p.letetlista_CheckBox1->Checked(), CheckedSort(p.letetlista_Rendezes)));
-    SetAmountFooter(p.letetlista_VgDBGrid1, letetlista_Query1, letetlista_Query2);
+    SetAmountFooter(p.letetlista_VgDBGrid1, Form.letetlista_Query1, Form.letetlista_Query2);
 }
 
-void TForm1::ReloadDepositListPage() {
-    BringAreaToFront(letetcontainer, letetlista);
-    ReloadDepositList();
+void ReloadDepositListPage(TForm1& Form) {
+    TForm1::BringAreaToFront(Form.letetcontainer, Form.letetlista);
+    ReloadDepositList(Form);
 }
 
-void TForm1::ShowDepositSearchPage() {
-    BringAreaToFront(letetcontainer, letetkereses);
+void ShowDepositSearchPage(TForm1& Form) {
+    TForm1::BringAreaToFront(Form.letetcontainer, Form.letetkereses);
 }
 
-void TForm1::ReopenDepositList() {
+void ReopenDepositList(TForm1& Form) {
     // Reruns whatever the list holds; a list never built stays closed.
-    if (letetlista_Query1->SQL()->Count() == 0) return;
-    OpenDeposits(*letetlista_Query1);
-    SetAmountFooter(Deposits().letetlista_VgDBGrid1, letetlista_Query1, letetlista_Query2);
+    if (Form.letetlista_Query1->SQL()->Count() == 0) return;
+    OpenDeposits(*Form.letetlista_Query1);
+    SetAmountFooter(Form.Deposits().letetlista_VgDBGrid1, Form.letetlista_Query1, Form.letetlista_Query2);
 }
 
-void TForm1::RunDepositSearch() {
-    TForm1DepositParts& p = Deposits();
+void RunDepositSearch(TForm1& Form) {
+    TForm1DepositParts& p = Form.Deposits();
     app::DepositSearch s;
-    s.AccountId = app::ChosenKey(p.ComboBox5, FDepositAccountIds);
-    s.ProjectId = app::ChosenKey(p.ComboBox6, FDepositProjectIds);
+    s.AccountId = app::ChosenKey(p.ComboBox5, p.AccountIds);
+    s.ProjectId = app::ChosenKey(p.ComboBox6, p.ProjectIds);
     s.Payer = p.letetkeres_Edit1->Text();
     s.Beneficiary = p.letetkeres_Edit2->Text();
     s.ActiveOnly = p.letetkeres_CheckBox1->Checked();
     s.Sort = CheckedSort(p.letetkeres_Rendezes);
-    letetszuresQuery2->Close();
-    letetszuresQuery2->SQL()->Clear();
-    letetszuresQuery2->SQL()->Add(app::DepositSearchTotalSql(s));
-    OpenDeposits(*letetszuresQuery1, app::DepositSearchSql(s));
-    SetAmountFooter(p.letetszuresVgDBGrid, letetszuresQuery1, letetszuresQuery2);
+    Form.letetszuresQuery2->Close();
+    Form.letetszuresQuery2->SQL()->Clear();
+    Form.letetszuresQuery2->SQL()->Add(app::DepositSearchTotalSql(s));
+    OpenDeposits(*Form.letetszuresQuery1, app::DepositSearchSql(s));
+    SetAmountFooter(p.letetszuresVgDBGrid, Form.letetszuresQuery1, Form.letetszuresQuery2);
 }
 
-void TForm1::ReopenDepositSearch() {
-    if (letetszuresQuery1->SQL()->Count() == 0) return;
-    OpenDeposits(*letetszuresQuery1);
-    SetAmountFooter(Deposits().letetszuresVgDBGrid, letetszuresQuery1, letetszuresQuery2);
+void ReopenDepositSearch(TForm1& Form) {
+    if (Form.letetszuresQuery1->SQL()->Count() == 0) return;
+    OpenDeposits(*Form.letetszuresQuery1);
+    SetAmountFooter(Form.Deposits().letetszuresVgDBGrid, Form.letetszuresQuery1, Form.letetszuresQuery2);
 }
 
-void TForm1::ResetDepositSearch() {
-    TForm1DepositParts& p = Deposits();
+void ResetDepositSearch(TForm1& Form) {
+    TForm1DepositParts& p = Form.Deposits();
     p.ComboBox5->SetItemIndex(-1);
     p.ComboBox6->SetItemIndex(-1);
     p.letetkeres_Edit1->SetText("");
     p.letetkeres_Edit2->SetText("");
 }
 
-void TForm1::OpenDepositSettings() {
-    TForm1DepositParts& p = Deposits();
-    BringAreaToFront(letetcontainer, letetbeallitas);
+void OpenDepositSettings(TForm1& Form) {
+    TForm1DepositParts& p = Form.Deposits();
+    TForm1::BringAreaToFront(Form.letetcontainer, Form.letetbeallitas);
     app::Reopen(*p.letetbeallitas_Table1);
     app::Reopen(*p.letetbeallitas_Table2);
 }
 
-void TForm1::AddDepositAccount() {
-    TForm1DepositParts& p = Deposits();
+void AddDepositAccount(TForm1& Form) {
+    TForm1DepositParts& p = Form.Deposits();
     if (p.Edit24->Text().empty()) return;
     app::ExecStatement(*p.letetbeallitas_Query1, app::AccountInsertSql(p.Edit24->Text(), p.Edit25->Text(),
                                                                        p.letetbeallitas_Memo1->Text()));
@@ -263,8 +266,8 @@ void TForm1::AddDepositAccount() {
     p.letetbeallitas_Memo1->Clear();
 }
 
-void TForm1::AddDepositProject() {
-    TForm1DepositParts& p = Deposits();
+void AddDepositProject(TForm1& Form) {
+    TForm1DepositParts& p = Form.Deposits();
     if (p.Edit26->Text().empty()) return;
     app::ExecStatement(*p.letetbeallitas_Query1,
                        app::ProjectInsertSql(p.Edit26->Text(), p.letetbeallitas_Memo2->Text()));
@@ -273,15 +276,18 @@ void TForm1::AddDepositProject() {
     p.letetbeallitas_Memo2->Clear();
 }
 
-void TForm1::ClearDepositSettingsNotes() {
-    Deposits().letetbeallitas_Memo1->Clear();
-    Deposits().letetbeallitas_Memo2->Clear();
+void ClearDepositSettingsNotes(TForm1& Form) {
+    Form.Deposits().letetbeallitas_Memo1->Clear();
+    Form.Deposits().letetbeallitas_Memo2->Clear();
 }
 
-void TForm1::FillDepositFilterCombos() {
-    TForm1DepositParts& p = Deposits();
-    app::ShareKeyedNames(*Query100, "SELECT sorszam, nev FROM letetiszamla ORDER BY nev COLLATE systemnocase",
-                         FDepositAccountIds, {p.ComboBox5});
-    app::ShareKeyedNames(*Query100, "SELECT sorszam, nev FROM project ORDER BY nev COLLATE systemnocase",
-                         FDepositProjectIds, {p.ComboBox6});
+void FillDepositFilterCombos(TForm1& Form) {
+    TForm1DepositParts& p = Form.Deposits();
+    app::ShareKeyedNames(*Form.Query100,
+                         "SELECT sorszam, nev FROM letetiszamla ORDER BY nev COLLATE systemnocase",
+                         p.AccountIds, {p.ComboBox5});
+    app::ShareKeyedNames(*Form.Query100, "SELECT sorszam, nev FROM project ORDER BY nev COLLATE systemnocase",
+                         p.ProjectIds, {p.ComboBox6});
 }
+
+} // namespace app

@@ -6,7 +6,8 @@
 #include "app/common/FieldValues.h"
 #include "app/common/FormControls.h"
 #include "app/common/QueryRun.h"
-#include "app/main/TForm1.h"
+#include "app/deposits/DepositArea.h"
+#include "app/main/MainWindowData.h"
 #include "app/reports/Tletetfrf.h"
 
 #include "grid/TVgDBGrid.h"
@@ -39,7 +40,7 @@ Tletet_adatlap::Tletet_adatlap(TComponent* AOwner) : TForm(AOwner) {
     app::SetUpDialog(this, "letet_adatlap", "Letét adatlap", 527, 572);
     SetWidth(533);
     SetHeight(600);
-    TSqlite3DB* db = Form1 ? Form1->Sqlite3DB1 : nullptr;
+    TSqlite3DB* db = app::OfficeDatabase();
     Query1 = app::MakeStatementQuery(this, "Query1", db);
     Query2 = app::MakeStatementQuery(this, "Query2", db);
     Query3 = app::MakeStatementQuery(this, "Query3", db);
@@ -200,8 +201,8 @@ void Tletet_adatlap::BitBtn3Click(TObject*) {
 
 void Tletet_adatlap::BitBtn2Click(TObject*) {
     if (Origin == 2)
-        Form1->ReopenDepositSearch();
+        app::ReopenDepositSearch(*Form1);
     else if (Origin == 1)
-        Form1->ReopenDepositList();
+        app::ReopenDepositList(*Form1);
     Close();
 }

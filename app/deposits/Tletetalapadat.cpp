@@ -3,7 +3,8 @@
 #include "app/deposits/DepositStatements.h"
 #include "app/common/AreaLayout.h"
 #include "app/common/QueryRun.h"
-#include "app/main/TForm1.h"
+#include "app/deposits/DepositArea.h"
+#include "app/main/MainWindowData.h"
 
 #include "platform/core/DateTime.h"
 #include "platform/data/TField.h"
@@ -65,8 +66,8 @@ void Tletetalapadat::BitBtn1Click(TObject*) {
     data.Remark = Remark.Sql("megjegyzes");
     app::ExecStatement(*Query1, app::DepositBaseDataUpdateSql(DepositId, data));
     if (Origin == FromSearch)
-        Form1->ReopenDepositSearch();
+        app::ReopenDepositSearch(*Form1);
     else if (Origin == FromList)
-        Form1->ReloadDepositList();
+        app::ReloadDepositList(*Form1);
     Close();
 }

@@ -2,7 +2,8 @@
 
 #include "app/deposits/DepositSaves.h"
 #include "app/common/QueryRun.h"
-#include "app/main/TForm1.h"
+#include "app/deposits/DepositArea.h"
+#include "app/main/MainWindowData.h"
 
 #include "platform/ui/TDateTimePicker.h"
 #include "platform/ui/TEdit.h"
@@ -28,6 +29,6 @@ void Tujletet::BitBtn1Click(TObject*) {
     deposit.Date = DateTimePicker1->Date();
     deposit.Remark = Memo1->Text();
     app::WriteNewDeposit(*Query1, deposit, amount);
-    Form1->ReopenDepositList();
+    app::ReopenDepositList(*Form1);
     Close();
 }

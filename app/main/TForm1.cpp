@@ -1,5 +1,6 @@
 #include "app/main/TForm1.h"
 
+#include "app/deposits/DepositArea.h"
 #include "app/main/DatabaseCheck.h"
 #include "platform/core/FileUtils.h"
 #include "platform/os/SystemInfo.h"
@@ -107,7 +108,7 @@ void TForm1::FormShow(TObject* Sender) {
     ClearClientPanels();
     // The cases area has nothing to set up.
     ResetDocumentDates();
-    ClearDepositSettingsNotes();
+    app::ClearDepositSettingsNotes(*this);
     FillFilterCombos();
     ResetJubFilter();
 }
@@ -115,7 +116,7 @@ void TForm1::FormShow(TObject* Sender) {
 void TForm1::FillFilterCombos() {
     FillCaseCombos();
     FillRegistryPartnerCombos();
-    FillDepositFilterCombos();
+    app::FillDepositFilterCombos(*this);
 }
 
 void TForm1::BringAreaToFront(TControl* Area, TControl* Page) {

@@ -177,39 +177,6 @@ public:
     // The file name every list's "Exportálás" asks for.
     TSaveDialog* SaveDialog1;
 
-    // ---- Deposits area (TForm1Deposits*.cpp) ------------------------------------------
-    // Rebuilds the deposit list from its options and reopens it with its footer total.
-    void ReloadDepositList();
-    // The side button and menu entry "Letét lista": the page to front, the list rebuilt.
-    void ReloadDepositListPage();
-    void ShowDepositSearchPage();
-    // Reruns the list's current statement with its total (a list never built stays closed).
-    void ReopenDepositList();
-    // "Lekérdezés": runs the search from the page's boxes, with its footer total.
-    void RunDepositSearch();
-    // "Alaphelyzet": no account or project chosen, name boxes emptied; nothing reruns.
-    void ResetDepositSearch();
-    // Reopens the search and its total after a dialog changed a deposit.
-    void ReopenDepositSearch();
-    // "Rögzít" of the settings page: a new account / project when its name is given.
-    void AddDepositAccount();
-    void AddDepositProject();
-    void OpenDepositSettings();
-    // Empties the settings page's two "Megj:" memos (on show).
-    void ClearDepositSettingsNotes();
-    // "Exportálás" of the list and of the search pages.
-    void ExportDepositList();
-    void ExportDepositSearch();
-    // The deposit sheet / base-data dialog for the current row of Query (origin 1 list,
-    // 2 search); nothing when there is no row.
-    void ShowDepositSheet(TSqlite3Query* Query, Integer Origin, bool Modal);
-    void ShowDepositBaseData(TSqlite3Query* Query, Integer Origin);
-    void ShowNewDeposit();
-    // Keys behind the search's account and project combos, index = item index.
-    std::vector<Integer>& DepositAccountIds() { return FDepositAccountIds; }
-    std::vector<Integer>& DepositProjectIds() { return FDepositProjectIds; }
-    // Refills the search's account and project combos (part of FillFilterCombos).
-    void FillDepositFilterCombos();
     // Refills the case combos, then the filter combos of the areas.
     void FillFilterCombos();
 
@@ -393,8 +360,6 @@ private:
     String FUserName;
     String FProductName;
     std::vector<Integer> FCaseIds;
-    std::vector<Integer> FDepositAccountIds;
-    std::vector<Integer> FDepositProjectIds;
     std::vector<Integer> FRegistryPartnerIds;
     // True while "Alaphelyzet" sets the search boxes (their clicks run no query then).
     bool FResettingSearch = false;

@@ -1,6 +1,7 @@
 // The main menu: every command brings an area and one of its pages to the front.
 #include "app/main/TForm1.h"
 
+#include "app/deposits/DepositArea.h"
 #include "app/settings/TAboutBox.h"
 #include "app/settings/Tadminform.h"
 #include "platform/ui/MessageDialogs.h"
@@ -111,7 +112,7 @@ void TForm1::Dokumentumkezeles2Click(TObject*) {
 }
 
 void TForm1::Letetlista1Click(TObject*) {
-    ReloadDepositListPage();
+    app::ReloadDepositListPage(*this);
 }
 
 void TForm1::Letetkereses1Click(TObject*) {
@@ -119,12 +120,12 @@ void TForm1::Letetkereses1Click(TObject*) {
 }
 
 void TForm1::Letetbeallitasok1Click(TObject*) {
-    OpenDepositSettings();
+    app::OpenDepositSettings(*this);
 }
 
 void TForm1::Ujletet1Click(TObject*) {
     BringAreaToFront(letetcontainer, letetlista);
-    ShowNewDeposit();
+    app::ShowNewDeposit(*this);
 }
 
 void TForm1::JUB1Click(TObject*) {

@@ -2,6 +2,7 @@
 // their footer totals, the settings tables, a new deposit, payouts on the sheet, the
 // base data, and the lists exported and read back by an independent reader.
 #include "app/common/SqlRoutines.h"
+#include "app/deposits/DepositArea.h"
 #include "app/main/TForm1.h"
 #include "app/deposits/Tletet_adatlap.h"
 #include "app/deposits/Tletetalapadat.h"
@@ -100,7 +101,7 @@ TEST_F(DepositArea, ListRebuildsOnEveryOptionWithTheGrandTotal) {
     // An empty list shows a zero total, not the last one.
     f.Deposits().letetlista_CheckBox1->SetChecked(true);
     Exec("UPDATE letet SET status=0");
-    f.ReloadDepositList();
+    app::ReloadDepositList(f);
     EXPECT_TRUE(f.letetlista_Query1->IsEmpty());
     EXPECT_EQ(Footer(f.Deposits().letetlista_VgDBGrid1), "0 Ft");
 }
@@ -112,33 +113,33 @@ TEST_F(DepositArea, SearchUsesTheFilterCombosAndKeepsResultsOnReset) {
     TForm1& f = Create();
     // Every account and project, by name, keys behind the items.
     EXPECT_EQ(f.Deposits().ComboBox5->Items()->Text(), "Másik számla\r\nÜgyvédi letét\r\n");
-    EXPECT_EQ(f.DepositAccountIds(), (std::vector<Integer>{Other, Account}));
+    EXPECT_EQ(f.Deposits().AccountIds, (std::vector<Integer>{Other, Account}));
     EXPECT_EQ(f.Deposits().ComboBox6->Items()->Text(), "Építkezés\r\n");
     EXPECT_EQ(f.Deposits().ComboBox5->ItemIndex(), -1);
 
     f.Letetkereses1->Click();
-    f.RunDepositSearch();
+    app::RunDepositSearch(f);
     EXPECT_EQ(Payers(f.letetszuresQuery1), (std::vector<String>{"O'Brien Kft.", "Nagy Béla"}));
     EXPECT_EQ(Footer(f.Deposits().letetszuresVgDBGrid), "3 000 Ft");
     Choose(f.Deposits().ComboBox5, "Másik számla");
-    f.RunDepositSearch();
+    app::RunDepositSearch(f);
     EXPECT_EQ(Payers(f.letetszuresQuery1), std::vector<String>{"Nagy Béla"});
     EXPECT_EQ(Footer(f.Deposits().letetszuresVgDBGrid), "2 000 Ft");
-    f.ResetDepositSearch();
+    app::ResetDepositSearch(f);
     Choose(f.Deposits().ComboBox6, "Építkezés");
     f.Deposits().letetkeres_Edit1->SetText("o'brien");
-    f.RunDepositSearch();
+    app::RunDepositSearch(f);
     EXPECT_EQ(Payers(f.letetszuresQuery1), std::vector<String>{"O'Brien Kft."});
     EXPECT_EQ(Footer(f.Deposits().letetszuresVgDBGrid), "1 000 Ft");
 
     // "Alaphelyzet" empties the boxes and leaves the result as it was.
-    f.ResetDepositSearch();
+    app::ResetDepositSearch(f);
     EXPECT_EQ(f.Deposits().ComboBox6->ItemIndex(), -1);
     EXPECT_EQ(f.Deposits().letetkeres_Edit1->Text(), "");
     EXPECT_EQ(Payers(f.letetszuresQuery1), std::vector<String>{"O'Brien Kft."});
 
     f.Deposits().letetkeres_Edit2->SetText("nincs ilyen");
-    f.RunDepositSearch();
+    app::RunDepositSearch(f);
     EXPECT_TRUE(f.letetszuresQuery1->IsEmpty());
     EXPECT_EQ(Footer(f.Deposits().letetszuresVgDBGrid), "0 Ft");
 }
@@ -166,21 +167,21 @@ TEST_F(DepositArea, SettingsTablesPostTheActiveFlagAsOneAndZero) {
 
 TEST_F(DepositArea, AccountsAndProjectsNeedAName) {
     TForm1& f = Create();
-    f.OpenDepositSettings();
+    app::OpenDepositSettings(f);
     f.Deposits().Edit25->SetText("1234");
     f.Deposits().letetbeallitas_Memo1->SetText("megjegyzés");
-    f.AddDepositAccount();
+    app::AddDepositAccount(f);
     EXPECT_EQ(Number("SELECT count(*) FROM letetiszamla"), 2);
     EXPECT_EQ(f.Deposits().Edit25->Text(), "1234");
     f.Deposits().Edit24->SetText("Harmadik' számla");
-    f.AddDepositAccount();
+    app::AddDepositAccount(f);
     EXPECT_EQ(Text("SELECT szamlaszam FROM letetiszamla WHERE nev='Harmadik'' számla'"), "1234");
     EXPECT_EQ(f.Deposits().letetbeallitas_Table1->RecordCount(), 3);
     EXPECT_EQ(f.Deposits().Edit24->Text() + f.Deposits().Edit25->Text() +
                   f.Deposits().letetbeallitas_Memo1->Text(),
               "");
     f.Deposits().Edit26->SetText("Új projekt");
-    f.AddDepositProject();
+    app::AddDepositProject(f);
     EXPECT_EQ(f.Deposits().letetbeallitas_Table2->RecordCount(), 2);
     EXPECT_EQ(f.Deposits().Edit26->Text(), "");
 }
@@ -188,9 +189,9 @@ TEST_F(DepositArea, AccountsAndProjectsNeedAName) {
 // Code page 1250 has no place for these: stored, they would read back as "?u?ez ?????".
 TEST_F(DepositArea, TypedTextOutsideTheCodePageIsRefusedAndKept) {
     TForm1& f = Create();
-    f.OpenDepositSettings();
+    app::OpenDepositSettings(f);
     f.Deposits().Edit24->SetText("Ñuñez Жанна");
-    EXPECT_EQ(ErrorOf<EDatabaseError>([&] { f.AddDepositAccount(); }),
+    EXPECT_EQ(ErrorOf<EDatabaseError>([&] { app::AddDepositAccount(f); }),
               "A(z) „Ñ”, „ñ”, „Ж”, „а”, „н” karakterek nem tárolhatók az adatbázisban.");
     EXPECT_EQ(f.Deposits().Edit24->Text(), "Ñuñez Жанна"); // still there to be corrected
     EXPECT_EQ(Number("SELECT count(*) FROM letetiszamla"), 2);
@@ -212,7 +213,7 @@ TEST_F(DepositArea, AnAccountOrProjectInUseIsKept) {
     AddDeposit(Account, "Nagy Ödön", "2009-01-06", 2000);
     Exec("UPDATE letet SET project=" + Key(Project));
     TForm1& f = Create();
-    f.OpenDepositSettings();
+    app::OpenDepositSettings(f);
     TSqlite3Table* accounts = f.Deposits().letetbeallitas_Table1;
     ASSERT_TRUE(accounts->Locate("nev", Variant(String("Ügyvédi letét")), {}));
     EXPECT_EQ(ErrorOf<EDatabaseError>([&] { accounts->Delete(); }),
@@ -327,7 +328,7 @@ TEST_F(DepositArea, BaseDataKeepsAnInactiveAccountAndProject) {
     Exec("UPDATE letetiszamla SET statusz=0 WHERE sorszam=" + Key(Account));
     Exec("UPDATE project SET statusz=0");
     TForm1& f = Create();
-    f.RunDepositSearch();
+    app::RunDepositSearch(f);
     Tletetalapadat& b = *letetalapadat;
     b.DepositId = id;
     b.Origin = Tletetalapadat::FromSearch;
@@ -385,8 +386,8 @@ TEST_F(DepositArea, ForeignDateAndLongRemarkAreKept) {
 TEST_F(DepositArea, GridActionsNeedARow) {
     TForm1& f = Create();
     f.Letetlista1->Click();
-    f.ShowDepositSheet(f.letetlista_Query1, 1, false);
-    f.ShowDepositBaseData(f.letetszuresQuery1, 2);
+    app::ShowDepositSheet(f, f.letetlista_Query1, 1, false);
+    app::ShowDepositBaseData(f, f.letetszuresQuery1, 2);
     EXPECT_FALSE(letet_adatlap->Visible());
     EXPECT_FALSE(letetalapadat->Visible());
     f.Deposits().letetlista_VgDBGrid1->OnDblClick(nullptr);
@@ -412,7 +413,7 @@ TEST_F(DepositArea, ListsAreExportedAndReadBack) {
     AddMovement(zero, "2024-03-02", -100);
     TForm1& f = Create();
     f.Letetlista1->Click();
-    f.ExportDepositList();
+    app::ExportDepositList(f);
     ASSERT_EQ(Requests.size(), 1u);
     EXPECT_EQ(Requests[0].Filter, "Excel fájl (*.xls)|*.xls");
     ASSERT_EQ(f.Deposits().letetlista_ToXLS1->GetExportResult(), erCompleted);
@@ -431,8 +432,8 @@ TEST_F(DepositArea, ListsAreExportedAndReadBack) {
         << list;
 
     SaveName = "kereses.xls";
-    f.RunDepositSearch();
-    f.ExportDepositSearch();
+    app::RunDepositSearch(f);
+    app::ExportDepositSearch(f);
     ASSERT_EQ(f.Deposits().letetkeresToXLS->GetExportResult(), erCompleted);
     const std::string search = ReadBack(Folder(), "kereses.xls");
     EXPECT_NE(search.find("'Szűcs Ágnes'"), std::string::npos) << search;

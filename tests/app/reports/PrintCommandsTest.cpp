@@ -2,6 +2,7 @@
 // the office database through the report-host forms, and the pages handed to the
 // preview carry the case sheet, the lists and the report variables; lists that hold
 // nothing to print start no report; a stored template that cannot be read is said so.
+#include "app/deposits/DepositArea.h"
 #include "tests/app/reports/PrintFixture.h"
 
 #include "platform/ui/TOpenDialog.h"
@@ -242,9 +243,9 @@ TEST_F(PrintCommands, DepositListTotalsEveryDepositAndTheSearchItsOwn) {
     AddDeposit(account, "Kovács Béla", "2026-02-01", 1000000);
     AddDeposit(account, "Nagy Anna", "2026-02-02", 250000);
     Create();
-    Form1->ReloadDepositList();
+    app::ReloadDepositList(*Form1);
     Form1->Deposits().letetkeres_Edit1->SetText("Nagy");
-    Form1->RunDepositSearch();
+    app::RunDepositSearch(*Form1);
 
     Form1->PrintCommands().letetlistaPrint->OnClick(nullptr);
     ASSERT_EQ(Shown.size(), 1u);
@@ -272,7 +273,7 @@ TEST_F(PrintCommands, DepositSearchBeforeAnySearchPrintsNothingAndAfterAnEmptyOn
     EXPECT_TRUE(Shown.empty());
     // The sum of no deposits is 0 Ft, not an empty amount.
     Form1->Deposits().letetkeres_Edit1->SetText("Nincs ilyen");
-    Form1->RunDepositSearch();
+    app::RunDepositSearch(*Form1);
     Form1->PrintCommands().letetkeresPrint->OnClick(nullptr);
     ASSERT_EQ(Shown.size(), 1u) << (Boxes.empty() ? String() : Boxes.front());
     EXPECT_TRUE(HasText("0 Ft")) << Dump();

@@ -6,6 +6,7 @@
 #include "app/reports/ReportTemplates.h"
 #include "app/cases/TForm1CaseParts.h"
 #include "app/reports/TForm1PrintParts.h"
+#include "app/deposits/DepositArea.h"
 #include "app/main/TForm1.h"
 #include "app/deposits/Tletet_adatlap.h"
 #include "app/reports/Tletetfrf.h"
@@ -193,7 +194,7 @@ protected:
         ugyitemfrf->PrintCaseSheet(sample.Case);
         SearchAllCases();
         Form1->PrintCommands().gxExtSpeedButton45->OnClick(nullptr);
-        Form1->ReloadDepositList();
+        app::ReloadDepositList(*Form1);
         Form1->PrintCommands().letetlistaPrint->OnClick(nullptr);
         letet_adatlap->DepositId = sample.Deposit;
         letet_adatlap->FormShow(nullptr);

@@ -2,6 +2,7 @@
 // overlap, no row line strikes through a text, every box holds its whole text as
 // the report's own fonts wrap it, and no record is split over two pages. With
 // VELMORA_SCREENSHOTS set, each report is also printed on the PDF printer into that folder.
+#include "app/deposits/DepositArea.h"
 #include "tests/app/reports/LongOffice.h"
 
 #include "app/partners/TForm1PartnerParts.h"
@@ -152,13 +153,13 @@ TEST_F(ReportGeometry, LongTextsStayInsideTheirBoxesOnEveryReport) {
          }},
         {"deposit list", letetfrf->rpReport2, 1, 3,
          [&] {
-             Form1->ReloadDepositList();
+             app::ReloadDepositList(*Form1);
              Form1->PrintCommands().letetlistaPrint->OnClick(nullptr);
          }},
         {"deposit search", letetfrf->rpReport6, 1, 2,
          [&] {
              Form1->Deposits().letetkeres_Edit1->SetText("Öböl");
-             Form1->RunDepositSearch();
+             app::RunDepositSearch(*Form1);
              Form1->PrintCommands().letetkeresPrint->OnClick(nullptr);
          }},
         {"partner list", letetfrf->rpReport3, 1, 3,
