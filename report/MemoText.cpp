@@ -166,23 +166,34 @@ std::vector<WrappedLine> WrapLine(const String& Line, Integer Available, bool Wo
     // The first character from From on, up to the end of its paragraph, that is no space
     // and whose text from Beg overflows: where the scan below breaks the line. A text grows
     // no narrower as it grows, so a search finds it with a few measurements rather than one
-    // per character (a long description would take hundreds per line).
+    // per character (a long description would take hundreds per line): a first guess in
+    // proportion to the paragraph's width, steps doubling away from it until the edge is
+    // passed, then halving.
     auto firstOverflow = [&](Integer beg, Integer from) {
         Integer end = from;
         while (end <= n && !IsLineBreak(at(end)))
             ++end;
-        if (from >= end || Width(sub(beg, end - 1)) <= Available) return end;
-        Integer lo = from, hi = end - 1;
-        while (lo < hi) {
-            const Integer mid = lo + (hi - lo) / 2;
-            if (Width(sub(beg, mid)) > Available)
-                hi = mid;
-            else
-                lo = mid + 1;
+        if (from >= end) return end;
+        const Integer whole = Width(sub(beg, end - 1));
+        if (whole <= Available) return end;
+        Integer lo = from - 1, hi = end - 1; // the text to lo is taken to fit, the one to hi overflows
+        const auto overflows = [&](Integer pos) {
+            const bool over = Width(sub(beg, pos)) > Available;
+            (over ? hi : lo) = pos;
+            return over;
+        };
+        if (hi - lo > 1) {
+            const Int64 guess = beg - 1 + Int64{end - beg} * std::max<Integer>(Available, 0) / whole;
+            const bool over = overflows(static_cast<Integer>(std::clamp<Int64>(guess, lo + 1, hi - 1)));
+            for (Integer step = 1; hi - lo > 1; step *= 2)
+                if (overflows(over ? std::max(lo + 1, hi - step) : std::min(hi - 1, lo + step)) != over)
+                    break;
         }
-        while (lo < end && at(lo) == U' ')
-            ++lo;
-        return lo;
+        while (hi - lo > 1)
+            overflows(lo + (hi - lo) / 2);
+        while (hi < end && at(hi) == U' ')
+            ++hi;
+        return hi;
     };
     Integer beg = 1, last = 1, cur = 1;
     Integer overflow = 0; // not yet searched from the current line's start

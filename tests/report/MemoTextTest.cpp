@@ -139,6 +139,17 @@ TEST(Wrapping, LongParagraphIsMeasuredLineByLineNotCharacterByCharacter) {
     EXPECT_EQ(lines[0].Text, "tűrő, árvíz tűrő, árvíz tűrő, árvíz tűrő, árvíz tűrő, árvíz");
     EXPECT_TRUE(lines[13].LastOfParagraph);
     EXPECT_LT(measured, 14 * 12);
+    // Letters of unequal widths (W 12, others 3 pixels): the break falls where the text
+    // overflows, not where the paragraph's average width would put it.
+    const MeasureFn uneven = [](const String& t) {
+        Integer w = 0;
+        for (const char c : t)
+            w += c == 'W' ? 12 : 3;
+        return w;
+    };
+    EXPECT_EQ(Texts(WrapLine("iiiiiiiiii WWWW iiiiiiiiii WWWW", 60, false, uneven)),
+              (std::vector<String>{"iiiiiiiiii", "WWWW", "iiiiiiiiii", "WWWW|"}));
+    EXPECT_EQ(Texts(WrapLine("WWWWWWWWiii", 60, false, uneven)), (std::vector<String>{"WWWWW", "WWWiii|"}));
 }
 
 TEST(Wrapping, LineBreaksEndParagraphs) {
