@@ -3,8 +3,10 @@
 #include "platform/core/Exceptions.h"
 #include "platform/core/Utf8.h"
 
+#include <algorithm>
 #include <array>
-#include <unordered_map>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -89,17 +91,39 @@ const Utf8Forms& UpperHalfUtf8(int codePage) {
     return forms[TableIndex(codePage)];
 }
 
-using ReverseMap = std::unordered_map<char32_t, unsigned char>;
+// The byte of each character a code page holds: a look-up for the Latin letters (every
+// Hungarian one) and a search among the few others, since texts written to the database and
+// to spreadsheet cells go through it character by character.
+class ReverseTable {
+public:
+    explicit ReverseTable(const char16_t* upperHalf) {
+        for (unsigned i = 0; i < 128; ++i) {
+            const auto byte = static_cast<unsigned char>(0x80 + i);
+            if (upperHalf[i] < FLatin.size())
+                FLatin[upperHalf[i]] = byte;
+            else
+                FOthers.emplace_back(upperHalf[i], byte);
+        }
+        std::sort(FOthers.begin(), FOthers.end());
+    }
+    // -1 when the code page has no place for ch.
+    int Find(char32_t ch) const {
+        if (ch < 0x80) return static_cast<int>(ch);
+        if (ch < FLatin.size()) return FLatin[ch] != 0 ? FLatin[ch] : -1;
+        const auto it =
+            std::lower_bound(FOthers.begin(), FOthers.end(), std::pair<char32_t, unsigned char>(ch, 0));
+        return it != FOthers.end() && it->first == ch ? it->second : -1;
+    }
 
-const ReverseMap& Reverse(int codePage) {
-    static const std::array<ReverseMap, kUpperHalves.size()> maps = [] {
-        std::array<ReverseMap, kUpperHalves.size()> result;
-        for (std::size_t t = 0; t < kUpperHalves.size(); ++t)
-            for (unsigned i = 0; i < 128; ++i)
-                result[t].emplace(kUpperHalves[t][i], static_cast<unsigned char>(0x80 + i));
-        return result;
-    }();
-    return maps[TableIndex(codePage)];
+private:
+    std::array<unsigned char, 0x0250> FLatin{}; // 0: no place (no character from U+0080 maps to byte 0)
+    std::vector<std::pair<char32_t, unsigned char>> FOthers;
+};
+
+const ReverseTable& Reverse(int codePage) {
+    static const std::array<ReverseTable, kUpperHalves.size()> tables = {
+        ReverseTable(kUpperHalves[0]), ReverseTable(kUpperHalves[1]), ReverseTable(kUpperHalves[2])};
+    return tables[TableIndex(codePage)];
 }
 
 String Utf8Sanitized(std::string_view utf8) {
@@ -130,10 +154,7 @@ char32_t CodePageByteToChar(unsigned char byte, int codePage) {
 }
 
 int CharToCodePageByte(char32_t ch, int codePage) {
-    const ReverseMap& map = Reverse(codePage);
-    if (ch < 0x80) return static_cast<int>(ch);
-    const auto it = map.find(ch);
-    return it == map.end() ? -1 : it->second;
+    return Reverse(codePage).Find(ch);
 }
 
 String CodePageToUtf8(std::string_view bytes, int codePage) {
@@ -161,7 +182,7 @@ String CodePageToUtf8(std::string_view bytes, int codePage) {
 
 std::string Utf8ToCodePage(std::string_view utf8, int codePage) {
     if (codePage == CP_UTF8_PAGE) return Utf8Sanitized(utf8);
-    const ReverseMap& map = Reverse(codePage);
+    const ReverseTable& table = Reverse(codePage);
     std::string out;
     out.reserve(utf8.size());
     std::size_t pos = 0;
@@ -172,9 +193,8 @@ std::string Utf8ToCodePage(std::string_view utf8, int codePage) {
             ++pos;
             continue;
         }
-        const char32_t ch = core::Utf8Next(utf8, pos);
-        const auto it = map.find(ch);
-        out.push_back(it == map.end() ? '?' : static_cast<char>(it->second));
+        const int byte = table.Find(core::Utf8Next(utf8, pos));
+        out.push_back(byte < 0 ? '?' : static_cast<char>(byte));
     }
     return out;
 }
@@ -182,7 +202,7 @@ std::string Utf8ToCodePage(std::string_view utf8, int codePage) {
 std::u32string UnstorableChars(std::string_view utf8, int codePage) {
     std::u32string found;
     if (codePage == CP_UTF8_PAGE) return found;
-    const ReverseMap& map = Reverse(codePage);
+    const ReverseTable& table = Reverse(codePage);
     std::size_t pos = 0;
     while (pos < utf8.size()) {
         if (static_cast<unsigned char>(utf8[pos]) < 0x80) {
@@ -190,7 +210,7 @@ std::u32string UnstorableChars(std::string_view utf8, int codePage) {
             continue;
         }
         const char32_t ch = core::Utf8Next(utf8, pos);
-        if (!map.contains(ch) && found.find(ch) == std::u32string::npos) found.push_back(ch);
+        if (table.Find(ch) < 0 && found.find(ch) == std::u32string::npos) found.push_back(ch);
     }
     return found;
 }
