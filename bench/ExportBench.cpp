@@ -2,13 +2,13 @@
 // file, as the application's exporters run (query opened, progress window up).
 // export_walk_ratio: that against a plain step loop over the same query.
 // export_writer_cells_per_s: the worksheet writer alone, cells into memory.
+#include "bench/GeneratedTable.h"
 #include "export/BiffCells.h"
 #include "export/TVgExportToXLS.h"
 #include "platform/core/FormatSettings.h"
 #include "platform/core/TStringList.h"
 #include "sqlite/TSqlite3DB.h"
 #include "sqlite/TSqlite3Query.h"
-#include "tests/support/TempFolder.h"
 
 #include <benchmark/benchmark.h>
 
@@ -21,41 +21,23 @@ constexpr int ExportColumns = 10;
 constexpr const char* ExportQuery =
     "select n, ev, nev, datum, osszeg, szam, leiras, hatarido, arany, statusz from t";
 
-class ExportRowsDb {
-public:
-    ExportRowsDb() {
-        Db.SetDefaultDir(FFolder.Path());
-        Db.SetDatabase("export.db");
-        Db.SetConnected(true);
-        Db.SQLite3_ExecSQL(
-            "create table t(n integer, ev integer, nev varchar(60), datum date, osszeg real, szam integer,"
-            " leiras varchar(80), hatarido date, arany real, statusz varchar(10));"
-            "insert into t with recursive c(n) as (select 1 union all select n + 1 from c limit " +
-                std::to_string(ExportRows) +
-                ") select n, 2000 + n % 25, 'Ügyfél neve ' || n, date('2000-01-01', '+' || (n % 7300) || ' "
-                "days'),"
-                " n * 1.25, n % 200, 'Hagyatéki ügy leírása, ' || n || '. tétel',"
-                " date('2010-01-01', '+' || (n % 3650) || ' days'), (n % 100) / 8.0,"
-                " case n % 2 when 1 then 'aktív' else 'lezárt' end from c",
-            nullptr);
-    }
-    ~ExportRowsDb() { Db.SetConnected(false); }
-    ExportRowsDb(const ExportRowsDb&) = delete;
-    ExportRowsDb& operator=(const ExportRowsDb&) = delete;
-
-    std::string File(const std::string& Name) const { return FFolder.File(Name); }
-
-    ::TempFolder FFolder{"velmora-bench-export"};
-    TSqlite3DB Db{nullptr};
-};
-
-ExportRowsDb& Database() {
-    static ExportRowsDb db;
+bench::GeneratedTable& Database() {
+    static bench::GeneratedTable db(
+        "velmora-bench-export",
+        "create table t(n integer, ev integer, nev varchar(60), datum date, osszeg real, szam integer,"
+        " leiras varchar(80), hatarido date, arany real, statusz varchar(10));"
+        "insert into t with recursive c(n) as (select 1 union all select n + 1 from c limit " +
+            std::to_string(ExportRows) +
+            ") select n, 2000 + n % 25, 'Ügyfél neve ' || n, date('2000-01-01', '+' || (n % 7300) || ' "
+            "days'),"
+            " n * 1.25, n % 200, 'Hagyatéki ügy leírása, ' || n || '. tétel',"
+            " date('2010-01-01', '+' || (n % 3650) || ' days'), (n % 100) / 8.0,"
+            " case n % 2 when 1 then 'aktív' else 'lezárt' end from c");
     return db;
 }
 
 void BM_ExportFull(benchmark::State& state) {
-    ExportRowsDb& db = Database();
+    bench::GeneratedTable& db = Database();
     for (auto _ : state) {
         TSqlite3Query query(nullptr);
         query.SetConnection(&db.Db);
@@ -72,7 +54,7 @@ void BM_ExportFull(benchmark::State& state) {
 }
 
 void BM_ExportStepWalk(benchmark::State& state) {
-    ExportRowsDb& db = Database();
+    bench::GeneratedTable& db = Database();
     const sqlite::EngineApi& api = db.Db.Api();
     for (auto _ : state) {
         sqlite3_stmt* statement = nullptr;
