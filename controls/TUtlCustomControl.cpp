@@ -214,7 +214,7 @@ TBitmap* TUtlCustomPanel::BackBitmap() const {
     TBitmap* back = parent ? parent->BackBitmap() : nullptr;
     if (!back || !BackFX()->Enabled()) return back;
     if (!FEffected) FEffected = std::make_unique<TBitmap>();
-    BackFX()->DrawCopyFromRect(back, TRect(0, 0, back->Width(), back->Height()), FEffected.get());
+    BackFX()->DrawCopy(back, FEffected.get());
     return FEffected.get();
 }
 

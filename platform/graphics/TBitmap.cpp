@@ -301,6 +301,9 @@ void TBitmap::Assign(TPersistent* Source) {
     }
     if (auto* b = dynamic_cast<TBitmap*>(Source)) {
         if (b == this) return;
+        // Rows written through the old scan lines go into the old picture
+        // first: read later in the new format, they would corrupt the copy.
+        Image();
         *FImage = b->Image().copy();
         FPixelFormat = b->FPixelFormat;
         FPalette = b->FPalette;

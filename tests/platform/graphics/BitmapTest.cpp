@@ -278,6 +278,17 @@ TEST(BitmapTest, AssignCopiesPixelsAndFormat) {
     EXPECT_TRUE(b.Empty());
 }
 
+TEST(BitmapTest, AssignDropsWhatWasWrittenThroughTheOldScanLines) {
+    TBitmap target(2, 2, pf24bit);
+    static_cast<Byte*>(target.ScanLine(0))[0] = 0x00; // rows handed out and written
+    TBitmap source(40, 3, pf32bit);
+    source.Canvas()->Brush()->SetColor(RGB(200, 100, 40));
+    source.Canvas()->FillRect(TRect(0, 0, 40, 3));
+    target.Assign(&source);
+    EXPECT_EQ(target.Canvas()->Pixels(0, 0), RGB(200, 100, 40));
+    EXPECT_EQ(target.Canvas()->Pixels(39, 2), RGB(200, 100, 40));
+}
+
 TEST(BitmapTest, FilesInATemporaryFolder) {
     const TempFolder folder("velmora-bitmap");
     const std::filesystem::path dir = folder.Path();
