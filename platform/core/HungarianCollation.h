@@ -26,10 +26,11 @@ int HungarianCompare(std::string_view a, std::string_view b, TCollationCase mode
 // ("Unsupported code page %d") for any other code page.
 int HungarianCompareCodePage(std::string_view a, std::string_view b, TCollationCase mode, int codePage);
 
-// The length of the start a and b share up to and including its last space, digit or
-// other ASCII mark: no letter of the alphabet runs across such a character, so the
-// texts compare as they compare without it. Holds for UTF-8 and for 8-bit code pages
-// that keep ASCII (the database's 1250).
+// The length of the start a and b share up to and including its last ASCII character that
+// ends a collation element whatever follows: a space, digit or other mark, or a letter that
+// starts no digraph (not c, d, g, l, n, s, t or z, nor their capitals), so the texts compare
+// as they compare without it. Holds for UTF-8 and for 8-bit code pages that keep ASCII (the
+// database's 1250).
 std::size_t HungarianSharedStart(std::string_view a, std::string_view b);
 
 } // namespace core

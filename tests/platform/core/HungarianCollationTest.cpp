@@ -120,6 +120,9 @@ TEST(HungarianCollation, ASharedStartLeavesTheOrderAlone) {
         {"Kis 10", "Kis 2"},          // digits one by one
         {"Nagy Eva 1", "Nagy Éva 1"}, // the accent when every letter agrees
         {"Ügy 12/kasza", "Ügy 12/kassza"},
+        {"Kovács Ágnes", "Kovács Ágota"}, // the shared start ends after a letter
+        {"Nagyné", "Nagyy"},              // y ends gy: what follows reads on its own
+        {"ahhoz", "ahogy"},
     };
     for (const char* shared : {"", "Kis-", "Ügy 12/", "dzs "})
         for (const OrderedPair& p : pairs)
@@ -129,10 +132,12 @@ TEST(HungarianCollation, ASharedStartLeavesTheOrderAlone) {
                 EXPECT_LT(HungarianCompare(before, after, mode), 0) << before << " < " << after;
                 EXPECT_GT(HungarianCompare(after, before, mode), 0) << after << " > " << before;
             }
-    // Only a space, digit or mark ends what may be skipped.
-    EXPECT_EQ(core::HungarianSharedStart("Ügy 12/kasza", "Ügy 12/kassza"), String("Ügy 12/").size());
+    // A mark, or a letter that starts no digraph, ends what may be skipped; no accented letter does.
+    EXPECT_EQ(core::HungarianSharedStart("Ügy 12/kasza", "Ügy 12/kassza"), String("Ügy 12/ka").size());
     EXPECT_EQ(core::HungarianSharedStart("Dzurák", "Dzsida"), 0u);
-    EXPECT_EQ(core::HungarianSharedStart("Kis", "Kis"), 0u);
+    EXPECT_EQ(core::HungarianSharedStart("Kis", "Kis"), String("Ki").size());
+    EXPECT_EQ(core::HungarianSharedStart("Nagy Edit", "Nagy Edina"), String("Nagy Edi").size());
+    EXPECT_EQ(core::HungarianSharedStart("Győr", "Győző"), String("Gy").size());
 }
 
 namespace {
