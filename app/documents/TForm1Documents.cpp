@@ -9,6 +9,7 @@
 #include "app/common/OfficeExport.h"
 #include "app/common/QueryRun.h"
 #include "app/main/TForm1.h"
+#include "app/documents/DocumentArea.h"
 #include "app/documents/Tdokulap.h"
 #include "app/documents/Tdokusetform.h"
 #include "app/cases/Tugyadatlap.h"
@@ -88,14 +89,14 @@ void TForm1::CreateDocumentsArea() {
     p.CheckBox19 = app::MakeCheckBox(this, strip, "CheckBox19", "Őrzendő:", 230, 38, 76);
     p.CheckBox20 = app::MakeCheckBox(this, strip, "CheckBox20", "Archiválandó:", 312, 38, 96);
     app::MakeToolButton(this, strip, "gxExtSpeedButton51", "Lekérdezés", 440, 34, 84, "Keresés indítása")
-        ->OnClick = [this](TObject*) { RunDocumentList(); };
+        ->OnClick = [this](TObject*) { app::RunDocumentList(*this); };
     app::MakeToolButton(this, strip, "gxExtSpeedButton50", "Alaphelyzet", 530, 34, 84)->OnClick =
-        [this](TObject*) { ResetDocumentFilter(); };
+        [this](TObject*) { app::ResetDocumentFilter(*this); };
     auto* title = static_cast<TWinControl*>(FindComponent("dokupageTitle"));
     TgxExtSpeedButton* exportButton =
         app::MakeToolButton(this, title, "gxExtSpeedButton48", "Exportálás", title->Width() - 104, 3, 84);
     exportButton->SetAnchors(TAnchors{akTop, akRight});
-    exportButton->OnClick = [this](TObject*) { ExportDocumentList(); };
+    exportButton->OnClick = [this](TObject*) { app::ExportDocumentList(*this); };
 
     p.VgDBGrid12 = new TVgDBGrid(this);
     p.VgDBGrid12->SetName("VgDBGrid12");
@@ -131,9 +132,9 @@ void TForm1::CreateDocumentsArea() {
     p.VgDBGrid12->SetDataSource(p.DataSource5);
     p.VgDBGrid12->OnDrawColumnCell = [this](TObject* Sender, const TRect& Rect, Integer DataCol, TColumn*,
                                             TGridDrawState) {
-        VgDBGrid12DrawColumnCell(Sender, Rect, DataCol);
+        app::VgDBGrid12DrawColumnCell(*this, Sender, Rect, DataCol);
     };
-    p.VgDBGrid12->OnDblClick = [this](TObject* Sender) { VgDBGrid12DblClick(Sender); };
+    p.VgDBGrid12->OnDblClick = [this](TObject* Sender) { app::VgDBGrid12DblClick(*this, Sender); };
 
     p.dokulistToXLS = app::MakeListExporter(this, "dokulistToXLS", dokulistquery,
                                             {{"ugynev", "Ügy"},
@@ -147,55 +148,57 @@ void TForm1::CreateDocumentsArea() {
     p.dokulistToXLS->SetKeyGenerator("VgExport 4.77");
 }
 
-void TForm1::RunDocumentList() {
-    TForm1DocumentParts& p = Documents();
+namespace app {
+
+void RunDocumentList(TForm1& Form) {
+    TForm1DocumentParts& p = Form.Documents();
     app::DocumentFilter f;
-    const Integer index = ComboBox7->ItemIndex();
-    if (index >= 0 && index < static_cast<Integer>(FCaseIds.size())) f.CaseId = FCaseIds[index];
+    const Integer index = Form.ComboBox7->ItemIndex();
+    if (index >= 0 && index < static_cast<Integer>(Form.CaseIds().size())) f.CaseId = Form.CaseIds()[index];
     if (p.DateTimePicker2->Checked()) f.From = p.DateTimePicker2->Date();
     if (p.DateTimePicker3->Checked()) f.To = p.DateTimePicker3->Date();
     f.ByDeadline = !p.RadioButton34->Checked();
     f.KeepOnly = p.CheckBox19->Checked();
     f.ArchiveOnly = p.CheckBox20->Checked();
-    dokulistquery->DisableControls();
-    const core::ScopeExit showAgain([this] { dokulistquery->EnableControls(); });
-    app::OpenStatement(*dokulistquery, app::DocumentListSql(f));
-    SetDocumentTexts(*dokulistquery);
+    Form.dokulistquery->DisableControls();
+    const core::ScopeExit showAgain([&Form] { Form.dokulistquery->EnableControls(); });
+    app::OpenStatement(*Form.dokulistquery, app::DocumentListSql(f));
+    SetDocumentTexts(*Form.dokulistquery);
 }
 
-void TForm1::ReopenDocumentList() {
-    if (dokulistquery->SQL()->Count() == 0) return;
-    dokulistquery->DisableControls();
-    const core::ScopeExit showAgain([this] { dokulistquery->EnableControls(); });
-    app::Reopen(*dokulistquery);
-    SetDocumentTexts(*dokulistquery);
+void ReopenDocumentList(TForm1& Form) {
+    if (Form.dokulistquery->SQL()->Count() == 0) return;
+    Form.dokulistquery->DisableControls();
+    const core::ScopeExit showAgain([&Form] { Form.dokulistquery->EnableControls(); });
+    app::Reopen(*Form.dokulistquery);
+    SetDocumentTexts(*Form.dokulistquery);
 }
 
-void TForm1::ResetDocumentDates() {
-    TForm1DocumentParts& p = Documents();
+void ResetDocumentDates(TForm1& Form) {
+    TForm1DocumentParts& p = Form.Documents();
     for (TDateTimePicker* picker : {p.DateTimePicker2, p.DateTimePicker3}) {
         picker->SetDate(Date());
         picker->SetChecked(false);
     }
 }
 
-void TForm1::ResetDocumentFilter() {
-    TForm1DocumentParts& p = Documents();
-    ResetDocumentDates();
+void ResetDocumentFilter(TForm1& Form) {
+    TForm1DocumentParts& p = Form.Documents();
+    ResetDocumentDates(Form);
     p.CheckBox19->SetChecked(false);
     p.CheckBox20->SetChecked(false);
     p.RadioButton34->SetChecked(true);
-    ComboBox7->SetItemIndex(-1);
+    Form.ComboBox7->SetItemIndex(-1);
 }
 
-void TForm1::ExportDocumentList() {
-    app::RunExport(*SaveDialog1, *Documents().dokulistToXLS);
+void ExportDocumentList(TForm1& Form) {
+    app::RunExport(*Form.SaveDialog1, *Form.Documents().dokulistToXLS);
 }
 
-void TForm1::VgDBGrid12DrawColumnCell(TObject*, const TRect& Rect, Integer DataCol) {
+void VgDBGrid12DrawColumnCell(TForm1& Form, TObject*, const TRect& Rect, Integer DataCol) {
     if (!ugyadatlap) return;
     TImageList* images = ugyadatlap->ImageList1;
-    TCanvas* canvas = Documents().VgDBGrid12->Canvas();
+    TCanvas* canvas = Form.Documents().VgDBGrid12->Canvas();
     if (DataCol == FileColumn) {
         canvas->FillRect(Rect);
         images->Draw(canvas, Rect.Left, Rect.Top, 0, true);
@@ -204,20 +207,22 @@ void TForm1::VgDBGrid12DrawColumnCell(TObject*, const TRect& Rect, Integer DataC
     const char* flag = DataCol == KeepColumn      ? "orzendo"
                        : DataCol == ArchiveColumn ? "archivalando"
                                                   : nullptr;
-    if (flag && dokulistquery->FieldByName(flag)->AsString() == "1")
+    if (flag && Form.dokulistquery->FieldByName(flag)->AsString() == "1")
         images->Draw(canvas, Rect.Left, Rect.Top, 1, true);
 }
 
-void TForm1::VgDBGrid12DblClick(TObject*) {
-    if (!dokulistquery->Active() || dokulistquery->IsEmpty()) return;
-    TField* selected = Documents().VgDBGrid12->SelectedField();
+void VgDBGrid12DblClick(TForm1& Form, TObject*) {
+    if (!Form.dokulistquery->Active() || Form.dokulistquery->IsEmpty()) return;
+    TField* selected = Form.Documents().VgDBGrid12->SelectedField();
     if (selected && selected->FieldName() == "ufile") {
-        app::OpenListedFile(*ugyadatlap->UtlStarter1, dokulistquery->FieldByName("ufile")->AsString());
+        app::OpenListedFile(*ugyadatlap->UtlStarter1, Form.dokulistquery->FieldByName("ufile")->AsString());
         return;
     }
-    dokulap->ItemId = static_cast<Integer>(dokulistquery->FieldByName("sorszam")->AsInteger());
+    dokulap->ItemId = static_cast<Integer>(Form.dokulistquery->FieldByName("sorszam")->AsInteger());
     dokulap->ShowModal();
 }
+
+} // namespace app
 
 void TForm1::Dokumentumbeallitas1Click(TObject*) {
     dokusetform->ShowModal();

@@ -5,7 +5,9 @@
 #include "app/common/FormControls.h"
 #include "app/common/QueryRun.h"
 #include "app/common/SqlRoutines.h"
-#include "app/main/TForm1.h"
+#include "app/documents/DocumentArea.h"
+#include "app/main/MainWindowData.h"
+#include "app/main/OfficeSettings.h"
 
 #include "platform/core/DateTime.h"
 #include "platform/data/TDataSource.h"
@@ -23,7 +25,7 @@ Tdokulap* dokulap = nullptr;
 
 Tdokulap::Tdokulap(TComponent* AOwner) : TForm(AOwner) {
     app::SetUpDialog(this, "dokulap", "Dokumentum paraméterek", 440, 250);
-    TSqlite3DB* db = Form1 ? Form1->Sqlite3DB1 : nullptr;
+    TSqlite3DB* db = app::OfficeDatabase();
     Query1 = app::MakeStatementQuery(this, "Query1", db);
     Query1->SetTypeLess(true); // dates as stored text: the older program's '' is no date
     Query2 = app::MakeStatementQuery(this, "Query2", db);
@@ -80,7 +82,7 @@ void Tdokulap::FormShow(TObject*) {
 
 void Tdokulap::CheckBox1Click(TObject*) {
     if (CheckBox1->Checked()) {
-        const Integer years = Form1 ? Form1->DocRetentionYears() : 0;
+        const Integer years = Form1 ? app::Settings(*Form1).DocRetentionYears : 0;
         if (years > 0) DateTimePicker1->SetDate(AddYears(Date(), years));
         DateTimePicker1->SetChecked(true);
     } else {
@@ -95,6 +97,6 @@ void Tdokulap::DateTimePicker1Change(TObject*) {
 void Tdokulap::BitBtn1Click(TObject*) {
     app::ExecStatement(*Query2, app::DocumentUpdateSql(ItemId, CheckBox1->Checked(), CheckBox2->Checked(),
                                                        Deadline.Value()));
-    Form1->ReopenDocumentList();
+    app::ReopenDocumentList(*Form1);
     Close();
 }

@@ -13,6 +13,7 @@
 #include "app/common/OfficeExport.h"
 #include "app/common/QueryRun.h"
 #include "app/main/TForm1.h"
+#include "app/identification/JubArea.h"
 #include "app/identification/Tjubmod.h"
 #include "app/cases/Tugyadatlap.h"
 
@@ -95,18 +96,20 @@ void TForm1::CreateJubArea() {
     p.RadioButton47 = app::MakeRadioButton(this, answer, "RadioButton47", "Ellenőrizetlen", 138, 2, 82);
     p.gxExtSpeedButton82 =
         app::MakeToolButton(this, strip, "gxExtSpeedButton82", "Lekérdezés", 530, 6, 96, "A lista szűrése");
-    p.gxExtSpeedButton82->OnClick = [this](TObject*) { RunJubList(); };
+    p.gxExtSpeedButton82->OnClick = [this](TObject*) { app::RunJubList(*this); };
     p.gxExtSpeedButton81 = app::MakeToolButton(this, strip, "gxExtSpeedButton81", "Alaphelyzet", 530, 34, 96,
                                                "A szűrési szempontok alaphelyzetbe állítása");
-    p.gxExtSpeedButton81->OnClick = [this](TObject*) { ResetJubFilter(); };
+    p.gxExtSpeedButton81->OnClick = [this](TObject*) { app::ResetJubFilter(*this); };
     auto* title = static_cast<TWinControl*>(FindComponent("jublistaTitle"));
     p.gxExtSpeedButton79 = app::MakeToolButton(this, title, "gxExtSpeedButton79", "Exportálás",
                                                title->Width() - 104, 3, 84, "A lista mentése Excel fájlba");
     p.gxExtSpeedButton79->SetAnchors(TAnchors{akTop, akRight});
-    p.gxExtSpeedButton79->OnClick = [this](TObject*) { ExportJubList(); };
+    p.gxExtSpeedButton79->OnClick = [this](TObject*) { app::ExportJubList(*this); };
 
     p.jubPopup = app::MakePopupMenu(this, "jubPopup");
-    app::AddPopupItem(this, p.jubPopup, "jubModosit", "Módosít")->OnClick = [this](TObject*) { EditJub(); };
+    app::AddPopupItem(this, p.jubPopup, "jubModosit", "Módosít")->OnClick = [this](TObject*) {
+        app::EditJub(*this);
+    };
     p.VgDBGrid16 = app::MakeListGrid(this, jublista, "VgDBGrid16", p.DataSource6, p.jubPopup,
                                      {{"ugyfelnev", "Ügyfél", 181},
                                       {"datum", "Dátum", 0},
@@ -125,9 +128,9 @@ void TForm1::CreateJubArea() {
     p.VgDBGrid16->SetFixedColor(FixedColor);
     p.VgDBGrid16->OnDrawColumnCell = [this](TObject* Sender, const TRect& Rect, Integer DataCol, TColumn*,
                                             TGridDrawState) {
-        VgDBGrid16DrawColumnCell(Sender, Rect, DataCol);
+        app::VgDBGrid16DrawColumnCell(*this, Sender, Rect, DataCol);
     };
-    p.VgDBGrid16->OnDblClick = [this](TObject* Sender) { VgDBGrid16DblClick(Sender); };
+    p.VgDBGrid16->OnDblClick = [this](TObject* Sender) { app::VgDBGrid16DblClick(*this, Sender); };
 
     p.JUBToXLS = app::MakeListExporter(this, "JUBToXLS", jubQuery,
                                        {{"ugyfelnev", "Ügyfél"},
@@ -152,35 +155,37 @@ void TForm1::CreateJubArea() {
     jublista->BringToFront();
 }
 
-void TForm1::RunJubList() {
-    TForm1JubParts& p = Jub();
+namespace app {
+
+void RunJubList(TForm1& Form) {
+    TForm1JubParts& p = Form.Jub();
     app::JubFilter f;
     f.Name = p.Edit40->Text();
-    const Integer index = ComboBox20->ItemIndex();
-    if (index >= 0 && index < static_cast<Integer>(FCaseIds.size())) f.CaseId = FCaseIds[index];
+    const Integer index = Form.ComboBox20->ItemIndex();
+    if (index >= 0 && index < static_cast<Integer>(Form.CaseIds().size())) f.CaseId = Form.CaseIds()[index];
     if (p.DateTimePicker9->Checked()) f.From = p.DateTimePicker9->Date();
     if (p.DateTimePicker10->Checked()) f.To = p.DateTimePicker10->Date();
     f.Answer = p.RadioButton46->Checked()   ? app::JubAnswer::Checked
                : p.RadioButton47->Checked() ? app::JubAnswer::Unchecked
                                             : app::JubAnswer::All;
-    jubQuery->DisableControls();
-    const core::ScopeExit showAgain([this] { jubQuery->EnableControls(); });
-    app::OpenStatement(*jubQuery, app::JubListSql(f));
-    SetJubTexts(*jubQuery);
+    Form.jubQuery->DisableControls();
+    const core::ScopeExit showAgain([&Form] { Form.jubQuery->EnableControls(); });
+    app::OpenStatement(*Form.jubQuery, app::JubListSql(f));
+    SetJubTexts(*Form.jubQuery);
 }
 
-void TForm1::ReopenJubList() {
-    const Integer recNo = jubQuery->Active() ? jubQuery->RecNo() : 0;
-    jubQuery->DisableControls();
-    const core::ScopeExit showAgain([this] { jubQuery->EnableControls(); });
-    app::ReopenIfSet(*jubQuery, recNo);
-    if (jubQuery->Active()) SetJubTexts(*jubQuery);
+void ReopenJubList(TForm1& Form) {
+    const Integer recNo = Form.jubQuery->Active() ? Form.jubQuery->RecNo() : 0;
+    Form.jubQuery->DisableControls();
+    const core::ScopeExit showAgain([&Form] { Form.jubQuery->EnableControls(); });
+    app::ReopenIfSet(*Form.jubQuery, recNo);
+    if (Form.jubQuery->Active()) SetJubTexts(*Form.jubQuery);
 }
 
-void TForm1::ResetJubFilter() {
-    TForm1JubParts& p = Jub();
+void ResetJubFilter(TForm1& Form) {
+    TForm1JubParts& p = Form.Jub();
     p.Edit40->Clear();
-    ComboBox20->SetItemIndex(-1);
+    Form.ComboBox20->SetItemIndex(-1);
     for (TDateTimePicker* picker : {p.DateTimePicker9, p.DateTimePicker10}) {
         picker->SetDate(Date());
         picker->SetChecked(false);
@@ -188,39 +193,41 @@ void TForm1::ResetJubFilter() {
     p.RadioButton45->SetChecked(true);
 }
 
-void TForm1::ExportJubList() {
-    if (!jubQuery->Active() || jubQuery->RecordCount() < 1) return;
-    app::RunExport(*SaveDialog1, *Jub().JUBToXLS);
+void ExportJubList(TForm1& Form) {
+    if (!Form.jubQuery->Active() || Form.jubQuery->RecordCount() < 1) return;
+    app::RunExport(*Form.SaveDialog1, *Form.Jub().JUBToXLS);
 }
 
-void TForm1::EditJub() {
-    const Integer id = app::CurrentKey(*jubQuery);
+void EditJub(TForm1& Form) {
+    const Integer id = app::CurrentKey(*Form.jubQuery);
     if (id < 1) return;
     jubmod->JubId = id;
     jubmod->ShowModal();
 }
 
-void TForm1::VgDBGrid16DrawColumnCell(TObject*, const TRect& Rect, Integer DataCol) {
+void VgDBGrid16DrawColumnCell(TForm1& Form, TObject*, const TRect& Rect, Integer DataCol) {
     if (!ugyadatlap) return;
-    TCanvas* canvas = Jub().VgDBGrid16->Canvas();
+    TCanvas* canvas = Form.Jub().VgDBGrid16->Canvas();
     TImageList* images = ugyadatlap->ImageList1;
     if (DataCol == FileColumn) {
         // The diskette stands for the path, which the narrow cell has no room for.
-        if (jubQuery->FieldByName("valaszfile")->AsString().empty()) return;
+        if (Form.jubQuery->FieldByName("valaszfile")->AsString().empty()) return;
         canvas->FillRect(Rect);
         images->Draw(canvas, Rect.Left, Rect.Top, app::FileImage, true);
     } else if (DataCol == AnswerColumn) {
         // The flag shows only as its tick.
         canvas->FillRect(Rect);
-        if (Succeeded(jubQuery->FieldByName("jubok")))
+        if (Succeeded(Form.jubQuery->FieldByName("jubok")))
             images->Draw(canvas, Rect.Left, Rect.Top, app::TickImage, true);
     }
 }
 
-void TForm1::VgDBGrid16DblClick(TObject*) {
-    if (!jubQuery->Active() || jubQuery->IsEmpty() || !ugyadatlap) return;
-    TField* selected = Jub().VgDBGrid16->SelectedField();
+void VgDBGrid16DblClick(TForm1& Form, TObject*) {
+    if (!Form.jubQuery->Active() || Form.jubQuery->IsEmpty() || !ugyadatlap) return;
+    TField* selected = Form.Jub().VgDBGrid16->SelectedField();
     if (!selected || selected->FieldName() != "valaszfile") return;
-    const String path = jubQuery->FieldByName("valaszfile")->AsString();
+    const String path = Form.jubQuery->FieldByName("valaszfile")->AsString();
     if (!path.empty()) app::OpenListedFile(*ugyadatlap->UtlStarter1, path);
 }
+
+} // namespace app

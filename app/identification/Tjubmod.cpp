@@ -5,7 +5,8 @@
 #include "app/common/FormControls.h"
 #include "app/identification/JubStatements.h"
 #include "app/common/QueryRun.h"
-#include "app/main/TForm1.h"
+#include "app/identification/JubArea.h"
+#include "app/main/MainWindowData.h"
 #include "app/reports/Tletetfrf.h"
 
 #include "platform/core/StrUtils.h"
@@ -55,7 +56,7 @@ void Tjubmod::FormShow(TObject*) {
 
 void Tjubmod::BitBtn1Click(TObject*) {
     app::StoreJubChange(*Query1, JubId, Edit1->Text(), CheckBox1->Checked());
-    Form1->ReopenJubList();
+    app::ReopenJubList(*Form1);
 }
 
 TrpReport* Tjubmod::DeclarationReport() const {

@@ -1,4 +1,6 @@
 #include "app/main/TForm1.h"
+#include "app/identification/JubArea.h"
+#include "app/documents/DocumentArea.h"
 
 #include "app/deposits/DepositArea.h"
 #include "app/main/DatabaseCheck.h"
@@ -107,10 +109,10 @@ void TForm1::FormCreate(TObject* Sender) {
 void TForm1::FormShow(TObject* Sender) {
     ClearClientPanels();
     // The cases area has nothing to set up.
-    ResetDocumentDates();
+    app::ResetDocumentDates(*this);
     app::ClearDepositSettingsNotes(*this);
     FillFilterCombos();
-    ResetJubFilter();
+    app::ResetJubFilter(*this);
 }
 
 void TForm1::FillFilterCombos() {

@@ -180,36 +180,8 @@ public:
     // Refills the case combos, then the filter combos of the areas.
     void FillFilterCombos();
 
-    // ---- Documents area (TForm1Documents.cpp) ------------------------------------------
-    // "Lekérdezés": the entries with a file that pass the filter.
-    void RunDocumentList();
-    // Reruns the list's last statement (nothing before the first run).
-    void ReopenDocumentList();
-    // The date pickers to today and unchecked (on show, and part of "Alaphelyzet").
-    void ResetDocumentDates();
-    // "Alaphelyzet": pickers to today and unchecked, flags off, "Készült", no case.
-    void ResetDocumentFilter();
-    void ExportDocumentList();
-    // Opens the file of the current row when the file column is selected, else the
-    // document dialog; nothing on an empty list.
-    void VgDBGrid12DblClick(TObject* Sender);
-    void VgDBGrid12DrawColumnCell(TObject* Sender, const TRect& Rect, Integer DataCol);
+    // The documents area's settings dialog (menu "Dokumentumbeállítás").
     void Dokumentumbeallitas1Click(TObject* Sender);
-
-    // ---- Client identification area (TForm1Jub.cpp) ------------------------------------
-    // "Lekérdezés": the queries that pass the filter strip.
-    void RunJubList();
-    // Reruns the list's last statement on the same row (nothing before the first run).
-    void ReopenJubList();
-    // "Alaphelyzet": name emptied, no case, pickers today and unchecked, "Mind"; no query.
-    void ResetJubFilter();
-    // Exports an open list that holds queries.
-    void ExportJubList();
-    // "Módosít": the edit dialog for the current query; nothing without one.
-    void EditJub();
-    void VgDBGrid16DrawColumnCell(TObject* Sender, const TRect& Rect, Integer DataCol);
-    // On the answer file's cell: opens the file, or says it is missing.
-    void VgDBGrid16DblClick(TObject* Sender);
 
     // ---- Handlers ----------------------------------------------------------------------
     void FormCreate(TObject* Sender);

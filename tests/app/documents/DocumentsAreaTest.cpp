@@ -4,6 +4,7 @@
 #include "app/documents/DocumentStatements.h"
 #include "app/common/SqlRoutines.h"
 #include "app/main/TForm1.h"
+#include "app/documents/DocumentArea.h"
 #include "app/documents/Tdokulap.h"
 #include "app/documents/Tdokusetform.h"
 #include "app/cases/Tugyadatlap.h"
@@ -119,7 +120,7 @@ TEST_F(DocumentsArea, ListFromTheFilterStripAndItsReset) {
     EXPECT_FALSE(f.dokulistquery->Active());
     EXPECT_EQ(f.ComboBox7->Items()->Count(), 1);
     EXPECT_FALSE(f.Documents().DateTimePicker2->Checked());
-    f.RunDocumentList();
+    app::RunDocumentList(f);
     ASSERT_EQ(f.dokulistquery->RecordCount(), 1);
     // Dates in the short format, flags only as images.
     EXPECT_EQ(f.dokulistquery->FieldByName("datum")->DisplayText(), DateToStr(EncodeDate(2009, 3, 1)));
@@ -130,9 +131,9 @@ TEST_F(DocumentsArea, ListFromTheFilterStripAndItsReset) {
     f.Documents().CheckBox20->SetChecked(true);
     f.Documents().RadioButton35->SetChecked(true);
     f.Documents().DateTimePicker2->SetChecked(true);
-    f.RunDocumentList();
+    app::RunDocumentList(f);
     EXPECT_TRUE(f.dokulistquery->IsEmpty());
-    f.ResetDocumentFilter();
+    app::ResetDocumentFilter(f);
     EXPECT_EQ(f.ComboBox7->ItemIndex(), -1);
     EXPECT_FALSE(f.Documents().CheckBox20->Checked());
     EXPECT_FALSE(f.Documents().DateTimePicker2->Checked());
@@ -146,7 +147,7 @@ TEST_F(DocumentsArea, ForeignDatesShowAsStoredAndEveryEntryIsListed) {
     AddHistoryEntry(a, "2009-03-01", "/iratok/a2.pdf", "a2");
     TForm1& f = Create();
     f.Dokumentumkezeles2->Click();
-    f.RunDocumentList();
+    app::RunDocumentList(f);
     ASSERT_EQ(f.dokulistquery->RecordCount(), 2);
     std::vector<String> dates;
     for (f.dokulistquery->First(); !f.dokulistquery->Eof(); f.dokulistquery->Next())
@@ -193,7 +194,7 @@ TEST_F(DocumentsArea, GridDrawsTheDisketteForEveryFileAndTicksForSetFlags) {
     AddHistoryEntry(a, "2009-04-01", "/iratok/a2.pdf", "archived", false, true);
     TForm1& f = Create();
     f.Dokumentumkezeles2->Click();
-    f.RunDocumentList();
+    app::RunDocumentList(f);
     ASSERT_EQ(f.dokulistquery->RecordCount(), 2);
     TBitmap shot;
     ui::Snapshot(f.Documents().VgDBGrid12, &shot);
@@ -223,11 +224,11 @@ TEST_F(DocumentsArea, DoubleClickOpensTheFileOrTheDialog) {
     const std::string missing = Folder() + "/nincs.pdf";
     const Integer item = AddHistoryEntry(a, "2009-03-01", missing, "a1");
     TForm1& f = Create();
-    f.VgDBGrid12DblClick(nullptr); // closed list: nothing
+    app::VgDBGrid12DblClick(f, nullptr); // closed list: nothing
     EXPECT_TRUE(Messages.empty());
-    f.RunDocumentList();
+    app::RunDocumentList(f);
     f.Documents().VgDBGrid12->SetSelectedField(f.dokulistquery->FieldByName("ufile"));
-    f.VgDBGrid12DblClick(nullptr);
+    app::VgDBGrid12DblClick(f, nullptr);
     EXPECT_EQ(Messages, std::vector<String>{missing + "\n A fájl nem található"});
 
     Integer shownFor = 0;
@@ -237,7 +238,7 @@ TEST_F(DocumentsArea, DoubleClickOpensTheFileOrTheDialog) {
         dokulap->Close();
     };
     f.Documents().VgDBGrid12->SetSelectedField(f.dokulistquery->FieldByName("ugynev"));
-    f.VgDBGrid12DblClick(nullptr);
+    app::VgDBGrid12DblClick(f, nullptr);
     EXPECT_EQ(shownFor, item);
 }
 
@@ -248,7 +249,7 @@ TEST_F(DocumentsArea, KeepFlagProposesAndStoresTheDeadline) {
     const Integer plain = AddHistoryEntry(a, "2009-03-02", "/iratok/b.pdf", "b");
     TForm1& f = Create();
     ASSERT_EQ(f.DocRetentionYears(), 5);
-    f.RunDocumentList();
+    app::RunDocumentList(f);
     Tdokulap& d = *dokulap;
 
     // Kept without a deadline: today plus five years, stored on "Rögzít".
@@ -295,7 +296,7 @@ TEST_F(DocumentsArea, EmptyOrForeignDeadlineIsNoDate) {
     Exec("UPDATE ugyitem SET orzesi_hatarido=''; UPDATE ugyitem SET orzesi_hatarido='tavaly' WHERE sorszam=" +
          Key(foreign));
     TForm1& f = Create();
-    f.RunDocumentList();
+    app::RunDocumentList(f);
     EXPECT_EQ(f.dokulistquery->FieldByName("orzesi_hatarido")->DisplayText(), "");
     Tdokulap& d = *dokulap;
     d.ItemId = kept;
@@ -339,8 +340,8 @@ TEST_F(DocumentsArea, ListIsExportedAndReadBack) {
     const Integer a = AddCase("Kovács Ödön hagyatéka", "2009-01-10");
     AddHistoryEntry(a, "2009-03-01", "/iratok/végrendelet.pdf", "a1", true);
     TForm1& f = Create();
-    f.RunDocumentList();
-    f.ExportDocumentList();
+    app::RunDocumentList(f);
+    app::ExportDocumentList(f);
     ASSERT_EQ(f.Documents().dokulistToXLS->GetExportResult(), erCompleted);
     const std::string script = Folder() + "/read.py";
     WriteFileBytes(script, R"(import sys, xlrd

@@ -1,6 +1,7 @@
 // The identification queries as the office uses them: a query recorded from the case
 // sheet once, refused without a register person or identity data, the list with its
 // filter strip, marks and double-click, the edit dialog, and the export read back.
+#include "app/identification/JubArea.h"
 #include "app/common/CaseHistory.h"
 #include "app/common/CaseSheetImages.h"
 #include "app/identification/JubStatements.h"
@@ -365,7 +366,7 @@ TEST_F(JubArea, DoubleClickOnTheFileCellOpensTheAnswer) {
         Exec("UPDATE jub SET valaszfile='" + SqlQuote(file) + "' WHERE sorszam=" + Key(id));
     }
     TForm1& f = *Form1;
-    f.VgDBGrid16DblClick(nullptr); // a closed list: nothing
+    app::VgDBGrid16DblClick(f, nullptr); // a closed list: nothing
     TSqlite3Query& q = List();
     f.Jub().VgDBGrid16->SetSelectedIndex(0); // the client's name: nothing
     f.Jub().VgDBGrid16->OnDblClick(f.Jub().VgDBGrid16);

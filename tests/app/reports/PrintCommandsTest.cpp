@@ -2,6 +2,8 @@
 // the office database through the report-host forms, and the pages handed to the
 // preview carry the case sheet, the lists and the report variables; lists that hold
 // nothing to print start no report; a stored template that cannot be read is said so.
+#include "app/identification/JubArea.h"
+#include "app/documents/DocumentArea.h"
 #include "app/deposits/DepositArea.h"
 #include "tests/app/reports/PrintFixture.h"
 
@@ -350,7 +352,7 @@ TEST_F(PrintCommands, DocumentListPrintsEveryListedDocument) {
     Form1->PrintCommands().gxExtSpeedButton49->OnClick(nullptr);
     EXPECT_TRUE(Shown.empty());
 
-    Form1->RunDocumentList();
+    app::RunDocumentList(*Form1);
     Form1->PrintCommands().gxExtSpeedButton49->OnClick(nullptr);
     ASSERT_EQ(Shown.size(), 1u);
     for (const char* text : {"Dokumentum lista", "Velmora", "/iratok/a.pdf", "/iratok/b.pdf", "őrzendő",
@@ -468,7 +470,7 @@ TEST_F(JubPrint, ListPrintsOnlyWhenItHoldsQueries) {
     Create();
     Form1->PrintCommands().gxExtSpeedButton80->OnClick(nullptr);
     EXPECT_TRUE(Shown.empty());
-    Form1->RunJubList();
+    app::RunJubList(*Form1);
     Form1->PrintCommands().gxExtSpeedButton80->OnClick(nullptr);
     ASSERT_EQ(Shown.size(), 1u);
     for (const char* text : {"JÜB lista", "Velmora", "K-12_1_2009/1", "Kovács Éva", "Lekérdezés:", "Ügy:"})

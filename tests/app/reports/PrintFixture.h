@@ -8,6 +8,8 @@
 #include "app/reports/TForm1PrintParts.h"
 #include "app/deposits/DepositArea.h"
 #include "app/main/TForm1.h"
+#include "app/identification/JubArea.h"
+#include "app/documents/DocumentArea.h"
 #include "app/deposits/Tletet_adatlap.h"
 #include "app/reports/Tletetfrf.h"
 #include "app/cases/Tugyadatlap.h"
@@ -201,9 +203,9 @@ protected:
         letet_adatlap->BitBtn3->OnClick(nullptr);
         Form1->Partnerlista1Click(nullptr);
         Form1->PrintCommands().partnerlistaPrint->OnClick(nullptr);
-        Form1->RunDocumentList();
+        app::RunDocumentList(*Form1);
         Form1->PrintCommands().gxExtSpeedButton49->OnClick(nullptr);
-        Form1->RunJubList();
+        app::RunJubList(*Form1);
         Form1->PrintCommands().gxExtSpeedButton80->OnClick(nullptr);
         jubmod->JubId = LastKey("jub");
         jubmod->FormShow(nullptr);

@@ -2,6 +2,8 @@
 // overlap, no row line strikes through a text, every box holds its whole text as
 // the report's own fonts wrap it, and no record is split over two pages. With
 // VELMORA_SCREENSHOTS set, each report is also printed on the PDF printer into that folder.
+#include "app/identification/JubArea.h"
+#include "app/documents/DocumentArea.h"
 #include "app/deposits/DepositArea.h"
 #include "tests/app/reports/LongOffice.h"
 
@@ -175,12 +177,12 @@ TEST_F(ReportGeometry, LongTextsStayInsideTheirBoxesOnEveryReport) {
          }},
         {"document list", letetfrf->rpReport10, 1, 2,
          [&] {
-             Form1->RunDocumentList();
+             app::RunDocumentList(*Form1);
              Form1->PrintCommands().gxExtSpeedButton49->OnClick(nullptr);
          }},
         {"identification list", letetfrf->rpReport13, 1, 2,
          [&] {
-             Form1->RunJubList();
+             app::RunJubList(*Form1);
              Form1->PrintCommands().gxExtSpeedButton80->OnClick(nullptr);
          }},
         {"new identification sheet", letetfrf->rpReport14, 1, 1,
