@@ -13,6 +13,7 @@
 #include "platform/ui/TPanel.h"
 #include "platform/ui/TRichEdit.h"
 #include "platform/ui/TSaveDialog.h"
+#include "platform/ui/VirtualKeys.h"
 #include "report/TrpControls.h"
 #include "report/TrpRichView.h"
 #include "report/TrpVarForm.h"
@@ -138,7 +139,16 @@ TrpRichForm::TrpRichForm(TComponent* AOwner) : TrpObjEditorForm(AOwner) {
     SaveBtn->OnClick = [this](TObject* s) { SaveBtnClick(s); };
     UndoBtn->OnClick = [this](TObject* s) { UndoBtnClick(s); };
     FontBtn->OnClick = [this](TObject* s) { FontBtnClick(s); };
-    FontName->OnChange = [this](TObject* s) { FontNameChange(s); };
+    // A face from the list takes effect when chosen, a typed one with Enter:
+    // half-typed names never reach the text.
+    FontName->OnChange = [this](TObject* s) {
+        if (FontName->Items()->IndexOf(FontName->Text()) >= 0) FontNameChange(s);
+    };
+    FontName->OnKeyDown = [this](TObject* s, Word& Key, TShiftState) {
+        if (Key != VK_RETURN) return;
+        Key = 0;
+        FontNameChange(s);
+    };
     FontSize->OnChange = [this](TObject* s) { FontSizeChange(s); };
     SizeUpBtn->OnClick = [this](TObject* s) { SizeUpBtnClick(s); };
     SizeDownBtn->OnClick = [this](TObject* s) { SizeDownBtnClick(s); };
@@ -155,6 +165,16 @@ TrpRichForm::TrpRichForm(TComponent* AOwner) : TrpObjEditorForm(AOwner) {
     OnResize = [this](TObject*) { Ruler->SetTextArea(4, RichEdit1->Width() - 8); };
     OnShow = OnResize;
     RichEdit1SelectionChange(RichEdit1);
+}
+
+TrpRichForm::~TrpRichForm() {
+    // The boxes go before the form's members do; what they say on the way must not reach them.
+    OnResize = nullptr;
+    OnShow = nullptr;
+    FontName->OnChange = nullptr;
+    FontSize->OnChange = nullptr;
+    RichEdit1->OnChange = nullptr;
+    RichEdit1->OnSelectionChange = nullptr;
 }
 
 void TrpRichForm::ShowEditor(TrpView* View) {

@@ -25,6 +25,7 @@ class IndentRuler;
 class TrpRichForm : public TrpObjEditorForm {
 public:
     explicit TrpRichForm(TComponent* AOwner);
+    ~TrpRichForm() override;
     String ClassName() const override { return "TrpRichForm"; }
 
     // Copies the rich text of View (a TrpRichView; other views are left

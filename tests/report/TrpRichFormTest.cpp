@@ -104,12 +104,12 @@ TEST_F(RichForm, EachCommandChangesTheSelectionAsItSays) {
          },
          "\\fs2 Alpha"},
         {"a size typed", [](RichForm& t) { t.Form->FontSize->SetText("20"); }, "\\fs40 Alpha"},
-        {"a font name typed",
+        {"a font name typed and Enter",
          [](RichForm& t) {
-             t.Form->FontName->SetText("Courier New");
-             t.Form->FontNameChange(t.Form->FontName);
+             t.Form->FontName->SetText("Courier");
+             ui::SimulateKey(t.Form->FontName, VK_RETURN);
          },
-         "\\f1\\fnil\\fcharset238 Courier New;"},
+         "\\f1\\fnil\\fcharset238 Courier;"},
         {"the font dialog",
          [](RichForm& t) {
              DialogRecorder dialogs(1, "Times New Roman");
