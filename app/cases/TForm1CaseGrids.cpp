@@ -122,8 +122,3 @@ void TForm1::FillCaseCombos() {
                          {ComboBox2, ComboBox4, ComboBox7, ComboBox20, iktbe ? iktbe->ComboBox4 : nullptr,
                           iktki ? iktki->ComboBox4 : nullptr});
 }
-
-void TForm1::FillRegistryPartnerCombos() {
-    app::ShareKeyedNames(*Query100, "SELECT sorszam, nev FROM ikt_partner ORDER BY nev COLLATE systemnocase",
-                         FRegistryPartnerIds, {ComboBox1, ComboBox3});
-}

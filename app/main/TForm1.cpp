@@ -1,4 +1,5 @@
 #include "app/main/TForm1.h"
+#include "app/registry/RegistryArea.h"
 #include "app/identification/JubArea.h"
 #include "app/documents/DocumentArea.h"
 
@@ -117,7 +118,7 @@ void TForm1::FormShow(TObject* Sender) {
 
 void TForm1::FillFilterCombos() {
     FillCaseCombos();
-    FillRegistryPartnerCombos();
+    app::FillRegistryPartnerCombos(*this);
     app::FillDepositFilterCombos(*this);
 }
 

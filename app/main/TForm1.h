@@ -242,31 +242,10 @@ public:
 
     // Partners area.
     void Ujpartner1Click(TObject* Sender);
-    void partnerKeresClick(TObject* Sender);
-    // Opens the change dialog for the current partner of Query (list or search).
-    void EditPartner(TSqlite3Query* Query);
-    // Asks, then deletes the current partner of Query and reopens Query.
-    void DeletePartner(TSqlite3Query* Query);
 
     // Registry area.
     void Beerkezoiktatas1Click(TObject* Sender);
     void Kimenoiktatas1Click(TObject* Sender);
-    // The items not cancelled, newest first, in the page's list.
-    void ShowDefaultIncomingList();
-    void ShowDefaultOutgoingList();
-    void gxExtSpeedButton27Click(TObject* Sender); // incoming "Lekérdezés"
-    void gxExtSpeedButton31Click(TObject* Sender); // outgoing "Lekérdezés"
-    void gxExtSpeedButton24Click(TObject* Sender); // incoming "Alaphelyzet"
-    void gxExtSpeedButton30Click(TObject* Sender); // outgoing "Alaphelyzet"
-    // "Storno" of a list's context menu.
-    void CancelRegistryItem(TSqlite3Query* Query, bool Incoming);
-    void iktatasbeallitasResize(TObject* Sender);
-    // Sets the three look-up tables of the settings page active.
-    void OpenRegistrySettings();
-    // The registry partners behind ComboBox1 and ComboBox3, index = item index.
-    const std::vector<Integer>& RegistryPartnerIds() const { return FRegistryPartnerIds; }
-    // Refills the registry partners of the filter strips (part of FillFilterCombos).
-    void FillRegistryPartnerCombos();
 
     // Refills the case combo boxes of the areas and CaseIds from the active cases.
     void FillCaseCombos();
@@ -332,7 +311,6 @@ private:
     String FUserName;
     String FProductName;
     std::vector<Integer> FCaseIds;
-    std::vector<Integer> FRegistryPartnerIds;
     // True while "Alaphelyzet" sets the search boxes (their clicks run no query then).
     bool FResettingSearch = false;
 };

@@ -9,6 +9,7 @@
 #include "app/partners/PartnerStatements.h"
 #include "app/common/QueryRun.h"
 #include "app/main/TForm1.h"
+#include "app/partners/PartnerArea.h"
 #include "app/partners/Tpartnermod.h"
 #include "app/partners/Tujpartner.h"
 #include "app/partners/TForm1PartnerParts.h"
@@ -106,9 +107,9 @@ DetailButtons MakePartnerDetail(TForm1* Form, TPanel* Page, const String& Prefix
 TPopupMenu* MakePartnerMenu(TForm1* Form, const String& Number, TSqlite3Query* Query) {
     TPopupMenu* menu = app::MakePopupMenu(Form, "partnerlistaPopupMenu" + Number);
     app::AddPopupItem(Form, menu, "partnerModositas" + Number, "Módosítás")->OnClick =
-        [Form, Query](TObject*) { Form->EditPartner(Query); };
+        [Form, Query](TObject*) { app::EditPartner(*Form, Query); };
     app::AddPopupItem(Form, menu, "partnerTorles" + Number, "Törlés")->OnClick = [Form, Query](TObject*) {
-        Form->DeletePartner(Query);
+        app::DeletePartner(*Form, Query);
     };
     return menu;
 }
@@ -203,15 +204,15 @@ void TForm1::CreatePartnerPages() {
     p.partnerkeresToXLS = exporter("partnerkeresToXLS", partnerQuery2);
     p.partnerSaveDialog = app::MakeXlsSaveDialog(this, "partnerSaveDialog");
 
-    p.partnerKeres->OnClick = [this](TObject* Sender) { partnerKeresClick(Sender); };
+    p.partnerKeres->OnClick = [this](TObject* Sender) { app::partnerKeresClick(*this, Sender); };
     p.partnerlistaExport->OnClick = [this](TObject*) {
         app::RunExport(*Partners().partnerSaveDialog, *Partners().partnerlistaToXLS);
     };
     p.partnerkeresExport->OnClick = [this](TObject*) {
         app::RunExport(*Partners().partnerSaveDialog, *Partners().partnerkeresToXLS);
     };
-    p.VgDBGrid1->OnDblClick = [this](TObject*) { EditPartner(partnerQuery1); };
-    p.VgDBGrid2->OnDblClick = [this](TObject*) { EditPartner(partnerQuery2); };
+    p.VgDBGrid1->OnDblClick = [this](TObject*) { app::EditPartner(*this, partnerQuery1); };
+    p.VgDBGrid2->OnDblClick = [this](TObject*) { app::EditPartner(*this, partnerQuery2); };
     list.Mail->OnClick = [this](TObject*) {
         app::OpenLink(app::MailLinkUrl(FieldText(partnerQuery1, "email"), ListMailMinLength));
     };
@@ -240,22 +241,29 @@ void TForm1::Ujpartner1Click(TObject*) {
     ujpartner->ShowModal();
 }
 
-void TForm1::partnerKeresClick(TObject*) {
-    app::OpenStatement(*partnerQuery2, app::PartnerSearchSql(Partners().Edit27->Text()));
+namespace app {
+
+void partnerKeresClick(TForm1& Form, TObject*) {
+    app::OpenStatement(*Form.partnerQuery2, app::PartnerSearchSql(Form.Partners().Edit27->Text()));
 }
 
-void TForm1::EditPartner(TSqlite3Query* Query) {
+void EditPartner(TForm1& Form, TSqlite3Query* Query) {
     const Integer id = app::CurrentKey(*Query);
     if (id < 1) return;
     partnermod->PartnerId = id;
     partnermod->ShowModal();
 }
 
-void TForm1::DeletePartner(TSqlite3Query* Query) {
+void DeletePartner(TForm1& Form, TSqlite3Query* Query) {
     const Integer id = app::CurrentKey(*Query);
     if (id < 1) return;
     if (MessageBox(nullptr, "Valóban törölni akarja a partnert?", "Figyelmeztetés!", 0x31) != IDOK) return;
-    app::OpenStatement(*Query100, app::PartnerDeleteSql(id));
-    Query100->Close();
+    app::OpenStatement(*Form.Query100, app::PartnerDeleteSql(id));
+    Form.Query100->Close();
     app::Reopen(*Query);
 }
+
+void ReopenPartnerList(TForm1& Form) {
+    Reopen(*Form.partnerQuery1);
+}
+} // namespace app

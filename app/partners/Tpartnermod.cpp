@@ -1,7 +1,8 @@
 #include "app/partners/Tpartnermod.h"
 
 #include "app/common/QueryRun.h"
-#include "app/main/TForm1.h"
+#include "app/partners/PartnerArea.h"
+#include "app/main/Form1.h"
 
 #include "platform/data/TField.h"
 #include "sqlite/TSqlite3Query.h"
@@ -30,6 +31,6 @@ void Tpartnermod::FormShow(TObject*) {
 void Tpartnermod::BitBtn1Click(TObject*) {
     app::OpenStatement(*Query1, app::PartnerUpdateSql(Fields(), PartnerId));
     Query1->Close();
-    app::Reopen(*Form1->partnerQuery1);
+    app::ReopenPartnerList(*Form1);
     Close();
 }

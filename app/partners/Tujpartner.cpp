@@ -1,7 +1,8 @@
 #include "app/partners/Tujpartner.h"
 
 #include "app/common/QueryRun.h"
-#include "app/main/TForm1.h"
+#include "app/partners/PartnerArea.h"
+#include "app/main/Form1.h"
 
 #include "platform/core/StrUtils.h"
 #include "platform/ui/MessageDialogs.h"
@@ -29,6 +30,6 @@ void Tujpartner::BitBtn1Click(TObject*) {
     }
     app::OpenStatement(*Query1, app::PartnerInsertSql(Fields()));
     Query1->Close();
-    app::Reopen(*Form1->partnerQuery1);
+    app::ReopenPartnerList(*Form1);
     Close();
 }

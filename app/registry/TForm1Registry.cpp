@@ -8,6 +8,7 @@
 #include "app/common/QueryRun.h"
 #include "app/registry/RegistryStatements.h"
 #include "app/main/TForm1.h"
+#include "app/registry/RegistryArea.h"
 #include "app/registry/Tiktbe.h"
 #include "app/registry/Tiktki.h"
 #include "app/registry/TForm1RegistryParts.h"
@@ -215,16 +216,14 @@ void TForm1::CreateRegistryArea() {
 
     auto* nav = static_cast<TPanel*>(FindComponent("iktatasnav"));
     app::AddNavButton(this, nav, "iktatasnavBeerkezett", "Beérkezett lista")->OnClick = [this](TObject*) {
-        beerkezettlista->BringToFront();
-        ShowDefaultIncomingList();
+        app::ShowIncomingListPage(*this);
     };
     app::AddNavButton(this, nav, "iktatasnavElkuldott", "Elküldött lista")->OnClick = [this](TObject*) {
-        kimenolista->BringToFront();
-        ShowDefaultOutgoingList();
+        app::ShowOutgoingListPage(*this);
     };
     app::AddNavButton(this, nav, "iktatasnavBeallitasok", "Beállítások")->OnClick = [this](TObject*) {
         iktatasbeallitas->BringToFront();
-        OpenRegistrySettings();
+        app::OpenRegistrySettings(*this);
     };
     app::AddNavButton(this, nav, "iktatasnavUjErkezo", "Új érkező")->OnClick = [](TObject*) {
         iktbe->ShowModal();
@@ -276,11 +275,11 @@ void TForm1::CreateRegistryArea() {
 
     p.iktbePopupMenu = app::MakePopupMenu(this, "iktbePopupMenu");
     app::AddPopupItem(this, p.iktbePopupMenu, "iktbeStorno", "Storno")->OnClick = [this](TObject*) {
-        CancelRegistryItem(Registry().iktlistaQuery1, true);
+        app::CancelRegistryItem(*this, Registry().iktlistaQuery1, true);
     };
     p.iktkiPopupMenu = app::MakePopupMenu(this, "iktkiPopupMenu");
     app::AddPopupItem(this, p.iktkiPopupMenu, "iktkiStorno", "Storno")->OnClick = [this](TObject*) {
-        CancelRegistryItem(Registry().iktlistaQuery2, false);
+        app::CancelRegistryItem(*this, Registry().iktlistaQuery2, false);
     };
     p.VgDBGrid6 =
         app::MakeListGrid(this, beerkezettlista, "VgDBGrid6", p.iktataslistaDataSource1, p.iktbePopupMenu,

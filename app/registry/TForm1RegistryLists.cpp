@@ -7,6 +7,8 @@
 #include "app/common/QueryRun.h"
 #include "app/registry/RegistryStatements.h"
 #include "app/main/TForm1.h"
+#include "app/registry/RegistryArea.h"
+#include "app/common/ComboFill.h"
 #include "app/registry/Tiktbe.h"
 #include "app/registry/Tiktki.h"
 #include "app/registry/TForm1RegistryParts.h"
@@ -53,22 +55,36 @@ void WireList(TSqlite3Query* Query, TDataSource* Source, TLabel* Counter) {
 
 } // namespace
 
-void TForm1::ShowDefaultIncomingList() {
-    app::OpenStatement(*Registry().iktlistaQuery1, app::RegistryDefaultListSql(RegistryBook::Incoming));
+namespace app {
+
+void ShowDefaultIncomingList(TForm1& Form) {
+    app::OpenStatement(*Form.Registry().iktlistaQuery1, app::RegistryDefaultListSql(RegistryBook::Incoming));
 }
 
-void TForm1::ShowDefaultOutgoingList() {
-    app::OpenStatement(*Registry().iktlistaQuery2, app::RegistryDefaultListSql(RegistryBook::Outgoing));
+void ShowDefaultOutgoingList(TForm1& Form) {
+    app::OpenStatement(*Form.Registry().iktlistaQuery2, app::RegistryDefaultListSql(RegistryBook::Outgoing));
 }
+
+void ShowIncomingListPage(TForm1& Form) {
+    Form.beerkezettlista->BringToFront();
+    ShowDefaultIncomingList(Form);
+}
+
+void ShowOutgoingListPage(TForm1& Form) {
+    Form.kimenolista->BringToFront();
+    ShowDefaultOutgoingList(Form);
+}
+
+} // namespace app
 
 void TForm1::Beerkezettlevelek1Click(TObject*) {
     BringAreaToFront(iktatascontainer, beerkezettlista);
-    ShowDefaultIncomingList();
+    app::ShowDefaultIncomingList(*this);
 }
 
 void TForm1::Elkuldottlevelek1Click(TObject*) {
     BringAreaToFront(iktatascontainer, kimenolista);
-    ShowDefaultOutgoingList();
+    app::ShowDefaultOutgoingList(*this);
 }
 
 void TForm1::Beerkezoiktatas1Click(TObject*) {
@@ -81,8 +97,10 @@ void TForm1::Kimenoiktatas1Click(TObject*) {
     iktki->ShowModal();
 }
 
-void TForm1::gxExtSpeedButton27Click(TObject*) {
-    TForm1RegistryParts& p = Registry();
+namespace app {
+
+void gxExtSpeedButton27Click(TForm1& Form, TObject*) {
+    TForm1RegistryParts& p = Form.Registry();
     RegistryFilter f;
     f.Text = p.Edit28->Text();
     f.InSubject = p.CheckBox12->Checked();
@@ -92,8 +110,8 @@ void TForm1::gxExtSpeedButton27Click(TObject*) {
     f.YearTo = p.Edit30->Text();
     f.NumberFrom = p.Edit31->Text();
     f.NumberTo = p.Edit32->Text();
-    f.PartnerId = ChosenKey(ComboBox1, FRegistryPartnerIds);
-    f.CaseId = ChosenKey(ComboBox2, FCaseIds);
+    f.PartnerId = ChosenKey(Form.ComboBox1, Form.Registry().PartnerIds);
+    f.CaseId = ChosenKey(Form.ComboBox2, Form.CaseIds());
     f.ShowCancelled = p.CheckBox15->Checked();
     f.Sort = p.RadioButton10->Checked()   ? RegistrySort::ByPartner
              : p.RadioButton13->Checked() ? RegistrySort::BySubject
@@ -103,8 +121,8 @@ void TForm1::gxExtSpeedButton27Click(TObject*) {
     app::OpenStatement(*p.iktlistaQuery1, app::RegistryFilterSql(RegistryBook::Incoming, f));
 }
 
-void TForm1::gxExtSpeedButton31Click(TObject*) {
-    TForm1RegistryParts& p = Registry();
+void gxExtSpeedButton31Click(TForm1& Form, TObject*) {
+    TForm1RegistryParts& p = Form.Registry();
     RegistryFilter f;
     f.Text = p.Edit33->Text();
     f.InSubject = p.CheckBox13->Checked();
@@ -114,8 +132,8 @@ void TForm1::gxExtSpeedButton31Click(TObject*) {
     f.YearTo = p.Edit35->Text();
     f.NumberFrom = p.Edit36->Text();
     f.NumberTo = p.Edit37->Text();
-    f.PartnerId = ChosenKey(ComboBox3, FRegistryPartnerIds);
-    f.CaseId = ChosenKey(ComboBox4, FCaseIds);
+    f.PartnerId = ChosenKey(Form.ComboBox3, Form.Registry().PartnerIds);
+    f.CaseId = ChosenKey(Form.ComboBox4, Form.CaseIds());
     f.ShowCancelled = p.CheckBox16->Checked();
     f.Sort = p.RadioButton16->Checked()   ? RegistrySort::ByPartner
              : p.RadioButton17->Checked() ? RegistrySort::BySubject
@@ -125,9 +143,9 @@ void TForm1::gxExtSpeedButton31Click(TObject*) {
     app::OpenStatement(*p.iktlistaQuery2, app::RegistryFilterSql(RegistryBook::Outgoing, f));
 }
 
-void TForm1::gxExtSpeedButton24Click(TObject*) {
-    TForm1RegistryParts& p = Registry();
-    for (TComboBox* combo : {ComboBox1, ComboBox2})
+void gxExtSpeedButton24Click(TForm1& Form, TObject*) {
+    TForm1RegistryParts& p = Form.Registry();
+    for (TComboBox* combo : {Form.ComboBox1, Form.ComboBox2})
         combo->SetItemIndex(-1);
     for (TEdit* edit : {p.Edit28, p.Edit29, p.Edit30, p.Edit31, p.Edit32})
         edit->SetText("");
@@ -138,9 +156,9 @@ void TForm1::gxExtSpeedButton24Click(TObject*) {
     p.RadioButton12->SetChecked(true);
 }
 
-void TForm1::gxExtSpeedButton30Click(TObject*) {
-    TForm1RegistryParts& p = Registry();
-    for (TComboBox* combo : {ComboBox3, ComboBox4})
+void gxExtSpeedButton30Click(TForm1& Form, TObject*) {
+    TForm1RegistryParts& p = Form.Registry();
+    for (TComboBox* combo : {Form.ComboBox3, Form.ComboBox4})
         combo->SetItemIndex(-1);
     for (TEdit* edit : {p.Edit33, p.Edit34, p.Edit35, p.Edit36, p.Edit37})
         edit->SetText("");
@@ -151,25 +169,34 @@ void TForm1::gxExtSpeedButton30Click(TObject*) {
     p.RadioButton20->SetChecked(true);
 }
 
-void TForm1::CancelRegistryItem(TSqlite3Query* Query, bool Incoming) {
+void CancelRegistryItem(TForm1& Form, TSqlite3Query* Query, bool Incoming) {
     const Integer id = app::CurrentKey(*Query);
     if (id < 1) return;
     if (MessageBox(nullptr, "Valóban sztornózni akarja a bejegyzést?", "Figyelmeztetés!", 0x31) != IDOK)
         return;
-    app::OpenStatement(
-        *Query100, app::RegistryCancelSql(Incoming ? RegistryBook::Incoming : RegistryBook::Outgoing, id));
-    Query100->Close();
+    app::OpenStatement(*Form.Query100, app::RegistryCancelSql(
+                                           Incoming ? RegistryBook::Incoming : RegistryBook::Outgoing, id));
+    Form.Query100->Close();
     app::Reopen(*Query);
 }
+
+// The registry partners of both filter strips, their keys in the area's parts.
+void FillRegistryPartnerCombos(TForm1& Form) {
+    app::ShareKeyedNames(*Form.Query100,
+                         "SELECT sorszam, nev FROM ikt_partner ORDER BY nev COLLATE systemnocase",
+                         Form.Registry().PartnerIds, {Form.ComboBox1, Form.ComboBox3});
+}
+
+} // namespace app
 
 void TForm1::WireRegistryLists() {
     TForm1RegistryParts& p = Registry();
     WireList(p.iktlistaQuery1, p.iktataslistaDataSource1, p.Label81);
     WireList(p.iktlistaQuery2, p.iktataslistaDataSource2, p.Label90);
-    p.gxExtSpeedButton27->OnClick = [this](TObject* Sender) { gxExtSpeedButton27Click(Sender); };
-    p.gxExtSpeedButton31->OnClick = [this](TObject* Sender) { gxExtSpeedButton31Click(Sender); };
-    p.gxExtSpeedButton24->OnClick = [this](TObject* Sender) { gxExtSpeedButton24Click(Sender); };
-    p.gxExtSpeedButton30->OnClick = [this](TObject* Sender) { gxExtSpeedButton30Click(Sender); };
+    p.gxExtSpeedButton27->OnClick = [this](TObject* Sender) { app::gxExtSpeedButton27Click(*this, Sender); };
+    p.gxExtSpeedButton31->OnClick = [this](TObject* Sender) { app::gxExtSpeedButton31Click(*this, Sender); };
+    p.gxExtSpeedButton24->OnClick = [this](TObject* Sender) { app::gxExtSpeedButton24Click(*this, Sender); };
+    p.gxExtSpeedButton30->OnClick = [this](TObject* Sender) { app::gxExtSpeedButton30Click(*this, Sender); };
     p.gxExtSpeedButton28->OnClick = [this](TObject*) {
         app::RunExport(*SaveDialog1, *Registry().iktlistXLS1);
     };

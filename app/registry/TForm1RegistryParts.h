@@ -3,6 +3,10 @@
 // their filter strips, context menus and exports, and the settings page's grids. The
 // settings tables (which the entry dialogs reopen through the window) and the partner
 // and case combos (filled with every area's combos) stay on the window.
+#include "platform/core/Types.h"
+
+#include <vector>
+
 class TBitBtn;
 class TCheckBox;
 class TDataSource;
@@ -80,4 +84,6 @@ struct TForm1RegistryParts {
     TPanel* Panel17; // settings: upper part, its halves
     TPanel* Panel38;
     TPanel* Panel39;
+    // The registry partners behind ComboBox1 and ComboBox3, index = item index.
+    std::vector<Integer> PartnerIds;
 };

@@ -4,6 +4,7 @@
 #include "app/common/FormControls.h"
 #include "app/common/StorableText.h"
 #include "app/main/TForm1.h"
+#include "app/registry/RegistryArea.h"
 #include "app/registry/Tiktataserkmoduj.h"
 #include "app/registry/Tiktatasihelyuj.h"
 #include "app/registry/Tiktataspartneruj.h"
@@ -122,23 +123,30 @@ void TForm1::CreateRegistrySettings() {
         iktataspartneruj->Mode = 1;
         iktataspartneruj->ShowModal();
     };
-    iktatasbeallitas->OnResize = [this](TObject* Sender) { iktatasbeallitasResize(Sender); };
+    iktatasbeallitas->OnResize = [this](TObject* Sender) { app::iktatasbeallitasResize(*this, Sender); };
 }
 
-void TForm1::OpenRegistrySettings() {
-    for (TSqlite3Table* table : {iktatasbeallitasTable1, iktatasbeallitasTable2, iktatasbeallitasTable3})
+namespace app {
+
+void OpenRegistrySettings(TForm1& Form) {
+    for (TSqlite3Table* table :
+         {Form.iktatasbeallitasTable1, Form.iktatasbeallitasTable2, Form.iktatasbeallitasTable3})
         if (!table->Active()) table->Open();
 }
 
+} // namespace app
+
 void TForm1::Iktatasbeallitasok1Click(TObject*) {
     BringAreaToFront(iktatascontainer, iktatasbeallitas);
-    OpenRegistrySettings();
+    app::OpenRegistrySettings(*this);
 }
 
-void TForm1::iktatasbeallitasResize(TObject*) {
-    TForm1RegistryParts& p = Registry();
-    const Integer h = iktatasbeallitas->Height();
-    const Integer w = iktatasbeallitas->Width();
+namespace app {
+
+void iktatasbeallitasResize(TForm1& Form, TObject*) {
+    TForm1RegistryParts& p = Form.Registry();
+    const Integer h = Form.iktatasbeallitas->Height();
+    const Integer w = Form.iktatasbeallitas->Width();
     p.Panel17->SetHeight((h - 40) / 2);
     p.Panel38->SetWidth(w / 2);
     p.VgDBGrid4->GetColumns()->GetColumn(0)->SetWidth(p.Panel38->Width() - 84);
@@ -146,3 +154,16 @@ void TForm1::iktatasbeallitasResize(TObject*) {
     p.VgDBGrid3->GetColumns()->GetColumn(0)->SetWidth((w - 57) / 2);
     p.VgDBGrid3->GetColumns()->GetColumn(1)->SetWidth((w - 57) / 2);
 }
+
+TSqlite3Table& RegistryLocationTable(TForm1& Form) {
+    return *Form.iktatasbeallitasTable1;
+}
+
+TSqlite3Table& RegistryModeTable(TForm1& Form) {
+    return *Form.iktatasbeallitasTable2;
+}
+
+TSqlite3Table& RegistryPartnerTable(TForm1& Form) {
+    return *Form.iktatasbeallitasTable3;
+}
+} // namespace app

@@ -2,7 +2,8 @@
 
 #include "app/common/QueryRun.h"
 #include "app/registry/RegistryStatements.h"
-#include "app/main/TForm1.h"
+#include "app/registry/RegistryArea.h"
+#include "app/main/Form1.h"
 
 #include "platform/ui/TEdit.h"
 #include "sqlite/TSqlite3Query.h"
@@ -24,7 +25,7 @@ void Tiktataserkmoduj::BitBtn1Click(TObject*) {
     if (!Edit1->Text().empty()) {
         app::OpenStatement(*Query1, app::ModeInsertSql(Edit1->Text()));
         Query1->Close();
-        if (Mode == 1) app::Reopen(*Form1->iktatasbeallitasTable2);
+        if (Mode == 1) app::Reopen(app::RegistryModeTable(*Form1));
     }
     Close();
 }

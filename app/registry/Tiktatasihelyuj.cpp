@@ -2,7 +2,8 @@
 
 #include "app/common/QueryRun.h"
 #include "app/registry/RegistryStatements.h"
-#include "app/main/TForm1.h"
+#include "app/registry/RegistryArea.h"
+#include "app/main/Form1.h"
 
 #include "platform/ui/TEdit.h"
 #include "sqlite/TSqlite3Query.h"
@@ -23,7 +24,7 @@ void Tiktatasihelyuj::BitBtn1Click(TObject*) {
     if (!Edit1->Text().empty()) {
         app::OpenStatement(*Query1, app::LocationInsertSql(Edit1->Text()));
         Query1->Close();
-        if (Mode == 1) app::Reopen(*Form1->iktatasbeallitasTable1);
+        if (Mode == 1) app::Reopen(app::RegistryLocationTable(*Form1));
     }
     Close();
 }

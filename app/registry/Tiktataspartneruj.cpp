@@ -3,7 +3,8 @@
 #include "app/common/FormControls.h"
 #include "app/common/QueryRun.h"
 #include "app/registry/RegistryStatements.h"
-#include "app/main/TForm1.h"
+#include "app/registry/RegistryArea.h"
+#include "app/main/Form1.h"
 #include "app/registry/Tiktbe.h"
 #include "app/registry/Tiktki.h"
 
@@ -42,7 +43,7 @@ void Tiktataspartneruj::BitBtn1Click(TObject*) {
         app::RegistryEntryDialog* entry = Mode == 2   ? static_cast<app::RegistryEntryDialog*>(iktbe)
                                           : Mode == 3 ? iktki
                                                       : nullptr;
-        if (Mode == 1) app::Reopen(*Form1->iktatasbeallitasTable3);
+        if (Mode == 1) app::Reopen(app::RegistryPartnerTable(*Form1));
         if (entry) {
             const Integer id = app::OpenForInteger(*Query1, "SELECT MAX(sorszam) AS res FROM ikt_partner");
             Query1->Close();

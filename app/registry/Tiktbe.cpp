@@ -1,6 +1,7 @@
 #include "app/registry/Tiktbe.h"
 
-#include "app/main/TForm1.h"
+#include "app/registry/RegistryArea.h"
+#include "app/main/Form1.h"
 #include "app/registry/Tiktataspartneruj.h"
 
 #include "platform/ui/TPanel.h"
@@ -21,6 +22,5 @@ void Tiktbe::BitBtn1Click(TObject*) {
 }
 
 void Tiktbe::ShowStoredList() {
-    Form1->beerkezettlista->BringToFront();
-    Form1->ShowDefaultIncomingList();
+    app::ShowIncomingListPage(*Form1);
 }

@@ -1,6 +1,7 @@
 #include "app/registry/Tiktki.h"
 
-#include "app/main/TForm1.h"
+#include "app/registry/RegistryArea.h"
+#include "app/main/Form1.h"
 #include "app/registry/Tiktataspartneruj.h"
 
 #include "platform/ui/TPanel.h"
@@ -20,6 +21,5 @@ void Tiktki::BitBtn1Click(TObject*) {
 }
 
 void Tiktki::ShowStoredList() {
-    Form1->kimenolista->BringToFront();
-    Form1->ShowDefaultOutgoingList();
+    app::ShowOutgoingListPage(*Form1);
 }

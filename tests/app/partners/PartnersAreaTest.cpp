@@ -1,6 +1,7 @@
 // The partners area as the office uses it: the list and the search with their detail
 // blocks, the new and change dialogs, deleting, the web and mail buttons, and the
 // export of both pages read back by an independent reader.
+#include "app/partners/PartnerArea.h"
 #include "app/partners/PartnerStatements.h"
 #include "app/partners/TForm1PartnerParts.h"
 #include "controls/TgxExtSpeedButton.h"
@@ -161,9 +162,9 @@ TEST_F(PartnersArea, ChangeDialogShowsAndStoresThePartner) {
 
 TEST_F(PartnersArea, ChangeDialogOpensOnlyForARow) {
     TForm1& f = *Form1;
-    f.EditPartner(f.partnerQuery1); // closed list: nothing opens
+    app::EditPartner(f, f.partnerQuery1); // closed list: nothing opens
     Menu("Partnerlista1");
-    f.EditPartner(f.partnerQuery1); // empty list: nothing opens
+    app::EditPartner(f, f.partnerQuery1); // empty list: nothing opens
     EXPECT_FALSE(partnermod->Visible());
     EXPECT_TRUE(Shown.empty());
 }

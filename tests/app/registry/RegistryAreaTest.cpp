@@ -2,6 +2,7 @@
 // dates, the filter strip and its reset, cancelling an item, the export read back by an
 // independent reader, the settings page, and registering incoming and outgoing mail in
 // the entry dialogs, with a new partner made on the way.
+#include "app/registry/RegistryArea.h"
 #include "app/registry/RegistryStatements.h"
 #include "app/common/SqlRoutines.h"
 #include "app/registry/TForm1RegistryParts.h"
@@ -144,7 +145,7 @@ TEST_F(RegistryArea, HostileFilterTextChangesNothing) {
 
 TEST_F(RegistryArea, CancellationAsksAndHidesTheItem) {
     TForm1& f = *Form1;
-    f.CancelRegistryItem(f.Registry().iktlistaQuery1, true); // closed list: no question
+    app::CancelRegistryItem(f, f.Registry().iktlistaQuery1, true); // closed list: no question
     EXPECT_TRUE(Shown.empty());
     Menu("Beerkezettlevelek1");
     f.Registry().iktlistaQuery1->Next(); // 2024/1
@@ -221,7 +222,7 @@ TEST_F(RegistryArea, SettingsPageEditsTheThreeTables) {
     f.iktatasbeallitasTable3->Post();
     EXPECT_EQ(Number("SELECT COUNT(*) FROM ikt_partner WHERE cim='Új cím'"), 1);
     // The page divides itself on resize: halves for the upper grids, the partners below.
-    f.iktatasbeallitasResize(nullptr);
+    app::iktatasbeallitasResize(f, nullptr);
     const Integer h = f.iktatasbeallitas->Height(), w = f.iktatasbeallitas->Width();
     EXPECT_EQ(f.Registry().Panel17->Height(), (h - 40) / 2);
     EXPECT_EQ(f.Registry().Panel38->Width(), w / 2);

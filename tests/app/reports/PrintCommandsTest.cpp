@@ -2,6 +2,7 @@
 // the office database through the report-host forms, and the pages handed to the
 // preview carry the case sheet, the lists and the report variables; lists that hold
 // nothing to print start no report; a stored template that cannot be read is said so.
+#include "app/partners/PartnerArea.h"
 #include "app/identification/JubArea.h"
 #include "app/documents/DocumentArea.h"
 #include "app/deposits/DepositArea.h"
@@ -312,12 +313,12 @@ TEST_F(PrintCommands, PartnerListAndSearch) {
 
     // A search that finds nothing starts no report.
     Form1->Partners().Edit27->SetText("Nincs ilyen");
-    Form1->partnerKeresClick(nullptr);
+    app::partnerKeresClick(*Form1, nullptr);
     Form1->PrintCommands().partnerkeresPrint->OnClick(nullptr);
     EXPECT_EQ(Shown.size(), 1u);
 
     Form1->Partners().Edit27->SetText("tük");
-    Form1->partnerKeresClick(nullptr);
+    app::partnerKeresClick(*Form1, nullptr);
     Form1->PrintCommands().partnerkeresPrint->OnClick(nullptr);
     ASSERT_EQ(Shown.size(), 2u);
     EXPECT_TRUE(HasText("Tükör Kft."));
@@ -329,7 +330,7 @@ TEST_F(PrintCommands, PartnerSearchRepeatsItsCaptionsOnEveryPage) {
         Exec("INSERT INTO partner (nev, megjegyzes) VALUES ('Partner " + std::to_string(100 + i) + "', 'x')");
     Create();
     Form1->Partners().Edit27->SetText("Partner");
-    Form1->partnerKeresClick(nullptr);
+    app::partnerKeresClick(*Form1, nullptr);
     Form1->PrintCommands().partnerkeresPrint->OnClick(nullptr);
     ASSERT_EQ(Shown.size(), 1u);
     ASSERT_GE(Shown[0].size(), 2u);

@@ -2,6 +2,7 @@
 // overlap, no row line strikes through a text, every box holds its whole text as
 // the report's own fonts wrap it, and no record is split over two pages. With
 // VELMORA_SCREENSHOTS set, each report is also printed on the PDF printer into that folder.
+#include "app/partners/PartnerArea.h"
 #include "app/identification/JubArea.h"
 #include "app/documents/DocumentArea.h"
 #include "app/deposits/DepositArea.h"
@@ -172,7 +173,7 @@ TEST_F(ReportGeometry, LongTextsStayInsideTheirBoxesOnEveryReport) {
         {"partner search", letetfrf->rpReport4, 1, 2,
          [&] {
              Form1->Partners().Edit27->SetText("Öböl");
-             Form1->partnerKeresClick(nullptr);
+             app::partnerKeresClick(*Form1, nullptr);
              Form1->PrintCommands().partnerkeresPrint->OnClick(nullptr);
          }},
         {"document list", letetfrf->rpReport10, 1, 2,
