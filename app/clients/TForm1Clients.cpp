@@ -11,6 +11,7 @@
 #include "app/common/RowReferences.h"
 #include "app/common/SqlRoutines.h"
 #include "app/main/TForm1.h"
+#include "app/clients/ClientArea.h"
 #include "app/clients/Tujszemelyform.h"
 #include "app/clients/Tujszervezetform.h"
 #include "app/clients/TForm1ClientParts.h"
@@ -56,7 +57,7 @@ void TForm1::CreateClientsArea() {
     Query1->SQL()->Add(app::PersonListSql());
     Query1->AfterOpen = [this](TDataSet*) {
         Query1->FieldByName("szuletesi_ido")->OnGetText = [this](TField* f, String& t, bool d) {
-            Query1szuletesi_idoGetText(f, t, d);
+            app::Query1szuletesi_idoGetText(*this, f, t, d);
         };
     };
     Query2 = app::MakeStatementQuery(this, "Query2", Sqlite3DB1);
@@ -87,20 +88,20 @@ void TForm1::CreateClientsArea() {
                                      {"szekhely_cime", "Székhely", 200},
                                      {"azonosito_okirat_szama", "Azonosító okirat száma", 206}});
 
-    p.szemelyekButton->OnClick = [this](TObject* Sender) { szemelyekButtonClick(Sender); };
-    p.szervezetekButton->OnClick = [this](TObject* Sender) { szervezetekButtonClick(Sender); };
+    p.szemelyekButton->OnClick = [this](TObject* Sender) { app::szemelyekButtonClick(*this, Sender); };
+    p.szervezetekButton->OnClick = [this](TObject* Sender) { app::szervezetekButtonClick(*this, Sender); };
     p.ujszemelyButton->OnClick = [](TObject*) { ujszemelyform->ShowModal(); };
     p.ujszervezetButton->OnClick = [](TObject*) { ujszervezetform->ShowModal(); };
     DataSource1->OnDataChange = [this](TObject* Sender, TField* Field) {
-        DataSource1DataChange(Sender, Field);
+        app::DataSource1DataChange(*this, Sender, Field);
     };
     DataSource2->OnDataChange = [this](TObject* Sender, TField* Field) {
-        DataSource2DataChange(Sender, Field);
+        app::DataSource2DataChange(*this, Sender, Field);
     };
-    p.gxExtSpeedButton34->OnClick = [this](TObject* Sender) { gxExtSpeedButton34Click(Sender); };
-    p.gxExtSpeedButton35->OnClick = [this](TObject* Sender) { gxExtSpeedButton35Click(Sender); };
-    p.gxExtSpeedButton36->OnClick = [this](TObject* Sender) { gxExtSpeedButton36Click(Sender); };
-    p.gxExtSpeedButton37->OnClick = [this](TObject* Sender) { gxExtSpeedButton37Click(Sender); };
+    p.gxExtSpeedButton34->OnClick = [this](TObject* Sender) { app::gxExtSpeedButton34Click(*this, Sender); };
+    p.gxExtSpeedButton35->OnClick = [this](TObject* Sender) { app::gxExtSpeedButton35Click(*this, Sender); };
+    p.gxExtSpeedButton36->OnClick = [this](TObject* Sender) { app::gxExtSpeedButton36Click(*this, Sender); };
+    p.gxExtSpeedButton37->OnClick = [this](TObject* Sender) { app::gxExtSpeedButton37Click(*this, Sender); };
 }
 
 void TForm1::Termeszetesszemelyek1Click(TObject*) {
@@ -123,27 +124,29 @@ void TForm1::Ujszervezet1Click(TObject*) {
     ujszervezetform->ShowModal();
 }
 
-void TForm1::ClearClientPanels() {
-    TForm1ClientParts& p = Clients();
+namespace app {
+
+void ClearClientPanels(TForm1& Form) {
+    TForm1ClientParts& p = Form.Clients();
     for (TMemo* memo : {p.Edit4, p.Edit9, p.Edit12, p.Edit15})
         memo->Clear();
     p.DateTimePicker1->SetDate(Date());
 }
 
-void TForm1::szemelyekButtonClick(TObject*) {
-    app::Reopen(*Query1);
-    szemelylista->BringToFront();
+void szemelyekButtonClick(TForm1& Form, TObject*) {
+    app::Reopen(*Form.Query1);
+    Form.szemelylista->BringToFront();
 }
 
-void TForm1::szervezetekButtonClick(TObject*) {
-    app::Reopen(*Query3);
-    szervezetlista->BringToFront();
+void szervezetekButtonClick(TForm1& Form, TObject*) {
+    app::Reopen(*Form.Query3);
+    Form.szervezetlista->BringToFront();
 }
 
-void TForm1::DataSource1DataChange(TObject*, TField*) {
-    TForm1ClientParts& p = Clients();
-    if (HasRows(Query1)) {
-        const app::CasePerson person = app::ReadRegisterPerson(*Query1);
+void DataSource1DataChange(TForm1& Form, TObject*, TField*) {
+    TForm1ClientParts& p = Form.Clients();
+    if (HasRows(Form.Query1)) {
+        const app::CasePerson person = app::ReadRegisterPerson(*Form.Query1);
         p.Edit1->SetText(person.Name);
         p.Edit2->SetText(person.BirthName);
         p.Edit3->SetText(person.BirthPlace);
@@ -154,18 +157,18 @@ void TForm1::DataSource1DataChange(TObject*, TField*) {
         p.Edit8->SetText(person.DocumentNumber);
         p.Edit9->SetText(person.StayAddress);
         p.BirthDate.Show(person.BirthDate, SqlTextToDate("1970-01-01"));
-        p.CheckBox18->SetChecked(Query1->FieldByName("aktiv")->AsInteger() == 1);
+        p.CheckBox18->SetChecked(Form.Query1->FieldByName("aktiv")->AsInteger() == 1);
     }
-    const bool open = Query1->Active();
-    p.Label13->SetCaption(IntToStr(open ? Query1->RecNo() : 0) + "/" +
-                          IntToStr(open ? Query1->RecordCount() : 0));
+    const bool open = Form.Query1->Active();
+    p.Label13->SetCaption(IntToStr(open ? Form.Query1->RecNo() : 0) + "/" +
+                          IntToStr(open ? Form.Query1->RecordCount() : 0));
 }
 
-void TForm1::DataSource2DataChange(TObject*, TField*) {
-    TForm1ClientParts& p = Clients();
-    if (!HasRows(Query3)) return;
+void DataSource2DataChange(TForm1& Form, TObject*, TField*) {
+    TForm1ClientParts& p = Form.Clients();
+    if (!HasRows(Form.Query3)) return;
     // Each box shows the column that "Módosít" writes it back to.
-    const app::CaseOrganisation o = app::ReadRegisterOrganisation(*Query3);
+    const app::CaseOrganisation o = app::ReadRegisterOrganisation(*Form.Query3);
     p.Edit10->SetText(o[0]);
     p.Edit11->SetText(o[1]);
     p.Edit12->SetText(o[2]);
@@ -175,16 +178,16 @@ void TForm1::DataSource2DataChange(TObject*, TField*) {
     p.Edit16->SetText(o[6]);
     p.Edit18->SetText(o[7]);
     p.Edit17->SetText(o[8]);
-    p.CheckBox17->SetChecked(Query3->FieldByName("aktiv")->AsInteger() == 1);
+    p.CheckBox17->SetChecked(Form.Query3->FieldByName("aktiv")->AsInteger() == 1);
 }
 
-void TForm1::Query1szuletesi_idoGetText(TField* Sender, String& Text, bool) {
+void Query1szuletesi_idoGetText(TForm1& Form, TField* Sender, String& Text, bool) {
     Text = app::StoredDate::Of(Sender).DisplayText();
 }
 
-void TForm1::gxExtSpeedButton37Click(TObject*) {
-    TForm1ClientParts& p = Clients();
-    if (!HasRows(Query1)) return;
+void gxExtSpeedButton37Click(TForm1& Form, TObject*) {
+    TForm1ClientParts& p = Form.Clients();
+    if (!HasRows(Form.Query1)) return;
     app::CasePerson person;
     person.Name = p.Edit1->Text();
     person.BirthName = p.Edit2->Text();
@@ -196,41 +199,43 @@ void TForm1::gxExtSpeedButton37Click(TObject*) {
     person.DocumentType = p.Edit7->Text();
     person.DocumentNumber = p.Edit8->Text();
     person.StayAddress = p.Edit9->Text();
-    const Integer key = CurrentKey(Query1);
-    app::OpenStatement(*Query2, app::PersonPanelUpdateSql(key, person, p.CheckBox18->Checked()));
-    Query2->Close();
-    ReopenAt(Query1, key);
+    const Integer key = ::CurrentKey(Form.Query1);
+    app::OpenStatement(*Form.Query2, app::PersonPanelUpdateSql(key, person, p.CheckBox18->Checked()));
+    Form.Query2->Close();
+    ReopenAt(Form.Query1, key);
 }
 
-void TForm1::gxExtSpeedButton35Click(TObject*) {
-    TForm1ClientParts& p = Clients();
-    if (!HasRows(Query3)) {
-        app::Reopen(*Query3);
+void gxExtSpeedButton35Click(TForm1& Form, TObject*) {
+    TForm1ClientParts& p = Form.Clients();
+    if (!HasRows(Form.Query3)) {
+        app::Reopen(*Form.Query3);
         return;
     }
     const app::CaseOrganisation o = {p.Edit10->Text(), p.Edit11->Text(), p.Edit12->Text(),
                                      p.Edit13->Text(), p.Edit14->Text(), p.Edit15->Text(),
                                      p.Edit16->Text(), p.Edit18->Text(), p.Edit17->Text()};
-    const Integer key = CurrentKey(Query3);
-    app::OpenStatement(*Query2, app::OrganisationPanelUpdateSql(key, o, p.CheckBox17->Checked()));
-    Query2->Close();
-    ReopenAt(Query3, key);
+    const Integer key = ::CurrentKey(Form.Query3);
+    app::OpenStatement(*Form.Query2, app::OrganisationPanelUpdateSql(key, o, p.CheckBox17->Checked()));
+    Form.Query2->Close();
+    ReopenAt(Form.Query3, key);
 }
 
-void TForm1::gxExtSpeedButton36Click(TObject*) {
-    if (!HasRows(Query1)) return;
-    const Integer key = CurrentKey(Query1);
+void gxExtSpeedButton36Click(TForm1& Form, TObject*) {
+    if (!HasRows(Form.Query1)) return;
+    const Integer key = ::CurrentKey(Form.Query1);
     // Refused before asking; asked again with the delete, as a query may come meanwhile.
-    app::CheckDeletable(*Query2, "ugyfel_termeszetes_szemely", key);
+    app::CheckDeletable(*Form.Query2, "ugyfel_termeszetes_szemely", key);
     if (!app::Confirm("Valóban törölni akarja a bejegyzést?")) return;
-    app::DeleteUnlessReferred(*Query2, "ugyfel_termeszetes_szemely", key, app::DeletePersonSql(key));
-    Query2->Close();
-    app::Reopen(*Query1);
+    app::DeleteUnlessReferred(*Form.Query2, "ugyfel_termeszetes_szemely", key, app::DeletePersonSql(key));
+    Form.Query2->Close();
+    app::Reopen(*Form.Query1);
 }
 
-void TForm1::gxExtSpeedButton34Click(TObject*) {
-    if (!HasRows(Query3) || !app::Confirm("Valóban törölni akarja a bejegyzést?")) return;
-    app::OpenStatement(*Query2, app::DeleteOrganisationSql(CurrentKey(Query3)));
-    Query2->Close();
-    app::Reopen(*Query3);
+void gxExtSpeedButton34Click(TForm1& Form, TObject*) {
+    if (!HasRows(Form.Query3) || !app::Confirm("Valóban törölni akarja a bejegyzést?")) return;
+    app::OpenStatement(*Form.Query2, app::DeleteOrganisationSql(::CurrentKey(Form.Query3)));
+    Form.Query2->Close();
+    app::Reopen(*Form.Query3);
 }
+
+} // namespace app

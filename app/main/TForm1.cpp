@@ -1,4 +1,5 @@
 #include "app/main/TForm1.h"
+#include "app/clients/ClientArea.h"
 #include "app/registry/RegistryArea.h"
 #include "app/identification/JubArea.h"
 #include "app/documents/DocumentArea.h"
@@ -108,7 +109,7 @@ void TForm1::FormCreate(TObject* Sender) {
 }
 
 void TForm1::FormShow(TObject* Sender) {
-    ClearClientPanels();
+    app::ClearClientPanels(*this);
     // The cases area has nothing to set up.
     app::ResetDocumentDates(*this);
     app::ClearDepositSettingsNotes(*this);

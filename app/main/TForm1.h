@@ -211,19 +211,8 @@ public:
     void Info1Click(TObject* Sender);
 
     // Clients area.
-    // Empties the detail panels' memos and sets the birth date to today (on show).
-    void ClearClientPanels();
     void Ujtermeszetesszemely1Click(TObject* Sender);
     void Ujszervezet1Click(TObject* Sender);
-    void szemelyekButtonClick(TObject* Sender);
-    void szervezetekButtonClick(TObject* Sender);
-    void DataSource1DataChange(TObject* Sender, TField* Field);
-    void DataSource2DataChange(TObject* Sender, TField* Field);
-    void Query1szuletesi_idoGetText(TField* Sender, String& Text, bool DisplayText);
-    void gxExtSpeedButton37Click(TObject* Sender);
-    void gxExtSpeedButton35Click(TObject* Sender);
-    void gxExtSpeedButton36Click(TObject* Sender);
-    void gxExtSpeedButton34Click(TObject* Sender);
 
     // Cases area.
     void gxExtSpeedButton6Click(TObject* Sender);
@@ -252,16 +241,6 @@ public:
 
     // Rebuilds the case list's statement from its options and reopens Query4.
     void BuildCaseList();
-
-    // Print commands ("Nyomtatás" at the right of each list page's title strip, beside
-    // "Exportálás"); each prints only a list that holds what it should print.
-    void gxExtSpeedButton45Click(TObject* Sender);
-    void letetlistaPrintClick(TObject* Sender);
-    void letetkeresPrintClick(TObject* Sender);
-    void partnerlistaPrintClick(TObject* Sender);
-    void partnerkeresPrintClick(TObject* Sender);
-    void gxExtSpeedButton49Click(TObject* Sender);
-    void gxExtSpeedButton80Click(TObject* Sender);
 
     // Brings Area to the front, then Page (one of its pages) when given.
     static void BringAreaToFront(TControl* Area, TControl* Page = nullptr);

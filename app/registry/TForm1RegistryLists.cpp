@@ -110,8 +110,8 @@ void gxExtSpeedButton27Click(TForm1& Form, TObject*) {
     f.YearTo = p.Edit30->Text();
     f.NumberFrom = p.Edit31->Text();
     f.NumberTo = p.Edit32->Text();
-    f.PartnerId = ChosenKey(Form.ComboBox1, Form.Registry().PartnerIds);
-    f.CaseId = ChosenKey(Form.ComboBox2, Form.CaseIds());
+    f.PartnerId = ::ChosenKey(Form.ComboBox1, Form.Registry().PartnerIds);
+    f.CaseId = ::ChosenKey(Form.ComboBox2, Form.CaseIds());
     f.ShowCancelled = p.CheckBox15->Checked();
     f.Sort = p.RadioButton10->Checked()   ? RegistrySort::ByPartner
              : p.RadioButton13->Checked() ? RegistrySort::BySubject
@@ -132,8 +132,8 @@ void gxExtSpeedButton31Click(TForm1& Form, TObject*) {
     f.YearTo = p.Edit35->Text();
     f.NumberFrom = p.Edit36->Text();
     f.NumberTo = p.Edit37->Text();
-    f.PartnerId = ChosenKey(Form.ComboBox3, Form.Registry().PartnerIds);
-    f.CaseId = ChosenKey(Form.ComboBox4, Form.CaseIds());
+    f.PartnerId = ::ChosenKey(Form.ComboBox3, Form.Registry().PartnerIds);
+    f.CaseId = ::ChosenKey(Form.ComboBox4, Form.CaseIds());
     f.ShowCancelled = p.CheckBox16->Checked();
     f.Sort = p.RadioButton16->Checked()   ? RegistrySort::ByPartner
              : p.RadioButton17->Checked() ? RegistrySort::BySubject
