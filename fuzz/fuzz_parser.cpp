@@ -4,8 +4,8 @@
 // go to the standard library or answer with texts that are parsed again.
 #include "platform/core/Exceptions.h"
 #include "platform/ui/DialogHook.h"
-#include "report/TrpFunctionLibrary.h"
-#include "report/TrpParser.h"
+#include "report/detail/TrpFunctionLibrary.h"
+#include "report/detail/TrpParser.h"
 #include "report/rpEngine.h"
 
 #include <cstddef>

@@ -7,7 +7,7 @@
 #include "platform/core/TMemoryStream.h"
 #include "platform/graphics/TBitmap.h"
 #include "platform/graphics/TRichDocument.h"
-#include "report/MemoText.h"
+#include "report/detail/MemoText.h"
 #include "report/TrpEMFPages.h"
 #include "report/TrpLineView.h"
 #include "report/TrpMemoView.h"
@@ -15,7 +15,7 @@
 #include "report/TrpReport.h"
 #include "report/TrpRichView.h"
 #include "report/rpEngine.h"
-#include "report/rpStreamUtils.h"
+#include "report/detail/rpStreamUtils.h"
 #include "tests/support/MetafileBuilder.h"
 
 #include <cstdio>

@@ -5,13 +5,13 @@
 #include "platform/core/Exceptions.h"
 #include "platform/core/TStringList.h"
 #include "platform/ui/DialogHook.h"
-#include "report/TInterpretator.h"
+#include "report/detail/TInterpretator.h"
 #include "report/TrpBand.h"
 #include "report/TrpMemoView.h"
-#include "report/TrpParser.h"
+#include "report/detail/TrpParser.h"
 #include "report/TrpVariables.h"
 #include "report/rpEngine.h"
-#include "report/rpGlobals.h"
+#include "report/detail/rpGlobals.h"
 
 #include <cstddef>
 #include <cstdint>

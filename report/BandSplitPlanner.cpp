@@ -1,4 +1,4 @@
-#include "report/BandSplitPlanner.h"
+#include "report/detail/BandSplitPlanner.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
-#include "report/BuildRun.h"
+#include "report/detail/BuildRun.h"
 
-#include "report/rpBuild.h"
-#include "report/rpGlobals.h"
+#include "report/detail/rpBuild.h"
+#include "report/detail/rpGlobals.h"
 
 namespace report {
 

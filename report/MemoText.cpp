@@ -1,11 +1,11 @@
-#include "report/MemoText.h"
+#include "report/detail/MemoText.h"
 
 #include "platform/core/CodePages.h"
 #include "platform/core/StrUtils.h"
 #include "platform/core/TStringList.h"
 #include "platform/core/Utf8.h"
-#include "report/TrpParser.h"
-#include "report/rpCoordinates.h"
+#include "report/detail/TrpParser.h"
+#include "report/detail/rpCoordinates.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "report/OlderPages.h"
+#include "report/detail/OlderPages.h"
 
 #include "platform/core/Exceptions.h"
 #include "platform/core/TStream.h"
@@ -6,8 +6,8 @@
 #include "platform/graphics/TMetafile.h"
 #include "report/TrpEMFPages.h"
 #include "report/TrpPictureView.h"
-#include "report/rpGlobals.h"
-#include "report/rpStreamUtils.h"
+#include "report/detail/rpGlobals.h"
+#include "report/detail/rpStreamUtils.h"
 
 namespace report {
 

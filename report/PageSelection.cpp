@@ -1,4 +1,4 @@
-#include "report/PageSelection.h"
+#include "report/detail/PageSelection.h"
 
 #include "platform/core/NumberFormat.h"
 

@@ -1,4 +1,4 @@
-#include "report/QuietDataSets.h"
+#include "report/detail/QuietDataSets.h"
 
 #include "platform/data/TDataSet.h"
 

@@ -1,8 +1,8 @@
-#include "report/RichExpansion.h"
+#include "report/detail/RichExpansion.h"
 
 #include "platform/core/Utf8.h"
 #include "platform/graphics/TRichDocument.h"
-#include "report/TrpParser.h"
+#include "report/detail/TrpParser.h"
 
 #include <functional>
 

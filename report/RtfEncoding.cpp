@@ -1,4 +1,4 @@
-#include "report/RtfEncoding.h"
+#include "report/detail/RtfEncoding.h"
 
 #include "platform/core/CodePages.h"
 #include "platform/core/NumberFormat.h"

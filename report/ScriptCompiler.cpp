@@ -1,8 +1,8 @@
-#include "report/ScriptCompiler.h"
+#include "report/detail/ScriptCompiler.h"
 
 #include "platform/core/NumberFormat.h"
 #include "platform/core/StrUtils.h"
-#include "report/ScriptConsts.h"
+#include "report/detail/ScriptConsts.h"
 
 namespace report {
 

@@ -1,4 +1,4 @@
-#include "report/TInterpretator.h"
+#include "report/detail/TInterpretator.h"
 
 #include "platform/core/NumberFormat.h"
 #include "platform/core/StrUtils.h"
@@ -6,10 +6,10 @@
 #include "report/TrpBandView.h"
 #include "report/TrpMemoView.h"
 #include "report/TrpPage.h"
-#include "report/TrpParser.h"
+#include "report/detail/TrpParser.h"
 #include "report/TrpVariables.h"
-#include "report/rpGlobals.h"
-#include "report/rpStreamUtils.h"
+#include "report/detail/rpGlobals.h"
+#include "report/detail/rpStreamUtils.h"
 
 report::ScriptHost* rpScriptHost = nullptr;
 

@@ -1,15 +1,15 @@
-#include "report/TemplateText.h"
+#include "report/detail/TemplateText.h"
 
 #include "platform/core/Exceptions.h"
 #include "platform/core/NumberFormat.h"
-#include "report/FormatValue.h"
+#include "report/detail/FormatValue.h"
 #include "report/TrpBandView.h"
 #include "report/TrpLineView.h"
 #include "report/TrpMemoView.h"
 #include "report/TrpPage.h"
 #include "report/TrpReport.h"
 #include "report/TrpRichView.h"
-#include "report/rpStreamUtils.h"
+#include "report/detail/rpStreamUtils.h"
 
 #include <map>
 #include <memory>

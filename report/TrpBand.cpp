@@ -7,11 +7,11 @@
 #include "report/TrpEMFPages.h"
 #include "report/TrpMemoView.h"
 #include "report/TrpPage.h"
-#include "report/TrpParser.h"
+#include "report/detail/TrpParser.h"
 #include "report/TrpReport.h"
 #include "report/TrpSubReportView.h"
-#include "report/rpBuild.h"
-#include "report/rpConsts.h"
+#include "report/detail/rpBuild.h"
+#include "report/detail/rpConsts.h"
 
 #include <algorithm>
 

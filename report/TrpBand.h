@@ -6,7 +6,7 @@
 #include "platform/core/TObject.h"
 #include "platform/core/TStringList.h"
 #include "platform/core/Variant.h"
-#include "report/FunctionHost.h"
+#include "report/detail/FunctionHost.h"
 #include "report/TrpBandView.h"
 
 #include <vector>

@@ -5,7 +5,7 @@
 #include "report/TrpEMFPages.h"
 #include "report/TrpPage.h"
 #include "report/TrpReport.h"
-#include "report/rpBuild.h"
+#include "report/detail/rpBuild.h"
 
 #include <algorithm>
 

@@ -2,7 +2,7 @@
 // the following pages, the objects below them move down by what they grew.
 // Where each object goes is BandSplitPlanner's; this draws it there.
 #include "platform/core/ScopeExit.h"
-#include "report/BandSplitPlanner.h"
+#include "report/detail/BandSplitPlanner.h"
 #include "report/TrpBand.h"
 #include "report/TrpMemoView.h"
 #include "report/TrpPage.h"

@@ -6,7 +6,7 @@
 #include "platform/graphics/TCanvas.h"
 #include "platform/graphics/TRegion.h"
 #include "report/TrpDataset.h"
-#include "report/rpConsts.h"
+#include "report/detail/rpConsts.h"
 
 bool TrpBandView::ShowBandTitles = false;
 

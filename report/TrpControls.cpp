@@ -1,4 +1,4 @@
-#include "report/TrpControls.h"
+#include "report/detail/TrpControls.h"
 
 #include "platform/graphics/DrawEdge.h"
 #include "platform/graphics/DrawFrameControl.h"

@@ -2,8 +2,8 @@
 
 #include "platform/data/TDataSet.h"
 #include "platform/data/TDataSource.h"
-#include "report/QuietDataSets.h"
-#include "report/rpDBUtils.h"
+#include "report/detail/QuietDataSets.h"
+#include "report/detail/rpDBUtils.h"
 
 void TrpDataset::First() {
     RecNo = 0;

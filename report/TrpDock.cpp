@@ -1,4 +1,4 @@
-#include "report/TrpDock.h"
+#include "report/detail/TrpDock.h"
 
 #include "platform/graphics/TBrush.h"
 #include "platform/graphics/TCanvas.h"

@@ -1,6 +1,6 @@
 // Dragging toolbars by mouse: along and across a dock, out of it into a
 // float window, and from a float window back onto a dock.
-#include "report/TrpDock.h"
+#include "report/detail/TrpDock.h"
 
 #include "platform/core/ScopeExit.h"
 #include "platform/ui/ScreenCapture.h"

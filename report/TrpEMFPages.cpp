@@ -6,14 +6,14 @@
 #include "platform/core/TMemoryStream.h"
 #include "platform/graphics/TCanvas.h"
 #include "platform/graphics/TMetafile.h"
-#include "report/OlderPages.h"
+#include "report/detail/OlderPages.h"
 #include "report/TrpCompressor.h"
 #include "report/TrpPage.h"
 #include "report/TrpPrinter.h"
 #include "report/TrpReport.h"
 #include "report/TrpView.h"
-#include "report/rpRegistry.h"
-#include "report/rpStreamUtils.h"
+#include "report/detail/rpRegistry.h"
+#include "report/detail/rpStreamUtils.h"
 
 #include <cmath>
 

@@ -11,7 +11,7 @@
 //   margins flag (0 or 1), and the page stream.
 #include "platform/core/TObject.h"
 #include "platform/graphics/TRect.h"
-#include "report/rpPrinterLink.h"
+#include "report/detail/rpPrinterLink.h"
 
 #include <memory>
 #include <vector>

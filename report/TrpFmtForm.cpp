@@ -1,4 +1,4 @@
-#include "report/TrpFmtForm.h"
+#include "report/detail/TrpFmtForm.h"
 
 #include "platform/core/CodePages.h"
 #include "platform/core/NumberFormat.h"
@@ -10,8 +10,8 @@
 #include "platform/ui/TGroupBox.h"
 #include "platform/ui/TLabel.h"
 #include "platform/ui/TPanel.h"
-#include "report/FormatValue.h"
-#include "report/rpFormControls.h"
+#include "report/detail/FormatValue.h"
+#include "report/detail/rpFormControls.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
-#include "report/TrpFunctionLibrary.h"
+#include "report/detail/TrpFunctionLibrary.h"
 
 #include "platform/core/TStringList.h"
-#include "report/rpRegistry.h"
+#include "report/detail/rpRegistry.h"
 
 TrpFunctionLibrary::TrpFunctionLibrary() : FList(std::make_unique<TStringList>()) {
     FList->SetCaseSensitive(false);

@@ -1,10 +1,10 @@
-#include "report/TrpInterpretator.h"
+#include "report/detail/TrpInterpretator.h"
 
 #include "platform/core/Exceptions.h"
 #include "platform/core/TStrings.h"
-#include "report/ScriptCompiler.h"
-#include "report/ScriptConsts.h"
-#include "report/TrpParser.h"
+#include "report/detail/ScriptCompiler.h"
+#include "report/detail/ScriptConsts.h"
+#include "report/detail/TrpParser.h"
 
 #include <vector>
 

@@ -2,8 +2,8 @@
 
 #include "platform/core/NumberFormat.h"
 #include "platform/core/TStream.h"
-#include "report/rpConsts.h"
-#include "report/rpStreamUtils.h"
+#include "report/detail/rpConsts.h"
+#include "report/detail/rpStreamUtils.h"
 
 #include <array>
 

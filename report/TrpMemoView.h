@@ -7,7 +7,7 @@
 // are in MemoText.h.
 #include "platform/graphics/TFont.h"
 #include "report/TrpView.h"
-#include "report/rpCoordinates.h"
+#include "report/detail/rpCoordinates.h"
 
 // Memo flags besides flStretched.
 enum : Word { flWordWrap = 2, flWordBreak = 4, flAutoWidth = 8 };

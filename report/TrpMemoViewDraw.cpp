@@ -8,10 +8,10 @@
 #include "platform/graphics/TBitmap.h"
 #include "platform/graphics/TCanvas.h"
 #include "platform/graphics/TextPlacement.h"
-#include "report/MemoText.h"
+#include "report/detail/MemoText.h"
 #include "report/TrpMemoView.h"
 #include "report/TrpReport.h"
-#include "report/rpCoordinates.h"
+#include "report/detail/rpCoordinates.h"
 
 #include <algorithm>
 

@@ -6,12 +6,12 @@
 #include "platform/graphics/DrawText.h"
 #include "platform/graphics/TBitmap.h"
 #include "platform/graphics/TCanvas.h"
-#include "report/MemoText.h"
+#include "report/detail/MemoText.h"
 #include "report/TrpMemoView.h"
-#include "report/TrpParser.h"
+#include "report/detail/TrpParser.h"
 #include "report/TrpReport.h"
-#include "report/rpCoordinates.h"
-#include "report/rpStreamUtils.h"
+#include "report/detail/rpCoordinates.h"
+#include "report/detail/rpStreamUtils.h"
 
 #include <cmath>
 

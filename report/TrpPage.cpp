@@ -4,12 +4,12 @@
 #include "platform/core/NumberFormat.h"
 #include "platform/core/StrUtils.h"
 #include "platform/core/TStream.h"
-#include "report/TrpDataManager.h"
+#include "report/detail/TrpDataManager.h"
 #include "report/TrpReport.h"
 #include "report/TrpView.h"
-#include "report/rpPrinterLink.h"
-#include "report/rpRegistry.h"
-#include "report/rpStreamUtils.h"
+#include "report/detail/rpPrinterLink.h"
+#include "report/detail/rpRegistry.h"
+#include "report/detail/rpStreamUtils.h"
 
 TrpPrinterLink* rpPrinterLink = nullptr;
 

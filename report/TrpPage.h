@@ -5,7 +5,7 @@
 #include "platform/core/TObject.h"
 #include "platform/graphics/TRect.h"
 #include "report/TrpBandView.h"
-#include "report/rpPrinterLink.h"
+#include "report/detail/rpPrinterLink.h"
 
 #include <array>
 #include <memory>

@@ -6,9 +6,9 @@
 #include "report/TrpDataset.h"
 #include "report/TrpEMFPages.h"
 #include "report/TrpPage.h"
-#include "report/TrpParser.h"
+#include "report/detail/TrpParser.h"
 #include "report/TrpReport.h"
-#include "report/rpBuild.h"
+#include "report/detail/rpBuild.h"
 
 namespace {
 

@@ -5,13 +5,13 @@
 #include "report/TrpBand.h"
 #include "report/TrpBandView.h"
 #include "report/TrpDataset.h"
-#include "report/TrpInterpretator.h"
+#include "report/detail/TrpInterpretator.h"
 #include "report/TrpPage.h"
-#include "report/TrpParser.h"
+#include "report/detail/TrpParser.h"
 #include "report/TrpReport.h"
 #include "report/TrpSubReportView.h"
-#include "report/rpBuild.h"
-#include "report/rpRegistry.h"
+#include "report/detail/rpBuild.h"
+#include "report/detail/rpRegistry.h"
 #include "report/rpUtils.h"
 
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "report/TrpParser.h"
+#include "report/detail/TrpParser.h"
 
 #include "platform/core/DateTime.h"
 #include "platform/core/Exceptions.h"
@@ -7,7 +7,7 @@
 #include "platform/core/ScopeExit.h"
 #include "platform/core/StrUtils.h"
 #include "platform/core/VariantArith.h"
-#include "report/ParserConsts.h"
+#include "report/detail/ParserConsts.h"
 
 #include <cstring>
 #include <vector>

@@ -18,15 +18,15 @@
 #include "platform/ui/TSaveDialog.h"
 #include "platform/ui/TScrollBar.h"
 #include "platform/ui/VirtualKeys.h"
-#include "report/TrpControls.h"
+#include "report/detail/TrpControls.h"
 #include "report/TrpEMFPages.h"
 #include "report/TrpReport.h"
-#include "report/rpConsts.h"
-#include "report/rpGlobals.h"
-#include "report/rpPreviewConsts.h"
-#include "report/rpPreviewGlyphs.h"
-#include "report/rpPreviewHelp.h"
-#include "report/rpPreviewKeys.h"
+#include "report/detail/rpConsts.h"
+#include "report/detail/rpGlobals.h"
+#include "report/detail/rpPreviewConsts.h"
+#include "report/detail/rpPreviewGlyphs.h"
+#include "report/detail/rpPreviewHelp.h"
+#include "report/detail/rpPreviewKeys.h"
 
 double LastZoomFactor = 1.0;
 TrpScaleMode LastZoomMode = mdNone;

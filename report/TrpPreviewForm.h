@@ -6,8 +6,8 @@
 // takes them again after.
 #include "platform/ui/TCustomForm.h"
 #include "platform/ui/TPanel.h"
-#include "report/rpPreviewFind.h"
-#include "report/rpPreviewLayout.h"
+#include "report/detail/rpPreviewFind.h"
+#include "report/detail/rpPreviewLayout.h"
 
 #include <memory>
 

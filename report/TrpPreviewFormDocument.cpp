@@ -12,16 +12,16 @@
 #include "platform/ui/TRadioButton.h"
 #include "platform/ui/TSaveDialog.h"
 #include "platform/ui/TScrollBar.h"
-#include "report/TrpControls.h"
+#include "report/detail/TrpControls.h"
 #include "report/TrpEMFPages.h"
-#include "report/TrpPrintForm.h"
+#include "report/detail/TrpPrintForm.h"
 #include "report/TrpPrinter.h"
-#include "report/TrpPreviewSearchForm.h"
+#include "report/detail/TrpPreviewSearchForm.h"
 #include "report/TrpReport.h"
-#include "report/rpBuild.h"
-#include "report/rpConsts.h"
-#include "report/rpPreviewConsts.h"
-#include "report/rpRegistry.h"
+#include "report/detail/rpBuild.h"
+#include "report/detail/rpConsts.h"
+#include "report/detail/rpPreviewConsts.h"
+#include "report/detail/rpRegistry.h"
 
 // ---- Files ----------------------------------------------------------------
 

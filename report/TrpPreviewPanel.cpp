@@ -1,4 +1,4 @@
-#include "report/TrpPreviewPanel.h"
+#include "report/detail/TrpPreviewPanel.h"
 
 #include "platform/core/NumberFormat.h"
 #include "platform/ui/TCustomForm.h"

@@ -1,4 +1,4 @@
-#include "report/TrpPreviewSearchForm.h"
+#include "report/detail/TrpPreviewSearchForm.h"
 
 #include "platform/graphics/TFont.h"
 #include "platform/ui/TButton.h"
@@ -7,9 +7,9 @@
 #include "platform/ui/TGroupBox.h"
 #include "platform/ui/TLabel.h"
 #include "platform/ui/TRadioButton.h"
-#include "report/rpConsts.h"
-#include "report/rpFormControls.h"
-#include "report/rpPreviewConsts.h"
+#include "report/detail/rpConsts.h"
+#include "report/detail/rpFormControls.h"
+#include "report/detail/rpPreviewConsts.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "report/TrpPrintForm.h"
+#include "report/detail/TrpPrintForm.h"
 
 #include "platform/core/Exceptions.h"
 #include "platform/core/NumberFormat.h"
@@ -21,10 +21,10 @@
 #include "platform/ui/TLabel.h"
 #include "platform/ui/TRadioButton.h"
 #include "platform/ui/TSaveDialog.h"
-#include "report/PageSelection.h"
-#include "report/TrpControls.h"
+#include "report/detail/PageSelection.h"
+#include "report/detail/TrpControls.h"
 #include "report/TrpPrinter.h"
-#include "report/rpConsts.h"
+#include "report/detail/rpConsts.h"
 
 TrpPrintForm* rpPrintForm = nullptr;
 

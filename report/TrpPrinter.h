@@ -5,7 +5,7 @@
 // the Windows paper numbers (9 = A4, 256 = custom size); sizes are tenths of
 // a millimetre; page pixels are 93/1.022 per inch across and 93/1.015 down.
 #include "platform/core/TObject.h"
-#include "report/rpPrinterLink.h"
+#include "report/detail/rpPrinterLink.h"
 
 #include <vector>
 

@@ -1,11 +1,11 @@
-#include "report/TrpProgressForm.h"
+#include "report/detail/TrpProgressForm.h"
 
 #include "platform/graphics/TFont.h"
 #include "platform/ui/TButton.h"
 #include "platform/ui/TLabel.h"
 #include "platform/ui/TTimer.h"
 #include "report/TrpReport.h"
-#include "report/rpConsts.h"
+#include "report/detail/rpConsts.h"
 
 TrpProgressForm::TrpProgressForm(TComponent* AOwner) : TForm(AOwner) {
     SetName("rpProgressForm");

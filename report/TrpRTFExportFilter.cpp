@@ -2,10 +2,10 @@
 
 #include "platform/core/NumberFormat.h"
 #include "platform/core/TStream.h"
-#include "report/RtfEncoding.h"
+#include "report/detail/RtfEncoding.h"
 #include "report/TrpPictureView.h"
-#include "report/rpConsts.h"
-#include "report/rpRegistry.h"
+#include "report/detail/rpConsts.h"
+#include "report/detail/rpRegistry.h"
 
 #include <algorithm>
 #include <optional>

@@ -8,11 +8,11 @@
 #include "platform/ui/MessageDialogs.h"
 #include "report/TrpEMFPages.h"
 #include "report/TrpView.h"
-#include "report/rpConsts.h"
-#include "report/rpDBUtils.h"
-#include "report/rpPrinterLink.h"
-#include "report/rpStreamUtils.h"
-#include "report/rpXMLWriter.h"
+#include "report/detail/rpConsts.h"
+#include "report/detail/rpDBUtils.h"
+#include "report/detail/rpPrinterLink.h"
+#include "report/detail/rpStreamUtils.h"
+#include "report/detail/rpXMLWriter.h"
 
 #include "platform/data/TDataSet.h"
 

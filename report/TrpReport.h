@@ -6,9 +6,9 @@
 #include "platform/core/TSet.h"
 #include "platform/core/TStringList.h"
 #include "report/TrpPage.h"
-#include "report/TrpParser.h"
-#include "report/TrpValues.h"
-#include "report/rpRegistry.h"
+#include "report/detail/TrpParser.h"
+#include "report/detail/TrpValues.h"
+#include "report/detail/rpRegistry.h"
 
 #include <functional>
 #include <memory>

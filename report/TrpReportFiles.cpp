@@ -14,8 +14,8 @@
 #include "report/TrpPage.h"
 #include "report/TrpPrinter.h"
 #include "report/TrpReport.h"
-#include "report/rpConsts.h"
-#include "report/rpStreamUtils.h"
+#include "report/detail/rpConsts.h"
+#include "report/detail/rpStreamUtils.h"
 
 void TrpReport::LoadFromFile(const String& AFileName) {
     TFileStream stream(AFileName, fmOpenRead);

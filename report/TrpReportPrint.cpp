@@ -3,14 +3,14 @@
 #include "platform/core/ScopeExit.h"
 #include "platform/core/TMemoryStream.h"
 #include "platform/print/TPrinter.h"
-#include "report/PageSelection.h"
+#include "report/detail/PageSelection.h"
 #include "report/TrpEMFPages.h"
 #include "report/TrpExportFilter.h"
 #include "report/TrpPrinter.h"
 #include "report/TrpReport.h"
-#include "report/rpBuild.h"
-#include "report/rpConsts.h"
-#include "report/rpGlobals.h"
+#include "report/detail/rpBuild.h"
+#include "report/detail/rpConsts.h"
+#include "report/detail/rpGlobals.h"
 #include "report/rpProgress.h"
 
 #include <exception>

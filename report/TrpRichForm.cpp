@@ -14,14 +14,14 @@
 #include "platform/ui/TRichEdit.h"
 #include "platform/ui/TSaveDialog.h"
 #include "platform/ui/VirtualKeys.h"
-#include "report/TrpControls.h"
+#include "report/detail/TrpControls.h"
 #include "report/TrpRichView.h"
 #include "report/TrpVarForm.h"
-#include "report/rpConsts.h"
-#include "report/rpFormControls.h"
-#include "report/rpIndentRuler.h"
-#include "report/rpPreviewGlyphs.h"
-#include "report/rpRichGlyphs.h"
+#include "report/detail/rpConsts.h"
+#include "report/detail/rpFormControls.h"
+#include "report/detail/rpIndentRuler.h"
+#include "report/detail/rpPreviewGlyphs.h"
+#include "report/detail/rpRichGlyphs.h"
 
 #include <algorithm>
 

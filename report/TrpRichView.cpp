@@ -6,11 +6,11 @@
 #include "platform/data/TBlobField.h"
 #include "platform/graphics/TCanvas.h"
 #include "platform/graphics/TRichDocument.h"
-#include "report/RichExpansion.h"
+#include "report/detail/RichExpansion.h"
 #include "report/TrpPictureView.h"
 #include "report/TrpReport.h"
-#include "report/rpRegistry.h"
-#include "report/rpStreamUtils.h"
+#include "report/detail/rpRegistry.h"
+#include "report/detail/rpStreamUtils.h"
 
 TRichDocument& rpRichShared() {
     static TRichDocument shared;

@@ -1,4 +1,4 @@
-#include "report/TrpStdFunctionLibrary.h"
+#include "report/detail/TrpStdFunctionLibrary.h"
 
 #include "platform/core/DateTime.h"
 #include "platform/core/NumberFormat.h"
@@ -9,9 +9,9 @@
 #include "platform/data/TDataSet.h"
 #include "platform/data/TField.h"
 #include "platform/ui/MessageDialogs.h"
-#include "report/FunctionHost.h"
+#include "report/detail/FunctionHost.h"
 #include "report/TrpBandView.h"
-#include "report/TrpParser.h"
+#include "report/detail/TrpParser.h"
 #include "report/rpUtils.h"
 
 #include <algorithm>

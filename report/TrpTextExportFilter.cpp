@@ -6,9 +6,9 @@
 #include "platform/core/TStream.h"
 #include "platform/ui/MessageDialogs.h"
 #include "report/TrpMemoView.h"
-#include "report/rpConsts.h"
-#include "report/rpRegistry.h"
-#include "report/rpStreamUtils.h"
+#include "report/detail/rpConsts.h"
+#include "report/detail/rpRegistry.h"
+#include "report/detail/rpStreamUtils.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "report/TrpValues.h"
+#include "report/detail/TrpValues.h"
 
 #include "platform/core/StrUtils.h"
 #include "platform/core/TStream.h"
-#include "report/rpStreamUtils.h"
+#include "report/detail/rpStreamUtils.h"
 
 TrpValues::TrpValues() = default;
 

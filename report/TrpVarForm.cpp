@@ -7,10 +7,10 @@
 #include "platform/ui/VirtualKeys.h"
 #include "report/TrpReport.h"
 #include "report/TrpVariables.h"
-#include "report/ValueLookup.h"
-#include "report/rpConsts.h"
-#include "report/rpFormControls.h"
-#include "report/rpGlobals.h"
+#include "report/detail/ValueLookup.h"
+#include "report/detail/rpConsts.h"
+#include "report/detail/rpFormControls.h"
+#include "report/detail/rpGlobals.h"
 
 String rpVarFormCategory;
 

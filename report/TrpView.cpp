@@ -11,9 +11,9 @@
 #include "platform/data/TDataSet.h"
 #include "report/TrpPage.h"
 #include "report/TrpReport.h"
-#include "report/rpCoordinates.h"
-#include "report/rpDBUtils.h"
-#include "report/rpStreamUtils.h"
+#include "report/detail/rpCoordinates.h"
+#include "report/detail/rpDBUtils.h"
+#include "report/detail/rpStreamUtils.h"
 
 #include <algorithm>
 #include <array>

@@ -8,7 +8,7 @@
 #include "platform/core/TStringList.h"
 #include "platform/graphics/TColor.h"
 #include "platform/graphics/TRect.h"
-#include "report/rpGlobals.h"
+#include "report/detail/rpGlobals.h"
 
 #include <memory>
 #include <unordered_map>

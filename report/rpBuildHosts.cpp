@@ -1,10 +1,10 @@
-#include "report/rpBuildHosts.h"
+#include "report/detail/rpBuildHosts.h"
 
 #include "report/TrpBand.h"
 #include "report/TrpPage.h"
 #include "report/TrpReport.h"
-#include "report/TrpStdFunctionLibrary.h"
-#include "report/rpBuild.h"
+#include "report/detail/TrpStdFunctionLibrary.h"
+#include "report/detail/rpBuild.h"
 #include "report/rpProgress.h"
 
 namespace report {

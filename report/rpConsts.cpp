@@ -1,4 +1,4 @@
-#include "report/rpConsts.h"
+#include "report/detail/rpConsts.h"
 
 #include "platform/core/ResourceStrings.h"
 

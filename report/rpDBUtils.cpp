@@ -1,4 +1,4 @@
-#include "report/rpDBUtils.h"
+#include "report/detail/rpDBUtils.h"
 
 #include "platform/data/TDataSet.h"
 #include "platform/data/TField.h"

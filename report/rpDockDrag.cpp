@@ -1,4 +1,4 @@
-#include "report/rpDockDrag.h"
+#include "report/detail/rpDockDrag.h"
 
 #include <algorithm>
 

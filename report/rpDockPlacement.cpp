@@ -1,7 +1,7 @@
-#include "report/rpDockPlacement.h"
+#include "report/detail/rpDockPlacement.h"
 
 #include "platform/core/TRegIniFile.h"
-#include "report/TrpDock.h"
+#include "report/detail/TrpDock.h"
 
 namespace {
 

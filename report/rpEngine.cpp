@@ -6,16 +6,16 @@
 #include "report/TrpCompressor.h"
 #include "report/TrpPreviewForm.h"
 #include "report/TrpPrinter.h"
-#include "report/TrpProgressForm.h"
+#include "report/detail/TrpProgressForm.h"
 #include "report/TrpRTFExportFilter.h"
 #include "report/TrpReport.h"
 #include "report/TrpRichForm.h"
 #include "report/TrpRichView.h"
 #include "report/TrpVariables.h"
-#include "report/rpGlobals.h"
+#include "report/detail/rpGlobals.h"
 #include "report/rpProgress.h"
-#include "report/rpRegistry.h"
-#include "report/rpScripting.h"
+#include "report/detail/rpRegistry.h"
+#include "report/detail/rpScripting.h"
 
 namespace {
 bool started = false;

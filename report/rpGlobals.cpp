@@ -1,4 +1,4 @@
-#include "report/rpGlobals.h"
+#include "report/detail/rpGlobals.h"
 
 Byte DocMode = dmDesigning;
 bool DisableDrawing = false;

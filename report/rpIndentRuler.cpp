@@ -1,4 +1,4 @@
-#include "report/rpIndentRuler.h"
+#include "report/detail/rpIndentRuler.h"
 
 #include "platform/core/NumberFormat.h"
 #include "platform/graphics/TBrush.h"

@@ -1,7 +1,7 @@
-#include "report/rpPreviewConsts.h"
+#include "report/detail/rpPreviewConsts.h"
 
 #include "platform/core/ResourceStrings.h"
-#include "report/rpConsts.h"
+#include "report/detail/rpConsts.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "report/rpPreviewFind.h"
+#include "report/detail/rpPreviewFind.h"
 
 #include "platform/core/StrUtils.h"
 #include "platform/core/Utf8.h"

@@ -1,4 +1,4 @@
-#include "report/rpPreviewGlyphs.h"
+#include "report/detail/rpPreviewGlyphs.h"
 
 #include "platform/graphics/PixelBuffer.h"
 #include "platform/graphics/TBitmap.h"

@@ -1,4 +1,4 @@
-#include "report/rpPreviewHelp.h"
+#include "report/detail/rpPreviewHelp.h"
 
 #include "platform/graphics/TFont.h"
 #include "platform/ui/TCustomForm.h"
@@ -6,7 +6,7 @@
 #include "platform/ui/TPanel.h"
 #include "platform/ui/TScreen.h"
 #include "platform/ui/TSpeedButton.h"
-#include "report/rpPreviewConsts.h"
+#include "report/detail/rpPreviewConsts.h"
 #include "report/rpUtils.h"
 
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "report/rpPreviewKeys.h"
+#include "report/detail/rpPreviewKeys.h"
 
 #include "platform/ui/VirtualKeys.h"
 

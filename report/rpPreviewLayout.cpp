@@ -1,4 +1,4 @@
-#include "report/rpPreviewLayout.h"
+#include "report/detail/rpPreviewLayout.h"
 
 #include "platform/core/NumberFormat.h"
 

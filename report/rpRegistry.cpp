@@ -1,4 +1,4 @@
-#include "report/rpRegistry.h"
+#include "report/detail/rpRegistry.h"
 
 #include "platform/core/Exceptions.h"
 #include "report/TrpBand.h"
@@ -7,7 +7,7 @@
 #include "report/TrpMemoView.h"
 #include "report/TrpPage.h"
 #include "report/TrpPictureView.h"
-#include "report/TrpReportDesigner.h"
+#include "report/detail/TrpReportDesigner.h"
 #include "report/TrpSubReportView.h"
 
 TrpAddInObjectInfo rpAddIns[rpMaxRegistryEntries];

@@ -1,7 +1,7 @@
-#include "report/rpRichGlyphs.h"
+#include "report/detail/rpRichGlyphs.h"
 
 #include "platform/graphics/TBitmap.h"
-#include "report/rpPreviewGlyphs.h"
+#include "report/detail/rpPreviewGlyphs.h"
 
 namespace report {
 

@@ -1,11 +1,11 @@
-#include "report/rpScripting.h"
+#include "report/detail/rpScripting.h"
 
 #include "platform/core/TStringList.h"
-#include "report/TInterpretator.h"
-#include "report/TrpParser.h"
-#include "report/TrpStdFunctionLibrary.h"
-#include "report/rpGlobals.h"
-#include "report/rpRegistry.h"
+#include "report/detail/TInterpretator.h"
+#include "report/detail/TrpParser.h"
+#include "report/detail/TrpStdFunctionLibrary.h"
+#include "report/detail/rpGlobals.h"
+#include "report/detail/rpRegistry.h"
 
 namespace {
 bool libraryRegistered = false;

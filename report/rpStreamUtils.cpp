@@ -1,10 +1,10 @@
-#include "report/rpStreamUtils.h"
+#include "report/detail/rpStreamUtils.h"
 
 #include "platform/core/CodePages.h"
 #include "platform/core/NumberFormat.h"
 #include "platform/core/TStream.h"
 #include "platform/core/TStrings.h"
-#include "report/rpGlobals.h"
+#include "report/detail/rpGlobals.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "report/rpXMLWriter.h"
+#include "report/detail/rpXMLWriter.h"
 
 #include "platform/core/PropertyBlock.h"
 #include "platform/core/ScopeExit.h"
@@ -9,7 +9,7 @@
 #include "platform/core/TStringList.h"
 #include "platform/data/TDataSet.h"
 #include "platform/data/TField.h"
-#include "report/FormatValue.h"
+#include "report/detail/FormatValue.h"
 #include "report/TrpBandView.h"
 #include "report/TrpDataset.h"
 #include "report/TrpLineView.h"
@@ -19,7 +19,7 @@
 #include "report/TrpReport.h"
 #include "report/TrpRichView.h"
 #include "report/TrpSubReportView.h"
-#include "report/rpGlobals.h"
+#include "report/detail/rpGlobals.h"
 #include "report/rpUtils.h"
 
 #include <charconv>

@@ -13,7 +13,7 @@
 #include "report/TrpPrinter.h"
 #include "report/TrpReport.h"
 #include "report/TrpSubReportView.h"
-#include "report/rpBuild.h"
+#include "report/detail/rpBuild.h"
 #include "report/rpEngine.h"
 #include "tests/support/DialogRecorder.h"
 

@@ -2,7 +2,7 @@
 
 #include "platform/core/TMemoryStream.h"
 #include "platform/core/Utf8.h"
-#include "report/MemoText.h"
+#include "report/detail/MemoText.h"
 #include "report/TrpPage.h"
 #include "report/TrpLineView.h"
 

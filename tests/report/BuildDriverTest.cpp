@@ -3,11 +3,11 @@
 
 #include "platform/core/Exceptions.h"
 #include "platform/core/ScopeExit.h"
-#include "report/TInterpretator.h"
-#include "report/TrpParser.h"
-#include "report/TrpStdFunctionLibrary.h"
+#include "report/detail/TInterpretator.h"
+#include "report/detail/TrpParser.h"
+#include "report/detail/TrpStdFunctionLibrary.h"
 #include "report/TrpPage.h"
-#include "report/rpBuildHosts.h"
+#include "report/detail/rpBuildHosts.h"
 #include "report/rpProgress.h"
 #include "tests/support/ErrorOf.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 // A 400 by 300 form with a top and a left dock, toolbars of speed buttons made on
 // them, and a fresh settings store for placements.
-#include "report/TrpDock.h"
+#include "report/detail/TrpDock.h"
 
 #include "tests/support/ScopedEnv.h"
 #include "tests/support/TempFolder.h"

@@ -4,7 +4,7 @@
 #include "platform/core/Exceptions.h"
 #include "platform/core/ScopeExit.h"
 #include "report/TrpTextExportFilter.h"
-#include "report/rpRegistry.h"
+#include "report/detail/rpRegistry.h"
 #include "tests/support/DialogRecorder.h"
 #include "tests/support/ErrorOf.h"
 #include "tests/support/FileBytes.h"

@@ -1,4 +1,4 @@
-#include "report/FormatValue.h"
+#include "report/detail/FormatValue.h"
 
 #include "platform/core/FormatSettings.h"
 

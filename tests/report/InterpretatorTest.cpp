@@ -1,11 +1,11 @@
-#include "report/TrpInterpretator.h"
+#include "report/detail/TrpInterpretator.h"
 
 #include "tests/report/ShowValue.h"
 #include "platform/core/Exceptions.h"
 #include "platform/core/NumberFormat.h"
 #include "platform/core/StrUtils.h"
 #include "platform/core/TStringList.h"
-#include "report/ScriptCompiler.h"
+#include "report/detail/ScriptCompiler.h"
 #include "tests/support/ErrorOf.h"
 
 #include <gtest/gtest.h>

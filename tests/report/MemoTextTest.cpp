@@ -1,4 +1,4 @@
-#include "report/MemoText.h"
+#include "report/detail/MemoText.h"
 
 #include "platform/core/TStringList.h"
 #include "platform/core/Utf8.h"

@@ -1,4 +1,4 @@
-#include "report/TInterpretator.h"
+#include "report/detail/TInterpretator.h"
 
 #include "tests/report/ShowValue.h"
 #include "platform/core/Exceptions.h"
@@ -8,12 +8,12 @@
 #include "report/TrpBandView.h"
 #include "report/TrpMemoView.h"
 #include "report/TrpPage.h"
-#include "report/TrpParser.h"
+#include "report/detail/TrpParser.h"
 #include "report/TrpPictureView.h"
 #include "report/TrpVariables.h"
 #include "report/rpEngine.h"
-#include "report/rpGlobals.h"
-#include "report/rpStreamUtils.h"
+#include "report/detail/rpGlobals.h"
+#include "report/detail/rpStreamUtils.h"
 #include "tests/support/ErrorOf.h"
 
 #include <gtest/gtest.h>

@@ -14,7 +14,7 @@
 #include "platform/ui/TLabel.h"
 #include "report/TrpPictureView.h"
 #include "report/TrpPreviewForm.h"
-#include "report/rpRegistry.h"
+#include "report/detail/rpRegistry.h"
 #include "tests/support/ErrorOf.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/MetafileBuilder.h"

@@ -1,4 +1,4 @@
-#include "report/TrpParser.h"
+#include "report/detail/TrpParser.h"
 
 #include "tests/report/ShowValue.h"
 #include "platform/core/DateTime.h"

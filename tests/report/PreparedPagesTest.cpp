@@ -2,7 +2,7 @@
 #include "platform/core/TMemoryStream.h"
 #include "platform/graphics/RecordingCanvasBackend.h"
 #include "platform/graphics/TCanvas.h"
-#include "report/MemoText.h"
+#include "report/detail/MemoText.h"
 #include "report/TrpCompressor.h"
 #include "tests/report/StreamBytes.h"
 #include "report/TrpEMFPages.h"

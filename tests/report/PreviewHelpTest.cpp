@@ -9,9 +9,9 @@
 #include "platform/ui/TScreen.h"
 #include "platform/ui/TScrollBar.h"
 #include "platform/ui/VirtualKeys.h"
-#include "report/TrpControls.h"
+#include "report/detail/TrpControls.h"
 #include "report/TrpPreviewForm.h"
-#include "report/rpPreviewHelp.h"
+#include "report/detail/rpPreviewHelp.h"
 
 namespace {
 

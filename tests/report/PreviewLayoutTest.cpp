@@ -1,8 +1,8 @@
 // Where the preview puts its pages (zoom of the fitted modes, columns,
 // centring, scroll ranges), which page the scroll position shows, and what
 // each key does.
-#include "report/rpPreviewKeys.h"
-#include "report/rpPreviewLayout.h"
+#include "report/detail/rpPreviewKeys.h"
+#include "report/detail/rpPreviewLayout.h"
 
 #include "platform/ui/VirtualKeys.h"
 

@@ -14,7 +14,7 @@
 #include "platform/ui/TScrollBar.h"
 #include "report/TrpEMFPages.h"
 #include "report/TrpPreviewForm.h"
-#include "report/TrpPreviewPanel.h"
+#include "report/detail/TrpPreviewPanel.h"
 
 #include <cstdlib>
 

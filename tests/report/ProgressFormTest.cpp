@@ -5,7 +5,7 @@
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TButton.h"
 #include "platform/ui/TLabel.h"
-#include "report/TrpProgressForm.h"
+#include "report/detail/TrpProgressForm.h"
 
 #include <cstdlib>
 

@@ -5,7 +5,7 @@
 #include "tests/report/FakeProgressWindow.h"
 
 #include "report/TrpPictureView.h"
-#include "report/rpRegistry.h"
+#include "report/detail/rpRegistry.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/PythonTools.h"
 #include "tests/support/TempFolder.h"

@@ -7,7 +7,7 @@
 #include "platform/graphics/TCanvas.h"
 #include "platform/graphics/TMetafile.h"
 #include "tests/support/MetafileBuilder.h"
-#include "report/RtfEncoding.h"
+#include "report/detail/RtfEncoding.h"
 #include "tests/report/StreamBytes.h"
 #include "report/TrpMemoView.h"
 #include "report/TrpPictureView.h"

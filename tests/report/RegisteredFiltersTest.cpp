@@ -4,7 +4,7 @@
 #include "tests/report/FakeProgressWindow.h"
 
 #include "platform/core/Exceptions.h"
-#include "report/rpRegistry.h"
+#include "report/detail/rpRegistry.h"
 #include "tests/support/ErrorOf.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/TempFolder.h"

@@ -1,14 +1,14 @@
-#include "report/rpScripting.h"
+#include "report/detail/rpScripting.h"
 
 #include "platform/core/TMemoryStream.h"
-#include "report/TInterpretator.h"
-#include "report/TrpFunctionLibrary.h"
+#include "report/detail/TInterpretator.h"
+#include "report/detail/TrpFunctionLibrary.h"
 #include "report/TrpLineView.h"
-#include "report/TrpParser.h"
-#include "report/TrpStdFunctionLibrary.h"
+#include "report/detail/TrpParser.h"
+#include "report/detail/TrpStdFunctionLibrary.h"
 #include "report/rpEngine.h"
-#include "report/rpGlobals.h"
-#include "report/rpRegistry.h"
+#include "report/detail/rpGlobals.h"
+#include "report/detail/rpRegistry.h"
 
 #include <gtest/gtest.h>
 

@@ -2,15 +2,15 @@
 // the template, that the engine's stream keeps it, and the message of every line that
 // cannot be read.
 #include "platform/core/Exceptions.h"
-#include "report/FormatValue.h"
+#include "report/detail/FormatValue.h"
 #include "tests/report/TemplateTestSupport.h"
-#include "report/TemplateText.h"
+#include "report/detail/TemplateText.h"
 #include "report/TrpBandView.h"
 #include "report/TrpLineView.h"
 #include "report/TrpMemoView.h"
 #include "report/TrpPage.h"
 #include "report/TrpRichView.h"
-#include "report/rpStreamUtils.h"
+#include "report/detail/rpStreamUtils.h"
 #include "tests/support/ErrorOf.h"
 
 namespace {

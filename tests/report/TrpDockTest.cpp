@@ -1,7 +1,7 @@
 // Dock panels, toolbars docked and floating, and their placement in the
 // settings store.
 #include "tests/report/DockFixture.h"
-#include "report/rpDockPlacement.h"
+#include "report/detail/rpDockPlacement.h"
 
 #include "platform/core/TRegIniFile.h"
 #include "platform/ui/ControlSnapshot.h"

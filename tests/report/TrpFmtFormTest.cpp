@@ -1,8 +1,8 @@
 // The display format dialog: the format word and custom text in, the user's
 // choices, the word and text out.
-#include "report/TrpFmtForm.h"
+#include "report/detail/TrpFmtForm.h"
 
-#include "report/FormatValue.h"
+#include "report/detail/FormatValue.h"
 #include "tests/support/DialogRecorder.h"
 #include "tests/support/ErrorOf.h"
 #include "tests/support/TempFolder.h"

@@ -3,7 +3,7 @@
 #include "tests/report/ViewTestSupport.h"
 #include "platform/core/TMemoryStream.h"
 #include "platform/graphics/TBitmap.h"
-#include "report/MemoText.h"
+#include "report/detail/MemoText.h"
 #include "report/TrpReport.h"
 #include "report/rpEngine.h"
 

@@ -1,10 +1,10 @@
 // The print dialog: its printer list and the engine's printer, the copy
 // buttons, the page options, and the checks before it closes with OK.
-#include "report/TrpPrintForm.h"
+#include "report/detail/TrpPrintForm.h"
 
 #include "tests/report/RecordingPrinter.h"
 #include "tests/report/RunModal.h"
-#include "report/TrpControls.h"
+#include "report/detail/TrpControls.h"
 #include "report/TrpPrinter.h"
 #include "report/rpEngine.h"
 #include "tests/support/DialogRecorder.h"

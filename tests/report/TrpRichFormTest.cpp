@@ -18,12 +18,12 @@
 #include "platform/ui/TListBox.h"
 #include "platform/ui/TRichEdit.h"
 #include "platform/ui/VirtualKeys.h"
-#include "report/TrpControls.h"
+#include "report/detail/TrpControls.h"
 #include "report/TrpRichView.h"
 #include "report/TrpVarForm.h"
 #include "report/TrpVariables.h"
 #include "report/rpEngine.h"
-#include "report/rpIndentRuler.h"
+#include "report/detail/rpIndentRuler.h"
 
 #include <gtest/gtest.h>
 

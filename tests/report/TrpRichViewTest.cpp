@@ -5,9 +5,9 @@
 #include "platform/data/TFieldDefs.h"
 #include "platform/graphics/TRichDocument.h"
 #include "platform/ui/TApplication.h"
-#include "report/RichExpansion.h"
+#include "report/detail/RichExpansion.h"
 #include "report/rpEngine.h"
-#include "report/rpStreamUtils.h"
+#include "report/detail/rpStreamUtils.h"
 #include "tests/support/TMemDataSet.h"
 
 #include <gtest/gtest.h>

@@ -15,7 +15,7 @@
 #include "report/TrpReport.h"
 #include "report/TrpVariables.h"
 #include "report/rpEngine.h"
-#include "report/rpGlobals.h"
+#include "report/detail/rpGlobals.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 // document mode put back after each test.
 #include "platform/graphics/RecordingCanvasBackend.h"
 #include "platform/graphics/TCanvas.h"
-#include "report/rpGlobals.h"
+#include "report/detail/rpGlobals.h"
 
 #include <gtest/gtest.h>
 

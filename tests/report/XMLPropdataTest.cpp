@@ -9,7 +9,7 @@
 #include "report/TrpPage.h"
 #include "report/TrpPictureView.h"
 #include "report/TrpRichView.h"
-#include "report/rpXMLWriter.h"
+#include "report/detail/rpXMLWriter.h"
 #include "tests/support/TMemDataSet.h"
 
 namespace {

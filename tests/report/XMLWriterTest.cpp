@@ -1,12 +1,12 @@
 // The XML template writer: the document's shape, object attributes, scripts.
 #include "platform/core/TMemoryStream.h"
-#include "report/FormatValue.h"
+#include "report/detail/FormatValue.h"
 #include "tests/report/TemplateTestSupport.h"
 #include "report/TrpBandView.h"
 #include "report/TrpMemoView.h"
 #include "report/TrpPage.h"
 #include "report/TrpSubReportView.h"
-#include "report/rpXMLWriter.h"
+#include "report/detail/rpXMLWriter.h"
 
 namespace {
 

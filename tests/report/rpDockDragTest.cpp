@@ -1,6 +1,6 @@
 // Placement arithmetic of dragged toolbars, with fixed numbers: a dock 400
 // long, toolbars 26 thick.
-#include "report/rpDockDrag.h"
+#include "report/detail/rpDockDrag.h"
 
 #include <gtest/gtest.h>
 

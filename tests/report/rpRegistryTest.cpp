@@ -1,4 +1,4 @@
-#include "report/rpRegistry.h"
+#include "report/detail/rpRegistry.h"
 #include "platform/core/Exceptions.h"
 #include "platform/data/TFieldDefs.h"
 #include "report/TrpBand.h"

@@ -1,8 +1,8 @@
-#include "report/rpStreamUtils.h"
+#include "report/detail/rpStreamUtils.h"
 #include "platform/core/Exceptions.h"
 #include "platform/core/TStringList.h"
 #include "tests/report/StreamBytes.h"
-#include "report/rpGlobals.h"
+#include "report/detail/rpGlobals.h"
 #include "tests/support/ErrorOf.h"
 
 #include <gtest/gtest.h>

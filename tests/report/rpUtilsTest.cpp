@@ -11,7 +11,7 @@
 #include "report/TrpBandView.h"
 #include "report/TrpDataset.h"
 #include "report/TrpReport.h"
-#include "report/rpDBUtils.h"
+#include "report/detail/rpDBUtils.h"
 #include "tests/support/ErrorOf.h"
 #include "tests/support/TMemDataSet.h"
 

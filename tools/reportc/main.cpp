@@ -7,7 +7,7 @@
 #include "platform/core/Exceptions.h"
 #include "platform/core/TComponent.h"
 #include "platform/core/TMemoryStream.h"
-#include "report/TemplateText.h"
+#include "report/detail/TemplateText.h"
 #include "report/TrpPrinter.h"
 #include "report/TrpReport.h"
 #include "report/rpEngine.h"

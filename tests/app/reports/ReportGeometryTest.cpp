@@ -16,8 +16,8 @@
 #include "report/TrpLineView.h"
 #include "report/TrpMemoView.h"
 #include "report/TrpPrinter.h"
-#include "report/rpBuild.h"
-#include "report/rpGlobals.h"
+#include "report/detail/rpBuild.h"
+#include "report/detail/rpGlobals.h"
 #include "tests/report/FilePrinting.h"
 
 #include <algorithm>

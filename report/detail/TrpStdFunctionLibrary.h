@@ -11,7 +11,7 @@
 // writes them; AVG of no rows gives 0.
 //
 // Errors: conversion errors of the arguments propagate.
-#include "report/TrpFunctionLibrary.h"
+#include "report/detail/TrpFunctionLibrary.h"
 
 class TrpParser;
 

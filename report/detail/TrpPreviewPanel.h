@@ -4,7 +4,7 @@
 // A report whose Preview names the panel shows its built pages there.
 #include "platform/ui/TCustomGrid.h"
 #include "platform/ui/TPanel.h"
-#include "report/rpPreviewLayout.h"
+#include "report/detail/rpPreviewLayout.h"
 
 #include <memory>
 

@@ -5,7 +5,7 @@
 #include "platform/ui/TCustomForm.h"
 #include "platform/ui/TGraphicControl.h"
 #include "platform/ui/TPanel.h"
-#include "report/rpDockDrag.h"
+#include "report/detail/rpDockDrag.h"
 
 #include <memory>
 

@@ -8,7 +8,7 @@
 // Writing a name that is no property stores it in rpVariables, where the application and
 // later reports see it. Writing a property of an object that is not there does nothing.
 // Conversion errors of a written value propagate.
-#include "report/TrpInterpretator.h"
+#include "report/detail/TrpInterpretator.h"
 
 class TrpBand;
 class TrpView;

@@ -3,11 +3,11 @@
 // the objects and free space of the current page for scripts, and the
 // counters behind the special variables. Installed by the build driver for
 // the length of one build.
-#include "report/FunctionHost.h"
-#include "report/TInterpretator.h"
-#include "report/TrpParser.h"
-#include "report/ValueLookup.h"
-#include "report/rpGlobals.h"
+#include "report/detail/FunctionHost.h"
+#include "report/detail/TInterpretator.h"
+#include "report/detail/TrpParser.h"
+#include "report/detail/ValueLookup.h"
+#include "report/detail/rpGlobals.h"
 
 #include <functional>
 

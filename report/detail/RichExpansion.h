@@ -3,7 +3,7 @@
 // expression (brackets included) is replaced by its value in the format of
 // its first character, paragraph by paragraph, with the memo's bracket rules.
 // Inserted text is never scanned again, even when it holds line breaks.
-#include "report/MemoText.h"
+#include "report/detail/MemoText.h"
 
 #include <vector>
 
