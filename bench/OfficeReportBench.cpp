@@ -8,6 +8,7 @@
 #include "app/cases/TForm1CaseParts.h"
 #include "app/reports/TForm1PrintParts.h"
 #include "app/main/TForm1.h"
+#include "app/cases/CaseArea.h"
 #include "app/reports/Tletetfrf.h"
 #include "app/reports/Tugyitemfrf.h"
 #include "bench/OfficeFolder.h"
@@ -84,7 +85,7 @@ void BM_CaseListReport(benchmark::State& state) {
     // The case search over every case, as its page shows it.
     Form1->Ugykereses1Click(nullptr);
     Form1->Cases().CheckBox2->SetChecked(false);
-    Form1->gxExtSpeedButton8Click(nullptr);
+    app::gxExtSpeedButton8Click(*Form1, nullptr);
     Application->ProcessMessages();
     TimePrint(state, windows, Form1->PrintCommands().gxExtSpeedButton45, Form1->Query5->RecordCount());
 }

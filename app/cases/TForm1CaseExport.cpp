@@ -3,6 +3,7 @@
 #include "app/common/AreaLayout.h"
 #include "app/common/OfficeExport.h"
 #include "app/main/TForm1.h"
+#include "app/cases/CaseArea.h"
 #include "app/cases/TForm1CaseParts.h"
 
 #include "controls/TgxExtSpeedButton.h"
@@ -17,7 +18,7 @@ void TForm1::CreateCaseExport(TWinControl* TitleStrip) {
     p.gxExtSpeedButton10 = app::MakeToolButton(this, TitleStrip, "gxExtSpeedButton10", "Exportálás",
                                                TitleStrip->Width() - 104, 3, 84);
     p.gxExtSpeedButton10->SetAnchors(TAnchors{akTop, akRight});
-    p.gxExtSpeedButton10->OnClick = [this](TObject* Sender) { gxExtSpeedButton10Click(Sender); };
+    p.gxExtSpeedButton10->OnClick = [this](TObject* Sender) { app::gxExtSpeedButton10Click(*this, Sender); };
 
     SaveDialog1 = app::MakeXlsSaveDialog(this, "SaveDialog1");
 
@@ -44,7 +45,11 @@ void TForm1::CreateCaseExport(TWinControl* TitleStrip) {
     }
 }
 
-void TForm1::gxExtSpeedButton10Click(TObject*) {
-    if (!Query5->Active() || Query5->RecordCount() < 1) return;
-    app::RunExport(*SaveDialog1, *Cases().ToXLS1);
+namespace app {
+
+void gxExtSpeedButton10Click(TForm1& Form, TObject*) {
+    if (!Form.Query5->Active() || Form.Query5->RecordCount() < 1) return;
+    app::RunExport(*Form.SaveDialog1, *Form.Cases().ToXLS1);
 }
+
+} // namespace app

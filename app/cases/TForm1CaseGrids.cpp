@@ -1,6 +1,7 @@
 // The cases area's lists: the data sources, the two grids with their context menus,
 // and opening a case from them.
 #include "app/main/TForm1.h"
+#include "app/cases/CaseArea.h"
 
 #include "app/common/ComboFill.h"
 #include "app/common/ListGrid.h"
@@ -42,20 +43,22 @@ void TForm1::CreateCaseGrids() {
     DataSource4->SetName("DataSource4");
     DataSource4->SetDataSet(Query5);
     DataSource4->OnDataChange = [this](TObject* Sender, TField* Field) {
-        DataSource4DataChange(Sender, Field);
+        app::DataSource4DataChange(*this, Sender, Field);
     };
     // A closed result (a new search the database refused) counts nothing either.
-    DataSource4->OnStateChange = [this](TObject* Sender) { DataSource4DataChange(Sender, nullptr); };
+    DataSource4->OnStateChange = [this](TObject* Sender) {
+        app::DataSource4DataChange(*this, Sender, nullptr);
+    };
 
     p.PopupMenu1 = MakeCaseMenu(this, "1", p.Modositasesemenyek1, p.Ugyalapadatainakmodositasa1);
     p.PopupMenu2 = MakeCaseMenu(this, "2", p.Modositasesemenyek2, p.Ugyalapadatainakmodositasa2);
-    p.Modositasesemenyek1->OnClick = [this](TObject* Sender) { VgDBGrid11DblClick(Sender); };
-    p.Modositasesemenyek2->OnClick = [this](TObject* Sender) { VgDBGrid10DblClick(Sender); };
+    p.Modositasesemenyek1->OnClick = [this](TObject* Sender) { app::VgDBGrid11DblClick(*this, Sender); };
+    p.Modositasesemenyek2->OnClick = [this](TObject* Sender) { app::VgDBGrid10DblClick(*this, Sender); };
     p.Ugyalapadatainakmodositasa1->OnClick = [this](TObject* Sender) {
-        Ugyalapadatainakmodositasa1Click(Sender);
+        app::Ugyalapadatainakmodositasa1Click(*this, Sender);
     };
     p.Ugyalapadatainakmodositasa2->OnClick = [this](TObject* Sender) {
-        Ugyalapadatainakmodositasa2Click(Sender);
+        app::Ugyalapadatainakmodositasa2Click(*this, Sender);
     };
 
     p.VgDBGrid11 =
@@ -64,30 +67,32 @@ void TForm1::CreateCaseGrids() {
     p.VgDBGrid10 =
         app::MakeListGrid(this, ugykerescontainer, "VgDBGrid10", DataSource4, p.PopupMenu2,
                           {{"ugyszam", "Ügyszám", 70}, {"nev", "Ügy neve", 474}, {"statusz", "Státusz", 65}});
-    p.VgDBGrid11->OnDblClick = [this](TObject* Sender) { VgDBGrid11DblClick(Sender); };
-    p.VgDBGrid10->OnDblClick = [this](TObject* Sender) { VgDBGrid10DblClick(Sender); };
+    p.VgDBGrid11->OnDblClick = [this](TObject* Sender) { app::VgDBGrid11DblClick(*this, Sender); };
+    p.VgDBGrid10->OnDblClick = [this](TObject* Sender) { app::VgDBGrid10DblClick(*this, Sender); };
 }
 
-Integer TForm1::CurrentCaseId(TSqlite3Query* Query) {
+namespace app {
+
+Integer CurrentCaseId(TSqlite3Query* Query) {
     return app::CurrentKey(*Query);
 }
 
-void TForm1::VgDBGrid11DblClick(TObject*) {
-    const Integer id = CurrentCaseId(Query4);
-    if (id >= 1) ShowCaseSheet(id);
+void VgDBGrid11DblClick(TForm1& Form, TObject*) {
+    const Integer id = CurrentCaseId(Form.Query4);
+    if (id >= 1) ShowCaseSheet(Form, id);
 }
 
-void TForm1::VgDBGrid10DblClick(TObject*) {
-    const Integer id = CurrentCaseId(Query5);
-    if (id >= 1) ShowCaseSheet(id);
+void VgDBGrid10DblClick(TForm1& Form, TObject*) {
+    const Integer id = CurrentCaseId(Form.Query5);
+    if (id >= 1) ShowCaseSheet(Form, id);
 }
 
-void TForm1::ShowCaseSheet(Integer CaseId) {
+void ShowCaseSheet(TForm1& Form, Integer CaseId) {
     ugyadatlap->CaseId = CaseId;
     ugyadatlap->ShowModal();
 }
 
-void TForm1::ShowBaseDataDialog(TSqlite3Query* Query, Integer Origin) {
+void ShowBaseDataDialog(TForm1& Form, TSqlite3Query* Query, Integer Origin) {
     const Integer id = CurrentCaseId(Query);
     if (id < 1) return;
     ugyalapadatmod->CaseId = id;
@@ -96,17 +101,19 @@ void TForm1::ShowBaseDataDialog(TSqlite3Query* Query, Integer Origin) {
     ugyalapadatmod->Show();
 }
 
-void TForm1::Ugyalapadatainakmodositasa1Click(TObject*) {
-    ShowBaseDataDialog(Query4, Tugyalapadatmod::FromCaseList);
+void Ugyalapadatainakmodositasa1Click(TForm1& Form, TObject*) {
+    ShowBaseDataDialog(Form, Form.Query4, Tugyalapadatmod::FromCaseList);
 }
 
-void TForm1::Ugyalapadatainakmodositasa2Click(TObject*) {
-    ShowBaseDataDialog(Query5, Tugyalapadatmod::FromCaseSearch);
+void Ugyalapadatainakmodositasa2Click(TForm1& Form, TObject*) {
+    ShowBaseDataDialog(Form, Form.Query5, Tugyalapadatmod::FromCaseSearch);
 }
 
-void TForm1::gxExtSpeedButton7Click(TObject*) {
+void gxExtSpeedButton7Click(TForm1& Form, TObject*) {
     ujugy->ShowModal();
 }
+
+} // namespace app
 
 void TForm1::Ujugy1Click(TObject* Sender) {
     Ugylista1Click(Sender);

@@ -49,4 +49,6 @@ struct TForm1CaseParts {
     TMenuItem* Modositasesemenyek2;
     TMenuItem* Ugyalapadatainakmodositasa1;
     TMenuItem* Ugyalapadatainakmodositasa2;
+    // True while "Alaphelyzet" sets the search boxes (their clicks run no query then).
+    bool ResettingSearch = false;
 };

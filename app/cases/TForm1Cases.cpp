@@ -6,6 +6,7 @@
 #include "app/common/FormControls.h"
 #include "app/common/QueryRun.h"
 #include "app/main/TForm1.h"
+#include "app/cases/CaseArea.h"
 #include "app/cases/TForm1CaseParts.h"
 
 #include "controls/TgxExtSpeedButton.h"
@@ -44,9 +45,9 @@ void TForm1::CreateCasesArea() {
     p.gxExtSpeedButton5 = app::AddNavButton(this, ugynav, "gxExtSpeedButton5", "Ügy lista");
     p.gxExtSpeedButton6 = app::AddNavButton(this, ugynav, "gxExtSpeedButton6", "Keresés");
     p.gxExtSpeedButton5->OnClick = [this](TObject* Sender) { Ugylista1Click(Sender); };
-    p.gxExtSpeedButton6->OnClick = [this](TObject* Sender) { gxExtSpeedButton6Click(Sender); };
+    p.gxExtSpeedButton6->OnClick = [this](TObject* Sender) { app::gxExtSpeedButton6Click(*this, Sender); };
     p.gxExtSpeedButton7 = app::AddNavButton(this, ugynav, "gxExtSpeedButton7", "Új ügy");
-    p.gxExtSpeedButton7->OnClick = [this](TObject* Sender) { gxExtSpeedButton7Click(Sender); };
+    p.gxExtSpeedButton7->OnClick = [this](TObject* Sender) { app::gxExtSpeedButton7Click(*this, Sender); };
     CreateCaseListPage();
     CreateCaseSearchPage();
     CreateCaseGrids();
@@ -54,14 +55,14 @@ void TForm1::CreateCasesArea() {
     // Handlers go on last: setting the start values must not run any statement.
     for (TRadioButton* radio : {p.RadioButton1, p.RadioButton2, p.RadioButton3, p.RadioButton4,
                                 p.RadioButton5, p.RadioButton6, p.RadioButton7, p.RadioButton8})
-        radio->OnClick = [this](TObject* Sender) { CaseListOptionClick(Sender); };
+        radio->OnClick = [this](TObject* Sender) { app::CaseListOptionClick(*this, Sender); };
     for (TCheckBox* box : {p.CheckBox1, p.CheckBox2})
-        box->OnClick = [this](TObject* Sender) { CaseListOptionClick(Sender); };
+        box->OnClick = [this](TObject* Sender) { app::CaseListOptionClick(*this, Sender); };
     for (TEdit* edit : {p.Edit19, p.Edit20, p.Edit21, p.Edit22})
         app::AcceptDigitsOnly(edit);
-    ugylistacontainer->OnEnter = [this](TObject* Sender) { ugylistacontainerEnter(Sender); };
-    p.gxExtSpeedButton8->OnClick = [this](TObject* Sender) { gxExtSpeedButton8Click(Sender); };
-    p.gxExtSpeedButton9->OnClick = [this](TObject* Sender) { gxExtSpeedButton9Click(Sender); };
+    ugylistacontainer->OnEnter = [this](TObject* Sender) { app::ugylistacontainerEnter(*this, Sender); };
+    p.gxExtSpeedButton8->OnClick = [this](TObject* Sender) { app::gxExtSpeedButton8Click(*this, Sender); };
+    p.gxExtSpeedButton9->OnClick = [this](TObject* Sender) { app::gxExtSpeedButton9Click(*this, Sender); };
 }
 
 void TForm1::CreateCaseListPage() {
@@ -130,33 +131,35 @@ void TForm1::CreateCaseSearchPage() {
     p.Label31->Font()->SetColor(clSilver);
 }
 
-void TForm1::BuildCaseList() {
-    TForm1CaseParts& p = Cases();
+namespace app {
+
+void BuildCaseList(TForm1& Form) {
+    TForm1CaseParts& p = Form.Cases();
     app::CaseListOptions options;
     options.ActiveOnly = p.CheckBox1->Checked();
     options.ByName = p.RadioButton4->Checked();
     options.Descending = p.RadioButton2->Checked();
-    app::OpenStatement(*Query4, app::CaseListSql(options));
+    app::OpenStatement(*Form.Query4, app::CaseListSql(options));
 }
 
-void TForm1::CaseListOptionClick(TObject*) {
-    if (!FResettingSearch) BuildCaseList();
+void CaseListOptionClick(TForm1& Form, TObject*) {
+    if (!Form.Cases().ResettingSearch) BuildCaseList(Form);
 }
 
-void TForm1::ugylistacontainerEnter(TObject*) {
+void ugylistacontainerEnter(TForm1& Form, TObject*) {
     // Before the list was ever built its dataset has no statement to reopen.
-    if (Query4->SQL()->Count() == 0)
-        BuildCaseList();
+    if (Form.Query4->SQL()->Count() == 0)
+        BuildCaseList(Form);
     else
-        app::Reopen(*Query4);
+        app::Reopen(*Form.Query4);
 }
 
-void TForm1::gxExtSpeedButton6Click(TObject*) {
-    ugykerescontainer->BringToFront();
+void gxExtSpeedButton6Click(TForm1& Form, TObject*) {
+    Form.ugykerescontainer->BringToFront();
 }
 
-void TForm1::gxExtSpeedButton8Click(TObject*) {
-    TForm1CaseParts& p = Cases();
+void gxExtSpeedButton8Click(TForm1& Form, TObject*) {
+    TForm1CaseParts& p = Form.Cases();
     app::CaseSearchCriteria c;
     c.YearFrom = p.Edit19->Text();
     c.YearTo = p.Edit20->Text();
@@ -170,14 +173,14 @@ void TForm1::gxExtSpeedButton8Click(TObject*) {
     c.ActiveOnly = p.CheckBox2->Checked();
     c.ByName = p.RadioButton8->Checked();
     c.Descending = p.RadioButton6->Checked();
-    app::OpenStatement(*Query5, app::CaseSearchSql(c));
+    app::OpenStatement(*Form.Query5, app::CaseSearchSql(c));
 }
 
-void TForm1::gxExtSpeedButton9Click(TObject*) {
-    TForm1CaseParts& p = Cases();
+void gxExtSpeedButton9Click(TForm1& Form, TObject*) {
+    TForm1CaseParts& p = Form.Cases();
     // The reset runs no query: the boxes' click handlers would rebuild the case list.
-    FResettingSearch = true;
-    const core::ScopeExit resetDone([this] { FResettingSearch = false; });
+    p.ResettingSearch = true;
+    const core::ScopeExit resetDone([&p] { p.ResettingSearch = false; });
     for (TEdit* edit : {p.Edit19, p.Edit20, p.Edit21, p.Edit22, p.Edit23})
         edit->SetText("");
     for (TCheckBox* box : {p.CheckBox2, p.CheckBox3, p.CheckBox4, p.CheckBox5, p.CheckBox6})
@@ -186,8 +189,10 @@ void TForm1::gxExtSpeedButton9Click(TObject*) {
     p.RadioButton7->SetChecked(true);
 }
 
-void TForm1::DataSource4DataChange(TObject*, TField*) {
-    const bool open = Query5->Active();
-    Cases().Label31->SetCaption(IntToStr(open ? Query5->RecNo() : 0) + "/" +
-                                IntToStr(open ? Query5->RecordCount() : 0));
+void DataSource4DataChange(TForm1& Form, TObject*, TField*) {
+    const bool open = Form.Query5->Active();
+    Form.Cases().Label31->SetCaption(IntToStr(open ? Form.Query5->RecNo() : 0) + "/" +
+                                     IntToStr(open ? Form.Query5->RecordCount() : 0));
 }
+
+} // namespace app

@@ -215,19 +215,7 @@ public:
     void Ujszervezet1Click(TObject* Sender);
 
     // Cases area.
-    void gxExtSpeedButton6Click(TObject* Sender);
-    void CaseListOptionClick(TObject* Sender);
-    void ugylistacontainerEnter(TObject* Sender);
-    void gxExtSpeedButton8Click(TObject* Sender);
-    void gxExtSpeedButton9Click(TObject* Sender);
-    void gxExtSpeedButton10Click(TObject* Sender);
-    void DataSource4DataChange(TObject* Sender, TField* Field);
-    void VgDBGrid11DblClick(TObject* Sender);
-    void VgDBGrid10DblClick(TObject* Sender);
-    void gxExtSpeedButton7Click(TObject* Sender);
     void Ujugy1Click(TObject* Sender);
-    void Ugyalapadatainakmodositasa1Click(TObject* Sender);
-    void Ugyalapadatainakmodositasa2Click(TObject* Sender);
 
     // Partners area.
     void Ujpartner1Click(TObject* Sender);
@@ -239,15 +227,8 @@ public:
     // Refills the case combo boxes of the areas and CaseIds from the active cases.
     void FillCaseCombos();
 
-    // Rebuilds the case list's statement from its options and reopens Query4.
-    void BuildCaseList();
-
     // Brings Area to the front, then Page (one of its pages) when given.
     static void BringAreaToFront(TControl* Area, TControl* Page = nullptr);
-    // Shows the case sheet modally for the case with key CaseId (at least 1).
-    void ShowCaseSheet(Integer CaseId);
-    // The current row's case key; 0 when the dataset is closed or empty.
-    static Integer CurrentCaseId(TSqlite3Query* Query);
 
 private:
     void CreateDatabase();
@@ -275,8 +256,6 @@ private:
     void CreateRegistryArea();
     void CreateRegistrySettings();
     void WireRegistryLists();
-    // The base-data dialog for the current case of Query, with its origin code.
-    void ShowBaseDataDialog(TSqlite3Query* Query, Integer Origin);
 
     app::FormPart<TForm1CaseParts> FCases;
     app::FormPart<TForm1ClientParts> FClients;
@@ -290,6 +269,4 @@ private:
     String FUserName;
     String FProductName;
     std::vector<Integer> FCaseIds;
-    // True while "Alaphelyzet" sets the search boxes (their clicks run no query then).
-    bool FResettingSearch = false;
 };

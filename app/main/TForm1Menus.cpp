@@ -1,5 +1,6 @@
 // The main menu: every command brings an area and one of its pages to the front.
 #include "app/main/TForm1.h"
+#include "app/cases/CaseArea.h"
 
 #include "app/deposits/DepositArea.h"
 #include "app/settings/TAboutBox.h"
@@ -99,7 +100,7 @@ void TForm1::Kilepes1Click(TObject*) {
 
 void TForm1::Ugylista1Click(TObject*) {
     ugycontainer->BringToFront();
-    BuildCaseList();
+    app::BuildCaseList(*this);
     ugylistacontainer->BringToFront();
 }
 

@@ -2,6 +2,7 @@
 // to the chosen spreadsheet file.
 #include "app/cases/TForm1CaseParts.h"
 #include "app/main/TForm1.h"
+#include "app/cases/CaseArea.h"
 #include "controls/TgxExtSpeedButton.h"
 #include "export/TVgExportToXLS.h"
 #include "platform/core/CodePages.h"
@@ -36,7 +37,7 @@ TEST_F(CaseExport, WritesTheSearchResultToTheChosenFile) {
     AddCase("Kovács Ödön hagyatéka", "2024-02-01", "Öröklés");
     AddCase("Szűcs és Társa Kft.", "2024-03-01", "Végrehajtás");
     TForm1& f = Create();
-    f.gxExtSpeedButton8Click(nullptr);
+    app::gxExtSpeedButton8Click(f, nullptr);
     ASSERT_EQ(f.Query5->RecordCount(), 2);
     f.Cases().gxExtSpeedButton10->Click();
     ASSERT_EQ(Requests.size(), 1u);
@@ -60,7 +61,7 @@ TEST_F(CaseExport, CancellingTheSaveDialogWritesNothing) {
     AddCase("Kovács Ödön hagyatéka", "2024-02-01");
     Answer = 0;
     TForm1& f = Create();
-    f.gxExtSpeedButton8Click(nullptr);
+    app::gxExtSpeedButton8Click(f, nullptr);
     f.Cases().gxExtSpeedButton10->Click();
     EXPECT_EQ(Requests.size(), 1u);
     EXPECT_FALSE(FileExists(Folder() + "/ugyek.xls"));
@@ -69,7 +70,7 @@ TEST_F(CaseExport, CancellingTheSaveDialogWritesNothing) {
 TEST_F(CaseExport, AnEmptyOrClosedResultShowsNoDialog) {
     TForm1& f = Create();
     f.Cases().gxExtSpeedButton10->Click(); // never searched
-    f.gxExtSpeedButton8Click(nullptr);
+    app::gxExtSpeedButton8Click(f, nullptr);
     ASSERT_TRUE(f.Query5->Active());
     f.Cases().gxExtSpeedButton10->Click(); // no case found
     EXPECT_TRUE(Requests.empty());
@@ -83,7 +84,7 @@ TEST_F(CaseExport, Picture) {
     TForm1& f = Create();
     f.Show();
     f.Ugykereses1Click(nullptr);
-    f.gxExtSpeedButton8Click(nullptr);
+    app::gxExtSpeedButton8Click(f, nullptr);
     ui::SaveSnapshot(&f, String(folder) + "/case-search.png");
 }
 

@@ -6,6 +6,7 @@
 #include "app/deposits/TForm1DepositParts.h"
 #include "app/documents/TForm1DocumentParts.h"
 #include "app/main/TForm1.h"
+#include "app/cases/CaseArea.h"
 #include "controls/TgxExtSpeedButton.h"
 #include "platform/core/TStrings.h"
 #include "platform/graphics/DrawText.h"
@@ -349,13 +350,13 @@ TEST_F(CasesArea, ResetRestoresTheFilterWithoutSearching) {
 
 TEST_F(CasesArea, OpeningACaseNeedsARow) {
     TForm1& f = *Form1;
-    EXPECT_EQ(TForm1::CurrentCaseId(f.Query5), 0); // closed
+    EXPECT_EQ(app::CurrentCaseId(f.Query5), 0); // closed
     f.Cases().Edit23->SetText("nincs ilyen");
     f.Cases().gxExtSpeedButton8->Click();
-    EXPECT_EQ(TForm1::CurrentCaseId(f.Query5), 0); // empty
+    EXPECT_EQ(app::CurrentCaseId(f.Query5), 0); // empty
     f.Ugylista1->Click();
     f.Query4->Last();
-    EXPECT_EQ(TForm1::CurrentCaseId(f.Query4), 4);
+    EXPECT_EQ(app::CurrentCaseId(f.Query4), 4);
     // Neither the grid nor its menu entry raises on an empty list.
     f.Cases().Modositasesemenyek2->Click();
     EXPECT_TRUE(Messages.empty());

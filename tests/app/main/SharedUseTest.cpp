@@ -5,6 +5,7 @@
 #include "app/cases/TForm1CaseParts.h"
 #include "app/deposits/TForm1DepositParts.h"
 #include "app/main/TForm1.h"
+#include "app/cases/CaseArea.h"
 #include "app/registry/TForm1RegistryParts.h"
 #include "platform/data/DatabaseError.h"
 #include "platform/data/TField.h"
@@ -132,7 +133,7 @@ TEST_F(SharedUse, ListsKeepTheirRowsWhenTheirRefreshFindsTheDatabaseBusy) {
     } refreshes[] = {
         {"Lekérdezés", [&] { f.Cases().gxExtSpeedButton8->Click(); }, f.Query5, 2},
         {"Ügy lista", [&] { f.Ugylista1->Click(); }, f.Query4, 2},
-        {"the case list page entered", [&] { f.ugylistacontainerEnter(nullptr); }, f.Query4, 2},
+        {"the case list page entered", [&] { app::ugylistacontainerEnter(f, nullptr); }, f.Query4, 2},
         {"Letétek > Beállítások", [&] { f.Letetbeallitasok1->Click(); }, accounts, 1},
     };
     for (const auto& r : refreshes) {

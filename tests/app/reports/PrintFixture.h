@@ -8,6 +8,7 @@
 #include "app/reports/TForm1PrintParts.h"
 #include "app/deposits/DepositArea.h"
 #include "app/main/TForm1.h"
+#include "app/cases/CaseArea.h"
 #include "app/identification/JubArea.h"
 #include "app/documents/DocumentArea.h"
 #include "app/deposits/Tletet_adatlap.h"
@@ -150,7 +151,7 @@ protected:
     static String Key(Integer id) { return std::to_string(id); }
     void SearchAllCases() {
         Form1->Cases().Edit23->SetText("");
-        Form1->gxExtSpeedButton8Click(nullptr);
+        app::gxExtSpeedButton8Click(*Form1, nullptr);
     }
 
     struct Sample {
