@@ -10,6 +10,7 @@
 #include "platform/ui/TButton.h"
 #include "platform/ui/TComboBox.h"
 #include "platform/ui/TEdit.h"
+#include "platform/ui/TLabel.h"
 #include "platform/ui/TMemo.h"
 #include "platform/ui/TPanel.h"
 #include "platform/ui/TRadioButton.h"
@@ -80,6 +81,8 @@ void AttachDialog::PlaceChoiceAndButtons() {
     const Integer right = InputLeft + InputWidth;
     rogzito->SetBounds(right - 186, top + 32, 90, ButtonHeight);
     kilepo->SetBounds(right - 90, top + 32, 90, ButtonHeight);
+    Note = MakeTextNote(this, rogzito);
+    Texts = StoredTextBoxes(Note);
     SetClientHeight(top + 32 + ButtonHeight + 12);
 }
 

@@ -4,6 +4,7 @@
 // "Bezár" buttons, the statement dataset, and the state behind the combo.
 #include "app/cases/CaseSaves.h"
 #include "app/common/DialogRows.h"
+#include "app/common/StoredText.h"
 #include "platform/ui/TCustomForm.h"
 
 #include <functional>
@@ -13,6 +14,7 @@ class TButton;
 class TBitBtn;
 class TComboBox;
 class TEdit;
+class TLabel;
 class TMemo;
 class TDataSet;
 class TPanel;
@@ -34,6 +36,7 @@ public:
     TRadioButton* RadioButton3; // "Nem módosít"
     TBitBtn* rogzito;           // "Rögzít"
     TBitBtn* kilepo;            // "Bezár"
+    TLabel* Note;               // beside the buttons: why a box keeps its register text
 
     // The register row chosen with "Másol"; -1 for none.
     Integer SelectedRegisterId() const { return FSelectedRegisterId; }
@@ -72,6 +75,10 @@ protected:
     bool TakeComboRow();
     // "Nem módosít" checked, all three radio buttons enabled.
     void OfferChoices();
+
+    // The boxes over the register row's text columns, sharing Note: "Átír" keeps a stored
+    // text longer than its box. The dialog adds its boxes after PlaceChoiceAndButtons.
+    StoredTextBoxes Texts;
 
 private:
     DialogRows FRows;

@@ -19,7 +19,7 @@ void WriteCaseEvent(TSqlite3Query& Query, const CaseEventInput& Event, Integer R
 }
 
 PersonLink WriteCasePerson(TSqlite3Query& Query, Integer CaseId, const CasePerson& Person,
-                           RegisterChoice Choice, Integer SelectedRegisterId) {
+                           RegisterChoice Choice, Integer SelectedRegisterId, const TextSetValue& Value) {
     sqlite::Transaction transaction(ConnectionOf(Query));
     PersonLink link;
     ExecStatement(Query, CasePersonInsertSql(CaseId, Person));
@@ -30,7 +30,7 @@ PersonLink WriteCasePerson(TSqlite3Query& Query, Integer CaseId, const CasePerso
         link.RegisterId = OpenForInteger(Query, LastKeySql("ugyfel_termeszetes_szemely"));
         break;
     case RegisterChoice::Overwrite:
-        ExecStatement(Query, RegisterPersonUpdateSql(SelectedRegisterId, Person));
+        ExecStatement(Query, RegisterPersonUpdateSql(SelectedRegisterId, Person, Value));
         link.RegisterId = SelectedRegisterId;
         break;
     case RegisterChoice::Keep:
@@ -44,13 +44,13 @@ PersonLink WriteCasePerson(TSqlite3Query& Query, Integer CaseId, const CasePerso
 }
 
 void WriteCaseOrganisation(TSqlite3Query& Query, Integer CaseId, const CaseOrganisation& Organisation,
-                           RegisterChoice Choice, Integer SelectedRegisterId) {
+                           RegisterChoice Choice, Integer SelectedRegisterId, const TextSetValue& Value) {
     sqlite::Transaction transaction(ConnectionOf(Query));
     ExecStatement(Query, CaseOrganisationInsertSql(CaseId, Organisation));
     if (Choice == RegisterChoice::AddNew)
         ExecStatement(Query, RegisterOrganisationInsertSql(Organisation));
     else if (Choice == RegisterChoice::Overwrite)
-        ExecStatement(Query, RegisterOrganisationUpdateSql(SelectedRegisterId, Organisation));
+        ExecStatement(Query, RegisterOrganisationUpdateSql(SelectedRegisterId, Organisation, Value));
     transaction.Commit();
 }
 

@@ -31,13 +31,16 @@ struct PersonLink {
 
 // Stores the copy of Person in case CaseId, then adds, overwrites or keeps the register
 // row by Choice (SelectedRegisterId is the row chosen with "Másol", -1 for none) and
-// links the copy to it.
+// links the copy to it. An overwrite sets each text as Value gives it.
 PersonLink WriteCasePerson(TSqlite3Query& Query, Integer CaseId, const CasePerson& Person,
-                           RegisterChoice Choice, Integer SelectedRegisterId);
+                           RegisterChoice Choice, Integer SelectedRegisterId,
+                           const TextSetValue& Value = TextValueSql);
 
 // Stores the copy of Organisation in case CaseId, then adds, overwrites or keeps the
-// register row by Choice. The copy keeps no link to the register.
+// register row by Choice, an overwrite setting each text as Value gives it. The copy keeps
+// no link to the register.
 void WriteCaseOrganisation(TSqlite3Query& Query, Integer CaseId, const CaseOrganisation& Organisation,
-                           RegisterChoice Choice, Integer SelectedRegisterId);
+                           RegisterChoice Choice, Integer SelectedRegisterId,
+                           const TextSetValue& Value = TextValueSql);
 
 } // namespace app

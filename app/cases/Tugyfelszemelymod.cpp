@@ -1,5 +1,6 @@
 #include "app/cases/Tugyfelszemelymod.h"
 
+#include "app/common/AreaLayout.h"
 #include "app/common/CaseClientRows.h"
 #include "app/common/DialogRows.h"
 #include "app/common/FormControls.h"
@@ -7,6 +8,7 @@
 #include "app/cases/Tugyadatlap.h"
 
 #include "platform/ui/TBitBtn.h"
+#include "platform/ui/TLabel.h"
 #include "sqlite/TSqlite3Query.h"
 
 Tugyfelszemelymod* ugyfelszemelymod = nullptr;
@@ -16,6 +18,8 @@ Tugyfelszemelymod::Tugyfelszemelymod(TComponent* AOwner)
     Boxes = app::AddPersonRows(Rows(), this, this, app::PersonRowsStyle::CasePerson);
     Query1->SetTypeLess(true); // the birth date as stored: '' is no date, not 1900-01-01
     PlaceButtons();
+    Note = app::MakeTextNote(this, BitBtn1);
+    Texts = Boxes.Texts(Note);
 }
 
 Tugyfelszemelymod::~Tugyfelszemelymod() {
@@ -37,13 +41,13 @@ void Tugyfelszemelymod::FormShow(TObject*) {
     app::OpenStatement(*Query1, app::PersonRowSql(kind, RowId));
     // A row deleted meanwhile shows empty boxes.
     Boxes.Show(Query1->IsEmpty() ? app::CasePerson{} : app::ReadRegisterPerson(*Query1));
-    Query1->Close();
+    Texts.Show(*Query1, *Query1, app::PersonTable(kind), RowId);
 }
 
 void Tugyfelszemelymod::BitBtn1Click(TObject*) {
     app::PersonRowKind kind;
     if (!Kind(kind)) return;
-    app::OpenStatement(*Query1, app::PersonRowUpdateSql(kind, RowId, Boxes.Person()));
+    app::OpenStatement(*Query1, app::PersonRowUpdateSql(kind, RowId, Boxes.Person(), Texts));
     Query1->Close();
     Close();
     if (kind == app::PersonRowKind::CaseCopy && ugyadatlap) app::ReopenIfSet(*ugyadatlap->Query3);

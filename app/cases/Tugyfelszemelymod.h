@@ -6,6 +6,8 @@
 #include "app/common/PersonBoxes.h"
 #include "app/common/RecordDialog.h"
 
+class TLabel;
+
 class Tugyfelszemelymod : public app::RecordDialog {
 public:
     explicit Tugyfelszemelymod(TComponent* AOwner);
@@ -20,11 +22,13 @@ public:
     // "Állampolgárság:", Edit6 "Azonosító okmány típusa:", Edit7 "Azonosító okmány
     // száma:", Edit8 "Lakcím:", Edit9 "Tartózkodási hely:".
     app::PersonBoxes Boxes;
+    TLabel* Note; // beside the buttons: why a box keeps its stored text
 
     void FormShow(TObject* Sender) override;
     void BitBtn1Click(TObject* Sender) override;
 
 private:
+    app::StoredTextBoxes Texts; // the boxes of Boxes over their columns
     // The table Mode names; false for any other mode.
     bool Kind(app::PersonRowKind& Kind) const;
 };

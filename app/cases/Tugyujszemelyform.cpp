@@ -2,6 +2,7 @@
 
 #include "app/common/CaseClientRows.h"
 #include "app/common/FormControls.h"
+#include "app/common/PersonBoxes.h"
 #include "app/common/QueryRun.h"
 #include "app/common/SqlRoutines.h"
 #include "app/cases/Tugyadatlap.h"
@@ -31,6 +32,7 @@ Tugyujszemelyform::Tugyujszemelyform(TComponent* AOwner)
     Edit8 = AddMemoRow("Edit8", "Lakcím:", 128);
     Edit9 = AddMemoRow("Edit9", "Tartózkodási hely:", 128);
     PlaceChoiceAndButtons();
+    Texts = app::PersonTextBoxes(Note, Edit1, Edit2, Edit3, Edit4, Edit5, Edit6, Edit7, Edit8, Edit9);
     Query1->SetTypeLess(true); // the register's birth date as stored: '' is no date
 }
 
@@ -40,10 +42,7 @@ Tugyujszemelyform::~Tugyujszemelyform() {
 
 void Tugyujszemelyform::Reset() {
     FIdentified = false;
-    for (TEdit* edit : {Edit1, Edit2, Edit3, Edit4, Edit5, Edit6, Edit7})
-        edit->Clear();
-    Edit8->Clear();
-    Edit9->Clear();
+    Texts.Clear();
     DateTimePicker1->SetDate(Date());
     ResetRegister(app::RegisterPersonsSql(), app::PersonComboItem);
 }
@@ -61,16 +60,7 @@ void Tugyujszemelyform::Button1Click(TObject*) {
     if (!TakeComboRow()) return;
     app::OpenStatement(*Query1, app::RegisterPersonSql(SelectedRegisterId()));
     const app::CasePerson p = app::ReadRegisterPerson(*Query1);
-    Query1->Close();
-    Edit1->SetText(p.Name);
-    Edit2->SetText(p.BirthName);
-    Edit3->SetText(p.BirthPlace);
-    Edit4->SetText(p.MotherName);
-    Edit5->SetText(p.Citizenship);
-    Edit6->SetText(p.DocumentType);
-    Edit7->SetText(p.DocumentNumber);
-    Edit8->SetText(p.Address);
-    Edit9->SetText(p.StayAddress);
+    Texts.Show(*Query1, *Query1, "ugyfel_termeszetes_szemely", SelectedRegisterId());
     // A person without a birth date must not inherit the date shown before; one the program
     // cannot read is copied, and written back by "Átír", as the register holds it.
     Birth.Show(p.BirthDate, SqlTextToDate("1970-01-01"));
@@ -95,7 +85,7 @@ app::CasePerson Tugyujszemelyform::Person() const {
 }
 
 void Tugyujszemelyform::rogzitoClick(TObject*) {
-    FLastSaved = app::WriteCasePerson(*Query1, CaseId, Person(), Choice(), SelectedRegisterId());
+    FLastSaved = app::WriteCasePerson(*Query1, CaseId, Person(), Choice(), SelectedRegisterId(), Texts);
     Query1->Close();
     // Closed before the list refresh: a failing refresh must not invite a second save.
     ClearBirthDate();

@@ -25,6 +25,9 @@ Tugyujszervezetform::Tugyujszervezetform(TComponent* AOwner)
     Edit8 = AddEditRow("Edit8", "Kézbesítési megb. anyja nev::", 128);
     Edit9 = AddEditRow("Edit9", "Kézbesítési megbízott címe:", 128);
     PlaceChoiceAndButtons();
+    const auto inputs = Inputs();
+    for (std::size_t i = 0; i < inputs.size(); ++i)
+        Texts.Add(app::OrganisationColumns[i], inputs[i]);
 }
 
 Tugyujszervezetform::~Tugyujszervezetform() {
@@ -36,19 +39,14 @@ std::array<TWinControl*, 9> Tugyujszervezetform::Inputs() const {
 }
 
 void Tugyujszervezetform::FormShow(TObject*) {
-    for (TWinControl* input : Inputs())
-        input->SetText("");
+    Texts.Clear();
     ResetRegister(app::RegisterOrganisationsSql(), app::OrganisationComboItem);
 }
 
 void Tugyujszervezetform::Button1Click(TObject*) {
     if (!TakeComboRow()) return;
     app::OpenStatement(*Query1, app::RegisterOrganisationSql(SelectedRegisterId()));
-    const app::CaseOrganisation o = app::ReadRegisterOrganisation(*Query1);
-    Query1->Close();
-    const auto inputs = Inputs();
-    for (std::size_t i = 0; i < inputs.size(); ++i)
-        inputs[i]->SetText(o[i]);
+    Texts.Show(*Query1, *Query1, "ugyfel_szervezet", SelectedRegisterId());
     OfferChoices();
 }
 
@@ -61,7 +59,7 @@ app::CaseOrganisation Tugyujszervezetform::Organisation() const {
 }
 
 void Tugyujszervezetform::rogzitoClick(TObject*) {
-    app::WriteCaseOrganisation(*Query1, CaseId, Organisation(), Choice(), SelectedRegisterId());
+    app::WriteCaseOrganisation(*Query1, CaseId, Organisation(), Choice(), SelectedRegisterId(), Texts);
     Query1->Close();
     // Closed before the list refresh: a failing refresh must not invite a second save.
     Close();

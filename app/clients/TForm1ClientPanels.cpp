@@ -1,7 +1,9 @@
 // The clients area's detail panels: above each list, the boxes that follow the grid's
 // current row, with "Töröl" and "Módosít" to delete or overwrite that row.
 #include "app/common/AreaLayout.h"
+#include "app/common/CaseDialogStatements.h"
 #include "app/common/FormControls.h"
+#include "app/common/PersonBoxes.h"
 #include "app/main/TForm1.h"
 #include "app/clients/TForm1ClientParts.h"
 
@@ -101,6 +103,10 @@ void TForm1::CreatePersonPanel() {
     p.Edit9 = MemoRow(this, panel, "Edit9", "Tartózkodási hely:", RightLabelRight, RightInput,
                       top + 4 * RowStep, RightWidth, 128);
 
+    // No room for a note either: a box that keeps its stored text says why in its hint.
+    p.PersonTexts = app::PersonTextBoxes(nullptr, p.Edit1, p.Edit2, p.Edit3, p.Edit5, p.Edit6, p.Edit7,
+                                         p.Edit8, p.Edit4, p.Edit9);
+
     p.CheckBox18 = ActiveBox(this, panel, "CheckBox18", LeftLabelRight, LeftInput);
     p.Label13 = app::MakeLabel(this, panel, "Label13", "", 140, ButtonRowTop + 5);
     p.Label13->SetAutoSize(false);
@@ -137,6 +143,12 @@ void TForm1::CreateOrganisationPanel() {
                        RightWidth, 128);
     p.Edit17 = EditRow(this, agent, "Edit17", "Címe:", AgentLabelRight, AgentInput, 18 + 2 * RowStep,
                        RightWidth, 128);
+
+    // The boxes in the order of OrganisationColumns.
+    TWinControl* const boxes[] = {p.Edit10, p.Edit11, p.Edit12, p.Edit13, p.Edit14,
+                                  p.Edit15, p.Edit16, p.Edit18, p.Edit17};
+    for (std::size_t i = 0; i < app::OrganisationColumns.size(); ++i)
+        p.OrganisationTexts.Add(app::OrganisationColumns[i], boxes[i]);
 
     p.CheckBox17 = ActiveBox(this, panel, "CheckBox17", OrgLabelRight, OrgInput);
     p.gxExtSpeedButton34 = PanelButton(this, panel, "gxExtSpeedButton34", "Töröl", RightInput);

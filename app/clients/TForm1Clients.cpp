@@ -146,17 +146,10 @@ void szervezetekButtonClick(TForm1& Form, TObject*) {
 void DataSource1DataChange(TForm1& Form, TObject*, TField*) {
     TForm1ClientParts& p = Form.Clients();
     if (HasRows(Form.Query1)) {
-        const app::CasePerson person = app::ReadRegisterPerson(*Form.Query1);
-        p.Edit1->SetText(person.Name);
-        p.Edit2->SetText(person.BirthName);
-        p.Edit3->SetText(person.BirthPlace);
-        p.Edit4->SetText(person.Address);
-        p.Edit5->SetText(person.MotherName);
-        p.Edit6->SetText(person.Citizenship);
-        p.Edit7->SetText(person.DocumentType);
-        p.Edit8->SetText(person.DocumentNumber);
-        p.Edit9->SetText(person.StayAddress);
-        p.BirthDate.Show(person.BirthDate, SqlTextToDate("1970-01-01"));
+        p.PersonTexts.Show(*Form.Query1, *Form.Query2, "ugyfel_termeszetes_szemely",
+                           ::CurrentKey(Form.Query1));
+        p.BirthDate.Show(app::StoredDate::Of(Form.Query1->FieldByName("szuletesi_ido")),
+                         SqlTextToDate("1970-01-01"));
         p.CheckBox18->SetChecked(Form.Query1->FieldByName("aktiv")->AsInteger() == 1);
     }
     const bool open = Form.Query1->Active();
@@ -168,16 +161,7 @@ void DataSource2DataChange(TForm1& Form, TObject*, TField*) {
     TForm1ClientParts& p = Form.Clients();
     if (!HasRows(Form.Query3)) return;
     // Each box shows the column that "Módosít" writes it back to.
-    const app::CaseOrganisation o = app::ReadRegisterOrganisation(*Form.Query3);
-    p.Edit10->SetText(o[0]);
-    p.Edit11->SetText(o[1]);
-    p.Edit12->SetText(o[2]);
-    p.Edit13->SetText(o[3]);
-    p.Edit14->SetText(o[4]);
-    p.Edit15->SetText(o[5]);
-    p.Edit16->SetText(o[6]);
-    p.Edit18->SetText(o[7]);
-    p.Edit17->SetText(o[8]);
+    p.OrganisationTexts.Show(*Form.Query3, *Form.Query2, "ugyfel_szervezet", ::CurrentKey(Form.Query3));
     p.CheckBox17->SetChecked(Form.Query3->FieldByName("aktiv")->AsInteger() == 1);
 }
 
@@ -200,7 +184,8 @@ void gxExtSpeedButton37Click(TForm1& Form, TObject*) {
     person.DocumentNumber = p.Edit8->Text();
     person.StayAddress = p.Edit9->Text();
     const Integer key = ::CurrentKey(Form.Query1);
-    app::OpenStatement(*Form.Query2, app::PersonPanelUpdateSql(key, person, p.CheckBox18->Checked()));
+    app::OpenStatement(*Form.Query2,
+                       app::PersonPanelUpdateSql(key, person, p.CheckBox18->Checked(), p.PersonTexts));
     Form.Query2->Close();
     ReopenAt(Form.Query1, key);
 }
@@ -215,7 +200,8 @@ void gxExtSpeedButton35Click(TForm1& Form, TObject*) {
                                      p.Edit13->Text(), p.Edit14->Text(), p.Edit15->Text(),
                                      p.Edit16->Text(), p.Edit18->Text(), p.Edit17->Text()};
     const Integer key = ::CurrentKey(Form.Query3);
-    app::OpenStatement(*Form.Query2, app::OrganisationPanelUpdateSql(key, o, p.CheckBox17->Checked()));
+    app::OpenStatement(*Form.Query2,
+                       app::OrganisationPanelUpdateSql(key, o, p.CheckBox17->Checked(), p.OrganisationTexts));
     Form.Query2->Close();
     ReopenAt(Form.Query3, key);
 }

@@ -12,9 +12,9 @@ String Quoted(const String& Text) {
     return "'" + SqlQuote(Text) + "'";
 }
 
-// "Column=value" in an UPDATE, as TextValueSql gives the value.
-String Assigned(const char* Column, const String& Text) {
-    return String(Column) + "=" + TextValueSql(Column, Text);
+// "Column=value" in an UPDATE.
+String Assigned(const char* Column, const String& Text, const TextSetValue& Value) {
+    return String(Column) + "=" + Value(Column, Text);
 }
 
 // The ten person values in column order, as they stand in a VALUES list.
@@ -96,17 +96,17 @@ String RegisterPersonInsertSql(const CasePerson& Person) {
            PersonValues(Person) + ")";
 }
 
-String PersonAssignments(const CasePerson& p) {
-    return Assigned("nev", p.Name) + ", " + Assigned("szuletesi_nev", p.BirthName) + ", " +
-           Assigned("szuletesi_hely", p.BirthPlace) + ", szuletesi_ido=" + p.BirthDate.Sql() + ", " +
-           Assigned("anyja_neve", p.MotherName) + ", " + Assigned("allampolgarsag", p.Citizenship) + ", " +
-           Assigned("azonosito_okmany_tipus", p.DocumentType) + ", " +
-           Assigned("azonosito_okmany_szama", p.DocumentNumber) + ", " + Assigned("lakcim", p.Address) +
-           ", " + Assigned("tartozkodasi_hely", p.StayAddress);
+String PersonAssignments(const CasePerson& p, const TextSetValue& v) {
+    return Assigned("nev", p.Name, v) + ", " + Assigned("szuletesi_nev", p.BirthName, v) + ", " +
+           Assigned("szuletesi_hely", p.BirthPlace, v) + ", szuletesi_ido=" + p.BirthDate.Sql() + ", " +
+           Assigned("anyja_neve", p.MotherName, v) + ", " + Assigned("allampolgarsag", p.Citizenship, v) +
+           ", " + Assigned("azonosito_okmany_tipus", p.DocumentType, v) + ", " +
+           Assigned("azonosito_okmany_szama", p.DocumentNumber, v) + ", " + Assigned("lakcim", p.Address, v) +
+           ", " + Assigned("tartozkodasi_hely", p.StayAddress, v);
 }
 
-String RegisterPersonUpdateSql(Integer RegisterId, const CasePerson& p) {
-    return "UPDATE ugyfel_termeszetes_szemely SET " + PersonAssignments(p) +
+String RegisterPersonUpdateSql(Integer RegisterId, const CasePerson& p, const TextSetValue& Value) {
+    return "UPDATE ugyfel_termeszetes_szemely SET " + PersonAssignments(p, Value) +
            " WHERE sorszam=" + IntToStr(RegisterId);
 }
 
@@ -135,15 +135,16 @@ String RegisterOrganisationInsertSql(const CaseOrganisation& Organisation) {
            OrganisationValues(Organisation) + ")";
 }
 
-String OrganisationAssignments(const CaseOrganisation& Organisation) {
+String OrganisationAssignments(const CaseOrganisation& Organisation, const TextSetValue& Value) {
     String sets;
     for (std::size_t i = 0; i < OrganisationColumns.size(); ++i)
-        sets += (i == 0 ? "" : ", ") + Assigned(OrganisationColumns[i], Organisation[i]);
+        sets += (i == 0 ? "" : ", ") + Assigned(OrganisationColumns[i], Organisation[i], Value);
     return sets;
 }
 
-String RegisterOrganisationUpdateSql(Integer RegisterId, const CaseOrganisation& Organisation) {
-    return "UPDATE ugyfel_szervezet SET " + OrganisationAssignments(Organisation) +
+String RegisterOrganisationUpdateSql(Integer RegisterId, const CaseOrganisation& Organisation,
+                                     const TextSetValue& Value) {
+    return "UPDATE ugyfel_szervezet SET " + OrganisationAssignments(Organisation, Value) +
            " WHERE sorszam=" + IntToStr(RegisterId);
 }
 

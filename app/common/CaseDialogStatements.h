@@ -3,6 +3,7 @@
 // of a person or an organisation attached to a case together with their register rows.
 // Every text goes through SqlQuote, dates through DateToSqlText, keys as numbers.
 #include "app/common/StoredDate.h"
+#include "app/common/StoredText.h"
 #include "platform/core/Types.h"
 
 #include <array>
@@ -47,10 +48,11 @@ String CasePersonInsertSql(Integer CaseId, const CasePerson& Person);
 // A new register row from the person.
 String RegisterPersonInsertSql(const CasePerson& Person);
 // Overwrites register row RegisterId with the person.
-String RegisterPersonUpdateSql(Integer RegisterId, const CasePerson& Person);
+String RegisterPersonUpdateSql(Integer RegisterId, const CasePerson& Person,
+                               const TextSetValue& Value = TextValueSql);
 // "nev='…', szuletesi_nev='…', …, tartozkodasi_hely='…'": the SET list of an UPDATE of
-// a register person or of a case's copy.
-String PersonAssignments(const CasePerson& Person);
+// a register person or of a case's copy, each text as Value gives it.
+String PersonAssignments(const CasePerson& Person, const TextSetValue& Value = TextValueSql);
 // Links copy CopyId to register row RegisterId (NULL when RegisterId is below 1).
 String CasePersonLinkSql(Integer CopyId, Integer RegisterId);
 
@@ -68,9 +70,12 @@ String RegisterOrganisationsSql();
 String RegisterOrganisationSql(Integer RegisterId);
 String CaseOrganisationInsertSql(Integer CaseId, const CaseOrganisation& Organisation);
 String RegisterOrganisationInsertSql(const CaseOrganisation& Organisation);
-String RegisterOrganisationUpdateSql(Integer RegisterId, const CaseOrganisation& Organisation);
-// "nev='…', …": the SET list of an UPDATE of a register organisation.
-String OrganisationAssignments(const CaseOrganisation& Organisation);
+String RegisterOrganisationUpdateSql(Integer RegisterId, const CaseOrganisation& Organisation,
+                                     const TextSetValue& Value = TextValueSql);
+// "nev='…', …": the SET list of an UPDATE of a register organisation, each text as Value
+// gives it.
+String OrganisationAssignments(const CaseOrganisation& Organisation,
+                               const TextSetValue& Value = TextValueSql);
 
 // The key of the row added last to Table.
 String LastKeySql(const String& Table);

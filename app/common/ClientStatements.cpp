@@ -10,10 +10,6 @@ String ActiveSql(bool Active) {
     return Active ? ", aktiv=1" : ", aktiv=0";
 }
 
-String PersonTable(PersonRowKind Kind) {
-    return Kind == PersonRowKind::CaseCopy ? "ugy_ugyfel_tsz" : "ugyfel_termeszetes_szemely";
-}
-
 } // namespace
 
 String PersonListSql() {
@@ -30,13 +26,15 @@ String OrganisationListSql() {
            "COLLATE systemnocase";
 }
 
-String PersonPanelUpdateSql(Integer PersonId, const CasePerson& Person, bool Active) {
-    return "UPDATE ugyfel_termeszetes_szemely SET " + PersonAssignments(Person) + ActiveSql(Active) +
+String PersonPanelUpdateSql(Integer PersonId, const CasePerson& Person, bool Active,
+                            const TextSetValue& Value) {
+    return "UPDATE ugyfel_termeszetes_szemely SET " + PersonAssignments(Person, Value) + ActiveSql(Active) +
            " WHERE sorszam=" + IntToStr(PersonId);
 }
 
-String OrganisationPanelUpdateSql(Integer OrganisationId, const CaseOrganisation& Organisation, bool Active) {
-    return "UPDATE ugyfel_szervezet SET " + OrganisationAssignments(Organisation) + ActiveSql(Active) +
+String OrganisationPanelUpdateSql(Integer OrganisationId, const CaseOrganisation& Organisation, bool Active,
+                                  const TextSetValue& Value) {
+    return "UPDATE ugyfel_szervezet SET " + OrganisationAssignments(Organisation, Value) + ActiveSql(Active) +
            " WHERE sorszam=" + IntToStr(OrganisationId);
 }
 
@@ -48,12 +46,17 @@ String DeleteOrganisationSql(Integer OrganisationId) {
     return "DELETE FROM ugyfel_szervezet WHERE sorszam=" + IntToStr(OrganisationId);
 }
 
+String PersonTable(PersonRowKind Kind) {
+    return Kind == PersonRowKind::CaseCopy ? "ugy_ugyfel_tsz" : "ugyfel_termeszetes_szemely";
+}
+
 String PersonRowSql(PersonRowKind Kind, Integer Id) {
     return "SELECT * FROM " + PersonTable(Kind) + " WHERE sorszam=" + IntToStr(Id);
 }
 
-String PersonRowUpdateSql(PersonRowKind Kind, Integer Id, const CasePerson& Person) {
-    return "UPDATE " + PersonTable(Kind) + " SET " + PersonAssignments(Person) +
+String PersonRowUpdateSql(PersonRowKind Kind, Integer Id, const CasePerson& Person,
+                          const TextSetValue& Value) {
+    return "UPDATE " + PersonTable(Kind) + " SET " + PersonAssignments(Person, Value) +
            " WHERE sorszam=" + IntToStr(Id);
 }
 

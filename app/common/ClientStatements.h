@@ -12,9 +12,12 @@ String PersonListSql();
 String OrganisationListSql();
 
 // The person panel's "Módosít": the register row PersonId takes Person and the flag.
-String PersonPanelUpdateSql(Integer PersonId, const CasePerson& Person, bool Active);
+// Each text as Value gives it.
+String PersonPanelUpdateSql(Integer PersonId, const CasePerson& Person, bool Active,
+                            const TextSetValue& Value = TextValueSql);
 // The organisation panel's "Módosít".
-String OrganisationPanelUpdateSql(Integer OrganisationId, const CaseOrganisation& Organisation, bool Active);
+String OrganisationPanelUpdateSql(Integer OrganisationId, const CaseOrganisation& Organisation, bool Active,
+                                  const TextSetValue& Value = TextValueSql);
 
 // "Töröl": the register row only; the cases' copies stay.
 String DeletePersonSql(Integer PersonId);
@@ -26,9 +29,12 @@ enum class PersonRowKind {
     CaseCopy = 2  // ugy_ugyfel_tsz
 };
 
+// The table Kind names.
+String PersonTable(PersonRowKind Kind);
 // The whole row Id of the table Kind names.
 String PersonRowSql(PersonRowKind Kind, Integer Id);
 // Row Id of the table Kind names takes Person (the identification flag is left alone).
-String PersonRowUpdateSql(PersonRowKind Kind, Integer Id, const CasePerson& Person);
+String PersonRowUpdateSql(PersonRowKind Kind, Integer Id, const CasePerson& Person,
+                          const TextSetValue& Value = TextValueSql);
 
 } // namespace app

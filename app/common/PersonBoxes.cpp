@@ -41,6 +41,26 @@ void PersonBoxes::Clear() {
     Show(CasePerson{});
 }
 
+StoredTextBoxes PersonBoxes::Texts(TLabel* Note) const {
+    return PersonTextBoxes(Note, Name, BirthName, BirthPlace, MotherName, Citizenship, DocumentType,
+                           DocumentNumber, Address, StayAddress);
+}
+
+StoredTextBoxes PersonTextBoxes(TLabel* Note, TWinControl* Name, TWinControl* BirthName,
+                                TWinControl* BirthPlace, TWinControl* MotherName, TWinControl* Citizenship,
+                                TWinControl* DocumentType, TWinControl* DocumentNumber, TWinControl* Address,
+                                TWinControl* StayAddress) {
+    return StoredTextBoxes(Note, {{"nev", Name},
+                                  {"szuletesi_nev", BirthName},
+                                  {"szuletesi_hely", BirthPlace},
+                                  {"anyja_neve", MotherName},
+                                  {"allampolgarsag", Citizenship},
+                                  {"azonosito_okmany_tipus", DocumentType},
+                                  {"azonosito_okmany_szama", DocumentNumber},
+                                  {"lakcim", Address},
+                                  {"tartozkodasi_hely", StayAddress}});
+}
+
 PersonBoxes AddPersonRows(DialogRows& Rows, TComponent* Owner, TWinControl* Parent, PersonRowsStyle Style) {
     const bool newPerson = Style == PersonRowsStyle::NewPerson;
     PersonBoxes b;

@@ -7,6 +7,7 @@
 class TComponent;
 class TDateTimePicker;
 class TEdit;
+class TLabel;
 class TMemo;
 class TWinControl;
 
@@ -34,7 +35,16 @@ struct PersonBoxes {
     void Show(const CasePerson& Person);
     // Every box empty, the picker at 1 January 1970, unchecked.
     void Clear();
+    // The nine text boxes over their columns, sharing Note (may be null).
+    StoredTextBoxes Texts(TLabel* Note) const;
 };
+
+// The text boxes of a person, in the order of CasePerson's texts, over their columns, sharing
+// Note (may be null): the one list of a person's text columns for every dialog.
+StoredTextBoxes PersonTextBoxes(TLabel* Note, TWinControl* Name, TWinControl* BirthName,
+                                TWinControl* BirthPlace, TWinControl* MotherName, TWinControl* Citizenship,
+                                TWinControl* DocumentType, TWinControl* DocumentNumber, TWinControl* Address,
+                                TWinControl* StayAddress);
 
 // The order and wording of the rows.
 enum class PersonRowsStyle {

@@ -1,9 +1,11 @@
 #include "app/common/StoredText.h"
 
+#include "app/common/AreaLayout.h"
 #include "app/common/QueryRun.h"
 #include "app/common/SqlRoutines.h"
 #include "platform/core/NumberFormat.h"
 #include "platform/core/StrUtils.h"
+#include "platform/data/TDataSet.h"
 #include "platform/data/TField.h"
 #include "platform/ui/TEdit.h"
 #include "platform/ui/TLabel.h"
@@ -17,6 +19,14 @@ String TextValueSql(const String& Column, const String& Text) {
     return "CASE WHEN " + Column + " IS NULL THEN NULL ELSE '' END";
 }
 
+TLabel* MakeTextNote(TComponent* Owner, TControl* Button) {
+    TLabel* note = MakeLabel(Owner, Button->Parent(), "Note", "", 8, Button->Top() - 4);
+    note->SetAutoSize(false);
+    note->SetWordWrap(true);
+    note->SetBounds(8, Button->Top() - 4, Button->Left() - 16, 34);
+    return note;
+}
+
 FieldText FieldText::Of(TField* Field) {
     FieldText loaded;
     loaded.Text = Field->AsString();
@@ -26,23 +36,69 @@ FieldText FieldText::Of(TField* Field) {
 
 void StoredTextBox::Show(const FieldText& Loaded, TSqlite3Query& Query, const String& Table,
                          const String& Column, Integer Key) {
-    FKept = false;
+    bool kept = false;
     if (Loaded.Full) {
-        FKept = OpenForInteger(Query, "SELECT " + Column + "='" + SqlQuote(Loaded.Text) + "' FROM " + Table +
-                                          " WHERE sorszam=" + IntToStr(Key)) != 1;
+        kept = OpenForInteger(Query, "SELECT " + Column + "='" + SqlQuote(Loaded.Text) + "' FROM " + Table +
+                                         " WHERE sorszam=" + IntToStr(Key)) != 1;
         Query.Close();
     }
-    FBox->SetText(Loaded.Text);
+    Present(Loaded.Text, kept);
+}
+
+void StoredTextBox::Clear() {
+    Present("", false);
+}
+
+void StoredTextBox::Present(const String& Text, bool Kept) {
+    FKept = Kept;
+    FShown = Text;
+    FBox->SetText(Text);
     if (auto* edit = dynamic_cast<TEdit*>(FBox))
-        edit->SetReadOnly(FKept);
+        edit->SetReadOnly(Kept);
     else if (auto* memo = dynamic_cast<TMemo*>(FBox))
-        memo->SetReadOnly(FKept);
-    if (FKept)
-        FNote->SetCaption("A tárolt szöveg hosszabb a mezőnél: itt nem módosítható, változatlan marad.");
+        memo->SetReadOnly(Kept);
+    const String why = "A tárolt szöveg hosszabb a mezőnél: itt nem módosítható, változatlan marad.";
+    FBox->SetHint(Kept ? why : String());
+    FBox->SetShowHint(Kept);
+    if (Kept && FNote) FNote->SetCaption(why);
 }
 
 String StoredTextBox::Sql(const String& Column) const {
-    return FKept ? Column : TextValueSql(Column, FBox->Text());
+    return FKept && FBox->Text() == FShown ? Column : TextValueSql(Column, FBox->Text());
+}
+
+StoredTextBoxes::StoredTextBoxes(TLabel* Note,
+                                 std::initializer_list<std::pair<const char*, TWinControl*>> Columns)
+    : FNote(Note) {
+    for (const auto& [column, box] : Columns)
+        Add(column, box);
+}
+
+void StoredTextBoxes::Add(const String& Column, TWinControl* Box) {
+    FEntries.push_back({Column, StoredTextBox(Box, FNote)});
+}
+
+void StoredTextBoxes::Show(TDataSet& Row, TSqlite3Query& Query, const String& Table, Integer Key) {
+    // Every text is read before Query, which may be Row, is used for the comparisons.
+    std::vector<FieldText> loaded;
+    for (const Entry& entry : FEntries)
+        loaded.push_back(Row.IsEmpty() ? FieldText() : FieldText::Of(Row.FieldByName(entry.Column)));
+    if (&Row == &Query) Query.Close();
+    if (FNote) FNote->SetCaption("");
+    for (std::size_t i = 0; i < FEntries.size(); ++i)
+        FEntries[i].Guard.Show(loaded[i], Query, Table, FEntries[i].Column, Key);
+}
+
+void StoredTextBoxes::Clear() {
+    if (FNote) FNote->SetCaption("");
+    for (Entry& entry : FEntries)
+        entry.Guard.Clear();
+}
+
+String StoredTextBoxes::operator()(const String& Column, const String& Text) const {
+    for (const Entry& entry : FEntries)
+        if (entry.Column == Column) return entry.Guard.Sql(Column);
+    return TextValueSql(Column, Text);
 }
 
 } // namespace app

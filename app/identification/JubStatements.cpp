@@ -116,9 +116,9 @@ String JubSql(Integer JubId) {
            IntToStr(JubId);
 }
 
-String JubUpdateSql(Integer JubId, const String& File, bool Succeeded) {
-    return "UPDATE jub SET valaszfile='" + SqlQuote(File) + "', jubok=" + (Succeeded ? "'true'" : "'false'") +
-           " WHERE sorszam=" + IntToStr(JubId);
+String JubUpdateSql(Integer JubId, const String& File, bool Succeeded, const TextSetValue& Value) {
+    return "UPDATE jub SET valaszfile=" + Value("valaszfile", File) +
+           ", jubok=" + (Succeeded ? "'true'" : "'false'") + " WHERE sorszam=" + IntToStr(JubId);
 }
 
 String JubMarksClearedSql(Integer JubId) {
@@ -128,9 +128,10 @@ String JubMarksClearedSql(Integer JubId) {
            " AND j.jubok='true')";
 }
 
-void StoreJubChange(TSqlite3Query& Query, Integer JubId, const String& File, bool Succeeded) {
+void StoreJubChange(TSqlite3Query& Query, Integer JubId, const String& File, bool Succeeded,
+                    const TextSetValue& Value) {
     sqlite::Transaction transaction(ConnectionOf(Query));
-    ExecStatement(Query, JubUpdateSql(JubId, File, Succeeded));
+    ExecStatement(Query, JubUpdateSql(JubId, File, Succeeded, Value));
     ExecStatement(Query, JubMarksClearedSql(JubId));
     Query.Close();
     transaction.Commit();

@@ -4,6 +4,7 @@
 // serial, the composed query number), storing a new query, and reading and changing
 // one query's answer file and success flag. Every text the user typed goes through
 // SqlQuote; keys are numbers.
+#include "app/common/StoredText.h"
 #include "platform/core/Types.h"
 
 #include <optional>
@@ -90,14 +91,16 @@ Integer StoreJub(TSqlite3Query& Query, const JubInput& Input, Integer RetentionY
 
 // One query with its client's name, as the edit dialog shows it.
 String JubSql(Integer JubId);
-// The edit dialog's change: the answer file and the success flag.
-String JubUpdateSql(Integer JubId, const String& File, bool Succeeded);
+// The edit dialog's change: the answer file, as Value gives it, and the success flag.
+String JubUpdateSql(Integer JubId, const String& File, bool Succeeded,
+                    const TextSetValue& Value = TextValueSql);
 // Takes the identification mark off every case copy of the person of query JubId once no
 // query of the person succeeds any more. The database's triggers do the same; databases
 // made before them have triggers that mark copies in the query's own case only.
 String JubMarksClearedSql(Integer JubId);
 // Stores the edit dialog's change of query JubId and clears the marks that no success backs
 // any more, in one transaction; Query is left closed.
-void StoreJubChange(TSqlite3Query& Query, Integer JubId, const String& File, bool Succeeded);
+void StoreJubChange(TSqlite3Query& Query, Integer JubId, const String& File, bool Succeeded,
+                    const TextSetValue& Value = TextValueSql);
 
 } // namespace app

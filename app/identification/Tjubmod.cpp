@@ -11,6 +11,7 @@
 
 #include "platform/core/StrUtils.h"
 #include "platform/data/TField.h"
+#include "platform/ui/TBitBtn.h"
 #include "platform/ui/TCheckBox.h"
 #include "platform/ui/TEdit.h"
 #include "platform/ui/TLabel.h"
@@ -32,6 +33,8 @@ Tjubmod::Tjubmod(TComponent* AOwner) : app::JubDialog(AOwner, "jubmod", "JÜB m�
     Szemszam = value("Szemszam", "Személyi azonosító:");
     Datum = value("Datum", "Dátum:");
     Edit1 = FinishRows("Edit1");
+    Note = app::MakeTextNote(this, BitBtn1);
+    Texts = app::StoredTextBoxes(Note, {{"valaszfile", Edit1}});
 }
 
 Tjubmod::~Tjubmod() {
@@ -49,13 +52,13 @@ void Tjubmod::FormShow(TObject*) {
     Szemszam->SetCaption(text("szemszam"));
     Datum->SetCaption(Query1->IsEmpty() ? String()
                                         : app::StoredDate::Of(Query1->FieldByName("datum")).DisplayText());
-    Edit1->SetText(text("valaszfile"));
     ClientId = Query1->IsEmpty() ? 0 : static_cast<Integer>(Query1->FieldByName("ugyfel")->AsInteger());
     CheckBox1->SetChecked(SameText(text("jubok"), "true"));
+    Texts.Show(*Query1, *Query1, "jub", JubId);
 }
 
 void Tjubmod::BitBtn1Click(TObject*) {
-    app::StoreJubChange(*Query1, JubId, Edit1->Text(), CheckBox1->Checked());
+    app::StoreJubChange(*Query1, JubId, Edit1->Text(), CheckBox1->Checked(), Texts);
     app::ReopenJubList(*Form1);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // Changes one identification query's answer file and success flag, opened modally from
 // the main window's list ("Módosít"); the rest of the query is shown, not edited.
+#include "app/common/StoredText.h"
 #include "app/identification/JubDialog.h"
 
 class TEdit;
@@ -21,6 +22,7 @@ public:
     TLabel* Szemszam; // "Személyi azonosító:"
     TLabel* Datum;    // "Dátum:", in the short date format
     TEdit* Edit1;     // "Fájl:"
+    TLabel* Note;     // beside the buttons: why the file box keeps its stored text
 
     void FormShow(TObject* Sender) override;
     // Stores the file and the flag, then refreshes the main window's list on its row.
@@ -29,6 +31,9 @@ public:
 protected:
     Integer PersonId() const override { return ClientId; }
     TrpReport* DeclarationReport() const override;
+
+private:
+    app::StoredTextBoxes Texts; // Edit1 over valaszfile
 };
 
 extern Tjubmod* jubmod;

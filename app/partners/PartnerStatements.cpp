@@ -62,14 +62,23 @@ String DiscountSqlValue(const String& Text) {
     return FloatToStr(value, point);
 }
 
-String PartnerUpdateSql(const PartnerFields& F, Integer Id) {
+String PartnerUpdateSql(const PartnerFields& F, Integer Id, const TextSetValue& Value) {
     const String discount = DiscountSqlValue(F.Kedvezmeny);
-    return "UPDATE partner SET nev=" + Quoted(F.Nev) + ", kepviselo=" + Quoted(F.Kepviselo) +
-           ", cim=" + Quoted(F.Cim) + ", tel1=" + Quoted(F.Tel1) + ", tel2=" + Quoted(F.Tel2) +
-           ", tel3=" + Quoted(F.Tel3) + ", mobil1=" + Quoted(F.Mobil1) + ", mobil2=" + Quoted(F.Mobil2) +
-           ", fax=" + Quoted(F.Fax) + ", email=" + Quoted(F.Email) + ", web=" + Quoted(F.Web) +
-           ", kedvezmeny=" + discount + ", megjegyzes=" + Quoted(F.Megjegyzes) +
-           " WHERE sorszam=" + IntToStr(Id);
+    String sets;
+    for (const auto& [column, text] : {std::pair<const char*, const String&>{"nev", F.Nev},
+                                       {"kepviselo", F.Kepviselo},
+                                       {"cim", F.Cim},
+                                       {"tel1", F.Tel1},
+                                       {"tel2", F.Tel2},
+                                       {"tel3", F.Tel3},
+                                       {"mobil1", F.Mobil1},
+                                       {"mobil2", F.Mobil2},
+                                       {"fax", F.Fax},
+                                       {"email", F.Email},
+                                       {"web", F.Web},
+                                       {"megjegyzes", F.Megjegyzes}})
+        sets += String(column) + "=" + Value(column, text) + ", ";
+    return "UPDATE partner SET " + sets + "kedvezmeny=" + discount + " WHERE sorszam=" + IntToStr(Id);
 }
 
 String PartnerInsertSql(const PartnerFields& F) {

@@ -2,6 +2,7 @@
 // The statements of the partners area and its two dialogs: the list, the search,
 // reading, storing and deleting one partner. Kept apart from the forms so they can
 // be run against the schema in tests without any window.
+#include "app/common/StoredText.h"
 #include "platform/core/Types.h"
 
 namespace app {
@@ -40,9 +41,9 @@ String PartnerDeleteSql(Integer Id);
 // other text, so typed text never reaches the statement.
 String DiscountSqlValue(const String& Text);
 
-// Store a changed or a new partner; texts quote-doubled, the discount through
-// DiscountSqlValue (which raises before any statement is made).
-String PartnerUpdateSql(const PartnerFields& Fields, Integer Id);
+// Store a changed or a new partner; texts quote-doubled (a change sets each as Value gives
+// it), the discount through DiscountSqlValue (which raises before any statement is made).
+String PartnerUpdateSql(const PartnerFields& Fields, Integer Id, const TextSetValue& Value = TextValueSql);
 String PartnerInsertSql(const PartnerFields& Fields);
 
 } // namespace app

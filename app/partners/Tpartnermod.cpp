@@ -1,16 +1,34 @@
 #include "app/partners/Tpartnermod.h"
 
+#include "app/common/AreaLayout.h"
 #include "app/common/QueryRun.h"
 #include "app/partners/PartnerArea.h"
 #include "app/main/Form1.h"
 
 #include "platform/data/TField.h"
+#include "platform/ui/TBitBtn.h"
+#include "platform/ui/TEdit.h"
+#include "platform/ui/TLabel.h"
+#include "platform/ui/TMemo.h"
 #include "sqlite/TSqlite3Query.h"
 
 Tpartnermod* partnermod = nullptr;
 
-Tpartnermod::Tpartnermod(TComponent* AOwner)
-    : app::PartnerDialog(AOwner, "partnermod", "Partner módosítás") {}
+Tpartnermod::Tpartnermod(TComponent* AOwner) : app::PartnerDialog(AOwner, "partnermod", "Partner módosítás") {
+    Note = app::MakeTextNote(this, BitBtn1);
+    Texts = app::StoredTextBoxes(Note, {{"nev", Edit1},
+                                        {"kepviselo", Edit2},
+                                        {"cim", Edit3},
+                                        {"tel1", Edit4},
+                                        {"tel2", Edit5},
+                                        {"tel3", Edit6},
+                                        {"mobil1", Edit7},
+                                        {"mobil2", Edit8},
+                                        {"fax", Edit9},
+                                        {"email", Edit10},
+                                        {"web", Edit11},
+                                        {"megjegyzes", Memo1}});
+}
 
 Tpartnermod::~Tpartnermod() {
     if (partnermod == this) partnermod = nullptr;
@@ -18,18 +36,15 @@ Tpartnermod::~Tpartnermod() {
 
 void Tpartnermod::FormShow(TObject*) {
     SetFields({});
+    Texts.Clear();
     if (PartnerId <= 0) return;
     app::OpenStatement(*Query1, app::PartnerSelectSql(PartnerId));
-    const auto text = [this](const char* field) { return Query1->FieldByName(field)->AsString(); };
-    if (!Query1->IsEmpty())
-        SetFields({text("nev"), text("kepviselo"), text("cim"), text("tel1"), text("tel2"), text("tel3"),
-                   text("mobil1"), text("mobil2"), text("fax"), text("email"), text("web"),
-                   text("kedvezmeny"), text("megjegyzes")});
-    Query1->Close();
+    if (!Query1->IsEmpty()) Edit12->SetText(Query1->FieldByName("kedvezmeny")->AsString());
+    Texts.Show(*Query1, *Query1, "partner", PartnerId);
 }
 
 void Tpartnermod::BitBtn1Click(TObject*) {
-    app::OpenStatement(*Query1, app::PartnerUpdateSql(Fields(), PartnerId));
+    app::OpenStatement(*Query1, app::PartnerUpdateSql(Fields(), PartnerId, Texts));
     Query1->Close();
     app::ReopenPartnerList(*Form1);
     Close();

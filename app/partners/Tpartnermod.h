@@ -1,7 +1,10 @@
 #pragma once
 // The partner's change dialog: shows the partner PartnerId and stores every box back
 // into it; the main window's partner list is reopened afterwards.
+#include "app/common/StoredText.h"
 #include "app/partners/PartnerDialog.h"
+
+class TLabel;
 
 class Tpartnermod : public app::PartnerDialog {
 public:
@@ -11,11 +14,15 @@ public:
 
     // The partner to show and change; used only when at least 1.
     Integer PartnerId = 0;
+    TLabel* Note; // beside the buttons: why a box keeps its stored text
 
     void FormShow(TObject* Sender) override;
     // Raises EConvertError "A kedvezmény mezőbe számot kell írni!" for a discount that
     // is no number; nothing is stored then and the dialog stays open.
     void BitBtn1Click(TObject* Sender) override;
+
+private:
+    app::StoredTextBoxes Texts; // the text boxes over their columns
 };
 
 extern Tpartnermod* partnermod;

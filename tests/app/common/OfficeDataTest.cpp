@@ -4,10 +4,13 @@
 #include "app/cases/TForm1CaseParts.h"
 #include "platform/core/StrUtils.h"
 #include "app/clients/TForm1ClientParts.h"
+#include "app/identification/Tjubmod.h"
+#include "app/partners/Tpartnermod.h"
 #include "controls/TgxExtSpeedButton.h"
 #include "platform/data/TField.h"
 #include "platform/ui/TBitBtn.h"
 #include "platform/ui/TButton.h"
+#include "platform/ui/TCheckBox.h"
 #include "platform/ui/TComboBox.h"
 #include "platform/ui/TDateTimePicker.h"
 #include "platform/ui/TLabel.h"
@@ -135,6 +138,167 @@ TEST_F(OfficeData, EmptyDateTextIsNoDateAndStaysAsStored) {
     EXPECT_EQ(Rows("SELECT nev, szuletesi_ido FROM ugyfel_termeszetes_szemely WHERE sorszam=" + Key(reg)),
               (std::vector<Row>{{"Szabó Éva 'Évi'", ""}}));
 }
+
+// ---- Texts longer than their fields, in every dialog that saves all its boxes ------------
+
+class StoredTexts;
+
+struct OverLongText {
+    const char* Dialog;
+    const char* Table;
+    const char* Column;                  // filled past its declared size by another tool
+    Integer Size;                        // characters the column declares
+    Integer (*Make)(StoredTexts&);       // the row, answering its key
+    void (*Open)(StoredTexts&, Integer); // shows the dialog on the row
+    TWinControl* (*Box)();               // Column's box in the open dialog
+    void (*ChangeOther)();               // edits another input of the dialog
+    const char* Other;                   // the column that edit is saved to, and its value
+    const char* OtherValue;
+    void (*Save)();
+};
+
+void PrintTo(const OverLongText& Row, std::ostream* Out) {
+    *Out << Row.Dialog << ", " << Row.Column;
+}
+
+class StoredTexts : public OfficeData, public ::testing::WithParamInterface<OverLongText> {
+protected:
+    void TearDown() override {
+        delete jubmod;
+        delete partnermod;
+        OfficeData::TearDown();
+    }
+    String Stored(const OverLongText& Row, const String& Column, Integer Id) {
+        return Text("SELECT " + Column + " FROM " + Row.Table + " WHERE sorszam=" + Key(Id));
+    }
+
+public:
+    // Chooses the only register row in an attach dialog with "Másol" and picks "Átír".
+    void Attach(app::AttachDialog& Dialog) {
+        Dialog.CaseId = AddCase("Hagyaték", "2009-03-05");
+        OpenSheet(Dialog.CaseId);
+        Dialog.Show();
+        Dialog.ComboBox1->SetItemIndex(0);
+        Dialog.Button1->Click();
+        Dialog.RadioButton1->SetChecked(true);
+    }
+    using OfficeDbFixture::AddCase;
+    using OfficeDbFixture::AddCasePerson;
+    using OfficeDbFixture::AddIdentification;
+    using OfficeDbFixture::AddOrganisation;
+    using OfficeDbFixture::AddPerson;
+    using OfficeDbFixture::Exec;
+    using OfficeDbFixture::LastKey;
+};
+
+// An over-long text shows read-only and a save that changed another box keeps it as stored;
+// once the stored text fits, an edit of its box is saved.
+TEST_P(StoredTexts, SaveKeepsAnOverLongTextAndSavesAnEditOnceItFits) {
+    const OverLongText& row = GetParam();
+    const Integer key = row.Make(*this);
+    String text;
+    while (Length(text) < row.Size + 20)
+        text += "Ő'Brien „Árvíztűrő” ";
+    text = Copy(text, 1, row.Size + 20);
+    Exec(String("UPDATE ") + row.Table + " SET " + row.Column + "='" +
+         StringReplace(text, "'", "''", rfReplaceAll) + "' WHERE sorszam=" + Key(key));
+
+    row.Open(*this, key);
+    EXPECT_TRUE(row.Box()->Text() == Copy(text, 1, row.Size));
+    EXPECT_EQ(row.Box()->Hint(),
+              "A tárolt szöveg hosszabb a mezőnél: itt nem módosítható, változatlan marad.");
+    row.ChangeOther();
+    row.Save();
+    EXPECT_TRUE(Stored(row, row.Column, key) == text);
+    EXPECT_EQ(Stored(row, row.Other, key), row.OtherValue);
+
+    Exec(String("UPDATE ") + row.Table + " SET " + row.Column + "='rövid' WHERE sorszam=" + Key(key));
+    row.Open(*this, key);
+    EXPECT_EQ(row.Box()->Hint(), "");
+    row.Box()->SetText("Ő'Brien új");
+    row.Save();
+    EXPECT_EQ(Stored(row, row.Column, key), "Ő'Brien új");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Dialogs, StoredTexts,
+    ::testing::Values(
+        // The clients area's person panel, a 128-character column.
+        OverLongText{"person panel", "ugyfel_termeszetes_szemely", "anyja_neve", 128,
+                     [](StoredTexts& t) { return t.AddPerson("Kovács Éva"); },
+                     [](StoredTexts&, Integer) { Form1->Termeszetesszemelyek1->Click(); },
+                     []() -> TWinControl* { return Form1->Clients().Edit5; },
+                     [] { Form1->Clients().Edit4->SetText("Fő utca 1."); }, "lakcim", "Fő utca 1.",
+                     [] { Form1->Clients().gxExtSpeedButton37->Click(); }},
+        // The same panel, a 32-character column.
+        OverLongText{"person panel", "ugyfel_termeszetes_szemely", "allampolgarsag", 32,
+                     [](StoredTexts& t) { return t.AddPerson("Kovács Éva"); },
+                     [](StoredTexts&, Integer) { Form1->Termeszetesszemelyek1->Click(); },
+                     []() -> TWinControl* { return Form1->Clients().Edit6; },
+                     [] { Form1->Clients().Edit1->SetText("Kovács Éva 'Évi'"); }, "nev", "Kovács Éva 'Évi'",
+                     [] { Form1->Clients().gxExtSpeedButton37->Click(); }},
+        // The organisation panel, the 256-character name.
+        OverLongText{"organisation panel", "ugyfel_szervezet", "nev", 256,
+                     [](StoredTexts& t) { return t.AddOrganisation("Alfa Kft."); },
+                     [](StoredTexts&, Integer) { Form1->Szervezetek1->Click(); },
+                     []() -> TWinControl* { return Form1->Clients().Edit10; },
+                     [] { Form1->Clients().Edit11->SetText("Alfa"); }, "roviditett_nev", "Alfa",
+                     [] { Form1->Clients().gxExtSpeedButton35->Click(); }},
+        // The case copy's editor.
+        OverLongText{
+            "case copy editor", "ugy_ugyfel_tsz", "szuletesi_hely", 128,
+            [](StoredTexts& t) { return t.AddCasePerson(t.AddCase("Hagyaték", "2009-03-05"), "Kovács Éva"); },
+            [](StoredTexts&, Integer Key) {
+                ugyfelszemelymod->RowId = Key;
+                ugyfelszemelymod->Mode = 2;
+                ugyfelszemelymod->Show();
+            },
+            []() -> TWinControl* { return ugyfelszemelymod->Boxes.BirthPlace; },
+            [] { ugyfelszemelymod->Boxes.Name->SetText("Kovács Ödön"); }, "nev", "Kovács Ödön",
+            [] { ugyfelszemelymod->BitBtn1->Click(); }},
+        // A person attached from the register with "Átír", which overwrites the register row.
+        OverLongText{"person attach", "ugyfel_termeszetes_szemely", "lakcim", 128,
+                     [](StoredTexts& t) { return t.AddPerson("Kovács Éva"); },
+                     [](StoredTexts& t, Integer) { t.Attach(*ugyujszemelyform); },
+                     []() -> TWinControl* { return ugyujszemelyform->Edit8; },
+                     [] { ugyujszemelyform->Edit4->SetText("Anya 'Ilona'"); }, "anyja_neve", "Anya 'Ilona'",
+                     [] { ugyujszemelyform->rogzito->Click(); }},
+        // An organisation attached with "Átír".
+        OverLongText{"organisation attach", "ugyfel_szervezet", "kezbesitesi_megbizott_cime", 128,
+                     [](StoredTexts& t) { return t.AddOrganisation("Alfa Kft."); },
+                     [](StoredTexts& t, Integer) { t.Attach(*ugyujszervezetform); },
+                     []() -> TWinControl* { return ugyujszervezetform->Edit9; },
+                     [] { ugyujszervezetform->Edit2->SetText("Alfa"); }, "roviditett_nev", "Alfa",
+                     [] { ugyujszervezetform->rogzito->Click(); }},
+        // The partner editor, the 2,000-character remark.
+        OverLongText{"partner editor", "partner", "megjegyzes", 2000,
+                     [](StoredTexts& t) {
+                         t.Exec("INSERT INTO partner (nev) VALUES ('Bakos Bt.')");
+                         return t.LastKey("partner");
+                     },
+                     [](StoredTexts&, Integer Key) {
+                         if (!partnermod) partnermod = new Tpartnermod(nullptr);
+                         partnermod->PartnerId = Key;
+                         partnermod->Show();
+                     },
+                     []() -> TWinControl* { return partnermod->Memo1; },
+                     [] { partnermod->Edit4->SetText("06-1-111-1111"); }, "tel1", "06-1-111-1111",
+                     [] { partnermod->BitBtn1->Click(); }},
+        // The identification query's editor, the 255-character answer file.
+        OverLongText{
+            "identification editor", "jub", "valaszfile", 255,
+            [](StoredTexts& t) {
+                return t.AddIdentification(t.AddPerson("Kovács Éva"), t.AddCase("Hagyaték", "2009-03-05"),
+                                           "2009-03-05", "K_1_2009/1");
+            },
+            [](StoredTexts&, Integer Key) {
+                if (!jubmod) jubmod = new Tjubmod(nullptr);
+                jubmod->JubId = Key;
+                jubmod->Close(); // its "Rögzít" leaves closing to the modal loop
+                jubmod->Show();
+            },
+            []() -> TWinControl* { return jubmod->Edit1; }, [] { jubmod->CheckBox1->SetChecked(true); },
+            "jubok", "true", [] { jubmod->BitBtn1->Click(); }}));
 
 } // namespace
 } // namespace apptest
