@@ -1,10 +1,12 @@
 #pragma once
 // The main window: the database connection, the start page and the work areas
 // stacked over one another, the menus that switch between them, and the office
-// settings read once at start. Each area's pages and handlers live in their own
-// TForm1<Area>.cpp files. This header declares what more than one area uses; each
-// area's own components are in its TForm1<Area>Parts.h, which only the area's files
-// and tests include, reached through the area's accessor (Form1->Deposits() ...).
+// settings read once at start. Each area's pages are built in its own TForm1<Area>.cpp
+// files. This header declares what more than one area uses; each area's own components
+// are in its TForm1<Area>Parts.h, reached through the area's accessor (Form1->Deposits()
+// ...), and its commands and handlers are free functions over the window in its
+// <Area>Area.h. Dialogs and report-host forms reach the window through
+// app/main/MainWindowData.h instead of this header.
 #include "app/main/Form1.h"
 #include "app/main/FormPart.h"
 #include "app/main/OfficeSettings.h"
@@ -14,7 +16,6 @@
 
 class TComboBox;
 class TDataSource;
-class TField;
 class TLabel;
 class TMainMenu;
 class TMenuItem;
@@ -180,9 +181,6 @@ public:
     // Refills the case combos, then the filter combos of the areas.
     void FillFilterCombos();
 
-    // The documents area's settings dialog (menu "Dokumentumbeállítás").
-    void Dokumentumbeallitas1Click(TObject* Sender);
-
     // ---- Handlers ----------------------------------------------------------------------
     void FormCreate(TObject* Sender);
     void FormShow(TObject* Sender);
@@ -196,6 +194,7 @@ public:
     void Ugylista1Click(TObject* Sender);
     void Ugykereses1Click(TObject* Sender);
     void Dokumentumkezeles2Click(TObject* Sender);
+    void Dokumentumbeallitas1Click(TObject* Sender);
     void Letetlista1Click(TObject* Sender);
     void Letetkereses1Click(TObject* Sender);
     void Letetbeallitasok1Click(TObject* Sender);
@@ -210,17 +209,11 @@ public:
     void Adatbazismentese1Click(TObject* Sender);
     void Info1Click(TObject* Sender);
 
-    // Clients area.
+    // Menu commands that bring an area to the front and open its entry dialog.
     void Ujtermeszetesszemely1Click(TObject* Sender);
     void Ujszervezet1Click(TObject* Sender);
-
-    // Cases area.
     void Ujugy1Click(TObject* Sender);
-
-    // Partners area.
     void Ujpartner1Click(TObject* Sender);
-
-    // Registry area.
     void Beerkezoiktatas1Click(TObject* Sender);
     void Kimenoiktatas1Click(TObject* Sender);
 
