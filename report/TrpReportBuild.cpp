@@ -3,6 +3,7 @@
 #include "platform/core/DateTime.h"
 #include "platform/core/Exceptions.h"
 #include "platform/core/ScopeExit.h"
+#include "platform/graphics/TextMeasurer.h"
 #include "platform/ui/MessageDialogs.h"
 #include "report/detail/BuildRun.h"
 #include "report/detail/QuietDataSets.h"
@@ -145,6 +146,8 @@ bool TrpReport::DoPrepareReport(report::BuildRun& Run) {
 void TrpReport::BuildAction(report::ProgressWindow* w, report::BuildRun& Run) {
     try {
         if (DoublePass) {
+            // The final pass measures again every text the counting pass measured.
+            graphics::TextWidthHold widths;
             FinalPass = false;
             {
                 Run.SetCounting(true);

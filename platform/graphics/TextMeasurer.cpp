@@ -102,11 +102,14 @@ int AccentRise(const QFontMetrics& metrics) {
 
 namespace {
 
+int WidthHolds = 0;
+
 class QtTextMeasurer : public TextMeasurer {
 public:
     // Shaping a text costs far more than looking it up: a report measures every line
     // it lays out at least twice, and the same names, dates and titles recur on every
-    // page. The widths of a face are kept until a few thousand texts are.
+    // page. The widths of a face are kept until a few thousand texts are (many more
+    // under a TextWidthHold).
     Integer TextWidth(const FontState& font, const String& text) override {
         const FontKey key = KeyOf(font, 0);
         if (!FLastWidths || key != FLastKey) {
@@ -115,7 +118,7 @@ public:
         }
         auto it = FLastWidths->find(text);
         if (it != FLastWidths->end()) return it->second;
-        if (FLastWidths->size() >= KeptWidths) FLastWidths->clear();
+        if (FLastWidths->size() >= (WidthHolds > 0 ? HeldWidths : KeptWidths)) FLastWidths->clear();
         const Integer width = FontMetricsOf(font).horizontalAdvance(QString::fromStdString(text));
         FLastWidths->emplace(text, width);
         return width;
@@ -125,6 +128,12 @@ public:
         auto it = FCache.find(key);
         if (it == FCache.end()) it = FCache.emplace(key, Compute(font)).first;
         return it->second;
+    }
+
+    // Drops the faces' memories that grew beyond the usual size.
+    void Trim() {
+        for (auto& [key, widths] : FWidths)
+            if (widths.size() > KeptWidths) std::unordered_map<String, Integer>().swap(widths);
     }
 
 private:
@@ -143,6 +152,7 @@ private:
     }
 
     static constexpr std::size_t KeptWidths = 4096;
+    static constexpr std::size_t HeldWidths = std::size_t{1} << 20;
 
     std::map<FontKey, TextMetrics> FCache;
     std::map<FontKey, std::unordered_map<String, Integer>> FWidths;
@@ -150,11 +160,23 @@ private:
     FontKey FLastKey;
 };
 
+QtTextMeasurer& Measurer() {
+    static QtTextMeasurer measurer;
+    return measurer;
+}
+
 } // namespace
 
 TextMeasurer& DefaultTextMeasurer() {
-    static QtTextMeasurer measurer;
-    return measurer;
+    return Measurer();
+}
+
+TextWidthHold::TextWidthHold() {
+    ++WidthHolds;
+}
+
+TextWidthHold::~TextWidthHold() {
+    if (--WidthHolds == 0) Measurer().Trim();
 }
 
 } // namespace graphics

@@ -54,6 +54,17 @@ private:
     Integer FAscent;
 };
 
+// While one lives, the real-font measurer keeps the widths of far more texts (up to about
+// a million a face), so that measuring a text again, as a report's second pass does for
+// every line of its first, costs a look-up; the last one to go trims the memory back.
+class TextWidthHold {
+public:
+    TextWidthHold();
+    ~TextWidthHold();
+    TextWidthHold(const TextWidthHold&) = delete;
+    TextWidthHold& operator=(const TextWidthHold&) = delete;
+};
+
 // Real fonts through the face table (FontFaces.h); needs the GUI application
 // object, which it creates on first use when none exists.
 TextMeasurer& DefaultTextMeasurer();

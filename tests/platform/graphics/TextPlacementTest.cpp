@@ -50,3 +50,27 @@ TEST(TextPlacement, KeptWidthsBelongToTheirFace) {
             measurer.TextWidth(small, "Ügy " + std::to_string(i));
     }
 }
+
+// Under nested holds the measurer keeps more texts than it usually does, and when the
+// last hold goes the trimmed faces still answer every width as before.
+TEST(TextPlacement, HeldWidthsAnswerAsBeforeAfterTheHoldsEnd) {
+    graphics::TextMeasurer& measurer = graphics::DefaultTextMeasurer();
+    graphics::FontState face;
+    face.Name = "Arial";
+    face.Height = -13;
+    const auto text = [](int i) { return "Ügyirat " + std::to_string(i) + " – Őrbottyán"; };
+    std::vector<Integer> first;
+    {
+        graphics::TextWidthHold outer;
+        {
+            graphics::TextWidthHold inner;
+            for (int i = 0; i < 6000; ++i)
+                first.push_back(measurer.TextWidth(face, text(i)));
+        }
+        for (int i = 0; i < 6000; i += 7)
+            EXPECT_EQ(measurer.TextWidth(face, text(i)), first[std::size_t(i)]);
+    }
+    for (int i = 0; i < 6000; i += 7)
+        EXPECT_EQ(measurer.TextWidth(face, text(i)), first[std::size_t(i)]);
+    EXPECT_LT(first[9], first[10]);
+}
