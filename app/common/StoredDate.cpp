@@ -66,6 +66,9 @@ void ShowStoredDates(TDataSet& Data, std::initializer_list<const char*> Names) {
             field->OnGetText = [](TField* Sender, String& Text, bool) {
                 Text = StoredDate::Of(Sender).DisplayText();
             };
+    // Controls that showed the current record on open (a detail strip's labels) show it
+    // again through the new text.
+    if (Data.Active()) Data.DataEvent(deRecordChange, 0);
 }
 
 StoredDatePicker::StoredDatePicker(TComponent* Owner, TDateTimePicker* Picker, bool WithNote)

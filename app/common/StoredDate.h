@@ -52,7 +52,8 @@ private:
 String ListDateSql(const String& Column);
 
 // Makes the named fields of Data show their stored dates as StoredDate::DisplayText does.
-// Default fields are made anew at each Open, so call it after opening.
+// Default fields are made anew at each Open, so call it after opening; the controls on the
+// current record show it again.
 void ShowStoredDates(TDataSet& Data, std::initializer_list<const char*> Names);
 
 // A date picker with a check box over a stored date. A date shows checked; no date and a

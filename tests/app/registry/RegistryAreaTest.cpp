@@ -341,6 +341,8 @@ TEST_F(RegistryArea, IncomingEntryIsStoredAndShownOnTopOfTheList) {
                             String(30, '\''),
                             "0"}));
     EXPECT_EQ(Text("SELECT cim FROM ikt_partner WHERE sorszam=" + Key(FKiss)), "1111 Budapest, Fő u. 1.");
+    // The refreshed list's detail strip shows the new item's date in the short format.
+    EXPECT_EQ(Detail("beerkezettlistaDBText2"), DateToStr(EncodeDate(2024, 6, 3)));
     EXPECT_EQ(Numbers(Form1->Registry().iktlistaQuery1).front(), "2024/3");
 
     // Shown again, the dialog starts with no partner.
