@@ -23,6 +23,12 @@ bool IsDataField(const TField* Field) {
     return Field->FieldKind() == fkData;
 }
 
+// The same value in both slots; members a kind leaves unused are zero or empty.
+bool SameSlot(const sqlite::Slot& A, const sqlite::Slot& B) {
+    if (A.Null || B.Null) return A.Null == B.Null;
+    return A.Int == B.Int && A.Float == B.Float && A.Bytes == B.Bytes;
+}
+
 bool IsIntegerType(TFieldType Type) {
     return Type == ftInteger || Type == ftSmallint || Type == ftLargeint || Type == ftAutoInc ||
            Type == ftWord;
@@ -81,12 +87,25 @@ void TSqlite3Table::PrepareWorkingSQL() {
 
 String TSqlite3Table::UpdateStatementText() {
     SetLastRowId(StoredRowId());
+    // Only the columns this edit changed are written: a text the load cut to its field's
+    // size stays whole in the table while another column of its row is edited, and a
+    // column another user changed meanwhile keeps their value. A one-directional table
+    // keeps no row to compare with, so it writes them all.
+    sqlite::RowImage stored;
+    const bool hasStored = ResultStore() && ResultStore()->GetData(CurrentRow(), stored);
+    const sqlite::RowImage& edited = ActiveRow();
     String assignments;
     for (Integer i = 0; i < Fields()->Count(); ++i) {
         const TField* field = Fields()->Fields(i);
-        if (IsDataField(field)) assignments += field->FieldName() + "=:" + field->FieldName() + ",";
+        if (!IsDataField(field)) continue;
+        const auto slot = static_cast<std::size_t>(field->FieldNo() - 1);
+        if (hasStored && slot < stored.Count() && slot < edited.Count() &&
+            SameSlot(stored[slot], edited[slot]))
+            continue;
+        assignments += field->FieldName() + "=:" + field->FieldName() + ",";
     }
-    if (!assignments.empty()) assignments.back() = ' ';
+    if (assignments.empty()) return String();
+    assignments.back() = ' ';
     SetSQLLines(
         {"update " + FTableName + " set ", assignments, " where rowid=" + QuotedStr(IntToStr(LastRowId()))});
     return SQLList()->Text();
@@ -168,6 +187,10 @@ void TSqlite3Table::InternalPost() {
     const bool update = State() == dsEdit;
     const String sql = update ? UpdateStatementText() : InsertStatementText();
     SetPreparedSQL(sql);
+    if (sql.empty()) { // an edit that changed nothing writes nothing
+        PostToStore();
+        return;
+    }
     WriteInTransaction(
         [&] {
             db.SQLite3_ExecSQL(sql, Fields());
