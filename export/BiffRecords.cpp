@@ -108,18 +108,27 @@ Integer PaletteIndex(TColor Rgb) {
 }
 
 std::size_t AppendCodePageText(std::string& Out, std::string_view Utf8Text, std::size_t MaxChars) {
+    // Every character takes one byte: the room is made once and written through, and
+    // the plain ASCII that most cell text is made of is copied a run at a time.
     const std::size_t start = Out.size();
+    Out.resize(start + std::min(MaxChars, Utf8Text.size()));
+    char* const begin = Out.data() + start;
+    char* to = begin;
+    char* const end = Out.data() + Out.size();
     std::size_t pos = 0;
-    for (std::size_t chars = 0; chars < MaxChars && pos < Utf8Text.size(); ++chars) {
-        const auto lead = static_cast<unsigned char>(Utf8Text[pos]);
-        if (lead < 0x80) {
-            Out.push_back(static_cast<char>(lead));
-            ++pos;
-            continue;
-        }
+    while (to < end && pos < Utf8Text.size()) {
+        std::size_t run = 0;
+        const std::size_t most = std::min(static_cast<std::size_t>(end - to), Utf8Text.size() - pos);
+        while (run < most && static_cast<unsigned char>(Utf8Text[pos + run]) < 0x80)
+            ++run;
+        std::memcpy(to, Utf8Text.data() + pos, run);
+        to += run;
+        pos += run;
+        if (to == end || pos == Utf8Text.size()) break;
         const int byte = CharToCodePageByte(core::Utf8Next(Utf8Text, pos), TextCodePage);
-        Out.push_back(byte < 0 ? '?' : static_cast<char>(byte));
+        *to++ = byte < 0 ? '?' : static_cast<char>(byte);
     }
+    Out.resize(start + static_cast<std::size_t>(to - begin));
     return Out.size() - start;
 }
 
@@ -192,12 +201,19 @@ void RecordWriter::ColWidth(Integer Col, Integer Width) {
 }
 
 void RecordWriter::CellHeader(Word Code, Word Length, Word Row, Word Col, CellAttributes Attr) {
-    Header(Code, Length);
-    Word16(Row);
-    Word16(Col);
-    Byte8(0);
-    Byte8(static_cast<Byte>((Attr.FormatIndex & 0x3F) | ((Attr.FontIndex & 0x03) << 6)));
-    Byte8(Attr.Alignment);
+    // One append per cell: a sheet of cells is mostly these eleven bytes.
+    const char bytes[11] = {static_cast<char>(Code & 0xFF),
+                            static_cast<char>(Code >> 8),
+                            static_cast<char>(Length & 0xFF),
+                            static_cast<char>(Length >> 8),
+                            static_cast<char>(Row & 0xFF),
+                            static_cast<char>(Row >> 8),
+                            static_cast<char>(Col & 0xFF),
+                            static_cast<char>(Col >> 8),
+                            0,
+                            static_cast<char>((Attr.FormatIndex & 0x3F) | ((Attr.FontIndex & 0x03) << 6)),
+                            static_cast<char>(Attr.Alignment)};
+    FOut.append(bytes, sizeof bytes);
 }
 
 void RecordWriter::Blank(Word Row, Word Col, CellAttributes Attr) {
