@@ -9,6 +9,7 @@
 #include "app/reports/TForm1PrintParts.h"
 #include "app/main/TForm1.h"
 #include "app/cases/CaseArea.h"
+#include "app/deposits/DepositArea.h"
 #include "app/reports/Tletetfrf.h"
 #include "app/reports/Tugyitemfrf.h"
 #include "bench/OfficeFolder.h"
@@ -83,7 +84,7 @@ void TimePrint(benchmark::State& state, OfficeWindows& Windows, TgxExtSpeedButto
 void BM_CaseListReport(benchmark::State& state) {
     OfficeWindows windows;
     // The case search over every case, as its page shows it.
-    Form1->Ugykereses1Click(nullptr);
+    app::Ugykereses1Click(*Form1, nullptr);
     Form1->Cases().CheckBox2->SetChecked(false);
     app::gxExtSpeedButton8Click(*Form1, nullptr);
     Application->ProcessMessages();
@@ -93,7 +94,7 @@ BENCHMARK(BM_CaseListReport)->Unit(benchmark::kSecond)->Iterations(1)->Repetitio
 
 void BM_DepositListReport(benchmark::State& state) {
     OfficeWindows windows;
-    Form1->Letetlista1Click(nullptr);
+    app::ReloadDepositListPage(*Form1);
     Application->ProcessMessages();
     TimePrint(state, windows, Form1->PrintCommands().letetlistaPrint,
               Form1->letetlista_Query1->RecordCount());

@@ -3,6 +3,7 @@
 // and running the statements the window's start runs, in the same run.
 // case_combo_memory_ratio: the heap that the six filled case combos hold (with the keys
 // behind them), against the bytes of the names they show.
+#include "app/cases/CaseArea.h"
 #include "app/main/TForm1.h"
 #include "app/registry/Tiktbe.h"
 #include "app/registry/Tiktki.h"
@@ -117,7 +118,7 @@ void BM_CaseComboMemory(benchmark::State& state) {
     double held = 0;
     std::size_t names = 0;
     for (auto _ : state) {
-        Form1->FillCaseCombos();
+        app::FillCaseCombos(*Form1);
         names = 0;
         TStrings* items = boxes[0]->Items();
         for (Integer i = 0; i < items->Count(); ++i)

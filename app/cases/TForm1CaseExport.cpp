@@ -2,7 +2,7 @@
 // search result to a spreadsheet file through ToXLS1.
 #include "app/common/AreaLayout.h"
 #include "app/common/OfficeExport.h"
-#include "app/main/TForm1.h"
+#include "app/main/MainWindowShared.h"
 #include "app/cases/CaseArea.h"
 #include "app/cases/TForm1CaseParts.h"
 
@@ -12,20 +12,22 @@
 #include "platform/ui/TSaveDialog.h"
 #include "sqlite/TSqlite3Query.h"
 
-void TForm1::CreateCaseExport(TWinControl* TitleStrip) {
-    TForm1CaseParts& p = Cases();
+namespace app {
+
+void CreateCaseExport(MainWindowShared& Form, TWinControl* TitleStrip) {
+    TForm1CaseParts& p = Form.Cases();
     // The page's actions sit at the right end of its title strip, clear of the filters.
-    p.gxExtSpeedButton10 = app::MakeToolButton(this, TitleStrip, "gxExtSpeedButton10", "Exportálás",
+    p.gxExtSpeedButton10 = app::MakeToolButton(&Form, TitleStrip, "gxExtSpeedButton10", "Exportálás",
                                                TitleStrip->Width() - 104, 3, 84);
     p.gxExtSpeedButton10->SetAnchors(TAnchors{akTop, akRight});
-    p.gxExtSpeedButton10->OnClick = [this](TObject* Sender) { app::gxExtSpeedButton10Click(*this, Sender); };
+    p.gxExtSpeedButton10->OnClick = [&Form](TObject* Sender) { app::gxExtSpeedButton10Click(Form, Sender); };
 
-    SaveDialog1 = app::MakeXlsSaveDialog(this, "SaveDialog1");
+    Form.SaveDialog1 = app::MakeXlsSaveDialog(&Form, "SaveDialog1");
 
-    p.ToXLS1 = new TVgExportToXLS(this);
+    p.ToXLS1 = new TVgExportToXLS(&Form);
     p.ToXLS1->SetName("ToXLS1");
     p.ToXLS1->SetColumnSource(csDataSet);
-    p.ToXLS1->SetDataSet(Query5);
+    p.ToXLS1->SetDataSet(Form.Query5);
     p.ToXLS1->SetAnimatedStatus(true);
     p.ToXLS1->SetAddTitle(false);
     p.ToXLS1->SetCharacterSet(csANSI_WINDOWS);
@@ -45,9 +47,7 @@ void TForm1::CreateCaseExport(TWinControl* TitleStrip) {
     }
 }
 
-namespace app {
-
-void gxExtSpeedButton10Click(TForm1& Form, TObject*) {
+void gxExtSpeedButton10Click(MainWindowShared& Form, TObject*) {
     if (!Form.Query5->Active() || Form.Query5->RecordCount() < 1) return;
     app::RunExport(*Form.SaveDialog1, *Form.Cases().ToXLS1);
 }

@@ -1,6 +1,6 @@
 // The cases area's lists: the data sources, the two grids with their context menus,
 // and opening a case from them.
-#include "app/main/TForm1.h"
+#include "app/main/MainWindowShared.h"
 #include "app/cases/CaseArea.h"
 
 #include "app/common/ComboFill.h"
@@ -24,7 +24,8 @@
 
 namespace {
 
-TPopupMenu* MakeCaseMenu(TForm1* Form, const String& Number, TMenuItem*& OpenItem, TMenuItem*& BaseDataItem) {
+TPopupMenu* MakeCaseMenu(app::MainWindowShared* Form, const String& Number, TMenuItem*& OpenItem,
+                         TMenuItem*& BaseDataItem) {
     TPopupMenu* menu = app::MakePopupMenu(Form, "PopupMenu" + Number);
     OpenItem = app::AddPopupItem(Form, menu, "Modositasesemenyek" + Number, "Módosítás/Események");
     BaseDataItem =
@@ -34,65 +35,65 @@ TPopupMenu* MakeCaseMenu(TForm1* Form, const String& Number, TMenuItem*& OpenIte
 
 } // namespace
 
-void TForm1::CreateCaseGrids() {
-    TForm1CaseParts& p = Cases();
-    DataSource3 = new TDataSource(this);
-    DataSource3->SetName("DataSource3");
-    DataSource3->SetDataSet(Query4);
-    DataSource4 = new TDataSource(this);
-    DataSource4->SetName("DataSource4");
-    DataSource4->SetDataSet(Query5);
-    DataSource4->OnDataChange = [this](TObject* Sender, TField* Field) {
-        app::DataSource4DataChange(*this, Sender, Field);
+namespace app {
+
+void CreateCaseGrids(MainWindowShared& Form) {
+    TForm1CaseParts& p = Form.Cases();
+    Form.DataSource3 = new TDataSource(&Form);
+    Form.DataSource3->SetName("DataSource3");
+    Form.DataSource3->SetDataSet(Form.Query4);
+    Form.DataSource4 = new TDataSource(&Form);
+    Form.DataSource4->SetName("DataSource4");
+    Form.DataSource4->SetDataSet(Form.Query5);
+    Form.DataSource4->OnDataChange = [&Form](TObject* Sender, TField* Field) {
+        app::DataSource4DataChange(Form, Sender, Field);
     };
     // A closed result (a new search the database refused) counts nothing either.
-    DataSource4->OnStateChange = [this](TObject* Sender) {
-        app::DataSource4DataChange(*this, Sender, nullptr);
+    Form.DataSource4->OnStateChange = [&Form](TObject* Sender) {
+        app::DataSource4DataChange(Form, Sender, nullptr);
     };
 
-    p.PopupMenu1 = MakeCaseMenu(this, "1", p.Modositasesemenyek1, p.Ugyalapadatainakmodositasa1);
-    p.PopupMenu2 = MakeCaseMenu(this, "2", p.Modositasesemenyek2, p.Ugyalapadatainakmodositasa2);
-    p.Modositasesemenyek1->OnClick = [this](TObject* Sender) { app::VgDBGrid11DblClick(*this, Sender); };
-    p.Modositasesemenyek2->OnClick = [this](TObject* Sender) { app::VgDBGrid10DblClick(*this, Sender); };
-    p.Ugyalapadatainakmodositasa1->OnClick = [this](TObject* Sender) {
-        app::Ugyalapadatainakmodositasa1Click(*this, Sender);
+    p.PopupMenu1 = MakeCaseMenu(&Form, "1", p.Modositasesemenyek1, p.Ugyalapadatainakmodositasa1);
+    p.PopupMenu2 = MakeCaseMenu(&Form, "2", p.Modositasesemenyek2, p.Ugyalapadatainakmodositasa2);
+    p.Modositasesemenyek1->OnClick = [&Form](TObject* Sender) { app::VgDBGrid11DblClick(Form, Sender); };
+    p.Modositasesemenyek2->OnClick = [&Form](TObject* Sender) { app::VgDBGrid10DblClick(Form, Sender); };
+    p.Ugyalapadatainakmodositasa1->OnClick = [&Form](TObject* Sender) {
+        app::Ugyalapadatainakmodositasa1Click(Form, Sender);
     };
-    p.Ugyalapadatainakmodositasa2->OnClick = [this](TObject* Sender) {
-        app::Ugyalapadatainakmodositasa2Click(*this, Sender);
+    p.Ugyalapadatainakmodositasa2->OnClick = [&Form](TObject* Sender) {
+        app::Ugyalapadatainakmodositasa2Click(Form, Sender);
     };
 
     p.VgDBGrid11 =
-        app::MakeListGrid(this, ugylistacontainer, "VgDBGrid11", DataSource3, p.PopupMenu1,
+        app::MakeListGrid(&Form, Form.ugylistacontainer, "VgDBGrid11", Form.DataSource3, p.PopupMenu1,
                           {{"ugyszam", "Ügyszám", 70}, {"nev", "Ügy neve", 477}, {"statusz", "Státusz", 65}});
     p.VgDBGrid10 =
-        app::MakeListGrid(this, ugykerescontainer, "VgDBGrid10", DataSource4, p.PopupMenu2,
+        app::MakeListGrid(&Form, Form.ugykerescontainer, "VgDBGrid10", Form.DataSource4, p.PopupMenu2,
                           {{"ugyszam", "Ügyszám", 70}, {"nev", "Ügy neve", 474}, {"statusz", "Státusz", 65}});
-    p.VgDBGrid11->OnDblClick = [this](TObject* Sender) { app::VgDBGrid11DblClick(*this, Sender); };
-    p.VgDBGrid10->OnDblClick = [this](TObject* Sender) { app::VgDBGrid10DblClick(*this, Sender); };
+    p.VgDBGrid11->OnDblClick = [&Form](TObject* Sender) { app::VgDBGrid11DblClick(Form, Sender); };
+    p.VgDBGrid10->OnDblClick = [&Form](TObject* Sender) { app::VgDBGrid10DblClick(Form, Sender); };
 }
-
-namespace app {
 
 Integer CurrentCaseId(TSqlite3Query* Query) {
     return app::CurrentKey(*Query);
 }
 
-void VgDBGrid11DblClick(TForm1& Form, TObject*) {
+void VgDBGrid11DblClick(MainWindowShared& Form, TObject*) {
     const Integer id = CurrentCaseId(Form.Query4);
     if (id >= 1) ShowCaseSheet(Form, id);
 }
 
-void VgDBGrid10DblClick(TForm1& Form, TObject*) {
+void VgDBGrid10DblClick(MainWindowShared& Form, TObject*) {
     const Integer id = CurrentCaseId(Form.Query5);
     if (id >= 1) ShowCaseSheet(Form, id);
 }
 
-void ShowCaseSheet(TForm1& Form, Integer CaseId) {
+void ShowCaseSheet(MainWindowShared& Form, Integer CaseId) {
     ugyadatlap->CaseId = CaseId;
     ugyadatlap->ShowModal();
 }
 
-void ShowBaseDataDialog(TForm1& Form, TSqlite3Query* Query, Integer Origin) {
+void ShowBaseDataDialog(MainWindowShared& Form, TSqlite3Query* Query, Integer Origin) {
     const Integer id = CurrentCaseId(Query);
     if (id < 1) return;
     ugyalapadatmod->CaseId = id;
@@ -101,31 +102,31 @@ void ShowBaseDataDialog(TForm1& Form, TSqlite3Query* Query, Integer Origin) {
     ugyalapadatmod->Show();
 }
 
-void Ugyalapadatainakmodositasa1Click(TForm1& Form, TObject*) {
+void Ugyalapadatainakmodositasa1Click(MainWindowShared& Form, TObject*) {
     ShowBaseDataDialog(Form, Form.Query4, Tugyalapadatmod::FromCaseList);
 }
 
-void Ugyalapadatainakmodositasa2Click(TForm1& Form, TObject*) {
+void Ugyalapadatainakmodositasa2Click(MainWindowShared& Form, TObject*) {
     ShowBaseDataDialog(Form, Form.Query5, Tugyalapadatmod::FromCaseSearch);
 }
 
-void gxExtSpeedButton7Click(TForm1& Form, TObject*) {
+void gxExtSpeedButton7Click(MainWindowShared& Form, TObject*) {
     ujugy->ShowModal();
+}
+
+void Ujugy1Click(MainWindowShared& Form, TObject* Sender) {
+    Ugylista1Click(Form, Sender);
+    ujugy->ShowModal();
+}
+
+void FillCaseCombos(MainWindowShared& Form) {
+    // The entry dialogs are made after the main window.
+    app::ShareKeyedNames(*Form.Query100,
+                         "SELECT sorszam, nev FROM ugy WHERE status=1 ORDER BY nev COLLATE "
+                         "systemnocase",
+                         Form.CaseIds(),
+                         {Form.ComboBox2, Form.ComboBox4, Form.ComboBox7, Form.ComboBox20,
+                          iktbe ? iktbe->ComboBox4 : nullptr, iktki ? iktki->ComboBox4 : nullptr});
 }
 
 } // namespace app
-
-void TForm1::Ujugy1Click(TObject* Sender) {
-    Ugylista1Click(Sender);
-    ujugy->ShowModal();
-}
-
-void TForm1::FillCaseCombos() {
-    // The entry dialogs are made after the main window.
-    app::ShareKeyedNames(*Query100,
-                         "SELECT sorszam, nev FROM ugy WHERE status=1 ORDER BY nev COLLATE "
-                         "systemnocase",
-                         FCaseIds,
-                         {ComboBox2, ComboBox4, ComboBox7, ComboBox20, iktbe ? iktbe->ComboBox4 : nullptr,
-                          iktki ? iktki->ComboBox4 : nullptr});
-}

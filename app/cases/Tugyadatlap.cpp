@@ -175,7 +175,7 @@ void Tugyadatlap::gxExtSpeedButton8Click(TObject*) {
     const bool closeCase = CheckBox1->Checked();
     const TDateTime today = Date();
 
-    app::WriteCaseEvent(*Query4, event, app::Settings(*Form1).DocRetentionYears, closeCase, today);
+    app::WriteCaseEvent(*Query4, event, app::Settings(app::MainWindow()).DocRetentionYears, closeCase, today);
 
     // The inputs empty only once everything is stored, so a failed write loses nothing.
     DateTimePicker1->SetDate(today);

@@ -5,6 +5,7 @@
 #include "app/common/CaseDialogStatements.h"
 #include "app/common/FormControls.h"
 #include "app/common/QueryRun.h"
+#include "app/cases/CaseArea.h"
 #include "app/main/MainWindowData.h"
 
 #include "platform/core/NumberFormat.h"
@@ -77,10 +78,10 @@ void Tugyalapadatmod::BitBtn1Click(TObject*) {
                                                            CheckBox1->Checked()));
     Query1->Close();
     if (Origin == FromCaseList)
-        app::ReopenIfSet(app::CaseList(*Form1), RecNo);
+        app::ReopenIfSet(app::CaseList(app::MainWindow()), RecNo);
     else if (Origin == FromCaseSearch)
-        app::ReopenIfSet(app::CaseSearch(*Form1), RecNo);
-    app::FillCaseCombos(*Form1);
+        app::ReopenIfSet(app::CaseSearch(app::MainWindow()), RecNo);
+    app::FillCaseCombos(app::MainWindow());
     Close();
 }
 

@@ -4,6 +4,7 @@
 #include "app/common/CaseDialogStatements.h"
 #include "app/common/FormControls.h"
 #include "app/common/QueryRun.h"
+#include "app/cases/CaseArea.h"
 #include "app/main/MainWindowData.h"
 #include "app/cases/Tugyadatlap.h"
 
@@ -56,8 +57,8 @@ void Tujugy::BitBtn1Click(TObject*) {
         ugyadatlap->ShowModal();
     }
     Query1->Close();
-    app::ReopenIfSet(app::CaseList(*Form1));
-    app::FillCaseCombos(*Form1);
+    app::ReopenIfSet(app::CaseList(app::MainWindow()));
+    app::FillCaseCombos(app::MainWindow());
     Close();
 }
 

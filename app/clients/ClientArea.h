@@ -5,22 +5,35 @@
 #include "platform/core/Types.h"
 
 class TField;
-class TForm1;
 class TObject;
 
 namespace app {
 
+class MainWindowShared;
+
 // Empties the detail panels' memos and sets the birth date to today (on show).
-void ClearClientPanels(TForm1& Form);
-void szemelyekButtonClick(TForm1& Form, TObject* Sender);
-void szervezetekButtonClick(TForm1& Form, TObject* Sender);
+void ClearClientPanels(MainWindowShared& Form);
+void szemelyekButtonClick(MainWindowShared& Form, TObject* Sender);
+void szervezetekButtonClick(MainWindowShared& Form, TObject* Sender);
 // The current person / organisation into the detail panel.
-void DataSource1DataChange(TForm1& Form, TObject* Sender, TField* Field);
-void DataSource2DataChange(TForm1& Form, TObject* Sender, TField* Field);
-void Query1szuletesi_idoGetText(TForm1& Form, TField* Sender, String& Text, bool DisplayText);
-void gxExtSpeedButton37Click(TForm1& Form, TObject* Sender); // person "Módosít"
-void gxExtSpeedButton35Click(TForm1& Form, TObject* Sender); // organisation "Módosít"
-void gxExtSpeedButton36Click(TForm1& Form, TObject* Sender); // person "Töröl"
-void gxExtSpeedButton34Click(TForm1& Form, TObject* Sender); // organisation "Töröl"
+void DataSource1DataChange(MainWindowShared& Form, TObject* Sender, TField* Field);
+void DataSource2DataChange(MainWindowShared& Form, TObject* Sender, TField* Field);
+void Query1szuletesi_idoGetText(MainWindowShared& Form, TField* Sender, String& Text, bool DisplayText);
+void gxExtSpeedButton37Click(MainWindowShared& Form, TObject* Sender); // person "Módosít"
+void gxExtSpeedButton35Click(MainWindowShared& Form, TObject* Sender); // organisation "Módosít"
+void gxExtSpeedButton36Click(MainWindowShared& Form, TObject* Sender); // person "Töröl"
+void gxExtSpeedButton34Click(MainWindowShared& Form, TObject* Sender); // organisation "Töröl"
+
+// The area's lists, their detail panels and its navigation buttons on the window's
+// clients area.
+void CreateClientsArea(MainWindowShared& Form);
+void CreatePersonPanel(MainWindowShared& Form);
+void CreateOrganisationPanel(MainWindowShared& Form);
+// Menu commands: a list reopened in front, or its page in front with the new-client
+// dialog over it.
+void Termeszetesszemelyek1Click(MainWindowShared& Form, TObject* Sender);
+void Szervezetek1Click(MainWindowShared& Form, TObject* Sender);
+void Ujtermeszetesszemely1Click(MainWindowShared& Form, TObject* Sender);
+void Ujszervezet1Click(MainWindowShared& Form, TObject* Sender);
 
 } // namespace app

@@ -10,7 +10,7 @@
 #include "app/common/QueryRun.h"
 #include "app/common/RowReferences.h"
 #include "app/common/SqlRoutines.h"
-#include "app/main/TForm1.h"
+#include "app/main/MainWindowShared.h"
 #include "app/clients/ClientArea.h"
 #include "app/clients/Tujszemelyform.h"
 #include "app/clients/Tujszervezetform.h"
@@ -48,102 +48,101 @@ void ReopenAt(TSqlite3Query* Query, Integer Key) {
 
 } // namespace
 
-void TForm1::CreateClientsArea() {
-    FClients.Make();
-    TForm1ClientParts& p = Clients();
-    Query1 = app::MakeStatementQuery(this, "Query1", Sqlite3DB1);
+namespace app {
+
+void CreateClientsArea(MainWindowShared& Form) {
+    TForm1ClientParts& p = Form.Clients();
+    Form.Query1 = app::MakeStatementQuery(&Form, "Query1", Form.Sqlite3DB1);
     // Dates as stored text: a date field would read the older program's '' as 1900-01-01.
-    Query1->SetTypeLess(true);
-    Query1->SQL()->Add(app::PersonListSql());
-    Query1->AfterOpen = [this](TDataSet*) {
-        Query1->FieldByName("szuletesi_ido")->OnGetText = [this](TField* f, String& t, bool d) {
-            app::Query1szuletesi_idoGetText(*this, f, t, d);
+    Form.Query1->SetTypeLess(true);
+    Form.Query1->SQL()->Add(app::PersonListSql());
+    Form.Query1->AfterOpen = [&Form](TDataSet*) {
+        Form.Query1->FieldByName("szuletesi_ido")->OnGetText = [&Form](TField* f, String& t, bool d) {
+            app::Query1szuletesi_idoGetText(Form, f, t, d);
         };
     };
-    Query2 = app::MakeStatementQuery(this, "Query2", Sqlite3DB1);
-    Query3 = app::MakeStatementQuery(this, "Query3", Sqlite3DB1);
-    Query3->SQL()->Add(app::OrganisationListSql());
-    DataSource1 = new TDataSource(this);
-    DataSource1->SetName("DataSource1");
-    DataSource1->SetDataSet(Query1);
-    DataSource2 = new TDataSource(this);
-    DataSource2->SetName("DataSource2");
-    DataSource2->SetDataSet(Query3);
+    Form.Query2 = app::MakeStatementQuery(&Form, "Query2", Form.Sqlite3DB1);
+    Form.Query3 = app::MakeStatementQuery(&Form, "Query3", Form.Sqlite3DB1);
+    Form.Query3->SQL()->Add(app::OrganisationListSql());
+    Form.DataSource1 = new TDataSource(&Form);
+    Form.DataSource1->SetName("DataSource1");
+    Form.DataSource1->SetDataSet(Form.Query1);
+    Form.DataSource2 = new TDataSource(&Form);
+    Form.DataSource2->SetName("DataSource2");
+    Form.DataSource2->SetDataSet(Form.Query3);
 
-    auto* nav = static_cast<TPanel*>(FindComponent("ugyfelnav"));
-    p.szemelyekButton = app::AddNavButton(this, nav, "szemelyekButton", "Személyek");
-    p.szervezetekButton = app::AddNavButton(this, nav, "szervezetekButton", "Szervezetek");
-    p.ujszemelyButton = app::AddNavButton(this, nav, "ujszemelyButton", "Új személy");
-    p.ujszervezetButton = app::AddNavButton(this, nav, "ujszervezetButton", "Új szervezet");
+    auto* nav = static_cast<TPanel*>(Form.FindComponent("ugyfelnav"));
+    p.szemelyekButton = app::AddNavButton(&Form, nav, "szemelyekButton", "Személyek");
+    p.szervezetekButton = app::AddNavButton(&Form, nav, "szervezetekButton", "Szervezetek");
+    p.ujszemelyButton = app::AddNavButton(&Form, nav, "ujszemelyButton", "Új személy");
+    p.ujszervezetButton = app::AddNavButton(&Form, nav, "ujszervezetButton", "Új szervezet");
 
-    CreatePersonPanel();
-    CreateOrganisationPanel();
-    p.VgDBGrid8 = app::MakeListGrid(this, szemelylista, "VgDBGrid8", DataSource1, nullptr,
+    CreatePersonPanel(Form);
+    CreateOrganisationPanel(Form);
+    p.VgDBGrid8 = app::MakeListGrid(&Form, Form.szemelylista, "VgDBGrid8", Form.DataSource1, nullptr,
                                     {{"nev", "Név", 200},
                                      {"szuletesi_nev", "Születési név", 200},
                                      {"szuletesi_ido", "Születési idő", 69},
                                      {"anyja_neve", "Anyja neve", 156}});
-    p.VgDBGrid9 = app::MakeListGrid(this, szervezetlista, "VgDBGrid9", DataSource2, nullptr,
+    p.VgDBGrid9 = app::MakeListGrid(&Form, Form.szervezetlista, "VgDBGrid9", Form.DataSource2, nullptr,
                                     {{"nev", "Név", 200},
                                      {"szekhely_cime", "Székhely", 200},
                                      {"azonosito_okirat_szama", "Azonosító okirat száma", 206}});
 
-    p.szemelyekButton->OnClick = [this](TObject* Sender) { app::szemelyekButtonClick(*this, Sender); };
-    p.szervezetekButton->OnClick = [this](TObject* Sender) { app::szervezetekButtonClick(*this, Sender); };
+    p.szemelyekButton->OnClick = [&Form](TObject* Sender) { app::szemelyekButtonClick(Form, Sender); };
+    p.szervezetekButton->OnClick = [&Form](TObject* Sender) { app::szervezetekButtonClick(Form, Sender); };
     p.ujszemelyButton->OnClick = [](TObject*) { ujszemelyform->ShowModal(); };
     p.ujszervezetButton->OnClick = [](TObject*) { ujszervezetform->ShowModal(); };
-    DataSource1->OnDataChange = [this](TObject* Sender, TField* Field) {
-        app::DataSource1DataChange(*this, Sender, Field);
+    Form.DataSource1->OnDataChange = [&Form](TObject* Sender, TField* Field) {
+        app::DataSource1DataChange(Form, Sender, Field);
     };
-    DataSource2->OnDataChange = [this](TObject* Sender, TField* Field) {
-        app::DataSource2DataChange(*this, Sender, Field);
+    Form.DataSource2->OnDataChange = [&Form](TObject* Sender, TField* Field) {
+        app::DataSource2DataChange(Form, Sender, Field);
     };
-    p.gxExtSpeedButton34->OnClick = [this](TObject* Sender) { app::gxExtSpeedButton34Click(*this, Sender); };
-    p.gxExtSpeedButton35->OnClick = [this](TObject* Sender) { app::gxExtSpeedButton35Click(*this, Sender); };
-    p.gxExtSpeedButton36->OnClick = [this](TObject* Sender) { app::gxExtSpeedButton36Click(*this, Sender); };
-    p.gxExtSpeedButton37->OnClick = [this](TObject* Sender) { app::gxExtSpeedButton37Click(*this, Sender); };
+    p.gxExtSpeedButton34->OnClick = [&Form](TObject* Sender) { app::gxExtSpeedButton34Click(Form, Sender); };
+    p.gxExtSpeedButton35->OnClick = [&Form](TObject* Sender) { app::gxExtSpeedButton35Click(Form, Sender); };
+    p.gxExtSpeedButton36->OnClick = [&Form](TObject* Sender) { app::gxExtSpeedButton36Click(Form, Sender); };
+    p.gxExtSpeedButton37->OnClick = [&Form](TObject* Sender) { app::gxExtSpeedButton37Click(Form, Sender); };
 }
 
-void TForm1::Termeszetesszemelyek1Click(TObject*) {
-    app::Reopen(*Query1);
-    BringAreaToFront(ugyfelcontainer, szemelylista);
+void Termeszetesszemelyek1Click(MainWindowShared& Form, TObject*) {
+    app::Reopen(*Form.Query1);
+    BringAreaToFront(Form.ugyfelcontainer, Form.szemelylista);
 }
 
-void TForm1::Szervezetek1Click(TObject*) {
-    app::Reopen(*Query3);
-    BringAreaToFront(ugyfelcontainer, szervezetlista);
+void Szervezetek1Click(MainWindowShared& Form, TObject*) {
+    app::Reopen(*Form.Query3);
+    BringAreaToFront(Form.ugyfelcontainer, Form.szervezetlista);
 }
 
-void TForm1::Ujtermeszetesszemely1Click(TObject*) {
-    BringAreaToFront(ugyfelcontainer, szemelylista);
+void Ujtermeszetesszemely1Click(MainWindowShared& Form, TObject*) {
+    BringAreaToFront(Form.ugyfelcontainer, Form.szemelylista);
     ujszemelyform->ShowModal();
 }
 
-void TForm1::Ujszervezet1Click(TObject*) {
-    BringAreaToFront(ugyfelcontainer, szervezetlista);
+void Ujszervezet1Click(MainWindowShared& Form, TObject*) {
+    BringAreaToFront(Form.ugyfelcontainer, Form.szervezetlista);
     ujszervezetform->ShowModal();
 }
 
-namespace app {
-
-void ClearClientPanels(TForm1& Form) {
+void ClearClientPanels(MainWindowShared& Form) {
     TForm1ClientParts& p = Form.Clients();
     for (TMemo* memo : {p.Edit4, p.Edit9, p.Edit12, p.Edit15})
         memo->Clear();
     p.DateTimePicker1->SetDate(Date());
 }
 
-void szemelyekButtonClick(TForm1& Form, TObject*) {
+void szemelyekButtonClick(MainWindowShared& Form, TObject*) {
     app::Reopen(*Form.Query1);
     Form.szemelylista->BringToFront();
 }
 
-void szervezetekButtonClick(TForm1& Form, TObject*) {
+void szervezetekButtonClick(MainWindowShared& Form, TObject*) {
     app::Reopen(*Form.Query3);
     Form.szervezetlista->BringToFront();
 }
 
-void DataSource1DataChange(TForm1& Form, TObject*, TField*) {
+void DataSource1DataChange(MainWindowShared& Form, TObject*, TField*) {
     TForm1ClientParts& p = Form.Clients();
     if (HasRows(Form.Query1)) {
         p.PersonTexts.Show(*Form.Query1, *Form.Query2, "ugyfel_termeszetes_szemely",
@@ -157,7 +156,7 @@ void DataSource1DataChange(TForm1& Form, TObject*, TField*) {
                           IntToStr(open ? Form.Query1->RecordCount() : 0));
 }
 
-void DataSource2DataChange(TForm1& Form, TObject*, TField*) {
+void DataSource2DataChange(MainWindowShared& Form, TObject*, TField*) {
     TForm1ClientParts& p = Form.Clients();
     if (!HasRows(Form.Query3)) return;
     // Each box shows the column that "Módosít" writes it back to.
@@ -165,11 +164,11 @@ void DataSource2DataChange(TForm1& Form, TObject*, TField*) {
     p.CheckBox17->SetChecked(Form.Query3->FieldByName("aktiv")->AsInteger() == 1);
 }
 
-void Query1szuletesi_idoGetText(TForm1& Form, TField* Sender, String& Text, bool) {
+void Query1szuletesi_idoGetText(MainWindowShared& Form, TField* Sender, String& Text, bool) {
     Text = app::StoredDate::Of(Sender).DisplayText();
 }
 
-void gxExtSpeedButton37Click(TForm1& Form, TObject*) {
+void gxExtSpeedButton37Click(MainWindowShared& Form, TObject*) {
     TForm1ClientParts& p = Form.Clients();
     if (!HasRows(Form.Query1)) return;
     app::CasePerson person;
@@ -190,7 +189,7 @@ void gxExtSpeedButton37Click(TForm1& Form, TObject*) {
     ReopenAt(Form.Query1, key);
 }
 
-void gxExtSpeedButton35Click(TForm1& Form, TObject*) {
+void gxExtSpeedButton35Click(MainWindowShared& Form, TObject*) {
     TForm1ClientParts& p = Form.Clients();
     if (!HasRows(Form.Query3)) {
         app::Reopen(*Form.Query3);
@@ -206,7 +205,7 @@ void gxExtSpeedButton35Click(TForm1& Form, TObject*) {
     ReopenAt(Form.Query3, key);
 }
 
-void gxExtSpeedButton36Click(TForm1& Form, TObject*) {
+void gxExtSpeedButton36Click(MainWindowShared& Form, TObject*) {
     if (!HasRows(Form.Query1)) return;
     const Integer key = ::CurrentKey(Form.Query1);
     // Refused before asking; asked again with the delete, as a query may come meanwhile.
@@ -217,7 +216,7 @@ void gxExtSpeedButton36Click(TForm1& Form, TObject*) {
     app::Reopen(*Form.Query1);
 }
 
-void gxExtSpeedButton34Click(TForm1& Form, TObject*) {
+void gxExtSpeedButton34Click(MainWindowShared& Form, TObject*) {
     if (!HasRows(Form.Query3) || !app::Confirm("Valóban törölni akarja a bejegyzést?")) return;
     app::OpenStatement(*Form.Query2, app::DeleteOrganisationSql(::CurrentKey(Form.Query3)));
     Form.Query2->Close();

@@ -29,5 +29,5 @@ void Tujszemelyform::BitBtn1Click(TObject*) {
     Query1->Close();
     // Closed before the list refresh: a failing refresh must not invite a second save.
     Close();
-    if (Form1) app::Reopen(app::PersonList(*Form1));
+    if (Form1) app::Reopen(app::PersonList(app::MainWindow()));
 }

@@ -47,5 +47,5 @@ void Tujszervezetform::BitBtn1Click(TObject*) {
     app::ExecStatement(*Query1, app::RegisterOrganisationInsertSql(Organisation()));
     Query1->Close();
     Close();
-    if (Form1) app::Reopen(app::OrganisationList(*Form1));
+    if (Form1) app::Reopen(app::OrganisationList(app::MainWindow()));
 }

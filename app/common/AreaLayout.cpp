@@ -131,4 +131,9 @@ TLabel* MakeLabel(TComponent* Owner, TWinControl* Parent, const String& Name, co
     return label;
 }
 
+void BringAreaToFront(TControl* Area, TControl* Page) {
+    Area->BringToFront();
+    if (Page) Page->BringToFront();
+}
+
 } // namespace app

@@ -5,6 +5,7 @@
 #include "platform/ui/UiTypes.h"
 
 class TComponent;
+class TControl;
 class TLabel;
 class TPanel;
 class TWinControl;
@@ -36,6 +37,9 @@ TPanel* MakeTitleStrip(TComponent* Owner, TWinControl* Parent, const String& Nam
 // A dark button under the ones already in Column.
 TgxExtSpeedButton* AddNavButton(TComponent* Owner, TPanel* Column, const String& Name, const String& Caption,
                                 const String& Hint = String());
+
+// Brings Area to the front of the stacked areas, then Page (one of its pages) when given.
+void BringAreaToFront(TControl* Area, TControl* Page = nullptr);
 
 // A light toolbar button at the given place on Parent.
 TgxExtSpeedButton* MakeToolButton(TComponent* Owner, TWinControl* Parent, const String& Name,

@@ -3,7 +3,7 @@
 #include "app/common/AreaLayout.h"
 #include "app/common/OfficeExport.h"
 #include "app/deposits/DepositArea.h"
-#include "app/main/TForm1.h"
+#include "app/main/MainWindowShared.h"
 #include "app/deposits/TForm1DepositParts.h"
 
 #include "controls/TgxExtSpeedButton.h"
@@ -15,7 +15,7 @@
 
 namespace {
 
-TVgExportToXLS* MakeDepositExporter(TForm1* Form, const String& Name, TSqlite3Query* Source) {
+TVgExportToXLS* MakeDepositExporter(app::MainWindowShared* Form, const String& Name, TSqlite3Query* Source) {
     TVgExportToXLS* exporter = app::MakeListExporter(Form, Name, Source,
                                                      {{"letevo", "Letevő"},
                                                       {"kedvezmenyezett", "Jogosult"},
@@ -28,7 +28,8 @@ TVgExportToXLS* MakeDepositExporter(TForm1* Form, const String& Name, TSqlite3Qu
     return exporter;
 }
 
-void AddExportButton(TForm1* Form, TPanel* Page, const String& Name, std::function<void()> Action) {
+void AddExportButton(app::MainWindowShared* Form, TPanel* Page, const String& Name,
+                     std::function<void()> Action) {
     auto* strip = static_cast<TWinControl*>(Form->FindComponent(Page->Name() + "Title"));
     TgxExtSpeedButton* button =
         app::MakeToolButton(Form, strip, Name, "Exportálás", strip->Width() - 104, 3, 84);
@@ -43,31 +44,32 @@ void Export(TSqlite3Query* Query, TSaveDialog* Dialog, TVgExportToXLS* Exporter)
 
 } // namespace
 
-void TForm1::CreateDepositExports() {
-    TForm1DepositParts& p = Deposits();
+namespace app {
+
+void CreateDepositExports(MainWindowShared& Form) {
+    TForm1DepositParts& p = Form.Deposits();
     // The list exports dates as dates and balances as whole numbers, zeros blank; the
     // search exports balances as currency. Neither has bands: a band row above the
     // titles would only repeat them, and the lists have one title row each.
-    p.letetlista_ToXLS1 = MakeDepositExporter(this, "letetlista_ToXLS1", letetlista_Query1);
+    p.letetlista_ToXLS1 = MakeDepositExporter(&Form, "letetlista_ToXLS1", Form.letetlista_Query1);
     p.letetlista_ToXLS1->SetOptions(p.letetlista_ToXLS1->Options() + TVgOptions{soExportBlankValues});
     p.letetlista_ToXLS1->SetBlankIfZero(true);
     p.letetlista_ToXLS1->Columns()->Items(2)->SetDataType(ctDate);
     p.letetlista_ToXLS1->Columns()->Items(4)->SetDataType(ctInteger);
 
-    p.letetkeresToXLS = MakeDepositExporter(this, "letetkeresToXLS", letetszuresQuery1);
+    p.letetkeresToXLS = MakeDepositExporter(&Form, "letetkeresToXLS", Form.letetszuresQuery1);
     p.letetkeresToXLS->Columns()->Items(4)->SetDataType(ctCurrency);
 
-    AddExportButton(this, letetlista, "gxExtSpeedButton19", [this] { app::ExportDepositList(*this); });
-    AddExportButton(this, letetkereses, "gxExtSpeedButton20", [this] { app::ExportDepositSearch(*this); });
+    AddExportButton(&Form, Form.letetlista, "gxExtSpeedButton19", [&Form] { app::ExportDepositList(Form); });
+    AddExportButton(&Form, Form.letetkereses, "gxExtSpeedButton20",
+                    [&Form] { app::ExportDepositSearch(Form); });
 }
 
-namespace app {
-
-void ExportDepositList(TForm1& Form) {
+void ExportDepositList(MainWindowShared& Form) {
     Export(Form.letetlista_Query1, Form.SaveDialog1, Form.Deposits().letetlista_ToXLS1);
 }
 
-void ExportDepositSearch(TForm1& Form) {
+void ExportDepositSearch(MainWindowShared& Form) {
     Export(Form.letetszuresQuery1, Form.SaveDialog1, Form.Deposits().letetkeresToXLS);
 }
 

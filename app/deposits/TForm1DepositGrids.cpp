@@ -6,7 +6,7 @@
 #include "app/common/RowReferences.h"
 #include "app/common/StorableText.h"
 #include "app/deposits/DepositArea.h"
-#include "app/main/TForm1.h"
+#include "app/main/MainWindowShared.h"
 #include "app/deposits/Tletet_adatlap.h"
 #include "app/deposits/Tletetalapadat.h"
 #include "app/deposits/Tujletet.h"
@@ -26,7 +26,7 @@ namespace {
 
 using app::GridColumn;
 
-TVgDBGrid* MakeGrid(TForm1* Form, TWinControl* Parent, const String& Name, TDataSource* Source,
+TVgDBGrid* MakeGrid(app::MainWindowShared* Form, TWinControl* Parent, const String& Name, TDataSource* Source,
                     std::initializer_list<GridColumn> Columns) {
     TVgDBGrid* grid = app::MakeAreaGrid(Form, Parent, Name, Columns);
     grid->SetDataSource(Source);
@@ -34,7 +34,7 @@ TVgDBGrid* MakeGrid(TForm1* Form, TWinControl* Parent, const String& Name, TData
 }
 
 // A deposit list: whole rows selected, read-only, "Összesen:" and the total in the footer.
-TVgDBGrid* MakeDepositGrid(TForm1* Form, TPanel* Page, const String& Name, TDataSource* Source,
+TVgDBGrid* MakeDepositGrid(app::MainWindowShared* Form, TPanel* Page, const String& Name, TDataSource* Source,
                            const Integer (&Widths)[7]) {
     TVgDBGrid* grid = MakeGrid(Form, Page, Name, Source,
                                {{"letevo", "Letevő", Widths[0]},
@@ -56,8 +56,8 @@ TVgDBGrid* MakeDepositGrid(TForm1* Form, TPanel* Page, const String& Name, TData
 }
 
 // An editable settings table: the active flag as a check box.
-TVgDBGrid* MakeSettingsGrid(TForm1* Form, TWinControl* Parent, const String& Name, TDataSource* Source,
-                            std::initializer_list<GridColumn> Columns, bool FixedRows) {
+TVgDBGrid* MakeSettingsGrid(app::MainWindowShared* Form, TWinControl* Parent, const String& Name,
+                            TDataSource* Source, std::initializer_list<GridColumn> Columns, bool FixedRows) {
     TVgDBGrid* grid = MakeGrid(Form, Parent, Name, Source, Columns);
     grid->SetOptions({dgEditing, dgTitles, dgIndicator, dgColumnResize, dgColLines, dgRowLines, dgTabs,
                       dgConfirmDelete, dgCancelOnExit});
@@ -68,7 +68,7 @@ TVgDBGrid* MakeSettingsGrid(TForm1* Form, TWinControl* Parent, const String& Nam
     return grid;
 }
 
-TSqlite3Table* MakeTable(TForm1* Form, const String& Name, const String& Table) {
+TSqlite3Table* MakeTable(app::MainWindowShared* Form, const String& Name, const String& Table) {
     auto* table = new TSqlite3Table(Form);
     table->SetName(Name);
     table->SetConnection(Form->Sqlite3DB1);
@@ -87,7 +87,7 @@ TSqlite3Table* MakeTable(TForm1* Form, const String& Name, const String& Table) 
     return table;
 }
 
-TPopupMenu* MakeDepositMenu(TForm1* Form, const String& Name, std::function<void()> Sheet,
+TPopupMenu* MakeDepositMenu(app::MainWindowShared* Form, const String& Name, std::function<void()> Sheet,
                             std::function<void()> BaseData) {
     auto* menu = new TPopupMenu(Form);
     menu->SetName(Name);
@@ -105,46 +105,54 @@ TPopupMenu* MakeDepositMenu(TForm1* Form, const String& Name, std::function<void
 
 } // namespace
 
-void TForm1::CreateDepositGrids() {
-    TForm1DepositParts& p = Deposits();
+namespace app {
+
+void CreateDepositGrids(MainWindowShared& Form) {
+    TForm1DepositParts& p = Form.Deposits();
     p.letetlista_VgDBGrid1 =
-        MakeDepositGrid(this, letetlista, "letetlista_VgDBGrid1",
-                        app::MakeDataSource(this, "letetlista_DataSource1", letetlista_Query1),
+        MakeDepositGrid(&Form, Form.letetlista, "letetlista_VgDBGrid1",
+                        app::MakeDataSource(&Form, "letetlista_DataSource1", Form.letetlista_Query1),
                         {144, 123, 71, 104, 88, 86, 154});
     p.letetlista_VgDBGrid1->SetPopupMenu(MakeDepositMenu(
-        this, "letetlistaPopupMenu1", [this] { app::ShowDepositSheet(*this, letetlista_Query1, 1, true); },
-        [this] { app::ShowDepositBaseData(*this, letetlista_Query1, 1); }));
-    p.letetlista_VgDBGrid1->OnDblClick = [this](TObject*) {
-        app::ShowDepositSheet(*this, letetlista_Query1, 1, false);
+        &Form, "letetlistaPopupMenu1",
+        [&Form] { app::ShowDepositSheet(Form, Form.letetlista_Query1, 1, true); },
+        [&Form] { app::ShowDepositBaseData(Form, Form.letetlista_Query1, 1); }));
+    p.letetlista_VgDBGrid1->OnDblClick = [&Form](TObject*) {
+        app::ShowDepositSheet(Form, Form.letetlista_Query1, 1, false);
     };
 
     p.letetszuresVgDBGrid =
-        MakeDepositGrid(this, letetkereses, "letetszuresVgDBGrid",
-                        app::MakeDataSource(this, "letetszuresDataSource1", letetszuresQuery1),
+        MakeDepositGrid(&Form, Form.letetkereses, "letetszuresVgDBGrid",
+                        app::MakeDataSource(&Form, "letetszuresDataSource1", Form.letetszuresQuery1),
                         {100, 104, 71, 111, 108, 112, 231});
     // The search sets its own total into the footer value, which the grid shows as given.
     p.letetszuresVgDBGrid->SetPopupMenu(MakeDepositMenu(
-        this, "letetszuresPopupMenu1", [this] { app::ShowDepositSheet(*this, letetszuresQuery1, 2, true); },
-        [this] { app::ShowDepositBaseData(*this, letetszuresQuery1, 2); }));
-    p.letetszuresVgDBGrid->OnDblClick = [this](TObject*) {
-        app::ShowDepositSheet(*this, letetszuresQuery1, 2, false);
+        &Form, "letetszuresPopupMenu1",
+        [&Form] { app::ShowDepositSheet(Form, Form.letetszuresQuery1, 2, true); },
+        [&Form] { app::ShowDepositBaseData(Form, Form.letetszuresQuery1, 2); }));
+    p.letetszuresVgDBGrid->OnDblClick = [&Form](TObject*) {
+        app::ShowDepositSheet(Form, Form.letetszuresQuery1, 2, false);
     };
 
-    p.letetbeallitas_Table1 = MakeTable(this, "letetbeallitas_Table1", "letetiszamla");
-    p.letetbeallitas_Table2 = MakeTable(this, "letetbeallitas_Table2", "project");
-    p.letetbeallitas_DBGrid1 = MakeSettingsGrid(
-        this, static_cast<TWinControl*>(FindComponent("letetbeallitasPanel1")), "letetbeallitas_DBGrid1",
-        app::MakeDataSource(this, "letetbeallitas_DataSource1", p.letetbeallitas_Table1),
-        {{"nev", "név", 190},
-         {"statusz", "aktív", 0},
-         {"szamlaszam", "számlaszám", 161},
-         {"megjegyzes", "megjegyzés", 194}},
-        false);
+    p.letetbeallitas_Table1 = MakeTable(&Form, "letetbeallitas_Table1", "letetiszamla");
+    p.letetbeallitas_Table2 = MakeTable(&Form, "letetbeallitas_Table2", "project");
+    p.letetbeallitas_DBGrid1 =
+        MakeSettingsGrid(&Form, static_cast<TWinControl*>(Form.FindComponent("letetbeallitasPanel1")),
+                         "letetbeallitas_DBGrid1",
+                         app::MakeDataSource(&Form, "letetbeallitas_DataSource1", p.letetbeallitas_Table1),
+                         {{"nev", "név", 190},
+                          {"statusz", "aktív", 0},
+                          {"szamlaszam", "számlaszám", 161},
+                          {"megjegyzes", "megjegyzés", 194}},
+                         false);
     p.letetbeallitas_DBGrid2 = MakeSettingsGrid(
-        this, static_cast<TWinControl*>(FindComponent("letetbeallitasPanel2")), "letetbeallitas_DBGrid2",
-        app::MakeDataSource(this, "letetbeallitas_DataSource2", p.letetbeallitas_Table2),
+        &Form, static_cast<TWinControl*>(Form.FindComponent("letetbeallitasPanel2")),
+        "letetbeallitas_DBGrid2",
+        app::MakeDataSource(&Form, "letetbeallitas_DataSource2", p.letetbeallitas_Table2),
         {{"nev", "név", 226}, {"statusz", "aktív", 36}, {"megjegyzes", "megjegyzés", 314}}, true);
 }
+
+} // namespace app
 
 namespace {
 
@@ -157,7 +165,7 @@ Integer CurrentDepositId(TSqlite3Query* Query) {
 
 namespace app {
 
-void ShowDepositSheet(TForm1& Form, TSqlite3Query* Query, Integer Origin, bool Modal) {
+void ShowDepositSheet(MainWindowShared& Form, TSqlite3Query* Query, Integer Origin, bool Modal) {
     const Integer id = CurrentDepositId(Query);
     if (id < 1) return;
     letet_adatlap->DepositId = id;
@@ -168,7 +176,7 @@ void ShowDepositSheet(TForm1& Form, TSqlite3Query* Query, Integer Origin, bool M
         letet_adatlap->Show();
 }
 
-void ShowDepositBaseData(TForm1& Form, TSqlite3Query* Query, Integer Origin) {
+void ShowDepositBaseData(MainWindowShared& Form, TSqlite3Query* Query, Integer Origin) {
     const Integer id = CurrentDepositId(Query);
     if (id < 1) return;
     letetalapadat->DepositId = id;
@@ -176,7 +184,7 @@ void ShowDepositBaseData(TForm1& Form, TSqlite3Query* Query, Integer Origin) {
     letetalapadat->ShowModal();
 }
 
-void ShowNewDeposit(TForm1& Form) {
+void ShowNewDeposit(MainWindowShared& Form) {
     ujletet->ShowModal();
 }
 

@@ -9,7 +9,7 @@
 #include "app/common/QueryRun.h"
 #include "app/common/SqlRoutines.h"
 #include "app/deposits/DepositArea.h"
-#include "app/main/TForm1.h"
+#include "app/main/MainWindowShared.h"
 #include "app/deposits/TForm1DepositParts.h"
 
 #include "controls/TgxExtSpeedButton.h"
@@ -37,8 +37,8 @@ constexpr const char* SortCaptions[5] = {"Letevő", "Jogosult", "Dátum", "Szám
 constexpr Integer SortLefts[5] = {0, 64, 134, 194, 258};
 
 // The five sort radios in a borderless group of their own, "Dátum" checked.
-void MakeSortRadios(TForm1* Form, TWinControl* Parent, const String& Prefix, Integer Left, Integer Top,
-                    TRadioButton* (&Radios)[5]) {
+void MakeSortRadios(app::MainWindowShared* Form, TWinControl* Parent, const String& Prefix, Integer Left,
+                    Integer Top, TRadioButton* (&Radios)[5]) {
     TPanel* group = app::MakePanel(Form, Parent, Prefix + "Rendezes", alNone);
     group->SetParentColor(true);
     group->SetBounds(Left, Top, 330, 20);
@@ -55,7 +55,7 @@ app::DepositSort CheckedSort(TRadioButton* const (&Radios)[5]) {
     return app::DepositSort::Date;
 }
 
-TPanel* MakeStrip(TForm1* Form, TPanel* Page, const String& Name, Integer Height) {
+TPanel* MakeStrip(app::MainWindowShared* Form, TPanel* Page, const String& Name, Integer Height) {
     TPanel* strip = app::MakePanel(Form, Page, Name, alTop);
     strip->SetHeight(Height);
     strip->SetTop(app::PageTitleHeight);
@@ -87,20 +87,21 @@ void OpenDeposits(TSqlite3Query& Query, const String& Sql = String()) {
 
 } // namespace
 
-void TForm1::CreateDepositsArea() {
-    FDeposits.Make();
-    TForm1DepositParts& p = Deposits();
-    letetlista_Query1 = app::MakeStatementQuery(this, "letetlista_Query1", Sqlite3DB1);
-    letetlista_Query2 = app::MakeStatementQuery(this, "letetlista_Query2", Sqlite3DB1);
-    letetlista_Query2->SQL()->Add(app::DepositGrandTotalSql());
-    letetszuresQuery1 = app::MakeStatementQuery(this, "letetszuresQuery1", Sqlite3DB1);
-    letetszuresQuery2 = app::MakeStatementQuery(this, "letetszuresQuery2", Sqlite3DB1);
-    p.letetbeallitas_Query1 = app::MakeStatementQuery(this, "letetbeallitas_Query1", Sqlite3DB1);
+namespace app {
 
-    auto* nav = static_cast<TPanel*>(FindComponent("letetnav"));
+void CreateDepositsArea(MainWindowShared& Form) {
+    TForm1DepositParts& p = Form.Deposits();
+    Form.letetlista_Query1 = app::MakeStatementQuery(&Form, "letetlista_Query1", Form.Sqlite3DB1);
+    Form.letetlista_Query2 = app::MakeStatementQuery(&Form, "letetlista_Query2", Form.Sqlite3DB1);
+    Form.letetlista_Query2->SQL()->Add(app::DepositGrandTotalSql());
+    Form.letetszuresQuery1 = app::MakeStatementQuery(&Form, "letetszuresQuery1", Form.Sqlite3DB1);
+    Form.letetszuresQuery2 = app::MakeStatementQuery(&Form, "letetszuresQuery2", Form.Sqlite3DB1);
+    p.letetbeallitas_Query1 = app::MakeStatementQuery(&Form, "letetbeallitas_Query1", Form.Sqlite3DB1);
+
+    auto* nav = static_cast<TPanel*>(Form.FindComponent("letetnav"));
     const auto navButton = [&](const char* name, const String& caption, auto handler) {
-        TgxExtSpeedButton* b = app::AddNavButton(this, nav, name, caption);
-        b->OnClick = [this, handler](TObject*) { handler(*this); };
+        TgxExtSpeedButton* b = app::AddNavButton(&Form, nav, name, caption);
+        b->OnClick = [&Form, handler](TObject*) { handler(Form); };
         return b;
     };
     navButton("gxExtSpeedButton11", "Letét lista", &app::ReloadDepositListPage);
@@ -108,117 +109,121 @@ void TForm1::CreateDepositsArea() {
     navButton("gxExtSpeedButton13", "Beállítások", &app::OpenDepositSettings);
     navButton("gxExtSpeedButton14", "Új letét", &app::ShowNewDeposit);
 
-    CreateDepositListPages();
-    CreateDepositSettingsPage();
-    CreateDepositGrids();
-    CreateDepositExports();
+    CreateDepositListPages(Form);
+    CreateDepositSettingsPage(Form);
+    CreateDepositGrids(Form);
+    CreateDepositExports(Form);
 
     // Handlers go on last: setting the start values must not run any statement.
-    p.letetlista_CheckBox1->OnClick = [this](TObject*) { app::ReloadDepositList(*this); };
+    p.letetlista_CheckBox1->OnClick = [&Form](TObject*) { app::ReloadDepositList(Form); };
     for (TRadioButton* radio : p.letetlista_Rendezes)
-        radio->OnClick = [this](TObject*) { app::ReloadDepositList(*this); };
+        radio->OnClick = [&Form](TObject*) { app::ReloadDepositList(Form); };
 }
 
-void TForm1::CreateDepositListPages() {
-    TForm1DepositParts& p = Deposits();
-    TPanel* list = MakeStrip(this, letetlista, "letetlistaszuro", 30);
+void CreateDepositListPages(MainWindowShared& Form) {
+    TForm1DepositParts& p = Form.Deposits();
+    TPanel* list = MakeStrip(&Form, Form.letetlista, "letetlistaszuro", 30);
     p.letetlista_CheckBox1 =
-        app::MakeCheckBox(this, list, "letetlista_CheckBox1", "Csak aktív:", 12, 7, 84, true);
-    MakeLabel(this, list, "letetlistaLabel1", "Rendezés:", 108, 8);
-    MakeSortRadios(this, list, "letetlista_", 168, 5, p.letetlista_Rendezes);
+        app::MakeCheckBox(&Form, list, "letetlista_CheckBox1", "Csak aktív:", 12, 7, 84, true);
+    MakeLabel(&Form, list, "letetlistaLabel1", "Rendezés:", 108, 8);
+    MakeSortRadios(&Form, list, "letetlista_", 168, 5, p.letetlista_Rendezes);
 
-    TPanel* search = MakeStrip(this, letetkereses, "letetkeresszuro", 90);
-    MakeLabel(this, search, "letetkeresLabel1", "Letéti számla:", 12, 11);
-    p.ComboBox5 = new TComboBox(this);
+    TPanel* search = MakeStrip(&Form, Form.letetkereses, "letetkeresszuro", 90);
+    MakeLabel(&Form, search, "letetkeresLabel1", "Letéti számla:", 12, 11);
+    p.ComboBox5 = new TComboBox(&Form);
     p.ComboBox5->SetName("ComboBox5");
     p.ComboBox5->SetParent(search);
     p.ComboBox5->SetBounds(92, 8, 180, 21);
     p.ComboBox5->SetStyle(csDropDownList);
-    MakeLabel(this, search, "letetkeresLabel2", "Projekt:", 290, 11);
-    p.ComboBox6 = new TComboBox(this);
+    MakeLabel(&Form, search, "letetkeresLabel2", "Projekt:", 290, 11);
+    p.ComboBox6 = new TComboBox(&Form);
     p.ComboBox6->SetName("ComboBox6");
     p.ComboBox6->SetParent(search);
     p.ComboBox6->SetBounds(340, 8, 180, 21);
     p.ComboBox6->SetStyle(csDropDownList);
-    MakeLabel(this, search, "letetkeresLabel3", "Letevő:", 12, 39);
-    p.letetkeres_Edit1 = app::MakeEdit(this, search, "letetkeres_Edit1", 92, 36, 180);
-    MakeLabel(this, search, "letetkeresLabel4", "Jogosult:", 290, 39);
-    p.letetkeres_Edit2 = app::MakeEdit(this, search, "letetkeres_Edit2", 340, 36, 180);
+    MakeLabel(&Form, search, "letetkeresLabel3", "Letevő:", 12, 39);
+    p.letetkeres_Edit1 = app::MakeEdit(&Form, search, "letetkeres_Edit1", 92, 36, 180);
+    MakeLabel(&Form, search, "letetkeresLabel4", "Jogosult:", 290, 39);
+    p.letetkeres_Edit2 = app::MakeEdit(&Form, search, "letetkeres_Edit2", 340, 36, 180);
     p.letetkeres_CheckBox1 =
-        app::MakeCheckBox(this, search, "letetkeres_CheckBox1", "Csak aktív:", 12, 66, 84, true);
-    MakeLabel(this, search, "letetkeresLabel5", "Rendezés:", 108, 67);
-    MakeSortRadios(this, search, "letetkeres_", 168, 64, p.letetkeres_Rendezes);
+        app::MakeCheckBox(&Form, search, "letetkeres_CheckBox1", "Csak aktív:", 12, 66, 84, true);
+    MakeLabel(&Form, search, "letetkeresLabel5", "Rendezés:", 108, 67);
+    MakeSortRadios(&Form, search, "letetkeres_", 168, 64, p.letetkeres_Rendezes);
     TgxExtSpeedButton* run =
-        MakeToolButton(this, search, "gxExtSpeedButton15", "Lekérdezés", 530, 6, 84, "Keresés indítása");
-    run->OnClick = [this](TObject*) { app::RunDepositSearch(*this); };
-    TgxExtSpeedButton* reset = MakeToolButton(this, search, "gxExtSpeedButton16", "Alaphelyzet", 530, 34, 84);
-    reset->OnClick = [this](TObject*) { app::ResetDepositSearch(*this); };
+        MakeToolButton(&Form, search, "gxExtSpeedButton15", "Lekérdezés", 530, 6, 84, "Keresés indítása");
+    run->OnClick = [&Form](TObject*) { app::RunDepositSearch(Form); };
+    TgxExtSpeedButton* reset =
+        MakeToolButton(&Form, search, "gxExtSpeedButton16", "Alaphelyzet", 530, 34, 84);
+    reset->OnClick = [&Form](TObject*) { app::ResetDepositSearch(Form); };
 }
 
-void TForm1::CreateDepositSettingsPage() {
-    TForm1DepositParts& p = Deposits();
+void CreateDepositSettingsPage(MainWindowShared& Form) {
+    TForm1DepositParts& p = Form.Deposits();
     // Accounts above, projects below, the splitter halfway down the page.
-    TPanel* accounts = app::MakePanel(this, letetbeallitas, "letetbeallitasPanel1", alTop);
+    TPanel* accounts = app::MakePanel(&Form, Form.letetbeallitas, "letetbeallitasPanel1", alTop);
     accounts->SetTop(app::PageTitleHeight);
     accounts->SetHeight(260);
-    auto* splitter = new TSplitter(this);
+    auto* splitter = new TSplitter(&Form);
     splitter->SetName("letetbeallitasSplitter1");
-    splitter->SetParent(letetbeallitas);
+    splitter->SetParent(Form.letetbeallitas);
     splitter->SetAlign(alTop);
     splitter->SetTop(accounts->Top() + accounts->Height());
-    TPanel* projects = app::MakePanel(this, letetbeallitas, "letetbeallitasPanel2", alClient);
+    TPanel* projects = app::MakePanel(&Form, Form.letetbeallitas, "letetbeallitasPanel2", alClient);
 
-    TPanel* a = app::MakeTitleStrip(this, accounts, "letetbeallitasSzamlak", "Letéti számlák:", 74, 12);
-    MakeLabel(this, a, "letetbeallitasLabel1", "Név:", 128, 8);
-    p.Edit24 = app::MakeEdit(this, a, "Edit24", 160, 5, 150);
-    MakeLabel(this, a, "letetbeallitasLabel2", "Számlaszám:", 320, 8);
-    p.Edit25 = app::MakeEdit(this, a, "Edit25", 390, 5, 130);
-    MakeLabel(this, a, "letetbeallitasLabel3", "Megj:", 128, 34);
-    p.letetbeallitas_Memo1 = app::MakeMemo(this, a, "letetbeallitas_Memo1", 160, 31, 360, 36);
+    TPanel* a = app::MakeTitleStrip(&Form, accounts, "letetbeallitasSzamlak", "Letéti számlák:", 74, 12);
+    MakeLabel(&Form, a, "letetbeallitasLabel1", "Név:", 128, 8);
+    p.Edit24 = app::MakeEdit(&Form, a, "Edit24", 160, 5, 150);
+    MakeLabel(&Form, a, "letetbeallitasLabel2", "Számlaszám:", 320, 8);
+    p.Edit25 = app::MakeEdit(&Form, a, "Edit25", 390, 5, 130);
+    MakeLabel(&Form, a, "letetbeallitasLabel3", "Megj:", 128, 34);
+    p.letetbeallitas_Memo1 = app::MakeMemo(&Form, a, "letetbeallitas_Memo1", 160, 31, 360, 36);
     TgxExtSpeedButton* addAccount =
-        MakeToolButton(this, a, "gxExtSpeedButton17", "Rögzít", 530, 5, 70, "Új letéti számla");
-    addAccount->OnClick = [this](TObject*) { app::AddDepositAccount(*this); };
+        MakeToolButton(&Form, a, "gxExtSpeedButton17", "Rögzít", 530, 5, 70, "Új letéti számla");
+    addAccount->OnClick = [&Form](TObject*) { app::AddDepositAccount(Form); };
 
-    TPanel* proj = app::MakeTitleStrip(this, projects, "letetbeallitasProjektek", "Projektek:", 74, 12);
-    MakeLabel(this, proj, "letetbeallitasLabel4", "Név:", 128, 8);
-    p.Edit26 = app::MakeEdit(this, proj, "Edit26", 160, 5, 150);
-    MakeLabel(this, proj, "letetbeallitasLabel5", "Megj:", 128, 34);
-    p.letetbeallitas_Memo2 = app::MakeMemo(this, proj, "letetbeallitas_Memo2", 160, 31, 360, 36);
+    TPanel* proj = app::MakeTitleStrip(&Form, projects, "letetbeallitasProjektek", "Projektek:", 74, 12);
+    MakeLabel(&Form, proj, "letetbeallitasLabel4", "Név:", 128, 8);
+    p.Edit26 = app::MakeEdit(&Form, proj, "Edit26", 160, 5, 150);
+    MakeLabel(&Form, proj, "letetbeallitasLabel5", "Megj:", 128, 34);
+    p.letetbeallitas_Memo2 = app::MakeMemo(&Form, proj, "letetbeallitas_Memo2", 160, 31, 360, 36);
     TgxExtSpeedButton* addProject =
-        MakeToolButton(this, proj, "gxExtSpeedButton18", "Rögzít", 530, 5, 70, "Új projekt");
-    addProject->OnClick = [this](TObject*) { app::AddDepositProject(*this); };
+        MakeToolButton(&Form, proj, "gxExtSpeedButton18", "Rögzít", 530, 5, 70, "Új projekt");
+    addProject->OnClick = [&Form](TObject*) { app::AddDepositProject(Form); };
 
-    letetbeallitas->OnResize = [this, accounts](TObject*) {
-        accounts->SetHeight((letetbeallitas->Height() - 40) / 2);
+    Form.letetbeallitas->OnResize = [&Form, accounts](TObject*) {
+        accounts->SetHeight((Form.letetbeallitas->Height() - 40) / 2);
     };
 }
 
-namespace app {
-
-void ReloadDepositList(TForm1& Form) {
+void ReloadDepositList(MainWindowShared& Form) {
     TForm1DepositParts& p = Form.Deposits();
     OpenDeposits(*Form.letetlista_Query1,
                  app::DepositListSql(p.letetlista_CheckBox1->Checked(), CheckedSort(p.letetlista_Rendezes)));
     SetAmountFooter(p.letetlista_VgDBGrid1, Form.letetlista_Query1, Form.letetlista_Query2);
 }
 
-void ReloadDepositListPage(TForm1& Form) {
-    TForm1::BringAreaToFront(Form.letetcontainer, Form.letetlista);
+void ReloadDepositListPage(MainWindowShared& Form) {
+    app::BringAreaToFront(Form.letetcontainer, Form.letetlista);
     ReloadDepositList(Form);
 }
 
-void ShowDepositSearchPage(TForm1& Form) {
-    TForm1::BringAreaToFront(Form.letetcontainer, Form.letetkereses);
+void Ujletet1Click(MainWindowShared& Form, TObject*) {
+    app::BringAreaToFront(Form.letetcontainer, Form.letetlista);
+    ShowNewDeposit(Form);
 }
 
-void ReopenDepositList(TForm1& Form) {
+void ShowDepositSearchPage(MainWindowShared& Form) {
+    app::BringAreaToFront(Form.letetcontainer, Form.letetkereses);
+}
+
+void ReopenDepositList(MainWindowShared& Form) {
     // Reruns whatever the list holds; a list never built stays closed.
     if (Form.letetlista_Query1->SQL()->Count() == 0) return;
     OpenDeposits(*Form.letetlista_Query1);
     SetAmountFooter(Form.Deposits().letetlista_VgDBGrid1, Form.letetlista_Query1, Form.letetlista_Query2);
 }
 
-void RunDepositSearch(TForm1& Form) {
+void RunDepositSearch(MainWindowShared& Form) {
     TForm1DepositParts& p = Form.Deposits();
     app::DepositSearch s;
     s.AccountId = app::ChosenKey(p.ComboBox5, p.AccountIds);
@@ -234,13 +239,13 @@ void RunDepositSearch(TForm1& Form) {
     SetAmountFooter(p.letetszuresVgDBGrid, Form.letetszuresQuery1, Form.letetszuresQuery2);
 }
 
-void ReopenDepositSearch(TForm1& Form) {
+void ReopenDepositSearch(MainWindowShared& Form) {
     if (Form.letetszuresQuery1->SQL()->Count() == 0) return;
     OpenDeposits(*Form.letetszuresQuery1);
     SetAmountFooter(Form.Deposits().letetszuresVgDBGrid, Form.letetszuresQuery1, Form.letetszuresQuery2);
 }
 
-void ResetDepositSearch(TForm1& Form) {
+void ResetDepositSearch(MainWindowShared& Form) {
     TForm1DepositParts& p = Form.Deposits();
     p.ComboBox5->SetItemIndex(-1);
     p.ComboBox6->SetItemIndex(-1);
@@ -248,14 +253,14 @@ void ResetDepositSearch(TForm1& Form) {
     p.letetkeres_Edit2->SetText("");
 }
 
-void OpenDepositSettings(TForm1& Form) {
+void OpenDepositSettings(MainWindowShared& Form) {
     TForm1DepositParts& p = Form.Deposits();
-    TForm1::BringAreaToFront(Form.letetcontainer, Form.letetbeallitas);
+    app::BringAreaToFront(Form.letetcontainer, Form.letetbeallitas);
     app::Reopen(*p.letetbeallitas_Table1);
     app::Reopen(*p.letetbeallitas_Table2);
 }
 
-void AddDepositAccount(TForm1& Form) {
+void AddDepositAccount(MainWindowShared& Form) {
     TForm1DepositParts& p = Form.Deposits();
     if (p.Edit24->Text().empty()) return;
     app::ExecStatement(*p.letetbeallitas_Query1, app::AccountInsertSql(p.Edit24->Text(), p.Edit25->Text(),
@@ -266,7 +271,7 @@ void AddDepositAccount(TForm1& Form) {
     p.letetbeallitas_Memo1->Clear();
 }
 
-void AddDepositProject(TForm1& Form) {
+void AddDepositProject(MainWindowShared& Form) {
     TForm1DepositParts& p = Form.Deposits();
     if (p.Edit26->Text().empty()) return;
     app::ExecStatement(*p.letetbeallitas_Query1,
@@ -276,12 +281,12 @@ void AddDepositProject(TForm1& Form) {
     p.letetbeallitas_Memo2->Clear();
 }
 
-void ClearDepositSettingsNotes(TForm1& Form) {
+void ClearDepositSettingsNotes(MainWindowShared& Form) {
     Form.Deposits().letetbeallitas_Memo1->Clear();
     Form.Deposits().letetbeallitas_Memo2->Clear();
 }
 
-void FillDepositFilterCombos(TForm1& Form) {
+void FillDepositFilterCombos(MainWindowShared& Form) {
     TForm1DepositParts& p = Form.Deposits();
     app::ShareKeyedNames(*Form.Query100,
                          "SELECT sorszam, nev FROM letetiszamla ORDER BY nev COLLATE systemnocase",

@@ -201,8 +201,8 @@ void Tletet_adatlap::BitBtn3Click(TObject*) {
 
 void Tletet_adatlap::BitBtn2Click(TObject*) {
     if (Origin == 2)
-        app::ReopenDepositSearch(*Form1);
+        app::ReopenDepositSearch(app::MainWindow());
     else if (Origin == 1)
-        app::ReopenDepositList(*Form1);
+        app::ReopenDepositList(app::MainWindow());
     Close();
 }

@@ -66,8 +66,8 @@ void Tletetalapadat::BitBtn1Click(TObject*) {
     data.Remark = Remark.Sql("megjegyzes");
     app::ExecStatement(*Query1, app::DepositBaseDataUpdateSql(DepositId, data));
     if (Origin == FromSearch)
-        app::ReopenDepositSearch(*Form1);
+        app::ReopenDepositSearch(app::MainWindow());
     else if (Origin == FromList)
-        app::ReloadDepositList(*Form1);
+        app::ReloadDepositList(app::MainWindow());
     Close();
 }

@@ -29,6 +29,6 @@ void Tujletet::BitBtn1Click(TObject*) {
     deposit.Date = DateTimePicker1->Date();
     deposit.Remark = Memo1->Text();
     app::WriteNewDeposit(*Query1, deposit, amount);
-    app::ReopenDepositList(*Form1);
+    app::ReopenDepositList(app::MainWindow());
     Close();
 }

@@ -8,7 +8,7 @@
 #include "app/common/FormControls.h"
 #include "app/common/OfficeExport.h"
 #include "app/common/QueryRun.h"
-#include "app/main/TForm1.h"
+#include "app/main/MainWindowShared.h"
 #include "app/documents/DocumentArea.h"
 #include "app/documents/Tdokulap.h"
 #include "app/documents/Tdokusetform.h"
@@ -54,51 +54,52 @@ void SetDocumentTexts(TSqlite3Query& Query) {
 
 } // namespace
 
-void TForm1::CreateDocumentsArea() {
-    FDocuments.Make();
-    TForm1DocumentParts& p = Documents();
-    dokulistquery = app::MakeStatementQuery(this, "dokulistquery", Sqlite3DB1);
-    dokulistquery->SetTypeLess(true); // every field text, dates as stored: '' is no date
-    p.DataSource5 = new TDataSource(this);
-    p.DataSource5->SetName("DataSource5");
-    p.DataSource5->SetDataSet(dokulistquery);
+namespace app {
 
-    auto* page = static_cast<TPanel*>(FindComponent("dokupage"));
-    TPanel* strip = app::MakePanel(this, page, "dokuszuro", alTop);
+void CreateDocumentsArea(MainWindowShared& Form) {
+    TForm1DocumentParts& p = Form.Documents();
+    Form.dokulistquery = app::MakeStatementQuery(&Form, "dokulistquery", Form.Sqlite3DB1);
+    Form.dokulistquery->SetTypeLess(true); // every field text, dates as stored: '' is no date
+    p.DataSource5 = new TDataSource(&Form);
+    p.DataSource5->SetName("DataSource5");
+    p.DataSource5->SetDataSet(Form.dokulistquery);
+
+    auto* page = static_cast<TPanel*>(Form.FindComponent("dokupage"));
+    TPanel* strip = app::MakePanel(&Form, page, "dokuszuro", alTop);
     strip->SetTop(app::PageTitleHeight);
     strip->SetHeight(64);
-    MakeLabel(this, strip, "Label60", "Ügy:", 12, 11);
-    ComboBox7 = new TComboBox(this);
-    ComboBox7->SetName("ComboBox7");
-    ComboBox7->SetParent(strip);
-    ComboBox7->SetBounds(48, 8, 250, 21);
-    ComboBox7->SetStyle(csDropDownList);
-    MakeLabel(this, strip, "Label61", "Dátum:", 312, 11);
-    p.DateTimePicker2 = app::MakeDatePicker(this, strip, "DateTimePicker2", 354, 8, 110);
-    p.DateTimePicker3 = app::MakeDatePicker(this, strip, "DateTimePicker3", 470, 8, 110);
+    MakeLabel(&Form, strip, "Label60", "Ügy:", 12, 11);
+    Form.ComboBox7 = new TComboBox(&Form);
+    Form.ComboBox7->SetName("ComboBox7");
+    Form.ComboBox7->SetParent(strip);
+    Form.ComboBox7->SetBounds(48, 8, 250, 21);
+    Form.ComboBox7->SetStyle(csDropDownList);
+    MakeLabel(&Form, strip, "Label61", "Dátum:", 312, 11);
+    p.DateTimePicker2 = app::MakeDatePicker(&Form, strip, "DateTimePicker2", 354, 8, 110);
+    p.DateTimePicker3 = app::MakeDatePicker(&Form, strip, "DateTimePicker3", 470, 8, 110);
     for (TDateTimePicker* picker : {p.DateTimePicker2, p.DateTimePicker3}) {
         picker->SetShowCheckbox(true);
         picker->SetChecked(false);
     }
-    TPanel* target = app::MakePanel(this, strip, "dokudatumtipus", alNone);
+    TPanel* target = app::MakePanel(&Form, strip, "dokudatumtipus", alNone);
     target->SetParentColor(true);
     target->SetBounds(8, 36, 220, 20);
-    p.RadioButton34 = app::MakeRadioButton(this, target, "RadioButton34", "Készült", 4, 2, 70);
-    p.RadioButton35 = app::MakeRadioButton(this, target, "RadioButton35", "Őrzési határidő", 80, 2, 120);
+    p.RadioButton34 = app::MakeRadioButton(&Form, target, "RadioButton34", "Készült", 4, 2, 70);
+    p.RadioButton35 = app::MakeRadioButton(&Form, target, "RadioButton35", "Őrzési határidő", 80, 2, 120);
     p.RadioButton34->SetChecked(true);
-    p.CheckBox19 = app::MakeCheckBox(this, strip, "CheckBox19", "Őrzendő:", 230, 38, 76);
-    p.CheckBox20 = app::MakeCheckBox(this, strip, "CheckBox20", "Archiválandó:", 312, 38, 96);
-    app::MakeToolButton(this, strip, "gxExtSpeedButton51", "Lekérdezés", 440, 34, 84, "Keresés indítása")
-        ->OnClick = [this](TObject*) { app::RunDocumentList(*this); };
-    app::MakeToolButton(this, strip, "gxExtSpeedButton50", "Alaphelyzet", 530, 34, 84)->OnClick =
-        [this](TObject*) { app::ResetDocumentFilter(*this); };
-    auto* title = static_cast<TWinControl*>(FindComponent("dokupageTitle"));
+    p.CheckBox19 = app::MakeCheckBox(&Form, strip, "CheckBox19", "Őrzendő:", 230, 38, 76);
+    p.CheckBox20 = app::MakeCheckBox(&Form, strip, "CheckBox20", "Archiválandó:", 312, 38, 96);
+    app::MakeToolButton(&Form, strip, "gxExtSpeedButton51", "Lekérdezés", 440, 34, 84, "Keresés indítása")
+        ->OnClick = [&Form](TObject*) { app::RunDocumentList(Form); };
+    app::MakeToolButton(&Form, strip, "gxExtSpeedButton50", "Alaphelyzet", 530, 34, 84)->OnClick =
+        [&Form](TObject*) { app::ResetDocumentFilter(Form); };
+    auto* title = static_cast<TWinControl*>(Form.FindComponent("dokupageTitle"));
     TgxExtSpeedButton* exportButton =
-        app::MakeToolButton(this, title, "gxExtSpeedButton48", "Exportálás", title->Width() - 104, 3, 84);
+        app::MakeToolButton(&Form, title, "gxExtSpeedButton48", "Exportálás", title->Width() - 104, 3, 84);
     exportButton->SetAnchors(TAnchors{akTop, akRight});
-    exportButton->OnClick = [this](TObject*) { app::ExportDocumentList(*this); };
+    exportButton->OnClick = [&Form](TObject*) { app::ExportDocumentList(Form); };
 
-    p.VgDBGrid12 = new TVgDBGrid(this);
+    p.VgDBGrid12 = new TVgDBGrid(&Form);
     p.VgDBGrid12->SetName("VgDBGrid12");
     p.VgDBGrid12->SetParent(page);
     p.VgDBGrid12->SetAlign(alClient);
@@ -130,13 +131,13 @@ void TForm1::CreateDocumentsArea() {
         if (c.Width > 0) column->SetWidth(c.Width);
     }
     p.VgDBGrid12->SetDataSource(p.DataSource5);
-    p.VgDBGrid12->OnDrawColumnCell = [this](TObject* Sender, const TRect& Rect, Integer DataCol, TColumn*,
-                                            TGridDrawState) {
-        app::VgDBGrid12DrawColumnCell(*this, Sender, Rect, DataCol);
+    p.VgDBGrid12->OnDrawColumnCell = [&Form](TObject* Sender, const TRect& Rect, Integer DataCol, TColumn*,
+                                             TGridDrawState) {
+        app::VgDBGrid12DrawColumnCell(Form, Sender, Rect, DataCol);
     };
-    p.VgDBGrid12->OnDblClick = [this](TObject* Sender) { app::VgDBGrid12DblClick(*this, Sender); };
+    p.VgDBGrid12->OnDblClick = [&Form](TObject* Sender) { app::VgDBGrid12DblClick(Form, Sender); };
 
-    p.dokulistToXLS = app::MakeListExporter(this, "dokulistToXLS", dokulistquery,
+    p.dokulistToXLS = app::MakeListExporter(&Form, "dokulistToXLS", Form.dokulistquery,
                                             {{"ugynev", "Ügy"},
                                              {"ugyszam", "Ügyszám"},
                                              {"dokszam", "Dokumentum"},
@@ -148,9 +149,7 @@ void TForm1::CreateDocumentsArea() {
     p.dokulistToXLS->SetKeyGenerator("VgExport 4.77");
 }
 
-namespace app {
-
-void RunDocumentList(TForm1& Form) {
+void RunDocumentList(MainWindowShared& Form) {
     TForm1DocumentParts& p = Form.Documents();
     app::DocumentFilter f;
     const Integer index = Form.ComboBox7->ItemIndex();
@@ -166,7 +165,7 @@ void RunDocumentList(TForm1& Form) {
     SetDocumentTexts(*Form.dokulistquery);
 }
 
-void ReopenDocumentList(TForm1& Form) {
+void ReopenDocumentList(MainWindowShared& Form) {
     if (Form.dokulistquery->SQL()->Count() == 0) return;
     Form.dokulistquery->DisableControls();
     const core::ScopeExit showAgain([&Form] { Form.dokulistquery->EnableControls(); });
@@ -174,7 +173,7 @@ void ReopenDocumentList(TForm1& Form) {
     SetDocumentTexts(*Form.dokulistquery);
 }
 
-void ResetDocumentDates(TForm1& Form) {
+void ResetDocumentDates(MainWindowShared& Form) {
     TForm1DocumentParts& p = Form.Documents();
     for (TDateTimePicker* picker : {p.DateTimePicker2, p.DateTimePicker3}) {
         picker->SetDate(Date());
@@ -182,7 +181,7 @@ void ResetDocumentDates(TForm1& Form) {
     }
 }
 
-void ResetDocumentFilter(TForm1& Form) {
+void ResetDocumentFilter(MainWindowShared& Form) {
     TForm1DocumentParts& p = Form.Documents();
     ResetDocumentDates(Form);
     p.CheckBox19->SetChecked(false);
@@ -191,11 +190,11 @@ void ResetDocumentFilter(TForm1& Form) {
     Form.ComboBox7->SetItemIndex(-1);
 }
 
-void ExportDocumentList(TForm1& Form) {
+void ExportDocumentList(MainWindowShared& Form) {
     app::RunExport(*Form.SaveDialog1, *Form.Documents().dokulistToXLS);
 }
 
-void VgDBGrid12DrawColumnCell(TForm1& Form, TObject*, const TRect& Rect, Integer DataCol) {
+void VgDBGrid12DrawColumnCell(MainWindowShared& Form, TObject*, const TRect& Rect, Integer DataCol) {
     if (!ugyadatlap) return;
     TImageList* images = ugyadatlap->ImageList1;
     TCanvas* canvas = Form.Documents().VgDBGrid12->Canvas();
@@ -211,7 +210,7 @@ void VgDBGrid12DrawColumnCell(TForm1& Form, TObject*, const TRect& Rect, Integer
         images->Draw(canvas, Rect.Left, Rect.Top, 1, true);
 }
 
-void VgDBGrid12DblClick(TForm1& Form, TObject*) {
+void VgDBGrid12DblClick(MainWindowShared& Form, TObject*) {
     if (!Form.dokulistquery->Active() || Form.dokulistquery->IsEmpty()) return;
     TField* selected = Form.Documents().VgDBGrid12->SelectedField();
     if (selected && selected->FieldName() == "ufile") {
@@ -222,8 +221,12 @@ void VgDBGrid12DblClick(TForm1& Form, TObject*) {
     dokulap->ShowModal();
 }
 
-} // namespace app
+void Dokumentumkezeles2Click(MainWindowShared& Form, TObject*) {
+    Form.dokupanel->BringToFront();
+}
 
-void TForm1::Dokumentumbeallitas1Click(TObject*) {
+void Dokumentumbeallitas1Click(MainWindowShared& Form, TObject*) {
     dokusetform->ShowModal();
 }
+
+} // namespace app

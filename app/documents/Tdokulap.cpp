@@ -82,7 +82,7 @@ void Tdokulap::FormShow(TObject*) {
 
 void Tdokulap::CheckBox1Click(TObject*) {
     if (CheckBox1->Checked()) {
-        const Integer years = Form1 ? app::Settings(*Form1).DocRetentionYears : 0;
+        const Integer years = Form1 ? app::Settings(app::MainWindow()).DocRetentionYears : 0;
         if (years > 0) DateTimePicker1->SetDate(AddYears(Date(), years));
         DateTimePicker1->SetChecked(true);
     } else {
@@ -97,6 +97,6 @@ void Tdokulap::DateTimePicker1Change(TObject*) {
 void Tdokulap::BitBtn1Click(TObject*) {
     app::ExecStatement(*Query2, app::DocumentUpdateSql(ItemId, CheckBox1->Checked(), CheckBox2->Checked(),
                                                        Deadline.Value()));
-    app::ReopenDocumentList(*Form1);
+    app::ReopenDocumentList(app::MainWindow());
     Close();
 }

@@ -12,7 +12,7 @@
 #include "app/common/ListGrid.h"
 #include "app/common/OfficeExport.h"
 #include "app/common/QueryRun.h"
-#include "app/main/TForm1.h"
+#include "app/main/MainWindowShared.h"
 #include "app/identification/JubArea.h"
 #include "app/identification/Tjubmod.h"
 #include "app/cases/Tugyadatlap.h"
@@ -60,57 +60,58 @@ void SetJubTexts(TSqlite3Query& Query) {
 
 } // namespace
 
-void TForm1::CreateJubArea() {
-    FJub.Make();
-    TForm1JubParts& p = Jub();
-    jubQuery = app::MakeStatementQuery(this, "jubQuery", Sqlite3DB1);
-    p.DataSource6 = new TDataSource(this);
-    p.DataSource6->SetName("DataSource6");
-    p.DataSource6->SetDataSet(jubQuery);
+namespace app {
 
-    TPanel* strip = app::MakePanel(this, jublista, "jubszuro", alTop);
+void CreateJubArea(MainWindowShared& Form) {
+    TForm1JubParts& p = Form.Jub();
+    Form.jubQuery = app::MakeStatementQuery(&Form, "jubQuery", Form.Sqlite3DB1);
+    p.DataSource6 = new TDataSource(&Form);
+    p.DataSource6->SetName("DataSource6");
+    p.DataSource6->SetDataSet(Form.jubQuery);
+
+    TPanel* strip = app::MakePanel(&Form, Form.jublista, "jubszuro", alTop);
     strip->SetTop(app::PageTitleHeight);
     strip->SetHeight(64);
-    app::MakeLabel(this, strip, "Label140", "Név:", 12, 11);
-    p.Edit40 = app::MakeEdit(this, strip, "Edit40", 48, 8, 170);
+    app::MakeLabel(&Form, strip, "Label140", "Név:", 12, 11);
+    p.Edit40 = app::MakeEdit(&Form, strip, "Edit40", 48, 8, 170);
     p.Edit40->SetHint("Az ügyfél nevének bármely része");
     p.Edit40->SetShowHint(true);
-    app::MakeLabel(this, strip, "Label141", "Ügy:", 232, 11);
-    ComboBox20 = new TComboBox(this);
-    ComboBox20->SetName("ComboBox20");
-    ComboBox20->SetParent(strip);
-    ComboBox20->SetBounds(264, 8, 250, 21);
-    ComboBox20->SetStyle(csDropDownList);
-    ComboBox20->SetDropDownCount(16);
-    app::MakeLabel(this, strip, "Label142", "Dátum:", 12, 39);
-    p.DateTimePicker9 = app::MakeDatePicker(this, strip, "DateTimePicker9", 58, 36, 110);
-    app::MakeLabel(this, strip, "Label143", "_", 172, 37);
-    p.DateTimePicker10 = app::MakeDatePicker(this, strip, "DateTimePicker10", 182, 36, 110);
+    app::MakeLabel(&Form, strip, "Label141", "Ügy:", 232, 11);
+    Form.ComboBox20 = new TComboBox(&Form);
+    Form.ComboBox20->SetName("ComboBox20");
+    Form.ComboBox20->SetParent(strip);
+    Form.ComboBox20->SetBounds(264, 8, 250, 21);
+    Form.ComboBox20->SetStyle(csDropDownList);
+    Form.ComboBox20->SetDropDownCount(16);
+    app::MakeLabel(&Form, strip, "Label142", "Dátum:", 12, 39);
+    p.DateTimePicker9 = app::MakeDatePicker(&Form, strip, "DateTimePicker9", 58, 36, 110);
+    app::MakeLabel(&Form, strip, "Label143", "_", 172, 37);
+    p.DateTimePicker10 = app::MakeDatePicker(&Form, strip, "DateTimePicker10", 182, 36, 110);
     for (TDateTimePicker* picker : {p.DateTimePicker9, p.DateTimePicker10})
         picker->SetShowCheckbox(true);
-    TPanel* answer = app::MakePanel(this, strip, "jubvalasz", alNone);
+    TPanel* answer = app::MakePanel(&Form, strip, "jubvalasz", alNone);
     answer->SetParentColor(true);
     answer->SetBounds(300, 36, 220, 21);
-    p.RadioButton45 = app::MakeRadioButton(this, answer, "RadioButton45", "Mind", 4, 2, 50);
-    p.RadioButton46 = app::MakeRadioButton(this, answer, "RadioButton46", "Ellenőrzött", 56, 2, 80);
-    p.RadioButton47 = app::MakeRadioButton(this, answer, "RadioButton47", "Ellenőrizetlen", 138, 2, 82);
+    p.RadioButton45 = app::MakeRadioButton(&Form, answer, "RadioButton45", "Mind", 4, 2, 50);
+    p.RadioButton46 = app::MakeRadioButton(&Form, answer, "RadioButton46", "Ellenőrzött", 56, 2, 80);
+    p.RadioButton47 = app::MakeRadioButton(&Form, answer, "RadioButton47", "Ellenőrizetlen", 138, 2, 82);
     p.gxExtSpeedButton82 =
-        app::MakeToolButton(this, strip, "gxExtSpeedButton82", "Lekérdezés", 530, 6, 96, "A lista szűrése");
-    p.gxExtSpeedButton82->OnClick = [this](TObject*) { app::RunJubList(*this); };
-    p.gxExtSpeedButton81 = app::MakeToolButton(this, strip, "gxExtSpeedButton81", "Alaphelyzet", 530, 34, 96,
+        app::MakeToolButton(&Form, strip, "gxExtSpeedButton82", "Lekérdezés", 530, 6, 96, "A lista szűrése");
+    p.gxExtSpeedButton82->OnClick = [&Form](TObject*) { app::RunJubList(Form); };
+    p.gxExtSpeedButton81 = app::MakeToolButton(&Form, strip, "gxExtSpeedButton81", "Alaphelyzet", 530, 34, 96,
                                                "A szűrési szempontok alaphelyzetbe állítása");
-    p.gxExtSpeedButton81->OnClick = [this](TObject*) { app::ResetJubFilter(*this); };
-    auto* title = static_cast<TWinControl*>(FindComponent("jublistaTitle"));
-    p.gxExtSpeedButton79 = app::MakeToolButton(this, title, "gxExtSpeedButton79", "Exportálás",
+    p.gxExtSpeedButton81->OnClick = [&Form](TObject*) { app::ResetJubFilter(Form); };
+    auto* title = static_cast<TWinControl*>(Form.FindComponent("jublistaTitle"));
+    p.gxExtSpeedButton79 = app::MakeToolButton(&Form, title, "gxExtSpeedButton79", "Exportálás",
                                                title->Width() - 104, 3, 84, "A lista mentése Excel fájlba");
     p.gxExtSpeedButton79->SetAnchors(TAnchors{akTop, akRight});
-    p.gxExtSpeedButton79->OnClick = [this](TObject*) { app::ExportJubList(*this); };
+    p.gxExtSpeedButton79->OnClick = [&Form](TObject*) { app::ExportJubList(Form); };
 
-    p.jubPopup = app::MakePopupMenu(this, "jubPopup");
-    app::AddPopupItem(this, p.jubPopup, "jubModosit", "Módosít")->OnClick = [this](TObject*) {
-        app::EditJub(*this);
+    p.jubPopup = app::MakePopupMenu(&Form, "jubPopup");
+    app::AddPopupItem(&Form, p.jubPopup, "jubModosit", "Módosít")->OnClick = [&Form](TObject*) {
+        app::EditJub(Form);
     };
-    p.VgDBGrid16 = app::MakeListGrid(this, jublista, "VgDBGrid16", p.DataSource6, p.jubPopup,
+    p.VgDBGrid16 = app::MakeListGrid(&Form, Form.jublista, "VgDBGrid16", p.DataSource6, p.jubPopup,
                                      {{"ugyfelnev", "Ügyfél", 181},
                                       {"datum", "Dátum", 0},
                                       {"ugyszam", "Ügyszám", 67},
@@ -126,13 +127,13 @@ void TForm1::CreateJubArea() {
     p.VgDBGrid16->SetExOptions(p.VgDBGrid16->ExOptions() +
                                TExOptions{eoBooleanAsCheckBox, eoDisableDelete, eoDisableInsert});
     p.VgDBGrid16->SetFixedColor(FixedColor);
-    p.VgDBGrid16->OnDrawColumnCell = [this](TObject* Sender, const TRect& Rect, Integer DataCol, TColumn*,
-                                            TGridDrawState) {
-        app::VgDBGrid16DrawColumnCell(*this, Sender, Rect, DataCol);
+    p.VgDBGrid16->OnDrawColumnCell = [&Form](TObject* Sender, const TRect& Rect, Integer DataCol, TColumn*,
+                                             TGridDrawState) {
+        app::VgDBGrid16DrawColumnCell(Form, Sender, Rect, DataCol);
     };
-    p.VgDBGrid16->OnDblClick = [this](TObject* Sender) { app::VgDBGrid16DblClick(*this, Sender); };
+    p.VgDBGrid16->OnDblClick = [&Form](TObject* Sender) { app::VgDBGrid16DblClick(Form, Sender); };
 
-    p.JUBToXLS = app::MakeListExporter(this, "JUBToXLS", jubQuery,
+    p.JUBToXLS = app::MakeListExporter(&Form, "JUBToXLS", Form.jubQuery,
                                        {{"ugyfelnev", "Ügyfél"},
                                         {"datum", "Dátum"},
                                         {"ugyszam", "Ügyszám"},
@@ -152,12 +153,10 @@ void TForm1::CreateJubArea() {
     for (Integer dateColumn : {1, 6})
         p.JUBToXLS->Columns()->Items(dateColumn)->SetDataType(ctDate);
 
-    jublista->BringToFront();
+    Form.jublista->BringToFront();
 }
 
-namespace app {
-
-void RunJubList(TForm1& Form) {
+void RunJubList(MainWindowShared& Form) {
     TForm1JubParts& p = Form.Jub();
     app::JubFilter f;
     f.Name = p.Edit40->Text();
@@ -174,7 +173,7 @@ void RunJubList(TForm1& Form) {
     SetJubTexts(*Form.jubQuery);
 }
 
-void ReopenJubList(TForm1& Form) {
+void ReopenJubList(MainWindowShared& Form) {
     const Integer recNo = Form.jubQuery->Active() ? Form.jubQuery->RecNo() : 0;
     Form.jubQuery->DisableControls();
     const core::ScopeExit showAgain([&Form] { Form.jubQuery->EnableControls(); });
@@ -182,7 +181,7 @@ void ReopenJubList(TForm1& Form) {
     if (Form.jubQuery->Active()) SetJubTexts(*Form.jubQuery);
 }
 
-void ResetJubFilter(TForm1& Form) {
+void ResetJubFilter(MainWindowShared& Form) {
     TForm1JubParts& p = Form.Jub();
     p.Edit40->Clear();
     Form.ComboBox20->SetItemIndex(-1);
@@ -193,19 +192,19 @@ void ResetJubFilter(TForm1& Form) {
     p.RadioButton45->SetChecked(true);
 }
 
-void ExportJubList(TForm1& Form) {
+void ExportJubList(MainWindowShared& Form) {
     if (!Form.jubQuery->Active() || Form.jubQuery->RecordCount() < 1) return;
     app::RunExport(*Form.SaveDialog1, *Form.Jub().JUBToXLS);
 }
 
-void EditJub(TForm1& Form) {
+void EditJub(MainWindowShared& Form) {
     const Integer id = app::CurrentKey(*Form.jubQuery);
     if (id < 1) return;
     jubmod->JubId = id;
     jubmod->ShowModal();
 }
 
-void VgDBGrid16DrawColumnCell(TForm1& Form, TObject*, const TRect& Rect, Integer DataCol) {
+void VgDBGrid16DrawColumnCell(MainWindowShared& Form, TObject*, const TRect& Rect, Integer DataCol) {
     if (!ugyadatlap) return;
     TCanvas* canvas = Form.Jub().VgDBGrid16->Canvas();
     TImageList* images = ugyadatlap->ImageList1;
@@ -222,12 +221,16 @@ void VgDBGrid16DrawColumnCell(TForm1& Form, TObject*, const TRect& Rect, Integer
     }
 }
 
-void VgDBGrid16DblClick(TForm1& Form, TObject*) {
+void VgDBGrid16DblClick(MainWindowShared& Form, TObject*) {
     if (!Form.jubQuery->Active() || Form.jubQuery->IsEmpty() || !ugyadatlap) return;
     TField* selected = Form.Jub().VgDBGrid16->SelectedField();
     if (!selected || selected->FieldName() != "valaszfile") return;
     const String path = Form.jubQuery->FieldByName("valaszfile")->AsString();
     if (!path.empty()) app::OpenListedFile(*ugyadatlap->UtlStarter1, path);
+}
+
+void JUB1Click(MainWindowShared& Form, TObject*) {
+    BringAreaToFront(Form.jubcontainer, Form.jublista);
 }
 
 } // namespace app

@@ -59,7 +59,7 @@ void Tjubmod::FormShow(TObject*) {
 
 void Tjubmod::BitBtn1Click(TObject*) {
     app::StoreJubChange(*Query1, JubId, Edit1->Text(), CheckBox1->Checked(), Texts);
-    app::ReopenJubList(*Form1);
+    app::ReopenJubList(app::MainWindow());
 }
 
 TrpReport* Tjubmod::DeclarationReport() const {

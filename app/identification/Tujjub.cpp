@@ -49,7 +49,7 @@ void Tujjub::FormShow(TObject*) {
     DateTimePicker1->SetDate(Date());
     CheckBox1->SetChecked(false);
     const app::NewJub jub =
-        app::ReadNewJub(*Query1, CaseId, CaseClientRowId, app::Settings(*Form1).ChamberId);
+        app::ReadNewJub(*Query1, CaseId, CaseClientRowId, app::Settings(app::MainWindow()).ChamberId);
     ClientId = jub.ClientId;
     Edit2->SetText(jub.Name);
     Edit3->SetText(jub.CardNumber);
@@ -76,7 +76,7 @@ void Tujjub::BitBtn1Click(TObject*) {
         ShowMessage(problem);
         return;
     }
-    app::StoreJub(*Query1, input, app::Settings(*Form1).JubRetentionYears);
+    app::StoreJub(*Query1, input, app::Settings(app::MainWindow()).JubRetentionYears);
     FStored = true;
     BitBtn1->SetEnabled(false);
     if (input.Succeeded && ugyadatlap) {

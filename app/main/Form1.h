@@ -4,3 +4,13 @@
 class TForm1;
 
 extern TForm1* Form1;
+
+namespace app {
+
+class MainWindowShared;
+
+// Form1 seen as what its areas share, the view the areas' commands and the dialogs'
+// narrow functions take. Only while Form1 exists.
+MainWindowShared& MainWindow();
+
+} // namespace app

@@ -1,16 +1,17 @@
 #pragma once
 // One area's part of the main window: a struct of the area's component pointers that
-// only the area's own files (and its tests) see complete, so a change to it rebuilds
-// nothing else. The window holds each part through a FormPart; the components
-// themselves belong to the window, which frees them as every owner does.
+// only the area's own files (and its tests) and the constructor that makes it see
+// complete, so a change to it rebuilds nothing else. The window holds each part through
+// a FormPart; the components themselves belong to the window, which frees them as
+// every owner does.
 #include <memory>
 
 namespace app {
 
 template <class T> class FormPart {
 public:
-    // Makes the part with every pointer null. Called where T is complete (the area's
-    // file that builds it): the deleter is bound here, so the window's destructor never
+    // Makes the part with every pointer null. Called where T is complete (the window's
+    // shared parts' constructor): the deleter is bound here, so the window's destructor never
     // needs the type.
     void Make() {
         FPart = Owner(new T{}, [](T* Part) { delete Part; });

@@ -1,10 +1,12 @@
 #include "app/main/TForm1.h"
+#include "app/cases/CaseArea.h"
 #include "app/clients/ClientArea.h"
-#include "app/registry/RegistryArea.h"
-#include "app/identification/JubArea.h"
-#include "app/documents/DocumentArea.h"
-
 #include "app/deposits/DepositArea.h"
+#include "app/documents/DocumentArea.h"
+#include "app/identification/JubArea.h"
+#include "app/partners/PartnerArea.h"
+#include "app/registry/RegistryArea.h"
+#include "app/reports/PrintCommands.h"
 #include "app/main/DatabaseCheck.h"
 #include "platform/core/FileUtils.h"
 #include "platform/os/SystemInfo.h"
@@ -18,21 +20,25 @@
 
 TForm1* Form1 = nullptr;
 
-TForm1::TForm1(TComponent* AOwner) : TForm(AOwner) {
+app::MainWindowShared& app::MainWindow() {
+    return *Form1;
+}
+
+TForm1::TForm1(TComponent* AOwner) : app::MainWindowShared(AOwner) {
     SetName("Form1");
     SetCaption("Velmora 2.0");
     SetPosition(poScreenCenter);
     CreateDatabase();
     CreateAreas();
     CreateStartPage();
-    CreateCasesArea();
-    CreateClientsArea();
-    CreatePartnersArea();
-    CreateDepositsArea();
-    CreateDocumentsArea();
-    CreateJubArea();
-    CreateRegistryArea();
-    CreatePrintCommands();
+    app::CreateCasesArea(*this);
+    app::CreateClientsArea(*this);
+    app::CreatePartnersArea(*this);
+    app::CreateDepositsArea(*this);
+    app::CreateDocumentsArea(*this);
+    app::CreateJubArea(*this);
+    app::CreateRegistryArea(*this);
+    app::CreatePrintCommands(*this);
     // The menu bar takes its height from the client area, so the size comes after it.
     CreateMenus();
     SetBounds(0, 0, 792, 580);
@@ -118,12 +124,7 @@ void TForm1::FormShow(TObject* Sender) {
 }
 
 void TForm1::FillFilterCombos() {
-    FillCaseCombos();
+    app::FillCaseCombos(*this);
     app::FillRegistryPartnerCombos(*this);
     app::FillDepositFilterCombos(*this);
-}
-
-void TForm1::BringAreaToFront(TControl* Area, TControl* Page) {
-    Area->BringToFront();
-    if (Page) Page->BringToFront();
 }

@@ -7,6 +7,7 @@
 
 #include "platform/graphics/TFont.h"
 #include "platform/ui/TLabel.h"
+#include "platform/ui/TMenuItem.h"
 #include "platform/ui/TPanel.h"
 
 using app::Art;
@@ -52,31 +53,32 @@ void TForm1::CreateStartPage() {
     Image1 = MakeArt(this, openpanel, "Image1", Art::StartPicture, Rect(0, 0, 600, 480));
     Image1->SetAlign(alClient);
 
+    // Each picture runs its menu command; the menus are made after the start page.
     struct Tile {
         ArtImage*& Image;
         const char* Name;
         Art Kind;
         const char* Hint;
-        void (TForm1::*Command)(TObject*);
+        TMenuItem* TForm1::*Command;
     };
     const Tile tiles[] = {
-        {Image8, "Image8", Art::Persons, "Természetes személyek", &TForm1::Termeszetesszemelyek1Click},
-        {Image9, "Image9", Art::Cases, "Ügy lista", &TForm1::Ugylista1Click},
-        {Image12, "Image12", Art::Documents, "Dokumentumkezelés", &TForm1::Dokumentumkezeles2Click},
-        {Image13, "Image13", Art::Deposits, "Letét lista", &TForm1::Letetlista1Click},
-        {Image14, "Image14", Art::Partners, "Partnerlista", &TForm1::Partnerlista1Click},
-        {Image15, "Image15", Art::Identification, "JÜB", &TForm1::JUB1Click},
+        {Image8, "Image8", Art::Persons, "Természetes személyek", &TForm1::Termeszetesszemelyek1},
+        {Image9, "Image9", Art::Cases, "Ügy lista", &TForm1::Ugylista1},
+        {Image12, "Image12", Art::Documents, "Dokumentumkezelés", &TForm1::Dokumentumkezeles2},
+        {Image13, "Image13", Art::Deposits, "Letét lista", &TForm1::Letetlista1},
+        {Image14, "Image14", Art::Partners, "Partnerlista", &TForm1::Partnerlista1},
+        {Image15, "Image15", Art::Identification, "JÜB", &TForm1::JUB1},
     };
     Integer top = 16;
     for (const Tile& tile : tiles) {
         tile.Image = MakeArt(this, Panel41, tile.Name, tile.Kind,
                              Rect(10, top, ColumnWidth - 10, top + TileHeight), tile.Hint);
         const auto command = tile.Command;
-        tile.Image->OnClick = [this, command](TObject* Sender) { (this->*command)(Sender); };
+        tile.Image->OnClick = [this, command](TObject*) { (this->*command)->Click(); };
         top += TileHeight + 8;
     }
     Image18 =
         MakeArt(this, Panel41, "Image18", Art::Badge, Rect(10, top + 4, ColumnWidth - 10, top + 34), "JÜB");
-    Image18->OnClick = [this](TObject* Sender) { JUB1Click(Sender); };
+    Image18->OnClick = [this](TObject*) { JUB1->Click(); };
     Image16 = MakeArt(this, Panel41, "Image16", Art::Scales, Rect(40, top + 56, ColumnWidth - 40, top + 156));
 }

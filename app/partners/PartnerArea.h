@@ -1,19 +1,30 @@
 #pragma once
 // The partners area's commands over the main window: the search, the change dialog and
 // the delete of a list's current partner. Only the area's files and dialogs include this.
-class TForm1;
 class TObject;
 class TSqlite3Query;
 
 namespace app {
 
+class MainWindowShared;
+
 // "Keresés": the partners whose name holds the search box's text.
-void partnerKeresClick(TForm1& Form, TObject* Sender);
+void partnerKeresClick(MainWindowShared& Form, TObject* Sender);
 // Opens the change dialog for the current partner of Query (list or search).
-void EditPartner(TForm1& Form, TSqlite3Query* Query);
+void EditPartner(MainWindowShared& Form, TSqlite3Query* Query);
 // Asks, then deletes the current partner of Query and reopens Query.
-void DeletePartner(TForm1& Form, TSqlite3Query* Query);
+void DeletePartner(MainWindowShared& Form, TSqlite3Query* Query);
 // Reruns the partner list after a dialog stored a partner.
-void ReopenPartnerList(TForm1& Form);
+void ReopenPartnerList(MainWindowShared& Form);
+
+// The area's list and search pages with their detail panels on the window's partners
+// area.
+void CreatePartnersArea(MainWindowShared& Form);
+void CreatePartnerPages(MainWindowShared& Form);
+// Menu commands: the list reopened in front, the search page in front, the list in
+// front with the new-partner dialog over it.
+void Partnerlista1Click(MainWindowShared& Form, TObject* Sender);
+void Partnerkereses1Click(MainWindowShared& Form, TObject* Sender);
+void Ujpartner1Click(MainWindowShared& Form, TObject* Sender);
 
 } // namespace app

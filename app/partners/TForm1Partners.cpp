@@ -8,7 +8,7 @@
 #include "app/common/OfficeExport.h"
 #include "app/partners/PartnerStatements.h"
 #include "app/common/QueryRun.h"
-#include "app/main/TForm1.h"
+#include "app/main/MainWindowShared.h"
 #include "app/partners/PartnerArea.h"
 #include "app/partners/Tpartnermod.h"
 #include "app/partners/Tujpartner.h"
@@ -42,7 +42,7 @@ String FieldText(TSqlite3Query* Query, const char* Field) {
     return Query->FieldByName(Field)->AsString();
 }
 
-TDBText* MakeDetailText(TForm1* Form, TPanel* Block, const String& Name, TDataSource* Source,
+TDBText* MakeDetailText(app::MainWindowShared* Form, TPanel* Block, const String& Name, TDataSource* Source,
                         const char* Field, Integer Left, Integer Top, Integer Width) {
     auto* text = new TDBText(Form);
     text->SetName(Name);
@@ -60,7 +60,8 @@ struct DetailButtons {
 };
 
 // The block under a page's grid: the current partner's data, read-only, in two columns.
-DetailButtons MakePartnerDetail(TForm1* Form, TPanel* Page, const String& Prefix, TDataSource* Source) {
+DetailButtons MakePartnerDetail(app::MainWindowShared* Form, TPanel* Page, const String& Prefix,
+                                TDataSource* Source) {
     TPanel* block = app::MakePanel(Form, Page, Prefix + "Adatok", alBottom);
     block->SetHeight(DetailHeight);
     block->SetColor(DetailColor);
@@ -104,7 +105,7 @@ DetailButtons MakePartnerDetail(TForm1* Form, TPanel* Page, const String& Prefix
     return buttons;
 }
 
-TPopupMenu* MakePartnerMenu(TForm1* Form, const String& Number, TSqlite3Query* Query) {
+TPopupMenu* MakePartnerMenu(app::MainWindowShared* Form, const String& Number, TSqlite3Query* Query) {
     TPopupMenu* menu = app::MakePopupMenu(Form, "partnerlistaPopupMenu" + Number);
     app::AddPopupItem(Form, menu, "partnerModositas" + Number, "Módosítás")->OnClick =
         [Form, Query](TObject*) { app::EditPartner(*Form, Query); };
@@ -116,65 +117,70 @@ TPopupMenu* MakePartnerMenu(TForm1* Form, const String& Number, TSqlite3Query* Q
 
 } // namespace
 
-void TForm1::CreatePartnersArea() {
-    FPartners.Make();
-    TForm1PartnerParts& p = Partners();
-    partnerQuery1 = app::MakeStatementQuery(this, "partnerQuery1", Sqlite3DB1);
-    partnerQuery1->SQL()->Add(app::PartnerListSql());
-    partnerQuery2 = app::MakeStatementQuery(this, "partnerQuery2", Sqlite3DB1);
-    p.partnerDataSource1 = app::MakeDataSource(this, "partnerDataSource1", partnerQuery1);
-    p.partnerDataSource2 = app::MakeDataSource(this, "partnerDataSource2", partnerQuery2);
+namespace app {
 
-    auto* nav = static_cast<TPanel*>(FindComponent("partnernav"));
-    app::AddNavButton(this, nav, "partnernavLista", "Partner lista")->OnClick = [this](TObject*) {
-        app::Reopen(*partnerQuery1);
-        partnerlist->BringToFront();
+void CreatePartnersArea(MainWindowShared& Form) {
+    TForm1PartnerParts& p = Form.Partners();
+    Form.partnerQuery1 = app::MakeStatementQuery(&Form, "partnerQuery1", Form.Sqlite3DB1);
+    Form.partnerQuery1->SQL()->Add(app::PartnerListSql());
+    Form.partnerQuery2 = app::MakeStatementQuery(&Form, "partnerQuery2", Form.Sqlite3DB1);
+    p.partnerDataSource1 = app::MakeDataSource(&Form, "partnerDataSource1", Form.partnerQuery1);
+    p.partnerDataSource2 = app::MakeDataSource(&Form, "partnerDataSource2", Form.partnerQuery2);
+
+    auto* nav = static_cast<TPanel*>(Form.FindComponent("partnernav"));
+    app::AddNavButton(&Form, nav, "partnernavLista", "Partner lista")->OnClick = [&Form](TObject*) {
+        app::Reopen(*Form.partnerQuery1);
+        Form.partnerlist->BringToFront();
     };
-    app::AddNavButton(this, nav, "partnernavKereses", "Keresés")->OnClick = [this](TObject*) {
-        partnerQuery2->Close();
-        Partners().Edit27->SetText("");
-        partnerkeres->BringToFront();
+    app::AddNavButton(&Form, nav, "partnernavKereses", "Keresés")->OnClick = [&Form](TObject*) {
+        Form.partnerQuery2->Close();
+        Form.Partners().Edit27->SetText("");
+        Form.partnerkeres->BringToFront();
     };
-    app::AddNavButton(this, nav, "partnernavUj", "Új partner")->OnClick = [](TObject*) { ujpartner->Show(); };
-    CreatePartnerPages();
+    app::AddNavButton(&Form, nav, "partnernavUj", "Új partner")->OnClick = [](TObject*) {
+        ujpartner->Show();
+    };
+    CreatePartnerPages(Form);
 }
 
-void TForm1::CreatePartnerPages() {
-    TForm1PartnerParts& p = Partners();
+void CreatePartnerPages(MainWindowShared& Form) {
+    TForm1PartnerParts& p = Form.Partners();
     // The list page: grid over the detail block, export at the right of the title.
-    auto* listTitle = static_cast<TWinControl*>(FindComponent("partnerlistTitle"));
+    auto* listTitle = static_cast<TWinControl*>(Form.FindComponent("partnerlistTitle"));
     p.partnerlistaExport =
-        app::MakeToolButton(this, listTitle, "partnerlistaExport", "Exportálás", listTitle->Width() - 104, 3,
+        app::MakeToolButton(&Form, listTitle, "partnerlistaExport", "Exportálás", listTitle->Width() - 104, 3,
                             84, "A lista mentése Excel fájlba");
     p.partnerlistaExport->SetAnchors(TAnchors{akTop, akRight});
-    const DetailButtons list = MakePartnerDetail(this, partnerlist, "partnerlist", p.partnerDataSource1);
-    p.partnerlistaPopupMenu1 = MakePartnerMenu(this, "1", partnerQuery1);
+    const DetailButtons list =
+        MakePartnerDetail(&Form, Form.partnerlist, "partnerlist", p.partnerDataSource1);
+    p.partnerlistaPopupMenu1 = MakePartnerMenu(&Form, "1", Form.partnerQuery1);
     p.VgDBGrid1 = app::MakeListGrid(
-        this, partnerlist, "VgDBGrid1", p.partnerDataSource1, p.partnerlistaPopupMenu1,
+        &Form, Form.partnerlist, "VgDBGrid1", p.partnerDataSource1, p.partnerlistaPopupMenu1,
         {{"nev", "név", 250}, {"kepviselo", "képviselő", 250}, {"megjegyzes", "megjegyzés", 393}});
 
     // The search page: the search strip, then grid and detail block as on the list.
-    auto* searchTitle = static_cast<TWinControl*>(FindComponent("partnerkeresTitle"));
+    auto* searchTitle = static_cast<TWinControl*>(Form.FindComponent("partnerkeresTitle"));
     p.partnerkeresExport =
-        app::MakeToolButton(this, searchTitle, "partnerkeresExport", "Exportálás", searchTitle->Width() - 104,
-                            3, 84, "A találatok mentése Excel fájlba");
+        app::MakeToolButton(&Form, searchTitle, "partnerkeresExport", "Exportálás",
+                            searchTitle->Width() - 104, 3, 84, "A találatok mentése Excel fájlba");
     p.partnerkeresExport->SetAnchors(TAnchors{akTop, akRight});
-    TPanel* strip = app::MakePanel(this, partnerkeres, "partnerkeresszuro", alTop);
+    TPanel* strip = app::MakePanel(&Form, Form.partnerkeres, "partnerkeresszuro", alTop);
     strip->SetHeight(36);
     strip->SetTop(app::PageTitleHeight);
-    app::MakeLabel(this, strip, "partnerkeresLabel", "Keresett kifejezés:", 12, 11);
-    p.Edit27 = new TEdit(this);
+    app::MakeLabel(&Form, strip, "partnerkeresLabel", "Keresett kifejezés:", 12, 11);
+    p.Edit27 = new TEdit(&Form);
     p.Edit27->SetName("Edit27");
     p.Edit27->SetParent(strip);
     p.Edit27->SetBounds(120, 8, 300, 21);
     p.Edit27->SetText("");
     p.Edit27->SetHint("A név bármely részét, a képviselő vagy a megjegyzés elejét keresi.");
     p.Edit27->SetShowHint(true);
-    p.partnerKeres = app::MakeToolButton(this, strip, "partnerKeresGomb", "Keres", 430, 6, 84);
-    const DetailButtons search = MakePartnerDetail(this, partnerkeres, "partnerkeres", p.partnerDataSource2);
-    p.partnerlistaPopupMenu2 = MakePartnerMenu(this, "2", partnerQuery2);
+    p.partnerKeres = app::MakeToolButton(&Form, strip, "partnerKeresGomb", "Keres", 430, 6, 84);
+    const DetailButtons search =
+        MakePartnerDetail(&Form, Form.partnerkeres, "partnerkeres", p.partnerDataSource2);
+    p.partnerlistaPopupMenu2 = MakePartnerMenu(&Form, "2", Form.partnerQuery2);
     p.VgDBGrid2 = app::MakeListGrid(
-        this, partnerkeres, "VgDBGrid2", p.partnerDataSource2, p.partnerlistaPopupMenu2,
+        &Form, Form.partnerkeres, "VgDBGrid2", p.partnerDataSource2, p.partnerlistaPopupMenu2,
         {{"nev", "név", 250}, {"kepviselo", "képviselő", 250}, {"megjegyzes", "megjegyzés", 389}});
     p.VgDBGrid2->SetExOptions(p.VgDBGrid2->ExOptions() + TExOptions{eoDisableDelete, eoDisableInsert});
 
@@ -187,8 +193,8 @@ void TForm1::CreatePartnerPages() {
     }
 
     // Both pages export the same columns.
-    const auto exporter = [this](const String& name, TSqlite3Query* query) {
-        return app::MakeListExporter(this, name, query,
+    const auto exporter = [&Form](const String& name, TSqlite3Query* query) {
+        return app::MakeListExporter(&Form, name, query,
                                      {{"nev", "Név"},
                                       {"kepviselo", "Képviselő"},
                                       {"cim", "Cím"},
@@ -200,61 +206,61 @@ void TForm1::CreatePartnerPages() {
                                       {"kedvezmeny", "Kedvezmény"},
                                       {"megjegyzes", "Megjegyzés"}});
     };
-    p.partnerlistaToXLS = exporter("partnerlistaToXLS", partnerQuery1);
-    p.partnerkeresToXLS = exporter("partnerkeresToXLS", partnerQuery2);
-    p.partnerSaveDialog = app::MakeXlsSaveDialog(this, "partnerSaveDialog");
+    p.partnerlistaToXLS = exporter("partnerlistaToXLS", Form.partnerQuery1);
+    p.partnerkeresToXLS = exporter("partnerkeresToXLS", Form.partnerQuery2);
+    p.partnerSaveDialog = app::MakeXlsSaveDialog(&Form, "partnerSaveDialog");
 
-    p.partnerKeres->OnClick = [this](TObject* Sender) { app::partnerKeresClick(*this, Sender); };
-    p.partnerlistaExport->OnClick = [this](TObject*) {
-        app::RunExport(*Partners().partnerSaveDialog, *Partners().partnerlistaToXLS);
+    p.partnerKeres->OnClick = [&Form](TObject* Sender) { app::partnerKeresClick(Form, Sender); };
+    p.partnerlistaExport->OnClick = [&Form](TObject*) {
+        app::RunExport(*Form.Partners().partnerSaveDialog, *Form.Partners().partnerlistaToXLS);
     };
-    p.partnerkeresExport->OnClick = [this](TObject*) {
-        app::RunExport(*Partners().partnerSaveDialog, *Partners().partnerkeresToXLS);
+    p.partnerkeresExport->OnClick = [&Form](TObject*) {
+        app::RunExport(*Form.Partners().partnerSaveDialog, *Form.Partners().partnerkeresToXLS);
     };
-    p.VgDBGrid1->OnDblClick = [this](TObject*) { app::EditPartner(*this, partnerQuery1); };
-    p.VgDBGrid2->OnDblClick = [this](TObject*) { app::EditPartner(*this, partnerQuery2); };
-    list.Mail->OnClick = [this](TObject*) {
-        app::OpenLink(app::MailLinkUrl(FieldText(partnerQuery1, "email"), ListMailMinLength));
+    p.VgDBGrid1->OnDblClick = [&Form](TObject*) { app::EditPartner(Form, Form.partnerQuery1); };
+    p.VgDBGrid2->OnDblClick = [&Form](TObject*) { app::EditPartner(Form, Form.partnerQuery2); };
+    list.Mail->OnClick = [&Form](TObject*) {
+        app::OpenLink(app::MailLinkUrl(::FieldText(Form.partnerQuery1, "email"), ListMailMinLength));
     };
-    search.Mail->OnClick = [this](TObject*) {
-        app::OpenLink(app::MailLinkUrl(FieldText(partnerQuery2, "email"), SearchMailMinLength));
+    search.Mail->OnClick = [&Form](TObject*) {
+        app::OpenLink(app::MailLinkUrl(::FieldText(Form.partnerQuery2, "email"), SearchMailMinLength));
     };
-    list.Web->OnClick = [this](TObject*) { app::OpenLink(app::WebLinkUrl(FieldText(partnerQuery1, "web"))); };
-    search.Web->OnClick = [this](TObject*) {
-        app::OpenLink(app::WebLinkUrl(FieldText(partnerQuery2, "web")));
+    list.Web->OnClick = [&Form](TObject*) {
+        app::OpenLink(app::WebLinkUrl(::FieldText(Form.partnerQuery1, "web")));
+    };
+    search.Web->OnClick = [&Form](TObject*) {
+        app::OpenLink(app::WebLinkUrl(::FieldText(Form.partnerQuery2, "web")));
     };
 }
 
-void TForm1::Partnerlista1Click(TObject*) {
-    app::Reopen(*partnerQuery1);
-    BringAreaToFront(partnercontainer, partnerlist);
+void Partnerlista1Click(MainWindowShared& Form, TObject*) {
+    app::Reopen(*Form.partnerQuery1);
+    BringAreaToFront(Form.partnercontainer, Form.partnerlist);
 }
 
-void TForm1::Partnerkereses1Click(TObject*) {
-    partnerQuery2->Close();
-    Partners().Edit27->SetText("");
-    BringAreaToFront(partnercontainer, partnerkeres);
+void Partnerkereses1Click(MainWindowShared& Form, TObject*) {
+    Form.partnerQuery2->Close();
+    Form.Partners().Edit27->SetText("");
+    BringAreaToFront(Form.partnercontainer, Form.partnerkeres);
 }
 
-void TForm1::Ujpartner1Click(TObject*) {
-    BringAreaToFront(partnercontainer, partnerlist);
+void Ujpartner1Click(MainWindowShared& Form, TObject*) {
+    BringAreaToFront(Form.partnercontainer, Form.partnerlist);
     ujpartner->ShowModal();
 }
 
-namespace app {
-
-void partnerKeresClick(TForm1& Form, TObject*) {
+void partnerKeresClick(MainWindowShared& Form, TObject*) {
     app::OpenStatement(*Form.partnerQuery2, app::PartnerSearchSql(Form.Partners().Edit27->Text()));
 }
 
-void EditPartner(TForm1& Form, TSqlite3Query* Query) {
+void EditPartner(MainWindowShared& Form, TSqlite3Query* Query) {
     const Integer id = app::CurrentKey(*Query);
     if (id < 1) return;
     partnermod->PartnerId = id;
     partnermod->ShowModal();
 }
 
-void DeletePartner(TForm1& Form, TSqlite3Query* Query) {
+void DeletePartner(MainWindowShared& Form, TSqlite3Query* Query) {
     const Integer id = app::CurrentKey(*Query);
     if (id < 1) return;
     if (MessageBox(nullptr, "Valóban törölni akarja a partnert?", "Figyelmeztetés!", 0x31) != IDOK) return;
@@ -263,7 +269,7 @@ void DeletePartner(TForm1& Form, TSqlite3Query* Query) {
     app::Reopen(*Query);
 }
 
-void ReopenPartnerList(TForm1& Form) {
+void ReopenPartnerList(MainWindowShared& Form) {
     Reopen(*Form.partnerQuery1);
 }
 } // namespace app

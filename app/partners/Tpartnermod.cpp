@@ -46,6 +46,6 @@ void Tpartnermod::FormShow(TObject*) {
 void Tpartnermod::BitBtn1Click(TObject*) {
     app::OpenStatement(*Query1, app::PartnerUpdateSql(Fields(), PartnerId, Texts));
     Query1->Close();
-    app::ReopenPartnerList(*Form1);
+    app::ReopenPartnerList(app::MainWindow());
     Close();
 }

@@ -30,6 +30,6 @@ void Tujpartner::BitBtn1Click(TObject*) {
     }
     app::OpenStatement(*Query1, app::PartnerInsertSql(Fields()));
     Query1->Close();
-    app::ReopenPartnerList(*Form1);
+    app::ReopenPartnerList(app::MainWindow());
     Close();
 }

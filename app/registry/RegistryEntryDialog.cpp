@@ -143,7 +143,7 @@ void RegistryEntryDialog::BitBtn4Click(TObject*) {
     e.Date = DateTimePicker1->Date();
     e.ModeId = KeyOf(ComboBox2, FModeIds);
     e.LocationId = KeyOf(ComboBox3, FLocationIds);
-    e.CaseId = KeyOf(ComboBox4, app::CaseIds(*Form1));
+    e.CaseId = KeyOf(ComboBox4, app::CaseIds(app::MainWindow()));
     e.Note = Memo1->Text();
     e.Reference = Edit3->Text();
     OpenStatement(*Query1, RegistryInsertSql(FBook, e));

@@ -7,7 +7,7 @@
 #include "app/common/OfficeExport.h"
 #include "app/common/QueryRun.h"
 #include "app/registry/RegistryStatements.h"
-#include "app/main/TForm1.h"
+#include "app/main/MainWindowShared.h"
 #include "app/registry/RegistryArea.h"
 #include "app/registry/Tiktbe.h"
 #include "app/registry/Tiktki.h"
@@ -71,8 +71,8 @@ struct PageNames {
     const char* PartnerCaption;
 };
 
-TDBText* DetailText(TForm1* Form, TPanel* Strip, const String& Name, TDataSource* Source, const char* Field,
-                    Integer Left, Integer Top, Integer Width) {
+TDBText* DetailText(app::MainWindowShared* Form, TPanel* Strip, const String& Name, TDataSource* Source,
+                    const char* Field, Integer Left, Integer Top, Integer Width) {
     auto* text = new TDBText(Form);
     text->SetName(Name);
     text->SetParent(Strip);
@@ -83,8 +83,8 @@ TDBText* DetailText(TForm1* Form, TPanel* Strip, const String& Name, TDataSource
     return text;
 }
 
-void MakeDetailStrip(TForm1* Form, TPanel* Page, const String& Prefix, TDataSource* Source, TLabel*& Counter,
-                     const char* CounterName) {
+void MakeDetailStrip(app::MainWindowShared* Form, TPanel* Page, const String& Prefix, TDataSource* Source,
+                     TLabel*& Counter, const char* CounterName) {
     TPanel* strip = app::MakePanel(Form, Page, Prefix + "Adatok", alTop);
     strip->SetTop(app::PageTitleHeight + FilterHeight);
     strip->SetHeight(DetailHeight);
@@ -123,7 +123,7 @@ void MakeDetailStrip(TForm1* Form, TPanel* Page, const String& Prefix, TDataSour
     Counter->Font()->SetColor(clGray);
 }
 
-RegistryPage MakeFilterStrip(TForm1* Form, TPanel* Page, const PageNames& N) {
+RegistryPage MakeFilterStrip(app::MainWindowShared* Form, TPanel* Page, const PageNames& N) {
     const String prefix = N.Prefix;
     TPanel* strip = app::MakePanel(Form, Page, prefix + "Szuro", alTop);
     strip->SetTop(app::PageTitleHeight);
@@ -199,41 +199,42 @@ RegistryPage MakeFilterStrip(TForm1* Form, TPanel* Page, const PageNames& N) {
 
 } // namespace
 
-void TForm1::CreateRegistryArea() {
-    FRegistry.Make();
-    TForm1RegistryParts& p = Registry();
-    p.iktlistaQuery1 = app::MakeStatementQuery(this, "iktlistaQuery1", Sqlite3DB1);
-    p.iktlistaQuery2 = app::MakeStatementQuery(this, "iktlistaQuery2", Sqlite3DB1);
+namespace app {
+
+void CreateRegistryArea(MainWindowShared& Form) {
+    TForm1RegistryParts& p = Form.Registry();
+    p.iktlistaQuery1 = app::MakeStatementQuery(&Form, "iktlistaQuery1", Form.Sqlite3DB1);
+    p.iktlistaQuery2 = app::MakeStatementQuery(&Form, "iktlistaQuery2", Form.Sqlite3DB1);
     // Every field text, dates as stored: '' is no date, not 1900-01-01.
     p.iktlistaQuery1->SetTypeLess(true);
     p.iktlistaQuery2->SetTypeLess(true);
-    p.iktataslistaDataSource1 = new TDataSource(this);
+    p.iktataslistaDataSource1 = new TDataSource(&Form);
     p.iktataslistaDataSource1->SetName("iktataslistaDataSource1");
     p.iktataslistaDataSource1->SetDataSet(p.iktlistaQuery1);
-    p.iktataslistaDataSource2 = new TDataSource(this);
+    p.iktataslistaDataSource2 = new TDataSource(&Form);
     p.iktataslistaDataSource2->SetName("iktataslistaDataSource2");
     p.iktataslistaDataSource2->SetDataSet(p.iktlistaQuery2);
 
-    auto* nav = static_cast<TPanel*>(FindComponent("iktatasnav"));
-    app::AddNavButton(this, nav, "iktatasnavBeerkezett", "Beérkezett lista")->OnClick = [this](TObject*) {
-        app::ShowIncomingListPage(*this);
+    auto* nav = static_cast<TPanel*>(Form.FindComponent("iktatasnav"));
+    app::AddNavButton(&Form, nav, "iktatasnavBeerkezett", "Beérkezett lista")->OnClick = [&Form](TObject*) {
+        app::ShowIncomingListPage(Form);
     };
-    app::AddNavButton(this, nav, "iktatasnavElkuldott", "Elküldött lista")->OnClick = [this](TObject*) {
-        app::ShowOutgoingListPage(*this);
+    app::AddNavButton(&Form, nav, "iktatasnavElkuldott", "Elküldött lista")->OnClick = [&Form](TObject*) {
+        app::ShowOutgoingListPage(Form);
     };
-    app::AddNavButton(this, nav, "iktatasnavBeallitasok", "Beállítások")->OnClick = [this](TObject*) {
-        iktatasbeallitas->BringToFront();
-        app::OpenRegistrySettings(*this);
+    app::AddNavButton(&Form, nav, "iktatasnavBeallitasok", "Beállítások")->OnClick = [&Form](TObject*) {
+        Form.iktatasbeallitas->BringToFront();
+        app::OpenRegistrySettings(Form);
     };
-    app::AddNavButton(this, nav, "iktatasnavUjErkezo", "Új érkező")->OnClick = [](TObject*) {
+    app::AddNavButton(&Form, nav, "iktatasnavUjErkezo", "Új érkező")->OnClick = [](TObject*) {
         iktbe->ShowModal();
     };
-    app::AddNavButton(this, nav, "iktatasnavUjKimeno", "Új kimenő")->OnClick = [](TObject*) {
+    app::AddNavButton(&Form, nav, "iktatasnavUjKimeno", "Új kimenő")->OnClick = [](TObject*) {
         iktki->ShowModal();
     };
 
     const RegistryPage in =
-        MakeFilterStrip(this, beerkezettlista,
+        MakeFilterStrip(&Form, Form.beerkezettlista,
                         {"beerkezettlista",
                          {"Edit28", "Edit29", "Edit30", "Edit31", "Edit32"},
                          {"ComboBox1", "ComboBox2"},
@@ -244,7 +245,7 @@ void TForm1::CreateRegistryArea() {
                          "Label81",
                          "Feladó"});
     const RegistryPage out =
-        MakeFilterStrip(this, kimenolista,
+        MakeFilterStrip(&Form, Form.kimenolista,
                         {"kimenolista",
                          {"Edit33", "Edit34", "Edit35", "Edit36", "Edit37"},
                          {"ComboBox3", "ComboBox4"},
@@ -255,43 +256,43 @@ void TForm1::CreateRegistryArea() {
                          "Label90",
                          "Címzett"});
     p.Edit28 = in.Text, p.Edit29 = in.YearFrom, p.Edit30 = in.YearTo, p.Edit31 = in.NumberFrom;
-    p.Edit32 = in.NumberTo, ComboBox1 = in.Partner, ComboBox2 = in.Case;
+    p.Edit32 = in.NumberTo, Form.ComboBox1 = in.Partner, Form.ComboBox2 = in.Case;
     p.CheckBox12 = in.InSubject, p.CheckBox11 = in.InNote, p.CheckBox9 = in.InReference;
     p.CheckBox15 = in.Cancelled, p.RadioButton9 = in.ByNumber, p.RadioButton10 = in.ByPartner;
     p.RadioButton13 = in.BySubject, p.RadioButton14 = in.ByCase, p.RadioButton11 = in.Ascending;
     p.RadioButton12 = in.Descending, p.gxExtSpeedButton27 = in.Query, p.gxExtSpeedButton24 = in.Reset;
     p.gxExtSpeedButton28 = in.Export;
     p.Edit33 = out.Text, p.Edit34 = out.YearFrom, p.Edit35 = out.YearTo, p.Edit36 = out.NumberFrom;
-    p.Edit37 = out.NumberTo, ComboBox3 = out.Partner, ComboBox4 = out.Case;
+    p.Edit37 = out.NumberTo, Form.ComboBox3 = out.Partner, Form.ComboBox4 = out.Case;
     p.CheckBox13 = out.InSubject, p.CheckBox10 = out.InNote, p.CheckBox8 = out.InReference;
     p.CheckBox16 = out.Cancelled, p.RadioButton15 = out.ByNumber, p.RadioButton16 = out.ByPartner;
     p.RadioButton17 = out.BySubject, p.RadioButton18 = out.ByCase, p.RadioButton19 = out.Ascending;
     p.RadioButton20 = out.Descending, p.gxExtSpeedButton31 = out.Query, p.gxExtSpeedButton30 = out.Reset;
     p.gxExtSpeedButton32 = out.Export;
 
-    MakeDetailStrip(this, beerkezettlista, "beerkezettlista", p.iktataslistaDataSource1, p.Label81,
+    MakeDetailStrip(&Form, Form.beerkezettlista, "beerkezettlista", p.iktataslistaDataSource1, p.Label81,
                     "Label81");
-    MakeDetailStrip(this, kimenolista, "kimenolista", p.iktataslistaDataSource2, p.Label90, "Label90");
+    MakeDetailStrip(&Form, Form.kimenolista, "kimenolista", p.iktataslistaDataSource2, p.Label90, "Label90");
 
-    p.iktbePopupMenu = app::MakePopupMenu(this, "iktbePopupMenu");
-    app::AddPopupItem(this, p.iktbePopupMenu, "iktbeStorno", "Storno")->OnClick = [this](TObject*) {
-        app::CancelRegistryItem(*this, Registry().iktlistaQuery1, true);
+    p.iktbePopupMenu = app::MakePopupMenu(&Form, "iktbePopupMenu");
+    app::AddPopupItem(&Form, p.iktbePopupMenu, "iktbeStorno", "Storno")->OnClick = [&Form](TObject*) {
+        app::CancelRegistryItem(Form, Form.Registry().iktlistaQuery1, true);
     };
-    p.iktkiPopupMenu = app::MakePopupMenu(this, "iktkiPopupMenu");
-    app::AddPopupItem(this, p.iktkiPopupMenu, "iktkiStorno", "Storno")->OnClick = [this](TObject*) {
-        app::CancelRegistryItem(*this, Registry().iktlistaQuery2, false);
+    p.iktkiPopupMenu = app::MakePopupMenu(&Form, "iktkiPopupMenu");
+    app::AddPopupItem(&Form, p.iktkiPopupMenu, "iktkiStorno", "Storno")->OnClick = [&Form](TObject*) {
+        app::CancelRegistryItem(Form, Form.Registry().iktlistaQuery2, false);
     };
-    p.VgDBGrid6 =
-        app::MakeListGrid(this, beerkezettlista, "VgDBGrid6", p.iktataslistaDataSource1, p.iktbePopupMenu,
-                          {{"iktatoszam", "Iktatószám", 65},
-                           {"pnev", "Feladó", 158},
-                           {"datum", "Dátum", 69},
-                           {"targy", "Tárgy", 107},
-                           {"unev", "Ügy", 178},
-                           {"ihnev", "Iktatási hely", 125},
-                           {"referencia", "Referencia", 0}});
+    p.VgDBGrid6 = app::MakeListGrid(&Form, Form.beerkezettlista, "VgDBGrid6", p.iktataslistaDataSource1,
+                                    p.iktbePopupMenu,
+                                    {{"iktatoszam", "Iktatószám", 65},
+                                     {"pnev", "Feladó", 158},
+                                     {"datum", "Dátum", 69},
+                                     {"targy", "Tárgy", 107},
+                                     {"unev", "Ügy", 178},
+                                     {"ihnev", "Iktatási hely", 125},
+                                     {"referencia", "Referencia", 0}});
     p.VgDBGrid7 =
-        app::MakeListGrid(this, kimenolista, "VgDBGrid7", p.iktataslistaDataSource2, p.iktkiPopupMenu,
+        app::MakeListGrid(&Form, Form.kimenolista, "VgDBGrid7", p.iktataslistaDataSource2, p.iktkiPopupMenu,
                           {{"iktatoszam", "Iktatószám", 65},
                            {"pnev", "Címzett", 158},
                            {"datum", "Dátum", 69},
@@ -303,9 +304,9 @@ void TForm1::CreateRegistryArea() {
         grid->SetExOptions(grid->ExOptions() +
                            TExOptions{eoDisableDelete, eoDisableInsert, eoFixedLikeColumn});
 
-    const auto exporter = [this](const String& name, TSqlite3Query* query, const char* partner,
-                                 const char* address) {
-        return app::MakeListExporter(this, name, query,
+    const auto exporter = [&Form](const String& name, TSqlite3Query* query, const char* partner,
+                                  const char* address) {
+        return app::MakeListExporter(&Form, name, query,
                                      {{"iktatoszam", "Iktatószám"},
                                       {"datum", "Dátum"},
                                       {"pnev", partner},
@@ -320,6 +321,8 @@ void TForm1::CreateRegistryArea() {
     p.iktlistXLS1 = exporter("iktlistXLS1", p.iktlistaQuery1, "Feladó", "Feladó címe");
     p.iktlistXLS2 = exporter("iktlistXLS2", p.iktlistaQuery2, "Címzett", "Címzett címe");
 
-    WireRegistryLists();
-    CreateRegistrySettings();
+    WireRegistryLists(Form);
+    CreateRegistrySettings(Form);
 }
+
+} // namespace app

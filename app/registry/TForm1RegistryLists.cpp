@@ -6,7 +6,8 @@
 #include "app/common/OfficeExport.h"
 #include "app/common/QueryRun.h"
 #include "app/registry/RegistryStatements.h"
-#include "app/main/TForm1.h"
+#include "app/common/AreaLayout.h"
+#include "app/main/MainWindowShared.h"
 #include "app/registry/RegistryArea.h"
 #include "app/common/ComboFill.h"
 #include "app/registry/Tiktbe.h"
@@ -57,49 +58,45 @@ void WireList(TSqlite3Query* Query, TDataSource* Source, TLabel* Counter) {
 
 namespace app {
 
-void ShowDefaultIncomingList(TForm1& Form) {
+void ShowDefaultIncomingList(MainWindowShared& Form) {
     app::OpenStatement(*Form.Registry().iktlistaQuery1, app::RegistryDefaultListSql(RegistryBook::Incoming));
 }
 
-void ShowDefaultOutgoingList(TForm1& Form) {
+void ShowDefaultOutgoingList(MainWindowShared& Form) {
     app::OpenStatement(*Form.Registry().iktlistaQuery2, app::RegistryDefaultListSql(RegistryBook::Outgoing));
 }
 
-void ShowIncomingListPage(TForm1& Form) {
+void ShowIncomingListPage(MainWindowShared& Form) {
     Form.beerkezettlista->BringToFront();
     ShowDefaultIncomingList(Form);
 }
 
-void ShowOutgoingListPage(TForm1& Form) {
+void ShowOutgoingListPage(MainWindowShared& Form) {
     Form.kimenolista->BringToFront();
     ShowDefaultOutgoingList(Form);
 }
 
-} // namespace app
-
-void TForm1::Beerkezettlevelek1Click(TObject*) {
-    BringAreaToFront(iktatascontainer, beerkezettlista);
-    app::ShowDefaultIncomingList(*this);
+void Beerkezettlevelek1Click(MainWindowShared& Form, TObject*) {
+    BringAreaToFront(Form.iktatascontainer, Form.beerkezettlista);
+    app::ShowDefaultIncomingList(Form);
 }
 
-void TForm1::Elkuldottlevelek1Click(TObject*) {
-    BringAreaToFront(iktatascontainer, kimenolista);
-    app::ShowDefaultOutgoingList(*this);
+void Elkuldottlevelek1Click(MainWindowShared& Form, TObject*) {
+    BringAreaToFront(Form.iktatascontainer, Form.kimenolista);
+    app::ShowDefaultOutgoingList(Form);
 }
 
-void TForm1::Beerkezoiktatas1Click(TObject*) {
-    BringAreaToFront(iktatascontainer, beerkezettlista);
+void Beerkezoiktatas1Click(MainWindowShared& Form, TObject*) {
+    BringAreaToFront(Form.iktatascontainer, Form.beerkezettlista);
     iktbe->ShowModal();
 }
 
-void TForm1::Kimenoiktatas1Click(TObject*) {
-    BringAreaToFront(iktatascontainer, kimenolista);
+void Kimenoiktatas1Click(MainWindowShared& Form, TObject*) {
+    BringAreaToFront(Form.iktatascontainer, Form.kimenolista);
     iktki->ShowModal();
 }
 
-namespace app {
-
-void gxExtSpeedButton27Click(TForm1& Form, TObject*) {
+void gxExtSpeedButton27Click(MainWindowShared& Form, TObject*) {
     TForm1RegistryParts& p = Form.Registry();
     RegistryFilter f;
     f.Text = p.Edit28->Text();
@@ -121,7 +118,7 @@ void gxExtSpeedButton27Click(TForm1& Form, TObject*) {
     app::OpenStatement(*p.iktlistaQuery1, app::RegistryFilterSql(RegistryBook::Incoming, f));
 }
 
-void gxExtSpeedButton31Click(TForm1& Form, TObject*) {
+void gxExtSpeedButton31Click(MainWindowShared& Form, TObject*) {
     TForm1RegistryParts& p = Form.Registry();
     RegistryFilter f;
     f.Text = p.Edit33->Text();
@@ -143,7 +140,7 @@ void gxExtSpeedButton31Click(TForm1& Form, TObject*) {
     app::OpenStatement(*p.iktlistaQuery2, app::RegistryFilterSql(RegistryBook::Outgoing, f));
 }
 
-void gxExtSpeedButton24Click(TForm1& Form, TObject*) {
+void gxExtSpeedButton24Click(MainWindowShared& Form, TObject*) {
     TForm1RegistryParts& p = Form.Registry();
     for (TComboBox* combo : {Form.ComboBox1, Form.ComboBox2})
         combo->SetItemIndex(-1);
@@ -156,7 +153,7 @@ void gxExtSpeedButton24Click(TForm1& Form, TObject*) {
     p.RadioButton12->SetChecked(true);
 }
 
-void gxExtSpeedButton30Click(TForm1& Form, TObject*) {
+void gxExtSpeedButton30Click(MainWindowShared& Form, TObject*) {
     TForm1RegistryParts& p = Form.Registry();
     for (TComboBox* combo : {Form.ComboBox3, Form.ComboBox4})
         combo->SetItemIndex(-1);
@@ -169,7 +166,7 @@ void gxExtSpeedButton30Click(TForm1& Form, TObject*) {
     p.RadioButton20->SetChecked(true);
 }
 
-void CancelRegistryItem(TForm1& Form, TSqlite3Query* Query, bool Incoming) {
+void CancelRegistryItem(MainWindowShared& Form, TSqlite3Query* Query, bool Incoming) {
     const Integer id = app::CurrentKey(*Query);
     if (id < 1) return;
     if (MessageBox(nullptr, "Valóban sztornózni akarja a bejegyzést?", "Figyelmeztetés!", 0x31) != IDOK)
@@ -181,28 +178,28 @@ void CancelRegistryItem(TForm1& Form, TSqlite3Query* Query, bool Incoming) {
 }
 
 // The registry partners of both filter strips, their keys in the area's parts.
-void FillRegistryPartnerCombos(TForm1& Form) {
+void FillRegistryPartnerCombos(MainWindowShared& Form) {
     app::ShareKeyedNames(*Form.Query100,
                          "SELECT sorszam, nev FROM ikt_partner ORDER BY nev COLLATE systemnocase",
                          Form.Registry().PartnerIds, {Form.ComboBox1, Form.ComboBox3});
 }
 
-} // namespace app
-
-void TForm1::WireRegistryLists() {
-    TForm1RegistryParts& p = Registry();
+void WireRegistryLists(MainWindowShared& Form) {
+    TForm1RegistryParts& p = Form.Registry();
     WireList(p.iktlistaQuery1, p.iktataslistaDataSource1, p.Label81);
     WireList(p.iktlistaQuery2, p.iktataslistaDataSource2, p.Label90);
-    p.gxExtSpeedButton27->OnClick = [this](TObject* Sender) { app::gxExtSpeedButton27Click(*this, Sender); };
-    p.gxExtSpeedButton31->OnClick = [this](TObject* Sender) { app::gxExtSpeedButton31Click(*this, Sender); };
-    p.gxExtSpeedButton24->OnClick = [this](TObject* Sender) { app::gxExtSpeedButton24Click(*this, Sender); };
-    p.gxExtSpeedButton30->OnClick = [this](TObject* Sender) { app::gxExtSpeedButton30Click(*this, Sender); };
-    p.gxExtSpeedButton28->OnClick = [this](TObject*) {
-        app::RunExport(*SaveDialog1, *Registry().iktlistXLS1);
+    p.gxExtSpeedButton27->OnClick = [&Form](TObject* Sender) { app::gxExtSpeedButton27Click(Form, Sender); };
+    p.gxExtSpeedButton31->OnClick = [&Form](TObject* Sender) { app::gxExtSpeedButton31Click(Form, Sender); };
+    p.gxExtSpeedButton24->OnClick = [&Form](TObject* Sender) { app::gxExtSpeedButton24Click(Form, Sender); };
+    p.gxExtSpeedButton30->OnClick = [&Form](TObject* Sender) { app::gxExtSpeedButton30Click(Form, Sender); };
+    p.gxExtSpeedButton28->OnClick = [&Form](TObject*) {
+        app::RunExport(*Form.SaveDialog1, *Form.Registry().iktlistXLS1);
     };
-    p.gxExtSpeedButton32->OnClick = [this](TObject*) {
-        app::RunExport(*SaveDialog1, *Registry().iktlistXLS2);
+    p.gxExtSpeedButton32->OnClick = [&Form](TObject*) {
+        app::RunExport(*Form.SaveDialog1, *Form.Registry().iktlistXLS2);
     };
     for (TEdit* edit : {p.Edit29, p.Edit30, p.Edit31, p.Edit32, p.Edit34, p.Edit35, p.Edit36, p.Edit37})
         app::AcceptDigitsOnly(edit);
 }
+
+} // namespace app

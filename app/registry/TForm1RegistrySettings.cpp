@@ -3,7 +3,7 @@
 #include "app/common/AreaLayout.h"
 #include "app/common/FormControls.h"
 #include "app/common/StorableText.h"
-#include "app/main/TForm1.h"
+#include "app/main/MainWindowShared.h"
 #include "app/registry/RegistryArea.h"
 #include "app/registry/Tiktataserkmoduj.h"
 #include "app/registry/Tiktatasihelyuj.h"
@@ -30,8 +30,9 @@ struct Section {
 };
 
 // One look-up table: a heading with its counter and "Új" over an editable grid.
-Section MakeSection(TForm1* Form, TPanel* Parent, Integer Number, const char* Table, const char* Heading,
-                    const char* GridName, const char* CounterName, const char* ButtonName) {
+Section MakeSection(app::MainWindowShared* Form, TPanel* Parent, Integer Number, const char* Table,
+                    const char* Heading, const char* GridName, const char* CounterName,
+                    const char* ButtonName) {
     const String n = IntToStr(Number);
     Section s{};
     s.Table = new TSqlite3Table(Form);
@@ -80,27 +81,29 @@ void AddColumn(TVgDBGrid* Grid, const char* Field, const char* Title, Integer Wi
 
 } // namespace
 
-void TForm1::CreateRegistrySettings() {
-    TForm1RegistryParts& p = Registry();
-    p.Panel17 = app::MakePanel(this, iktatasbeallitas, "Panel17", alTop);
+namespace app {
+
+void CreateRegistrySettings(MainWindowShared& Form) {
+    TForm1RegistryParts& p = Form.Registry();
+    p.Panel17 = app::MakePanel(&Form, Form.iktatasbeallitas, "Panel17", alTop);
     p.Panel17->SetTop(app::PageTitleHeight);
     p.Panel17->SetHeight(240);
-    p.Panel38 = app::MakePanel(this, p.Panel17, "Panel38", alLeft);
+    p.Panel38 = app::MakePanel(&Form, p.Panel17, "Panel38", alLeft);
     p.Panel38->SetWidth(320);
-    p.Panel39 = app::MakePanel(this, p.Panel17, "Panel39", alClient);
-    TPanel* lower = app::MakePanel(this, iktatasbeallitas, "Panel40", alClient);
+    p.Panel39 = app::MakePanel(&Form, p.Panel17, "Panel39", alClient);
+    TPanel* lower = app::MakePanel(&Form, Form.iktatasbeallitas, "Panel40", alClient);
 
     const Section places =
-        MakeSection(this, p.Panel38, 1, "ikt_mt", "Iktatási helyek:", "VgDBGrid4", "Label82", "BitBtn11");
+        MakeSection(&Form, p.Panel38, 1, "ikt_mt", "Iktatási helyek:", "VgDBGrid4", "Label82", "BitBtn11");
     const Section modes =
-        MakeSection(this, p.Panel39, 2, "ikt_mod", "Érkeztetési módok:", "VgDBGrid5", "Label83", "BitBtn12");
-    const Section partners =
-        MakeSection(this, lower, 3, "ikt_partner", "Iktatási partnerek:", "VgDBGrid3", "Label84", "BitBtn10");
-    iktatasbeallitasTable1 = places.Table, p.iktatasbeallitasDataSource1 = places.Source;
+        MakeSection(&Form, p.Panel39, 2, "ikt_mod", "Érkeztetési módok:", "VgDBGrid5", "Label83", "BitBtn12");
+    const Section partners = MakeSection(&Form, lower, 3, "ikt_partner", "Iktatási partnerek:", "VgDBGrid3",
+                                         "Label84", "BitBtn10");
+    Form.iktatasbeallitasTable1 = places.Table, p.iktatasbeallitasDataSource1 = places.Source;
     p.VgDBGrid4 = places.Grid, p.Label82 = places.Counter, p.BitBtn11 = places.New;
-    iktatasbeallitasTable2 = modes.Table, p.iktatasbeallitasDataSource2 = modes.Source;
+    Form.iktatasbeallitasTable2 = modes.Table, p.iktatasbeallitasDataSource2 = modes.Source;
     p.VgDBGrid5 = modes.Grid, p.Label83 = modes.Counter, p.BitBtn12 = modes.New;
-    iktatasbeallitasTable3 = partners.Table, p.iktatasbeallitasDataSource3 = partners.Source;
+    Form.iktatasbeallitasTable3 = partners.Table, p.iktatasbeallitasDataSource3 = partners.Source;
     p.VgDBGrid3 = partners.Grid, p.Label84 = partners.Counter, p.BitBtn10 = partners.New;
     AddColumn(p.VgDBGrid4, "nev", "név", 235);
     AddColumn(p.VgDBGrid4, "aktiv", "aktív", 48);
@@ -123,27 +126,21 @@ void TForm1::CreateRegistrySettings() {
         iktataspartneruj->Mode = 1;
         iktataspartneruj->ShowModal();
     };
-    iktatasbeallitas->OnResize = [this](TObject* Sender) { app::iktatasbeallitasResize(*this, Sender); };
+    Form.iktatasbeallitas->OnResize = [&Form](TObject* Sender) { app::iktatasbeallitasResize(Form, Sender); };
 }
 
-namespace app {
-
-void OpenRegistrySettings(TForm1& Form) {
+void OpenRegistrySettings(MainWindowShared& Form) {
     for (TSqlite3Table* table :
          {Form.iktatasbeallitasTable1, Form.iktatasbeallitasTable2, Form.iktatasbeallitasTable3})
         if (!table->Active()) table->Open();
 }
 
-} // namespace app
-
-void TForm1::Iktatasbeallitasok1Click(TObject*) {
-    BringAreaToFront(iktatascontainer, iktatasbeallitas);
-    app::OpenRegistrySettings(*this);
+void Iktatasbeallitasok1Click(MainWindowShared& Form, TObject*) {
+    BringAreaToFront(Form.iktatascontainer, Form.iktatasbeallitas);
+    app::OpenRegistrySettings(Form);
 }
 
-namespace app {
-
-void iktatasbeallitasResize(TForm1& Form, TObject*) {
+void iktatasbeallitasResize(MainWindowShared& Form, TObject*) {
     TForm1RegistryParts& p = Form.Registry();
     const Integer h = Form.iktatasbeallitas->Height();
     const Integer w = Form.iktatasbeallitas->Width();
@@ -155,15 +152,15 @@ void iktatasbeallitasResize(TForm1& Form, TObject*) {
     p.VgDBGrid3->GetColumns()->GetColumn(1)->SetWidth((w - 57) / 2);
 }
 
-TSqlite3Table& RegistryLocationTable(TForm1& Form) {
+TSqlite3Table& RegistryLocationTable(MainWindowShared& Form) {
     return *Form.iktatasbeallitasTable1;
 }
 
-TSqlite3Table& RegistryModeTable(TForm1& Form) {
+TSqlite3Table& RegistryModeTable(MainWindowShared& Form) {
     return *Form.iktatasbeallitasTable2;
 }
 
-TSqlite3Table& RegistryPartnerTable(TForm1& Form) {
+TSqlite3Table& RegistryPartnerTable(MainWindowShared& Form) {
     return *Form.iktatasbeallitasTable3;
 }
 } // namespace app

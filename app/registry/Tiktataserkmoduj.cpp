@@ -25,7 +25,7 @@ void Tiktataserkmoduj::BitBtn1Click(TObject*) {
     if (!Edit1->Text().empty()) {
         app::OpenStatement(*Query1, app::ModeInsertSql(Edit1->Text()));
         Query1->Close();
-        if (Mode == 1) app::Reopen(app::RegistryModeTable(*Form1));
+        if (Mode == 1) app::Reopen(app::RegistryModeTable(app::MainWindow()));
     }
     Close();
 }

@@ -43,7 +43,7 @@ void Tiktataspartneruj::BitBtn1Click(TObject*) {
         app::RegistryEntryDialog* entry = Mode == 2   ? static_cast<app::RegistryEntryDialog*>(iktbe)
                                           : Mode == 3 ? iktki
                                                       : nullptr;
-        if (Mode == 1) app::Reopen(app::RegistryPartnerTable(*Form1));
+        if (Mode == 1) app::Reopen(app::RegistryPartnerTable(app::MainWindow()));
         if (entry) {
             const Integer id = app::OpenForInteger(*Query1, "SELECT MAX(sorszam) AS res FROM ikt_partner");
             Query1->Close();

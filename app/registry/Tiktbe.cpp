@@ -22,5 +22,5 @@ void Tiktbe::BitBtn1Click(TObject*) {
 }
 
 void Tiktbe::ShowStoredList() {
-    app::ShowIncomingListPage(*Form1);
+    app::ShowIncomingListPage(app::MainWindow());
 }

@@ -21,5 +21,5 @@ void Tiktki::BitBtn1Click(TObject*) {
 }
 
 void Tiktki::ShowStoredList() {
-    app::ShowOutgoingListPage(*Form1);
+    app::ShowOutgoingListPage(app::MainWindow());
 }

@@ -40,11 +40,11 @@ void SupplyReportVariable(const String& ParName, Variant& ParValue,
         asked = asked || ParName == name;
     if (!asked || !Form1) return;
     if (ParName == "REGUSER")
-        ParValue = Variant(app::UserName(*Form1));
+        ParValue = Variant(app::UserName(app::MainWindow()));
     else if (ParName == "PNAME")
-        ParValue = Variant(app::ProductName(*Form1));
+        ParValue = Variant(app::ProductName(app::MainWindow()));
     else if (ParName == "REGCIM")
-        ParValue = Variant(app::Settings(*Form1).OfficeAddress);
+        ParValue = Variant(app::Settings(app::MainWindow()).OfficeAddress);
 }
 
 void BindReportDataSet(TrpDBDataSet& Target, const String& Path) {

@@ -32,7 +32,8 @@ Tugyitemfrf::Tugyitemfrf(TComponent* AOwner) : TForm(AOwner) {
     rpDBDataSet2 = app::MakeReportDataSet(this, "rpDBDataSet2", Query2);
     rpDBDataSet3 = app::MakeReportDataSet(this, "rpDBDataSet3", Query3);
     rpDBDataSet4 = app::MakeReportDataSet(this, "rpDBDataSet4", Query4);
-    rpDBDataSet5 = app::MakeReportDataSet(this, "rpDBDataSet5", Form1 ? &app::CaseSearch(*Form1) : nullptr);
+    rpDBDataSet5 =
+        app::MakeReportDataSet(this, "rpDBDataSet5", Form1 ? &app::CaseSearch(app::MainWindow()) : nullptr);
     rpReport1 = app::MakeHostReport(this, "rpReport1", "Ügy adatlap", rpDBDataSet1);
     rpReport4 = app::MakeHostReport(this, "rpReport4", "Ügy adatlap nyomtatása", rpDBDataSet5);
     rpRTFExport1 = new TrpRTFExport(this);

@@ -62,7 +62,7 @@ Tadminform::~Tadminform() {
 }
 
 void Tadminform::FormShow(TObject*) {
-    Edit5->SetText(Form1 ? app::UserName(*Form1) : String());
+    Edit5->SetText(Form1 ? app::UserName(app::MainWindow()) : String());
     const struct {
         const char* Key;
         TEdit* Box;

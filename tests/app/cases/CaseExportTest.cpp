@@ -2,6 +2,7 @@
 // to the chosen spreadsheet file.
 #include "app/cases/TForm1CaseParts.h"
 #include "app/main/TForm1.h"
+#include "platform/ui/TMenuItem.h"
 #include "app/cases/CaseArea.h"
 #include "controls/TgxExtSpeedButton.h"
 #include "export/TVgExportToXLS.h"
@@ -83,7 +84,7 @@ TEST_F(CaseExport, Picture) {
     AddCase("Kovács Ödön hagyatéka", "2024-02-01", "Öröklés");
     TForm1& f = Create();
     f.Show();
-    f.Ugykereses1Click(nullptr);
+    f.Ugykereses1->Click();
     app::gxExtSpeedButton8Click(f, nullptr);
     ui::SaveSnapshot(&f, String(folder) + "/case-search.png");
 }

@@ -1,6 +1,7 @@
 // The identification queries as the office uses them: a query recorded from the case
 // sheet once, refused without a register person or identity data, the list with its
 // filter strip, marks and double-click, the edit dialog, and the export read back.
+#include "app/cases/CaseArea.h"
 #include "app/identification/JubArea.h"
 #include "app/common/CaseHistory.h"
 #include "app/common/CaseSheetImages.h"
@@ -274,7 +275,7 @@ TEST_F(JubArea, ListFollowsTheStripAndShowsDatesAndAnswers) {
     AddIdentification(brien, b, "2009-07-01", "K-12_2_2009/1");
     Exec("UPDATE jub SET jubok='true' WHERE sorszam=" + Key(ok));
     TForm1& f = *Form1;
-    f.FillCaseCombos();
+    app::FillCaseCombos(f);
 
     TSqlite3Query& q = List();
     ASSERT_EQ(q.RecordCount(), 2);

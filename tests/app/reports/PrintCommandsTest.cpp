@@ -304,7 +304,7 @@ TEST_F(PrintCommands, PartnerListAndSearch) {
          "('Tükör Kft.', 'Fehér Ödön', 'Szeged', '1', '2', '3', 'iroda@tukor.hu'), "
          "('Ablak Bt.', 'Kis Pál', 'Pécs', NULL, NULL, NULL, NULL)");
     Create();
-    Form1->Partnerlista1Click(nullptr);
+    app::Partnerlista1Click(*Form1, nullptr);
     Form1->PrintCommands().partnerlistaPrint->OnClick(nullptr);
     ASSERT_EQ(Shown.size(), 1u);
     for (const char* text : {"Partner lista", "Név", "Képviselő", "Web", "Tükör Kft.", "Fehér Ödön",

@@ -8,6 +8,7 @@
 #include "app/reports/TForm1PrintParts.h"
 #include "app/deposits/DepositArea.h"
 #include "app/main/TForm1.h"
+#include "app/partners/PartnerArea.h"
 #include "app/cases/CaseArea.h"
 #include "app/identification/JubArea.h"
 #include "app/documents/DocumentArea.h"
@@ -202,7 +203,7 @@ protected:
         letet_adatlap->DepositId = sample.Deposit;
         letet_adatlap->FormShow(nullptr);
         letet_adatlap->BitBtn3->OnClick(nullptr);
-        Form1->Partnerlista1Click(nullptr);
+        app::Partnerlista1Click(*Form1, nullptr);
         Form1->PrintCommands().partnerlistaPrint->OnClick(nullptr);
         app::RunDocumentList(*Form1);
         Form1->PrintCommands().gxExtSpeedButton49->OnClick(nullptr);

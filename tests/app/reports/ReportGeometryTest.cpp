@@ -167,7 +167,7 @@ TEST_F(ReportGeometry, LongTextsStayInsideTheirBoxesOnEveryReport) {
          }},
         {"partner list", letetfrf->rpReport3, 1, 3,
          [&] {
-             Form1->Partnerlista1Click(nullptr);
+             app::Partnerlista1Click(*Form1, nullptr);
              Form1->PrintCommands().partnerlistaPrint->OnClick(nullptr);
          }},
         {"partner search", letetfrf->rpReport4, 1, 2,
