@@ -20,6 +20,12 @@
 
 TForm1* Form1 = nullptr;
 
+app::MainWindowShared& app::CreateMainWindow(TComponent* Owner) {
+    Form1 = new TForm1(Owner);
+    Form1->AfterConstruction();
+    return *Form1;
+}
+
 app::MainWindowShared& app::MainWindow() {
     return *Form1;
 }

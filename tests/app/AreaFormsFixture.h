@@ -3,7 +3,8 @@
 // created in the program's order. Every message box and file dialog is answered by the
 // test: Answer is the button a box gets (IDOK unless changed), SaveFileName the file a
 // save dialog returns (empty: cancelled); Shown lists the boxes in order.
-#include "app/main/TForm1.h"
+#include "app/main/MainWindowShared.h"
+#include "tests/app/MainWindowMenu.h"
 #include "app/registry/Tiktataserkmoduj.h"
 #include "app/registry/Tiktatasihelyuj.h"
 #include "app/registry/Tiktataspartneruj.h"
@@ -33,8 +34,7 @@ protected:
     void SetUp() override {
         OfficeDbFixture::SetUp();
         UseAsWorkingFolder();
-        Form1 = new TForm1(nullptr);
-        Form1->AfterConstruction();
+        app::CreateMainWindow(nullptr);
         partnermod = new Tpartnermod(nullptr);
         ujpartner = new Tujpartner(nullptr);
         iktatasihelyuj = new Tiktatasihelyuj(nullptr);
@@ -52,7 +52,7 @@ protected:
         delete iktatasihelyuj;
         delete ujpartner;
         delete partnermod;
-        delete Form1;
+        if (Form1) delete &app::MainWindow();
         OfficeDbFixture::TearDown();
     }
 

@@ -3,7 +3,8 @@
 // program's order, with every message box, confirmation and file dialog answered by
 // the test: Answer is the button a box gets (IDOK unless changed), OpenFileName and
 // SaveFileName the file an open or save dialog returns (empty: cancelled).
-#include "app/main/TForm1.h"
+#include "app/main/MainWindowShared.h"
+#include "tests/app/MainWindowMenu.h"
 #include "app/cases/Tugyadatlap.h"
 #include "app/cases/Tugyalapadatmod.h"
 #include "app/cases/Tugyfelszemelymod.h"
@@ -41,14 +42,13 @@ protected:
         delete ugyadatlap;
         delete ujszervezetform;
         delete ujszemelyform;
-        delete Form1;
+        if (Form1) delete &app::MainWindow();
         OfficeDbFixture::TearDown();
     }
 
     // Builds the forms as the program does and runs the main window's creation handler.
     void CreateForms() {
-        Form1 = new TForm1(nullptr);
-        Form1->AfterConstruction();
+        app::CreateMainWindow(nullptr);
         ujszemelyform = new Tujszemelyform(nullptr);
         ujszervezetform = new Tujszervezetform(nullptr);
         ugyadatlap = new Tugyadatlap(nullptr);

@@ -2,7 +2,8 @@
 // The main window over a fresh office database, with the test's folder as the working
 // folder and every message box and file dialog answered by AnswerDialog. Forms made
 // through AddForm are freed last-created first, then the main window, as at shut-down.
-#include "app/main/TForm1.h"
+#include "app/main/MainWindowShared.h"
+#include "tests/app/MainWindowMenu.h"
 #include "platform/ui/DialogHook.h"
 #include "tests/app/OfficeDbFixture.h"
 #include "tests/support/DialogRecorder.h"
@@ -22,18 +23,14 @@ protected:
         for (auto form = FForms.rbegin(); form != FForms.rend(); ++form)
             (*form)();
         FForms.clear();
-        delete Form1;
+        if (Form1) delete &app::MainWindow();
         OfficeDbFixture::TearDown();
     }
 
     virtual ui::DialogAnswer AnswerDialog(const ui::DialogRequest& Request) = 0;
 
     // Builds the window and runs its creation handler, as the application does.
-    TForm1& CreateMainWindow() {
-        Form1 = new TForm1(nullptr);
-        Form1->AfterConstruction();
-        return *Form1;
-    }
+    app::MainWindowShared& CreateMainWindow() { return app::CreateMainWindow(nullptr); }
     // Creates a form of the program into its global reference.
     template <class F> F* AddForm(F*& Global) {
         Global = new F(nullptr);

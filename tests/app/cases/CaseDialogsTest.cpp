@@ -61,7 +61,7 @@ TEST_F(CaseDialogs, NewCaseNeedsAName) {
 }
 
 TEST_F(CaseDialogs, NewCaseIsStoredActiveAndJoinsTheListAndCombos) {
-    Form1->Ugylista1->Click();
+    MenuItem("Ugylista1").Click();
     ujugy->CheckBox1->SetChecked(false);
     ujugy->Show();
     EXPECT_EQ(ujugy->DateTimePicker1->Date(), Date());
@@ -73,8 +73,8 @@ TEST_F(CaseDialogs, NewCaseIsStoredActiveAndJoinsTheListAndCombos) {
               (std::vector<Row>{{"1", "O'Brien hagyatéka", "Végrendelet: 'kézzel írt'\r\nárvíztűrő",
                                  "2009-03-05", "2009", "1"}}));
     EXPECT_FALSE(ujugy->Visible());
-    EXPECT_EQ(Form1->Query4->RecordCount(), 1);
-    EXPECT_EQ(Form1->CaseIds(), (std::vector<Integer>{1}));
+    EXPECT_EQ(app::MainWindow().Query4->RecordCount(), 1);
+    EXPECT_EQ(app::MainWindow().CaseIds(), (std::vector<Integer>{1}));
 
     // The next showing starts empty.
     ujugy->Show();
@@ -93,35 +93,36 @@ TEST_F(CaseDialogs, NewCaseOpensItsSheetWhenAsked) {
     EXPECT_EQ(ugyadatlap->Query1->FieldByName("nev")->AsString(), "Friss ügy");
     EXPECT_FALSE(ujugy->Visible());
     // The case list had never been built: it stays closed rather than failing.
-    EXPECT_FALSE(Form1->Query4->Active());
+    EXPECT_FALSE(app::MainWindow().Query4->Active());
     EXPECT_TRUE(Shown.empty());
 }
 
 TEST_F(CaseDialogs, MainWindowOpensTheNewCaseDialog) {
     CloseNewCaseWhenShown();
     // The navigation button opens it where the user is.
-    Form1->Ugykereses1->Click();
-    Form1->Cases().gxExtSpeedButton7->Click();
+    MenuItem("Ugykereses1").Click();
+    app::MainWindow().Cases().gxExtSpeedButton7->Click();
     EXPECT_TRUE(NewCaseShown);
-    EXPECT_FALSE(Form1->Query4->Active());
+    EXPECT_FALSE(app::MainWindow().Query4->Active());
     // The menu entry shows the case list first.
     NewCaseShown = false;
-    Form1->Ujugy1->Click();
+    MenuItem("Ujugy1").Click();
     EXPECT_TRUE(NewCaseShown);
-    EXPECT_TRUE(Form1->Query4->Active());
-    EXPECT_EQ(Form1->ugycontainer->Parent()->Controls(Form1->ugycontainer->Parent()->ControlCount() - 1),
-              Form1->ugycontainer);
-    EXPECT_EQ(Form1->Ujugy1->Caption(), "Új ügy");
-    EXPECT_EQ(Form1->Cases().gxExtSpeedButton7->Caption(), "Új ügy");
+    EXPECT_TRUE(app::MainWindow().Query4->Active());
+    EXPECT_EQ(app::MainWindow().ugycontainer->Parent()->Controls(
+                  app::MainWindow().ugycontainer->Parent()->ControlCount() - 1),
+              app::MainWindow().ugycontainer);
+    EXPECT_EQ(MenuItem("Ujugy1").Caption(), "Új ügy");
+    EXPECT_EQ(app::MainWindow().Cases().gxExtSpeedButton7->Caption(), "Új ügy");
 }
 
 TEST_F(CaseDialogs, BaseDataFromTheCaseListAndBack) {
     AddCase("Első", "2009-01-01");
     AddCase("Második", "2009-02-01", "Régi leírás");
     AddCase("Harmadik", "2010-01-01");
-    Form1->Ugylista1->Click();
-    Form1->Query4->SetRecNo(2);
-    Form1->Cases().Ugyalapadatainakmodositasa1->Click();
+    MenuItem("Ugylista1").Click();
+    app::MainWindow().Query4->SetRecNo(2);
+    app::MainWindow().Cases().Ugyalapadatainakmodositasa1->Click();
     Tugyalapadatmod& d = *ugyalapadatmod;
     EXPECT_TRUE(d.Visible());
     EXPECT_FALSE(d.Modal());
@@ -142,30 +143,30 @@ TEST_F(CaseDialogs, BaseDataFromTheCaseListAndBack) {
               (std::vector<Row>{{"Második, O'Hara", "Új leírás 'idézettel'", "0"}}));
     EXPECT_FALSE(d.Visible());
     // The list is refreshed (the closed case leaves the active list) and keeps its place.
-    EXPECT_EQ(Form1->Query4->RecordCount(), 2);
-    EXPECT_EQ(Form1->Query4->RecNo(), 2);
-    EXPECT_EQ(Form1->CaseIds(), (std::vector<Integer>{1, 3}));
+    EXPECT_EQ(app::MainWindow().Query4->RecordCount(), 2);
+    EXPECT_EQ(app::MainWindow().Query4->RecNo(), 2);
+    EXPECT_EQ(app::MainWindow().CaseIds(), (std::vector<Integer>{1, 3}));
 
     // From the search list: a closed case shows unchecked, and may get an empty name.
-    Form1->Cases().gxExtSpeedButton8->Click();
-    Form1->Cases().CheckBox2->SetChecked(false);
-    Form1->Cases().gxExtSpeedButton8->Click();
-    Form1->Query5->SetRecNo(2);
-    Form1->Cases().Ugyalapadatainakmodositasa2->Click();
+    app::MainWindow().Cases().gxExtSpeedButton8->Click();
+    app::MainWindow().Cases().CheckBox2->SetChecked(false);
+    app::MainWindow().Cases().gxExtSpeedButton8->Click();
+    app::MainWindow().Query5->SetRecNo(2);
+    app::MainWindow().Cases().Ugyalapadatainakmodositasa2->Click();
     EXPECT_EQ(d.Origin, 102);
     EXPECT_FALSE(d.CheckBox1->Checked());
     d.Edit1->SetText("");
     d.CheckBox1->SetChecked(true);
     d.BitBtn1->Click();
     EXPECT_EQ(Rows("SELECT nev, status FROM ugy WHERE sorszam=2"), (std::vector<Row>{{"", "1"}}));
-    EXPECT_EQ(Form1->Query5->RecNo(), 2);
+    EXPECT_EQ(app::MainWindow().Query5->RecNo(), 2);
 }
 
 TEST_F(CaseDialogs, BaseDataNeedsARow) {
-    Form1->Cases().Edit23->SetText("nincs ilyen");
-    Form1->Cases().gxExtSpeedButton8->Click();
-    Form1->Cases().Ugyalapadatainakmodositasa2->Click();
-    Form1->Cases().Ugyalapadatainakmodositasa1->Click();
+    app::MainWindow().Cases().Edit23->SetText("nincs ilyen");
+    app::MainWindow().Cases().gxExtSpeedButton8->Click();
+    app::MainWindow().Cases().Ugyalapadatainakmodositasa2->Click();
+    app::MainWindow().Cases().Ugyalapadatainakmodositasa1->Click();
     EXPECT_FALSE(ugyalapadatmod->Visible());
 }
 

@@ -1,7 +1,8 @@
 // The case search's "Exportálás": save dialog, then the search result written
 // to the chosen spreadsheet file.
 #include "app/cases/TForm1CaseParts.h"
-#include "app/main/TForm1.h"
+#include "app/main/MainWindowShared.h"
+#include "tests/app/MainWindowMenu.h"
 #include "platform/ui/TMenuItem.h"
 #include "app/cases/CaseArea.h"
 #include "controls/TgxExtSpeedButton.h"
@@ -28,7 +29,7 @@ protected:
         Requests.push_back(r);
         return ui::DialogAnswer{Answer, Folder() + "/ugyek.xls"};
     }
-    TForm1& Create() { return CreateMainWindow(); }
+    app::MainWindowShared& Create() { return CreateMainWindow(); }
 
     std::vector<ui::DialogRequest> Requests;
     Integer Answer = 1;
@@ -37,7 +38,7 @@ protected:
 TEST_F(CaseExport, WritesTheSearchResultToTheChosenFile) {
     AddCase("Kovács Ödön hagyatéka", "2024-02-01", "Öröklés");
     AddCase("Szűcs és Társa Kft.", "2024-03-01", "Végrehajtás");
-    TForm1& f = Create();
+    app::MainWindowShared& f = Create();
     app::gxExtSpeedButton8Click(f, nullptr);
     ASSERT_EQ(f.Query5->RecordCount(), 2);
     f.Cases().gxExtSpeedButton10->Click();
@@ -61,7 +62,7 @@ TEST_F(CaseExport, WritesTheSearchResultToTheChosenFile) {
 TEST_F(CaseExport, CancellingTheSaveDialogWritesNothing) {
     AddCase("Kovács Ödön hagyatéka", "2024-02-01");
     Answer = 0;
-    TForm1& f = Create();
+    app::MainWindowShared& f = Create();
     app::gxExtSpeedButton8Click(f, nullptr);
     f.Cases().gxExtSpeedButton10->Click();
     EXPECT_EQ(Requests.size(), 1u);
@@ -69,7 +70,7 @@ TEST_F(CaseExport, CancellingTheSaveDialogWritesNothing) {
 }
 
 TEST_F(CaseExport, AnEmptyOrClosedResultShowsNoDialog) {
-    TForm1& f = Create();
+    app::MainWindowShared& f = Create();
     f.Cases().gxExtSpeedButton10->Click(); // never searched
     app::gxExtSpeedButton8Click(f, nullptr);
     ASSERT_TRUE(f.Query5->Active());
@@ -82,9 +83,9 @@ TEST_F(CaseExport, Picture) {
     const char* folder = std::getenv("VELMORA_SCREENSHOTS");
     if (folder == nullptr) GTEST_SKIP() << "set VELMORA_SCREENSHOTS to a folder to write the picture";
     AddCase("Kovács Ödön hagyatéka", "2024-02-01", "Öröklés");
-    TForm1& f = Create();
+    app::MainWindowShared& f = Create();
     f.Show();
-    f.Ugykereses1->Click();
+    MenuItem("Ugykereses1").Click();
     app::gxExtSpeedButton8Click(f, nullptr);
     ui::SaveSnapshot(&f, String(folder) + "/case-search.png");
 }

@@ -137,25 +137,26 @@ TEST_F(Clients, PersonPanelFollowsTheRowAndCountsIt) {
     FullPerson("Béla", String("1970-05-06"));
     FullPerson("Anna", std::nullopt);
     Exec("UPDATE ugyfel_termeszetes_szemely SET aktiv=0 WHERE nev='Anna'");
-    Form1->Termeszetesszemelyek1->Click();
-    EXPECT_EQ(Form1->Clients().Label13->Caption(), "1/2");
-    EXPECT_EQ(Form1->Clients().Edit1->Text(), "Anna");
-    EXPECT_EQ(Form1->Clients().Edit2->Text(), "Szül Anna");
-    EXPECT_EQ(Form1->Clients().Edit4->Text(), "Lak");
-    EXPECT_EQ(Form1->Clients().Edit9->Text(), "Tart");
-    EXPECT_FALSE(Form1->Clients().CheckBox18->Checked());
+    MenuItem("Termeszetesszemelyek1").Click();
+    EXPECT_EQ(app::MainWindow().Clients().Label13->Caption(), "1/2");
+    EXPECT_EQ(app::MainWindow().Clients().Edit1->Text(), "Anna");
+    EXPECT_EQ(app::MainWindow().Clients().Edit2->Text(), "Szül Anna");
+    EXPECT_EQ(app::MainWindow().Clients().Edit4->Text(), "Lak");
+    EXPECT_EQ(app::MainWindow().Clients().Edit9->Text(), "Tart");
+    EXPECT_FALSE(app::MainWindow().Clients().CheckBox18->Checked());
     // An empty birth date: an empty cell and the picker at 1970-01-01, unchecked.
-    EXPECT_EQ(Form1->Query1->FieldByName("szuletesi_ido")->DisplayText(), "");
-    EXPECT_EQ(Form1->Clients().DateTimePicker1->Date(), EncodeDate(1970, 1, 1));
-    EXPECT_FALSE(Form1->Clients().DateTimePicker1->Checked());
+    EXPECT_EQ(app::MainWindow().Query1->FieldByName("szuletesi_ido")->DisplayText(), "");
+    EXPECT_EQ(app::MainWindow().Clients().DateTimePicker1->Date(), EncodeDate(1970, 1, 1));
+    EXPECT_FALSE(app::MainWindow().Clients().DateTimePicker1->Checked());
 
-    Form1->Query1->Next();
-    EXPECT_EQ(Form1->Clients().Label13->Caption(), "2/2");
-    EXPECT_EQ(Form1->Clients().Edit1->Text(), "Béla");
-    EXPECT_TRUE(Form1->Clients().CheckBox18->Checked());
-    EXPECT_EQ(Form1->Clients().DateTimePicker1->Date(), EncodeDate(1970, 5, 6));
-    EXPECT_TRUE(Form1->Clients().DateTimePicker1->Checked());
-    EXPECT_EQ(Form1->Query1->FieldByName("szuletesi_ido")->DisplayText(), DateToStr(EncodeDate(1970, 5, 6)));
+    app::MainWindow().Query1->Next();
+    EXPECT_EQ(app::MainWindow().Clients().Label13->Caption(), "2/2");
+    EXPECT_EQ(app::MainWindow().Clients().Edit1->Text(), "Béla");
+    EXPECT_TRUE(app::MainWindow().Clients().CheckBox18->Checked());
+    EXPECT_EQ(app::MainWindow().Clients().DateTimePicker1->Date(), EncodeDate(1970, 5, 6));
+    EXPECT_TRUE(app::MainWindow().Clients().DateTimePicker1->Checked());
+    EXPECT_EQ(app::MainWindow().Query1->FieldByName("szuletesi_ido")->DisplayText(),
+              DateToStr(EncodeDate(1970, 5, 6)));
 }
 
 // A birth date another program stored as no real date: the list still shows every person,
@@ -163,22 +164,22 @@ TEST_F(Clients, PersonPanelFollowsTheRowAndCountsIt) {
 TEST_F(Clients, ForeignBirthDateShowsAsStoredAndTheBoxesFollow) {
     FullPerson("Anna", String("1970-02-31"));
     FullPerson("Béla", String("1970-05-06"));
-    Form1->Termeszetesszemelyek1->Click();
-    ASSERT_EQ(Form1->Query1->RecordCount(), 2);
-    Form1->Query1->Next();
-    Form1->Query1->Prior();
-    EXPECT_EQ(Form1->Query1->FieldByName("szuletesi_ido")->DisplayText(), "1970-02-31");
-    EXPECT_EQ(Form1->Clients().Edit1->Text(), "Anna");
-    EXPECT_FALSE(Form1->Clients().DateTimePicker1->Checked());
+    MenuItem("Termeszetesszemelyek1").Click();
+    ASSERT_EQ(app::MainWindow().Query1->RecordCount(), 2);
+    app::MainWindow().Query1->Next();
+    app::MainWindow().Query1->Prior();
+    EXPECT_EQ(app::MainWindow().Query1->FieldByName("szuletesi_ido")->DisplayText(), "1970-02-31");
+    EXPECT_EQ(app::MainWindow().Clients().Edit1->Text(), "Anna");
+    EXPECT_FALSE(app::MainWindow().Clients().DateTimePicker1->Checked());
 }
 
 TEST_F(Clients, EmptyPersonListKeepsTheBoxesAndUpdatesNothing) {
-    Form1->Clients().Edit1->SetText("beírt");
-    Form1->Termeszetesszemelyek1->Click();
-    EXPECT_EQ(Form1->Clients().Edit1->Text(), "beírt");
-    EXPECT_EQ(Form1->Clients().Label13->Caption(), "0/0");
-    Form1->Clients().gxExtSpeedButton37->Click();
-    Form1->Clients().gxExtSpeedButton36->Click();
+    app::MainWindow().Clients().Edit1->SetText("beírt");
+    MenuItem("Termeszetesszemelyek1").Click();
+    EXPECT_EQ(app::MainWindow().Clients().Edit1->Text(), "beírt");
+    EXPECT_EQ(app::MainWindow().Clients().Label13->Caption(), "0/0");
+    app::MainWindow().Clients().gxExtSpeedButton37->Click();
+    app::MainWindow().Clients().gxExtSpeedButton36->Click();
     EXPECT_TRUE(Shown.empty());
     EXPECT_EQ(Number("SELECT count(*) FROM ugyfel_termeszetes_szemely"), 0);
 }
@@ -186,8 +187,8 @@ TEST_F(Clients, EmptyPersonListKeepsTheBoxesAndUpdatesNothing) {
 TEST_F(Clients, UnchangedPersonSavesAsItWasWithANullBirthDate) {
     const Integer id = FullPerson(Apostrophe, std::nullopt);
     const String before = PersonRow(id);
-    Form1->Termeszetesszemelyek1->Click();
-    Form1->Clients().gxExtSpeedButton37->Click();
+    MenuItem("Termeszetesszemelyek1").Click();
+    app::MainWindow().Clients().gxExtSpeedButton37->Click();
     EXPECT_EQ(PersonRow(id), before);
     EXPECT_EQ(Text("SELECT coalesce(szuletesi_ido, 'NULL') FROM ugyfel_termeszetes_szemely"), "NULL");
 }
@@ -195,18 +196,18 @@ TEST_F(Clients, UnchangedPersonSavesAsItWasWithANullBirthDate) {
 TEST_F(Clients, PersonPanelWritesOverTheCurrentRowAndStaysOnIt) {
     FullPerson("Anna", std::nullopt);
     const Integer id = FullPerson("Béla", std::nullopt);
-    Form1->Termeszetesszemelyek1->Click();
-    Form1->Query1->Next();
-    Form1->Clients().Edit1->SetText("Ábel 'Béla'");
-    Form1->Clients().Edit8->SetText("999");
-    Form1->Clients().DateTimePicker1->SetDate(EncodeDate(1980, 12, 31));
-    Form1->Clients().DateTimePicker1->SetChecked(true);
-    Form1->Clients().CheckBox18->SetChecked(false);
-    Form1->Clients().gxExtSpeedButton37->Click();
+    MenuItem("Termeszetesszemelyek1").Click();
+    app::MainWindow().Query1->Next();
+    app::MainWindow().Clients().Edit1->SetText("Ábel 'Béla'");
+    app::MainWindow().Clients().Edit8->SetText("999");
+    app::MainWindow().Clients().DateTimePicker1->SetDate(EncodeDate(1980, 12, 31));
+    app::MainWindow().Clients().DateTimePicker1->SetChecked(true);
+    app::MainWindow().Clients().CheckBox18->SetChecked(false);
+    app::MainWindow().Clients().gxExtSpeedButton37->Click();
     EXPECT_EQ(PersonRow(id), "Ábel 'Béla'|Szül Béla|Lak|1980-12-31|Hely|magyar|Anya|Szig|999|Tart|0|");
     // The list comes back sorted, still on the row just saved.
-    EXPECT_EQ(Form1->Query1->FieldByName("nev")->AsString(), "Ábel 'Béla'");
-    EXPECT_EQ(Form1->Clients().Label13->Caption(), "1/2");
+    EXPECT_EQ(app::MainWindow().Query1->FieldByName("nev")->AsString(), "Ábel 'Béla'");
+    EXPECT_EQ(app::MainWindow().Clients().Label13->Caption(), "1/2");
 }
 
 TEST_F(Clients, DeleteAsksAndARefusalChangesNothing) {
@@ -214,21 +215,21 @@ TEST_F(Clients, DeleteAsksAndARefusalChangesNothing) {
     FullPerson("Anna", std::nullopt);
     const Integer bela = FullPerson("Béla", std::nullopt);
     AddCasePerson(caseId, "Béla", bela);
-    Form1->Termeszetesszemelyek1->Click();
-    Form1->Query1->Next();
+    MenuItem("Termeszetesszemelyek1").Click();
+    app::MainWindow().Query1->Next();
 
     Answer = IDCANCEL;
-    Form1->Clients().gxExtSpeedButton36->Click();
+    app::MainWindow().Clients().gxExtSpeedButton36->Click();
     EXPECT_EQ(Shown, (std::vector<ShownDialog>{{"Figyelmeztetés!", "Valóban törölni akarja a bejegyzést?"}}));
     EXPECT_EQ(Number("SELECT count(*) FROM ugyfel_termeszetes_szemely"), 2);
-    EXPECT_EQ(Form1->Query1->RecNo(), 2);
+    EXPECT_EQ(app::MainWindow().Query1->RecNo(), 2);
 
     Answer = IDOK;
-    Form1->Clients().gxExtSpeedButton36->Click();
+    app::MainWindow().Clients().gxExtSpeedButton36->Click();
     EXPECT_EQ(Rows("SELECT nev FROM ugyfel_termeszetes_szemely"), (std::vector<Row>{{"Anna"}}));
     // The case keeps its copy.
     EXPECT_EQ(Number("SELECT count(*) FROM ugy_ugyfel_tsz"), 1);
-    EXPECT_EQ(Form1->Query1->RecordCount(), 1);
+    EXPECT_EQ(app::MainWindow().Query1->RecordCount(), 1);
 }
 
 // The identification list joins its queries to the person: they would vanish with it.
@@ -237,8 +238,8 @@ TEST_F(Clients, PersonWithIdentificationQueriesIsKept) {
     const Integer anna = FullPerson("Anna", std::nullopt);
     AddIdentification(anna, caseId, "2009-02-02", "K_1_2009/1");
     AddIdentification(anna, caseId, "2009-03-02", "K_1_2009/2");
-    Form1->Termeszetesszemelyek1->Click();
-    EXPECT_EQ(ErrorOf<EDatabaseError>([] { Form1->Clients().gxExtSpeedButton36->Click(); }),
+    MenuItem("Termeszetesszemelyek1").Click();
+    EXPECT_EQ(ErrorOf<EDatabaseError>([] { app::MainWindow().Clients().gxExtSpeedButton36->Click(); }),
               "A bejegyzés nem törölhető, mert 2 másik bejegyzés hivatkozik rá (2 JÜB lekérdezés).");
     EXPECT_TRUE(Shown.empty()); // refused before asking
     EXPECT_EQ(Number("SELECT count(*) FROM ugyfel_termeszetes_szemely"), 1);
@@ -248,16 +249,16 @@ TEST_F(Clients, PersonWithIdentificationQueriesIsKept) {
 TEST_F(Clients, PersonGivenAQueryWhileTheDeleteIsAskedIsKept) {
     const Integer caseId = AddCase("Őrsi kártérítés", "2009-01-01");
     const Integer odon = FullPerson("Őrsi Ödön", std::nullopt);
-    Form1->Termeszetesszemelyek1->Click();
+    MenuItem("Termeszetesszemelyek1").Click();
     DialogRecorder asking([&](const ui::DialogRequest&) {
         AddIdentification(odon, caseId, "2009-02-02", "K_1_2009/1");
         return ui::DialogAnswer{IDOK, {}};
     });
-    EXPECT_EQ(ErrorOf<EDatabaseError>([] { Form1->Clients().gxExtSpeedButton36->Click(); }),
+    EXPECT_EQ(ErrorOf<EDatabaseError>([] { app::MainWindow().Clients().gxExtSpeedButton36->Click(); }),
               "A bejegyzés nem törölhető, mert 1 másik bejegyzés hivatkozik rá (1 JÜB lekérdezés).");
     EXPECT_EQ(asking.Texts(), (std::vector<String>{"Valóban törölni akarja a bejegyzést?"}));
     EXPECT_EQ(Rows("SELECT nev FROM ugyfel_termeszetes_szemely"), (std::vector<Row>{{"Őrsi Ödön"}}));
-    EXPECT_FALSE(Form1->Sqlite3DB1->InTransaction()); // rolled back, the database free again
+    EXPECT_FALSE(app::MainWindow().Sqlite3DB1->InTransaction()); // rolled back, the database free again
 }
 
 // ---- Organisations page ------------------------------------------------------------------
@@ -268,63 +269,64 @@ TEST_F(Clients, EachOrganisationBoxShowsTheColumnItWritesBack) {
          "azonosito_okirat_szama='ok', kezbesitesi_megbizott_neve='mneve', "
          "kezbesitesi_megbizott_anyja_neve='manyja', kezbesitesi_megbizott_cime='mcime', "
          "kepviselo='kepv', aktiv=1");
-    Form1->Szervezetek1->Click();
-    EXPECT_EQ(Form1->Clients().Edit10->Text(), "Kft.");
-    EXPECT_EQ(Form1->Clients().Edit11->Text(), "rov");
-    EXPECT_EQ(Form1->Clients().Edit12->Text(), "szek");
-    EXPECT_EQ(Form1->Clients().Edit13->Text(), "fo");
-    EXPECT_EQ(Form1->Clients().Edit14->Text(), "ok");
-    EXPECT_EQ(Form1->Clients().Edit15->Text(), "kepv");
-    EXPECT_EQ(Form1->Clients().Edit16->Text(), "mneve");
-    EXPECT_EQ(Form1->Clients().Edit17->Text(), "mcime");
-    EXPECT_EQ(Form1->Clients().Edit18->Text(), "manyja");
-    EXPECT_TRUE(Form1->Clients().CheckBox17->Checked());
+    MenuItem("Szervezetek1").Click();
+    EXPECT_EQ(app::MainWindow().Clients().Edit10->Text(), "Kft.");
+    EXPECT_EQ(app::MainWindow().Clients().Edit11->Text(), "rov");
+    EXPECT_EQ(app::MainWindow().Clients().Edit12->Text(), "szek");
+    EXPECT_EQ(app::MainWindow().Clients().Edit13->Text(), "fo");
+    EXPECT_EQ(app::MainWindow().Clients().Edit14->Text(), "ok");
+    EXPECT_EQ(app::MainWindow().Clients().Edit15->Text(), "kepv");
+    EXPECT_EQ(app::MainWindow().Clients().Edit16->Text(), "mneve");
+    EXPECT_EQ(app::MainWindow().Clients().Edit17->Text(), "mcime");
+    EXPECT_EQ(app::MainWindow().Clients().Edit18->Text(), "manyja");
+    EXPECT_TRUE(app::MainWindow().Clients().CheckBox17->Checked());
 
     const String before = OrganisationRow(id);
-    Form1->Clients().gxExtSpeedButton35->Click();
+    app::MainWindow().Clients().gxExtSpeedButton35->Click();
     EXPECT_EQ(OrganisationRow(id), before);
 
-    Form1->Clients().Edit18->SetText("Anyja 'Éva'");
-    Form1->Clients().CheckBox17->SetChecked(false);
-    Form1->Clients().gxExtSpeedButton35->Click();
+    app::MainWindow().Clients().Edit18->SetText("Anyja 'Éva'");
+    app::MainWindow().Clients().CheckBox17->SetChecked(false);
+    app::MainWindow().Clients().gxExtSpeedButton35->Click();
     EXPECT_EQ(OrganisationRow(id), "Kft.|rov|szek|fo|ok|mneve|Anyja 'Éva'|mcime|kepv|0|");
 }
 
 TEST_F(Clients, OrganisationDeleteAsksFirst) {
     AddOrganisation("Alfa");
-    Form1->Szervezetek1->Click();
+    MenuItem("Szervezetek1").Click();
     Answer = IDCANCEL;
-    Form1->Clients().gxExtSpeedButton34->Click();
+    app::MainWindow().Clients().gxExtSpeedButton34->Click();
     EXPECT_EQ(Number("SELECT count(*) FROM ugyfel_szervezet"), 1);
     Answer = IDOK;
-    Form1->Clients().gxExtSpeedButton34->Click();
+    app::MainWindow().Clients().gxExtSpeedButton34->Click();
     EXPECT_EQ(Number("SELECT count(*) FROM ugyfel_szervezet"), 0);
     EXPECT_EQ(Shown.size(), 2u);
     // An empty list asks nothing.
-    Form1->Clients().gxExtSpeedButton34->Click();
+    app::MainWindow().Clients().gxExtSpeedButton34->Click();
     EXPECT_EQ(Shown.size(), 2u);
 }
 
 // ---- Navigation --------------------------------------------------------------------------
 
 TEST_F(Clients, MenusAndButtonsBringThePagesToFront) {
-    Form1->Szervezetek1->Click();
-    EXPECT_TRUE(Form1->Query3->Active());
+    MenuItem("Szervezetek1").Click();
+    EXPECT_TRUE(app::MainWindow().Query3->Active());
+    EXPECT_EQ(app::MainWindow().ugyfelcontainer->Parent()->Controls(
+                  app::MainWindow().ugyfelcontainer->Parent()->ControlCount() - 1),
+              app::MainWindow().ugyfelcontainer);
+    app::MainWindow().Clients().szemelyekButton->Click();
+    EXPECT_TRUE(app::MainWindow().Query1->Active());
     EXPECT_EQ(
-        Form1->ugyfelcontainer->Parent()->Controls(Form1->ugyfelcontainer->Parent()->ControlCount() - 1),
-        Form1->ugyfelcontainer);
-    Form1->Clients().szemelyekButton->Click();
-    EXPECT_TRUE(Form1->Query1->Active());
-    EXPECT_EQ(Form1->ugyfelcontainer->Controls(Form1->ugyfelcontainer->ControlCount() - 1),
-              Form1->szemelylista);
-    EXPECT_EQ(Form1->Ujtermeszetesszemely1->Caption(), "Új természetes személy");
-    EXPECT_EQ(Form1->Ujszervezet1->Caption(), "Új szervezet");
+        app::MainWindow().ugyfelcontainer->Controls(app::MainWindow().ugyfelcontainer->ControlCount() - 1),
+        app::MainWindow().szemelylista);
+    EXPECT_EQ(MenuItem("Ujtermeszetesszemely1").Caption(), "Új természetes személy");
+    EXPECT_EQ(MenuItem("Ujszervezet1").Caption(), "Új szervezet");
 }
 
 // ---- New person and organisation ----------------------------------------------------------
 
 TEST_F(Clients, NewPersonStoresNullUntilThePickerIsTouched) {
-    Form1->Termeszetesszemelyek1->Click();
+    MenuItem("Termeszetesszemelyek1").Click();
     ujszemelyform->Show();
     EXPECT_EQ(ujszemelyform->Caption(), "Ügyfél, új természetes személy rögzítése");
     EXPECT_FALSE(ujszemelyform->Boxes.BirthDate->Checked());
@@ -334,7 +336,7 @@ TEST_F(Clients, NewPersonStoresNullUntilThePickerIsTouched) {
     EXPECT_FALSE(ujszemelyform->Visible());
     EXPECT_EQ(Rows("SELECT nev, lakcim, szuletesi_ido, aktiv FROM ugyfel_termeszetes_szemely"),
               (std::vector<Row>{{Apostrophe, "Lakcím'", std::nullopt, "1"}}));
-    EXPECT_EQ(Form1->Query1->RecordCount(), 1);
+    EXPECT_EQ(app::MainWindow().Query1->RecordCount(), 1);
 
     ujszemelyform->Show();
     EXPECT_EQ(ujszemelyform->Boxes.Name->Text(), "");
@@ -347,7 +349,7 @@ TEST_F(Clients, NewPersonStoresNullUntilThePickerIsTouched) {
 }
 
 TEST_F(Clients, NewOrganisationStoresTheNineBoxesInTheirColumns) {
-    Form1->Szervezetek1->Click();
+    MenuItem("Szervezetek1").Click();
     ujszervezetform->Show();
     TWinControl* boxes[] = {ujszervezetform->Edit1, ujszervezetform->Edit2, ujszervezetform->Edit3,
                             ujszervezetform->Edit4, ujszervezetform->Edit5, ujszervezetform->Edit6,
@@ -358,7 +360,7 @@ TEST_F(Clients, NewOrganisationStoresTheNineBoxesInTheirColumns) {
     ujszervezetform->BitBtn1->Click();
     EXPECT_EQ(OrganisationRow(LastKey("ugyfel_szervezet")),
               "Ő'Kft|rövid'|szék'|fő'|okirat'|megb'|anyja'|címe'|képv'|1|");
-    EXPECT_EQ(Form1->Query3->RecordCount(), 1);
+    EXPECT_EQ(app::MainWindow().Query3->RecordCount(), 1);
     ujszervezetform->Show();
     EXPECT_EQ(ujszervezetform->Edit6->Text(), "");
 }
@@ -415,11 +417,11 @@ TEST_F(Clients, Picture) {
     Exec("UPDATE ugyfel_szervezet SET roviditett_nev='ÁTF Kft.', szekhely_cime='1051 Budapest, Nádor u. 7.', "
          "kepviselo='Nagy Ödön ügyvezető', kezbesitesi_megbizott_neve='Szabó Gyula' WHERE sorszam=" +
          Key(org));
-    Form1->Show();
-    Form1->Termeszetesszemelyek1->Click();
-    ui::SaveSnapshot(Form1, String(folder) + "/clients-persons.png");
-    Form1->Szervezetek1->Click();
-    ui::SaveSnapshot(Form1, String(folder) + "/clients-organisations.png");
+    app::MainWindow().Show();
+    MenuItem("Termeszetesszemelyek1").Click();
+    ui::SaveSnapshot(&app::MainWindow(), String(folder) + "/clients-persons.png");
+    MenuItem("Szervezetek1").Click();
+    ui::SaveSnapshot(&app::MainWindow(), String(folder) + "/clients-organisations.png");
     ujszemelyform->Show();
     ui::SaveSnapshot(ujszemelyform, String(folder) + "/clients-new-person.png");
     ujszemelyform->Close();

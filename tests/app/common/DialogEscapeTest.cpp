@@ -1,7 +1,8 @@
 // Escape closes every dialog as its closing button ("Mégse", "Bezár", "OK") does,
 // wherever the focus stands, and writes nothing.
 #include "app/settings/TAboutBox.h"
-#include "app/main/TForm1.h"
+#include "app/main/Form1.h"
+#include "app/main/MainWindowShared.h"
 #include "app/settings/Tadminform.h"
 #include "app/documents/Tdokulap.h"
 #include "app/documents/Tdokusetform.h"
@@ -40,12 +41,10 @@ protected:
     void SetUp() override {
         OfficeDbFixture::SetUp();
         UseAsWorkingFolder();
-        Form1 = new TForm1(nullptr);
-        Form1->AfterConstruction();
+        app::CreateMainWindow(nullptr);
     }
     void TearDown() override {
-        delete Form1;
-        Form1 = nullptr;
+        if (Form1) delete &app::MainWindow();
         OfficeDbFixture::TearDown();
     }
 

@@ -57,8 +57,8 @@ TEST_F(OfficeData, DescriptionLongerThanItsFieldIsKeptBySaving) {
     const String description = LongDescription();
     const Integer id = AddCase("Hagyaték 'Kovács'", "2009-03-05", description);
     const String before = Table("ugy");
-    Form1->Ugylista1->Click();
-    Form1->Cases().Ugyalapadatainakmodositasa1->Click();
+    MenuItem("Ugylista1").Click();
+    app::MainWindow().Cases().Ugyalapadatainakmodositasa1->Click();
     // The data layer hands the first 2,000 characters: the box shows them read-only, says why,
     // and the save keeps the stored text.
     EXPECT_TRUE(ugyalapadatmod->Edit2->Text() == Copy(description, 1, 2000));
@@ -71,7 +71,7 @@ TEST_F(OfficeData, DescriptionLongerThanItsFieldIsKeptBySaving) {
     EXPECT_EQ(Length(Text("SELECT leiras FROM ugy WHERE sorszam=" + Key(id))), 2355);
 
     // A changed name is saved; the description still is not cut.
-    Form1->Cases().Ugyalapadatainakmodositasa1->Click();
+    app::MainWindow().Cases().Ugyalapadatainakmodositasa1->Click();
     ugyalapadatmod->Edit1->SetText("Hagyaték 'Kovács Ödön'");
     ugyalapadatmod->BitBtn1->Click();
     EXPECT_EQ(Text("SELECT nev FROM ugy"), "Hagyaték 'Kovács Ödön'");
@@ -88,13 +88,13 @@ TEST_F(OfficeData, UnreadableBirthDateIsKeptByEveryPersonEditor) {
     Exec("UPDATE ugyfel_termeszetes_szemely SET allampolgarsag=NULL");
 
     // The clients panel, only the address changed.
-    Form1->Termeszetesszemelyek1->Click();
-    EXPECT_EQ(Form1->Query1->FieldByName("szuletesi_ido")->DisplayText(), "1965-02-30");
-    EXPECT_FALSE(Form1->Clients().DateTimePicker1->Checked());
-    EXPECT_EQ(Form1->Clients().DateTimePicker1->Hint(),
+    MenuItem("Termeszetesszemelyek1").Click();
+    EXPECT_EQ(app::MainWindow().Query1->FieldByName("szuletesi_ido")->DisplayText(), "1965-02-30");
+    EXPECT_FALSE(app::MainWindow().Clients().DateTimePicker1->Checked());
+    EXPECT_EQ(app::MainWindow().Clients().DateTimePicker1->Hint(),
               "A tárolt „1965-02-30” nem dátum; változatlan marad, amíg a dátumot nem módosítja.");
-    Form1->Clients().Edit4->SetText("Fő utca 1.");
-    Form1->Clients().gxExtSpeedButton37->Click();
+    app::MainWindow().Clients().Edit4->SetText("Fő utca 1.");
+    app::MainWindow().Clients().gxExtSpeedButton37->Click();
     // A column another tool left NULL stays NULL.
     EXPECT_EQ(Rows("SELECT lakcim, szuletesi_ido, allampolgarsag FROM ugyfel_termeszetes_szemely"),
               (std::vector<Row>{{"Fő utca 1.", "1965-02-30", std::nullopt}}));
@@ -130,11 +130,11 @@ TEST_F(OfficeData, UnreadableBirthDateIsKeptByEveryPersonEditor) {
 // person's picker stays unchecked and a save of the other boxes keeps ''.
 TEST_F(OfficeData, EmptyDateTextIsNoDateAndStaysAsStored) {
     const Integer reg = AddPerson("Szabó Éva", String(""));
-    Form1->Termeszetesszemelyek1->Click();
-    EXPECT_EQ(Form1->Query1->FieldByName("szuletesi_ido")->DisplayText(), "");
-    EXPECT_FALSE(Form1->Clients().DateTimePicker1->Checked());
-    Form1->Clients().Edit1->SetText("Szabó Éva 'Évi'");
-    Form1->Clients().gxExtSpeedButton37->Click();
+    MenuItem("Termeszetesszemelyek1").Click();
+    EXPECT_EQ(app::MainWindow().Query1->FieldByName("szuletesi_ido")->DisplayText(), "");
+    EXPECT_FALSE(app::MainWindow().Clients().DateTimePicker1->Checked());
+    app::MainWindow().Clients().Edit1->SetText("Szabó Éva 'Évi'");
+    app::MainWindow().Clients().gxExtSpeedButton37->Click();
     EXPECT_EQ(Rows("SELECT nev, szuletesi_ido FROM ugyfel_termeszetes_szemely WHERE sorszam=" + Key(reg)),
               (std::vector<Row>{{"Szabó Éva 'Évi'", ""}}));
 }
@@ -226,24 +226,24 @@ INSTANTIATE_TEST_SUITE_P(
         // The clients area's person panel, a 128-character column.
         OverLongText{"person panel", "ugyfel_termeszetes_szemely", "anyja_neve", 128,
                      [](StoredTexts& t) { return t.AddPerson("Kovács Éva"); },
-                     [](StoredTexts&, Integer) { Form1->Termeszetesszemelyek1->Click(); },
-                     []() -> TWinControl* { return Form1->Clients().Edit5; },
-                     [] { Form1->Clients().Edit4->SetText("Fő utca 1."); }, "lakcim", "Fő utca 1.",
-                     [] { Form1->Clients().gxExtSpeedButton37->Click(); }},
+                     [](StoredTexts&, Integer) { MenuItem("Termeszetesszemelyek1").Click(); },
+                     []() -> TWinControl* { return app::MainWindow().Clients().Edit5; },
+                     [] { app::MainWindow().Clients().Edit4->SetText("Fő utca 1."); }, "lakcim", "Fő utca 1.",
+                     [] { app::MainWindow().Clients().gxExtSpeedButton37->Click(); }},
         // The same panel, a 32-character column.
         OverLongText{"person panel", "ugyfel_termeszetes_szemely", "allampolgarsag", 32,
                      [](StoredTexts& t) { return t.AddPerson("Kovács Éva"); },
-                     [](StoredTexts&, Integer) { Form1->Termeszetesszemelyek1->Click(); },
-                     []() -> TWinControl* { return Form1->Clients().Edit6; },
-                     [] { Form1->Clients().Edit1->SetText("Kovács Éva 'Évi'"); }, "nev", "Kovács Éva 'Évi'",
-                     [] { Form1->Clients().gxExtSpeedButton37->Click(); }},
+                     [](StoredTexts&, Integer) { MenuItem("Termeszetesszemelyek1").Click(); },
+                     []() -> TWinControl* { return app::MainWindow().Clients().Edit6; },
+                     [] { app::MainWindow().Clients().Edit1->SetText("Kovács Éva 'Évi'"); }, "nev",
+                     "Kovács Éva 'Évi'", [] { app::MainWindow().Clients().gxExtSpeedButton37->Click(); }},
         // The organisation panel, the 256-character name.
         OverLongText{"organisation panel", "ugyfel_szervezet", "nev", 256,
                      [](StoredTexts& t) { return t.AddOrganisation("Alfa Kft."); },
-                     [](StoredTexts&, Integer) { Form1->Szervezetek1->Click(); },
-                     []() -> TWinControl* { return Form1->Clients().Edit10; },
-                     [] { Form1->Clients().Edit11->SetText("Alfa"); }, "roviditett_nev", "Alfa",
-                     [] { Form1->Clients().gxExtSpeedButton35->Click(); }},
+                     [](StoredTexts&, Integer) { MenuItem("Szervezetek1").Click(); },
+                     []() -> TWinControl* { return app::MainWindow().Clients().Edit10; },
+                     [] { app::MainWindow().Clients().Edit11->SetText("Alfa"); }, "roviditett_nev", "Alfa",
+                     [] { app::MainWindow().Clients().gxExtSpeedButton35->Click(); }},
         // The case copy's editor.
         OverLongText{
             "case copy editor", "ugy_ugyfel_tsz", "szuletesi_hely", 128,

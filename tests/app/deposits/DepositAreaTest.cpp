@@ -3,7 +3,8 @@
 // base data, and the lists exported and read back by an independent reader.
 #include "app/common/SqlRoutines.h"
 #include "app/deposits/DepositArea.h"
-#include "app/main/TForm1.h"
+#include "app/main/MainWindowShared.h"
+#include "tests/app/MainWindowMenu.h"
 #include "app/deposits/Tletet_adatlap.h"
 #include "app/deposits/Tletetalapadat.h"
 #include "app/deposits/Tujletet.h"
@@ -50,13 +51,13 @@ protected:
         Requests.push_back(r);
         return ui::DialogAnswer{1, Folder() + "/" + SaveName};
     }
-    TForm1& Create() {
+    app::MainWindowShared& Create() {
         CreateMainWindow();
         AddForm(letet_adatlap);
         AddForm(ujletet);
         AddForm(letetalapadat);
-        Form1->FormShow(nullptr);
-        return *Form1;
+        app::MainWindow().OnShow(nullptr);
+        return app::MainWindow();
     }
     static String Key(Integer id) { return std::to_string(id); }
     static String Footer(TVgDBGrid* Grid) {
@@ -85,8 +86,8 @@ TEST_F(DepositArea, ListRebuildsOnEveryOptionWithTheGrandTotal) {
     AddDeposit(Account, "Zoltán", "2024-01-03", 1000000);
     const Integer closed = AddDeposit(Other, "Ádám", "2024-01-02", 2500);
     Exec("UPDATE letet SET status=0 WHERE sorszam=" + Key(closed));
-    TForm1& f = Create();
-    f.Letetlista1->Click();
+    app::MainWindowShared& f = Create();
+    MenuItem("Letetlista1").Click();
     EXPECT_EQ(f.letetlista->Parent()->Controls(f.letetlista->Parent()->ControlCount() - 1), f.letetlista);
     EXPECT_EQ(Payers(f.letetlista_Query1), std::vector<String>{"Zoltán"});
     // The footer totals every deposit, closed ones too.
@@ -110,14 +111,14 @@ TEST_F(DepositArea, SearchUsesTheFilterCombosAndKeepsResultsOnReset) {
     const Integer d = AddDeposit(Account, "O'Brien Kft.", "2024-02-01", 1000);
     Exec("UPDATE letet SET project=" + Key(Project) + " WHERE sorszam=" + Key(d));
     AddDeposit(Other, "Nagy Béla", "2024-02-02", 2000);
-    TForm1& f = Create();
+    app::MainWindowShared& f = Create();
     // Every account and project, by name, keys behind the items.
     EXPECT_EQ(f.Deposits().ComboBox5->Items()->Text(), "Másik számla\r\nÜgyvédi letét\r\n");
     EXPECT_EQ(f.Deposits().AccountIds, (std::vector<Integer>{Other, Account}));
     EXPECT_EQ(f.Deposits().ComboBox6->Items()->Text(), "Építkezés\r\n");
     EXPECT_EQ(f.Deposits().ComboBox5->ItemIndex(), -1);
 
-    f.Letetkereses1->Click();
+    MenuItem("Letetkereses1").Click();
     app::RunDepositSearch(f);
     EXPECT_EQ(Payers(f.letetszuresQuery1), (std::vector<String>{"O'Brien Kft.", "Nagy Béla"}));
     EXPECT_EQ(Footer(f.Deposits().letetszuresVgDBGrid), "3 000 Ft");
@@ -145,8 +146,8 @@ TEST_F(DepositArea, SearchUsesTheFilterCombosAndKeepsResultsOnReset) {
 }
 
 TEST_F(DepositArea, SettingsTablesPostTheActiveFlagAsOneAndZero) {
-    TForm1& f = Create();
-    f.Letetbeallitasok1->Click();
+    app::MainWindowShared& f = Create();
+    MenuItem("Letetbeallitasok1").Click();
     ASSERT_TRUE(f.Deposits().letetbeallitas_Table1->Active());
     ASSERT_TRUE(f.Deposits().letetbeallitas_Table2->Active());
     ASSERT_TRUE(f.Deposits().letetbeallitas_Table1->Locate("nev", Variant(String("Másik számla")), {}));
@@ -166,7 +167,7 @@ TEST_F(DepositArea, SettingsTablesPostTheActiveFlagAsOneAndZero) {
 }
 
 TEST_F(DepositArea, AccountsAndProjectsNeedAName) {
-    TForm1& f = Create();
+    app::MainWindowShared& f = Create();
     app::OpenDepositSettings(f);
     f.Deposits().Edit25->SetText("1234");
     f.Deposits().letetbeallitas_Memo1->SetText("megjegyzés");
@@ -188,7 +189,7 @@ TEST_F(DepositArea, AccountsAndProjectsNeedAName) {
 
 // Code page 1250 has no place for these: stored, they would read back as "?u?ez ?????".
 TEST_F(DepositArea, TypedTextOutsideTheCodePageIsRefusedAndKept) {
-    TForm1& f = Create();
+    app::MainWindowShared& f = Create();
     app::OpenDepositSettings(f);
     f.Deposits().Edit24->SetText("Ñuñez Жанна");
     EXPECT_EQ(ErrorOf<EDatabaseError>([&] { app::AddDepositAccount(f); }),
@@ -212,7 +213,7 @@ TEST_F(DepositArea, AnAccountOrProjectInUseIsKept) {
     AddDeposit(Account, "Kis Éva", "2009-01-05", 1000);
     AddDeposit(Account, "Nagy Ödön", "2009-01-06", 2000);
     Exec("UPDATE letet SET project=" + Key(Project));
-    TForm1& f = Create();
+    app::MainWindowShared& f = Create();
     app::OpenDepositSettings(f);
     TSqlite3Table* accounts = f.Deposits().letetbeallitas_Table1;
     ASSERT_TRUE(accounts->Locate("nev", Variant(String("Ügyvédi letét")), {}));
@@ -230,8 +231,8 @@ TEST_F(DepositArea, AnAccountOrProjectInUseIsKept) {
 
 TEST_F(DepositArea, NewDepositStoresItsOpeningMovementAndRefreshesTheList) {
     Exec("UPDATE letetiszamla SET statusz=0 WHERE sorszam=" + Key(Other));
-    TForm1& f = Create();
-    f.Letetlista1->Click();
+    app::MainWindowShared& f = Create();
+    MenuItem("Letetlista1").Click();
     Tujletet& d = *ujletet;
     d.Show();
     // Only active accounts are offered.
@@ -274,8 +275,8 @@ TEST_F(DepositArea, NewDepositRefusesAnAmountOutOfRange) {
 
 TEST_F(DepositArea, SheetRecordsPayoutsUntilTheDepositIsClosed) {
     const Integer id = AddDeposit(Account, "Kiss", "2024-01-01", 1000000);
-    TForm1& f = Create();
-    f.Letetlista1->Click();
+    app::MainWindowShared& f = Create();
+    MenuItem("Letetlista1").Click();
     Tletet_adatlap& s = *letet_adatlap;
     s.DepositId = id;
     s.Origin = 1;
@@ -327,7 +328,7 @@ TEST_F(DepositArea, BaseDataKeepsAnInactiveAccountAndProject) {
     Exec("UPDATE letet SET project=" + Key(Project) + " WHERE sorszam=" + Key(id));
     Exec("UPDATE letetiszamla SET statusz=0 WHERE sorszam=" + Key(Account));
     Exec("UPDATE project SET statusz=0");
-    TForm1& f = Create();
+    app::MainWindowShared& f = Create();
     app::RunDepositSearch(f);
     Tletetalapadat& b = *letetalapadat;
     b.DepositId = id;
@@ -359,8 +360,8 @@ TEST_F(DepositArea, ForeignDateAndLongRemarkAreKept) {
     const String remark = String(1200, 'x') + "Ő'";
     Exec("UPDATE letet SET betet='tavaly', kifizetes='', megjegyzes='" + SqlQuote(remark) +
          "' WHERE sorszam=" + Key(id));
-    TForm1& f = Create();
-    f.Letetlista1->Click();
+    app::MainWindowShared& f = Create();
+    MenuItem("Letetlista1").Click();
     EXPECT_EQ(f.letetlista_Query1->FieldByName("betet")->AsString(), "tavaly");
     EXPECT_EQ(f.letetlista_Query1->FieldByName("kifizetes")->AsString(), "");
     Tletetalapadat& b = *letetalapadat;
@@ -384,8 +385,8 @@ TEST_F(DepositArea, ForeignDateAndLongRemarkAreKept) {
 }
 
 TEST_F(DepositArea, GridActionsNeedARow) {
-    TForm1& f = Create();
-    f.Letetlista1->Click();
+    app::MainWindowShared& f = Create();
+    MenuItem("Letetlista1").Click();
     app::ShowDepositSheet(f, f.letetlista_Query1, 1, false);
     app::ShowDepositBaseData(f, f.letetszuresQuery1, 2);
     EXPECT_FALSE(letet_adatlap->Visible());
@@ -411,8 +412,8 @@ TEST_F(DepositArea, ListsAreExportedAndReadBack) {
     Exec("UPDATE letet SET project=" + Key(Project) + " WHERE sorszam=" + Key(d));
     const Integer zero = AddDeposit(Other, "Szűcs Ágnes", "2024-03-01", 100);
     AddMovement(zero, "2024-03-02", -100);
-    TForm1& f = Create();
-    f.Letetlista1->Click();
+    app::MainWindowShared& f = Create();
+    MenuItem("Letetlista1").Click();
     app::ExportDepositList(f);
     ASSERT_EQ(Requests.size(), 1u);
     EXPECT_EQ(Requests[0].Filter, "Excel fájl (*.xls)|*.xls");

@@ -3,7 +3,8 @@
 // default retention setting, and the list exported and read back.
 #include "app/documents/DocumentStatements.h"
 #include "app/common/SqlRoutines.h"
-#include "app/main/TForm1.h"
+#include "app/main/MainWindowShared.h"
+#include "tests/app/MainWindowMenu.h"
 #include "app/documents/DocumentArea.h"
 #include "app/documents/Tdokulap.h"
 #include "app/documents/Tdokusetform.h"
@@ -45,13 +46,13 @@ protected:
         if (r.Kind != ui::DialogKind::SaveDialog) Messages.push_back(r.Text);
         return ui::DialogAnswer{1, Folder() + "/dokumentumok.xls"};
     }
-    TForm1& Create() {
+    app::MainWindowShared& Create() {
         CreateMainWindow();
         AddForm(ugyadatlap);
         AddForm(dokulap);
         AddForm(dokusetform);
-        Form1->FormShow(nullptr);
-        return *Form1;
+        app::MainWindow().OnShow(nullptr);
+        return app::MainWindow();
     }
     std::vector<String> Column(const String& Sql, const String& Name = "ufile") {
         std::vector<String> values;
@@ -115,8 +116,8 @@ TEST_F(DocumentsArea, ListSortsByCaseNumberText) {
 TEST_F(DocumentsArea, ListFromTheFilterStripAndItsReset) {
     const Integer a = AddCase("Alfa", "2009-01-10");
     AddHistoryEntry(a, "2009-03-01", "/iratok/a1.pdf", "a1", true);
-    TForm1& f = Create();
-    f.Dokumentumkezeles2->Click();
+    app::MainWindowShared& f = Create();
+    MenuItem("Dokumentumkezeles2").Click();
     EXPECT_FALSE(f.dokulistquery->Active());
     EXPECT_EQ(f.ComboBox7->Items()->Count(), 1);
     EXPECT_FALSE(f.Documents().DateTimePicker2->Checked());
@@ -145,8 +146,8 @@ TEST_F(DocumentsArea, ForeignDatesShowAsStoredAndEveryEntryIsListed) {
     const Integer a = AddCase("Alfa", "2009-01-10");
     AddHistoryEntry(a, "0000-00-00", "/iratok/a1.pdf", "a1");
     AddHistoryEntry(a, "2009-03-01", "/iratok/a2.pdf", "a2");
-    TForm1& f = Create();
-    f.Dokumentumkezeles2->Click();
+    app::MainWindowShared& f = Create();
+    MenuItem("Dokumentumkezeles2").Click();
     app::RunDocumentList(f);
     ASSERT_EQ(f.dokulistquery->RecordCount(), 2);
     std::vector<String> dates;
@@ -192,8 +193,8 @@ TEST_F(DocumentsArea, GridDrawsTheDisketteForEveryFileAndTicksForSetFlags) {
     const Integer a = AddCase("Alfa", "2009-01-10");
     AddHistoryEntry(a, "2009-03-01", "/iratok/a1.pdf", "kept", true);
     AddHistoryEntry(a, "2009-04-01", "/iratok/a2.pdf", "archived", false, true);
-    TForm1& f = Create();
-    f.Dokumentumkezeles2->Click();
+    app::MainWindowShared& f = Create();
+    MenuItem("Dokumentumkezeles2").Click();
     app::RunDocumentList(f);
     ASSERT_EQ(f.dokulistquery->RecordCount(), 2);
     TBitmap shot;
@@ -223,7 +224,7 @@ TEST_F(DocumentsArea, DoubleClickOpensTheFileOrTheDialog) {
     const Integer a = AddCase("Alfa", "2009-01-10");
     const std::string missing = Folder() + "/nincs.pdf";
     const Integer item = AddHistoryEntry(a, "2009-03-01", missing, "a1");
-    TForm1& f = Create();
+    app::MainWindowShared& f = Create();
     app::VgDBGrid12DblClick(f, nullptr); // closed list: nothing
     EXPECT_TRUE(Messages.empty());
     app::RunDocumentList(f);
@@ -247,7 +248,7 @@ TEST_F(DocumentsArea, KeepFlagProposesAndStoresTheDeadline) {
     const Integer a = AddCase("Alfa", "2009-01-10");
     const Integer kept = AddHistoryEntry(a, "2009-03-01", "/iratok/a.pdf", "a", true);
     const Integer plain = AddHistoryEntry(a, "2009-03-02", "/iratok/b.pdf", "b");
-    TForm1& f = Create();
+    app::MainWindowShared& f = Create();
     ASSERT_EQ(f.DocRetentionYears(), 5);
     app::RunDocumentList(f);
     Tdokulap& d = *dokulap;
@@ -295,7 +296,7 @@ TEST_F(DocumentsArea, EmptyOrForeignDeadlineIsNoDate) {
     const Integer foreign = AddHistoryEntry(a, "2009-03-03", "/iratok/c.pdf", "c", true);
     Exec("UPDATE ugyitem SET orzesi_hatarido=''; UPDATE ugyitem SET orzesi_hatarido='tavaly' WHERE sorszam=" +
          Key(foreign));
-    TForm1& f = Create();
+    app::MainWindowShared& f = Create();
     app::RunDocumentList(f);
     EXPECT_EQ(f.dokulistquery->FieldByName("orzesi_hatarido")->DisplayText(), "");
     Tdokulap& d = *dokulap;
@@ -332,14 +333,14 @@ TEST_F(DocumentsArea, RetentionSettingTakesDigitsAndIsReplacedWhole) {
     s.Edit1->SetText("");
     s.BitBtn1->Click();
     EXPECT_TRUE(Rows(app::RetentionSettingSql()).empty());
-    EXPECT_EQ(Form1->DocRetentionYears(), 10); // applies from the next start
+    EXPECT_EQ(app::MainWindow().DocRetentionYears(), 10); // applies from the next start
 }
 
 TEST_F(DocumentsArea, ListIsExportedAndReadBack) {
     if (!PythonHas("xlrd")) GTEST_SKIP() << "python3-xlrd is not installed (tools/setup installs it)";
     const Integer a = AddCase("Kovács Ödön hagyatéka", "2009-01-10");
     AddHistoryEntry(a, "2009-03-01", "/iratok/végrendelet.pdf", "a1", true);
-    TForm1& f = Create();
+    app::MainWindowShared& f = Create();
     app::RunDocumentList(f);
     app::ExportDocumentList(f);
     ASSERT_EQ(f.Documents().dokulistToXLS->GetExportResult(), erCompleted);

@@ -68,7 +68,7 @@ protected:
         CreateForms();
         ujjub = new Tujjub(nullptr);
         jubmod = new Tjubmod(nullptr);
-        Form1->FormShow(Form1);
+        app::MainWindow().OnShow(&app::MainWindow());
     }
     void TearDown() override {
         delete jubmod;
@@ -95,8 +95,8 @@ protected:
 
     // Opens the list with the strip as it is.
     TSqlite3Query& List() {
-        Form1->Jub().gxExtSpeedButton82->Click();
-        return *Form1->jubQuery;
+        app::MainWindow().Jub().gxExtSpeedButton82->Click();
+        return *app::MainWindow().jubQuery;
     }
 
     static TControl* Front(TWinControl* Parent) { return Parent->Controls(Parent->ControlCount() - 1); }
@@ -109,13 +109,13 @@ protected:
 TEST_F(JubArea, AreaOpensOnItsListWithTheFilterReset) {
     AddCase("Lezárt ügy", "2009-04-01");
     Exec("UPDATE ugy SET status=0 WHERE nev='Lezárt ügy'");
-    TForm1& f = *Form1;
+    app::MainWindowShared& f = app::MainWindow();
     f.Jub().Edit40->SetText("Kov");
     f.ComboBox20->SetItemIndex(0);
     f.Jub().DateTimePicker9->SetChecked(true);
     f.Jub().DateTimePicker10->SetDate(EncodeDate(2001, 1, 1));
     f.Jub().RadioButton47->SetChecked(true);
-    f.FormShow(&f);
+    f.OnShow(&f);
     EXPECT_EQ(f.Jub().Edit40->Text(), "");
     EXPECT_EQ(f.ComboBox20->ItemIndex(), -1);
     EXPECT_EQ(f.ComboBox20->Items()->Count(), 1); // the active cases only
@@ -126,7 +126,7 @@ TEST_F(JubArea, AreaOpensOnItsListWithTheFilterReset) {
     }
     EXPECT_TRUE(f.Jub().RadioButton45->Checked());
 
-    f.JUB1->Click();
+    MenuItem("JUB1").Click();
     EXPECT_EQ(Front(&f), f.jubcontainer);
     EXPECT_EQ(Front(f.jubcontainer), f.jublista);
     EXPECT_EQ(static_cast<TLabel*>(f.FindComponent("jublistaTitleLabel"))->Caption(), "JÜB listázás");
@@ -149,7 +149,7 @@ TEST_F(JubArea, RevokedQueryTakesTheMarkOffCopiesInOtherCases) {
                  "CASE WHEN EXISTS (SELECT 1 FROM jub j WHERE j.ugy = ugy_ugyfel_tsz.ugy AND j.ugyfel = "
                  "ugy_ugyfel_tsz.ugyfel_tsz AND j.jubok = 'true') THEN 'true' ELSE 'false' END WHERE (ugy = "
                  "OLD.ugy AND ugyfel_tsz = OLD.ugyfel) OR (ugy = NEW.ugy AND ugyfel_tsz = NEW.ugyfel); END");
-        if (earlierTrigger) Form1->Sqlite3DB1->SetConnected(false); // the program starts on it
+        if (earlierTrigger) app::MainWindow().Sqlite3DB1->SetConnected(false); // the program starts on it
         const String name = earlierTrigger ? "Őrsi Ödön" : "Ősz Ágnes";
         const Integer person = AddPerson(name);
         const Integer copyA = AddCasePerson(CaseId, name, person);
@@ -274,7 +274,7 @@ TEST_F(JubArea, ListFollowsTheStripAndShowsDatesAndAnswers) {
     const Integer ok = AddIdentification(RegisterId, CaseId, "2009-03-05", "K-12_1_2009/1");
     AddIdentification(brien, b, "2009-07-01", "K-12_2_2009/1");
     Exec("UPDATE jub SET jubok='true' WHERE sorszam=" + Key(ok));
-    TForm1& f = *Form1;
+    app::MainWindowShared& f = app::MainWindow();
     app::FillCaseCombos(f);
 
     TSqlite3Query& q = List();
@@ -313,7 +313,7 @@ TEST_F(JubArea, ChangeDialogEditsTheCurrentQuery) {
         ++shows;
         jubmod->Close();
     };
-    TForm1& f = *Form1;
+    app::MainWindowShared& f = app::MainWindow();
     TMenuItem* change = static_cast<TMenuItem*>(f.FindComponent("jubModosit"));
     ASSERT_EQ(change->Caption(), "Módosít");
     ASSERT_EQ(f.Jub().VgDBGrid16->PopupMenu(), f.Jub().jubPopup);
@@ -366,7 +366,7 @@ TEST_F(JubArea, DoubleClickOnTheFileCellOpensTheAnswer) {
         const Integer id = AddIdentification(RegisterId, CaseId, "2009-03-05", "K-12_1_2009/1");
         Exec("UPDATE jub SET valaszfile='" + SqlQuote(file) + "' WHERE sorszam=" + Key(id));
     }
-    TForm1& f = *Form1;
+    app::MainWindowShared& f = app::MainWindow();
     app::VgDBGrid16DblClick(f, nullptr); // a closed list: nothing
     TSqlite3Query& q = List();
     f.Jub().VgDBGrid16->SetSelectedIndex(0); // the client's name: nothing
@@ -394,8 +394,8 @@ TEST_F(JubArea, AnAnswerFileThatIsAProgramIsNotRun) {
     const Integer id = AddIdentification(RegisterId, CaseId, "2009-03-05", "K-12_1_2009/1");
     Exec("UPDATE jub SET valaszfile='" + SqlQuote(program) + "' WHERE sorszam=" + Key(id));
     List();
-    Form1->Jub().VgDBGrid16->SetSelectedIndex(5);
-    Form1->Jub().VgDBGrid16->OnDblClick(Form1->Jub().VgDBGrid16);
+    app::MainWindow().Jub().VgDBGrid16->SetSelectedIndex(5);
+    app::MainWindow().Jub().VgDBGrid16->OnDblClick(app::MainWindow().Jub().VgDBGrid16);
     if (const TProcessHandle started = ugyadatlap->UtlStarter1->ProcessHandle())
         WaitForSingleObject(started, 10000);
     EXPECT_EQ(Shown,
@@ -409,9 +409,9 @@ TEST_F(JubArea, FileAndAnswerCellsShowTheirPictures) {
     const Integer withFile = AddIdentification(RegisterId, CaseId, "2009-03-05", "K-12_1_2009/1");
     AddIdentification(RegisterId, CaseId, "2009-03-06", "K-12_1_2009/2");
     Exec("UPDATE jub SET valaszfile='/a.pdf', jubok='true' WHERE sorszam=" + Key(withFile));
-    TForm1& f = *Form1;
+    app::MainWindowShared& f = app::MainWindow();
     f.Show();
-    f.JUB1->Click();
+    MenuItem("JUB1").Click();
     List();
     TBitmap picture;
     ui::Snapshot(f.Jub().VgDBGrid16, &picture);
@@ -438,7 +438,7 @@ TEST_F(JubArea, ListIsExportedAndReadBack) {
     const Integer brien = AddPerson("O'Brien Őrs");
     AddIdentification(brien, CaseId, "2012-02-29", "K-12_1_2009/2");
     Exec("UPDATE jub SET jubok='true', szemszam='1-75' WHERE sorszam=" + Key(ok));
-    TForm1& f = *Form1;
+    app::MainWindowShared& f = app::MainWindow();
     SaveFileName = Folder() + "/jub.xls";
     f.Jub().gxExtSpeedButton79->Click(); // a closed list: nothing
     EXPECT_FALSE(std::filesystem::exists(SaveFileName));
@@ -464,10 +464,10 @@ TEST_F(JubArea, Picture) {
     Exec("UPDATE jub SET jubok='true', valaszfile='/a.pdf', szemszam='1-750412-1234' WHERE sorszam=" +
          Key(ok));
     AddIdentification(AddPerson("O'Brien Őrs"), CaseId, "2012-02-29", "K-12_1_2009/2");
-    Form1->Show();
-    Form1->JUB1->Click();
+    app::MainWindow().Show();
+    MenuItem("JUB1").Click();
     List();
-    ui::SaveSnapshot(Form1, String(folder) + "/jub-list.png");
+    ui::SaveSnapshot(&app::MainWindow(), String(folder) + "/jub-list.png");
     ujjub->CaseId = CaseId;
     ujjub->CaseClientRowId = CopyId;
     ujjub->Show();

@@ -1,7 +1,7 @@
 // Start-up on a file that is not the office's database: the check names the
 // reason, the program ends with one message, and the file stays as it was.
 #include "app/main/DatabaseCheck.h"
-#include "app/main/TForm1.h"
+#include "app/main/Form1.h"
 #include "platform/core/FileUtils.h"
 #include "platform/ui/DialogHook.h"
 #include "platform/ui/TApplication.h"
@@ -102,8 +102,7 @@ void StartOn(const std::string& folder, const std::string& bytes) {
     if (chdir(folder.c_str()) != 0) std::exit(3);
     WriteFileBytes(folder + "/data/dornek.s3db", bytes);
     const DialogRecorder dialogs;
-    Form1 = new TForm1(nullptr);
-    Form1->AfterConstruction();
+    app::CreateMainWindow(nullptr);
     String all;
     for (const String& t : dialogs.Texts())
         all += "[" + t + "]";

@@ -40,7 +40,10 @@ protected:
         Messages.push_back(r.Text);
         return ui::DialogAnswer{1, {}};
     }
-    TForm1& Create() { return CreateMainWindow(); }
+    TForm1& Create() {
+        CreateMainWindow();
+        return *Form1;
+    }
 
     // The child of Parent painted above the others.
     static TControl* Front(TWinControl* Parent) { return Parent->Controls(Parent->ControlCount() - 1); }

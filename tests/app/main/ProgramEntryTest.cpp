@@ -2,7 +2,8 @@
 // with one clear message.
 #include "app/main/ProgramEntry.h"
 #include "app/main/ArtImage.h"
-#include "app/main/TForm1.h"
+#include "app/main/MainWindowShared.h"
+#include "tests/app/MainWindowMenu.h"
 #include "platform/ui/TMenuItem.h"
 #include "platform/ui/TPanel.h"
 #include "platform/ui/TTimer.h"
@@ -120,10 +121,10 @@ void RunAndQuitThroughTheMenu(const std::string& folder, const std::string& lock
     timer.SetInterval(50);
     bool shown = false;
     timer.OnTimer = [&](TObject*) {
-        if (!Form1 || !Form1->Showing()) return;
-        shown = Front(Form1) == Form1->opencontainer;
+        if (!Form1 || !app::MainWindow().Showing()) return;
+        shown = Front(&app::MainWindow()) == app::MainWindow().opencontainer;
         timer.SetEnabled(false);
-        Form1->Kilepes1->Click();
+        MenuItem("Kilepes1").Click();
     };
     timer.SetEnabled(true);
     const int code = app::RunProgram();
@@ -153,14 +154,14 @@ void HintMessageBoxAndQuit(const std::string& folder, const std::string& locks) 
     TTimer timer(nullptr);
     timer.SetInterval(50);
     timer.OnTimer = [&](TObject*) {
-        if (!Form1 || !Form1->Showing()) return;
+        if (!Form1 || !app::MainWindow().Showing()) return;
         timer.SetEnabled(false);
-        ui::SimulateHover(Form1->Image9);
+        ui::SimulateHover(&WindowPart<TControl>("Image9"));
         answer.SetEnabled(true);
         ShowMessage("Próba");
         answer.SetEnabled(false);
         std::fprintf(stderr, "box answered\n");
-        Form1->Kilepes1->Click();
+        MenuItem("Kilepes1").Click();
     };
     timer.SetEnabled(true);
     const int code = app::RunProgram();

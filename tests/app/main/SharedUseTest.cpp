@@ -4,7 +4,8 @@
 #include "app/common/QueryRun.h"
 #include "app/cases/TForm1CaseParts.h"
 #include "app/deposits/TForm1DepositParts.h"
-#include "app/main/TForm1.h"
+#include "app/main/MainWindowShared.h"
+#include "tests/app/MainWindowMenu.h"
 #include "app/cases/CaseArea.h"
 #include "app/registry/TForm1RegistryParts.h"
 #include "platform/data/DatabaseError.h"
@@ -34,7 +35,7 @@ protected:
         MainWindowFixture::SetUp();
         AddPerson("Kis Éva");
         CreateMainWindow();
-        List.reset(app::MakeStatementQuery(nullptr, "Lista", Form1->Sqlite3DB1));
+        List.reset(app::MakeStatementQuery(nullptr, "Lista", app::MainWindow().Sqlite3DB1));
         Other = MakeConnection(Folder());
         Other->SetConnected(true);
     }
@@ -76,7 +77,7 @@ TEST_F(SharedUse, ReadWaitsForAnotherProgramsBriefWrite) {
 
 // The busy message comes once the time-out has passed, not after twice as long.
 TEST_F(SharedUse, ReadGivesUpWhenTheTimeOutHasPassed) {
-    Form1->Sqlite3DB1->SetTimeOut(400);
+    app::MainWindow().Sqlite3DB1->SetTimeOut(400);
     app::OpenStatement(*List, "SELECT nev FROM ugyfel_termeszetes_szemely");
     OtherProgramWrites();
     const std::jthread commitLater([this] {
@@ -91,7 +92,7 @@ TEST_F(SharedUse, ReadGivesUpWhenTheTimeOutHasPassed) {
 
 TEST_F(SharedUse, ListKeepsItsRowsWhenARereadFindsTheDatabaseBusy) {
     app::OpenStatement(*List, "SELECT nev FROM ugyfel_termeszetes_szemely");
-    Form1->Sqlite3DB1->SetTimeOut(50); // the lock outlasts the wait
+    app::MainWindow().Sqlite3DB1->SetTimeOut(50); // the lock outlasts the wait
     OtherProgramWrites();
     EXPECT_NE(ErrorOf<EDatabaseError>([this] {
                   app::Reopen(*List);
@@ -116,13 +117,13 @@ TEST_F(SharedUse, ListsKeepTheirRowsWhenTheirRefreshFindsTheDatabaseBusy) {
     AddCase("Árvíztűrő tükörfúrógép", "2009-01-05");
     AddCase("Őry Ödön hagyatéka", "2009-02-11");
     AddAccount("Ügyvédi letéti számla");
-    TForm1& f = *Form1;
+    app::MainWindowShared& f = app::MainWindow();
     TSqlite3BaseQuery* accounts = f.Deposits().letetbeallitas_Table1;
-    f.Ugylista1->Click();
+    MenuItem("Ugylista1").Click();
     f.Cases().gxExtSpeedButton8->Click(); // "Lekérdezés"
-    f.Letetbeallitasok1->Click();
+    MenuItem("Letetbeallitasok1").Click();
     ASSERT_EQ(f.Cases().Label31->Caption(), "1/2");
-    Form1->Sqlite3DB1->SetTimeOut(50); // the lock outlasts the wait
+    app::MainWindow().Sqlite3DB1->SetTimeOut(50); // the lock outlasts the wait
     OtherProgramWrites();
 
     const struct {
@@ -132,9 +133,9 @@ TEST_F(SharedUse, ListsKeepTheirRowsWhenTheirRefreshFindsTheDatabaseBusy) {
         Integer Rows;
     } refreshes[] = {
         {"Lekérdezés", [&] { f.Cases().gxExtSpeedButton8->Click(); }, f.Query5, 2},
-        {"Ügy lista", [&] { f.Ugylista1->Click(); }, f.Query4, 2},
+        {"Ügy lista", [&] { MenuItem("Ugylista1").Click(); }, f.Query4, 2},
         {"the case list page entered", [&] { app::ugylistacontainerEnter(f, nullptr); }, f.Query4, 2},
-        {"Letétek > Beállítások", [&] { f.Letetbeallitasok1->Click(); }, accounts, 1},
+        {"Letétek > Beállítások", [&] { MenuItem("Letetbeallitasok1").Click(); }, accounts, 1},
     };
     for (const auto& r : refreshes) {
         SCOPED_TRACE(r.Command);
@@ -158,8 +159,8 @@ TEST_F(SharedUse, ListsKeepTheirRowsWhenTheirRefreshFindsTheDatabaseBusy) {
 
 // A list whose reading failed is closed: its export says so instead of an engine message.
 TEST_F(SharedUse, AListThatIsNotLoadedIsNotExported) {
-    ASSERT_FALSE(Form1->Registry().iktlistaQuery1->Active());
-    Form1->Registry().gxExtSpeedButton28->Click();
+    ASSERT_FALSE(app::MainWindow().Registry().iktlistaQuery1->Active());
+    app::MainWindow().Registry().gxExtSpeedButton28->Click();
     ASSERT_EQ(Requests.size(), 1u);
     EXPECT_EQ(Requests[0].Text, app::ClosedListMessage);
 }

@@ -46,15 +46,19 @@ protected:
         Exec(app::PartnerInsertSql(f));
         return LastKey("partner");
     }
-    String Detail(const String& name) { return static_cast<TDBText*>(Form1->FindComponent(name))->Caption(); }
-    void Click(const String& name) { static_cast<TgxExtSpeedButton*>(Form1->FindComponent(name))->Click(); }
-    void Menu(const String& name) { static_cast<TMenuItem*>(Form1->FindComponent(name))->Click(); }
+    String Detail(const String& name) {
+        return static_cast<TDBText*>(app::MainWindow().FindComponent(name))->Caption();
+    }
+    void Click(const String& name) {
+        static_cast<TgxExtSpeedButton*>(app::MainWindow().FindComponent(name))->Click();
+    }
+    void Menu(const String& name) { static_cast<TMenuItem*>(app::MainWindow().FindComponent(name))->Click(); }
 };
 
 TEST_F(PartnersArea, ListShowsPartnersWithTheDetailsOfTheCurrentOne) {
     AddPartner("Zöld Kft.", "Zöld Zoltán");
     AddPartner("Alma Bt.", "Kiss Anna", "alma@alma.hu", "www.alma.hu");
-    TForm1& f = *Form1;
+    app::MainWindowShared& f = app::MainWindow();
     EXPECT_FALSE(f.partnerQuery1->Active());
     Menu("Partnerlista1");
     ASSERT_TRUE(f.partnerQuery1->Active());
@@ -81,7 +85,7 @@ TEST_F(PartnersArea, SearchPageStartsEmptyAndSearchesTheTypedText) {
     AddPartner("Nagy Építő Kft.", "Kiss Anna");
     AddPartner("O'Brien Kft.", "Építő Béla");
     AddPartner("Kő Bt.", "Tóth Péter");
-    TForm1& f = *Form1;
+    app::MainWindowShared& f = app::MainWindow();
     Menu("Partnerkereses1");
     EXPECT_FALSE(f.partnerQuery2->Active());
     f.Partners().Edit27->SetText("építő");
@@ -123,8 +127,8 @@ TEST_F(PartnersArea, NewPartnerNeedsANameAndANumericDiscount) {
     EXPECT_EQ(Rows("SELECT nev, email, kedvezmeny, megjegyzes FROM partner"),
               (std::vector<Row>{{"Új Partner Kft.", "info@uj.hu", "7.5", "Első\r\nmásodik"}}));
     // The list is reopened with the new partner.
-    ASSERT_TRUE(Form1->partnerQuery1->Active());
-    EXPECT_EQ(Form1->partnerQuery1->RecordCount(), 1);
+    ASSERT_TRUE(app::MainWindow().partnerQuery1->Active());
+    EXPECT_EQ(app::MainWindow().partnerQuery1->RecordCount(), 1);
 
     // Shown again, every box is empty.
     d.Show();
@@ -137,7 +141,7 @@ TEST_F(PartnersArea, ChangeDialogShowsAndStoresThePartner) {
     const Integer id = AddPartner("Alma Bt.", "Kiss Anna", "alma@alma.hu");
     Exec("UPDATE partner SET kedvezmeny=12.5 WHERE sorszam=" + Key(id));
     const Integer other = AddPartner("Bükk Zrt.");
-    TForm1& f = *Form1;
+    app::MainWindowShared& f = app::MainWindow();
     Menu("Partnerlista1");
     WhileModal(
         partnermod, [&] { f.Partners().VgDBGrid1->OnDblClick(f.Partners().VgDBGrid1); },
@@ -161,7 +165,7 @@ TEST_F(PartnersArea, ChangeDialogShowsAndStoresThePartner) {
 }
 
 TEST_F(PartnersArea, ChangeDialogOpensOnlyForARow) {
-    TForm1& f = *Form1;
+    app::MainWindowShared& f = app::MainWindow();
     app::EditPartner(f, f.partnerQuery1); // closed list: nothing opens
     Menu("Partnerlista1");
     app::EditPartner(f, f.partnerQuery1); // empty list: nothing opens
@@ -173,7 +177,7 @@ TEST_F(PartnersArea, DeleteAsksAndReopensThePageItCameFrom) {
     AddPartner("Alma Bt.");
     AddPartner("Almás Kft.");
     AddPartner("Bükk Zrt.");
-    TForm1& f = *Form1;
+    app::MainWindowShared& f = app::MainWindow();
     Menu("Partnerkereses1");
     f.Partners().Edit27->SetText("Alm");
     f.Partners().partnerKeres->Click();
@@ -213,7 +217,7 @@ TEST_F(PartnersArea, WebAndMailButtonsHandTheAddressToTheOpener) {
     };
     AddPartner("Alma Bt.", "", "a@b", "HTTP://ALMA.HU");
     AddPartner("Bükk Zrt.", "", "info@bukk.hu", "www.bukk.hu; rm -rf ~");
-    TForm1& f = *Form1;
+    app::MainWindowShared& f = app::MainWindow();
     Menu("Partnerlista1");
     Click("partnerlistHonlap");
     EXPECT_EQ(opened(), "HTTP://ALMA.HU");
@@ -235,7 +239,7 @@ TEST_F(PartnersArea, ExportWritesBothPagesReadBackByAnIndependentReader) {
     const Integer id = AddPartner("Alma Bt.", "Kiss Anna", "alma@alma.hu", "www.alma.hu");
     Exec("UPDATE partner SET kedvezmeny=12.5, tel2='06-1-222-2222' WHERE sorszam=" + Key(id));
     AddPartner("Bükk Zrt.", "O'Neil Ödön");
-    TForm1& f = *Form1;
+    app::MainWindowShared& f = app::MainWindow();
     Menu("Partnerlista1");
     SaveFileName = Folder() + "/partnerek.xls";
     f.Partners().partnerlistaExport->Click();
@@ -265,7 +269,7 @@ TEST_F(PartnersArea, ExportWritesBothPagesReadBackByAnIndependentReader) {
 }
 
 TEST_F(PartnersArea, NewPartnerMenuShowsTheListThenTheDialog) {
-    TForm1& f = *Form1;
+    app::MainWindowShared& f = app::MainWindow();
     f.Show();
     WhileModal(
         ujpartner, [&] { Menu("Ujpartner1"); },
@@ -286,9 +290,9 @@ TEST_F(PartnersArea, Picture) {
          "ügyfél, havonta számlázunk' WHERE sorszam=" +
          Key(id));
     AddPartner("Bükk Zrt.", "O'Neil Ödön");
-    Form1->Show();
+    app::MainWindow().Show();
     Menu("Partnerlista1");
-    ui::SaveSnapshot(Form1, String(folder) + "/partner-list.png");
+    ui::SaveSnapshot(&app::MainWindow(), String(folder) + "/partner-list.png");
     partnermod->PartnerId = id;
     partnermod->Show();
     ui::SaveSnapshot(partnermod, String(folder) + "/partner-mod.png");

@@ -52,10 +52,12 @@ protected:
         Exec("UPDATE ikt_be SET ugy=" + Key(FCase) + " WHERE sorszam=" + Key(FFirst));
         Exec("INSERT INTO ikt_mod (nev, aktiv) VALUES ('Posta', 1), ('Fax', 0), ('E-mail', 1)");
         Exec("INSERT INTO ikt_mt (nev, aktiv) VALUES ('Iroda', 1)");
-        Form1->FillFilterCombos();
+        app::MainWindow().OnShow(nullptr); // fills the filter combos
     }
-    void Menu(const String& name) { static_cast<TMenuItem*>(Form1->FindComponent(name))->Click(); }
-    String Detail(const String& name) { return static_cast<TDBText*>(Form1->FindComponent(name))->Caption(); }
+    void Menu(const String& name) { static_cast<TMenuItem*>(app::MainWindow().FindComponent(name))->Click(); }
+    String Detail(const String& name) {
+        return static_cast<TDBText*>(app::MainWindow().FindComponent(name))->Caption();
+    }
     std::vector<String> Numbers(TSqlite3Query* query) {
         std::vector<String> numbers;
         for (query->First(); !query->Eof(); query->Next())
@@ -78,7 +80,7 @@ protected:
 
 TEST_F(RegistryArea, DefaultListShowsValidItemsNewestFirstWithCounterAndDates) {
     Exec("UPDATE ikt_be SET storno=1 WHERE sorszam=" + Key(FSecond));
-    TForm1& f = *Form1;
+    app::MainWindowShared& f = app::MainWindow();
     Menu("Beerkezettlevelek1");
     EXPECT_EQ(Numbers(f.Registry().iktlistaQuery1), (std::vector<String>{"2024/1", "2023/1"}));
     EXPECT_EQ(f.Registry().Label81->Caption(), "1/2");
@@ -98,7 +100,7 @@ TEST_F(RegistryArea, DefaultListShowsValidItemsNewestFirstWithCounterAndDates) {
 }
 
 TEST_F(RegistryArea, FilterStripRunsOnlyOnQueryAndResetsWithoutRunning) {
-    TForm1& f = *Form1;
+    app::MainWindowShared& f = app::MainWindow();
     Menu("Beerkezettlevelek1");
     ASSERT_EQ(f.ComboBox1->Items()->Count(), 2); // partners by name: Bíróság, Kiss Anna
     EXPECT_EQ(f.ComboBox1->Items()->Strings(0), "Bíróság");
@@ -129,7 +131,7 @@ TEST_F(RegistryArea, FilterStripRunsOnlyOnQueryAndResetsWithoutRunning) {
 }
 
 TEST_F(RegistryArea, HostileFilterTextChangesNothing) {
-    TForm1& f = *Form1;
+    app::MainWindowShared& f = app::MainWindow();
     const String before = Text("SELECT group_concat(sorszam||targy||storno) FROM ikt_be");
     for (const String& text : {String("'; DELETE FROM ikt_be; --"), String("%"), String("_"),
                                String(2000, '\''), String(2000, 'x')}) {
@@ -144,7 +146,7 @@ TEST_F(RegistryArea, HostileFilterTextChangesNothing) {
 }
 
 TEST_F(RegistryArea, CancellationAsksAndHidesTheItem) {
-    TForm1& f = *Form1;
+    app::MainWindowShared& f = app::MainWindow();
     app::CancelRegistryItem(f, f.Registry().iktlistaQuery1, true); // closed list: no question
     EXPECT_TRUE(Shown.empty());
     Menu("Beerkezettlevelek1");
@@ -167,7 +169,7 @@ TEST_F(RegistryArea, CancellationAsksAndHidesTheItem) {
 
 TEST_F(RegistryArea, ExportWritesTheListReadBackByAnIndependentReader) {
     if (!PythonHas("xlrd")) GTEST_SKIP() << "python3-xlrd is not installed (tools/setup installs it)";
-    TForm1& f = *Form1;
+    app::MainWindowShared& f = app::MainWindow();
     Menu("Beerkezettlevelek1");
     SaveFileName = Folder() + "/erkezett.xls";
     f.Registry().gxExtSpeedButton28->Click();
@@ -194,7 +196,7 @@ TEST_F(RegistryArea, ExportWritesTheListReadBackByAnIndependentReader) {
 }
 
 TEST_F(RegistryArea, SettingsPageEditsTheThreeTables) {
-    TForm1& f = *Form1;
+    app::MainWindowShared& f = app::MainWindow();
     f.Show();
     Menu("Iktatasbeallitasok1");
     ASSERT_TRUE(f.iktatasbeallitasTable1->Active());
@@ -343,7 +345,7 @@ TEST_F(RegistryArea, IncomingEntryIsStoredAndShownOnTopOfTheList) {
     EXPECT_EQ(Text("SELECT cim FROM ikt_partner WHERE sorszam=" + Key(FKiss)), "1111 Budapest, Fő u. 1.");
     // The refreshed list's detail strip shows the new item's date in the short format.
     EXPECT_EQ(Detail("beerkezettlistaDBText2"), DateToStr(EncodeDate(2024, 6, 3)));
-    EXPECT_EQ(Numbers(Form1->Registry().iktlistaQuery1).front(), "2024/3");
+    EXPECT_EQ(Numbers(app::MainWindow().Registry().iktlistaQuery1).front(), "2024/3");
 
     // Shown again, the dialog starts with no partner.
     d.Show();
@@ -373,7 +375,7 @@ TEST_F(RegistryArea, OutgoingEntryWithANewPartnerMadeOnTheWay) {
     d.BitBtn4->Click();
     EXPECT_EQ(Rows("SELECT partner, partnercim, targy, iktszam FROM ikt_ki"),
               (std::vector<Row>{{Key(id), "Fő tér 2.", "Válasz", "1"}}));
-    EXPECT_EQ(Numbers(Form1->Registry().iktlistaQuery2),
+    EXPECT_EQ(Numbers(app::MainWindow().Registry().iktlistaQuery2),
               (std::vector<String>{String(Text("SELECT iktev FROM ikt_ki")) + "/1"}));
 }
 
@@ -395,11 +397,11 @@ TEST_F(RegistryArea, EntryDialogTabOrder) {
 TEST_F(RegistryArea, Picture) {
     const char* folder = std::getenv("VELMORA_SCREENSHOTS");
     if (folder == nullptr) GTEST_SKIP() << "set VELMORA_SCREENSHOTS to a folder to write the picture";
-    Form1->Show();
+    app::MainWindow().Show();
     Menu("Beerkezettlevelek1");
-    ui::SaveSnapshot(Form1, String(folder) + "/registry-in.png");
+    ui::SaveSnapshot(&app::MainWindow(), String(folder) + "/registry-in.png");
     Menu("Iktatasbeallitasok1");
-    ui::SaveSnapshot(Form1, String(folder) + "/registry-settings.png");
+    ui::SaveSnapshot(&app::MainWindow(), String(folder) + "/registry-settings.png");
     iktbe->Show();
     ChoosePartner(*iktbe, 1);
     ui::SaveSnapshot(iktbe, String(folder) + "/registry-entry.png");

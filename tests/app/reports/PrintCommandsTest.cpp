@@ -203,13 +203,13 @@ TEST_F(PrintCommands, CaseListPrintsTheSearchResultTwiceAlike) {
     AddCase("Béta ügy", "2026-01-11", "Második leírás");
     Create();
     // Before any search the list prints nothing.
-    Form1->PrintCommands().gxExtSpeedButton45->OnClick(nullptr);
+    app::MainWindow().PrintCommands().gxExtSpeedButton45->OnClick(nullptr);
     EXPECT_TRUE(Shown.empty());
 
     SearchAllCases();
-    ASSERT_EQ(Form1->Query5->RecordCount(), 2);
-    Form1->PrintCommands().gxExtSpeedButton45->OnClick(nullptr);
-    Form1->PrintCommands().gxExtSpeedButton45->OnClick(nullptr);
+    ASSERT_EQ(app::MainWindow().Query5->RecordCount(), 2);
+    app::MainWindow().PrintCommands().gxExtSpeedButton45->OnClick(nullptr);
+    app::MainWindow().PrintCommands().gxExtSpeedButton45->OnClick(nullptr);
     ASSERT_EQ(Shown.size(), 2u);
     // The corner of each page prints the moment of the print, which may tick over between the two.
     const String today = DateToStr(Date());
@@ -223,7 +223,7 @@ TEST_F(PrintCommands, CaseListPrintsTheSearchResultTwiceAlike) {
         EXPECT_TRUE(HasText(text)) << text;
     EXPECT_EQ(CountOf("aktív"), 2);
     // The walk leaves the search on its last row.
-    EXPECT_TRUE(Form1->Query5->Eof() || Form1->Query5->RecNo() == 2);
+    EXPECT_TRUE(app::MainWindow().Query5->Eof() || app::MainWindow().Query5->RecNo() == 2);
     EXPECT_EQ(Captions.back(), "Preview - Ügy adatlap nyomtatása");
 }
 
@@ -232,7 +232,7 @@ TEST_F(PrintCommands, CaseListBuildsBehindTheProgressWindow) {
     Create();
     ugyitemfrf->rpReport4->ShowProgress = true;
     SearchAllCases();
-    Form1->PrintCommands().gxExtSpeedButton45->OnClick(nullptr);
+    app::MainWindow().PrintCommands().gxExtSpeedButton45->OnClick(nullptr);
     ASSERT_EQ(Shown.size(), 1u);
     EXPECT_TRUE(HasText("Alfa ügy"));
     EXPECT_TRUE(HasText("1/1"));
@@ -246,17 +246,17 @@ TEST_F(PrintCommands, DepositListTotalsEveryDepositAndTheSearchItsOwn) {
     AddDeposit(account, "Kovács Béla", "2026-02-01", 1000000);
     AddDeposit(account, "Nagy Anna", "2026-02-02", 250000);
     Create();
-    app::ReloadDepositList(*Form1);
-    Form1->Deposits().letetkeres_Edit1->SetText("Nagy");
-    app::RunDepositSearch(*Form1);
+    app::ReloadDepositList(app::MainWindow());
+    app::MainWindow().Deposits().letetkeres_Edit1->SetText("Nagy");
+    app::RunDepositSearch(app::MainWindow());
 
-    Form1->PrintCommands().letetlistaPrint->OnClick(nullptr);
+    app::MainWindow().PrintCommands().letetlistaPrint->OnClick(nullptr);
     ASSERT_EQ(Shown.size(), 1u);
     for (const char* text : {"Letét lista", "Kovács Béla", "Nagy Anna", "Ügyvédi letét",
                              "Összesen:", "1 000 000 Ft", "1 250 000 Ft"})
         EXPECT_TRUE(HasText(text)) << text;
 
-    Form1->PrintCommands().letetkeresPrint->OnClick(nullptr);
+    app::MainWindow().PrintCommands().letetkeresPrint->OnClick(nullptr);
     ASSERT_EQ(Shown.size(), 2u);
     EXPECT_TRUE(HasText("Letét szűrt lista"));
     EXPECT_TRUE(HasText("Nagy Anna"));
@@ -265,19 +265,19 @@ TEST_F(PrintCommands, DepositListTotalsEveryDepositAndTheSearchItsOwn) {
     EXPECT_FALSE(HasText("1 250 000 Ft"));
 
     // The list printed after the search still totals every deposit.
-    Form1->PrintCommands().letetlistaPrint->OnClick(nullptr);
+    app::MainWindow().PrintCommands().letetlistaPrint->OnClick(nullptr);
     EXPECT_TRUE(HasText("1 250 000 Ft"));
 }
 
 TEST_F(PrintCommands, DepositSearchBeforeAnySearchPrintsNothingAndAfterAnEmptyOneZero) {
     AddDeposit(AddAccount("Ügyvédi letét"), "Kovács Béla", "2026-02-01", 1000000);
     Create();
-    Form1->PrintCommands().letetkeresPrint->OnClick(nullptr);
+    app::MainWindow().PrintCommands().letetkeresPrint->OnClick(nullptr);
     EXPECT_TRUE(Shown.empty());
     // The sum of no deposits is 0 Ft, not an empty amount.
-    Form1->Deposits().letetkeres_Edit1->SetText("Nincs ilyen");
-    app::RunDepositSearch(*Form1);
-    Form1->PrintCommands().letetkeresPrint->OnClick(nullptr);
+    app::MainWindow().Deposits().letetkeres_Edit1->SetText("Nincs ilyen");
+    app::RunDepositSearch(app::MainWindow());
+    app::MainWindow().PrintCommands().letetkeresPrint->OnClick(nullptr);
     ASSERT_EQ(Shown.size(), 1u) << (Boxes.empty() ? String() : Boxes.front());
     EXPECT_TRUE(HasText("0 Ft")) << Dump();
 }
@@ -304,22 +304,22 @@ TEST_F(PrintCommands, PartnerListAndSearch) {
          "('Tükör Kft.', 'Fehér Ödön', 'Szeged', '1', '2', '3', 'iroda@tukor.hu'), "
          "('Ablak Bt.', 'Kis Pál', 'Pécs', NULL, NULL, NULL, NULL)");
     Create();
-    app::Partnerlista1Click(*Form1, nullptr);
-    Form1->PrintCommands().partnerlistaPrint->OnClick(nullptr);
+    app::Partnerlista1Click(app::MainWindow(), nullptr);
+    app::MainWindow().PrintCommands().partnerlistaPrint->OnClick(nullptr);
     ASSERT_EQ(Shown.size(), 1u);
     for (const char* text : {"Partner lista", "Név", "Képviselő", "Web", "Tükör Kft.", "Fehér Ödön",
                              "iroda@tukor.hu", "1  2  3", "Ablak Bt."})
         EXPECT_TRUE(HasText(text)) << text;
 
     // A search that finds nothing starts no report.
-    Form1->Partners().Edit27->SetText("Nincs ilyen");
-    app::partnerKeresClick(*Form1, nullptr);
-    Form1->PrintCommands().partnerkeresPrint->OnClick(nullptr);
+    app::MainWindow().Partners().Edit27->SetText("Nincs ilyen");
+    app::partnerKeresClick(app::MainWindow(), nullptr);
+    app::MainWindow().PrintCommands().partnerkeresPrint->OnClick(nullptr);
     EXPECT_EQ(Shown.size(), 1u);
 
-    Form1->Partners().Edit27->SetText("tük");
-    app::partnerKeresClick(*Form1, nullptr);
-    Form1->PrintCommands().partnerkeresPrint->OnClick(nullptr);
+    app::MainWindow().Partners().Edit27->SetText("tük");
+    app::partnerKeresClick(app::MainWindow(), nullptr);
+    app::MainWindow().PrintCommands().partnerkeresPrint->OnClick(nullptr);
     ASSERT_EQ(Shown.size(), 2u);
     EXPECT_TRUE(HasText("Tükör Kft."));
     EXPECT_FALSE(HasText("Ablak Bt."));
@@ -329,9 +329,9 @@ TEST_F(PrintCommands, PartnerSearchRepeatsItsCaptionsOnEveryPage) {
     for (int i = 0; i < 40; ++i)
         Exec("INSERT INTO partner (nev, megjegyzes) VALUES ('Partner " + std::to_string(100 + i) + "', 'x')");
     Create();
-    Form1->Partners().Edit27->SetText("Partner");
-    app::partnerKeresClick(*Form1, nullptr);
-    Form1->PrintCommands().partnerkeresPrint->OnClick(nullptr);
+    app::MainWindow().Partners().Edit27->SetText("Partner");
+    app::partnerKeresClick(app::MainWindow(), nullptr);
+    app::MainWindow().PrintCommands().partnerkeresPrint->OnClick(nullptr);
     ASSERT_EQ(Shown.size(), 1u);
     ASSERT_GE(Shown[0].size(), 2u);
     for (const Page& page : Shown[0])
@@ -350,11 +350,11 @@ TEST_F(PrintCommands, DocumentListPrintsEveryListedDocument) {
     AddHistoryEntry(id, "2026-01-14", "", "fájl nélkül");
     Create();
     // A closed list prints nothing.
-    Form1->PrintCommands().gxExtSpeedButton49->OnClick(nullptr);
+    app::MainWindow().PrintCommands().gxExtSpeedButton49->OnClick(nullptr);
     EXPECT_TRUE(Shown.empty());
 
-    app::RunDocumentList(*Form1);
-    Form1->PrintCommands().gxExtSpeedButton49->OnClick(nullptr);
+    app::RunDocumentList(app::MainWindow());
+    app::MainWindow().PrintCommands().gxExtSpeedButton49->OnClick(nullptr);
     ASSERT_EQ(Shown.size(), 1u);
     for (const char* text : {"Dokumentum lista", "Velmora", "/iratok/a.pdf", "/iratok/b.pdf", "őrzendő",
                              "archiválandó", "Készült:"})
@@ -394,11 +394,11 @@ TEST_F(PrintCommands, Picture) {
     };
     ugyitemfrf->PrintCaseSheet(sample.Case);
     snap();
-    Form1->PrintCommands().gxExtSpeedButton45->OnClick(nullptr);
+    app::MainWindow().PrintCommands().gxExtSpeedButton45->OnClick(nullptr);
     snap();
-    Form1->PrintCommands().letetlistaPrint->OnClick(nullptr);
+    app::MainWindow().PrintCommands().letetlistaPrint->OnClick(nullptr);
     snap();
-    Form1->PrintCommands().gxExtSpeedButton80->OnClick(nullptr);
+    app::MainWindow().PrintCommands().gxExtSpeedButton80->OnClick(nullptr);
     snap();
     EXPECT_EQ(shots, 4);
 }
@@ -469,10 +469,10 @@ TEST_F(JubPrint, ACopyWithoutARegisterPersonPrintsNothing) {
 TEST_F(JubPrint, ListPrintsOnlyWhenItHoldsQueries) {
     AddIdentification(RegisterId, CaseId, "2009-03-05", "K-12_1_2009/1");
     Create();
-    Form1->PrintCommands().gxExtSpeedButton80->OnClick(nullptr);
+    app::MainWindow().PrintCommands().gxExtSpeedButton80->OnClick(nullptr);
     EXPECT_TRUE(Shown.empty());
-    app::RunJubList(*Form1);
-    Form1->PrintCommands().gxExtSpeedButton80->OnClick(nullptr);
+    app::RunJubList(app::MainWindow());
+    app::MainWindow().PrintCommands().gxExtSpeedButton80->OnClick(nullptr);
     ASSERT_EQ(Shown.size(), 1u);
     for (const char* text : {"JÜB lista", "Velmora", "K-12_1_2009/1", "Kovács Éva", "Lekérdezés:", "Ügy:"})
         EXPECT_TRUE(HasText(text)) << text << Dump();

@@ -7,7 +7,8 @@
 #include "app/cases/TForm1CaseParts.h"
 #include "app/reports/TForm1PrintParts.h"
 #include "app/deposits/DepositArea.h"
-#include "app/main/TForm1.h"
+#include "app/main/MainWindowShared.h"
+#include "tests/app/MainWindowMenu.h"
 #include "app/partners/PartnerArea.h"
 #include "app/cases/CaseArea.h"
 #include "app/identification/JubArea.h"
@@ -71,7 +72,7 @@ protected:
         delete letet_adatlap;
         delete ugyitemfrf;
         delete ugyadatlap;
-        delete Form1;
+        if (Form1) delete &app::MainWindow();
         rpShowPreview = FPreviousPreview;
         // The engine's progress window, when a build made it, goes while the toolkit runs.
         report::rpSetProgressWindow(nullptr);
@@ -80,8 +81,7 @@ protected:
 
     // The forms in the program's order; the reports build without the progress window.
     void Create() {
-        Form1 = new TForm1(nullptr);
-        Form1->AfterConstruction();
+        app::CreateMainWindow(nullptr);
         ugyadatlap = new Tugyadatlap(nullptr);
         ugyitemfrf = new Tugyitemfrf(nullptr);
         letet_adatlap = new Tletet_adatlap(nullptr);
@@ -92,7 +92,7 @@ protected:
             for (Integer i = 0; i < form->ComponentCount(); ++i)
                 if (auto* report = dynamic_cast<TrpReport*>(form->Components(i)))
                     report->ShowProgress = false;
-        Form1->FormShow(nullptr);
+        app::MainWindow().OnShow(nullptr);
     }
 
     // Every memo of every prepared page, its lines joined by "\n".
@@ -151,8 +151,8 @@ protected:
     }
     static String Key(Integer id) { return std::to_string(id); }
     void SearchAllCases() {
-        Form1->Cases().Edit23->SetText("");
-        app::gxExtSpeedButton8Click(*Form1, nullptr);
+        app::MainWindow().Cases().Edit23->SetText("");
+        app::gxExtSpeedButton8Click(app::MainWindow(), nullptr);
     }
 
     struct Sample {
@@ -197,18 +197,18 @@ protected:
     void PrintEverything(const Sample& sample) {
         ugyitemfrf->PrintCaseSheet(sample.Case);
         SearchAllCases();
-        Form1->PrintCommands().gxExtSpeedButton45->OnClick(nullptr);
-        app::ReloadDepositList(*Form1);
-        Form1->PrintCommands().letetlistaPrint->OnClick(nullptr);
+        app::MainWindow().PrintCommands().gxExtSpeedButton45->OnClick(nullptr);
+        app::ReloadDepositList(app::MainWindow());
+        app::MainWindow().PrintCommands().letetlistaPrint->OnClick(nullptr);
         letet_adatlap->DepositId = sample.Deposit;
         letet_adatlap->FormShow(nullptr);
         letet_adatlap->BitBtn3->OnClick(nullptr);
-        app::Partnerlista1Click(*Form1, nullptr);
-        Form1->PrintCommands().partnerlistaPrint->OnClick(nullptr);
-        app::RunDocumentList(*Form1);
-        Form1->PrintCommands().gxExtSpeedButton49->OnClick(nullptr);
-        app::RunJubList(*Form1);
-        Form1->PrintCommands().gxExtSpeedButton80->OnClick(nullptr);
+        app::Partnerlista1Click(app::MainWindow(), nullptr);
+        app::MainWindow().PrintCommands().partnerlistaPrint->OnClick(nullptr);
+        app::RunDocumentList(app::MainWindow());
+        app::MainWindow().PrintCommands().gxExtSpeedButton49->OnClick(nullptr);
+        app::RunJubList(app::MainWindow());
+        app::MainWindow().PrintCommands().gxExtSpeedButton80->OnClick(nullptr);
         jubmod->JubId = LastKey("jub");
         jubmod->FormShow(nullptr);
         jubmod->BitBtn3->OnClick(nullptr);

@@ -146,7 +146,7 @@ TEST_F(ReportGeometry, LongTextsStayInsideTheirBoxesOnEveryReport) {
         {"case list", ugyitemfrf->rpReport4, 1, 3,
          [&] {
              SearchAllCases();
-             Form1->PrintCommands().gxExtSpeedButton45->OnClick(nullptr);
+             app::MainWindow().PrintCommands().gxExtSpeedButton45->OnClick(nullptr);
          }},
         {"deposit sheet", letetfrf->rpReport1, 1, 2,
          [&] {
@@ -156,35 +156,35 @@ TEST_F(ReportGeometry, LongTextsStayInsideTheirBoxesOnEveryReport) {
          }},
         {"deposit list", letetfrf->rpReport2, 1, 3,
          [&] {
-             app::ReloadDepositList(*Form1);
-             Form1->PrintCommands().letetlistaPrint->OnClick(nullptr);
+             app::ReloadDepositList(app::MainWindow());
+             app::MainWindow().PrintCommands().letetlistaPrint->OnClick(nullptr);
          }},
         {"deposit search", letetfrf->rpReport6, 1, 2,
          [&] {
-             Form1->Deposits().letetkeres_Edit1->SetText("Öböl");
-             app::RunDepositSearch(*Form1);
-             Form1->PrintCommands().letetkeresPrint->OnClick(nullptr);
+             app::MainWindow().Deposits().letetkeres_Edit1->SetText("Öböl");
+             app::RunDepositSearch(app::MainWindow());
+             app::MainWindow().PrintCommands().letetkeresPrint->OnClick(nullptr);
          }},
         {"partner list", letetfrf->rpReport3, 1, 3,
          [&] {
-             app::Partnerlista1Click(*Form1, nullptr);
-             Form1->PrintCommands().partnerlistaPrint->OnClick(nullptr);
+             app::Partnerlista1Click(app::MainWindow(), nullptr);
+             app::MainWindow().PrintCommands().partnerlistaPrint->OnClick(nullptr);
          }},
         {"partner search", letetfrf->rpReport4, 1, 2,
          [&] {
-             Form1->Partners().Edit27->SetText("Öböl");
-             app::partnerKeresClick(*Form1, nullptr);
-             Form1->PrintCommands().partnerkeresPrint->OnClick(nullptr);
+             app::MainWindow().Partners().Edit27->SetText("Öböl");
+             app::partnerKeresClick(app::MainWindow(), nullptr);
+             app::MainWindow().PrintCommands().partnerkeresPrint->OnClick(nullptr);
          }},
         {"document list", letetfrf->rpReport10, 1, 2,
          [&] {
-             app::RunDocumentList(*Form1);
-             Form1->PrintCommands().gxExtSpeedButton49->OnClick(nullptr);
+             app::RunDocumentList(app::MainWindow());
+             app::MainWindow().PrintCommands().gxExtSpeedButton49->OnClick(nullptr);
          }},
         {"identification list", letetfrf->rpReport13, 1, 2,
          [&] {
-             app::RunJubList(*Form1);
-             Form1->PrintCommands().gxExtSpeedButton80->OnClick(nullptr);
+             app::RunJubList(app::MainWindow());
+             app::MainWindow().PrintCommands().gxExtSpeedButton80->OnClick(nullptr);
          }},
         {"new identification sheet", letetfrf->rpReport14, 1, 1,
          [&] {

@@ -15,6 +15,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 namespace apptest {
 namespace {
 
@@ -51,7 +53,7 @@ TEST_F(SettingsDialogs, ShowsTheStoredSettings) {
     Exec("DELETE FROM info WHERE valtozo='jub_orzesi_ido'");
     adminform->Show();
     EXPECT_EQ(adminform->Caption(), "Beállítások");
-    EXPECT_EQ(adminform->Edit5->Text(), Form1->UserName());
+    EXPECT_EQ(adminform->Edit5->Text(), app::MainWindow().UserName());
     EXPECT_TRUE(adminform->Edit5->ReadOnly());
     EXPECT_EQ(adminform->Edit1->Text(), "1052 Budapest, Váci u. 1.");
     EXPECT_EQ(adminform->Edit2->Text(), "K_12");
@@ -70,15 +72,18 @@ TEST_F(SettingsDialogs, StoredSettingsAreReadAtTheNextStart) {
                                             {"jub_orzesi_ido", "5"},
                                             {"kamarai_azonosito", "K_'7'"}}));
     // The running window keeps what it read at start; a new start reads the new values.
-    const Integer before = Form1->DocRetentionYears();
+    const Integer before = app::MainWindow().DocRetentionYears();
     EXPECT_NE(before, 8);
-    TForm1 next(nullptr);
-    next.AfterConstruction();
-    EXPECT_EQ(next.DocRetentionYears(), 8);
-    EXPECT_EQ(next.JubRetentionYears(), 5);
-    EXPECT_EQ(next.OfficeAddress(), "O'Brien tér 1., Győr");
-    EXPECT_EQ(next.ChamberId(), "K_'7'");
-    EXPECT_EQ(Form1->DocRetentionYears(), before);
+    TForm1* const running = Form1;
+    {
+        const std::unique_ptr<app::MainWindowShared> next(&app::CreateMainWindow(nullptr));
+        EXPECT_EQ(next->DocRetentionYears(), 8);
+        EXPECT_EQ(next->JubRetentionYears(), 5);
+        EXPECT_EQ(next->OfficeAddress(), "O'Brien tér 1., Győr");
+        EXPECT_EQ(next->ChamberId(), "K_'7'");
+    }
+    Form1 = running;
+    EXPECT_EQ(app::MainWindow().DocRetentionYears(), before);
     EXPECT_TRUE(Shown.empty());
 }
 
@@ -153,13 +158,13 @@ TEST_F(SettingsDialogs, MenuOpensBothDialogs) {
         aboutShown = true;
         AboutBox->Close();
     };
-    Form1->Beallitasok1->Click();
-    Form1->Info1->Click();
+    MenuItem("Beallitasok1").Click();
+    MenuItem("Info1").Click();
     EXPECT_TRUE(settingsShown);
     EXPECT_TRUE(aboutShown);
-    EXPECT_EQ(Form1->Beallitasok1->Caption(), "Beállítások");
-    EXPECT_EQ(Form1->Info1->Caption(), "Info");
-    EXPECT_FALSE(Form1->Adatbazismentese1->Visible());
+    EXPECT_EQ(MenuItem("Beallitasok1").Caption(), "Beállítások");
+    EXPECT_EQ(MenuItem("Info1").Caption(), "Info");
+    EXPECT_FALSE(MenuItem("Adatbazismentese1").Visible());
 }
 
 } // namespace
