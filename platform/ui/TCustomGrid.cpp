@@ -566,6 +566,8 @@ void TCustomGrid::ShowEditor() {
     FInplaceEdit->SetModified(false);
     UpdateEditorBounds();
     FInplaceEdit->Show();
+    // Keys typed after the one that opened the editor go on into it.
+    if (Focused()) FInplaceEdit->SetFocus();
 }
 
 void TCustomGrid::HideEditor() {
@@ -573,7 +575,10 @@ void TCustomGrid::HideEditor() {
     FEditorMode = false;
     if (FInplaceEdit) {
         FInplaceEdit->CloseUp(false);
+        const bool hadFocus = FInplaceEdit->Focused();
         FInplaceEdit->Hide();
+        // Moving between cells goes on from the grid.
+        if (hadFocus) SetFocus();
     }
 }
 

@@ -1,5 +1,7 @@
 #include "platform/graphics/RecordingCanvasBackend.h"
 #include "platform/graphics/TCanvas.h"
+#include "platform/ui/InputSimulation.h"
+#include "platform/ui/TCustomForm.h"
 #include "platform/ui/TCustomGrid.h"
 #include "platform/ui/TInplaceEdit.h"
 #include "platform/ui/VirtualKeys.h"
@@ -175,6 +177,27 @@ TEST_F(CustomGridTest, TypingOpensTheEditorAndEnterStoresTheText) {
     Key(VK_RETURN);
     EXPECT_FALSE(Grid->EditorMode());
     EXPECT_EQ((Grid->Texts[{1, 1}]), "ú");
+}
+
+// Typed through the window system: the key that opens the editor hands it the focus, so
+// the keys that follow reach it, and Enter gives the focus back to the grid.
+TEST_F(CustomGridTest, KeysTypedAfterTheEditorOpensGoIntoIt) {
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 300, 200);
+    TLogGrid* grid = Grid.get();
+    grid->SetParent(&form);
+    grid->SetGridOptions(grid->GridOptions() + TGridOptions{goEditing});
+    grid->Texts[{1, 1}] = "régi";
+    form.Show();
+    ui::SimulateKey(grid, 'A', {}, "A");
+    ASSERT_TRUE(grid->EditorMode());
+    EXPECT_TRUE(grid->InplaceEditor()->Focused());
+    for (const char* ch : {"b", "é"})
+        ui::SimulateKey(grid->InplaceEditor(), 'B', {}, ch);
+    ui::SimulateKey(grid->InplaceEditor(), VK_RETURN);
+    EXPECT_EQ((grid->Texts[{1, 1}]), "Abé");
+    EXPECT_TRUE(grid->Focused());
+    grid->SetParent(nullptr);
 }
 
 TEST_F(CustomGridTest, EscapeDropsTheEditWithoutStoring) {
