@@ -411,7 +411,10 @@ int Order(std::uint32_t x, std::uint32_t y) {
 
 } // namespace
 
-std::size_t HungarianSharedStart(std::string_view a, std::string_view b) {
+namespace {
+
+// How many bytes a and b share from their start.
+std::size_t CommonLength(std::string_view a, std::string_view b) {
     const std::size_t shared = std::min(a.size(), b.size());
     // Eight bytes at a time to the first difference: sorted names share long starts.
     std::size_t cut = 0;
@@ -422,25 +425,43 @@ std::size_t HungarianSharedStart(std::string_view a, std::string_view b) {
         std::memcpy(&y, b.data() + cut, 8);
         if (x != y) {
             const std::uint64_t differ = x ^ y;
-            cut += static_cast<std::size_t>((std::endian::native == std::endian::little
-                                                 ? std::countr_zero(differ)
-                                                 : std::countl_zero(differ)) /
-                                            8);
-            break;
+            return cut + static_cast<std::size_t>((std::endian::native == std::endian::little
+                                                       ? std::countr_zero(differ)
+                                                       : std::countl_zero(differ)) /
+                                                  8);
         }
     }
     while (cut < shared && a[cut] == b[cut])
         ++cut;
-    // Back to the end of an element that nothing after it joins: an ASCII mark, or an ASCII
-    // letter that starts no digraph (the last letter of a digraph is one of them, or s or z).
+    return cut;
+}
+
+// The ASCII characters after which no collation element goes on: every mark, and every
+// letter but the first letters of the digraphs (c, d, g, l, n, s, t, z and their capitals).
+constexpr std::array<bool, 128> kEndsElement = [] {
+    std::array<bool, 128> ends{};
+    for (std::size_t c = 0; c < ends.size(); ++c) {
+        const auto lower = static_cast<char>(c | 0x20);
+        ends[c] =
+            lower < 'a' || lower > 'z' || std::string_view("cdglnstz").find(lower) == std::string_view::npos;
+    }
+    return ends;
+}();
+
+// Back from cut to the end of an element that nothing after it joins: an ASCII mark, or an
+// ASCII letter that starts no digraph (the last letter of a digraph is one of them, or s or z).
+std::size_t BackToElementEnd(std::string_view a, std::size_t cut) {
     for (; cut > 0; --cut) {
         const auto c = static_cast<unsigned char>(a[cut - 1]);
-        if (c >= 0x80) continue;
-        const auto lower = static_cast<char>(c | 0x20);
-        if (lower < 'a' || lower > 'z' || std::string_view("cdglnstz").find(lower) == std::string_view::npos)
-            break;
+        if (c < 0x80 && kEndsElement[c]) break;
     }
     return cut;
+}
+
+} // namespace
+
+std::size_t HungarianSharedStart(std::string_view a, std::string_view b) {
+    return BackToElementEnd(a, CommonLength(a, b));
 }
 
 namespace {
@@ -448,9 +469,11 @@ namespace {
 // Compares texts read through Window (made from a text and Page), after their shared start.
 template <class Window, class... Page>
 int CompareTexts(std::string_view a, std::string_view b, TCollationCase mode, Page... page) {
-    if (a == b) return 0;
-    // The shared start orders equal on every level and leaves the same bytes to break a tie.
-    const std::size_t start = HungarianSharedStart(a, b);
+    // One scan finds equal texts and the shared start, which orders equal on every level and
+    // leaves the same bytes to break a tie.
+    const std::size_t common = CommonLength(a, b);
+    if (common == a.size() && common == b.size()) return 0;
+    const std::size_t start = BackToElementEnd(a, common);
     a.remove_prefix(start);
     b.remove_prefix(start);
     Window wa(a, page...);
