@@ -249,6 +249,11 @@ TSize TCanvas::TextExtent(const String& Text) {
     return TSize(w, FMeasurer->Metrics(font).Height);
 }
 
+Integer TCanvas::TextWidth(const String& Text) {
+    const Integer w = FMeasurer->TextWidth(FFont->State(), Text);
+    return FCharExtra == 0 ? w : w + FCharExtra * Integer(core::Utf8Length(Text));
+}
+
 void TCanvas::TextOut(Integer X, Integer Y, const String& Text) {
     Changing();
     const TPoint d = ToDevice(TPoint(X, Y));

@@ -73,7 +73,8 @@ public:
     void StretchDraw(const TRect& Rect, TGraphic* Graphic);
     TSize TextExtent(const String& Text);
     Integer TextHeight(const String& Text) { return TextExtent(Text).cy; }
-    Integer TextWidth(const String& Text) { return TextExtent(Text).cx; }
+    // The width alone: no line height to look up, no characters to count without extra spacing.
+    Integer TextWidth(const String& Text);
     // Text at (X, Y); opaque on the brush colour unless the brush is clear.
     // Moves the pen position to the end of the text.
     void TextOut(Integer X, Integer Y, const String& Text);
