@@ -7,6 +7,7 @@
 #include "platform/graphics/TBitmap.h"
 #include "platform/graphics/TCanvas.h"
 #include "report/detail/MemoText.h"
+#include "report/detail/WrapMemory.h"
 #include "report/TrpMemoView.h"
 #include "report/detail/TrpParser.h"
 #include "report/TrpReport.h"
@@ -75,16 +76,25 @@ void TrpMemoView::WrapMemo() {
     const Integer available =
         report::ClampCoordinate(rotated ? Int64{Height} - 2 * Int64{gapy} : Int64{Width} - 2 * Int64{gapx});
     const report::MeasureFn width = [c](const String& t) { return c->TextWidth(t); };
-    auto output = [&](const String& text, bool last) {
-        SMemo->Add(report::MakeLineRecord(text, last, width(text)));
-    };
+    report::WrapSetting setting;
+    setting.Measurer = &c->Measurer();
+    setting.Font = c->Font()->State();
+    setting.CharExtra = c->TextCharacterExtra();
+    setting.Available = available;
+    setting.Flags = Flags & (flWordWrap | flWordBreak);
     for (Integer k = 0; k < Memo1.Count(); ++k) {
-        if (Flags & flWordWrap)
-            for (const auto& line :
-                 report::WrapLine(Memo1.Get(k), available, (Flags & flWordBreak) != 0, width))
-                output(line.Text, line.LastOfParagraph);
-        else
-            output(Memo1.Get(k), true);
+        const String paragraph = Memo1.Get(k);
+        report::AddWrapped(setting, paragraph, *SMemo, [&] {
+            std::vector<String> records;
+            if (setting.Flags & flWordWrap)
+                for (const auto& line :
+                     report::WrapLine(paragraph, available, (Flags & flWordBreak) != 0, width))
+                    records.push_back(
+                        report::MakeLineRecord(line.Text, line.LastOfParagraph, width(line.Text)));
+            else
+                records.push_back(report::MakeLineRecord(paragraph, true, width(paragraph)));
+            return records;
+        });
     }
     FVHeight = report::ClampCoordinate(Int64{SMemo->Count()} * step + 2 * (rotated ? gapx : gapy));
     TextHeight = step;

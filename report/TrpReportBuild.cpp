@@ -7,6 +7,7 @@
 #include "platform/ui/MessageDialogs.h"
 #include "report/detail/BuildRun.h"
 #include "report/detail/QuietDataSets.h"
+#include "report/detail/WrapMemory.h"
 #include "report/TrpDataset.h"
 #include "report/TrpEMFPages.h"
 #include "report/TrpPage.h"
@@ -144,6 +145,8 @@ bool TrpReport::DoPrepareReport(report::BuildRun& Run) {
 }
 
 void TrpReport::BuildAction(report::ProgressWindow* w, report::BuildRun& Run) {
+    // A paragraph laid out again, in the final pass or on a later record, takes the lines it had.
+    report::WrapHold wraps;
     try {
         if (DoublePass) {
             // The final pass measures again every text the counting pass measured.
