@@ -72,9 +72,6 @@ public:
     TMenuItem* JUB1;
     TMenuItem* Info1;
 
-    // Refills the case combos, then the filter combos of the areas.
-    void FillFilterCombos();
-
     // ---- Handlers ----------------------------------------------------------------------
     void FormCreate(TObject* Sender);
     void FormShow(TObject* Sender);
@@ -88,6 +85,8 @@ public:
     void Info1Click(TObject* Sender);
 
 private:
+    // Refills the case combos, then the filter combos of the areas (on show).
+    void FillFilterCombos();
     void CreateDatabase();
     void CreateAreas();
     void CreateStartPage();

@@ -16,6 +16,8 @@
 #include "platform/ui/TMenuItem.h"
 #include "platform/ui/TPanel.h"
 
+#include <utility>
+
 namespace {
 
 using AreaCommand = void (*)(app::MainWindowShared&, TObject*);
@@ -36,6 +38,8 @@ void TForm1::CreateMenus() {
     MainMenu1 = new TMainMenu(this);
     MainMenu1->SetName("MainMenu1");
     TMenuItem* root = MainMenu1->Items();
+    // An item runs one of the window's own handlers, an area's menu command, or the
+    // area's command that its side button runs too.
     const auto own = [this](void (TForm1::*Handler)(TObject*)) -> TNotifyEvent {
         return [this, Handler](TObject* Sender) { (this->*Handler)(Sender); };
     };
