@@ -2,6 +2,9 @@
 #include "export/BiffCells.h"
 
 #include "platform/core/DateTime.h"
+#include "platform/core/DateTimeParts.h"
+#include "platform/core/FloatDecimal.h"
+#include "platform/core/FormatSettings.h"
 #include "platform/core/NumberFormat.h"
 
 #include <cmath>
@@ -25,7 +28,76 @@ double ReadTime(const String& Text) {
     return TryStrToTime(Text, value) ? value : 0.0;
 }
 
+// A cell of whole days, as a date cell holds them.
+CellValue DayCell(double days) {
+    CellValue cell;
+    cell.Type = ctDate;
+    if (days >= 0 && days <= 65535) {
+        cell.Kind = CellKind::Integer;
+        cell.Integer = static_cast<Word>(days);
+    } else {
+        cell.Kind = CellKind::Number;
+        cell.Number = days;
+    }
+    return cell;
+}
+
+// Whether the short date format in force reads its dates back; asked again only when
+// the format or the separator changes.
+bool DatesReadBack() {
+    static thread_local String format;
+    static thread_local String separator;
+    static thread_local bool readsBack = false;
+    if (format != FormatSettings.ShortDateFormat || separator != FormatSettings.DateSeparator) {
+        format = FormatSettings.ShortDateFormat;
+        separator = FormatSettings.DateSeparator;
+        readsBack = ShortDateReadsBack(FormatSettings);
+    }
+    return readsBack;
+}
+
 } // namespace
+
+bool FieldValueCell(TCellType Type, const TFieldData& Value, CellValue& Cell) {
+    if (Type == ctInteger) {
+        const auto* integer = std::get_if<Int64>(&Value);
+        if (integer == nullptr) return false;
+        // Its text reads back as itself; past 0..255 it is written as a double.
+        Cell = {};
+        if (*integer >= 0 && *integer <= 255) {
+            Cell.Kind = CellKind::Integer;
+            Cell.Type = ctInteger;
+            Cell.Integer = static_cast<Word>(*integer);
+        } else {
+            Cell.Kind = CellKind::Number;
+            Cell.Type = ctDouble;
+            Cell.Number = static_cast<double>(*integer);
+        }
+        return true;
+    }
+    const auto* real = std::get_if<double>(&Value);
+    if (real == nullptr) return false;
+    if (Type == ctDouble || Type == ctCurrency) {
+        const String& separator = FormatSettings.DecimalSeparator;
+        if (separator != "," && separator != ".") return false;
+        if (!core::ShortestFitsFifteen(*real)) return false;
+        Cell = {};
+        Cell.Kind = CellKind::Number;
+        Cell.Type = Type;
+        Cell.Number = *real;
+        return true;
+    }
+    if (Type == ctDate) {
+        core::DateTimeParts parts;
+        TDateTime day = 0;
+        if (!DatesReadBack() || !core::SplitDateTime(*real, parts) ||
+            !TryEncodeDate(parts.Year, parts.Month, parts.Day, day))
+            return false;
+        Cell = DayCell(day);
+        return true;
+    }
+    return false;
+}
 
 CellValue ConvertCell(TCellType Type, const String& Text, bool FieldMask, bool ExportBlankValues) {
     CellValue cell;
@@ -48,17 +120,8 @@ CellValue ConvertCell(TCellType Type, const String& Text, bool FieldMask, bool E
         cell.Kind = CellKind::Integer;
         cell.Integer = static_cast<Word>(integer);
         break;
-    case ctDate: {
-        const double days = std::trunc(StrToDate(Text));
-        if (days >= 0 && days <= 65535) {
-            cell.Kind = CellKind::Integer;
-            cell.Integer = static_cast<Word>(days);
-        } else {
-            cell.Kind = CellKind::Number;
-            cell.Number = days;
-        }
-        break;
-    }
+    case ctDate:
+        return DayCell(std::trunc(StrToDate(Text)));
     case ctDouble:
     case ctCurrency:
         cell.Kind = CellKind::Number;

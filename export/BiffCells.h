@@ -4,6 +4,7 @@
 // (the export puts its own separators in force while it runs).
 #include "export/BiffRecords.h"
 #include "export/ExportTypes.h"
+#include "platform/data/TFieldData.h"
 
 namespace biff {
 
@@ -25,6 +26,14 @@ struct CellValue {
 //   whole days: an INTEGER when they fit 0..65535, else a NUMBER, so that dates
 //   outside the 16-bit range keep their value.
 CellValue ConvertCell(TCellType Type, const String& Text, bool FieldMask, bool ExportBlankValues);
+
+// The cell ConvertCell makes of a field's text, decided from the field's value without
+// writing the text and reading it back, where the value alone settles it: an integer
+// field's whole number (the text of an integer field), a float field's double whose
+// shortest digits are at most 15 (FloatToStr's text) under a decimal separator of "," or
+// ".", a date field's day under a short date format that reads back (ShortDateReadsBack).
+// Type is the field's cell type; false (Cell untouched) where the text has to be read.
+bool FieldValueCell(TCellType Type, const TFieldData& Value, CellValue& Cell);
 
 // FORMAT index of a cell type: integer 1, double 2, currency 7, date 14, time 18,
 // date-time 22, anything else 0.

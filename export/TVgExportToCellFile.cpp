@@ -12,7 +12,10 @@
 #include "platform/core/ScopeExit.h"
 #include "platform/core/TFileStream.h"
 #include "platform/core/TStrings.h"
+#include "platform/data/TDateTimeField.h"
 #include "platform/data/TField.h"
+#include "platform/data/TFloatField.h"
+#include "platform/data/TIntegerField.h"
 #include "platform/graphics/TFont.h"
 
 TVgExportToCellFile::TVgExportToCellFile(TComponent* AOwner) : TVgExportBaseComponent(AOwner) {}
@@ -52,9 +55,11 @@ void TVgExportToCellFile::Walk() {
             FColumnFontChanged[static_cast<std::size_t>(i)] = 1;
         };
     }
+    FValueFields.assign(static_cast<std::size_t>(Columns()->Count()), {nullptr, false});
     const auto fonts = core::ScopeExit([this] {
         FCellFont.reset();
         FColumnFonts.clear();
+        FTextLeft = false;
     });
     FFileIndex = 0;
     FRowLimitReached = false;
@@ -177,6 +182,7 @@ void TVgExportToCellFile::WriteRecord(Integer RecordIndex, Integer& TabularRow) 
         }
         ++position;
     }
+    FTextLeft = false;
     if (FLayout != elTabularForm) {
         WriteRowEnd(false);
     } else if (Options().Contains(soBlankRowAfterCaptions) &&
@@ -193,11 +199,16 @@ void TVgExportToCellFile::DetermineCell(TVgEColumn* Column, Integer VisiblePosit
     FFont = ColumnFont(ColumnIndex);
     FAlignment = Column->Alignment();
     FField = nullptr;
+    FTextLeft = false;
     TVgECustomDataEngine* engine = Engine();
     if (Column->ColumnKind() == ckField && engine->IsDataRow(RecordIndex))
         FField = engine->FindFieldByColumn(Column);
     if (FField != nullptr) {
-        FText = GetFieldStr(FField);
+        FTextLeft = LeavesText(FField, ColumnIndex);
+        if (FTextLeft)
+            FText.clear();
+        else
+            FText = GetFieldStr(FField);
         FCellType = GetFieldType(FField, BlankIfZero());
     } else if (Column->ColumnKind() == ckConstant) {
         FText = Column->FieldName();
@@ -214,6 +225,19 @@ void TVgExportToCellFile::DetermineCell(TVgEColumn* Column, Integer VisiblePosit
     AssignStyle(Header()->Count() + FTitleRows + RecordIndex + 1, FBackground);
     if (OnGetCellParams) OnGetCellParams(this, FField, FText, FFont, FAlignment, FBackground, FCellType);
     ApplyCharacterSet(FText);
+}
+
+bool TVgExportToCellFile::LeavesText(TField* Field, Integer ColumnIndex) {
+    if (!TakesFieldValues() || OnGetCellParams || FCharacterSet != csANSI_WINDOWS ||
+        Options().Contains(soFieldMask) || BlankIfZero())
+        return false;
+    // These classes' text is their value's alone (AsString: no display format, no event).
+    auto& known = FValueFields[static_cast<std::size_t>(ColumnIndex)];
+    if (known.first != Field)
+        known = {Field, dynamic_cast<TIntegerField*>(Field) != nullptr ||
+                            dynamic_cast<TFloatField*>(Field) != nullptr ||
+                            (dynamic_cast<TDateTimeField*>(Field) != nullptr && Field->DataType() == ftDate)};
+    return known.second;
 }
 
 void TVgExportToCellFile::ApplyCharacterSet(String& Text) const {

@@ -89,6 +89,15 @@ protected:
     // place of the file it replaces.
     virtual void CloseFileStream();
 
+    // A writer that makes its cells from field values says so. A field cell then gets no
+    // text where nothing would read it (no OnGetCellParams, the ANSI character set, no
+    // field mask or blank-if-zero) and its field is an integer, float or date field: the
+    // writer reads the value, or the text (GetFieldStr) where the value does not settle
+    // the cell. Writing and reading back a number per cell is most of a large export.
+    virtual bool TakesFieldValues() const { return false; }
+    // Whether the text of the cell of Field being written was left to the writer.
+    bool CellTextLeft(const TField* Field) const { return FTextLeft && Field != nullptr && Field == FField; }
+
     // The buffer formats append their bytes to; FlushOutput hands it to the stream.
     std::string& Output() { return FOutput; }
     void FlushOutput();
@@ -112,6 +121,8 @@ private:
     void FinishTextCell(TField* Field, String& Text, TFont* Font, TAlignment& Alignment, TColor& Background,
                         TCellType& CellType);
     void ApplyCharacterSet(String& Text) const;
+    // Whether the current cell of Field, in column ColumnIndex, leaves its text to the writer.
+    bool LeavesText(TField* Field, Integer ColumnIndex);
     TFont* ColumnFont(Integer ColumnIndex);
     void CloseQuietly(bool KeepFile);
     void DropOwnedStream();
@@ -135,6 +146,8 @@ private:
     // handler changed it, so every cell starts from the column's font.
     std::vector<std::unique_ptr<TFont>> FColumnFonts;
     std::vector<char> FColumnFontChanged;
+    // Per column, the field last asked about and whether its values can stand for its text.
+    std::vector<std::pair<TField*, bool>> FValueFields;
 
     // The current cell.
     String FText;
@@ -143,4 +156,5 @@ private:
     TColor FBackground = clWhite;
     TCellType FCellType = ctString;
     TField* FField = nullptr;
+    bool FTextLeft = false;
 };

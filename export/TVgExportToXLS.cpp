@@ -120,8 +120,17 @@ void TVgExportToXLS::WriteData(TField* Field, TCellType CellType, Integer ARow, 
         return;
     }
     const TVgOptions options = Options();
-    const biff::CellValue cell = biff::ConvertCell(CellType, Text, options.Contains(soFieldMask),
-                                                   options.Contains(soExportBlankValues));
+    // A field cell whose text was left to the writer: its value decides the cell where it
+    // can, else the field's text is read as any other cell's.
+    const bool leftText = CellTextLeft(Field);
+    String fieldText;
+    biff::CellValue cell;
+    TFieldData value;
+    if (!(leftText && Field->GetData(value) && biff::FieldValueCell(CellType, value, cell))) {
+        if (leftText) fieldText = GetFieldStr(Field);
+        cell = biff::ConvertCell(CellType, leftText ? fieldText : Text, options.Contains(soFieldMask),
+                                 options.Contains(soExportBlankValues));
+    }
     if (cell.Kind == biff::CellKind::None) return;
     biff::CellAttributes attributes;
     attributes.FormatIndex = biff::FormatIndexOf(cell.Type);
@@ -129,7 +138,8 @@ void TVgExportToXLS::WriteData(TField* Field, TCellType CellType, Integer ARow, 
         attributes.FontIndex = static_cast<Byte>(std::max(GetFontFromTable(Font), 0));
     attributes.Alignment = biff::AlignmentByte(Alignment);
     biff::RecordWriter out(Target());
-    biff::WriteCell(out, static_cast<Word>(ARow), static_cast<Word>(ACol), cell, attributes, Text);
+    biff::WriteCell(out, static_cast<Word>(ARow), static_cast<Word>(ACol), cell, attributes,
+                    leftText ? fieldText : Text);
 }
 
 Integer TVgExportToXLS::GetFontFromTable(TFont* Font) {

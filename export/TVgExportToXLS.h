@@ -46,6 +46,8 @@ protected:
     // Raises vge::ERowLimit "MS Excel spreadsheet can not contain more than 65536
     // rows" when a record row would pass the last worksheet row.
     void WriteRowStart(bool IsTitle) override;
+    // Number and date cells take their field's value (see BiffCells' FieldValueCell).
+    bool TakesFieldValues() const override { return true; }
     void WriteData(TField* Field, TCellType CellType, Integer ARow, Integer ACol, const String& Text,
                    TAlignment Alignment, TFont* Font, TColor Color) override;
     virtual void WriteFont(TFont* Font);

@@ -167,6 +167,46 @@ private:
 
 } // namespace
 
+bool ShortDateReadsBack(const TFormatSettings& settings) {
+    const String& f = settings.ShortDateFormat;
+    const String& sep = settings.DateSeparator;
+    if (sep.size() != 1 || std::isalnum(static_cast<unsigned char>(sep[0])) || sep[0] == ' ') return false;
+    // The parts in the order the format writes them, as FormatDateTime counts its runs.
+    String parts;
+    std::size_t separators = 0;
+    bool separatorLast = false;
+    for (std::size_t i = 0; i < f.size();) {
+        const char c = f[i];
+        std::size_t run = 1;
+        while (i + run < f.size() && f[i + run] == c)
+            ++run;
+        const char token = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        if (token == 'Y' || token == 'M' || token == 'D') {
+            // A year needs its four digits (two would pass the century window); a month or
+            // day of three letters or more is a name.
+            if (separatorLast == false && !parts.empty()) return false;
+            if ((token == 'Y') != (run >= 3)) return false;
+            parts += token;
+            separatorLast = false;
+        } else if (run == 1 && (c == '/' || c == sep[0]) && !parts.empty() && !separatorLast) {
+            ++separators;
+            separatorLast = true;
+        } else {
+            return false;
+        }
+        i += run;
+    }
+    if (separators != (separatorLast ? 3u : 2u)) return false;
+    switch (OrderOf(f)) {
+    case DateOrder::YMD:
+        return parts == "YMD";
+    case DateOrder::MDY:
+        return parts == "MDY";
+    default:
+        return parts == "DMY";
+    }
+}
+
 bool TryStrToDate(const String& s, TDateTime& value, const TFormatSettings& settings) {
     Scanner sc(s, settings);
     TDateTime d = 0;

@@ -61,6 +61,12 @@ TDateTime StrToDateDef(const String& s, TDateTime defaultValue);
 TDateTime StrToDateDef(const String& s, TDateTime defaultValue, const TFormatSettings& settings);
 bool TryStrToDate(const String& s, TDateTime& value);
 bool TryStrToDate(const String& s, TDateTime& value, const TFormatSettings& settings);
+// Whether every date of the years 1-9999 that settings' ShortDateFormat writes reads back
+// through TryStrToDate(settings) as the same day: the format is a four-digit year and a
+// one- or two-digit month and day, in the order the reading takes, with one date separator
+// (a one-character mark) between them and at most one after. Writers that need only the
+// day can then skip the text.
+bool ShortDateReadsBack(const TFormatSettings& settings);
 
 TDateTime StrToTime(const String& s);
 TDateTime StrToTime(const String& s, const TFormatSettings& settings);

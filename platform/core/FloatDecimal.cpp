@@ -63,7 +63,25 @@ bool ShortDecimal(double magnitude, Scientific& s) {
     return false;
 }
 
+// The shortest digits of a normal, non-zero magnitude, as ToDecimal first tries them.
+Scientific ShortestDigits(double magnitude) {
+    Scientific s;
+    if (!ShortDecimal(magnitude, s)) {
+        char buf[40];
+        const auto res = std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific);
+        s = Parse(buf, res.ptr);
+    }
+    return s;
+}
+
 } // namespace
+
+bool ShortestFitsFifteen(double value) {
+    const double magnitude = std::fabs(value);
+    if (!(magnitude >= std::numeric_limits<double>::min()) || std::isinf(magnitude)) return false;
+    const Scientific s = ShortestDigits(magnitude);
+    return s.Count <= 15 && s.Exponent10 + NoDecimalLimit >= 15;
+}
 
 FloatDecimal ToDecimal(double value, Integer precision, Integer decimals) {
     FloatDecimal r;
@@ -87,11 +105,7 @@ FloatDecimal ToDecimal(double value, Integer precision, Integer decimals) {
     // than half a step of that grid, so rounding its expansion lands on them too.
     // Subnormals hold too few bits for that argument and take the long way.
     if (magnitude >= std::numeric_limits<double>::min()) {
-        Scientific s;
-        if (!ShortDecimal(magnitude, s)) {
-            const auto res = std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific);
-            s = Parse(buf, res.ptr);
-        }
+        const Scientific s = ShortestDigits(magnitude);
         const Integer keep = std::min<Integer>(maxDigits, s.Exponent10 + decimalLimit);
         if (s.Count <= keep && keep <= 15) {
             r.Negative = value < 0;

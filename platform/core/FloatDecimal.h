@@ -20,4 +20,9 @@ inline constexpr Integer NoDecimalLimit = 9999;
 // point. A value that rounds to zero comes back with empty Digits and Negative false.
 FloatDecimal ToDecimal(double value, Integer precision, Integer decimals = NoDecimalLimit);
 
+// Whether ToDecimal(value, 15) is value's shortest digits, so that its text reads back as
+// value itself: a finite, normal value of at most 15 significant digits. Zero gives false
+// (its text loses the sign).
+bool ShortestFitsFifteen(double value);
+
 } // namespace core

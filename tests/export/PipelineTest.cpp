@@ -6,6 +6,8 @@
 #include "platform/core/TStrings.h"
 #include "platform/ui/MessageDialogs.h"
 
+#include <limits>
+
 namespace {
 
 using exporttest::Cell;
@@ -496,6 +498,50 @@ TEST_F(Pipeline, TabularFormWithTitlesPutsCaptionsBesideValues) {
     EXPECT_EQ(cells.at({0, 1}).Number, 2001);
     EXPECT_EQ(cells.at({1, 0}).Text, "Név");
     EXPECT_EQ(cells.at({1, 1}).Text, "Ügy 1");
+}
+
+// Number and date cells made from their fields' values are the cells the fields' texts
+// make when read back, under any settings: exact values, values the text rounds or cannot
+// hold, and settings whose texts do not read back all give the same file.
+TEST_F(Pipeline, CellsFromFieldValuesAreThoseTheirTextsMake) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    Data->AppendRow({Int64(0), "a", 0.0, 0.0});
+    Data->AppendRow({Int64(255), "b", EncodeDate(1899, 12, 1), -0.0});
+    Data->AppendRow({Int64(256), "c", 0.75, 0.1 + 0.2});
+    Data->AppendRow({Int64(-1), "d", 45000.9999999999, 1e20});
+    Data->AppendRow({Int64(9007199254740993), "e", EncodeDate(9999, 12, 31), 1.5e-5});
+    Data->AppendRow({std::numeric_limits<Int64>::min(), "f", EncodeDate(1, 1, 1), 123456.789});
+    Data->AppendRow({TFieldData(), "g", TFieldData(), nan});
+    Data->Open();
+    AddColumn("ev", "Év");
+    AddColumn("datum", "Dátum");
+    AddColumn("osszeg", "Összeg");
+    const struct {
+        const char* DateFormat;
+        const char* DateSeparator;
+        const char* DecimalSeparator;
+    } settings[] = {
+        {"yyyy.MM.dd.", ".", ","}, // the office's
+        {"M/d/yyyy", "/", "."},    {"d/M/yyyy", "-", ","},
+        {"yy.MM.dd", ".", ","},    // two-digit years pass the century window
+        {"yyyy.dd.MM", ".", ","},  // read back as year, month, day
+        {"dd-MMM-yyyy", "-", ","}, // month names do not read back: the run fails
+        {"yyyy.MM.dd.", ".", ";"}, // another decimal separator
+    };
+    for (const auto& s : settings) {
+        FormatSettings.ShortDateFormat = s.DateFormat;
+        Export->DataFormats()->SetDateSeparator(s.DateSeparator);
+        Export->DataFormats()->SetDecimalSeparator(s.DecimalSeparator);
+        Export->OnGetCellParams = nullptr;
+        Export->Execute();
+        const TVgEResult fromValues = Export->GetExportResult();
+        const std::string file = Written();
+        // A handler, even one that changes nothing, has every cell made from its text.
+        Export->OnGetCellParams = [](TObject*, TField*, String&, TFont*, TAlignment&, TColor&, TCellType&) {};
+        Export->Execute();
+        EXPECT_EQ(Export->GetExportResult(), fromValues) << s.DateFormat;
+        EXPECT_EQ(Written(), file) << s.DateFormat << " " << s.DecimalSeparator;
+    }
 }
 
 } // namespace

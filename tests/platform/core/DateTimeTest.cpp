@@ -248,3 +248,31 @@ TEST(DateSettings, ShortFormsReadTheProcessSettings) {
 }
 
 } // namespace
+
+// Formats whose dates read back as the same day, and one reason each for those that do not;
+// the accepted ones are checked against the round trip itself.
+TEST(DateParsing, ShortDateFormatsThatReadBack) {
+    const struct {
+        const char* Format;
+        const char* Separator;
+        bool ReadsBack;
+    } cases[] = {
+        {"yyyy.MM.dd.", ".", true}, {"M/d/yyyy", "/", true},    {"dd/MM/yyyy", "-", true},
+        {"yy.MM.dd", ".", false},   {"yyyy.dd.MM", ".", false}, {"dd-MMM-yyyy", "-", false},
+        {"yyyyMMdd", ".", false},   {"yyyy.MM.dd", "", false},  {"yyyy.MM.dd..", ".", false},
+        {"yyyy-MM-dd", ".", false}, {"yyyy.MM.dd", "1", false}, {"'d' yyyy.MM.dd", ".", false},
+    };
+    for (const auto& c : cases) {
+        TFormatSettings fs = TFormatSettings::Hungarian();
+        fs.ShortDateFormat = c.Format;
+        fs.DateSeparator = c.Separator;
+        EXPECT_EQ(ShortDateReadsBack(fs), c.ReadsBack) << c.Format << " " << c.Separator;
+        if (!c.ReadsBack) continue;
+        for (const TDateTime day :
+             {EncodeDate(1, 1, 1), EncodeDate(1899, 12, 1), 45000.0, EncodeDate(9999, 12, 31)}) {
+            TDateTime back = 0;
+            EXPECT_TRUE(TryStrToDate(FormatDateTime(fs.ShortDateFormat, day, fs), back, fs)) << c.Format;
+            EXPECT_EQ(back, day) << c.Format;
+        }
+    }
+}
