@@ -166,6 +166,7 @@ void TrpReport::BuildAction(report::ProgressWindow* w, report::BuildRun& Run) {
                 const bool cut = Terminated;
                 Terminated = false;
                 FinalPass = true;
+                wraps.Replay();
                 PageNo = 0;
                 rpBuild.AppendPage = false;
                 EMFPages()->Clear();

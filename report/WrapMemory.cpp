@@ -2,8 +2,10 @@
 
 #include "platform/core/TStrings.h"
 
+#include <cstring>
+#include <functional>
 #include <memory>
-#include <unordered_map>
+#include <string_view>
 
 namespace report {
 
@@ -16,70 +18,196 @@ bool SameSetting(const WrapSetting& a, const WrapSetting& b) {
            a.Font.Orientation == b.Font.Orientation && a.Font.Name == b.Font.Name;
 }
 
-// The paragraphs of one setting.
-struct Table {
-    WrapSetting Setting;
-    std::unordered_map<String, std::vector<String>> Lines;
+// A remembered paragraph: its text, then its records, each its size and its bytes, lie
+// together in the memory's blocks, so a look-up reads them from one place and forgetting
+// them all is a few frees.
+struct Entry {
+    std::uint64_t Hash;
+    const char* Text;
+    std::uint32_t TextSize;
+    std::uint32_t Setting;
+    std::uint32_t Records;
 };
 
-// Bytes of text held, with a share for each entry's bookkeeping, before the memory starts afresh.
+// Bytes of text held before the memory starts afresh.
 constexpr std::size_t HeldBytes = std::size_t{128} << 20;
-constexpr std::size_t EntryBytes = 96;
+constexpr std::size_t BlockBytes = std::size_t{1} << 20;
 
-int Holds = 0;
-std::vector<std::unique_ptr<Table>> Tables;
-std::size_t Bytes = 0;
+class Memory {
+public:
+    void Add(const WrapSetting& Setting, const String& Paragraph, TStrings& Out,
+             const std::function<std::vector<String>()>& Wrap) {
+        const std::uint32_t setting = SettingIndex(Setting);
+        // Replaying, the paragraph is most likely the one laid out at this turn before.
+        if (FReplaying && FCursor < FOrder.size()) {
+            const Entry& e = FEntries[FOrder[FCursor++]];
+            if (Holds(e, setting, Paragraph)) {
+                Emit(e, Out);
+                return;
+            }
+        }
+        const std::uint64_t hash = std::hash<std::string_view>()(Paragraph) ^ (std::uint64_t{setting} << 48);
+        std::size_t slot = hash & FMask;
+        for (; FSlots[slot] != 0; slot = (slot + 1) & FMask) {
+            const std::uint32_t index = FSlots[slot] - 1;
+            const Entry& e = FEntries[index];
+            if (e.Hash == hash && Holds(e, setting, Paragraph)) {
+                if (!FReplaying) FOrder.push_back(index);
+                Emit(e, Out);
+                return;
+            }
+        }
+        const std::vector<String> records = Wrap();
+        for (const String& r : records)
+            Out.Add(r);
+        std::size_t size = Paragraph.size();
+        for (const String& r : records)
+            size += sizeof(std::uint32_t) + r.size();
+        if (FBytes + size > HeldBytes || Paragraph.size() > UINT32_MAX || FEntries.size() >= UINT32_MAX / 2) {
+            Forget();
+            return;
+        }
+        char* at = Take(size);
+        Entry e{hash, at, static_cast<std::uint32_t>(Paragraph.size()), setting,
+                static_cast<std::uint32_t>(records.size())};
+        std::memcpy(at, Paragraph.data(), Paragraph.size());
+        at += Paragraph.size();
+        for (const String& r : records) {
+            const auto n = static_cast<std::uint32_t>(r.size());
+            std::memcpy(at, &n, sizeof n);
+            std::memcpy(at + sizeof n, r.data(), n);
+            at += sizeof n + n;
+        }
+        FEntries.push_back(e);
+        FSlots[slot] = static_cast<std::uint32_t>(FEntries.size());
+        if (!FReplaying) FOrder.push_back(static_cast<std::uint32_t>(FEntries.size() - 1));
+        if (FEntries.size() * 2 > FSlots.size()) Grow();
+    }
 
-Table& TableOf(const WrapSetting& Setting) {
-    for (const auto& t : Tables)
-        if (SameSetting(t->Setting, Setting)) return *t;
-    Tables.push_back(std::make_unique<Table>());
-    Tables.back()->Setting = Setting;
-    return *Tables.back();
-}
+    // From here on the paragraphs are expected in the order they came since the memory
+    // began: a build's final pass lays out what its counting pass did.
+    void Replay() {
+        FReplaying = true;
+        FCursor = 0;
+    }
 
-void Forget() {
-    Tables.clear();
-    Bytes = 0;
-}
+    // Past its size the memory starts afresh, still replaying if it was (with nothing to replay).
+    void Forget() {
+        const bool replaying = FReplaying;
+        Memory().Swap(*this);
+        FReplaying = replaying;
+    }
 
-void Append(const std::vector<String>& Records, TStrings& Out) {
-    for (const String& r : Records)
-        Out.Add(r);
+    void End() { Memory().Swap(*this); }
+
+private:
+    void Swap(Memory& Other) {
+        FSettings.swap(Other.FSettings);
+        FEntries.swap(Other.FEntries);
+        FSlots.swap(Other.FSlots);
+        std::swap(FMask, Other.FMask);
+        FBlocks.swap(Other.FBlocks);
+        std::swap(FFree, Other.FFree);
+        std::swap(FLeft, Other.FLeft);
+        std::swap(FBytes, Other.FBytes);
+        FOrder.swap(Other.FOrder);
+        std::swap(FCursor, Other.FCursor);
+        std::swap(FReplaying, Other.FReplaying);
+    }
+
+    static bool Holds(const Entry& e, std::uint32_t Setting, const String& Paragraph) {
+        return e.Setting == Setting && e.TextSize == Paragraph.size() &&
+               std::memcmp(e.Text, Paragraph.data(), Paragraph.size()) == 0;
+    }
+
+    std::uint32_t SettingIndex(const WrapSetting& Setting) {
+        for (std::size_t k = 0; k < FSettings.size(); ++k)
+            if (SameSetting(FSettings[k], Setting)) return static_cast<std::uint32_t>(k);
+        FSettings.push_back(Setting);
+        return static_cast<std::uint32_t>(FSettings.size() - 1);
+    }
+
+    static void Emit(const Entry& e, TStrings& Out) {
+        const char* at = e.Text + e.TextSize;
+        for (std::uint32_t k = 0; k < e.Records; ++k) {
+            std::uint32_t n;
+            std::memcpy(&n, at, sizeof n);
+            Out.Add(String(at + sizeof n, n));
+            at += sizeof n + n;
+        }
+    }
+
+    char* Take(std::size_t Size) {
+        if (Size > FLeft) {
+            const std::size_t block = std::max(BlockBytes, Size);
+            FBlocks.push_back(std::make_unique<char[]>(block));
+            FFree = FBlocks.back().get();
+            FLeft = block;
+        }
+        char* at = FFree;
+        FFree += Size;
+        FLeft -= Size;
+        FBytes += Size;
+        return at;
+    }
+
+    void Grow() {
+        std::vector<std::uint32_t> slots(FSlots.size() * 2, 0);
+        const std::size_t mask = slots.size() - 1;
+        for (std::size_t k = 0; k < FEntries.size(); ++k) {
+            std::size_t slot = FEntries[k].Hash & mask;
+            while (slots[slot] != 0)
+                slot = (slot + 1) & mask;
+            slots[slot] = static_cast<std::uint32_t>(k + 1);
+        }
+        FSlots.swap(slots);
+        FMask = mask;
+    }
+
+    std::vector<WrapSetting> FSettings;
+    std::vector<Entry> FEntries;
+    // Open addressing: each slot holds an entry's index plus one, 0 when empty.
+    std::vector<std::uint32_t> FSlots = std::vector<std::uint32_t>(1024, 0);
+    std::size_t FMask = 1023;
+    std::vector<std::unique_ptr<char[]>> FBlocks;
+    char* FFree = nullptr;
+    std::size_t FLeft = 0;
+    std::size_t FBytes = 0;
+    // The entries in the order they were laid out, and how far a replay has come.
+    std::vector<std::uint32_t> FOrder;
+    std::size_t FCursor = 0;
+    bool FReplaying = false;
+};
+
+int HoldCount = 0;
+
+Memory& Held() {
+    static Memory memory;
+    return memory;
 }
 
 } // namespace
 
 WrapHold::WrapHold() {
-    ++Holds;
+    ++HoldCount;
 }
 
 WrapHold::~WrapHold() {
-    if (--Holds == 0) Forget();
+    if (--HoldCount == 0) Held().End();
+}
+
+void WrapHold::Replay() {
+    if (HoldCount == 1) Held().Replay();
 }
 
 void AddWrapped(const WrapSetting& Setting, const String& Paragraph, TStrings& Out,
                 const std::function<std::vector<String>()>& Wrap) {
-    if (Holds == 0) {
-        Append(Wrap(), Out);
+    if (HoldCount == 0) {
+        for (const String& r : Wrap())
+            Out.Add(r);
         return;
     }
-    Table& table = TableOf(Setting);
-    auto it = table.Lines.find(Paragraph);
-    if (it == table.Lines.end()) {
-        std::vector<String> records = Wrap();
-        std::size_t size = EntryBytes + Paragraph.size();
-        for (const String& r : records)
-            size += EntryBytes / 2 + r.size();
-        if (Bytes + size > HeldBytes) {
-            Append(records, Out);
-            Forget();
-            return;
-        }
-        Bytes += size;
-        it = table.Lines.emplace(Paragraph, std::move(records)).first;
-    }
-    Append(it->second, Out);
+    Held().Add(Setting, Paragraph, Out, Wrap);
 }
 
 } // namespace report

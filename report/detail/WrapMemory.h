@@ -31,6 +31,11 @@ public:
     ~WrapHold();
     WrapHold(const WrapHold&) = delete;
     WrapHold& operator=(const WrapHold&) = delete;
+
+    // The paragraphs will come again in the order they came since the outermost hold began,
+    // as a final pass lays out what its counting pass did: each is first compared with the
+    // one remembered at its turn, which spares the search. Only the outermost hold's says so.
+    void Replay();
 };
 
 // Appends to Out the line records of Paragraph laid out as Setting says: Wrap's records,

@@ -90,3 +90,26 @@ TEST(WrapMemory, NestedHoldsKeepTheMemoryUntilTheOuterEnds) {
     Lay(Setting(), "Kőszeg", wraps);
     EXPECT_EQ(wraps, 1);
 }
+
+TEST(WrapMemory, AReplayTakesTheParagraphsInTheirOrderAndStillFindsOthers) {
+    int wraps = 0;
+    WrapHold hold;
+    const std::vector<String> texts = {"Kovács Ágnes", "Szűcs Ödön", "Kovács Ágnes", "Őri Éva"};
+    std::vector<std::vector<String>> first;
+    for (const auto& t : texts)
+        first.push_back(Lay(Setting(), t, wraps));
+    EXPECT_EQ(wraps, 3);
+    hold.Replay();
+    for (std::size_t k = 0; k < texts.size(); ++k)
+        EXPECT_EQ(Lay(Setting(), texts[k], wraps), first[k]);
+    // Out of turn, or in another setting, a paragraph is still looked up, never mistaken.
+    EXPECT_EQ(Lay(Setting(), "Őri Éva", wraps), first[3]);
+    EXPECT_EQ(Lay(Setting(), "Kovács Ágnes", wraps), first[0]);
+    WrapSetting wider = Setting();
+    wider.Available = 300;
+    Lay(wider, "Szűcs Ödön", wraps);
+    EXPECT_EQ(wraps, 4);
+    EXPECT_EQ(Lay(Setting(), "Új szöveg", wraps),
+              (std::vector<String>{"before", "Új szöveg/1", "Új szöveg/2"}));
+    EXPECT_EQ(wraps, 5);
+}
