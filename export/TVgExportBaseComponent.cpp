@@ -323,8 +323,7 @@ TCellType TVgExportBaseComponent::GetFieldType(TField* Field, bool BlankIfZero) 
     if (Field == nullptr) return ctString;
     const TFieldType type = Field->DataType();
     // The value is read only where the blank-if-zero rule looks at it.
-    return GetValueType(type, BlankIfZero && IsZeroBlankable(type) ? Field->Value() : Variant(1),
-                        BlankIfZero);
+    return BlankIfZero && IsZeroBlankable(type) ? GetValueType(type, Field->Value(), true) : CellTypeOf(type);
 }
 
 TBookmark TVgExportBaseComponent::GetNextSelected(Integer Index) {

@@ -85,10 +85,18 @@ TField* TVgECustomDBDataEngine::FindFieldByColumn(TVgEColumn* Column) {
     TDataSet* dataset = GetDataset();
     if (Column == nullptr || dataset == nullptr) return nullptr;
     if (!FInRun) return dataset->FindField(Column->FieldName());
-    for (const auto& [column, field] : FFields)
-        if (column == Column) return field;
+    // From the one after the last answer on, round to it.
+    const std::size_t count = FFields.size();
+    for (std::size_t k = 1; k <= count; ++k) {
+        const std::size_t i = (FLastFound + k) % count;
+        if (FFields[i].first == Column) {
+            FLastFound = i;
+            return FFields[i].second;
+        }
+    }
     TField* field = dataset->FindField(Column->FieldName());
     FFields.emplace_back(Column, field);
+    FLastFound = FFields.size() - 1;
     return field;
 }
 

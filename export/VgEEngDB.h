@@ -40,7 +40,10 @@ public:
 
 protected:
     // Forgets the kept fields (the dataset or its fields may have changed).
-    void ForgetFields() { FFields.clear(); }
+    void ForgetFields() {
+        FFields.clear();
+        FLastFound = 0;
+    }
     // One output column per field: name, alignment, width, visibility, precision,
     // type and title from the field (the dataset engine's default columns).
     static void AddFieldColumn(TVgEColumns* Columns, TField* Field);
@@ -49,6 +52,8 @@ private:
     TBookmark FBookmark;
     bool FInRun = false;
     std::vector<std::pair<TVgEColumn*, TField*>> FFields;
+    // Where the last kept answer was found: the cells of a record ask column after column.
+    std::size_t FLastFound = 0;
 };
 
 class TVgEDatasetDataEngine : public TVgECustomDBDataEngine {

@@ -27,6 +27,10 @@ TCellType GetValueType(TFieldType FieldType, const Variant& Value, bool BlankIfZ
     if (BlankIfZero && IsZeroBlankable(FieldType) &&
         (Value.IsNull() || Value.IsEmpty() || Value == Variant("0")))
         return ctBlank;
+    return CellTypeOf(FieldType);
+}
+
+TCellType CellTypeOf(TFieldType FieldType) {
     switch (FieldType) {
     case ftSmallint:
     case ftInteger:

@@ -21,6 +21,8 @@ using TVgEGetValueEvent = std::function<void(TObject* Sender, TVgEColumn* Column
 // ctMEMO, graphic ctGraphic, anything else ctString. With BlankIfZero a null,
 // unassigned or zero value of the number and date kinds gives ctBlank.
 TCellType GetValueType(TFieldType FieldType, const Variant& Value, bool BlankIfZero);
+// The cell type of FieldType's values, where the blank-if-zero rule does not apply.
+TCellType CellTypeOf(TFieldType FieldType);
 // True when GetValueType's BlankIfZero rule looks at values of FieldType.
 bool IsZeroBlankable(TFieldType FieldType);
 // The field type a column's cell type stands for (ctBlank and ctString: ftString).
