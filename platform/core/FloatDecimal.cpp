@@ -35,32 +35,39 @@ Scientific Parse(const char* p, const char* end) {
 // Whole multiples of 10^-k (k <= 6) below 10^15: prices, quantities, day counts. When
 // value x 10^k is a whole number m and m / 10^k rounds back to value, then m x 10^-k
 // is a decimal of at most 15 digits that reads back as value, with no text work.
-bool ShortDecimal(double magnitude, Scientific& s) {
-    static constexpr double Powers[] = {1, 10, 100, 1e3, 1e4, 1e5, 1e6};
-    if (magnitude >= 1e15 || magnitude < 1e-6) return false;
+// Answers that k, or -1.
+constexpr double Powers[] = {1, 10, 100, 1e3, 1e4, 1e5, 1e6};
+
+int WholeScale(double magnitude) {
+    if (magnitude >= 1e15 || magnitude < 1e-6) return -1;
     for (int k = 0; k < 7; ++k) {
         const double scaled = magnitude * Powers[k];
-        if (scaled >= 1e15) return false;
+        if (scaled >= 1e15) return -1;
         if (scaled != std::floor(scaled)) continue;
-        if (scaled / Powers[k] != magnitude) return false;
-        auto m = static_cast<std::uint64_t>(scaled);
-        char reversed[20];
-        Integer n = 0;
-        while (m % 10 == 0) {
-            m /= 10;
-            --k;
-        }
-        while (m != 0) {
-            reversed[n++] = static_cast<char>('0' + m % 10);
-            m /= 10;
-        }
-        s.Count = n;
-        for (Integer i = 0; i < n; ++i)
-            s.Digits[i] = reversed[n - 1 - i];
-        s.Exponent10 = n - k;
-        return true;
+        return scaled / Powers[k] == magnitude ? k : -1;
     }
-    return false;
+    return -1;
+}
+
+bool ShortDecimal(double magnitude, Scientific& s) {
+    int k = WholeScale(magnitude);
+    if (k < 0) return false;
+    auto m = static_cast<std::uint64_t>(magnitude * Powers[k]);
+    char reversed[20];
+    Integer n = 0;
+    while (m % 10 == 0) {
+        m /= 10;
+        --k;
+    }
+    while (m != 0) {
+        reversed[n++] = static_cast<char>('0' + m % 10);
+        m /= 10;
+    }
+    s.Count = n;
+    for (Integer i = 0; i < n; ++i)
+        s.Digits[i] = reversed[n - 1 - i];
+    s.Exponent10 = n - k;
+    return true;
 }
 
 // The shortest digits of a normal, non-zero magnitude, as ToDecimal first tries them.
@@ -79,6 +86,7 @@ Scientific ShortestDigits(double magnitude) {
 bool ShortestFitsFifteen(double value) {
     const double magnitude = std::fabs(value);
     if (!(magnitude >= std::numeric_limits<double>::min()) || std::isinf(magnitude)) return false;
+    if (WholeScale(magnitude) >= 0) return true;
     const Scientific s = ShortestDigits(magnitude);
     return s.Count <= 15 && s.Exponent10 + NoDecimalLimit >= 15;
 }
