@@ -3,7 +3,6 @@
 #include "export/BiffRecords.h"
 
 #include "platform/core/CodePages.h"
-#include "platform/core/Utf8.h"
 
 #include <algorithm>
 #include <bit>
@@ -108,28 +107,7 @@ Integer PaletteIndex(TColor Rgb) {
 }
 
 std::size_t AppendCodePageText(std::string& Out, std::string_view Utf8Text, std::size_t MaxChars) {
-    // Every character takes one byte: the room is made once and written through, and
-    // the plain ASCII that most cell text is made of is copied a run at a time.
-    const std::size_t start = Out.size();
-    Out.resize(start + std::min(MaxChars, Utf8Text.size()));
-    char* const begin = Out.data() + start;
-    char* to = begin;
-    char* const end = Out.data() + Out.size();
-    std::size_t pos = 0;
-    while (to < end && pos < Utf8Text.size()) {
-        std::size_t run = 0;
-        const std::size_t most = std::min(static_cast<std::size_t>(end - to), Utf8Text.size() - pos);
-        while (run < most && static_cast<unsigned char>(Utf8Text[pos + run]) < 0x80)
-            ++run;
-        std::memcpy(to, Utf8Text.data() + pos, run);
-        to += run;
-        pos += run;
-        if (to == end || pos == Utf8Text.size()) break;
-        const int byte = CharToCodePageByte(core::Utf8Next(Utf8Text, pos), TextCodePage);
-        *to++ = byte < 0 ? '?' : static_cast<char>(byte);
-    }
-    Out.resize(start + static_cast<std::size_t>(to - begin));
-    return Out.size() - start;
+    return AppendUtf8AsCodePage(Out, Utf8Text, TextCodePage, MaxChars);
 }
 
 void RecordWriter::Header(Word Code, Word Length) {

@@ -5,6 +5,9 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <cstdint>
+#include <cstring>
 #include <utility>
 #include <vector>
 
@@ -182,21 +185,47 @@ String CodePageToUtf8(std::string_view bytes, int codePage) {
 
 std::string Utf8ToCodePage(std::string_view utf8, int codePage) {
     if (codePage == CP_UTF8_PAGE) return Utf8Sanitized(utf8);
-    const ReverseTable& table = Reverse(codePage);
     std::string out;
-    out.reserve(utf8.size());
+    AppendUtf8AsCodePage(out, utf8, codePage, utf8.size());
+    return out;
+}
+
+std::size_t AppendUtf8AsCodePage(std::string& out, std::string_view utf8, int codePage,
+                                 std::size_t maxChars) {
+    const ReverseTable& table = Reverse(codePage);
+    // Every character takes one byte: the room is made once and written through, and the
+    // plain ASCII most text is made of is copied eight bytes at a time (spreadsheet cells
+    // and stored texts come through here by the hundred thousand).
+    const std::size_t start = out.size();
+    out.resize(start + std::min(maxChars, utf8.size()));
+    char* to = out.data() + start;
+    char* const end = out.data() + out.size();
     std::size_t pos = 0;
-    while (pos < utf8.size()) {
-        const auto b = static_cast<unsigned char>(utf8[pos]);
-        if (b < 0x80) {
-            out.push_back(static_cast<char>(b));
-            ++pos;
+    while (to < end && pos < utf8.size()) {
+        if (end - to >= 8 && utf8.size() - pos >= 8) {
+            std::uint64_t word = 0;
+            std::memcpy(&word, utf8.data() + pos, 8);
+            // All eight go out; those from the first non-ASCII byte on are written over.
+            std::memcpy(to, &word, 8);
+            const std::uint64_t high = word & 0x8080808080808080ull;
+            const auto ascii = static_cast<std::size_t>(
+                high == 0 ? 8
+                          : (std::endian::native == std::endian::little ? std::countr_zero(high)
+                                                                        : std::countl_zero(high)) /
+                                8);
+            to += ascii;
+            pos += ascii;
+            if (ascii == 8) continue;
+        } else if (static_cast<unsigned char>(utf8[pos]) < 0x80) {
+            *to++ = utf8[pos++];
             continue;
         }
         const int byte = table.Find(core::Utf8Next(utf8, pos));
-        out.push_back(byte < 0 ? '?' : static_cast<char>(byte));
+        *to++ = byte < 0 ? '?' : static_cast<char>(byte);
     }
-    return out;
+    const auto written = static_cast<std::size_t>(to - (out.data() + start));
+    out.resize(start + written);
+    return written;
 }
 
 std::u32string UnstorableChars(std::string_view utf8, int codePage) {

@@ -31,6 +31,9 @@ String CodePageToUtf8(std::string_view bytes, int codePage);
 // UTF-8 to 8-bit bytes. A character with no place in the code page, and every
 // invalid UTF-8 sequence, becomes "?". Raises EConvertError as above.
 std::string Utf8ToCodePage(std::string_view utf8, int codePage);
+// The same, at most maxChars characters of utf8, appended to out; answers the bytes
+// appended. An 8-bit code page only (not 65001).
+std::size_t AppendUtf8AsCodePage(std::string& out, std::string_view utf8, int codePage, std::size_t maxChars);
 
 // The characters of utf8 that codePage has no place for, each once, in the order they first
 // appear (an invalid UTF-8 sequence counts as U+FFFD): what Utf8ToCodePage would turn into "?".
