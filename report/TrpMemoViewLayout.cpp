@@ -108,10 +108,16 @@ Integer TrpMemoView::CalcHeight() {
     BeginDraw(MeasureCanvas());
     if (rpDoScript) rpDoScript(this, &Script);
     if (!Visible) return 0;
-    Memo1.Assign(&Memo);
-    const String before = Memo1.Text();
-    if (CurReport) CurReport->InternalOnEnterRect(&Memo1, this);
-    if (Memo1.Text() == before) ExpandVariables();
+    // Only a blob field or the report's handler can change the text; without them the
+    // template is expanded as it stands (the expansion replaces Memo1 whole).
+    bool expand = true;
+    if (CurReport && (CurReport->OnEnterRect || BlobField())) {
+        Memo1.Assign(&Memo);
+        const String before = Memo1.Text();
+        CurReport->InternalOnEnterRect(&Memo1, this);
+        expand = Memo1.Text() == before;
+    }
+    if (expand) ExpandVariables();
     ApplyHighlight();
     core::ScopeExit restore([this] { RestoreHighlight(); });
     if ((Flags & flAutoWidth) && Memo1.Count() > 0 && DocMode == dmPrinting) Width = CalcWidth(&Memo1);

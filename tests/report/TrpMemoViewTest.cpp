@@ -84,6 +84,26 @@ TEST_F(MemoView, CalcHeightExpandsAndWrapsIntoSMemo) {
     EXPECT_TRUE(report::ParseLineRecord(SMemo->Get(1)).LastOfParagraph);
 }
 
+TEST_F(MemoView, CalcHeightExpandsUnlessTheReportsHandlerChangedTheText) {
+    TrpReport report(nullptr);
+    CurReport = &report;
+    Memo.Memo.SetText("[NAME]");
+    // Without a handler the template is expanded as it stands.
+    EXPECT_EQ(Memo.CalcHeight(), 15 + 2);
+    EXPECT_EQ(Memo.Memo1.Text(), "Kovács Ödön\r\n");
+    // A handler that leaves the text sees the template; it is expanded after it.
+    std::vector<String> seen;
+    report.OnEnterRect = [&](TStringList* memo, TrpView*) { seen.push_back(memo->Text()); };
+    Memo.CalcHeight();
+    EXPECT_EQ(seen, std::vector<String>{"[NAME]\r\n"});
+    EXPECT_EQ(Memo.Memo1.Text(), "Kovács Ödön\r\n");
+    // A handler that changes it has the last word: its text is laid out unexpanded.
+    report.OnEnterRect = [](TStringList* memo, TrpView*) { memo->SetText("[a]\r\n[b]"); };
+    EXPECT_EQ(Memo.CalcHeight(), 2 * 15 + 2);
+    EXPECT_EQ(Memo.Memo1.Text(), "[a]\r\n[b]\r\n");
+    CurReport = nullptr;
+}
+
 TEST_F(MemoView, DrawsLinesLeftRightAndCentred) {
     DocMode = dmPrinting;
     Memo.Memo.SetText("abc");
