@@ -8,10 +8,15 @@
 #include <QGuiApplication>
 #include <QString>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <memory>
+#include <string_view>
+#include <vector>
 #include <map>
 #include <tuple>
-#include <unordered_map>
 
 // The system font library keeps its configuration caches until the process
 // ends; the leak checker of sanitizer builds is told so. Weak, so that another
@@ -104,6 +109,107 @@ namespace {
 
 int WidthHolds = 0;
 
+// The widths of one face's texts. The texts lie one after another in large blocks behind
+// an open-addressed index, so a look-up reads two places and forgetting a million texts
+// frees a few blocks rather than a million strings.
+class WidthTable {
+public:
+    std::size_t Size() const { return FEntries.size(); }
+
+    // The width remembered for Text, or -1.
+    Integer Find(const String& Text, std::uint64_t Hash) const {
+        for (std::size_t slot = Hash & FMask; FSlots[slot] != 0; slot = (slot + 1) & FMask) {
+            const Entry& e = FEntries[FSlots[slot] - 1];
+            if (e.Hash == Hash && e.Size == Text.size() && std::memcmp(e.Text, Text.data(), Text.size()) == 0)
+                return e.Width;
+        }
+        return -1;
+    }
+
+    // Remembers a width that Find did not know.
+    void Add(const String& Text, std::uint64_t Hash, Integer Width) {
+        if (Text.size() > UINT32_MAX) return;
+        std::size_t slot = Hash & FMask;
+        while (FSlots[slot] != 0)
+            slot = (slot + 1) & FMask;
+        FEntries.push_back({Hash, Take(Text), static_cast<std::uint32_t>(Text.size()), Width});
+        FSlots[slot] = static_cast<std::uint32_t>(FEntries.size());
+        if (FEntries.size() * 2 > FSlots.size()) Grow();
+    }
+
+    // Forgets every text, keeping the room made for them when Keep says so.
+    void Clear(bool Keep) {
+        if (!Keep) {
+            WidthTable().Swap(*this);
+            return;
+        }
+        FEntries.clear();
+        std::fill(FSlots.begin(), FSlots.end(), 0);
+        FBlocks.resize(std::min<std::size_t>(FBlocks.size(), 1));
+        FFree = FBlocks.empty() ? nullptr : FBlocks.front().get();
+        FLeft = FBlocks.empty() ? 0 : BlockBytes;
+    }
+
+private:
+    struct Entry {
+        std::uint64_t Hash;
+        const char* Text;
+        std::uint32_t Size;
+        Integer Width;
+    };
+    static constexpr std::size_t BlockBytes = std::size_t{256} << 10;
+
+    void Swap(WidthTable& Other) {
+        FEntries.swap(Other.FEntries);
+        FSlots.swap(Other.FSlots);
+        std::swap(FMask, Other.FMask);
+        FBlocks.swap(Other.FBlocks);
+        std::swap(FFree, Other.FFree);
+        std::swap(FLeft, Other.FLeft);
+    }
+
+    const char* Take(const String& Text) {
+        if (Text.size() > FLeft) {
+            const std::size_t block = std::max(BlockBytes, Text.size());
+            FBlocks.push_back(std::make_unique<char[]>(block));
+            FFree = FBlocks.back().get();
+            FLeft = block;
+        }
+        char* at = FFree;
+        std::memcpy(at, Text.data(), Text.size());
+        FFree += Text.size();
+        FLeft -= Text.size();
+        return at;
+    }
+
+    void Grow() {
+        std::vector<std::uint32_t> grown(FSlots.size() * 2, 0);
+        const std::size_t mask = grown.size() - 1;
+        for (std::size_t k = 0; k < FEntries.size(); ++k) {
+            std::size_t slot = FEntries[k].Hash & mask;
+            while (grown[slot] != 0)
+                slot = (slot + 1) & mask;
+            grown[slot] = static_cast<std::uint32_t>(k + 1);
+        }
+        FSlots.swap(grown);
+        FMask = mask;
+    }
+
+    std::vector<Entry> FEntries;
+    // Each slot holds an entry's index plus one, 0 when empty.
+    std::vector<std::uint32_t> FSlots = std::vector<std::uint32_t>(1024, 0);
+    std::size_t FMask = 1023;
+    std::vector<std::unique_ptr<char[]>> FBlocks;
+    char* FFree = nullptr;
+    std::size_t FLeft = 0;
+};
+
+bool SameFace(const FontKey& Key, const FontState& Font) {
+    return std::get<1>(Key) == Font.Height && std::get<2>(Key) == Font.Style.Bits() &&
+           std::get<3>(Key) == Font.Charset && std::get<4>(Key) == int(Font.Pitch) && std::get<5>(Key) == 0 &&
+           std::get<0>(Key) == Font.Name;
+}
+
 class QtTextMeasurer : public TextMeasurer {
 public:
     // Shaping a text costs far more than looking it up: a report measures every line
@@ -111,16 +217,17 @@ public:
     // page. The widths of a face are kept until a few thousand texts are (many more
     // under a TextWidthHold).
     Integer TextWidth(const FontState& font, const String& text) override {
-        const FontKey key = KeyOf(font, 0);
-        if (!FLastWidths || key != FLastKey) {
-            FLastWidths = &FWidths[key];
-            FLastKey = key;
+        if (!FLastWidths || !SameFace(FLastKey, font)) {
+            FLastKey = KeyOf(font, 0);
+            FLastWidths = &FWidths[FLastKey];
         }
-        auto it = FLastWidths->find(text);
-        if (it != FLastWidths->end()) return it->second;
-        if (FLastWidths->size() >= (WidthHolds > 0 ? HeldWidths : KeptWidths)) FLastWidths->clear();
+        const std::uint64_t hash = std::hash<std::string_view>()(text);
+        const Integer known = FLastWidths->Find(text, hash);
+        if (known >= 0) return known;
+        if (FLastWidths->Size() >= (WidthHolds > 0 ? HeldWidths : KeptWidths)) FLastWidths->Clear(true);
         const Integer width = FontMetricsOf(font).horizontalAdvance(QString::fromStdString(text));
-        FLastWidths->emplace(text, width);
+        // A negative advance is no width to remember: Find's answer for none.
+        if (width >= 0) FLastWidths->Add(text, hash, width);
         return width;
     }
     TextMetrics Metrics(const FontState& font) override {
@@ -133,7 +240,7 @@ public:
     // Drops the faces' memories that grew beyond the usual size.
     void Trim() {
         for (auto& [key, widths] : FWidths)
-            if (widths.size() > KeptWidths) std::unordered_map<String, Integer>().swap(widths);
+            if (widths.Size() > KeptWidths) widths.Clear(false);
     }
 
 private:
@@ -155,8 +262,8 @@ private:
     static constexpr std::size_t HeldWidths = std::size_t{1} << 20;
 
     std::map<FontKey, TextMetrics> FCache;
-    std::map<FontKey, std::unordered_map<String, Integer>> FWidths;
-    std::unordered_map<String, Integer>* FLastWidths = nullptr;
+    std::map<FontKey, WidthTable> FWidths;
+    WidthTable* FLastWidths = nullptr;
     FontKey FLastKey;
 };
 
