@@ -511,7 +511,8 @@ void TCustomGrid::KeyPress(String& Key) {
     if (Key.empty() || FEditorMode || static_cast<unsigned char>(Key[0]) < 0x20) return;
     if (!CanEditShow()) return;
     ShowEditor();
-    if (FInplaceEdit) {
+    // The key that opens the editor is typed like the ones after it: into a cell that can change.
+    if (FInplaceEdit && FEditorMode && CanEditModify()) {
         FInplaceEdit->SetText(Key);
         FInplaceEdit->SetModified(true);
         FInplaceEdit->SelectEnd();

@@ -35,7 +35,18 @@ QLineEdit* TInplaceEdit::Edit() const {
 }
 
 void TInplaceEdit::TextTyped() {
+    // A key typed puts the grid's record into edit state at once, so a move or an append
+    // that follows posts the text instead of dropping it; a cell that cannot change
+    // takes back the text it had. Marked modified first: the record's change of state
+    // then leaves the typed text in place.
+    const bool wasModified = FModified;
     FModified = true;
+    if (!FGrid->CanEditModify()) {
+        FModified = wasModified;
+        SetText(FAcceptedText);
+        return;
+    }
+    FAcceptedText = Text();
     if (OnChange) OnChange(this);
 }
 
@@ -47,6 +58,7 @@ void TInplaceEdit::SetText(const String& v) {
     FSetting = true;
     core::ScopeExit reset([this] { FSetting = false; });
     Edit()->setText(ui::ToQt(v));
+    FAcceptedText = v;
 }
 
 void TInplaceEdit::SelectAll() {

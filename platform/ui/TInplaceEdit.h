@@ -63,6 +63,7 @@ private:
     TCustomGrid* FGrid;
     bool FModified = false;
     bool FSetting = false;
+    String FAcceptedText; // what the cell showed before the key the grid refused
     TEditStyle FEditStyle = esSimple;
     std::vector<String> FPickList;
     QToolButton* FButton = nullptr;

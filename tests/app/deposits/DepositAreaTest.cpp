@@ -16,6 +16,9 @@
 #include "platform/core/TStrings.h"
 #include "platform/data/TField.h"
 #include "platform/ui/DialogHook.h"
+#include "platform/ui/InputSimulation.h"
+#include "platform/ui/TInplaceEdit.h"
+#include "platform/ui/VirtualKeys.h"
 #include "platform/ui/TBitBtn.h"
 #include "platform/ui/TCheckBox.h"
 #include "platform/ui/TComboBox.h"
@@ -164,6 +167,36 @@ TEST_F(DepositArea, SettingsTablesPostTheActiveFlagAsOneAndZero) {
     f.Deposits().letetbeallitas_Table2->FieldByName("statusz")->SetAsBoolean(true);
     f.Deposits().letetbeallitas_Table2->Post();
     EXPECT_EQ(Text("SELECT statusz FROM project"), "1");
+}
+
+// Text typed into a settings grid's cell is stored when Enter on the last column moves on to
+// a new row, whether the editor was opened with F2 or by the first key typed.
+TEST_F(DepositArea, TextTypedInTheSettingsGridIsStoredWhenEnterMovesOn) {
+    app::MainWindowShared& f = Create();
+    f.Show();
+    app::OpenDepositSettings(f);
+    TVgDBGrid* grid = f.Deposits().letetbeallitas_DBGrid1;
+    TSqlite3Table* accounts = f.Deposits().letetbeallitas_Table1;
+    struct Case {
+        Word OpeningKey;
+        const char* OpeningText;
+        const char* Stored;
+    };
+    for (const Case& c : {Case{VK_F2, "", "éj"},    // F2 opens the editor on the empty remark
+                          Case{'A', "A", "Aéj"}}) { // the first key typed opens it with itself
+        accounts->Cancel();
+        ASSERT_TRUE(accounts->Locate("nev", Variant(String("Másik számla")), {}));
+        Exec("UPDATE letetiszamla SET megjegyzes='' WHERE sorszam=" + Key(Other));
+        accounts->Refresh();
+        grid->SetSelectedIndex(3); // megjegyzes, the last column
+        ui::SimulateKey(grid, c.OpeningKey, {}, c.OpeningText);
+        ASSERT_TRUE(grid->EditorMode()) << c.Stored;
+        for (const char* ch : {"é", "j"})
+            ui::SimulateKey(grid->InplaceEditor(), 'E', {}, ch);
+        ui::SimulateKey(grid->InplaceEditor(), VK_RETURN);
+        EXPECT_EQ(Text("SELECT megjegyzes FROM letetiszamla WHERE sorszam=" + Key(Other)), c.Stored);
+    }
+    f.Hide();
 }
 
 TEST_F(DepositArea, AccountsAndProjectsNeedAName) {
