@@ -108,6 +108,7 @@ void Tugyadatlap::BindHandlers() {
 
 void Tugyadatlap::OpenHeader() {
     app::OpenStatement(*Query1, app::CaseHeaderSql(CaseId));
+    app::ShowStoredDates(*Query1, {"datum", "befejezve"});
 }
 
 void Tugyadatlap::FormShow(TObject*) {

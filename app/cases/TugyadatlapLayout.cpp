@@ -110,6 +110,8 @@ void Tugyadatlap::CreateData() {
     // database's read lock for as long as the sheet is open, and no other program could
     // write the file meanwhile.
     Query1 = MakeQuery(this, "Query1");
+    // The header's date as stored: '' is no date, not 1900-01-01.
+    Query1->SetTypeLess(true);
     Query2 = MakeQuery(this, "Query2");
     Query3 = MakeQuery(this, "Query3");
     Query4 = MakeQuery(this, "Query4");

@@ -4,6 +4,7 @@
 #include "app/common/FormControls.h"
 #include "app/identification/JubStatements.h"
 #include "app/common/QueryRun.h"
+#include "app/common/StoredDate.h"
 #include "app/main/MainWindowData.h"
 #include "app/reports/Tletetfrf.h"
 
@@ -31,6 +32,7 @@ JubDialog::JubDialog(TComponent* AOwner, const String& Name, const String& Capti
     TSqlite3DB* db = app::OfficeDatabase();
     Query1 = MakeStatementQuery(this, "Query1", db);
     Query2 = MakeStatementQuery(this, "Query2", db);
+    Query2->SetTypeLess(true); // dates as stored: '' is no date, not 1900-01-01
     TPanel* header = MakeHeaderPanel(this, this, "Panel1", HeaderHeight);
     Label1 = MakeLabel(this, header, "Label1", Header, 14, 11);
 }
@@ -72,8 +74,13 @@ void JubDialog::SpeedButton1Click(TObject*) {
     if (OpenDialog1->Execute()) FFileBox->SetText(OpenDialog1->FileName());
 }
 
-void JubDialog::BitBtn3Click(TObject*) {
+void JubDialog::OpenPerson() {
     OpenStatement(*Query2, JubPersonSql(PersonId()));
+    ShowStoredDates(*Query2, {"szuletesi_ido"});
+}
+
+void JubDialog::BitBtn3Click(TObject*) {
+    OpenPerson();
     if (!Query2->IsEmpty() && letetfrf) letetfrf->Print(DeclarationReport());
 }
 

@@ -39,6 +39,8 @@ public:
     void BitBtn3Click(TObject* Sender);
 
 protected:
+    // Reads the query's person into Query2, its birth date as stored: '' prints empty.
+    void OpenPerson();
     static constexpr Integer LabelRight = 176;
     static constexpr Integer InputLeft = 184;
     static constexpr Integer InputWidth = 260;

@@ -33,6 +33,7 @@ Tjubmod::Tjubmod(TComponent* AOwner) : app::JubDialog(AOwner, "jubmod", "JÜB m�
     Szemszam = value("Szemszam", "Személyi azonosító:");
     Datum = value("Datum", "Dátum:");
     Edit1 = FinishRows("Edit1");
+    Query1->SetTypeLess(true); // the query's date as stored: '' is no date, not 1900-01-01
     Note = app::MakeTextNote(this, BitBtn1);
     Texts = app::StoredTextBoxes(Note, {{"valaszfile", Edit1}});
 }

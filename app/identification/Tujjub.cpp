@@ -56,7 +56,7 @@ void Tujjub::FormShow(TObject*) {
     Serial = IntToStr(jub.Serial);
     Edit1->SetText(jub.Number);
     Query2->Close();
-    app::OpenStatement(*Query2, app::JubPersonSql(ClientId));
+    OpenPerson();
 }
 
 void Tujjub::BitBtn1Click(TObject*) {

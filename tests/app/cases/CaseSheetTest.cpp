@@ -89,6 +89,21 @@ TEST_F(CaseSheet, OpensWithHeaderHistoryClientsAndCounters) {
     EXPECT_TRUE(Shown.empty());
 }
 
+// The header shows the case's date as stored where it is no date: files the older program
+// wrote hold '' for none, which shows empty, not as 1900-01-01.
+TEST_F(CaseSheet, HeaderShowsAStoredDateAsItIs) {
+    const struct {
+        const char* Stored;
+        String Shown;
+    } rows[] = {{"", ""}, {"tavaly", "tavaly"}, {"2009-03-05", "2009.03.05."}};
+    for (const auto& row : rows) {
+        Exec("UPDATE ugy SET datum='" + String(row.Stored) + "' WHERE sorszam=" + Key(CaseId));
+        Tugyadatlap& s = OpenSheet(CaseId);
+        EXPECT_EQ(s.DBText5->Caption(), row.Shown) << row.Stored;
+        s.Close();
+    }
+}
+
 // Escape closes the sheet as "Bezár" does, also from the event box, and records nothing.
 TEST_F(CaseSheet, EscapeClosesTheSheet) {
     Tugyadatlap& s = OpenSheet(CaseId);

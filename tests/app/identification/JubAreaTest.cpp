@@ -356,6 +356,32 @@ TEST_F(JubArea, ChangeDialogEditsTheCurrentQuery) {
     EXPECT_EQ(Text("SELECT jubok FROM jub WHERE sorszam<" + Key(second)), "");
 }
 
+// Files the older program wrote hold '' for "no date": the list, the change dialog and the
+// declaration's person show it empty, not as 1900-01-01; a date shows in the short format.
+TEST_F(JubArea, DatesStoredEmptyShowEmpty) {
+    const Integer id = AddIdentification(RegisterId, CaseId, "", "K-12_1_2009/1");
+    Exec("UPDATE jub SET orzesi_hatarido='' WHERE sorszam=" + Key(id));
+    TSqlite3Query& q = List();
+    ASSERT_EQ(q.RecordCount(), 1);
+    EXPECT_EQ(q.FieldByName("datum")->DisplayText(), "");
+    EXPECT_EQ(q.FieldByName("orzesi_hatarido")->DisplayText(), "");
+    jubmod->OnShow = [&](TObject* Sender) {
+        jubmod->FormShow(Sender);
+        jubmod->Close();
+    };
+    static_cast<TMenuItem*>(app::MainWindow().FindComponent("jubModosit"))->Click();
+    EXPECT_EQ(jubmod->Datum->Caption(), "");
+    const struct {
+        const char* Stored;
+        String Shown;
+    } births[] = {{"", ""}, {"1975-04-12", DateToStr(EncodeDate(1975, 4, 12))}};
+    for (const auto& birth : births) {
+        Exec("UPDATE ugyfel_termeszetes_szemely SET szuletesi_ido='" + String(birth.Stored) + "'");
+        jubmod->BitBtn3->Click(); // the declaration reads the person anew
+        EXPECT_EQ(jubmod->Query2->FieldByName("szuletesi_ido")->DisplayText(), birth.Shown) << birth.Stored;
+    }
+}
+
 TEST_F(JubArea, DoubleClickOnTheFileCellOpensTheAnswer) {
     const StubOpenerOnPath opener;
     const std::string& log = opener.Log;
