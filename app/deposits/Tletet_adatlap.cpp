@@ -16,6 +16,7 @@
 #include "platform/core/ScopeExit.h"
 #include "platform/data/TDataSource.h"
 #include "platform/data/TField.h"
+#include "platform/graphics/TCanvas.h"
 #include "platform/graphics/TFont.h"
 #include "platform/ui/TBitBtn.h"
 #include "platform/ui/TDBMemo.h"
@@ -27,6 +28,8 @@
 #include "platform/ui/TPanel.h"
 #include "platform/ui/TRadioButton.h"
 #include "sqlite/TSqlite3Query.h"
+
+#include <algorithm>
 
 Tletet_adatlap* letet_adatlap = nullptr;
 
@@ -70,7 +73,8 @@ void Tletet_adatlap::CreateHeader() {
     TPanel* top = app::MakeHeaderPanel(this, this, "Panel1", 44);
     app::MakeLabel(this, top, "Label1", "Letevő:", 12, 14)->SetTransparent(true);
     DBText1 = app::MakeDBText(this, top, "DBText1", DataSource1, "letevo", 80, 14, 260);
-    app::MakeLabel(this, top, "Label9", "Egyenleg:", 330, 14)->SetTransparent(true);
+    Label9 = app::MakeLabel(this, top, "Label9", "Egyenleg:", 330, 14);
+    Label9->SetTransparent(true);
     DBText8 = app::MakeDBText(this, top, "DBText8", DataSource1, "letetosszeg", 400, 14, 116);
     DBText8->SetAlignment(taRightJustify);
 
@@ -180,9 +184,21 @@ void Tletet_adatlap::FormShow(TObject*) {
     app::OpenStatement(*Query2, app::DepositMovementsSql(DepositId));
     app::ShowAsForint(Query1->FieldByName("letetosszeg"));
     app::ShowAsForint(Query2->FieldByName("osszeg"));
+    FitBalance(Query1->FieldByName("letetosszeg")->DisplayText());
     // Only an active deposit takes movements; a closed one is for viewing.
     TField* status = Query1->FieldByName("status");
     Panel2->SetEnabled(!Query1->IsEmpty() && !status->IsNull() && status->AsInteger() == 1);
+}
+
+void Tletet_adatlap::FitBalance(const String& Balance) {
+    // A balance cut at its left would show a negative one as positive, or drop its
+    // leading digits: it keeps the strip's right edge and grows to the left.
+    constexpr Integer Right = 516;
+    constexpr Integer Gap = 6;
+    const Integer width = std::max<Integer>(116, DBText8->Canvas()->TextWidth(Balance) + Gap);
+    DBText8->SetBounds(Right - width, DBText8->Top(), width, DBText8->Height());
+    Label9->SetLeft(DBText8->Left() - Label9->Canvas()->TextWidth(Label9->Caption()) - Gap);
+    DBText1->SetWidth(Label9->Left() - Gap - DBText1->Left());
 }
 
 void Tletet_adatlap::BitBtn1Click(TObject* Sender) {

@@ -35,6 +35,7 @@ public:
     TDataSource* DataSource2;
     TDBText* DBText1;     // letevo, in the header strip
     TDBText* DBText8;     // letetosszeg, in the header strip
+    TLabel* Label9;       // "Egyenleg:", left of the balance
     TDBMemo* DBMemo1;     // "Leírás:"
     TVgDBGrid* VgDBGrid1; // "Letét történet:"
     TLabel* Label11;      // record number / record count of the history
@@ -63,6 +64,8 @@ public:
 
 private:
     void CreateHeader();
+    // Gives the balance the room its text needs, taken from the payer's name.
+    void FitBalance(const String& Balance);
     void CreateChangePanel();
 };
 

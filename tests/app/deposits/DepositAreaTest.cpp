@@ -14,6 +14,7 @@
 #include "platform/core/DateTime.h"
 #include "platform/core/Exceptions.h"
 #include "platform/core/TStrings.h"
+#include "platform/graphics/TCanvas.h"
 #include "platform/data/TField.h"
 #include "platform/ui/DialogHook.h"
 #include "platform/ui/InputSimulation.h"
@@ -354,6 +355,29 @@ TEST_F(DepositArea, SheetRecordsPayoutsUntilTheDepositIsClosed) {
     s.BitBtn2->Click();
     EXPECT_TRUE(f.letetlista_Query1->IsEmpty());
     EXPECT_EQ(Footer(f.Deposits().letetlista_VgDBGrid1), "0 Ft");
+}
+
+// The header's balance shows whole, sign and all, beside its caption and the payer's name.
+TEST_F(DepositArea, SheetHeaderShowsTheWholeBalance) {
+    const std::vector<Int64> amounts{500, -98999993000, 2000000005000};
+    std::vector<Integer> ids;
+    for (const Int64 amount : amounts)
+        ids.push_back(AddDeposit(Account, "Kovácsné Szőke-Ábrahám Zsuzsanna", "2024-01-01", amount));
+    Create();
+    Tletet_adatlap& s = *letet_adatlap;
+    for (std::size_t i = 0; i < ids.size(); ++i) {
+        s.DepositId = ids[i];
+        s.Show();
+        const String shown = FormatForint(amounts[i]);
+        ASSERT_EQ(s.DBText8->Caption(), shown);
+        EXPECT_LE(s.DBText8->Canvas()->TextWidth(shown), s.DBText8->Width()) << shown;
+        EXPECT_LE(s.Label9->Left() + s.Label9->Canvas()->TextWidth(s.Label9->Caption()), s.DBText8->Left())
+            << shown;
+        EXPECT_LE(s.DBText1->Left() + s.DBText1->Width(), s.Label9->Left()) << shown;
+        EXPECT_GE(s.DBText1->Width(), 200) << shown; // room for the payer's name
+        EXPECT_LE(s.DBText8->Left() + s.DBText8->Width(), s.ClientWidth()) << shown;
+        s.Close();
+    }
 }
 
 TEST_F(DepositArea, BaseDataKeepsAnInactiveAccountAndProject) {
