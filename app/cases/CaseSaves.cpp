@@ -19,18 +19,18 @@ void WriteCaseEvent(TSqlite3Query& Query, const CaseEventInput& Event, Integer R
 }
 
 PersonLink WriteCasePerson(TSqlite3Query& Query, Integer CaseId, const CasePerson& Person,
-                           RegisterChoice Choice, Integer SelectedRegisterId, const TextSetValue& Value) {
+                           RegisterChoice Choice, Integer SelectedRegisterId, const ClientTexts& Texts) {
     sqlite::Transaction transaction(ConnectionOf(Query));
     PersonLink link;
-    ExecStatement(Query, CasePersonInsertSql(CaseId, Person));
+    ExecStatement(Query, CasePersonInsertSql(CaseId, Person, Texts.Copy));
     link.CopyId = OpenForInteger(Query, LastKeySql("ugy_ugyfel_tsz"));
     switch (Choice) {
     case RegisterChoice::AddNew:
-        ExecStatement(Query, RegisterPersonInsertSql(Person));
+        ExecStatement(Query, RegisterPersonInsertSql(Person, Texts.Copy));
         link.RegisterId = OpenForInteger(Query, LastKeySql("ugyfel_termeszetes_szemely"));
         break;
     case RegisterChoice::Overwrite:
-        ExecStatement(Query, RegisterPersonUpdateSql(SelectedRegisterId, Person, Value));
+        ExecStatement(Query, RegisterPersonUpdateSql(SelectedRegisterId, Person, Texts.Set));
         link.RegisterId = SelectedRegisterId;
         break;
     case RegisterChoice::Keep:
@@ -44,13 +44,13 @@ PersonLink WriteCasePerson(TSqlite3Query& Query, Integer CaseId, const CasePerso
 }
 
 void WriteCaseOrganisation(TSqlite3Query& Query, Integer CaseId, const CaseOrganisation& Organisation,
-                           RegisterChoice Choice, Integer SelectedRegisterId, const TextSetValue& Value) {
+                           RegisterChoice Choice, Integer SelectedRegisterId, const ClientTexts& Texts) {
     sqlite::Transaction transaction(ConnectionOf(Query));
-    ExecStatement(Query, CaseOrganisationInsertSql(CaseId, Organisation));
+    ExecStatement(Query, CaseOrganisationInsertSql(CaseId, Organisation, Texts.Copy));
     if (Choice == RegisterChoice::AddNew)
-        ExecStatement(Query, RegisterOrganisationInsertSql(Organisation));
+        ExecStatement(Query, RegisterOrganisationInsertSql(Organisation, Texts.Copy));
     else if (Choice == RegisterChoice::Overwrite)
-        ExecStatement(Query, RegisterOrganisationUpdateSql(SelectedRegisterId, Organisation, Value));
+        ExecStatement(Query, RegisterOrganisationUpdateSql(SelectedRegisterId, Organisation, Texts.Set));
     transaction.Commit();
 }
 

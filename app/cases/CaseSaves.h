@@ -29,18 +29,23 @@ struct PersonLink {
     Integer RegisterId = 0; // below 1: none
 };
 
+// How the texts of an attached client enter its statements: Set for the overwrite of the
+// register row, Copy for the inserts of the case's copy and of a new register row.
+struct ClientTexts {
+    TextSetValue Set = TextValueSql;
+    TextSetValue Copy = TextInsertSql;
+};
+
 // Stores the copy of Person in case CaseId, then adds, overwrites or keeps the register
 // row by Choice (SelectedRegisterId is the row chosen with "Másol", -1 for none) and
-// links the copy to it. An overwrite sets each text as Value gives it.
+// links the copy to it, each text as Texts gives it.
 PersonLink WriteCasePerson(TSqlite3Query& Query, Integer CaseId, const CasePerson& Person,
-                           RegisterChoice Choice, Integer SelectedRegisterId,
-                           const TextSetValue& Value = TextValueSql);
+                           RegisterChoice Choice, Integer SelectedRegisterId, const ClientTexts& Texts = {});
 
 // Stores the copy of Organisation in case CaseId, then adds, overwrites or keeps the
-// register row by Choice, an overwrite setting each text as Value gives it. The copy keeps
-// no link to the register.
+// register row by Choice, each text as Texts gives it. The copy keeps no link to the
+// register.
 void WriteCaseOrganisation(TSqlite3Query& Query, Integer CaseId, const CaseOrganisation& Organisation,
-                           RegisterChoice Choice, Integer SelectedRegisterId,
-                           const TextSetValue& Value = TextValueSql);
+                           RegisterChoice Choice, Integer SelectedRegisterId, const ClientTexts& Texts = {});
 
 } // namespace app

@@ -85,7 +85,8 @@ app::CasePerson Tugyujszemelyform::Person() const {
 }
 
 void Tugyujszemelyform::rogzitoClick(TObject*) {
-    FLastSaved = app::WriteCasePerson(*Query1, CaseId, Person(), Choice(), SelectedRegisterId(), Texts);
+    FLastSaved = app::WriteCasePerson(*Query1, CaseId, Person(), Choice(), SelectedRegisterId(),
+                                      {Texts, Texts.Copies()});
     Query1->Close();
     // Closed before the list refresh: a failing refresh must not invite a second save.
     ClearBirthDate();

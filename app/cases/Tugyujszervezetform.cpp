@@ -59,7 +59,8 @@ app::CaseOrganisation Tugyujszervezetform::Organisation() const {
 }
 
 void Tugyujszervezetform::rogzitoClick(TObject*) {
-    app::WriteCaseOrganisation(*Query1, CaseId, Organisation(), Choice(), SelectedRegisterId(), Texts);
+    app::WriteCaseOrganisation(*Query1, CaseId, Organisation(), Choice(), SelectedRegisterId(),
+                               {Texts, Texts.Copies()});
     Query1->Close();
     // Closed before the list refresh: a failing refresh must not invite a second save.
     Close();

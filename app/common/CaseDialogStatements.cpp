@@ -8,30 +8,29 @@ namespace app {
 
 namespace {
 
-String Quoted(const String& Text) {
-    return "'" + SqlQuote(Text) + "'";
-}
-
 // "Column=value" in an UPDATE.
 String Assigned(const char* Column, const String& Text, const TextSetValue& Value) {
     return String(Column) + "=" + Value(Column, Text);
 }
 
-// The ten person values in column order, as they stand in a VALUES list.
-String PersonValues(const CasePerson& p) {
-    return Quoted(p.Name) + "," + Quoted(p.BirthName) + "," + Quoted(p.BirthPlace) + "," + p.BirthDate.Sql() +
-           "," + Quoted(p.MotherName) + "," + Quoted(p.Citizenship) + "," + Quoted(p.DocumentType) + "," +
-           Quoted(p.DocumentNumber) + "," + Quoted(p.Address) + "," + Quoted(p.StayAddress);
+// The ten person values in column order, as they stand in a VALUES list, each text as
+// Value gives it.
+String PersonValues(const CasePerson& p, const TextSetValue& v) {
+    return v("nev", p.Name) + "," + v("szuletesi_nev", p.BirthName) + "," +
+           v("szuletesi_hely", p.BirthPlace) + "," + p.BirthDate.Sql() + "," + v("anyja_neve", p.MotherName) +
+           "," + v("allampolgarsag", p.Citizenship) + "," + v("azonosito_okmany_tipus", p.DocumentType) +
+           "," + v("azonosito_okmany_szama", p.DocumentNumber) + "," + v("lakcim", p.Address) + "," +
+           v("tartozkodasi_hely", p.StayAddress);
 }
 
 constexpr const char* PersonColumns =
     "nev, szuletesi_nev, szuletesi_hely, szuletesi_ido, anyja_neve, allampolgarsag, "
     "azonosito_okmany_tipus, azonosito_okmany_szama, lakcim, tartozkodasi_hely";
 
-String OrganisationValues(const CaseOrganisation& o) {
+String OrganisationValues(const CaseOrganisation& o, const TextSetValue& Value) {
     String values;
-    for (const String& text : o)
-        values += (values.empty() ? "" : ",") + Quoted(text);
+    for (std::size_t i = 0; i < OrganisationColumns.size(); ++i)
+        values += (i == 0 ? "" : ",") + Value(OrganisationColumns[i], o[i]);
     return values;
 }
 
@@ -85,15 +84,15 @@ String RegisterPersonSql(Integer RegisterId) {
            IntToStr(RegisterId);
 }
 
-String CasePersonInsertSql(Integer CaseId, const CasePerson& Person) {
+String CasePersonInsertSql(Integer CaseId, const CasePerson& Person, const TextSetValue& Value) {
     return "INSERT INTO ugy_ugyfel_tsz (ugy, " + String(PersonColumns) + ", jubok) VALUES (" +
-           IntToStr(CaseId) + "," + PersonValues(Person) + "," + (Person.Identified ? "'true'" : "'false'") +
-           ")";
+           IntToStr(CaseId) + "," + PersonValues(Person, Value) + "," +
+           (Person.Identified ? "'true'" : "'false'") + ")";
 }
 
-String RegisterPersonInsertSql(const CasePerson& Person) {
+String RegisterPersonInsertSql(const CasePerson& Person, const TextSetValue& Value) {
     return "INSERT INTO ugyfel_termeszetes_szemely (" + String(PersonColumns) + ") VALUES (" +
-           PersonValues(Person) + ")";
+           PersonValues(Person, Value) + ")";
 }
 
 String PersonAssignments(const CasePerson& p, const TextSetValue& v) {
@@ -125,14 +124,15 @@ String RegisterOrganisationSql(Integer RegisterId) {
     return "SELECT * FROM ugyfel_szervezet WHERE sorszam=" + IntToStr(RegisterId);
 }
 
-String CaseOrganisationInsertSql(Integer CaseId, const CaseOrganisation& Organisation) {
+String CaseOrganisationInsertSql(Integer CaseId, const CaseOrganisation& Organisation,
+                                 const TextSetValue& Value) {
     return "INSERT INTO ugy_ugyfel_szerv (ugy, " + OrganisationColumnList() + ") VALUES (" +
-           IntToStr(CaseId) + "," + OrganisationValues(Organisation) + ")";
+           IntToStr(CaseId) + "," + OrganisationValues(Organisation, Value) + ")";
 }
 
-String RegisterOrganisationInsertSql(const CaseOrganisation& Organisation) {
+String RegisterOrganisationInsertSql(const CaseOrganisation& Organisation, const TextSetValue& Value) {
     return "INSERT INTO ugyfel_szervezet (" + OrganisationColumnList() + ") VALUES (" +
-           OrganisationValues(Organisation) + ")";
+           OrganisationValues(Organisation, Value) + ")";
 }
 
 String OrganisationAssignments(const CaseOrganisation& Organisation, const TextSetValue& Value) {

@@ -43,10 +43,12 @@ struct CasePerson {
 String RegisterPersonsSql();
 // One register person with every column the copy takes, jubok 'false' when unset.
 String RegisterPersonSql(Integer RegisterId);
-// The case's copy of the person (ugy_ugyfel_tsz), not yet linked to the register.
-String CasePersonInsertSql(Integer CaseId, const CasePerson& Person);
-// A new register row from the person.
-String RegisterPersonInsertSql(const CasePerson& Person);
+// The case's copy of the person (ugy_ugyfel_tsz), not yet linked to the register, each text
+// as Value gives it.
+String CasePersonInsertSql(Integer CaseId, const CasePerson& Person,
+                           const TextSetValue& Value = TextInsertSql);
+// A new register row from the person, each text as Value gives it.
+String RegisterPersonInsertSql(const CasePerson& Person, const TextSetValue& Value = TextInsertSql);
 // Overwrites register row RegisterId with the person.
 String RegisterPersonUpdateSql(Integer RegisterId, const CasePerson& Person,
                                const TextSetValue& Value = TextValueSql);
@@ -68,8 +70,11 @@ extern const std::array<const char*, 9> OrganisationColumns;
 // azonosito_okirat_szama.
 String RegisterOrganisationsSql();
 String RegisterOrganisationSql(Integer RegisterId);
-String CaseOrganisationInsertSql(Integer CaseId, const CaseOrganisation& Organisation);
-String RegisterOrganisationInsertSql(const CaseOrganisation& Organisation);
+// The case's copy and a new register row, each text as Value gives it.
+String CaseOrganisationInsertSql(Integer CaseId, const CaseOrganisation& Organisation,
+                                 const TextSetValue& Value = TextInsertSql);
+String RegisterOrganisationInsertSql(const CaseOrganisation& Organisation,
+                                     const TextSetValue& Value = TextInsertSql);
 String RegisterOrganisationUpdateSql(Integer RegisterId, const CaseOrganisation& Organisation,
                                      const TextSetValue& Value = TextValueSql);
 // "nev='…', …": the SET list of an UPDATE of a register organisation, each text as Value

@@ -19,6 +19,10 @@ String TextValueSql(const String& Column, const String& Text) {
     return "CASE WHEN " + Column + " IS NULL THEN NULL ELSE '' END";
 }
 
+String TextInsertSql(const String&, const String& Text) {
+    return "'" + SqlQuote(Text) + "'";
+}
+
 TLabel* MakeTextNote(TComponent* Owner, TControl* Button) {
     TLabel* note = MakeLabel(Owner, Button->Parent(), "Note", "", 8, Button->Top() - 4);
     note->SetAutoSize(false);
@@ -42,6 +46,8 @@ void StoredTextBox::Show(const FieldText& Loaded, TSqlite3Query& Query, const St
                                          " WHERE sorszam=" + IntToStr(Key)) != 1;
         Query.Close();
     }
+    FTable = Table;
+    FKey = Key;
     Present(Loaded.Text, kept);
 }
 
@@ -63,8 +69,17 @@ void StoredTextBox::Present(const String& Text, bool Kept) {
     if (Kept && FNote) FNote->SetCaption(why);
 }
 
+bool StoredTextBox::Keeps() const {
+    return FKept && FBox->Text() == FShown;
+}
+
 String StoredTextBox::Sql(const String& Column) const {
-    return FKept && FBox->Text() == FShown ? Column : TextValueSql(Column, FBox->Text());
+    return Keeps() ? Column : TextValueSql(Column, FBox->Text());
+}
+
+String StoredTextBox::CopySql(const String& Column) const {
+    if (!Keeps()) return TextInsertSql(Column, FBox->Text());
+    return "(SELECT " + Column + " FROM " + FTable + " WHERE sorszam=" + IntToStr(FKey) + ")";
 }
 
 StoredTextBoxes::StoredTextBoxes(TLabel* Note,
@@ -95,10 +110,22 @@ void StoredTextBoxes::Clear() {
         entry.Guard.Clear();
 }
 
-String StoredTextBoxes::operator()(const String& Column, const String& Text) const {
+const StoredTextBox* StoredTextBoxes::Find(const String& Column) const {
     for (const Entry& entry : FEntries)
-        if (entry.Column == Column) return entry.Guard.Sql(Column);
-    return TextValueSql(Column, Text);
+        if (entry.Column == Column) return &entry.Guard;
+    return nullptr;
+}
+
+String StoredTextBoxes::operator()(const String& Column, const String& Text) const {
+    const StoredTextBox* box = Find(Column);
+    return box ? box->Sql(Column) : TextValueSql(Column, Text);
+}
+
+TextSetValue StoredTextBoxes::Copies() const {
+    return [this](const String& Column, const String& Text) {
+        const StoredTextBox* box = Find(Column);
+        return box ? box->CopySql(Column) : TextInsertSql(Column, Text);
+    };
 }
 
 } // namespace app

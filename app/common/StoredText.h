@@ -24,8 +24,12 @@ namespace app {
 // program writes ''), so a save changes only what the user changed.
 String TextValueSql(const String& Column, const String& Text);
 
+// The value an INSERT gives text column Column from a box holding Text: Text in quotes.
+String TextInsertSql(const String& Column, const String& Text);
+
 // The value an UPDATE sets a text column to from the text its box holds: TextValueSql, or
-// a dialog's StoredTextBoxes, which keep stored texts longer than their boxes.
+// a dialog's StoredTextBoxes, which keep stored texts longer than their boxes. An INSERT's
+// value is given the same way: TextInsertSql, or StoredTextBoxes::Copies.
 using TextSetValue = std::function<String(const String& Column, const String& Text)>;
 
 // The note label a dialog's boxes share, on Button's parent in the button row: from the
@@ -59,15 +63,22 @@ public:
     // than the box could show and the box still shows its cut text (a browse button may put
     // another in), else TextValueSql of the box's text.
     String Sql(const String& Column) const;
+    // The value an INSERT of a copy of the shown row gives Column: the row's stored text,
+    // read by a subquery, while Sql keeps the column; else TextInsertSql of the box's text.
+    String CopySql(const String& Column) const;
 
 private:
     // The box shows Text; read-only, with the note and hint, when Kept.
     void Present(const String& Text, bool Kept);
+    // Kept, and the box still shows the text it was given.
+    bool Keeps() const;
 
     TWinControl* FBox = nullptr;
     TLabel* FNote = nullptr;
     bool FKept = false;
     String FShown;
+    String FTable; // the shown row: its table and key
+    Integer FKey = 0;
 };
 
 // The boxes of a dialog over the text columns of one row, shown and saved together.
@@ -86,12 +97,18 @@ public:
     // As a TextSetValue: the value an UPDATE sets Column to, its box's StoredTextBox::Sql, or
     // TextValueSql of Text for a column without a box.
     String operator()(const String& Column, const String& Text) const;
+    // As a TextSetValue for an INSERT that copies the shown row: each box's
+    // StoredTextBox::CopySql, or TextInsertSql of Text for a column without a box. Valid
+    // while these boxes live.
+    TextSetValue Copies() const;
 
 private:
     struct Entry {
         String Column;
         StoredTextBox Guard;
     };
+    // The box over Column; null when none.
+    const StoredTextBox* Find(const String& Column) const;
     TLabel* FNote = nullptr;
     std::vector<Entry> FEntries;
 };

@@ -2,6 +2,7 @@
 // for "no date", dates that do not exist or are no dates at all, and texts longer than the
 // dialogs' fields. A save writes back what the user did not change exactly as it was stored.
 #include "app/cases/TForm1CaseParts.h"
+#include "app/common/SqlRoutines.h"
 #include "platform/core/StrUtils.h"
 #include "app/clients/TForm1ClientParts.h"
 #include "app/identification/Tjubmod.h"
@@ -124,6 +125,55 @@ TEST_F(OfficeData, UnreadableBirthDateIsKeptByEveryPersonEditor) {
               (std::vector<Row>{{"tavaly"}, {"1965-02-30"}}));
     EXPECT_EQ(Text("SELECT szuletesi_ido FROM ugyfel_termeszetes_szemely"), "1965-02-30");
     ugyadatlap->Close();
+}
+
+// A register client copied into a case with "Másol": a text longer than its box goes whole
+// into the case's copy, and into a new register row, whatever the register choice.
+TEST_F(OfficeData, AttachedClientTakesAnOverLongTextWholeIntoItsCopy) {
+    String text;
+    while (Length(text) < 300)
+        text += "Ő'Brien „Árvíztűrő” ";
+    text = Copy(text, 1, 300);
+    const struct {
+        app::AttachDialog* Dialog;
+        const char* Register; // the register table and the text column filled past its size
+        const char* Copies;   // the case's copies
+        const char* Column;
+        TRadioButton* (*Choice)(app::AttachDialog&);
+    } rows[] = {
+        {ugyujszemelyform, "ugyfel_termeszetes_szemely", "ugy_ugyfel_tsz", "lakcim",
+         [](app::AttachDialog& d) { return d.RadioButton3; }}, // "Nem módosít"
+        {ugyujszemelyform, "ugyfel_termeszetes_szemely", "ugy_ugyfel_tsz", "allampolgarsag",
+         [](app::AttachDialog& d) { return d.RadioButton2; }}, // "Újként rögzít"
+        {ugyujszervezetform, "ugyfel_szervezet", "ugy_ugyfel_szerv", "nev",
+         [](app::AttachDialog& d) { return d.RadioButton1; }}, // "Átír"
+        {ugyujszervezetform, "ugyfel_szervezet", "ugy_ugyfel_szerv", "szekhely_cime",
+         [](app::AttachDialog& d) { return d.RadioButton2; }},
+    };
+    for (const auto& row : rows) {
+        const String table = row.Register;
+        const Integer reg =
+            table == "ugyfel_szervezet" ? AddOrganisation("Alfa Kft.") : AddPerson("Kovács Éva");
+        Exec("UPDATE " + table + " SET aktiv=0 WHERE sorszam<>" + Key(reg));
+        Exec("UPDATE " + table + " SET " + row.Column + "='" + SqlQuote(text) +
+             "' WHERE sorszam=" + Key(reg));
+        const Integer caseId = AddCase("Hagyaték", "2009-03-05");
+        OpenSheet(caseId);
+        app::AttachDialog& d = *row.Dialog;
+        d.CaseId = caseId;
+        d.Show();
+        d.ComboBox1->SetItemIndex(0);
+        d.Button1->Click();
+        row.Choice(d)->SetChecked(true);
+        d.rogzito->Click();
+        const String column = row.Column;
+        EXPECT_TRUE(Text("SELECT " + column + " FROM " + row.Copies + " WHERE ugy=" + Key(caseId)) == text)
+            << row.Copies << "." << column;
+        EXPECT_EQ(Number("SELECT count(*) FROM " + table + " WHERE " + column + "='" + SqlQuote(text) + "'"),
+                  row.Choice(d) == d.RadioButton2 ? 2 : 1)
+            << table << "." << column;
+        ugyadatlap->Close();
+    }
 }
 
 // The older program's '' for "no date": shown empty, never written back as a date; the
