@@ -134,7 +134,16 @@ struct Folded {
     std::uint32_t Primary; // its primary weight; for a Latin letter, that of the letter alone
     bool Latin;
     bool Upper;
+    // Whether an element ends with this character whatever follows: all but the plain
+    // letters that start a digraph.
+    bool EndsElement;
 };
+
+// The letters a digraph starts with: c, d, g, l, n, s, t, z.
+constexpr bool StartsDigraph(char32_t base) {
+    return base == 'c' || base == 'd' || base == 'g' || base == 'l' || base == 'n' || base == 's' ||
+           base == 't' || base == 'z';
+}
 
 bool IsSpace(char32_t ch) {
     return ch <= 0x20 || (ch >= 0x7F && ch <= 0x9F) || ch == 0xA0 || (ch >= 0x2000 && ch <= 0x200B) ||
@@ -163,7 +172,7 @@ Letter SingleLetter(char32_t base) {
 
 Folded FoldCharacter(char32_t ch) {
     const char32_t lower = CharLower(ch);
-    Folded f{lower, 0, 0, false, lower != ch};
+    Folded f{lower, 0, 0, false, lower != ch, true};
     if ((lower >= 'a' && lower <= 'z') || lower == kOUml || lower == kUUml) {
         f.Latin = true;
         return f;
@@ -197,6 +206,7 @@ Folded FoldCharacter(char32_t ch) {
 Folded Fold(char32_t ch) {
     Folded f = FoldCharacter(ch);
     if (f.Latin) f.Primary = Primary(GLatin, SingleLetter(f.Base));
+    f.EndsElement = !(f.Latin && f.Accent == 0 && StartsDigraph(f.Base));
     return f;
 }
 
@@ -231,6 +241,8 @@ public:
         FCount -= n;
         Fill();
     }
+    // Back from common to the end of an element (see HungarianSharedStart).
+    static std::size_t StartAfter(std::string_view a, std::size_t common);
     // Byte order breaks the last tie: it keeps distinct invalid sequences apart.
     static int Tie(std::string_view a, std::string_view b) { return a.compare(b); }
 
@@ -289,6 +301,14 @@ public:
         return FTable[static_cast<unsigned char>(FText[FPos + i])];
     }
     void Consume(std::size_t n) { FPos += n; }
+    // Back from common (the bytes a and b share) to the end of an element: every character
+    // is one byte, so an accented letter or any other character that starts no digraph
+    // ends one as well as an ASCII mark does.
+    static std::size_t StartAfter(std::string_view a, std::size_t common, FoldedPage page) {
+        while (common > 0 && !page.Table[static_cast<unsigned char>(a[common - 1])].EndsElement)
+            --common;
+        return common;
+    }
     // Code point order breaks the last tie, as it does for the texts' UTF-8 forms.
     static int Tie(std::string_view a, std::string_view b, FoldedPage page) {
         const std::size_t shared = std::min(a.size(), b.size());
@@ -437,13 +457,12 @@ std::size_t CommonLength(std::string_view a, std::string_view b) {
 }
 
 // The ASCII characters after which no collation element goes on: every mark, and every
-// letter but the first letters of the digraphs (c, d, g, l, n, s, t, z and their capitals).
+// letter but the first letters of the digraphs and their capitals.
 constexpr std::array<bool, 128> kEndsElement = [] {
     std::array<bool, 128> ends{};
     for (std::size_t c = 0; c < ends.size(); ++c) {
-        const auto lower = static_cast<char>(c | 0x20);
-        ends[c] =
-            lower < 'a' || lower > 'z' || std::string_view("cdglnstz").find(lower) == std::string_view::npos;
+        const auto lower = static_cast<char32_t>(c | 0x20);
+        ends[c] = lower < 'a' || lower > 'z' || !StartsDigraph(lower);
     }
     return ends;
 }();
@@ -466,6 +485,14 @@ std::size_t HungarianSharedStart(std::string_view a, std::string_view b) {
 
 namespace {
 
+std::size_t Utf8Window::StartAfter(std::string_view a, std::size_t common) {
+    return BackToElementEnd(a, common);
+}
+
+} // namespace
+
+namespace {
+
 // Compares texts read through Window (made from a text and Page), after their shared start.
 template <class Window, class... Page>
 int CompareTexts(std::string_view a, std::string_view b, TCollationCase mode, Page... page) {
@@ -473,7 +500,7 @@ int CompareTexts(std::string_view a, std::string_view b, TCollationCase mode, Pa
     // leaves the same bytes to break a tie.
     const std::size_t common = CommonLength(a, b);
     if (common == a.size() && common == b.size()) return 0;
-    const std::size_t start = BackToElementEnd(a, common);
+    const std::size_t start = Window::StartAfter(a, common, page...);
     a.remove_prefix(start);
     b.remove_prefix(start);
     Window wa(a, page...);
