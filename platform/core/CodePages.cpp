@@ -79,6 +79,16 @@ struct Utf8Form {
 };
 using Utf8Forms = std::array<Utf8Form, 128>;
 
+// How many of the eight bytes at p are ASCII before the first that is not.
+std::size_t AsciiPrefix(const char* p) {
+    std::uint64_t word = 0;
+    std::memcpy(&word, p, 8);
+    const std::uint64_t high = word & 0x8080808080808080ull;
+    if (high == 0) return 8;
+    return static_cast<std::size_t>(
+        (std::endian::native == std::endian::little ? std::countr_zero(high) : std::countl_zero(high)) / 8);
+}
+
 const Utf8Forms& UpperHalfUtf8(int codePage) {
     static const std::array<Utf8Forms, kUpperHalves.size()> forms = [] {
         std::array<Utf8Forms, kUpperHalves.size()> result{};
@@ -163,22 +173,41 @@ int CharToCodePageByte(char32_t ch, int codePage) {
 String CodePageToUtf8(std::string_view bytes, int codePage) {
     if (codePage == CP_UTF8_PAGE) return Utf8Sanitized(bytes);
     const Utf8Forms& forms = UpperHalfUtf8(codePage);
-    // Sized exactly first: the texts of a whole table are held converted.
-    std::size_t size = bytes.size();
-    for (const char c : bytes)
-        if (static_cast<unsigned char>(c) >= 0x80)
-            size += forms[static_cast<unsigned char>(c) - 0x80].Size - 1u;
-    String out(size, '\0');
-    char* to = out.data();
-    for (const char c : bytes) {
-        const auto b = static_cast<unsigned char>(c);
-        if (b < 0x80) {
-            *to++ = c;
+    // Sized exactly first: the texts of a whole table are held converted. Both passes step
+    // over plain ASCII eight bytes at a time (every text a list loads comes through here).
+    const std::size_t n = bytes.size();
+    std::size_t size = n;
+    for (std::size_t i = 0; i < n;) {
+        if (n - i >= 8) {
+            const std::size_t ascii = AsciiPrefix(bytes.data() + i);
+            i += ascii;
+            if (ascii == 8) continue;
+        } else if (static_cast<unsigned char>(bytes[i]) < 0x80) {
+            ++i;
             continue;
         }
-        const Utf8Form& form = forms[b - 0x80];
+        size += forms[static_cast<unsigned char>(bytes[i]) - 0x80].Size - 1u;
+        ++i;
+    }
+    String out(size, '\0');
+    char* to = out.data();
+    char* const end = out.data() + size;
+    for (std::size_t i = 0; i < n;) {
+        if (n - i >= 8 && end - to >= 8) {
+            // All eight go out; those from the first upper-half byte on are written over.
+            std::memcpy(to, bytes.data() + i, 8);
+            const std::size_t ascii = AsciiPrefix(bytes.data() + i);
+            to += ascii;
+            i += ascii;
+            if (ascii == 8) continue;
+        } else if (static_cast<unsigned char>(bytes[i]) < 0x80) {
+            *to++ = bytes[i++];
+            continue;
+        }
+        const Utf8Form& form = forms[static_cast<unsigned char>(bytes[i]) - 0x80];
         for (unsigned char k = 0; k < form.Size; ++k)
             *to++ = form.Bytes[k];
+        ++i;
     }
     return out;
 }
@@ -203,16 +232,9 @@ std::size_t AppendUtf8AsCodePage(std::string& out, std::string_view utf8, int co
     std::size_t pos = 0;
     while (to < end && pos < utf8.size()) {
         if (end - to >= 8 && utf8.size() - pos >= 8) {
-            std::uint64_t word = 0;
-            std::memcpy(&word, utf8.data() + pos, 8);
             // All eight go out; those from the first non-ASCII byte on are written over.
-            std::memcpy(to, &word, 8);
-            const std::uint64_t high = word & 0x8080808080808080ull;
-            const auto ascii = static_cast<std::size_t>(
-                high == 0 ? 8
-                          : (std::endian::native == std::endian::little ? std::countr_zero(high)
-                                                                        : std::countl_zero(high)) /
-                                8);
+            std::memcpy(to, utf8.data() + pos, 8);
+            const std::size_t ascii = AsciiPrefix(utf8.data() + pos);
             to += ascii;
             pos += ascii;
             if (ascii == 8) continue;
