@@ -463,6 +463,12 @@ TEditStyle TCustomDBGrid::GetEditStyle(Integer ACol, Integer) {
     }
 }
 
+Integer TCustomDBGrid::GetEditLimit() {
+    TColumn* c = ColumnAt(Col());
+    TField* f = c ? c->Field() : nullptr;
+    return f && (f->DataType() == ftString || f->DataType() == ftWideString) ? f->Size() : 0;
+}
+
 std::vector<String> TCustomDBGrid::GetPickListItems(Integer ACol, Integer) {
     std::vector<String> items;
     if (TColumn* c = ColumnAt(ACol))

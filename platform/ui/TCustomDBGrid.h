@@ -153,6 +153,8 @@ protected:
     virtual void CellClick(TColumn* Column);
     void EditButtonClick() override;
     TEditStyle GetEditStyle(Integer ACol, Integer ARow) override;
+    // A text field's size: a longer text would be cut when the field takes it.
+    Integer GetEditLimit() override;
     std::vector<String> GetPickListItems(Integer ACol, Integer ARow) override;
     // The dragged column's TColumn moves with it.
     void ColumnMoved(Integer FromIndex, Integer ToIndex) override;

@@ -563,6 +563,7 @@ void TCustomGrid::ShowEditor() {
     TEditStyle style = GetEditStyle(FCol, FRow);
     FInplaceEdit->SetPickList(style == esPickList ? GetPickListItems(FCol, FRow) : std::vector<String>{});
     FInplaceEdit->SetEditStyle(style);
+    FInplaceEdit->SetMaxLength(GetEditLimit());
     FInplaceEdit->SetText(GetEditText(FCol, FRow));
     FInplaceEdit->SetModified(false);
     UpdateEditorBounds();

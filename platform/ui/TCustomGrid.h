@@ -160,6 +160,8 @@ protected:
     virtual void SetEditText(Integer ACol, Integer ARow, const String& Value) {}
     virtual TInplaceEdit* CreateEditor();
     virtual TEditStyle GetEditStyle(Integer ACol, Integer ARow) { return esSimple; }
+    // The most characters the cell's editor takes; 0 for no limit.
+    virtual Integer GetEditLimit() { return 0; }
     virtual std::vector<String> GetPickListItems(Integer ACol, Integer ARow) { return {}; }
     // The editor's ellipsis button was clicked (or Ctrl+Enter pressed).
     virtual void EditButtonClick() {}

@@ -61,6 +61,11 @@ void TInplaceEdit::SetText(const String& v) {
     FAcceptedText = v;
 }
 
+void TInplaceEdit::SetMaxLength(Integer Value) {
+    constexpr int Unlimited = 32767;
+    Edit()->setMaxLength(Value > 0 ? static_cast<int>(std::min<Integer>(Value, Unlimited)) : Unlimited);
+}
+
 void TInplaceEdit::SelectAll() {
     Edit()->selectAll();
 }

@@ -25,6 +25,8 @@ public:
     bool Modified() const { return FModified; }
     void SetModified(bool v) { FModified = v; }
     void SelectAll();
+    // Typing stops at Value characters; 0 lifts the limit.
+    void SetMaxLength(Integer Value);
     void SelectEnd();
 
     TEditStyle EditStyle() const { return FEditStyle; }

@@ -13,6 +13,7 @@
 #include "grid/TVgDBGrid.h"
 #include "platform/core/DateTime.h"
 #include "platform/core/Exceptions.h"
+#include "platform/core/StrUtils.h"
 #include "platform/core/TStrings.h"
 #include "platform/graphics/TCanvas.h"
 #include "platform/data/TField.h"
@@ -197,6 +198,25 @@ TEST_F(DepositArea, TextTypedInTheSettingsGridIsStoredWhenEnterMovesOn) {
         ui::SimulateKey(grid->InplaceEditor(), VK_RETURN);
         EXPECT_EQ(Text("SELECT megjegyzes FROM letetiszamla WHERE sorszam=" + Key(Other)), c.Stored);
     }
+    f.Hide();
+}
+
+// The cell's editor takes no more characters than its field holds, so what it shows is what
+// is stored, never a text cut after the user saw it whole.
+TEST_F(DepositArea, SettingsGridTakesNoMoreThanTheFieldHolds) {
+    app::MainWindowShared& f = Create();
+    f.Show();
+    app::OpenDepositSettings(f);
+    TVgDBGrid* grid = f.Deposits().letetbeallitas_DBGrid1;
+    ASSERT_TRUE(f.Deposits().letetbeallitas_Table1->Locate("nev", Variant(String("Másik számla")), {}));
+    grid->SetSelectedIndex(2); // szamlaszam, 36 characters
+    ui::SimulateKey(grid, VK_F2);
+    for (int i = 0; i < 40; ++i)
+        ui::SimulateKey(grid->InplaceEditor(), 'O', {}, i % 2 ? "ő" : "1");
+    const String typed = grid->InplaceEditor()->Text();
+    ui::SimulateKey(grid->InplaceEditor(), VK_RETURN);
+    EXPECT_EQ(Length(typed), 36);
+    EXPECT_EQ(Text("SELECT szamlaszam FROM letetiszamla WHERE sorszam=" + Key(Other)), typed);
     f.Hide();
 }
 
