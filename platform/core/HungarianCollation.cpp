@@ -510,11 +510,22 @@ int CompareTexts(std::string_view a, std::string_view b, TCollationCase mode, Pa
     if (wa.size() > 0 && wb.size() > 0 && wa[0].Primary != wb[0].Primary)
         return Order(wa[0].Primary, wb[0].Primary);
     // One pass: the first primary difference decides at once; the first accent and
-    // case differences are kept for texts whose letters all agree.
-    ElementReader<Window> ra(wa);
-    ElementReader<Window> rb(wb);
+    // case differences are kept for texts whose letters all agree. Characters that are
+    // elements by themselves (all but the plain letters digraphs start with) compare
+    // one by one; the element reader takes over at the first that may start a digraph.
     int secondary = 0;
     int tertiary = 0;
+    while (wa.size() > 0 && wb.size() > 0 && wa[0].EndsElement && wb[0].EndsElement) {
+        const Folded& x = wa[0];
+        const Folded& y = wb[0];
+        if (x.Primary != y.Primary) return Order(x.Primary, y.Primary);
+        if (secondary == 0) secondary = Order(x.Accent, y.Accent);
+        if (tertiary == 0) tertiary = Order(x.Upper ? 1u : 0u, y.Upper ? 1u : 0u);
+        wa.Consume(1);
+        wb.Consume(1);
+    }
+    ElementReader<Window> ra(wa);
+    ElementReader<Window> rb(wb);
     while (true) {
         Element x{};
         Element y{};
