@@ -96,10 +96,7 @@ void ShowCaseSheet(MainWindowShared& Form, Integer CaseId) {
 void ShowBaseDataDialog(MainWindowShared& Form, TSqlite3Query* Query, Integer Origin) {
     const Integer id = CurrentCaseId(Query);
     if (id < 1) return;
-    ugyalapadatmod->CaseId = id;
-    ugyalapadatmod->Origin = Origin;
-    ugyalapadatmod->RecNo = Query->RecNo();
-    ugyalapadatmod->Show();
+    ugyalapadatmod->ShowCase(id, Origin, Query->RecNo());
 }
 
 void Ugyalapadatainakmodositasa1Click(MainWindowShared& Form, TObject*) {

@@ -59,6 +59,17 @@ Tugyalapadatmod::~Tugyalapadatmod() {
     if (ugyalapadatmod == this) ugyalapadatmod = nullptr;
 }
 
+void Tugyalapadatmod::ShowCase(Integer Case, Integer FromList, Integer ListRecNo) {
+    // The dialog stays open beside the lists, so it may be asked for another case while it
+    // shows one; showing it again would not read the case anew.
+    const bool another = Visible() && Case != CaseId;
+    CaseId = Case;
+    Origin = FromList;
+    RecNo = ListRecNo;
+    if (another) FormShow(this);
+    Show();
+}
+
 void Tugyalapadatmod::FormShow(TObject*) {
     app::OpenStatement(*Query1, app::CaseBaseDataSql(CaseId));
     const bool found = !Query1->IsEmpty();

@@ -41,6 +41,10 @@ public:
     app::StoredTextBox Name;
     app::StoredTextBox Description;
 
+    // Shows the dialog on case Case, opened from list Origin at record ListRecNo. A dialog
+    // still open on another case reads this one: it stores to the case it shows.
+    void ShowCase(Integer Case, Integer FromList, Integer ListRecNo);
+
     void FormShow(TObject* Sender);
     void BitBtn1Click(TObject* Sender);
     void BitBtn2Click(TObject* Sender);

@@ -162,6 +162,27 @@ TEST_F(CaseDialogs, BaseDataFromTheCaseListAndBack) {
     EXPECT_EQ(app::MainWindow().Query5->RecNo(), 2);
 }
 
+// The dialog stays open beside the list: asked for another case, it shows that case and stores
+// to it; asked again for the case it shows, it keeps what was typed.
+TEST_F(CaseDialogs, BaseDataOpenedAgainShowsTheCaseAskedFor) {
+    AddCase("Első", "2009-01-01", "Első leírás");
+    AddCase("Második", "2009-02-01", "Második leírás");
+    MenuItem("Ugylista1").Click();
+    Tugyalapadatmod& d = *ugyalapadatmod;
+    app::MainWindow().Cases().Ugyalapadatainakmodositasa1->Click();
+    d.Edit1->SetText("Első, félbehagyva");
+    app::MainWindow().Cases().Ugyalapadatainakmodositasa1->Click();
+    EXPECT_EQ(d.Edit1->Text(), "Első, félbehagyva");
+    app::MainWindow().Query4->SetRecNo(2);
+    app::MainWindow().Cases().Ugyalapadatainakmodositasa1->Click();
+    EXPECT_EQ(d.Label2->Caption(), "2");
+    EXPECT_EQ(d.Edit1->Text(), "Második");
+    d.Edit1->SetText("Második, javítva");
+    d.BitBtn1->Click();
+    EXPECT_EQ(Rows("SELECT nev, leiras FROM ugy ORDER BY sorszam"),
+              (std::vector<Row>{{"Első", "Első leírás"}, {"Második, javítva", "Második leírás"}}));
+}
+
 TEST_F(CaseDialogs, BaseDataNeedsARow) {
     app::MainWindow().Cases().Edit23->SetText("nincs ilyen");
     app::MainWindow().Cases().gxExtSpeedButton8->Click();
