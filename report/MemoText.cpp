@@ -8,46 +8,81 @@
 #include "report/detail/rpCoordinates.h"
 
 #include <algorithm>
+#include <memory>
+#include <vector>
 
 namespace report {
 
-void ExpandLine(String& Line, const GetValueFn& GetValue) {
-    Integer i = 1;
+namespace {
+
+// Appends Line to Out with every bracketed expression replaced by its value, scanning
+// from the start; the values are never scanned. GetBrackedVariable tells where each
+// expression ends: an unclosed "[" takes the rest of the line.
+void AppendExpanded(const String& Line, String& Out, const GetValueFn& GetValue) {
+    std::size_t from = 0;
     for (;;) {
-        const Integer len = static_cast<Integer>(Line.size());
-        while (i < len && Line[static_cast<std::size_t>(i - 1)] != '[')
-            ++i;
+        const std::size_t open = Line.find('[', from);
+        if (open == String::npos) break;
+        Integer i = static_cast<Integer>(open) + 1;
         Integer j = i;
         const String expr = GetBrackedVariable(Line, i, j);
-        if (i == j) return;
-        const String value = GetValue(expr);
-        // An unclosed bracket gives j one past the end: the rest of the line goes.
-        const std::size_t from = static_cast<std::size_t>(i - 1);
-        const std::size_t count = std::min(static_cast<std::size_t>(j - i + 1), Line.size() - from);
-        Line.replace(from, count, value);
-        i += static_cast<Integer>(value.size());
+        Out.append(Line, from, open - from);
+        Out += GetValue(expr);
+        // j is the closing bracket, 1-based, or one past the end when there is none.
+        from = std::min(static_cast<std::size_t>(j), Line.size());
     }
+    Out.append(Line, from, String::npos);
+}
+
+// Buffers that keep their room from one expansion to the next, one pair for each
+// expansion under way (a value may expand another memo).
+struct Buffers {
+    String Source;
+    String Line;
+};
+std::vector<std::unique_ptr<Buffers>> Pool;
+std::size_t InUse = 0;
+
+} // namespace
+
+void ExpandLine(String& Line, const GetValueFn& GetValue) {
+    String out;
+    AppendExpanded(Line, out, GetValue);
+    Line = std::move(out);
 }
 
 void ExpandMemo(const TStrings& Memo, TStrings& Out, const GetValueFn& GetValue) {
     Out.Clear();
-    TStringList pieces;
+    if (InUse == Pool.size()) Pool.push_back(std::make_unique<Buffers>());
+    Buffers& b = *Pool[InUse++];
+    struct Release {
+        ~Release() { --InUse; }
+    } release;
+    const auto* list = dynamic_cast<const TStringList*>(&Memo);
+    std::unique_ptr<TStringList> pieces;
     for (Integer k = 0; k < Memo.Count(); ++k) {
-        String line = Memo.Get(k);
-        if (line.empty()) {
+        // A copy of the template's line, as a value's lookup may change the template.
+        if (list)
+            b.Source = list->StringAt(k);
+        else
+            b.Source = Memo.Get(k);
+        if (b.Source.empty()) {
             Out.Add(String());
             continue;
         }
-        ExpandLine(line, GetValue);
+        b.Line.clear();
+        AppendExpanded(b.Source, b.Line, GetValue);
+        const String& line = b.Line;
         // As if the line were appended to the whole text: its line breaks split
         // it, and a line that became empty adds nothing.
         if (std::none_of(line.begin(), line.end(), [](char c) { return c == '\r' || c == '\n'; })) {
             if (!line.empty()) Out.Add(line);
             continue;
         }
-        pieces.SetText(line);
-        for (Integer p = 0; p < pieces.Count(); ++p)
-            Out.Add(pieces.Get(p));
+        if (!pieces) pieces = std::make_unique<TStringList>();
+        pieces->SetText(line);
+        for (Integer p = 0; p < pieces->Count(); ++p)
+            Out.Add(pieces->Get(p));
     }
 }
 

@@ -151,8 +151,9 @@ String GetBrackedVariable(const String& s, Integer& i, Integer& j) {
     Integer depth = 0;
     bool inSingle = false, inDouble = false;
     Integer k = i;
-    for (; k <= Len(s); ++k) {
-        const char c = At(s, k);
+    const Integer n = Len(s);
+    for (; k <= n; ++k) {
+        const char c = k >= 1 ? s[static_cast<std::size_t>(k - 1)] : '\0';
         if (c == '"' && !inSingle)
             inDouble = !inDouble;
         else if (c == '\'' && !inDouble)

@@ -142,8 +142,11 @@ void ValueLookup::InternalOnGetValue(const String& ParName, String& ParValue) {
     FEvaluating.clear();
     Integer format = CurView ? CurView->Format : 0;
     String formatStr = CurView ? CurView->FormatStr : String();
-    String expr;
-    rpParseFormatSuffix(ParName, expr, format, formatStr);
+    // Most expressions carry no format suffix: they are looked up as they stand.
+    String suffixed;
+    const bool hasSuffix = ParName.find(" #") != String::npos;
+    if (hasSuffix) rpParseFormatSuffix(ParName, suffixed, format, formatStr);
+    const String& expr = hasSuffix ? suffixed : ParName;
     CurExpression = expr;
     CurValue = Variant();
     GetVariableValue(expr, CurValue);

@@ -9,11 +9,12 @@
 #include "platform/ui/TScreen.h"
 #include "report/TrpReport.h"
 
+#include <string_view>
 #include <vector>
 
 namespace {
 
-TComponent* FindForm(const String& Name) {
+TComponent* FindForm(std::string_view Name) {
     for (Integer i = 0; i < Screen->FormCount(); ++i) {
         TCustomForm* form = Screen->Forms(i);
         if (AnsiSameText(form->Name(), Name)) return form;
@@ -21,20 +22,26 @@ TComponent* FindForm(const String& Name) {
     return nullptr;
 }
 
-// Positions of the dots that separate the parts of a field reference.
-std::vector<std::size_t> SeparatorDots(const String& s) {
-    std::vector<std::size_t> dots;
-    bool quoted = false;
-    for (std::size_t i = 0; i < s.size(); ++i) {
-        if (s[i] == '"') quoted = !quoted;
-        if (s[i] == '.' && !quoted) dots.push_back(i);
+// The dots that separate the parts of a field reference: how many there are and where
+// the first two stand.
+struct SeparatorDots {
+    explicit SeparatorDots(const String& s) {
+        bool quoted = false;
+        for (std::size_t i = 0; i < s.size(); ++i) {
+            if (s[i] == '"') quoted = !quoted;
+            if (s[i] == '.' && !quoted) {
+                if (Count < 2) At[Count] = i;
+                ++Count;
+            }
+        }
     }
-    return dots;
-}
+    std::size_t Count = 0;
+    std::size_t At[2] = {0, 0};
+};
 
-String Unquoted(const String& s) {
-    if (s.size() >= 2 && s.front() == '"' && s.back() == '"') return s.substr(1, s.size() - 2);
-    return s;
+String Unquoted(std::string_view s) {
+    if (s.size() >= 2 && s.front() == '"' && s.back() == '"') s = s.substr(1, s.size() - 2);
+    return String(s);
 }
 
 TComponent* ReportOwner() {
@@ -58,19 +65,20 @@ TDataSet* rpGetDataSet(const String& Name) {
 
 void rpGetDataSetAndField(const String& ComplexName, TDataSet*& DataSet, TField*& Field) {
     Field = nullptr;
-    const std::vector<std::size_t> dots = SeparatorDots(ComplexName);
-    String fieldName;
-    if (dots.size() >= 2) {
-        TComponent* form = FindForm(ComplexName.substr(0, dots[0]));
-        const String dataSetName = ComplexName.substr(dots[0] + 1, dots[1] - dots[0] - 1);
+    const SeparatorDots dots(ComplexName);
+    const std::string_view name = ComplexName;
+    std::string_view fieldName;
+    if (dots.Count >= 2) {
+        TComponent* form = FindForm(name.substr(0, dots.At[0]));
+        const String dataSetName(name.substr(dots.At[0] + 1, dots.At[1] - dots.At[0] - 1));
         DataSet = form ? dynamic_cast<TDataSet*>(form->FindComponent(dataSetName)) : nullptr;
-        fieldName = ComplexName.substr(dots[1] + 1);
-    } else if (dots.size() == 1) {
-        DataSet = dynamic_cast<TDataSet*>(rpFindComponent(ReportOwner(), ComplexName.substr(0, dots[0])));
-        fieldName = ComplexName.substr(dots[0] + 1);
+        fieldName = name.substr(dots.At[1] + 1);
+    } else if (dots.Count == 1) {
+        DataSet = dynamic_cast<TDataSet*>(rpFindComponent(ReportOwner(), ComplexName.substr(0, dots.At[0])));
+        fieldName = name.substr(dots.At[0] + 1);
     } else {
         if (!DataSet) return;
-        fieldName = ComplexName;
+        fieldName = name;
     }
     if (DataSet) Field = DataSet->FindField(Unquoted(fieldName));
 }

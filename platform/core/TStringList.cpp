@@ -16,6 +16,11 @@ String TStringList::Get(Integer Index) const {
     return FList[static_cast<size_t>(Index)].FString;
 }
 
+const String& TStringList::StringAt(Integer Index) const {
+    CheckIndex(Index);
+    return FList[static_cast<size_t>(Index)].FString;
+}
+
 void TStringList::Put(Integer Index, const String& S) {
     if (FSorted) Error(SSortedListError);
     CheckIndex(Index);

@@ -21,6 +21,8 @@ public:
 
     Integer Count() const override { return static_cast<Integer>(FList.size()); }
     String Get(Integer Index) const override;
+    // The string at Index itself rather than a copy; it lasts until the list changes.
+    const String& StringAt(Integer Index) const;
     // Raises EStringListError "Operation not allowed on sorted list" when Sorted.
     void Put(Integer Index, const String& S) override;
     TObject* GetObject(Integer Index) const override;
