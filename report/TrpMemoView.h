@@ -80,7 +80,8 @@ private:
     void ShowLine(const String& Record, Integer Pos, const TRect& Clip);
     void ShowRotatedLine(const String& Record, Integer Pos, const TRect& Clip);
     // Saves font and fill, then applies the highlight when its condition holds
-    // (a result that is neither empty nor 0); RestoreHighlight puts them back.
+    // (a result that is neither empty nor 0); RestoreHighlight puts them back. A memo
+    // without a condition saves and restores nothing.
     void ApplyHighlight();
     void RestoreHighlight();
     // Line step at scale 1: the font's pixel height plus LineSpacing.
@@ -90,4 +91,5 @@ private:
     Integer FVHeight = 0;
     TFont FSavedFont;
     TColor FSavedFill = clNoFill;
+    bool FHighlightSaved = false;
 };

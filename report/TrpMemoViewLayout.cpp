@@ -48,9 +48,11 @@ void TrpMemoView::AssignFont(TCanvas* ACanvas) {
 }
 
 void TrpMemoView::ApplyHighlight() {
+    // Without a condition nothing changes font or fill until RestoreHighlight: nothing to keep.
+    FHighlightSaved = !HighlightStr.empty() && rpParser;
+    if (!FHighlightSaved) return;
     FSavedFont.Assign(&Font);
     FSavedFill = FillColor;
-    if (HighlightStr.empty() || !rpParser) return;
     const Variant v = rpParser->Calc(HighlightStr);
     if (v.IsEmpty() || v.IsNull() || v == Variant(0)) return;
     Font.SetStyle(rpSetFontStyle(Highlight.FontStyle));
@@ -59,6 +61,8 @@ void TrpMemoView::ApplyHighlight() {
 }
 
 void TrpMemoView::RestoreHighlight() {
+    if (!FHighlightSaved) return;
+    FHighlightSaved = false;
     Font.Assign(&FSavedFont);
     FillColor = FSavedFill;
 }

@@ -67,11 +67,13 @@ bool ParseInt64(const String& s, Int64 low, Int64 high, Int64& value) {
 
 Int64 Round(double value) {
     CheckIntegral(value);
-    double whole = std::floor(value);
-    const double rest = value - whole;
-    if (rest > 0.5 || (rest == 0.5 && std::fmod(whole, 2.0) != 0)) whole += 1;
-    CheckIntegral(whole);
-    return static_cast<Int64>(whole);
+    // Within Int64's range the cut toward zero, one down below a negative value, is the
+    // floor; a value with a fraction is far from the range's ends, so the step up fits.
+    Int64 whole = static_cast<Int64>(value);
+    if (static_cast<double>(whole) > value) --whole;
+    const double rest = value - static_cast<double>(whole);
+    if (rest > 0.5 || (rest == 0.5 && (whole & 1) != 0)) ++whole;
+    return whole;
 }
 
 Int64 Trunc(double value) {
