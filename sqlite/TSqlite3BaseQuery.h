@@ -15,6 +15,7 @@
 #include <vector>
 
 class TDataSource;
+class TFieldDef;
 class TFResult;
 class TParams;
 class TSqlite3BlobStream;
@@ -238,6 +239,8 @@ private:
     bool MasterFirstFieldEmpty() const;
     void RunExecOnly();
     sqlite::SlotKind KindOf(const TField* Field) const;
+    // The same, with the column's definition it followed (null for none).
+    sqlite::SlotKind KindOf(const TField* Field, const TFieldDef*& Def) const;
 
     bool FAutoCommit = false;
     String FTransactionType;

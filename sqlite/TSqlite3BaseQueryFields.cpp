@@ -17,24 +17,33 @@ using sqlite::AsRecord;
 using sqlite::SlotKind;
 
 sqlite::SlotKind TSqlite3BaseQuery::KindOf(const TField* Field) const {
+    const TFieldDef* def = nullptr;
+    return KindOf(Field, def);
+}
+
+sqlite::SlotKind TSqlite3BaseQuery::KindOf(const TField* Field, const TFieldDef*& Def) const {
     // The slot follows the column's definition; a persistent field of another
     // type converts what it is handed.
     const Integer index = Field->FieldNo() - 1;
-    if (index >= 0 && index < FieldDefs()->Count())
-        return sqlite::SlotKindOf(FieldDefs()->Items(index)->DataType(), Field->FieldName());
-    return sqlite::SlotKindOf(Field->DataType());
+    Def = index >= 0 && index < FieldDefs()->Count() ? FieldDefs()->Items(index) : nullptr;
+    return Def ? sqlite::SlotKindOf(Def->DataType(), Field->FieldName())
+               : sqlite::SlotKindOf(Field->DataType());
 }
 
 bool TSqlite3BaseQuery::GetFieldData(TField* Field, TFieldData& Data) {
     Data = TFieldData();
     if (!Field || Field->FieldNo() < 1) return false;
 
-    String masterField;
-    if (IsLinkColumn(Field->FieldName(), masterField)) {
-        // A detail's link column shows the master's current value.
-        TSqlite3BaseQuery* master = MasterDataset();
-        TField* source = master ? master->FindField(masterField) : nullptr;
-        return source ? source->GetData(Data) : true;
+    // Every cell a list or an export reads comes here: the link test is made only for a
+    // detail, and the column's definition is looked up once.
+    if (FMasterSource && !FMasterFields.empty()) {
+        String masterField;
+        if (IsLinkColumn(Field->FieldName(), masterField)) {
+            // A detail's link column shows the master's current value.
+            TSqlite3BaseQuery* master = MasterDataset();
+            TField* source = master ? master->FindField(masterField) : nullptr;
+            return source ? source->GetData(Data) : true;
+        }
     }
 
     TRecordBuffer buffer = ActiveRecordBuffer();
@@ -43,9 +52,10 @@ bool TSqlite3BaseQuery::GetFieldData(TField* Field, TFieldData& Data) {
     const auto index = static_cast<std::size_t>(Field->FieldNo() - 1);
     if (index >= row.Count() || row[index].Null) return false;
     const sqlite::Slot& slot = row[index];
-    switch (KindOf(Field)) {
+    const TFieldDef* def = nullptr;
+    switch (KindOf(Field, def)) {
     case SlotKind::Integer:
-        if (FieldDefs()->Items(Field->FieldNo() - 1)->DataType() == ftBoolean)
+        if ((def ? def : FieldDefs()->Items(Field->FieldNo() - 1))->DataType() == ftBoolean)
             Data = slot.Int != 0;
         else
             Data = slot.Int;
