@@ -34,7 +34,8 @@ void ClearDepositSettingsNotes(MainWindowShared& Form);
 void ExportDepositList(MainWindowShared& Form);
 void ExportDepositSearch(MainWindowShared& Form);
 // The deposit sheet / base-data dialog for the current row of Query (origin 1 list,
-// 2 search); nothing when there is no row.
+// 2 search); nothing when there is no row. A sheet already open turns to that deposit and
+// comes to the front, modal or not.
 void ShowDepositSheet(MainWindowShared& Form, TSqlite3Query* Query, Integer Origin, bool Modal);
 void ShowDepositBaseData(MainWindowShared& Form, TSqlite3Query* Query, Integer Origin);
 void ShowNewDeposit(MainWindowShared& Form);

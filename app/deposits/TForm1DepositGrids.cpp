@@ -168,8 +168,19 @@ namespace app {
 void ShowDepositSheet(MainWindowShared& Form, TSqlite3Query* Query, Integer Origin, bool Modal) {
     const Integer id = CurrentDepositId(Query);
     if (id < 1) return;
-    letet_adatlap->DepositId = id;
     letet_adatlap->Origin = Origin;
+    // The sheet stays open beside the list: asked for another deposit, it shows that one, so
+    // what the user records on it lands on the deposit it shows. An open sheet is brought
+    // up as it is, also where the popup asks for it modal.
+    if (letet_adatlap->Visible()) {
+        if (letet_adatlap->DepositId != id) {
+            letet_adatlap->DepositId = id;
+            letet_adatlap->FormShow(letet_adatlap);
+        }
+        letet_adatlap->Show();
+        return;
+    }
+    letet_adatlap->DepositId = id;
     if (Modal)
         letet_adatlap->ShowModal();
     else

@@ -461,6 +461,36 @@ TEST_F(DepositArea, ForeignDateAndLongRemarkAreKept) {
     EXPECT_EQ(Text("SELECT betet FROM letet"), "2023-05-06");
 }
 
+// The sheet stays open beside the list: a double click on another deposit shows that one, so
+// a payment recorded on the sheet lands on the deposit it shows; the popup's "Adatlap" then
+// brings up the open sheet instead of failing.
+TEST_F(DepositArea, OpenSheetFollowsTheDepositChosenInTheList) {
+    const Integer first = AddDeposit(Account, "Első Ödön", "2024-01-01", 1000);
+    const Integer second = AddDeposit(Account, "Második Éva", "2024-01-02", 2000);
+    app::MainWindowShared& f = Create();
+    MenuItem("Letetlista1").Click();
+    TSqlite3Query* list = f.letetlista_Query1;
+    Tletet_adatlap& s = *letet_adatlap;
+    ASSERT_TRUE(list->Locate("sorszam", Variant(first), {}));
+    f.Deposits().letetlista_VgDBGrid1->OnDblClick(nullptr);
+    s.Edit1->SetText("5"); // typed for the first deposit, then the user turns to the second
+    ASSERT_TRUE(list->Locate("sorszam", Variant(second), {}));
+    f.Deposits().letetlista_VgDBGrid1->OnDblClick(nullptr);
+    EXPECT_EQ(s.DBText1->Caption(), "Második Éva");
+    EXPECT_EQ(s.Edit1->Text(), "");
+    s.RadioButton3->SetChecked(true);
+    s.Edit1->SetText("300");
+    s.BitBtn1->Click();
+    EXPECT_EQ(Rows("SELECT letet, osszeg FROM letetmozgas WHERE osszeg=300"),
+              (std::vector<Row>{{Key(second), String("300")}}));
+    EXPECT_EQ(s.DBText8->Caption(), "2 300 Ft");
+
+    ASSERT_TRUE(list->Locate("sorszam", Variant(first), {}));
+    app::ShowDepositSheet(f, list, 1, true);
+    EXPECT_EQ(s.DBText1->Caption(), "Első Ödön");
+    s.Close();
+}
+
 TEST_F(DepositArea, GridActionsNeedARow) {
     app::MainWindowShared& f = Create();
     MenuItem("Letetlista1").Click();
