@@ -246,7 +246,12 @@ void Partnerkereses1Click(MainWindowShared& Form, TObject*) {
 
 void Ujpartner1Click(MainWindowShared& Form, TObject*) {
     BringAreaToFront(Form.partnercontainer, Form.partnerlist);
-    ujpartner->ShowModal();
+    // The side button opens the dialog beside the list: an open one comes to the front with
+    // what is typed in it.
+    if (ujpartner->Visible())
+        ujpartner->Show();
+    else
+        ujpartner->ShowModal();
 }
 
 void partnerKeresClick(MainWindowShared& Form, TObject*) {

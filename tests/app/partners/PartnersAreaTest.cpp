@@ -281,6 +281,21 @@ TEST_F(PartnersArea, NewPartnerMenuShowsTheListThenTheDialog) {
     EXPECT_EQ(f.partnerQuery1->RecordCount(), 1);
 }
 
+// The side button leaves the dialog open beside the list; the menu then brings it up with what
+// was typed in it instead of failing on the open window.
+TEST_F(PartnersArea, NewPartnerMenuBringsUpTheDialogTheSideButtonOpened) {
+    app::MainWindowShared& f = app::MainWindow();
+    f.Show();
+    Click("partnernavUj");
+    ASSERT_TRUE(ujpartner->Visible());
+    ujpartner->Edit1->SetText("Félig Kft.");
+    Menu("Ujpartner1");
+    EXPECT_TRUE(ujpartner->Visible());
+    EXPECT_EQ(ujpartner->Edit1->Text(), "Félig Kft.");
+    ujpartner->BitBtn1->Click();
+    EXPECT_EQ(Text("SELECT nev FROM partner"), "Félig Kft.");
+}
+
 // Writes the partner pages when VELMORA_SCREENSHOTS names a folder.
 TEST_F(PartnersArea, Picture) {
     const char* folder = std::getenv("VELMORA_SCREENSHOTS");
