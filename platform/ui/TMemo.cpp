@@ -130,7 +130,10 @@ bool TMemo::WantsKey(Word Key) const {
 
 void TMemo::KeyPress(String& Key) {
     TWinControl::KeyPress(Key);
-    if (Key.empty() || FMaxLength == 0 || Key == "\b") return;
+    if (Key.empty() || FMaxLength == 0) return;
+    // Control characters other than Enter's add nothing (Backspace, and Ctrl with a letter:
+    // select all, copy, cut, undo), so a full memo still takes them.
+    if (Key.size() == 1 && static_cast<unsigned char>(Key[0]) < 0x20 && Key != "\r" && Key != "\n") return;
     // A full memo takes no more characters.
     if (Editor(this)->toPlainText().size() >= FMaxLength && !Editor(this)->textCursor().hasSelection())
         Key.clear();

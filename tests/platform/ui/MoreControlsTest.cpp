@@ -88,6 +88,12 @@ TEST_F(More, MemoMaxLengthStopsTyping) {
     for (const char* ch : {"x", "y", "z"})
         ui::SimulateKey(memo, 0, {}, ch);
     EXPECT_EQ(memo->Text(), "xy");
+    ui::SimulateKey(memo, VK_RETURN, {}, "\r"); // a line break is a character too
+    EXPECT_EQ(memo->Text(), "xy");
+    // Ctrl+A still selects all in a full memo, so typing replaces the text.
+    ui::SimulateKey(memo, 'A', {ssCtrl}, "\x01");
+    ui::SimulateKey(memo, 0, {}, "z");
+    EXPECT_EQ(memo->Text(), "z");
 }
 
 TEST_F(More, ReadOnlyMemoMovesTheCaretButKeepsTheText) {
