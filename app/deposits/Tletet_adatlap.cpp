@@ -60,6 +60,7 @@ Tletet_adatlap::Tletet_adatlap(TComponent* AOwner) : TForm(AOwner) {
     BitBtn2->SetCancel(true); // Escape does what this button does
 
     OnShow = [this](TObject* Sender) { FormShow(Sender); };
+    OnClose = [this](TObject* Sender, TCloseAction& Action) { FormClose(Sender, Action); };
     BitBtn1->OnClick = [this](TObject* Sender) { BitBtn1Click(Sender); };
     BitBtn2->OnClick = [this](TObject* Sender) { BitBtn2Click(Sender); };
     BitBtn3->OnClick = [this](TObject* Sender) { BitBtn3Click(Sender); };
@@ -216,9 +217,14 @@ void Tletet_adatlap::BitBtn3Click(TObject*) {
 }
 
 void Tletet_adatlap::BitBtn2Click(TObject*) {
+    Close();
+}
+
+void Tletet_adatlap::FormClose(TObject*, TCloseAction&) {
+    // Also on the close box and Escape: the list the sheet came from shows the movements
+    // recorded on it.
     if (Origin == 2)
         app::ReopenDepositSearch(app::MainWindow());
     else if (Origin == 1)
         app::ReopenDepositList(app::MainWindow());
-    Close();
 }

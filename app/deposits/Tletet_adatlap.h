@@ -57,8 +57,10 @@ public:
     void BitBtn1Click(TObject* Sender);
     // Prints the deposit as the sheet shows it.
     void BitBtn3Click(TObject* Sender);
-    // Refreshes the opener's list and closes.
+    // Closes the sheet.
     void BitBtn2Click(TObject* Sender);
+    // Refreshes the list the sheet was opened from, however the sheet closes.
+    void FormClose(TObject* Sender, TCloseAction& Action);
     // The movement kind the radios choose.
     app::MovementKind ChosenKind() const;
 

@@ -491,6 +491,25 @@ TEST_F(DepositArea, OpenSheetFollowsTheDepositChosenInTheList) {
     s.Close();
 }
 
+// However the sheet is closed, the list it came from shows the balance recorded on it.
+TEST_F(DepositArea, ClosingTheSheetByItsCloseBoxRefreshesTheList) {
+    const Integer id = AddDeposit(Account, "Kiss Ödön", "2024-01-01", 1000);
+    app::MainWindowShared& f = Create();
+    f.Show();
+    MenuItem("Letetlista1").Click();
+    f.Deposits().letetlista_VgDBGrid1->OnDblClick(nullptr);
+    Tletet_adatlap& s = *letet_adatlap;
+    ASSERT_TRUE(s.Visible());
+    s.RadioButton3->SetChecked(true);
+    s.Edit1->SetText("500");
+    s.BitBtn1->Click();
+    ui::SimulateCloseBox(&s);
+    EXPECT_FALSE(s.Visible());
+    ASSERT_TRUE(f.letetlista_Query1->Locate("sorszam", Variant(id), {}));
+    EXPECT_EQ(f.letetlista_Query1->FieldByName("letetosszeg")->AsLargeInt(), 1500);
+    EXPECT_EQ(Footer(f.Deposits().letetlista_VgDBGrid1), "1 500 Ft");
+}
+
 TEST_F(DepositArea, GridActionsNeedARow) {
     app::MainWindowShared& f = Create();
     MenuItem("Letetlista1").Click();
