@@ -31,7 +31,6 @@ TVgDBGrid::TVgDBGrid(TComponent* AOwner)
     FTitleHeight->SetPixelCount(DefaultRowHeight());
     SetIndicators(FIndicatorImages.get());
     BuildStandardPopup();
-    CreateFilterCombo();
     FLoading = false;
     LayoutChanged();
 }

@@ -205,7 +205,9 @@ public:
     // again, giving back the test the dataset had before, when it is destroyed or installs
     // it on another dataset.
     void OnFilterRecord(TDataSet* DataSet, bool& Accept);
-    TFilterComboBox* FilterCombo() const { return FFilterCombo.get(); }
+    // The filter box, made the first time it is asked for: a window's grids start without
+    // one, since making a combo box costs more than most of a grid.
+    TFilterComboBox* FilterCombo();
     bool FilterComboVisible() const;
     // Places the box over the filter strip of a title cell and binds it to that column.
     void OpenFilterCombo(Integer ACol, Integer ARow);

@@ -34,6 +34,11 @@ void TVgDBGrid::CreateFilterCombo() {
     FFilterCombo->OnSelect = [this](TObject*) { CmbFilterClick(); };
 }
 
+TFilterComboBox* TVgDBGrid::FilterCombo() {
+    if (!FFilterCombo) CreateFilterCombo();
+    return FFilterCombo.get();
+}
+
 bool TVgDBGrid::FilterComboVisible() const {
     return FFilterCombo && FFilterCombo->Visible();
 }
@@ -43,7 +48,7 @@ void TVgDBGrid::OpenFilterCombo(Integer ACol, Integer ARow) {
     if (!column) return;
     auto* vgColumn = dynamic_cast<TVgDBColumn*>(column);
     const TRect strip = FilterStripRect(CellRect(ACol, ARow));
-    TFilterComboBox* combo = FFilterCombo.get();
+    TFilterComboBox* combo = FilterCombo();
     combo->SetColumn(column);
     combo->SetColor(FGridStyle->FilterColor());
     String value = vgColumn ? vgColumn->FilterValue() : String();
@@ -71,10 +76,11 @@ void TVgDBGrid::OpenFilterCombo(Integer ACol, Integer ARow) {
 }
 
 void TVgDBGrid::CmbFilterClick() {
-    auto* column = dynamic_cast<TVgDBColumn*>(FFilterCombo->Column());
-    if (!column || FFilterCombo->Text() == column->FilterValue()) return;
+    TFilterComboBox* combo = FilterCombo();
+    auto* column = dynamic_cast<TVgDBColumn*>(combo->Column());
+    if (!column || combo->Text() == column->FilterValue()) return;
     if (DataLink()->Active()) DataSet()->CheckBrowseMode();
-    column->SetFilterValue(FFilterCombo->Text());
+    column->SetFilterValue(combo->Text());
     ApplyFilter();
     FFilterCommitted = true;
 }
@@ -84,13 +90,14 @@ void TVgDBGrid::CmbFilterChange() {
 }
 
 void TVgDBGrid::CmbFilterExit() {
-    FFilterCombo->SetVisible(false);
+    TFilterComboBox* combo = FilterCombo();
+    combo->SetVisible(false);
     if (FExOptions.Contains(eoAnyKeyFilter)) return;
     FFilterCommitted = false;
     CmbFilterClick();
-    if (FFilterCommitted) FFilterCombo->SetColumn(nullptr);
-    FFilterCombo->Items()->Clear();
-    FFilterCombo->SetText("");
+    if (FFilterCommitted) combo->SetColumn(nullptr);
+    combo->Items()->Clear();
+    combo->SetText("");
 }
 
 void TVgDBGrid::ApplyFilter() {
@@ -173,8 +180,10 @@ void TVgDBGrid::ClearFilter() {
     TVgDBGridColumns* cols = GetColumns();
     for (Integer i = 0; i < cols->Count(); ++i)
         cols->GetColumn(i)->SetFilterValue("");
-    FFilterCombo->Items()->Clear();
-    if (FFilterCombo->Visible()) FFilterCombo->SetVisible(false);
+    if (FFilterCombo) {
+        FFilterCombo->Items()->Clear();
+        if (FFilterCombo->Visible()) FFilterCombo->SetVisible(false);
+    }
     ApplyFilter();
 }
 
