@@ -169,6 +169,9 @@ private:
     }
 
     const char* Take(const String& Text) {
+        // The empty text needs no room, only a pointer the comparisons may read nothing from.
+        static const char None = 0;
+        if (Text.empty()) return &None;
         if (Text.size() > FLeft) {
             const std::size_t block = std::max(BlockBytes, Text.size());
             FBlocks.push_back(std::make_unique<char[]>(block));
