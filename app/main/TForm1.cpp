@@ -9,6 +9,7 @@
 #include "app/reports/PrintCommands.h"
 #include "app/main/DatabaseCheck.h"
 #include "platform/core/FileUtils.h"
+#include "platform/data/TDataSet.h"
 #include "platform/os/SystemInfo.h"
 #include "platform/ui/MessageDialogs.h"
 #include "platform/ui/TApplication.h"
@@ -52,6 +53,7 @@ TForm1::TForm1(TComponent* AOwner) : app::MainWindowShared(AOwner) {
     Constraints()->SetMinHeight(580);
     OnCreate = [this](TObject* Sender) { FormCreate(Sender); };
     OnShow = [this](TObject* Sender) { FormShow(Sender); };
+    OnCloseQuery = [this](TObject* Sender, bool& CanClose) { FormCloseQuery(Sender, CanClose); };
 }
 
 TForm1::~TForm1() {
@@ -118,6 +120,15 @@ void TForm1::FormCreate(TObject* Sender) {
     } catch (const Exception& e) {
         Application->HandleException(this, e);
     }
+}
+
+void TForm1::FormCloseQuery(TObject*, bool&) {
+    // A settings grid keeps its row's edit pending until the row is left; closing the
+    // program stores it. An edit the database refuses raises its message and the window
+    // stays open, the edit there to be corrected or dropped with Escape.
+    for (Integer i = 0; i < ComponentCount(); ++i)
+        if (auto* data = dynamic_cast<TDataSet*>(Components(i)); data && IsEditMode(data->State()))
+            data->CheckBrowseMode();
 }
 
 void TForm1::FormShow(TObject* Sender) {

@@ -75,6 +75,8 @@ public:
     // ---- Handlers ----------------------------------------------------------------------
     void FormCreate(TObject* Sender);
     void FormShow(TObject* Sender);
+    // Stores the edits still pending in the window's grids before the program ends.
+    void FormCloseQuery(TObject* Sender, bool& CanClose);
     void Sqlite3DB1AfterConnect(TObject* Sender) {}
 
     // The window's own menu commands; the areas' commands are in their <Area>Area.h.

@@ -220,6 +220,30 @@ TEST_F(DepositArea, SettingsGridTakesNoMoreThanTheFieldHolds) {
     f.Hide();
 }
 
+// An edit still pending in a settings grid when the program closes is stored; one the
+// database refuses keeps the window open with its message.
+TEST_F(DepositArea, AnEditPendingInTheSettingsGridIsStoredWhenTheProgramCloses) {
+    app::MainWindowShared& f = Create();
+    f.Show();
+    app::OpenDepositSettings(f);
+    TVgDBGrid* grid = f.Deposits().letetbeallitas_DBGrid1;
+    TSqlite3Table* accounts = f.Deposits().letetbeallitas_Table1;
+    ASSERT_TRUE(accounts->Locate("nev", Variant(String("Másik számla")), {}));
+    grid->SetSelectedIndex(2); // szamlaszam
+    ui::SimulateKey(grid, '7', {}, "7");
+    ui::SimulateKey(grid->InplaceEditor(), '7', {}, "7");
+    EXPECT_TRUE(f.CloseQuery());
+    EXPECT_EQ(Text("SELECT szamlaszam FROM letetiszamla WHERE sorszam=" + Key(Other)), "77");
+
+    accounts->Edit();
+    accounts->FieldByName("megjegyzes")->SetAsString("Ж számla");
+    EXPECT_EQ(ErrorOf<EDatabaseError>([&] { f.CloseQuery(); }),
+              "A(z) „Ж” karakter nem tárolható az adatbázisban.");
+    EXPECT_EQ(accounts->State(), dsEdit); // still there to be corrected
+    accounts->Cancel();
+    f.Hide();
+}
+
 TEST_F(DepositArea, AccountsAndProjectsNeedAName) {
     app::MainWindowShared& f = Create();
     app::OpenDepositSettings(f);
