@@ -89,6 +89,26 @@ std::size_t AsciiPrefix(const char* p) {
         (std::endian::native == std::endian::little ? std::countr_zero(high) : std::countl_zero(high)) / 8);
 }
 
+// Copies the ASCII bytes of from at pos to to, up to the first byte that is not or either
+// end, eight at a time where both sides have room for them.
+[[gnu::always_inline]] inline void CopyAsciiRun(std::string_view from, std::size_t& pos, char*& to,
+                                                char* end) {
+    while (pos < from.size() && to < end) {
+        if (end - to >= 8 && from.size() - pos >= 8) {
+            // All eight go out; those from the first byte that is not ASCII on are written over.
+            std::memcpy(to, from.data() + pos, 8);
+            const std::size_t ascii = AsciiPrefix(from.data() + pos);
+            to += ascii;
+            pos += ascii;
+            if (ascii < 8) return;
+        } else if (static_cast<unsigned char>(from[pos]) < 0x80) {
+            *to++ = from[pos++];
+        } else {
+            return;
+        }
+    }
+}
+
 const Utf8Forms& UpperHalfUtf8(int codePage) {
     static const std::array<Utf8Forms, kUpperHalves.size()> forms = [] {
         std::array<Utf8Forms, kUpperHalves.size()> result{};
@@ -193,17 +213,8 @@ String CodePageToUtf8(std::string_view bytes, int codePage) {
     char* to = out.data();
     char* const end = out.data() + size;
     for (std::size_t i = 0; i < n;) {
-        if (n - i >= 8 && end - to >= 8) {
-            // All eight go out; those from the first upper-half byte on are written over.
-            std::memcpy(to, bytes.data() + i, 8);
-            const std::size_t ascii = AsciiPrefix(bytes.data() + i);
-            to += ascii;
-            i += ascii;
-            if (ascii == 8) continue;
-        } else if (static_cast<unsigned char>(bytes[i]) < 0x80) {
-            *to++ = bytes[i++];
-            continue;
-        }
+        CopyAsciiRun(bytes, i, to, end);
+        if (i == n) break;
         const Utf8Form& form = forms[static_cast<unsigned char>(bytes[i]) - 0x80];
         for (unsigned char k = 0; k < form.Size; ++k)
             *to++ = form.Bytes[k];
@@ -231,17 +242,8 @@ std::size_t AppendUtf8AsCodePage(std::string& out, std::string_view utf8, int co
     char* const end = out.data() + out.size();
     std::size_t pos = 0;
     while (to < end && pos < utf8.size()) {
-        if (end - to >= 8 && utf8.size() - pos >= 8) {
-            // All eight go out; those from the first non-ASCII byte on are written over.
-            std::memcpy(to, utf8.data() + pos, 8);
-            const std::size_t ascii = AsciiPrefix(utf8.data() + pos);
-            to += ascii;
-            pos += ascii;
-            if (ascii == 8) continue;
-        } else if (static_cast<unsigned char>(utf8[pos]) < 0x80) {
-            *to++ = utf8[pos++];
-            continue;
-        }
+        CopyAsciiRun(utf8, pos, to, end);
+        if (to == end || pos == utf8.size()) break;
         const int byte = table.Find(core::Utf8Next(utf8, pos));
         *to++ = byte < 0 ? '?' : static_cast<char>(byte);
     }
