@@ -76,6 +76,7 @@ void Tugyalapadatmod::FormShow(TObject*) {
     Label1->SetCaption(found ? IntToStr(Query1->FieldByName("ev")->AsInteger()) : String());
     Label2->SetCaption(found ? IntToStr(Query1->FieldByName("szam")->AsInteger()) : String());
     CheckBox1->SetChecked(Query1->FieldByName("status")->DisplayText() == "True");
+    FShownActive = CheckBox1->Checked();
     const app::FieldText name = app::FieldText::Of(Query1->FieldByName("nev"));
     const app::FieldText description = app::FieldText::Of(Query1->FieldByName("leiras"));
     Query1->Close();
@@ -85,8 +86,12 @@ void Tugyalapadatmod::FormShow(TObject*) {
 }
 
 void Tugyalapadatmod::BitBtn1Click(TObject*) {
-    app::OpenStatement(*Query1, app::CaseBaseDataUpdateSql(CaseId, Name.Sql("nev"), Description.Sql("leiras"),
-                                                           CheckBox1->Checked()));
+    // The dialog stays open beside the lists: the case sheet may have closed the case since
+    // it was read, and an untouched "Aktív" must not open it again and drop its end date.
+    const bool active = CheckBox1->Checked();
+    app::OpenStatement(*Query1, app::CaseBaseDataUpdateSql(
+                                    CaseId, Name.Sql("nev"), Description.Sql("leiras"),
+                                    active == FShownActive ? std::nullopt : std::optional<bool>(active)));
     Query1->Close();
     if (Origin == FromCaseList)
         app::ReopenIfSet(app::CaseList(app::MainWindow()), RecNo);

@@ -48,6 +48,9 @@ public:
     void FormShow(TObject* Sender);
     void BitBtn1Click(TObject* Sender);
     void BitBtn2Click(TObject* Sender);
+
+private:
+    bool FShownActive = false; // "Aktív" as the case was read
 };
 
 extern Tugyalapadatmod* ugyalapadatmod;

@@ -66,8 +66,10 @@ String CaseBaseDataSql(Integer CaseId) {
     return "SELECT ev, szam, nev, leiras, status FROM ugy WHERE sorszam=" + IntToStr(CaseId);
 }
 
-String CaseBaseDataUpdateSql(Integer CaseId, const String& Name, const String& Description, bool Active) {
-    return "UPDATE ugy SET nev=" + Name + ", leiras=" + Description + ",status=" + (Active ? "1" : "0") +
+String CaseBaseDataUpdateSql(Integer CaseId, const String& Name, const String& Description,
+                             std::optional<bool> Active) {
+    const String status = !Active ? String("status") : *Active ? String("1") : String("0");
+    return "UPDATE ugy SET nev=" + Name + ", leiras=" + Description + ",status=" + status +
            " WHERE sorszam=" + IntToStr(CaseId);
 }
 

@@ -19,8 +19,9 @@ String NewCaseSql(const String& Name, const String& Description, TDateTime Date)
 String LastCaseIdSql();
 String CaseBaseDataSql(Integer CaseId);
 // Name and description are the SET values as StoredTextBox::Sql gives them (a quoted text,
-// or the column to keep it); Active gives status 1, otherwise 0.
-String CaseBaseDataUpdateSql(Integer CaseId, const String& Name, const String& Description, bool Active);
+// or the column to keep it); Active gives status 1, otherwise 0; none keeps the status.
+String CaseBaseDataUpdateSql(Integer CaseId, const String& Name, const String& Description,
+                             std::optional<bool> Active);
 
 // ---- Persons ------------------------------------------------------------------------
 

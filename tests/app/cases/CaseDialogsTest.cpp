@@ -183,6 +183,24 @@ TEST_F(CaseDialogs, BaseDataOpenedAgainShowsTheCaseAskedFor) {
               (std::vector<Row>{{"Első", "Első leírás"}, {"Második, javítva", "Második leírás"}}));
 }
 
+// The case sheet closes the case while the dialog stays open on it: saving the name, with
+// "Aktív" untouched, leaves the case closed with its end date.
+TEST_F(CaseDialogs, BaseDataKeepsAStatusTheSheetChangedMeanwhile) {
+    const Integer id = AddCase("Első", "2009-01-01");
+    MenuItem("Ugylista1").Click();
+    app::MainWindow().Cases().Ugyalapadatainakmodositasa1->Click();
+    Tugyadatlap& s = OpenSheet(id);
+    s.CheckBox1->SetChecked(true); // "Ügy lezárása:"
+    s.gxExtSpeedButton8->Click();
+    s.Close();
+    const String closedOn = Text("SELECT befejezve FROM ugy");
+    ASSERT_FALSE(closedOn.empty());
+    ugyalapadatmod->Edit1->SetText("Első, javítva");
+    ugyalapadatmod->BitBtn1->Click();
+    EXPECT_EQ(Rows("SELECT nev, status, befejezve FROM ugy"),
+              (std::vector<Row>{{"Első, javítva", "0", closedOn}}));
+}
+
 TEST_F(CaseDialogs, BaseDataNeedsARow) {
     app::MainWindow().Cases().Edit23->SetText("nincs ilyen");
     app::MainWindow().Cases().gxExtSpeedButton8->Click();
