@@ -19,7 +19,10 @@ Integer WriteNewDeposit(TSqlite3Query& Query, const NewDeposit& Deposit, Int64 A
 void WriteMovement(TSqlite3Query& Query, Integer DepositId, Int64 Amount, TDateTime Date,
                    const String& Remark, bool Close) {
     sqlite::Transaction transaction(ConnectionOf(Query));
-    ExecStatement(Query, MovementInsertSql(DepositId, Date, Amount, Remark));
+    // A full payout takes the balance as stored, not as the sheet last read it: a movement
+    // another program added meanwhile is paid out too.
+    ExecStatement(Query, Close ? FullPayoutInsertSql(DepositId, Date, Remark)
+                               : MovementInsertSql(DepositId, Date, Amount, Remark));
     if (Close) ExecStatement(Query, DepositCloseSql(DepositId, Date));
     Query.Close();
     transaction.Commit();

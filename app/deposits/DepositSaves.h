@@ -12,8 +12,9 @@ namespace app {
 // deposit's key. On failure nothing is stored and the engine's error passes through.
 Integer WriteNewDeposit(TSqlite3Query& Query, const NewDeposit& Deposit, Int64 Amount);
 
-// Records a movement of Amount on the deposit; with Close (a full payout) the deposit is
-// closed on Date in the same transaction.
+// Records a movement of Amount on the deposit. With Close (a full payout) the movement pays
+// out the balance stored at that moment instead, and the deposit is closed on Date in the
+// same transaction.
 void WriteMovement(TSqlite3Query& Query, Integer DepositId, Int64 Amount, TDateTime Date,
                    const String& Remark, bool Close);
 

@@ -112,6 +112,12 @@ String MovementInsertSql(Integer DepositId, TDateTime Date, Int64 Amount, const 
            IntToStr(DepositId) + ")";
 }
 
+String FullPayoutInsertSql(Integer DepositId, TDateTime Date, const String& Remark) {
+    return "INSERT INTO letetmozgas (datum, osszeg, megjegyzes, letet) SELECT " +
+           Quoted(DateToSqlText(Date)) + ", -COALESCE(egyenleg, 0), " + Quoted(Remark) +
+           ", sorszam FROM letet WHERE sorszam=" + IntToStr(DepositId);
+}
+
 String DepositCloseSql(Integer DepositId, TDateTime Date) {
     return "UPDATE letet SET status=0, kifizetes=" + Quoted(DateToSqlText(Date)) +
            " WHERE sorszam=" + IntToStr(DepositId);

@@ -50,6 +50,9 @@ String DepositHeaderSql(Integer DepositId);
 String DepositMovementsSql(Integer DepositId);
 // A movement of Amount (positive paid in, negative paid out).
 String MovementInsertSql(Integer DepositId, TDateTime Date, Int64 Amount, const String& Remark);
+// A movement paying out the balance the deposit holds when the statement runs, so that it
+// holds nothing after it.
+String FullPayoutInsertSql(Integer DepositId, TDateTime Date, const String& Remark);
 // Closes the deposit with its payout date.
 String DepositCloseSql(Integer DepositId, TDateTime Date);
 

@@ -401,6 +401,25 @@ TEST_F(DepositArea, SheetRecordsPayoutsUntilTheDepositIsClosed) {
     EXPECT_EQ(Footer(f.Deposits().letetlista_VgDBGrid1), "0 Ft");
 }
 
+// A full payout pays out what the deposit holds when it is recorded, also when another program
+// added a movement while the sheet stood open: the closed deposit holds nothing.
+TEST_F(DepositArea, FullPayoutTakesTheBalanceAsStored) {
+    const Integer id = AddDeposit(Account, "Kiss", "2024-01-01", 1000);
+    Create();
+    Tletet_adatlap& s = *letet_adatlap;
+    s.DepositId = id;
+    s.Show();
+    ASSERT_EQ(s.DBText8->Caption(), "1 000 Ft");
+    Exec("INSERT INTO letetmozgas (letet, datum, osszeg, megjegyzes) VALUES (" + Key(id) +
+         ", '2024-02-01', 500, 'máshonnan')");
+    s.RadioButton2->SetChecked(true);
+    s.BitBtn1->Click();
+    EXPECT_EQ(Rows("SELECT egyenleg, status FROM letet"), (std::vector<Row>{{String("0"), String("0")}}));
+    EXPECT_EQ(Text("SELECT osszeg FROM letetmozgas ORDER BY sorszam DESC LIMIT 1"), "-1500");
+    EXPECT_EQ(s.DBText8->Caption(), "0 Ft");
+    s.Close();
+}
+
 // The header's balance shows whole, sign and all, beside its caption and the payer's name.
 TEST_F(DepositArea, SheetHeaderShowsTheWholeBalance) {
     const std::vector<Int64> amounts{500, -98999993000, 2000000005000};
