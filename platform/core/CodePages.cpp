@@ -244,7 +244,19 @@ std::size_t AppendUtf8AsCodePage(std::string& out, std::string_view utf8, int co
     while (to < end && pos < utf8.size()) {
         CopyAsciiRun(utf8, pos, to, end);
         if (to == end || pos == utf8.size()) break;
-        const int byte = table.Find(core::Utf8Next(utf8, pos));
+        // The accented letters of Latin text are two-byte sequences: read in place; any
+        // other sequence, valid or not, goes through the full decoder.
+        const auto lead = static_cast<unsigned char>(utf8[pos]);
+        const auto next = pos + 1 < utf8.size() ? static_cast<unsigned char>(utf8[pos + 1]) : 0u;
+        const char32_t pair = static_cast<char32_t>(((lead & 0x1Fu) << 6) | (next & 0x3Fu));
+        char32_t ch;
+        if ((lead & 0xE0) == 0xC0 && (next & 0xC0) == 0x80 && pair >= 0x80) {
+            ch = pair;
+            pos += 2;
+        } else {
+            ch = core::Utf8Next(utf8, pos);
+        }
+        const int byte = table.Find(ch);
         *to++ = byte < 0 ? '?' : static_cast<char>(byte);
     }
     const auto written = static_cast<std::size_t>(to - (out.data() + start));
