@@ -88,11 +88,8 @@ bool FieldValueCell(TCellType Type, const TFieldData& Value, CellValue& Cell) {
         return true;
     }
     if (Type == ctDate) {
-        core::DateTimeParts parts;
         TDateTime day = 0;
-        if (!DatesReadBack() || !core::SplitDateTime(*real, parts) ||
-            !TryEncodeDate(parts.Year, parts.Month, parts.Day, day))
-            return false;
+        if (!DatesReadBack() || !core::DayOf(*real, day)) return false;
         Cell = DayCell(day);
         return true;
     }

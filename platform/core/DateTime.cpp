@@ -42,18 +42,39 @@ void CivilFromDays(Int64 z, Int64& y, unsigned& m, unsigned& d) {
 
 namespace core {
 
+namespace {
+
+// Days since 1899-12-30 of 0001-01-01 and of 9999-12-31.
+constexpr Int64 FirstDay = -693593;
+constexpr Int64 LastDay = 2958465;
+
+// The value rounded to the millisecond, so that the date and the time agree (23:59:59.9996
+// is the next midnight); false outside 0001-01-01..9999-12-31.
+bool Milliseconds(TDateTime value, Int64& total) {
+    if (!(value >= MinDateTime && value < MaxDateTime + 1)) return false;
+    total = static_cast<Int64>(std::llround(value * MSecsPerDay));
+    const Int64 days = total / MSecsPerDay;
+    return days >= FirstDay && days <= LastDay;
+}
+
+} // namespace
+
+bool DayOf(TDateTime value, TDateTime& day) {
+    Int64 total = 0;
+    if (!Milliseconds(value, total)) return false;
+    day = static_cast<TDateTime>(total / MSecsPerDay);
+    return true;
+}
+
 bool SplitDateTime(TDateTime value, DateTimeParts& parts) {
     parts = DateTimeParts{};
-    if (!(value >= MinDateTime && value < MaxDateTime + 1)) return false;
-    // Round to the millisecond first so that the date and the time agree (23:59:59.9996
-    // is the next midnight).
-    const auto total = static_cast<Int64>(std::llround(value * MSecsPerDay));
+    Int64 total = 0;
+    if (!Milliseconds(value, total)) return false;
     const Int64 days = total / MSecsPerDay;
     Int64 ms = (total < 0 ? -total : total) % MSecsPerDay;
     Int64 y;
     unsigned m, d;
     CivilFromDays(days - UnixDateDelta, y, m, d);
-    if (y < 1 || y > 9999) return false;
     parts.Year = static_cast<Word>(y);
     parts.Month = static_cast<Word>(m);
     parts.Day = static_cast<Word>(d);

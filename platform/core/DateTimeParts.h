@@ -12,6 +12,9 @@ struct DateTimeParts {
 // Fields of `value`, rounded to the millisecond; false (and all zeros) outside
 // 0001-01-01..9999-12-31.
 bool SplitDateTime(TDateTime value, DateTimeParts& parts);
+// The day SplitDateTime puts value on, as whole days since 1899-12-30 (what EncodeDate of
+// its year, month and day gives); false where SplitDateTime fails.
+bool DayOf(TDateTime value, TDateTime& day);
 
 // The date part of `date` with the time of day of `time`, signed as the runtime does for
 // dates before 1899-12-30.
