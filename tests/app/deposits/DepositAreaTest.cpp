@@ -65,6 +65,15 @@ protected:
         return app::MainWindow();
     }
     static String Key(Integer id) { return std::to_string(id); }
+    // The window shown on the settings page, its accounts grid on Other's row at Column.
+    TVgDBGrid* AccountsGridAt(app::MainWindowShared& f, Integer Column) {
+        f.Show();
+        app::OpenDepositSettings(f);
+        TVgDBGrid* grid = f.Deposits().letetbeallitas_DBGrid1;
+        EXPECT_TRUE(f.Deposits().letetbeallitas_Table1->Locate("nev", Variant(String("Másik számla")), {}));
+        grid->SetSelectedIndex(Column);
+        return grid;
+    }
     static String Footer(TVgDBGrid* Grid) {
         return Grid->GetColumns()->GetColumn(4)->FooterValue().AsString();
     }
@@ -175,9 +184,6 @@ TEST_F(DepositArea, SettingsTablesPostTheActiveFlagAsOneAndZero) {
 // a new row, whether the editor was opened with F2 or by the first key typed.
 TEST_F(DepositArea, TextTypedInTheSettingsGridIsStoredWhenEnterMovesOn) {
     app::MainWindowShared& f = Create();
-    f.Show();
-    app::OpenDepositSettings(f);
-    TVgDBGrid* grid = f.Deposits().letetbeallitas_DBGrid1;
     TSqlite3Table* accounts = f.Deposits().letetbeallitas_Table1;
     struct Case {
         Word OpeningKey;
@@ -186,11 +192,10 @@ TEST_F(DepositArea, TextTypedInTheSettingsGridIsStoredWhenEnterMovesOn) {
     };
     for (const Case& c : {Case{VK_F2, "", "éj"},    // F2 opens the editor on the empty remark
                           Case{'A', "A", "Aéj"}}) { // the first key typed opens it with itself
-        accounts->Cancel();
-        ASSERT_TRUE(accounts->Locate("nev", Variant(String("Másik számla")), {}));
+        if (accounts->Active()) accounts->Cancel();
         Exec("UPDATE letetiszamla SET megjegyzes='' WHERE sorszam=" + Key(Other));
-        accounts->Refresh();
-        grid->SetSelectedIndex(3); // megjegyzes, the last column
+        if (accounts->Active()) accounts->Refresh();
+        TVgDBGrid* grid = AccountsGridAt(f, 3); // megjegyzes, the last column
         ui::SimulateKey(grid, c.OpeningKey, {}, c.OpeningText);
         ASSERT_TRUE(grid->EditorMode()) << c.Stored;
         for (const char* ch : {"é", "j"})
@@ -205,11 +210,7 @@ TEST_F(DepositArea, TextTypedInTheSettingsGridIsStoredWhenEnterMovesOn) {
 // is stored, never a text cut after the user saw it whole.
 TEST_F(DepositArea, SettingsGridTakesNoMoreThanTheFieldHolds) {
     app::MainWindowShared& f = Create();
-    f.Show();
-    app::OpenDepositSettings(f);
-    TVgDBGrid* grid = f.Deposits().letetbeallitas_DBGrid1;
-    ASSERT_TRUE(f.Deposits().letetbeallitas_Table1->Locate("nev", Variant(String("Másik számla")), {}));
-    grid->SetSelectedIndex(2); // szamlaszam, 36 characters
+    TVgDBGrid* grid = AccountsGridAt(f, 2); // szamlaszam, 36 characters
     ui::SimulateKey(grid, VK_F2);
     for (int i = 0; i < 40; ++i)
         ui::SimulateKey(grid->InplaceEditor(), 'O', {}, i % 2 ? "ő" : "1");
@@ -224,12 +225,8 @@ TEST_F(DepositArea, SettingsGridTakesNoMoreThanTheFieldHolds) {
 // database refuses keeps the window open with its message.
 TEST_F(DepositArea, AnEditPendingInTheSettingsGridIsStoredWhenTheProgramCloses) {
     app::MainWindowShared& f = Create();
-    f.Show();
-    app::OpenDepositSettings(f);
-    TVgDBGrid* grid = f.Deposits().letetbeallitas_DBGrid1;
     TSqlite3Table* accounts = f.Deposits().letetbeallitas_Table1;
-    ASSERT_TRUE(accounts->Locate("nev", Variant(String("Másik számla")), {}));
-    grid->SetSelectedIndex(2); // szamlaszam
+    TVgDBGrid* grid = AccountsGridAt(f, 2); // szamlaszam
     ui::SimulateKey(grid, '7', {}, "7");
     ui::SimulateKey(grid->InplaceEditor(), '7', {}, "7");
     EXPECT_TRUE(f.CloseQuery());
