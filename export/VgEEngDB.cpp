@@ -88,7 +88,7 @@ TField* TVgECustomDBDataEngine::FindFieldByColumn(TVgEColumn* Column) {
     // From the one after the last answer on, round to it.
     const std::size_t count = FFields.size();
     for (std::size_t k = 1; k <= count; ++k) {
-        const std::size_t i = (FLastFound + k) % count;
+        const std::size_t i = FLastFound + k < count ? FLastFound + k : FLastFound + k - count;
         if (FFields[i].first == Column) {
             FLastFound = i;
             return FFields[i].second;
