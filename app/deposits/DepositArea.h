@@ -16,7 +16,8 @@ void ReloadDepositList(MainWindowShared& Form);
 // The side button and menu entry "Letét lista": the page to front, the list rebuilt.
 void ReloadDepositListPage(MainWindowShared& Form);
 void ShowDepositSearchPage(MainWindowShared& Form);
-// Reruns the list's current statement with its total (a list never built stays closed).
+// Reruns the list's current statement with its total; a list never built is built from the
+// page's options.
 void ReopenDepositList(MainWindowShared& Form);
 // "Lekérdezés": runs the search from the page's boxes, with its footer total.
 void RunDepositSearch(MainWindowShared& Form);

@@ -217,8 +217,13 @@ void ShowDepositSearchPage(MainWindowShared& Form) {
 }
 
 void ReopenDepositList(MainWindowShared& Form) {
-    // Reruns whatever the list holds; a list never built stays closed.
-    if (Form.letetlista_Query1->SQL()->Count() == 0) return;
+    // Reruns whatever the list holds. A list never built is built from the page's options:
+    // the menu's new deposit puts the page in front before it ever was, and the deposit
+    // saved there shows in it with the others.
+    if (Form.letetlista_Query1->SQL()->Count() == 0) {
+        ReloadDepositList(Form);
+        return;
+    }
     OpenDeposits(*Form.letetlista_Query1);
     SetAmountFooter(Form.Deposits().letetlista_VgDBGrid1, Form.letetlista_Query1, Form.letetlista_Query2);
 }

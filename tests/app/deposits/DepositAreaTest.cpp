@@ -32,6 +32,7 @@
 #include "platform/ui/TMenuItem.h"
 #include "platform/ui/TPanel.h"
 #include "platform/ui/TRadioButton.h"
+#include "platform/ui/TTimer.h"
 #include "sqlite/TSqlite3Query.h"
 #include "sqlite/TSqlite3Table.h"
 #include "tests/support/ErrorOf.h"
@@ -332,6 +333,28 @@ TEST_F(DepositArea, NewDepositStoresItsOpeningMovementAndRefreshesTheList) {
     EXPECT_EQ(Payers(f.letetlista_Query1), std::vector<String>{"Kovács O'Hara"});
     EXPECT_EQ(f.letetlista_Query1->FieldByName("pnev")->AsString(), "");
     EXPECT_EQ(Footer(f.Deposits().letetlista_VgDBGrid1), "1 000 000 Ft");
+}
+
+// The menu's "Új letét" puts the list page in front before the list was ever built: the new
+// deposit then shows in it with the others, not an empty page.
+TEST_F(DepositArea, NewDepositFromTheMenuShowsTheListWithIt) {
+    AddDeposit(Account, "Régi Ödön", "2024-01-01", 2000);
+    app::MainWindowShared& f = Create();
+    TTimer timer(nullptr); // acts in the modal dialog once it is up
+    timer.SetInterval(1);
+    timer.OnTimer = [&](TObject*) {
+        if (!ujletet->Visible()) return;
+        timer.SetEnabled(false);
+        ujletet->Edit1->SetText("Új Éva");
+        ujletet->Edit3->SetText("500");
+        Choose(ujletet->ComboBox1, "Ügyvédi letét");
+        ujletet->BitBtn1->Click();
+    };
+    timer.SetEnabled(true);
+    MenuItem("Ujletet1").Click();
+    ASSERT_TRUE(f.letetlista_Query1->Active());
+    EXPECT_EQ(Payers(f.letetlista_Query1), (std::vector<String>{"Régi Ödön", "Új Éva"}));
+    EXPECT_EQ(Footer(f.Deposits().letetlista_VgDBGrid1), "2 500 Ft");
 }
 
 TEST_F(DepositArea, NewDepositRefusesAnAmountOutOfRange) {
