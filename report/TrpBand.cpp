@@ -161,7 +161,7 @@ Integer TrpBand::CalcHeight() {
     for (TrpView* v : Objects) {
         SavedHeights.push_back(v->Height);
         if (v->Parent != this) continue;
-        if (auto* s = dynamic_cast<TrpStretcheable*>(v)) {
+        if (auto* s = v->AsStretcheable()) {
             CurView = v;
             result = std::max(result, s->CalcHeight() + v->Top);
         }
@@ -175,7 +175,7 @@ void TrpBand::StretchObjects(Integer MaxHeight) {
     SavedHeights.clear();
     for (TrpView* v : Objects) {
         SavedHeights.push_back(v->Height);
-        if ((v->Flags & flStretched) && (dynamic_cast<TrpStretcheable*>(v) || v->Typ == gtLine))
+        if ((v->Flags & flStretched) && (v->AsStretcheable() || v->Typ == gtLine))
             v->Height = MaxHeight - v->Top;
     }
 }
@@ -245,7 +245,7 @@ bool TrpBand::CheckPageBreak(Integer ay, Integer ady, bool PBreak) {
 void TrpBand::DrawObjects() {
     SubReportsDone = true;
     for (std::size_t k = 0; k < Objects.size(); ++k) {
-        if (dynamic_cast<TrpSubReportView*>(Objects[k])) {
+        if (Objects[k]->AsSubReport()) {
             SubIndex = static_cast<Integer>(k);
             PrepareSubReports();
             DoSubReports();
@@ -279,7 +279,7 @@ void TrpBand::DrawObject(TrpView* View) {
     }
     View->Left -= dx;
     View->Top -= y;
-    if (auto* memo = dynamic_cast<TrpMemoView*>(View))
+    if (auto* memo = View->AsMemo())
         if (memo->DrawMode == drAll || memo->DrawMode == drAfterCalcHeight) page->AfterPrint();
 }
 
@@ -302,7 +302,7 @@ void TrpBand::DoAggregate() {
             report::AccumulatingBand = saved;
         });
         for (TrpView* v : Objects)
-            if (auto* memo = dynamic_cast<TrpMemoView*>(v)) {
+            if (auto* memo = v->AsMemo()) {
                 CurView = memo;
                 memo->ExpandVariables();
             }

@@ -26,6 +26,7 @@ class TrpMemoView : public TrpStretcheable {
 public:
     TrpMemoView();
     String ClassName() const override { return "TrpMemoView"; }
+    TrpMemoView* AsMemo() final { return this; }
 
     // The base fields, then Font, Adjust, Highlight, HighlightStr and LineSpacing.
     void Assign(TrpView* View) override;

@@ -87,7 +87,7 @@ void TrpMemoView::WrapMemo() {
     setting.Available = available;
     setting.Flags = Flags & (flWordWrap | flWordBreak);
     for (Integer k = 0; k < Memo1.Count(); ++k) {
-        const String paragraph = Memo1.Get(k);
+        const String& paragraph = Memo1.StringAt(k);
         report::AddWrapped(setting, paragraph, *SMemo, [&] {
             std::vector<String> records;
             if (setting.Flags & flWordWrap)

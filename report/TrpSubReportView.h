@@ -6,6 +6,7 @@ class TrpSubReportView : public TrpView {
 public:
     TrpSubReportView();
     String ClassName() const override { return "TrpSubReportView"; }
+    TrpSubReportView* AsSubReport() final { return this; }
 
     void Assign(TrpView* View) override;
     // A designer shows a white box naming the page; a built report draws nothing.

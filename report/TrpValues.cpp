@@ -20,7 +20,7 @@ TrpValue* TrpValues::GetValue(Integer Index) const {
 
 TrpValue* TrpValues::FindVariable(const String& Name) const {
     for (Integer i = 0; i < Items.Count(); ++i)
-        if (AnsiSameText(Items.Get(i), Name)) return GetValue(i);
+        if (AnsiSameText(Items.StringAt(i), Name)) return GetValue(i);
     return nullptr;
 }
 

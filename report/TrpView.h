@@ -19,6 +19,9 @@ class TDataSet;
 class TField;
 class TRegion;
 class TStream;
+class TrpMemoView;
+class TrpStretcheable;
+class TrpSubReportView;
 
 enum TrpDrawMode { drAll, drCalcHeight, drAfterCalcHeight, drPart };
 enum TrpRgnType { rtNormal, rtExtended };
@@ -70,6 +73,11 @@ public:
     virtual void Resized() {}
     // The clip region of the view (owned by the caller).
     virtual std::unique_ptr<TRegion> GetClipRgn(TrpRgnType RgnType);
+    // The view as the kind the band engine asks about for every object of every record, or
+    // null when it is none: what a dynamic_cast answers, for the price of a virtual call.
+    virtual TrpStretcheable* AsStretcheable() { return nullptr; }
+    virtual TrpMemoView* AsMemo() { return nullptr; }
+    virtual TrpSubReportView* AsSubReport() { return nullptr; }
 
     // Sets Canvas and makes this view the current one.
     void BeginDraw(TCanvas* ACanvas);
@@ -160,6 +168,7 @@ public:
     virtual Integer MinHeight() = 0;
     // Height still to print after a split.
     virtual Integer RemainHeight() = 0;
+    TrpStretcheable* AsStretcheable() final { return this; }
 
     Integer ActualHeight = 0;
     TrpDrawMode DrawMode = drAll;

@@ -127,12 +127,15 @@ private:
         return static_cast<std::uint32_t>(FSettings.size() - 1);
     }
 
-    static void Emit(const Entry& e, TStrings& Out) {
+    // A record is read into a buffer that keeps its room, so adding it to Out makes the
+    // only copy.
+    void Emit(const Entry& e, TStrings& Out) {
         const char* at = e.Text + e.TextSize;
         for (std::uint32_t k = 0; k < e.Records; ++k) {
             std::uint32_t n;
             std::memcpy(&n, at, sizeof n);
-            Out.Add(String(at + sizeof n, n));
+            FRecord.assign(at + sizeof n, n);
+            Out.Add(FRecord);
             at += sizeof n + n;
         }
     }
@@ -177,6 +180,7 @@ private:
     std::vector<std::uint32_t> FOrder;
     std::size_t FCursor = 0;
     bool FReplaying = false;
+    String FRecord;
 };
 
 int HoldCount = 0;

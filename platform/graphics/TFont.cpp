@@ -3,6 +3,7 @@
 #include "platform/graphics/SystemMetrics.h"
 
 #include <limits>
+#include <typeinfo>
 
 namespace {
 
@@ -14,7 +15,10 @@ Integer Negated(Integer v) {
 } // namespace
 
 void TFont::Assign(TPersistent* Source) {
-    if (auto* f = dynamic_cast<TFont*>(Source)) {
+    // A font is mostly assigned a plain font: its exact type spares the cast's search.
+    auto* f = Source && typeid(*Source) == typeid(TFont) ? static_cast<TFont*>(Source)
+                                                         : dynamic_cast<TFont*>(Source);
+    if (f) {
         if (f == this) return;
         FState = f->FState;
         // A font of a device of another resolution (a printer's canvas) keeps
