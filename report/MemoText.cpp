@@ -185,11 +185,25 @@ std::vector<WrappedLine> WrapLine(const String& Line, Integer Available, bool Wo
     const std::u32string s = core::Utf8ToU32(Line);
     const Integer n = static_cast<Integer>(s.size());
     auto at = [&](Integer i) { return s[static_cast<std::size_t>(i - 1)]; };
+    // Where each character's UTF-8 form starts in the characters' text. When that text is
+    // Line itself (Line is valid UTF-8), a run of characters is cut from Line rather than
+    // encoded anew: the same bytes.
+    std::vector<std::size_t> starts;
+    starts.reserve(s.size() + 1);
+    String encoded;
+    encoded.reserve(Line.size());
+    for (const char32_t c : s) {
+        starts.push_back(encoded.size());
+        core::Utf8Append(encoded, c);
+    }
+    starts.push_back(encoded.size());
+    const bool same = encoded == Line;
     // s[a .. b], 1-based and inclusive.
     auto sub = [&](Integer a, Integer b) {
-        return b < a ? String()
-                     : core::U32ToUtf8(
-                           s.substr(static_cast<std::size_t>(a - 1), static_cast<std::size_t>(b - a + 1)));
+        if (b < a) return String();
+        const auto from = static_cast<std::size_t>(a - 1), to = static_cast<std::size_t>(b);
+        return same ? Line.substr(starts[from], starts[to] - starts[from])
+                    : core::U32ToUtf8(std::u32string_view(s).substr(from, to - from));
     };
     auto emit = [&](String text, bool last) { out.push_back({std::move(text), last}); };
 

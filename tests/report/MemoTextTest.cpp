@@ -124,6 +124,18 @@ TEST(Wrapping, RunWithoutBreakPointIsCutAndContinued) {
     EXPECT_EQ(Texts(WrapLine("abc", 3, false, Fixed)), (std::vector<String>{"a", "b", "c|"}));
 }
 
+TEST(Wrapping, AccentedLinesKeepTheirBytesAndABrokenByteComesOutReplaced) {
+    EXPECT_EQ(Texts(WrapLine("Őri Éva és Ödön úr", 60, false, Fixed)),
+              (std::vector<String>{"Őri Éva és", "Ödön úr|"}));
+    // A byte that is no UTF-8 is read as the replacement character, in every line made.
+    EXPECT_EQ(Texts(WrapLine("ab\xFF"
+                             "cd efgh ijk",
+                             36, false, Fixed)),
+              (std::vector<String>{"ab\xEF\xBF\xBD"
+                                   "cd",
+                                   "efgh", "ijk|"}));
+}
+
 TEST(Wrapping, LongParagraphIsMeasuredLineByLineNotCharacterByCharacter) {
     // 140 words of 5 characters in lines of 60 characters: 14 lines of 10 words.
     String text;
