@@ -77,6 +77,8 @@ TSqlite3Table* MakeTable(app::MainWindowShared* Form, const String& Name, const 
     // Every posted edit is written at once.
     table->SetAutoCommit(true);
     app::CheckStorableOnPost(*table, *Form->Sqlite3DB1);
+    // A row added in the grid starts active, as one added through the page's own form does.
+    table->OnNewRecord = [](TDataSet* Rows) { Rows->FieldByName("statusz")->SetAsBoolean(true); };
     // The row goes in one transaction with the count of the deposits that refer to it; the
     // table's own delete that follows finds it gone and takes it off the grid.
     table->BeforeDelete = [Form, Table](TDataSet* Rows) {

@@ -207,6 +207,19 @@ TEST_F(DepositArea, TextTypedInTheSettingsGridIsStoredWhenEnterMovesOn) {
     f.Hide();
 }
 
+// A row added in a settings grid starts active, as the page's own "Rögzít" stores it.
+TEST_F(DepositArea, ARowAddedInTheSettingsGridStartsActive) {
+    app::MainWindowShared& f = Create();
+    for (TSqlite3Table* table : {f.Deposits().letetbeallitas_Table1, f.Deposits().letetbeallitas_Table2}) {
+        if (!table->Active()) table->Open();
+        table->Append();
+        table->FieldByName("nev")->SetAsString("Új sor");
+        table->Post();
+        EXPECT_EQ(Text("SELECT statusz FROM " + table->TableName() + " WHERE nev='Új sor'"), "1");
+    }
+    f.Hide();
+}
+
 // The cell's editor takes no more characters than its field holds, so what it shows is what
 // is stored, never a text cut after the user saw it whole.
 TEST_F(DepositArea, SettingsGridTakesNoMoreThanTheFieldHolds) {
