@@ -432,9 +432,14 @@ void TCustomForm::RaiseWindow() {
 }
 
 void TCustomForm::Show() {
+    const bool wasShown = Visible();
     SetVisible(true);
     RaiseWindow();
-    if (FActivateOnShow) Screen->SetActiveForm(this);
+    if (!FActivateOnShow) return;
+    // A window shown again comes to the front with the keyboard: what the user types next
+    // goes to the control they left in it.
+    if (wasShown && Widget()->isVisible()) Widget()->activateWindow();
+    Screen->SetActiveForm(this);
 }
 
 void TCustomForm::SetModalResult(TModalResult v) {

@@ -5,6 +5,7 @@
 #include "platform/core/Exceptions.h"
 #include "platform/ui/InputSimulation.h"
 #include "platform/ui/TCustomForm.h"
+#include "platform/ui/TEdit.h"
 #include "platform/ui/TScreen.h"
 #include "platform/ui/TTimer.h"
 #include "tests/support/ErrorOf.h"
@@ -176,6 +177,23 @@ TEST(Activation, ShowingAFormActivatesItAndHidingItReturnsToThePrevious) {
     EXPECT_EQ(Screen->ActiveForm(), &first);
     EXPECT_EQ(events, "A1,D1,A2,D2,A1,");
     first.Hide();
+}
+
+// A dialog left open beside the main window and asked for again takes the keyboard with it:
+// what the user types next goes to the box they were typing in.
+TEST(Activation, ShowingAnOpenFormAgainGivesItTheKeyboard) {
+    TForm dialog(nullptr), main(nullptr);
+    auto* box = new TEdit(&dialog);
+    box->SetParent(&dialog);
+    dialog.Show();
+    ASSERT_TRUE(uitest::WaitFor([&] { return box->Focused(); }));
+    main.Show();
+    ASSERT_TRUE(uitest::WaitFor([&] { return !box->Focused(); }));
+    dialog.Show();
+    EXPECT_TRUE(uitest::WaitFor([&] { return box->Focused(); }));
+    EXPECT_EQ(Screen->ActiveForm(), &dialog);
+    dialog.Hide();
+    main.Hide();
 }
 
 TEST(Activation, ReturningFromAModalDialogReactivatesTheOpener) {
