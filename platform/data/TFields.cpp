@@ -26,8 +26,22 @@ Integer TFields::IndexOf(const TField* Field) const {
 }
 
 TField* TFields::FindField(const String& FieldName) const {
-    for (TField* field : FList)
-        if (AnsiSameText(field->FieldName(), FieldName)) return field;
+    // Reports look fields up by name for every value of every record: a name whose first
+    // letter differs (both plain ASCII, case aside) is passed over without the comparison,
+    // which would say no at that letter too.
+    const auto fold = [](char c) {
+        const auto u = static_cast<unsigned char>(c);
+        return u >= 'a' && u <= 'z' ? u - 32 : u; // UpCase, in place
+    };
+    const unsigned first = FieldName.empty() ? 0x80 : fold(FieldName[0]);
+    for (TField* field : FList) {
+        const String& name = field->FieldName();
+        if (first < 0x80 && !name.empty()) {
+            const unsigned c = fold(name[0]);
+            if (c < 0x80 && c != first) continue;
+        }
+        if (AnsiSameText(name, FieldName)) return field;
+    }
     return nullptr;
 }
 

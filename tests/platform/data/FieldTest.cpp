@@ -219,6 +219,23 @@ TEST_F(FieldTest, LookupErrorsOfTheFieldList) {
     EXPECT_EQ(ds.Fields()->FieldByNumber(2), F("kicsi"));
 }
 
+TEST(FieldLookup, NamesMatchWhateverTheCaseOfTheirFirstLetterAccentedOrNot) {
+    TMemDataSet ds;
+    auto* defs = ds.FieldDefs();
+    defs->Add("ügyszám", ftString, 10);
+    defs->Add("Név", ftString, 10);
+    defs->Add("nap", ftDate);
+    defs->Add("Érték", ftInteger);
+    ds.Open();
+    EXPECT_EQ(ds.FindField("ÜGYSZÁM"), ds.FieldByName("ügyszám"));
+    EXPECT_EQ(ds.FindField("név"), ds.FieldByName("Név"));
+    EXPECT_EQ(ds.FindField("NAP"), ds.FieldByName("nap"));
+    EXPECT_EQ(ds.FindField("érték"), ds.FieldByName("Érték"));
+    EXPECT_EQ(ds.FindField("ne"), nullptr);
+    EXPECT_EQ(ds.FindField("map"), nullptr);
+    EXPECT_EQ(ds.FindField(""), nullptr);
+}
+
 TEST_F(FieldTest, FieldsCannotMoveBetweenOpenDatasets) {
     TMemDataSet other;
     EXPECT_EQ(ErrorOf<Exception>([&] { F("id")->SetDataSet(&other); }),
