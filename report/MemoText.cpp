@@ -15,21 +15,41 @@ namespace report {
 
 namespace {
 
+// Where the bracketed expression opened at Open ends: the closing bracket's index, or the
+// line's length when it is never closed. Brackets nest, and brackets inside single or
+// double quotes belong to the text: the rules of GetBrackedVariable.
+std::size_t BracketEnd(const String& Line, std::size_t Open) {
+    Integer depth = 0;
+    bool inSingle = false, inDouble = false;
+    std::size_t k = Open;
+    for (; k < Line.size(); ++k) {
+        const char c = Line[k];
+        if (c == '"' && !inSingle)
+            inDouble = !inDouble;
+        else if (c == '\'' && !inDouble)
+            inSingle = !inSingle;
+        else if (!inSingle && !inDouble && c == '[')
+            ++depth;
+        else if (!inSingle && !inDouble && c == ']')
+            --depth;
+        if (depth == 0) break;
+    }
+    return k;
+}
+
 // Appends Line to Out with every bracketed expression replaced by its value, scanning
-// from the start; the values are never scanned. GetBrackedVariable tells where each
-// expression ends: an unclosed "[" takes the rest of the line.
-void AppendExpanded(const String& Line, String& Out, const GetValueFn& GetValue) {
+// from the start; the values are never scanned. An unclosed "[" takes the rest of the
+// line. Expr holds each expression while its value is asked for.
+void AppendExpanded(const String& Line, String& Out, String& Expr, const GetValueFn& GetValue) {
     std::size_t from = 0;
     for (;;) {
         const std::size_t open = Line.find('[', from);
         if (open == String::npos) break;
-        Integer i = static_cast<Integer>(open) + 1;
-        Integer j = i;
-        const String expr = GetBrackedVariable(Line, i, j);
+        const std::size_t end = BracketEnd(Line, open);
+        Expr.assign(Line, open + 1, end - open - 1);
         Out.append(Line, from, open - from);
-        Out += GetValue(expr);
-        // j is the closing bracket, 1-based, or one past the end when there is none.
-        from = std::min(static_cast<std::size_t>(j), Line.size());
+        Out += GetValue(Expr);
+        from = std::min(end + 1, Line.size());
     }
     Out.append(Line, from, String::npos);
 }
@@ -39,6 +59,7 @@ void AppendExpanded(const String& Line, String& Out, const GetValueFn& GetValue)
 struct Buffers {
     String Source;
     String Line;
+    String Expr;
 };
 std::vector<std::unique_ptr<Buffers>> Pool;
 std::size_t InUse = 0;
@@ -46,8 +67,8 @@ std::size_t InUse = 0;
 } // namespace
 
 void ExpandLine(String& Line, const GetValueFn& GetValue) {
-    String out;
-    AppendExpanded(Line, out, GetValue);
+    String out, expr;
+    AppendExpanded(Line, out, expr, GetValue);
     Line = std::move(out);
 }
 
@@ -71,7 +92,7 @@ void ExpandMemo(const TStrings& Memo, TStrings& Out, const GetValueFn& GetValue)
             continue;
         }
         b.Line.clear();
-        AppendExpanded(b.Source, b.Line, GetValue);
+        AppendExpanded(b.Source, b.Line, b.Expr, GetValue);
         const String& line = b.Line;
         // As if the line were appended to the whole text: its line breaks split
         // it, and a line that became empty adds nothing.

@@ -21,6 +21,9 @@ inline Integer RoundCoordinate(double v) {
     if (v != v) return 0;
     if (v <= -MaxCoordinate) return -MaxCoordinate;
     if (v >= MaxCoordinate) return MaxCoordinate;
+    // A whole number (most coordinates at scale 1) is its own rounding.
+    const auto whole = static_cast<Integer>(v);
+    if (static_cast<double>(whole) == v) return whole;
     return static_cast<Integer>(Round(v));
 }
 
