@@ -8,6 +8,7 @@
 #include "report/detail/rpCoordinates.h"
 
 #include <algorithm>
+#include <array>
 #include <memory>
 #include <vector>
 
@@ -15,26 +16,33 @@ namespace report {
 
 namespace {
 
+// The characters that can change an expression's nesting: quotes and brackets.
+constexpr auto kBracketMarks = [] {
+    std::array<bool, 256> marks{};
+    for (const unsigned char c : {'"', '\'', '[', ']'})
+        marks[c] = true;
+    return marks;
+}();
+
 // Where the bracketed expression opened at Open ends: the closing bracket's index, or the
 // line's length when it is never closed. Brackets nest, and brackets inside single or
 // double quotes belong to the text: the rules of GetBrackedVariable.
 std::size_t BracketEnd(const String& Line, std::size_t Open) {
-    Integer depth = 0;
+    Integer depth = 1; // the bracket at Open
     bool inSingle = false, inDouble = false;
-    std::size_t k = Open;
-    for (; k < Line.size(); ++k) {
+    for (std::size_t k = Open + 1; k < Line.size(); ++k) {
         const char c = Line[k];
+        if (!kBracketMarks[static_cast<unsigned char>(c)]) continue;
         if (c == '"' && !inSingle)
             inDouble = !inDouble;
         else if (c == '\'' && !inDouble)
             inSingle = !inSingle;
         else if (!inSingle && !inDouble && c == '[')
             ++depth;
-        else if (!inSingle && !inDouble && c == ']')
-            --depth;
-        if (depth == 0) break;
+        else if (!inSingle && !inDouble && c == ']' && --depth == 0)
+            return k;
     }
-    return k;
+    return Line.size();
 }
 
 // Appends Line to Out with every bracketed expression replaced by its value, scanning

@@ -10,6 +10,7 @@
 #include "report/TrpReport.h"
 
 #include <string_view>
+#include <typeinfo>
 #include <vector>
 
 namespace {
@@ -44,6 +45,21 @@ String Unquoted(std::string_view s) {
     return String(s);
 }
 
+// Component as a data set, or null: dynamic_cast's answer. Whether a component is a data
+// set depends on its class alone, and a report asks about the same few data sets for
+// every value, so the answer for the last class asked about is kept.
+TDataSet* AsDataSet(TComponent* Component) {
+    if (!Component) return nullptr;
+    static const std::type_info* lastClass = nullptr;
+    static bool lastIsDataSet = false;
+    const std::type_info& kind = typeid(*Component);
+    if (lastClass && *lastClass == kind) return lastIsDataSet ? static_cast<TDataSet*>(Component) : nullptr;
+    TDataSet* dataSet = dynamic_cast<TDataSet*>(Component);
+    lastClass = &kind;
+    lastIsDataSet = dataSet != nullptr;
+    return dataSet;
+}
+
 TComponent* ReportOwner() {
     return CurReport ? CurReport->Owner() : nullptr;
 }
@@ -71,10 +87,10 @@ void rpGetDataSetAndField(const String& ComplexName, TDataSet*& DataSet, TField*
     if (dots.Count >= 2) {
         TComponent* form = FindForm(name.substr(0, dots.At[0]));
         const String dataSetName(name.substr(dots.At[0] + 1, dots.At[1] - dots.At[0] - 1));
-        DataSet = form ? dynamic_cast<TDataSet*>(form->FindComponent(dataSetName)) : nullptr;
+        DataSet = form ? AsDataSet(form->FindComponent(dataSetName)) : nullptr;
         fieldName = name.substr(dots.At[1] + 1);
     } else if (dots.Count == 1) {
-        DataSet = dynamic_cast<TDataSet*>(rpFindComponent(ReportOwner(), ComplexName.substr(0, dots.At[0])));
+        DataSet = AsDataSet(rpFindComponent(ReportOwner(), ComplexName.substr(0, dots.At[0])));
         fieldName = name.substr(dots.At[0] + 1);
     } else {
         if (!DataSet) return;

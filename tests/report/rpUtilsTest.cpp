@@ -77,6 +77,24 @@ TEST_F(NameLookupTest, FieldReferencesResolveByTheirDots) {
     }
 }
 
+TEST_F(NameLookupTest, AComponentThatIsNoDataSetFindsNoFieldHoweverTheLookupsAlternate) {
+    auto* plain = new TComponent(Sheet.get());
+    plain->SetName("Label1");
+    for (int round = 0; round < 2; ++round) {
+        TDataSet* ds = nullptr;
+        TField* field = nullptr;
+        rpGetDataSetAndField("letet_adatlap.Label1.letevo", ds, field);
+        EXPECT_EQ(ds, nullptr);
+        EXPECT_EQ(field, nullptr);
+        rpGetDataSetAndField("letet_adatlap.Query1.letevo", ds, field);
+        EXPECT_EQ(ds, Deposit);
+        ASSERT_NE(field, nullptr);
+        EXPECT_EQ(field->FieldName(), "letevo");
+        rpGetDataSetAndField("letet_adatlap.Query1.letevo", ds, field);
+        EXPECT_EQ(ds, Deposit);
+    }
+}
+
 TEST_F(NameLookupTest, ComponentsByPlainOrDottedName) {
     EXPECT_EQ(rpFindComponent(Host.get(), "query5"), Own);
     EXPECT_EQ(rpFindComponent(nullptr, "Letet_Adatlap.Query1"), Deposit);
