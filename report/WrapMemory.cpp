@@ -1,5 +1,6 @@
 #include "report/detail/WrapMemory.h"
 
+#include "platform/core/BlockIndex.h"
 #include "platform/core/TStrings.h"
 
 #include <cstring>
@@ -47,9 +48,9 @@ public:
             }
         }
         const std::uint64_t hash = std::hash<std::string_view>()(Paragraph) ^ (std::uint64_t{setting} << 48);
-        std::size_t slot = hash & FMask;
-        for (; FSlots[slot] != 0; slot = (slot + 1) & FMask) {
-            const std::uint32_t index = FSlots[slot] - 1;
+        std::size_t slot = FSlots.First(hash);
+        for (; FSlots.At(slot) != 0; slot = FSlots.Next(slot)) {
+            const std::uint32_t index = FSlots.At(slot) - 1;
             const Entry& e = FEntries[index];
             if (e.Hash == hash && Holds(e, setting, Paragraph)) {
                 if (!FReplaying) FOrder.push_back(index);
@@ -63,11 +64,12 @@ public:
         std::size_t size = Paragraph.size();
         for (const String& r : records)
             size += sizeof(std::uint32_t) + r.size();
-        if (FBytes + size > HeldBytes || Paragraph.size() > UINT32_MAX || FEntries.size() >= UINT32_MAX / 2) {
+        if (FBytes.Used() + size > HeldBytes || Paragraph.size() > UINT32_MAX ||
+            FEntries.size() >= UINT32_MAX / 2) {
             Forget();
             return;
         }
-        char* at = Take(size);
+        char* at = FBytes.Take(size);
         Entry e{hash, at, static_cast<std::uint32_t>(Paragraph.size()), setting,
                 static_cast<std::uint32_t>(records.size())};
         std::memcpy(at, Paragraph.data(), Paragraph.size());
@@ -79,9 +81,9 @@ public:
             at += sizeof n + n;
         }
         FEntries.push_back(e);
-        FSlots[slot] = static_cast<std::uint32_t>(FEntries.size());
-        if (!FReplaying) FOrder.push_back(static_cast<std::uint32_t>(FEntries.size() - 1));
-        if (FEntries.size() * 2 > FSlots.size()) Grow();
+        const auto index = static_cast<std::uint32_t>(FEntries.size() - 1);
+        FSlots.Put(slot, index, FEntries.size(), [this](std::size_t k) { return FEntries[k].Hash; });
+        if (!FReplaying) FOrder.push_back(index);
     }
 
     // From here on the paragraphs are expected in the order they came since the memory
@@ -104,11 +106,7 @@ private:
     void Swap(Memory& Other) {
         FSettings.swap(Other.FSettings);
         FEntries.swap(Other.FEntries);
-        FSlots.swap(Other.FSlots);
-        std::swap(FMask, Other.FMask);
-        FBlocks.swap(Other.FBlocks);
-        std::swap(FFree, Other.FFree);
-        std::swap(FLeft, Other.FLeft);
+        std::swap(FSlots, Other.FSlots);
         std::swap(FBytes, Other.FBytes);
         FOrder.swap(Other.FOrder);
         std::swap(FCursor, Other.FCursor);
@@ -140,42 +138,10 @@ private:
         }
     }
 
-    char* Take(std::size_t Size) {
-        if (Size > FLeft) {
-            const std::size_t block = std::max(BlockBytes, Size);
-            FBlocks.push_back(std::make_unique<char[]>(block));
-            FFree = FBlocks.back().get();
-            FLeft = block;
-        }
-        char* at = FFree;
-        FFree += Size;
-        FLeft -= Size;
-        FBytes += Size;
-        return at;
-    }
-
-    void Grow() {
-        std::vector<std::uint32_t> slots(FSlots.size() * 2, 0);
-        const std::size_t mask = slots.size() - 1;
-        for (std::size_t k = 0; k < FEntries.size(); ++k) {
-            std::size_t slot = FEntries[k].Hash & mask;
-            while (slots[slot] != 0)
-                slot = (slot + 1) & mask;
-            slots[slot] = static_cast<std::uint32_t>(k + 1);
-        }
-        FSlots.swap(slots);
-        FMask = mask;
-    }
-
     std::vector<WrapSetting> FSettings;
     std::vector<Entry> FEntries;
-    // Open addressing: each slot holds an entry's index plus one, 0 when empty.
-    std::vector<std::uint32_t> FSlots = std::vector<std::uint32_t>(1024, 0);
-    std::size_t FMask = 1023;
-    std::vector<std::unique_ptr<char[]>> FBlocks;
-    char* FFree = nullptr;
-    std::size_t FLeft = 0;
-    std::size_t FBytes = 0;
+    core::HashSlots FSlots;
+    core::ByteBlocks FBytes{BlockBytes};
     // The entries in the order they were laid out, and how far a replay has come.
     std::vector<std::uint32_t> FOrder;
     std::size_t FCursor = 0;

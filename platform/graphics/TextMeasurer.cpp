@@ -1,5 +1,6 @@
 #include "platform/graphics/TextMeasurer.h"
 
+#include "platform/core/BlockIndex.h"
 #include "platform/core/Utf8.h"
 #include "platform/graphics/FontFaces.h"
 #include "platform/graphics/detail/QtFont.h"
@@ -109,17 +110,15 @@ namespace {
 
 int WidthHolds = 0;
 
-// The widths of one face's texts. The texts lie one after another in large blocks behind
-// an open-addressed index, so a look-up reads two places and forgetting a million texts
-// frees a few blocks rather than a million strings.
+// The widths of one face's texts, in the shared block memory and hash index.
 class WidthTable {
 public:
     std::size_t Size() const { return FEntries.size(); }
 
     // The width remembered for Text, or -1.
     Integer Find(const String& Text, std::uint64_t Hash) const {
-        for (std::size_t slot = Hash & FMask; FSlots[slot] != 0; slot = (slot + 1) & FMask) {
-            const Entry& e = FEntries[FSlots[slot] - 1];
+        for (std::size_t slot = FSlots.First(Hash); FSlots.At(slot) != 0; slot = FSlots.Next(slot)) {
+            const Entry& e = FEntries[FSlots.At(slot) - 1];
             if (e.Hash == Hash && e.Size == Text.size() && std::memcmp(e.Text, Text.data(), Text.size()) == 0)
                 return e.Width;
         }
@@ -129,25 +128,21 @@ public:
     // Remembers a width that Find did not know.
     void Add(const String& Text, std::uint64_t Hash, Integer Width) {
         if (Text.size() > UINT32_MAX) return;
-        std::size_t slot = Hash & FMask;
-        while (FSlots[slot] != 0)
-            slot = (slot + 1) & FMask;
-        FEntries.push_back({Hash, Take(Text), static_cast<std::uint32_t>(Text.size()), Width});
-        FSlots[slot] = static_cast<std::uint32_t>(FEntries.size());
-        if (FEntries.size() * 2 > FSlots.size()) Grow();
+        char* at = FBytes.Take(Text.size());
+        std::memcpy(at, Text.data(), Text.size());
+        FEntries.push_back({Hash, at, static_cast<std::uint32_t>(Text.size()), Width});
+        FSlots.Put(FSlots.FreeSlot(Hash), static_cast<std::uint32_t>(FEntries.size() - 1), FEntries.size(),
+                   [this](std::size_t k) { return FEntries[k].Hash; });
     }
 
     // Forgets every text, keeping the room made for them when Keep says so.
     void Clear(bool Keep) {
-        if (!Keep) {
-            WidthTable().Swap(*this);
-            return;
-        }
-        FEntries.clear();
-        std::fill(FSlots.begin(), FSlots.end(), 0);
-        FBlocks.resize(std::min<std::size_t>(FBlocks.size(), 1));
-        FFree = FBlocks.empty() ? nullptr : FBlocks.front().get();
-        FLeft = FBlocks.empty() ? 0 : BlockBytes;
+        if (Keep)
+            FEntries.clear();
+        else
+            std::vector<Entry>().swap(FEntries);
+        FSlots.Clear(Keep);
+        FBytes.Clear(Keep);
     }
 
 private:
@@ -157,54 +152,10 @@ private:
         std::uint32_t Size;
         Integer Width;
     };
-    static constexpr std::size_t BlockBytes = std::size_t{256} << 10;
-
-    void Swap(WidthTable& Other) {
-        FEntries.swap(Other.FEntries);
-        FSlots.swap(Other.FSlots);
-        std::swap(FMask, Other.FMask);
-        FBlocks.swap(Other.FBlocks);
-        std::swap(FFree, Other.FFree);
-        std::swap(FLeft, Other.FLeft);
-    }
-
-    const char* Take(const String& Text) {
-        // The empty text needs no room, only a pointer the comparisons may read nothing from.
-        static const char None = 0;
-        if (Text.empty()) return &None;
-        if (Text.size() > FLeft) {
-            const std::size_t block = std::max(BlockBytes, Text.size());
-            FBlocks.push_back(std::make_unique<char[]>(block));
-            FFree = FBlocks.back().get();
-            FLeft = block;
-        }
-        char* at = FFree;
-        std::memcpy(at, Text.data(), Text.size());
-        FFree += Text.size();
-        FLeft -= Text.size();
-        return at;
-    }
-
-    void Grow() {
-        std::vector<std::uint32_t> grown(FSlots.size() * 2, 0);
-        const std::size_t mask = grown.size() - 1;
-        for (std::size_t k = 0; k < FEntries.size(); ++k) {
-            std::size_t slot = FEntries[k].Hash & mask;
-            while (grown[slot] != 0)
-                slot = (slot + 1) & mask;
-            grown[slot] = static_cast<std::uint32_t>(k + 1);
-        }
-        FSlots.swap(grown);
-        FMask = mask;
-    }
 
     std::vector<Entry> FEntries;
-    // Each slot holds an entry's index plus one, 0 when empty.
-    std::vector<std::uint32_t> FSlots = std::vector<std::uint32_t>(1024, 0);
-    std::size_t FMask = 1023;
-    std::vector<std::unique_ptr<char[]>> FBlocks;
-    char* FFree = nullptr;
-    std::size_t FLeft = 0;
+    core::HashSlots FSlots;
+    core::ByteBlocks FBytes{std::size_t{256} << 10};
 };
 
 bool SameFace(const FontKey& Key, const FontState& Font) {
