@@ -6,6 +6,7 @@
 #include "platform/graphics/TFont.h"
 #include "platform/ui/TBitBtn.h"
 #include "platform/ui/TCheckBox.h"
+#include "platform/ui/TComboBox.h"
 #include "platform/ui/TDBText.h"
 #include "platform/ui/TCustomForm.h"
 #include "platform/ui/TDateTimePicker.h"
@@ -46,6 +47,13 @@ TDataSource* MakeDataSource(TComponent* Owner, const String& Name, TDataSet* Dat
     source->SetName(Name);
     source->SetDataSet(DataSet);
     return source;
+}
+
+TComboBox* MakeChoiceCombo(TComponent* Owner, TWinControl* Parent, const String& Name, Integer Left,
+                           Integer Top, Integer Width) {
+    auto* combo = Place<TComboBox>(Owner, Parent, Name, Left, Top, Width, EditHeight);
+    combo->SetStyle(csDropDownList);
+    return combo;
 }
 
 TEdit* MakeEdit(TComponent* Owner, TWinControl* Parent, const String& Name, Integer Left, Integer Top,

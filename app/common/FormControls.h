@@ -6,6 +6,7 @@
 
 class TBitBtn;
 class TCheckBox;
+class TComboBox;
 class TComponent;
 class TCustomForm;
 class TDBText;
@@ -30,6 +31,9 @@ void SetUpDialog(TCustomForm* Form, const String& Name, const String& Caption, I
 
 // A data source named Name over DataSet.
 TDataSource* MakeDataSource(TComponent* Owner, const String& Name, TDataSet* DataSet);
+// A drop-down list: only its items can be chosen.
+TComboBox* MakeChoiceCombo(TComponent* Owner, TWinControl* Parent, const String& Name, Integer Left,
+                           Integer Top, Integer Width);
 TEdit* MakeEdit(TComponent* Owner, TWinControl* Parent, const String& Name, Integer Left, Integer Top,
                 Integer Width);
 // A word-wrapping memo with a vertical scroll bar.

@@ -11,16 +11,6 @@ Integer ChosenKey(const TComboBox* Combo, const std::vector<Integer>& Ids) {
     return index >= 0 && index < static_cast<Integer>(Ids.size()) ? Ids[index] : 0;
 }
 
-TComboBox* MakeChoiceCombo(TComponent* Owner, TWinControl* Parent, const String& Name, Integer Left,
-                           Integer Top, Integer Width) {
-    auto* combo = new TComboBox(Owner);
-    combo->SetName(Name);
-    combo->SetParent(Parent);
-    combo->SetBounds(Left, Top, Width, 21);
-    combo->SetStyle(csDropDownList);
-    return combo;
-}
-
 void DepositChoices::Fill(TSqlite3Query& Query) {
     LoadKeyedNames(Query, ActiveAccountsSql(), AccountIds, {Accounts->Items()});
     LoadKeyedNames(Query, ActiveProjectsSql(), ProjectIds, {Projects->Items()});

@@ -12,10 +12,6 @@ class TWinControl;
 
 namespace app {
 
-// A drop-down list at the given place.
-TComboBox* MakeChoiceCombo(TComponent* Owner, TWinControl* Parent, const String& Name, Integer Left,
-                           Integer Top, Integer Width);
-
 // The key behind Combo's chosen item (Ids parallel to its items); 0 when none is chosen.
 Integer ChosenKey(const TComboBox* Combo, const std::vector<Integer>& Ids);
 

@@ -130,17 +130,9 @@ void CreateDepositListPages(MainWindowShared& Form) {
 
     TPanel* search = MakeStrip(&Form, Form.letetkereses, "letetkeresszuro", 90);
     MakeLabel(&Form, search, "letetkeresLabel1", "Letéti számla:", 12, 11);
-    p.ComboBox5 = new TComboBox(&Form);
-    p.ComboBox5->SetName("ComboBox5");
-    p.ComboBox5->SetParent(search);
-    p.ComboBox5->SetBounds(92, 8, 180, 21);
-    p.ComboBox5->SetStyle(csDropDownList);
+    p.ComboBox5 = app::MakeChoiceCombo(&Form, search, "ComboBox5", 92, 8, 180);
     MakeLabel(&Form, search, "letetkeresLabel2", "Projekt:", 290, 11);
-    p.ComboBox6 = new TComboBox(&Form);
-    p.ComboBox6->SetName("ComboBox6");
-    p.ComboBox6->SetParent(search);
-    p.ComboBox6->SetBounds(340, 8, 180, 21);
-    p.ComboBox6->SetStyle(csDropDownList);
+    p.ComboBox6 = app::MakeChoiceCombo(&Form, search, "ComboBox6", 340, 8, 180);
     MakeLabel(&Form, search, "letetkeresLabel3", "Letevő:", 12, 39);
     p.letetkeres_Edit1 = app::MakeEdit(&Form, search, "letetkeres_Edit1", 92, 36, 180);
     MakeLabel(&Form, search, "letetkeresLabel4", "Jogosult:", 290, 39);

@@ -69,11 +69,7 @@ void CreateDocumentsArea(MainWindowShared& Form) {
     strip->SetTop(app::PageTitleHeight);
     strip->SetHeight(64);
     MakeLabel(&Form, strip, "Label60", "Ügy:", 12, 11);
-    Form.ComboBox7 = new TComboBox(&Form);
-    Form.ComboBox7->SetName("ComboBox7");
-    Form.ComboBox7->SetParent(strip);
-    Form.ComboBox7->SetBounds(48, 8, 250, 21);
-    Form.ComboBox7->SetStyle(csDropDownList);
+    Form.ComboBox7 = app::MakeChoiceCombo(&Form, strip, "ComboBox7", 48, 8, 250);
     MakeLabel(&Form, strip, "Label61", "Dátum:", 312, 11);
     p.DateTimePicker2 = app::MakeDatePicker(&Form, strip, "DateTimePicker2", 354, 8, 110);
     p.DateTimePicker3 = app::MakeDatePicker(&Form, strip, "DateTimePicker3", 470, 8, 110);

@@ -78,11 +78,7 @@ void CreateJubArea(MainWindowShared& Form) {
     p.Edit40->SetHint("Az ügyfél nevének bármely része");
     p.Edit40->SetShowHint(true);
     app::MakeLabel(&Form, strip, "Label141", "Ügy:", 232, 11);
-    Form.ComboBox20 = new TComboBox(&Form);
-    Form.ComboBox20->SetName("ComboBox20");
-    Form.ComboBox20->SetParent(strip);
-    Form.ComboBox20->SetBounds(264, 8, 250, 21);
-    Form.ComboBox20->SetStyle(csDropDownList);
+    Form.ComboBox20 = app::MakeChoiceCombo(&Form, strip, "ComboBox20", 264, 8, 250);
     Form.ComboBox20->SetDropDownCount(16);
     app::MakeLabel(&Form, strip, "Label142", "Dátum:", 12, 39);
     p.DateTimePicker9 = app::MakeDatePicker(&Form, strip, "DateTimePicker9", 58, 36, 110);
