@@ -39,7 +39,10 @@ Section MakeSection(app::MainWindowShared* Form, TPanel* Parent, Integer Number,
     s.Table->SetName("iktatasbeallitasTable" + n);
     s.Table->SetConnection(Form->Sqlite3DB1);
     s.Table->SetTableName(Table);
-    s.Table->SetPrimaryAutoInc(true);
+    // Names in the office's alphabet, whatever order they were entered in: a row added
+    // with "Új" takes its place among the others when the table is read again.
+    s.Table->SetOrderBy("nev COLLATE systemnocase");
+    s.Table->SetPrimaryAutoInc(false);
     app::CheckStorableOnPost(*s.Table, *Form->Sqlite3DB1);
     s.Source = new TDataSource(Form);
     s.Source->SetName("iktatasbeallitasDataSource" + n);

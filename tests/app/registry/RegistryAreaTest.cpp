@@ -232,6 +232,46 @@ TEST_F(RegistryArea, SettingsPageEditsTheThreeTables) {
     EXPECT_EQ(f.Registry().VgDBGrid3->GetColumns()->GetColumn(1)->Width(), (w - 57) / 2);
 }
 
+// Each settings list shows its names in the office's alphabet, accents and case aside,
+// whatever order they were entered in, and a name added with "Új" takes its place among
+// them: neither the order of entry nor the bytes of the text decide.
+TEST_F(RegistryArea, SettingsListsShowTheirNamesInAlphabeticalOrder) {
+    for (const char* table : {"ikt_mt", "ikt_mod", "ikt_partner"})
+        Exec(String("INSERT INTO ") + table + " (nev) VALUES ('béla'), ('Ágota')");
+    app::MainWindowShared& f = app::MainWindow();
+    f.Show();
+    Menu("Iktatasbeallitasok1");
+    const struct {
+        TSqlite3Table* Table;
+        app::LookupNameDialog* Dialog;
+        TBitBtn* New;
+        std::vector<String> Shown; // after "Ádám" is added
+    } rows[] = {
+        {f.iktatasbeallitasTable1, iktatasihelyuj, f.Registry().BitBtn11, {"Ádám", "Ágota", "béla", "Iroda"}},
+        {f.iktatasbeallitasTable2,
+         iktataserkmoduj,
+         f.Registry().BitBtn12,
+         {"Ádám", "Ágota", "béla", "E-mail", "Fax", "Posta"}},
+        {f.iktatasbeallitasTable3,
+         iktataspartneruj,
+         f.Registry().BitBtn10,
+         {"Ádám", "Ágota", "béla", "Bíróság", "Kiss Anna"}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.Table->TableName());
+        WhileModal(
+            row.Dialog, [&] { row.New->Click(); },
+            [&] {
+                row.Dialog->Edit1->SetText("Ádám");
+                row.Dialog->BitBtn1->Click();
+            });
+        std::vector<String> shown;
+        for (row.Table->First(); !row.Table->Eof(); row.Table->Next())
+            shown.push_back(row.Table->FieldByName("nev")->AsString());
+        EXPECT_EQ(shown, row.Shown);
+    }
+}
+
 TEST_F(RegistryArea, IncomingEntryNeedsAPartnerFromTheList) {
     Tiktbe& d = *iktbe;
     d.Show();
