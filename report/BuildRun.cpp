@@ -6,8 +6,8 @@
 namespace report {
 
 BuildRun::BuildRun(TrpReport* Report)
-    : FDocMode(DocMode), FMaster(MasterReport), FPageNo(PageNo), FDisableDrawing(DisableDrawing),
-      FCounting(rpBuild.CountingPass) {
+    : FDocMode(DocMode), FCurrent(CurReport), FMaster(MasterReport), FPageNo(PageNo),
+      FDisableDrawing(DisableDrawing), FCounting(rpBuild.CountingPass) {
     DocMode = dmPrinting;
     CurReport = Report;
     MasterReport = Report;
@@ -17,6 +17,7 @@ BuildRun::BuildRun(TrpReport* Report)
 
 BuildRun::~BuildRun() {
     DocMode = FDocMode;
+    CurReport = FCurrent;
     MasterReport = FMaster;
     PageNo = FPageNo;
     DisableDrawing = FDisableDrawing;

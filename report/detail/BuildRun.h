@@ -23,6 +23,7 @@ public:
 
 private:
     Byte FDocMode;
+    TrpReport* FCurrent;
     TrpReport* FMaster;
     Integer FPageNo;
     bool FDisableDrawing;

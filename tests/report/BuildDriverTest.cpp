@@ -182,8 +182,8 @@ TEST_F(BuildDriver, AFailedBuildPutsBackTheHooksItFound) {
     EXPECT_EQ(CurPage, nullptr);
 }
 
-// A build, whole or raising, leaves the engine's document mode, master report,
-// page counter and drawing switches as it found them.
+// A build, whole or raising, leaves the engine's document mode, current and
+// master report, page counter and drawing switches as it found them.
 TEST_F(BuildDriver, ABuildLeavesTheEngineStateAsItFoundIt) {
     Report->DoublePass = true;
     const struct {
@@ -201,13 +201,16 @@ TEST_F(BuildDriver, ABuildLeavesTheEngineStateAsItFoundIt) {
          ""},
         {"the end event raising out of the build", nullptr, [] { throw EListError("vége"); }, {}, "vége"},
     };
+    TrpReport other(nullptr);
     const core::ScopeExit back([] {
         DocMode = dmDesigning;
+        CurReport = nullptr;
         DisableDrawing = false;
         PageNo = 0;
     });
     for (const auto& c : cases) {
         DocMode = dmDesigning;
+        CurReport = &other;
         MasterReport = nullptr;
         PageNo = 7;
         DisableDrawing = true;
@@ -223,6 +226,7 @@ TEST_F(BuildDriver, ABuildLeavesTheEngineStateAsItFoundIt) {
         EXPECT_EQ(raised, c.Raised) << c.Why;
         EXPECT_EQ(Messages, c.Shown) << c.Why;
         EXPECT_EQ(DocMode, dmDesigning) << c.Why;
+        EXPECT_EQ(CurReport, &other) << c.Why;
         EXPECT_EQ(MasterReport, nullptr) << c.Why;
         EXPECT_EQ(PageNo, 7) << c.Why;
         EXPECT_TRUE(DisableDrawing) << c.Why;
