@@ -161,18 +161,23 @@ bool IsWrapped(const TStrings& Lines) {
 
 namespace {
 
+// The hyphenation rules name their vowels and sign letters by byte values of the
+// 8-bit code page: 0xA8 0xC0 0xC5 0xC8 0xCE 0xD3 0xDB 0xDD 0xDE 0xDF and 0xDA 0xDC.
+// The office's text is in code page 1250, where those bytes are the letters below,
+// so a word breaks around Ó and Ű (ó and ű once upper-cased) and Ú and Ü count as
+// sign letters.
 bool IsVowel(char32_t c) {
     switch (c) {
-    case U'Ё':
-    case U'А':
-    case U'Е':
-    case U'И':
-    case U'О':
-    case U'У':
-    case U'Ы':
-    case U'Э':
-    case U'Ю':
-    case U'Я':
+    case U'\u00A8': // diaeresis
+    case U'Ŕ':
+    case U'Ĺ':
+    case U'Č':
+    case U'Î':
+    case U'Ó':
+    case U'Ű':
+    case U'Ý':
+    case U'Ţ':
+    case U'ß':
         return true;
     default:
         return false;
@@ -180,7 +185,7 @@ bool IsVowel(char32_t c) {
 }
 
 bool IsSign(char32_t c) {
-    return c == U'Ъ' || c == U'Ь';
+    return c == U'Ú' || c == U'Ü';
 }
 
 bool IsDelimiter(char32_t c) {

@@ -41,8 +41,9 @@ LineRecord ParseLineRecord(const String& Record);
 bool IsWrapped(const TStrings& Lines);
 
 // Break positions of a word (1-based counts of characters before the break):
-// the Cyrillic syllable rules on the upper-cased word; words of four
-// characters or fewer, and Latin words, have none.
+// the syllable rules on the upper-cased word, whose vowels are Ŕ Ĺ Č Î Ó Ű Ý Ţ ß
+// and the diaeresis and whose sign letters are Ú and Ü; words of four
+// characters or fewer, and words of plain ASCII letters, have none.
 std::vector<Integer> BreakWord(const String& Word);
 
 struct WrappedLine {
@@ -50,7 +51,7 @@ struct WrappedLine {
     bool LastOfParagraph = false;
 };
 // Breaks one source line into lines no wider than Available at spaces,
-// commas, hyphens and full stops (with WordBreak also inside Cyrillic words,
+// commas, hyphens and full stops (with WordBreak also inside words by BreakWord,
 // adding "-"); carriage returns and line feeds end paragraphs. A run without
 // a break point is cut before the character that overflows, and the rest is
 // wrapped on: no text is lost and each line holds at least one character.

@@ -92,13 +92,25 @@ TEST(LineRecords, ParseRoundTripsAndShortLinesAreText) {
     EXPECT_TRUE(IsWrapped(lines));
 }
 
-TEST(Hyphenation, CyrillicSyllablesAndNoneForLatinOrShortWords) {
-    EXPECT_EQ(BreakWord("молоко"), (std::vector<Integer>{2, 4})); // мо-ло-ко
-    EXPECT_EQ(BreakWord("дорога"), (std::vector<Integer>{2, 4})); // lower case is upper-cased first
-    EXPECT_EQ(BreakWord("район"), (std::vector<Integer>{2}));     // vowel, consonant, vowel
-    EXPECT_EQ(BreakWord("сам"), std::vector<Integer>{});          // four or fewer characters
-    EXPECT_EQ(BreakWord("hyphenation"), std::vector<Integer>{});  // Latin letters are no vowels here
-    EXPECT_EQ(BreakWord("объект"), std::vector<Integer>{});       // never before a hard sign
+TEST(Hyphenation, SyllablesOfTheCodePageLetters) {
+    // The vowels are the code page's Ó, Ű (and letters Hungarian has not); Ú and Ü are sign letters.
+    const struct {
+        const char* Word;
+        std::vector<Integer> Breaks;
+    } rows[] = {
+        {"valóság", {2}},     // no vowel, no vowel, vowel: va-lóság
+        {"VALÓSÁG", {2}},     // upper case alike
+        {"gyűrű", {3}},       // vowel, no vowel, vowel: gyű-rű
+        {"rádióóra", {3, 5}}, // two vowels side by side: rádió-óra
+        {"tolóajtó", {2, 6}}, // o and a are no vowels: to-lóaj-tó
+        {"bűnös", {}},        // ö is no vowel
+        {"kľúčový", {5}},     // never after a consonant before a sign letter (kľ-účový)
+        {"műút", {}},         // four or fewer characters
+        {"hyphenation", {}},  // plain ASCII letters have none
+        {"молоко", {}},       // nor have Cyrillic ones
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(BreakWord(row.Word), row.Breaks) << row.Word;
 }
 
 TEST(Wrapping, ShortOrFittingLineIsOneParagraphLine) {
@@ -169,10 +181,10 @@ TEST(Wrapping, LineBreaksEndParagraphs) {
     EXPECT_EQ(Texts(WrapLine("ab\r\n", 600, false, Fixed)), (std::vector<String>{"ab|"}));
 }
 
-TEST(Wrapping, WordBreakHyphenatesCyrillicWords) {
-    // "xx молоко" in 7 characters: "xx мо-" fits (6 characters), "xx моло-" does not.
-    EXPECT_EQ(Texts(WrapLine("xx молоко", 42, true, Fixed)), (std::vector<String>{"xx мо-", "локо|"}));
-    EXPECT_EQ(Texts(WrapLine("xx молоко", 42, false, Fixed)), (std::vector<String>{"xx", "молоко|"}));
+TEST(Wrapping, WordBreakHyphenatesWords) {
+    // "xx valóság" in 7 characters: "xx va-" fits (6 characters).
+    EXPECT_EQ(Texts(WrapLine("xx valóság", 42, true, Fixed)), (std::vector<String>{"xx va-", "lóság|"}));
+    EXPECT_EQ(Texts(WrapLine("xx valóság", 42, false, Fixed)), (std::vector<String>{"xx", "valóság|"}));
     // Latin words are never hyphenated: the line breaks at the space.
     EXPECT_EQ(Texts(WrapLine("xx hyphenation", 42, true, Fixed)),
               (std::vector<String>{"xx", "hyphena", "tion|"}));
