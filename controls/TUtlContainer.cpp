@@ -1,6 +1,7 @@
 #include "controls/TUtlContainer.h"
 
 #include "controls/UtlCheckForSameClass.h"
+#include "controls/UtlCollectionLists.h"
 #include "platform/core/TFiler.h"
 #include "platform/core/TypInfo.h"
 
@@ -138,16 +139,36 @@ void UtlRegisterListClasses() {
                                          0)});
         auto list = [](auto* tag, const char* name) {
             using T = std::remove_pointer_t<decltype(tag)>;
-            RegisterClass<T>(
-                name, "",
-                {StrProp<T>("About", &T::About, &T::SetAbout),
-                 BoolProp<T>("DefaultCompressed", &T::DefaultCompressed, &T::SetDefaultCompressed, 0)});
+            std::vector<TPropInfo> props = {
+                StrProp<T>("About", &T::About, &T::SetAbout),
+                BoolProp<T>("DefaultCompressed", &T::DefaultCompressed, &T::SetDefaultCompressed, 0)};
+            if constexpr (std::is_base_of_v<TUtlCustomImageList, T>)
+                props.push_back(EnumProp<T>("DefaultPixelFormat", &T::DefaultPixelFormat,
+                                            &T::SetDefaultPixelFormat, spfDefault,
+                                            {"spfDefault", "spfMono", "spf4bit", "spf8bit"}));
+            RegisterClass<T>(name, "", std::move(props));
         };
         list(static_cast<TUtlBitmapList*>(nullptr), "TUtlBitmapList");
         list(static_cast<TUtlImageList*>(nullptr), "TUtlImageList");
         list(static_cast<TUtlWaveList*>(nullptr), "TUtlWaveList");
         list(static_cast<TUtlStringList*>(nullptr), "TUtlStringList");
         list(static_cast<TUtlGenericList*>(nullptr), "TUtlGenericList");
+        // The lists over collections: their entries stream as the collection's items.
+        using B = TUtlBorImageListItem;
+        RegisterClass<B>("TUtlBorImageListItem", "",
+                         {StrProp<B>("Name", &B::Name, &B::SetName),
+                          RefProp<B>("ImageList", &B::ImageList, &B::SetImageList)});
+        using G = TUtlGraphicListItem;
+        RegisterClass<G>("TUtlGraphicListItem", "",
+                         {StrProp<G>("Name", &G::Name, &G::SetName), ObjectProp<G>("Picture", &G::Picture)});
+        using C = TUtlImageListConnector;
+        RegisterClass<C>(
+            "TUtlImageListConnector", "",
+            {StrProp<C>("About", &C::About, &C::SetAbout), ObjectProp<C>("ImageLists", &C::ImageLists)});
+        using L = TUtlGraphicList;
+        RegisterClass<L>(
+            "TUtlGraphicList", "",
+            {StrProp<L>("About", &L::About, &L::SetAbout), ObjectProp<L>("Graphics", &L::Graphics)});
         RegisterClass<TUtlContainerCtrl>(
             "TUtlContainerCtrl", "",
             {StrProp<TUtlContainerCtrl>("About", &TUtlContainerCtrl::About, &TUtlContainerCtrl::SetAbout)});

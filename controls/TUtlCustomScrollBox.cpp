@@ -24,6 +24,13 @@ TUtlCustomScrollBox::~TUtlCustomScrollBox() {
     FBevel->OnChange = nullptr;
 }
 
+void TUtlCustomScrollBox::SetCtl3D(bool Value) {
+    if (Value == FCtl3D) return;
+    FCtl3D = Value;
+    FParentCtl3D = false;
+    Invalidate();
+}
+
 void TUtlCustomScrollBox::SetTransparent(bool Value) {
     if (Value == FTransparent) return;
     FTransparent = Value;

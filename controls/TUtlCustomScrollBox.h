@@ -21,6 +21,14 @@ public:
     ~TUtlCustomScrollBox() override;
     String ClassName() const override { return "TUtlCustomScrollBox"; }
 
+    const String& About() const { return FAbout; }
+    void SetAbout(const String& Value) { FAbout = Value; }
+    // The sunken look; setting it lets go of the parent's.
+    bool Ctl3D() const { return FCtl3D; }
+    void SetCtl3D(bool Value);
+    bool ParentCtl3D() const { return FParentCtl3D; }
+    void SetParentCtl3D(bool Value) { FParentCtl3D = Value; }
+
     TUtlScrollBoxBevel* Bevel() const { return FBevel.get(); }
     void SetBevel(TUtlBevel* Value) { FBevel->Assign(Value); }
     bool Transparent() const { return FTransparent; }
@@ -58,6 +66,9 @@ private:
     void FillBackground(TCanvas* Canvas, const TRect& R) const;
     void Repaint();
 
+    String FAbout;
+    bool FCtl3D = true;
+    bool FParentCtl3D = true;
     std::unique_ptr<TUtlScrollBoxBevel> FBevel;
     bool FTransparent = false;
     bool FOptimizedScrolling = true;

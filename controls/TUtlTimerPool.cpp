@@ -2,6 +2,7 @@
 
 #include "platform/core/ScopeExit.h"
 #include "controls/UtlConsts.h"
+#include "controls/UtlProperties.h"
 #include "platform/core/Exceptions.h"
 #include "platform/core/NumberFormat.h"
 #include "platform/ui/SafeCall.h"
@@ -64,6 +65,7 @@ void TUtlTimerItem::Timer() {
 // ---- TUtlTimerPool -------------------------------------------------------------
 
 TUtlTimerPool::TUtlTimerPool(TComponent* AOwner) : TUtlCustomComponent(AOwner) {
+    utl::RegisterProperties();
     FWindowTimer.OnTick = [this] { TimerMessage(); };
 }
 

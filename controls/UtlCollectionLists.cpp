@@ -84,7 +84,9 @@ TUtlCollectionImageList::TUtlCollectionImageList(TComponent* AOwner, TCollection
     : TUtlCustomImageList(AOwner, icInvalid,
                           [](TComponent* O) -> TUtlListItem* { return new TUtlListItem(O); }),
       FEntries(std::make_unique<TUtlListCollection>(this, std::move(EntryClass))),
-      FItem(std::make_unique<TUtlListItem>(nullptr)) {}
+      FItem(std::make_unique<TUtlListItem>(nullptr)) {
+    UtlRegisterListClasses();
+}
 
 TUtlCollectionImageList::~TUtlCollectionImageList() = default;
 

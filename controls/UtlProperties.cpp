@@ -6,6 +6,8 @@
 #include "controls/TUtlBitmapEffectObject.h"
 #include "controls/TUtlButtonControl.h"
 #include "controls/TUtlContainer.h"
+#include "controls/TUtlCustomScrollBox.h"
+#include "controls/TUtlDateTime.h"
 #include "controls/TUtlFillObject.h"
 #include "controls/TUtlFormShape.h"
 #include "controls/TUtlGlyphTextLayout.h"
@@ -13,7 +15,9 @@
 #include "controls/TUtlRegion.h"
 #include "controls/TUtlShadow.h"
 #include "controls/TUtlShape.h"
+#include "controls/TUtlStarter.h"
 #include "controls/TUtlTeeth.h"
+#include "controls/TUtlTimerPool.h"
 #include "platform/graphics/GraphicsProperties.h"
 #include "platform/ui/ControlProperties.h"
 
@@ -262,6 +266,13 @@ void RegisterComponents() {
                       BoolProp<R>("Transparent", &R::Transparent, &R::SetTransparent, 0),
                       BoolProp<R>("UseBitmap", &R::UseBitmap, &R::SetUseBitmap, 0),
                       BoolProp<R>("UseFocusColor", &R::UseFocusColor, &R::SetUseFocusColor, 0)});
+    // BorderStyle is published read-only: nothing to stream.
+    using B = TUtlCustomScrollBox;
+    RegisterClass<B>("TUtlCustomScrollBox", "TControl",
+                     {StrProp<B>("About", &B::About, &B::SetAbout),
+                      StoredWhen(BoolProp<B>("Ctl3D", &B::Ctl3D, &B::SetCtl3D, NoDefault),
+                                 [](TObject* o) { return !static_cast<B*>(o)->ParentCtl3D(); }),
+                      BoolProp<B>("ParentCtl3D", &B::ParentCtl3D, &B::SetParentCtl3D, 1)});
     using F = TUtlFormShape;
     RegisterClass<F>("TUtlFormShape", "",
                      {StrProp<F>("About", &F::About, &F::SetAbout),
@@ -275,6 +286,40 @@ void RegisterComponents() {
                       IntProp<F>("ImageIndex", &F::ImageIndex, &F::SetImageIndex, 0)});
 }
 
+void RegisterServices() {
+    // The year and the month go first: read in the published order (day,
+    // month, year), a 29 February of a leap year would meet 1990's February
+    // on the way and be refused.
+    using D = TUtlDateTime;
+    RegisterClass<D>("TUtlDateTime", "",
+                     {IntProp<D>("Year", &D::Year, &D::SetYear, 1990),
+                      IntProp<D>("Month", &D::Month, &D::SetMonth, 1),
+                      IntProp<D>("Day", &D::Day, &D::SetDay, 1), IntProp<D>("Hour", &D::Hour, &D::SetHour, 0),
+                      IntProp<D>("Minute", &D::Minute, &D::SetMinute, 0),
+                      IntProp<D>("Second", &D::Second, &D::SetSecond, 0)});
+    using P = TUtlTimerPool;
+    RegisterClass<P>("TUtlTimerPool", "",
+                     {StrProp<P>("About", &P::About, &P::SetAbout),
+                      IntProp<P>("MinInterval", &P::MinInterval, &P::SetInterval, 1000),
+                      EventProp("OnTimer")});
+    using S = TUtlStarter;
+    RegisterClass<S>("TUtlStarter", "",
+                     {StrProp<S>("About", &S::About, &S::SetAbout),
+                      EnumProp<S>("StartOperation", &S::StartOperation, &S::SetStartOperation, smOpen,
+                                  {"smOpen", "smPrint", "smExplore", "smEdit", "smProperties"}),
+                      EnumProp<S>("StartOption", &S::StartOption, &S::SetStartOption, soSW_SHOW,
+                                  {"soSW_HIDE", "soSW_MAXIMIZE", "soSW_MINIMIZE", "soSW_RESTORE", "soSW_SHOW",
+                                   "soSW_SHOWMAXIMIZED", "soSW_SHOWMINIMIZED", "soSW_SHOWMINNOACTIVE",
+                                   "soSW_SHOWNA", "soSW_SHOWNORMAL"}),
+                      StrProp<S>("Command", &S::Command, &S::SetCommand),
+                      StrProp<S>("Parameters", &S::Parameters, &S::SetParameters),
+                      StrProp<S>("DefaultDir", &S::DefaultDir, &S::SetDefaultDir),
+                      BoolProp<S>("AutoStart", &S::AutoStart, &S::SetAutoStart, 0),
+                      ObjectProp<S>("StartTime", &S::StartTime),
+                      BoolProp<S>("Wait", &S::Wait, &S::SetWait, 0), EventProp("OnBeforeStart"),
+                      EventProp("OnAfterStart"), EventProp("OnError"), EventProp("OnFinished")});
+}
+
 } // namespace
 
 void RegisterProperties() {
@@ -286,6 +331,7 @@ void RegisterProperties() {
         RegisterRegions();
         RegisterCaptionsAndLayouts();
         RegisterComponents();
+        RegisterServices();
         return true;
     }();
     (void)registered;

@@ -2,8 +2,10 @@
 // Form-resource streaming of the UTL library: the published properties of its
 // persistent objects (bevels, gradients, fills, alpha and bitmap effects,
 // shadows, shapes, teeth, region borders and regions, caption effects,
-// glyph-text layouts) and of its radio button and form shape, in stream order
-// with their defaults. TUtlObject's constructor calls this.
+// glyph-text layouts, date-times), of its radio button, form shape and scroll
+// box, and of the timer pool and the starter, in stream order with their
+// defaults. TUtlObject's constructor calls this, and so do the constructors
+// of the components that own no TUtlObject.
 namespace utl {
 
 // Idempotent.

@@ -49,6 +49,8 @@ String QuotedText(const String& s) {
     return out;
 }
 
+void WriteProperties(const TFormObject& o, const String& indent, String& out);
+
 void WriteValue(const TFormValue& v, const String& indent, String& out) {
     switch (v.Kind) {
     case TFormValue::vaNull:
@@ -91,16 +93,29 @@ void WriteValue(const TFormValue& v, const String& indent, String& out) {
         }
         out += ')';
         break;
+    case TFormValue::vaCollection:
+        out += '<';
+        for (const TFormObject& item : v.Collection) {
+            out += "\n" + indent + "  item\n";
+            WriteProperties(item, indent + "    ", out);
+            out += indent + "  end";
+        }
+        out += '>';
+        break;
+    }
+}
+
+void WriteProperties(const TFormObject& o, const String& indent, String& out) {
+    for (const auto& [name, value] : o.Properties) {
+        out += indent + name + " = ";
+        WriteValue(value, indent, out);
+        out += "\n";
     }
 }
 
 void WriteObject(const TFormObject& o, const String& indent, String& out) {
     out += indent + "object " + (o.Name.empty() ? o.ClassName : o.Name + ": " + o.ClassName) + "\n";
-    for (const auto& [name, value] : o.Properties) {
-        out += indent + "  " + name + " = ";
-        WriteValue(value, indent + "  ", out);
-        out += "\n";
-    }
+    WriteProperties(o, indent + "  ", out);
     for (const TFormObject& child : o.Children)
         WriteObject(child, indent + "  ", out);
     out += indent + "end\n";
@@ -135,11 +150,7 @@ public:
                 continue;
             }
             if (word.empty()) Fail("'end' expected");
-            const String name = Name();
-            SkipBlanks();
-            if (Peek() != '=') Fail("'=' expected");
-            ++FPos;
-            o.Properties.emplace_back(name, Value());
+            Property(o);
         }
     }
 
@@ -211,6 +222,32 @@ private:
         FPos += String(word).size();
     }
 
+    void Property(TFormObject& o) {
+        const String name = Name();
+        SkipBlanks();
+        if (Peek() != '=') Fail("'=' expected");
+        ++FPos;
+        o.Properties.emplace_back(name, Value());
+    }
+
+    // "<", then "item" ... "end" per item, then ">".
+    void Collection(TFormValue& v) {
+        const Nested level(*this);
+        v.Kind = TFormValue::vaCollection;
+        ++FPos;
+        for (SkipBlanks(); Peek() != '>'; SkipBlanks()) {
+            if (FPos >= FText.size()) Fail("'>' expected");
+            Expect("item");
+            TFormObject& item = v.Collection.emplace_back();
+            for (SkipBlanks(); !SameWord(PeekWord(), "end"); SkipBlanks()) {
+                if (PeekWord().empty()) Fail("'end' expected");
+                Property(item);
+            }
+            FPos += 3;
+        }
+        ++FPos;
+    }
+
     TFormValue Value() {
         SkipBlanks();
         const char c = Peek();
@@ -239,6 +276,8 @@ private:
             v.Kind = TFormValue::vaBinary;
             ++FPos;
             Binary(v.Bytes);
+        } else if (c == '<') {
+            Collection(v);
         } else if (c == '(') {
             const Nested level(*this);
             v.Kind = TFormValue::vaList;

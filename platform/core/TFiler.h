@@ -9,6 +9,10 @@
 //     Caption = 'Ügy'#13#10'lista'
 //     Data = {
 //       0A0B0C}
+//     Columns = <
+//       item
+//         Title = 'Név'
+//       end>
 //     object Child: TChildClass
 //     end
 //   end
@@ -32,9 +36,11 @@ using TReaderProc = std::function<void(TReader* Reader)>;
 using TWriterProc = std::function<void(TWriter* Writer)>;
 using TStreamProc = std::function<void(TStream* Stream)>;
 
+struct TFormObject;
+
 // One property value of the text form.
 struct TFormValue {
-    enum TKind { vaNull, vaInteger, vaFloat, vaString, vaIdent, vaSet, vaBinary, vaList };
+    enum TKind { vaNull, vaInteger, vaFloat, vaString, vaIdent, vaSet, vaBinary, vaList, vaCollection };
     TKind Kind = vaNull;
     Int64 Integer = 0;
     double Float = 0;
@@ -42,6 +48,8 @@ struct TFormValue {
     std::vector<String> Elements;  // vaSet
     std::vector<Byte> Bytes;       // vaBinary
     std::vector<TFormValue> Items; // vaList
+    // vaCollection: one unnamed object per item, holding only its properties.
+    std::vector<TFormObject> Collection;
 };
 
 // One object of the text form with its properties (dotted paths for
@@ -83,8 +91,9 @@ class TWriter : public TFiler {
 public:
     String ClassName() const override { return "TWriter"; }
 
-    // Component's published properties (those stored and not at their default),
-    // its defined properties and its children (GetChildren), as an object tree.
+    // Component's published properties (those stored and not at their default;
+    // a collection with its items' properties, unless it is empty), its defined
+    // properties and its children (GetChildren), as an object tree.
     TFormObject WriteComponent(TComponent* Component);
 
     void DefineProperty(const String& Name, TReaderProc ReadData, TWriterProc WriteData,
@@ -120,6 +129,7 @@ public:
     String ClassName() const override { return "TReader"; }
 
     // Reads Object's properties into the existing Component, then its children:
+    // a collection's items are replaced by those read, made by the collection;
     // a child found among the owner's components by name is read into, any
     // other is created by its registered class name (EClassNotFound "Class
     // <name> not found"). Every component read hears Loaded at the end. A
@@ -152,7 +162,7 @@ public:
 
 private:
     void ReadObject(TComponent* Component, const TFormObject& Object, std::vector<TComponent*>& Read);
-    void ReadProperty(TComponent* Component, const String& Path, const TFormValue& Value);
+    void ReadProperty(TPersistent* Instance, const String& Path, const TFormValue& Value);
     const TFormValue& Next();
 
     struct Fixup {

@@ -2,6 +2,7 @@
 #include "platform/core/Format.h"
 #include "platform/core/ScopeExit.h"
 #include "platform/core/StrUtils.h"
+#include "platform/core/TCollection.h"
 #include "platform/core/TComponent.h"
 #include "platform/core/TFiler.h"
 #include "platform/core/TMemoryStream.h"
@@ -94,12 +95,15 @@ void TReader::ReadObject(TComponent* Component, const TFormObject& Object, std::
     Read.push_back(Component);
     for (const auto& [path, value] : Object.Properties) {
         const String owner = Component->Name().empty() ? Component->ClassName() : Component->Name();
+        const std::size_t fixups = FFixups.size();
         try {
             ReadProperty(Component, path, value);
         } catch (const EReadError& e) {
             throw EReadError(Format("Error reading %s.%s: %s", {owner, path, e.Message()}));
         }
-        if (!FFixups.empty() && FFixups.back().Path.empty()) FFixups.back().Path = owner + "." + path;
+        // A collection's items may each have left references behind.
+        for (std::size_t i = fixups; i < FFixups.size(); ++i)
+            FFixups[i].Path = owner + "." + path;
     }
     Component->SetComponentState(Component->ComponentState() - TComponentState{csReading});
     TComponent* const savedParent = FParent;
@@ -124,8 +128,8 @@ void TReader::ReadObject(TComponent* Component, const TFormObject& Object, std::
     }
 }
 
-void TReader::ReadProperty(TComponent* Component, const String& Path, const TFormValue& Value) {
-    TPersistent* instance = Component;
+void TReader::ReadProperty(TPersistent* Instance, const String& Path, const TFormValue& Value) {
+    TPersistent* instance = Instance;
     String rest = Path;
     for (auto dot = rest.find('.'); dot != String::npos; dot = rest.find('.')) {
         const String part = rest.substr(0, dot);
@@ -151,6 +155,19 @@ void TReader::ReadProperty(TComponent* Component, const String& Path, const TFor
     if (p->Kind == tkClass && p->SetRef) {
         if (Value.Kind != TFormValue::vaIdent) throw EReadError(InvalidValue);
         FFixups.push_back({instance, p, Value.Text, ""});
+        return;
+    }
+    auto* collection =
+        p->Kind == tkClass && p->GetObject ? dynamic_cast<TCollection*>(p->GetObject(instance)) : nullptr;
+    if (collection && Value.Kind == TFormValue::vaCollection) {
+        collection->BeginUpdate();
+        const core::ScopeExit endUpdate([collection] { collection->EndUpdate(); });
+        collection->Clear();
+        for (const TFormObject& item : Value.Collection) {
+            TCollectionItem* made = collection->Add();
+            for (const auto& [path, value] : item.Properties)
+                ReadProperty(made, path, value);
+        }
         return;
     }
     SetProperty(instance, *p, Value);

@@ -1,5 +1,6 @@
 #include "platform/core/Exceptions.h"
 #include "platform/core/ScopeExit.h"
+#include "platform/core/TCollection.h"
 #include "platform/core/TComponent.h"
 #include "platform/core/TFiler.h"
 #include "platform/core/TMemoryStream.h"
@@ -71,8 +72,16 @@ void TWriter::WriteProperties(TPersistent* Instance, const String& Prefix, TForm
             v.Kind = TFormValue::vaIdent;
             v.Text = ReferenceName(ref);
         } else if (p->Kind == tkClass) {
-            if (TPersistent* sub = p->GetObject(Instance)) WriteProperties(sub, Prefix + p->Name + ".", Out);
-            continue;
+            TPersistent* sub = p->GetObject(Instance);
+            auto* collection = dynamic_cast<TCollection*>(sub);
+            if (!collection) {
+                if (sub) WriteProperties(sub, Prefix + p->Name + ".", Out);
+                continue;
+            }
+            if (collection->Count() == 0) continue;
+            v.Kind = TFormValue::vaCollection;
+            for (Integer i = 0; i < collection->Count(); ++i)
+                WriteProperties(collection->Items(i), "", v.Collection.emplace_back());
         } else {
             continue;
         }

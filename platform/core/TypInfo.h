@@ -210,6 +210,15 @@ TPropInfo FloatProp(const String& Name, G Get, S Set, double Default = 0) {
     return p;
 }
 
+// An event: listed among the published properties, so that walkers of the
+// list know it is there, and never streamed (handlers are bound in code).
+inline TPropInfo EventProp(const String& Name) {
+    TPropInfo p;
+    p.Name = Name;
+    p.Kind = tkMethod;
+    return p;
+}
+
 // A sub-object owned by the instance (a font, a style), streamed as Name.Property.
 template <class T, class G> TPropInfo ObjectProp(const String& Name, G Get) {
     TPropInfo p;

@@ -1,6 +1,8 @@
 #include "platform/graphics/TPicture.h"
 
 #include "platform/core/Exceptions.h"
+#include "platform/core/TFiler.h"
+#include "platform/core/TStream.h"
 #include "platform/graphics/TBitmap.h"
 #include "platform/graphics/TIcon.h"
 #include "platform/graphics/TMetafile.h"
@@ -116,4 +118,35 @@ void TPicture::WriteData(TStream* Stream) const {
         return;
     }
     FGraphic->SaveToStream(Stream);
+}
+
+void TPicture::ReadData(TStream* Stream) {
+    Byte length = 0;
+    Stream->ReadBuffer(&length, 1);
+    String name(length, '\0');
+    Stream->ReadBuffer(name.data(), length);
+    std::unique_ptr<TGraphic> g;
+    if (name == "TBitmap") {
+        std::int32_t size = 0;
+        Stream->ReadBuffer(&size, 4);
+        if (size < 0 || size > Stream->Size() - Stream->Position()) throw EReadError("Stream read error");
+        std::vector<Byte> bytes(static_cast<std::size_t>(size));
+        Stream->ReadBuffer(bytes.data(), size);
+        auto bitmap = std::make_unique<TBitmap>();
+        bitmap->LoadFromBytes(bytes.data(), bytes.size());
+        g = std::move(bitmap);
+    } else if (name == "TIcon" || name == "TMetafile") {
+        g = name == "TIcon" ? std::unique_ptr<TGraphic>(std::make_unique<TIcon>())
+                            : std::unique_ptr<TGraphic>(std::make_unique<TMetafile>());
+        g->LoadFromStream(Stream);
+    }
+    FGraphic = std::move(g);
+    if (FGraphic) FGraphic->OnChange = [this](TObject*) { Changed(); };
+    Changed();
+}
+
+void TPicture::DefineProperties(TFiler* Filer) {
+    Filer->DefineBinaryProperty(
+        "Data", [this](TStream* Stream) { ReadData(Stream); }, [this](TStream* Stream) { WriteData(Stream); },
+        FGraphic && !FGraphic->Empty());
 }

@@ -40,6 +40,12 @@ public:
     // as a short string, then the graphic in its file format, a bitmap's
     // preceded by its int32 byte count. Nothing for an empty picture.
     void WriteData(TStream* Stream) const;
+    // Reads what WriteData wrote, to the end of Stream; a graphic class it does
+    // not know leaves the picture empty. Raises EReadError "Stream read error"
+    // on data cut short.
+    void ReadData(TStream* Stream);
+    // Streams the picture as the binary property "Data" (nothing while empty).
+    void DefineProperties(TFiler* Filer) override;
 
     TNotifyEvent OnChange;
 

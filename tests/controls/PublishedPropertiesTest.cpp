@@ -8,6 +8,9 @@
 #include "controls/TUtlBevel.h"
 #include "controls/TUtlBitmapEffectObject.h"
 #include "controls/TUtlButtonControl.h"
+#include "controls/TUtlContainer.h"
+#include "controls/TUtlCustomScrollBox.h"
+#include "controls/TUtlDateTime.h"
 #include "controls/TUtlFillObject.h"
 #include "controls/TUtlFormShape.h"
 #include "controls/TUtlGlyphTextLayout.h"
@@ -16,7 +19,10 @@
 #include "controls/TUtlRegionMask.h"
 #include "controls/TUtlShadow.h"
 #include "controls/TUtlShape.h"
+#include "controls/TUtlStarter.h"
 #include "controls/TUtlTeeth.h"
+#include "controls/TUtlTimerPool.h"
+#include "controls/UtlCollectionLists.h"
 #include "controls/Tgx3DColors.h"
 #include "controls/TgxBevel.h"
 #include "controls/TgxExtSpeedButton.h"
@@ -26,6 +32,8 @@
 #include "platform/core/TComponent.h"
 #include "platform/core/TypInfo.h"
 #include "platform/graphics/TBitmap.h"
+#include "platform/graphics/TImageList.h"
+#include "platform/graphics/TPicture.h"
 #include "platform/ui/TLabel.h"
 
 #include <gtest/gtest.h>
@@ -35,14 +43,17 @@
 
 namespace {
 
-// A form stand-in owning the control under test and a label it can refer to.
+// A form stand-in owning the control under test and a label and an image
+// list it can refer to.
 struct Holder {
     Holder() {
         form.SetName("Form1");
         label->SetName("Label1");
+        images->SetName("ImageList1");
     }
     TComponent form{nullptr};
     TLabel* label = new TLabel(&form);
+    TImageList* images = new TImageList(&form);
 };
 
 template <class T> struct Row {
@@ -292,6 +303,15 @@ TEST(PublishedPropertiesTest, RegionsMasksAndCaptionsRoundTrip) {
     ObjectRow<TUtlButtonLayout>(
         "button layout's own alignment default", [](TUtlButtonLayout* l) { l->SetAlignment(agTopLeft); },
         "  Object.Alignment = agTopLeft\n");
+    ObjectRow<TUtlDateTime>(
+        "a leap day reads back: the year and month come first",
+        [](TUtlDateTime* d) {
+            d->SetYear(1992);
+            d->SetMonth(2);
+            d->SetDay(29);
+            d->SetSecond(5);
+        },
+        "  Object.Year = 1992\n  Object.Month = 2\n  Object.Day = 29\n  Object.Second = 5\n");
 }
 
 TEST(PublishedPropertiesTest, LibraryComponentsRoundTrip) {
@@ -312,6 +332,74 @@ TEST(PublishedPropertiesTest, LibraryComponentsRoundTrip) {
     };
     for (const auto& row : radios)
         RoundTrip(row);
+    const Row<TUtlCustomScrollBox> boxes[] = {
+        // Ctl3D is written only once the box no longer takes its parent's.
+        {"scroll box's own flat look", [](TUtlCustomScrollBox* b, Holder&) { b->SetCtl3D(false); },
+         "  Ctl3D = False\n  ParentCtl3D = False\n"},
+    };
+    for (const auto& row : boxes)
+        RoundTrip(row);
+    const Row<TUtlImageList> lists[] = {
+        {"image list's saving format", [](TUtlImageList* l, Holder&) { l->SetDefaultPixelFormat(spf8bit); },
+         "  DefaultPixelFormat = spf8bit\n"},
+    };
+    for (const auto& row : lists)
+        RoundTrip(row);
+    const Row<TUtlImageListConnector> connectors[] = {
+        {"connector's entries with their image lists",
+         [](TUtlImageListConnector* c, Holder& h) {
+             static_cast<TUtlBorImageListItem*>(c->ImageLists()->Add())->SetName("Ikonok");
+             static_cast<TUtlBorImageListItem*>(c->ImageLists()->Add())->SetImageList(h.images);
+         },
+         "  ImageLists = <\n    item\n      Name = 'Ikonok'\n    end\n    item\n"
+         "      ImageList = Form1.ImageList1\n    end>\n"},
+    };
+    for (const auto& row : connectors)
+        RoundTrip(row);
+    const Row<TUtlGraphicList> graphics[] = {
+        {"graphic list's entries with their pictures",
+         [](TUtlGraphicList* g, Holder&) {
+             auto* entry = static_cast<TUtlGraphicListItem*>(g->Graphics()->Add());
+             entry->SetName("Logo");
+             entry->Picture()->Bitmap()->SetSize(3, 2);
+             entry->Picture()->Bitmap()->Canvas()->SetPixels(2, 1, clRed);
+             g->Graphics()->Add();
+         },
+         "  Graphics = <\n    item\n      Name = 'Logo'\n      Picture.Data = {"},
+    };
+    for (const auto& row : graphics)
+        RoundTrip(row);
+    const Row<TUtlTimerPool> pools[] = {
+        // The base interval changes only while the pool is being read.
+        {"timer pool's base interval",
+         [](TUtlTimerPool* p, Holder&) {
+             p->SetComponentState(p->ComponentState() + TComponentState{csLoading});
+             p->SetInterval(250);
+             p->SetComponentState(p->ComponentState() - TComponentState{csLoading});
+         },
+         "  MinInterval = 250\n"},
+    };
+    for (const auto& row : pools)
+        RoundTrip(row);
+    const Row<TUtlStarter> starters[] = {
+        {"starter: verb, show mode, texts, start moment; events are bound in code",
+         [](TUtlStarter* s, Holder&) {
+             s->SetStartOperation(smPrint);
+             s->SetStartOption(soSW_HIDE);
+             s->SetCommand("C:\\Iratok\\level.doc");
+             s->SetWait(true);
+             s->StartTime()->SetHour(8);
+             s->OnError = [](TObject*) {};
+         },
+         "  StartOperation = smPrint\n  StartOption = soSW_HIDE\n  Command = 'C:\\Iratok\\level.doc'\n"
+         "  StartTime.Hour = 8\n  Wait = True\nend\n"},
+    };
+    for (const auto& row : starters)
+        RoundTrip(row);
+    TUtlStarter starter(nullptr);
+    const TPropInfo* event = GetPropInfo(&starter, "OnFinished");
+    ASSERT_NE(event, nullptr);
+    EXPECT_EQ(event->Kind, tkMethod);
     const Row<Tgx3DLocalColors> schemes[] = {
         {"3D colour scheme", [](Tgx3DLocalColors* c, Holder&) { c->SetShadow(clMaroon); },
          "  Shadow = clMaroon\n"},

@@ -2,6 +2,7 @@
 // kind, defined and binary properties, children created by class name, and the
 // reader's errors.
 #include "platform/core/Exceptions.h"
+#include "platform/core/TCollection.h"
 #include "platform/core/TComponent.h"
 #include "platform/core/TFiler.h"
 #include "platform/core/TStream.h"
@@ -26,9 +27,24 @@ private:
     Integer FWidth = 1;
 };
 
+// An item of a collection: a name and a reference to another component.
+class TTag : public TCollectionItem {
+public:
+    explicit TTag(TCollection* Collection) : TCollectionItem(Collection) {}
+    String ClassName() const override { return "TTag"; }
+    const String& Name() const { return FName; }
+    void SetName(const String& v) { FName = v; }
+    TComponent* Link() const { return FLink; }
+    void SetLink(TComponent* v) { FLink = v; }
+
+private:
+    String FName;
+    TComponent* FLink = nullptr;
+};
+
 class TSample : public TComponent {
 public:
-    explicit TSample(TComponent* AOwner) : TComponent(AOwner) {}
+    explicit TSample(TComponent* AOwner) : TComponent(AOwner), FTags(TCollection::ItemClassOf<TTag>()) {}
     String ClassName() const override { return "TSample"; }
 
     Integer Width() const { return FWidth; }
@@ -44,6 +60,8 @@ public:
     double Ratio() const { return FRatio; }
     void SetRatio(double v) { FRatio = v; }
     TEdging* Edging() { return &FEdging; }
+    TCollection* Tags() { return &FTags; }
+    TTag* Tag(Integer i) { return static_cast<TTag*>(FTags.Items(i)); }
 
     std::vector<Byte> Data;
     std::vector<Int64> Values;
@@ -96,11 +114,15 @@ private:
     String FCaption;
     double FRatio = 0;
     TEdging FEdging;
+    TCollection FTags;
 };
 
 void RegisterSample() {
     RegisterClass<TEdging>("TEdging", "",
                            {OrdProp<TEdging>("Width", tkInteger, &TEdging::Width, &TEdging::SetWidth, 1)});
+    RegisterClass<TTag>("TTag", "",
+                        {StrProp<TTag>("Name", &TTag::Name, &TTag::SetName),
+                         RefProp<TTag>("Link", &TTag::Link, &TTag::SetLink)});
     RegisterClass<TSample>("TSample", "",
                            {
                                OrdProp<TSample>("Width", tkInteger, &TSample::Width, &TSample::SetWidth, 0),
@@ -112,6 +134,7 @@ void RegisterSample() {
                                StrProp<TSample>("Caption", &TSample::Caption, &TSample::SetCaption),
                                FloatProp<TSample>("Ratio", &TSample::Ratio, &TSample::SetRatio),
                                ObjectProp<TSample>("Edging", &TSample::Edging),
+                               ObjectProp<TSample>("Tags", &TSample::Tags),
                            });
 }
 
@@ -206,6 +229,41 @@ TEST_F(FilerTest, ChildrenAreCreatedByClassOrReadIntoByName) {
     EXPECT_EQ(made->Width(), 11);
 }
 
+TEST_F(FilerTest, CollectionsTravelAsTheirItems) {
+    TSample s(nullptr);
+    s.SetName("S1");
+    auto* other = new TSample(&s);
+    other->SetName("Other");
+    static_cast<TTag*>(s.Tags()->Add())->SetName("első");
+    static_cast<TTag*>(s.Tags()->Add())->SetLink(other);
+    const String text = ComponentToText(&s);
+    EXPECT_EQ(text, "object S1: TSample\n"
+                    "  Tags = <\n"
+                    "    item\n"
+                    "      Name = 'első'\n"
+                    "    end\n"
+                    "    item\n"
+                    "      Link = Other\n"
+                    "    end>\n"
+                    "  object Other: TSample\n"
+                    "  end\n"
+                    "end\n");
+    // Reading replaces the items; the references resolve once the tree is read.
+    TSample back(nullptr);
+    back.SetName("S1");
+    for (int i = 0; i < 3; ++i)
+        back.Tags()->Add();
+    TextToComponent(text, &back);
+    ASSERT_EQ(back.Tags()->Count(), 2);
+    EXPECT_EQ(back.Tag(0)->Name(), "első");
+    EXPECT_EQ(back.Tag(1)->Link(), back.FindComponent("Other"));
+    EXPECT_EQ(ComponentToText(&back), text);
+    // An empty collection is not written; "<>" reads as one.
+    TextToComponent("object S1: TSample\n  Tags = <>\nend\n", &back);
+    EXPECT_EQ(back.Tags()->Count(), 0);
+    EXPECT_EQ(ComponentToText(&back), "object S1: TSample\n  object Other: TSample\n  end\nend\n");
+}
+
 TEST_F(FilerTest, ReaderErrorsNameTheProperty) {
     TSample s(nullptr);
     s.SetName("S1");
@@ -221,6 +279,13 @@ TEST_F(FilerTest, ReaderErrorsNameTheProperty) {
         {"object S1: TSample\n  Edging.Depth = 1\nend",
          "Error reading S1.Edging.Depth: Property Depth does not exist"},
         {"object S1: TSample\n  Data = 12\nend", "Error reading S1.Data: Invalid property value"},
+        {"object S1: TSample\n  Tags = 1\nend", "Error reading S1.Tags: Invalid property value"},
+        {"object S1: TSample\n  Width = <>\nend", "Error reading S1.Width: Invalid property value"},
+        {"object S1: TSample\n  Tags = <item Depth = 1 end>\nend",
+         "Error reading S1.Tags: Property Depth does not exist"},
+        {"object S1: TSample\n  Tags = <item Link = Nobody end>\nend",
+         "Error reading S1.Tags: Invalid property value"},
+        {"object S1: TSample\n  Tags = <\n    item\n  >\nend", "Line 4: 'end' expected"},
         {"object S1: TSample\n  Width\nend", "Line 3: '=' expected"},
         {"object S1: TSample\n  Caption = 'open\nend", "Line 2: Unterminated string"},
         {"object S1: TSample\n  Data = {0A0}\nend", "Line 2: Invalid binary value"},
