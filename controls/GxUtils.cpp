@@ -50,8 +50,7 @@ bool IsItAFilledBitmap(const TBitmap* Bitmap) {
 }
 
 Integer SystemColorDepth() {
-    // Every surface of this platform is true colour.
-    return 32;
+    return ScreenColorDepth();
 }
 
 bool IsSmallFonts() {

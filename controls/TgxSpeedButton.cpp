@@ -7,6 +7,7 @@
 #include "controls/GxUtils.h"
 #include "platform/graphics/DrawEdge.h"
 #include "platform/graphics/DrawText.h"
+#include "platform/graphics/SystemMetrics.h"
 #include "platform/ui/TCustomForm.h"
 #include "platform/ui/TWinControl.h"
 
@@ -164,6 +165,8 @@ void TgxSpeedButton::Paint() {
         return;
     }
     TCanvas* canvas = Canvas();
+    // A palette screen cannot show every colour: the button keeps the one it can.
+    if (SystemColorDepth() < 16) FColor = GetNearestColor(canvas, FColor);
     TRect r = ClientRect();
     TBevelCut cut = FPushed && FMouseIn ? bvLowered : bvRaised;
     if (FFlat && !FPushed) cut = bvNone;

@@ -529,7 +529,11 @@ Integer QtCanvasBackend::DeviceCaps(Integer index) const {
     case LOGPIXELSY:
         return FDpi;
     case BITSPIXEL:
-        return Monochrome() ? 1 : 32;
+        if (Monochrome()) return 1;
+        // A window shows what the screen can.
+        return FExternal && FExternal->device() && FExternal->device()->devType() == QInternal::Widget
+                   ? ScreenColorDepth()
+                   : 32;
     case PLANES:
         return 1;
     case HORZRES:

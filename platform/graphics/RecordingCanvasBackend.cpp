@@ -159,7 +159,7 @@ Integer RecordingCanvasBackend::DeviceCaps(Integer index) const {
     case LOGPIXELSY:
         return 96;
     case BITSPIXEL:
-        return 32;
+        return ScreenColorDepth();
     case PLANES:
         return 1;
     case HORZRES:

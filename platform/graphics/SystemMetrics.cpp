@@ -3,8 +3,12 @@
 #include "platform/graphics/TCanvas.h"
 #include "platform/graphics/TColor.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+
 #include <cstdint>
 #include <limits>
+#include <utility>
 
 Integer MulDiv(Integer a, Integer b, Integer c) {
     if (c == 0) return -1;
@@ -90,5 +94,52 @@ Integer GetDeviceCaps(TCanvas* dc, Integer index) {
 
 TColorRef GetNearestColor(TCanvas* dc, TColorRef color) {
     if (!dc) return clNone;
-    return ColorToRGB(color) & 0xFFFFFF;
+    const TColorRef rgb = ColorToRGB(color) & 0xFFFFFF;
+    const Integer depth = GetDeviceCaps(dc, BITSPIXEL);
+    if (depth >= 16) return rgb;
+    // The static colours of a palette screen: the 16 standard ones first.
+    static const TColorRef fixed[] = {
+        RGB(0, 0, 0),     RGB(255, 255, 255), RGB(128, 0, 0),     RGB(0, 128, 0),     RGB(128, 128, 0),
+        RGB(0, 0, 128),   RGB(128, 0, 128),   RGB(0, 128, 128),   RGB(192, 192, 192), RGB(128, 128, 128),
+        RGB(255, 0, 0),   RGB(0, 255, 0),     RGB(255, 255, 0),   RGB(0, 0, 255),     RGB(255, 0, 255),
+        RGB(0, 255, 255), RGB(192, 220, 192), RGB(166, 202, 240), RGB(255, 251, 240), RGB(160, 160, 164)};
+    const std::size_t count = depth <= 1 ? 2 : depth <= 4 ? 16 : 20;
+    auto channel = [](TColorRef c, int shift) { return int((c >> shift) & 0xFF); };
+    TColorRef best = fixed[0];
+    long bestDistance = std::numeric_limits<long>::max();
+    for (std::size_t i = 0; i < count; ++i) {
+        long distance = 0;
+        for (int shift : {0, 8, 16}) {
+            const long d = channel(rgb, shift) - channel(fixed[i], shift);
+            distance += d * d;
+        }
+        if (distance < bestDistance) {
+            bestDistance = distance;
+            best = fixed[i];
+        }
+    }
+    return best;
 }
+
+namespace {
+
+graphics::ScreenDepthQuery& DepthQuery() {
+    static graphics::ScreenDepthQuery query;
+    return query;
+}
+
+} // namespace
+
+Integer ScreenColorDepth() {
+    if (DepthQuery()) return DepthQuery()();
+    const QScreen* screen = QGuiApplication::instance() ? QGuiApplication::primaryScreen() : nullptr;
+    return screen ? screen->depth() : 32;
+}
+
+namespace graphics {
+
+ScreenDepthQuery SetScreenDepthQuery(ScreenDepthQuery Query) {
+    return std::exchange(DepthQuery(), std::move(Query));
+}
+
+} // namespace graphics

@@ -4,6 +4,7 @@
 #include "platform/core/Types.h"
 
 #include <cstdint>
+#include <functional>
 
 class TCanvas;
 
@@ -33,7 +34,23 @@ constexpr Integer RC_PALETTE = 0x0100;
 // Asks the canvas's backend; 0 for a null canvas or an unknown index.
 Integer GetDeviceCaps(TCanvas* dc, Integer index);
 
-// The colour the device shows for color: every canvas here is true-colour,
-// so the colour itself (system colours resolved); clNone for a null canvas.
+// The colour the device shows for color (system colours resolved): on a
+// device of 16 bits per pixel or more the colour itself, below that the
+// nearest of its fixed colours (the 20 static palette colours at 8 bits, the
+// 16 standard ones at 4, black and white at 1); clNone for a null canvas.
 using TColorRef = std::uint32_t;
 TColorRef GetNearestColor(TCanvas* dc, TColorRef color);
+
+// Bits per pixel of the screen: the primary screen's, 32 without one. A
+// window's canvas reports it as its BITSPIXEL, and so does a recording canvas,
+// which stands for one.
+Integer ScreenColorDepth();
+
+namespace graphics {
+
+using ScreenDepthQuery = std::function<Integer()>;
+// Replaces the screen's depth query (a test puts a palette screen in place;
+// an empty one restores the screen's); returns the previous one.
+ScreenDepthQuery SetScreenDepthQuery(ScreenDepthQuery Query);
+
+} // namespace graphics

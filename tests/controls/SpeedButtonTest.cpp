@@ -2,6 +2,9 @@
 #include "controls/TgxExtSpeedButton.h"
 
 #include "controls/ButtonLooks.h"
+#include "platform/core/ScopeExit.h"
+#include "platform/graphics/RecordingCanvasBackend.h"
+#include "platform/graphics/SystemMetrics.h"
 #include "platform/graphics/TBitmap.h"
 #include "platform/graphics/TCanvas.h"
 #include "platform/ui/TCustomForm.h"
@@ -292,6 +295,27 @@ TEST(PlainSpeedButtonTest, FillsWithColourAndHoverColour) {
     b.MouseEnter();
     b.PaintTo(bmp.Canvas());
     EXPECT_EQ(bmp.Canvas()->Pixels(3, 3), clYellow);
+}
+
+TEST(PlainSpeedButtonTest, OnAPaletteScreenColourBecomesTheNearestShowableOne) {
+    const graphics::ScreenDepthQuery previous = graphics::SetScreenDepthQuery([] { return 8; });
+    const core::ScopeExit restore([&] { graphics::SetScreenDepthQuery(previous); });
+    TgxSpeedButton b(nullptr);
+    b.SetBounds(0, 0, 40, 20);
+    b.SetColor(RGB(200, 100, 50));
+    b.SetActiveColor(RGB(200, 100, 50));
+    graphics::RecordingCanvasBackend* backend = nullptr;
+    const auto window = graphics::MakeRecordingCanvas(backend, TSize(40, 20));
+    b.PaintTo(window.get());
+    EXPECT_EQ(b.Color(), RGB(128, 128, 0));
+    EXPECT_EQ(b.ActiveColor(), RGB(200, 100, 50)); // only the fill colour is replaced
+    // The replaced colour stays once the screen shows every colour again.
+    graphics::SetScreenDepthQuery([] { return 32; });
+    b.PaintTo(window.get());
+    EXPECT_EQ(b.Color(), RGB(128, 128, 0));
+    b.SetColor(clBtnFace);
+    b.PaintTo(window.get());
+    EXPECT_EQ(b.Color(), clBtnFace); // true colour: nothing replaced
 }
 
 TEST(PlainSpeedButtonTest, FlatButtonDrawsNoBevelUntilPressed) {
