@@ -112,6 +112,17 @@ void TUtlButtonControl::CorrectBounds() {
     if (!IsRectEmpty(extent)) SetBounds(Left(), Top(), extent.Right, extent.Bottom);
 }
 
+void TUtlButtonControl::Loaded() {
+    TUtlCustomPanel::Loaded();
+    // Every change made while loading skipped the measuring; the canvas measures with Font.
+    CorrectBounds();
+}
+
+void TUtlButtonControl::Resize() {
+    TUtlCustomPanel::Resize();
+    Invalidate();
+}
+
 void TUtlButtonControl::DrawFocus(TCanvas* Canvas, const TRect& Rect) {
     if (!FUseFocusColor) {
         Canvas->DrawFocusRect(Rect);

@@ -69,6 +69,10 @@ public:
     void MouseEnter() override;
     void MouseLeave() override;
     void DoExit() override;
+    // A control read with AutoSize takes the size of what was read with it.
+    void Loaded() override;
+    // The whole content moves with the size (it is laid out in the control).
+    void Resize() override;
     // Paints the control through DrawItem (with UseBitmap off screen) on Canvas.
     void PaintToControl(TCanvas* Canvas, Integer State);
 

@@ -5,6 +5,7 @@
 #include "platform/graphics/DrawEdge.h"
 #include "platform/graphics/TBitmap.h"
 #include "platform/ui/ControlCanvas.h"
+#include "platform/ui/PostCall.h"
 
 // ---- TUtlCustomControl -----------------------------------------------------------
 
@@ -164,13 +165,18 @@ void TUtlCustomControl::DoEnter() {
     TCustomControl::DoEnter();
     FFocused = true;
     if (FFlat) Invalidate();
-    if (OnAfterEnter) OnAfterEnter(this);
+    // After the whole focus change: a handler may move the focus on itself.
+    ui::PostCall(this, [this] {
+        if (OnAfterEnter) OnAfterEnter(this);
+    });
 }
 
 void TUtlCustomControl::DoExit() {
     TCustomControl::DoExit();
     FFocused = false;
-    if (OnAfterExit) OnAfterExit(this);
+    ui::PostCall(this, [this] {
+        if (OnAfterExit) OnAfterExit(this);
+    });
 }
 
 void TUtlCustomControl::Resize() {

@@ -80,6 +80,8 @@ public:
     void DoExit() override;
     void Resize() override;
 
+    // Run from the event loop once the focus change is over; not at all when
+    // the control is destroyed before.
     TNotifyEvent OnAfterEnter;
     TNotifyEvent OnAfterExit;
     TNotifyEvent OnMouseExit;

@@ -16,6 +16,7 @@
 
 #include <cstdlib>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -69,6 +70,29 @@ TEST(UtlControlBasesTest, FocusChecksUnlessReadOnly) {
     EXPECT_TRUE(r.a.Checked());
 }
 
+TEST(UtlControlBasesTest, AfterEnterAndExitRunOnceTheFocusChangeIsOver) {
+    Radios r;
+    std::vector<String> heard;
+    auto note = [&](const char* What) { return [&heard, What](TObject*) { heard.push_back(What); }; };
+    r.a.OnEnter = note("enter");
+    r.a.OnExit = note("exit");
+    r.a.OnAfterEnter = note("after enter");
+    r.a.OnAfterExit = note("after exit");
+    r.a.DoEnter();
+    r.a.DoExit();
+    EXPECT_EQ(heard, (std::vector<String>{"enter", "exit"}));
+    Application->ProcessMessages();
+    EXPECT_EQ(heard, (std::vector<String>{"enter", "exit", "after enter", "after exit"}));
+    // A control destroyed before its turn hears nothing.
+    auto* gone = new TUtlRadioButton(&r.form);
+    gone->SetParent(&r.left);
+    gone->OnAfterEnter = note("gone");
+    gone->DoEnter();
+    delete gone;
+    Application->ProcessMessages();
+    EXPECT_EQ(heard.size(), 4u);
+}
+
 TEST(UtlControlBasesTest, APressThatCannotTakeTheFocusIsIgnored) {
     Radios r;
     r.left.SetEnabled(false);
@@ -86,6 +110,13 @@ TEST(UtlControlBasesTest, AutoSizeFollowsTheCaption) {
     r.a.SetCaption("Sokkal hosszabb felirat");
     EXPECT_GT(r.a.Width(), narrow);
     EXPECT_GT(r.a.Height(), 12);
+    // Read from a form text, which holds no size: the size follows once it is loaded.
+    auto* read = new TUtlRadioButton(&r.form);
+    read->SetName("Read");
+    TextToComponent("object Read: TUtlRadioButton\n  Caption = 'Sokkal hosszabb felirat'\n"
+                    "  AutoSize = True\nend\n",
+                    read);
+    EXPECT_EQ(read->BoundsRect(), TRect(0, 0, r.a.Width(), r.a.Height()));
     r.a.Font3D()->SetStyle(tdRaisedShadow);
     r.a.Font3D()->SetShadowDepth(4);
     EXPECT_GT(r.a.Height(), 16);
