@@ -339,7 +339,7 @@ TEST(PropertyRegistry, AncestorsComeFirst) {
         {OrdProp<TBigSample>("Depth", tkInteger, &TBigSample::Depth, &TBigSample::SetDepth, 0)});
     TBigSample big(nullptr);
     const auto list = GetPropList(&big);
-    ASSERT_EQ(list.size(), 8u);
+    ASSERT_EQ(list.size(), 9u);
     EXPECT_EQ(list.front()->Name, "Width");
     EXPECT_EQ(list.back()->Name, "Depth");
     EXPECT_EQ(GetPropInfo(&big, "depth"), list.back());
