@@ -108,6 +108,9 @@ void CreateDepositsArea(MainWindowShared& Form) {
     navButton("gxExtSpeedButton12", "Keresés", &app::ShowDepositSearchPage);
     navButton("gxExtSpeedButton13", "Beállítások", &app::OpenDepositSettings);
     navButton("gxExtSpeedButton14", "Új letét", &app::ShowNewDeposit);
+    // Not offered, as its menu entry: hidden and without a command. It comes last, so the
+    // column has no gap where it stands.
+    app::AddNavButton(&Form, nav, "gxExtSpeedButton21", "Időgép")->SetVisible(false);
 
     CreateDepositListPages(Form);
     CreateDepositSettingsPage(Form);

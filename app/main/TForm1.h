@@ -57,6 +57,7 @@ public:
     TMenuItem* Letetek1;
     TMenuItem* Letetlista1;
     TMenuItem* Letetkereses1;
+    TMenuItem* Idogep1; // hidden, does nothing
     TMenuItem* Letetbeallitasok1;
     TMenuItem* Ujletet1;
     TMenuItem* Partnerek1;

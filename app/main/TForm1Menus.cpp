@@ -82,6 +82,9 @@ void TForm1::CreateMenus() {
     Letetek1 = AddItem(this, root, "Letetek1", "Letétek");
     Letetlista1 = AddItem(this, Letetek1, "Letetlista1", "Letét lista", page(&app::ReloadDepositListPage));
     Letetkereses1 = AddItem(this, Letetek1, "Letetkereses1", "Keresés", page(&app::ShowDepositSearchPage));
+    // Not offered: the entry keeps its place in the menu, hidden and without a command.
+    Idogep1 = AddItem(this, Letetek1, "Idogep1", "Időgép");
+    Idogep1->SetVisible(false);
     Letetbeallitasok1 =
         AddItem(this, Letetek1, "Letetbeallitasok1", "Beállítások", page(&app::OpenDepositSettings));
     Ujletet1 = AddItem(this, Letetek1, "Ujletet1", "Új letét", area(&app::Ujletet1Click));

@@ -141,6 +141,26 @@ TEST_F(MainWindow, MenuEntriesBringTheirAreaAndPageToFront) {
     EXPECT_TRUE(Messages.empty());
 }
 
+// "Időgép" of the deposits is not offered: neither its menu entry nor its side button
+// shows, and triggering them changes nothing.
+TEST_F(MainWindow, TimeMachineIsHiddenAndInert) {
+    TForm1& f = Create();
+    f.Letetlista1->Click();
+    auto* button = dynamic_cast<TgxExtSpeedButton*>(f.FindComponent("gxExtSpeedButton21"));
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->Caption(), "Időgép");
+    EXPECT_EQ(button->Parent(), f.FindComponent("letetnav"));
+    EXPECT_EQ(f.Idogep1->Caption(), "Időgép");
+    EXPECT_EQ(f.Idogep1->Parent(), f.Letetek1);
+    EXPECT_FALSE(f.Idogep1->Visible());
+    EXPECT_FALSE(button->Visible());
+    f.Idogep1->Click();
+    button->Click();
+    EXPECT_EQ(Front(&f), f.letetcontainer);
+    EXPECT_EQ(Front(f.letetcontainer), f.letetlista);
+    EXPECT_TRUE(Messages.empty());
+}
+
 TEST_F(MainWindow, StartPagePicturesLeadIntoTheAreas) {
     TForm1& f = Create();
     const struct {
