@@ -49,11 +49,16 @@ namespace app {
 void CreateDepositExports(MainWindowShared& Form) {
     TForm1DepositParts& p = Form.Deposits();
     // The list exports dates as dates and balances as whole numbers, zeros blank; the
-    // search exports balances as currency. Neither has bands: a band row above the
-    // titles would only repeat them, and the lists have one title row each.
+    // search exports balances as currency.
     p.letetlista_ToXLS1 = MakeDepositExporter(&Form, "letetlista_ToXLS1", Form.letetlista_Query1);
     p.letetlista_ToXLS1->SetOptions(p.letetlista_ToXLS1->Options() + TVgOptions{soExportBlankValues});
     p.letetlista_ToXLS1->SetBlankIfZero(true);
+    // The list's files keep the layout of the office's earlier ones: a band row of blank
+    // cells (a band named after each column, none placed over a column), then the titles,
+    // the blank row and the deposits.
+    for (Integer i = 0; i < p.letetlista_ToXLS1->Columns()->Count(); ++i)
+        p.letetlista_ToXLS1->Bands()->Add()->SetCaption(
+            p.letetlista_ToXLS1->Columns()->Items(i)->Title()->Caption());
     p.letetlista_ToXLS1->Columns()->Items(2)->SetDataType(ctDate);
     p.letetlista_ToXLS1->Columns()->Items(4)->SetDataType(ctInteger);
 
