@@ -107,7 +107,7 @@ void Tugyadatlap::BindHandlers() {
 }
 
 void Tugyadatlap::OpenHeader() {
-    app::OpenStatement(*Query1, app::CaseHeaderSql(CaseId));
+    app::OpenSingleRow(*Query1, app::CaseHeaderSql(CaseId));
     app::ShowStoredDates(*Query1, {"datum", "befejezve"});
 }
 

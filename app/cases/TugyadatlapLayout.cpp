@@ -106,10 +106,10 @@ TPanel* MakeBox(Tugyadatlap* Form, TWinControl* Parent, const String& Name, cons
 } // namespace
 
 void Tugyadatlap::CreateData() {
-    // The header reads its one row at once: a one-directional cursor would hold the
-    // database's read lock for as long as the sheet is open, and no other program could
-    // write the file meanwhile.
+    // The header is read one-directionally; OpenHeader reads past its one row, so the
+    // open header holds no read lock on the database while the sheet stands open.
     Query1 = MakeQuery(this, "Query1");
+    Query1->SetUniDirectional(true);
     // The header's date as stored: '' is no date, not 1900-01-01.
     Query1->SetTypeLess(true);
     Query2 = MakeQuery(this, "Query2");

@@ -51,6 +51,18 @@ void OpenStatement(TSqlite3Query& Query, const String& Sql) {
     Query.Open();
 }
 
+void OpenSingleRow(TSqlite3Query& Query, const String& Sql) {
+    // Never the re-read of OpenStatement: a refresh starts the statement over and leaves
+    // it on its row.
+    SetStatement(Query, Sql);
+    Query.Open();
+    ReadPastSingleRow(Query);
+}
+
+void ReadPastSingleRow(TSqlite3Query& Query) {
+    if (Query.Active() && !Query.Eof()) Query.Next();
+}
+
 void ExecStatement(TSqlite3Query& Query, const String& Sql) {
     SetStatement(Query, Sql);
     Query.ExecSQL();

@@ -22,6 +22,14 @@ TSqlite3Query* MakeStatementQuery(TComponent* Owner, const String& Name, TSqlite
 TSqlite3DB& ConnectionOf(TSqlite3Query& Query);
 // Close, clear, add Sql, Open; an open query already on Sql is read again as Reopen does.
 void OpenStatement(TSqlite3Query& Query, const String& Sql);
+// Close, clear, add Sql, Open on a one-directional Query whose statement yields at most
+// one row (a record's header by its key), then reads on past that row. The statement ends
+// there, so the open query holds no read lock on the database and other programs may
+// write while the record stands shown; the row stays the one the controls show.
+void OpenSingleRow(TSqlite3Query& Query, const String& Sql);
+// Steps an open one-directional Query past its current row when it is not at its end:
+// after a walk cut short (a print cancelled), its statement ends and lets the database go.
+void ReadPastSingleRow(TSqlite3Query& Query);
 // Close, clear, add Sql, ExecSQL.
 void ExecStatement(TSqlite3Query& Query, const String& Sql);
 // Opens Sql and answers the first column of its first row as an integer (0 for NULL

@@ -45,6 +45,9 @@ Tletet_adatlap::Tletet_adatlap(TComponent* AOwner) : TForm(AOwner) {
     SetHeight(600);
     TSqlite3DB* db = app::OfficeDatabase();
     Query1 = app::MakeStatementQuery(this, "Query1", db);
+    // The header is read one-directionally; FormShow reads past its one row, so the open
+    // header holds no read lock on the database while the sheet stands open.
+    Query1->SetUniDirectional(true);
     Query2 = app::MakeStatementQuery(this, "Query2", db);
     Query3 = app::MakeStatementQuery(this, "Query3", db);
     DataSource1 = app::MakeDataSource(this, "DataSource1", Query1);
@@ -181,7 +184,7 @@ void Tletet_adatlap::FormShow(TObject*) {
         Query1->EnableControls();
         Query2->EnableControls();
     });
-    app::OpenStatement(*Query1, app::DepositHeaderSql(DepositId));
+    app::OpenSingleRow(*Query1, app::DepositHeaderSql(DepositId));
     app::OpenStatement(*Query2, app::DepositMovementsSql(DepositId));
     app::ShowAsForint(Query1->FieldByName("letetosszeg"));
     app::ShowAsForint(Query2->FieldByName("osszeg"));
@@ -214,6 +217,9 @@ void Tletet_adatlap::BitBtn1Click(TObject* Sender) {
 
 void Tletet_adatlap::BitBtn3Click(TObject*) {
     if (letetfrf && Query1->Active()) letetfrf->Print(letetfrf->rpReport1);
+    // The report walks the header from its first row again; a walk cut short would leave
+    // its statement holding the database.
+    app::ReadPastSingleRow(*Query1);
 }
 
 void Tletet_adatlap::BitBtn2Click(TObject*) {

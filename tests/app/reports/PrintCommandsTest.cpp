@@ -8,7 +8,9 @@
 #include "app/deposits/DepositArea.h"
 #include "tests/app/reports/PrintFixture.h"
 
+#include "platform/ui/TDBText.h"
 #include "platform/ui/TOpenDialog.h"
+#include "platform/ui/TRadioButton.h"
 #include "report/TrpRTFExportFilter.h"
 
 #include "app/partners/TForm1PartnerParts.h"
@@ -295,6 +297,19 @@ TEST_F(PrintCommands, DepositSheetPrintsItsHeaderAndMovements) {
          {"Letét adatlap", "Letétbe helyező:", "Kovács Béla", "Ügyvédi letét", "aktív", "750 000 Ft",
           "Letét történet:", "[Nyitó]", "Részkifizetés", "-250 000 Ft", "2026.02.10."})
         EXPECT_TRUE(HasText(text)) << text;
+    // The sheet reads its header one way only, from the first row again for a second print,
+    // and keeps showing it; the printed header holds no lock that would keep another
+    // program from writing, and a full payout still pays what the deposit holds.
+    EXPECT_ANY_THROW(letet_adatlap->Query1->Prior());
+    letet_adatlap->BitBtn3->OnClick(nullptr);
+    ASSERT_EQ(Shown.size(), 2u);
+    EXPECT_EQ(Shown[1], Shown[0]);
+    EXPECT_EQ(letet_adatlap->DBText8->Caption(), "750 000 Ft");
+    AddMovement(id, "2026-02-11", 5000, "máshonnan");
+    letet_adatlap->RadioButton2->SetChecked(true);
+    letet_adatlap->BitBtn1->OnClick(nullptr);
+    EXPECT_EQ(Text("SELECT osszeg FROM letetmozgas ORDER BY sorszam DESC LIMIT 1"), "-755000");
+    EXPECT_EQ(letet_adatlap->DBText8->Caption(), "0 Ft");
 }
 
 // ---- Partners ---------------------------------------------------------------------------
