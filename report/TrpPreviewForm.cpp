@@ -7,6 +7,7 @@
 #include "platform/graphics/TCanvas.h"
 #include "platform/graphics/TFont.h"
 #include "platform/graphics/TPen.h"
+#include "platform/os/ShellApi.h"
 #include "platform/print/TPrinter.h"
 #include "platform/ui/TBevel.h"
 #include "platform/ui/TCheckBox.h"
@@ -21,6 +22,7 @@
 #include "report/detail/TrpControls.h"
 #include "report/TrpEMFPages.h"
 #include "report/TrpReport.h"
+#include "report/rpEngine.h"
 #include "report/detail/rpConsts.h"
 #include "report/detail/rpGlobals.h"
 #include "report/detail/rpPreviewConsts.h"
@@ -228,9 +230,11 @@ void TrpPreviewForm::BuildToolbar() {
     ExitBtn = ToolButton(this, Panel1, "ExitBtn", 22, 205, rpsPvClose, x);
     SetGlyph(ExitBtn, report::PreviewGlyph::Exit);
     rpTBSeparator3 = Separator(this, Panel1, "rpTBSeparator3", x);
-    // The maker's web link is not offered.
     rpTBButton1 = ToolButton(this, Panel1, "rpTBButton1", 112, 205, 0, x);
-    rpTBButton1->SetVisible(false);
+    rpTBButton1->SetCaption(rpWebAddress());
+    rpTBButton1->Font()->SetColor(clNavy);
+    rpTBButton1->Font()->SetStyle({fsUnderline});
+    rpTBButton1->SetCursor(crHandPoint);
 
     ZoomBtn->OnClick = [this](TObject* s) { ZoomBtnClick(s); };
     LoadBtn->OnClick = [this](TObject* s) { LoadBtnClick(s); };
@@ -239,6 +243,7 @@ void TrpPreviewForm::BuildToolbar() {
     FindBtn->OnClick = [this](TObject* s) { FindBtnClick(s); };
     HelpBtn->OnClick = [this](TObject* s) { HelpBtnClick(s); };
     ExitBtn->OnClick = [this](TObject* s) { ExitBtnClick(s); };
+    rpTBButton1->OnClick = [this](TObject* s) { rpTBButton1Click(s); };
 }
 
 void TrpPreviewForm::BuildPageArea() {
@@ -732,6 +737,10 @@ void TrpPreviewForm::ExitBtnClick(TObject*) {
         SetModalResult(mrOk);
     else
         Close();
+}
+
+void TrpPreviewForm::rpTBButton1Click(TObject*) {
+    if (!rpWebAddress().empty()) ShellExecute("open", "http://" + rpWebAddress(), "", "", SW_SHOWNORMAL);
 }
 
 void rpInstallPreview() {

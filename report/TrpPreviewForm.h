@@ -132,6 +132,8 @@ public:
     // The next press in the window names a control, whose help topic shows.
     void HelpBtnClick(TObject* Sender);
     void ExitBtnClick(TObject* Sender);
+    // Opens the maker's web address (rpWebAddress) in the desktop's browser.
+    void rpTBButton1Click(TObject* Sender);
     void PgUpClick(TObject* Sender);
     void PgDownClick(TObject* Sender);
     void VScrollBarChange(TObject* Sender);

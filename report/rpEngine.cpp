@@ -20,7 +20,16 @@
 namespace {
 bool started = false;
 bool objectsRegistered = false;
+String webAddress;
 } // namespace
+
+void rpSetWebAddress(const String& Address) {
+    webAddress = Address;
+}
+
+const String& rpWebAddress() {
+    return webAddress;
+}
 
 void rpInitEngine() {
     if (started) return;

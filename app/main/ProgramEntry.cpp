@@ -100,6 +100,8 @@ int RunProgram() {
     // The report engine (printer, variables, object kinds) serves the forms that
     // hold reports, from their creation to their destruction.
     rpInitEngine();
+    // The preview's link leads where the About box's does.
+    rpSetWebAddress(TAboutBox::WebAddress);
     core::ScopeExit services([] {
         Application->DestroyComponents();
         rpDoneEngine();

@@ -8,6 +8,7 @@
 #include "tests/report/RecordingPrinter.h"
 
 #include "platform/core/Exceptions.h"
+#include "platform/core/ScopeExit.h"
 #include "platform/ui/ControlSnapshot.h"
 #include "platform/ui/DialogHook.h"
 #include "platform/ui/InputSimulation.h"
@@ -21,10 +22,12 @@
 #include "platform/ui/VirtualKeys.h"
 #include "report/detail/TrpControls.h"
 #include "report/TrpPreviewForm.h"
+#include "report/rpEngine.h"
 #include "report/detail/TrpPreviewSearchForm.h"
 #include "report/detail/TrpPrintForm.h"
 #include "tests/support/DialogRecorder.h"
 #include "tests/support/ErrorOf.h"
+#include "tests/support/StubOpener.h"
 #include "tests/support/TempFolder.h"
 
 #include "platform/ui/TCheckBox.h"
@@ -92,8 +95,8 @@ TEST_F(Preview, ToolbarFollowsThePreviewButtons) {
     EXPECT_FALSE(f->LoadBtn->Visible());
     EXPECT_FALSE(f->SaveBtn->Visible());
     EXPECT_FALSE(f->PrintBtn->Visible());
-    EXPECT_FALSE(f->HelpBtn->Visible()); // no help viewer here
-    EXPECT_FALSE(f->rpTBButton1->Visible());
+    EXPECT_FALSE(f->HelpBtn->Visible());    // no help viewer here
+    EXPECT_TRUE(f->rpTBButton1->Visible()); // the web link whatever the buttons
     EXPECT_TRUE(f->rpTBSeparator3->Visible());
     EXPECT_EQ(f->ZoomBtn->Caption(), "100%");
     EXPECT_FALSE(f->ExitBtn->GrayedInactive());
@@ -107,6 +110,18 @@ TEST_F(Preview, ToolbarFollowsThePreviewButtons) {
     EXPECT_EQ(f->ProcMenu->Items()->Items(3)->Caption(), "75%");
     EXPECT_EQ(f->N2->Caption(), "&Whole page");
     EXPECT_FALSE(f->N5->Visible()); // no designer: no page editing
+}
+
+TEST_F(Preview, TheWebLinkShowsTheAddressTheProgramSetAndOpensItInTheBrowser) {
+    const String before = rpWebAddress();
+    core::ScopeExit restore([&] { rpSetWebAddress(before); });
+    rpSetWebAddress("www.pelda.hu");
+    const StubOpenerOnPath opener;
+    TrpPreviewForm* f = Open();
+    EXPECT_EQ(f->rpTBButton1->Caption(), "www.pelda.hu");
+    f->rpTBButton1->Click();
+    ASSERT_TRUE(WaitForStubLog(opener.Log));
+    EXPECT_EQ(ReadFileBytes(opener.Log).substr(0, 20), "http://www.pelda.hu\n");
 }
 
 TEST_F(Preview, OpenAndSaveKeysWorkWithTheirButtonsHidden) {
