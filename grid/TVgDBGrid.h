@@ -238,7 +238,7 @@ public:
     void KeyDown(Word& Key, TShiftState Shift) override;
     void MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
     // The menu key on a grid without a popup of its own opens the standard one,
-    // as a right press on a data cell does.
+    // as a right press on a data cell does. No menu opens during a right title drag.
     bool ContextPopup(TPoint ScreenPos, bool FromKeyboard) override;
     void MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
     void MouseMove(TShiftState Shift, Integer X, Integer Y) override;
@@ -398,7 +398,7 @@ private:
     bool FTracking = false;
     // A right press on a title is dragging the column.
     bool FRightDrag = false;
-    // Ends a right drag of a column (mouse released or moved); false when none runs.
+    // Ends a right drag of a column at the release; false when none runs.
     bool EndRightDrag(TShiftState Shift, Integer X, Integer Y);
     std::unique_ptr<TPopupMenu> FPopup;
     std::unique_ptr<TFilterComboBox> FFilterCombo;

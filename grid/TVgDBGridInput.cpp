@@ -258,6 +258,10 @@ void TVgDBGrid::MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Int
 }
 
 bool TVgDBGrid::ContextPopup(TPoint ScreenPos, bool FromKeyboard) {
+    // The window layer asks for the menu as the right button goes down; over a
+    // title that press drags the column, and a menu now would take the mouse
+    // from the drag. The menu comes with the release instead (EndRightDrag).
+    if (FRightDrag && !FromKeyboard) return true;
     if (FromKeyboard && !PopupMenu() && FExOptions.Contains(eoStandardPopup) && DataLink()->Active()) {
         const TPoint at = ScreenToClient(ScreenPos);
         PopupStandardMenu(at.X, at.Y);
@@ -289,11 +293,14 @@ void TVgDBGrid::SelectRange(const TBookmark& From, const TBookmark& To) {
 bool TVgDBGrid::EndRightDrag(TShiftState Shift, Integer X, Integer Y) {
     if (!FRightDrag) return false;
     FRightDrag = false;
-    // The drag ends like a left one, but a right click never clicks the title.
+    // The drag ends like a left one, but a right click never clicks the title:
+    // it opens the grid's own menu, held back at the press.
     if (ColumnDragging())
         TCustomDBGrid::MouseUp(mbLeft, Shift, X, Y);
-    else
+    else {
         TCustomGrid::MouseUp(mbLeft, Shift, X, Y);
+        TCustomDBGrid::ContextPopup(ClientToScreen(TPoint(X, Y)), false);
+    }
     return true;
 }
 
@@ -335,7 +342,8 @@ void TVgDBGrid::MouseMove(TShiftState Shift, Integer X, Integer Y) {
     TCustomDBGrid::MouseMove(Shift, X, Y);
     TDataSet* ds = DataSet();
     if (!ds || ds->ControlsDisabled() || !DataLink()->Active()) return;
-    if (EndRightDrag(Shift, X, Y)) return;
+    // The column follows the mouse until the right button comes up.
+    if (FRightDrag) return;
     TGridCoord cell = MouseCoord(X, Y);
     if (FTracking && FPressedCol >= 0) {
         // The pressed title button shows down only while the mouse is on it.
