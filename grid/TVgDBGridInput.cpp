@@ -430,11 +430,21 @@ void TVgDBGrid::Scroll(Integer Distance) {
 }
 
 void TVgDBGrid::TopLeftChanged() {
-    TCustomDBGrid::TopLeftChanged();
+    // The title row follows the scrolled columns when whole rows are selected.
+    if (Options().Contains(dgRowSelect) && DefaultDrawing()) InvalidateTitles();
+    {
+        // OnTopLeftChanged comes last, so its handler sees the widths and the footer
+        // of the new position.
+        TNotifyEvent saved = OnTopLeftChanged;
+        OnTopLeftChanged = nullptr;
+        core::ScopeExit restore([&] { OnTopLeftChanged = saved; });
+        TCustomDBGrid::TopLeftChanged();
+    }
     FTracking = false;
     FPressed = false;
     if (FExOptions.Contains(eoAutoWidth)) UpdateColWidths();
     if (FExOptions.Contains(eoShowFooter)) InvalidateFooter();
+    if (OnTopLeftChanged) OnTopLeftChanged(this);
 }
 
 void TVgDBGrid::TitleClick(TColumn* Column) {

@@ -371,6 +371,23 @@ TEST_F(InputTest, TitleButtonClicksOnlyWhenReleasedOnIt) {
     EXPECT_EQ(clicks, 1);
 }
 
+// A scroll ends a title button's press before its handler runs: what the
+// handler paints shows every button up.
+TEST_F(InputTest, TopLeftChangedFiresAfterThePressIsOver) {
+    Grid->SetExOptions(Grid->ExOptions() + TExOptions{eoTitleButtons});
+    std::vector<bool> down;
+    Grid->OnGetBtnParams = [&](TObject*, TField*, TFont*, TColor&, bool IsDown) { down.push_back(IsDown); };
+    const TPoint p = Centre(2, 0);
+    Grid->MouseDown(mbLeft, {}, p.X, p.Y);
+    Paint();
+    ASSERT_EQ(std::count(down.begin(), down.end(), true), 1);
+    down.clear();
+    Grid->OnTopLeftChanged = [&](TObject*) { Paint(); };
+    Grid->SetLeftCol(2);
+    ASSERT_FALSE(down.empty());
+    EXPECT_EQ(std::count(down.begin(), down.end(), true), 0);
+}
+
 // A press on a disabled title button beeps and presses nothing; an enabled one is silent.
 TEST_F(InputTest, ADisabledTitleButtonBeeps) {
     int beeps = 0;
