@@ -47,6 +47,9 @@ Tletetfrf::Tletetfrf(TComponent* AOwner) : TForm(AOwner) {
     rpDBDataSet15 = app::MakeReportDataSet(this, "rpDBDataSet15", nullptr);
 
     rpReport1 = app::MakeHostReport(this, "rpReport1", "Letét adatlap", rpDBDataSet1);
+    // A printed deposit sheet shows the ledger as the database holds it: its prepared
+    // pages are never to be edited before they are printed or saved.
+    rpReport1->ModifyPrepared = false;
     rpReport2 = app::MakeHostReport(this, "rpReport2", "Letét lista", rpDBDataSet3);
     rpReport6 = app::MakeHostReport(this, "rpReport6", "Letét szűrt lista", rpDBDataSet7);
     rpReport3 = app::MakeHostReport(this, "rpReport3", "Partner lista", rpDBDataSet5);
