@@ -32,6 +32,11 @@ String SqlDateText(TDateTime Value) {
     return FormatDateTime("yyyy-mm-dd", Value, EngineSettings());
 }
 
+// The milliseconds follow a full stop, not a third separator ("14:07:09.042", never
+// "14:07:09:042"): the engine's date and time functions (strftime, time, julianday, which
+// the office's triggers and queries run on stored dates) answer NULL for the colon form,
+// and the datasets read a stored time back by cutting its fraction at the full stop, so a
+// colon-separated one would come back as midnight.
 String SqlTimeText(TDateTime Value) {
     return FormatDateTime("hh:nn:ss.zzz", Value, EngineSettings());
 }

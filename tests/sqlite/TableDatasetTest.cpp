@@ -2,6 +2,7 @@
 // it writes keyed on the row id.
 #include "tests/sqlite/DatasetFixture.h"
 
+#include "platform/core/DateTime.h"
 #include "platform/core/StrUtils.h"
 #include "platform/data/TFieldDefs.h"
 #include "platform/data/TIntegerField.h"
@@ -151,6 +152,28 @@ TEST_F(TableDataset, FloatReachesTheEngineAsANumberUnderACommaLocale) {
     FTable->Post();
     EXPECT_EQ(Scalar("select typeof(ertek) || ':' || quote(ertek) from arfolyam"), "real:392.75");
     EXPECT_EQ(FormatSettings.DecimalSeparator, ",");
+}
+
+// A posted date-time and time keep their milliseconds after a full stop: the engine's
+// date functions read them, and the table reads them back as the times they were.
+TEST_F(TableDataset, PostedTimesReadBackAndTheEngineReadsThem) {
+    Exec("create table esemeny (nev varchar(10), mikor datetime, ido time)");
+    FTable->SetTableName("esemeny");
+    FTable->Open();
+    const TDateTime when = EncodeDate(2009, 3, 5) + EncodeTime(14, 7, 9, 42);
+    FTable->Append();
+    FTable->FieldByName("nev")->SetAsString("tárgyalás");
+    FTable->FieldByName("mikor")->SetAsDateTime(when);
+    FTable->FieldByName("ido")->SetAsDateTime(when);
+    FTable->Post();
+    EXPECT_EQ(Scalar("select mikor || '|' || ido from esemeny"), "2009-03-05 14:07:09.042|14:07:09.042");
+    EXPECT_EQ(Scalar("select strftime('%Y-%m-%d %H:%M:%f', mikor) || '|' || time(ido) from esemeny"),
+              "2009-03-05 14:07:09.042|14:07:09");
+    FTable->Close();
+    FTable->Open();
+    EXPECT_EQ(FormatDateTime("yyyy-mm-dd hh:nn:ss.zzz", FTable->FieldByName("mikor")->AsDateTime()),
+              "2009-03-05 14:07:09.042");
+    EXPECT_EQ(FormatDateTime("hh:nn:ss", FTable->FieldByName("ido")->AsDateTime()), "14:07:09");
 }
 
 TEST_F(TableDataset, InsertIntoAnEmptyTableStaysOnTheNewRow) {
