@@ -57,6 +57,9 @@ public:
 
     void Draw(TCanvas* ACanvas) override;
     std::unique_ptr<TRegion> GetClipRgn(TrpRgnType RgnType) override;
+    // The base items, then check items for the flags 2 to 64; each changes
+    // the selected bands.
+    void DefinePopupMenu(TPopupMenu* Popup) override;
 
     // The type is FrameTyp and 127; setting it stores Value and 127.
     TrpBandType GetBandType() const;

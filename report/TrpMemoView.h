@@ -53,6 +53,10 @@ public:
     Integer RemainHeight() override { return report::ClampCoordinate(Int64{Memo1.Count()} * TextHeight); }
     // Memo1 takes the blob field's text (none when the field is null).
     void GetBlob(TField* Field) override;
+    // The display format dialog and the font dialog, the base items, then
+    // word wrap, word break (enabled only with word wrap) and auto width;
+    // each changes the selected memos.
+    void DefinePopupMenu(TPopupMenu* Popup) override;
 
     // Memo1 := Memo with every bracketed expression replaced by its value.
     void ExpandVariables();

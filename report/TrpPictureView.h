@@ -27,6 +27,9 @@ public:
     // A missing or null field empties the picture; otherwise the blob's bytes
     // are loaded as a bitmap.
     void GetBlob(TField* Field) override;
+    // The base items, then centre and keep aspect ratio (enabled only when
+    // stretched); each changes the selected pictures.
+    void DefinePopupMenu(TPopupMenu* Popup) override;
 
     TPicture Picture;
 };

@@ -17,6 +17,7 @@
 class TCanvas;
 class TDataSet;
 class TField;
+class TPopupMenu;
 class TRegion;
 class TStream;
 class TrpMemoView;
@@ -71,6 +72,10 @@ public:
     virtual void LoadFromStream(TStream* Stream);
     virtual void SaveToStream(TStream* Stream);
     virtual void Resized() {}
+    // Appends the designer's items for the view to Popup, which owns them: a
+    // separator and the stretched check item. A click changes the selected
+    // objects of the designer's page, or this view alone without a designer.
+    virtual void DefinePopupMenu(TPopupMenu* Popup);
     // The clip region of the view (owned by the caller).
     virtual std::unique_ptr<TRegion> GetClipRgn(TrpRgnType RgnType);
     // The view as the kind the band engine asks about for every object of every record, or

@@ -69,6 +69,20 @@ void RegisterEngineStrings() {
         {55116, "Column number"},
         {55117, "Current record"},
         {55118, "Total pages"},
+        {rpsStretched, "Stretched"},
+        {rpsDisplayFormat, "Display format..."},
+        {rpsWordWrap, "Word wrap"},
+        {rpsAutoWidth, "Auto width"},
+        {rpsWordBreak, "Word break"},
+        {rpsFont, "Font..."},
+        {55194, "Start new page"},
+        {55195, "Print if detail empty"},
+        {55196, "Allow split"},
+        {55230, "Print on first page"},
+        {55231, "Print on last page"},
+        {55232, "Reprint on new page"},
+        {rpsPictureCenter, "Center"},
+        {rpsKeepAspectRatio, "Keep aspect ratio"},
     });
 }
 

@@ -7,6 +7,7 @@
 #include <functional>
 
 class TBitmap;
+class TrpPage;
 class TrpView;
 
 class TrpReportDesigner : public TForm {
@@ -19,6 +20,9 @@ public:
     virtual void BeforeChange() = 0;
     virtual void AfterChange() = 0;
     virtual void RedrawPage() = 0;
+
+    // The template page shown; the views' popup items change its selected objects.
+    TrpPage* Page = nullptr;
 };
 
 // The editor dialog of an add-in object.

@@ -30,6 +30,17 @@ constexpr Integer rpsVarFormLabel = 53441;      // "&Category:"
 constexpr Integer rpsSpecialValues = 55075;     // "Special values"
 constexpr Integer rpsGlobalVariables = 55342;   // "Global variables"
 constexpr Integer rpsFirstSpecialName = 55110;  // "Page number" … 55118 "Total pages", 55111 empty
+// Captions of the views' designer popup items.
+constexpr Integer rpsStretched = 55190;        // "Stretched"
+constexpr Integer rpsDisplayFormat = 55191;    // "Display format..."
+constexpr Integer rpsWordWrap = 55192;         // "Word wrap"
+constexpr Integer rpsAutoWidth = 55193;        // "Auto width"
+constexpr Integer rpsWordBreak = 55335;        // "Word break"
+constexpr Integer rpsFont = 55334;             // "Font..."
+constexpr Integer rpsStartNewPage = 55194;     // "Start new page", 55195, 55196 the next band flags
+constexpr Integer rpsPrintOnFirstPage = 55230; // "Print on first page", 55231, 55232 the next band flags
+constexpr Integer rpsPictureCenter = 55197;    // "Center"
+constexpr Integer rpsKeepAspectRatio = 55198;  // "Keep aspect ratio"
 
 // The text of one engine string; registers the engine's block on first use,
 // so the texts exist whether or not the engine was started.
