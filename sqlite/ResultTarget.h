@@ -36,6 +36,8 @@ public:
     virtual TFieldDefs& ResultFieldDefs() = 0;
     virtual TParams& ResultParams() = 0;
     virtual bool ResultTypeLess() const = 0;
+    // True when text columns are read whole, past their declared size.
+    virtual bool ResultWholeTexts() const { return false; }
     // True when the screen shows the SQL-wait cursor while the result is read.
     virtual bool ResultSQLCursor() const { return false; }
     // The store rows are appended to by SQLite3_Execute; null when none is kept.

@@ -174,7 +174,7 @@ SlotKind SlotKindOf(TFieldType DataType, const String& FieldName) {
 }
 
 void DescribeColumn(const char* name, const char* declType, bool typeLess, TFieldDefs& defs, ColumnPlan& plan,
-                    bool rowIdTaken) {
+                    bool rowIdTaken, bool wholeTexts) {
     const String column = Copy(name ? name : "", 1, 255);
     // The row-id column holds its name although it makes no definition.
     const auto taken = [&](const String& candidate) {
@@ -212,6 +212,8 @@ void DescribeColumn(const char* name, const char* declType, bool typeLess, TFiel
         TFieldDef* def = defs.Add(fieldName, dataType);
         if (dataType == ftFloat) def->SetPrecision(precision);
     }
+    // The engine keeps a text past its column's declared size.
+    if (wholeTexts) plan.Capacity = -1;
     plan.Kind = SlotKindOf(plan.Type);
 }
 

@@ -33,8 +33,9 @@ SlotKind SlotKindOf(TFieldType DataType, const String& FieldName);
 // them; declType null for an expression) into defs and plan. A name already in
 // defs gets "_1", "_2" … appended; a column named "rowid" (any case) becomes the
 // row-id column (plan.Field -1, no definition) unless rowIdTaken says the result
-// has one already: a second "rowid" is then the ordinary field "rowid_1".
+// has one already: a second "rowid" is then the ordinary field "rowid_1". A text column
+// is cut to its declared size unless wholeTexts says it is read whole.
 void DescribeColumn(const char* name, const char* declType, bool typeLess, TFieldDefs& defs, ColumnPlan& plan,
-                    bool rowIdTaken = false);
+                    bool rowIdTaken = false, bool wholeTexts = false);
 
 } // namespace sqlite

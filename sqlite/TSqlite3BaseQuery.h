@@ -53,6 +53,11 @@ public:
     // Every column becomes a text field.
     bool TypeLess() const { return FTypeLess; }
     void SetTypeLess(bool Value) { FTypeLess = Value; }
+    // Text columns are read whole however long the stored text is; the declared size
+    // still gives the field its Size (display width, edit limit). For datasets that
+    // are listed, printed and exported, never written back through their fields.
+    bool WholeTexts() const { return FWholeTexts; }
+    void SetWholeTexts(bool Value) { FWholeTexts = Value; }
     // "detail=master;..." pairs linking this dataset to MasterSource's dataset.
     const String& MasterFields() const { return FMasterFields; }
     void SetMasterFields(const String& Value) { FMasterFields = Value; }
@@ -164,6 +169,7 @@ public:
     TFieldDefs& ResultFieldDefs() override;
     TParams& ResultParams() override { return *FParams; }
     bool ResultTypeLess() const override { return FTypeLess; }
+    bool ResultWholeTexts() const override { return FWholeTexts; }
     bool ResultSQLCursor() const override { return FSQLCursor; }
     TFResult* ResultStore() override { return FResultStore.get(); }
     void UnpackText(Integer field, TFieldType type, const char* text, sqlite::RowImage& row) override;
@@ -250,6 +256,7 @@ private:
     Integer FMaxResults = 0;
     Integer FStartResult = 0;
     bool FTypeLess = false;
+    bool FWholeTexts = false;
     String FMasterFields;
     TDataSource* FMasterSource = nullptr;
     bool FSQLCursor = true;

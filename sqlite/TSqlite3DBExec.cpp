@@ -147,7 +147,8 @@ sqlite3_stmt* TSqlite3DB::PrepareStatement(const String& SQL, sqlite::ResultTarg
         const char* name = Api().column_name(statement, i);
         const String columnName = name ? FromEngine(name) : String();
         sqlite::DescribeColumn(columnName.c_str(), Api().column_decltype(statement, i),
-                               Dataset->ResultTypeLess(), defs, plan, Dataset->RowIdColumn >= 0);
+                               Dataset->ResultTypeLess(), defs, plan, Dataset->RowIdColumn >= 0,
+                               Dataset->ResultWholeTexts());
         if (plan.Field < 0) {
             if (Dataset->RowIdColumn < 0) Dataset->RowIdColumn = i;
             continue;

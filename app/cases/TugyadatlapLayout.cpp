@@ -107,12 +107,14 @@ TPanel* MakeBox(Tugyadatlap* Form, TWinControl* Parent, const String& Name, cons
 
 void Tugyadatlap::CreateData() {
     // The header is read one-directionally; OpenHeader reads past its one row, so the
-    // open header holds no read lock on the database while the sheet stands open.
-    Query1 = MakeQuery(this, "Query1");
+    // open header holds no read lock on the database while the sheet stands open. Header
+    // and history only show their texts, so they read them whole: a description, a note
+    // or a file path may be longer than declared.
+    Query1 = app::MakeListQuery(this, "Query1", app::OfficeDatabase());
     Query1->SetUniDirectional(true);
     // The header's date as stored: '' is no date, not 1900-01-01.
     Query1->SetTypeLess(true);
-    Query2 = MakeQuery(this, "Query2");
+    Query2 = app::MakeListQuery(this, "Query2", app::OfficeDatabase());
     Query3 = MakeQuery(this, "Query3");
     Query4 = MakeQuery(this, "Query4");
     Query2sorszam = MakeStringField(this, Query2, "sorszam", 12);

@@ -36,6 +36,12 @@ TSqlite3Query* MakeStatementQuery(TComponent* Owner, const String& Name, TSqlite
     return query;
 }
 
+TSqlite3Query* MakeListQuery(TComponent* Owner, const String& Name, TSqlite3DB* Connection) {
+    TSqlite3Query* query = MakeStatementQuery(Owner, Name, Connection);
+    query->SetWholeTexts(true);
+    return query;
+}
+
 TSqlite3DB& ConnectionOf(TSqlite3Query& Query) {
     if (!Query.Connection()) throw SqliteError("no database connection");
     return *Query.Connection();

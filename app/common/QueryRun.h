@@ -16,6 +16,11 @@ namespace app {
 // A query named Name owned by Owner, on Connection (may be null), running its text as
 // written (no parameters), as every form's statement datasets are set up.
 TSqlite3Query* MakeStatementQuery(TComponent* Owner, const String& Name, TSqlite3DB* Connection);
+// The same for a dataset that is only shown, printed or exported: its texts are read whole,
+// past their columns' declared sizes (the database keeps longer texts that other tools
+// stored), so a report prints them whole and an export writes what its format holds. No
+// dialog saves through its fields.
+TSqlite3Query* MakeListQuery(TComponent* Owner, const String& Name, TSqlite3DB* Connection);
 
 // The connection of Query, which the writes of one save share so that they commit or
 // roll back together; raises "no database connection" when it has none.

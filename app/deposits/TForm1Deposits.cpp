@@ -91,10 +91,10 @@ namespace app {
 
 void CreateDepositsArea(MainWindowShared& Form) {
     TForm1DepositParts& p = Form.Deposits();
-    Form.letetlista_Query1 = app::MakeStatementQuery(&Form, "letetlista_Query1", Form.Sqlite3DB1);
+    Form.letetlista_Query1 = app::MakeListQuery(&Form, "letetlista_Query1", Form.Sqlite3DB1);
     Form.letetlista_Query2 = app::MakeStatementQuery(&Form, "letetlista_Query2", Form.Sqlite3DB1);
     Form.letetlista_Query2->SQL()->Add(app::DepositGrandTotalSql());
-    Form.letetszuresQuery1 = app::MakeStatementQuery(&Form, "letetszuresQuery1", Form.Sqlite3DB1);
+    Form.letetszuresQuery1 = app::MakeListQuery(&Form, "letetszuresQuery1", Form.Sqlite3DB1);
     Form.letetszuresQuery2 = app::MakeStatementQuery(&Form, "letetszuresQuery2", Form.Sqlite3DB1);
     p.letetbeallitas_Query1 = app::MakeStatementQuery(&Form, "letetbeallitas_Query1", Form.Sqlite3DB1);
 

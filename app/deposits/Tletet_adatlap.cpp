@@ -44,11 +44,11 @@ Tletet_adatlap::Tletet_adatlap(TComponent* AOwner) : TForm(AOwner) {
     SetWidth(533);
     SetHeight(600);
     TSqlite3DB* db = app::OfficeDatabase();
-    Query1 = app::MakeStatementQuery(this, "Query1", db);
+    Query1 = app::MakeListQuery(this, "Query1", db);
     // The header is read one-directionally; FormShow reads past its one row, so the open
     // header holds no read lock on the database while the sheet stands open.
     Query1->SetUniDirectional(true);
-    Query2 = app::MakeStatementQuery(this, "Query2", db);
+    Query2 = app::MakeListQuery(this, "Query2", db);
     Query3 = app::MakeStatementQuery(this, "Query3", db);
     DataSource1 = app::MakeDataSource(this, "DataSource1", Query1);
     DataSource2 = app::MakeDataSource(this, "DataSource2", Query2);

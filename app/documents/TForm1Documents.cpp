@@ -58,7 +58,7 @@ namespace app {
 
 void CreateDocumentsArea(MainWindowShared& Form) {
     TForm1DocumentParts& p = Form.Documents();
-    Form.dokulistquery = app::MakeStatementQuery(&Form, "dokulistquery", Form.Sqlite3DB1);
+    Form.dokulistquery = app::MakeListQuery(&Form, "dokulistquery", Form.Sqlite3DB1);
     Form.dokulistquery->SetTypeLess(true); // every field text, dates as stored: '' is no date
     p.DataSource5 = new TDataSource(&Form);
     p.DataSource5->SetName("DataSource5");

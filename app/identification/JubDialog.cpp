@@ -31,8 +31,8 @@ JubDialog::JubDialog(TComponent* AOwner, const String& Name, const String& Capti
     SetUpDialog(this, Name, Caption, InputLeft + InputWidth + 20, 360);
     TSqlite3DB* db = app::OfficeDatabase();
     Query1 = MakeStatementQuery(this, "Query1", db);
-    Query2 = MakeStatementQuery(this, "Query2", db);
-    Query2->SetTypeLess(true); // dates as stored: '' is no date, not 1900-01-01
+    Query2 = MakeListQuery(this, "Query2", db); // the printed sheet's person
+    Query2->SetTypeLess(true);                  // dates as stored: '' is no date, not 1900-01-01
     TPanel* header = MakeHeaderPanel(this, this, "Panel1", HeaderHeight);
     Label1 = MakeLabel(this, header, "Label1", Header, 14, 11);
 }

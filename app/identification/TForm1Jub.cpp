@@ -64,7 +64,7 @@ namespace app {
 
 void CreateJubArea(MainWindowShared& Form) {
     TForm1JubParts& p = Form.Jub();
-    Form.jubQuery = app::MakeStatementQuery(&Form, "jubQuery", Form.Sqlite3DB1);
+    Form.jubQuery = app::MakeListQuery(&Form, "jubQuery", Form.Sqlite3DB1);
     Form.jubQuery->SetTypeLess(true); // dates as stored: '' is no date, not 1900-01-01
     p.DataSource6 = new TDataSource(&Form);
     p.DataSource6->SetName("DataSource6");

@@ -17,6 +17,9 @@ namespace app {
 
 bool ReadInfoValue(TSqlite3Query& Query, const String& Key, String& Value) {
     Query.Close();
+    // The whole value: the address prints on the identification sheet, and the settings
+    // dialog writes back what it read.
+    Query.SetWholeTexts(true);
     Query.SQL()->Clear();
     Query.SQL()->Add("SELECT ertek FROM info WHERE valtozo LIKE '" + Key + "'");
     Query.Open();

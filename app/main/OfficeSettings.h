@@ -13,8 +13,9 @@ struct OfficeSettings {
     String ChamberId;              // kamarai_azonosito
 };
 
-// The value of one `info` key through Query (Close, clear, add, Open); false when
-// the key has no row. The first row found wins.
+// The value of one `info` key through Query (Close, clear, add, Open), whole however
+// long it is stored (Query reads its texts whole from then on); false when the key has
+// no row. The first row found wins.
 bool ReadInfoValue(TSqlite3Query& Query, const String& Key, String& Value);
 
 // The four settings as the settings dialog holds them, as text.

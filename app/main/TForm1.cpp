@@ -8,6 +8,7 @@
 #include "app/registry/RegistryArea.h"
 #include "app/reports/PrintCommands.h"
 #include "app/main/DatabaseCheck.h"
+#include "app/common/QueryRun.h"
 #include "platform/core/FileUtils.h"
 #include "platform/data/TDataSet.h"
 #include "platform/os/SystemInfo.h"
@@ -85,7 +86,7 @@ void TForm1::CreateDatabase() {
     };
     Query100 = query("Query100");
     Query4 = query("Query4");
-    Query5 = query("Query5");
+    Query5 = app::MakeListQuery(this, "Query5", Sqlite3DB1); // printed and exported
 }
 
 void TForm1::FormCreate(TObject* Sender) {

@@ -121,9 +121,9 @@ namespace app {
 
 void CreatePartnersArea(MainWindowShared& Form) {
     TForm1PartnerParts& p = Form.Partners();
-    Form.partnerQuery1 = app::MakeStatementQuery(&Form, "partnerQuery1", Form.Sqlite3DB1);
+    Form.partnerQuery1 = app::MakeListQuery(&Form, "partnerQuery1", Form.Sqlite3DB1);
     Form.partnerQuery1->SQL()->Add(app::PartnerListSql());
-    Form.partnerQuery2 = app::MakeStatementQuery(&Form, "partnerQuery2", Form.Sqlite3DB1);
+    Form.partnerQuery2 = app::MakeListQuery(&Form, "partnerQuery2", Form.Sqlite3DB1);
     p.partnerDataSource1 = app::MakeDataSource(&Form, "partnerDataSource1", Form.partnerQuery1);
     p.partnerDataSource2 = app::MakeDataSource(&Form, "partnerDataSource2", Form.partnerQuery2);
 

@@ -203,8 +203,8 @@ namespace app {
 
 void CreateRegistryArea(MainWindowShared& Form) {
     TForm1RegistryParts& p = Form.Registry();
-    p.iktlistaQuery1 = app::MakeStatementQuery(&Form, "iktlistaQuery1", Form.Sqlite3DB1);
-    p.iktlistaQuery2 = app::MakeStatementQuery(&Form, "iktlistaQuery2", Form.Sqlite3DB1);
+    p.iktlistaQuery1 = app::MakeListQuery(&Form, "iktlistaQuery1", Form.Sqlite3DB1);
+    p.iktlistaQuery2 = app::MakeListQuery(&Form, "iktlistaQuery2", Form.Sqlite3DB1);
     // Every field text, dates as stored: '' is no date, not 1900-01-01.
     p.iktlistaQuery1->SetTypeLess(true);
     p.iktlistaQuery2->SetTypeLess(true);

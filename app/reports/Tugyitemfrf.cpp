@@ -21,10 +21,10 @@ Tugyitemfrf::Tugyitemfrf(TComponent* AOwner) : TForm(AOwner) {
     SetName("ugyitemfrf");
     SetCaption("ugyitemfrf");
     TSqlite3DB* db = app::OfficeDatabase();
-    Query1 = app::MakeStatementQuery(this, "Query1", db);
-    Query2 = app::MakeStatementQuery(this, "Query2", db);
-    Query3 = app::MakeStatementQuery(this, "Query3", db);
-    Query4 = app::MakeStatementQuery(this, "Query4", db);
+    Query1 = app::MakeListQuery(this, "Query1", db);
+    Query2 = app::MakeListQuery(this, "Query2", db);
+    Query3 = app::MakeListQuery(this, "Query3", db);
+    Query4 = app::MakeListQuery(this, "Query4", db);
     // Header, history and persons as text, their dates as stored: '' prints empty, not 1900.
     for (TSqlite3Query* query : {Query1, Query2, Query3})
         query->SetTypeLess(true);

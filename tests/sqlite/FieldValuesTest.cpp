@@ -163,6 +163,23 @@ TEST_F(FieldValues, TextIsCutToTheDeclaredSize) {
     EXPECT_EQ(F(*q, "s")->AsString(), "Őrülten ho");
 }
 
+TEST_F(FieldValues, WholeTextsReadPastTheDeclaredSize) {
+    Exec("create table longs (s varchar(10), n integer)");
+    const String text = String(150, 'x') + "árvíztűrő tükörfúrógép" + String(150, 'y'); // 322 characters
+    Exec("insert into longs values ('" + text + "', 12)");
+    for (const bool typeLess : {false, true}) {
+        SCOPED_TRACE(typeLess ? "typeless" : "typed");
+        auto q = MakeQuery("select s, s || '' as e, n from longs");
+        q->SetTypeLess(typeLess);
+        q->SetWholeTexts(true);
+        q->Open();
+        EXPECT_EQ(F(*q, "s")->AsString(), text);
+        EXPECT_EQ(F(*q, "s")->Size(), 10);       // the declared size still sizes the field
+        EXPECT_EQ(F(*q, "e")->AsString(), text); // an expression, past its 255
+        EXPECT_EQ(F(*q, "n")->AsInteger(), 12);
+    }
+}
+
 TEST_F(FieldValues, EmptyTextReadsBackEmpty) {
     auto q = Row("null, null, null, null, null, null, null, 'old', null");
     q->Edit();

@@ -89,6 +89,18 @@ TEST_F(CaseSheet, OpensWithHeaderHistoryClientsAndCounters) {
     EXPECT_TRUE(Shown.empty());
 }
 
+// Another tool may have stored a description or a file path past its column's declared size;
+// the sheet shows the description whole and opens the whole path.
+TEST_F(CaseSheet, ShowsTextsStoredPastTheirDeclaredSizeWhole) {
+    const String description = String(2300, 'a') + " árvíztűrő tükörfúrógép VÉGE";
+    const String file = "/iratok/" + String(290, 'x') + ".pdf";
+    Exec("UPDATE ugy SET leiras='" + description + "' WHERE sorszam=" + Key(CaseId));
+    AddHistoryEntry(CaseId, "2009-03-06", file, "Levél");
+    Tugyadatlap& s = OpenSheet(CaseId);
+    EXPECT_EQ(s.DBMemo1->Text(), description);
+    EXPECT_EQ(s.Query2ufile->AsString(), file);
+}
+
 // The header shows the case's date as stored where it is no date: files the older program
 // wrote hold '' for none, which shows empty, not as 1900-01-01.
 TEST_F(CaseSheet, HeaderShowsAStoredDateAsItIs) {
