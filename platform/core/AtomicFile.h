@@ -20,6 +20,10 @@ namespace core {
 // the target's with ".tmp-XXXXXX", the target's cut short where that would be
 // too long a name, so every target name the folder takes gets its temporary.
 // After the rename the folder is synced too, so the new name survives a power cut.
+// A writer that died before its rename (killed, crashed) leaves its complete
+// temporary file behind; the next guard of the same target removes such files:
+// only names of the target's own pattern, never one a live writer holds (each
+// guard locks its file) nor one written to in the last minutes.
 class FileReplacement {
 public:
     explicit FileReplacement(const String& Target);
@@ -57,6 +61,11 @@ private:
     int FHandle = -1;
     int FError = 0;
 };
+
+// Whether Name (a name in the target's folder) is one the guard gives a
+// temporary file of the target named TargetName: the target's name, ".tmp-"
+// and six letters or digits.
+bool IsTemporaryNameOf(std::string_view TargetName, std::string_view Name);
 
 // Writes bytes to a temporary file beside fileName and renames it over fileName.
 // False (and fileName untouched) when any step fails. fileName is a file-system path.

@@ -13,8 +13,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
+#include <ctime>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -55,6 +58,68 @@ TEST(FileReplacement, WithoutCommitTheOldFileStaysAndNothingIsLeft) {
     EXPECT_FALSE(nowhere.Valid());
     EXPECT_FALSE(nowhere.Commit());
     EXPECT_FALSE(core::WriteFileAtomically(dir.File("nincs/lista.pdf"), "x"));
+}
+
+// Only the guard's own temporary names for this very target count as its own.
+TEST(FileReplacement, TemporaryNamesOfATarget) {
+    const struct {
+        const char* Name;
+        bool Own;
+    } rows[] = {
+        {"lista.xls.tmp-Ab3dE9", true},             // the pattern: six letters and digits
+        {"lista.xls", false},                       // the target itself
+        {"lista.xls.tmp-Ab3dE", false},             // one letter short
+        {"lista.xls.tmp-Ab3dE9x", false},           // one letter over
+        {"lista.xls.tmp-Ab3d_9", false},            // not a letter the system picks
+        {"lista.xls.tmp-Ab3dé", false},             // an accented letter, six bytes
+        {"lista.xls.TMP-Ab3dE9", false},            // the marker in another case
+        {"Lista.xls.tmp-Ab3dE9", false},            // another target, by case
+        {"xlista.xls.tmp-Ab3dE9", false},           // another target ending in this one's name
+        {"lista.xlsx.tmp-Ab3dE9", false},           // another target starting with it
+        {"masik.xls.tmp-Ab3dE9", false},            // another target's temporary
+        {"lista.xls.tmp-Ab3dE9.tmp-Qq1Qq1", false}, // the temporary of a target named like one
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(core::IsTemporaryNameOf("lista.xls", row.Name), row.Own) << row.Name;
+    EXPECT_FALSE(core::IsTemporaryNameOf("", ".tmp-Ab3dE9"));
+}
+
+// A writer killed before its rename leaves its whole temporary file; the next
+// write of that target removes it, and nothing that may still be in use or is
+// not the target's own.
+TEST(FileReplacement, TheNextWriteRemovesADeadWritersTemporary) {
+    TempFolder dir("velmora-atomic");
+    const std::string target = dir.File("lista.xls");
+    const auto age = [&](const std::string& name, int seconds) {
+        const timespec then{::time(nullptr) - seconds, 0}, times[2] = {then, then};
+        ASSERT_EQ(::utimensat(AT_FDCWD, dir.File(name).c_str(), times, AT_SYMLINK_NOFOLLOW), 0) << name;
+    };
+    for (const char* name :
+         {"lista.xls.tmp-Ab3dE9", "lista.xls.tmp-Fresh1", "masik.xls.tmp-Ab3dE9", "masik.xls"})
+        WriteFileBytes(dir.File(name), "a whole export");
+    std::filesystem::create_directory(dir.File("lista.xls.tmp-Folder"));
+    ::symlink("masik.xls", dir.File("lista.xls.tmp-Link01").c_str());
+    for (const char* name : {"lista.xls.tmp-Ab3dE9", "masik.xls.tmp-Ab3dE9", "lista.xls.tmp-Folder",
+                             "lista.xls.tmp-Link01", "masik.xls"})
+        age(name, 3600);
+    age("lista.xls.tmp-Fresh1", 60); // a writer busy with its rows a minute ago
+
+    // A writer still at work holds its temporary, however long since it wrote.
+    core::FileReplacement live(target);
+    const std::string liveName = std::filesystem::path(live.TempName()).filename().string();
+    age(liveName, 3600);
+    ASSERT_TRUE(core::WriteFileAtomically(target, "new"));
+    std::vector<std::string> left{"lista.xls",
+                                  "lista.xls.tmp-Folder",
+                                  "lista.xls.tmp-Fresh1",
+                                  "lista.xls.tmp-Link01",
+                                  "masik.xls",
+                                  "masik.xls.tmp-Ab3dE9",
+                                  liveName};
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(FileNamesIn(dir.Path()), left);
+    EXPECT_TRUE(live.Write("newer") && live.Commit());
+    EXPECT_EQ(ReadFileBytes(target), "newer");
 }
 
 namespace {
