@@ -26,6 +26,16 @@ bool IsFixed(TrpBandType t) {
     return t == btPageFooter || t == btOverlay || t == btNone;
 }
 
+// Frees a data source the band made (after its Exit) and forgets it.
+void ReleaseDataSet(TrpDataset*& Source, bool& Owned) {
+    if (Owned && Source) {
+        Source->Exit();
+        delete Source;
+    }
+    Source = nullptr;
+    Owned = false;
+}
+
 } // namespace
 
 namespace report {
@@ -38,16 +48,14 @@ TrpBand::~TrpBand() {
 }
 
 void TrpBand::FreeDataSets() {
-    if (IsVirtualDS && DataSet) {
-        DataSet->Exit();
-        delete DataSet;
-    }
-    if (IsVirtualVCDS && VCDataSet) {
-        VCDataSet->Exit();
-        delete VCDataSet;
-    }
-    DataSet = VCDataSet = nullptr;
-    IsVirtualDS = IsVirtualVCDS = false;
+    ReleaseDataSet(DataSet, IsVirtualDS);
+    ReleaseDataSet(VCDataSet, IsVirtualVCDS);
+}
+
+void TrpBand::SetVCDataSet(TrpDataset* Source, bool Owned) {
+    ReleaseDataSet(VCDataSet, IsVirtualVCDS);
+    VCDataSet = Source;
+    IsVirtualVCDS = Owned;
 }
 
 String TrpBand::BandName() const {

@@ -83,6 +83,8 @@ public:
     static TrpBand* NextChild(const TrpBand* Band);
     // Frees the data sources this band made (after their Exit).
     void FreeDataSets();
+    // Source becomes the column data source; one the band made before is freed.
+    void SetVCDataSet(TrpDataset* Source, bool Owned);
     // Script, breaks and drawing of the band at the page's position; true when
     // it did not fit on a sub-report page or its sub-reports continue later.
     bool Draw();

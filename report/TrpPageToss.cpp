@@ -1,6 +1,5 @@
 // The start of a build on one template page: run-time copies of the objects
 // sorted into band chains, headers and footers linked to their data bands.
-#include "platform/core/Exceptions.h"
 #include "platform/core/StrUtils.h"
 #include "report/TrpBand.h"
 #include "report/TrpBandView.h"
@@ -10,6 +9,7 @@
 #include "report/detail/TrpParser.h"
 #include "report/TrpReport.h"
 #include "report/TrpSubReportView.h"
+#include "report/detail/CrossSources.h"
 #include "report/detail/rpBuild.h"
 #include "report/detail/rpRegistry.h"
 #include "report/rpUtils.h"
@@ -188,25 +188,11 @@ void TrpPage::TossObjects() {
     TrpBand* crossData = Bands[btCrossData];
     if (!crossData->Objects.empty() && crossData->View &&
         crossData->View->FormatStr.find(';') != String::npos) {
-        const String text = crossData->View->FormatStr;
-        // Every entry is "band=data source;": anything else refuses the whole text.
-        std::vector<std::pair<String, String>> entries;
-        std::size_t pos = 0;
-        while (pos < text.size()) {
-            const std::size_t semi = text.find(';', pos);
-            const std::size_t eq = text.find('=', pos);
-            if (semi == String::npos || eq == String::npos || eq > semi)
-                throw EConvertError("Invalid cross-tab description '" + text + "'");
-            entries.emplace_back(Trim(text.substr(pos, eq - pos)), Trim(text.substr(eq + 1, semi - eq - 1)));
-            pos = semi + 1;
-        }
-        for (const auto& [bandName, source] : entries)
-            for (Integer type = btMasterHeader; type <= btGroupFooter; ++type)
-                for (TrpBand* b = Bands[type]; b; b = b->Next)
-                    if (b->View && AnsiSameText(b->View->Name, bandName)) {
-                        b->VCDataSet = rpResolveBandDataSet(CurReport ? CurReport->Owner() : nullptr, source,
-                                                            b->IsVirtualVCDS);
-                    }
+        std::vector<TrpBand*> rows;
+        for (Integer type = btMasterHeader; type <= btGroupFooter; ++type)
+            for (TrpBand* b = Bands[type]; b; b = b->Next)
+                rows.push_back(b);
+        report::BindCrossSources(crossData->View->FormatStr, rows, CurReport ? CurReport->Owner() : nullptr);
     }
 
     if (ColumnCount <= 0) ColumnCount = 1;
