@@ -6,8 +6,28 @@
 
 namespace sqlite {
 
-String EngineFailureAdvice(int ResultCode) {
+namespace {
+
+// The table or column an engine message says the database lacks ("no such column:
+// u.leiras" gives leiras), in lower case; "" for any other message.
+String MissingName(const String& EngineMessage) {
+    for (const char* prefix : {"no such table: ", "no such column: "}) {
+        if (!EngineMessage.starts_with(prefix)) continue;
+        const String name = EngineMessage.substr(std::char_traits<char>::length(prefix));
+        return LowerCase(name.substr(name.rfind('.') + 1));
+    }
+    return {};
+}
+
+} // namespace
+
+String EngineFailureAdvice(int ResultCode, const String& EngineMessage, const SchemaNames& Expected) {
     switch (ResultCode & 0xff) {
+    case SQLITE_ERROR:
+        if (Expected.contains(MissingName(EngineMessage)))
+            return "Az adatbázis szerkezete nem ennek a programnak felel meg: hiányzik belőle egy "
+                   "tábla vagy oszlop. Kérje a rendszergazda segítségét.";
+        return {};
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
         return "Az adatbázist egy másik program használja, próbálja újra később.";
@@ -31,8 +51,9 @@ String EngineFailureAdvice(int ResultCode) {
     }
 }
 
-void RaiseEngineError(int ResultCode, const String& EngineMessage, const String& SQL) {
-    const String advice = EngineFailureAdvice(ResultCode);
+void RaiseEngineError(int ResultCode, const String& EngineMessage, const String& SQL,
+                      const SchemaNames& Expected) {
+    const String advice = EngineFailureAdvice(ResultCode, EngineMessage, Expected);
     String message = advice.empty() ? String() : advice + "\n";
     message += Copy(EngineMessage, 1, 255) + "\n\n" + SQL;
     throw EngineError(std::move(message), ResultCode);

@@ -4,6 +4,8 @@
 // engine's result code (a busy database from a constraint failure).
 #include "platform/core/Exceptions.h"
 
+#include <set>
+
 namespace sqlite {
 
 // An engine failure: an EDatabaseError that also keeps the engine's result code.
@@ -20,15 +22,25 @@ private:
     int FResultCode;
 };
 
+// The names of the tables and columns an application's statements rely on, in
+// lower case (a connection's ExpectedSchema).
+using SchemaNames = std::set<String>;
+
 // The Hungarian line that tells an office worker what happened and what to do,
 // for the failures met in daily work: a database locked by another program, a
-// read-only file or folder, a full disk, a damaged file, a failing disk. Empty
-// for the other codes (syntax, constraints, ...), which only a developer meets.
-String EngineFailureAdvice(int ResultCode);
+// read-only file or folder, a full disk, a damaged file, a failing disk, a
+// database without one of the Expected tables or columns (EngineMessage "no such
+// table: ..." or "no such column: ..." naming one of them). Empty for the other
+// failures (syntax, constraints, names the application does not rely on, ...),
+// which only a developer meets.
+String EngineFailureAdvice(int ResultCode, const String& EngineMessage = {},
+                           const SchemaNames& Expected = {});
 
 // Raises EngineError with the message
 //   [advice line "\n"] engine message (at most 255 characters) "\n\n" SQL
-// where the advice line is EngineFailureAdvice(ResultCode) when it has one.
-[[noreturn]] void RaiseEngineError(int ResultCode, const String& EngineMessage, const String& SQL);
+// where the advice line is EngineFailureAdvice(ResultCode, EngineMessage, Expected)
+// when it has one.
+[[noreturn]] void RaiseEngineError(int ResultCode, const String& EngineMessage, const String& SQL,
+                                   const SchemaNames& Expected = {});
 
 } // namespace sqlite

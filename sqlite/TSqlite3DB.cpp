@@ -292,7 +292,7 @@ void TSqlite3DB::ShowError() {
 void TSqlite3DB::RaiseEngineError(int ResultCode) {
     String message;
     if (FLibrary.Loaded() && FHandle) message = FromEngine(Api().errmsg(FHandle));
-    sqlite::RaiseEngineError(ResultCode, message, FLastSQL);
+    sqlite::RaiseEngineError(ResultCode, message, FLastSQL, FExpectedSchema);
 }
 
 bool TSqlite3DB::EnsureConnected() {

@@ -9,6 +9,7 @@
 // empty the database holds UTF-8; with anything else ("STANDARD") it holds code
 // page 1250, and SQL text and bound text cross the boundary converted.
 #include "platform/core/TComponent.h"
+#include "sqlite/EngineError.h"
 #include "sqlite/SqliteApi.h"
 #include "sqlite/TSqlite3Field.h"
 
@@ -107,6 +108,13 @@ public:
     bool LoadLibs();
     // The path the next connect opens (DefaultDir and current-directory rules).
     String DatabasePath();
+
+    // The tables and columns the application's statements rely on, in lower case.
+    // An engine error naming one of them that the database lacks carries the advice
+    // that the database is of another shape (sqlite::EngineFailureAdvice). Empty
+    // after construction.
+    const sqlite::SchemaNames& ExpectedSchema() const { return FExpectedSchema; }
+    void SetExpectedSchema(sqlite::SchemaNames Value) { FExpectedSchema = std::move(Value); }
 
     // Raises sqlite::EngineError (an EDatabaseError) for the engine's last error:
     // see sqlite::RaiseEngineError for the message; the last SQL text closes it.
@@ -231,6 +239,7 @@ private:
     bool FInTransaction = false;
     bool FUTF8 = true;
     String FLastSQL;
+    sqlite::SchemaNames FExpectedSchema;
     sqlite3* FHandle = nullptr;
     sqlite::EngineLibrary FLibrary;
     // Statements handed out by SQLite3_PrepareResult and not yet closed: the engine

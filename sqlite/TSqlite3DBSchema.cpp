@@ -28,7 +28,7 @@ public:
             const String message = db.FromEngine(error ? error : db.Api().errmsg(db.Handle()));
             if (error) db.Api().free(error);
             Free();
-            sqlite::RaiseEngineError(rc, message, sql);
+            sqlite::RaiseEngineError(rc, message, sql, db.ExpectedSchema());
         }
     }
     ~ResultTable() { Free(); }
@@ -87,7 +87,7 @@ bool TSqlite3DB::TableExists(const String& TableName) {
     if (error) Api().free(error);
     // The callback's own stop is the answer "found", not an error.
     if (rc == SQLITE_ABORT) return true;
-    if (rc != SQLITE_OK) sqlite::RaiseEngineError(rc, message, FLastSQL);
+    if (rc != SQLITE_OK) sqlite::RaiseEngineError(rc, message, FLastSQL, FExpectedSchema);
     return false;
 }
 

@@ -1,5 +1,6 @@
 #include "app/main/DatabaseCheck.h"
 
+#include "app/main/OfficeSchema.h"
 #include "platform/core/Exceptions.h"
 #include "platform/core/FileUtils.h"
 #include "platform/core/StrUtils.h"
@@ -56,28 +57,6 @@ String Problem(TSqlite3DB& db) {
 }
 
 } // namespace
-
-const std::vector<String>& OfficeTables() {
-    static const std::vector<String> tables = {"info",
-                                               "ugy",
-                                               "ugyitem",
-                                               "ugyfel_termeszetes_szemely",
-                                               "ugyfel_szervezet",
-                                               "ugy_ugyfel_tsz",
-                                               "ugy_ugyfel_szerv",
-                                               "letetiszamla",
-                                               "project",
-                                               "letet",
-                                               "letetmozgas",
-                                               "partner",
-                                               "ikt_partner",
-                                               "ikt_mt",
-                                               "ikt_mod",
-                                               "ikt_be",
-                                               "ikt_ki",
-                                               "jub"};
-    return tables;
-}
 
 String OfficeDatabaseProblem(TSqlite3DB& Db) {
     String problem = Problem(Db);

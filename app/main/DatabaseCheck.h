@@ -5,14 +5,9 @@
 // every area fail later. The check only reads; the file is left as it was.
 #include "platform/core/Types.h"
 
-#include <vector>
-
 class TSqlite3DB;
 
 namespace app {
-
-// The tables the program reads and writes (the schema's tables).
-const std::vector<String>& OfficeTables();
 
 // Why Db's database is not the office's, as a Hungarian phrase ("a fájl üres",
 // "a fájl nem adatbázis, vagy sérült", "hiányzik belőle: info, ugy"), or ""

@@ -9,6 +9,7 @@
 #include "app/reports/PrintCommands.h"
 #include "app/main/DatabaseCheck.h"
 #include "app/common/QueryRun.h"
+#include "app/main/OfficeSchema.h"
 #include "platform/core/FileUtils.h"
 #include "platform/data/TDataSet.h"
 #include "platform/os/SystemInfo.h"
@@ -75,6 +76,8 @@ void TForm1::CreateDatabase() {
     Sqlite3DB1->SetTimeOut(5000);
     Sqlite3DB1->SetMustExist(true);
     Sqlite3DB1->SetExecuteInlineSQL(true);
+    // A database without a table or column the statements name says it is of another shape.
+    Sqlite3DB1->SetExpectedSchema(app::OfficeSchemaNames());
     Sqlite3DB1->AfterConnect = [this](TObject* Sender) { Sqlite3DB1AfterConnect(Sender); };
 
     const auto query = [this](const char* name) {

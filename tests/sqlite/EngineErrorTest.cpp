@@ -19,6 +19,8 @@ const String Full = "Megtelt a lemez, a változás nem menthető. "
                     "Szabadítson fel helyet a lemezen, majd próbálja újra.\n";
 const String Damaged = "Az adatbázis fájl sérült. Állítsa vissza a legutóbbi mentésből, "
                        "vagy kérje a rendszergazda segítségét.\n";
+const String OtherShape = "Az adatbázis szerkezete nem ennek a programnak felel meg: hiányzik belőle "
+                          "egy tábla vagy oszlop. Kérje a rendszergazda segítségét.\n";
 
 // The result code of the engine error body raises (0 when it raises none).
 template <class F> int CodeOf(F&& body) {
@@ -75,6 +77,31 @@ TEST_F(EngineErrors, ConstraintFailureKeepsItsCodeAndHasNoAdvice) {
 
 TEST_F(EngineErrors, SyntaxErrorOfAPrepareKeepsItsCode) {
     EXPECT_EQ(CodeOf([&] { Db->SQLite3_ExecSQL("selec 1", nullptr); }), SQLITE_ERROR);
+}
+
+TEST_F(EngineErrors, ATableOrColumnTheApplicationExpectsSaysTheDatabaseIsOfAnotherShape) {
+    Db->SetExpectedSchema({"t", "leiras", "aktiv", "ugy"});
+    const struct {
+        String Sql;
+        String Expected;
+    } rows[] = {
+        {"select leiras from t", OtherShape + "no such column: leiras"},
+        {"update t set b='x' where t.aktiv=1", OtherShape + "no such column: t.aktiv"},
+        {"select * from main.ugy", OtherShape + "no such table: main.ugy"},
+        // Names the application does not rely on: a typing slip of a developer.
+        {"select lerias from t", "no such column: lerias"},
+        {"select * from ugyek", "no such table: ugyek"},
+        // Errors of the statement itself.
+        {"selec 1", "near \"selec\": syntax error"},
+        {"select aktiv(a) from t", "no such function: aktiv"},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(ErrorOf<EDatabaseError>([&] { Db->SQLite3_ExecSQL(row.Sql, nullptr); }),
+                  row.Expected + "\n\n" + row.Sql);
+        // A dataset's read raises the same way.
+        sqlitetest::TestTarget target(Db.get());
+        EXPECT_EQ(ErrorOf<EDatabaseError>([&] { target.Load(row.Sql); }), row.Expected + "\n\n" + row.Sql);
+    }
 }
 
 TEST_F(EngineErrors, DatabaseLockedByAnotherProgramSaysSoInHungarian) {

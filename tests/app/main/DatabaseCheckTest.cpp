@@ -2,6 +2,7 @@
 // reason, the program ends with one message, and the file stays as it was.
 #include "app/main/DatabaseCheck.h"
 #include "app/main/Form1.h"
+#include "app/main/OfficeSchema.h"
 #include "platform/core/FileUtils.h"
 #include "platform/ui/DialogHook.h"
 #include "platform/ui/TApplication.h"
@@ -87,6 +88,23 @@ TEST_F(DatabaseCheck, ADatabaseWithoutTheOfficesTablesNamesWhatIsMissing) {
     const std::string foreign = ForeignDatabase(Folder());
     EXPECT_EQ(ProblemOf(foreign), "hiányzik belőle: ugy, ugyitem, ugyfel_termeszetes_szemely, "
                                   "ugyfel_szervezet, ugy_ugyfel_tsz, …");
+}
+
+// The schema built into the program is the one the office's database is made from:
+// its tables in order, and every table and column name the engine knows there.
+TEST_F(DatabaseCheck, TheBuiltInSchemaIsTheDatabasesShape) {
+    std::vector<String> tables;
+    sqlite::SchemaNames names;
+    for (const Row& row : Rows("SELECT name FROM sqlite_master WHERE type='table' AND name NOT LIKE "
+                               "'sqlite%' ORDER BY rowid")) {
+        tables.push_back(*row[0]);
+        names.insert(*row[0]);
+    }
+    for (const Row& row : Rows("SELECT lower(p.name) FROM sqlite_master m, pragma_table_info(m.name) p "
+                               "WHERE m.type='table' AND m.name NOT LIKE 'sqlite%'"))
+        names.insert(*row[0]);
+    EXPECT_EQ(app::OfficeTables(), tables);
+    EXPECT_EQ(app::OfficeSchemaNames(), names);
 }
 
 TEST(DatabaseCheckMessage, NamesTheFileAndTheReason) {
