@@ -74,4 +74,11 @@ String UnreadableDatabaseMessage(const String& File, const String& Problem) {
     return "A(z) " + File + " fájl nem olvasható adatbázis: " + Problem + ".\nA program leáll.";
 }
 
+String MissingDatabaseMessage(const String& Path) {
+    // A folder by the database's name (a copy gone wrong, an unpacked backup) is
+    // there to see; "not found" would send the user looking for a file.
+    if (DirectoryExists(Path)) return "A(z) " + Path + " nem adatbázis fájl, hanem mappa.\nA program leáll.";
+    return "Az adatbázis fájl nem található, a program leáll.";
+}
+
 } // namespace app

@@ -20,4 +20,10 @@ String OfficeDatabaseProblem(TSqlite3DB& Db);
 // "A(z) <File> fájl nem olvasható adatbázis: <Problem>.", a line break, "A program leáll."
 String UnreadableDatabaseMessage(const String& File, const String& Problem);
 
+// The message shown before the program ends when no database file lies at Path
+// (a full path): "Az adatbázis fájl nem található, a program leáll.", or when a
+// folder stands there, "A(z) <Path> nem adatbázis fájl, hanem mappa.", a line
+// break, "A program leáll."
+String MissingDatabaseMessage(const String& Path);
+
 } // namespace app

@@ -91,7 +91,7 @@ int RunProgram() {
     } catch (const Exception& e) {
         // Without the lock files there is no safe way to tell whether a copy runs.
         MessageBox(nullptr, e.Message(), "Velmora", MB_OK | MB_ICONSTOP);
-        return 0;
+        return StartFailed;
     }
     if (!instance) return 0;
     // The library services live from before the first form until after the
@@ -107,23 +107,31 @@ int RunProgram() {
         rpDoneEngine();
         UtlFinalization();
     });
+    // A start-up that fails ends the program after its message, with a status that
+    // says so to whatever started it (a desktop launcher, a script).
+    int code = 0;
     try {
         Application->Initialize();
         ui::InstallDataAccessHooks();
         Application->SetTitle("Velmora");
         CreateForms();
+        // The database missing or not the office's: the main window asked to end
+        // before it came up.
+        if (Application->Terminated()) code = StartFailed;
         Application->Run();
     } catch (const Exception& e) {
         Application->HandleException(Application, e);
-    } catch (const std::exception&) {
-        Application->HandleException(Application, Exception(""));
+        code = StartFailed;
+    } catch (const std::exception& e) {
+        Application->HandleException(Application, Exception(e.what()));
+        code = StartFailed;
     }
     // The forms, then the report engine with its progress window, while the toolkit
     // still runs; then the toolkit.
     Application->DestroyComponents();
     rpDoneEngine();
     Application->Shutdown();
-    return 0;
+    return code;
 }
 
 } // namespace app

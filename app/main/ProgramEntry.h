@@ -15,9 +15,15 @@ inline constexpr const char* InstanceMutexName = "egyediazonosito";
 // the mutex until the process ends.
 std::unique_ptr<TNamedMutex> ClaimSingleInstance();
 
+// Exit status of a start-up that failed: the database missing or not the office's,
+// or the main window unable to come up (its first reads failed).
+inline constexpr int StartFailed = 1;
+
 // The whole run: single-instance check, application title, forms, message loop.
-// Answers the process exit code (0). Exceptions that escape start-up are shown by
-// the application's exception display.
+// Answers the process exit code: 0 after the user closed the main window or when
+// another copy runs, StartFailed when the main window never came up. Exceptions
+// that escape start-up are shown by the application's exception display, and the
+// program ends after it.
 int RunProgram();
 
 } // namespace app

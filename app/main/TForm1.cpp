@@ -105,7 +105,7 @@ void TForm1::FormCreate(TObject* Sender) {
 
         const String path = Sqlite3DB1->DefaultDir() + Sqlite3DB1->Database();
         if (!FileExists(path)) {
-            ShowMessage("Az adatbázis fájl nem található, a program leáll.");
+            ShowMessage(app::MissingDatabaseMessage(ExpandFileName(NormalizePath(path))));
             Application->Terminate();
             // Reading settings now would only raise a second, confusing error.
             return;

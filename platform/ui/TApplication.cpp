@@ -2,7 +2,6 @@
 
 #include "platform/ui/MessageDialogs.h"
 #include "platform/ui/detail/QtSupport.h"
-#include "platform/ui/SafeCall.h"
 #include "platform/ui/TCustomForm.h"
 
 #include <QAbstractEventDispatcher>
@@ -33,7 +32,7 @@ void TApplication::Run() {
     ui::EnsureWidgetApplication();
     // A quit asked for during start-up ends the program without showing it.
     if (FTerminated) return;
-    if (FMainForm && FShowMainForm) ui::SafeCall(this, [this] { FMainForm->Show(); });
+    if (FMainForm && FShowMainForm) FMainForm->Show();
     while (!FTerminated)
         HandleMessage();
 }

@@ -26,7 +26,9 @@ public:
         FormCreated(Reference);
     }
     // Shows the main form (unless termination was already asked for) and runs
-    // the event loop until Terminate.
+    // the event loop until Terminate. An exception of the main form's showing (its
+    // OnShow) leaves Run before the loop: a program whose window never came up
+    // would run on with nothing for the user to close.
     void Run();
     // The program's end, once Run has returned: destroys the forms, the last
     // created first, while the window layer is whole, then the window layer's

@@ -1,5 +1,5 @@
-// The program's start: one copy at a time, and a missing database ends the start-up
-// with one clear message.
+// The program's start: one copy at a time, and a start-up that fails ends the
+// program after its message.
 #include "app/main/ProgramEntry.h"
 #include "app/main/ArtImage.h"
 #include "app/main/MainWindowShared.h"
@@ -20,6 +20,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <stdexcept>
 #include <filesystem>
 #include <unistd.h>
 
@@ -91,11 +92,18 @@ TEST(ProgramEntry, FirstCopyTakesTheLockAndLaterCopiesWaitForIt) {
     std::exit(code);
 }
 
-// The whole start-up in a child process, whose application object may end for good.
-// The child leaves before the test's folders go out of scope, so it removes them itself.
-void StartInEmptyFolder(const std::string& folder, const std::string& locks) {
+// The whole start-up in a child process, whose application object may end for good:
+// prints the messages shown and ends with the program's exit status. The child leaves
+// before the test's folders go out of scope, so it removes them itself. A Failure
+// raised from the first message box stands for a fault of a library below the program.
+void StartIn(const std::string& folder, const std::string& locks, const char* failure = nullptr) {
     if (chdir(folder.c_str()) != 0) std::exit(3);
-    const DialogRecorder dialogs;
+    DialogRecorder dialogs;
+    if (failure)
+        dialogs.AnswerWith([&](const ui::DialogRequest&) -> ui::DialogAnswer {
+            if (dialogs.Requests.size() == 1) throw std::runtime_error(failure);
+            return {1, {}};
+        });
     const int code = app::RunProgram();
     String all;
     for (const String& t : dialogs.Texts())
@@ -105,12 +113,34 @@ void StartInEmptyFolder(const std::string& folder, const std::string& locks) {
     EndChild(folder, locks, code);
 }
 
+// Each start-up that cannot bring the main window up ends after its message, with
+// the failure's status, so no copy lingers without a window holding the lock.
 TEST(ProgramEntryDeathTest, MissingDatabaseShowsOneMessageAndEnds) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     PrivateLockFolder locks;
     TempFolder work;
-    EXPECT_EXIT(StartInEmptyFolder(work.Path(), locks.Path()), ::testing::ExitedWithCode(0),
+    EXPECT_EXIT(StartIn(work.Path(), locks.Path()), ::testing::ExitedWithCode(app::StartFailed),
                 "messages:\\[Az adatbázis fájl nem található, a program leáll\\.\\]:end");
+}
+
+TEST(ProgramEntryDeathTest, AFolderInTheDatabasesPlaceIsNamedAsAFolder) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    PrivateLockFolder locks;
+    TempFolder work;
+    std::filesystem::create_directories(work.Path() + "/data/dornek.s3db");
+    EXPECT_EXIT(StartIn(work.Path(), locks.Path()), ::testing::ExitedWithCode(app::StartFailed),
+                "messages:\\[A\\(z\\) /.*/data/dornek\\.s3db nem adatbázis fájl, hanem mappa\\.\n"
+                "A program leáll\\.\\]:end");
+}
+
+TEST(ProgramEntryDeathTest, AForeignExceptionShowsItsText) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    PrivateLockFolder locks;
+    TempFolder work;
+    EXPECT_EXIT(StartIn(work.Path(), locks.Path(), "a lemez nem olvasható"),
+                ::testing::ExitedWithCode(app::StartFailed),
+                "messages:\\[Az adatbázis fájl nem található, a program leáll\\.\\]"
+                "\\[a lemez nem olvasható\\.\\]:end");
 }
 
 // A full run on a working database: the window comes up on the start page, and the
@@ -134,6 +164,18 @@ void RunAndQuitThroughTheMenu(const std::string& folder, const std::string& lock
 }
 
 class ProgramRunDeathTest : public OfficeDbFixture {};
+
+// The tables are there, so the start-up check passes; the case combos of the main
+// window's first showing cannot be filled.
+TEST_F(ProgramRunDeathTest, AMainWindowWhoseFirstReadsFailEndsTheProgram) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    PrivateLockFolder locks;
+    Exec("ALTER TABLE ugy RENAME COLUMN status TO allapot");
+    DB().SetConnected(false);
+    EXPECT_EXIT(StartIn(Folder(), locks.Path()), ::testing::ExitedWithCode(app::StartFailed),
+                "messages:\\[Az adatbázis szerkezete nem ennek a programnak felel meg: .*\n"
+                "no such column: status\n\nSELECT sorszam, nev FROM ugy WHERE status=1 .*\\]:end");
+}
 
 TEST_F(ProgramRunDeathTest, StartsOnTheStartPageAndQuitsFromTheMenu) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");

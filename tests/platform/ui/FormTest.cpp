@@ -163,6 +163,19 @@ TEST(CloseProtocol, TerminateBeforeRunEndsWithoutShowingTheMainForm) {
         ::testing::ExitedWithCode(4), "");
 }
 
+TEST(CloseProtocol, AMainFormThatCannotShowEndsTheRunWithItsError) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            TForm* main = nullptr;
+            Application->CreateForm(main);
+            main->OnShow = [](TObject*) { throw EDatabaseError("database is locked"); };
+            const String error = ErrorOf<EDatabaseError>([] { Application->Run(); });
+            std::exit(error == "database is locked" && !main->Visible() ? 5 : 1);
+        },
+        ::testing::ExitedWithCode(5), "");
+}
+
 TEST(Activation, ShowingAFormActivatesItAndHidingItReturnsToThePrevious) {
     TForm first(nullptr), second(nullptr);
     std::string events;
