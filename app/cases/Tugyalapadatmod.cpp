@@ -46,6 +46,7 @@ Tugyalapadatmod::Tugyalapadatmod(TComponent* AOwner) : TForm(AOwner) {
     Label6->SetBounds(8, 134, 214, 32);
     Name = app::StoredTextBox(Edit1, Label6);
     Description = app::StoredTextBox(Edit2, Label6);
+    Active = app::StoredFlagBox(CheckBox1);
     BitBtn1 = app::MakeBitBtn(this, this, "BitBtn1", "Módosít", 230, 138);
     BitBtn2 = app::MakeBitBtn(this, this, "BitBtn2", "Bezár", 326, 138);
     BitBtn2->SetCancel(true); // Escape does what this button does
@@ -75,8 +76,7 @@ void Tugyalapadatmod::FormShow(TObject*) {
     const bool found = !Query1->IsEmpty();
     Label1->SetCaption(found ? IntToStr(Query1->FieldByName("ev")->AsInteger()) : String());
     Label2->SetCaption(found ? IntToStr(Query1->FieldByName("szam")->AsInteger()) : String());
-    CheckBox1->SetChecked(Query1->FieldByName("status")->DisplayText() == "True");
-    FShownActive = CheckBox1->Checked();
+    Active.Show(Query1->FieldByName("status")->DisplayText() == "True");
     const app::FieldText name = app::FieldText::Of(Query1->FieldByName("nev"));
     const app::FieldText description = app::FieldText::Of(Query1->FieldByName("leiras"));
     Query1->Close();
@@ -88,10 +88,8 @@ void Tugyalapadatmod::FormShow(TObject*) {
 void Tugyalapadatmod::BitBtn1Click(TObject*) {
     // The dialog stays open beside the lists: the case sheet may have closed the case since
     // it was read, and an untouched "Aktív" must not open it again and drop its end date.
-    const bool active = CheckBox1->Checked();
-    app::OpenStatement(*Query1, app::CaseBaseDataUpdateSql(
-                                    CaseId, Name.Sql("nev"), Description.Sql("leiras"),
-                                    active == FShownActive ? std::nullopt : std::optional<bool>(active)));
+    app::OpenStatement(*Query1, app::CaseBaseDataUpdateSql(CaseId, Name.Sql("nev"), Description.Sql("leiras"),
+                                                           Active.Value()));
     Query1->Close();
     if (Origin == FromCaseList)
         app::ReopenIfSet(app::CaseList(app::MainWindow()), RecNo);

@@ -1,6 +1,7 @@
 #pragma once
 // The base-data dialog of a case: its name, description and active state. Shown
 // non-modally from the case lists' context menus, which set the public fields first.
+#include "app/common/StoredFlag.h"
 #include "app/common/StoredText.h"
 #include "platform/ui/TCustomForm.h"
 
@@ -40,6 +41,8 @@ public:
     // Name and description over Edit1 and Edit2: a stored text longer than its field is kept.
     app::StoredTextBox Name;
     app::StoredTextBox Description;
+    // "Aktív" over CheckBox1: written only when changed.
+    app::StoredFlagBox Active;
 
     // Shows the dialog on case Case, opened from list Origin at record ListRecNo. A dialog
     // still open on another case reads this one: it stores to the case it shows.
@@ -48,9 +51,6 @@ public:
     void FormShow(TObject* Sender);
     void BitBtn1Click(TObject* Sender);
     void BitBtn2Click(TObject* Sender);
-
-private:
-    bool FShownActive = false; // "Aktív" as the case was read
 };
 
 extern Tugyalapadatmod* ugyalapadatmod;

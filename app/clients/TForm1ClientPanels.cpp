@@ -112,6 +112,7 @@ void CreatePersonPanel(MainWindowShared& Form) {
                                          p.Edit8, p.Edit4, p.Edit9);
 
     p.CheckBox18 = ActiveBox(&Form, panel, "CheckBox18", LeftLabelRight, LeftInput);
+    p.PersonActive = app::StoredFlagBox(p.CheckBox18);
     p.Label13 = app::MakeLabel(&Form, panel, "Label13", "", 140, ButtonRowTop + 5);
     p.Label13->SetAutoSize(false);
     p.Label13->SetBounds(140, ButtonRowTop + 5, 120, 15);
@@ -155,6 +156,7 @@ void CreateOrganisationPanel(MainWindowShared& Form) {
         p.OrganisationTexts.Add(app::OrganisationColumns[i], boxes[i]);
 
     p.CheckBox17 = ActiveBox(&Form, panel, "CheckBox17", OrgLabelRight, OrgInput);
+    p.OrganisationActive = app::StoredFlagBox(p.CheckBox17);
     p.gxExtSpeedButton34 = PanelButton(&Form, panel, "gxExtSpeedButton34", "Töröl", RightInput);
     p.gxExtSpeedButton35 = PanelButton(&Form, panel, "gxExtSpeedButton35", "Módosít", RightInput + 92);
 }

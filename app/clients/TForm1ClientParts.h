@@ -3,6 +3,7 @@
 // with their grids and the detail panels below them. The datasets behind them (Query1,
 // Query3 and their sources) stay on the window: the case dialogs read them too.
 #include "app/common/StoredDate.h"
+#include "app/common/StoredFlag.h"
 #include "app/common/StoredText.h"
 
 class TCheckBox;
@@ -35,6 +36,7 @@ struct TForm1ClientParts {
     TMemo* Edit9;                           // "Tartózkodási hely:"
     app::StoredTextBoxes PersonTexts;       // Edit1 … Edit9 over their columns, notes in hints
     TCheckBox* CheckBox18;                  // "Aktív:"
+    app::StoredFlagBox PersonActive;        // the stored flag behind CheckBox18
     TLabel* Label13;                        // person counter
     TgxExtSpeedButton* gxExtSpeedButton36;  // "Töröl" (person)
     TgxExtSpeedButton* gxExtSpeedButton37;  // "Módosít" (person)
@@ -50,6 +52,7 @@ struct TForm1ClientParts {
     TEdit* Edit18;                          // agent's mother's name
     app::StoredTextBoxes OrganisationTexts; // Edit10 … Edit18 over their columns, notes in hints
     TCheckBox* CheckBox17;                  // "Aktív:"
+    app::StoredFlagBox OrganisationActive;  // the stored flag behind CheckBox17
     TgxExtSpeedButton* gxExtSpeedButton34;  // "Töröl" (organisation)
     TgxExtSpeedButton* gxExtSpeedButton35;  // "Módosít" (organisation)
 };

@@ -149,7 +149,7 @@ void DataSource1DataChange(MainWindowShared& Form, TObject*, TField*) {
                            ::CurrentKey(Form.Query1));
         p.BirthDate.Show(app::StoredDate::Of(Form.Query1->FieldByName("szuletesi_ido")),
                          SqlTextToDate("1970-01-01"));
-        p.CheckBox18->SetChecked(Form.Query1->FieldByName("aktiv")->AsInteger() == 1);
+        p.PersonActive.Show(Form.Query1->FieldByName("aktiv")->AsInteger() == 1);
     }
     const bool open = Form.Query1->Active();
     p.Label13->SetCaption(IntToStr(open ? Form.Query1->RecNo() : 0) + "/" +
@@ -161,7 +161,7 @@ void DataSource2DataChange(MainWindowShared& Form, TObject*, TField*) {
     if (!HasRows(Form.Query3)) return;
     // Each box shows the column that "Módosít" writes it back to.
     p.OrganisationTexts.Show(*Form.Query3, *Form.Query2, "ugyfel_szervezet", ::CurrentKey(Form.Query3));
-    p.CheckBox17->SetChecked(Form.Query3->FieldByName("aktiv")->AsInteger() == 1);
+    p.OrganisationActive.Show(Form.Query3->FieldByName("aktiv")->AsInteger() == 1);
 }
 
 void Query1szuletesi_idoGetText(MainWindowShared& Form, TField* Sender, String& Text, bool) {
@@ -184,7 +184,7 @@ void gxExtSpeedButton37Click(MainWindowShared& Form, TObject*) {
     person.StayAddress = p.Edit9->Text();
     const Integer key = ::CurrentKey(Form.Query1);
     app::OpenStatement(*Form.Query2,
-                       app::PersonPanelUpdateSql(key, person, p.CheckBox18->Checked(), p.PersonTexts));
+                       app::PersonPanelUpdateSql(key, person, p.PersonActive.Value(), p.PersonTexts));
     Form.Query2->Close();
     ReopenAt(Form.Query1, key);
 }
@@ -199,8 +199,8 @@ void gxExtSpeedButton35Click(MainWindowShared& Form, TObject*) {
                                      p.Edit13->Text(), p.Edit14->Text(), p.Edit15->Text(),
                                      p.Edit16->Text(), p.Edit18->Text(), p.Edit17->Text()};
     const Integer key = ::CurrentKey(Form.Query3);
-    app::OpenStatement(*Form.Query2,
-                       app::OrganisationPanelUpdateSql(key, o, p.CheckBox17->Checked(), p.OrganisationTexts));
+    app::OpenStatement(*Form.Query2, app::OrganisationPanelUpdateSql(key, o, p.OrganisationActive.Value(),
+                                                                     p.OrganisationTexts));
     Form.Query2->Close();
     ReopenAt(Form.Query3, key);
 }

@@ -1,6 +1,7 @@
 #include "app/common/CaseDialogStatements.h"
 
 #include "app/common/SqlRoutines.h"
+#include "app/common/StoredFlag.h"
 #include "app/common/StoredText.h"
 #include "platform/core/NumberFormat.h"
 
@@ -68,9 +69,8 @@ String CaseBaseDataSql(Integer CaseId) {
 
 String CaseBaseDataUpdateSql(Integer CaseId, const String& Name, const String& Description,
                              std::optional<bool> Active) {
-    const String status = !Active ? String("status") : *Active ? String("1") : String("0");
-    return "UPDATE ugy SET nev=" + Name + ", leiras=" + Description + ",status=" + status +
-           " WHERE sorszam=" + IntToStr(CaseId);
+    return "UPDATE ugy SET nev=" + Name + ", leiras=" + Description +
+           ",status=" + FlagValueSql("status", Active) + " WHERE sorszam=" + IntToStr(CaseId);
 }
 
 String RegisterPersonsSql() {

@@ -1,16 +1,9 @@
 #include "app/common/ClientStatements.h"
 
+#include "app/common/StoredFlag.h"
 #include "platform/core/NumberFormat.h"
 
 namespace app {
-
-namespace {
-
-String ActiveSql(bool Active) {
-    return Active ? ", aktiv=1" : ", aktiv=0";
-}
-
-} // namespace
 
 String PersonListSql() {
     return "SELECT sorszam, nev, szuletesi_nev, lakcim, szuletesi_ido, szuletesi_hely, allampolgarsag, "
@@ -26,16 +19,16 @@ String OrganisationListSql() {
            "COLLATE systemnocase";
 }
 
-String PersonPanelUpdateSql(Integer PersonId, const CasePerson& Person, bool Active,
+String PersonPanelUpdateSql(Integer PersonId, const CasePerson& Person, std::optional<bool> Active,
                             const TextSetValue& Value) {
-    return "UPDATE ugyfel_termeszetes_szemely SET " + PersonAssignments(Person, Value) + ActiveSql(Active) +
-           " WHERE sorszam=" + IntToStr(PersonId);
+    return "UPDATE ugyfel_termeszetes_szemely SET " + PersonAssignments(Person, Value) +
+           ", aktiv=" + FlagValueSql("aktiv", Active) + " WHERE sorszam=" + IntToStr(PersonId);
 }
 
-String OrganisationPanelUpdateSql(Integer OrganisationId, const CaseOrganisation& Organisation, bool Active,
-                                  const TextSetValue& Value) {
-    return "UPDATE ugyfel_szervezet SET " + OrganisationAssignments(Organisation, Value) + ActiveSql(Active) +
-           " WHERE sorszam=" + IntToStr(OrganisationId);
+String OrganisationPanelUpdateSql(Integer OrganisationId, const CaseOrganisation& Organisation,
+                                  std::optional<bool> Active, const TextSetValue& Value) {
+    return "UPDATE ugyfel_szervezet SET " + OrganisationAssignments(Organisation, Value) +
+           ", aktiv=" + FlagValueSql("aktiv", Active) + " WHERE sorszam=" + IntToStr(OrganisationId);
 }
 
 String DeletePersonSql(Integer PersonId) {

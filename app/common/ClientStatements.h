@@ -11,13 +11,13 @@ String PersonListSql();
 // Organisations (Query3 of the main window), by name.
 String OrganisationListSql();
 
-// The person panel's "Módosít": the register row PersonId takes Person and the flag.
-// Each text as Value gives it.
-String PersonPanelUpdateSql(Integer PersonId, const CasePerson& Person, bool Active,
+// The person panel's "Módosít": the register row PersonId takes Person, and aktiv 1 or 0
+// when Active says so (none keeps it). Each text as Value gives it.
+String PersonPanelUpdateSql(Integer PersonId, const CasePerson& Person, std::optional<bool> Active,
                             const TextSetValue& Value = TextValueSql);
 // The organisation panel's "Módosít".
-String OrganisationPanelUpdateSql(Integer OrganisationId, const CaseOrganisation& Organisation, bool Active,
-                                  const TextSetValue& Value = TextValueSql);
+String OrganisationPanelUpdateSql(Integer OrganisationId, const CaseOrganisation& Organisation,
+                                  std::optional<bool> Active, const TextSetValue& Value = TextValueSql);
 
 // "Töröl": the register row only; the cases' copies stay.
 String DeletePersonSql(Integer PersonId);

@@ -291,6 +291,44 @@ TEST_F(Clients, EachOrganisationBoxShowsTheColumnItWritesBack) {
     EXPECT_EQ(OrganisationRow(id), "Kft.|rov|szek|fo|ok|mneve|Anyja 'Éva'|mcime|kepv|0|");
 }
 
+// Rows other tools wrote hold NULL in aktiv, and another window may change the flag while
+// the panel shows the row: "Módosít" writes the flag only when the user changed the box.
+TEST_F(Clients, AnUntouchedAktivBoxLeavesTheStoredFlagAlone) {
+    auto& p = app::MainWindow().Clients();
+    const Integer person = FullPerson("Anna", std::nullopt);
+    const Integer org = AddOrganisation("Alfa Kft.");
+    Exec("UPDATE ugyfel_termeszetes_szemely SET aktiv=NULL");
+    Exec("UPDATE ugyfel_szervezet SET aktiv=NULL");
+    const auto flags = [&] {
+        return Text("SELECT coalesce(aktiv, 'NULL') FROM ugyfel_termeszetes_szemely WHERE sorszam=" +
+                    Key(person)) +
+               Text("SELECT coalesce(aktiv, 'NULL') FROM ugyfel_szervezet WHERE sorszam=" + Key(org));
+    };
+
+    MenuItem("Termeszetesszemelyek1").Click();
+    MenuItem("Szervezetek1").Click();
+    EXPECT_FALSE(p.CheckBox18->Checked());
+    EXPECT_FALSE(p.CheckBox17->Checked());
+    p.Edit1->SetText("Anna Éva");
+    p.gxExtSpeedButton37->Click();
+    p.gxExtSpeedButton35->Click();
+    EXPECT_EQ(flags(), "NULLNULL");
+
+    // Ticked, then saved: the flags are set; shown again, an untouched box keeps what
+    // another window stores meanwhile.
+    p.CheckBox18->SetChecked(true);
+    p.CheckBox17->SetChecked(true);
+    p.gxExtSpeedButton37->Click();
+    p.gxExtSpeedButton35->Click();
+    EXPECT_EQ(flags(), "11");
+    Exec("UPDATE ugyfel_termeszetes_szemely SET aktiv=0");
+    Exec("UPDATE ugyfel_szervezet SET aktiv=0");
+    p.gxExtSpeedButton37->Click();
+    p.gxExtSpeedButton35->Click();
+    EXPECT_EQ(flags(), "00");
+    EXPECT_EQ(Text("SELECT nev FROM ugyfel_termeszetes_szemely"), "Anna Éva");
+}
+
 TEST_F(Clients, OrganisationDeleteAsksFirst) {
     AddOrganisation("Alfa");
     MenuItem("Szervezetek1").Click();

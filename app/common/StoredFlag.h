@@ -1,0 +1,34 @@
+#pragma once
+// A check box over a 1/0 flag column. Rows other tools wrote may hold NULL there, which the
+// box shows unchecked; a save writes the flag only when the user changed the box, so an
+// untouched box neither turns NULL into 0 nor undoes a change made elsewhere since the row
+// was read (a dialog that stays open beside the lists).
+#include "platform/core/Types.h"
+
+#include <optional>
+
+class TCheckBox;
+
+namespace app {
+
+// The value an UPDATE sets flag column Column to: 1 or 0, or for none the column itself,
+// which keeps it.
+String FlagValueSql(const String& Column, std::optional<bool> Value);
+
+class StoredFlagBox {
+public:
+    StoredFlagBox() = default;
+    explicit StoredFlagBox(TCheckBox* Box) : FBox(Box) {}
+
+    // Shows Checked and takes it as the box's showing.
+    void Show(bool Checked);
+    // What a save writes: the box's state when it differs from what Show put there; none
+    // (keep the column) otherwise.
+    std::optional<bool> Value() const;
+
+private:
+    TCheckBox* FBox = nullptr;
+    bool FShown = false;
+};
+
+} // namespace app
