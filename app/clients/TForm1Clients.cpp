@@ -53,7 +53,8 @@ namespace app {
 void CreateClientsArea(MainWindowShared& Form) {
     TForm1ClientParts& p = Form.Clients();
     Form.Query1 = app::MakeStatementQuery(&Form, "Query1", Form.Sqlite3DB1);
-    // Dates as stored text: a date field would read the older program's '' as 1900-01-01.
+    // Dates as stored text: a date field would read the '' of databases written by earlier
+    // versions as 1900-01-01.
     Form.Query1->SetTypeLess(true);
     Form.Query1->SQL()->Add(app::PersonListSql());
     Form.Query1->AfterOpen = [&Form](TDataSet*) {

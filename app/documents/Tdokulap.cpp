@@ -27,7 +27,8 @@ Tdokulap::Tdokulap(TComponent* AOwner) : TForm(AOwner) {
     app::SetUpDialog(this, "dokulap", "Dokumentum paraméterek", 440, 250);
     TSqlite3DB* db = app::OfficeDatabase();
     Query1 = app::MakeStatementQuery(this, "Query1", db);
-    Query1->SetTypeLess(true); // dates as stored text: the older program's '' is no date
+    // Dates as stored text: in databases written by earlier versions '' is no date.
+    Query1->SetTypeLess(true);
     Query2 = app::MakeStatementQuery(this, "Query2", db);
     DataSource1 = new TDataSource(this);
     DataSource1->SetName("DataSource1");

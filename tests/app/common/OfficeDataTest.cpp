@@ -1,4 +1,4 @@
-// A real office's database as the older program and other tools left it: '' as well as NULL
+// An office's database as earlier versions and other tools left it: '' as well as NULL
 // for "no date", dates that do not exist or are no dates at all, and texts longer than the
 // dialogs' fields. A save writes back what the user did not change exactly as it was stored.
 #include "app/cases/TForm1CaseParts.h"
@@ -176,8 +176,8 @@ TEST_F(OfficeData, AttachedClientTakesAnOverLongTextWholeIntoItsCopy) {
     }
 }
 
-// The older program's '' for "no date": shown empty, never written back as a date; the
-// person's picker stays unchecked and a save of the other boxes keeps ''.
+// The '' of databases written by earlier versions for "no date": shown empty, never written back as a date;
+// the person's picker stays unchecked and a save of the other boxes keeps ''.
 TEST_F(OfficeData, EmptyDateTextIsNoDateAndStaysAsStored) {
     const Integer reg = AddPerson("Szabó Éva", String(""));
     MenuItem("Termeszetesszemelyek1").Click();

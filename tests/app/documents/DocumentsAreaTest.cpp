@@ -285,9 +285,9 @@ TEST_F(DocumentsArea, KeepFlagProposesAndStoresTheDeadline) {
     EXPECT_EQ(d.DateTimePicker1->Date(), AddYears(Date(), 5));
 }
 
-// The older program's '' for "no deadline": the list shows it empty; a kept entry gets the
-// proposal (today plus the retention years), and an entry the user leaves alone keeps '' or
-// a deadline that is no date, as stored.
+// The '' of databases written by earlier versions for "no deadline": the list shows it empty; a kept entry
+// gets the proposal (today plus the retention years), and an entry the user leaves alone keeps '' or a
+// deadline that is no date, as stored.
 TEST_F(DocumentsArea, EmptyOrForeignDeadlineIsNoDate) {
     SetSetting("dokumentum_orzesi_ido", "5");
     const Integer a = AddCase("Alfa", "2009-01-10");
