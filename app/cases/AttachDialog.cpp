@@ -4,7 +4,7 @@
 #include "app/common/ComboFill.h"
 #include "app/common/FormControls.h"
 #include "app/common/QueryRun.h"
-#include "app/main/MainWindowData.h"
+#include "app/common/MainWindowData.h"
 
 #include "platform/ui/TBitBtn.h"
 #include "platform/ui/TButton.h"

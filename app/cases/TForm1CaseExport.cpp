@@ -2,7 +2,7 @@
 // search result to a spreadsheet file through ToXLS1.
 #include "app/common/AreaLayout.h"
 #include "app/common/OfficeExport.h"
-#include "app/main/MainWindowShared.h"
+#include "app/common/MainWindowShared.h"
 #include "app/cases/CaseArea.h"
 #include "app/cases/TForm1CaseParts.h"
 

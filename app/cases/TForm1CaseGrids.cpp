@@ -1,6 +1,6 @@
 // The cases area's lists: the data sources, the two grids with their context menus,
 // and opening a case from them.
-#include "app/main/MainWindowShared.h"
+#include "app/common/MainWindowShared.h"
 #include "app/cases/CaseArea.h"
 
 #include "app/common/ComboFill.h"

@@ -5,7 +5,7 @@
 #include "app/common/DigitBoxes.h"
 #include "app/common/FormControls.h"
 #include "app/common/QueryRun.h"
-#include "app/main/MainWindowShared.h"
+#include "app/common/MainWindowShared.h"
 #include "app/cases/CaseArea.h"
 #include "app/cases/TForm1CaseParts.h"
 

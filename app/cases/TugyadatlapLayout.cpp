@@ -31,7 +31,7 @@
 #include "platform/ui/TSplitter.h"
 #include "sqlite/TSqlite3Query.h"
 
-#include "app/main/MainWindowData.h"
+#include "app/common/MainWindowData.h"
 
 using app::MakeLabel;
 using app::MakePanel;

@@ -6,7 +6,7 @@
 #include "app/common/FormControls.h"
 #include "app/common/QueryRun.h"
 #include "app/cases/CaseArea.h"
-#include "app/main/MainWindowData.h"
+#include "app/common/MainWindowData.h"
 
 #include "platform/core/NumberFormat.h"
 #include "platform/core/StrUtils.h"

@@ -5,7 +5,7 @@
 #include "app/common/FormControls.h"
 #include "app/common/QueryRun.h"
 #include "app/cases/CaseArea.h"
-#include "app/main/MainWindowData.h"
+#include "app/common/MainWindowData.h"
 #include "app/cases/Tugyadatlap.h"
 
 #include "platform/core/DateTime.h"

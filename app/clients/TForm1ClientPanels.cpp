@@ -4,7 +4,7 @@
 #include "app/common/CaseDialogStatements.h"
 #include "app/common/FormControls.h"
 #include "app/common/PersonBoxes.h"
-#include "app/main/MainWindowShared.h"
+#include "app/common/MainWindowShared.h"
 #include "app/clients/TForm1ClientParts.h"
 
 #include "controls/TgxExtSpeedButton.h"

@@ -10,7 +10,7 @@
 #include "app/common/QueryRun.h"
 #include "app/common/RowReferences.h"
 #include "app/common/SqlRoutines.h"
-#include "app/main/MainWindowShared.h"
+#include "app/common/MainWindowShared.h"
 #include "app/clients/ClientArea.h"
 #include "app/clients/Tujszemelyform.h"
 #include "app/clients/Tujszervezetform.h"

@@ -3,7 +3,7 @@
 #include "app/common/DialogRows.h"
 #include "app/common/FormControls.h"
 #include "app/common/QueryRun.h"
-#include "app/main/MainWindowData.h"
+#include "app/common/MainWindowData.h"
 
 #include "platform/ui/TBitBtn.h"
 #include "sqlite/TSqlite3Query.h"

@@ -3,7 +3,7 @@
 #include "app/common/AreaLayout.h"
 #include "app/common/OfficeExport.h"
 #include "app/deposits/DepositArea.h"
-#include "app/main/MainWindowShared.h"
+#include "app/common/MainWindowShared.h"
 #include "app/deposits/TForm1DepositParts.h"
 
 #include "controls/TgxExtSpeedButton.h"

@@ -6,7 +6,7 @@
 #include "app/common/RowReferences.h"
 #include "app/common/StorableText.h"
 #include "app/deposits/DepositArea.h"
-#include "app/main/MainWindowShared.h"
+#include "app/common/MainWindowShared.h"
 #include "app/deposits/Tletet_adatlap.h"
 #include "app/deposits/Tletetalapadat.h"
 #include "app/deposits/Tujletet.h"

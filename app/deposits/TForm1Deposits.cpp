@@ -9,7 +9,7 @@
 #include "app/common/QueryRun.h"
 #include "app/common/SqlRoutines.h"
 #include "app/deposits/DepositArea.h"
-#include "app/main/MainWindowShared.h"
+#include "app/common/MainWindowShared.h"
 #include "app/deposits/TForm1DepositParts.h"
 
 #include "controls/TgxExtSpeedButton.h"

@@ -7,7 +7,7 @@
 #include "app/common/FormControls.h"
 #include "app/common/QueryRun.h"
 #include "app/deposits/DepositArea.h"
-#include "app/main/MainWindowData.h"
+#include "app/common/MainWindowData.h"
 #include "app/reports/Tletetfrf.h"
 
 #include "grid/TVgDBGrid.h"

@@ -4,7 +4,7 @@
 #include "app/common/AreaLayout.h"
 #include "app/common/QueryRun.h"
 #include "app/deposits/DepositArea.h"
-#include "app/main/MainWindowData.h"
+#include "app/common/MainWindowData.h"
 
 #include "platform/core/DateTime.h"
 #include "platform/data/TField.h"

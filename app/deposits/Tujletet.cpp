@@ -3,7 +3,7 @@
 #include "app/deposits/DepositSaves.h"
 #include "app/common/QueryRun.h"
 #include "app/deposits/DepositArea.h"
-#include "app/main/MainWindowData.h"
+#include "app/common/MainWindowData.h"
 
 #include "platform/ui/TDateTimePicker.h"
 #include "platform/ui/TEdit.h"

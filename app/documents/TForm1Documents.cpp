@@ -8,7 +8,7 @@
 #include "app/common/FormControls.h"
 #include "app/common/OfficeExport.h"
 #include "app/common/QueryRun.h"
-#include "app/main/MainWindowShared.h"
+#include "app/common/MainWindowShared.h"
 #include "app/documents/DocumentArea.h"
 #include "app/documents/Tdokulap.h"
 #include "app/documents/Tdokusetform.h"

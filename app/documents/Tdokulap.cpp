@@ -6,8 +6,8 @@
 #include "app/common/QueryRun.h"
 #include "app/common/SqlRoutines.h"
 #include "app/documents/DocumentArea.h"
-#include "app/main/MainWindowData.h"
-#include "app/main/OfficeSettings.h"
+#include "app/common/MainWindowData.h"
+#include "app/common/OfficeSettings.h"
 
 #include "platform/core/DateTime.h"
 #include "platform/data/TDataSource.h"

@@ -5,7 +5,7 @@
 #include "app/documents/DocumentStatements.h"
 #include "app/common/FormControls.h"
 #include "app/common/QueryRun.h"
-#include "app/main/MainWindowData.h"
+#include "app/common/MainWindowData.h"
 
 #include "platform/data/TField.h"
 #include "platform/ui/TBitBtn.h"

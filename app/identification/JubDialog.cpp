@@ -5,7 +5,7 @@
 #include "app/identification/JubStatements.h"
 #include "app/common/QueryRun.h"
 #include "app/common/StoredDate.h"
-#include "app/main/MainWindowData.h"
+#include "app/common/MainWindowData.h"
 #include "app/reports/Tletetfrf.h"
 
 #include "platform/ui/TBitBtn.h"

@@ -12,7 +12,7 @@
 #include "app/common/ListGrid.h"
 #include "app/common/OfficeExport.h"
 #include "app/common/QueryRun.h"
-#include "app/main/MainWindowShared.h"
+#include "app/common/MainWindowShared.h"
 #include "app/identification/JubArea.h"
 #include "app/identification/Tjubmod.h"
 #include "app/cases/Tugyadatlap.h"

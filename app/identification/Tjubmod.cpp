@@ -6,7 +6,7 @@
 #include "app/identification/JubStatements.h"
 #include "app/common/QueryRun.h"
 #include "app/identification/JubArea.h"
-#include "app/main/MainWindowData.h"
+#include "app/common/MainWindowData.h"
 #include "app/reports/Tletetfrf.h"
 
 #include "platform/core/StrUtils.h"

@@ -3,8 +3,8 @@
 #include "app/common/FormControls.h"
 #include "app/identification/JubStatements.h"
 #include "app/common/QueryRun.h"
-#include "app/main/MainWindowData.h"
-#include "app/main/OfficeSettings.h"
+#include "app/common/MainWindowData.h"
+#include "app/common/OfficeSettings.h"
 #include "app/reports/Tletetfrf.h"
 #include "app/cases/Tugyadatlap.h"
 

@@ -1,4 +1,4 @@
-#include "app/main/MainWindowShared.h"
+#include "app/common/MainWindowShared.h"
 
 #include "app/cases/TForm1CaseParts.h"
 #include "app/clients/TForm1ClientParts.h"

@@ -15,7 +15,7 @@
 #include "platform/os/SystemInfo.h"
 #include "platform/ui/MessageDialogs.h"
 #include "platform/ui/TApplication.h"
-#include "app/main/ArtImage.h"
+#include "app/common/ArtImage.h"
 #include "platform/ui/TLabel.h"
 #include "platform/ui/TPanel.h"
 #include "sqlite/TSqlite3DB.h"

@@ -4,9 +4,9 @@
 // work areas and their pages, the shared lists, each area's parts) is its base,
 // app::MainWindowShared; each area's builders, commands and handlers are free functions
 // over that base in the area's <Area>Area.h. Dialogs and report-host forms reach the
-// window through app/main/MainWindowData.h instead of this header.
-#include "app/main/Form1.h"
-#include "app/main/MainWindowShared.h"
+// window through app/common/MainWindowData.h instead of this header.
+#include "app/common/Form1.h"
+#include "app/common/MainWindowShared.h"
 
 class TLabel;
 class TMainMenu;

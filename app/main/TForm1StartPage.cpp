@@ -1,7 +1,7 @@
 // The start page: the office picture with the user line at its foot, and the column
 // of area pictures that lead into the work areas.
 #include "app/common/AreaLayout.h"
-#include "app/main/ArtImage.h"
+#include "app/common/ArtImage.h"
 #include "controls/ButtonLooks.h"
 #include "app/main/TForm1.h"
 

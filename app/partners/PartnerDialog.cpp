@@ -2,7 +2,7 @@
 
 #include "app/common/FormControls.h"
 #include "app/common/QueryRun.h"
-#include "app/main/MainWindowData.h"
+#include "app/common/MainWindowData.h"
 
 #include "platform/ui/TBitBtn.h"
 #include "platform/ui/TEdit.h"

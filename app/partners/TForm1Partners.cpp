@@ -8,7 +8,7 @@
 #include "app/common/OfficeExport.h"
 #include "app/partners/PartnerStatements.h"
 #include "app/common/QueryRun.h"
-#include "app/main/MainWindowShared.h"
+#include "app/common/MainWindowShared.h"
 #include "app/partners/PartnerArea.h"
 #include "app/partners/Tpartnermod.h"
 #include "app/partners/Tujpartner.h"

@@ -3,7 +3,7 @@
 #include "app/common/AreaLayout.h"
 #include "app/common/QueryRun.h"
 #include "app/partners/PartnerArea.h"
-#include "app/main/Form1.h"
+#include "app/common/Form1.h"
 
 #include "platform/data/TField.h"
 #include "platform/ui/TBitBtn.h"

@@ -2,7 +2,7 @@
 
 #include "app/common/QueryRun.h"
 #include "app/partners/PartnerArea.h"
-#include "app/main/Form1.h"
+#include "app/common/Form1.h"
 
 #include "platform/core/StrUtils.h"
 #include "platform/ui/MessageDialogs.h"

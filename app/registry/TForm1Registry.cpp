@@ -7,7 +7,7 @@
 #include "app/common/OfficeExport.h"
 #include "app/common/QueryRun.h"
 #include "app/registry/RegistryStatements.h"
-#include "app/main/MainWindowShared.h"
+#include "app/common/MainWindowShared.h"
 #include "app/registry/RegistryArea.h"
 #include "app/registry/Tiktbe.h"
 #include "app/registry/Tiktki.h"

@@ -7,7 +7,7 @@
 #include "app/common/QueryRun.h"
 #include "app/registry/RegistryStatements.h"
 #include "app/common/AreaLayout.h"
-#include "app/main/MainWindowShared.h"
+#include "app/common/MainWindowShared.h"
 #include "app/registry/RegistryArea.h"
 #include "app/common/ComboFill.h"
 #include "app/registry/Tiktbe.h"

@@ -3,7 +3,7 @@
 #include "app/common/AreaLayout.h"
 #include "app/common/FormControls.h"
 #include "app/common/StorableText.h"
-#include "app/main/MainWindowShared.h"
+#include "app/common/MainWindowShared.h"
 #include "app/registry/RegistryArea.h"
 #include "app/registry/Tiktataserkmoduj.h"
 #include "app/registry/Tiktatasihelyuj.h"

@@ -3,7 +3,7 @@
 #include "app/common/QueryRun.h"
 #include "app/registry/RegistryStatements.h"
 #include "app/registry/RegistryArea.h"
-#include "app/main/Form1.h"
+#include "app/common/Form1.h"
 
 #include "platform/ui/TEdit.h"
 #include "sqlite/TSqlite3Query.h"

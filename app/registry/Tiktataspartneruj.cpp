@@ -4,7 +4,7 @@
 #include "app/common/QueryRun.h"
 #include "app/registry/RegistryStatements.h"
 #include "app/registry/RegistryArea.h"
-#include "app/main/Form1.h"
+#include "app/common/Form1.h"
 #include "app/registry/Tiktbe.h"
 #include "app/registry/Tiktki.h"
 

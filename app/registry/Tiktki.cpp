@@ -1,7 +1,7 @@
 #include "app/registry/Tiktki.h"
 
 #include "app/registry/RegistryArea.h"
-#include "app/main/Form1.h"
+#include "app/common/Form1.h"
 #include "app/registry/Tiktataspartneruj.h"
 
 #include "platform/ui/TPanel.h"

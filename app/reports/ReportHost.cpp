@@ -1,8 +1,8 @@
 #include "app/reports/ReportHost.h"
 
 #include "app/reports/ReportTemplates.h"
-#include "app/main/MainWindowData.h"
-#include "app/main/OfficeSettings.h"
+#include "app/common/MainWindowData.h"
+#include "app/common/OfficeSettings.h"
 
 #include "report/TrpDataset.h"
 #include "report/TrpReport.h"

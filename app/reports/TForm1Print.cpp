@@ -1,7 +1,7 @@
 // The list pages' print commands: "Nyomtatás" beside "Exportálás" on each page's title
 // strip, printing through the report-host forms.
 #include "app/common/AreaLayout.h"
-#include "app/main/MainWindowShared.h"
+#include "app/common/MainWindowShared.h"
 #include "app/reports/TForm1PrintParts.h"
 #include "app/reports/Tletetfrf.h"
 #include "app/reports/Tugyitemfrf.h"

@@ -4,7 +4,7 @@
 #include "app/common/CaseSheetStatements.h"
 #include "app/common/QueryRun.h"
 #include "app/reports/ReportHost.h"
-#include "app/main/MainWindowData.h"
+#include "app/common/MainWindowData.h"
 
 #include "platform/data/TField.h"
 #include "platform/ui/TOpenDialog.h"

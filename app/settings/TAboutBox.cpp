@@ -1,11 +1,11 @@
 #include "app/settings/TAboutBox.h"
 
 #include "app/common/AreaLayout.h"
-#include "app/main/ArtImage.h"
+#include "app/common/ArtImage.h"
 #include "controls/ButtonLooks.h"
-#include "app/main/OfficeSettings.h"
+#include "app/common/OfficeSettings.h"
 #include "app/common/QueryRun.h"
-#include "app/main/MainWindowData.h"
+#include "app/common/MainWindowData.h"
 
 #include "grid/TVgVersionInfo.h"
 #include "platform/core/NumberFormat.h"

@@ -3,9 +3,9 @@
 #include "app/common/AreaLayout.h"
 #include "app/common/DigitBoxes.h"
 #include "app/common/FormControls.h"
-#include "app/main/OfficeSettings.h"
+#include "app/common/OfficeSettings.h"
 #include "app/common/QueryRun.h"
-#include "app/main/MainWindowData.h"
+#include "app/common/MainWindowData.h"
 
 #include "platform/ui/TBitBtn.h"
 #include "platform/ui/TEdit.h"

@@ -3,7 +3,7 @@
 // created in the program's order. Every message box and file dialog is answered by the
 // test: Answer is the button a box gets (IDOK unless changed), SaveFileName the file a
 // save dialog returns (empty: cancelled); Shown lists the boxes in order.
-#include "app/main/MainWindowShared.h"
+#include "app/common/MainWindowShared.h"
 #include "tests/app/MainWindowMenu.h"
 #include "app/registry/Tiktataserkmoduj.h"
 #include "app/registry/Tiktatasihelyuj.h"

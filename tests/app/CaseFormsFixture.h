@@ -3,7 +3,7 @@
 // program's order, with every message box, confirmation and file dialog answered by
 // the test: Answer is the button a box gets (IDOK unless changed), OpenFileName and
 // SaveFileName the file an open or save dialog returns (empty: cancelled).
-#include "app/main/MainWindowShared.h"
+#include "app/common/MainWindowShared.h"
 #include "tests/app/MainWindowMenu.h"
 #include "app/cases/Tugyadatlap.h"
 #include "app/cases/Tugyalapadatmod.h"

@@ -2,7 +2,7 @@
 // The main window over a fresh office database, with the test's folder as the working
 // folder and every message box and file dialog answered by AnswerDialog. Forms made
 // through AddForm are freed last-created first, then the main window, as at shut-down.
-#include "app/main/MainWindowShared.h"
+#include "app/common/MainWindowShared.h"
 #include "tests/app/MainWindowMenu.h"
 #include "platform/ui/DialogHook.h"
 #include "tests/app/OfficeDbFixture.h"

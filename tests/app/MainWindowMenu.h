@@ -1,8 +1,8 @@
 #pragma once
 // The main window's menu items and start-page pictures by name, for tests that drive
 // the window as its user does without its class.
-#include "app/main/Form1.h"
-#include "app/main/MainWindowShared.h"
+#include "app/common/Form1.h"
+#include "app/common/MainWindowShared.h"
 #include "platform/ui/TMenuItem.h"
 
 #include <stdexcept>

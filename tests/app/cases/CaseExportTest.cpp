@@ -1,7 +1,7 @@
 // The case search's "Exportálás": save dialog, then the search result written
 // to the chosen spreadsheet file.
 #include "app/cases/TForm1CaseParts.h"
-#include "app/main/MainWindowShared.h"
+#include "app/common/MainWindowShared.h"
 #include "tests/app/MainWindowMenu.h"
 #include "platform/ui/TMenuItem.h"
 #include "app/cases/CaseArea.h"

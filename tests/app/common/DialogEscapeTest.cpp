@@ -1,8 +1,8 @@
 // Escape closes every dialog as its closing button ("Mégse", "Bezár", "OK") does,
 // wherever the focus stands, and writes nothing.
 #include "app/settings/TAboutBox.h"
-#include "app/main/Form1.h"
-#include "app/main/MainWindowShared.h"
+#include "app/common/Form1.h"
+#include "app/common/MainWindowShared.h"
 #include "app/settings/Tadminform.h"
 #include "app/documents/Tdokulap.h"
 #include "app/documents/Tdokusetform.h"

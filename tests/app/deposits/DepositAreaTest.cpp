@@ -3,7 +3,7 @@
 // base data, and the lists exported and read back by an independent reader.
 #include "app/common/SqlRoutines.h"
 #include "app/deposits/DepositArea.h"
-#include "app/main/MainWindowShared.h"
+#include "app/common/MainWindowShared.h"
 #include "tests/app/MainWindowMenu.h"
 #include "app/deposits/Tletet_adatlap.h"
 #include "app/deposits/Tletetalapadat.h"

@@ -3,7 +3,7 @@
 // default retention setting, and the list exported and read back.
 #include "app/documents/DocumentStatements.h"
 #include "app/common/SqlRoutines.h"
-#include "app/main/MainWindowShared.h"
+#include "app/common/MainWindowShared.h"
 #include "tests/app/MainWindowMenu.h"
 #include "app/documents/DocumentArea.h"
 #include "app/documents/Tdokulap.h"

@@ -1,7 +1,7 @@
 // Start-up on a file that is not the office's database: the check names the
 // reason, the program ends with one message, and the file stays as it was.
 #include "app/main/DatabaseCheck.h"
-#include "app/main/Form1.h"
+#include "app/common/Form1.h"
 #include "app/main/OfficeSchema.h"
 #include "platform/core/FileUtils.h"
 #include "platform/ui/DialogHook.h"

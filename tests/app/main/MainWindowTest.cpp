@@ -1,6 +1,6 @@
 // The main window over a fresh office database: start-up checks and settings, the
 // commands that bring the work areas to the front, and the cases area's lists.
-#include "app/main/ArtImage.h"
+#include "app/common/ArtImage.h"
 #include "app/cases/TForm1CaseParts.h"
 #include "app/clients/TForm1ClientParts.h"
 #include "app/deposits/TForm1DepositParts.h"

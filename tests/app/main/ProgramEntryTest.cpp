@@ -1,8 +1,8 @@
 // The program's start: one copy at a time, and a start-up that fails ends the
 // program after its message.
 #include "app/main/ProgramEntry.h"
-#include "app/main/ArtImage.h"
-#include "app/main/MainWindowShared.h"
+#include "app/common/ArtImage.h"
+#include "app/common/MainWindowShared.h"
 #include "tests/app/MainWindowMenu.h"
 #include "platform/ui/TMenuItem.h"
 #include "platform/ui/TPanel.h"

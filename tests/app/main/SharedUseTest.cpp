@@ -4,7 +4,7 @@
 #include "app/common/QueryRun.h"
 #include "app/cases/TForm1CaseParts.h"
 #include "app/deposits/TForm1DepositParts.h"
-#include "app/main/MainWindowShared.h"
+#include "app/common/MainWindowShared.h"
 #include "tests/app/MainWindowMenu.h"
 #include "app/cases/CaseArea.h"
 #include "app/registry/TForm1RegistryParts.h"

@@ -7,7 +7,7 @@
 #include "app/cases/TForm1CaseParts.h"
 #include "app/reports/TForm1PrintParts.h"
 #include "app/deposits/DepositArea.h"
-#include "app/main/MainWindowShared.h"
+#include "app/common/MainWindowShared.h"
 #include "tests/app/MainWindowMenu.h"
 #include "app/partners/PartnerArea.h"
 #include "app/cases/CaseArea.h"

@@ -1,6 +1,7 @@
 #pragma once
 // The main window's one instance, for files that hand it to the narrow functions of
-// app/main/MainWindowData.h or of an area's header without needing the window's class.
+// app/common/MainWindowData.h or of an area's header without needing the window's class.
+// Defined with the window, in app/main/TForm1.cpp.
 class TComponent;
 class TForm1;
 

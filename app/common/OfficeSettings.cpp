@@ -1,4 +1,4 @@
-#include "app/main/OfficeSettings.h"
+#include "app/common/OfficeSettings.h"
 
 #include "app/common/DigitBoxes.h"
 #include "app/common/QueryRun.h"

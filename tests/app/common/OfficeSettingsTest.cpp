@@ -1,5 +1,5 @@
 // Reading the office settings from `info` as the main window does at start.
-#include "app/main/OfficeSettings.h"
+#include "app/common/OfficeSettings.h"
 #include "platform/core/Exceptions.h"
 #include "sqlite/TSqlite3Query.h"
 #include "tests/app/OfficeDbFixture.h"

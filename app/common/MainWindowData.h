@@ -2,7 +2,7 @@
 // What the dialogs and report-host forms use of the main window, without its class or
 // its shared parts' declaration: a change to either rebuilds none of them. Functions
 // that take the window need one (app::MainWindow()).
-#include "app/main/Form1.h"
+#include "app/common/Form1.h"
 #include "platform/core/Types.h"
 
 #include <vector>

@@ -1,6 +1,6 @@
-#include "app/main/MainWindowData.h"
+#include "app/common/MainWindowData.h"
 
-#include "app/main/MainWindowShared.h"
+#include "app/common/MainWindowShared.h"
 
 namespace app {
 

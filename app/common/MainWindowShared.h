@@ -4,8 +4,8 @@
 // combos, the export's save dialog, the settings read at start and each area's parts.
 // TForm1 derives from it and adds the start page, the menus and its own handlers; the
 // areas' builders and commands take this, so they never see the window's class.
-#include "app/main/FormPart.h"
-#include "app/main/OfficeSettings.h"
+#include "app/common/FormPart.h"
+#include "app/common/OfficeSettings.h"
 #include "platform/ui/TCustomForm.h"
 
 #include <vector>

@@ -1,4 +1,4 @@
-#include "app/main/ArtImage.h"
+#include "app/common/ArtImage.h"
 
 #include "controls/ButtonLooks.h"
 #include "platform/graphics/TCanvas.h"
