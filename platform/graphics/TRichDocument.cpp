@@ -1,6 +1,7 @@
 #include "platform/graphics/TRichDocument.h"
 
 #include "platform/graphics/DrawText.h"
+#include "platform/graphics/detail/LongWordLayout.h"
 #include "platform/graphics/detail/QtFont.h"
 #include "platform/graphics/detail/RichTextQt.h"
 #include "platform/graphics/TCanvas.h"
@@ -15,6 +16,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 
 struct TRichDocument::Impl {
     QTextDocument Doc;
@@ -48,6 +50,10 @@ struct TRichDocument::Impl {
     std::vector<Line> Table;
     Integer LaidWidth = -1;
     Integer Revision = 0;
+    // The paragraphs with a long word (LongWordLayout.h), by number, with the
+    // places where their lines may end; found once for each revision.
+    std::map<int, std::vector<int>> LongWords;
+    Integer LongWordsRevision = -1;
 
     // With no page size the toolkit lays nothing out as the text changes: a
     // load or a run of replacements costs no layout until one is asked for.
@@ -58,17 +64,43 @@ struct TRichDocument::Impl {
         if (!Doc.pageSize().isNull()) Doc.setPageSize(QSizeF(0, 0));
     }
 
+    // The document's layout takes each paragraph with a long word as unbroken
+    // lines; the mark is a layout setting that no written text carries.
+    void MarkLongWords() {
+        if (LongWordsRevision == Revision) return;
+        LongWords.clear();
+        for (QTextBlock b = Doc.begin(); b.isValid(); b = b.next()) {
+            std::vector<int> breaks = graphics::rich::LongWordBreaks(b);
+            const bool marked = !breaks.empty();
+            if (b.blockFormat().nonBreakableLines() != marked) {
+                QTextBlockFormat format = b.blockFormat();
+                format.setNonBreakableLines(marked);
+                QTextCursor(b).setBlockFormat(format);
+            }
+            if (marked) LongWords.emplace(b.blockNumber(), std::move(breaks));
+        }
+        LongWordsRevision = Revision;
+    }
+
     const std::vector<Line>& LaidOut(Integer Width) {
         if (LaidWidth == Width) return Table;
         Table.clear();
+        MarkLongWords();
         Doc.setTextWidth(Width);
         // The toolkit lays a long text out in steps behind a timer: finish it now.
         (void)Doc.documentLayout()->documentSize();
-        double reach = 0;
+        double reach = 0, shift = 0;
         for (QTextBlock b = Doc.begin(); b.isValid(); b = b.next()) {
             QTextLayout* layout = b.layout();
             if (!layout) continue;
-            const double base = layout->position().y();
+            // A paragraph with a long word, broken into its lines here, pushes
+            // down the ones the document's layout placed below it.
+            const auto longWords = LongWords.find(b.blockNumber());
+            const double grown = longWords == LongWords.end()
+                                     ? 0
+                                     : graphics::rich::LayOutLongWords(b, Width, longWords->second);
+            const double base = layout->position().y() + shift;
+            shift += grown;
             for (int i = 0; i < layout->lineCount(); ++i) {
                 const QTextLine tl = layout->lineAt(i);
                 Line l;

@@ -1,11 +1,14 @@
 #include "platform/graphics/TRichDocument.h"
 
+#include "platform/core/ScopeExit.h"
 #include "platform/graphics/RecordingCanvasBackend.h"
 #include "platform/graphics/TCanvas.h"
+#include "platform/graphics/detail/LongWordLayout.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 
 namespace {
 
@@ -169,4 +172,78 @@ TEST(RichDocument, ParagraphsSurviveWritingAndReadingAgain) {
             EXPECT_EQ(lines, c.Lines) << c.Rtf << (d == &doc ? " read" : " written and read again");
         }
     }
+}
+
+namespace {
+
+// Where each height cuts a text from each line start on, and what each page draws.
+std::vector<String> Pages(const std::string& Rtf, Integer Width) {
+    TRichDocument doc;
+    doc.Load(Rtf);
+    graphics::RecordingCanvasBackend* rec = nullptr;
+    auto canvas = graphics::MakeRecordingCanvas(rec);
+    canvas->SetMeasurer(&graphics::DefaultTextMeasurer());
+    std::vector<String> out;
+    for (Integer from = 0; from < doc.Length();) {
+        for (Integer h = 0; h <= 60; h += 3)
+            out.push_back(std::to_string(from) + "+" + std::to_string(h) + ": " +
+                          std::to_string(doc.Fit(from, Width, h)));
+        const Integer next = doc.Draw(canvas.get(), from, Width, 60, TPoint(0, 0), 1, 1);
+        out.insert(out.end(), rec->Log.begin(), rec->Log.end());
+        rec->Log.clear();
+        from = std::max(next, doc.Fit(from, Width, 60, true));
+    }
+    return out;
+}
+
+} // namespace
+
+// A paragraph holding a word too long for the toolkit's own line breaking is
+// broken into lines by the document: the same lines, places and heights. The
+// limit is lowered so that the toolkit can lay the same text out in time.
+TEST(RichDocument, ALongWordIsLaidOutAsTheToolkitWouldLayItOut) {
+    std::string word;
+    for (int k = 0; k < 400; ++k)
+        word += static_cast<char>('a' + k % 26);
+    const char* formats[] = {
+        "",                        // plain
+        "\\li300\\ri200\\fi-150",  // indents, the first line out to the left
+        "\\fi400\\qc",             // centred, first line indented
+        "\\qj\\sb120\\sa240",      // justified, space around
+        "\\qr\\sl400",             // at least 20 points a line
+        "\\sl-300",                // exactly 15 points a line
+        "\\sl480\\slmult1\\tx720", // double spacing, a tab stop
+        "\\li3000",                // an indent wider than the narrow page
+    };
+    const Integer widths[] = {
+        7,   // narrower than some letters
+        90,  // a few words a line
+        400, // a whole sentence a line
+    };
+    const Integer limit = graphics::rich::LongWordLimit();
+    const core::ScopeExit back([limit] { graphics::rich::SetLongWordLimit(limit); });
+    for (const char* f : formats) {
+        const std::string rtf = std::string("{\\rtf1\\fs20 Az els\\'f5 bekezd\\'e9s.\\par\\pard") + f +
+                                " Egy r\\'f6vid sz\\'f3 " + word + " \\b ut\\'e1na\\b0\\tab m\\'e9g\\line " +
+                                word.substr(0, 150) + "-" + word +
+                                "\\par\\pard\\sb100\\fs28 A v\\'e9ge.\\par}";
+        for (const Integer width : widths) {
+            graphics::rich::SetLongWordLimit(1 << 30);
+            const std::vector<String> toolkit = Pages(rtf, width);
+            graphics::rich::SetLongWordLimit(100);
+            EXPECT_EQ(Pages(rtf, width), toolkit) << f << " at " << width;
+        }
+    }
+}
+
+// A megabyte without a blank, as a stored or imported text may hold: the
+// toolkit's own line breaking would take more than a minute over it.
+TEST(RichDocument, AWordOfAMegabyteIsLaidOutInSeconds) {
+    const auto start = std::chrono::steady_clock::now();
+    TRichDocument doc;
+    doc.Load("{\\rtf1\\fs20 " + std::string(1000000, 'w') + " v\\'e9ge\\par}");
+    EXPECT_EQ(doc.Fit(0, 200, 1000000000), doc.Length());
+    const Integer firstPage = doc.Fit(0, 200, 1000);
+    EXPECT_EQ(doc.Fit(firstPage, 200, 1000) - firstPage, firstPage); // full lines of the same letter
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20));
 }
