@@ -4,7 +4,7 @@
 #include "platform/graphics/TRichDocument.h"
 #include "report/detail/TrpParser.h"
 
-#include <functional>
+#include <algorithm>
 
 namespace report {
 
@@ -14,51 +14,56 @@ Integer Chars(const String& s, std::size_t from, std::size_t count) {
     return static_cast<Integer>(core::Utf8Length(std::string_view(s).substr(from, count)));
 }
 
-// Meets the expressions of Doc in order; Found(at, count, expr) answers how
-// many characters stand at `at` afterwards, and the scan goes on behind them.
-void Scan(const TRichDocument& Doc, const std::function<Integer(Integer, Integer, const String&)>& Found) {
-    Integer pos = 0; // where scanning goes on
-    while (pos < Doc.Length()) {
-        const Integer line = Doc.LineAt(pos);
-        const Integer start = Doc.LineStart(line);
+// An expression: where its "[" stands, how many characters it spans with its
+// brackets, and the text between them.
+struct Expression {
+    Integer At = 0, Count = 0;
+    String Text;
+};
+
+// The expressions of Doc in order, in one pass over each paragraph, so a
+// paragraph of any length with any number of them costs its length once.
+std::vector<Expression> Expressions(const TRichDocument& Doc) {
+    std::vector<Expression> found;
+    for (Integer line = 0; line < Doc.LineCount(); ++line) {
         const String text = Doc.Line(line);
-        const std::size_t offset = core::Utf8Offset(text, static_cast<std::size_t>(pos - start));
-        const std::size_t open = text.find('[', offset);
-        Integer i = open == String::npos ? 0 : static_cast<Integer>(open) + 1, j = i;
-        const String expr = open == String::npos ? String() : GetBrackedVariable(text, i, j);
-        if (open == String::npos || i == j) {
-            if (line + 1 >= Doc.LineCount()) return;
-            pos = Doc.LineStart(line + 1);
-            continue;
+        Integer at = Doc.LineStart(line); // the character at byte `done`
+        std::size_t done = 0;
+        for (std::size_t open = text.find('['); open != String::npos; open = text.find('[', done)) {
+            Integer i = static_cast<Integer>(open) + 1, j = i;
+            const String expr = GetBrackedVariable(text, i, j);
+            if (i == j) break;
+            const std::size_t from = static_cast<std::size_t>(i - 1);
+            const std::size_t count = std::min(static_cast<std::size_t>(j - i + 1), text.size() - from);
+            at += Chars(text, done, from - done);
+            const Integer chars = Chars(text, from, count);
+            found.push_back({at, chars, expr});
+            at += chars;
+            done = from + count;
         }
-        const std::size_t from = static_cast<std::size_t>(i - 1);
-        const std::size_t count = std::min(static_cast<std::size_t>(j - i + 1), text.size() - from);
-        const Integer at = start + Chars(text, 0, from);
-        pos = at + Found(at, Chars(text, from, count), expr);
     }
+    return found;
 }
 
 } // namespace
 
 void ExpandRich(TRichDocument& Doc, const GetValueFn& GetValue) {
-    Scan(Doc, [&](Integer At, Integer Count, const String& Expr) {
-        const String value = GetValue(Expr);
-        Doc.Replace(At, Count, value);
-        String inserted = value;
-        // "\r\n" becomes one paragraph end.
-        for (std::size_t k = inserted.find("\r\n"); k != String::npos; k = inserted.find("\r\n", k))
-            inserted.erase(k, 1);
-        return static_cast<Integer>(core::Utf8Length(inserted));
-    });
+    const std::vector<Expression> found = Expressions(Doc);
+    std::vector<String> values;
+    values.reserve(found.size());
+    for (const Expression& e : found)
+        values.push_back(GetValue(e.Text));
+    // From the last to the first: a value put in moves no expression before it,
+    // and none is scanned again.
+    for (std::size_t k = found.size(); k-- > 0;)
+        Doc.Replace(found[k].At, found[k].Count, values[k]);
 }
 
 std::vector<String> RichExpressions(const TRichDocument& Doc) {
-    std::vector<String> found;
-    Scan(Doc, [&](Integer, Integer Count, const String& Expr) {
-        found.push_back(Expr);
-        return Count;
-    });
-    return found;
+    std::vector<String> texts;
+    for (Expression& e : Expressions(Doc))
+        texts.push_back(std::move(e.Text));
+    return texts;
 }
 
 } // namespace report

@@ -1,5 +1,6 @@
 #include "platform/graphics/TRichDocument.h"
 
+#include "platform/core/ScopeExit.h"
 #include "platform/graphics/DrawText.h"
 #include "platform/graphics/detail/LongWordLayout.h"
 #include "platform/graphics/detail/QtFont.h"
@@ -227,6 +228,10 @@ void TRichDocument::Replace(Integer Start, Integer Count, const String& Text) {
     Count = std::clamp(Count, 0, length - Start);
     FImpl->Detach();
     QTextCursor c(&FImpl->Doc);
+    // As one change: a cursor moved outside one lays its paragraph out to know
+    // where it stands, which in a long paragraph costs the paragraph's length.
+    c.beginEditBlock();
+    const core::ScopeExit done([&c] { c.endEditBlock(); });
     c.setPosition(Count > 0 ? Start + 1 : Start);
     const QTextCharFormat format = c.charFormat();
     c.setPosition(Start);
