@@ -1,10 +1,10 @@
 #pragma once
 // The list template the report benchmarks build: a page header and one
 // master data band of five memos (8 point), 16 pixels a row.
-#include "report/TrpBandView.h"
-#include "report/TrpMemoView.h"
-#include "report/TrpPage.h"
-#include "report/TrpReport.h"
+#include "report/views/TrpBandView.h"
+#include "report/views/TrpMemoView.h"
+#include "report/build/TrpPage.h"
+#include "report/build/TrpReport.h"
 
 #include <array>
 

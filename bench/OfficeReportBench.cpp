@@ -18,10 +18,10 @@
 #include "platform/ui/TCheckBox.h"
 #include "platform/ui/TScreen.h"
 #include "platform/ui/TTimer.h"
-#include "report/TrpEMFPages.h"
-#include "report/TrpPreviewForm.h"
-#include "report/rpEngine.h"
-#include "report/rpProgress.h"
+#include "report/files/TrpEMFPages.h"
+#include "report/preview/TrpPreviewForm.h"
+#include "report/common/rpEngine.h"
+#include "report/build/rpProgress.h"
 #include "sqlite/TSqlite3Query.h"
 
 #include <benchmark/benchmark.h>

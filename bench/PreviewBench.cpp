@@ -4,11 +4,11 @@
 #include "bench/ListTemplate.h"
 #include "platform/graphics/TBitmap.h"
 #include "platform/ui/TApplication.h"
-#include "report/TrpEMFPages.h"
-#include "report/TrpPreviewForm.h"
-#include "report/TrpPrinter.h"
-#include "report/TrpReport.h"
-#include "report/rpEngine.h"
+#include "report/files/TrpEMFPages.h"
+#include "report/preview/TrpPreviewForm.h"
+#include "report/print/TrpPrinter.h"
+#include "report/build/TrpReport.h"
+#include "report/common/rpEngine.h"
 
 #include <benchmark/benchmark.h>
 

@@ -6,13 +6,13 @@
 // over its pages: expanded, measured, laid out and split part by part.
 #include "platform/core/TMemoryStream.h"
 #include "platform/ui/TApplication.h"
-#include "report/TrpBandView.h"
-#include "report/TrpEMFPages.h"
-#include "report/TrpPage.h"
-#include "report/TrpPrinter.h"
-#include "report/TrpReport.h"
-#include "report/TrpRichView.h"
-#include "report/rpEngine.h"
+#include "report/views/TrpBandView.h"
+#include "report/files/TrpEMFPages.h"
+#include "report/build/TrpPage.h"
+#include "report/print/TrpPrinter.h"
+#include "report/build/TrpReport.h"
+#include "report/views/TrpRichView.h"
+#include "report/common/rpEngine.h"
 #include "tests/report/StreamBytes.h"
 
 #include <benchmark/benchmark.h>

@@ -4,9 +4,9 @@
 // go to the standard library or answer with texts that are parsed again.
 #include "platform/core/Exceptions.h"
 #include "platform/ui/DialogHook.h"
-#include "report/detail/TrpFunctionLibrary.h"
-#include "report/detail/TrpParser.h"
-#include "report/rpEngine.h"
+#include "report/script/detail/TrpFunctionLibrary.h"
+#include "report/script/detail/TrpParser.h"
+#include "report/common/rpEngine.h"
 
 #include <cstddef>
 #include <cstdint>

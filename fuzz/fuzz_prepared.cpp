@@ -8,10 +8,10 @@
 #include "platform/graphics/RecordingCanvasBackend.h"
 #include "platform/graphics/TCanvas.h"
 #include "platform/ui/DialogHook.h"
-#include "report/TrpEMFPages.h"
-#include "report/TrpPage.h"
-#include "report/TrpReport.h"
-#include "report/rpEngine.h"
+#include "report/files/TrpEMFPages.h"
+#include "report/build/TrpPage.h"
+#include "report/build/TrpReport.h"
+#include "report/common/rpEngine.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -5,13 +5,13 @@
 #include "platform/core/Exceptions.h"
 #include "platform/core/TStringList.h"
 #include "platform/ui/DialogHook.h"
-#include "report/detail/TInterpretator.h"
-#include "report/TrpBand.h"
-#include "report/TrpMemoView.h"
-#include "report/detail/TrpParser.h"
-#include "report/TrpVariables.h"
-#include "report/rpEngine.h"
-#include "report/detail/rpGlobals.h"
+#include "report/script/detail/TInterpretator.h"
+#include "report/build/TrpBand.h"
+#include "report/views/TrpMemoView.h"
+#include "report/script/detail/TrpParser.h"
+#include "report/script/TrpVariables.h"
+#include "report/common/rpEngine.h"
+#include "report/common/detail/rpGlobals.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -6,9 +6,9 @@
 #include "platform/graphics/RecordingCanvasBackend.h"
 #include "platform/graphics/TCanvas.h"
 #include "platform/ui/DialogHook.h"
-#include "report/TrpReport.h"
-#include "report/TrpView.h"
-#include "report/rpEngine.h"
+#include "report/build/TrpReport.h"
+#include "report/views/TrpView.h"
+#include "report/common/rpEngine.h"
 
 #include <cstdio>
 #include <cstdlib>

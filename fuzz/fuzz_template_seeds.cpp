@@ -2,14 +2,14 @@
 // first argument: every object kind in one template, and small ones.
 #include "platform/core/TFileStream.h"
 #include "platform/graphics/TBitmap.h"
-#include "report/TrpBandView.h"
-#include "report/TrpLineView.h"
-#include "report/TrpMemoView.h"
-#include "report/TrpPictureView.h"
-#include "report/TrpReport.h"
-#include "report/TrpRichView.h"
-#include "report/TrpSubReportView.h"
-#include "report/rpEngine.h"
+#include "report/views/TrpBandView.h"
+#include "report/views/TrpLineView.h"
+#include "report/views/TrpMemoView.h"
+#include "report/views/TrpPictureView.h"
+#include "report/build/TrpReport.h"
+#include "report/views/TrpRichView.h"
+#include "report/views/TrpSubReportView.h"
+#include "report/common/rpEngine.h"
 
 #include <cstdio>
 #include <string>

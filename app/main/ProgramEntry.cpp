@@ -33,7 +33,7 @@
 #include "platform/ui/DataAccessHooks.h"
 #include "platform/ui/MessageDialogs.h"
 #include "platform/ui/TApplication.h"
-#include "report/rpEngine.h"
+#include "report/common/rpEngine.h"
 
 #include <exception>
 

@@ -4,9 +4,9 @@
 #include "app/common/MainWindowData.h"
 #include "app/common/OfficeSettings.h"
 
-#include "report/TrpDataset.h"
-#include "report/TrpReport.h"
-#include "report/rpUtils.h"
+#include "report/build/TrpDataset.h"
+#include "report/build/TrpReport.h"
+#include "report/common/rpUtils.h"
 
 #include "platform/data/TDataSet.h"
 

@@ -3,8 +3,8 @@
 #include "platform/core/Exceptions.h"
 #include "platform/core/TMemoryStream.h"
 #include "platform/ui/MessageDialogs.h"
-#include "report/TrpPage.h"
-#include "report/TrpReport.h"
+#include "report/build/TrpPage.h"
+#include "report/build/TrpReport.h"
 
 namespace app {
 

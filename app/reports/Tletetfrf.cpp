@@ -2,9 +2,9 @@
 
 #include "app/reports/ReportHost.h"
 
-#include "report/TrpDataset.h"
-#include "report/TrpReport.h"
-#include "report/TrpRichView.h"
+#include "report/build/TrpDataset.h"
+#include "report/build/TrpReport.h"
+#include "report/views/TrpRichView.h"
 
 Tletetfrf* letetfrf = nullptr;
 

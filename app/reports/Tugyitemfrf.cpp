@@ -8,9 +8,9 @@
 
 #include "platform/data/TField.h"
 #include "platform/ui/TOpenDialog.h"
-#include "report/TrpRTFExportFilter.h"
-#include "report/TrpReport.h"
-#include "report/TrpVariables.h"
+#include "report/files/TrpRTFExportFilter.h"
+#include "report/build/TrpReport.h"
+#include "report/script/TrpVariables.h"
 #include "sqlite/TSqlite3Query.h"
 
 Tugyitemfrf* ugyitemfrf = nullptr;

@@ -2,8 +2,8 @@
 // A progress window for tests: records what the engine shows in it and runs
 // the action at once. CancelAt makes the n-th look at pending input press the
 // cancel button (Terminated set, the window closing as cancelled).
-#include "report/TrpReport.h"
-#include "report/rpProgress.h"
+#include "report/build/TrpReport.h"
+#include "report/build/rpProgress.h"
 
 #include <functional>
 #include <vector>

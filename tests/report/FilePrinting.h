@@ -2,7 +2,7 @@
 // Prints go to the platform's file printer, into a PDF file of the test's,
 // for as long as the object lives; the printer selected before comes back.
 #include "platform/print/TPrinter.h"
-#include "report/TrpPrinter.h"
+#include "report/print/TrpPrinter.h"
 
 #include <algorithm>
 

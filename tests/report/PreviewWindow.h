@@ -1,7 +1,7 @@
 #pragma once
 // The preview window of a built report as the tests look at it: 800 by 600
 // inside, connected to the report's pages, not shown.
-#include "report/TrpPreviewForm.h"
+#include "report/preview/TrpPreviewForm.h"
 
 #include <memory>
 

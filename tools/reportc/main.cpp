@@ -7,10 +7,10 @@
 #include "platform/core/Exceptions.h"
 #include "platform/core/TComponent.h"
 #include "platform/core/TMemoryStream.h"
-#include "report/detail/TemplateText.h"
-#include "report/TrpPrinter.h"
-#include "report/TrpReport.h"
-#include "report/rpEngine.h"
+#include "report/files/detail/TemplateText.h"
+#include "report/print/TrpPrinter.h"
+#include "report/build/TrpReport.h"
+#include "report/common/rpEngine.h"
 
 #include <cstdio>
 #include <cstdlib>

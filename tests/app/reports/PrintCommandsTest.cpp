@@ -11,7 +11,7 @@
 #include "platform/ui/TDBText.h"
 #include "platform/ui/TOpenDialog.h"
 #include "platform/ui/TRadioButton.h"
-#include "report/TrpRTFExportFilter.h"
+#include "report/files/TrpRTFExportFilter.h"
 
 #include "app/partners/TForm1PartnerParts.h"
 #include "app/deposits/TForm1DepositParts.h"

@@ -12,12 +12,12 @@
 #include "app/deposits/TForm1DepositParts.h"
 #include "app/reports/TForm1PrintParts.h"
 #include "platform/core/StrUtils.h"
-#include "report/TrpBand.h"
-#include "report/TrpLineView.h"
-#include "report/TrpMemoView.h"
-#include "report/TrpPrinter.h"
-#include "report/detail/rpBuild.h"
-#include "report/detail/rpGlobals.h"
+#include "report/build/TrpBand.h"
+#include "report/views/TrpLineView.h"
+#include "report/views/TrpMemoView.h"
+#include "report/print/TrpPrinter.h"
+#include "report/build/detail/rpBuild.h"
+#include "report/common/detail/rpGlobals.h"
 #include "tests/report/FilePrinting.h"
 
 #include <algorithm>

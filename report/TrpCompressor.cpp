@@ -1,7 +1,0 @@
-#include "report/TrpCompressor.h"
-
-TrpCompressor* rpCompressor = nullptr;
-
-void TrpCompressor::Compress(TStream*, TStream*) {}
-
-void TrpCompressor::DeCompress(TStream*, TStream*) {}

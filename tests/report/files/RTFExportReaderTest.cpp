@@ -1,0 +1,103 @@
+// A two-page report with Hungarian text and a picture, exported through the
+// registered RTF filter as the preview does, and opened by an independent reader (LibreOffice, when
+// installed), which turns it into a PDF whose text is read back.
+#include "tests/report/BandEngineSupport.h"
+#include "tests/report/FakeProgressWindow.h"
+
+#include "report/views/TrpPictureView.h"
+#include "report/common/detail/rpRegistry.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/PythonTools.h"
+#include "tests/support/TempFolder.h"
+
+#include <filesystem>
+
+namespace {
+
+class RTFExportReader : public BandEngineTest {
+protected:
+    // A title with a picture, 60 rows over two pages and a page footer; rows
+    // 30 pixels apart, so that a page's rows fit a reader's page.
+    void Make() {
+        Band(btReportTitle, 20, 40);
+        TrpMemoView* title = Memo(30, 20, "Ügyiratok: árvíztűrő tükörfúrógép", 400);
+        title->Font.SetStyle({fsBold});
+        title->Font.SetSize(12);
+        auto* picture = new TrpPictureView();
+        picture->Name = "Picture1";
+        picture->SetBounds(600, 20, 40, 30);
+        TBitmap bitmap(40, 30, pf24bit);
+        bitmap.Canvas()->Brush()->SetColor(0x2060C0);
+        bitmap.Canvas()->FillRect(TRect(0, 0, 40, 30));
+        picture->Picture.SetGraphic(&bitmap);
+        Page->Add(picture);
+        Band(btMasterData, 70, 30, "60");
+        Memo(30, 70, "Sor [LINE#]", 100);
+        Memo(200, 70, "Őrzendő ügy – ÖŐÜŰ öőüű", 300)->Font.SetColor(0x000080);
+        Band(btPageFooter, 1000, 20, "", bfPrintOnFirstPage | bfPrintOnLastPage);
+        Memo(30, 1000, "Oldal [PAGE#]");
+    }
+
+    void SetUp() override {
+        BandEngineTest::SetUp();
+        report::rpSetProgressWindow(new FakeWindow()); // the engine owns it
+        // Rows 30 pixels apart, as the report's.
+        Recorder.AnswerWith(1, "30");
+    }
+    void TearDown() override {
+        report::rpSetProgressWindow(nullptr);
+        BandEngineTest::TearDown();
+    }
+};
+
+TEST_F(RTFExportReader, ATwoPageReportOpensInAnotherReader) {
+    Make();
+    ASSERT_TRUE(Report->PrepareReport());
+    ASSERT_EQ(Report->EMFPages()->Count(), 2);
+    TempFolder folder("rtf-export");
+    const std::string rtf = folder.File("Ügyek.rtf");
+    ASSERT_EQ(rpFilters[1].ClassName, "TrpRTFExportFilter");
+    Report->ExportTo(rpFilters[1].ClassRef, rtf);
+    const std::string bytes = ReadFileBytes(rtf);
+    ASSERT_EQ(bytes.substr(0, 23), "{\\rtf1\\ansi\\ansicpg1250");
+    EXPECT_NE(bytes.find("\\'dcgyiratok: \\'e1rv\\'edzt\\'fbr\\'f5 t\\'fck\\'f6rf\\'far\\'f3g\\'e9p"),
+              std::string::npos);
+    EXPECT_NE(bytes.find("\\page"), std::string::npos);
+
+    if (!OnPath("soffice"))
+        GTEST_SKIP() << "LibreOffice (soffice) is not installed: the RTF file was not opened";
+    const std::string profile = "file://" + folder.File("profile");
+    const auto convert = [&](const std::string& file) {
+        return CommandOutput("cd '" + folder.Path() + "' && timeout 180 soffice --headless --norestore " +
+                             "-env:UserInstallation=" + profile + " --convert-to pdf --outdir '" +
+                             folder.Path() + "' '" + file + "'");
+    };
+    const std::string log = convert(rtf);
+    const std::string pdf = folder.File("Ügyek.pdf");
+    if (!std::filesystem::exists(pdf)) {
+        // A reader that cannot convert the plainest document either is broken on this
+        // machine; only one that converts it and refuses ours fails the test.
+        WriteFileBytes(folder.File("proba.rtf"), "{\\rtf1\\ansi Proba\\par}");
+        const std::string probe = convert(folder.File("proba.rtf"));
+        if (!std::filesystem::exists(folder.File("proba.pdf")))
+            GTEST_SKIP() << "LibreOffice (soffice) is installed but converts no document: " << probe;
+    }
+    ASSERT_TRUE(std::filesystem::exists(pdf)) << log;
+    if (!OnPath("pdftotext"))
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed: the PDF was not read";
+    const std::string text = CommandOutput("pdftotext -layout '" + pdf + "' -");
+    EXPECT_NE(text.find("Ügyiratok: árvíztűrő tükörfúrógép"), std::string::npos) << text;
+    EXPECT_NE(text.find("Őrzendő ügy – ÖŐÜŰ öőüű"), std::string::npos);
+    EXPECT_NE(text.find("Sor 1"), std::string::npos);
+    EXPECT_NE(text.find("Sor 60"), std::string::npos);
+    EXPECT_NE(text.find("Oldal 1"), std::string::npos);
+    EXPECT_NE(text.find("Oldal 2"), std::string::npos);
+    // One reader page per report page: the break sits between them.
+    const std::size_t pageBreak = text.find('\f');
+    ASSERT_NE(pageBreak, std::string::npos);
+    EXPECT_LT(text.find("Oldal 1"), pageBreak);
+    EXPECT_GT(text.find("Oldal 2"), pageBreak);
+    EXPECT_EQ(text.find('\f', pageBreak + 1), text.size() - 1) << text; // two pages
+}
+
+} // namespace
