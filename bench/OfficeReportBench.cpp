@@ -13,7 +13,7 @@
 #include "app/reports/Tletetfrf.h"
 #include "app/reports/Tugyitemfrf.h"
 #include "bench/OfficeFolder.h"
-#include "controls/TgxExtSpeedButton.h"
+#include "controls/buttons/TgxExtSpeedButton.h"
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TCheckBox.h"
 #include "platform/ui/TScreen.h"

@@ -1,7 +1,7 @@
 // Feeds arbitrary bytes to the list-file reader of every container kind: each
 // must load or raise its own error, never crash, and keep its items on failure.
-#include "controls/UtlImageLists.h"
-#include "controls/UtlListItems.h"
+#include "controls/lists/UtlImageLists.h"
+#include "controls/lists/UtlListItems.h"
 #include "platform/core/TMemoryStream.h"
 #include "platform/graphics/BitmapResources.h"
 

@@ -6,7 +6,7 @@
 #include "app/cases/CaseArea.h"
 #include "app/cases/TForm1CaseParts.h"
 
-#include "controls/TgxExtSpeedButton.h"
+#include "controls/buttons/TgxExtSpeedButton.h"
 #include "export/TVgExportToXLS.h"
 #include "export/VgEColumns.h"
 #include "platform/ui/TSaveDialog.h"

@@ -9,7 +9,7 @@
 #include "app/cases/CaseArea.h"
 #include "app/cases/TForm1CaseParts.h"
 
-#include "controls/TgxExtSpeedButton.h"
+#include "controls/buttons/TgxExtSpeedButton.h"
 #include "platform/core/ScopeExit.h"
 #include "platform/core/NumberFormat.h"
 #include "platform/core/TStrings.h"

@@ -14,7 +14,7 @@
 #include "app/cases/Tugyujszemelyform.h"
 #include "app/cases/Tugyujszervezetform.h"
 
-#include "controls/TgxExtSpeedButton.h"
+#include "controls/buttons/TgxExtSpeedButton.h"
 #include "grid/TVgDBGrid.h"
 #include "platform/core/DateTime.h"
 #include "platform/core/NumberFormat.h"

@@ -1,15 +1,15 @@
 // The case sheet's component tree: header, event panel, the history over the
 // description and the clients, and the bottom bar.
 #include "app/common/AreaLayout.h"
-#include "controls/ButtonLooks.h"
+#include "controls/buttons/ButtonLooks.h"
 #include "app/common/CaseSheetImages.h"
 #include "app/common/FormControls.h"
 #include "app/common/ListGrid.h"
 #include "app/common/QueryRun.h"
 #include "app/cases/Tugyadatlap.h"
 
-#include "controls/TUtlStarter.h"
-#include "controls/TgxExtSpeedButton.h"
+#include "controls/services/TUtlStarter.h"
+#include "controls/buttons/TgxExtSpeedButton.h"
 #include "grid/TVgDBGrid.h"
 #include "platform/data/TDataSource.h"
 #include "platform/data/TStringField.h"

@@ -1,7 +1,7 @@
 #include "app/cases/Tugyalapadatmod.h"
 
 #include "app/common/AreaLayout.h"
-#include "controls/ButtonLooks.h"
+#include "controls/buttons/ButtonLooks.h"
 #include "app/common/CaseDialogStatements.h"
 #include "app/common/FormControls.h"
 #include "app/common/QueryRun.h"

@@ -7,7 +7,7 @@
 #include "app/common/MainWindowShared.h"
 #include "app/clients/TForm1ClientParts.h"
 
-#include "controls/TgxExtSpeedButton.h"
+#include "controls/buttons/TgxExtSpeedButton.h"
 #include "platform/graphics/TFont.h"
 #include "platform/ui/TCheckBox.h"
 #include "platform/ui/TDateTimePicker.h"

@@ -16,7 +16,7 @@
 #include "app/clients/Tujszervezetform.h"
 #include "app/clients/TForm1ClientParts.h"
 
-#include "controls/TgxExtSpeedButton.h"
+#include "controls/buttons/TgxExtSpeedButton.h"
 #include "platform/core/DateTime.h"
 #include "platform/core/NumberFormat.h"
 #include "platform/core/TStrings.h"

@@ -1,7 +1,7 @@
 #include "app/common/AreaLayout.h"
 
-#include "controls/ButtonLooks.h"
-#include "controls/TgxExtSpeedButton.h"
+#include "controls/buttons/ButtonLooks.h"
+#include "controls/buttons/TgxExtSpeedButton.h"
 #include "platform/graphics/TFont.h"
 #include "platform/ui/TLabel.h"
 #include "platform/ui/TPanel.h"

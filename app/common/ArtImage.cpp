@@ -1,6 +1,6 @@
 #include "app/common/ArtImage.h"
 
-#include "controls/ButtonLooks.h"
+#include "controls/buttons/ButtonLooks.h"
 #include "platform/graphics/TCanvas.h"
 
 #include <algorithm>

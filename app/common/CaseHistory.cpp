@@ -1,7 +1,7 @@
 #include "app/common/CaseHistory.h"
 
 #include "app/common/OpenerWatch.h"
-#include "controls/TUtlStarter.h"
+#include "controls/services/TUtlStarter.h"
 #include "platform/core/DateTime.h"
 #include "platform/core/Exceptions.h"
 #include "platform/core/FileUtils.h"

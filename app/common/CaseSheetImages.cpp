@@ -1,6 +1,6 @@
 #include "app/common/CaseSheetImages.h"
 
-#include "controls/ButtonLooks.h"
+#include "controls/buttons/ButtonLooks.h"
 #include "platform/graphics/TBitmap.h"
 #include "platform/graphics/TCanvas.h"
 #include "platform/graphics/TImageList.h"

@@ -1,7 +1,7 @@
 #include "app/common/FormControls.h"
 
 #include "app/common/AreaLayout.h"
-#include "controls/ButtonLooks.h"
+#include "controls/buttons/ButtonLooks.h"
 #include "platform/data/TDataSource.h"
 #include "platform/graphics/TFont.h"
 #include "platform/ui/TBitBtn.h"

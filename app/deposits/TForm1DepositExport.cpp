@@ -6,7 +6,7 @@
 #include "app/common/MainWindowShared.h"
 #include "app/deposits/TForm1DepositParts.h"
 
-#include "controls/TgxExtSpeedButton.h"
+#include "controls/buttons/TgxExtSpeedButton.h"
 #include "export/TVgExportToXLS.h"
 #include "export/VgEColumns.h"
 #include "platform/ui/TPanel.h"

@@ -12,7 +12,7 @@
 #include "app/common/MainWindowShared.h"
 #include "app/deposits/TForm1DepositParts.h"
 
-#include "controls/TgxExtSpeedButton.h"
+#include "controls/buttons/TgxExtSpeedButton.h"
 #include "grid/TVgDBGrid.h"
 #include "platform/core/NumberFormat.h"
 #include "platform/core/ScopeExit.h"

@@ -15,8 +15,8 @@
 #include "app/cases/Tugyadatlap.h"
 #include "app/documents/TForm1DocumentParts.h"
 
-#include "controls/TUtlStarter.h"
-#include "controls/TgxExtSpeedButton.h"
+#include "controls/services/TUtlStarter.h"
+#include "controls/buttons/TgxExtSpeedButton.h"
 #include "export/TVgExportToXLS.h"
 #include "grid/TVgDBGrid.h"
 #include "platform/core/DateTime.h"

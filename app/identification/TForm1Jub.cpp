@@ -17,7 +17,7 @@
 #include "app/identification/Tjubmod.h"
 #include "app/cases/Tugyadatlap.h"
 
-#include "controls/TgxExtSpeedButton.h"
+#include "controls/buttons/TgxExtSpeedButton.h"
 #include "export/TVgExportToXLS.h"
 #include "export/VgEColumns.h"
 #include "export/VgEDataFormats.h"

@@ -27,7 +27,7 @@
 #include "app/identification/Tjubmod.h"
 #include "app/identification/Tujjub.h"
 #include "app/settings/Tadminform.h"
-#include "controls/TUtlApplication.h"
+#include "controls/services/TUtlApplication.h"
 #include "platform/core/ScopeExit.h"
 #include "platform/os/TNamedMutex.h"
 #include "platform/ui/DataAccessHooks.h"

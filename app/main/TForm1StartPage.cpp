@@ -2,7 +2,7 @@
 // of area pictures that lead into the work areas.
 #include "app/common/AreaLayout.h"
 #include "app/common/ArtImage.h"
-#include "controls/ButtonLooks.h"
+#include "controls/buttons/ButtonLooks.h"
 #include "app/main/TForm1.h"
 
 #include "platform/graphics/TFont.h"

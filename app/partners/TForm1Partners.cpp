@@ -14,7 +14,7 @@
 #include "app/partners/Tujpartner.h"
 #include "app/partners/TForm1PartnerParts.h"
 
-#include "controls/TgxExtSpeedButton.h"
+#include "controls/buttons/TgxExtSpeedButton.h"
 #include "grid/TVgDBGrid.h"
 #include "platform/core/NumberFormat.h"
 #include "platform/core/TStrings.h"

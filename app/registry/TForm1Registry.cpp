@@ -13,7 +13,7 @@
 #include "app/registry/Tiktki.h"
 #include "app/registry/TForm1RegistryParts.h"
 
-#include "controls/TgxExtSpeedButton.h"
+#include "controls/buttons/TgxExtSpeedButton.h"
 #include "grid/TVgDBGrid.h"
 #include "platform/data/TDataSource.h"
 #include "platform/graphics/TFont.h"

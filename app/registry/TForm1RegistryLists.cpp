@@ -14,7 +14,7 @@
 #include "app/registry/Tiktki.h"
 #include "app/registry/TForm1RegistryParts.h"
 
-#include "controls/TgxExtSpeedButton.h"
+#include "controls/buttons/TgxExtSpeedButton.h"
 #include "platform/core/DateTime.h"
 #include "platform/core/Exceptions.h"
 #include "platform/core/NumberFormat.h"

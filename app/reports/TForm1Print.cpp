@@ -6,7 +6,7 @@
 #include "app/reports/Tletetfrf.h"
 #include "app/reports/Tugyitemfrf.h"
 
-#include "controls/TgxExtSpeedButton.h"
+#include "controls/buttons/TgxExtSpeedButton.h"
 #include "sqlite/TSqlite3Query.h"
 
 namespace {

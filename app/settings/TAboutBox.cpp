@@ -2,7 +2,7 @@
 
 #include "app/common/AreaLayout.h"
 #include "app/common/ArtImage.h"
-#include "controls/ButtonLooks.h"
+#include "controls/buttons/ButtonLooks.h"
 #include "app/common/OfficeSettings.h"
 #include "app/common/QueryRun.h"
 #include "app/common/MainWindowData.h"

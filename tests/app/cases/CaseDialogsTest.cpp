@@ -3,7 +3,7 @@
 #include "app/cases/AttachDialog.h"
 #include "app/cases/TForm1CaseParts.h"
 #include "app/common/SqlRoutines.h"
-#include "controls/TgxExtSpeedButton.h"
+#include "controls/buttons/TgxExtSpeedButton.h"
 #include "platform/core/DateTime.h"
 #include "platform/core/TStrings.h"
 #include "platform/data/TField.h"

@@ -5,7 +5,7 @@
 #include "tests/app/MainWindowMenu.h"
 #include "platform/ui/TMenuItem.h"
 #include "app/cases/CaseArea.h"
-#include "controls/TgxExtSpeedButton.h"
+#include "controls/buttons/TgxExtSpeedButton.h"
 #include "export/TVgExportToXLS.h"
 #include "platform/core/CodePages.h"
 #include "platform/core/FileUtils.h"

@@ -1,12 +1,12 @@
 // The case sheet used as the office uses it: opening a case, recording events with
 // files and deadlines, closing the case once, deleting with a confirmation, opening
 // attached files, and the halves of the body.
-#include "controls/ButtonLooks.h"
+#include "controls/buttons/ButtonLooks.h"
 #include "app/common/CaseSheetImages.h"
 #include "app/common/SqlRoutines.h"
 #include "app/cases/Tugyadatlap.h"
-#include "controls/TUtlStarter.h"
-#include "controls/TgxExtSpeedButton.h"
+#include "controls/services/TUtlStarter.h"
+#include "controls/buttons/TgxExtSpeedButton.h"
 #include "grid/TVgDBGrid.h"
 #include "platform/core/DateTime.h"
 #include "platform/data/TDateTimeField.h"

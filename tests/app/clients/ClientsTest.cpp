@@ -4,7 +4,7 @@
 #include "app/common/ClientStatements.h"
 #include "app/common/SqlRoutines.h"
 #include "app/clients/TForm1ClientParts.h"
-#include "controls/TgxExtSpeedButton.h"
+#include "controls/buttons/TgxExtSpeedButton.h"
 #include "grid/TVgDBGrid.h"
 #include "platform/core/DateTime.h"
 #include "platform/data/DatabaseError.h"

@@ -7,7 +7,7 @@
 #include "app/clients/TForm1ClientParts.h"
 #include "app/identification/Tjubmod.h"
 #include "app/partners/Tpartnermod.h"
-#include "controls/TgxExtSpeedButton.h"
+#include "controls/buttons/TgxExtSpeedButton.h"
 #include "platform/data/TField.h"
 #include "platform/ui/TBitBtn.h"
 #include "platform/ui/TButton.h"

@@ -7,7 +7,7 @@
 #include "app/documents/TForm1DocumentParts.h"
 #include "app/main/TForm1.h"
 #include "app/cases/CaseArea.h"
-#include "controls/TgxExtSpeedButton.h"
+#include "controls/buttons/TgxExtSpeedButton.h"
 #include "platform/core/TStrings.h"
 #include "platform/graphics/DrawText.h"
 #include "platform/os/SystemInfo.h"

@@ -13,7 +13,7 @@
 #include "platform/ui/TEdit.h"
 #include "platform/ui/TLabel.h"
 #include "platform/ui/TMenuItem.h"
-#include "controls/TgxExtSpeedButton.h"
+#include "controls/buttons/TgxExtSpeedButton.h"
 #include "sqlite/TSqlite3DB.h"
 #include "sqlite/TSqlite3Query.h"
 #include "sqlite/TSqlite3Table.h"

@@ -4,7 +4,7 @@
 #include "app/partners/PartnerArea.h"
 #include "app/partners/PartnerStatements.h"
 #include "app/partners/TForm1PartnerParts.h"
-#include "controls/TgxExtSpeedButton.h"
+#include "controls/buttons/TgxExtSpeedButton.h"
 #include "grid/TVgDBGrid.h"
 #include "platform/core/Exceptions.h"
 #include "platform/core/TStrings.h"

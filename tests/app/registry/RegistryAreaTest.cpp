@@ -6,7 +6,7 @@
 #include "app/registry/RegistryStatements.h"
 #include "app/common/SqlRoutines.h"
 #include "app/registry/TForm1RegistryParts.h"
-#include "controls/TgxExtSpeedButton.h"
+#include "controls/buttons/TgxExtSpeedButton.h"
 #include "grid/TVgDBGrid.h"
 #include "platform/core/DateTime.h"
 #include "platform/core/TStrings.h"

@@ -19,7 +19,7 @@
 #include "app/reports/Tugyitemfrf.h"
 #include "app/identification/Tjubmod.h"
 #include "app/identification/Tujjub.h"
-#include "controls/TgxExtSpeedButton.h"
+#include "controls/buttons/TgxExtSpeedButton.h"
 #include "platform/core/DateTime.h"
 #include "platform/graphics/TBitmap.h"
 #include "platform/graphics/TCanvas.h"

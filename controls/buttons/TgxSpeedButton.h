@@ -1,0 +1,108 @@
+#pragma once
+// A flat speed button painted from colours: a fill, a hover fill, a bevel and a
+// one-pixel frame. It tracks hover and press, enables a linked control together
+// with itself, and hands its ModalResult to its form on click.
+#include "controls/buttons/GxTypes.h"
+#include "platform/graphics/TBitmap.h"
+#include "platform/ui/TGraphicControl.h"
+#include "platform/ui/UiTypes.h"
+
+#include <memory>
+
+class TgxSpeedButton : public TGraphicControl {
+public:
+    explicit TgxSpeedButton(TComponent* AOwner);
+    ~TgxSpeedButton() override;
+    String ClassName() const override { return "TgxSpeedButton"; }
+
+    // ---- The speed button's own behaviour ------------------------------------
+    TBitmap* Glyph() const { return FGlyph.get(); }
+    // Copies Value (null empties the glyph) and repaints.
+    void SetGlyph(TBitmap* Value);
+    bool Flat() const { return FFlat; }
+    void SetFlat(bool Value);
+    bool Transparent() const { return FTransparent; }
+    void SetTransparent(bool Value);
+    Integer Spacing() const { return FSpacing; }
+    void SetSpacing(Integer Value);
+    // Buttons of one non-zero group on the same parent stay down one at a time.
+    Integer GroupIndex() const { return FGroupIndex; }
+    void SetGroupIndex(Integer Value) { FGroupIndex = Value; }
+    bool AllowAllUp() const { return FAllowAllUp; }
+    void SetAllowAllUp(bool Value) { FAllowAllUp = Value; }
+    bool Down() const { return FDown; }
+    void SetDown(bool Value);
+
+    // ---- Colours and extras ---------------------------------------------------
+    TColor Color() const override { return FColor; }
+    void SetColor(TColor Value) override;
+    virtual TColor ActiveColor() const { return FActiveColor; }
+    // Stored without a repaint.
+    virtual void SetActiveColor(TColor Value) { FActiveColor = Value; }
+    // Enabled and disabled together with the button; forgotten when it is destroyed.
+    TControl* Control() const { return FControl; }
+    void SetControl(TControl* Value);
+    // Kept for the form resource; not painted. Forgotten when it is destroyed.
+    TControl* CaptionLabel() const { return FCaptionLabel; }
+    void SetCaptionLabel(TControl* Value);
+    bool Frame() const { return FFrame; }
+    void SetFrame(bool Value);
+    TColor FrameColor() const { return FFrameColor; }
+    void SetFrameColor(TColor Value);
+    // Paints as the platform's plain speed button.
+    bool DefaultStyle() const { return FDefaultStyle; }
+    void SetDefaultStyle(bool Value);
+    TModalResult ModalResult() const { return FModalResult; }
+    void SetModalResult(TModalResult Value) { FModalResult = Value; }
+
+    // Also enables or disables Control.
+    void SetEnabled(bool v) override;
+
+    bool MouseIn() const { return FMouseIn; }
+    bool Pushed() const { return FPushed; }
+
+    void MouseEnter() override;
+    void MouseLeave() override;
+    void MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
+    void MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
+    // While pressed, the pointer leaving or re-entering the button switches MouseIn:
+    // the window layer sends no leave or enter while a mouse button is held.
+    void MouseMove(TShiftState Shift, Integer X, Integer Y) override;
+    // OnClick, then the ModalResult hand-over to the form the button sits on.
+    void Click() override;
+
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+
+protected:
+    void Paint() override;
+    // The plain platform look: a raised (or flat) face, glyph and caption.
+    void PaintDefault();
+    // Glyph at the position shared by both looks; CaptionWidth is measured with
+    // the canvas font.
+    void PaintGlyph(Integer CaptionWidth);
+    void SetMouseIn(bool Value) { FMouseIn = Value; }
+    // Shows a change of MouseIn made while pressed; a queued repaint here.
+    virtual void ShowPressedHover() { Invalidate(); }
+
+private:
+    void ReleaseGroup();
+
+    std::unique_ptr<TBitmap> FGlyph;
+    bool FFlat = false;
+    bool FTransparent = false;
+    Integer FSpacing = 4;
+    Integer FGroupIndex = 0;
+    bool FAllowAllUp = false;
+    bool FDown = false;
+
+    bool FMouseIn = false;
+    bool FPushed = false;
+    TControl* FControl = nullptr;
+    bool FFrame = true;
+    TControl* FCaptionLabel = nullptr;
+    bool FDefaultStyle = false;
+    TModalResult FModalResult = mrNone;
+    TColor FFrameColor = clBlack;
+    TColor FColor;
+    TColor FActiveColor;
+};

@@ -1,0 +1,106 @@
+#include "controls/common/GxCalcMath.h"
+
+#include "platform/core/Exceptions.h"
+#include "platform/core/NumberFormat.h"
+#include "platform/core/StrUtils.h"
+
+namespace {
+
+bool IsOperator(char c) {
+    return c == '*' || c == '+' || c == '-' || c == '/';
+}
+
+class Calculator {
+public:
+    explicit Calculator(const String& text) : FText(text) {}
+
+    double Run() {
+        const double value = Expression();
+        if (Peek() == ')') throw Exception("Right braket havn't a left one. Pos:" + IntToStr(Integer(FPos)));
+        return value;
+    }
+
+private:
+    // The next character that counts (0 at the end); FPos stands on it.
+    char Peek() {
+        while (FPos < FText.size()) {
+            const char c = FText[FPos];
+            if (c == '(' || (c >= ')' && c <= '9')) return c;
+            ++FPos;
+        }
+        return 0;
+    }
+
+    void TakeSign(char sign) {
+        ++FPos;
+        if (IsOperator(Peek()))
+            throw Exception((sign == '+' ? "Duplicate signs. Pos:" : "Duplicate signs at. Pos:") +
+                            IntToStr(Integer(FPos)));
+    }
+
+    double Expression() {
+        double value = Term();
+        for (char c = Peek(); c == '+' || c == '-'; c = Peek()) {
+            TakeSign(c);
+            const double right = Term();
+            value = c == '+' ? value + right : value - right;
+        }
+        return value;
+    }
+
+    double Term() {
+        double value = Factor();
+        for (char c = Peek(); c == '*' || c == '/'; c = Peek()) {
+            ++FPos;
+            const double right = Factor();
+            if (c == '/' && right == 0.0) throw Exception("Divide by 0");
+            value = c == '*' ? value * right : value / right;
+        }
+        return value;
+    }
+
+    double Factor() {
+        const char c = Peek();
+        if (c == '(') {
+            ++FPos;
+            const double value = Expression();
+            if (Peek() != ')') throw Exception("Right brakets not found");
+            ++FPos;
+            return value;
+        }
+        if (c == '-') {
+            TakeSign(c);
+            return -Factor();
+        }
+        return Number();
+    }
+
+    double Number() {
+        double digits = 0.0;
+        double scale = 1.0;
+        bool separator = false;
+        for (char c = Peek(); c != 0; c = Peek()) {
+            if (c >= '0' && c <= '9') {
+                digits = digits * 10.0 + (c - '0');
+                if (separator) scale *= 10.0;
+            } else if ((c == '.' || c == ',') && !separator) {
+                separator = true;
+            } else {
+                break;
+            }
+            ++FPos;
+        }
+        return digits / scale;
+    }
+
+    String FText;
+    std::size_t FPos = 0;
+};
+
+} // namespace
+
+float CalcMathString(const String& S) {
+    const String text = Trim(S);
+    if (text.empty()) throw Exception("Expression string is empty.");
+    return float(Calculator(text).Run());
+}

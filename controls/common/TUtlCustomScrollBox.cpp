@@ -1,0 +1,119 @@
+#include "controls/common/TUtlCustomScrollBox.h"
+
+#include "controls/common/TUtlCustomControl.h"
+
+TUtlScrollBoxBevel::TUtlScrollBoxBevel() {
+    BeginUpdate();
+    SetMode(bmWindows);
+    EndUpdate(false);
+    Change();
+}
+
+TUtlCustomScrollBox::TUtlCustomScrollBox(TComponent* AOwner)
+    : TScrollBox(AOwner), FBevel(std::make_unique<TUtlScrollBoxBevel>()) {
+    FBevel->OnChange = [this](TObject*) {
+        SetFrameInset(FBevel->GetBevelExtend());
+        Invalidate();
+    };
+    SetBorderStyle(bsNone);
+    SetFrameInset(FBevel->GetBevelExtend());
+    SetBounds(Left(), Top(), 185, 41);
+}
+
+TUtlCustomScrollBox::~TUtlCustomScrollBox() {
+    FBevel->OnChange = nullptr;
+}
+
+void TUtlCustomScrollBox::SetCtl3D(bool Value) {
+    if (Value == FCtl3D) return;
+    FCtl3D = Value;
+    FParentCtl3D = false;
+    Invalidate();
+}
+
+void TUtlCustomScrollBox::SetTransparent(bool Value) {
+    if (Value == FTransparent) return;
+    FTransparent = Value;
+    Repaint();
+}
+
+void TUtlCustomScrollBox::SetDelta(Byte Value) {
+    if (Value == 0 || Value == FDelta) return;
+    FDelta = Value;
+    FCounter = 0;
+}
+
+bool TUtlCustomScrollBox::Optimized() const {
+    if (!FTransparent) return false;
+    TUtlBackgroundProvider* parent = utl::BackgroundOf(Parent());
+    return parent && parent->BackBitmapCheck();
+}
+
+bool TUtlCustomScrollBox::Scrolled(Integer Code) {
+    if (!Optimized()) return false;
+    bool repaint = Code == SB_ENDSCROLL;
+    if (FOptimizedScrolling) {
+        repaint = ++FCounter >= FDelta;
+        if (repaint) FCounter = 0;
+    }
+    if (repaint) Repaint();
+    return repaint;
+}
+
+void TUtlCustomScrollBox::Scrolled(bool, Integer Code) {
+    Scrolled(Code);
+}
+
+void TUtlCustomScrollBox::Repaint() {
+    Invalidate();
+    InvalidateSurface();
+    // The children now lie over another part of the background.
+    utl::BroadcastBackgroundChanged(this);
+}
+
+void TUtlCustomScrollBox::ColorChanged() {
+    TScrollBox::ColorChanged();
+    if (!FTransparent) Invalidate();
+}
+
+TBitmap* TUtlCustomScrollBox::BackBitmap() const {
+    TUtlBackgroundProvider* parent = utl::BackgroundOf(Parent());
+    return parent ? parent->BackBitmap() : nullptr;
+}
+
+TPoint TUtlCustomScrollBox::BackMapPoint(TPoint P) const {
+    // The surface is shown from the scroll position on, inside the bevel.
+    const TPoint scroll = ScrollPos();
+    const TPoint q(P.X - scroll.X + FrameInset() + Left(), P.Y - scroll.Y + FrameInset() + Top());
+    TUtlBackgroundProvider* parent = utl::BackgroundOf(Parent());
+    return parent ? parent->BackMapPoint(q) : q;
+}
+
+bool TUtlCustomScrollBox::BackDrawArea(TCanvas* Canvas, const TRect& R, TPoint P) const {
+    return Optimized() && utl::BackgroundOf(Parent())->BackDrawArea(Canvas, R, P);
+}
+
+void TUtlCustomScrollBox::FillBackground(TCanvas* Canvas, const TRect& R) const {
+    if (Optimized()) {
+        TUtlBackgroundProvider* parent = utl::BackgroundOf(Parent());
+        if (parent->BackDrawArea(Canvas, R, parent->BackMapPoint(TPoint(Left() + R.Left, Top() + R.Top))))
+            return;
+    }
+    Canvas->Brush()->SetStyle(bsSolid);
+    Canvas->Brush()->SetColor(Color());
+    Canvas->FillRect(R);
+}
+
+void TUtlCustomScrollBox::PaintFrame(TCanvas* Canvas) {
+    const TRect whole(0, 0, Width(), Height());
+    FillBackground(Canvas, whole);
+    FBevel->PaintBevel(Canvas, whole, Optimized());
+    const TRect corner = ScrollCorner();
+    if (!IsRectEmpty(corner)) FillBackground(Canvas, corner);
+}
+
+void TUtlCustomScrollBox::PaintSurface(TCanvas* Canvas, const TRect& R) {
+    if (!Optimized()) return;
+    TUtlBackgroundProvider* parent = utl::BackgroundOf(Parent());
+    parent->BackDrawArea(Canvas, R, BackMapPoint(R.TopLeft()));
+}

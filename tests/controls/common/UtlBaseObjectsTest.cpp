@@ -1,0 +1,147 @@
+#include "controls/common/TUtlCustomComponent.h"
+#include "controls/services/TUtlDateTime.h"
+#include "controls/common/TUtlObject.h"
+#include "controls/shapes/TUtlPointList.h"
+#include "controls/common/UtlConsts.h"
+
+#include "platform/core/DateTime.h"
+#include "platform/core/Exceptions.h"
+#include "tests/support/ErrorOf.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A sub-object with two properties, each setter reporting through Change.
+class TTwoValues : public TUtlObject {
+public:
+    void SetA(int v) {
+        FA = v;
+        Change();
+    }
+    void SetB(int v) {
+        FB = v;
+        Change();
+    }
+
+private:
+    int FA = 0, FB = 0;
+};
+
+} // namespace
+
+TEST(UtlChangeProtocolTest, UpdateGroupFiresOnce) {
+    TTwoValues obj;
+    int fired = 0;
+    obj.OnChange = [&](TObject* Sender) {
+        ++fired;
+        EXPECT_EQ(Sender, &obj);
+    };
+    obj.BeginUpdate();
+    obj.SetA(1);
+    obj.SetB(2);
+    EXPECT_EQ(fired, 0);
+    obj.EndUpdate(true);
+    EXPECT_EQ(fired, 1);
+    obj.SetA(3);
+    EXPECT_EQ(fired, 2);
+    obj.BeginUpdate();
+    obj.EndUpdate(false);
+    EXPECT_EQ(fired, 2);
+}
+
+TEST(UtlChangeProtocolTest, LocksDoNotNest) {
+    TUtlCustomComponent comp(nullptr);
+    int fired = 0;
+    comp.OnChange = [&](TObject*) { ++fired; };
+    comp.BeginUpdate();
+    comp.BeginUpdate();
+    comp.EndUpdate(false); // one EndUpdate unlocks
+    comp.Change();
+    EXPECT_EQ(fired, 1);
+    comp.GetChange(nullptr);
+    EXPECT_EQ(fired, 2);
+}
+
+TEST(UtlDateTimeTest, DefaultsAndFieldSetters) {
+    TUtlDateTime dt;
+    EXPECT_EQ(dt.Year(), 1990);
+    EXPECT_EQ(dt.Month(), 1);
+    EXPECT_EQ(dt.Day(), 1);
+    EXPECT_EQ(dt.Hour(), 0);
+    dt.SetHour(13);
+    dt.SetMinute(45);
+    dt.SetSecond(30);
+    dt.SetYear(2024);
+    dt.SetMonth(2);
+    dt.SetDay(29);
+    EXPECT_EQ(dt.DateTime(), EncodeDate(2024, 2, 29) + EncodeTime(13, 45, 30, 0));
+}
+
+TEST(UtlDateTimeTest, ImpossibleDateRaisesAndKeepsTheValue) {
+    TUtlDateTime dt;
+    dt.SetDateTime(EncodeDate(2023, 1, 31));
+    EXPECT_EQ(ErrorOf<EConvertError>([&] { dt.SetMonth(2); }), "Invalid argument to date encode");
+    EXPECT_EQ(dt.DateTime(), EncodeDate(2023, 1, 31));
+}
+
+TEST(UtlDateTimeTest, AssignCopiesOnlyFromItsOwnClass) {
+    TUtlDateTime a, b;
+    a.SetDateTime(EncodeDate(2001, 5, 6));
+    b.Assign(&a);
+    EXPECT_EQ(b.DateTime(), a.DateTime());
+    TUtlObject other;
+    EXPECT_EQ(ErrorOf<EConvertError>([&] { b.Assign(&other); }),
+              "Cannot assign a TUtlObject to a TUtlDateTime");
+}
+
+TEST(UtlPointListTest, PointsComeBackUnchanged) {
+    TUtlPointList list;
+    list.AddPoint(TPoint(100, 200));
+    list.AddPoint(TPoint(-5, -32769)); // negative and past 16 bits
+    list.AddPoint(TPoint(70000, -1));
+    EXPECT_EQ(list.GetPoint(0), TPoint(100, 200));
+    EXPECT_EQ(list.GetPoint(1), TPoint(-5, -32769));
+    EXPECT_EQ(list.GetPoint(2), TPoint(70000, -1));
+    EXPECT_EQ(list.GetPoint(3), TPoint(0, 0));
+}
+
+TEST(UtlPointListTest, NotificationsAndUpdates) {
+    TUtlPointList list;
+    int fired = 0;
+    list.OnChange = [&](TObject*) { ++fired; };
+    list.AddPoint(TPoint(1, 1));
+    EXPECT_EQ(fired, 2); // through PutPoint and once more
+    list.PutPoint(0, TPoint(2, 2));
+    list.PutPoint(7, TPoint(2, 2)); // outside: ignored, no notice
+    EXPECT_EQ(fired, 3);
+    list.BeginUpdate();
+    list.DeletePoint(0);
+    EXPECT_EQ(fired, 3);
+    list.EndUpdate(true);
+    EXPECT_EQ(fired, 4);
+    EXPECT_EQ(list.Count(), 0);
+}
+
+TEST(UtlPointListTest, CloneReplacesTheDestination) {
+    TUtlPointList a, b;
+    a.AddPoint(TPoint(1, 2));
+    a.AddPoint(TPoint(3, 4));
+    b.AddPoint(TPoint(9, 9));
+    a.Clone(&b);
+    ASSERT_EQ(b.Count(), 2);
+    EXPECT_EQ(b.GetPoint(1), TPoint(3, 4));
+}
+
+TEST(UtlConstsTest, TextsAndDockError) {
+    EXPECT_EQ(UtlLoadStr(IDS_INTERVALNOTFIT), "Interval not compatible with MinInterval property!");
+    EXPECT_EQ(UtlLoadStr(IDS_INVALIDOWNER), "Invalid owner (<>TForm) or second instance on a form");
+    EXPECT_EQ(UtlLoadStr(IDS_CDROM), "CD-ROM");
+    TComponent a(nullptr), b(nullptr);
+    a.SetName("Gomb1");
+    b.SetName("Panel1");
+    // Raising is the routine's whole purpose: returning without an error fails.
+    EXPECT_EQ(ErrorOf<Exception>([&] { UtlRaiseDockError(&a, &b); }),
+              "Component Gomb1:\rA TUtlDockLabel- or Button component was already attached to the "
+              "component: Panel1\rOnly one UtlDockXXXX per control is allowed.");
+}

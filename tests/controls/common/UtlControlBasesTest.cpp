@@ -1,0 +1,484 @@
+#include "controls/buttons/TUtlButtonControl.h"
+#include "controls/common/TUtlCustomScrollBox.h"
+#include "controls/shapes/TUtlFormShape.h"
+
+#include "tests/controls/PixelSheet.h"
+#include "tests/controls/PngWriter.h"
+#include "controls/shapes/GxWindowImage.h"
+#include "platform/core/TFiler.h"
+#include "platform/ui/ControlSnapshot.h"
+#include "platform/ui/InputSimulation.h"
+#include "platform/ui/TApplication.h"
+#include "platform/ui/TCustomAction.h"
+#include "platform/ui/TCustomForm.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <memory>
+#include <vector>
+
+namespace {
+
+using sheet::At;
+
+struct Radios {
+    TForm form{nullptr};
+    TUtlCustomPanel left{&form};
+    TUtlCustomPanel right{&form};
+    TUtlRadioButton a{&form}, b{&form}, c{&form}, d{&form};
+    Integer clicks = 0;
+    Radios() {
+        form.SetBounds(0, 0, 300, 200);
+        left.SetParent(&form);
+        right.SetParent(&form);
+        right.SetLeft(150);
+        for (TUtlRadioButton* r : {&a, &b})
+            r->SetParent(&left);
+        for (TUtlRadioButton* r : {&c, &d})
+            r->SetParent(&right);
+        b.SetTop(20);
+        d.SetTop(20);
+        for (TUtlRadioButton* r : {&a, &b, &c, &d})
+            r->OnClick = [this](TObject*) { ++clicks; };
+    }
+};
+
+} // namespace
+
+TEST(UtlControlBasesTest, CheckingUnchecksOnlyTheSiblings) {
+    Radios r;
+    r.a.SetChecked(true);
+    r.c.SetChecked(true);
+    EXPECT_EQ(r.clicks, 2);
+    r.b.SetChecked(true);
+    EXPECT_FALSE(r.a.Checked());
+    EXPECT_TRUE(r.b.Checked());
+    EXPECT_TRUE(r.c.Checked()); // under another parent
+    EXPECT_EQ(r.clicks, 3);
+    r.b.SetChecked(true); // already checked: no click
+    EXPECT_EQ(r.clicks, 3);
+}
+
+TEST(UtlControlBasesTest, FocusChecksUnlessReadOnly) {
+    Radios r;
+    r.a.DoEnter();
+    EXPECT_TRUE(r.a.Checked());
+    r.b.SetReadOnly(true);
+    r.b.DoEnter();
+    EXPECT_FALSE(r.b.Checked());
+    EXPECT_TRUE(r.a.Checked());
+}
+
+TEST(UtlControlBasesTest, AfterEnterAndExitRunOnceTheFocusChangeIsOver) {
+    Radios r;
+    std::vector<String> heard;
+    auto note = [&](const char* What) { return [&heard, What](TObject*) { heard.push_back(What); }; };
+    r.a.OnEnter = note("enter");
+    r.a.OnExit = note("exit");
+    r.a.OnAfterEnter = note("after enter");
+    r.a.OnAfterExit = note("after exit");
+    r.a.DoEnter();
+    r.a.DoExit();
+    EXPECT_EQ(heard, (std::vector<String>{"enter", "exit"}));
+    Application->ProcessMessages();
+    EXPECT_EQ(heard, (std::vector<String>{"enter", "exit", "after enter", "after exit"}));
+    // A control destroyed before its turn hears nothing.
+    auto* gone = new TUtlRadioButton(&r.form);
+    gone->SetParent(&r.left);
+    gone->OnAfterEnter = note("gone");
+    gone->DoEnter();
+    delete gone;
+    Application->ProcessMessages();
+    EXPECT_EQ(heard.size(), 4u);
+}
+
+TEST(UtlControlBasesTest, APressThatCannotTakeTheFocusIsIgnored) {
+    Radios r;
+    r.left.SetEnabled(false);
+    r.a.MouseDown(mbLeft, {}, 3, 3);
+    r.a.MouseUp(mbLeft, {}, 3, 3);
+    EXPECT_FALSE(r.a.Checked());
+    EXPECT_EQ(r.clicks, 0);
+}
+
+TEST(UtlControlBasesTest, AutoSizeFollowsTheCaption) {
+    Radios r;
+    r.a.SetCaption("Ok");
+    r.a.SetBool(0, true);
+    const Integer narrow = r.a.Width();
+    r.a.SetCaption("Sokkal hosszabb felirat");
+    EXPECT_GT(r.a.Width(), narrow);
+    EXPECT_GT(r.a.Height(), 12);
+    // Read from a form text, which holds no size: the size follows once it is loaded.
+    auto* read = new TUtlRadioButton(&r.form);
+    read->SetName("Read");
+    TextToComponent("object Read: TUtlRadioButton\n  Caption = 'Sokkal hosszabb felirat'\n"
+                    "  AutoSize = True\nend\n",
+                    read);
+    EXPECT_EQ(read->BoundsRect(), TRect(0, 0, r.a.Width(), r.a.Height()));
+    r.a.Font3D()->SetStyle(tdRaisedShadow);
+    r.a.Font3D()->SetShadowDepth(4);
+    EXPECT_GT(r.a.Height(), 16);
+}
+
+TEST(UtlControlBasesTest, RadioButtonFollowsItsActionsCheckedWithoutAClick) {
+    Radios r;
+    r.form.SetName("Form1");
+    auto* action = new TAction(&r.form);
+    action->SetName("Action1");
+    Integer runs = 0;
+    action->OnExecute = [&](TObject*) { ++runs; };
+    r.a.SetName("A");
+    r.a.SetAction(action);
+    EXPECT_NE(dynamic_cast<TUtlButtonActionLink*>(r.a.ActionLink()), nullptr);
+    action->SetChecked(true);
+    EXPECT_TRUE(r.a.Checked());
+    EXPECT_EQ(r.clicks, 0);
+    EXPECT_EQ(runs, 0);
+    // Supplied by the action: not written; read back, the action supplies it again.
+    const String text = ComponentToText(&r.a);
+    EXPECT_EQ(text.find("Checked"), String::npos) << text;
+    r.c.SetName("C");
+    TextToComponent(text, &r.c);
+    EXPECT_TRUE(r.c.Checked());
+    // Unchecked by its sibling, A no longer shows the action's value; C does.
+    r.b.SetChecked(true);
+    action->SetChecked(false);
+    EXPECT_FALSE(r.c.Checked());
+    EXPECT_TRUE(r.b.Checked());
+    r.a.SetChecked(true);
+    EXPECT_NE(ComponentToText(&r.a).find("  Checked = True\n"), String::npos);
+}
+
+TEST(UtlControlBasesTest, StandardGlyphSheetAndIndexes) {
+    TUtlRadioButton radio(nullptr);
+    EXPECT_EQ(radio.GlyphSheet()->Width(), 4 * 13);
+    EXPECT_EQ(radio.FrameWidth(), 13);
+    radio.SetGlyphSize(16);
+    EXPECT_EQ(radio.GlyphSheet()->Width(), 64);
+    radio.SetIndex(0, -1);
+    EXPECT_EQ(radio.ImageIndex(), 0);
+    radio.SetIndex(0, 3);
+    EXPECT_EQ(radio.ImageIndex(), 3);
+    EXPECT_TRUE(radio.IMLEmpty());
+    {
+        TUtlBitmapList list(nullptr);
+        auto strip = sheet::Make(40, 10, clRed);
+        list.Items(list.Add())->SetBitmap(strip.get());
+        radio.SetIndex(0, 0);
+        radio.SetImageList(&list);
+        EXPECT_FALSE(radio.IMLEmpty());
+        EXPECT_EQ(radio.FrameWidth(), 10);
+    }
+    EXPECT_EQ(radio.ImageList(), nullptr); // the destroyed list is forgotten
+    EXPECT_TRUE(radio.IMLEmpty());
+}
+
+TEST(UtlControlBasesTest, TransparentPanelsWithoutABackgroundFillThemselves) {
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 200, 100);
+    TUtlCustomPanel panel(&form);
+    panel.SetParent(&form);
+    panel.SetTransparent(true);
+    panel.SetColor(clTeal);
+    EXPECT_FALSE(panel.BackBitmapCheck());
+    EXPECT_FALSE(panel.CheckOptimized());
+    auto b = sheet::Make(100, 40);
+    panel.PaintTo(b->Canvas());
+    EXPECT_EQ(At(*b, 50, 20), clTeal);
+}
+
+namespace {
+
+// A borderless 200 × 120 form whose shape supplies the background, a
+// see-through panel on it and a see-through panel inside that one, whose
+// (0, 0) lies at form (50, 30).
+struct SeeThroughChain {
+    TForm form{nullptr};
+    TUtlFormShape shape{&form};
+    TUtlCustomPanel outer{&form}, inner{&form};
+    TBitmap whole{200, 120, pf24bit};
+    SeeThroughChain() {
+        form.SetBorderStyle(bsNone);
+        form.SetBounds(0, 0, 200, 120);
+        shape.Region()->SetShape(rsRect);
+        shape.Region()->Border()->SetStyle(rbNone);
+        outer.SetParent(&form);
+        outer.SetBounds(20, 10, 150, 100);
+        outer.SetTransparent(true);
+        inner.SetParent(&outer);
+        inner.SetBounds(30, 20, 80, 50);
+        inner.SetTransparent(true);
+    }
+    // The form's own picture, which also fills the shape's background buffer.
+    void PaintBackground() { GetWindowImage(&form, true, false, whole.Canvas()); }
+    std::unique_ptr<TBitmap> PaintInner() {
+        auto b = sheet::Make(80, 50);
+        inner.PaintTo(b->Canvas());
+        return b;
+    }
+};
+
+} // namespace
+
+TEST(UtlControlBasesTest, ADeepTransparentChildPaintsItsPartOfTheBackground) {
+    SeeThroughChain c;
+    c.shape.FillObject()->SetStyle(sfGradient);
+    c.shape.FillObject()->Gradient()->SetStyle(gstHorizontal);
+    c.shape.FillObject()->Gradient()->SetColorCount(200);
+    c.shape.FillObject()->Gradient()->SetColor(clBlack);
+    c.shape.FillObject()->Gradient()->SetEndColor(clWhite);
+    c.PaintBackground();
+    EXPECT_TRUE(c.inner.CheckOptimized());
+    const auto b = c.PaintInner();
+    // Inner (0, 0) lies at form (50, 30): the gradient's colour there.
+    EXPECT_EQ(At(*b, 0, 0), At(c.whole, 50, 30));
+    EXPECT_EQ(At(*b, 79, 0), At(c.whole, 129, 30));
+    EXPECT_NE(At(*b, 0, 0), At(*b, 79, 0));
+}
+
+TEST(UtlControlBasesTest, APanelsBackgroundEffectReachesItsSeeThroughChildren) {
+    SeeThroughChain c;
+    c.shape.FillObject()->SetStyle(sfBrush);
+    c.shape.FillObject()->Brush()->SetColor(RGB(200, 100, 40));
+    c.PaintBackground();
+    c.outer.BackFX()->SetBool(3, true); // invert
+    EXPECT_EQ(At(c.whole, 50, 30), RGB(200, 100, 40));
+    EXPECT_EQ(At(*c.PaintInner(), 10, 10), RGB(55, 155, 215));
+    ASSERT_NE(c.outer.BackBitmap(), nullptr);
+    EXPECT_EQ(At(*c.outer.BackBitmap(), 50, 30), RGB(55, 155, 215));
+    c.outer.BackFX()->SetBool(3, false);
+    EXPECT_EQ(At(*c.PaintInner(), 10, 10), RGB(200, 100, 40));
+}
+
+// A form with a gradient background, a see-through panel and an opaque one,
+// each with radio buttons, for a look.
+TEST(UtlControlBasesTest, WritesTheControlsToAPicture) {
+    const char* folder = std::getenv("VELMORA_SCREENSHOTS");
+    if (folder == nullptr) GTEST_SKIP() << "set VELMORA_SCREENSHOTS to a folder to write the pictures";
+    TForm form(nullptr);
+    form.SetBorderStyle(bsNone);
+    form.SetBounds(0, 0, 420, 170);
+    TUtlFormShape shape(&form);
+    shape.Region()->SetShape(rsRoundRect);
+    shape.Region()->Border()->SetStyle(rbRaised);
+    shape.FillObject()->SetStyle(sfGradient);
+    shape.FillObject()->Gradient()->SetColorCount(64);
+    shape.FillObject()->Gradient()->SetColor(RGB(225, 235, 250));
+    shape.FillObject()->Gradient()->SetEndColor(RGB(120, 150, 205));
+    TUtlCustomPanel glass(&form), plain(&form);
+    glass.SetParent(&form);
+    glass.SetBounds(15, 15, 190, 140);
+    glass.SetTransparent(true);
+    plain.SetParent(&form);
+    plain.SetBounds(215, 15, 190, 140);
+    const char* captions[] = {"Aktív ügyek", "Lezárt ügyek", "Minden ügy"};
+    std::vector<std::unique_ptr<TUtlRadioButton>> radios;
+    for (Integer p = 0; p < 2; ++p)
+        for (Integer i = 0; i < 3; ++i) {
+            auto r = std::make_unique<TUtlRadioButton>(&form);
+            r->SetParent(p == 0 ? &glass : &plain);
+            r->SetBounds(12, 14 + i * 26, 160, 20);
+            r->SetCaption(captions[i]);
+            if (p == 0) {
+                r->SetTransparent(true);
+                r->Font3D()->SetStyle(tdRaised);
+            }
+            if (i == 2) r->SetEnabled(false);
+            radios.push_back(std::move(r));
+        }
+    radios[0]->SetChecked(true);
+    radios[4]->SetChecked(true);
+    radios[5]->Font3D()->SetDisabledStyle(ds3d);
+    TBitmap picture(420, 170, pf24bit);
+    GetWindowImage(&form, true, true, picture.Canvas());
+    const std::string path = std::string(folder) + "/controls-bases.png";
+    ASSERT_TRUE(pngtest::SavePng(picture, path));
+    EXPECT_EQ(At(picture, 300, 150), ColorToRGB(clBtnFace)); // the opaque panel
+}
+
+TEST(UtlControlBasesTest, ScrollBoxRepaintsEveryDeltaThScrollWhenOptimized) {
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 200, 120);
+    TUtlFormShape shape(&form);
+    shape.FillObject()->SetStyle(sfBrush);
+    TUtlCustomScrollBox box(&form);
+    box.SetParent(&form);
+    EXPECT_EQ(box.Bevel()->Mode(), bmWindows);
+    EXPECT_FALSE(box.Scrolled(0)); // not transparent: nothing to repaint
+    box.SetTransparent(true);
+    box.SetDelta(3);
+    box.SetDelta(0);
+    EXPECT_EQ(box.Delta(), 3);
+    std::vector<bool> repainted;
+    for (Integer i = 0; i < 6; ++i)
+        repainted.push_back(box.Scrolled(0));
+    EXPECT_EQ(repainted, (std::vector<bool>{false, false, true, false, false, true}));
+    box.SetOptimizedScrolling(false);
+    EXPECT_FALSE(box.Scrolled(0));
+    EXPECT_TRUE(box.Scrolled(SB_ENDSCROLL));
+}
+
+namespace {
+
+// Counts the background notices it hears.
+class Listening : public TUtlCustomPanel {
+public:
+    using TUtlCustomPanel::TUtlCustomPanel;
+    void BackgroundChanged() override {
+        ++Heard;
+        TUtlCustomPanel::BackgroundChanged();
+    }
+    Integer Heard = 0;
+};
+
+} // namespace
+
+TEST(UtlControlBasesTest, BackgroundChangesReachSeeThroughDescendants) {
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 200, 120);
+    TUtlFormShape shape(&form);
+    Listening outer(&form), inner(&form), deep(&form);
+    outer.SetParent(&form);
+    inner.SetParent(&outer);
+    deep.SetParent(&inner);
+    inner.SetTransparent(true);
+    shape.FillObject()->SetStyle(sfBrush); // the form's background changes
+    EXPECT_EQ(outer.Heard, 1);
+    EXPECT_EQ(inner.Heard, 0); // an opaque panel keeps its children's background
+    outer.SetTransparent(true);
+    outer.SetBounds(0, 0, 150, 100); // a see-through panel resized
+    EXPECT_EQ(inner.Heard, 1);
+    EXPECT_EQ(deep.Heard, 1);
+}
+
+namespace {
+
+// A parent whose background is horizontal bands, seven pixels each, by the
+// background's own row: what lies behind a see-through child is known.
+class Backdrop : public TUtlCustomPanel {
+public:
+    using TUtlCustomPanel::TUtlCustomPanel;
+    static TColor Band(Integer Y) { return Y / 7 % 2 ? clNavy : clYellow; }
+    bool BackBitmapCheck() const override { return true; }
+    TPoint BackMapPoint(TPoint P) const override { return P; }
+    bool BackDrawArea(TCanvas* Canvas, const TRect& R, TPoint P) const override {
+        for (Integer y = R.Top; y < R.Bottom; ++y) {
+            Canvas->Brush()->SetColor(Band(P.Y + y - R.Top));
+            Canvas->FillRect(TRect(R.Left, y, R.Right, y + 1));
+        }
+        return true;
+    }
+};
+
+} // namespace
+
+TEST(UtlScrollBoxTest, TheBevelIsPaintedAroundAnInsetClientArea) {
+    TForm form(nullptr);
+    TUtlCustomScrollBox box(&form);
+    box.SetParent(&form);
+    box.SetBounds(0, 0, 60, 40);
+    box.SetColor(clWhite);
+    form.Show();
+    const Integer extent = box.Bevel()->GetBevelExtend();
+    ASSERT_GT(extent, 0);
+    EXPECT_EQ(box.ClientRect(), TRect(0, 0, 60 - 2 * extent, 40 - 2 * extent));
+    // The same bevel painted on its own around the colour is the picture.
+    auto expected = sheet::Make(60, 40, clWhite);
+    TUtlScrollBoxBevel().PaintBevel(expected->Canvas(), TRect(0, 0, 60, 40), false);
+    TBitmap shot;
+    ui::Snapshot(&box, &shot);
+    for (Integer y = 0; y < 40; ++y)
+        for (Integer x = 0; x < 60; ++x)
+            ASSERT_EQ(At(shot, x, y), At(*expected, x, y)) << x << "," << y;
+    box.Bevel()->SetMode(bmCustom); // a wider bevel takes more room
+    box.Bevel()->SetBorderWidth(5);
+    EXPECT_EQ(box.ClientRect().Width(), 60 - 2 * box.Bevel()->GetBevelExtend());
+}
+
+TEST(UtlScrollBoxTest, ASeeThroughBoxShowsAndScrollsOverItsParentsBackground) {
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 300, 250);
+    auto* backdrop = new Backdrop(&form);
+    backdrop->SetParent(&form);
+    backdrop->SetBounds(0, 0, 280, 220);
+    auto* box = new TUtlCustomScrollBox(&form);
+    box->SetParent(backdrop);
+    box->SetBounds(10, 10, 120, 100);
+    box->SetColor(clWhite);
+    auto* child = new Listening(&form); // far enough down that the box scrolls
+    child->SetParent(box);
+    child->SetBounds(0, 0, 60, 300);
+    child->SetTransparent(true);
+    form.Show();
+    Application->ProcessMessages();
+    const TRect corner = box->ScrollCorner();
+    ASSERT_FALSE(IsRectEmpty(corner));
+    const TPoint arrow(corner.Left + corner.Width() / 2, corner.Top - 4); // the lower arrow
+    const TPoint middle(corner.Left + corner.Width() / 2, corner.Top + corner.Height() / 2);
+    TBitmap shot;
+    ui::Snapshot(box, &shot);
+    EXPECT_EQ(At(shot, middle.X, middle.Y), clWhite); // opaque: the corner has the colour
+    ui::SimulateDrag(box, arrow, arrow);
+    EXPECT_EQ(child->Heard, 0); // opaque: scrolling moves the picture, nothing to repaint
+
+    box->SetTransparent(true);
+    child->Heard = 0;
+    box->SetDelta(2);
+    ui::SimulateDrag(box, arrow, arrow); // a line, then its end: one repaint
+    Application->ProcessMessages();
+    EXPECT_EQ(child->Heard, 1);
+    ASSERT_GT(box->ScrollPos().Y, 0);
+    // The corner and the scrolled child show the backdrop behind where they are now.
+    const Integer inset = box->FrameInset();
+    ui::Snapshot(box, &shot);
+    EXPECT_EQ(At(shot, middle.X, middle.Y), Backdrop::Band(10 + middle.Y));
+    for (Integer y = inset; y < inset + 40; ++y)
+        EXPECT_EQ(At(shot, inset + 5, y), Backdrop::Band(10 + y)) << y;
+    // Without optimized scrolling only a scroll's end repaints; a wheel step ends at once.
+    box->SetOptimizedScrolling(false);
+    child->Heard = 0;
+    ui::SimulateWheel(box, arrow.X, arrow.Y - 20, -120);
+    Application->ProcessMessages();
+    EXPECT_EQ(child->Heard, 1);
+}
+
+namespace {
+
+// Rows of letters for the frame colours: S button shadow, F button face,
+// H button highlight, K window frame, . the sheet behind.
+std::vector<std::string> FrameLetters(TBitmap& b) {
+    return sheet::Letters(b, {{'S', clBtnShadow},
+                              {'F', clBtnFace},
+                              {'H', clBtnHighlight},
+                              {'K', clWindowFrame},
+                              {'.', sheet::Green}});
+}
+
+} // namespace
+
+TEST(UtlControlBasesTest, TheRestoredBorderIsSunkenWithCtl3DAndALineWithout) {
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 100, 80);
+    TUtlCustomControl control(&form);
+    control.SetParent(&form);
+    control.SetBounds(0, 0, 7, 6);
+    const std::vector<std::string> sunken{"SSSSSSF", "SSSSSHF", "SS...HF", "SS...HF", "SHHHHHF", "FFFFFFF"};
+    auto picture = sheet::Make(7, 6);
+    control.RestoreBorderBack(picture->Canvas());
+    EXPECT_EQ(FrameLetters(*picture), sunken);
+    control.SetCtl3D(false);
+    picture = sheet::Make(7, 6);
+    control.RestoreBorderBack(picture->Canvas());
+    EXPECT_EQ(FrameLetters(*picture),
+              (std::vector<std::string>{"KKKKKKK", "K.....K", "K.....K", "K.....K", "K.....K", "KKKKKKK"}));
+    // On the control itself: painted over its face when it next paints.
+    control.SetCtl3D(true);
+    control.SetColor(sheet::Green);
+    form.Show();
+    control.RestoreBorderFront();
+    TBitmap shot;
+    ui::Snapshot(&control, &shot);
+    EXPECT_EQ(FrameLetters(shot), sunken);
+}

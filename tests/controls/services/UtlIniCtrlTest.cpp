@@ -1,0 +1,185 @@
+// The settings store: section naming, INI and registry targets, typed values,
+// numbered lists, colour lists and objects through their published properties.
+#include "controls/services/TUtlApplication.h"
+#include "controls/services/TUtlIniCtrl.h"
+#include "platform/core/ScopeExit.h"
+#include "platform/ui/TApplication.h"
+#include "platform/core/Exceptions.h"
+#include "platform/core/TIniFile.h"
+#include "platform/core/TRegistry.h"
+#include "platform/core/TStringList.h"
+#include "platform/core/TypInfo.h"
+#include "platform/graphics/TFont.h"
+#include "tests/support/ErrorOf.h"
+#include "tests/support/ScopedEnv.h"
+#include "tests/support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class UtlIniCtrlTest : public ::testing::Test {
+protected:
+    UtlIniCtrlTest() {
+        Ini.SetTarget(itIniFile);
+        Ini.SetIniPrefix(ppFixed);
+        Ini.SetIniFile(Folder.File("settings"));
+        Reg.SetRegPath("Software\\T");
+    }
+
+    String RegistryValue(const String& Key, const String& Name) {
+        TRegistry reg(KEY_READ);
+        reg.SetRootKey(HKEY_CURRENT_USER);
+        return reg.OpenKeyReadOnly(Key) && reg.ValueExists(Name) ? reg.ReadString(Name) : String("<none>");
+    }
+
+    TempFolder Folder{"inictrl"};
+    ScopedEnv Config{"XDG_CONFIG_HOME", Folder.Path()};
+    TUtlIniCtrl Ini{nullptr};
+    TUtlIniCtrl Reg{nullptr};
+};
+
+TEST_F(UtlIniCtrlTest, SectionNames) {
+    EXPECT_EQ(Ini.GetSectionName(""), "Common");
+    EXPECT_EQ(Ini.GetSectionName("S"), "S");
+    EXPECT_EQ(Ini.GetSectionName(""), "S");
+    Ini.SetCommon(false);
+    Ini.SetUser("U");
+    EXPECT_EQ(Ini.GetSectionName("S"), "S.U");
+    // The registry keeps values of "#ROOT" in the key itself.
+    EXPECT_EQ(Reg.GetSectionName("#ROOT"), "");
+    EXPECT_EQ(Reg.GetSectionName(""), "Common");
+    EXPECT_EQ(Ini.GetIniName(), Folder.File("settings.INI"));
+}
+
+TEST_F(UtlIniCtrlTest, RegistryTargetWritesUnderThePath) {
+    EXPECT_EQ(Reg.EffectiveTarget(), itRegistry);
+    Reg.WriteString("S", "Name", "érték");
+    EXPECT_EQ(RegistryValue("Software\\T\\S", "Name"), "érték");
+    Reg.WriteString("#ROOT", "Top", "1");
+    EXPECT_EQ(RegistryValue("Software\\T", "Top"), "1");
+    EXPECT_EQ(Reg.ReadString("S", "Name", "x"), "érték");
+    // Reading a missing key gives the default and creates nothing.
+    Reg.SetRegPath("Software\\Missing");
+    EXPECT_EQ(Reg.ReadInteger("S", "N", 42), 42);
+    TRegistry check(KEY_READ);
+    check.SetRootKey(HKEY_CURRENT_USER);
+    EXPECT_FALSE(check.KeyExists("Software\\Missing"));
+}
+
+TEST_F(UtlIniCtrlTest, DefaultPathIsTheApplicationsKey) {
+    UtlInitialization();
+    const String title = Application->Title();
+    core::ScopeExit restore([&] {
+        Application->SetTitle(title);
+        UtlFinalization();
+    });
+    Application->SetTitle("T");
+    TUtlIniCtrl store(nullptr);
+    EXPECT_EQ(store.GetRegPath(), "Software\\T\\");
+    store.WriteString("S", "Name", "x");
+    EXPECT_EQ(RegistryValue("Software\\T\\S", "Name"), "x");
+}
+
+TEST_F(UtlIniCtrlTest, TypedValuesRoundTrip) {
+    for (TUtlIniCtrl* store : {&Ini, &Reg}) {
+        store->WriteInteger("V", "Int", -7);
+        store->WriteBool("V", "Bool", true);
+        store->WriteFloat("V", "Float", 2.25);
+        store->WriteDate("V", "Date", EncodeDate(2024, 2, 29));
+        store->WriteColor("V", "Color", clRed);
+        store->WritePoint("V", "Point", TPoint(3, -4));
+        store->WriteRect("V", "Rect", TRect(1, 2, 3, 4));
+        EXPECT_EQ(store->ReadInteger("V", "Int", 0), -7);
+        EXPECT_TRUE(store->ReadBool("V", "Bool", false));
+        EXPECT_DOUBLE_EQ(store->ReadFloat("V", "Float", 0), 2.25);
+        EXPECT_DOUBLE_EQ(store->ReadDate("V", "Date", 0), EncodeDate(2024, 2, 29));
+        EXPECT_EQ(store->ReadColor("V", "Color", clBlack), clRed);
+        EXPECT_EQ(store->ReadPoint("V", "Point", TPoint()), TPoint(3, -4));
+        EXPECT_EQ(store->ReadRect("V", "Rect", TRect()), TRect(1, 2, 3, 4));
+        EXPECT_DOUBLE_EQ(store->ReadFloat("V", "Absent", 1.5), 1.5);
+    }
+    Ini.WriteString("V", "Bad", "nem szám");
+    EXPECT_EQ(ErrorOf<EConvertError>([&] { Ini.ReadFloat("V", "Bad", 0); }),
+              "'nem szám' is not a valid floating point value");
+}
+
+TEST_F(UtlIniCtrlTest, FontsReadOnlyWhenStored) {
+    TFont font;
+    font.SetName("Courier New");
+    EXPECT_FALSE(Ini.ReadFont("F", "Font", &font));
+    EXPECT_EQ(font.Name(), "Courier New");
+    font.SetStyle(TFontStyles{fsItalic});
+    Ini.WriteFont("F", "Font", &font);
+    TFont back;
+    EXPECT_TRUE(Ini.ReadFont("F", "Font", &back));
+    EXPECT_EQ(back.Name(), "Courier New");
+    EXPECT_EQ(back.Style(), TFontStyles{fsItalic});
+}
+
+TEST_F(UtlIniCtrlTest, NumberedListsKeepEmptyLinesAndStopAtMaxCount) {
+    TStringList lines;
+    for (int i = 0; i < 20; ++i)
+        lines.Add(i == 1 ? String() : "sor " + std::to_string(i));
+    Ini.WriteString("L", "Stale", "gone");
+    Ini.WriteStringsExt("L", "Item", &lines, 16);
+    TStringList keys;
+    Ini.ReadSection("L", &keys);
+    EXPECT_EQ(keys.Count(), 16); // the section was erased first
+    TStringList back;
+    Ini.ReadStrings("L", "Item", &back);
+    ASSERT_EQ(back.Count(), 16);
+    EXPECT_EQ(back[1], ""); // an empty line does not end the list
+    EXPECT_EQ(back[15], "sor 15");
+    Ini.DeleteKey("L", "Item3");
+    Ini.ReadStrings("L", "Item", &back);
+    EXPECT_EQ(back.Count(), 3); // the first absent entry ends it
+}
+
+TEST_F(UtlIniCtrlTest, AlphaCounterNamesAndLimit) {
+    Ini.SetMaxEntries(30);
+    Ini.SetAlphaCounter(true);
+    EXPECT_EQ(Ini.MaxEntries(), 26);
+    Ini.SetMaxEntries(30);
+    EXPECT_EQ(Ini.MaxEntries(), 26);
+    TStringList lines;
+    lines.Add("a");
+    lines.Add("b");
+    Ini.WriteStrings("A", "File", &lines);
+    TIniFile file(Ini.GetIniName());
+    EXPECT_EQ(file.ReadString("A", "FileA", ""), "a");
+    EXPECT_EQ(file.ReadString("A", "FileB", ""), "b");
+}
+
+TEST_F(UtlIniCtrlTest, ColorListsAreNotUserSuffixed) {
+    Ini.SetCommon(false);
+    Ini.SetUser("U");
+    TStringList colors;
+    colors.Add("ColorA=FF00FF");
+    colors.Add("skipped");
+    Ini.WriteColorList("Custom Colors", &colors);
+    TStringList back;
+    Ini.ReadColorList("Custom Colors", &back);
+    ASSERT_EQ(back.Count(), 1);
+    EXPECT_EQ(back[0], "ColorA=FF00FF");
+}
+
+TEST_F(UtlIniCtrlTest, ObjectsThroughTheirPublishedProperties) {
+    TUtlIniCtrl settings(nullptr);
+    settings.SetIniFile("office");
+    settings.SetMaxEntries(20);
+    settings.SetTarget(itIniFile);
+    Ini.WriteObject("O", &settings);
+    TStringList keys;
+    Ini.ReadSection("O", &keys);
+    // Only what differs from the defaults, in declaration order.
+    EXPECT_EQ(keys.CommaText(), "IniFile,MaxEntries,Target");
+    TUtlIniCtrl back(nullptr);
+    Ini.ReadObject("O", &back);
+    EXPECT_EQ(back.IniFile(), "office.INI");
+    EXPECT_EQ(back.MaxEntries(), 20);
+    EXPECT_EQ(back.Target(), itIniFile);
+    EXPECT_EQ(back.EffectiveTarget(), itIniFile);
+}
+
+} // namespace
