@@ -25,6 +25,10 @@ String SqlQuote(const String& text) {
     return StringReplace(text, "'", "''", rfReplaceAll);
 }
 
+String SqlLiteral(const String& text) {
+    return "'" + SqlQuote(text) + "'";
+}
+
 String DateToSqlText(TDateTime date) {
     Word year = 0, month = 0, day = 0;
     DecodeDate(date, year, month, day);

@@ -6,6 +6,10 @@
 // Doubles every single quote, so the text can stand inside '...' in a statement.
 String SqlQuote(const String& text);
 
+// Text as a text value of a statement: in single quotes, each quote inside doubled by
+// SqlQuote. An empty text gives '', never NULL; a caller that stores NULL says so itself.
+String SqlLiteral(const String& text);
+
 // The database's date text: year without leading zeros, "-", two-digit month, "-",
 // two-digit day ("2009-03-05"). The time of day is ignored.
 String DateToSqlText(TDateTime date);

@@ -53,7 +53,7 @@ String StoredDate::DisplayText() const {
 }
 
 String StoredDate::Sql() const {
-    return FText ? "'" + SqlQuote(*FText) + "'" : String("NULL");
+    return FText ? SqlLiteral(*FText) : String("NULL");
 }
 
 String ListDateSql(const String& Column) {

@@ -15,12 +15,12 @@
 namespace app {
 
 String TextValueSql(const String& Column, const String& Text) {
-    if (!Text.empty()) return "'" + SqlQuote(Text) + "'";
+    if (!Text.empty()) return SqlLiteral(Text);
     return "CASE WHEN " + Column + " IS NULL THEN NULL ELSE '' END";
 }
 
 String TextInsertSql(const String&, const String& Text) {
-    return "'" + SqlQuote(Text) + "'";
+    return SqlLiteral(Text);
 }
 
 TLabel* MakeTextNote(TComponent* Owner, TControl* Button) {

@@ -8,10 +8,6 @@ namespace app {
 
 namespace {
 
-String Quoted(const String& Text) {
-    return "'" + SqlQuote(Text) + "'";
-}
-
 // The list's columns; a stored date that is no date shows as it stands.
 String DepositColumns() {
     return "Select   l.sorszam, sz.nev AS sznev, " + ListDateSql("l.betet") +
@@ -71,13 +67,13 @@ String DepositSearchTotalSql(const DepositSearch& Search) {
 }
 
 String AccountInsertSql(const String& Name, const String& Number, const String& Remark) {
-    return "INSERT INTO letetiszamla (nev, statusz, szamlaszam, megjegyzes) VALUES (" + Quoted(Name) + ",1," +
-           Quoted(Number) + "," + Quoted(Remark) + ")";
+    return "INSERT INTO letetiszamla (nev, statusz, szamlaszam, megjegyzes) VALUES (" + SqlLiteral(Name) +
+           ",1," + SqlLiteral(Number) + "," + SqlLiteral(Remark) + ")";
 }
 
 String ProjectInsertSql(const String& Name, const String& Remark) {
-    return "INSERT INTO project (nev, statusz, megjegyzes) VALUES (" + Quoted(Name) + ",1," + Quoted(Remark) +
-           ")";
+    return "INSERT INTO project (nev, statusz, megjegyzes) VALUES (" + SqlLiteral(Name) + ",1," +
+           SqlLiteral(Remark) + ")";
 }
 
 String ActiveAccountsSql() {
@@ -108,18 +104,18 @@ String DepositMovementsSql(Integer DepositId) {
 
 String MovementInsertSql(Integer DepositId, TDateTime Date, Int64 Amount, const String& Remark) {
     return "INSERT INTO letetmozgas (datum, osszeg, megjegyzes, letet) VALUES (" +
-           Quoted(DateToSqlText(Date)) + "," + IntToStr(Amount) + "," + Quoted(Remark) + "," +
+           SqlLiteral(DateToSqlText(Date)) + "," + IntToStr(Amount) + "," + SqlLiteral(Remark) + "," +
            IntToStr(DepositId) + ")";
 }
 
 String FullPayoutInsertSql(Integer DepositId, TDateTime Date, const String& Remark) {
     return "INSERT INTO letetmozgas (datum, osszeg, megjegyzes, letet) SELECT " +
-           Quoted(DateToSqlText(Date)) + ", -COALESCE(egyenleg, 0), " + Quoted(Remark) +
+           SqlLiteral(DateToSqlText(Date)) + ", -COALESCE(egyenleg, 0), " + SqlLiteral(Remark) +
            ", sorszam FROM letet WHERE sorszam=" + IntToStr(DepositId);
 }
 
 String DepositCloseSql(Integer DepositId, TDateTime Date) {
-    return "UPDATE letet SET status=0, kifizetes=" + Quoted(DateToSqlText(Date)) +
+    return "UPDATE letet SET status=0, kifizetes=" + SqlLiteral(DateToSqlText(Date)) +
            " WHERE sorszam=" + IntToStr(DepositId);
 }
 
@@ -127,8 +123,9 @@ String NewDepositSql(const NewDeposit& d) {
     const bool project = d.ProjectId > 0;
     return String("INSERT INTO letet (egyenleg,letetiszamla,") + (project ? "project," : "") +
            "letevo, kedvezmenyezett, status, betet, megjegyzes) VALUES (0," + IntToStr(d.AccountId) + "," +
-           (project ? IntToStr(d.ProjectId) + "," : String()) + Quoted(d.Payer) + "," +
-           Quoted(d.Beneficiary) + ",1," + Quoted(DateToSqlText(d.Date)) + "," + Quoted(d.Remark) + ")";
+           (project ? IntToStr(d.ProjectId) + "," : String()) + SqlLiteral(d.Payer) + "," +
+           SqlLiteral(d.Beneficiary) + ",1," + SqlLiteral(DateToSqlText(d.Date)) + "," +
+           SqlLiteral(d.Remark) + ")";
 }
 
 String LastDepositIdSql() {
@@ -137,7 +134,7 @@ String LastDepositIdSql() {
 
 String OpeningMovementSql(Integer DepositId, Int64 Amount, TDateTime Date) {
     return "INSERT INTO letetmozgas (letet, osszeg, megjegyzes, datum) VALUES(" + IntToStr(DepositId) + "," +
-           IntToStr(Amount) + ",'[Nyitó]'," + Quoted(DateToSqlText(Date)) + ")";
+           IntToStr(Amount) + ",'[Nyitó]'," + SqlLiteral(DateToSqlText(Date)) + ")";
 }
 
 String DepositBaseDataSql(Integer DepositId) {

@@ -24,10 +24,6 @@ const char* const ListColumns =
 
 const char* const ListOrder = " ORDER BY nev COLLATE systemnocase, kepviselo COLLATE systemnocase";
 
-String Quoted(const String& Text) {
-    return "'" + SqlQuote(Text) + "'";
-}
-
 } // namespace
 
 String PartnerListSql() {
@@ -86,10 +82,10 @@ String PartnerInsertSql(const PartnerFields& F) {
     String values;
     for (const String* text : {&F.Nev, &F.Kepviselo, &F.Cim, &F.Tel1, &F.Tel2, &F.Tel3, &F.Mobil1, &F.Mobil2,
                                &F.Fax, &F.Email, &F.Web})
-        values += Quoted(*text) + ",";
+        values += SqlLiteral(*text) + ",";
     return "INSERT INTO partner(nev, kepviselo, cim, tel1, tel2, tel3, mobil1, mobil2, fax, "
            "email, web, kedvezmeny, megjegyzes) VALUES (" +
-           values + discount + "," + Quoted(F.Megjegyzes) + ")";
+           values + discount + "," + SqlLiteral(F.Megjegyzes) + ")";
 }
 
 } // namespace app

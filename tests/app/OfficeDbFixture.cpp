@@ -14,12 +14,8 @@ namespace apptest {
 
 namespace {
 
-String Quoted(const String& text) {
-    return "'" + SqlQuote(text) + "'";
-}
-
 String DateOrNull(const std::optional<String>& date) {
-    return date ? Quoted(*date) : String("NULL");
+    return date ? SqlLiteral(*date) : String("NULL");
 }
 
 } // namespace
@@ -118,8 +114,8 @@ String OfficeDbFixture::Today() {
 }
 
 Integer OfficeDbFixture::AddCase(const String& name, const String& date, const String& description) {
-    Exec("INSERT INTO ugy (status, nev, leiras, datum) VALUES (1," + Quoted(name) + "," +
-         Quoted(description) + "," + Quoted(date) + ")");
+    Exec("INSERT INTO ugy (status, nev, leiras, datum) VALUES (1," + SqlLiteral(name) + "," +
+         SqlLiteral(description) + "," + SqlLiteral(date) + ")");
     return LastKey("ugy");
 }
 
@@ -127,7 +123,7 @@ Integer OfficeDbFixture::AddHistoryEntry(Integer caseId, const String& date, con
                                          const String& text, bool keep, bool archive) {
     Exec("INSERT INTO ugyitem (ugy, datum, ufile, megjegyzes,orzendo,archivalando,orzesi_hatarido)"
          " VALUES (" +
-         IntToStr(caseId) + "," + Quoted(date) + "," + Quoted(file) + "," + Quoted(text) + "," +
+         IntToStr(caseId) + "," + SqlLiteral(date) + "," + SqlLiteral(file) + "," + SqlLiteral(text) + "," +
          (keep ? "1" : "0") + "," + (archive ? "1" : "0") + ",NULL)");
     return LastKey("ugyitem");
 }
@@ -136,7 +132,7 @@ Integer OfficeDbFixture::AddPerson(const String& name, const std::optional<Strin
     Exec("INSERT INTO ugyfel_termeszetes_szemely(nev, szuletesi_nev, lakcim, szuletesi_ido,"
          " szuletesi_hely, allampolgarsag, anyja_neve, azonosito_okmany_tipus,"
          " azonosito_okmany_szama, tartozkodasi_hely) VALUES (" +
-         Quoted(name) + ",'',''," + DateOrNull(birthDate) + ",'','','','','','')");
+         SqlLiteral(name) + ",'',''," + DateOrNull(birthDate) + ",'','','','','','')");
     return LastKey("ugyfel_termeszetes_szemely");
 }
 
@@ -144,7 +140,7 @@ Integer OfficeDbFixture::AddOrganisation(const String& name, const String& docum
     Exec("INSERT INTO ugyfel_szervezet(nev, roviditett_nev, szekhely_cime, fotevekenyseg,"
          " azonosito_okirat_szama, kezbesitesi_megbizott_neve, kezbesitesi_megbizott_anyja_neve,"
          " kezbesitesi_megbizott_cime, kepviselo) VALUES (" +
-         Quoted(name) + ",'',''," + "''," + Quoted(documentNumber) + ",'','','','')");
+         SqlLiteral(name) + ",'',''," + "''," + SqlLiteral(documentNumber) + ",'','','','')");
     return LastKey("ugyfel_szervezet");
 }
 
@@ -153,7 +149,7 @@ Integer OfficeDbFixture::AddCasePerson(Integer caseId, const String& name, Integ
     Exec("INSERT INTO ugy_ugyfel_tsz (ugy, nev, szuletesi_nev, szuletesi_hely, szuletesi_ido,"
          " anyja_neve, allampolgarsag, azonosito_okmany_tipus, azonosito_okmany_szama, lakcim,"
          " tartozkodasi_hely, jubok) VALUES (" +
-         IntToStr(caseId) + "," + Quoted(name) + ",'','',NULL,'','','','','',''," +
+         IntToStr(caseId) + "," + SqlLiteral(name) + ",'','',NULL,'','','','','',''," +
          (identified ? "'true'" : "'false'") + ")");
     const Integer copyId = LastKey("ugy_ugyfel_tsz");
     if (registerId > 0)
@@ -163,13 +159,13 @@ Integer OfficeDbFixture::AddCasePerson(Integer caseId, const String& name, Integ
 }
 
 Integer OfficeDbFixture::AddAccount(const String& name) {
-    Exec("INSERT INTO letetiszamla (nev, statusz, szamlaszam, megjegyzes) VALUES (" + Quoted(name) +
+    Exec("INSERT INTO letetiszamla (nev, statusz, szamlaszam, megjegyzes) VALUES (" + SqlLiteral(name) +
          ",1,'','')");
     return LastKey("letetiszamla");
 }
 
 Integer OfficeDbFixture::AddProject(const String& name) {
-    Exec("INSERT INTO project (nev, statusz, megjegyzes) VALUES (" + Quoted(name) + ",1,'')");
+    Exec("INSERT INTO project (nev, statusz, megjegyzes) VALUES (" + SqlLiteral(name) + ",1,'')");
     return LastKey("project");
 }
 
@@ -177,20 +173,20 @@ Integer OfficeDbFixture::AddDeposit(Integer accountId, const String& payer, cons
                                     Int64 amount) {
     Exec("INSERT INTO letet (egyenleg,letetiszamla,letevo, kedvezmenyezett, status, betet,"
          " megjegyzes) VALUES (0," +
-         IntToStr(accountId) + "," + Quoted(payer) + ",'',1," + Quoted(date) + ",'')");
+         IntToStr(accountId) + "," + SqlLiteral(payer) + ",'',1," + SqlLiteral(date) + ",'')");
     const Integer depositId = static_cast<Integer>(Number("SELECT max(sorszam) AS reqsorszam FROM letet"));
     Exec("INSERT INTO letetmozgas (letet, osszeg, megjegyzes, datum) VALUES(" + IntToStr(depositId) + "," +
-         IntToStr(amount) + ",'[Nyitó]'," + Quoted(date) + ")");
+         IntToStr(amount) + ",'[Nyitó]'," + SqlLiteral(date) + ")");
     return depositId;
 }
 
 void OfficeDbFixture::AddMovement(Integer depositId, const String& date, Int64 amount, const String& note) {
-    Exec("INSERT INTO letetmozgas (datum, osszeg, megjegyzes, letet) VALUES (" + Quoted(date) + "," +
-         IntToStr(amount) + "," + Quoted(note) + "," + IntToStr(depositId) + ")");
+    Exec("INSERT INTO letetmozgas (datum, osszeg, megjegyzes, letet) VALUES (" + SqlLiteral(date) + "," +
+         IntToStr(amount) + "," + SqlLiteral(note) + "," + IntToStr(depositId) + ")");
 }
 
 Integer OfficeDbFixture::AddRegistryPartner(const String& name, const String& address) {
-    Exec("INSERT INTO ikt_partner (nev,cim) VALUES(" + Quoted(name) + "," + Quoted(address) + ")");
+    Exec("INSERT INTO ikt_partner (nev,cim) VALUES(" + SqlLiteral(name) + "," + SqlLiteral(address) + ")");
     return LastKey("ikt_partner");
 }
 
@@ -199,7 +195,8 @@ Integer OfficeDbFixture::AddRegistryEntry(const String& table, Integer partnerId
     Exec("INSERT INTO " + table +
          " (partner,partnercim,targy, datum, iktmod, localmt, ugy,"
          " megjegyzes, referencia) VALUES (" +
-         IntToStr(partnerId) + ",''," + Quoted(subject) + "," + Quoted(date) + ",NULL,NULL,NULL,'','')");
+         IntToStr(partnerId) + ",''," + SqlLiteral(subject) + "," + SqlLiteral(date) +
+         ",NULL,NULL,NULL,'','')");
     return LastKey(table);
 }
 
@@ -209,14 +206,14 @@ Integer OfficeDbFixture::AddIdentification(Integer personId, Integer caseId, con
         IntToStr(Number("SELECT COALESCE(MAX(jubszam)+1,1) AS jssz FROM jub WHERE ugy=" + IntToStr(caseId)));
     Exec("INSERT INTO jub( ugyfel, datum, ugy, jubszam, adatigenyles_szama, valaszfile,"
          " orzesi_hatarido, szigszam, szemszam) VALUES (" +
-         IntToStr(personId) + "," + Quoted(date) + "," + IntToStr(caseId) + "," + serial + "," +
-         Quoted(number) + ",''," + Quoted(date) + ",'123456AB','')");
+         IntToStr(personId) + "," + SqlLiteral(date) + "," + IntToStr(caseId) + "," + serial + "," +
+         SqlLiteral(number) + ",''," + SqlLiteral(date) + ",'123456AB','')");
     return LastKey("jub");
 }
 
 void OfficeDbFixture::SetSetting(const String& key, const String& value) {
-    Exec("DELETE FROM info WHERE valtozo LIKE " + Quoted(key));
-    Exec("INSERT INTO info (valtozo,ertek) VALUES(" + Quoted(key) + "," + Quoted(value) + ")");
+    Exec("DELETE FROM info WHERE valtozo LIKE " + SqlLiteral(key));
+    Exec("INSERT INTO info (valtozo,ertek) VALUES(" + SqlLiteral(key) + "," + SqlLiteral(value) + ")");
 }
 
 } // namespace apptest

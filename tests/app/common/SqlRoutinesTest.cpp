@@ -22,6 +22,12 @@ TEST(SqlQuote, DoublesEverySingleQuoteAndNothingElse) {
     EXPECT_EQ(SqlQuote("Ő'rző'"), "Ő''rző''");
 }
 
+TEST(SqlLiteral, EnclosesTheQuotedTextAndKeepsAnEmptyTextATextValue) {
+    EXPECT_EQ(SqlLiteral(""), "''"); // never NULL
+    EXPECT_EQ(SqlLiteral("O'Brien"), "'O''Brien'");
+    EXPECT_EQ(SqlLiteral("'; DROP TABLE ugy; --"), "'''; DROP TABLE ugy; --'"); // stays one value
+}
+
 TEST(DateToSqlText, WritesYearMonthDayWithTwoDigitMonthAndDay) {
     EXPECT_EQ(DateToSqlText(EncodeDate(2009, 3, 5)), "2009-03-05");
     EXPECT_EQ(DateToSqlText(EncodeDate(2009, 12, 31)), "2009-12-31");
