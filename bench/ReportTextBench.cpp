@@ -4,6 +4,11 @@
 // rich_text_build_ms: a report whose one band holds a rich text of 400,000
 // characters (a single paragraph of alternating plain and bold words) built
 // over its pages: expanded, measured, laid out and split part by part.
+// rich_long_word_s: the same report over a megabyte without a blank, which the
+// document breaks into lines itself (the toolkit's breaking took 70 s).
+// rich_expand_s: the same report over a paragraph of 50,000 bracketed
+// expressions, each value asked of the report (put in one by one from the
+// front, 20,000 of them took 41 s).
 #include "platform/core/TMemoryStream.h"
 #include "platform/ui/TApplication.h"
 #include "report/views/TrpBandView.h"
@@ -13,6 +18,8 @@
 #include "report/build/TrpReport.h"
 #include "report/views/TrpRichView.h"
 #include "report/common/rpEngine.h"
+#include "platform/core/Variant.h"
+#include "platform/graphics/TRichDocument.h"
 #include "tests/report/StreamBytes.h"
 
 #include <benchmark/benchmark.h>
@@ -21,6 +28,8 @@ namespace {
 
 constexpr int OldObjects = 4'000;
 constexpr std::size_t RichCharacters = 400'000;
+constexpr std::size_t LongWordLetters = 1'000'000;
+constexpr int Expressions = 50'000;
 
 // One page, then memos and lines in turn, as version 22 wrote them.
 Bytes OldTemplate() {
@@ -60,34 +69,79 @@ void BM_OldTemplateLoad(benchmark::State& state) {
 }
 BENCHMARK(BM_OldTemplateLoad)->Unit(benchmark::kMillisecond)->Repetitions(3);
 
+// Builds of rich-text reports so far in this run.
+int RichBuilds = 0;
+
+// A report of one stretching band holding one rich view of Rtf. Each build asks
+// the report for "N" and gets the build's number in the run, so a text holding
+// [N] is read, expanded and laid out anew every time, as for a new record.
+struct RichReport {
+    explicit RichReport(const std::string& Rtf) {
+        Application->Initialize();
+        rpInitEngine();
+        Prn->SetPrinterIndex(Prn->DefaultPrinter);
+        Report.ShowProgress = false;
+        Report.OnGetValue = [](const String& Name, Variant& Value) {
+            if (Name == "N") Value = Variant(RichBuilds);
+        };
+        Report.Pages()->Add();
+        TrpPage* page = Report.Pages()->Pages(0);
+        auto* band = new TrpBandView();
+        band->SetBandType(btMasterData);
+        band->SetBounds(0, 20, 700, 30);
+        band->FormatStr = "1";
+        band->Flags = bfStretched | bfAllowSplit;
+        page->Add(band);
+        auto* rich = new TrpRichView();
+        rich->SetBounds(0, 20, 600, 30);
+        rich->RichText = Rtf;
+        page->Add(rich);
+    }
+    // Builds the report; answers its page count.
+    Integer Build() {
+        ++RichBuilds;
+        Report.PrepareReport();
+        return Report.EMFPages()->Count();
+    }
+
+    TrpReport Report{nullptr};
+};
+
 void BM_RichTextBuild(benchmark::State& state) {
-    Application->Initialize();
-    rpInitEngine();
-    Prn->SetPrinterIndex(Prn->DefaultPrinter);
-    TrpReport report(nullptr);
-    report.ShowProgress = false;
-    report.Pages()->Add();
-    TrpPage* page = report.Pages()->Pages(0);
-    auto* band = new TrpBandView();
-    band->SetBandType(btMasterData);
-    band->SetBounds(0, 20, 700, 30);
-    band->FormatStr = "1";
-    band->Flags = bfStretched | bfAllowSplit;
-    page->Add(band);
-    auto* rich = new TrpRichView();
-    rich->SetBounds(0, 20, 600, 30);
     std::string text = "{\\rtf1\\ansi\\fs20 ";
     for (int k = 0; text.size() < RichCharacters; ++k)
         text += (k % 2 ? "\\b0 " : "\\b ") + std::string("szó") + std::to_string(k) + " ";
-    rich->RichText = text + "\\par}";
-    page->Add(rich);
+    RichReport report(text + "\\par}");
     Integer pages = 0;
-    for (auto _ : state) {
-        report.PrepareReport();
-        pages = report.EMFPages()->Count();
-    }
+    for (auto _ : state)
+        pages = report.Build();
     if (pages < 20) state.SkipWithError("too few pages");
 }
 BENCHMARK(BM_RichTextBuild)->Unit(benchmark::kMillisecond)->Repetitions(3);
+
+void BM_RichLongWord(benchmark::State& state) {
+    RichReport report("{\\rtf1\\ansi\\fs20 " + std::string(LongWordLetters, 'w') + " [N]\\par}");
+    Integer pages = 0;
+    for (auto _ : state)
+        pages = report.Build();
+    if (pages < 100) state.SkipWithError("too few pages");
+}
+BENCHMARK(BM_RichLongWord)->Unit(benchmark::kSecond)->Iterations(1)->Repetitions(3);
+
+void BM_RichExpand(benchmark::State& state) {
+    std::string text = "{\\rtf1\\ansi\\fs20 ";
+    for (int k = 0; k < Expressions; ++k)
+        text += "x[N] ";
+    RichReport report(text + "\\par}");
+    String expanded, expected;
+    for (auto _ : state) {
+        report.Build();
+        const String n = std::to_string(RichBuilds);
+        expected = "x" + n + " x" + n + " ";
+        expanded = rpRichShared().Line(0).substr(0, expected.size());
+    }
+    if (expanded != expected) state.SkipWithError("the expressions were not expanded");
+}
+BENCHMARK(BM_RichExpand)->Unit(benchmark::kSecond)->Iterations(1)->Repetitions(3);
 
 } // namespace
