@@ -3,12 +3,14 @@
 // is named as it is read.
 // rich_text_build_ms: a report whose one band holds a rich text of 400,000
 // characters (a single paragraph of alternating plain and bold words) built
-// over its pages: expanded, measured, laid out and split part by part.
+// over its pages: expanded, measured, laid out and split part by part (it
+// ends in an expression, so no build reuses the layout of the one before).
 // rich_long_word_s: the same report over a megabyte without a blank, which the
-// document breaks into lines itself (the toolkit's breaking took 70 s).
+// document breaks into lines itself (the toolkit's own breaking takes about a
+// minute over it).
 // rich_expand_s: the same report over a paragraph of 50,000 bracketed
 // expressions, each value asked of the report (put in one by one from the
-// front, 20,000 of them took 41 s).
+// front, each scan starting again, they took over three minutes).
 #include "platform/core/TMemoryStream.h"
 #include "platform/ui/TApplication.h"
 #include "report/views/TrpBandView.h"
@@ -111,7 +113,7 @@ void BM_RichTextBuild(benchmark::State& state) {
     std::string text = "{\\rtf1\\ansi\\fs20 ";
     for (int k = 0; text.size() < RichCharacters; ++k)
         text += (k % 2 ? "\\b0 " : "\\b ") + std::string("szó") + std::to_string(k) + " ";
-    RichReport report(text + "\\par}");
+    RichReport report(text + "[N]\\par}");
     Integer pages = 0;
     for (auto _ : state)
         pages = report.Build();
