@@ -7,6 +7,7 @@
 #include "platform/graphics/TRegion.h"
 #include "report/build/TrpDataset.h"
 #include "report/common/detail/rpConsts.h"
+#include "report/common/rpUtils.h"
 
 bool TrpBandView::ShowBandTitles = false;
 
@@ -95,8 +96,9 @@ TrpDataset* rpResolveBandDataSet(TComponent* Owner, const String& FormatStr, boo
         ds->RangeEndCount = count;
         Owned = true;
         result = ds;
-    } else if (Owner) {
-        TComponent* found = Owner->FindComponent(FormatStr);
+    } else {
+        // "Form2.rpDataset1" names a source on another form of the program.
+        TComponent* found = rpFindComponent(Owner, FormatStr);
         if (found) {
             result = dynamic_cast<TrpDataset*>(found);
             if (!result) throw EInvalidCast("Invalid class typecast");

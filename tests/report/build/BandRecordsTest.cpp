@@ -5,6 +5,7 @@
 #include "tests/report/BandEngineSupport.h"
 
 #include "platform/data/TFieldDefs.h"
+#include "platform/ui/TCustomForm.h"
 #include "report/build/TrpDataset.h"
 #include "report/build/TrpPage.h"
 #include "tests/support/TMemDataSet.h"
@@ -68,6 +69,26 @@ TEST_F(RecordBands, OnlyTheFirstMasterBandReadsTheReportsOwnDataSource) {
     Memo(0, 50, "x");
     EXPECT_TRUE(Report->PrepareReport());
     EXPECT_EQ(Built(), (Pages{{"Kovács@0,20", "x@0,40", "Nagy@0,60", "x@0,80"}}));
+}
+
+// The list forms keep their queries' report sources on the sheet forms: a band names
+// them with the form's name, rows and cross-tab columns alike.
+TEST_F(RecordBands, SourcesOnAnotherFormAreNamedWithThatFormsName) {
+    TForm sheet(nullptr);
+    sheet.SetName("Form2");
+    auto* rows = new TrpDBDataSet(&sheet);
+    rows->SetName("rpSorok");
+    rows->SetDataSet(Source->DataSet());
+    auto* columns = new TrpUserDataset(&sheet);
+    columns->SetName("rpOszlopok");
+    columns->RangeEnd = reCount;
+    columns->RangeEndCount = 2;
+    Band(btCrossData, 0, 1000, "Sorok=form2.rpOszlopok;")->SetBounds(300, 0, 100, 1000);
+    Band(btMasterData, 20, 20, "Form2.rpSorok")->Name = "Sorok";
+    Memo(0, 20, "[nev]");
+    Memo(305, 20, "[COLUMN#]", 90, 15);
+    EXPECT_TRUE(Report->PrepareReport());
+    EXPECT_EQ(Built(), (Pages{{"Kovács@0,20", "1@305,20", "2@405,20", "Nagy@0,40", "1@305,40", "2@405,40"}}));
 }
 
 TEST_F(BandEngineTest, AStretchedBoxKeepsItsWholeTextInABandWithRoomToSpare) {
