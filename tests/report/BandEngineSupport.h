@@ -69,10 +69,11 @@ protected:
         return s;
     }
 
-    // Every prepared page as its memos' "text@x,y", in printing order; lines of a memo joined by "|".
-    std::vector<std::vector<String>> Built() {
+    // Every prepared page of Of (Report when none) as its memos' "text@x,y", in printing
+    // order; lines of a memo joined by "|".
+    std::vector<std::vector<String>> Built(TrpReport* Of = nullptr) {
         std::vector<std::vector<String>> pages;
-        TrpEMFPages* p = Report->EMFPages();
+        TrpEMFPages* p = (Of ? Of : Report)->EMFPages();
         for (Integer i = 0; i < p->Count(); ++i) {
             p->ObjectsToPage(i);
             std::vector<String> items;

@@ -3,6 +3,7 @@
 #include "platform/core/TMemoryStream.h"
 #include "platform/core/Utf8.h"
 #include "report/views/detail/MemoText.h"
+#include "report/build/TrpBand.h"
 #include "report/build/TrpPage.h"
 #include "report/views/TrpLineView.h"
 
@@ -175,6 +176,35 @@ TEST_F(BandEngineTest, CrossColumnsContinueOnFurtherPagesAtTheSameHeight) {
     EXPECT_EQ(pages[1].front(), "7@25,20");
     EXPECT_EQ(pages[1].back(), "13@625,20");
     EXPECT_EQ(pages[2].back(), "20@625,20");
+}
+
+// A page built by hand: OnManualBuild takes the place of the page's own walk and shows
+// the bands it names; each cross row tells OnBeginColumn its band and lets OnPrintColumn
+// set every column's width.
+TEST_F(BandEngineTest, AManualBuildShowsTheBandsItNamesInColumnsAsWideAsItSays) {
+    Band(btCrossData, 0, 1000, "3")->SetBounds(60, 0, 100, 1000);
+    Band(btReportTitle, 20, 20)->Name = "Cim";
+    Memo(0, 20, "Cím");
+    Band(btMasterData, 50, 20)->Name = "Sor"; // no source: the page's own walk skips it
+    Memo(0, 50, "sor");
+    Memo(65, 50, "[COLUMN#]", 30, 15);
+    String heard;
+    Report->OnManualBuild = [&](TrpPage* page) {
+        heard += "build ";
+        page->NewPage();
+        page->ShowBandByName("cim");
+        page->ShowBandByType(btMasterData);
+        page->ShowBandByName("Sor");
+    };
+    Report->OnBeginColumn = [&](TrpBand* band) { heard += band->BandName() + " "; };
+    Report->OnPrintColumn = [&](Integer column, Integer& width) {
+        heard += std::to_string(column) + ":" + std::to_string(width) + " ";
+        width = 40 * column;
+    };
+    EXPECT_TRUE(Report->PrepareReport());
+    EXPECT_EQ(Built(), (Pages{{"Cím@0,20", "sor@0,40", "1@65,40", "2@105,40", "3@185,40", "sor@0,60",
+                               "1@65,60", "2@105,60", "3@185,60"}}));
+    EXPECT_EQ(heard, "build Sor 1:100 2:100 3:100 Sor 1:100 2:100 3:100 ");
 }
 
 TEST_F(BandEngineTest, AnObjectTallerThanAPageInASplitBandIsClippedOnce) {
