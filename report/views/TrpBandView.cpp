@@ -6,6 +6,8 @@
 #include "platform/graphics/TCanvas.h"
 #include "platform/graphics/TRegion.h"
 #include "report/build/TrpDataset.h"
+#include "report/build/TrpPage.h"
+#include "report/build/TrpReport.h"
 #include "report/common/detail/rpConsts.h"
 #include "report/common/rpUtils.h"
 
@@ -27,6 +29,16 @@ TBitmap* BandBackground() {
         return b;
     }();
     return bitmap;
+}
+
+// The template page of the report being designed that holds View; null when none does.
+const TrpPage* PageOf(const TrpView* View) {
+    if (!CurReport) return nullptr;
+    TrpPages* pages = CurReport->Pages();
+    for (Integer i = 0; i < pages->Count(); ++i)
+        for (const auto& v : pages->Pages(i)->Objects)
+            if (v.get() == View) return pages->Pages(i);
+    return nullptr;
 }
 
 } // namespace
@@ -52,28 +64,67 @@ void TrpBandView::SetBandType(TrpBandType Value) {
     FrameTyp = static_cast<Word>(Value & 127);
 }
 
+TRect TrpBandView::DesignStrip() const {
+    TRect strip(Left, Top, Left + Width, Top + Height);
+    const TrpPage* page = PageOf(this);
+    if (!page) return strip;
+    if (IsCrossBand(GetBandType())) {
+        if (page->PrnInfo.Pgh > 0) strip = TRect(Left, 0, Left + Width, page->PrnInfo.Pgh);
+    } else if (page->PrnInfo.Pgw > 0) {
+        strip = TRect(0, Top, page->PrnInfo.Pgw, Top + Height);
+    }
+    return strip;
+}
+
+TRect TrpBandView::TitleTab() const {
+    const TRect strip = DesignStrip();
+    return IsCrossBand(GetBandType()) ? TRect(strip.Left - 18, strip.Top, strip.Left, strip.Top + 100)
+                                      : TRect(strip.Left, strip.Top - 18, strip.Left + 100, strip.Top);
+}
+
 void TrpBandView::Draw(TCanvas* ACanvas) {
     // Band views become bands when a report is built; only a designer draws them.
     if (DocMode != dmDesigning) return;
     BeginDraw(ACanvas);
     FrameWidth = 1;
     CalcGaps();
-    const TrpBandType type = GetBandType();
+    const bool cross = IsCrossBand(GetBandType());
+    const TRect strip = DesignStrip();
+    // Solid: a clear brush left by the band drawn before would fill nothing.
+    Canvas->Brush()->SetStyle(bsSolid);
     Canvas->Brush()->SetBitmap(BandBackground());
-    Canvas->FillRect(TRect(Left, Top, Left + Width, Top + Height));
+    Canvas->FillRect(strip);
     Canvas->Brush()->SetBitmap(nullptr);
     Canvas->Brush()->SetStyle(bsClear);
     Canvas->Pen()->SetStyle(psSolid);
     Canvas->Pen()->SetWidth(1);
     Canvas->Pen()->SetColor(clBtnFace);
-    Canvas->Rectangle(Left, Top, Left + Width + 1, Top + Height + 1);
+    Canvas->Rectangle(strip.Left, strip.Top, strip.Right + 1, strip.Bottom + 1);
+    // The title goes where the band itself starts, or on its tab.
+    TRect titled = strip;
+    if (ShowBandTitles) {
+        titled = TitleTab();
+        Canvas->Brush()->SetStyle(bsSolid);
+        Canvas->Brush()->SetColor(clBtnFace);
+        Canvas->FillRect(titled);
+        Canvas->Brush()->SetStyle(bsClear);
+        // The shadow on the tab's far side lifts it off the page.
+        Canvas->Pen()->SetColor(clBtnShadow);
+        if (cross) {
+            Canvas->MoveTo(titled.Left, titled.Bottom - 1);
+            Canvas->LineTo(titled.Right, titled.Bottom - 1);
+        } else {
+            Canvas->MoveTo(titled.Right - 1, titled.Top);
+            Canvas->LineTo(titled.Right - 1, titled.Bottom);
+        }
+    }
     SetDesignFont();
-    if (IsCrossBand(type)) {
+    if (cross) {
         Canvas->Font()->SetOrientation(900);
-        Canvas->TextOut(Left + 2, Top + 94, rpBandName(type));
+        Canvas->TextOut(titled.Left + 2, titled.Top + 94, rpBandName(GetBandType()));
         Canvas->Font()->SetOrientation(0);
     } else {
-        Canvas->TextOut(Left + 4, Top + 2, rpBandName(type));
+        Canvas->TextOut(titled.Left + 4, titled.Top + 2, rpBandName(GetBandType()));
     }
     RestoreCoord();
 }
@@ -81,9 +132,7 @@ void TrpBandView::Draw(TCanvas* ACanvas) {
 std::unique_ptr<TRegion> TrpBandView::GetClipRgn(TrpRgnType RgnType) {
     std::unique_ptr<TRegion> region = TrpView::GetClipRgn(RgnType);
     if (!ShowBandTitles) return region;
-    const TRect tab = IsCrossBand(GetBandType()) ? TRect(Left - 18, Top, Left, Top + 100)
-                                                 : TRect(Left, Top - 18, Left + 100, Top);
-    return std::make_unique<TRegion>(region->United(TRegion(tab)));
+    return std::make_unique<TRegion>(region->United(TRegion(TitleTab())));
 }
 
 TrpDataset* rpResolveBandDataSet(TComponent* Owner, const String& FormatStr, bool& Owned) {

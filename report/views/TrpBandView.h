@@ -55,7 +55,11 @@ public:
     TrpBandView();
     String ClassName() const override { return "TrpBandView"; }
 
+    // Design mode only: the strip (DesignStrip) filled with the 8 × 8 checkerboard,
+    // framed in clBtnFace, titled with its band name in 8-point Arial inside it or,
+    // with ShowBandTitles, on its title tab. Printing draws nothing.
     void Draw(TCanvas* ACanvas) override;
+    // The base region, with ShowBandTitles and the title tab.
     std::unique_ptr<TRegion> GetClipRgn(TrpRgnType RgnType) override;
     // The base items, then check items for the flags 2 to 64; each changes
     // the selected bands.
@@ -64,6 +68,13 @@ public:
     // The type is FrameTyp and 127; setting it stores Value and 127.
     TrpBandType GetBandType() const;
     void SetBandType(TrpBandType Value);
+
+    // What a designer draws: the band across the whole width of the template
+    // page of CurReport that holds it (a cross band: down its whole height),
+    // from 0; its own rectangle when no such page or no paper size is known.
+    TRect DesignStrip() const;
+    // The 100 × 18 tab above the strip (18 × 100 left of a cross band's).
+    TRect TitleTab() const;
 
     // Draws the band's title in a tab above it (to the left of a cross band).
     static bool ShowBandTitles;

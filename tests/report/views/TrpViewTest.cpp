@@ -1,6 +1,9 @@
 #include "platform/core/TMemoryStream.h"
 #include "platform/graphics/TRegion.h"
+#include "platform/core/ScopeExit.h"
+#include "platform/graphics/TBitmap.h"
 #include "report/build/TrpBand.h"
+#include "report/build/TrpPage.h"
 #include "report/views/TrpLineView.h"
 #include "report/views/TrpMemoView.h"
 #include "report/build/TrpReport.h"
@@ -283,6 +286,90 @@ TEST_F(ViewDrawingTest, BandsAndSubReportLinksShowOnlyInADesigner) {
     EXPECT_EQ(Rec->Calls("Rectangle"), Log{"Rectangle 10,10,111,31 pen clBlack brush clWhite"});
     ASSERT_EQ(Rec->Calls("TextOut").size(), 1u);
     EXPECT_EQ(Rec->Calls("TextOut")[0].substr(0, 27), "TextOut 12,12 \"SubReport 2\"");
+}
+
+// A designer's band drawn on a white bitmap: a checkerboard strip across its page from
+// 0 (a cross band's down it), framed in button face, its name inside it or, with titles
+// shown, on a button-face tab above it (left of a cross band) shadowed on its far side.
+TEST_F(ViewDrawingTest, ADesignedBandSpansItsPageAndShowsItsTitleInsideOrOnATab) {
+    DocMode = dmDesigning;
+    TrpReport report(nullptr);
+    report.Pages()->Add();
+    TrpPage* page = report.Pages()->Pages(0);
+    page->PrnInfo.Pgw = 300;
+    page->PrnInfo.Pgh = 130;
+    auto* band = new TrpBandView();
+    band->SetBandType(btMasterData);
+    band->SetBounds(40, 40, 100, 30);
+    page->Add(band);
+    auto* cross = new TrpBandView();
+    cross->SetBandType(btCrossData);
+    cross->SetBounds(220, 10, 40, 50);
+    page->Add(cross);
+    CurReport = &report;
+    const core::ScopeExit back([] {
+        CurReport = nullptr;
+        TrpBandView::ShowBandTitles = false;
+    });
+
+    const TColor face = ColorToRGB(clBtnFace), shadow = ColorToRGB(clBtnShadow);
+    auto kind = [&](TBitmap& b, Integer x, Integer y) {
+        const TColor c = b.Canvas()->Pixels(x, y);
+        if (c == clWhite) return 'w';
+        if (c == clSilver) return 'c';
+        return c == face ? 'f' : c == shadow ? 's' : 'i'; // i: ink
+    };
+    // Pixels of the title's ink in r.
+    auto ink = [&](TBitmap& b, const TRect& r) {
+        int n = 0;
+        for (Integer y = r.Top; y < r.Bottom; ++y)
+            for (Integer x = r.Left; x < r.Right; ++x)
+                n += kind(b, x, y) == 'i';
+        return n;
+    };
+    struct Probe {
+        Integer X, Y;
+        char Off, On; // without and with titles: w white, c checkerboard, f face, s shadow
+    };
+    const Probe probes[] = {
+        {3, 60, 'c', 'c'},    // the strip starts at 0, left of the band
+        {151, 50, 'c', 'c'},  // and goes on to the page's edge
+        {300, 55, 'f', 'f'},  // framed there
+        {151, 70, 'f', 'f'},  // and below
+        {311, 55, 'w', 'w'},  // nothing past the page
+        {80, 30, 'w', 'f'},   // the tab above the strip
+        {99, 30, 'w', 's'},   // its shadow
+        {101, 30, 'w', 'w'},  // 100 wide
+        {5, 21, 'w', 'w'},    // 18 high
+        {241, 120, 'c', 'c'}, // the cross band runs down the page
+        {211, 30, 'w', 'f'},  // its tab on the left
+        {211, 99, 'w', 's'},  // shadowed at the bottom
+        {211, 101, 'w', 'w'},
+    };
+    for (bool titles : {false, true}) {
+        TrpBandView::ShowBandTitles = titles;
+        TBitmap bitmap(320, 140, pf24bit);
+        bitmap.Canvas()->Brush()->SetColor(clWhite);
+        bitmap.Canvas()->FillRect(TRect(0, 0, 320, 140));
+        band->Draw(bitmap.Canvas());
+        cross->Draw(bitmap.Canvas());
+        for (const Probe& p : probes) {
+            const char want = titles ? p.On : p.Off;
+            EXPECT_EQ(kind(bitmap, p.X, p.Y), want) << p.X << "," << p.Y << " titles " << titles;
+            if (want == 'c') {
+                EXPECT_EQ(kind(bitmap, p.X + 1, p.Y), 'w') << p.X << "," << p.Y << " checkered";
+            }
+        }
+        // The band's name inside it or on its tab, never both.
+        EXPECT_EQ(ink(bitmap, TRect(1, 41, 100, 60)) > 0, !titles);
+        EXPECT_EQ(ink(bitmap, TRect(1, 22, 98, 40)) > 0, titles);
+        EXPECT_EQ(ink(bitmap, TRect(221, 1, 240, 100)) > 0, !titles);
+        EXPECT_EQ(ink(bitmap, TRect(202, 1, 220, 98)) > 0, titles);
+        // The stored rectangle stays the band's own.
+        EXPECT_EQ(TRect(band->Left, band->Top, band->Width, band->Height), TRect(40, 40, 100, 30));
+        EXPECT_EQ(band->GetClipRgn(rtNormal)->Bounds(),
+                  titles ? TRect(0, 22, 141, 71) : TRect(40, 40, 141, 71));
+    }
 }
 
 TEST(TrpBandView, TheTypeLivesInTheLowSevenBitsOfFrameTyp) {
