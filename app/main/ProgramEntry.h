@@ -16,7 +16,8 @@ inline constexpr const char* InstanceMutexName = "egyediazonosito";
 std::unique_ptr<TNamedMutex> ClaimSingleInstance();
 
 // Exit status of a start-up that failed: the database missing or not the office's,
-// or the main window unable to come up (its first reads failed).
+// or the main window unable to come up (the office settings or its first lists could
+// not be read).
 inline constexpr int StartFailed = 1;
 
 // The whole run: single-instance check, application title, forms, message loop.

@@ -93,37 +93,36 @@ void TForm1::CreateDatabase() {
 }
 
 void TForm1::FormCreate(TObject* Sender) {
-    // A failing step is shown and the window still comes up, as with any handler.
-    try {
-        opencontainer->BringToFront();
-        FProductName = "Velmora";
-        // The account's full name: the start page, the settings dialog and the
-        // printed reports (the identification sheet's lawyer name) show it.
-        FUserName = GetUserFullName();
-        Application->SetTitle("Velmora 2.0");
-        Image1->BringToFront();
+    // A step that fails ends the start (the program entry shows its message and exits
+    // with status 1): the settings are read only here, and a session without them would
+    // store identification numbers without the chamber identifier and retention deadlines
+    // of 0 years.
+    opencontainer->BringToFront();
+    FProductName = "Velmora";
+    // The account's full name: the start page, the settings dialog and the
+    // printed reports (the identification sheet's lawyer name) show it.
+    FUserName = GetUserFullName();
+    Application->SetTitle("Velmora 2.0");
+    Image1->BringToFront();
 
-        const String path = Sqlite3DB1->DefaultDir() + Sqlite3DB1->Database();
-        if (!FileExists(path)) {
-            ShowMessage(app::MissingDatabaseMessage(ExpandFileName(NormalizePath(path))));
-            Application->Terminate();
-            // Reading settings now would only raise a second, confusing error.
-            return;
-        }
-        // A file that is not the office's database ends the start-up the same way,
-        // before any area reads a table it lacks.
-        const String problem = app::OfficeDatabaseProblem(*Sqlite3DB1);
-        if (!problem.empty()) {
-            ShowMessage(app::UnreadableDatabaseMessage(
-                ExpandFileName(NormalizePath(Sqlite3DB1->DatabasePath())), problem));
-            Application->Terminate();
-            return;
-        }
-        Label15->SetCaption(FUserName);
-        app::ReadOfficeSettings(*Query100, FSettings);
-    } catch (const Exception& e) {
-        Application->HandleException(this, e);
+    const String path = Sqlite3DB1->DefaultDir() + Sqlite3DB1->Database();
+    if (!FileExists(path)) {
+        ShowMessage(app::MissingDatabaseMessage(ExpandFileName(NormalizePath(path))));
+        Application->Terminate();
+        // Reading settings now would only raise a second, confusing error.
+        return;
     }
+    // A file that is not the office's database ends the start-up the same way,
+    // before any area reads a table it lacks.
+    const String problem = app::OfficeDatabaseProblem(*Sqlite3DB1);
+    if (!problem.empty()) {
+        ShowMessage(app::UnreadableDatabaseMessage(ExpandFileName(NormalizePath(Sqlite3DB1->DatabasePath())),
+                                                   problem));
+        Application->Terminate();
+        return;
+    }
+    Label15->SetCaption(FUserName);
+    app::ReadOfficeSettings(*Query100, FSettings);
 }
 
 void TForm1::FormCloseQuery(TObject*, bool&) {

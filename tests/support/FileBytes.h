@@ -8,8 +8,10 @@
 #include <sys/stat.h>
 #include <vector>
 
-// The file's bytes; "" when it cannot be read.
+// The file's bytes; "" when it cannot be read (a folder too).
 inline std::string ReadFileBytes(const std::string& path) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec)) return {};
     std::ifstream in(path, std::ios::binary);
     return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 }

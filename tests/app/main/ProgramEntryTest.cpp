@@ -15,6 +15,7 @@
 #include "platform/ui/TApplication.h"
 #include "tests/app/OfficeDbFixture.h"
 #include "tests/support/DialogRecorder.h"
+#include "tests/support/FileBytes.h"
 
 #include <gtest/gtest.h>
 
@@ -22,6 +23,7 @@
 #include <cstdlib>
 #include <stdexcept>
 #include <filesystem>
+#include <functional>
 #include <unistd.h>
 
 namespace apptest {
@@ -92,23 +94,42 @@ TEST(ProgramEntry, FirstCopyTakesTheLockAndLaterCopiesWaitForIt) {
     std::exit(code);
 }
 
-// The whole start-up in a child process, whose application object may end for good:
-// prints the messages shown and ends with the program's exit status. The child leaves
-// before the test's folders go out of scope, so it removes them itself. A Failure
-// raised from the first message box stands for a fault of a library below the program.
-void StartIn(const std::string& folder, const std::string& locks, const char* failure = nullptr) {
+// The whole start-up in a child process, whose application object may end for good.
+// A main window that comes up is closed from its menu ("Kilépés") once shown. Prints the
+// messages shown, then whether the window came up on the start page, whether the
+// database file kept its bytes and whether the single-instance lock is free again, and
+// ends with the program's exit status. The child leaves before the test's folders go
+// out of scope, so it removes them itself. AtFirstMessage runs when the first message
+// box is answered.
+void StartIn(const std::string& folder, const std::string& locks,
+             const std::function<void()>& AtFirstMessage = {}) {
     if (chdir(folder.c_str()) != 0) std::exit(3);
+    const std::string before = ReadFileBytes("data/dornek.s3db");
     DialogRecorder dialogs;
-    if (failure)
+    if (AtFirstMessage)
         dialogs.AnswerWith([&](const ui::DialogRequest&) -> ui::DialogAnswer {
-            if (dialogs.Requests.size() == 1) throw std::runtime_error(failure);
+            if (dialogs.Requests.size() == 1) AtFirstMessage();
             return {1, {}};
         });
+    const char* window = "not shown";
+    TTimer quit(nullptr);
+    quit.SetInterval(50);
+    quit.OnTimer = [&](TObject*) {
+        if (!Form1 || !app::MainWindow().Showing()) return;
+        window =
+            Front(&app::MainWindow()) == app::MainWindow().opencontainer ? "on the start page" : "elsewhere";
+        quit.SetEnabled(false);
+        MenuItem("Kilepes1").Click();
+    };
+    quit.SetEnabled(true);
     const int code = app::RunProgram();
     String all;
     for (const String& t : dialogs.Texts())
         all += "[" + t + "]";
-    std::fprintf(stderr, "messages:%s:end\n", all.c_str());
+    TNamedMutex next(app::InstanceMutexName);
+    std::fprintf(stderr, "messages:%s:end\nwindow %s, database %s, lock %s\n", all.c_str(), window,
+                 ReadFileBytes("data/dornek.s3db") == before ? "unchanged" : "changed",
+                 next.Wait(0) == TWaitResult::wrSignaled ? "free" : "held");
     std::fflush(stderr);
     EndChild(folder, locks, code);
 }
@@ -137,30 +158,11 @@ TEST(ProgramEntryDeathTest, AForeignExceptionShowsItsText) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     PrivateLockFolder locks;
     TempFolder work;
-    EXPECT_EXIT(StartIn(work.Path(), locks.Path(), "a lemez nem olvasható"),
+    // A failure of a library below the program, raised from the first message box.
+    EXPECT_EXIT(StartIn(work.Path(), locks.Path(), [] { throw std::runtime_error("a lemez nem olvasható"); }),
                 ::testing::ExitedWithCode(app::StartFailed),
                 "messages:\\[Az adatbázis fájl nem található, a program leáll\\.\\]"
                 "\\[a lemez nem olvasható\\.\\]:end");
-}
-
-// A full run on a working database: the window comes up on the start page, and the
-// menu's "Kilépés" ends the message loop and the program.
-void RunAndQuitThroughTheMenu(const std::string& folder, const std::string& locks) {
-    if (chdir(folder.c_str()) != 0) std::exit(3);
-    TTimer timer(nullptr);
-    timer.SetInterval(50);
-    bool shown = false;
-    timer.OnTimer = [&](TObject*) {
-        if (!Form1 || !app::MainWindow().Showing()) return;
-        shown = Front(&app::MainWindow()) == app::MainWindow().opencontainer;
-        timer.SetEnabled(false);
-        MenuItem("Kilepes1").Click();
-    };
-    timer.SetEnabled(true);
-    const int code = app::RunProgram();
-    std::fprintf(stderr, "shown on the start page:%s\n", shown ? "yes" : "no");
-    std::fflush(stderr);
-    EndChild(folder, locks, code);
 }
 
 class ProgramRunDeathTest : public OfficeDbFixture {};
@@ -177,11 +179,29 @@ TEST_F(ProgramRunDeathTest, AMainWindowWhoseFirstReadsFailEndsTheProgram) {
                 "no such column: status\n\nSELECT sorszam, nev FROM ugy WHERE status=1 .*\\]:end");
 }
 
+// Another program holds the database locked while the program starts and lets it go
+// as the user answers the message: the check lets the start go on, the settings read
+// gives up after its wait, and the program ends there instead of running a session
+// without the office's settings.
+TEST_F(ProgramRunDeathTest, ASettingsReadHeldUpByAnotherProgramEndsTheProgram) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    PrivateLockFolder locks;
+    DB().StartExclusiveTransaction();
+    EXPECT_EXIT(StartIn(Folder(), locks.Path(), [this] { DB().RollBack(); }),
+                ::testing::ExitedWithCode(app::StartFailed),
+                "messages:\\[Az adatbázist egy másik program használja, próbálja újra később\\.\n"
+                "database is locked\n\nSELECT ertek FROM info WHERE valtozo LIKE "
+                "'dokumentum_orzesi_ido'\\]:end\nwindow not shown, database unchanged, lock free");
+    if (DB().InTransaction()) DB().RollBack();
+}
+
+// A full run on a working database: the window comes up on the start page, and the
+// menu's "Kilépés" ends the message loop and the program.
 TEST_F(ProgramRunDeathTest, StartsOnTheStartPageAndQuitsFromTheMenu) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     PrivateLockFolder locks;
-    EXPECT_EXIT(RunAndQuitThroughTheMenu(Folder(), locks.Path()), ::testing::ExitedWithCode(0),
-                "shown on the start page:yes");
+    EXPECT_EXIT(StartIn(Folder(), locks.Path()), ::testing::ExitedWithCode(0),
+                "messages::end\nwindow on the start page, database unchanged, lock free");
 }
 
 // A working session as users have it: the pointer rests on a start tile until
