@@ -6,6 +6,11 @@
 
 namespace app {
 
+Integer WriteNewCase(TSqlite3Query& Query, const String& Name, const String& Description, TDateTime Date) {
+    ExecStatement(Query, NewCaseSql(Name, Description, Date));
+    return OpenForInteger(Query, LastCaseIdSql());
+}
+
 void WriteCaseEvent(TSqlite3Query& Query, const CaseEventInput& Event, Integer RetentionYears, bool CloseCase,
                     TDateTime Today) {
     sqlite::Transaction transaction(ConnectionOf(Query));

@@ -1,9 +1,8 @@
 #pragma once
-// The case writes that take several statements: recording an event with the closing
-// of the case, and attaching a person or an organisation together with its register
-// row. Each runs its statements on Query in the order the user's choice gives, all in
-// one transaction: a failing statement leaves the database as it was and raises the
-// engine's error.
+// The case writes: a new case, recording an event with the closing of the case, and
+// attaching a person or an organisation together with its register row. Each runs its
+// statements on Query in the order the user's choice gives, all in one transaction: a
+// failing statement leaves the database as it was and raises the engine's error.
 #include "app/common/CaseDialogStatements.h"
 #include "app/common/CaseSheetStatements.h"
 
@@ -17,6 +16,9 @@ enum class RegisterChoice {
     AddNew,    // "Újként rögzít": the typed data becomes a new register row
     Keep       // "Nem módosít": the register stays as it is
 };
+
+// "Rögzít" of the new-case dialog: stores the case and answers its key.
+Integer WriteNewCase(TSqlite3Query& Query, const String& Name, const String& Description, TDateTime Date);
 
 // "Rögzít" of the case sheet: the event when it has a file or a text, then, with
 // CloseCase, the entry "Ügy lezárása" dated Today and the case's status 0.

@@ -1,7 +1,7 @@
 #include "app/cases/Tujugy.h"
 
 #include "app/common/AreaLayout.h"
-#include "app/common/CaseDialogStatements.h"
+#include "app/cases/CaseSaves.h"
 #include "app/common/FormControls.h"
 #include "app/common/QueryRun.h"
 #include "app/cases/CaseArea.h"
@@ -51,9 +51,9 @@ void Tujugy::FormShow(TObject*) {
 
 void Tujugy::BitBtn1Click(TObject*) {
     if (Memo1->Text().empty()) return;
-    app::OpenStatement(*Query1, app::NewCaseSql(Memo1->Text(), Memo2->Text(), DateTimePicker1->Date()));
+    const Integer caseId = app::WriteNewCase(*Query1, Memo1->Text(), Memo2->Text(), DateTimePicker1->Date());
     if (CheckBox1->Checked()) {
-        ugyadatlap->CaseId = app::OpenForInteger(*Query1, app::LastCaseIdSql());
+        ugyadatlap->CaseId = caseId;
         ugyadatlap->ShowModal();
     }
     Query1->Close();

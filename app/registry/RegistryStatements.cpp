@@ -1,6 +1,7 @@
 #include "app/registry/RegistryStatements.h"
 
 #include "app/common/DigitBoxes.h"
+#include "app/common/QueryRun.h"
 #include "app/common/SqlRoutines.h"
 #include "platform/core/Exceptions.h"
 #include "platform/core/NumberFormat.h"
@@ -104,6 +105,11 @@ String ModeInsertSql(const String& Name) {
 
 String RegistryPartnerInsertSql(const String& Name, const String& Address) {
     return "INSERT INTO ikt_partner (nev,cim) VALUES('" + SqlQuote(Name) + "','" + SqlQuote(Address) + "')";
+}
+
+Integer WriteRegistryPartner(TSqlite3Query& Query, const String& Name, const String& Address) {
+    ExecStatement(Query, RegistryPartnerInsertSql(Name, Address));
+    return OpenForInteger(Query, "SELECT MAX(sorszam) AS res FROM ikt_partner");
 }
 
 } // namespace app

@@ -6,6 +6,8 @@
 
 #include <optional>
 
+class TSqlite3Query;
+
 namespace app {
 
 // Which book of the registry: incoming (ikt_be) or outgoing (ikt_ki) mail.
@@ -69,5 +71,7 @@ String ActiveLocationsSql();
 String LocationInsertSql(const String& Name);
 String ModeInsertSql(const String& Name);
 String RegistryPartnerInsertSql(const String& Name, const String& Address);
+// Stores a new registry partner on Query and answers its key.
+Integer WriteRegistryPartner(TSqlite3Query& Query, const String& Name, const String& Address);
 
 } // namespace app

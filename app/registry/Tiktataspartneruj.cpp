@@ -38,15 +38,13 @@ void Tiktataspartneruj::FormShow(TObject* Sender) {
 
 void Tiktataspartneruj::BitBtn1Click(TObject*) {
     if (!Edit1->Text().empty()) {
-        app::OpenStatement(*Query1, app::RegistryPartnerInsertSql(Edit1->Text(), Memo1->Text()));
+        const Integer id = app::WriteRegistryPartner(*Query1, Edit1->Text(), Memo1->Text());
         Query1->Close();
         app::RegistryEntryDialog* entry = Mode == 2   ? static_cast<app::RegistryEntryDialog*>(iktbe)
                                           : Mode == 3 ? iktki
                                                       : nullptr;
         if (Mode == 1) app::Reopen(app::RegistryPartnerTable(app::MainWindow()));
         if (entry) {
-            const Integer id = app::OpenForInteger(*Query1, "SELECT MAX(sorszam) AS res FROM ikt_partner");
-            Query1->Close();
             entry->FillPartnerCombo();
             // The new partner is chosen in the entry dialog, with its address.
             const auto& ids = entry->PartnerIds();
