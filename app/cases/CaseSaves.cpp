@@ -7,8 +7,7 @@
 namespace app {
 
 Integer WriteNewCase(TSqlite3Query& Query, const String& Name, const String& Description, TDateTime Date) {
-    ExecStatement(Query, NewCaseSql(Name, Description, Date));
-    return OpenForInteger(Query, LastCaseIdSql());
+    return InsertForKey(Query, NewCaseSql(Name, Description, Date));
 }
 
 void WriteCaseEvent(TSqlite3Query& Query, const CaseEventInput& Event, Integer RetentionYears, bool CloseCase,
@@ -27,12 +26,10 @@ PersonLink WriteCasePerson(TSqlite3Query& Query, Integer CaseId, const CasePerso
                            RegisterChoice Choice, Integer SelectedRegisterId, const ClientTexts& Texts) {
     sqlite::Transaction transaction(ConnectionOf(Query));
     PersonLink link;
-    ExecStatement(Query, CasePersonInsertSql(CaseId, Person, Texts.Copy));
-    link.CopyId = OpenForInteger(Query, LastKeySql("ugy_ugyfel_tsz"));
+    link.CopyId = InsertForKey(Query, CasePersonInsertSql(CaseId, Person, Texts.Copy));
     switch (Choice) {
     case RegisterChoice::AddNew:
-        ExecStatement(Query, RegisterPersonInsertSql(Person, Texts.Copy));
-        link.RegisterId = OpenForInteger(Query, LastKeySql("ugyfel_termeszetes_szemely"));
+        link.RegisterId = InsertForKey(Query, RegisterPersonInsertSql(Person, Texts.Copy));
         break;
     case RegisterChoice::Overwrite:
         ExecStatement(Query, RegisterPersonUpdateSql(SelectedRegisterId, Person, Texts.Set));

@@ -59,10 +59,6 @@ String NewCaseSql(const String& Name, const String& Description, TDateTime Date)
            SqlQuote(Description) + "','" + DateToSqlText(Date) + "')";
 }
 
-String LastCaseIdSql() {
-    return "SELECT max(sorszam) FROM ugy";
-}
-
 String CaseBaseDataSql(Integer CaseId) {
     return "SELECT ev, szam, nev, leiras, status FROM ugy WHERE sorszam=" + IntToStr(CaseId);
 }
@@ -148,10 +144,6 @@ String RegisterOrganisationUpdateSql(Integer RegisterId, const CaseOrganisation&
                                      const TextSetValue& Value) {
     return "UPDATE ugyfel_szervezet SET " + OrganisationAssignments(Organisation, Value) +
            " WHERE sorszam=" + IntToStr(RegisterId);
-}
-
-String LastKeySql(const String& Table) {
-    return "SELECT MAX(sorszam) FROM " + Table;
 }
 
 } // namespace app

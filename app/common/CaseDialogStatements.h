@@ -15,8 +15,6 @@ namespace app {
 
 // A new active case; the database numbers it within its year.
 String NewCaseSql(const String& Name, const String& Description, TDateTime Date);
-// The key of the case added last.
-String LastCaseIdSql();
 String CaseBaseDataSql(Integer CaseId);
 // Name and description are the SET values as StoredTextBox::Sql gives them (a quoted text,
 // or the column to keep it); Active gives status 1, otherwise 0; none keeps the status.
@@ -82,8 +80,5 @@ String RegisterOrganisationUpdateSql(Integer RegisterId, const CaseOrganisation&
 // gives it.
 String OrganisationAssignments(const CaseOrganisation& Organisation,
                                const TextSetValue& Value = TextValueSql);
-
-// The key of the row added last to Table.
-String LastKeySql(const String& Table);
 
 } // namespace app

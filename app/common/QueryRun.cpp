@@ -6,6 +6,7 @@
 #include "platform/data/TField.h"
 #include "platform/data/TFields.h"
 #include "sqlite/SqliteError.h"
+#include "sqlite/TSqlite3DB.h"
 #include "sqlite/TSqlite3Query.h"
 
 #include <algorithm>
@@ -72,6 +73,11 @@ void ReadPastSingleRow(TSqlite3Query& Query) {
 void ExecStatement(TSqlite3Query& Query, const String& Sql) {
     SetStatement(Query, Sql);
     Query.ExecSQL();
+}
+
+Integer InsertForKey(TSqlite3Query& Query, const String& InsertSql) {
+    ExecStatement(Query, InsertSql);
+    return static_cast<Integer>(ConnectionOf(Query).LastInsertRowId());
 }
 
 Integer OpenForInteger(TSqlite3Query& Query, const String& Sql) {

@@ -37,6 +37,12 @@ void OpenSingleRow(TSqlite3Query& Query, const String& Sql);
 void ReadPastSingleRow(TSqlite3Query& Query);
 // Close, clear, add Sql, ExecSQL.
 void ExecStatement(TSqlite3Query& Query, const String& Sql);
+// Runs InsertSql as ExecStatement does and answers the key of the row it added: the last
+// row id that this connection itself inserted, read straight after the statement, so a row
+// that another program adds to the table meanwhile is never taken for it (the largest key
+// of the table may be that program's). InsertSql adds one row to a table whose key is its
+// row id (sorszam INTEGER PRIMARY KEY); rows its triggers add do not count.
+Integer InsertForKey(TSqlite3Query& Query, const String& InsertSql);
 // Opens Sql and answers the first column of its first row as an integer (0 for NULL
 // or no row); the query stays open.
 Integer OpenForInteger(TSqlite3Query& Query, const String& Sql);

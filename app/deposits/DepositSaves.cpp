@@ -8,8 +8,7 @@ namespace app {
 
 Integer WriteNewDeposit(TSqlite3Query& Query, const NewDeposit& Deposit, Int64 Amount) {
     sqlite::Transaction transaction(ConnectionOf(Query));
-    ExecStatement(Query, NewDepositSql(Deposit));
-    const Integer id = OpenForInteger(Query, LastDepositIdSql());
+    const Integer id = InsertForKey(Query, NewDepositSql(Deposit));
     ExecStatement(Query, OpeningMovementSql(id, Amount, Deposit.Date));
     Query.Close();
     transaction.Commit();

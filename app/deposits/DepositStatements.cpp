@@ -128,10 +128,6 @@ String NewDepositSql(const NewDeposit& d) {
            SqlLiteral(d.Remark) + ")";
 }
 
-String LastDepositIdSql() {
-    return "SELECT max(sorszam) AS reqsorszam FROM letet";
-}
-
 String OpeningMovementSql(Integer DepositId, Int64 Amount, TDateTime Date) {
     return "INSERT INTO letetmozgas (letet, osszeg, megjegyzes, datum) VALUES(" + IntToStr(DepositId) + "," +
            IntToStr(Amount) + ",'[Nyitó]'," + SqlLiteral(DateToSqlText(Date)) + ")";

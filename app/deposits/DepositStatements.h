@@ -66,8 +66,6 @@ struct NewDeposit {
 };
 // The deposit row, balance 0, active.
 String NewDepositSql(const NewDeposit& Deposit);
-// The key of the deposit added last (column reqsorszam).
-String LastDepositIdSql();
 // The opening movement "[Nyitó]" of Amount on the deposit's date.
 String OpeningMovementSql(Integer DepositId, Int64 Amount, TDateTime Date);
 

@@ -100,8 +100,7 @@ Integer StoreJub(TSqlite3Query& Query, const JubInput& Input, Integer RetentionY
     const String problem = JubInputProblem(Input);
     if (!problem.empty()) throw EConvertError(problem);
     sqlite::Transaction transaction(ConnectionOf(Query));
-    ExecStatement(Query, JubInsertSql(Input, RetentionYears));
-    const Integer id = OpenForInteger(Query, "SELECT MAX(sorszam) FROM jub");
+    const Integer id = InsertForKey(Query, JubInsertSql(Input, RetentionYears));
     if (Input.Succeeded) ExecStatement(Query, JubSucceededSql(id));
     Query.Close();
     transaction.Commit();

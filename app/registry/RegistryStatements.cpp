@@ -108,8 +108,7 @@ String RegistryPartnerInsertSql(const String& Name, const String& Address) {
 }
 
 Integer WriteRegistryPartner(TSqlite3Query& Query, const String& Name, const String& Address) {
-    ExecStatement(Query, RegistryPartnerInsertSql(Name, Address));
-    return OpenForInteger(Query, "SELECT MAX(sorszam) AS res FROM ikt_partner");
+    return InsertForKey(Query, RegistryPartnerInsertSql(Name, Address));
 }
 
 } // namespace app

@@ -39,7 +39,6 @@ void Tiktataspartneruj::FormShow(TObject* Sender) {
 void Tiktataspartneruj::BitBtn1Click(TObject*) {
     if (!Edit1->Text().empty()) {
         const Integer id = app::WriteRegistryPartner(*Query1, Edit1->Text(), Memo1->Text());
-        Query1->Close();
         app::RegistryEntryDialog* entry = Mode == 2   ? static_cast<app::RegistryEntryDialog*>(iktbe)
                                           : Mode == 3 ? iktki
                                                       : nullptr;

@@ -53,7 +53,7 @@ protected:
     String Text(const String& sql);
     // The first column of the first row as an integer.
     Int64 Number(const String& sql);
-    // "SELECT MAX(sorszam) FROM " + table, as the dialogs read a new row's key.
+    // "SELECT MAX(sorszam) FROM " + table: the newest row's key, with no other program writing.
     Integer LastKey(const String& table);
     // The database's today, "yyyy-mm-dd".
     String Today();

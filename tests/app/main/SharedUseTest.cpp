@@ -1,5 +1,7 @@
 // The office database shared with another program that writes now and then: a read waits
-// out a brief write lock, and a list whose read fails keeps showing what it had.
+// out a brief write lock, a list whose read fails keeps showing what it had, and a save that
+// adds a row goes on with that row, whatever rows the other program adds meanwhile.
+#include "app/cases/CaseSaves.h"
 #include "app/common/OfficeExport.h"
 #include "app/common/QueryRun.h"
 #include "app/cases/TForm1CaseParts.h"
@@ -8,6 +10,12 @@
 #include "tests/app/MainWindowMenu.h"
 #include "app/cases/CaseArea.h"
 #include "app/registry/TForm1RegistryParts.h"
+#include "app/deposits/DepositSaves.h"
+#include "app/identification/JubStatements.h"
+#include "app/registry/RegistryStatements.h"
+#include "platform/core/DateTime.h"
+#include "platform/core/StrUtils.h"
+#include "platform/core/TStrings.h"
 #include "platform/data/DatabaseError.h"
 #include "platform/data/TField.h"
 #include "platform/ui/TEdit.h"
@@ -163,6 +171,139 @@ TEST_F(SharedUse, AListThatIsNotLoadedIsNotExported) {
     app::MainWindow().Registry().gxExtSpeedButton28->Click();
     ASSERT_EQ(Requests.size(), 1u);
     EXPECT_EQ(Requests[0].Text, app::ClosedListMessage);
+}
+
+// A statement query after each of whose INSERTs another program takes its turn on the
+// database, before the save that ran the INSERT reads the new row's key.
+class InterleavedQuery : public TSqlite3Query {
+public:
+    InterleavedQuery(TSqlite3DB& Db, std::function<void(const String& Table)> AfterInsert)
+        : TSqlite3Query(nullptr), FAfterInsert(std::move(AfterInsert)) {
+        SetConnection(&Db);
+        SetRawSQL(true);
+    }
+    void ExecSQL() override {
+        TSqlite3Query::ExecSQL();
+        const String sql = SQL()->Text();
+        if (AnsiStartsText("INSERT INTO ", sql))
+            FAfterInsert(sql.substr(12, sql.find_first_of(" (", 12) - 12));
+    }
+
+private:
+    std::function<void(const String&)> FAfterInsert;
+};
+
+class SharedUseSaves : public OfficeDbFixture {
+protected:
+    void SetUp() override {
+        OfficeDbFixture::SetUp();
+        Other = MakeConnection(Folder());
+        Other->SetConnected(true);
+    }
+    void TearDown() override {
+        Other.reset();
+        OfficeDbFixture::TearDown();
+    }
+
+    // The other program adds a row of its own to Table, or finds the database locked by
+    // the save's transaction.
+    void OtherProgramAdds(const String& Table) {
+        const std::string error = ErrorOf<EDatabaseError>(
+            [&] { Other->SQLite3_ExecSQL("INSERT INTO " + Table + " DEFAULT VALUES", nullptr); });
+        if (error == "no error") {
+            ++Added;
+            return;
+        }
+        EXPECT_NE(error.find("Az adatbázist egy másik program használja"), std::string::npos) << error;
+        ++KeptOut;
+    }
+
+    std::unique_ptr<TSqlite3DB> Other;
+    int Added = 0;
+    int KeptOut = 0;
+};
+
+TEST_F(SharedUseSaves, EachSaveGoesOnWithTheRowItAddedItself) {
+    const Integer caseId = AddCase("Közös ügy", "2024-01-02");
+    const Integer personId = AddPerson("Kis Éva");
+    const Integer accountId = AddAccount("Letéti számla");
+    const TDateTime day = EncodeDate(2024, 6, 3);
+    using Key = const String&;
+    const struct {
+        const char* Save;
+        std::function<Integer(TSqlite3Query&)> Run; // answers the key the save read back
+        std::function<String(Key)> Stored;          // what the save stored under that key
+        std::vector<Row> Expected;
+        bool OtherGetsIn; // false: the save's transaction keeps the other program out
+    } saves[] = {
+        // "Létrehozás után megnyitás" opens the case under this key.
+        {"new case",
+         [&](TSqlite3Query& q) { return app::WriteNewCase(q, "Saját ügy", "", day); },
+         [](Key k) { return "SELECT nev FROM ugy WHERE sorszam=" + k; },
+         {{"Saját ügy"}},
+         true},
+        // The copy is linked to the register row the same save added.
+        {"case person with a new register row",
+         [&](TSqlite3Query& q) {
+             app::CasePerson person;
+             person.Name = "Nagy Ödön";
+             return app::WriteCasePerson(q, caseId, person, app::RegisterChoice::AddNew, -1).CopyId;
+         },
+         [](Key k) {
+             return "SELECT c.nev, r.nev FROM ugy_ugyfel_tsz c JOIN ugyfel_termeszetes_szemely r "
+                    "ON r.sorszam=c.ugyfel_tsz WHERE c.sorszam=" +
+                    k;
+         },
+         {{"Nagy Ödön", "Nagy Ödön"}},
+         false},
+        // The opening movement goes to the new deposit.
+        {"new deposit",
+         [&](TSqlite3Query& q) {
+             app::NewDeposit deposit;
+             deposit.AccountId = accountId;
+             deposit.Payer = "Saját letevő";
+             deposit.Date = day;
+             return app::WriteNewDeposit(q, deposit, 12500);
+         },
+         [](Key k) {
+             return "SELECT l.letevo, m.osszeg, m.megjegyzes FROM letet l JOIN letetmozgas m "
+                    "ON m.letet=l.sorszam WHERE l.sorszam=" +
+                    k;
+         },
+         {{"Saját letevő", "12500", "[Nyitó]"}},
+         false},
+        // "Lekérdezés sikeres" marks the new query and no other.
+        {"new identification query",
+         [&](TSqlite3Query& q) {
+             app::JubInput jub;
+             jub.ClientId = personId;
+             jub.CaseId = caseId;
+             jub.Serial = 1;
+             jub.Date = day;
+             jub.Number = "K_1_2024/1";
+             jub.CardNumber = "123456AB";
+             jub.Succeeded = true;
+             return app::StoreJub(q, jub, 5);
+         },
+         [](Key k) { return "SELECT sorszam=" + k + ", adatigenyles_szama FROM jub WHERE jubok='true'"; },
+         {{"1", "K_1_2024/1"}},
+         false},
+        // The entry dialog chooses the partner under this key.
+        {"new registry partner",
+         [&](TSqlite3Query& q) { return app::WriteRegistryPartner(q, "Saját partner", "Fő tér 2."); },
+         [](Key k) { return "SELECT nev, cim FROM ikt_partner WHERE sorszam=" + k; },
+         {{"Saját partner", "Fő tér 2."}},
+         true},
+    };
+    for (const auto& s : saves) {
+        SCOPED_TRACE(s.Save);
+        Added = KeptOut = 0;
+        InterleavedQuery query(DB(), [this](const String& table) { OtherProgramAdds(table); });
+        const Integer key = s.Run(query);
+        EXPECT_EQ(Rows(s.Stored(std::to_string(key))), s.Expected);
+        EXPECT_EQ(Added > 0, s.OtherGetsIn);
+        EXPECT_EQ(KeptOut > 0, !s.OtherGetsIn);
+    }
 }
 
 } // namespace
