@@ -56,6 +56,30 @@ INSTANTIATE_TEST_SUITE_P(Collation, HungarianOrder,
                                            OrderedPair{"Kis Anna", "Kisbéres"}, // blank before letters
                                            OrderedPair{"Zsolt", "Жанна"}));     // other scripts after Latin
 
+// Pairs that hold only while each digraph (and the trigraph dzs) is one letter: read as its
+// characters, the letters after the semicolon would turn the order round.
+INSTANTIATE_TEST_SUITE_P(Digraphs, HungarianOrder,
+                         ::testing::Values(OrderedPair{"Czakó", "Csaba"},      // c < cs; s < z
+                                           OrderedPair{"edzd", "eddzük"},      // dz d < dz dz; d < z
+                                           OrderedPair{"Dzurák", "Dzsida"},    // dz < dzs; dz s < dz u
+                                           OrderedPair{"légzsák", "légy"},     // g < gy; y < zs
+                                           OrderedPair{"balzsam", "bálya"},    // l < ly; y < zs
+                                           OrderedPair{"benzin", "Benyó"},     // n < ny; y < z
+                                           OrderedPair{"egészség", "egészül"}, // sz s < sz ü; s z < s zs
+                                           OrderedPair{"Kutz", "Kutya"},       // t < ty; y < z
+                                           OrderedPair{"Zubor", "Zsolt"},      // z < zs; s < u
+                                           // A doubled digraph is the letter twice; read as the first
+                                           // character and the letter, it would sort before the letter
+                                           // and a vowel (or j, d).
+                                           OrderedPair{"pacsa", "paccs"},       // cs twice
+                                           OrderedPair{"bridzsa", "briddzsel"}, // dzs twice
+                                           OrderedPair{"megye", "meggyes"},     // gy twice
+                                           OrderedPair{"helyes", "hellyel"},    // ly twice
+                                           OrderedPair{"anyja", "annyi"},       // ny twice
+                                           OrderedPair{"kaszás", "kassza"},     // sz twice
+                                           OrderedPair{"potya", "pottyan"},     // ty twice
+                                           OrderedPair{"rizses", "rizzsel"}));  // zs twice
+
 TEST(HungarianCollation, AccentsDecideOnlyBetweenOtherwiseEqualTexts) {
     EXPECT_LT(HungarianCompare("Eger", "Éger", TCollationCase::Ignore), 0);
     EXPECT_LT(HungarianCompare("öt", "őt", TCollationCase::Ignore), 0);
