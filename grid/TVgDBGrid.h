@@ -398,7 +398,8 @@ private:
     bool FTracking = false;
     // A right press on a title is dragging the column.
     bool FRightDrag = false;
-    // Ends a right drag of a column at the release; false when none runs.
+    // Ends a right press on a title at its release: a drag moves the column, a click
+    // clicks the title and then opens the grid's menu; false when none runs.
     bool EndRightDrag(TShiftState Shift, Integer X, Integer Y);
     std::unique_ptr<TPopupMenu> FPopup;
     std::unique_ptr<TFilterComboBox> FFilterCombo;

@@ -293,14 +293,12 @@ void TVgDBGrid::SelectRange(const TBookmark& From, const TBookmark& To) {
 bool TVgDBGrid::EndRightDrag(TShiftState Shift, Integer X, Integer Y) {
     if (!FRightDrag) return false;
     FRightDrag = false;
-    // The drag ends like a left one, but a right click never clicks the title:
-    // it opens the grid's own menu, held back at the press.
-    if (ColumnDragging())
-        TCustomDBGrid::MouseUp(mbLeft, Shift, X, Y);
-    else {
-        TCustomGrid::MouseUp(mbLeft, Shift, X, Y);
-        TCustomDBGrid::ContextPopup(ClientToScreen(TPoint(X, Y)), false);
-    }
+    const bool dragged = ColumnDragging();
+    // The release ends the drag, or clicks the title, as a left one does.
+    TCustomDBGrid::MouseUp(mbLeft, Shift, X, Y);
+    // Then the grid's own menu, held back at the press, as the window system brings
+    // it with a right release; a drag asked for no menu.
+    if (!dragged) TCustomDBGrid::ContextPopup(ClientToScreen(TPoint(X, Y)), false);
     return true;
 }
 

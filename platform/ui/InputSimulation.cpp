@@ -11,6 +11,7 @@
 #include <QMouseEvent>
 #include <QWheelEvent>
 #include <QWidget>
+#include <QWindow>
 
 #include <algorithm>
 #include <cstdlib>
@@ -117,6 +118,27 @@ void SimulateDrag(TControl* Control, TPoint From, TPoint To) {
              TPoint(From.X + (To.X - From.X) * i / steps, From.Y + (To.Y - From.Y) * i / steps),
              Qt::LeftButton);
     send(QEvent::MouseButtonRelease, To, Qt::NoButton);
+}
+
+void SimulateWindowMouse(TControl* Control, TPoint From, TPoint To, TMouseButton Button) {
+    QWidget* w = Control->Widget();
+    QWidget* top = w->window();
+    top->winId();
+    QWindow* window = top->windowHandle();
+    const Qt::MouseButton b = QtButton(Button);
+    auto send = [&](QEvent::Type type, TPoint p, Qt::MouseButton button, Qt::MouseButtons held) {
+        const QPointF at(w->mapTo(top, QPoint(p.X, p.Y)));
+        QMouseEvent e(type, at, at, top->mapToGlobal(at), button, held, {});
+        QApplication::sendEvent(window, &e);
+    };
+    send(QEvent::MouseButtonPress, From, b, b);
+    const Integer distance = std::max(std::abs(To.X - From.X), std::abs(To.Y - From.Y));
+    const Integer steps = distance == 0 ? 0 : std::max<Integer>(1, distance / 3);
+    for (Integer i = 1; i <= steps; ++i)
+        send(QEvent::MouseMove,
+             TPoint(From.X + (To.X - From.X) * i / steps, From.Y + (To.Y - From.Y) * i / steps), Qt::NoButton,
+             b);
+    send(QEvent::MouseButtonRelease, To, b, Qt::NoButton);
 }
 
 void SimulateMouseEnter(TControl* Control) {

@@ -19,6 +19,12 @@ void SimulateMouseMove(TControl* Control, Integer X, Integer Y);
 // held, and the release there (client coordinates), sent to the widget under
 // From, as a person drags.
 void SimulateDrag(TControl* Control, TPoint From, TPoint To);
+// Button pressed at From, the pointer moved with it held in steps of a few pixels to To (not
+// at all when To is From) and the button released there, in Control's client coordinates,
+// given to Control's window as the window system gives them: the window hands each to the
+// widget under the pointer, the moves and the release to the one pressed, and asks that one
+// for its context menu where this platform does (after a right press).
+void SimulateWindowMouse(TControl* Control, TPoint From, TPoint To, TMouseButton Button);
 void SimulateMouseEnter(TControl* Control);
 void SimulateMouseLeave(TControl* Control);
 // Focuses Control's window and control, then sends the key (with Text as the
