@@ -388,6 +388,56 @@ TEST_F(InputTest, TopLeftChangedFiresAfterThePressIsOver) {
     EXPECT_EQ(std::count(down.begin(), down.end(), true), 0);
 }
 
+// With whole rows selected the grid repaints its title row itself when it scrolls, beyond
+// what the platform grid repaints; not when the application draws the cells.
+TEST(TopLeftChangedTest, RepaintsTheTitleRowWithWholeRowsSelected) {
+    struct TTitleProbe : TVgDBGrid {
+        using TVgDBGrid::TopLeftChanged;
+        using TVgDBGrid::TVgDBGrid;
+        void DrawCell(Integer ACol, Integer ARow, const TRect& ARect, TGridDrawState AState) override {
+            if (ARow == 0) ++TitleCells;
+            TVgDBGrid::DrawCell(ACol, ARow, ARect, AState);
+        }
+        int TitleCells = 0;
+    };
+    const struct {
+        const char* Why;
+        bool RowSelect;
+        bool DefaultDrawing;
+        bool Repainted;
+    } rows[] = {
+        {"whole rows", true, true, true},
+        {"whole rows drawn by the application", true, false, false},
+        {"single cells", false, true, false},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.Why);
+        std::unique_ptr<TMemDataSet> data = MakeCases(6);
+        TDataSource source(nullptr);
+        source.SetDataSet(data.get());
+        TForm form(nullptr);
+        form.SetBounds(0, 0, 300, 200);
+        TTitleProbe grid(&form);
+        grid.SetParent(&form);
+        grid.SetBounds(0, 0, 300, 200);
+        grid.SetDataSource(&source);
+        TDBGridOptions options = grid.Options();
+        if (row.RowSelect) options.Include(dgRowSelect);
+        grid.SetOptions(options);
+        grid.SetDefaultDrawing(row.DefaultDrawing);
+        form.Show();
+        ProcessUntil([&] { return grid.TitleCells > 0; });
+        ASSERT_GT(grid.TitleCells, 0);
+        for (int i = 0; i < 5; ++i)
+            Application->ProcessMessages();
+        grid.TitleCells = 0;
+        grid.TopLeftChanged();
+        ProcessUntil([&] { return grid.TitleCells > 0; });
+        EXPECT_EQ(grid.TitleCells > 0, row.Repainted);
+        form.Hide();
+    }
+}
+
 // A press on a disabled title button beeps and presses nothing; an enabled one is silent.
 TEST_F(InputTest, ADisabledTitleButtonBeeps) {
     int beeps = 0;
