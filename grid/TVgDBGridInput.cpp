@@ -322,6 +322,12 @@ void TVgDBGrid::MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integ
             if (TColumn* c = ColumnAt(pressed)) TitleClick(c);
         return;
     }
+    // A release that ends the sizing or the move of a column is the platform grid's, wherever
+    // it comes up: kept from it, the column would go on following the mouse.
+    if (Sizing() || ColumnPressed()) {
+        TCustomDBGrid::MouseUp(Button, Shift, X, Y);
+        return;
+    }
     if (FExOptions.Contains(eoCheckBoxSelect) && cell.X == 0 && Options().Contains(dgIndicator) &&
         cell.Y >= TitleOffset() && DataLink()->Active()) {
         ToggleRowSelection();

@@ -210,6 +210,8 @@ protected:
     void BeginColumnMove(Integer ACol, Integer X);
     // A title is being dragged past the click threshold.
     bool ColumnDragging() const { return FMovingCol >= 0 && FMoveDragged; }
+    // A press on a title holds its column for a drag until the release, dragged or not.
+    bool ColumnPressed() const { return FMovingCol >= 0; }
 
 private:
     // Left edge of column ACol in client coordinates, or -1 when not shown.

@@ -119,6 +119,41 @@ TEST_F(ColumnButtonsTest, FrozenColumnsNeitherMoveNorTakeAMovedOne) {
     EXPECT_EQ(FieldNames(), (std::vector<String>{"id", "aktiv", "nev", "jubok", "osszeg"}));
 }
 
+// A column's border or title let go over a frozen column's cell ends its sizing or move
+// there as anywhere else; the mouse then moves nothing, and a click reaches its cell.
+TEST_F(ColumnButtonsTest, ASizingOrMoveEndsOverAFrozenCell) {
+    const struct {
+        const char* Why;
+        bool Border;
+        std::vector<String> Order;
+    } rows[] = {
+        {"the border of nev", true, {"id", "nev", "aktiv", "jubok", "osszeg"}},
+        {"the title of aktiv", false, {"id", "aktiv", "nev", "jubok", "osszeg"}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.Why);
+        TearDown();
+        SetUp();
+        Grid->SetFixedCols(1);
+        std::vector<String> clicked;
+        Grid->OnCellClick = [&](TColumn* c) { clicked.push_back(c->FieldName()); };
+        const TRect border = Grid->CellRect(2, 0);
+        const TPoint from = row.Border ? TPoint(border.Right, border.Top + 5) : Centre(3, 0);
+        const TPoint to = Centre(1, 2);
+        Grid->MouseDown(mbLeft, {}, from.X, from.Y);
+        Grid->MouseMove({ssLeft}, to.X, to.Y);
+        Grid->MouseUp(mbLeft, {}, to.X, to.Y);
+        const Integer width = Grid->ColWidths(2);
+        const TPoint later = Centre(4, 3);
+        Grid->MouseMove({}, later.X, later.Y);
+        Grid->MouseDown(mbLeft, {}, later.X, later.Y);
+        Grid->MouseUp(mbLeft, {}, later.X, later.Y);
+        EXPECT_EQ(Grid->ColWidths(2), width);
+        EXPECT_EQ(FieldNames(), row.Order);
+        EXPECT_EQ(clicked, std::vector<String>{"jubok"});
+    }
+}
+
 TEST_F(ColumnButtonsTest, NoMovingWithoutColumnResizeNorOntoTheIndicator) {
     DragTitle(2, 0); // dropped on the indicator: lands first among the data columns
     EXPECT_EQ(FieldNames(), (std::vector<String>{"nev", "id", "aktiv", "jubok", "osszeg"}));
