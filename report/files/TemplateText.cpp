@@ -237,13 +237,13 @@ private:
             NeedValue(o);
             for (char side : o.Value) {
                 if (side == 'l')
-                    view.FrameTyp |= frLeft;
+                    view.FrameTyp |= FrameLeft;
                 else if (side == 't')
-                    view.FrameTyp |= frTop;
+                    view.FrameTyp |= FrameTop;
                 else if (side == 'r')
-                    view.FrameTyp |= frRight;
+                    view.FrameTyp |= FrameRight;
                 else if (side == 'b')
-                    view.FrameTyp |= frBottom;
+                    view.FrameTyp |= FrameBottom;
                 else
                     Fail("frame sides are l, t, r and b");
             }

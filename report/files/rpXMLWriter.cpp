@@ -55,10 +55,10 @@ bool HasScript(const TrpView* View) {
 // Frame sides in the document's numbering: left 1, right 2, top 4, bottom 8.
 Integer FrameBits(Word Typ) {
     Integer bits = 0;
-    if (Typ & frLeft) bits |= 1;
-    if (Typ & frRight) bits |= 2;
-    if (Typ & frTop) bits |= 4;
-    if (Typ & frBottom) bits |= 8;
+    if (Typ & FrameLeft) bits |= 1;
+    if (Typ & FrameRight) bits |= 2;
+    if (Typ & FrameTop) bits |= 4;
+    if (Typ & FrameBottom) bits |= 8;
     return bits;
 }
 

@@ -7,7 +7,7 @@
 TrpLineView::TrpLineView() {
     Typ = gtLine;
     BaseName = "Line";
-    FrameTyp = frLeft;
+    FrameTyp = FrameLeft;
 }
 
 void TrpLineView::Draw(TCanvas* ACanvas) {
@@ -17,10 +17,10 @@ void TrpLineView::Draw(TCanvas* ACanvas) {
     const Word savedFrameTyp = FrameTyp;
     if (Vertical()) {
         Width = 0;
-        FrameTyp = frLeft;
+        FrameTyp = FrameLeft;
     } else {
         Height = 0;
-        FrameTyp = frTop;
+        FrameTyp = FrameTop;
     }
     core::ScopeExit restore([&] {
         Width = savedWidth;

@@ -124,8 +124,8 @@ void TrpView::CalcGaps() {
 
     const Integer r = ScaledRight();
     const Integer b = ScaledBottom();
-    DRect = TRect(Left + ((FrameTyp & frLeft) ? bx : 0), Top + ((FrameTyp & frTop) ? by : 0),
-                  r - ((FrameTyp & frRight) ? bx1 : 0) + 1, b - ((FrameTyp & frBottom) ? by1 : 0) + 1);
+    DRect = TRect(Left + ((FrameTyp & FrameLeft) ? bx : 0), Top + ((FrameTyp & FrameTop) ? by : 0),
+                  r - ((FrameTyp & FrameRight) ? bx1 : 0) + 1, b - ((FrameTyp & FrameBottom) ? by1 : 0) + 1);
 }
 
 void TrpView::RestoreCoord() {
@@ -190,7 +190,7 @@ void TrpView::SetDesignFont() {
 
 void TrpView::ShowFrame() {
     if (DisableDrawing) return;
-    if (DocMode == dmPrinting && (FrameTyp & frAll) == 0) return;
+    if (DocMode == dmPrinting && (FrameTyp & FrameAll) == 0) return;
     TPen* pen = Canvas->Pen();
     Canvas->Brush()->SetStyle(bsClear);
     pen->SetStyle(psSolid);
@@ -219,14 +219,14 @@ void TrpView::ShowFrame() {
     // Stored styles beyond the platform's five line styles draw solid.
     if (FrameStyle != fsDouble) pen->SetStyle(FrameStyle <= psDashDotDot ? TPenStyle(FrameStyle) : psSolid);
 
-    if ((FrameTyp & frAll) == frAll && FrameStyle == psSolid) {
+    if ((FrameTyp & FrameAll) == FrameAll && FrameStyle == psSolid) {
         Canvas->Rectangle(Left, Top, r + 1, b + 1);
         return;
     }
-    if (FrameTyp & frRight) FrameLine(r, Top, r, b);
-    if (FrameTyp & frLeft) FrameLine(Left, Top, Left, b);
-    if (FrameTyp & frBottom) FrameLine(Left, b, r, b);
-    if (FrameTyp & frTop) FrameLine(Left, Top, r, Top);
+    if (FrameTyp & FrameRight) FrameLine(r, Top, r, b);
+    if (FrameTyp & FrameLeft) FrameLine(Left, Top, Left, b);
+    if (FrameTyp & FrameBottom) FrameLine(Left, b, r, b);
+    if (FrameTyp & FrameTop) FrameLine(Left, Top, r, Top);
 }
 
 std::unique_ptr<TRegion> TrpView::GetClipRgn(TrpRgnType RgnType) {
@@ -239,9 +239,9 @@ std::unique_ptr<TRegion> TrpView::GetClipRgn(TrpRgnType RgnType) {
         a = report::RoundCoordinate(fw / 2);
         b = report::RoundCoordinate((fw - 1) / 2);
     }
-    TRect r(Left - ((FrameTyp & frLeft) ? a : 0), Top - ((FrameTyp & frTop) ? a : 0),
-            Left + Width + 1 + ((FrameTyp & frRight) ? b : 0),
-            Top + Height + 1 + ((FrameTyp & frBottom) ? b : 0));
+    TRect r(Left - ((FrameTyp & FrameLeft) ? a : 0), Top - ((FrameTyp & FrameTop) ? a : 0),
+            Left + Width + 1 + ((FrameTyp & FrameRight) ? b : 0),
+            Top + Height + 1 + ((FrameTyp & FrameBottom) ? b : 0));
     if (RgnType == rtExtended) r = TRect(r.Left - 10, r.Top - 10, r.Right + 10, r.Bottom + 10);
     return std::make_unique<TRegion>(r);
 }

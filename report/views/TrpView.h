@@ -31,7 +31,7 @@ enum TrpRgnType { rtNormal, rtExtended };
 enum : Byte { gtMemo = 0, gtPicture = 1, gtBand = 2, gtSubReport = 3, gtLine = 4, gtAddIn = 10 };
 
 // FrameTyp bits: the framed sides.
-enum : Word { frRight = 1, frBottom = 2, frLeft = 4, frTop = 8, frAll = 15 };
+enum : Word { FrameRight = 1, FrameBottom = 2, FrameLeft = 4, FrameTop = 8, FrameAll = 15 };
 // FrameStyle 5 is drawn by the view itself as a double line.
 constexpr Word fsDouble = 5;
 // Flags bit shared by every view.

@@ -86,7 +86,7 @@ void FillEveryKind(TrpReport& r) {
     memo->Script.Add("if [x] = 1 then Visible := False");
     memo->Font.SetName("Times New Roman");
     memo->Adjust = 2;
-    memo->FrameTyp = frAll;
+    memo->FrameTyp = FrameAll;
     memo->FrameWidth = 0.5f;
     memo->HighlightStr = "[SUM] > 10";
     p1->Add(memo);

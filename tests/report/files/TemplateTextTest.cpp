@@ -83,7 +83,7 @@ TEST_F(TemplateTextTest, BandsSpanThePageAndObjectsCountFromTheirBand) {
     auto* line = As<TrpLineView>(2);
     ASSERT_TRUE(line);
     EXPECT_EQ(line->Top, 94);
-    EXPECT_EQ(line->FrameTyp, frTop);
+    EXPECT_EQ(line->FrameTyp, FrameTop);
     EXPECT_EQ(line->FrameColor, 8271404);
 }
 
@@ -109,7 +109,7 @@ TEST_F(TemplateTextTest, MemoOptions) {
     auto* name = As<TrpMemoView>(5);
     ASSERT_TRUE(name);
     EXPECT_EQ(rpGetFontStyle(name->Font.Style()), 4);
-    EXPECT_EQ(name->FrameTyp, frLeft | frBottom);
+    EXPECT_EQ(name->FrameTyp, FrameLeft | FrameBottom);
     EXPECT_EQ(name->FrameWidth, 2.0f);
     EXPECT_EQ(name->FillColor, 0xFFFFFF);
     EXPECT_EQ(name->Format, rpMakeFormat(1, 3, 0, ','));
@@ -152,7 +152,7 @@ TEST_F(TemplateTextTest, RichTextComesFromTheNamedFile) {
     auto* rich = As<TrpRichView>(1);
     ASSERT_TRUE(rich);
     EXPECT_EQ(rich->Top, 110);
-    EXPECT_EQ(rich->FrameTyp, frBottom);
+    EXPECT_EQ(rich->FrameTyp, FrameBottom);
     EXPECT_EQ(rich->RichText, "{\\rtf1\\ansi\\ansicpg1250 Nyilatkozat\\par}");
 
     // It survives the engine's stream as the add-in record.

@@ -51,7 +51,7 @@ TEST(StreamToStringTest, UpperCaseHexFromTheStart) {
 TEST_F(XMLWriterTest, MemoRelativeToTheMarginWithFrameAndNoFill) {
     TrpMemoView* memo = AddMemo("Memo1");
     memo->SetBounds(10, 20, 100, 30);
-    memo->FrameTyp = frAll;
+    memo->FrameTyp = FrameAll;
     memo->FrameWidth = 1.5f;
     memo->Memo.Add("say \"hi\"");
     memo->Memo.Add("next");
@@ -74,7 +74,7 @@ TEST_F(XMLWriterTest, MemoRelativeToTheMarginWithFrameAndNoFill) {
 TEST_F(XMLWriterTest, FrameSidesAreRenumbered) {
     TrpMemoView* memo = AddMemo("M");
     const std::pair<Word, const char*> cases[] = {
-        {frLeft, "1"}, {frRight, "2"}, {frTop, "4"}, {frBottom, "8"}, {0, "0"}};
+        {FrameLeft, "1"}, {FrameRight, "2"}, {FrameTop, "4"}, {FrameBottom, "8"}, {0, "0"}};
     for (const auto& [typ, text] : cases) {
         memo->FrameTyp = typ;
         EXPECT_NE(rpViewToRP3(&Report, memo).find(String("Frame.Typ=\"") + text + "\""), String::npos) << typ;

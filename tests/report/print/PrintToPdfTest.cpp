@@ -32,11 +32,11 @@ protected:
         TrpMemoView* title = Memo(0, 24, "Ügyek listája – Kovács és Társa Ügyvédi Iroda", 700, 24);
         title->Font.SetSize(14);
         title->Font.SetStyle({fsBold});
-        title->FrameTyp = frBottom;
+        title->FrameTyp = FrameBottom;
         Band(btMasterData, 70, 30, "80");
         Memo(0, 74, "[LINE#].", 60, 20);
         Memo(70, 74, "Ügy: Szabó Árpád kontra Őri Zsófia, iktatószám [LINE#]/2026", 560, 20)->FrameTyp =
-            frAll;
+            FrameAll;
         Band(btPageFooter, 1010, 30, "", bfPrintOnFirstPage | bfPrintOnLastPage);
         Memo(300, 1014, "[PAGE#]. oldal", 100, 20);
     }

@@ -81,13 +81,13 @@ TEST_F(PictureDrawTest, APictureWithoutSizeDrawsNothingWhenItsRatioIsKept) {
     ASSERT_FALSE(metafile.Empty());
     ASSERT_EQ(metafile.Width(), 0);
     View.Picture.SetGraphic(&metafile);
-    View.FrameTyp = frAll;
+    View.FrameTyp = FrameAll;
     View.Draw(Canvas.get());
     EXPECT_EQ(Rec->Log, Log{"Rectangle 0,0,101,101 pen clBlack brush clear"});
 }
 
 TEST_F(PictureDrawTest, AnEmptyPictureShowsOnlyItsFrameOrInADesignerItsCaption) {
-    View.FrameTyp = frAll;
+    View.FrameTyp = FrameAll;
     View.Draw(Canvas.get());
     EXPECT_EQ(Rec->Log, Log{"Rectangle 0,0,101,101 pen clBlack brush clear"});
     Rec->Log.clear();

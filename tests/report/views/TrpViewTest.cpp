@@ -26,7 +26,7 @@ std::unique_ptr<TrpMemoView> MakeMemo(Integer l, Integer t, Integer w, Integer h
 
 TEST_F(ViewDrawingTest, OnePixelFrameLeavesTheWholeRectangleInside) {
     auto memo = MakeMemo(10, 20, 100, 50);
-    for (Word sides : {Word(0), Word(frAll)}) {
+    for (Word sides : {Word(0), Word(FrameAll)}) {
         memo->FrameTyp = sides;
         memo->CalcGaps();
         EXPECT_EQ(memo->gapx, 2);
@@ -39,7 +39,7 @@ TEST_F(ViewDrawingTest, OnePixelFrameLeavesTheWholeRectangleInside) {
 TEST_F(ViewDrawingTest, TwoPixelFrameTakesOnePixelOffAFramedRightSide) {
     auto memo = MakeMemo(10, 20, 100, 50);
     memo->FrameWidth = 2;
-    memo->FrameTyp = frRight;
+    memo->FrameTyp = FrameRight;
     memo->CalcGaps();
     EXPECT_EQ(memo->gapx, 3);
     EXPECT_EQ(memo->gapy, 1);
@@ -74,7 +74,7 @@ TEST_F(ViewDrawingTest, DesignModeIgnoresScaleAndPaintsNoFillWhite) {
 
 TEST_F(ViewDrawingTest, SolidFourSidesAreOneRectangle) {
     auto memo = MakeMemo(10, 10, 20, 10);
-    memo->FrameTyp = frAll;
+    memo->FrameTyp = FrameAll;
     memo->FrameColor = clNavy;
     memo->Draw(Canvas.get());
     EXPECT_EQ(Rec->Log, Log{"Rectangle 10,10,31,21 pen clNavy brush clear"});
@@ -82,7 +82,7 @@ TEST_F(ViewDrawingTest, SolidFourSidesAreOneRectangle) {
 
 TEST_F(ViewDrawingTest, StyledSidesAreDrawnOneByOneRightLeftBottomTop) {
     auto memo = MakeMemo(10, 10, 20, 10);
-    memo->FrameTyp = frAll;
+    memo->FrameTyp = FrameAll;
     memo->FrameStyle = psDash;
     memo->Draw(Canvas.get());
     EXPECT_EQ(Rec->Log,
@@ -92,7 +92,7 @@ TEST_F(ViewDrawingTest, StyledSidesAreDrawnOneByOneRightLeftBottomTop) {
 
 TEST_F(ViewDrawingTest, AWideDottedSideIsParallelOnePixelLines) {
     auto memo = MakeMemo(10, 10, 20, 10);
-    memo->FrameTyp = frTop;
+    memo->FrameTyp = FrameTop;
     memo->FrameStyle = psDot;
     memo->FrameWidth = 3;
     memo->Draw(Canvas.get());
@@ -103,7 +103,7 @@ TEST_F(ViewDrawingTest, AWideDottedSideIsParallelOnePixelLines) {
 
 TEST_F(ViewDrawingTest, DoubleSideIsTwoFrameLinesAroundOneInTheFill) {
     auto memo = MakeMemo(10, 10, 20, 10);
-    memo->FrameTyp = frLeft;
+    memo->FrameTyp = FrameLeft;
     memo->FrameStyle = fsDouble;
     memo->FrameColor = clRed;
     memo->FillColor = clWhite;
@@ -128,7 +128,7 @@ TEST_F(ViewDrawingTest, DesignModeDrawsEightCornerMarks) {
 TEST_F(ViewDrawingTest, NothingIsDrawnWhileDrawingIsDisabledOrWithNothingToShow) {
     auto memo = MakeMemo(10, 10, 20, 10);
     memo->Draw(Canvas.get()); // printing, no fill, no framed side
-    memo->FrameTyp = frAll;
+    memo->FrameTyp = FrameAll;
     memo->FillColor = clRed;
     DisableDrawing = true;
     memo->Draw(Canvas.get());
@@ -138,7 +138,7 @@ TEST_F(ViewDrawingTest, NothingIsDrawnWhileDrawingIsDisabledOrWithNothingToShow)
 TEST_F(ViewDrawingTest, ClipRegionGrowsOnFramedSidesOnly) {
     auto memo = MakeMemo(10, 10, 20, 10);
     memo->FrameWidth = 3;
-    memo->FrameTyp = frLeft | frBottom;
+    memo->FrameTyp = FrameLeft | FrameBottom;
     // a = round(1.5) = 2 on the left, b = round(1) = 1 below.
     EXPECT_EQ(memo->GetClipRgn(rtNormal)->Bounds(), TRect(8, 10, 31, 22));
     EXPECT_EQ(memo->GetClipRgn(rtExtended)->Bounds(), TRect(-2, 0, 41, 32));
@@ -164,7 +164,7 @@ TEST_F(ViewDrawingTest, LinesAreTheFramedSideOfACollapsedObject) {
         line.Draw(Canvas.get());
         EXPECT_EQ(Rec->Log, Log{row.Expected});
         EXPECT_EQ(TRect(line.Left, line.Top, line.Width, line.Height), row.Bounds);
-        EXPECT_EQ(line.FrameTyp, frLeft);
+        EXPECT_EQ(line.FrameTyp, FrameLeft);
     }
 }
 
@@ -176,7 +176,7 @@ TEST(TrpView, DefaultsFollowTheClass) {
     EXPECT_TRUE(memo.Visible);
     TrpLineView line;
     EXPECT_EQ(line.Flags, 1);
-    EXPECT_EQ(line.FrameTyp, frLeft);
+    EXPECT_EQ(line.FrameTyp, FrameLeft);
 }
 
 TEST(TrpView, AssignCopiesTheStoredFieldsButNotTheIdentifier) {
@@ -259,7 +259,7 @@ TEST(TrpView, PrintWritesTheTypeCodeAndThePrintRecord) {
 
 TEST_F(ViewDrawingTest, AnAbsurdlyWideStyledSideStopsAtTenThousandLines) {
     auto memo = MakeMemo(10, 10, 20, 10);
-    memo->FrameTyp = frTop;
+    memo->FrameTyp = FrameTop;
     memo->FrameStyle = psDot;
     memo->FrameWidth = 50000;
     memo->Draw(Canvas.get());
