@@ -7,9 +7,9 @@
 #include "app/common/Confirm.h"
 #include "app/common/QueryRun.h"
 #include "app/common/MainWindowData.h"
+#include "app/common/NewJubQuery.h"
 #include "app/common/OfficeSettings.h"
 #include "app/reports/Tugyitemfrf.h"
-#include "app/identification/Tujjub.h"
 #include "app/cases/Tugyfelszemelymod.h"
 #include "app/cases/Tugyujszemelyform.h"
 #include "app/cases/Tugyujszervezetform.h"
@@ -222,9 +222,7 @@ void Tugyadatlap::Torles1Click(TObject*) {
 void Tugyadatlap::JUB1Click(TObject*) {
     if (!Query3->Active() || Query3->IsEmpty() || Query3->FieldByName("tipus")->AsInteger() != 1) return;
     if (SameText(Query3->FieldByName("jubok")->AsString(), "true")) return;
-    ujjub->CaseId = CaseId;
-    ujjub->CaseClientRowId = static_cast<Integer>(Query3->FieldByName("sorszam")->AsInteger());
-    ujjub->ShowModal();
+    app::OpenNewJubQuery(CaseId, static_cast<Integer>(Query3->FieldByName("sorszam")->AsInteger()));
 }
 
 // A person's copy in this case opens in the copy editor; organisations have none.

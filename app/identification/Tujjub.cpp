@@ -4,6 +4,7 @@
 #include "app/identification/JubStatements.h"
 #include "app/common/QueryRun.h"
 #include "app/common/MainWindowData.h"
+#include "app/common/NewJubQuery.h"
 #include "app/common/OfficeSettings.h"
 #include "app/reports/Tletetfrf.h"
 #include "app/cases/Tugyadatlap.h"
@@ -38,6 +39,12 @@ Tujjub::Tujjub(TComponent* AOwner) : app::JubDialog(AOwner, "ujjub", "JÜB", "Ú
 
 Tujjub::~Tujjub() {
     if (ujjub == this) ujjub = nullptr;
+}
+
+void app::OpenNewJubQuery(Integer CaseId, Integer CaseClientRowId) {
+    ujjub->CaseId = CaseId;
+    ujjub->CaseClientRowId = CaseClientRowId;
+    ujjub->ShowModal();
 }
 
 void Tujjub::FormShow(TObject*) {
