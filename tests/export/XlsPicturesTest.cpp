@@ -4,7 +4,7 @@
 #include "tests/export/ExportFixture.h"
 
 #include "platform/graphics/TBitmap.h"
-#include "tests/support/PythonTools.h"
+#include "tests/support/OfficeReader.h"
 
 namespace {
 
@@ -164,14 +164,9 @@ TEST_F(XlsPictures, ASpreadsheetReaderShowsThePicturesInTheirCells) {
     Export->Execute();
     ASSERT_EQ(Export->GetExportResult(), erCompleted);
 
-    if (!OnPath("soffice")) GTEST_SKIP() << "LibreOffice (soffice) is not installed: the file was not opened";
-    const std::string folder = FFolder.Path();
-    const std::string log =
-        CommandOutput("cd '" + folder + "' && timeout 180 soffice --headless --norestore " +
-                      "-env:UserInstallation=file://" + File("profile") + " --convert-to ods --outdir '" +
-                      folder + "' '" + File("cases.xls") + "'");
-    if (!std::filesystem::exists(File("cases.ods")))
-        GTEST_SKIP() << "LibreOffice could not convert here: " << log;
+    const OfficeConversion ods = ConvertWithOffice(File("cases.xls"), "ods");
+    SKIP_WITHOUT_READER(ods.Missing);
+    ASSERT_FALSE(ods.File.empty()) << ods.Log;
     // Each picture with the cell its top left corner is in
     // (the reader places pictures of this worksheet version on the page).
     const std::string script = File("frames.py");
@@ -205,7 +200,7 @@ for frame in root.iter(D + 'frame'):
     x, y = inches(frame.get(G + 'x')), inches(frame.get(G + 'y'))
     print('picture', index(edges['row'], y), index(edges['column'], x), frame.find(D + 'image') is not None)
 )");
-    EXPECT_EQ(CommandOutput(SystemPython() + " '" + script + "' '" + File("cases.ods") + "'"),
+    EXPECT_EQ(CommandOutput(SystemPython() + " " + ShellQuoted(script) + " " + ShellQuoted(ods.File)),
               "picture 1 1 True\n"
               "picture 3 1 True\n");
 }

@@ -23,6 +23,14 @@ inline bool OnPath(const std::string& Program) {
     return std::system(("command -v " + Program + " >/dev/null 2>&1").c_str()) == 0;
 }
 
+// Text as one word of a shell command, whatever it holds.
+inline std::string ShellQuoted(const std::string& Text) {
+    std::string quoted = "'";
+    for (char c : Text)
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
 // What Command writes to its standard output and error.
 inline std::string CommandOutput(const std::string& Command) {
     std::string out;
@@ -34,3 +42,20 @@ inline std::string CommandOutput(const std::string& Command) {
     }
     return out;
 }
+
+// True where the independent readers must be there: tools/test installs them and
+// says so (VELMORA_READERS_REQUIRED), so that a run in CI never passes by skipping them.
+inline bool ReadersRequired() {
+    const char* value = std::getenv("VELMORA_READERS_REQUIRED");
+    return value != nullptr && *value != '\0' && std::string(value) != "0";
+}
+
+// In a test body: ends the test when Missing (why no reader can judge the file) is
+// not empty, as skipped on a developer's machine and as failed under tools/test.
+#define SKIP_WITHOUT_READER(Missing)                                                                         \
+    do {                                                                                                     \
+        if (const std::string missing_ = (Missing); !missing_.empty()) {                                     \
+            if (ReadersRequired()) FAIL() << missing_ << " (tools/test installs every reader and runs it)";  \
+            GTEST_SKIP() << missing_;                                                                        \
+        }                                                                                                    \
+    } while (false)

@@ -7,10 +7,8 @@
 #include "report/views/TrpPictureView.h"
 #include "report/common/detail/rpRegistry.h"
 #include "tests/support/FileBytes.h"
-#include "tests/support/PythonTools.h"
+#include "tests/support/OfficeReader.h"
 #include "tests/support/TempFolder.h"
-
-#include <filesystem>
 
 namespace {
 
@@ -64,28 +62,11 @@ TEST_F(RTFExportReader, ATwoPageReportOpensInAnotherReader) {
               std::string::npos);
     EXPECT_NE(bytes.find("\\page"), std::string::npos);
 
-    if (!OnPath("soffice"))
-        GTEST_SKIP() << "LibreOffice (soffice) is not installed: the RTF file was not opened";
-    const std::string profile = "file://" + folder.File("profile");
-    const auto convert = [&](const std::string& file) {
-        return CommandOutput("cd '" + folder.Path() + "' && timeout 180 soffice --headless --norestore " +
-                             "-env:UserInstallation=" + profile + " --convert-to pdf --outdir '" +
-                             folder.Path() + "' '" + file + "'");
-    };
-    const std::string log = convert(rtf);
-    const std::string pdf = folder.File("Ügyek.pdf");
-    if (!std::filesystem::exists(pdf)) {
-        // A reader that cannot convert the plainest document either is broken on this
-        // machine; only one that converts it and refuses ours fails the test.
-        WriteFileBytes(folder.File("proba.rtf"), "{\\rtf1\\ansi Proba\\par}");
-        const std::string probe = convert(folder.File("proba.rtf"));
-        if (!std::filesystem::exists(folder.File("proba.pdf")))
-            GTEST_SKIP() << "LibreOffice (soffice) is installed but converts no document: " << probe;
-    }
-    ASSERT_TRUE(std::filesystem::exists(pdf)) << log;
-    if (!OnPath("pdftotext"))
-        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed: the PDF was not read";
-    const std::string text = CommandOutput("pdftotext -layout '" + pdf + "' -");
+    const OfficeConversion pdf = ConvertWithOffice(rtf, "pdf");
+    SKIP_WITHOUT_READER(pdf.Missing);
+    ASSERT_FALSE(pdf.File.empty()) << pdf.Log;
+    SKIP_WITHOUT_READER(OnPath("pdftotext") ? "" : "pdftotext (poppler-utils) is not installed");
+    const std::string text = CommandOutput("pdftotext -layout " + ShellQuoted(pdf.File) + " -");
     EXPECT_NE(text.find("Ügyiratok: árvíztűrő tükörfúrógép"), std::string::npos) << text;
     EXPECT_NE(text.find("Őrzendő ügy – ÖŐÜŰ öőüű"), std::string::npos);
     EXPECT_NE(text.find("Sor 1"), std::string::npos);
