@@ -165,14 +165,8 @@ void RegisterComponents() {
     // Color and ActiveColor carry the published default 0; FrameColor,
     // DefaultStyle and ModalResult have none and are always written.
     using B = TgxSpeedButton;
-    RegisterClass<B>("TgxSpeedButton", "TControl",
-                     {BoolProp<B>("AllowAllUp", &B::AllowAllUp, &B::SetAllowAllUp, 0),
-                      IntProp<B>("GroupIndex", &B::GroupIndex, &B::SetGroupIndex, 0),
-                      BoolProp<B>("Down", &B::Down, &B::SetDown, 0),
-                      BoolProp<B>("Flat", &B::Flat, &B::SetFlat, 0), ObjectProp<B>("Glyph", &B::Glyph),
-                      IntProp<B>("Spacing", &B::Spacing, &B::SetSpacing, 4),
-                      BoolProp<B>("Transparent", &B::Transparent, &B::SetTransparent, 0),
-                      BoolProp<B>("Enabled", &B::Enabled, &B::SetEnabled, 1),
+    RegisterClass<B>("TgxSpeedButton", "TSpeedButton",
+                     {BoolProp<B>("Enabled", &B::Enabled, &B::SetEnabled, 1),
                       ColorProp<B>("Color", &B::Color, &B::SetColor, 0),
                       ColorProp<B>("ActiveColor", &B::ActiveColor, &B::SetActiveColor, 0),
                       RefProp<B>("Control", &B::Control, &B::SetControl),

@@ -9,13 +9,9 @@
 #include "platform/graphics/DrawText.h"
 #include "platform/graphics/SystemMetrics.h"
 #include "platform/ui/TCustomForm.h"
-#include "platform/ui/TWinControl.h"
 
-TgxSpeedButton::TgxSpeedButton(TComponent* AOwner)
-    : TGraphicControl(AOwner), FGlyph(std::make_unique<TBitmap>()) {
+TgxSpeedButton::TgxSpeedButton(TComponent* AOwner) : TSpeedButton(AOwner) {
     gx::RegisterProperties();
-    SetClickOnMouseUp(true);
-    SetBounds(0, 0, 23, 22);
     FColor = IncColor(GetSysColor(COLOR_BTNFACE), 30);
     FActiveColor = IncColor(FColor, 10);
 }
@@ -23,48 +19,6 @@ TgxSpeedButton::TgxSpeedButton(TComponent* AOwner)
 TgxSpeedButton::~TgxSpeedButton() {
     SetControl(nullptr);
     SetCaptionLabel(nullptr);
-}
-
-void TgxSpeedButton::SetGlyph(TBitmap* Value) {
-    FGlyph->Assign(Value);
-    Invalidate();
-}
-
-void TgxSpeedButton::SetFlat(bool Value) {
-    if (Value == FFlat) return;
-    FFlat = Value;
-    Invalidate();
-}
-
-void TgxSpeedButton::SetTransparent(bool Value) {
-    if (Value == FTransparent) return;
-    FTransparent = Value;
-    Invalidate();
-}
-
-void TgxSpeedButton::SetSpacing(Integer Value) {
-    if (Value == FSpacing) return;
-    FSpacing = Value;
-    Invalidate();
-}
-
-void TgxSpeedButton::SetDown(bool Value) {
-    if (Value == FDown) return;
-    if (!Value && FGroupIndex != 0 && !FAllowAllUp) return;
-    FDown = Value;
-    if (Value) ReleaseGroup();
-    Invalidate();
-}
-
-void TgxSpeedButton::ReleaseGroup() {
-    if (FGroupIndex == 0 || !Parent()) return;
-    for (Integer i = 0; i < Parent()->ControlCount(); ++i) {
-        auto* other = dynamic_cast<TgxSpeedButton*>(Parent()->Controls(i));
-        if (other && other != this && other->FGroupIndex == FGroupIndex && other->FDown) {
-            other->FDown = false;
-            other->Invalidate();
-        }
-    }
 }
 
 void TgxSpeedButton::SetColor(TColor Value) {
@@ -88,7 +42,7 @@ void TgxSpeedButton::SetCaptionLabel(TControl* Value) {
 }
 
 void TgxSpeedButton::Notification(TComponent* AComponent, TOperation Operation) {
-    TGraphicControl::Notification(AComponent, Operation);
+    TSpeedButton::Notification(AComponent, Operation);
     if (Operation != opRemove) return;
     // A linked control that goes away is forgotten, never touched again.
     if (AComponent == FControl) FControl = nullptr;
@@ -111,40 +65,40 @@ void TgxSpeedButton::SetDefaultStyle(bool Value) {
 }
 
 void TgxSpeedButton::SetEnabled(bool v) {
-    TGraphicControl::SetEnabled(v);
+    TSpeedButton::SetEnabled(v);
     if (FControl) FControl->SetEnabled(v);
 }
 
 void TgxSpeedButton::MouseEnter() {
-    TGraphicControl::MouseEnter();
+    TSpeedButton::MouseEnter();
     if (!Enabled()) return;
     FMouseIn = true;
     if (FPushed || FColor != FActiveColor) Invalidate();
 }
 
 void TgxSpeedButton::MouseLeave() {
-    TGraphicControl::MouseLeave();
+    TSpeedButton::MouseLeave();
     if (!Enabled()) return;
     FMouseIn = false;
     if (FPushed || FColor != FActiveColor) Invalidate();
 }
 
 void TgxSpeedButton::MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) {
-    TGraphicControl::MouseDown(Button, Shift, X, Y);
+    TSpeedButton::MouseDown(Button, Shift, X, Y);
     if (!Enabled()) return;
     FPushed = true;
     Invalidate();
 }
 
 void TgxSpeedButton::MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) {
-    TGraphicControl::MouseUp(Button, Shift, X, Y);
+    TSpeedButton::MouseUp(Button, Shift, X, Y);
     if (!Enabled()) return;
     FPushed = false;
     Invalidate();
 }
 
 void TgxSpeedButton::MouseMove(TShiftState Shift, Integer X, Integer Y) {
-    TGraphicControl::MouseMove(Shift, X, Y);
+    TSpeedButton::MouseMove(Shift, X, Y);
     if (!Enabled() || !FPushed) return;
     const bool inside = X >= 0 && Y >= 0 && X < Width() && Y < Height();
     if (inside == FMouseIn) return;
@@ -153,15 +107,14 @@ void TgxSpeedButton::MouseMove(TShiftState Shift, Integer X, Integer Y) {
 }
 
 void TgxSpeedButton::Click() {
-    if (FGroupIndex != 0) SetDown(FAllowAllUp ? !FDown : true);
-    TGraphicControl::Click();
+    TSpeedButton::Click();
     if (!Enabled() || FModalResult == mrNone) return;
     if (TCustomForm* form = GetParentForm(this)) form->SetModalResult(FModalResult);
 }
 
 void TgxSpeedButton::Paint() {
     if (FDefaultStyle) {
-        PaintDefault();
+        TSpeedButton::Paint();
         return;
     }
     TCanvas* canvas = Canvas();
@@ -169,7 +122,7 @@ void TgxSpeedButton::Paint() {
     if (SystemColorDepth() < 16) FColor = GetNearestColor(canvas, FColor);
     TRect r = ClientRect();
     TBevelCut cut = FPushed && FMouseIn ? bvLowered : bvRaised;
-    if (FFlat && !FPushed) cut = bvNone;
+    if (Flat() && !FPushed) cut = bvNone;
     if (FFrame) InflateRect(r, -1, -1);
     r.Right -= 1;
     r.Bottom -= 1;
@@ -178,8 +131,8 @@ void TgxSpeedButton::Paint() {
     canvas->Font()->Assign(Font());
     if (!Enabled()) canvas->Font()->SetColor(clGrayText);
     canvas->SetTextColor(canvas->Font()->Color());
-    if (FTransparent) canvas->SetBkMode(TRANSPARENT);
-    if (!FGlyph->Empty()) r.Left += FGlyph->Width();
+    if (Transparent()) canvas->SetBkMode(TRANSPARENT);
+    if (!Glyph()->Empty()) r.Left += Glyph()->Width();
     if (FPushed) OffsetRect(r, 1, 1);
     DrawText(canvas, Caption(), -1, r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
 
@@ -191,30 +144,12 @@ void TgxSpeedButton::Paint() {
     PaintGlyph(canvas->TextWidth(Caption()));
 }
 
-void TgxSpeedButton::PaintDefault() {
-    TCanvas* canvas = Canvas();
-    TRect r = ClientRect();
-    TBrush face;
-    face.SetColor(clBtnFace);
-    FillRect(canvas, r, &face);
-    const bool sunken = FDown || (FPushed && FMouseIn);
-    if (!FFlat || sunken || FMouseIn)
-        DrawEdge(canvas, r, sunken ? BDR_SUNKENOUTER : BDR_RAISEDINNER, BF_RECT);
-    canvas->Font()->Assign(Font());
-    if (!Enabled()) canvas->Font()->SetColor(clGrayText);
-    canvas->SetTextColor(canvas->Font()->Color());
-    canvas->SetBkMode(TRANSPARENT);
-    if (!FGlyph->Empty()) r.Left += FGlyph->Width();
-    if (sunken) OffsetRect(r, 1, 1);
-    DrawText(canvas, Caption(), -1, r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-    PaintGlyph(canvas->TextWidth(Caption()));
-}
-
 void TgxSpeedButton::PaintGlyph(Integer CaptionWidth) {
-    if (FGlyph->Empty()) return;
+    TBitmap* glyph = Glyph();
+    if (glyph->Empty()) return;
     const Integer off = FPushed ? 1 : 0;
-    const Integer gx = (Width() - FGlyph->Width() - CaptionWidth) / 2 + off - 1 - FSpacing;
-    const Integer gy = (Height() - FGlyph->Height()) / 2 + 1 + off;
-    CreateBitmapExt(Canvas(), FGlyph.get(), ClientRect(), gx, gy, fwoNone, fdsDefault, true,
-                    GetTransparentColor(FGlyph.get(), ftcLeftBottomPixel), 0);
+    const Integer gx = (Width() - glyph->Width() - CaptionWidth) / 2 + off - 1 - Spacing();
+    const Integer gy = (Height() - glyph->Height()) / 2 + 1 + off;
+    CreateBitmapExt(Canvas(), glyph, ClientRect(), gx, gy, fwoNone, fdsDefault, true,
+                    GetTransparentColor(glyph, ftcLeftBottomPixel), 0);
 }

@@ -1,39 +1,20 @@
 #pragma once
-// A flat speed button painted from colours: a fill, a hover fill, a bevel and a
-// one-pixel frame. It tracks hover and press, enables a linked control together
-// with itself, and hands its ModalResult to its form on click.
+// A speed button painted from colours: a fill, a hover fill, a bevel and a
+// one-pixel frame; with DefaultStyle, the platform speed button's own look. It
+// keeps the platform button's grouping, Down, Flat, glyph and click, tracks
+// hover and press, enables a linked control together with itself, and hands
+// its ModalResult to its form on click.
 #include "controls/buttons/GxTypes.h"
 #include "platform/graphics/TBitmap.h"
-#include "platform/ui/TGraphicControl.h"
+#include "platform/ui/TSpeedButton.h"
 #include "platform/ui/UiTypes.h"
 
-#include <memory>
-
-class TgxSpeedButton : public TGraphicControl {
+class TgxSpeedButton : public TSpeedButton {
 public:
     explicit TgxSpeedButton(TComponent* AOwner);
     ~TgxSpeedButton() override;
     String ClassName() const override { return "TgxSpeedButton"; }
 
-    // ---- The speed button's own behaviour ------------------------------------
-    TBitmap* Glyph() const { return FGlyph.get(); }
-    // Copies Value (null empties the glyph) and repaints.
-    void SetGlyph(TBitmap* Value);
-    bool Flat() const { return FFlat; }
-    void SetFlat(bool Value);
-    bool Transparent() const { return FTransparent; }
-    void SetTransparent(bool Value);
-    Integer Spacing() const { return FSpacing; }
-    void SetSpacing(Integer Value);
-    // Buttons of one non-zero group on the same parent stay down one at a time.
-    Integer GroupIndex() const { return FGroupIndex; }
-    void SetGroupIndex(Integer Value) { FGroupIndex = Value; }
-    bool AllowAllUp() const { return FAllowAllUp; }
-    void SetAllowAllUp(bool Value) { FAllowAllUp = Value; }
-    bool Down() const { return FDown; }
-    void SetDown(bool Value);
-
-    // ---- Colours and extras ---------------------------------------------------
     TColor Color() const override { return FColor; }
     void SetColor(TColor Value) override;
     virtual TColor ActiveColor() const { return FActiveColor; }
@@ -49,7 +30,7 @@ public:
     void SetFrame(bool Value);
     TColor FrameColor() const { return FFrameColor; }
     void SetFrameColor(TColor Value);
-    // Paints as the platform's plain speed button.
+    // Paints as the platform's speed button; colours, styles and frame do not apply.
     bool DefaultStyle() const { return FDefaultStyle; }
     void SetDefaultStyle(bool Value);
     TModalResult ModalResult() const { return FModalResult; }
@@ -69,14 +50,14 @@ public:
     // the window layer sends no leave or enter while a mouse button is held.
     void MouseMove(TShiftState Shift, Integer X, Integer Y) override;
     // OnClick, then the ModalResult hand-over to the form the button sits on.
+    // The platform button clicks on a release inside it (after its group has
+    // been updated), while the pressed look is still current.
     void Click() override;
 
     void Notification(TComponent* AComponent, TOperation Operation) override;
 
 protected:
     void Paint() override;
-    // The plain platform look: a raised (or flat) face, glyph and caption.
-    void PaintDefault();
     // Glyph at the position shared by both looks; CaptionWidth is measured with
     // the canvas font.
     void PaintGlyph(Integer CaptionWidth);
@@ -85,16 +66,6 @@ protected:
     virtual void ShowPressedHover() { Invalidate(); }
 
 private:
-    void ReleaseGroup();
-
-    std::unique_ptr<TBitmap> FGlyph;
-    bool FFlat = false;
-    bool FTransparent = false;
-    Integer FSpacing = 4;
-    Integer FGroupIndex = 0;
-    bool FAllowAllUp = false;
-    bool FDown = false;
-
     bool FMouseIn = false;
     bool FPushed = false;
     TControl* FControl = nullptr;

@@ -1,9 +1,11 @@
 #include "platform/ui/ControlProperties.h"
 
 #include "platform/graphics/GraphicsProperties.h"
+#include "platform/graphics/TBitmap.h"
 #include "platform/graphics/TFont.h"
 #include "platform/ui/TControl.h"
 #include "platform/ui/TCustomAction.h"
+#include "platform/ui/TSpeedButton.h"
 
 #include <map>
 #include <memory>
@@ -70,6 +72,18 @@ void RegisterControlProperties() {
                 StoredWhen(BoolProp<TControl>("Visible", &TControl::Visible, &TControl::SetVisible, 1),
                            Unlinked(&TActionLink::IsVisibleLinked)),
             });
+        using S = TSpeedButton;
+        RegisterClass<S>("TSpeedButton", "TControl",
+                         {BoolProp<S>("AllowAllUp", &S::AllowAllUp, &S::SetAllowAllUp, 0),
+                          IntProp<S>("GroupIndex", &S::GroupIndex, &S::SetGroupIndex, 0),
+                          BoolProp<S>("Down", &S::Down, &S::SetDown, 0),
+                          BoolProp<S>("Flat", &S::Flat, &S::SetFlat, 0), ObjectProp<S>("Glyph", &S::Glyph),
+                          EnumProp<S>("Layout", &S::Layout, &S::SetLayout, blGlyphLeft,
+                                      {"blGlyphLeft", "blGlyphRight", "blGlyphTop", "blGlyphBottom"}),
+                          IntProp<S>("Margin", &S::Margin, &S::SetMargin, -1),
+                          IntProp<S>("NumGlyphs", &S::NumGlyphs, &S::SetNumGlyphs, 1),
+                          IntProp<S>("Spacing", &S::Spacing, &S::SetSpacing, 4),
+                          BoolProp<S>("Transparent", &S::Transparent, &S::SetTransparent, 1)});
         using A = TCustomAction;
         RegisterClass<TAction>("TAction", "",
                                {StrProp<A>("Caption", &A::Caption, &A::SetCaption),

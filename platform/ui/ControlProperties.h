@@ -16,7 +16,9 @@ namespace ui {
 // Enabled (True), Font (written only without ParentFont), Hint, ParentFont
 // (True), ParentShowHint (True), ShowHint (False), Visible (True); Caption,
 // Enabled, Hint and Visible are not written while the action supplies them.
-// Also TAction: Caption, Checked (False), Enabled (True), Hint, ImageIndex
+// Also TSpeedButton: AllowAllUp (False), GroupIndex (0), Down (False), Flat
+// (False), Glyph, Layout (blGlyphLeft), Margin (-1), NumGlyphs (1), Spacing
+// (4), Transparent (True); and TAction: Caption, Checked (False), Enabled (True), Hint, ImageIndex
 // (-1), Visible (True). Idempotent.
 void RegisterControlProperties();
 

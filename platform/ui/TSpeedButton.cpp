@@ -7,6 +7,26 @@
 #include "platform/graphics/TCanvas.h"
 #include "platform/ui/TWinControl.h"
 
+namespace ui {
+
+graphics::PixelBuffer DisabledGlyph(const graphics::PixelBuffer& Slice, TColor Transparent, TColor Face,
+                                    TColor Highlight, TColor Shadow) {
+    graphics::PixelBuffer out(Slice.Width, Slice.Height, Face);
+    auto opaque = [&](Integer x, Integer y) {
+        const TColor p = Slice.At(x, y);
+        return p != Transparent && p != Face;
+    };
+    for (Integer y = 0; y < Slice.Height; ++y)
+        for (Integer x = 0; x < Slice.Width; ++x)
+            if (opaque(x, y) && x + 1 < Slice.Width && y + 1 < Slice.Height) out.At(x + 1, y + 1) = Highlight;
+    for (Integer y = 0; y < Slice.Height; ++y)
+        for (Integer x = 0; x < Slice.Width; ++x)
+            if (opaque(x, y)) out.At(x, y) = Shadow;
+    return out;
+}
+
+} // namespace ui
+
 TSpeedButton::TSpeedButton(TComponent* AOwner)
     : TGraphicControl(AOwner), FGlyph(std::make_unique<TBitmap>()) {
     // The release decides about the click, not the generic click on mouse-up.
@@ -172,7 +192,9 @@ void TSpeedButton::Paint() {
             DrawEdge(c, r, pressed ? BDR_SUNKENOUTER : BDR_RAISEDINNER,
                      (FTransparent ? 0 : BF_MIDDLE) | BF_RECT);
         } else if (!FTransparent) {
-            c->Brush()->SetColor(Color());
+            // The control's own colour: a descendant's Color of its own (the
+            // styled buttons' fill) is no part of this look.
+            c->Brush()->SetColor(EffectiveColor());
             c->FillRect(r);
         }
         InflateRect(r, -1, -1);
@@ -263,6 +285,14 @@ void TSpeedButton::DrawGlyphAndCaption(const TRect& Client, TPoint Offset) {
 }
 
 void TSpeedButton::DrawGlyph(TCanvas* Canvas, TPoint Pos, TSize Size) {
+    if (FState == bsDisabled && FNumGlyphs < 2) {
+        DrawFirstSlice(Canvas, Pos, Size,
+                       [](const graphics::PixelBuffer& Slice, TColor Transparent, TColor Face) {
+                           return ui::DisabledGlyph(Slice, Transparent, Face, ColorToRGB(clBtnHighlight),
+                                                    ColorToRGB(clBtnShadow));
+                       });
+        return;
+    }
     // The picture of the state when there is one, else the first; the
     // lower-left pixel's colour shows through.
     Integer index = FState;
@@ -273,4 +303,16 @@ void TSpeedButton::DrawGlyph(TCanvas* Canvas, TPoint Pos, TSize Size) {
                              Bounds(index * Size.cx, 0, Size.cx, Size.cy));
     piece.SetTransparent(true);
     Canvas->Draw(Pos.X, Pos.Y, &piece);
+}
+
+void TSpeedButton::DrawFirstSlice(TCanvas* Canvas, TPoint Pos, TSize Size, const TGlyphLook& Make) {
+    // The slice's lower-left pixel is the colour that shows through.
+    const graphics::PixelBuffer slice = FGlyph->Pixels(Bounds(0, 0, Size.cx, Size.cy));
+    if (slice.Width <= 0 || slice.Height <= 0) return;
+    const TColor face = ColorToRGB(clBtnFace);
+    TBitmap picture(Size.cx, Size.cy, pf24bit);
+    picture.PutPixels(0, 0, Make(slice, slice.At(0, slice.Height - 1), face));
+    picture.SetTransparentColor(face);
+    picture.SetTransparent(true);
+    Canvas->Draw(Pos.X, Pos.Y, &picture);
 }

@@ -3,13 +3,25 @@
 // button of a group lifts the others (all may be up with AllowAllUp). Flat
 // buttons show their edge only under the mouse. The click comes from the
 // release (after OnMouseUp), inside the button.
+#include "platform/graphics/PixelBuffer.h"
 #include "platform/ui/TGraphicControl.h"
 
+#include <functional>
 #include <memory>
 
 class TBitmap;
 
 enum TButtonState { bsUp, bsDisabled, bsDown, bsExclusive };
+
+namespace ui {
+
+// The embossed disabled look of a glyph slice on Face: every pixel that is
+// neither Transparent nor Face is drawn in Highlight one pixel lower right,
+// then in Shadow in place. Colours RGB.
+graphics::PixelBuffer DisabledGlyph(const graphics::PixelBuffer& Slice, TColor Transparent, TColor Face,
+                                    TColor Highlight, TColor Shadow);
+
+} // namespace ui
 
 class TSpeedButton : public TGraphicControl {
 public:
@@ -54,8 +66,15 @@ protected:
     // Draws glyph and caption into Client moved by Offset (the pressed look moves them).
     void DrawGlyphAndCaption(const TRect& Client, TPoint Offset);
     // Draws the glyph picture of the current state with its top-left at Pos;
-    // Size is one slice of the glyph strip.
+    // Size is one slice of the glyph strip. A disabled button without a
+    // disabled slice embosses its first one.
     virtual void DrawGlyph(TCanvas* Canvas, TPoint Pos, TSize Size);
+    // A look made from the first slice: the slice, its lower-left (transparent)
+    // colour and the button face, all RGB, give the picture.
+    using TGlyphLook = std::function<graphics::PixelBuffer(const graphics::PixelBuffer& Slice,
+                                                           TColor Transparent, TColor Face)>;
+    // Draws Make's picture of the first slice at Pos; its face-coloured pixels show through.
+    void DrawFirstSlice(TCanvas* Canvas, TPoint Pos, TSize Size, const TGlyphLook& Make);
     // Before painting: a disabled button shows disabled and stops dragging; an
     // enabled one leaves the disabled look (stuck down when Down in a group).
     void UpdatePaintState();

@@ -26,22 +26,6 @@ PixelBuffer InactiveGlyph(const PixelBuffer& Slice, TColor Transparent, TColor F
     return out;
 }
 
-PixelBuffer DisabledGlyph(const PixelBuffer& Slice, TColor Transparent, TColor Face, TColor Highlight,
-                          TColor Shadow) {
-    PixelBuffer out(Slice.Width, Slice.Height, Face);
-    auto opaque = [&](Integer x, Integer y) {
-        const TColor p = Slice.At(x, y);
-        return p != Transparent && p != Face;
-    };
-    for (Integer y = 0; y < Slice.Height; ++y)
-        for (Integer x = 0; x < Slice.Width; ++x)
-            if (opaque(x, y) && x + 1 < Slice.Width && y + 1 < Slice.Height) out.At(x + 1, y + 1) = Highlight;
-    for (Integer y = 0; y < Slice.Height; ++y)
-        for (Integer x = 0; x < Slice.Width; ++x)
-            if (opaque(x, y)) out.At(x, y) = Shadow;
-    return out;
-}
-
 TAlign ToolbarAlign(const TControl* Toolbar) {
     const TControl* holder = Toolbar ? Toolbar->Parent() : nullptr;
     if (holder && (holder->Align() == alLeft || holder->Align() == alRight)) return alTop;
@@ -126,27 +110,14 @@ void TrpSpeedButton::Paint() {
 }
 
 void TrpSpeedButton::DrawGlyph(TCanvas* Canvas, TPoint Pos, TSize Size) {
-    const bool gray = FInactive;
-    const bool disabled = State() == bsDisabled && NumGlyphs() < 2;
-    if (!gray && !disabled) {
+    if (!FInactive) {
         TSpeedButton::DrawGlyph(Canvas, Pos, Size);
         return;
     }
-    // Both looks are made from the first slice; its lower-left pixel is the
-    // colour that shows through.
-    graphics::PixelBuffer slice = Glyph()->Pixels(Bounds(0, 0, Size.cx, Size.cy));
-    if (slice.Width <= 0 || slice.Height <= 0) return;
-    const TColor transparent = slice.At(0, slice.Height - 1);
-    const TColor face = ColorToRGB(clBtnFace);
-    graphics::PixelBuffer look =
-        gray ? report::InactiveGlyph(slice, transparent, face)
-             : report::DisabledGlyph(slice, transparent, face, ColorToRGB(clBtnHighlight),
-                                     ColorToRGB(clBtnShadow));
-    TBitmap picture(Size.cx, Size.cy, pf24bit);
-    picture.PutPixels(0, 0, look);
-    picture.SetTransparentColor(face);
-    picture.SetTransparent(true);
-    Canvas->Draw(Pos.X, Pos.Y, &picture);
+    DrawFirstSlice(Canvas, Pos, Size,
+                   [](const graphics::PixelBuffer& Slice, TColor Transparent, TColor Face) {
+                       return report::InactiveGlyph(Slice, Transparent, Face);
+                   });
 }
 
 // ---- Toolbar parts ----------------------------------------------------------

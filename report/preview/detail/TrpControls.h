@@ -14,11 +14,6 @@ namespace report {
 // every other pixel except those of Face turns gray
 // ((77 red + 150 green + 29 blue) >> 8 in all three channels). Colours RGB.
 graphics::PixelBuffer InactiveGlyph(const graphics::PixelBuffer& Slice, TColor Transparent, TColor Face);
-// The embossed disabled look of a slice on Face: every pixel that is neither
-// Transparent nor Face is drawn in Highlight one pixel lower right, then in
-// Shadow in place. Colours RGB.
-graphics::PixelBuffer DisabledGlyph(const graphics::PixelBuffer& Slice, TColor Transparent, TColor Face,
-                                    TColor Highlight, TColor Shadow);
 // Top on a toolbar whose own parent lies along a left or right edge (a
 // vertical dock), else left.
 TAlign ToolbarAlign(const TControl* Toolbar);

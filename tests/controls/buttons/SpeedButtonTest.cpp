@@ -7,6 +7,7 @@
 #include "platform/graphics/SystemMetrics.h"
 #include "platform/graphics/TBitmap.h"
 #include "platform/graphics/TCanvas.h"
+#include "platform/ui/InputSimulation.h"
 #include "platform/ui/TCustomForm.h"
 
 #include <gtest/gtest.h>
@@ -340,9 +341,12 @@ TEST(PlainSpeedButtonTest, GroupKeepsOneButtonDown) {
     b->SetParent(&form);
     a->SetGroupIndex(1);
     b->SetGroupIndex(1);
-    a->Click();
-    EXPECT_TRUE(a->Down());
-    b->Click();
+    // The platform button's grouping: a click inside puts it down before OnClick.
+    bool downInClick = false;
+    a->OnClick = [&](TObject*) { downInClick = a->Down(); };
+    ui::SimulateClick(a, 5, 5);
+    EXPECT_TRUE(downInClick);
+    ui::SimulateClick(b, 5, 5);
     EXPECT_TRUE(b->Down());
     EXPECT_FALSE(a->Down());
     b->SetDown(false); // AllowAllUp off: one stays down

@@ -200,6 +200,30 @@ TEST_F(More, FlatSpeedButtonShowsItsEdgeOnlyUnderTheMouse) {
     EXPECT_FALSE(a->MouseInControl());
 }
 
+// The embossed disabled glyph, on a pink transparent colour and a gray face.
+TEST(DisabledGlyphTest, EmbossedAndClippedToTheSlice) {
+    constexpr TColor Face = 0xC0C0C0, Pink = 0xFF00FF;
+    graphics::PixelBuffer in(3, 3, Pink);
+    in.At(0, 0) = RGB(200, 0, 0);
+    in.At(2, 1) = RGB(0, 0, 200); // its highlight falls outside the slice
+    in.At(1, 2) = Face;           // a face pixel is background, not picture
+    const graphics::PixelBuffer out = ui::DisabledGlyph(in, Pink, Face, clWhite, clGray);
+    EXPECT_EQ(out.At(0, 0), clGray);
+    EXPECT_EQ(out.At(1, 1), clWhite);
+    EXPECT_EQ(out.At(2, 1), clGray);
+    EXPECT_EQ(out.At(2, 2), Face);
+    EXPECT_EQ(out.At(1, 2), Face);
+    EXPECT_EQ(out.At(0, 2), Face);
+}
+
+TEST(DisabledGlyphTest, ShadowWinsOverTheHighlightOfANeighbour) {
+    constexpr TColor Face = 0xC0C0C0, Pink = 0xFF00FF;
+    graphics::PixelBuffer in(2, 2, Pink);
+    in.At(0, 0) = clBlack;
+    in.At(1, 1) = clBlack;
+    EXPECT_EQ(ui::DisabledGlyph(in, Pink, Face, clWhite, clGray).At(1, 1), clGray);
+}
+
 // --- splitter ---
 
 TEST_F(More, SplitterResizesTheControlItLiesAgainst) {

@@ -37,28 +37,6 @@ TEST(TrpGlyphLooks, InactiveGlyphGraysOnlyThePicture) {
     }
 }
 
-TEST(TrpGlyphLooks, DisabledGlyphIsEmbossedAndClippedToTheSlice) {
-    PixelBuffer in(3, 3, Pink);
-    in.At(0, 0) = RGB(200, 0, 0);
-    in.At(2, 1) = RGB(0, 0, 200); // its highlight falls outside the slice
-    in.At(1, 2) = Face;           // a face pixel is background, not picture
-    const PixelBuffer out = report::DisabledGlyph(in, Pink, Face, clWhite, clGray);
-    EXPECT_EQ(out.At(0, 0), clGray);
-    EXPECT_EQ(out.At(1, 1), clWhite);
-    EXPECT_EQ(out.At(2, 1), clGray);
-    EXPECT_EQ(out.At(2, 2), Face);
-    EXPECT_EQ(out.At(1, 2), Face);
-    EXPECT_EQ(out.At(0, 2), Face);
-}
-
-TEST(TrpGlyphLooks, ShadowWinsOverTheHighlightOfANeighbour) {
-    PixelBuffer in(2, 2, Pink);
-    in.At(0, 0) = clBlack;
-    in.At(1, 1) = clBlack;
-    const PixelBuffer out = report::DisabledGlyph(in, Pink, Face, clWhite, clGray);
-    EXPECT_EQ(out.At(1, 1), clGray);
-}
-
 class TrpButtons : public ::testing::Test {
 protected:
     TrpButtons() { Form.SetBounds(0, 0, 300, 200); }
