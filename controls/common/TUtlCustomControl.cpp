@@ -117,12 +117,6 @@ void TUtlCustomControl::Paint() {
     }
 }
 
-void TUtlCustomControl::SetCtl3D(bool Value) {
-    if (Value == FCtl3D) return;
-    FCtl3D = Value;
-    Invalidate();
-}
-
 void TUtlCustomControl::RestoreBorderFront() {
     if (FPainting) {
         RestoreBorderBack(Canvas());
@@ -135,7 +129,7 @@ void TUtlCustomControl::RestoreBorderFront() {
 void TUtlCustomControl::RestoreBorderBack(TCanvas* Canvas) const {
     if (!Canvas) return;
     TRect r(0, 0, Width(), Height());
-    if (FCtl3D) {
+    if (Ctl3D()) {
         ui::Frame3D(Canvas, r, clBtnShadow, clBtnFace, 1);
         DrawEdge(Canvas, r, BDR_SUNKENOUTER, BF_RECT | BF_ADJUST);
     } else {

@@ -20,6 +20,9 @@ public:
     ~TUtlCustomControl() override;
     String ClassName() const override { return "TUtlCustomControl"; }
 
+    // Published by the descendants that show it.
+    const String& About() const { return FAbout; }
+    void SetAbout(const String& Value) { FAbout = Value; }
     bool Flat() const { return FFlat; }
     void SetFlat(bool Value);
     bool Transparent() const { return FTransparent; }
@@ -40,10 +43,6 @@ public:
     bool HasFocus() const { return FFocused; }
     bool ChangeNotify() const { return FNotify; }
     void SetChangeNotify(bool Value) { FNotify = Value; }
-    // The frame's look: sunken (the default) or a single line.
-    bool Ctl3D() const { return FCtl3D; }
-    void SetCtl3D(bool Value);
-
     // The window's frame painted again over the control's edge, where drawing
     // may have covered it: with Ctl3D a button-shadow and a button-face line,
     // then the sunken outer edge; without, a single line in the window-frame
@@ -93,12 +92,12 @@ protected:
     void Paint() override;
 
 private:
+    String FAbout;
     bool FMouseAbove = false;
     bool FFocused = false;
     bool FFlat = false;
     bool FTransparent = false;
     bool FNotify = true;
-    bool FCtl3D = true;
     bool FPainting = false;
     bool FBorderPending = false;
     Integer FImageIndex = 0;

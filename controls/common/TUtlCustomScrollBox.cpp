@@ -1,22 +1,22 @@
 #include "controls/common/TUtlCustomScrollBox.h"
 
 #include "controls/common/TUtlCustomControl.h"
+#include "platform/graphics/DrawEdge.h"
 
 TUtlScrollBoxBevel::TUtlScrollBoxBevel() {
     BeginUpdate();
     SetMode(bmWindows);
+    SetSystemEdge(true);
     EndUpdate(false);
     Change();
 }
 
 TUtlCustomScrollBox::TUtlCustomScrollBox(TComponent* AOwner)
     : TScrollBox(AOwner), FBevel(std::make_unique<TUtlScrollBoxBevel>()) {
-    FBevel->OnChange = [this](TObject*) {
-        SetFrameInset(FBevel->GetBevelExtend());
-        Invalidate();
-    };
+    // The window takes or drops its edge with the Windows mode.
+    FBevel->OnChange = [this](TObject*) { UpdateFrame(); };
     SetBorderStyle(bsNone);
-    SetFrameInset(FBevel->GetBevelExtend());
+    UpdateFrame();
     SetBounds(Left(), Top(), 185, 41);
 }
 
@@ -24,11 +24,24 @@ TUtlCustomScrollBox::~TUtlCustomScrollBox() {
     FBevel->OnChange = nullptr;
 }
 
-void TUtlCustomScrollBox::SetCtl3D(bool Value) {
-    if (Value == FCtl3D) return;
-    FCtl3D = Value;
-    FParentCtl3D = false;
+void TUtlCustomScrollBox::SetBevel(TUtlBevel* Value) {
+    FBevel->Assign(Value);
+    FBevel->SetSystemEdge(true);
+}
+
+Integer TUtlCustomScrollBox::EdgeWidth() const {
+    if (FBevel->Mode() != bmWindows) return 0;
+    return Ctl3D() ? 2 : 1;
+}
+
+void TUtlCustomScrollBox::UpdateFrame() {
+    SetFrameInset(EdgeWidth() + FBevel->GetBevelExtend());
     Invalidate();
+}
+
+void TUtlCustomScrollBox::Ctl3DChanged() {
+    UpdateFrame();
+    TScrollBox::Ctl3DChanged();
 }
 
 void TUtlCustomScrollBox::SetTransparent(bool Value) {
@@ -107,7 +120,16 @@ void TUtlCustomScrollBox::FillBackground(TCanvas* Canvas, const TRect& R) const 
 void TUtlCustomScrollBox::PaintFrame(TCanvas* Canvas) {
     const TRect whole(0, 0, Width(), Height());
     FillBackground(Canvas, whole);
-    FBevel->PaintBevel(Canvas, whole, Optimized());
+    TRect r = whole;
+    if (EdgeWidth() == 2) {
+        DrawEdge(Canvas, r, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
+    } else if (EdgeWidth() == 1) {
+        Canvas->Brush()->SetColor(clWindowFrame);
+        Canvas->FrameRect(r);
+        InflateRect(r, -1, -1);
+    }
+    FBevel->PaintBevel(Canvas, r, Optimized());
+    // The bars lie inside the edge and the bevel, and so does the square between them.
     const TRect corner = ScrollCorner();
     if (!IsRectEmpty(corner)) FillBackground(Canvas, corner);
 }

@@ -1,8 +1,10 @@
 #pragma once
-// A scroll box of the UTL controls: a bevel of its own (the window's edge by
-// default) painted around its scroll bars and visible part, which are inset by
-// its width, and a background shared with see-through children, repainted
-// while scrolling every Delta-th step or once at the end.
+// A scroll box of the UTL controls: a bevel of its own painted around its
+// scroll bars and visible part, which are inset by its width, and a background
+// shared with see-through children, repainted while scrolling every Delta-th
+// step or once at the end. In the bevel's Windows mode (the default) the frame
+// is the window's own edge: a sunken client edge with Ctl3D, a single line in
+// the window-frame colour without.
 #include "controls/shapes/TUtlBevel.h"
 #include "controls/common/UtlBackground.h"
 #include "platform/ui/TScrollBox.h"
@@ -23,14 +25,11 @@ public:
 
     const String& About() const { return FAbout; }
     void SetAbout(const String& Value) { FAbout = Value; }
-    // The sunken look; setting it lets go of the parent's.
-    bool Ctl3D() const { return FCtl3D; }
-    void SetCtl3D(bool Value);
-    bool ParentCtl3D() const { return FParentCtl3D; }
-    void SetParentCtl3D(bool Value) { FParentCtl3D = Value; }
 
+    // The window carries the system edge in the Windows mode: the bevel
+    // stays the box's even when assigned from one without.
     TUtlScrollBoxBevel* Bevel() const { return FBevel.get(); }
-    void SetBevel(TUtlBevel* Value) { FBevel->Assign(Value); }
+    void SetBevel(TUtlBevel* Value);
     bool Transparent() const { return FTransparent; }
     void SetTransparent(bool Value);
     Byte Delta() const { return FDelta; }
@@ -60,15 +59,18 @@ protected:
     void PaintSurface(TCanvas* Canvas, const TRect& R) override;
     void Scrolled(bool Vertical, Integer Code) override;
     void ColorChanged() override;
+    void Ctl3DChanged() override;
 
 private:
     // Fills R of the box's window with the chain's background or the colour.
     void FillBackground(TCanvas* Canvas, const TRect& R) const;
     void Repaint();
+    // The window's own edge: 2 with Ctl3D, else 1, in the Windows mode; 0 in the others.
+    Integer EdgeWidth() const;
+    // The room the edge and the bevel take, and a repaint.
+    void UpdateFrame();
 
     String FAbout;
-    bool FCtl3D = true;
-    bool FParentCtl3D = true;
     std::unique_ptr<TUtlScrollBoxBevel> FBevel;
     bool FTransparent = false;
     bool FOptimizedScrolling = true;

@@ -233,15 +233,18 @@ void RegisterComponents() {
         return BoolProp<R>(
             Name, Get, [Index](R* r, bool v) { r->SetBool(Index, v); }, Default);
     };
+    // Ctl3D is written only once the control no longer takes its parent's.
+    auto ownCtl3D = [](TObject* o) { return !static_cast<TWinControl*>(o)->ParentCtl3D(); };
     RegisterClass<R>("TUtlRadioButton", "TControl",
-                     {ObjectProp<R>("Alignment", &R::Alignment), flag(0, "AutoSize", &R::AutoSize, 0),
+                     {StrProp<R>("About", &R::About, &R::SetAbout), ObjectProp<R>("Alignment", &R::Alignment),
+                      flag(0, "AutoSize", &R::AutoSize, 0),
                       StoredWhen(BoolProp<R>("Checked", &R::Checked, &R::SetChecked, 0),
                                  [](TObject* o) {
                                      const TActionLink* link = static_cast<R*>(o)->ActionLink();
                                      return !link || !link->IsCheckedLinked();
                                  }),
                       ColorProp<R>("Color", &R::Color, &R::SetColor, clBtnFace),
-                      BoolProp<R>("Ctl3D", &R::Ctl3D, &R::SetCtl3D, 1),
+                      StoredWhen(BoolProp<R>("Ctl3D", &R::Ctl3D, &R::SetCtl3D, NoDefault), ownCtl3D),
                       BoolProp<R>("Enabled", &R::Enabled, &R::SetEnabled, 1),
                       BoolProp<R>("Flat", &R::Flat, &R::SetFlat, 0),
                       ColorProp<R>("FocusColor", &R::FocusColor, &R::SetFocusColor, clGray),
@@ -261,6 +264,7 @@ void RegisterComponents() {
                           "ListIndex", &R::ListIndex, [](R* r, Integer v) { r->SetIndex(1, v); }, 0),
                       // The button brings its own colour: a new one has no parent colour.
                       BoolProp<R>("ParentColor", &R::ParentColor, &R::SetParentColor, 0),
+                      BoolProp<R>("ParentCtl3D", &R::ParentCtl3D, &R::SetParentCtl3D, 1),
                       BoolProp<R>("ParentFont", &R::ParentFont, &R::SetParentFont, 1),
                       BoolProp<R>("ReadOnly", &R::ReadOnly, &R::SetReadOnly, 0),
                       BoolProp<R>("Transparent", &R::Transparent, &R::SetTransparent, 0),
@@ -270,8 +274,7 @@ void RegisterComponents() {
     using B = TUtlCustomScrollBox;
     RegisterClass<B>("TUtlCustomScrollBox", "TControl",
                      {StrProp<B>("About", &B::About, &B::SetAbout),
-                      StoredWhen(BoolProp<B>("Ctl3D", &B::Ctl3D, &B::SetCtl3D, NoDefault),
-                                 [](TObject* o) { return !static_cast<B*>(o)->ParentCtl3D(); }),
+                      StoredWhen(BoolProp<B>("Ctl3D", &B::Ctl3D, &B::SetCtl3D, NoDefault), ownCtl3D),
                       BoolProp<B>("ParentCtl3D", &B::ParentCtl3D, &B::SetParentCtl3D, 1)});
     using F = TUtlFormShape;
     RegisterClass<F>("TUtlFormShape", "",

@@ -42,13 +42,15 @@ bool TWinControl::ContainsControl(const TControl* Control) const {
 void TWinControl::InsertControl(TControl* Control) {
     FControls.push_back(Control);
     Control->FParent = this;
-    if (auto* w = dynamic_cast<TWinControl*>(Control)) FTabList.push_back(w);
+    auto* windowed = dynamic_cast<TWinControl*>(Control);
+    if (windowed) FTabList.push_back(windowed);
     QWidget* widget = Control->Widget();
     widget->setParent(ContainerWidget());
     Control->UpdateWidgetGeometry();
     widget->setVisible(Control->Visible());
     Control->ParentFontChanged();
     Control->ParentColorChanged();
+    if (windowed) windowed->ParentCtl3DChanged();
     Control->ApplyHint();
     Control->UpdateAnchorRules();
     Realign();
@@ -200,6 +202,30 @@ void TWinControl::ColorChanged() {
     TControl::ColorChanged();
     for (TControl* c : FControls)
         c->ParentColorChanged();
+}
+
+void TWinControl::SetCtl3D(bool v) {
+    FParentCtl3D = false;
+    if (v == FCtl3D) return;
+    FCtl3D = v;
+    Ctl3DChanged();
+}
+
+void TWinControl::SetParentCtl3D(bool v) {
+    FParentCtl3D = v;
+    if (v) ParentCtl3DChanged();
+}
+
+void TWinControl::ParentCtl3DChanged() {
+    if (!FParentCtl3D || !Parent() || Parent()->FCtl3D == FCtl3D) return;
+    FCtl3D = Parent()->FCtl3D;
+    Ctl3DChanged();
+}
+
+void TWinControl::Ctl3DChanged() {
+    Invalidate();
+    for (TControl* c : FControls)
+        if (auto* w = dynamic_cast<TWinControl*>(c)) w->ParentCtl3DChanged();
 }
 
 void TWinControl::PaintWindow(TCanvas* DC) {

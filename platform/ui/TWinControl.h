@@ -59,6 +59,15 @@ public:
     // coordinates: the top-left corner; a grid answers its current cell.
     virtual TPoint KeyboardPopupPoint() const { return {}; }
 
+    // The three-dimensional look of the control's frame (True) or a flat one;
+    // taken from the parent while ParentCtl3D holds. Setting it lets go of the
+    // parent's.
+    bool Ctl3D() const { return FCtl3D; }
+    void SetCtl3D(bool v);
+    bool ParentCtl3D() const { return FParentCtl3D; }
+    // True takes the parent's Ctl3D at once.
+    void SetParentCtl3D(bool v);
+
     // Lays out the aligned and anchored children.
     void Realign();
     void DisableAlign() { ++FAlignLevel; }
@@ -91,6 +100,8 @@ protected:
     virtual void ControlBoundsChanged(TControl* Child) {}
     void FontChanged() override;
     void ColorChanged() override;
+    // Ctl3D changed: repaints; the children that take it from this control follow.
+    virtual void Ctl3DChanged();
     // Paints the control as the screen shows it (its children too) onto DC at
     // the canvas origin; library code uses it to picture a control elsewhere.
     virtual void PaintWindow(TCanvas* DC);
@@ -104,10 +115,13 @@ private:
 
     void InsertControl(TControl* Control);
     void RemoveControl(TControl* Control);
+    void ParentCtl3DChanged();
 
     std::vector<TControl*> FControls;
     std::vector<TWinControl*> FTabList;
     bool FTabStop = false;
+    bool FCtl3D = true;
+    bool FParentCtl3D = true;
     Integer FAlignLevel = 0;
     bool FAligning = false;
 };

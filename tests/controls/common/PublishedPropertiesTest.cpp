@@ -329,6 +329,13 @@ TEST(PublishedPropertiesTest, LibraryComponentsRoundTrip) {
              r->SetCaption("Igen");
          },
          "  Caption = 'Igen'\n"},
+        // Ctl3D is written only once the button no longer takes its parent's.
+        {"radio button's about text and its own flat look",
+         [](TUtlRadioButton* r, Holder&) {
+             r->SetAbout("UTL");
+             r->SetCtl3D(false);
+         },
+         "  About = 'UTL'\n  Alignment.Spacing = 4\n  Ctl3D = False\n  ParentCtl3D = False\n"},
     };
     for (const auto& row : radios)
         RoundTrip(row);

@@ -6,6 +6,7 @@
 #include "tests/controls/PngWriter.h"
 #include "controls/shapes/GxWindowImage.h"
 #include "platform/core/TFiler.h"
+#include "platform/graphics/RasterOps.h"
 #include "platform/ui/ControlSnapshot.h"
 #include "platform/ui/InputSimulation.h"
 #include "platform/ui/TApplication.h"
@@ -374,27 +375,61 @@ public:
 
 } // namespace
 
-TEST(UtlScrollBoxTest, TheBevelIsPaintedAroundAnInsetClientArea) {
+namespace {
+
+// The three pixels in each direction from a corner of Picture, as letters: S
+// button shadow, D dark shadow, L 3D light, H highlight, K window frame, Y the
+// box's yellow.
+std::vector<std::string> CornerLetters(TBitmap& Picture, Integer X, Integer Y) {
+    auto corner = sheet::Make(3, 3);
+    BitBlt(corner->Canvas(), 0, 0, 3, 3, Picture.Canvas(), X, Y, SRCCOPY);
+    return sheet::Letters(*corner, {{'S', clBtnShadow},
+                                    {'D', cl3DDkShadow},
+                                    {'L', cl3DLight},
+                                    {'H', clBtnHighlight},
+                                    {'K', clWindowFrame},
+                                    {'Y', clYellow}});
+}
+
+} // namespace
+
+TEST(UtlScrollBoxTest, TheWindowsFrameIsAClientEdgeWithCtl3DAndALineWithout) {
     TForm form(nullptr);
+    form.SetBounds(0, 0, 200, 150);
     TUtlCustomScrollBox box(&form);
     box.SetParent(&form);
     box.SetBounds(0, 0, 60, 40);
-    box.SetColor(clWhite);
+    box.SetColor(clYellow);
+    TUtlCustomPanel wide(&form); // past both sides: both bars show, and the square between them
+    wide.SetParent(&box);
+    wide.SetBounds(0, 0, 200, 200);
+    wide.SetColor(clYellow);
     form.Show();
-    const Integer extent = box.Bevel()->GetBevelExtend();
-    ASSERT_GT(extent, 0);
-    EXPECT_EQ(box.ClientRect(), TRect(0, 0, 60 - 2 * extent, 40 - 2 * extent));
-    // The same bevel painted on its own around the colour is the picture.
-    auto expected = sheet::Make(60, 40, clWhite);
-    TUtlScrollBoxBevel().PaintBevel(expected->Canvas(), TRect(0, 0, 60, 40), false);
-    TBitmap shot;
-    ui::Snapshot(&box, &shot);
-    for (Integer y = 0; y < 40; ++y)
-        for (Integer x = 0; x < 60; ++x)
-            ASSERT_EQ(At(shot, x, y), At(*expected, x, y)) << x << "," << y;
-    box.Bevel()->SetMode(bmCustom); // a wider bevel takes more room
+    ASSERT_EQ(box.Bevel()->Mode(), bmWindows);
+    const struct {
+        bool Ctl3D;
+        Integer Edge;
+        std::vector<std::string> TopLeft, BottomRight; // the bottom-right square ends in the corner's
+    } rows[] = {
+        {true, 2, {"SSS", "SDD", "SDY"}, {"YLH", "LLH", "HHH"}},
+        {false, 1, {"KKK", "KYY", "KYY"}, {"YYK", "YYK", "KKK"}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.Ctl3D ? "Ctl3D" : "flat");
+        box.SetCtl3D(row.Ctl3D);
+        Application->ProcessMessages();
+        EXPECT_EQ(box.FrameInset(), row.Edge);
+        // The scroll-bar corner moves in by the edge.
+        EXPECT_EQ(box.ScrollCorner().BottomRight(), TPoint(60 - row.Edge, 40 - row.Edge));
+        TBitmap shot;
+        ui::Snapshot(&box, &shot);
+        EXPECT_EQ(CornerLetters(shot, 0, 0), row.TopLeft);
+        EXPECT_EQ(CornerLetters(shot, 57, 37), row.BottomRight);
+    }
+    // Another mode has no window edge: the bevel alone takes room.
+    box.Bevel()->SetMode(bmCustom);
     box.Bevel()->SetBorderWidth(5);
-    EXPECT_EQ(box.ClientRect().Width(), 60 - 2 * box.Bevel()->GetBevelExtend());
+    EXPECT_EQ(box.FrameInset(), 5);
 }
 
 TEST(UtlScrollBoxTest, ASeeThroughBoxShowsAndScrollsOverItsParentsBackground) {
@@ -481,4 +516,29 @@ TEST(UtlControlBasesTest, TheRestoredBorderIsSunkenWithCtl3DAndALineWithout) {
     TBitmap shot;
     ui::Snapshot(&control, &shot);
     EXPECT_EQ(FrameLetters(shot), sunken);
+}
+
+TEST(UtlControlBasesTest, Ctl3DComesFromTheParentUntilSet) {
+    TForm form(nullptr);
+    TUtlCustomPanel panel(&form);
+    panel.SetParent(&form);
+    TUtlRadioButton radio(&form);
+    radio.SetParent(&panel);
+    TUtlCustomScrollBox box(&form);
+    box.SetParent(&panel);
+    form.SetCtl3D(false); // through the panel to its children
+    EXPECT_FALSE(radio.Ctl3D());
+    EXPECT_EQ(box.FrameInset(), 1); // the box's edge follows
+    radio.SetCtl3D(false);          // its own from now on, though the same
+    EXPECT_FALSE(radio.ParentCtl3D());
+    form.SetCtl3D(true);
+    EXPECT_FALSE(radio.Ctl3D());
+    EXPECT_EQ(box.FrameInset(), 2);
+    radio.SetParentCtl3D(true); // the parent's at once
+    EXPECT_TRUE(radio.Ctl3D());
+    panel.SetCtl3D(false);
+    TUtlRadioButton later(&form);
+    later.SetParent(&panel); // a new child takes it when it is placed
+    EXPECT_FALSE(later.Ctl3D());
+    EXPECT_TRUE(later.ParentCtl3D());
 }
