@@ -87,6 +87,9 @@ TEST_F(UtlIniCtrlTest, TypedValuesRoundTrip) {
         store->WriteBool("V", "Bool", true);
         store->WriteFloat("V", "Float", 2.25);
         store->WriteDate("V", "Date", EncodeDate(2024, 2, 29));
+        // A time keeps only its time of day, in the local time form.
+        store->WriteTime("V", "Time", EncodeDate(2024, 2, 29) + EncodeTime(9, 5, 7, 0));
+        store->WriteDateTime("V", "Stamp", EncodeDate(2024, 2, 29) + EncodeTime(9, 5, 7, 0));
         store->WriteColor("V", "Color", clRed);
         store->WritePoint("V", "Point", TPoint(3, -4));
         store->WriteRect("V", "Rect", TRect(1, 2, 3, 4));
@@ -94,6 +97,10 @@ TEST_F(UtlIniCtrlTest, TypedValuesRoundTrip) {
         EXPECT_TRUE(store->ReadBool("V", "Bool", false));
         EXPECT_DOUBLE_EQ(store->ReadFloat("V", "Float", 0), 2.25);
         EXPECT_DOUBLE_EQ(store->ReadDate("V", "Date", 0), EncodeDate(2024, 2, 29));
+        EXPECT_EQ(store->ReadString("V", "Time", ""), "9:05:07");
+        EXPECT_NEAR(store->ReadTime("V", "Time", 0), EncodeTime(9, 5, 7, 0), 1e-9);
+        EXPECT_NEAR(store->ReadDateTime("V", "Stamp", 0), EncodeDate(2024, 2, 29) + EncodeTime(9, 5, 7, 0),
+                    1e-9);
         EXPECT_EQ(store->ReadColor("V", "Color", clBlack), clRed);
         EXPECT_EQ(store->ReadPoint("V", "Point", TPoint()), TPoint(3, -4));
         EXPECT_EQ(store->ReadRect("V", "Rect", TRect()), TRect(1, 2, 3, 4));
