@@ -13,17 +13,9 @@ using graphics::PixelBuffer;
 // The disabled look: black parts of the picture in the shadow colour with a
 // highlight copy one pixel lower right, on the button face.
 PixelBuffer Emboss(const PixelBuffer& src) {
-    const TColor face = ColorToRGB(clBtnFace), highlight = ColorToRGB(clBtnHighlight),
-                 shadow = ColorToRGB(clBtnShadow);
-    PixelBuffer out(src.Width, src.Height, face);
-    auto dark = [&src](Integer x, Integer y) { return (src.At(x, y) & 0xFFFFFF) == clBlack; };
-    for (Integer y = 0; y < src.Height; ++y)
-        for (Integer x = 0; x < src.Width; ++x)
-            if (dark(x, y) && x + 1 < src.Width && y + 1 < src.Height) out.At(x + 1, y + 1) = highlight;
-    for (Integer y = 0; y < src.Height; ++y)
-        for (Integer x = 0; x < src.Width; ++x)
-            if (dark(x, y)) out.At(x, y) = shadow;
-    return out;
+    return graphics::Emboss(
+        src, [](TColor p) { return (p & 0xFFFFFF) == clBlack; }, ColorToRGB(clBtnFace),
+        ColorToRGB(clBtnHighlight), ColorToRGB(clBtnShadow));
 }
 
 PixelBuffer Crop(const PixelBuffer& src, Integer w, Integer h) {

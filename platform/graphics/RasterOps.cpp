@@ -132,6 +132,19 @@ PixelBuffer MakePattern(const BrushState& brush, const TRect& r, TColor textColo
     return out;
 }
 
+PixelBuffer Emboss(const PixelBuffer& Picture, const std::function<bool(TColor)>& Drawn, TColor Face,
+                   TColor Highlight, TColor Shadow) {
+    PixelBuffer out(Picture.Width, Picture.Height, Face);
+    for (Integer y = 0; y + 1 < Picture.Height; ++y)
+        for (Integer x = 0; x + 1 < Picture.Width; ++x)
+            if (Drawn(Picture.At(x, y))) out.At(x + 1, y + 1) = Highlight;
+    // The shadow goes over a neighbour's highlight.
+    for (Integer y = 0; y < Picture.Height; ++y)
+        for (Integer x = 0; x < Picture.Width; ++x)
+            if (Drawn(Picture.At(x, y))) out.At(x, y) = Shadow;
+    return out;
+}
+
 } // namespace graphics
 
 bool StretchBlt(TCanvas* Dest, Integer X, Integer Y, Integer W, Integer H, TCanvas* Src, Integer XSrc,

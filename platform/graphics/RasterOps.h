@@ -9,6 +9,8 @@
 #include "platform/graphics/CanvasBackend.h"
 #include "platform/graphics/PixelBuffer.h"
 
+#include <functional>
+
 class TCanvas;
 
 constexpr Cardinal SRCCOPY = 0x00CC0020, SRCPAINT = 0x00EE0086, SRCAND = 0x008800C6, SRCINVERT = 0x00660046,
@@ -99,5 +101,10 @@ PixelBuffer StretchPart(const PixelBuffer& src, Integer w, Integer h, const TRec
 // The part of device rectangle d that lies on the canvas's surface, in d's
 // own coordinates (0, 0 at d's top-left); empty when none does.
 TRect VisiblePart(TCanvas* canvas, const TRect& d);
+// The embossed (disabled) look of a picture on Face: every pixel for which
+// Drawn holds is drawn in Highlight one pixel lower right, then in Shadow in
+// place; highlights falling outside the picture are dropped.
+PixelBuffer Emboss(const PixelBuffer& Picture, const std::function<bool(TColor)>& Drawn, TColor Face,
+                   TColor Highlight, TColor Shadow);
 
 } // namespace graphics

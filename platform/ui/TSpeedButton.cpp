@@ -3,6 +3,7 @@
 #include "platform/graphics/DrawEdge.h"
 #include "platform/graphics/DrawFrameControl.h"
 #include "platform/graphics/DrawText.h"
+#include "platform/graphics/RasterOps.h"
 #include "platform/graphics/TBitmap.h"
 #include "platform/graphics/TCanvas.h"
 #include "platform/ui/TWinControl.h"
@@ -11,18 +12,8 @@ namespace ui {
 
 graphics::PixelBuffer DisabledGlyph(const graphics::PixelBuffer& Slice, TColor Transparent, TColor Face,
                                     TColor Highlight, TColor Shadow) {
-    graphics::PixelBuffer out(Slice.Width, Slice.Height, Face);
-    auto opaque = [&](Integer x, Integer y) {
-        const TColor p = Slice.At(x, y);
-        return p != Transparent && p != Face;
-    };
-    for (Integer y = 0; y < Slice.Height; ++y)
-        for (Integer x = 0; x < Slice.Width; ++x)
-            if (opaque(x, y) && x + 1 < Slice.Width && y + 1 < Slice.Height) out.At(x + 1, y + 1) = Highlight;
-    for (Integer y = 0; y < Slice.Height; ++y)
-        for (Integer x = 0; x < Slice.Width; ++x)
-            if (opaque(x, y)) out.At(x, y) = Shadow;
-    return out;
+    return graphics::Emboss(
+        Slice, [&](TColor p) { return p != Transparent && p != Face; }, Face, Highlight, Shadow);
 }
 
 } // namespace ui
