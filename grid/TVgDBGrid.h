@@ -398,6 +398,9 @@ private:
     bool FTracking = false;
     // A right press on a title is dragging the column.
     bool FRightDrag = false;
+    // The last right press opened the standard menu: the window system's request for a
+    // context menu that follows it brings no second one.
+    bool FRightPressMenu = false;
     // Ends a right press on a title at its release: a drag moves the column, a click
     // clicks the title and then opens the grid's menu; false when none runs.
     bool EndRightDrag(TShiftState Shift, Integer X, Integer Y);

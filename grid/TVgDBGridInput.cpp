@@ -19,6 +19,7 @@
 #include "platform/ui/TButton.h"
 #include "platform/ui/VirtualKeys.h"
 
+#include <utility>
 #include <vector>
 
 namespace {
@@ -191,6 +192,7 @@ void TVgDBGrid::RunGridKeyCommand(vg::GridKeyCommand Command, bool Extend) {
 }
 
 void TVgDBGrid::MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) {
+    FRightPressMenu = false;
     TDataSet* ds = DataSet();
     if (!ds || ds->ControlsDisabled()) return;
     if (CanFocus() && !Focused()) SetFocus();
@@ -206,14 +208,20 @@ void TVgDBGrid::MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Int
     TGridCoord cell = MouseCoord(X, Y);
     bool titleRow = cell.Y >= 0 && cell.Y < TitleOffset();
     Integer dataCol = cell.X - IndicatorOffset();
-    if (FExOptions.Contains(eoStandardPopup) && DataLink()->Active() && cell.X >= 0 &&
-        ((titleRow && cell.X == 0 && Options().Contains(dgIndicator)) ||
-         (Button == mbRight && dataCol >= 0 && !PopupMenu()))) {
+    const bool menu = FExOptions.Contains(eoStandardPopup) && DataLink()->Active() && cell.X >= 0 &&
+                      ((titleRow && cell.X == 0 && Options().Contains(dgIndicator)) ||
+                       (Button == mbRight && dataCol >= 0 && !PopupMenu()));
+    if (menu) {
+        // The menu acts on the row pointed at.
         if (!titleRow && cell.Y != Row()) MoveBy(cell.Y - Row());
+        FRightPressMenu = Button == mbRight;
         PopupStandardMenu(X, Y);
-        return;
-    }
-    if (FExOptions.Contains(eoTitleButtons) && DataLink()->Active() && titleRow && dataCol >= 0) {
+        // The menu has closed; the press goes on over what its action left (columns
+        // set up or restored, the data reopened).
+        cell = MouseCoord(X, Y);
+        titleRow = cell.Y >= 0 && cell.Y < TitleOffset();
+        dataCol = cell.X - IndicatorOffset();
+    } else if (FExOptions.Contains(eoTitleButtons) && DataLink()->Active() && titleRow && dataCol >= 0) {
         if (Button == mbRight && Options().Contains(dgColumnResize)) {
             FRightDrag = true;
             TCustomDBGrid::MouseDown(mbLeft, Shift, X, Y);
@@ -240,8 +248,10 @@ void TVgDBGrid::MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Int
         }
     }
     bool fixedCol = cell.X >= 0 && cell.X < IndicatorOffset() + FFixedCols;
-    if (fixedCol && DataLink()->Active() && cell.Y >= TitleOffset()) {
-        if (cell.Y != Row()) MoveBy(cell.Y - Row());
+    if ((fixedCol || menu) && DataLink()->Active() && cell.Y >= TitleOffset()) {
+        // After the menu its action decides the current record: a record it added or
+        // inserted stays current, rather than being left (and dropped) for the row pressed.
+        if (!menu && cell.Y != Row()) MoveBy(cell.Y - Row());
         TWinControl::MouseDown(Button, Shift, X, Y);
     } else
         TCustomDBGrid::MouseDown(Button, Shift, X, Y);
@@ -262,6 +272,8 @@ bool TVgDBGrid::ContextPopup(TPoint ScreenPos, bool FromKeyboard) {
     // title that press drags the column, and a menu now would take the mouse
     // from the drag. The menu comes with the release instead (EndRightDrag).
     if (FRightDrag && !FromKeyboard) return true;
+    // A right press that opened the standard menu has had its menu.
+    if (!FromKeyboard && std::exchange(FRightPressMenu, false)) return true;
     if (FromKeyboard && !PopupMenu() && FExOptions.Contains(eoStandardPopup) && DataLink()->Active()) {
         const TPoint at = ScreenToClient(ScreenPos);
         PopupStandardMenu(at.X, at.Y);

@@ -11,6 +11,7 @@
 #include "platform/ui/TCustomForm.h"
 #include "platform/ui/TEdit.h"
 #include "platform/ui/TMemo.h"
+#include "platform/ui/TMenuItem.h"
 #include "platform/ui/TPopupMenu.h"
 #include "platform/ui/TTimer.h"
 #include "platform/data/TBookmarkList.h"
@@ -317,6 +318,71 @@ TEST_F(GridOnAForm, MenuKeyOpensThePopupUnderTheCurrentCellAndTabLeaves) {
     Grid.SetOptions(Grid.Options() + TDBGridOptions{dgRowSelect});
     ui::SimulateKey(&Grid, VK_TAB);
     EXPECT_TRUE(Box.Focused());
+}
+
+// The standard menu opens at the press and the press then goes on: the filter box opens on
+// its strip, elsewhere OnMouseDown fires, over the record the menu's action left current
+// (an added one too); the window system's request for a menu that follows a right press
+// brings no second one.
+TEST_F(GridOnAForm, AfterTheStandardMenuThePressGoesOn) {
+    struct TRecordingPopup : TPopupMenu {
+        using TPopupMenu::TPopupMenu;
+        void Popup(Integer, Integer) override { Log->push_back(Name()); }
+        std::vector<String>* Log = nullptr;
+    } own(nullptr), formMenu(nullptr);
+    const struct {
+        const char* Why;
+        TMouseButton Button;
+        TGridCoord Cell;
+        bool OwnMenu;
+        TExOptions Extra;
+        Integer Item; // chosen in the menu; -1 closes it
+        std::vector<String> Log;
+    } rows[] = {
+        {"right on row 4", mbRight, {2, 4}, false, {}, -1, {"menu 4", "down R 4"}},
+        {"the indicator's title", mbLeft, {0, 0}, false, {}, -1, {"menu 1", "down L 1"}},
+        {"there with an own menu", mbRight, {0, 0}, true, {}, -1, {"menu 1", "down R 1"}},
+        {"a filter strip", mbRight, {2, 0}, false, {eoShowFilterBar}, -1, {"menu 1", "filter box"}},
+        {"Add record on row 4", mbRight, {2, 4}, false, {}, 0, {"menu 4", "down R new"}},
+    };
+    std::vector<String> log;
+    own.Log = formMenu.Log = &log;
+    own.SetName("own");
+    formMenu.SetName("form");
+    Form.SetPopupMenu(&formMenu);
+    const TExOptions options = Grid.ExOptions();
+    Integer item = -1;
+    TTimer close(nullptr);
+    close.SetEnabled(false);
+    close.SetInterval(20);
+    close.OnTimer = [&](TObject*) {
+        close.SetEnabled(false);
+        ui::CloseActivePopup();
+        if (item >= 0) Grid.StandardPopupItem(item)->Click();
+    };
+    Grid.StandardPopup()->OnPopup = [&](TObject*) {
+        log.push_back("menu " + std::to_string(CurrentId()));
+        close.SetEnabled(true);
+    };
+    Grid.OnMouseDown = [&](TObject*, TMouseButton Button, TShiftState, Integer, Integer) {
+        log.push_back(String("down ") + (Button == mbLeft ? "L " : "R ") +
+                      (Data->State() == dsInsert ? "new" : std::to_string(CurrentId())));
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.Why);
+        Data->First();
+        log.clear();
+        Grid.FilterCombo()->SetVisible(false);
+        Grid.SetExOptions(options + row.Extra);
+        Grid.SetPopupMenu(row.OwnMenu ? &own : nullptr);
+        item = row.Item;
+        const TRect r = Grid.CellRect(row.Cell.X, row.Cell.Y);
+        const TPoint at((r.Left + r.Right) / 2, r.Bottom - 4);
+        ui::SimulateWindowMouse(&Grid, at, at, row.Button);
+        if (Grid.FilterComboVisible()) log.push_back("filter box");
+        EXPECT_EQ(log, row.Log);
+    }
+    EXPECT_EQ(Data->State(), dsInsert); // the added record stays
 }
 
 TEST_F(InputTest, VerticalBarStandsForTheRecordNumber) {
