@@ -404,6 +404,8 @@ void TVgDBGrid::ShowBlobEditor() {
         editor->SetPictureBytes(original);
     else {
         editor->Memo()->Font()->Assign(column->Font());
+        // Typing stops at the cell editor's limit, as it does in the cell.
+        editor->Memo()->SetMaxLength(GetEditLimit());
         editor->Memo()->SetText(original);
     }
     editor->OkButton()->SetEnabled(writable());

@@ -53,10 +53,10 @@ public:
     // Every column becomes a text field.
     bool TypeLess() const { return FTypeLess; }
     void SetTypeLess(bool Value) { FTypeLess = Value; }
-    // Text columns are read whole however long the stored text is; the declared size
-    // still gives the field its Size (display width, edit limit). For datasets that
-    // are listed, printed and exported, never written back through their fields.
-    bool WholeTexts() const { return FWholeTexts; }
+    // Text columns are read whole however long the stored text is, and their fields take
+    // and write back a text of any length; the declared size still gives the field its
+    // Size (display width, typing limit). Set before the dataset opens.
+    bool WholeTexts() const override { return FWholeTexts; }
     void SetWholeTexts(bool Value) { FWholeTexts = Value; }
     // "detail=master;..." pairs linking this dataset to MasterSource's dataset.
     const String& MasterFields() const { return FMasterFields; }

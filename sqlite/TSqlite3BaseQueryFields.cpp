@@ -119,8 +119,12 @@ void TSqlite3BaseQuery::SetFieldData(TField* Field, const TFieldData& Data) {
         else if (const bool* flag = std::get_if<bool>(&Data))
             value = *flag ? "1" : "0";
         const TFieldType type = Field->DataType();
-        // A text longer than the field's size is cut to it, in characters.
-        if ((type == ftString || type == ftFixedChar) && Field->Size() > 0 && Length(value) > Field->Size())
+        // A text longer than the field's size is cut to it, in characters, unless the
+        // dataset holds whole texts.
+        if (FWholeTexts)
+            row.SetBytes(index, value);
+        else if ((type == ftString || type == ftFixedChar) && Field->Size() > 0 &&
+                 Length(value) > Field->Size())
             row.SetBytes(index, Copy(value, 1, Field->Size()));
         else if (type == ftWideString && Field->Size() > 0 && Length(value) > Field->Size() / 2)
             row.SetBytes(index, Copy(value, 1, Field->Size() / 2));

@@ -8,6 +8,7 @@
 #include "sqlite/SqliteError.h"
 #include "sqlite/TSqlite3DB.h"
 #include "sqlite/TSqlite3Query.h"
+#include "sqlite/TSqlite3Table.h"
 
 #include <algorithm>
 
@@ -41,6 +42,18 @@ TSqlite3Query* MakeListQuery(TComponent* Owner, const String& Name, TSqlite3DB* 
     TSqlite3Query* query = MakeStatementQuery(Owner, Name, Connection);
     query->SetWholeTexts(true);
     return query;
+}
+
+TSqlite3Table* MakeSettingsTable(TComponent* Owner, const String& Name, TSqlite3DB* Connection,
+                                 const String& Table) {
+    auto* table = new TSqlite3Table(Owner);
+    table->SetName(Name);
+    table->SetConnection(Connection);
+    table->SetTableName(Table);
+    table->SetPrimaryAutoInc(false);
+    table->SetWholeTexts(true);
+    if (Connection) CheckStorableOnPost(*table, *Connection);
+    return table;
 }
 
 TSqlite3DB& ConnectionOf(TSqlite3Query& Query) {

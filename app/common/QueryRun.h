@@ -10,6 +10,7 @@ class TComponent;
 class TSqlite3BaseQuery;
 class TSqlite3DB;
 class TSqlite3Query;
+class TSqlite3Table;
 
 namespace app {
 
@@ -21,6 +22,13 @@ TSqlite3Query* MakeStatementQuery(TComponent* Owner, const String& Name, TSqlite
 // stored), so a report prints them whole and an export writes what its format holds. No
 // dialog saves through its fields.
 TSqlite3Query* MakeListQuery(TComponent* Owner, const String& Name, TSqlite3DB* Connection);
+// A table dataset named Name owned by Owner over Table on Connection, whose rows a settings
+// grid edits in place: texts are read whole, so a cell stored past its column's declared
+// size shows whole and an edit writes back exactly what the user left (the grid stops
+// typing at the declared size); every posted row is checked against the database's code
+// page; the key is the table's own.
+TSqlite3Table* MakeSettingsTable(TComponent* Owner, const String& Name, TSqlite3DB* Connection,
+                                 const String& Table);
 
 // The connection of Query, which the writes of one save share so that they commit or
 // roll back together; raises "no database connection" when it has none.

@@ -4,7 +4,7 @@
 #include "app/common/ListGrid.h"
 #include "app/common/FormControls.h"
 #include "app/common/RowReferences.h"
-#include "app/common/StorableText.h"
+#include "app/common/QueryRun.h"
 #include "app/deposits/DepositArea.h"
 #include "app/common/MainWindowShared.h"
 #include "app/deposits/Tletet_adatlap.h"
@@ -69,14 +69,9 @@ TVgDBGrid* MakeSettingsGrid(app::MainWindowShared* Form, TWinControl* Parent, co
 }
 
 TSqlite3Table* MakeTable(app::MainWindowShared* Form, const String& Name, const String& Table) {
-    auto* table = new TSqlite3Table(Form);
-    table->SetName(Name);
-    table->SetConnection(Form->Sqlite3DB1);
-    table->SetTableName(Table);
-    table->SetPrimaryAutoInc(false);
+    TSqlite3Table* table = app::MakeSettingsTable(Form, Name, Form->Sqlite3DB1, Table);
     // Every posted edit is written at once.
     table->SetAutoCommit(true);
-    app::CheckStorableOnPost(*table, *Form->Sqlite3DB1);
     // A row added in the grid starts active, as one added through the page's own form does.
     table->OnNewRecord = [](TDataSet* Rows) { Rows->FieldByName("statusz")->SetAsBoolean(true); };
     // The row goes in one transaction with the count of the deposits that refer to it; the

@@ -2,7 +2,7 @@
 // partners, each edited in place in its grid, with a counter and "Új" for a new row.
 #include "app/common/AreaLayout.h"
 #include "app/common/FormControls.h"
-#include "app/common/StorableText.h"
+#include "app/common/QueryRun.h"
 #include "app/common/MainWindowShared.h"
 #include "app/registry/RegistryArea.h"
 #include "app/registry/Tiktataserkmoduj.h"
@@ -35,15 +35,10 @@ Section MakeSection(app::MainWindowShared* Form, TPanel* Parent, Integer Number,
                     const char* ButtonName) {
     const String n = IntToStr(Number);
     Section s{};
-    s.Table = new TSqlite3Table(Form);
-    s.Table->SetName("iktatasbeallitasTable" + n);
-    s.Table->SetConnection(Form->Sqlite3DB1);
-    s.Table->SetTableName(Table);
+    s.Table = app::MakeSettingsTable(Form, "iktatasbeallitasTable" + n, Form->Sqlite3DB1, Table);
     // Names in the office's alphabet, whatever order they were entered in: a row added
     // with "Új" takes its place among the others when the table is read again.
     s.Table->SetOrderBy("nev COLLATE systemnocase");
-    s.Table->SetPrimaryAutoInc(false);
-    app::CheckStorableOnPost(*s.Table, *Form->Sqlite3DB1);
     s.Source = new TDataSource(Form);
     s.Source->SetName("iktatasbeallitasDataSource" + n);
     s.Source->SetDataSet(s.Table);

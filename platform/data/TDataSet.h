@@ -169,6 +169,10 @@ public:
     // Tells the data sources of Event (see TDataEvent for Info).
     virtual void DataEvent(TDataEvent Event, std::intptr_t Info);
 
+    // True when its text fields hold a text of any length: their Size is the declared one,
+    // which sizes the display and stops typing, but no value is cut to it. None in the base.
+    virtual bool WholeTexts() const { return false; }
+
     // The value exchange with the record buffer that ActiveRecordBuffer() names.
     // GetFieldData answers whether the field has a value.
     virtual bool GetFieldData(TField* Field, TFieldData& Data) { return false; }

@@ -3,6 +3,7 @@
 #include "platform/core/DateTime.h"
 #include "platform/core/NumberFormat.h"
 #include "platform/core/StrUtils.h"
+#include "platform/data/TDataSet.h"
 
 TStringField::TStringField(TComponent* AOwner) : TField(AOwner) {
     SetDataType(ftString);
@@ -36,7 +37,7 @@ Variant TStringField::GetAsVariant() const {
 }
 
 void TStringField::SetAsStringValue(const String& Value) {
-    if (Size() > 0 && Length(Value) > Size())
+    if (Size() > 0 && !(DataSet() && DataSet()->WholeTexts()) && Length(Value) > Size())
         SetData(TFieldData(Copy(Value, 1, Size())));
     else
         SetData(TFieldData(Value));

@@ -1,5 +1,6 @@
 #pragma once
-// Text fields. A value longer than Size characters is cut to Size.
+// Text fields. A value longer than Size characters is cut to Size, unless the dataset
+// holds whole texts (TDataSet::WholeTexts).
 #include "platform/data/TField.h"
 
 class TStringField : public TField {

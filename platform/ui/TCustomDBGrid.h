@@ -153,7 +153,8 @@ protected:
     virtual void CellClick(TColumn* Column);
     void EditButtonClick() override;
     TEditStyle GetEditStyle(Integer ACol, Integer ARow) override;
-    // A text field's size: a longer text would be cut when the field takes it.
+    // A text field's size: typing stops there (a longer stored text stays whole, see
+    // TInplaceEdit::SetMaxLength); 0 for other fields.
     Integer GetEditLimit() override;
     std::vector<String> GetPickListItems(Integer ACol, Integer ARow) override;
     // The dragged column's TColumn moves with it.

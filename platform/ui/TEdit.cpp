@@ -1,6 +1,7 @@
 #include "platform/ui/TEdit.h"
 
 #include "platform/ui/detail/QtSupport.h"
+#include "platform/ui/detail/TypingLimit.h"
 #include "platform/ui/SafeCall.h"
 
 #include <QLineEdit>
@@ -60,16 +61,7 @@ void TEdit::SetMaxLength(Integer v) {
 }
 
 void TEdit::LimitTo(Integer Length) {
-    // The toolkit cuts any text to its limit, also one set from code: a stored text longer than
-    // MaxLength raises the limit to its own length, and each edit lowers it again, so the text
-    // shows whole and is saved whole untouched, but typing never makes it longer.
-    constexpr int Unlimited = 32767;
-    const int limit = FMaxLength > 0 ? std::min(std::max(Length, FMaxLength), Unlimited) : Unlimited;
-    QLineEdit* e = Line(this);
-    if (e->maxLength() == limit) return;
-    const int caret = e->cursorPosition();
-    e->setMaxLength(limit); // sets the text again, which moves the caret to the end
-    e->setCursorPosition(caret);
+    ui::LimitTyping(Line(this), FMaxLength, Length);
 }
 
 bool TEdit::ReadOnly() const {

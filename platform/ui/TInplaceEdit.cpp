@@ -3,6 +3,7 @@
 #include "platform/core/ScopeExit.h"
 #include "platform/graphics/SystemMetrics.h"
 #include "platform/ui/detail/QtSupport.h"
+#include "platform/ui/detail/TypingLimit.h"
 #include "platform/ui/VirtualKeys.h"
 
 #include <QLineEdit>
@@ -19,7 +20,8 @@ constexpr int VisibleListEntries = 8;
 
 TInplaceEdit::TInplaceEdit(TCustomGrid* AGrid) : TWinControl(AGrid, new QLineEdit), FGrid(AGrid) {
     Edit()->setFrame(false);
-    QObject::connect(Edit(), &QLineEdit::textEdited, [this](const QString&) {
+    QObject::connect(Edit(), &QLineEdit::textEdited, [this](const QString& Text) {
+        ui::LimitTyping(Edit(), FMaxLength, static_cast<Integer>(Text.size()));
         if (!FSetting) TextTyped();
     });
     SetVisible(false);
@@ -57,13 +59,16 @@ String TInplaceEdit::Text() const {
 void TInplaceEdit::SetText(const String& v) {
     FSetting = true;
     core::ScopeExit reset([this] { FSetting = false; });
-    Edit()->setText(ui::ToQt(v));
+    const QString text = ui::ToQt(v);
+    // A cell's text longer than the limit goes in whole.
+    ui::LimitTyping(Edit(), FMaxLength, static_cast<Integer>(text.size()));
+    Edit()->setText(text);
     FAcceptedText = v;
 }
 
 void TInplaceEdit::SetMaxLength(Integer Value) {
-    constexpr int Unlimited = 32767;
-    Edit()->setMaxLength(Value > 0 ? static_cast<int>(std::min<Integer>(Value, Unlimited)) : Unlimited);
+    FMaxLength = std::max(Value, 0);
+    ui::LimitTyping(Edit(), FMaxLength, static_cast<Integer>(Edit()->text().size()));
 }
 
 void TInplaceEdit::SelectAll() {

@@ -25,7 +25,9 @@ public:
     bool Modified() const { return FModified; }
     void SetModified(bool v) { FModified = v; }
     void SelectAll();
-    // Typing stops at Value characters; 0 lifts the limit.
+    // Typing stops at Value characters; 0 lifts the limit. A longer text set from code
+    // (a cell's stored text) stays whole: the user may shorten it, not lengthen it.
+    Integer MaxLength() const { return FMaxLength; }
     void SetMaxLength(Integer Value);
     void SelectEnd();
 
@@ -63,6 +65,7 @@ private:
     void TextTyped();
 
     TCustomGrid* FGrid;
+    Integer FMaxLength = 0;
     bool FModified = false;
     bool FSetting = false;
     String FAcceptedText; // what the cell showed before the key the grid refused

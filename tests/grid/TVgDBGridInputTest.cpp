@@ -706,6 +706,7 @@ protected:
             OkEnabled = e->OkButton()->Enabled();
             Caption = e->Caption();
             Seen = e->Memo()->Text();
+            Limit = e->Memo()->MaxLength();
             e->Memo()->SetText("új szöveg");
             return Answer;
         };
@@ -720,6 +721,7 @@ protected:
     std::unique_ptr<TDataSource> Source;
     std::unique_ptr<TVgDBGrid> Grid;
     int Shown = 0;
+    Integer Limit = 0;
     bool OkEnabled = false;
     String Caption, Seen;
     TModalResult Answer = mrOk;
@@ -737,6 +739,7 @@ TEST_F(BlobEditorTest, TextOf257OpensItAndOkWritesBack) {
     EXPECT_EQ(Shown, 1);
     EXPECT_EQ(Caption, "hosszu");
     EXPECT_EQ(Seen, "régi szöveg");
+    EXPECT_EQ(Limit, 257); // typing stops at the field's size, as in the cell
     EXPECT_TRUE(OkEnabled);
     EXPECT_EQ(Data->State(), dsEdit);
     EXPECT_EQ(Data->FieldByName("hosszu")->AsString(), "új szöveg");

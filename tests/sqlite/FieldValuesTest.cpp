@@ -177,6 +177,10 @@ TEST_F(FieldValues, WholeTextsReadPastTheDeclaredSize) {
         EXPECT_EQ(F(*q, "s")->Size(), 10);       // the declared size still sizes the field
         EXPECT_EQ(F(*q, "e")->AsString(), text); // an expression, past its 255
         EXPECT_EQ(F(*q, "n")->AsInteger(), 12);
+        q->Edit(); // and its fields take a text past the size whole
+        F(*q, "s")->SetAsString(text + "ő");
+        EXPECT_EQ(F(*q, "s")->AsString(), text + "ő");
+        q->Cancel();
     }
 }
 
