@@ -3,6 +3,7 @@
 #include "platform/core/Exceptions.h"
 #include "platform/graphics/TBitmap.h"
 #include "platform/graphics/TPicture.h"
+#include "platform/ui/TApplication.h"
 #include "platform/ui/TButton.h"
 #include "platform/ui/TClipboard.h"
 #include "platform/ui/TImage.h"
@@ -11,8 +12,6 @@
 #include "platform/ui/TPanel.h"
 #include "platform/ui/TSaveDialog.h"
 
-#include <memory>
-
 std::function<TModalResult(TVgBlobEditor* Editor)> TVgBlobEditor::Runner;
 
 namespace {
@@ -20,6 +19,7 @@ namespace {
 constexpr Integer ButtonWidth = 75;
 constexpr Integer ButtonHeight = 25;
 const char* const PictureFilter = "Bitmaps (*.bmp)|*.bmp|All (*.*)|*.*";
+TVgBlobEditor* SharedEditor = nullptr;
 
 } // namespace
 
@@ -53,6 +53,10 @@ TVgBlobEditor::TVgBlobEditor(TComponent* AOwner) : TForm(AOwner) {
     FCancel->SetCancel(true);
     FCancel->SetModalResult(mrCancel);
     Resize();
+}
+
+TVgBlobEditor::~TVgBlobEditor() {
+    if (SharedEditor == this) SharedEditor = nullptr;
 }
 
 TButton* TVgBlobEditor::AddButton(TWinControl* Parent, const String& Caption,
@@ -129,9 +133,8 @@ void TVgBlobEditor::ClearPicture() {
 }
 
 TVgBlobEditor* TVgBlobEditor::Instance() {
-    static std::unique_ptr<TVgBlobEditor> editor;
-    if (!editor) editor = std::make_unique<TVgBlobEditor>(nullptr);
-    return editor.get();
+    if (!SharedEditor) SharedEditor = new TVgBlobEditor(Application);
+    return SharedEditor;
 }
 
 TModalResult TVgBlobEditor::Execute() {

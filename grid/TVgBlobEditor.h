@@ -15,6 +15,7 @@ class TPicture;
 class TVgBlobEditor : public TForm {
 public:
     explicit TVgBlobEditor(TComponent* AOwner);
+    ~TVgBlobEditor() override;
     String ClassName() const override { return "TVgBlobEditor"; }
 
     TMemo* Memo() const { return FMemo; }
@@ -49,7 +50,9 @@ public:
     void PastePicture();
     void ClearPicture();
 
-    // The shared editor, made on first use.
+    // The shared editor, made on first use and owned by the application, which frees it with
+    // the other forms at shut-down while the widgets still stand; freed, the next use makes
+    // a new one.
     static TVgBlobEditor* Instance();
     // Shows the editor modally; tests answer through Runner instead.
     TModalResult Execute();

@@ -763,6 +763,14 @@ TEST_F(BlobEditorTest, ReadOnlyGridNeverWritesBack) {
     EXPECT_EQ(Data->FieldByName("hosszu")->AsString(), "régi szöveg");
 }
 
+// The application frees the shared editor with its forms while the widgets stand (freed at
+// exit after them, it brought the program down); the next use makes a new one.
+TEST_F(BlobEditorTest, TheSharedEditorBelongsToTheApplication) {
+    EXPECT_EQ(TVgBlobEditor::Instance()->Owner(), Application);
+    delete TVgBlobEditor::Instance();
+    EXPECT_EQ(TVgBlobEditor::Instance()->Owner(), Application);
+}
+
 TEST_F(BlobEditorTest, DoubleClickHandlerReplacesTheEditor) {
     int calls = 0;
     Grid->OnDblClick = [&](TObject*) { ++calls; };
