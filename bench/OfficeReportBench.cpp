@@ -20,7 +20,7 @@
 #include "platform/ui/TTimer.h"
 #include "report/files/TrpEMFPages.h"
 #include "report/preview/TrpPreviewForm.h"
-#include "report/common/rpEngine.h"
+#include "report/engine/rpEngine.h"
 #include "report/build/rpProgress.h"
 #include "sqlite/TSqlite3Query.h"
 

@@ -8,7 +8,7 @@
 #include "report/preview/TrpPreviewForm.h"
 #include "report/print/TrpPrinter.h"
 #include "report/build/TrpReport.h"
-#include "report/common/rpEngine.h"
+#include "report/engine/rpEngine.h"
 
 #include <benchmark/benchmark.h>
 

@@ -11,7 +11,7 @@
 #include "report/files/TrpEMFPages.h"
 #include "report/print/TrpPrinter.h"
 #include "report/build/TrpReport.h"
-#include "report/common/rpEngine.h"
+#include "report/engine/rpEngine.h"
 #include "sqlite/TSqlite3DB.h"
 #include "sqlite/TSqlite3Query.h"
 #include "tests/support/TempFolder.h"

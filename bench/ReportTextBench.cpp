@@ -19,7 +19,7 @@
 #include "report/print/TrpPrinter.h"
 #include "report/build/TrpReport.h"
 #include "report/views/TrpRichView.h"
-#include "report/common/rpEngine.h"
+#include "report/engine/rpEngine.h"
 #include "platform/core/Variant.h"
 #include "platform/graphics/TRichDocument.h"
 #include "tests/report/StreamBytes.h"

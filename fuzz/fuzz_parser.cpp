@@ -6,7 +6,7 @@
 #include "platform/ui/DialogHook.h"
 #include "report/script/detail/TrpFunctionLibrary.h"
 #include "report/script/detail/TrpParser.h"
-#include "report/common/rpEngine.h"
+#include "report/engine/rpEngine.h"
 
 #include <cstddef>
 #include <cstdint>

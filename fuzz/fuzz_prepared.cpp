@@ -11,7 +11,7 @@
 #include "report/files/TrpEMFPages.h"
 #include "report/build/TrpPage.h"
 #include "report/build/TrpReport.h"
-#include "report/common/rpEngine.h"
+#include "report/engine/rpEngine.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -14,7 +14,7 @@
 #include "report/views/TrpPictureView.h"
 #include "report/build/TrpReport.h"
 #include "report/views/TrpRichView.h"
-#include "report/common/rpEngine.h"
+#include "report/engine/rpEngine.h"
 #include "report/files/detail/rpStreamUtils.h"
 #include "tests/support/MetafileBuilder.h"
 

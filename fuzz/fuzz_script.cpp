@@ -10,7 +10,7 @@
 #include "report/views/TrpMemoView.h"
 #include "report/script/detail/TrpParser.h"
 #include "report/script/TrpVariables.h"
-#include "report/common/rpEngine.h"
+#include "report/engine/rpEngine.h"
 #include "report/common/detail/rpGlobals.h"
 
 #include <cstddef>

@@ -8,7 +8,7 @@
 #include "platform/ui/DialogHook.h"
 #include "report/build/TrpReport.h"
 #include "report/views/TrpView.h"
-#include "report/common/rpEngine.h"
+#include "report/engine/rpEngine.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -9,7 +9,7 @@
 #include "report/build/TrpReport.h"
 #include "report/views/TrpRichView.h"
 #include "report/views/TrpSubReportView.h"
-#include "report/common/rpEngine.h"
+#include "report/engine/rpEngine.h"
 
 #include <cstdio>
 #include <string>

@@ -33,7 +33,8 @@
 #include "platform/ui/DataAccessHooks.h"
 #include "platform/ui/MessageDialogs.h"
 #include "platform/ui/TApplication.h"
-#include "report/common/rpEngine.h"
+#include "report/engine/rpEngine.h"
+#include "report/preview/rpWebAddress.h"
 
 #include <exception>
 

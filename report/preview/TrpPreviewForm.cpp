@@ -22,7 +22,7 @@
 #include "report/preview/detail/TrpControls.h"
 #include "report/files/TrpEMFPages.h"
 #include "report/build/TrpReport.h"
-#include "report/common/rpEngine.h"
+#include "report/preview/rpWebAddress.h"
 #include "report/common/detail/rpConsts.h"
 #include "report/common/detail/rpGlobals.h"
 #include "report/preview/detail/rpPreviewConsts.h"

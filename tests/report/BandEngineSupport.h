@@ -14,7 +14,7 @@
 #include "report/build/TrpReport.h"
 #include "report/views/TrpSubReportView.h"
 #include "report/build/detail/rpBuild.h"
-#include "report/common/rpEngine.h"
+#include "report/engine/rpEngine.h"
 #include "tests/support/DialogRecorder.h"
 
 #include <gtest/gtest.h>

@@ -10,7 +10,7 @@
 #include "report/files/detail/TemplateText.h"
 #include "report/print/TrpPrinter.h"
 #include "report/build/TrpReport.h"
-#include "report/common/rpEngine.h"
+#include "report/engine/rpEngine.h"
 
 #include <cstdio>
 #include <cstdlib>

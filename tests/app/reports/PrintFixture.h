@@ -36,7 +36,7 @@
 #include "report/views/TrpRichView.h"
 #include "report/script/TrpVariables.h"
 #include "report/views/TrpView.h"
-#include "report/common/rpEngine.h"
+#include "report/engine/rpEngine.h"
 #include "report/build/rpProgress.h"
 #include "sqlite/TSqlite3Query.h"
 #include "tests/app/OfficeDbFixture.h"

@@ -6,7 +6,7 @@
 #include "report/build/TrpPage.h"
 #include "report/views/TrpRichView.h"
 #include "report/views/TrpSubReportView.h"
-#include "report/common/rpEngine.h"
+#include "report/engine/rpEngine.h"
 #include "tests/support/ErrorOf.h"
 #include "tests/support/TMemDataSet.h"
 
@@ -41,16 +41,6 @@ TEST(rpCreateObject, AddInsAreFoundByTheirExactClassName) {
     EXPECT_EQ(ErrorOf<EClassNotFound>([] { rpCreateObject(gtAddIn, "trpRichView"); }),
               "Не найден класс trpRichView");
     EXPECT_EQ(ErrorOf<EClassNotFound>([] { rpCreateObject(gtAddIn, ""); }), "Не найден класс ");
-}
-
-TEST(rpRegistry, EngineStartRegistersTheRichViewOnce) {
-    rpInitEngine();
-    rpDoneEngine();
-    rpInitEngine();
-    Integer found = 0;
-    for (Integer i = 0; i < rpAddInsCount; ++i)
-        found += rpAddIns[i].ClassName == "TrpRichView";
-    EXPECT_EQ(found, 1);
 }
 
 TEST(rpRegistry, AThirtyThirdRegistrationIsRefused) {

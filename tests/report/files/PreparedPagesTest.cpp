@@ -10,7 +10,7 @@
 #include "report/views/TrpMemoView.h"
 #include "report/print/TrpPrinter.h"
 #include "report/build/TrpReport.h"
-#include "report/common/rpEngine.h"
+#include "report/engine/rpEngine.h"
 #include "tests/support/ErrorOf.h"
 #include "tests/support/TempFolder.h"
 

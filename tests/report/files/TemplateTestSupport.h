@@ -4,7 +4,7 @@
 #include "platform/ui/DialogHook.h"
 #include "tests/report/StreamBytes.h"
 #include "report/build/TrpReport.h"
-#include "report/common/rpEngine.h"
+#include "report/engine/rpEngine.h"
 #include "tests/support/DialogRecorder.h"
 
 #include <gtest/gtest.h>

@@ -22,7 +22,7 @@
 #include "platform/ui/VirtualKeys.h"
 #include "report/preview/detail/TrpControls.h"
 #include "report/preview/TrpPreviewForm.h"
-#include "report/common/rpEngine.h"
+#include "report/preview/rpWebAddress.h"
 #include "report/preview/detail/TrpPreviewSearchForm.h"
 #include "report/print/detail/TrpPrintForm.h"
 #include "tests/support/DialogRecorder.h"

@@ -6,7 +6,7 @@
 #include "tests/report/RunModal.h"
 #include "report/preview/detail/TrpControls.h"
 #include "report/print/TrpPrinter.h"
-#include "report/common/rpEngine.h"
+#include "report/engine/rpEngine.h"
 #include "tests/support/DialogRecorder.h"
 #include "tests/support/FakeSpooler.h"
 #include "tests/support/TempFolder.h"

@@ -1,7 +1,7 @@
 #include "report/print/TrpPrinter.h"
 #include "tests/report/RecordingPrinter.h"
 #include "report/build/TrpPage.h"
-#include "report/common/rpEngine.h"
+#include "report/engine/rpEngine.h"
 
 #include <gtest/gtest.h>
 

@@ -11,7 +11,7 @@
 #include "report/script/detail/TrpParser.h"
 #include "report/views/TrpPictureView.h"
 #include "report/script/TrpVariables.h"
-#include "report/common/rpEngine.h"
+#include "report/engine/rpEngine.h"
 #include "report/common/detail/rpGlobals.h"
 #include "report/files/detail/rpStreamUtils.h"
 #include "tests/support/ErrorOf.h"

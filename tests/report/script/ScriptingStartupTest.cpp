@@ -6,7 +6,7 @@
 #include "report/views/TrpLineView.h"
 #include "report/script/detail/TrpParser.h"
 #include "report/script/detail/TrpStdFunctionLibrary.h"
-#include "report/common/rpEngine.h"
+#include "report/engine/rpEngine.h"
 #include "report/common/detail/rpGlobals.h"
 #include "report/common/detail/rpRegistry.h"
 

@@ -13,7 +13,7 @@
 #include "report/script/detail/TrpStdFunctionLibrary.h"
 #include "report/script/detail/TrpValues.h"
 #include "report/script/TrpVariables.h"
-#include "report/common/rpEngine.h"
+#include "report/engine/rpEngine.h"
 #include "report/common/detail/rpGlobals.h"
 #include "tests/support/ErrorOf.h"
 #include "tests/support/TMemDataSet.h"

@@ -5,7 +5,7 @@
 #include "platform/graphics/TBitmap.h"
 #include "report/views/detail/MemoText.h"
 #include "report/build/TrpReport.h"
-#include "report/common/rpEngine.h"
+#include "report/engine/rpEngine.h"
 
 #include <gtest/gtest.h>
 

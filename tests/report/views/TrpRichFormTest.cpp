@@ -22,7 +22,7 @@
 #include "report/views/TrpRichView.h"
 #include "report/views/TrpVarForm.h"
 #include "report/script/TrpVariables.h"
-#include "report/common/rpEngine.h"
+#include "report/engine/rpEngine.h"
 #include "report/views/detail/rpIndentRuler.h"
 
 #include <gtest/gtest.h>

@@ -7,7 +7,7 @@
 #include "platform/graphics/TRichDocument.h"
 #include "platform/ui/TApplication.h"
 #include "report/views/detail/RichExpansion.h"
-#include "report/common/rpEngine.h"
+#include "report/engine/rpEngine.h"
 #include "report/files/detail/rpStreamUtils.h"
 #include "tests/support/TMemDataSet.h"
 

@@ -14,7 +14,7 @@
 #include "platform/ui/VirtualKeys.h"
 #include "report/build/TrpReport.h"
 #include "report/script/TrpVariables.h"
-#include "report/common/rpEngine.h"
+#include "report/engine/rpEngine.h"
 #include "report/common/detail/rpGlobals.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "report/common/rpEngine.h"
+#include "report/engine/rpEngine.h"
 
 #include "platform/core/TStringList.h"
 #include "platform/graphics/TBitmap.h"
@@ -20,16 +20,7 @@
 namespace {
 bool started = false;
 bool objectsRegistered = false;
-String webAddress;
 } // namespace
-
-void rpSetWebAddress(const String& Address) {
-    webAddress = Address;
-}
-
-const String& rpWebAddress() {
-    return webAddress;
-}
 
 void rpInitEngine() {
     if (started) return;
