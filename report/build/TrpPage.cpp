@@ -8,7 +8,7 @@
 #include "report/build/TrpReport.h"
 #include "report/views/TrpView.h"
 #include "report/print/detail/rpPrinterLink.h"
-#include "report/common/detail/rpRegistry.h"
+#include "report/views/detail/rpViewFactory.h"
 #include "report/files/detail/rpStreamUtils.h"
 
 TrpPrinterLink* rpPrinterLink = nullptr;

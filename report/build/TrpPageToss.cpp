@@ -11,7 +11,8 @@
 #include "report/views/TrpSubReportView.h"
 #include "report/build/detail/CrossSources.h"
 #include "report/build/detail/rpBuild.h"
-#include "report/common/detail/rpRegistry.h"
+#include "report/views/detail/rpViewFactory.h"
+#include "report/build/detail/rpDBUtils.h"
 #include "report/common/rpUtils.h"
 
 #include <algorithm>

@@ -12,7 +12,7 @@
 #include "report/print/TrpPrinter.h"
 #include "report/build/TrpReport.h"
 #include "report/views/TrpView.h"
-#include "report/common/detail/rpRegistry.h"
+#include "report/views/detail/rpViewFactory.h"
 #include "report/files/detail/rpStreamUtils.h"
 
 #include <cmath>

@@ -14,7 +14,7 @@
 #include "report/script/TrpVariables.h"
 #include "report/views/TrpView.h"
 #include "report/common/detail/rpGlobals.h"
-#include "report/common/detail/rpRegistry.h"
+#include "report/build/detail/rpDBUtils.h"
 #include "report/common/rpUtils.h"
 
 #include <algorithm>

@@ -6,7 +6,7 @@
 // variable chosen in the variable picker) and a ruler whose markers show and
 // set the caret's paragraph indents. Only a designer would open it; this
 // system has none, so nothing in the program shows it.
-#include "report/views/detail/TrpReportDesigner.h"
+#include "report/common/detail/TrpReportDesigner.h"
 
 class TButton;
 class TComboBox;

@@ -11,7 +11,7 @@
 #include "report/build/TrpPage.h"
 #include "report/views/TrpPictureView.h"
 #include "report/views/detail/TrpFmtForm.h"
-#include "report/views/detail/TrpReportDesigner.h"
+#include "report/common/detail/TrpReportDesigner.h"
 #include "report/common/detail/rpConsts.h"
 
 #include <typeinfo>

@@ -1,15 +1,13 @@
 #pragma once
 // The engine's process-wide registries (add-in object classes, export filters,
-// function libraries, tools), the factory that creates views by type code or
-// class name, and the default data set of the current band. Registries hold
-// 32 entries each, keep registration order and are never emptied.
+// function libraries, tools). Registries hold 32 entries each, keep
+// registration order and are never emptied.
 #include "platform/core/Types.h"
 
 #include <functional>
 #include <memory>
 
 class TBitmap;
-class TDataSet;
 class TObject;
 class TrpView;
 
@@ -55,13 +53,6 @@ extern Integer rpFunctionsCount;
 extern TrpToolsInfo rpTools[rpMaxRegistryEntries];
 extern Integer rpToolsCount;
 
-// Codes 0 to 4 create a memo, picture, band, sub-report or line view; code 10
-// the first registered add-in whose class name equals AClassName exactly (its
-// Typ becomes 10). Codes 5 to 9 and above 10 create nothing. A created view
-// gets ID = ObjectCounter, which then advances. Raises EClassNotFound
-// "Не найден класс " + AClassName for an add-in name nobody registered.
-TrpView* rpCreateObject(Byte Typ, const String& AClassName);
-
 // Each appends one entry. A registry that already holds 32 entries refuses the
 // 33rd with EListError "Report registry full: <ClassName or caption>".
 void rpRegisterObject(const String& AClassName, TrpViewFactory ClassRef, TBitmap* ButtonBmp,
@@ -71,11 +62,3 @@ void rpRegisterExportFilter(const String& AClassName, TrpObjectFactory ClassRef,
 // Creates one instance of the library and keeps it for the life of the process.
 void rpRegisterFunctionLibrary(TrpObjectFactory ClassRef);
 void rpRegisterTool(const String& MenuCaption, TBitmap* ButtonBmp, std::function<void(TObject*)> OnClick);
-
-// The platform data set behind the current band, for field names given without
-// a data set: summary, master data and footer, group header and footer use the
-// page's master data band; detail data and footer the detail data band;
-// sub-detail data and footer the sub-detail data band; cross data and footer
-// the cross data band. Null for other band types, without a current band, or
-// when that band's data source is not a TrpDBDataSet.
-TDataSet* GetDefaultDataSet();

@@ -6,7 +6,7 @@
 #include "report/build/TrpPage.h"
 #include "report/views/TrpPictureView.h"
 #include "report/views/detail/TrpFmtForm.h"
-#include "report/views/detail/TrpReportDesigner.h"
+#include "report/common/detail/TrpReportDesigner.h"
 #include "tests/support/DialogRecorder.h"
 
 #include "platform/ui/TEdit.h"
