@@ -13,7 +13,7 @@
 #include "report/build/detail/rpBuild.h"
 #include "report/views/detail/rpViewFactory.h"
 #include "report/build/detail/rpDBUtils.h"
-#include "report/common/rpUtils.h"
+#include "report/build/rpNameLookup.h"
 
 #include <algorithm>
 

@@ -7,7 +7,7 @@
 #include "platform/ui/TScreen.h"
 #include "platform/ui/TSpeedButton.h"
 #include "report/preview/detail/rpPreviewConsts.h"
-#include "report/common/rpUtils.h"
+#include "report/common/rpControlUtils.h"
 
 #include <algorithm>
 

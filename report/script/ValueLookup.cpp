@@ -15,7 +15,7 @@
 #include "report/views/TrpView.h"
 #include "report/common/detail/rpGlobals.h"
 #include "report/build/detail/rpDBUtils.h"
-#include "report/common/rpUtils.h"
+#include "report/build/rpNameLookup.h"
 
 #include <algorithm>
 

@@ -9,7 +9,7 @@
 #include "report/build/TrpPage.h"
 #include "report/build/TrpReport.h"
 #include "report/common/detail/rpConsts.h"
-#include "report/common/rpUtils.h"
+#include "report/build/rpNameLookup.h"
 
 bool TrpBandView::ShowBandTitles = false;
 

@@ -1,11 +1,9 @@
-#include "report/common/rpUtils.h"
+#include "report/build/rpNameLookup.h"
 
 #include "platform/core/StrUtils.h"
 #include "platform/core/TStrings.h"
 #include "platform/data/TDataSet.h"
-#include "platform/graphics/TFont.h"
 #include "platform/ui/TCustomForm.h"
-#include "platform/ui/TLabel.h"
 #include "platform/ui/TScreen.h"
 #include "report/build/TrpReport.h"
 
@@ -110,36 +108,4 @@ void rpGetComponents(TComponent* Owner, const std::function<bool(TComponent*)>& 
             List->Add(form == Owner ? c->Name() : form->Name() + "." + c->Name());
         }
     }
-}
-
-void rpEnableControls(std::initializer_list<TControl*> Controls, bool Enable) {
-    for (TControl* control : Controls) {
-        if (auto* label = dynamic_cast<TLabel*>(control))
-            label->Font()->SetColor(Enable ? clWindowText : clGrayText);
-        else if (dynamic_cast<TWinControl*>(control))
-            control->SetColor(Enable ? clWindow : clBtnFace);
-        else
-            continue;
-        control->SetEnabled(Enable);
-    }
-}
-
-TControl* rpControlAtPos(TWinControl* Parent, TPoint Pos) {
-    for (Integer i = Parent->ControlCount() - 1; i >= 0; --i) {
-        TControl* child = Parent->Controls(i);
-        if (!child->Visible() || !PtInRect(child->BoundsRect(), Pos)) continue;
-        auto* container = dynamic_cast<TWinControl*>(child);
-        if (container && container->ControlCount() > 0) {
-            if (TControl* inner =
-                    rpControlAtPos(container, TPoint(Pos.X - child->Left(), Pos.Y - child->Top())))
-                return inner;
-            continue;
-        }
-        return child;
-    }
-    return nullptr;
-}
-
-String rpGetWindowsVersion() {
-    return "NT";
 }

@@ -1,20 +1,15 @@
 #pragma once
 // Name lookup of the report engine: components and data fields by the names
-// templates use ("Query1", "Form2.Query1", "letet_adatlap.Query1."letevo""),
-// and the engine dialogs' small control routines. Names are compared
-// ignoring case, as component names are.
+// templates use ("Query1", "Form2.Query1", "letet_adatlap.Query1."letevo"").
+// Names are compared ignoring case, as component names are.
 #include "platform/core/Types.h"
-#include "platform/graphics/TRect.h"
 
 #include <functional>
-#include <initializer_list>
 
 class TComponent;
-class TControl;
 class TDataSet;
 class TField;
 class TStrings;
-class TWinControl;
 
 // With a ".", the part before the first "." names a form of the application
 // and the part after it (up to 255 characters) a component that form owns;
@@ -35,13 +30,3 @@ void rpGetDataSetAndField(const String& ComplexName, TDataSet*& DataSet, TField*
 // otherwise as the form's name, "." and its name.
 void rpGetComponents(TComponent* Owner, const std::function<bool(TComponent*)>& IsOfClass, TStrings* List,
                      TComponent* Skip);
-
-// Enables or disables the controls: a label's font turns clWindowText or
-// clGrayText, a windowed control's colour clWindow or clBtnFace.
-void rpEnableControls(std::initializer_list<TControl*> Controls, bool Enable);
-// The visible child control of Parent under Pos (Parent's client
-// coordinates), searched from the last child to the first and into children
-// that hold controls; null when there is none.
-TControl* rpControlAtPos(TWinControl* Parent, TPoint Pos);
-// The platform family: "NT" on this system.
-String rpGetWindowsVersion();
