@@ -1,6 +1,6 @@
 #include "controls/common/UtlRoutines.h"
 
-#include "controls/text/UtlStrings.h"
+#include "controls/common/UtlStrings.h"
 #include "platform/core/FileUtils.h"
 #include "platform/core/StrUtils.h"
 #include "platform/os/ProgramPaths.h"

@@ -2,7 +2,7 @@
 
 #include "controls/lists/TUtlContainer.h"
 #include "controls/services/TUtlIniCtrl.h"
-#include "controls/text/UtlStrings.h"
+#include "controls/common/UtlStrings.h"
 #include "platform/core/FileUtils.h"
 #include "platform/graphics/TBitmap.h"
 #include "platform/graphics/TCanvas.h"

@@ -1,7 +1,7 @@
 // The log file, the exception hook and the default registry path of the services object.
 #include "controls/services/TUtlApplication.h"
 
-#include "controls/text/UtlStrings.h"
+#include "controls/common/UtlStrings.h"
 #include "platform/core/DateTime.h"
 #include "platform/core/FileUtils.h"
 #include "platform/core/Format.h"

@@ -1,7 +1,7 @@
 #include "controls/services/TUtlIniCtrl.h"
 
 #include "controls/services/TUtlApplication.h"
-#include "controls/text/UtlStrings.h"
+#include "controls/common/UtlStrings.h"
 #include "controls/services/UtlSysInfo.h"
 #include "controls/text/UtlValueStrings.h"
 #include "platform/core/FileUtils.h"

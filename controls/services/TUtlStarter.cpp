@@ -1,7 +1,7 @@
 #include "controls/services/TUtlStarter.h"
 
 #include "controls/services/TUtlApplication.h"
-#include "controls/text/UtlStrings.h"
+#include "controls/common/UtlStrings.h"
 #include "platform/core/DateTime.h"
 #include "platform/core/Exceptions.h"
 #include "platform/core/FileUtils.h"

@@ -1,7 +1,7 @@
 #include "controls/text/UtlValueStrings.h"
 
 #include "controls/common/UtlRoutines.h"
-#include "controls/text/UtlStrings.h"
+#include "controls/common/UtlStrings.h"
 #include "platform/core/Format.h"
 #include "platform/core/NumberFormat.h"
 #include "platform/core/StrUtils.h"

@@ -1,4 +1,4 @@
-#include "controls/text/UtlStrings.h"
+#include "controls/common/UtlStrings.h"
 
 #include "platform/core/NumberFormat.h"
 #include "platform/core/StrUtils.h"
