@@ -3,7 +3,7 @@
 // four-frame sheet and a caption with a 3D effect and a focus marker;
 // TUtlRadioButton is the radio button, one of its siblings checked at a time.
 #include "controls/text/TUtl3DCaption.h"
-#include "controls/common/TUtlCustomControl.h"
+#include "controls/bases/TUtlCustomControl.h"
 #include "controls/text/TUtlGlyphTextLayout.h"
 #include "controls/shapes/UtlGraphTypes.h"
 

@@ -3,8 +3,8 @@
 // form-resource text of lists and of the container control.
 #include "controls/services/TUtlApplication.h"
 #include "controls/lists/TUtlContainer.h"
-#include "controls/common/TUtlCustomControl.h"
-#include "controls/shapes/TUtlFormShape.h"
+#include "controls/bases/TUtlCustomControl.h"
+#include "controls/bases/TUtlFormShape.h"
 #include "controls/lists/UtlStreams.h"
 #include "platform/core/FileUtils.h"
 #include "platform/core/ScopeExit.h"

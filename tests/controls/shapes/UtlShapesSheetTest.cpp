@@ -1,6 +1,6 @@
 #include "controls/shapes/GxWindowImage.h"
 #include "controls/services/TUtlApplication.h"
-#include "controls/shapes/TUtlFormShape.h"
+#include "controls/bases/TUtlFormShape.h"
 #include "controls/shapes/TUtlShape.h"
 #include "controls/shapes/UtlShapes.h"
 #include "platform/graphics/DeviceRegions.h"

@@ -6,7 +6,7 @@
 // is the window's own edge: a sunken client edge with Ctl3D, a single line in
 // the window-frame colour without.
 #include "controls/shapes/TUtlBevel.h"
-#include "controls/common/UtlBackground.h"
+#include "controls/bases/UtlBackground.h"
 #include "platform/ui/TScrollBox.h"
 
 #include <memory>

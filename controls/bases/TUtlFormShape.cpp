@@ -1,7 +1,7 @@
-#include "controls/shapes/TUtlFormShape.h"
+#include "controls/bases/TUtlFormShape.h"
 
 #include "controls/lists/TUtlContainer.h"
-#include "controls/common/TUtlCustomControl.h"
+#include "controls/bases/TUtlCustomControl.h"
 #include "platform/graphics/RasterOps.h"
 #include "platform/graphics/SystemMetrics.h"
 #include "platform/graphics/TBitmap.h"

@@ -1,6 +1,6 @@
-#include "controls/common/UtlBackground.h"
+#include "controls/bases/UtlBackground.h"
 
-#include "controls/shapes/TUtlFormShape.h"
+#include "controls/bases/TUtlFormShape.h"
 #include "controls/shapes/UtlBitmaps.h"
 #include "platform/graphics/TBitmap.h"
 #include "platform/ui/TCustomForm.h"

@@ -6,7 +6,7 @@
 #include "controls/shapes/TUtlFillObject.h"
 #include "controls/shapes/TUtlRegion.h"
 #include "controls/services/TUtlWndProcComponent.h"
-#include "controls/common/UtlBackground.h"
+#include "controls/bases/UtlBackground.h"
 #include "controls/lists/UtlImageListLink.h"
 
 #include <memory>

@@ -1,4 +1,4 @@
-#include "controls/common/TUtlCustomControl.h"
+#include "controls/bases/TUtlCustomControl.h"
 
 #include "controls/lists/TUtlContainer.h"
 #include "platform/core/ScopeExit.h"

@@ -1,6 +1,6 @@
-#include "controls/common/TUtlCustomScrollBox.h"
+#include "controls/bases/TUtlCustomScrollBox.h"
 
-#include "controls/common/TUtlCustomControl.h"
+#include "controls/bases/TUtlCustomControl.h"
 #include "platform/graphics/DrawEdge.h"
 
 TUtlScrollBoxBevel::TUtlScrollBoxBevel() {

@@ -4,7 +4,7 @@
 // kinds of transparency; TUtlCustomPanel holds other controls and hands its
 // background on to see-through children.
 #include "controls/shapes/TUtlBitmapEffectObject.h"
-#include "controls/common/UtlBackground.h"
+#include "controls/bases/UtlBackground.h"
 #include "controls/lists/UtlImageListLink.h"
 #include "platform/ui/TCustomControl.h"
 #include "platform/ui/TCustomForm.h"

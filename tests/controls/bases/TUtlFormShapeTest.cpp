@@ -1,4 +1,4 @@
-#include "controls/shapes/TUtlFormShape.h"
+#include "controls/bases/TUtlFormShape.h"
 
 #include "tests/controls/PixelSheet.h"
 #include "controls/shapes/GxWindowImage.h"

@@ -1,6 +1,6 @@
 #include "controls/buttons/TUtlButtonControl.h"
-#include "controls/common/TUtlCustomScrollBox.h"
-#include "controls/shapes/TUtlFormShape.h"
+#include "controls/bases/TUtlCustomScrollBox.h"
+#include "controls/bases/TUtlFormShape.h"
 
 #include "tests/controls/PixelSheet.h"
 #include "tests/controls/PngWriter.h"
