@@ -10,6 +10,7 @@
 #include "controls/buttons/TUtlButtonControl.h"
 #include "controls/lists/TUtlContainer.h"
 #include "controls/bases/TUtlCustomScrollBox.h"
+#include "controls/services/TUtlApplication.h"
 #include "controls/services/TUtlDateTime.h"
 #include "controls/shapes/TUtlFillObject.h"
 #include "controls/bases/TUtlFormShape.h"
@@ -29,6 +30,7 @@
 #include "controls/buttons/TgxLabelColors.h"
 
 #include "platform/core/Exceptions.h"
+#include "platform/core/ScopeExit.h"
 #include "platform/core/TComponent.h"
 #include "platform/core/TypInfo.h"
 #include "platform/graphics/TBitmap.h"
@@ -315,6 +317,8 @@ TEST(PublishedPropertiesTest, RegionsMasksAndCaptionsRoundTrip) {
 }
 
 TEST(PublishedPropertiesTest, LibraryComponentsRoundTrip) {
+    // The starter and the timer pool start the process-wide services; later tests expect none.
+    core::ScopeExit done([] { UtlFinalization(); });
     const Row<TUtlFormShape> shapes[] = {
         {"form shape", [](TUtlFormShape* f, Holder&) { f->SetFormDragable(false); },
          "  FormDragable = False\n"},
