@@ -113,25 +113,30 @@ bool ParseValue(const String& line, RegValue& v) {
 } // namespace
 
 RegValue* RegKey::FindValue(const String& name) {
-    for (RegValue& v : Values)
-        if (AnsiSameText(v.Name, name)) return &v;
-    return nullptr;
+    const auto it = FPositions.find(Upper(name));
+    return it == FPositions.end() ? nullptr : &FValues[it->second];
 }
 
 void RegKey::SetValue(RegValue value) {
-    if (RegValue* existing = FindValue(value.Name)) {
-        value.Name = existing->Name;
-        *existing = std::move(value);
-    } else {
-        Values.push_back(std::move(value));
+    const auto [it, added] = FPositions.try_emplace(Upper(value.Name), FValues.size());
+    if (added) {
+        FValues.push_back(std::move(value));
+        return;
     }
+    RegValue& existing = FValues[it->second];
+    value.Name = std::move(existing.Name);
+    existing = std::move(value);
 }
 
 bool RegKey::DeleteValue(const String& name) {
-    auto it = std::find_if(Values.begin(), Values.end(),
-                           [&](const RegValue& v) { return AnsiSameText(v.Name, name); });
-    if (it == Values.end()) return false;
-    Values.erase(it);
+    const auto it = FPositions.find(Upper(name));
+    if (it == FPositions.end()) return false;
+    const size_t position = it->second;
+    FPositions.erase(it);
+    FValues.erase(FValues.begin() + static_cast<std::ptrdiff_t>(position));
+    // The values after it moved up by one.
+    for (auto& [upper, at] : FPositions)
+        if (at > position) --at;
     return true;
 }
 
@@ -290,9 +295,9 @@ String RegistryHive::Serialize() const {
     for (const String& line : FKeptLines)
         out += line + "\n";
     for (const auto& [upper, key] : FKeys) {
-        if (key.Pending && key.Values.empty() && key.KeptLines.empty()) continue;
+        if (key.Pending && key.Values().empty() && key.KeptLines.empty()) continue;
         out += "[" + key.Path + "]\n";
-        for (const RegValue& v : key.Values) {
+        for (const RegValue& v : key.Values()) {
             out += v.Name.empty() ? String("@") : Quote(v.Name);
             out += '=';
             switch (v.Kind) {

@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <map>
+#include <unordered_map>
 #include <vector>
 
 namespace core {
@@ -24,17 +25,26 @@ struct RegValue {
     std::uint32_t Number = 0; // for Integer
 };
 
+// Value names are compared ignoring case (AnsiSameText).
 struct RegKey {
-    String Path; // as created; "" for the root
-    std::vector<RegValue> Values;
+    String Path;                   // as created; "" for the root
     std::vector<String> KeptLines; // not understood; written back after the values
     // Opened for creation only: written once it holds something.
     bool Pending = false;
 
+    // In the order they were first stored, which is the order they are written in.
+    const std::vector<RegValue>& Values() const { return FValues; }
     RegValue* FindValue(const String& name);
-    // Adds or replaces the value of that name.
+    // Replaces the value of that name in its place (keeping the stored spelling of
+    // the name), or adds it at the end.
     void SetValue(RegValue value);
     bool DeleteValue(const String& name);
+
+private:
+    std::vector<RegValue> FValues;
+    // Each value's position by its upper-cased name: a key read with many values
+    // costs every look-up one step, not a walk through the values before it.
+    std::unordered_map<String, size_t> FPositions;
 };
 
 // The write lock of a root's file (an advisory lock on a file beside it), held

@@ -147,7 +147,7 @@ void TRegistry::GetValueNames(TStrings* Strings) {
     std::vector<String> names;
     if (FHasKey) {
         if (auto* key = Hive().FindKey(FCurrentPath))
-            for (const RegValue& v : key->Values)
+            for (const RegValue& v : key->Values())
                 names.push_back(v.Name);
     }
     core::ReplaceStrings(*Strings, names);

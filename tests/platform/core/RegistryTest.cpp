@@ -254,6 +254,34 @@ TEST_F(RegistryTest, AWindowsFileIsReadWholeAndOpeningWritesNothing) {
     EXPECT_EQ(ReadFileBytes(FDir.File(HiveName)), WindowsLayout);
 }
 
+// Every value of a key of many is found by its name in any case; a name given
+// twice keeps its first place and spelling with the later data; a deletion
+// leaves the values after it found and the order as it was.
+TEST_F(RegistryTest, ManyValuesAreFoundByNameInTheirOrder) {
+    const int count = 3000;
+    std::string file = "[App]\n";
+    for (int i = 0; i < count; ++i)
+        file += "\"Érték" + std::to_string(i) + "\"=\"" + std::to_string(i) + "\"\n";
+    file += "\"érték7\"=\"újra\"\n";
+    WriteFileBytes(FDir.File(HiveName), file);
+    TRegistry reg;
+    ASSERT_TRUE(reg.OpenKey("App", false));
+    EXPECT_EQ(reg.ReadString("ÉRTÉK7"), "újra");
+    ASSERT_TRUE(reg.DeleteValue("érték3"));
+    EXPECT_FALSE(reg.ValueExists("Érték3"));
+    reg.WriteString("új", "u");
+    for (int i = 0; i < count; ++i) {
+        if (i == 3 || i == 7) continue;
+        ASSERT_EQ(reg.ReadString("ÉRTÉK" + std::to_string(i)), std::to_string(i)) << i;
+    }
+    TStringList names;
+    reg.GetValueNames(&names);
+    ASSERT_EQ(names.Count(), count);
+    EXPECT_EQ(Lines(names)[6], "Érték7");
+    EXPECT_EQ(Lines(names)[count - 2], "Érték" + std::to_string(count - 1));
+    EXPECT_EQ(Lines(names)[count - 1], "új");
+}
+
 TEST_F(RegistryTest, TheFileIsReadAgainOnlyWhenItChanged) {
     TRegistry reg;
     ASSERT_TRUE(reg.OpenKey("App", true));
