@@ -1,7 +1,8 @@
 // Fuzz target of the report script compiler and interpreter: any script must compile
 // into instructions or error lines, and a compiled script must run to its end or raise
-// an exception of the platform's hierarchy (the step limit ends endless loops), without
-// a crash or a sanitizer report. Scripts run on a memo of a page, with object lookup.
+// an exception of the platform's hierarchy (the step limit ends endless loops, the text
+// limit texts that keep doubling), without a crash or a sanitizer report. Scripts run
+// on a memo of a page, with object lookup.
 #include "platform/core/Exceptions.h"
 #include "platform/core/TStringList.h"
 #include "platform/ui/DialogHook.h"
@@ -33,8 +34,9 @@ void Setup() {
     page = new Page();
     band = new TrpBand();
     rpScriptHost = page;
-    // Endless loops are expected here: stop them early to keep the fuzzer fast.
+    // Endless loops and doubling texts are expected here: stop them early to keep the fuzzer fast.
     rpInterpretator->SetMaxSteps(10000);
+    rpInterpretator->Parser()->SetMaxTextLength(1 << 20);
 }
 
 } // namespace

@@ -54,6 +54,8 @@ public:
     static Variant ArrayOf(std::vector<Variant> items);
 
     TVarType Type() const { return FType; }
+    // Bytes of a string value's text (0 for every other kind), without copying it.
+    std::size_t TextLength() const { return FType == varString ? FStr.size() : 0; }
     bool IsEmpty() const { return FType == varEmpty; }
     bool IsNull() const { return FType == varNull; }
     bool IsNumeric() const; // integer, float, currency or boolean kinds

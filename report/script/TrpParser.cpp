@@ -228,6 +228,10 @@ void TrpParser::Get3Parameters(const String& s, Integer& i, String& s1, String& 
     if (parts.size() > 2) s3 = parts[2];
 }
 
+void TrpParser::CheckTextLength(std::size_t Length) const {
+    if (Length > FMaxTextLength) throw EParserError(SExprTextTooLong);
+}
+
 void TrpParser::AddOperator(char op, String& out, String& stack) const {
     // A prefix operator has no operand yet, so it can close nothing before it.
     if (!IsPrefix(op))
@@ -375,6 +379,7 @@ void TrpParser::Resolve(String& s, Integer from, Integer at, const String& name)
         if (OnFunction) OnFunction(name, Variant(p1), Variant(p2), Variant(p3), text);
         text = DoubleInnerQuotes(text);
     }
+    CheckTextLength(s.size() + text.size());
     s = Sub(s, 1, from) + "(" + text + ")" + Sub(s, i, Len(s) + 1);
 }
 
@@ -461,6 +466,7 @@ Variant TrpParser::CalcOPZ(const String& s) {
             case '+':
             case opz::Or:
                 a = VarAdd(a, b);
+                CheckTextLength(a.TextLength());
                 break;
             case '-':
                 a = VarSub(a, b);

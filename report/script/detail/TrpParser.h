@@ -14,11 +14,19 @@
 //
 // Errors: platform conversion and Variant errors propagate; a division by zero with "/"
 // gives 0. The parser itself raises EParserError for an operator without its operands,
-// an unclosed "(", a call with more than three arguments and runaway nesting.
+// an unclosed "(", a call with more than three arguments, runaway nesting, and a text
+// grown past its limit (see SetMaxTextLength).
 #include "platform/core/Types.h"
 #include "platform/core/Variant.h"
 
+#include <cstddef>
 #include <functional>
+
+// The longest text, in bytes, that "+" may make or a call's result may splice into an
+// expression: a thousand pages of a report hold some 5 MB of text, and a script that
+// keeps doubling a text stops here, a few hundred MB of memory at most, instead of
+// growing until the program dies.
+inline constexpr std::size_t rpMaxTextLength = std::size_t{64} << 20;
 
 // Called for every variable operand; stores the value in v (v arrives unassigned).
 using TGetPValueEvent = std::function<void(const String& s, Variant& v)>;
@@ -68,7 +76,13 @@ public:
     // commas; i just after the matching ")". Raises EParserError for a fourth argument.
     void Get3Parameters(const String& s, Integer& i, String& s1, String& s2, String& s3);
 
+    // The longest text "+" may make or a call's result may splice in (rpMaxTextLength
+    // unless set).
+    void SetMaxTextLength(std::size_t Value) { FMaxTextLength = Value; }
+
 private:
+    // Every text the parser makes longer passes here.
+    void CheckTextLength(std::size_t Length) const;
     // Str2OPZ; with AllowCalls false it stops at the first call and sets CallMet.
     String Convert(String s, bool AllowCalls, bool& CallMet);
     void AddOperator(char op, String& out, String& stack) const;
@@ -76,6 +90,7 @@ private:
     void Resolve(String& s, Integer from, Integer to, const String& name);
 
     Integer FDepth = 0;
+    std::size_t FMaxTextLength = rpMaxTextLength;
 };
 
 // From i, the text between the first "[" and its matching "]" (nested brackets and

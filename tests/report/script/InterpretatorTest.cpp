@@ -6,6 +6,7 @@
 #include "platform/core/StrUtils.h"
 #include "platform/core/TStringList.h"
 #include "report/script/detail/ScriptCompiler.h"
+#include "report/script/detail/TrpParser.h"
 #include "tests/support/ErrorOf.h"
 
 #include <gtest/gtest.h>
@@ -220,6 +221,29 @@ TEST(Interpretator, EndlessLoopStopsAfterTheStepLimit) {
     Recorder r;
     EXPECT_EQ(ErrorOf<Exception>([&] { RunScript(r, {"10: GOTO 10"}, "X"); }),
               "Скрипт выполняется слишком долго");
+}
+
+// A text doubled again and again, by "+" or by a function whose result repeats its
+// argument, ends in a script error at the text limit instead of taking all memory; the
+// last text that fit stays.
+TEST(Interpretator, ADoublingTextStopsAtTheLimit) {
+    struct Repeater : Recorder {
+        void DoFunction(const String& Name, const Variant& p1, const Variant& p2, const Variant& p3,
+                        String& Val) override {
+            const String text = Parser()->Calc(p1.AsString()).AsString();
+            Val = "'" + text + text + "'";
+        }
+    };
+    const std::size_t limit = 1000;
+    for (const String doubling : {"s := s + s", "s := TWICE(s)"}) {
+        SCOPED_TRACE(doubling);
+        Repeater r;
+        r.Parser()->SetMaxTextLength(limit);
+        const String script =
+            "BEGIN s := 'x'; n := 0; WHILE n < 40 DO BEGIN " + doubling + "; n := n + 1 END END";
+        EXPECT_EQ(ErrorOf<EParserError>([&] { RunScript(r, {script}, "S"); }), "Text too long in expression");
+        EXPECT_EQ(r.Values["S"].TextLength(), 512u);
+    }
 }
 
 TEST(Interpretator, BaseClassKnowsNoNames) {
