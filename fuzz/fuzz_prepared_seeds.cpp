@@ -1,8 +1,9 @@
 // Writes seed prepared-report files for the prepared-report fuzzer into the
 // folder named by the first argument: a page of every object kind in print
 // mode (memos plain, wrapped, rotated and justified, a line, a picture, rich
-// text), an empty landscape page, a file of one empty page, and an older file
-// whose two pages are metafiles of both kinds.
+// text), an empty landscape page, a file of one empty page, objects and a paper
+// at the integer limits, and an older file whose two pages are metafiles of both
+// kinds.
 #include "platform/core/TFileStream.h"
 #include "platform/core/TMemoryStream.h"
 #include "platform/graphics/TBitmap.h"
@@ -18,6 +19,7 @@
 #include "report/files/detail/rpStreamUtils.h"
 #include "tests/support/MetafileBuilder.h"
 
+#include <climits>
 #include <cstdio>
 #include <string>
 
@@ -92,6 +94,25 @@ int main(int argc, char** argv) {
     rpRichShared().Load(rich.RichText); // printed rich text is the expanded shared text
     Print(all, 0, rich, gtAddIn);
     Write(all, dir + "/every-kind.rpp");
+
+    // Objects at the integer limits on a custom paper of 100 page pixels, which the
+    // fuzzer draws 400 wide, and a paper at the limit: scaled, they saturate.
+    TrpReport limits(nullptr);
+    TrpPage small(256, 279, 279, 0);
+    TrpPage vast(256, INT_MAX, INT_MAX, 0);
+    limits.EMFPages()->Add(&small);
+    limits.EMFPages()->Add(&vast);
+    TrpLineView far;
+    far.SetBounds(INT_MAX, INT_MIN, INT_MAX, 0);
+    far.FrameTyp = 8;
+    Print(limits, 0, far, gtLine);
+    TrpMemoView wide;
+    wide.SetBounds(0, 0, INT_MAX, INT_MAX);
+    wide.FrameTyp = 15;
+    wide.Memo.SetText("széles");
+    Print(limits, 0, wide, gtMemo);
+    Print(limits, 1, wide, gtMemo);
+    Write(limits, dir + "/integer-limits.rpp");
 
     metafiletest::Emf enhanced;
     enhanced.Record(43, metafiletest::Ints({10, 10, 100, 50})).TextW(10, 60, u"Régi");

@@ -12,10 +12,9 @@
 #include "report/print/TrpPrinter.h"
 #include "report/build/TrpReport.h"
 #include "report/views/TrpView.h"
+#include "report/views/detail/rpCoordinates.h"
 #include "report/views/detail/rpViewFactory.h"
 #include "report/files/detail/rpStreamUtils.h"
-
-#include <cmath>
 
 TrpPageInfo::TrpPageInfo() = default;
 TrpPageInfo::~TrpPageInfo() = default;
@@ -128,15 +127,19 @@ void TrpEMFPages::Draw(Integer Index, TCanvas* Canvas, const TRect& DrawRect) {
     if (!info->Page) ObjectsToPage(Index);
     // A page without paper figures has no scale to draw at.
     if (info->PrnInfo.Pgw <= 0 || info->PrnInfo.Pgh <= 0) return;
-    const double kx = double(DrawRect.Width()) / info->PrnInfo.Pgw;
-    const double ky = double(DrawRect.Height()) / info->PrnInfo.Pgh;
+    const double kx = (double(DrawRect.Right) - DrawRect.Left) / info->PrnInfo.Pgw;
+    const double ky = (double(DrawRect.Bottom) - DrawRect.Top) / info->PrnInfo.Pgh;
     const TRect clip = Canvas->ClipRect();
+    // A stored position at a large scale passes any Integer: the object's rectangle
+    // saturates at the page coordinate limit, far outside every clipping rectangle.
+    const auto scaled = [](double v, double k, Integer offset) {
+        return report::RoundCoordinate(v * k + offset);
+    };
     for (const auto& view : info->Page->Objects) {
         if (!forPrinter) {
-            TRect r(static_cast<Integer>(std::lround(view->Left * kx)) + DrawRect.Left,
-                    static_cast<Integer>(std::lround(view->Top * ky)) + DrawRect.Top,
-                    static_cast<Integer>(std::lround((view->Left + view->Width) * kx)) + DrawRect.Left,
-                    static_cast<Integer>(std::lround((view->Top + view->Height) * ky)) + DrawRect.Top);
+            TRect r(scaled(view->Left, kx, DrawRect.Left), scaled(view->Top, ky, DrawRect.Top),
+                    scaled(double(view->Left) + view->Width, kx, DrawRect.Left),
+                    scaled(double(view->Top) + view->Height, ky, DrawRect.Top));
             InflateRect(r, 10, 10);
             TRect common;
             if (!IntersectRect(common, r, clip)) continue;

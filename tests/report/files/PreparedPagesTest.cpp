@@ -281,6 +281,39 @@ TEST_F(PreparedPages, FarObjectsDrawAtALargeScaleWithoutOverflow) {
     EXPECT_EQ(report.EMFPages()->Pages(0)->PrnInfo.Pgw, 1);
 }
 
+// A file's line at the integer limits, on a custom paper of 100 page pixels drawn
+// 400 wide: objects beyond the page are left out without overflowing their scaled
+// rectangle, and one reaching from the page to the limit is drawn.
+TEST_F(PreparedPages, ObjectsAtTheIntegerLimitsAreCulledWithoutOverflow) {
+    constexpr std::int32_t Max = 0x7FFFFFFF, Min = -Max - 1;
+    const struct {
+        const char* Why;
+        std::int32_t Left, Top, Width;
+        bool Drawn;
+    } rows[] = {
+        {"left at the limit", Max, 0, 10, false},
+        {"left at the negative limit", Min, 0, 10, false},
+        {"top at the limit", 0, Max, 10, false},
+        {"as wide as the limit", 0, 0, Max, true},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.Why);
+        ByteWriter w;
+        w.U8(0).Str("").I32(1);
+        w.I32(8 + 16 + 1 + 1 + 37).U16(256).I32(279).I32(279).U8(0).U8(1);
+        w.U8(23).U8(gtLine).Block(row.Left, row.Top, row.Width, 0, 0, 8, 1, 0, 0, 0x1FFFFFFF).Memo({});
+        TMemoryStream s;
+        LoadBytes(s, w.Out);
+        report.EMFPages()->LoadFromStream(&s);
+        ASSERT_EQ(report.EMFPages()->Pages(0)->PrnInfo.Pgw, 100);
+        graphics::RecordingCanvasBackend* rec = nullptr;
+        auto canvas = graphics::MakeRecordingCanvas(rec);
+        report.EMFPages()->Pages(0)->Visible = true;
+        report.EMFPages()->Draw(0, canvas.get(), TRect(0, 0, 400, 400));
+        EXPECT_EQ(rec->Calls("Polyline").size(), row.Drawn ? 1u : 0u);
+    }
+}
+
 TEST_F(PreparedPages, AMemoWithAnAbsurdFontIsFittedQuickly) {
     // A damaged file (found by fuzzing) whose memo asks for a huge font: its
     // line is fitted to the page by a search, not one pixel of height at a time.
