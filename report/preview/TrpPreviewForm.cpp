@@ -104,14 +104,11 @@ void TrpPBox::Paint() {
         c->Brush()->SetColor(clWhite);
         c->Rectangle(r);
         c->Polyline({TPoint(r.Left + 1, r.Bottom), TPoint(r.Right, r.Bottom), TPoint(r.Right, r.Top + 1)});
-        TRect target = r;
-        if (!info->pgMargins) {
-            const double z = f->ZoomFactor;
-            const auto scaled = [z](Integer v) { return static_cast<Integer>(Round(v * z)); };
-            target = Bounds(r.Left + scaled(info->PrnInfo.Ofx), r.Top + scaled(info->PrnInfo.Ofy),
-                            scaled(info->PrnInfo.Pw), scaled(info->PrnInfo.Ph));
-        }
-        pages->Draw(i, c, target);
+        const TrpPrnInfo& p = info->PrnInfo;
+        pages->Draw(i, c,
+                    info->pgMargins
+                        ? r
+                        : report::PrintableArea(r, TPoint(p.Ofx, p.Ofy), TSize(p.Pw, p.Ph), f->ZoomFactor));
     }
 }
 

@@ -3,7 +3,6 @@
 #include "report/preview/TrpPreviewForm.h"
 
 #include "platform/core/FileUtils.h"
-#include "platform/core/NumberFormat.h"
 #include "platform/core/ScopeExit.h"
 #include "platform/core/StrUtils.h"
 #include "platform/ui/MessageDialogs.h"
@@ -21,6 +20,7 @@
 #include "report/build/detail/rpBuild.h"
 #include "report/common/detail/rpConsts.h"
 #include "report/preview/detail/rpPreviewConsts.h"
+#include "report/views/detail/rpCoordinates.h"
 #include "report/common/detail/rpRegistry.h"
 
 // ---- Files ----------------------------------------------------------------
@@ -181,8 +181,9 @@ void TrpPreviewForm::FindText() {
     const TRect page = FHeldPages->Pages(Search.Page)->R;
     FSettingPage = true;
     core::ScopeExit done([this] { FSettingPage = false; });
-    VScrollBar->SetPosition(static_cast<Integer>(Round(Search.HitAt.Y * ZoomFactor)) + page.Top -
-                            report::PreviewGap);
-    HScrollBar->SetPosition(static_cast<Integer>(Round(Search.HitAt.X * ZoomFactor)) + page.Left -
-                            report::PreviewGap);
+    // Saturated as the pages' places are: a hit far down a huge page at a large zoom.
+    VScrollBar->SetPosition(
+        report::RoundCoordinate(Search.HitAt.Y * ZoomFactor + page.Top - report::PreviewGap));
+    HScrollBar->SetPosition(
+        report::RoundCoordinate(Search.HitAt.X * ZoomFactor + page.Left - report::PreviewGap));
 }

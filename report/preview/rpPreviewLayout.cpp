@@ -1,6 +1,7 @@
 #include "report/preview/detail/rpPreviewLayout.h"
 
 #include "platform/core/NumberFormat.h"
+#include "report/views/detail/rpCoordinates.h"
 
 #include <algorithm>
 
@@ -8,8 +9,15 @@ namespace report {
 
 namespace {
 
+// A file's paper may be far larger than any real one, and a fitted zoom far above
+// 100%: sizes and positions saturate at the page coordinate limit, so such pages
+// end up beyond reach instead of overflowing on top of the others.
 Integer Scaled(Integer v, double zoom) {
-    return static_cast<Integer>(Round(v * zoom));
+    return RoundCoordinate(v * zoom);
+}
+
+Integer Sum(Integer a, Integer b) {
+    return ClampCoordinate(Int64{a} + b);
 }
 
 double FittedZoom(TSize page, Integer BoxWidth, Integer BoxHeight, TrpScaleMode Mode, double ZoomFactor) {
@@ -33,7 +41,7 @@ double FittedZoom(TSize page, Integer BoxWidth, Integer BoxHeight, TrpScaleMode 
 Integer ColumnsFor(const std::vector<TSize>& sizes, Integer BoxWidth, double zoom) {
     Integer x = PreviewGap, n = 0, best = 0;
     for (std::size_t i = 0; i < sizes.size(); ++i) {
-        const Integer next = Scaled(sizes[i].cx, zoom) + x + PreviewGap;
+        const Integer next = Sum(Scaled(sizes[i].cx, zoom), x + PreviewGap);
         if (next <= BoxWidth) {
             x = next;
             ++n;
@@ -68,23 +76,28 @@ PreviewLayout LayOutPreview(const std::vector<TSize>& PageSizes, Integer Current
         const std::size_t end = std::min(PageSizes.size(), first + std::size_t(out.Columns));
         for (std::size_t i = first; i < end; ++i) {
             const Integer w = Scaled(PageSizes[i].cx, zoom), h = Scaled(PageSizes[i].cy, zoom);
-            TRect r(x, y, x + w, y + h);
+            TRect r(x, y, Sum(x, w), Sum(y, h));
             if (out.Columns == 1 && BoxWidth > w) {
                 const Integer left = (BoxWidth - w) / 2;
-                r = TRect(left, y, left + w, y + h);
+                r = TRect(left, y, left + w, Sum(y, h));
             }
             out.Pages.push_back(r);
-            x += w + PreviewGap;
+            x = Sum(x, w + PreviewGap);
             rowHeight = std::max(rowHeight, h);
             right = std::max(right, r.Right);
             bottom = std::max(bottom, r.Bottom);
         }
-        y += rowHeight + PreviewGap;
+        y = Sum(y, rowHeight + PreviewGap);
     }
     auto range = [](Integer extent) { return extent < 0 ? 0 : extent + PreviewGap; };
     out.HorzRange = range(right - BoxWidth);
     out.VertRange = range(bottom - BoxHeight);
     return out;
+}
+
+TRect PrintableArea(const TRect& Page, TPoint Offset, TSize Size, double Zoom) {
+    const Integer left = Sum(Page.Left, Scaled(Offset.X, Zoom)), top = Sum(Page.Top, Scaled(Offset.Y, Zoom));
+    return TRect(left, top, Sum(left, Scaled(Size.cx, Zoom)), Sum(top, Scaled(Size.cy, Zoom)));
 }
 
 String ZoomCaption(double ZoomFactor) {

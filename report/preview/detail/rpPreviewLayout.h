@@ -30,6 +30,10 @@ struct PreviewLayout {
 PreviewLayout LayOutPreview(const std::vector<TSize>& PageSizes, Integer CurrentPage, Integer BoxWidth,
                             Integer BoxHeight, TrpScaleMode Mode, double ZoomFactor);
 
+// Where a page that does not use its margins is drawn inside its rectangle Page
+// on screen: the printable area, its Offset and Size (page pixels at 100%) at Zoom.
+TRect PrintableArea(const TRect& Page, TPoint Offset, TSize Size, double Zoom);
+
 // The zoom button's caption: the percentage rounded, then "%".
 String ZoomCaption(double ZoomFactor);
 

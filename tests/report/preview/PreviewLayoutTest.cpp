@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 using report::LayOutPreview;
@@ -69,6 +71,36 @@ TEST(PreviewLayout, AZeroSizePageOrATinyBoxKeepsTheZoom) {
     const auto tiny = LayOutPreview({{400, 500}}, 0, 15, 12, mdPageWidth, 0.75);
     EXPECT_DOUBLE_EQ(tiny.ZoomFactor, 0.75);
     EXPECT_TRUE(LayOutPreview({}, 0, 800, 600, mdOnePage, 1.0).Pages.empty());
+}
+
+// A file's paper at the integer limit is 767 million pixels at 100%. Shown at
+// 200%, or fitted to a tiny page before it (a zoom of 764), every page and its
+// printable area stay whole and in order: they saturate instead of overflowing.
+TEST(PreviewLayout, PagesAtTheIntegerLimitSaturate) {
+    const TSize huge(767360030, 767360030);
+    const struct {
+        const char* Why;
+        std::vector<TSize> Sizes;
+        TrpScaleMode Mode;
+        double Zoom;
+    } rows[] = {
+        {"three at 200%", {huge, huge, huge}, mdNone, 2.0},
+        {"fitted to a tiny page", {{1, 1}, huge, huge}, mdPageWidth, 1.0},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.Why);
+        const auto l = LayOutPreview(row.Sizes, 0, 784, 600, row.Mode, row.Zoom);
+        for (std::size_t i = 0; i < l.Pages.size(); ++i) {
+            const TSize printable(std::max(row.Sizes[i].cx - 36, 0), std::max(row.Sizes[i].cy - 36, 0));
+            const TRect area = report::PrintableArea(l.Pages[i], TPoint(18, 18), printable, l.ZoomFactor);
+            EXPECT_LE(l.Pages[i].Top, l.Pages[i].Bottom) << i;
+            EXPECT_LE(area.Left, area.Right) << i;
+            if (i > 0) {
+                EXPECT_LE(l.Pages[i - 1].Bottom, l.Pages[i].Top) << i;
+            }
+        }
+        EXPECT_GT(l.VertRange, 0);
+    }
 }
 
 TEST(PreviewLayout, ZoomCaptionRoundsTiesToEven) {
