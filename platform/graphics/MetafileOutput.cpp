@@ -2,6 +2,7 @@
 
 #include "platform/core/Utf8.h"
 #include "platform/graphics/RasterOps.h"
+#include "platform/graphics/SegmentClip.h"
 #include "platform/graphics/TBitmap.h"
 #include "platform/graphics/TCanvas.h"
 #include "platform/graphics/TRegion.h"
@@ -51,31 +52,6 @@ TBrushStyle HatchOf(std::uint32_t hatch) {
     static const TBrushStyle styles[] = {bsHorizontal, bsVertical, bsFDiagonal,
                                          bsBDiagonal,  bsCross,    bsDiagCross};
     return hatch < 6 ? styles[hatch] : bsSolid;
-}
-
-// The part of the segment A-B inside R (Liang-Barsky); false when none is.
-bool ClipSegment(TPoint& A, TPoint& B, const TRect& R) {
-    const double dx = double(B.X) - A.X, dy = double(B.Y) - A.Y;
-    double t0 = 0, t1 = 1;
-    const double p[4] = {-dx, dx, -dy, dy};
-    const double q[4] = {double(A.X) - R.Left, double(R.Right) - A.X, double(A.Y) - R.Top,
-                         double(R.Bottom) - A.Y};
-    for (int i = 0; i < 4; ++i) {
-        if (p[i] == 0) {
-            if (q[i] < 0) return false;
-            continue;
-        }
-        const double t = q[i] / p[i];
-        if (p[i] < 0)
-            t0 = std::max(t0, t);
-        else
-            t1 = std::min(t1, t);
-        if (t0 > t1) return false;
-    }
-    const TPoint a = A;
-    A = {ToPixel(a.X + t0 * dx), ToPixel(a.Y + t0 * dy)};
-    B = {ToPixel(a.X + t1 * dx), ToPixel(a.Y + t1 * dy)};
-    return true;
 }
 
 void Mirror(PixelBuffer& b, bool x, bool y) {

@@ -2,6 +2,7 @@
 
 #include "platform/graphics/detail/QtFont.h"
 #include "platform/graphics/RasterOps.h"
+#include "platform/graphics/SegmentClip.h"
 #include "platform/graphics/SystemMetrics.h"
 #include "platform/graphics/TBitmap.h"
 #include "platform/graphics/TRegion.h"
@@ -12,9 +13,11 @@
 #include <QPainter>
 #include <QPolygon>
 #include <QStringList>
+#include <QTransform>
 
 #include <cmath>
 #include <numbers>
+#include <optional>
 
 namespace graphics {
 
@@ -172,13 +175,13 @@ bool UseShapeTools(QPainter& p, const PenState& pen, const BrushState& brush) {
 
 // Pixels of the segment a → b without b itself (Bresenham).
 template <typename F> void LinePixels(TPoint a, TPoint b, F&& plot) {
-    Integer dx = std::abs(b.X - a.X), dy = -std::abs(b.Y - a.Y);
+    const Int64 dx = std::abs(Int64{b.X} - a.X), dy = -std::abs(Int64{b.Y} - a.Y);
     const Integer sx = a.X < b.X ? 1 : -1, sy = a.Y < b.Y ? 1 : -1;
-    Integer err = dx + dy;
+    Int64 err = dx + dy;
     Integer x = a.X, y = a.Y;
     while (x != b.X || y != b.Y) {
         plot(x, y);
-        const Integer e2 = 2 * err;
+        const Int64 e2 = 2 * err;
         if (e2 >= dy) {
             err += dy;
             x += sx;
@@ -188,6 +191,11 @@ template <typename F> void LinePixels(TPoint a, TPoint b, F&& plot) {
             y += sy;
         }
     }
+}
+
+// How many pixels the stepping visits from a to b.
+Int64 Steps(TPoint a, TPoint b) {
+    return std::max(std::abs(Int64{b.X} - a.X), std::abs(Int64{b.Y} - a.Y));
 }
 
 } // namespace
@@ -218,6 +226,23 @@ template <typename F> void QtCanvasBackend::Paint(F&& draw) {
         draw(*FExternal);
         FExternal->restore();
     }
+}
+
+std::optional<TRect> QtCanvasBackend::Reach() const {
+    constexpr Integer Margin = 2;
+    QRect area;
+    if (FBitmap) {
+        area = QRect(0, 0, FBitmap->Width(), FBitmap->Height());
+    } else if (FExternal && FExternal->device()) {
+        bool invertible = false;
+        const QTransform back = FExternal->combinedTransform().inverted(&invertible);
+        if (!invertible) return std::nullopt;
+        area = back.mapRect(QRect(0, 0, FExternal->device()->width(), FExternal->device()->height()));
+    } else {
+        return std::nullopt;
+    }
+    return TRect(area.left() - Margin, area.top() - Margin, area.right() + 1 + Margin,
+                 area.bottom() + 1 + Margin);
 }
 
 void QtCanvasBackend::Touched() {
@@ -271,21 +296,46 @@ void QtCanvasBackend::Polyline(const std::vector<TPoint>& points, const PenState
         return;
     }
     // One-pixel lines are stepped here so that the end pixel is left out and the
-    // dash pattern runs on across the segments, as the platform's lines do.
+    // dash pattern runs on across the segments, as the platform's lines do. Only
+    // the part of a segment that can reach the surface is stepped, so a line far
+    // longer than the surface (a damaged page's frame) costs the pixels it shows;
+    // the pattern runs on over the pixels left out as well.
     const auto dashes = DashPattern(pen.Style);
+    Int64 period = 0;
+    for (const qreal d : dashes)
+        period += Int64(d);
     QVector<QPoint> on, off;
     int dashIndex = 0, dashLeft = dashes.isEmpty() ? 0 : int(dashes[0]);
+    const auto step = [&] {
+        if (!dashes.isEmpty() && --dashLeft == 0) {
+            dashIndex = (dashIndex + 1) % int(dashes.size());
+            dashLeft = int(dashes[dashIndex]);
+        }
+    };
+    const auto pass = [&](Int64 count) {
+        if (period == 0) return;
+        for (count %= period; count > 0; --count)
+            step();
+    };
+    const std::optional<TRect> reach = Reach();
     for (std::size_t i = 0; i + 1 < points.size(); ++i) {
-        LinePixels(points[i], points[i + 1], [&](Integer x, Integer y) {
+        const TPoint from = points[i], to = points[i + 1];
+        TPoint a = from, b = to;
+        if (reach && !(PtInRect(*reach, a) && PtInRect(*reach, b))) {
+            if (!ClipSegment(a, b, *reach)) {
+                pass(Steps(from, to));
+                continue;
+            }
+            pass(Steps(from, a));
+        }
+        LinePixels(a, b, [&](Integer x, Integer y) {
             if (dashes.isEmpty() || dashIndex % 2 == 0)
                 on << QPoint(x, y);
             else
                 off << QPoint(x, y);
-            if (!dashes.isEmpty() && --dashLeft == 0) {
-                dashIndex = (dashIndex + 1) % int(dashes.size());
-                dashLeft = int(dashes[dashIndex]);
-            }
+            step();
         });
+        pass(Steps(b, to));
     }
     Paint([&](QPainter& p) {
         if (!ApplyMode(p, pen.Mode)) return;

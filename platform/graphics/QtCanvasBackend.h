@@ -6,6 +6,7 @@
 #include "platform/graphics/CanvasBackend.h"
 
 #include <memory>
+#include <optional>
 
 class QPainter;
 class QImage;
@@ -48,6 +49,9 @@ public:
 private:
     template <typename F> void Paint(F&& draw);
     QImage* ReadableImage() const;
+    // The surface in drawing coordinates with a margin of two pixels; none when
+    // the painter's device is unknown.
+    std::optional<TRect> Reach() const;
     void Touched();
 
     TBitmap* FBitmap = nullptr;

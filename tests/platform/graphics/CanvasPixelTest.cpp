@@ -102,6 +102,33 @@ TEST(CanvasPixelTest, DottedPenAlternatesWithBackgroundWhenOpaque) {
     EXPECT_EQ(Art(*b, BWR), "rrr...rrr...");
 }
 
+// A dashed line that runs far past the surface (a damaged page's frame, two billion
+// pixels long) draws the part the surface shows, in the dash phase that stepping it
+// from its start gives, without stepping the pixels it passes by.
+TEST(CanvasPixelTest, AFarLineDrawsWhatTheSurfaceShowsInItsPhase) {
+    constexpr Integer Far = 1073741808; // a multiple of the 24 pixels of the dash pattern
+    const struct {
+        const char* Why;
+        TPoint From, To;
+        const char* Art;
+    } rows[] = {
+        {"across", {-Far, 0}, {Far, 0}, "##################......######\n.............................."},
+        {"from inside", {0, 1}, {Far, 1}, "..............................\n##################......######"},
+        {"into the surface",
+         {-Far, 1},
+         {10, 1},
+         "..............................\n##########...................."},
+        {"beside it", {-Far, 5}, {Far, 5}, "..............................\n.............................."},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.Why);
+        auto b = Filled(30, 2, clWhite);
+        b->Canvas()->Pen()->SetStyle(psDash);
+        b->Canvas()->Polyline({row.From, row.To});
+        EXPECT_EQ(Art(*b, BW), row.Art);
+    }
+}
+
 TEST(CanvasPixelTest, PolygonFillsAlternately) {
     // A frame drawn as one self-overlapping outline: the middle is crossed
     // twice, so the alternate rule leaves it empty.
