@@ -32,6 +32,20 @@ void ProcessUntil(const std::function<bool()>& Done) {
         Application->ProcessMessages();
 }
 
+// A timer that, once enabled, closes the menu showing, as Escape would, then runs Chosen
+// (an item's action, which a menu runs as it closes).
+std::unique_ptr<TTimer> MenuCloser(std::function<void()> Chosen = {}) {
+    auto timer = std::make_unique<TTimer>(nullptr);
+    timer->SetEnabled(false);
+    timer->SetInterval(20);
+    timer->OnTimer = [t = timer.get(), Chosen](TObject*) {
+        t->SetEnabled(false);
+        ui::CloseActivePopup();
+        if (Chosen) Chosen();
+    };
+    return timer;
+}
+
 class InputTest : public GridFixture {
 protected:
     void SetUp() override { Build(6, 500, 300); }
@@ -83,16 +97,10 @@ TEST_F(InputTest, RightPressMakesThePointedRowCurrentBeforeThePopup) {
     // The grid's own popup, when the list has none.
     Grid->SetPopupMenu(nullptr);
     Int64 shownFor = 0;
-    TTimer close(nullptr);
-    close.SetEnabled(false);
-    close.SetInterval(20);
-    close.OnTimer = [&](TObject*) {
-        close.SetEnabled(false);
-        ui::CloseActivePopup();
-    };
+    auto close = MenuCloser();
     Grid->StandardPopup()->OnPopup = [&](TObject*) {
         shownFor = CurrentId();
-        close.SetEnabled(true);
+        close->SetEnabled(true);
     };
     const TPoint row2 = Centre(1, 2);
     Grid->MouseDown(mbRight, {}, row2.X, row2.Y);
@@ -303,11 +311,11 @@ TEST_F(GridOnAForm, MenuKeyOpensThePopupUnderTheCurrentCellAndTabLeaves) {
 
     Grid.SetPopupMenu(nullptr);
     Int64 shownFor = 0;
-    TTimer close(nullptr);
-    close.SetInterval(20);
-    close.OnTimer = [&](TObject*) { ui::CloseActivePopup(); };
-    close.Restart();
-    Grid.StandardPopup()->OnPopup = [&](TObject*) { shownFor = CurrentId(); };
+    auto close = MenuCloser();
+    Grid.StandardPopup()->OnPopup = [&](TObject*) {
+        shownFor = CurrentId();
+        close->SetEnabled(true);
+    };
     ui::SimulateKey(&Grid, VK_APPS);
     EXPECT_EQ(shownFor, 4);
 
@@ -352,17 +360,12 @@ TEST_F(GridOnAForm, AfterTheStandardMenuThePressGoesOn) {
     Form.SetPopupMenu(&formMenu);
     const TExOptions options = Grid.ExOptions();
     Integer item = -1;
-    TTimer close(nullptr);
-    close.SetEnabled(false);
-    close.SetInterval(20);
-    close.OnTimer = [&](TObject*) {
-        close.SetEnabled(false);
-        ui::CloseActivePopup();
+    auto close = MenuCloser([&] {
         if (item >= 0) Grid.StandardPopupItem(item)->Click();
-    };
+    });
     Grid.StandardPopup()->OnPopup = [&](TObject*) {
         log.push_back("menu " + std::to_string(CurrentId()));
-        close.SetEnabled(true);
+        close->SetEnabled(true);
     };
     Grid.OnMouseDown = [&](TObject*, TMouseButton Button, TShiftState, Integer, Integer) {
         log.push_back(String("down ") + (Button == mbLeft ? "L " : "R ") +
