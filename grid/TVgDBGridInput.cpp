@@ -213,7 +213,7 @@ void TVgDBGrid::MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Int
                        (Button == mbRight && dataCol >= 0 && !PopupMenu()));
     if (menu) {
         // The menu acts on the row pointed at.
-        if (!titleRow && cell.Y != Row()) MoveBy(cell.Y - Row());
+        if (!titleRow) MoveToRow(cell.Y);
         FRightPressMenu = Button == mbRight;
         PopupStandardMenu(X, Y);
         // The menu has closed; the press goes on over what its action left (columns
@@ -251,7 +251,7 @@ void TVgDBGrid::MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Int
     if ((fixedCol || menu) && DataLink()->Active() && cell.Y >= TitleOffset()) {
         // After the menu its action decides the current record: a record it added or
         // inserted stays current, rather than being left (and dropped) for the row pressed.
-        if (!menu && cell.Y != Row()) MoveBy(cell.Y - Row());
+        if (!menu) MoveToRow(cell.Y);
         TWinControl::MouseDown(Button, Shift, X, Y);
     } else
         TCustomDBGrid::MouseDown(Button, Shift, X, Y);
@@ -370,8 +370,7 @@ void TVgDBGrid::MouseMove(TShiftState Shift, Integer X, Integer Y) {
         }
         return;
     }
-    if (FExOptions.Contains(eoHotTrack) && cell.X >= 1 && cell.Y >= TitleOffset() && cell.Y != Row())
-        MoveBy(cell.Y - Row());
+    if (FExOptions.Contains(eoHotTrack) && cell.X >= 1) MoveToRow(cell.Y);
 }
 
 void TVgDBGrid::DblClick() {

@@ -276,6 +276,33 @@ Integer TCustomDBGrid::MoveBy(Integer Distance) {
     return FDataLink->MoveBy(Distance);
 }
 
+void TCustomDBGrid::MoveToRow(Integer ARow) {
+    const Integer record = ARow - TitleOffset();
+    if (!FDataLink->Active() || ARow == Row() || record < 0 || record >= FDataLink->RecordCount()) return;
+    TDataSet* ds = DataSet();
+    if (!IsEditMode(ds->State())) {
+        MoveBy(ARow - Row());
+        return;
+    }
+    // Leaving the record posts it, or drops a new one left empty, and the rows below it close
+    // up: the record pressed is found again by its bookmark.
+    auto bookmarkAt = [&](Integer Record) {
+        const Integer saved = FDataLink->ActiveRecord();
+        FDataLink->SetActiveRecord(Record);
+        const core::ScopeExit restore([&] { FDataLink->SetActiveRecord(saved); });
+        return ds->GetBookmark();
+    };
+    const TBookmark target = bookmarkAt(record);
+    UpdateText();
+    ds->CheckBrowseMode();
+    for (Integer r = 0; r < FDataLink->RecordCount(); ++r)
+        if (ds->CompareBookmarks(bookmarkAt(r), target) == 0) {
+            MoveBy(r - FDataLink->ActiveRecord());
+            return;
+        }
+    if (ds->BookmarkValid(target)) ds->GotoBookmark(target);
+}
+
 bool TCustomDBGrid::SelectCell(Integer ACol, Integer ARow) {
     if (FInColChange) return true;
     if (FDataLink->Active() && ARow != Row()) {
@@ -529,10 +556,10 @@ void TCustomDBGrid::MouseDown(TMouseButton Button, TShiftState Shift, Integer X,
         if (cell.Y < TitleOffset()) {
             FPressedTitle = cell.X;
             if (Button == mbLeft && cell.X >= IndicatorOffset()) BeginColumnMove(cell.X, X);
-        } else if (cell.Y != Row() && (Button == mbLeft || Button == mbRight))
+        } else if (Button == mbLeft || Button == mbRight)
             // A right press makes its row current, so the popup that follows acts on
             // the row pointed at.
-            MoveBy(cell.Y - Row());
+            MoveToRow(cell.Y);
         if (cell.Y >= TitleOffset() && cell.X >= IndicatorOffset() && cell.X != Col() && Button == mbLeft)
             MoveColRow(cell.X, Row(), true, true);
     }

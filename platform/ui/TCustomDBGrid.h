@@ -175,6 +175,8 @@ protected:
     virtual Integer FrozenColumns() const { return 0; }
     // Moves the dataset by Distance, posting a pending edit first.
     Integer MoveBy(Integer Distance);
+    // Makes the record shown on grid row ARow current, as a press there does.
+    void MoveToRow(Integer ARow);
 
 private:
     std::unique_ptr<TGridDataLink> FDataLink;

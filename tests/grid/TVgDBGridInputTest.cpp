@@ -82,6 +82,36 @@ TEST_F(InputTest, ClickOnARowMovesTheDatasetAndTheColumn) {
     EXPECT_EQ(Grid->Row(), 4);
 }
 
+// A press on another row while a new record is current takes the record shown there, also
+// when the empty new record, dropped on the way, leaves a gap that the rows below it close.
+TEST_F(InputTest, APressOffAnEmptyNewRecordTakesTheRecordPressed) {
+    const struct {
+        const char* Why;
+        bool Append;
+        TMouseButton Button;
+        Integer Row;
+        Int64 Id;
+    } rows[] = {
+        {"added at the end, row 2 pressed", true, mbLeft, 2, 2},
+        {"inserted at row 3, row 5 pressed", false, mbLeft, 5, 4},
+        {"inserted at row 3, row 5 pressed right", false, mbRight, 5, 4},
+        {"inserted at row 3, row 1 pressed", false, mbLeft, 1, 1},
+    };
+    TPopupMenu own(nullptr); // a right press brings the list's own menu, when the window asks
+    Grid->SetPopupMenu(&own);
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.Why);
+        Data->First();
+        Data->MoveBy(2);
+        row.Append ? Data->Append() : Data->Insert();
+        const TPoint p = Centre(2, row.Row);
+        Grid->MouseDown(row.Button, {}, p.X, p.Y);
+        Grid->MouseUp(row.Button, {}, p.X, p.Y);
+        EXPECT_EQ(Data->State(), dsBrowse);
+        EXPECT_EQ(CurrentId(), row.Id);
+    }
+}
+
 // A popup acts on the current row, so a right press must make the pointed row current first.
 TEST_F(InputTest, RightPressMakesThePointedRowCurrentBeforeThePopup) {
     TPopupMenu own(nullptr);
