@@ -110,25 +110,23 @@ TEST_F(Workbook, AnExistingFileIsReplacedAndExecuteWritesPlainFilesAfterwards) {
 }
 
 TEST_F(Workbook, IndependentReadersOpenIt) {
+    SKIP_WITHOUT_TOOL(PythonModuleMissing("olefile"));
+    SKIP_WITHOUT_TOOL(PythonModuleMissing("xlrd"));
     Export->SaveToWorkbook();
     const std::string file = File("book.xls");
-    if (PythonHas("olefile")) {
-        EXPECT_EQ(CommandOutput(SystemPython() +
-                                " -c \"import olefile,sys; o=olefile.OleFileIO(sys.argv[1]); "
-                                "print(o.listdir(), o.openstream('Book').read()[:10].hex())\" '" +
-                                file + "'"),
-                  "[['Book']] 09080600000505000000\n");
-    }
-    if (PythonHas("xlrd")) {
-        // The reader finds the worksheet through the position in BOUNDSHEET. It
-        // reads cells of this generation's own record kinds only, so the sample
-        // cells (the older kinds every plain export writes) are checked above.
-        EXPECT_EQ(CommandOutput(SystemPython() +
-                                " -c \"import xlrd,sys; b=xlrd.open_workbook(sys.argv[1]); "
-                                "print(b.biff_version, b.sheet_names(), b.sheet_by_index(0).name)\" '" +
-                                file + "'"),
-                  "50 ['Sheet1'] Sheet1\n");
-    }
+    EXPECT_EQ(CommandOutput(SystemPython() +
+                            " -c \"import olefile,sys; o=olefile.OleFileIO(sys.argv[1]); "
+                            "print(o.listdir(), o.openstream('Book').read()[:10].hex())\" '" +
+                            file + "'"),
+              "[['Book']] 09080600000505000000\n");
+    // The reader finds the worksheet through the position in BOUNDSHEET. It
+    // reads cells of this generation's own record kinds only, so the sample
+    // cells (the older kinds every plain export writes) are checked above.
+    EXPECT_EQ(CommandOutput(SystemPython() +
+                            " -c \"import xlrd,sys; b=xlrd.open_workbook(sys.argv[1]); "
+                            "print(b.biff_version, b.sheet_names(), b.sheet_by_index(0).name)\" '" +
+                            file + "'"),
+              "50 ['Sheet1'] Sheet1\n");
 }
 
 } // namespace

@@ -9,7 +9,7 @@ namespace {
 class XlrdReader : public exporttest::ExportFixture {};
 
 TEST_F(XlrdReader, ReadsBackWhatWasWritten) {
-    if (!PythonHas("xlrd")) GTEST_SKIP() << "python3-xlrd is not installed (tools/setup installs it)";
+    SKIP_WITHOUT_TOOL(PythonModuleMissing("xlrd"));
     Data->AppendRow({Int64(7), "őűŐŰáé", EncodeDate(2024, 3, 15), 1234.5});
     Data->AppendRow({Int64(2024), "Kiss & Társa", EncodeDate(2180, 1, 1), {}});
     Data->Open();

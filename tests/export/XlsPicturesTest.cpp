@@ -165,7 +165,7 @@ TEST_F(XlsPictures, ASpreadsheetReaderShowsThePicturesInTheirCells) {
     ASSERT_EQ(Export->GetExportResult(), erCompleted);
 
     const OfficeConversion ods = ConvertWithOffice(File("cases.xls"), "ods");
-    SKIP_WITHOUT_READER(ods.Missing);
+    SKIP_WITHOUT_TOOL(ods.Missing);
     ASSERT_FALSE(ods.File.empty()) << ods.Log;
     // Each picture with the cell its top left corner is in
     // (the reader places pictures of this worksheet version on the page).

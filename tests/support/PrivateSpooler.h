@@ -26,7 +26,7 @@ public:
     PrivateSpooler() {
         const std::string cupsd = "/usr/sbin/cupsd";
         if (::access(cupsd.c_str(), X_OK) != 0) {
-            FError = "cupsd is not installed (tools/setup installs cups)";
+            FError = "cupsd (cups) is not installed";
             return;
         }
         // Run as root, cupsd gives filters another user, who must reach the spool.

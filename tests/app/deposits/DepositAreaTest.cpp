@@ -612,7 +612,7 @@ for r in range(sheet.nrows):
 }
 
 TEST_F(DepositArea, ListsAreExportedAndReadBack) {
-    if (!PythonHas("xlrd")) GTEST_SKIP() << "python3-xlrd is not installed (tools/setup installs it)";
+    SKIP_WITHOUT_TOOL(PythonModuleMissing("xlrd"));
     const Integer d = AddDeposit(Account, "Kovács Ödön", "2024-02-01", 1250000);
     Exec("UPDATE letet SET project=" + Key(Project) + " WHERE sorszam=" + Key(d));
     const Integer zero = AddDeposit(Other, "Szűcs Ágnes", "2024-03-01", 100);

@@ -337,7 +337,7 @@ TEST_F(DocumentsArea, RetentionSettingTakesDigitsAndIsReplacedWhole) {
 }
 
 TEST_F(DocumentsArea, ListIsExportedAndReadBack) {
-    if (!PythonHas("xlrd")) GTEST_SKIP() << "python3-xlrd is not installed (tools/setup installs it)";
+    SKIP_WITHOUT_TOOL(PythonModuleMissing("xlrd"));
     const Integer a = AddCase("Kovács Ödön hagyatéka", "2009-01-10");
     AddHistoryEntry(a, "2009-03-01", "/iratok/végrendelet.pdf", "a1", true);
     app::MainWindowShared& f = Create();

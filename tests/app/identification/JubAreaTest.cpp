@@ -459,7 +459,7 @@ TEST_F(JubArea, FileAndAnswerCellsShowTheirPictures) {
 }
 
 TEST_F(JubArea, ListIsExportedAndReadBack) {
-    if (!PythonHas("xlrd")) GTEST_SKIP() << "python3-xlrd is not installed (tools/setup installs it)";
+    SKIP_WITHOUT_TOOL(PythonModuleMissing("xlrd"));
     const Integer ok = AddIdentification(RegisterId, CaseId, "2009-03-05", "K-12_1_2009/1");
     const Integer brien = AddPerson("O'Brien Őrs");
     AddIdentification(brien, CaseId, "2012-02-29", "K-12_1_2009/2");

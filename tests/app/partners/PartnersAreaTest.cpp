@@ -235,7 +235,7 @@ TEST_F(PartnersArea, WebAndMailButtonsHandTheAddressToTheOpener) {
 }
 
 TEST_F(PartnersArea, ExportWritesBothPagesReadBackByAnIndependentReader) {
-    if (!PythonHas("xlrd")) GTEST_SKIP() << "python3-xlrd is not installed (tools/setup installs it)";
+    SKIP_WITHOUT_TOOL(PythonModuleMissing("xlrd"));
     const Integer id = AddPartner("Alma Bt.", "Kiss Anna", "alma@alma.hu", "www.alma.hu");
     Exec("UPDATE partner SET kedvezmeny=12.5, tel2='06-1-222-2222' WHERE sorszam=" + Key(id));
     AddPartner("Bükk Zrt.", "O'Neil Ödön");

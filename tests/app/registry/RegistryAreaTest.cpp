@@ -168,7 +168,7 @@ TEST_F(RegistryArea, CancellationAsksAndHidesTheItem) {
 }
 
 TEST_F(RegistryArea, ExportWritesTheListReadBackByAnIndependentReader) {
-    if (!PythonHas("xlrd")) GTEST_SKIP() << "python3-xlrd is not installed (tools/setup installs it)";
+    SKIP_WITHOUT_TOOL(PythonModuleMissing("xlrd"));
     app::MainWindowShared& f = app::MainWindow();
     Menu("Beerkezettlevelek1");
     SaveFileName = Folder() + "/erkezett.xls";

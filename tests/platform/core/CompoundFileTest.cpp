@@ -143,7 +143,7 @@ TEST(CompoundFile, WriterReplacesAFile) {
 }
 
 TEST(CompoundFile, AnIndependentReaderSeesTheStreams) {
-    if (!PythonHas("olefile")) GTEST_SKIP() << "python3-olefile is not installed (tools/setup installs it)";
+    SKIP_WITHOUT_TOOL(PythonModuleMissing("olefile"));
     TempFolder folder("velmora-cfb");
     {
         core::CompoundFileWriter writer(folder.File("book.xls"));

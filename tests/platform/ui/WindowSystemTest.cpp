@@ -3,6 +3,7 @@
 #include "platform/ui/TCustomForm.h"
 #include "platform/ui/WindowSystem.h"
 #include "platform/ui/detail/X11Queries.h"
+#include "tests/support/PythonTools.h"
 
 #include <gtest/gtest.h>
 
@@ -70,7 +71,7 @@ private:
 TEST(WindowSystemTest, TheXServerAnswersSaverLocksAndFrames) {
     PrivateXServer server;
     ::Display* d = server.display();
-    if (!d) GTEST_SKIP() << "Xvfb could not be started";
+    SKIP_WITHOUT_TOOL(d ? "" : "Xvfb (xvfb) could not be started");
 
     XSetScreenSaver(d, 0, 0, DefaultBlanking, DefaultExposures);
     EXPECT_EQ(ui::x11::ScreenSaverTimeout(d), 0);

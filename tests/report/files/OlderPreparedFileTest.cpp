@@ -172,8 +172,7 @@ TEST_F(OlderPreparedFile, ItPrintsToAPdfDocumentAndExports) {
                                        std::filesystem::copy_options::overwrite_existing);
 
     // The pages as an independent reader renders them.
-    if (CommandOutput("command -v pdftoppm").empty())
-        GTEST_SKIP() << "pdftoppm (poppler-utils) is not installed";
+    SKIP_WITHOUT_TOOL(ProgramMissing("pdftoppm", "poppler-utils"));
     CommandOutput("pdftoppm -r 30 " + Dir.File("regi.pdf") + " " + Dir.File("lap"));
     const String first = ReadFileBytes(Dir.File("lap-1.ppm")), second = ReadFileBytes(Dir.File("lap-2.ppm"));
     ASSERT_FALSE(first.empty());

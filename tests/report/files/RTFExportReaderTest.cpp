@@ -63,9 +63,9 @@ TEST_F(RTFExportReader, ATwoPageReportOpensInAnotherReader) {
     EXPECT_NE(bytes.find("\\page"), std::string::npos);
 
     const OfficeConversion pdf = ConvertWithOffice(rtf, "pdf");
-    SKIP_WITHOUT_READER(pdf.Missing);
+    SKIP_WITHOUT_TOOL(pdf.Missing);
     ASSERT_FALSE(pdf.File.empty()) << pdf.Log;
-    SKIP_WITHOUT_READER(OnPath("pdftotext") ? "" : "pdftotext (poppler-utils) is not installed");
+    SKIP_WITHOUT_TOOL(ProgramMissing("pdftotext", "poppler-utils"));
     const std::string text = CommandOutput("pdftotext -layout " + ShellQuoted(pdf.File) + " -");
     EXPECT_NE(text.find("Ügyiratok: árvíztűrő tükörfúrógép"), std::string::npos) << text;
     EXPECT_NE(text.find("Őrzendő ügy – ÖŐÜŰ öőüű"), std::string::npos);

@@ -12,6 +12,7 @@
 #include "tests/support/ErrorOf.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/PrivateSpooler.h"
+#include "tests/support/PythonTools.h"
 #include "tests/support/TempFolder.h"
 
 #include <filesystem>
@@ -73,7 +74,7 @@ TEST_F(PrintToPdf, EveryPageOfTheReportIsOnePageOfTheDocument) {
 
 TEST_F(PrintToPdf, ThroughARealSpoolerToItsPdfQueue) {
     PrivateSpooler cups;
-    if (!cups.Error().empty()) GTEST_SKIP() << cups.Error();
+    SKIP_WITHOUT_TOOL(cups.Error());
     // The usual set-up: the PDF driver's queue, named "PDF", as the default; it writes into the test's
     // folder.
     const std::string out = cups.File("PDF.out");
