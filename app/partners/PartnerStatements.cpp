@@ -1,5 +1,6 @@
 #include "app/partners/PartnerStatements.h"
 
+#include "app/common/ChangedValues.h"
 #include "app/common/SqlRoutines.h"
 #include "platform/core/Exceptions.h"
 #include "platform/core/FormatSettings.h"
@@ -7,6 +8,7 @@
 #include "platform/core/StrUtils.h"
 
 #include <cmath>
+#include <tuple>
 
 namespace app {
 
@@ -58,23 +60,26 @@ String DiscountSqlValue(const String& Text) {
     return FloatToStr(value, point);
 }
 
-String PartnerUpdateSql(const PartnerFields& F, Integer Id, const TextSetValue& Value) {
-    const String discount = DiscountSqlValue(F.Kedvezmeny);
-    String sets;
-    for (const auto& [column, text] : {std::pair<const char*, const String&>{"nev", F.Nev},
-                                       {"kepviselo", F.Kepviselo},
-                                       {"cim", F.Cim},
-                                       {"tel1", F.Tel1},
-                                       {"tel2", F.Tel2},
-                                       {"tel3", F.Tel3},
-                                       {"mobil1", F.Mobil1},
-                                       {"mobil2", F.Mobil2},
-                                       {"fax", F.Fax},
-                                       {"email", F.Email},
-                                       {"web", F.Web},
-                                       {"megjegyzes", F.Megjegyzes}})
-        sets += String(column) + "=" + Value(column, text) + ", ";
-    return "UPDATE partner SET " + sets + "kedvezmeny=" + discount + " WHERE sorszam=" + IntToStr(Id);
+String PartnerUpdateSql(const PartnerFields& Shown, const PartnerFields& F, Integer Id,
+                        const TextSetValue& Value) {
+    ChangedValues values;
+    for (const auto& [column, shown, text] :
+         {std::tuple<const char*, const String&, const String&>{"nev", Shown.Nev, F.Nev},
+          {"kepviselo", Shown.Kepviselo, F.Kepviselo},
+          {"cim", Shown.Cim, F.Cim},
+          {"tel1", Shown.Tel1, F.Tel1},
+          {"tel2", Shown.Tel2, F.Tel2},
+          {"tel3", Shown.Tel3, F.Tel3},
+          {"mobil1", Shown.Mobil1, F.Mobil1},
+          {"mobil2", Shown.Mobil2, F.Mobil2},
+          {"fax", Shown.Fax, F.Fax},
+          {"email", Shown.Email, F.Email},
+          {"web", Shown.Web, F.Web},
+          {"megjegyzes", Shown.Megjegyzes, F.Megjegyzes}})
+        values.Add(column, shown, text, Value(column, text));
+    // Read only when typed: a discount the user left alone never stops the save.
+    if (F.Kedvezmeny != Shown.Kedvezmeny) values.Add("kedvezmeny", true, DiscountSqlValue(F.Kedvezmeny));
+    return values.UpdateSql("partner", Id);
 }
 
 String PartnerInsertSql(const PartnerFields& F) {

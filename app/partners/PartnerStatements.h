@@ -41,9 +41,12 @@ String PartnerDeleteSql(Integer Id);
 // other text, so typed text never reaches the statement.
 String DiscountSqlValue(const String& Text);
 
-// Store a changed or a new partner; texts quote-doubled (a change sets each as Value gives
-// it), the discount through DiscountSqlValue (which raises before any statement is made).
-String PartnerUpdateSql(const PartnerFields& Fields, Integer Id, const TextSetValue& Value = TextValueSql);
+// Stores the boxes of the change dialog that differ from Shown, what the dialog showed when
+// filled, into partner Id: each text as Value gives it, the discount through DiscountSqlValue
+// (which raises before any statement is made). Empty when nothing changed.
+String PartnerUpdateSql(const PartnerFields& Shown, const PartnerFields& Fields, Integer Id,
+                        const TextSetValue& Value = TextValueSql);
+// A new partner; texts quote-doubled, the discount through DiscountSqlValue.
 String PartnerInsertSql(const PartnerFields& Fields);
 
 } // namespace app

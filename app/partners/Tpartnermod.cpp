@@ -1,6 +1,7 @@
 #include "app/partners/Tpartnermod.h"
 
 #include "app/common/AreaLayout.h"
+#include "app/common/ChangedValues.h"
 #include "app/common/QueryRun.h"
 #include "app/partners/PartnerArea.h"
 #include "app/common/Form1.h"
@@ -37,14 +38,16 @@ Tpartnermod::~Tpartnermod() {
 void Tpartnermod::FormShow(TObject*) {
     SetFields({});
     Texts.Clear();
-    if (PartnerId <= 0) return;
-    app::OpenStatement(*Query1, app::PartnerSelectSql(PartnerId));
-    if (!Query1->IsEmpty()) Edit12->SetText(Query1->FieldByName("kedvezmeny")->AsString());
-    Texts.Show(*Query1, *Query1, "partner", PartnerId);
+    if (PartnerId > 0) {
+        app::OpenStatement(*Query1, app::PartnerSelectSql(PartnerId));
+        if (!Query1->IsEmpty()) Edit12->SetText(Query1->FieldByName("kedvezmeny")->AsString());
+        Texts.Show(*Query1, *Query1, "partner", PartnerId);
+    }
+    Shown = Fields();
 }
 
 void Tpartnermod::BitBtn1Click(TObject*) {
-    app::OpenStatement(*Query1, app::PartnerUpdateSql(Fields(), PartnerId, Texts));
+    app::ExecUpdate(*Query1, app::PartnerUpdateSql(Shown, Fields(), PartnerId, Texts));
     Query1->Close();
     app::ReopenPartnerList(app::MainWindow());
     Close();

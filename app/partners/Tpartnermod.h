@@ -1,6 +1,6 @@
 #pragma once
-// The partner's change dialog: shows the partner PartnerId and stores every box back
-// into it; the main window's partner list is reopened afterwards.
+// The partner's change dialog: shows the partner PartnerId and stores into it the boxes the
+// user changed; the main window's partner list is reopened afterwards.
 #include "app/common/StoredText.h"
 #include "app/partners/PartnerDialog.h"
 
@@ -23,6 +23,7 @@ public:
 
 private:
     app::StoredTextBoxes Texts; // the text boxes over their columns
+    app::PartnerFields Shown;   // the boxes as this showing filled them
 };
 
 extern Tpartnermod* partnermod;

@@ -142,7 +142,7 @@ TEST_F(PartnerStatements, UpdateChangesOnlyThatPartner) {
     changed.Nev = "O'Brien Zrt.";
     changed.Kedvezmeny = "";
     changed.Tel2 = "06-1-444-4444";
-    Exec(app::PartnerUpdateSql(changed, first));
+    Exec(app::PartnerUpdateSql(Sample(), changed, first));
     EXPECT_EQ(Text("SELECT nev FROM partner WHERE sorszam=" + std::to_string(first)), "O'Brien Zrt.");
     EXPECT_EQ(Value("SELECT kedvezmeny FROM partner WHERE sorszam=" + std::to_string(first)), std::nullopt);
     EXPECT_EQ(Text("SELECT tel FROM (" + app::PartnerListSql() + ") WHERE sorszam=" + std::to_string(first)),
@@ -155,7 +155,7 @@ TEST_F(PartnerStatements, BadDiscountMakesNoStatement) {
     f.Kedvezmeny = "0); DELETE FROM partner; --";
     EXPECT_EQ(ErrorOf<EConvertError>([&] { app::PartnerInsertSql(f); }),
               "A kedvezmény mezőbe számot kell írni!");
-    EXPECT_EQ(ErrorOf<EConvertError>([&] { app::PartnerUpdateSql(f, 1); }),
+    EXPECT_EQ(ErrorOf<EConvertError>([&] { app::PartnerUpdateSql(Sample(), f, 1); }),
               "A kedvezmény mezőbe számot kell írni!");
 }
 
