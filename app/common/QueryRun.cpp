@@ -3,6 +3,7 @@
 #include "app/common/StorableText.h"
 #include "platform/core/StrUtils.h"
 #include "platform/core/TStrings.h"
+#include "platform/core/Exceptions.h"
 #include "platform/data/TField.h"
 #include "platform/data/TFields.h"
 #include "sqlite/SqliteError.h"
@@ -90,7 +91,10 @@ void ExecStatement(TSqlite3Query& Query, const String& Sql) {
 
 Integer InsertForKey(TSqlite3Query& Query, const String& InsertSql) {
     ExecStatement(Query, InsertSql);
-    return static_cast<Integer>(ConnectionOf(Query).LastInsertRowId());
+    TSqlite3DB& db = ConnectionOf(Query);
+    // Rows the statement itself added; a trigger's own writes do not count.
+    if (db.RowsAffected() != 1) throw EDatabaseError(NoRowAddedMessage);
+    return static_cast<Integer>(db.LastInsertRowId());
 }
 
 Integer OpenForInteger(TSqlite3Query& Query, const String& Sql) {

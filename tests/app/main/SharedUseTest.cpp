@@ -193,6 +193,16 @@ private:
     std::function<void(const String&)> FAfterInsert;
 };
 
+// A save that adds a row and goes on with that row's key.
+struct KeyedSave {
+    const char* Save;
+    std::function<Integer(TSqlite3Query&)> Run;  // answers the key the save read back
+    std::function<String(const String&)> Stored; // what the save stored under that key
+    std::vector<Row> Expected;
+    bool OtherGetsIn;              // false: the save's transaction keeps the other program out
+    std::vector<const char*> Adds; // the tables whose new row's key the save reads
+};
+
 class SharedUseSaves : public OfficeDbFixture {
 protected:
     void SetUp() override {
@@ -218,84 +228,87 @@ protected:
         ++KeptOut;
     }
 
+    // The saves, on a case, a register person and an account added here.
+    std::vector<KeyedSave> Saves() {
+        const Integer caseId = AddCase("Közös ügy", "2024-01-02");
+        const Integer personId = AddPerson("Kis Éva");
+        const Integer accountId = AddAccount("Letéti számla");
+        const TDateTime day = EncodeDate(2024, 6, 3);
+        using Key = const String&;
+        return {
+            // "Létrehozás után megnyitás" opens the case under this key.
+            {"new case",
+             [=](TSqlite3Query& q) { return app::WriteNewCase(q, "Saját ügy", "", day); },
+             [](Key k) { return "SELECT nev FROM ugy WHERE sorszam=" + k; },
+             {{"Saját ügy"}},
+             true,
+             {"ugy"}},
+            // The copy is linked to the register row the same save added.
+            {"case person with a new register row",
+             [=](TSqlite3Query& q) {
+                 app::CasePerson person;
+                 person.Name = "Nagy Ödön";
+                 return app::WriteCasePerson(q, caseId, person, app::RegisterChoice::AddNew, -1).CopyId;
+             },
+             [](Key k) {
+                 return "SELECT c.nev, r.nev FROM ugy_ugyfel_tsz c JOIN ugyfel_termeszetes_szemely r "
+                        "ON r.sorszam=c.ugyfel_tsz WHERE c.sorszam=" +
+                        k;
+             },
+             {{"Nagy Ödön", "Nagy Ödön"}},
+             false,
+             {"ugy_ugyfel_tsz", "ugyfel_termeszetes_szemely"}},
+            // The opening movement goes to the new deposit.
+            {"new deposit",
+             [=](TSqlite3Query& q) {
+                 app::NewDeposit deposit;
+                 deposit.AccountId = accountId;
+                 deposit.Payer = "Saját letevő";
+                 deposit.Date = day;
+                 return app::WriteNewDeposit(q, deposit, 12500);
+             },
+             [](Key k) {
+                 return "SELECT l.letevo, m.osszeg, m.megjegyzes FROM letet l JOIN letetmozgas m "
+                        "ON m.letet=l.sorszam WHERE l.sorszam=" +
+                        k;
+             },
+             {{"Saját letevő", "12500", "[Nyitó]"}},
+             false,
+             {"letet"}},
+            // "Lekérdezés sikeres" marks the new query and no other.
+            {"new identification query",
+             [=](TSqlite3Query& q) {
+                 app::JubInput jub;
+                 jub.ClientId = personId;
+                 jub.CaseId = caseId;
+                 jub.Serial = 1;
+                 jub.Date = day;
+                 jub.Number = "K_1_2024/1";
+                 jub.CardNumber = "123456AB";
+                 jub.Succeeded = true;
+                 return app::StoreJub(q, jub, 5);
+             },
+             [](Key k) { return "SELECT sorszam=" + k + ", adatigenyles_szama FROM jub WHERE jubok='true'"; },
+             {{"1", "K_1_2024/1"}},
+             false,
+             {"jub"}},
+            // The entry dialog chooses the partner under this key.
+            {"new registry partner",
+             [=](TSqlite3Query& q) { return app::WriteRegistryPartner(q, "Saját partner", "Fő tér 2."); },
+             [](Key k) { return "SELECT nev, cim FROM ikt_partner WHERE sorszam=" + k; },
+             {{"Saját partner", "Fő tér 2."}},
+             true,
+             {"ikt_partner"}},
+        };
+    }
+
     std::unique_ptr<TSqlite3DB> Other;
     int Added = 0;
     int KeptOut = 0;
 };
 
 TEST_F(SharedUseSaves, EachSaveGoesOnWithTheRowItAddedItself) {
-    const Integer caseId = AddCase("Közös ügy", "2024-01-02");
-    const Integer personId = AddPerson("Kis Éva");
-    const Integer accountId = AddAccount("Letéti számla");
-    const TDateTime day = EncodeDate(2024, 6, 3);
-    using Key = const String&;
-    const struct {
-        const char* Save;
-        std::function<Integer(TSqlite3Query&)> Run; // answers the key the save read back
-        std::function<String(Key)> Stored;          // what the save stored under that key
-        std::vector<Row> Expected;
-        bool OtherGetsIn; // false: the save's transaction keeps the other program out
-    } saves[] = {
-        // "Létrehozás után megnyitás" opens the case under this key.
-        {"new case",
-         [&](TSqlite3Query& q) { return app::WriteNewCase(q, "Saját ügy", "", day); },
-         [](Key k) { return "SELECT nev FROM ugy WHERE sorszam=" + k; },
-         {{"Saját ügy"}},
-         true},
-        // The copy is linked to the register row the same save added.
-        {"case person with a new register row",
-         [&](TSqlite3Query& q) {
-             app::CasePerson person;
-             person.Name = "Nagy Ödön";
-             return app::WriteCasePerson(q, caseId, person, app::RegisterChoice::AddNew, -1).CopyId;
-         },
-         [](Key k) {
-             return "SELECT c.nev, r.nev FROM ugy_ugyfel_tsz c JOIN ugyfel_termeszetes_szemely r "
-                    "ON r.sorszam=c.ugyfel_tsz WHERE c.sorszam=" +
-                    k;
-         },
-         {{"Nagy Ödön", "Nagy Ödön"}},
-         false},
-        // The opening movement goes to the new deposit.
-        {"new deposit",
-         [&](TSqlite3Query& q) {
-             app::NewDeposit deposit;
-             deposit.AccountId = accountId;
-             deposit.Payer = "Saját letevő";
-             deposit.Date = day;
-             return app::WriteNewDeposit(q, deposit, 12500);
-         },
-         [](Key k) {
-             return "SELECT l.letevo, m.osszeg, m.megjegyzes FROM letet l JOIN letetmozgas m "
-                    "ON m.letet=l.sorszam WHERE l.sorszam=" +
-                    k;
-         },
-         {{"Saját letevő", "12500", "[Nyitó]"}},
-         false},
-        // "Lekérdezés sikeres" marks the new query and no other.
-        {"new identification query",
-         [&](TSqlite3Query& q) {
-             app::JubInput jub;
-             jub.ClientId = personId;
-             jub.CaseId = caseId;
-             jub.Serial = 1;
-             jub.Date = day;
-             jub.Number = "K_1_2024/1";
-             jub.CardNumber = "123456AB";
-             jub.Succeeded = true;
-             return app::StoreJub(q, jub, 5);
-         },
-         [](Key k) { return "SELECT sorszam=" + k + ", adatigenyles_szama FROM jub WHERE jubok='true'"; },
-         {{"1", "K_1_2024/1"}},
-         false},
-        // The entry dialog chooses the partner under this key.
-        {"new registry partner",
-         [&](TSqlite3Query& q) { return app::WriteRegistryPartner(q, "Saját partner", "Fő tér 2."); },
-         [](Key k) { return "SELECT nev, cim FROM ikt_partner WHERE sorszam=" + k; },
-         {{"Saját partner", "Fő tér 2."}},
-         true},
-    };
-    for (const auto& s : saves) {
+    for (const KeyedSave& s : Saves()) {
         SCOPED_TRACE(s.Save);
         Added = KeptOut = 0;
         InterleavedQuery query(DB(), [this](const String& table) { OtherProgramAdds(table); });
@@ -303,6 +316,31 @@ TEST_F(SharedUseSaves, EachSaveGoesOnWithTheRowItAddedItself) {
         EXPECT_EQ(Rows(s.Stored(std::to_string(key))), s.Expected);
         EXPECT_EQ(Added > 0, s.OtherGetsIn);
         EXPECT_EQ(KeptOut > 0, !s.OtherGetsIn);
+    }
+}
+
+// A trigger of the database that skips the row (RAISE(IGNORE)) stops the save with a
+// message, and nothing of it is stored: no row goes on with an older row's key.
+TEST_F(SharedUseSaves, ASaveWhoseRowTheDatabaseSkipsStoresNothing) {
+    const auto dump = [this] {
+        std::vector<std::vector<Row>> tables;
+        for (const char* t : {"ugy", "ugyitem", "ugy_ugyfel_tsz", "ugyfel_termeszetes_szemely", "letet",
+                              "letetmozgas", "jub", "ikt_partner"})
+            tables.push_back(Rows(String("SELECT * FROM ") + t));
+        return tables;
+    };
+    for (const KeyedSave& s : Saves()) {
+        for (const char* table : s.Adds) {
+            SCOPED_TRACE(String(s.Save) + ", " + table);
+            Exec(String("CREATE TRIGGER skip BEFORE INSERT ON ") + table +
+                 " BEGIN SELECT RAISE(IGNORE); END");
+            const auto before = dump();
+            const std::unique_ptr<TSqlite3Query> query(app::MakeStatementQuery(nullptr, "Query1", &DB()));
+            EXPECT_EQ(ErrorOf<EDatabaseError>([&] { s.Run(*query); }), app::NoRowAddedMessage);
+            EXPECT_FALSE(DB().InTransaction());
+            EXPECT_EQ(dump(), before);
+            Exec("DROP TRIGGER skip");
+        }
     }
 }
 
