@@ -15,6 +15,10 @@ class TrpView;
 // views leave the font empty, size 0 and colour 0).
 struct TrpTextRec {
     Integer X = 0;
+    Integer Y = 0;
+    // Which text of the page the line belongs to: one number per view handing
+    // its lines on, so that two lines of one text never share an output line.
+    Integer Source = 0;
     String Text;
     String FontName;
     Integer FontSize = 0;

@@ -110,11 +110,8 @@ void TrpRTFExportFilter::OnEndPage() {
     for (const PictureData& p : DataList)
         Body +=
             report::RtfPictureGroup({p.X, p.Y, p.Width, p.Height, p.PictureWidth, p.PictureHeight}, p.Bitmap);
-    auto last = static_cast<Integer>(Lines.size()) - 1;
-    while (last >= 0 && Lines[static_cast<std::size_t>(last)].empty())
-        --last;
-    for (Integer row = 0; row <= last; ++row)
-        Body += RowParagraph(Lines[static_cast<std::size_t>(row)]);
+    for (const std::vector<TrpTextRec>& row : PageRows())
+        Body += RowParagraph(row);
     NotFirstPage = true;
     DataList.clear();
 }

@@ -10,6 +10,9 @@
 #include "report/common/detail/rpRegistry.h"
 #include "report/files/detail/rpStreamUtils.h"
 
+#include <algorithm>
+#include <numeric>
+
 namespace {
 
 Integer CheckedHeight(Integer Height) {
@@ -34,6 +37,7 @@ TrpTextExportFilter::TrpTextExportFilter(TStream* AStream, Integer AverageHeight
 
 void TrpTextExportFilter::OnBeginPage() {
     ClearLines();
+    FLastView = nullptr;
     // Only the page's own rows: a stray coordinate must not size the grid.
     const Int64 rows = PageHeight > 0 ? Round(static_cast<double>(PageHeight) / FAverageHeight) + 1 : 201;
     Lines.resize(static_cast<std::size_t>(rows));
@@ -45,8 +49,15 @@ void TrpTextExportFilter::OnText(Integer x, Integer y, const String& Text, TrpVi
     if (row < 0 || row >= static_cast<Int64>(Lines.size()))
         throw EListError("List index out of bounds (" + std::to_string(row) + ") on page " +
                          std::to_string(PageNo));
+    // A view hands on all its lines at once.
+    if (View != FLastView) {
+        FLastView = View;
+        ++FSource;
+    }
     TrpTextRec item;
     item.X = x;
+    item.Y = y;
+    item.Source = FSource;
     item.Text = Text;
     item.FillColor = View->FillColor;
     if (auto* memo = dynamic_cast<TrpMemoView*>(View)) {
@@ -63,15 +74,48 @@ void TrpTextExportFilter::OnText(Integer x, Integer y, const String& Text, TrpVi
     chain.insert(at, item);
 }
 
-std::vector<String> TrpTextExportFilter::PageLines() const {
-    Integer last = static_cast<Integer>(Lines.size()) - 1;
-    while (last >= 0 && Lines[static_cast<std::size_t>(last)].empty())
+std::vector<std::vector<TrpTextRec>> TrpTextExportFilter::PageRows() const {
+    auto last = Lines.size();
+    while (last > 0 && Lines[last - 1].empty())
         --last;
+    std::vector<std::vector<TrpTextRec>> rows;
+    for (std::size_t r = 0; r < last; ++r) {
+        const std::vector<TrpTextRec>& row = Lines[r];
+        // The row's lines by height: a line of a text already in the current
+        // output row, printed below it, opens the next output row.
+        std::vector<std::size_t> byHeight(row.size());
+        std::iota(byHeight.begin(), byHeight.end(), std::size_t{0});
+        std::stable_sort(byHeight.begin(), byHeight.end(),
+                         [&](std::size_t a, std::size_t b) { return row[a].Y < row[b].Y; });
+        std::vector<std::size_t> partOf(row.size(), 0), inPart;
+        std::size_t part = 0;
+        for (const std::size_t k : byHeight) {
+            const bool below = std::any_of(inPart.begin(), inPart.end(), [&](std::size_t j) {
+                return row[j].Source == row[k].Source && row[j].Y != row[k].Y;
+            });
+            if (below) {
+                ++part;
+                inPart.clear();
+            }
+            inPart.push_back(k);
+            partOf[k] = part;
+        }
+        for (std::size_t p = 0; p <= part; ++p) {
+            std::vector<TrpTextRec> out;
+            for (std::size_t k = 0; k < row.size(); ++k)
+                if (partOf[k] == p) out.push_back(row[k]);
+            rows.push_back(std::move(out));
+        }
+    }
+    return rows;
+}
+
+std::vector<String> TrpTextExportFilter::PageLines() const {
     std::vector<String> result;
-    for (Integer row = 0; row <= last; ++row) {
+    for (const std::vector<TrpTextRec>& row : PageRows()) {
         String line;
         Integer column = 0;
-        for (const TrpTextRec& item : Lines[static_cast<std::size_t>(row)]) {
+        for (const TrpTextRec& item : row) {
             const auto col = static_cast<Integer>(Round(item.X / 6.5));
             if (col > column) line.append(static_cast<std::size_t>(col - column), ' ');
             line += item.Text;

@@ -23,9 +23,17 @@ public:
 
     // The lines of the current page, without their line ends.
     std::vector<String> PageLines() const;
+    // The page's rows down to its last text, each ordered by x. A grid row
+    // holding lines of one text that print one below the other (lines closer
+    // than a row apart) gives a row to each, in the order they print.
+    std::vector<std::vector<TrpTextRec>> PageRows() const;
 
 protected:
     Integer FAverageHeight = 16;
+
+private:
+    const TrpView* FLastView = nullptr;
+    Integer FSource = 0;
 };
 
 // Placed on a form, it stands for the text filter in the program; it has no

@@ -3,6 +3,7 @@
 // installed), which turns it into a PDF whose text is read back.
 #include "tests/report/BandEngineSupport.h"
 #include "tests/report/FakeProgressWindow.h"
+#include "tests/report/FilePrinting.h"
 
 #include "report/views/TrpPictureView.h"
 #include "report/common/detail/rpRegistry.h"
@@ -10,7 +11,22 @@
 #include "tests/support/OfficeReader.h"
 #include "tests/support/TempFolder.h"
 
+#include <sstream>
+
 namespace {
+
+// The lines of Text that hold more than blanks, each without its blanks at either end;
+// a leading byte-order mark is no text.
+std::vector<std::string> TextLines(const std::string& Text) {
+    std::vector<std::string> lines;
+    std::istringstream in(Text.starts_with("\xEF\xBB\xBF") ? Text.substr(3) : Text);
+    for (std::string line; std::getline(in, line);) {
+        const auto first = line.find_first_not_of(" \t\f\r");
+        if (first == std::string::npos) continue;
+        lines.push_back(line.substr(first, line.find_last_not_of(" \t\f\r") - first + 1));
+    }
+    return lines;
+}
 
 class RTFExportReader : public BandEngineTest {
 protected:
@@ -79,6 +95,38 @@ TEST_F(RTFExportReader, ATwoPageReportOpensInAnotherReader) {
     EXPECT_LT(text.find("Oldal 1"), pageBreak);
     EXPECT_GT(text.find("Oldal 2"), pageBreak);
     EXPECT_EQ(text.find('\f', pageBreak + 1), text.size() - 1) << text; // two pages
+}
+
+// A long note wrapped over many lines, 10-point lines 15 pixels apart on rows of 30,
+// and split by a page break: the reader's text holds every printed line once, in order.
+TEST_F(RTFExportReader, AWrappedTextReadsAsThePrintedPages) {
+    TempBmp->Canvas()->SetMeasurer(nullptr); // wrapped with the font's own widths, as printed
+    Band(btReportTitle, 20, 900);
+    Memo(36, 20, "Események");
+    std::string note;
+    for (int k = 1; note.size() < 4000; ++k) {
+        note += "A bírósági tájékoztatás " + std::to_string(k);
+        note += ". pontja szerint az ügyfél őrzendő iratait átvettük, ";
+    }
+    Band(btMasterData, 920, 20, "1", bfStretched | bfAllowSplit);
+    Memo(140, 922, note, 576, 17);
+    ASSERT_TRUE(Report->PrepareReport());
+    ASSERT_EQ(Report->EMFPages()->Count(), 2);
+
+    TempFolder folder("rtf-lines");
+    {
+        FilePrinting printing(folder.File("adatlap.pdf"));
+        Report->PrintPreparedReport("", 1);
+    }
+    Report->ExportTo(rpFilters[1].ClassRef, folder.File("adatlap.rtf"));
+    const OfficeConversion text = ConvertWithOffice(folder.File("adatlap.rtf"), "txt:Text (encoded):UTF8");
+    SKIP_WITHOUT_TOOL(text.Missing);
+    ASSERT_FALSE(text.File.empty()) << text.Log;
+    SKIP_WITHOUT_TOOL(ProgramMissing("pdftotext", "poppler-utils"));
+    const std::vector<std::string> printed =
+        TextLines(CommandOutput("pdftotext " + ShellQuoted(folder.File("adatlap.pdf")) + " -"));
+    ASSERT_GT(printed.size(), 30u);
+    EXPECT_EQ(TextLines(ReadFileBytes(text.File)), printed);
 }
 
 } // namespace

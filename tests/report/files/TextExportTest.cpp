@@ -19,11 +19,11 @@ String Written(TMemoryStream& s) {
 TEST(TextExportTest, ItemsOnTheCharacterGrid) {
     TMemoryStream s;
     TrpTextExportFilter f(&s, 16);
-    TrpMemoView memo;
+    TrpMemoView memo, other;
     f.OnBeginPage();
     f.OnText(130, 0, "Date", &memo);
     f.OnText(0, 0, "Name", &memo);
-    f.OnText(0, 7, "Tail", &memo); // row 0, same x: goes first; Name then overlaps it
+    f.OnText(0, 7, "Tail", &other); // row 0, same x: goes first; Name then overlaps it
     f.OnText(0, 9, "Row1", &memo);
     f.OnText(0, 40, "Row2", &memo); // 2.5 rows round to even
     f.OnText(0, 40, "x", nullptr);  // no view: ignored
