@@ -247,7 +247,7 @@ void TVgDBGrid::DeleteData() {
 void TVgDBGrid::RefreshData() {
     TDataSet* ds = DataSet();
     if (!ds) return;
-    if (IsEditMode(ds->State()) && ds->CanModify()) ds->Post();
+    if (ds->CanModify()) PostTypedRecord();
     TBookmark mark = ds->GetBookmark();
     ds->Close();
     ds->Open();
@@ -329,7 +329,7 @@ void TVgDBGrid::PostClick() {
     if (OnPostData)
         OnPostData(this);
     else if (DataSet())
-        DataSet()->Post();
+        PostTypedRecord();
 }
 
 void TVgDBGrid::CancelClick() {

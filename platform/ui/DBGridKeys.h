@@ -29,7 +29,8 @@ enum class DBGridKeyCommand {
     RevertEditor,
     // The editor closes and a record being edited is cancelled.
     CancelEditor,
-    // The editor's text is written and a record being edited is posted.
+    // The editor's text is written and a record being edited is posted, unless nobody
+    // typed into it.
     PostEditor,
     // Where the current cell may be edited.
     ShowEditor,

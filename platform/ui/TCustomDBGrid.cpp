@@ -303,6 +303,13 @@ void TCustomDBGrid::MoveToRow(Integer ARow) {
     if (ds->BookmarkValid(target)) ds->GotoBookmark(target);
 }
 
+void TCustomDBGrid::PostTypedRecord() {
+    if (!FDataLink->Active()) return;
+    UpdateText();
+    TDataSet* ds = DataSet();
+    if (IsEditMode(ds->State())) ds->CheckBrowseMode();
+}
+
 bool TCustomDBGrid::SelectCell(Integer ACol, Integer ARow) {
     if (FInColChange) return true;
     if (FDataLink->Active() && ARow != Row()) {

@@ -177,6 +177,10 @@ protected:
     Integer MoveBy(Integer Distance);
     // Makes the record shown on grid row ARow current, as a press there does.
     void MoveToRow(Integer ARow);
+    // Ends the edit of the current record with the editor's text: what was typed is posted;
+    // a record nobody typed into is not (a new one is dropped, a stored one stays as stored),
+    // so no key or command of any grid stores an empty row.
+    void PostTypedRecord();
 
 private:
     std::unique_ptr<TGridDataLink> FDataLink;

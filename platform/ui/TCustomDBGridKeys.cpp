@@ -94,7 +94,7 @@ void TCustomDBGrid::RunKeyCommand(ui::DBGridKeyCommand Command) {
     case C::PostEditor:
         UpdateText();
         HideEditor();
-        if (IsEditMode(ds->State())) ds->Post();
+        PostTypedRecord();
         break;
     case C::ShowEditor:
         if (CanEditShow()) ShowEditor();

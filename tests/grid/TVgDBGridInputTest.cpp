@@ -418,6 +418,41 @@ TEST_F(GridOnAForm, AfterTheStandardMenuThePressGoesOn) {
     EXPECT_EQ(Data->State(), dsInsert); // the added record stays
 }
 
+// A new record nobody typed into is never stored, whichever key leaves it (the editor's
+// own Enter too), nor by the standard menu's "Save changes"; one typed character is. Keys
+// start on the last cell of the last row and go where the window system sends them: to
+// the editor while it shows.
+TEST_F(GridOnAForm, AnUntouchedNewRecordIsNeverStored) {
+    const Word Typed = '7'; // typed into the number column the new record starts on
+    const struct {
+        const char* Why;
+        std::vector<Word> Keys;
+        Integer Stored;
+    } rows[] = {
+        {"Enter adds, opens the editor, posts", {VK_RETURN, VK_RETURN, VK_RETURN}, 30},
+        {"Insert, editor, Enter", {VK_UP, VK_INSERT, VK_RETURN, VK_RETURN}, 30},
+        {"typed, erased, Enter", {VK_RETURN, Typed, VK_BACK, VK_RETURN}, 30},
+        {"editor, Down", {VK_RETURN, VK_RETURN, VK_DOWN}, 30},
+        {"editor, Up", {VK_RETURN, VK_RETURN, VK_UP}, 30},
+        {"Tab past the last column", {VK_RETURN, VK_TAB, VK_TAB, VK_TAB, VK_TAB, VK_TAB}, 30},
+        {"added, then the menu's Save changes", {VK_RETURN}, 30},
+        {"typed, Enter", {VK_RETURN, Typed, VK_RETURN}, 31},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.Why);
+        Data->Last();
+        Grid.SetSelectedIndex(4);
+        for (Word key : row.Keys) {
+            TWinControl* to = Grid.EditorMode() ? static_cast<TWinControl*>(Grid.InplaceEditor()) : &Grid;
+            ui::SimulateKey(to, key, {}, key == Typed ? "7" : key == VK_BACK ? "\b" : "");
+        }
+        if (IsEditMode(Data->State())) Grid.PostClick();
+        EXPECT_EQ(Data->RowCount(), row.Stored);
+        Data->Cancel();
+        if (Data->RowCount() > 30) Data->Delete();
+    }
+}
+
 TEST_F(InputTest, VerticalBarStandsForTheRecordNumber) {
     Data->MoveBy(3);
     auto state = Grid->VertScrollState();
