@@ -293,8 +293,7 @@ void TCustomDBGrid::MoveToRow(Integer ARow) {
         return ds->GetBookmark();
     };
     const TBookmark target = bookmarkAt(record);
-    UpdateText();
-    ds->CheckBrowseMode();
+    PostTypedRecord();
     for (Integer r = 0; r < FDataLink->RecordCount(); ++r)
         if (ds->CompareBookmarks(bookmarkAt(r), target) == 0) {
             MoveBy(r - FDataLink->ActiveRecord());
