@@ -96,10 +96,34 @@ String JubSucceededSql(Integer JubId) {
     return "UPDATE jub SET jubok='true' WHERE sorszam=" + IntToStr(JubId);
 }
 
+String JubSerialUsesSql(Integer CaseId, Integer Serial) {
+    return "SELECT COUNT(*) FROM jub WHERE ugy=" + IntToStr(CaseId) + " AND jubszam=" + IntToStr(Serial);
+}
+
+String JubRenumbered(const String& Number, Integer Serial) {
+    return Number.substr(0, Number.rfind('/') + 1) + IntToStr(Serial);
+}
+
+EJubSerialTaken::EJubSerialTaken(const String& TakenNumber, Integer Serial, String Number)
+    : EDatabaseError("A(z) " + TakenNumber +
+                     " számot közben egy másik munkahelyen rögzítették ennél az ügynél, ezért a "
+                     "lekérdezés nem lett mentve. A lekérdezés új száma: " +
+                     Number +
+                     ". A „Rögzít” gombbal ezzel a számmal mentheti; a nyilatkozatot is ezzel "
+                     "nyomtassa."),
+      Serial(Serial), Number(std::move(Number)) {}
+
 Integer StoreJub(TSqlite3Query& Query, const JubInput& Input, Integer RetentionYears) {
     const String problem = JubInputProblem(Input);
     if (!problem.empty()) throw EConvertError(problem);
-    sqlite::Transaction transaction(ConnectionOf(Query));
+    // Immediate: the database is locked for writing before the serial is checked, so no
+    // other workstation stores a query between the check and the INSERT.
+    sqlite::Transaction transaction(ConnectionOf(Query), "IMMEDIATE");
+    if (OpenForInteger(Query, JubSerialUsesSql(Input.CaseId, Input.Serial)) > 0) {
+        const Integer free = OpenForInteger(Query, JubNextSerialSql(Input.CaseId));
+        Query.Close();
+        throw EJubSerialTaken(Input.Number, free, JubRenumbered(Input.Number, free));
+    }
     const Integer id = InsertForKey(Query, JubInsertSql(Input, RetentionYears));
     if (Input.Succeeded) ExecStatement(Query, JubSucceededSql(id));
     Query.Close();

@@ -5,6 +5,7 @@
 // one query's answer file and success flag. Every text the user typed goes through
 // SqlQuote; keys are numbers.
 #include "app/common/StoredText.h"
+#include "platform/core/Exceptions.h"
 #include "platform/core/Types.h"
 
 #include <optional>
@@ -84,9 +85,26 @@ String JubInsertSql(const JubInput& Input, Integer RetentionYears);
 // Marks query JubId successful.
 String JubSucceededSql(Integer JubId);
 
+// How many queries of case CaseId carry the serial Serial.
+String JubSerialUsesSql(Integer CaseId, Integer Serial);
+// Number with its serial (what follows its last "/") replaced by Serial.
+String JubRenumbered(const String& Number, Integer Serial);
+
+// Another workstation stored a query of the case under the serial the dialog showed, after
+// the dialog read it: nothing was stored. Serial and Number are the case's next free ones.
+class EJubSerialTaken : public EDatabaseError {
+public:
+    EJubSerialTaken(const String& TakenNumber, Integer Serial, String Number);
+    Integer Serial;
+    String Number;
+};
+
 // Stores Input on Query (the row, its key read back, the success flag) in one
 // transaction and answers the new key; Query is left closed. Raises EConvertError
-// with JubInputProblem's message, storing nothing, when Input cannot be stored.
+// with JubInputProblem's message, storing nothing, when Input cannot be stored, and
+// EJubSerialTaken when a query of the case already holds Input's serial: the check runs
+// inside the write, with the database locked for it, so two workstations never store one
+// serial of a case.
 Integer StoreJub(TSqlite3Query& Query, const JubInput& Input, Integer RetentionYears);
 
 // One query with its client's name, as the edit dialog shows it.

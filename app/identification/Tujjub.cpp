@@ -83,7 +83,15 @@ void Tujjub::BitBtn1Click(TObject*) {
         ShowMessage(problem);
         return;
     }
-    app::StoreJub(*Query1, input, app::Settings(app::MainWindow()).JubRetentionYears);
+    try {
+        app::StoreJub(*Query1, input, app::Settings(app::MainWindow()).JubRetentionYears);
+    } catch (const app::EJubSerialTaken& taken) {
+        // The user saves, and prints the declaration, with the number that is free now.
+        Serial = IntToStr(taken.Serial);
+        Edit1->SetText(taken.Number);
+        ShowMessage(taken.Message());
+        return;
+    }
     FStored = true;
     BitBtn1->SetEnabled(false);
     if (input.Succeeded && ugyadatlap) {

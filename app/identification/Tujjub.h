@@ -18,7 +18,7 @@ public:
     Integer CaseId = 0;          // sorszam of the case
     Integer CaseClientRowId = 0; // sorszam of the person's copy in ugy_ugyfel_tsz
 
-    // Fixed when the dialog shows.
+    // Fixed when the dialog shows; Serial moves on when its number was taken meanwhile.
     Integer ClientId = 0; // the register person; 0 when the copy is linked to none
     String Serial;        // the serial within the case, in decimal
 
@@ -32,7 +32,9 @@ public:
     void FormShow(TObject* Sender) override;
     // Refuses a query without a register person or without either identity field (with
     // a message); otherwise stores it, refreshes the case sheet's clients when it
-    // succeeded, and turns itself off.
+    // succeeded, and turns itself off. When another workstation stored the case's query
+    // under the shown number meanwhile, stores nothing, shows the next free number and
+    // says so.
     void BitBtn1Click(TObject* Sender) override;
 
 protected:

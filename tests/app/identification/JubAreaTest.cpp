@@ -235,6 +235,34 @@ TEST_F(JubArea, QueryIsRecordedOnceFromTheCaseSheet) {
               (std::vector<Row>{{String("2"), std::nullopt}}));
 }
 
+// Two workstations showed the case's next number; the one saving second stores nothing,
+// is told so, and saves with the next free number, which the dialog then shows.
+TEST_F(JubArea, ANumberAnotherWorkstationStoredMeanwhileIsNotStoredTwice) {
+    const std::unique_ptr<TSqlite3DB> other = MakeConnection(Folder());
+    other->SetConnected(true);
+    EXPECT_TRUE(RecordFromSheet(CopyId, [&](Tujjub& d) {
+        EXPECT_EQ(d.Edit1->Text(), "K-12_1_2009/1");
+        other->SQLite3_ExecSQL("INSERT INTO jub (ugyfel, ugy, jubszam, adatigenyles_szama) VALUES (" +
+                                   Key(RegisterId) + "," + Key(CaseId) + ",1,'K-12_1_2009/1')",
+                               nullptr);
+        d.BitBtn1->Click();
+        EXPECT_EQ(d.Edit1->Text(), "K-12_1_2009/2");
+        EXPECT_EQ(Number("SELECT count(*) FROM jub"), 1);
+        EXPECT_TRUE(d.BitBtn1->Enabled());
+        d.BitBtn1->Click();
+        EXPECT_FALSE(d.BitBtn1->Enabled());
+    }));
+    EXPECT_EQ(Shown, (std::vector<ShownDialog>{
+                         {Application->Title(),
+                          "A(z) K-12_1_2009/1 számot közben egy másik munkahelyen rögzítették ennél az "
+                          "ügynél, ezért a lekérdezés nem lett mentve. A lekérdezés új száma: "
+                          "K-12_1_2009/2. A „Rögzít” gombbal ezzel a számmal mentheti; a nyilatkozatot "
+                          "is ezzel nyomtassa."}}));
+    EXPECT_EQ(
+        Rows("SELECT jubszam, adatigenyles_szama FROM jub ORDER BY sorszam"),
+        (std::vector<Row>{{String("1"), String("K-12_1_2009/1")}, {String("2"), String("K-12_1_2009/2")}}));
+}
+
 TEST_F(JubArea, QueryWithoutPersonOrIdentityIsRefused) {
     const Integer unlinked = AddCasePerson(CaseId, "Nincs nyilvántartva", 0);
     EXPECT_TRUE(RecordFromSheet(unlinked, [&](Tujjub& d) {

@@ -143,7 +143,9 @@ TEST_F(JubStatements, StoredQueryKeepsTextsAndItsDeadline) {
 
     // With 0 years the deadline is the query date; an ordinary date keeps its day.
     input.Date = EncodeDate(2009, 3, 5);
+    input.Serial = 2;
     app::StoreJub(*Query, input, 0);
+    input.Serial = 3;
     app::StoreJub(*Query, input, 5);
     EXPECT_EQ(Rows("SELECT orzesi_hatarido FROM jub WHERE sorszam>" + Key(id) + " ORDER BY sorszam"),
               (std::vector<Row>{{String("2009-03-05")}, {String("2014-03-05")}}));
