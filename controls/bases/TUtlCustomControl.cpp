@@ -174,9 +174,20 @@ void TUtlCustomControl::DoExit() {
 }
 
 void TUtlCustomControl::Resize() {
-    FBackFX->DestroyBuffer();
+    PlaceChanged();
     TCustomControl::Resize();
-    // A see-through control shows another part of the background now, and so do its children.
+}
+
+void TUtlCustomControl::Moved() {
+    PlaceChanged();
+    TCustomControl::Moved();
+}
+
+void TUtlCustomControl::PlaceChanged() {
+    // The effect's remembered picture was of the background at the old place.
+    FBackFX->DestroyBuffer();
+    // A see-through control shows another part of the background now, and so
+    // do its children; the window system would only shift the old picture.
     if (FTransparent) BackgroundChanged();
 }
 

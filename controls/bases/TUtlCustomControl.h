@@ -77,7 +77,10 @@ public:
     void MouseLeave() override;
     void DoEnter() override;
     void DoExit() override;
+    // Sized or moved: the effect's buffer is dropped and a see-through
+    // control repaints and tells its children.
     void Resize() override;
+    void Moved() override;
 
     // Run from the event loop once the focus change is over; not at all when
     // the control is destroyed before.
@@ -92,6 +95,8 @@ protected:
     void Paint() override;
 
 private:
+    void PlaceChanged();
+
     String FAbout;
     bool FMouseAbove = false;
     bool FFocused = false;

@@ -12,6 +12,7 @@
 #include "platform/ui/TMenuItem.h"
 
 #include <QAbstractItemView>
+#include <QBackingStore>
 #include <QComboBox>
 #include <QImage>
 #include <QMenu>
@@ -45,6 +46,20 @@ void Snapshot(TControl* Control, TBitmap* Bitmap) {
     const QImage img = Render(Control);
     Bitmap->SetSize(img.width(), img.height());
     Bitmap->Image() = img.convertToFormat(QImage::Format_RGB32);
+}
+
+bool ShownSnapshot(TControl* Control, TBitmap* Bitmap) {
+    QWidget* w = Control->Widget();
+    QWidget* window = w->window();
+    QBackingStore* store = window->backingStore();
+    QPaintDevice* device = store ? store->paintDevice() : nullptr;
+    if (!device || device->devType() != QInternal::Image) return false;
+    const auto* buffer = static_cast<const QImage*>(device);
+    const qreal ratio = buffer->devicePixelRatio();
+    const QRect area(w->mapTo(window, QPoint(0, 0)) * ratio, w->size() * ratio);
+    Bitmap->SetSize(w->width(), w->height());
+    Bitmap->Image() = buffer->copy(area).scaled(w->size()).convertToFormat(QImage::Format_RGB32);
+    return true;
 }
 
 void SnapshotMenu(TMenuItem* Item, TBitmap* Bitmap) {

@@ -13,6 +13,11 @@ namespace ui {
 
 // Renders Control (a form: with its frame) into Bitmap, which takes its size.
 void Snapshot(TControl* Control, TBitmap* Bitmap);
+// The control's picture as its window shows it now, without painting it
+// again: what its last painting and the window system's moves of it left in
+// the window's buffer. False, bitmap unchanged, while the window has no buffer
+// (not shown yet).
+bool ShownSnapshot(TControl* Control, TBitmap* Bitmap);
 // Renders as Snapshot and writes the picture; the format follows the file
 // extension (".png", ".bmp"). Raises EFCreateError "Cannot create file "<name>""
 // when it cannot be written.

@@ -67,6 +67,7 @@ void TControl::SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Integer AH
     AHeight = std::max(AHeight, 0);
     if (ALeft == FLeft && ATop == FTop && AWidth == FWidth && AHeight == FHeight) return;
     const bool resized = AWidth != FWidth || AHeight != FHeight;
+    const bool moved = ALeft != FLeft || ATop != FTop;
     FLeft = ALeft;
     FTop = ATop;
     FWidth = AWidth;
@@ -80,6 +81,7 @@ void TControl::SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Integer AH
         if (auto* w = dynamic_cast<TWinControl*>(this)) w->Realign();
         Resize();
     }
+    if (moved) Moved();
 }
 
 void TControl::PlaceBy(const TRect& r) {
@@ -87,6 +89,7 @@ void TControl::PlaceBy(const TRect& r) {
     FConstraints->Constrain(w, h);
     if (r.Left == FLeft && r.Top == FTop && w == FWidth && h == FHeight) return;
     const bool resized = w != FWidth || h != FHeight;
+    const bool moved = r.Left != FLeft || r.Top != FTop;
     FLeft = r.Left;
     FTop = r.Top;
     FWidth = w;
@@ -97,6 +100,7 @@ void TControl::PlaceBy(const TRect& r) {
         if (auto* wc = dynamic_cast<TWinControl*>(this)) wc->Realign();
         Resize();
     }
+    if (moved) Moved();
 }
 
 void TControl::UpdateWidgetGeometry() {

@@ -146,6 +146,8 @@ public:
     virtual void MouseEnter();
     virtual void MouseLeave();
     virtual void Resize();
+    // The position in the parent changed (after Resize when the size changed too).
+    virtual void Moved() {}
     // Alt and a letter offered by the form to each control; a label whose
     // accelerator it is focuses its FocusControl and answers true.
     virtual bool DialogChar(Word Key) { return false; }

@@ -479,6 +479,44 @@ TEST(UtlScrollBoxTest, ASeeThroughBoxShowsAndScrollsOverItsParentsBackground) {
     EXPECT_EQ(child->Heard, 1);
 }
 
+// A see-through panel moved over a backdrop shows, as the window shows it,
+// the backdrop of its new place on every row, and so does its see-through
+// child through the panel's buffered effect.
+TEST(UtlControlBasesTest, AMovedSeeThroughPanelShowsTheBackgroundOfItsNewPlace) {
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 300, 250);
+    auto* backdrop = new Backdrop(&form);
+    backdrop->SetParent(&form);
+    backdrop->SetBounds(0, 0, 280, 220);
+    auto* panel = new TUtlCustomPanel(&form);
+    panel->SetParent(backdrop);
+    panel->SetBounds(10, 20, 100, 40);
+    panel->SetTransparent(true);
+    panel->BackFX()->SetBool(3, true); // invert
+    panel->BackFX()->SetBool(4, true); // buffered
+    auto* child = new TUtlCustomPanel(&form);
+    child->SetParent(panel);
+    child->SetBounds(50, 0, 30, 40);
+    child->SetTransparent(true);
+    form.Show();
+    Application->ProcessMessages();
+    const auto inverted = [](TColor c) {
+        c = ColorToRGB(c);
+        return RGB(255 - GetRValue(c), 255 - GetGValue(c), 255 - GetBValue(c));
+    };
+    TBitmap shown;
+    for (Integer top : {23, 26, 16, 34}) {
+        panel->SetTop(top);
+        Application->ProcessMessages();
+        ASSERT_TRUE(ui::ShownSnapshot(panel, &shown));
+        Integer stale = 0;
+        for (Integer y = 0; y < 40; ++y)
+            stale += (At(shown, 5, y) != ColorToRGB(Backdrop::Band(top + y))) +
+                     (At(shown, 60, y) != inverted(Backdrop::Band(top + y)));
+        EXPECT_EQ(stale, 0) << "top " << top;
+    }
+}
+
 namespace {
 
 // Rows of letters for the frame colours: S button shadow, F button face,
