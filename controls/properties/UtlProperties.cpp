@@ -20,6 +20,7 @@
 #include "controls/services/TUtlTimerPool.h"
 #include "platform/graphics/GraphicsProperties.h"
 #include "platform/ui/ControlProperties.h"
+#include "platform/ui/TPopupMenu.h"
 
 namespace utl {
 
@@ -270,12 +271,23 @@ void RegisterComponents() {
                       BoolProp<R>("Transparent", &R::Transparent, &R::SetTransparent, 0),
                       BoolProp<R>("UseBitmap", &R::UseBitmap, &R::SetUseBitmap, 0),
                       BoolProp<R>("UseFocusColor", &R::UseFocusColor, &R::SetUseFocusColor, 0)});
-    // BorderStyle is published read-only: nothing to stream.
+    // BorderStyle is published read-only: nothing to stream. The colour is
+    // written once the box no longer takes its parent's.
     using B = TUtlCustomScrollBox;
     RegisterClass<B>("TUtlCustomScrollBox", "TControl",
                      {StrProp<B>("About", &B::About, &B::SetAbout),
+                      EnumProp<B>("Align", &B::Align, &B::SetAlign, alNone,
+                                  {"alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient"}),
+                      SetProp<B>("Anchors", &B::Anchors, &B::SetAnchors, TAnchors{akLeft, akTop}.Bits(),
+                                 {"akLeft", "akTop", "akRight", "akBottom"}),
+                      StoredWhen(ColorProp<B>("Color", &B::Color, &B::SetColor, NoDefault),
+                                 [](TObject* o) { return !static_cast<B*>(o)->ParentColor(); }),
                       StoredWhen(BoolProp<B>("Ctl3D", &B::Ctl3D, &B::SetCtl3D, NoDefault), ownCtl3D),
-                      BoolProp<B>("ParentCtl3D", &B::ParentCtl3D, &B::SetParentCtl3D, 1)});
+                      BoolProp<B>("ParentColor", &B::ParentColor, &B::SetParentColor, 1),
+                      BoolProp<B>("ParentCtl3D", &B::ParentCtl3D, &B::SetParentCtl3D, 1),
+                      RefProp<B>("PopupMenu", &B::PopupMenu, &B::SetPopupMenu),
+                      IntProp<B>("TabOrder", &B::TabOrder, &B::SetTabOrder, -1),
+                      BoolProp<B>("TabStop", &B::TabStop, &B::SetTabStop, 0)});
     using F = TUtlFormShape;
     RegisterClass<F>("TUtlFormShape", "",
                      {StrProp<F>("About", &F::About, &F::SetAbout),

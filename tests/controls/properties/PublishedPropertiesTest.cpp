@@ -347,6 +347,15 @@ TEST(PublishedPropertiesTest, LibraryComponentsRoundTrip) {
         // Ctl3D is written only once the box no longer takes its parent's.
         {"scroll box's own flat look", [](TUtlCustomScrollBox* b, Holder&) { b->SetCtl3D(false); },
          "  Ctl3D = False\n  ParentCtl3D = False\n"},
+        {"scroll box's colour and place",
+         [](TUtlCustomScrollBox* b, Holder&) {
+             b->SetColor(clYellow);
+             b->SetAlign(alBottom);
+             b->SetAnchors({akLeft, akBottom});
+             b->SetTabStop(true);
+         },
+         "  Align = alBottom\n  Anchors = [akLeft, akBottom]\n  Color = clYellow\n  ParentColor = False\n"
+         "  TabStop = True\n"},
     };
     for (const auto& row : boxes)
         RoundTrip(row);
