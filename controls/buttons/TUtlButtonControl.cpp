@@ -256,16 +256,24 @@ void TUtlRadioButton::CreateStandardGlyph() {
 void TUtlRadioButton::GetIMLChange(TObject* Sender) {
     if (TUtlCustomImageList* list = ImageList(); list && !IMLEmpty()) {
         list->GetBitmapItem(ListIndex(), ImageIndex(), GlyphSheet());
-        SetFrameWidth(Flat() ? GlyphSheet()->Width() / 8 : GlyphSheet()->Width() / 4);
+        UpdateFrameWidth();
     } else {
         CreateStandardGlyph();
     }
     GetChange(Sender);
 }
 
+void TUtlRadioButton::UpdateFrameWidth() {
+    // An image list's sheet for a flat button holds the four frames twice, the
+    // flat ones after the others; the standard sheet holds them once.
+    const bool doubled = Flat() && !IMLEmpty();
+    SetFrameWidth(GlyphSheet()->Width() / (doubled ? 8 : 4));
+}
+
 void TUtlRadioButton::DoFlatChanged() {
-    SetFrameWidth(Flat() ? FrameWidth() / 2 : FrameWidth() * 2);
-    if (!IMLEmpty()) Invalidate();
+    if (IMLEmpty()) return;
+    UpdateFrameWidth();
+    Invalidate();
 }
 
 TRect TUtlRadioButton::DrawItem(TCanvas* Canvas, bool Flag, Integer State) {

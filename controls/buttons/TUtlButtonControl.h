@@ -139,5 +139,7 @@ protected:
     TRect DrawItem(TCanvas* Canvas, bool Flag, Integer State) override;
 
 private:
+    void UpdateFrameWidth();
+
     bool FChecked = false;
 };

@@ -176,6 +176,49 @@ TEST(UtlControlBasesTest, StandardGlyphSheetAndIndexes) {
     EXPECT_TRUE(radio.IMLEmpty());
 }
 
+// A flat button draws whole frames: from the standard sheet of four the same
+// glyph as a raised one; from an image list's sheet of eight the flat half,
+// and the other half under the mouse.
+TEST(UtlControlBasesTest, AFlatRadioButtonDrawsWholeGlyphFrames) {
+    TUtlRadioButton radio(nullptr);
+    radio.SetBounds(0, 0, 40, 17);
+    const auto picture = [&radio](const sheet::Palette& Colours) {
+        auto b = sheet::Make(40, 17);
+        radio.PaintTo(b->Canvas());
+        return sheet::Letters(*b, Colours);
+    };
+    const sheet::Palette frame = {{'F', clBtnFace},      {'S', clBtnShadow}, {'D', cl3DDkShadow},
+                                  {'H', clBtnHighlight}, {'L', cl3DLight},   {'W', clWindow},
+                                  {'K', clWindowText}};
+    for (bool checked : {false, true}) {
+        SCOPED_TRACE(checked ? "checked" : "unchecked");
+        radio.SetChecked(checked);
+        radio.SetFlat(false);
+        const auto raised = picture(frame);
+        radio.SetFlat(true);
+        EXPECT_EQ(picture(frame), raised);
+    }
+    // Eight frames of eight pixels, each its own colour.
+    const sheet::Palette eight = {{'0', clRed},     {'1', clLime}, {'2', clBlue},   {'3', clYellow},
+                                  {'4', clFuchsia}, {'5', clAqua}, {'6', clMaroon}, {'7', clNavy}};
+    std::string row;
+    for (char c = '0'; c <= '7'; ++c)
+        row += std::string(8, c);
+    TUtlBitmapList list(nullptr);
+    list.Items(list.Add())->SetBitmap(sheet::FromLetters(std::vector<std::string>(8, row), eight).get());
+    radio.SetImageList(&list);
+    const auto framesShown = [&] {
+        std::string shown;
+        for (const std::string& line : picture(eight))
+            for (char c : line)
+                if (c != '?' && shown.find(c) == std::string::npos) shown += c;
+        return shown;
+    };
+    EXPECT_EQ(framesShown(), "6"); // checked, flat
+    radio.MouseEnter();
+    EXPECT_EQ(framesShown(), "2");
+}
+
 TEST(UtlControlBasesTest, TransparentPanelsWithoutABackgroundFillThemselves) {
     TForm form(nullptr);
     form.SetBounds(0, 0, 200, 100);
