@@ -53,6 +53,22 @@ TEST_F(ListReport, RowsContinueOnTheNextPageUnderItsPageHeader) {
     EXPECT_EQ(pages[1][15], "Oldal 2/0@30,1031");
 }
 
+// Rows of 50 from the top margin at 20 to the page footer at 1020: the
+// twentieth ends exactly where the footer begins and stays on the page.
+TEST_F(BandEngineTest, ARowThatFillsThePageExactlyStaysOnIt) {
+    Band(btMasterData, 20, 50, "25");
+    Memo(0, 20, "Sor [LINE#]");
+    Band(btPageFooter, 1000, 31, "", bfPrintOnFirstPage | bfPrintOnLastPage);
+    Memo(0, 1000, "Oldal [PAGE#]");
+    EXPECT_TRUE(Report->PrepareReport());
+    const Pages pages = Built();
+    ASSERT_EQ(pages.size(), 2u);
+    ASSERT_EQ(pages[0].size(), 21u);
+    EXPECT_EQ(pages[0][19], "Sor 20@0,970");
+    EXPECT_EQ(pages[0][20], "Oldal 1@0,1020");
+    EXPECT_EQ(pages[1][0], "Sor 21@0,20");
+}
+
 TEST_F(ListReport, DoublePassKnowsTheTotal) {
     Make("60");
     Report->DoublePass = true;

@@ -93,6 +93,35 @@ TEST_F(GroupedReport, GroupsBreakOnTheConditionWithTheirSums) {
                                "S 5@0,140", "T 8@0,160"}}));
 }
 
+// Each aggregate in the group footer over the group's records only: A holds
+// 1 and 2, B holds 5.
+TEST_F(GroupedReport, EveryAggregateOfAGroupFooterCoversItsGroup) {
+    const struct {
+        const char* Text;
+        const char* A;
+        const char* B;
+    } rows[] = {
+        {"[SUM([num])]", "3", "5"},   {"[AVG([num])]", "1,5", "5"}, // by the records the band counted
+        {"[COUNT(Band3)]", "2", "1"},                               // the data band's records
+        {"[MIN([num])]", "1", "5"},   {"[MAX([num])]", "2", "5"},
+    };
+    for (Integer i = 0; i < 5; ++i)
+        Memo(100 * (i + 1), 80, rows[i].Text, 90);
+    EXPECT_TRUE(Report->PrepareReport());
+    EXPECT_TRUE(Messages.empty()) << Messages.front();
+    const std::vector<String> built = Built().front();
+    const auto textAt = [&built](const String& place) {
+        for (const String& item : built)
+            if (item.ends_with(place)) return item.substr(0, item.size() - place.size());
+        return String("(none)");
+    };
+    for (Integer i = 0; i < 5; ++i) {
+        const String x = "@" + std::to_string(100 * (i + 1));
+        EXPECT_EQ(textAt(x + ",80"), rows[i].A) << rows[i].Text << " of group A";
+        EXPECT_EQ(textAt(x + ",140"), rows[i].B) << rows[i].Text << " of group B";
+    }
+}
+
 TEST_F(GroupedReport, TheMasterFooterClosesEachGroupOnceAndNotAgainAtTheEnd) {
     Band(btMasterFooter, 140, 20);
     Memo(0, 140, "MF");
