@@ -9,6 +9,10 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+#include <vector>
+
 using sqlite::LikeMatch;
 using sqlitetest::FileConnection;
 using sqlitetest::TempDir;
@@ -45,6 +49,37 @@ TEST(LikeMatch, Table) {
     };
     for (const Row& row : rows)
         EXPECT_EQ(LikeMatch(row.Pattern, row.Text), row.Match) << row.Pattern << " / " << row.Text;
+}
+
+// Every letter of the alphabet and of Hungarian matches its other case and
+// no other letter, in UTF-8 and in the stored code page, pattern either way.
+TEST(LikeMatch, EveryLetterFoldsToItsOwnOtherCaseOnly) {
+    std::vector<std::pair<std::string, std::string>> letters;
+    for (char c = 'A'; c <= 'Z'; ++c)
+        letters.emplace_back(std::string(1, c), std::string(1, char(c - 'A' + 'a')));
+    for (const auto& [upper, lower] : std::vector<std::pair<const char*, const char*>>{{"Á", "á"},
+                                                                                       {"É", "é"},
+                                                                                       {"Í", "í"},
+                                                                                       {"Ó", "ó"},
+                                                                                       {"Ö", "ö"},
+                                                                                       {"Ő", "ő"},
+                                                                                       {"Ú", "ú"},
+                                                                                       {"Ü", "ü"},
+                                                                                       {"Ű", "ű"}})
+        letters.emplace_back(upper, lower);
+    const auto cp = [](const std::string& utf8) { return Utf8ToCodePage(utf8, CP_WINDOWS_1250); };
+    std::vector<std::string> wrong;
+    for (const auto& [upper, lower] : letters)
+        for (const auto& [otherUpper, otherLower] : letters) {
+            const bool same = upper == otherUpper;
+            for (const auto& [pattern, text] : {std::pair{upper, otherLower}, std::pair{lower, otherUpper},
+                                                std::pair{upper, otherUpper}, std::pair{lower, otherLower}}) {
+                if (LikeMatch(pattern, text) != same) wrong.push_back(pattern + " / " + text);
+                if (sqlite::LikeMatchCodePage(cp(pattern), cp(text), 0, CP_WINDOWS_1250) != same)
+                    wrong.push_back(pattern + " / " + text + " in code page 1250");
+            }
+        }
+    EXPECT_EQ(wrong, std::vector<std::string>{});
 }
 
 TEST(LikeMatch, EscapeMakesWildcardsLiteral) {
