@@ -9,6 +9,7 @@
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QWheelEvent>
 #include <QWidget>
 #include <QWindow>
@@ -212,6 +213,18 @@ String ActiveWindowCaption() {
     QWidget* window = QApplication::activeModalWidget();
     if (!window) window = QApplication::activeWindow();
     return window ? FromQt(window->windowTitle()) : String();
+}
+
+WindowLayout ActiveWindowLayout() {
+    WindowLayout layout;
+    QWidget* window = QApplication::activeModalWidget();
+    if (!window) window = QApplication::activeWindow();
+    if (!window) return layout;
+    layout.Frame = FromQRect(window->frameGeometry());
+    for (const QPushButton* b : window->findChildren<QPushButton*>())
+        if (b->isVisible())
+            layout.Buttons.push_back(FromQRect(QRect(b->mapToGlobal(QPoint(0, 0)), b->size())));
+    return layout;
 }
 
 void SimulateCloseBox(TControl* Control) {

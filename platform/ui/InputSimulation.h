@@ -4,6 +4,8 @@
 #include "platform/graphics/TRect.h"
 #include "platform/ui/UiTypes.h"
 
+#include <vector>
+
 class TControl;
 class TWinControl;
 
@@ -45,6 +47,14 @@ bool CloseActivePopup();
 // The caption of the active modal window (a message box, a file dialog), or
 // of the active window when none is modal; empty when there is none.
 String ActiveWindowCaption();
+// The active modal window (a message box), or the active window when none is modal: its
+// frame and the push buttons showing in it, each as a rectangle on the screen, the buttons
+// in the order they were made; an empty frame and no buttons when there is none.
+struct WindowLayout {
+    TRect Frame;
+    std::vector<TRect> Buttons;
+};
+WindowLayout ActiveWindowLayout();
 // Asks the window of Control to close as its close box would.
 void SimulateCloseBox(TControl* Control);
 // The window system moves Control's window to (X, Y) on the screen, as a drag

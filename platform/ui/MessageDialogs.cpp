@@ -5,10 +5,20 @@
 #include "platform/ui/TApplication.h"
 #include "platform/ui/UiTypes.h"
 
+#include <QApplication>
+#include <QBoxLayout>
+#include <QCursor>
+#include <QDialog>
+#include <QFontMetrics>
+#include <QGuiApplication>
 #include <QInputDialog>
-#include <QMessageBox>
+#include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
 
+#include <algorithm>
 #include <map>
 
 namespace {
@@ -22,36 +32,124 @@ struct Button {
     const char* Text;
 };
 
-QMessageBox::Icon ToQt(DialogIcon icon) {
+QStyle::StandardPixmap ToQt(DialogIcon icon) {
     switch (icon) {
     case DialogIcon::Stop:
-        return QMessageBox::Critical;
+        return QStyle::SP_MessageBoxCritical;
     case DialogIcon::Question:
-        return QMessageBox::Question;
+        return QStyle::SP_MessageBoxQuestion;
     case DialogIcon::Exclamation:
-        return QMessageBox::Warning;
-    case DialogIcon::Information:
-        return QMessageBox::Information;
+        return QStyle::SP_MessageBoxWarning;
     default:
-        return QMessageBox::NoIcon;
+        return QStyle::SP_MessageBoxInformation;
     }
 }
 
-// Shows the box; Escape and the close box answer EscapeResult (0: they do nothing).
+// The box the window system shows: the icon, the text and a row of buttons. A text
+// taller than the screen has room for scrolls inside the box, so that the box and its
+// buttons stay on the screen whatever the message (a failed statement can be thousands
+// of characters long).
+class MessageWindow : public QDialog {
+public:
+    // Escape and the close box answer EscapeResult when a button gives it, or the only
+    // button; otherwise they do nothing.
+    MessageWindow(const DialogRequest& r, const std::map<Integer, const char*>& texts, Integer EscapeResult)
+        : FResult(EscapeResult) {
+        setWindowTitle(ui::ToQt(r.Caption));
+        setModal(true);
+        auto* layout = new QVBoxLayout(this);
+        layout->setSizeConstraint(QLayout::SetFixedSize);
+        auto* body = new QHBoxLayout;
+        layout->addLayout(body);
+        if (r.Icon != DialogIcon::None) {
+            auto* icon = new QLabel;
+            const int size = style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, this);
+            icon->setPixmap(style()->standardIcon(ToQt(r.Icon), nullptr, this).pixmap(size, size));
+            body->addWidget(icon, 0, Qt::AlignTop);
+        }
+        auto* text = new QLabel(ui::ToQt(r.Text));
+        text->setTextFormat(Qt::PlainText);
+        text->setWordWrap(true);
+        text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        FArea = new QScrollArea;
+        FArea->setFrameShape(QFrame::NoFrame);
+        FArea->setWidgetResizable(true);
+        FArea->setWidget(text);
+        body->addWidget(FArea);
+        auto* row = new QHBoxLayout;
+        row->addStretch();
+        for (Integer id : r.Buttons) {
+            auto* b = new QPushButton(ui::ToQt(texts.at(id)));
+            connect(b, &QPushButton::clicked, this, [this, id] {
+                FResult = id;
+                accept();
+            });
+            row->addWidget(b);
+            if (id == r.DefaultButton) {
+                b->setDefault(true);
+                b->setFocus();
+            }
+        }
+        row->addStretch();
+        layout->addLayout(row);
+        FEscapes = r.Buttons.size() == 1 ||
+                   std::find(r.Buttons.begin(), r.Buttons.end(), EscapeResult) != r.Buttons.end();
+        if (r.Buttons.size() == 1) FResult = r.Buttons[0];
+        FitToScreen(text);
+    }
+
+    Integer Result() const { return FResult; }
+
+protected:
+    void reject() override {
+        if (FEscapes) QDialog::reject();
+    }
+
+private:
+    // Lines wrap at about 75 characters (at most half the screen's width); the text's part
+    // is as tall as the text, at most what the screen leaves beside the caption bar, the
+    // margins and the buttons.
+    void FitToScreen(QLabel* text) {
+        QScreen* screen = QGuiApplication::screenAt(QCursor::pos());
+        if (!screen) screen = QGuiApplication::primaryScreen();
+        const QRect avail = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+        const QFontMetrics fm(text->font());
+        int widest = 0;
+        for (const QString& line : text->text().split(QChar('\n')))
+            widest = std::max(widest, fm.horizontalAdvance(line));
+        const int wrap = std::min(fm.averageCharWidth() * 75, avail.width() / 2);
+        int width = std::min(widest + 1, wrap), height = text->heightForWidth(width);
+        const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+        if (text->minimumSizeHint().width() > width) height += bar; // a word longer than a line
+        FArea->setFixedSize(width, 0);
+        const int room = avail.height() - CaptionRoom() - sizeHint().height();
+        if (height > room) {
+            height = std::max(room, fm.height());
+            width += bar;
+        }
+        FArea->setFixedSize(width, height);
+    }
+
+    // What the window manager adds above and below a window: as it framed the active
+    // window, at least a caption bar's worth.
+    static int CaptionRoom() {
+        int room = 48;
+        if (const QWidget* w = QApplication::activeWindow())
+            room = std::max(room, w->frameGeometry().height() - w->height());
+        return room;
+    }
+
+    QScrollArea* FArea = nullptr;
+    Integer FResult;
+    bool FEscapes = false;
+};
+
 Integer ShowBox(const DialogRequest& r, const std::map<Integer, const char*>& texts, Integer EscapeResult) {
     if (const auto& hook = ui::CurrentDialogHook()) return hook(r).Result;
     ui::EnsureWidgetApplication();
-    QMessageBox box(ToQt(r.Icon), ui::ToQt(r.Caption), ui::ToQt(r.Text));
-    std::map<QAbstractButton*, Integer> results;
-    for (Integer id : r.Buttons) {
-        QPushButton* b = box.addButton(ui::ToQt(texts.at(id)), QMessageBox::AcceptRole);
-        results[b] = id;
-        if (id == r.DefaultButton) box.setDefaultButton(b);
-        if (id == EscapeResult) box.setEscapeButton(b);
-    }
+    MessageWindow box(r, texts, EscapeResult);
     box.exec();
-    const auto it = results.find(box.clickedButton());
-    return it == results.end() ? EscapeResult : it->second;
+    return box.Result();
 }
 
 const std::map<Integer, const char*> SystemTexts = {

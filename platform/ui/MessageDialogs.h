@@ -1,6 +1,7 @@
 #pragma once
 // Message boxes with the system call's style bits, the class library's
-// message dialog, ShowMessage and the input box.
+// message dialog, ShowMessage and the input box. A box never grows past the
+// screen: a longer text scrolls inside it, above its buttons.
 #include "platform/core/TSet.h"
 #include "platform/core/Types.h"
 

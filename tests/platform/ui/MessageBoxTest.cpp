@@ -2,8 +2,12 @@
 // and the answers come back as the system call's results.
 #include "tests/platform/ui/UiTestSupport.h"
 
+#include "platform/ui/InputSimulation.h"
 #include "platform/ui/MessageDialogs.h"
+#include "platform/ui/TScreen.h"
+#include "platform/ui/TTimer.h"
 #include "platform/ui/UiTypes.h"
+#include "platform/ui/VirtualKeys.h"
 
 #include <gtest/gtest.h>
 
@@ -47,6 +51,49 @@ TEST(MessageBoxStyle, TheAnswerIsReturned) {
     }
     uitest::DialogRecorder boxes(IDOK);
     EXPECT_EQ(Application->MessageBox("Biztos?", "Figyelmeztetés!", 0x31), IDOK);
+}
+
+// A message taller or wider than the screen (a failed statement of thousands of
+// characters, one unbroken word, hundreds of lines): the box shown stays on the screen
+// with its button inside it, and Enter answers it.
+TEST(MessageBoxOnScreen, ALongMessageKeepsTheBoxAndItsButtonsOnTheScreen) {
+    String statement = "UPDATE ugyitem SET megjegyzes='";
+    while (statement.size() < 7000)
+        statement += "Hosszú esemény szövege, ";
+    String lines;
+    for (int i = 0; i < 400; ++i)
+        lines += "sor " + std::to_string(i) + "\n";
+    const struct {
+        const char* Why;
+        String Text;
+    } rows[] = {
+        {"a statement of 7,000 characters", statement + "' WHERE sorszam=1"},
+        {"one word of 3,000 characters", String(3000, 'x')},
+        {"400 lines", lines},
+    };
+    uitest::DialogRecorder shown{ui::DialogHook{}};
+    const TRect screen = Screen->WorkAreaRect();
+    auto inside = [](const TRect& Inner, const TRect& Outer) {
+        return Inner.Left >= Outer.Left && Inner.Top >= Outer.Top && Inner.Right <= Outer.Right &&
+               Inner.Bottom <= Outer.Bottom;
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.Why);
+        ui::WindowLayout box;
+        TTimer timer(nullptr);
+        timer.SetInterval(20);
+        timer.OnTimer = [&](TObject*) {
+            box = ui::ActiveWindowLayout();
+            if (box.Buttons.empty()) return;
+            timer.SetEnabled(false);
+            ui::SimulateKeyInActiveWindow(VK_RETURN);
+        };
+        timer.Restart();
+        EXPECT_EQ(MessageBox(nullptr, row.Text, "Hiba", MB_OK | MB_ICONSTOP), IDOK);
+        ASSERT_EQ(box.Buttons.size(), 1u);
+        EXPECT_TRUE(inside(box.Frame, screen));
+        EXPECT_TRUE(inside(box.Buttons[0], box.Frame));
+    }
 }
 
 TEST(MessageDlgStyle, TypeGivesCaptionAndIcon) {
