@@ -150,15 +150,32 @@ void TSqlite3BaseQuery::InternalOpen() {
             FResultStore.reset();
         });
         if (UniDirectional()) {
-            FStatementHandle = db.SQLite3_PrepareResult(FWorkingSQL, this);
-            const int count = FStatementHandle ? db.Api().bind_parameter_count(FStatementHandle) : 0;
-            for (Integer k = 0; k < FParams->Count() && k < count; ++k)
-                sqlite::BindValue(db, FStatementHandle, k + 1, *FParams->Items(k));
+            PrepareOneWay(db);
         } else if (db.Connected()) {
             db.SQLite3_Execute(FWorkingSQL, this);
         }
     }
     FCurrentRow = -1;
+}
+
+void TSqlite3BaseQuery::PrepareOneWay(TSqlite3DB& db) {
+    FStatementHandle = db.SQLite3_PrepareResult(FWorkingSQL, this);
+    const int count = FStatementHandle ? db.Api().bind_parameter_count(FStatementHandle) : 0;
+    for (Integer k = 0; k < FParams->Count() && k < count; ++k)
+        sqlite::BindValue(db, FStatementHandle, k + 1, *FParams->Items(k));
+}
+
+sqlite::RowImage* TSqlite3BaseQuery::NextOneWayRow() {
+    sqlite::RowImage* row = nullptr;
+    bool again = false;
+    FConnection->RetryOnSchemaChange([&] {
+        if (std::exchange(again, true)) {
+            FConnection->SQLite3_CloseResult(std::exchange(FStatementHandle, nullptr));
+            PrepareOneWay(*FConnection);
+        }
+        row = FConnection->SQLite3_GetNextResult(FStatementHandle, this);
+    });
+    return row;
 }
 
 void TSqlite3BaseQuery::InternalClose() {

@@ -244,6 +244,11 @@ private:
     TSqlite3BaseQuery* MasterDataset() const;
     bool MasterFirstFieldEmpty() const;
     void RunExecOnly();
+    // Prepares the working SQL of a one-directional dataset and binds its Params.
+    void PrepareOneWay(TSqlite3DB& db);
+    // The next row of a one-directional dataset's statement; a statement that another
+    // program's schema change stopped at its start is prepared again and read.
+    sqlite::RowImage* NextOneWayRow();
     sqlite::SlotKind KindOf(const TField* Field) const;
     // The same, with the column's definition it followed (null for none).
     sqlite::SlotKind KindOf(const TField* Field, const TFieldDef*& Def) const;

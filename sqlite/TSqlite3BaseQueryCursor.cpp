@@ -75,9 +75,7 @@ TGetResult TSqlite3BaseQuery::GetRecord(TRecordBuffer Buffer, TGetMode GetMode, 
     if (result == grOK) {
         SqliteRecord* record = AsRecord(Buffer);
         if (oneWay) {
-            sqlite::RowImage* row = FConnection && FStatementHandle
-                                        ? FConnection->SQLite3_GetNextResult(FStatementHandle, this)
-                                        : nullptr;
+            sqlite::RowImage* row = FConnection && FStatementHandle ? NextOneWayRow() : nullptr;
             if (!row) return grEOF;
             record->Row = *row;
         } else {

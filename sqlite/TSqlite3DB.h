@@ -164,6 +164,12 @@ public:
     void SQLite3_CloseResult(sqlite3_stmt* Statement);
     // The engine's last inserted row id; -1 when not connected.
     Int64 LastInsertRowId();
+    // Runs Run, which prepares, binds and steps one statement from its start, once more
+    // when a step raises the engine's "database schema has changed" (another program
+    // changed the schema after this connection last read it): the first-generation
+    // prepare does not prepare again by itself, and the engine stops such a statement
+    // before it reads or writes a row. Run prepares anew on its second run.
+    void RetryOnSchemaChange(const std::function<void()>& Run);
 
     // ---- Catalogue queries (TSqlite3DBSchema.cpp) ------------------------------------
     bool TableExists(const String& TableName);

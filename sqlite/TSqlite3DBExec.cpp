@@ -69,6 +69,17 @@ void TSqlite3DB::RaiseStepError(sqlite3_stmt* Statement) {
     RaiseEngineError(rc == SQLITE_OK ? SQLITE_ERROR : rc);
 }
 
+void TSqlite3DB::RetryOnSchemaChange(const std::function<void()>& Run) {
+    try {
+        Run();
+    } catch (const sqlite::EngineError& e) {
+        // The engine forgot the old schema when it stopped the statement: the next
+        // prepare reads the new one.
+        if (e.PrimaryCode() != SQLITE_SCHEMA) throw;
+        Run();
+    }
+}
+
 void TSqlite3DB::StepToEnd(sqlite3_stmt* Statement) {
     const auto deadline = Clock::now() + std::chrono::milliseconds(FTimeOut);
     int rc = SQLITE_ROW;
@@ -83,14 +94,18 @@ Integer TSqlite3DB::ExecStatements(const String& SQL, const std::function<void(s
     const std::string text = ToEngine(SQL);
     const char* rest = text.c_str();
     while (*rest) {
-        sqlite::Statement statement(Api());
-        const char* tail = nullptr;
-        Check(Api().prepare(FHandle, rest, -1, statement.Receive(), &tail));
-        rest = tail ? tail : "";
-        if (!statement.Get()) continue; // blanks or a comment only
-        Bind(statement.Get());
-        StepToEnd(statement.Get());
-        Check(statement.Finalize());
+        const char* next = rest;
+        RetryOnSchemaChange([&] {
+            sqlite::Statement statement(Api());
+            const char* tail = nullptr;
+            Check(Api().prepare(FHandle, rest, -1, statement.Receive(), &tail));
+            next = tail ? tail : "";
+            if (!statement.Get()) return; // blanks or a comment only
+            Bind(statement.Get());
+            StepToEnd(statement.Get());
+            Check(statement.Finalize());
+        });
+        rest = next;
     }
     return SQLITE_OK;
 }
@@ -275,14 +290,16 @@ Integer TSqlite3DB::SQLite3_Execute(const String& SQL, sqlite::ResultTarget* Dat
         DBScreen->SetCursor(savedCursor);
         if (DBScreen->Cursor() == dcrSQLWait) DBScreen->SetCursor(dcrDefault);
     });
-    sqlite::Statement guard(Api(), PrepareStatement(SQL, Dataset));
-    sqlite3_stmt* statement = guard.Get();
-    TParams& params = Dataset->ResultParams();
-    const int count = statement ? Api().bind_parameter_count(statement) : 0;
-    for (Integer k = 0; k < params.Count() && k < count; ++k)
-        sqlite::BindValue(*this, statement, k + 1, *params.Items(k));
-    TFResult* store = Dataset->ResultStore();
-    while (sqlite::RowImage* row = SQLite3_GetNextResult(statement, Dataset))
-        if (store) store->Add(*row, Dataset->CurrentRowId);
+    RetryOnSchemaChange([&] {
+        sqlite::Statement guard(Api(), PrepareStatement(SQL, Dataset));
+        sqlite3_stmt* statement = guard.Get();
+        TParams& params = Dataset->ResultParams();
+        const int count = statement ? Api().bind_parameter_count(statement) : 0;
+        for (Integer k = 0; k < params.Count() && k < count; ++k)
+            sqlite::BindValue(*this, statement, k + 1, *params.Items(k));
+        TFResult* store = Dataset->ResultStore();
+        while (sqlite::RowImage* row = SQLite3_GetNextResult(statement, Dataset))
+            if (store) store->Add(*row, Dataset->CurrentRowId);
+    });
     return 0;
 }

@@ -2,12 +2,18 @@
 
 #include "platform/core/DateTime.h"
 #include "platform/core/Exceptions.h"
+#include "platform/core/NumberFormat.h"
+#include "platform/core/TStrings.h"
+#include "platform/data/TField.h"
+#include "platform/data/TFields.h"
 #include "sqlite/SqliteError.h"
+#include "sqlite/TSqlite3Query.h"
 #include "tests/support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <functional>
 
 using sqlitetest::FileConnection;
 using sqlitetest::TempDir;
@@ -335,6 +341,61 @@ TEST_F(BusyTest, RowReadEndsQuietlyWithOnBusy) {
     t.Load("select a from t");
     EXPECT_EQ(calls, 1);
     EXPECT_EQ(t.Store.Count(), 0);
+}
+
+// ---- Another program's schema change ----------------------------------------------
+
+// Another program adds a trigger after this connection read the schema: the next statement,
+// prepared with the old schema, is prepared again once and runs, whichever way it runs.
+TEST(SchemaChange, TheNextStatementIsPreparedAgainAndRuns) {
+    TempDir dir;
+    auto db = FileConnection(dir);
+    auto other = FileConnection(dir);
+    db->SetConnected(true);
+    other->SetConnected(true);
+    db->SQLite3_ExecSQL("create table t(a); insert into t values(1)", nullptr);
+    TestTarget loaded(db.get());
+    TSqlite3Query oneWay(nullptr);
+    oneWay.SetConnection(db.get());
+    oneWay.SetUniDirectional(true);
+    oneWay.SQL()->Add("select a from t order by a desc");
+    const struct {
+        const char* Statement;
+        std::function<String()> Run;
+        String Expected;
+    } runs[] = {
+        // A save.
+        {"without result",
+         [&] { return String(db->SQLite3_ExecSQL("insert into t values(2)", nullptr) ? "?" : ""); }, ""},
+        // A list.
+        {"loaded whole",
+         [&] {
+             loaded.Load("select count(*) from t");
+             return loaded.Text(0, 0);
+         },
+         "2"},
+        // A record's header.
+        {"one-directional",
+         [&] {
+             oneWay.Open();
+             return oneWay.Fields()->Fields(0)->AsString();
+         },
+         "2"},
+    };
+    int n = 0;
+    for (const auto& r : runs) {
+        SCOPED_TRACE(r.Statement);
+        db->SQLite3_ExecSQL("select a from t", nullptr); // reads the schema as it is now
+        other->SQLite3_ExecSQL("create trigger g" + IntToStr(++n) + " after delete on t begin select 1; end",
+                               nullptr);
+        String result;
+        try {
+            result = r.Run();
+        } catch (const EDatabaseError& e) {
+            result = e.Message();
+        }
+        EXPECT_EQ(result, r.Expected);
+    }
 }
 
 // ---- Text encoding and collations ---------------------------------------------
