@@ -1,5 +1,6 @@
 #include "app/cases/CaseSaves.h"
 
+#include "app/common/ChangedValues.h"
 #include "app/common/QueryRun.h"
 #include "sqlite/TSqlite3Query.h"
 #include "sqlite/Transaction.h"
@@ -23,7 +24,8 @@ void WriteCaseEvent(TSqlite3Query& Query, const CaseEventInput& Event, Integer R
 }
 
 PersonLink WriteCasePerson(TSqlite3Query& Query, Integer CaseId, const CasePerson& Person,
-                           RegisterChoice Choice, Integer SelectedRegisterId, const ClientTexts& Texts) {
+                           RegisterChoice Choice, Integer SelectedRegisterId, const CasePerson& Copied,
+                           const ClientTexts& Texts) {
     sqlite::Transaction transaction(ConnectionOf(Query));
     PersonLink link;
     link.CopyId = InsertForKey(Query, CasePersonInsertSql(CaseId, Person, Texts.Copy));
@@ -32,7 +34,7 @@ PersonLink WriteCasePerson(TSqlite3Query& Query, Integer CaseId, const CasePerso
         link.RegisterId = InsertForKey(Query, RegisterPersonInsertSql(Person, Texts.Copy));
         break;
     case RegisterChoice::Overwrite:
-        ExecStatement(Query, RegisterPersonUpdateSql(SelectedRegisterId, Person, Texts.Set));
+        ExecUpdate(Query, RegisterPersonUpdateSql(SelectedRegisterId, Copied, Person, Texts.Set));
         link.RegisterId = SelectedRegisterId;
         break;
     case RegisterChoice::Keep:
@@ -46,13 +48,14 @@ PersonLink WriteCasePerson(TSqlite3Query& Query, Integer CaseId, const CasePerso
 }
 
 void WriteCaseOrganisation(TSqlite3Query& Query, Integer CaseId, const CaseOrganisation& Organisation,
-                           RegisterChoice Choice, Integer SelectedRegisterId, const ClientTexts& Texts) {
+                           RegisterChoice Choice, Integer SelectedRegisterId, const CaseOrganisation& Copied,
+                           const ClientTexts& Texts) {
     sqlite::Transaction transaction(ConnectionOf(Query));
     ExecStatement(Query, CaseOrganisationInsertSql(CaseId, Organisation, Texts.Copy));
     if (Choice == RegisterChoice::AddNew)
         ExecStatement(Query, RegisterOrganisationInsertSql(Organisation, Texts.Copy));
     else if (Choice == RegisterChoice::Overwrite)
-        ExecStatement(Query, RegisterOrganisationUpdateSql(SelectedRegisterId, Organisation, Texts.Set));
+        ExecUpdate(Query, RegisterOrganisationUpdateSql(SelectedRegisterId, Copied, Organisation, Texts.Set));
     transaction.Commit();
 }
 

@@ -39,15 +39,18 @@ struct ClientTexts {
 };
 
 // Stores the copy of Person in case CaseId, then adds, overwrites or keeps the register
-// row by Choice (SelectedRegisterId is the row chosen with "Másol", -1 for none) and
+// row by Choice (SelectedRegisterId is the row chosen with "Másol", -1 for none, which
+// "Másol" showed as Copied: the overwrite writes only what the user changed since) and
 // links the copy to it, each text as Texts gives it.
 PersonLink WriteCasePerson(TSqlite3Query& Query, Integer CaseId, const CasePerson& Person,
-                           RegisterChoice Choice, Integer SelectedRegisterId, const ClientTexts& Texts = {});
+                           RegisterChoice Choice, Integer SelectedRegisterId, const CasePerson& Copied,
+                           const ClientTexts& Texts = {});
 
 // Stores the copy of Organisation in case CaseId, then adds, overwrites or keeps the
-// register row by Choice, each text as Texts gives it. The copy keeps no link to the
-// register.
+// register row by Choice (the overwrite as for a person), each text as Texts gives it.
+// The copy keeps no link to the register.
 void WriteCaseOrganisation(TSqlite3Query& Query, Integer CaseId, const CaseOrganisation& Organisation,
-                           RegisterChoice Choice, Integer SelectedRegisterId, const ClientTexts& Texts = {});
+                           RegisterChoice Choice, Integer SelectedRegisterId, const CaseOrganisation& Copied,
+                           const ClientTexts& Texts = {});
 
 } // namespace app

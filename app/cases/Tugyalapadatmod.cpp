@@ -3,6 +3,7 @@
 #include "app/common/AreaLayout.h"
 #include "controls/buttons/ButtonLooks.h"
 #include "app/common/CaseDialogStatements.h"
+#include "app/common/ChangedValues.h"
 #include "app/common/FormControls.h"
 #include "app/common/QueryRun.h"
 #include "app/cases/CaseArea.h"
@@ -88,8 +89,11 @@ void Tugyalapadatmod::FormShow(TObject*) {
 void Tugyalapadatmod::BitBtn1Click(TObject*) {
     // The dialog stays open beside the lists: the case sheet may have closed the case since
     // it was read, and an untouched "Aktív" must not open it again and drop its end date.
-    app::OpenStatement(*Query1, app::CaseBaseDataUpdateSql(CaseId, Name.Sql("nev"), Description.Sql("leiras"),
-                                                           Active.Value()));
+    app::ChangedValues values;
+    Name.AddTo(values, "nev");
+    Description.AddTo(values, "leiras");
+    Active.AddTo(values, "status");
+    app::ExecUpdate(*Query1, values.UpdateSql("ugy", CaseId));
     Query1->Close();
     if (Origin == FromCaseList)
         app::ReopenIfSet(app::CaseList(app::MainWindow()), RecNo);

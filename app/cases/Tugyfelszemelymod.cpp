@@ -2,6 +2,7 @@
 
 #include "app/common/AreaLayout.h"
 #include "app/common/CaseClientRows.h"
+#include "app/common/ChangedValues.h"
 #include "app/common/DialogRows.h"
 #include "app/common/FormControls.h"
 #include "app/common/QueryRun.h"
@@ -42,12 +43,13 @@ void Tugyfelszemelymod::FormShow(TObject*) {
     // A row deleted meanwhile shows empty boxes.
     Boxes.Show(Query1->IsEmpty() ? app::CasePerson{} : app::ReadRegisterPerson(*Query1));
     Texts.Show(*Query1, *Query1, app::PersonTable(kind), RowId);
+    Shown = Boxes.Person();
 }
 
 void Tugyfelszemelymod::BitBtn1Click(TObject*) {
     app::PersonRowKind kind;
     if (!Kind(kind)) return;
-    app::OpenStatement(*Query1, app::PersonRowUpdateSql(kind, RowId, Boxes.Person(), Texts));
+    app::ExecUpdate(*Query1, app::PersonRowUpdateSql(kind, RowId, Shown, Boxes.Person(), Texts));
     Query1->Close();
     Close();
     if (kind == app::PersonRowKind::CaseCopy && ugyadatlap) app::ReopenIfSet(*ugyadatlap->Query3);

@@ -29,6 +29,7 @@ public:
 
 private:
     app::StoredTextBoxes Texts; // the boxes of Boxes over their columns
+    app::CasePerson Shown;      // the boxes as this showing filled them
     // The table Mode names; false for any other mode.
     bool Kind(app::PersonRowKind& Kind) const;
 };

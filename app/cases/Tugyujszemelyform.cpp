@@ -65,6 +65,7 @@ void Tugyujszemelyform::Button1Click(TObject*) {
     // cannot read is copied, and written back by "Átír", as the register holds it.
     Birth.Show(p.BirthDate, SqlTextToDate("1970-01-01"));
     FIdentified = p.Identified;
+    FCopied = Person();
     OfferChoices();
 }
 
@@ -85,7 +86,7 @@ app::CasePerson Tugyujszemelyform::Person() const {
 }
 
 void Tugyujszemelyform::rogzitoClick(TObject*) {
-    FLastSaved = app::WriteCasePerson(*Query1, CaseId, Person(), Choice(), SelectedRegisterId(),
+    FLastSaved = app::WriteCasePerson(*Query1, CaseId, Person(), Choice(), SelectedRegisterId(), FCopied,
                                       {Texts, Texts.Copies()});
     Query1->Close();
     // Closed before the list refresh: a failing refresh must not invite a second save.

@@ -46,6 +46,7 @@ private:
     void ClearBirthDate();
 
     bool FIdentified = false;
+    app::CasePerson FCopied; // the inputs as "Másol" filled them
     app::PersonLink FLastSaved;
 };
 

@@ -47,6 +47,7 @@ void Tugyujszervezetform::Button1Click(TObject*) {
     if (!TakeComboRow()) return;
     app::OpenStatement(*Query1, app::RegisterOrganisationSql(SelectedRegisterId()));
     Texts.Show(*Query1, *Query1, "ugyfel_szervezet", SelectedRegisterId());
+    FCopied = Organisation();
     OfferChoices();
 }
 
@@ -59,7 +60,7 @@ app::CaseOrganisation Tugyujszervezetform::Organisation() const {
 }
 
 void Tugyujszervezetform::rogzitoClick(TObject*) {
-    app::WriteCaseOrganisation(*Query1, CaseId, Organisation(), Choice(), SelectedRegisterId(),
+    app::WriteCaseOrganisation(*Query1, CaseId, Organisation(), Choice(), SelectedRegisterId(), FCopied,
                                {Texts, Texts.Copies()});
     Query1->Close();
     // Closed before the list refresh: a failing refresh must not invite a second save.

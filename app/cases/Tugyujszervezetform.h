@@ -34,6 +34,8 @@ public:
 private:
     // The nine inputs in the order of the organisation's columns.
     std::array<TWinControl*, 9> Inputs() const;
+
+    app::CaseOrganisation FCopied; // the inputs as "Másol" filled them
 };
 
 extern Tugyujszervezetform* ugyujszervezetform;

@@ -2,6 +2,7 @@
 // The clients area's part of the main window: the persons' and organisations' pages
 // with their grids and the detail panels below them. The datasets behind them (Query1,
 // Query3 and their sources) stay on the window: the case dialogs read them too.
+#include "app/common/CaseDialogStatements.h"
 #include "app/common/StoredDate.h"
 #include "app/common/StoredFlag.h"
 #include "app/common/StoredText.h"
@@ -55,4 +56,8 @@ struct TForm1ClientParts {
     app::StoredFlagBox OrganisationActive;  // the stored flag behind CheckBox17
     TgxExtSpeedButton* gxExtSpeedButton34;  // "Töröl" (organisation)
     TgxExtSpeedButton* gxExtSpeedButton35;  // "Módosít" (organisation)
+
+    // The panels' boxes as the current rows filled them: "Módosít" writes what differs.
+    app::CasePerson PersonShown;
+    app::CaseOrganisation OrganisationShown;
 };

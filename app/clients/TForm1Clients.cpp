@@ -4,6 +4,7 @@
 #include "app/common/AreaLayout.h"
 #include "app/common/StoredDate.h"
 #include "app/common/CaseClientRows.h"
+#include "app/common/ChangedValues.h"
 #include "app/common/ClientStatements.h"
 #include "app/common/Confirm.h"
 #include "app/common/ListGrid.h"
@@ -38,6 +39,27 @@ Integer CurrentKey(TSqlite3Query* Query) {
 
 bool HasRows(TSqlite3Query* Query) {
     return Query->Active() && !Query->IsEmpty();
+}
+
+// The person and the organisation as the panels' boxes hold them.
+app::CasePerson PanelPerson(const TForm1ClientParts& p) {
+    app::CasePerson person;
+    person.Name = p.Edit1->Text();
+    person.BirthName = p.Edit2->Text();
+    person.BirthPlace = p.Edit3->Text();
+    person.BirthDate = p.BirthDate.Value();
+    person.Address = p.Edit4->Text();
+    person.MotherName = p.Edit5->Text();
+    person.Citizenship = p.Edit6->Text();
+    person.DocumentType = p.Edit7->Text();
+    person.DocumentNumber = p.Edit8->Text();
+    person.StayAddress = p.Edit9->Text();
+    return person;
+}
+
+app::CaseOrganisation PanelOrganisation(const TForm1ClientParts& p) {
+    return {p.Edit10->Text(), p.Edit11->Text(), p.Edit12->Text(), p.Edit13->Text(), p.Edit14->Text(),
+            p.Edit15->Text(), p.Edit16->Text(), p.Edit18->Text(), p.Edit17->Text()};
 }
 
 // Reopens Query and goes back to the row with key Key when it is still there.
@@ -151,6 +173,7 @@ void DataSource1DataChange(MainWindowShared& Form, TObject*, TField*) {
         p.BirthDate.Show(app::StoredDate::Of(Form.Query1->FieldByName("szuletesi_ido")),
                          SqlTextToDate("1970-01-01"));
         p.PersonActive.Show(Form.Query1->FieldByName("aktiv")->AsInteger() == 1);
+        p.PersonShown = PanelPerson(p);
     }
     const bool open = Form.Query1->Active();
     p.Label13->SetCaption(IntToStr(open ? Form.Query1->RecNo() : 0) + "/" +
@@ -163,6 +186,7 @@ void DataSource2DataChange(MainWindowShared& Form, TObject*, TField*) {
     // Each box shows the column that "Módosít" writes it back to.
     p.OrganisationTexts.Show(*Form.Query3, *Form.Query2, "ugyfel_szervezet", ::CurrentKey(Form.Query3));
     p.OrganisationActive.Show(Form.Query3->FieldByName("aktiv")->AsInteger() == 1);
+    p.OrganisationShown = PanelOrganisation(p);
 }
 
 void Query1szuletesi_idoGetText(MainWindowShared& Form, TField* Sender, String& Text, bool) {
@@ -172,20 +196,9 @@ void Query1szuletesi_idoGetText(MainWindowShared& Form, TField* Sender, String& 
 void gxExtSpeedButton37Click(MainWindowShared& Form, TObject*) {
     TForm1ClientParts& p = Form.Clients();
     if (!HasRows(Form.Query1)) return;
-    app::CasePerson person;
-    person.Name = p.Edit1->Text();
-    person.BirthName = p.Edit2->Text();
-    person.BirthPlace = p.Edit3->Text();
-    person.BirthDate = p.BirthDate.Value();
-    person.Address = p.Edit4->Text();
-    person.MotherName = p.Edit5->Text();
-    person.Citizenship = p.Edit6->Text();
-    person.DocumentType = p.Edit7->Text();
-    person.DocumentNumber = p.Edit8->Text();
-    person.StayAddress = p.Edit9->Text();
     const Integer key = ::CurrentKey(Form.Query1);
-    app::OpenStatement(*Form.Query2,
-                       app::PersonPanelUpdateSql(key, person, p.PersonActive.Value(), p.PersonTexts));
+    app::ExecUpdate(*Form.Query2, app::PersonPanelUpdateSql(key, p.PersonShown, PanelPerson(p),
+                                                            p.PersonActive.Value(), p.PersonTexts));
     Form.Query2->Close();
     ReopenAt(Form.Query1, key);
 }
@@ -196,12 +209,10 @@ void gxExtSpeedButton35Click(MainWindowShared& Form, TObject*) {
         app::Reopen(*Form.Query3);
         return;
     }
-    const app::CaseOrganisation o = {p.Edit10->Text(), p.Edit11->Text(), p.Edit12->Text(),
-                                     p.Edit13->Text(), p.Edit14->Text(), p.Edit15->Text(),
-                                     p.Edit16->Text(), p.Edit18->Text(), p.Edit17->Text()};
     const Integer key = ::CurrentKey(Form.Query3);
-    app::OpenStatement(*Form.Query2, app::OrganisationPanelUpdateSql(key, o, p.OrganisationActive.Value(),
-                                                                     p.OrganisationTexts));
+    app::ExecUpdate(*Form.Query2,
+                    app::OrganisationPanelUpdateSql(key, p.OrganisationShown, PanelOrganisation(p),
+                                                    p.OrganisationActive.Value(), p.OrganisationTexts));
     Form.Query2->Close();
     ReopenAt(Form.Query3, key);
 }

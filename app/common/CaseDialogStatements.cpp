@@ -1,18 +1,12 @@
 #include "app/common/CaseDialogStatements.h"
 
 #include "app/common/SqlRoutines.h"
-#include "app/common/StoredFlag.h"
 #include "app/common/StoredText.h"
 #include "platform/core/NumberFormat.h"
 
 namespace app {
 
 namespace {
-
-// "Column=value" in an UPDATE.
-String Assigned(const char* Column, const String& Text, const TextSetValue& Value) {
-    return String(Column) + "=" + Value(Column, Text);
-}
 
 // The ten person values in column order, as they stand in a VALUES list, each text as
 // Value gives it.
@@ -63,12 +57,6 @@ String CaseBaseDataSql(Integer CaseId) {
     return "SELECT ev, szam, nev, leiras, status FROM ugy WHERE sorszam=" + IntToStr(CaseId);
 }
 
-String CaseBaseDataUpdateSql(Integer CaseId, const String& Name, const String& Description,
-                             std::optional<bool> Active) {
-    return "UPDATE ugy SET nev=" + Name + ", leiras=" + Description +
-           ",status=" + FlagValueSql("status", Active) + " WHERE sorszam=" + IntToStr(CaseId);
-}
-
 String RegisterPersonsSql() {
     return "SELECT sorszam, nev, szuletesi_ido FROM ugyfel_termeszetes_szemely WHERE aktiv=1 "
            "ORDER BY nev COLLATE systemnocase";
@@ -93,18 +81,28 @@ String RegisterPersonInsertSql(const CasePerson& Person, const TextSetValue& Val
            PersonValues(Person, Value) + ")";
 }
 
-String PersonAssignments(const CasePerson& p, const TextSetValue& v) {
-    return Assigned("nev", p.Name, v) + ", " + Assigned("szuletesi_nev", p.BirthName, v) + ", " +
-           Assigned("szuletesi_hely", p.BirthPlace, v) + ", szuletesi_ido=" + p.BirthDate.Sql() + ", " +
-           Assigned("anyja_neve", p.MotherName, v) + ", " + Assigned("allampolgarsag", p.Citizenship, v) +
-           ", " + Assigned("azonosito_okmany_tipus", p.DocumentType, v) + ", " +
-           Assigned("azonosito_okmany_szama", p.DocumentNumber, v) + ", " + Assigned("lakcim", p.Address, v) +
-           ", " + Assigned("tartozkodasi_hely", p.StayAddress, v);
+void AddPersonChanges(ChangedValues& Values, const CasePerson& Shown, const CasePerson& p,
+                      const TextSetValue& v) {
+    const auto text = [&](const char* Column, const String& ShownText, const String& Text) {
+        Values.Add(Column, ShownText, Text, v(Column, Text));
+    };
+    text("nev", Shown.Name, p.Name);
+    text("szuletesi_nev", Shown.BirthName, p.BirthName);
+    text("szuletesi_hely", Shown.BirthPlace, p.BirthPlace);
+    Values.Add("szuletesi_ido", Shown.BirthDate.Sql(), p.BirthDate.Sql(), p.BirthDate.Sql());
+    text("anyja_neve", Shown.MotherName, p.MotherName);
+    text("allampolgarsag", Shown.Citizenship, p.Citizenship);
+    text("azonosito_okmany_tipus", Shown.DocumentType, p.DocumentType);
+    text("azonosito_okmany_szama", Shown.DocumentNumber, p.DocumentNumber);
+    text("lakcim", Shown.Address, p.Address);
+    text("tartozkodasi_hely", Shown.StayAddress, p.StayAddress);
 }
 
-String RegisterPersonUpdateSql(Integer RegisterId, const CasePerson& p, const TextSetValue& Value) {
-    return "UPDATE ugyfel_termeszetes_szemely SET " + PersonAssignments(p, Value) +
-           " WHERE sorszam=" + IntToStr(RegisterId);
+String RegisterPersonUpdateSql(Integer RegisterId, const CasePerson& Copied, const CasePerson& p,
+                               const TextSetValue& Value) {
+    ChangedValues values;
+    AddPersonChanges(values, Copied, p, Value);
+    return values.UpdateSql("ugyfel_termeszetes_szemely", RegisterId);
 }
 
 String CasePersonLinkSql(Integer CopyId, Integer RegisterId) {
@@ -133,17 +131,18 @@ String RegisterOrganisationInsertSql(const CaseOrganisation& Organisation, const
            OrganisationValues(Organisation, Value) + ")";
 }
 
-String OrganisationAssignments(const CaseOrganisation& Organisation, const TextSetValue& Value) {
-    String sets;
+void AddOrganisationChanges(ChangedValues& Values, const CaseOrganisation& Shown,
+                            const CaseOrganisation& Organisation, const TextSetValue& Value) {
     for (std::size_t i = 0; i < OrganisationColumns.size(); ++i)
-        sets += (i == 0 ? "" : ", ") + Assigned(OrganisationColumns[i], Organisation[i], Value);
-    return sets;
+        Values.Add(OrganisationColumns[i], Shown[i], Organisation[i],
+                   Value(OrganisationColumns[i], Organisation[i]));
 }
 
-String RegisterOrganisationUpdateSql(Integer RegisterId, const CaseOrganisation& Organisation,
-                                     const TextSetValue& Value) {
-    return "UPDATE ugyfel_szervezet SET " + OrganisationAssignments(Organisation, Value) +
-           " WHERE sorszam=" + IntToStr(RegisterId);
+String RegisterOrganisationUpdateSql(Integer RegisterId, const CaseOrganisation& Copied,
+                                     const CaseOrganisation& Organisation, const TextSetValue& Value) {
+    ChangedValues values;
+    AddOrganisationChanges(values, Copied, Organisation, Value);
+    return values.UpdateSql("ugyfel_szervezet", RegisterId);
 }
 
 } // namespace app

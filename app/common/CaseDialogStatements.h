@@ -2,12 +2,12 @@
 // The statements of the case dialogs: a new case, a case's base data, and the copies
 // of a person or an organisation attached to a case together with their register rows.
 // Every text goes through SqlQuote, dates through DateToSqlText, keys as numbers.
+#include "app/common/ChangedValues.h"
 #include "app/common/StoredDate.h"
 #include "app/common/StoredText.h"
 #include "platform/core/Types.h"
 
 #include <array>
-#include <optional>
 
 namespace app {
 
@@ -16,10 +16,6 @@ namespace app {
 // A new active case; the database numbers it within its year.
 String NewCaseSql(const String& Name, const String& Description, TDateTime Date);
 String CaseBaseDataSql(Integer CaseId);
-// Name and description are the SET values as StoredTextBox::Sql gives them (a quoted text,
-// or the column to keep it); Active gives status 1, otherwise 0; none keeps the status.
-String CaseBaseDataUpdateSql(Integer CaseId, const String& Name, const String& Description,
-                             std::optional<bool> Active);
 
 // ---- Persons ------------------------------------------------------------------------
 
@@ -48,12 +44,14 @@ String CasePersonInsertSql(Integer CaseId, const CasePerson& Person,
                            const TextSetValue& Value = TextInsertSql);
 // A new register row from the person, each text as Value gives it.
 String RegisterPersonInsertSql(const CasePerson& Person, const TextSetValue& Value = TextInsertSql);
-// Overwrites register row RegisterId with the person.
-String RegisterPersonUpdateSql(Integer RegisterId, const CasePerson& Person,
+// "Átír": register row RegisterId takes what the user changed of the person after "Másol"
+// showed it as Copied. Empty when nothing changed.
+String RegisterPersonUpdateSql(Integer RegisterId, const CasePerson& Copied, const CasePerson& Person,
                                const TextSetValue& Value = TextValueSql);
-// "nev='…', szuletesi_nev='…', …, tartozkodasi_hely='…'": the SET list of an UPDATE of
-// a register person or of a case's copy, each text as Value gives it.
-String PersonAssignments(const CasePerson& Person, const TextSetValue& Value = TextValueSql);
+// Adds to Values the columns of a register person or of a case's copy in which Person
+// differs from Shown, what the dialog showed when filled, each text as Value gives it.
+void AddPersonChanges(ChangedValues& Values, const CasePerson& Shown, const CasePerson& Person,
+                      const TextSetValue& Value = TextValueSql);
 // Links copy CopyId to register row RegisterId (NULL when RegisterId is below 1).
 String CasePersonLinkSql(Integer CopyId, Integer RegisterId);
 
@@ -74,11 +72,13 @@ String CaseOrganisationInsertSql(Integer CaseId, const CaseOrganisation& Organis
                                  const TextSetValue& Value = TextInsertSql);
 String RegisterOrganisationInsertSql(const CaseOrganisation& Organisation,
                                      const TextSetValue& Value = TextInsertSql);
-String RegisterOrganisationUpdateSql(Integer RegisterId, const CaseOrganisation& Organisation,
+// "Átír": what the user changed after "Másol" showed Copied; empty when nothing changed.
+String RegisterOrganisationUpdateSql(Integer RegisterId, const CaseOrganisation& Copied,
+                                     const CaseOrganisation& Organisation,
                                      const TextSetValue& Value = TextValueSql);
-// "nev='…', …": the SET list of an UPDATE of a register organisation, each text as Value
-// gives it.
-String OrganisationAssignments(const CaseOrganisation& Organisation,
-                               const TextSetValue& Value = TextValueSql);
+// Adds to Values the columns of a register organisation in which Organisation differs from
+// Shown, each text as Value gives it.
+void AddOrganisationChanges(ChangedValues& Values, const CaseOrganisation& Shown,
+                            const CaseOrganisation& Organisation, const TextSetValue& Value = TextValueSql);
 
 } // namespace app

@@ -19,16 +19,21 @@ String OrganisationListSql() {
            "COLLATE systemnocase";
 }
 
-String PersonPanelUpdateSql(Integer PersonId, const CasePerson& Person, std::optional<bool> Active,
-                            const TextSetValue& Value) {
-    return "UPDATE ugyfel_termeszetes_szemely SET " + PersonAssignments(Person, Value) +
-           ", aktiv=" + FlagValueSql("aktiv", Active) + " WHERE sorszam=" + IntToStr(PersonId);
+String PersonPanelUpdateSql(Integer PersonId, const CasePerson& Shown, const CasePerson& Person,
+                            std::optional<bool> Active, const TextSetValue& Value) {
+    ChangedValues values;
+    AddPersonChanges(values, Shown, Person, Value);
+    AddFlagChange(values, "aktiv", Active);
+    return values.UpdateSql("ugyfel_termeszetes_szemely", PersonId);
 }
 
-String OrganisationPanelUpdateSql(Integer OrganisationId, const CaseOrganisation& Organisation,
-                                  std::optional<bool> Active, const TextSetValue& Value) {
-    return "UPDATE ugyfel_szervezet SET " + OrganisationAssignments(Organisation, Value) +
-           ", aktiv=" + FlagValueSql("aktiv", Active) + " WHERE sorszam=" + IntToStr(OrganisationId);
+String OrganisationPanelUpdateSql(Integer OrganisationId, const CaseOrganisation& Shown,
+                                  const CaseOrganisation& Organisation, std::optional<bool> Active,
+                                  const TextSetValue& Value) {
+    ChangedValues values;
+    AddOrganisationChanges(values, Shown, Organisation, Value);
+    AddFlagChange(values, "aktiv", Active);
+    return values.UpdateSql("ugyfel_szervezet", OrganisationId);
 }
 
 String DeletePersonSql(Integer PersonId) {
@@ -47,10 +52,11 @@ String PersonRowSql(PersonRowKind Kind, Integer Id) {
     return "SELECT * FROM " + PersonTable(Kind) + " WHERE sorszam=" + IntToStr(Id);
 }
 
-String PersonRowUpdateSql(PersonRowKind Kind, Integer Id, const CasePerson& Person,
+String PersonRowUpdateSql(PersonRowKind Kind, Integer Id, const CasePerson& Shown, const CasePerson& Person,
                           const TextSetValue& Value) {
-    return "UPDATE " + PersonTable(Kind) + " SET " + PersonAssignments(Person, Value) +
-           " WHERE sorszam=" + IntToStr(Id);
+    ChangedValues values;
+    AddPersonChanges(values, Shown, Person, Value);
+    return values.UpdateSql(PersonTable(Kind), Id);
 }
 
 } // namespace app

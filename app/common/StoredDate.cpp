@@ -1,6 +1,7 @@
 #include "app/common/StoredDate.h"
 
 #include "app/common/AreaLayout.h"
+#include "app/common/ChangedValues.h"
 #include "app/common/SqlRoutines.h"
 #include "platform/core/DateTime.h"
 #include "platform/core/Exceptions.h"
@@ -107,6 +108,10 @@ void StoredDatePicker::Keep(const StoredDate& Value) {
 
 bool StoredDatePicker::Changed() const {
     return FPicker->Checked() != FShownChecked || (FShownChecked && FPicker->Date() != FShownDate);
+}
+
+void StoredDatePicker::AddTo(ChangedValues& Values, const String& Column) const {
+    Values.Add(Column, Changed(), Value().Sql());
 }
 
 StoredDate StoredDatePicker::Value() const {

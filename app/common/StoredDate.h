@@ -15,6 +15,8 @@ class TLabel;
 
 namespace app {
 
+class ChangedValues;
+
 class StoredDate {
 public:
     // NULL.
@@ -79,6 +81,8 @@ public:
     // What a save writes: the stored value while unchanged; else the picker's date when
     // checked, or no date (NULL, or the stored text when it was empty).
     StoredDate Value() const;
+    // Adds Column to what a save writes when Changed, as Value gives it.
+    void AddTo(ChangedValues& Values, const String& Column) const;
 
 private:
     TDateTimePicker* FPicker = nullptr;

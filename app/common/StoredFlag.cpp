@@ -1,12 +1,12 @@
 #include "app/common/StoredFlag.h"
 
+#include "app/common/ChangedValues.h"
 #include "platform/ui/TCheckBox.h"
 
 namespace app {
 
-String FlagValueSql(const String& Column, std::optional<bool> Value) {
-    if (!Value) return Column;
-    return *Value ? "1" : "0";
+void AddFlagChange(ChangedValues& Values, const String& Column, std::optional<bool> Value) {
+    Values.Add(Column, Value.has_value(), Value.value_or(false) ? "1" : "0");
 }
 
 void StoredFlagBox::Show(bool Checked) {

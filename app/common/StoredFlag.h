@@ -11,9 +11,10 @@ class TCheckBox;
 
 namespace app {
 
-// The value an UPDATE sets flag column Column to: 1 or 0, or for none the column itself,
-// which keeps it.
-String FlagValueSql(const String& Column, std::optional<bool> Value);
+class ChangedValues;
+
+// Adds flag column Column, 1 or 0, to what a save writes when Value holds one; none keeps it.
+void AddFlagChange(ChangedValues& Values, const String& Column, std::optional<bool> Value);
 
 class StoredFlagBox {
 public:
@@ -25,6 +26,8 @@ public:
     // What a save writes: the box's state when it differs from what Show put there; none
     // (keep the column) otherwise.
     std::optional<bool> Value() const;
+    // Adds Column to what a save writes when the user changed the box.
+    void AddTo(ChangedValues& Values, const String& Column) const { AddFlagChange(Values, Column, Value()); }
 
 private:
     TCheckBox* FBox = nullptr;

@@ -1,6 +1,7 @@
 #include "app/common/StoredText.h"
 
 #include "app/common/AreaLayout.h"
+#include "app/common/ChangedValues.h"
 #include "app/common/QueryRun.h"
 #include "app/common/SqlRoutines.h"
 #include "platform/core/NumberFormat.h"
@@ -57,8 +58,8 @@ void StoredTextBox::Clear() {
 
 void StoredTextBox::Present(const String& Text, bool Kept) {
     FKept = Kept;
-    FShown = Text;
     FBox->SetText(Text);
+    FShown = FBox->Text();
     if (auto* edit = dynamic_cast<TEdit*>(FBox))
         edit->SetReadOnly(Kept);
     else if (auto* memo = dynamic_cast<TMemo*>(FBox))
@@ -80,6 +81,10 @@ String StoredTextBox::Sql(const String& Column) const {
 String StoredTextBox::CopySql(const String& Column) const {
     if (!Keeps()) return TextInsertSql(Column, FBox->Text());
     return "(SELECT " + Column + " FROM " + FTable + " WHERE sorszam=" + IntToStr(FKey) + ")";
+}
+
+void StoredTextBox::AddTo(ChangedValues& Values, const String& Column) const {
+    Values.Add(Column, FShown, FBox->Text(), Sql(Column));
 }
 
 StoredTextBoxes::StoredTextBoxes(TLabel* Note,

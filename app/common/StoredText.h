@@ -19,6 +19,8 @@ class TWinControl;
 
 namespace app {
 
+class ChangedValues;
+
 // The value an UPDATE gives text column Column from a box holding Text: Text in quotes, except
 // that an empty box leaves a NULL column NULL (rows other tools wrote hold NULL where this
 // program writes ''), so a save changes only what the user changed.
@@ -66,6 +68,9 @@ public:
     // The value an INSERT of a copy of the shown row gives Column: the row's stored text,
     // read by a subquery, while Sql keeps the column; else TextInsertSql of the box's text.
     String CopySql(const String& Column) const;
+    // Adds Column to what a save writes when the box's text differs from the one it showed
+    // when filled, as Sql gives it.
+    void AddTo(ChangedValues& Values, const String& Column) const;
 
 private:
     // The box shows Text; read-only, with the note and hint, when Kept.
@@ -76,7 +81,7 @@ private:
     TWinControl* FBox = nullptr;
     TLabel* FNote = nullptr;
     bool FKept = false;
-    String FShown;
+    String FShown; // the box's text as Present left it
     String FTable; // the shown row: its table and key
     Integer FKey = 0;
 };

@@ -141,11 +141,10 @@ String DepositBaseDataSql(Integer DepositId) {
 }
 
 String DepositBaseDataUpdateSql(Integer DepositId, const DepositBaseData& d) {
-    String sql = "UPDATE letet SET letevo=" + d.Payer + ", kedvezmenyezett=" + d.Beneficiary +
-                 ", betet=" + d.Date + " ";
-    if (d.AccountId > 0) sql += ",letetiszamla=" + IntToStr(d.AccountId);
-    if (d.ProjectId > 0) sql += ", project=" + IntToStr(d.ProjectId);
-    return sql + ", megjegyzes=" + d.Remark + " WHERE sorszam=" + IntToStr(DepositId);
+    ChangedValues values = d.Values;
+    values.Add("letetiszamla", d.AccountId > 0, IntToStr(d.AccountId));
+    values.Add("project", d.ProjectId > 0, IntToStr(d.ProjectId));
+    return values.UpdateSql("letet", DepositId);
 }
 
 std::optional<Int64> ParseDepositAmount(const String& Text) {

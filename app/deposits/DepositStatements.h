@@ -4,6 +4,7 @@
 // and its base data. Texts go through SqlQuote, dates through DateToSqlText, keys and
 // amounts as numbers. The database keeps each deposit's balance (egyenleg) equal to the
 // sum of its movements; nothing here writes it except the 0 of a new deposit.
+#include "app/common/ChangedValues.h"
 #include "app/common/StoredDate.h"
 #include "platform/core/Types.h"
 
@@ -71,16 +72,13 @@ String OpeningMovementSql(Integer DepositId, Int64 Amount, TDateTime Date);
 
 // Payer, beneficiary, deposit date, account and project names and remark of one deposit.
 String DepositBaseDataSql(Integer DepositId);
-// What the base-data dialog writes. The texts and the date are the values the statement sets,
-// as StoredTextBox::Sql and StoredDate::Sql give them, so what the user did not change stays
-// as stored; account and project change only when an id above 0 is given.
+// What the base-data dialog writes: the texts and the date the user changed (letevo,
+// kedvezmenyezett, betet, megjegyzes), and account and project only when an id above 0 is
+// given (an item picked from the list). Empty when nothing changed.
 struct DepositBaseData {
     Integer AccountId = 0;
     Integer ProjectId = 0;
-    String Payer;       // letevo
-    String Beneficiary; // kedvezmenyezett
-    String Date;        // betet
-    String Remark;      // megjegyzes
+    ChangedValues Values;
 };
 String DepositBaseDataUpdateSql(Integer DepositId, const DepositBaseData& Data);
 

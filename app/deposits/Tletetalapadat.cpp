@@ -60,11 +60,11 @@ void Tletetalapadat::BitBtn1Click(TObject*) {
     app::DepositBaseData data;
     data.AccountId = Choices.AccountId();
     data.ProjectId = Choices.ProjectId();
-    data.Payer = Payer.Sql("letevo");
-    data.Beneficiary = Beneficiary.Sql("kedvezmenyezett");
-    data.Date = Betet.Value().Sql();
-    data.Remark = Remark.Sql("megjegyzes");
-    app::ExecStatement(*Query1, app::DepositBaseDataUpdateSql(DepositId, data));
+    Payer.AddTo(data.Values, "letevo");
+    Beneficiary.AddTo(data.Values, "kedvezmenyezett");
+    Betet.AddTo(data.Values, "betet");
+    Remark.AddTo(data.Values, "megjegyzes");
+    app::ExecUpdate(*Query1, app::DepositBaseDataUpdateSql(DepositId, data));
     if (Origin == FromSearch)
         app::ReopenDepositSearch(app::MainWindow());
     else if (Origin == FromList)

@@ -32,12 +32,6 @@ String DocumentSql(Integer ItemId) {
            IntToStr(ItemId);
 }
 
-String DocumentUpdateSql(Integer ItemId, bool Keep, bool Archive, const StoredDate& Deadline) {
-    return String("UPDATE ugyitem SET orzendo=") + (Keep ? "1" : "0") +
-           ", archivalando=" + (Archive ? "1" : "0") + ",orzesi_hatarido=" + Deadline.Sql() +
-           " WHERE sorszam=" + IntToStr(ItemId);
-}
-
 String RetentionSettingSql() {
     return "SELECT ertek FROM info WHERE valtozo LIKE 'dokumentum_orzesi_ido'";
 }

@@ -2,7 +2,6 @@
 // The statements of the documents area and its dialogs: the list of history entries
 // that carry a file, filtered by case, date range and retention flags; one entry's
 // parameters and their update; the default retention period in the info table.
-#include "app/common/StoredDate.h"
 #include "platform/core/Types.h"
 
 #include <optional>
@@ -24,8 +23,6 @@ String DocumentListSql(const DocumentFilter& Filter);
 
 // One entry with its case name and the "year/number/document" header number.
 String DocumentSql(Integer ItemId);
-// The entry's keep and archive flags and its deadline, written as StoredDate::Sql gives it.
-String DocumentUpdateSql(Integer ItemId, bool Keep, bool Archive, const StoredDate& Deadline);
 
 // The default retention period in years.
 String RetentionSettingSql();

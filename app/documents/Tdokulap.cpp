@@ -1,6 +1,7 @@
 #include "app/documents/Tdokulap.h"
 
 #include "app/common/AreaLayout.h"
+#include "app/common/ChangedValues.h"
 #include "app/documents/DocumentStatements.h"
 #include "app/common/FormControls.h"
 #include "app/common/QueryRun.h"
@@ -51,6 +52,8 @@ Tdokulap::Tdokulap(TComponent* AOwner) : TForm(AOwner) {
     DateTimePicker1 = app::MakeDatePicker(this, this, "DateTimePicker1", 120, 160, 120);
     DateTimePicker1->SetChecked(false);
     Deadline = app::StoredDatePicker(this, DateTimePicker1);
+    Keep = app::StoredFlagBox(CheckBox1);
+    Archive = app::StoredFlagBox(CheckBox2);
     BitBtn1 = app::MakeBitBtn(this, this, "BitBtn1", "Rögzít", 238, 212);
     BitBtn2 = app::MakeBitBtn(this, this, "BitBtn2", "Bezár", 334, 212);
     BitBtn2->SetCancel(true); // Escape does what this button does
@@ -74,11 +77,10 @@ void Tdokulap::FormShow(TObject*) {
     // The stored deadline is saved as it is unless the picker changes, by the user or by the
     // proposal for a kept entry that has none.
     Deadline.Keep(deadline);
-    if (Query1->FieldByName("orzendo")->AsString() == "1") {
-        CheckBox1->SetChecked(true);
-        if (!deadline.IsEmpty()) Deadline.Show(deadline, DateTimePicker1->Date());
-    }
-    if (Query1->FieldByName("archivalando")->AsString() == "1") CheckBox2->SetChecked(true);
+    const bool keep = Query1->FieldByName("orzendo")->AsString() == "1";
+    Keep.Show(keep);
+    if (keep && !deadline.IsEmpty()) Deadline.Show(deadline, DateTimePicker1->Date());
+    Archive.Show(Query1->FieldByName("archivalando")->AsString() == "1");
 }
 
 void Tdokulap::CheckBox1Click(TObject*) {
@@ -96,8 +98,11 @@ void Tdokulap::DateTimePicker1Change(TObject*) {
 }
 
 void Tdokulap::BitBtn1Click(TObject*) {
-    app::ExecStatement(*Query2, app::DocumentUpdateSql(ItemId, CheckBox1->Checked(), CheckBox2->Checked(),
-                                                       Deadline.Value()));
+    app::ChangedValues values;
+    Keep.AddTo(values, "orzendo");
+    Archive.AddTo(values, "archivalando");
+    Deadline.AddTo(values, "orzesi_hatarido");
+    app::ExecUpdate(*Query2, values.UpdateSql("ugyitem", ItemId));
     app::ReopenDocumentList(app::MainWindow());
     Close();
 }

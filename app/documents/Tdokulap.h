@@ -2,6 +2,7 @@
 // The document dialog: a history entry's keep and archive flags and its retention
 // deadline. Marking an entry to keep proposes today plus the office's default period.
 #include "app/common/StoredDate.h"
+#include "app/common/StoredFlag.h"
 #include "platform/ui/TCustomForm.h"
 
 class TBitBtn;
@@ -26,6 +27,9 @@ public:
     TDateTimePicker* DateTimePicker1; // "Őrzési határidő:"
     // The stored deadline behind DateTimePicker1, saved as stored unless the picker changes.
     app::StoredDatePicker Deadline;
+    // The stored flags behind CheckBox1 and CheckBox2, saved only when changed.
+    app::StoredFlagBox Keep;
+    app::StoredFlagBox Archive;
     TBitBtn* BitBtn1; // "Rögzít"
     TBitBtn* BitBtn2; // "Bezár"
 
@@ -35,7 +39,7 @@ public:
     void CheckBox1Click(TObject* Sender);
     // A deadline switched on marks the entry to keep.
     void DateTimePicker1Change(TObject* Sender);
-    // Stores the flags and the deadline, refreshes the list and closes.
+    // Stores the flags and the deadline the user changed, refreshes the list and closes.
     void BitBtn1Click(TObject* Sender);
 };
 

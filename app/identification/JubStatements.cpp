@@ -1,5 +1,6 @@
 #include "app/identification/JubStatements.h"
 
+#include "app/common/ChangedValues.h"
 #include "app/common/QueryRun.h"
 #include "app/common/SqlRoutines.h"
 #include "platform/core/Exceptions.h"
@@ -139,9 +140,12 @@ String JubSql(Integer JubId) {
            IntToStr(JubId);
 }
 
-String JubUpdateSql(Integer JubId, const String& File, bool Succeeded, const TextSetValue& Value) {
-    return "UPDATE jub SET valaszfile=" + Value("valaszfile", File) +
-           ", jubok=" + (Succeeded ? "'true'" : "'false'") + " WHERE sorszam=" + IntToStr(JubId);
+String JubUpdateSql(Integer JubId, const String& ShownFile, const String& File, std::optional<bool> Succeeded,
+                    const TextSetValue& Value) {
+    ChangedValues values;
+    values.Add("valaszfile", ShownFile, File, Value("valaszfile", File));
+    values.Add("jubok", Succeeded.has_value(), Succeeded.value_or(false) ? "'true'" : "'false'");
+    return values.UpdateSql("jub", JubId);
 }
 
 String JubMarksClearedSql(Integer JubId) {
@@ -151,10 +155,12 @@ String JubMarksClearedSql(Integer JubId) {
            " AND j.jubok='true')";
 }
 
-void StoreJubChange(TSqlite3Query& Query, Integer JubId, const String& File, bool Succeeded,
-                    const TextSetValue& Value) {
+void StoreJubChange(TSqlite3Query& Query, Integer JubId, const String& ShownFile, const String& File,
+                    std::optional<bool> Succeeded, const TextSetValue& Value) {
+    const String update = JubUpdateSql(JubId, ShownFile, File, Succeeded, Value);
+    if (update.empty()) return;
     sqlite::Transaction transaction(ConnectionOf(Query));
-    ExecStatement(Query, JubUpdateSql(JubId, File, Succeeded, Value));
+    ExecStatement(Query, update);
     ExecStatement(Query, JubMarksClearedSql(JubId));
     Query.Close();
     transaction.Commit();

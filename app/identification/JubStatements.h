@@ -109,16 +109,19 @@ Integer StoreJub(TSqlite3Query& Query, const JubInput& Input, Integer RetentionY
 
 // One query with its client's name, as the edit dialog shows it.
 String JubSql(Integer JubId);
-// The edit dialog's change: the answer file, as Value gives it, and the success flag.
-String JubUpdateSql(Integer JubId, const String& File, bool Succeeded,
+// What the edit dialog changed of query JubId: the answer file, as Value gives it, when it
+// differs from ShownFile, the one the dialog showed; the success flag when Succeeded holds
+// one. Empty when nothing changed.
+String JubUpdateSql(Integer JubId, const String& ShownFile, const String& File, std::optional<bool> Succeeded,
                     const TextSetValue& Value = TextValueSql);
 // Takes the identification mark off every case copy of the person of query JubId once no
 // query of the person succeeds any more. The database's triggers do the same; databases
 // made before them have triggers that mark copies in the query's own case only.
 String JubMarksClearedSql(Integer JubId);
-// Stores the edit dialog's change of query JubId and clears the marks that no success backs
-// any more, in one transaction; Query is left closed.
-void StoreJubChange(TSqlite3Query& Query, Integer JubId, const String& File, bool Succeeded,
-                    const TextSetValue& Value = TextValueSql);
+// Stores the edit dialog's change of query JubId (as JubUpdateSql) and clears the marks that no
+// success backs any more, in one transaction; Query is left closed. Nothing changed: nothing
+// is written.
+void StoreJubChange(TSqlite3Query& Query, Integer JubId, const String& ShownFile, const String& File,
+                    std::optional<bool> Succeeded, const TextSetValue& Value = TextValueSql);
 
 } // namespace app

@@ -36,6 +36,7 @@ Tjubmod::Tjubmod(TComponent* AOwner) : app::JubDialog(AOwner, "jubmod", "JÃœB mÃ
     Query1->SetTypeLess(true); // the query's date as stored: '' is no date, not 1900-01-01
     Note = app::MakeTextNote(this, BitBtn1);
     Texts = app::StoredTextBoxes(Note, {{"valaszfile", Edit1}});
+    Success = app::StoredFlagBox(CheckBox1);
 }
 
 Tjubmod::~Tjubmod() {
@@ -54,12 +55,16 @@ void Tjubmod::FormShow(TObject*) {
     Datum->SetCaption(Query1->IsEmpty() ? String()
                                         : app::StoredDate::Of(Query1->FieldByName("datum")).DisplayText());
     ClientId = Query1->IsEmpty() ? 0 : static_cast<Integer>(Query1->FieldByName("ugyfel")->AsInteger());
-    CheckBox1->SetChecked(SameText(text("jubok"), "true"));
+    Success.Show(SameText(text("jubok"), "true"));
     Texts.Show(*Query1, *Query1, "jub", JubId);
+    ShownFile = Edit1->Text();
 }
 
 void Tjubmod::BitBtn1Click(TObject*) {
-    app::StoreJubChange(*Query1, JubId, Edit1->Text(), CheckBox1->Checked(), Texts);
+    app::StoreJubChange(*Query1, JubId, ShownFile, Edit1->Text(), Success.Value(), Texts);
+    // The dialog stays open: what it saved is what it shows from now on.
+    ShownFile = Edit1->Text();
+    Success.Show(CheckBox1->Checked());
     app::ReopenJubList(app::MainWindow());
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // Changes one identification query's answer file and success flag, opened modally from
 // the main window's list ("Módosít"); the rest of the query is shown, not edited.
+#include "app/common/StoredFlag.h"
 #include "app/common/StoredText.h"
 #include "app/identification/JubDialog.h"
 
@@ -34,6 +35,8 @@ protected:
 
 private:
     app::StoredTextBoxes Texts; // Edit1 over valaszfile
+    String ShownFile;           // Edit1 as this showing, or the last save, left it
+    app::StoredFlagBox Success; // the stored flag behind CheckBox1
 };
 
 extern Tjubmod* jubmod;

@@ -65,7 +65,8 @@ protected:
 
 TEST_F(CaseClientSaves, NewPersonGoesIntoTheCaseAndTheRegister) {
     AddPerson("Korábbi személy");
-    const app::PersonLink link = app::WriteCasePerson(Query(), CaseId, Typed(), RegisterChoice::AddNew, -1);
+    const app::PersonLink link =
+        app::WriteCasePerson(Query(), CaseId, Typed(), RegisterChoice::AddNew, -1, {});
     EXPECT_EQ(link.CopyId, LastKey("ugy_ugyfel_tsz"));
     EXPECT_EQ(link.RegisterId, 2);
     EXPECT_EQ(CopyRow(link.CopyId), TypedRow());
@@ -78,7 +79,7 @@ TEST_F(CaseClientSaves, OverwriteRewritesTheChosenRegisterRow) {
     const Integer chosen = AddPerson("Régi név", String("1950-01-01"));
     const Integer other = AddPerson("Más személy");
     const app::PersonLink link =
-        app::WriteCasePerson(Query(), CaseId, Typed(), RegisterChoice::Overwrite, chosen);
+        app::WriteCasePerson(Query(), CaseId, Typed(), RegisterChoice::Overwrite, chosen, {});
     EXPECT_EQ(link.RegisterId, chosen);
     EXPECT_EQ(RegisterRow(chosen), TypedRow());
     EXPECT_EQ(Text("SELECT nev FROM ugyfel_termeszetes_szemely WHERE sorszam=" + Key(other)), "Más személy");
@@ -87,7 +88,8 @@ TEST_F(CaseClientSaves, OverwriteRewritesTheChosenRegisterRow) {
 
 TEST_F(CaseClientSaves, KeepLinksWithoutChangingTheRegister) {
     const Integer chosen = AddPerson("Nyilvántartott Név", String("1950-01-01"));
-    const app::PersonLink link = app::WriteCasePerson(Query(), CaseId, Typed(), RegisterChoice::Keep, chosen);
+    const app::PersonLink link =
+        app::WriteCasePerson(Query(), CaseId, Typed(), RegisterChoice::Keep, chosen, {});
     EXPECT_EQ(link.RegisterId, chosen);
     EXPECT_EQ(Rows("SELECT nev, szuletesi_ido FROM ugyfel_termeszetes_szemely"),
               (std::vector<Row>{{"Nyilvántartott Név", "1950-01-01"}}));
@@ -98,7 +100,7 @@ TEST_F(CaseClientSaves, KeepLinksWithoutChangingTheRegister) {
 TEST_F(CaseClientSaves, NoBirthDateIsStoredAsNull) {
     app::CasePerson p = Typed();
     p.BirthDate = app::StoredDate();
-    const app::PersonLink link = app::WriteCasePerson(Query(), CaseId, p, RegisterChoice::AddNew, -1);
+    const app::PersonLink link = app::WriteCasePerson(Query(), CaseId, p, RegisterChoice::AddNew, -1, {});
     EXPECT_EQ(CopyRow(link.CopyId)[3], std::nullopt);
     EXPECT_EQ(RegisterRow(link.RegisterId)[3], std::nullopt);
 }
@@ -106,12 +108,12 @@ TEST_F(CaseClientSaves, NoBirthDateIsStoredAsNull) {
 TEST_F(CaseClientSaves, IdentifiedFlagTravelsWithTheCopy) {
     app::CasePerson p = Typed();
     p.Identified = true;
-    const app::PersonLink link = app::WriteCasePerson(Query(), CaseId, p, RegisterChoice::AddNew, -1);
+    const app::PersonLink link = app::WriteCasePerson(Query(), CaseId, p, RegisterChoice::AddNew, -1, {});
     EXPECT_EQ(Text("SELECT jubok FROM ugy_ugyfel_tsz WHERE sorszam=" + Key(link.CopyId)), "true");
 }
 
 TEST_F(CaseClientSaves, ACopyWithoutRegisterRowLinksToNothing) {
-    const app::PersonLink link = app::WriteCasePerson(Query(), CaseId, Typed(), RegisterChoice::Keep, -1);
+    const app::PersonLink link = app::WriteCasePerson(Query(), CaseId, Typed(), RegisterChoice::Keep, -1, {});
     EXPECT_EQ(link.RegisterId, -1);
     EXPECT_EQ(Value("SELECT ugyfel_tsz FROM ugy_ugyfel_tsz"), std::nullopt);
 }
@@ -155,16 +157,16 @@ TEST_F(CaseClientSaves, OrganisationByEachChoice) {
                            "kezbesitesi_megbizott_anyja_neve, kezbesitesi_megbizott_cime";
     const Row expected(typed.begin(), typed.end());
 
-    app::WriteCaseOrganisation(Query(), CaseId, typed, RegisterChoice::AddNew, -1);
+    app::WriteCaseOrganisation(Query(), CaseId, typed, RegisterChoice::AddNew, -1, {});
     EXPECT_EQ(Rows("SELECT " + columns + " FROM ugy_ugyfel_szerv"), (std::vector<Row>{expected}));
     EXPECT_EQ(Rows("SELECT " + columns + " FROM ugyfel_szervezet"), (std::vector<Row>{expected}));
 
     const Integer chosen = AddOrganisation("Régi Kft.", "01-09-1");
     typed[0] = "Átírt Kft.";
-    app::WriteCaseOrganisation(Query(), CaseId, typed, RegisterChoice::Overwrite, chosen);
+    app::WriteCaseOrganisation(Query(), CaseId, typed, RegisterChoice::Overwrite, chosen, {});
     EXPECT_EQ(Text("SELECT nev FROM ugyfel_szervezet WHERE sorszam=" + Key(chosen)), "Átírt Kft.");
 
-    app::WriteCaseOrganisation(Query(), CaseId, typed, RegisterChoice::Keep, chosen);
+    app::WriteCaseOrganisation(Query(), CaseId, typed, RegisterChoice::Keep, chosen, {});
     EXPECT_EQ(Number("SELECT count(*) FROM ugyfel_szervezet"), 2);
     EXPECT_EQ(Number("SELECT count(*) FROM ugy_ugyfel_szerv WHERE ugy=" + Key(CaseId)), 3);
 
@@ -202,11 +204,11 @@ TEST_F(CaseClientSavesFailing, PersonCopyIsRolledBackWhenTheRegisterRefuses) {
     app::CasePerson p;
     p.Name = "O'Brien Ödön";
     EXPECT_EQ(ErrorOf<EDatabaseError>(
-                  [&] { app::WriteCasePerson(Query(), CaseId, p, RegisterChoice::AddNew, -1); }),
+                  [&] { app::WriteCasePerson(Query(), CaseId, p, RegisterChoice::AddNew, -1, {}); }),
               "a nyilvántartás zárolva\n\n" + app::RegisterPersonInsertSql(p) + "\r\n");
     EXPECT_EQ(Number("SELECT count(*) FROM ugy_ugyfel_tsz"), 0);
     // Nothing is left pending: the next save stands on its own.
-    app::WriteCasePerson(Query(), CaseId, p, RegisterChoice::Keep, chosen);
+    app::WriteCasePerson(Query(), CaseId, p, RegisterChoice::Keep, chosen, {});
     EXPECT_EQ(Number("SELECT count(*) FROM ugy_ugyfel_tsz"), 1);
 }
 
@@ -214,9 +216,10 @@ TEST_F(CaseClientSavesFailing, OrganisationCopyIsRolledBackWhenTheOverwriteFails
     const Integer chosen = AddOrganisation("Régi Kft.");
     Refuse("ugyfel_szervezet", "UPDATE", "nem írható");
     app::CaseOrganisation o{"Új Kft."};
-    EXPECT_EQ(ErrorOf<EDatabaseError>(
-                  [&] { app::WriteCaseOrganisation(Query(), CaseId, o, RegisterChoice::Overwrite, chosen); }),
-              "nem írható\n\n" + app::RegisterOrganisationUpdateSql(chosen, o) + "\r\n");
+    EXPECT_EQ(ErrorOf<EDatabaseError>([&] {
+                  app::WriteCaseOrganisation(Query(), CaseId, o, RegisterChoice::Overwrite, chosen, {});
+              }),
+              "nem írható\n\n" + app::RegisterOrganisationUpdateSql(chosen, {}, o) + "\r\n");
     EXPECT_EQ(Number("SELECT count(*) FROM ugy_ugyfel_szerv"), 0);
     EXPECT_EQ(Text("SELECT nev FROM ugyfel_szervezet"), "Régi Kft.");
 }

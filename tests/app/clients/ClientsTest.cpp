@@ -88,18 +88,19 @@ TEST_F(Clients, PanelUpdatesQuoteEveryTextAndWriteTheFlagAndDate) {
     p.DocumentNumber = "AB'12";
     p.Address = "Fő utca 1.\r\n'B' lépcsőház";
     p.StayAddress = "Szeged'";
-    Exec(app::PersonPanelUpdateSql(id, p, false));
+    Exec(app::PersonPanelUpdateSql(id, {}, p, false));
     EXPECT_EQ(PersonRow(id), Apostrophe + "|Szül'né|Fő utca 1.\r\n'B' lépcsőház|1961-02-03|Győr'|magyar'|"
                                           "Anya 'Ildikó'|útlevél'|AB'12|Szeged'|0|");
+    const app::CasePerson shown = p;
     p.BirthDate = app::StoredDate();
-    Exec(app::PersonPanelUpdateSql(id, p, true));
+    Exec(app::PersonPanelUpdateSql(id, shown, p, true));
     EXPECT_EQ(Text("SELECT coalesce(szuletesi_ido, 'NULL') || aktiv FROM ugyfel_termeszetes_szemely"),
               "NULL1");
 
     const Integer org = AddOrganisation("Régi Kft.");
     const app::CaseOrganisation o = {"Ő'Kft", "rövid'", "szék'",  "fő'",  "okirat'",
                                      "képv'", "megb'",  "anyja'", "címe'"};
-    Exec(app::OrganisationPanelUpdateSql(org, o, false));
+    Exec(app::OrganisationPanelUpdateSql(org, {}, o, false));
     EXPECT_EQ(OrganisationRow(org), "Ő'Kft|rövid'|szék'|fő'|okirat'|megb'|anyja'|címe'|képv'|0|");
 }
 
@@ -122,10 +123,10 @@ TEST_F(Clients, CopyEditorStatementsNameTheirTable) {
     const Integer copy = AddCasePerson(caseId, "Eredeti", reg, true);
     app::CasePerson p;
     p.Name = "Új'név";
-    Exec(app::PersonRowUpdateSql(app::PersonRowKind::CaseCopy, copy, p));
+    Exec(app::PersonRowUpdateSql(app::PersonRowKind::CaseCopy, copy, {}, p));
     EXPECT_EQ(Text("SELECT nev || jubok FROM ugy_ugyfel_tsz"), "Új'névtrue");
     EXPECT_EQ(Text("SELECT nev FROM ugyfel_termeszetes_szemely"), "Eredeti");
-    Exec(app::PersonRowUpdateSql(app::PersonRowKind::Register, reg, p));
+    Exec(app::PersonRowUpdateSql(app::PersonRowKind::Register, reg, {}, p));
     EXPECT_EQ(Text("SELECT nev FROM ugyfel_termeszetes_szemely"), "Új'név");
     EXPECT_EQ(app::PersonRowSql(app::PersonRowKind::CaseCopy, 7),
               "SELECT * FROM ugy_ugyfel_tsz WHERE sorszam=7");

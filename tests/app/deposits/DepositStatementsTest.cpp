@@ -207,10 +207,10 @@ TEST_F(DepositStatements, BaseDataKeepsAnInactiveAccountUnlessAnotherIsChosen) {
     EXPECT_TRUE(Rows(app::ActiveAccountsSql()).empty());
 
     app::DepositBaseData d;
-    d.Payer = "'Kiss D''Artagnan'";
-    d.Beneficiary = "'Jogosult Kft.'";
-    d.Date = "'2024-05-02'";
-    d.Remark = "'Vételár'";
+    d.Values.Add("letevo", true, "'Kiss D''Artagnan'")
+        .Add("kedvezmenyezett", true, "'Jogosult Kft.'")
+        .Add("betet", true, "'2024-05-02'")
+        .Add("megjegyzes", true, "'Vételár'");
     app::ExecStatement(Query(), app::DepositBaseDataUpdateSql(id, d));
     EXPECT_EQ(Rows("SELECT letevo, letetiszamla, project, betet, megjegyzes FROM letet"),
               (std::vector<Row>{

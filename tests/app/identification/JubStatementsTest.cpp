@@ -179,14 +179,14 @@ TEST_F(JubStatements, EditChangesOnlyFileAndFlag) {
     EXPECT_EQ(Query->FieldByName("adatigenyles_szama")->AsString(), "K_1_2009/1");
     EXPECT_EQ(Query->FieldByName("ugyfel")->AsInteger(), reg);
 
-    app::ExecStatement(*Query, app::JubUpdateSql(id, "/válasz/Ő'k.pdf", true));
+    app::ExecStatement(*Query, app::JubUpdateSql(id, "", "/válasz/Ő'k.pdf", true));
     EXPECT_EQ(Rows("SELECT valaszfile, jubok, datum, adatigenyles_szama FROM jub"),
               (std::vector<Row>{
                   {String("/válasz/Ő'k.pdf"), String("true"), String("2009-03-05"), String("K_1_2009/1")}}));
-    app::ExecStatement(*Query, app::JubUpdateSql(id, "", false));
+    app::ExecStatement(*Query, app::JubUpdateSql(id, "/válasz/Ő'k.pdf", "", false));
     EXPECT_EQ(Rows("SELECT valaszfile, jubok FROM jub"), (std::vector<Row>{{String(""), String("false")}}));
     // No query behind the id: no row changes.
-    app::ExecStatement(*Query, app::JubUpdateSql(0, "x", true));
+    app::ExecStatement(*Query, app::JubUpdateSql(0, "", "x", true));
     EXPECT_EQ(Text("SELECT jubok FROM jub"), "false");
 }
 

@@ -248,7 +248,7 @@ protected:
              [=](TSqlite3Query& q) {
                  app::CasePerson person;
                  person.Name = "Nagy Ödön";
-                 return app::WriteCasePerson(q, caseId, person, app::RegisterChoice::AddNew, -1).CopyId;
+                 return app::WriteCasePerson(q, caseId, person, app::RegisterChoice::AddNew, -1, {}).CopyId;
              },
              [](Key k) {
                  return "SELECT c.nev, r.nev FROM ugy_ugyfel_tsz c JOIN ugyfel_termeszetes_szemely r "
