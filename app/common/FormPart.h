@@ -10,11 +10,13 @@ namespace app {
 
 template <class T> class FormPart {
 public:
-    // Makes the part with every pointer null. Called where T is complete (the window's
-    // shared parts' constructor): the deleter is bound here, so the window's destructor never
-    // needs the type.
+    // Makes the part with every pointer null: value-initialised, which zeroes the pointers
+    // and runs the default constructors of the members that are classes, explicit ones too
+    // (T{} would copy-list-initialise those from {}, which an explicit constructor refuses).
+    // Called where T is complete (the window's shared parts' constructor): the deleter is
+    // bound here, so the window's destructor never needs the type.
     void Make() {
-        FPart = Owner(new T{}, [](T* Part) { delete Part; });
+        FPart = Owner(new T(), [](T* Part) { delete Part; });
     }
     // The part; only after Make.
     T& operator*() const { return *FPart; }

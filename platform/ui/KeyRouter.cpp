@@ -148,7 +148,7 @@ bool KeyRouter::KeyDown(TWinControl* Control, Word Key, TShiftState Shift) {
     TCustomForm* form = GetParentForm(Control);
     if (form && form->IsShortCut(Key, Shift, Control)) return true;
     if (form && Shift == TShiftState{ssAlt} && form->DialogChar(Key)) return true;
-    if (form && IsDialogKey(Key) && !Control->WantsKey(Key) && form->DialogKey(Key, Shift, Control))
+    if (form && IsDialogKey(Key) && !Control->WantsKey(Key) && form->OfferDialogKey(Key, Shift, Control))
         return true;
     // Ctrl+Tab leaves a control that keeps Tab for itself (a grid going round its cells).
     if (form && Key == VK_TAB && Shift.Contains(ssCtrl) && !Shift.Contains(ssAlt) && Control->WantsKey(Key)) {

@@ -535,7 +535,7 @@ bool TCustomForm::IsShortCut(Word Key, TShiftState Shift, TControl* Control) {
     return false;
 }
 
-bool TCustomForm::DialogKey(Word Key, TShiftState Shift, TWinControl* Control) {
+bool TCustomForm::OfferDialogKey(Word Key, TShiftState Shift, TWinControl* Control) {
     if (Key == VK_TAB) {
         if (Shift.Contains(ssCtrl) || Shift.Contains(ssAlt)) return false;
         SelectNext(Control, !Shift.Contains(ssShift), true);

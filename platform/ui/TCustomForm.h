@@ -116,8 +116,9 @@ public:
     // Menu shortcut of the key (the main menu, then the popup menus of the
     // control and its parents); true when an item took it.
     bool IsShortCut(Word Key, TShiftState Shift, TControl* Control);
-    // Tab moves the focus; Enter and Escape go to the default and cancel buttons.
-    bool DialogKey(Word Key, TShiftState Shift, TWinControl* Control);
+    // Tab, Enter or Escape pressed in Control: Tab moves the focus; Enter and Escape are
+    // offered to each control's DialogKey (the default and cancel buttons take them).
+    bool OfferDialogKey(Word Key, TShiftState Shift, TWinControl* Control);
     // Alt and a letter: the control (a label) that has it as its accelerator.
     bool DialogChar(Word Key) override;
 
