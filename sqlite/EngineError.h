@@ -36,6 +36,13 @@ using SchemaNames = std::set<String>;
 String EngineFailureAdvice(int ResultCode, const String& EngineMessage = {},
                            const SchemaNames& Expected = {});
 
+// What a write that was to add one row says when the database's own rules (a trigger
+// that skips the row) let it add none: the new row's key would name an older row, so the
+// write stops there and nothing of it stays stored.
+inline constexpr const char* NoRowAddedMessage =
+    "Az adatbázis nem vette fel az új sort (egy szabálya kihagyta), ezért semmi sem lett mentve. "
+    "Kérje a rendszergazda segítségét.";
+
 // Raises EngineError with the message
 //   [advice line "\n"] engine message (at most 255 characters) "\n\n" SQL
 // where the advice line is EngineFailureAdvice(ResultCode, EngineMessage, Expected)

@@ -9,6 +9,7 @@
 #include "platform/data/TFieldDefs.h"
 #include "platform/data/TFields.h"
 #include "platform/data/TParams.h"
+#include "sqlite/EngineError.h"
 #include "sqlite/SqliteError.h"
 #include "sqlite/SqliteRout.h"
 #include "sqlite/Statement.h"
@@ -194,6 +195,9 @@ void TSqlite3Table::InternalPost() {
     WriteInTransaction(
         [&] {
             db.SQLite3_ExecSQL(sql, Fields());
+            // A trigger that skipped the row leaves the last row id naming an older row,
+            // which a later edit of this record would then overwrite.
+            if (!update && db.RowsAffected() != 1) throw EDatabaseError(sqlite::NoRowAddedMessage);
             if (!update) TakeInsertedKey(db);
         },
         false);

@@ -6,6 +6,7 @@
 #include "platform/core/Exceptions.h"
 #include "platform/data/TField.h"
 #include "platform/data/TFields.h"
+#include "sqlite/EngineError.h"
 #include "sqlite/SqliteError.h"
 #include "sqlite/TSqlite3DB.h"
 #include "sqlite/TSqlite3Query.h"
@@ -93,7 +94,7 @@ Integer InsertForKey(TSqlite3Query& Query, const String& InsertSql) {
     ExecStatement(Query, InsertSql);
     TSqlite3DB& db = ConnectionOf(Query);
     // Rows the statement itself added; a trigger's own writes do not count.
-    if (db.RowsAffected() != 1) throw EDatabaseError(NoRowAddedMessage);
+    if (db.RowsAffected() != 1) throw EDatabaseError(sqlite::NoRowAddedMessage);
     return static_cast<Integer>(db.LastInsertRowId());
 }
 

@@ -51,12 +51,9 @@ void ExecStatement(TSqlite3Query& Query, const String& Sql);
 // of the table may be that program's). InsertSql adds one row to a table whose key is its
 // row id (sorszam INTEGER PRIMARY KEY); rows its triggers add do not count. When the
 // statement added no row (a trigger of the database skipped it) or more than one, raises
-// EDatabaseError with NoRowAddedMessage: the last row id would name an older row. A save
+// EDatabaseError with sqlite::NoRowAddedMessage: the last row id would name an older row. A save
 // calls it inside its transaction or as its first write, so then nothing of it is stored.
 Integer InsertForKey(TSqlite3Query& Query, const String& InsertSql);
-inline constexpr const char* NoRowAddedMessage =
-    "Az adatbázis nem vette fel az új sort (egy szabálya kihagyta), ezért semmi sem lett mentve. "
-    "Kérje a rendszergazda segítségét.";
 // Opens Sql and answers the first column of its first row as an integer (0 for NULL
 // or no row); the query stays open.
 Integer OpenForInteger(TSqlite3Query& Query, const String& Sql);

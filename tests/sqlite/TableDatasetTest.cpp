@@ -7,6 +7,7 @@
 #include "platform/data/TFieldDefs.h"
 #include "platform/data/TIntegerField.h"
 #include "platform/data/TStringField.h"
+#include "sqlite/EngineError.h"
 #include "sqlite/TSqlite3Table.h"
 
 using sqlitetest::DatasetFixture;
@@ -205,6 +206,21 @@ TEST_F(TableDataset, PrimaryAutoIncLeavesTheKeyToTheEngine) {
     EXPECT_EQ(FTable->SQL()->Text(), "insert into ikt_mod (sorszam,nev,aktiv) values (null,:nev,:aktiv)\r\n");
     EXPECT_EQ(FTable->FieldByName("sorszam")->AsInteger(), 5);
     EXPECT_EQ(Scalar("select nev from ikt_mod where sorszam=5"), "futár");
+}
+
+TEST_F(TableDataset, AnInsertTheDatabaseSkipsIsNotTakenForAnOlderRow) {
+    AddMods();
+    Exec("create trigger skip_new before insert on ikt_mod begin select raise(ignore); end");
+    FTable->SetAutoCommit(true);
+    FTable->Open();
+    FTable->Append();
+    FTable->FieldByName("nev")->SetAsString("futár");
+    EXPECT_EQ(ErrorOf<EDatabaseError>([&] { FTable->Post(); }), sqlite::NoRowAddedMessage);
+    // Still the unsaved new record: nothing took the key of row 4 ("email").
+    EXPECT_EQ(FTable->State(), dsInsert);
+    EXPECT_TRUE(FTable->FieldByName("sorszam")->IsNull());
+    EXPECT_FALSE(DB().InTransaction());
+    EXPECT_EQ(Scalar("select group_concat(nev, ',') from ikt_mod"), "posta,Ábel,fax,email");
 }
 
 TEST_F(TableDataset, OrderByAndTableNameSetters) {

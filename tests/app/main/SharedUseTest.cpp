@@ -22,6 +22,7 @@
 #include "platform/ui/TLabel.h"
 #include "platform/ui/TMenuItem.h"
 #include "controls/buttons/TgxExtSpeedButton.h"
+#include "sqlite/EngineError.h"
 #include "sqlite/TSqlite3DB.h"
 #include "sqlite/TSqlite3Query.h"
 #include "sqlite/TSqlite3Table.h"
@@ -336,7 +337,7 @@ TEST_F(SharedUseSaves, ASaveWhoseRowTheDatabaseSkipsStoresNothing) {
                  " BEGIN SELECT RAISE(IGNORE); END");
             const auto before = dump();
             const std::unique_ptr<TSqlite3Query> query(app::MakeStatementQuery(nullptr, "Query1", &DB()));
-            EXPECT_EQ(ErrorOf<EDatabaseError>([&] { s.Run(*query); }), app::NoRowAddedMessage);
+            EXPECT_EQ(ErrorOf<EDatabaseError>([&] { s.Run(*query); }), sqlite::NoRowAddedMessage);
             EXPECT_FALSE(DB().InTransaction());
             EXPECT_EQ(dump(), before);
             Exec("DROP TRIGGER skip");
