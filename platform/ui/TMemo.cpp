@@ -1,5 +1,6 @@
 #include "platform/ui/TMemo.h"
 
+#include "platform/core/ScopeExit.h"
 #include "platform/core/TStrings.h"
 #include "platform/ui/detail/QtSupport.h"
 #include "platform/ui/SafeCall.h"
@@ -8,24 +9,92 @@
 #include <QPalette>
 #include <QPlainTextEdit>
 #include <QStringList>
+#include <QTextDocument>
+
+#include <algorithm>
 
 namespace {
 
-QPlainTextEdit* Editor(const TControl* c) {
-    return static_cast<QPlainTextEdit*>(c->Widget());
+// The length of the line end at Text[At]: 2 for CR LF, 1 for a lone CR or LF, 0 for none.
+// Breaks also counts the editor's own line breaks (paragraph and line separators).
+int LineEndAt(const QString& Text, qsizetype At, bool Breaks) {
+    const QChar c = Text[At];
+    if (c == u'\r') return At + 1 < Text.size() && Text[At + 1] == u'\n' ? 2 : 1;
+    if (c == u'\n') return 1;
+    return Breaks && (c == QChar::ParagraphSeparator || c == QChar::LineSeparator) ? 1 : 0;
 }
 
-QStringList SplitLines(const QString& text) {
-    if (text.isEmpty()) return {};
-    QStringList lines = text.split('\n');
+// The editor's document text for a stored text: each line end one paragraph separator.
+QString Collapse(const QString& Stored) {
+    QString raw;
+    raw.reserve(Stored.size());
+    for (qsizetype i = 0; i < Stored.size();) {
+        const int end = LineEndAt(Stored, i, false);
+        raw += end ? QChar(QChar::ParagraphSeparator) : Stored[i];
+        i += end ? end : 1;
+    }
+    return raw;
+}
+
+// The stored form of text the user put in: each line break CR LF.
+QString Expand(const QString& Typed) {
+    QString stored;
+    stored.reserve(Typed.size());
+    for (qsizetype i = 0; i < Typed.size();) {
+        const int end = LineEndAt(Typed, i, true);
+        if (end)
+            stored += QStringLiteral("\r\n");
+        else
+            stored += Typed[i];
+        i += end ? end : 1;
+    }
+    return stored;
+}
+
+// Where the document's Position falls in Stored, whose each line end is one document character.
+qsizetype StoredOffset(const QString& Stored, qsizetype Position) {
+    qsizetype at = 0;
+    for (qsizetype p = 0; p < Position && at < Stored.size(); ++p)
+        at += std::max(LineEndAt(Stored, at, false), 1);
+    return at;
+}
+
+QStringList SplitLines(const QString& Stored) {
+    if (Stored.isEmpty()) return {};
+    QStringList lines(QString{});
+    for (qsizetype i = 0; i < Stored.size();) {
+        const int end = LineEndAt(Stored, i, false);
+        if (end)
+            lines.append(QString());
+        else
+            lines.back() += Stored[i];
+        i += end ? end : 1;
+    }
     // A final line break ends the last line; it starts no new one.
     if (lines.size() > 1 && lines.back().isEmpty()) lines.removeLast();
     return lines;
 }
 
+QPlainTextEdit* Editor(const TControl* c) {
+    return static_cast<QPlainTextEdit*>(c->Widget());
+}
+
 } // namespace
 
-// The lines live in the editor itself, so typing and Lines never disagree.
+// The text as Text gives it, and the editor's document text it stands for, kept in step with
+// every edit: the editor itself turns every line end into its own and hands back no-break
+// spaces as plain ones.
+struct TMemo::Shown {
+    QString Stored;
+    QString Raw;
+    bool Setting = false;
+    // The characters of Stored that the editor's selection covers.
+    std::pair<qsizetype, qsizetype> Selection(const QPlainTextEdit* Editor) const {
+        const QTextCursor c = Editor->textCursor();
+        return {StoredOffset(Stored, c.selectionStart()), StoredOffset(Stored, c.selectionEnd())};
+    }
+};
+
 class TMemo::MemoLines : public TStrings {
 public:
     explicit MemoLines(TMemo* m) : FMemo(m) {}
@@ -53,18 +122,23 @@ public:
         l.removeAt(Index);
         Store(l);
     }
-    void Clear() override { Editor(FMemo)->setPlainText(QString()); }
+    void Clear() override { FMemo->SetText(String()); }
 
 private:
-    QStringList Lines() const { return SplitLines(Editor(FMemo)->toPlainText()); }
-    void Store(const QStringList& l) { Editor(FMemo)->setPlainText(l.join('\n')); }
+    QStringList Lines() const { return SplitLines(FMemo->FShown->Stored); }
+    void Store(const QStringList& l) { FMemo->SetText(ui::FromQt(l.join(QStringLiteral("\r\n")))); }
     TMemo* FMemo;
 };
 
 TMemo::TMemo(TComponent* AOwner)
-    : TWinControl(AOwner, ui::NewWidget<QPlainTextEdit>()), FLines(std::make_unique<MemoLines>(this)) {
+    : TWinControl(AOwner, ui::NewWidget<QPlainTextEdit>()), FLines(std::make_unique<MemoLines>(this)),
+      FShown(std::make_unique<Shown>()) {
     QPlainTextEdit* e = Editor(this);
     e->setTabChangesFocus(true);
+    QObject::connect(e->document(), &QTextDocument::contentsChange,
+                     [this](int Position, int Removed, int Added) {
+                         ui::SafeCall(this, [&] { FollowEdit(Position, Removed, Added); });
+                     });
     QObject::connect(e, &QPlainTextEdit::textChanged, [this] { ui::SafeCall(this, [this] { Change(); }); });
     SetParentColor(false);
     SetColor(clWindow);
@@ -80,22 +154,55 @@ TStrings* TMemo::Lines() const {
 }
 
 String TMemo::Text() const {
-    String text = ui::FromQt(Editor(this)->toPlainText());
-    String out;
-    out.reserve(text.size());
-    for (char ch : text) {
-        if (ch == '\n') out += '\r';
-        out += ch;
-    }
-    return out;
+    return ui::FromQt(FShown->Stored);
 }
 
 void TMemo::SetText(const String& v) {
-    QString text = ui::ToQt(v);
-    text.replace("\r\n", "\n");
-    text.replace('\r', '\n');
-    if (text == Editor(this)->toPlainText()) return;
-    Editor(this)->setPlainText(text);
+    Shown& s = *FShown;
+    const QString stored = ui::ToQt(v);
+    const QString raw = Collapse(stored);
+    if (raw == s.Raw) {
+        s.Stored = stored;
+        return;
+    }
+    s.Stored = stored;
+    s.Raw = raw;
+    {
+        s.Setting = true;
+        const core::ScopeExit done([&s] { s.Setting = false; });
+        Editor(this)->setPlainText(raw);
+    }
+    // A character the editor does not keep as given (none that a code page holds) stands as kept.
+    const QString kept = Editor(this)->document()->toRawText();
+    if (kept != raw) {
+        s.Raw = kept;
+        s.Stored = Expand(kept);
+    }
+}
+
+void TMemo::FollowEdit(int Position, int Removed, int Added) {
+    Shown& s = *FShown;
+    if (s.Setting) return;
+    const QString raw = Editor(this)->document()->toRawText();
+    if (raw == s.Raw) return;
+    const qsizetype before = s.Raw.size(), after = raw.size(), shorter = std::min(before, after);
+    qsizetype prefix = 0, suffix = 0;
+    while (prefix < shorter && s.Raw[prefix] == raw[prefix])
+        ++prefix;
+    while (suffix < shorter && s.Raw[before - 1 - suffix] == raw[after - 1 - suffix])
+        ++suffix;
+    // The document's characters from Start on, up to the last Tail, changed.
+    qsizetype start = prefix, tail = std::min(suffix, shorter - prefix);
+    // Among equal characters (an Enter beside a line end) the toolkit's report says where the
+    // edit was, when it tells of this one change.
+    if (Position < start && Removed == before - start - tail && Added == after - start - tail &&
+        before - Position - Removed <= suffix) {
+        start = Position;
+        tail = before - Position - Removed;
+    }
+    const qsizetype from = StoredOffset(s.Stored, start), to = StoredOffset(s.Stored, before - tail);
+    s.Stored.replace(from, to - from, Expand(raw.mid(start, after - tail - start)));
+    s.Raw = raw;
 }
 
 bool TMemo::ReadOnly() const {
@@ -117,9 +224,8 @@ void TMemo::SelectAll() {
 }
 
 String TMemo::SelText() const {
-    QString text = Editor(this)->textCursor().selectedText();
-    text.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
-    return ui::FromQt(text);
+    const auto [from, to] = FShown->Selection(Editor(this));
+    return ui::FromQt(FShown->Stored.mid(from, to - from));
 }
 
 bool TMemo::WantsKey(Word Key) const {

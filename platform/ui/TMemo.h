@@ -1,7 +1,9 @@
 #pragma once
-// A multi-line text box. Lines are the text's lines; Text joins them with
-// CR LF, the line end stored in the database. Enter makes a new line (WantReturns); Tab moves
-// the focus unless WantTabs.
+// A multi-line text box. Text is the text as it was given, byte for byte, until the user
+// edits it: an edit changes only what the user typed, pasted or deleted, so line ends (CR LF,
+// a bare LF, a lone CR), no-break spaces and tabs elsewhere stay as stored, and a line break
+// the user makes is CR LF, the line end the database stores. Lines are the text's lines. Enter
+// makes a new line (WantReturns); Tab moves the focus unless WantTabs.
 #include "platform/ui/TWinControl.h"
 
 #include <memory>
@@ -30,7 +32,7 @@ public:
     void SetMaxLength(Integer v) { FMaxLength = std::max(v, 0); }
     void Clear() { SetText(String()); }
     void SelectAll();
-    // The selected text (lines joined by "\r\n").
+    // The selected part of Text.
     String SelText() const;
 
     bool WantsKey(Word Key) const override;
@@ -43,7 +45,12 @@ protected:
 
 private:
     class MemoLines;
+    struct Shown;
+    // Brings the text in line with an edit of the editor's document.
+    void FollowEdit(int Position, int Removed, int Added);
+
     std::unique_ptr<MemoLines> FLines;
+    std::unique_ptr<Shown> FShown;
     bool FWordWrap = true;
     bool FWantReturns = true;
     bool FWantTabs = false;

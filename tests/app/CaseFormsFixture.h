@@ -15,6 +15,9 @@
 #include "app/cases/Tujugy.h"
 #include "platform/ui/DialogHook.h"
 #include "platform/ui/MessageDialogs.h"
+#include "platform/ui/TButton.h"
+#include "platform/ui/TComboBox.h"
+#include "platform/ui/TRadioButton.h"
 #include "tests/app/OfficeDbFixture.h"
 #include "tests/support/DialogRecorder.h"
 
@@ -65,6 +68,17 @@ protected:
         ugyadatlap->CaseId = CaseId;
         ugyadatlap->Show();
         return *ugyadatlap;
+    }
+
+    // Shows Dialog for a new case, copies the register's only row into it ("Másol") and picks
+    // "Átír", which writes the register row from the dialog's boxes.
+    void Attach(app::AttachDialog& Dialog) {
+        Dialog.CaseId = AddCase("Hagyaték", "2009-03-05");
+        OpenSheet(Dialog.CaseId);
+        Dialog.Show();
+        Dialog.ComboBox1->SetItemIndex(0);
+        Dialog.Button1->Click();
+        Dialog.RadioButton1->SetChecked(true);
     }
 
     static String Key(Integer id) { return std::to_string(id); }

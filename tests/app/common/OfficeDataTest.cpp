@@ -223,15 +223,7 @@ protected:
     }
 
 public:
-    // Chooses the only register row in an attach dialog with "Másol" and picks "Átír".
-    void Attach(app::AttachDialog& Dialog) {
-        Dialog.CaseId = AddCase("Hagyaték", "2009-03-05");
-        OpenSheet(Dialog.CaseId);
-        Dialog.Show();
-        Dialog.ComboBox1->SetItemIndex(0);
-        Dialog.Button1->Click();
-        Dialog.RadioButton1->SetChecked(true);
-    }
+    using CaseForms::Attach;
     using OfficeDbFixture::AddCase;
     using OfficeDbFixture::AddCasePerson;
     using OfficeDbFixture::AddIdentification;

@@ -125,7 +125,7 @@ TEST_F(PartnersArea, NewPartnerNeedsANameAndANumericDiscount) {
     d.BitBtn1->Click();
     EXPECT_FALSE(d.Visible());
     EXPECT_EQ(Rows("SELECT nev, email, kedvezmeny, megjegyzes FROM partner"),
-              (std::vector<Row>{{"Új Partner Kft.", "info@uj.hu", "7.5", "Első\r\nmásodik"}}));
+              (std::vector<Row>{{"Új Partner Kft.", "info@uj.hu", "7.5", "Első\nmásodik"}}));
     // The list is reopened with the new partner.
     ASSERT_TRUE(app::MainWindow().partnerQuery1->Active());
     EXPECT_EQ(app::MainWindow().partnerQuery1->RecordCount(), 1);
