@@ -53,6 +53,8 @@ protected:
     }
     void TearDown() override {
         TVgBlobEditor::Runner = nullptr;
+        // The editor a test showed goes while the toolkit stands, not with the program's exit.
+        delete TVgBlobEditor::Instance();
         delete letetalapadat;
         delete partnermod;
         app::MainWindow().Hide();
