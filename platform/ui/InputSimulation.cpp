@@ -8,6 +8,7 @@
 #include <QEnterEvent>
 #include <QHelpEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QWheelEvent>
@@ -183,10 +184,25 @@ void SimulateWheel(TControl* Control, Integer X, Integer Y, Integer Delta) {
 }
 
 void SimulateHover(TControl* Control) {
+    const QPoint middle = Control->Widget()->rect().center();
+    SimulateHover(Control, middle.x(), middle.y());
+}
+
+void SimulateHover(TControl* Control, Integer X, Integer Y) {
     QWidget* w = Control->Widget();
-    const QPoint middle = w->rect().center();
-    QHelpEvent e(QEvent::ToolTip, middle, w->mapToGlobal(middle));
+    const QPoint at(X, Y);
+    QHelpEvent e(QEvent::ToolTip, at, w->mapToGlobal(at));
     QApplication::sendEvent(w, &e);
+}
+
+String ShownHint(TRect* Where) {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        const auto* label = qobject_cast<QLabel*>(w);
+        if (!label || !label->isVisible() || label->windowType() != Qt::ToolTip) continue;
+        if (Where) *Where = FromQRect(label->frameGeometry());
+        return FromQt(label->text());
+    }
+    return {};
 }
 
 bool CloseActivePopup() {

@@ -38,6 +38,11 @@ void SimulateWheel(TControl* Control, Integer X, Integer Y, Integer Delta);
 // The hint request the window system sends after the pointer rested on the
 // middle of Control: its hint shows as a tooltip.
 void SimulateHover(TControl* Control);
+// The same with the pointer resting at (X, Y) in Control's client coordinates.
+void SimulateHover(TControl* Control, Integer X, Integer Y);
+// The hint showing (a grid's cell or record hint, a control's tooltip): its text, and
+// in Where its rectangle on the screen; empty when none shows.
+String ShownHint(TRect* Where = nullptr);
 // A key pressed and released in the active modal window (a message box), or
 // the active window when none is modal, where its focus is (the window itself
 // when nothing in it has the focus); false when there is no such window.

@@ -4,7 +4,9 @@
 #include "grid/TVgBlobEditor.h"
 #include "grid/TVgDBColumnKinds.h"
 #include "platform/core/ScopeExit.h"
+#include "platform/graphics/SystemMetrics.h"
 #include "platform/ui/Beep.h"
+#include "platform/ui/ScreenCapture.h"
 #include "platform/ui/InputSimulation.h"
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TButton.h"
@@ -300,7 +302,7 @@ protected:
     TDataSource Source{nullptr};
     TForm Form{nullptr};
     TEdit Box{&Form};
-    TVgDBGrid Grid{&Form};
+    TProbeGrid Grid{&Form};
 };
 
 // The wheel over a grid on a form whose focus is elsewhere (a search box):
@@ -451,6 +453,28 @@ TEST_F(GridOnAForm, AnUntouchedNewRecordIsNeverStored) {
         Data->Cancel();
         if (Data->RowCount() > 30) Data->Delete();
     }
+}
+
+// A cut cell's and a cut title's hint stand over the cell, their corner on the cell's
+// top-left corner; the scroll bar's record hint half a pointer right of and below the
+// pointer. The window system's tooltip would put each a pointer's height lower.
+TEST_F(GridOnAForm, HintsStandWhereTheGridPutsThem) {
+    Grid.SetExOptions(Grid.ExOptions() + TExOptions{eoCellHint, eoShowRecNo});
+    TColumn* name = Grid.GetColumns()->GetColumn(1);
+    name->SetWidth(24);
+    name->Title()->SetCaption("A megbízó teljes neve");
+    TRect at;
+    for (Integer row : {0, 3}) {
+        const TRect cell = Grid.CellRect(2, row);
+        ui::SimulateHover(&Grid, cell.Left + 4, cell.Top + 4);
+        EXPECT_EQ(ui::ShownHint(&at), row == 0 ? "A megbízó teljes neve" : "Ügy 3");
+        EXPECT_EQ(at.TopLeft(), Grid.ClientToScreen(cell.TopLeft()));
+    }
+    Grid.ScrollBarMoved(true, 10);
+    EXPECT_EQ(ui::ShownHint(&at), "rec.11 of 30");
+    const TPoint pointer = ui::GetCursorPos();
+    EXPECT_EQ(at.TopLeft(), TPoint(pointer.X + GetSystemMetrics(SM_CXCURSOR) / 2,
+                                   pointer.Y + GetSystemMetrics(SM_CYCURSOR) / 2));
 }
 
 TEST_F(InputTest, VerticalBarStandsForTheRecordNumber) {
