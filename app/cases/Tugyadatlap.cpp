@@ -176,7 +176,11 @@ void Tugyadatlap::gxExtSpeedButton8Click(TObject*) {
     const bool closeCase = CheckBox1->Checked();
     const TDateTime today = Date();
 
-    app::WriteCaseEvent(*Query4, event, app::Settings(app::MainWindow()).DocRetentionYears, closeCase, today);
+    // Only a kept event that is stored takes a deadline; nothing else needs the period.
+    const Integer years = event.Keep && app::HasEventContent(event)
+                              ? app::DeadlineYears(app::Settings(app::MainWindow()), app::Retention::Document)
+                              : 0;
+    app::WriteCaseEvent(*Query4, event, years, closeCase, today);
 
     // The inputs empty only once everything is stored, so a failed write loses nothing.
     DateTimePicker1->SetDate(today);

@@ -38,4 +38,11 @@ void AcceptDigitsOnly(TEdit* Edit) {
     };
 }
 
+void ShowStoredText(TEdit* Edit, const String& Text) {
+    const TNotifyEvent filter = Edit->OnChange;
+    Edit->OnChange = nullptr;
+    Edit->SetText(Text);
+    Edit->OnChange = filter;
+}
+
 } // namespace app

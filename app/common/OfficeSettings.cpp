@@ -28,13 +28,69 @@ bool ReadInfoValue(TSqlite3Query& Query, const String& Key, String& Value) {
     return true;
 }
 
+namespace {
+
+// A text the earlier program let users store must not keep the office from starting:
+// it is kept for the message and the refused saves, and its years stay as they were.
+void ReadRetention(const String& Value, Integer& Years, std::optional<String>& Unreadable) {
+    Integer years = 0;
+    if (TryStrToInt(Trim(Value), years)) {
+        Years = years;
+        Unreadable.reset();
+    } else {
+        Unreadable = Value;
+    }
+}
+
+// The settings dialog's name of the setting and the text the start could not read.
+struct UnreadableRetention {
+    const char* Name;
+    const std::optional<String>& Text;
+};
+
+String ProblemText(const UnreadableRetention& Setting) {
+    return "A „" + String(Setting.Name) + "” beállítás tárolt értéke („" + *Setting.Text +
+           "”) nem egész szám.";
+}
+
+const char* const MendText = "Javítsa a Rendszer › Beállítások ablakban; a javított érték a program "
+                             "következő indításától érvényes.";
+
+UnreadableRetention Of(const OfficeSettings& Settings, Retention Which) {
+    if (Which == Retention::Document) return {"Dokumentum őrzési idő", Settings.UnreadableDocRetention};
+    return {"JÜB őrzési idő", Settings.UnreadableJubRetention};
+}
+
+} // namespace
+
 void ReadOfficeSettings(TSqlite3Query& Query, OfficeSettings& Settings) {
     String value;
     if (ReadInfoValue(Query, "dokumentum_orzesi_ido", value))
-        Settings.DocRetentionYears = StrToInt(Trim(value));
-    if (ReadInfoValue(Query, "jub_orzesi_ido", value)) Settings.JubRetentionYears = StrToInt(Trim(value));
+        ReadRetention(value, Settings.DocRetentionYears, Settings.UnreadableDocRetention);
+    if (ReadInfoValue(Query, "jub_orzesi_ido", value))
+        ReadRetention(value, Settings.JubRetentionYears, Settings.UnreadableJubRetention);
     if (ReadInfoValue(Query, "cim", value)) Settings.OfficeAddress = value;
     if (ReadInfoValue(Query, "kamarai_azonosito", value)) Settings.ChamberId = value;
+}
+
+String UnreadableSettingsNotice(const OfficeSettings& Settings) {
+    String notice;
+    for (Retention which : {Retention::Document, Retention::Jub})
+        if (const UnreadableRetention setting = Of(Settings, which); setting.Text)
+            notice += ProblemText(setting) + "\n";
+    if (notice.empty()) return notice;
+    return notice +
+           "Amíg nincs javítva, a program nem rögzít olyan adatot, amelynek őrzési határidejét ebből "
+           "kellene kiszámítania (új JÜB lekérdezés, őrzendő esemény vagy dokumentum).\n" +
+           MendText;
+}
+
+Integer DeadlineYears(const OfficeSettings& Settings, Retention Which) {
+    const UnreadableRetention setting = Of(Settings, Which);
+    if (setting.Text)
+        throw EConvertError("Az őrzési határidő nem számítható ki, ezért semmi sem került rögzítésre.\n" +
+                            ProblemText(setting) + "\n" + MendText);
+    return Which == Retention::Document ? Settings.DocRetentionYears : Settings.JubRetentionYears;
 }
 
 void WriteOfficeSettings(TSqlite3Query& Query, const OfficeSettingsText& Settings) {

@@ -2,6 +2,8 @@
 // The office settings the main window reads once at start from the `info` table.
 #include "platform/core/Types.h"
 
+#include <optional>
+
 class TSqlite3Query;
 
 namespace app {
@@ -11,6 +13,17 @@ struct OfficeSettings {
     Integer JubRetentionYears = 0; // jub_orzesi_ido
     String OfficeAddress;          // cim
     String ChamberId;              // kamarai_azonosito
+    // The stored text of a retention period that is no whole number ("10 év", written by
+    // the earlier program); its years stay 0. The start names it, and the saves that would
+    // compute a deadline from it refuse.
+    std::optional<String> UnreadableDocRetention;
+    std::optional<String> UnreadableJubRetention;
+};
+
+// The two retention periods.
+enum class Retention {
+    Document, // dokumentum_orzesi_ido: kept case events and documents
+    Jub       // jub_orzesi_ido: identification queries
 };
 
 // The value of one `info` key through Query (Close, clear, add, Open), whole however
@@ -34,9 +47,18 @@ struct OfficeSettingsText {
 void WriteOfficeSettings(TSqlite3Query& Query, const OfficeSettingsText& Settings);
 
 // Reads the four settings in their fixed order into Settings, each as soon as it is
-// read; a key without a row keeps its value. A retention period that is not a whole
-// number raises EConvertError "'<trimmed text>' is not a valid integer value" and
-// the settings after it are not read. Engine errors pass through.
+// read; a key without a row keeps its value. A retention period whose trimmed text is
+// not a whole number is kept as stored in its Unreadable member and the read goes on.
+// Engine errors pass through, the settings after the failing one unread.
 void ReadOfficeSettings(TSqlite3Query& Query, OfficeSettings& Settings);
+
+// What the start tells the user about the retention periods it could not read: each
+// setting with its stored text, and where to mend it; empty when there is none.
+String UnreadableSettingsNotice(const OfficeSettings& Settings);
+
+// The years of retention period Which, for a deadline about to be stored. Raises
+// EConvertError naming the setting, its stored text and where to mend it when the start
+// could not read it, so the save stores nothing instead of a wrong deadline.
+Integer DeadlineYears(const OfficeSettings& Settings, Retention Which);
 
 } // namespace app

@@ -72,6 +72,7 @@ Tdokulap::~Tdokulap() {
 void Tdokulap::FormShow(TObject*) {
     CheckBox1->SetChecked(false);
     CheckBox2->SetChecked(false);
+    FProposed = false;
     app::OpenStatement(*Query1, app::DocumentSql(ItemId));
     const app::StoredDate deadline = app::StoredDate::Of(Query1->FieldByName("orzesi_hatarido"));
     // The stored deadline is saved as it is unless the picker changes, by the user or by the
@@ -79,7 +80,10 @@ void Tdokulap::FormShow(TObject*) {
     Deadline.Keep(deadline);
     const bool keep = Query1->FieldByName("orzendo")->AsString() == "1";
     Keep.Show(keep);
-    if (keep && !deadline.IsEmpty()) Deadline.Show(deadline, DateTimePicker1->Date());
+    if (keep && !deadline.IsEmpty()) {
+        Deadline.Show(deadline, DateTimePicker1->Date());
+        FProposed = false;
+    }
     Archive.Show(Query1->FieldByName("archivalando")->AsString() == "1");
 }
 
@@ -91,13 +95,19 @@ void Tdokulap::CheckBox1Click(TObject*) {
     } else {
         DateTimePicker1->SetChecked(false);
     }
+    FProposed = CheckBox1->Checked();
 }
 
 void Tdokulap::DateTimePicker1Change(TObject*) {
+    // A date the user sets is the user's; checking "Őrzendő" now proposes one again.
+    FProposed = false;
     if (DateTimePicker1->Checked()) CheckBox1->SetChecked(true);
 }
 
 void Tdokulap::BitBtn1Click(TObject*) {
+    // Raises when the proposal would come from a retention period the start could not read.
+    if (FProposed && DateTimePicker1->Checked() && Form1)
+        app::DeadlineYears(app::Settings(app::MainWindow()), app::Retention::Document);
     app::ChangedValues values;
     Keep.AddTo(values, "orzendo");
     Archive.AddTo(values, "archivalando");

@@ -40,7 +40,13 @@ public:
     // A deadline switched on marks the entry to keep.
     void DateTimePicker1Change(TObject* Sender);
     // Stores the flags and the deadline the user changed, refreshes the list and closes.
+    // A proposed deadline is refused (EConvertError, nothing stored) while the office's
+    // retention period is unreadable.
     void BitBtn1Click(TObject* Sender);
+
+private:
+    // The picker holds the proposal of "Őrzendő", not a stored or a chosen date.
+    bool FProposed = false;
 };
 
 extern Tdokulap* dokulap;

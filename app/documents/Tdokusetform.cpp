@@ -38,7 +38,7 @@ Tdokusetform::~Tdokusetform() {
 
 void Tdokusetform::FormShow(TObject*) {
     app::OpenStatement(*Query1, app::RetentionSettingSql());
-    Edit1->SetText(Query1->IsEmpty() ? String() : Query1->FieldByName("ertek")->AsString());
+    app::ShowStoredText(Edit1, Query1->IsEmpty() ? String() : Query1->FieldByName("ertek")->AsString());
     Query1->Close();
 }
 

@@ -83,8 +83,9 @@ void Tujjub::BitBtn1Click(TObject*) {
         ShowMessage(problem);
         return;
     }
+    const Integer years = app::DeadlineYears(app::Settings(app::MainWindow()), app::Retention::Jub);
     try {
-        app::StoreJub(*Query1, input, app::Settings(app::MainWindow()).JubRetentionYears);
+        app::StoreJub(*Query1, input, years);
     } catch (const app::EJubSerialTaken& taken) {
         // The user saves, and prints the declaration, with the number that is free now.
         Serial = IntToStr(taken.Serial);

@@ -96,7 +96,9 @@ void TForm1::FormCreate(TObject* Sender) {
     // A step that fails ends the start (the program entry shows its message and exits
     // with status 1): the settings are read only here, and a session without them would
     // store identification numbers without the chamber identifier and retention deadlines
-    // of 0 years.
+    // of 0 years. A retention period stored as text is no such failure: the office must
+    // reach the settings dialog to mend it, so the start names it and goes on, and the
+    // saves that need it refuse.
     opencontainer->BringToFront();
     FProductName = "Velmora";
     // The account's full name: the start page, the settings dialog and the
@@ -123,6 +125,7 @@ void TForm1::FormCreate(TObject* Sender) {
     }
     Label15->SetCaption(FUserName);
     app::ReadOfficeSettings(*Query100, FSettings);
+    if (const String notice = app::UnreadableSettingsNotice(FSettings); !notice.empty()) ShowMessage(notice);
 }
 
 void TForm1::FormCloseQuery(TObject*, bool&) {

@@ -72,7 +72,7 @@ void Tadminform::FormShow(TObject*) {
                 {"kamarai_azonosito", Edit2}};
     for (const auto& r : rows) {
         String value;
-        r.Box->SetText(app::ReadInfoValue(*Query1, r.Key, value) ? value : String());
+        app::ShowStoredText(r.Box, app::ReadInfoValue(*Query1, r.Key, value) ? value : String());
     }
     Query1->Close();
 }

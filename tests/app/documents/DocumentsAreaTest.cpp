@@ -334,6 +334,11 @@ TEST_F(DocumentsArea, RetentionSettingTakesDigitsAndIsReplacedWhole) {
     s.BitBtn1->Click();
     EXPECT_TRUE(Rows(app::RetentionSettingSql()).empty());
     EXPECT_EQ(app::MainWindow().DocRetentionYears(), 10); // applies from the next start
+    // A text the earlier program stored shows as it stands, not as its digits.
+    SetSetting("dokumentum_orzesi_ido", "10,5");
+    s.Hide();
+    s.Show();
+    EXPECT_EQ(s.Edit1->Text(), "10,5");
 }
 
 TEST_F(DocumentsArea, ListIsExportedAndReadBack) {

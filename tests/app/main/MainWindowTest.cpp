@@ -97,12 +97,18 @@ TEST_F(MainWindow, MissingSettingsGiveZeroAndEmpty) {
     EXPECT_TRUE(Messages.empty());
 }
 
-// A session on 0 years and without the settings after the bad one would store wrong
-// deadlines and numbers: the creation fails, and the program entry shows why and ends.
-TEST_F(MainWindow, BadRetentionFailsTheCreation) {
+// A retention period stored as text does not keep the office out: the window comes up
+// with the settings after it read, and one message names it.
+TEST_F(MainWindow, BadRetentionIsNamedAndTheOtherSettingsAreRead) {
     SetSetting("jub_orzesi_ido", "5 év");
-    EXPECT_EQ(ErrorOf<EConvertError>([this] { Create(); }), "'5 év' is not a valid integer value");
-    EXPECT_TRUE(Messages.empty());
+    SetSetting("kamarai_azonosito", "K_777");
+    TForm1& f = Create();
+    EXPECT_EQ(f.JubRetentionYears(), 0);
+    EXPECT_EQ(f.DocRetentionYears(), 10);
+    EXPECT_EQ(f.ChamberId(), "K_777");
+    ASSERT_EQ(Messages.size(), 1u);
+    EXPECT_EQ(Messages[0].substr(0, Messages[0].find('\n')),
+              "A „JÜB őrzési idő” beállítás tárolt értéke („5 év”) nem egész szám.");
 }
 
 TEST_F(MainWindow, MenuEntriesBringTheirAreaAndPageToFront) {

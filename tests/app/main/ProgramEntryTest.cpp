@@ -195,6 +195,38 @@ TEST_F(ProgramRunDeathTest, ASettingsReadHeldUpByAnotherProgramEndsTheProgram) {
     if (DB().InTransaction()) DB().RollBack();
 }
 
+// A retention period stored as text by the earlier program: the start names it and
+// where to mend it, and goes on to the start page, where the settings dialog is reached.
+TEST_F(ProgramRunDeathTest, ARetentionPeriodStoredAsTextIsNamedAndTheStartGoesOn) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    PrivateLockFolder locks;
+    const struct {
+        const char* Key;
+        const char* Text;
+        const char* Name; // as the settings dialog names it
+    } rows[] = {{"jub_orzesi_ido", "10 év", "JÜB őrzési idő"},
+                {"dokumentum_orzesi_ido", "10,5", "Dokumentum őrzési idő"},
+                {"jub_orzesi_ido", "1e400", "JÜB őrzési idő"}};
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.Text);
+        SetSetting("dokumentum_orzesi_ido", "10");
+        SetSetting("jub_orzesi_ido", "8");
+        SetSetting(r.Key, r.Text);
+        String pattern;
+        for (char c :
+             "messages:[A „" + String(r.Name) + "” beállítás tárolt értéke („" + r.Text +
+                 "”) nem egész szám.\nAmíg nincs javítva, a program nem rögzít olyan adatot, amelynek "
+                 "őrzési határidejét ebből kellene kiszámítania (új JÜB lekérdezés, őrzendő esemény "
+                 "vagy dokumentum).\nJavítsa a Rendszer › Beállítások ablakban; a javított érték a "
+                 "program következő indításától érvényes.]:end\nwindow on the start page, database "
+                 "unchanged, lock free") {
+            if (String("()[].*+?{}|^$\\").find(c) != String::npos) pattern += '\\';
+            pattern += c;
+        }
+        EXPECT_EXIT(StartIn(Folder(), locks.Path()), ::testing::ExitedWithCode(0), pattern);
+    }
+}
+
 // A full run on a working database: the window comes up on the start page, and the
 // menu's "Kilépés" ends the message loop and the program.
 TEST_F(ProgramRunDeathTest, StartsOnTheStartPageAndQuitsFromTheMenu) {

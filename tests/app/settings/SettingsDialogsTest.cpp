@@ -113,6 +113,20 @@ TEST_F(SettingsDialogs, RetentionBoxesTakeDigitsOnly) {
     EXPECT_EQ(Number("SELECT count(*) FROM info WHERE valtozo='dokumentum_orzesi_ido'"), 1);
 }
 
+// A retention period the earlier program stored as text shows as stored, not as its
+// digits ("1e400" is not 1400 years), and the mended value is stored.
+TEST_F(SettingsDialogs, RetentionStoredAsTextShowsAsStoredAndIsMended) {
+    SetSetting("dokumentum_orzesi_ido", "1e400");
+    SetSetting("jub_orzesi_ido", "10 év");
+    adminform->Show();
+    EXPECT_EQ(adminform->Edit3->Text(), "1e400");
+    EXPECT_EQ(adminform->Edit4->Text(), "10 év");
+    adminform->Edit3->SetText("12");
+    adminform->Edit4->SetText("9");
+    adminform->BitBtn1->Click();
+    EXPECT_EQ(Text("SELECT group_concat(ertek) FROM info WHERE valtozo LIKE '%orzesi_ido'"), "12,9");
+}
+
 class SettingsDialogsRefused : public SettingsDialogs {
 protected:
     void BeforeForms() override {
