@@ -1,6 +1,6 @@
 #include "platform/graphics/QtCanvasBackend.h"
 
-#include "platform/graphics/detail/QtFont.h"
+#include "platform/graphics/QtFont.h"
 #include "platform/graphics/RasterOps.h"
 #include "platform/graphics/SegmentClip.h"
 #include "platform/graphics/SystemMetrics.h"

@@ -1,10 +1,10 @@
-#include "platform/graphics/detail/RichTextQt.h"
+#include "platform/graphics/RichTextQt.h"
 
 #include "platform/core/CodePages.h"
 #include "platform/core/NumberFormat.h"
 #include "platform/core/ScopeExit.h"
 #include "platform/core/Utf8.h"
-#include "platform/graphics/detail/QtFont.h"
+#include "platform/graphics/QtFont.h"
 
 #include <QTextBlock>
 #include <QTextCursor>

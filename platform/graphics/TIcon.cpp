@@ -1,7 +1,7 @@
 #include "platform/graphics/TIcon.h"
 
 #include "platform/core/Exceptions.h"
-#include "platform/graphics/detail/QtFont.h"
+#include "platform/graphics/QtFont.h"
 #include "platform/graphics/RasterOps.h"
 #include "platform/graphics/TCanvas.h"
 

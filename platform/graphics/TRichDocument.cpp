@@ -3,8 +3,8 @@
 #include "platform/core/ScopeExit.h"
 #include "platform/graphics/DrawText.h"
 #include "platform/graphics/detail/LongWordLayout.h"
-#include "platform/graphics/detail/QtFont.h"
-#include "platform/graphics/detail/RichTextQt.h"
+#include "platform/graphics/QtFont.h"
+#include "platform/graphics/RichTextQt.h"
 #include "platform/graphics/TCanvas.h"
 #include "platform/graphics/TextPlacement.h"
 

@@ -3,7 +3,7 @@
 #include "platform/core/BlockIndex.h"
 #include "platform/core/Utf8.h"
 #include "platform/graphics/FontFaces.h"
-#include "platform/graphics/detail/QtFont.h"
+#include "platform/graphics/QtFont.h"
 
 #include <QFontMetrics>
 #include <QGuiApplication>

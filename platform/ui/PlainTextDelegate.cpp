@@ -1,6 +1,6 @@
 #include "platform/ui/detail/PlainTextDelegate.h"
 
-#include "platform/graphics/detail/QtFont.h"
+#include "platform/graphics/QtFont.h"
 
 #include <QApplication>
 #include <QPainter>

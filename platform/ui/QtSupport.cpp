@@ -1,7 +1,7 @@
 #include "platform/ui/detail/QtSupport.h"
 
 #include "platform/core/Exceptions.h"
-#include "platform/graphics/detail/QtFont.h"
+#include "platform/graphics/QtFont.h"
 #include "platform/graphics/TFont.h"
 #include "platform/ui/detail/KeyRouter.h"
 #include "platform/ui/TApplication.h"

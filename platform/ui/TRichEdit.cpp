@@ -1,6 +1,6 @@
 #include "platform/ui/TRichEdit.h"
 
-#include "platform/graphics/detail/RichTextQt.h"
+#include "platform/graphics/RichTextQt.h"
 #include "platform/ui/SafeCall.h"
 #include "platform/ui/detail/QtSupport.h"
 
