@@ -6,12 +6,13 @@
 #include "platform/graphics/SystemMetrics.h"
 #include "platform/graphics/TBitmap.h"
 #include "platform/graphics/TRegion.h"
-#include "platform/graphics/detail/TRegionImpl.h"
 
+#include <QFont>
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
 #include <QPolygon>
+#include <QRegion>
 #include <QStringList>
 #include <QTransform>
 

@@ -1,10 +1,10 @@
 #pragma once
-// Platform-internal: turning a font state into a Qt font, and the GUI
-// application object that fonts need.
+// For the painting, window and printer layers: turning a font state into a Qt
+// font, and the GUI application object that fonts need.
 #include "platform/graphics/TextMeasurer.h"
 
-#include <QFont>
-#include <QFontMetrics>
+class QFont;
+class QFontMetrics;
 
 namespace graphics {
 

@@ -6,6 +6,9 @@
 #include "platform/core/Utf8.h"
 #include "platform/graphics/QtFont.h"
 
+#include <QFont>
+#include <QTextBlockFormat>
+#include <QTextCharFormat>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>

@@ -1,18 +1,17 @@
 #pragma once
-// Platform-internal: rich text on the toolkit's text documents. The formats
-// of the RTF model and the toolkit's, one conversion each way (the toolkit's
-// formats keep what RTF said, so it is written back as read), and RTF read
-// into and written from a document. The rich-text document model and the
+// Rich text on the toolkit's text documents. The formats of the RTF model and
+// the toolkit's, one conversion each way (the toolkit's formats keep what RTF
+// said, so it is written back as read), and RTF read into and written from a
+// document. The rich-text document model and the
 // rich-edit control share them.
 #include "platform/graphics/RtfReader.h"
 #include "platform/graphics/TextMeasurer.h"
 
-#include <QTextBlockFormat>
-#include <QTextCharFormat>
-
 #include <string>
 #include <string_view>
 
+class QTextBlockFormat;
+class QTextCharFormat;
 class QTextDocument;
 
 namespace graphics::rich {

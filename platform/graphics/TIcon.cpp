@@ -6,6 +6,7 @@
 #include "platform/graphics/TCanvas.h"
 
 #include <QByteArray>
+#include <QFont>
 #include <QImage>
 
 namespace {

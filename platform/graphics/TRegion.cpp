@@ -37,6 +37,14 @@ int Kind(const TRegion& r) {
 
 } // namespace
 
+QRegion ToQRegion(const TRegion& r) {
+    return r.impl().R;
+}
+
+TRegion FromQRegion(QRegion q) {
+    return Wrap(std::move(q));
+}
+
 TRegion::TRegion() : FImpl(std::make_unique<Impl>()) {}
 TRegion::TRegion(const TRect& r) : FImpl(std::make_unique<Impl>()) {
     if (!IsRectEmpty(r)) FImpl->R = QRegion(ToQRect(r));

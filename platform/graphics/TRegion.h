@@ -7,6 +7,8 @@
 #include <memory>
 #include <vector>
 
+class QRegion;
+
 class TRegion {
 public:
     TRegion();
@@ -55,6 +57,10 @@ public:
 private:
     std::unique_ptr<Impl> FImpl;
 };
+
+// The toolkit's region of r and back: a painter's clip, a window's shape.
+QRegion ToQRegion(const TRegion& r);
+TRegion FromQRegion(QRegion q);
 
 // Handle-style calls. A handle is an owned TRegion*, freed with DeleteObject.
 using HRGN = TRegion*;

@@ -9,6 +9,8 @@
 #include "platform/graphics/TextPlacement.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QFont>
+#include <QFontMetrics>
 #include <QImage>
 #include <QTextBlock>
 #include <QTextCursor>

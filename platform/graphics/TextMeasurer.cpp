@@ -5,6 +5,7 @@
 #include "platform/graphics/FontFaces.h"
 #include "platform/graphics/QtFont.h"
 
+#include <QFont>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QString>

@@ -3,6 +3,7 @@
 #include "platform/graphics/QtFont.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QStyle>
 #include <QWidget>

@@ -8,6 +8,7 @@
 #include "platform/ui/TScreen.h"
 
 #include <QApplication>
+#include <QFont>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QPainter>

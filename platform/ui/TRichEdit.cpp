@@ -5,6 +5,8 @@
 #include "platform/ui/detail/QtSupport.h"
 
 #include <QPalette>
+#include <QTextBlockFormat>
+#include <QTextCharFormat>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>

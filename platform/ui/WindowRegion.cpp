@@ -1,8 +1,9 @@
 #include "platform/ui/WindowRegion.h"
 
-#include "platform/graphics/detail/TRegionImpl.h"
+#include "platform/graphics/TRegion.h"
 #include "platform/ui/TControl.h"
 
+#include <QRegion>
 #include <QWidget>
 #include <QWindow>
 
@@ -27,9 +28,7 @@ bool SetWindowRgn(TControl* Control, const TRegion* Rgn, bool Redraw) {
 
 std::unique_ptr<TRegion> GetWindowRgn(const TControl* Control) {
     if (!Control || !Control->Widget() || Control->Widget()->mask().isEmpty()) return nullptr;
-    auto impl = std::make_unique<TRegion::Impl>();
-    impl->R = Control->Widget()->mask();
-    return std::make_unique<TRegion>(std::move(impl));
+    return std::make_unique<TRegion>(FromQRegion(Control->Widget()->mask()));
 }
 
 void StartSystemMove(TControl* Control) {

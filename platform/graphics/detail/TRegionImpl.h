@@ -7,7 +7,3 @@
 struct TRegion::Impl {
     QRegion R;
 };
-
-inline QRegion ToQRegion(const TRegion& r) {
-    return r.impl().R;
-}
