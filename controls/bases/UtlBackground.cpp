@@ -1,7 +1,7 @@
 #include "controls/bases/UtlBackground.h"
 
 #include "controls/bases/TUtlFormShape.h"
-#include "controls/shapes/UtlBitmaps.h"
+#include "controls/drawing/UtlBitmaps.h"
 #include "platform/graphics/TBitmap.h"
 #include "platform/ui/TCustomForm.h"
 

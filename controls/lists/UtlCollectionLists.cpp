@@ -1,6 +1,6 @@
 #include "controls/lists/UtlCollectionLists.h"
 
-#include "controls/shapes/UtlBitmaps.h"
+#include "controls/drawing/UtlBitmaps.h"
 #include "platform/core/Format.h"
 #include "platform/core/RtlConsts.h"
 #include "platform/graphics/TCanvas.h"

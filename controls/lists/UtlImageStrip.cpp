@@ -1,6 +1,6 @@
 #include "controls/lists/UtlImageStrip.h"
 
-#include "controls/shapes/UtlBitmaps.h"
+#include "controls/drawing/UtlBitmaps.h"
 #include "controls/lists/UtlStreams.h"
 #include "platform/core/FileUtils.h"
 #include "platform/core/Format.h"

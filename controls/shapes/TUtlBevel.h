@@ -5,7 +5,7 @@
 // TUtlSimpleBevel only describes a width, a look and three colours for owners
 // that draw the edge themselves (the shapes).
 #include "controls/common/TUtlObject.h"
-#include "controls/shapes/UtlFrames.h"
+#include "controls/drawing/UtlFrames.h"
 #include "platform/core/TSet.h"
 #include "platform/graphics/TCanvas.h"
 

@@ -1,6 +1,6 @@
 #include "controls/shapes/TUtlFillObject.h"
 
-#include "controls/shapes/UtlBitmaps.h"
+#include "controls/drawing/UtlBitmaps.h"
 #include "controls/common/UtlCanvasGuard.h"
 #include "controls/services/UtlSysInfo.h"
 #include "controls/text/UtlText.h"

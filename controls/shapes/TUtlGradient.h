@@ -3,7 +3,7 @@
 // stops, a colour count and a style, built into a colour list (and a palette
 // when asked) that paints through the UTL gradient routines.
 #include "controls/common/TUtlObject.h"
-#include "controls/shapes/UtlGradient.h"
+#include "controls/drawing/UtlGradient.h"
 
 #include <vector>
 

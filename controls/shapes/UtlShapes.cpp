@@ -1,7 +1,7 @@
 #include "controls/shapes/UtlShapes.h"
 
 #include "controls/services/TUtlApplication.h"
-#include "controls/shapes/UtlBitmaps.h"
+#include "controls/drawing/UtlBitmaps.h"
 #include "controls/common/UtlCanvasGuard.h"
 #include "platform/core/NumberFormat.h"
 #include "platform/graphics/TBitmap.h"

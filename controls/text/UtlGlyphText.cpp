@@ -1,7 +1,7 @@
 #include "controls/text/UtlGlyphText.h"
 
-#include "controls/shapes/UtlBitmaps.h"
-#include "controls/shapes/UtlFrames.h"
+#include "controls/drawing/UtlBitmaps.h"
+#include "controls/drawing/UtlFrames.h"
 #include "platform/graphics/DrawText.h"
 #include "platform/graphics/TBitmap.h"
 

@@ -1,7 +1,7 @@
 #include "controls/text/UtlText.h"
 
 #include "controls/common/UtlCanvasGuard.h"
-#include "controls/shapes/UtlGradient.h"
+#include "controls/drawing/UtlGradient.h"
 #include "controls/common/UtlRoutines.h"
 #include "platform/graphics/DrawText.h"
 #include "platform/graphics/TBitmap.h"

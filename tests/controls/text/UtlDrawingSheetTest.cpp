@@ -1,7 +1,7 @@
-#include "controls/shapes/UtlBitmaps.h"
-#include "controls/shapes/UtlFrames.h"
+#include "controls/drawing/UtlBitmaps.h"
+#include "controls/drawing/UtlFrames.h"
 #include "controls/text/UtlGlyphText.h"
-#include "controls/shapes/UtlGradient.h"
+#include "controls/drawing/UtlGradient.h"
 #include "controls/text/UtlText.h"
 
 #include "tests/controls/PngWriter.h"

@@ -1,6 +1,6 @@
-#include "controls/shapes/UtlBitmaps.h"
+#include "controls/drawing/UtlBitmaps.h"
 
-#include "controls/shapes/UtlGradient.h"
+#include "controls/drawing/UtlGradient.h"
 #include "platform/graphics/RecordingCanvasBackend.h"
 #include "platform/graphics/TBitmap.h"
 

@@ -1,4 +1,4 @@
-#include "controls/shapes/UtlGradient.h"
+#include "controls/drawing/UtlGradient.h"
 
 #include "controls/common/GxUtils.h"
 #include "controls/services/TUtlApplication.h"

@@ -1,4 +1,4 @@
-#include "controls/shapes/UtlFrames.h"
+#include "controls/drawing/UtlFrames.h"
 
 #include "controls/services/TUtlApplication.h"
 #include "platform/graphics/DrawEdge.h"

@@ -1,4 +1,4 @@
-#include "controls/shapes/UtlGradient.h"
+#include "controls/drawing/UtlGradient.h"
 
 #include "platform/graphics/RecordingCanvasBackend.h"
 #include "platform/graphics/TBitmap.h"

@@ -1,7 +1,7 @@
-#include "controls/shapes/UtlBitmaps.h"
+#include "controls/drawing/UtlBitmaps.h"
 
 #include "controls/common/UtlCanvasGuard.h"
-#include "controls/shapes/UtlGradient.h"
+#include "controls/drawing/UtlGradient.h"
 #include "controls/common/UtlRoutines.h"
 #include "platform/graphics/RasterOps.h"
 #include "platform/graphics/SystemMetrics.h"
