@@ -1,6 +1,6 @@
 // Feeds arbitrary bytes to the block decompressor and the compressed-stream
 // reader: each must expand or raise its own error, never read or write out of bounds.
-#include "controls/lists/UtlLZRW.h"
+#include "controls/common/UtlLZRW.h"
 #include "platform/core/TMemoryStream.h"
 
 #include <cstdint>

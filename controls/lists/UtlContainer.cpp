@@ -1,6 +1,6 @@
 #include "controls/lists/UtlContainer.h"
 
-#include "controls/lists/UtlStreams.h"
+#include "controls/common/UtlStreams.h"
 #include "platform/core/Format.h"
 #include "platform/core/RtlConsts.h"
 #include "platform/core/ScopeExit.h"

@@ -1,7 +1,7 @@
 #include "controls/lists/UtlImageStrip.h"
 
 #include "controls/drawing/UtlBitmaps.h"
-#include "controls/lists/UtlStreams.h"
+#include "controls/common/UtlStreams.h"
 #include "platform/core/FileUtils.h"
 #include "platform/core/Format.h"
 #include "platform/core/RtlConsts.h"

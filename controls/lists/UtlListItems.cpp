@@ -1,6 +1,6 @@
 #include "controls/lists/UtlListItems.h"
 
-#include "controls/lists/UtlStreams.h"
+#include "controls/common/UtlStreams.h"
 #include "controls/services/UtlSysInfo.h"
 #include "platform/core/FileUtils.h"
 #include "platform/core/NumberFormat.h"

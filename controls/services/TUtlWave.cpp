@@ -1,7 +1,7 @@
 #include "controls/services/TUtlWave.h"
 
-#include "controls/lists/UtlLZRW.h"
-#include "controls/lists/UtlStreams.h"
+#include "controls/common/UtlLZRW.h"
+#include "controls/common/UtlStreams.h"
 #include "platform/core/FileUtils.h"
 #include "platform/core/SafeFileStream.h"
 #include "platform/core/TFileStream.h"

@@ -1,6 +1,6 @@
 #include "controls/shapes/TUtlRegionMask.h"
 
-#include "controls/lists/UtlStreams.h"
+#include "controls/common/UtlStreams.h"
 #include "platform/core/TFiler.h"
 #include "platform/core/TStream.h"
 #include "platform/core/TypInfo.h"

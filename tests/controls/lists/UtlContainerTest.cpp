@@ -5,7 +5,7 @@
 #include "controls/lists/TUtlContainer.h"
 #include "controls/bases/TUtlCustomControl.h"
 #include "controls/bases/TUtlFormShape.h"
-#include "controls/lists/UtlStreams.h"
+#include "controls/common/UtlStreams.h"
 #include "platform/core/FileUtils.h"
 #include "platform/core/ScopeExit.h"
 #include "platform/core/TFiler.h"

@@ -1,7 +1,7 @@
 // Wave objects: header reading with checked chunk sizes, the stream forms,
 // invalid data, the form-resource property, and playing without a device.
 #include "controls/services/TUtlWave.h"
-#include "controls/lists/UtlLZRW.h"
+#include "controls/common/UtlLZRW.h"
 #include "platform/core/TComponent.h"
 #include "platform/core/TFiler.h"
 #include "platform/core/TypInfo.h"

@@ -1,6 +1,6 @@
-#include "controls/lists/UtlStreams.h"
+#include "controls/common/UtlStreams.h"
 
-#include "controls/lists/UtlLZRW.h"
+#include "controls/common/UtlLZRW.h"
 #include "platform/core/CodePages.h"
 #include "platform/core/Format.h"
 #include "platform/core/RtlConsts.h"

@@ -2,7 +2,7 @@
 // The typed records the list files, item containers and wave objects are
 // stored in (all little-endian).
 // Text in records is 8-bit code page 1250, as existing files hold it.
-#include "controls/lists/UtlLZRW.h"
+#include "controls/common/UtlLZRW.h"
 #include "platform/core/Types.h"
 
 class TBitmap;

@@ -1,7 +1,7 @@
 // Byte layout of the block compressor and the compressed stream, round trips at
 // the block boundaries, and the decompressor's refusal of corrupt input.
-#include "controls/lists/UtlLZRW.h"
-#include "controls/lists/UtlStreams.h"
+#include "controls/common/UtlLZRW.h"
+#include "controls/common/UtlStreams.h"
 #include "platform/core/TMemoryStream.h"
 #include "platform/core/TStringList.h"
 #include "platform/graphics/TBitmap.h"

@@ -1,4 +1,4 @@
-#include "controls/lists/UtlLZRW.h"
+#include "controls/common/UtlLZRW.h"
 
 #include "platform/core/TStream.h"
 
