@@ -3,7 +3,7 @@
 #include "controls/services/TUtlApplication.h"
 #include "controls/common/UtlStrings.h"
 #include "controls/services/UtlSysInfo.h"
-#include "controls/text/UtlValueStrings.h"
+#include "controls/services/UtlValueStrings.h"
 #include "platform/core/FileUtils.h"
 #include "platform/core/NumberFormat.h"
 #include "platform/core/TIniFile.h"

@@ -1,6 +1,6 @@
 // Value strings: rectangles, points and fonts to text and back, list parsing,
 // divisors and custom colour sections.
-#include "controls/text/UtlValueStrings.h"
+#include "controls/services/UtlValueStrings.h"
 #include "platform/core/Exceptions.h"
 #include "platform/core/TIniFile.h"
 #include "platform/core/TStringList.h"

@@ -1,4 +1,4 @@
-#include "controls/text/UtlValueStrings.h"
+#include "controls/services/UtlValueStrings.h"
 
 #include "controls/common/UtlRoutines.h"
 #include "controls/common/UtlStrings.h"
