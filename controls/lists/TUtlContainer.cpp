@@ -2,6 +2,7 @@
 
 #include "controls/common/UtlCheckForSameClass.h"
 #include "controls/lists/UtlCollectionLists.h"
+#include "controls/services/TUtlApplication.h"
 #include "platform/core/TFiler.h"
 #include "platform/core/TypInfo.h"
 

@@ -36,8 +36,6 @@ private:
 // The process-wide container; null before UtlInitialization and after
 // UtlFinalization (which create and free it with the services object).
 extern TUtlContainer* UtlContainer;
-void UtlContainerInitialization();
-void UtlContainerFinalization();
 
 // Streams its container's four lists as the binary properties "BitmapList",
 // "ImageList", "WaveList" and "StringList" (each when not empty), each holding

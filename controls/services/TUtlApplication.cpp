@@ -1,6 +1,5 @@
 #include "controls/services/TUtlApplication.h"
 
-#include "controls/lists/TUtlContainer.h"
 #include "controls/services/TUtlIniCtrl.h"
 #include "controls/common/UtlStrings.h"
 #include "platform/core/FileUtils.h"

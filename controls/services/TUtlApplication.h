@@ -156,3 +156,9 @@ extern TUtlApplication* UtlApplication;
 void UtlInitialization();
 // Frees both. Call after the application has destroyed every form and component.
 void UtlFinalization();
+
+// The global item container's start and end, which the two above call. The item
+// containers define them (controls/lists), on a layer above the services, so
+// the services start the container without including them.
+void UtlContainerInitialization();
+void UtlContainerFinalization();
