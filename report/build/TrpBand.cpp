@@ -36,6 +36,29 @@ void ReleaseDataSet(TrpDataset*& Source, bool& Owned) {
     Owned = false;
 }
 
+// The data band whose data source serves the bands of type Typ.
+TrpBandType DataBandOf(TrpBandType Typ) {
+    switch (Typ) {
+    case btReportSummary:
+    case btMasterData:
+    case btMasterFooter:
+    case btGroupHeader:
+    case btGroupFooter:
+        return btMasterData;
+    case btDetailData:
+    case btDetailFooter:
+        return btDetailData;
+    case btSubDetailData:
+    case btSubDetailFooter:
+        return btSubDetailData;
+    case btCrossData:
+    case btCrossFooter:
+        return btCrossData;
+    default:
+        return btNone;
+    }
+}
+
 } // namespace
 
 namespace report {
@@ -341,4 +364,14 @@ void TrpBand::DoError(TrpView* ErrView, const String& Message) {
     report::rpBuild.ErrorText = text;
     if (MasterReport) MasterReport->Terminated = true;
     if (CurReport) CurReport->Terminated = true;
+}
+
+TDataSet* GetDefaultDataSet() {
+    if (!CurBand || !CurBand->Parent) return nullptr;
+    const TrpBandType dataBand = DataBandOf(CurBand->Typ);
+    if (dataBand == btNone) return nullptr;
+    TrpBand* band = CurBand->Parent->Bands[dataBand];
+    if (!band) return nullptr;
+    auto* ds = dynamic_cast<TrpDBDataSet*>(band->DataSet);
+    return ds ? ds->GetDataSet() : nullptr;
 }

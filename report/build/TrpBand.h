@@ -11,6 +11,7 @@
 
 #include <vector>
 
+class TDataSet;
 class TrpDataset;
 class TrpPage;
 
@@ -125,3 +126,11 @@ public:
     // Heights of the objects, kept while they are stretched.
     std::vector<Integer> SavedHeights;
 };
+
+// The platform data set behind the current band, for field names given without
+// a data set: summary, master data and footer, group header and footer use the
+// page's master data band; detail data and footer the detail data band;
+// sub-detail data and footer the sub-detail data band; cross data and footer
+// the cross data band. Null for other band types, without a current band, or
+// when that band's data source is not a TrpDBDataSet.
+TDataSet* GetDefaultDataSet();

@@ -2,10 +2,6 @@
 
 #include "platform/data/TDataSet.h"
 #include "platform/data/TField.h"
-#include "report/build/TrpBand.h"
-#include "report/build/TrpDataset.h"
-#include "report/build/TrpPage.h"
-#include "report/common/detail/rpGlobals.h"
 
 TBookmark rpGetBookmark(TDataSet* DataSet) {
     return DataSet->GetBookmark();
@@ -43,41 +39,4 @@ bool rpIsBlob(TField* Field) {
     default:
         return false;
     }
-}
-
-namespace {
-
-// The data band whose data source serves the bands of type Typ.
-TrpBandType DataBandOf(TrpBandType Typ) {
-    switch (Typ) {
-    case btReportSummary:
-    case btMasterData:
-    case btMasterFooter:
-    case btGroupHeader:
-    case btGroupFooter:
-        return btMasterData;
-    case btDetailData:
-    case btDetailFooter:
-        return btDetailData;
-    case btSubDetailData:
-    case btSubDetailFooter:
-        return btSubDetailData;
-    case btCrossData:
-    case btCrossFooter:
-        return btCrossData;
-    default:
-        return btNone;
-    }
-}
-
-} // namespace
-
-TDataSet* GetDefaultDataSet() {
-    if (!CurBand || !CurBand->Parent) return nullptr;
-    const TrpBandType dataBand = DataBandOf(CurBand->Typ);
-    if (dataBand == btNone) return nullptr;
-    TrpBand* band = CurBand->Parent->Bands[dataBand];
-    if (!band) return nullptr;
-    auto* ds = dynamic_cast<TrpDBDataSet*>(band->DataSet);
-    return ds ? ds->GetDataSet() : nullptr;
 }

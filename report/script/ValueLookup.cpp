@@ -8,6 +8,7 @@
 #include "report/script/detail/ParserConsts.h"
 #include "report/script/detail/TrpFunctionLibrary.h"
 #include "report/script/detail/TrpParser.h"
+#include "report/build/TrpBand.h"
 #include "report/build/TrpReport.h"
 #include "report/script/detail/TrpStdFunctionLibrary.h"
 #include "report/script/detail/TrpValues.h"

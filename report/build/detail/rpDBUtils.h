@@ -1,7 +1,6 @@
 #pragma once
 // Data set routines of the report engine over the platform data set:
-// bookmarks, field names, the blob test and the default data set of the
-// current band.
+// bookmarks, field names and the blob test.
 #include "platform/data/TDataSetState.h"
 
 class TBlobField;
@@ -24,11 +23,3 @@ void rpGetFieldNames(TDataSet* DataSet, TStrings* List);
 // True for an existing field of type ftBlob, ftMemo, ftGraphic, ftFmtMemo,
 // ftParadoxOle, ftDBaseOle or ftTypedBinary.
 bool rpIsBlob(TField* Field);
-
-// The platform data set behind the current band, for field names given without
-// a data set: summary, master data and footer, group header and footer use the
-// page's master data band; detail data and footer the detail data band;
-// sub-detail data and footer the sub-detail data band; cross data and footer
-// the cross data band. Null for other band types, without a current band, or
-// when that band's data source is not a TrpDBDataSet.
-TDataSet* GetDefaultDataSet();
