@@ -5,7 +5,8 @@
 #include "platform/data/TDataSet.h"
 #include "platform/ui/TCustomForm.h"
 #include "platform/ui/TScreen.h"
-#include "report/build/TrpReport.h"
+#include "report/common/detail/rpGlobals.h"
+#include "report/common/detail/rpReportLink.h"
 
 #include <string_view>
 #include <typeinfo>
@@ -59,7 +60,7 @@ TDataSet* AsDataSet(TComponent* Component) {
 }
 
 TComponent* ReportOwner() {
-    return CurReport ? CurReport->Owner() : nullptr;
+    return rpReportOwner(CurReport);
 }
 
 } // namespace
