@@ -16,7 +16,7 @@
 #include "report/build/TrpReport.h"
 #include "report/views/TrpRichView.h"
 #include "report/engine/rpEngine.h"
-#include "report/files/detail/rpStreamUtils.h"
+#include "report/common/detail/rpStreamUtils.h"
 #include "tests/support/MetafileBuilder.h"
 
 #include <climits>

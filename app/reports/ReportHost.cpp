@@ -6,7 +6,7 @@
 
 #include "report/build/TrpDataset.h"
 #include "report/build/TrpReport.h"
-#include "report/build/rpNameLookup.h"
+#include "report/common/rpNameLookup.h"
 
 #include "platform/data/TDataSet.h"
 

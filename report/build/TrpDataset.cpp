@@ -3,7 +3,7 @@
 #include "platform/data/TDataSet.h"
 #include "platform/data/TDataSource.h"
 #include "report/build/detail/QuietDataSets.h"
-#include "report/build/detail/rpDBUtils.h"
+#include "report/common/detail/rpDBUtils.h"
 
 void TrpDataset::First() {
     RecNo = 0;

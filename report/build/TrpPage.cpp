@@ -9,7 +9,7 @@
 #include "report/views/TrpView.h"
 #include "report/print/detail/rpPrinterLink.h"
 #include "report/views/detail/rpViewFactory.h"
-#include "report/files/detail/rpStreamUtils.h"
+#include "report/common/detail/rpStreamUtils.h"
 
 TrpPrinterLink* rpPrinterLink = nullptr;
 

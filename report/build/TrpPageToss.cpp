@@ -12,8 +12,8 @@
 #include "report/build/detail/CrossSources.h"
 #include "report/build/detail/rpBuild.h"
 #include "report/views/detail/rpViewFactory.h"
-#include "report/build/detail/rpDBUtils.h"
-#include "report/build/rpNameLookup.h"
+#include "report/common/detail/rpDBUtils.h"
+#include "report/common/rpNameLookup.h"
 
 #include <algorithm>
 

@@ -9,9 +9,9 @@
 #include "report/files/TrpEMFPages.h"
 #include "report/views/TrpView.h"
 #include "report/common/detail/rpConsts.h"
-#include "report/build/detail/rpDBUtils.h"
+#include "report/common/detail/rpDBUtils.h"
 #include "report/print/detail/rpPrinterLink.h"
-#include "report/files/detail/rpStreamUtils.h"
+#include "report/common/detail/rpStreamUtils.h"
 #include "report/files/detail/rpXMLWriter.h"
 
 #include "platform/data/TDataSet.h"

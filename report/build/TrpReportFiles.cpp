@@ -15,7 +15,7 @@
 #include "report/print/TrpPrinter.h"
 #include "report/build/TrpReport.h"
 #include "report/common/detail/rpConsts.h"
-#include "report/files/detail/rpStreamUtils.h"
+#include "report/common/detail/rpStreamUtils.h"
 
 void TrpReport::LoadFromFile(const String& AFileName) {
     TFileStream stream(AFileName, fmOpenRead);

@@ -7,7 +7,7 @@
 #include "report/files/TrpEMFPages.h"
 #include "report/views/TrpPictureView.h"
 #include "report/common/detail/rpGlobals.h"
-#include "report/files/detail/rpStreamUtils.h"
+#include "report/common/detail/rpStreamUtils.h"
 
 namespace report {
 

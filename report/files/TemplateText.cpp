@@ -9,7 +9,7 @@
 #include "report/build/TrpPage.h"
 #include "report/build/TrpReport.h"
 #include "report/views/TrpRichView.h"
-#include "report/files/detail/rpStreamUtils.h"
+#include "report/common/detail/rpStreamUtils.h"
 
 #include <map>
 #include <memory>

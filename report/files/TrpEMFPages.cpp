@@ -14,7 +14,7 @@
 #include "report/views/TrpView.h"
 #include "report/views/detail/rpCoordinates.h"
 #include "report/views/detail/rpViewFactory.h"
-#include "report/files/detail/rpStreamUtils.h"
+#include "report/common/detail/rpStreamUtils.h"
 
 TrpPageInfo::TrpPageInfo() = default;
 TrpPageInfo::~TrpPageInfo() = default;

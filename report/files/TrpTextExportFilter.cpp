@@ -8,7 +8,7 @@
 #include "report/views/TrpMemoView.h"
 #include "report/common/detail/rpConsts.h"
 #include "report/common/detail/rpRegistry.h"
-#include "report/files/detail/rpStreamUtils.h"
+#include "report/common/detail/rpStreamUtils.h"
 
 #include <algorithm>
 #include <numeric>

@@ -20,7 +20,7 @@
 #include "report/views/TrpRichView.h"
 #include "report/views/TrpSubReportView.h"
 #include "report/common/detail/rpGlobals.h"
-#include "report/build/rpNameLookup.h"
+#include "report/common/rpNameLookup.h"
 
 #include <charconv>
 #include <cmath>

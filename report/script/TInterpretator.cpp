@@ -9,7 +9,7 @@
 #include "report/script/detail/TrpParser.h"
 #include "report/script/TrpVariables.h"
 #include "report/common/detail/rpGlobals.h"
-#include "report/files/detail/rpStreamUtils.h"
+#include "report/common/detail/rpStreamUtils.h"
 
 report::ScriptHost* rpScriptHost = nullptr;
 

@@ -12,7 +12,7 @@
 #include "report/script/detail/FunctionHost.h"
 #include "report/views/TrpBandView.h"
 #include "report/script/detail/TrpParser.h"
-#include "report/build/rpNameLookup.h"
+#include "report/common/rpNameLookup.h"
 
 #include <algorithm>
 

@@ -2,7 +2,7 @@
 
 #include "platform/core/StrUtils.h"
 #include "platform/core/TStream.h"
-#include "report/files/detail/rpStreamUtils.h"
+#include "report/common/detail/rpStreamUtils.h"
 
 TrpValues::TrpValues() = default;
 

@@ -15,8 +15,8 @@
 #include "report/script/TrpVariables.h"
 #include "report/views/TrpView.h"
 #include "report/common/detail/rpGlobals.h"
-#include "report/build/detail/rpDBUtils.h"
-#include "report/build/rpNameLookup.h"
+#include "report/common/detail/rpDBUtils.h"
+#include "report/common/rpNameLookup.h"
 
 #include <algorithm>
 

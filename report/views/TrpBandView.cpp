@@ -9,7 +9,7 @@
 #include "report/build/TrpPage.h"
 #include "report/build/TrpReport.h"
 #include "report/common/detail/rpConsts.h"
-#include "report/build/rpNameLookup.h"
+#include "report/common/rpNameLookup.h"
 
 bool TrpBandView::ShowBandTitles = false;
 

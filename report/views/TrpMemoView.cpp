@@ -3,7 +3,7 @@
 #include "platform/core/NumberFormat.h"
 #include "platform/core/TStream.h"
 #include "report/common/detail/rpConsts.h"
-#include "report/files/detail/rpStreamUtils.h"
+#include "report/common/detail/rpStreamUtils.h"
 
 #include <array>
 

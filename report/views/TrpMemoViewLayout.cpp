@@ -12,7 +12,7 @@
 #include "report/script/detail/TrpParser.h"
 #include "report/build/TrpReport.h"
 #include "report/views/detail/rpCoordinates.h"
-#include "report/files/detail/rpStreamUtils.h"
+#include "report/common/detail/rpStreamUtils.h"
 
 #include <cmath>
 

@@ -10,7 +10,7 @@
 #include "report/views/TrpPictureView.h"
 #include "report/build/TrpReport.h"
 #include "report/common/detail/rpRegistry.h"
-#include "report/files/detail/rpStreamUtils.h"
+#include "report/common/detail/rpStreamUtils.h"
 
 TRichDocument& rpRichShared() {
     static TRichDocument shared;

@@ -12,8 +12,8 @@
 #include "report/build/TrpPage.h"
 #include "report/build/TrpReport.h"
 #include "report/views/detail/rpCoordinates.h"
-#include "report/build/detail/rpDBUtils.h"
-#include "report/files/detail/rpStreamUtils.h"
+#include "report/common/detail/rpDBUtils.h"
+#include "report/common/detail/rpStreamUtils.h"
 
 #include <algorithm>
 #include <array>

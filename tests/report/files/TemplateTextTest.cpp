@@ -10,7 +10,7 @@
 #include "report/views/TrpMemoView.h"
 #include "report/build/TrpPage.h"
 #include "report/views/TrpRichView.h"
-#include "report/files/detail/rpStreamUtils.h"
+#include "report/common/detail/rpStreamUtils.h"
 #include "tests/support/ErrorOf.h"
 
 namespace {

@@ -13,7 +13,7 @@
 #include "report/script/TrpVariables.h"
 #include "report/engine/rpEngine.h"
 #include "report/common/detail/rpGlobals.h"
-#include "report/files/detail/rpStreamUtils.h"
+#include "report/common/detail/rpStreamUtils.h"
 #include "tests/support/ErrorOf.h"
 
 #include <gtest/gtest.h>

@@ -8,7 +8,7 @@
 #include "platform/ui/TApplication.h"
 #include "report/views/detail/RichExpansion.h"
 #include "report/engine/rpEngine.h"
-#include "report/files/detail/rpStreamUtils.h"
+#include "report/common/detail/rpStreamUtils.h"
 #include "tests/support/TMemDataSet.h"
 
 #include <gtest/gtest.h>

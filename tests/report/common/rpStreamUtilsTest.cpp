@@ -1,4 +1,4 @@
-#include "report/files/detail/rpStreamUtils.h"
+#include "report/common/detail/rpStreamUtils.h"
 #include "platform/core/Exceptions.h"
 #include "platform/core/TStringList.h"
 #include "tests/report/StreamBytes.h"

@@ -1,4 +1,4 @@
-#include "report/files/detail/rpStreamUtils.h"
+#include "report/common/detail/rpStreamUtils.h"
 
 #include "platform/core/CodePages.h"
 #include "platform/core/NumberFormat.h"

@@ -1,4 +1,4 @@
-#include "report/build/rpNameLookup.h"
+#include "report/common/rpNameLookup.h"
 
 #include "platform/core/StrUtils.h"
 #include "platform/core/TStrings.h"

@@ -1,4 +1,4 @@
-#include "report/build/rpNameLookup.h"
+#include "report/common/rpNameLookup.h"
 #include "platform/core/TStringList.h"
 #include "platform/data/TField.h"
 #include "platform/data/TFieldDefs.h"

@@ -1,4 +1,4 @@
-#include "report/build/detail/rpDBUtils.h"
+#include "report/common/detail/rpDBUtils.h"
 #include "platform/core/TStringList.h"
 #include "platform/data/TField.h"
 #include "platform/data/TFieldDefs.h"
