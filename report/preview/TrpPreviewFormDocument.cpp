@@ -11,7 +11,7 @@
 #include "platform/ui/TRadioButton.h"
 #include "platform/ui/TSaveDialog.h"
 #include "platform/ui/TScrollBar.h"
-#include "report/preview/detail/TrpControls.h"
+#include "report/common/detail/TrpControls.h"
 #include "report/files/TrpEMFPages.h"
 #include "report/print/detail/TrpPrintForm.h"
 #include "report/print/TrpPrinter.h"

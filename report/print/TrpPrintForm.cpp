@@ -22,7 +22,7 @@
 #include "platform/ui/TRadioButton.h"
 #include "platform/ui/TSaveDialog.h"
 #include "report/print/detail/PageSelection.h"
-#include "report/preview/detail/TrpControls.h"
+#include "report/common/detail/TrpControls.h"
 #include "report/print/TrpPrinter.h"
 #include "report/common/detail/rpConsts.h"
 

@@ -14,13 +14,13 @@
 #include "platform/ui/TRichEdit.h"
 #include "platform/ui/TSaveDialog.h"
 #include "platform/ui/VirtualKeys.h"
-#include "report/preview/detail/TrpControls.h"
+#include "report/common/detail/TrpControls.h"
 #include "report/views/TrpRichView.h"
 #include "report/views/TrpVarForm.h"
 #include "report/common/detail/rpConsts.h"
 #include "report/common/detail/rpFormControls.h"
 #include "report/views/detail/rpIndentRuler.h"
-#include "report/preview/detail/rpPreviewGlyphs.h"
+#include "report/common/detail/rpPreviewGlyphs.h"
 #include "report/views/detail/rpRichGlyphs.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 #include "report/views/detail/rpRichGlyphs.h"
 
 #include "platform/graphics/TBitmap.h"
-#include "report/preview/detail/rpPreviewGlyphs.h"
+#include "report/common/detail/rpPreviewGlyphs.h"
 
 namespace report {
 

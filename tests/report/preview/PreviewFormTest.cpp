@@ -20,7 +20,7 @@
 #include "platform/ui/TPopupMenu.h"
 #include "platform/ui/TScrollBar.h"
 #include "platform/ui/VirtualKeys.h"
-#include "report/preview/detail/TrpControls.h"
+#include "report/common/detail/TrpControls.h"
 #include "report/preview/TrpPreviewForm.h"
 #include "report/preview/rpWebAddress.h"
 #include "report/preview/detail/TrpPreviewSearchForm.h"

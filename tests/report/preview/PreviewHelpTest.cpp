@@ -9,7 +9,7 @@
 #include "platform/ui/TScreen.h"
 #include "platform/ui/TScrollBar.h"
 #include "platform/ui/VirtualKeys.h"
-#include "report/preview/detail/TrpControls.h"
+#include "report/common/detail/TrpControls.h"
 #include "report/preview/TrpPreviewForm.h"
 #include "report/preview/detail/rpPreviewHelp.h"
 

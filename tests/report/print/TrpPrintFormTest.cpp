@@ -4,7 +4,7 @@
 
 #include "tests/report/RecordingPrinter.h"
 #include "tests/report/RunModal.h"
-#include "report/preview/detail/TrpControls.h"
+#include "report/common/detail/TrpControls.h"
 #include "report/print/TrpPrinter.h"
 #include "report/engine/rpEngine.h"
 #include "tests/support/DialogRecorder.h"

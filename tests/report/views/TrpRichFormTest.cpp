@@ -18,7 +18,7 @@
 #include "platform/ui/TListBox.h"
 #include "platform/ui/TRichEdit.h"
 #include "platform/ui/VirtualKeys.h"
-#include "report/preview/detail/TrpControls.h"
+#include "report/common/detail/TrpControls.h"
 #include "report/views/TrpRichView.h"
 #include "report/views/TrpVarForm.h"
 #include "report/script/TrpVariables.h"

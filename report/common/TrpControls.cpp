@@ -1,4 +1,4 @@
-#include "report/preview/detail/TrpControls.h"
+#include "report/common/detail/TrpControls.h"
 
 #include "platform/graphics/DrawEdge.h"
 #include "platform/graphics/DrawFrameControl.h"

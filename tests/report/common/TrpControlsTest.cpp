@@ -1,6 +1,6 @@
 // The report engine's speed button (gray waiting glyph, embossed disabled
 // glyph, flat frames, held-down pattern) and the toolbar parts.
-#include "report/preview/detail/TrpControls.h"
+#include "report/common/detail/TrpControls.h"
 
 #include "platform/graphics/TBitmap.h"
 #include "platform/graphics/TCanvas.h"

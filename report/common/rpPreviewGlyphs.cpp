@@ -1,4 +1,4 @@
-#include "report/preview/detail/rpPreviewGlyphs.h"
+#include "report/common/detail/rpPreviewGlyphs.h"
 
 #include "platform/graphics/PixelBuffer.h"
 #include "platform/graphics/TBitmap.h"

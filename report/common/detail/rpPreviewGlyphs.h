@@ -1,6 +1,7 @@
 #pragma once
-// The preview's own button pictures: 16 by 16 (the page arrows 8 by 8), with
-// the lower-left pixel's colour as the transparent one.
+// The preview's own button pictures, whose open and save the rich-text editor
+// shows too: 16 by 16 (the page arrows 8 by 8), with the lower-left pixel's
+// colour as the transparent one.
 #include "platform/core/Types.h"
 
 #include <memory>
