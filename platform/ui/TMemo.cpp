@@ -3,15 +3,18 @@
 #include "platform/core/ScopeExit.h"
 #include "platform/core/TStrings.h"
 #include "platform/ui/detail/QtSupport.h"
+#include "platform/ui/detail/TypingLimit.h"
 #include "platform/ui/SafeCall.h"
 #include "platform/ui/VirtualKeys.h"
 
+#include <QMimeData>
 #include <QPalette>
 #include <QPlainTextEdit>
 #include <QStringList>
 #include <QTextDocument>
 
 #include <algorithm>
+#include <functional>
 
 namespace {
 
@@ -75,8 +78,40 @@ QStringList SplitLines(const QString& Stored) {
     return lines;
 }
 
-QPlainTextEdit* Editor(const TControl* c) {
-    return static_cast<QPlainTextEdit*>(c->Widget());
+// The longest head of Text that Room characters hold as stored: a line break takes the two of
+// CR LF, and a character outside the basic plane is never split.
+QString Head(const QString& Text, Integer Room) {
+    Integer used = 0;
+    qsizetype i = 0;
+    while (i < Text.size()) {
+        const int end = LineEndAt(Text, i, true);
+        const qsizetype step =
+            end ? end
+                : (Text[i].isHighSurrogate() && i + 1 < Text.size() && Text[i + 1].isLowSurrogate() ? 2 : 1);
+        const Integer cost = end ? 2 : Integer(step);
+        if (used + cost > Room) break;
+        used += cost;
+        i += step;
+    }
+    return Text.left(i);
+}
+
+// The memo's editor: a paste or a drop goes in cut to what the memo has room for.
+class MemoEditor : public QPlainTextEdit {
+public:
+    std::function<QString(const QString&)> Fit;
+
+protected:
+    void insertFromMimeData(const QMimeData* Source) override {
+        if (!Fit || !Source->hasText()) return QPlainTextEdit::insertFromMimeData(Source);
+        QMimeData cut;
+        cut.setText(Fit(Source->text()));
+        QPlainTextEdit::insertFromMimeData(&cut);
+    }
+};
+
+MemoEditor* Editor(const TControl* c) {
+    return static_cast<MemoEditor*>(c->Widget());
 }
 
 } // namespace
@@ -131,10 +166,14 @@ private:
 };
 
 TMemo::TMemo(TComponent* AOwner)
-    : TWinControl(AOwner, ui::NewWidget<QPlainTextEdit>()), FLines(std::make_unique<MemoLines>(this)),
+    : TWinControl(AOwner, ui::NewWidget<MemoEditor>()), FLines(std::make_unique<MemoLines>(this)),
       FShown(std::make_unique<Shown>()) {
-    QPlainTextEdit* e = Editor(this);
+    MemoEditor* e = Editor(this);
     e->setTabChangesFocus(true);
+    e->Fit = [this](const QString& Text) {
+        const auto [from, to] = FShown->Selection(Editor(this));
+        return Head(Text, ui::TypingRoom(FMaxLength, Integer(FShown->Stored.size()), Integer(to - from)));
+    };
     QObject::connect(e->document(), &QTextDocument::contentsChange,
                      [this](int Position, int Removed, int Added) {
                          ui::SafeCall(this, [&] { FollowEdit(Position, Removed, Added); });
@@ -237,12 +276,13 @@ bool TMemo::WantsKey(Word Key) const {
 void TMemo::KeyPress(String& Key) {
     TWinControl::KeyPress(Key);
     if (Key.empty() || FMaxLength == 0) return;
+    const bool lineBreak = Key == "\r" || Key == "\n";
     // Control characters other than Enter's add nothing (Backspace, and Ctrl with a letter:
-    // select all, copy, cut, undo), so a full memo still takes them.
-    if (Key.size() == 1 && static_cast<unsigned char>(Key[0]) < 0x20 && Key != "\r" && Key != "\n") return;
-    // A full memo takes no more characters.
-    if (Editor(this)->toPlainText().size() >= FMaxLength && !Editor(this)->textCursor().hasSelection())
-        Key.clear();
+    // select all, copy, cut, undo; a paste is cut to fit as it goes in), so a full memo still
+    // takes them.
+    if (!lineBreak && Key.size() == 1 && static_cast<unsigned char>(Key[0]) < 0x20) return;
+    const QString typed = lineBreak ? QStringLiteral("\r\n") : ui::ToQt(Key);
+    if (Editor(this)->Fit(typed).size() < typed.size()) Key.clear();
 }
 
 void TMemo::Change() {

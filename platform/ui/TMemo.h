@@ -27,7 +27,8 @@ public:
     void SetWantReturns(bool v) { FWantReturns = v; }
     bool WantTabs() const { return FWantTabs; }
     void SetWantTabs(bool v) { FWantTabs = v; }
-    // 0: no limit; counts characters.
+    // 0: no limit. Counts characters as Text holds them, a line break the user makes as the two
+    // of CR LF. Typing, pasting and dropping stop there; a text given longer may be shortened.
     Integer MaxLength() const { return FMaxLength; }
     void SetMaxLength(Integer v) { FMaxLength = std::max(v, 0); }
     void Clear() { SetText(String()); }

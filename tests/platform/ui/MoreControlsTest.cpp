@@ -29,6 +29,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -94,6 +95,41 @@ TEST_F(More, MemoMaxLengthStopsTyping) {
     ui::SimulateKey(memo, 'A', {ssCtrl}, "\x01");
     ui::SimulateKey(memo, 0, {}, "z");
     EXPECT_EQ(memo->Text(), "z");
+}
+
+// The limit counts the text as it is stored, however the text arrives: a line break is the two
+// characters of CR LF, a paste is cut to fit, and a text stored past the limit never grows.
+TEST_F(More, MemoMaxLengthCountsTheStoredTextForKeysAndPastes) {
+    struct Key {
+        Word Code;
+        TShiftState Shift;
+        const char* Text;
+    };
+    const Key end{VK_END, {ssCtrl}, ""}, all{'A', {ssCtrl}, "\x01"}, copy{'C', {ssCtrl}, "\x03"},
+        paste{'V', {ssCtrl}, "\x16"};
+    const struct {
+        const char* Why;
+        const char* Given;
+        Integer MaxLength;
+        std::vector<Key> Keys;
+        const char* Left;
+    } cases[] = {
+        {"a stored CR LF counts two", "ab\r\ncd", 6, {end, {'X', {}, "x"}}, "ab\r\ncd"},
+        {"a typed Enter counts two", "abcdefghi", 10, {end, {VK_RETURN, {}, "\r"}}, "abcdefghi"},
+        {"a paste is cut to the room left", "ab\r\ncd", 10, {all, copy, end, paste}, "ab\r\ncdab\r\n"},
+        {"a text past the limit takes no paste", "abcdefghijkl", 10, {all, copy, end, paste}, "abcdefghijkl"},
+        {"a paste over a selection may be as long", "abcdefghijkl", 10, {all, copy, paste}, "abcdefghijkl"},
+    };
+    auto* memo = Place<TMemo>(Form.get(), Bounds(0, 0, 200, 100));
+    Form->Show();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Why);
+        memo->SetMaxLength(c.MaxLength);
+        memo->SetText(c.Given);
+        for (const Key& k : c.Keys)
+            ui::SimulateKey(memo, k.Code, k.Shift, k.Text);
+        EXPECT_EQ(memo->Text(), c.Left);
+    }
 }
 
 TEST_F(More, ReadOnlyMemoMovesTheCaretButKeepsTheText) {
