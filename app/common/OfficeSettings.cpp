@@ -1,5 +1,6 @@
 #include "app/common/OfficeSettings.h"
 
+#include "app/common/ChangedValues.h"
 #include "app/common/DigitBoxes.h"
 #include "app/common/QueryRun.h"
 #include "app/common/SqlRoutines.h"
@@ -93,20 +94,32 @@ Integer DeadlineYears(const OfficeSettings& Settings, Retention Which) {
     return Which == Retention::Document ? Settings.DocRetentionYears : Settings.JubRetentionYears;
 }
 
-void WriteOfficeSettings(TSqlite3Query& Query, const OfficeSettingsText& Settings) {
-    for (const String* years : {&Settings.DocRetentionYears, &Settings.JubRetentionYears})
-        if (!IsDigitsOnly(*years)) throw EConvertError(Format(SInvalidInteger, {*years}));
-    const auto insert = [&](const char* key, const String& value) {
-        ExecStatement(Query, "INSERT INTO info (valtozo,ertek) VALUES('" + String(key) + "','" +
-                                 SqlQuote(value) + "')");
-    };
+void WriteOfficeSettings(TSqlite3Query& Query, const OfficeSettingsText& Shown,
+                         const OfficeSettingsText& Settings) {
+    const struct {
+        const char* Key;
+        const String& Shown;
+        const String& Value;
+        bool Years;
+    } keys[] = {{"dokumentum_orzesi_ido", Shown.DocRetentionYears, Settings.DocRetentionYears, true},
+                {"jub_orzesi_ido", Shown.JubRetentionYears, Settings.JubRetentionYears, true},
+                {"cim", Shown.OfficeAddress, Settings.OfficeAddress, false},
+                {"kamarai_azonosito", Shown.ChamberId, Settings.ChamberId, false}};
+    ChangedValues changes;
+    for (const auto& k : keys) {
+        if (k.Years && k.Value != k.Shown && !IsDigitsOnly(k.Value))
+            throw EConvertError(Format(SInvalidInteger, {k.Value}));
+        // No value: the key loses its row.
+        changes.Add(k.Key, k.Shown, k.Value, k.Years && k.Value.empty() ? String() : SqlLiteral(k.Value));
+    }
+    if (changes.Empty()) return;
     sqlite::Transaction transaction(*Query.Connection());
-    for (const char* key : {"dokumentum_orzesi_ido", "jub_orzesi_ido", "cim", "kamarai_azonosito"})
-        ExecStatement(Query, "DELETE FROM info WHERE valtozo LIKE '" + String(key) + "'");
-    insert("cim", Settings.OfficeAddress);
-    insert("kamarai_azonosito", Settings.ChamberId);
-    if (!Settings.DocRetentionYears.empty()) insert("dokumentum_orzesi_ido", Settings.DocRetentionYears);
-    if (!Settings.JubRetentionYears.empty()) insert("jub_orzesi_ido", Settings.JubRetentionYears);
+    for (const ChangedValue& change : changes.Changed()) {
+        ExecStatement(Query, "DELETE FROM info WHERE valtozo LIKE '" + change.Name + "'");
+        if (!change.Sql.empty())
+            ExecStatement(Query, "INSERT INTO info (valtozo,ertek) VALUES('" + change.Name + "'," +
+                                     change.Sql + ")");
+    }
     Query.Close();
     transaction.Commit();
 }

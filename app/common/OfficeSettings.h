@@ -39,12 +39,16 @@ struct OfficeSettingsText {
     String JubRetentionYears; // jub_orzesi_ido, digits or empty
 };
 
-// Replaces the four keys in one transaction: each key's row is deleted; the address
-// and the chamber identifier are stored (also when empty, quotes doubled), a retention
-// period only when it is not empty. A retention period that is not digits only raises
-// EConvertError "'<text>' is not a valid integer value" before anything changes; an
-// engine error rolls everything back and passes through.
-void WriteOfficeSettings(TSqlite3Query& Query, const OfficeSettingsText& Settings);
+// Writes, in one transaction, only the keys whose text in Settings differs from the text
+// the settings dialog showed (Shown), each by deleting its row and inserting the new
+// value: another workstation's change to any other key stays. The address and the chamber
+// identifier are stored also when empty (quotes doubled); an emptied retention period
+// only loses its row. A changed retention period that is not digits only raises
+// EConvertError "'<text>' is not a valid integer value" before anything changes; one
+// left as shown is not written, whatever it holds. Nothing changed: nothing is written.
+// An engine error rolls everything back and passes through.
+void WriteOfficeSettings(TSqlite3Query& Query, const OfficeSettingsText& Shown,
+                         const OfficeSettingsText& Settings);
 
 // Reads the four settings in their fixed order into Settings, each as soon as it is
 // read; a key without a row keeps its value. A retention period whose trimmed text is

@@ -75,15 +75,24 @@ void Tadminform::FormShow(TObject*) {
         app::ShowStoredText(r.Box, app::ReadInfoValue(*Query1, r.Key, value) ? value : String());
     }
     Query1->Close();
+    FShown = Boxes();
 }
 
-void Tadminform::BitBtn1Click(TObject*) {
+app::OfficeSettingsText Tadminform::Boxes() const {
     app::OfficeSettingsText s;
     s.OfficeAddress = Edit1->Text();
     s.ChamberId = Edit2->Text();
     s.DocRetentionYears = Edit3->Text();
     s.JubRetentionYears = Edit4->Text();
-    app::WriteOfficeSettings(*Query1, s);
+    return s;
+}
+
+void Tadminform::BitBtn1Click(TObject*) {
+    // Offices share the file: a key the user left alone keeps what another workstation
+    // stored while the dialog stood open.
+    const app::OfficeSettingsText boxes = Boxes();
+    app::WriteOfficeSettings(*Query1, FShown, boxes);
+    FShown = boxes;
 }
 
 void Tadminform::BitBtn2Click(TObject*) {

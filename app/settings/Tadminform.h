@@ -2,6 +2,7 @@
 // The settings dialog: the office user's name, and the office address, chamber
 // identifier and the two retention periods kept in `info`. What it stores applies
 // from the next start.
+#include "app/common/OfficeSettings.h"
 #include "platform/ui/TCustomForm.h"
 
 class TBitBtn;
@@ -28,9 +29,16 @@ public:
     TBitBtn* BitBtn2; // "Bezár"
 
     void FormShow(TObject* Sender);
-    // Stores the four settings; the dialog stays open.
+    // Stores the settings the user changed since the show or the last save; the dialog
+    // stays open.
     void BitBtn1Click(TObject* Sender);
     void BitBtn2Click(TObject* Sender);
+
+private:
+    // The four boxes' texts.
+    app::OfficeSettingsText Boxes() const;
+    // What the boxes showed after the show or the last save.
+    app::OfficeSettingsText FShown;
 };
 
 extern Tadminform* adminform;

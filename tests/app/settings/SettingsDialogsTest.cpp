@@ -108,7 +108,7 @@ TEST_F(SettingsDialogs, RetentionBoxesTakeDigitsOnly) {
     // Text that reaches the save some other way is refused before anything changes.
     app::OfficeSettingsText s;
     s.DocRetentionYears = "8'; DROP";
-    EXPECT_EQ(ErrorOf<EConvertError>([&] { app::WriteOfficeSettings(*adminform->Query1, s); }),
+    EXPECT_EQ(ErrorOf<EConvertError>([&] { app::WriteOfficeSettings(*adminform->Query1, {}, s); }),
               "'8'; DROP' is not a valid integer value");
     EXPECT_EQ(Number("SELECT count(*) FROM info WHERE valtozo='dokumentum_orzesi_ido'"), 1);
 }
@@ -125,6 +125,21 @@ TEST_F(SettingsDialogs, RetentionStoredAsTextShowsAsStoredAndIsMended) {
     adminform->Edit4->SetText("9");
     adminform->BitBtn1->Click();
     EXPECT_EQ(Text("SELECT group_concat(ertek) FROM info WHERE valtozo LIKE '%orzesi_ido'"), "12,9");
+}
+
+// Another workstation's change made while the dialog stood open stays unless the user
+// changed the same key here; a save with nothing changed since the last writes nothing.
+TEST_F(SettingsDialogs, OnlyTheKeysTheUserChangedAreWritten) {
+    adminform->Show();
+    Exec("UPDATE info SET ertek='9' WHERE valtozo='jub_orzesi_ido'"); // through a second connection
+    adminform->Edit1->SetText("Új cím");
+    adminform->BitBtn1->Click();
+    Exec("UPDATE info SET ertek='K_9' WHERE valtozo='kamarai_azonosito'");
+    adminform->BitBtn1->Click();
+    EXPECT_EQ(Settings(), (std::vector<Row>{{"cim", "Új cím"},
+                                            {"dokumentum_orzesi_ido", "10"},
+                                            {"jub_orzesi_ido", "9"},
+                                            {"kamarai_azonosito", "K_9"}}));
 }
 
 class SettingsDialogsRefused : public SettingsDialogs {
