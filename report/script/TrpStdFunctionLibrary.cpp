@@ -10,7 +10,7 @@
 #include "platform/data/TField.h"
 #include "platform/ui/MessageDialogs.h"
 #include "report/script/detail/FunctionHost.h"
-#include "report/views/TrpBandView.h"
+#include "report/common/detail/rpBandTypes.h"
 #include "report/script/detail/TrpParser.h"
 #include "report/common/rpNameLookup.h"
 

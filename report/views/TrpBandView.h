@@ -3,38 +3,13 @@
 // page that becomes a band when the report is built. The band type lives in
 // the low seven bits of FrameTyp; FormatStr names a data band's data source or
 // holds a group header's condition.
+#include "report/common/detail/rpBandTypes.h"
 #include "report/views/TrpView.h"
 
 #include <memory>
 
 class TComponent;
 class TrpDataset;
-
-enum TrpBandType {
-    btReportTitle,
-    btReportSummary,
-    btPageHeader,
-    btPageFooter,
-    btMasterHeader,
-    btMasterData,
-    btMasterFooter,
-    btDetailHeader,
-    btDetailData,
-    btDetailFooter,
-    btSubDetailHeader,
-    btSubDetailData,
-    btSubDetailFooter,
-    btOverlay,
-    btColumnHeader,
-    btColumnFooter,
-    btGroupHeader,
-    btGroupFooter,
-    btCrossHeader,
-    btCrossData,
-    btCrossFooter,
-    btNone
-};
-constexpr Integer rpBandTypeCount = 22;
 
 // Band flags.
 enum : Word {
