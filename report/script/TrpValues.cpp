@@ -54,3 +54,25 @@ void TrpValues::WriteBinaryData(TStream* Stream) {
         rpWriteShortString(Stream, Items.Get(i));
     }
 }
+
+namespace report {
+
+namespace {
+
+const char* const kSpecialNames[] = {"PAGE#",        "",        "DATE",     "TIME",      "LINE#",
+                                     "LINETHROUGH#", "COLUMN#", "CURRENT#", "TOTALPAGES"};
+constexpr Integer kSpecialCount = 9;
+
+} // namespace
+
+String SpecialVariableName(Integer Index) {
+    return Index >= 0 && Index < kSpecialCount ? kSpecialNames[Index] : String();
+}
+
+Integer SpecialVariableIndex(const String& Name) {
+    for (Integer k = 0; k < kSpecialCount; ++k)
+        if (k != 1 && Name == kSpecialNames[k]) return k;
+    return -1;
+}
+
+} // namespace report

@@ -22,18 +22,6 @@
 
 namespace report {
 
-namespace {
-
-const char* const kSpecialNames[] = {"PAGE#",        "",        "DATE",     "TIME",      "LINE#",
-                                     "LINETHROUGH#", "COLUMN#", "CURRENT#", "TOTALPAGES"};
-constexpr Integer kSpecialCount = 9;
-
-} // namespace
-
-String SpecialVariableName(Integer Index) {
-    return Index >= 0 && Index < kSpecialCount ? kSpecialNames[Index] : String();
-}
-
 ValueLookup::ValueLookup(TrpReport* Report, TrpParser* Parser) : FReport(Report), FParser(Parser) {}
 
 void ValueLookup::Attach() {
@@ -117,11 +105,10 @@ void ValueLookup::GetVariableValue(const String& Name, Variant& Value) {
         Value = CurValue;
         return;
     }
-    for (Integer k = 0; k < kSpecialCount; ++k)
-        if (k != 1 && Name == kSpecialNames[k]) {
-            if (Special) Value = Special->SpecialValue(static_cast<SpecialVariable>(k));
-            return;
-        }
+    if (const Integer k = SpecialVariableIndex(Name); k >= 0) {
+        if (Special) Value = Special->SpecialValue(static_cast<SpecialVariable>(k));
+        return;
+    }
 
     if (rpVariables && rpVariables->IndexOf(Name) >= 0) {
         Value = rpVariables->GetVariable(Name);

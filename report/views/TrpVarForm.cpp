@@ -7,7 +7,7 @@
 #include "platform/ui/VirtualKeys.h"
 #include "report/build/TrpReport.h"
 #include "report/script/TrpVariables.h"
-#include "report/script/detail/ValueLookup.h"
+#include "report/script/detail/TrpValues.h"
 #include "report/common/detail/rpConsts.h"
 #include "report/common/detail/rpFormControls.h"
 #include "report/common/detail/rpGlobals.h"

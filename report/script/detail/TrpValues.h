@@ -45,3 +45,24 @@ public:
     // Names with their TrpValue objects, owned by this list.
     TStringList Items;
 };
+
+namespace report {
+
+// Special variables by their index in the engine's table (1 has no name); a
+// value of another kind (Typ 2) names one by its OtherKind.
+enum SpecialVariable : Integer {
+    svPage = 0,
+    svDate = 2,
+    svTime = 3,
+    svLine = 4,
+    svLineThrough = 5,
+    svColumn = 6,
+    svCurrent = 7,
+    svTotalPages = 8
+};
+// The name of a special variable, "" outside the table.
+String SpecialVariableName(Integer Index);
+// The index of the special variable of that name, -1 for any other name.
+Integer SpecialVariableIndex(const String& Name);
+
+} // namespace report

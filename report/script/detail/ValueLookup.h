@@ -12,6 +12,7 @@
 // "Undefined symbol "<name>"".
 #include "platform/core/Types.h"
 #include "platform/core/Variant.h"
+#include "report/script/detail/TrpValues.h"
 
 #include <vector>
 
@@ -21,20 +22,6 @@ class TrpParser;
 class TrpReport;
 
 namespace report {
-
-// Special variables by their index in the engine's table (1 has no name).
-enum SpecialVariable : Integer {
-    svPage = 0,
-    svDate = 2,
-    svTime = 3,
-    svLine = 4,
-    svLineThrough = 5,
-    svColumn = 6,
-    svCurrent = 7,
-    svTotalPages = 8
-};
-// The name of a special variable, "" outside the table.
-String SpecialVariableName(Integer Index);
 
 // The build's counters behind the special variables; the build driver and band engine
 // provide them.
