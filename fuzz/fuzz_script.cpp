@@ -6,7 +6,7 @@
 #include "platform/core/Exceptions.h"
 #include "platform/core/TStringList.h"
 #include "platform/ui/DialogHook.h"
-#include "report/script/detail/TInterpretator.h"
+#include "report/build/detail/TInterpretator.h"
 #include "report/build/TrpBand.h"
 #include "report/views/TrpMemoView.h"
 #include "report/script/detail/TrpParser.h"

@@ -15,7 +15,7 @@
 #include "report/common/detail/rpGlobals.h"
 #include "report/build/rpProgress.h"
 #include "report/common/detail/rpRegistry.h"
-#include "report/script/detail/rpScripting.h"
+#include "report/build/detail/rpScripting.h"
 
 namespace {
 bool started = false;

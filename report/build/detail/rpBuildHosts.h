@@ -4,9 +4,9 @@
 // counters behind the special variables. Installed by the build driver for
 // the length of one build.
 #include "report/script/detail/FunctionHost.h"
-#include "report/script/detail/TInterpretator.h"
+#include "report/build/detail/TInterpretator.h"
 #include "report/script/detail/TrpParser.h"
-#include "report/script/detail/ValueLookup.h"
+#include "report/build/detail/ValueLookup.h"
 #include "report/common/detail/rpGlobals.h"
 
 #include <functional>

@@ -3,7 +3,7 @@
 
 #include "platform/core/Exceptions.h"
 #include "platform/core/ScopeExit.h"
-#include "report/script/detail/TInterpretator.h"
+#include "report/build/detail/TInterpretator.h"
 #include "report/script/detail/TrpParser.h"
 #include "report/script/detail/TrpStdFunctionLibrary.h"
 #include "report/build/TrpPage.h"

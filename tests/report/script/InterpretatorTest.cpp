@@ -1,6 +1,6 @@
 #include "report/script/detail/TrpInterpretator.h"
 
-#include "tests/report/script/ShowValue.h"
+#include "tests/report/ShowValue.h"
 #include "platform/core/Exceptions.h"
 #include "platform/core/NumberFormat.h"
 #include "platform/core/StrUtils.h"

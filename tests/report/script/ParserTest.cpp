@@ -1,6 +1,6 @@
 #include "report/script/detail/TrpParser.h"
 
-#include "tests/report/script/ShowValue.h"
+#include "tests/report/ShowValue.h"
 #include "platform/core/DateTime.h"
 #include "platform/core/Exceptions.h"
 #include "platform/core/FormatSettings.h"

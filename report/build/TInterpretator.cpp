@@ -1,4 +1,4 @@
-#include "report/script/detail/TInterpretator.h"
+#include "report/build/detail/TInterpretator.h"
 
 #include "platform/core/NumberFormat.h"
 #include "platform/core/StrUtils.h"

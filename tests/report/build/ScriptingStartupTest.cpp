@@ -1,7 +1,7 @@
-#include "report/script/detail/rpScripting.h"
+#include "report/build/detail/rpScripting.h"
 
 #include "platform/core/TMemoryStream.h"
-#include "report/script/detail/TInterpretator.h"
+#include "report/build/detail/TInterpretator.h"
 #include "report/script/detail/TrpFunctionLibrary.h"
 #include "report/views/TrpLineView.h"
 #include "report/script/detail/TrpParser.h"

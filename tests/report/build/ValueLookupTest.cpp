@@ -1,6 +1,6 @@
-#include "report/script/detail/ValueLookup.h"
+#include "report/build/detail/ValueLookup.h"
 
-#include "tests/report/script/ShowValue.h"
+#include "tests/report/ShowValue.h"
 #include "platform/core/Exceptions.h"
 #include "platform/core/TStringList.h"
 #include "platform/data/TField.h"

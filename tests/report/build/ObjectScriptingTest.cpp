@@ -1,6 +1,6 @@
-#include "report/script/detail/TInterpretator.h"
+#include "report/build/detail/TInterpretator.h"
 
-#include "tests/report/script/ShowValue.h"
+#include "tests/report/ShowValue.h"
 #include "platform/core/Exceptions.h"
 #include "platform/core/StrUtils.h"
 #include "platform/core/TStringList.h"

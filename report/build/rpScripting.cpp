@@ -1,7 +1,7 @@
-#include "report/script/detail/rpScripting.h"
+#include "report/build/detail/rpScripting.h"
 
 #include "platform/core/TStringList.h"
-#include "report/script/detail/TInterpretator.h"
+#include "report/build/detail/TInterpretator.h"
 #include "report/script/detail/TrpParser.h"
 #include "report/script/detail/TrpStdFunctionLibrary.h"
 #include "report/common/detail/rpGlobals.h"

@@ -1,4 +1,4 @@
-#include "report/script/detail/ValueLookup.h"
+#include "report/build/detail/ValueLookup.h"
 
 #include "platform/core/Exceptions.h"
 #include "platform/data/TDataSet.h"
