@@ -9,6 +9,7 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QString>
+#include <QTextLayout>
 
 #include <algorithm>
 #include <cmath>
@@ -28,6 +29,16 @@ extern "C" __attribute__((weak)) const char* __lsan_default_suppressions() {
 }
 
 namespace graphics {
+
+std::vector<Integer> TextMeasurer::CharEnds(const FontState& font, const String& text) {
+    std::vector<Integer> ends;
+    std::size_t at = 0;
+    for (const char32_t c : core::Utf8ToU32(text)) {
+        at += core::U32ToUtf8(std::u32string(1, c)).size();
+        ends.push_back(TextWidth(font, text.substr(0, at)));
+    }
+    return ends;
+}
 
 Integer FixedTextMeasurer::TextWidth(const FontState&, const String& text) {
     return Integer(core::Utf8Length(text)) * FCharWidth;
@@ -184,6 +195,26 @@ public:
         // A negative advance is no width to remember: Find's answer for none.
         if (width >= 0) FLastWidths->Add(text, hash, width);
         return width;
+    }
+    // One layout of the whole text, read at every character's end.
+    std::vector<Integer> CharEnds(const FontState& font, const String& text) override {
+        const QString qs = QString::fromStdString(text);
+        QTextLayout layout(qs, ToQFont(font));
+        QTextOption option;
+        option.setWrapMode(QTextOption::NoWrap);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        QTextLine line = layout.createLine();
+        layout.endLayout();
+        std::vector<Integer> ends;
+        int at = 0;
+        for (const char32_t c : core::Utf8ToU32(text)) {
+            at += c > 0xFFFF ? 2 : 1;
+            ends.push_back(line.isValid() ? Integer(std::lround(line.cursorToX(at))) : 0);
+        }
+        // The text's own width has the last word, so that the ends agree with it.
+        if (!ends.empty()) ends.back() = TextWidth(font, text);
+        return ends;
     }
     TextMetrics Metrics(const FontState& font) override {
         const FontKey key = KeyOf(font, 0);

@@ -5,6 +5,8 @@
 #include "platform/graphics/TColor.h"
 #include "platform/graphics/TFontStyles.h"
 
+#include <vector>
+
 namespace graphics {
 
 // What a canvas knows about its selected font when it draws or measures.
@@ -37,6 +39,11 @@ public:
     // Advance width of text in pixels, without character extra spacing.
     virtual Integer TextWidth(const FontState& font, const String& text) = 0;
     virtual TextMetrics Metrics(const FontState& font) = 0;
+    // Where each character of text ends, in pixels from its start, as the font lays
+    // the whole text out (kerning and fractional advances included); the last is
+    // TextWidth(text). Each is rounded once, so the differences add up to the width.
+    // Here from the widths of the text's beginnings.
+    virtual std::vector<Integer> CharEnds(const FontState& font, const String& text);
 };
 
 // Every character CharWidth pixels wide, every line LineHeight high: for tests

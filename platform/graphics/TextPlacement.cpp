@@ -9,9 +9,16 @@
 namespace graphics {
 
 std::vector<Integer> CharAdvances(TCanvas* Canvas, const String& Text) {
+    // Taken from the laid-out text: characters measured one by one would each round
+    // their advance, and their sum can exceed the text's width, so that spreading a
+    // line over its extent would take pixels from glyphs and run them into each other.
+    const Integer extra = Canvas->TextCharacterExtra();
     std::vector<Integer> result;
-    for (const char32_t c : core::Utf8ToU32(Text))
-        result.push_back(Canvas->TextWidth(core::U32ToUtf8(std::u32string(1, c))));
+    Integer from = 0;
+    for (const Integer end : Canvas->Measurer().CharEnds(Canvas->Font()->State(), Text)) {
+        result.push_back(end - from + extra);
+        from = end;
+    }
     return result;
 }
 

@@ -11,7 +11,8 @@ class TCanvas;
 
 namespace graphics {
 
-// Each character's own advance with the canvas font and character extra.
+// Each character's advance as the canvas font lays the text out, with the
+// character extra; they add up to the text's width.
 std::vector<Integer> CharAdvances(TCanvas* Canvas, const String& Text);
 // Spreads Extent - sum(Advances) over the characters, the first ones taking
 // the remainder, so the advances add up to Extent.

@@ -142,6 +142,57 @@ TEST_F(MemoView, AtTwiceTheScaleLinesKeepTheirBreaksAndProportions) {
     EXPECT_EQ(At(4), std::to_string(23 + 4 * 12) + ",41");
 }
 
+// Right-aligned amounts and a status in the preview at 100 % (the page's printable area
+// drawn 716 of 752 pixels wide, 1035 of 1071 high) and at 200 %, with the real fonts:
+// every glyph shows whole, as the font draws the text itself, none run into its
+// neighbour or cut at the memo's edge, and no gap the font leaves between glyphs closes.
+TEST_F(MemoView, AtThePreviewsScalesEveryGlyphKeepsItsAdvance) {
+    TempBmp->Canvas()->SetMeasurer(nullptr);
+    // Ink pixels and runs of inked columns of a picture.
+    const auto ink = [](TBitmap& b) {
+        std::pair<Integer, Integer> pixelsAndRuns{0, 0};
+        bool inked = false;
+        for (Integer x = 0; x < b.Width(); ++x) {
+            const Integer before = pixelsAndRuns.first;
+            for (Integer y = 0; y < b.Height(); ++y)
+                pixelsAndRuns.first += (b.Canvas()->Pixels(x, y) & 0xFF) < 128;
+            if (pixelsAndRuns.first > before && !inked) ++pixelsAndRuns.second;
+            inked = pixelsAndRuns.first > before;
+        }
+        return pixelsAndRuns;
+    };
+    const auto blank = [](TBitmap& b) {
+        b.SetSize(300, 40);
+        b.Canvas()->Brush()->SetColor(clWhite);
+        b.Canvas()->FillRect(TRect(0, 0, 300, 40));
+    };
+    struct Row {
+        const char* Text;
+        double Zoom;
+    };
+    for (const Row& r : {Row{"-200 000 Ft", 1}, Row{"50 000 Ft", 1}, Row{"aktív", 1},
+                         Row{"200 111 111 Ft", 1}, // the kerned ones would take from the leading digits
+                         Row{"1 111 111 Ft", 2}}) {
+        TBitmap page, own;
+        blank(page);
+        blank(own);
+        TrpMemoView m;
+        m.SetBounds(10, 5, 130, 17);
+        m.Adjust = 1;
+        m.Memo.SetText(r.Text);
+        m.ScaleX = 716.0 / 752 * r.Zoom;
+        m.ScaleY = 1035.0 / 1071 * r.Zoom;
+        m.Draw(page.Canvas());
+        // The font the line was fitted to stays on the canvas.
+        own.Canvas()->Font()->Assign(page.Canvas()->Font());
+        own.Canvas()->Brush()->SetStyle(bsClear);
+        own.Canvas()->TextOut(10, 5, r.Text);
+        const auto drawn = ink(page), whole = ink(own);
+        EXPECT_EQ(drawn.first, whole.first) << r.Text << " at " << r.Zoom;
+        EXPECT_GE(drawn.second, whole.second) << r.Text << " at " << r.Zoom;
+    }
+}
+
 TEST_F(MemoView, RotatedLinesRunAlongTheVerticalAxis) {
     Memo.Adjust = 4;
     Memo.Memo.SetText("abc");
