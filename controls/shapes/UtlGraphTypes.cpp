@@ -6,7 +6,7 @@ void UtlGetLightColors(TUtlLightColor Light, TColor& LightColor, TColor& DarkCol
     static const TColor pairs[][2] = {{clBtnFace, clBtnFace}, {0xFF0000, 0x800000}, {0x0000FF, 0x000080},
                                       {0x00FF00, 0x008000},   {0x00FFFF, 0x008080}, {0xFFFF00, 0x808000},
                                       {0xFF00FF, 0x800080}};
-    if (Light < lcNone || Light > lcPurple) return;
+    if (Light > lcPurple) return;
     LightColor = pairs[Light][0];
     DarkColor = pairs[Light][1];
 }

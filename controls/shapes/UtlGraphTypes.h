@@ -21,7 +21,8 @@ enum TUtlFillStyle { sfNone, sfBrushBitmap, sfBrush, sfBitmap, sfBitmapList, sfG
 enum TUtlTileMode { tmNone, tmCenter, tmStretch, tmTile };
 enum TUtlDirection { tdRight, tdDown, tdLeft, tdUp };
 enum TUtlGlyphTextFocusStyle { fcControl, fcText, fcGlyph, fcGlyphText, fcNone };
-enum TUtlLightColor { lcNone, lcBlue, lcRed, lcGreen, lcYellow, lcMarine, lcPurple };
+// A byte wide: every byte is a value, so one past lcPurple is defined and UtlGetLightColors refuses it.
+enum TUtlLightColor : Byte { lcNone, lcBlue, lcRed, lcGreen, lcYellow, lcMarine, lcPurple };
 
 using TUtlPercent = Byte;     // 0 .. 100
 using TUtlShadowDepth = Byte; // 0 .. 40
