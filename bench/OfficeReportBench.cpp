@@ -18,7 +18,7 @@
 #include "platform/ui/TCheckBox.h"
 #include "platform/ui/TScreen.h"
 #include "platform/ui/TTimer.h"
-#include "report/files/TrpEMFPages.h"
+#include "report/build/TrpEMFPages.h"
 #include "report/preview/TrpPreviewForm.h"
 #include "report/engine/rpEngine.h"
 #include "report/build/rpProgress.h"

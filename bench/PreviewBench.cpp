@@ -4,7 +4,7 @@
 #include "bench/ListTemplate.h"
 #include "platform/graphics/TBitmap.h"
 #include "platform/ui/TApplication.h"
-#include "report/files/TrpEMFPages.h"
+#include "report/build/TrpEMFPages.h"
 #include "report/preview/TrpPreviewForm.h"
 #include "report/print/TrpPrinter.h"
 #include "report/build/TrpReport.h"

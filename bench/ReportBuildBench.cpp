@@ -8,7 +8,7 @@
 #include "platform/data/TFields.h"
 #include "platform/ui/TApplication.h"
 #include "report/build/TrpDataset.h"
-#include "report/files/TrpEMFPages.h"
+#include "report/build/TrpEMFPages.h"
 #include "report/print/TrpPrinter.h"
 #include "report/build/TrpReport.h"
 #include "report/engine/rpEngine.h"

@@ -14,7 +14,7 @@
 #include "platform/core/TMemoryStream.h"
 #include "platform/ui/TApplication.h"
 #include "report/views/TrpBandView.h"
-#include "report/files/TrpEMFPages.h"
+#include "report/build/TrpEMFPages.h"
 #include "report/build/TrpPage.h"
 #include "report/print/TrpPrinter.h"
 #include "report/build/TrpReport.h"

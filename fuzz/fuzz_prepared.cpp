@@ -8,7 +8,7 @@
 #include "platform/graphics/RecordingCanvasBackend.h"
 #include "platform/graphics/TCanvas.h"
 #include "platform/ui/DialogHook.h"
-#include "report/files/TrpEMFPages.h"
+#include "report/build/TrpEMFPages.h"
 #include "report/build/TrpPage.h"
 #include "report/build/TrpReport.h"
 #include "report/engine/rpEngine.h"

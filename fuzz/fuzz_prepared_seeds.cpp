@@ -9,7 +9,7 @@
 #include "platform/graphics/TBitmap.h"
 #include "platform/graphics/TRichDocument.h"
 #include "report/views/detail/MemoText.h"
-#include "report/files/TrpEMFPages.h"
+#include "report/build/TrpEMFPages.h"
 #include "report/views/TrpLineView.h"
 #include "report/views/TrpMemoView.h"
 #include "report/views/TrpPictureView.h"

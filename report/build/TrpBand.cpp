@@ -4,7 +4,7 @@
 #include "platform/core/ScopeExit.h"
 #include "platform/core/TMemoryStream.h"
 #include "report/build/TrpDataset.h"
-#include "report/files/TrpEMFPages.h"
+#include "report/build/TrpEMFPages.h"
 #include "report/views/TrpMemoView.h"
 #include "report/build/TrpPage.h"
 #include "report/script/detail/TrpParser.h"

@@ -2,7 +2,7 @@
 // source, left to right, continuing on further prepared pages past the right margin.
 #include "report/build/TrpBand.h"
 #include "report/build/TrpDataset.h"
-#include "report/files/TrpEMFPages.h"
+#include "report/build/TrpEMFPages.h"
 #include "report/build/TrpPage.h"
 #include "report/build/TrpReport.h"
 #include "report/build/detail/rpBuild.h"

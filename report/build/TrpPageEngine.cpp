@@ -4,7 +4,7 @@
 #include "platform/core/StrUtils.h"
 #include "report/build/TrpBand.h"
 #include "report/build/TrpDataset.h"
-#include "report/files/TrpEMFPages.h"
+#include "report/build/TrpEMFPages.h"
 #include "report/build/TrpPage.h"
 #include "report/script/detail/TrpParser.h"
 #include "report/build/TrpReport.h"

@@ -6,13 +6,13 @@
 #include "platform/core/TStream.h"
 #include "platform/core/TypInfo.h"
 #include "platform/ui/MessageDialogs.h"
-#include "report/files/TrpEMFPages.h"
+#include "report/build/TrpEMFPages.h"
 #include "report/views/TrpView.h"
 #include "report/common/detail/rpConsts.h"
 #include "report/common/detail/rpDBUtils.h"
 #include "report/print/detail/rpPrinterLink.h"
 #include "report/common/detail/rpStreamUtils.h"
-#include "report/files/detail/rpXMLWriter.h"
+#include "report/build/detail/rpXMLWriter.h"
 
 #include "platform/data/TDataSet.h"
 

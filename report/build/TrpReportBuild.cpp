@@ -9,7 +9,7 @@
 #include "report/build/detail/QuietDataSets.h"
 #include "report/views/detail/WrapMemory.h"
 #include "report/build/TrpDataset.h"
-#include "report/files/TrpEMFPages.h"
+#include "report/build/TrpEMFPages.h"
 #include "report/build/TrpPage.h"
 #include "report/preview/detail/TrpPreviewPanel.h"
 #include "report/build/TrpReport.h"

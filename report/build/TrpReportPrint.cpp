@@ -4,7 +4,7 @@
 #include "platform/core/TMemoryStream.h"
 #include "platform/print/TPrinter.h"
 #include "report/print/detail/PageSelection.h"
-#include "report/files/TrpEMFPages.h"
+#include "report/build/TrpEMFPages.h"
 #include "report/files/TrpExportFilter.h"
 #include "report/print/TrpPrinter.h"
 #include "report/build/TrpReport.h"

@@ -20,7 +20,7 @@
 #include "platform/ui/TScrollBar.h"
 #include "platform/ui/VirtualKeys.h"
 #include "report/common/detail/TrpControls.h"
-#include "report/files/TrpEMFPages.h"
+#include "report/build/TrpEMFPages.h"
 #include "report/build/TrpReport.h"
 #include "report/preview/rpWebAddress.h"
 #include "report/common/detail/rpConsts.h"

@@ -12,7 +12,7 @@
 #include "platform/ui/TSaveDialog.h"
 #include "platform/ui/TScrollBar.h"
 #include "report/common/detail/TrpControls.h"
-#include "report/files/TrpEMFPages.h"
+#include "report/build/TrpEMFPages.h"
 #include "report/print/detail/TrpPrintForm.h"
 #include "report/print/TrpPrinter.h"
 #include "report/preview/detail/TrpPreviewSearchForm.h"

@@ -2,7 +2,7 @@
 
 #include "platform/core/NumberFormat.h"
 #include "platform/ui/TCustomForm.h"
-#include "report/files/TrpEMFPages.h"
+#include "report/build/TrpEMFPages.h"
 #include "report/preview/TrpPreviewForm.h"
 
 TrpPreview::TrpPreview(TComponent* AOwner)

@@ -3,7 +3,7 @@
 #include "platform/core/StrUtils.h"
 #include "platform/core/Utf8.h"
 #include "platform/graphics/TCanvas.h"
-#include "report/files/TrpEMFPages.h"
+#include "report/build/TrpEMFPages.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -8,7 +8,7 @@
 #include "platform/graphics/TextMeasurer.h"
 #include "platform/ui/DialogHook.h"
 #include "report/views/TrpBandView.h"
-#include "report/files/TrpEMFPages.h"
+#include "report/build/TrpEMFPages.h"
 #include "report/views/TrpMemoView.h"
 #include "report/print/TrpPrinter.h"
 #include "report/build/TrpReport.h"

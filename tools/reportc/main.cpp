@@ -7,7 +7,7 @@
 #include "platform/core/Exceptions.h"
 #include "platform/core/TComponent.h"
 #include "platform/core/TMemoryStream.h"
-#include "report/files/detail/TemplateText.h"
+#include "report/build/detail/TemplateText.h"
 #include "report/print/TrpPrinter.h"
 #include "report/build/TrpReport.h"
 #include "report/engine/rpEngine.h"

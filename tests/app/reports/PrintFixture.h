@@ -30,7 +30,7 @@
 #include "platform/ui/TEdit.h"
 #include "platform/ui/TScreen.h"
 #include "report/preview/TrpPreviewForm.h"
-#include "report/files/TrpEMFPages.h"
+#include "report/build/TrpEMFPages.h"
 #include "report/build/TrpPage.h"
 #include "report/build/TrpReport.h"
 #include "report/views/TrpRichView.h"

@@ -6,7 +6,7 @@
 #include "platform/data/TFieldDefs.h"
 #include "platform/graphics/TBitmap.h"
 #include "report/build/TrpPage.h"
-#include "report/files/detail/rpXMLWriter.h"
+#include "report/build/detail/rpXMLWriter.h"
 #include "tests/support/ErrorOf.h"
 #include "tests/support/TMemDataSet.h"
 #include "tests/support/TempFolder.h"

@@ -4,7 +4,7 @@
 #include "platform/core/TFiler.h"
 #include "platform/graphics/TBitmap.h"
 #include "platform/graphics/TCanvas.h"
-#include "tests/report/files/TemplateTestSupport.h"
+#include "tests/report/TemplateTestSupport.h"
 #include "report/views/TrpBandView.h"
 #include "report/views/TrpLineView.h"
 #include "report/views/TrpMemoView.h"

@@ -12,7 +12,7 @@
 #include "platform/ui/TPopupMenu.h"
 #include "platform/ui/TScreen.h"
 #include "platform/ui/TScrollBar.h"
-#include "report/files/TrpEMFPages.h"
+#include "report/build/TrpEMFPages.h"
 #include "report/preview/TrpPreviewForm.h"
 #include "report/preview/detail/TrpPreviewPanel.h"
 

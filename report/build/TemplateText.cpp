@@ -1,4 +1,4 @@
-#include "report/files/detail/TemplateText.h"
+#include "report/build/detail/TemplateText.h"
 
 #include "platform/core/Exceptions.h"
 #include "platform/core/NumberFormat.h"

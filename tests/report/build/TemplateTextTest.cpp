@@ -3,8 +3,8 @@
 // cannot be read.
 #include "platform/core/Exceptions.h"
 #include "report/script/detail/FormatValue.h"
-#include "tests/report/files/TemplateTestSupport.h"
-#include "report/files/detail/TemplateText.h"
+#include "tests/report/TemplateTestSupport.h"
+#include "report/build/detail/TemplateText.h"
 #include "report/views/TrpBandView.h"
 #include "report/views/TrpLineView.h"
 #include "report/views/TrpMemoView.h"

@@ -4,12 +4,12 @@
 #include "platform/data/TFieldDefs.h"
 #include "platform/graphics/TBitmap.h"
 #include "tests/report/StreamBytes.h"
-#include "tests/report/files/TemplateTestSupport.h"
+#include "tests/report/TemplateTestSupport.h"
 #include "report/build/TrpDataset.h"
 #include "report/build/TrpPage.h"
 #include "report/views/TrpPictureView.h"
 #include "report/views/TrpRichView.h"
-#include "report/files/detail/rpXMLWriter.h"
+#include "report/build/detail/rpXMLWriter.h"
 #include "tests/support/TMemDataSet.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "report/files/TrpEMFPages.h"
+#include "report/build/TrpEMFPages.h"
 
 #include "platform/core/Exceptions.h"
 #include "platform/core/NumberFormat.h"
@@ -6,7 +6,7 @@
 #include "platform/core/TMemoryStream.h"
 #include "platform/graphics/TCanvas.h"
 #include "platform/graphics/TMetafile.h"
-#include "report/files/detail/OlderPages.h"
+#include "report/build/detail/OlderPages.h"
 #include "report/files/TrpCompressor.h"
 #include "report/build/TrpPage.h"
 #include "report/print/TrpPrinter.h"

@@ -5,7 +5,7 @@
 #include "report/views/detail/MemoText.h"
 #include "report/files/TrpCompressor.h"
 #include "tests/report/StreamBytes.h"
-#include "report/files/TrpEMFPages.h"
+#include "report/build/TrpEMFPages.h"
 #include "report/views/TrpLineView.h"
 #include "report/views/TrpMemoView.h"
 #include "report/print/TrpPrinter.h"

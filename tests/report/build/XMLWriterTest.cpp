@@ -1,12 +1,12 @@
 // The XML template writer: the document's shape, object attributes, scripts.
 #include "platform/core/TMemoryStream.h"
 #include "report/script/detail/FormatValue.h"
-#include "tests/report/files/TemplateTestSupport.h"
+#include "tests/report/TemplateTestSupport.h"
 #include "report/views/TrpBandView.h"
 #include "report/views/TrpMemoView.h"
 #include "report/build/TrpPage.h"
 #include "report/views/TrpSubReportView.h"
-#include "report/files/detail/rpXMLWriter.h"
+#include "report/build/detail/rpXMLWriter.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
-#include "report/files/detail/OlderPages.h"
+#include "report/build/detail/OlderPages.h"
 
 #include "platform/core/Exceptions.h"
 #include "platform/core/TStream.h"
 #include "platform/core/TStringList.h"
 #include "platform/graphics/TMetafile.h"
-#include "report/files/TrpEMFPages.h"
+#include "report/build/TrpEMFPages.h"
 #include "report/views/TrpPictureView.h"
 #include "report/common/detail/rpGlobals.h"
 #include "report/common/detail/rpStreamUtils.h"

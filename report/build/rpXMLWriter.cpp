@@ -1,4 +1,4 @@
-#include "report/files/detail/rpXMLWriter.h"
+#include "report/build/detail/rpXMLWriter.h"
 
 #include "platform/core/PropertyBlock.h"
 #include "platform/core/ScopeExit.h"
