@@ -3,6 +3,7 @@
 #include "platform/core/Exceptions.h"
 #include "platform/core/StrUtils.h"
 #include "report/build/TrpBand.h"
+#include "report/build/TrpDataset.h"
 #include "report/views/TrpBandView.h"
 
 #include <utility>

@@ -1,9 +1,11 @@
 #include "report/build/TrpDataset.h"
 
+#include "platform/core/NumberFormat.h"
 #include "platform/data/TDataSet.h"
 #include "platform/data/TDataSource.h"
 #include "report/build/detail/QuietDataSets.h"
 #include "report/common/detail/rpDBUtils.h"
+#include "report/common/rpNameLookup.h"
 
 void TrpDataset::First() {
     RecNo = 0;
@@ -109,4 +111,26 @@ void TrpDBDataSet::Next() {
 
 bool TrpDBDataSet::Eof() {
     return TrpDataset::Eof() || GetDataSet()->Eof() || EofFlag;
+}
+
+TrpDataset* rpResolveBandDataSet(TComponent* Owner, const String& FormatStr, bool& Owned) {
+    Owned = false;
+    TrpDataset* result = nullptr;
+    if (!FormatStr.empty() && FormatStr[0] >= '1' && FormatStr[0] <= '9') {
+        const Integer count = StrToInt(FormatStr);
+        auto* ds = new TrpUserDataset(nullptr);
+        ds->RangeEnd = reCount;
+        ds->RangeEndCount = count;
+        Owned = true;
+        result = ds;
+    } else {
+        // "Form2.rpDataset1" names a source on another form of the program.
+        TComponent* found = rpFindComponent(Owner, FormatStr);
+        if (found) {
+            result = dynamic_cast<TrpDataset*>(found);
+            if (!result) throw EInvalidCast("Invalid class typecast");
+        }
+    }
+    if (result) result->Init();
+    return result;
 }

@@ -94,3 +94,12 @@ private:
     bool FHasBookmark = false;
     bool EofFlag = false;
 };
+
+// The data source a data band names in FormatStr. Text starting with a digit
+// 1 to 9 makes a new user dataset of that many records (Owned is then true
+// and the caller frees it); raises EConvertError "'<text>' is not a valid
+// integer value" when it is not a whole number. Other text names a component
+// of Owner, or as "Form.Component" one of another form (rpFindComponent),
+// which must be a TrpDataset (EInvalidCast "Invalid class typecast"
+// otherwise) or absent (null). The dataset returned has been initialised.
+TrpDataset* rpResolveBandDataSet(TComponent* Owner, const String& FormatStr, bool& Owned);

@@ -1,15 +1,11 @@
 #include "report/views/TrpBandView.h"
 
-#include "platform/core/Exceptions.h"
-#include "platform/core/NumberFormat.h"
 #include "platform/graphics/TBitmap.h"
 #include "platform/graphics/TCanvas.h"
 #include "platform/graphics/TRegion.h"
-#include "report/build/TrpDataset.h"
 #include "report/build/TrpPage.h"
 #include "report/build/TrpReport.h"
 #include "report/common/detail/rpConsts.h"
-#include "report/common/rpNameLookup.h"
 
 bool TrpBandView::ShowBandTitles = false;
 
@@ -133,26 +129,4 @@ std::unique_ptr<TRegion> TrpBandView::GetClipRgn(TrpRgnType RgnType) {
     std::unique_ptr<TRegion> region = TrpView::GetClipRgn(RgnType);
     if (!ShowBandTitles) return region;
     return std::make_unique<TRegion>(region->United(TRegion(TitleTab())));
-}
-
-TrpDataset* rpResolveBandDataSet(TComponent* Owner, const String& FormatStr, bool& Owned) {
-    Owned = false;
-    TrpDataset* result = nullptr;
-    if (!FormatStr.empty() && FormatStr[0] >= '1' && FormatStr[0] <= '9') {
-        const Integer count = StrToInt(FormatStr);
-        auto* ds = new TrpUserDataset(nullptr);
-        ds->RangeEnd = reCount;
-        ds->RangeEndCount = count;
-        Owned = true;
-        result = ds;
-    } else {
-        // "Form2.rpDataset1" names a source on another form of the program.
-        TComponent* found = rpFindComponent(Owner, FormatStr);
-        if (found) {
-            result = dynamic_cast<TrpDataset*>(found);
-            if (!result) throw EInvalidCast("Invalid class typecast");
-        }
-    }
-    if (result) result->Init();
-    return result;
 }
