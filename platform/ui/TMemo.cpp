@@ -7,10 +7,13 @@
 #include "platform/ui/SafeCall.h"
 #include "platform/ui/VirtualKeys.h"
 
+#include <QFontMetrics>
 #include <QMimeData>
 #include <QPalette>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QStringList>
+#include <QTextBoundaryFinder>
 #include <QTextDocument>
 
 #include <algorithm>
@@ -204,6 +207,9 @@ void TMemo::SetText(const String& v) {
         s.Stored = stored;
         return;
     }
+    // The text is laid out once, under the wrapping it needs.
+    const bool anywhere = WrapsAnywhere(raw);
+    if (anywhere) ChooseWrap(true);
     s.Stored = stored;
     s.Raw = raw;
     {
@@ -211,6 +217,7 @@ void TMemo::SetText(const String& v) {
         const core::ScopeExit done([&s] { s.Setting = false; });
         Editor(this)->setPlainText(raw);
     }
+    if (!anywhere) ChooseWrap(false);
     // A character the editor does not keep as given (none that a code page holds) stands as kept.
     const QString kept = Editor(this)->document()->toRawText();
     if (kept != raw) {
@@ -251,11 +258,40 @@ void TMemo::SetReadOnly(bool v) {
     Editor(this)->setReadOnly(v);
     // Only the text is read-only: the caret still follows the keyboard.
     if (v) Editor(this)->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    ChooseWrap(WrapsAnywhere(FShown->Raw));
 }
 
 void TMemo::SetWordWrap(bool v) {
     FWordWrap = v;
     Editor(this)->setLineWrapMode(v ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+}
+
+void TMemo::ChooseWrap(bool Anywhere) {
+    Editor(this)->setWordWrapMode(Anywhere ? QTextOption::WrapAnywhere
+                                           : QTextOption::WrapAtWordBoundaryOrAnywhere);
+}
+
+// The toolkit's word wrap searches a whole word for a place to break each line it lays out, so
+// a word of some hundred thousand characters keeps the box busy for seconds to minutes (a case
+// description pasted without spaces). A read-only box whose text holds a word wider than the
+// screen, which no line could hold anyway, wraps anywhere instead; other texts wrap at words.
+bool TMemo::WrapsAnywhere(const QString& Raw) const {
+    if (!ReadOnly() || !FWordWrap) return false;
+    const QScreen* screen = Widget()->screen();
+    const qsizetype width = screen ? screen->geometry().width() : 1920;
+    // Each character is a pixel wide at least, so only a word that long can be that wide.
+    if (Raw.size() < width) return false;
+    QTextBoundaryFinder breaks(QTextBoundaryFinder::Line, Raw);
+    qsizetype from = 0, start = 0, longest = 0;
+    while (breaks.toNextBoundary() != -1) {
+        if (breaks.position() - from > longest) {
+            start = from;
+            longest = breaks.position() - from;
+        }
+        from = breaks.position();
+    }
+    return longest >= width &&
+           QFontMetrics(Widget()->font()).horizontalAdvance(Raw.mid(start, std::min(longest, width))) > width;
 }
 
 void TMemo::SelectAll() {

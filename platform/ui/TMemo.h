@@ -3,11 +3,13 @@
 // edits it: an edit changes only what the user typed, pasted or deleted, so line ends (CR LF,
 // a bare LF, a lone CR), no-break spaces and tabs elsewhere stay as stored, and a line break
 // the user makes is CR LF, the line end the database stores. Lines are the text's lines. Enter
-// makes a new line (WantReturns); Tab moves the focus unless WantTabs.
+// makes a new line (WantReturns); Tab moves the focus unless WantTabs. Lines wrap at words; a
+// read-only box whose text holds a word wider than the screen wraps anywhere.
 #include "platform/ui/TWinControl.h"
 
 #include <memory>
 
+class QString;
 class TStrings;
 
 class TMemo : public TWinControl {
@@ -49,6 +51,9 @@ private:
     struct Shown;
     // Brings the text in line with an edit of the editor's document.
     void FollowEdit(int Position, int Removed, int Added);
+    // Whether the editor wraps Raw, its document text, anywhere rather than at words.
+    bool WrapsAnywhere(const QString& Raw) const;
+    void ChooseWrap(bool Anywhere);
 
     std::unique_ptr<MemoLines> FLines;
     std::unique_ptr<Shown> FShown;
