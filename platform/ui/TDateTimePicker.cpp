@@ -15,6 +15,8 @@
 #include <QLocale>
 #include <QMouseEvent>
 #include <QPalette>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 
 #include <cctype>
 #include <cmath>
@@ -40,6 +42,30 @@ TDateTime FromQDateTime(const QDateTime& v) {
     const double frac = double(v.time().msecsSinceStartOfDay()) / MSecsPerDay;
     return days < 0 ? days - frac : days + frac;
 }
+
+// The date box with the calendar drop-down: a press on it outside the text and the arrow
+// does nothing. The toolkit's box hit-tests its drop-down parts with the part numbers of the
+// step buttons it no longer shows, so a press on its margin stepped the field at the caret
+// (a click beside a birth date added a year) and kept stepping while the button was held.
+class DateEdit : public QDateTimeEdit {
+protected:
+    void mousePressEvent(QMouseEvent* e) override {
+        if (calendarPopup() && !OnArrow(e->position().toPoint())) {
+            e->accept();
+            return;
+        }
+        QDateTimeEdit::mousePressEvent(e);
+    }
+
+private:
+    bool OnArrow(const QPoint& p) const {
+        QStyleOptionComboBox opt;
+        opt.initFrom(this);
+        opt.editable = true;
+        opt.subControls = QStyle::SC_All;
+        return style()->hitTestComplexControl(QStyle::CC_ComboBox, &opt, p, this) == QStyle::SC_ComboBoxArrow;
+    }
+};
 
 // The platform's date and time format letters as the edit box's format:
 // months are M, minutes m (n, or m after an hour), AM/PM markers AP.
@@ -134,7 +160,7 @@ TDateTimePicker::TDateTimePicker(TComponent* AOwner)
     FCheckBox->setFocusPolicy(Qt::NoFocus);
     FCheckBox->setChecked(true);
     FCheckBox->hide();
-    FEdit = new QDateTimeEdit;
+    FEdit = new DateEdit;
     FEdit->setFrame(false);
     FEdit->setLocale(QLocale(QLocale::Hungarian, QLocale::Hungary));
     FEdit->setMinimumDateTime(QDateTime(QDate(100, 1, 1), QTime(0, 0)));

@@ -128,6 +128,20 @@ TEST_F(DateTimePicker, ClickOnTheBoxToggles) {
     EXPECT_FALSE(P->Checked());
 }
 
+// A click anywhere on the box, beside the text or on the arrow too, leaves a shown date as it
+// was: the box took a press between the text and the arrow for a step of the caret's field.
+TEST_F(DateTimePicker, ClicksOnTheBoxLeaveTheDate) {
+    const TDateTime day = EncodeDate(1946, 8, 22);
+    P->SetDate(day);
+    for (Integer y = 0; y < P->Height(); ++y)
+        for (Integer x = 0; x < P->Width(); ++x) {
+            ui::SimulateWindowMouse(P, TPoint(x, y), TPoint(x, y), mbLeft);
+            ui::CloseActivePopup();
+            ASSERT_EQ(P->Date(), day) << "click at " << x << "," << y;
+        }
+    EXPECT_EQ(Changes, 0);
+}
+
 TEST_F(DateTimePicker, DisabledPickerIgnoresTheBox) {
     P->SetShowCheckbox(true);
     P->SetEnabled(false);
