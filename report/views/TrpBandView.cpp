@@ -3,9 +3,8 @@
 #include "platform/graphics/TBitmap.h"
 #include "platform/graphics/TCanvas.h"
 #include "platform/graphics/TRegion.h"
-#include "report/build/TrpPage.h"
-#include "report/build/TrpReport.h"
 #include "report/common/detail/rpConsts.h"
+#include "report/common/detail/rpReportLink.h"
 
 bool TrpBandView::ShowBandTitles = false;
 
@@ -25,16 +24,6 @@ TBitmap* BandBackground() {
         return b;
     }();
     return bitmap;
-}
-
-// The template page of the report being designed that holds View; null when none does.
-const TrpPage* PageOf(const TrpView* View) {
-    if (!CurReport) return nullptr;
-    TrpPages* pages = CurReport->Pages();
-    for (Integer i = 0; i < pages->Count(); ++i)
-        for (const auto& v : pages->Pages(i)->Objects)
-            if (v.get() == View) return pages->Pages(i);
-    return nullptr;
 }
 
 } // namespace
@@ -62,12 +51,12 @@ void TrpBandView::SetBandType(TrpBandType Value) {
 
 TRect TrpBandView::DesignStrip() const {
     TRect strip(Left, Top, Left + Width, Top + Height);
-    const TrpPage* page = PageOf(this);
-    if (!page) return strip;
+    Integer paperWidth = 0, paperHeight = 0;
+    if (!rpPaperOf(CurReport, this, paperWidth, paperHeight)) return strip;
     if (IsCrossBand(GetBandType())) {
-        if (page->PrnInfo.Pgh > 0) strip = TRect(Left, 0, Left + Width, page->PrnInfo.Pgh);
-    } else if (page->PrnInfo.Pgw > 0) {
-        strip = TRect(0, Top, page->PrnInfo.Pgw, Top + Height);
+        if (paperHeight > 0) strip = TRect(Left, 0, Left + Width, paperHeight);
+    } else if (paperWidth > 0) {
+        strip = TRect(0, Top, paperWidth, Top + Height);
     }
     return strip;
 }

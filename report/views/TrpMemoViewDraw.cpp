@@ -10,8 +10,8 @@
 #include "platform/graphics/TextPlacement.h"
 #include "report/views/detail/MemoText.h"
 #include "report/views/TrpMemoView.h"
-#include "report/build/TrpReport.h"
 #include "report/views/detail/rpCoordinates.h"
+#include "report/common/detail/rpReportLink.h"
 
 #include <algorithm>
 
@@ -146,7 +146,7 @@ void TrpMemoView::ShowLine(const String& Record, Integer y, const TRect& Clip) {
         x = report::AlignedX(Adjust, Left, Width, gapx, nw);
         if (!Exporting) graphics::TextOutSpanning(Canvas, x, y, t, nw, &Clip);
     }
-    if (Exporting && CurReport && CurReport->OnExportText) CurReport->OnExportText(x, y, t, this);
+    if (Exporting) rpExportText(CurReport, x, y, t, this);
     ++CurStrNo;
 }
 
@@ -156,7 +156,7 @@ void TrpMemoView::ShowRotatedLine(const String& Record, Integer x, const TRect& 
     const Integer w = Canvas->TextWidth(t);
     const Integer y = report::RotatedY(Adjust, Top, Height, gapy, w);
     if (Exporting) {
-        if (CurReport && CurReport->OnExportText) CurReport->OnExportText(x, y, t, this);
+        rpExportText(CurReport, x, y, t, this);
     } else if ((Adjust & 3) == 3 && SpaceCount(t) > 0 && !line.LastOfParagraph) {
         // Rotated justification: each word moves up by the spaces' share before it.
         const Integer extra = report::Spare(Height, gapy, w), spaces = SpaceCount(t);

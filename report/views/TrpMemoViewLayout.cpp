@@ -10,8 +10,8 @@
 #include "report/views/detail/WrapMemory.h"
 #include "report/views/TrpMemoView.h"
 #include "report/script/detail/TrpParser.h"
-#include "report/build/TrpReport.h"
 #include "report/views/detail/rpCoordinates.h"
+#include "report/common/detail/rpReportLink.h"
 #include "report/common/detail/rpStreamUtils.h"
 
 #include <cmath>
@@ -115,10 +115,10 @@ Integer TrpMemoView::CalcHeight() {
     // Only a blob field or the report's handler can change the text; without them the
     // template is expanded as it stands (the expansion replaces Memo1 whole).
     bool expand = true;
-    if (CurReport && (CurReport->OnEnterRect || BlobField())) {
+    if (CurReport && (rpHasEnterRect(CurReport) || BlobField())) {
         Memo1.Assign(&Memo);
         const String before = Memo1.Text();
-        CurReport->InternalOnEnterRect(&Memo1, this);
+        rpEnterRect(CurReport, &Memo1, this);
         expand = Memo1.Text() == before;
     }
     if (expand) ExpandVariables();
@@ -143,10 +143,10 @@ void TrpMemoView::Print(TStream* Stream) {
     bool expand = DrawMode != drAfterCalcHeight;
     // Only a blob field or the report's handler can change the text; without
     // them the template is expanded as it stands.
-    if (DrawMode == drAll && CurReport && (CurReport->OnEnterRect || BlobField())) {
+    if (DrawMode == drAll && CurReport && (rpHasEnterRect(CurReport) || BlobField())) {
         Memo1.Assign(&Memo);
         const String before = Memo1.Text();
-        CurReport->InternalOnEnterRect(&Memo1, this);
+        rpEnterRect(CurReport, &Memo1, this);
         if (Memo1.Text() != before) expand = false;
     }
     if (DrawMode != drPart && expand) ExpandVariables();

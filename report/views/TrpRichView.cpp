@@ -8,8 +8,8 @@
 #include "platform/graphics/TRichDocument.h"
 #include "report/views/detail/RichExpansion.h"
 #include "report/views/TrpPictureView.h"
-#include "report/build/TrpReport.h"
 #include "report/common/detail/rpRegistry.h"
+#include "report/common/detail/rpReportLink.h"
 #include "report/common/detail/rpStreamUtils.h"
 
 TRichDocument& rpRichShared() {
@@ -66,7 +66,7 @@ TRichDocument& TrpRichView::Own() {
 void TrpRichView::Prepare(bool RunScript) {
     if (RunScript && rpDoScript) rpDoScript(this, &Script);
     Memo1.Assign(&Memo);
-    if (CurReport) CurReport->InternalOnEnterRect(&Memo1, this);
+    rpEnterRect(CurReport, &Memo1, this);
     Own();
     std::vector<String> values;
     values.reserve(FExpressions.size());
@@ -141,7 +141,7 @@ void TrpRichView::Draw(TCanvas* ACanvas) {
 void TrpRichView::Print(TStream* Stream) {
     BeginDraw(Canvas);
     Memo1.Assign(&Memo);
-    if (CurReport) CurReport->InternalOnEnterRect(&Memo1, this);
+    rpEnterRect(CurReport, &Memo1, this);
     if (rpDoScript) rpDoScript(this, &Script);
     const TrpDrawMode mode = DrawMode;
     DrawMode = drAll;

@@ -5,12 +5,12 @@
 #include "platform/ui/TLabel.h"
 #include "platform/ui/TListBox.h"
 #include "platform/ui/VirtualKeys.h"
-#include "report/build/TrpReport.h"
 #include "report/script/TrpVariables.h"
 #include "report/script/detail/TrpValues.h"
 #include "report/common/detail/rpConsts.h"
 #include "report/common/detail/rpFormControls.h"
 #include "report/common/detail/rpGlobals.h"
+#include "report/common/detail/rpReportLink.h"
 
 String rpVarFormCategory;
 
@@ -53,11 +53,9 @@ TrpVarForm::TrpVarForm(TComponent* AOwner) : TForm(AOwner) {
 void TrpVarForm::FormActivate(TObject*) {
     TStrings* items = ValCombo->Items();
     items->Clear();
-    if (CurReport) {
-        TStringList categories;
-        CurReport->GetCategoryList(&categories);
-        items->AddStrings(&categories);
-    }
+    TStringList categories;
+    rpGetCategoryList(CurReport, &categories);
+    items->AddStrings(&categories);
     FReportCategories = items->Count();
     items->Add(rpLoadStr(rpsSpecialValues));
     items->Add(rpLoadStr(rpsGlobalVariables));
@@ -85,13 +83,12 @@ void TrpVarForm::ValComboClick(TObject*) {
         for (Integer k = 0; k < SpecialCount; ++k)
             if (k != NamelessSpecial) items->Add(rpLoadStr(rpsFirstSpecialName + k));
         break;
-    case Category::Report:
-        if (CurReport) {
-            TStringList names;
-            CurReport->GetVarList(ValCombo->ItemIndex(), &names);
-            items->AddStrings(&names);
-        }
+    case Category::Report: {
+        TStringList names;
+        rpGetVarList(CurReport, ValCombo->ItemIndex(), &names);
+        items->AddStrings(&names);
         break;
+    }
     }
 }
 

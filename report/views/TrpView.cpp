@@ -9,10 +9,9 @@
 #include "platform/graphics/TCanvas.h"
 #include "platform/graphics/TRegion.h"
 #include "platform/data/TDataSet.h"
-#include "report/build/TrpPage.h"
-#include "report/build/TrpReport.h"
 #include "report/views/detail/rpCoordinates.h"
 #include "report/common/detail/rpDBUtils.h"
+#include "report/common/detail/rpReportLink.h"
 #include "report/common/detail/rpStreamUtils.h"
 
 #include <algorithm>
@@ -275,10 +274,7 @@ TrpNameIndex* InnermostIndex = nullptr;
 } // namespace
 
 TrpNameIndex::TrpNameIndex(TrpReport* Report) : FReport(Report), FOuter(InnermostIndex) {
-    if (Report)
-        for (Integer p = 0; p < Report->Pages()->Count(); ++p)
-            for (const auto& view : Report->Pages()->Pages(p)->Objects)
-                FTaken.insert(AnsiUpperCase(view->Name));
+    rpForEachObject(Report, [this](TrpView* View) { FTaken.insert(AnsiUpperCase(View->Name)); });
     InnermostIndex = this;
 }
 
@@ -304,7 +300,7 @@ String TrpNameIndex::Take(const String& BaseName) {
 void TrpView::Print(TStream* Stream) {
     BeginDraw(Canvas);
     Memo1.Assign(&Memo);
-    if (CurReport) CurReport->InternalOnEnterRect(&Memo1, this);
+    rpEnterRect(CurReport, &Memo1, this);
     if (rpDoScript) rpDoScript(this, &Script);
     if (!Visible) return;
     Stream->WriteByte(Typ);
@@ -316,7 +312,7 @@ void TrpView::Print(TStream* Stream) {
 }
 
 void TrpView::ExportData() {
-    if (CurReport) CurReport->InternalOnExportData(this);
+    rpExportData(CurReport, this);
 }
 
 void TrpView::LoadFromStream(TStream* Stream) {

@@ -8,11 +8,11 @@
 #include "platform/ui/TPopupMenu.h"
 #include "report/views/TrpBandView.h"
 #include "report/views/TrpMemoView.h"
-#include "report/build/TrpPage.h"
 #include "report/views/TrpPictureView.h"
 #include "report/views/detail/TrpFmtForm.h"
 #include "report/common/detail/TrpReportDesigner.h"
 #include "report/common/detail/rpConsts.h"
+#include "report/common/detail/rpReportLink.h"
 
 #include <typeinfo>
 
@@ -29,10 +29,9 @@ void ChangeSelected(TrpView* View, bool AnyKind, const std::function<void(TrpVie
     }
     rpDesigner->BeforeChange();
     if (TrpPage* page = rpDesigner->Page) {
-        for (Integer i = 0; i < page->ObjectCount(); ++i) {
-            TrpView* v = page->Object(i);
+        rpForEachObject(page, [&](TrpView* v) {
             if (v->Selected && (AnyKind || typeid(*v) == typeid(*View))) Change(v);
-        }
+        });
     } else {
         Change(View);
     }
