@@ -266,5 +266,12 @@ public:
 // ShowPreparedReport does nothing.
 extern std::function<void(TrpReport* Report, const String& Caption)> rpShowPreview;
 
+// The embedded preview panel as the report sees it. The preview defines both,
+// so the report need not include it.
+// The panel as a component, whose free notification the report takes.
+TComponent* rpPreviewComponent(TrpPreview* Preview);
+// Shows Report's built pages in the panel (TrpPreview::Connect).
+void rpConnectPreview(TrpPreview* Preview, TrpReport* Report);
+
 // Registers TrpReport's published properties for form-resource streaming.
 void rpRegisterReportClass();

@@ -11,7 +11,6 @@
 #include "report/build/TrpDataset.h"
 #include "report/build/TrpEMFPages.h"
 #include "report/build/TrpPage.h"
-#include "report/preview/detail/TrpPreviewPanel.h"
 #include "report/build/TrpReport.h"
 #include "report/build/detail/rpBuild.h"
 #include "report/build/detail/rpBuildHosts.h"
@@ -69,15 +68,15 @@ void TrpReport::SetDataset(TrpDataset* Value) {
 }
 
 void TrpReport::SetPreview(TrpPreview* Value) {
-    if (FPreview) FPreview->RemoveFreeNotification(this);
+    if (FPreview) rpPreviewComponent(FPreview)->RemoveFreeNotification(this);
     FPreview = Value;
-    if (Value) Value->FreeNotification(this);
+    if (Value) rpPreviewComponent(Value)->FreeNotification(this);
 }
 
 void TrpReport::Notification(TComponent* AComponent, TOperation Operation) {
     TComponent::Notification(AComponent, Operation);
     if (Operation == opRemove && AComponent == FDataset) FDataset = nullptr;
-    if (Operation == opRemove && AComponent == FPreview) FPreview = nullptr;
+    if (Operation == opRemove && FPreview && AComponent == rpPreviewComponent(FPreview)) FPreview = nullptr;
 }
 
 void TrpReport::ShowReport() {
@@ -98,7 +97,7 @@ void TrpReport::ShowPreparedReport() {
     MasterReport = this;
     DocMode = dmPrinting;
     if (FPreview && !ComponentState().Contains(csDesigning))
-        FPreview->Connect(this);
+        rpConnectPreview(FPreview, this);
     else if (rpShowPreview)
         rpShowPreview(this, rpWithTitle(rpLoadStr(rpsPreview), Title));
 }

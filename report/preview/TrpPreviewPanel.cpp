@@ -3,6 +3,7 @@
 #include "platform/core/NumberFormat.h"
 #include "platform/ui/TCustomForm.h"
 #include "report/build/TrpEMFPages.h"
+#include "report/build/TrpReport.h"
 #include "report/preview/TrpPreviewForm.h"
 
 TrpPreview::TrpPreview(TComponent* AOwner)
@@ -44,6 +45,14 @@ void TrpPreview::Connect(TrpReport* Doc) {
         };
         f->WheelStep = 3;
     }
+}
+
+TComponent* rpPreviewComponent(TrpPreview* Preview) {
+    return Preview;
+}
+
+void rpConnectPreview(TrpPreview* Preview, TrpReport* Report) {
+    Preview->Connect(Report);
 }
 
 Integer TrpPreview::Page() const {
