@@ -49,6 +49,9 @@ void TEdit::SetText(const String& v) {
     if (text == Line(this)->text()) return;
     LimitTo(static_cast<Integer>(text.size()));
     Line(this)->setText(text);
+    // A box filled by the program shows its text from the start (a long address is read
+    // from its beginning); one the user is typing in keeps the caret where the typing is.
+    if (!Line(this)->hasFocus()) Line(this)->setCursorPosition(0);
 }
 
 void TEdit::Change() {

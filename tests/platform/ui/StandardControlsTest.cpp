@@ -271,6 +271,7 @@ TEST_F(Controls, EditCharCaseAndMaxLengthCountCharacters) {
     edit->SetText("őr");
     Form->Show();
     edit->SetFocus();
+    ui::SimulateKey(edit, VK_END);
     for (const char* ch : {"z", "ő"})
         ui::SimulateKey(edit, 0, {}, ch);
     EXPECT_EQ(edit->Text(), "őrz");
@@ -292,6 +293,14 @@ TEST_F(Controls, EditLongerTextSetFromCodeStaysWhole) {
     edit->SetMaxLength(20);
     ui::SimulateKey(edit, 0, {}, "ő");
     EXPECT_EQ(edit->Text(), "őrző-védő");
+}
+
+// A long stored address is read from its beginning, not from its end.
+TEST_F(Controls, EditFilledByTheProgramShowsTheStartOfItsText) {
+    auto* edit = Place<TEdit>(Form.get());
+    Form->Show();
+    edit->SetText("1052 Budapest, Váci utca 12. III. emelet 4. ajtó, kapucsengő: 34");
+    EXPECT_EQ(edit->SelStart(), 0);
 }
 
 TEST_F(Controls, EditSelection) {
