@@ -11,7 +11,7 @@ namespace app {
 void AcceptDigitsOnly(TEdit* Edit);
 
 // Puts a stored value into a box of AcceptDigitsOnly as it stands, whatever it holds
-// ("10 év" of the earlier program), so the user sees what is stored and mends it; the
+// ("10 év", as offices' databases hold), so the user sees what is stored and mends it; the
 // user's edits are filtered again.
 void ShowStoredText(TEdit* Edit, const String& Text);
 

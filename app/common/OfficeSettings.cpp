@@ -31,7 +31,7 @@ bool ReadInfoValue(TSqlite3Query& Query, const String& Key, String& Value) {
 
 namespace {
 
-// A text the earlier program let users store must not keep the office from starting:
+// A text an office's database holds here ("10 év") must not keep the office from starting:
 // it is kept for the message and the refused saves, and its years stay as they were.
 void ReadRetention(const String& Value, Integer& Years, std::optional<String>& Unreadable) {
     Integer years = 0;

@@ -13,8 +13,8 @@ struct OfficeSettings {
     Integer JubRetentionYears = 0; // jub_orzesi_ido
     String OfficeAddress;          // cim
     String ChamberId;              // kamarai_azonosito
-    // The stored text of a retention period that is no whole number ("10 év", written by
-    // the earlier program); its years stay 0. The start names it, and the saves that would
+    // The stored text of a retention period that is no whole number ("10 év", as offices'
+    // databases hold); its years stay 0. The start names it, and the saves that would
     // compute a deadline from it refuse.
     std::optional<String> UnreadableDocRetention;
     std::optional<String> UnreadableJubRetention;

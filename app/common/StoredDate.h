@@ -1,6 +1,6 @@
 #pragma once
 // A date column as the office database holds it: "yyyy-mm-dd" or NULL, and, in databases
-// written by earlier versions and other tools, '' for "no date" and texts that are no date at all
+// offices already keep and rows other tools wrote, '' for "no date" and texts that are no date at all
 // ("1965-02-30", "tavaly"). The lists show such a value (no date empty, a text that is no date
 // as it stands) and the dialogs write it back as it was stored unless the user changed that date.
 #include "platform/core/Types.h"

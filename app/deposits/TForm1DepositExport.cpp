@@ -53,7 +53,7 @@ void CreateDepositExports(MainWindowShared& Form) {
     p.letetlista_ToXLS1 = MakeDepositExporter(&Form, "letetlista_ToXLS1", Form.letetlista_Query1);
     p.letetlista_ToXLS1->SetOptions(p.letetlista_ToXLS1->Options() + TVgOptions{soExportBlankValues});
     p.letetlista_ToXLS1->SetBlankIfZero(true);
-    // The list's files keep the layout of the office's earlier ones: a band row of blank
+    // The list's files keep the layout of those the office already keeps: a band row of blank
     // cells (a band named after each column, none placed over a column), then the titles,
     // the blank row and the deposits.
     for (Integer i = 0; i < p.letetlista_ToXLS1->Columns()->Count(); ++i)

@@ -28,7 +28,7 @@ Tdokulap::Tdokulap(TComponent* AOwner) : TForm(AOwner) {
     app::SetUpDialog(this, "dokulap", "Dokumentum paraméterek", 440, 250);
     TSqlite3DB* db = app::OfficeDatabase();
     Query1 = app::MakeStatementQuery(this, "Query1", db);
-    // Dates as stored text: in databases written by earlier versions '' is no date.
+    // Dates as stored text: offices' existing databases hold '' for no date.
     Query1->SetTypeLess(true);
     Query2 = app::MakeStatementQuery(this, "Query2", db);
     DataSource1 = new TDataSource(this);

@@ -101,8 +101,8 @@ TEST_F(CaseSheet, ShowsTextsStoredPastTheirDeclaredSizeWhole) {
     EXPECT_EQ(s.Query2ufile->AsString(), file);
 }
 
-// The header shows the case's date as stored where it is no date: databases written by
-// earlier versions hold '' for none, which shows empty, not as 1900-01-01.
+// The header shows the case's date as stored where it is no date: offices' existing
+// databases hold '' for none, which shows empty, not as 1900-01-01.
 TEST_F(CaseSheet, HeaderShowsAStoredDateAsItIs) {
     const struct {
         const char* Stored;

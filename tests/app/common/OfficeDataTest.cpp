@@ -1,4 +1,4 @@
-// An office's database as earlier versions and other tools left it: '' as well as NULL
+// An office's database as years of use and other tools left it: '' as well as NULL
 // for "no date", dates that do not exist or are no dates at all, and texts longer than the
 // dialogs' fields. A save writes back what the user did not change exactly as it was stored.
 #include "app/cases/TForm1CaseParts.h"
@@ -176,7 +176,7 @@ TEST_F(OfficeData, AttachedClientTakesAnOverLongTextWholeIntoItsCopy) {
     }
 }
 
-// The '' of databases written by earlier versions for "no date": shown empty, never written back as a date;
+// The '' offices' existing databases hold for "no date": shown empty, never written back as a date;
 // the person's picker stays unchecked and a save of the other boxes keeps ''.
 TEST_F(OfficeData, EmptyDateTextIsNoDateAndStaysAsStored) {
     const Integer reg = AddPerson("Szabó Éva", String(""));

@@ -285,7 +285,7 @@ TEST_F(DocumentsArea, KeepFlagProposesAndStoresTheDeadline) {
     EXPECT_EQ(d.DateTimePicker1->Date(), AddYears(Date(), 5));
 }
 
-// The '' of databases written by earlier versions for "no deadline": the list shows it empty; a kept entry
+// The '' offices' existing databases hold for "no deadline": the list shows it empty; a kept entry
 // gets the proposal (today plus the retention years), and an entry the user leaves alone keeps '' or a
 // deadline that is no date, as stored.
 TEST_F(DocumentsArea, EmptyOrForeignDeadlineIsNoDate) {
@@ -334,7 +334,7 @@ TEST_F(DocumentsArea, RetentionSettingTakesDigitsAndIsReplacedWhole) {
     s.BitBtn1->Click();
     EXPECT_TRUE(Rows(app::RetentionSettingSql()).empty());
     EXPECT_EQ(app::MainWindow().DocRetentionYears(), 10); // applies from the next start
-    // A text the earlier program stored shows as it stands, not as its digits.
+    // A text an office's database holds shows as it stands, not as its digits.
     SetSetting("dokumentum_orzesi_ido", "10,5");
     s.Hide();
     s.Show();

@@ -384,7 +384,7 @@ TEST_F(JubArea, ChangeDialogEditsTheCurrentQuery) {
     EXPECT_EQ(Text("SELECT jubok FROM jub WHERE sorszam<" + Key(second)), "");
 }
 
-// Databases written by earlier versions hold '' for "no date": the list, the change dialog and the
+// Offices' existing databases hold '' for "no date": the list, the change dialog and the
 // declaration's person show it empty, not as 1900-01-01; a date shows in the short format.
 TEST_F(JubArea, DatesStoredEmptyShowEmpty) {
     const Integer id = AddIdentification(RegisterId, CaseId, "", "K-12_1_2009/1");

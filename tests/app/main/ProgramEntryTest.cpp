@@ -195,7 +195,7 @@ TEST_F(ProgramRunDeathTest, ASettingsReadHeldUpByAnotherProgramEndsTheProgram) {
     if (DB().InTransaction()) DB().RollBack();
 }
 
-// A retention period stored as text by the earlier program: the start names it and
+// A retention period an office's database holds as text: the start names it and
 // where to mend it, and goes on to the start page, where the settings dialog is reached.
 TEST_F(ProgramRunDeathTest, ARetentionPeriodStoredAsTextIsNamedAndTheStartGoesOn) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");

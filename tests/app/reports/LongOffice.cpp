@@ -75,7 +75,7 @@ LongOfficeFixture::LongOffice LongOfficeFixture::AddLongOffice() {
                             (i % 3 == 1 ? " " + Remark : String());
         AddHistoryEntry(sheet, Date(i), i % 2 ? FilePath : String(), note, i % 4 == 1, i % 5 == 2);
     }
-    // Entries stored by older versions keep "no file" as null.
+    // Some stored entries keep "no file" as null, as offices' databases hold.
     Exec("UPDATE ugyitem SET ufile=NULL WHERE ufile='' AND sorszam % 4 = 0");
     // History with files in other cases, for the document list.
     for (Integer i = 2; i <= 20; ++i)

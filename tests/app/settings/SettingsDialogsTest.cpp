@@ -113,7 +113,7 @@ TEST_F(SettingsDialogs, RetentionBoxesTakeDigitsOnly) {
     EXPECT_EQ(Number("SELECT count(*) FROM info WHERE valtozo='dokumentum_orzesi_ido'"), 1);
 }
 
-// A retention period the earlier program stored as text shows as stored, not as its
+// A retention period an office's database holds as text shows as stored, not as its
 // digits ("1e400" is not 1400 years), and the mended value is stored.
 TEST_F(SettingsDialogs, RetentionStoredAsTextShowsAsStoredAndIsMended) {
     SetSetting("dokumentum_orzesi_ido", "1e400");

@@ -118,8 +118,8 @@ void ObjectRow(const char* Why, const std::function<void(T*)>& Configure, const 
 TEST(PublishedPropertiesTest, SpeedButtonsRoundTrip) {
     using B = TgxExtSpeedButton;
     const Row<B> rows[] = {
-        // The extended button's colours live in its styles; the Part's
-        // always-stored three are the only plain lines at the defaults.
+        // The extended button's colours live in its styles; the three properties it
+        // always stores are the only plain lines at the defaults.
         {"defaults", [](B*, Holder&) {},
          "object Subject: TgxExtSpeedButton\n  FrameColor = clBlack\n  DefaultStyle = False\n"
          "  ModalResult = 0\n  Style.Color = "},
