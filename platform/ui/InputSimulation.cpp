@@ -240,6 +240,10 @@ WindowLayout ActiveWindowLayout() {
     for (const QPushButton* b : window->findChildren<QPushButton*>())
         if (b->isVisible())
             layout.Buttons.push_back(FromQRect(QRect(b->mapToGlobal(QPoint(0, 0)), b->size())));
+    for (const QLabel* label : window->findChildren<QLabel*>())
+        if (label->isVisible() && !label->text().isEmpty())
+            for (const QString& line : label->text().split(QChar('\n')))
+                layout.Lines.push_back(FromQt(line));
     return layout;
 }
 

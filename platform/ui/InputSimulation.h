@@ -54,10 +54,12 @@ bool CloseActivePopup();
 String ActiveWindowCaption();
 // The active modal window (a message box), or the active window when none is modal: its
 // frame and the push buttons showing in it, each as a rectangle on the screen, the buttons
-// in the order they were made; an empty frame and no buttons when there is none.
+// in the order they were made, and the lines its labels show; an empty frame and no
+// buttons when there is none.
 struct WindowLayout {
     TRect Frame;
     std::vector<TRect> Buttons;
+    std::vector<String> Lines;
 };
 WindowLayout ActiveWindowLayout();
 // Asks the window of Control to close as its close box would.

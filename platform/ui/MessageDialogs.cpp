@@ -1,5 +1,6 @@
 #include "platform/ui/MessageDialogs.h"
 
+#include "platform/core/TStringList.h"
 #include "platform/ui/DialogHook.h"
 #include "platform/ui/detail/QtSupport.h"
 #include "platform/ui/TApplication.h"
@@ -16,6 +17,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QStringList>
 #include <QStyle>
 
 #include <algorithm>
@@ -27,10 +29,16 @@ using ui::DialogIcon;
 using ui::DialogKind;
 using ui::DialogRequest;
 
-struct Button {
-    Integer Result;
-    const char* Text;
-};
+// The text as the box shows it: a carriage return, a line feed and the pair each end a
+// line (the report build's error puts a lone carriage return before each of its lines).
+QString ShownText(const String& Text) {
+    TStringList lines;
+    lines.SetText(Text);
+    QStringList shown;
+    for (Integer i = 0; i < lines.Count(); ++i)
+        shown << ui::ToQt(lines.Strings(i));
+    return shown.join(QChar('\n'));
+}
 
 QStyle::StandardPixmap ToQt(DialogIcon icon) {
     switch (icon) {
@@ -67,7 +75,7 @@ public:
             icon->setPixmap(style()->standardIcon(ToQt(r.Icon), nullptr, this).pixmap(size, size));
             body->addWidget(icon, 0, Qt::AlignTop);
         }
-        auto* text = new QLabel(ui::ToQt(r.Text));
+        auto* text = new QLabel(ShownText(r.Text));
         text->setTextFormat(Qt::PlainText);
         text->setWordWrap(true);
         text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -277,7 +285,7 @@ bool InputQuery(const String& ACaption, const String& APrompt, String& Value) {
     ui::EnsureWidgetApplication();
     QInputDialog dlg;
     dlg.setWindowTitle(ui::ToQt(ACaption));
-    dlg.setLabelText(ui::ToQt(APrompt));
+    dlg.setLabelText(ShownText(APrompt));
     dlg.setTextValue(ui::ToQt(Value));
     dlg.setOkButtonText("OK");
     dlg.setCancelButtonText("Cancel");

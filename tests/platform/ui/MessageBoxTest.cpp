@@ -2,6 +2,7 @@
 // and the answers come back as the system call's results.
 #include "tests/platform/ui/UiTestSupport.h"
 
+#include "platform/core/Exceptions.h"
 #include "platform/ui/InputSimulation.h"
 #include "platform/ui/MessageDialogs.h"
 #include "platform/ui/TScreen.h"
@@ -11,9 +12,27 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace {
 
 using ui::DialogIcon;
+
+// The box that Show opens, as it showed before Enter answered it.
+ui::WindowLayout AnsweredBox(const std::function<void()>& Show) {
+    ui::WindowLayout box;
+    TTimer timer(nullptr);
+    timer.SetInterval(20);
+    timer.OnTimer = [&](TObject*) {
+        box = ui::ActiveWindowLayout();
+        if (box.Buttons.empty()) return;
+        timer.SetEnabled(false);
+        ui::SimulateKeyInActiveWindow(VK_RETURN);
+    };
+    timer.Restart();
+    Show();
+    return box;
+}
 
 TEST(MessageBoxStyle, BitsChooseButtonsIconAndDefault) {
     struct Row {
@@ -79,20 +98,53 @@ TEST(MessageBoxOnScreen, ALongMessageKeepsTheBoxAndItsButtonsOnTheScreen) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.Why);
-        ui::WindowLayout box;
-        TTimer timer(nullptr);
-        timer.SetInterval(20);
-        timer.OnTimer = [&](TObject*) {
-            box = ui::ActiveWindowLayout();
-            if (box.Buttons.empty()) return;
-            timer.SetEnabled(false);
-            ui::SimulateKeyInActiveWindow(VK_RETURN);
-        };
-        timer.Restart();
-        EXPECT_EQ(MessageBox(nullptr, row.Text, "Hiba", MB_OK | MB_ICONSTOP), IDOK);
+        const ui::WindowLayout box =
+            AnsweredBox([&] { EXPECT_EQ(MessageBox(nullptr, row.Text, "Hiba", MB_OK | MB_ICONSTOP), IDOK); });
         ASSERT_EQ(box.Buttons.size(), 1u);
         EXPECT_TRUE(inside(box.Frame, screen));
         EXPECT_TRUE(inside(box.Buttons[0], box.Frame));
+    }
+}
+
+// Every box starts a new line at a carriage return, a line feed or the pair.
+TEST(MessageBoxOnScreen, EachFormOfLineBreakStartsALine) {
+    using Lines = std::vector<String>;
+    const struct {
+        const char* Why;
+        std::function<void(const String&)> Show;
+        String Text;
+        Lines Shown;
+    } rows[] = {
+        {"the report build's error: a carriage return before each line",
+         [](const String& t) { MessageBox(nullptr, t, "Error", MB_OK | MB_ICONERROR); },
+         "An error occured during calculating\r[Ugyek.\"Ugyszam\"]\rReport: rpReport1\rBand: Master data",
+         {"An error occured during calculating", "[Ugyek.\"Ugyszam\"]", "Report: rpReport1",
+          "Band: Master data"}},
+        {"the pair is one break",
+         [](const String& t) { MessageDlg(t, mtError, {mbOK}); },
+         "Első sor\r\nMásodik sor",
+         {"Első sor", "Második sor"}},
+        {"a line feed alone", [](const String& t) { ShowMessage(t); }, "Első\nMásodik", {"Első", "Második"}},
+        {"two carriage returns leave an empty line, in the exception box",
+         [](const String& t) { Application->ShowException(Exception(t)); },
+         "Hiba\r\rRészletek",
+         {"Hiba", "", "Részletek."}},
+        {"a line feed then a carriage return are two breaks",
+         [](const String& t) { Application->MessageBox(t, "Hiba", MB_OK); },
+         "a\n\rb",
+         {"a", "", "b"}},
+        {"a break at the end adds no line, in the input box's prompt",
+         [](const String& t) {
+             String value;
+             InputQuery("Cím", t, value);
+         },
+         "Új név:\r\n",
+         {"Új név:"}},
+    };
+    uitest::DialogRecorder shown{ui::DialogHook{}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.Why);
+        EXPECT_EQ(AnsweredBox([&] { row.Show(row.Text); }).Lines, row.Shown);
     }
 }
 
