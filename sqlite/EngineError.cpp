@@ -8,13 +8,20 @@ namespace sqlite {
 
 namespace {
 
-// The table or column an engine message says the database lacks ("no such column:
-// u.leiras" gives leiras), in lower case; "" for any other message.
+// The table or column an engine message says the database lacks, in lower case, or ""
+// for any other message. The engine names it after one of these wordings, also inside
+// "error in trigger tr: ..." or "error in view v: ...": "no such column: u.leiras" and
+// "no such column: \"leiras\"" (ALTER TABLE) give leiras, "table ugy has no column named
+// leiras" (an INSERT's column list) gives leiras, "no such table: main.ugy" gives ugy.
 String MissingName(const String& EngineMessage) {
-    for (const char* prefix : {"no such table: ", "no such column: "}) {
-        if (!EngineMessage.starts_with(prefix)) continue;
-        const String name = EngineMessage.substr(std::char_traits<char>::length(prefix));
-        return LowerCase(name.substr(name.rfind('.') + 1));
+    for (const char* wording : {"no such table: ", "no such column: ", " has no column named "}) {
+        const auto at = EngineMessage.find(wording);
+        if (at == String::npos) continue;
+        String name = EngineMessage.substr(at + std::char_traits<char>::length(wording));
+        name = name.substr(name.rfind('.') + 1);
+        if (name.size() >= 2 && name.front() == '"' && name.back() == '"')
+            name = name.substr(1, name.size() - 2);
+        return LowerCase(name);
     }
     return {};
 }

@@ -30,9 +30,9 @@ using SchemaNames = std::set<String>;
 // for the failures met in daily work: a database locked by another program, a
 // read-only file or folder, a full disk, a damaged file, a failing disk, a
 // database without one of the Expected tables or columns (EngineMessage "no such
-// table: ..." or "no such column: ..." naming one of them). Empty for the other
-// failures (syntax, constraints, names the application does not rely on, ...),
-// which only a developer meets.
+// table: ...", "no such column: ..." or "table ... has no column named ..." naming
+// one of them). Empty for the other failures (syntax, constraints, names the
+// application does not rely on, ...), which only a developer meets.
 String EngineFailureAdvice(int ResultCode, const String& EngineMessage = {},
                            const SchemaNames& Expected = {});
 

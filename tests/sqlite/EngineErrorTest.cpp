@@ -81,6 +81,9 @@ TEST_F(EngineErrors, SyntaxErrorOfAPrepareKeepsItsCode) {
 
 TEST_F(EngineErrors, ATableOrColumnTheApplicationExpectsSaysTheDatabaseIsOfAnotherShape) {
     Db->SetExpectedSchema({"t", "leiras", "aktiv", "ugy"});
+    Db->SQLite3_ExecSQL("create table naplo(x); "
+                        "create trigger tr after insert on t begin insert into naplo values(new.leiras); end",
+                        nullptr);
     const struct {
         String Sql;
         String Expected;
@@ -88,6 +91,12 @@ TEST_F(EngineErrors, ATableOrColumnTheApplicationExpectsSaysTheDatabaseIsOfAnoth
         {"select leiras from t", OtherShape + "no such column: leiras"},
         {"update t set b='x' where t.aktiv=1", OtherShape + "no such column: t.aktiv"},
         {"select * from main.ugy", OtherShape + "no such table: main.ugy"},
+        // A save names its columns; a schema change checks the database's triggers.
+        {"insert into t(b, leiras) values('x', 'y')", OtherShape + "table t has no column named leiras"},
+        {"alter table t rename column leiras to c", OtherShape + "no such column: \"leiras\""},
+        {"alter table naplo rename to n", OtherShape + "error in trigger tr: no such column: new.leiras"},
+        {"insert into t(b) values('x')", OtherShape + "no such column: new.leiras"},
+        {"insert into t(b, lerias) values('x', 'y')", "table t has no column named lerias"},
         // Names the application does not rely on: a typing slip of a developer.
         {"select lerias from t", "no such column: lerias"},
         {"select * from ugyek", "no such table: ugyek"},
