@@ -157,3 +157,31 @@ TEST_F(BandEngineTest, AMemoBoundToAMemoFieldPrintsTheFieldsTextAsItStands) {
     // The note's lines, not expanded; the null note prints no line; a string field is expanded.
     EXPECT_EQ(Built(), (Pages{{"első sor|[nem kifejtve]@0,20", "Kovács@300,20", "@0,60", "Nagy@300,60"}}));
 }
+
+// A data band that starts a new page after each record starts none after the
+// last: the summary shares the last record's page and no page is left empty.
+TEST_F(BandEngineTest, NewPageAfterADataBandComesBetweenRecordsOnly) {
+    Band(btMasterData, 20, 20, "3", bfStartNewPage);
+    Memo(0, 20, "r[LINE#]");
+    Band(btReportSummary, 50, 20);
+    Memo(0, 50, "T");
+    Report->PrepareReport();
+    EXPECT_EQ(Built(), (Pages{{"r1@0,20"}, {"r2@0,20"}, {"r3@0,20", "T@0,40"}}));
+}
+
+// Under groups the detail footer still closes each master's details, before
+// the next master record and before the group footer.
+TEST_F(GroupedReport, TheDetailFooterClosesEachMastersDetails) {
+    // The footer and summary without their sums, which would look for [num] in the details.
+    Page->Objects[5]->Memo.SetText("S");
+    Page->Objects[7]->Memo.SetText("T");
+    Band(btDetailData, 140, 20, "2");
+    Memo(0, 140, "d[LINE#]");
+    Band(btDetailFooter, 170, 20);
+    Memo(0, 170, "df");
+    EXPECT_TRUE(Report->PrepareReport());
+    EXPECT_TRUE(Messages.empty()) << Messages.front();
+    EXPECT_EQ(Built(), (Pages{{"G A@0,20", "1@0,40", "d1@0,60", "d2@0,80", "df@0,100", "2@0,120", "d1@0,140",
+                               "d2@0,160", "df@0,180", "S@0,200", "G B@0,220", "5@0,240", "d1@0,260",
+                               "d2@0,280", "df@0,300", "S@0,320", "T@0,340"}}));
+}
