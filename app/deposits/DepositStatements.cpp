@@ -41,6 +41,17 @@ String DepositListSql(bool ActiveOnly, DepositSort Sort) {
     return DepositColumns() + (ActiveOnly ? ActiveClause : "") + OrderClause(Sort);
 }
 
+String DepositInitialListSql() {
+    return "Select   l.sorszam, sz.nev AS sznev, " + ListDateSql("l.betet") +
+           " AS betet, l.status, l.megjegyzes, l.kedvezmenyezett,   l.letevo, l.project, " +
+           ListDateSql("l.kifizetes") +
+           " AS kifizetes, p.nev AS pnev, l.egyenleg As letetosszeg From   letet l   Left Outer Join   "
+           "project p On l.project = p.sorszam   Inner Join   letetmozgas m On l.sorszam = m.letet,   "
+           "letetiszamla sz Where   l.letetiszamla = sz.sorszam And   l.status = 1 Group By   l.sorszam, "
+           "sz.nev, betet, l.status, l.megjegyzes, l.kedvezmenyezett,   l.letevo, l.project, l.kifizetes, "
+           "p.nev  ORDER BY betet";
+}
+
 String DepositGrandTotalSql() {
     return "Select CAST (SUM (l.egyenleg) As Int) AS osszeg From letet l";
 }

@@ -18,6 +18,9 @@ enum class DepositSort { Payer, Beneficiary, Date, Account, Project };
 // The deposit list: every deposit (only the active ones when ActiveOnly), with its
 // account, project name and balance as letetosszeg, in Sort order.
 String DepositListSql(bool ActiveOnly, DepositSort Sort);
+// What the list and the search hold before they are first built, printed or exported
+// as they stand: the active deposits that have movements, by date.
+String DepositInitialListSql();
 // The sum of every deposit's balance, active and closed alike (column osszeg).
 String DepositGrandTotalSql();
 

@@ -37,11 +37,6 @@ void AddExportButton(app::MainWindowShared* Form, TPanel* Page, const String& Na
     button->OnClick = [Action](TObject*) { Action(); };
 }
 
-void Export(TSqlite3Query* Query, TSaveDialog* Dialog, TVgExportToXLS* Exporter) {
-    // Before the page's first run there is nothing to write.
-    if (Query->Active()) app::RunExport(*Dialog, *Exporter);
-}
-
 } // namespace
 
 namespace app {
@@ -71,11 +66,14 @@ void CreateDepositExports(MainWindowShared& Form) {
 }
 
 void ExportDepositList(MainWindowShared& Form) {
-    Export(Form.letetlista_Query1, Form.SaveDialog1, Form.Deposits().letetlista_ToXLS1);
+    // A list never opened writes what it holds from the start, as its print does.
+    if (!Form.letetlista_Query1->Active()) Form.letetlista_Query1->Open();
+    app::RunExport(*Form.SaveDialog1, *Form.Deposits().letetlista_ToXLS1);
 }
 
 void ExportDepositSearch(MainWindowShared& Form) {
-    Export(Form.letetszuresQuery1, Form.SaveDialog1, Form.Deposits().letetkeresToXLS);
+    // Before the first search there is nothing to write.
+    if (Form.letetszuresQuery1->Active()) app::RunExport(*Form.SaveDialog1, *Form.Deposits().letetkeresToXLS);
 }
 
 } // namespace app

@@ -43,4 +43,7 @@ struct TForm1DepositParts {
     // Keys behind the search's account and project combos, index = item index.
     std::vector<Integer> AccountIds;
     std::vector<Integer> ProjectIds;
+    // The list was built from its page's options at least once (else it holds the text
+    // it starts with).
+    bool ListBuilt = false;
 };

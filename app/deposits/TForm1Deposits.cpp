@@ -73,8 +73,18 @@ void SetAmountFooter(TVgDBGrid* Grid, TSqlite3Query* Result, TSqlite3Query* Tota
     Grid->GetColumns()->GetColumn(4)->SetFooterValue(FormatForint(amount));
 }
 
-// Opens a deposit list on Sql (reopens it on its statement when Sql is empty), its
-// balances shown in forints before the grid reads them.
+// However a deposit list is read (rebuilt, read again, or opened by a print or export of
+// a list never built), its balances show in forints and its footer holds its total.
+void ShowTotalOnOpen(TSqlite3Query* Query, TVgDBGrid* Grid, TSqlite3Query* Total) {
+    Query->AfterOpen = [Query, Grid, Total](TDataSet*) {
+        app::ShowAsForint(Query->FieldByName("letetosszeg"));
+        SetAmountFooter(Grid, Query, Total);
+    };
+    Query->AfterRefresh = Query->AfterOpen;
+}
+
+// Opens a deposit list on Sql (reopens it on its statement when Sql is empty); the grid
+// reads it once its balances show in forints.
 void OpenDeposits(TSqlite3Query& Query, const String& Sql = String()) {
     Query.DisableControls();
     const core::ScopeExit showAgain([&Query] { Query.EnableControls(); });
@@ -82,7 +92,6 @@ void OpenDeposits(TSqlite3Query& Query, const String& Sql = String()) {
         app::Reopen(Query);
     else
         app::OpenStatement(Query, Sql);
-    app::ShowAsForint(Query.FieldByName("letetosszeg"));
 }
 
 } // namespace
@@ -96,6 +105,9 @@ void CreateDepositsArea(MainWindowShared& Form) {
     Form.letetlista_Query2->SQL()->Add(app::DepositGrandTotalSql());
     Form.letetszuresQuery1 = app::MakeListQuery(&Form, "letetszuresQuery1", Form.Sqlite3DB1);
     Form.letetszuresQuery2 = app::MakeStatementQuery(&Form, "letetszuresQuery2", Form.Sqlite3DB1);
+    // Until their first build both lists hold the active deposits with movements.
+    for (TSqlite3Query* list : {Form.letetlista_Query1, Form.letetszuresQuery1})
+        list->SQL()->Add(app::DepositInitialListSql());
     p.letetbeallitas_Query1 = app::MakeStatementQuery(&Form, "letetbeallitas_Query1", Form.Sqlite3DB1);
 
     auto* nav = static_cast<TPanel*>(Form.FindComponent("letetnav"));
@@ -116,6 +128,8 @@ void CreateDepositsArea(MainWindowShared& Form) {
     CreateDepositSettingsPage(Form);
     CreateDepositGrids(Form);
     CreateDepositExports(Form);
+    ShowTotalOnOpen(Form.letetlista_Query1, p.letetlista_VgDBGrid1, Form.letetlista_Query2);
+    ShowTotalOnOpen(Form.letetszuresQuery1, p.letetszuresVgDBGrid, Form.letetszuresQuery2);
 
     // Handlers go on last: setting the start values must not run any statement.
     p.letetlista_CheckBox1->OnClick = [&Form](TObject*) { app::ReloadDepositList(Form); };
@@ -192,9 +206,9 @@ void CreateDepositSettingsPage(MainWindowShared& Form) {
 
 void ReloadDepositList(MainWindowShared& Form) {
     TForm1DepositParts& p = Form.Deposits();
+    p.ListBuilt = true;
     OpenDeposits(*Form.letetlista_Query1,
                  app::DepositListSql(p.letetlista_CheckBox1->Checked(), CheckedSort(p.letetlista_Rendezes)));
-    SetAmountFooter(p.letetlista_VgDBGrid1, Form.letetlista_Query1, Form.letetlista_Query2);
 }
 
 void ReloadDepositListPage(MainWindowShared& Form) {
@@ -215,12 +229,11 @@ void ReopenDepositList(MainWindowShared& Form) {
     // Reruns whatever the list holds. A list never built is built from the page's options:
     // the menu's new deposit puts the page in front before it ever was, and the deposit
     // saved there shows in it with the others.
-    if (Form.letetlista_Query1->SQL()->Count() == 0) {
+    if (!Form.Deposits().ListBuilt) {
         ReloadDepositList(Form);
         return;
     }
     OpenDeposits(*Form.letetlista_Query1);
-    SetAmountFooter(Form.Deposits().letetlista_VgDBGrid1, Form.letetlista_Query1, Form.letetlista_Query2);
 }
 
 void RunDepositSearch(MainWindowShared& Form) {
@@ -236,13 +249,11 @@ void RunDepositSearch(MainWindowShared& Form) {
     Form.letetszuresQuery2->SQL()->Clear();
     Form.letetszuresQuery2->SQL()->Add(app::DepositSearchTotalSql(s));
     OpenDeposits(*Form.letetszuresQuery1, app::DepositSearchSql(s));
-    SetAmountFooter(p.letetszuresVgDBGrid, Form.letetszuresQuery1, Form.letetszuresQuery2);
 }
 
 void ReopenDepositSearch(MainWindowShared& Form) {
-    if (Form.letetszuresQuery1->SQL()->Count() == 0) return;
-    OpenDeposits(*Form.letetszuresQuery1);
-    SetAmountFooter(Form.Deposits().letetszuresVgDBGrid, Form.letetszuresQuery1, Form.letetszuresQuery2);
+    // Before the first search there is nothing to reread.
+    if (Form.letetszuresQuery1->Active()) OpenDeposits(*Form.letetszuresQuery1);
 }
 
 void ResetDepositSearch(MainWindowShared& Form) {

@@ -271,6 +271,22 @@ TEST_F(PrintCommands, DepositListTotalsEveryDepositAndTheSearchItsOwn) {
     EXPECT_TRUE(HasText("1 250 000 Ft"));
 }
 
+// A list never built (the page shown by the menu's new deposit, closed unsaved) prints
+// the active deposits with movements, balances in forints, without a message.
+TEST_F(PrintCommands, DepositListNeverBuiltPrintsTheActiveDeposits) {
+    const Integer account = AddAccount("Ügyvédi letét");
+    AddDeposit(account, "Kovács Béla", "2026-02-01", 1000000);
+    Exec("UPDATE letet SET status=0 WHERE sorszam=" +
+         Key(AddDeposit(account, "Lezárt Lili", "2026-01-01", 5)));
+    Create();
+    app::MainWindow().PrintCommands().letetlistaPrint->OnClick(nullptr);
+    ASSERT_EQ(Shown.size(), 1u) << (Boxes.empty() ? String() : Boxes.front());
+    EXPECT_TRUE(Boxes.empty());
+    for (const char* text : {"Letét lista", "Kovács Béla", "1 000 000 Ft", "1 000 005 Ft"})
+        EXPECT_TRUE(HasText(text)) << text << Dump();
+    EXPECT_FALSE(HasText("Lezárt Lili"));
+}
+
 TEST_F(PrintCommands, DepositSearchBeforeAnySearchPrintsNothingAndAfterAnEmptyOneZero) {
     AddDeposit(AddAccount("Ügyvédi letét"), "Kovács Béla", "2026-02-01", 1000000);
     Create();
