@@ -68,15 +68,18 @@ template <class F> void Bind(F& target, void* symbol) {
 // the system engine.
 constexpr const char* SystemEngine = "libsqlite3.so.0";
 
-} // namespace
-
-String DriverLibraryPath(const String& driverDll) {
-    String path = StringReplace(driverDll, "\\", "/", rfReplaceAll);
-    // A bare name means a library in the working folder (".\sqlite3.dll" in the
-    // stored settings); dlopen would search only the system folders for it.
-    if (path.find('/') == String::npos) path = "./" + path;
-    return path;
+// The library the loader opens for a DriverDLL value, or "" for a value that names
+// none it may open. A library is never taken from the working folder: the office
+// folder is often shared between workstations, and a library put there under the
+// stored name would run its code in every copy of the program started there.
+String LibraryToOpen(const String& driverDll) {
+    const String path = StringReplace(driverDll, "\\", "/", rfReplaceAll);
+    if (SameText(path.substr(path.rfind('/') + 1), "sqlite3.dll")) return SystemEngine;
+    if (path.starts_with('/')) return path;
+    return {};
 }
+
+} // namespace
 
 EngineLibrary::~EngineLibrary() {
     Release();
@@ -84,13 +87,8 @@ EngineLibrary::~EngineLibrary() {
 
 bool EngineLibrary::Load(const String& driverDll) {
     Release();
-    FHandle = dlopen(DriverLibraryPath(driverDll).c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (!FHandle) {
-        String name = StringReplace(driverDll, "\\", "/", rfReplaceAll);
-        const auto slash = name.rfind('/');
-        if (slash != String::npos) name.erase(0, slash + 1);
-        if (SameText(name, "sqlite3.dll")) FHandle = dlopen(SystemEngine, RTLD_NOW | RTLD_LOCAL);
-    }
+    const String library = LibraryToOpen(driverDll);
+    if (!library.empty()) FHandle = dlopen(library.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (!FHandle) return false;
 
 #define VELMORA_RESOLVE(member, symbol, message) Bind(FApi.member, dlsym(FHandle, symbol));

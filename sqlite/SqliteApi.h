@@ -71,11 +71,12 @@ public:
     EngineLibrary(const EngineLibrary&) = delete;
     EngineLibrary& operator=(const EngineLibrary&) = delete;
 
-    // Opens the library named by driverDll ("\" taken as "/", relative names
-    // from the working directory; "sqlite3.dll" in any letter case falls back to
-    // the system engine) and binds every entry point. False when the library
-    // cannot be opened. Raises SqliteError with the entry's message when an
-    // entry point is missing; the library is released first.
+    // Opens the library named by driverDll and binds every entry point:
+    // "sqlite3.dll" in any letter case, whatever its folder, opens the system
+    // engine; an absolute path ("\" taken as "/") opens that file; any other
+    // value opens nothing. False when no library is opened. Raises SqliteError
+    // with the entry's message when an entry point is missing; the library is
+    // released first.
     bool Load(const String& driverDll);
     // Closes the library; every entry point becomes null.
     void Release();
@@ -86,9 +87,5 @@ private:
     void* FHandle = nullptr;
     EngineApi FApi;
 };
-
-// The file the loader tries for a DriverDLL value: backslashes become slashes and
-// a name without a folder is taken from the working directory ("./name").
-String DriverLibraryPath(const String& driverDll);
 
 } // namespace sqlite

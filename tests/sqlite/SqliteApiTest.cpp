@@ -1,17 +1,54 @@
 #include "sqlite/SqliteApi.h"
+#include "platform/core/FileUtils.h"
+#include "platform/core/ScopeExit.h"
 #include "sqlite/SqliteError.h"
+#include "sqlite/TSqlite3DB.h"
 #include "tests/support/ErrorOf.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
-using sqlite::DriverLibraryPath;
+#include <filesystem>
+
 using sqlite::EngineLibrary;
 
-TEST(SqliteApi, DriverPathTakesBackslashesAsFoldersAndBareNamesFromWorkingDir) {
-    EXPECT_EQ(DriverLibraryPath(".\\sqlite3.dll"), "./sqlite3.dll");
-    EXPECT_EQ(DriverLibraryPath("SQLite3.dll"), "./SQLite3.dll");
-    EXPECT_EQ(DriverLibraryPath("/usr/lib/x.so"), "/usr/lib/x.so");
-    EXPECT_EQ(DriverLibraryPath("lib\\engine.so"), "lib/engine.so");
+// An office folder is often shared between workstations: a library put in the folder
+// the program starts in must not run in every copy started there.
+TEST(SqliteApi, NoLibraryOfTheStartFolderRuns) {
+    TempFolder start("velmora-start");
+    std::filesystem::create_directory(start.File("lib"));
+    for (const char* name : {"sqlite3.dll", "SQLite3.dll", "engine.so", "lib/sqlite3.dll", "lib/engine.so"})
+        std::filesystem::copy_file(VELMORA_PLANTED_LIBRARY, start.File(name));
+    const core::ScopeExit back([before = GetCurrentDir()] { SetCurrentDir(before); });
+    ASSERT_TRUE(SetCurrentDir(start.Path()));
+    const struct {
+        const char* DriverDLL;
+        bool Connects;
+    } rows[] = {
+        {".\\sqlite3.dll", true},   // as the program stores it
+        {"SQLite3.dll", true},      // the name when none is stored
+        {"lib\\SQLITE3.DLL", true}, // the engine's name in any folder
+        {".\\engine.so", false},    // another name in the start folder
+        {"lib\\engine.so", false},  // or in a folder of it
+        {"engine.so", false},       // or without a folder
+    };
+    for (const auto& row : rows) {
+        TSqlite3DB db(nullptr);
+        db.SetDatabase(":memory:");
+        db.SetDriverDLL(row.DriverDLL);
+        if (row.Connects) {
+            db.SetConnected(true);
+            EXPECT_EQ(db.Version().substr(0, 2), "3.") << row.DriverDLL;
+        } else {
+            EXPECT_EQ(ErrorOf<SqliteError>([&] { db.SetConnected(true); }),
+                      "Could not load SQLite library(" + String(row.DriverDLL) + ")");
+        }
+        EXPECT_FALSE(FileExists("planted-library-ran")) << row.DriverDLL;
+    }
+    // An absolute path a user configures still names a library: this one runs.
+    EngineLibrary lib;
+    EXPECT_EQ(ErrorOf<SqliteError>([&] { lib.Load(start.File("engine.so")); }), "DLL::SQlite3Open not found");
+    EXPECT_TRUE(FileExists("planted-library-ran"));
 }
 
 TEST(SqliteApi, WindowsEngineNameInAnyCaseLoadsTheSystemEngine) {
