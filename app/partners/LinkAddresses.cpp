@@ -1,10 +1,13 @@
 #include "app/partners/LinkAddresses.h"
 
 #include "app/common/OpenerWatch.h"
+#include "platform/core/NumberFormat.h"
 #include "platform/core/StrUtils.h"
 #include "platform/os/ShellApi.h"
 #include "platform/ui/MessageDialogs.h"
 #include "platform/ui/TApplication.h"
+
+#include <string_view>
 
 namespace app {
 
@@ -26,6 +29,13 @@ bool HasScheme(const String& Address) {
     return true;
 }
 
+// What an address may hold as it stands in a mail link; other ASCII is percent-encoded
+// (letters beyond ASCII stay, as the opener takes them).
+bool StaysInMailLink(char c) {
+    return IsSchemeChar(c) || static_cast<unsigned char>(c) >= 0x80 ||
+           std::string_view("!$'*^_`{|}~@,;:()").find(c) != std::string_view::npos;
+}
+
 } // namespace
 
 String WebLinkUrl(const String& Web) {
@@ -37,7 +47,10 @@ String WebLinkUrl(const String& Web) {
 String MailLinkUrl(const String& Email, Integer MinLength) {
     const String address = Trim(Email);
     if (Length(address) < MinLength) return String();
-    return "mailto:" + address;
+    String url = "mailto:";
+    for (const char c : address)
+        url += StaysInMailLink(c) ? String(1, c) : "%" + IntToHex(static_cast<unsigned char>(c), 2);
+    return url;
 }
 
 void OpenLink(const String& Url) {

@@ -12,7 +12,8 @@ namespace app {
 String WebLinkUrl(const String& Web);
 
 // Mail: "mailto:" and the address (blanks around it dropped) when it has at least
-// MinLength characters.
+// MinLength characters. The link carries the address only: a character that would
+// start headers ("?attach=", "&cc=") or end the address is percent-encoded.
 String MailLinkUrl(const String& Email, Integer MinLength);
 
 // Hands Url to the desktop's opener as a link (never through a command line) without

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <cstring>
 #include <fstream>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -67,10 +68,13 @@ bool OpenerRuns(const String& path) {
     return std::size_t(pe) + 4 <= head.size() && head.compare(pe, 4, std::string("PE\0\0", 4)) == 0;
 }
 
-// The local path of a "file:" link, "" for any other link.
-String LocalFileOf(std::string_view link) {
+// The path a "file:" link names in any of its forms (file:/p, file:///p, file://host/p, the
+// scheme in any case, the name percent-encoded): the desktop's openers take that path on this
+// machine whatever the host. None for any other link.
+std::optional<String> LocalFileOf(std::string_view link) {
+    if (!AnsiStartsText("file:", link)) return std::nullopt;
     const QUrl url(QString::fromUtf8(link.data(), static_cast<qsizetype>(link.size())));
-    return url.isLocalFile() ? url.toLocalFile().toStdString() : String();
+    return url.path(QUrl::FullyDecoded).toStdString();
 }
 
 // The file path ShellExecuteEx works on: slashes, relative names against the
@@ -167,9 +171,12 @@ bool ShellExecuteEx(TShellExecuteInfo& info) {
 
     if (IsLink(info.File)) {
         if (verb == "explore" || verb == "print") return Failed(info, SE_ERR_NOASSOC);
-        // A link is shown, never run: one to a program file is refused.
-        const String local = LocalFileOf(info.File);
-        if (!local.empty() && IsProgramFile(local)) return Failed(info, SE_ERR_ACCESSDENIED);
+        // A link is shown, never run: one to a program file is refused, and so is one whose
+        // path no file can have, which leaves nothing to check.
+        if (const auto local = LocalFileOf(info.File)) {
+            if (local->empty() || local->find('\0') != String::npos) return Failed(info, SE_ERR_FNF);
+            if (IsProgramFile(*local, directory)) return Failed(info, SE_ERR_ACCESSDENIED);
+        }
         return RunHelper(info, "xdg-open", info.File, directory);
     }
 

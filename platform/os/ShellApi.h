@@ -52,7 +52,8 @@ struct TShellExecuteInfo {
 // Opens info.File with the given verb. True on success; info.InstApp holds the
 // result code either way. Never throws.
 //   - Links (a scheme of two or more letters and ":") go to xdg-open unchanged;
-//     a "file:" link to a program file (IsProgramFile) is SE_ERR_ACCESSDENIED.
+//     a "file:" link, whatever its form or host, to a program file (IsProgramFile)
+//     is SE_ERR_ACCESSDENIED, and one that names no path SE_ERR_FNF.
 //   - An executable file is started with the parameters in the working directory.
 //   - Any other file or folder goes to xdg-open.
 //   - "explore" takes folders only; "print" takes documents and hands them to the

@@ -39,4 +39,14 @@ TEST(MailLinkUrl, OpensFromTheGivenLength) {
     EXPECT_EQ(app::MailLinkUrl("éva@ő.hu", 8), "mailto:éva@ő.hu");
 }
 
+// A mail link carries the stored text as the address only: what would add headers
+// (an attachment, copies) or end the address is encoded.
+TEST(MailLinkUrl, CarriesTheAddressOnly) {
+    EXPECT_EQ(app::MailLinkUrl("a@b.hu?attach=/etc/passwd", 5), "mailto:a@b.hu%3Fattach%3D%2Fetc%2Fpasswd");
+    EXPECT_EQ(app::MailLinkUrl("a@b.hu&cc=x@y.hu", 5), "mailto:a@b.hu%26cc%3Dx@y.hu");
+    EXPECT_EQ(app::MailLinkUrl("a@b.hu#x %41", 5), "mailto:a@b.hu%23x%20%2541");
+    EXPECT_EQ(app::MailLinkUrl("kiss.eva+iroda@b.hu, nagy@c.hu", 5),
+              "mailto:kiss.eva+iroda@b.hu,%20nagy@c.hu");
+}
+
 } // namespace

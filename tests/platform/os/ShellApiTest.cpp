@@ -246,6 +246,36 @@ TEST_F(ShellOpenTest, AFileLinkToAProgramIsNotOpened) {
     EXPECT_EQ(Received().substr(0, 7), "file://");
 }
 
+// Each form of a file link names a file here, whatever its host, and each gets the same check.
+TEST_F(ShellOpenTest, EveryFormOfAFileLinkIsChecked) {
+    WriteFileBytes(FDocs / "szerzodes.desktop", "[Desktop Entry]\nExec=touch ran\n");
+    const std::string dir = FDocs.Path();
+    const struct {
+        const char* Why;
+        std::string Link;
+        Integer Result;
+    } rows[] = {
+        {"the local host", "file://localhost" + dir + "/szerzodes.desktop", SE_ERR_ACCESSDENIED},
+        {"capitals", "FILE://LOCALHOST" + dir + "/szerzodes.desktop", SE_ERR_ACCESSDENIED},
+        {"one slash, a capital scheme", "File:" + dir + "/szerzodes.desktop", SE_ERR_ACCESSDENIED},
+        {"another host, which openers leave aside", "file://iroda" + dir + "/szerzodes.desktop",
+         SE_ERR_ACCESSDENIED},
+        {"a percent-encoded name", "file://localhost" + dir + "/szerzodes%2Edesktop", SE_ERR_ACCESSDENIED},
+        {"a query and a fragment", "file://" + dir + "/szerzodes.desktop?a=1#b", SE_ERR_ACCESSDENIED},
+        {"relative to the working folder", "file:szerzodes.desktop", SE_ERR_ACCESSDENIED},
+        {"no path", "file://localhost", SE_ERR_FNF},
+        {"a zero byte, where openers end the name", "file://" + dir + "/szerzodes.desktop%00.doc",
+         SE_ERR_FNF},
+        {"a document", "file://localhost" + dir + "/szerz%C5%91d%C3%A9s.doc", SE_OK},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.Why);
+        std::filesystem::remove(FLog);
+        EXPECT_EQ(ShellExecute("open", row.Link, "", dir, SW_SHOW), row.Result);
+        EXPECT_EQ(Received(), row.Result == SE_OK ? row.Link + "\n" + dir + "\n" : "");
+    }
+}
+
 TEST_F(ShellOpenTest, UnreadableDocumentIsAccessDenied) {
     if (::geteuid() == 0) GTEST_SKIP() << "permissions do not bind the super-user";
     ::chmod((FDocs / "szerződés.doc").c_str(), 0);
