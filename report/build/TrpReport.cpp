@@ -1,12 +1,16 @@
 #include "report/build/TrpReport.h"
 
 #include "platform/core/Exceptions.h"
+#include "platform/core/ScopeExit.h"
 #include "platform/core/TFiler.h"
 #include "platform/core/TMemoryStream.h"
 #include "platform/core/TStream.h"
 #include "platform/core/TypInfo.h"
 #include "platform/ui/MessageDialogs.h"
 #include "report/build/TrpEMFPages.h"
+#include "report/build/TrpPage.h"
+#include "report/common/detail/TrpReportDesigner.h"
+#include "report/common/detail/rpGlobals.h"
 #include "report/views/TrpView.h"
 #include "report/common/detail/rpConsts.h"
 #include "report/common/detail/rpDBUtils.h"
@@ -106,6 +110,20 @@ void TrpReport::LoadPreparedReport(const String& FileName) {
 
 void TrpReport::SavePreparedReport(const String& FileName) {
     FEMFPages->SaveToFile(FileName);
+}
+
+void TrpReport::EditPreparedReport(Integer PageIndex) {
+    if (!rpDesigner || PageIndex < 0 || PageIndex >= FEMFPages->Count()) return;
+    TrpPageInfo* info = FEMFPages->Pages(PageIndex);
+    FEMFPages->ObjectsToPage(PageIndex);
+    CurReport = this;
+    rpDesigner->Page = info->Page.get();
+    const core::ScopeExit done([info] {
+        rpDesigner->Page = nullptr;
+        info->Page.reset();
+    });
+    // The designer's changes are kept when it closes with OK.
+    if (rpDesigner->ShowModal() == mrOk) FEMFPages->PageToObjects(PageIndex);
 }
 
 void TrpReport::SetPrinterTo(const String& PrinterName) {

@@ -171,8 +171,10 @@ public:
     void SaveToDB(TDataSet* Table, Integer DocN);
     // No designer exists here: adds a page to an empty template.
     void DesignReport();
-    // Would open the designer on a prepared page; with none, does nothing.
-    void EditPreparedReport(Integer PageIndex) {}
+    // Opens the registered designer, modally, on the objects of prepared page
+    // PageIndex, and writes them back into the page when it closes with OK.
+    // Without a designer, or for a page that does not exist, does nothing.
+    void EditPreparedReport(Integer PageIndex);
     // Selects printer NewIndex and lets every page take its paper again; on
     // failure shows "Printer selected is not valid", goes back to OldIndex and
     // answers false.

@@ -125,6 +125,7 @@ void TrpPBox::MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integ
         Preview->ShowPageNum();
     } else if (Button == mbRight) {
         const TPoint p = ClientToScreen(TPoint(X, Y));
+        if (rpDesigner) Preview->ShowEditItems(true);
         // An embedding panel's own menu, when it has one, replaces the zoom menu.
         TWinControl* host = Preview->PreviewPanel->Parent();
         TPopupMenu* menu = host && host->PopupMenu() ? host->PopupMenu() : Preview->ProcMenu;
@@ -150,6 +151,7 @@ void TrpPBox::DblClick() {
     TPanel::DblClick();
     // The press that follows a double click starts no drag.
     IgnoreNextMouseDown = true;
+    if (Preview->N5->Visible()) Preview->EditBtnClick(this);
 }
 
 // ---- Window ---------------------------------------------------------------
@@ -369,6 +371,9 @@ void TrpPreviewForm::BuildMenu() {
     item(N5, "N5", rpPreviewStr(rpsPvEditPage), 0);
     item(N6, "N6", rpPreviewStr(rpsPvAddPage), 0);
     item(N7, "N7", rpPreviewStr(rpsPvDeletePage), 0);
+    N5->OnClick = [this](TObject* s) { EditBtnClick(s); };
+    N6->OnClick = [this](TObject* s) { NewPageBtnClick(s); };
+    N7->OnClick = [this](TObject* s) { DelPageBtnClick(s); };
 }
 
 // ---- Connection -----------------------------------------------------------
@@ -396,9 +401,7 @@ void TrpPreviewForm::Prepare(TrpReport* Doc) {
     ExitBtn->SetVisible(shown.Contains(pbExit));
     rpTBSeparator3->SetVisible(FindBtn->Visible() || HelpBtn->Visible());
     PrintBtn->SetEnabled(Printer() && !Printer()->Printers().empty());
-    const bool editing = rpDesigner != nullptr;
-    for (TMenuItem* m : {N4, N5, N6, N7})
-        m->SetVisible(editing);
+    ShowEditItems(rpDesigner != nullptr);
     switch (Doc->InitialZoom) {
     case pzPageWidth:
         LastZoomMode = mdPageWidth;
@@ -424,6 +427,11 @@ void TrpPreviewForm::Show_Modal(TrpReport* Doc) {
         ShowModal();
     else
         Show();
+}
+
+void TrpPreviewForm::ShowEditItems(bool Shown) {
+    for (TMenuItem* m : {N4, N5, N6, N7})
+        m->SetVisible(Shown);
 }
 
 // ---- Layout and scrolling --------------------------------------------------
@@ -584,8 +592,10 @@ void TrpPreviewForm::FormMouseWheelUp(TObject*, TShiftState, TPoint, bool& Handl
 // ---- Zoom -----------------------------------------------------------------
 
 void TrpPreviewForm::ZoomBtnClick(TObject*) {
-    for (TMenuItem* m : {N4, N5, N6, N7})
-        m->SetVisible(false);
+    // The zoom button's menu holds the zoom alone; the editing items, and the
+    // keys that follow them, come back once it closes.
+    ShowEditItems(false);
+    const core::ScopeExit back([this] { ShowEditItems(rpDesigner != nullptr); });
     const TPoint p = ZoomBtn->ClientToScreen(TPoint(0, ZoomBtn->Height() + 2));
     ProcMenu->Popup(p.X, p.Y);
 }
@@ -705,10 +715,15 @@ void TrpPreviewForm::FormKeyDown(TObject*, Word& Key, TShiftState Shift) {
         FindNext();
         break;
     case C::Edit:
+        EditBtnClick(this);
+        break;
     case C::DeletePage:
+        DelPageBtnClick(this);
+        break;
     case C::InsertPage:
+        NewPageBtnClick(this);
+        break;
     case C::None:
-        // Page editing needs a designer, which this system has not.
         break;
     }
 }

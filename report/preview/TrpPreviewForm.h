@@ -175,6 +175,16 @@ public:
     // The scan from the search state; a hit shows its page and scrolls to it.
     void FindText();
 
+    // The page-editing items N4 to N7 of the menu, and the keys that follow N5.
+    void ShowEditItems(bool Shown);
+    // Page editing, offered (N5 to N7 shown) only while a designer is registered.
+    // The designer edits the page shown, when the report allows editing.
+    void EditBtnClick(TObject* Sender);
+    // A blank page of the report's first template page before the page shown.
+    void NewPageBtnClick(TObject* Sender);
+    // The page shown goes after a Yes to the question; the last page stays.
+    void DelPageBtnClick(TObject* Sender);
+
 private:
     void BuildToolbar();
     void BuildPageArea();

@@ -1,5 +1,6 @@
 // The preview's document commands: loading and saving prepared pages, exports,
-// printing with the print dialog, and finding text in the pages.
+// printing with the print dialog, finding text in the pages, and editing,
+// adding and deleting pages when a designer is registered.
 #include "report/preview/TrpPreviewForm.h"
 
 #include "platform/core/FileUtils.h"
@@ -16,6 +17,7 @@
 #include "report/print/detail/TrpPrintForm.h"
 #include "report/print/TrpPrinter.h"
 #include "report/preview/detail/TrpPreviewSearchForm.h"
+#include "report/build/TrpPage.h"
 #include "report/build/TrpReport.h"
 #include "report/build/detail/rpBuild.h"
 #include "report/common/detail/rpConsts.h"
@@ -134,6 +136,34 @@ void TrpPreviewForm::PrintPages(const String& Pages, Integer Copies) {
         core::ScopeExit reconnect([this] { Connect(ConnectedReport); });
         ConnectedReport->PrintPreparedReport(Pages, Copies);
     }
+    RedrawAll();
+}
+
+// ---- Page editing -----------------------------------------------------------
+
+void TrpPreviewForm::EditBtnClick(TObject*) {
+    if (!ConnectedReport || !FHeldPages || !ConnectedReport->ModifyPrepared) return;
+    {
+        ConnectBack();
+        core::ScopeExit reconnect([this] { Connect(ConnectedReport); });
+        ConnectedReport->EditPreparedReport(CurrentPage - 1);
+    }
+    RedrawAll();
+}
+
+void TrpPreviewForm::NewPageBtnClick(TObject*) {
+    // A report without a template page has no paper to give the new page.
+    if (!ConnectedReport || !FHeldPages || ConnectedReport->Pages()->Count() == 0) return;
+    FHeldPages->Insert(CurrentPage - 1, ConnectedReport->Pages()->Pages(0));
+    RedrawAll();
+}
+
+void TrpPreviewForm::DelPageBtnClick(TObject*) {
+    if (!FHeldPages || FHeldPages->Count() <= 1) return;
+    if (MessageBox(this, rpPreviewStr(rpsPvDeleteAsk), rpPreviewStr(rpsPvDeletePage),
+                   MB_YESNO | MB_ICONQUESTION) != IDYES)
+        return;
+    FHeldPages->Delete(CurrentPage - 1);
     RedrawAll();
 }
 

@@ -117,6 +117,9 @@ void TrpPreview::LoadFromFile() {
 void TrpPreview::Print() {
     FForm->PrintBtnClick(this);
 }
+void TrpPreview::Edit() {
+    FForm->EditBtnClick(this);
+}
 void TrpPreview::Find() {
     FForm->FindBtnClick(this);
 }

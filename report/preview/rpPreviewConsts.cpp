@@ -29,6 +29,7 @@ void RegisterPreviewStrings() {
         {rpsPvFirstPage, "&1st page"},
         {rpsPvCurrentPage, "Current &page"},
         {rpsPvOk, "OK"},
+        {rpsPvDeleteAsk, "Delete the page shown?"},
         {rpsPvHelpTopics + 200,
          "Scale: how large the pages are shown. Choose a percentage, the page width, "
          "the whole page or two pages side by side. The space bar opens the same menu."},

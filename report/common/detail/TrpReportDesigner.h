@@ -21,7 +21,8 @@ public:
     virtual void AfterChange() = 0;
     virtual void RedrawPage() = 0;
 
-    // The template page shown; the views' popup items change its selected objects.
+    // The page shown: a template page, or the prepared page being edited; the
+    // views' popup items change its selected objects.
     TrpPage* Page = nullptr;
 };
 

@@ -40,10 +40,11 @@ public:
     void Next();
     void Prev();
     void Last();
-    // The window's save (or export), open, print and find commands.
+    // The window's save (or export), open, print, edit and find commands.
     void SaveToFile();
     void LoadFromFile();
     void Print();
+    void Edit();
     void Find();
 
     // The hidden window whose page area the panel shows.

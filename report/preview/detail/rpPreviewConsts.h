@@ -24,6 +24,7 @@ constexpr Integer rpsPvOrigin = 55288;        // "Origin"
 constexpr Integer rpsPvFirstPage = 55289;     // "&1st page"
 constexpr Integer rpsPvCurrentPage = 55290;   // "Current &page"
 constexpr Integer rpsPvOk = 55291;            // "OK"
+constexpr Integer rpsPvDeleteAsk = 55292;     // "Delete the page shown?"
 // The topics of the preview's help contexts 200 to 207: this number plus the context.
 constexpr Integer rpsPvHelpTopics = 55400;
 

@@ -12,6 +12,7 @@
 #include "platform/ui/ControlSnapshot.h"
 #include "platform/ui/DialogHook.h"
 #include "platform/ui/InputSimulation.h"
+#include "platform/ui/MessageDialogs.h"
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TLabel.h"
 #include "platform/ui/TScreen.h"
@@ -19,8 +20,12 @@
 #include "platform/ui/TMenuItem.h"
 #include "platform/ui/TPopupMenu.h"
 #include "platform/ui/TScrollBar.h"
+#include "platform/ui/TTimer.h"
 #include "platform/ui/VirtualKeys.h"
 #include "report/common/detail/TrpControls.h"
+#include "report/common/detail/TrpReportDesigner.h"
+#include "report/common/detail/rpGlobals.h"
+#include "report/build/TrpPage.h"
 #include "report/preview/TrpPreviewForm.h"
 #include "report/preview/rpWebAddress.h"
 #include "report/preview/detail/TrpPreviewSearchForm.h"
@@ -444,6 +449,82 @@ TEST_F(Preview, KeysReachEveryPreviewOfARunAlsoOneWhosePagesAllFit) {
         Application->ProcessMessages();
         EXPECT_EQ(shown(), nullptr);
     }
+}
+
+// A designer as the engine sees one: shown on a prepared page, it notes the
+// page's first text and the report's page count, changes the text and closes
+// with Answer.
+class StandInDesigner : public TrpReportDesigner {
+public:
+    StandInDesigner() : TrpReportDesigner(nullptr) {
+        OnShow = [this](TObject*) {
+            Seen.push_back(Page->Object(0)->Memo[0] + "/" + IntToStr(CurReport->EMFPages()->Count()));
+            Page->Object(0)->Memo.SetText("javitott");
+            SetModalResult(Answer);
+        };
+    }
+    void RegisterObject(TBitmap*, const String&, Integer) override {}
+    void RegisterTool(const String&, TBitmap*, std::function<void(TObject*)>) override {}
+    void BeforeChange() override {}
+    void AfterChange() override {}
+    void RedrawPage() override {}
+    std::vector<String> Seen;
+    TModalResult Answer = mrCancel;
+};
+
+TEST_F(Preview, WithADesignerPagesAreEditedAddedBeforeAndDeletedAtThePageShown) {
+    StandInDesigner designer;
+    rpDesigner = &designer;
+    const core::ScopeExit unregister([] { rpDesigner = nullptr; });
+    TrpPreviewForm* f = Open();
+    auto texts = [&] { // the first text of every page held, "-" for a blank page
+        f->ConnectBack();
+        std::vector<String> r;
+        for (const auto& page : Built())
+            r.push_back(page.empty() ? "-" : page.front().substr(0, page.front().find('@')));
+        f->Connect(Report);
+        return r;
+    };
+    auto key = [f](Word Key, TShiftState Shift = {}) {
+        f->FormKeyDown(f, Key, Shift);
+        return Key;
+    };
+    f->PgDownClick(f);
+    EXPECT_EQ(key('E', {ssCtrl}), 0); // cancelled; the view goes back to page 1
+    designer.Answer = mrOk;
+    f->PBox->DblClick();
+    Report->ModifyPrepared = false;
+    f->N5->Click();
+    // The report holds the pages while the designer shows.
+    EXPECT_EQ(designer.Seen, (std::vector<String>{"Oldal 2/5", "Oldal 1/5"}));
+    // The zoom button's menu leaves the editing items out; the keys work on after it.
+    bool inZoomMenu = true;
+    TTimer closer(nullptr);
+    closer.SetInterval(20);
+    closer.OnTimer = [&](TObject*) {
+        inZoomMenu = f->N5->Visible();
+        ui::CloseActivePopup();
+    };
+    closer.SetEnabled(true);
+    f->ZoomBtnClick(f);
+    closer.SetEnabled(false);
+    EXPECT_FALSE(inZoomMenu);
+    f->PgDownClick(f);
+    EXPECT_EQ(key(VK_INSERT), 0);
+    EXPECT_EQ(texts(), (std::vector<String>{"javitott", "-", "Oldal 2", "Oldal 3", "Oldal 4", "Oldal 5"}));
+    EXPECT_EQ(f->HeldPages()->Pages(1)->R.Height(), f->HeldPages()->Pages(0)->R.Height()); // laid out
+    EXPECT_EQ(f->Label1->Caption(), "Page 1/6");
+    DialogRecorder dialogs(IDNO);
+    f->N7->Click();
+    dialogs.AnswerWith(IDYES);
+    f->PgDownClick(f);
+    EXPECT_EQ(key(VK_DELETE), 0);
+    for (int i = 0; i < 5; ++i) // the last page is not offered
+        f->DelPageBtnClick(f);
+    EXPECT_EQ(dialogs.Texts(), std::vector<String>(6, "Delete the page shown?"));
+    EXPECT_EQ(dialogs.Requests[0].Icon, ui::DialogIcon::Question);
+    EXPECT_EQ(texts(), std::vector<String>{"Oldal 5"});
+    EXPECT_EQ(f->Label1->Caption(), "Page 1/1");
 }
 
 TEST(PreviewSearchForm, OpensEmptyCaseBlindFromTheFirstPage) {
