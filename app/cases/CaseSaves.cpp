@@ -1,23 +1,31 @@
 #include "app/cases/CaseSaves.h"
 
-#include "app/common/ChangedValues.h"
 #include "app/common/QueryRun.h"
+#include "platform/core/Exceptions.h"
 #include "sqlite/TSqlite3Query.h"
 #include "sqlite/Transaction.h"
 
 namespace app {
 
 Integer WriteNewCase(TSqlite3Query& Query, const String& Name, const String& Description, TDateTime Date) {
-    return InsertForKey(Query, NewCaseSql(Name, Description, Date));
+    sqlite::Transaction transaction(ConnectionOf(Query));
+    const Integer id = InsertForKey(Query, NewCaseSql(Name, Description, Date));
+    // The year and number name the case on its sheet, in the lists and in every document number.
+    const bool numbered = OpenForInteger(Query, CaseNumberedSql(id)) > 0;
+    Query.Close();
+    if (!numbered) throw EDatabaseError(CaseNotNumberedMessage);
+    transaction.Commit();
+    return id;
 }
 
 void WriteCaseEvent(TSqlite3Query& Query, const CaseEventInput& Event, Integer RetentionYears, bool CloseCase,
                     TDateTime Today) {
     sqlite::Transaction transaction(ConnectionOf(Query));
-    if (HasEventContent(Event)) OpenStatement(Query, CaseEventInsertSql(Event, RetentionYears));
+    RequireRow(Query, "ugy", Event.CaseId);
+    if (HasEventContent(Event)) ExecInsert(Query, CaseEventInsertSql(Event, RetentionYears));
     if (CloseCase) {
-        OpenStatement(Query, CaseClosingEntrySql(Event.CaseId, Today));
-        OpenStatement(Query, CaseCloseSql(Event.CaseId));
+        ExecInsert(Query, CaseClosingEntrySql(Event.CaseId, Today));
+        ExecUpdate(Query, CaseCloseSql(Event.CaseId));
     }
     Query.Close();
     transaction.Commit();
@@ -27,6 +35,7 @@ PersonLink WriteCasePerson(TSqlite3Query& Query, Integer CaseId, const CasePerso
                            RegisterChoice Choice, Integer SelectedRegisterId, const CasePerson& Copied,
                            const ClientTexts& Texts) {
     sqlite::Transaction transaction(ConnectionOf(Query));
+    RequireRow(Query, "ugy", CaseId);
     PersonLink link;
     link.CopyId = InsertForKey(Query, CasePersonInsertSql(CaseId, Person, Texts.Copy));
     switch (Choice) {
@@ -41,7 +50,7 @@ PersonLink WriteCasePerson(TSqlite3Query& Query, Integer CaseId, const CasePerso
         link.RegisterId = SelectedRegisterId;
         break;
     }
-    ExecStatement(Query, CasePersonLinkSql(link.CopyId, link.RegisterId));
+    ExecUpdate(Query, CasePersonLinkSql(link.CopyId, link.RegisterId));
     Query.Close();
     transaction.Commit();
     return link;
@@ -51,11 +60,13 @@ void WriteCaseOrganisation(TSqlite3Query& Query, Integer CaseId, const CaseOrgan
                            RegisterChoice Choice, Integer SelectedRegisterId, const CaseOrganisation& Copied,
                            const ClientTexts& Texts) {
     sqlite::Transaction transaction(ConnectionOf(Query));
-    ExecStatement(Query, CaseOrganisationInsertSql(CaseId, Organisation, Texts.Copy));
+    RequireRow(Query, "ugy", CaseId);
+    ExecInsert(Query, CaseOrganisationInsertSql(CaseId, Organisation, Texts.Copy));
     if (Choice == RegisterChoice::AddNew)
-        ExecStatement(Query, RegisterOrganisationInsertSql(Organisation, Texts.Copy));
+        ExecInsert(Query, RegisterOrganisationInsertSql(Organisation, Texts.Copy));
     else if (Choice == RegisterChoice::Overwrite)
         ExecUpdate(Query, RegisterOrganisationUpdateSql(SelectedRegisterId, Copied, Organisation, Texts.Set));
+    Query.Close();
     transaction.Commit();
 }
 

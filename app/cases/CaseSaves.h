@@ -2,7 +2,9 @@
 // The case writes: a new case, recording an event with the closing of the case, and
 // attaching a person or an organisation together with its register row. Each runs its
 // statements on Query in the order the user's choice gives, all in one transaction: a
-// failing statement leaves the database as it was and raises the engine's error.
+// failing statement leaves the database as it was and raises the engine's error, and a
+// statement that wrote no row, or a case another workstation deleted, raises as QueryRun.h
+// says.
 #include "app/common/CaseDialogStatements.h"
 #include "app/common/CaseSheetStatements.h"
 
@@ -17,7 +19,14 @@ enum class RegisterChoice {
     Keep       // "Nem módosít": the register stays as it is
 };
 
-// "Rögzít" of the new-case dialog: stores the case and answers its key.
+// What the new-case dialog says when the database stored the case without the year and
+// number it gives every new case.
+inline constexpr const char* CaseNotNumberedMessage =
+    "Az adatbázis nem adott évet és számot az új ügynek (egy szabálya kihagyta a számozást), "
+    "ezért az ügy nem lett mentve. Kérje a rendszergazda segítségét.";
+
+// "Rögzít" of the new-case dialog: stores the case and answers its key. A case the database
+// left without its year or number is rolled back: raises CaseNotNumberedMessage.
 Integer WriteNewCase(TSqlite3Query& Query, const String& Name, const String& Description, TDateTime Date);
 
 // "Rögzít" of the case sheet: the event when it has a file or a text, then, with

@@ -25,7 +25,7 @@ void Tujszemelyform::FormShow(TObject*) {
 }
 
 void Tujszemelyform::BitBtn1Click(TObject*) {
-    app::ExecStatement(*Query1, app::RegisterPersonInsertSql(Boxes.Person()));
+    app::ExecInsert(*Query1, app::RegisterPersonInsertSql(Boxes.Person()));
     Query1->Close();
     // Closed before the list refresh: a failing refresh must not invite a second save.
     Close();

@@ -44,7 +44,7 @@ void Tujszervezetform::FormShow(TObject*) {
 }
 
 void Tujszervezetform::BitBtn1Click(TObject*) {
-    app::ExecStatement(*Query1, app::RegisterOrganisationInsertSql(Organisation()));
+    app::ExecInsert(*Query1, app::RegisterOrganisationInsertSql(Organisation()));
     Query1->Close();
     Close();
     if (Form1) app::Reopen(app::OrganisationList(app::MainWindow()));

@@ -53,6 +53,11 @@ String NewCaseSql(const String& Name, const String& Description, TDateTime Date)
            SqlQuote(Description) + "','" + DateToSqlText(Date) + "')";
 }
 
+String CaseNumberedSql(Integer CaseId) {
+    return "SELECT count(*) FROM ugy WHERE ev IS NOT NULL AND szam IS NOT NULL AND sorszam=" +
+           IntToStr(CaseId);
+}
+
 String CaseBaseDataSql(Integer CaseId) {
     return "SELECT ev, szam, nev, leiras, status FROM ugy WHERE sorszam=" + IntToStr(CaseId);
 }

@@ -15,6 +15,8 @@ namespace app {
 
 // A new active case; the database numbers it within its year.
 String NewCaseSql(const String& Name, const String& Description, TDateTime Date);
+// 1 when the database gave case CaseId its year and number, else 0.
+String CaseNumberedSql(Integer CaseId);
 String CaseBaseDataSql(Integer CaseId);
 
 // ---- Persons ------------------------------------------------------------------------

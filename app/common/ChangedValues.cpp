@@ -1,6 +1,5 @@
 #include "app/common/ChangedValues.h"
 
-#include "app/common/QueryRun.h"
 #include "platform/core/NumberFormat.h"
 
 namespace app {
@@ -21,10 +20,6 @@ String ChangedValues::UpdateSql(const String& Table, Integer Key) const {
     for (const ChangedValue& value : FChanged)
         sets += (sets.empty() ? "" : ", ") + value.Name + "=" + value.Sql;
     return "UPDATE " + Table + " SET " + sets + " WHERE sorszam=" + IntToStr(Key);
-}
-
-void ExecUpdate(TSqlite3Query& Query, const String& UpdateSql) {
-    if (!UpdateSql.empty()) ExecStatement(Query, UpdateSql);
 }
 
 } // namespace app

@@ -3,14 +3,12 @@
 // dialog, each compared with what the dialog showed when it was filled. Offices share one
 // database file, so a value another workstation stored while the dialog stood open stays
 // as that workstation left it unless the user changed the same value here (then the last
-// save wins). The record dialogs set only the changed columns with one UPDATE (UpdateSql);
-// the settings dialog replaces only the changed info keys, one DELETE and INSERT each
-// (Changed). Nothing changed: nothing is written.
+// save wins). The record dialogs set only the changed columns with one UPDATE (UpdateSql,
+// run by ExecUpdate of QueryRun.h); the settings dialog replaces only the changed info keys,
+// one DELETE and INSERT each (Changed). Nothing changed: nothing is written.
 #include "platform/core/Types.h"
 
 #include <vector>
-
-class TSqlite3Query;
 
 namespace app {
 
@@ -40,8 +38,5 @@ public:
 private:
     std::vector<ChangedValue> FChanged;
 };
-
-// Runs UpdateSql on Query as ExecStatement does; an empty text (nothing changed) runs nothing.
-void ExecUpdate(TSqlite3Query& Query, const String& UpdateSql);
 
 } // namespace app

@@ -117,8 +117,8 @@ void WriteOfficeSettings(TSqlite3Query& Query, const OfficeSettingsText& Shown,
     for (const ChangedValue& change : changes.Changed()) {
         ExecStatement(Query, "DELETE FROM info WHERE valtozo LIKE '" + change.Name + "'");
         if (!change.Sql.empty())
-            ExecStatement(Query, "INSERT INTO info (valtozo,ertek) VALUES('" + change.Name + "'," +
-                                     change.Sql + ")");
+            ExecInsert(Query,
+                       "INSERT INTO info (valtozo,ertek) VALUES('" + change.Name + "'," + change.Sql + ")");
     }
     Query.Close();
     transaction.Commit();

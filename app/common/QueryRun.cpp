@@ -1,6 +1,7 @@
 #include "app/common/QueryRun.h"
 
 #include "app/common/StorableText.h"
+#include "platform/core/NumberFormat.h"
 #include "platform/core/StrUtils.h"
 #include "platform/core/TStrings.h"
 #include "platform/core/Exceptions.h"
@@ -90,12 +91,35 @@ void ExecStatement(TSqlite3Query& Query, const String& Sql) {
     Query.ExecSQL();
 }
 
-Integer InsertForKey(TSqlite3Query& Query, const String& InsertSql) {
+void ExecInsert(TSqlite3Query& Query, const String& InsertSql) {
     ExecStatement(Query, InsertSql);
-    TSqlite3DB& db = ConnectionOf(Query);
-    // Rows the statement itself added; a trigger's own writes do not count.
-    if (db.RowsAffected() != 1) throw EDatabaseError(sqlite::NoRowAddedMessage);
-    return static_cast<Integer>(db.LastInsertRowId());
+    if (ConnectionOf(Query).RowsAffected() != 1) throw EDatabaseError(sqlite::NoRowAddedMessage);
+}
+
+void ExecUpdate(TSqlite3Query& Query, const String& UpdateSql) {
+    if (UpdateSql.empty()) return;
+    ExecStatement(Query, UpdateSql);
+    if (ConnectionOf(Query).RowsAffected() > 0) return;
+    // The key condition is the statement's last WHERE: every value stands before it.
+    const std::size_t set = UpdateSql.find(" SET ");
+    const std::size_t where = UpdateSql.rfind(" WHERE ");
+    const bool there = set != String::npos && where != String::npos &&
+                       OpenForInteger(Query, "SELECT count(*) FROM " + UpdateSql.substr(7, set - 7) +
+                                                 UpdateSql.substr(where)) > 0;
+    Query.Close();
+    throw EDatabaseError(there ? RowNotChangedMessage : RowGoneMessage);
+}
+
+void RequireRow(TSqlite3Query& Query, const String& Table, Integer Key) {
+    const bool there =
+        OpenForInteger(Query, "SELECT count(*) FROM " + Table + " WHERE sorszam=" + IntToStr(Key)) > 0;
+    Query.Close();
+    if (!there) throw EDatabaseError(RowGoneMessage);
+}
+
+Integer InsertForKey(TSqlite3Query& Query, const String& InsertSql) {
+    ExecInsert(Query, InsertSql);
+    return static_cast<Integer>(ConnectionOf(Query).LastInsertRowId());
 }
 
 Integer OpenForInteger(TSqlite3Query& Query, const String& Sql) {

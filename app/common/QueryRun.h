@@ -45,14 +45,39 @@ void OpenSingleRow(TSqlite3Query& Query, const String& Sql);
 void ReadPastSingleRow(TSqlite3Query& Query);
 // Close, clear, add Sql, ExecSQL.
 void ExecStatement(TSqlite3Query& Query, const String& Sql);
-// Runs InsertSql as ExecStatement does and answers the key of the row it added: the last
+// The rule of every save's own rows, checked by the rows each statement changed itself (its
+// triggers' writes do not count): an INSERT adds its row, an UPDATE changes the row it names,
+// or the save raises EDatabaseError with one of the messages below. A save of several
+// statements runs them in one sqlite::Transaction, so then nothing of it stays stored and the
+// dialog keeps what the user typed.
+//
+// The row a save changes, or the case or deposit it adds a row to, is no longer in the
+// database: another workstation deleted it while the dialog stood open.
+inline constexpr const char* RowGoneMessage =
+    "Az adatot, amelyre ez a mentés vonatkozik, időközben egy másik munkahely törölte az "
+    "adatbázisból, ezért semmi sem lett mentve.";
+// The row is there, but a rule of the database (a trigger) skipped its change.
+inline constexpr const char* RowNotChangedMessage =
+    "Az adatbázis nem módosította a sort (egy szabálya kihagyta), ezért semmi sem lett mentve. "
+    "Kérje a rendszergazda segítségét.";
+
+// Runs InsertSql as ExecStatement does; raises sqlite::NoRowAddedMessage unless it added
+// exactly one row (a trigger of the database skipped it).
+void ExecInsert(TSqlite3Query& Query, const String& InsertSql);
+// Runs UpdateSql, "UPDATE table SET … WHERE sorszam=key", as ExecStatement does; an empty
+// text (nothing changed) runs nothing. When it changed no row, raises RowGoneMessage when
+// that row is gone, else RowNotChangedMessage.
+void ExecUpdate(TSqlite3Query& Query, const String& UpdateSql);
+// Raises RowGoneMessage when Table holds no row of key Key: a save that adds rows to a case
+// or a deposit checks first that it is still there.
+void RequireRow(TSqlite3Query& Query, const String& Table, Integer Key);
+// Runs InsertSql as ExecInsert does and answers the key of the row it added: the last
 // row id that this connection itself inserted, read straight after the statement, so a row
 // that another program adds to the table meanwhile is never taken for it (the largest key
 // of the table may be that program's). InsertSql adds one row to a table whose key is its
-// row id (sorszam INTEGER PRIMARY KEY); rows its triggers add do not count. When the
-// statement added no row (a trigger of the database skipped it) or more than one, raises
-// EDatabaseError with sqlite::NoRowAddedMessage: the last row id would name an older row. A save
-// calls it inside its transaction or as its first write, so then nothing of it is stored.
+// row id (sorszam INTEGER PRIMARY KEY). A row not added would leave the last row id naming
+// an older row. A save calls it inside its transaction or as its first write, so then
+// nothing of it is stored.
 Integer InsertForKey(TSqlite3Query& Query, const String& InsertSql);
 // Opens Sql and answers the first column of its first row as an integer (0 for NULL
 // or no row); the query stays open.

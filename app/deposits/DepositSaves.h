@@ -1,7 +1,9 @@
 #pragma once
 // The writes of the deposit dialogs, each complete or not done at all: a new deposit with
 // its opening movement, and a movement on a deposit's sheet (a full payout also closes
-// the deposit). Amounts arrive checked (see ParseDepositAmount and MovementAmount).
+// the deposit). Amounts arrive checked (see ParseDepositAmount and MovementAmount). A
+// statement that wrote no row, or a deposit another workstation deleted, raises as
+// QueryRun.h says, and nothing is stored.
 #include "app/deposits/DepositStatements.h"
 
 class TSqlite3Query;

@@ -126,7 +126,7 @@ Integer StoreJub(TSqlite3Query& Query, const JubInput& Input, Integer RetentionY
         throw EJubSerialTaken(Input.Number, free, JubRenumbered(Input.Number, free));
     }
     const Integer id = InsertForKey(Query, JubInsertSql(Input, RetentionYears));
-    if (Input.Succeeded) ExecStatement(Query, JubSucceededSql(id));
+    if (Input.Succeeded) ExecUpdate(Query, JubSucceededSql(id));
     Query.Close();
     transaction.Commit();
     return id;
@@ -160,7 +160,7 @@ void StoreJubChange(TSqlite3Query& Query, Integer JubId, const String& ShownFile
     const String update = JubUpdateSql(JubId, ShownFile, File, Succeeded, Value);
     if (update.empty()) return;
     sqlite::Transaction transaction(ConnectionOf(Query));
-    ExecStatement(Query, update);
+    ExecUpdate(Query, update);
     ExecStatement(Query, JubMarksClearedSql(JubId));
     Query.Close();
     transaction.Commit();

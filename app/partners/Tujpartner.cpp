@@ -28,7 +28,7 @@ void Tujpartner::BitBtn1Click(TObject*) {
         ShowMessage("A név mező kötelezően kitöltendő!");
         return;
     }
-    app::OpenStatement(*Query1, app::PartnerInsertSql(Fields()));
+    app::ExecInsert(*Query1, app::PartnerInsertSql(Fields()));
     Query1->Close();
     app::ReopenPartnerList(app::MainWindow());
     Close();

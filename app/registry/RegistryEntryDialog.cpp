@@ -146,7 +146,7 @@ void RegistryEntryDialog::BitBtn4Click(TObject*) {
     e.CaseId = KeyOf(ComboBox4, app::CaseIds(app::MainWindow()));
     e.Note = Memo1->Text();
     e.Reference = Edit3->Text();
-    OpenStatement(*Query1, RegistryInsertSql(FBook, e));
+    ExecInsert(*Query1, RegistryInsertSql(FBook, e));
     Query1->Close();
     ShowStoredList();
     Close();

@@ -23,7 +23,7 @@ Tiktataserkmoduj::~Tiktataserkmoduj() {
 
 void Tiktataserkmoduj::BitBtn1Click(TObject*) {
     if (!Edit1->Text().empty()) {
-        app::OpenStatement(*Query1, app::ModeInsertSql(Edit1->Text()));
+        app::ExecInsert(*Query1, app::ModeInsertSql(Edit1->Text()));
         Query1->Close();
         if (Mode == 1) app::Reopen(app::RegistryModeTable(app::MainWindow()));
     }

@@ -22,7 +22,7 @@ Tiktatasihelyuj::~Tiktatasihelyuj() {
 
 void Tiktatasihelyuj::BitBtn1Click(TObject*) {
     if (!Edit1->Text().empty()) {
-        app::OpenStatement(*Query1, app::LocationInsertSql(Edit1->Text()));
+        app::ExecInsert(*Query1, app::LocationInsertSql(Edit1->Text()));
         Query1->Close();
         if (Mode == 1) app::Reopen(app::RegistryLocationTable(app::MainWindow()));
     }

@@ -232,7 +232,7 @@ TEST_F(CaseClientSavesFailing, EventAndClosingEntryAreRolledBackWhenTheCaseCanno
     e.Text = "Utolsó esemény";
     EXPECT_EQ(
         ErrorOf<EDatabaseError>([&] { app::WriteCaseEvent(Query(), e, 10, true, EncodeDate(2009, 3, 7)); }),
-        "az ügy zárolva\n\n" + app::CaseCloseSql(CaseId));
+        "az ügy zárolva\n\n" + app::CaseCloseSql(CaseId) + "\r\n");
     EXPECT_EQ(Number("SELECT count(*) FROM ugyitem"), 0);
     EXPECT_EQ(Number("SELECT status FROM ugy"), 1);
 }

@@ -242,7 +242,7 @@ protected:
              [=](TSqlite3Query& q) { return app::WriteNewCase(q, "Saját ügy", "", day); },
              [](Key k) { return "SELECT nev FROM ugy WHERE sorszam=" + k; },
              {{"Saját ügy"}},
-             true,
+             false, // held until the save has read back the number the database gave the case
              {"ugy"}},
             // The copy is linked to the register row the same save added.
             {"case person with a new register row",
