@@ -43,10 +43,12 @@ void ReadRetention(const String& Value, Integer& Years, std::optional<String>& U
     }
 }
 
-// The settings dialog's name of the setting and the text the start could not read.
+// The settings dialog's name of the setting, the text the start could not read, and the
+// saves that compute a deadline from it.
 struct UnreadableRetention {
     const char* Name;
     const std::optional<String>& Text;
+    const char* Blocks;
 };
 
 String ProblemText(const UnreadableRetention& Setting) {
@@ -58,8 +60,9 @@ const char* const MendText = "Javítsa a Rendszer › Beállítások ablakban; a
                              "következő indításától érvényes.";
 
 UnreadableRetention Of(const OfficeSettings& Settings, Retention Which) {
-    if (Which == Retention::Document) return {"Dokumentum őrzési idő", Settings.UnreadableDocRetention};
-    return {"JÜB őrzési idő", Settings.UnreadableJubRetention};
+    if (Which == Retention::Document)
+        return {"Dokumentum őrzési idő", Settings.UnreadableDocRetention, "őrzendő esemény vagy dokumentum"};
+    return {"JÜB őrzési idő", Settings.UnreadableJubRetention, "új JÜB lekérdezés"};
 }
 
 } // namespace
@@ -78,12 +81,11 @@ String UnreadableSettingsNotice(const OfficeSettings& Settings) {
     String notice;
     for (Retention which : {Retention::Document, Retention::Jub})
         if (const UnreadableRetention setting = Of(Settings, which); setting.Text)
-            notice += ProblemText(setting) + "\n";
-    if (notice.empty()) return notice;
-    return notice +
-           "Amíg nincs javítva, a program nem rögzít olyan adatot, amelynek őrzési határidejét ebből "
-           "kellene kiszámítania (új JÜB lekérdezés, őrzendő esemény vagy dokumentum).\n" +
-           MendText;
+            notice += ProblemText(setting) +
+                      "\nAmíg nincs javítva, a program nem rögzít olyan adatot, amelynek őrzési "
+                      "határidejét ebből kellene kiszámítania (" +
+                      setting.Blocks + ").\n";
+    return notice.empty() ? notice : notice + MendText;
 }
 
 Integer DeadlineYears(const OfficeSettings& Settings, Retention Which) {

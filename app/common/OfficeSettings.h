@@ -57,7 +57,9 @@ void WriteOfficeSettings(TSqlite3Query& Query, const OfficeSettingsText& Shown,
 void ReadOfficeSettings(TSqlite3Query& Query, OfficeSettings& Settings);
 
 // What the start tells the user about the retention periods it could not read: each
-// setting with its stored text, and where to mend it; empty when there is none.
+// setting with its stored text and the saves it blocks (the document period: kept events
+// and documents; the JÜB period: new identification queries), then where to mend it; empty
+// when there is none.
 String UnreadableSettingsNotice(const OfficeSettings& Settings);
 
 // The years of retention period Which, for a deadline about to be stored. Raises

@@ -36,12 +36,4 @@ String RetentionSettingSql() {
     return "SELECT ertek FROM info WHERE valtozo LIKE 'dokumentum_orzesi_ido'";
 }
 
-String RetentionSettingDeleteSql() {
-    return "DELETE FROM info WHERE valtozo LIKE 'dokumentum_orzesi_ido'";
-}
-
-String RetentionSettingInsertSql(const String& Years) {
-    return "INSERT INTO info (valtozo,ertek) VALUES('dokumentum_orzesi_ido','" + SqlQuote(Years) + "')";
-}
-
 } // namespace app

@@ -1,7 +1,7 @@
 #pragma once
 // The statements of the documents area and its dialogs: the list of history entries
 // that carry a file, filtered by case, date range and retention flags; one entry's
-// parameters and their update; the default retention period in the info table.
+// parameters and their update; the default retention period's read.
 #include "platform/core/Types.h"
 
 #include <optional>
@@ -24,10 +24,7 @@ String DocumentListSql(const DocumentFilter& Filter);
 // One entry with its case name and the "year/number/document" header number.
 String DocumentSql(Integer ItemId);
 
-// The default retention period in years.
+// The default retention period in years (written as the settings dialog writes it).
 String RetentionSettingSql();
-String RetentionSettingDeleteSql();
-// Years holds digits only (the settings box takes nothing else).
-String RetentionSettingInsertSql(const String& Years);
 
 } // namespace app

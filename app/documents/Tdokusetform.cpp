@@ -4,14 +4,14 @@
 #include "app/common/DigitBoxes.h"
 #include "app/documents/DocumentStatements.h"
 #include "app/common/FormControls.h"
-#include "app/common/QueryRun.h"
 #include "app/common/MainWindowData.h"
+#include "app/common/OfficeSettings.h"
+#include "app/common/QueryRun.h"
 
 #include "platform/data/TField.h"
 #include "platform/ui/TBitBtn.h"
 #include "platform/ui/TEdit.h"
 #include "sqlite/TSqlite3Query.h"
-#include "sqlite/Transaction.h"
 
 Tdokusetform* dokusetform = nullptr;
 
@@ -40,12 +40,15 @@ void Tdokusetform::FormShow(TObject*) {
     app::OpenStatement(*Query1, app::RetentionSettingSql());
     app::ShowStoredText(Edit1, Query1->IsEmpty() ? String() : Query1->FieldByName("ertek")->AsString());
     Query1->Close();
+    FShown = Edit1->Text();
 }
 
 void Tdokusetform::BitBtn1Click(TObject*) {
-    sqlite::Transaction transaction(app::ConnectionOf(*Query1));
-    app::ExecStatement(*Query1, app::RetentionSettingDeleteSql());
-    if (!Edit1->Text().empty()) app::ExecStatement(*Query1, app::RetentionSettingInsertSql(Edit1->Text()));
-    Query1->Close();
-    transaction.Commit();
+    // Offices share the file: a period the user left alone keeps what another workstation
+    // stored while the dialog stood open, and every deadline proposed from the next start.
+    app::OfficeSettingsText shown, typed;
+    shown.DocRetentionYears = FShown;
+    typed.DocRetentionYears = Edit1->Text();
+    app::WriteOfficeSettings(*Query1, shown, typed);
+    FShown = typed.DocRetentionYears;
 }

@@ -19,8 +19,12 @@ public:
     TBitBtn* BitBtn2; // "Bezár"
 
     void FormShow(TObject* Sender);
-    // Replaces the stored period in one transaction (an empty box removes it); stays open.
+    // Replaces the stored period (an empty box removes it) when the user changed the box
+    // since the show or the last save; stays open.
     void BitBtn1Click(TObject* Sender);
+
+private:
+    String FShown; // the period as the box showed it or last stored it
 };
 
 extern Tdokusetform* dokusetform;

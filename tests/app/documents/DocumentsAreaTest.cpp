@@ -321,6 +321,10 @@ TEST_F(DocumentsArea, RetentionSettingTakesDigitsAndIsReplacedWhole) {
     Tdokusetform& s = *dokusetform;
     s.Show();
     EXPECT_EQ(s.Edit1->Text(), "10");
+    // Saved untouched, it keeps what another workstation stored meanwhile.
+    SetSetting("dokumentum_orzesi_ido", "12");
+    s.BitBtn1->Click();
+    EXPECT_EQ(Rows(app::RetentionSettingSql()), std::vector<Row>{{String("12")}});
     String key = "'";
     s.Edit1->OnKeyPress(s.Edit1, key);
     EXPECT_EQ(key, "");

@@ -203,10 +203,11 @@ TEST_F(ProgramRunDeathTest, ARetentionPeriodStoredAsTextIsNamedAndTheStartGoesOn
     const struct {
         const char* Key;
         const char* Text;
-        const char* Name; // as the settings dialog names it
-    } rows[] = {{"jub_orzesi_ido", "10 év", "JÜB őrzési idő"},
-                {"dokumentum_orzesi_ido", "10,5", "Dokumentum őrzési idő"},
-                {"jub_orzesi_ido", "1e400", "JÜB őrzési idő"}};
+        const char* Name;   // as the settings dialog names it
+        const char* Blocks; // only the saves that compute a deadline from it
+    } rows[] = {{"jub_orzesi_ido", "10 év", "JÜB őrzési idő", "új JÜB lekérdezés"},
+                {"dokumentum_orzesi_ido", "10,5", "Dokumentum őrzési idő", "őrzendő esemény vagy dokumentum"},
+                {"jub_orzesi_ido", "1e400", "JÜB őrzési idő", "új JÜB lekérdezés"}};
     for (const auto& r : rows) {
         SCOPED_TRACE(r.Text);
         SetSetting("dokumentum_orzesi_ido", "10");
@@ -216,8 +217,9 @@ TEST_F(ProgramRunDeathTest, ARetentionPeriodStoredAsTextIsNamedAndTheStartGoesOn
         for (char c :
              "messages:[A „" + String(r.Name) + "” beállítás tárolt értéke („" + r.Text +
                  "”) nem egész szám.\nAmíg nincs javítva, a program nem rögzít olyan adatot, amelynek "
-                 "őrzési határidejét ebből kellene kiszámítania (új JÜB lekérdezés, őrzendő esemény "
-                 "vagy dokumentum).\nJavítsa a Rendszer › Beállítások ablakban; a javított érték a "
+                 "őrzési határidejét ebből kellene kiszámítania (" +
+                 r.Blocks +
+                 ").\nJavítsa a Rendszer › Beállítások ablakban; a javított érték a "
                  "program következő indításától érvényes.]:end\nwindow on the start page, database "
                  "unchanged, lock free") {
             if (String("()[].*+?{}|^$\\").find(c) != String::npos) pattern += '\\';

@@ -56,6 +56,8 @@ TEST_F(RefusedSaves, SayWhatHappenedStoreNothingAndKeepTheInput) {
         // The key's DELETE is rolled back with its skipped INSERT.
         {"office address", [&] { adminform->Show(); }, adminform->Edit1, "BEFORE INSERT ON info",
          [&] { adminform->BitBtn1Click(nullptr); }, sqlite::NoRowAddedMessage},
+        {"document retention", [&] { dokusetform->Show(); }, dokusetform->Edit1, "BEFORE INSERT ON info",
+         [&] { dokusetform->BitBtn1Click(nullptr); }, sqlite::NoRowAddedMessage},
         {"organisation attached", [&] { Attach(*ugyujszervezetform); }, ugyujszervezetform->Edit1,
          "BEFORE INSERT ON ugy_ugyfel_szerv", [&] { ugyujszervezetform->rogzitoClick(nullptr); },
          sqlite::NoRowAddedMessage},
