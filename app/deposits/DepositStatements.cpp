@@ -74,7 +74,10 @@ String DepositSearchSql(const DepositSearch& Search) {
 }
 
 String DepositSearchTotalSql(const DepositSearch& Search) {
-    return "Select SUM(l.egyenleg) AS osszeg From letet l WHERE 1=1 " + DepositSearchFilter(Search);
+    // A balance stored as text makes the engine's sum a real: whole forints as the grand
+    // total has them.
+    return "Select CAST (SUM (l.egyenleg) As Int) AS osszeg From letet l WHERE 1=1 " +
+           DepositSearchFilter(Search);
 }
 
 String AccountInsertSql(const String& Name, const String& Number, const String& Remark) {

@@ -160,6 +160,26 @@ TEST_F(DepositArea, SearchUsesTheFilterCombosAndKeepsResultsOnReset) {
     EXPECT_EQ(Footer(f.Deposits().letetszuresVgDBGrid), "0 Ft");
 }
 
+// A balance stored as text counts in both totals as the list shows it: a number in
+// text as that number, any other text as 0; one such row must not stop the total.
+TEST_F(DepositArea, TotalsCountTextBalancesAsTheListShowsThem) {
+    AddDeposit(Account, "Egész", "2024-02-01", 1000);
+    Exec("UPDATE letet SET egyenleg='sok pénz' WHERE sorszam=" +
+         Key(AddDeposit(Account, "Szó", "2024-02-02", 7)));
+    Exec("UPDATE letet SET egyenleg='250' WHERE sorszam=" + Key(AddDeposit(Other, "Szám", "2024-02-03", 9)));
+    app::MainWindowShared& f = Create();
+    app::ReloadDepositList(f);
+    app::RunDepositSearch(f);
+    for (TSqlite3Query* list : {f.letetlista_Query1, f.letetszuresQuery1}) {
+        std::vector<String> shown;
+        for (list->First(); !list->Eof(); list->Next())
+            shown.push_back(list->FieldByName("letetosszeg")->DisplayText());
+        EXPECT_EQ(shown, (std::vector<String>{"1 000 Ft", "0 Ft", "250 Ft"})) << list->Name();
+    }
+    EXPECT_EQ(Footer(f.Deposits().letetlista_VgDBGrid1), "1 250 Ft");
+    EXPECT_EQ(Footer(f.Deposits().letetszuresVgDBGrid), "1 250 Ft");
+}
+
 TEST_F(DepositArea, SettingsTablesPostTheActiveFlagAsOneAndZero) {
     app::MainWindowShared& f = Create();
     MenuItem("Letetbeallitasok1").Click();
