@@ -6,11 +6,14 @@
 
 #include <QApplication>
 #include <QEnterEvent>
+#include <QHeaderView>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QStyleOptionViewItem>
+#include <QTreeView>
 #include <QWheelEvent>
 #include <QWidget>
 #include <QWindow>
@@ -32,6 +35,12 @@ Qt::KeyboardModifiers QtModifiers(TShiftState s) {
     if (s.Contains(ssCtrl)) m |= Qt::ControlModifier;
     if (s.Contains(ssAlt)) m |= Qt::AltModifier;
     return m;
+}
+
+// The active modal window (a message box, a file dialog), else the active window.
+QWidget* ActiveWindow() {
+    QWidget* window = QApplication::activeModalWidget();
+    return window ? window : QApplication::activeWindow();
 }
 
 int QtKey(Word key, TShiftState shift) {
@@ -213,8 +222,7 @@ bool CloseActivePopup() {
 }
 
 bool SimulateKeyInActiveWindow(Word Key, TShiftState Shift) {
-    QWidget* window = QApplication::activeModalWidget();
-    if (!window) window = QApplication::activeWindow();
+    QWidget* window = ActiveWindow();
     if (!window) return false;
     QWidget* target = window->focusWidget() ? window->focusWidget() : window;
     const int key = QtKey(Key, Shift);
@@ -226,15 +234,13 @@ bool SimulateKeyInActiveWindow(Word Key, TShiftState Shift) {
 }
 
 String ActiveWindowCaption() {
-    QWidget* window = QApplication::activeModalWidget();
-    if (!window) window = QApplication::activeWindow();
+    QWidget* window = ActiveWindow();
     return window ? FromQt(window->windowTitle()) : String();
 }
 
 WindowLayout ActiveWindowLayout() {
     WindowLayout layout;
-    QWidget* window = QApplication::activeModalWidget();
-    if (!window) window = QApplication::activeWindow();
+    QWidget* window = ActiveWindow();
     if (!window) return layout;
     layout.Frame = FromQRect(window->frameGeometry());
     for (const QPushButton* b : window->findChildren<QPushButton*>())
@@ -245,6 +251,36 @@ WindowLayout ActiveWindowLayout() {
             for (const QString& line : label->text().split(QChar('\n')))
                 layout.Lines.push_back(FromQt(line));
     return layout;
+}
+
+std::vector<std::vector<ShownCell>> ActiveWindowRows() {
+    std::vector<std::vector<ShownCell>> rows;
+    QWidget* window = ActiveWindow();
+    const QTreeView* list = nullptr;
+    for (const QTreeView* view : window ? window->findChildren<QTreeView*>() : QList<QTreeView*>())
+        if (view->isVisible() && view->model()) list = view;
+    if (!list) return rows;
+    const QAbstractItemModel* model = list->model();
+    const QHeaderView* header = list->header();
+    auto& titles = rows.emplace_back();
+    for (int c = 0; c < header->count(); ++c)
+        if (!header->isSectionHidden(c))
+            titles.push_back({FromQt(model->headerData(c, Qt::Horizontal).toString()),
+                              header->sectionSizeHint(c) <= header->sectionSize(c)});
+    QStyleOptionViewItem option;
+    option.initFrom(list);
+    const int icon = list->style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, list);
+    option.decorationSize = list->iconSize().isValid() ? list->iconSize() : QSize(icon, icon);
+    for (int r = 0; r < model->rowCount(list->rootIndex()); ++r) {
+        auto& row = rows.emplace_back();
+        for (int c = 0; c < header->count(); ++c) {
+            if (header->isSectionHidden(c)) continue;
+            const QModelIndex cell = model->index(r, c, list->rootIndex());
+            const int needs = list->itemDelegateForIndex(cell)->sizeHint(option, cell).width();
+            row.push_back({FromQt(cell.data().toString()), needs <= list->columnWidth(c)});
+        }
+    }
+    return rows;
 }
 
 void SimulateCloseBox(TControl* Control) {

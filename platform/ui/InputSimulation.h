@@ -62,6 +62,15 @@ struct WindowLayout {
     std::vector<String> Lines;
 };
 WindowLayout ActiveWindowLayout();
+// The list of columns in the active modal window (a file dialog's detailed list), or in
+// the active window: the header's titles, then each row the list holds, each cell with
+// whether its column is wide enough to show it whole; nothing when there is none.
+struct ShownCell {
+    String Text;
+    bool Whole = true;
+    bool operator==(const ShownCell&) const = default;
+};
+std::vector<std::vector<ShownCell>> ActiveWindowRows();
 // Asks the window of Control to close as its close box would.
 void SimulateCloseBox(TControl* Control);
 // The window system moves Control's window to (X, Y) on the screen, as a drag

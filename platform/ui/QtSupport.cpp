@@ -4,13 +4,12 @@
 #include "platform/graphics/QtFont.h"
 #include "platform/graphics/TFont.h"
 #include "platform/ui/detail/KeyRouter.h"
+#include "platform/ui/detail/ToolkitLanguage.h"
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TScreen.h"
 
 #include <QApplication>
 #include <QFont>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QPainter>
 #include <QPalette>
 #include <QProxyStyle>
@@ -18,7 +17,6 @@
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
 #include <QStyleFactory>
-#include <QTranslator>
 
 #include <cstdlib>
 
@@ -116,10 +114,7 @@ QApplication* EnsureWidgetApplication() {
     QApplication::setFont(ToQFont(&font));
     QApplication::setQuitOnLastWindowClosed(false);
     // The window system's own dialogs (choosing a file) speak the office's language.
-    auto* translator = new QTranslator(app);
-    if (translator->load(QLocale(QLocale::Hungarian, QLocale::Hungary), "qtbase", "_",
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(translator);
+    SpeakHungarian(app);
     KeyRouter::Install(app);
     // The forms go before the toolkit's own globals are torn down at exit.
     std::atexit([] { Application->DestroyComponents(); });

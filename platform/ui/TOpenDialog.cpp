@@ -5,7 +5,12 @@
 #include "platform/ui/detail/QtSupport.h"
 
 #include <QFileDialog>
+#include <QFileSystemModel>
+#include <QHeaderView>
+#include <QIdentityProxyModel>
+#include <QLocale>
 #include <QStringList>
+#include <QTreeView>
 
 TOpenDialog::TOpenDialog(TComponent* AOwner) : TComponent(AOwner), FFiles(std::make_unique<TStringList>()) {}
 
@@ -51,6 +56,42 @@ QString QtFilter(const String& description, const String& patterns) {
     return desc + " (" + pats + ")";
 }
 
+// The detailed list's sizes and dates in the toolkit's default locale, which speaks the
+// office's language; the file-system model writes them in the session's.
+class OfficeLocaleColumns : public QIdentityProxyModel {
+public:
+    using QIdentityProxyModel::QIdentityProxyModel;
+
+    QVariant data(const QModelIndex& Index, int Role) const override {
+        const QVariant shown = QIdentityProxyModel::data(Index, Role);
+        if (Role != Qt::DisplayRole || shown.toString().isEmpty()) return shown;
+        const auto* files = static_cast<const QFileSystemModel*>(sourceModel());
+        switch (Index.column()) {
+        case 1:
+            return QLocale().formattedDataSize(files->size(mapToSource(Index)));
+        case 3:
+            return QLocale().toString(files->lastModified(mapToSource(Index)), QLocale::ShortFormat);
+        default:
+            return shown;
+        }
+    }
+};
+
+// The dialog drawn by the toolkit, the same on every desktop, its detailed list in the
+// office's formats; the size, type and date columns are as wide as what they show, the
+// name takes the rest.
+void UseOfficeList(QFileDialog& Dialog) {
+    Dialog.setOption(QFileDialog::DontUseNativeDialog);
+    Dialog.setProxyModel(new OfficeLocaleColumns(&Dialog));
+    auto* list = Dialog.findChild<QTreeView*>("treeView");
+    if (!list) return;
+    QHeaderView* header = list->header();
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(0, QHeaderView::Stretch);
+    for (int column = 1; column < header->count(); ++column)
+        header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+}
+
 } // namespace
 
 bool TOpenDialog::Execute() {
@@ -70,6 +111,7 @@ bool TOpenDialog::Execute() {
     } else {
         ui::EnsureWidgetApplication();
         QFileDialog dlg(nullptr, ui::ToQt(FTitle), ui::ToQt(FInitialDir));
+        UseOfficeList(dlg);
         dlg.setAcceptMode(IsSaveDialog() ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
         if (IsSaveDialog()) {
             dlg.setFileMode(QFileDialog::AnyFile);

@@ -22,8 +22,16 @@
 #include "platform/ui/TTimer.h"
 #include "platform/ui/VirtualKeys.h"
 #include "tests/support/ErrorOf.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <ctime>
 
 #include <memory>
 #include <vector>
@@ -533,6 +541,54 @@ TEST(FileDialogs, TheSystemChooserSpeaksHungarian) {
     timer.Restart();
     EXPECT_FALSE(dialog.Execute());
     EXPECT_EQ(caption, "Mentés másként");
+}
+
+} // namespace
+
+namespace ui {
+void PrintTo(const ShownCell& Cell, std::ostream* Out) {
+    *Out << '"' << Cell.Text << '"' << (Cell.Whole ? "" : " cut");
+}
+} // namespace ui
+
+namespace {
+
+// The chooser's detailed list, shown for real, writes a folder's type, a size and the
+// dates as a Hungarian desktop does, and no column but the name's cuts what it shows.
+TEST(FileDialogs, TheChoosersListWritesHungarianTypesSizesAndDatesWhole) {
+    TempFolder dir("velmora-chooser");
+    std::filesystem::create_directory(dir.File("Ügyek"));
+    WriteFileBytes(dir.File("lista.xls"), String(1500, 'x'));
+    std::tm at{};
+    at.tm_year = 2026 - 1900, at.tm_mon = 11, at.tm_mday = 8, at.tm_hour = 7, at.tm_min = 14,
+    at.tm_isdst = -1;
+    const timespec when{std::mktime(&at), 0}, times[2] = {when, when};
+    for (const char* name : {"Ügyek", "lista.xls"})
+        ASSERT_EQ(::utimensat(AT_FDCWD, dir.File(name).c_str(), times, 0), 0);
+    TSaveDialog dialog(nullptr);
+    dialog.SetInitialDir(dir.Path());
+    dialog.SetFilter("Excel fájl (*.xls)|*.xls");
+    const std::vector<std::vector<ui::ShownCell>> shown = {
+        {{"Név"}, {"Méret"}, {"Típus"}, {"Módosítás dátuma"}},
+        {{"lista.xls"}, {"1,46 KiB"}, {"Microsoft Excel-munkafüzet"}, {"2026. 12. 08. 7:14"}},
+        {{"Ügyek"}, {""}, {"Mappa"}, {"2026. 12. 08. 7:14"}},
+    };
+    // The list fills, sorts and fits its columns as the files' details come in.
+    std::vector<std::vector<ui::ShownCell>> rows;
+    const Cardinal start = GetTickCount();
+    TTimer timer(nullptr);
+    timer.SetInterval(20);
+    timer.OnTimer = [&](TObject*) {
+        rows = ui::ActiveWindowRows();
+        std::sort(rows.begin() + std::min<std::size_t>(rows.size(), 1), rows.end(),
+                  [](const auto& a, const auto& b) { return a[0].Text < b[0].Text; });
+        if (rows != shown && GetTickCount() - start < 5000) return;
+        timer.SetEnabled(false);
+        ui::SimulateKeyInActiveWindow(VK_ESCAPE);
+    };
+    timer.Restart();
+    EXPECT_FALSE(dialog.Execute());
+    EXPECT_EQ(rows, shown);
 }
 
 TEST(FileDialogs, CancelLeavesTheFileNameAlone) {
