@@ -287,7 +287,14 @@ void TUtlIniCtrl::WriteStringsExt(const String& Section, const String& Ident, TS
                                   Integer MaxCount) {
     const String section = GetSectionName(Section);
     const auto store = OpenStore(false);
-    store->EraseSection(section);
+    if (section.empty()) {
+        // The root key holds other settings and every section too: only the old list goes, as
+        // ReadStringsExt reads it.
+        for (Integer i = 0; store->ValueExists(section, Ident + GetCounterIdent(i)); ++i)
+            store->DeleteKey(section, Ident + GetCounterIdent(i));
+    } else {
+        store->EraseSection(section);
+    }
     for (Integer i = 0; i < Strings->Count() && i < MaxCount; ++i)
         store->WriteString(section, Ident + GetCounterIdent(i), (*Strings)[i]);
 }

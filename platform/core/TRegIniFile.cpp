@@ -93,7 +93,15 @@ void TRegIniFile::ReadSectionValues(const String& Section, TStrings* Strings) {
 }
 
 void TRegIniFile::EraseSection(const String& Section) {
-    TRegistry::DeleteKey(Section);
+    if (!Section.empty()) {
+        TRegistry::DeleteKey(Section);
+        return;
+    }
+    // The empty section is the key's own values; its sub-keys are the other sections.
+    TStringList names;
+    GetValueNames(&names);
+    for (Integer i = 0; i < names.Count(); ++i)
+        DeleteValue(names[i]);
 }
 
 void TRegIniFile::DeleteKey(const String& Section, const String& Ident) {

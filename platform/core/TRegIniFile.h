@@ -34,6 +34,8 @@ public:
     void ReadSection(const String& Section, TStrings* Strings);
     void ReadSections(TStrings* Strings);
     void ReadSectionValues(const String& Section, TStrings* Strings);
+    // Deletes the section's key; the empty section (the key itself) loses only its own
+    // values, never the other sections below it.
     void EraseSection(const String& Section);
     void DeleteKey(const String& Section, const String& Ident);
 

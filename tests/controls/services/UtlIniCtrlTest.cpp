@@ -143,6 +143,28 @@ TEST_F(UtlIniCtrlTest, NumberedListsKeepEmptyLinesAndStopAtMaxCount) {
     EXPECT_EQ(back.Count(), 3); // the first absent entry ends it
 }
 
+// The registry's root key also holds the other sections and root values: a list written
+// there replaces only the old list, and erasing the root leaves the sections.
+TEST_F(UtlIniCtrlTest, TheRootKeepsTheOtherSections) {
+    Reg.WriteString("S", "Name", "x");
+    Reg.WriteString("#ROOT", "Top", "1");
+    TStringList lines;
+    for (const char* line : {"a", "b", "c"})
+        lines.Add(line);
+    Reg.WriteStrings("#ROOT", "File", &lines);
+    lines.Delete(2);
+    Reg.WriteStrings("#ROOT", "File", &lines);
+    TStringList back;
+    Reg.ReadStrings("#ROOT", "File", &back);
+    EXPECT_EQ(back.Count(), 2);
+    EXPECT_EQ(RegistryValue("Software\\T", "Top"), "1");
+    EXPECT_EQ(RegistryValue("Software\\T\\S", "Name"), "x");
+    Reg.EraseSection("#ROOT");
+    EXPECT_EQ(RegistryValue("Software\\T", "File0"), "<none>");
+    EXPECT_EQ(RegistryValue("Software\\T", "Top"), "<none>");
+    EXPECT_EQ(RegistryValue("Software\\T\\S", "Name"), "x");
+}
+
 TEST_F(UtlIniCtrlTest, AlphaCounterNamesAndLimit) {
     Ini.SetMaxEntries(30);
     Ini.SetAlphaCounter(true);
