@@ -150,6 +150,8 @@ void TControl::SetVisible(bool v) {
     FVisible = v;
     if (!v) SetMouseCapture(false);
     if (FParent) {
+        // The focus goes on before the toolkit moves it in its own chain.
+        if (TCustomForm* form = GetParentForm(this); form && !v) form->FocusOutOf(this);
         FWidget->setVisible(v);
         FParent->Realign();
     }
@@ -163,6 +165,8 @@ bool TControl::Showing() const {
 void TControl::SetEnabled(bool v) {
     if (v == FEnabled) return;
     FEnabled = v;
+    // The focus goes on before the toolkit drops it.
+    if (TCustomForm* form = GetParentForm(this); form && !v) form->FocusOutOf(this);
     FWidget->setEnabled(v);
     EnabledChanged();
     Invalidate();

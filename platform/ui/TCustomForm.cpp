@@ -23,8 +23,27 @@
 #include <QTimer>
 #include <QWidget>
 
-TCustomForm::TCustomForm(TComponent* AOwner)
-    : TWinControl(AOwner, ui::NewWidget<QWidget>(nullptr, Qt::Window)) {
+namespace {
+
+// The form's window. The toolkit moves the focus on by itself in its own chain (an arrow key
+// in a check box or a button, a focused widget going), which knows nothing of covered
+// pages; the form moves it instead.
+class FormWindow : public QWidget {
+public:
+    FormWindow() : QWidget(nullptr, Qt::Window) {}
+    TCustomForm* Form = nullptr;
+
+protected:
+    bool focusNextPrevChild(bool next) override {
+        if (Form) Form->PassFocusOn(next);
+        return Form != nullptr;
+    }
+};
+
+} // namespace
+
+TCustomForm::TCustomForm(TComponent* AOwner) : TWinControl(AOwner, ui::NewWidget<FormWindow>()) {
+    static_cast<FormWindow*>(Widget())->Form = this;
     FClient = new QWidget(Widget());
     FClient->setAutoFillBackground(true);
     FVisible = false;
@@ -45,6 +64,7 @@ TCustomForm::~TCustomForm() {
             // A destructor must not throw; the form goes regardless.
         }
     }
+    static_cast<FormWindow*>(Widget())->Form = nullptr;
     Screen->RemoveForm(this);
     Application->FormDestroyed(this);
     if (FMenu) FMenu->OnItemsChanged = nullptr;
@@ -329,17 +349,35 @@ void TCustomForm::ControlLeaving(const TWinControl* Control) {
 }
 
 void TCustomForm::FocusOutOfBuried(TControl* Raised) {
-    if (!Visible() || (FActiveControl && !FActiveControl->Buried())) return;
+    if (!Visible() || (FActiveControl && FActiveControl->CanFocus())) return;
     auto* container = dynamic_cast<TWinControl*>(Raised);
     TWinControl* next = container ? container->FindNextControl(nullptr, true, true, false) : nullptr;
-    if (!next) next = FindNextControl(nullptr, true, true, false);
+    HandFocusTo(next ? next : FindNextControl(nullptr, true, true, false), true);
+}
+
+void TCustomForm::FocusOutOf(const TControl* Control) {
+    const auto* container = dynamic_cast<const TWinControl*>(Control);
+    if (container && container != this && Visible() && container->ContainsControl(FocusHolder()))
+        PassFocusOn(true);
+}
+
+void TCustomForm::PassFocusOn(bool GoForward) {
+    HandFocusTo(FindNextControl(FocusHolder(), GoForward, true, false), GoForward);
+}
+
+TWinControl* TCustomForm::FocusHolder() const {
+    for (TControl* c = TControl::FromWidget(Widget()->focusWidget()); c && c != this; c = c->Parent())
+        if (auto* w = dynamic_cast<TWinControl*>(c)) return w;
+    return FActiveControl;
+}
+
+void TCustomForm::HandFocusTo(TWinControl* Next, bool GoForward) {
+    FActiveControl = Next;
     // Not through SetFocus: a window behind a modal one must not come forward.
-    if (next) {
-        SetActiveControl(next);
-        return;
-    }
-    FActiveControl = nullptr;
-    FocusTheWindow();
+    if (!Next)
+        FocusTheWindow();
+    else if (Widget()->isVisible())
+        Next->Widget()->setFocus(GoForward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
 }
 
 void TCustomForm::FocusTheWindow() {

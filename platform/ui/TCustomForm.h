@@ -89,6 +89,13 @@ public:
     // moves to the first control Tab reaches in it (else in the form), or leaves the
     // controls for the form when none can take it, so keys never act behind what shows.
     void FocusOutOfBuried(TControl* Raised);
+    // Platform-internal: Control is being hidden or disabled. A focus inside it goes on as
+    // Tab moves it, before the toolkit would move it in its own chain.
+    void FocusOutOf(const TControl* Control);
+    // Platform-internal: the focus goes from the control that holds it to the next one in tab
+    // order that can take it, or to the form when none can. The toolkit's own moves come here
+    // too (an arrow key in a check box or a button), so they follow the form's order.
+    void PassFocusOn(bool GoForward);
 
     TRect ClientRect() const override;
     void SetClientWidth(Integer v) override;
@@ -160,6 +167,12 @@ private:
     void RaiseWindow();
     // No control can take the focus: the form has it.
     void FocusTheWindow();
+    // The control whose widget, or a widget inside it (a focus proxy), holds the window's
+    // focus; the active control when none does.
+    TWinControl* FocusHolder() const;
+    // Next gets the focus as Tab gives it (a radio button reached so stays as it is), or
+    // the form when Next is null.
+    void HandFocusTo(TWinControl* Next, bool GoForward);
     // The window system moved the window: put back when the form takes no moves.
     void WindowMoved();
 

@@ -113,8 +113,7 @@ TWinControl* TWinControl::FindNextControl(TWinControl* CurControl, bool GoForwar
         i = GoForward ? (i + 1) % n : (i + n - 1) % n;
         TWinControl* c = list[std::size_t(i)];
         if (c == CurControl) break;
-        if (c->CanFocus() && (!CheckTabStop || c->StopsTab()) && (!CheckParent || c->Parent() == this) &&
-            !c->Buried())
+        if (c->CanFocus() && (!CheckTabStop || c->StopsTab()) && (!CheckParent || c->Parent() == this))
             return c;
     } while (i != start);
     return nullptr;
@@ -131,7 +130,7 @@ bool TWinControl::CanFocus() const {
     if (!form) return false;
     for (const TControl* c = this; c && c != form; c = c->Parent())
         if (!c->Visible() || !c->Enabled()) return false;
-    return true;
+    return !Buried();
 }
 
 bool TWinControl::Buried() const {

@@ -32,16 +32,18 @@ public:
     void SetTabOrder(Integer v);
     // The parent's focusable children in tab order, then recursively each one's.
     void GetTabOrderList(std::vector<TWinControl*>& List) const;
-    // The next control after CurControl in tab order below this one, wrapping
-    // around, passing buried ones by; null when none can take the focus.
+    // The next control after CurControl in tab order below this one that can take the
+    // focus, wrapping around; null when there is none.
     TWinControl* FindNextControl(TWinControl* CurControl, bool GoForward, bool CheckTabStop,
                                  bool CheckParent) const;
     void SelectNext(TWinControl* CurControl, bool GoForward, bool CheckTabStop);
 
-    // On a form, and visible and enabled up to it (the form itself may be hidden).
+    // On a form, visible and enabled up to it (the form itself may be hidden), and not
+    // buried: the user can see and use it. No key, call or move of the toolkit's
+    // focuses a control that cannot.
     virtual bool CanFocus() const;
     // Wholly hidden, itself or a parent, behind an opaque windowed sibling drawn above
-    // it (the work areas and pages that a window brings to front): Tab passes it by.
+    // it (the work areas and pages that a window brings to front).
     bool Buried() const;
     // Makes the control its form's active control. Raises EInvalidOperation
     // "Cannot focus a disabled or invisible window" when it or its form cannot

@@ -6,7 +6,9 @@
 #include "platform/ui/InputSimulation.h"
 #include "platform/ui/ShortCuts.h"
 #include "platform/ui/TButton.h"
+#include "platform/ui/TCheckBox.h"
 #include "platform/ui/TCustomForm.h"
+#include "platform/ui/TEdit.h"
 #include "platform/ui/TMainMenu.h"
 #include "platform/ui/TMenuItem.h"
 #include "platform/ui/TPanel.h"
@@ -27,6 +29,13 @@ TWinControl* Field(TWinControl* parent, Integer top, bool tabStop = true) {
     c->SetBounds(10, top, 100, 20);
     c->SetParent(parent);
     c->SetTabStop(tabStop);
+    return c;
+}
+
+template <class C> C* Put(TWinControl* parent, Integer top) {
+    auto* c = new C(parent);
+    c->SetParent(parent);
+    c->SetTop(top);
     return c;
 }
 
@@ -307,6 +316,53 @@ TEST_F(Focus, AnAreaBroughtToFrontTakesTheFocusAndKeepsTab) {
     EXPECT_TRUE(o->Focused());
     ui::SimulateKey(Field(&over, 40), VK_TAB);
     EXPECT_TRUE(o->Focused());
+}
+
+// Two pages stacked as a work area has them; the toolkit's own chain (creation order) runs
+// from the check box into the covered page. Keys and calls reach only what shows and works.
+TEST_F(Focus, TheFocusGoesOnlyWhereTheUserSeesIt) {
+    auto* list = Put<TPanel>(Form.get(), 0);
+    auto* search = Put<TPanel>(Form.get(), 0);
+    for (TPanel* page : {list, search})
+        page->SetAlign(alClient);
+    TWinControl* group = Field(list, 10, false);
+    TRadioButton* r[] = {Put<TRadioButton>(group, 0), Put<TRadioButton>(group, 0)};
+    TCheckBox* active = Put<TCheckBox>(list, 40);
+    Put<TCheckBox>(list, 70)->SetEnabled(false);
+    Field(list, 100)->SetVisible(false);
+    TEdit* year = Put<TEdit>(search, 10);
+    TButton* grid = Put<TButton>(list, 130);
+    list->BringToFront();
+    Form->Show();
+    ui::SimulateWindowActivation(Form.get());
+    r[0]->SetFocus();
+    const struct {
+        Word Key;
+        TShiftState Shift;
+        TWinControl* Next;
+    } walk[] = {
+        {VK_TAB, {}, active},      // out of the radio group
+        {VK_DOWN, {}, grid},       // a check box's arrow goes on in tab order, not into the covered page
+        {VK_TAB, {}, r[0]},        // round the end, past the covered page
+        {VK_DOWN, {}, r[1]},       // round the radio group
+        {VK_TAB, {ssShift}, grid}, // back round the start
+        {VK_UP, {}, active},       // a button's arrow back, past the hidden and the disabled
+        {VK_LEFT, {}, r[1]},       // back into the group at its checked button
+    };
+    for (const auto& step : walk) {
+        ui::SimulateKeyInActiveWindow(step.Key, step.Shift);
+        EXPECT_TRUE(step.Next->Focused()) << "key " << step.Key << " to a " << step.Next->ClassName();
+    }
+    EXPECT_EQ(ErrorOf<EInvalidOperation>([&] { year->SetFocus(); }),
+              "Cannot focus a disabled or invisible window");
+    active->SetFocus();
+    active->SetVisible(false); // hidden or disabled, itself or its container: the focus goes on
+    EXPECT_TRUE(grid->Focused() && Form->ActiveControl() == grid);
+    r[1]->SetFocus();
+    group->SetEnabled(false);
+    EXPECT_TRUE(grid->Focused());
+    grid->SetEnabled(false);
+    EXPECT_EQ(Form->ActiveControl(), nullptr);
 }
 
 // Enter presses the focused button, and the default one only while no button has it.
