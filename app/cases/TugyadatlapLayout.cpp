@@ -56,15 +56,8 @@ TStringField* MakeStringField(Tugyadatlap* Form, TSqlite3Query* Query, const Str
 
 TDBText* MakeHeaderText(Tugyadatlap* Form, TPanel* Panel, const String& Name, const String& Field,
                         Integer Left, Integer Width, TAlignment Alignment) {
-    auto* text = new TDBText(Form);
-    text->SetName(Name);
-    text->SetParent(Panel);
-    text->SetAutoSize(false);
-    text->SetBounds(Left, 12, Width, 20);
+    TDBText* text = app::MakeDBText(Form, Panel, Name, Form->DataSource1, Field, Left, 12, Width, 20);
     text->SetAlignment(Alignment);
-    text->SetTransparent(true);
-    text->SetDataSource(Form->DataSource1);
-    text->SetDataField(Field);
     return text;
 }
 

@@ -103,10 +103,8 @@ TBitBtn* MakeBitBtn(TComponent* Owner, TWinControl* Parent, const String& Name, 
 }
 
 TDBText* MakeDBText(TComponent* Owner, TWinControl* Parent, const String& Name, TDataSource* Source,
-                    const String& Field, Integer Left, Integer Top, Integer Width) {
-    auto* text = Place<TDBText>(Owner, Parent, Name, Left, Top, Width, 17);
-    text->SetAutoSize(false);
-    text->SetBounds(Left, Top, Width, 17);
+                    const String& Field, Integer Left, Integer Top, Integer Width, Integer Height) {
+    auto* text = Place<TDBText>(Owner, Parent, Name, Left, Top, Width, Height);
     text->SetTransparent(true);
     text->SetDataSource(Source);
     text->SetDataField(Field);

@@ -53,9 +53,9 @@ TBitBtn* MakeBitBtn(TComponent* Owner, TWinControl* Parent, const String& Name, 
 // bold Arial.
 TPanel* MakeHeaderPanel(TComponent* Owner, TWinControl* Parent, const String& Name, Integer Height);
 
-// A transparent one-line text showing Field of Source, 17 pixels high.
+// A transparent text showing Field of Source, one line of 17 pixels unless told.
 TDBText* MakeDBText(TComponent* Owner, TWinControl* Parent, const String& Name, TDataSource* Source,
-                    const String& Field, Integer Left, Integer Top, Integer Width);
+                    const String& Field, Integer Left, Integer Top, Integer Width, Integer Height = 17);
 
 // A label right-aligned so that its text ends at Right, vertically beside a box at Top.
 TLabel* MakeFieldLabel(TComponent* Owner, TWinControl* Parent, const String& Name, const String& Caption,

@@ -42,17 +42,7 @@ String FieldText(TSqlite3Query* Query, const char* Field) {
     return Query->FieldByName(Field)->AsString();
 }
 
-TDBText* MakeDetailText(app::MainWindowShared* Form, TPanel* Block, const String& Name, TDataSource* Source,
-                        const char* Field, Integer Left, Integer Top, Integer Width) {
-    auto* text = new TDBText(Form);
-    text->SetName(Name);
-    text->SetParent(Block);
-    text->SetBounds(Left, Top, Width, 15);
-    text->SetTransparent(true);
-    text->SetDataSource(Source);
-    text->SetDataField(Field);
-    return text;
-}
+constexpr Integer DetailTextHeight = 15;
 
 struct DetailButtons {
     TgxExtSpeedButton* Mail;
@@ -78,7 +68,8 @@ DetailButtons MakePartnerDetail(app::MainWindowShared* Form, TPanel* Page, const
         ++n;
         TLabel* caption = app::MakeLabel(Form, block, Prefix + "Label" + IntToStr(n), item.Caption, 12, top);
         caption->Font()->SetStyle({fsBold});
-        MakeDetailText(Form, block, Prefix + "DBText" + IntToStr(n), Source, item.Field, 84, top, 222);
+        app::MakeDBText(Form, block, Prefix + "DBText" + IntToStr(n), Source, item.Field, 84, top, 222,
+                        DetailTextHeight);
         top += 19;
     }
     top = 8;
@@ -86,8 +77,8 @@ DetailButtons MakePartnerDetail(app::MainWindowShared* Form, TPanel* Page, const
         ++n;
         TLabel* caption = app::MakeLabel(Form, block, Prefix + "Label" + IntToStr(n), item.Caption, 316, top);
         caption->Font()->SetStyle({fsBold});
-        TDBText* text =
-            MakeDetailText(Form, block, Prefix + "DBText" + IntToStr(n), Source, item.Field, 392, top, 150);
+        TDBText* text = app::MakeDBText(Form, block, Prefix + "DBText" + IntToStr(n), Source, item.Field, 392,
+                                        top, 150, DetailTextHeight);
         top += 24;
         // The remark wraps over the rest of the block.
         if (String(item.Field) == "megjegyzes") {

@@ -33,6 +33,7 @@ namespace {
 constexpr TColor DetailColor = 15990526; // pale cream, as the lists' even rows
 constexpr Integer FilterHeight = 112;
 constexpr Integer DetailHeight = 96;
+constexpr Integer DetailTextHeight = 15;
 
 // The controls of one list page; the two pages have the same layout.
 struct RegistryPage {
@@ -71,18 +72,6 @@ struct PageNames {
     const char* PartnerCaption;
 };
 
-TDBText* DetailText(app::MainWindowShared* Form, TPanel* Strip, const String& Name, TDataSource* Source,
-                    const char* Field, Integer Left, Integer Top, Integer Width) {
-    auto* text = new TDBText(Form);
-    text->SetName(Name);
-    text->SetParent(Strip);
-    text->SetBounds(Left, Top, Width, 15);
-    text->SetTransparent(true);
-    text->SetDataSource(Source);
-    text->SetDataField(Field);
-    return text;
-}
-
 void MakeDetailStrip(app::MainWindowShared* Form, TPanel* Page, const String& Prefix, TDataSource* Source,
                      TLabel*& Counter, const char* CounterName) {
     TPanel* strip = app::MakePanel(Form, Page, Prefix + "Adatok", alTop);
@@ -90,7 +79,7 @@ void MakeDetailStrip(app::MainWindowShared* Form, TPanel* Page, const String& Pr
     strip->SetHeight(DetailHeight);
     strip->SetColor(DetailColor);
     const auto text = [&](const char* name, const char* field, Integer left, Integer top, Integer width) {
-        return DetailText(Form, strip, Prefix + name, Source, field, left, top, width);
+        return app::MakeDBText(Form, strip, Prefix + name, Source, field, left, top, width, DetailTextHeight);
     };
     const auto caption = [&](const char* name, const char* text, Integer left, Integer top) {
         app::MakeLabel(Form, strip, Prefix + name, text, left, top)->Font()->SetStyle({fsBold});
