@@ -56,6 +56,10 @@ namespace {
     X(value_text, "sqlite3_value_text", "DLL::SQlite3ValueText not found")                                   \
     X(value_bytes, "sqlite3_value_bytes", "DLL::SQlite3ValueBytes not found")                                \
     X(value_type, "sqlite3_value_type", "DLL::SQlite3ValueType not found")                                   \
+    X(column_value, "sqlite3_column_value", "DLL::SQlite3ColumnValue not found")                             \
+    X(value_int64, "sqlite3_value_int64", "DLL::SQlite3ValueInt64 not found")                                \
+    X(value_double, "sqlite3_value_double", "DLL::SQlite3ValueDouble not found")                             \
+    X(value_blob, "sqlite3_value_blob", "DLL::SQlite3ValueBlob not found")                                   \
     X(result_int, "sqlite3_result_int", "DLL::SQlite3ResultInt not found")                                   \
     X(result_null, "sqlite3_result_null", "DLL::SQlite3ResultNull not found")                                \
     X(result_error, "sqlite3_result_error", "DLL::SQlite3ResultError not found")

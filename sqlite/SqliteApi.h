@@ -1,6 +1,6 @@
 #pragma once
 // Run-time binding of the SQLite engine: the library is opened by name and the
-// 47 entry points the data-access layer uses are looked up one by one, so the
+// 51 entry points the data-access layer uses are looked up one by one, so the
 // program starts (and reports a clear message) when the engine is missing.
 #include "platform/core/Types.h"
 
@@ -55,13 +55,18 @@ struct EngineApi {
     decltype(&::sqlite3_value_text) value_text = nullptr;
     decltype(&::sqlite3_value_bytes) value_bytes = nullptr;
     decltype(&::sqlite3_value_type) value_type = nullptr;
+    // A row's values read with one locked engine call per column.
+    decltype(&::sqlite3_column_value) column_value = nullptr;
+    decltype(&::sqlite3_value_int64) value_int64 = nullptr;
+    decltype(&::sqlite3_value_double) value_double = nullptr;
+    decltype(&::sqlite3_value_blob) value_blob = nullptr;
     decltype(&::sqlite3_result_int) result_int = nullptr;
     decltype(&::sqlite3_result_null) result_null = nullptr;
     decltype(&::sqlite3_result_error) result_error = nullptr;
 };
 
 // Number of bound entry points.
-constexpr int EngineEntryCount = 47;
+constexpr int EngineEntryCount = 51;
 
 // The engine library: loading, binding and release. Owns the library handle.
 class EngineLibrary {

@@ -86,6 +86,16 @@ TFResult::~TFResult() {
 }
 
 unsigned char* TFResult::Allocate(std::size_t size) {
+    // Most rows fit the current chunk.
+    if (size <= ChunkSize / 4 && FChunkUsed + size <= ChunkSize && !FChunks.empty()) {
+        unsigned char* block = FChunks.back().get() + FChunkUsed;
+        FChunkUsed += size;
+        return block;
+    }
+    return AllocateAnew(size);
+}
+
+unsigned char* TFResult::AllocateAnew(std::size_t size) {
     if (size > ChunkSize / 4) {
         // A large value gets a chunk of its own, kept out of the current one.
         auto own = std::make_unique_for_overwrite<unsigned char[]>(size);
@@ -108,11 +118,15 @@ unsigned char* TFResult::Allocate(std::size_t size) {
 }
 
 unsigned char* TFResult::Pack(const RowImage& row, Integer bookmark, Int64 rowId) {
+    // Local pointers: a store into the block may alias anything, so members and the
+    // row's slots would be read again after each one.
     const std::size_t n = FKinds.size();
     const std::size_t fields = std::min(n, row.Count());
+    const SlotKind* const kinds = FKinds.data();
+    const sqlite::Slot* const slots = fields ? &row[0] : nullptr;
     std::size_t size = BytesOffset(n);
     for (std::size_t i = 0; i < fields; ++i)
-        if (!row[i].Null && CarriesBytes(FKinds[i], row[i])) size += row[i].Bytes.size();
+        if (!slots[i].Null && CarriesBytes(kinds[i], slots[i])) size += slots[i].Bytes.size();
 
     unsigned char* block = Allocate(size);
     std::memcpy(block + RowIdOffset, &rowId, 8);
@@ -120,12 +134,12 @@ unsigned char* TFResult::Pack(const RowImage& row, Integer bookmark, Int64 rowId
     std::memset(block + FlagsOffset, 0, BytesOffset(n) - FlagsOffset);
     std::size_t tail = BytesOffset(n);
     for (std::size_t i = 0; i < fields; ++i) {
-        const sqlite::Slot& slot = row[i];
+        const sqlite::Slot& slot = slots[i];
         if (slot.Null) continue;
         block[FlagsOffset + i / 8] |= static_cast<unsigned char>(1u << (i % 8));
         unsigned char* cell = block + CellsOffset(n) + i * CellSize;
-        if (CarriesBytes(FKinds[i], slot)) {
-            if (FKinds[i] == SlotKind::Float)
+        if (CarriesBytes(kinds[i], slot)) {
+            if (kinds[i] == SlotKind::Float)
                 block[FlagsOffset + FlagBytes(n) + i / 8] |= static_cast<unsigned char>(1u << (i % 8));
             const auto offset = static_cast<std::uint32_t>(tail);
             const auto length = static_cast<std::uint32_t>(slot.Bytes.size());
@@ -133,7 +147,7 @@ unsigned char* TFResult::Pack(const RowImage& row, Integer bookmark, Int64 rowId
             std::memcpy(cell + 4, &length, 4);
             std::memcpy(block + tail, slot.Bytes.data(), slot.Bytes.size());
             tail += slot.Bytes.size();
-        } else if (FKinds[i] == SlotKind::Integer) {
+        } else if (kinds[i] == SlotKind::Integer) {
             std::memcpy(cell, &slot.Int, CellSize);
         } else {
             std::memcpy(cell, &slot.Float, CellSize);

@@ -67,6 +67,8 @@ private:
     // Packs row into a new block with the given bookmark and row id.
     unsigned char* Pack(const sqlite::RowImage& row, Integer bookmark, Int64 rowId);
     unsigned char* Allocate(std::size_t size);
+    // Allocate's way for a large value or a full chunk.
+    unsigned char* AllocateAnew(std::size_t size);
     const unsigned char* Block(Integer index) const { return FRows[static_cast<std::size_t>(index)]; }
     const unsigned char* Cell(Integer index, std::size_t field) const;
     bool InRange(Integer index) const { return index >= 0 && index < Count(); }

@@ -149,6 +149,13 @@ String TSqlite3DB::FromEngine(std::string_view Text) const {
     return CodePageToUtf8(Text, CP_WINDOWS_1250);
 }
 
+void TSqlite3DB::AppendFromEngine(std::string_view Text, String& Out) const {
+    if (FUTF8)
+        Out.append(Text);
+    else
+        AppendCodePageAsUtf8(Out, Text, CP_WINDOWS_1250);
+}
+
 void TSqlite3DB::DBConnect(bool Connect) {
     FUTF8 = FCharacterEncoding.empty() || SameText(FCharacterEncoding, "utf8");
     if (!Connect) {

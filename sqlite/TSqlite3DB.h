@@ -13,6 +13,7 @@
 #include "sqlite/SqliteApi.h"
 #include "sqlite/TSqlite3Field.h"
 
+#include <chrono>
 #include <functional>
 #include <string_view>
 #include <utility>
@@ -197,6 +198,8 @@ public:
     // Program text to the database's encoding and back.
     std::string ToEngine(std::string_view Text) const;
     String FromEngine(std::string_view Text) const;
+    // Text from the engine appended to Out in the program's encoding.
+    void AppendFromEngine(std::string_view Text, String& Out) const;
 
 private:
     void Connect();
@@ -215,9 +218,13 @@ private:
     // Steps a statement without result to its end, waiting out a busy database
     // for TimeOut milliseconds.
     void StepToEnd(sqlite3_stmt* Statement);
+    // SQLite3_GetNextResult with the time a busy database is waited for until.
+    sqlite::RowImage* ReadRow(sqlite3_stmt* Statement, sqlite::ResultTarget* Dataset,
+                              std::chrono::steady_clock::time_point Deadline);
+    // Sets the slot of Row's field to Text from the engine; answers the slot's bytes.
+    String& SetConverted(sqlite::RowImage& Row, std::size_t Field, std::string_view Text) const;
     // Hands a column's text to the dataset's conversion (nothing for NULL).
-    void UnpackColumn(sqlite3_stmt* Statement, int Column, const sqlite::ColumnPlan& Plan,
-                      sqlite::ResultTarget* Dataset);
+    void UnpackColumn(sqlite3_value* Value, const sqlite::ColumnPlan& Plan, sqlite::ResultTarget* Dataset);
     // Raises the engine's error for rc (nothing for SQLITE_OK).
     void Check(int rc);
     // Raises the error of a failed step; the statement stays with its owner.
@@ -245,6 +252,9 @@ private:
     bool FInTransaction = false;
     bool FUTF8 = true;
     String FLastSQL;
+    // A column's text in the program's encoding for the dataset's conversion; kept so
+    // that its room serves every row.
+    String FConverted;
     sqlite::SchemaNames FExpectedSchema;
     sqlite3* FHandle = nullptr;
     sqlite::EngineLibrary FLibrary;

@@ -177,9 +177,14 @@ sqlite3_stmt* TSqlite3DB::PrepareStatement(const String& SQL, sqlite::ResultTarg
 
 sqlite::RowImage* TSqlite3DB::SQLite3_GetNextResult(sqlite3_stmt* Statement, sqlite::ResultTarget* Dataset) {
     if (!Dataset || !Statement) return nullptr;
+    return ReadRow(Statement, Dataset, Clock::now() + std::chrono::milliseconds(FTimeOut));
+}
+
+sqlite::RowImage* TSqlite3DB::ReadRow(sqlite3_stmt* Statement, sqlite::ResultTarget* Dataset,
+                                      std::chrono::steady_clock::time_point Deadline) {
     sqlite::RowImage& row = Dataset->RowScratch;
     row.Clear();
-    const int rc = StepUntil(Api(), Statement, Clock::now() + std::chrono::milliseconds(FTimeOut));
+    const int rc = StepUntil(Api(), Statement, Deadline);
     if (rc == SQLITE_DONE) return nullptr;
     if (rc == SQLITE_BUSY && OnBusy) {
         Api().reset(Statement);
@@ -189,45 +194,49 @@ sqlite::RowImage* TSqlite3DB::SQLite3_GetNextResult(sqlite3_stmt* Statement, sql
     // The statement stays with the dataset, which finalizes it when it closes.
     if (rc != SQLITE_ROW) RaiseStepError(Statement);
 
-    // One engine call per column where the value allows it: a null text pointer
-    // is the null value, so only numbers and blobs ask for the storage type.
+    // One locked engine call per column: its value, read at once on this thread and
+    // before the next step, answers the rest without the connection's lock.
     const sqlite::EngineApi& api = Api();
     const bool typeLess = Dataset->ResultTypeLess();
     const std::size_t columns = Dataset->Columns.size();
+    const sqlite::ColumnPlan* plans = Dataset->Columns.data();
     for (std::size_t i = 0; i < columns; ++i) {
         const int column = static_cast<int>(i);
-        const sqlite::ColumnPlan& plan = Dataset->Columns[i];
+        const sqlite::ColumnPlan& plan = plans[i];
         if (plan.Field < 0) {
             if (column == Dataset->RowIdColumn) Dataset->CurrentRowId = api.column_int64(Statement, column);
             continue;
         }
         const auto field = static_cast<std::size_t>(plan.Field);
+        sqlite3_value* value = api.column_value(Statement, column);
         const TFieldType type = typeLess ? ftString : plan.Type;
         switch (type) {
         case ftString:
         case ftFixedChar:
         case ftWideString: {
-            const auto* text = reinterpret_cast<const char*>(api.column_text(Statement, column));
+            // A null text pointer is the null value.
+            const auto* text = reinterpret_cast<const char*>(api.value_text(value));
             if (!text) break; // slots start null
             // Wide text is stored as Unicode in either encoding.
-            if (FUTF8 || type == ftWideString)
+            if (FUTF8 || type == ftWideString) {
                 row.SetBytes(field, CutToCapacity(text, plan.Capacity));
-            else
-                row.SetBytes(field, CutToCapacity(FromEngine(text), plan.Capacity));
+            } else {
+                String& bytes = SetConverted(row, field, text);
+                bytes.resize(CutToCapacity(bytes, plan.Capacity).size());
+            }
             break;
         }
         case ftBlob:
         case ftGraphic:
         case ftMemo:
         case ftFmtMemo: {
-            if (api.column_type(Statement, column) == SQLITE_NULL) break;
-            const auto* bytes = static_cast<const char*>(api.column_blob(Statement, column));
-            const std::string_view raw(bytes ? bytes : "",
-                                       static_cast<std::size_t>(api.column_bytes(Statement, column)));
+            if (api.value_type(value) == SQLITE_NULL) break;
+            const auto* bytes = static_cast<const char*>(api.value_blob(value));
+            const std::string_view raw(bytes ? bytes : "", static_cast<std::size_t>(api.value_bytes(value)));
             if (FUTF8 || type == ftBlob || type == ftGraphic)
                 row.SetBytes(field, raw);
             else
-                row.SetBytes(field, FromEngine(raw));
+                SetConverted(row, field, raw);
             break;
         }
         case ftSmallint:
@@ -239,33 +248,42 @@ sqlite::RowImage* TSqlite3DB::SQLite3_GetNextResult(sqlite3_stmt* Statement, sql
         case ftCurrency:
         case ftBCD: {
             // Numbers the engine already holds natively need no text round trip.
-            const int storage = api.column_type(Statement, column);
+            const int storage = api.value_type(value);
             if (storage == SQLITE_NULL) break;
             if (plan.Kind == sqlite::SlotKind::Integer && storage == SQLITE_INTEGER)
-                row.SetInteger(field, api.column_int64(Statement, column));
+                row.SetInteger(field, api.value_int64(value));
             else if (plan.Kind == sqlite::SlotKind::Float &&
                      (storage == SQLITE_FLOAT || storage == SQLITE_INTEGER))
-                row.SetFloat(field, api.column_double(Statement, column));
+                row.SetFloat(field, api.value_double(value));
             else
-                UnpackColumn(Statement, column, plan, Dataset);
+                UnpackColumn(value, plan, Dataset);
             break;
         }
         default:
-            UnpackColumn(Statement, column, plan, Dataset);
+            UnpackColumn(value, plan, Dataset);
         }
     }
     return &row;
 }
 
-void TSqlite3DB::UnpackColumn(sqlite3_stmt* Statement, int Column, const sqlite::ColumnPlan& Plan,
+String& TSqlite3DB::SetConverted(sqlite::RowImage& Row, std::size_t Field, std::string_view Text) const {
+    // Converted straight into the slot, whose room the earlier rows left.
+    sqlite::Slot& slot = Row[Field];
+    slot.Null = false;
+    AppendFromEngine(Text, slot.Bytes);
+    return slot.Bytes;
+}
+
+void TSqlite3DB::UnpackColumn(sqlite3_value* Value, const sqlite::ColumnPlan& Plan,
                               sqlite::ResultTarget* Dataset) {
-    const auto* text = reinterpret_cast<const char*>(Api().column_text(Statement, Column));
+    const auto* text = reinterpret_cast<const char*>(Api().value_text(Value));
     if (!text) return; // null: the slot stays null
     if (FUTF8) {
         Dataset->UnpackText(Plan.Field, Plan.Type, text, Dataset->RowScratch);
     } else {
-        const String converted = FromEngine(text);
-        Dataset->UnpackText(Plan.Field, Plan.Type, converted.c_str(), Dataset->RowScratch);
+        FConverted.clear();
+        AppendFromEngine(text, FConverted);
+        Dataset->UnpackText(Plan.Field, Plan.Type, FConverted.c_str(), Dataset->RowScratch);
     }
 }
 
@@ -298,7 +316,12 @@ Integer TSqlite3DB::SQLite3_Execute(const String& SQL, sqlite::ResultTarget* Dat
         for (Integer k = 0; k < params.Count() && k < count; ++k)
             sqlite::BindValue(*this, statement, k + 1, *params.Items(k));
         TFResult* store = Dataset->ResultStore();
-        while (sqlite::RowImage* row = SQLite3_GetNextResult(statement, Dataset))
+        if (!statement) return;
+        // Only the first step takes the database's lock; the later ones read under it,
+        // so one deadline, from before the first step, serves every row (and spares
+        // a clock reading per row).
+        const auto deadline = Clock::now() + std::chrono::milliseconds(FTimeOut);
+        while (sqlite::RowImage* row = ReadRow(statement, Dataset, deadline))
             if (store) store->Add(*row, Dataset->CurrentRowId);
     });
     return 0;

@@ -124,6 +124,19 @@ const Utf8Forms& UpperHalfUtf8(int codePage) {
     return forms[TableIndex(codePage)];
 }
 
+// Writes bytes as UTF-8 from to on, which has room for it, and answers where it ended.
+char* WriteUtf8(const Utf8Forms& forms, std::string_view bytes, char* to, char* const end) {
+    for (std::size_t i = 0; i < bytes.size();) {
+        CopyAsciiRun(bytes, i, to, end);
+        if (i == bytes.size()) break;
+        const Utf8Form& form = forms[static_cast<unsigned char>(bytes[i]) - 0x80];
+        for (unsigned char k = 0; k < form.Size; ++k)
+            *to++ = form.Bytes[k];
+        ++i;
+    }
+    return to;
+}
+
 // The byte of each character a code page holds: a look-up for the Latin letters (every
 // Hungarian one) and a search among the few others, since texts written to the database and
 // to spreadsheet cells go through it character by character.
@@ -210,17 +223,17 @@ String CodePageToUtf8(std::string_view bytes, int codePage) {
         ++i;
     }
     String out(size, '\0');
-    char* to = out.data();
-    char* const end = out.data() + size;
-    for (std::size_t i = 0; i < n;) {
-        CopyAsciiRun(bytes, i, to, end);
-        if (i == n) break;
-        const Utf8Form& form = forms[static_cast<unsigned char>(bytes[i]) - 0x80];
-        for (unsigned char k = 0; k < form.Size; ++k)
-            *to++ = form.Bytes[k];
-        ++i;
-    }
+    WriteUtf8(forms, bytes, out.data(), out.data() + size);
     return out;
+}
+
+void AppendCodePageAsUtf8(String& out, std::string_view bytes, int codePage) {
+    const Utf8Forms& forms = UpperHalfUtf8(codePage);
+    // One pass into room for the longest form of every byte; the rest is cut off after.
+    const std::size_t start = out.size();
+    out.resize(start + sizeof(Utf8Form::Bytes) * bytes.size());
+    const char* end = WriteUtf8(forms, bytes, out.data() + start, out.data() + out.size());
+    out.resize(static_cast<std::size_t>(end - out.data()));
 }
 
 std::string Utf8ToCodePage(std::string_view utf8, int codePage) {

@@ -27,6 +27,9 @@ bool IsSupportedCodePage(int codePage);
 // character of the same value, so every byte of a stored text survives a round trip.
 // Raises EConvertError("Unsupported code page %d") for an unknown code page.
 String CodePageToUtf8(std::string_view bytes, int codePage);
+// The same appended to out, whose room is reused (a row read converts every text into
+// the same slots). An 8-bit code page only (not 65001).
+void AppendCodePageAsUtf8(String& out, std::string_view bytes, int codePage);
 
 // UTF-8 to 8-bit bytes. A character with no place in the code page, and every
 // invalid UTF-8 sequence, becomes "?". Raises EConvertError as above.

@@ -30,6 +30,18 @@ TEST_P(EveryByte, EachByteGivesADistinctCharacter) {
     EXPECT_EQ(seen.size(), 256u);
 }
 
+// A row read converts into a slot that keeps the room of earlier rows: what is appended is
+// the whole conversion, wherever the widest forms fall (a run of euro signs fills the room).
+TEST_P(EveryByte, AppendsTheWholeConversion) {
+    const std::string bytes = AllHighBytes();
+    for (const std::string& text : {bytes, std::string(bytes.rbegin(), bytes.rend()), std::string(40, '\x80'),
+                                    std::string("x\x80"), std::string()}) {
+        String out = "kept ";
+        AppendCodePageAsUtf8(out, text, GetParam());
+        EXPECT_EQ(out, "kept " + CodePageToUtf8(text, GetParam()));
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(CodePages, EveryByte, ::testing::Values(1250, 1251, 852));
 
 TEST(CodePages, HungarianDoubleAcuteLettersIn1250) {
