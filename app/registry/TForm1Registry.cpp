@@ -19,7 +19,7 @@
 #include "platform/graphics/TFont.h"
 #include "platform/ui/TCheckBox.h"
 #include "platform/ui/TComboBox.h"
-#include "platform/ui/TDBMemo.h"
+#include "platform/ui/TDBRichEdit.h"
 #include "platform/ui/TDBText.h"
 #include "platform/ui/TEdit.h"
 #include "platform/ui/TLabel.h"
@@ -98,13 +98,12 @@ void MakeDetailStrip(app::MainWindowShared* Form, TPanel* Page, const String& Pr
     caption("Label4", "Referencia:", 8, 62);
     text("DBText9", "referencia", 80, 62, 150);
     caption("Label5", "Megjegyzés::", 240, 62);
-    auto* memo = new TDBMemo(Form);
-    memo->SetName(Prefix + "DBMemo1");
-    memo->SetParent(strip);
-    memo->SetBounds(320, 60, 306, 32);
-    memo->SetReadOnly(true);
-    memo->SetDataSource(Source);
-    memo->SetDataField("megjegyzes");
+    auto* note = new TDBRichEdit(Form);
+    note->SetName(Prefix + "DBRichEdit1");
+    note->SetParent(strip);
+    note->SetBounds(320, 60, 306, 32);
+    note->SetDataSource(Source);
+    note->SetDataField("megjegyzes");
     Counter = app::MakeLabel(Form, strip, CounterName, "", 560, 5);
     Counter->SetAutoSize(false);
     Counter->SetBounds(560, 5, 66, 15);

@@ -2,6 +2,7 @@
 // partners, each edited in place in its grid, with a counter and "Új" for a new row.
 #include "app/common/AreaLayout.h"
 #include "app/common/FormControls.h"
+#include "app/common/ListGrid.h"
 #include "app/common/QueryRun.h"
 #include "app/common/MainWindowShared.h"
 #include "app/registry/RegistryArea.h"
@@ -32,7 +33,7 @@ struct Section {
 // One look-up table: a heading with its counter and "Új" over an editable grid.
 Section MakeSection(app::MainWindowShared* Form, TPanel* Parent, Integer Number, const char* Table,
                     const char* Heading, const char* GridName, const char* CounterName,
-                    const char* ButtonName) {
+                    const char* ButtonName, std::initializer_list<app::GridColumn> Columns) {
     const String n = IntToStr(Number);
     Section s{};
     s.Table = app::MakeSettingsTable(Form, "iktatasbeallitasTable" + n, Form->Sqlite3DB1, Table);
@@ -50,17 +51,12 @@ Section MakeSection(app::MainWindowShared* Form, TPanel* Parent, Integer Number,
     s.Counter->Font()->SetColor(clGray);
     s.New = app::MakeBitBtn(Form, head, ButtonName, "Új", 190, 4, 60);
 
-    s.Grid = new TVgDBGrid(Form);
-    s.Grid->SetName(GridName);
-    s.Grid->SetParent(Parent);
-    s.Grid->SetAlign(alClient);
+    s.Grid = app::MakeAreaGrid(Form, Parent, GridName, Columns);
     s.Grid->SetOptions({dgTitles, dgIndicator, dgColumnResize, dgColLines, dgRowLines, dgTabs, dgEditing,
                         dgConfirmDelete, dgCancelOnExit});
     s.Grid->SetExOptions({eoBooleanAsCheckBox, eoDisableDelete, eoDisableInsert, eoENTERlikeTAB,
                           eoKeepSelection, eoBLOBEditor, eoTitleWordWrap, eoFilterAutoApply});
-    s.Grid->TitleHeight()->SetKind(hkPixelCount);
-    s.Grid->TitleHeight()->SetPixelCount(24);
-    s.Grid->SetDefaultRowHeight(17);
+    s.Grid->SetScrollBars(ssHorizontal);
     s.Grid->SetDataSource(s.Source);
     s.Source->OnDataChange = [s](TObject*, TField*) {
         s.Counter->SetCaption(s.Table->Active()
@@ -68,13 +64,6 @@ Section MakeSection(app::MainWindowShared* Form, TPanel* Parent, Integer Number,
                                   : String());
     };
     return s;
-}
-
-void AddColumn(TVgDBGrid* Grid, const char* Field, const char* Title, Integer Width) {
-    TVgDBColumn* column = Grid->GetColumns()->Add();
-    column->SetFieldName(Field);
-    column->Title()->SetCaption(Title);
-    if (Width > 0) column->SetWidth(Width);
 }
 
 } // namespace
@@ -91,24 +80,18 @@ void CreateRegistrySettings(MainWindowShared& Form) {
     p.Panel39 = app::MakePanel(&Form, p.Panel17, "Panel39", alClient);
     TPanel* lower = app::MakePanel(&Form, Form.iktatasbeallitas, "Panel40", alClient);
 
-    const Section places =
-        MakeSection(&Form, p.Panel38, 1, "ikt_mt", "Iktatási helyek:", "VgDBGrid4", "Label82", "BitBtn11");
-    const Section modes =
-        MakeSection(&Form, p.Panel39, 2, "ikt_mod", "Érkeztetési módok:", "VgDBGrid5", "Label83", "BitBtn12");
+    const Section places = MakeSection(&Form, p.Panel38, 1, "ikt_mt", "Iktatási helyek:", "VgDBGrid4",
+                                       "Label82", "BitBtn11", {{"nev", "név", 235}, {"aktiv", "aktív", 48}});
+    const Section modes = MakeSection(&Form, p.Panel39, 2, "ikt_mod", "Érkeztetési módok:", "VgDBGrid5",
+                                      "Label83", "BitBtn12", {{"nev", "név", 243}, {"aktiv", "aktív", 48}});
     const Section partners = MakeSection(&Form, lower, 3, "ikt_partner", "Iktatási partnerek:", "VgDBGrid3",
-                                         "Label84", "BitBtn10");
+                                         "Label84", "BitBtn10", {{"nev", "név", 298}, {"cim", "cím", 298}});
     Form.iktatasbeallitasTable1 = places.Table, p.iktatasbeallitasDataSource1 = places.Source;
     p.VgDBGrid4 = places.Grid, p.Label82 = places.Counter, p.BitBtn11 = places.New;
     Form.iktatasbeallitasTable2 = modes.Table, p.iktatasbeallitasDataSource2 = modes.Source;
     p.VgDBGrid5 = modes.Grid, p.Label83 = modes.Counter, p.BitBtn12 = modes.New;
     Form.iktatasbeallitasTable3 = partners.Table, p.iktatasbeallitasDataSource3 = partners.Source;
     p.VgDBGrid3 = partners.Grid, p.Label84 = partners.Counter, p.BitBtn10 = partners.New;
-    AddColumn(p.VgDBGrid4, "nev", "név", 235);
-    AddColumn(p.VgDBGrid4, "aktiv", "aktív", 48);
-    AddColumn(p.VgDBGrid5, "nev", "név", 243);
-    AddColumn(p.VgDBGrid5, "aktiv", "aktív", 48);
-    AddColumn(p.VgDBGrid3, "nev", "név", 298);
-    AddColumn(p.VgDBGrid3, "cim", "cím", 298);
     for (TVgDBGrid* grid : {p.VgDBGrid3, p.VgDBGrid5})
         grid->SetExOptions(grid->ExOptions() + TExOptions{eoCellHint});
 

@@ -11,11 +11,14 @@
 #include "platform/core/DateTime.h"
 #include "platform/core/TStrings.h"
 #include "platform/data/TField.h"
+#include "platform/graphics/TBitmap.h"
+#include "platform/graphics/TCanvas.h"
 #include "platform/ui/ControlSnapshot.h"
 #include "platform/ui/InputSimulation.h"
 #include "platform/ui/TBitBtn.h"
 #include "platform/ui/TCheckBox.h"
 #include "platform/ui/TComboBox.h"
+#include "platform/ui/TDBRichEdit.h"
 #include "platform/ui/TDBText.h"
 #include "platform/ui/TDateTimePicker.h"
 #include "platform/ui/TEdit.h"
@@ -434,6 +437,39 @@ TEST_F(RegistryArea, EntryDialogTabOrder) {
 }
 
 // Writes the registry pages and dialogs when VELMORA_SCREENSHOTS names a folder.
+// The settings grids look as the lists do (white and cream rows, a horizontal scroll bar
+// only); the detail strip shows an item's note in a read-only rich text box, a note in
+// RTF formatted, any other as it stands.
+TEST_F(RegistryArea, SettingsGridsAndTheNoteLookAsTheLists) {
+    Exec("INSERT INTO ikt_mt (nev, aktiv) VALUES ('Fiók', 1), ('Archívum', 0)");
+    AddRegistryPartner("Zala Zoltán");
+    Exec("UPDATE ikt_be SET megjegyzes=" + SqlLiteral("{\\rtf1\\ansi\\ansicpg1250 {\\b S\\'fcrg\\'f5s}}") +
+         " WHERE sorszam=" + Key(FSecond));
+    Exec("UPDATE ikt_be SET megjegyzes='Átvette: Kiss' WHERE sorszam=" + Key(FFirst));
+    app::MainWindowShared& f = app::MainWindow();
+    f.Show();
+    Menu("Iktatasbeallitasok1");
+    for (TVgDBGrid* grid : {f.Registry().VgDBGrid3, f.Registry().VgDBGrid4, f.Registry().VgDBGrid5}) {
+        TBitmap picture;
+        ui::Snapshot(grid, &picture);
+        const auto colour = [&](Integer row) {
+            const TRect cell = grid->CellRect(2, row);
+            return picture.Canvas()->Pixels(cell.Left + 3, cell.Top + 3);
+        };
+        EXPECT_EQ(colour(2), TColor(15990526)) << grid->Name();
+        EXPECT_EQ(colour(3), clWhite) << grid->Name();
+        EXPECT_EQ(grid->ScrollBars(), ssHorizontal) << grid->Name();
+    }
+    Menu("Beerkezettlevelek1");
+    auto* note = dynamic_cast<TDBRichEdit*>(f.FindComponent("beerkezettlistaDBRichEdit1"));
+    ASSERT_NE(note, nullptr);
+    EXPECT_EQ(note->Text(), "Sürgős");
+    EXPECT_TRUE(note->SelAttributes().Bold);
+    f.Registry().iktlistaQuery1->Next();
+    EXPECT_EQ(note->Text(), "Átvette: Kiss");
+    EXPECT_FALSE(note->SelAttributes().Bold);
+}
+
 TEST_F(RegistryArea, Picture) {
     const char* folder = std::getenv("VELMORA_SCREENSHOTS");
     if (folder == nullptr) GTEST_SKIP() << "set VELMORA_SCREENSHOTS to a folder to write the picture";

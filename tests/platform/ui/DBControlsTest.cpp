@@ -7,11 +7,13 @@
 #include "platform/data/TDataSource.h"
 #include "platform/data/TField.h"
 #include "platform/data/TFieldDefs.h"
+#include "platform/graphics/TFont.h"
 #include "platform/ui/InputSimulation.h"
 #include "platform/ui/TCustomForm.h"
 #include "platform/ui/TDBCheckBox.h"
 #include "platform/ui/TDBEdit.h"
 #include "platform/ui/TDBMemo.h"
+#include "platform/ui/TDBRichEdit.h"
 #include "platform/ui/TDBText.h"
 #include "platform/ui/VirtualKeys.h"
 #include "tests/support/TMemDataSet.h"
@@ -323,6 +325,40 @@ TEST_F(DBMemo, ReadOnlyMemoShowsButNeverEdits) {
     ui::SimulateKey(m, VK_DELETE);
     EXPECT_EQ(Data->State(), dsBrowse);
     EXPECT_EQ(m->Text(), "első sor\r\nmásodik sor");
+}
+
+// --- TDBRichEdit -----------------------------------------------------------
+
+// RTF shows formatted (its 8-bit letters as the code page has them), other text as it
+// stands in the box's font; whatever the user types, the field stays as it was.
+TEST_F(DBControls, RichEditShowsRtfFormattedAndNeverEdits) {
+    auto* r = new TDBRichEdit(Form.get());
+    r->SetBounds(10, 70, 200, 60);
+    r->SetParent(Form.get());
+    r->Font()->SetName("Arial");
+    r->Font()->SetSize(9);
+    r->SetDataSource(Source.get());
+    r->SetDataField("leiras");
+    Data->Open();
+    EXPECT_EQ(r->Text(), "első sor\r\nmásodik sor");
+    EXPECT_EQ(r->SelAttributes().HalfPoints, 18);
+    EXPECT_FALSE(r->SelAttributes().Bold);
+    Data->Next();
+    EXPECT_EQ(r->Text(), ""); // null
+    Data->Next();
+    Data->Edit();
+    Data->FieldByName("leiras")->SetAsString("{\\rtf1\\ansi\\ansicpg1250 {\\b F\\'e9lk\\'f6v\\'e9r} ő}");
+    Data->Post();
+    EXPECT_EQ(r->Text(), "Félkövér ő");
+    EXPECT_TRUE(r->SelAttributes().Bold);
+    ShowForm();
+    r->SetFocus();
+    Type(r, "z");
+    ui::SimulateKey(r, VK_DELETE);
+    EXPECT_EQ(Data->State(), dsBrowse);
+    EXPECT_EQ(r->Text(), "Félkövér ő");
+    Data->Close();
+    EXPECT_EQ(r->Text(), "");
 }
 
 // --- TDBText ---------------------------------------------------------------
