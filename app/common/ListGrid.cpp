@@ -29,7 +29,7 @@ TVgDBGrid* MakeAreaGrid(TComponent* Owner, TWinControl* Parent, const String& Na
     for (const GridColumn& spec : Columns) {
         TVgDBColumn* column = grid->GetColumns()->Add();
         column->SetFieldName(spec.Field);
-        column->Title()->SetCaption(spec.Title);
+        if (spec.Title) column->Title()->SetCaption(spec.Title);
         if (spec.Width > 0) column->SetWidth(spec.Width);
     }
     return grid;

@@ -16,8 +16,8 @@ namespace app {
 
 struct GridColumn {
     const char* Field;
-    const char* Title;
-    Integer Width; // 0 leaves the grid's default width
+    const char* Title; // nullptr: the field's name
+    Integer Width;     // 0 leaves the grid's default width
 };
 
 // A grid named Name filling Parent with the areas' look (white and cream rows, titles

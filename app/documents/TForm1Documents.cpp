@@ -5,7 +5,9 @@
 #include "app/common/StoredDate.h"
 #include "app/documents/DocumentStatements.h"
 #include "app/common/CaseHistory.h"
+#include "app/common/CaseSheetImages.h"
 #include "app/common/FormControls.h"
+#include "app/common/ListGrid.h"
 #include "app/common/OfficeExport.h"
 #include "app/common/QueryRun.h"
 #include "app/common/MainWindowShared.h"
@@ -40,10 +42,10 @@ using app::MakeLabel;
 
 namespace {
 
-constexpr TColor EvenRowColor = 15990526; // pale cream, as the other lists
 constexpr Integer FileColumn = 3;
 constexpr Integer KeepColumn = 6;
 constexpr Integer ArchiveColumn = 7;
+constexpr Integer FirstHiddenColumn = 8;
 
 // Dates in the user's short format; the flags show only as images (their text is empty).
 void SetDocumentTexts(TSqlite3Query& Query) {
@@ -95,37 +97,30 @@ void CreateDocumentsArea(MainWindowShared& Form) {
     exportButton->SetAnchors(TAnchors{akTop, akRight});
     exportButton->OnClick = [&Form](TObject*) { app::ExportDocumentList(Form); };
 
-    p.VgDBGrid12 = new TVgDBGrid(&Form);
-    p.VgDBGrid12->SetName("VgDBGrid12");
-    p.VgDBGrid12->SetParent(page);
-    p.VgDBGrid12->SetAlign(alClient);
+    p.VgDBGrid12 = app::MakeAreaGrid(&Form, page, "VgDBGrid12",
+                                     {{"ugynev", "Ügy", 286},
+                                      {"ugyszam", "Ügyszám", 83},
+                                      {"dokszam", "Dok#", 33},
+                                      {"ufile", "Fájl", 30},
+                                      {"datum", "Dátum", 0},
+                                      {"orzesi_hatarido", "Őrzési határidő", 77},
+                                      {"orzendo", "Őrzendő", 27},
+                                      {"archivalando", "Archiválandó", 25},
+                                      {"checksum_type", "Hash", 0},
+                                      {"checksum_value", "Hash érték", 0},
+                                      {"bekerulesi_datum", nullptr, 0},
+                                      {"orzendotext", nullptr, 0},
+                                      {"archivalandotext", nullptr, 0}});
+    // The hash, the date of entry and the flags as words are columns too, hidden.
+    for (Integer i = FirstHiddenColumn; i < p.VgDBGrid12->GetColumns()->Count(); ++i)
+        p.VgDBGrid12->GetColumns()->GetColumn(i)->SetVisible(false);
     p.VgDBGrid12->SetOptions({dgTitles, dgIndicator, dgColumnResize, dgColLines, dgRowLines, dgTabs,
                               dgConfirmDelete, dgCancelOnExit});
     p.VgDBGrid12->SetExOptions({eoBooleanAsCheckBox, eoCellHint, eoDisableDelete, eoDisableInsert,
                                 eoENTERlikeTAB, eoFixedLikeColumn, eoKeepSelection, eoBLOBEditor,
                                 eoTitleWordWrap, eoFilterAutoApply});
     p.VgDBGrid12->SetReadOnly(true);
-    p.VgDBGrid12->GridStyle()->SetStyle(gsCustom);
-    p.VgDBGrid12->GridStyle()->SetOddColor(clWindow);
-    p.VgDBGrid12->GridStyle()->SetEvenColor(EvenRowColor);
-    p.VgDBGrid12->TitleHeight()->SetKind(hkPixelCount);
-    p.VgDBGrid12->TitleHeight()->SetPixelCount(24);
-    p.VgDBGrid12->SetDefaultRowHeight(17);
     p.VgDBGrid12->SetScrollBars(ssHorizontal);
-    struct Column {
-        const char* Field;
-        const char* Title;
-        Integer Width;
-    };
-    for (const Column& c : {Column{"ugynev", "Ügy", 286}, Column{"ugyszam", "Ügyszám", 83},
-                            Column{"dokszam", "Dok#", 33}, Column{"ufile", "Fájl", 30},
-                            Column{"datum", "Dátum", 0}, Column{"orzesi_hatarido", "Őrzési határidő", 77},
-                            Column{"orzendo", "Őrzendő", 27}, Column{"archivalando", "Archiválandó", 25}}) {
-        TVgDBColumn* column = p.VgDBGrid12->GetColumns()->Add();
-        column->SetFieldName(c.Field);
-        column->Title()->SetCaption(c.Title);
-        if (c.Width > 0) column->SetWidth(c.Width);
-    }
     p.VgDBGrid12->SetDataSource(p.DataSource5);
     p.VgDBGrid12->OnDrawColumnCell = [&Form](TObject* Sender, const TRect& Rect, Integer DataCol, TColumn*,
                                              TGridDrawState) {
@@ -196,14 +191,14 @@ void VgDBGrid12DrawColumnCell(MainWindowShared& Form, TObject*, const TRect& Rec
     TCanvas* canvas = Form.Documents().VgDBGrid12->Canvas();
     if (DataCol == FileColumn) {
         canvas->FillRect(Rect);
-        images->Draw(canvas, Rect.Left, Rect.Top, 0, true);
+        images->Draw(canvas, Rect.Left, Rect.Top, app::FileImage, true);
         return;
     }
     const char* flag = DataCol == KeepColumn      ? "orzendo"
                        : DataCol == ArchiveColumn ? "archivalando"
                                                   : nullptr;
     if (flag && Form.dokulistquery->FieldByName(flag)->AsString() == "1")
-        images->Draw(canvas, Rect.Left, Rect.Top, 1, true);
+        images->Draw(canvas, Rect.Left, Rect.Top, app::TickImage, true);
 }
 
 void VgDBGrid12DblClick(MainWindowShared& Form, TObject*) {

@@ -220,6 +220,32 @@ TEST_F(DocumentsArea, GridDrawsTheDisketteForEveryFileAndTicksForSetFlags) {
     EXPECT_LT(Matching(shot, cell(Archive, 1), tick), OpaqueCount(tick) / 2);
 }
 
+// Beside the eight columns shown, the grid holds the hash, the date of entry and the
+// flags as words, hidden, each bound to its field.
+TEST_F(DocumentsArea, GridHoldsHiddenColumnsForTheSetup) {
+    const Integer item =
+        AddHistoryEntry(AddCase("Alfa", "2009-01-10"), "2009-03-01", "/iratok/a.pdf", "a", true);
+    Exec("UPDATE ugyitem SET checksum_type='SHA1', checksum_value='ab12' WHERE sorszam=" + Key(item));
+    app::MainWindowShared& f = Create();
+    app::RunDocumentList(f);
+    TVgDBGridColumns* columns = f.Documents().VgDBGrid12->GetColumns();
+    const std::pair<String, String> hidden[] = {{"checksum_type", "Hash"},
+                                                {"checksum_value", "Hash érték"},
+                                                {"bekerulesi_datum", "bekerulesi_datum"},
+                                                {"orzendotext", "orzendotext"},
+                                                {"archivalandotext", "archivalandotext"}};
+    ASSERT_EQ(columns->Count(), 13);
+    for (Integer i = 0; i < 13; ++i) {
+        EXPECT_EQ(columns->GetColumn(i)->Visible(), i < 8) << i;
+        if (i < 8) continue;
+        EXPECT_EQ(columns->GetColumn(i)->FieldName(), hidden[i - 8].first);
+        EXPECT_EQ(columns->GetColumn(i)->Title()->Caption(), hidden[i - 8].second);
+        ASSERT_NE(columns->GetColumn(i)->Field(), nullptr) << i;
+    }
+    EXPECT_EQ(columns->GetColumn(9)->Field()->DisplayText(), "ab12");
+    EXPECT_EQ(columns->GetColumn(11)->Field()->DisplayText(), "őrzendő");
+}
+
 TEST_F(DocumentsArea, DoubleClickOpensTheFileOrTheDialog) {
     const Integer a = AddCase("Alfa", "2009-01-10");
     const std::string missing = Folder() + "/nincs.pdf";
