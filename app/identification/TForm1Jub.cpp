@@ -1,6 +1,6 @@
 // The client identification area: the queries filtered by client name, case, date
-// range and success; the grid marks queries with an answer file and successful ones
-// with images, opens the answer file on double-click, changes a query through its
+// range and success; the grid marks queries with an answer file with an image and shows
+// the answer as text, opens the answer file on double-click, changes a query through its
 // context menu, and exports the list.
 #include "app/common/AreaLayout.h"
 #include "app/common/StoredDate.h"
@@ -43,14 +43,13 @@ namespace {
 
 constexpr TColor FixedColor = 15398130;
 constexpr Integer FileColumn = 5;
-constexpr Integer AnswerColumn = 6;
 
 bool Succeeded(TField* Jubok) {
     return SameText(Jubok->AsString(), "true");
 }
 
-// Dates in the user's short format; the success flag reads "OK" or "False" (the
-// export writes it so; the grid draws a tick instead).
+// Dates in the user's short format; the success flag reads "OK" or "False", in the grid
+// and in the exported file.
 void SetJubTexts(TSqlite3Query& Query) {
     app::ShowStoredDates(Query, {"datum", "orzesi_hatarido"});
     Query.FieldByName("jubok")->OnGetText = [](TField* Sender, String& Text, bool) {
@@ -205,17 +204,11 @@ void VgDBGrid16DrawColumnCell(MainWindowShared& Form, TObject*, const TRect& Rec
     if (!ugyadatlap) return;
     TCanvas* canvas = Form.Jub().VgDBGrid16->Canvas();
     TImageList* images = ugyadatlap->ImageList1;
-    if (DataCol == FileColumn) {
-        // The diskette stands for the path, which the narrow cell has no room for.
-        if (Form.jubQuery->FieldByName("valaszfile")->AsString().empty()) return;
-        canvas->FillRect(Rect);
-        images->Draw(canvas, Rect.Left, Rect.Top, app::FileImage, true);
-    } else if (DataCol == AnswerColumn) {
-        // The flag shows only as its tick.
-        canvas->FillRect(Rect);
-        if (Succeeded(Form.jubQuery->FieldByName("jubok")))
-            images->Draw(canvas, Rect.Left, Rect.Top, app::TickImage, true);
-    }
+    // The diskette stands for the path, which the narrow cell has no room for; every other
+    // cell keeps the grid's own drawing.
+    if (DataCol != FileColumn || Form.jubQuery->FieldByName("valaszfile")->AsString().empty()) return;
+    canvas->FillRect(Rect);
+    images->Draw(canvas, Rect.Left, Rect.Top, app::FileImage, true);
 }
 
 void VgDBGrid16DblClick(MainWindowShared& Form, TObject*) {
