@@ -171,9 +171,9 @@ void CancelRegistryItem(MainWindowShared& Form, TSqlite3Query* Query, bool Incom
     if (id < 1) return;
     if (MessageBox(nullptr, "Valóban sztornózni akarja a bejegyzést?", "Figyelmeztetés!", 0x31) != IDOK)
         return;
-    app::OpenStatement(*Form.Query100, app::RegistryCancelSql(
-                                           Incoming ? RegistryBook::Incoming : RegistryBook::Outgoing, id));
-    Form.Query100->Close();
+    // An item another workstation deleted since the list was read is said, not cancelled silently.
+    app::ExecUpdate(*Form.Query100,
+                    app::RegistryCancelSql(Incoming ? RegistryBook::Incoming : RegistryBook::Outgoing, id));
     app::Reopen(*Query);
 }
 

@@ -4,6 +4,7 @@
 // the entry dialogs, with a new partner made on the way.
 #include "app/registry/RegistryArea.h"
 #include "app/registry/RegistryStatements.h"
+#include "app/common/QueryRun.h"
 #include "app/common/SqlRoutines.h"
 #include "app/registry/TForm1RegistryParts.h"
 #include "controls/buttons/TgxExtSpeedButton.h"
@@ -32,6 +33,7 @@
 #include "sqlite/TSqlite3Table.h"
 #include "tests/app/AreaFormsFixture.h"
 #include "tests/app/XlsRows.h"
+#include "tests/support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 
@@ -168,6 +170,12 @@ TEST_F(RegistryArea, CancellationAsksAndHidesTheItem) {
     f.Registry().gxExtSpeedButton27->Click();
     EXPECT_EQ(Numbers(f.Registry().iktlistaQuery1).size(), 3u);
     EXPECT_EQ(Number("SELECT COUNT(*) FROM ikt_be"), 3);
+    // An item another workstation deleted meanwhile is said, and nothing else is cancelled.
+    Exec("DELETE FROM ikt_be WHERE sorszam=" + Key(app::CurrentKey(*f.Registry().iktlistaQuery1)));
+    EXPECT_EQ(
+        ErrorOf<EDatabaseError>([&] { static_cast<TMenuItem*>(f.FindComponent("iktbeStorno"))->Click(); }),
+        app::RowGoneMessage);
+    EXPECT_EQ(Number("SELECT SUM(storno) FROM ikt_be"), 1);
 }
 
 TEST_F(RegistryArea, ExportWritesTheListReadBackByAnIndependentReader) {
