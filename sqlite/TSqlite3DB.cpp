@@ -106,7 +106,7 @@ TSqlite3DB::~TSqlite3DB() {
 
 void TSqlite3DB::SetTimeOut(Integer Value) {
     FTimeOut = Value;
-    if (FConnected && FHandle) Api().busy_timeout(FHandle, Value);
+    if (FConnected && FHandle) FBusyWait.Install(Api(), FHandle, Value);
 }
 
 void TSqlite3DB::FSetDatabase(const String& Value) {

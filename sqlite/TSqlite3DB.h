@@ -9,11 +9,11 @@
 // empty the database holds UTF-8; with anything else ("STANDARD") it holds code
 // page 1250, and SQL text and bound text cross the boundary converted.
 #include "platform/core/TComponent.h"
+#include "sqlite/BusyWait.h"
 #include "sqlite/EngineError.h"
 #include "sqlite/SqliteApi.h"
 #include "sqlite/TSqlite3Field.h"
 
-#include <chrono>
 #include <functional>
 #include <string_view>
 #include <utility>
@@ -43,7 +43,8 @@ public:
     String ClassName() const override { return "TSqlite3DB"; }
 
     // ---- Properties --------------------------------------------------------------
-    // Busy time-out in milliseconds; applied at once when connected.
+    // Busy time-out in milliseconds: how long a statement waits for a database another
+    // program holds locked (sqlite::BusyWait); 0: no wait. Applied at once when connected.
     Integer TimeOut() const { return FTimeOut; }
     void SetTimeOut(Integer Value);
     const String& CharacterEncoding() const { return FCharacterEncoding; }
@@ -215,12 +216,10 @@ private:
     void RunTransactionStatement(const char* SQL, bool InTransactionAfter);
     // Prepares, binds (through Bind), steps and finalizes every statement of SQL.
     Integer ExecStatements(const String& SQL, const std::function<void(sqlite3_stmt*)>& Bind);
-    // Steps a statement without result to its end, waiting out a busy database
-    // for TimeOut milliseconds.
+    // Steps a statement without result to its end.
     void StepToEnd(sqlite3_stmt* Statement);
-    // SQLite3_GetNextResult with the time a busy database is waited for until.
-    sqlite::RowImage* ReadRow(sqlite3_stmt* Statement, sqlite::ResultTarget* Dataset,
-                              std::chrono::steady_clock::time_point Deadline);
+    // SQLite3_GetNextResult within the caller's busy deadline.
+    sqlite::RowImage* ReadRow(sqlite3_stmt* Statement, sqlite::ResultTarget* Dataset);
     // Sets the slot of Row's field to Text from the engine; answers the slot's bytes.
     String& SetConverted(sqlite::RowImage& Row, std::size_t Field, std::string_view Text) const;
     // Hands a column's text to the dataset's conversion (nothing for NULL).
@@ -258,6 +257,7 @@ private:
     sqlite::SchemaNames FExpectedSchema;
     sqlite3* FHandle = nullptr;
     sqlite::EngineLibrary FLibrary;
+    sqlite::BusyWait FBusyWait;
     // Statements handed out by SQLite3_PrepareResult and not yet closed: the engine
     // cannot close while any of them lives.
     std::vector<std::pair<sqlite3_stmt*, sqlite::ResultTarget*>> FOpenResults;

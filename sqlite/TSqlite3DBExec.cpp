@@ -16,28 +16,7 @@
 #include "sqlite/Statement.h"
 #include "sqlite/TFResult.h"
 
-#include <chrono>
-#include <thread>
-
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-// Pause between two attempts on a busy database.
-constexpr auto BusyPause = std::chrono::milliseconds(5);
-
-// Steps Statement, stepping again after a pause while the database is busy and
-// the deadline has not passed. The engine itself waits out a lock for TimeOut
-// within a step, so the deadline counts from before the first step and the two
-// waits do not add up.
-int StepUntil(const sqlite::EngineApi& api, sqlite3_stmt* statement, Clock::time_point deadline) {
-    int rc = api.step(statement);
-    while (rc == SQLITE_BUSY && Clock::now() < deadline) {
-        std::this_thread::sleep_for(BusyPause);
-        rc = api.step(statement);
-    }
-    return rc;
-}
 
 // Cuts UTF-8 text to at most capacity characters (capacity < 0: no cut).
 std::string_view CutToCapacity(std::string_view text, Integer capacity) {
@@ -81,10 +60,12 @@ void TSqlite3DB::RetryOnSchemaChange(const std::function<void()>& Run) {
 }
 
 void TSqlite3DB::StepToEnd(sqlite3_stmt* Statement) {
-    const auto deadline = Clock::now() + std::chrono::milliseconds(FTimeOut);
+    // A step reports a busy database only when the busy wait has given up, or where
+    // waiting cannot help (the engine waits for none that waits for this connection):
+    // trying again here would stack a second wait on the first.
     int rc = SQLITE_ROW;
     while (rc == SQLITE_ROW)
-        rc = StepUntil(Api(), Statement, deadline);
+        rc = Api().step(Statement);
     if (rc != SQLITE_DONE) RaiseStepError(Statement);
 }
 
@@ -95,6 +76,7 @@ Integer TSqlite3DB::ExecStatements(const String& SQL, const std::function<void(s
     const char* rest = text.c_str();
     while (*rest) {
         const char* next = rest;
+        const sqlite::BusyWait::Statement wait(FBusyWait);
         RetryOnSchemaChange([&] {
             sqlite::Statement statement(Api());
             const char* tail = nullptr;
@@ -147,6 +129,7 @@ sqlite3_stmt* TSqlite3DB::PrepareStatement(const String& SQL, sqlite::ResultTarg
     Dataset->CurrentRowId = -1;
     FLastSQL = SQL;
     const std::string text = ToEngine(SQL);
+    const sqlite::BusyWait::Statement wait(FBusyWait);
     sqlite::Statement guard(Api());
     const char* tail = nullptr;
     Check(Api().prepare(FHandle, text.c_str(), -1, guard.Receive(), &tail));
@@ -177,14 +160,14 @@ sqlite3_stmt* TSqlite3DB::PrepareStatement(const String& SQL, sqlite::ResultTarg
 
 sqlite::RowImage* TSqlite3DB::SQLite3_GetNextResult(sqlite3_stmt* Statement, sqlite::ResultTarget* Dataset) {
     if (!Dataset || !Statement) return nullptr;
-    return ReadRow(Statement, Dataset, Clock::now() + std::chrono::milliseconds(FTimeOut));
+    const sqlite::BusyWait::Statement wait(FBusyWait);
+    return ReadRow(Statement, Dataset);
 }
 
-sqlite::RowImage* TSqlite3DB::ReadRow(sqlite3_stmt* Statement, sqlite::ResultTarget* Dataset,
-                                      std::chrono::steady_clock::time_point Deadline) {
+sqlite::RowImage* TSqlite3DB::ReadRow(sqlite3_stmt* Statement, sqlite::ResultTarget* Dataset) {
     sqlite::RowImage& row = Dataset->RowScratch;
     row.Clear();
-    const int rc = StepUntil(Api(), Statement, Deadline);
+    const int rc = Api().step(Statement);
     if (rc == SQLITE_DONE) return nullptr;
     if (rc == SQLITE_BUSY && OnBusy) {
         Api().reset(Statement);
@@ -308,6 +291,7 @@ Integer TSqlite3DB::SQLite3_Execute(const String& SQL, sqlite::ResultTarget* Dat
         DBScreen->SetCursor(savedCursor);
         if (DBScreen->Cursor() == dcrSQLWait) DBScreen->SetCursor(dcrDefault);
     });
+    const sqlite::BusyWait::Statement wait(FBusyWait);
     RetryOnSchemaChange([&] {
         sqlite::Statement guard(Api(), PrepareStatement(SQL, Dataset));
         sqlite3_stmt* statement = guard.Get();
@@ -317,11 +301,8 @@ Integer TSqlite3DB::SQLite3_Execute(const String& SQL, sqlite::ResultTarget* Dat
             sqlite::BindValue(*this, statement, k + 1, *params.Items(k));
         TFResult* store = Dataset->ResultStore();
         if (!statement) return;
-        // Only the first step takes the database's lock; the later ones read under it,
-        // so one deadline, from before the first step, serves every row (and spares
-        // a clock reading per row).
-        const auto deadline = Clock::now() + std::chrono::milliseconds(FTimeOut);
-        while (sqlite::RowImage* row = ReadRow(statement, Dataset, deadline))
+        // One deadline, from before the prepare, serves every row.
+        while (sqlite::RowImage* row = ReadRow(statement, Dataset))
             if (store) store->Add(*row, Dataset->CurrentRowId);
     });
     return 0;

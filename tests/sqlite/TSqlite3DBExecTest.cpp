@@ -8,12 +8,15 @@
 #include "platform/data/TFields.h"
 #include "sqlite/SqliteError.h"
 #include "sqlite/TSqlite3Query.h"
+#include "sqlite/Transaction.h"
 #include "tests/support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
 #include <functional>
+#include <thread>
 
 using sqlitetest::FileConnection;
 using sqlitetest::TempDir;
@@ -341,6 +344,62 @@ TEST_F(BusyTest, RowReadEndsQuietlyWithOnBusy) {
     t.Load("select a from t");
     EXPECT_EQ(calls, 1);
     EXPECT_EQ(t.Store.Count(), 0);
+}
+
+// Another program commits row after row, each in its own transaction, and takes the lock
+// again at once after each commit. A save (begin, insert, commit) gets in between within its
+// time-out, the other program's writes all go through, and against a lock held throughout the
+// save gives up once its time-out has passed, not later.
+TEST(BusyWriter, SaveGetsBetweenItsCommitsAndGivesUpAtTheTimeOut) {
+    TempDir dir;
+    auto db = FileConnection(dir);
+    auto writer = FileConnection(dir);
+    db->SetConnected(true);
+    db->SQLite3_ExecSQL("create table t(a); create table w(b)", nullptr);
+    db->SetTimeOut(2000);
+    writer->SetConnected(true);
+    writer->SetTimeOut(2000);
+    std::atomic<int> writes = 0;
+    std::atomic<int> writerFailures = 0;
+    {
+        const std::jthread other([&](const std::stop_token& stop) {
+            while (!stop.stop_requested()) {
+                try {
+                    sqlite::Transaction transaction(*writer);
+                    writer->SQLite3_ExecSQL("insert into w values(1)", nullptr);
+                    transaction.Commit();
+                    ++writes;
+                } catch (const EDatabaseError&) {
+                    ++writerFailures;
+                }
+            }
+        });
+        while (writes < 20)
+            std::this_thread::yield();
+        for (int i = 0; i < 10; ++i) {
+            EXPECT_EQ(ErrorOf<EDatabaseError>([&] {
+                          sqlite::Transaction transaction(*db);
+                          db->SQLite3_ExecSQL("insert into t values(" + IntToStr(i) + ")", nullptr);
+                          transaction.Commit();
+                      }),
+                      "no error");
+        }
+    }
+    EXPECT_EQ(writerFailures, 0);
+    TestTarget count(db.get());
+    count.Load("select count(*) from t");
+    EXPECT_EQ(count.Text(0, 0), "10");
+
+    writer->StartExclusiveTransaction();
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_NE(ErrorOf<EDatabaseError>([&] {
+                  db->SQLite3_ExecSQL("insert into t values(10)", nullptr);
+              }).find("database is locked"),
+              String::npos);
+    const auto waited = std::chrono::steady_clock::now() - start;
+    EXPECT_GE(waited, std::chrono::milliseconds(2000));
+    EXPECT_LT(waited, std::chrono::milliseconds(2500));
+    writer->RollBack();
 }
 
 // ---- Another program's schema change ----------------------------------------------
