@@ -24,18 +24,11 @@
 
 namespace {
 
-TWinControl* Field(TWinControl* parent, Integer top, bool tabStop = true) {
-    auto* c = new TWinControl(parent);
+template <class C = TWinControl> C* Field(TWinControl* parent, Integer top, bool tabStop = true) {
+    auto* c = new C(parent);
     c->SetBounds(10, top, 100, 20);
     c->SetParent(parent);
     c->SetTabStop(tabStop);
-    return c;
-}
-
-template <class C> C* Put(TWinControl* parent, Integer top) {
-    auto* c = new C(parent);
-    c->SetParent(parent);
-    c->SetTop(top);
     return c;
 }
 
@@ -321,17 +314,17 @@ TEST_F(Focus, AnAreaBroughtToFrontTakesTheFocusAndKeepsTab) {
 // Two pages stacked as a work area has them; the toolkit's own chain (creation order) runs
 // from the check box into the covered page. Keys and calls reach only what shows and works.
 TEST_F(Focus, TheFocusGoesOnlyWhereTheUserSeesIt) {
-    auto* list = Put<TPanel>(Form.get(), 0);
-    auto* search = Put<TPanel>(Form.get(), 0);
+    auto* list = Field<TPanel>(Form.get(), 0, false);
+    auto* search = Field<TPanel>(Form.get(), 0, false);
     for (TPanel* page : {list, search})
         page->SetAlign(alClient);
     TWinControl* group = Field(list, 10, false);
-    TRadioButton* r[] = {Put<TRadioButton>(group, 0), Put<TRadioButton>(group, 0)};
-    TCheckBox* active = Put<TCheckBox>(list, 40);
-    Put<TCheckBox>(list, 70)->SetEnabled(false);
+    TRadioButton* r[] = {Field<TRadioButton>(group, 0), Field<TRadioButton>(group, 0)};
+    TCheckBox* active = Field<TCheckBox>(list, 40);
+    Field<TCheckBox>(list, 70)->SetEnabled(false);
     Field(list, 100)->SetVisible(false);
-    TEdit* year = Put<TEdit>(search, 10);
-    TButton* grid = Put<TButton>(list, 130);
+    TEdit* year = Field<TEdit>(search, 10);
+    TButton* grid = Field<TButton>(list, 130);
     list->BringToFront();
     Form->Show();
     ui::SimulateWindowActivation(Form.get());
