@@ -259,8 +259,8 @@ TEST_F(DBControls, UnfocusedShowsDisplayTextFocusedEditText) {
 
 class DBMemo : public DBControls {
 protected:
-    TDBMemo* NewMemo() {
-        auto* m = new TDBMemo(Form.get());
+    template <class M = TDBMemo> M* NewMemo() {
+        auto* m = new M(Form.get());
         m->SetBounds(10, 70, 200, 60);
         m->SetParent(Form.get());
         m->SetDataSource(Source.get());
@@ -331,14 +331,9 @@ TEST_F(DBMemo, ReadOnlyMemoShowsButNeverEdits) {
 
 // RTF shows formatted (its 8-bit letters as the code page has them), other text as it
 // stands in the box's font; whatever the user types, the field stays as it was.
-TEST_F(DBControls, RichEditShowsRtfFormattedAndNeverEdits) {
-    auto* r = new TDBRichEdit(Form.get());
-    r->SetBounds(10, 70, 200, 60);
-    r->SetParent(Form.get());
-    r->Font()->SetName("Arial");
+TEST_F(DBMemo, RichEditShowsRtfFormattedAndNeverEdits) {
+    auto* r = NewMemo<TDBRichEdit>();
     r->Font()->SetSize(9);
-    r->SetDataSource(Source.get());
-    r->SetDataField("leiras");
     Data->Open();
     EXPECT_EQ(r->Text(), "első sor\r\nmásodik sor");
     EXPECT_EQ(r->SelAttributes().HalfPoints, 18);
