@@ -149,8 +149,7 @@ TEST_F(UtlIniCtrlTest, TheRootKeepsTheOtherSections) {
     Reg.WriteString("S", "Name", "x");
     Reg.WriteString("#ROOT", "Top", "1");
     TStringList lines;
-    for (const char* line : {"a", "b", "c"})
-        lines.Add(line);
+    lines.SetCommaText("a,b,c");
     Reg.WriteStrings("#ROOT", "File", &lines);
     lines.Delete(2);
     Reg.WriteStrings("#ROOT", "File", &lines);
