@@ -324,6 +324,7 @@ TEST_F(BusyTest, StatementWaitsForTheTimeOutThenRaises) {
               "Az adatbázist egy másik program használja, próbálja újra később.\n"
               "database is locked\n\ninsert into t values(2)");
     EXPECT_GE(Millis(start), 250);
+    EXPECT_LT(Millis(start), 600); // no second wait after the first
 }
 
 TEST_F(BusyTest, RowReadRaisesWithoutOnBusy) {
@@ -348,9 +349,8 @@ TEST_F(BusyTest, RowReadEndsQuietlyWithOnBusy) {
 
 // Another program commits row after row, each in its own transaction, and takes the lock
 // again at once after each commit. A save (begin, insert, commit) gets in between within its
-// time-out, the other program's writes all go through, and against a lock held throughout the
-// save gives up once its time-out has passed, not later.
-TEST(BusyWriter, SaveGetsBetweenItsCommitsAndGivesUpAtTheTimeOut) {
+// time-out, and the other program's writes all go through.
+TEST(BusyWriter, SaveGetsBetweenItsCommits) {
     TempDir dir;
     auto db = FileConnection(dir);
     auto writer = FileConnection(dir);
@@ -389,17 +389,6 @@ TEST(BusyWriter, SaveGetsBetweenItsCommitsAndGivesUpAtTheTimeOut) {
     TestTarget count(db.get());
     count.Load("select count(*) from t");
     EXPECT_EQ(count.Text(0, 0), "10");
-
-    writer->StartExclusiveTransaction();
-    const auto start = std::chrono::steady_clock::now();
-    EXPECT_NE(ErrorOf<EDatabaseError>([&] {
-                  db->SQLite3_ExecSQL("insert into t values(10)", nullptr);
-              }).find("database is locked"),
-              String::npos);
-    const auto waited = std::chrono::steady_clock::now() - start;
-    EXPECT_GE(waited, std::chrono::milliseconds(2000));
-    EXPECT_LT(waited, std::chrono::milliseconds(2500));
-    writer->RollBack();
 }
 
 // ---- Another program's schema change ----------------------------------------------
