@@ -1,5 +1,6 @@
-// Leaks one block, from its own code or from inside the system's message-bus library, so
-// that a test can show which leaks the sanitizer build's suppressions let pass.
+// Leaks one block, from its own code ("own") or from inside the system's message-bus
+// library ("bus"), so that a test can show which leaks the sanitizer build's suppressions
+// let pass.
 #include <dlfcn.h>
 
 #include <cstdio>
@@ -22,32 +23,24 @@ void* volatile Kept = nullptr;
     void* library = dlopen("libdbus-1.so.3", RTLD_NOW);
     auto* newMessage =
         library ? reinterpret_cast<void* (*)(int)>(dlsym(library, "dbus_message_new")) : nullptr;
-    if (!newMessage) return false;
-    Kept = newMessage(1); // a method call
+    if (newMessage) Kept = newMessage(1); // a method call
     Kept = nullptr;
-    return true;
+    return newMessage != nullptr;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    const std::string_view kind = argc > 1 ? argv[1] : "";
-    if (kind != "own" && kind != "bus") {
-        std::fprintf(stderr, "usage: leak_probe own|bus\n");
-        return 2;
-    }
+    const bool own = argc > 1 && std::string_view(argv[1]) == "own";
     // On a thread of its own, whose stack is gone when the leaks are looked for: no stale
     // copy of a pointer there keeps a block reachable.
     bool found = true;
     std::thread([&] {
-        if (kind == "own")
+        if (own)
             LeakInOwnCode();
         else
             found = LeakInMessageBus();
     }).join();
-    if (!found) {
-        std::fprintf(stderr, "leak_probe: the message-bus library (libdbus-1.so.3) was not found\n");
-        return 2;
-    }
-    return 0;
+    if (!found) std::fprintf(stderr, "leak_probe: the message-bus library (libdbus-1.so.3) was not found\n");
+    return found ? 0 : 2;
 }
