@@ -31,6 +31,13 @@ void SetStatement(TSqlite3Query& Query, const String& Sql) {
     Query.SQL()->Add(Sql);
 }
 
+// Whether "SELECT count(*) FROM " + FromWhere finds a row; the query is closed after.
+bool AnyRow(TSqlite3Query& Query, const String& FromWhere) {
+    const bool there = OpenForInteger(Query, "SELECT count(*) FROM " + FromWhere) > 0;
+    Query.Close();
+    return there;
+}
+
 } // namespace
 
 TSqlite3Query* MakeStatementQuery(TComponent* Owner, const String& Name, TSqlite3DB* Connection) {
@@ -100,21 +107,16 @@ void ExecUpdate(TSqlite3Query& Query, const String& UpdateSql) {
     if (UpdateSql.empty()) return;
     ExecStatement(Query, UpdateSql);
     if (ConnectionOf(Query).RowsAffected() > 0) return;
-    // The key condition is the statement's last WHERE: every value stands before it.
+    // "UPDATE table SET ... WHERE key": every value stands before the last WHERE.
     const std::size_t set = UpdateSql.find(" SET ");
     const std::size_t where = UpdateSql.rfind(" WHERE ");
     const bool there = set != String::npos && where != String::npos &&
-                       OpenForInteger(Query, "SELECT count(*) FROM " + UpdateSql.substr(7, set - 7) +
-                                                 UpdateSql.substr(where)) > 0;
-    Query.Close();
+                       AnyRow(Query, UpdateSql.substr(7, set - 7) + UpdateSql.substr(where));
     throw EDatabaseError(there ? RowNotChangedMessage : RowGoneMessage);
 }
 
 void RequireRow(TSqlite3Query& Query, const String& Table, Integer Key) {
-    const bool there =
-        OpenForInteger(Query, "SELECT count(*) FROM " + Table + " WHERE sorszam=" + IntToStr(Key)) > 0;
-    Query.Close();
-    if (!there) throw EDatabaseError(RowGoneMessage);
+    if (!AnyRow(Query, Table + " WHERE sorszam=" + IntToStr(Key))) throw EDatabaseError(RowGoneMessage);
 }
 
 Integer InsertForKey(TSqlite3Query& Query, const String& InsertSql) {

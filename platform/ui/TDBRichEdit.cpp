@@ -5,6 +5,7 @@
 #include "platform/graphics/TFont.h"
 
 TDBRichEdit::TDBRichEdit(TComponent* AOwner) : TDataAwareControl<TRichEdit>(AOwner) {
+    // The box takes no typing, and its link never puts the record into editing.
     TRichEdit::SetReadOnly(true);
     SetReadOnly(true);
 }
