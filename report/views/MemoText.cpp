@@ -215,6 +215,9 @@ std::vector<Integer> BreakWord(const String& Word) {
 
 std::vector<WrappedLine> WrapLine(const String& Line, Integer Available, bool WordBreak,
                                   const MeasureFn& Width) {
+    // A memo narrower than its gaps still holds text that measures nothing; the search
+    // below divides by the width of text that overflows, which is then never 0.
+    Available = std::max<Integer>(Available, 0);
     std::vector<WrappedLine> out;
     const std::u32string s = core::Utf8ToU32(Line);
     const Integer n = static_cast<Integer>(s.size());
@@ -266,7 +269,7 @@ std::vector<WrappedLine> WrapLine(const String& Line, Integer Available, bool Wo
             return over;
         };
         if (hi - lo > 1) {
-            const Int64 guess = beg - 1 + Int64{end - beg} * std::max<Integer>(Available, 0) / whole;
+            const Int64 guess = beg - 1 + Int64{end - beg} * Available / whole;
             const bool over = overflows(static_cast<Integer>(std::clamp<Int64>(guess, lo + 1, hi - 1)));
             for (Integer step = 1; hi - lo > 1; step *= 2)
                 if (overflows(over ? std::max(lo + 1, hi - step) : std::min(hi - 1, lo + step)) != over)

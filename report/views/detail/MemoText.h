@@ -50,7 +50,7 @@ struct WrappedLine {
     String Text;
     bool LastOfParagraph = false;
 };
-// Breaks one source line into lines no wider than Available at spaces,
+// Breaks one source line into lines no wider than Available (at least 0) at spaces,
 // commas, hyphens and full stops (with WordBreak also inside words by BreakWord,
 // adding "-"); carriage returns and line feeds end paragraphs. A run without
 // a break point is cut before the character that overflows, and the rest is

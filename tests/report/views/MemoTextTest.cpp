@@ -116,6 +116,10 @@ TEST(Hyphenation, SyllablesOfTheCodePageLetters) {
 TEST(Wrapping, ShortOrFittingLineIsOneParagraphLine) {
     EXPECT_EQ(Texts(WrapLine("abc", 18, false, Fixed)), (std::vector<String>{"abc|"}));
     EXPECT_EQ(Texts(WrapLine("a", 0, false, Fixed)), (std::vector<String>{"a|"})); // under 2 characters
+    // Text that measures nothing in a memo narrower than its gaps: it fits, whole or by paragraph.
+    const MeasureFn none = [](const String&) { return 0; };
+    EXPECT_EQ(Texts(WrapLine("ab", -4, false, none)), (std::vector<String>{"ab|"}));
+    EXPECT_EQ(Texts(WrapLine("ab\r\ncd", -4, true, none)), (std::vector<String>{"ab|", "cd|"}));
 }
 
 TEST(Wrapping, BreaksAtSpacesAndKeepsDelimiters) {
