@@ -169,7 +169,9 @@ public:
     // edits that record or appends one; a failed save leaves the table unchanged.
     void LoadFromDB(TDataSet* Table, Integer DocN);
     void SaveToDB(TDataSet* Table, Integer DocN);
-    // No designer exists here: adds a page to an empty template.
+    // Adds a page to an empty template, makes the report current and opens the
+    // registered designer, modally, with "RPuser.hlp" as the application's help
+    // file until it closes. None ships, so only the page is added.
     void DesignReport();
     // Opens the registered designer, modally, on the objects of prepared page
     // PageIndex, and writes them back into the page when it closes with OK.

@@ -11,10 +11,13 @@
 #include "platform/data/TFields.h"
 #include "platform/graphics/TBitmap.h"
 #include "platform/ui/MessageDialogs.h"
+#include "platform/ui/TApplication.h"
 #include "report/build/TrpPage.h"
 #include "report/print/TrpPrinter.h"
 #include "report/build/TrpReport.h"
+#include "report/common/detail/TrpReportDesigner.h"
 #include "report/common/detail/rpConsts.h"
+#include "report/common/detail/rpGlobals.h"
 #include "report/common/detail/rpStreamUtils.h"
 
 void TrpReport::LoadFromFile(const String& AFileName) {
@@ -136,6 +139,11 @@ void TrpReport::SaveToDB(TDataSet* Table, Integer DocN) {
 void TrpReport::DesignReport() {
     if (Pages()->Count() == 0) Pages()->Add();
     CurReport = this;
+    // The designer's help is the report users' own, for as long as it shows.
+    const String helpFile = Application->HelpFile();
+    Application->SetHelpFile("RPuser.hlp");
+    const core::ScopeExit restoreHelp([&helpFile] { Application->SetHelpFile(helpFile); });
+    if (rpDesigner) rpDesigner->ShowModal();
 }
 
 bool TrpReport::ChangePrinter(Integer OldIndex, Integer NewIndex) {

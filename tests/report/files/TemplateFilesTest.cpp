@@ -1,10 +1,13 @@
 #include "tests/report/BandEngineSupport.h"
+#include "tests/report/StandInDesigner.h"
 
 #include "platform/core/Exceptions.h"
+#include "platform/core/ScopeExit.h"
 #include "platform/core/TMemoryStream.h"
 #include "platform/core/TStringList.h"
 #include "platform/data/TFieldDefs.h"
 #include "platform/graphics/TBitmap.h"
+#include "platform/ui/TApplication.h"
 #include "report/build/TrpPage.h"
 #include "report/build/detail/rpXMLWriter.h"
 #include "tests/support/ErrorOf.h"
@@ -85,6 +88,32 @@ TEST_F(BandEngineTest, ChangePrinterToAnInvalidOneGoesBack) {
     EXPECT_EQ(Prn->PrinterIndex(), 0);
     EXPECT_EQ(Page->PaperWidth, 2100);
     EXPECT_TRUE(Report->ChangePrinter(0, 0));
+}
+
+TEST_F(BandEngineTest, DesignReportShowsTheRegisteredDesignerOnceWithTheReportUsersHelp) {
+    Application->SetHelpFile("velmora.hlp");
+    const core::ScopeExit helpBack([] { Application->SetHelpFile(""); });
+    TrpReport fresh(&Owner);
+    fresh.SetName("rpReport2");
+    fresh.DesignReport(); // no designer: only the page is added
+    EXPECT_EQ(fresh.Pages()->Count(), 1);
+    EXPECT_EQ(CurReport, &fresh);
+    TrpReport unnamed(&Owner);
+    StandInDesigner designer;
+    std::vector<String> seen; // per showing: the current report, its pages, the help file
+    designer.WhenShown = [&] {
+        seen.push_back(CurReport->Name() + " " + IntToStr(CurReport->Pages()->Count()) + " " +
+                       Application->HelpFile());
+        if (seen.size() == 3) throw Exception("designer failed");
+    };
+    fresh.DesignReport();
+    unnamed.DesignReport(); // gets its page before the designer shows
+    EXPECT_EQ(Application->HelpFile(), "velmora.hlp");
+    // A designer that fails gives the help file back all the same.
+    EXPECT_EQ(ErrorOf<Exception>([&] { Report->DesignReport(); }), "designer failed");
+    EXPECT_EQ(seen,
+              (std::vector<String>{"rpReport2 1 RPuser.hlp", " 1 RPuser.hlp", "rpReport1 1 RPuser.hlp"}));
+    EXPECT_EQ(Application->HelpFile(), "velmora.hlp");
 }
 
 TEST_F(BandEngineTest, XmlTemplateFilesTakeTheRp3Extension) {

@@ -6,6 +6,7 @@
 #include "tests/report/FakeProgressWindow.h"
 #include "tests/report/PreviewWindow.h"
 #include "tests/report/RecordingPrinter.h"
+#include "tests/report/StandInDesigner.h"
 
 #include "platform/core/Exceptions.h"
 #include "platform/core/ScopeExit.h"
@@ -23,7 +24,6 @@
 #include "platform/ui/TTimer.h"
 #include "platform/ui/VirtualKeys.h"
 #include "report/common/detail/TrpControls.h"
-#include "report/common/detail/TrpReportDesigner.h"
 #include "report/common/detail/rpGlobals.h"
 #include "report/build/TrpPage.h"
 #include "report/preview/TrpPreviewForm.h"
@@ -451,31 +451,15 @@ TEST_F(Preview, KeysReachEveryPreviewOfARunAlsoOneWhosePagesAllFit) {
     }
 }
 
-// A designer as the engine sees one: shown on a prepared page, it notes the
-// page's first text and the report's page count, changes the text and closes
-// with Answer.
-class StandInDesigner : public TrpReportDesigner {
-public:
-    StandInDesigner() : TrpReportDesigner(nullptr) {
-        OnShow = [this](TObject*) {
-            Seen.push_back(Page->Object(0)->Memo[0] + "/" + IntToStr(CurReport->EMFPages()->Count()));
-            Page->Object(0)->Memo.SetText("javitott");
-            SetModalResult(Answer);
-        };
-    }
-    void RegisterObject(TBitmap*, const String&, Integer) override {}
-    void RegisterTool(const String&, TBitmap*, std::function<void(TObject*)>) override {}
-    void BeforeChange() override {}
-    void AfterChange() override {}
-    void RedrawPage() override {}
-    std::vector<String> Seen;
-    TModalResult Answer = mrCancel;
-};
-
 TEST_F(Preview, WithADesignerPagesAreEditedAddedBeforeAndDeletedAtThePageShown) {
+    // Shown on a prepared page, the designer notes the page's first text and the
+    // report's page count, and changes the text.
     StandInDesigner designer;
-    rpDesigner = &designer;
-    const core::ScopeExit unregister([] { rpDesigner = nullptr; });
+    std::vector<String> seen;
+    designer.WhenShown = [&] {
+        seen.push_back(designer.Page->Object(0)->Memo[0] + "/" + IntToStr(CurReport->EMFPages()->Count()));
+        designer.Page->Object(0)->Memo.SetText("javitott");
+    };
     TrpPreviewForm* f = Open();
     auto texts = [&] { // the first text of every page held, "-" for a blank page
         f->ConnectBack();
@@ -496,7 +480,7 @@ TEST_F(Preview, WithADesignerPagesAreEditedAddedBeforeAndDeletedAtThePageShown) 
     Report->ModifyPrepared = false;
     f->N5->Click();
     // The report holds the pages while the designer shows.
-    EXPECT_EQ(designer.Seen, (std::vector<String>{"Oldal 2/5", "Oldal 1/5"}));
+    EXPECT_EQ(seen, (std::vector<String>{"Oldal 2/5", "Oldal 1/5"}));
     // The zoom button's menu leaves the editing items out; the keys work on after it.
     bool inZoomMenu = true;
     TTimer closer(nullptr);
