@@ -2,6 +2,7 @@
 
 #include "platform/core/NumberFormat.h"
 #include "platform/core/ScopeExit.h"
+#include "platform/core/TRegIniFile.h"
 #include "platform/graphics/TBitmap.h"
 #include "platform/graphics/TBrush.h"
 #include "platform/graphics/TCanvas.h"
@@ -9,6 +10,7 @@
 #include "platform/graphics/TPen.h"
 #include "platform/os/ShellApi.h"
 #include "platform/print/TPrinter.h"
+#include "platform/ui/TApplication.h"
 #include "platform/ui/TBevel.h"
 #include "platform/ui/TCheckBox.h"
 #include "platform/ui/TEdit.h"
@@ -20,11 +22,13 @@
 #include "platform/ui/TScrollBar.h"
 #include "platform/ui/VirtualKeys.h"
 #include "report/common/detail/TrpControls.h"
+#include "report/common/detail/TrpReportDesigner.h"
 #include "report/build/TrpEMFPages.h"
 #include "report/build/TrpReport.h"
 #include "report/preview/rpWebAddress.h"
 #include "report/common/detail/rpConsts.h"
 #include "report/common/detail/rpGlobals.h"
+#include "report/preview/detail/rpDockPlacement.h"
 #include "report/preview/detail/rpPreviewConsts.h"
 #include "report/common/detail/rpPreviewGlyphs.h"
 #include "report/preview/detail/rpPreviewHelp.h"
@@ -60,6 +64,14 @@ TrpTBSeparator* Separator(TrpPreviewForm* Form, TPanel* Row, const char* Name, I
 
 void SetGlyph(TrpSpeedButton* Button, report::PreviewGlyph Glyph) {
     Button->SetGlyph(report::MakePreviewGlyph(Glyph).get());
+}
+
+// A registered designer's own setting, stored in its form's section, decides
+// over the report's whether the toolbar's buttons stay grey until pointed at.
+bool GrayedButtons(const TrpReport* Doc) {
+    if (!rpDesigner) return Doc->GrayedButtons;
+    TRegIniFile settings(String(rpDockRootKey) + "\\" + Application->Title());
+    return settings.ReadBool("Form\\" + rpDesigner->Name(), "GrayButtons", false);
 }
 
 } // namespace
@@ -416,9 +428,9 @@ void TrpPreviewForm::Prepare(TrpReport* Doc) {
         break;
     }
     RedrawAll();
+    const bool grayed = GrayedButtons(Doc);
     for (Integer i = 0; i < Panel1->ControlCount(); ++i)
-        if (auto* b = dynamic_cast<TrpSpeedButton*>(Panel1->Controls(i)))
-            b->SetGrayedInactive(Doc->GrayedButtons);
+        if (auto* b = dynamic_cast<TrpSpeedButton*>(Panel1->Controls(i))) b->SetGrayedInactive(grayed);
 }
 
 void TrpPreviewForm::Show_Modal(TrpReport* Doc) {

@@ -108,7 +108,9 @@ public:
 
     // ---- Operations -------------------------------------------------------
     // Connects, sets up the toolbar and the zoom, then shows the window:
-    // modally when the report's ModalPreview is set.
+    // modally when the report's ModalPreview is set. The toolbar's buttons grey
+    // out as the report's GrayedButtons says, or, with a designer registered,
+    // as its stored "GrayButtons" (Software\Report\<title>, Form\<designer>) does.
     void Show_Modal(TrpReport* Doc);
     // Everything Show_Modal does before showing.
     void Prepare(TrpReport* Doc);

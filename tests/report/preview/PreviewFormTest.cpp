@@ -10,6 +10,7 @@
 
 #include "platform/core/Exceptions.h"
 #include "platform/core/ScopeExit.h"
+#include "platform/core/TRegIniFile.h"
 #include "platform/ui/ControlSnapshot.h"
 #include "platform/ui/DialogHook.h"
 #include "platform/ui/InputSimulation.h"
@@ -32,6 +33,7 @@
 #include "report/print/detail/TrpPrintForm.h"
 #include "tests/support/DialogRecorder.h"
 #include "tests/support/ErrorOf.h"
+#include "tests/support/ScopedEnv.h"
 #include "tests/support/StubOpener.h"
 #include "tests/support/TempFolder.h"
 
@@ -42,6 +44,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
+#include <set>
 
 namespace {
 
@@ -115,6 +119,39 @@ TEST_F(Preview, ToolbarFollowsThePreviewButtons) {
     EXPECT_EQ(f->ProcMenu->Items()->Items(3)->Caption(), "75%");
     EXPECT_EQ(f->N2->Caption(), "&Whole page");
     EXPECT_FALSE(f->N5->Visible()); // no designer: no page editing
+}
+
+TEST_F(Preview, WithADesignerTheButtonsGreyAsItsStoredSettingSays) {
+    TempFolder config("velmora-designer");
+    const ScopedEnv home("XDG_CONFIG_HOME", config.Path());
+    Application->SetTitle("Iroda");
+    const core::ScopeExit titleBack([] { Application->SetTitle(""); });
+    auto store = [](const String& Key, bool Grey) {
+        TRegIniFile(Key).WriteBool("Form\\StandInDesigner", "GrayButtons", Grey);
+    };
+    // The grey of every speed button of the toolbar: "yes", "no" or "mixed".
+    auto grey = [this] {
+        Rebuild();
+        TrpPreviewForm* f = Open();
+        std::set<bool> seen;
+        for (Integer i = 0; i < f->Panel1->ControlCount(); ++i)
+            if (auto* b = dynamic_cast<TrpSpeedButton*>(f->Panel1->Controls(i)))
+                seen.insert(b->GrayedInactive());
+        return seen.size() != 1 ? "mixed" : *seen.begin() ? "yes" : "no";
+    };
+    store("Software\\Report\\Iroda", true);
+    EXPECT_STREQ(grey(), "no"); // no designer: the report's own choice
+    std::optional<StandInDesigner> designer(std::in_place);
+    EXPECT_STREQ(grey(), "yes"); // the designer's stored choice over the report's
+    Report->GrayedButtons = true;
+    store("Software\\Report\\Iroda", false);
+    EXPECT_STREQ(grey(), "no");
+    // Stored for no title (another program's key): the default, not grey.
+    TRegIniFile("Software\\Report\\Iroda").EraseSection("Form\\StandInDesigner");
+    store("Software\\Report", true);
+    EXPECT_STREQ(grey(), "no");
+    designer.reset();
+    EXPECT_STREQ(grey(), "yes");
 }
 
 TEST_F(Preview, TheWebLinkShowsTheAddressTheProgramSetAndOpensItInTheBrowser) {
