@@ -45,7 +45,9 @@ String WebLinkUrl(const String& Web) {
 }
 
 String MailLinkUrl(const String& Email, Integer MinLength) {
-    const String address = Trim(Email);
+    String address = Trim(Email);
+    // An address stored as a mail link already: its scheme is given once.
+    if (SameText(std::string_view(address).substr(0, 7), "mailto:")) address = Trim(address.substr(7));
     if (Length(address) < MinLength) return String();
     String url = "mailto:";
     for (const char c : address)

@@ -12,7 +12,8 @@ namespace app {
 String WebLinkUrl(const String& Web);
 
 // Mail: "mailto:" and the address (blanks around it dropped) when it has at least
-// MinLength characters. The link carries the address only: a character that would
+// MinLength characters; a "mailto:" it starts with, in any letter case, is taken as
+// the scheme and not counted. The link carries the address only: a character that would
 // start headers ("?attach=", "&cc=") or end the address is percent-encoded.
 String MailLinkUrl(const String& Email, Integer MinLength);
 

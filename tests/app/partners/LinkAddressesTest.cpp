@@ -39,6 +39,23 @@ TEST(MailLinkUrl, OpensFromTheGivenLength) {
     EXPECT_EQ(app::MailLinkUrl("éva@ő.hu", 8), "mailto:éva@ő.hu");
 }
 
+TEST(MailLinkUrl, TakesAStoredSchemeOnce) {
+    const struct {
+        const char* Stored;
+        Integer MinLength;
+        const char* Opened;
+    } cases[] = {
+        {"mailto:a@b.hu", 5, "mailto:a@b.hu"},
+        {" MailTo: a@b.hu", 5, "mailto:a@b.hu"},             // any letter case, blanks dropped
+        {"mailto:a@b", 5, ""},                               // the address alone is counted
+        {"mailto:", 3, ""},                                  // no address at all
+        {"mailto:mailto:a@b.hu", 5, "mailto:mailto:a@b.hu"}, // only the first is the scheme
+        {"mailtoa@b.hu", 5, "mailto:mailtoa@b.hu"},          // no colon: all address
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(app::MailLinkUrl(c.Stored, c.MinLength), c.Opened) << c.Stored;
+}
+
 // A mail link carries the stored text as the address only: what would add headers
 // (an attachment, copies) or end the address is encoded.
 TEST(MailLinkUrl, CarriesTheAddressOnly) {
