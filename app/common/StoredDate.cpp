@@ -92,6 +92,7 @@ void StoredDatePicker::Show(const StoredDate& Value, TDateTime Unset) {
 
 void StoredDatePicker::Keep(const StoredDate& Value) {
     FStored = Value;
+    if (!FClearable) FPicker->SetShowCheckbox(!Value.Date());
     FShownChecked = FPicker->Checked();
     FShownDate = FPicker->Date();
     // Who opens a row written elsewhere learns why its date shows unchecked.

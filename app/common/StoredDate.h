@@ -61,7 +61,8 @@ void ShowStoredDates(TDataSet& Data, std::initializer_list<const char*> Names);
 // A date picker with a check box over a stored date. A date shows checked; no date and a
 // text that is no date show unchecked, the latter with a note beside the picker where the
 // form has room and in the picker's hint. Value() is the stored value, as it was, until the
-// picker differs from what Show put there.
+// picker differs from what Show put there. A field that may not be cleared shows a stored
+// date without the box, so it can change only to another date.
 class StoredDatePicker {
 public:
     StoredDatePicker() = default;
@@ -72,6 +73,9 @@ public:
     TDateTimePicker* Picker() const { return FPicker; }
     // Null without a note.
     TLabel* Note() const { return FNote; }
+    // Whether the user may take a stored date to none; true unless set. Takes effect at the
+    // next Show or Keep.
+    void SetClearable(bool Value) { FClearable = Value; }
     // Shows Value; an unchecked picker stands on Unset.
     void Show(const StoredDate& Value, TDateTime Unset);
     // Takes Value as the stored one and the picker as it now stands as its showing.
@@ -87,6 +91,7 @@ public:
 private:
     TDateTimePicker* FPicker = nullptr;
     TLabel* FNote = nullptr;
+    bool FClearable = true;
     StoredDate FStored;
     bool FShownChecked = false;
     TDateTime FShownDate = 0;

@@ -24,6 +24,7 @@ Tletetalapadat::Tletetalapadat(TComponent* AOwner)
     ComboBox1->SetStyle(csDropDown);
     ComboBox2->SetStyle(csDropDown);
     Betet = app::StoredDatePicker(this, DateTimePicker1);
+    Betet.SetClearable(false); // a deposit keeps the day it began
     Note = app::MakeLabel(this, this, "Note", "", 8, BitBtn1->Top());
     Note->SetAutoSize(false);
     Note->SetWordWrap(true);

@@ -19,8 +19,9 @@ public:
     Integer Origin = 0;
     static constexpr Integer FromList = 1;
     static constexpr Integer FromSearch = 2;
-    // The stored deposit date behind DateTimePicker1: one the program cannot read shows
-    // unchecked and is saved as stored unless the user picks a date.
+    // The stored deposit date behind DateTimePicker1: a date shows without a check box, so it
+    // is never cleared; none, or one the program cannot read, shows unchecked and is saved as
+    // stored unless the user picks a date.
     app::StoredDatePicker Betet;
     // Payer, beneficiary and remark over Edit1, Edit2 and Memo1: a stored text longer than its
     // field shows read-only, with Note saying so, and is kept.

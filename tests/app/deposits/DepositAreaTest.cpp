@@ -42,6 +42,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace apptest {
 namespace {
 
@@ -555,6 +557,30 @@ TEST_F(DepositArea, ForeignDateAndLongRemarkAreKept) {
     b.DateTimePicker1->SetChecked(true);
     b.BitBtn1->Click();
     EXPECT_EQ(Text("SELECT betet FROM letet"), "2023-05-06");
+}
+
+// "Rögzít" of the base data after the space key, which toggles a shown check box, was pressed
+// in the date's picker as often as given: a date is never cleared; no date stays as stored
+// until the user ticks the box for one. One dialog serves every row, as in the program.
+TEST_F(DepositArea, BaseDataNeverClearsADepositDate) {
+    const String today = "'" + DateToSqlText(Date()) + "'";
+    const std::tuple<String, int, String> cases[] = {
+        {"''", 2, "''"},                     // ticked and unticked again: as stored
+        {"'2015-01-01'", 1, "'2015-01-01'"}, // after a showing with the box: none to clear it
+        {"NULL", 1, today},                  // ticked: the picker's date
+    };
+    const Integer id = AddDeposit(Account, "Kiss Ödön", "2024-01-01", 5000);
+    Create();
+    Tletetalapadat& b = *letetalapadat;
+    b.DepositId = id;
+    for (const auto& [stored, spaces, saved] : cases) {
+        Exec("UPDATE letet SET betet=" + stored);
+        b.Show();
+        for (int i = 0; i < spaces; ++i)
+            ui::SimulateKey(b.DateTimePicker1, VK_SPACE, {}, " ");
+        b.BitBtn1->Click();
+        EXPECT_EQ(Text("SELECT quote(betet) FROM letet"), saved) << stored;
+    }
 }
 
 // The sheet stays open beside the list: a double click on another deposit shows that one, so
