@@ -1,7 +1,6 @@
 #include "app/cases/CaseSaves.h"
 
 #include "app/common/QueryRun.h"
-#include "platform/core/Exceptions.h"
 #include "sqlite/TSqlite3Query.h"
 #include "sqlite/Transaction.h"
 
@@ -11,9 +10,7 @@ Integer WriteNewCase(TSqlite3Query& Query, const String& Name, const String& Des
     sqlite::Transaction transaction(ConnectionOf(Query));
     const Integer id = InsertForKey(Query, NewCaseSql(Name, Description, Date));
     // The year and number name the case on its sheet, in the lists and in every document number.
-    const bool numbered = OpenForInteger(Query, CaseNumberedSql(id)) > 0;
-    Query.Close();
-    if (!numbered) throw EDatabaseError(CaseNotNumberedMessage);
+    RequireGiven(Query, CaseNumberedSql(id), CaseNotNumberedMessage);
     transaction.Commit();
     return id;
 }
@@ -22,7 +19,12 @@ void WriteCaseEvent(TSqlite3Query& Query, const CaseEventInput& Event, Integer R
                     TDateTime Today) {
     sqlite::Transaction transaction(ConnectionOf(Query));
     RequireRow(Query, "ugy", Event.CaseId);
-    if (HasEventContent(Event)) ExecInsert(Query, CaseEventInsertSql(Event, RetentionYears));
+    if (HasEventContent(Event)) {
+        const Integer id = InsertForKey(Query, CaseEventInsertSql(Event, RetentionYears));
+        // The document number and date of entry name the file in the documents list.
+        if (!Event.File.empty())
+            RequireGiven(Query, EventDocumentNumberedSql(id), DocumentNotNumberedMessage);
+    }
     if (CloseCase) {
         ExecInsert(Query, CaseClosingEntrySql(Event.CaseId, Today));
         ExecUpdate(Query, CaseCloseSql(Event.CaseId));

@@ -29,8 +29,16 @@ inline constexpr const char* CaseNotNumberedMessage =
 // left without its year or number is rolled back: raises CaseNotNumberedMessage.
 Integer WriteNewCase(TSqlite3Query& Query, const String& Name, const String& Description, TDateTime Date);
 
+// What the case sheet says when the database stored an event's file without the document
+// number and date of entry it gives every file.
+inline constexpr const char* DocumentNotNumberedMessage =
+    "Az adatbázis nem adott dokumentumszámot és bekerülési dátumot a csatolt fájlnak (egy szabálya "
+    "kihagyta), ezért semmi sem lett mentve. Kérje a rendszergazda segítségét.";
+
 // "Rögzít" of the case sheet: the event when it has a file or a text, then, with
-// CloseCase, the entry "Ügy lezárása" dated Today and the case's status 0.
+// CloseCase, the entry "Ügy lezárása" dated Today and the case's status 0. An event whose
+// file the database left without its document number or date of entry is rolled back with
+// the rest: raises DocumentNotNumberedMessage.
 void WriteCaseEvent(TSqlite3Query& Query, const CaseEventInput& Event, Integer RetentionYears, bool CloseCase,
                     TDateTime Today);
 

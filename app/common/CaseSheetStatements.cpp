@@ -65,6 +65,12 @@ String CaseEventInsertSql(const CaseEventInput& Event, Integer RetentionYears) {
            RetentionSql(Event, RetentionYears) + ")";
 }
 
+String EventDocumentNumberedSql(Integer EntryId) {
+    return "SELECT count(*) FROM ugyitem WHERE dokszam IS NOT NULL AND bekerulesi_datum IS NOT NULL AND "
+           "sorszam=" +
+           IntToStr(EntryId);
+}
+
 String CaseClosingEntrySql(Integer CaseId, TDateTime Today) {
     return "INSERT INTO ugyitem (ugy, datum, ufile, megjegyzes) VALUES (" + IntToStr(CaseId) + ",'" +
            DateToSqlText(Today) + "','','Ügy lezárása')";

@@ -36,6 +36,9 @@ String RetentionSql(const CaseEventInput& Event, Integer RetentionYears);
 
 // INSERT of the event into ugyitem.
 String CaseEventInsertSql(const CaseEventInput& Event, Integer RetentionYears);
+// 1 when the database gave event EntryId, one with a file, its document number and its
+// date of entry, else 0.
+String EventDocumentNumberedSql(Integer EntryId);
 
 // The history entry "Ügy lezárása" dated Today, without file.
 String CaseClosingEntrySql(Integer CaseId, TDateTime Today);

@@ -130,6 +130,12 @@ Integer OpenForInteger(TSqlite3Query& Query, const String& Sql) {
     return static_cast<Integer>(Query.Fields()->Fields(0)->AsInteger());
 }
 
+void RequireGiven(TSqlite3Query& Query, const String& CountSql, const String& Message) {
+    const bool given = OpenForInteger(Query, CountSql) > 0;
+    Query.Close();
+    if (!given) throw EDatabaseError(Message);
+}
+
 Integer CurrentKey(TSqlite3Query& Query) {
     if (!Query.Active() || Query.IsEmpty()) return 0;
     return static_cast<Integer>(Query.FieldByName("sorszam")->AsInteger());

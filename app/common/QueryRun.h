@@ -82,6 +82,11 @@ Integer InsertForKey(TSqlite3Query& Query, const String& InsertSql);
 // Opens Sql and answers the first column of its first row as an integer (0 for NULL
 // or no row); the query stays open.
 Integer OpenForInteger(TSqlite3Query& Query, const String& Sql);
+// Reads back what the database's own rules (its triggers) were to give a save's rows: raises
+// EDatabaseError with Message when CountSql, a SELECT count(*) of the rows that hold it,
+// counts none. The query is closed after. A save calls it inside its transaction, so then
+// nothing of it stays stored.
+void RequireGiven(TSqlite3Query& Query, const String& CountSql, const String& Message);
 // The current row's sorszam; 0 when the dataset is closed or empty.
 Integer CurrentKey(TSqlite3Query& Query);
 // Reads the current statement again (opens it when closed); the cursor goes to the first

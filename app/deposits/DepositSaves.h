@@ -3,20 +3,38 @@
 // its opening movement, and a movement on a deposit's sheet (a full payout also closes
 // the deposit). Amounts arrive checked (see ParseDepositAmount and MovementAmount). A
 // statement that wrote no row, or a deposit another workstation deleted, raises as
-// QueryRun.h says, and nothing is stored.
+// QueryRun.h says, and nothing is stored. The database keeps each balance as the sum of the
+// deposit's movements; a save after which it does not raises one of the messages below.
 #include "app/deposits/DepositStatements.h"
 
 class TSqlite3Query;
 
 namespace app {
 
+// A movement the database did not add to the deposit's balance.
+inline constexpr const char* BalanceNotKeptMessage =
+    "Az adatbázis nem vezette át a mozgást a letét egyenlegén (egy szabálya kihagyta), ezért semmi "
+    "sem lett mentve. Kérje a rendszergazda segítségét.";
+// A full payout after which the deposit would hold money, closed.
+inline constexpr const char* PayoutNotEmptiedMessage =
+    "A teljes kifizetés után a letét egyenlege nem lett 0 az adatbázisban, ezért a letét nem lett "
+    "lezárva, és semmi sem lett mentve. Kérje a rendszergazda segítségét.";
+// A full payout of a balance stored as no whole number (empty or text): paying it out would
+// pay the wrong amount.
+inline constexpr const char* BalanceNotWholeMessage =
+    "A letét tárolt egyenlege nem egész forintösszeg (üres vagy hibás), ezért nem fizethető ki, és "
+    "semmi sem lett mentve. Kérje a rendszergazda segítségét.";
+
 // Stores Deposit and its opening movement of Amount in one transaction; answers the new
-// deposit's key. On failure nothing is stored and the engine's error passes through.
+// deposit's key. On failure nothing is stored and the engine's error passes through; a
+// balance the database did not set to the opening amount raises BalanceNotKeptMessage.
 Integer WriteNewDeposit(TSqlite3Query& Query, const NewDeposit& Deposit, Int64 Amount);
 
-// Records a movement of Amount on the deposit. With Close (a full payout) the movement pays
-// out the balance stored at that moment instead, and the deposit is closed on Date in the
-// same transaction.
+// Records a movement of Amount on the deposit; raises BalanceNotKeptMessage when the
+// database did not add it to the balance. With Close (a full payout) the movement pays out
+// the balance stored at that moment instead, and the deposit is closed on Date in the same
+// transaction: a stored balance that is no whole number raises BalanceNotWholeMessage before
+// anything is written, one that is not 0 after the payout PayoutNotEmptiedMessage.
 void WriteMovement(TSqlite3Query& Query, Integer DepositId, Int64 Amount, TDateTime Date,
                    const String& Remark, bool Close);
 

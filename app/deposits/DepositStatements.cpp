@@ -128,6 +128,17 @@ String FullPayoutInsertSql(Integer DepositId, TDateTime Date, const String& Rema
            ", sorszam FROM letet WHERE sorszam=" + IntToStr(DepositId);
 }
 
+String DepositBalanceWholeSql(Integer DepositId) {
+    return "SELECT count(*) FROM letet WHERE typeof(egyenleg)='integer' AND sorszam=" + IntToStr(DepositId);
+}
+
+String DepositBalanceKeptSql(Integer DepositId, bool Emptied) {
+    const String id = IntToStr(DepositId);
+    return "SELECT count(*) FROM letet WHERE egyenleg=(SELECT COALESCE(SUM(osszeg), 0) FROM letetmozgas "
+           "WHERE letet=" +
+           id + ")" + (Emptied ? " AND egyenleg=0" : "") + " AND sorszam=" + id;
+}
+
 String DepositCloseSql(Integer DepositId, TDateTime Date) {
     return "UPDATE letet SET status=0, kifizetes=" + SqlLiteral(DateToSqlText(Date)) +
            " WHERE sorszam=" + IntToStr(DepositId);

@@ -57,6 +57,10 @@ String MovementInsertSql(Integer DepositId, TDateTime Date, Int64 Amount, const 
 // A movement paying out the balance the deposit holds when the statement runs, so that it
 // holds nothing after it.
 String FullPayoutInsertSql(Integer DepositId, TDateTime Date, const String& Remark);
+// 1 when the balance the deposit holds is a whole number (not NULL, not a text), else 0.
+String DepositBalanceWholeSql(Integer DepositId);
+// 1 when the deposit's balance is the sum of its movements, with Emptied also 0, else 0.
+String DepositBalanceKeptSql(Integer DepositId, bool Emptied);
 // Closes the deposit with its payout date.
 String DepositCloseSql(Integer DepositId, TDateTime Date);
 

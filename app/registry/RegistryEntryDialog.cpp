@@ -146,8 +146,7 @@ void RegistryEntryDialog::BitBtn4Click(TObject*) {
     e.CaseId = KeyOf(ComboBox4, app::CaseIds(app::MainWindow()));
     e.Note = Memo1->Text();
     e.Reference = Edit3->Text();
-    ExecInsert(*Query1, RegistryInsertSql(FBook, e));
-    Query1->Close();
+    WriteRegistryEntry(*Query1, FBook, e);
     ShowStoredList();
     Close();
 }

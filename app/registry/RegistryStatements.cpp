@@ -5,6 +5,7 @@
 #include "app/common/SqlRoutines.h"
 #include "platform/core/Exceptions.h"
 #include "platform/core/NumberFormat.h"
+#include "sqlite/Transaction.h"
 
 namespace app {
 
@@ -81,6 +82,20 @@ String RegistryInsertSql(RegistryBook Book, const RegistryEntry& E) {
            IntToStr(E.PartnerId) + ",'" + SqlQuote(E.Address) + "','" + SqlQuote(E.Subject) + "','" +
            DateToSqlText(E.Date) + "'," + Reference(E.ModeId) + "," + Reference(E.LocationId) + "," +
            Reference(E.CaseId) + ",'" + SqlQuote(E.Note) + "','" + SqlQuote(E.Reference) + "')";
+}
+
+String RegistryNumberedSql(RegistryBook Book, Integer Id) {
+    return "SELECT count(*) FROM " + RegistryTable(Book) +
+           " WHERE iktev IS NOT NULL AND iktszam IS NOT NULL AND sorszam=" + IntToStr(Id);
+}
+
+Integer WriteRegistryEntry(TSqlite3Query& Query, RegistryBook Book, const RegistryEntry& Entry) {
+    sqlite::Transaction transaction(ConnectionOf(Query));
+    const Integer id = InsertForKey(Query, RegistryInsertSql(Book, Entry));
+    // The year and number are what the lists, the filters and the letters quote.
+    RequireGiven(Query, RegistryNumberedSql(Book, id), RegistryNotNumberedMessage);
+    transaction.Commit();
+    return id;
 }
 
 String RegistryPartnersSql() {

@@ -60,6 +60,17 @@ struct RegistryEntry {
 };
 // Raises EConvertError "A feladó mező kötelezően kitöltendő!" without a partner.
 String RegistryInsertSql(RegistryBook Book, const RegistryEntry& Entry);
+// 1 when the database gave item Id of Book its registry year and number, else 0.
+String RegistryNumberedSql(RegistryBook Book, Integer Id);
+
+// What the entry dialogs say when the database stored an item without the registry year and
+// number it gives every new item.
+inline constexpr const char* RegistryNotNumberedMessage =
+    "Az adatbázis nem adott iktatási évet és számot az új tételnek (egy szabálya kihagyta a "
+    "számozást), ezért a tétel nem lett mentve. Kérje a rendszergazda segítségét.";
+// "Rögzít" of an entry dialog: stores Entry in Book and answers its key. An item the
+// database left without its year or number is rolled back: raises RegistryNotNumberedMessage.
+Integer WriteRegistryEntry(TSqlite3Query& Query, RegistryBook Book, const RegistryEntry& Entry);
 
 // The choices of the entry dialogs: partners with their addresses, and the active
 // arrival modes and registry locations, each by name.
