@@ -108,6 +108,7 @@ TEST_F(DepositStatements, SearchFiltersAndTotalsTheSameRows) {
     AddDeposit(a, "Nagy Béla", "2024-02-02", 2000);
     const Integer d3 = AddDeposit(b, "nagy józsef", "2024-02-03", 4000);
     Exec("UPDATE letet SET status=0 WHERE sorszam=" + Key(d3));
+    Exec("UPDATE letet SET kedvezmenyezett='D''Arcy Bt.' WHERE sorszam=" + Key(d3));
 
     const auto check = [&](const app::DepositSearch& s, std::vector<String> payers, Int64 total,
                            const char* why) {
@@ -128,6 +129,10 @@ TEST_F(DepositStatements, SearchFiltersAndTotalsTheSameRows) {
     s = {};
     s.Beneficiary = "kovács";
     check(s, {"O'Brien Kft."}, 1000, "beneficiary");
+    s = {};
+    s.Beneficiary = "d'arcy";
+    s.ActiveOnly = false;
+    check(s, {"nagy józsef"}, 4000, "an apostrophe in the beneficiary");
     s = {};
     s.AccountId = b;
     s.ActiveOnly = false;

@@ -85,6 +85,9 @@ TEST_F(DocumentsArea, FilterChoosesEntriesWithAFile) {
     f.From = EncodeDate(2009, 4, 1);
     f.To = EncodeDate(2009, 5, 31);
     EXPECT_EQ(Column(app::DocumentListSql(f)), std::vector<String>{"/iratok/b1.pdf"});
+    f.From = EncodeDate(2009, 3, 1); // entries dated on either end day are listed
+    f.To = EncodeDate(2009, 5, 1);
+    EXPECT_EQ(Column(app::DocumentListSql(f)), (std::vector<String>{"/iratok/a1.pdf", "/iratok/b1.pdf"}));
     // On the deadline, entries without one drop out.
     f = {};
     f.ByDeadline = true;

@@ -121,6 +121,33 @@ TEST_F(SharedUse, ListKeepsItsRowsWhenARereadFindsTheDatabaseBusy) {
     EXPECT_EQ(List->RecordCount(), 2);
 }
 
+// A dialog's save reopens its list on the record it came from; when the other program has
+// deleted rows meanwhile, on the last one left.
+TEST_F(SharedUse, ListReopensOnItsRecordOrTheLastLeft) {
+    for (const char* name : {"B", "C", "D", "E"})
+        AddPerson(name);
+    app::OpenStatement(*List, "SELECT nev FROM ugyfel_termeszetes_szemely ORDER BY sorszam");
+    const struct {
+        Integer RecNo;
+        Integer Deleted; // last rows the other program deletes first
+        Integer Shown;
+    } cases[] = {
+        {3, 0, 3}, // still there
+        {5, 1, 4}, // one past the new end
+        {4, 2, 2}, // further past it
+        {0, 0, 1}, // none remembered: the first
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.RecNo);
+        Other->SQLite3_ExecSQL("DELETE FROM ugyfel_termeszetes_szemely WHERE sorszam IN (SELECT sorszam FROM "
+                               "ugyfel_termeszetes_szemely ORDER BY sorszam DESC LIMIT " +
+                                   std::to_string(c.Deleted) + ")",
+                               nullptr);
+        app::ReopenIfSet(*List, c.RecNo);
+        EXPECT_EQ(List->RecNo(), c.Shown);
+    }
+}
+
 // Every refresh of a list that the other program's lock outlasts keeps the list's rows.
 TEST_F(SharedUse, ListsKeepTheirRowsWhenTheirRefreshFindsTheDatabaseBusy) {
     AddCase("Árvíztűrő tükörfúrógép", "2009-01-05");

@@ -54,6 +54,9 @@ TEST_P(CalcTest, Evaluates) {
 INSTANTIATE_TEST_SUITE_P(
     Parser, CalcTest,
     ::testing::Values(CalcCase{"2 + 3 * 4", "14"},             // * binds tighter than +
+                      CalcCase{"2 + 6 / 2", "5"},              // and so does /
+                      CalcCase{"8 - 6 / 2", "5"},              // than - too
+                      CalcCase{"12 / 2 * 3", "18"},            // / and * left to right
                       CalcCase{"(2 + 3) * 4", "20"},           // parentheses
                       CalcCase{"10 - 4 - 3", "3"},             // left-associative
                       CalcCase{"[A] = 1 OR [B] = 1", "1"},     // OR binds like *: [A] = (1 OR [B]) = 1
