@@ -279,14 +279,14 @@ void TUtlRadioButton::DoFlatChanged() {
 TRect TUtlRadioButton::DrawItem(TCanvas* Canvas, bool Flag, Integer State) {
     Canvas->Brush()->SetColor(Color());
     Canvas->Font()->Assign(Font());
-    Integer frame =
-        State == 0 ? 2 * (FChecked ? 1 : 0) + (Enabled() ? 0 : 1) : (Enabled() ? 0 : 1) + 2 * (State - 1);
+    Integer frame = State == 0 ? 2 * (FChecked ? 1 : 0) + (ShowsEnabled() ? 0 : 1)
+                               : (ShowsEnabled() ? 0 : 1) + 2 * (State - 1);
     if (Flat() && !MouseAbove() && !HasFocus()) frame += 4;
     TRect glyph = Bounds(frame * FrameWidth(), 0, FrameWidth(), GlyphSheet()->Height());
     if (glyph.Right > GlyphSheet()->Width())
         glyph = Bounds((frame % 4) * FrameWidth(), 0, FrameWidth(), GlyphSheet()->Height());
     TUtlDrawTextStyles styles;
-    if (Enabled()) styles.Include(dtEnabled);
+    if (ShowsEnabled()) styles.Include(dtEnabled);
     if (Flag) {
         const Word focus = UtlConvertFocusStyle(FocusStyle());
         for (Integer s = dtRectText; s <= dtRectGlyphText; ++s)

@@ -101,7 +101,7 @@ void TgxExtSpeedButton::Paint() {
     const Integer off = Pushed() ? 1 : 0;
     const Integer x = r.Left + off + (r.Right - r.Left - extent.cx) / 2;
     const Integer y = r.Top + off + (r.Bottom - r.Top - extent.cy) / 2;
-    ExtTextOutExt(canvas, x, y, r, caption, Enabled() ? s->TextStyle() : fstPushed, false, false,
+    ExtTextOutExt(canvas, x, y, r, caption, ShowsEnabled() ? s->TextStyle() : fstPushed, false, false,
                   s->Font()->Color(), s->DelineateColor(), s->HighlightColor(), s->ShadowColor(), nullptr,
                   s->TextGradient(), s->Font());
 

@@ -129,7 +129,7 @@ void TgxSpeedButton::Paint() {
     DrawBoxEx(canvas, r, gxAllSides, bvNone, cut, false, FMouseIn ? FActiveColor : FColor, false);
 
     canvas->Font()->Assign(Font());
-    if (!Enabled()) canvas->Font()->SetColor(clGrayText);
+    if (!ShowsEnabled()) canvas->Font()->SetColor(clGrayText);
     canvas->SetTextColor(canvas->Font()->Color());
     if (Transparent()) canvas->SetBkMode(TRANSPARENT);
     if (!Glyph()->Empty()) r.Left += Glyph()->Width();

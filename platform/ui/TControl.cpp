@@ -157,6 +157,10 @@ void TControl::SetVisible(bool v) {
     }
 }
 
+bool TControl::ShowsEnabled() const {
+    return FWidget->isEnabled();
+}
+
 bool TControl::Showing() const {
     if (!FVisible) return false;
     return FParent ? FParent->Showing() : FWidget->isVisible();
@@ -237,9 +241,10 @@ void TControl::FontChanged() {
     FWidget->setFont(ui::ToQFont(FFont.get()));
     QPalette pal = FWidget->palette();
     const QColor c = ui::ToQColor(FFont->Color());
-    pal.setColor(QPalette::WindowText, c);
-    pal.setColor(QPalette::Text, c);
-    pal.setColor(QPalette::ButtonText, c);
+    // The disabled group keeps the grey of disabled text, followed from the parent.
+    for (auto group : {QPalette::Active, QPalette::Inactive})
+        for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+            pal.setColor(group, role, c);
     FWidget->setPalette(pal);
     Invalidate();
 }

@@ -91,6 +91,8 @@ public:
     bool Showing() const;
     bool Enabled() const { return FEnabled; }
     virtual void SetEnabled(bool v);
+    // Enabled and every parent enabled: the control takes input and is drawn enabled.
+    bool ShowsEnabled() const;
 
     // Caption and Text are the same text (labels set one, edits read the other).
     virtual String Text() const { return FText; }

@@ -90,7 +90,7 @@ void TLabel::DrawLabelText(TRect& Rect, Cardinal Flags) {
     }
     // Clipped to the label, not to the line: the marks above it stay.
     const TRect clip = ClientRect();
-    if (!Enabled()) {
+    if (!ShowsEnabled()) {
         c->Font()->SetColor(clBtnHighlight);
         DrawTextClipped(c, text, TRect(Rect.Left + 1, Rect.Top + 1, Rect.Right + 1, Rect.Bottom + 1), clip,
                         Flags);

@@ -82,6 +82,7 @@ void TPanel::Paint() {
     if (Caption().empty()) return;
     c->Brush()->SetStyle(bsClear);
     c->Font()->Assign(Font());
+    if (!ShowsEnabled()) c->Font()->SetColor(clGrayText);
     const Integer h = c->TextHeight("W");
     r.Top = (r.Bottom + r.Top - h) / 2;
     r.Bottom = r.Top + h;

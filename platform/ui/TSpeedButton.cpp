@@ -163,7 +163,7 @@ void TSpeedButton::MouseLeave() {
 }
 
 void TSpeedButton::UpdatePaintState() {
-    if (!Enabled()) {
+    if (!ShowsEnabled()) {
         FState = bsDisabled;
         FDragging = false;
     } else if (FState == bsDisabled) {

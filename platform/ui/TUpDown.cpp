@@ -118,7 +118,7 @@ void TUpDown::Paint() {
         TRect r = ButtonRect(b);
         Cardinal kind = FOrientation == udVertical ? (b == btNext ? DFCS_SCROLLUP : DFCS_SCROLLDOWN)
                                                    : (b == btNext ? DFCS_SCROLLRIGHT : DFCS_SCROLLLEFT);
-        if (!Enabled())
+        if (!ShowsEnabled())
             kind |= DFCS_INACTIVE;
         else if (FPressed && FPressedButton == b)
             kind |= DFCS_PUSHED;

@@ -9,6 +9,7 @@
 #include "platform/graphics/TCanvas.h"
 #include "platform/ui/InputSimulation.h"
 #include "platform/ui/TCustomForm.h"
+#include "platform/ui/TPanel.h"
 
 #include <gtest/gtest.h>
 
@@ -178,16 +179,26 @@ TEST_F(SpeedButtonTest, DisabledButtonTracksNothing) {
 TEST_F(SpeedButtonTest, DisabledCaptionIsEngraved) {
     looks::ApplyLightLook(&button);
     button.SetCaption("MMMMMMMM");
-    button.SetEnabled(false);
-    Render();
-    // The engraved caption uses only the style's relief colours, never its font colour.
-    bool shadow = false;
-    for (Integer y = 2; y < H - 2; ++y)
-        for (Integer x = 2; x < W - 2; ++x) {
-            EXPECT_NE(Pixel(x, y), looks::HouseBlue);
-            shadow = shadow || Pixel(x, y) == DecColor(looks::LightButtonColor, 60);
+    // Disabled itself, and enabled on a disabled panel.
+    TPanel panel(nullptr);
+    for (const bool byPanel : {false, true}) {
+        SCOPED_TRACE(byPanel ? "on a disabled panel" : "disabled");
+        button.SetEnabled(byPanel);
+        if (byPanel) {
+            button.SetParent(&panel);
+            panel.SetEnabled(false);
         }
-    EXPECT_TRUE(shadow);
+        Render();
+        // The engraved caption uses only the style's relief colours, never its font colour.
+        bool shadow = false;
+        for (Integer y = 2; y < H - 2; ++y)
+            for (Integer x = 2; x < W - 2; ++x) {
+                EXPECT_NE(Pixel(x, y), looks::HouseBlue);
+                shadow = shadow || Pixel(x, y) == DecColor(looks::LightButtonColor, 60);
+            }
+        EXPECT_TRUE(shadow);
+    }
+    button.SetParent(nullptr);
 }
 
 TEST_F(SpeedButtonTest, EnabledIsPassedToTheLinkedControl) {
