@@ -6,6 +6,11 @@
 //     ... the writes (statements, dataset posts with AutoCommit on) ...
 //     transaction.Commit();
 //
+// The guard takes the write lock at its start (an immediate transaction), so a save
+// that reads before it writes waits out another program's write as any statement does
+// (sqlite::BusyWait): a connection that already reads when it asks for the write lock is
+// refused by the engine at once, without that wait.
+//
 // Leaving the scope without Commit (an exception, an early return) rolls the
 // work back. A guard made while the connection is already inside a transaction
 // joins it: it neither begins, commits nor rolls back, and the outer guard
@@ -18,9 +23,11 @@ namespace sqlite {
 
 class Transaction {
 public:
-    // Begins a transaction of Kind ("" = the connection's TransactionType, else
-    // "DEFAULT", "DEFERRED", "IMMEDIATE" or "EXCLUSIVE"), connecting first when
-    // needed. Raises the engine's error when the database cannot be locked.
+    // Begins an immediate transaction, connecting first when needed; an exclusive one,
+    // which keeps other programs' reads out too, when Kind is "EXCLUSIVE" (any case) or
+    // Kind is "" and the connection's TransactionType is "EXCLUSIVE". Any other kind,
+    // "DEFERRED" included, begins immediate. Raises the engine's error when the database
+    // cannot be locked within the connection's time-out.
     explicit Transaction(TSqlite3DB& Db, const String& Kind = String());
     // Rolls back unless committed; never raises.
     ~Transaction();

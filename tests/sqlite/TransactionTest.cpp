@@ -8,6 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <string>
+
 using sqlitetest::FileConnection;
 using sqlitetest::TempDir;
 
@@ -103,14 +106,31 @@ TEST_F(TransactionGuard, AutoCommitDatasetsJoinTheGuard) {
     EXPECT_EQ(Rows(), "");
 }
 
-TEST_F(TransactionGuard, TheKindPicksTheBeginStatement) {
+// Whatever kind is asked for, the guard holds the write lock from its start, so a save that
+// reads first waits for another program's write at its begin instead of being refused when it
+// comes to write. Only an exclusive guard keeps the other program's reads out too.
+TEST_F(TransactionGuard, EveryKindTakesTheWriteLockAtItsStart) {
     auto other = FileConnection(Dir);
     other->SetConnected(true);
-    sqlite::Transaction transaction(*Db, "EXCLUSIVE");
-    // An exclusive lock keeps even readers of another connection out.
-    sqlitetest::TestTarget target(other.get());
-    EXPECT_EQ(ErrorOf<EDatabaseError>([&] {
-                  target.Load("select * from t");
-              }).rfind("Az adatbázist egy másik program használja", 0),
-              0u);
+    const auto busy = [](const std::function<void()>& Run) {
+        return ErrorOf<EDatabaseError>(Run).starts_with("Az adatbázist egy másik program használja");
+    };
+    const struct {
+        const char* Kind;
+        const char* TransactionType; // the connection's
+        bool ReadsKeptOut;
+    } kinds[] = {
+        {"", "", false},         // the connection's plain begin
+        {"", "deferred", false}, // a connection set to defer
+        {"DEFERRED", "", false}, // asked for by name
+        {"DEFAULT", "", false},  {"IMMEDIATE", "", false}, {"EXCLUSIVE", "", true}, {"", "Exclusive", true},
+    };
+    for (const auto& k : kinds) {
+        SCOPED_TRACE(std::string(k.Kind) + "/" + k.TransactionType);
+        Db->SetTransactionType(k.TransactionType);
+        sqlite::Transaction transaction(*Db, k.Kind);
+        EXPECT_TRUE(busy([&] { other->SQLite3_ExecSQL("insert into t values(1)", nullptr); }));
+        sqlitetest::TestTarget target(other.get());
+        EXPECT_EQ(busy([&] { target.Load("select * from t"); }), k.ReadsKeptOut);
+    }
 }
