@@ -42,6 +42,15 @@ String EngineFailureAdvice(int ResultCode, const String& EngineMessage = {},
 inline constexpr const char* NoRowAddedMessage =
     "Az adatbázis nem vette fel az új sort (egy szabálya kihagyta), ezért semmi sem lett mentve. "
     "Kérje a rendszergazda segítségét.";
+// What a write that was to change one row says when it changed none. The row is no longer
+// in the database: another workstation deleted it while it stood shown.
+inline constexpr const char* RowGoneMessage =
+    "Az adatot, amelyre ez a mentés vonatkozik, időközben egy másik munkahely törölte az "
+    "adatbázisból, ezért semmi sem lett mentve.";
+// The row is there, but a rule of the database (a trigger) skipped its change.
+inline constexpr const char* RowNotChangedMessage =
+    "Az adatbázis nem módosította a sort (egy szabálya kihagyta), ezért semmi sem lett mentve. "
+    "Kérje a rendszergazda segítségét.";
 
 // Raises EngineError with the message
 //   [advice line "\n"] engine message (at most 255 characters) "\n\n" SQL

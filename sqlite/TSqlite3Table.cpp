@@ -35,6 +35,15 @@ bool IsIntegerType(TFieldType Type) {
            Type == ftWord;
 }
 
+// Prepares Sql into Statement and takes its first step; answers the step's result, or the
+// prepare's when that failed.
+int FirstStep(TSqlite3DB& Db, const String& Sql, sqlite::Statement& Statement) {
+    const std::string text = Db.ToEngine(Sql);
+    const int rc = Db.Api().prepare(Db.Handle(), text.c_str(), -1, Statement.Receive(), nullptr);
+    if (rc != SQLITE_OK) return rc;
+    return Statement.Get() ? Db.Api().step(Statement.Get()) : SQLITE_DONE;
+}
+
 } // namespace
 
 TSqlite3Table::TSqlite3Table(TComponent* AOwner) : TSqlite3BaseQuery(AOwner) {
@@ -170,12 +179,19 @@ void TSqlite3Table::TakeInsertedKey(TSqlite3DB& db) {
     // A key the engine filled in must be in the stored row too, or a later
     // update of that row would write NULL into it.
     sqlite::Statement statement(db.Api());
-    const std::string sql = db.ToEngine("select " + first->FieldName() + " from " + FTableName +
-                                        " where rowid=" + IntToStr(rowId));
-    if (db.Api().prepare(db.Handle(), sql.c_str(), -1, statement.Receive(), nullptr) == SQLITE_OK &&
-        statement.Get() && db.Api().step(statement.Get()) == SQLITE_ROW &&
+    if (FirstStep(db,
+                  "select " + first->FieldName() + " from " + FTableName + " where rowid=" + IntToStr(rowId),
+                  statement) == SQLITE_ROW &&
         db.Api().column_type(statement.Get(), 0) == SQLITE_INTEGER)
         first->SetAsInteger(db.Api().column_int64(statement.Get(), 0));
+}
+
+void TSqlite3Table::RaiseRowNotUpdated(TSqlite3DB& db) {
+    sqlite::Statement statement(db.Api());
+    const int rc =
+        FirstStep(db, "select rowid from " + FTableName + " where rowid=" + IntToStr(LastRowId()), statement);
+    if (rc != SQLITE_ROW && rc != SQLITE_DONE) db.RaiseEngineError(rc);
+    throw EDatabaseError(rc == SQLITE_ROW ? sqlite::RowNotChangedMessage : sqlite::RowGoneMessage);
 }
 
 void TSqlite3Table::InternalPost() {
@@ -195,10 +211,15 @@ void TSqlite3Table::InternalPost() {
     WriteInTransaction(
         [&] {
             db.SQLite3_ExecSQL(sql, Fields());
+            // An edit the database did not store must not show as stored.
+            if (update) {
+                if (db.RowsAffected() == 0) RaiseRowNotUpdated(db);
+                return;
+            }
             // A trigger that skipped the row leaves the last row id naming an older row,
             // which a later edit of this record would then overwrite.
-            if (!update && db.RowsAffected() != 1) throw EDatabaseError(sqlite::NoRowAddedMessage);
-            if (!update) TakeInsertedKey(db);
+            if (db.RowsAffected() != 1) throw EDatabaseError(sqlite::NoRowAddedMessage);
+            TakeInsertedKey(db);
         },
         false);
     if (!update && ResultStore() && ResultStore()->Count() == 0) SetCurrentRow(0);

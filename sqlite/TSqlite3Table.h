@@ -32,7 +32,10 @@ protected:
     void PrepareWorkingSQL() override;
     String OrderByClause() const override { return FOrderBy; }
     // Raise SqliteError "Cannot post into a read-only dataset" / "Cannot delete
-    // from a read-only dataset" or EDatabaseError "<field> is required.".
+    // from a read-only dataset" or EDatabaseError "<field> is required.". A post whose
+    // statement the database let add or change no row (another workstation deleted the
+    // edited row, a trigger skipped it) raises EDatabaseError sqlite::NoRowAddedMessage,
+    // RowGoneMessage or RowNotChangedMessage and leaves the record in its edit.
     void InternalPost() override;
     void InternalDelete() override;
 
@@ -42,6 +45,9 @@ private:
     void SetSQLLines(const std::vector<String>& Lines);
     // Puts the key the engine gave a new row into the first field.
     void TakeInsertedKey(TSqlite3DB& db);
+    // Raises EDatabaseError sqlite::RowGoneMessage when the row of LastRowId is no longer in
+    // the table, else sqlite::RowNotChangedMessage; the engine's error when it cannot tell.
+    [[noreturn]] void RaiseRowNotUpdated(TSqlite3DB& db);
 
     String FTableName;
     bool FPrimaryAutoInc = false;

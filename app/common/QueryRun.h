@@ -5,6 +5,7 @@
 // other than a SELECT is refused before it runs when its text holds characters the database
 // cannot store (see StorableText.h).
 #include "platform/core/Types.h"
+#include "sqlite/EngineError.h"
 
 class TComponent;
 class TSqlite3BaseQuery;
@@ -51,15 +52,12 @@ void ExecStatement(TSqlite3Query& Query, const String& Sql);
 // statements runs them in one sqlite::Transaction, so then nothing of it stays stored and the
 // dialog keeps what the user typed.
 //
-// The row a save changes, or the case or deposit it adds a row to, is no longer in the
-// database: another workstation deleted it while the dialog stood open.
-inline constexpr const char* RowGoneMessage =
-    "Az adatot, amelyre ez a mentés vonatkozik, időközben egy másik munkahely törölte az "
-    "adatbázisból, ezért semmi sem lett mentve.";
-// The row is there, but a rule of the database (a trigger) skipped its change.
-inline constexpr const char* RowNotChangedMessage =
-    "Az adatbázis nem módosította a sort (egy szabálya kihagyta), ezért semmi sem lett mentve. "
-    "Kérje a rendszergazda segítségét.";
+// RowGoneMessage: the row a save changes, or the case or deposit it adds a row to, is no
+// longer in the database (another workstation deleted it while the dialog stood open).
+// RowNotChangedMessage: the row is there, but a rule of the database skipped its change.
+// The settings grids' table datasets give the same two.
+using sqlite::RowGoneMessage;
+using sqlite::RowNotChangedMessage;
 
 // Runs InsertSql as ExecStatement does; raises sqlite::NoRowAddedMessage unless it added
 // exactly one row (a trigger of the database skipped it).
