@@ -12,8 +12,6 @@
 #include "app/cases/CaseArea.h"
 #include "app/registry/TForm1RegistryParts.h"
 #include "app/deposits/DepositSaves.h"
-#include "app/deposits/Tletet_adatlap.h"
-#include "app/settings/Tadminform.h"
 #include "app/identification/JubStatements.h"
 #include "app/registry/RegistryStatements.h"
 #include "platform/core/DateTime.h"
@@ -21,17 +19,15 @@
 #include "platform/core/TStrings.h"
 #include "platform/data/DatabaseError.h"
 #include "platform/data/TField.h"
-#include "platform/ui/TCheckBox.h"
 #include "platform/ui/TEdit.h"
 #include "platform/ui/TLabel.h"
-#include "platform/ui/TMemo.h"
 #include "platform/ui/TMenuItem.h"
 #include "controls/buttons/TgxExtSpeedButton.h"
 #include "sqlite/EngineError.h"
 #include "sqlite/TSqlite3DB.h"
 #include "sqlite/TSqlite3Query.h"
 #include "sqlite/TSqlite3Table.h"
-#include "tests/app/CaseFormsFixture.h"
+#include "tests/app/main/DialogSavesFixture.h"
 #include "tests/app/MainWindowFixture.h"
 #include "tests/support/ErrorOf.h"
 
@@ -209,10 +205,10 @@ TEST_F(SharedUse, AListThatIsNotLoadedIsNotExported) {
 
 // The user saves through a dialog while another program holds the write lock, as it does
 // between its commits when it writes row after row into a table of its own.
-class DialogSavesWhileAnotherProgramWrites : public CaseForms {
+class DialogSavesWhileAnotherProgramWrites : public DialogSaves {
 protected:
     void SetUp() override {
-        CaseForms::SetUp();
+        DialogSaves::SetUp();
         Exec("CREATE TABLE masik (a)");
         Other = MakeConnection(Folder());
         Other->SetConnected(true);
@@ -221,7 +217,7 @@ protected:
     void TearDown() override {
         if (Other->InTransaction()) Other->RollBack();
         Other.reset();
-        CaseForms::TearDown();
+        DialogSaves::TearDown();
     }
     void OtherProgramWrites() {
         Other->StartImmediateTransaction();
@@ -235,64 +231,24 @@ protected:
 // attachment read first that their deposit or case is still there), then stores. When the lock
 // outlasts the wait, it says so, stores nothing and keeps what was typed.
 TEST_F(DialogSavesWhileAnotherProgramWrites, EachSaveWaitsThenStores) {
-    CreateForms();
-    const std::unique_ptr<Tletet_adatlap> depositSheet(letet_adatlap = new Tletet_adatlap(nullptr));
-    const std::unique_ptr<Tadminform> settings(adminform = new Tadminform(nullptr));
-    Tugyadatlap& sheet = *ugyadatlap;
-    Tletet_adatlap& deposit = *depositSheet;
-    const auto newDeposit = [&](TRadioButton* Kind) {
-        deposit.DepositId = AddDeposit(AddAccount("Számla"), "Kiss", "2024-01-01", 1000);
-        deposit.Show();
-        Kind->SetChecked(true);
-        deposit.Edit1->SetText("500");
-    };
-    const std::function<void()> record = [&] { sheet.gxExtSpeedButton8Click(nullptr); },
-                                pay = [&] { deposit.BitBtn1Click(nullptr); };
-    const struct {
-        const char* Save;
-        std::function<void()> Open; // shows the dialog
-        TControl* Box;              // takes the user's input
-        std::function<void()> Press;
-    } saves[] = {
-        {"case event", [&] { OpenSheet(AddCase("Ügy", "2009-03-05")); }, sheet.Memo2, record},
-        {"closing the case", [&] { OpenSheet(AddCase("Ügy", "2009-03-05")).CheckBox1->SetChecked(true); },
-         sheet.Memo2, record},
-        {"payment in", [&] { newDeposit(deposit.RadioButton3); }, deposit.Memo2, pay},
-        {"full payout", [&] { newDeposit(deposit.RadioButton2); }, deposit.Memo2, pay},
-        {"person attached", [&] { Attach(*ugyujszemelyform); }, ugyujszemelyform->Edit1,
-         [&] { ugyujszemelyform->rogzitoClick(nullptr); }},
-        {"organisation attached", [&] { Attach(*ugyujszervezetform); }, ugyujszervezetform->Edit1,
-         [&] { ugyujszervezetform->rogzitoClick(nullptr); }},
-        {"office address", [&] { adminform->Show(); }, adminform->Edit1,
-         [&] { adminform->BitBtn1Click(nullptr); }},
-        {"new case", [&] { ujugy->Show(); }, ujugy->Memo1, [&] { ujugy->BitBtn1Click(nullptr); }},
-    };
-    AddPerson("Régi Éva"); // the register rows "Másol" copies
-    AddOrganisation("Régi Kft.");
-    ujugy->CheckBox1->SetChecked(false); // no sheet opens modally after a new case
-    const auto dump = [this] {
-        std::vector<std::vector<Row>> tables;
-        for (const char* t : {"ugy", "ugyitem", "ugy_ugyfel_tsz", "ugyfel_termeszetes_szemely",
-                              "ugy_ugyfel_szerv", "ugyfel_szervezet", "letet", "letetmozgas", "info"})
-            tables.push_back(Rows(String("SELECT * FROM ") + t));
-        return tables;
+    const DialogSave saves[] = {
+        Event("case event"),
+        Event("closing the case", [](Tugyadatlap& s) { s.CheckBox1->SetChecked(true); }),
+        Movement("payment in", letet_adatlap->RadioButton3),
+        Movement("full payout", letet_adatlap->RadioButton2),
+        Attached("person attached", *ugyujszemelyform),
+        Attached("organisation attached", *ugyujszervezetform),
+        Shown("office address", adminform, adminform->Edit1),
+        Shown("new case", ujugy, ujugy->Memo1),
     };
     TSqlite3DB& db = *app::MainWindow().Sqlite3DB1;
-    for (const auto& s : saves) {
-        SCOPED_TRACE(s.Save);
-        s.Open();
-        s.Box->SetText("1234");
-        const auto before = dump();
-
+    EachSave(saves, [&](const DialogSave& s) {
         db.SetTimeOut(50);
         OtherProgramWrites();
-        EXPECT_TRUE(ErrorOf<EDatabaseError>(s.Press).starts_with(
-            "Az adatbázist egy másik program használja, próbálja újra később.\n"));
+        EXPECT_TRUE(
+            Refused(s).starts_with("Az adatbázist egy másik program használja, próbálja újra később.\n"));
         Other->RollBack();
-        EXPECT_EQ(dump(), before);
-        EXPECT_FALSE(db.InTransaction());
-        EXPECT_EQ(s.Box->Text(), "1234");
-
+        const auto before = Stored();
         db.SetTimeOut(5000);
         OtherProgramWrites();
         {
@@ -302,9 +258,8 @@ TEST_F(DialogSavesWhileAnotherProgramWrites, EachSaveWaitsThenStores) {
             });
             EXPECT_EQ(ErrorOf<EDatabaseError>(s.Press), "no error");
         }
-        EXPECT_NE(dump(), before);
-        dynamic_cast<TCustomForm*>(s.Box->Owner())->Hide();
-    }
+        EXPECT_NE(Stored(), before);
+    });
 }
 
 // A statement query after each of whose INSERTs another program takes its turn on the

@@ -181,13 +181,11 @@ TEST_F(SpeedButtonTest, DisabledCaptionIsEngraved) {
     button.SetCaption("MMMMMMMM");
     // Disabled itself, and enabled on a disabled panel.
     TPanel panel(nullptr);
-    for (const bool byPanel : {false, true}) {
-        SCOPED_TRACE(byPanel ? "on a disabled panel" : "disabled");
-        button.SetEnabled(byPanel);
-        if (byPanel) {
-            button.SetParent(&panel);
-            panel.SetEnabled(false);
-        }
+    panel.SetEnabled(false);
+    for (TPanel* parent : {static_cast<TPanel*>(nullptr), &panel}) {
+        SCOPED_TRACE(parent ? "on a disabled panel" : "disabled");
+        button.SetParent(parent);
+        button.SetEnabled(parent != nullptr);
         Render();
         // The engraved caption uses only the style's relief colours, never its font colour.
         bool shadow = false;

@@ -27,84 +27,63 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <functional>
-#include <memory>
 #include <string>
 
 namespace {
 
 struct Ink {
-    int Red = 0;  // pixels of the red font, blended or not
-    int Grey = 0; // pixels of the grey of disabled text
+    int Red = 0, Grey = 0; // pixels of the red font, blended or not, and of the grey of disabled text
 };
 
 Ink Count(TControl* Control) {
     TBitmap shot;
     ui::Snapshot(Control, &shot);
-    const TColor grey = ColorToRGB(clGrayText);
     Ink ink;
     for (Integer y = 0; y < shot.Height(); ++y)
         for (Integer x = 0; x < shot.Width(); ++x) {
             const TColor c = ColorToRGB(shot.Canvas()->Pixels(x, y));
-            const int r = GetRValue(c), g = GetGValue(c), b = GetBValue(c);
-            if (r - std::max(g, b) > 60) ++ink.Red;
-            if (c == grey) ++ink.Grey;
+            ink.Red += GetRValue(c) - std::max(GetGValue(c), GetBValue(c)) > 60;
+            ink.Grey += c == ColorToRGB(clGrayText);
         }
     return ink;
 }
 
-struct Kind {
-    const char* Name;
-    std::function<TControl*(TWinControl*)> Make; // a control of the kind showing "WWWW" on the panel
-};
+// How a control shows "WWWW": its caption, an item of its list, the item a drop-down list
+// shows chosen, or (a date picker) a date.
+enum Showing { Caption, Item, Chosen, Date };
 
-template <class T> T* Made(TWinControl* Parent) {
+template <class T, Showing How = Caption> TControl* Made(TWinControl* Parent) {
     auto* c = new T(Parent);
     c->SetParent(Parent);
     c->SetBounds(10, 10, 160, 60);
+    if constexpr (How == Caption) c->SetCaption("WWWW");
+    if constexpr (How == Date) c->SetDate(EncodeDate(2024, 11, 11));
+    if constexpr (How == Chosen) c->SetStyle(csDropDownList);
+    // Not chosen in a list: a chosen item is drawn in the highlight's colours.
+    if constexpr (How == Item || How == Chosen) c->Items()->Add("WWWW");
+    if constexpr (How == Chosen) c->SetItemIndex(0);
     return c;
 }
 
-template <class T> TControl* Captioned(TWinControl* Parent) {
-    T* c = Made<T>(Parent);
-    c->SetCaption("WWWW");
-    return c;
-}
-
-template <class T> TControl* Listing(TWinControl* Parent) {
-    T* c = Made<T>(Parent);
-    c->Items()->Add("WWWW"); // not selected: a selected item is drawn in the highlight's colours
-    return c;
-}
-
-const Kind Kinds[] = {
-    {"button", Captioned<TButton>},
-    {"bit button", Captioned<TBitBtn>},
-    {"check box", Captioned<TCheckBox>},
-    {"radio button", Captioned<TRadioButton>},
-    {"label", Captioned<TLabel>},
-    {"speed button", Captioned<TSpeedButton>},
-    {"group box", Captioned<TGroupBox>},
-    {"panel", Captioned<TPanel>},
-    {"edit", Captioned<TEdit>},
-    {"memo", Captioned<TMemo>},
-    {"combo box", Captioned<TComboBox>},
-    {"list combo box",
-     [](TWinControl* Parent) {
-         auto* c = Made<TComboBox>(Parent);
-         c->SetStyle(csDropDownList);
-         c->Items()->Add("WWWW");
-         c->SetItemIndex(0);
-         return c;
-     }},
-    {"date picker",
-     [](TWinControl* Parent) {
-         auto* c = Made<TDateTimePicker>(Parent);
-         c->SetDate(EncodeDate(2024, 11, 11));
-         return c;
-     }},
-    {"radio group", Listing<TRadioGroup>},
-    {"list box", Listing<TListBox>},
+const struct {
+    const char* Name;
+    TControl* (*Make)(TWinControl*); // a control of the kind on the panel
+} Kinds[] = {
+    {"button", Made<TButton>},
+    {"bit button", Made<TBitBtn>},
+    {"check box", Made<TCheckBox>},
+    {"radio button", Made<TRadioButton>},
+    {"label", Made<TLabel>},
+    {"speed button", Made<TSpeedButton>},
+    {"group box", Made<TGroupBox>},
+    {"panel", Made<TPanel>},
+    {"edit", Made<TEdit>},
+    {"memo", Made<TMemo>},
+    {"combo box", Made<TComboBox>},
+    {"list combo box", Made<TComboBox, Chosen>},
+    {"date picker", Made<TDateTimePicker, Date>},
+    {"radio group", Made<TRadioGroup, Item>},
+    {"list box", Made<TListBox, Item>},
 };
 
 // Each kind, disabled itself and on a disabled panel, loses the red of its font
@@ -112,20 +91,20 @@ const Kind Kinds[] = {
 TEST(DisabledLook, TextTurnsGreyWhateverTheFontColour) {
     TForm form(nullptr);
     form.SetBounds(0, 0, 300, 200);
-    for (const Kind& kind : Kinds)
+    for (const auto& kind : Kinds)
         for (const bool byPanel : {false, true}) {
             SCOPED_TRACE(std::string(kind.Name) + (byPanel ? " on a disabled panel" : " disabled"));
-            auto holder = std::make_unique<TPanel>(nullptr);
-            holder->SetParent(&form);
-            holder->SetBounds(0, 0, 200, 100);
-            TControl* c = kind.Make(holder.get());
+            TPanel holder(nullptr);
+            holder.SetParent(&form);
+            holder.SetBounds(0, 0, 200, 100);
+            TControl* c = kind.Make(&holder);
             c->Font()->SetColor(clRed);
-            TControl* off = byPanel ? static_cast<TControl*>(holder.get()) : c;
-            const Ink enabled = Count(holder.get());
+            TControl* off = byPanel ? &holder : c;
+            const Ink enabled = Count(&holder);
             off->SetEnabled(false);
-            const Ink disabled = Count(holder.get());
+            const Ink disabled = Count(&holder);
             off->SetEnabled(true);
-            const Ink again = Count(holder.get());
+            const Ink again = Count(&holder);
             EXPECT_GT(enabled.Red, 0);
             EXPECT_EQ(disabled.Red, 0);
             EXPECT_GT(disabled.Grey, enabled.Grey); // the text itself is still drawn
