@@ -2,7 +2,8 @@
 // The main window and the case forms over a fresh office database, created in the
 // program's order, with every message box, confirmation and file dialog answered by
 // the test: Answer is the button a box gets (IDOK unless changed), OpenFileName and
-// SaveFileName the file an open or save dialog returns (empty: cancelled).
+// SaveFileName the file an open or save dialog returns (empty: cancelled). The dialogs'
+// saves run as rows of a test's table (DialogSave).
 #include "app/common/MainWindowShared.h"
 #include "tests/app/MainWindowMenu.h"
 #include "app/cases/Tugyadatlap.h"
@@ -13,6 +14,14 @@
 #include "app/clients/Tujszemelyform.h"
 #include "app/clients/Tujszervezetform.h"
 #include "app/cases/Tujugy.h"
+#include "app/deposits/Tletet_adatlap.h"
+#include "app/settings/Tadminform.h"
+#include "platform/data/DatabaseError.h"
+#include "platform/ui/TCheckBox.h"
+#include "platform/ui/TEdit.h"
+#include "platform/ui/TMemo.h"
+#include "sqlite/TSqlite3DB.h"
+#include "tests/support/ErrorOf.h"
 #include "platform/ui/DialogHook.h"
 #include "platform/ui/MessageDialogs.h"
 #include "platform/ui/TButton.h"
@@ -29,6 +38,13 @@ struct ShownDialog {
     bool operator==(const ShownDialog&) const = default;
 };
 
+struct DialogSave {
+    const char* Name;
+    std::function<void()> Open; // shows the dialog, on a fresh row
+    TControl* Box;              // takes the user's input
+    std::function<void()> Press;
+};
+
 class CaseForms : public OfficeDbFixture {
 protected:
     void SetUp() override {
@@ -37,6 +53,8 @@ protected:
     }
     void TearDown() override {
         // The last created first, as at shut-down.
+        delete adminform;
+        delete letet_adatlap;
         delete ugyfelszemelymod;
         delete ugyalapadatmod;
         delete ujugy;
@@ -79,6 +97,71 @@ protected:
         Dialog.ComboBox1->SetItemIndex(0);
         Dialog.Button1->Click();
         Dialog.RadioButton1->SetChecked(true);
+    }
+
+    // The forms with the deposit sheet and the office settings, for saves run as table rows.
+    void CreateSaveForms() {
+        CreateForms();
+        letet_adatlap = new Tletet_adatlap(nullptr);
+        adminform = new Tadminform(nullptr);
+        ujugy->CheckBox1->SetChecked(false); // no sheet opens modally after a new case
+        AddPerson("Régi Éva");               // the register rows "Másol" copies
+        AddOrganisation("Régi Kft.");
+    }
+    // A case event on a new case's sheet; Fill sets more than its text.
+    DialogSave Event(
+        const char* Name, void (*Fill)(Tugyadatlap&) = [](Tugyadatlap&) {}) {
+        return {Name, [this, Fill] { Fill(OpenSheet(AddCase("Ügy", "2009-03-05"))); }, ugyadatlap->Memo2,
+                [this] { ugyadatlap->gxExtSpeedButton8Click(nullptr); }};
+    }
+    // A movement of 500 of Kind on a new deposit of 1000.
+    DialogSave Movement(const char* Name, TRadioButton* Kind) {
+        Tletet_adatlap& d = *letet_adatlap;
+        return {Name,
+                [this, &d, Kind] {
+                    d.DepositId = AddDeposit(AddAccount("Számla"), "Kiss", "2024-01-01", 1000);
+                    d.Show();
+                    Kind->SetChecked(true);
+                    d.Edit1->SetText("500");
+                },
+                d.Memo2, [&d] { d.BitBtn1Click(nullptr); }};
+    }
+    template <class Form> DialogSave Attached(const char* Name, Form& D) {
+        return {Name, [this, &D] { Attach(D); }, D.Edit1, [&D] { D.rogzitoClick(nullptr); }};
+    }
+    // A dialog that shows as it is and saves on its BitBtn1.
+    template <class Form> static DialogSave Plain(const char* Name, Form* D, TControl* Box) {
+        return {Name, [D] { D->Show(); }, Box, [D] { D->BitBtn1Click(nullptr); }};
+    }
+    // Runs Check on each save with its dialog open and "1234" typed in its box (digits: the
+    // retention box takes nothing else), then hides the dialog.
+    template <class Rows, class Check> void EachSave(const Rows& Saves, const Check& check) {
+        for (const auto& s : Saves) {
+            SCOPED_TRACE(s.Name);
+            s.Open();
+            s.Box->SetText("1234");
+            check(s);
+            dynamic_cast<TCustomForm*>(s.Box->Owner())->Hide();
+        }
+    }
+    // The error Save raises, checking that it stored nothing, left no transaction open and kept
+    // what was typed.
+    String Refused(const DialogSave& Save) {
+        const auto before = SavedTables();
+        const String error = ErrorOf<EDatabaseError>(Save.Press);
+        EXPECT_EQ(SavedTables(), before);
+        EXPECT_FALSE(app::MainWindow().Sqlite3DB1->InTransaction());
+        EXPECT_EQ(Save.Box->Text(), "1234");
+        return error;
+    }
+    // Every table the saves write.
+    std::vector<std::vector<Row>> SavedTables() {
+        std::vector<std::vector<Row>> tables;
+        for (const char* t :
+             {"ugy", "ugyitem", "ugy_ugyfel_tsz", "ugyfel_termeszetes_szemely", "ugy_ugyfel_szerv",
+              "ugyfel_szervezet", "letet", "letetmozgas", "info", "ikt_be"})
+            tables.push_back(Rows(String("SELECT * FROM ") + t));
+        return tables;
     }
 
     static String Key(Integer id) { return std::to_string(id); }

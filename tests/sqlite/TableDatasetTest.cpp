@@ -10,6 +10,8 @@
 #include "sqlite/EngineError.h"
 #include "sqlite/TSqlite3Table.h"
 
+#include <tuple>
+
 using sqlitetest::DatasetFixture;
 
 namespace {
@@ -227,20 +229,17 @@ TEST_F(TableDataset, AnInsertTheDatabaseSkipsIsNotTakenForAnOlderRow) {
 // record stays in its edit with what the user typed, and the table is as it was. Whether the row
 // is gone tells the two apart. The deposit grids write at once (AutoCommit), the others not.
 TEST_F(TableDataset, AnEditTheDatabaseDidNotStoreIsNotShownAsStored) {
-    const struct {
-        const char* Meanwhile;
-        const char* Message;
-        const char* Left;
-    } cases[] = {
+    // What happens meanwhile, the message, the rows left.
+    const std::tuple<const char*, const char*, const char*> cases[] = {
         // Another workstation deleted the row being edited.
         {"delete from ikt_mod where nev='Ábel'", sqlite::RowGoneMessage, "posta,fax,email"},
         // A rule of the database skips the change.
         {"create trigger skip before update on ikt_mod begin select raise(ignore); end",
          sqlite::RowNotChangedMessage, "posta,Ábel,fax,email"},
     };
-    for (const auto& c : cases)
+    for (const auto& [meanwhile, message, left] : cases)
         for (const bool autoCommit : {false, true}) {
-            SCOPED_TRACE(std::string(c.Meanwhile) + (autoCommit ? ", AutoCommit" : ""));
+            SCOPED_TRACE(std::string(meanwhile) + (autoCommit ? ", AutoCommit" : ""));
             Exec("delete from ikt_mod; drop trigger if exists skip");
             AddMods();
             FTable->SetAutoCommit(autoCommit);
@@ -248,12 +247,12 @@ TEST_F(TableDataset, AnEditTheDatabaseDidNotStoreIsNotShownAsStored) {
             FTable->SetRecNo(2);
             FTable->Edit();
             FTable->FieldByName("nev")->SetAsString("Ábel Béla");
-            Exec(c.Meanwhile);
-            EXPECT_EQ(ErrorOf<EDatabaseError>([&] { FTable->Post(); }), c.Message);
+            Exec(meanwhile);
+            EXPECT_EQ(ErrorOf<EDatabaseError>([&] { FTable->Post(); }), message);
             EXPECT_EQ(FTable->State(), dsEdit);
             EXPECT_EQ(FTable->FieldByName("nev")->AsString(), "Ábel Béla");
             EXPECT_FALSE(DB().InTransaction());
-            EXPECT_EQ(Scalar("select group_concat(nev, ',') from ikt_mod"), c.Left);
+            EXPECT_EQ(Scalar("select group_concat(nev, ',') from ikt_mod"), left);
             FTable->Cancel();
             FTable->Close();
         }

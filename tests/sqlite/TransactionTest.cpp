@@ -8,8 +8,8 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
+#include <tuple>
 
 using sqlitetest::FileConnection;
 using sqlitetest::TempDir;
@@ -112,25 +112,22 @@ TEST_F(TransactionGuard, AutoCommitDatasetsJoinTheGuard) {
 TEST_F(TransactionGuard, EveryKindTakesTheWriteLockAtItsStart) {
     auto other = FileConnection(Dir);
     other->SetConnected(true);
-    const auto busy = [](const std::function<void()>& Run) {
+    const auto busy = [](const auto& Run) {
         return ErrorOf<EDatabaseError>(Run).starts_with("Az adatbázist egy másik program használja");
     };
-    const struct {
-        const char* Kind;
-        const char* TransactionType; // the connection's
-        bool ReadsKeptOut;
-    } kinds[] = {
+    // The guard's kind, the connection's transaction type, and whether reads are kept out too.
+    const std::tuple<const char*, const char*, bool> kinds[] = {
         {"", "", false},         // the connection's plain begin
         {"", "deferred", false}, // a connection set to defer
         {"DEFERRED", "", false}, // asked for by name
         {"DEFAULT", "", false},  {"IMMEDIATE", "", false}, {"EXCLUSIVE", "", true}, {"", "Exclusive", true},
     };
-    for (const auto& k : kinds) {
-        SCOPED_TRACE(std::string(k.Kind) + "/" + k.TransactionType);
-        Db->SetTransactionType(k.TransactionType);
-        sqlite::Transaction transaction(*Db, k.Kind);
+    for (const auto& [kind, type, readsKeptOut] : kinds) {
+        SCOPED_TRACE(std::string(kind) + "/" + type);
+        Db->SetTransactionType(type);
+        sqlite::Transaction transaction(*Db, kind);
         EXPECT_TRUE(busy([&] { other->SQLite3_ExecSQL("insert into t values(1)", nullptr); }));
         sqlitetest::TestTarget target(other.get());
-        EXPECT_EQ(busy([&] { target.Load("select * from t"); }), k.ReadsKeptOut);
+        EXPECT_EQ(busy([&] { target.Load("select * from t"); }), readsKeptOut);
     }
 }

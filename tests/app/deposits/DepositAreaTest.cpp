@@ -563,16 +563,14 @@ TEST_F(DepositArea, ForeignDateAndLongRemarkAreKept) {
 // in the date's picker as often as given: a date is never cleared; no date stays as stored
 // until the user ticks the box for one. One dialog serves every row, as in the program.
 TEST_F(DepositArea, BaseDataNeverClearsADepositDate) {
-    const String today = "'" + DateToSqlText(Date()) + "'";
     const std::tuple<String, int, String> cases[] = {
-        {"''", 2, "''"},                     // ticked and unticked again: as stored
-        {"'2015-01-01'", 1, "'2015-01-01'"}, // after a showing with the box: none to clear it
-        {"NULL", 1, today},                  // ticked: the picker's date
+        {"''", 2, "''"},                                // ticked and unticked again: as stored
+        {"'2015-01-01'", 1, "'2015-01-01'"},            // after a showing with the box: none to clear it
+        {"NULL", 1, "'" + DateToSqlText(Date()) + "'"}, // ticked: the picker's date
     };
-    const Integer id = AddDeposit(Account, "Kiss Ödön", "2024-01-01", 5000);
     Create();
     Tletetalapadat& b = *letetalapadat;
-    b.DepositId = id;
+    b.DepositId = AddDeposit(Account, "Kiss Ödön", "2024-01-01", 5000);
     for (const auto& [stored, spaces, saved] : cases) {
         Exec("UPDATE letet SET betet=" + stored);
         b.Show();

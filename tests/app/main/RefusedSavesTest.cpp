@@ -6,17 +6,19 @@
 #include "app/deposits/Tujletet.h"
 #include "app/documents/Tdokusetform.h"
 #include "app/registry/Tiktbe.h"
+#include "app/common/QueryRun.h"
 #include "sqlite/EngineError.h"
-#include "tests/app/main/DialogSavesFixture.h"
+#include "tests/app/CaseFormsFixture.h"
 
 #include <memory>
 
 namespace apptest {
 namespace {
 
-class RefusedSaves : public DialogSaves {};
+class RefusedSaves : public CaseForms {};
 
 TEST_F(RefusedSaves, SayWhatHappenedStoreNothingAndKeepTheInput) {
+    CreateSaveForms();
     const std::unique_ptr<Tdokusetform> documentSettings(dokusetform = new Tdokusetform(nullptr));
     const std::unique_ptr<Tujletet> depositNew(ujletet = new Tujletet(nullptr));
     const std::unique_ptr<Tiktbe> incoming(iktbe = new Tiktbe(nullptr));
@@ -64,14 +66,14 @@ TEST_F(RefusedSaves, SayWhatHappenedStoreNothingAndKeepTheInput) {
          "AFTER INSERT ON ikt_be",
          app::RegistryNotNumberedMessage},
         // The key's DELETE is rolled back with its skipped INSERT.
-        {Shown("office address", adminform, adminform->Edit1), "BEFORE INSERT ON info",
+        {Plain("office address", adminform, adminform->Edit1), "BEFORE INSERT ON info",
          sqlite::NoRowAddedMessage},
-        {Shown("document retention", dokusetform, dokusetform->Edit1), "BEFORE INSERT ON info",
+        {Plain("document retention", dokusetform, dokusetform->Edit1), "BEFORE INSERT ON info",
          sqlite::NoRowAddedMessage},
         {Attached("organisation attached", *ugyujszervezetform), "BEFORE INSERT ON ugy_ugyfel_szerv",
          sqlite::NoRowAddedMessage},
         // Without its year and number the case's sheet would open titled "/".
-        {Shown("new case", ujugy, ujugy->Memo1), "AFTER INSERT ON ugy", app::CaseNotNumberedMessage},
+        {Plain("new case", ujugy, ujugy->Memo1), "AFTER INSERT ON ugy", app::CaseNotNumberedMessage},
         {{"case base data, case deleted",
           [&] { ugyalapadatmod->ShowCase(AddCase("Ügy", "2009-03-05"), 0, 0); }, ugyalapadatmod->Edit1,
           [&] { ugyalapadatmod->BitBtn1Click(nullptr); }},

@@ -27,7 +27,7 @@
 #include "sqlite/TSqlite3DB.h"
 #include "sqlite/TSqlite3Query.h"
 #include "sqlite/TSqlite3Table.h"
-#include "tests/app/main/DialogSavesFixture.h"
+#include "tests/app/CaseFormsFixture.h"
 #include "tests/app/MainWindowFixture.h"
 #include "tests/support/ErrorOf.h"
 
@@ -36,6 +36,7 @@
 #include <chrono>
 #include <memory>
 #include <thread>
+#include <tuple>
 
 namespace apptest {
 namespace {
@@ -129,24 +130,21 @@ TEST_F(SharedUse, ListReopensOnItsRecordOrTheLastLeft) {
     for (const char* name : {"B", "C", "D", "E"})
         AddPerson(name);
     app::OpenStatement(*List, "SELECT nev FROM ugyfel_termeszetes_szemely ORDER BY sorszam");
-    const struct {
-        Integer RecNo;
-        Integer Deleted; // last rows the other program deletes first
-        Integer Shown;
-    } cases[] = {
+    // The record remembered, the last rows the other program deletes first, the record shown.
+    const std::tuple<Integer, Integer, Integer> cases[] = {
         {3, 0, 3}, // still there
         {5, 1, 4}, // one past the new end
         {4, 2, 2}, // further past it
         {0, 0, 1}, // none remembered: the first
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.RecNo);
+    for (const auto& [recNo, deleted, shown] : cases) {
+        SCOPED_TRACE(recNo);
         Other->SQLite3_ExecSQL("DELETE FROM ugyfel_termeszetes_szemely WHERE sorszam IN (SELECT sorszam FROM "
                                "ugyfel_termeszetes_szemely ORDER BY sorszam DESC LIMIT " +
-                                   std::to_string(c.Deleted) + ")",
+                                   std::to_string(deleted) + ")",
                                nullptr);
-        app::ReopenIfSet(*List, c.RecNo);
-        EXPECT_EQ(List->RecNo(), c.Shown);
+        app::ReopenIfSet(*List, recNo);
+        EXPECT_EQ(List->RecNo(), shown);
     }
 }
 
@@ -205,10 +203,10 @@ TEST_F(SharedUse, AListThatIsNotLoadedIsNotExported) {
 
 // The user saves through a dialog while another program holds the write lock, as it does
 // between its commits when it writes row after row into a table of its own.
-class DialogSavesWhileAnotherProgramWrites : public DialogSaves {
+class DialogSavesWhileAnotherProgramWrites : public CaseForms {
 protected:
     void SetUp() override {
-        DialogSaves::SetUp();
+        CaseForms::SetUp();
         Exec("CREATE TABLE masik (a)");
         Other = MakeConnection(Folder());
         Other->SetConnected(true);
@@ -217,7 +215,7 @@ protected:
     void TearDown() override {
         if (Other->InTransaction()) Other->RollBack();
         Other.reset();
-        DialogSaves::TearDown();
+        CaseForms::TearDown();
     }
     void OtherProgramWrites() {
         Other->StartImmediateTransaction();
@@ -231,6 +229,7 @@ protected:
 // attachment read first that their deposit or case is still there), then stores. When the lock
 // outlasts the wait, it says so, stores nothing and keeps what was typed.
 TEST_F(DialogSavesWhileAnotherProgramWrites, EachSaveWaitsThenStores) {
+    CreateSaveForms();
     const DialogSave saves[] = {
         Event("case event"),
         Event("closing the case", [](Tugyadatlap& s) { s.CheckBox1->SetChecked(true); }),
@@ -238,8 +237,8 @@ TEST_F(DialogSavesWhileAnotherProgramWrites, EachSaveWaitsThenStores) {
         Movement("full payout", letet_adatlap->RadioButton2),
         Attached("person attached", *ugyujszemelyform),
         Attached("organisation attached", *ugyujszervezetform),
-        Shown("office address", adminform, adminform->Edit1),
-        Shown("new case", ujugy, ujugy->Memo1),
+        Plain("office address", adminform, adminform->Edit1),
+        Plain("new case", ujugy, ujugy->Memo1),
     };
     TSqlite3DB& db = *app::MainWindow().Sqlite3DB1;
     EachSave(saves, [&](const DialogSave& s) {
@@ -248,7 +247,7 @@ TEST_F(DialogSavesWhileAnotherProgramWrites, EachSaveWaitsThenStores) {
         EXPECT_TRUE(
             Refused(s).starts_with("Az adatbázist egy másik program használja, próbálja újra később.\n"));
         Other->RollBack();
-        const auto before = Stored();
+        const auto before = SavedTables();
         db.SetTimeOut(5000);
         OtherProgramWrites();
         {
@@ -258,7 +257,7 @@ TEST_F(DialogSavesWhileAnotherProgramWrites, EachSaveWaitsThenStores) {
             });
             EXPECT_EQ(ErrorOf<EDatabaseError>(s.Press), "no error");
         }
-        EXPECT_NE(Stored(), before);
+        EXPECT_NE(SavedTables(), before);
     });
 }
 
