@@ -112,7 +112,7 @@ protected:
     DialogSave Event(
         const char* Name, void (*Fill)(Tugyadatlap&) = [](Tugyadatlap&) {}) {
         return {Name, [this, Fill] { Fill(OpenSheet(AddCase("Ügy", "2009-03-05"))); }, ugyadatlap->Memo2,
-                [this] { ugyadatlap->gxExtSpeedButton8Click(nullptr); }};
+                [] { ugyadatlap->gxExtSpeedButton8Click(nullptr); }};
     }
     // A movement of 500 of Kind on a new deposit of 1000.
     DialogSave Movement(const char* Name, TRadioButton* Kind) {
