@@ -31,9 +31,9 @@ void SetStatement(TSqlite3Query& Query, const String& Sql) {
     Query.SQL()->Add(Sql);
 }
 
-// Whether "SELECT count(*) FROM " + FromWhere finds a row; the query is closed after.
-bool AnyRow(TSqlite3Query& Query, const String& FromWhere) {
-    const bool there = OpenForInteger(Query, "SELECT count(*) FROM " + FromWhere) > 0;
+// Whether CountSql, a SELECT count(*), counts any row; the query is closed after.
+bool AnyRow(TSqlite3Query& Query, const String& CountSql) {
+    const bool there = OpenForInteger(Query, CountSql) > 0;
     Query.Close();
     return there;
 }
@@ -110,13 +110,14 @@ void ExecUpdate(TSqlite3Query& Query, const String& UpdateSql) {
     // "UPDATE table SET ... WHERE key": every value stands before the last WHERE.
     const std::size_t set = UpdateSql.find(" SET ");
     const std::size_t where = UpdateSql.rfind(" WHERE ");
-    const bool there = set != String::npos && where != String::npos &&
-                       AnyRow(Query, UpdateSql.substr(7, set - 7) + UpdateSql.substr(where));
+    const bool there =
+        set != String::npos && where != String::npos &&
+        AnyRow(Query, "SELECT count(*) FROM " + UpdateSql.substr(7, set - 7) + UpdateSql.substr(where));
     throw EDatabaseError(there ? RowNotChangedMessage : RowGoneMessage);
 }
 
 void RequireRow(TSqlite3Query& Query, const String& Table, Integer Key) {
-    if (!AnyRow(Query, Table + " WHERE sorszam=" + IntToStr(Key))) throw EDatabaseError(RowGoneMessage);
+    RequireGiven(Query, "SELECT count(*) FROM " + Table + " WHERE sorszam=" + IntToStr(Key), RowGoneMessage);
 }
 
 Integer InsertForKey(TSqlite3Query& Query, const String& InsertSql) {
@@ -131,9 +132,7 @@ Integer OpenForInteger(TSqlite3Query& Query, const String& Sql) {
 }
 
 void RequireGiven(TSqlite3Query& Query, const String& CountSql, const String& Message) {
-    const bool given = OpenForInteger(Query, CountSql) > 0;
-    Query.Close();
-    if (!given) throw EDatabaseError(Message);
+    if (!AnyRow(Query, CountSql)) throw EDatabaseError(Message);
 }
 
 Integer CurrentKey(TSqlite3Query& Query) {
