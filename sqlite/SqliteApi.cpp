@@ -62,7 +62,8 @@ namespace {
     X(value_blob, "sqlite3_value_blob", "DLL::SQlite3ValueBlob not found")                                   \
     X(result_int, "sqlite3_result_int", "DLL::SQlite3ResultInt not found")                                   \
     X(result_null, "sqlite3_result_null", "DLL::SQlite3ResultNull not found")                                \
-    X(result_error, "sqlite3_result_error", "DLL::SQlite3ResultError not found")
+    X(result_error, "sqlite3_result_error", "DLL::SQlite3ResultError not found")                             \
+    X(get_autocommit, "sqlite3_get_autocommit", "DLL::SQlite3GetAutocommit not found")
 
 template <class F> void Bind(F& target, void* symbol) {
     target = reinterpret_cast<F>(symbol);

@@ -1,6 +1,6 @@
 #pragma once
 // Run-time binding of the SQLite engine: the library is opened by name and the
-// 51 entry points the data-access layer uses are looked up one by one, so the
+// 52 entry points the data-access layer uses are looked up one by one, so the
 // program starts (and reports a clear message) when the engine is missing.
 #include "platform/core/Types.h"
 
@@ -63,10 +63,12 @@ struct EngineApi {
     decltype(&::sqlite3_result_int) result_int = nullptr;
     decltype(&::sqlite3_result_null) result_null = nullptr;
     decltype(&::sqlite3_result_error) result_error = nullptr;
+    // Whether a transaction is open: the engine may end one by itself.
+    decltype(&::sqlite3_get_autocommit) get_autocommit = nullptr;
 };
 
 // Number of bound entry points.
-constexpr int EngineEntryCount = 51;
+constexpr int EngineEntryCount = 52;
 
 // The engine library: loading, binding and release. Owns the library handle.
 class EngineLibrary {

@@ -307,10 +307,14 @@ bool TSqlite3DB::EnsureConnected() {
     return FConnected;
 }
 
-void TSqlite3DB::RunTransactionStatement(const char* SQL, bool InTransactionAfter) {
-    if (!EnsureConnected()) return;
-    SQLite3_ExecSQL(SQL, nullptr);
-    FInTransaction = InTransactionAfter;
+void TSqlite3DB::RunTransactionStatement(const char* SQL) {
+    if (EnsureConnected()) SQLite3_ExecSQL(SQL, nullptr);
+}
+
+bool TSqlite3DB::InTransaction() const {
+    // Asked of the engine each time: a flag of our own would outlive a transaction
+    // the engine rolled back by itself, and later saves would join one that is gone.
+    return FConnected && FHandle && Api().get_autocommit(FHandle) == 0;
 }
 
 void TSqlite3DB::ExecStartTransaction(const String& Kind) {
@@ -326,27 +330,27 @@ void TSqlite3DB::ExecStartTransaction(const String& Kind) {
 }
 
 void TSqlite3DB::StartTransaction() {
-    RunTransactionStatement("begin transaction", true);
+    RunTransactionStatement("begin transaction");
 }
 
 void TSqlite3DB::StartDeferredTransaction() {
-    RunTransactionStatement("begin deferred transaction", true);
+    RunTransactionStatement("begin deferred transaction");
 }
 
 void TSqlite3DB::StartImmediateTransaction() {
-    RunTransactionStatement("begin immediate transaction", true);
+    RunTransactionStatement("begin immediate transaction");
 }
 
 void TSqlite3DB::StartExclusiveTransaction() {
-    RunTransactionStatement("begin exclusive transaction", true);
+    RunTransactionStatement("begin exclusive transaction");
 }
 
 void TSqlite3DB::Commit() {
-    RunTransactionStatement("commit transaction", false);
+    RunTransactionStatement("commit transaction");
 }
 
 void TSqlite3DB::RollBack() {
-    RunTransactionStatement("rollback transaction", false);
+    RunTransactionStatement("rollback transaction");
 }
 
 void TSqlite3DB::Vacuum() {

@@ -134,7 +134,11 @@ public:
     void StartExclusiveTransaction();
     void Commit();
     void RollBack();
-    bool InTransaction() const { return FInTransaction; }
+    // True while the engine holds a transaction open on this connection. The engine
+    // ends one by itself on a full disk, an I/O error, an interrupt or a conflict rule
+    // of "rollback": then false, though no Commit or RollBack ran. False when not
+    // connected.
+    bool InTransaction() const;
     void Vacuum();
     void ExecPragma();
 
@@ -213,7 +217,7 @@ private:
     void RegisterCollations();
     // Registers the program's LIKE (sqlite::LikeMatch) for the connection's encoding.
     void RegisterLike();
-    void RunTransactionStatement(const char* SQL, bool InTransactionAfter);
+    void RunTransactionStatement(const char* SQL);
     // Prepares, binds (through Bind), steps and finalizes every statement of SQL.
     Integer ExecStatements(const String& SQL, const std::function<void(sqlite3_stmt*)>& Bind);
     // Steps a statement without result to its end.
@@ -248,7 +252,6 @@ private:
     TComponent* FSqliteInlineSQL = nullptr;
     bool FExecuteInlineSQL = false;
 
-    bool FInTransaction = false;
     bool FUTF8 = true;
     String FLastSQL;
     // A column's text in the program's encoding for the dataset's conversion; kept so

@@ -6,7 +6,7 @@
 namespace sqlite {
 
 Transaction::Transaction(TSqlite3DB& Db, const String& Kind) : FDb(Db) {
-    if (FDb.Connected() && FDb.InTransaction()) return;
+    if (FDb.InTransaction()) return;
     const String kind = Kind.empty() ? FDb.TransactionType() : Kind;
     // Never deferred: the busy wait only runs for a connection that holds no read lock yet.
     if (SameText(kind, "EXCLUSIVE"))
@@ -17,19 +17,29 @@ Transaction::Transaction(TSqlite3DB& Db, const String& Kind) : FDb(Db) {
 }
 
 Transaction::~Transaction() {
-    if (!FOwner || FDone) return;
-    try {
-        FDb.RollBack();
-    } catch (...) {
-        // A failed rollback leaves the engine to discard the work when the
-        // connection closes; a destructor cannot report it.
-    }
+    if (FOwner && !FDone) RollBackQuietly();
 }
 
 void Transaction::Commit() {
     if (!FOwner || FDone) return;
-    FDb.Commit();
     FDone = true;
+    try {
+        FDb.Commit();
+    } catch (...) {
+        RollBackQuietly();
+        throw;
+    }
+}
+
+void Transaction::RollBackQuietly() noexcept {
+    // The engine may have ended the transaction by itself already: nothing is left to undo.
+    if (!FDb.InTransaction()) return;
+    try {
+        FDb.RollBack();
+    } catch (...) {
+        // A failed rollback leaves the engine to discard the work when the
+        // connection closes; the caller is raising an error of its own already.
+    }
 }
 
 } // namespace sqlite

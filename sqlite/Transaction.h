@@ -14,7 +14,9 @@
 // Leaving the scope without Commit (an exception, an early return) rolls the
 // work back. A guard made while the connection is already inside a transaction
 // joins it: it neither begins, commits nor rolls back, and the outer guard
-// decides for the whole. Datasets with AutoCommit join the same way.
+// decides for the whole. Datasets with AutoCommit join the same way. Whether a
+// transaction is open is the engine's word (TSqlite3DB::InTransaction), so a guard
+// never joins one the engine has already rolled back by itself.
 #include "platform/core/Types.h"
 
 class TSqlite3DB;
@@ -29,18 +31,22 @@ public:
     // "DEFERRED" included, begins immediate. Raises the engine's error when the database
     // cannot be locked within the connection's time-out.
     explicit Transaction(TSqlite3DB& Db, const String& Kind = String());
-    // Rolls back unless committed; never raises.
+    // Rolls back unless committed (nothing when the engine has ended the transaction
+    // already); never raises.
     ~Transaction();
     Transaction(const Transaction&) = delete;
     Transaction& operator=(const Transaction&) = delete;
 
     // Commits the work. When the commit fails the work is rolled back and the
-    // commit's error is raised.
+    // commit's error is raised; so also when the engine rolled the work back by itself
+    // before ("cannot commit - no transaction is active").
     void Commit();
     // True when this guard began the transaction (false when it joined one).
     bool Owner() const { return FOwner; }
 
 private:
+    void RollBackQuietly() noexcept;
+
     TSqlite3DB& FDb;
     bool FOwner = false;
     bool FDone = false;

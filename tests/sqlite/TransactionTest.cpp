@@ -131,3 +131,44 @@ TEST_F(TransactionGuard, EveryKindTakesTheWriteLockAtItsStart) {
         EXPECT_EQ(busy([&] { target.Load("select * from t"); }), readsKeptOut);
     }
 }
+
+// The engine rolls a whole transaction back by itself on a full disk (a page limit stands in
+// for it here: a one-row insert keeps no statement journal to undo only itself) and on a
+// conflict rule of "rollback". The saves after it are still whole or nothing.
+TEST_F(TransactionGuard, AfterTheEngineRolledBackTheNextSavesStayWhole) {
+    const std::string full = "Megtelt a lemez, a változás nem menthető. Szabadítson fel helyet a lemezen, "
+                             "majd próbálja újra.\ndatabase or disk is full\n\n";
+    const struct {
+        const char* Rule;
+        const char* Failing; // ended by the engine's own rollback
+        std::string Message;
+    } rows[] = {
+        {"on conflict rollback", "insert into s(a) values(1)", "UNIQUE constraint failed: s.a\n\n"},
+        {"", "pragma max_page_count=8; insert into s values(2, zeroblob(100000))", full},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.Rule);
+        Db->SQLite3_ExecSQL("drop table if exists s; create table s(a integer primary key " +
+                                String(row.Rule) + ", b check(b is not 'refused'))",
+                            nullptr);
+        const auto save = [&](const String& second) {
+            return ErrorOf<EDatabaseError>([&] {
+                sqlite::Transaction transaction(*Db);
+                Db->SQLite3_ExecSQL("insert into s(b) values('first')", nullptr);
+                Db->SQLite3_ExecSQL(second, nullptr);
+                transaction.Commit();
+            });
+        };
+        EXPECT_EQ(save(row.Failing), row.Message + row.Failing);
+        EXPECT_FALSE(Db->InTransaction());
+        Db->SQLite3_ExecSQL("pragma max_page_count=1000000", nullptr); // room again
+        EXPECT_EQ(save("insert into s(b) values('refused')"),
+                  "CHECK constraint failed: b is not 'refused'\n\ninsert into s(b) values('refused')");
+        EXPECT_FALSE(Db->InTransaction());
+        EXPECT_EQ(save("insert into s(b) values('second')"), "no error");
+        EXPECT_FALSE(Db->InTransaction());
+        sqlitetest::TestTarget target(Db.get());
+        target.Load("select group_concat(b) from s");
+        EXPECT_EQ(target.Text(0, 0), "first,second");
+    }
+}
