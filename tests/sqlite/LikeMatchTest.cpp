@@ -101,6 +101,30 @@ TEST(LikeMatch, CodePageTextMatchesAsItsCharacters) {
     EXPECT_TRUE(sqlite::LikeMatchCodePage(cp("50ő%%"), cp("50%"), U'ő', CP_WINDOWS_1250));
 }
 
+// A search keeps the pattern it read last. The same bytes are "ő" in UTF-8 and "Ĺ‘" (two
+// characters) in code page 1250: each call, in this order, reads them in its own encoding.
+TEST(LikeMatch, TheSamePatternBytesMatchAsTheCharactersOfEachEncoding) {
+    const std::string pattern = "\xC5\x91";
+    const struct {
+        int CodePage; // 0: UTF-8
+        const char* Text;
+        bool Matches;
+    } calls[] = {
+        {0, "Ő", true},                               // the one letter, other case
+        {CP_WINDOWS_1250, "\xE5\x91", true},          // "ĺ‘"
+        {CP_WINDOWS_1250, "\xD5", false},             // "Ő" is not what these bytes say here
+        {0, "ő", true},                               // and UTF-8 again after code page 1250
+        {0, "\xC5\x91\xC5\x91", false},               // one character, not two
+        {CP_WINDOWS_1250, "\xC5\x91\xC5\x91", false}, // two characters, not four
+    };
+    for (const auto& call : calls) {
+        const bool match = call.CodePage == 0
+                               ? LikeMatch(pattern, call.Text)
+                               : sqlite::LikeMatchCodePage(pattern, call.Text, 0, call.CodePage);
+        EXPECT_EQ(match, call.Matches) << call.CodePage << " " << call.Text;
+    }
+}
+
 TEST(LikeMatch, ManyRunsStayFast) {
     // A backtracking matcher would take exponential time here.
     const std::string text(5000, 'a');

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <memory>
+#include <string>
+
 namespace {
 
 using namespace core;
@@ -19,6 +23,24 @@ TEST(Utf8Decode, InvalidInputAdvancesOneByteAtATime) {
     EXPECT_FALSE(IsValidUtf8("ok\xC3"));
     EXPECT_TRUE(IsValidUtf8("\xEF\xBF\xBD")); // a real replacement character is valid
     EXPECT_TRUE(IsValidUtf8(""));
+}
+
+// A view that ends inside a character, with the rest of it in the bytes after the view:
+// the character is invalid and nothing past the view is read.
+TEST(Utf8Decode, AViewCutInsideACharacterEndsAtItsEnd) {
+    for (const std::string whole : {"ő", "€", "😀"}) {
+        // Exactly the bytes of the character on the heap, so a read past them is seen too.
+        const auto bytes = std::make_unique<char[]>(whole.size());
+        std::copy(whole.begin(), whole.end(), bytes.get());
+        for (std::size_t cut = 1; cut < whole.size(); ++cut) {
+            SCOPED_TRACE(whole + " cut after " + std::to_string(cut));
+            const std::string_view view(bytes.get(), cut);
+            std::size_t pos = 0;
+            EXPECT_EQ(Utf8Next(view, pos), char32_t{0xFFFD});
+            EXPECT_EQ(pos, 1u);
+            EXPECT_EQ(Utf8Length(view), cut);
+        }
+    }
 }
 
 TEST(Utf8Encode, UnencodableValuesBecomeReplacement) {
