@@ -64,7 +64,7 @@ public:
             FError = "cupsd could not be started";
             return;
         }
-        for (int i = 0; i < 100 && !std::filesystem::exists(Socket()); ++i) {
+        for (int i = 0; i < 600 && !std::filesystem::exists(Socket()); ++i) { // a minute: only a hang
             if (::waitpid(FPid, nullptr, WNOHANG) == FPid) {
                 FPid = 0;
                 break;

@@ -107,10 +107,10 @@ TEST(UtlWindowsTest, IsChildFollowsTheParentChain) {
     EXPECT_FALSE(UtlIsChild(nullptr, &form));
 }
 
+// Only lower bounds: a loaded machine makes any wait longer.
 TEST(UtlWindowsTest, WaitOfZeroReturnsAtOnceAndAWaitSleeps) {
     const Int64 start = GetTickCount64();
     UtlWait(0);
-    EXPECT_LT(GetTickCount64() - start, 5);
     UtlWait(30);
     EXPECT_GE(GetTickCount64() - start, 30);
 }

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
 #include <csignal>
 #include <memory>
@@ -74,19 +75,20 @@ TEST_F(NamedMutexTest, DifferentNamesAreIndependent) {
     EXPECT_FALSE(b.AlreadyExists());
 }
 
+// Decided on order, not on how long the wait took: the waiter is signalled only after the
+// holder has let go, however late a loaded machine runs either thread.
 TEST_F(NamedMutexTest, WaitReturnsWhenTheHolderReleases) {
     TNamedMutex holder("w", true);
     TNamedMutex waiter("w");
+    std::atomic<bool> released = false;
     std::thread releaser([&] {
         std::this_thread::sleep_for(std::chrono::milliseconds(80));
+        released = true;
         holder.Release();
     });
-    const auto start = std::chrono::steady_clock::now();
-    EXPECT_EQ(waiter.Wait(5000), TWaitResult::wrSignaled);
-    const auto waited = std::chrono::steady_clock::now() - start;
+    EXPECT_EQ(waiter.Wait(TNamedMutex::INFINITE_WAIT), TWaitResult::wrSignaled);
+    EXPECT_TRUE(released);
     releaser.join();
-    EXPECT_GE(waited, std::chrono::milliseconds(60));
-    EXPECT_LT(waited, std::chrono::milliseconds(4000));
 }
 
 TEST_F(NamedMutexTest, HeldByAnotherProcessUntilItEnds) {

@@ -12,8 +12,9 @@ namespace uitest {
 
 using DialogRecorder = ::DialogRecorder;
 
-// Handles events until Done() holds or Ms milliseconds pass; returns Done().
-inline bool WaitFor(const std::function<bool()>& Done, Cardinal Ms = 2000) {
+// Handles events until Done() holds or Ms milliseconds pass; returns Done(). The default
+// only ends a hang: what is waited for decides, not how soon a loaded machine gets there.
+inline bool WaitFor(const std::function<bool()>& Done, Cardinal Ms = 60000) {
     const Cardinal start = GetTickCount();
     while (!Done()) {
         if (GetTickCount() - start > Ms) return false;
