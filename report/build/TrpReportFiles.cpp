@@ -141,7 +141,7 @@ void TrpReport::DesignReport() {
     CurReport = this;
     // The designer's help is the report users' own, for as long as it shows.
     const String helpFile = Application->HelpFile();
-    Application->SetHelpFile("RPuser.hlp");
+    Application->SetHelpFile(rpUserHelpFile);
     const core::ScopeExit restoreHelp([&helpFile] { Application->SetHelpFile(helpFile); });
     if (rpDesigner) rpDesigner->ShowModal();
 }

@@ -20,6 +20,7 @@
 #include "platform/ui/TRadioButton.h"
 #include "platform/ui/TSaveDialog.h"
 #include "platform/ui/TScrollBar.h"
+#include "platform/ui/TScreen.h"
 #include "platform/ui/VirtualKeys.h"
 #include "report/common/detail/TrpControls.h"
 #include "report/common/detail/TrpReportDesigner.h"
@@ -190,14 +191,17 @@ TrpPreviewForm::TrpPreviewForm(TComponent* AOwner) : TForm(AOwner) {
     OnMouseDown = [this](TObject* s, TMouseButton b, TShiftState sh, Integer x, Integer y) {
         FormMouseDown(s, b, sh, x, y);
     };
+    OnActivate = [this](TObject* s) { FormActivate(s); };
     OnDeactivate = [this](TObject* s) { FormDeactivate(s); };
 }
 
 TrpPreviewForm::~TrpPreviewForm() {
     OnResize = nullptr;
     PaintEnabled = false;
-    // The help cursor must not outlive the window.
+    // The help cursor must not outlive the window, nor the report users' help
+    // a modeless window that is freed while it is the active one.
     FHelp->Cancel();
+    if (Screen->ActiveForm() == this) Application->SetHelpFile(SavedHelpFile);
 }
 
 void TrpPreviewForm::BuildToolbar() {
@@ -435,6 +439,9 @@ void TrpPreviewForm::Prepare(TrpReport* Doc) {
 
 void TrpPreviewForm::Show_Modal(TrpReport* Doc) {
     Prepare(Doc);
+    // Activation takes the application's help file over; hiding the window (its
+    // deactivation) or freeing it while active gives this one back.
+    SavedHelpFile = Application->HelpFile();
     if (Doc->ModalPreview)
         ShowModal();
     else
@@ -751,8 +758,13 @@ void TrpPreviewForm::FormMouseDown(TObject*, TMouseButton, TShiftState, Integer 
     FHelp->MouseDown(TPoint(X, Y));
 }
 
+void TrpPreviewForm::FormActivate(TObject*) {
+    Application->SetHelpFile(rpUserHelpFile);
+}
+
 void TrpPreviewForm::FormDeactivate(TObject*) {
     FHelp->Cancel();
+    Application->SetHelpFile(SavedHelpFile);
 }
 
 void TrpPreviewForm::ExitBtnClick(TObject*) {

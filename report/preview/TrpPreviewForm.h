@@ -105,6 +105,8 @@ public:
     bool PaintEnabled = true;
     Integer WheelStep = 1;
     report::SearchState Search;
+    // The application's help file before the window took it over.
+    String SavedHelpFile;
 
     // ---- Operations -------------------------------------------------------
     // Connects, sets up the toolbar and the zoom, then shows the window:
@@ -143,7 +145,10 @@ public:
     void FormKeyDown(TObject* Sender, Word& Key, TShiftState Shift);
     // A press that reaches the window itself: the help mode's answer.
     void FormMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, Integer X, Integer Y);
-    // Leaving the window ends the help mode and closes a help note.
+    // While the window is active the application's help is the report users'.
+    void FormActivate(TObject* Sender);
+    // Leaving the window ends the help mode, closes a help note and gives the
+    // application its own help file back.
     void FormDeactivate(TObject* Sender);
     report::PreviewHelp& Help() const { return *FHelp; }
     void FormMouseWheelDown(TObject* Sender, TShiftState Shift, TPoint MousePos, bool& Handled);

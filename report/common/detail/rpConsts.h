@@ -3,6 +3,9 @@
 // error caption and the band type names.
 #include "platform/core/Types.h"
 
+// The application's help file while a report window (designer, preview) is up.
+constexpr const char* rpUserHelpFile = "RPuser.hlp";
+
 constexpr Integer rpsError = 55206;             // "Error"
 constexpr Integer rpsCancel = 55001;            // "Cancel"
 constexpr Integer rpsTextFile = 55212;          // "ASCII Text file"

@@ -4,10 +4,13 @@
 #include "tests/report/BandEngineSupport.h"
 #include "tests/report/PreviewWindow.h"
 
+#include "platform/core/ScopeExit.h"
 #include "platform/ui/InputSimulation.h"
+#include "platform/ui/TApplication.h"
 #include "platform/ui/TLabel.h"
 #include "platform/ui/TScreen.h"
 #include "platform/ui/TScrollBar.h"
+#include "platform/ui/TTimer.h"
 #include "platform/ui/VirtualKeys.h"
 #include "report/common/detail/TrpControls.h"
 #include "report/preview/TrpPreviewForm.h"
@@ -148,4 +151,46 @@ TEST_F(PreviewHelpTest, TheNoteStaysInsideTheWindow) {
     EXPECT_LE(note->Top() + note->Height(), f->ClientHeight());
     EXPECT_GE(note->Left(), 0);
     EXPECT_GT(note->Height(), 20); // the topic wraps onto several lines
+}
+
+// While the preview is the active window the application's help is the report
+// users'; another window in front and the preview's close, modal or not, give
+// the application's back.
+TEST_F(PreviewHelpTest, TheReportUsersHelpHoldsWhileThePreviewIsActive) {
+    Application->SetHelpFile("velmora.hlp");
+    const core::ScopeExit helpBack([] { Application->SetHelpFile(""); });
+    TForm other(nullptr);
+    std::vector<String> seen;
+    auto preview = [] {
+        for (Integer i = 0; i < Screen->FormCount(); ++i)
+            if (auto* p = dynamic_cast<TrpPreviewForm*>(Screen->Forms(i)); p && p->Visible()) return p;
+        return static_cast<TrpPreviewForm*>(nullptr);
+    };
+    auto whileShown = [&] {
+        seen.push_back(Application->HelpFile());
+        other.Show();
+        seen.push_back(Application->HelpFile());
+        other.Hide();
+        seen.push_back(Application->HelpFile());
+        preview()->ExitBtnClick(nullptr);
+    };
+    for (const bool modal : {true, false}) {
+        SCOPED_TRACE(modal);
+        seen.clear();
+        Report->ModalPreview = modal;
+        TTimer timer(nullptr);
+        timer.SetInterval(5);
+        timer.OnTimer = [&](TObject*) {
+            if (!preview()) return;
+            timer.SetEnabled(false);
+            whileShown();
+        };
+        timer.SetEnabled(modal);
+        Report->ShowReport();
+        if (!modal) whileShown();
+        Application->ProcessMessages();
+        EXPECT_EQ(preview(), nullptr);
+        seen.push_back(Application->HelpFile());
+        EXPECT_EQ(seen, (std::vector<String>{"RPuser.hlp", "velmora.hlp", "RPuser.hlp", "velmora.hlp"}));
+    }
 }
