@@ -98,11 +98,6 @@ int RunProgram() {
     // The library services live from before the first form until after the
     // last: components remove their timers while the forms are destroyed.
     UtlInitialization();
-    // The report engine (printer, variables, object kinds) serves the forms that
-    // hold reports, from their creation to their destruction.
-    rpInitEngine();
-    // The preview's link leads where the About box's does.
-    rpSetWebAddress(TAboutBox::WebAddress);
     core::ScopeExit services([] {
         Application->DestroyComponents();
         rpDoneEngine();
@@ -113,6 +108,12 @@ int RunProgram() {
     int code = 0;
     try {
         Application->Initialize();
+        // The report engine (printer, variables, object kinds) serves the forms that
+        // hold reports, from their creation to their destruction. Its printer is the
+        // system's current one, which the toolkit started above lists.
+        rpInitEngine();
+        // The preview's link leads where the About box's does.
+        rpSetWebAddress(TAboutBox::WebAddress);
         ui::InstallDataAccessHooks();
         Application->SetTitle("Velmora");
         CreateForms();

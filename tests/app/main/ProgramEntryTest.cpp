@@ -6,6 +6,7 @@
 #include "tests/app/MainWindowMenu.h"
 #include "platform/ui/TMenuItem.h"
 #include "platform/ui/TPanel.h"
+#include "platform/ui/TScreen.h"
 #include "platform/ui/TTimer.h"
 #include "platform/os/TNamedMutex.h"
 #include "platform/ui/DialogHook.h"
@@ -13,8 +14,12 @@
 #include "platform/ui/MessageDialogs.h"
 #include "platform/ui/VirtualKeys.h"
 #include "platform/ui/TApplication.h"
+#include "platform/core/TFileStream.h"
+#include "report/build/TrpReport.h"
+#include "report/common/detail/rpStreamUtils.h"
 #include "tests/app/OfficeDbFixture.h"
 #include "tests/support/DialogRecorder.h"
+#include "tests/support/FakeSpooler.h"
 #include "tests/support/FileBytes.h"
 
 #include <gtest/gtest.h>
@@ -100,9 +105,10 @@ TEST(ProgramEntry, FirstCopyTakesTheLockAndLaterCopiesWaitForIt) {
 // database file kept its bytes and whether the single-instance lock is free again, and
 // ends with the program's exit status. The child leaves before the test's folders go
 // out of scope, so it removes them itself. AtFirstMessage runs when the first message
-// box is answered.
+// box is answered, AtMainWindow once the window has come up.
 void StartIn(const std::string& folder, const std::string& locks,
-             const std::function<void()>& AtFirstMessage = {}) {
+             const std::function<void()>& AtFirstMessage = {},
+             const std::function<void()>& AtMainWindow = {}) {
     if (chdir(folder.c_str()) != 0) std::exit(3);
     const std::string before = ReadFileBytes("data/dornek.s3db");
     DialogRecorder dialogs;
@@ -112,16 +118,23 @@ void StartIn(const std::string& folder, const std::string& locks,
             return {1, {}};
         });
     const char* window = "not shown";
-    TTimer quit(nullptr);
-    quit.SetInterval(50);
-    quit.OnTimer = [&](TObject*) {
-        if (!Form1 || !app::MainWindow().Showing()) return;
-        window =
-            Front(&app::MainWindow()) == app::MainWindow().opencontainer ? "on the start page" : "elsewhere";
-        quit.SetEnabled(false);
-        MenuItem("Kilepes1").Click();
+    // The timer is made when the first window comes up: the program, not the test,
+    // starts the toolkit, as it does for its users.
+    std::unique_ptr<TTimer> quit;
+    Screen->OnActiveFormChange = [&](TObject*) {
+        if (quit || !Screen->ActiveForm()) return;
+        quit = std::make_unique<TTimer>(nullptr);
+        quit->SetInterval(50);
+        quit->OnTimer = [&](TObject*) {
+            if (!Form1 || !app::MainWindow().Showing()) return;
+            window = Front(&app::MainWindow()) == app::MainWindow().opencontainer ? "on the start page"
+                                                                                  : "elsewhere";
+            quit->SetEnabled(false);
+            if (AtMainWindow) AtMainWindow();
+            MenuItem("Kilepes1").Click();
+        };
+        quit->SetEnabled(true);
     };
-    quit.SetEnabled(true);
     const int code = app::RunProgram();
     String all;
     for (const String& t : dialogs.Texts())
@@ -236,6 +249,38 @@ TEST_F(ProgramRunDeathTest, StartsOnTheStartPageAndQuitsFromTheMenu) {
     PrivateLockFolder locks;
     EXPECT_EXIT(StartIn(Folder(), locks.Path()), ::testing::ExitedWithCode(0),
                 "messages::end\nwindow on the start page, database unchanged, lock free");
+}
+
+// A report saved before anything is printed is laid out on the system's current
+// queue and names it; with no queue at all, on the virtual printer, naming none.
+TEST_F(ProgramRunDeathTest, AReportSavedBeforeAnyPrintNamesTheCurrentQueue) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    PrivateLockFolder locks;
+    const struct {
+        std::vector<String> Queues;
+        const char* Default;
+        const char* Saved;
+    } rows[] = {
+        {{"Iroda"}, "Iroda", "Iroda"}, {{"Iroda", "Titkarsag"}, "Titkarsag", "Titkarsag"}, {{}, "", ""}};
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.Default);
+        EXPECT_EXIT(
+            {
+                FakeSpooler queues(r.Queues, r.Default);
+                StartIn(Folder(), locks.Path(), {}, [] {
+                    TrpReport report(nullptr);
+                    report.ShowProgress = false;
+                    report.Pages()->Add();
+                    if (!report.PrepareReport()) std::exit(4);
+                    report.SavePreparedReport("lista.rpp");
+                    TFileStream saved("lista.rpp", fmOpenRead);
+                    saved.ReadByte(); // packed or not
+                    std::fprintf(stderr, "saved for [%s]\n", rpReadString(&saved).c_str());
+                });
+            },
+            ::testing::ExitedWithCode(0),
+            "saved for \\[" + String(r.Saved) + "\\]\nmessages::end\nwindow on the start page");
+    }
 }
 
 // A working session as users have it: the pointer rests on a start tile until
