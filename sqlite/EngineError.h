@@ -47,6 +47,11 @@ inline constexpr const char* NoRowAddedMessage =
 inline constexpr const char* RowGoneMessage =
     "Az adatot, amelyre ez a mentés vonatkozik, időközben egy másik munkahely törölte az "
     "adatbázisból, ezért semmi sem lett mentve.";
+// The row is there, but another workstation set it inactive (or closed it) while it stood
+// offered for choosing: a save does not write its key.
+inline constexpr const char* RowInactiveMessage =
+    "Az adatot, amelyre ez a mentés vonatkozik, időközben egy másik munkahely inaktívvá tette, "
+    "ezért semmi sem lett mentve.";
 // The row is there, but a rule of the database (a trigger) skipped its change.
 inline constexpr const char* RowNotChangedMessage =
     "Az adatbázis nem módosította a sort (egy szabálya kihagyta), ezért semmi sem lett mentve. "

@@ -38,6 +38,10 @@ bool AnyRow(TSqlite3Query& Query, const String& CountSql) {
     return there;
 }
 
+String RowCountSql(const String& Table, Integer Key) {
+    return "SELECT count(*) FROM " + Table + " WHERE sorszam=" + IntToStr(Key);
+}
+
 } // namespace
 
 TSqlite3Query* MakeStatementQuery(TComponent* Owner, const String& Name, TSqlite3DB* Connection) {
@@ -117,7 +121,13 @@ void ExecUpdate(TSqlite3Query& Query, const String& UpdateSql) {
 }
 
 void RequireRow(TSqlite3Query& Query, const String& Table, Integer Key) {
-    RequireGiven(Query, "SELECT count(*) FROM " + Table + " WHERE sorszam=" + IntToStr(Key), RowGoneMessage);
+    RequireGiven(Query, RowCountSql(Table, Key), RowGoneMessage);
+}
+
+void RequireRow(TSqlite3Query& Query, const String& Table, Integer Key, const String& Condition,
+                const String& Message) {
+    RequireRow(Query, Table, Key);
+    RequireGiven(Query, RowCountSql(Table, Key) + " AND (" + Condition + ")", Message);
 }
 
 Integer InsertForKey(TSqlite3Query& Query, const String& InsertSql) {

@@ -56,7 +56,9 @@ void ExecStatement(TSqlite3Query& Query, const String& Sql);
 // longer in the database (another workstation deleted it while the dialog stood open).
 // RowNotChangedMessage: the row is there, but a rule of the database skipped its change.
 // The settings grids' table datasets give the same two.
+// RowInactiveMessage: the row a save writes the key of is there, but no longer active.
 using sqlite::RowGoneMessage;
+using sqlite::RowInactiveMessage;
 using sqlite::RowNotChangedMessage;
 
 // Runs InsertSql as ExecStatement does; raises sqlite::NoRowAddedMessage unless it added
@@ -69,6 +71,11 @@ void ExecUpdate(TSqlite3Query& Query, const String& UpdateSql);
 // Raises RowGoneMessage when Table holds no row of key Key: a save that adds rows to a case
 // or a deposit checks first that it is still there.
 void RequireRow(TSqlite3Query& Query, const String& Table, Integer Key);
+// As above, and raises Message when the row is there but does not meet Condition, an SQL
+// condition on its columns ("statusz=1"): what the dialog required of it when it offered it.
+// A save that writes the key of another row checks it so, inside its transaction.
+void RequireRow(TSqlite3Query& Query, const String& Table, Integer Key, const String& Condition,
+                const String& Message);
 // Runs InsertSql as ExecInsert does and answers the key of the row it added: the last
 // row id that this connection itself inserted, read straight after the statement, so a row
 // that another program adds to the table meanwhile is never taken for it (the largest key

@@ -91,11 +91,11 @@ String ProjectInsertSql(const String& Name, const String& Remark) {
 }
 
 String ActiveAccountsSql() {
-    return "SELECT sorszam, nev FROM letetiszamla WHERE statusz=1 ORDER BY nev";
+    return "SELECT sorszam, nev FROM letetiszamla WHERE " + String(ChoosableCondition) + " ORDER BY nev";
 }
 
 String ActiveProjectsSql() {
-    return "SELECT sorszam, nev FROM project WHERE statusz=1 ORDER BY nev";
+    return "SELECT sorszam, nev FROM project WHERE " + String(ChoosableCondition) + " ORDER BY nev";
 }
 
 String DepositHeaderSql(Integer DepositId) {

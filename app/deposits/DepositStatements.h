@@ -45,11 +45,15 @@ String ProjectInsertSql(const String& Name, const String& Remark);
 // The active accounts and projects for the dialogs' combos: sorszam, nev.
 String ActiveAccountsSql();
 String ActiveProjectsSql();
+// What the combos require of an account or project to offer it.
+inline constexpr const char* ChoosableCondition = "statusz=1";
 
 // ---- A single deposit ---------------------------------------------------------------
 
 // One row: the list's columns plus statusz ('aktív'/'lezárt') and status as an integer.
 String DepositHeaderSql(Integer DepositId);
+// What the sheet requires of a deposit, as its header reads the status, to take movements.
+inline constexpr const char* DepositActiveCondition = "CAST(status AS int)=1";
 // The deposit's movements by date: datum (as "yyyy.mm.dd."), osszeg, megjegyzes.
 String DepositMovementsSql(Integer DepositId);
 // A movement of Amount (positive paid in, negative paid out).

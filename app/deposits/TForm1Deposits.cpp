@@ -274,8 +274,8 @@ void OpenDepositSettings(MainWindowShared& Form) {
 void AddDepositAccount(MainWindowShared& Form) {
     TForm1DepositParts& p = Form.Deposits();
     if (p.Edit24->Text().empty()) return;
-    app::ExecStatement(*p.letetbeallitas_Query1, app::AccountInsertSql(p.Edit24->Text(), p.Edit25->Text(),
-                                                                       p.letetbeallitas_Memo1->Text()));
+    app::ExecInsert(*p.letetbeallitas_Query1, app::AccountInsertSql(p.Edit24->Text(), p.Edit25->Text(),
+                                                                    p.letetbeallitas_Memo1->Text()));
     app::Reopen(*p.letetbeallitas_Table1);
     p.Edit24->SetText("");
     p.Edit25->SetText("");
@@ -285,8 +285,8 @@ void AddDepositAccount(MainWindowShared& Form) {
 void AddDepositProject(MainWindowShared& Form) {
     TForm1DepositParts& p = Form.Deposits();
     if (p.Edit26->Text().empty()) return;
-    app::ExecStatement(*p.letetbeallitas_Query1,
-                       app::ProjectInsertSql(p.Edit26->Text(), p.letetbeallitas_Memo2->Text()));
+    app::ExecInsert(*p.letetbeallitas_Query1,
+                    app::ProjectInsertSql(p.Edit26->Text(), p.letetbeallitas_Memo2->Text()));
     app::Reopen(*p.letetbeallitas_Table2);
     p.Edit26->SetText("");
     p.letetbeallitas_Memo2->Clear();

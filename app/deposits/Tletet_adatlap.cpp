@@ -27,6 +27,7 @@
 #include "platform/ui/TMemo.h"
 #include "platform/ui/TPanel.h"
 #include "platform/ui/TRadioButton.h"
+#include "sqlite/EngineError.h"
 #include "sqlite/TSqlite3Query.h"
 
 #include <algorithm>
@@ -177,6 +178,10 @@ void Tletet_adatlap::FormShow(TObject*) {
     DateTimePicker1->SetDate(Date());
     Edit1->SetText("");
     Memo2->Clear();
+    Load();
+}
+
+void Tletet_adatlap::Load() {
     // The amounts' display is set before the labels and the grid read them.
     Query1->DisableControls();
     Query2->DisableControls();
@@ -209,9 +214,19 @@ void Tletet_adatlap::BitBtn1Click(TObject* Sender) {
     const app::MovementKind kind = ChosenKind();
     const Int64 balance = Query1->IsEmpty() ? 0 : Query1->FieldByName("letetosszeg")->AsLargeInt();
     const std::optional<Int64> amount = app::MovementAmount(kind, Edit1->Text(), balance);
-    if (amount)
-        app::WriteMovement(*Query3, DepositId, *amount, DateTimePicker1->Date(), Memo2->Text(),
-                           kind == app::MovementKind::FullPayout);
+    if (amount) {
+        try {
+            app::WriteMovement(*Query3, DepositId, *amount, DateTimePicker1->Date(), Memo2->Text(),
+                               kind == app::MovementKind::FullPayout);
+        } catch (const sqlite::EngineError&) {
+            throw; // the engine failed (busy, disk): the sheet keeps what it shows
+        } catch (const EDatabaseError&) {
+            // Refused by what the database holds now (closed, deleted, another balance): show
+            // that, keeping what was typed.
+            Load();
+            throw;
+        }
+    }
     FormShow(Sender);
 }
 

@@ -52,8 +52,12 @@ public:
 
     // Loads the deposit and empties the change panel.
     void FormShow(TObject* Sender);
+    // Reads the deposit's header and movements again; the change panel is enabled while the
+    // deposit is active.
+    void Load();
     // Records the chosen movement, then reloads. Incomplete input only resets the panel;
-    // an amount out of range raises its message and writes nothing.
+    // an amount out of range raises its message and writes nothing. A movement the saves
+    // refuse (see DepositSaves.h) shows the deposit as stored now and keeps what was typed.
     void BitBtn1Click(TObject* Sender);
     // Prints the deposit as the sheet shows it.
     void BitBtn3Click(TObject* Sender);

@@ -1,6 +1,6 @@
 #include "app/deposits/Tletetalapadat.h"
 
-#include "app/deposits/DepositStatements.h"
+#include "app/deposits/DepositSaves.h"
 #include "app/common/AreaLayout.h"
 #include "app/common/QueryRun.h"
 #include "app/deposits/DepositArea.h"
@@ -65,7 +65,7 @@ void Tletetalapadat::BitBtn1Click(TObject*) {
     Beneficiary.AddTo(data.Values, "kedvezmenyezett");
     Betet.AddTo(data.Values, "betet");
     Remark.AddTo(data.Values, "megjegyzes");
-    app::ExecUpdate(*Query1, app::DepositBaseDataUpdateSql(DepositId, data));
+    app::WriteDepositBaseData(*Query1, DepositId, data);
     if (Origin == FromSearch)
         app::ReopenDepositSearch(app::MainWindow());
     else if (Origin == FromList)

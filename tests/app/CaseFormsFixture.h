@@ -159,7 +159,7 @@ protected:
         std::vector<std::vector<Row>> tables;
         for (const char* t :
              {"ugy", "ugyitem", "ugy_ugyfel_tsz", "ugyfel_termeszetes_szemely", "ugy_ugyfel_szerv",
-              "ugyfel_szervezet", "letet", "letetmozgas", "info", "ikt_be"})
+              "ugyfel_szervezet", "letet", "letetmozgas", "letetiszamla", "project", "info", "ikt_be"})
             tables.push_back(Rows(String("SELECT * FROM ") + t));
         return tables;
     }

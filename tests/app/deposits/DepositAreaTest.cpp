@@ -3,6 +3,7 @@
 // base data, and the lists exported and read back by an independent reader.
 #include "app/common/SqlRoutines.h"
 #include "app/deposits/DepositArea.h"
+#include "app/deposits/DepositSaves.h"
 #include "app/common/MainWindowShared.h"
 #include "tests/app/MainWindowMenu.h"
 #include "app/deposits/Tletet_adatlap.h"
@@ -68,6 +69,13 @@ protected:
         return app::MainWindow();
     }
     static String Key(Integer id) { return std::to_string(id); }
+    // The deposit sheet of Id, shown modeless as from the list.
+    Tletet_adatlap& ShowSheet(Integer Id) {
+        Create();
+        letet_adatlap->DepositId = Id;
+        letet_adatlap->Show();
+        return *letet_adatlap;
+    }
     // The window shown on the settings page, its accounts grid on Other's row at Column.
     TVgDBGrid* AccountsGridAt(app::MainWindowShared& f, Integer Column) {
         f.Show();
@@ -460,10 +468,7 @@ TEST_F(DepositArea, SheetRecordsPayoutsUntilTheDepositIsClosed) {
 // added a movement while the sheet stood open: the closed deposit holds nothing.
 TEST_F(DepositArea, FullPayoutTakesTheBalanceAsStored) {
     const Integer id = AddDeposit(Account, "Kiss", "2024-01-01", 1000);
-    Create();
-    Tletet_adatlap& s = *letet_adatlap;
-    s.DepositId = id;
-    s.Show();
+    Tletet_adatlap& s = ShowSheet(id);
     ASSERT_EQ(s.DBText8->Caption(), "1 000 Ft");
     Exec("INSERT INTO letetmozgas (letet, datum, osszeg, megjegyzes) VALUES (" + Key(id) +
          ", '2024-02-01', 500, 'máshonnan')");
@@ -472,6 +477,24 @@ TEST_F(DepositArea, FullPayoutTakesTheBalanceAsStored) {
     EXPECT_EQ(Rows("SELECT egyenleg, status FROM letet"), (std::vector<Row>{{String("0"), String("0")}}));
     EXPECT_EQ(Text("SELECT osszeg FROM letetmozgas ORDER BY sorszam DESC LIMIT 1"), "-1500");
     EXPECT_EQ(s.DBText8->Caption(), "0 Ft");
+    s.Close();
+}
+
+// Another workstation paid the deposit out and closed it while its sheet stood open: the
+// payment is refused, and the sheet shows the deposit as it is stored now, keeping what was typed.
+TEST_F(DepositArea, SheetShowsADepositClosedMeanwhile) {
+    const Integer id = AddDeposit(Account, "Kiss", "2024-01-01", 898000);
+    Tletet_adatlap& s = ShowSheet(id);
+    AddMovement(id, "2024-02-01", -898000);
+    Exec("UPDATE letet SET status=0, kifizetes='2024-02-01' WHERE sorszam=" + Key(id));
+    s.RadioButton3->SetChecked(true);
+    s.Edit1->SetText("50000");
+    EXPECT_EQ(ErrorOf<EDatabaseError>([&] { s.BitBtn1Click(nullptr); }), app::DepositClosedMessage);
+    EXPECT_EQ(s.Query1->FieldByName("statusz")->AsString() + " " + s.DBText8->Caption() + " " +
+                  s.Label11->Caption(),
+              "lezárt 0 Ft 1/2");
+    EXPECT_FALSE(s.Panel2->Enabled());
+    EXPECT_EQ(s.Edit1->Text(), "50000");
     s.Close();
 }
 

@@ -2,7 +2,10 @@
 // database's own triggers give it (an AFTER trigger that skips them), or whose row another
 // workstation deleted or changed while the dialog stood open says so, stores nothing and
 // keeps the input.
+#include "app/deposits/DepositArea.h"
 #include "app/deposits/DepositSaves.h"
+#include "app/deposits/TForm1DepositParts.h"
+#include "app/deposits/Tletetalapadat.h"
 #include "app/deposits/Tujletet.h"
 #include "app/documents/Tdokusetform.h"
 #include "app/registry/Tiktbe.h"
@@ -10,6 +13,7 @@
 #include "sqlite/EngineError.h"
 #include "tests/app/CaseFormsFixture.h"
 
+#include <algorithm>
 #include <memory>
 
 namespace apptest {
@@ -22,6 +26,29 @@ TEST_F(RefusedSaves, SayWhatHappenedStoreNothingAndKeepTheInput) {
     const std::unique_ptr<Tdokusetform> documentSettings(dokusetform = new Tdokusetform(nullptr));
     const std::unique_ptr<Tujletet> depositNew(ujletet = new Tujletet(nullptr));
     const std::unique_ptr<Tiktbe> incoming(iktbe = new Tiktbe(nullptr));
+    const std::unique_ptr<Tletetalapadat> baseData(letetalapadat = new Tletetalapadat(nullptr));
+    // D with a new account (and project) chosen: the newest rows, which another workstation changes.
+    const auto deposit = [this](const char* Name, app::DepositDialog* D, bool Project) -> DialogSave {
+        return {Name,
+                [=, this] {
+                    letetalapadat->DepositId = AddDeposit(AddAccount("Régi"), "Kiss", "2024-01-01", 1000);
+                    const Integer account = AddAccount("Alap"), project = Project ? AddProject("Alap") : 0;
+                    D->Show();
+                    if (D->Edit3) D->Edit3->SetText("500");
+                    app::DepositChoices& c = D->Choices;
+                    c.Accounts->SetItemIndex(std::ranges::find(c.AccountIds, account) - c.AccountIds.begin());
+                    if (Project)
+                        c.Projects->SetItemIndex(std::ranges::find(c.ProjectIds, project) -
+                                                 c.ProjectIds.begin());
+                },
+                D->Edit1, [D] { D->BitBtn1Click(nullptr); }};
+    };
+    app::MainWindowShared& window = app::MainWindow();
+    const auto settings = [&](const char* Name, TEdit* NameBox,
+                              void (*Add)(app::MainWindowShared&)) -> DialogSave {
+        return {Name, [&window] { app::OpenDepositSettings(window); }, NameBox,
+                [&window, Add] { Add(window); }};
+    };
     const auto closing = [](Tugyadatlap& s) { s.CheckBox1->SetChecked(true); };
     TRadioButton *in = letet_adatlap->RadioButton3, *payout = letet_adatlap->RadioButton2;
     struct Refusal : DialogSave {
@@ -37,6 +64,9 @@ TEST_F(RefusedSaves, SayWhatHappenedStoreNothingAndKeepTheInput) {
          "AFTER INSERT ON ugyitem", app::DocumentNotNumberedMessage},
         {Movement("payment in", in), "BEFORE INSERT ON letetmozgas", sqlite::NoRowAddedMessage},
         {Movement("full payout, deposit deleted", payout), "DELETE FROM letet", app::RowGoneMessage},
+        // Money recorded on a closed deposit could never be paid out.
+        {Movement("full payout, deposit closed", payout), "UPDATE letet SET status=0",
+         app::DepositClosedMessage},
         {Movement("payment in, balance not kept", in), "AFTER INSERT ON letetmozgas",
          app::BalanceNotKeptMessage},
         // Paying out 700 of movements of 1000 would close the deposit with 300 on it.
@@ -56,6 +86,22 @@ TEST_F(RefusedSaves, SayWhatHappenedStoreNothingAndKeepTheInput) {
           ujletet->Edit1, [&] { ujletet->BitBtn1Click(nullptr); }},
          "AFTER INSERT ON letetmozgas",
          app::BalanceNotKeptMessage},
+        // The lists join a deposit to its account and project: it would be counted and not shown.
+        {deposit("new deposit, account deleted", ujletet, false), "DELETE FROM letetiszamla",
+         app::RowGoneMessage},
+        {deposit("new deposit, project deleted", ujletet, true), "DELETE FROM project", app::RowGoneMessage},
+        {deposit("new deposit, account set inactive", ujletet, false),
+         "UPDATE letetiszamla SET statusz=0 WHERE sorszam=(SELECT MAX(sorszam) FROM letetiszamla)",
+         app::RowInactiveMessage},
+        {deposit("deposit base data, account deleted", letetalapadat, false), "DELETE FROM letetiszamla",
+         app::RowGoneMessage},
+        {deposit("deposit base data, project set inactive", letetalapadat, true),
+         "UPDATE project SET statusz=0 WHERE sorszam=(SELECT MAX(sorszam) FROM project)",
+         app::RowInactiveMessage},
+        {settings("deposit account", window.Deposits().Edit24, app::AddDepositAccount),
+         "BEFORE INSERT ON letetiszamla", sqlite::NoRowAddedMessage},
+        {settings("deposit project", window.Deposits().Edit26, app::AddDepositProject),
+         "BEFORE INSERT ON project", sqlite::NoRowAddedMessage},
         {{"registry entry",
           [&] {
               iktbe->Show();
