@@ -72,6 +72,9 @@ Tdokulap::~Tdokulap() {
 void Tdokulap::FormShow(TObject*) {
     CheckBox1->SetChecked(false);
     CheckBox2->SetChecked(false);
+    // The dialog is made once: without a retention period the last entry's date would
+    // stand in the picker and be stored for this one.
+    DateTimePicker1->SetDate(Date());
     FProposed = false;
     app::OpenStatement(*Query1, app::DocumentSql(ItemId));
     const app::StoredDate deadline = app::StoredDate::Of(Query1->FieldByName("orzesi_hatarido"));

@@ -33,6 +33,8 @@ public:
     TBitBtn* BitBtn1; // "Rögzít"
     TBitBtn* BitBtn2; // "Bezár"
 
+    // Shows the entry; its picker stands on today unless a stored deadline or the proposal
+    // moves it.
     void FormShow(TObject* Sender);
     // Checked: the deadline picker on, at today plus the default years when they are set;
     // unchecked: the picker off.

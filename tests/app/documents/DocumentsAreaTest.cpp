@@ -312,6 +312,30 @@ TEST_F(DocumentsArea, KeepFlagProposesAndStoresTheDeadline) {
     EXPECT_EQ(d.DateTimePicker1->Date(), AddYears(Date(), 5));
 }
 
+// Without a retention period, a kept entry opened after one with a deadline shows and stores
+// today, not the other entry's date.
+TEST_F(DocumentsArea, WithoutARetentionPeriodNoDeadlineComesFromTheLastEntry) {
+    Exec("DELETE FROM info WHERE valtozo='dokumentum_orzesi_ido'");
+    const Integer a = AddCase("Alfa", "2009-01-10");
+    const Integer dated = AddHistoryEntry(a, "2009-03-01", "/iratok/a.pdf", "a", true);
+    Exec("UPDATE ugyitem SET orzesi_hatarido='2031-05-17' WHERE sorszam=" + Key(dated));
+    const Integer kept = AddHistoryEntry(a, "2009-03-02", "/iratok/b.pdf", "b", true);
+    app::MainWindowShared& f = Create();
+    ASSERT_EQ(f.DocRetentionYears(), 0);
+    app::RunDocumentList(f);
+    Tdokulap& d = *dokulap;
+    d.ItemId = dated;
+    d.Show();
+    d.BitBtn2->Click();
+    d.ItemId = kept;
+    d.Show();
+    EXPECT_TRUE(d.DateTimePicker1->Checked());
+    EXPECT_EQ(d.DateTimePicker1->Date(), Date());
+    d.BitBtn1->Click();
+    EXPECT_EQ(Rows("SELECT orzesi_hatarido FROM ugyitem ORDER BY sorszam"),
+              (std::vector<Row>{{String("2031-05-17")}, {DateToSqlText(Date())}}));
+}
+
 // The '' offices' existing databases hold for "no deadline": the list shows it empty; a kept entry
 // gets the proposal (today plus the retention years), and an entry the user leaves alone keeps '' or a
 // deadline that is no date, as stored.
