@@ -59,7 +59,7 @@ TgxSpeedButtonStyle* TgxExtSpeedButton::CurrentStyle() const {
 
 void TgxExtSpeedButton::MouseEnter() {
     TgxSpeedButton::MouseEnter();
-    if (!Enabled()) return;
+    if (!ShowsEnabled()) return;
     SetMouseIn(true);
     // The hover look shows at once, not at the next queued paint.
     Repaint();
@@ -67,7 +67,7 @@ void TgxExtSpeedButton::MouseEnter() {
 
 void TgxExtSpeedButton::MouseLeave() {
     TgxSpeedButton::MouseLeave();
-    if (!Enabled()) return;
+    if (!ShowsEnabled()) return;
     SetMouseIn(false);
     Repaint();
 }

@@ -71,35 +71,35 @@ void TgxSpeedButton::SetEnabled(bool v) {
 
 void TgxSpeedButton::MouseEnter() {
     TSpeedButton::MouseEnter();
-    if (!Enabled()) return;
+    if (!ShowsEnabled()) return;
     FMouseIn = true;
     if (FPushed || FColor != FActiveColor) Invalidate();
 }
 
 void TgxSpeedButton::MouseLeave() {
     TSpeedButton::MouseLeave();
-    if (!Enabled()) return;
+    if (!ShowsEnabled()) return;
     FMouseIn = false;
     if (FPushed || FColor != FActiveColor) Invalidate();
 }
 
 void TgxSpeedButton::MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) {
     TSpeedButton::MouseDown(Button, Shift, X, Y);
-    if (!Enabled()) return;
+    if (!ShowsEnabled()) return;
     FPushed = true;
     Invalidate();
 }
 
 void TgxSpeedButton::MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) {
     TSpeedButton::MouseUp(Button, Shift, X, Y);
-    if (!Enabled()) return;
+    if (!ShowsEnabled()) return;
     FPushed = false;
     Invalidate();
 }
 
 void TgxSpeedButton::MouseMove(TShiftState Shift, Integer X, Integer Y) {
     TSpeedButton::MouseMove(Shift, X, Y);
-    if (!Enabled() || !FPushed) return;
+    if (!ShowsEnabled() || !FPushed) return;
     const bool inside = X >= 0 && Y >= 0 && X < Width() && Y < Height();
     if (inside == FMouseIn) return;
     FMouseIn = inside;

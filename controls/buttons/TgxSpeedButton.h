@@ -42,6 +42,8 @@ public:
     bool MouseIn() const { return FMouseIn; }
     bool Pushed() const { return FPushed; }
 
+    // Hover and press are tracked only while the button shows enabled: a button on a
+    // disabled panel is drawn disabled and takes no hover either.
     void MouseEnter() override;
     void MouseLeave() override;
     void MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;

@@ -57,11 +57,11 @@ void TrpSpeedButton::SetGrayedInactive(bool v) {
 }
 
 void TrpSpeedButton::MouseEnter() {
-    if (Flat() && Enabled()) TSpeedButton::MouseEnter();
+    if (Flat() && ShowsEnabled()) TSpeedButton::MouseEnter();
 }
 
 void TrpSpeedButton::MouseLeave() {
-    if (Flat() && Enabled()) TSpeedButton::MouseLeave();
+    if (Flat() && ShowsEnabled()) TSpeedButton::MouseLeave();
 }
 
 void TrpSpeedButton::DblClick() {
@@ -69,7 +69,7 @@ void TrpSpeedButton::DblClick() {
 }
 
 bool TrpSpeedButton::DialogChar(Word Key) {
-    if (!Enabled() || !Visible() || !IsAccel(Key, Caption())) return false;
+    if (!ShowsEnabled() || !Visible() || !IsAccel(Key, Caption())) return false;
     Click();
     return true;
 }
@@ -77,7 +77,7 @@ bool TrpSpeedButton::DialogChar(Word Key) {
 void TrpSpeedButton::Paint() {
     UpdatePaintState();
     const TButtonState state = State();
-    FInactive = Flat() && FGrayedInactive && Enabled() && !MouseInControl();
+    FInactive = Flat() && FGrayedInactive && ShowsEnabled() && !MouseInControl();
     const bool pressed = state == bsDown || state == bsExclusive;
     TCanvas* c = Canvas();
     TRect face = ClientRect();
@@ -90,7 +90,7 @@ void TrpSpeedButton::Paint() {
         DrawFrameControl(c, face, DFC_BUTTON,
                          DFCS_BUTTONPUSH | DFCS_ADJUSTRECT | (pressed ? DFCS_PUSHED : 0));
     }
-    const bool held = state == bsExclusive && (!Flat() || (Enabled() && !MouseInControl()));
+    const bool held = state == bsExclusive && (!Flat() || (ShowsEnabled() && !MouseInControl()));
     if (held) {
         // Held down: the face with every other pixel white.
         TBitmap pattern(8, 8);
@@ -103,7 +103,7 @@ void TrpSpeedButton::Paint() {
         c->Brush()->SetColor(clBtnFace);
     }
     DrawGlyphAndCaption(face, pressed ? TPoint{1, 1} : TPoint{0, 0});
-    if (Flat() && Enabled() && (MouseInControl() || pressed)) {
+    if (Flat() && ShowsEnabled() && (MouseInControl() || pressed)) {
         TRect frame = ClientRect();
         DrawEdge(c, frame, pressed ? BDR_SUNKENOUTER : BDR_RAISEDINNER, BF_RECT);
     }

@@ -25,18 +25,19 @@ public:
     explicit TrpSpeedButton(TComponent* AOwner);
     String ClassName() const override { return "TrpSpeedButton"; }
 
-    // A flat, enabled button shows its glyph gray until the mouse enters.
+    // A flat button that shows enabled has its glyph gray until the mouse enters.
     bool GrayedInactive() const { return FGrayedInactive; }
     void SetGrayedInactive(bool v);
     // Whether the last paint used the gray waiting look.
     bool PaintedInactive() const { return FInactive; }
 
-    // Enter and leave events and the hover look only for a flat, enabled button.
+    // Enter and leave events and the hover look only for a flat button that shows enabled
+    // (itself and every parent enabled).
     void MouseEnter() override;
     void MouseLeave() override;
     // Fires OnDblClick only while the button is down.
     void DblClick() override;
-    // The caption's accelerator clicks an enabled button.
+    // The caption's accelerator clicks a button that shows enabled.
     bool DialogChar(Word Key) override;
 
 protected:

@@ -307,6 +307,21 @@ TEST(PlainSpeedButtonTest, FillsWithColourAndHoverColour) {
     EXPECT_EQ(bmp.Canvas()->Pixels(3, 3), clYellow);
 }
 
+// A disabled panel draws its buttons disabled: the pointer over one gives it no hover look.
+TEST(PlainSpeedButtonTest, ButtonOnADisabledPanelTakesNoHover) {
+    TForm form(nullptr);
+    auto* panel = new TPanel(&form);
+    panel->SetParent(&form);
+    panel->SetEnabled(false);
+    for (TgxSpeedButton* b :
+         std::initializer_list<TgxSpeedButton*>{new TgxSpeedButton(&form), new TgxExtSpeedButton(&form)}) {
+        SCOPED_TRACE(b->ClassName());
+        b->SetParent(panel);
+        ui::SimulateMouseEnter(b);
+        EXPECT_FALSE(b->MouseIn());
+    }
+}
+
 TEST(PlainSpeedButtonTest, OnAPaletteScreenColourBecomesTheNearestShowableOne) {
     const graphics::ScreenDepthQuery previous = graphics::SetScreenDepthQuery([] { return 8; });
     const core::ScopeExit restore([&] { graphics::SetScreenDepthQuery(previous); });

@@ -97,18 +97,25 @@ TEST_F(TrpButtons, ColourGlyphWhenGrayingIsOffOrTheButtonIsNotFlat) {
     EXPECT_FALSE(raised->PaintedInactive());
 }
 
+// Disabled itself or on a disabled panel: the embossed glyph, and no frame with the pointer over it.
 TEST_F(TrpButtons, DisabledButtonEmbossesItsOnlyGlyph) {
-    auto* b = Make<TrpSpeedButton>(&Form);
-    b->SetFlat(true);
-    RedGlyph(b);
-    b->SetEnabled(false);
-    TBitmap bmp;
-    Paint(b, 0, 0, &bmp);
-    EXPECT_FALSE(b->PaintedInactive());
-    EXPECT_EQ(b->State(), bsDisabled);
-    // The glyph's picture is at 8..13; shadow inside, highlight one lower right.
-    EXPECT_EQ(bmp.Canvas()->Pixels(10, 10), ColorToRGB(clBtnShadow));
-    EXPECT_EQ(bmp.Canvas()->Pixels(14, 14), ColorToRGB(clBtnHighlight));
+    auto* panel = Make<TPanel>(&Form, 100, 100);
+    for (TWinControl* parent : {static_cast<TWinControl*>(&Form), static_cast<TWinControl*>(panel)}) {
+        SCOPED_TRACE(parent == panel ? "on a disabled panel" : "disabled itself");
+        auto* b = Make<TrpSpeedButton>(parent);
+        b->SetFlat(true);
+        RedGlyph(b);
+        (parent == panel ? static_cast<TControl*>(panel) : b)->SetEnabled(false);
+        TBitmap bmp;
+        Paint(b, 0, 0, &bmp);
+        EXPECT_FALSE(b->PaintedInactive());
+        EXPECT_EQ(b->State(), bsDisabled);
+        // The glyph's picture is at 8..13; shadow inside, highlight one lower right.
+        EXPECT_EQ(bmp.Canvas()->Pixels(10, 10), ColorToRGB(clBtnShadow));
+        EXPECT_EQ(bmp.Canvas()->Pixels(14, 14), ColorToRGB(clBtnHighlight));
+        ui::SimulateMouseEnter(b);
+        EXPECT_EQ(Paint(b, 0, 5), ColorToRGB(clBtnFace)); // no hover frame
+    }
 }
 
 TEST_F(TrpButtons, HeldDownFlatButtonShowsThePatternAndASunkenFrame) {
@@ -177,6 +184,10 @@ TEST_F(TrpButtons, AcceleratorClicksAnEnabledButton) {
     EXPECT_TRUE(b->DialogChar('N'));
     EXPECT_EQ(clicks, 1);
     b->SetEnabled(false);
+    EXPECT_FALSE(b->DialogChar('N'));
+    b->SetEnabled(true);
+    b->SetParent(Make<TPanel>(&Form, 100, 100));
+    b->Parent()->SetEnabled(false);
     EXPECT_FALSE(b->DialogChar('N'));
     EXPECT_EQ(clicks, 1);
 }
