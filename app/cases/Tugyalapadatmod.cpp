@@ -1,5 +1,6 @@
 #include "app/cases/Tugyalapadatmod.h"
 
+#include "app/common/CloseAsStored.h"
 #include "app/common/AreaLayout.h"
 #include "controls/buttons/ButtonLooks.h"
 #include "app/common/CaseDialogStatements.h"
@@ -95,12 +96,13 @@ void Tugyalapadatmod::BitBtn1Click(TObject*) {
     Active.AddTo(values, "status");
     app::ExecUpdate(*Query1, values.UpdateSql("ugy", CaseId));
     Query1->Close();
-    if (Origin == FromCaseList)
-        app::ReopenIfSet(app::CaseList(app::MainWindow()), RecNo);
-    else if (Origin == FromCaseSearch)
-        app::ReopenIfSet(app::CaseSearch(app::MainWindow()), RecNo);
-    app::FillCaseCombos(app::MainWindow());
-    Close();
+    app::CloseAsStored(*this, [this] {
+        if (Origin == FromCaseList)
+            app::ReopenIfSet(app::CaseList(app::MainWindow()), RecNo);
+        else if (Origin == FromCaseSearch)
+            app::ReopenIfSet(app::CaseSearch(app::MainWindow()), RecNo);
+        app::FillCaseCombos(app::MainWindow());
+    });
 }
 
 void Tugyalapadatmod::BitBtn2Click(TObject*) {

@@ -1,5 +1,6 @@
 #include "app/cases/Tugyfelszemelymod.h"
 
+#include "app/common/CloseAsStored.h"
 #include "app/common/AreaLayout.h"
 #include "app/common/CaseClientRows.h"
 #include "app/common/ChangedValues.h"
@@ -51,6 +52,7 @@ void Tugyfelszemelymod::BitBtn1Click(TObject*) {
     if (!Kind(kind)) return;
     app::ExecUpdate(*Query1, app::PersonRowUpdateSql(kind, RowId, Shown, Boxes.Person(), Texts));
     Query1->Close();
-    Close();
-    if (kind == app::PersonRowKind::CaseCopy && ugyadatlap) app::ReopenIfSet(*ugyadatlap->Query3);
+    app::CloseAsStored(*this, [kind] {
+        if (kind == app::PersonRowKind::CaseCopy && ugyadatlap) app::ReopenIfSet(*ugyadatlap->Query3);
+    });
 }

@@ -1,5 +1,6 @@
 #include "app/cases/Tugyujszemelyform.h"
 
+#include "app/common/CloseAsStored.h"
 #include "app/common/CaseClientRows.h"
 #include "app/common/FormControls.h"
 #include "app/common/PersonBoxes.h"
@@ -89,10 +90,10 @@ void Tugyujszemelyform::rogzitoClick(TObject*) {
     FLastSaved = app::WriteCasePerson(*Query1, CaseId, Person(), Choice(), SelectedRegisterId(), FCopied,
                                       {Texts, Texts.Copies()});
     Query1->Close();
-    // Closed before the list refresh: a failing refresh must not invite a second save.
     ClearBirthDate();
-    Close();
-    if (ugyadatlap) app::ReopenIfSet(*ugyadatlap->Query3);
+    app::CloseAsStored(*this, [] {
+        if (ugyadatlap) app::ReopenIfSet(*ugyadatlap->Query3);
+    });
 }
 
 void Tugyujszemelyform::kilepoClick(TObject*) {

@@ -1,5 +1,6 @@
 #include "app/cases/Tugyujszervezetform.h"
 
+#include "app/common/CloseAsStored.h"
 #include "app/common/CaseClientRows.h"
 #include "app/common/FormControls.h"
 #include "app/common/QueryRun.h"
@@ -63,9 +64,9 @@ void Tugyujszervezetform::rogzitoClick(TObject*) {
     app::WriteCaseOrganisation(*Query1, CaseId, Organisation(), Choice(), SelectedRegisterId(), FCopied,
                                {Texts, Texts.Copies()});
     Query1->Close();
-    // Closed before the list refresh: a failing refresh must not invite a second save.
-    Close();
-    if (ugyadatlap) app::ReopenIfSet(*ugyadatlap->Query3);
+    app::CloseAsStored(*this, [] {
+        if (ugyadatlap) app::ReopenIfSet(*ugyadatlap->Query3);
+    });
 }
 
 void Tugyujszervezetform::kilepoClick(TObject*) {

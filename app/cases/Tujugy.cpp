@@ -1,5 +1,6 @@
 #include "app/cases/Tujugy.h"
 
+#include "app/common/CloseAsStored.h"
 #include "app/common/AreaLayout.h"
 #include "app/cases/CaseSaves.h"
 #include "app/common/FormControls.h"
@@ -52,14 +53,15 @@ void Tujugy::FormShow(TObject*) {
 void Tujugy::BitBtn1Click(TObject*) {
     if (Memo1->Text().empty()) return;
     const Integer caseId = app::WriteNewCase(*Query1, Memo1->Text(), Memo2->Text(), DateTimePicker1->Date());
-    if (CheckBox1->Checked()) {
-        ugyadatlap->CaseId = caseId;
-        ugyadatlap->ShowModal();
-    }
     Query1->Close();
-    app::ReopenIfSet(app::CaseList(app::MainWindow()));
-    app::FillCaseCombos(app::MainWindow());
-    Close();
+    app::CloseAsStored(*this, [this, caseId] {
+        if (CheckBox1->Checked()) {
+            ugyadatlap->CaseId = caseId;
+            ugyadatlap->ShowModal();
+        }
+        app::ReopenIfSet(app::CaseList(app::MainWindow()));
+        app::FillCaseCombos(app::MainWindow());
+    });
 }
 
 void Tujugy::BitBtn2Click(TObject*) {

@@ -1,5 +1,6 @@
 #include "app/clients/Tujszemelyform.h"
 
+#include "app/common/CloseAsStored.h"
 #include "app/common/DialogRows.h"
 #include "app/common/FormControls.h"
 #include "app/common/QueryRun.h"
@@ -27,7 +28,7 @@ void Tujszemelyform::FormShow(TObject*) {
 void Tujszemelyform::BitBtn1Click(TObject*) {
     app::ExecInsert(*Query1, app::RegisterPersonInsertSql(Boxes.Person()));
     Query1->Close();
-    // Closed before the list refresh: a failing refresh must not invite a second save.
-    Close();
-    if (Form1) app::Reopen(app::PersonList(app::MainWindow()));
+    app::CloseAsStored(*this, [] {
+        if (Form1) app::Reopen(app::PersonList(app::MainWindow()));
+    });
 }

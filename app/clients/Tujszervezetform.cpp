@@ -1,5 +1,6 @@
 #include "app/clients/Tujszervezetform.h"
 
+#include "app/common/CloseAsStored.h"
 #include "app/common/DialogRows.h"
 #include "app/common/FormControls.h"
 #include "app/common/QueryRun.h"
@@ -46,6 +47,7 @@ void Tujszervezetform::FormShow(TObject*) {
 void Tujszervezetform::BitBtn1Click(TObject*) {
     app::ExecInsert(*Query1, app::RegisterOrganisationInsertSql(Organisation()));
     Query1->Close();
-    Close();
-    if (Form1) app::Reopen(app::OrganisationList(app::MainWindow()));
+    app::CloseAsStored(*this, [] {
+        if (Form1) app::Reopen(app::OrganisationList(app::MainWindow()));
+    });
 }

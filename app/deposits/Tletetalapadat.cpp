@@ -1,6 +1,7 @@
 #include "app/deposits/Tletetalapadat.h"
 
 #include "app/deposits/DepositSaves.h"
+#include "app/common/CloseAsStored.h"
 #include "app/common/AreaLayout.h"
 #include "app/common/QueryRun.h"
 #include "app/deposits/DepositArea.h"
@@ -66,9 +67,10 @@ void Tletetalapadat::BitBtn1Click(TObject*) {
     Betet.AddTo(data.Values, "betet");
     Remark.AddTo(data.Values, "megjegyzes");
     app::WriteDepositBaseData(*Query1, DepositId, data);
-    if (Origin == FromSearch)
-        app::ReopenDepositSearch(app::MainWindow());
-    else if (Origin == FromList)
-        app::ReloadDepositList(app::MainWindow());
-    Close();
+    app::CloseAsStored(*this, [this] {
+        if (Origin == FromSearch)
+            app::ReopenDepositSearch(app::MainWindow());
+        else if (Origin == FromList)
+            app::ReloadDepositList(app::MainWindow());
+    });
 }

@@ -1,6 +1,7 @@
 #include "app/deposits/Tujletet.h"
 
 #include "app/deposits/DepositSaves.h"
+#include "app/common/CloseAsStored.h"
 #include "app/common/QueryRun.h"
 #include "app/deposits/DepositArea.h"
 #include "app/common/MainWindowData.h"
@@ -29,6 +30,5 @@ void Tujletet::BitBtn1Click(TObject*) {
     deposit.Date = DateTimePicker1->Date();
     deposit.Remark = Memo1->Text();
     app::WriteNewDeposit(*Query1, deposit, amount);
-    app::ReopenDepositList(app::MainWindow());
-    Close();
+    app::CloseAsStored(*this, [] { app::ReopenDepositList(app::MainWindow()); });
 }

@@ -1,5 +1,6 @@
 #include "app/documents/Tdokulap.h"
 
+#include "app/common/CloseAsStored.h"
 #include "app/common/AreaLayout.h"
 #include "app/common/ChangedValues.h"
 #include "app/documents/DocumentStatements.h"
@@ -116,6 +117,5 @@ void Tdokulap::BitBtn1Click(TObject*) {
     Archive.AddTo(values, "archivalando");
     Deadline.AddTo(values, "orzesi_hatarido");
     app::ExecUpdate(*Query2, values.UpdateSql("ugyitem", ItemId));
-    app::ReopenDocumentList(app::MainWindow());
-    Close();
+    app::CloseAsStored(*this, [] { app::ReopenDocumentList(app::MainWindow()); });
 }

@@ -1,5 +1,6 @@
 #include "app/partners/Tpartnermod.h"
 
+#include "app/common/CloseAsStored.h"
 #include "app/common/AreaLayout.h"
 #include "app/common/ChangedValues.h"
 #include "app/common/QueryRun.h"
@@ -49,6 +50,5 @@ void Tpartnermod::FormShow(TObject*) {
 void Tpartnermod::BitBtn1Click(TObject*) {
     app::ExecUpdate(*Query1, app::PartnerUpdateSql(Shown, Fields(), PartnerId, Texts));
     Query1->Close();
-    app::ReopenPartnerList(app::MainWindow());
-    Close();
+    app::CloseAsStored(*this, [] { app::ReopenPartnerList(app::MainWindow()); });
 }

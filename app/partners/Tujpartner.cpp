@@ -1,5 +1,6 @@
 #include "app/partners/Tujpartner.h"
 
+#include "app/common/CloseAsStored.h"
 #include "app/common/QueryRun.h"
 #include "app/partners/PartnerArea.h"
 #include "app/common/Form1.h"
@@ -30,6 +31,5 @@ void Tujpartner::BitBtn1Click(TObject*) {
     }
     app::ExecInsert(*Query1, app::PartnerInsertSql(Fields()));
     Query1->Close();
-    app::ReopenPartnerList(app::MainWindow());
-    Close();
+    app::CloseAsStored(*this, [] { app::ReopenPartnerList(app::MainWindow()); });
 }

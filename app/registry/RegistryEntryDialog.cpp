@@ -1,5 +1,6 @@
 #include "app/registry/RegistryEntryDialog.h"
 
+#include "app/common/CloseAsStored.h"
 #include "app/common/AreaLayout.h"
 #include "app/common/ComboFill.h"
 #include "app/common/FormControls.h"
@@ -147,8 +148,7 @@ void RegistryEntryDialog::BitBtn4Click(TObject*) {
     e.Note = Memo1->Text();
     e.Reference = Edit3->Text();
     WriteRegistryEntry(*Query1, FBook, e);
-    ShowStoredList();
-    Close();
+    CloseAsStored(*this, [this] { ShowStoredList(); });
 }
 
 void RegistryEntryDialog::BitBtn5Click(TObject*) {

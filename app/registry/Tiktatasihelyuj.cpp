@@ -1,5 +1,6 @@
 #include "app/registry/Tiktatasihelyuj.h"
 
+#include "app/common/CloseAsStored.h"
 #include "app/common/QueryRun.h"
 #include "app/registry/RegistryStatements.h"
 #include "app/registry/RegistryArea.h"
@@ -21,10 +22,13 @@ Tiktatasihelyuj::~Tiktatasihelyuj() {
 }
 
 void Tiktatasihelyuj::BitBtn1Click(TObject*) {
-    if (!Edit1->Text().empty()) {
-        app::ExecInsert(*Query1, app::LocationInsertSql(Edit1->Text()));
-        Query1->Close();
-        if (Mode == 1) app::Reopen(app::RegistryLocationTable(app::MainWindow()));
+    if (Edit1->Text().empty()) {
+        Close();
+        return;
     }
-    Close();
+    app::ExecInsert(*Query1, app::LocationInsertSql(Edit1->Text()));
+    Query1->Close();
+    app::CloseAsStored(*this, [this] {
+        if (Mode == 1) app::Reopen(app::RegistryLocationTable(app::MainWindow()));
+    });
 }

@@ -1,5 +1,6 @@
 #include "app/registry/Tiktataspartneruj.h"
 
+#include "app/common/CloseAsStored.h"
 #include "app/common/FormControls.h"
 #include "app/common/QueryRun.h"
 #include "app/registry/RegistryStatements.h"
@@ -37,8 +38,12 @@ void Tiktataspartneruj::FormShow(TObject* Sender) {
 }
 
 void Tiktataspartneruj::BitBtn1Click(TObject*) {
-    if (!Edit1->Text().empty()) {
-        const Integer id = app::WriteRegistryPartner(*Query1, Edit1->Text(), Memo1->Text());
+    if (Edit1->Text().empty()) {
+        Close();
+        return;
+    }
+    const Integer id = app::WriteRegistryPartner(*Query1, Edit1->Text(), Memo1->Text());
+    app::CloseAsStored(*this, [this, id] {
         app::RegistryEntryDialog* entry = Mode == 2   ? static_cast<app::RegistryEntryDialog*>(iktbe)
                                           : Mode == 3 ? iktki
                                                       : nullptr;
@@ -53,6 +58,5 @@ void Tiktataspartneruj::BitBtn1Click(TObject*) {
             entry->Edit1->SetText(Memo1->Text());
             entry->PartnerId = id;
         }
-    }
-    Close();
+    });
 }

@@ -14,6 +14,8 @@
 #include "app/clients/Tujszemelyform.h"
 #include "app/clients/Tujszervezetform.h"
 #include "app/cases/Tujugy.h"
+#include "app/deposits/Tujletet.h"
+#include "app/registry/Tiktbe.h"
 #include "app/deposits/Tletet_adatlap.h"
 #include "app/settings/Tadminform.h"
 #include "platform/data/DatabaseError.h"
@@ -128,6 +130,26 @@ protected:
     }
     template <class Form> DialogSave Attached(const char* Name, Form& D) {
         return {Name, [this, &D] { Attach(D); }, D.Edit1, [&D] { D.rogzitoClick(nullptr); }};
+    }
+    // The new-deposit dialog (ujletet) on its first account with 500 typed, the payer to type.
+    static DialogSave NewDeposit(const char* Name) {
+        return {Name,
+                [] {
+                    ujletet->Show();
+                    ujletet->Edit3->SetText("500");
+                    ujletet->ComboBox1->SetItemIndex(0);
+                },
+                ujletet->Edit1, [] { ujletet->BitBtn1Click(nullptr); }};
+    }
+    // The incoming entry dialog (iktbe) with its first partner chosen, the subject to type.
+    static DialogSave IncomingEntry(const char* Name) {
+        return {Name,
+                [] {
+                    iktbe->Show();
+                    iktbe->ComboBox1->SetItemIndex(0);
+                    iktbe->ComboBox1Change(nullptr);
+                },
+                iktbe->Edit2, [] { iktbe->BitBtn4Click(nullptr); }};
     }
     // A dialog that shows as it is and saves on its BitBtn1.
     template <class Form> static DialogSave Plain(const char* Name, Form* D, TControl* Box) {

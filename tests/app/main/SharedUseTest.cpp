@@ -3,6 +3,7 @@
 // waits out the lock too, and a save that adds a row goes on with that row, whatever rows the
 // other program adds meanwhile.
 #include "app/cases/CaseSaves.h"
+#include "app/common/CloseAsStored.h"
 #include "app/common/OfficeExport.h"
 #include "app/common/QueryRun.h"
 #include "app/cases/TForm1CaseParts.h"
@@ -263,6 +264,40 @@ TEST_F(DialogSavesWhileAnotherProgramWrites, EachSaveWaitsThenStores) {
             EXPECT_EQ(ErrorOf<EDatabaseError>(s.Press), "no error");
         }
         EXPECT_NE(SavedTables(), before);
+    });
+}
+
+// Another program locks the database right after a save committed, as the list that shows the
+// stored row is read again: the save stands, the dialog ends as stored (no second "Rögzít"),
+// and what the user reads never asks for the save again.
+TEST_F(DialogSavesWhileAnotherProgramWrites, ASaveWhoseRefreshMeetsALockEndsStored) {
+    CreateSaveForms();
+    const std::unique_ptr<Tujletet> depositNew(ujletet = new Tujletet(nullptr));
+    const std::unique_ptr<Tiktbe> incoming(iktbe = new Tiktbe(nullptr));
+    app::MainWindowShared& f = app::MainWindow();
+    AddAccount("Letéti számla");
+    AddRegistryPartner("Posta");
+    MenuItem("Ugylista1").Click(); // the case list the new case refreshes
+    struct Stored : DialogSave {
+        TDataSet* List;     // read again after the save
+        const char* Stored; // where the typed text is stored
+    };
+    const Stored saves[] = {
+        {Plain("new case", ujugy, ujugy->Memo1), f.Query4, "ugy WHERE nev"},
+        {NewDeposit("new deposit"), f.letetlista_Query1, "letet WHERE letevo"},
+        {IncomingEntry("incoming entry"), f.Registry().iktlistaQuery1, "ikt_be WHERE targy"},
+    };
+    f.Sqlite3DB1->SetTimeOut(50); // the lock outlasts the wait
+    EachSave(saves, [&](const Stored& s) {
+        s.List->BeforeOpen = s.List->BeforeRefresh = [this](TDataSet*) {
+            if (!Other->InTransaction()) Other->StartExclusiveTransaction();
+        };
+        EXPECT_TRUE(ErrorOf<EDatabaseError>(s.Press).starts_with(
+            app::ListNotReadAgainMessage + String("Az adatbázist egy másik program használja")));
+        s.List->BeforeOpen = s.List->BeforeRefresh = nullptr;
+        EXPECT_FALSE(dynamic_cast<TCustomForm*>(s.Box->Owner())->Visible());
+        Other->RollBack();
+        EXPECT_EQ(Number("SELECT count(*) FROM " + String(s.Stored) + "='1234'"), 1);
     });
 }
 
