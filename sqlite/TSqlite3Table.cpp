@@ -186,12 +186,12 @@ void TSqlite3Table::TakeInsertedKey(TSqlite3DB& db) {
         first->SetAsInteger(db.Api().column_int64(statement.Get(), 0));
 }
 
-void TSqlite3Table::RaiseRowNotUpdated(TSqlite3DB& db) {
+bool TSqlite3Table::RowStillThere(TSqlite3DB& db) {
     sqlite::Statement statement(db.Api());
     const int rc =
         FirstStep(db, "select rowid from " + FTableName + " where rowid=" + IntToStr(LastRowId()), statement);
     if (rc != SQLITE_ROW && rc != SQLITE_DONE) db.RaiseEngineError(rc);
-    throw EDatabaseError(rc == SQLITE_ROW ? sqlite::RowNotChangedMessage : sqlite::RowGoneMessage);
+    return rc == SQLITE_ROW;
 }
 
 void TSqlite3Table::InternalPost() {
@@ -213,7 +213,9 @@ void TSqlite3Table::InternalPost() {
             db.SQLite3_ExecSQL(sql, Fields());
             // An edit the database did not store must not show as stored.
             if (update) {
-                if (db.RowsAffected() == 0) RaiseRowNotUpdated(db);
+                if (db.RowsAffected() == 0)
+                    throw EDatabaseError(RowStillThere(db) ? sqlite::RowNotChangedMessage
+                                                           : sqlite::RowGoneMessage);
                 return;
             }
             // A trigger that skipped the row leaves the last row id naming an older row,
@@ -234,6 +236,14 @@ void TSqlite3Table::InternalDelete() {
     SetSQLLines({"delete from " + FTableName + " where rowid=" + QuotedStr(IntToStr(LastRowId()))});
     SetPreparedSQL(SQLList()->Text());
     const String sql = PreparedSQL();
-    WriteInTransaction([&] { db.SQLite3_ExecSQL_Params(sql, Params()); }, true);
+    WriteInTransaction(
+        [&] {
+            db.SQLite3_ExecSQL_Params(sql, Params());
+            // A row that stayed must stay shown; one already gone (another workstation, or
+            // the area's own delete before this one) leaves the grid as deleted.
+            if (db.RowsAffected() == 0 && RowStillThere(db))
+                throw EDatabaseError(sqlite::RowNotChangedMessage);
+        },
+        true);
     DeleteFromStore();
 }

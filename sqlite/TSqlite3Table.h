@@ -37,6 +37,8 @@ protected:
     // edited row, a trigger skipped it) raises EDatabaseError sqlite::NoRowAddedMessage,
     // RowGoneMessage or RowNotChangedMessage and leaves the record in its edit.
     void InternalPost() override;
+    // A delete that left its row in the table (a trigger skipped it) raises EDatabaseError
+    // sqlite::RowNotChangedMessage and keeps the record; a row already gone is no error.
     void InternalDelete() override;
 
 private:
@@ -45,9 +47,9 @@ private:
     void SetSQLLines(const std::vector<String>& Lines);
     // Puts the key the engine gave a new row into the first field.
     void TakeInsertedKey(TSqlite3DB& db);
-    // Raises EDatabaseError sqlite::RowGoneMessage when the row of LastRowId is no longer in
-    // the table, else sqlite::RowNotChangedMessage; the engine's error when it cannot tell.
-    [[noreturn]] void RaiseRowNotUpdated(TSqlite3DB& db);
+    // Whether the row of LastRowId is still in the table; raises the engine's error when it
+    // cannot tell.
+    bool RowStillThere(TSqlite3DB& db);
 
     String FTableName;
     bool FPrimaryAutoInc = false;

@@ -205,7 +205,7 @@ void Tugyadatlap::SpeedButton3Click(TObject*) {
 void Tugyadatlap::Torles2Click(TObject*) {
     if (!Query2->Active() || Query2->IsEmpty()) return;
     if (!app::Confirm("Valóban törölni akarja a bejegyzést?")) return;
-    app::OpenStatement(*Query4, app::DeleteHistoryEntrySql(static_cast<Integer>(Query2sorszam->AsInteger())));
+    app::ExecDelete(*Query4, app::DeleteHistoryEntrySql(static_cast<Integer>(Query2sorszam->AsInteger())));
     Query4->Close();
     app::Reopen(*Query2);
 }
@@ -217,7 +217,7 @@ void Tugyadatlap::Torles1Click(TObject*) {
         app::DeleteCaseClientSql(static_cast<Integer>(Query3->FieldByName("tipus")->AsInteger()),
                                  static_cast<Integer>(Query3->FieldByName("sorszam")->AsInteger()));
     if (!sql.empty()) {
-        app::OpenStatement(*Query4, sql);
+        app::ExecDelete(*Query4, sql);
         Query4->Close();
     }
     app::Reopen(*Query3);

@@ -230,7 +230,7 @@ void gxExtSpeedButton36Click(MainWindowShared& Form, TObject*) {
 
 void gxExtSpeedButton34Click(MainWindowShared& Form, TObject*) {
     if (!HasRows(Form.Query3) || !app::Confirm("Valóban törölni akarja a bejegyzést?")) return;
-    app::OpenStatement(*Form.Query2, app::DeleteOrganisationSql(::CurrentKey(Form.Query3)));
+    app::ExecDelete(*Form.Query2, app::DeleteOrganisationSql(::CurrentKey(Form.Query3)));
     Form.Query2->Close();
     app::Reopen(*Form.Query3);
 }

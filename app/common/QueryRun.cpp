@@ -42,6 +42,12 @@ String RowCountSql(const String& Table, Integer Key) {
     return "SELECT count(*) FROM " + Table + " WHERE sorszam=" + IntToStr(Key);
 }
 
+// Whether the row that the last " WHERE " of Sql names, a statement on Table, is still there.
+bool RowStillThere(TSqlite3Query& Query, const String& Table, const String& Sql) {
+    const std::size_t where = Sql.rfind(" WHERE ");
+    return where != String::npos && AnyRow(Query, "SELECT count(*) FROM " + Table + Sql.substr(where));
+}
+
 } // namespace
 
 TSqlite3Query* MakeStatementQuery(TComponent* Owner, const String& Name, TSqlite3DB* Connection) {
@@ -113,11 +119,17 @@ void ExecUpdate(TSqlite3Query& Query, const String& UpdateSql) {
     if (ConnectionOf(Query).RowsAffected() > 0) return;
     // "UPDATE table SET ... WHERE key": every value stands before the last WHERE.
     const std::size_t set = UpdateSql.find(" SET ");
-    const std::size_t where = UpdateSql.rfind(" WHERE ");
-    const bool there =
-        set != String::npos && where != String::npos &&
-        AnyRow(Query, "SELECT count(*) FROM " + UpdateSql.substr(7, set - 7) + UpdateSql.substr(where));
+    const bool there = set != String::npos && RowStillThere(Query, UpdateSql.substr(7, set - 7), UpdateSql);
     throw EDatabaseError(there ? RowNotChangedMessage : RowGoneMessage);
+}
+
+void ExecDelete(TSqlite3Query& Query, const String& DeleteSql) {
+    ExecStatement(Query, DeleteSql);
+    if (ConnectionOf(Query).RowsAffected() > 0) return;
+    // "DELETE FROM table WHERE key"
+    const std::size_t where = DeleteSql.rfind(" WHERE ");
+    if (where != String::npos && RowStillThere(Query, DeleteSql.substr(12, where - 12), DeleteSql))
+        throw EDatabaseError(RowNotChangedMessage);
 }
 
 void RequireRow(TSqlite3Query& Query, const String& Table, Integer Key) {

@@ -68,6 +68,10 @@ void ExecInsert(TSqlite3Query& Query, const String& InsertSql);
 // text (nothing changed) runs nothing. When it changed no row, raises RowGoneMessage when
 // that row is gone, else RowNotChangedMessage.
 void ExecUpdate(TSqlite3Query& Query, const String& UpdateSql);
+// Runs DeleteSql, "DELETE FROM table WHERE sorszam=key", as ExecStatement does. When it
+// deleted no row and that row is still there (a rule of the database skipped the delete),
+// raises RowNotChangedMessage; a row already gone (another workstation deleted it) is no error.
+void ExecDelete(TSqlite3Query& Query, const String& DeleteSql);
 // Raises RowGoneMessage when Table holds no row of key Key: a save that adds rows to a case
 // or a deposit checks first that it is still there.
 void RequireRow(TSqlite3Query& Query, const String& Table, Integer Key);

@@ -58,7 +58,7 @@ void CheckDeletable(TSqlite3Query& Query, const String& Table, Integer Key) {
 void DeleteUnlessReferred(TSqlite3Query& Query, const String& Table, Integer Key, const String& DeleteSql) {
     sqlite::Transaction transaction(ConnectionOf(Query), "IMMEDIATE");
     CheckDeletable(Query, Table, Key);
-    ExecStatement(Query, DeleteSql);
+    ExecDelete(Query, DeleteSql);
     transaction.Commit();
 }
 

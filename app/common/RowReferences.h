@@ -16,7 +16,7 @@ void CheckDeletable(TSqlite3Query& Query, const String& Table, Integer Key);
 
 // Runs DeleteSql, the delete of row Key of Table, on Query after CheckDeletable, both in one
 // transaction that holds the write lock from before the count: another program cannot add a
-// referring row in between. Raises as CheckDeletable does, deleting nothing.
+// referring row in between. Raises as CheckDeletable and ExecDelete do, deleting nothing.
 void DeleteUnlessReferred(TSqlite3Query& Query, const String& Table, Integer Key, const String& DeleteSql);
 
 } // namespace app

@@ -260,7 +260,7 @@ void DeletePartner(MainWindowShared& Form, TSqlite3Query* Query) {
     const Integer id = app::CurrentKey(*Query);
     if (id < 1) return;
     if (MessageBox(nullptr, "Valóban törölni akarja a partnert?", "Figyelmeztetés!", 0x31) != IDOK) return;
-    app::OpenStatement(*Form.Query100, app::PartnerDeleteSql(id));
+    app::ExecDelete(*Form.Query100, app::PartnerDeleteSql(id));
     Form.Query100->Close();
     app::Reopen(*Query);
 }

@@ -258,6 +258,21 @@ TEST_F(TableDataset, AnEditTheDatabaseDidNotStoreIsNotShownAsStored) {
         }
 }
 
+// A delete that a rule of the database skipped says so, with the message the dialogs give, and
+// keeps its row shown. (A row already gone goes without a word, as the account grid shows.)
+TEST_F(TableDataset, ADeleteTheDatabaseSkippedKeepsItsRow) {
+    AddMods();
+    Exec("create trigger skip before delete on ikt_mod begin select raise(ignore); end");
+    for (const bool autoCommit : {false, true}) {
+        FTable->SetAutoCommit(autoCommit);
+        FTable->Open();
+        EXPECT_EQ(ErrorOf<EDatabaseError>([&] { FTable->Delete(); }), sqlite::RowNotChangedMessage);
+        EXPECT_EQ(FTable->RecordCount(), 4);
+        EXPECT_FALSE(DB().InTransaction());
+        FTable->Close();
+    }
+}
+
 TEST_F(TableDataset, OrderByAndTableNameSetters) {
     FTable->SetOrderBy("nev");
     FTable->Open();
