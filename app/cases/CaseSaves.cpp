@@ -6,6 +6,18 @@
 
 namespace app {
 
+namespace {
+
+// "Átír" and "Nem módosít" stand on the register row "Másol" copied: the person's copy links
+// to it, and the overwrite of an unchanged copy writes nothing that would find it gone.
+void RequireChosen(TSqlite3Query& Query, const char* Table, RegisterChoice Choice,
+                   Integer SelectedRegisterId) {
+    if (Choice != RegisterChoice::AddNew && SelectedRegisterId >= 1)
+        RequireRow(Query, Table, SelectedRegisterId);
+}
+
+} // namespace
+
 Integer WriteNewCase(TSqlite3Query& Query, const String& Name, const String& Description, TDateTime Date) {
     sqlite::Transaction transaction(ConnectionOf(Query));
     const Integer id = InsertForKey(Query, NewCaseSql(Name, Description, Date));
@@ -38,6 +50,7 @@ PersonLink WriteCasePerson(TSqlite3Query& Query, Integer CaseId, const CasePerso
                            const ClientTexts& Texts) {
     sqlite::Transaction transaction(ConnectionOf(Query));
     RequireRow(Query, "ugy", CaseId);
+    RequireChosen(Query, "ugyfel_termeszetes_szemely", Choice, SelectedRegisterId);
     PersonLink link;
     link.CopyId = InsertForKey(Query, CasePersonInsertSql(CaseId, Person, Texts.Copy));
     switch (Choice) {
@@ -63,6 +76,7 @@ void WriteCaseOrganisation(TSqlite3Query& Query, Integer CaseId, const CaseOrgan
                            const ClientTexts& Texts) {
     sqlite::Transaction transaction(ConnectionOf(Query));
     RequireRow(Query, "ugy", CaseId);
+    RequireChosen(Query, "ugyfel_szervezet", Choice, SelectedRegisterId);
     ExecInsert(Query, CaseOrganisationInsertSql(CaseId, Organisation, Texts.Copy));
     if (Choice == RegisterChoice::AddNew)
         ExecInsert(Query, RegisterOrganisationInsertSql(Organisation, Texts.Copy));

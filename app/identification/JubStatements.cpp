@@ -120,6 +120,9 @@ Integer StoreJub(TSqlite3Query& Query, const JubInput& Input, Integer RetentionY
     // Immediate: the database is locked for writing before the serial is checked, so no
     // other workstation stores a query between the check and the INSERT.
     sqlite::Transaction transaction(ConnectionOf(Query), "IMMEDIATE");
+    // The list shows a query only with its person and its case.
+    RequireRow(Query, "ugyfel_termeszetes_szemely", Input.ClientId);
+    RequireRow(Query, "ugy", Input.CaseId);
     if (OpenForInteger(Query, JubSerialUsesSql(Input.CaseId, Input.Serial)) > 0) {
         const Integer free = OpenForInteger(Query, JubNextSerialSql(Input.CaseId));
         Query.Close();

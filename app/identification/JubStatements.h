@@ -104,7 +104,8 @@ public:
 // with JubInputProblem's message, storing nothing, when Input cannot be stored, and
 // EJubSerialTaken when a query of the case already holds Input's serial: the check runs
 // inside the write, with the database locked for it, so two workstations never store one
-// serial of a case.
+// serial of a case. Raises RowGoneMessage (QueryRun.h) when the register person or the case
+// is no longer there.
 Integer StoreJub(TSqlite3Query& Query, const JubInput& Input, Integer RetentionYears);
 
 // One query with its client's name, as the edit dialog shows it.

@@ -90,8 +90,15 @@ String RegistryNumberedSql(RegistryBook Book, Integer Id) {
 }
 
 Integer WriteRegistryEntry(TSqlite3Query& Query, RegistryBook Book, const RegistryEntry& Entry) {
+    const String insert = RegistryInsertSql(Book, Entry);
     sqlite::Transaction transaction(ConnectionOf(Query));
-    const Integer id = InsertForKey(Query, RegistryInsertSql(Book, Entry));
+    // The lists show an item only with its partner; the mode, location and case stand as the
+    // dialog offered them.
+    RequireRow(Query, "ikt_partner", Entry.PartnerId);
+    if (Entry.ModeId) RequireRow(Query, "ikt_mod", *Entry.ModeId, "aktiv=1", RowInactiveMessage);
+    if (Entry.LocationId) RequireRow(Query, "ikt_mt", *Entry.LocationId, "aktiv=1", RowInactiveMessage);
+    if (Entry.CaseId) RequireRow(Query, "ugy", *Entry.CaseId, "status=1", RowInactiveMessage);
+    const Integer id = InsertForKey(Query, insert);
     // The year and number are what the lists, the filters and the letters quote.
     RequireGiven(Query, RegistryNumberedSql(Book, id), RegistryNotNumberedMessage);
     transaction.Commit();

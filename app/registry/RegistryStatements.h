@@ -68,8 +68,11 @@ String RegistryNumberedSql(RegistryBook Book, Integer Id);
 inline constexpr const char* RegistryNotNumberedMessage =
     "Az adatbázis nem adott iktatási évet és számot az új tételnek (egy szabálya kihagyta a "
     "számozást), ezért a tétel nem lett mentve. Kérje a rendszergazda segítségét.";
-// "Rögzít" of an entry dialog: stores Entry in Book and answers its key. An item the
-// database left without its year or number is rolled back: raises RegistryNotNumberedMessage.
+// "Rögzít" of an entry dialog: stores Entry in Book and answers its key. Raises, storing
+// nothing, the required-sender message without a partner, RowGoneMessage (QueryRun.h) when
+// the partner, mode, location or case is no longer there, RowInactiveMessage when the mode or
+// location is no longer active or the case no longer open, and RegistryNotNumberedMessage
+// when the database left the item without its year or number.
 Integer WriteRegistryEntry(TSqlite3Query& Query, RegistryBook Book, const RegistryEntry& Entry);
 
 // The choices of the entry dialogs: partners with their addresses, and the active

@@ -179,9 +179,9 @@ protected:
     // Every table the saves write.
     std::vector<std::vector<Row>> SavedTables() {
         std::vector<std::vector<Row>> tables;
-        for (const char* t :
-             {"ugy", "ugyitem", "ugy_ugyfel_tsz", "ugyfel_termeszetes_szemely", "ugy_ugyfel_szerv",
-              "ugyfel_szervezet", "letet", "letetmozgas", "letetiszamla", "project", "info", "ikt_be"})
+        for (const char* t : {"ugy", "ugyitem", "ugy_ugyfel_tsz", "ugyfel_termeszetes_szemely",
+                              "ugy_ugyfel_szerv", "ugyfel_szervezet", "letet", "letetmozgas", "letetiszamla",
+                              "project", "info", "ikt_be", "jub", "partner"})
             tables.push_back(Rows(String("SELECT * FROM ") + t));
         return tables;
     }

@@ -113,9 +113,13 @@ TEST_F(CaseClientSaves, IdentifiedFlagTravelsWithTheCopy) {
 }
 
 TEST_F(CaseClientSaves, ACopyWithoutRegisterRowLinksToNothing) {
-    const app::PersonLink link = app::WriteCasePerson(Query(), CaseId, Typed(), RegisterChoice::Keep, -1, {});
-    EXPECT_EQ(link.RegisterId, -1);
-    EXPECT_EQ(Value("SELECT ugyfel_tsz FROM ugy_ugyfel_tsz"), std::nullopt);
+    for (const Integer none : {-1, 0}) { // no row chosen; a key no row has
+        const app::PersonLink link =
+            app::WriteCasePerson(Query(), CaseId, Typed(), RegisterChoice::Keep, none, {});
+        EXPECT_EQ(link.RegisterId, none);
+        EXPECT_EQ(Value("SELECT ugyfel_tsz FROM ugy_ugyfel_tsz WHERE sorszam=" + Key(link.CopyId)),
+                  std::nullopt);
+    }
 }
 
 TEST_F(CaseClientSaves, RegisterPersonReadBackForCopying) {

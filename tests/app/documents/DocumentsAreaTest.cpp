@@ -337,20 +337,27 @@ TEST_F(DocumentsArea, WithoutARetentionPeriodNoDeadlineComesFromTheLastEntry) {
 }
 
 // The '' offices' existing databases hold for "no deadline": the list shows it empty; a kept entry
-// gets the proposal (today plus the retention years), and an entry the user leaves alone keeps '' or a
-// deadline that is no date, as stored.
+// gets the proposal (today plus the retention years), and an entry the user leaves alone, or where
+// "Őrzendő" is ticked and unticked again, keeps '' or a deadline that is no date, as stored.
 TEST_F(DocumentsArea, EmptyOrForeignDeadlineIsNoDate) {
     SetSetting("dokumentum_orzesi_ido", "5");
     const Integer a = AddCase("Alfa", "2009-01-10");
     const Integer kept = AddHistoryEntry(a, "2009-03-01", "/iratok/a.pdf", "a", true);
     const Integer plain = AddHistoryEntry(a, "2009-03-02", "/iratok/b.pdf", "b");
     const Integer foreign = AddHistoryEntry(a, "2009-03-03", "/iratok/c.pdf", "c", true);
+    const Integer toggled = AddHistoryEntry(a, "2009-03-04", "/iratok/d.pdf", "d");
     Exec("UPDATE ugyitem SET orzesi_hatarido=''; UPDATE ugyitem SET orzesi_hatarido='tavaly' WHERE sorszam=" +
-         Key(foreign));
+         Key(foreign) + "; UPDATE ugyitem SET orzesi_hatarido='2024.13.45' WHERE sorszam=" + Key(toggled));
     app::MainWindowShared& f = Create();
     app::RunDocumentList(f);
     EXPECT_EQ(f.dokulistquery->FieldByName("orzesi_hatarido")->DisplayText(), "");
     Tdokulap& d = *dokulap;
+    // Ticking proposes a date other than the one the picker showed; unticking leaves that date.
+    d.ItemId = toggled;
+    d.Show();
+    d.CheckBox1->SetChecked(true);
+    d.CheckBox1->SetChecked(false);
+    d.BitBtn1->Click();
     d.ItemId = kept;
     d.Show();
     EXPECT_EQ(d.DateTimePicker1->Date(), AddYears(Date(), 5));
@@ -362,8 +369,10 @@ TEST_F(DocumentsArea, EmptyOrForeignDeadlineIsNoDate) {
     d.Show();
     EXPECT_FALSE(d.DateTimePicker1->Checked());
     d.BitBtn1->Click();
-    EXPECT_EQ(Rows("SELECT orzesi_hatarido FROM ugyitem ORDER BY sorszam"),
-              (std::vector<Row>{{DateToSqlText(AddYears(Date(), 5))}, {String("")}, {String("tavaly")}}));
+    EXPECT_EQ(
+        Rows("SELECT orzesi_hatarido FROM ugyitem ORDER BY sorszam"),
+        (std::vector<Row>{
+            {DateToSqlText(AddYears(Date(), 5))}, {String("")}, {String("tavaly")}, {String("2024.13.45")}}));
 }
 
 TEST_F(DocumentsArea, RetentionSettingTakesDigitsAndIsReplacedWhole) {

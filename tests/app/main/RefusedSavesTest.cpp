@@ -14,7 +14,11 @@
 #include "sqlite/TSqlite3Query.h"
 #include "sqlite/TSqlite3Table.h"
 #include "controls/buttons/TgxExtSpeedButton.h"
+#include "app/identification/Tjubmod.h"
+#include "app/identification/Tujjub.h"
+#include "app/partners/Tpartnermod.h"
 #include "app/registry/Tiktbe.h"
+#include "app/cases/CaseArea.h"
 #include "app/common/QueryRun.h"
 #include "sqlite/EngineError.h"
 #include "tests/app/CaseFormsFixture.h"
@@ -55,6 +59,53 @@ TEST_F(RefusedSaves, SayWhatHappenedStoreNothingAndKeepTheInput) {
         return {Name, [&window] { app::OpenDepositSettings(window); }, NameBox,
                 [&window, Add] { Add(window); }};
     };
+    const std::unique_ptr<Tujjub> jubNew(ujjub = new Tujjub(nullptr));
+    const std::unique_ptr<Tjubmod> jubChange(jubmod = new Tjubmod(nullptr));
+    const std::unique_ptr<Tpartnermod> partnerChange(partnermod = new Tpartnermod(nullptr));
+    const auto as = [](DialogSave s, const char* Name) {
+        s.Name = Name;
+        return s;
+    };
+    // The incoming entry also on the first mode, location and case its lists offer.
+    DialogSave entry = IncomingEntry("registry entry");
+    entry.Open = [open = entry.Open] {
+        app::FillCaseCombos(app::MainWindow());
+        open();
+        for (TComboBox* c : {iktbe->ComboBox2, iktbe->ComboBox3, iktbe->ComboBox4})
+            c->SetItemIndex(0);
+    };
+    // "Nem módosít" on the register row "Másol" copied.
+    const auto kept = [&](const char* Name, auto& D) {
+        DialogSave s = Attached(Name, D);
+        s.Open = [&D, open = s.Open] {
+            open();
+            D.RadioButton3->SetChecked(true);
+        };
+        return s;
+    };
+    const DialogSave newJub = {"identification query",
+                               [&] {
+                                   ujjub->CaseId = AddCase("Ügy", "2009-03-05");
+                                   ujjub->CaseClientRowId =
+                                       AddCasePerson(ujjub->CaseId, "Kovács Éva", AddPerson("Kovács Éva"));
+                                   ujjub->Show();
+                               },
+                               ujjub->Edit3, [] { ujjub->BitBtn1Click(nullptr); }};
+    const DialogSave changedJub = {"identification query changed",
+                                   [&] {
+                                       jubmod->JubId =
+                                           AddIdentification(AddPerson("Kovács Éva"),
+                                                             AddCase("Ügy", "2009-03-05"), "2009-03-05", "1");
+                                       jubmod->Show();
+                                   },
+                                   jubmod->Edit1, [] { jubmod->BitBtn1Click(nullptr); }};
+    const DialogSave changedPartner = {"partner changed",
+                                       [&] {
+                                           Exec("INSERT INTO partner (nev) VALUES ('Partner')");
+                                           partnermod->PartnerId = LastKey("partner");
+                                           partnermod->Show();
+                                       },
+                                       partnermod->Edit1, [] { partnermod->BitBtn1Click(nullptr); }};
     const auto closing = [](Tugyadatlap& s) { s.CheckBox1->SetChecked(true); };
     TRadioButton *in = letet_adatlap->RadioButton3, *payout = letet_adatlap->RadioButton2;
     struct Refusal : DialogSave {
@@ -116,8 +167,30 @@ TEST_F(RefusedSaves, SayWhatHappenedStoreNothingAndKeepTheInput) {
           [&] { ugyalapadatmod->BitBtn1Click(nullptr); }},
          "DELETE FROM ugy",
          app::RowGoneMessage},
+        // A row whose key the save writes is gone, or no longer what the dialog offered. Each
+        // DELETE takes the only row "Másol" or the entry's list offers.
+        {kept("person kept, register row deleted", *ugyujszemelyform),
+         "DELETE FROM ugyfel_termeszetes_szemely", app::RowGoneMessage},
+        {Attached("organisation overwritten", *ugyujszervezetform), "BEFORE UPDATE ON ugyfel_szervezet",
+         app::RowNotChangedMessage},
+        {kept("organisation kept, register row deleted", *ugyujszervezetform), "DELETE FROM ugyfel_szervezet",
+         app::RowGoneMessage},
+        {as(newJub, "identification query, person deleted"), "DELETE FROM ugyfel_termeszetes_szemely",
+         app::RowGoneMessage},
+        {as(newJub, "identification query, case deleted"), "DELETE FROM ugy", app::RowGoneMessage},
+        {changedJub, "BEFORE UPDATE ON jub", app::RowNotChangedMessage},
+        {as(changedJub, "identification query changed, query deleted"), "DELETE FROM jub",
+         app::RowGoneMessage},
+        {changedPartner, "BEFORE UPDATE ON partner", app::RowNotChangedMessage},
+        {as(changedPartner, "partner changed, partner deleted"), "DELETE FROM partner", app::RowGoneMessage},
+        {as(entry, "registry entry, mode out of use"), "UPDATE ikt_mod SET aktiv=0", app::RowInactiveMessage},
+        {as(entry, "registry entry, location out of use"), "UPDATE ikt_mt SET aktiv=0",
+         app::RowInactiveMessage},
+        {as(entry, "registry entry, case closed"), "UPDATE ugy SET status=0", app::RowInactiveMessage},
+        {as(entry, "registry entry, partner deleted"), "DELETE FROM ikt_partner", app::RowGoneMessage},
     };
     AddRegistryPartner("Posta");
+    Exec("INSERT INTO ikt_mod (nev) VALUES ('posta'); INSERT INTO ikt_mt (nev) VALUES ('iroda')");
     EachSave(saves, [&](const Refusal& s) {
         const String meanwhile = s.Meanwhile;
         // Another workstation deletes the newest row, the one the dialog shows.
