@@ -45,6 +45,15 @@ struct DialogSave {
     std::function<void()> Open; // shows the dialog, on a fresh row
     TControl* Box;              // takes the user's input
     std::function<void()> Press;
+    // The same save under Other; Then runs once its dialog is open.
+    DialogSave As(const char* Other, std::function<void()> Then = {}) const {
+        return {Other,
+                [Open = Open, Then] {
+                    Open();
+                    if (Then) Then();
+                },
+                Box, Press};
+    }
 };
 
 class CaseForms : public OfficeDbFixture {
@@ -119,27 +128,23 @@ protected:
     // A movement of 500 of Kind on a new deposit of 1000.
     DialogSave Movement(const char* Name, TRadioButton* Kind) {
         Tletet_adatlap& d = *letet_adatlap;
-        return {Name,
-                [this, &d, Kind] {
-                    d.DepositId = AddDeposit(AddAccount("Számla"), "Kiss", "2024-01-01", 1000);
-                    d.Show();
-                    Kind->SetChecked(true);
-                    d.Edit1->SetText("500");
-                },
-                d.Memo2, [&d] { d.BitBtn1Click(nullptr); }};
+        const auto deposit = [this, &d] {
+            d.DepositId = AddDeposit(AddAccount("Számla"), "Kiss", "2024-01-01", 1000);
+        };
+        return Plain(Name, &d, d.Memo2, deposit).As(Name, [&d, Kind] {
+            Kind->SetChecked(true);
+            d.Edit1->SetText("500");
+        });
     }
     template <class Form> DialogSave Attached(const char* Name, Form& D) {
         return {Name, [this, &D] { Attach(D); }, D.Edit1, [&D] { D.rogzitoClick(nullptr); }};
     }
     // The new-deposit dialog (ujletet) on its first account with 500 typed, the payer to type.
     static DialogSave NewDeposit(const char* Name) {
-        return {Name,
-                [] {
-                    ujletet->Show();
-                    ujletet->Edit3->SetText("500");
-                    ujletet->ComboBox1->SetItemIndex(0);
-                },
-                ujletet->Edit1, [] { ujletet->BitBtn1Click(nullptr); }};
+        return Plain(Name, ujletet, ujletet->Edit1).As(Name, [] {
+            ujletet->Edit3->SetText("500");
+            ujletet->ComboBox1->SetItemIndex(0);
+        });
     }
     // The incoming entry dialog (iktbe) with its first partner chosen, the subject to type.
     static DialogSave IncomingEntry(const char* Name) {
@@ -151,9 +156,15 @@ protected:
                 },
                 iktbe->Edit2, [] { iktbe->BitBtn4Click(nullptr); }};
     }
-    // A dialog that shows as it is and saves on its BitBtn1.
-    template <class Form> static DialogSave Plain(const char* Name, Form* D, TControl* Box) {
-        return {Name, [D] { D->Show(); }, Box, [D] { D->BitBtn1Click(nullptr); }};
+    // A dialog that shows after First (its rows, by default none) and saves on its BitBtn1.
+    template <class Form>
+    static DialogSave Plain(const char* Name, Form* D, TControl* Box, std::function<void()> First = {}) {
+        return {Name,
+                [D, First] {
+                    if (First) First();
+                    D->Show();
+                },
+                Box, [D] { D->BitBtn1Click(nullptr); }};
     }
     // Runs Check on each save with its dialog open and "1234" typed in its box (digits: the
     // retention box takes nothing else), then hides the dialog.

@@ -152,21 +152,20 @@ TEST_F(TransactionGuard, AfterTheEngineRolledBackTheNextSavesStayWhole) {
                                 String(row.Rule) + ", b check(b is not 'refused'))",
                             nullptr);
         const auto save = [&](const String& second) {
-            return ErrorOf<EDatabaseError>([&] {
+            const String error = ErrorOf<EDatabaseError>([&] {
                 sqlite::Transaction transaction(*Db);
                 Db->SQLite3_ExecSQL("insert into s(b) values('first')", nullptr);
                 Db->SQLite3_ExecSQL(second, nullptr);
                 transaction.Commit();
             });
+            EXPECT_FALSE(Db->InTransaction()) << second;
+            return error;
         };
         EXPECT_EQ(save(row.Failing), row.Message + row.Failing);
-        EXPECT_FALSE(Db->InTransaction());
         Db->SQLite3_ExecSQL("pragma max_page_count=1000000", nullptr); // room again
         EXPECT_EQ(save("insert into s(b) values('refused')"),
                   "CHECK constraint failed: b is not 'refused'\n\ninsert into s(b) values('refused')");
-        EXPECT_FALSE(Db->InTransaction());
         EXPECT_EQ(save("insert into s(b) values('second')"), "no error");
-        EXPECT_FALSE(Db->InTransaction());
         sqlitetest::TestTarget target(Db.get());
         target.Load("select group_concat(b) from s");
         EXPECT_EQ(target.Text(0, 0), "first,second");

@@ -61,6 +61,12 @@ protected:
         return values;
     }
     static String Key(Integer id) { return std::to_string(id); }
+    // The document dialog on the history entry Id.
+    static Tdokulap& ShowEntry(Integer Id) {
+        dokulap->ItemId = Id;
+        dokulap->Show();
+        return *dokulap;
+    }
 
     std::vector<String> Messages;
 };
@@ -278,11 +284,8 @@ TEST_F(DocumentsArea, KeepFlagProposesAndStoresTheDeadline) {
     app::MainWindowShared& f = Create();
     ASSERT_EQ(f.DocRetentionYears(), 5);
     app::RunDocumentList(f);
-    Tdokulap& d = *dokulap;
-
     // Kept without a deadline: today plus five years, stored on "Rögzít".
-    d.ItemId = kept;
-    d.Show();
+    Tdokulap& d = ShowEntry(kept);
     EXPECT_TRUE(d.CheckBox1->Checked());
     EXPECT_TRUE(d.DateTimePicker1->Checked());
     d.BitBtn1->Click();
@@ -303,8 +306,7 @@ TEST_F(DocumentsArea, KeepFlagProposesAndStoresTheDeadline) {
               (std::vector<Row>{{String("0"), String("1"), std::nullopt}}));
 
     // Switching the deadline on marks the entry to keep, with the proposed date.
-    d.ItemId = plain;
-    d.Show();
+    ShowEntry(plain);
     EXPECT_FALSE(d.CheckBox1->Checked());
     d.DateTimePicker1->SetChecked(true);
     d.DateTimePicker1Change(nullptr);
@@ -323,12 +325,8 @@ TEST_F(DocumentsArea, WithoutARetentionPeriodNoDeadlineComesFromTheLastEntry) {
     app::MainWindowShared& f = Create();
     ASSERT_EQ(f.DocRetentionYears(), 0);
     app::RunDocumentList(f);
-    Tdokulap& d = *dokulap;
-    d.ItemId = dated;
-    d.Show();
-    d.BitBtn2->Click();
-    d.ItemId = kept;
-    d.Show();
+    ShowEntry(dated).BitBtn2->Click();
+    Tdokulap& d = ShowEntry(kept);
     EXPECT_TRUE(d.DateTimePicker1->Checked());
     EXPECT_EQ(d.DateTimePicker1->Date(), Date());
     d.BitBtn1->Click();
@@ -351,22 +349,16 @@ TEST_F(DocumentsArea, EmptyOrForeignDeadlineIsNoDate) {
     app::MainWindowShared& f = Create();
     app::RunDocumentList(f);
     EXPECT_EQ(f.dokulistquery->FieldByName("orzesi_hatarido")->DisplayText(), "");
-    Tdokulap& d = *dokulap;
     // Ticking proposes a date other than the one the picker showed; unticking leaves that date.
-    d.ItemId = toggled;
-    d.Show();
+    Tdokulap& d = ShowEntry(toggled);
     d.CheckBox1->SetChecked(true);
     d.CheckBox1->SetChecked(false);
     d.BitBtn1->Click();
-    d.ItemId = kept;
-    d.Show();
+    ShowEntry(kept);
     EXPECT_EQ(d.DateTimePicker1->Date(), AddYears(Date(), 5));
     d.BitBtn1->Click();
-    d.ItemId = plain;
-    d.Show();
-    d.BitBtn1->Click();
-    d.ItemId = foreign;
-    d.Show();
+    ShowEntry(plain).BitBtn1->Click();
+    ShowEntry(foreign);
     EXPECT_FALSE(d.DateTimePicker1->Checked());
     d.BitBtn1->Click();
     EXPECT_EQ(

@@ -62,50 +62,28 @@ TEST_F(RefusedSaves, SayWhatHappenedStoreNothingAndKeepTheInput) {
     const std::unique_ptr<Tujjub> jubNew(ujjub = new Tujjub(nullptr));
     const std::unique_ptr<Tjubmod> jubChange(jubmod = new Tjubmod(nullptr));
     const std::unique_ptr<Tpartnermod> partnerChange(partnermod = new Tpartnermod(nullptr));
-    const auto as = [](DialogSave s, const char* Name) {
-        s.Name = Name;
-        return s;
-    };
     // The incoming entry also on the first mode, location and case its lists offer.
-    DialogSave entry = IncomingEntry("registry entry");
-    entry.Open = [open = entry.Open] {
+    const DialogSave entry = IncomingEntry("registry entry").As("registry entry", [] {
         app::FillCaseCombos(app::MainWindow());
-        open();
         for (TComboBox* c : {iktbe->ComboBox2, iktbe->ComboBox3, iktbe->ComboBox4})
             c->SetItemIndex(0);
-    };
+    });
     // "Nem módosít" on the register row "Másol" copied.
     const auto kept = [&](const char* Name, auto& D) {
-        DialogSave s = Attached(Name, D);
-        s.Open = [&D, open = s.Open] {
-            open();
-            D.RadioButton3->SetChecked(true);
-        };
-        return s;
+        return Attached(Name, D).As(Name, [&D] { D.RadioButton3->SetChecked(true); });
     };
-    const DialogSave newJub = {"identification query",
-                               [&] {
-                                   ujjub->CaseId = AddCase("Ügy", "2009-03-05");
-                                   ujjub->CaseClientRowId =
-                                       AddCasePerson(ujjub->CaseId, "Kovács Éva", AddPerson("Kovács Éva"));
-                                   ujjub->Show();
-                               },
-                               ujjub->Edit3, [] { ujjub->BitBtn1Click(nullptr); }};
-    const DialogSave changedJub = {"identification query changed",
-                                   [&] {
-                                       jubmod->JubId =
-                                           AddIdentification(AddPerson("Kovács Éva"),
-                                                             AddCase("Ügy", "2009-03-05"), "2009-03-05", "1");
-                                       jubmod->Show();
-                                   },
-                                   jubmod->Edit1, [] { jubmod->BitBtn1Click(nullptr); }};
-    const DialogSave changedPartner = {"partner changed",
-                                       [&] {
-                                           Exec("INSERT INTO partner (nev) VALUES ('Partner')");
-                                           partnermod->PartnerId = LastKey("partner");
-                                           partnermod->Show();
-                                       },
-                                       partnermod->Edit1, [] { partnermod->BitBtn1Click(nullptr); }};
+    const DialogSave newJub = Plain("identification query", ujjub, ujjub->Edit3, [&] {
+        ujjub->CaseId = AddCase("Ügy", "2009-03-05");
+        ujjub->CaseClientRowId = AddCasePerson(ujjub->CaseId, "Kovács Éva", AddPerson("Kovács Éva"));
+    });
+    const DialogSave changedJub = Plain("identification query changed", jubmod, jubmod->Edit1, [&] {
+        jubmod->JubId =
+            AddIdentification(AddPerson("Kovács Éva"), AddCase("Ügy", "2009-03-05"), "2009-03-05", "1");
+    });
+    const DialogSave changedPartner = Plain("partner changed", partnermod, partnermod->Edit1, [&] {
+        Exec("INSERT INTO partner (nev) VALUES ('Partner')");
+        partnermod->PartnerId = LastKey("partner");
+    });
     const auto closing = [](Tugyadatlap& s) { s.CheckBox1->SetChecked(true); };
     TRadioButton *in = letet_adatlap->RadioButton3, *payout = letet_adatlap->RadioButton2;
     struct Refusal : DialogSave {
@@ -175,19 +153,19 @@ TEST_F(RefusedSaves, SayWhatHappenedStoreNothingAndKeepTheInput) {
          app::RowNotChangedMessage},
         {kept("organisation kept, register row deleted", *ugyujszervezetform), "DELETE FROM ugyfel_szervezet",
          app::RowGoneMessage},
-        {as(newJub, "identification query, person deleted"), "DELETE FROM ugyfel_termeszetes_szemely",
+        {newJub.As("identification query, person deleted"), "DELETE FROM ugyfel_termeszetes_szemely",
          app::RowGoneMessage},
-        {as(newJub, "identification query, case deleted"), "DELETE FROM ugy", app::RowGoneMessage},
+        {newJub.As("identification query, case deleted"), "DELETE FROM ugy", app::RowGoneMessage},
         {changedJub, "BEFORE UPDATE ON jub", app::RowNotChangedMessage},
-        {as(changedJub, "identification query changed, query deleted"), "DELETE FROM jub",
+        {changedJub.As("identification query changed, query deleted"), "DELETE FROM jub",
          app::RowGoneMessage},
         {changedPartner, "BEFORE UPDATE ON partner", app::RowNotChangedMessage},
-        {as(changedPartner, "partner changed, partner deleted"), "DELETE FROM partner", app::RowGoneMessage},
-        {as(entry, "registry entry, mode out of use"), "UPDATE ikt_mod SET aktiv=0", app::RowInactiveMessage},
-        {as(entry, "registry entry, location out of use"), "UPDATE ikt_mt SET aktiv=0",
+        {changedPartner.As("partner changed, partner deleted"), "DELETE FROM partner", app::RowGoneMessage},
+        {entry.As("registry entry, mode out of use"), "UPDATE ikt_mod SET aktiv=0", app::RowInactiveMessage},
+        {entry.As("registry entry, location out of use"), "UPDATE ikt_mt SET aktiv=0",
          app::RowInactiveMessage},
-        {as(entry, "registry entry, case closed"), "UPDATE ugy SET status=0", app::RowInactiveMessage},
-        {as(entry, "registry entry, partner deleted"), "DELETE FROM ikt_partner", app::RowGoneMessage},
+        {entry.As("registry entry, case closed"), "UPDATE ugy SET status=0", app::RowInactiveMessage},
+        {entry.As("registry entry, partner deleted"), "DELETE FROM ikt_partner", app::RowGoneMessage},
     };
     AddRegistryPartner("Posta");
     Exec("INSERT INTO ikt_mod (nev) VALUES ('posta'); INSERT INTO ikt_mt (nev) VALUES ('iroda')");
