@@ -1,6 +1,8 @@
 #include "app/registry/LookupNameDialog.h"
 
 #include "app/common/AreaLayout.h"
+#include "app/common/CloseAsStored.h"
+#include "app/common/Form1.h"
 #include "app/common/FormControls.h"
 #include "app/common/QueryRun.h"
 #include "app/common/MainWindowData.h"
@@ -10,6 +12,8 @@
 #include "platform/ui/TEdit.h"
 #include "platform/ui/TLabel.h"
 #include "platform/ui/TPanel.h"
+#include "sqlite/TSqlite3Query.h"
+#include "sqlite/TSqlite3Table.h"
 
 namespace app {
 
@@ -45,6 +49,19 @@ LookupNameDialog::LookupNameDialog(TComponent* AOwner, const String& Name, const
 void LookupNameDialog::AddMarginLabel(const String& Name, const String& Caption, Integer Top) {
     // The margin starts under the header strip.
     MakeLabel(this, Panel2, Name, Caption, 12, Top + 4 - HeaderHeight)->Font()->SetStyle({fsBold});
+}
+
+void LookupNameDialog::StoreName(String (*InsertSql)(const String&),
+                                 TSqlite3Table& (*List)(MainWindowShared&)) {
+    if (Edit1->Text().empty()) {
+        Close();
+        return;
+    }
+    ExecInsert(*Query1, InsertSql(Edit1->Text()));
+    Query1->Close();
+    CloseAsStored(*this, [this, List] {
+        if (Mode == 1) Reopen(List(MainWindow()));
+    });
 }
 
 void LookupNameDialog::FormShow(TObject*) {

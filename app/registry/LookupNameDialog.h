@@ -9,8 +9,11 @@ class TBitBtn;
 class TEdit;
 class TPanel;
 class TSqlite3Query;
+class TSqlite3Table;
 
 namespace app {
+
+class MainWindowShared;
 
 class LookupNameDialog : public TForm {
 public:
@@ -34,6 +37,10 @@ public:
 protected:
     // A label in the left margin beside a box at Top.
     void AddMarginLabel(const String& Name, const String& Caption, Integer Top);
+    // "Rögzít" of a dialog whose row is its name alone: an empty name closes the dialog storing
+    // nothing; else the row InsertSql gives for the name is stored and the dialog closes as
+    // stored (CloseAsStored), reading again the main window's List when Mode is 1.
+    void StoreName(String (*InsertSql)(const String&), TSqlite3Table& (*List)(MainWindowShared&));
 };
 
 } // namespace app

@@ -1,14 +1,9 @@
 #include "app/registry/Tiktataserkmoduj.h"
 
-#include "app/common/CloseAsStored.h"
-#include "app/common/QueryRun.h"
 #include "app/registry/RegistryStatements.h"
 #include "app/registry/RegistryArea.h"
-#include "app/common/Form1.h"
 
 #include "platform/ui/TEdit.h"
-#include "sqlite/TSqlite3Query.h"
-#include "sqlite/TSqlite3Table.h"
 
 Tiktataserkmoduj* iktataserkmoduj = nullptr;
 
@@ -23,13 +18,5 @@ Tiktataserkmoduj::~Tiktataserkmoduj() {
 }
 
 void Tiktataserkmoduj::BitBtn1Click(TObject*) {
-    if (Edit1->Text().empty()) {
-        Close();
-        return;
-    }
-    app::ExecInsert(*Query1, app::ModeInsertSql(Edit1->Text()));
-    Query1->Close();
-    app::CloseAsStored(*this, [this] {
-        if (Mode == 1) app::Reopen(app::RegistryModeTable(app::MainWindow()));
-    });
+    StoreName(app::ModeInsertSql, app::RegistryModeTable);
 }

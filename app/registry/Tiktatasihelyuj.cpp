@@ -1,14 +1,9 @@
 #include "app/registry/Tiktatasihelyuj.h"
 
-#include "app/common/CloseAsStored.h"
-#include "app/common/QueryRun.h"
 #include "app/registry/RegistryStatements.h"
 #include "app/registry/RegistryArea.h"
-#include "app/common/Form1.h"
 
 #include "platform/ui/TEdit.h"
-#include "sqlite/TSqlite3Query.h"
-#include "sqlite/TSqlite3Table.h"
 
 Tiktatasihelyuj* iktatasihelyuj = nullptr;
 
@@ -22,13 +17,5 @@ Tiktatasihelyuj::~Tiktatasihelyuj() {
 }
 
 void Tiktatasihelyuj::BitBtn1Click(TObject*) {
-    if (Edit1->Text().empty()) {
-        Close();
-        return;
-    }
-    app::ExecInsert(*Query1, app::LocationInsertSql(Edit1->Text()));
-    Query1->Close();
-    app::CloseAsStored(*this, [this] {
-        if (Mode == 1) app::Reopen(app::RegistryLocationTable(app::MainWindow()));
-    });
+    StoreName(app::LocationInsertSql, app::RegistryLocationTable);
 }
