@@ -1,6 +1,7 @@
 #pragma once
-// How a dialog ends once its save has committed: the save stands whatever the refresh
-// after it meets, so the dialog never stays open to invite the same save a second time.
+// How a write ends once its transaction has committed: it stands whatever the reading after
+// it meets, so nothing that showed it (a dialog, a sheet, a panel, a settings page) invites
+// the same write a second time, and the user reads that it was done.
 #include "platform/core/Types.h"
 
 #include <functional>
@@ -9,14 +10,21 @@ class TCustomForm;
 
 namespace app {
 
-// What the user reads when the lists could not be read again after a stored save; the
-// failure's own message follows it.
+// What the user reads when the lists could not be read again after a stored save or a
+// done delete; the failure's own message follows it.
 inline constexpr const char* ListNotReadAgainMessage =
     "A mentés megtörtént, de a listát nem sikerült újra beolvasni: ";
+inline constexpr const char* DeletedListNotReadAgainMessage =
+    "A törlés megtörtént, de a listát nem sikerült újra beolvasni: ";
 
-// Closes Dialog, then runs ShowStored, which reads again what shows the stored rows (the
-// lists, a combo, a sheet to open). When ShowStored raises, Dialog stays closed and the
-// failure is raised again as EDatabaseError ListNotReadAgainMessage + its message.
+// Runs ReadAgain, which reads again what shows a committed write (the lists, a combo, a
+// sheet). Any failure of it, the database's or of another kind, is raised again as
+// EDatabaseError Message + its message. The caller has left its inputs as after a successful
+// write before, so that nothing stores the write again.
+void ReadAgainAsStored(const std::function<void()>& ReadAgain, const char* Message = ListNotReadAgainMessage);
+
+// Closes Dialog, then reads again as ReadAgainAsStored does: the dialog stays closed
+// whatever ShowStored meets.
 void CloseAsStored(TCustomForm& Dialog, const std::function<void()>& ShowStored);
 
 } // namespace app

@@ -28,7 +28,7 @@
 #include "sqlite/TSqlite3DB.h"
 #include "sqlite/TSqlite3Query.h"
 #include "sqlite/TSqlite3Table.h"
-#include "tests/app/CaseFormsFixture.h"
+#include "tests/app/OtherWorkstationFixture.h"
 #include "tests/app/MainWindowFixture.h"
 #include "tests/support/ErrorOf.h"
 
@@ -36,15 +36,12 @@
 
 #include <chrono>
 #include <memory>
+#include <stdexcept>
 #include <thread>
 #include <tuple>
 
 namespace apptest {
 namespace {
-
-// A wait that only a hang would exhaust: a test that waits for another program's commit
-// decides on what was stored, not on how soon a loaded machine let the commit run.
-constexpr Integer NoLimit = 10 * 60 * 1000;
 
 class SharedUse : public MainWindowFixture {
 protected:
@@ -209,27 +206,7 @@ TEST_F(SharedUse, AListThatIsNotLoadedIsNotExported) {
 
 // The user saves through a dialog while another program holds the write lock, as it does
 // between its commits when it writes row after row into a table of its own.
-class DialogSavesWhileAnotherProgramWrites : public CaseForms {
-protected:
-    void SetUp() override {
-        CaseForms::SetUp();
-        Exec("CREATE TABLE masik (a)");
-        Other = MakeConnection(Folder());
-        Other->SetConnected(true);
-        Other->SetTimeOut(NoLimit); // its commit waits for the program's reads to end
-    }
-    void TearDown() override {
-        if (Other->InTransaction()) Other->RollBack();
-        Other.reset();
-        CaseForms::TearDown();
-    }
-    void OtherProgramWrites() {
-        Other->StartImmediateTransaction();
-        Other->SQLite3_ExecSQL("INSERT INTO masik VALUES (1)", nullptr);
-    }
-
-    std::unique_ptr<TSqlite3DB> Other;
-};
+class DialogSavesWhileAnotherProgramWrites : public OtherWorkstation {};
 
 // Each save waits for the lock, also one that reads before it writes (a movement, an event, an
 // attachment read first that their deposit or case is still there), then stores. When the lock
@@ -287,18 +264,30 @@ TEST_F(DialogSavesWhileAnotherProgramWrites, ASaveWhoseRefreshMeetsALockEndsStor
         {NewDeposit("new deposit"), f.letetlista_Query1, "letet WHERE letevo"},
         {IncomingEntry("incoming entry"), f.Registry().iktlistaQuery1, "ikt_be WHERE targy"},
     };
-    f.Sqlite3DB1->SetTimeOut(50); // the lock outlasts the wait
     EachSave(saves, [&](const Stored& s) {
-        s.List->BeforeOpen = s.List->BeforeRefresh = [this](TDataSet*) {
-            if (!Other->InTransaction()) Other->StartExclusiveTransaction();
-        };
+        LockWhenRead({s.List});
         EXPECT_TRUE(ErrorOf<EDatabaseError>(s.Press).starts_with(
             app::ListNotReadAgainMessage + String("Az adatbázist egy másik program használja")));
-        s.List->BeforeOpen = s.List->BeforeRefresh = nullptr;
+        Release();
         EXPECT_FALSE(dynamic_cast<TCustomForm*>(s.Box->Owner())->Visible());
-        Other->RollBack();
         EXPECT_EQ(Number("SELECT count(*) FROM " + String(s.Stored) + "='1234'"), 1);
     });
+}
+
+// A reading that fails for a reason other than the database's (the toolkit, memory) after a
+// committed save reads as stored too: the new case is there once and the dialog is closed.
+TEST_F(DialogSavesWhileAnotherProgramWrites, ARereadFailingForAnotherReasonEndsStored) {
+    CreateSaveForms();
+    MenuItem("Ugylista1").Click();
+    TDataSet& list = *app::MainWindow().Query4;
+    list.BeforeOpen = list.BeforeRefresh = [](TDataSet*) { throw std::runtime_error("out of memory"); };
+    ujugy->Show();
+    ujugy->Memo1->SetText("1234");
+    EXPECT_EQ(ErrorOf<EDatabaseError>([] { ujugy->BitBtn1Click(nullptr); }),
+              app::ListNotReadAgainMessage + String("out of memory"));
+    list.BeforeOpen = list.BeforeRefresh = nullptr;
+    EXPECT_FALSE(ujugy->Visible());
+    EXPECT_EQ(Number("SELECT count(*) FROM ugy WHERE nev='1234'"), 1);
 }
 
 // A statement query after each of whose INSERTs another program takes its turn on the
