@@ -19,6 +19,8 @@
 #include "platform/ui/TMemo.h"
 #include "sqlite/TSqlite3Query.h"
 
+#include <algorithm>
+
 namespace app {
 
 namespace {
@@ -99,6 +101,14 @@ void RegistryEntryDialog::FillPartnerCombo() {
                        return row.Fields()->Fields(1)->AsString();
                    });
     FPartnerAddresses = std::move(addresses);
+}
+
+void RegistryEntryDialog::ChoosePartner(Integer Id, const String& Name, const String& Address) {
+    const auto at = std::find(FPartnerIds.begin(), FPartnerIds.end(), Id);
+    ComboBox1->SetItemIndex(at == FPartnerIds.end() ? -1 : static_cast<Integer>(at - FPartnerIds.begin()));
+    ComboBox1->SetText(Name);
+    Edit1->SetText(Address);
+    PartnerId = Id;
 }
 
 void RegistryEntryDialog::FormShow(TObject*) {

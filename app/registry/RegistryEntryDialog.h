@@ -40,6 +40,9 @@ public:
 
     // Refills the partner choice with every registry partner and its address.
     void FillPartnerCombo();
+    // Chooses the partner Id: its item when the partner choice lists it, Name in the box,
+    // Address as this entry's address.
+    void ChoosePartner(Integer Id, const String& Name, const String& Address);
     // The partners' keys behind ComboBox1, index = item index.
     const std::vector<Integer>& PartnerIds() const { return FPartnerIds; }
 

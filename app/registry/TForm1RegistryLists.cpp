@@ -1,6 +1,7 @@
 // The registry lists' commands: the default lists, the filtered list, the reset of a
 // filter strip, the record counters, the dates shown in the short date format,
 // cancelling an item and the export.
+#include "app/common/CloseAsStored.h"
 #include "app/common/DigitBoxes.h"
 #include "app/common/StoredDate.h"
 #include "app/common/OfficeExport.h"
@@ -174,7 +175,8 @@ void CancelRegistryItem(MainWindowShared& Form, TSqlite3Query* Query, bool Incom
     // An item another workstation deleted since the list was read is said, not cancelled silently.
     app::ExecUpdate(*Form.Query100,
                     app::RegistryCancelSql(Incoming ? RegistryBook::Incoming : RegistryBook::Outgoing, id));
-    app::Reopen(*Query);
+    // Cancelled is cancelled: a list that cannot be read again does not ask for it once more.
+    app::ReadAgainAsStored([Query] { app::Reopen(*Query); }, app::DeletedListNotReadAgainMessage);
 }
 
 // The registry partners of both filter strips, their keys in the area's parts.

@@ -9,13 +9,11 @@
 #include "app/registry/Tiktbe.h"
 #include "app/registry/Tiktki.h"
 
-#include "platform/ui/TComboBox.h"
+#include "platform/core/ScopeExit.h"
 #include "platform/ui/TEdit.h"
 #include "platform/ui/TMemo.h"
 #include "sqlite/TSqlite3Query.h"
 #include "sqlite/TSqlite3Table.h"
-
-#include <algorithm>
 
 Tiktataspartneruj* iktataspartneruj = nullptr;
 
@@ -43,20 +41,16 @@ void Tiktataspartneruj::BitBtn1Click(TObject*) {
         return;
     }
     const Integer id = app::WriteRegistryPartner(*Query1, Edit1->Text(), Memo1->Text());
-    app::CloseAsStored(*this, [this, id] {
-        app::RegistryEntryDialog* entry = Mode == 2   ? static_cast<app::RegistryEntryDialog*>(iktbe)
-                                          : Mode == 3 ? iktki
-                                                      : nullptr;
+    app::RegistryEntryDialog* entry = Mode == 2   ? static_cast<app::RegistryEntryDialog*>(iktbe)
+                                      : Mode == 3 ? iktki
+                                                  : nullptr;
+    app::CloseAsStored(*this, [this, id, entry] {
         if (Mode == 1) app::Reopen(app::RegistryPartnerTable(app::MainWindow()));
-        if (entry) {
-            entry->FillPartnerCombo();
-            // The new partner is chosen in the entry dialog, with its address.
-            const auto& ids = entry->PartnerIds();
-            const auto at = std::find(ids.begin(), ids.end(), id);
-            entry->ComboBox1->SetItemIndex(at == ids.end() ? -1 : static_cast<Integer>(at - ids.begin()));
-            entry->ComboBox1->SetText(Edit1->Text());
-            entry->Edit1->SetText(Memo1->Text());
-            entry->PartnerId = id;
-        }
+        if (!entry) return;
+        // The stored partner is chosen in the entry dialog also when its list cannot be read
+        // again, so the entry goes on with it instead of a second new partner.
+        const core::ScopeExit choose(
+            [this, id, entry] { entry->ChoosePartner(id, Edit1->Text(), Memo1->Text()); });
+        entry->FillPartnerCombo();
     });
 }

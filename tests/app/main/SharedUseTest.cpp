@@ -12,6 +12,11 @@
 #include "tests/app/MainWindowMenu.h"
 #include "app/cases/CaseArea.h"
 #include "app/registry/TForm1RegistryParts.h"
+#include "app/registry/RegistryArea.h"
+#include "app/registry/Tiktatasihelyuj.h"
+#include "app/registry/Tiktataspartneruj.h"
+#include "app/documents/DocumentArea.h"
+#include "app/documents/Tdokulap.h"
 #include "app/deposits/DepositSaves.h"
 #include "app/identification/JubStatements.h"
 #include "app/registry/RegistryStatements.h"
@@ -459,6 +464,89 @@ TEST_F(SharedUseSaves, ASaveWhoseRowTheDatabaseSkipsStoresNothing) {
             Exec("DROP TRIGGER skip");
         }
     }
+}
+
+// The registry's and the documents' writes, each followed by the reading of what shows it,
+// which meets another workstation's lock: the write is stored once, the user reads that it was
+// done, its dialog is closed, and a partner added from an entry dialog stays chosen there.
+TEST_F(DialogSavesWhileAnotherProgramWrites, RegistryAndDocumentWritesEndStoredWhenTheirRereadMeetsALock) {
+    CreateForms();
+    const std::unique_ptr<Tiktatasihelyuj> place(iktatasihelyuj = new Tiktatasihelyuj(nullptr));
+    const std::unique_ptr<Tiktataspartneruj> partner(iktataspartneruj = new Tiktataspartneruj(nullptr));
+    const std::unique_ptr<Tiktbe> incoming(iktbe = new Tiktbe(nullptr));
+    const std::unique_ptr<Tdokulap> document(dokulap = new Tdokulap(nullptr));
+    app::MainWindowShared& f = app::MainWindow();
+    const Integer posta = AddRegistryPartner("Posta");
+    AddRegistryEntry("ikt_be", posta, "2024-01-05", "Levél");
+    const Integer item =
+        AddHistoryEntry(AddCase("Hagyaték", "2009-03-05"), "2009-03-01", "/iratok/a.pdf", "a");
+    app::OpenRegistrySettings(f);
+    MenuItem("Beerkezettlevelek1").Click();
+    app::RunDocumentList(f);
+    // A name typed into Dialog opened with Mode; the partner's with its address.
+    const auto newName = [](app::LookupNameDialog* d, Integer Mode, const char* Name = "Irattár") {
+        return [d, Mode, Name] {
+            d->Mode = Mode;
+            d->Show();
+            d->Edit1->SetText(Name);
+            if (d == iktataspartneruj) iktataspartneruj->Memo1->SetText("Kapu u. 1.");
+        };
+    };
+    const struct {
+        const char* Write;
+        std::function<void()> Open;
+        std::function<void()> Press;
+        TDataSet* List; // read again after the write
+        const char* Message;
+        const char* Stored; // the rows the write stored
+        TCustomForm* Dialog;
+    } writes[] = {
+        {"incoming Storno", [] {}, [&] { app::CancelRegistryItem(f, f.Registry().iktlistaQuery1, true); },
+         f.Registry().iktlistaQuery1, app::DeletedListNotReadAgainMessage, "ikt_be WHERE storno=1", nullptr},
+        {"new location", newName(iktatasihelyuj, 1), [] { iktatasihelyuj->BitBtn1Click(nullptr); },
+         &app::RegistryLocationTable(f), app::ListNotReadAgainMessage, "ikt_mt WHERE nev='Irattár'",
+         iktatasihelyuj},
+        {"new partner on the settings page", newName(iktataspartneruj, 1),
+         [] { iktataspartneruj->BitBtn1Click(nullptr); }, &app::RegistryPartnerTable(f),
+         app::ListNotReadAgainMessage, "ikt_partner WHERE nev='Irattár'", iktataspartneruj},
+        // The entry dialog's partner choice is what is read again.
+        {"new partner from the incoming entry",
+         [&] {
+             iktbe->Show();
+             newName(iktataspartneruj, 2, "Futár")();
+         },
+         [] { iktataspartneruj->BitBtn1Click(nullptr); }, iktbe->Query1, app::ListNotReadAgainMessage,
+         "ikt_partner WHERE nev='Futár'", iktataspartneruj},
+        {"document flags",
+         [item] {
+             dokulap->ItemId = item;
+             dokulap->Show();
+             dokulap->CheckBox1->SetChecked(true);
+         },
+         [] { dokulap->BitBtn1Click(nullptr); }, f.dokulistquery, app::ListNotReadAgainMessage,
+         "ugyitem WHERE orzendo=1 AND orzesi_hatarido IS NOT NULL", dokulap},
+    };
+    for (const auto& w : writes) {
+        SCOPED_TRACE(w.Write);
+        w.Open();
+        LockWhenRead({w.List});
+        EXPECT_TRUE(ErrorOf<EDatabaseError>(w.Press).starts_with(
+            w.Message + String("Az adatbázist egy másik program használja")));
+        Release();
+        EXPECT_EQ(Number("SELECT count(*) FROM " + String(w.Stored)), 1);
+        if (w.Dialog)
+            EXPECT_FALSE(w.Dialog->Visible());
+        else
+            EXPECT_TRUE(w.List->Active()); // the list keeps its rows
+    }
+    // The incoming entry goes on with the stored partner and its address, not with none.
+    const Integer futar = static_cast<Integer>(Number("SELECT sorszam FROM ikt_partner WHERE nev='Futár'"));
+    EXPECT_EQ(iktbe->PartnerId, futar);
+    EXPECT_EQ(iktbe->ComboBox1->Text(), "Futár");
+    iktbe->Edit2->SetText("Csomag");
+    iktbe->BitBtn4Click(nullptr);
+    EXPECT_EQ(Number("SELECT count(*) FROM ikt_be WHERE partnercim='Kapu u. 1.' AND partner=" + Key(futar)),
+              1);
 }
 
 } // namespace
