@@ -19,6 +19,8 @@ void szervezetekButtonClick(MainWindowShared& Form, TObject* Sender);
 void DataSource1DataChange(MainWindowShared& Form, TObject* Sender, TField* Field);
 void DataSource2DataChange(MainWindowShared& Form, TObject* Sender, TField* Field);
 void Query1szuletesi_idoGetText(MainWindowShared& Form, TField* Sender, String& Text, bool DisplayText);
+// The panels' writes reopen their list; a reopening that fails raises EDatabaseError saying
+// the write was done, and a changed panel then shows its row as stored.
 void gxExtSpeedButton37Click(MainWindowShared& Form, TObject* Sender); // person "Módosít"
 void gxExtSpeedButton35Click(MainWindowShared& Form, TObject* Sender); // organisation "Módosít"
 void gxExtSpeedButton36Click(MainWindowShared& Form, TObject* Sender); // person "Töröl"

@@ -6,6 +6,7 @@
 #include "app/common/CaseClientRows.h"
 #include "app/common/ChangedValues.h"
 #include "app/common/ClientStatements.h"
+#include "app/common/CloseAsStored.h"
 #include "app/common/Confirm.h"
 #include "app/common/ListGrid.h"
 #include "app/common/QueryRun.h"
@@ -66,6 +67,20 @@ app::CaseOrganisation PanelOrganisation(const TForm1ClientParts& p) {
 void ReopenAt(TSqlite3Query* Query, Integer Key) {
     app::Reopen(*Query);
     Query->Locate("sorszam", Variant(static_cast<Int64>(Key)), {});
+}
+
+// A panel whose change was stored takes what it holds as the row's stored values, as the
+// list's reading would have shown them: pressing "Módosít" again writes nothing, even when
+// that reading fails and another workstation changes the row meanwhile.
+void TakePersonAsStored(TForm1ClientParts& p) {
+    p.BirthDate.Keep(p.BirthDate.Value());
+    p.PersonActive.Show(p.CheckBox18->Checked());
+    p.PersonShown = PanelPerson(p);
+}
+
+void TakeOrganisationAsStored(TForm1ClientParts& p) {
+    p.OrganisationActive.Show(p.CheckBox17->Checked());
+    p.OrganisationShown = PanelOrganisation(p);
 }
 
 } // namespace
@@ -200,7 +215,8 @@ void gxExtSpeedButton37Click(MainWindowShared& Form, TObject*) {
     app::ExecUpdate(*Form.Query2, app::PersonPanelUpdateSql(key, p.PersonShown, PanelPerson(p),
                                                             p.PersonActive.Value(), p.PersonTexts));
     Form.Query2->Close();
-    ReopenAt(Form.Query1, key);
+    TakePersonAsStored(p);
+    app::ReadAgainAsStored([&Form, key] { ReopenAt(Form.Query1, key); });
 }
 
 void gxExtSpeedButton35Click(MainWindowShared& Form, TObject*) {
@@ -214,7 +230,8 @@ void gxExtSpeedButton35Click(MainWindowShared& Form, TObject*) {
                     app::OrganisationPanelUpdateSql(key, p.OrganisationShown, PanelOrganisation(p),
                                                     p.OrganisationActive.Value(), p.OrganisationTexts));
     Form.Query2->Close();
-    ReopenAt(Form.Query3, key);
+    TakeOrganisationAsStored(p);
+    app::ReadAgainAsStored([&Form, key] { ReopenAt(Form.Query3, key); });
 }
 
 void gxExtSpeedButton36Click(MainWindowShared& Form, TObject*) {
@@ -225,14 +242,14 @@ void gxExtSpeedButton36Click(MainWindowShared& Form, TObject*) {
     if (!app::Confirm("Valóban törölni akarja a bejegyzést?")) return;
     app::DeleteUnlessReferred(*Form.Query2, "ugyfel_termeszetes_szemely", key, app::DeletePersonSql(key));
     Form.Query2->Close();
-    app::Reopen(*Form.Query1);
+    app::ReadAgainAsStored([&Form] { app::Reopen(*Form.Query1); }, app::DeletedListNotReadAgainMessage);
 }
 
 void gxExtSpeedButton34Click(MainWindowShared& Form, TObject*) {
     if (!HasRows(Form.Query3) || !app::Confirm("Valóban törölni akarja a bejegyzést?")) return;
     app::ExecDelete(*Form.Query2, app::DeleteOrganisationSql(::CurrentKey(Form.Query3)));
     Form.Query2->Close();
-    app::Reopen(*Form.Query3);
+    app::ReadAgainAsStored([&Form] { app::Reopen(*Form.Query3); }, app::DeletedListNotReadAgainMessage);
 }
 
 } // namespace app

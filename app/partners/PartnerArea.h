@@ -12,7 +12,8 @@ class MainWindowShared;
 void partnerKeresClick(MainWindowShared& Form, TObject* Sender);
 // Opens the change dialog for the current partner of Query (list or search).
 void EditPartner(MainWindowShared& Form, TSqlite3Query* Query);
-// Asks, then deletes the current partner of Query and reopens Query.
+// Asks, then deletes the current partner of Query and reopens Query; a reopening that fails
+// raises EDatabaseError saying the delete was done.
 void DeletePartner(MainWindowShared& Form, TSqlite3Query* Query);
 // Reruns the partner list after a dialog stored a partner.
 void ReopenPartnerList(MainWindowShared& Form);

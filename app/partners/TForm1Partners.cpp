@@ -2,6 +2,7 @@
 // block of the current partner with its mail and web buttons, the context menu that
 // changes or deletes a partner, and the export of the page's rows.
 #include "app/common/AreaLayout.h"
+#include "app/common/CloseAsStored.h"
 #include "app/common/FormControls.h"
 #include "app/partners/LinkAddresses.h"
 #include "app/common/ListGrid.h"
@@ -262,7 +263,7 @@ void DeletePartner(MainWindowShared& Form, TSqlite3Query* Query) {
     if (MessageBox(nullptr, "Valóban törölni akarja a partnert?", "Figyelmeztetés!", 0x31) != IDOK) return;
     app::ExecDelete(*Form.Query100, app::PartnerDeleteSql(id));
     Form.Query100->Close();
-    app::Reopen(*Query);
+    app::ReadAgainAsStored([Query] { app::Reopen(*Query); }, app::DeletedListNotReadAgainMessage);
 }
 
 void ReopenPartnerList(MainWindowShared& Form) {

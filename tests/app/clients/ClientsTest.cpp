@@ -21,7 +21,8 @@
 #include "platform/ui/TPanel.h"
 #include "sqlite/TSqlite3DB.h"
 #include "sqlite/TSqlite3Query.h"
-#include "tests/app/CaseFormsFixture.h"
+#include "app/common/CloseAsStored.h"
+#include "tests/app/OtherWorkstationFixture.h"
 #include "tests/support/ErrorOf.h"
 
 #include <gtest/gtest.h>
@@ -33,10 +34,10 @@ namespace {
 
 const String Apostrophe = "Ő'Brien Árvíztűrő";
 
-class Clients : public CaseForms {
+class Clients : public OtherWorkstation {
 protected:
     void SetUp() override {
-        CaseForms::SetUp();
+        OtherWorkstation::SetUp();
         CreateForms();
     }
     // A person with every column set, birth date as given.
@@ -343,6 +344,53 @@ TEST_F(Clients, OrganisationDeleteAsksFirst) {
     // An empty list asks nothing.
     app::MainWindow().Clients().gxExtSpeedButton34->Click();
     EXPECT_EQ(Shown.size(), 2u);
+}
+
+// Another workstation takes the database as the list is read again after a panel's write or a
+// partner's delete: the write stands once and says so, and a second press writes nothing more,
+// neither over what that workstation stored since nor on another row.
+TEST_F(Clients, AWriteWhoseListMeetsALockIsDoneOnce) {
+    auto& f = app::MainWindow();
+    struct Write {
+        const char* Table;
+        const char* Open; // the list, on its first row "Anna"
+        TSqlite3Query* List;
+        TEdit* Typed; // the name box of a change; none for a delete
+        const char* Press;
+    };
+    const Write writes[] = {
+        // the person panel's "Módosít" and "Töröl"
+        {"ugyfel_termeszetes_szemely", "Termeszetesszemelyek1", f.Query1, f.Clients().Edit1,
+         "gxExtSpeedButton37"},
+        {"ugyfel_termeszetes_szemely", "Termeszetesszemelyek1", f.Query1, nullptr, "gxExtSpeedButton36"},
+        // the organisation panel's "Módosít" and "Töröl"
+        {"ugyfel_szervezet", "Szervezetek1", f.Query3, f.Clients().Edit10, "gxExtSpeedButton35"},
+        {"ugyfel_szervezet", "Szervezetek1", f.Query3, nullptr, "gxExtSpeedButton34"},
+        // the partner list's "Törlés"
+        {"partner", "Partnerlista1", f.partnerQuery1, nullptr, "partnerTorles1"},
+    };
+    const auto press = [&f](const char* Name) {
+        TComponent* c = f.FindComponent(Name);
+        auto* item = dynamic_cast<TMenuItem*>(c);
+        item ? item->Click() : static_cast<TControl*>(c)->Click();
+    };
+    for (const Write& w : writes) {
+        SCOPED_TRACE(w.Press);
+        const String table = w.Table;
+        Exec("DELETE FROM " + table);
+        Exec("INSERT INTO " + table + " (nev) VALUES ('Anna'), ('Béla')");
+        MenuItem(w.Open).Click();
+        if (w.Typed) w.Typed->SetText("Anna új");
+        LockWhenRead({w.List});
+        const String done = w.Typed ? app::ListNotReadAgainMessage : app::DeletedListNotReadAgainMessage;
+        const String error = ErrorOf<EDatabaseError>([&] { press(w.Press); });
+        EXPECT_TRUE(error.starts_with(done + "Az adatbázist egy másik program használja")) << error;
+        Release();
+        Other->SQLite3_ExecSQL("UPDATE " + table + " SET nev = nev || ' +'", nullptr);
+        press(w.Press);
+        EXPECT_EQ(Rows("SELECT nev FROM " + table + " ORDER BY nev"),
+                  (w.Typed ? std::vector<Row>{{"Anna új +"}, {"Béla +"}} : std::vector<Row>{{"Béla +"}}));
+    }
 }
 
 // ---- Navigation --------------------------------------------------------------------------
