@@ -1,6 +1,7 @@
 #include "app/identification/Tjubmod.h"
 
 #include "app/common/AreaLayout.h"
+#include "app/common/CloseAsStored.h"
 #include "app/common/StoredDate.h"
 #include "app/common/FormControls.h"
 #include "app/identification/JubStatements.h"
@@ -65,7 +66,7 @@ void Tjubmod::BitBtn1Click(TObject*) {
     // The dialog stays open: what it saved is what it shows from now on.
     ShownFile = Edit1->Text();
     Success.Show(CheckBox1->Checked());
-    app::ReopenJubList(app::MainWindow());
+    app::ReadAgainAsStored([] { app::ReopenJubList(app::MainWindow()); });
 }
 
 TrpReport* Tjubmod::DeclarationReport() const {

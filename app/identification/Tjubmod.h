@@ -26,7 +26,8 @@ public:
     TLabel* Note;     // beside the buttons: why the file box keeps its stored text
 
     void FormShow(TObject* Sender) override;
-    // Stores the file and the flag, then refreshes the main window's list on its row.
+    // Stores the file and the flag, takes them as shown, then refreshes the main window's
+    // list on its row; a refresh that fails raises EDatabaseError saying the save was done.
     void BitBtn1Click(TObject* Sender) override;
 
 protected:

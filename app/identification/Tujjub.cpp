@@ -1,5 +1,6 @@
 #include "app/identification/Tujjub.h"
 
+#include "app/common/CloseAsStored.h"
 #include "app/common/FormControls.h"
 #include "app/identification/JubStatements.h"
 #include "app/common/QueryRun.h"
@@ -95,11 +96,12 @@ void Tujjub::BitBtn1Click(TObject*) {
     }
     FStored = true;
     BitBtn1->SetEnabled(false);
-    if (input.Succeeded && ugyadatlap) {
+    if (!input.Succeeded || !ugyadatlap) return;
+    app::ReadAgainAsStored([] {
         TSqlite3Query& clients = *ugyadatlap->Query3;
         const Integer recNo = clients.Active() ? clients.RecNo() : 0;
         app::ReopenIfSet(clients, recNo);
-    }
+    });
 }
 
 TrpReport* Tujjub::DeclarationReport() const {

@@ -31,8 +31,9 @@ public:
 
     void FormShow(TObject* Sender) override;
     // Refuses a query without a register person or without either identity field (with
-    // a message); otherwise stores it, refreshes the case sheet's clients when it
-    // succeeded, and turns itself off. When another workstation stored the case's query
+    // a message); otherwise stores it, turns itself off, and refreshes the case sheet's
+    // clients when it succeeded (a refresh that fails raises EDatabaseError saying the query
+    // was stored). When another workstation stored the case's query
     // under the shown number meanwhile, stores nothing, shows the next free number and
     // says so.
     void BitBtn1Click(TObject* Sender) override;

@@ -39,7 +39,8 @@
 #include "tests/support/ScopedEnv.h"
 #include "tests/support/StubOpener.h"
 #include "tests/support/TempFolder.h"
-#include "tests/app/CaseFormsFixture.h"
+#include "app/common/CloseAsStored.h"
+#include "tests/app/OtherWorkstationFixture.h"
 #include "tests/app/XlsRows.h"
 
 #include <gtest/gtest.h>
@@ -54,10 +55,10 @@
 namespace apptest {
 namespace {
 
-class JubArea : public CaseForms {
+class JubArea : public OtherWorkstation {
 protected:
     void SetUp() override {
-        CaseForms::SetUp();
+        OtherWorkstation::SetUp();
         SetSetting("kamarai_azonosito", "K-12");
         SetSetting("jub_orzesi_ido", "8");
         CaseId = AddCase("Bakos kártérítés", "2009-03-05");
@@ -73,7 +74,7 @@ protected:
     void TearDown() override {
         delete jubmod;
         delete ujjub;
-        CaseForms::TearDown();
+        OtherWorkstation::TearDown();
     }
 
     // Chooses the "JÜB" entry of the case sheet's clients menu on the row of CopyRow;
@@ -261,6 +262,34 @@ TEST_F(JubArea, ANumberAnotherWorkstationStoredMeanwhileIsNotStoredTwice) {
     EXPECT_EQ(
         Rows("SELECT jubszam, adatigenyles_szama FROM jub ORDER BY sorszam"),
         (std::vector<Row>{{String("1"), String("K-12_1_2009/1")}, {String("2"), String("K-12_1_2009/2")}}));
+}
+
+// Another workstation takes the database as what shows a stored query is read again (the case
+// sheet's clients after a new query, the list after a change): the query is stored once and
+// the user reads so; "Rögzít" again stores nothing more, nor over what that workstation
+// stored since.
+TEST_F(JubArea, AStoredQueryWhoseReadingMeetsALockIsStoredOnce) {
+    const String locked = app::ListNotReadAgainMessage + String("Az adatbázist egy másik program használja");
+    EXPECT_TRUE(RecordFromSheet(CopyId, [&](Tujjub& d) {
+        d.CheckBox1->SetChecked(true); // a success reads the sheet's clients again
+        LockWhenRead({ugyadatlap->Query3});
+        EXPECT_TRUE(ErrorOf<EDatabaseError>([&d] { d.BitBtn1Click(nullptr); }).starts_with(locked));
+        Release();
+        d.BitBtn1Click(nullptr);
+    }));
+    EXPECT_EQ(Number("SELECT count(*) FROM jub"), 1);
+
+    List();
+    jubmod->JubId = static_cast<Integer>(Number("SELECT sorszam FROM jub"));
+    jubmod->Show();
+    jubmod->Edit1->SetText("/válasz.pdf");
+    jubmod->CheckBox1->SetChecked(false);
+    LockWhenRead({app::MainWindow().jubQuery});
+    EXPECT_TRUE(ErrorOf<EDatabaseError>([] { jubmod->BitBtn1Click(nullptr); }).starts_with(locked));
+    Release();
+    Other->SQLite3_ExecSQL("UPDATE jub SET valaszfile='/másik.pdf', jubok='true'", nullptr);
+    jubmod->BitBtn1Click(nullptr);
+    EXPECT_EQ(Rows("SELECT valaszfile, jubok FROM jub"), (std::vector<Row>{{"/másik.pdf", "true"}}));
 }
 
 TEST_F(JubArea, QueryWithoutPersonOrIdentityIsRefused) {
