@@ -1,6 +1,7 @@
 #include "app/cases/Tugyadatlap.h"
 
 #include "app/common/CaseHistory.h"
+#include "app/common/CloseAsStored.h"
 #include "app/common/StoredDate.h"
 #include "app/cases/CaseSaves.h"
 #include "app/common/CaseSheetImages.h"
@@ -107,8 +108,24 @@ void Tugyadatlap::BindHandlers() {
 }
 
 void Tugyadatlap::OpenHeader() {
+    // Nothing is written on a case whose header could not be read: the sheet shows it blank.
+    SetWritable(false);
     app::OpenSingleRow(*Query1, app::CaseHeaderSql(CaseId));
     app::ShowStoredDates(*Query1, {"datum", "befejezve"});
+    SetWritable(true);
+}
+
+void Tugyadatlap::SetWritable(bool Writable) {
+    Panel2->SetEnabled(Writable);
+    for (TMenuItem* item : {JUB1, Modositas1, Torles1, Torles2})
+        item->SetEnabled(Writable);
+}
+
+void Tugyadatlap::DeleteAndReadAgain(const String& DeleteSql, TSqlite3Query& List) {
+    app::ExecDelete(*Query4, DeleteSql);
+    Query4->Close();
+    // The list may keep showing the row: a second "Törlés" on it deletes nothing.
+    app::ReadAgainAsStored([&List] { app::Reopen(List); }, app::DeletedListNotReadAgainMessage);
 }
 
 void Tugyadatlap::FormShow(TObject*) {
@@ -182,16 +199,16 @@ void Tugyadatlap::gxExtSpeedButton8Click(TObject*) {
                               : 0;
     app::WriteCaseEvent(*Query4, event, years, closeCase, today);
 
-    // The inputs empty only once everything is stored, so a failed write loses nothing.
+    // The inputs empty only once everything is stored, so a failed write loses nothing,
+    // and before the reading, so a second "Rögzít" stores nothing again whatever it meets.
     DateTimePicker1->SetDate(today);
     Edit1->Clear();
     Memo2->Clear();
-    if (closeCase) {
-        // A second "Rögzít" must not close the case again; the header shows "lezárt".
-        CheckBox1->SetChecked(false);
-        OpenHeader();
-    }
-    app::Reopen(*Query2);
+    CheckBox1->SetChecked(false);
+    app::ReadAgainAsStored([this, closeCase] {
+        if (closeCase) OpenHeader(); // the header shows "lezárt"
+        app::Reopen(*Query2);
+    });
 }
 
 void Tugyadatlap::CheckBox2Click(TObject*) {
@@ -205,9 +222,7 @@ void Tugyadatlap::SpeedButton3Click(TObject*) {
 void Tugyadatlap::Torles2Click(TObject*) {
     if (!Query2->Active() || Query2->IsEmpty()) return;
     if (!app::Confirm("Valóban törölni akarja a bejegyzést?")) return;
-    app::ExecDelete(*Query4, app::DeleteHistoryEntrySql(static_cast<Integer>(Query2sorszam->AsInteger())));
-    Query4->Close();
-    app::Reopen(*Query2);
+    DeleteAndReadAgain(app::DeleteHistoryEntrySql(static_cast<Integer>(Query2sorszam->AsInteger())), *Query2);
 }
 
 void Tugyadatlap::Torles1Click(TObject*) {
@@ -216,11 +231,11 @@ void Tugyadatlap::Torles1Click(TObject*) {
     const String sql =
         app::DeleteCaseClientSql(static_cast<Integer>(Query3->FieldByName("tipus")->AsInteger()),
                                  static_cast<Integer>(Query3->FieldByName("sorszam")->AsInteger()));
-    if (!sql.empty()) {
-        app::ExecDelete(*Query4, sql);
-        Query4->Close();
+    if (sql.empty()) {
+        app::Reopen(*Query3);
+        return;
     }
-    app::Reopen(*Query3);
+    DeleteAndReadAgain(sql, *Query3);
 }
 
 void Tugyadatlap::JUB1Click(TObject*) {

@@ -135,7 +135,12 @@ private:
     void CreateDescriptionAndClients();
     void CreateBottom();
     void BindHandlers();
+    // Reads the header; the event panel and the lists' writing entries are enabled only
+    // while it stands read.
     void OpenHeader();
+    void SetWritable(bool Writable);
+    // Runs DeleteSql, then reads List again: a failure of that reading says the delete was done.
+    void DeleteAndReadAgain(const String& DeleteSql, TSqlite3Query& List);
 };
 
 extern Tugyadatlap* ugyadatlap;

@@ -3,6 +3,7 @@
 // attached files, and the halves of the body.
 #include "controls/buttons/ButtonLooks.h"
 #include "app/common/CaseSheetImages.h"
+#include "app/common/CloseAsStored.h"
 #include "app/common/SqlRoutines.h"
 #include "app/cases/Tugyadatlap.h"
 #include "controls/services/TUtlStarter.h"
@@ -35,6 +36,7 @@
 #include "tests/support/StubOpener.h"
 #include "tests/support/TempFolder.h"
 #include "tests/app/CaseFormsFixture.h"
+#include "tests/app/OtherWorkstationFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -322,6 +324,68 @@ TEST_F(CaseSheet, ClientsRefreshWhenTheSheetIsActiveAgain) {
     s.FormActivate(&s);
     EXPECT_EQ(s.Query3->RecordCount(), 1);
     EXPECT_EQ(s.Label5->Caption(), "1/1");
+}
+
+// The sheet while another workstation takes the database as soon as the sheet reads again
+// after one of its writes committed.
+class CaseSheetBesideAnother : public OtherWorkstation {
+protected:
+    void SetUp() override {
+        OtherWorkstation::SetUp();
+        CreateForms();
+    }
+};
+
+TEST_F(CaseSheetBesideAnother, AWriteWhoseReadingMeetsALockIsDoneOnce) {
+    struct Write {
+        const char* Name;
+        const char *File, *Text; // typed for "Rögzít"
+        bool Closes;             // "Ügy lezárása:"
+        Integer Deletes;         // 0 "Rögzít"; the client of tipus 1 or 2, or 3 a history entry
+        const char* Table;       // the case's rows there, two before
+        Integer Left;
+    };
+    const Write writes[] = {
+        {"event", "", "Tárgyalás", false, 0, "ugyitem", 3},
+        {"event with a file", "/iratok/idézés.pdf", "", false, 0, "ugyitem", 3},
+        // The header is read first: the sheet must not stay writable on it blank.
+        {"closing the case", "", "", true, 0, "ugyitem", 3},
+        {"history entry deleted", "", "", false, 3, "ugyitem", 1},
+        {"person deleted", "", "", false, 1, "ugy_ugyfel_tsz", 1},
+        {"organisation deleted", "", "", false, 2, "ugy_ugyfel_szerv", 1},
+    };
+    for (const Write& w : writes) {
+        SCOPED_TRACE(w.Name);
+        const Integer id = AddCase("Ügy", "2009-03-05");
+        for (const char* name : {"Első", "Második"}) {
+            AddHistoryEntry(id, "2009-03-06", "", name);
+            AddCasePerson(id, name);
+            Exec("INSERT INTO ugy_ugyfel_szerv (ugy, nev) VALUES (" + Key(id) + ", '" + name + "')");
+        }
+        Tugyadatlap& s = OpenSheet(id);
+        s.Edit1->SetText(w.File);
+        s.Memo2->SetText(w.Text);
+        s.CheckBox1->SetChecked(w.Closes);
+        const bool client = w.Deletes == 1 || w.Deletes == 2;
+        if (client) s.Query3->Locate("tipus", Variant(Int64(w.Deletes)), {});
+        LockWhenRead({w.Closes ? s.Query1 : client ? s.Query3 : s.Query2});
+        const auto press = [&] {
+            w.Deletes ? (client ? s.Torles1 : s.Torles2)->Click() : s.gxExtSpeedButton8->Click();
+        };
+        const String done = w.Deletes ? app::DeletedListNotReadAgainMessage : app::ListNotReadAgainMessage;
+        EXPECT_TRUE(
+            ErrorOf<EDatabaseError>(press).starts_with(done + "Az adatbázist egy másik program használja"));
+        Release();
+        EXPECT_EQ(s.Memo2->Text() + s.Edit1->Text(), "");
+        EXPECT_FALSE(s.CheckBox1->Checked());
+        EXPECT_EQ(s.Panel2->ShowsEnabled(), !w.Closes);
+        EXPECT_EQ(s.Torles2->Enabled(), !w.Closes);
+        press(); // stores or deletes nothing more
+        EXPECT_EQ(Number(String("SELECT count(*) FROM ") + w.Table + " WHERE ugy=" + Key(id)), w.Left);
+        EXPECT_EQ(Number("SELECT count(*) FROM ugyitem WHERE megjegyzes='Ügy lezárása' AND ugy=" + Key(id)),
+                  w.Closes ? 1 : 0);
+        s.Hide();
+    }
 }
 
 } // namespace
