@@ -40,6 +40,8 @@ void WriteCaseEvent(TSqlite3Query& Query, const CaseEventInput& Event, Integer R
     if (CloseCase) {
         ExecInsert(Query, CaseClosingEntrySql(Event.CaseId, Today));
         ExecUpdate(Query, CaseCloseSql(Event.CaseId));
+        // The end date tells the lists and the printed sheet when the case was closed.
+        RequireGiven(Query, CaseEndDatedSql(Event.CaseId), CaseNotEndDatedMessage);
     }
     Query.Close();
     transaction.Commit();

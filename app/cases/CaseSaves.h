@@ -35,10 +35,17 @@ inline constexpr const char* DocumentNotNumberedMessage =
     "Az adatbázis nem adott dokumentumszámot és bekerülési dátumot a csatolt fájlnak (egy szabálya "
     "kihagyta), ezért semmi sem lett mentve. Kérje a rendszergazda segítségét.";
 
+// What the case sheet says when the database closed a case without the end date it gives
+// every closed case.
+inline constexpr const char* CaseNotEndDatedMessage =
+    "Az adatbázis nem adott befejezési dátumot a lezárt ügynek (egy szabálya kihagyta), ezért "
+    "semmi sem lett mentve. Kérje a rendszergazda segítségét.";
+
 // "Rögzít" of the case sheet: the event when it has a file or a text, then, with
 // CloseCase, the entry "Ügy lezárása" dated Today and the case's status 0. An event whose
 // file the database left without its document number or date of entry is rolled back with
-// the rest: raises DocumentNotNumberedMessage.
+// the rest: raises DocumentNotNumberedMessage; a case it closed without an end date
+// likewise: raises CaseNotEndDatedMessage.
 void WriteCaseEvent(TSqlite3Query& Query, const CaseEventInput& Event, Integer RetentionYears, bool CloseCase,
                     TDateTime Today);
 

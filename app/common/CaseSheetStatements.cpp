@@ -80,6 +80,11 @@ String CaseCloseSql(Integer CaseId) {
     return "UPDATE ugy SET status=0 WHERE sorszam=" + IntToStr(CaseId);
 }
 
+String CaseEndDatedSql(Integer CaseId) {
+    return "SELECT count(*) FROM ugy WHERE befejezve IS NOT NULL AND befejezve<>'' AND sorszam=" +
+           IntToStr(CaseId);
+}
+
 String DeleteHistoryEntrySql(Integer EntryId) {
     return "DELETE FROM ugyitem WHERE sorszam=" + IntToStr(EntryId);
 }

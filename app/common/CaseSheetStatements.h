@@ -44,6 +44,8 @@ String EventDocumentNumberedSql(Integer EntryId);
 String CaseClosingEntrySql(Integer CaseId, TDateTime Today);
 // Marks the case closed (status 0); the database sets its end date.
 String CaseCloseSql(Integer CaseId);
+// 1 when case CaseId has an end date (neither NULL nor the '' older offices store), else 0.
+String CaseEndDatedSql(Integer CaseId);
 
 // The case's person and organisation copies with every column, by name in Hungarian
 // order, as the printed case sheet lists them.

@@ -2,6 +2,7 @@
 // files and deadlines, closing the case once, deleting with a confirmation, opening
 // attached files, and the halves of the body.
 #include "controls/buttons/ButtonLooks.h"
+#include "app/cases/CaseSaves.h"
 #include "app/common/CaseSheetImages.h"
 #include "app/common/CloseAsStored.h"
 #include "app/common/SqlRoutines.h"
@@ -167,6 +168,30 @@ TEST_F(CaseSheet, ClosingTheCaseHappensOnce) {
     Record(s, "", "Irattárba");
     EXPECT_EQ(Number("SELECT count(*) FROM ugyitem WHERE megjegyzes='Ügy lezárása'"), 1);
     EXPECT_EQ(Number("SELECT count(*) FROM ugyitem"), 2);
+}
+
+// A closed case that the database left without its end date would never show when it ended:
+// the whole "Rögzít" rolls back and keeps what was typed.
+TEST_F(CaseSheet, AClosingWithoutAnEndDateStoresNothing) {
+    const auto closing = [](Tugyadatlap& s) {
+        s.Edit1->SetText("/iratok/végzés.pdf");
+        s.CheckBox1->SetChecked(true);
+    };
+    struct Rule : DialogSave {
+        const char* Sql; // how the database's rule for the end date fails
+    };
+    const Rule rules[] = {
+        {Event("no rule", closing), "DROP TRIGGER ugy_closed"},
+        // Older offices store '' for no date.
+        {Event("an empty date", closing), "CREATE TRIGGER ugy_closed AFTER UPDATE OF status ON ugy BEGIN "
+                                          "UPDATE ugy SET befejezve='' WHERE sorszam=NEW.sorszam; END"},
+    };
+    EachSave(rules, [&](const Rule& r) {
+        Exec(r.Sql);
+        EXPECT_EQ(Refused(r), app::CaseNotEndDatedMessage);
+        EXPECT_EQ(ugyadatlap->Edit1->Text(), "/iratok/végzés.pdf");
+        EXPECT_TRUE(ugyadatlap->CheckBox1->Checked());
+    });
 }
 
 TEST_F(CaseSheet, DeletingAnEventAsksFirst) {
