@@ -8,12 +8,13 @@ namespace app {
 
 namespace {
 
-// "Átír" and "Nem módosít" stand on the register row "Másol" copied: the person's copy links
-// to it, and the overwrite of an unchanged copy writes nothing that would find it gone.
+// "Átír" and "Nem módosít" stand on the register row "Másol" copied, as the combo offered it
+// (active): the person's copy links to it, and the overwrite of an unchanged copy writes
+// nothing that would find it gone or withdrawn.
 void RequireChosen(TSqlite3Query& Query, const char* Table, RegisterChoice Choice,
                    Integer SelectedRegisterId) {
     if (Choice != RegisterChoice::AddNew && SelectedRegisterId >= 1)
-        RequireRow(Query, Table, SelectedRegisterId);
+        RequireRow(Query, Table, SelectedRegisterId, "aktiv=1", RowInactiveMessage);
 }
 
 } // namespace

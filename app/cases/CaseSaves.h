@@ -3,8 +3,8 @@
 // attaching a person or an organisation together with its register row. Each runs its
 // statements on Query in the order the user's choice gives, all in one transaction: a
 // failing statement leaves the database as it was and raises the engine's error, and a
-// statement that wrote no row, or a case or chosen register row another workstation deleted,
-// raises as QueryRun.h says.
+// statement that wrote no row, a case or chosen register row another workstation deleted, or a
+// chosen register row it made inactive, raises as QueryRun.h says.
 #include "app/common/CaseDialogStatements.h"
 #include "app/common/CaseSheetStatements.h"
 

@@ -72,6 +72,15 @@ TEST_F(RefusedSaves, SayWhatHappenedStoreNothingAndKeepTheInput) {
     const auto kept = [&](const char* Name, auto& D) {
         return Attached(Name, D).As(Name, [&D] { D.RadioButton3->SetChecked(true); });
     };
+    // Save on a register row of its own, which the combo then offers alone: the rows before
+    // deleted or withdrew the others.
+    const auto onNewRow = [this](DialogSave Save, const char* Table) {
+        Save.Open = [this, Open = Save.Open, Table] {
+            Exec(String("INSERT INTO ") + Table + " (nev) VALUES ('Ábel')");
+            Open();
+        };
+        return Save;
+    };
     const DialogSave newJub = Plain("identification query", ujjub, ujjub->Edit3, [&] {
         ujjub->CaseId = AddCase("Ügy", "2009-03-05");
         ujjub->CaseClientRowId = AddCasePerson(ujjub->CaseId, "Kovács Éva", AddPerson("Kovács Éva"));
@@ -153,6 +162,20 @@ TEST_F(RefusedSaves, SayWhatHappenedStoreNothingAndKeepTheInput) {
          app::RowNotChangedMessage},
         {kept("organisation kept, register row deleted", *ugyujszervezetform), "DELETE FROM ugyfel_szervezet",
          app::RowGoneMessage},
+        // The combo offers only active register rows: one withdrawn meanwhile is neither linked nor
+        // overwritten.
+        {onNewRow(kept("person kept, register row set inactive", *ugyujszemelyform),
+                  "ugyfel_termeszetes_szemely"),
+         "UPDATE ugyfel_termeszetes_szemely SET aktiv=0", app::RowInactiveMessage},
+        {onNewRow(Attached("person overwritten, register row set inactive", *ugyujszemelyform),
+                  "ugyfel_termeszetes_szemely"),
+         "UPDATE ugyfel_termeszetes_szemely SET aktiv=0", app::RowInactiveMessage},
+        {onNewRow(kept("organisation kept, register row set inactive", *ugyujszervezetform),
+                  "ugyfel_szervezet"),
+         "UPDATE ugyfel_szervezet SET aktiv=0", app::RowInactiveMessage},
+        {onNewRow(Attached("organisation overwritten, register row set inactive", *ugyujszervezetform),
+                  "ugyfel_szervezet"),
+         "UPDATE ugyfel_szervezet SET aktiv=0", app::RowInactiveMessage},
         {newJub.As("identification query, person deleted"), "DELETE FROM ugyfel_termeszetes_szemely",
          app::RowGoneMessage},
         {newJub.As("identification query, case deleted"), "DELETE FROM ugy", app::RowGoneMessage},
