@@ -35,6 +35,15 @@ String DateToSqlText(TDateTime date) {
     return IntToStr(year) + "-" + TwoDigits(month) + "-" + TwoDigits(day);
 }
 
+String DateRangeSql(const String& Column, const std::optional<TDateTime>& From,
+                    const std::optional<TDateTime>& To) {
+    String sql;
+    if (From) sql += " AND " + Column + ">='" + DateToSqlText(*From) + "'";
+    // '' sorts before every date, so an upper bound alone would take it for one.
+    if (To) sql += " AND " + Column + "<='" + DateToSqlText(*To) + "' AND " + Column + "<>''";
+    return sql;
+}
+
 TDateTime SqlTextToDate(const String& text) {
     const Integer year = StrToInt(Copy(text, 1, 4));
     const Integer month = StrToInt(Copy(text, 6, 2));

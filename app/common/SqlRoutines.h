@@ -3,6 +3,8 @@
 // the database's date text, whole-year arithmetic and forint amounts.
 #include "platform/core/Types.h"
 
+#include <optional>
+
 // Doubles every single quote, so the text can stand inside '...' in a statement.
 String SqlQuote(const String& text);
 
@@ -13,6 +15,12 @@ String SqlLiteral(const String& text);
 // The database's date text: year without leading zeros, "-", two-digit month, "-",
 // two-digit day ("2009-03-05"). The time of day is ignored.
 String DateToSqlText(TDateTime date);
+
+// The conditions of a list's date range on Column, each beginning with " AND": from From and
+// up to To, both days included; empty when neither is given. A row without a date, NULL or ''
+// as older offices store it, passes neither bound.
+String DateRangeSql(const String& Column, const std::optional<TDateTime>& From,
+                    const std::optional<TDateTime>& To);
 
 // Reads "yyyy-mm-dd": year from characters 1-4, month from 6-7, day from 9-10.
 // Raises EConvertError "'%s' is not a valid integer value" when a part is not a number,

@@ -16,8 +16,7 @@ String DocumentListSql(const DocumentFilter& f) {
                  "length(ugyitem.ufile) > 0 ";
     if (f.CaseId > 0) sql += " AND ugy.sorszam=" + IntToStr(f.CaseId);
     const String column = f.ByDeadline ? "ugyitem.orzesi_hatarido" : "ugyitem.datum";
-    if (f.From) sql += " AND " + column + ">='" + DateToSqlText(*f.From) + "'";
-    if (f.To) sql += " AND " + column + "<='" + DateToSqlText(*f.To) + "'";
+    sql += DateRangeSql(column, f.From, f.To);
     if (f.KeepOnly) sql += " AND orzendo=1";
     if (f.ArchiveOnly) sql += " AND archivalando=1";
     return sql + " ORDER BY ugyszam, dokszam";

@@ -18,7 +18,8 @@ struct DocumentFilter {
     bool ArchiveOnly = false; // "Archiválandó:"
 };
 
-// The entries with a file that pass Filter, by case number text and document number.
+// The entries with a file that pass Filter, by case number text and document number. A date
+// range lists no entry without the date it ranges over (DateRangeSql).
 String DocumentListSql(const DocumentFilter& Filter);
 
 // One entry with its case name and the "year/number/document" header number.

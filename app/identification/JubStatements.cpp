@@ -23,8 +23,7 @@ String JubListSql(const JubFilter& f) {
     if (f.CaseId > 0) sql += " AND ugy.sorszam=" + IntToStr(f.CaseId) + " ";
     if (f.Answer == JubAnswer::Checked) sql += " AND jub.jubok='true' ";
     if (f.Answer == JubAnswer::Unchecked) sql += " AND (jub.jubok='false' OR jub.jubok IS NULL) ";
-    if (f.From) sql += " AND jub.datum>='" + DateToSqlText(*f.From) + "' ";
-    if (f.To) sql += " AND jub.datum<='" + DateToSqlText(*f.To) + "' ";
+    sql += DateRangeSql("jub.datum", f.From, f.To);
     return sql + " ORDER BY ugy.ev,ugy.szam, jub.adatigenyles_szama";
 }
 

@@ -32,7 +32,8 @@ struct JubFilter {
 
 // The queries that pass Filter, by case year and number, then query number. A query
 // whose person or case row is missing is not listed. The name fragment is matched with
-// LIKE '%…%' after quote doubling ("%" and "_" keep their pattern meaning).
+// LIKE '%…%' after quote doubling ("%" and "_" keep their pattern meaning). A date range
+// lists no undated query (DateRangeSql).
 String JubListSql(const JubFilter& Filter);
 
 // The register person behind a case's person copy: sorszam, nev, azonosito_okmany_szama.

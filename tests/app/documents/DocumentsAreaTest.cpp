@@ -109,6 +109,31 @@ TEST_F(DocumentsArea, FilterChoosesEntriesWithAFile) {
               (std::vector<String>{"NULL", "őrzendő", "NULL"}));
 }
 
+// Older offices store '' for no date: like NULL it lies in no range, also not below an end day
+// alone, on the entry's date or on its deadline.
+TEST_F(DocumentsArea, ADateRangeListsNoUndatedEntry) {
+    const Integer c = AddCase("Alfa", "2009-01-10");
+    for (const auto& [file, date] : {std::pair{"üres", "''"}, {"null", "NULL"}, {"datált", "'2009-05-01'"}})
+        Exec("INSERT INTO ugyitem (ugy, ufile, datum, orzesi_hatarido) VALUES (" + Key(c) + ",'" + file +
+             "'," + date + "," + date + ")");
+    const std::optional<TDateTime> none, start = EncodeDate(2009, 1, 1), end = EncodeDate(2026, 12, 9);
+    const std::pair<std::optional<TDateTime>, std::optional<TDateTime>> ranges[] = {
+        {none, end},   // only the end day: '' sorts before every date
+        {start, none}, // only the start day
+        {start, end},  // both
+    };
+    for (const bool byDeadline : {false, true})
+        for (const auto& [from, to] : ranges) {
+            SCOPED_TRACE(String(byDeadline ? "deadline" : "date") + (from ? " from" : "") +
+                         (to ? " to" : ""));
+            app::DocumentFilter f;
+            f.ByDeadline = byDeadline;
+            f.From = from;
+            f.To = to;
+            EXPECT_EQ(Column(app::DocumentListSql(f)), std::vector<String>{"datált"});
+        }
+}
+
 TEST_F(DocumentsArea, ListSortsByCaseNumberText) {
     Integer ninth = 0;
     Integer tenth = 0;

@@ -237,5 +237,27 @@ TEST_F(JubStatements, ListFiltersByNameCaseAnswerAndDates) {
     EXPECT_EQ(Listed(f), (std::vector<String>{"K_1_2009/1", "K_2_2009/1"}));
 }
 
+// Older offices store '' for no date: like NULL it lies in no range, also not below an end day alone.
+TEST_F(JubStatements, ADateRangeListsNoUndatedQuery) {
+    const Integer caseId = AddCase("Alfa", "2009-01-10"), person = AddPerson("Kiss Éva");
+    AddIdentification(person, caseId, "", "üres");
+    const Integer null = AddIdentification(person, caseId, "", "null");
+    Exec("UPDATE jub SET datum=NULL WHERE sorszam=" + Key(null));
+    AddIdentification(person, caseId, "2009-05-01", "datált");
+    const std::optional<TDateTime> none, start = EncodeDate(2009, 1, 1), end = EncodeDate(2026, 12, 9);
+    const std::pair<std::optional<TDateTime>, std::optional<TDateTime>> ranges[] = {
+        {none, end},   // only the end day: '' sorts before every date
+        {start, none}, // only the start day
+        {start, end},  // both
+    };
+    for (const auto& [from, to] : ranges) {
+        SCOPED_TRACE(String(from ? "from" : "") + (to ? " to" : ""));
+        app::JubFilter f;
+        f.From = from;
+        f.To = to;
+        EXPECT_EQ(Listed(f), std::vector<String>{"datált"});
+    }
+}
+
 } // namespace
 } // namespace apptest
