@@ -29,6 +29,9 @@ TEST(UtlBitsTest, SetBitUpToAndGetBit) {
     EXPECT_FALSE(UtlGetBit(b, -1));
     UtlSetBitUpTo(b, 31);
     EXPECT_EQ(b, 0xFFFFFFFFu);
+    EXPECT_TRUE(UtlGetBit(0x80000000u, 31)); // the top bit alone reads set
+    EXPECT_FALSE(UtlGetBit(0x7FFFFFFFu, 31));
+    EXPECT_FALSE(UtlGetBit(b, 32)); // past the set
 }
 
 TEST(UtlArithmeticTest, ExtremesMidAndPower) {
