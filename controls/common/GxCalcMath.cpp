@@ -6,6 +6,10 @@
 
 namespace {
 
+// Each bracket costs a few frames of recursion; this bound keeps the deepest
+// formula far from the end of the stack, also in the instrumented builds.
+constexpr std::size_t MaxBracketDepth = 256;
+
 bool IsOperator(char c) {
     return c == '*' || c == '+' || c == '-' || c == '/';
 }
@@ -62,10 +66,14 @@ private:
     double Factor() {
         const char c = Peek();
         if (c == '(') {
+            if (FDepth == MaxBracketDepth)
+                throw Exception("Brackets nested too deeply. Pos:" + IntToStr(Integer(FPos)));
+            ++FDepth;
             ++FPos;
             const double value = Expression();
             if (Peek() != ')') throw Exception("Right brakets not found");
             ++FPos;
+            --FDepth;
             return value;
         }
         if (c == '-') {
@@ -95,6 +103,7 @@ private:
 
     String FText;
     std::size_t FPos = 0;
+    std::size_t FDepth = 0; // brackets open around FPos
 };
 
 } // namespace

@@ -5,6 +5,7 @@
 
 // The value of S. Raises Exception with "Expression string is empty.",
 // "Duplicate signs. Pos:<n>" (an operator after "+"), "Duplicate signs at. Pos:<n>"
-// (after "-"), "Right brakets not found", "Right braket havn't a left one. Pos:<n>"
-// or "Divide by 0"; n is the zero-based index of the offending character.
+// (after "-"), "Right brakets not found", "Right braket havn't a left one. Pos:<n>",
+// "Divide by 0", or "Brackets nested too deeply. Pos:<n>" (a bracket opened inside
+// 256 open ones); n is the zero-based index of the offending character.
 float CalcMathString(const String& S);

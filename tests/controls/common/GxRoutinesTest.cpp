@@ -9,6 +9,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
+
 namespace {
 
 void ExpectCalcError(const String& text, const String& message) {
@@ -35,6 +38,31 @@ TEST(CalcMathStringTest, Errors) {
     ExpectCalcError("2-*3", "Duplicate signs at. Pos:2");
     ExpectCalcError("(2+3", "Right brakets not found");
     ExpectCalcError("2+3)", "Right braket havn't a left one. Pos:3");
+}
+
+TEST(CalcMathStringTest, BracketNestingIsBounded) {
+    const auto nested = [](const String& open, const String& inner, std::size_t depth) {
+        String text;
+        for (std::size_t i = 0; i < depth; ++i)
+            text += open;
+        return text + inner + String(depth, ')');
+    };
+    EXPECT_FLOAT_EQ(CalcMathString(nested("(", "-2*3", 256)), -6.0f); // the deepest allowed
+    EXPECT_FLOAT_EQ(CalcMathString(nested("-(", "5", 256)), 5.0f);    // a sign before each adds none
+    ExpectCalcError(nested("(", "1", 257), "Brackets nested too deeply. Pos:256");
+    ExpectCalcError(nested("-(", "5", 257), "Brackets nested too deeply. Pos:513");
+}
+
+TEST(CalcMathStringTest, AFormulaDeeperThanTheStackRaises) {
+    // In a child process, so that a stack overflow fails the test instead of ending the run.
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            const String error = ErrorOf<Exception>([] { CalcMathString(String(200000, '(') + "1"); });
+            std::fputs(error.c_str(), stderr);
+            std::exit(0);
+        },
+        ::testing::ExitedWithCode(0), "Brackets nested too deeply\\. Pos:256");
 }
 
 TEST(TransliterateTest, ToLatinAndBack) {
