@@ -72,6 +72,21 @@ bool HasLineBreak(const String& s) {
     return s.find_first_of("\r\n") != String::npos;
 }
 
+// Why reading could never find the entry again as written (the lines above
+// parse it differently), or empty when it can be stored.
+String UnreadableEntry(const String& Section, const String& Ident, const String& Value) {
+    // A line break would split the line and plant a different key on reading.
+    if (HasLineBreak(Section) || HasLineBreak(Ident) || HasLineBreak(Value))
+        return "Line breaks cannot be stored in ";
+    if (Ident.find('=') != String::npos) return "A key name cannot contain \"=\" in ";
+    if (Section.find(']') != String::npos) return "A section name cannot contain \"]\" in ";
+    if (!Ident.empty() && (Ident[0] == ';' || Ident[0] == '['))
+        return "A key name cannot start with \";\" or \"[\" in ";
+    if (Trim(Section) != Section || Trim(Ident) != Ident)
+        return "A section or key name cannot start or end with a blank in ";
+    return {};
+}
+
 } // namespace
 
 std::vector<String> TIniFile::Load() const {
@@ -106,11 +121,8 @@ String TIniFile::ReadString(const String& Section, const String& Ident, const St
 }
 
 void TIniFile::WriteString(const String& Section, const String& Ident, const String& Value) {
-    // Either would break the line apart and plant a different key on reading.
-    if (HasLineBreak(Section) || HasLineBreak(Ident) || HasLineBreak(Value))
-        throw EIniFileException("Line breaks cannot be stored in " + FileName());
-    if (Ident.find('=') != String::npos)
-        throw EIniFileException("A key name cannot contain \"=\" in " + FileName());
+    if (const String reason = UnreadableEntry(Section, Ident, Value); !reason.empty())
+        throw EIniFileException(reason + FileName());
     auto lines = Load();
     const String entry = Ident + "=" + Value;
     const TSectionRange r = FindSection(lines, Section);

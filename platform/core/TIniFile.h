@@ -18,7 +18,10 @@ public:
     String ReadString(const String& Section, const String& Ident, const String& Default) override;
     // Raises EIniFileException "Unable to write to <file>" when the file cannot be
     // written, "Line breaks cannot be stored in <file>" for a section, key or value
-    // with a line break, and "A key name cannot contain "=" in <file>".
+    // with a line break, "A key name cannot contain "=" in <file>", "A section name
+    // cannot contain "]" in <file>", "A key name cannot start with ";" or "[" in <file>"
+    // and "A section or key name cannot start or end with a blank in <file>": names
+    // that reading would never find again.
     void WriteString(const String& Section, const String& Ident, const String& Value) override;
     void ReadSection(const String& Section, TStrings* Strings) override;
     void ReadSections(TStrings* Strings) override;

@@ -156,6 +156,14 @@ TEST_F(IniFileTest, EntriesThatWouldBreakTheFileAreRefused) {
         {"S\n", "k", "v", "Line breaks cannot be stored in " + FName},
         {"S", "k\r", "v", "Line breaks cannot be stored in " + FName},
         {"S", "a=b", "v", "A key name cannot contain \"=\" in " + FName},
+        // Reading would cut the section name at "]", take the line for a comment or
+        // a section, or trim the blanks: the entry could never be found again.
+        {"T]x", "k", "v", "A section name cannot contain \"]\" in " + FName},
+        {"S", ";k", "v", "A key name cannot start with \";\" or \"[\" in " + FName},
+        {"S", "[k", "v", "A key name cannot start with \";\" or \"[\" in " + FName},
+        {"S", " sp", "v", "A section or key name cannot start or end with a blank in " + FName},
+        {"S", "sp\t", "v", "A section or key name cannot start or end with a blank in " + FName},
+        {" S", "k", "v", "A section or key name cannot start or end with a blank in " + FName},
     };
     for (const auto& c : cases) {
         try {
@@ -166,6 +174,7 @@ TEST_F(IniFileTest, EntriesThatWouldBreakTheFileAreRefused) {
         }
     }
     EXPECT_EQ(before, ReadFileBytes(FName));
+    EXPECT_EQ("old", TIniFile(FName).ReadString("S", "k", ""));
 }
 
 TEST_F(IniFileTest, WriteLeavesNoTemporaryFilesBehind) {
