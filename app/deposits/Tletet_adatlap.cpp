@@ -1,6 +1,7 @@
 #include "app/deposits/Tletet_adatlap.h"
 
 #include "app/common/AreaLayout.h"
+#include "app/common/CloseAsStored.h"
 #include "app/deposits/DepositSaves.h"
 #include "app/common/DigitBoxes.h"
 #include "app/common/FieldValues.h"
@@ -173,12 +174,16 @@ app::MovementKind Tletet_adatlap::ChosenKind() const {
 }
 
 void Tletet_adatlap::FormShow(TObject*) {
+    ClearChangePanel();
+    Load();
+}
+
+void Tletet_adatlap::ClearChangePanel() {
     for (TRadioButton* radio : {RadioButton1, RadioButton2, RadioButton3})
         radio->SetChecked(false);
     DateTimePicker1->SetDate(Date());
     Edit1->SetText("");
     Memo2->Clear();
-    Load();
 }
 
 void Tletet_adatlap::Load() {
@@ -189,8 +194,15 @@ void Tletet_adatlap::Load() {
         Query1->EnableControls();
         Query2->EnableControls();
     });
-    app::OpenSingleRow(*Query1, app::DepositHeaderSql(DepositId));
-    app::OpenStatement(*Query2, app::DepositMovementsSql(DepositId));
+    try {
+        app::OpenSingleRow(*Query1, app::DepositHeaderSql(DepositId));
+        app::OpenStatement(*Query2, app::DepositMovementsSql(DepositId));
+    } catch (...) {
+        // The header it could not read shows blank: nothing is recorded on it until a read
+        // succeeds.
+        Panel2->SetEnabled(false);
+        throw;
+    }
     app::ShowAsForint(Query1->FieldByName("letetosszeg"));
     app::ShowAsForint(Query2->FieldByName("osszeg"));
     FitBalance(Query1->FieldByName("letetosszeg")->DisplayText());
@@ -214,20 +226,24 @@ void Tletet_adatlap::BitBtn1Click(TObject* Sender) {
     const app::MovementKind kind = ChosenKind();
     const Int64 balance = Query1->IsEmpty() ? 0 : Query1->FieldByName("letetosszeg")->AsLargeInt();
     const std::optional<Int64> amount = app::MovementAmount(kind, Edit1->Text(), balance);
-    if (amount) {
-        try {
-            app::WriteMovement(*Query3, DepositId, *amount, DateTimePicker1->Date(), Memo2->Text(),
-                               kind == app::MovementKind::FullPayout);
-        } catch (const sqlite::EngineError&) {
-            throw; // the engine failed (busy, disk): the sheet keeps what it shows
-        } catch (const EDatabaseError&) {
-            // Refused by what the database holds now (closed, deleted, another balance): show
-            // that, keeping what was typed.
-            Load();
-            throw;
-        }
+    if (!amount) {
+        FormShow(Sender);
+        return;
     }
-    FormShow(Sender);
+    try {
+        app::WriteMovement(*Query3, DepositId, *amount, DateTimePicker1->Date(), Memo2->Text(),
+                           kind == app::MovementKind::FullPayout);
+    } catch (const sqlite::EngineError&) {
+        throw; // the engine failed (busy, disk): the sheet keeps what it shows
+    } catch (const EDatabaseError&) {
+        // Refused by what the database holds now (closed, deleted, another balance): show
+        // that, keeping what was typed.
+        Load();
+        throw;
+    }
+    // Recorded: a reload that fails must not leave the movement typed in for a second press.
+    ClearChangePanel();
+    app::ReadAgainAsStored([this] { Load(); });
 }
 
 void Tletet_adatlap::BitBtn3Click(TObject*) {

@@ -53,11 +53,13 @@ public:
     // Loads the deposit and empties the change panel.
     void FormShow(TObject* Sender);
     // Reads the deposit's header and movements again; the change panel is enabled while the
-    // deposit is active.
+    // deposit is active, and stays disabled when the read fails.
     void Load();
-    // Records the chosen movement, then reloads. Incomplete input only resets the panel;
-    // an amount out of range raises its message and writes nothing. A movement the saves
-    // refuse (see DepositSaves.h) shows the deposit as stored now and keeps what was typed.
+    // Records the chosen movement, then empties the change panel and reloads. Incomplete
+    // input only resets the panel; an amount out of range raises its message and writes
+    // nothing. A movement the saves refuse (see DepositSaves.h) shows the deposit as stored
+    // now and keeps what was typed. A reload that fails after the movement was recorded
+    // raises ListNotReadAgainMessage (CloseAsStored.h).
     void BitBtn1Click(TObject* Sender);
     // Prints the deposit as the sheet shows it.
     void BitBtn3Click(TObject* Sender);
@@ -69,6 +71,8 @@ public:
     app::MovementKind ChosenKind() const;
 
 private:
+    // No movement chosen, no amount or remark, today's date.
+    void ClearChangePanel();
     void CreateHeader();
     // Gives the balance the room its text needs, taken from the payer's name.
     void FitBalance(const String& Balance);
