@@ -25,7 +25,9 @@ void RunDepositSearch(MainWindowShared& Form);
 void ResetDepositSearch(MainWindowShared& Form);
 // Reopens the search and its total after a dialog changed a deposit.
 void ReopenDepositSearch(MainWindowShared& Form);
-// "Rögzít" of the settings page: a new account / project when its name is given.
+// "Rögzít" of the settings page: a new account / project when its name is given; its boxes
+// are emptied before its table is read again, a failure of which raises
+// ListNotReadAgainMessage (CloseAsStored.h).
 void AddDepositAccount(MainWindowShared& Form);
 void AddDepositProject(MainWindowShared& Form);
 void OpenDepositSettings(MainWindowShared& Form);

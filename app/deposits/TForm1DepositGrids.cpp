@@ -1,6 +1,7 @@
 // The deposits area's grids: the list and the search with their context menus and
 // footer totals, the settings page's editable account and project tables, and opening
 // the deposit dialogs from them.
+#include "app/common/CloseAsStored.h"
 #include "app/common/ListGrid.h"
 #include "app/common/FormControls.h"
 #include "app/common/RowReferences.h"
@@ -80,6 +81,12 @@ TSqlite3Table* MakeTable(app::MainWindowShared* Form, const String& Name, const 
         const Integer key = static_cast<Integer>(Rows->FieldByName("sorszam")->AsInteger());
         app::DeleteUnlessReferred(*Form->Deposits().letetbeallitas_Query1, Table, key,
                                   "DELETE FROM " + Table + " WHERE sorszam=" + IntToStr(key));
+    };
+    // The table's own delete runs once the row is deleted: when it fails (another program
+    // holds the database) the row is gone all the same, and a second delete only takes it off
+    // the grid.
+    table->OnDeleteError = [](TDataSet*, EDatabaseError& Error, TDataAction&) {
+        app::ReadAgainAsStored([&Error] { throw Error; }, app::DeletedListNotReadAgainMessage);
     };
     return table;
 }

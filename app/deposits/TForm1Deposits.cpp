@@ -1,6 +1,7 @@
 // The deposits area: the deposit list with its sort options, the search with its
 // filter strip, and the settings page where accounts and projects are added.
 #include "app/common/AreaLayout.h"
+#include "app/common/CloseAsStored.h"
 #include "app/common/ComboFill.h"
 #include "app/deposits/DepositCombos.h"
 #include "app/deposits/DepositStatements.h"
@@ -276,10 +277,12 @@ void AddDepositAccount(MainWindowShared& Form) {
     if (p.Edit24->Text().empty()) return;
     app::ExecInsert(*p.letetbeallitas_Query1, app::AccountInsertSql(p.Edit24->Text(), p.Edit25->Text(),
                                                                     p.letetbeallitas_Memo1->Text()));
-    app::Reopen(*p.letetbeallitas_Table1);
+    // Stored: emptied before the table is read again, so a failed read leaves nothing that
+    // would store the account twice.
     p.Edit24->SetText("");
     p.Edit25->SetText("");
     p.letetbeallitas_Memo1->Clear();
+    app::ReadAgainAsStored([&p] { app::Reopen(*p.letetbeallitas_Table1); });
 }
 
 void AddDepositProject(MainWindowShared& Form) {
@@ -287,9 +290,9 @@ void AddDepositProject(MainWindowShared& Form) {
     if (p.Edit26->Text().empty()) return;
     app::ExecInsert(*p.letetbeallitas_Query1,
                     app::ProjectInsertSql(p.Edit26->Text(), p.letetbeallitas_Memo2->Text()));
-    app::Reopen(*p.letetbeallitas_Table2);
     p.Edit26->SetText("");
     p.letetbeallitas_Memo2->Clear();
+    app::ReadAgainAsStored([&p] { app::Reopen(*p.letetbeallitas_Table2); });
 }
 
 void ClearDepositSettingsNotes(MainWindowShared& Form) {

@@ -1,5 +1,6 @@
-// The deposit sheet's movements while another workstation takes the database just after their
-// commit: each stands once, says it was done, and leaves nothing that would write it again.
+// The deposit sheet's movements and the settings page's new and deleted accounts while another
+// workstation takes the database just after their commit: each stands once, says it was done,
+// and leaves nothing that would write it a second time.
 #include "app/common/CloseAsStored.h"
 #include "app/common/MainWindowShared.h"
 #include "app/deposits/DepositArea.h"
@@ -52,6 +53,67 @@ TEST_F(DepositWritesStored, AMovementWhoseReloadMeetsALockIsRecordedOnce) {
                   (std::vector<Row>{{Key(k.Balance), Key(k.Active)}}));
         EXPECT_EQ(s.Panel2->Enabled(), k.Active); // read again: active ones take movements again
     });
+}
+
+// "Rögzít" under the accounts and the projects: the table read again after the INSERT meets
+// the lock; the boxes are empty, so a second press stores nothing.
+TEST_F(DepositWritesStored, ANewAccountOrProjectWhoseTableMeetsALockIsStoredOnce) {
+    CreateSaveForms();
+    app::MainWindowShared& f = app::MainWindow();
+    TForm1DepositParts& p = f.Deposits();
+    app::OpenDepositSettings(f);
+    const struct {
+        const char* Table;
+        std::vector<TControl*> Boxes; // the name first
+        void (*Press)(app::MainWindowShared&);
+        TDataSet* Shown;
+    } adds[] = {
+        {"letetiszamla",
+         {p.Edit24, p.Edit25, p.letetbeallitas_Memo1},
+         &app::AddDepositAccount,
+         p.letetbeallitas_Table1},
+        {"project", {p.Edit26, p.letetbeallitas_Memo2}, &app::AddDepositProject, p.letetbeallitas_Table2},
+    };
+    for (const auto& a : adds) {
+        SCOPED_TRACE(a.Table);
+        for (TControl* box : a.Boxes)
+            box->SetText("Új");
+        LockWhenRead({a.Shown});
+        EXPECT_TRUE(
+            ErrorOf<EDatabaseError>([&] { a.Press(f); }).starts_with(Locked(app::ListNotReadAgainMessage)));
+        Release();
+        for (TControl* box : a.Boxes)
+            EXPECT_EQ(box->Text(), "");
+        a.Press(f);
+        EXPECT_EQ(Number("SELECT count(*) FROM " + String(a.Table) + " WHERE nev='Új'"), 1);
+    }
+}
+
+// The settings grid deletes an account, then the table's own delete meets the lock: the
+// account is deleted, and deleting it again only takes it off the grid.
+TEST_F(DepositWritesStored, AnAccountDeletedBeforeTheGridMeetsALockIsDeletedOnce) {
+    CreateSaveForms();
+    AddAccount("Régi");
+    AddAccount("Marad");
+    app::MainWindowShared& f = app::MainWindow();
+    app::OpenDepositSettings(f);
+    TSqlite3Table& accounts = *f.Deposits().letetbeallitas_Table1;
+    ASSERT_TRUE(accounts.Locate("nev", Variant(String("Régi")), {}));
+    const TDataSetNotifyEvent deleteRow = accounts.BeforeDelete;
+    accounts.BeforeDelete = [&](TDataSet* Rows) {
+        deleteRow(Rows);
+        Other->StartExclusiveTransaction();
+    };
+    f.Sqlite3DB1->SetTimeOut(50);
+    EXPECT_TRUE(ErrorOf<EDatabaseError>([&] {
+                    accounts.Delete();
+                }).starts_with(Locked(app::DeletedListNotReadAgainMessage)));
+    Release();
+    accounts.BeforeDelete = deleteRow;
+    EXPECT_EQ(accounts.FieldByName("nev")->AsString(), "Régi"); // still shown
+    accounts.Delete();
+    EXPECT_EQ(Rows("SELECT nev FROM letetiszamla"), (std::vector<Row>{{String("Marad")}}));
+    EXPECT_EQ(accounts.RecordCount(), 1);
 }
 
 } // namespace
