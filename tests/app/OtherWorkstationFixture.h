@@ -1,11 +1,12 @@
 #pragma once
-// The case forms while another workstation uses the same database file: it writes between
-// its commits, or it takes the database just as a list or sheet is read again after a save,
-// so that the save has committed and only its reading meets the lock.
+// The case forms while another workstation uses the same database file: it writes between its
+// commits, or it takes the database as a list or sheet is read again after a committed write.
 #include "platform/data/TDataSet.h"
 #include "sqlite/TSqlite3DB.h"
 #include "tests/app/CaseFormsFixture.h"
+#include "tests/support/ErrorOf.h"
 
+#include <functional>
 #include <initializer_list>
 #include <memory>
 #include <vector>
@@ -35,10 +36,9 @@ protected:
         Other->StartImmediateTransaction();
         Other->SQLite3_ExecSQL("INSERT INTO masik VALUES (1)", nullptr);
     }
-    // From now on, as soon as one of Lists is opened or refreshed, the other workstation takes
-    // the database exclusively, and the program's wait is short: that read, and every one
-    // after it, meets the lock. Call it after the forms are created, before the save; Lists
-    // outlive the test, or the test calls Release before it deletes them.
+    // From now on the other workstation takes the database as soon as one of Lists is opened or
+    // refreshed, and the program waits only briefly, so that read and every later one meet the
+    // lock. Lists outlive the test, or the test calls Release before it deletes them.
     void LockWhenRead(std::initializer_list<TDataSet*> Lists) {
         app::MainWindow().Sqlite3DB1->SetTimeOut(50);
         for (TDataSet* list : Lists) {
@@ -47,6 +47,15 @@ protected:
             };
             FHooked.push_back(list);
         }
+    }
+    // Press, with the database taken as soon as one of Lists is read, raises Done followed by the
+    // lock's message: the write was done, only its reading failed. Then the database is let go.
+    void PressLocked(std::initializer_list<TDataSet*> Lists, const String& Done,
+                     const std::function<void()>& Press) {
+        LockWhenRead(Lists);
+        const String error = ErrorOf<EDatabaseError>(Press);
+        EXPECT_TRUE(error.starts_with(Done + "Az adatbázist egy másik program használja")) << error;
+        Release();
     }
     // The hooks are gone and the other workstation lets the database go.
     void Release() {

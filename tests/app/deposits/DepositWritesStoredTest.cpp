@@ -12,7 +12,6 @@
 #include "sqlite/TSqlite3Query.h"
 #include "sqlite/TSqlite3Table.h"
 #include "tests/app/OtherWorkstationFixture.h"
-#include "tests/support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 
@@ -20,10 +19,6 @@ namespace apptest {
 namespace {
 
 class DepositWritesStored : public OtherWorkstation {};
-
-String Locked(const char* Done) {
-    return Done + String("Az adatbázist egy másik program használja");
-}
 
 // The sheet reloads after the movement and meets the lock: the movement is recorded once, the
 // sheet takes nothing more on the header it could not read, and the next press only reads it.
@@ -40,12 +35,10 @@ TEST_F(DepositWritesStored, AMovementWhoseReloadMeetsALockIsRecordedOnce) {
         {Movement("payment in", s.RadioButton3), 1500, true},
     };
     EachSave(kinds, [&](const Kind& k) {
-        LockWhenRead({s.Query1});
-        EXPECT_TRUE(ErrorOf<EDatabaseError>(k.Press).starts_with(Locked(app::ListNotReadAgainMessage)));
+        PressLocked({s.Query1}, app::ListNotReadAgainMessage, k.Press);
         EXPECT_FALSE(s.Panel2->Enabled());
         EXPECT_EQ(s.ChosenKind(), app::MovementKind::None);
         EXPECT_EQ(s.Edit1->Text() + s.Memo2->Text(), "");
-        Release();
         s.BitBtn1->Click();
         const String deposit = Key(s.DepositId);
         EXPECT_EQ(Number("SELECT count(*) FROM letetmozgas WHERE letet=" + deposit), 2);
@@ -55,65 +48,49 @@ TEST_F(DepositWritesStored, AMovementWhoseReloadMeetsALockIsRecordedOnce) {
     });
 }
 
-// "Rögzít" under the accounts and the projects: the table read again after the INSERT meets
-// the lock; the boxes are empty, so a second press stores nothing.
-TEST_F(DepositWritesStored, ANewAccountOrProjectWhoseTableMeetsALockIsStoredOnce) {
-    CreateSaveForms();
-    app::MainWindowShared& f = app::MainWindow();
-    TForm1DepositParts& p = f.Deposits();
-    app::OpenDepositSettings(f);
-    const struct {
-        const char* Table;
-        std::vector<TControl*> Boxes; // the name first
-        void (*Press)(app::MainWindowShared&);
-        TDataSet* Shown;
-    } adds[] = {
-        {"letetiszamla",
-         {p.Edit24, p.Edit25, p.letetbeallitas_Memo1},
-         &app::AddDepositAccount,
-         p.letetbeallitas_Table1},
-        {"project", {p.Edit26, p.letetbeallitas_Memo2}, &app::AddDepositProject, p.letetbeallitas_Table2},
-    };
-    for (const auto& a : adds) {
-        SCOPED_TRACE(a.Table);
-        for (TControl* box : a.Boxes)
-            box->SetText("Új");
-        LockWhenRead({a.Shown});
-        EXPECT_TRUE(
-            ErrorOf<EDatabaseError>([&] { a.Press(f); }).starts_with(Locked(app::ListNotReadAgainMessage)));
-        Release();
-        for (TControl* box : a.Boxes)
-            EXPECT_EQ(box->Text(), "");
-        a.Press(f);
-        EXPECT_EQ(Number("SELECT count(*) FROM " + String(a.Table) + " WHERE nev='Új'"), 1);
-    }
-}
-
-// The settings grid deletes an account, then the table's own delete meets the lock: the
-// account is deleted, and deleting it again only takes it off the grid.
-TEST_F(DepositWritesStored, AnAccountDeletedBeforeTheGridMeetsALockIsDeletedOnce) {
+// On the settings page the grid deletes an account, then the table's own delete meets the lock;
+// "Rögzít" under the accounts or the projects stores, then the table read again meets it. Each
+// is done once: deleting again only takes the account off the grid, the boxes are empty.
+TEST_F(DepositWritesStored, SettingsWhoseTableMeetsALockAreWrittenOnce) {
     CreateSaveForms();
     AddAccount("Régi");
     AddAccount("Marad");
     app::MainWindowShared& f = app::MainWindow();
+    TForm1DepositParts& p = f.Deposits();
     app::OpenDepositSettings(f);
-    TSqlite3Table& accounts = *f.Deposits().letetbeallitas_Table1;
+    TSqlite3Table& accounts = *p.letetbeallitas_Table1;
     ASSERT_TRUE(accounts.Locate("nev", Variant(String("Régi")), {}));
     const TDataSetNotifyEvent deleteRow = accounts.BeforeDelete;
     accounts.BeforeDelete = [&](TDataSet* Rows) {
         deleteRow(Rows);
         Other->StartExclusiveTransaction();
     };
-    f.Sqlite3DB1->SetTimeOut(50);
-    EXPECT_TRUE(ErrorOf<EDatabaseError>([&] {
-                    accounts.Delete();
-                }).starts_with(Locked(app::DeletedListNotReadAgainMessage)));
-    Release();
+    PressLocked({}, app::DeletedListNotReadAgainMessage, [&] { accounts.Delete(); }); // BeforeDelete locks
     accounts.BeforeDelete = deleteRow;
     EXPECT_EQ(accounts.FieldByName("nev")->AsString(), "Régi"); // still shown
     accounts.Delete();
     EXPECT_EQ(Rows("SELECT nev FROM letetiszamla"), (std::vector<Row>{{String("Marad")}}));
     EXPECT_EQ(accounts.RecordCount(), 1);
+
+    const struct {
+        const char* Table;
+        std::vector<TControl*> Boxes;
+        void (*Press)(app::MainWindowShared&);
+        TDataSet* Shown;
+    } adds[] = {
+        {"letetiszamla", {p.Edit24, p.Edit25, p.letetbeallitas_Memo1}, app::AddDepositAccount, &accounts},
+        {"project", {p.Edit26, p.letetbeallitas_Memo2}, app::AddDepositProject, p.letetbeallitas_Table2},
+    };
+    for (const auto& a : adds) {
+        SCOPED_TRACE(a.Table);
+        for (TControl* box : a.Boxes)
+            box->SetText("Új");
+        PressLocked({a.Shown}, app::ListNotReadAgainMessage, [&] { a.Press(f); });
+        for (TControl* box : a.Boxes)
+            EXPECT_EQ(box->Text(), "");
+        a.Press(f);
+        EXPECT_EQ(Number("SELECT count(*) FROM " + String(a.Table) + " WHERE nev='Új'"), 1);
+    }
 }
 
 } // namespace

@@ -117,19 +117,12 @@ TEST_F(DocumentsArea, ADateRangeListsNoUndatedEntry) {
         Exec("INSERT INTO ugyitem (ugy, ufile, datum, orzesi_hatarido) VALUES (" + Key(c) + ",'" + file +
              "'," + date + "," + date + ")");
     const std::optional<TDateTime> none, start = EncodeDate(2009, 1, 1), end = EncodeDate(2026, 12, 9);
-    const std::pair<std::optional<TDateTime>, std::optional<TDateTime>> ranges[] = {
-        {none, end},   // only the end day: '' sorts before every date
-        {start, none}, // only the start day
-        {start, end},  // both
-    };
     for (const bool byDeadline : {false, true})
-        for (const auto& [from, to] : ranges) {
+        // Only the end day ('' sorts before every date), only the start day, both.
+        for (const auto& [from, to] : {std::pair{none, end}, {start, none}, {start, end}}) {
             SCOPED_TRACE(String(byDeadline ? "deadline" : "date") + (from ? " from" : "") +
                          (to ? " to" : ""));
-            app::DocumentFilter f;
-            f.ByDeadline = byDeadline;
-            f.From = from;
-            f.To = to;
+            const app::DocumentFilter f{.From = from, .To = to, .ByDeadline = byDeadline};
             EXPECT_EQ(Column(app::DocumentListSql(f)), std::vector<String>{"datált"});
         }
 }

@@ -241,21 +241,13 @@ TEST_F(JubStatements, ListFiltersByNameCaseAnswerAndDates) {
 TEST_F(JubStatements, ADateRangeListsNoUndatedQuery) {
     const Integer caseId = AddCase("Alfa", "2009-01-10"), person = AddPerson("Kiss Éva");
     AddIdentification(person, caseId, "", "üres");
-    const Integer null = AddIdentification(person, caseId, "", "null");
-    Exec("UPDATE jub SET datum=NULL WHERE sorszam=" + Key(null));
+    Exec("UPDATE jub SET datum=NULL WHERE sorszam=" + Key(AddIdentification(person, caseId, "", "null")));
     AddIdentification(person, caseId, "2009-05-01", "datált");
     const std::optional<TDateTime> none, start = EncodeDate(2009, 1, 1), end = EncodeDate(2026, 12, 9);
-    const std::pair<std::optional<TDateTime>, std::optional<TDateTime>> ranges[] = {
-        {none, end},   // only the end day: '' sorts before every date
-        {start, none}, // only the start day
-        {start, end},  // both
-    };
-    for (const auto& [from, to] : ranges) {
+    // Only the end day ('' sorts before every date), only the start day, both.
+    for (const auto& [from, to] : {std::pair{none, end}, {start, none}, {start, end}}) {
         SCOPED_TRACE(String(from ? "from" : "") + (to ? " to" : ""));
-        app::JubFilter f;
-        f.From = from;
-        f.To = to;
-        EXPECT_EQ(Listed(f), std::vector<String>{"datált"});
+        EXPECT_EQ(Listed(app::JubFilter{.Name = {}, .From = from, .To = to}), std::vector<String>{"datált"});
     }
 }
 

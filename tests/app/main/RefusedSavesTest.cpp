@@ -72,15 +72,6 @@ TEST_F(RefusedSaves, SayWhatHappenedStoreNothingAndKeepTheInput) {
     const auto kept = [&](const char* Name, auto& D) {
         return Attached(Name, D).As(Name, [&D] { D.RadioButton3->SetChecked(true); });
     };
-    // Save on a register row of its own, which the combo then offers alone: the rows before
-    // deleted or withdrew the others.
-    const auto onNewRow = [this](DialogSave Save, const char* Table) {
-        Save.Open = [this, Open = Save.Open, Table] {
-            Exec(String("INSERT INTO ") + Table + " (nev) VALUES ('Ábel')");
-            Open();
-        };
-        return Save;
-    };
     const DialogSave newJub = Plain("identification query", ujjub, ujjub->Edit3, [&] {
         ujjub->CaseId = AddCase("Ügy", "2009-03-05");
         ujjub->CaseClientRowId = AddCasePerson(ujjub->CaseId, "Kovács Éva", AddPerson("Kovács Éva"));
@@ -96,8 +87,17 @@ TEST_F(RefusedSaves, SayWhatHappenedStoreNothingAndKeepTheInput) {
     const auto closing = [](Tugyadatlap& s) { s.CheckBox1->SetChecked(true); };
     TRadioButton *in = letet_adatlap->RadioButton3, *payout = letet_adatlap->RadioButton2;
     struct Refusal : DialogSave {
-        const char* Meanwhile; // a skipping trigger's event, or another workstation's DELETE or UPDATE
+        String Meanwhile; // a skipping trigger's event, or another workstation's DELETE or UPDATE
         const char* Message;
+    };
+    // The combo offers only active register rows: one withdrawn meanwhile is neither linked nor
+    // overwritten. Each saves on a row of its own, the only one left by the rows before.
+    const auto withdrawn = [this](DialogSave Save, const String& Table) {
+        Save.Open = [this, Open = Save.Open, Table] {
+            Exec("INSERT INTO " + Table + " (nev) VALUES ('Ábel')");
+            Open();
+        };
+        return Refusal{Save, "UPDATE " + Table + " SET aktiv=0", app::RowInactiveMessage};
     };
     const Refusal saves[] = {
         {Event("case event"), "BEFORE INSERT ON ugyitem", sqlite::NoRowAddedMessage},
@@ -162,20 +162,10 @@ TEST_F(RefusedSaves, SayWhatHappenedStoreNothingAndKeepTheInput) {
          app::RowNotChangedMessage},
         {kept("organisation kept, register row deleted", *ugyujszervezetform), "DELETE FROM ugyfel_szervezet",
          app::RowGoneMessage},
-        // The combo offers only active register rows: one withdrawn meanwhile is neither linked nor
-        // overwritten.
-        {onNewRow(kept("person kept, register row set inactive", *ugyujszemelyform),
-                  "ugyfel_termeszetes_szemely"),
-         "UPDATE ugyfel_termeszetes_szemely SET aktiv=0", app::RowInactiveMessage},
-        {onNewRow(Attached("person overwritten, register row set inactive", *ugyujszemelyform),
-                  "ugyfel_termeszetes_szemely"),
-         "UPDATE ugyfel_termeszetes_szemely SET aktiv=0", app::RowInactiveMessage},
-        {onNewRow(kept("organisation kept, register row set inactive", *ugyujszervezetform),
-                  "ugyfel_szervezet"),
-         "UPDATE ugyfel_szervezet SET aktiv=0", app::RowInactiveMessage},
-        {onNewRow(Attached("organisation overwritten, register row set inactive", *ugyujszervezetform),
-                  "ugyfel_szervezet"),
-         "UPDATE ugyfel_szervezet SET aktiv=0", app::RowInactiveMessage},
+        withdrawn(kept("person kept, withdrawn", *ugyujszemelyform), "ugyfel_termeszetes_szemely"),
+        withdrawn(Attached("person overwritten, withdrawn", *ugyujszemelyform), "ugyfel_termeszetes_szemely"),
+        withdrawn(kept("organisation kept, withdrawn", *ugyujszervezetform), "ugyfel_szervezet"),
+        withdrawn(Attached("organisation overwritten, withdrawn", *ugyujszervezetform), "ugyfel_szervezet"),
         {newJub.As("identification query, person deleted"), "DELETE FROM ugyfel_termeszetes_szemely",
          app::RowGoneMessage},
         {newJub.As("identification query, case deleted"), "DELETE FROM ugy", app::RowGoneMessage},

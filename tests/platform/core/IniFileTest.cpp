@@ -156,8 +156,7 @@ TEST_F(IniFileTest, EntriesThatWouldBreakTheFileAreRefused) {
         {"S\n", "k", "v", "Line breaks cannot be stored in " + FName},
         {"S", "k\r", "v", "Line breaks cannot be stored in " + FName},
         {"S", "a=b", "v", "A key name cannot contain \"=\" in " + FName},
-        // Reading would cut the section name at "]", take the line for a comment or
-        // a section, or trim the blanks: the entry could never be found again.
+        // Names that reading would cut at "]", take for a comment or section, or trim.
         {"T]x", "k", "v", "A section name cannot contain \"]\" in " + FName},
         {"S", ";k", "v", "A key name cannot start with \";\" or \"[\" in " + FName},
         {"S", "[k", "v", "A key name cannot start with \";\" or \"[\" in " + FName},
