@@ -194,15 +194,10 @@ void Tletet_adatlap::Load() {
         Query1->EnableControls();
         Query2->EnableControls();
     });
-    try {
-        app::OpenSingleRow(*Query1, app::DepositHeaderSql(DepositId));
-        app::OpenStatement(*Query2, app::DepositMovementsSql(DepositId));
-    } catch (...) {
-        // The header it could not read shows blank: nothing is recorded on it until a read
-        // succeeds.
-        Panel2->SetEnabled(false);
-        throw;
-    }
+    // A header that cannot be read shows blank: nothing is recorded on it until a read succeeds.
+    Panel2->SetEnabled(false);
+    app::OpenSingleRow(*Query1, app::DepositHeaderSql(DepositId));
+    app::OpenStatement(*Query2, app::DepositMovementsSql(DepositId));
     app::ShowAsForint(Query1->FieldByName("letetosszeg"));
     app::ShowAsForint(Query2->FieldByName("osszeg"));
     FitBalance(Query1->FieldByName("letetosszeg")->DisplayText());
