@@ -1,6 +1,7 @@
 #include "controls/services/TUtlDateTime.h"
 
 #include "platform/core/DateTime.h"
+#include "platform/core/DateTimeParts.h"
 
 TUtlDateTime::TUtlDateTime() : FDateTime(EncodeDate(1990, 1, 1)) {}
 
@@ -44,12 +45,14 @@ Word TUtlDateTime::Second() const {
 
 void TUtlDateTime::SetDate(Word Year, Word Month, Word Day) {
     const Parts p = Decode();
-    FDateTime = EncodeDate(Year, Month, Day) + EncodeTime(p.Hour, p.Minute, p.Second, 0);
+    FDateTime =
+        core::ComposeDateTime(EncodeDate(Year, Month, Day), EncodeTime(p.Hour, p.Minute, p.Second, 0));
 }
 
 void TUtlDateTime::SetTime(Word Hour, Word Minute, Word Second) {
     const Parts p = Decode();
-    FDateTime = EncodeDate(p.Year, p.Month, p.Day) + EncodeTime(Hour, Minute, Second, p.MSec);
+    FDateTime =
+        core::ComposeDateTime(EncodeDate(p.Year, p.Month, p.Day), EncodeTime(Hour, Minute, Second, p.MSec));
 }
 
 void TUtlDateTime::SetDay(Word Value) {

@@ -22,6 +22,8 @@ public:
     // The date setters keep hour, minute and second (milliseconds become 0); the
     // time setters keep the date and the milliseconds. A date that does not exist
     // raises EConvertError "Invalid argument to date encode" and keeps the value.
+    // Before 1899-12-30 the time is taken away from the day, so that a field set on such
+    // a date reads back as it was set.
     void SetDay(Word Value);
     void SetMonth(Word Value);
     void SetYear(Word Value);

@@ -49,9 +49,10 @@ constexpr Int64 FirstDay = -693593;
 constexpr Int64 LastDay = 2958465;
 
 // The value rounded to the millisecond, so that the date and the time agree (23:59:59.9996
-// is the next midnight); false outside 0001-01-01..9999-12-31.
+// is the next midnight); false outside 0001-01-01..9999-12-31. A time on 0001-01-01 lies
+// below MinDateTime, as every time before 1899-12-30 lies below its day.
 bool Milliseconds(TDateTime value, Int64& total) {
-    if (!(value >= MinDateTime && value < MaxDateTime + 1)) return false;
+    if (!(value > MinDateTime - 1 && value < MaxDateTime + 1)) return false;
     total = static_cast<Int64>(std::llround(value * MSecsPerDay));
     const Int64 days = total / MSecsPerDay;
     return days >= FirstDay && days <= LastDay;

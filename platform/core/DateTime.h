@@ -26,7 +26,7 @@ TDateTime EncodeDate(Word year, Word month, Word day);
 TDateTime EncodeTime(Word hour, Word min, Word sec, Word msec);
 bool TryEncodeDate(Word year, Word month, Word day, TDateTime& date);
 bool TryEncodeTime(Word hour, Word min, Word sec, Word msec, TDateTime& time);
-// Values outside MinDateTime..MaxDateTime decode to all zeros.
+// Values outside 0001-01-01..9999-12-31 (with the times of those days) decode to all zeros.
 void DecodeDate(TDateTime date, Word& year, Word& month, Word& day);
 void DecodeTime(TDateTime time, Word& hour, Word& min, Word& sec, Word& msec);
 // 1 = Sunday .. 7 = Saturday.

@@ -5,10 +5,13 @@
 #include "controls/common/UtlConsts.h"
 
 #include "platform/core/DateTime.h"
+#include "platform/core/DateTimeParts.h"
 #include "platform/core/Exceptions.h"
 #include "tests/support/ErrorOf.h"
 
 #include <gtest/gtest.h>
+
+#include <cstdio>
 
 namespace {
 
@@ -76,6 +79,65 @@ TEST(UtlDateTimeTest, DefaultsAndFieldSetters) {
     dt.SetMonth(2);
     dt.SetDay(29);
     EXPECT_EQ(dt.DateTime(), EncodeDate(2024, 2, 29) + EncodeTime(13, 45, 30, 0));
+}
+
+namespace {
+
+// "yyyy-mm-dd hh:nn:ss.zzz" as a value: the date's day with the time of day on it.
+TDateTime Moment(const char* text) {
+    unsigned y, m, d, h, n, s, z;
+    EXPECT_EQ(std::sscanf(text, "%u-%u-%u %u:%u:%u.%u", &y, &m, &d, &h, &n, &s, &z), 7) << text;
+    return core::ComposeDateTime(EncodeDate(Word(y), Word(m), Word(d)),
+                                 EncodeTime(Word(h), Word(n), Word(s), Word(z)));
+}
+
+// What the field getters read, with the milliseconds the value holds.
+std::string ReadBack(const TUtlDateTime& dt) {
+    Word h, n, s, z;
+    DecodeTime(dt.DateTime(), h, n, s, z);
+    char text[64];
+    std::snprintf(text, sizeof text, "%04u-%02u-%02u %02u:%02u:%02u.%03u", dt.Year(), dt.Month(), dt.Day(),
+                  dt.Hour(), dt.Minute(), dt.Second(), z);
+    return text;
+}
+
+} // namespace
+
+TEST(UtlDateTimeTest, EachSetterChangesOneFieldAroundTheBaseDate) {
+    struct Row {
+        const char* From;
+        void (TUtlDateTime::*Set)(Word);
+        Word Value;
+        const char* Want;
+    };
+    const Row rows[] = {
+        // Before 1899-12-30 the time is taken away from the day: it must stay on that day.
+        {"1850-06-10 08:00:00.000", &TUtlDateTime::SetDay, 11, "1850-06-11 08:00:00.000"},
+        {"1850-06-10 08:00:00.000", &TUtlDateTime::SetMonth, 7, "1850-07-10 08:00:00.000"},
+        {"1850-06-10 08:00:00.000", &TUtlDateTime::SetYear, 1851, "1851-06-10 08:00:00.000"},
+        {"1899-12-29 10:30:00.250", &TUtlDateTime::SetHour, 23, "1899-12-29 23:30:00.250"},
+        {"1899-12-29 10:30:00.250", &TUtlDateTime::SetMinute, 0, "1899-12-29 10:00:00.250"},
+        {"1899-12-29 10:30:00.250", &TUtlDateTime::SetSecond, 5, "1899-12-29 10:30:05.250"},
+        // The earliest day, with the latest time of day.
+        {"0001-01-01 23:59:59.999", &TUtlDateTime::SetSecond, 0, "0001-01-01 23:59:00.999"},
+        // Across the base date in both directions; a date setter drops the milliseconds.
+        {"1899-12-29 10:30:00.250", &TUtlDateTime::SetDay, 30, "1899-12-30 10:30:00.000"},
+        {"1899-12-30 10:30:00.250", &TUtlDateTime::SetDay, 29, "1899-12-29 10:30:00.000"},
+        {"1899-12-30 00:00:00.000", &TUtlDateTime::SetHour, 6, "1899-12-30 06:00:00.000"},
+        {"1850-06-10 08:00:00.000", &TUtlDateTime::SetYear, 1990, "1990-06-10 08:00:00.000"},
+        {"1990-06-10 08:00:00.000", &TUtlDateTime::SetYear, 1850, "1850-06-10 08:00:00.000"},
+        // After it.
+        {"1899-12-31 12:00:00.000", &TUtlDateTime::SetMinute, 59, "1899-12-31 12:59:00.000"},
+        {"2024-02-29 13:45:30.500", &TUtlDateTime::SetHour, 0, "2024-02-29 00:45:30.500"},
+    };
+    for (const Row& row : rows) {
+        TUtlDateTime dt;
+        dt.SetDateTime(Moment(row.From));
+        ASSERT_EQ(ReadBack(dt), row.From);
+        (dt.*row.Set)(row.Value);
+        EXPECT_EQ(ReadBack(dt), row.Want) << "from " << row.From;
+        EXPECT_EQ(dt.DateTime(), Moment(row.Want)) << "from " << row.From;
+    }
 }
 
 TEST(UtlDateTimeTest, ImpossibleDateRaisesAndKeepsTheValue) {

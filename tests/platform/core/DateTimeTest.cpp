@@ -79,6 +79,22 @@ TEST(DateDecoding, OutOfRangeGivesZeros) {
     EXPECT_EQ(y + m + d, 0);
 }
 
+TEST(DateDecoding, FirstAndLastDaysKeepTheirTimes) {
+    const TDateTime lastDay = std::floor(MaxDateTime);
+    const std::pair<TDateTime, std::array<Word, 4>> rows[] = {
+        {MinDateTime - 0.25, {1, 1, 1, 6}}, // a time on the first day lies below its value
+        {MinDateTime, {1, 1, 1, 0}},        {lastDay + 0.75, {9999, 12, 31, 18}},
+        {MinDateTime - 1, {0, 0, 0, 0}}, // the day before the first
+        {lastDay + 1, {0, 0, 0, 0}},     // the day after the last
+    };
+    for (const auto& [value, want] : rows) {
+        Word y = 9, m = 9, d = 9, h = 9, n, s, ms;
+        DecodeDate(value, y, m, d);
+        DecodeTime(value, h, n, s, ms);
+        EXPECT_EQ((std::array<Word, 4>{y, m, d, h}), want) << value;
+    }
+}
+
 TEST(DateArithmetic, DayOfWeekAndIncMonth) {
     EXPECT_EQ(DayOfWeek(EncodeDate(1899, 12, 30)), 7); // Saturday
     EXPECT_EQ(DayOfWeek(EncodeDate(2009, 12, 14)), 2); // Monday
