@@ -12,6 +12,8 @@
 #include "platform/core/TypInfo.h"
 #include "platform/os/ProgramPaths.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr Byte MaxAlphaEntries = 26;
@@ -287,6 +289,10 @@ void TUtlIniCtrl::WriteStringsExt(const String& Section, const String& Ident, TS
                                   Integer MaxCount) {
     const String section = GetSectionName(Section);
     const auto store = OpenStore(false);
+    const Integer count = std::min(Strings->Count(), MaxCount);
+    // A line the store refuses must leave the old list whole.
+    for (Integer i = 0; i < count; ++i)
+        store->CheckEntry(section, Ident + GetCounterIdent(i), (*Strings)[i]);
     if (section.empty()) {
         // The root key holds other settings and every section too: only the old list goes, as
         // ReadStringsExt reads it.
@@ -295,7 +301,7 @@ void TUtlIniCtrl::WriteStringsExt(const String& Section, const String& Ident, TS
     } else {
         store->EraseSection(section);
     }
-    for (Integer i = 0; i < Strings->Count() && i < MaxCount; ++i)
+    for (Integer i = 0; i < count; ++i)
         store->WriteString(section, Ident + GetCounterIdent(i), (*Strings)[i]);
 }
 

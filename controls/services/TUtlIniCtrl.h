@@ -111,8 +111,8 @@ public:
     void WriteRect(const String& Section, const String& Ident, const TRect& Value);
 
     // Lines as Ident + counter; writing erases the section first and stores at
-    // most MaxCount lines; reading stops at the first absent entry (empty lines
-    // come back).
+    // most MaxCount lines, but raises before that when the store refuses one of
+    // them; reading stops at the first absent entry (empty lines come back).
     void ReadStringsExt(const String& Section, const String& Ident, TStrings* Strings, Integer MaxCount);
     void WriteStringsExt(const String& Section, const String& Ident, TStrings* Strings, Integer MaxCount);
     void ReadStrings(const String& Section, const String& Ident, TStrings* Strings);

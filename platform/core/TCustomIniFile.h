@@ -15,6 +15,9 @@ public:
     // The stored text, or Default when the value is absent.
     virtual String ReadString(const String& Section, const String& Ident, const String& Default) = 0;
     virtual void WriteString(const String& Section, const String& Ident, const String& Value) = 0;
+    // Raises what WriteString would raise for an entry the store can never hold, and writes
+    // nothing: a write of several entries checks them all before it changes anything.
+    virtual void CheckEntry(const String& /*Section*/, const String& /*Ident*/, const String& /*Value*/) {}
 
     // Decimal or hexadecimal ("$1F", "0x1F"); Default when absent or not a number.
     virtual Integer ReadInteger(const String& Section, const String& Ident, Integer Default);

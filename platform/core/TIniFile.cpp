@@ -84,6 +84,9 @@ String UnreadableEntry(const String& Section, const String& Ident, const String&
         return "A key name cannot start with \";\" or \"[\" in ";
     if (Trim(Section) != Section || Trim(Ident) != Ident)
         return "A section or key name cannot start or end with a blank in ";
+    // The file would keep them as "?", where no read of the name finds them again.
+    if (!UnstorableChars(Section, IniCodePage).empty() || !UnstorableChars(Ident, IniCodePage).empty())
+        return "A section or key name cannot hold characters outside code page 1250 in ";
     return {};
 }
 
@@ -120,9 +123,13 @@ String TIniFile::ReadString(const String& Section, const String& Ident, const St
     return Default;
 }
 
-void TIniFile::WriteString(const String& Section, const String& Ident, const String& Value) {
+void TIniFile::CheckEntry(const String& Section, const String& Ident, const String& Value) {
     if (const String reason = UnreadableEntry(Section, Ident, Value); !reason.empty())
         throw EIniFileException(reason + FileName());
+}
+
+void TIniFile::WriteString(const String& Section, const String& Ident, const String& Value) {
+    CheckEntry(Section, Ident, Value);
     auto lines = Load();
     const String entry = Ident + "=" + Value;
     const TSectionRange r = FindSection(lines, Section);

@@ -19,10 +19,13 @@ public:
     // Raises EIniFileException "Unable to write to <file>" when the file cannot be
     // written, "Line breaks cannot be stored in <file>" for a section, key or value
     // with a line break, "A key name cannot contain "=" in <file>", "A section name
-    // cannot contain "]" in <file>", "A key name cannot start with ";" or "[" in <file>"
-    // and "A section or key name cannot start or end with a blank in <file>": names
-    // that reading would never find again.
+    // cannot contain "]" in <file>", "A key name cannot start with ";" or "[" in <file>",
+    // "A section or key name cannot start or end with a blank in <file>" and "A section
+    // or key name cannot hold characters outside code page 1250 in <file>": names that
+    // reading would never find again.
     void WriteString(const String& Section, const String& Ident, const String& Value) override;
+    // WriteString's refusals of an entry (all but "Unable to write"); reads no file.
+    void CheckEntry(const String& Section, const String& Ident, const String& Value) override;
     void ReadSection(const String& Section, TStrings* Strings) override;
     void ReadSections(TStrings* Strings) override;
     void ReadSectionValues(const String& Section, TStrings* Strings) override;

@@ -11,6 +11,7 @@
 #include "platform/core/TypInfo.h"
 #include "platform/graphics/TFont.h"
 #include "tests/support/ErrorOf.h"
+#include "tests/support/FileBytes.h"
 #include "tests/support/ScopedEnv.h"
 #include "tests/support/TempFolder.h"
 
@@ -141,6 +142,20 @@ TEST_F(UtlIniCtrlTest, NumberedListsKeepEmptyLinesAndStopAtMaxCount) {
     Ini.DeleteKey("L", "Item3");
     Ini.ReadStrings("L", "Item", &back);
     EXPECT_EQ(back.Count(), 3); // the first absent entry ends it
+}
+
+// A line the file refuses, anywhere in the list, is found before the old list goes.
+TEST_F(UtlIniCtrlTest, RefusedListWriteKeepsTheOldList) {
+    TStringList lines;
+    lines.SetCommaText("one,two,three");
+    Ini.WriteStrings("L", "Item", &lines);
+    const std::string before = ReadFileBytes(Ini.GetIniName());
+    lines.Clear();
+    for (const char* line : {"uno", "dos\nmore", "tres"})
+        lines.Add(line);
+    EXPECT_EQ(ErrorOf<EIniFileException>([&] { Ini.WriteStrings("L", "Item", &lines); }),
+              "Line breaks cannot be stored in " + Ini.GetIniName());
+    EXPECT_EQ(ReadFileBytes(Ini.GetIniName()), before);
 }
 
 // The registry's root key also holds the other sections and root values: a list written
