@@ -206,11 +206,12 @@ void TUtlIniCtrl::WriteBool(const String& Section, const String& Ident, bool Val
 }
 
 double TUtlIniCtrl::ReadFloat(const String& Section, const String& Ident, double Default) {
-    return StrToFloat(ReadString(Section, Ident, FloatToStr(Default)));
+    return StrToFloat(ReadString(Section, Ident, FloatToStrExact(Default)));
 }
 
 void TUtlIniCtrl::WriteFloat(const String& Section, const String& Ident, double Value) {
-    WriteString(Section, Ident, FloatToStr(Value));
+    const String section = GetSectionName(Section);
+    OpenStore(false)->WriteFloat(section, Ident, Value);
 }
 
 TDateTime TUtlIniCtrl::ReadDate(const String& Section, const String& Ident, TDateTime Default) {

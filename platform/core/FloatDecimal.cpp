@@ -70,7 +70,7 @@ bool ShortDecimal(double magnitude, Scientific& s) {
     return true;
 }
 
-// The shortest digits of a normal, non-zero magnitude, as ToDecimal first tries them.
+// The shortest digits of a finite, non-zero magnitude, as ToDecimal first tries them.
 Scientific ShortestDigits(double magnitude) {
     Scientific s;
     if (!ShortDecimal(magnitude, s)) {
@@ -89,6 +89,24 @@ bool ShortestFitsFifteen(double value) {
     if (WholeScale(magnitude) >= 0) return true;
     const Scientific s = ShortestDigits(magnitude);
     return s.Count <= 15 && s.Exponent10 + NoDecimalLimit >= 15;
+}
+
+FloatDecimal ShortestDecimal(double value) {
+    FloatDecimal r;
+    if (std::isnan(value)) {
+        r.Nan = true;
+        return r;
+    }
+    r.Negative = std::signbit(value);
+    if (std::isinf(value)) {
+        r.Infinite = true;
+        return r;
+    }
+    if (value == 0) return r;
+    const Scientific s = ShortestDigits(std::fabs(value));
+    r.Exponent = s.Exponent10;
+    r.Digits.assign(s.Digits, static_cast<size_t>(s.Count));
+    return r;
 }
 
 FloatDecimal ToDecimal(double value, Integer precision, Integer decimals) {

@@ -20,6 +20,10 @@ inline constexpr Integer NoDecimalLimit = 9999;
 // point. A value that rounds to zero comes back with empty Digits and Negative false.
 FloatDecimal ToDecimal(double value, Integer precision, Integer decimals = NoDecimalLimit);
 
+// The fewest digits that read back as value itself (at most 17), subnormals included. Unlike
+// ToDecimal, negative zero comes back with Negative true.
+FloatDecimal ShortestDecimal(double value);
+
 // Whether ToDecimal(value, 15) is value's shortest digits, so that its text reads back as
 // value itself: a finite, normal value of at most 15 significant digits. Zero gives false
 // (its text loses the sign).

@@ -41,7 +41,7 @@ String Scientific(const FloatDecimal& d, Integer mantissaDigits, Integer expDigi
 
 String GeneralText(const FloatDecimal& d, Integer precision, Integer expDigits, const TFormatSettings& fs) {
     if (d.Nan || d.Infinite) return SpecialText(d);
-    if (d.Digits.empty()) return "0";
+    if (d.Digits.empty()) return d.Negative ? "-0" : "0";
     if (d.Exponent > precision || d.Exponent < -3) return Scientific(d, 0, expDigits, false, fs);
     // Built in place: this runs for every number a list or an export shows.
     const auto n = static_cast<Integer>(d.Digits.size());
@@ -170,6 +170,15 @@ String FloatToStr(double value, const TFormatSettings& settings) {
 
 String FloatToStr(double value) {
     return FloatToStr(value, FormatSettings);
+}
+
+String FloatToStrExact(double value, const TFormatSettings& settings) {
+    // FloatToStr's precision decides the layout, so its exact texts stay as they were.
+    return GeneralText(core::ShortestDecimal(value), 15, 0, settings);
+}
+
+String FloatToStrExact(double value) {
+    return FloatToStrExact(value, FormatSettings);
 }
 
 String CurrToStr(Currency value, const TFormatSettings& settings) {

@@ -41,6 +41,11 @@ bool TryStrToFloat(const String& s, double& value, const TFormatSettings& settin
 // General format with 15 significant digits.
 String FloatToStr(double value);
 String FloatToStr(double value, const TFormatSettings& settings);
+// The shortest text in FloatToStr's layout that StrToFloat reads back as the same double,
+// sign of zero included (up to 17 significant digits): FloatToStr's own text wherever that
+// reads back so. For stored values; NaN and infinities give FloatToStr's text.
+String FloatToStrExact(double value);
+String FloatToStrExact(double value, const TFormatSettings& settings);
 // precision: significant digits (ffGeneral, ffExponent) ; digits: exponent digits for
 // ffGeneral/ffExponent, decimals for ffFixed/ffNumber/ffCurrency.
 String FloatToStrF(double value, TFloatFormat format, Integer precision, Integer digits);

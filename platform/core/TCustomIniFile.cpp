@@ -41,7 +41,7 @@ double TCustomIniFile::ReadFloat(const String& Section, const String& Ident, dou
 }
 
 void TCustomIniFile::WriteFloat(const String& Section, const String& Ident, double Value) {
-    WriteString(Section, Ident, FloatToStr(Value));
+    WriteString(Section, Ident, FloatToStrExact(Value));
 }
 
 TDateTime TCustomIniFile::ReadDate(const String& Section, const String& Ident, TDateTime Default) {

@@ -25,7 +25,8 @@ public:
     // Stored as "1" / "0"; any number but 0 reads as true.
     virtual bool ReadBool(const String& Section, const String& Ident, bool Default);
     virtual void WriteBool(const String& Section, const String& Ident, bool Value);
-    // In the process-wide formats; Default when absent or unreadable.
+    // In the process-wide formats; Default when absent or unreadable. A float is written
+    // as FloatToStrExact's text, so it reads back as the same number.
     virtual double ReadFloat(const String& Section, const String& Ident, double Default);
     virtual void WriteFloat(const String& Section, const String& Ident, double Value);
     virtual TDateTime ReadDate(const String& Section, const String& Ident, TDateTime Default);

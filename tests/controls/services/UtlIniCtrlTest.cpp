@@ -106,6 +106,10 @@ TEST_F(UtlIniCtrlTest, TypedValuesRoundTrip) {
         EXPECT_EQ(store->ReadPoint("V", "Point", TPoint()), TPoint(3, -4));
         EXPECT_EQ(store->ReadRect("V", "Rect", TRect()), TRect(1, 2, 3, 4));
         EXPECT_DOUBLE_EQ(store->ReadFloat("V", "Absent", 1.5), 1.5);
+        // Floats come back whole, stored and as the default alike.
+        store->WriteFloat("V", "Third", 1.0 / 3.0);
+        EXPECT_EQ(store->ReadFloat("V", "Third", 0), 1.0 / 3.0);
+        EXPECT_EQ(store->ReadFloat("V", "Absent", 0.1 + 0.2), 0.1 + 0.2);
     }
     Ini.WriteString("V", "Bad", "nem szám");
     EXPECT_EQ(ErrorOf<EConvertError>([&] { Ini.ReadFloat("V", "Bad", 0); }),
