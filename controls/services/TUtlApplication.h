@@ -92,7 +92,9 @@ public:
     void SetLogPrefix(TUtlPathPrefix Value);
     // Writes an entry ("#CR" an empty line, "#Header" the header, "#Line" 80
     // asterisks). A log that cannot be opened drops the entry; a failed write
-    // raises EInOutError "Cannot write log file <name>".
+    // raises EInOutError "Cannot write log file <name>". With laBackupLog an
+    // oversized log moves to the first ".lN" name that nothing has; one that
+    // cannot be moved is appended to, so its entries are never lost.
     void LogWrite(const String& Msg);
     // Logs the exception being handled (nothing outside a handler).
     void LogException(TObject* Sender);

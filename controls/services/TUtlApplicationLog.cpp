@@ -40,7 +40,7 @@ void TUtlApplication::SetLogPrefix(TUtlPathPrefix Value) {
 String TUtlApplication::BackupLogName() const {
     for (Integer n = 0;; ++n) {
         const String candidate = ChangeFileExt(FLogName, ".l" + IntToStr(n));
-        if (!FileExists(candidate)) return candidate;
+        if (!FileNameTaken(candidate)) return candidate;
     }
 }
 
@@ -57,6 +57,8 @@ void TUtlApplication::WriteLogHeader(std::ostream& Out) {
 void TUtlApplication::LogWrite(const String& Msg) {
     const String path = NormalizePath(FLogName);
     bool rewrite = false;
+    // A log that could not be backed up keeps its entries: it is appended to.
+    bool keep = false;
     if (MaxLogSize > 100 && FileSize(path) > MaxLogSize) {
         bool cancel = false;
         if (OnMaxLogSize) OnMaxLogSize(this, FLogName, cancel);
@@ -64,14 +66,15 @@ void TUtlApplication::LogWrite(const String& Msg) {
         if (LogAction == laClearLog) {
             rewrite = true;
         } else if (LogAction == laBackupLog) {
-            RenameFile(path, NormalizePath(BackupLogName()));
-            rewrite = true;
+            rewrite = RenameFile(path, NormalizePath(BackupLogName()));
+            keep = !rewrite;
             if (Application) Application->ProcessMessages();
         }
     }
 
     const bool exists = FileExists(path);
-    const bool truncate = exists && ((Options.Contains(aoLogAlwaysClear) && !FLogStarted) || rewrite);
+    const bool truncate =
+        exists && !keep && ((Options.Contains(aoLogAlwaysClear) && !FLogStarted) || rewrite);
     std::ofstream out(path,
                       truncate || !exists ? std::ios::out | std::ios::trunc : std::ios::out | std::ios::app);
     if (!out) return;

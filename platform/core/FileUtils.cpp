@@ -132,6 +132,12 @@ bool FileExists(std::string_view fileName) {
     return !ec && fs::exists(status) && !fs::is_directory(status);
 }
 
+bool FileNameTaken(std::string_view fileName) {
+    if (fileName.empty()) return false;
+    std::error_code ec;
+    return fs::exists(fs::symlink_status(ToPath(fileName), ec));
+}
+
 bool DirectoryExists(std::string_view dir) {
     if (dir.empty()) return false;
     std::error_code ec;
@@ -169,8 +175,7 @@ bool RenameFile(std::string_view oldName, std::string_view newName) {
     // and must not lose a file that appeared there meanwhile.
     if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return true;
     if (errno != EINVAL && errno != ENOSYS) return false;
-    std::error_code ec;
-    if (fs::exists(fs::symlink_status(fs::path(to), ec))) return false;
+    if (FileNameTaken(to)) return false;
     return std::rename(from.c_str(), to.c_str()) == 0;
 }
 

@@ -37,6 +37,8 @@ String ExpandFileName(std::string_view fileName);
 
 bool FileExists(std::string_view fileName);
 bool DirectoryExists(std::string_view dir);
+// True when anything has the name: a file, a folder, a link (also one that leads nowhere).
+bool FileNameTaken(std::string_view fileName);
 // Creates dir and its missing parents; true when the folder exists afterwards.
 // Raises EInOutError("Unable to create directory") for an empty name.
 bool ForceDirectories(std::string_view dir);

@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -119,6 +120,42 @@ TEST_F(UtlApplicationTest, OversizedLogIsBackedUp) {
     EXPECT_EQ(ReadFileBytes(folder.File("iroda.l1")), std::string(300, 'x') + "\n");
     EXPECT_EQ(ReadFileBytes(folder.File("iroda.l0")), "older\n");
     EXPECT_NE(ReadFileBytes(log).find("Entries:\n00001: new\n"), std::string::npos); // header after a rewrite
+}
+
+// The backup takes the first ".lN" name that nothing has; a log that cannot be moved keeps
+// its entries, and the new ones follow them. Each row runs with the default options.
+TEST_F(UtlApplicationTest, OversizedLogIsNeverLost) {
+    const std::string old = std::string(300, 'x') + "\n";
+    const struct {
+        std::string log;
+        void (*take)(const std::string& name); // what already holds the first backup name
+        std::string backup;                    // where the old entries go; "" = they stay
+    } rows[] = {
+        {"iroda.log", [](const std::string& name) { std::filesystem::create_directory(name); }, "iroda.l1"},
+        {"iroda.log", [](const std::string& name) { std::filesystem::create_symlink("nowhere", name); },
+         "iroda.l1"},
+        // A backup name one byte too long for the file system: the move fails.
+        {std::string(253, 'n') + ".y", nullptr, ""},
+    };
+    for (const auto& r : rows) {
+        TempFolder dir;
+        const std::string path = dir.File(r.log);
+        { std::ofstream(path) << old; }
+        if (r.take) r.take(ChangeFileExt(path, ".l0"));
+        TUtlApplication fresh(nullptr, "velmora-log-test");
+        fresh.SetLogPrefix(ppFixed);
+        fresh.SetLogName(path);
+        fresh.MaxLogSize = 200;
+        fresh.LogAction = laBackupLog;
+        fresh.LogWrite("new");
+        const std::string text = ReadFileBytes(path);
+        const std::string entry = "Entries:\n00001: new\n";
+        EXPECT_EQ(text.substr(text.size() - entry.size()), entry) << r.log;
+        if (r.backup.empty())
+            EXPECT_EQ(text.substr(0, old.size()), old);
+        else
+            EXPECT_EQ(ReadFileBytes(dir.File(r.backup)), old);
+    }
 }
 
 TEST_F(UtlApplicationTest, CancelledOversizedLogWritesNothing) {
