@@ -125,23 +125,23 @@ TEST_F(UtlApplicationTest, OversizedLogIsBackedUp) {
 // The backup takes the first ".lN" name that nothing has; a log that cannot be moved keeps
 // its entries, and the new ones follow them. Each row runs with the default options.
 TEST_F(UtlApplicationTest, OversizedLogIsNeverLost) {
-    const std::string old = std::string(300, 'x') + "\n";
+    const std::string old = std::string(300, 'x') + "\n", entry = "Entries:\n00001: new\n";
     const struct {
         std::string log;
-        void (*take)(const std::string& name); // what already holds the first backup name
+        void (*take)(const std::string& name); // what already holds the ".l0" name
         std::string backup;                    // where the old entries go; "" = they stay
     } rows[] = {
-        {"iroda.log", [](const std::string& name) { std::filesystem::create_directory(name); }, "iroda.l1"},
-        {"iroda.log", [](const std::string& name) { std::filesystem::create_symlink("nowhere", name); },
+        {"iroda.log", [](const std::string& n) { std::filesystem::create_directory(n); }, "iroda.l1"},
+        {"iroda.log", [](const std::string& n) { std::filesystem::create_symlink("nowhere", n); },
          "iroda.l1"},
         // A backup name one byte too long for the file system: the move fails.
-        {std::string(253, 'n') + ".y", nullptr, ""},
+        {std::string(253, 'n') + ".y", [](const std::string&) {}, ""},
     };
     for (const auto& r : rows) {
         TempFolder dir;
         const std::string path = dir.File(r.log);
         { std::ofstream(path) << old; }
-        if (r.take) r.take(ChangeFileExt(path, ".l0"));
+        r.take(ChangeFileExt(path, ".l0"));
         TUtlApplication fresh(nullptr, "velmora-log-test");
         fresh.SetLogPrefix(ppFixed);
         fresh.SetLogName(path);
@@ -149,12 +149,8 @@ TEST_F(UtlApplicationTest, OversizedLogIsNeverLost) {
         fresh.LogAction = laBackupLog;
         fresh.LogWrite("new");
         const std::string text = ReadFileBytes(path);
-        const std::string entry = "Entries:\n00001: new\n";
         EXPECT_EQ(text.substr(text.size() - entry.size()), entry) << r.log;
-        if (r.backup.empty())
-            EXPECT_EQ(text.substr(0, old.size()), old);
-        else
-            EXPECT_EQ(ReadFileBytes(dir.File(r.backup)), old);
+        EXPECT_EQ(r.backup.empty() ? text.substr(0, old.size()) : ReadFileBytes(dir.File(r.backup)), old);
     }
 }
 

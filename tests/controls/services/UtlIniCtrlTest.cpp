@@ -154,9 +154,8 @@ TEST_F(UtlIniCtrlTest, RefusedListWriteKeepsTheOldList) {
     lines.SetCommaText("one,two,three");
     Ini.WriteStrings("L", "Item", &lines);
     const std::string before = ReadFileBytes(Ini.GetIniName());
-    lines.Clear();
-    for (const char* line : {"uno", "dos\nmore", "tres"})
-        lines.Add(line);
+    lines.SetCommaText("uno,dos,tres");
+    lines.SetStrings(1, "dos\nmore");
     EXPECT_EQ(ErrorOf<EIniFileException>([&] { Ini.WriteStrings("L", "Item", &lines); }),
               "Line breaks cannot be stored in " + Ini.GetIniName());
     EXPECT_EQ(ReadFileBytes(Ini.GetIniName()), before);
