@@ -89,6 +89,12 @@ bool TUtlCustomControl::BackDrawArea(TCanvas*, const TRect&, TPoint) const {
     return false;
 }
 
+HPALETTE TUtlCustomControl::BackBitmapPalette() const {
+    TUtlBackgroundProvider* parent = utl::BackgroundOf(Parent());
+    TBitmap* back = parent ? parent->BackBitmap() : nullptr;
+    return back ? back->PaletteHandle() : nullptr;
+}
+
 void TUtlCustomControl::FillControl(TCanvas* Canvas) {
     // With the window system's transparency the parent shows through by itself.
     if (FTransparent && FTransparencyMode == tmReal) return;

@@ -6,6 +6,7 @@
 #include "controls/shapes/TUtlBitmapEffectObject.h"
 #include "controls/bases/UtlBackground.h"
 #include "controls/lists/UtlImageListLink.h"
+#include "platform/graphics/Palettes.h"
 #include "platform/ui/TCustomControl.h"
 #include "platform/ui/TCustomForm.h"
 
@@ -65,6 +66,9 @@ public:
     TBitmap* BackBitmap() const override { return nullptr; }
     TPoint BackMapPoint(TPoint P) const override;
     bool BackDrawArea(TCanvas* Canvas, const TRect& R, TPoint P) const override;
+    // The palette of the background bitmap the parent supplies; null, no
+    // palette, when it supplies none or a true-colour one.
+    virtual HPALETTE BackBitmapPalette() const;
 
     // The background behind the control changed: it repaints and, when
     // transparent, tells its own children.

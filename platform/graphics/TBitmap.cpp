@@ -229,6 +229,15 @@ void TBitmap::SetPalette(const std::vector<TColor>& v) {
     Changed();
 }
 
+HPALETTE TBitmap::PaletteHandle() const {
+    if (FPalette.empty()) return nullptr;
+    if (!FPaletteHandle) FPaletteHandle = std::make_unique<TPaletteObject>();
+    FPaletteHandle->Entries.clear();
+    for (TColor c : FPalette)
+        FPaletteHandle->Entries.push_back({GetRValue(c), GetGValue(c), GetBValue(c), 0});
+    return FPaletteHandle.get();
+}
+
 void TBitmap::SyncFormat() {
     if (FImage->isNull()) return;
     const bool mono = FPixelFormat == pf1bit;

@@ -5,6 +5,7 @@
 // blue-green-red-unused. Rows are padded to 4 bytes. Streams hold BMP file
 // images, written back byte for byte.
 #include "platform/graphics/GraphicsTypes.h"
+#include "platform/graphics/Palettes.h"
 #include "platform/graphics/PixelBuffer.h"
 #include "platform/graphics/TColor.h"
 #include "platform/graphics/TGraphic.h"
@@ -74,6 +75,11 @@ public:
     // The palette of pf1bit, pf4bit and pf8bit bitmaps.
     const std::vector<TColor>& Palette() const { return FPalette; }
     void SetPalette(const std::vector<TColor>& v);
+    // That palette as a handle holding its colours as they are now. The bitmap
+    // owns it (never deleted by the caller) and answers the same handle for
+    // its whole life. Null, no palette, for a bitmap without one: the
+    // true-colour formats.
+    HPALETTE PaletteHandle() const;
 
     // Pixel access for the raster operations: a copy of r, and writing one back at (x, y).
     graphics::PixelBuffer Pixels(const TRect& r) const;
@@ -92,6 +98,7 @@ private:
     std::unique_ptr<QImage> FImage; // always Format_RGB32
     TPixelFormat FPixelFormat = pfDevice;
     std::vector<TColor> FPalette;
+    mutable std::unique_ptr<TPaletteObject> FPaletteHandle;
     std::vector<Byte> FRowBuffer;   // scan lines in the platform layout
     std::vector<Byte> FRowSnapshot; // the rows as handed out, to see what changed
     bool FRowsDirty = false;

@@ -296,6 +296,21 @@ TEST(UtlControlBasesTest, APanelsBackgroundEffectReachesItsSeeThroughChildren) {
     EXPECT_EQ(At(*c.PaintInner(), 10, 10), RGB(200, 100, 40));
 }
 
+// The background bitmap's palette reaches a control through two panels.
+TEST(UtlControlBasesTest, TheBackgroundBitmapsPaletteReachesTheChildren) {
+    SeeThroughChain c;
+    EXPECT_EQ(c.inner.BackBitmapPalette(), nullptr); // the form supplies no bitmap
+    c.shape.Region()->SetShape(rsBitmap);
+    TBitmap* mask = c.shape.Region()->Mask()->MaskBitmap();
+    mask->SetPixelFormat(pf8bit);
+    mask->SetPalette({clRed, clLime});
+    PALETTEENTRY lime;
+    ASSERT_EQ(GetPaletteEntries(c.inner.BackBitmapPalette(), 1, 1, &lime), 1u);
+    EXPECT_EQ(RGB(lime.peRed, lime.peGreen, lime.peBlue), clLime);
+    mask->SetPixelFormat(pf24bit); // true colour: no palette
+    EXPECT_EQ(c.inner.BackBitmapPalette(), nullptr);
+}
+
 // A form with a gradient background, a see-through panel and an opaque one,
 // each with radio buttons, for a look.
 TEST(UtlControlBasesTest, WritesTheControlsToAPicture) {
