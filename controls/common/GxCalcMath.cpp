@@ -4,6 +4,9 @@
 #include "platform/core/NumberFormat.h"
 #include "platform/core/StrUtils.h"
 
+#include <charconv>
+#include <limits>
+
 namespace {
 
 // Each bracket costs a few frames of recursion; this bound keeps the deepest
@@ -83,22 +86,29 @@ private:
         return Number();
     }
 
+    // Digits with at most one separator. The digits are converted as a whole,
+    // so that no count of them overflows; a value past the range is infinite.
     double Number() {
-        double digits = 0.0;
-        double scale = 1.0;
-        bool separator = false;
+        String digits = "0";
+        bool separator = false, whole = false;
         for (char c = Peek(); c != 0; c = Peek()) {
             if (c >= '0' && c <= '9') {
-                digits = digits * 10.0 + (c - '0');
-                if (separator) scale *= 10.0;
+                whole = whole || (c != '0' && !separator);
             } else if ((c == '.' || c == ',') && !separator) {
                 separator = true;
+                c = '.';
             } else {
                 break;
             }
+            digits += c;
             ++FPos;
         }
-        return digits / scale;
+        double value = 0.0;
+        const auto read = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+        // Out of range: too large with a whole part, else too small.
+        if (read.ec == std::errc::result_out_of_range)
+            value = whole ? std::numeric_limits<double>::infinity() : 0.0;
+        return value;
     }
 
     String FText;

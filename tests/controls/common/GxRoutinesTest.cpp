@@ -11,6 +11,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 
 namespace {
 
@@ -29,6 +30,10 @@ TEST(CalcMathStringTest, Values) {
     EXPECT_FLOAT_EQ(CalcMathString("2 3"), 23.0f); // blanks are skipped, even in a number
     EXPECT_FLOAT_EQ(CalcMathString("(2)3"), 2.0f); // left-overs ignored
     EXPECT_FLOAT_EQ(CalcMathString("x=2*-3"), -6.0f);
+    // Digit runs longer than any number type holds.
+    EXPECT_FLOAT_EQ(CalcMathString("1." + String(400, '0')), 1.0f);
+    EXPECT_FLOAT_EQ(CalcMathString("0," + String(400, '3')), 1.0f / 3.0f);
+    EXPECT_EQ(CalcMathString("1" + String(400, '0')), std::numeric_limits<float>::infinity());
 }
 
 TEST(CalcMathStringTest, Errors) {
@@ -50,6 +55,10 @@ TEST(CalcMathStringTest, BracketNestingIsBounded) {
     EXPECT_FLOAT_EQ(CalcMathString(nested("(", "-2*3", 256)), -6.0f); // the deepest allowed
     EXPECT_FLOAT_EQ(CalcMathString(nested("-(", "5", 256)), 5.0f);    // a sign before each adds none
     ExpectCalcError(nested("(", "1", 257), "Brackets nested too deeply. Pos:256");
+    String siblings = "(1)"; // each closing bracket gives its depth back
+    for (int i = 1; i < 300; ++i)
+        siblings += "+(1)";
+    EXPECT_FLOAT_EQ(CalcMathString(siblings), 300.0f);
     ExpectCalcError(nested("-(", "5", 257), "Brackets nested too deeply. Pos:513");
 }
 
