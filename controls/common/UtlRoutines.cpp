@@ -134,10 +134,15 @@ bool UtlGetBit(Cardinal B, Integer N) {
 }
 
 Integer UtlExp(Integer Base, Integer N) {
-    Integer result = 1;
-    for (Integer i = 0; i < N; ++i)
-        result *= Base;
-    return result;
+    // Unsigned arithmetic wraps where the signed one would be undefined, and
+    // gives the same low 32 bits; squaring keeps a large N quick.
+    Cardinal result = 1;
+    Cardinal factor = Cardinal(Base);
+    for (Cardinal n = N > 0 ? Cardinal(N) : 0; n != 0; n >>= 1) {
+        if (n & 1u) result *= factor;
+        factor *= factor;
+    }
+    return Integer(result);
 }
 
 String UtlAppPath() {

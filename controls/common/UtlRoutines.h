@@ -45,7 +45,8 @@ void UtlSetBit(Cardinal& B, Integer N, bool Value);
 // Sets bits 0..N.
 void UtlSetBitUpTo(Cardinal& B, Integer N);
 bool UtlGetBit(Cardinal B, Integer N);
-// Base to the power N for N >= 1, else 1.
+// Base to the power N for N >= 1, else 1; a power past the integer range
+// keeps its low 32 bits.
 Integer UtlExp(Integer Base, Integer N);
 
 // ---- Folders and file names --------------------------------------------------

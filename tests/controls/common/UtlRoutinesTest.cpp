@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 TEST(UtlBitsTest, SetBitSetsAndClears) {
     Cardinal b = 0;
     UtlSetBit(b, 3, true);
@@ -45,6 +47,10 @@ TEST(UtlArithmeticTest, ExtremesMidAndPower) {
     EXPECT_EQ(UtlExp(2, 10), 1024);
     EXPECT_EQ(UtlExp(5, 0), 1);
     EXPECT_EQ(UtlExp(5, -2), 1);
+    EXPECT_EQ(UtlExp(-2, 31), INT32_MIN); // fits just
+    EXPECT_EQ(UtlExp(2, 31), INT32_MIN);  // past the range: the low 32 bits
+    EXPECT_EQ(UtlExp(3, 40), 689956897);
+    EXPECT_EQ(UtlExp(-1, INT32_MAX), -1);
 }
 
 TEST(UtlRectTest, ExpandAdjustAndContain) {
