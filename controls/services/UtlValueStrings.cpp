@@ -86,9 +86,11 @@ void UtlStringToFont(const String& S, TFont* Font) {
     const TFontStyle order[] = {fsBold, fsItalic, fsUnderline, fsStrikeOut};
     for (int i = 0; i < 4; ++i)
         if (StrToInt(p[std::size_t(3 + i)]) != 0) style.Include(order[i]);
+    // Converted whole before the font changes: a piece that raises leaves it as it was.
+    const TColor color = StringToColor(p[2]);
     Font->SetName(p[0]);
     Font->SetSize(StrToIntDef(p[1], 10));
-    Font->SetColor(StringToColor(p[2]));
+    Font->SetColor(color);
     Font->SetStyle(style);
 }
 

@@ -29,8 +29,9 @@ TPoint UtlStringToPoint(const String& S);
 
 // "name,size,colour,bold,italic,underline,strikeout" with "1"/"0" flags and the
 // colour's name (clRed) or number. Only a text of exactly seven pieces changes
-// the font; a size that is not a number becomes 10, a flag that is not a number
-// raises EConvertError "'<text>' is not a valid integer value".
+// the font; a size that is not a number becomes 10, a colour or a flag that
+// cannot be read raises EConvertError "'<text>' is not a valid integer value"
+// and leaves the font unchanged.
 String UtlFontToString(TFont* Font);
 void UtlStringToFont(const String& S, TFont* Font);
 

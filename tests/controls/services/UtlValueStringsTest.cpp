@@ -86,6 +86,9 @@ TEST(UtlFontStrings, WrongFieldCountLeavesTheFontAndBadFlagsRaise) {
     EXPECT_EQ(font.Color(), clRed);
     EXPECT_EQ(ErrorOf<EConvertError>([&] { UtlStringToFont("Arial,9,clRed,x,0,0,0", &font); }),
               "'x' is not a valid integer value");
+    EXPECT_EQ(ErrorOf<EConvertError>([&] { UtlStringToFont("Times,8,reddish,0,0,0,0", &font); }),
+              "'reddish' is not a valid integer value");
+    EXPECT_EQ(UtlFontToString(&font), "Arial,10,clRed,0,1,0,0"); // nothing changed
 }
 
 TEST(UtlGetDivider, DivisorsInNumericOrder) {
