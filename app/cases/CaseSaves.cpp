@@ -1,6 +1,7 @@
 #include "app/cases/CaseSaves.h"
 
 #include "app/common/QueryRun.h"
+#include "app/common/StoredFlag.h"
 #include "sqlite/TSqlite3Query.h"
 #include "sqlite/Transaction.h"
 
@@ -15,6 +16,15 @@ void RequireChosen(TSqlite3Query& Query, const char* Table, RegisterChoice Choic
                    Integer SelectedRegisterId) {
     if (Choice != RegisterChoice::AddNew && SelectedRegisterId >= 1)
         RequireRow(Query, Table, SelectedRegisterId, "aktiv=1", RowInactiveMessage);
+}
+
+void CloseWithEndDate(TSqlite3Query& Query, Integer CaseId, TDateTime Today) {
+    // The rule dates only a change of status: a case closed before keeps its date.
+    const bool closedBefore = OpenForInteger(Query, CaseClosedSql(CaseId)) > 0;
+    ExecUpdate(Query, CaseCloseSql(CaseId));
+    // The end date tells the lists and the printed sheet when the case was closed.
+    RequireGiven(Query, CaseEndDatedSql(CaseId, closedBefore ? std::nullopt : std::optional(Today)),
+                 CaseNotEndDatedMessage);
 }
 
 } // namespace
@@ -40,10 +50,19 @@ void WriteCaseEvent(TSqlite3Query& Query, const CaseEventInput& Event, Integer R
     }
     if (CloseCase) {
         ExecInsert(Query, CaseClosingEntrySql(Event.CaseId, Today));
-        ExecUpdate(Query, CaseCloseSql(Event.CaseId));
-        // The end date tells the lists and the printed sheet when the case was closed.
-        RequireGiven(Query, CaseEndDatedSql(Event.CaseId), CaseNotEndDatedMessage);
+        CloseWithEndDate(Query, Event.CaseId, Today);
     }
+    Query.Close();
+    transaction.Commit();
+}
+
+void WriteCaseBaseData(TSqlite3Query& Query, Integer CaseId, ChangedValues Changes,
+                       std::optional<bool> Active, TDateTime Today) {
+    if (Changes.Empty() && !Active) return;
+    sqlite::Transaction transaction(ConnectionOf(Query));
+    if (Active == true) AddFlagChange(Changes, "status", true);
+    ExecUpdate(Query, Changes.UpdateSql("ugy", CaseId));
+    if (Active == false) CloseWithEndDate(Query, CaseId, Today);
     Query.Close();
     transaction.Commit();
 }

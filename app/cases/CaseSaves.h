@@ -1,12 +1,14 @@
 #pragma once
-// The case writes: a new case, recording an event with the closing of the case, and
-// attaching a person or an organisation together with its register row. Each runs its
-// statements on Query in the order the user's choice gives, all in one transaction: a
+// The case writes: a new case, its base data, recording an event with the closing of the
+// case, and attaching a person or an organisation together with its register row. Each runs
+// its statements on Query in the order the user's choice gives, all in one transaction: a
 // failing statement leaves the database as it was and raises the engine's error, and a
 // statement that wrote no row, a case or chosen register row another workstation deleted, or a
 // chosen register row it made inactive, raises as QueryRun.h says.
 #include "app/common/CaseDialogStatements.h"
 #include "app/common/CaseSheetStatements.h"
+
+#include <optional>
 
 class TSqlite3Query;
 
@@ -35,19 +37,28 @@ inline constexpr const char* DocumentNotNumberedMessage =
     "Az adatbázis nem adott dokumentumszámot és bekerülési dátumot a csatolt fájlnak (egy szabálya "
     "kihagyta), ezért semmi sem lett mentve. Kérje a rendszergazda segítségét.";
 
-// What the case sheet says when the database closed a case without the end date it gives
-// every closed case.
+// What the case sheet and the base-data dialog say when the database closed a case without an
+// end date of this closing. Both close a case the same way: status 0, then the end date read
+// back inside the save's transaction. The database's rule dates a closing by its own clock, which
+// runs on from where the program read Today, so an end date of this closing is on Today or
+// later, also across midnight; an older one is an earlier closing's. A case closed before keeps
+// the end date of that closing.
 inline constexpr const char* CaseNotEndDatedMessage =
     "Az adatbázis nem adott befejezési dátumot a lezárt ügynek (egy szabálya kihagyta), ezért "
     "semmi sem lett mentve. Kérje a rendszergazda segítségét.";
 
 // "Rögzít" of the case sheet: the event when it has a file or a text, then, with
-// CloseCase, the entry "Ügy lezárása" dated Today and the case's status 0. An event whose
+// CloseCase, the entry "Ügy lezárása" dated Today and the closing of the case. An event whose
 // file the database left without its document number or date of entry is rolled back with
-// the rest: raises DocumentNotNumberedMessage; a case it closed without an end date
-// likewise: raises CaseNotEndDatedMessage.
+// the rest: raises DocumentNotNumberedMessage.
 void WriteCaseEvent(TSqlite3Query& Query, const CaseEventInput& Event, Integer RetentionYears, bool CloseCase,
                     TDateTime Today);
+
+// "Módosít" of the base-data dialog: the changed name and description (Changes) and, when the
+// user changed "Aktív", Active: true reopens the case, false closes it on Today. Nothing
+// changed: nothing is written.
+void WriteCaseBaseData(TSqlite3Query& Query, Integer CaseId, ChangedValues Changes,
+                       std::optional<bool> Active, TDateTime Today);
 
 // The person's copy in the case and the register row it is linked to.
 struct PersonLink {

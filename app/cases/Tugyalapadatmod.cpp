@@ -8,8 +8,10 @@
 #include "app/common/FormControls.h"
 #include "app/common/QueryRun.h"
 #include "app/cases/CaseArea.h"
+#include "app/cases/CaseSaves.h"
 #include "app/common/MainWindowData.h"
 
+#include "platform/core/DateTime.h"
 #include "platform/core/NumberFormat.h"
 #include "platform/core/StrUtils.h"
 #include "platform/data/TField.h"
@@ -93,9 +95,7 @@ void Tugyalapadatmod::BitBtn1Click(TObject*) {
     app::ChangedValues values;
     Name.AddTo(values, "nev");
     Description.AddTo(values, "leiras");
-    Active.AddTo(values, "status");
-    app::ExecUpdate(*Query1, values.UpdateSql("ugy", CaseId));
-    Query1->Close();
+    app::WriteCaseBaseData(*Query1, CaseId, values, Active.Value(), Date());
     app::CloseAsStored(*this, [this] {
         if (Origin == FromCaseList)
             app::ReopenIfSet(app::CaseList(app::MainWindow()), RecNo);

@@ -80,9 +80,14 @@ String CaseCloseSql(Integer CaseId) {
     return "UPDATE ugy SET status=0 WHERE sorszam=" + IntToStr(CaseId);
 }
 
-String CaseEndDatedSql(Integer CaseId) {
-    return "SELECT count(*) FROM ugy WHERE befejezve IS NOT NULL AND befejezve<>'' AND sorszam=" +
-           IntToStr(CaseId);
+String CaseClosedSql(Integer CaseId) {
+    return "SELECT count(*) FROM ugy WHERE status=0 AND sorszam=" + IntToStr(CaseId);
+}
+
+String CaseEndDatedSql(Integer CaseId, std::optional<TDateTime> From) {
+    const String from = From ? " AND befejezve>='" + DateToSqlText(*From) + "'" : String();
+    return "SELECT count(*) FROM ugy WHERE befejezve IS NOT NULL AND befejezve<>''" + from +
+           " AND sorszam=" + IntToStr(CaseId);
 }
 
 String DeleteHistoryEntrySql(Integer EntryId) {

@@ -5,6 +5,8 @@
 // tests. Every text the user typed goes through SqlQuote; keys are numbers.
 #include "platform/core/Types.h"
 
+#include <optional>
+
 namespace app {
 
 // The case's header row: number, name, dates and "aktív"/"lezárt".
@@ -44,8 +46,11 @@ String EventDocumentNumberedSql(Integer EntryId);
 String CaseClosingEntrySql(Integer CaseId, TDateTime Today);
 // Marks the case closed (status 0); the database sets its end date.
 String CaseCloseSql(Integer CaseId);
-// 1 when case CaseId has an end date (neither NULL nor the '' older offices store), else 0.
-String CaseEndDatedSql(Integer CaseId);
+// 1 when case CaseId is closed (status 0), else 0.
+String CaseClosedSql(Integer CaseId);
+// 1 when case CaseId has an end date (neither NULL nor the '' older offices store), with From
+// one on From or later, else 0.
+String CaseEndDatedSql(Integer CaseId, std::optional<TDateTime> From);
 
 // The case's person and organisation copies with every column, by name in Hungarian
 // order, as the printed case sheet lists them.

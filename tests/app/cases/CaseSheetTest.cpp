@@ -169,24 +169,64 @@ TEST_F(CaseSheet, ClosingTheCaseHappensOnce) {
     EXPECT_EQ(Number("SELECT count(*) FROM ugyitem"), 2);
 }
 
-// A closed case that the database left without its end date would never show when it ended:
-// the whole "Rögzít" rolls back and keeps what was typed.
-TEST_F(CaseSheet, AClosingWithoutAnEndDateStoresNothing) {
-    const DialogSave closing[] = {Event("closing", [](Tugyadatlap& s) {
-        s.Edit1->SetText("/iratok/végzés.pdf");
-        s.CheckBox1->SetChecked(true);
-    })};
-    // No rule for the end date; one that stores '' for it, as older offices have.
-    for (const char* rule :
-         {"DROP TRIGGER ugy_closed", "CREATE TRIGGER ugy_closed AFTER UPDATE OF status ON ugy "
-                                     "BEGIN UPDATE ugy SET befejezve='' WHERE sorszam=NEW.sorszam; END"})
-        EachSave(closing, [&](const DialogSave& c) {
-            SCOPED_TRACE(rule);
-            Exec(rule);
-            EXPECT_EQ(Refused(c), app::CaseNotEndDatedMessage);
-            EXPECT_EQ(ugyadatlap->Edit1->Text(), "/iratok/végzés.pdf");
-            EXPECT_TRUE(ugyadatlap->CheckBox1->Checked());
+// The sheet's "Rögzít" and the base-data dialog's "Módosít" close a case with the end date the
+// database gives this closing. Without one the case would show no end, or the end of an earlier
+// closing: the whole save rolls back and keeps what was typed.
+TEST_F(CaseSheet, ACaseClosesWithTheEndDateOfThisClosingOrNotAtAll) {
+    struct Door : DialogSave {
+        TCheckBox* Closing; // the box that closes the case, and its state as the user left it
+        bool Ticked;
+    };
+    const Door doors[] = {
+        {Event("case sheet", [](Tugyadatlap& s) { s.CheckBox1->SetChecked(true); }), ugyadatlap->CheckBox1,
+         true},
+        {{"base data",
+          [this] {
+              ugyalapadatmod->ShowCase(AddCase("Ügy", "2009-03-05"), 0, 0);
+              ugyalapadatmod->CheckBox1->SetChecked(false);
+          },
+          ugyalapadatmod->Edit1, [] { ugyalapadatmod->BitBtn1Click(nullptr); }},
+         ugyalapadatmod->CheckBox1,
+         false},
+    };
+    // Each row: the database once the case is shown, the end date stored (none: refused).
+    const struct {
+        const char* Meanwhile;
+        std::optional<String> Ended;
+    } rows[] = {
+        {"SELECT 1", Today()},
+        // Reopened on a database without the rule that takes the end date away.
+        {"UPDATE ugy SET befejezve='2020-01-01'", Today()},
+        {"DROP TRIGGER IF EXISTS ugy_closed", std::nullopt},
+        // Older offices store ''.
+        {"CREATE TRIGGER ugy_closed AFTER UPDATE OF status ON ugy "
+         "BEGIN UPDATE ugy SET befejezve='' WHERE sorszam=NEW.sorszam; END",
+         std::nullopt},
+        {"UPDATE ugy SET befejezve='2020-01-01'", std::nullopt},
+    };
+    for (const auto& r : rows)
+        EachSave(doors, [&](const Door& d) {
+            SCOPED_TRACE(r.Meanwhile);
+            if (!r.Ended) Exec("DROP TRIGGER IF EXISTS ugy_closed");
+            Exec(r.Meanwhile);
+            if (r.Ended) {
+                EXPECT_EQ(ErrorOf<EDatabaseError>(d.Press), "no error");
+                EXPECT_EQ(Rows("SELECT status, befejezve FROM ugy WHERE sorszam=" + Key(LastKey("ugy"))),
+                          (std::vector<Row>{{"0", r.Ended}}));
+                return;
+            }
+            EXPECT_EQ(Refused(d), app::CaseNotEndDatedMessage);
+            EXPECT_EQ(d.Closing->Checked(), d.Ticked);
         });
+    // A case closed before keeps the end date of that closing.
+    Exec("UPDATE ugy SET status=0, befejezve='2020-01-01' WHERE sorszam=" + Key(CaseId));
+    Tugyadatlap& s = OpenSheet(CaseId);
+    s.CheckBox1->SetChecked(true);
+    Record(s, "", "Irattárba");
+    EXPECT_EQ(Rows("SELECT status, befejezve FROM ugy WHERE sorszam=" + Key(CaseId)),
+              (std::vector<Row>{{"0", "2020-01-01"}}));
+    EXPECT_EQ(Rows("SELECT megjegyzes FROM ugyitem WHERE ugy=" + Key(CaseId) + " ORDER BY sorszam"),
+              (std::vector<Row>{{"Irattárba"}, {"Ügy lezárása"}}));
 }
 
 TEST_F(CaseSheet, DeletingAnEventAsksFirst) {
