@@ -163,7 +163,9 @@ void StoreJubChange(TSqlite3Query& Query, Integer JubId, const String& ShownFile
     if (update.empty()) return;
     sqlite::Transaction transaction(ConnectionOf(Query));
     ExecUpdate(Query, update);
-    ExecStatement(Query, JubMarksClearedSql(JubId));
+    // Copies attached while the register called the person identified carry its mark without a
+    // success of this query: only a success taken away can leave a mark unbacked.
+    if (Succeeded == false) ExecStatement(Query, JubMarksClearedSql(JubId));
     Query.Close();
     transaction.Commit();
 }

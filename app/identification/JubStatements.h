@@ -120,9 +120,9 @@ String JubUpdateSql(Integer JubId, const String& ShownFile, const String& File, 
 // query of the person succeeds any more. The database's triggers do the same; databases
 // made before them have triggers that mark copies in the query's own case only.
 String JubMarksClearedSql(Integer JubId);
-// Stores the edit dialog's change of query JubId (as JubUpdateSql) and clears the marks that no
-// success backs any more, in one transaction; Query is left closed. Nothing changed: nothing
-// is written.
+// Stores the edit dialog's change of query JubId (as JubUpdateSql) and, when it takes the
+// success away, clears the marks that no success backs any more, in one transaction; Query is
+// left closed. Nothing changed: nothing is written.
 void StoreJubChange(TSqlite3Query& Query, Integer JubId, const String& ShownFile, const String& File,
                     std::optional<bool> Succeeded, const TextSetValue& Value = TextValueSql);
 

@@ -190,6 +190,39 @@ TEST_F(JubStatements, EditChangesOnlyFileAndFlag) {
     EXPECT_EQ(Text("SELECT jubok FROM jub"), "false");
 }
 
+// A person the register calls identified has copies marked from it while their one query has no
+// success: a change clears the marks only when it takes a success away, also in a database made
+// before the triggers that carry the flag.
+TEST_F(JubStatements, AChangeClearsTheMarksOnlyWhenItTakesASuccessAway) {
+    const Integer c = AddCase("Alfa", "2009-01-10");
+    Integer reg = 0;
+    Person(c, "Kovács Éva", reg);
+    const Integer id = AddIdentification(reg, c, "2009-03-05", "K_1_2009/1");
+    // Each row: the file shown and typed, the flag's change, the copy's mark after.
+    const struct {
+        const char* Shown;
+        const char* File;
+        std::optional<bool> Succeeded;
+        const char* Mark;
+    } rows[] = {
+        {"", "/válasz.pdf", std::nullopt, "true"},
+        {"/válasz.pdf", "/válasz.pdf", true, "true"},
+        {"/válasz.pdf", "/másik.pdf", std::nullopt, "true"},
+        {"/másik.pdf", "/másik.pdf", false, "false"},
+    };
+    for (const char* before : {"SELECT 1", "DROP TRIGGER jub_added; DROP TRIGGER jub_changed"}) {
+        SCOPED_TRACE(before);
+        Exec(before);
+        Exec("UPDATE jub SET valaszfile='', jubok=NULL; UPDATE ugyfel_termeszetes_szemely SET jubok='true'; "
+             "UPDATE ugy_ugyfel_tsz SET jubok='true'");
+        for (const auto& r : rows) {
+            SCOPED_TRACE(r.File);
+            app::StoreJubChange(*Query, id, r.Shown, r.File, r.Succeeded);
+            EXPECT_EQ(Text("SELECT jubok FROM ugy_ugyfel_tsz"), r.Mark);
+        }
+    }
+}
+
 TEST_F(JubStatements, ListFiltersByNameCaseAnswerAndDates) {
     const Integer a = AddCase("Alfa", "2009-01-10");
     const Integer b = AddCase("Béta", "2009-02-10");
