@@ -194,7 +194,7 @@ TEST_F(CaseSheet, ACaseClosesWithTheEndDateOfThisClosingOrNotAtAll) {
         const char* Meanwhile;
         std::optional<String> Ended;
     } rows[] = {
-        {"SELECT 1", Today()},
+        {"SELECT 1", Today()}, // the rule as the schema has it
         // Reopened on a database without the rule that takes the end date away.
         {"UPDATE ugy SET befejezve='2020-01-01'", Today()},
         {"DROP TRIGGER IF EXISTS ugy_closed", std::nullopt},
