@@ -8,6 +8,7 @@
 #include "platform/graphics/TBitmap.h"
 #include "platform/graphics/TCanvas.h"
 #include "platform/graphics/TextPlacement.h"
+#include "report/views/detail/LinePlacement.h"
 #include "report/views/detail/MemoText.h"
 #include "report/views/TrpMemoView.h"
 #include "report/views/detail/rpCoordinates.h"
@@ -66,10 +67,10 @@ void TrpMemoView::ShowMemo() {
     AssignFont(Canvas);
     Canvas->SetTextCharacterExtra(report::RoundCoordinate(CharacterSpacing * ScaleX));
     const TRect clip(DRect.Left + 1, DRect.Top, DRect.Right - 2, DRect.Bottom - 1);
-    const Integer vheight = report::RoundCoordinate(FVHeight * ScaleY);
     const bool rotated = (Adjust & 4) != 0;
-    const Integer step = report::ClampCoordinate(-Int64{Canvas->Font()->Height()} +
-                                                 report::RoundCoordinate(LineSpacing * ScaleY));
+    // The lines advance down, or rightwards when rotated.
+    const double along = rotated ? ScaleX : ScaleY;
+    const Integer vheight = report::RoundCoordinate(FVHeight * along);
 
     const Integer savedAdjust = Adjust, savedLeft = Left, savedTop = Top;
     core::ScopeExit back([&] {
@@ -94,23 +95,30 @@ void TrpMemoView::ShowMemo() {
     // a memo placed beyond the coordinate limit still hands on its text.
     const Int64 boxStart = rotated ? savedLeft : savedTop;
     const Int64 boxEnd = boxStart + (rotated ? Width : Height);
-    auto outside = [&](Int64 at) { return Exporting && (at >= boxEnd || at + step <= boxStart); };
+    auto outside = [&](Int64 at, Int64 end) { return Exporting && (at >= boxEnd || end <= boxStart); };
+    report::LinePlacement lines{rotated ? Int64{Left} + gapx : Int64{Top} + gapy, LineStep(), along};
+    // A printer's font is sized from its points at the printer's resolution, not
+    // scaled from the layout's pixels: its lines step by that font, and printed
+    // pages keep their spacing.
+    if (IsPrinting) {
+        lines.Step = report::ClampCoordinate(-Int64{Canvas->Font()->Height()} +
+                                             report::RoundCoordinate(LineSpacing * ScaleY));
+        lines.Scale = 1;
+    }
+    // Lines far below the page stay at its coordinate limit.
     if (!rotated) {
-        // Lines far below the page stay at its coordinate limit.
-        Int64 y = Top + gapy;
         for (Integer k = 0; k < Memo1.Count(); ++k) {
-            if (Streaming && y + step > clip.Bottom) break;
-            if (!outside(y)) ShowLine(Memo1.Get(k), report::ClampCoordinate(y), clip);
-            y += step;
+            const Int64 y = lines.Start(k), end = lines.Start(k + 1);
+            if (Streaming && end > clip.Bottom) break;
+            if (!outside(y, end)) ShowLine(Memo1.Get(k), report::ClampCoordinate(y), clip);
         }
         return;
     }
     Canvas->Font()->SetOrientation(900);
     core::ScopeExit unrotate([this] { Canvas->Font()->SetOrientation(0); });
-    Int64 x = Left + gapx;
     for (Integer k = 0; k < Memo1.Count(); ++k) {
-        if (!outside(x)) ShowRotatedLine(Memo1.Get(k), report::ClampCoordinate(x), clip);
-        x += step;
+        const Int64 x = lines.Start(k);
+        if (!outside(x, lines.Start(k + 1))) ShowRotatedLine(Memo1.Get(k), report::ClampCoordinate(x), clip);
     }
 }
 
