@@ -103,10 +103,11 @@ public:
     void ShowReport();
     // Builds the pages from the template and the data sources, in one pass or
     // (DoublePass) two, behind the progress window when ShowProgress is set and
-    // OnProgress is not. False when the user cancelled: the pages built until
-    // then stay (a cancel in the counting pass ends the build with that pass's
-    // pages). An error while building is kept in rpBuild (text and flag), not
-    // raised, and leaves no page.
+    // OnProgress is not. False when the user cancelled the pass that draws the
+    // pages: those built until then stay. A cancel in the counting pass ends that
+    // pass only: the final pass still builds every page, the pages counted so far
+    // its total, and the result is true. An error while building is kept in
+    // rpBuild (text and flag), not raised, and leaves no page.
     bool PrepareReport();
     // Shows the built pages; the preview hook, when installed, opens them.
     void ShowPreparedReport();
