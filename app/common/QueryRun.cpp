@@ -150,7 +150,10 @@ Integer InsertForKey(TSqlite3Query& Query, const String& InsertSql) {
 Integer OpenForInteger(TSqlite3Query& Query, const String& Sql) {
     OpenStatement(Query, Sql);
     if (Query.IsEmpty() || Query.FieldCount() == 0) return 0;
-    return static_cast<Integer>(Query.Fields()->Fields(0)->AsInteger());
+    // An aggregate over no rows (max, sum) gives a NULL of no declared type, which reads as
+    // text: its empty text is no number.
+    TField* field = Query.Fields()->Fields(0);
+    return field->IsNull() ? 0 : static_cast<Integer>(field->AsInteger());
 }
 
 void RequireGiven(TSqlite3Query& Query, const String& CountSql, const String& Message) {
