@@ -117,7 +117,7 @@ void WriteOfficeSettings(TSqlite3Query& Query, const OfficeSettingsText& Shown,
     if (changes.Empty()) return;
     sqlite::Transaction transaction(*Query.Connection());
     for (const ChangedValue& change : changes.Changed()) {
-        ExecStatement(Query, "DELETE FROM info WHERE valtozo LIKE '" + change.Name + "'");
+        ExecDelete(Query, "DELETE FROM info WHERE valtozo LIKE '" + change.Name + "'");
         if (!change.Sql.empty())
             ExecInsert(Query,
                        "INSERT INTO info (valtozo,ertek) VALUES('" + change.Name + "'," + change.Sql + ")");

@@ -46,7 +46,8 @@ struct OfficeSettingsText {
 // only loses its row. A changed retention period that is not digits only raises
 // EConvertError "'<text>' is not a valid integer value" before anything changes; one
 // left as shown is not written, whatever it holds. Nothing changed: nothing is written.
-// An engine error rolls everything back and passes through.
+// A key whose row a rule of the database keeps from being deleted raises
+// RowNotChangedMessage (QueryRun.h). An engine error rolls everything back and passes through.
 void WriteOfficeSettings(TSqlite3Query& Query, const OfficeSettingsText& Shown,
                          const OfficeSettingsText& Settings);
 

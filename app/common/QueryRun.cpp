@@ -126,7 +126,7 @@ void ExecUpdate(TSqlite3Query& Query, const String& UpdateSql) {
 void ExecDelete(TSqlite3Query& Query, const String& DeleteSql) {
     ExecStatement(Query, DeleteSql);
     if (ConnectionOf(Query).RowsAffected() > 0) return;
-    // "DELETE FROM table WHERE key"
+    // "DELETE FROM table WHERE condition"
     const std::size_t where = DeleteSql.rfind(" WHERE ");
     if (where != String::npos && RowStillThere(Query, DeleteSql.substr(12, where - 12), DeleteSql))
         throw EDatabaseError(RowNotChangedMessage);

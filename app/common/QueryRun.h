@@ -68,9 +68,10 @@ void ExecInsert(TSqlite3Query& Query, const String& InsertSql);
 // text (nothing changed) runs nothing. When it changed no row, raises RowGoneMessage when
 // that row is gone, else RowNotChangedMessage.
 void ExecUpdate(TSqlite3Query& Query, const String& UpdateSql);
-// Runs DeleteSql, "DELETE FROM table WHERE sorszam=key", as ExecStatement does. When it
-// deleted no row and that row is still there (a rule of the database skipped the delete),
-// raises RowNotChangedMessage; a row already gone (another workstation deleted it) is no error.
+// Runs DeleteSql, "DELETE FROM table WHERE condition" (sorszam=key, or an `info` key), as
+// ExecStatement does. When it deleted no row and a row of the condition is still there (a rule
+// of the database skipped the delete), raises RowNotChangedMessage; no such row (another
+// workstation deleted it, or there never was one) is no error.
 void ExecDelete(TSqlite3Query& Query, const String& DeleteSql);
 // Raises RowGoneMessage when Table holds no row of key Key: a save that adds rows to a case
 // or a deposit checks first that it is still there.
