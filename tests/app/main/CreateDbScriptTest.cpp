@@ -1,4 +1,5 @@
-// tools/createdb: the set-up step that makes the default database on a fresh machine.
+// tools/createdb: the set-up step that makes the default database on a fresh machine; and
+// how it and tools/makeoffice take their arguments.
 #include "tests/app/OfficeDbFixture.h"
 
 #include "sqlite/TSqlite3DB.h"
@@ -23,11 +24,14 @@ struct RunResult {
     std::string output; // standard output and standard error together
 };
 
-// Runs tools/createdb with the given arguments; prefixPath goes in front of PATH.
-RunResult RunCreateDb(const std::string& arguments, const std::string& prefixPath = "") {
+// Runs tools/Tool with the given arguments in the working folder Folder (empty: this one);
+// prefixPath goes in front of PATH.
+RunResult RunTool(const std::string& Tool, const std::string& arguments, const std::string& Folder = "",
+                  const std::string& prefixPath = "") {
     std::string command;
+    if (!Folder.empty()) command += "cd '" + Folder + "' && ";
     if (!prefixPath.empty()) command += "PATH='" + prefixPath + "':\"$PATH\" ";
-    command += "'" + std::string(VELMORA_SOURCE_DIR) + "/tools/createdb' " + arguments + " 2>&1";
+    command += "'" + std::string(VELMORA_SOURCE_DIR) + "/tools/" + Tool + "' " + arguments + " 2>&1";
     RunResult result;
     FILE* pipe = popen(command.c_str(), "r");
     if (pipe == nullptr) return result;
@@ -37,6 +41,10 @@ RunResult RunCreateDb(const std::string& arguments, const std::string& prefixPat
     const int status = pclose(pipe);
     result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return result;
+}
+
+RunResult RunCreateDb(const std::string& arguments, const std::string& prefixPath = "") {
+    return RunTool("createdb", arguments, "", prefixPath);
 }
 
 std::string Slurp(const fs::path& path) {
@@ -119,6 +127,35 @@ TEST(CreateDbScript, NeedsExactlyOnePath) {
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_EQ(run.output, "usage: tools/createdb <database file>\n");
     EXPECT_EQ(RunCreateDb("a b").exitCode, 2);
+}
+
+// Help is asked for, not a file named "--help"; an unknown option is refused; after "--" a
+// name starting with "-" is a file like any other. Each runs in an empty working folder.
+TEST(CreateDbScript, OptionsAreNotTakenForNames) {
+    const std::string createdb = "usage: tools/createdb <database file>\n";
+    const std::string makeoffice = "usage: tools/makeoffice <database file> [cases]\n";
+    const struct {
+        const char* Tool;
+        const char* Arguments;
+        int ExitCode;
+        std::string Output;
+        std::vector<std::string> Made; // what the working folder holds after
+    } rows[] = {
+        {"createdb", "--help", 0, createdb, {}},
+        {"makeoffice", "--help", 0, makeoffice, {}},
+        {"makeoffice", "-h", 0, makeoffice, {}},
+        {"makeoffice", "-x.db 0", 2, "makeoffice: unknown option -x.db\n" + makeoffice, {}},
+        {"makeoffice", "-- -x.db 0", 0, "", {"-x.db"}},
+        {"createdb", "-- -d/x.db", 0, "createdb: created -d/x.db\n", {"-d"}},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(std::string(r.Tool) + " " + r.Arguments);
+        TempFolder folder;
+        const RunResult run = RunTool(r.Tool, r.Arguments, folder.Path());
+        EXPECT_EQ(run.exitCode, r.ExitCode);
+        EXPECT_EQ(run.output, r.Output);
+        EXPECT_EQ(FilesIn(folder.Path()), r.Made);
+    }
 }
 
 } // namespace
