@@ -48,6 +48,28 @@ TEST_F(DepositWritesStored, AMovementWhoseReloadMeetsALockIsRecordedOnce) {
     });
 }
 
+// A colleague holds the database whole (reads too) as a movement is recorded: nothing is
+// recorded, and the panel stays usable with what was typed, not turned off by a reload that
+// meets the same lock; once the colleague is done the same press records it.
+TEST_F(DepositWritesStored, AMovementALockRefusesKeepsThePanelAndTheInput) {
+    CreateSaveForms();
+    Tletet_adatlap& s = *letet_adatlap;
+    Movement("payment in", s.RadioButton3).Open();
+    s.Memo2->SetText("Befizetés");
+    app::MainWindow().Sqlite3DB1->SetTimeOut(50);
+    Other->StartExclusiveTransaction();
+    EXPECT_EQ(ErrorOf<EDatabaseError>([&] { s.BitBtn1->Click(); }),
+              "Az adatbázist egy másik program használja, próbálja újra később.\ndatabase is locked\n\n"
+              "begin immediate transaction");
+    Release();
+    EXPECT_TRUE(s.Panel2->Enabled());
+    EXPECT_EQ(s.ChosenKind(), app::MovementKind::Payment);
+    EXPECT_EQ(s.Edit1->Text() + " " + s.Memo2->Text(), "500 Befizetés");
+    s.BitBtn1->Click();
+    EXPECT_EQ(Rows("SELECT osszeg, megjegyzes FROM letetmozgas WHERE letet=" + Key(s.DepositId)),
+              (std::vector<Row>{{"1000", "[Nyitó]"}, {"500", "Befizetés"}}));
+}
+
 // On the settings page the grid deletes an account, then the table's own delete meets the lock;
 // "Rögzít" under the accounts or the projects stores, then the table read again meets it. Each
 // is done once: deleting again only takes the account off the grid, the boxes are empty.
