@@ -143,7 +143,6 @@ TEST(CreateDbScript, OptionsAreNotTakenForNames) {
     } rows[] = {
         {"createdb", "--help", 0, createdb, {}},
         {"makeoffice", "--help", 0, makeoffice, {}},
-        {"makeoffice", "-h", 0, makeoffice, {}},
         {"makeoffice", "-x.db 0", 2, "makeoffice: unknown option -x.db\n" + makeoffice, {}},
         {"makeoffice", "-- -x.db 0", 0, "", {"-x.db"}},
         {"createdb", "-- -d/x.db", 0, "createdb: created -d/x.db\n", {"-d"}},
