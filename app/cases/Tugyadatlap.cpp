@@ -18,6 +18,7 @@
 #include "controls/buttons/TgxExtSpeedButton.h"
 #include "grid/TVgDBGrid.h"
 #include "platform/core/DateTime.h"
+#include "platform/core/ScopeExit.h"
 #include "platform/core/NumberFormat.h"
 #include "platform/core/StrUtils.h"
 #include "platform/data/TDataSource.h"
@@ -25,6 +26,7 @@
 #include "platform/graphics/TCanvas.h"
 #include "platform/graphics/TImageList.h"
 #include "platform/ui/MessageDialogs.h"
+#include "platform/ui/SafeCall.h"
 #include "platform/ui/TCheckBox.h"
 #include "platform/ui/TDBGrid.h"
 #include "platform/ui/TDateTimePicker.h"
@@ -138,7 +140,17 @@ void Tugyadatlap::FormShow(TObject*) {
 }
 
 void Tugyadatlap::FormActivate(TObject*) {
+    // No command of the user's is running: the failure is shown here, and the sheet stays open.
+    ui::SafeCall(this, [this] { app::ReadAgainAsStored([this] { ReadClients(); }, ClientsNotReadMessage); });
+}
+
+void Tugyadatlap::ReadClients(Integer RecNo) {
+    const core::ScopeFail none([this] {
+        Query3->Close();
+        DataSource3DataChange(DataSource3, nullptr);
+    });
     app::OpenStatement(*Query3, app::CaseClientsSql(CaseId));
+    app::GoToRecord(*Query3, RecNo);
 }
 
 void Tugyadatlap::DataSource2DataChange(TObject*, TField*) {

@@ -40,6 +40,15 @@ public:
     // The case shown: its sorszam, set by the opener before showing the sheet.
     Integer CaseId = 0;
 
+    // What the user reads when the clients cannot be read as the sheet becomes active; the
+    // failure's own message follows it.
+    static constexpr const char* ClientsNotReadMessage =
+        "Az ügyfelek listáját nem sikerült beolvasni, ezért üresen látszik: ";
+    // Reads the case's clients, then goes to record RecNo (or the last) when it is above 0.
+    // A list that cannot be read shows none, never the rows from before a save, which would
+    // invite the same save again; the failure is raised.
+    void ReadClients(Integer RecNo = 0);
+
     // ---- Data ------------------------------------------------------------------------
     TSqlite3Query* Query1; // header
     TSqlite3Query* Query2; // history
@@ -104,6 +113,8 @@ public:
 
     // ---- Handlers ------------------------------------------------------------------------
     void FormShow(TObject* Sender);
+    // Reads the clients; when they cannot be read, the sheet stays open on the list emptied
+    // and says so (ClientsNotReadMessage).
     void FormActivate(TObject* Sender);
     void DataSource2DataChange(TObject* Sender, TField* Field);
     void DataSource3DataChange(TObject* Sender, TField* Field);

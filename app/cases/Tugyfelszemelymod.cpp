@@ -53,6 +53,6 @@ void Tugyfelszemelymod::BitBtn1Click(TObject*) {
     app::ExecUpdate(*Query1, app::PersonRowUpdateSql(kind, RowId, Shown, Boxes.Person(), Texts));
     Query1->Close();
     app::CloseAsStored(*this, [kind] {
-        if (kind == app::PersonRowKind::CaseCopy && ugyadatlap) app::ReopenIfSet(*ugyadatlap->Query3);
+        if (kind == app::PersonRowKind::CaseCopy && ugyadatlap) ugyadatlap->ReadClients();
     });
 }

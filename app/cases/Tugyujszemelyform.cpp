@@ -92,7 +92,7 @@ void Tugyujszemelyform::rogzitoClick(TObject*) {
     Query1->Close();
     ClearBirthDate();
     app::CloseAsStored(*this, [] {
-        if (ugyadatlap) app::ReopenIfSet(*ugyadatlap->Query3);
+        if (ugyadatlap) ugyadatlap->ReadClients();
     });
 }
 

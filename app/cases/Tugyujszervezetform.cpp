@@ -65,7 +65,7 @@ void Tugyujszervezetform::rogzitoClick(TObject*) {
                                {Texts, Texts.Copies()});
     Query1->Close();
     app::CloseAsStored(*this, [] {
-        if (ugyadatlap) app::ReopenIfSet(*ugyadatlap->Query3);
+        if (ugyadatlap) ugyadatlap->ReadClients();
     });
 }
 

@@ -54,14 +54,14 @@ void Tujugy::BitBtn1Click(TObject*) {
     if (Memo1->Text().empty()) return;
     const Integer caseId = app::WriteNewCase(*Query1, Memo1->Text(), Memo2->Text(), DateTimePicker1->Date());
     Query1->Close();
-    app::CloseAsStored(*this, [this, caseId] {
-        if (CheckBox1->Checked()) {
-            ugyadatlap->CaseId = caseId;
-            ugyadatlap->ShowModal();
-        }
-        app::ReopenIfSet(app::CaseList(app::MainWindow()));
-        app::FillCaseCombos(app::MainWindow());
-    });
+    const auto openSheet = [this, caseId] {
+        if (!CheckBox1->Checked()) return;
+        ugyadatlap->CaseId = caseId;
+        ugyadatlap->ShowModal();
+    };
+    // The list and the case boxes take the new case also when its sheet could not be read.
+    app::CloseAsStored(*this, {openSheet, [] { app::ReopenIfSet(app::CaseList(app::MainWindow())); },
+                               [] { app::FillCaseCombos(app::MainWindow()); }});
 }
 
 void Tujugy::BitBtn2Click(TObject*) {

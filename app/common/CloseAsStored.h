@@ -5,6 +5,7 @@
 #include "platform/core/Types.h"
 
 #include <functional>
+#include <initializer_list>
 
 class TCustomForm;
 
@@ -23,8 +24,11 @@ inline constexpr const char* DeletedListNotReadAgainMessage =
 // write before, so that nothing stores the write again.
 void ReadAgainAsStored(const std::function<void()>& ReadAgain, const char* Message = ListNotReadAgainMessage);
 
-// Closes Dialog, then reads again as ReadAgainAsStored does: the dialog stays closed
-// whatever ShowStored meets.
+// Closes Dialog, then runs the steps of ShowStored in turn, each whatever the ones before it
+// met; the first failure among them all, closing included, is raised after the last step as
+// ReadAgainAsStored raises it. So the dialog closes whatever ShowStored meets, and every step
+// that shows the write runs.
+void CloseAsStored(TCustomForm& Dialog, std::initializer_list<std::function<void()>> ShowStored);
 void CloseAsStored(TCustomForm& Dialog, const std::function<void()>& ShowStored);
 
 } // namespace app

@@ -181,6 +181,10 @@ void ReopenIfSet(TSqlite3Query& Query, Integer RecNo) {
         return;
     }
     Reopen(Query);
+    GoToRecord(Query, RecNo);
+}
+
+void GoToRecord(TSqlite3BaseQuery& Query, Integer RecNo) {
     if (RecNo > 0 && !Query.IsEmpty()) Query.SetRecNo(std::min(RecNo, Query.RecordCount()));
 }
 

@@ -106,5 +106,8 @@ void Reopen(TSqlite3BaseQuery& Query);
 // As Reopen, for a list that may never have been built: a query without a statement
 // is closed. With RecNo above 0 the cursor goes back to that record (or the last).
 void ReopenIfSet(TSqlite3Query& Query, Integer RecNo = 0);
+// With RecNo above 0, moves the cursor of an open Query to that record, or to the last one
+// when it holds fewer; an empty one stays as it is.
+void GoToRecord(TSqlite3BaseQuery& Query, Integer RecNo);
 
 } // namespace app

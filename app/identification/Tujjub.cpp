@@ -99,8 +99,7 @@ void Tujjub::BitBtn1Click(TObject*) {
     if (!input.Succeeded || !ugyadatlap) return;
     app::ReadAgainAsStored([] {
         TSqlite3Query& clients = *ugyadatlap->Query3;
-        const Integer recNo = clients.Active() ? clients.RecNo() : 0;
-        app::ReopenIfSet(clients, recNo);
+        ugyadatlap->ReadClients(clients.Active() ? clients.RecNo() : 0);
     });
 }
 

@@ -7,6 +7,7 @@
 #include "app/common/CloseAsStored.h"
 #include "app/common/SqlRoutines.h"
 #include "app/cases/Tugyadatlap.h"
+#include "app/identification/Tujjub.h"
 #include "controls/services/TUtlStarter.h"
 #include "controls/buttons/TgxExtSpeedButton.h"
 #include "grid/TVgDBGrid.h"
@@ -18,6 +19,7 @@
 #include "platform/graphics/TImageList.h"
 #include "platform/ui/ControlSnapshot.h"
 #include "platform/ui/InputSimulation.h"
+#include "platform/ui/SafeCall.h"
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TCheckBox.h"
 #include "platform/ui/TDBGrid.h"
@@ -43,6 +45,7 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <thread>
 
 namespace apptest {
@@ -433,6 +436,77 @@ TEST_F(CaseSheet, AWriteWhoseReadingMeetsALockIsDoneOnce) {
         EXPECT_EQ(Number(String("SELECT count(*) FROM ") + w.Table + " WHERE ugy=" + Key(id)), w.Left);
         EXPECT_EQ(Number("SELECT count(*) FROM ugyitem WHERE megjegyzes='Ügy lezárása' AND ugy=" + Key(id)),
                   w.Closes ? 1 : 0);
+        s.Hide();
+    }
+}
+
+// A save made from one of the sheet's dialogs commits; another workstation then holds the
+// database as the dialog reads the clients again, and still when the sheet is active again.
+// The user reads that the save was done and that the list could not be read, never a failed
+// save, and the list shows no row from before the save; read again, it shows the stored one.
+TEST_F(CaseSheet, ClientsNotReadAfterAStoredSaveShowNoneOfTheOldRows) {
+    const std::unique_ptr<Tujjub> jub(ujjub = new Tujjub(nullptr));
+    const Integer person = AddPerson("Régi Éva");
+    struct Save {
+        const char* Name;
+        TCustomForm* Dialog;
+        std::function<void(Tugyadatlap&)> Open; // the sheet's entry, on its person row
+        std::function<void()> Press;            // types and saves
+        const char* Stored;                     // counts the stored row
+        Integer Listed;                         // the case's clients once read again
+    };
+    const Save saves[] = {
+        {"person attached", ugyujszemelyform, [](Tugyadatlap& s) { s.gxExtSpeedButton3->Click(); },
+         [] {
+             ugyujszemelyform->Edit1->SetText("Új Ödön");
+             ugyujszemelyform->rogzitoClick(nullptr);
+         },
+         "ugy_ugyfel_tsz WHERE nev='Új Ödön'", 2},
+        {"copy changed", ugyfelszemelymod, [](Tugyadatlap& s) { s.Modositas1->Click(); },
+         [] {
+             ugyfelszemelymod->Boxes.Name->SetText("Átírt Éva");
+             ugyfelszemelymod->BitBtn1Click(nullptr);
+         },
+         "ugy_ugyfel_tsz WHERE nev='Átírt Éva'", 1},
+        // A successful query reads the clients from its dialog, which stays open.
+        {"identification stored", ujjub, [](Tugyadatlap& s) { s.JUB1->Click(); },
+         [] {
+             ujjub->Edit3->SetText("123456AB");
+             ujjub->CheckBox1->SetChecked(true);
+             ujjub->BitBtn1Click(nullptr);
+         },
+         "jub WHERE jubok='true'", 1},
+    };
+    for (const Save& save : saves) {
+        SCOPED_TRACE(save.Name);
+        const Integer id = AddCase("Ügy", "2009-03-05");
+        AddCasePerson(id, "Régi Éva", person);
+        Tugyadatlap& s = OpenSheet(id);
+        const TNotifyEvent show = save.Dialog->OnShow;
+        save.Dialog->OnShow = [&](TObject* Sender) {
+            show(Sender);
+            LockWhenRead({s.Query3});
+            ui::SafeCall(save.Dialog, save.Press); // as its button, from the event loop
+            save.Dialog->Close();
+        };
+        Shown.clear();
+        ui::SafeCall(&s, [&] { save.Open(s); });
+        save.Dialog->OnShow = show;
+        // The box ends the message with a full stop.
+        const String locked = "Az adatbázist egy másik program használja, próbálja újra később.\n"
+                              "database is locked\n\n" +
+                              app::CaseClientsSql(id) + ".";
+        EXPECT_EQ(Shown,
+                  (std::vector<ShownDialog>{
+                      {Application->Title(), app::ListNotReadAgainMessage + locked},
+                      {Application->Title(),
+                       "Az ügyfelek listáját nem sikerült beolvasni, ezért üresen látszik: " + locked}}));
+        EXPECT_EQ(s.Query3->RecordCount(), 0);
+        EXPECT_EQ(s.Label5->Caption(), "0/0");
+        Release();
+        s.FormActivate(&s);
+        EXPECT_EQ(s.Query3->RecordCount(), save.Listed);
+        EXPECT_EQ(Number("SELECT count(*) FROM " + String(save.Stored)), 1);
         s.Hide();
     }
 }

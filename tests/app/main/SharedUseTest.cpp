@@ -3,6 +3,7 @@
 // waits out the lock too, and a save that adds a row goes on with that row, whatever rows the
 // other program adds meanwhile.
 #include "app/cases/CaseSaves.h"
+#include "app/common/CaseSheetStatements.h"
 #include "app/common/CloseAsStored.h"
 #include "app/common/OfficeExport.h"
 #include "app/common/QueryRun.h"
@@ -25,6 +26,7 @@
 #include "platform/core/TStrings.h"
 #include "platform/data/DatabaseError.h"
 #include "platform/data/TField.h"
+#include "platform/ui/TComboBox.h"
 #include "platform/ui/TEdit.h"
 #include "platform/ui/TLabel.h"
 #include "platform/ui/TMenuItem.h"
@@ -314,6 +316,49 @@ TEST_F(DialogSavesWhileAnotherProgramWrites, ARereadFailingForAnotherReasonEndsS
     list.BeforeOpen = list.BeforeRefresh = nullptr;
     EXPECT_FALSE(ujugy->Visible());
     EXPECT_EQ(Number("SELECT count(*) FROM ugy WHERE nev='1234'"), 1);
+}
+
+// Closing a dialog whose save committed fails (the window beneath cannot take the activation):
+// that reads as the save done, and the reading after it runs all the same.
+TEST(ClosingAStoredDialog, ReadsAgainAndSaysTheFirstFailureAsDone) {
+    TForm beneath(nullptr), dialog(nullptr);
+    beneath.Show();
+    dialog.Show();
+    beneath.OnActivate = [](TObject*) { throw std::runtime_error("az ablak nem olvasható"); };
+    bool read = false;
+    EXPECT_EQ(ErrorOf<EDatabaseError>([&] {
+                  app::CloseAsStored(dialog, [&] {
+                      read = true;
+                      throw EDatabaseError("a lista nem olvasható");
+                  });
+              }),
+              app::ListNotReadAgainMessage + String("az ablak nem olvasható"));
+    EXPECT_TRUE(read);
+    EXPECT_FALSE(dialog.Visible());
+}
+
+// The sheet a new case was to open in cannot be read (another workstation holds the database
+// just then): the case stands stored, and the case list and the case boxes take it all the same.
+TEST_F(DialogSavesWhileAnotherProgramWrites, ANewCaseWhoseSheetCannotOpenJoinsTheListAndCombos) {
+    CreateForms();
+    app::MainWindowShared& f = app::MainWindow();
+    MenuItem("Ugylista1").Click();
+    LockWhenRead({ugyadatlap->Query1});
+    // The other workstation lets the database go before the case list is read again.
+    f.Query4->BeforeRefresh = [this](TDataSet*) { Release(); };
+    ujugy->Show();
+    ujugy->Memo1->SetText("Friss ügy");
+    EXPECT_EQ(ErrorOf<EDatabaseError>([] { ujugy->BitBtn1Click(nullptr); }),
+              app::ListNotReadAgainMessage +
+                  String("Az adatbázist egy másik program használja, próbálja újra később.\n"
+                         "database is locked\n\n") +
+                  app::CaseHeaderSql(1));
+    f.Query4->BeforeRefresh = nullptr;
+    EXPECT_FALSE(ujugy->Visible());
+    EXPECT_FALSE(ugyadatlap->Visible());
+    EXPECT_EQ(f.Query4->RecordCount(), 1);
+    EXPECT_EQ(f.CaseIds(), (std::vector<Integer>{1}));
+    EXPECT_EQ(f.ComboBox20->Items()->Count(), 1);
 }
 
 // A statement query after each of whose INSERTs another program takes its turn on the
