@@ -213,6 +213,11 @@ void TUtlGraphicList::GetBitmapItem(Integer ListIndex, Integer ImageIndex, TBitm
     Bitmap->Canvas()->Draw(0, 0, g);
 }
 
+HPALETTE TUtlGraphicList::Palette(Integer ListIndex) {
+    auto* b = dynamic_cast<TBitmap*>(GraphicOf(ListIndex));
+    return b ? b->PaletteHandle() : nullptr;
+}
+
 TColor TUtlGraphicList::TransparentColor(Integer ListIndex, Integer ImageIndex) {
     if (!GraphicOf(ListIndex)) return clNone;
     TBitmap image;

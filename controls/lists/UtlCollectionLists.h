@@ -115,6 +115,8 @@ public:
     bool IsValidItem(Integer ListIndex, Integer ImageIndex) override;
     void GetBitmapItem(Integer ListIndex, Integer ImageIndex, TBitmap* Bitmap) override;
     bool Masked(Integer ListIndex) override;
+    // A platform image list hands out no palette.
+    HPALETTE Palette(Integer ListIndex) override { return nullptr; }
     TColor TransparentColor(Integer ListIndex, Integer ImageIndex) override;
     TColor GetColorAtPoint(TPoint Point, Integer ListIndex, Integer ImageIndex) override { return 0xFFFFFF; }
     void Draw(TCanvas* Canvas, Integer X, Integer Y, Integer ListIndex, Integer ImageIndex) override;
@@ -146,6 +148,8 @@ public:
     // A bitmap graphic is copied; any other is drawn on white at its size.
     void GetBitmapItem(Integer ListIndex, Integer ImageIndex, TBitmap* Bitmap) override;
     bool Masked(Integer ListIndex) override { return false; }
+    // A bitmap graphic's palette; none for any other graphic.
+    HPALETTE Palette(Integer ListIndex) override;
     // clNone for an invalid entry.
     TColor TransparentColor(Integer ListIndex, Integer ImageIndex) override;
     TColor GetColorAtPoint(TPoint Point, Integer ListIndex, Integer ImageIndex) override { return 0xFFFFFF; }

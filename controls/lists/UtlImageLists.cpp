@@ -82,6 +82,11 @@ void TUtlBitmapList::GetBitmapItem(Integer ListIndex, Integer ImageIndex, TBitma
     if (b && Bitmap) Bitmap->Assign(b);
 }
 
+HPALETTE TUtlBitmapList::Palette(Integer ListIndex) {
+    TBitmap* b = BitmapOf(ListIndex);
+    return b ? b->PaletteHandle() : nullptr;
+}
+
 TColor TUtlBitmapList::TransparentColor(Integer ListIndex, Integer ImageIndex) {
     TBitmap* b = BitmapOf(ListIndex);
     return b && !b->Empty() ? b->TransparentColor() : clWhite;
@@ -162,6 +167,11 @@ void TUtlImageList::GetBitmapItem(Integer ListIndex, Integer ImageIndex, TBitmap
 bool TUtlImageList::Masked(Integer ListIndex) {
     TUtlImageListItem* s = StripOf(ListIndex);
     return s && s->Masked();
+}
+
+HPALETTE TUtlImageList::Palette(Integer ListIndex) {
+    TUtlImageListItem* s = StripOf(ListIndex);
+    return s ? s->GetImageBitmap()->PaletteHandle() : nullptr;
 }
 
 TColor TUtlImageList::TransparentColor(Integer ListIndex, Integer ImageIndex) {

@@ -4,6 +4,7 @@
 // and an image list (one strip of equal cells per item).
 #include "controls/lists/UtlImageStrip.h"
 #include "controls/lists/UtlListItems.h"
+#include "platform/graphics/Palettes.h"
 
 class TUtlCustomImageList : public TUtlCustomContainer {
 public:
@@ -27,8 +28,9 @@ public:
     // Copies the image into Bitmap (nothing for a null Bitmap).
     virtual void GetBitmapItem(Integer ListIndex, Integer ImageIndex, TBitmap* Bitmap) = 0;
     virtual bool Masked(Integer ListIndex) = 0;
-    // No palette handles on this platform: 0.
-    virtual Cardinal Palette(Integer ListIndex) { return 0; }
+    // The colour table of the item's bitmap as a handle the list owns; null
+    // when it has none (true colour, no such item).
+    virtual HPALETTE Palette(Integer ListIndex) = 0;
     virtual TColor TransparentColor(Integer ListIndex, Integer ImageIndex) = 0;
     virtual TColor GetColorAtPoint(TPoint Point, Integer ListIndex, Integer ImageIndex) = 0;
     virtual void Draw(TCanvas* Canvas, Integer X, Integer Y, Integer ListIndex, Integer ImageIndex) = 0;
@@ -68,6 +70,7 @@ public:
     bool IsValidItem(Integer ListIndex, Integer ImageIndex) override;
     void GetBitmapItem(Integer ListIndex, Integer ImageIndex, TBitmap* Bitmap) override;
     bool Masked(Integer ListIndex) override { return false; }
+    HPALETTE Palette(Integer ListIndex) override;
     TColor TransparentColor(Integer ListIndex, Integer ImageIndex) override;
     TColor GetColorAtPoint(TPoint Point, Integer ListIndex, Integer ImageIndex) override;
     void Draw(TCanvas* Canvas, Integer X, Integer Y, Integer ListIndex, Integer ImageIndex) override;
@@ -97,6 +100,8 @@ public:
     bool IsValidItem(Integer ListIndex, Integer ImageIndex) override;
     void GetBitmapItem(Integer ListIndex, Integer ImageIndex, TBitmap* Bitmap) override;
     bool Masked(Integer ListIndex) override;
+    // The strip bitmap's.
+    HPALETTE Palette(Integer ListIndex) override;
     TColor TransparentColor(Integer ListIndex, Integer ImageIndex) override;
     TColor GetColorAtPoint(TPoint Point, Integer ListIndex, Integer ImageIndex) override;
     void Draw(TCanvas* Canvas, Integer X, Integer Y, Integer ListIndex, Integer ImageIndex) override;

@@ -57,4 +57,18 @@ inline std::unique_ptr<TBitmap> FromLetters(const std::vector<std::string>& Rows
     return b;
 }
 
+// A 4 × 4 eight-bit bitmap whose colour table is Colours.
+inline std::unique_ptr<TBitmap> EightBit(const std::vector<TColor>& Colours) {
+    auto b = std::make_unique<TBitmap>(4, 4, pf8bit);
+    b->SetPalette(Colours);
+    return b;
+}
+
+// Entry Index of a palette as a colour; clNone for no palette or no such entry.
+inline TColor PaletteEntry(HPALETTE P, Cardinal Index) {
+    PALETTEENTRY e;
+    if (GetPaletteEntries(P, Index, 1, &e) != 1) return clNone;
+    return RGB(e.peRed, e.peGreen, e.peBlue);
+}
+
 } // namespace sheet

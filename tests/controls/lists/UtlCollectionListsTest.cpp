@@ -1,6 +1,8 @@
-// The connector to platform image lists and the graphic list of pictures.
+// The connector to platform image lists and the graphic list of pictures,
+// and the palettes all four image lists hand out.
 #include "controls/lists/UtlCollectionLists.h"
 #include "platform/graphics/TCanvas.h"
+#include "tests/controls/PixelSheet.h"
 #include "tests/support/ErrorOf.h"
 
 #include <gtest/gtest.h>
@@ -55,6 +57,37 @@ TEST(UtlGraphicList, PicturesAsSingleItems) {
     EXPECT_EQ(copy.Canvas()->Pixels(5, 3), clBlue);
     EXPECT_TRUE(UtlIsSingleItemImageList(&list));
     EXPECT_EQ(ErrorOf<EListError>([&] { list.GetItem(3); }), "List index out of bounds (3)");
+}
+
+// Each list hands out the colour table of the bitmap behind an item.
+TEST(UtlImageLists, PaletteOfTheItemsBitmap) {
+    auto eight = sheet::EightBit({clNavy, clTeal});
+    auto full = Filled(4, 4, clRed);
+    TUtlBitmapList bitmaps(nullptr);
+    TUtlImageList images(nullptr);
+    TUtlGraphicList graphics(nullptr);
+    for (TBitmap* b : {eight.get(), full.get()}) {
+        bitmaps.Items(bitmaps.Add())->SetBitmap(b);
+        images.Add();
+        static_cast<TUtlGraphicListItem*>(graphics.Graphics()->Add())->Picture()->SetGraphic(b);
+    }
+    images.Items(0)->GetImageBitmap()->Assign(eight.get());
+    struct Row {
+        TUtlCustomImageList* List;
+        Integer ListIndex;
+        TColor Second; // the palette's entry 1; clNone for no palette
+    } rows[] = {
+        {&bitmaps, 0, clTeal},  // an eight-bit bitmap
+        {&bitmaps, 1, clNone},  // a true-colour one
+        {&bitmaps, 2, clNone},  // past the items
+        {&images, 0, clTeal},   // an eight-bit strip
+        {&images, 1, clNone},   // a true-colour one
+        {&graphics, 0, clTeal}, // an eight-bit bitmap picture
+        {&graphics, 1, clNone}, // a true-colour one
+    };
+    for (const Row& r : rows)
+        EXPECT_EQ(sheet::PaletteEntry(r.List->Palette(r.ListIndex), 1), r.Second)
+            << r.List->ClassName() << " " << r.ListIndex;
 }
 
 } // namespace
