@@ -56,7 +56,10 @@ bool TUtlShapeFill::GetMustRedraw() const {
 }
 
 HPALETTE TUtlShapeFill::GetPalette() const {
-    return FStyle == sfGradient ? FGradient->GetPalette() : nullptr;
+    if (FStyle == sfGradient) return FGradient->GetPalette();
+    // The brush pattern of sfBrushBitmap is Bitmap as well.
+    TBitmap* b = FStyle == sfBrushBitmap ? FBitmap.get() : GetBitmap();
+    return b ? b->PaletteHandle() : nullptr;
 }
 
 void TUtlShapeFill::Assign(TPersistent* Source) {

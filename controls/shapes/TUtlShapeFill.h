@@ -32,7 +32,9 @@ public:
     bool GetEmpty() const;
     // Whether a new size of the filled area needs a full repaint.
     bool GetMustRedraw() const;
-    // The gradient's palette for sfGradient, else none (bitmaps here are true colour).
+    // The palette of Bitmap for sfBrushBitmap and sfBitmap, of the list bitmap
+    // for sfBitmapList, the gradient's for sfGradient; none otherwise and for
+    // a true-colour bitmap. The bitmap or gradient owns it.
     HPALETTE GetPalette() const;
 
     void Assign(TPersistent* Source) override;

@@ -1,3 +1,4 @@
+#include "controls/shapes/TUtlAlphaObject.h"
 #include "controls/shapes/TUtlFillObject.h"
 #include "controls/shapes/TUtlGradient.h"
 
@@ -199,4 +200,37 @@ TEST(FillObjectsTest, AssignCopiesTheFillWithOneChange) {
     EXPECT_TRUE(to.Options().Contains(foQuickDraw));
     EXPECT_EQ(to.Brush()->Color(), clMaroon);
     EXPECT_EQ(to.Gradient()->Style(), gstElliptic);
+}
+
+// The fill hands out the palette of what it paints with; the alpha object
+// answers its fill's, the list bitmap fetched from an image list.
+TEST(FillObjectsTest, PaletteOfWhatTheFillPaintsWith) {
+    TUtlBitmapList list(nullptr);
+    list.Items(list.Add())->SetBitmap(sheet::EightBit({clMaroon, clOlive}).get());
+    TUtlAlphaObject alpha;
+    TUtlFillObject* fill = alpha.FillObject();
+    fill->SetBitmap(sheet::EightBit({clNavy, clTeal}).get());
+    alpha.SetImageList(&list);
+    fill->Gradient()->SetPaletteRealize(true);
+    struct Row {
+        TUtlFillStyle Style;
+        TColor Second, TrueColour; // the palette's entry 1 (clNone: no palette), then with 24-bit bitmaps
+    } rows[] = {
+        {sfNone, clNone, clNone},
+        {sfBrush, clNone, clNone},
+        {sfBrushBitmap, clTeal, clNone}, // Bitmap is the brush pattern
+        {sfBitmap, clTeal, clNone},
+        {sfBitmapList, clOlive, clNone},
+        {sfGradient, fill->Gradient()->Colors()[1], fill->Gradient()->Colors()[1]},
+    };
+    for (bool trueColour : {false, true}) {
+        if (trueColour)
+            for (TBitmap* b : {fill->Bitmap(), fill->ListBitmap()})
+                b->SetPixelFormat(pf24bit);
+        for (const Row& r : rows) {
+            fill->SetStyle(r.Style);
+            EXPECT_EQ(sheet::PaletteEntry(alpha.GetPalette(), 1), trueColour ? r.TrueColour : r.Second)
+                << r.Style << " " << trueColour;
+        }
+    }
 }
