@@ -91,6 +91,10 @@ void TUtlButtonControl::SetGlyphTransparentColor(TColor Value) {
     GetChange(this);
 }
 
+HPALETTE TUtlButtonControl::GetPalette() const {
+    return IMLEmpty() ? nullptr : ImageList()->Palette(ListIndex());
+}
+
 void TUtlButtonControl::GetChange(TObject*) {
     if (ComponentState().Contains(csLoading)) return;
     CorrectBounds();

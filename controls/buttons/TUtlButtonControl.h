@@ -51,6 +51,9 @@ public:
     // The glyph sheet of four frames and the width of one.
     TBitmap* GlyphSheet() const { return FGlyph.get(); }
     Integer FrameWidth() const { return FFrameWidth; }
+    // The image list's palette for the glyph when the list supplies the glyph
+    // (owned by the list); none for the standard glyph.
+    HPALETTE GetPalette() const;
 
     virtual bool GetChecked() const { return false; }
     virtual void SetChecked(bool Value) {}
