@@ -125,6 +125,11 @@ protected:
         return {Name, [this, Fill] { Fill(OpenSheet(AddCase("Ügy", "2009-03-05"))); }, ugyadatlap->Memo2,
                 [] { ugyadatlap->gxExtSpeedButton8Click(nullptr); }};
     }
+    // The case base-data dialog (ugyalapadatmod) on a new case, its name to type.
+    DialogSave CaseBaseData(const char* Name) {
+        return {Name, [this] { ugyalapadatmod->ShowCase(AddCase("Ügy", "2009-03-05"), 0, 0); },
+                ugyalapadatmod->Edit1, [] { ugyalapadatmod->BitBtn1Click(nullptr); }};
+    }
     // A movement of 500 of Kind on a new deposit of 1000.
     DialogSave Movement(const char* Name, TRadioButton* Kind) {
         Tletet_adatlap& d = *letet_adatlap;

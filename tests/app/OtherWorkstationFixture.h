@@ -57,6 +57,11 @@ protected:
         EXPECT_TRUE(error.starts_with(Done + "Az adatbázist egy másik program használja")) << error;
         Release();
     }
+    // What the program says of Sql when the other workstation holds the database.
+    static String Locked(const String& Sql) {
+        return "Az adatbázist egy másik program használja, próbálja újra később.\ndatabase is locked\n\n" +
+               Sql;
+    }
     // The hooks are gone and the other workstation lets the database go.
     void Release() {
         for (TDataSet* list : FHooked)

@@ -177,20 +177,12 @@ TEST_F(CaseSheet, ClosingTheCaseHappensOnce) {
 // closing: the whole save rolls back and keeps what was typed.
 TEST_F(CaseSheet, ACaseClosesWithTheEndDateOfThisClosingOrNotAtAll) {
     struct Door : DialogSave {
-        TCheckBox* Closing; // the box that closes the case, and its state as the user left it
-        bool Ticked;
+        TCheckBox* Closing; // the box that closes the case
     };
     const Door doors[] = {
-        {Event("case sheet", [](Tugyadatlap& s) { s.CheckBox1->SetChecked(true); }), ugyadatlap->CheckBox1,
-         true},
-        {{"base data",
-          [this] {
-              ugyalapadatmod->ShowCase(AddCase("Ügy", "2009-03-05"), 0, 0);
-              ugyalapadatmod->CheckBox1->SetChecked(false);
-          },
-          ugyalapadatmod->Edit1, [] { ugyalapadatmod->BitBtn1Click(nullptr); }},
-         ugyalapadatmod->CheckBox1,
-         false},
+        {Event("case sheet", [](Tugyadatlap& s) { s.CheckBox1->SetChecked(true); }), ugyadatlap->CheckBox1},
+        {CaseBaseData("base data").As("base data", [] { ugyalapadatmod->CheckBox1->SetChecked(false); }),
+         ugyalapadatmod->CheckBox1},
     };
     // Each row: the database once the case is shown, the end date stored (none: refused).
     const struct {
@@ -212,6 +204,7 @@ TEST_F(CaseSheet, ACaseClosesWithTheEndDateOfThisClosingOrNotAtAll) {
             SCOPED_TRACE(r.Meanwhile);
             if (!r.Ended) Exec("DROP TRIGGER IF EXISTS ugy_closed");
             Exec(r.Meanwhile);
+            const bool ticked = d.Closing->Checked(); // as the user left it
             if (r.Ended) {
                 EXPECT_EQ(ErrorOf<EDatabaseError>(d.Press), "no error");
                 EXPECT_EQ(Rows("SELECT status, befejezve FROM ugy WHERE sorszam=" + Key(LastKey("ugy"))),
@@ -219,7 +212,7 @@ TEST_F(CaseSheet, ACaseClosesWithTheEndDateOfThisClosingOrNotAtAll) {
                 return;
             }
             EXPECT_EQ(Refused(d), app::CaseNotEndDatedMessage);
-            EXPECT_EQ(d.Closing->Checked(), d.Ticked);
+            EXPECT_EQ(d.Closing->Checked(), ticked);
         });
     // A case closed before keeps the end date of that closing.
     Exec("UPDATE ugy SET status=0, befejezve='2020-01-01' WHERE sorszam=" + Key(CaseId));
@@ -447,66 +440,55 @@ TEST_F(CaseSheet, AWriteWhoseReadingMeetsALockIsDoneOnce) {
 TEST_F(CaseSheet, ClientsNotReadAfterAStoredSaveShowNoneOfTheOldRows) {
     const std::unique_ptr<Tujjub> jub(ujjub = new Tujjub(nullptr));
     const Integer person = AddPerson("Régi Éva");
-    struct Save {
-        const char* Name;
-        TCustomForm* Dialog;
-        std::function<void(Tugyadatlap&)> Open; // the sheet's entry, on its person row
-        std::function<void()> Press;            // types and saves
-        const char* Stored;                     // counts the stored row
-        Integer Listed;                         // the case's clients once read again
+    struct Save : DialogSave {
+        const char* Stored; // where the save's name, typed, is stored
+        Integer Listed;     // the case's clients once read again
     };
     const Save saves[] = {
-        {"person attached", ugyujszemelyform, [](Tugyadatlap& s) { s.gxExtSpeedButton3->Click(); },
-         [] {
-             ugyujszemelyform->Edit1->SetText("Új Ödön");
-             ugyujszemelyform->rogzitoClick(nullptr);
-         },
-         "ugy_ugyfel_tsz WHERE nev='Új Ödön'", 2},
-        {"copy changed", ugyfelszemelymod, [](Tugyadatlap& s) { s.Modositas1->Click(); },
-         [] {
-             ugyfelszemelymod->Boxes.Name->SetText("Átírt Éva");
-             ugyfelszemelymod->BitBtn1Click(nullptr);
-         },
-         "ugy_ugyfel_tsz WHERE nev='Átírt Éva'", 1},
+        {{"person attached", [] { ugyadatlap->gxExtSpeedButton3->Click(); }, ugyujszemelyform->Edit1,
+          [] { ugyujszemelyform->rogzitoClick(nullptr); }},
+         "ugy_ugyfel_tsz WHERE nev",
+         2},
+        {{"copy changed", [] { ugyadatlap->Modositas1->Click(); }, ugyfelszemelymod->Boxes.Name,
+          [] { ugyfelszemelymod->BitBtn1Click(nullptr); }},
+         "ugy_ugyfel_tsz WHERE nev",
+         1},
         // A successful query reads the clients from its dialog, which stays open.
-        {"identification stored", ujjub, [](Tugyadatlap& s) { s.JUB1->Click(); },
-         [] {
-             ujjub->Edit3->SetText("123456AB");
-             ujjub->CheckBox1->SetChecked(true);
-             ujjub->BitBtn1Click(nullptr);
-         },
-         "jub WHERE jubok='true'", 1},
+        {{"identification stored", [] { ugyadatlap->JUB1->Click(); }, ujjub->Edit3,
+          [] {
+              ujjub->CheckBox1->SetChecked(true);
+              ujjub->BitBtn1Click(nullptr);
+          }},
+         "jub WHERE jubok='true' AND szigszam",
+         1},
     };
     for (const Save& save : saves) {
         SCOPED_TRACE(save.Name);
         const Integer id = AddCase("Ügy", "2009-03-05");
         AddCasePerson(id, "Régi Éva", person);
         Tugyadatlap& s = OpenSheet(id);
-        const TNotifyEvent show = save.Dialog->OnShow;
-        save.Dialog->OnShow = [&](TObject* Sender) {
+        TCustomForm& dialog = *dynamic_cast<TCustomForm*>(save.Box->Owner());
+        const TNotifyEvent show = dialog.OnShow;
+        dialog.OnShow = [&](TObject* Sender) {
             show(Sender);
             LockWhenRead({s.Query3});
-            ui::SafeCall(save.Dialog, save.Press); // as its button, from the event loop
-            save.Dialog->Close();
+            save.Box->SetText(save.Name);
+            ui::SafeCall(&dialog, save.Press); // as its button, from the event loop
+            dialog.Close();
         };
         Shown.clear();
-        ui::SafeCall(&s, [&] { save.Open(s); });
-        save.Dialog->OnShow = show;
-        // The box ends the message with a full stop.
-        const String locked = "Az adatbázist egy másik program használja, próbálja újra később.\n"
-                              "database is locked\n\n" +
-                              app::CaseClientsSql(id) + ".";
+        ui::SafeCall(&s, save.Open);
+        dialog.OnShow = show;
+        const String locked = Locked(app::CaseClientsSql(id) + "."); // the box adds the full stop
         EXPECT_EQ(Shown,
-                  (std::vector<ShownDialog>{
-                      {Application->Title(), app::ListNotReadAgainMessage + locked},
-                      {Application->Title(),
-                       "Az ügyfelek listáját nem sikerült beolvasni, ezért üresen látszik: " + locked}}));
+                  (std::vector<ShownDialog>{{Application->Title(), app::ListNotReadAgainMessage + locked},
+                                            {Application->Title(), s.ClientsNotReadMessage + locked}}));
         EXPECT_EQ(s.Query3->RecordCount(), 0);
         EXPECT_EQ(s.Label5->Caption(), "0/0");
         Release();
         s.FormActivate(&s);
         EXPECT_EQ(s.Query3->RecordCount(), save.Listed);
-        EXPECT_EQ(Number("SELECT count(*) FROM " + String(save.Stored)), 1);
+        EXPECT_EQ(Number("SELECT count(*) FROM " + String(save.Stored) + "='" + save.Name + "'"), 1);
         s.Hide();
     }
 }

