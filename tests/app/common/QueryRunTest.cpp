@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace apptest {
 namespace {
 
@@ -13,19 +15,14 @@ class QueryRun : public StatementQueryFixture {};
 // engine gives the column.
 TEST_F(QueryRun, OpenForIntegerGivesZeroForNullOrNoRow) {
     const Integer caseId = AddCase("Ügy", "2009-03-05");
-    const struct {
-        const char* Sql;
-        Integer Expected;
-    } rows[] = {
+    const std::pair<const char*, Integer> rows[] = {
         {"SELECT max(sorszam) FROM jub", 0},      // an aggregate over no rows: one NULL of no type
         {"SELECT sorszam FROM jub", 0},           // no row at all
         {"SELECT befejezve FROM ugy", 0},         // a NULL of a declared column
         {"SELECT max(sorszam) FROM ugy", caseId}, // a key
     };
-    for (const auto& r : rows) {
-        SCOPED_TRACE(r.Sql);
-        EXPECT_EQ(app::OpenForInteger(Query(), r.Sql), r.Expected);
-    }
+    for (const auto& [sql, expected] : rows)
+        EXPECT_EQ(app::OpenForInteger(Query(), sql), expected) << sql;
 }
 
 } // namespace

@@ -135,8 +135,7 @@ TEST(CreateDbScript, OptionsAreNotTakenForNames) {
     const std::string createdb = "usage: tools/createdb <database file>\n";
     const std::string makeoffice = "usage: tools/makeoffice <database file> [cases]\n";
     const struct {
-        const char* Tool;
-        const char* Arguments;
+        const char *Tool, *Arguments;
         int ExitCode;
         std::string Output;
         std::vector<std::string> Made; // what the working folder holds after

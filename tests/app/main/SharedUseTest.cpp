@@ -349,10 +349,7 @@ TEST_F(DialogSavesWhileAnotherProgramWrites, ANewCaseWhoseSheetCannotOpenJoinsTh
     ujugy->Show();
     ujugy->Memo1->SetText("Friss ügy");
     EXPECT_EQ(ErrorOf<EDatabaseError>([] { ujugy->BitBtn1Click(nullptr); }),
-              app::ListNotReadAgainMessage +
-                  String("Az adatbázist egy másik program használja, próbálja újra később.\n"
-                         "database is locked\n\n") +
-                  app::CaseHeaderSql(1));
+              app::ListNotReadAgainMessage + Locked(app::CaseHeaderSql(1)));
     f.Query4->BeforeRefresh = nullptr;
     EXPECT_FALSE(ujugy->Visible());
     EXPECT_FALSE(ugyadatlap->Visible());

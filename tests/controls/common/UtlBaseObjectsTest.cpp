@@ -31,6 +31,16 @@ private:
     int FA = 0, FB = 0;
 };
 
+constexpr const char* Layout = "yyyy-mm-dd hh:nn:ss.zzz";
+
+// Layout as a value: the date's day with the time of day on it.
+TDateTime Moment(const char* text) {
+    unsigned y, m, d, h, n, s, z;
+    EXPECT_EQ(std::sscanf(text, "%u-%u-%u %u:%u:%u.%u", &y, &m, &d, &h, &n, &s, &z), 7) << text;
+    return core::ComposeDateTime(EncodeDate(Word(y), Word(m), Word(d)),
+                                 EncodeTime(Word(h), Word(n), Word(s), Word(z)));
+}
+
 } // namespace
 
 TEST(UtlChangeProtocolTest, UpdateGroupFiresOnce) {
@@ -81,36 +91,13 @@ TEST(UtlDateTimeTest, DefaultsAndFieldSetters) {
     EXPECT_EQ(dt.DateTime(), EncodeDate(2024, 2, 29) + EncodeTime(13, 45, 30, 0));
 }
 
-namespace {
-
-// "yyyy-mm-dd hh:nn:ss.zzz" as a value: the date's day with the time of day on it.
-TDateTime Moment(const char* text) {
-    unsigned y, m, d, h, n, s, z;
-    EXPECT_EQ(std::sscanf(text, "%u-%u-%u %u:%u:%u.%u", &y, &m, &d, &h, &n, &s, &z), 7) << text;
-    return core::ComposeDateTime(EncodeDate(Word(y), Word(m), Word(d)),
-                                 EncodeTime(Word(h), Word(n), Word(s), Word(z)));
-}
-
-// What the field getters read, with the milliseconds the value holds.
-std::string ReadBack(const TUtlDateTime& dt) {
-    Word h, n, s, z;
-    DecodeTime(dt.DateTime(), h, n, s, z);
-    char text[64];
-    std::snprintf(text, sizeof text, "%04u-%02u-%02u %02u:%02u:%02u.%03u", dt.Year(), dt.Month(), dt.Day(),
-                  dt.Hour(), dt.Minute(), dt.Second(), z);
-    return text;
-}
-
-} // namespace
-
 TEST(UtlDateTimeTest, EachSetterChangesOneFieldAroundTheBaseDate) {
-    struct Row {
+    const struct {
         const char* From;
         void (TUtlDateTime::*Set)(Word);
         Word Value;
         const char* Want;
-    };
-    const Row rows[] = {
+    } rows[] = {
         // Before 1899-12-30 the time is taken away from the day: it must stay on that day.
         {"1850-06-10 08:00:00.000", &TUtlDateTime::SetDay, 11, "1850-06-11 08:00:00.000"},
         {"1850-06-10 08:00:00.000", &TUtlDateTime::SetMonth, 7, "1850-07-10 08:00:00.000"},
@@ -129,12 +116,12 @@ TEST(UtlDateTimeTest, EachSetterChangesOneFieldAroundTheBaseDate) {
         // After it.
         {"1899-12-31 12:00:00.000", &TUtlDateTime::SetMinute, 59, "1899-12-31 12:59:00.000"},
     };
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         TUtlDateTime dt;
         dt.SetDateTime(Moment(row.From));
-        ASSERT_EQ(ReadBack(dt), row.From);
+        ASSERT_EQ(FormatDateTime(Layout, dt.DateTime()), row.From);
         (dt.*row.Set)(row.Value);
-        EXPECT_EQ(ReadBack(dt), row.Want) << "from " << row.From;
+        EXPECT_EQ(FormatDateTime(Layout, dt.DateTime()), row.Want) << "from " << row.From;
         EXPECT_EQ(dt.DateTime(), Moment(row.Want)) << "from " << row.From;
     }
 }

@@ -64,28 +64,19 @@ TEST(DateDecoding, RoundTripAndMillisecondRounding) {
     EXPECT_EQ((std::array<Word, 5>{y, m, d, h, n}), (std::array<Word, 5>{2010, 1, 1, 0, 0}));
 }
 
-TEST(DateDecoding, NegativeValuesCountTheTimeForward) {
-    Word y, m, d, h, n, s, ms;
-    DecodeDate(-1.25, y, m, d);
-    DecodeTime(-1.25, h, n, s, ms);
-    EXPECT_EQ((std::array<Word, 4>{y, m, d, h}), (std::array<Word, 4>{1899, 12, 29, 6}));
-}
-
-TEST(DateDecoding, OutOfRangeGivesZeros) {
-    Word y = 1, m = 1, d = 1;
-    DecodeDate(1e9, y, m, d);
-    EXPECT_EQ(y + m + d, 0);
-    DecodeDate(std::nan(""), y, m, d);
-    EXPECT_EQ(y + m + d, 0);
-}
-
-TEST(DateDecoding, FirstAndLastDaysKeepTheirTimes) {
+// Below 1899-12-30 the time counts forward from the day under the value, on the first day too;
+// outside the first and last days everything decodes to zeros.
+TEST(DateDecoding, NegativeValuesAndTheEdgeDaysKeepTheirTimes) {
     const TDateTime lastDay = std::floor(MaxDateTime);
     const std::pair<TDateTime, std::array<Word, 4>> rows[] = {
-        {MinDateTime - 0.25, {1, 1, 1, 6}}, // a time on the first day lies below its value
-        {MinDateTime, {1, 1, 1, 0}},        {lastDay + 0.75, {9999, 12, 31, 18}},
-        {MinDateTime - 1, {0, 0, 0, 0}}, // the day before the first
-        {lastDay + 1, {0, 0, 0, 0}},     // the day after the last
+        {-1.25, {1899, 12, 29, 6}},           // the day before the base date
+        {MinDateTime - 0.25, {1, 1, 1, 6}},   // a time on the first day lies below its value
+        {MinDateTime, {1, 1, 1, 0}},          // the first day
+        {lastDay + 0.75, {9999, 12, 31, 18}}, // the last day
+        {MinDateTime - 1, {0, 0, 0, 0}},      // the day before the first
+        {lastDay + 1, {0, 0, 0, 0}},          // the day after the last
+        {1e9, {0, 0, 0, 0}},                  // far beyond
+        {std::nan(""), {0, 0, 0, 0}},         // no value at all
     };
     for (const auto& [value, want] : rows) {
         Word y = 9, m = 9, d = 9, h = 9, n, s, ms;

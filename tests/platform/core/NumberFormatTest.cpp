@@ -5,9 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
 #include <cstdint>
-#include <cstring>
 #include <limits>
 #include <random>
 
@@ -142,13 +142,11 @@ TEST(FloatText, FloatToStrExactIsTheShortestTextThatReadsBackWhole) {
     std::mt19937_64 bits(88);
     for (int i = 0; i < 20000; ++i) {
         const std::uint64_t pattern = i == 0 ? std::uint64_t(1) << 63 : bits();
-        double value = 0;
-        std::memcpy(&value, &pattern, sizeof value);
-        for (const TFormatSettings* fs : {&Hu, &En}) {
-            if (!std::isfinite(value)) break;
-            const double back = StrToFloat(FloatToStrExact(value, *fs), *fs);
-            ASSERT_EQ(std::memcmp(&back, &value, sizeof back), 0) << FloatToStrExact(value, *fs);
-        }
+        const double value = std::bit_cast<double>(pattern);
+        if (!std::isfinite(value)) continue;
+        for (const TFormatSettings* fs : {&Hu, &En})
+            ASSERT_EQ(std::bit_cast<std::uint64_t>(StrToFloat(FloatToStrExact(value, *fs), *fs)), pattern)
+                << FloatToStrExact(value, *fs);
     }
 }
 
