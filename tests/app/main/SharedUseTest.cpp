@@ -326,12 +326,11 @@ TEST(ClosingAStoredDialog, ReadsAgainAndSaysTheFirstFailureAsDone) {
     dialog.Show();
     beneath.OnActivate = [](TObject*) { throw std::runtime_error("az ablak nem olvasható"); };
     bool read = false;
-    EXPECT_EQ(ErrorOf<EDatabaseError>([&] {
-                  app::CloseAsStored(dialog, [&] {
-                      read = true;
-                      throw EDatabaseError("a lista nem olvasható");
-                  });
-              }),
+    const auto readAgain = [&] {
+        read = true;
+        throw EDatabaseError("a lista nem olvasható");
+    };
+    EXPECT_EQ(ErrorOf<EDatabaseError>([&] { app::CloseAsStored(dialog, readAgain); }),
               app::ListNotReadAgainMessage + String("az ablak nem olvasható"));
     EXPECT_TRUE(read);
     EXPECT_FALSE(dialog.Visible());
