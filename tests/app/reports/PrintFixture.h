@@ -137,6 +137,16 @@ protected:
         const Page all = Printed();
         return static_cast<Integer>(std::count(all.begin(), all.end(), Text));
     }
+    // Takes out of every report shown the stamps of the moment it was printed (a
+    // page's corner), which may tick over between two prints; returns how many.
+    size_t DropPrintStamps() {
+        const String today = DateToStr(Date());
+        size_t stamps = 0;
+        for (auto& pages : Shown)
+            for (Page& page : pages)
+                stamps += std::erase_if(page, [&](const String& text) { return text.rfind(today, 0) == 0; });
+        return stamps;
+    }
     // Position of Text among the last report's texts; -1 when absent.
     Integer IndexOf(const String& Text) const {
         const Page all = Printed();
