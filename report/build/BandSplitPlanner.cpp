@@ -1,6 +1,7 @@
 #include "report/build/detail/BandSplitPlanner.h"
 
 #include <algorithm>
+#include <numeric>
 
 namespace report {
 
@@ -12,10 +13,14 @@ constexpr Integer kClippedRow = 1;
 // The room ends this far above the column footer: a part, which reaches
 // kClippedRow past the room, still leaves a pixel row clear above the footer.
 constexpr Integer kFooterClearance = kClippedRow + 1;
-// A continued box with less than half a line (its MinHeight) of its place left
-// on the new page holds only the gap below its last line: it is done, without
-// a part as thin as that.
-constexpr Integer kLineFractionWorthAPart = 2;
+
+// Lower starts under Upper's template bottom and within its horizontal span; a
+// line of no height and a box at its top are beside each other.
+bool Below(const SplitBox& Lower, const SplitBox& Upper) {
+    return Lower.TemplateTop >= Upper.TemplateTop + Upper.TemplateHeight &&
+           Lower.TemplateTop > Upper.TemplateTop && Lower.Left >= Upper.Left &&
+           Upper.Left + Upper.Width >= Lower.Left;
+}
 
 } // namespace
 
@@ -24,7 +29,12 @@ Integer SplitRoom(Integer SpaceToFooter) {
 }
 
 BandSplitPlanner::BandSplitPlanner(std::vector<SplitBox> Boxes)
-    : FBoxes(std::move(Boxes)), FPrinted(FBoxes.size(), 0), FPending(FBoxes.size(), true) {
+    : FBoxes(std::move(Boxes)), FOrder(FBoxes.size()), FPrinted(FBoxes.size(), 0),
+      FStarted(FBoxes.size(), false), FPending(FBoxes.size(), true) {
+    std::iota(FOrder.begin(), FOrder.end(), std::size_t{0});
+    std::stable_sort(FOrder.begin(), FOrder.end(), [this](std::size_t a, std::size_t b) {
+        return FBoxes[a].TemplateTop < FBoxes[b].TemplateTop;
+    });
     FTop.reserve(FBoxes.size());
     for (const SplitBox& b : FBoxes)
         FTop.push_back(b.Top);
@@ -34,74 +44,84 @@ bool BandSplitPlanner::Pending() const {
     return std::find(FPending.begin(), FPending.end(), true) != FPending.end();
 }
 
+bool BandSplitPlanner::Waits(std::size_t Box) const {
+    for (std::size_t k = 0; k < FBoxes.size(); ++k)
+        if (k != Box && FPending[k] && Below(FBoxes[Box], FBoxes[k])) return true;
+    return false;
+}
+
+void BandSplitPlanner::Finish(std::size_t Box, Integer End) {
+    FPending[Box] = false;
+    const SplitBox& b = FBoxes[Box];
+    for (std::size_t j = 0; j < FBoxes.size(); ++j)
+        if (FPending[j] && !FStarted[j] && Below(FBoxes[j], b))
+            FTop[j] = std::max(FTop[j], End + FBoxes[j].TemplateTop - (b.TemplateTop + b.TemplateHeight));
+}
+
 Integer BandSplitPlanner::PlanPage(Integer Room, bool Fresh, const RemainFn& Remain, const PlaceFn& Place) {
-    const std::size_t n = FBoxes.size();
+    std::vector<SplitPlacement> placed;
     Integer lowest = 0;
     bool progress = false;
-    for (std::size_t k = 0; k < n; ++k) {
-        const SplitBox& b = FBoxes[k];
-        Integer& top = FTop[k];
-        if (!FPending[k] || top < 0 || top >= Room) continue;
-        if (top + b.Height < Room) {
-            Place({k, top, b.Height, false});
-            lowest = std::max(lowest, top + b.Height);
-            FPending[k] = false;
-            progress = true;
-        } else if (b.Stretches) {
-            // Where not even a line block fits, the box starts at the next page's top.
-            const Integer h = Room - top + kClippedRow;
-            FPrinted[k] += h;
-            if (b.MinHeight < h) Place({k, top, h, true});
-            lowest = std::max(lowest, top + h);
-            progress = true;
-        } else if (top == 0 && Fresh) {
-            // Taller than a whole page: drawn clipped to it, and done.
-            Place({k, 0, Room, false});
-            lowest = std::max(lowest, Room);
-            FPending[k] = false;
-            progress = true;
-        } else {
-            top = Room;
-        }
-    }
-    for (std::size_t k = 0; k < n; ++k) {
-        const SplitBox& b = FBoxes[k];
-        const Integer top = FTop[k];
-        if (!FPending[k] || !b.Stretches || top >= 0 || top + b.Height < 0) continue;
-        const Integer left = top + b.Height;
-        if (left >= Room) {
-            Place({k, 0, Room, true});
-            FPrinted[k] += Room;
-            lowest = std::max(lowest, Room);
-        } else {
-            if (b.MinHeight / kLineFractionWorthAPart < left) {
-                const Integer h = Remain(k) + kClippedRow;
-                Place({k, 0, h, true});
-                lowest = std::max(lowest, h);
-            }
-            PushBelow(k, FPrinted[k] + left - b.TemplateHeight);
-            FPending[k] = false;
-        }
+    auto put = [&](std::size_t k, Integer top, Integer height, bool part) {
+        placed.push_back({k, top, height, part});
+        lowest = std::max(lowest, top + height);
         progress = true;
+    };
+    for (const std::size_t k : FOrder) {
+        const SplitBox& b = FBoxes[k];
+        if (!FPending[k] || Waits(k)) continue;
+        const Integer top = FTop[k];
+        if (FStarted[k]) {
+            // Continued from an earlier page: its rest starts at the page's top.
+            const Integer rest = b.Grows ? Remain(k) : b.Height - FPrinted[k];
+            if (rest <= Room) {
+                if (rest > 0 && b.MinHeight < rest + kClippedRow) put(k, 0, rest + kClippedRow, true);
+                FPrinted[k] += std::max(0, rest);
+                Finish(k, std::max(0, rest));
+                progress = true;
+            } else if (b.MinHeight < Room + kClippedRow) {
+                put(k, 0, Room + kClippedRow, true);
+                FPrinted[k] += Room;
+            } else {
+                // Not a line of it fits a whole page: it can never be printed.
+                Finish(k, 0);
+            }
+        } else if (top >= Room) {
+            // On a later page.
+        } else if (top + b.Height < Room) {
+            put(k, top, b.Height, false);
+            Finish(k, top + b.TemplateHeight);
+        } else if (b.Stretches && b.MinHeight < Room - top + kClippedRow) {
+            put(k, top, Room - top + kClippedRow, true);
+            FPrinted[k] += Room - top;
+            FStarted[k] = true;
+        } else if (top <= 0 && Fresh) {
+            // Taller than a whole page: a plain box is drawn clipped to it; not a line
+            // of a stretchable one fits, so nothing of it can ever be printed.
+            if (!b.Stretches) put(k, top, Room - top, false);
+            Finish(k, top + b.TemplateHeight);
+            progress = true;
+        } else {
+            // Starts at the next page's top.
+            FTop[k] = Room;
+        }
     }
+    std::sort(placed.begin(), placed.end(),
+              [](const SplitPlacement& a, const SplitPlacement& b) { return a.Box < b.Box; });
+    for (const SplitPlacement& p : placed)
+        Place(p);
+    // A part that took the last of its content ends the box here: no page follows for nothing.
+    for (const SplitPlacement& p : placed)
+        if (p.Part && FBoxes[p.Box].Grows && FPending[p.Box] && Remain(p.Box) == 0)
+            Finish(p.Box, p.Top + p.Height);
+
     bool below = false;
-    for (std::size_t k = 0; k < n; ++k) {
-        below = below || (FPending[k] && FTop[k] >= Room);
-        FTop[k] -= Room;
+    for (std::size_t k = 0; k < FBoxes.size(); ++k) {
+        below = below || (FPending[k] && !FStarted[k] && FTop[k] >= Room);
+        if (!FStarted[k]) FTop[k] -= Room;
     }
     if (!progress && !below && Fresh) std::fill(FPending.begin(), FPending.end(), false);
     return lowest;
-}
-
-void BandSplitPlanner::PushBelow(std::size_t Box, Integer Grown) {
-    const SplitBox& b = FBoxes[Box];
-    for (std::size_t j = 0; j < FBoxes.size(); ++j) {
-        const SplitBox& other = FBoxes[j];
-        if (j == Box || !FPending[j]) continue;
-        if (other.TemplateTop >= b.TemplateTop + b.TemplateHeight && other.Left >= b.Left &&
-            b.Left + b.Width >= other.Left)
-            FTop[j] += std::max(0, Grown);
-    }
 }
 
 } // namespace report

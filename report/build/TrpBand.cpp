@@ -146,9 +146,14 @@ bool TrpBand::Draw() {
                 const Integer height = DoCalcHeight();
                 // A band at the top of a fresh page or column would not fit on the next one
                 // either: it is drawn here rather than breaking for ever, on a sub-report's
-                // page as on the main one.
+                // page as on the main one. A band no page would hold runs on from here
+                // instead (DoDraw), leaving no page almost empty before it.
+                bool outgrows = OutgrowsAPage(calcdy);
+                if (NextInRecord())
+                    for (TrpBand* b = NextChild(this); b; b = NextChild(b))
+                        outgrows = outgrows || b->OutgrowsAPage(b->calcdy);
                 if (page->CurY + height > page->CurBottomY && !PageBreak && page->Breaking == 0 &&
-                    page->CurY > page->FreshY) {
+                    page->CurY > page->FreshY && !outgrows) {
                     if (page->Skip) return true;
                     page->NewColumn(this);
                 }
@@ -227,18 +232,24 @@ void TrpBand::DoDraw() {
             // Also when the band keeps its height: a box whose text needs more takes the
             // room down to the band's foot rather than losing its lines.
             StretchObjects(calcdy);
+            bool split = PageBreak;
             if (!PageBreak && flowing) {
-                CheckPageBreak(y, calcdy, false);
-                y = page->CurY;
+                // Moved whole to a fresh page or column where it fits there; where no
+                // page holds it, it runs on from here rather than past the page's foot.
+                if (!OutgrowsAPage(calcdy)) {
+                    CheckPageBreak(y, calcdy, false);
+                    y = page->CurY;
+                }
+                split = MayRunOver() && CheckPageBreak(y, calcdy, true);
             }
-            if (PageBreak) {
+            if (split) {
                 DrawPageBreak();
             } else {
                 DrawObjects();
                 if (HasCross()) DrawCross();
             }
             UnStretchObjects();
-            if (flowing && SubReportsDone && !PageBreak) page->CurY += calcdy;
+            if (flowing && SubReportsDone && !split) page->CurY += calcdy;
         } else {
             if (flowing && !PageBreak) {
                 CheckPageBreak(y, dy, false);
@@ -259,6 +270,16 @@ void TrpBand::DoDraw() {
     if (IsDataType(Typ) && SourceBand() == this)
         page->DoAggregate({btPageFooter, btMasterFooter, btDetailFooter, btSubDetailFooter, btGroupFooter,
                            btReportSummary});
+}
+
+bool TrpBand::MayRunOver() const {
+    const bool whole = HasCross() || std::any_of(Objects.begin(), Objects.end(),
+                                                 [](TrpView* v) { return v->AsSubReport() != nullptr; });
+    return Stretched && !Parent->Skip && Parent->Breaking == 0 && !whole;
+}
+
+bool TrpBand::OutgrowsAPage(Integer Height) const {
+    return !PageBreak && MayRunOver() && Height > Parent->FreshRoom();
 }
 
 bool TrpBand::CheckPageBreak(Integer ay, Integer ady, bool PBreak) {
@@ -287,31 +308,38 @@ void TrpBand::DrawObjects() {
 }
 
 void TrpBand::DrawObject(TrpView* View) {
-    if (report::rpBuild.CountingPass) return;
+    // The counting pass keeps no page, but a part of a split object still takes its
+    // lines off the rest, so that pass counts the pages the final one builds.
+    auto* stretchable = View->AsStretcheable();
+    const TrpDrawMode mode = stretchable ? stretchable->DrawMode : drAll;
+    const bool counting = report::rpBuild.CountingPass;
+    if (counting && mode != drPart) return;
     if (View->Parent != this && !report::rpBuild.InCross) return;
     TrpPage* page = Parent;
     TrpReport* master = MasterReport ? MasterReport : CurReport;
     if (!master || PageNo < 0 || PageNo >= master->EMFPages()->Count()) return;
+    TMemoryStream scratch;
     const Integer dx = page->XAdjust - page->LeftMargin() + report::rpBuild.CrossShift;
-    View->Left += dx;
-    View->Top += y;
-    // A break on the way here showed other bands.
-    CurBand = this;
-    CurView = View;
-    try {
-        TMemoryStream* stream = master->EMFPages()->Pages(PageNo)->Stream.get();
-        stream->Seek(0, soFromEnd);
-        View->Print(stream);
-    } catch (const Exception& e) {
-        View->Left -= dx;
-        View->Top -= y;
-        DoError(View, e.Message());
-        return;
+    {
+        View->Left += dx;
+        View->Top += y;
+        const core::ScopeExit back([&] {
+            View->Left -= dx;
+            View->Top -= y;
+        });
+        // A break on the way here showed other bands.
+        CurBand = this;
+        CurView = View;
+        try {
+            TMemoryStream* stream = counting ? &scratch : master->EMFPages()->Pages(PageNo)->Stream.get();
+            stream->Seek(0, soFromEnd);
+            View->Print(stream);
+        } catch (const Exception& e) {
+            DoError(View, e.Message());
+            return;
+        }
     }
-    View->Left -= dx;
-    View->Top -= y;
-    if (auto* memo = View->AsMemo())
-        if (memo->DrawMode == drAll || memo->DrawMode == drAfterCalcHeight) page->AfterPrint();
+    if (!counting && View->AsMemo() && (mode == drAll || mode == drAfterCalcHeight)) page->AfterPrint();
 }
 
 void TrpBand::DoAggregate() {

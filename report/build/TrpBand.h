@@ -100,6 +100,12 @@ public:
     bool CheckPageBreak(Integer ay, Integer ady, bool PBreak);
     // A band that may split: its objects continue on the following pages.
     void DrawPageBreak();
+    // A stretched band that may not split can still run on over pages when no page
+    // would hold it: not on a sub-report's page, while a page starts, or with
+    // sub-reports or cross cells, which print only whole.
+    bool MayRunOver() const;
+    // True when a stretched band of that height would not fit even on a fresh page or column.
+    bool OutgrowsAPage(Integer Height) const;
     void StretchObjects(Integer MaxHeight);
     void UnStretchObjects();
     void DrawCross();

@@ -33,31 +33,37 @@ void TrpBand::DrawPageBreak() {
             if (auto* s = dynamic_cast<TrpStretcheable*>(Objects[k])) s->DrawMode = drAll;
         }
     });
-    for (TrpView* v : Objects)
-        if (auto* s = dynamic_cast<TrpStretcheable*>(v)) {
-            s->ActualHeight = 0;
-            CurView = v;
-            s->CalcHeight();
-            // A memo prints its parts from the lines it has just wrapped: each part
-            // then carries whole line records, and RemainHeight counts what is left.
-            if (auto* m = dynamic_cast<TrpMemoView*>(v)) m->Memo1.Assign(SMemo);
-        }
     std::vector<report::SplitBox> boxes(n);
     for (std::size_t k = 0; k < n; ++k) {
         TrpView* v = Objects[k];
         auto* s = dynamic_cast<TrpStretcheable*>(v);
+        const Integer templateHeight = k < SavedHeights.size() ? SavedHeights[k] : heights[k];
+        // What grows with the band grows with its content: the box needs as much as
+        // its text, not the band's full height (a label above a long text stays a label).
+        const bool grows = s && Stretched && (v->Flags & flStretched);
+        Integer needed = v->Height;
+        if (s) {
+            s->ActualHeight = 0;
+            CurView = v;
+            needed = s->CalcHeight();
+            // A memo prints its parts from the lines it has just wrapped: each part
+            // then carries whole line records, and RemainHeight counts what is left.
+            if (auto* m = dynamic_cast<TrpMemoView*>(v)) m->Memo1.Assign(SMemo);
+        }
         boxes[k] = {.Top = v->Top,
-                    .Height = v->Height,
+                    .Height = grows ? std::max(templateHeight, needed) : v->Height,
                     .Left = v->Left,
                     .Width = v->Width,
                     .TemplateTop = tops[k],
-                    .TemplateHeight = heights[k],
+                    .TemplateHeight = templateHeight,
                     .Stretches = s != nullptr,
+                    .Grows = grows,
                     .MinHeight = s ? s->MinHeight() : 0};
     }
     auto remain = [this](std::size_t k) {
         TrpView* v = Objects[k];
-        return 2 * v->gapy + static_cast<TrpStretcheable*>(v)->RemainHeight();
+        const Integer rest = static_cast<TrpStretcheable*>(v)->RemainHeight();
+        return rest > 0 ? 2 * v->gapy + rest : 0;
     };
     auto draw = [this](const report::SplitPlacement& p) {
         TrpView* v = Objects[p.Box];

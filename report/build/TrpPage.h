@@ -72,6 +72,9 @@ public:
     void FormPage();
     void NewPage();
     void NewColumn(TrpBand* Band);
+    // The height a new column (or page) gives a flowing band under its headers and
+    // above the column footer, as the template's bands measure.
+    Integer FreshRoom() const;
     void ShowBand(TrpBand* Band);
     void ShowBandByName(const String& Name);
     void ShowBandByType(TrpBandType Type);

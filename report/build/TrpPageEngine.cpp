@@ -306,6 +306,16 @@ void TrpPage::NewColumn(TrpBand* Band) {
     FreshY = CurY;
 }
 
+Integer TrpPage::FreshRoom() const {
+    auto height = [this](TrpBandType t) {
+        return BandExists(Bands[t]) && Bands[t]->Visible ? Bands[t]->dy : 0;
+    };
+    const bool nextColumn = CurColumn < ColumnCount - 1;
+    const Integer top = nextColumn ? LastStaticColumnY : TopMargin() + height(btPageHeader);
+    const Integer bottom = nextColumn ? CurBottomY : BottomMargin();
+    return bottom - top - height(btColumnHeader) - height(btColumnFooter);
+}
+
 void TrpPage::DrawPageFooters() {
     using report::rpBuild;
     CurColumn = 0;

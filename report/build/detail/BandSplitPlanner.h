@@ -1,10 +1,10 @@
 #pragma once
-// Where the objects of a band that may split across pages go, page by page:
-// plain numbers in, placements out. TrpBand::DrawPageBreak draws what it plans.
+// Where the objects of a band that runs over pages go, page by page: plain
+// numbers in, placements out. TrpBand::DrawPageBreak draws what it plans.
 //
 // Coordinates are the band's: 0 is the band's top on the current page. A box
-// that does not fit stays pending and its top moves up by the page's room,
-// so on the next page a box continued from this one has a negative top.
+// that does not fit stays pending and its top moves up by the page's room, so
+// a box waiting for a later page has its place there once the tops have moved.
 #include "platform/core/Types.h"
 
 #include <cstddef>
@@ -15,18 +15,22 @@ namespace report {
 
 // One object of the band.
 struct SplitBox {
-    // Place and size as measured for this record (a stretched object reaches the band's foot).
+    // Place and size as measured for this record. A growing box's height is
+    // what its whole content needs.
     Integer Top = 0;
     Integer Height = 0;
     Integer Left = 0;
     Integer Width = 0;
-    // Place and height in the template: what a continued box grew beyond its
-    // template height moves the boxes wholly below it that overlap it horizontally.
+    // Place and height in the template: a box wholly below another that
+    // overlaps it horizontally keeps its distance from that box's end.
     Integer TemplateTop = 0;
     Integer TemplateHeight = 0;
     // A stretchable box prints its content in parts, at least MinHeight (its
     // first line block) at a time; any other box is drawn whole or clipped once.
     bool Stretches = false;
+    // The box's height follows its content: once continued, it ends where its
+    // content ends. Otherwise its own height bounds it and the rest is cut.
+    bool Grows = false;
     Integer MinHeight = 0;
 };
 
@@ -45,9 +49,9 @@ Integer SplitRoom(Integer SpaceToFooter);
 
 class BandSplitPlanner {
 public:
-    // What is left of a continued box's content, with its gaps above and below.
-    // Asked only when that rest is placed, just before, so a box that measures
-    // by running its script runs it no more often than it draws.
+    // What is left of a growing box's content, with its gaps above and below; 0
+    // when nothing is. Asked after a part of it is drawn and on each page it
+    // continues on.
     using RemainFn = std::function<Integer(std::size_t Box)>;
     using PlaceFn = std::function<void(const SplitPlacement&)>;
 
@@ -55,24 +59,29 @@ public:
 
     // True while a box still waits for a page.
     bool Pending() const;
-    // Places on a page with Room (SplitRoom) what goes there, in drawing order:
-    // first the boxes starting on it (whole, a part, or clipped to the room when
-    // taller than a fresh page), then the boxes continued from earlier pages.
-    // Fresh: nothing was drawn on the page or column before the band. Answers
-    // the lowest bottom placed. A box that no page could ever take (nothing
-    // placed on a fresh page, nothing below it) is given up rather than making
-    // page after page.
+    // Places on a page with Room (SplitRoom) what goes there, in the boxes'
+    // order. A box wholly below a box that is still to finish waits for it and
+    // then keeps its template distance below the place where it ended. Fresh:
+    // nothing was drawn on the page or column before the band; a box taller
+    // than a fresh page is clipped to it. Answers the lowest bottom placed. A
+    // box that no page could ever take (nothing placed on a fresh page, nothing
+    // below it) is given up rather than making page after page.
     Integer PlanPage(Integer Room, bool Fresh, const RemainFn& Remain, const PlaceFn& Place);
     // The height of Box's content printed in parts so far.
     Integer Printed(std::size_t Box) const { return FPrinted[Box]; }
 
 private:
-    // Moves the pending boxes under a continued box down by what it grew.
-    void PushBelow(std::size_t Box, Integer Grown);
+    // A box still to finish that Box lies wholly below.
+    bool Waits(std::size_t Box) const;
+    // Box ended at End on this page: the boxes below it keep their distance from there.
+    void Finish(std::size_t Box, Integer End);
 
     std::vector<SplitBox> FBoxes;
+    // The boxes by template top: a box is planned after those it lies below.
+    std::vector<std::size_t> FOrder;
     std::vector<Integer> FTop;
     std::vector<Integer> FPrinted;
+    std::vector<bool> FStarted;
     std::vector<bool> FPending;
 };
 

@@ -274,3 +274,80 @@ TEST_F(BandEngineTest, ASplitMemoPrintsEachWrappedLineOnceWithItsOwnWidth) {
     for (const auto& part : PartsAt(Report, 300))
         EXPECT_TRUE(part.empty());
 }
+
+// Memos of 40 to 400 lines under bands of several heights, in a stretched band that may
+// split and in one that may not, built in two passes: every line printed once and clear
+// of the page footer, the note under the memo after its last line, the footer counting
+// the pages built (a summary follows), and a band that a fresh page holds moved there whole.
+TEST_F(BandEngineTest, LongMemosPrintEveryLineOnceOnTheirPages) {
+    Report->DoublePass = true;
+    for (const Word split : {Word(0), Word(bfAllowSplit)})
+        for (Integer lines = 40; lines <= 400; lines += 60)
+            for (Integer above : {0, 300, 700, 990}) {
+                SCOPED_TRACE(std::to_string(lines) + " lines under " + std::to_string(above) +
+                             (split ? ", may split" : ", may not split"));
+                Page->Clear();
+                if (above > 0) {
+                    Band(btMasterData, 20, above, "1");
+                    Memo(0, 20, "fej");
+                }
+                Band(btMasterData, 1100, 40, "1", bfStretched | split);
+                String text;
+                for (Integer k = 1; k <= lines; ++k)
+                    text += (k > 1 ? "\r\n" : "") + std::string("sor ") + std::to_string(k);
+                Memo(0, 1100, text, 200, 17);
+                Memo(0, 1120, "alatta", 100, 15)->Flags = flWordWrap;
+                Band(btReportSummary, 1200, 20);
+                Memo(400, 1200, "vége", 100, 15);
+                Band(btPageFooter, 1031, 20, "", bfPrintOnFirstPage | bfPrintOnLastPage);
+                Memo(300, 1031, "[PAGE#]/[TOTALPAGES]", 100, 15);
+                ASSERT_TRUE(Report->PrepareReport());
+
+                TrpEMFPages* prepared = Report->EMFPages();
+                const Integer pages = prepared->Count();
+                std::vector<String> printed;
+                Integer ends = 0, parts = 0, lastPart = -1, lastBottom = 0, notePage = -1, noteTop = 0;
+                for (Integer i = 0; i < pages; ++i) {
+                    prepared->ObjectsToPage(i);
+                    for (const auto& v : prepared->Pages(i)->Page->Objects) {
+                        // Split memos hold wrapped line records, with a lone end-of-part mark.
+                        std::vector<String> texts;
+                        for (Integer k = 0; k < v->Memo.Count(); ++k)
+                            if (v->Memo[k] != "\x01")
+                                texts.push_back(report::IsWrapped(v->Memo)
+                                                    ? report::ParseLineRecord(v->Memo[k]).Text
+                                                    : v->Memo[k]);
+                        const String first = texts.empty() ? String() : texts[0];
+                        if (v->Left == 400) ++ends;
+                        if (v->Left == 300) {
+                            EXPECT_EQ(first, std::to_string(i + 1) + "/" + std::to_string(pages));
+                            continue;
+                        }
+                        EXPECT_LE(v->Top + v->Height, 1031) << first;
+                        if (first == "alatta") {
+                            notePage = i;
+                            noteTop = v->Top;
+                        }
+                        if (!first.starts_with("sor")) continue;
+                        ++parts;
+                        lastPart = i;
+                        lastBottom = v->Top + 2 + static_cast<Integer>(texts.size()) * 15;
+                        printed.insert(printed.end(), texts.begin(), texts.end());
+                    }
+                }
+                EXPECT_EQ(ends, 1);
+                ASSERT_EQ(printed.size(), static_cast<std::size_t>(lines));
+                for (Integer k = 0; k < lines; ++k)
+                    ASSERT_EQ(printed[static_cast<std::size_t>(k)], "sor " + std::to_string(k + 1));
+                // Under the memo's end, or where no room is left there, on the next page.
+                if (parts > 1) {
+                    EXPECT_TRUE((notePage == lastPart && noteTop >= lastBottom) || notePage == lastPart + 1)
+                        << "the note on page " << notePage + 1 << " at " << noteTop;
+                }
+                // 1011 pixels under the top margin hold the band whole when its memo's
+                // lines and gaps (15 each, 2) and its foot fit.
+                if (!split && lines * 15 + 2 + 20 <= 1011 && above > 0) {
+                    EXPECT_EQ(parts, 1);
+                }
+            }
+}

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 namespace {
 
 using report::SplitBox;
@@ -11,45 +13,84 @@ struct PageRoom {
     bool Fresh;
 };
 
+constexpr Integer kLine = 15;
+
+struct Item {
+    SplitBox Box;
+    Integer Lines = 0; // of a growing box's content
+};
+
 // A box that keeps its template place and height.
-SplitBox Whole(Integer top, Integer height, Integer left = 0, Integer width = 100) {
-    return {top, height, left, width, top, height, false, 0};
+Item Whole(Integer top, Integer height, Integer left = 0, Integer width = 100) {
+    return {{top, height, left, width, top, height, false, false, 0}};
 }
 
-// A stretchable box with lines 15 high, measured taller than its template height.
-SplitBox Stretching(Integer top, Integer height, Integer templateHeight, Integer left = 0,
-                    Integer width = 100) {
-    return {top, height, left, width, top, templateHeight, true, 15};
+// A stretchable box of Lines lines of 15 (no gaps) that grows from its template height.
+Item Growing(Integer top, Integer lines, Integer templateHeight, Integer left = 0, Integer width = 100) {
+    return {
+        {top, std::max(templateHeight, lines * kLine), left, width, top, templateHeight, true, true, kLine},
+        lines};
 }
 
-// Pages as "box@top+height" (p for a part; ?box where a rest is measured: 20 + the
-// box's number high) and "=lowest", until no box waits.
-String Plan(const std::vector<SplitBox>& boxes, const std::vector<PageRoom>& pages) {
-    report::BandSplitPlanner planner(boxes);
-    String trace;
-    auto remain = [&](std::size_t box) {
-        trace += "?" + std::to_string(box) + " ";
-        return 20 + static_cast<Integer>(box);
-    };
-    auto place = [&](const report::SplitPlacement& p) {
-        trace += std::to_string(p.Box) + "@" + std::to_string(p.Top) + "+" + std::to_string(p.Height) +
-                 (p.Part ? "p " : " ");
-    };
-    for (const PageRoom& page : pages) {
-        if (!planner.Pending()) break;
-        if (!trace.empty()) trace += " / ";
-        const Integer lowest = planner.PlanPage(page.Room, page.Fresh, remain, place);
-        trace += "=" + std::to_string(lowest);
+std::vector<SplitBox> BoxesOf(const std::vector<Item>& Items) {
+    std::vector<SplitBox> boxes;
+    for (const Item& i : Items)
+        boxes.push_back(i.Box);
+    return boxes;
+}
+
+// Plans pages until no box waits. A growing box's content is lines of 15: a part of
+// height h takes the lines that end above its clipped last row, at least one, as a
+// memo's part does, and the rest is what is left.
+class Pages {
+public:
+    explicit Pages(const std::vector<Item>& Items) : FPlanner(BoxesOf(Items)) {
+        for (std::size_t k = 0; k < Items.size(); ++k)
+            if (Items[k].Box.Grows) FLines[k] = Items[k].Lines;
     }
-    return planner.Pending() ? trace + " (waiting)" : trace;
-}
+    // Pages as "box@top+height" (p for a part) and "=lowest".
+    String Trace(const std::vector<PageRoom>& Pages) {
+        String trace;
+        for (const PageRoom& page : Pages) {
+            if (!FPlanner.Pending()) break;
+            if (!trace.empty()) trace += " / ";
+            trace += PlanPage(page);
+        }
+        return FPlanner.Pending() ? trace + " (waiting)" : trace;
+    }
+    String PlanPage(const PageRoom& Page) {
+        String trace;
+        const Integer lowest = FPlanner.PlanPage(
+            Page.Room, Page.Fresh, [&](std::size_t k) { return FLines[k] * kLine; },
+            [&](const report::SplitPlacement& p) {
+                trace += std::to_string(p.Box) + "@" + std::to_string(p.Top) + "+" +
+                         std::to_string(p.Height) + (p.Part ? "p " : " ");
+                Placed.push_back(p);
+                if (FLines.count(p.Box)) {
+                    const Integer fit = p.Part ? std::max<Integer>(1, (p.Height - 1) / kLine) : FLines[p.Box];
+                    const Integer taken = std::min(FLines[p.Box], fit);
+                    FLines[p.Box] -= taken;
+                    Printed[p.Box] += taken;
+                }
+            });
+        return trace + "=" + std::to_string(lowest);
+    }
+    bool Pending() const { return FPlanner.Pending(); }
+
+    std::vector<report::SplitPlacement> Placed;
+    std::map<std::size_t, Integer> Printed;
+
+private:
+    report::BandSplitPlanner FPlanner;
+    std::map<std::size_t, Integer> FLines;
+};
 
 } // namespace
 
 TEST(BandSplitPlanner, PlacementTable) {
     const PageRoom fresh{100, true}, later{100, false}, page{1029, true};
     struct Row {
-        std::vector<SplitBox> Boxes;
+        std::vector<Item> Boxes;
         std::vector<PageRoom> Pages;
         String Expected;
         const char* Why;
@@ -58,45 +99,73 @@ TEST(BandSplitPlanner, PlacementTable) {
          {page, page},
          "0@0+1029 =1029 / 1@0+1029 =1029",
          "taller than a fresh page: clipped to it once, on the next page when below the band's top"},
-        // 20 + 2500 >= 1029: a part of 1029 - 20 + 1; then 2500 - 1009 = 1491 >= 1029 fills the
-        // second page; 1491 - 1029 = 462 is left for the rest, 20 + 1 high.
-        {{Stretching(20, 2500, 30)},
+        // 150 lines: 1010 - 1 holds 67, a whole page 68, the last 15 lines take 225 + 1.
+        {{Growing(20, 150, 30)},
          {page, page, page},
-         "0@20+1010p =1030 / 0@0+1029p =1029 / ?0 0@0+21p =21",
-         "a stretchable box over three pages"},
-        // 100 - 80 + 1 = 21 holds more than a 15 line block, 100 - 86 + 1 = 15 does not:
-        // that box starts on the next page. 70 + 20 = 90 fits whole.
-        {{Stretching(80, 50, 50), Stretching(86, 50, 50, 200), Whole(70, 20, 400)},
+         "0@20+1010p =1030 / 0@0+1030p =1030 / 0@0+226p =226",
+         "a growing box over three pages, its last part as tall as its last lines"},
+        // 100 - 80 + 1 = 21 holds a line, 100 - 86 + 1 = 15 does not: that box starts whole
+        // on the next page, not a line of it lost. 70 + 20 = 90 fits whole.
+        {{Growing(80, 3, 45), Growing(86, 3, 45, 200), Whole(70, 20, 400)},
          {fresh, fresh},
-         "0@80+21p 2@70+20 =101 / ?0 0@0+21p ?1 1@0+22p =22",
+         "0@80+21p 2@70+20 =101 / 0@0+31p 1@0+45 =45",
          "several stretchable boxes near the room's end"},
-        // 29 + 70 = 99 < 100 fits; 0 + 100 does not: a whole box moves to the next page, a
-        // stretchable one takes 100 - 0 + 1, then fills the next room with 200 - 100 = 100.
-        {{Whole(29, 70), Whole(0, 100, 200), Stretching(0, 200, 200, 400)},
-         {later, fresh, fresh},
-         "0@29+70 2@0+101p =101 / 1@0+100 2@0+100p =100 / =0",
+        // 29 + 70 = 99 < 100 fits; 0 + 100 does not: a whole box moves to the next page.
+        {{Whole(29, 70), Whole(0, 100, 200), Growing(0, 12, 180, 400)},
+         {later, fresh},
+         "0@29+70 2@0+101p =101 / 1@0+100 2@0+91p =100",
          "a box ending on the room's last row fits, one row lower does not"},
         {{Whole(0, 30)}, {{0, false}, page}, "=0 / 0@0+30 =30", "no room left: all on the next page"},
         {{Whole(150, 10)}, {fresh, fresh}, "=0 / 0@50+10 =60", "below a fresh page's room: on the next page"},
-        // Below the room after one page: A's rest then grows 101 + 50 - 20 = 131 past its template,
-        // which moves B (its left on A's right edge) from 120 to 251; C, one pixel further right, stays.
-        {{Stretching(0, 150, 20), Whole(220, 10, 100), Whole(220, 10, 101)},
-         {fresh, fresh, fresh, fresh},
-         "0@0+101p =101 / ?0 0@0+21p =21 / 2@20+10 =30 / 1@51+10 =61",
-         "a continued box pushes what lies wholly below it"},
-        // 101 + 50 - 200 < 0: B is not moved up from 220 - 100 = 120.
-        {{Stretching(0, 150, 200), Whole(220, 10)},
-         {fresh, fresh, fresh},
-         "0@0+101p =101 / ?0 0@0+21p =21 / 1@20+10 =30",
-         "a continued box shorter than its template moves nothing up"},
-        // On the second page 107 - 100 = 7 is left of A, not above 15 / 2 = 7: done, its
-        // rest not even measured; 8 of B is.
-        {{Stretching(0, 107, 107), Stretching(0, 108, 108, 200)},
+        // A (10 lines from a template of 20) ends 4 lines = 60 down the second page: B, its
+        // left on A's right edge, keeps its 10 below A's template there; C, one pixel further
+        // right, and D beside A keep their template places.
+        {{Growing(0, 10, 20), Whole(30, 10, 100), Whole(30, 10, 101), Whole(50, 10, 300)},
          {fresh, fresh},
-         "0@0+101p 1@0+101p =101 / ?1 1@0+22p =22",
-         "less than half a line left is no part"},
-        {{Stretching(-10, 5, 5)}, {fresh, fresh}, "=0", "a box that can never be placed makes no more pages"},
+         "0@0+101p 2@30+10 3@50+10 =101 / 0@0+61p 1@70+10 =80",
+         "what lies under a growing box follows its end"},
+        // A label whose one line fits its template keeps the text under it at its place.
+        {{Growing(2, 1, 17), Growing(20, 10, 17)},
+         {fresh, fresh},
+         "0@2+17 1@20+81p =101 / 1@0+76p =76",
+         "a stretched label above a long text is no taller than its line"},
+        // Nothing moves up: a box shorter than its template leaves what is below where it is.
+        {{Growing(0, 7, 200), Whole(220, 10)},
+         {fresh, fresh, fresh},
+         "0@0+101p =101 / 0@0+16p =16 / 1@20+10 =30",
+         "a continued box shorter than its template moves nothing up"},
+        {{Growing(0, 2, 30)}, {{10, true}, {10, true}}, "=0", "not a line fits a fresh page: no more pages"},
     };
     for (const Row& row : rows)
-        EXPECT_EQ(Plan(row.Boxes, row.Pages), row.Expected) << row.Why;
+        EXPECT_EQ(Pages(row.Boxes).Trace(row.Pages), row.Expected) << row.Why;
+}
+
+// Long texts at many places on the page, alone or beside a short one: every line placed
+// once, no part reaching past the room's last row, and the page count what the lines need.
+TEST(BandSplitPlanner, EveryLineOnceInsideItsPageWhateverTheLengthAndPlace) {
+    const Integer room = 1000;
+    for (Integer lines = 40; lines <= 400; lines += 9)
+        for (Integer top = 0; top < room; top += 97)
+            for (bool neighbour : {false, true}) {
+                std::vector<Item> boxes{Growing(top, lines, 17)};
+                if (neighbour) boxes.push_back(Growing(room - 7, 2, 17, 200));
+                Pages run(boxes);
+                Integer pages = 0;
+                while (run.Pending() && pages < 100) {
+                    run.PlanPage({room, pages > 0 || top == 0});
+                    ++pages;
+                }
+                SCOPED_TRACE(std::to_string(lines) + " lines at " + std::to_string(top) +
+                             (neighbour ? " with a neighbour" : ""));
+                EXPECT_EQ(run.Printed[0], lines);
+                if (neighbour) {
+                    EXPECT_EQ(run.Printed[1], 2);
+                }
+                for (const report::SplitPlacement& p : run.Placed)
+                    EXPECT_LE(p.Top + p.Height, room + 1);
+                // The first page holds (room - top) div 15 lines when one fits, each later one
+                // 66; the neighbour's first line does not fit the first page.
+                const Integer first = room - top >= kLine + 1 ? (room - top) / kLine : 0;
+                EXPECT_EQ(pages, std::max<Integer>(neighbour ? 2 : 1, 1 + (lines - first + 65) / 66));
+            }
 }
