@@ -277,8 +277,8 @@ TEST_F(BandEngineTest, ASplitMemoPrintsEachWrappedLineOnceWithItsOwnWidth) {
 
 // Memos of 40 to 400 lines under bands of several heights, in a stretched band that may
 // split and in one that may not, built in two passes: every line printed once and clear
-// of the page footer, the note under the memo after its last line, the footer counting
-// the pages built (a summary follows), and a band that a fresh page holds moved there whole.
+// of the page footer, also of a small memo beside, the note under the memo after its last line, the footer
+// counting the pages built (a summary follows), and a band that a fresh page holds moved there whole.
 TEST_F(BandEngineTest, LongMemosPrintEveryLineOnceOnTheirPages) {
     Report->DoublePass = true;
     for (const Word split : {Word(0), Word(bfAllowSplit)})
@@ -297,6 +297,9 @@ TEST_F(BandEngineTest, LongMemosPrintEveryLineOnceOnTheirPages) {
                     text += (k > 1 ? "\r\n" : "") + std::string("sor ") + std::to_string(k);
                 Memo(0, 1100, text, 200, 17);
                 Memo(0, 1120, "alatta", 100, 15)->Flags = flWordWrap;
+                // Beside it a line whose box starts 12 pixels above the first page's room end
+                // when the band starts at 1010.
+                Memo(500, 1107, "kicsi", 100, 17)->Flags = flWordWrap;
                 Band(btReportSummary, 1200, 20);
                 Memo(400, 1200, "vége", 100, 15);
                 Band(btPageFooter, 1031, 20, "", bfPrintOnFirstPage | bfPrintOnLastPage);
@@ -306,7 +309,8 @@ TEST_F(BandEngineTest, LongMemosPrintEveryLineOnceOnTheirPages) {
                 TrpEMFPages* prepared = Report->EMFPages();
                 const Integer pages = prepared->Count();
                 std::vector<String> printed;
-                Integer ends = 0, parts = 0, lastPart = -1, lastBottom = 0, notePage = -1, noteTop = 0;
+                Integer ends = 0, smalls = 0, parts = 0, lastPart = -1, lastBottom = 0, notePage = -1,
+                        noteTop = 0;
                 for (Integer i = 0; i < pages; ++i) {
                     prepared->ObjectsToPage(i);
                     for (const auto& v : prepared->Pages(i)->Page->Objects) {
@@ -319,6 +323,7 @@ TEST_F(BandEngineTest, LongMemosPrintEveryLineOnceOnTheirPages) {
                                                     : v->Memo[k]);
                         const String first = texts.empty() ? String() : texts[0];
                         if (v->Left == 400) ++ends;
+                        if (first == "kicsi") ++smalls;
                         if (v->Left == 300) {
                             EXPECT_EQ(first, std::to_string(i + 1) + "/" + std::to_string(pages));
                             continue;
@@ -336,6 +341,7 @@ TEST_F(BandEngineTest, LongMemosPrintEveryLineOnceOnTheirPages) {
                     }
                 }
                 EXPECT_EQ(ends, 1);
+                EXPECT_EQ(smalls, 1);
                 ASSERT_EQ(printed.size(), static_cast<std::size_t>(lines));
                 for (Integer k = 0; k < lines; ++k)
                     ASSERT_EQ(printed[static_cast<std::size_t>(k)], "sor " + std::to_string(k + 1));
