@@ -13,6 +13,7 @@
 #include "platform/os/ProgramPaths.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -22,6 +23,36 @@ constexpr Byte MaxAlphaEntries = 26;
 bool Kept(const TPropInfo& p) {
     return p.IsOrdinal() || p.Kind == tkFloat || p.Kind == tkString || p.Kind == tkLString ||
            p.Kind == tkWString;
+}
+
+// One value that saving an object writes; Text is what the store gets for an ordinal or a string.
+struct SavedValue {
+    String Name;
+    TTypeKind Kind; // tkInteger for every ordinal, tkFloat, tkLString for every string
+    Integer Ordinal = 0;
+    double Float = 0;
+    String Text;
+};
+
+// The published values that differ from their defaults (a float from its default, a
+// string from empty), in declaration order.
+std::vector<SavedValue> SavedValues(TPersistent* Instance) {
+    std::vector<SavedValue> values;
+    for (const TPropInfo* p : GetPropList(Instance)) {
+        if (!Kept(*p) || !p->IsStored(Instance)) continue;
+        if (p->IsOrdinal()) {
+            const Int64 value = p->GetOrd(Instance);
+            if (value != p->Default)
+                values.push_back({p->Name, tkInteger, Integer(value), 0, IntToStr(Integer(value))});
+        } else if (p->Kind == tkFloat) {
+            const double value = p->GetFloat(Instance);
+            if (value != p->FloatDefault) values.push_back({p->Name, tkFloat, 0, value, String()});
+        } else {
+            String value = p->GetStr(Instance);
+            if (!value.empty()) values.push_back({p->Name, tkLString, 0, 0, std::move(value)});
+        }
+    }
+    return values;
 }
 
 } // namespace
@@ -55,18 +86,19 @@ TUtlRegIniFile::TUtlRegIniFile(HKEY RootKey, const String& Path, bool ReadOnly)
 }
 
 void UtlSaveObjectProperties(TCustomIniFile* Store, const String& Section, TPersistent* Instance) {
-    for (const TPropInfo* p : GetPropList(Instance)) {
-        if (!Kept(*p) || !p->IsStored(Instance)) continue;
-        if (p->IsOrdinal()) {
-            const Int64 value = p->GetOrd(Instance);
-            if (value != p->Default) Store->WriteInteger(Section, p->Name, Integer(value));
-        } else if (p->Kind == tkFloat) {
-            const double value = p->GetFloat(Instance);
-            if (value != p->FloatDefault) Store->WriteFloat(Section, p->Name, value);
-        } else {
-            const String value = p->GetStr(Instance);
-            if (!value.empty()) Store->WriteString(Section, p->Name, value);
-        }
+    const std::vector<SavedValue> values = SavedValues(Instance);
+    // A value the store refuses leaves the section as it was: all are checked before the first write.
+    for (const SavedValue& v : values) {
+        if (v.Kind == tkFloat) TCustomIniFile::CheckFloat(v.Float);
+        Store->CheckEntry(Section, v.Name, v.Text);
+    }
+    for (const SavedValue& v : values) {
+        if (v.Kind == tkFloat)
+            Store->WriteFloat(Section, v.Name, v.Float);
+        else if (v.Kind == tkInteger)
+            Store->WriteInteger(Section, v.Name, v.Ordinal);
+        else
+            Store->WriteString(Section, v.Name, v.Text);
     }
 }
 

@@ -37,7 +37,9 @@ public:
 
 // Published properties of Instance (registered with TypInfo) written to / read
 // from one section: ordinals as integers (left out at their default), floats
-// through the store's float text (left out at 0), strings (left out empty).
+// through the store's float text (left out at their default), strings (left out
+// empty). Saving raises before it writes anything when the store refuses one of
+// the values (a float that is not finite, an entry the INI file cannot hold).
 void UtlSaveObjectProperties(TCustomIniFile* Store, const String& Section, TPersistent* Instance);
 void UtlLoadObjectProperties(TCustomIniFile* Store, const String& Section, TPersistent* Instance);
 
@@ -93,6 +95,7 @@ public:
     bool ReadBool(const String& Section, const String& Ident, bool Default);
     void WriteBool(const String& Section, const String& Ident, bool Value);
     double ReadFloat(const String& Section, const String& Ident, double Default);
+    // An infinity or NaN raises (TCustomIniFile::CheckFloat) and changes nothing.
     void WriteFloat(const String& Section, const String& Ident, double Value);
     TDateTime ReadDate(const String& Section, const String& Ident, TDateTime Default);
     void WriteDate(const String& Section, const String& Ident, TDateTime Value);

@@ -2,8 +2,11 @@
 
 #include "platform/core/DateTime.h"
 #include "platform/core/Exceptions.h"
+#include "platform/core/Format.h"
 #include "platform/core/NumberFormat.h"
 #include "platform/core/TStringList.h"
+
+#include <cmath>
 
 namespace {
 
@@ -41,7 +44,15 @@ double TCustomIniFile::ReadFloat(const String& Section, const String& Ident, dou
 }
 
 void TCustomIniFile::WriteFloat(const String& Section, const String& Ident, double Value) {
+    CheckFloat(Value);
     WriteString(Section, Ident, FloatToStrExact(Value));
+}
+
+void TCustomIniFile::CheckFloat(double Value) {
+    // "INF" and "NAN" would be stored, but every reader takes them for unreadable text.
+    if (!std::isfinite(Value))
+        throw EIniFileException(Format("'%s' cannot be stored: a stored float must be a finite number",
+                                       {FloatToStrExact(Value)}));
 }
 
 TDateTime TCustomIniFile::ReadDate(const String& Section, const String& Ident, TDateTime Default) {

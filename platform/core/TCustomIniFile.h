@@ -26,9 +26,14 @@ public:
     virtual bool ReadBool(const String& Section, const String& Ident, bool Default);
     virtual void WriteBool(const String& Section, const String& Ident, bool Value);
     // In the process-wide formats; Default when absent or unreadable. A float is written
-    // as FloatToStrExact's text, so it reads back as the same number.
+    // as FloatToStrExact's text, so it reads back as the same number; an infinity or NaN,
+    // whose text no reader takes back, raises as CheckFloat does and writes nothing.
     virtual double ReadFloat(const String& Section, const String& Ident, double Default);
     virtual void WriteFloat(const String& Section, const String& Ident, double Value);
+    // Raises EIniFileException "'INF' cannot be stored: a stored float must be a finite
+    // number" (with "-INF" or "NAN" as the case is); a write of several values checks
+    // them all before it changes anything.
+    static void CheckFloat(double Value);
     virtual TDateTime ReadDate(const String& Section, const String& Ident, TDateTime Default);
     virtual void WriteDate(const String& Section, const String& Ident, TDateTime Value);
     virtual TDateTime ReadTime(const String& Section, const String& Ident, TDateTime Default);

@@ -17,7 +17,33 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace {
+
+// An object whose float is written after a string, to see that a refused float leaves both out.
+class TZoomSetting : public TPersistent {
+public:
+    TZoomSetting() {
+        static const bool registered = [] {
+            RegisterClass<TZoomSetting>(
+                "TZoomSetting", "",
+                {StrProp<TZoomSetting>("Caption", &TZoomSetting::Caption, &TZoomSetting::SetCaption),
+                 FloatProp<TZoomSetting>("Zoom", &TZoomSetting::Zoom, &TZoomSetting::SetZoom)});
+            return true;
+        }();
+        (void)registered;
+    }
+    String ClassName() const override { return "TZoomSetting"; }
+    const String& Caption() const { return FCaption; }
+    void SetCaption(const String& Value) { FCaption = Value; }
+    double Zoom() const { return FZoom; }
+    void SetZoom(double Value) { FZoom = Value; }
+
+private:
+    String FCaption;
+    double FZoom = 0;
+};
 
 class UtlIniCtrlTest : public ::testing::Test {
 protected:
@@ -114,6 +140,34 @@ TEST_F(UtlIniCtrlTest, TypedValuesRoundTrip) {
     Ini.WriteString("V", "Bad", "nem szám");
     EXPECT_EQ(ErrorOf<EConvertError>([&] { Ini.ReadFloat("V", "Bad", 0); }),
               "'nem szám' is not a valid floating point value");
+}
+
+// "INF" and "NAN" would be stored, but no reader takes them back: they are refused, and the
+// value stored before stays, in the file, in the registry and among an object's properties.
+TEST_F(UtlIniCtrlTest, FloatsThatNoReaderTakesBackAreRefused) {
+    const struct {
+        double value;
+        const char* text;
+    } rows[] = {{std::numeric_limits<double>::infinity(), "INF"},
+                {-std::numeric_limits<double>::infinity(), "-INF"},
+                {std::numeric_limits<double>::quiet_NaN(), "NAN"}};
+    Ini.WriteFloat("V", "Zoom", 1.5);
+    Reg.WriteFloat("V", "Zoom", 1.5);
+    const std::string file = ReadFileBytes(Ini.GetIniName());
+    for (const auto& row : rows) {
+        const String refused =
+            "'" + String(row.text) + "' cannot be stored: a stored float must be a finite number";
+        for (TUtlIniCtrl* store : {&Ini, &Reg}) {
+            EXPECT_EQ(ErrorOf<EIniFileException>([&] { store->WriteFloat("V", "Zoom", row.value); }),
+                      refused);
+            EXPECT_EQ(store->ReadFloat("V", "Zoom", 0), 1.5) << row.text;
+        }
+        TZoomSetting setting;
+        setting.SetCaption("Nagyítás");
+        setting.SetZoom(row.value);
+        EXPECT_EQ(ErrorOf<EIniFileException>([&] { Ini.WriteObject("O", &setting); }), refused);
+        EXPECT_EQ(ReadFileBytes(Ini.GetIniName()), file) << row.text; // the caption before it is left out too
+    }
 }
 
 TEST_F(UtlIniCtrlTest, FontsReadOnlyWhenStored) {
