@@ -4,7 +4,9 @@
 #include "controls/common/UtlStrings.h"
 #include "controls/services/UtlSysInfo.h"
 #include "controls/services/UtlValueStrings.h"
+#include "platform/core/Exceptions.h"
 #include "platform/core/FileUtils.h"
+#include "platform/core/Format.h"
 #include "platform/core/NumberFormat.h"
 #include "platform/core/TIniFile.h"
 #include "platform/core/TRegistryIniFile.h"
@@ -320,9 +322,14 @@ void TUtlIniCtrl::ReadStringsExt(const String& Section, const String& Ident, TSt
 
 void TUtlIniCtrl::WriteStringsExt(const String& Section, const String& Ident, TStrings* Strings,
                                   Integer MaxCount) {
+    const Integer count = std::min(Strings->Count(), MaxCount);
+    // Past "Z" the letters run into the lower case ones, which name the same entries to the
+    // store: the list would overwrite its own first lines. Cutting it would drop the last ones.
+    if (FAlphaCounter && count > MaxAlphaEntries)
+        throw EIniFileException(Format("Too many lines for letter counters (%d lines, at most %d)",
+                                       {count, Integer(MaxAlphaEntries)}));
     const String section = GetSectionName(Section);
     const auto store = OpenStore(false);
-    const Integer count = std::min(Strings->Count(), MaxCount);
     // A line the store refuses must leave the old list whole.
     for (Integer i = 0; i < count; ++i)
         store->CheckEntry(section, Ident + GetCounterIdent(i), (*Strings)[i]);

@@ -115,7 +115,10 @@ public:
 
     // Lines as Ident + counter; writing erases the section first and stores at
     // most MaxCount lines, but raises before that when the store refuses one of
-    // them; reading stops at the first absent entry (empty lines come back).
+    // them, or with AlphaCounter when more than 26 lines are to be stored
+    // (EIniFileException "Too many lines for letter counters (<n> lines, at most
+    // 26)": the letters give no more names); reading stops at the first absent
+    // entry (empty lines come back).
     void ReadStringsExt(const String& Section, const String& Ident, TStrings* Strings, Integer MaxCount);
     void WriteStringsExt(const String& Section, const String& Ident, TStrings* Strings, Integer MaxCount);
     void ReadStrings(const String& Section, const String& Ident, TStrings* Strings);

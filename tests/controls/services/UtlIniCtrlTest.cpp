@@ -251,6 +251,35 @@ TEST_F(UtlIniCtrlTest, AlphaCounterNamesAndLimit) {
     EXPECT_EQ(file.ReadString("A", "FileB", ""), "b");
 }
 
+// Past "Z" the counters would be "[", "\", … and then "a", which the store takes for "A": a
+// longer list is refused before the old one is erased, rather than cut short.
+TEST_F(UtlIniCtrlTest, AlphaCounterRefusesListsPastZ) {
+    Ini.SetAlphaCounter(true);
+    TStringList lines;
+    for (int i = 0; i < 26; ++i)
+        lines.Add("sor " + std::to_string(i));
+    Ini.WriteStringsExt("A", "Item", &lines, 40); // A to Z
+    TStringList back;
+    Ini.ReadStringsExt("A", "Item", &back, 40);
+    EXPECT_EQ(back.Text(), lines.Text());
+    const std::string before = ReadFileBytes(Ini.GetIniName());
+    for (int count : {27, 40}) {
+        while (lines.Count() < count)
+            lines.Add("új sor");
+        EXPECT_EQ(ErrorOf<EIniFileException>([&] { Ini.WriteStringsExt("A", "Item", &lines, 40); }),
+                  "Too many lines for letter counters (" + std::to_string(count) + " lines, at most 26)");
+        EXPECT_EQ(ReadFileBytes(Ini.GetIniName()), before);
+    }
+    // MaxEntries, at most 26 with letters, still cuts a longer list as it always did.
+    Ini.SetMaxEntries(26);
+    lines.SetStrings(0, "első");
+    Ini.WriteStrings("A", "Item", &lines);
+    Ini.ReadStringsExt("A", "Item", &back, 40);
+    ASSERT_EQ(back.Count(), 26);
+    EXPECT_EQ(back[0], "első");
+    EXPECT_EQ(back[25], "sor 25");
+}
+
 TEST_F(UtlIniCtrlTest, ColorListsAreNotUserSuffixed) {
     Ini.SetCommon(false);
     Ini.SetUser("U");
