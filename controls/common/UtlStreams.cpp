@@ -86,6 +86,10 @@ Byte stReadByte(TStream* Stream) {
 }
 
 void stWriteString(TStream* Stream, const String& Value) {
+    // The record would keep them as "?": a description would never find its item again.
+    if (!UnstorableChars(Value, CP_WINDOWS_1250).empty())
+        throw EWriteError(Format(
+            "Text with characters outside code page 1250 cannot be stored in its record ('%s')", {Value}));
     const std::string bytes = Utf8ToCodePage(Value, CP_WINDOWS_1250);
     if (bytes.size() > 255)
         throw EWriteError(

@@ -16,7 +16,9 @@ Word stReadWord(TStream* Stream);
 void stWriteByte(TStream* Stream, Byte Value);
 Byte stReadByte(TStream* Stream);
 // One length byte, then the characters. Text longer than 255 characters raises
-// EWriteError "String too long for its record (<n> characters, at most 255)"
+// EWriteError "String too long for its record (<n> characters, at most 255)",
+// and text with characters outside code page 1250 raises EWriteError "Text with
+// characters outside code page 1250 cannot be stored in its record ('<text>')",
 // before anything is written.
 void stWriteString(TStream* Stream, const String& Value);
 String stReadString(TStream* Stream);

@@ -106,6 +106,24 @@ TEST_F(UtlContainerTest, OverlongDescriptionWritesNoFile) {
     EXPECT_FALSE(FileExists(file));
 }
 
+// The record keeps code page 1250 (Hungarian letters, dashes and the euro sign); a description
+// it would keep as "?" would never find its item by name again: the save is refused first.
+TEST_F(UtlContainerTest, DescriptionOutsideCodePage1250KeepsTheFileAsItWas) {
+    TUtlStringList list(nullptr);
+    list.Add();
+    list.GetItem(0)->SetDescription("Árvíztűrő – 5 €");
+    const String file = Folder.File("names.sll");
+    list.SaveToFile(file);
+    const Bytes before = ReadFile(file);
+    list.GetItem(0)->SetDescription("Ügyfél Зоя");
+    EXPECT_EQ(ErrorOf<EWriteError>([&] { list.SaveToFile(file); }),
+              "Text with characters outside code page 1250 cannot be stored in its record ('Ügyfél Зоя')");
+    EXPECT_EQ(ReadFile(file), before);
+    TUtlStringList back(nullptr);
+    back.LoadFromFile(file);
+    EXPECT_EQ(back.GetItemByName("Árvíztűrő – 5 €"), back.GetItem(0));
+}
+
 TEST_F(UtlContainerTest, EveryKindRoundTripsPlainAndCompressed) {
     for (bool compressed : {false, true}) {
         TUtlStringList strings(nullptr);
