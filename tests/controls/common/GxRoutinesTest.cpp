@@ -34,6 +34,7 @@ TEST(CalcMathStringTest, Values) {
     EXPECT_FLOAT_EQ(CalcMathString("1." + String(400, '0')), 1.0f);
     EXPECT_FLOAT_EQ(CalcMathString("0," + String(400, '3')), 1.0f / 3.0f);
     EXPECT_EQ(CalcMathString("1" + String(400, '0')), std::numeric_limits<float>::infinity());
+    EXPECT_EQ(CalcMathString("0," + String(400, '0') + "1"), 0.0f); // too small: zero, not infinity
 }
 
 TEST(CalcMathStringTest, Errors) {

@@ -20,6 +20,11 @@ TEST(UtlBitsTest, SetBitSetsAndClears) {
     EXPECT_EQ(b, 0u);
     UtlSetBit(b, 32, true); // outside the set: nothing
     EXPECT_EQ(b, 0u);
+    UtlSetBit(b, 31, true); // the top bit is inside
+    EXPECT_EQ(b, 0x80000000u);
+    b = 0xFFFFFFFFu;
+    UtlSetBit(b, 31, false);
+    EXPECT_EQ(b, 0x7FFFFFFFu);
 }
 
 TEST(UtlBitsTest, SetBitUpToAndGetBit) {

@@ -112,6 +112,8 @@ TEST(FloatText, FloatToStrIsGeneralWithFifteenDigits) {
     EXPECT_EQ(FloatToStr(-0.0001, En), "-0.0001");
     EXPECT_EQ(FloatToStr(0.00001, En), "1E-5");
     EXPECT_EQ(FloatToStr(1e15, En), "1E15");
+    EXPECT_EQ(FloatToStr(1e16, En), "1E16");
+    EXPECT_EQ(FloatToStr(1e17, En), "1E17");
     EXPECT_EQ(FloatToStr(123456789012345.0, En), "123456789012345");
     EXPECT_EQ(FloatToStr(1.0 / 3.0, En), "0.333333333333333");
     EXPECT_EQ(FloatToStr(0.0, En), "0");

@@ -74,6 +74,8 @@ TEST(StrUtilsTrim, RemovesBlanksAndControls) {
     EXPECT_EQ(TrimLeft("  ő "), "ő ");
     EXPECT_EQ(TrimRight("  ő "), "  ő");
     EXPECT_EQ(Trim("   "), "");
+    EXPECT_EQ(TrimRight(" \t "), ""); // blanks only: nothing is left, from either side
+    EXPECT_EQ(TrimLeft(" \t "), "");
     EXPECT_EQ(Trim("\xC2\xA0x"), "\xC2\xA0x"); // non-breaking space is not a control byte
 }
 

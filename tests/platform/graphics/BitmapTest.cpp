@@ -140,6 +140,28 @@ TEST(BitmapTest, FourAndEightBitPalettesRoundTrip) {
     EXPECT_EQ(static_cast<Byte*>(b8.ScanLine(0))[1], 200);
 }
 
+// Callers keep the handle for the bitmap's life: it must show the palette as it is now.
+TEST(BitmapTest, PaletteHandleFollowsThePalette) {
+    TBitmap b(2, 1, pf8bit);
+    const HPALETTE handle = b.PaletteHandle();
+    ASSERT_NE(handle, nullptr);
+    const auto entries = [&] {
+        std::vector<TColor> colors;
+        PALETTEENTRY e;
+        for (Cardinal i = 0; GetPaletteEntries(b.PaletteHandle(), i, 1, &e) == 1; ++i)
+            colors.push_back(RGB(e.peRed, e.peGreen, e.peBlue));
+        return colors;
+    };
+    EXPECT_EQ(entries(), graphics::DefaultPalette(8));
+    b.SetPalette({clRed, clLime, clBlue});
+    EXPECT_EQ(b.PaletteHandle(), handle);
+    EXPECT_EQ(entries(), (std::vector<TColor>{clRed, clLime, clBlue}));
+    b.SetPixelFormat(pf1bit);
+    EXPECT_EQ(entries(), (std::vector<TColor>{clBlack, clWhite}));
+    b.SetPixelFormat(pf24bit); // true colour: no palette
+    EXPECT_EQ(b.PaletteHandle(), nullptr);
+}
+
 TEST(BitmapTest, OwnFilesOfEveryDepthReadBackTheSame) {
     std::mt19937 rng(7);
     for (TPixelFormat f : {pf1bit, pf4bit, pf8bit, pf24bit, pf32bit}) {
