@@ -1,6 +1,7 @@
 // A case whose description runs over pages prints through the office's case sheet with
-// every word once, each page's objects on the paper and clear of its footer, the right
-// page count in the footer, and a text export holding the whole description.
+// every word once, each page's objects on the paper and clear of its footer, no page
+// with nothing but its footer, the right page count in the footer, and a text export
+// holding the whole description.
 #include "platform/core/StrUtils.h"
 #include "report/files/TrpTextExportFilter.h"
 #include "report/views/TrpLineView.h"
@@ -73,6 +74,9 @@ TEST_F(LongDescription, PrintsWholeOnPagesOfItsOwnClearOfTheFooter) {
                 words.push_back(w);
             for (const String& f : FooterFaults(*prepared->Pages(i)))
                 faults.push_back("page " + std::to_string(i + 1) + ": " + f);
+            // The footer is a rule and three texts.
+            if (prepared->Pages(i)->Page->Objects.size() <= 4)
+                faults.push_back("page " + std::to_string(i + 1) + " holds only its footer");
         }
         r.ExportTo([] { return new TrpTextExportFilter(nullptr, 16); }, exported);
     };
