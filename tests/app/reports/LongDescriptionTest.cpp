@@ -3,6 +3,7 @@
 // with nothing but its footer, the right page count in the footer, and a text export
 // holding the whole description.
 #include "platform/core/StrUtils.h"
+#include "report/files/TrpRTFExportFilter.h"
 #include "report/files/TrpTextExportFilter.h"
 #include "report/views/TrpLineView.h"
 #include "report/views/detail/MemoText.h"
@@ -64,7 +65,7 @@ TEST_F(LongDescription, PrintsWholeOnPagesOfItsOwnClearOfTheFooter) {
     std::vector<String> faults;
     std::vector<String> words;
     Integer pages = 0;
-    const String exported = Folder() + "/adatlap.txt";
+    const String exported = Folder() + "/adatlap.txt", rtf = Folder() + "/adatlap.rtf";
     Inspect = [&](TrpReport& r) {
         TrpEMFPages* prepared = r.EMFPages();
         pages = prepared->Count();
@@ -79,6 +80,7 @@ TEST_F(LongDescription, PrintsWholeOnPagesOfItsOwnClearOfTheFooter) {
                 faults.push_back("page " + std::to_string(i + 1) + " holds only its footer");
         }
         r.ExportTo([] { return new TrpTextExportFilter(nullptr, 16); }, exported);
+        r.ExportTo([] { return new TrpRTFExportFilter(nullptr, 16); }, rtf);
     };
     ugyitemfrf->PrintCaseSheet(sample.Case);
     EXPECT_TRUE(Boxes.empty()) << Boxes.front();
@@ -97,11 +99,14 @@ TEST_F(LongDescription, PrintsWholeOnPagesOfItsOwnClearOfTheFooter) {
                  [](const String& w) { return w.starts_with("tényállás"); });
     EXPECT_EQ(printed, expected);
 
-    // The footer counts the pages built (two passes), and the text export holds the last word.
+    // The footer counts the pages built (two passes), and both exports hold the last word
+    // (the RTF one with its accented letters escaped).
     ASSERT_GE(pages, 3);
     const String last = std::to_string(pages) + "/" + std::to_string(pages);
     EXPECT_EQ(std::count(words.begin(), words.end(), last), 1) << "no footer reads " << last;
     EXPECT_NE(ReadFileBytes(exported).find(expected.back()), String::npos);
+    EXPECT_NE(ReadFileBytes(rtf).find("s" + expected.back().substr(String("tényállás").size())),
+              String::npos);
 }
 
 } // namespace
