@@ -18,13 +18,16 @@ void RequireChosen(TSqlite3Query& Query, const char* Table, RegisterChoice Choic
         RequireRow(Query, Table, SelectedRegisterId, "aktiv=1", RowInactiveMessage);
 }
 
-void CloseWithEndDate(TSqlite3Query& Query, Integer CaseId, TDateTime Today) {
+void CloseWithEndDate(TSqlite3Query& Query, Integer CaseId) {
     // The rule dates only a change of status: a case closed before keeps its date.
     const bool closedBefore = OpenForInteger(Query, CaseClosedSql(CaseId)) > 0;
+    // The rule dates this closing by the database's local or its UTC clock, whichever the
+    // office's rule took, and both run on from here: an end date before the earlier of their
+    // days is an earlier closing's, kept by a database that does not clear it on reopening.
+    const String earliest = closedBefore ? String() : OpenForText(Query, EarliestTodaySql());
     ExecUpdate(Query, CaseCloseSql(CaseId));
     // The end date tells the lists and the printed sheet when the case was closed.
-    RequireGiven(Query, CaseEndDatedSql(CaseId, closedBefore ? std::nullopt : std::optional(Today)),
-                 CaseNotEndDatedMessage);
+    RequireGiven(Query, CaseEndDatedSql(CaseId, earliest), CaseNotEndDatedMessage);
 }
 
 } // namespace
@@ -50,19 +53,19 @@ void WriteCaseEvent(TSqlite3Query& Query, const CaseEventInput& Event, Integer R
     }
     if (CloseCase) {
         ExecInsert(Query, CaseClosingEntrySql(Event.CaseId, Today));
-        CloseWithEndDate(Query, Event.CaseId, Today);
+        CloseWithEndDate(Query, Event.CaseId);
     }
     Query.Close();
     transaction.Commit();
 }
 
 void WriteCaseBaseData(TSqlite3Query& Query, Integer CaseId, ChangedValues Changes,
-                       std::optional<bool> Active, TDateTime Today) {
+                       std::optional<bool> Active) {
     if (Changes.Empty() && !Active) return;
     sqlite::Transaction transaction(ConnectionOf(Query));
     if (Active == true) AddFlagChange(Changes, "status", true);
     ExecUpdate(Query, Changes.UpdateSql("ugy", CaseId));
-    if (Active == false) CloseWithEndDate(Query, CaseId, Today);
+    if (Active == false) CloseWithEndDate(Query, CaseId);
     Query.Close();
     transaction.Commit();
 }

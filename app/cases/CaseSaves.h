@@ -39,10 +39,10 @@ inline constexpr const char* DocumentNotNumberedMessage =
 
 // What the case sheet and the base-data dialog say when the database closed a case without an
 // end date of this closing. Both close a case the same way: status 0, then the end date read
-// back inside the save's transaction. The database's rule dates a closing by its own clock, which
-// runs on from where the program read Today, so an end date of this closing is on Today or
-// later, also across midnight; an older one is an earlier closing's. A case closed before keeps
-// the end date of that closing.
+// back inside the save's transaction. The database's rule dates a closing by its own local or
+// UTC clock (offices' rules take either), so an end date of this closing is on the earlier of
+// the two days read just before, or later, also across midnight; an older one is an earlier
+// closing's. A case closed before keeps the end date of that closing.
 inline constexpr const char* CaseNotEndDatedMessage =
     "Az adatbázis nem adott befejezési dátumot a lezárt ügynek (egy szabálya kihagyta), ezért "
     "semmi sem lett mentve. Kérje a rendszergazda segítségét.";
@@ -55,10 +55,10 @@ void WriteCaseEvent(TSqlite3Query& Query, const CaseEventInput& Event, Integer R
                     TDateTime Today);
 
 // "Módosít" of the base-data dialog: the changed name and description (Changes) and, when the
-// user changed "Aktív", Active: true reopens the case, false closes it on Today. Nothing
-// changed: nothing is written.
+// user changed "Aktív", Active: true reopens the case, false closes it. Nothing changed:
+// nothing is written.
 void WriteCaseBaseData(TSqlite3Query& Query, Integer CaseId, ChangedValues Changes,
-                       std::optional<bool> Active, TDateTime Today);
+                       std::optional<bool> Active);
 
 // The person's copy in the case and the register row it is linked to.
 struct PersonLink {

@@ -11,7 +11,6 @@
 #include "app/cases/CaseSaves.h"
 #include "app/common/MainWindowData.h"
 
-#include "platform/core/DateTime.h"
 #include "platform/core/NumberFormat.h"
 #include "platform/core/StrUtils.h"
 #include "platform/data/TField.h"
@@ -95,7 +94,7 @@ void Tugyalapadatmod::BitBtn1Click(TObject*) {
     app::ChangedValues values;
     Name.AddTo(values, "nev");
     Description.AddTo(values, "leiras");
-    app::WriteCaseBaseData(*Query1, CaseId, values, Active.Value(), Date());
+    app::WriteCaseBaseData(*Query1, CaseId, values, Active.Value());
     app::CloseAsStored(*this, [this] {
         if (Origin == FromCaseList)
             app::ReopenIfSet(app::CaseList(app::MainWindow()), RecNo);

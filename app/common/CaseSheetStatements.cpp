@@ -84,8 +84,12 @@ String CaseClosedSql(Integer CaseId) {
     return "SELECT count(*) FROM ugy WHERE status=0 AND sorszam=" + IntToStr(CaseId);
 }
 
-String CaseEndDatedSql(Integer CaseId, std::optional<TDateTime> From) {
-    const String from = From ? " AND befejezve>='" + DateToSqlText(*From) + "'" : String();
+String EarliestTodaySql() {
+    return "SELECT min(date('now'), date('now','localtime'))";
+}
+
+String CaseEndDatedSql(Integer CaseId, const String& From) {
+    const String from = From.empty() ? String() : " AND befejezve>='" + From + "'";
     return "SELECT count(*) FROM ugy WHERE befejezve IS NOT NULL AND befejezve<>''" + from +
            " AND sorszam=" + IntToStr(CaseId);
 }

@@ -5,8 +5,6 @@
 // tests. Every text the user typed goes through SqlQuote; keys are numbers.
 #include "platform/core/Types.h"
 
-#include <optional>
-
 namespace app {
 
 // The case's header row: number, name, dates and "aktív"/"lezárt".
@@ -48,9 +46,12 @@ String CaseClosingEntrySql(Integer CaseId, TDateTime Today);
 String CaseCloseSql(Integer CaseId);
 // 1 when case CaseId is closed (status 0), else 0.
 String CaseClosedSql(Integer CaseId);
-// 1 when case CaseId has an end date (neither NULL nor the '' older offices store), with From
-// one on From or later, else 0.
-String CaseEndDatedSql(Integer CaseId, std::optional<TDateTime> From);
+// The earlier of the database's two days now, "yyyy-mm-dd": its local one and its UTC one
+// (date('now')). Offices' rules date a closing by either clock.
+String EarliestTodaySql();
+// 1 when case CaseId has an end date (neither NULL nor the '' older offices store), with a
+// From ("yyyy-mm-dd") one on From or later, else 0.
+String CaseEndDatedSql(Integer CaseId, const String& From = String());
 
 // The case's person and organisation copies with every column, by name in Hungarian
 // order, as the printed case sheet lists them.

@@ -156,6 +156,12 @@ Integer OpenForInteger(TSqlite3Query& Query, const String& Sql) {
     return field->IsNull() ? 0 : static_cast<Integer>(field->AsInteger());
 }
 
+String OpenForText(TSqlite3Query& Query, const String& Sql) {
+    OpenStatement(Query, Sql);
+    if (Query.IsEmpty() || Query.FieldCount() == 0) return String();
+    return Query.Fields()->Fields(0)->AsString();
+}
+
 void RequireGiven(TSqlite3Query& Query, const String& CountSql, const String& Message) {
     if (!AnyRow(Query, CountSql)) throw EDatabaseError(Message);
 }

@@ -92,6 +92,9 @@ Integer InsertForKey(TSqlite3Query& Query, const String& InsertSql);
 // Opens Sql and answers the first column of its first row as an integer (0 for NULL
 // or no row); the query stays open.
 Integer OpenForInteger(TSqlite3Query& Query, const String& Sql);
+// Opens Sql and answers the first column of its first row as text ("" for NULL or no row);
+// the query stays open.
+String OpenForText(TSqlite3Query& Query, const String& Sql);
 // Reads back what the database's own rules (its triggers) were to give a save's rows: raises
 // EDatabaseError with Message when CountSql, a SELECT count(*) of the rows that hold it,
 // counts none. The query is closed after. A save calls it inside its transaction, so then

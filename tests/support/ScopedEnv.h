@@ -2,6 +2,7 @@
 // Sets (or with nullptr removes) an environment variable until destroyed, so
 // that a test's setting never leaks into the tests after it.
 #include <cstdlib>
+#include <ctime>
 #include <string>
 
 class ScopedEnv {
@@ -30,4 +31,18 @@ private:
     std::string FName;
     std::string FOld;
     bool FHad = false;
+};
+
+// The process runs in time zone Zone (a TZ value) until destroyed; the C library's local
+// time, which the program's clock and the database's 'localtime' read, follows it at once.
+class ScopedTimeZone {
+public:
+    explicit ScopedTimeZone(const char* Zone) : FZone("TZ", Zone) { ::tzset(); }
+
+private:
+    // Destroyed last, once TZ is back as it was.
+    struct Apply {
+        ~Apply() { ::tzset(); }
+    } FApply;
+    ScopedEnv FZone;
 };

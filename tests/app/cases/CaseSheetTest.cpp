@@ -173,9 +173,13 @@ TEST_F(CaseSheet, ClosingTheCaseHappensOnce) {
 }
 
 // The sheet's "Rögzít" and the base-data dialog's "Módosít" close a case with the end date the
-// database gives this closing. Without one the case would show no end, or the end of an earlier
-// closing: the whole save rolls back and keeps what was typed.
+// database gives this closing, by its local clock or by UTC, also while the local day is already
+// a day ahead of UTC (as after midnight in Budapest). Without one the case would show no end, or
+// the end of an earlier closing: the whole save rolls back and keeps what was typed.
 TEST_F(CaseSheet, ACaseClosesWithTheEndDateOfThisClosingOrNotAtAll) {
+    const ScopedTimeZone dayAhead("<+24>-24");
+    const String utcToday = Text("SELECT date('now')");
+    ASSERT_NE(utcToday, Today());
     struct Door : DialogSave {
         TCheckBox* Closing; // the box that closes the case
     };
@@ -184,25 +188,36 @@ TEST_F(CaseSheet, ACaseClosesWithTheEndDateOfThisClosingOrNotAtAll) {
         {CaseBaseData("base data").As("base data", [] { ugyalapadatmod->CheckBox1->SetChecked(false); }),
          ugyalapadatmod->CheckBox1},
     };
-    // Each row: the database once the case is shown, the end date stored (none: refused).
+    const auto rule = [](const char* Day) {
+        return "CREATE TRIGGER ugy_closed AFTER UPDATE OF status ON ugy WHEN NEW.status IS NOT OLD.status "
+               "BEGIN UPDATE ugy SET befejezve = CASE WHEN NEW.status = 0 THEN " +
+               String(Day) + " END WHERE sorszam = NEW.sorszam; END";
+    };
+    const String reopenedKeepingItsEnd = "UPDATE ugy SET befejezve='2020-01-01'";
+    // Each row: the closing rule (none: the schema's as it stands), the database once the case is
+    // shown, the end date stored (none: refused).
     const struct {
-        const char* Meanwhile;
+        std::optional<String> Rule;
+        String Meanwhile;
         std::optional<String> Ended;
     } rows[] = {
-        {"SELECT 1", Today()}, // the rule as the schema has it
+        {std::nullopt, "SELECT 1", Today()},
         // Reopened on a database without the rule that takes the end date away.
-        {"UPDATE ugy SET befejezve='2020-01-01'", Today()},
-        {"DROP TRIGGER IF EXISTS ugy_closed", std::nullopt},
-        // Older offices store ''.
-        {"CREATE TRIGGER ugy_closed AFTER UPDATE OF status ON ugy "
-         "BEGIN UPDATE ugy SET befejezve='' WHERE sorszam=NEW.sorszam; END",
-         std::nullopt},
-        {"UPDATE ugy SET befejezve='2020-01-01'", std::nullopt},
+        {std::nullopt, reopenedKeepingItsEnd, Today()},
+        {rule("date('now')"), "SELECT 1", utcToday},
+        {rule("date('now')"), reopenedKeepingItsEnd, utcToday},
+        {rule("date('now', 'localtime')"), reopenedKeepingItsEnd, Today()},
+        {String(), "SELECT 1", std::nullopt},
+        {rule("''"), "SELECT 1", std::nullopt}, // older offices store ''
+        {String(), reopenedKeepingItsEnd, std::nullopt},
     };
     for (const auto& r : rows)
         EachSave(doors, [&](const Door& d) {
-            SCOPED_TRACE(r.Meanwhile);
-            if (!r.Ended) Exec("DROP TRIGGER IF EXISTS ugy_closed");
+            SCOPED_TRACE(r.Meanwhile + " " + r.Rule.value_or("the schema's rule"));
+            if (r.Rule) {
+                Exec("DROP TRIGGER IF EXISTS ugy_closed");
+                if (!r.Rule->empty()) Exec(*r.Rule);
+            }
             Exec(r.Meanwhile);
             const bool ticked = d.Closing->Checked(); // as the user left it
             if (r.Ended) {
