@@ -46,8 +46,10 @@ struct OfficeSettingsText {
 // only loses its row. A changed retention period that is not digits only raises
 // EConvertError "'<text>' is not a valid integer value" before anything changes; one
 // left as shown is not written, whatever it holds. Nothing changed: nothing is written.
-// A key whose row a rule of the database keeps from being deleted raises
-// RowNotChangedMessage (QueryRun.h). An engine error rolls everything back and passes through.
+// A key with a row that a rule of the database keeps from being deleted raises
+// RowNotChangedMessage (QueryRun.h), also when an older table without its unique key holds it
+// twice ("cim" and "CIM") and only one is kept: nothing is written. An engine error rolls
+// everything back and passes through.
 void WriteOfficeSettings(TSqlite3Query& Query, const OfficeSettingsText& Shown,
                          const OfficeSettingsText& Settings);
 

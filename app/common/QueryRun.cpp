@@ -12,6 +12,7 @@
 #include "sqlite/TSqlite3DB.h"
 #include "sqlite/TSqlite3Query.h"
 #include "sqlite/TSqlite3Table.h"
+#include "sqlite/Transaction.h"
 
 #include <algorithm>
 
@@ -124,12 +125,16 @@ void ExecUpdate(TSqlite3Query& Query, const String& UpdateSql) {
 }
 
 void ExecDelete(TSqlite3Query& Query, const String& DeleteSql) {
+    // The check below reads under the delete's own write lock, and what it refuses is undone.
+    sqlite::Transaction transaction(ConnectionOf(Query));
     ExecStatement(Query, DeleteSql);
-    if (ConnectionOf(Query).RowsAffected() > 0) return;
-    // "DELETE FROM table WHERE condition"
+    // "DELETE FROM table WHERE condition". A row of the condition still there was kept by a
+    // rule, also beside rows the statement deleted: an older settings table without its unique
+    // key holds "cim" and "CIM", and the value saved next would stand beside the kept one.
     const std::size_t where = DeleteSql.rfind(" WHERE ");
     if (where != String::npos && RowStillThere(Query, DeleteSql.substr(12, where - 12), DeleteSql))
         throw EDatabaseError(RowNotChangedMessage);
+    transaction.Commit();
 }
 
 void RequireRow(TSqlite3Query& Query, const String& Table, Integer Key) {

@@ -69,9 +69,10 @@ void ExecInsert(TSqlite3Query& Query, const String& InsertSql);
 // that row is gone, else RowNotChangedMessage.
 void ExecUpdate(TSqlite3Query& Query, const String& UpdateSql);
 // Runs DeleteSql, "DELETE FROM table WHERE condition" (sorszam=key, or an `info` key), as
-// ExecStatement does. When it deleted no row and a row of the condition is still there (a rule
-// of the database skipped the delete), raises RowNotChangedMessage; no such row (another
-// workstation deleted it, or there never was one) is no error.
+// ExecStatement does. When a row of the condition is still there after it (a rule of the
+// database skipped its delete, also beside other rows of the condition that it deleted), raises
+// RowNotChangedMessage with nothing deleted; no such row (another workstation deleted it, or
+// there never was one) is no error. Outside a save's transaction it runs in one of its own.
 void ExecDelete(TSqlite3Query& Query, const String& DeleteSql);
 // Raises RowGoneMessage when Table holds no row of key Key: a save that adds rows to a case
 // or a deposit checks first that it is still there.

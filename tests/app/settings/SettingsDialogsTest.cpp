@@ -3,6 +3,7 @@
 // running program's version and the database's.
 #include "app/settings/TAboutBox.h"
 #include "app/settings/Tadminform.h"
+#include "app/common/QueryRun.h"
 #include "platform/core/Exceptions.h"
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TBitBtn.h"
@@ -170,6 +171,35 @@ TEST_F(SettingsDialogs, AKeyWithoutARowIsStoredWhereTheDatabaseSkipsDeletes) {
     adminform->Edit4->SetText("5");
     adminform->BitBtn1->Click();
     EXPECT_EQ(Text("SELECT ertek FROM info WHERE valtozo='jub_orzesi_ido'"), "5");
+}
+
+// An older office's settings table, without its unique key, holds the address twice ("cim" and
+// "CIM"). While a rule of its database keeps "CIM" from being deleted, a new address would stand
+// beside it and the next start read either: the save is refused with nothing written. Without
+// the rule the new address replaces both.
+class SettingsHeldTwice : public SettingsDialogs {
+protected:
+    void BeforeForms() override {
+        Exec("CREATE TABLE regi (valtozo varchar(64) NOT NULL, ertek varchar(1000)); "
+             "INSERT INTO regi SELECT * FROM info; DROP TABLE info; ALTER TABLE regi RENAME TO info; "
+             "INSERT INTO info VALUES ('CIM', 'Régi cím'); "
+             "CREATE TRIGGER keep BEFORE DELETE ON info WHEN OLD.valtozo='CIM' "
+             "BEGIN SELECT RAISE(IGNORE); END");
+    }
+};
+
+TEST_F(SettingsHeldTwice, AKeyARuleKeepsOneRowOfIsNotStoredBesideIt) {
+    const auto before = Settings();
+    adminform->Show();
+    Fill("Új cím", "K_1", "3", "4");
+    EXPECT_EQ(ErrorOf<EDatabaseError>([&] { adminform->BitBtn1Click(nullptr); }), app::RowNotChangedMessage);
+    EXPECT_EQ(Settings(), before);
+    EXPECT_FALSE(app::MainWindow().Sqlite3DB1->InTransaction());
+    EXPECT_EQ(adminform->Edit1->Text(), "Új cím");
+    Exec("DROP TRIGGER keep");
+    adminform->BitBtn1Click(nullptr);
+    EXPECT_EQ(Rows("SELECT valtozo, ertek FROM info WHERE valtozo LIKE 'cim'"),
+              (std::vector<Row>{{"cim", "Új cím"}}));
 }
 
 TEST_F(SettingsDialogs, AboutBoxShowsTheVersions) {
