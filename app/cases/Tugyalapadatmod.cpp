@@ -95,13 +95,14 @@ void Tugyalapadatmod::BitBtn1Click(TObject*) {
     Name.AddTo(values, "nev");
     Description.AddTo(values, "leiras");
     app::WriteCaseBaseData(*Query1, CaseId, values, Active.Value());
-    app::CloseAsStored(*this, [this] {
-        if (Origin == FromCaseList)
-            app::ReopenIfSet(app::CaseList(app::MainWindow()), RecNo);
-        else if (Origin == FromCaseSearch)
-            app::ReopenIfSet(app::CaseSearch(app::MainWindow()), RecNo);
-        app::FillCaseCombos(app::MainWindow());
-    });
+    // The case boxes take the change also when the list could not be read.
+    app::CloseAsStored(*this, {[this] {
+                                   if (Origin == FromCaseList)
+                                       app::ReopenIfSet(app::CaseList(app::MainWindow()), RecNo);
+                                   else if (Origin == FromCaseSearch)
+                                       app::ReopenIfSet(app::CaseSearch(app::MainWindow()), RecNo);
+                               },
+                               [] { app::FillCaseCombos(app::MainWindow()); }});
 }
 
 void Tugyalapadatmod::BitBtn2Click(TObject*) {

@@ -357,6 +357,28 @@ TEST_F(DialogSavesWhileAnotherProgramWrites, ANewCaseWhoseSheetCannotOpenJoinsTh
     EXPECT_EQ(f.ComboBox20->Items()->Count(), 1);
 }
 
+// The case list cannot be read after a case's base data were stored (another workstation holds
+// the database just then and lets it go before the case boxes are read): the closed case leaves
+// the case boxes all the same.
+TEST_F(DialogSavesWhileAnotherProgramWrites, BaseDataWhoseListCannotBeReadStillReachTheCombos) {
+    CreateForms();
+    app::MainWindowShared& f = app::MainWindow();
+    AddCase("Első", "2009-01-01");
+    AddCase("Második", "2009-02-01");
+    MenuItem("Ugylista1").Click();
+    app::FillCaseCombos(f);
+    f.Cases().Ugyalapadatainakmodositasa1->Click();
+    const Integer closed = ugyalapadatmod->CaseId;
+    ugyalapadatmod->CheckBox1->SetChecked(false);
+    f.Query100->BeforeOpen = f.Query100->BeforeRefresh = [this](TDataSet*) { Release(); };
+    PressLocked({f.Query4}, app::ListNotReadAgainMessage, [] { ugyalapadatmod->BitBtn1Click(nullptr); });
+    f.Query100->BeforeOpen = f.Query100->BeforeRefresh = nullptr;
+    EXPECT_FALSE(ugyalapadatmod->Visible());
+    EXPECT_EQ(Number("SELECT status FROM ugy WHERE sorszam=" + Key(closed)), 0);
+    EXPECT_EQ(f.CaseIds(), (std::vector<Integer>{3 - closed}));
+    EXPECT_EQ(f.ComboBox20->Items()->Count(), 1);
+}
+
 // A statement query after each of whose INSERTs another program takes its turn on the
 // database, before the save that ran the INSERT reads the new row's key.
 class InterleavedQuery : public TSqlite3Query {
