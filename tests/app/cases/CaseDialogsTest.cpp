@@ -162,6 +162,28 @@ TEST_F(CaseDialogs, BaseDataFromTheCaseListAndBack) {
     EXPECT_EQ(app::MainWindow().Query5->RecNo(), 2);
 }
 
+// "Aktív" changed with nothing else closes the case with its end date, or opens it again
+// without one; the list and the case boxes follow.
+TEST_F(CaseDialogs, BaseDataClosesAndReopensByAktivAlone) {
+    AddCase("Első", "2009-01-01", "Leírás");
+    MenuItem("Ugylista1").Click();
+    Tugyalapadatmod& d = *ugyalapadatmod;
+    app::MainWindow().Cases().Ugyalapadatainakmodositasa1->Click();
+    d.CheckBox1->SetChecked(false);
+    d.BitBtn1->Click();
+    EXPECT_EQ(Rows("SELECT nev, leiras, status, befejezve FROM ugy"),
+              (std::vector<Row>{{"Első", "Leírás", "0", Today()}}));
+    EXPECT_FALSE(d.Visible());
+    EXPECT_EQ(app::MainWindow().Query4->RecordCount(), 0);
+    EXPECT_TRUE(app::MainWindow().CaseIds().empty());
+
+    d.ShowCase(1, 0, 0);
+    d.CheckBox1->SetChecked(true);
+    d.BitBtn1->Click();
+    EXPECT_EQ(Rows("SELECT status, befejezve FROM ugy"), (std::vector<Row>{{"1", std::nullopt}}));
+    EXPECT_EQ(app::MainWindow().CaseIds(), (std::vector<Integer>{1}));
+}
+
 // The dialog stays open beside the list: asked for another case, it shows that case and stores
 // to it; asked again for the case it shows, it keeps what was typed.
 TEST_F(CaseDialogs, BaseDataOpenedAgainShowsTheCaseAskedFor) {
