@@ -111,13 +111,17 @@ void RegistryEntryDialog::ChoosePartner(Integer Id, const String& Name, const St
     PartnerId = Id;
 }
 
-void RegistryEntryDialog::FormShow(TObject*) {
+void RegistryEntryDialog::FillEntryCombos() {
     ComboBox1->Clear();
     FillPartnerCombo();
     LoadKeyedNames(*Query1, ActiveModesSql(), FModeIds, {ComboBox2->Items()});
     LoadKeyedNames(*Query1, ActiveLocationsSql(), FLocationIds, {ComboBox3->Items()});
     for (TComboBox* combo : {ComboBox2, ComboBox3})
         combo->SetItemIndex(-1);
+}
+
+void RegistryEntryDialog::FormShow(TObject*) {
+    FillEntryCombos();
     Edit1->SetText("");
     Edit2->SetText("");
     Edit3->SetText("");

@@ -46,6 +46,10 @@ public:
     // The partners' keys behind ComboBox1, index = item index.
     const std::vector<Integer>& PartnerIds() const { return FPartnerIds; }
 
+    // Refills the partner, arrival mode and registry location choices from the database, none
+    // chosen; the case choice keeps its items and choice.
+    void FillEntryCombos();
+    // FillEntryCombos, then the inputs emptied, the date today and no partner.
     void FormShow(TObject* Sender);
     // A list item chosen: its address and key. Any other text: no partner, no address.
     void ComboBox1Change(TObject* Sender);

@@ -311,6 +311,20 @@ TEST_F(RegistryArea, IncomingEntryNeedsAPartnerFromTheList) {
     EXPECT_EQ(d.Edit1->Text(), "Markó u. 27.");
 }
 
+// The choices read anew keep what was typed: emptying the inputs is the show's.
+TEST_F(RegistryArea, EntryCombosAreReadAnewKeepingTheInputs) {
+    Tiktbe& d = *iktbe;
+    d.Show();
+    d.Edit2->SetText("Levél");
+    d.ComboBox2->SetItemIndex(0);
+    Exec("INSERT INTO ikt_mod (aktiv, nev) VALUES (1, 'Futár')");
+    d.FillEntryCombos();
+    EXPECT_EQ(d.ComboBox1->Items()->Count(), 2);
+    EXPECT_EQ(d.ComboBox2->Items()->Count(), 3);
+    EXPECT_EQ(d.ComboBox2->ItemIndex(), -1);
+    EXPECT_EQ(d.Edit2->Text(), "Levél");
+}
+
 // Typed with real keys, so the box's wiring to the dialog is tested, not only the dialog's routine.
 TEST_F(RegistryArea, TypingOverAChosenPartnerForgetsIt) {
     Tiktbe& d = *iktbe;
