@@ -129,6 +129,7 @@ void CreateJubArea(MainWindowShared& Form) {
     };
     p.VgDBGrid16->OnDblClick = [&Form](TObject* Sender) { app::VgDBGrid16DblClick(Form, Sender); };
 
+    p.letetkeresesSaveDialog = app::MakeXlsSaveDialog(&Form, "letetkeresesSaveDialog");
     p.JUBToXLS = app::MakeListExporter(&Form, "JUBToXLS", Form.jubQuery,
                                        {{"ugyfelnev", "Ügyfél"},
                                         {"datum", "Dátum"},
@@ -190,7 +191,7 @@ void ResetJubFilter(MainWindowShared& Form) {
 
 void ExportJubList(MainWindowShared& Form) {
     if (!Form.jubQuery->Active() || Form.jubQuery->RecordCount() < 1) return;
-    app::RunExport(*Form.SaveDialog1, *Form.Jub().JUBToXLS);
+    app::RunExport(*Form.Jub().letetkeresesSaveDialog, *Form.Jub().JUBToXLS);
 }
 
 void EditJub(MainWindowShared& Form) {

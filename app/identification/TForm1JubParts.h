@@ -8,6 +8,7 @@ class TDateTimePicker;
 class TEdit;
 class TPopupMenu;
 class TRadioButton;
+class TSaveDialog;
 class TVgDBGrid;
 class TVgExportToXLS;
 class TgxExtSpeedButton;
@@ -26,4 +27,5 @@ struct TForm1JubParts {
     TgxExtSpeedButton* gxExtSpeedButton81; // "Alaphelyzet"
     TgxExtSpeedButton* gxExtSpeedButton79; // "Exportálás"
     TVgExportToXLS* JUBToXLS;
+    TSaveDialog* letetkeresesSaveDialog; // the file the export writes
 };

@@ -31,6 +31,7 @@
 #include "platform/ui/TMenuItem.h"
 #include "platform/ui/TPanel.h"
 #include "platform/ui/TRadioButton.h"
+#include "platform/ui/TSaveDialog.h"
 #include "platform/ui/TSpeedButton.h"
 #include "sqlite/TSqlite3DB.h"
 #include "sqlite/TSqlite3Query.h"
@@ -513,8 +514,8 @@ TEST_F(JubArea, FileCellShowsItsPictureAndTheAnswerItsText) {
     f.Close();
 }
 
+// The file is asked for with the window's letetkeresesSaveDialog.
 TEST_F(JubArea, ListIsExportedAndReadBack) {
-    SKIP_WITHOUT_TOOL(PythonModuleMissing("xlrd"));
     const Integer ok = AddIdentification(RegisterId, CaseId, "2009-03-05", "K-12_1_2009/1");
     const Integer brien = AddPerson("O'Brien Őrs");
     AddIdentification(brien, CaseId, "2012-02-29", "K-12_1_2009/2");
@@ -526,6 +527,10 @@ TEST_F(JubArea, ListIsExportedAndReadBack) {
     List();
     f.Jub().gxExtSpeedButton79->Click();
     ASSERT_EQ(f.Jub().JUBToXLS->GetExportResult(), erCompleted);
+    const auto* dialog = dynamic_cast<TSaveDialog*>(f.FindComponent("letetkeresesSaveDialog"));
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->FileName(), SaveFileName);
+    SKIP_WITHOUT_TOOL(PythonModuleMissing("xlrd"));
     EXPECT_EQ(XlsRows(SaveFileName, Folder()),
               "Kovács Éva|2009.03.05.|2009/1|Bakos kártérítés|K-12_1_2009/1|OK|2009.03.05.|123456AB|1-75\n"
               "O'Brien Őrs|2012.02.29.|2009/1|Bakos kártérítés|K-12_1_2009/2|False|2012.02.29.|123456AB|\n");
