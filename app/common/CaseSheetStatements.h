@@ -49,9 +49,9 @@ String CaseClosedSql(Integer CaseId);
 // The earlier of the database's two days now, "yyyy-mm-dd": its local one and its UTC one
 // (date('now')). Offices' rules date a closing by either clock.
 String EarliestTodaySql();
-// 1 when case CaseId has an end date (neither NULL nor the '' older offices store), with a
-// From ("yyyy-mm-dd") one on From or later, else 0.
-String CaseEndDatedSql(Integer CaseId, const String& From = String());
+// 1 when case CaseId has an end date (neither NULL nor the '' older offices store), with From
+// ("yyyy-mm-dd") not empty one on From or later, else 0.
+String CaseEndDatedSql(Integer CaseId, const String& From);
 
 // The case's person and organisation copies with every column, by name in Hungarian
 // order, as the printed case sheet lists them.
