@@ -245,36 +245,39 @@ std::vector<WrappedLine> WrapLine(const String& Line, Integer Available, bool Wo
     auto emit = [&](String text, bool last) { out.push_back({std::move(text), last}); };
 
     const bool hasBreak = std::any_of(s.begin(), s.end(), IsLineBreak);
-    if (!hasBreak && (n < 2 || Width(Line) <= Available)) {
+    const Integer whole = !hasBreak && n >= 2 ? Width(Line) : 0;
+    if (!hasBreak && (n < 2 || whole <= Available)) {
         emit(Line, true);
         return out;
     }
     // The first character from From on, up to the end of its paragraph, that is no space
     // and whose text from Beg overflows: where the scan below breaks the line. A text grows
-    // no narrower as it grows, so a search finds it with a few measurements rather than one
-    // per character (a long description would take hundreds per line): a first guess in
-    // proportion to the paragraph's width, steps doubling away from it until the edge is
-    // passed, then halving.
+    // no narrower as it grows, so a search finds it with a few measurements of about a line
+    // each: a first guess of as many characters as the line before held (for the first line,
+    // in proportion to the whole line's width), steps doubling away from it until the edge
+    // is passed, then halving. Nothing much past the line is measured, so a paragraph of
+    // hundreds of lines costs in proportion to its length, not to its square.
+    Integer perLine = whole > 0 ? static_cast<Integer>(std::max<Int64>(Int64{n} * Available / whole, 1)) : 0;
+    Integer paragraphEnd = 0; // the first line break (or n + 1) from the last search's start on
     auto firstOverflow = [&](Integer beg, Integer from) {
-        Integer end = from;
-        while (end <= n && !IsLineBreak(at(end)))
-            ++end;
+        if (paragraphEnd < from) {
+            paragraphEnd = from;
+            while (paragraphEnd <= n && !IsLineBreak(at(paragraphEnd)))
+                ++paragraphEnd;
+        }
+        const Integer end = paragraphEnd;
         if (from >= end) return end;
-        const Integer whole = Width(sub(beg, end - 1));
-        if (whole <= Available) return end;
-        Integer lo = from - 1, hi = end - 1; // the text to lo is taken to fit, the one to hi overflows
+        // The text to lo is taken to fit; the one to hi overflows, or hi is the end.
+        Integer lo = from - 1, hi = end;
         const auto overflows = [&](Integer pos) {
             const bool over = Width(sub(beg, pos)) > Available;
             (over ? hi : lo) = pos;
             return over;
         };
-        if (hi - lo > 1) {
-            const Int64 guess = beg - 1 + Int64{end - beg} * Available / whole;
-            const bool over = overflows(static_cast<Integer>(std::clamp<Int64>(guess, lo + 1, hi - 1)));
-            for (Integer step = 1; hi - lo > 1; step *= 2)
-                if (overflows(over ? std::max(lo + 1, hi - step) : std::min(hi - 1, lo + step)) != over)
-                    break;
-        }
+        const Integer guess = perLine > 0 ? beg - 1 + perLine : from;
+        const bool over = overflows(std::clamp(guess, lo + 1, hi - 1));
+        for (Integer step = 1; hi - lo > 1; step *= 2)
+            if (overflows(over ? std::max(lo + 1, hi - step) : std::min(hi - 1, lo + step)) != over) break;
         while (hi - lo > 1)
             overflows(lo + (hi - lo) / 2);
         while (hi < end && at(hi) == U' ')
@@ -300,8 +303,12 @@ std::vector<WrappedLine> WrapLine(const String& Line, Integer Available, bool Wo
             bool hyphenated = false;
             if (WordBreak) {
                 const Integer start = (last == beg && !IsDelimiter(at(last))) ? beg : last + 1;
+                // No break after the overflowing character can fit: the word is read only to
+                // two characters past it (what its last break positions depend on), so a run
+                // without a break point is not read whole again for every line.
+                const Integer stop = std::min(n, cur + 2);
                 Integer end = start;
-                while (end <= n && !IsDelimiter(at(end)) && !IsLineBreak(at(end)))
+                while (end <= stop && !IsDelimiter(at(end)) && !IsLineBreak(at(end)))
                     ++end;
                 const Integer base = start - 1;
                 Integer fit = 0;
@@ -323,6 +330,7 @@ std::vector<WrappedLine> WrapLine(const String& Line, Integer Available, bool Wo
                 emit(sub(beg, last - 1), false);
             else
                 emit(sub(beg, last), false);
+            perLine = last - beg + 1;
             beg = last + 1;
             last = beg;
         }

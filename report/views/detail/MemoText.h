@@ -55,6 +55,8 @@ struct WrappedLine {
 // adding "-"); carriage returns and line feeds end paragraphs. A run without
 // a break point is cut before the character that overflows, and the rest is
 // wrapped on: no text is lost and each line holds at least one character.
+// Width must grow no smaller as a text grows; each line made is found by
+// measuring about a line of text, so the cost follows the line's length.
 std::vector<WrappedLine> WrapLine(const String& Line, Integer Available, bool WordBreak,
                                   const MeasureFn& Width);
 

@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <random>
+
 using namespace report;
 
 namespace {
@@ -178,6 +181,92 @@ TEST(Wrapping, LongParagraphIsMeasuredLineByLineNotCharacterByCharacter) {
     EXPECT_EQ(Texts(WrapLine("iiiiiiiiii WWWW iiiiiiiiii WWWW", 60, false, uneven)),
               (std::vector<String>{"iiiiiiiiii", "WWWW", "iiiiiiiiii", "WWWW|"}));
     EXPECT_EQ(Texts(WrapLine("WWWWWWWWiii", 60, false, uneven)), (std::vector<String>{"WWWWW", "WWWiii|"}));
+}
+
+// A paragraph of 24,000 characters in lines of 60: each line is found by measuring about a
+// line's worth of text, never the rest of the paragraph, so the cost follows the length.
+TEST(Wrapping, ALongParagraphIsMeasuredAboutALineAtATime) {
+    String text;
+    for (int i = 0; text.size() < 24'000; ++i)
+        text += i % 3 ? "rádióóra " : "tolóajtó, ";
+    const Int64 length = static_cast<Int64>(core::Utf8Length(text));
+    for (const bool wordBreak : {false, true}) {
+        Int64 measured = 0;
+        const MeasureFn counted = [&measured](const String& t) {
+            measured += static_cast<Int64>(core::Utf8Length(t));
+            return Fixed(t);
+        };
+        const std::vector<WrappedLine> lines = WrapLine(text, 360, wordBreak, counted);
+        EXPECT_GT(lines.size(), length / 60);
+        EXPECT_LT(measured, 16 * length) << wordBreak;
+    }
+}
+
+// Where lines break in varied text at fixed metrics, one digest a row: words that hyphenate
+// and words that do not, runs without a break point, every delimiter, runs of spaces, line
+// breaks of every kind, at widths from none to whole paragraphs. A line broken elsewhere
+// changes its row.
+TEST(Wrapping, BreaksOfVariedTextStayWhereTheyAre) {
+    // The pieces texts are made of: words and runs without a break point, then delimiters,
+    // spaces and line breaks.
+    const String run(30, 'w');
+    const String words[] = {
+        "valóság",        "gyűrű",        "rádióóra", "tolóajtó", "árvíztűrő", "tükörfúrógép",
+        "ÁLLAMPOLGÁRSÁG", "hyphenation",  "a",        "az",       "és",        "W",
+        "WWWWWWWW",       "iiiiiiiiiiii", run,        "x1.5"};
+    const String marks[] = {" ", " ",  " ",    "  ", ", ", ",",        "-",    " - ",
+                            ".", ". ", "\r\n", "\n", "\r", "\r\n\r\n", "\n\r", "\t"};
+    // W wide, i narrow, accented letters wider than plain ones; kerned, an "a" after a "W"
+    // tucks in under it.
+    const MeasureFn uneven = [](const String& t) {
+        Integer w = 0;
+        for (const char32_t c : core::Utf8ToU32(t))
+            w += c == U'W' ? 14 : c == U'i' ? 3 : c == U' ' ? 4 : c < 128 ? 7 : 9;
+        return w;
+    };
+    const MeasureFn kerned = [&uneven](const String& t) {
+        Integer pairs = 0;
+        for (std::size_t at = t.find("Wa"); at != String::npos; at = t.find("Wa", at + 1))
+            ++pairs;
+        return uneven(t) - 3 * pairs;
+    };
+    const struct {
+        const char* Metrics;
+        const MeasureFn& Width;
+        bool WordBreak;
+        std::uint64_t Digest;
+        std::size_t Lines;
+    } rows[] = {
+        {"fixed", Fixed, false, 0x67a32b96e79dcc41, 27308},
+        {"fixed", Fixed, true, 0xe807419f78da7461, 27422},
+        {"uneven", uneven, false, 0x881079e6e6bf2acb, 31632},
+        {"uneven", uneven, true, 0xd7dc9a2af5072418, 31799},
+        {"kerned", kerned, false, 0xcededd00e677c8e7, 31631},
+        {"kerned", kerned, true, 0x5be5647fc749fcb0, 31798},
+    };
+    for (const auto& row : rows) {
+        std::mt19937 random(92);
+        std::uint64_t digest = 14695981039346656037u;
+        std::size_t count = 0;
+        for (int k = 0; k < 100; ++k) {
+            String text;
+            for (auto n = random() % 40 + 1; n > 0; --n) {
+                const auto piece = random() % (std::size(words) + std::size(marks));
+                text += piece < std::size(words) ? words[piece] : marks[piece - std::size(words)];
+            }
+            for (const Integer available : {0, 5, 13, 42, 60, 97, 180, 400}) {
+                for (const WrappedLine& line : WrapLine(text, available, row.WordBreak, row.Width)) {
+                    for (const char c : line.Text + (line.LastOfParagraph ? "|\n" : "\n"))
+                        digest = (digest ^ static_cast<unsigned char>(c)) * 1099511628211u;
+                    ++count;
+                }
+            }
+        }
+        char shown[24];
+        std::snprintf(shown, sizeof shown, "0x%016llx", static_cast<unsigned long long>(digest));
+        EXPECT_EQ(digest, row.Digest) << row.Metrics << " " << row.WordBreak << ": " << shown;
+        EXPECT_EQ(count, row.Lines) << row.Metrics << " " << row.WordBreak;
+    }
 }
 
 TEST(Wrapping, LineBreaksEndParagraphs) {
