@@ -115,6 +115,35 @@ TEST_F(ExportReport, LinesAMemoClipsAreNotExported) {
     EXPECT_EQ(text.find("három"), String::npos);
 }
 
+// A memo of fixed height aligned to its foot or its middle, its text taller than it: its
+// first lines run above its top (rotated: before its left edge). The export hands on what the
+// page shows, a line cut by an edge as the lines inside; the lines wholly outside are clipped.
+TEST_F(ExportReport, ALineAcrossAMemosEdgeIsExported) {
+    const struct {
+        Integer Adjust;
+        std::vector<String> Exported;
+    } rows[] = {
+        {16, {"öt", "hat", "hét"}},     // "öt" runs from 6 pixels above the top to 9 below
+        {8, {"három", "négy", "öt"}},   // "három" across the top, "öt" across the foot
+        {16 | 4, {"öt", "hat", "hét"}}, // rotated, "öt" across the left edge
+    };
+    for (const auto& row : rows) {
+        TrpEMFPages* pages = Report->EMFPages();
+        pages->ObjectsToPage(1);
+        auto* memo = static_cast<TrpMemoView*>(pages->Pages(1)->Page->Objects.back().get());
+        memo->SetBounds(100, 300, 40, 40);
+        memo->Flags = 0;
+        memo->Adjust = row.Adjust;
+        memo->Memo.SetText("egy\r\nkettő\r\nhárom\r\nnégy\r\nöt\r\nhat\r\nhét");
+        pages->PageToObjects(1);
+        std::vector<String> log;
+        Report->ExportTo([&] { return new CountingFilter(&log); }, Dir.File("lista.txt"));
+        const auto second = std::find(std::find(log.begin(), log.end(), "page") + 1, log.end(), "page");
+        const auto third = std::find(second + 1, log.end(), "page");
+        EXPECT_EQ(std::vector<String>(second + 2, third), row.Exported) << row.Adjust;
+    }
+}
+
 TEST_F(ExportReport, EventsInOrderAndAnExistingFileReplaced) {
     const String name = Dir.File("lista.txt");
     WriteFileBytes(name, "a much longer earlier content of the file");
