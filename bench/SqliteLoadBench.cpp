@@ -1,6 +1,7 @@
 // sqlite_load_ratio: loading a million rows of (integer, text, date text, real)
 // into the result store, against a plain step-and-read loop over the same query.
 #include "bench/MillionRows.h"
+#include "bench/Seconds.h"
 
 #include "platform/data/TFieldDefs.h"
 #include "platform/data/TParams.h"
@@ -13,7 +14,6 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-#include <chrono>
 #include <memory>
 #include <vector>
 
@@ -80,12 +80,6 @@ int StepLoop(TSqlite3DB& db) {
     return rows;
 }
 
-template <class F> double Seconds(F&& f) {
-    const auto start = std::chrono::steady_clock::now();
-    f();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
 // Both sides run back to back in each round, so a busy machine slows both
 // alike; the median of the rounds' ratios is the figure.
 void BM_SqliteLoadRatio(benchmark::State& state) {
@@ -99,8 +93,8 @@ void BM_SqliteLoadRatio(benchmark::State& state) {
         for (int round = 0; round < Rounds; ++round) {
             int stepped = 0;
             int loaded = 0;
-            const double step = Seconds([&] { stepped = StepLoop(db); });
-            const double load = Seconds([&] { loaded = LoadStore(db, target); });
+            const double step = bench::Seconds([&] { stepped = StepLoop(db); });
+            const double load = bench::Seconds([&] { loaded = LoadStore(db, target); });
             if (stepped != RowCount || loaded != RowCount) state.SkipWithError("row count");
             ratios.push_back(load / step);
             bestStep = std::min(bestStep, step);
