@@ -32,58 +32,35 @@ Item Growing(Integer top, Integer lines, Integer templateHeight, Integer left = 
         lines};
 }
 
-std::vector<SplitBox> BoxesOf(const std::vector<Item>& Items) {
+// Pages as "box@top+height" (p for a part) and "=lowest", until no box waits. A growing
+// box's content is lines of 15: a part of height h takes the lines that end above its
+// clipped last row, at least one, as a memo's part does; Remain answers what is left.
+String Plan(const std::vector<Item>& Items, const std::vector<PageRoom>& Pages) {
     std::vector<SplitBox> boxes;
-    for (const Item& i : Items)
+    std::map<std::size_t, Integer> lines;
+    for (const Item& i : Items) {
+        if (i.Box.Grows) lines[boxes.size()] = i.Lines;
         boxes.push_back(i.Box);
-    return boxes;
+    }
+    report::BandSplitPlanner planner(boxes);
+    auto place = [&](String& trace, const report::SplitPlacement& p) {
+        trace += std::to_string(p.Box) + "@" + std::to_string(p.Top) + "+" + std::to_string(p.Height) +
+                 (p.Part ? "p " : " ");
+        if (!lines.count(p.Box)) return;
+        const Integer fit = p.Part ? std::max<Integer>(1, (p.Height - 1) / kLine) : lines[p.Box];
+        lines[p.Box] -= std::min(lines[p.Box], fit);
+    };
+    String trace;
+    for (const PageRoom& page : Pages) {
+        if (!planner.Pending()) break;
+        if (!trace.empty()) trace += " / ";
+        const Integer lowest = planner.PlanPage(
+            page.Room, page.Fresh, [&](std::size_t k) { return lines[k] * kLine; },
+            [&](const report::SplitPlacement& p) { place(trace, p); });
+        trace += "=" + std::to_string(lowest);
+    }
+    return planner.Pending() ? trace + " (waiting)" : trace;
 }
-
-// Plans pages until no box waits. A growing box's content is lines of 15: a part of
-// height h takes the lines that end above its clipped last row, at least one, as a
-// memo's part does, and the rest is what is left.
-class Pages {
-public:
-    explicit Pages(const std::vector<Item>& Items) : FPlanner(BoxesOf(Items)) {
-        for (std::size_t k = 0; k < Items.size(); ++k)
-            if (Items[k].Box.Grows) FLines[k] = Items[k].Lines;
-    }
-    // Pages as "box@top+height" (p for a part) and "=lowest".
-    String Trace(const std::vector<PageRoom>& Pages) {
-        String trace;
-        for (const PageRoom& page : Pages) {
-            if (!FPlanner.Pending()) break;
-            if (!trace.empty()) trace += " / ";
-            trace += PlanPage(page);
-        }
-        return FPlanner.Pending() ? trace + " (waiting)" : trace;
-    }
-    String PlanPage(const PageRoom& Page) {
-        String trace;
-        const Integer lowest = FPlanner.PlanPage(
-            Page.Room, Page.Fresh, [&](std::size_t k) { return FLines[k] * kLine; },
-            [&](const report::SplitPlacement& p) {
-                trace += std::to_string(p.Box) + "@" + std::to_string(p.Top) + "+" +
-                         std::to_string(p.Height) + (p.Part ? "p " : " ");
-                Placed.push_back(p);
-                if (FLines.count(p.Box)) {
-                    const Integer fit = p.Part ? std::max<Integer>(1, (p.Height - 1) / kLine) : FLines[p.Box];
-                    const Integer taken = std::min(FLines[p.Box], fit);
-                    FLines[p.Box] -= taken;
-                    Printed[p.Box] += taken;
-                }
-            });
-        return trace + "=" + std::to_string(lowest);
-    }
-    bool Pending() const { return FPlanner.Pending(); }
-
-    std::vector<report::SplitPlacement> Placed;
-    std::map<std::size_t, Integer> Printed;
-
-private:
-    report::BandSplitPlanner FPlanner;
-    std::map<std::size_t, Integer> FLines;
-};
 
 } // namespace
 
@@ -137,35 +114,5 @@ TEST(BandSplitPlanner, PlacementTable) {
         {{Growing(0, 2, 30)}, {{10, true}, {10, true}}, "=0", "not a line fits a fresh page: no more pages"},
     };
     for (const Row& row : rows)
-        EXPECT_EQ(Pages(row.Boxes).Trace(row.Pages), row.Expected) << row.Why;
-}
-
-// Long texts at many places on the page, alone or beside a short one: every line placed
-// once, no part reaching past the room's last row, and the page count what the lines need.
-TEST(BandSplitPlanner, EveryLineOnceInsideItsPageWhateverTheLengthAndPlace) {
-    const Integer room = 1000;
-    for (Integer lines = 40; lines <= 400; lines += 9)
-        for (Integer top = 0; top < room; top += 97)
-            for (bool neighbour : {false, true}) {
-                std::vector<Item> boxes{Growing(top, lines, 17)};
-                if (neighbour) boxes.push_back(Growing(room - 7, 2, 17, 200));
-                Pages run(boxes);
-                Integer pages = 0;
-                while (run.Pending() && pages < 100) {
-                    run.PlanPage({room, pages > 0 || top == 0});
-                    ++pages;
-                }
-                SCOPED_TRACE(std::to_string(lines) + " lines at " + std::to_string(top) +
-                             (neighbour ? " with a neighbour" : ""));
-                EXPECT_EQ(run.Printed[0], lines);
-                if (neighbour) {
-                    EXPECT_EQ(run.Printed[1], 2);
-                }
-                for (const report::SplitPlacement& p : run.Placed)
-                    EXPECT_LE(p.Top + p.Height, room + 1);
-                // The first page holds (room - top) div 15 lines when one fits, each later one
-                // 66; the neighbour's first line does not fit the first page.
-                const Integer first = room - top >= kLine + 1 ? (room - top) / kLine : 0;
-                EXPECT_EQ(pages, std::max<Integer>(neighbour ? 2 : 1, 1 + (lines - first + 65) / 66));
-            }
+        EXPECT_EQ(Plan(row.Boxes, row.Pages), row.Expected) << row.Why;
 }
