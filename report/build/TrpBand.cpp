@@ -148,12 +148,13 @@ bool TrpBand::Draw() {
                 // either: it is drawn here rather than breaking for ever, on a sub-report's
                 // page as on the main one. A band no page would hold runs on from here
                 // instead (DoDraw), leaving no page almost empty before it.
-                bool outgrows = OutgrowsAPage(calcdy);
-                if (NextInRecord())
-                    for (TrpBand* b = NextChild(this); b; b = NextChild(b))
-                        outgrows = outgrows || b->OutgrowsAPage(b->calcdy);
+                const auto outgrows = [this] {
+                    for (TrpBand* b = this; b; b = NextInRecord() ? NextChild(b) : nullptr)
+                        if (b->OutgrowsAPage(b->calcdy)) return true;
+                    return false;
+                };
                 if (page->CurY + height > page->CurBottomY && !PageBreak && page->Breaking == 0 &&
-                    page->CurY > page->FreshY && !outgrows) {
+                    page->CurY > page->FreshY && !outgrows()) {
                     if (page->Skip) return true;
                     page->NewColumn(this);
                 }
